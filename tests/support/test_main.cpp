@@ -1,0 +1,34 @@
+// Test entry point: builds a private sandbox (HOME, XDG_*), starts a
+// QApplication on the offscreen platform and runs GoogleTest.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir root(QDir::tempPath() + QStringLiteral("/vistamo-test-XXXXXX"));
+    const QString base = root.path();
+    const auto setDir = [&](const char* name, const QString& sub) {
+        const QString path = base + sub;
+        QDir().mkpath(path);
+        qputenv(name, path.toLocal8Bit());
+    };
+    setDir("HOME", QStringLiteral("/home"));
+    setDir("XDG_DATA_HOME", QStringLiteral("/home/.local/share"));
+    setDir("XDG_CONFIG_HOME", QStringLiteral("/home/.config"));
+    setDir("XDG_CACHE_HOME", QStringLiteral("/home/.cache"));
+    setDir("XDG_STATE_HOME", QStringLiteral("/home/.local/state"));
+    setDir("XDG_RUNTIME_DIR", QStringLiteral("/runtime"));
+    QFile::setPermissions(base + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("VISTAMO_TEST_SANDBOX", base.toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
