@@ -1,0 +1,168 @@
+// The one seam for every modal prompt of the program: message boxes, input
+// boxes and the open/save file and folder choosers.
+//
+// Code never opens a QMessageBox, QInputDialog or QFileDialog itself; it calls
+// the functions below. Tests install a responder that answers each request
+// and every request is recorded (what was shown, its kind, texts, buttons and
+// the answer given). Without a responder on the offscreen (or minimal) Qt
+// platform nothing ever blocks: the default answer is returned and recorded.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace platform {
+
+// The icon and meaning of a message box.
+enum class PromptKind {
+    Plain,          // no icon (a bare message box)
+    Warning,
+    Error,
+    Information,
+    Confirmation,   // a question
+};
+
+// One button of a message box; also the answer (which button was chosen).
+// None as an answer means the box was closed without a choice (Escape).
+enum class PromptAnswer : unsigned {
+    None = 0,
+    Ok = 1u << 0,
+    Cancel = 1u << 1,
+    Yes = 1u << 2,
+    No = 1u << 3,
+    Abort = 1u << 4,
+    Retry = 1u << 5,
+    Ignore = 1u << 6,
+    All = 1u << 7,        // "Always" in the voice-file question
+    NoToAll = 1u << 8,    // "Never"
+    YesToAll = 1u << 9,
+};
+
+// A set of buttons: PromptAnswer values or-ed together, in the order of the
+// enum above on screen.
+using PromptButtons = unsigned;
+constexpr PromptButtons operator|(PromptAnswer a, PromptAnswer b) { return unsigned(a) | unsigned(b); }
+constexpr PromptButtons operator|(PromptButtons a, PromptAnswer b) { return a | unsigned(b); }
+constexpr PromptButtons kOk = unsigned(PromptAnswer::Ok);
+constexpr PromptButtons kOkCancel = PromptAnswer::Ok | PromptAnswer::Cancel;
+constexpr PromptButtons kYesNo = PromptAnswer::Yes | PromptAnswer::No;
+constexpr PromptButtons kYesNoCancel = PromptAnswer::Yes | PromptAnswer::No | PromptAnswer::Cancel;
+
+// What sort of prompt was asked for.
+enum class PromptType {
+    Message,     // message box
+    Input,       // one-line text input
+    OpenFile,    // choose an existing file
+    OpenFiles,   // choose one or more existing files
+    SaveFile,    // choose a file name to save to
+    Folder,      // choose a folder
+};
+
+// One request, as shown to the user.
+struct PromptRequest {
+    PromptType type = PromptType::Message;
+    PromptKind kind = PromptKind::Plain;   // message boxes only
+    QString title;                         // window title (empty: the program's name)
+    QString text;                          // message text, or the input box's label
+    PromptButtons buttons = kOk;           // message boxes only
+    PromptAnswer defaultButton = PromptAnswer::None;  // focused button (None: first)
+    // Input boxes: the initial text. Choosers: the initial file name.
+    QString value;
+    // Choosers: the folder to start in.
+    QString folder;
+    // Choosers: filter in the program's own "Description|*.a;*.b|Other|*.c"
+    // form (converted for the dialog).
+    QString filter;
+    // Save chooser: extension added when the name typed has none ("jpg").
+    QString defaultSuffix;
+    // Message boxes: custom captions for buttons, e.g. {PromptAnswer::All, "Always"}.
+    QList<QPair<PromptAnswer, QString>> buttonTexts;
+};
+
+// The answer to one request.
+struct PromptReply {
+    // Message boxes: the button chosen. Input boxes and choosers: Ok when
+    // accepted, Cancel when cancelled.
+    PromptAnswer answer = PromptAnswer::None;
+    QString value;        // input text, or the chosen path
+    QStringList values;   // OpenFiles: every chosen path
+
+    bool accepted() const { return answer == PromptAnswer::Ok; }
+    static PromptReply button(PromptAnswer a) { return PromptReply{a, {}, {}}; }
+    static PromptReply ok(const QString& v) { return PromptReply{PromptAnswer::Ok, v, {v}}; }
+    static PromptReply cancel() { return PromptReply{PromptAnswer::Cancel, {}, {}}; }
+};
+
+// ---- Asking ----------------------------------------------------------------
+
+// Shows a message box and returns the button chosen.
+PromptAnswer showMessage(PromptKind kind, const QString& text,
+                         PromptButtons buttons = kOk,
+                         PromptAnswer defaultButton = PromptAnswer::None,
+                         const QString& title = QString());
+
+// Message box with buttons whose captions differ from the standard ones
+// (e.g. Yes / No / "Always" / "Never").
+PromptAnswer showMessageWithTexts(PromptKind kind, const QString& text, PromptButtons buttons,
+                                  const QList<QPair<PromptAnswer, QString>>& buttonTexts,
+                                  PromptAnswer defaultButton = PromptAnswer::None,
+                                  const QString& title = QString());
+
+// Input box: returns the text entered, or nothing when cancelled.
+std::optional<QString> askText(const QString& title, const QString& label,
+                               const QString& initial = QString());
+
+// File choosers: return the chosen path(s), or nothing / empty when cancelled.
+std::optional<QString> chooseOpenFile(const QString& title, const QString& folder,
+                                      const QString& filter, const QString& initialName = QString());
+QStringList chooseOpenFiles(const QString& title, const QString& folder, const QString& filter);
+std::optional<QString> chooseSaveFile(const QString& title, const QString& folder,
+                                      const QString& filter, const QString& initialName = QString(),
+                                      const QString& defaultSuffix = QString());
+std::optional<QString> chooseFolder(const QString& title, const QString& startFolder = QString());
+
+// The general entry every function above goes through.
+PromptReply ask(const PromptRequest& request);
+
+// ---- Tests -----------------------------------------------------------------
+
+using PromptResponder = std::function<PromptReply(const PromptRequest&)>;
+
+// Installs (or, with an empty function, removes) the responder that answers
+// every request instead of a dialog.
+void setPromptResponder(PromptResponder responder);
+
+// One recorded request with the reply it got.
+struct PromptRecord {
+    PromptRequest request;
+    PromptReply reply;
+};
+
+// Every request made since the last clearPromptLog(), oldest first.
+const QList<PromptRecord>& promptLog();
+void clearPromptLog();
+
+// The answer given when nobody answers (no responder on the offscreen
+// platform): for message boxes the default button when one is set, else the
+// safest button present (Cancel, then No, then Ok, then the first);
+// input boxes and choosers are cancelled.
+PromptReply defaultReply(const PromptRequest& request);
+
+// Installs a responder for the lifetime of the object and clears the log;
+// removes the responder again when destroyed.
+class ScopedPromptResponder {
+public:
+    explicit ScopedPromptResponder(PromptResponder responder);
+    // Answers requests from the list in order; after the list runs out, the
+    // default reply is given.
+    explicit ScopedPromptResponder(QList<PromptReply> replies);
+    ~ScopedPromptResponder();
+    ScopedPromptResponder(const ScopedPromptResponder&) = delete;
+    ScopedPromptResponder& operator=(const ScopedPromptResponder&) = delete;
+};
+
+} // namespace platform
