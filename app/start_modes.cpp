@@ -1,0 +1,3 @@
+#include "app/start_modes.h"
+
+uint8_t ArgumentMode = 0;

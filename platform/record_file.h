@@ -1,0 +1,112 @@
+// Files of fixed-size records (the program's data files: settings, lists,
+// shows), the run-time file mode every open goes through, and whole-file safe
+// writes (temporary file in the same folder + rename, QSaveFile).
+//
+// Results are values: a status and, on failure, a message for the user.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+// File modes of a record-file open.
+constexpr int FileModeReadOnly = 0;
+constexpr int FileModeWriteOnly = 1;
+constexpr int FileModeReadWrite = 2;
+
+// Sets the mode used by the next record-file open. With `ArgumentMode` set and
+// `Force` false the mode is always read only; otherwise `Mode`.
+void SetFileMode(int Mode, bool Force);
+// The mode in force (read-write at program start).
+int CurrentFileMode();
+
+namespace platform {
+
+enum class RecordStatus {
+    Ok,
+    NotFound,     // the file does not exist
+    OpenFailed,   // it exists but cannot be opened (or the folder is missing)
+    ReadOnly,     // a write on a file opened read only
+    ReadFailed,
+    WriteFailed,
+    WrongSize,    // the size is not a whole number of records (or a buffer has the wrong size)
+    Truncated,    // the record asked for is not (wholly) in the file
+    OutOfRange,   // record index below 0 or past the end
+    NotOpen,
+};
+
+struct RecordResult {
+    RecordStatus Status = RecordStatus::Ok;
+    QString Message;  // for the user; empty when Ok
+
+    bool ok() const { return Status == RecordStatus::Ok; }
+    static RecordResult Ok() { return {}; }
+    static RecordResult Fail(RecordStatus status, const QString& message) { return {status, message}; }
+};
+
+// A file of records of one fixed size. Opening an existing file honours the
+// file mode in force (CurrentFileMode); Create and Truncate are always writable.
+class RecordFile {
+public:
+    RecordFile() = default;
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Opens an existing file with the current file mode.
+    RecordResult Open(const QString& path, int recordSize);
+    // Opens an existing file with an explicit mode (FileModeReadOnly ...).
+    RecordResult OpenWithMode(const QString& path, int recordSize, int mode);
+    // Creates the file empty (an existing one is emptied), open for reading and writing.
+    RecordResult Create(const QString& path, int recordSize);
+    void Close();
+
+    bool IsOpen() const;
+    bool IsWritable() const;
+    QString Path() const { return path_; }
+    int RecordSize() const { return recordSize_; }
+
+    // Whole records in the file (a partial tail record is not counted).
+    qint64 RecordCount() const;
+    // True when the file size is not a whole number of records.
+    bool HasPartialRecord() const;
+
+    // Reads record `index` into `out` (RecordSize bytes). A record that lies
+    // only partly in the file gives Truncated; past the end, OutOfRange.
+    RecordResult Read(qint64 index, QByteArray& out);
+    // Writes record `index` (0 .. RecordCount; RecordCount appends).
+    RecordResult Write(qint64 index, const QByteArray& record);
+    // Cuts the file after `count` records.
+    RecordResult Truncate(qint64 count);
+    // Flushes written data to the file.
+    RecordResult Flush();
+
+private:
+    std::unique_ptr<QFile> file_;
+    QString path_;
+    int recordSize_ = 0;
+    bool writable_ = false;
+};
+
+// Reads the whole file (at most `maxBytes` bytes; 0 = no limit).
+RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes = 0);
+
+// Writes `bytes` as the whole file through a temporary file in the same folder
+// that is flushed and renamed over the old one: a failure leaves the old file
+// as it was. Like creating a record file, this is allowed whatever the file mode.
+RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes);
+
+// Reads record `index` of a file of `recordSize`-byte records.
+RecordResult ReadRecordAt(const QString& path, int recordSize, qint64 index, QByteArray& out);
+
+// The file holds exactly the given records afterwards (safe write, see above).
+RecordResult WriteRecords(const QString& path, const QList<QByteArray>& records, int recordSize);
+
+// Test hook: when set, every SafeWriteFile fails before the rename (as a full
+// disk would), so tests can check that the old file is kept.
+void SetSafeWriteFailureForTests(bool fail);
+
+} // namespace platform
