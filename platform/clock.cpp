@@ -1,0 +1,85 @@
+// The clock seam: the real clock, or a frozen one a test sets and advances.
+#include "platform/clock.h"
+
+#include <QElapsedTimer>
+
+namespace platform {
+namespace {
+
+struct ClockState {
+    bool fake = false;
+    QDateTime wall;
+    qint64 mono = 0;
+};
+
+ClockState& state()
+{
+    static ClockState s;
+    return s;
+}
+
+qint64 realMonotonicMs()
+{
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return timer.elapsed();
+}
+
+void freezeAtRealTime()
+{
+    ClockState& s = state();
+    if (s.fake)
+        return;
+    s.wall = QDateTime::currentDateTime();
+    s.mono = realMonotonicMs();
+    s.fake = true;
+}
+
+} // namespace
+
+QDateTime now()
+{
+    const ClockState& s = state();
+    return s.fake ? s.wall : QDateTime::currentDateTime();
+}
+
+qint64 monotonicMs()
+{
+    const ClockState& s = state();
+    return s.fake ? s.mono : realMonotonicMs();
+}
+
+void setClock(const QDateTime& wall)
+{
+    freezeAtRealTime();
+    state().wall = wall.toLocalTime();
+}
+
+void setMonotonicMs(qint64 ms)
+{
+    freezeAtRealTime();
+    state().mono = ms;
+}
+
+void advanceClock(qint64 ms)
+{
+    freezeAtRealTime();
+    ClockState& s = state();
+    s.wall = s.wall.addMSecs(ms);
+    s.mono += ms;
+}
+
+void resetClock()
+{
+    state().fake = false;
+}
+
+bool clockIsFake()
+{
+    return state().fake;
+}
+
+} // namespace platform
