@@ -76,3 +76,13 @@ TAddSettingsLoad LoadAddSettings(const QString& path, TAddSettingsRecord& rec,
 // Writes `rec` as record 0 of the file `path` whole, through a temporary file
 // and rename, so a failed write leaves the old file as it was.
 platform::RecordResult WriteAddSettings(const QString& path, const TAddSettingsRecord& rec);
+
+// The main window's upload captions for an upload program (all empty when the
+// path is empty): the name is the program's file name without its extension.
+struct TUploadCaptions {
+    QString ProgramName;
+    QString UploadPicture;  // menu items `UploadPicture` and `Upload`
+    QString UploadB;        // menu item `UploadB`
+    QString UploadSpHint;   // hint of the speed button `UploadSp`
+};
+TUploadCaptions UploadCaptionsFor(const QString& uploaderPath);

@@ -25,11 +25,31 @@ struct TRecordField {
     int Stride = 0;    // bytes from one entry to the next
     void* (*At)(R&, int) = nullptr;  // address of entry `index` in memory
 
-    int Width() const;  // bytes of one entry on disk
+    // Bytes of one entry on disk.
+    int Width() const
+    {
+        switch (Kind) {
+        case TFieldKind::Int32: return 4;
+        case TFieldKind::Byte:
+        case TFieldKind::Char: return 1;
+        case TFieldKind::Double: return 8;
+        case TFieldKind::Text: return Capacity + 1;
+        }
+        return 0;
+    }
     const void* AtConst(const R& rec, int index) const { return At(const_cast<R&>(rec), index); }
 };
 
 using TSettingsField = TRecordField<TSettingsRecord>;
+
+// One entry of a field to and from its stored bytes; comparison and copy of
+// entries in memory (numbers bit for bit, texts as whole texts).
+namespace recordcodec {
+void EncodeEntry(TFieldKind kind, int capacity, const void* value, uint8_t* dest);
+void DecodeEntry(TFieldKind kind, int capacity, const uint8_t* src, void* value);
+bool EntriesEqual(TFieldKind kind, const void* a, const void* b);
+void CopyEntry(TFieldKind kind, void* dest, const void* src);
+} // namespace recordcodec
 
 // Every field of the settings record in ascending offset, `AutoShowOptions`
 // field by field.
