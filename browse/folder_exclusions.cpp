@@ -1,0 +1,211 @@
+#include "browse/folder_exclusions.h"
+
+#include "app/settings_record.h"
+#include "platform/fixed_text.h"
+#include "platform/prompt.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+std::vector<TExcludeFolderRecord> ExclusionList;
+uint8_t ExclusionsChanged = 1;
+uint8_t FolderExclusionsActive = 1;
+uint8_t SearchCollecting = 0;
+QString ExcludeFolderFile;
+QString OwnProgramFolder;
+QString OwnSlideShowsFolder;
+QString OwnCutOutFolder;
+QString OwnMailPicturesFolder;
+uint8_t ExclusionsDemoMode = 0;
+
+const QString ExclusionsTurnedOffText =
+    QStringLiteral("(Parent) folder had been excluded from Browse window,\n"
+                   "'Folder Exclusions Active' is turned off");
+
+QByteArray EncodeExcludeFolderRecord(const TExcludeFolderRecord& record)
+{
+    QByteArray bytes(ExcludeFolderRecordSize, '\0');
+    auto* data = reinterpret_cast<uint8_t*>(bytes.data());
+    platform::EncodeFixedText(record.Path, ExcludeFolderPathCapacity, data);
+    data[201] = record.Browse;
+    data[202] = record.SubShow;
+    data[203] = record.SubSearch;
+    data[204] = record.All;
+    return bytes;
+}
+
+TExcludeFolderRecord DecodeExcludeFolderRecord(const QByteArray& bytes)
+{
+    TExcludeFolderRecord record;
+    if (bytes.size() < ExcludeFolderRecordSize)
+        return record;
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
+    record.Path = platform::DecodeFixedText(data, ExcludeFolderPathCapacity);
+    record.Browse = data[201];
+    record.SubShow = data[202];
+    record.SubSearch = data[203];
+    record.All = data[204];
+    return record;
+}
+
+std::vector<TExcludeFolderRecord> ReadExcludeFolderFile(const QString& path)
+{
+    std::vector<TExcludeFolderRecord> records;
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return records;
+    for (;;) {
+        const QByteArray bytes = file.read(ExcludeFolderRecordSize);
+        if (bytes.size() < ExcludeFolderRecordSize)
+            break;
+        records.push_back(DecodeExcludeFolderRecord(bytes));
+    }
+    return records;
+}
+
+bool WriteExcludeFolderFile(const QString& path, const std::vector<TExcludeFolderRecord>& records)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const TExcludeFolderRecord& record : records) {
+        const QByteArray bytes = EncodeExcludeFolderRecord(record);
+        if (file.write(bytes) != bytes.size()) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
+}
+
+QString ExclusionKey(const QString& folder)
+{
+    QString key = folder.toLower();
+    while (key.size() > 1 && key.endsWith(QLatin1Char('/')))
+        key.chop(1);
+    return key;
+}
+
+// Byte-wise order of two paths (a prefix sorts first), as the list is kept.
+static bool PathBytesLess(const QString& a, const QString& b)
+{
+    return a.toUtf8() < b.toUtf8();
+}
+
+std::vector<TExcludeFolderRecord> BuildExclusionList(const std::vector<TExcludeFolderRecord>& fileRecords,
+                                                     const QStringList& ownFolders)
+{
+    std::vector<TExcludeFolderRecord> list = fileRecords;
+    for (const QString& own : ownFolders) {
+        if (own.isEmpty())
+            continue;
+        TExcludeFolderRecord record;
+        record.Path = ExclusionKey(own);
+        record.Browse = record.SubShow = record.SubSearch = record.All = 1;
+        list.push_back(record);
+    }
+    // A stable sort keeps equal paths in the order they were appended, as the
+    // neighbour-swapping passes of the first versions did.
+    std::stable_sort(list.begin(), list.end(),
+                     [](const TExcludeFolderRecord& a, const TExcludeFolderRecord& b) {
+                         return PathBytesLess(a.Path, b.Path);
+                     });
+    return list;
+}
+
+uint8_t IsFolderExcluded(const std::vector<TExcludeFolderRecord>& list, const ExclusionRules& rules,
+                         const QString& folder, bool browse, bool search, bool collect)
+{
+    uint8_t result = 1;
+    const QString lower = folder.toLower();
+    // The thumbnail folders are never browsed or collected.
+    if (lower.right(8) == QLatin1String("vxothumb"))
+        return 0;
+    // The older thumbnail folders are left out of collections on request.
+    if (!browse && rules.excludeSmallPics && lower.right(9) == QLatin1String("smallpics"))
+        result = 0;
+    if (rules.demoMode || list.empty())
+        return result;
+    if (!rules.active && folder != rules.cutOutFolder && folder != rules.mailFolder)
+        return result;
+    const auto it = std::lower_bound(list.begin(), list.end(), folder,
+                                     [](const TExcludeFolderRecord& r, const QString& f) {
+                                         return PathBytesLess(r.Path, f);
+                                     });
+    if (it == list.end() || it->Path != folder)
+        return result;
+    if (collect) {
+        if (search ? it->SubSearch == 1 : it->SubShow == 1)
+            return 0;
+    } else if (browse) {
+        if (it->Browse == 1)
+            return 0;
+    }
+    if (it->All == 1)
+        return 0;
+    return result;
+}
+
+void SetExclusionFolders(const QString& dataFolder, const QString& programFolder)
+{
+    const QString data = QDir::cleanPath(dataFolder);
+    ExcludeFolderFile = data + QStringLiteral("/ExcludeFolder.dat");
+    OwnSlideShowsFolder = data + QStringLiteral("/Vistamo! Slide Shows");
+    OwnCutOutFolder = data + QStringLiteral("/temp/Cut out Bitmap Files");
+    OwnMailPicturesFolder = data + QStringLiteral("/temp/Temporary pictures for mail");
+    if (!programFolder.isEmpty()) {
+        OwnProgramFolder = QDir::cleanPath(programFolder);
+    } else if (QCoreApplication::instance()) {
+        // The program's own files sit in its installed share folder.
+        OwnProgramFolder = QDir::cleanPath(QCoreApplication::applicationDirPath()
+                                           + QStringLiteral("/../share/vistamo"));
+    }
+    ExclusionsChanged = 1;
+}
+
+void LoadFolderExclusions()
+{
+    if (!ExclusionsChanged)
+        return;
+    ExclusionList = BuildExclusionList(
+        ReadExcludeFolderFile(ExcludeFolderFile),
+        {OwnProgramFolder, OwnSlideShowsFolder, OwnCutOutFolder, OwnMailPicturesFolder});
+    ExclusionsChanged = 0;
+}
+
+ExclusionRules CurrentExclusionRules()
+{
+    ExclusionRules rules;
+    rules.active = FolderExclusionsActive != 0;
+    rules.demoMode = ExclusionsDemoMode != 0;
+    rules.excludeSmallPics = Settings.ExcludeSmallPics == QLatin1String("1");
+    rules.cutOutFolder = ExclusionKey(OwnCutOutFolder);
+    rules.mailFolder = ExclusionKey(OwnMailPicturesFolder);
+    return rules;
+}
+
+uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
+{
+    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(), folder, browse, search, collect);
+}
+
+bool CheckOpenFolderExcluded(const QStringList& levelFolders)
+{
+    if (!FolderExclusionsActive)
+        return false;
+    LoadFolderExclusions();
+    for (const QString& level : levelFolders) {
+        if (level.isEmpty())
+            continue;
+        if (IsFolderExcluded(ExclusionKey(level), true, false, false) == 0) {
+            FolderExclusionsActive = 0;
+            platform::showMessage(platform::PromptKind::Information, ExclusionsTurnedOffText);
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,101 @@
+// Folder exclusions: which folders the tree does not show and which
+// subfolders the picture collections leave out. The user's choices are
+// stored per folder in "ExcludeFolder.dat" (records of 205 bytes); the
+// program's own folders and the thumbnail folders are always refused.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+// One folder's exclusion record, 205 bytes:
+//   0    length of the path (0 .. 200)
+//   1    200 bytes: the folder path, lower case, no trailing "/"
+//   201  Browse     1 = not shown in the folder tree
+//   202  SubShow    1 = not collected as subfolder for shows and mail
+//   203  SubSearch  1 = not collected as subfolder for picture-search results
+//   204  All        1 = excluded everywhere (the three flags above are then 0)
+struct TExcludeFolderRecord {
+    QString Path;
+    uint8_t Browse = 0;
+    uint8_t SubShow = 0;
+    uint8_t SubSearch = 0;
+    uint8_t All = 0;
+};
+
+inline constexpr int ExcludeFolderRecordSize = 205;
+inline constexpr int ExcludeFolderPathCapacity = 200;
+
+QByteArray EncodeExcludeFolderRecord(const TExcludeFolderRecord& record);
+// `bytes` must hold at least 205 bytes; a shorter buffer gives an empty record.
+TExcludeFolderRecord DecodeExcludeFolderRecord(const QByteArray& bytes);
+
+// Every whole record of the file in file order (a missing file gives none; a
+// partial record at the end is ignored).
+std::vector<TExcludeFolderRecord> ReadExcludeFolderFile(const QString& path);
+// Rewrites the whole file through a temporary file; false on failure (the old
+// file then stays as it was).
+bool WriteExcludeFolderFile(const QString& path, const std::vector<TExcludeFolderRecord>& records);
+
+// Lower-cases a folder path and removes a trailing "/" (but keeps "/").
+QString ExclusionKey(const QString& folder);
+
+// Builds the in-memory list: the file's records, then the own folders with
+// every flag set, sorted ascending by the paths' bytes.
+std::vector<TExcludeFolderRecord> BuildExclusionList(const std::vector<TExcludeFolderRecord>& fileRecords,
+                                                     const QStringList& ownFolders);
+
+// What the exclusion test needs besides the list.
+struct ExclusionRules {
+    bool active = true;            // "Folder Exclusions Active"
+    bool demoMode = false;         // the self-running CD mode: only the fixed rules
+    bool excludeSmallPics = false; // the "ExcludeSmallPics" setting is "1"
+    QString cutOutFolder;          // lower-case keys of the two temp folders that
+    QString mailFolder;            // stay excluded when exclusions are off
+};
+
+// 1 = the folder is allowed, 0 = refused. `folder` is a lower-case path
+// without trailing "/". The tree passes browse; the subfolder collection
+// passes collect, with search while the picture search collects.
+uint8_t IsFolderExcluded(const std::vector<TExcludeFolderRecord>& list, const ExclusionRules& rules,
+                         const QString& folder, bool browse, bool search, bool collect);
+
+// ---- The program's state -------------------------------------------------
+
+extern std::vector<TExcludeFolderRecord> ExclusionList;
+extern uint8_t ExclusionsChanged;       // 1: rebuild the list from the file
+extern uint8_t FolderExclusionsActive;  // 1 while "Folder Exclusions Active" is checked
+extern uint8_t SearchCollecting;        // 1 while the picture search collects its results
+extern QString ExcludeFolderFile;       // full path of "ExcludeFolder.dat"
+// The program's own folders that are always excluded (full paths):
+// the program's share folder, "Vistamo! Slide Shows", and the temp folders
+// "Cut out Bitmap Files" and "Temporary pictures for mail".
+extern QString OwnProgramFolder;
+extern QString OwnSlideShowsFolder;
+extern QString OwnCutOutFolder;
+extern QString OwnMailPicturesFolder;
+extern uint8_t ExclusionsDemoMode;      // 1 in the self-running CD mode
+
+// Sets the exclusion file and the own folders from the data folder (and the
+// program's own folder; empty: the installed share folder next to the program).
+void SetExclusionFolders(const QString& dataFolder, const QString& programFolder = QString());
+
+// Rebuilds ExclusionList from ExcludeFolderFile when ExclusionsChanged is set.
+void LoadFolderExclusions();
+
+// The rules in force (active flag, demo mode, the ExcludeSmallPics setting).
+ExclusionRules CurrentExclusionRules();
+
+// The program's one exclusion test, over the list and rules in force.
+uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
+
+// Before a walk to a folder: when exclusions are active and one of the
+// folder's levels (`levelFolders`, the drive root left out) is excluded from
+// browsing, exclusions are switched off with a message. Returns true when it
+// switched them off.
+bool CheckOpenFolderExcluded(const QStringList& levelFolders);
+
+extern const QString ExclusionsTurnedOffText;

@@ -1,0 +1,499 @@
+#include "browse/folder_tree_widget.h"
+
+#include "browse/folder_exclusions.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+const QString FolderGoneInUseText =
+    QStringLiteral("Folder does not exist anymore but might be still in use by another program");
+const QString FileGoneInUseText = QStringLiteral(
+    "Picture or video file does not exist anymore but might be still in use by another program");
+const QString NoVideoProgramText =
+    QStringLiteral("No video program attached, go to Options and click on the tab sheet Video");
+
+QString PictureGoneText(const QString& path)
+{
+    return QStringLiteral("Picture ") + path + QStringLiteral(" no longer exists!");
+}
+
+QIcon TreeImageIcon(int image)
+{
+    QStyle* style = QApplication::style();
+    if (!style)
+        return QIcon();
+    switch (image) {
+    case ImgFixedDrive:
+        return style->standardIcon(QStyle::SP_DriveHDIcon);
+    case ImgCdDrive:
+        return style->standardIcon(QStyle::SP_DriveCDIcon);
+    case ImgRemovableDrive:
+        return style->standardIcon(QStyle::SP_DriveFDIcon);
+    case ImgNetworkDrive:
+        return style->standardIcon(QStyle::SP_DriveNetIcon);
+    case ImgFolderClosed:
+        return style->standardIcon(QStyle::SP_DirClosedIcon);
+    case ImgFolderOpen:
+        return style->standardIcon(QStyle::SP_DirOpenIcon);
+    case ImgPlaceholder:
+        return style->standardIcon(QStyle::SP_MessageBoxInformation);
+    case ImgVideoPlain:
+    case ImgVideoProgram:
+        return style->standardIcon(QStyle::SP_MediaPlay);
+    default:
+        break;
+    }
+    if (image >= ImgPictureFirst && image <= ImgPictureLast) {
+        const QIcon themed = QIcon::fromTheme(QStringLiteral("image-x-generic"));
+        return themed.isNull() ? style->standardIcon(QStyle::SP_FileIcon) : themed;
+    }
+    // Pictures that the play options leave out.
+    return style->standardIcon(QStyle::SP_FileIcon);
+}
+
+static QIcon IconForImage(int image)
+{
+    // One icon per image index, made once.
+    static QHash<int, QIcon> cache;
+    auto it = cache.find(image);
+    if (it == cache.end())
+        it = cache.insert(image, TreeImageIcon(image));
+    return *it;
+}
+
+FolderTreeController::FolderTreeController(QTreeWidget* tree, FolderTreeHooks hooks, QObject* parent)
+    : QObject(parent), tree_(tree), hooks_(std::move(hooks))
+{
+    tree_->setHeaderHidden(true);
+    tree_->setColumnCount(1);
+    tree_->setSortingEnabled(false);
+    tree_->setExpandsOnDoubleClick(true);
+    connect(tree_, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* item) { TreeView1Expanded(item); });
+    connect(tree_, &QTreeWidget::itemCollapsed, this,
+            [this](QTreeWidgetItem* item) { TreeView1Collapsed(item); });
+    connect(tree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
+                if (current)
+                    SelectedTreeNode = current;
+            });
+    connect(tree_, &QTreeWidget::itemClicked, this, [this] { TreeView1Click(); });
+    tree_->viewport()->installEventFilter(this);
+}
+
+int FolderTreeController::NodeImage(const QTreeWidgetItem* node)
+{
+    return node ? node->data(0, TreeImageRole).toInt() : -1;
+}
+
+qint64 FolderTreeController::NodeSize(const QTreeWidgetItem* node)
+{
+    return node ? node->data(0, TreeSizeRole).toLongLong() : 0;
+}
+
+void FolderTreeController::SetNodeImage(QTreeWidgetItem* node, int image)
+{
+    if (!node)
+        return;
+    node->setData(0, TreeImageRole, image);
+    node->setIcon(0, IconForImage(image));
+}
+
+TreePlayOptions FolderTreeController::playOptions() const
+{
+    return hooks_.playOptions ? hooks_.playOptions() : TreePlayOptions();
+}
+
+void FolderTreeController::captionChanged()
+{
+    if (hooks_.captionChanged)
+        hooks_.captionChanged();
+}
+
+QTreeWidgetItem* FolderTreeController::addNode(QTreeWidgetItem* parent, const TreeEntry& entry)
+{
+    auto* item = new QTreeWidgetItem(parent);
+    item->setText(0, entry.name);
+    item->setData(0, TreeSizeRole, QVariant::fromValue<qint64>(entry.size));
+    SetNodeImage(item, entry.image);
+    return item;
+}
+
+void FolderTreeController::addPlaceholder(QTreeWidgetItem* parent)
+{
+    addNode(parent, TreeEntry{TreePlaceholderText, ImgPlaceholder, 0});
+}
+
+void FolderTreeController::forgetNodesBelow(QTreeWidgetItem* node, bool includingNode)
+{
+    auto below = [node, includingNode](QTreeWidgetItem* item) {
+        if (!item)
+            return false;
+        if (item == node)
+            return includingNode;
+        for (QTreeWidgetItem* p = item->parent(); p; p = p->parent())
+            if (p == node)
+                return true;
+        return false;
+    };
+    for (QTreeWidgetItem** ref : {&CurrentFolderNode, &SelectedTreeNode, &ClickedTreeNode,
+                                  &OpenedFolderNode}) {
+        if (below(*ref))
+            *ref = includingNode ? nullptr : node;
+    }
+}
+
+void FolderTreeController::deleteChildren(QTreeWidgetItem* node)
+{
+    forgetNodesBelow(node, false);
+    const QList<QTreeWidgetItem*> children = node->takeChildren();
+    qDeleteAll(children);
+}
+
+void FolderTreeController::clearTree()
+{
+    CurrentFolderNode = SelectedTreeNode = ClickedTreeNode = OpenedFolderNode = nullptr;
+    TreeRootNode = nullptr;
+    const QSignalBlocker blocker(tree_);
+    tree_->clear();
+}
+
+QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTreeWidgetItem* node,
+                                                      const QString& nextLevel)
+{
+    LoadFolderExclusions();
+    if (!node) {
+        clearTree();
+        const QChar letter = platform::DriveLetterOf(folder);
+        if (!letter.isNull())
+            TreeDriveLetter = letter;
+        TreeDriveRoot = folder;
+        int image = ImgFixedDrive;
+        switch (platform::DriveKindOf(TreeDriveLetter)) {
+        case platform::DriveKind::Removable: image = ImgRemovableDrive; break;
+        case platform::DriveKind::Remote: image = ImgNetworkDrive; break;
+        case platform::DriveKind::CdRom: image = ImgCdDrive; break;
+        default: image = ImgFixedDrive; break;
+        }
+        node = new QTreeWidgetItem(tree_);
+        // The root shows the drive's letter and where it is mounted.
+        node->setText(0, QString(TreeDriveLetter) + QStringLiteral(": ") + folder);
+        SetNodeImage(node, image);
+        TreeRootNode = node;
+        SelectedTreeNode = node;
+    }
+    const FolderFillResult fill = ReadFolderForTree(
+        folder, playOptions(), VideoImageIndex,
+        [](const QString& lowerPath) { return IsFolderExcluded(lowerPath, true, false, false) == 1; },
+        nextLevel);
+    QTreeWidgetItem* next = nullptr;
+    if (fill.entryPassed) {
+        const QSignalBlocker blocker(tree_);
+        deleteChildren(node);
+        for (size_t i = 0; i < fill.children.size(); ++i) {
+            QTreeWidgetItem* child = addNode(node, fill.children[i]);
+            if (fill.children[i].image == ImgFolderClosed)
+                addPlaceholder(child);
+            if (static_cast<int>(i) == fill.nextLevelChild)
+                next = child;
+        }
+    }
+    CurrentFolderNode = node;
+    return next;
+}
+
+QString FolderTreeController::GetNodePath(const QTreeWidgetItem* node) const
+{
+    if (!node)
+        return QString();
+    QStringList parts;
+    for (const QTreeWidgetItem* n = node; n && n->parent(); n = n->parent())
+        parts.prepend(n->text(0));
+    QString path = TreeDriveRoot;
+    for (const QString& part : parts)
+        path = JoinTreePath(path, part);
+    return path;
+}
+
+OpenTargetKind FolderTreeController::OpenFolderOrShow()
+{
+    const bool playing = hooks_.playbackActive && hooks_.playbackActive();
+    const OpenTarget target = ResolveOpenTarget(FolderToOpen, playing);
+    switch (target.kind) {
+    case OpenTargetKind::ShowRunning:
+    case OpenTargetKind::DriveNotReady:
+    case OpenTargetKind::Missing:
+        platform::showMessage(platform::PromptKind::Plain, target.message);
+        break;
+    case OpenTargetKind::ShowFile:
+        if (hooks_.openShowFile)
+            hooks_.openShowFile(target.path);
+        break;
+    case OpenTargetKind::Folder:
+        walkTo(target);
+        break;
+    }
+    // The request is used once, whatever came of it.
+    KeepListEntry = 0;
+    ListEntryToUpdate = ListEntryRef();
+    return target.kind;
+}
+
+void FolderTreeController::walkTo(const OpenTarget& target)
+{
+    CurrentFolderNode = nullptr;
+    FolderLevelIndex = 0;
+    if (hooks_.stopIdleTimer)
+        hooks_.stopIdleTimer();
+    {
+        const QSignalBlocker blocker(tree_);
+        tree_->collapseAll();
+    }
+    clearTree();
+    TreeDriveLetter = target.letter;
+    TreeDriveRoot = target.mountPoint;
+    SelectedFolder = target.mountPoint;
+
+    const FolderLevelSplit split = SplitFolderIntoLevels(target.path, target.mountPoint);
+    FolderLevels = split.levels;
+    FolderLevelMasks = split.masks;
+    CheckOpenFolderExcluded(FolderLevelMasks.mid(1));
+
+    const int levelCount = FolderLevels.size();
+    QTreeWidgetItem* next = FillFolderNode(target.mountPoint, nullptr,
+                                           levelCount > 1 ? FolderLevels.at(1) : QString());
+    QTreeWidgetItem* root = TreeRootNode;
+    if (levelCount == 1) {
+        if (root && root->childCount() > 0)
+            tree_->scrollToItem(root->child(0));
+        root->setExpanded(true);
+        tree_->setCurrentItem(root);
+        OpenedFolderNode = root;
+        captionChanged();
+    }
+    bool reachedAll = levelCount == 1;
+    for (int level = 1; level < levelCount; ++level) {
+        // A level that is not there (excluded, or changed on disk meanwhile)
+        // ends the walk at the deepest level found.
+        if (!next)
+            break;
+        FolderLevelIndex = level;
+        QTreeWidgetItem* node = next;
+        FolderLevels[level] = node->text(0);
+        next = FillFolderNode(FolderLevelMasks.at(level), node,
+                              level + 1 < levelCount ? FolderLevels.at(level + 1) : QString());
+        tree_->scrollToItem(node);
+        node->setExpanded(true);
+        const bool last = level + 1 == levelCount || !next;
+        if (last)
+            tree_->setCurrentItem(node);
+        SelectedFolder = GetNodePath(node);
+        captionChanged();
+        OpenedFolderNode = node;
+        if (level + 1 == levelCount)
+            reachedAll = true;
+    }
+    if (root && !root->isExpanded()) {
+        const QSignalBlocker blocker(tree_);
+        root->setExpanded(true);
+    }
+
+    // The path as walked, with its letter case as found on disk, goes back
+    // into the recent or favourite entry that asked for this opening; only
+    // when the whole path was walked, so an entry never loses its end.
+    if (!KeepListEntry && levelCount > 1 && reachedAll && ListEntryToUpdate.valid()
+        && hooks_.listEntryWalked)
+        hooks_.listEntryWalked(ListEntryToUpdate, SelectedFolder);
+    if (hooks_.afterWalk)
+        hooks_.afterWalk();
+}
+
+void FolderTreeController::TreeView1Expanded(QTreeWidgetItem* node)
+{
+    if (!node)
+        return;
+    CurrentFolderNode = node;
+    SelectedFolder = GetNodePath(node);
+    captionChanged();
+    if (node->childCount() > 0 && NodeImage(node->child(0)) == ImgPlaceholder)
+        FillFolderNode(BuildLevelMask(node), node);
+    if (!IsDriveRootImage(NodeImage(node)) || node->parent())
+        SetNodeImage(node, ImgFolderOpen);
+}
+
+void FolderTreeController::TreeView1Collapsed(QTreeWidgetItem* node)
+{
+    if (!node)
+        return;
+    CurrentFolderNode = node;
+    const bool isRoot = node->parent() == nullptr;
+    if (!isRoot)
+        SetNodeImage(node, ImgFolderClosed);
+    if (node->childCount() > 0 && !isRoot) {
+        const QSignalBlocker blocker(tree_);
+        deleteChildren(node);
+        addPlaceholder(node);
+    }
+    SelectedFolder = GetNodePath(node);
+    captionChanged();
+}
+
+void FolderTreeController::TreeView1Click()
+{
+    if (AutoExpand)
+        AutoExpand = false;
+    if (CurrentFolderNode && CurrentFolderNode == TreeRootNode && !TreeRootNode->isExpanded()) {
+        // The collapsed root is read again from the drive.
+        AutoExpand = true;
+        FillFolderNode(TreeDriveRoot, nullptr);
+        if (TreeRootNode) {
+            const QSignalBlocker blocker(tree_);
+            TreeRootNode->setExpanded(true);
+        }
+        SelectedFolder = TreeDriveRoot;
+        captionChanged();
+        if (hooks_.focusMainWindow)
+            hooks_.focusMainWindow();
+    }
+}
+
+void FolderTreeController::TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
+                                              Qt::KeyboardModifiers modifiers, const QPoint& pos)
+{
+    const bool showFull = (modifiers & Qt::ControlModifier) || button == Qt::MiddleButton;
+    const bool rightClick = button == Qt::RightButton;
+    if (hooks_.userActivity)
+        hooks_.userActivity();
+
+    QTreeWidgetItem* node = nullptr;
+    if (fromTree) {
+        node = tree_->itemAt(pos);
+        if (!node)
+            return;
+        ClickedTreeNode = node;
+        tree_->setCurrentItem(node);
+    } else {
+        node = SelectedTreeNode;
+        if (!node)
+            return;
+    }
+
+    const QString path = GetNodePath(node);
+    const int image = NodeImage(node);
+    if (image == ImgPlaceholder || node->text(0) == TreePlaceholderText) {
+        PopupEnabled = false;
+        return;
+    }
+    PopupEnabled = true;
+
+    if (!rightClick) {
+        if (IsFolderNode(image)) {
+            if (!QFileInfo(path).isDir()) {
+                platform::showMessage(platform::PromptKind::Error, FolderGoneInUseText);
+                return;
+            }
+        } else if (!QFileInfo::exists(path)) {
+            platform::showMessage(platform::PromptKind::Error, FileGoneInUseText);
+            return;
+        }
+    }
+
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        SelectedFolder = path;
+        captionChanged();
+        CurrentFolderNode = node;
+        if (hooks_.folderClicked)
+            hooks_.folderClicked(path);
+    }
+    if (rightClick || IsFolderNode(image))
+        return;
+
+    if (!info.exists()) {
+        platform::showMessage(platform::PromptKind::Plain, PictureGoneText(path));
+        return;
+    }
+    if (IsVideoImage(image)) {
+        const QString program = hooks_.videoProgram ? hooks_.videoProgram() : QString();
+        if (program.isEmpty())
+            platform::showMessage(platform::PromptKind::Information, NoVideoProgramText);
+        else if (hooks_.runVideo)
+            hooks_.runVideo(program, path);
+        LastVideoPath = path;
+        return;
+    }
+    if (IsPictureImage(image) && hooks_.pictureClicked)
+        hooks_.pictureClicked(path, showFull);
+}
+
+bool FolderTreeController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == tree_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint pos = mouse->position().toPoint();
+        const Qt::MouseButton button = mouse->button();
+        const Qt::KeyboardModifiers modifiers = mouse->modifiers();
+        // The press is handled after the tree itself has seen it (selection,
+        // expander), as the original handled it on mouse-down after the control.
+        QMetaObject::invokeMethod(
+            this, [this, pos, button, modifiers] { TreeView1MouseDown(true, button, modifiers, pos); },
+            Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FolderTreeController::RefreshTreeImages()
+{
+    const TreePlayOptions opts = playOptions();
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        const int image = NodeImage(item);
+        const int updated =
+            RefreshedNodeImage(image, NodeSize(item), opts, PreviousVideoImageIndex, VideoImageIndex);
+        if (updated != image)
+            SetNodeImage(item, updated);
+    }
+    PreviousVideoImageIndex = VideoImageIndex;
+    tree_->viewport()->update();
+}
+
+void FolderTreeController::RefreshSelectedFolder()
+{
+    if (hooks_.beforeRefresh)
+        hooks_.beforeRefresh();
+    const QString remembered = SelectedTreeNode ? SelectedTreeNode->text(0) : QString();
+    FolderToOpen = SelectedFolder;
+    KeepListEntry = 1;
+    OpenFolderOrShow();
+    const QString name = remembered.mid(remembered.lastIndexOf(QLatin1Char('/')) + 1);
+    if (!name.isEmpty())
+        FindAndSelectTreeNode(name, true);
+}
+
+QTreeWidgetItem* FolderTreeController::FindAndSelectTreeNode(const QString& name, bool select)
+{
+    QTreeWidgetItem* start = platform::IsMountPoint(SelectedFolder) ? TreeRootNode : OpenedFolderNode;
+    if (!start)
+        start = TreeRootNode;
+    if (!start)
+        return nullptr;
+    const QString upper = name.toUpper();
+    QTreeWidgetItemIterator it(start);
+    for (; *it; ++it) {
+        if ((*it)->text(0).toUpper() == upper) {
+            if (select) {
+                tree_->scrollToItem(*it);
+                tree_->setCurrentItem(*it);
+            }
+            return *it;
+        }
+    }
+    return nullptr;
+}
