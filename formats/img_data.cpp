@@ -1,0 +1,310 @@
+#include "formats/img_data.h"
+
+#include "formats/picture_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include <exiv2/exiv2.hpp>
+#include <jpeglib.h>
+
+int MetadataTraceSwitch = 0;
+
+namespace {
+
+void quietExiv2()
+{
+    static bool done = false;
+    if (!done) {
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        done = true;
+    }
+}
+
+QString cleanValue(std::string text)
+{
+    while (!text.empty() && (text.back() == '\0' || text.back() == ' '))
+        text.pop_back();
+    // ASCII values may carry a NUL in the middle; keep what stands before it.
+    const auto nul = text.find('\0');
+    if (nul != std::string::npos)
+        text.resize(nul);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+bool isMainExifGroup(const std::string& group)
+{
+    // IFD0 of the main picture, the EXIF sub-block, interoperability and
+    // GPS; the thumbnail's IFD1 tags (its own sizes) are left out.
+    return group == "Image" || group == "Photo" || group == "Iop" || group == "GPSInfo";
+}
+
+// Sub-block tags after the main block's, each group in file order.
+int groupRank(const std::string& group)
+{
+    if (group == "Image")
+        return 0;
+    if (group == "Photo")
+        return 1;
+    if (group == "Iop")
+        return 2;
+    return 3;
+}
+
+} // namespace
+
+bool TImageInfo::NextFoundTag(int kind, TTagEntry& tag)
+{
+    if (kind != 0 || m_next >= Tags.size())
+        return false;
+    tag = Tags[m_next++];
+    return true;
+}
+
+bool TimgData::ProcessFile(const QString& path)
+{
+    ExifObj = TImageInfo();
+    QByteArray bytes;
+    try {
+        bytes = ReadPictureFile(path);
+    } catch (...) {
+        return false;
+    }
+    return ProcessBytes(bytes);
+}
+
+bool TimgData::ProcessBytes(const QByteArray& bytes)
+{
+    ExifObj = TImageInfo();
+    if (bytes.isEmpty())
+        return false;
+    quietExiv2();
+    try {
+        Exiv2::Image::AutoPtr image =
+            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(bytes.constData()), long(bytes.size()));
+        if (!image.get())
+            return false;
+        image->readMetadata();
+        const Exiv2::ExifData& exif = image->exifData();
+        std::vector<std::pair<int, TTagEntry>> found;
+        for (const Exiv2::Exifdatum& datum : exif) {
+            const std::string group = datum.groupName();
+            if (!isMainExifGroup(group))
+                continue;
+            TTagEntry entry;
+            entry.Tag = datum.tag();
+            entry.Name = QString::fromStdString(datum.key());
+            try {
+                entry.Data = cleanValue(datum.toString());
+            } catch (...) {
+                entry.Data.clear();
+            }
+            found.emplace_back(groupRank(group), entry);
+        }
+        std::stable_sort(found.begin(), found.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto& f : found)
+            ExifObj.Tags.push_back(std::move(f.second));
+        return true;
+    } catch (...) {
+        ExifObj = TImageInfo();
+        return false;
+    }
+}
+
+QString TimgData::tagText(uint16_t tag) const
+{
+    QString value;
+    for (const TTagEntry& t : ExifObj.Tags)
+        if (t.Tag == tag)
+            value = t.Data; // the last one met wins
+    return value;
+}
+
+QString TimgData::DateTaken() const
+{
+    const QString original = tagText(36867);
+    return original.isEmpty() ? tagText(306) : original;
+}
+
+QString TimgData::CameraMake() const { return tagText(271).trimmed(); }
+QString TimgData::CameraModel() const { return tagText(272).trimmed(); }
+
+QSize TimgData::PictureSize() const
+{
+    bool okW = false, okH = false;
+    const int w = tagText(40962).toInt(&okW);
+    const int h = tagText(40963).toInt(&okH);
+    return okW && okH ? QSize(w, h) : QSize();
+}
+
+// ---- metadata copy into a re-saved JPEG ----
+
+namespace {
+
+struct CopyErrorMgr {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+};
+
+void copyErrorExit(j_common_ptr cinfo)
+{
+    std::longjmp(reinterpret_cast<CopyErrorMgr*>(cinfo->err)->jump, 1);
+}
+void copyNoMessage(j_common_ptr, int) {}
+void copyNoOutput(j_common_ptr) {}
+
+// All libjpeg state of one copy; freed by its destructor after any jump.
+struct CopyJob {
+    jpeg_decompress_struct source;
+    jpeg_decompress_struct target;
+    jpeg_compress_struct out;
+    CopyErrorMgr err;
+    bool sourceMade = false, targetMade = false, outMade = false;
+    unsigned char* outBuffer = nullptr;
+    unsigned long outSize = 0;
+
+    ~CopyJob()
+    {
+        if (outMade)
+            jpeg_destroy_compress(&out);
+        if (targetMade)
+            jpeg_destroy_decompress(&target);
+        if (sourceMade)
+            jpeg_destroy_decompress(&source);
+        std::free(outBuffer);
+    }
+};
+
+void setErrors(CopyJob* job)
+{
+    jpeg_std_error(&job->err.pub);
+    job->err.pub.error_exit = copyErrorExit;
+    job->err.pub.emit_message = copyNoMessage;
+    job->err.pub.output_message = copyNoOutput;
+}
+
+bool isExifApp1(const jpeg_saved_marker_ptr m)
+{
+    return m->marker == JPEG_APP0 + 1 && m->data_length >= 6 && std::memcmp(m->data, "Exif\0\0", 6) == 0;
+}
+
+bool runCopy(CopyJob* job, const QByteArray& source, const QByteArray& target)
+{
+    if (setjmp(job->err.jump))
+        return false;
+    job->source.err = &job->err.pub;
+    jpeg_create_decompress(&job->source);
+    job->sourceMade = true;
+    jpeg_mem_src(&job->source, reinterpret_cast<const unsigned char*>(source.constData()),
+                 static_cast<unsigned long>(source.size()));
+    for (int m = 1; m < 16; ++m)
+        jpeg_save_markers(&job->source, JPEG_APP0 + m, 0xFFFF);
+    jpeg_save_markers(&job->source, JPEG_COM, 0xFFFF);
+    jpeg_read_header(&job->source, TRUE);
+
+    job->target.err = &job->err.pub;
+    jpeg_create_decompress(&job->target);
+    job->targetMade = true;
+    jpeg_mem_src(&job->target, reinterpret_cast<const unsigned char*>(target.constData()),
+                 static_cast<unsigned long>(target.size()));
+    jvirt_barray_ptr* coefficients = jpeg_read_coefficients(&job->target);
+
+    job->out.err = &job->err.pub;
+    jpeg_create_compress(&job->out);
+    job->outMade = true;
+    jpeg_mem_dest(&job->out, &job->outBuffer, &job->outSize);
+    jpeg_copy_critical_parameters(&job->target, &job->out);
+    bool hasExif = false;
+    for (jpeg_saved_marker_ptr m = job->source.marker_list; m; m = m->next)
+        hasExif = hasExif || isExifApp1(m);
+    // An EXIF block stands right after the start of the picture, without a
+    // JFIF block before it.
+    job->out.write_JFIF_header = hasExif ? FALSE : job->target.saw_JFIF_marker;
+    jpeg_write_coefficients(&job->out, coefficients);
+    for (jpeg_saved_marker_ptr m = job->source.marker_list; m; m = m->next)
+        jpeg_write_marker(&job->out, m->marker, m->data, m->data_length);
+    jpeg_finish_compress(&job->out);
+    jpeg_finish_decompress(&job->target);
+    return true;
+}
+
+// Sets the EXIF pixel dimensions to the new picture's size when the block
+// has them.
+QByteArray updateDimensions(const QByteArray& jpeg, QSize size)
+{
+    try {
+        Exiv2::Image::AutoPtr image =
+            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(jpeg.constData()), long(jpeg.size()));
+        if (!image.get())
+            return jpeg;
+        image->readMetadata();
+        Exiv2::ExifData& exif = image->exifData();
+        bool changed = false;
+        const auto setIfPresent = [&](const char* key, int value) {
+            auto it = exif.findKey(Exiv2::ExifKey(key));
+            if (it != exif.end()) {
+                it->setValue(std::to_string(value));
+                changed = true;
+            }
+        };
+        setIfPresent("Exif.Photo.PixelXDimension", size.width());
+        setIfPresent("Exif.Photo.PixelYDimension", size.height());
+        if (!changed)
+            return jpeg;
+        image->writeMetadata();
+        Exiv2::BasicIo& io = image->io();
+        io.open();
+        const long n = long(io.size());
+        QByteArray result(qsizetype(n), Qt::Uninitialized);
+        io.seek(0, Exiv2::BasicIo::beg);
+        const long got = io.read(reinterpret_cast<Exiv2::byte*>(result.data()), n);
+        io.close();
+        return got == n ? result : jpeg;
+    } catch (...) {
+        return jpeg;
+    }
+}
+
+} // namespace
+
+QByteArray CopyJpegMetadata(const QByteArray& sourceJpeg, const QByteArray& targetJpeg)
+{
+    if (sourceJpeg.size() < 4 || targetJpeg.size() < 4)
+        return {};
+    auto job = std::make_unique<CopyJob>();
+    setErrors(job.get());
+    if (!runCopy(job.get(), sourceJpeg, targetJpeg) || !job->outBuffer)
+        return {};
+    const QSize size(int(job->target.image_width), int(job->target.image_height));
+    const QByteArray joined(reinterpret_cast<const char*>(job->outBuffer), qsizetype(job->outSize));
+    return updateDimensions(joined, size);
+}
+
+bool TimgData::WriteExifJpeg(const QString& sourcePath, const QString& jpegPath)
+{
+    QByteArray source, target;
+    try {
+        source = ReadPictureFile(sourcePath);
+        target = ReadPictureFile(jpegPath);
+    } catch (...) {
+        return false;
+    }
+    const QByteArray joined = CopyJpegMetadata(source, target);
+    if (joined.isEmpty())
+        return false;
+    QSaveFile out(jpegPath);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    if (out.write(joined) != joined.size()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}

@@ -1,0 +1,233 @@
+#include "formats/jpeg_decoder.h"
+
+#include "formats/picture_errors.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace {
+
+// libjpeg reports fatal errors through error_exit, which must not return.
+// It jumps back into the decode routine; no C++ object with a destructor
+// lives between the setjmp and the jump (see DecodeJob).
+struct JumpErrorMgr {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+    int warnings;
+    bool truncated;
+};
+
+void jumpErrorExit(j_common_ptr cinfo)
+{
+    auto* err = reinterpret_cast<JumpErrorMgr*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+void countWarnings(j_common_ptr cinfo, int level)
+{
+    auto* err = reinterpret_cast<JumpErrorMgr*>(cinfo->err);
+    if (level >= 0)
+        return; // trace messages
+    ++err->warnings;
+    if (cinfo->err->msg_code == JWRN_JPEG_EOF) {
+        // The data ended before the picture did: a truncated file.
+        err->truncated = true;
+        std::snprintf(err->message, sizeof err->message, "JPEG file is truncated");
+        std::longjmp(err->jump, 1);
+    }
+    if (err->warnings > 1000) {
+        std::snprintf(err->message, sizeof err->message, "JPEG data is corrupt");
+        std::longjmp(err->jump, 1);
+    }
+}
+
+void silentOutput(j_common_ptr) {}
+
+// Everything the decode touches after setjmp lives here, on the heap, so a
+// jump leaves nothing half-destroyed: the caller frees it afterwards.
+struct DecodeJob {
+    jpeg_decompress_struct cinfo;
+    JumpErrorMgr err;
+    bool created = false;
+    unsigned char* pixels = nullptr;   // malloc'ed RGB32 output
+    unsigned char* cmykRow = nullptr;  // one CMYK line, malloc'ed
+    int outWidth = 0;
+    int outHeight = 0;
+    int scaleNum = 8;
+    JpegHeaderInfo header;
+
+    ~DecodeJob()
+    {
+        if (created)
+            jpeg_destroy_decompress(&cinfo);
+        std::free(pixels);
+        std::free(cmykRow);
+    }
+};
+
+// Memory libjpeg may use for its own buffers (a progressive picture keeps
+// all its coefficients).
+constexpr long MaxLibjpegMemory = 512L * 1024 * 1024;
+
+void startJob(DecodeJob* job, const QByteArray& bytes)
+{
+    job->cinfo.err = jpeg_std_error(&job->err.pub);
+    job->err.pub.error_exit = jumpErrorExit;
+    job->err.pub.emit_message = countWarnings;
+    job->err.pub.output_message = silentOutput;
+    job->err.warnings = 0;
+    job->err.truncated = false;
+    job->err.message[0] = 0;
+}
+
+// Runs the header read (and, with decode set, the whole decode) in a
+// function that holds no C++ objects, so longjmp is safe.
+bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int targetW, int targetH, bool decode)
+{
+    if (setjmp(job->err.jump))
+        return false;
+    jpeg_create_decompress(&job->cinfo);
+    job->created = true;
+    job->cinfo.mem->max_memory_to_use = MaxLibjpegMemory;
+    jpeg_mem_src(&job->cinfo, data, size);
+    jpeg_read_header(&job->cinfo, TRUE);
+    job->header.size = QSize(int(job->cinfo.image_width), int(job->cinfo.image_height));
+    job->header.components = job->cinfo.num_components;
+    job->header.progressive = jpeg_has_multiple_scans(&job->cinfo);
+    if (!decode)
+        return true;
+
+    const qint64 w = job->cinfo.image_width;
+    const qint64 h = job->cinfo.image_height;
+    if (w <= 0 || h <= 0) {
+        std::snprintf(job->err.message, sizeof job->err.message, "JPEG picture has no pixels");
+        return false;
+    }
+    if (job->header.progressive) {
+        // All coefficients stay in memory: 2 bytes a sample before subsampling.
+        const qint64 coefficientBytes = w * h * job->cinfo.num_components * 2;
+        if (coefficientBytes > MaxLibjpegMemory) {
+            std::snprintf(job->err.message, sizeof job->err.message, "JPEG picture is too large (%lldx%lld)",
+                          static_cast<long long>(w), static_cast<long long>(h));
+            return false;
+        }
+    }
+
+    job->scaleNum = ChooseJpegScale(job->header.size, QSize(targetW, targetH));
+    job->cinfo.scale_num = static_cast<unsigned>(job->scaleNum);
+    job->cinfo.scale_denom = 8;
+    job->cinfo.dct_method = JDCT_ISLOW;
+    const bool cmyk = job->cinfo.jpeg_color_space == JCS_CMYK || job->cinfo.jpeg_color_space == JCS_YCCK;
+    job->cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
+    jpeg_calc_output_dimensions(&job->cinfo);
+    const qint64 ow = job->cinfo.output_width;
+    const qint64 oh = job->cinfo.output_height;
+    if (ow <= 0 || oh <= 0 || ow * oh > MaxDecodedPixels || ow > 32767 || oh > 32767) {
+        std::snprintf(job->err.message, sizeof job->err.message, "JPEG picture is too large (%lldx%lld)",
+                      static_cast<long long>(w), static_cast<long long>(h));
+        return false;
+    }
+    job->outWidth = int(ow);
+    job->outHeight = int(oh);
+    const size_t stride = size_t(ow) * 4;
+    job->pixels = static_cast<unsigned char*>(std::malloc(stride * size_t(oh)));
+    if (cmyk)
+        job->cmykRow = static_cast<unsigned char*>(std::malloc(size_t(ow) * 4));
+    if (!job->pixels || (cmyk && !job->cmykRow)) {
+        std::snprintf(job->err.message, sizeof job->err.message, "Out of memory decoding JPEG");
+        return false;
+    }
+    jpeg_start_decompress(&job->cinfo);
+    const bool inverted = job->cinfo.saw_Adobe_marker;
+    while (job->cinfo.output_scanline < job->cinfo.output_height) {
+        unsigned char* line = job->pixels + stride * job->cinfo.output_scanline;
+        JSAMPROW row = cmyk ? job->cmykRow : line;
+        if (jpeg_read_scanlines(&job->cinfo, &row, 1) != 1)
+            break;
+        if (cmyk) {
+            for (qint64 x = 0; x < ow; ++x) {
+                int c = row[x * 4], m = row[x * 4 + 1], y = row[x * 4 + 2], k = row[x * 4 + 3];
+                if (!inverted) {
+                    c = 255 - c; m = 255 - m; y = 255 - y; k = 255 - k;
+                }
+                line[x * 4 + 0] = static_cast<unsigned char>(y * k / 255);
+                line[x * 4 + 1] = static_cast<unsigned char>(m * k / 255);
+                line[x * 4 + 2] = static_cast<unsigned char>(c * k / 255);
+                line[x * 4 + 3] = 255;
+            }
+        }
+    }
+    jpeg_finish_decompress(&job->cinfo);
+    return true;
+}
+
+[[noreturn]] void fail(const DecodeJob& job, const char* fallback)
+{
+    throw EJPEGError(job.err.message[0] ? job.err.message : fallback);
+}
+
+void checkInput(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        throw EJPEGError("Empty file");
+    if (bytes.size() < 4 || static_cast<unsigned char>(bytes[0]) != 0xFF || static_cast<unsigned char>(bytes[1]) != 0xD8)
+        throw EJPEGError("Not a JPEG file");
+}
+
+} // namespace
+
+JpegHeaderInfo ReadJpegHeader(const QByteArray& bytes)
+{
+    checkInput(bytes);
+    auto job = std::make_unique<DecodeJob>();
+    startJob(job.get(), bytes);
+    if (!runJob(job.get(), reinterpret_cast<const unsigned char*>(bytes.constData()),
+                static_cast<unsigned long>(bytes.size()), 0, 0, false))
+        fail(*job, "Invalid JPEG header");
+    return job->header;
+}
+
+QSize ScaledJpegSize(QSize trueSize, int scaleNum)
+{
+    // libjpeg rounds the scaled dimension up.
+    const auto up = [scaleNum](int v) { return int((qint64(v) * scaleNum + 7) / 8); };
+    return QSize(up(trueSize.width()), up(trueSize.height()));
+}
+
+int ChooseJpegScale(QSize trueSize, QSize target)
+{
+    if (target.width() <= 0 || target.height() <= 0 || trueSize.width() <= 0 || trueSize.height() <= 0)
+        return 8;
+    for (int n = 1; n < 8; ++n) {
+        const QSize s = ScaledJpegSize(trueSize, n);
+        if (s.width() >= target.width() && s.height() >= target.height())
+            return n;
+    }
+    return 8;
+}
+
+DecodedJpeg DecodeJpeg(const QByteArray& bytes, QSize target)
+{
+    checkInput(bytes);
+    auto job = std::make_unique<DecodeJob>();
+    startJob(job.get(), bytes);
+    if (!runJob(job.get(), reinterpret_cast<const unsigned char*>(bytes.constData()),
+                static_cast<unsigned long>(bytes.size()), target.width(), target.height(), true))
+        fail(*job, "Invalid JPEG data");
+    DecodedJpeg out;
+    out.trueSize = job->header.size;
+    out.scaleNum = job->scaleNum;
+    unsigned char* pixels = job->pixels;
+    job->pixels = nullptr; // the image owns it from here
+    out.image = QImage(pixels, job->outWidth, job->outHeight, job->outWidth * 4, QImage::Format_RGB32,
+                       [](void* p) { std::free(p); }, pixels);
+    return out;
+}

@@ -1,0 +1,42 @@
+// The picture object's load-from-file: picks the decoder by the file's
+// extension (JPEG, bitmap, icon, GIF, enhanced and Windows metafiles) and
+// returns the decoded buffer together with the picture's true size, which
+// never depends on the scale the buffer was decoded at.
+#pragma once
+
+#include "formats/gif_image.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+enum class PictureKind { Jpeg, Bitmap, Icon, Gif, Emf, Wmf, Unknown };
+
+// By extension, letter case ignored.
+PictureKind PictureKindOfPath(const QString& path);
+
+struct LoadedPicture {
+    QImage image;                     // the decoded buffer (maybe smaller than trueSize)
+    QSize trueSize;                   // the picture's own size, always at least 1 x 1
+    PictureKind kind = PictureKind::Unknown;
+    int jpegScaleNum = 8;             // JPEG only: the DCT scale n/8 used
+    std::shared_ptr<TGIFImage> gif;   // GIF only: all frames
+};
+
+// The largest picture file read into memory.
+constexpr qint64 MaxPictureFileBytes = 1024LL * 1024 * 1024;
+
+// Reads the whole file. Throws EFOpenError when it cannot be opened and
+// EWin32Error when reading fails or the file is larger than the limit.
+QByteArray ReadPictureFile(const QString& path);
+
+// Decodes bytes of the given kind for display at target (an empty target
+// decodes at the true size). Throws EInvalidGraphic (or a class derived from
+// it) for bad data, unknown kinds and oversized pictures.
+LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize target);
+
+// ReadPictureFile + DecodePicture by the path's extension.
+LoadedPicture LoadPictureFile(const QString& path, QSize target);

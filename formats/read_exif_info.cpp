@@ -1,0 +1,89 @@
+#include "formats/read_exif_info.h"
+
+#include "formats/img_data.h"
+
+#include <memory>
+
+namespace {
+TimgData* g_reader = nullptr;
+}
+
+TimgData* MetadataReader()
+{
+    if (!g_reader) {
+        static std::unique_ptr<TimgData> own = std::make_unique<TimgData>(255);
+        g_reader = own.get();
+    }
+    return g_reader;
+}
+
+void SetMetadataReader(TimgData* reader) { g_reader = reader; }
+
+QString JoinCameraName(const QString& make, const QString& model)
+{
+    const QString m = make.trimmed();
+    const QString mo = model.trimmed();
+    if (mo.left(m.size()) == m)
+        return mo;
+    return m + QLatin1Char(' ') + mo;
+}
+
+void ReadExifInfo(const QString& path, bool wantDate, bool wantCamera, bool wantDimensions, ExifInfo& result)
+{
+    result = ExifInfo();
+    MetadataTraceSwitch = 0;
+    TimgData* reader = MetadataReader();
+    reader->BuildList = 255;
+    if (!reader->ProcessFile(path))
+        return;
+    if (!reader->HasExif())
+        return;
+    bool seen306 = false, seen36867 = false, seenMake = false, seenModel = false, seenW = false, seenH = false;
+    QString make, model;
+    TImageInfo& info = reader->ExifObj;
+    info.ResetIterator();
+    TTagEntry tag;
+    for (;;) {
+        const bool dateDone = !wantDate || (seen306 && seen36867);
+        const bool cameraDone = !wantCamera || (seenMake && seenModel);
+        const bool sizeDone = !wantDimensions || (seenW && seenH);
+        if (dateDone && cameraDone && sizeDone)
+            break;
+        if (!info.NextFoundTag(0, tag))
+            break;
+        switch (tag.Tag) {
+        case 306:
+            seen306 = true;
+            if (wantDate)
+                result.DateTaken = tag.Data;
+            break;
+        case 36867:
+            seen36867 = true;
+            if (wantDate)
+                result.DateTaken = tag.Data;
+            break;
+        case 271:
+            seenMake = true;
+            make = tag.Data;
+            break;
+        case 272:
+            seenModel = true;
+            model = tag.Data;
+            break;
+        case 40962:
+            seenW = true;
+            if (wantDimensions)
+                result.Width = tag.Data;
+            break;
+        case 40963:
+            seenH = true;
+            if (wantDimensions)
+                result.Height = tag.Data;
+            break;
+        default:
+            break;
+        }
+    }
+    if (wantCamera && (seenMake || seenModel))
+        result.Camera = JoinCameraName(make, model);
+}

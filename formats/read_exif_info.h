@@ -1,0 +1,25 @@
+// The program's EXIF access: date taken, camera and pixel dimensions of a
+// picture, read through the one metadata reader.
+#pragma once
+
+#include <QString>
+
+class TimgData;
+
+struct ExifInfo {
+    QString DateTaken;   // "YYYY:MM:DD HH:MM:SS" as stored
+    QString Camera;      // make and model joined (model alone when it starts with the make)
+    QString Width;
+    QString Height;
+};
+
+// The reader used by ReadExifInfo; created on first use unless set.
+TimgData* MetadataReader();
+void SetMetadataReader(TimgData* reader);
+
+// Reads the wanted groups; each result is empty when not found or when the
+// file cannot be processed.
+void ReadExifInfo(const QString& path, bool wantDate, bool wantCamera, bool wantDimensions, ExifInfo& result);
+
+// The camera text from make and model.
+QString JoinCameraName(const QString& make, const QString& model);
