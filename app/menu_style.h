@@ -1,0 +1,73 @@
+// The application-wide style that hands every menu item of every window to
+// the one menu painter, and gives each menu the width measured for it.
+#pragma once
+#include "app/menu_glyphs.h"
+#include "app/menu_painter.h"
+
+#include <QProxyStyle>
+#include <functional>
+
+class QAction;
+class QMenu;
+
+class MenuProxyStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    explicit MenuProxyStyle(QStyle* base = nullptr);
+
+    MenuPaintContext& paintContext() { return m_ctx; }
+    // State that some glyph pairs depend on (MyShow panel, running show ...).
+    void setGlyphState(std::function<MenuGlyphState()> f) { m_glyphState = std::move(f); }
+    // Finds an action by object name (for items drawn with another item's caption).
+    void setActionResolver(std::function<QAction*(const QString&)> f) { m_resolve = std::move(f); }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+    void polish(QWidget* widget) override;
+    using QProxyStyle::polish;
+
+    // What an action is painted with: its caption, hint, enabled state and
+    // glyph pair, after the mirrors (Raunch items show the Launch items'
+    // captions, the pop-up view choices those of the main items ...).
+    struct ItemLook {
+        QString caption;
+        QString hint;
+        bool enabled = true;
+        MenuGlyphPair glyphs;
+    };
+    ItemLook lookOf(const QAction* action) const;
+
+private:
+    QAction* resolve(const QString& name) const;
+
+    MenuPaintContext m_ctx;
+    std::function<MenuGlyphState()> m_glyphState;
+    std::function<QAction*(const QString&)> m_resolve;
+};
+
+// Installs the style on the application (once) and returns it.
+MenuProxyStyle* InstallMenuStyle();
+MenuProxyStyle* CurrentMenuStyle();
+
+// Measures one menu in the font it is painted in: writes the width tag into
+// each visible item's hint (its status tip), sets MenuItemWidth and
+// MenuMaxHintWidth, and keeps the width on the menu itself so that it does
+// not change when another menu is measured. fileNamePart measures the
+// file-name part of each caption (program lists).
+int MeasureMenu(QMenu* menu, bool fileNamePart = false);
+
+// Item height of a menu action: 18 for items, 10 for separators.
+constexpr int MenuItemHeight = 18;
+constexpr int MenuSeparatorHeight = 10;
+
+// Property names kept on QMenu / QAction objects.
+inline constexpr const char* MenuWidthProperty = "vxMenuItemWidth";
+inline constexpr const char* MenuFileNameProperty = "vxMeasureFileNames";
+inline constexpr const char* GlyphProperty = "vxGlyph";            // int, overrides the table
+inline constexpr const char* DisabledGlyphProperty = "vxDisabledGlyph";
