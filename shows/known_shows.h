@@ -1,0 +1,33 @@
+// The list of known show files ("AllMyShow.dat"): records of 201 bytes, a
+// length byte and up to 200 bytes of a show file's full path, no header, in
+// the order of the MyShow manager's list.
+#pragma once
+
+#include "platform/record_file.h"
+
+#include <QString>
+#include <QStringList>
+
+constexpr int ShowListRecordSize = 201;
+constexpr int ShowListPathCapacity = 200;
+
+QByteArray EncodeShowListRecord(const QString& path);
+QString DecodeShowListRecord(const QByteArray& record);
+
+// The paths stored in the file, in order; with `skipMissing` the paths that
+// no longer exist as files are left out. A missing file gives an empty list;
+// a partial last record is ignored.
+QStringList ReadKnownShows(const QString& listPath, bool skipMissing);
+
+// After a folder rename: each path that no longer exists as a file and whose
+// first `prefixLength` characters equal `oldPrefix` (in lower case) becomes
+// `newPrefix` + the rest. Returns how many paths changed.
+int RenameKnownShowFolder(QStringList& paths, const QString& oldPrefix, const QString& newPrefix,
+                          int prefixLength);
+
+// Rewrites the whole file from `paths` (each cut to 200 bytes), optionally
+// after the prefix replacement above.
+platform::RecordResult WriteKnownShows(const QString& listPath, QStringList& paths,
+                                       const QString& oldPrefix = QString(),
+                                       const QString& newPrefix = QString(), int prefixLength = 0,
+                                       bool replace = false);

@@ -1,0 +1,68 @@
+// Show files and the working copy of the open show.
+//
+// A show is never changed in place: opening it copies the file to the
+// working file ("vistamo.tmp" in the data folder), every change goes to the
+// working file, and saving copies the working file back over the show file in
+// one safe write. The Draft show ("vistamo.vxt" in the data folder) is the
+// show that is open when no named show is.
+#pragma once
+
+#include "platform/record_file.h"
+#include "shows/show_record.h"
+
+#include <QString>
+
+// ---- State of the open show ------------------------------------------------
+extern platform::RecordFile ShowFile;  // open on the working copy of the open show
+extern TShowRecord ShowRec;            // record of the picture shown
+extern TShowRecord NextShowRec;        // look-ahead record
+extern uint8_t ShowChangeable;         // 1 when the open show may be changed
+extern uint8_t DraftShowOpen;          // 1 while the Draft show is open
+extern uint8_t NamedShowOpen;          // 1 while a named show file is open
+extern uint8_t SourceIsShow;           // 1 when the picture list comes from the open show
+extern uint8_t ShowChanged;            // 1 when the working copy differs from the show file
+extern QString OpenShowPath;           // the show file opened (empty when none)
+extern QString OpenShowName;           // "Draft" for the Draft show, else the file's name
+
+// The name a show is known by: "Draft" for the Draft show's file, else the
+// file name without its extension.
+QString ShowDisplayName(const QString& showPath, const QString& draftShowPath);
+
+// How a file's size fits the record layouts.
+enum class ShowFileFormat { Current, V24, V1, Unknown };
+ShowFileFormat ProbeShowFileFormat(qint64 fileSize);
+
+// Copies `showPath` to `workPath` (whole-file safe write) and opens ShowFile
+// on the copy for reading and writing. A missing show file gives an empty
+// working copy. Sets OpenShowPath.
+platform::RecordResult PrepareShowWorkingCopy(const QString& showPath, const QString& workPath);
+
+// Opens the Draft show: the Draft file is created empty when missing.
+platform::RecordResult OpenDraftShow(const QString& draftShowPath, const QString& workPath);
+
+// Opens a named show file (the state bytes for a named show; the show may be
+// changed when its file and folder are writable).
+platform::RecordResult OpenNamedShow(const QString& showPath, const QString& workPath,
+                                     const QString& draftShowPath);
+
+// Closes ShowFile and clears the open-show state.
+void CloseOpenShow();
+
+// Number of records in the working copy (0 when none is open).
+qint64 OpenShowCount();
+
+// Reads record `index` of the working copy.
+platform::RecordResult ReadShowRecord(qint64 index, TShowRecord& out);
+// All paths of the open show's pictures, in show order.
+QStringList ReadShowPicturePaths(const QString& showPath);
+
+// Appends the record of a picture to the working copy; `index` gets its
+// record number. Refuses a path that does not fit the record's path field.
+platform::RecordResult AddPictureToShowFile(const QString& picturePath, qint64* index = nullptr);
+
+// Rewrites record 0's show-level fields (the format marker) in the working
+// copy, when the show holds pictures.
+platform::RecordResult WriteShowHeader();
+
+// Copies the working copy back over the show file (one safe write).
+platform::RecordResult MakeShowChangesPermanent();
