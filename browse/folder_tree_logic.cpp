@@ -283,9 +283,11 @@ bool AcceptSubfolderEntry(const QString& folder, const QString& name,
     return true;
 }
 
-void AddSubfoldersToList(TSubfolderList& list, const QString& folder,
+void AddSubfoldersToList(TSubfolderList& list, const QString& folderRef,
                          bool includeSystemFolders, const CollectAllowedFn& collectAllowed)
 {
+    // The folder is often an entry of the list itself, which grows below.
+    const QString folder = folderRef;
     QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
         return;

@@ -2,13 +2,13 @@
 
 #include "browse/folder_exclusions.h"
 #include "platform/drives.h"
+#include "platform/icons.h"
 #include "platform/prompt.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
-#include <QStyle>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -26,46 +26,14 @@ QString PictureGoneText(const QString& path)
 
 QIcon TreeImageIcon(int image)
 {
-    QStyle* style = QApplication::style();
-    if (!style)
-        return QIcon();
-    switch (image) {
-    case ImgFixedDrive:
-        return style->standardIcon(QStyle::SP_DriveHDIcon);
-    case ImgCdDrive:
-        return style->standardIcon(QStyle::SP_DriveCDIcon);
-    case ImgRemovableDrive:
-        return style->standardIcon(QStyle::SP_DriveFDIcon);
-    case ImgNetworkDrive:
-        return style->standardIcon(QStyle::SP_DriveNetIcon);
-    case ImgFolderClosed:
-        return style->standardIcon(QStyle::SP_DirClosedIcon);
-    case ImgFolderOpen:
-        return style->standardIcon(QStyle::SP_DirOpenIcon);
-    case ImgPlaceholder:
-        return style->standardIcon(QStyle::SP_MessageBoxInformation);
-    case ImgVideoPlain:
-    case ImgVideoProgram:
-        return style->standardIcon(QStyle::SP_MediaPlay);
-    default:
-        break;
-    }
-    if (image >= ImgPictureFirst && image <= ImgPictureLast) {
-        const QIcon themed = QIcon::fromTheme(QStringLiteral("image-x-generic"));
-        return themed.isNull() ? style->standardIcon(QStyle::SP_FileIcon) : themed;
-    }
-    // Pictures that the play options leave out.
-    return style->standardIcon(QStyle::SP_FileIcon);
+    return platform::ImageListIcon(platform::ImageListId::ImageList1, image);
 }
 
 static QIcon IconForImage(int image)
 {
-    // One icon per image index, made once.
-    static QHash<int, QIcon> cache;
-    auto it = cache.find(image);
-    if (it == cache.end())
-        it = cache.insert(image, TreeImageIcon(image));
-    return *it;
+    // The video program's icon (image 22) can be replaced at run time, so the
+    // table is asked every time.
+    return TreeImageIcon(image);
 }
 
 FolderTreeController::FolderTreeController(QTreeWidget* tree, FolderTreeHooks hooks, QObject* parent)
