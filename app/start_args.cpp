@@ -1,0 +1,88 @@
+#include "app/start_args.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+uint8_t DemoMode = 0;
+uint8_t AudioMode = 0;
+uint8_t ShowFileArgument = 0;
+QString AudioPlaylistArgument;
+QString StartArgument;
+uint8_t StartAbort = 0;
+uint8_t StartupRunFlag = 0;
+uint8_t OpenNormally = 0;
+QString StartupMessage;
+
+namespace {
+
+QString absoluteClean(const QString& path, const QString& currentDir)
+{
+    const QString abs = QDir::isAbsolutePath(path) ? path : QDir(currentDir).filePath(path);
+    return QDir::cleanPath(abs);
+}
+
+} // namespace
+
+bool IsShowFileName(const QString& path)
+{
+    return QFileInfo(path).fileName().toLower().endsWith(QLatin1String(".vxt"));
+}
+
+bool IsAudioStart(const QStringList& params)
+{
+    return !params.isEmpty() && params.first() == QLatin1String("/audio");
+}
+
+TStartArgs ParseStartArgs(const QStringList& params, const QString& currentDir)
+{
+    TStartArgs args;
+    if (params.isEmpty())
+        return args;
+    const QString& first = params.first();
+    if (first == QLatin1String("/vxdemo")) {
+        args.Kind = StartKind::Demo;
+        return args;
+    }
+    if (first == QLatin1String("/audio")) {
+        args.Kind = StartKind::Audio;
+        if (params.size() >= 2)
+            args.PlaylistArgument = params.at(1);
+        return args;
+    }
+    if (first.isEmpty())
+        return args;
+    const QString path = absoluteClean(first, currentDir);
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        args.Kind = StartKind::Folder;
+        args.Argument = path;
+    } else if (info.isFile() && IsShowFileName(path)) {
+        args.Kind = StartKind::ShowFile;
+        args.Argument = path;
+    }
+    return args;
+}
+
+void ClearStartModes()
+{
+    DemoMode = 0;
+    AudioMode = 0;
+    ArgumentMode = 0;
+    ShowFileArgument = 0;
+    AudioPlaylistArgument.clear();
+    StartArgument.clear();
+    StartAbort = 0;
+    StartupRunFlag = 0;
+    OpenNormally = 0;
+    StartupMessage.clear();
+}
+
+void ApplyStartArgs(const TStartArgs& args)
+{
+    DemoMode = args.Kind == StartKind::Demo;
+    AudioMode = args.Kind == StartKind::Audio;
+    ArgumentMode = args.Kind == StartKind::Folder || args.Kind == StartKind::ShowFile;
+    ShowFileArgument = args.Kind == StartKind::ShowFile;
+    AudioPlaylistArgument = args.PlaylistArgument;
+    StartArgument = args.Argument;
+}
