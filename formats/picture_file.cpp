@@ -91,12 +91,14 @@ QSize metafileDrawSize(QSize trueSize, QSize target)
 
 } // namespace
 
-LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize target)
+LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, const DisplaySizeFor& displaySize)
 {
+    const auto targetFor = [&](QSize trueSize) { return displaySize ? displaySize(trueSize) : QSize(); };
     LoadedPicture out;
     out.kind = kind;
     switch (kind) {
     case PictureKind::Jpeg: {
+        const QSize target = targetFor(ReadJpegHeader(bytes).size);
         DecodedJpeg jpeg = DecodeJpeg(bytes, target);
         out.image = std::move(jpeg.image);
         out.trueSize = jpeg.trueSize;
@@ -123,7 +125,7 @@ LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize tar
     case PictureKind::Wmf: {
         const MetafileSvg svg = kind == PictureKind::Emf ? EmfToSvg(bytes) : WmfToSvg(bytes);
         out.trueSize = svg.trueSize;
-        out.image = RenderSvgToImage(svg.svg, metafileDrawSize(svg.trueSize, target));
+        out.image = RenderSvgToImage(svg.svg, metafileDrawSize(svg.trueSize, targetFor(svg.trueSize)));
         break;
     }
     case PictureKind::Unknown:
@@ -134,10 +136,20 @@ LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize tar
     return out;
 }
 
-LoadedPicture LoadPictureFile(const QString& path, QSize target)
+LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize target)
+{
+    return DecodePicture(bytes, kind, [target](QSize) { return target; });
+}
+
+LoadedPicture LoadPictureFile(const QString& path, const DisplaySizeFor& displaySize)
 {
     const PictureKind kind = PictureKindOfPath(path);
     if (kind == PictureKind::Unknown)
         throw EInvalidGraphic("Unknown picture file extension (." + QFileInfo(path).suffix().toStdString() + ")");
-    return DecodePicture(ReadPictureFile(path), kind, target);
+    return DecodePicture(ReadPictureFile(path), kind, displaySize);
+}
+
+LoadedPicture LoadPictureFile(const QString& path, QSize target)
+{
+    return LoadPictureFile(path, [target](QSize) { return target; });
 }

@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 enum class PictureKind { Jpeg, Bitmap, Icon, Gif, Emf, Wmf, Unknown };
@@ -33,10 +34,18 @@ constexpr qint64 MaxPictureFileBytes = 1024LL * 1024 * 1024;
 // EWin32Error when reading fails or the file is larger than the limit.
 QByteArray ReadPictureFile(const QString& path);
 
-// Decodes bytes of the given kind for display at target (an empty target
-// decodes at the true size). Throws EInvalidGraphic (or a class derived from
-// it) for bad data, unknown kinds and oversized pictures.
+// The size a picture of the given true size will be shown at (an empty
+// size: shown at its true size).
+using DisplaySizeFor = std::function<QSize(QSize trueSize)>;
+
+// Decodes bytes of the given kind for display at the size that
+// displaySize gives for the picture's true size: a JPEG at the smallest DCT
+// scale covering it, a metafile drawn at it. Throws EInvalidGraphic (or a
+// class derived from it) for bad data, unknown kinds and oversized pictures.
+LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, const DisplaySizeFor& displaySize);
+// The same for a fixed display size (an empty size decodes at the true size).
 LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize target);
 
 // ReadPictureFile + DecodePicture by the path's extension.
+LoadedPicture LoadPictureFile(const QString& path, const DisplaySizeFor& displaySize);
 LoadedPicture LoadPictureFile(const QString& path, QSize target);

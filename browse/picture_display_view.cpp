@@ -1,0 +1,91 @@
+#include "browse/picture_display_view.h"
+
+#include "browse/picture_loader_slots.h"
+
+#include <QEvent>
+#include <QPainter>
+
+PictureView::PictureView(QWidget* parent) : QWidget(parent)
+{
+    m_frameTimer.setSingleShot(true);
+    connect(&m_frameTimer, &QTimer::timeout, this, &PictureView::nextFrame);
+}
+
+PictureView::~PictureView()
+{
+    if (m_model)
+        m_model->RemoveListener(m_listener);
+}
+
+void PictureView::SetModel(PictureSlotModel* model)
+{
+    if (m_model)
+        m_model->RemoveListener(m_listener);
+    m_model = model;
+    m_listener = m_model ? m_model->AddListener([this] { modelChanged(); }) : 0;
+    modelChanged();
+}
+
+void PictureView::modelChanged()
+{
+    if (m_model && m_model->Animated()) {
+        if (!m_frameTimer.isActive())
+            m_frameTimer.start(m_model->FrameDelay());
+    } else {
+        m_frameTimer.stop();
+    }
+    update();
+}
+
+void PictureView::nextFrame()
+{
+    if (m_model && m_model->Animated()) {
+        m_model->AdvanceFrame(); // notifies, which re-arms the timer
+        if (!m_frameTimer.isActive())
+            m_frameTimer.start(m_model->FrameDelay());
+    }
+}
+
+void PictureView::paintEvent(QPaintEvent*)
+{
+    if (!m_model || !m_model->Loaded())
+        return;
+    const QImage& image = m_model->CurrentImage();
+    if (image.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_smooth);
+    painter.drawImage(rect(), image);
+}
+
+namespace {
+
+// Keeps the view the size of its host.
+class FollowHostSize : public QObject {
+public:
+    FollowHostSize(QWidget* host, QWidget* view) : QObject(view), m_view(view) { host->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize && m_view)
+            m_view->setGeometry(static_cast<QWidget*>(watched)->rect());
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_view;
+};
+
+} // namespace
+
+PictureView* AttachPictureView(QWidget* host, PictureSlotModel* model)
+{
+    auto* view = new PictureView(host);
+    view->setObjectName(host->objectName() + QStringLiteral("View"));
+    view->setAttribute(Qt::WA_TransparentForMouseEvents);
+    view->setGeometry(host->rect());
+    view->SetModel(model);
+    new FollowHostSize(host, view);
+    view->show();
+    return view;
+}

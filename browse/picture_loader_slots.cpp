@@ -1,0 +1,94 @@
+#include "browse/picture_loader_slots.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+const QString SlotForm1Im1 = QStringLiteral("form1im1");
+const QString SlotForm9Im1 = QStringLiteral("form9im1");
+const QString SlotForm9Im2 = QStringLiteral("form9im2");
+
+const QImage& PictureSlotModel::CurrentImage() const
+{
+    if (Animated() && m_frame > 0 && m_frame < m_picture.gif->FrameCount())
+        return m_picture.gif->Frame(m_frame);
+    return m_picture.image;
+}
+
+int PictureSlotModel::FrameDelay() const
+{
+    if (!Animated())
+        return 0;
+    return m_picture.gif->Delay(qBound(0, m_frame, m_picture.gif->FrameCount() - 1));
+}
+
+void PictureSlotModel::AdvanceFrame()
+{
+    if (!Animated())
+        return;
+    m_frame = (m_frame + 1) % m_picture.gif->FrameCount();
+    NotifyChanged();
+}
+
+QImage PictureSlotModel::FullResolutionImage() const
+{
+    if (!Loaded())
+        return {};
+    if (m_picture.image.size() == m_picture.trueSize)
+        return m_picture.image;
+    return LoadPictureFile(m_path, QSize()).image;
+}
+
+void PictureSlotModel::SetPicture(const QString& path, LoadedPicture picture)
+{
+    m_path = path;
+    m_picture = std::move(picture);
+    m_frame = 0;
+    NotifyChanged();
+}
+
+void PictureSlotModel::Clear()
+{
+    m_path.clear();
+    m_picture = LoadedPicture();
+    m_frame = 0;
+    NotifyChanged();
+}
+
+void PictureSlotModel::NotifyChanged()
+{
+    // A listener may remove itself while being called: work on a copy.
+    const auto listeners = m_listeners;
+    for (const auto& l : listeners)
+        if (l.second)
+            l.second();
+}
+
+int PictureSlotModel::AddListener(std::function<void()> listener)
+{
+    const int id = m_nextListener++;
+    m_listeners.emplace_back(id, std::move(listener));
+    return id;
+}
+
+void PictureSlotModel::RemoveListener(int id)
+{
+    for (auto it = m_listeners.begin(); it != m_listeners.end(); ++it)
+        if (it->first == id) {
+            m_listeners.erase(it);
+            return;
+        }
+}
+
+PictureSlotModel* PictureSlot(const QString& name)
+{
+    static PictureSlotModel form1im1(SlotForm1Im1);
+    static PictureSlotModel form9im1(SlotForm9Im1);
+    static PictureSlotModel form9im2(SlotForm9Im2);
+    if (name == SlotForm1Im1)
+        return &form1im1;
+    if (name == SlotForm9Im1)
+        return &form9im1;
+    if (name == SlotForm9Im2)
+        return &form9im2;
+    return nullptr;
+}
