@@ -1,0 +1,42 @@
+// Path helpers shared by every file operation: extensions, folders, voice
+// file names and free names for copied, renamed and cut-out files.
+// Paths are native ("/" separators, no trailing "/" except on "/").
+#pragma once
+
+#include <QString>
+
+// The extension of a path's file name with its dot (".jpg"), or "" when the
+// name has none. A name's leading dot (".hidden") is not an extension.
+QString FileExtOf(const QString& path);
+
+// The path without the letters of its extension; the dot stays unless
+// dropDot asks to drop it too. A path without extension comes back unchanged.
+QString StripFileExt(const QString& path, bool dropDot);
+
+// The path up to its last "/" (with it, or without it when asked); a path
+// without "/" comes back unchanged.
+QString CutAtLastBackslash(const QString& path, bool keepSeparator);
+
+// The folder of a path, without a trailing "/" except for "/" itself.
+QString FolderOf(const QString& path);
+
+// The voice recording that belongs to a picture: the picture path with its
+// extension replaced by "wav" ("/p/beach.jpg" -> "/p/beach.wav").
+QString VoicePathFor(const QString& picturePath);
+
+// True when the picture's extension (compared in lower case) is one that
+// carries a voice file: .jpg .jpeg .ico .bmp .wmf .emf .gif.
+bool PictureCarriesVoice(const QString& picturePath);
+
+// Free path for a copy, a renamed file or a cut-out, by kind (compared
+// exactly): "ShowFile" -> "<dir>/Copy N of <name>"; "PictureFile" and
+// "SoundFile" -> "<dir>/<base>_Renamed_N<ext>"; "CutOutFile" ->
+// "<dir>/<base>_CutOut_N" (no extension; free when neither .bmp nor .jpg
+// exists). An earlier "_Renamed_…" or "_CutOut_…" tail of the file name is
+// dropped first (only in the file name, never in the folder part). N counts
+// from 1 past every existing name. For "ShowFile", unless quiet, a warning
+// says the show file is read-only and where it has been saved.
+QString MakeUniqueCopyName(const QString& path, const QString& kind, bool quiet);
+
+// The warning text of a read-only show file saved under a new name.
+QString ReadOnlyShowSavedText(const QString& originalPath, const QString& newPath);

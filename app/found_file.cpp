@@ -1,0 +1,115 @@
+// File-existence tests over one directory entry, Linux style.
+#include "app/found_file.h"
+
+#include "platform/dos_date.h"
+#include "platform/file_attributes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <sys/stat.h>
+
+TSearchRec FoundFile;
+
+namespace {
+
+bool hasWildcards(const QString& name)
+{
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+// "*" and "?" only (brackets are ordinary characters in file names),
+// ignoring case.
+bool wildcardMatch(const QString& pattern, const QString& name)
+{
+    qsizetype p = 0, n = 0, starP = -1, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == QLatin1Char('?')
+                                   || pattern[p].toCaseFolded() == name[n].toCaseFolded())) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+            starP = p++;
+            starN = n;
+        } else if (starP >= 0) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == QLatin1Char('*'))
+        ++p;
+    return p == pattern.size();
+}
+
+bool fillFrom(const QString& fullPath)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(fullPath).constData(), &st) != 0)
+        return false;
+    FoundFile.FullPath = fullPath;
+    FoundFile.Name = QFileInfo(fullPath).fileName();
+    FoundFile.Size = S_ISDIR(st.st_mode) ? 0 : int64_t(st.st_size);
+    FoundFile.Attr = platform::FileAttributesOf(fullPath);
+    if (FoundFile.Attr < 0)
+        FoundFile.Attr = S_ISDIR(st.st_mode) ? platform::faDirectory : platform::faArchive;
+    FoundFile.Time = int32_t(platform::FileDosDate(fullPath));
+    return true;
+}
+
+// Finds the entry for a path (with wildcards: the first match in name order)
+// and fills FoundFile.
+bool findEntry(const QString& path)
+{
+    FoundFile = TSearchRec{};
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (!hasWildcards(name))
+        return fillFrom(path);
+
+    const QString folder = info.path();
+    const QString pattern = name == QLatin1String("*.*") ? QStringLiteral("*") : name;
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                               | QDir::NoDotAndDotDot);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    for (const QString& candidate : names) {
+        if (wildcardMatch(pattern, candidate))
+            return fillFrom(QDir(folder).filePath(candidate));
+    }
+    return false;
+}
+
+} // namespace
+
+bool FileExistsNotDir(const QString& path)
+{
+    if (!findEntry(path))
+        return false;
+    return (FoundFile.Attr & platform::faDirectory) == 0;
+}
+
+bool FileExistsDated(const QString& path)
+{
+    FoundFile.Time = 0;
+    if (!findEntry(path))
+        return false;
+    return (FoundFile.Attr & platform::faDirectory) == 0 && FoundFile.Time != 0;
+}
+
+double SearchRecDateTime(const TSearchRec& rec)
+{
+    return platform::DateTimeToDays(platform::DosToDateTime(platform::DosDateTime(uint32_t(rec.Time))));
+}
+
+bool IsReadOnlyFile(const QString& path)
+{
+    return FileExistsNotDir(path) && (FoundFile.Attr & platform::faReadOnly) != 0;
+}

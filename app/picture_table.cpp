@@ -1,0 +1,55 @@
+// The picture table and its growth during a collection.
+#include "app/picture_table.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+std::vector<TPictureEntry> PictureTable;
+int32_t PictureCount = 0;
+int32_t PictureIndex = 0;
+int32_t CollectionProgressCounter = 0;
+
+namespace {
+std::function<void(const QString&)>& progressHandler()
+{
+    static std::function<void(const QString&)> handler;
+    return handler;
+}
+} // namespace
+
+QString CollectionProgressText(int32_t pictureCount)
+{
+    return QString::number(pictureCount) + QStringLiteral(" pictures selected...");
+}
+
+void SetCollectionProgressHandler(std::function<void(const QString& text)> handler)
+{
+    progressHandler() = std::move(handler);
+}
+
+void GrowSelectionList(int32_t count, bool progress, std::vector<TPictureEntry>& table)
+{
+    const int64_t needed = std::max<int64_t>(0, int64_t(count) + 10);
+    if (!progress) {
+        table.resize(size_t(needed));
+        return;
+    }
+    ++CollectionProgressCounter;
+    if (CollectionProgressCounter > 250) {
+        if (progressHandler())
+            progressHandler()(CollectionProgressText(PictureCount));
+        QCoreApplication::processEvents();
+        CollectionProgressCounter = 0;
+    }
+    if (int64_t(table.size()) < needed) {
+        // Grow in steps of 500, but never leave the table smaller than needed.
+        const int64_t grown = std::max<int64_t>(int64_t(table.size()) + PictureTableGrowStep, needed);
+        table.resize(size_t(grown));
+    }
+}
+
+void GrowSelectionList(int32_t count, bool progress)
+{
+    GrowSelectionList(count, progress, PictureTable);
+}

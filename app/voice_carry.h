@@ -1,0 +1,53 @@
+// The voice recording of a picture (same path, extension "wav") carried
+// along when the picture is copied, moved, renamed or deleted.
+#pragma once
+
+#include "platform/prompt.h"
+
+#include <QString>
+
+#include <functional>
+
+struct TSettingsRecord;
+
+// What CarryVoiceFile needs from other parts of the program. Each owner
+// installs its piece; a missing piece has a safe default.
+struct VoiceCarryHooks {
+    // True while the show-copy engine copies a show (nothing is carried then).
+    // Default: false.
+    std::function<bool()> showCopyRunning;
+    // The "Voice file detected (.wav)" question for a voice path: Yes deletes,
+    // No keeps, All ("Always") deletes and remembers, NoToAll ("Never") keeps
+    // and remembers. Default: a confirmation through the prompt seam.
+    std::function<platform::PromptAnswer(const QString& voicePath)> askDelete;
+    // Sends a file to the Trash; true on success. Default: QFile::moveToTrash.
+    std::function<bool(const QString& path)> sendToRecycleBin;
+    // Keeps the shows in step after a voice file moved or was renamed / deleted.
+    std::function<void(const QString& oldPath, const QString& newPath)> syncShowsAfterRename;
+    std::function<void(const QString& path)> syncShowsAfterDelete;
+};
+
+void SetVoiceCarryHooks(VoiceCarryHooks hooks);
+VoiceCarryHooks& CurrentVoiceCarryHooks();
+
+// Carries the picture's voice file along with an operation on the picture:
+// action "C" copy, "M" move, "D" delete, "R" (and anything else) rename; the
+// target voice file is the target picture path with extension "wav".
+// A move copies, checks the copy, and only then deletes the original.
+// Errors are shown as error boxes (OK); nothing is retried. For "D", the
+// answer "Always"/"Never" is stored into settings.VoiceDeleteMode ("0"/"2").
+void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
+                    const QString& targetPicturePath, TSettingsRecord& settings);
+// The same on the program's `Settings`.
+void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
+                    const QString& targetPicturePath);
+
+// Copies a file onto `target` (replacing it) through a temporary file in the
+// target's folder, then checks that the copy holds the same bytes. The old
+// target stays whole when anything fails. Refuses to copy a file onto itself.
+bool CopyFileChecked(const QString& source, const QString& target);
+
+// Moves a file: a rename on the same volume, else copy, check, then delete
+// the source. Never replaces an existing target unless `replace` is set.
+// Returns false (source kept) when any step fails.
+bool MoveFileChecked(const QString& source, const QString& target, bool replace);
