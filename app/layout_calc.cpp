@@ -1,0 +1,425 @@
+#include "app/layout_calc.h"
+
+#include <cfenv>
+#include <cmath>
+
+int RoundEven(double v)
+{
+    return int(std::nearbyint(v));   // the default rounding mode rounds halves to even
+}
+
+const QStringList& DesignBoundsControls()
+{
+    static const QStringList names{
+        "TreeView1", "MyShowSG", "Bevel1", "Bevel2", "Bevel3", "ToolBar1", "ToolBar2",
+        "NoShowPanel4", "NoShowPanel", "image2", "Image4", "TreeThumbnailPanel", "Panel1",
+        "SizeDatePanel4", "SizeDatePanel", "Label2", "ShowPlayOrderCB", "PicInListLabel",
+        "MailSP", "UploadSp", "CopyVXOButton", "ExchangeButtonBoven", "ExchangeButtonBeneden",
+        "MoveButton", "DeleteButton", "TextSB", "ClearListButton", "MyShowLabel",
+        "CannotOpenLabel", "VideoLabel", "FileNotExistLabel", "CannotOpenLabel4", "VideoLabel4",
+        "FileNotExistLabel4"};
+    return names;
+}
+
+const QStringList& ExtraLayoutControls()
+{
+    static const QStringList names{"Label7", "FPlayorderCB", "MusicBlackIm", "MusicPurpleIm",
+                                   "NrofPicLabel", "ImMyShowHeader", "VoiceBevel", "MicroSB",
+                                   "VoicePlaySB"};
+    return names;
+}
+
+namespace {
+int right(const QRect& r) { return r.x() + r.width(); }    // exclusive right edge
+int bottom(const QRect& r) { return r.y() + r.height(); }  // exclusive bottom edge
+} // namespace
+
+void PlaceVoiceButtonBounds(ControlBounds& b, int offset)
+{
+    QRect bevel = b.value(QStringLiteral("VoiceBevel"));
+    bevel.moveTo(b.value(QStringLiteral("TreeThumbnailPanel")).width() - 70 + offset,
+                 b.value(QStringLiteral("FPlayorderCB")).y() - 5);
+    b[QStringLiteral("VoiceBevel")] = bevel;
+    QRect micro = b.value(QStringLiteral("MicroSB"));
+    micro.moveTo(bevel.x() + 3, bevel.y() + 3);
+    b[QStringLiteral("MicroSB")] = micro;
+    QRect play = b.value(QStringLiteral("VoicePlaySB"));
+    play.moveTo(bevel.x() + 26, bevel.y() + 3);
+    b[QStringLiteral("VoicePlaySB")] = play;
+}
+
+QRect HalfWidthTopCentre(const QRect& window, int screenWidth)
+{
+    const int w = RoundEven(window.width() / 2.0);
+    return QRect(RoundEven((screenWidth - w) / 2.0), 0, w, window.height());
+}
+
+MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds& design,
+                                           const MaximizedLayoutInput& in)
+{
+    MaximizedLayoutResult res;
+    const int W = in.screen.width();
+    const int H = in.screen.height();
+    const auto get = [&b](const char* n) -> QRect& { return b[QString::fromLatin1(n)]; };
+    const auto des = [&design, &b](const char* n) {
+        const QString name = QString::fromLatin1(n);
+        return design.contains(name) ? design.value(name) : b.value(name);
+    };
+
+    // 1. The window with the MyShow panel hidden: half width, top centre.
+    QRect window(0, 0, W, H);
+    if (in.myShowHidden) {
+        window = HalfWidthTopCentre(window, W);
+        res.halfWidth = true;
+    }
+    res.window = window;
+
+    // 3. Tree and list side by side.
+    QRect& tree = get("TreeView1");
+    QRect& list = get("MyShowSG");
+    tree.setWidth(RoundEven((W - 8) / 2.0));
+    list.setWidth(tree.width());
+    list.moveLeft(tree.width() + 4);
+    get("ToolBar2").moveLeft(list.x());
+    get("ToolBar2").setWidth(list.width());
+    QRect& bevel2 = get("Bevel2");
+    bevel2.moveLeft(list.x());
+    bevel2.setWidth(list.width());
+    get("MyShowLabel").moveLeft(list.x() + 5);
+    get("ToolBar1").setWidth(list.width() + 5);
+    get("ImMyShowHeader") = bevel2;
+
+    // 4. The preview panel under the tree, scaled with the screen height.
+    const double sy = H / 600.0;
+    const QRect panelDesign = des("TreeThumbnailPanel");
+    QRect& panel = get("TreeThumbnailPanel");
+    panel.setWidth(tree.width());
+    panel.setHeight(RoundEven(panelDesign.height() * sy));
+    panel.moveTop(in.statusBarTop - 5 - panel.height());
+    tree.setHeight(panel.y() - 5 - tree.y());
+
+    // 5. Inside the panel.
+    const double panelScale = panelDesign.height() > 0
+                                  ? double(panel.height()) / panelDesign.height() : 1.0;
+    QRect& image2 = get("image2");
+    const QRect image2Design = des("image2");
+    image2.setSize(QSize(RoundEven(image2Design.width() * panelScale),
+                         RoundEven(image2Design.height() * panelScale)));
+    QRect& bevel3 = get("Bevel3");
+    const QRect bevel3Design = des("Bevel3");
+    const int bevel3H = panel.height() - 12;
+    const int bevel3W = bevel3Design.height() > 0
+                            ? RoundEven(bevel3Design.width() * (double(bevel3H) / bevel3Design.height()))
+                            : bevel3Design.width();
+    bevel3 = QRect(6, 6, bevel3W, bevel3H);
+    QRect& noShow4 = get("NoShowPanel4");
+    noShow4 = QRect(12, 12, bevel3.width() - 12, panel.height() - 24);
+    image2.setWidth(noShow4.width() - 12);
+    image2.setHeight(RoundEven(image2.width() * 3 / 4.0));
+    image2.moveLeft(18);
+    image2.moveTop(HalfTrunc(panel.height() - image2.height()));
+    res.image2Bounds = image2;
+    get("Image4").moveTop(image2.y());
+
+    // 6. File information panels and the show preview panel.
+    QRect& sdp4 = get("SizeDatePanel4");
+    sdp4.setWidth(tree.width() - bevel3.width() - 16);
+    sdp4.moveLeft(right(bevel3) + 5);
+    sdp4.moveTop(bottom(bevel3) - sdp4.height());
+    QRect& panel1 = get("Panel1");
+    panel1 = QRect(list.x(), panel.y(), panel.width(), panel.height());
+    get("Bevel1") = bevel3;
+    get("NoShowPanel") = noShow4;
+    get("SizeDatePanel") = sdp4;
+
+    // 7. The list's height leaves room for the button row.
+    list.setHeight(tree.height() - 2 * get("DeleteButton").height() - 8);
+
+    // 8. Play-order boxes and the picture count.
+    const int comboLeft = right(get("Bevel1")) + 5;
+    get("Label2").moveLeft(comboLeft);
+    get("ShowPlayOrderCB").moveLeft(comboLeft);
+    get("Label7").moveLeft(get("Label2").x());
+    get("FPlayorderCB").moveLeft(get("ShowPlayOrderCB").x());
+    QRect& picIn = get("PicInListLabel");
+    picIn.moveLeft(panel1.width() - picIn.width() - 10);
+
+    // 9. Right-aligned buttons of the MyShow column.
+    QRect& upload = get("UploadSp");
+    upload.moveLeft(panel1.width() - upload.width() - 5
+                    + (in.rowButtonsInPanel1 ? 0 : list.x()));
+    QRect& mail = get("MailSP");
+    mail.moveLeft(upload.x() - 5 - mail.width());
+    QRect& copy = get("CopyVXOButton");
+    copy.moveLeft(mail.x() - 5 - copy.width());
+    get("MusicBlackIm").moveLeft(copy.x() - 25);
+    get("MusicPurpleIm").moveLeft(copy.x() - 25);
+
+    // 10. Six list buttons of one width under the list.
+    const int w = RoundEven(list.width() / 6.0);
+    const char* buttons[] = {"ExchangeButtonBoven", "ExchangeButtonBeneden", "MoveButton",
+                             "DeleteButton", "TextSB", "ClearListButton"};
+    for (int i = 0; i < 6; ++i) {
+        QRect& r = get(buttons[i]);
+        r = QRect(list.x() + i * w, bottom(list) + 5, w, r.height());
+    }
+
+    // 11. Status panel and the centred labels of the show preview.
+    res.statusPanel1Width = window.width() - in.statusPanel0Width;
+    const QRect noShow = get("NoShowPanel");
+    for (const char* n : {"CannotOpenLabel", "VideoLabel", "FileNotExistLabel"}) {
+        QRect& l = get(n);
+        l.moveTo(RoundEven((noShow.width() - l.width()) / 2.0),
+                 RoundEven((noShow.height() - l.height()) / 2.0));
+    }
+    const std::pair<const char*, const char*> twins[] = {
+        {"CannotOpenLabel4", "CannotOpenLabel"}, {"VideoLabel4", "VideoLabel"},
+        {"FileNotExistLabel4", "FileNotExistLabel"}};
+    for (const auto& [to, from] : twins)
+        get(to).moveTo(get(from).topLeft());
+    get("NrofPicLabel").moveTo(panel1.width() - 45, get("ShowPlayOrderCB").y());
+
+    // 12. Voice buttons at offset 0.
+    PlaceVoiceButtonBounds(b, 0);
+    return res;
+}
+
+RestoredLayoutResult ApplyRestoredBounds(ControlBounds& b, const ControlBounds& design,
+                                         bool myShowHidden, int statusPanel0Width)
+{
+    RestoredLayoutResult res;
+    res.window = QSize(myShowHidden ? 400 : 800, 600);
+    for (const QStringList* list : {&DesignBoundsControls(), &ExtraLayoutControls()})
+        for (const QString& n : *list)
+            if (design.contains(n))
+                b[n] = design.value(n);
+    b[QStringLiteral("ImMyShowHeader")] = b.value(QStringLiteral("Bevel2"));
+    const QRect panel1 = b.value(QStringLiteral("Panel1"));
+    b[QStringLiteral("NrofPicLabel")].moveTo(panel1.width() - 45,
+                                             b.value(QStringLiteral("ShowPlayOrderCB")).y());
+    PlaceVoiceButtonBounds(b, 9);
+    res.statusPanel1Width = res.window.width() - statusPanel0Width;
+    return res;
+}
+
+QRect FitPreviewRect(const QSize& picture, const QRect& box)
+{
+    if (picture.width() <= 0 || picture.height() <= 0 || box.width() <= 0 || box.height() <= 0)
+        return QRect();
+    const double scale = std::min(double(box.height()) / picture.height(),
+                                  double(box.width()) / picture.width());
+    const int w = RoundEven(picture.width() * scale);
+    const int h = RoundEven(picture.height() * scale);
+    return QRect(box.x() + HalfTrunc(box.width() - w), box.y() + HalfTrunc(box.height() - h), w, h);
+}
+
+QString ChangeShowSpeedStep(int& step, bool faster)
+{
+    if (faster) {
+        if (step <= 0)
+            return QStringLiteral("Already in fastest mode of ");
+        --step;
+        return QStringLiteral("Speeding up, interval is set to ");
+    }
+    if (step >= 59)
+        return QStringLiteral("Already in slowest mode of ");
+    ++step;
+    return QStringLiteral("Slowing down, interval is set to ");
+}
+
+MyShowLabelText MyShowLabelFor(const QString& action, const QString& fileName, bool savingNow)
+{
+    MyShowLabelText t;
+    if (action == QLatin1String("File")) {
+        QString name = fileName;
+        t.text = name.replace(QLatin1Char('&'), QLatin1String("&&"));
+    } else if (action == QLatin1String("Load")) {
+        t.text = QStringLiteral("Loading...");
+    } else if (action == QLatin1String("Copy")) {
+        if (savingNow)
+            t.keep = true;
+        else
+            t.text = QStringLiteral("Creating temporary MyShow file...");
+    } else if (action == QLatin1String("Draft")) {
+        t.text = QStringLiteral("Draft (saves automatically)");
+    } else if (action == QLatin1String("Save")) {
+        t.text = QStringLiteral("Saving...");
+    } else if (action == QLatin1String("SaveAs")) {
+        t.text = QStringLiteral("Saving as...");
+    } else {
+        t.known = false;
+        t.keep = true;
+    }
+    t.saving = action == QLatin1String("Save") || action == QLatin1String("SaveAs");
+    const bool arrow = (action == QLatin1String("Draft") || action == QLatin1String("File"))
+                       && !t.saving && !savingNow;
+    t.busyCursor = !arrow;
+    return t;
+}
+
+QList<ToolTipText> ShowRunningHints(bool thumbnailView)
+{
+    return {
+        {"ToolButton1", QStringLiteral("Restart Slide Show - Home")},
+        {"ToolButton2", QStringLiteral("Stop Slide Show - Escape")},
+        {"ShowinReverseToolButton", QStringLiteral("Show in Reverse - Ctrl + Cursor left or Space bar")},
+        {"ShowForwardToolButton", QStringLiteral("Show Forward - Ctrl + Cursor right or Space bar")},
+        {"ManualModeToolButton", QStringLiteral("Pause slide show (Manual Mode) - Space bar")},
+        {"Backwards1ToolButton", QStringLiteral("1 Picture/Page backwards - Cursor left")},
+        {"Forward1ToolButton", QStringLiteral("1 Picture/Page forward - Cursor right")},
+        {"FullScreenToolButton3", thumbnailView
+             ? QStringLiteral("Resume slide show in full screen mode - 'F' or 'W'")
+             : QStringLiteral("Full Screen mode - 'F' or 'W'")},
+        {"SaveToolButton", QStringLiteral("Save picture to - 'S'")},
+        {"MoveToolButton", QStringLiteral("Move picture to - 'M'")},
+        {"RenamePictureToolButton", QStringLiteral("Rename picture - 'A'")},
+        {"Volume", QStringLiteral("Control volume - 'V'")},
+    };
+}
+
+QList<ToolTipText> ShowStoppedHints()
+{
+    return {
+        {"ToolButton1", QStringLiteral("Start Slide Show from selected folder - Full screen")},
+        {"Volume", QStringLiteral("Control Volume")},
+    };
+}
+
+QString FullScreenImageHint(const FullScreenHintInput& in)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    if (in.navPanelVisible)
+        return QStringLiteral("Drag and drop text labels to the desired positions") + crlf
+               + QStringLiteral("Use panel to fine tune text label positions") + crlf
+               + QStringLiteral("Click one to return to Add/Change Text/Sound window");
+    QString tip;
+    if (!in.zoomed) {
+        if (in.fullView)
+            tip = QStringLiteral("Click once to return") + crlf + crlf;
+        if (in.fullView || in.manualMode)
+            tip += QStringLiteral("Use the mouse to draw a rectangle to crop and enlarge,") + crlf
+                   + QStringLiteral("Hold the shift key down to draw according the Crop ratio setting (see toolbar)") + crlf
+                   + QStringLiteral("  * Before releasing the left mouse button, you can:") + crlf
+                   + QStringLiteral("  - Make corrections to the left and top side using the cursor keys") + crlf
+                   + QStringLiteral("  - Move the square/rectangle holding the Control key down");
+        if (tip.isEmpty())
+            tip = in.automaticShow ? QStringLiteral("Click left or press Escape to exit")
+                                   : QStringLiteral("Use mousewheel to slow down/speed up the slide show");
+    } else {
+        tip = QStringLiteral("Use mousewheel to zoom in and out");
+    }
+    if (!in.automaticShow)
+        tip += crlf + crlf + QStringLiteral("Click the I-button on the toolbar to suppress hints");
+    return tip;
+}
+
+HintsButtonLook HintsButtonFor(bool hintsOn)
+{
+    return hintsOn ? HintsButtonLook{133, QStringLiteral("Press to hide hints/tooltips")}
+                   : HintsButtonLook{134, QStringLiteral("Press to show hints/tooltips")};
+}
+
+QString SizeChangeRefusedText()
+{
+    return QStringLiteral("Maximizing/Restoring not allowed in a running slide show!");
+}
+
+SysCommandActions HandleSysCommand(SysCommand cmd, SysCommandState& st, const SysCommandContext& ctx)
+{
+    SysCommandActions a;
+    a.command = cmd;
+    // 1. Restore of the minimized window: default handling only.
+    if (cmd == SysCommand::Restore && ctx.windowMinimized) {
+        a.defaultHandling = true;
+        return a;
+    }
+    // 2.
+    if (cmd != SysCommand::Restore)
+        st.sizeCommandSeen = true;
+    // 3.
+    if (cmd == SysCommand::Maximize && !ctx.showRunning && !st.maximizedLayout)
+        a.rememberRestoredPos = true;
+    // 4. Minimize: pause a running show, minimize the whole application.
+    if (cmd == SysCommand::Minimize) {
+        st.minimizedDuringShow = true;
+        if (ctx.showRunning) {
+            st.resumeAfterRestore = true;
+            if (!ctx.inManualMode) {
+                a.pauseShow = true;
+                st.showWasPaused = false;
+            } else {
+                st.showWasPaused = true;
+            }
+        }
+        a.minimizeApp = true;
+        return a;
+    }
+    const bool sizeCmd = cmd == SysCommand::Restore || cmd == SysCommand::Maximize;
+    // 5. The inactive application brought back.
+    if (!ctx.showRunning && !ctx.appActive && sizeCmd) {
+        a.command = (st.maximizedLayout && !ctx.myShowHidden) ? SysCommand::Maximize
+                                                               : SysCommand::Restore;
+        a.defaultHandling = true;
+        a.halfWidth = st.maximizedLayout && ctx.myShowHidden;
+        return a;
+    }
+    // 6. A show runs: no size changes; a restore from the taskbar resumes it.
+    if (ctx.showRunning) {
+        st.resumeAfterRestore = false;
+        if (sizeCmd && !ctx.windowMinimized) {
+            a.refuse = true;
+            a.command = SysCommand::Other;
+            return a;
+        }
+        if (sizeCmd && ctx.windowMinimized) {
+            a.command = SysCommand::Restore;
+            st.resumeAfterRestore = true;
+        }
+        a.defaultHandling = true;
+        // The show is resumed once: the application's restore handler may
+        // have resumed it already (it clears MinimizedDuringShow).
+        if (st.resumeAfterRestore && !st.showWasPaused && st.minimizedDuringShow)
+            a.resumeShow = true;
+        if (st.resumeAfterRestore) {
+            st.minimizedDuringShow = false;
+            st.resumeAfterRestore = false;
+        }
+        return a;
+    }
+    // 7. No show: switch layouts.
+    bool changed = false;
+    if (cmd == SysCommand::Restore && st.windowMaximized) {
+        st.windowMaximized = false;
+        changed = true;
+        a.hideWindowFirst = true;
+    } else if (cmd == SysCommand::Maximize && !st.windowMaximized) {
+        st.windowMaximized = true;
+        changed = true;
+    }
+    a.defaultHandling = true;
+    if (changed) {
+        a.applyMaximized = st.windowMaximized;
+        a.applyRestored = !st.windowMaximized;
+    }
+    return a;
+}
+
+AppRestoreActions HandleAppRestore(SysCommandState& st, const SysCommandContext& ctx)
+{
+    AppRestoreActions a;
+    if (!ctx.showRunning && st.maximizedLayout && ctx.myShowHidden) {
+        st.minimizedDuringShow = false;
+        a.halfWidth = true;
+        return a;
+    }
+    if (ctx.showRunning && st.minimizedDuringShow) {
+        st.minimizedDuringShow = false;
+        a.restoreApp = true;
+        a.resumeShow = !st.showWasPaused;
+        // Resumed here: a following restore command must not resume again.
+        st.resumeAfterRestore = false;
+    }
+    st.minimizedDuringShow = false;
+    a.updateFolderCaption = true;
+    return a;
+}
