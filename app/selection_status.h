@@ -1,0 +1,50 @@
+// The selection status line (what the picture list comes from), whether a
+// received show's own settings apply, the show's unsaved-changes flag and
+// the main window's focus.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// What the status line is made from.
+struct SelectionStatusInput {
+    bool demoMode = false;
+    bool autoShowRunning = false;
+    bool sourceIsShow = false;         // the pictures come from a show
+    bool sourceIsFolder = false;       // the pictures come from a folder
+    bool searchResultsShown = false;   // the list holds search results
+    bool includeSubfolders = false;
+    bool showReceivedByMail = false;
+    int32_t picturesSearched = 0;
+    int32_t foldersSearched = 0;
+    QString selectedFolder;
+};
+
+struct SelectionStatus {
+    bool shown = false;    // false in demo mode and while the automatic show runs
+    QString text;          // panel 1 of StatusBar1 (short path)
+    QString hint;          // the status bar's hint (full path)
+};
+
+// "Selected folder: /../Holiday (including subfolders)",
+// "Search results: … - 120 pictures searched in 7 folders",
+// "Selected show: … - Received by email".
+SelectionStatus SelectionStatusText(const SelectionStatusInput& in);
+
+// False when a slide show runs, the pictures come from a show received by
+// e-mail and the selected name is the open show file; true otherwise.
+bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showReceivedByMail,
+                            const QString& selectedFolder, const QString& openShowFile);
+
+// The open show has changes not yet made permanent.
+extern uint8_t MyShowChanged;
+
+// Sets MyShowChanged; once the show is edited (b true) the pictures added by
+// the last search can no longer be taken back, so the main window's
+// "Undo last search" button is disabled.
+void SetMyShowChanged(bool b);
+
+// Outside argument mode, gives the main window the keyboard focus; does
+// nothing when it can't take it yet.
+void FocusMainWindow();
