@@ -151,11 +151,14 @@ namespace {
 struct CopyErrorMgr {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
 };
 
 void copyErrorExit(j_common_ptr cinfo)
 {
-    std::longjmp(reinterpret_cast<CopyErrorMgr*>(cinfo->err)->jump, 1);
+    auto* err = reinterpret_cast<CopyErrorMgr*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
 }
 void copyNoMessage(j_common_ptr, int) {}
 void copyNoOutput(j_common_ptr) {}
@@ -185,6 +188,7 @@ struct CopyJob {
 void setErrors(CopyJob* job)
 {
     jpeg_std_error(&job->err.pub);
+    job->err.message[0] = 0;
     job->err.pub.error_exit = copyErrorExit;
     job->err.pub.emit_message = copyNoMessage;
     job->err.pub.output_message = copyNoOutput;
@@ -214,6 +218,7 @@ bool runCopy(CopyJob* job, const QByteArray& source, const QByteArray& target)
     job->targetMade = true;
     jpeg_mem_src(&job->target, reinterpret_cast<const unsigned char*>(target.constData()),
                  static_cast<unsigned long>(target.size()));
+    jpeg_read_header(&job->target, TRUE);
     jvirt_barray_ptr* coefficients = jpeg_read_coefficients(&job->target);
 
     job->out.err = &job->err.pub;

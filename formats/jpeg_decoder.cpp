@@ -111,6 +111,16 @@ bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int t
         std::snprintf(job->err.message, sizeof job->err.message, "JPEG picture has no pixels");
         return false;
     }
+    // Every 8 x 8 block costs at least a bit or two of coded data; a header
+    // claiming far more blocks than the data could hold is a damaged or
+    // hostile file, refused before anything is allocated for it.
+    const qint64 blocks = ((w + 7) / 8) * ((h + 7) / 8);
+    const qint64 blocksPerByte = job->cinfo.arith_code ? 8 * 1024 : 8 * 64;
+    if (blocks > qint64(size) * blocksPerByte) {
+        std::snprintf(job->err.message, sizeof job->err.message, "JPEG data is too short for its size (%lldx%lld)",
+                      static_cast<long long>(w), static_cast<long long>(h));
+        return false;
+    }
     if (job->header.progressive) {
         // All coefficients stay in memory: 2 bytes a sample before subsampling.
         const qint64 coefficientBytes = w * h * job->cinfo.num_components * 2;

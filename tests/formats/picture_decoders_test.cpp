@@ -1,0 +1,195 @@
+// Decoders: DCT scale choice, true size kept apart from the buffer, every
+// format loaded from sandbox files, and bad input refused as an invalid
+// graphic without large allocations.
+#include "formats/jpeg_decoder.h"
+#include "formats/metafile.h"
+#include "formats/picture_errors.h"
+#include "formats/picture_file.h"
+#include "formats/picture_fixtures.h"
+#include "support/sandbox.h"
+
+#include <gtest/gtest.h>
+
+using namespace fixtures;
+
+TEST(JpegScale, SmallestScaleThatStillCoversTheTarget)
+{
+    // 6000 x 4000 fitted into 1920 x 1080 is shown 1620 x 1080: 3/8 gives
+    // 2250 x 1500, 2/8 only 1500 x 1000.
+    EXPECT_EQ(ChooseJpegScale(QSize(6000, 4000), QSize(1620, 1080)), 3);
+    EXPECT_EQ(ChooseJpegScale(QSize(6000, 4000), QSize(160, 107)), 1);
+    EXPECT_EQ(ChooseJpegScale(QSize(6000, 4000), QSize(750, 500)), 1);  // exactly 1/8
+    EXPECT_EQ(ChooseJpegScale(QSize(6000, 4000), QSize(751, 500)), 2);
+    EXPECT_EQ(ChooseJpegScale(QSize(400, 300), QSize(800, 600)), 8);    // enlargement: full size
+    EXPECT_EQ(ChooseJpegScale(QSize(400, 300), QSize()), 8);            // no target: full size
+    EXPECT_EQ(ChooseJpegScale(QSize(0, 300), QSize(10, 10)), 8);
+    // libjpeg rounds scaled sides up.
+    EXPECT_EQ(ScaledJpegSize(QSize(1001, 667), 1), QSize(126, 84));
+}
+
+TEST(JpegDecode, KeepsTrueSizeApartFromTheScaledBuffer)
+{
+    const QByteArray bytes = jpeg(1001, 667);
+    const DecodedJpeg small = DecodeJpeg(bytes, QSize(200, 133));
+    EXPECT_EQ(small.trueSize, QSize(1001, 667));
+    EXPECT_EQ(small.scaleNum, 2);
+    EXPECT_EQ(small.image.size(), QSize(251, 167));
+    // The colours survive the scaled decode (top-left quarter is red).
+    const QColor c = small.image.pixelColor(20, 20);
+    EXPECT_GT(c.red(), 180);
+    EXPECT_LT(c.blue(), 90);
+
+    const DecodedJpeg full = DecodeJpeg(bytes, QSize());
+    EXPECT_EQ(full.image.size(), QSize(1001, 667));
+    EXPECT_EQ(full.scaleNum, 8);
+    EXPECT_EQ(ReadJpegHeader(bytes).size, QSize(1001, 667));
+}
+
+TEST(JpegDecode, GreyPicturesDecode)
+{
+    QImage grey = testPattern(33, 17).convertToFormat(QImage::Format_Grayscale8);
+    const DecodedJpeg d = DecodeJpeg(encode(grey, "JPG"), QSize());
+    EXPECT_EQ(d.image.size(), QSize(33, 17));
+}
+
+TEST(JpegDecode, BadDataIsAnInvalidGraphic)
+{
+    const QByteArray good = jpeg(640, 480);
+    EXPECT_THROW(DecodeJpeg(QByteArray(), QSize()), EInvalidGraphic);
+    EXPECT_THROW(DecodeJpeg(good.left(good.size() / 2), QSize()), EJPEGError);   // truncated
+    EXPECT_THROW(DecodeJpeg(good.left(100), QSize()), EJPEGError);               // header cut
+    EXPECT_THROW(DecodeJpeg(QByteArray("\xFF\xD8 not a jpeg at all"), QSize()), EJPEGError);
+    QByteArray scrambled = good;
+    for (int i = 200; i < scrambled.size(); i += 7)
+        scrambled[i] = char(scrambled[i] ^ 0x5A);
+    try {
+        DecodeJpeg(scrambled, QSize(100, 100)); // may decode as noise, must not crash
+    } catch (const EInvalidGraphic&) {
+    }
+}
+
+TEST(JpegDecode, HugeClaimedDimensionsAreRefusedBeforeAllocating)
+{
+    const QByteArray huge = withJpegSize(jpeg(64, 64), 65000, 65000);
+    EXPECT_EQ(ReadJpegHeader(huge).size, QSize(65000, 65000)); // the header alone reads fine
+    EXPECT_THROW(DecodeJpeg(huge, QSize()), EJPEGError);
+    EXPECT_THROW(DecodeJpeg(huge, QSize(160, 120)), EJPEGError);
+}
+
+TEST(PictureFile, KindByExtensionIgnoresCase)
+{
+    EXPECT_EQ(PictureKindOfPath("/p/a.JPG"), PictureKind::Jpeg);
+    EXPECT_EQ(PictureKindOfPath("/p/a.jpeg"), PictureKind::Jpeg);
+    EXPECT_EQ(PictureKindOfPath("/p/a.Bmp"), PictureKind::Bitmap);
+    EXPECT_EQ(PictureKindOfPath("/p/a.ico"), PictureKind::Icon);
+    EXPECT_EQ(PictureKindOfPath("/p/a.GIF"), PictureKind::Gif);
+    EXPECT_EQ(PictureKindOfPath("/p/a.emf"), PictureKind::Emf);
+    EXPECT_EQ(PictureKindOfPath("/p/a.wmf"), PictureKind::Wmf);
+    EXPECT_EQ(PictureKindOfPath("/p/a.png"), PictureKind::Unknown);
+    EXPECT_EQ(PictureKindOfPath("/p/jpg"), PictureKind::Unknown);
+}
+
+TEST(PictureFile, EveryFormatLoadsWithItsTrueSize)
+{
+    const QString dir = testsupport::freshDir("formats");
+    struct Case {
+        QString name;
+        QByteArray bytes;
+        QSize size;
+    };
+    const std::vector<Case> cases = {
+        {"odd.jpg", jpeg(333, 77), QSize(333, 77)},
+        {"odd.bmp", bmp(31, 9), QSize(31, 9)},
+        {"icon.ico", ico(32, 32), QSize(32, 32)},
+        {"anim.gif", animatedGif(20, 10, {1, 2, 3}), QSize(20, 10)},
+        {"shape.emf", emf(200, 100), QSize(200, 100)},
+        {"shape.wmf", wmf(96, 48), QSize(96, 48)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        ASSERT_TRUE(testsupport::writeFile(dir + "/" + c.name, c.bytes));
+        const LoadedPicture p = LoadPictureFile(dir + "/" + c.name, QSize());
+        EXPECT_EQ(p.trueSize, c.size);
+        EXPECT_FALSE(p.image.isNull());
+    }
+}
+
+TEST(PictureFile, MetafilesAreDrawnAtTheSizeShown)
+{
+    const LoadedPicture p = DecodePicture(emf(200, 100), PictureKind::Emf, QSize(400, 200));
+    EXPECT_EQ(p.trueSize, QSize(200, 100));
+    EXPECT_EQ(p.image.size(), QSize(400, 200));
+    // The rectangle's middle is drawn, the corner stays white.
+    EXPECT_EQ(p.image.pixelColor(2, 2), QColor(Qt::white));
+}
+
+TEST(PictureFile, AnimatedGifKeepsItsFrames)
+{
+    const LoadedPicture p = DecodePicture(animatedGif(8, 6, {1, 2, 3}, 25), PictureKind::Gif, QSize());
+    ASSERT_TRUE(p.gif);
+    EXPECT_TRUE(p.gif->Animated());
+    EXPECT_EQ(p.gif->FrameCount(), 3);
+    EXPECT_EQ(p.gif->Delay(0), 250);
+    EXPECT_EQ(p.gif->Frame(0).pixelColor(3, 3), QColor(255, 0, 0));
+    EXPECT_EQ(p.gif->Frame(1).pixelColor(3, 3), QColor(0, 255, 0));
+}
+
+TEST(PictureFile, BadFilesOfEveryKindAreInvalidGraphics)
+{
+    for (PictureKind kind : {PictureKind::Jpeg, PictureKind::Bitmap, PictureKind::Icon, PictureKind::Gif,
+                             PictureKind::Emf, PictureKind::Wmf, PictureKind::Unknown}) {
+        SCOPED_TRACE(int(kind));
+        EXPECT_THROW(DecodePicture(QByteArray(), kind, QSize()), EInvalidGraphic);          // zero bytes
+        EXPECT_THROW(DecodePicture(QByteArray(64, 'x'), kind, QSize()), EInvalidGraphic);   // garbage
+    }
+    const QByteArray gif = animatedGif(8, 6, {1});
+    EXPECT_THROW(DecodePicture(gif.left(20), PictureKind::Gif, QSize()), EGIFError);
+    const QByteArray b = bmp(40, 30);
+    EXPECT_THROW(DecodePicture(b.left(30), PictureKind::Bitmap, QSize()), EInvalidGraphic);
+}
+
+TEST(PictureFile, HugeClaimedSizesAreRefused)
+{
+    QByteArray gif = animatedGif(8, 6, {1});
+    gif[6] = gif[7] = gif[8] = gif[9] = char(0xFF); // 65535 x 65535 screen
+    EXPECT_THROW(DecodePicture(gif, PictureKind::Gif, QSize()), EGIFError);
+
+    QByteArray b = bmp(4, 4);
+    const qint32 side = 200000;
+    memcpy(b.data() + 18, &side, 4);
+    memcpy(b.data() + 22, &side, 4);
+    EXPECT_THROW(DecodePicture(b, PictureKind::Bitmap, QSize()), EInvalidGraphic);
+}
+
+TEST(Metafile, DamagedRecordChainsAreRefused)
+{
+    const QByteArray good = emf(50, 50);
+    EXPECT_EQ(CheckEmfStructure(good), QSize(50, 50));
+    EXPECT_THROW(CheckEmfStructure(good.left(good.size() - 20)), EMetafileError); // no end record
+    QByteArray longRecord = good;
+    const quint32 tooLong = 4000;
+    memcpy(longRecord.data() + 88 + 4, &tooLong, 4);
+    EXPECT_THROW(CheckEmfStructure(longRecord), EMetafileError);
+    QByteArray zeroFrame = good;
+    memset(zeroFrame.data() + 8, 0, 32); // no frame, bounds of no width
+    const qint32 minusOne = -1;
+    memcpy(zeroFrame.data() + 16, &minusOne, 4);
+    EXPECT_THROW(EmfToSvg(zeroFrame), EMetafileError);
+
+    const QByteArray w = wmf(96, 48);
+    EXPECT_EQ(CheckWmfStructure(w), QSize(96, 48));
+    EXPECT_THROW(CheckWmfStructure(w.left(w.size() - 6)), EMetafileError);
+    QByteArray noInch = w;
+    noInch[14] = noInch[15] = 0;
+    EXPECT_THROW(CheckWmfStructure(noInch), EMetafileError);
+}
+
+TEST(PictureFile, OpenFailuresAreFileOpenErrors)
+{
+    const QString dir = testsupport::freshDir("open");
+    EXPECT_THROW(ReadPictureFile(dir + "/missing.jpg"), EFOpenError);
+    EXPECT_THROW(ReadPictureFile(dir), EFOpenError);
+    EXPECT_THROW(LoadPictureFile(dir + "/x.png", QSize()), EInvalidGraphic);
+    ASSERT_TRUE(testsupport::writeFile(dir + "/empty.jpg", QByteArray()));
+    EXPECT_THROW(LoadPictureFile(dir + "/empty.jpg", QSize()), EInvalidGraphic);
+}
