@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 class QAction;
@@ -410,20 +411,35 @@ public:
     // app/tform1_close*.cpp)
     // =====================================================================
 public:
+    // The command-line parameters (without the program name) FormCreate reads;
+    // main() fills them from the real command line.
+    QStringList StartParameters;
+
     // The settings work of a real start: modes, data folder, settings file,
     // refusals, data files. Sets StartAbort / StartupRunFlag.
     void FormCreate();
-    // Part of the close: returns false when the close is refused or put off.
+    // True when the main window shows itself at start (none of demo, audio
+    // and argument mode).
+    bool VisibleAtStart() const;
+    // The close handler: false when the close is refused or put off.
     bool FormClose();
     // The folder argument and the "Create show from folder" items.
     void AutoFolderToCDClick();
+    // Rewrites "AllMyShow.dat" from the list of known shows; with `Replace`
+    // paths under a renamed folder are rewritten first.
+    void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace);
     // Lets the program close without the close handler (after a refusal).
     bool CloseWithoutSaving = false;
+    // Set once the close has run its save (the window may close).
+    bool CloseDone = false;
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 private:
     void TimerAutoCDRunTimer();
+    void sizeWindowAtStart();
+    void openStartupFolder();
+    void applyStartFonts();
     // === end of section: start-up and close ===
 
     // =====================================================================
@@ -448,6 +464,35 @@ public:
     // SECTION: folder tree  (owner: tree; browse/tform1_folder_tree*.cpp)
     // =====================================================================
 public:
+    // The controller of TreeView1 (tree state, fill, walk, handlers); made
+    // and wired on first use.
+    class FolderTreeController* folderTree();
+    // Opens FolderToOpen: a folder is walked to in the tree, a file is opened
+    // as the MyShow. Refused while a slide show runs.
+    void OpenFolderOrShow();
+    void FillFolderNode(const QString& mask, class QTreeWidgetItem* node);
+    QString GetNodePath(class QTreeWidgetItem* node);
+    QString BuildLevelMask(class QTreeWidgetItem* node);
+    void UpdateFolderCaption();
+    void RefreshTreeImages();
+    void RefreshSelectedFolder();
+    class QTreeWidgetItem* FindAndSelectTreeNode(const QString& name, bool select);
+    bool DriveReady(QChar letter);
+    // Appends the subfolders of a folder to SubfolderList (collections).
+    void AddSubfoldersToList(const QString& folder);
+    // The mouse-down handler; TreeView1KeyDown calls it with fromTree false
+    // (Enter: left click on SelectedTreeNode; Shift+F10, menu key: right click).
+    void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
+                            Qt::KeyboardModifiers modifiers, const QPoint& pos);
+    // Folder exclusions.
+    quint8 IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
+    void LoadFolderExclusions();
+    void FolderExclusionsClick();
+private:
+    class FolderTreeController* FolderTreeCtl = nullptr;
+    void showTreePopup(const QPoint& pos);
+    void loadPictureFromTree(const QString& path, bool showFull);
+public:
     // === end of section: folder tree ===
 
     // =====================================================================
@@ -459,6 +504,37 @@ public:
     // =====================================================================
     // SECTION: fitting, zooming and crop  (owner: zoom; browse/tform1_fit*.cpp)
     // =====================================================================
+public:
+    // Fits and centres the picture just loaded into its image; with toggle
+    // and the full-screen window visible, the next picture goes into the
+    // other full-screen image.
+    void SizePictureToDisplay(bool toggle);
+    // Zooms the shown cut-out by step percent (+3 / -3).
+    void WheelZoomPicture(int step);
+    // "Enlargement factor: n%" while a cut-out is shown.
+    void ShowEnlargementFactor(int imageHeight, int pictureHeight);
+    // The full view of one picture.
+    void ShowPictureFull(const QString& path);
+    // Image1's mouse: left button crops, right toggles full screen, middle pauses.
+    void Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void CropSelectionMouseDown(int x, int y);
+    void CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void CropSelectionMouseUp(int x, int y);
+    // The custom crop ratio panel `PnlCustomRatio` and its controls.
+    void ShowCustomRatioPanel();
+    void LECusRatioXExit();
+    void LECusRatioYExit();
+    void BtnOKClick();
+    void BtnCancelClick();
+    // The fitting, zoom and crop handler of Image1 (slot "form1im1"), and
+    // the custom ratio panel; both made on first use.
+    class FitZoomHandler* Image1FitZoom();
+    class CustomRatioPanel* CustomRatio();
+private:
+    class FitZoomHandler* m_image1FitZoom = nullptr;
+    class CustomRatioPanel* m_customRatio = nullptr;
 public:
     // === end of section: fitting, zooming and crop ===
 

@@ -1,6 +1,7 @@
 #include "browse/folder_exclusions.h"
 
 #include "app/settings_record.h"
+#include "app/start_args.h"
 #include "platform/fixed_text.h"
 #include "platform/prompt.h"
 
@@ -15,12 +16,6 @@ std::vector<TExcludeFolderRecord> ExclusionList;
 uint8_t ExclusionsChanged = 1;
 uint8_t FolderExclusionsActive = 1;
 uint8_t SearchCollecting = 0;
-QString ExcludeFolderFile;
-QString OwnProgramFolder;
-QString OwnSlideShowsFolder;
-QString OwnCutOutFolder;
-QString OwnMailPicturesFolder;
-uint8_t ExclusionsDemoMode = 0;
 
 const QString ExclusionsTurnedOffText =
     QStringLiteral("(Parent) folder had been excluded from Browse window,\n"
@@ -150,30 +145,21 @@ uint8_t IsFolderExcluded(const std::vector<TExcludeFolderRecord>& list, const Ex
     return result;
 }
 
-void SetExclusionFolders(const QString& dataFolder, const QString& programFolder)
+QStringList OwnExcludedFolders()
 {
-    const QString data = QDir::cleanPath(dataFolder);
-    ExcludeFolderFile = data + QStringLiteral("/ExcludeFolder.dat");
-    OwnSlideShowsFolder = data + QStringLiteral("/Vistamo! Slide Shows");
-    OwnCutOutFolder = data + QStringLiteral("/temp/Cut out Bitmap Files");
-    OwnMailPicturesFolder = data + QStringLiteral("/temp/Temporary pictures for mail");
-    if (!programFolder.isEmpty()) {
-        OwnProgramFolder = QDir::cleanPath(programFolder);
-    } else if (QCoreApplication::instance()) {
-        // The program's own files sit in its installed share folder.
-        OwnProgramFolder = QDir::cleanPath(QCoreApplication::applicationDirPath()
-                                           + QStringLiteral("/../share/vistamo"));
-    }
-    ExclusionsChanged = 1;
+    QStringList own;
+    // The program's own files sit in its installed share folder.
+    if (!ProgramFolder.isEmpty())
+        own << QDir::cleanPath(ProgramFolder + QStringLiteral("/../share/vistamo"));
+    own << ShowsFolder << CutOutFolder << MailTempFolder;
+    return own;
 }
 
 void LoadFolderExclusions()
 {
     if (!ExclusionsChanged)
         return;
-    ExclusionList = BuildExclusionList(
-        ReadExcludeFolderFile(ExcludeFolderFile),
-        {OwnProgramFolder, OwnSlideShowsFolder, OwnCutOutFolder, OwnMailPicturesFolder});
+    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(ExcludeFolderPath), OwnExcludedFolders());
     ExclusionsChanged = 0;
 }
 
@@ -181,10 +167,10 @@ ExclusionRules CurrentExclusionRules()
 {
     ExclusionRules rules;
     rules.active = FolderExclusionsActive != 0;
-    rules.demoMode = ExclusionsDemoMode != 0;
+    rules.demoMode = DemoMode != 0;
     rules.excludeSmallPics = Settings.ExcludeSmallPics == QLatin1String("1");
-    rules.cutOutFolder = ExclusionKey(OwnCutOutFolder);
-    rules.mailFolder = ExclusionKey(OwnMailPicturesFolder);
+    rules.cutOutFolder = ExclusionKey(CutOutFolder);
+    rules.mailFolder = ExclusionKey(MailTempFolder);
     return rules;
 }
 

@@ -4,6 +4,8 @@
 // program's own folders and the thumbnail folders are always refused.
 #pragma once
 
+#include "app/data_folder.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -26,7 +28,7 @@ struct TExcludeFolderRecord {
     uint8_t All = 0;
 };
 
-inline constexpr int ExcludeFolderRecordSize = 205;
+// ExcludeFolderRecordSize (205) comes with the data-file sizes of app/data_folder.h.
 inline constexpr int ExcludeFolderPathCapacity = 200;
 
 QByteArray EncodeExcludeFolderRecord(const TExcludeFolderRecord& record);
@@ -69,21 +71,14 @@ extern std::vector<TExcludeFolderRecord> ExclusionList;
 extern uint8_t ExclusionsChanged;       // 1: rebuild the list from the file
 extern uint8_t FolderExclusionsActive;  // 1 while "Folder Exclusions Active" is checked
 extern uint8_t SearchCollecting;        // 1 while the picture search collects its results
-extern QString ExcludeFolderFile;       // full path of "ExcludeFolder.dat"
-// The program's own folders that are always excluded (full paths):
-// the program's share folder, "Vistamo! Slide Shows", and the temp folders
-// "Cut out Bitmap Files" and "Temporary pictures for mail".
-extern QString OwnProgramFolder;
-extern QString OwnSlideShowsFolder;
-extern QString OwnCutOutFolder;
-extern QString OwnMailPicturesFolder;
-extern uint8_t ExclusionsDemoMode;      // 1 in the self-running CD mode
 
-// Sets the exclusion file and the own folders from the data folder (and the
-// program's own folder; empty: the installed share folder next to the program).
-void SetExclusionFolders(const QString& dataFolder, const QString& programFolder = QString());
+// The program's own folders that are always excluded (full paths): its
+// installed share folder, and of the data folder (app/data_folder.h)
+// ShowsFolder, CutOutFolder and MailTempFolder.
+QStringList OwnExcludedFolders();
 
-// Rebuilds ExclusionList from ExcludeFolderFile when ExclusionsChanged is set.
+// Rebuilds ExclusionList from "ExcludeFolder.dat" (ExcludeFolderPath) when
+// ExclusionsChanged is set.
 void LoadFolderExclusions();
 
 // The rules in force (active flag, demo mode, the ExcludeSmallPics setting).

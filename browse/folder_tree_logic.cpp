@@ -72,7 +72,7 @@ static bool SizeOutsideRange(std::int64_t size, const TreePlayOptions& opts)
     const std::int64_t minBytes = opts.minSizeKB * 1024;
     if (size < minBytes)
         return true;
-    if (opts.maxSizeKB > 0 && size > opts.maxSizeKB * 1024)
+    if (size > opts.maxSizeKB * 1024)
         return true;
     return false;
 }

@@ -46,7 +46,7 @@ struct TreePlayOptions {
     // .jpg .jpeg .bmp .ico .emf .wmf .gif, in this order.
     bool include[PictureTypeCount] = {true, true, true, true, true, true, true};
     std::int64_t minSizeKB = 0;
-    std::int64_t maxSizeKB = 0;       // 0 or less: no upper bound
+    std::int64_t maxSizeKB = 999999;
     bool includeSubfolders = false;
     bool includeSystemFolders = false;
 };

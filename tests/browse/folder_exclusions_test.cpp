@@ -2,6 +2,7 @@
 // exclusion test the tree and the collections use.
 #include "browse/folder_exclusions.h"
 
+#include "app/data_folder.h"
 #include "app/settings_record.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
@@ -133,11 +134,18 @@ TEST(ExclusionTest, ListIsSortedByBytesWithOwnFoldersAdded)
 TEST(ExclusionTest, OpeningInsideAnExcludedFolderTurnsExclusionsOff)
 {
     const QString data = freshDir("data");
-    SetExclusionFolders(data, data + "/program");
-    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderFile, {Rec("/d/secret", 1, 0, 0, 0)}));
+    SetDataFolderPaths(data);
+    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderPath, {Rec("/d/secret", 1, 0, 0, 0)}));
     ExclusionsChanged = 1;
     FolderExclusionsActive = 1;
     platform::ScopedPromptResponder answer(QList<platform::PromptReply>{});
+
+    // The own folders are in the list, every flag set.
+    LoadFolderExclusions();
+    EXPECT_EQ(IsFolderExcluded(ExclusionKey(ShowsFolder), true, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(ExclusionKey(MailTempFolder), false, false, true), 0);
+    EXPECT_EQ(IsFolderExcluded("/d/secret", true, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded("/d/secret", false, false, true), 1);
 
     EXPECT_FALSE(CheckOpenFolderExcluded({"/d/open", "/d/open/x"}));
     EXPECT_EQ(FolderExclusionsActive, 1);

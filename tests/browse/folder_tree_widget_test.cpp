@@ -4,6 +4,7 @@
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_widget.h"
 
+#include "app/data_folder.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
@@ -346,11 +347,11 @@ TEST_F(FolderTreeWidgetTest, ExcludedFoldersAreLeftOutAndAWalkIntoOneTurnsExclus
 {
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     const QString data = freshDir("data");
-    SetExclusionFolders(data, data + "/program");
+    SetDataFolderPaths(data);
     TExcludeFolderRecord rec;
     rec.Path = ExclusionKey(drive + "/Pics/Holiday");
     rec.Browse = 1;
-    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderFile, {rec}));
+    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderPath, {rec}));
     ExclusionsChanged = 1;
 
     open(drive + "/Pics");
@@ -366,7 +367,7 @@ TEST_F(FolderTreeWidgetTest, ExcludedFoldersAreLeftOutAndAWalkIntoOneTurnsExclus
     EXPECT_EQ(SelectedFolder, drive + "/Pics/Holiday/Beach");
     EXPECT_EQ(tree()->currentItem()->text(0), "Beach");
     FolderExclusionsActive = 1;
-    ExcludeFolderFile.clear();
+    ExcludeFolderPath.clear();
     ExclusionsChanged = 1;
 }
 

@@ -1,0 +1,206 @@
+// TForm1's folder tree: wires TreeView1 to its controller and forwards the
+// tree's routines to it.
+#include "app/tform1.h"
+
+#include "app/caption_helpers.h"
+#include "app/environment.h"
+#include "app/settings_record.h"
+#include "app/start_args.h"
+#include "browse/folder_exclusions.h"
+#include "browse/folder_tree_caption.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/picture_loader.h"
+#include "platform/drives.h"
+#include "slideshow/show_state.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+TreePlayOptions PlayOptionsFromSettings()
+{
+    TreePlayOptions opts;
+    const int32_t flags[PictureTypeCount] = {Settings.InclJPG, Settings.InclJPEG, Settings.InclBMP,
+                                             Settings.InclICO, Settings.InclEMF, Settings.InclWMF,
+                                             Settings.InclGIF};
+    for (int i = 0; i < PictureTypeCount; ++i)
+        opts.include[i] = flags[i] == 1;
+    opts.minSizeKB = Settings.MinSizeKB;
+    opts.maxSizeKB = Settings.MaxSizeKB;
+    opts.includeSubfolders = Settings.IncludeSubfolders == 1;
+    opts.includeSystemFolders = Settings.IncludeSystemFolders == 1;
+    return opts;
+}
+
+} // namespace
+
+FolderTreeController* TForm1::folderTree()
+{
+    if (FolderTreeCtl)
+        return FolderTreeCtl;
+    FolderTreeHooks hooks;
+    hooks.playbackActive = [] { return PlaybackActive == 1; };
+    hooks.playOptions = [] { return PlayOptionsFromSettings(); };
+    hooks.captionChanged = [this] { UpdateFolderCaption(); };
+    hooks.stopIdleTimer = [this] {
+        if (Timer1)
+            Timer1->stop();
+    };
+    hooks.userActivity = [this] {
+        if (Timer1 && !Timer1->isActive())
+            Timer1->start();
+    };
+    hooks.listEntryWalked = [this](const ListEntryRef& ref, const QString& path) {
+        auto& list = ref.favorites ? Settings.Favorites : Settings.RecentFolders;
+        list[ref.index] = path;
+        const auto& items = ref.favorites ? FavItems : FolderItems;
+        if (QAction* item = items[ref.index])
+            item->setText(QStringLiteral("&") + QString::number(ref.index + 1) + QStringLiteral(" - ")
+                          + DoubleAmpersands(path));
+    };
+    hooks.pictureClicked = [this](const QString& path, bool showFull) {
+        loadPictureFromTree(path, showFull);
+    };
+    hooks.videoProgram = [] { return Settings.VideoPrograms[0]; };
+    hooks.runVideo = [](const QString& program, const QString& file) {
+        QProcess::startDetached(program, {file});
+    };
+    hooks.focusMainWindow = [this] {
+        activateWindow();
+        setFocus();
+    };
+    FolderTreeCtl = new FolderTreeController(TreeView1, std::move(hooks), this);
+
+    TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TreeView1, &QTreeWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { showTreePopup(pos); });
+    if (FolderExclusions)
+        connect(FolderExclusions, &QAction::triggered, this, [this] { FolderExclusionsClick(); });
+    return FolderTreeCtl;
+}
+
+void TForm1::showTreePopup(const QPoint& pos)
+{
+    // The pop-up opens on a node only, and never on the placeholder.
+    QTreeWidgetItem* item = TreeView1->itemAt(pos);
+    if (!item || !RightClickTreeView)
+        return;
+    if (item->text(0) == TreePlaceholderText || !folderTree()->PopupEnabled)
+        return;
+    RightClickTreeView->popup(TreeView1->viewport()->mapToGlobal(pos));
+}
+
+void TForm1::loadPictureFromTree(const QString& path, bool showFull)
+{
+    Q_UNUSED(showFull);
+    const QString kind = TryLoadPictureIntoSlot(path, QStringLiteral("form1im1"));
+    if (!kind.isEmpty())
+        ReportLoadFailure(QFileInfo(path).fileName(), kind);
+}
+
+void TForm1::OpenFolderOrShow()
+{
+    folderTree()->OpenFolderOrShow();
+    // A walk into an excluded folder switches exclusions off.
+    if (FolderExclusions && FolderExclusions->isChecked() != (FolderExclusionsActive != 0)) {
+        const QSignalBlocker blocker(FolderExclusions);
+        FolderExclusions->setChecked(FolderExclusionsActive != 0);
+    }
+}
+
+void TForm1::FillFolderNode(const QString& mask, QTreeWidgetItem* node)
+{
+    folderTree()->FillFolderNode(mask, node);
+}
+
+QString TForm1::GetNodePath(QTreeWidgetItem* node)
+{
+    return folderTree()->GetNodePath(node);
+}
+
+QString TForm1::BuildLevelMask(QTreeWidgetItem* node)
+{
+    return folderTree()->BuildLevelMask(node);
+}
+
+void TForm1::UpdateFolderCaption()
+{
+    if (DemoMode)
+        return;
+    const QString shortFolder = ShortenPathCaption(SelectedFolder, false);
+    const FolderCaptionTexts texts =
+        BuildFolderCaption(SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1, MappedDrive);
+    if (StatusBar1)
+        StatusBar1->setToolTip(texts.statusHint);
+    if (StatusPanel1)
+        StatusPanel1->setText(texts.panelText);
+    if (SearchTB && SearchTB->isEnabled())
+        SearchTB->setToolTip(texts.searchHint);
+    if (CopyVXOButton)
+        CopyVXOButton->setToolTip(texts.copyHint);
+    if (StatusBar1)
+        StatusBar1->update();
+}
+
+void TForm1::RefreshTreeImages()
+{
+    folderTree()->RefreshTreeImages();
+}
+
+void TForm1::RefreshSelectedFolder()
+{
+    folderTree()->RefreshSelectedFolder();
+}
+
+QTreeWidgetItem* TForm1::FindAndSelectTreeNode(const QString& name, bool select)
+{
+    return folderTree()->FindAndSelectTreeNode(name, select);
+}
+
+bool TForm1::DriveReady(QChar letter)
+{
+    return platform::DriveReady(letter.toUpper());
+}
+
+void TForm1::AddSubfoldersToList(const QString& folder)
+{
+    ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
+                          [](const QString& lowerPath) {
+                              return ::IsFolderExcluded(lowerPath, false, SearchCollecting != 0, true) == 1;
+                          });
+}
+
+void TForm1::TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
+                                Qt::KeyboardModifiers modifiers, const QPoint& pos)
+{
+    folderTree()->TreeView1MouseDown(fromTree, button, modifiers, pos);
+}
+
+quint8 TForm1::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
+{
+    return ::IsFolderExcluded(folder, browse, search, collect);
+}
+
+void TForm1::LoadFolderExclusions()
+{
+    ::LoadFolderExclusions();
+}
+
+void TForm1::FolderExclusionsClick()
+{
+    FolderExclusionsActive = FolderExclusions && FolderExclusions->isChecked() ? 1 : 0;
+    // The tree is built again from the drive root.
+    FolderToOpen = platform::DriveRoot(folderTree()->TreeDriveLetter);
+    if (FolderToOpen.isEmpty())
+        FolderToOpen = SelectedFolder;
+    KeepListEntry = 1;
+    OpenFolderOrShow();
+}

@@ -1,0 +1,109 @@
+// The folder tree inside the main window: TreeView1 found by name, opening a
+// folder for any caller, the refusal while a show plays, the caption and the
+// write-back into a favourite entry with its menu item.
+#include "app/tform1.h"
+
+#include "app/settings_record.h"
+#include "browse/folder_tree_widget.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using testsupport::freshDir;
+using testsupport::writeFile;
+
+namespace {
+
+class TForm1FolderTreeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        drive = freshDir("driveE");
+        platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false},
+                                     {drive, "vfat", "/dev/sdc1", true}});
+        QDir().mkpath(drive + "/Album & more/Sub");
+        writeFile(drive + "/Album & more/p.jpg", "jpg");
+        Settings = TSettingsRecord();
+        Settings.InclJPG = Settings.InclJPEG = Settings.InclBMP = Settings.InclICO = 1;
+        Settings.InclEMF = Settings.InclWMF = Settings.InclGIF = 1;
+        Settings.MaxSizeKB = 999999;
+        PlaybackActive = 0;
+    }
+    void TearDown() override
+    {
+        platform::clearFakeMountTable();
+        PlaybackActive = 0;
+    }
+    QString drive;
+};
+
+} // namespace
+
+TEST_F(TForm1FolderTreeTest, OpensAFolderInTreeView1)
+{
+    TForm1 form;
+    FolderToOpen = drive + "/Album & more";
+    KeepListEntry = 1;
+    form.OpenFolderOrShow();
+    auto* tree = form.findChild<QTreeWidget*>("TreeView1");
+    ASSERT_NE(tree, nullptr);
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    // A removable volume's root has the removable-drive image.
+    EXPECT_EQ(FolderTreeController::NodeImage(root), 19);
+    ASSERT_NE(tree->currentItem(), nullptr);
+    EXPECT_EQ(tree->currentItem()->text(0), "Album & more");
+    EXPECT_EQ(form.GetNodePath(tree->currentItem()), drive + "/Album & more");
+    EXPECT_EQ(SelectedFolder, drive + "/Album & more");
+    EXPECT_EQ(KeepListEntry, 0);
+    EXPECT_TRUE(form.StatusPanel1->text().startsWith("Selected folder: "));
+    EXPECT_TRUE(form.StatusPanel1->text().endsWith("  (excluding subfolders)"));
+    EXPECT_EQ(form.StatusBar1->toolTip(),
+              "Selected folder: " + drive + "/Album & more  (excluding subfolders)");
+    EXPECT_EQ(form.CopyVXOButton->toolTip(),
+              "Copy pictures/sound in show to Selected Folder : " + drive + "/Album & more");
+    EXPECT_TRUE(form.DriveReady('d'));
+    EXPECT_FALSE(form.DriveReady('Q'));
+}
+
+TEST_F(TForm1FolderTreeTest, RefusesWhileAShowPlays)
+{
+    TForm1 form;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    PlaybackActive = 1;
+    FolderToOpen = drive;
+    form.OpenFolderOrShow();
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.text,
+              "You can not browse a folder or open a MyShow-file while the slide show is running!");
+    EXPECT_EQ(form.TreeView1->topLevelItemCount(), 0);
+}
+
+TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
+{
+    TForm1 form;
+    Settings.Favorites[2] = drive + "/Album & more";
+    MarkListEntryOpening(true, 2);
+    FolderToOpen = Settings.Favorites[2];
+    form.OpenFolderOrShow();
+    EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
+    EXPECT_EQ(form.FavItems[2]->text(), "&3 - " + drive + "/Album && more");
+    // The recent list is left alone.
+    EXPECT_TRUE(Settings.RecentFolders[2].isEmpty());
+
+    // A later opening by another caller does not touch the entry.
+    form.FavItems[2]->setText("unchanged");
+    FolderToOpen = drive + "/Album & more/Sub";
+    form.OpenFolderOrShow();
+    EXPECT_EQ(form.FavItems[2]->text(), "unchanged");
+    EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
+}
