@@ -3,7 +3,8 @@
 #include "app/start_args.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
-#include "platform/fixed_text.h"
+#include "slideshow/rc_settings.h"
+#include "sound/sound_records.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,62 +102,18 @@ void DeleteRunMarker()
     QFile::remove(RunMarkerPath(AudioMode != 0));
 }
 
-QByteArray DefaultRCSettingsRecord()
+platform::RecordResult CreateRCSettingsFile(const QString& path)
 {
-    QByteArray rec(RCSettingsRecordSize, '\0');
-    rec[0] = 1;  // include subfolders
-    rec[1] = 1;  // play voice recordings
-    rec[2] = 0;  // play a sound playlist
-    rec[3] = 1;  // fade
-    rec[4] = 1;  // play order: random (int32, little-endian)
-    rec[8] = 1;  // playlist order: random (int32)
-    // offset 12: playlist path, empty; offset 213: loop 0.
-    return rec;
+    return WriteRCSettings(path, DefaultRCSettings());
 }
 
-QStringList DefaultSoundSearchFolders(const QString& musicFolder, const QString& startDirectory)
+platform::RecordResult CreateSearchSettingsFile(const QString& path, const QString& musicFolder,
+                                                const QString& startDirectory)
 {
-    QStringList candidates;
-    if (!musicFolder.isEmpty())
-        candidates << musicFolder;
     QString root = QStringLiteral("/");
     if (const auto drive = platform::DriveOf(startDirectory.isEmpty() ? QDir::currentPath() : startDirectory))
         root = drive->mountPoint;
-    const QString prefix = root == QLatin1String("/") ? root : root + QLatin1Char('/');
-    for (const char* name : {"Sound", "Sound files", "My Music", "Music"})
-        candidates << prefix + QLatin1String(name);
-    QStringList folders;
-    for (const QString& c : candidates) {
-        if (folders.size() < 9 && QFileInfo(c).isDir() && !folders.contains(c))
-            folders << c;
-    }
-    if (folders.isEmpty())
-        folders << QStringLiteral("/");
-    return folders;
-}
-
-QByteArray DefaultSearchSettingsRecord(const QStringList& folders)
-{
-    QByteArray rec(SearchSettingsRecordSize, '\0');
-    auto* bytes = reinterpret_cast<uint8_t*>(rec.data());
-    for (int i = 0; i < folders.size() && i < 9; ++i)
-        platform::EncodeFixedText(folders.at(i), 200, bytes + i * 201);
-    for (int off = 1809; off <= 1813; ++off)  // include MP3, WAV, RMI, MID, subfolders
-        bytes[off] = 1;
-    // 1814, 2324, 2834: three word histories of 10 x string[50], empty.
-    for (int off = 3347; off <= 3352; ++off)  // 3344..3346 stay 0
-        bytes[off] = 1;
-    return rec;
-}
-
-platform::RecordResult CreateRCSettingsFile(const QString& path)
-{
-    return platform::SafeWriteFile(path, DefaultRCSettingsRecord());
-}
-
-platform::RecordResult CreateSearchSettingsFile(const QString& path, const QStringList& folders)
-{
-    return platform::SafeWriteFile(path, DefaultSearchSettingsRecord(folders));
+    return WriteSearchSettings(path, DefaultSearchSettings(musicFolder, root));
 }
 
 namespace {
@@ -175,7 +132,7 @@ platform::RecordResult createEmptyIfMissing(const QString& path)
 
 } // namespace
 
-TDataFilesResult CreateMissingDataFiles(const QStringList& searchFolders)
+TDataFilesResult CreateMissingDataFiles(const QString& musicFolder, const QString& startDirectory)
 {
     TDataFilesResult result;
     const std::pair<const QString*, const char*> folders[] = {
@@ -197,7 +154,7 @@ TDataFilesResult CreateMissingDataFiles(const QStringList& searchFolders)
             result.FileError = r;
     }
     if (!QFileInfo::exists(SearchSettingsPath)) {
-        const auto r = CreateSearchSettingsFile(SearchSettingsPath, searchFolders);
+        const auto r = CreateSearchSettingsFile(SearchSettingsPath, musicFolder, startDirectory);
         if (!r.ok() && result.FileError.ok())
             result.FileError = r;
     }

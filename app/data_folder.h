@@ -13,13 +13,11 @@
 constexpr int SettingsVersion = 61;
 
 // Record sizes of the data files created empty at a first start.
-constexpr int PlaylistRecordSize = 208;        // "Default Playlist.vxz", "Temp.vxz"
+// ("Default Playlist.vxz" and "Temp.vxz" hold 208-byte playlist records.)
 constexpr int ShowRecordFileSize = 2276;       // the Draft show and its working copy
 constexpr int ExcludeFolderRecordSize = 205;   // "ExcludeFolder.dat"
 constexpr int PlaylistHistRecordSize = 1809;   // "PlaylistHist.dat" (9 paths of 201 bytes)
 constexpr int AllMyShowRecordSize = 201;       // "AllMyShow.dat"
-constexpr int RCSettingsRecordSize = 664;      // "RCSettings.dat"
-constexpr int SearchSettingsRecordSize = 3920; // "VXSearchSettings.dat"
 
 extern QString ProgramFolder;       // folder of the program file
 extern QString StartDirectory;      // current directory when the program started
@@ -65,19 +63,12 @@ bool CreateRunMarker();
 // Deletes it, ignoring any failure.
 void DeleteRunMarker();
 
-// The default record of "RCSettings.dat": subfolders, voice and fade on,
-// random play and playlist order.
-QByteArray DefaultRCSettingsRecord();
-// The folders a new sound search looks in: the music folder, then
-// <drive>/Sound, <drive>/Sound files, <drive>/My Music, <drive>/Music on the
-// drive of `startDirectory`, those that exist, at most 9; "/" when none does.
-QStringList DefaultSoundSearchFolders(const QString& musicFolder, const QString& startDirectory);
-// The default record of "VXSearchSettings.dat" for those folders.
-QByteArray DefaultSearchSettingsRecord(const QStringList& folders);
-
-// Writes the one-record file (new file, safe write).
+// Writes the default record of "RCSettings.dat" (new file, safe write).
 platform::RecordResult CreateRCSettingsFile(const QString& path);
-platform::RecordResult CreateSearchSettingsFile(const QString& path, const QStringList& folders);
+// Writes the default record of "VXSearchSettings.dat": the music folder and
+// the usual sound folders at the root of the start folder's volume.
+platform::RecordResult CreateSearchSettingsFile(const QString& path, const QString& musicFolder,
+                                                const QString& startDirectory);
 
 // What creating the missing folders and files gave.
 struct TDataFilesResult {
@@ -89,8 +80,8 @@ struct TDataFilesResult {
 // and the data files that are missing, empty ("Default Playlist.vxz", the
 // Draft show and its working copy, "ExcludeFolder.dat", "PlaylistHist.dat",
 // "AllMyShow.dat", "VXAddSettings.dat"); a missing "VXSearchSettings.dat" gets
-// its default record for `searchFolders`.
-TDataFilesResult CreateMissingDataFiles(const QStringList& searchFolders);
+// its default record (see CreateSearchSettingsFile).
+TDataFilesResult CreateMissingDataFiles(const QString& musicFolder, const QString& startDirectory);
 
 // The data files that must be writable for the program to run, in the order
 // they are checked (settings file first).

@@ -1,13 +1,148 @@
-// Vistamo! entry point.
+// Vistamo! entry point: the single-instance guard, the main window and the
+// other long-lived windows, the command-line argument, the event loop.
+//
+// SIGTERM and SIGINT close the main window as the user would (its close
+// handler runs: settings merged and saved, run marker removed), so the
+// program can be ended cleanly from outside (session logout, tests).
+//
+// Exit codes: 0 normal end or a start refused by the instance guard,
+// 1 the guard could not run, 2 the program refused to run (StartAbort).
+#include "app/data_folder.h"
+#include "app/instance_guard.h"
+#include "app/start_args.h"
+#include "app/tform1.h"
+#include "browse/folder_tree_state.h"
+#include "platform/prompt.h"
+#include "platform/record_file.h"
+
+#include <QAction>
 #include <QApplication>
-#include <QMainWindow>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char c = 1;
+    (void)!::write(signalPipe[1], &c, 1);
+}
+
+// Turns SIGTERM / SIGINT into a normal close of the main window.
+void installCloseOnSignal(QObject* owner)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, owner, [] {
+        char c;
+        (void)!::read(signalPipe[0], &c, 1);
+        if (Form1)
+            Form1->close();
+        else
+            QCoreApplication::quit();
+    });
+    struct sigaction sa = {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGINT, &sa, nullptr);
+}
+
+// The folder argument as the tree and the launcher take it.
+QString folderArgument(const QString& argument)
+{
+    return argument.left(200);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistamo!"));
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Vistamo!"));
-    w.show();
-    return app.exec();
+    QApplication::setApplicationDisplayName(QStringLiteral("Vistamo!"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList params = QCoreApplication::arguments().mid(1);
+
+    // 1. The single-instance guard, before any window exists.
+    InstanceGuard& guard = ProcessInstanceGuard();
+    const GuardResult admitted = guard.Check(DefaultDataFolder(), IsAudioStart(params));
+    if (admitted.Outcome == GuardOutcome::Refused)
+        return 0;
+    if (admitted.Outcome == GuardOutcome::Failed) {
+        platform::showMessage(platform::PromptKind::Error, admitted.Message);
+        return 1;
+    }
+
+    // 2.-3. The main window; its creation does the settings work.
+    auto* form1 = new TForm1;
+    Form1 = form1;
+    form1->StartParameters = params;
+    form1->FormCreate();
+
+    // 4. Demo mode keeps the main window out of sight.
+    if (DemoMode) {
+        form1->resize(1, 1);
+        QCoreApplication::processEvents();
+    }
+
+    // 6. A refused start ends here, without an event loop.
+    if (StartAbort || StartupRunFlag != 1) {
+        form1->CloseWithoutSaving = true;
+        delete form1;
+        Form1 = nullptr;
+        guard.Release();
+        return 2;
+    }
+
+    // 12.
+    if (DemoMode)
+        form1->Timer1->stop();
+    else
+        form1->RunExeToolButton->setEnabled(false);
+
+    installCloseOnSignal(&app);
+    if (form1->VisibleAtStart())
+        form1->show();
+    else if (DemoMode)
+        form1->show();  // shows 1 x 1 and hides itself at once (TimerAutoCDRun)
+    guard.Listen(RaiseRunningWindows);
+
+    // 13. A start-up warning, once the windows are up.
+    if (!StartupMessage.isEmpty()) {
+        form1->Timer1->stop();
+        if (platform::showMessage(platform::PromptKind::Warning, StartupMessage) == platform::PromptAnswer::Ok) {
+            StartupMessage.clear();
+            form1->Timer1->start();
+        }
+    }
+
+    // 14. The command-line argument.
+    if (ArgumentMode && !ShowFileArgument) {
+        SelectedFolder = StartArgument;
+        FolderToOpen = folderArgument(StartArgument);
+        form1->Timer1->stop();
+        form1->AutoFolderToCDClick();
+    }
+    if (OpenNormally == 1) {
+        SetFileMode(FileModeReadWrite, true);
+        form1->setEnabled(true);
+        form1->show();
+        ArgumentMode = 0;
+        ShowFileArgument = 0;
+    }
+
+    const int code = app.exec();
+    guard.Release();
+    delete form1;
+    Form1 = nullptr;
+    return code;
 }

@@ -141,3 +141,22 @@ void ApplySettingsUpgrades(TSettingsRecord& s, int v, const QString& dataFolder,
             b.clear();
     }
 }
+
+void CompactProgramList(std::array<QString, 5>& list)
+{
+    for (QString& entry : list) {
+        if (!entry.isEmpty() && !QFileInfo(entry).isFile())
+            entry.clear();
+    }
+    std::array<QString, 5> packed;
+    size_t n = 0;
+    for (const QString& entry : list)
+        if (!entry.isEmpty())
+            packed[n++] = entry;
+    list = packed;
+}
+
+platform::RecordResult ReadSettingsSnapshot()
+{
+    return ReadSettingsFile(SettingsFileName, SettingsSnapshot);
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/settings_record.h"
+#include "app/settings_fields.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,3 +37,11 @@ QString KeepShortSettingsFileAside(const QString& settingsPath);
 // `dayOfMonth` restarts the monthly suggestion.
 void ApplySettingsUpgrades(TSettingsRecord& rec, int foundVersion, const QString& dataFolder,
                            const QString& showsFolder, int dayOfMonth);
+
+// An entry naming a file that no longer exists is emptied; then the non-empty
+// entries move up in their order, the empty ones last.
+void CompactProgramList(std::array<QString, 5>& list);
+
+// Reads record 0 of SettingsFileName into SettingsSnapshot (the base of the
+// merge at close).
+platform::RecordResult ReadSettingsSnapshot();

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 uint8_t DemoMode = 0;
 uint8_t AudioMode = 0;
@@ -86,3 +88,25 @@ void ApplyStartArgs(const TStartArgs& args)
     AudioPlaylistArgument = args.PlaylistArgument;
     StartArgument = args.Argument;
 }
+
+QString DemoShowFolder;
+
+const QString NotOnFixedDriveText =
+    QStringLiteral("Please install Vistamo! on a fixed drive first and then run the program again");
+const QString ScreenTooNarrowText = QStringLiteral("Screen resolation must be at least 800x600, can not run Vistamo!");
+const QString NoSettingsFileText = QStringLiteral("No settingsfile found, run will be terminated");
+const QString SettingsConvertedText = QStringLiteral("Vistamo! : Settingsfile converted to new version");
+
+namespace {
+int screenWidthForTests = 0;
+}
+
+int StartScreenWidth()
+{
+    if (screenWidthForTests > 0)
+        return screenWidthForTests;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+void SetScreenWidthForTests(int width) { screenWidthForTests = width; }

@@ -53,3 +53,18 @@ void ClearStartModes();
 // True when the start keeps "AudioRun.dat" rather than "OtherRun.dat": the
 // first parameter is exactly "/audio".
 bool IsAudioStart(const QStringList& params);
+
+// Demo mode: the folder of the automatic show on the current drive ("/"-ended
+// unless empty).
+extern QString DemoShowFolder;
+
+// ---- Start refusals ---------------------------------------------------------
+extern const QString NotOnFixedDriveText;   // the program is not on a fixed drive
+extern const QString ScreenTooNarrowText;   // the screen is narrower than 800 pixels
+extern const QString NoSettingsFileText;    // demo mode without a settings file
+extern const QString SettingsConvertedText;
+
+// The width of the screen the start checks (the primary screen), or the
+// value a test set with SetScreenWidthForTests (0: the real screen again).
+int StartScreenWidth();
+void SetScreenWidthForTests(int width);

@@ -1,21 +1,456 @@
 // Main window creation: the settings work of a real start.
+//
+// FormCreate reads the command line into the start modes, finds the data
+// folder, moves an older settings file into place, refuses to run where the
+// program cannot work (not on a fixed drive, a read-only data file, a screen
+// narrower than 800 pixels, demo mode without a settings file), reads or
+// makes the settings, creates the missing data files and folders, and sizes
+// the window. StartAbort / StartupRunFlag tell main() how it went.
 #include "app/tform1.h"
 
+#include "app/add_settings_record.h"
+#include "app/data_folder.h"
+#include "app/environment.h"
+#include "app/settings_fields.h"
+#include "app/settings_versions.h"
+#include "app/start_args.h"
+#include "browse/folder_exclusions.h"
+#include "browse/folder_tree_state.h"
+#include "platform/clock.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "platform/record_file.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QShowEvent>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTextStream>
 #include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+using platform::PromptKind;
+
+namespace {
+
+QStringList toList(const std::array<QString, 5>& a) { return QStringList(a.begin(), a.end()); }
+
+void fromList(std::array<QString, 5>& a, const QStringList& l)
+{
+    for (size_t i = 0; i < a.size(); ++i)
+        a[i] = int(i) < l.size() ? l.at(int(i)) : QString();
+}
+
+// Fills the free edit and video program slots from the programs installed.
+void findEditPrograms(TSettingsRecord& rec)
+{
+    QStringList edit = toList(rec.EditPrograms), video = toList(rec.VideoPrograms);
+    FindEditPrograms(edit, video);
+    fromList(rec.EditPrograms, edit);
+    fromList(rec.VideoPrograms, video);
+}
+
+// The help pages: a folder of HTML pages installed beside the program.
+QString helpPagesFolder(const QString& programFolder)
+{
+    for (const QString& candidate : {programFolder + QStringLiteral("/help"),
+                                     programFolder + QStringLiteral("/../share/vistamo/help")}) {
+        if (QFileInfo(candidate + QStringLiteral("/index.html")).isFile())
+            return QDir::cleanPath(candidate);
+    }
+    return QString();
+}
+
+// A desktop link to a folder: a freedesktop ".desktop" file of type Link.
+// Location 0 is the user's Desktop folder, 4 the given folder. Returns the
+// path written, or an empty text on failure.
+QString createShortcut(const QString& target, int location, const QString& description, const QString& iconKind,
+                       const QString& subFolder)
+{
+    QString folder;
+    if (location == 0)
+        folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    else if (location == 4)
+        folder = subFolder;
+    if (folder.isEmpty())
+        return QString();
+    if (location != 4 && !subFolder.isEmpty())
+        folder += QLatin1Char('/') + subFolder;
+    if (!QDir().mkpath(folder))
+        return QString();
+    const QString path = folder + QLatin1Char('/') + QFileInfo(target).completeBaseName() + QStringLiteral(".desktop");
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QString();
+    QTextStream out(&f);
+    out << "[Desktop Entry]\nType=Link\nName=" << QFileInfo(target).fileName() << "\nComment=" << description
+        << "\nURL=file://" << target << "\nIcon=" << (iconKind == QLatin1String("SS") ? "folder-pictures" : "folder-music")
+        << "\n";
+    out.flush();
+    f.close();
+    QFile::setPermissions(path, f.permissions() | QFileDevice::ExeOwner);
+    return path;
+}
+
+void shortcutOnRequest(const QString& requestFile, const QString& target, const QString& description,
+                       const QString& kind, const QString& failure)
+{
+    if (!QFileInfo::exists(requestFile))
+        return;
+    QFile::remove(requestFile);
+    if (createShortcut(target, 0, description, kind, QString()).isEmpty())
+        platform::showMessage(PromptKind::Warning, failure);
+}
+
+// The folder of `path` moved to the drive of `currentDir`: the part below the
+// path's own mount point is kept.
+QString onCurrentDrive(const QString& path, const QString& currentDir)
+{
+    const auto from = platform::DriveOf(path);
+    const auto to = platform::DriveOf(currentDir);
+    if (!from || !to)
+        return path;
+    QString rest = path.mid(from->mountPoint.size());
+    if (from->mountPoint == QLatin1String("/"))
+        rest = path.mid(1);
+    while (rest.startsWith(QLatin1Char('/')))
+        rest.remove(0, 1);
+    return to->mountPoint == QLatin1String("/") ? QLatin1Char('/') + rest : to->mountPoint + QLatin1Char('/') + rest;
+}
+
+} // namespace
+
+bool TForm1::VisibleAtStart() const
+{
+    return !DemoMode && !AudioMode && !ArgumentMode;
+}
 
 void TForm1::FormCreate()
 {
+    // 1. Colours and the initial state of the controls (built hidden or
+    // disabled by the constructor).
+    InitColorScheme();
+    ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
+
+    // 2.-3. Start modes from the command line.
+    ClearStartModes();
+    DemoShowFolder.clear();
+    ApplyStartArgs(ParseStartArgs(StartParameters, QDir::currentPath()));
+    SetFileMode(FileModeReadWrite, false);
+
+    // 4. Folders of the start, the interface font.
+    StartDirectory = QDir::currentPath();
+    ProgramFolder = QCoreApplication::applicationDirPath();
+    SelectUIFont();
+    SystemDriveLetter = GetSystemDriveLetter();
+
+    // 5. The outside picture viewer.
+    if (!DemoMode)
+        FindIrfanView(ProgramFolder);
+    TBTarnivo->setVisible(false);
+    TBSepTarn->setVisible(false);
+    Tarnivo->setVisible(false);
+    TarnivoPop->setVisible(false);
+
+    // 6. The program must be on a fixed drive.
+    if (!DemoMode && platform::DriveKindOfPath(ProgramFolder) != platform::DriveKind::Fixed) {
+        StartAbort = 1;
+        platform::showMessage(PromptKind::Error, NotOnFixedDriveText);
+    }
+
+    // 9. Show list columns.
+    const int screenWidth = StartScreenWidth();
+    MyShowSG->setColumnCount(5);
+    MyShowSG->setHorizontalHeaderLabels(
+        {QStringLiteral("Seq"), QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("Title"), QStringLiteral("Path")});
+    const int widths[] = {35, 18, 18, 200, int(std::lround(screenWidth / 2.0))};
+    for (int c = 0; c < 5; ++c)
+        MyShowSG->setColumnWidth(c, widths[c]);
+
+    // 11. Help pages.
+    if (helpPagesFolder(ProgramFolder).isEmpty()) {
+        GettingStarted->setVisible(false);
+        WhatsNew->setVisible(false);
+        VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+    }
+
+    // 12.-13. The data folder and this start's run marker.
+    SetDataFolderPaths(DefaultDataFolder());
+    QDir().mkpath(DataFolder);
+    if (!DemoMode)
+        CreateRunMarker();
+
+    // 14. Older settings files.
+    FoundSettingsVersion = 0;
+    SettingsConverted = 0;
+    const TSettingsMigration migration = MigrateSettingsFile(DataFolder, SettingsPath);
+    if (migration.Converted) {
+        FoundSettingsVersion = migration.FoundVersion;
+        SettingsConverted = 1;
+        if (migration.Moved)
+            platform::showMessage(PromptKind::Information, SettingsConvertedText);
+    }
+    // A settings file too short to hold its record is kept aside and the
+    // start goes on as a first start.
+    if (!DemoMode)
+        KeepShortSettingsFileAside(SettingsPath);
+
+    // 16. Desktop links asked for by request files.
+    shortcutOnRequest(DataFolder + QStringLiteral("/CSCSS.txt"), ShowsFolder,
+                      QStringLiteral("Quick access to your Vistamo! slide shows"), QStringLiteral("SS"),
+                      QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! slide shows"));
+    shortcutOnRequest(DataFolder + QStringLiteral("/CSCSP.txt"), PlaylistsFolder,
+                      QStringLiteral("Quick access to your Vistamo! sound playlists"), QStringLiteral("SP"),
+                      QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! sound playlists"));
+
+    // 18. Every data file must be writable.
+    if (!DemoMode && !StartAbort) {
+        const QString message = ReadOnlyDataFileMessage(SettingsPath);
+        if (!message.isEmpty()) {
+            platform::showMessage(PromptKind::Error, message);
+            StartAbort = 1;
+        }
+    }
+    // 19. The screen must be at least 800 pixels wide.
+    if (!StartAbort && screenWidth < 800) {
+        platform::showMessage(PromptKind::Error, ScreenTooNarrowText);
+        StartAbort = 1;
+    }
+
+    // 22. The settings file in use: in demo mode the one at the root of the
+    // drive the program runs from.
+    if (!StartAbort) {
+        if (DemoMode) {
+            const auto drive = platform::DriveOf(StartDirectory);
+            const QString root = drive ? drive->mountPoint : QStringLiteral("/");
+            SettingsFileName = QDir::cleanPath(root + QLatin1Char('/') + SettingsFileNameFor(SettingsVersion));
+            if (!QFileInfo(SettingsFileName).isFile()) {
+                // Without it there is nothing to show; defaults are not
+                // written at a drive root.
+                platform::showMessage(PromptKind::Plain, NoSettingsFileText);
+                StartAbort = 1;
+            }
+            SetFileMode(FileModeReadOnly, false);
+        } else {
+            SettingsFileName = SettingsPath;
+        }
+    }
+
+    // 20. A refused start asks the program to end and leaves no marker.
+    if (StartAbort) {
+        DeleteRunMarker();
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        return;
+    }
+
+    // 21.
+    StartupMessage.clear();
+    StatusPanel0->setMinimumWidth(250);
+
+    // 23. Read the settings, or make them at a first start.
+    const platform::RecordResult read = ReadSettingsFile(SettingsFileName, Settings);
+    if (read.ok()) {
+        if (!DemoMode) {
+            Settings.RunningMarker = 1;
+            if (SettingsConverted)
+                ApplySettingsUpgrades(Settings, FoundSettingsVersion, DataFolder, ShowsFolder,
+                                      platform::now().date().day());
+            QStringList favorites(Settings.Favorites.begin(), Settings.Favorites.end());
+            QStringList recent(Settings.RecentFolders.begin(), Settings.RecentFolders.end());
+            if (HasOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
+                                   SystemDriveLetter)) {
+                DropOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
+                                    SystemDriveLetter);
+                for (size_t i = 0; i < Settings.Favorites.size(); ++i)
+                    Settings.Favorites[i] = int(i) < favorites.size() ? favorites.at(int(i)) : QString();
+                for (size_t i = 0; i < Settings.RecentFolders.size(); ++i)
+                    Settings.RecentFolders[i] = int(i) < recent.size() ? recent.at(int(i)) : QString();
+            }
+            findEditPrograms(Settings);
+            // A start with an argument writes nothing.
+            if (!ArgumentMode) {
+                const auto written = WriteSettingsFile(SettingsFileName, Settings);
+                if (!written.ok())
+                    platform::showMessage(PromptKind::Error, written.Message);
+            }
+        }
+    } else if (read.Status == platform::RecordStatus::NotFound || read.Status == platform::RecordStatus::Truncated) {
+        TFirstRunInputs in;
+        in.DataFolder = DataFolder;
+        const auto drive = platform::DriveOf(DataFolder);
+        in.DataFolderDrive = drive ? drive->mountPoint : QStringLiteral("/");
+        in.FontName = UIFontName;
+        in.DayOfMonth = platform::now().date().day();
+        Settings = TSettingsRecord{};
+        const auto made = InitDefaultSettings(SettingsFileName, Settings, in, findEditPrograms);
+        if (!made.ok())
+            platform::showMessage(PromptKind::Error, made.Message);
+    } else {
+        platform::showMessage(PromptKind::Error, read.Message);
+        StartAbort = 1;
+        DeleteRunMarker();
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        return;
+    }
+
+    // 24. The slide-show options file.
+    if (!DemoMode && !QFileInfo::exists(RCSettingsPath))
+        CreateRCSettingsFile(RCSettingsPath);
+
+    // 25. Folders of the desktop; the window's size.
+    if (!DemoMode) {
+        ReadShellFolders(Settings.StartupFolder);
+        sizeWindowAtStart();
+    }
+    const bool hidden = Settings.MyShowHidden == 1;
+    HideShowMyShowTB->setToolTip(hidden ? QStringLiteral("Show MyShow") : QStringLiteral("Hide MyShow"));
+    HideShowMyShow->setText(hidden ? QStringLiteral("&Show MyShow") : QStringLiteral("&Hide MyShow"));
+
+    // 26.
+    if (screenWidth <= 800)
+        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    MyShowSG->hide();
+    StartupRunFlag = 1;
+    if (DemoMode) {
+        for (QMenu* m : {Bestand1, Recent1, Show, Options1, Favorites, Help1})
+            m->menuAction()->setEnabled(false);
+    }
+
+    // 27. The play order shown.
+    if (FPlayorderCB->count() > Settings.PlayOrder && Settings.PlayOrder >= 0)
+        FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
+
+    // 28. Demo mode: the automatic show on the drive the program runs from.
+    if (DemoMode && !Settings.AutoShowPath.isEmpty()) {
+        Settings.AutoShowPath = onCurrentDrive(Settings.AutoShowPath, StartDirectory);
+        if (QFileInfo::exists(Settings.AutoShowPath)) {
+            DemoShowFolder = QFileInfo(Settings.AutoShowPath).path();
+            if (!platform::IsMountPoint(DemoShowFolder))
+                DemoShowFolder += QLatin1Char('/');
+        }
+    }
+
+    // 29. Data folders and files, the additional settings, program lists.
+    if (!DemoMode) {
+        const TDataFilesResult files =
+            CreateMissingDataFiles(ReadXdgFolders().music, StartDirectory);
+        for (const QString& message : files.FolderMessages)
+            platform::showMessage(PromptKind::Plain, message);
+        if (!files.FolderMessages.isEmpty())
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        if (!files.FileError.ok())
+            platform::showMessage(PromptKind::Error, files.FileError.Message);
+        ExclusionsChanged = 1;
+
+        LoadAddSettings(AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+        CompactProgramList(Settings.VideoPrograms);
+        CompactProgramList(Settings.EditPrograms);
+        const QString hint = Settings.EditPrograms[0].isEmpty()
+                                 ? QStringLiteral("Launch Edit Program, Define in Options")
+                                 : QStringLiteral("Launch ") + QFileInfo(Settings.EditPrograms[0]).fileName();
+        RunExeMyShowTB->setToolTip(hint);
+        RunExeToolButton->setToolTip(hint);
+        openStartupFolder();
+    }
+
+    // 30.-31.
+    if (!DemoMode) {
+        ReadSettingsSnapshot();
+        ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
+    }
+
+    // 32. The interface font on every control.
+    applyStartFonts();
+}
+
+void TForm1::sizeWindowAtStart()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    const int screenWidth = StartScreenWidth();
+    const bool hidden = Settings.MyShowHidden == 1;
+    ToolBar1->resize(401, ToolBar1->height());
+    if (screenWidth == 800) {
+        if (hidden)
+            setGeometry((screenWidth - 400) / 2, 0, 400, avail.height());
+        else
+            setGeometry(avail);
+    } else {
+        const int w = hidden ? 400 : 800, h = 600;
+        setGeometry(avail.x() + (avail.width() - w) / 2, avail.y() + (avail.height() - h) / 2, w, h);
+    }
+}
+
+void TForm1::openStartupFolder()
+{
+    // The start-up folder: kept when its volume is merely not mounted, with a
+    // message after the windows are up; the tree then opens the system drive.
+    const QString folder = Settings.StartupFolder;
+    QString openAt = folder;
+    if (!folder.isEmpty()) {
+        const QChar letter = platform::DriveLetterOf(folder);
+        const QString drive = letter.isNull() ? QStringLiteral("C") : QString(letter);
+        if (!QFileInfo(folder).isDir()) {
+            if (IsOnUnmountedVolume(folder))
+                StartupMessage = QStringLiteral("Drive ") + drive + QStringLiteral(": not ready") +
+                                 QStringLiteral(", could not open Default start-up folder ") + folder +
+                                 QStringLiteral(".");
+            else
+                StartupMessage = QStringLiteral("Default start-up folder doesn't exist on ") + drive +
+                                 QStringLiteral(":, could not open ") + folder + QStringLiteral(".");
+            openAt = QStringLiteral("/");
+        }
+    } else {
+        const QChar letter = QChar::fromLatin1(Settings.StartupDrive);
+        const auto drive = letter.isLetter() ? platform::driveByLetter(letter) : std::nullopt;
+        openAt = drive && platform::DriveReady(letter) ? drive->mountPoint : QStringLiteral("/");
+    }
+    SelectedFolder = openAt;
+    FolderToOpen = StartupMessage.isEmpty() ? openAt : QStringLiteral("/");
+}
+
+void TForm1::applyStartFonts()
+{
+    if (UIFontName.isEmpty())
+        return;
+    const auto widgets = findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        QFont f = w->font();
+        f.setFamily(UIFontName);
+        w->setFont(f);
+    }
 }
 
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (DemoMode && !event->spontaneous())
+        TimerAutoCDRun->start();
 }
 
 void TForm1::TimerAutoCDRunTimer()
 {
+    hide();
     TimerAutoCDRun->stop();
+    // The automatic show window takes the focus once it exists.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("Form13") && w->isVisible()) {
+            w->activateWindow();
+            w->setFocus();
+        }
+    }
 }
 
 void TForm1::AutoFolderToCDClick()

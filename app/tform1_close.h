@@ -1,0 +1,37 @@
+// Closing the main window: the state of the close and the settings save.
+#pragma once
+
+#include "app/settings_record.h"
+#include "platform/record_file.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// (A close during a show sets CloseAfterShowPending, slideshow/show_state.h.)
+extern uint8_t ClosingDown;     // 1 once the close has passed its refusals
+
+struct TCloseSave {
+    bool DiskRead = false;          // the settings file on disk was read for the merge
+    platform::RecordResult Settings;  // writing the settings file
+    bool ShowListWritten = false;   // "AllMyShow.dat" was rewritten
+    platform::RecordResult ShowList;  // writing it
+};
+
+// The save of a normal close, each file in its own safe write:
+//  - the settings file is read again into `onDisk`; when it cannot be read,
+//    the start-up copy `snapshot` stands in for it, so the save still happens;
+//  - `live` is merged field by field (a field this instance did not change
+//    takes the value on disk);
+//  - `RunningMarker` 0 and `MyShowHidden` are set and `live` written;
+//  - unless `audioMode`, the known shows are written to `showListPath` when
+//    `knownShows` is given (without them the file stays as it is).
+TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, const TSettingsRecord& snapshot,
+                       TSettingsRecord& onDisk, int32_t myShowHidden, bool audioMode,
+                       const std::optional<QStringList>& knownShows, const QString& showListPath);
+
+// The known shows as the MyShow manager lists them (column 4 of its grid
+// `AllShowSG`, from row 2 on), or nothing when that window does not exist.
+std::optional<QStringList> KnownShowsOfManager();
