@@ -1,5 +1,7 @@
 #include "app/environment.h"
 
+#include "sound/sound_records.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -424,6 +426,19 @@ void DropOldSoundSearchFolderList(QStringList& folders, const QString& systemDri
             return; // already searched: never listed twice
     }
     folders[firstFree] = myMusicFolder;
+}
+
+bool DropOldSoundSearchFolders(const QString& searchSettingsPath, const QString& systemDriveLetter,
+                               const QString& myMusicFolder)
+{
+    TSearchSettingsRecord record;
+    if (!ReadSearchSettings(searchSettingsPath, record).ok())
+        return false;
+    QStringList folders(record.Folders.begin(), record.Folders.end());
+    DropOldSoundSearchFolderList(folders, systemDriveLetter, myMusicFolder);
+    for (int i = 0; i < SearchSettingsLayout::FolderCount; ++i)
+        record.Folders[i] = folders.value(i);
+    return WriteSearchSettings(searchSettingsPath, record).ok();
 }
 
 // ---- The user's folders ----------------------------------------------------------

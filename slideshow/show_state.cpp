@@ -1,0 +1,157 @@
+#include "slideshow/show_state.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+int32_t PlaybackActive = 0;
+int32_t ShowIntervalStep = 0;
+uint8_t AutoShowRunning = 0;
+uint8_t CloseAfterShowPending = 0;
+std::array<QString, 20> Bookmarks;
+TPlayOptions PlayOptions;
+TShowState ShowState;
+
+int32_t IntervalSecondsForIndex(int32_t index)
+{
+    return qBound(0, index, 59) + 1;
+}
+
+TPlayOptions PlayOptionsFrom(const TSettingsRecord& s, bool automaticShow)
+{
+    TPlayOptions o;
+    if (automaticShow) {
+        const TAutoShowOptions& a = s.AutoShowOptions;
+        o.PlayOrder = a.PlayOrder;
+        o.IntervalIndex = a.IntervalIndex;
+        o.IncludeSubfolders = a.IncludeSubfolders;
+        o.IncludeSystemFolders = a.IncludeSystemFolders;
+        o.InclJPG = a.InclJPG;
+        o.InclJPEG = a.InclJPEG;
+        o.InclBMP = a.InclBMP;
+        o.InclICO = a.InclICO;
+        o.InclEMF = a.InclEMF;
+        o.InclWMF = a.InclWMF;
+        o.InclGIF = a.InclGIF;
+        o.MaxEnlargePercent = a.MaxEnlargePercent;
+        o.MaxPictures = a.MaxPictures;
+        o.MinSizeKB = a.MinSizeKB;
+        o.MaxSizeKB = a.MaxSizeKB;
+        o.ShowTitles = a.ShowTitles;
+        o.BackgroundColor = a.BackgroundColor;
+    } else {
+        o.PlayOrder = s.PlayOrder;
+        o.IntervalIndex = s.IntervalIndex;
+        o.IncludeSubfolders = s.IncludeSubfolders;
+        o.IncludeSystemFolders = s.IncludeSystemFolders;
+        o.InclJPG = s.InclJPG;
+        o.InclJPEG = s.InclJPEG;
+        o.InclBMP = s.InclBMP;
+        o.InclICO = s.InclICO;
+        o.InclEMF = s.InclEMF;
+        o.InclWMF = s.InclWMF;
+        o.InclGIF = s.InclGIF;
+        o.MaxEnlargePercent = s.MaxEnlargePercent;
+        o.MaxPictures = s.MaxPictures;
+        o.MinSizeKB = s.MinSizeKB;
+        o.MaxSizeKB = s.MaxSizeKB;
+        o.ShowTitles = s.ShowTitles;
+        o.BackgroundColor = s.BackgroundColor;
+    }
+    o.ContinuousPlay = s.ContinuousPlay;
+    o.IgnoreErrors = s.IgnoreErrors;
+    o.IntervalSeconds = IntervalSecondsForIndex(o.IntervalIndex);
+    return o;
+}
+
+void ApplyShowOptions()
+{
+    PlayOptions = PlayOptionsFrom(Settings, AutoShowRunning == 1);
+    ShowIntervalStep = qBound(0, PlayOptions.IntervalIndex, 59);
+    ShowState.PlayOrder = PlayOptions.PlayOrder;
+    ShowState.DefaultInterval = PlayOptions.IntervalSeconds;
+    ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
+    ShowState.EnlargeLimit = PlayOptions.MaxEnlargePercent;
+    ShowState.SkipUnreadable = PlayOptions.IgnoreErrors;
+    ShowState.TitleOption = PlayOptions.ShowTitles;
+    ShowState.BackgroundColor = PlayOptions.BackgroundColor;
+    ShowState.ContinuousPlay = PlayOptions.ContinuousPlay;
+    if (ShowState.LoopFlag == 1 && PlaybackActive == 1)
+        ShowState.ContinuousPlay = 1;
+}
+
+bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& o)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    bool typeOn = false;
+    if (suffix == QLatin1String("jpg"))
+        typeOn = o.InclJPG;
+    else if (suffix == QLatin1String("jpeg"))
+        typeOn = o.InclJPEG;
+    else if (suffix == QLatin1String("bmp"))
+        typeOn = o.InclBMP;
+    else if (suffix == QLatin1String("ico"))
+        typeOn = o.InclICO;
+    else if (suffix == QLatin1String("emf"))
+        typeOn = o.InclEMF;
+    else if (suffix == QLatin1String("wmf"))
+        typeOn = o.InclWMF;
+    else if (suffix == QLatin1String("gif"))
+        typeOn = o.InclGIF;
+    if (!typeOn)
+        return false;
+    if (o.MinSizeKB > 0 && sizeBytes < qint64(o.MinSizeKB) * 1024)
+        return false;
+    if (o.MaxSizeKB > 0 && sizeBytes > qint64(o.MaxSizeKB) * 1024)
+        return false;
+    return true;
+}
+
+QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& options, const bool* cancel)
+{
+    QStringList pictures;
+    QStringList folders = {folder};
+    while (!folders.isEmpty()) {
+        if (cancel && *cancel)
+            break;
+        const QString current = folders.takeFirst();
+        QDir dir(current);
+        QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
+        if (options.IncludeSystemFolders)
+            filters |= QDir::Hidden;
+        const QFileInfoList files = dir.entryInfoList(filters, QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& file : files)
+            if (PictureIncluded(file.fileName(), file.size(), options))
+                pictures << file.absoluteFilePath();
+        if (options.IncludeSubfolders) {
+            QDir::Filters dirFilters = QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks;
+            if (options.IncludeSystemFolders)
+                dirFilters |= QDir::Hidden;
+            QStringList subfolders;
+            for (const QFileInfo& sub : dir.entryInfoList(dirFilters, QDir::Name | QDir::IgnoreCase))
+                subfolders << sub.absoluteFilePath();
+            folders = subfolders + folders;
+        }
+        QCoreApplication::processEvents();
+    }
+    if (options.MaxPictures > 0 && pictures.size() > options.MaxPictures)
+        pictures = pictures.mid(0, options.MaxPictures);
+    return pictures;
+}
+
+QList<int> BuildPlayOrder(int count, int32_t playOrder, quint32 seed)
+{
+    QList<int> order;
+    for (int i = 0; i < count; ++i)
+        order << i;
+    if (playOrder == 1) {
+        QRandomGenerator random(seed);
+        for (int i = count - 1; i > 0; --i)
+            std::swap(order[i], order[int(random.bounded(quint32(i + 1)))]);
+    }
+    return order;
+}

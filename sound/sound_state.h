@@ -1,0 +1,50 @@
+// The program-wide state of the sound players that browsing and start-up
+// read and set, the voice recording of a picture, and the sound device check.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+class QMediaPlayer;
+
+extern QStringList PlayQueue;          // the music queue (sound file paths)
+extern int32_t PlayQueueIndex;         // -1 before the first track
+extern uint8_t PlaylistPaused;
+extern QString CurrentTrackTitle;      // read by the "P" hint
+extern uint8_t MusicQueueActive;
+extern uint8_t QueueRestartPending;
+extern uint8_t PictureSoundPlaying;
+extern uint8_t PictureSoundPlayerOpen;
+extern uint8_t RecordingPlaying;
+extern QString CurrentTrackKind;       // "F" = file
+extern QString CurrentTrackPath;
+extern QString VoicePlayerFile;        // the file the picture-sound player holds
+
+// True when at least one sound output device exists. No device is a normal
+// state, not an error.
+bool SoundDevicePresent();
+
+// The picture's voice recording: the picture path without its extension +
+// ".wav"; empty when that file does not exist, unless `keep` is set.
+QString VoiceFileName(const QString& picturePath, bool keep);
+
+// The two players: the picture's own sound and the music queue (created on
+// first use).
+QMediaPlayer* PlayerForce();
+QMediaPlayer* PlayerQueue();
+
+// Closes the picture-sound player when it holds `picturePath`'s voice
+// recording (compared case-insensitively), or always when the path is empty.
+// Returns true when the player was closed.
+bool ReleaseVoiceFile(const QString& picturePath);
+
+// Plays a sound file on the picture-sound player (returns false when the
+// file does not exist).
+bool PlayPictureSound(const QString& soundPath);
+
+// Stops both players and ends a fade; clears the queue state.
+void StopMusic();
+// Starts fading out the music queue (the least: stops it).
+void StartMusicFadeOut();

@@ -1,0 +1,32 @@
+// "Voice file detected (.wav)": asked when a picture that has a voice
+// recording is moved, copied, renamed or deleted.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// Modal results of the window.
+constexpr int VoiceAnswerDelete = 6;    // yes
+constexpr int VoiceAnswerKeep = 7;      // no
+constexpr int VoiceAnswerNever = 9;     // no to all
+constexpr int VoiceAnswerAlways = 10;   // yes to all
+
+// The voice file's path, shown in WavLabel.
+extern QString VoiceFileDetected;
+
+class TForm7 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm7(QWidget* parent = nullptr);
+    QLabel* WavLabel = nullptr;
+    QPushButton* YesButton = nullptr;
+    QPushButton* NoButton = nullptr;
+    QPushButton* NeverButton = nullptr;
+    QPushButton* AlwaysButton = nullptr;
+};
+
+// Shows the window for `voicePath` (through the prompt seam when headless)
+// and returns one of the results above.
+int AskVoiceFileAction(const QString& voicePath, QWidget* parent = nullptr);
