@@ -168,6 +168,18 @@ void ensureTheme()
     if (done)
         return;
     done = true;
+    // Some platforms (offscreen, minimal) give no icon folders of their own.
+    QStringList paths = QIcon::themeSearchPaths();
+    QStringList dataDirs = qEnvironmentVariable("XDG_DATA_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (dataDirs.isEmpty())
+        dataDirs = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
+    dataDirs.prepend(QDir::homePath() + QStringLiteral("/.local/share"));
+    for (const QString& d : dataDirs) {
+        const QString icons = d + QStringLiteral("/icons");
+        if (!paths.contains(icons) && QDir(icons).exists())
+            paths << icons;
+    }
+    QIcon::setThemeSearchPaths(paths);
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     const QString current = QIcon::themeName();
     if (current.isEmpty() || current == QLatin1String("hicolor"))
