@@ -10,6 +10,7 @@
 #include "browse/folder_tree_caption.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
 #include "slideshow/show_state.h"
 
@@ -100,10 +101,17 @@ void TForm1::showTreePopup(const QPoint& pos)
 
 void TForm1::loadPictureFromTree(const QString& path, bool showFull)
 {
-    Q_UNUSED(showFull);
-    const QString kind = TryLoadPictureIntoSlot(path, QStringLiteral("form1im1"));
-    if (!kind.isEmpty())
+    // Ctrl-click or the middle button: the full picture view.
+    if (showFull) {
+        ShowPictureFull(path);
+        return;
+    }
+    const QString kind = TryLoadPictureIntoSlot(path, SlotForm1Im1);
+    if (!kind.isEmpty()) {
         ReportLoadFailure(QFileInfo(path).fileName(), kind);
+        return;
+    }
+    SizePictureToDisplay(false);
 }
 
 void TForm1::OpenFolderOrShow()

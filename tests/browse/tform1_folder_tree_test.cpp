@@ -5,6 +5,7 @@
 
 #include "app/settings_record.h"
 #include "browse/folder_tree_widget.h"
+#include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QStatusBar>
 #include <QToolButton>
@@ -106,4 +108,37 @@ TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
     form.OpenFolderOrShow();
     EXPECT_EQ(form.FavItems[2]->text(), "unchanged");
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
+}
+
+TEST_F(TForm1FolderTreeTest, ClickOnAPictureLoadsItIntoTheMainPicture)
+{
+    TForm1 form;
+    form.resize(1000, 700);
+    form.show();
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(drive + "/Album & more/real.jpg", "JPG"));
+    writeFile(drive + "/Album & more/broken.jpg", "not a jpeg at all");
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    FolderToOpen = drive + "/Album & more";
+    form.OpenFolderOrShow();
+
+    QTreeWidgetItem* folder = form.TreeView1->currentItem();
+    ASSERT_NE(folder, nullptr);
+    QTreeWidgetItem* real = form.FindAndSelectTreeNode("REAL.JPG", true);
+    ASSERT_NE(real, nullptr);
+    EXPECT_EQ(form.TreeView1->currentItem(), real);
+    form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
+    PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
+    ASSERT_NE(slot, nullptr);
+    EXPECT_TRUE(slot->Loaded());
+    EXPECT_EQ(slot->Path(), drive + "/Album & more/real.jpg");
+    EXPECT_EQ(slot->PictureSize(), QSize(64, 48));
+    EXPECT_TRUE(platform::promptLog().isEmpty());
+
+    // A picture that can't be decoded is reported, not fatal.
+    ASSERT_NE(form.FindAndSelectTreeNode("broken.jpg", true), nullptr);
+    form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_TRUE(platform::promptLog()[0].request.text.contains("broken.jpg"));
 }
