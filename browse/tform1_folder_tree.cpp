@@ -85,6 +85,10 @@ FolderTreeController* TForm1::folderTree()
             [this](const QPoint& pos) { showTreePopup(pos); });
     if (FolderExclusions)
         connect(FolderExclusions, &QAction::triggered, this, [this] { FolderExclusionsClick(); });
+    // F5 and the pop-up's refresh read the selected folder again.
+    for (QAction* refresh : {Refresh, RefreshPop})
+        if (refresh)
+            connect(refresh, &QAction::triggered, this, [this] { RefreshSelectedFolder(); });
     return FolderTreeCtl;
 }
 
@@ -94,7 +98,7 @@ void TForm1::showTreePopup(const QPoint& pos)
     QTreeWidgetItem* item = TreeView1->itemAt(pos);
     if (!item || !RightClickTreeView)
         return;
-    if (item->text(0) == TreePlaceholderText || !folderTree()->PopupEnabled)
+    if (item->text(0) == TreePlaceholderText)
         return;
     RightClickTreeView->popup(TreeView1->viewport()->mapToGlobal(pos));
 }

@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 
 #include "app/settings_record.h"
+#include "browse/folder_exclusions.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
@@ -141,4 +142,28 @@ TEST_F(TForm1FolderTreeTest, ClickOnAPictureLoadsItIntoTheMainPicture)
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_TRUE(platform::promptLog()[0].request.text.contains("broken.jpg"));
+}
+
+TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
+{
+    TForm1 form;
+    FolderToOpen = drive + "/Album & more/Sub";
+    form.OpenFolderOrShow();
+    ASSERT_EQ(SelectedFolder, drive + "/Album & more/Sub");
+
+    // Refresh reads the selected folder again and keeps the node selected.
+    QDir().mkpath(drive + "/Album & more/Sub/New");
+    form.Refresh->trigger();
+    EXPECT_EQ(SelectedFolder, drive + "/Album & more/Sub");
+    ASSERT_NE(form.TreeView1->currentItem(), nullptr);
+    EXPECT_EQ(form.TreeView1->currentItem()->text(0), "Sub");
+    EXPECT_EQ(form.TreeView1->currentItem()->childCount(), 1);
+
+    // Switching exclusions off rebuilds the tree from the drive root.
+    form.FolderExclusions->trigger();
+    EXPECT_FALSE(form.FolderExclusions->isChecked());
+    EXPECT_EQ(FolderExclusionsActive, 0);
+    EXPECT_EQ(SelectedFolder, drive);
+    form.FolderExclusions->trigger();
+    EXPECT_EQ(FolderExclusionsActive, 1);
 }
