@@ -1,0 +1,319 @@
+#include "browse/fit_zoom_handler.h"
+
+#include "app/data_folder.h"
+#include "app/start_args.h"
+#include "app/settings_record.h"
+#include "browse/crop_band_overlay.h"
+#include "browse/crop_cut_out.h"
+#include "browse/picture_loader_slots.h"
+#include "platform/prompt.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+
+using namespace fitzoom;
+
+FitZoomHandler::FitZoomHandler(QWidget* image, PictureSlotModel* slot, QObject* parent)
+    : QObject(parent), m_image(image), m_slot(slot)
+{
+    setObjectName(QStringLiteral("FitZoomHandler"));
+    if (m_image) {
+        m_designArea = m_image->geometry();
+        m_image->installEventFilter(this);
+        m_overlay = new CropBandOverlay(m_image);
+    }
+}
+
+FitZoomHandler::~FitZoomHandler()
+{
+    if (m_image)
+        m_image->removeEventFilter(this);
+}
+
+// ---- Fitting and zoom -------------------------------------------------------
+
+FitInput FitZoomHandler::fitInput() const
+{
+    FitInput in;
+    const QRect area = m_hooks.PictureArea ? m_hooks.PictureArea() : m_designArea;
+    in.area = area.size();
+    in.offset = area.topLeft();
+    in.picture = (m_slot && m_slot->Loaded()) ? m_slot->PictureSize() : QSize();
+    in.limitPercent = m_hooks.EnlargeLimit ? m_hooks.EnlargeLimit() : Settings.MaxEnlargePercent;
+    in.noLimit = m_hooks.NoLimitOnce ? m_hooks.NoLimitOnce() : false;
+    return in;
+}
+
+void FitZoomHandler::applyResult(const FitResult& r)
+{
+    if (!r.valid) {
+        // Nothing to draw: no picture, or one without width or height.
+        if (m_slot) {
+            m_slot->Visible = false;
+            m_slot->ImageRect = QRect();
+        }
+        if (m_image)
+            m_image->hide();
+        return;
+    }
+    const QRect rect(r.topLeft, r.image);
+    if (m_slot) {
+        m_slot->ImageRect = rect;
+        m_slot->Visible = true;
+        m_slot->Enabled = true;
+    }
+    if (m_image) {
+        m_image->setGeometry(rect);
+        m_image->show();
+        m_image->update();
+    }
+}
+
+FitResult FitZoomHandler::SizePictureToDisplay(bool toggle)
+{
+    const FitInput in = fitInput();
+    ZoomState state = ZoomStateFromGlobals();
+    const FitResult r = FitPicture(state, in);
+    StoreZoomStateToGlobals(state);
+    applyResult(r);
+    if (m_hooks.ClearNoLimitOnce)
+        m_hooks.ClearNoLimitOnce();
+    ShowEnlargementFactor(r.image.height(), in.picture.height());
+    if (m_hooks.AfterSizing)
+        m_hooks.AfterSizing(toggle);
+    return r;
+}
+
+FitResult FitZoomHandler::WheelZoomPicture(int step)
+{
+    if (CutOutCount < 1)
+        return FitResult{};
+    const FitInput in = fitInput();
+    ZoomState state = ZoomStateFromGlobals();
+    const FitResult r = WheelZoom(state, step, in);
+    StoreZoomStateToGlobals(state);
+    applyResult(r);
+    if (m_hooks.ClearNoLimitOnce)
+        m_hooks.ClearNoLimitOnce();
+    ShowEnlargementFactor(r.image.height(), in.picture.height());
+    if (m_hooks.AfterSizing)
+        m_hooks.AfterSizing(false);
+    return r;
+}
+
+void FitZoomHandler::ShowEnlargementFactor(int imageHeight, int pictureHeight)
+{
+    QLabel* label = m_hooks.SpeedLabel ? m_hooks.SpeedLabel() : nullptr;
+    if (!label)
+        return;
+    if (CutOutCount != 0) {
+        label->setText(EnlargementText(imageHeight, pictureHeight));
+        label->adjustSize();
+        int screenWidth = m_hooks.ScreenWidth ? m_hooks.ScreenWidth()
+                                              : (label->parentWidget() ? label->parentWidget()->width() : 0);
+        label->move(screenWidth - label->width() - 40, label->y());
+        label->show();
+        label->raise();
+    } else if (label->text().startsWith(QLatin1String("Enlarge"))) {
+        label->clear();
+    }
+}
+
+// ---- Crop --------------------------------------------------------------------
+
+double FitZoomHandler::ratioWidth() const
+{
+    return m_hooks.RatioWidth ? m_hooks.RatioWidth() : Settings.CropRatioWidth;
+}
+
+double FitZoomHandler::ratioHeight() const
+{
+    return m_hooks.RatioHeight ? m_hooks.RatioHeight() : Settings.CropRatioHeight;
+}
+
+CropContext FitZoomHandler::cropContext() const
+{
+    if (m_hooks.CropState)
+        return m_hooks.CropState();
+    CropContext ctx;
+    ctx.picturePath = !CropPath.isEmpty() ? CropPath : (m_slot ? m_slot->Path() : QString());
+    ctx.fullViewActive = FullViewActive != 0;
+    ctx.fullScreenVisible = ctx.fullViewActive;
+    ctx.demoMode = DemoMode != 0;
+    return ctx;
+}
+
+CropGeometry FitZoomHandler::cropGeometry() const
+{
+    CropGeometry g;
+    g.image = m_image ? m_image->size() : QSize();
+    g.picture = (m_slot && m_slot->Loaded()) ? m_slot->PictureSize() : QSize();
+    return g;
+}
+
+void FitZoomHandler::CropSelectionMouseDown(int x, int y)
+{
+    const double customW = m_hooks.CustomRatioWidth ? m_hooks.CustomRatioWidth() : Settings.CustomRatioWidth;
+    const double customH = m_hooks.CustomRatioHeight ? m_hooks.CustomRatioHeight() : Settings.CustomRatioHeight;
+    m_crop.mouseDown(QPoint(x, y), cropContext(), ratioWidth(), ratioHeight(), customW, customH);
+}
+
+void FitZoomHandler::CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y)
+{
+    const CropMoveResult r = m_crop.mouseMove(QPoint(x, y), m_leftDown, shift.testFlag(Qt::ShiftModifier),
+                                              shift.testFlag(Qt::ControlModifier), cropGeometry(),
+                                              cropContext(), ratioWidth(), ratioHeight());
+    if (r.draw && m_overlay) {
+        int screenWidth = m_hooks.ScreenWidth ? m_hooks.ScreenWidth()
+                                              : (m_overlay->parentWidget() ? m_overlay->parentWidget()->width() : 0);
+        m_overlay->ShowBand(r.start, r.end, r.sizeText, r.fullSizeText, screenWidth);
+    }
+}
+
+CropUpResult FitZoomHandler::CropSelectionMouseUp(int x, int y)
+{
+    const CropUpResult r = m_crop.mouseUp(QPoint(x, y), cropGeometry(), cropContext());
+    if (m_overlay)
+        m_overlay->Clear();
+    switch (r.action) {
+    case CropUpAction::Refused:
+        if (r.showPauseHint && m_hooks.ShowHint)
+            m_hooks.ShowHint(CropPauseHintText());
+        break;
+    case CropUpAction::CloseFullView:
+        if (m_hooks.CloseFullView)
+            m_hooks.CloseFullView();
+        break;
+    case CropUpAction::SelectionTooSmall:
+        platform::showMessage(platform::PromptKind::Error, SelectionTooSmallText(), platform::kOk);
+        break;
+    case CropUpAction::CutOut:
+        makeCutOut(r.source);
+        break;
+    case CropUpAction::None:
+    case CropUpAction::RepaintOnly:
+        break;
+    }
+    return r;
+}
+
+void FitZoomHandler::makeCutOut(const QRect& source)
+{
+    if (!m_slot || !m_slot->Loaded())
+        return;
+    QString folder;
+    if (m_hooks.CutOutFolderPath)
+        folder = m_hooks.CutOutFolderPath();
+    else if (!CutOutFolder.isEmpty())
+        folder = CutOutFolder;
+    else
+        folder = CutOutFolderFor(DataFolder);
+
+    int count = CutOutCount;
+    QImage bitmap;
+    const CutOutSaved saved = MakeCutOut(m_slot->CurrentImage(), m_slot->PictureSize(), m_slot->Path(), source,
+                                         folder, count, &bitmap);
+    if (saved.result != CutOutSaveResult::Saved) {
+        platform::showMessage(platform::PromptKind::Error, saved.message, platform::kOk);
+        return;
+    }
+    CutOutCount = count;
+    if (m_hooks.HideTextLabels)
+        m_hooks.HideTextLabels();
+    // The cut-out takes the picture's place in the slot; its true size is
+    // the bitmap's own.
+    LoadedPicture picture;
+    picture.image = bitmap;
+    picture.trueSize = bitmap.size();
+    picture.kind = PictureKind::Bitmap;
+    m_slot->SetPicture(saved.path, std::move(picture));
+    if (m_hooks.AfterCutOutShown)
+        m_hooks.AfterCutOutShown();
+    SizePictureToDisplay(true);
+}
+
+// ---- The image's mouse ---------------------------------------------------------
+
+void FitZoomHandler::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
+{
+    if (HandlersBlocked && HandlersBlocked())
+        return;
+    switch (button) {
+    case Qt::LeftButton:
+        m_leftDown = true;
+        CropSelectionMouseDown(x, y);
+        break;
+    case Qt::RightButton:
+        if (RightButton)
+            RightButton();
+        break;
+    case Qt::MiddleButton:
+        if (MiddleButton)
+            MiddleButton();
+        break;
+    default:
+        break;
+    }
+}
+
+void FitZoomHandler::ImageMouseMove(Qt::KeyboardModifiers shift, int x, int y)
+{
+    if (HandlersBlocked && HandlersBlocked())
+        return;
+    CropSelectionMouseMove(shift, x, y);
+}
+
+void FitZoomHandler::ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int, int)
+{
+    if (HandlersBlocked && HandlersBlocked())
+        return;
+    if (button != Qt::LeftButton)
+        return;
+    const bool wasDown = m_leftDown;
+    m_leftDown = false;
+    if (!wasDown)
+        return;
+    const QPoint last = m_crop.last();
+    CropSelectionMouseUp(last.x(), last.y());
+}
+
+bool FitZoomHandler::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_image)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        const QPoint p = e->position().toPoint();
+        ImageMouseDown(e->button(), e->modifiers(), p.x(), p.y());
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        const QPoint p = e->position().toPoint();
+        ImageMouseMove(e->modifiers(), p.x(), p.y());
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        const QPoint p = e->position().toPoint();
+        ImageMouseUp(e->button(), e->modifiers(), p.x(), p.y());
+        return true;
+    }
+    case QEvent::Wheel: {
+        if (!HandleWheel || CutOutCount < 1)
+            return false;
+        auto* e = static_cast<QWheelEvent*>(event);
+        const int delta = e->angleDelta().y();
+        if (delta == 0)
+            return false;
+        WheelZoomPicture(delta > 0 ? 3 : -3);
+        return true;
+    }
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,133 @@
+// The fitting, wheel zoom and crop-and-enlarge handlers of one picture
+// window: sizes and centres the image that shows a picture slot, turns the
+// wheel into zoom steps while a cut-out is shown, and turns a left-button
+// drag over the image into a cut-out that is saved as "cut" + n + ".bmp"
+// and shown enlarged in place of the picture.
+//
+// The window (TForm1, or the full-screen window) owns one handler per image
+// it shows. What belongs to other parts of the program (the show state, the
+// full-screen window, the text labels, the menu captions) reaches the
+// handler through FitZoomHooks; unset hooks mean "no show runs, nothing
+// more to do".
+#pragma once
+
+#include "browse/crop.h"
+#include "browse/fit_zoom.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class CropBandOverlay;
+class PictureSlotModel;
+class QLabel;
+class QWidget;
+
+struct FitZoomHooks {
+    // The area the picture is fitted into, in the coordinates of the
+    // image's parent (its top left is the window's offset). Unset: the
+    // image's bounds when the handler was made.
+    std::function<QRect()> PictureArea;
+    // The enlargement limit in effect, percent. Unset: Settings.MaxEnlargePercent.
+    std::function<int()> EnlargeLimit;
+    // The one-shot no-limit byte: read, and cleared after the sizing.
+    std::function<bool()> NoLimitOnce;
+    std::function<void()> ClearNoLimitOnce;
+    // The show state the crop rules read. Unset: no show runs; the full
+    // view is FullViewActive; the picture is the one the crop path names
+    // (or the slot's).
+    std::function<CropContext()> CropState;
+    // The crop ratio in effect and the custom ratio (Settings' fields when unset).
+    std::function<double()> RatioWidth;
+    std::function<double()> RatioHeight;
+    std::function<double()> CustomRatioWidth;
+    std::function<double()> CustomRatioHeight;
+    // Where cut-outs are written. Unset: CutOutFolder (or the data folder's).
+    std::function<QString()> CutOutFolderPath;
+    // The readout label ("Enlargement factor: n%"); unset: none.
+    std::function<QLabel*()> SpeedLabel;
+    // The screen width the readout is placed against. Unset: the window's width.
+    std::function<int()> ScreenWidth;
+    // Steps the rest of the program takes part in.
+    // Opens the full-screen window on the picture of the full view
+    // (`TForm1.StartFullScreenShow` with the full view's buttons). Unset:
+    // the full view shows the picture in this handler's own image.
+    std::function<void(const QString& path)> StartFullView;
+    std::function<void()> CloseFullView;          // a click in the full view
+    std::function<void(const QString&)> ShowHint; // the pause hint
+    std::function<void()> HideTextLabels;         // before a cut-out is shown
+    std::function<void()> AfterCutOutShown;       // menu captions and status
+    // After every sizing: with toggle, the full-screen window flips its
+    // active image; also where it places its text labels.
+    std::function<void(bool toggle)> AfterSizing;
+};
+
+class FitZoomHandler : public QObject {
+    Q_OBJECT
+public:
+    // `image` is the widget the picture view is attached to (e.g. Image1);
+    // `slot` the picture slot it shows.
+    FitZoomHandler(QWidget* image, PictureSlotModel* slot, QObject* parent = nullptr);
+    ~FitZoomHandler() override;
+
+    FitZoomHooks& Hooks() { return m_hooks; }
+    QWidget* Image() const { return m_image; }
+    PictureSlotModel* Slot() const { return m_slot; }
+    CropSelection& Crop() { return m_crop; }
+    CropBandOverlay* Overlay() const { return m_overlay; }
+
+    // The picture the full view shows, or the one last hovered in the tree.
+    QString CropPath;
+
+    // `TForm1.SizePictureToDisplay`: fits and centres the slot's picture.
+    fitzoom::FitResult SizePictureToDisplay(bool toggle = false);
+    // `TForm1.WheelZoomPicture`: zooms by step percent (+3 / -3); only
+    // while a cut-out is shown (CutOutCount >= 1), otherwise nothing.
+    fitzoom::FitResult WheelZoomPicture(int step);
+    // `TForm1.ShowEnlargementFactor`.
+    void ShowEnlargementFactor(int imageHeight, int pictureHeight);
+
+    // The crop mouse routines, in image coordinates.
+    void CropSelectionMouseDown(int x, int y);
+    void CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    CropUpResult CropSelectionMouseUp(int x, int y);
+    bool LeftButtonDown() const { return m_leftDown; }
+
+    // The main window's image handlers: left button crops; right and
+    // middle buttons go to the hooks below.
+    void ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void ImageMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    std::function<void()> RightButton;   // full screen on or off
+    std::function<void()> MiddleButton;  // pause or continue
+    // True while the image handlers do nothing (custom ratio panel shown,
+    // thumbnail view in the main window).
+    std::function<bool()> HandlersBlocked;
+    // The wheel over the image zooms while a cut-out is shown (and is then
+    // not passed on to the window). Off when the window's own wheel handler
+    // calls WheelZoomPicture.
+    bool HandleWheel = true;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    fitzoom::FitInput fitInput() const;
+    void applyResult(const fitzoom::FitResult& r);
+    CropContext cropContext() const;
+    CropGeometry cropGeometry() const;
+    double ratioWidth() const;
+    double ratioHeight() const;
+    void makeCutOut(const QRect& source);
+
+    QPointer<QWidget> m_image;
+    PictureSlotModel* m_slot = nullptr;
+    FitZoomHooks m_hooks;
+    CropSelection m_crop;
+    CropBandOverlay* m_overlay = nullptr;
+    QRect m_designArea;
+    bool m_leftDown = false;
+};

@@ -1,0 +1,137 @@
+// TForm1's fitting, zooming and crop-and-enlarge members: thin forwards to
+// the handler of Image1 and to the custom ratio panel.
+#include "app/tform1.h"
+
+#include "browse/crop_ratio_panel.h"
+#include "browse/fit_zoom_handler.h"
+#include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
+#include "platform/prompt.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolBar>
+
+FitZoomHandler* TForm1::Image1FitZoom()
+{
+    if (!m_image1FitZoom) {
+        m_image1FitZoom = new FitZoomHandler(Image1, PictureSlot(SlotForm1Im1), this);
+        m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
+        FitZoomHooks& hooks = m_image1FitZoom->Hooks();
+        // Without the full-screen window, the full view is shown in Image1
+        // and closed by a click on it.
+        hooks.CloseFullView = [this] {
+            FullViewActive = 0;
+            CutOutCount = 0;
+            if (Image1)
+                Image1->hide();
+        };
+    }
+    return m_image1FitZoom;
+}
+
+CustomRatioPanel* TForm1::CustomRatio()
+{
+    if (!m_customRatio) {
+        m_customRatio = new CustomRatioPanel(ClientArea ? ClientArea : static_cast<QWidget*>(this));
+        m_customRatio->SetWindowCommandsEnabled = [this](bool enabled) {
+            if (ToolBar1)
+                ToolBar1->setEnabled(enabled);
+            if (MainMenu1)
+                for (QAction* item : MainMenu1->actions())
+                    item->setEnabled(enabled);
+        };
+    }
+    return m_customRatio;
+}
+
+void TForm1::SizePictureToDisplay(bool toggle)
+{
+    Image1FitZoom()->SizePictureToDisplay(toggle);
+}
+
+void TForm1::WheelZoomPicture(int step)
+{
+    Image1FitZoom()->WheelZoomPicture(step);
+}
+
+void TForm1::ShowEnlargementFactor(int imageHeight, int pictureHeight)
+{
+    Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
+}
+
+void TForm1::ShowPictureFull(const QString& path)
+{
+    FitZoomHandler* handler = Image1FitZoom();
+    CutOutCount = 0;
+    ZoomFactor = 0;
+    FullViewActive = 1;
+    handler->CropPath = path;
+    LoadErrorKind.clear();
+    if (handler->Hooks().StartFullView) {
+        handler->Hooks().StartFullView(path);
+    } else if (TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty()) {
+        handler->SizePictureToDisplay(false);
+    }
+    if (!LoadErrorKind.isEmpty()) {
+        FullViewActive = 0;
+        platform::showMessage(platform::PromptKind::Error,
+                              QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
+    }
+}
+
+void TForm1::Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+{
+    Image1FitZoom()->ImageMouseDown(button, shift, x, y);
+}
+
+void TForm1::Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y)
+{
+    Image1FitZoom()->ImageMouseMove(shift, x, y);
+}
+
+void TForm1::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+{
+    Image1FitZoom()->ImageMouseUp(button, shift, x, y);
+}
+
+void TForm1::CropSelectionMouseDown(int x, int y)
+{
+    Image1FitZoom()->CropSelectionMouseDown(x, y);
+}
+
+void TForm1::CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y)
+{
+    Image1FitZoom()->CropSelectionMouseMove(shift, x, y);
+}
+
+void TForm1::CropSelectionMouseUp(int x, int y)
+{
+    Image1FitZoom()->CropSelectionMouseUp(x, y);
+}
+
+void TForm1::ShowCustomRatioPanel()
+{
+    CustomRatio()->ShowPanel();
+}
+
+void TForm1::LECusRatioXExit()
+{
+    CustomRatio()->LECusRatioXExit();
+}
+
+void TForm1::LECusRatioYExit()
+{
+    CustomRatio()->LECusRatioYExit();
+}
+
+void TForm1::BtnOKClick()
+{
+    CustomRatio()->BtnOKClick();
+}
+
+void TForm1::BtnCancelClick()
+{
+    CustomRatio()->BtnCancelClick();
+}
