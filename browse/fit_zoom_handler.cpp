@@ -210,7 +210,7 @@ void FitZoomHandler::makeCutOut(const QRect& source)
     else if (!CutOutFolder.isEmpty())
         folder = CutOutFolder;
     else
-        folder = CutOutFolderFor(DataFolder);
+        folder = CutOutFolderFor(DataFolder.isEmpty() ? DefaultDataFolder() : DataFolder);
 
     int count = CutOutCount;
     QImage bitmap;

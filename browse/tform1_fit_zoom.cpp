@@ -21,6 +21,21 @@ FitZoomHandler* TForm1::Image1FitZoom()
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
         // Without the full-screen window, the full view is shown in Image1
         // and closed by a click on it.
+        // The window's readout label and hint panel, when it has them.
+        hooks.SpeedLabel = [this] { return findChild<QLabel*>(QStringLiteral("SpeedLabel")); };
+        hooks.ShowHint = [this](const QString& text) {
+            auto* panel = findChild<QWidget*>(QStringLiteral("HintPanel"));
+            auto* label = findChild<QLabel*>(QStringLiteral("HintLabel"));
+            if (!panel || !label)
+                return;
+            label->setText(text);
+            label->adjustSize();
+            panel->resize(label->width() + 20, label->height() + 10);
+            if (QWidget* parent = panel->parentWidget())
+                panel->move((parent->width() - panel->width()) / 2, (parent->height() - panel->height()) / 2);
+            panel->show();
+            panel->raise();
+        };
         hooks.CloseFullView = [this] {
             FullViewActive = 0;
             CutOutCount = 0;
