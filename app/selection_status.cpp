@@ -6,6 +6,8 @@
 #include "app/tform1.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QStatusBar>
 
 uint8_t MyShowChanged = 0;
 
@@ -36,6 +38,17 @@ SelectionStatus SelectionStatusText(const SelectionStatusInput& in)
     out.text = prefix + ShortenPathCaption(in.selectedFolder, false) + sub + search + mail;
     out.hint = prefix + in.selectedFolder + sub + search + mail;
     return out;
+}
+
+void ShowSelectionStatus(const SelectionStatusInput& in)
+{
+    const SelectionStatus s = SelectionStatusText(in);
+    if (!s.shown || !Form1)
+        return;
+    if (Form1->StatusPanel1)
+        Form1->StatusPanel1->setText(s.text);
+    if (Form1->StatusBar1)
+        Form1->StatusBar1->setToolTip(s.hint);
 }
 
 bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showReceivedByMail,

@@ -32,6 +32,11 @@ struct SelectionStatus {
 // "Selected show: … - Received by email".
 SelectionStatus SelectionStatusText(const SelectionStatusInput& in);
 
+// Puts the status line into panel 1 of the main window's StatusBar1 and its
+// full-path form into the status bar's hint (nothing in demo mode or while
+// the automatic show runs, or without a main window).
+void ShowSelectionStatus(const SelectionStatusInput& in);
+
 // False when a slide show runs, the pictures come from a show received by
 // e-mail and the selected name is the open show file; true otherwise.
 bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showReceivedByMail,

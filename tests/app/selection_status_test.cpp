@@ -1,7 +1,11 @@
 #include "app/registry_store.h"
 #include "app/selection_status.h"
+#include "app/tform1.h"
 #include "platform/drives.h"
 #include "support/sandbox.h"
+
+#include <QLabel>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -69,4 +73,25 @@ TEST(RegistryStore, ValuesRoundTripAndMissingOnesAreEmpty)
     EXPECT_EQ(ReadRegistryString("HKEY_LOCAL_MACHINE", "Control Panel\\Desktop", "Wallpaper"), "");
     EXPECT_EQ(ReadRegistryString("HKEY_CURRENT_USER", "Control Panel\\Desktop", "Missing"), "");
     SetRegistryStorePath(QString());
+}
+
+TEST(SelectionStatus, ShownInTheMainWindowStatusBar)
+{
+    platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}});
+    TForm1 window;
+    Form1 = &window;
+    SelectionStatusInput in;
+    in.sourceIsFolder = true;
+    in.selectedFolder = "/Pictures/2007/Holiday";
+    ShowSelectionStatus(in);
+    ASSERT_NE(window.StatusPanel1, nullptr);
+    EXPECT_EQ(window.StatusPanel1->text(), "Selected folder: /../Holiday (excluding subfolders)");
+    EXPECT_EQ(window.StatusBar1->toolTip(), "Selected folder: /Pictures/2007/Holiday (excluding subfolders)");
+
+    in.autoShowRunning = true;
+    in.selectedFolder = "/Other";
+    ShowSelectionStatus(in);
+    EXPECT_EQ(window.StatusPanel1->text(), "Selected folder: /../Holiday (excluding subfolders)");
+    Form1 = nullptr;
+    platform::clearFakeMountTable();
 }
