@@ -1,0 +1,245 @@
+#include "browse/picture_display.h"
+
+#include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cmath>
+
+int32_t LastLoadFailed = 0;
+int32_t LastFailedIndex = -1;
+QString CurrentPicturePath;
+QString PictureDisplayName;
+int32_t ConsecutiveLoadFailures = 0;
+
+const QString NoPictureLoadedText = QStringLiteral("Not a single picture could be loaded!");
+
+void DisplayStepHost::LoadIntoSlot(const QString& path, const QString& slot)
+{
+    LoadPictureIntoSlot(path, slot);
+}
+
+QString DisplaySlotName(bool fullScreenOrDemo, int activeImage)
+{
+    if (!fullScreenOrDemo)
+        return SlotForm1Im1;
+    return activeImage == 1 ? SlotForm9Im1 : SlotForm9Im2;
+}
+
+namespace {
+
+// The kind of the failure at LastFailedIndex, reported again for a repeat.
+QString g_lastFailureKind;
+
+QString lowerExtension(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix.toLower();
+}
+
+bool isJpegExtension(const QString& ext)
+{
+    return ext == QLatin1String(".jpg") || ext == QLatin1String(".jpeg");
+}
+
+void handleFailure(DisplayStepHost& host)
+{
+    const int index = host.PictureIndex();
+    if (!host.FullViewActive())
+        host.ShowCurrentPictureStatus();
+    LastLoadFailed = 1;
+    LastFailedIndex = index;
+    g_lastFailureKind = LoadErrorKind;
+    const bool reportOnScreen = !host.SkipUnreadable() || host.ManualMode();
+    if (reportOnScreen)
+        host.HidePictureImages();
+    try {
+        host.DisablePictureCommands();
+    } catch (...) {
+    }
+    if (reportOnScreen)
+        host.SetErrorCaption(LoadErrorCaption(PictureDisplayName, LoadErrorKind));
+    if (host.FullViewActive() || host.ManualMode())
+        return;
+    if (!host.SkipUnreadable()) {
+        host.ArmIntervalTimer(1000);
+        return;
+    }
+    // Skipping: the next picture follows at once, through the event loop.
+    // When every picture of the show has failed in a row, the show ends.
+    ++ConsecutiveLoadFailures;
+    if (ConsecutiveLoadFailures >= std::max(1, host.PictureCount())) {
+        ConsecutiveLoadFailures = 0;
+        host.EndShowNoPictures();
+        return;
+    }
+    host.QueueNextStep();
+}
+
+} // namespace
+
+void RunDisplayStep(DisplayStepHost& host)
+{
+    try {
+        host.BeforeStep();
+        if (host.ThumbnailViewActive()) {
+            host.ThumbnailStep();
+            return;
+        }
+        const int index = host.PictureIndex();
+        const QString path = host.EntryPath(index);
+        QString ext = lowerExtension(path);
+        bool recordRead = false;
+        host.ShowTitleLabelByOption();
+        host.SetBookmarkMenuState(host.EntryBookmarkKey(index));
+
+        int textDelays = 0;
+        try {
+            if (LastLoadFailed == 1 && index == LastFailedIndex) {
+                // Reported again without a new load.
+                LoadErrorKind = g_lastFailureKind.isEmpty() ? QStringLiteral("Other Error") : g_lastFailureKind;
+            } else {
+                LastLoadFailed = 0;
+                host.DisablePictureCommands();
+                host.ResetBackwardsButton();
+                recordRead = host.ReadShowRecord(index);
+                CurrentPicturePath = path;
+                host.SetPictureDisplayName();
+                LoadErrorKind.clear();
+                if (recordRead && host.FullScreenVisible())
+                    textDelays = host.TextLineDelayMs();
+                const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
+                if (!fullScreen) {
+                    host.StartImageTimer(-1);
+                    host.HideMainImage();
+                } else {
+                    host.StartImageTimer(isJpegExtension(ext) ? 2000 : 100);
+                }
+                host.LoadIntoSlot(path, DisplaySlotName(fullScreen, host.ActiveImage()));
+                host.SizePictureToDisplay(true);
+                if (LoadErrorKind.isEmpty())
+                    host.SetPictureLoaded();
+            }
+        } catch (...) {
+            LoadErrorKind = ClassifyLoadError(std::current_exception());
+        }
+
+        if (!LoadErrorKind.isEmpty()) {
+            handleFailure(host);
+            return;
+        }
+        ConsecutiveLoadFailures = 0;
+
+        host.SetPictureMenuCaptions();
+        try {
+            if (host.FullScreenVisible() || !isJpegExtension(ext))
+                host.UpdatePictureStatus();
+        } catch (...) {
+        }
+        const bool waitForVoice = host.PlayPictureSound(recordRead);
+        if (host.ShowViewActive()) {
+            host.PrepareNextStep();
+            if (host.ShowDirection() != 0 && !waitForVoice) {
+                const int interval = NextIntervalMs(host.CurrentIntervalSeconds(), textDelays);
+                host.StartMusicFade(interval);
+                host.ArmIntervalTimer(interval);
+            }
+        }
+        host.PauseIfRequested();
+        host.Tail();
+    } catch (...) {
+        // The step never raises; a failure outside the load block (a window
+        // gone, a hook throwing) ends this step quietly.
+    }
+}
+
+int TextLineDelayMs(const std::array<QString, 5>& texts, const std::array<int, 5>& codes)
+{
+    int total = 0;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i].isEmpty())
+            continue;
+        const int code = codes[i];
+        if (code == 1)
+            total += 500;
+        else if (code >= 2 && code <= 10)
+            total += (code - 1) * 1000;
+    }
+    return total;
+}
+
+int NextIntervalMs(int intervalSeconds, int delaysMs)
+{
+    const qint64 ms = qint64(intervalSeconds) * 1000 + delaysMs;
+    if (ms == 0)
+        return 200;
+    return int(std::clamp<qint64>(ms, 1, 24LL * 3600 * 1000));
+}
+
+BookmarkMenuState ComputeBookmarkMenuState(const QString& key, const std::array<QString, 20>& table,
+                                           int bookmarkCount)
+{
+    BookmarkMenuState state;
+    state.GoToEnabled = bookmarkCount > 0;
+    for (int i = 0; i < int(table.size()); ++i) {
+        if (table[size_t(i)].isEmpty())
+            break;
+        if (table[size_t(i)] == key) {
+            state.CurrentIndex = i;
+            state.AddEnabled = false;
+            state.RemoveEnabled = true;
+            if (bookmarkCount == 1)
+                state.GoToEnabled = false;
+            break;
+        }
+    }
+    return state;
+}
+
+bool CanRotatePicture(const QString& path, bool readOnly, qint64 freeSpaceKB)
+{
+    const QString ext = lowerExtension(path);
+    const bool rotatable = ext == QLatin1String(".jpg") || ext == QLatin1String(".jpeg") || ext == QLatin1String(".bmp");
+    return rotatable && !readOnly && freeSpaceKB > 0;
+}
+
+bool PageHoldsAllPictures(int slotCount, int pictureCount) { return slotCount >= pictureCount; }
+
+QString StatusDateText(double date)
+{
+    if (date == 0)
+        return QStringLiteral("File date unknown");
+    const QDateTime base(QDate(1899, 12, 30), QTime(0, 0));
+    const qint64 ms = std::llround(date * 86400000.0);
+    const QDateTime when = base.addMSecs(ms);
+    return QLocale(QLocale::English).toString(when, QStringLiteral("MMMM d, yyyy,hh:mm"));
+}
+
+PictureStatusTexts ComputePictureStatus(const PictureStatusInput& in)
+{
+    PictureStatusTexts out;
+    const QString dateText = StatusDateText(in.date);
+    QString path = in.path;
+    path.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const QString counter = QString::number(in.position) + QLatin1Char('/') + QString::number(in.total);
+    if (in.playOrder == 3 || in.playOrder == 4) {
+        out.mainCaption = dateText + QStringLiteral("  ") + in.displayName;
+        out.titleLabel = dateText + QStringLiteral("   ") + path + QLatin1Char(' ') + counter;
+    } else {
+        out.mainCaption = in.displayName + QStringLiteral("  - ") + dateText;
+        out.titleLabel = path + QStringLiteral("  - ") + dateText + QLatin1Char(' ') + counter;
+    }
+    if (in.bookmarked) {
+        out.mainCaption = QStringLiteral("(Bookmarked)  ") + out.mainCaption;
+        out.titleLabel = QStringLiteral("(Bookmarked) ") + out.titleLabel;
+    }
+    if (in.showCamera) {
+        const QString camera = in.camera.isEmpty() ? QString() : in.camera + QStringLiteral(" - ");
+        out.mainCaption = QStringLiteral("Vistamo! : ") + camera + out.mainCaption;
+        out.titleLabel = camera + out.titleLabel;
+    }
+    return out;
+}

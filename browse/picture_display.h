@@ -1,0 +1,149 @@
+// The display step: puts the current entry of the picture list on the
+// screen (`TForm1.DisplayCurrentPicture`), sorts load failures, and the
+// small rules around it (text-line delays, the next interval, bookmark
+// menu state, rotation, status line and window title).
+//
+// The step itself runs against a DisplayStepHost, so the windows, the show
+// and the sound supply their parts and tests can drive it with a fake.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// ---- state of the shown picture --------------------------------------------
+
+// 1 when the picture at LastFailedIndex could not be shown; a repeated
+// display of that index reports the failure again without loading.
+extern int32_t LastLoadFailed;
+extern int32_t LastFailedIndex;
+// Full path of the picture being shown.
+extern QString CurrentPicturePath;
+// The name used in titles and messages.
+extern QString PictureDisplayName;
+// Failed displays in a row while unreadable pictures are skipped; when it
+// reaches the number of pictures, no picture of the show can be shown.
+extern int32_t ConsecutiveLoadFailures;
+
+// "Not a single picture could be loaded!"
+extern const QString NoPictureLoadedText;
+
+// ---- what the step needs from the rest of the program -----------------------
+
+class DisplayStepHost {
+public:
+    virtual ~DisplayStepHost() = default;
+
+    // Where the step stands.
+    virtual int PictureIndex() const = 0;
+    virtual int PictureCount() const = 0;
+    virtual QString EntryPath(int index) const = 0;
+    virtual QString EntryBookmarkKey(int index) const = 0;
+    virtual bool ThumbnailViewActive() const = 0;
+    virtual bool FullScreenVisible() const = 0;
+    virtual bool DemoMode() const = 0;
+    virtual bool ShowViewActive() const = 0;     // a show runs
+    virtual bool FullViewActive() const = 0;
+    virtual bool ManualMode() const = 0;
+    virtual bool SkipUnreadable() const = 0;
+    virtual int ShowDirection() const = 0;
+    virtual int ActiveImage() const = 0;         // 1 "form9im1", 0 "form9im2"
+
+    // Step 1 (buttons of the full-screen window) and the thumbnail-view branch.
+    virtual void BeforeStep() {}
+    virtual void ThumbnailStep() {}
+    virtual void SetBookmarkMenuState(const QString& key) {}
+    virtual void ShowTitleLabelByOption() {}
+
+    // The load-and-size block; any of these may throw.
+    virtual void DisablePictureCommands() {}
+    virtual void ResetBackwardsButton() {}
+    // Reads the entry's show record when the list comes from a show file;
+    // returns whether a record was read. Sets the show's current interval.
+    virtual bool ReadShowRecord(int index) { return false; }
+    // Delay added for the text lines of the record read (full screen only).
+    virtual int TextLineDelayMs() const { return 0; }
+    virtual void SetPictureDisplayName() {}
+    virtual void StartImageTimer(int intervalMs) {}
+    virtual void HideMainImage() {}
+    virtual void LoadIntoSlot(const QString& path, const QString& slot);
+    virtual void SizePictureToDisplay(bool toggle) {}
+    virtual void SetPictureLoaded() {}
+
+    // After a successful load.
+    virtual void SetPictureMenuCaptions() {}
+    virtual void UpdatePictureStatus() {}
+    virtual bool PlayPictureSound(bool recordRead) { return false; } // true: the show waits for the voice
+    virtual void PrepareNextStep() {}            // labels and status of step 8
+    virtual void ArmIntervalTimer(int intervalMs) {}
+    virtual int CurrentIntervalSeconds() const { return 0; }
+    virtual void StartMusicFade(int intervalMs) {}
+    virtual void PauseIfRequested() {}
+
+    // After a failure.
+    virtual void ShowCurrentPictureStatus() {}
+    virtual void HidePictureImages() {}
+    virtual void SetErrorCaption(const QString& caption) {}
+    // Takes the next step through the event loop (never by calling the
+    // step from inside itself).
+    virtual void QueueNextStep() {}
+    // Every picture of the show failed: tell the user and end the show.
+    virtual void EndShowNoPictures() {}
+
+    virtual void Tail() {}
+};
+
+// `TForm1.DisplayCurrentPicture` on a host. Never throws.
+void RunDisplayStep(DisplayStepHost& host);
+
+// The slot the step loads into: "form1im1" in the main window, else the
+// full-screen image named by the active-image byte.
+QString DisplaySlotName(bool fullScreenOrDemo, int activeImage);
+
+// ---- small rules --------------------------------------------------------------
+
+// Extra milliseconds for the text lines of a show record: for each line
+// with text, appearance code 1 adds 500, codes 2..10 add (code - 1) x 1000.
+int TextLineDelayMs(const std::array<QString, 5>& texts, const std::array<int, 5>& codes);
+
+// IntervalTimer's interval: seconds x 1000 + delays, and 200 when that is 0.
+int NextIntervalMs(int intervalSeconds, int delaysMs);
+
+// The bookmark commands for a picture key.
+struct BookmarkMenuState {
+    bool AddEnabled = true;
+    bool RemoveEnabled = false;
+    bool GoToEnabled = false;   // next and previous
+    int CurrentIndex = -1;      // the matching entry, -1 when none
+};
+BookmarkMenuState ComputeBookmarkMenuState(const QString& key, const std::array<QString, 20>& table,
+                                           int bookmarkCount);
+
+// A picture may be rotated: ".jpg", ".jpeg" or ".bmp" (any case), not
+// read-only, on a drive with free space (free KB > 0).
+bool CanRotatePicture(const QString& path, bool readOnly, qint64 freeSpaceKB);
+
+// The whole list fits on one page.
+bool PageHoldsAllPictures(int slotCount, int pictureCount);
+
+// The status line and window title of the shown picture.
+struct PictureStatusInput {
+    QString displayName;    // PictureDisplayName
+    QString path;           // the entry's full path
+    double date = 0;        // days since 1899-12-30; 0 unknown
+    int playOrder = 0;      // 3 and 4 put the date first
+    int position = 0;
+    int total = 0;
+    bool bookmarked = false;
+    bool showCamera = false;
+    QString camera;         // the camera model read when showCamera
+};
+struct PictureStatusTexts {
+    QString mainCaption;
+    QString titleLabel;
+};
+PictureStatusTexts ComputePictureStatus(const PictureStatusInput& in);
+
+// "mmmm d, yyyy,hh:mm" of a day number (days since 1899-12-30).
+QString StatusDateText(double date);
