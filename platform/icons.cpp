@@ -3,6 +3,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
@@ -314,6 +318,92 @@ void ReplaceImageListIcon(ImageListId list, int index, const QIcon& icon)
 void RestoreImageListIcons()
 {
     replacements().clear();
+}
+
+namespace {
+
+// The value of a key in the [Desktop Entry] group of a .desktop file.
+QString desktopValue(const QList<QByteArray>& lines, const char* key)
+{
+    bool inEntry = false;
+    const QByteArray prefix = QByteArray(key) + '=';
+    for (const QByteArray& raw : lines) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[')) {
+            inEntry = line == "[Desktop Entry]";
+            continue;
+        }
+        if (inEntry && line.startsWith(prefix))
+            return QString::fromUtf8(line.mid(prefix.size())).trimmed();
+    }
+    return QString();
+}
+
+QString firstWord(const QString& command)
+{
+    QString c = command.trimmed();
+    if (c.startsWith(QLatin1Char('"'))) {
+        const qsizetype end = c.indexOf(QLatin1Char('"'), 1);
+        return end > 0 ? c.mid(1, end - 1) : c.mid(1);
+    }
+    const qsizetype space = c.indexOf(QLatin1Char(' '));
+    return space < 0 ? c : c.left(space);
+}
+
+bool startsProgram(const QString& command, const QString& programPath)
+{
+    const QString word = firstWord(command);
+    if (word.isEmpty())
+        return false;
+    if (word.contains(QLatin1Char('/')))
+        return QFileInfo(word).canonicalFilePath() == QFileInfo(programPath).canonicalFilePath()
+               || word == programPath;
+    return word == QFileInfo(programPath).fileName();
+}
+
+} // namespace
+
+QIcon ProgramIconIn(const QString& programPath, const QStringList& applicationDirs)
+{
+    if (programPath.isEmpty())
+        return QIcon();
+    ensureTheme();
+    for (const QString& dir : applicationDirs) {
+        QDirIterator it(dir, {QStringLiteral("*.desktop")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            if (!f.open(QIODevice::ReadOnly))
+                continue;
+            const QList<QByteArray> lines = f.readAll().split('\n');
+            if (!startsProgram(desktopValue(lines, "TryExec"), programPath)
+                && !startsProgram(desktopValue(lines, "Exec"), programPath))
+                continue;
+            const QString icon = desktopValue(lines, "Icon");
+            if (icon.isEmpty())
+                continue;
+            if (QDir::isAbsolutePath(icon))
+                return QFileInfo(icon).isFile() ? QIcon(icon) : QIcon();
+            const QIcon themed = QIcon::fromTheme(icon);
+            if (!themed.isNull())
+                return themed;
+        }
+    }
+    return QIcon();
+}
+
+QIcon ProgramIcon(const QString& programPath)
+{
+    static QHash<QString, QIcon> known;
+    const auto hit = known.constFind(programPath);
+    if (hit != known.constEnd())
+        return *hit;
+    QStringList dirs;
+    for (const QString& d : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation))
+        if (!dirs.contains(d))
+            dirs << d;
+    const QIcon icon = ProgramIconIn(programPath, dirs);
+    known.insert(programPath, icon);
+    return icon;
 }
 
 } // namespace platform

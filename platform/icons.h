@@ -44,4 +44,13 @@ QList<int> ImageListIndexes(ImageListId list);
 void ReplaceImageListIcon(ImageListId list, int index, const QIcon& icon);
 void RestoreImageListIcons();
 
+// The small icon of a program file (the Linux form of taking a program's
+// first small icon): the Icon of the .desktop file whose TryExec or Exec
+// starts that program (by full path or by command name), looked for in the
+// XDG applications folders; a null icon when there is none.
+QIcon ProgramIcon(const QString& programPath);
+
+// The same over given applications folders (tests).
+QIcon ProgramIconIn(const QString& programPath, const QStringList& applicationDirs);
+
 } // namespace platform

@@ -1,4 +1,5 @@
 #include "platform/icons.h"
+#include "support/sandbox.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -65,4 +66,25 @@ TEST(IconTable, RunTimeReplacementWinsAndCanBeUndone)
     ReplaceImageListIcon(ImageListId::ImageList2, 22, QIcon(red));
     RestoreImageListIcons();
     EXPECT_NE(ImageListPixmap(ImageListId::ImageList2, 22).toImage().pixelColor(8, 8), QColor(Qt::red));
+}
+
+TEST(IconTable, ProgramIconFromItsDesktopFile)
+{
+    const QString apps = testsupport::freshDir("applications");
+    const QString bin = testsupport::freshDir("bin");
+    ASSERT_TRUE(testsupport::writeFile(bin + "/picedit", "#!/bin/sh\n"));
+    QPixmap blue(16, 16);
+    blue.fill(Qt::blue);
+    ASSERT_TRUE(blue.save(apps + "/picedit.png"));
+    ASSERT_TRUE(testsupport::writeFile(apps + "/other.desktop",
+                                       "[Desktop Entry]\nName=Other\nExec=otherprog %f\nIcon=/nonexistent.png\n"));
+    ASSERT_TRUE(testsupport::writeFile(apps + "/sub/picedit.desktop",
+                                       "[Desktop Entry]\nName=Pic Edit\nExec=picedit %U\nIcon=" + (apps + "/picedit.png").toUtf8()
+                                           + "\n[Desktop Action New]\nExec=somethingelse\n"));
+    const QIcon icon = ProgramIconIn(bin + "/picedit", {apps});
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::blue));
+    EXPECT_TRUE(ProgramIconIn(bin + "/unknown", {apps}).isNull());
+    EXPECT_TRUE(ProgramIconIn("", {apps}).isNull());
+    EXPECT_TRUE(ProgramIconIn(bin + "/otherprog", {apps}).isNull());   // its icon file is missing
 }
