@@ -3,6 +3,7 @@
 
 #include "platform/drives.h"
 
+#include <QDir>
 #include <QStringList>
 
 #include <algorithm>
@@ -32,21 +33,18 @@ QString ShortenPathCaption(const QString& path, bool doubleAmpersands)
     const auto finish = [doubleAmpersands](const QString& s) {
         return doubleAmpersands ? DoubleAmpersands(s) : s;
     };
-    const QString root = PathRootOf(path);
-    if (root.isEmpty() || path == root)
+    // "//", "/./" and a trailing "/" name the same folder.
+    const QString clean = path.startsWith(QLatin1Char('/')) ? QDir::cleanPath(path) : path;
+    const QString root = PathRootOf(clean);
+    if (root.isEmpty() || clean == root)
         return finish(path);
-    QString last = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    if (last.isEmpty())
-        last = root;
+    const QString last = clean.mid(clean.lastIndexOf(QLatin1Char('/')) + 1);
     const QString sep = root.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
-    if (root + sep + last == path || path == last)
+    if (root + sep + last == clean)
         return finish(path);
     // One "." for each folder level between the mount point and the last part.
-    const QString rest = path.mid(root.size() + sep.size());
-    QString rest2 = rest;
-    while (rest2.endsWith(QLatin1Char('/')))
-        rest2.chop(1);
-    const int dots = int(rest2.count(QLatin1Char('/')));
+    const QString rest = clean.mid(root.size() + sep.size());
+    const int dots = int(rest.count(QLatin1Char('/')));
     return finish(root + sep + QString(std::max(dots, 1), QLatin1Char('.')) + QLatin1Char('/') + last);
 }
 

@@ -69,7 +69,8 @@ bool findEntry(const QString& path)
         return false;
     const QFileInfo info(path);
     const QString name = info.fileName();
-    if (!hasWildcards(name))
+    // A name that merely contains "*" or "?" (allowed on Linux) is that file.
+    if (!hasWildcards(name) || QFileInfo::exists(path))
         return fillFrom(path);
 
     const QString folder = info.path();

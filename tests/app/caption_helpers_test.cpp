@@ -37,6 +37,9 @@ TEST(CaptionHelpers, ShortenPathCaptionExamples)
     // "/media" itself lies on the root volume.
     EXPECT_EQ(ShortenPathCaption("/media/other/x", false), "/../x");
     EXPECT_EQ(ShortenPathCaption("beach.jpg", false), "beach.jpg");
+    EXPECT_EQ(ShortenPathCaption("/Pictures/2007/Holiday/", false), "/../Holiday");
+    EXPECT_EQ(ShortenPathCaption("/Pictures//2007/Holiday", false), "/../Holiday");
+    EXPECT_EQ(ShortenPathCaption("/media/usb/", false), "/media/usb/");
     EXPECT_EQ(ShortenPathCaption("/Tom & Jerry/a/B&B", true), "/../B&&B");
     EXPECT_EQ(ShortenPathCaption("/Tom & Jerry", true), "/Tom && Jerry");
 }

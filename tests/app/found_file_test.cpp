@@ -74,6 +74,10 @@ TEST(FoundFile, WildcardsFindTheFirstMatch)
     ASSERT_TRUE(testsupport::writeFile(dir + "/x[1].gif", "x"));
     EXPECT_TRUE(FileExistsNotDir(dir + "/x[1]*"));
     EXPECT_FALSE(FileExistsNotDir(dir + "/x1*"));
+    // A name that really holds "*" is that file, not a mask.
+    ASSERT_TRUE(testsupport::writeFile(dir + "/star*.jpg", "xxxx"));
+    EXPECT_TRUE(FileExistsNotDir(dir + "/star*.jpg"));
+    EXPECT_EQ(FoundFile.Name, "star*.jpg");
     // The first match decides, even when it is a folder.
     QDir().mkpath(dir + "/a.jpg");
     EXPECT_FALSE(FileExistsNotDir(dir + "/*.jpg"));
