@@ -119,6 +119,7 @@ bool askToRaise(const QString& dataFolder, int slot)
 
 } // namespace
 
+InstanceGuard::InstanceGuard() = default;
 InstanceGuard::~InstanceGuard() { Release(); }
 
 QString InstanceGuard::ServerName(const QString& dataFolder, int slot)

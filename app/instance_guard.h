@@ -44,7 +44,7 @@ struct GuardResult {
 
 class InstanceGuard {
 public:
-    InstanceGuard() = default;
+    InstanceGuard();
     ~InstanceGuard();
     InstanceGuard(const InstanceGuard&) = delete;
     InstanceGuard& operator=(const InstanceGuard&) = delete;

@@ -418,7 +418,8 @@ void TForm1::openStartupFolder()
         openAt = drive && platform::DriveReady(letter) ? drive->mountPoint : QStringLiteral("/");
     }
     SelectedFolder = openAt;
-    FolderToOpen = StartupMessage.isEmpty() ? openAt : QStringLiteral("/");
+    FolderToOpen = openAt;
+    OpenFolderOrShow();
 }
 
 void TForm1::applyStartFonts()

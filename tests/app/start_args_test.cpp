@@ -1,0 +1,73 @@
+// The command line: switches compared exactly, folders before show files,
+// show-file extensions in any letter case.
+#include "app/start_args.h"
+#include "support/sandbox.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using testsupport::freshDir;
+using testsupport::writeFile;
+
+TEST(StartArgs, SwitchesAreExactAndCaseSensitive)
+{
+    const QString cwd = freshDir();
+    EXPECT_EQ(ParseStartArgs({}, cwd).Kind, StartKind::Normal);
+    EXPECT_EQ(ParseStartArgs({"/vxdemo"}, cwd).Kind, StartKind::Demo);
+    // In capitals it is no switch; as no such folder or file exists it is ignored.
+    EXPECT_EQ(ParseStartArgs({"/VXDEMO"}, cwd).Kind, StartKind::Normal);
+    EXPECT_EQ(ParseStartArgs({"/Audio"}, cwd).Kind, StartKind::Normal);
+    EXPECT_EQ(ParseStartArgs({""}, cwd).Kind, StartKind::Normal);
+
+    const TStartArgs audio = ParseStartArgs({"/audio"}, cwd);
+    EXPECT_EQ(audio.Kind, StartKind::Audio);
+    EXPECT_TRUE(audio.PlaylistArgument.isEmpty());
+    const TStartArgs withList = ParseStartArgs({"/audio", "/music/party.vxz"}, cwd);
+    EXPECT_EQ(withList.Kind, StartKind::Audio);
+    EXPECT_EQ(withList.PlaylistArgument, QStringLiteral("/music/party.vxz"));
+
+    EXPECT_TRUE(IsAudioStart({"/audio", "x"}));
+    EXPECT_FALSE(IsAudioStart({"/AUDIO"}));
+    EXPECT_FALSE(IsAudioStart({}));
+}
+
+TEST(StartArgs, FoldersAndShowFiles)
+{
+    const QString dir = freshDir();
+    QDir().mkpath(dir + "/Holiday");
+    QDir().mkpath(dir + "/odd.vxt");  // a folder with a show file's extension
+    ASSERT_TRUE(writeFile(dir + "/Trip.VXT", "x"));
+    ASSERT_TRUE(writeFile(dir + "/notes.txt", "x"));
+
+    const TStartArgs folder = ParseStartArgs({dir + "/Holiday/"}, "/");
+    EXPECT_EQ(folder.Kind, StartKind::Folder);
+    EXPECT_EQ(folder.Argument, dir + "/Holiday");
+
+    // Relative to the current folder.
+    const TStartArgs relative = ParseStartArgs({"Holiday"}, dir);
+    EXPECT_EQ(relative.Kind, StartKind::Folder);
+    EXPECT_EQ(relative.Argument, dir + "/Holiday");
+
+    EXPECT_EQ(ParseStartArgs({dir + "/odd.vxt"}, "/").Kind, StartKind::Folder);
+    const TStartArgs show = ParseStartArgs({dir + "/Trip.VXT"}, "/");
+    EXPECT_EQ(show.Kind, StartKind::ShowFile);
+    EXPECT_EQ(show.Argument, dir + "/Trip.VXT");
+    EXPECT_EQ(ParseStartArgs({dir + "/notes.txt"}, "/").Kind, StartKind::Normal);
+    EXPECT_EQ(ParseStartArgs({dir + "/missing.vxt"}, "/").Kind, StartKind::Normal);
+}
+
+TEST(StartArgs, ApplySetsOneModeAndClearsTheOthers)
+{
+    ClearStartModes();
+    ApplyStartArgs(TStartArgs{StartKind::ShowFile, {}, "/p/a.vxt"});
+    EXPECT_EQ(ArgumentMode, 1);
+    EXPECT_EQ(ShowFileArgument, 1);
+    EXPECT_EQ(DemoMode, 0);
+    EXPECT_EQ(StartArgument, QStringLiteral("/p/a.vxt"));
+    ApplyStartArgs(TStartArgs{StartKind::Audio, "list.vxz", {}});
+    EXPECT_EQ(ArgumentMode, 0);
+    EXPECT_EQ(ShowFileArgument, 0);
+    EXPECT_EQ(AudioMode, 1);
+    EXPECT_EQ(AudioPlaylistArgument, QStringLiteral("list.vxz"));
+    ClearStartModes();
+}
