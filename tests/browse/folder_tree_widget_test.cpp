@@ -394,3 +394,23 @@ TEST_F(FolderTreeWidgetTest, RefreshKeepsTheSelectedNodeAndImagesFollowTheOption
     EXPECT_EQ(FolderTreeController::NodeImage(child(holiday, "clip.avi")), 22);
     VideoImageIndex = 21;
 }
+
+TEST_F(FolderTreeWidgetTest, ClickOnTheCollapsedRootReadsTheDriveAgain)
+{
+    open(drive + "/Pics");
+    QTreeWidgetItem* root = tree()->topLevelItem(0);
+    root->setExpanded(false);
+    // The root keeps its children when it collapses.
+    EXPECT_EQ(childTexts(root), (QStringList{"Docs", "Pics"}));
+    EXPECT_EQ(ctl->CurrentFolderNode, root);
+    EXPECT_EQ(SelectedFolder, drive);
+
+    QDir().mkpath(drive + "/Added");
+    ctl->TreeView1Click();
+    root = tree()->topLevelItem(0);
+    ASSERT_NE(root, nullptr);
+    EXPECT_TRUE(root->isExpanded());
+    EXPECT_EQ(childTexts(root), (QStringList{"Added", "Docs", "Pics"}));
+    EXPECT_EQ(ctl->TreeRootNode, root);
+    EXPECT_EQ(SelectedFolder, drive);
+}
