@@ -16,6 +16,13 @@ QString Native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+// A file is read only when its owner write bit is clear (whoever runs the
+// program, root included).
+bool OwnerReadOnly(const QString& path)
+{
+    return !(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
 } // namespace
 
 void SetFileMode(int Mode, bool Force)
@@ -57,6 +64,8 @@ RecordResult RecordFile::OpenWithMode(const QString& path, int recordSize, int m
         return RecordResult::Fail(OpenFailed, QStringLiteral("'%1' is a folder, not a file.").arg(Native(path)));
     auto file = std::make_unique<QFile>(path);
     const bool write = mode == FileModeWriteOnly || mode == FileModeReadWrite;
+    if (write && OwnerReadOnly(path))
+        return RecordResult::Fail(ReadOnly, QStringLiteral("The file '%1' is read only.").arg(Native(path)));
     // A write-only open must not empty the file, so it is opened for reading too.
     const QIODevice::OpenMode qmode =
         write ? (QIODevice::ReadWrite | QIODevice::ExistingOnly) : QIODevice::ReadOnly;
@@ -218,6 +227,11 @@ RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes
 
 RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes)
 {
+    const QFileInfo info(path);
+    if (info.isDir())
+        return RecordResult::Fail(OpenFailed, QStringLiteral("'%1' is a folder, not a file.").arg(Native(path)));
+    if (info.exists() && OwnerReadOnly(path))
+        return RecordResult::Fail(ReadOnly, QStringLiteral("The file '%1' is read only.").arg(Native(path)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return RecordResult::Fail(OpenFailed, QStringLiteral("Could not write the file '%1': %2")

@@ -49,6 +49,7 @@ struct RecordResult {
 
 // A file of records of one fixed size. Opening an existing file honours the
 // file mode in force (CurrentFileMode); Create and Truncate are always writable.
+// Opening for writing a file whose owner write bit is clear gives ReadOnly.
 class RecordFile {
 public:
     RecordFile() = default;
@@ -96,7 +97,8 @@ RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes
 
 // Writes `bytes` as the whole file through a temporary file in the same folder
 // that is flushed and renamed over the old one: a failure leaves the old file
-// as it was. Like creating a record file, this is allowed whatever the file mode.
+// as it was. Like creating a record file, this is allowed whatever the file
+// mode; an existing file whose owner write bit is clear is not replaced (ReadOnly).
 RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes);
 
 // Reads record `index` of a file of `recordSize`-byte records.

@@ -168,3 +168,20 @@ TEST(SafeWrite, WriteRecordsChecksRecordSizes)
     EXPECT_EQ(WriteRecords(path, {Rec('a'), Rec('b', 3)}, 8).Status, RecordStatus::WrongSize);
     EXPECT_EQ(readFile(path), Rec('a') + Rec('b'));
 }
+
+TEST(RecordFile, ReadOnlyFilesAreNotWritten)
+{
+    const QString dir = freshDir(QStringLiteral("ro"));
+    const QString path = dir + QStringLiteral("/locked.dat");
+    ASSERT_TRUE(writeFile(path, Rec('a')));
+    testsupport::setReadOnly(path, true);
+    RecordFile f;
+    EXPECT_EQ(f.OpenWithMode(path, 8, FileModeReadWrite).Status, RecordStatus::ReadOnly);
+    EXPECT_TRUE(f.OpenWithMode(path, 8, FileModeReadOnly).ok());
+    f.Close();
+    EXPECT_EQ(SafeWriteFile(path, Rec('b')).Status, RecordStatus::ReadOnly);
+    EXPECT_EQ(readFile(path), Rec('a'));
+    testsupport::setReadOnly(path, false);
+    EXPECT_TRUE(SafeWriteFile(path, Rec('b')).ok());
+    EXPECT_EQ(SafeWriteFile(dir, Rec('b')).Status, RecordStatus::OpenFailed);
+}
