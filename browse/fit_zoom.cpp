@@ -10,6 +10,10 @@ int32_t ZoomSteps = 0;
 uint8_t FullViewActive = 0;
 double LastFitFactorY = 0;
 double LastFitFactorX = 0;
+int32_t PictureAreaWidth = 0;
+int32_t PictureAreaHeight = 0;
+int32_t PictureAreaLeft = 0;
+int32_t PictureAreaTop = 0;
 
 namespace fitzoom {
 
@@ -176,6 +180,14 @@ QString EnlargementText(int imageHeight, int pictureHeight)
 {
     return QStringLiteral("Enlargement factor: ") + QString::number(EnlargementPercent(imageHeight, pictureHeight))
         + QStringLiteral("%");
+}
+
+QSize FullScreenPictureArea(bool useMainMonitor, bool navPanelShown, const QSize& primaryScreen,
+                            int mon2Width, int mon2Height)
+{
+    if (useMainMonitor || navPanelShown || mon2Width <= 0 || mon2Height <= 0)
+        return primaryScreen;
+    return QSize(mon2Width, mon2Height);
 }
 
 ZoomState ZoomStateFromGlobals()

@@ -30,6 +30,15 @@ extern uint8_t FullViewActive;
 extern double LastFitFactorY;
 extern double LastFitFactorX;
 
+// The main window's picture area, set by the window layouts: available
+// width and height and the left and top offset in the client area. A
+// width or height of 0 means "not set": the picture image's designed
+// bounds are used.
+extern int32_t PictureAreaWidth;
+extern int32_t PictureAreaHeight;
+extern int32_t PictureAreaLeft;
+extern int32_t PictureAreaTop;
+
 namespace fitzoom {
 
 // Round to nearest, halves to even (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
@@ -93,6 +102,14 @@ FitResult WheelZoom(ZoomState& state, int step, const FitInput& in);
 int EnlargementPercent(int imageHeight, int pictureHeight);
 // "Enlargement factor: " + p + "%".
 QString EnlargementText(int imageHeight, int pictureHeight);
+
+// The area of the full-screen window: the primary screen when the show
+// goes to the main monitor or the navigation panel is shown, else the
+// second monitor's stored size. A second-monitor size that was never
+// stored (0 or less) falls back to the primary screen instead of giving
+// every picture a size of 0.
+QSize FullScreenPictureArea(bool useMainMonitor, bool navPanelShown, const QSize& primaryScreen,
+                            int mon2Width, int mon2Height);
 
 // Reads and writes the program-wide globals above.
 ZoomState ZoomStateFromGlobals();

@@ -5,7 +5,9 @@
 #include "app/settings_record.h"
 #include "browse/crop_band_overlay.h"
 #include "browse/crop_cut_out.h"
+#include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "formats/picture_file.h"
 #include "platform/prompt.h"
 
 #include <QEvent>
@@ -114,12 +116,43 @@ void FitZoomHandler::ShowEnlargementFactor(int imageHeight, int pictureHeight)
         label->adjustSize();
         int screenWidth = m_hooks.ScreenWidth ? m_hooks.ScreenWidth()
                                               : (label->parentWidget() ? label->parentWidget()->width() : 0);
-        label->move(screenWidth - label->width() - 40, label->y());
+        label->move(screenWidth - label->width() - ReadoutMargin, label->y());
         label->show();
         label->raise();
     } else if (label->text().startsWith(QLatin1String("Enlarge"))) {
         label->clear();
     }
+}
+
+bool FitZoomHandler::StepBackCutOut(const QString& picturePath)
+{
+    if (CutOutCount < 1 || !m_slot)
+        return false;
+    const int previous = CutOutCount - 1;
+    QString folder;
+    if (m_hooks.CutOutFolderPath)
+        folder = m_hooks.CutOutFolderPath();
+    else if (!CutOutFolder.isEmpty())
+        folder = CutOutFolder;
+    else
+        folder = CutOutFolderFor(DataFolder.isEmpty() ? DefaultDataFolder() : DataFolder);
+    const QString path = previous >= 1 ? CutOutFilePath(folder, previous) : picturePath;
+    LoadedPicture picture;
+    try {
+        const FitInput in = fitInput();
+        const int limit = in.noLimit ? 9999 : in.limitPercent;
+        picture = LoadPictureFile(path, [in, limit](QSize trueSize) {
+            return FittedPictureSize(trueSize, in.area, limit);
+        });
+    } catch (...) {
+        return false;
+    }
+    if (picture.image.isNull())
+        return false;
+    CutOutCount = previous;
+    m_slot->SetPicture(path, std::move(picture));
+    SizePictureToDisplay(false);
+    return true;
 }
 
 // ---- Crop --------------------------------------------------------------------

@@ -89,6 +89,16 @@ public:
     fitzoom::FitResult WheelZoomPicture(int step);
     // `TForm1.ShowEnlargementFactor`.
     void ShowEnlargementFactor(int imageHeight, int pictureHeight);
+    // Space between the readout and the screen's right edge: 40 in the
+    // main window, 30 in the full-screen window.
+    int ReadoutMargin = 40;
+
+    // One step back through the cut-outs (the show's one-back button):
+    // lowers CutOutCount by one and shows the cut-out before, or, from the
+    // first cut-out, the picture itself again (picturePath), fitted. False
+    // when no cut-out is shown or the file can't be read (nothing changes
+    // then).
+    bool StepBackCutOut(const QString& picturePath);
 
     // The crop mouse routines, in image coordinates.
     void CropSelectionMouseDown(int x, int y);

@@ -19,6 +19,14 @@ FitZoomHandler* TForm1::Image1FitZoom()
         m_image1FitZoom = new FitZoomHandler(Image1, PictureSlot(SlotForm1Im1), this);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
+        // The picture area the layouts set; until they do, Image1's
+        // designed bounds.
+        const QRect designed = Image1 ? Image1->geometry() : QRect();
+        hooks.PictureArea = [designed] {
+            if (PictureAreaWidth > 0 && PictureAreaHeight > 0)
+                return QRect(PictureAreaLeft, PictureAreaTop, PictureAreaWidth, PictureAreaHeight);
+            return designed;
+        };
         // Without the full-screen window, the full view is shown in Image1
         // and closed by a click on it.
         // The window's readout label and hint panel, when it has them.

@@ -2,6 +2,7 @@
 #include "browse/crop_cut_out.h"
 #include "browse/fit_zoom_handler.h"
 #include "browse/picture_loader_slots.h"
+#include "formats/picture_file.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
 
@@ -234,5 +235,36 @@ TEST(FitZoomHandler, APictureWithoutSizeHidesTheImage)
     EXPECT_FALSE(w.image->isVisible());
     EXPECT_FALSE(w.slot.Visible);
     w.drag({10, 10}, {200, 200});
+    EXPECT_EQ(CutOutCount, 0);
+}
+
+TEST(FitZoomHandler, StepBackThroughTheCutOutsToThePicture)
+{
+    Window w;
+    const QString path = testsupport::freshDir(QStringLiteral("pics")) + QStringLiteral("/real.jpg");
+    QImage picture(800, 600, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    ASSERT_TRUE(picture.save(path, "JPG"));
+    w.ctx.picturePath = path;
+    w.slot.SetPicture(path, LoadPictureFile(path, QSize()));
+    w.handler->SizePictureToDisplay();
+    w.drag({0, 0}, {400, 300});
+    w.drag({0, 0}, {400, 300});
+    ASSERT_EQ(CutOutCount, 2);
+    EXPECT_EQ(w.slot.PictureSize(), QSize(200, 150));
+    // The readout sits 40 pixels from the right edge.
+    EXPECT_EQ(w.speed->x(), 1000 - w.speed->width() - 40);
+
+    ASSERT_TRUE(w.handler->StepBackCutOut(path));
+    EXPECT_EQ(CutOutCount, 1);
+    EXPECT_EQ(w.slot.Path(), w.folder + QStringLiteral("/cut1.bmp"));
+    EXPECT_EQ(w.slot.PictureSize(), QSize(400, 300));
+    ASSERT_TRUE(w.handler->StepBackCutOut(path));
+    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(w.slot.Path(), path);
+    EXPECT_EQ(w.slot.PictureSize(), QSize(800, 600));
+    EXPECT_EQ(w.image->geometry(), QRect(0, 30, 800, 600));
+    EXPECT_TRUE(w.speed->text().isEmpty());
+    EXPECT_FALSE(w.handler->StepBackCutOut(path));
     EXPECT_EQ(CutOutCount, 0);
 }

@@ -233,3 +233,13 @@ TEST(FitZoomState, GlobalsRoundTrip)
     EXPECT_EQ(back.zoomSteps, -6);
     StoreZoomStateToGlobals(ZoomState{});
 }
+
+TEST(FitZoomArea, FullScreenAreaFallsBackToThePrimaryScreen)
+{
+    const QSize primary(1920, 1080);
+    EXPECT_EQ(FullScreenPictureArea(false, false, primary, 1280, 1024), QSize(1280, 1024));
+    EXPECT_EQ(FullScreenPictureArea(true, false, primary, 1280, 1024), primary);
+    EXPECT_EQ(FullScreenPictureArea(false, true, primary, 1280, 1024), primary);
+    EXPECT_EQ(FullScreenPictureArea(false, false, primary, 0, 1024), primary);
+    EXPECT_EQ(FullScreenPictureArea(false, false, primary, 1280, -1), primary);
+}

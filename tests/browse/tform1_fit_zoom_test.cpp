@@ -158,3 +158,17 @@ TEST(CropRatioPanel, ParsesNumbersAboveZero)
     EXPECT_FALSE(ParseCropRatioPart(QString()));
     EXPECT_FALSE(ParseCropRatioPart(QStringLiteral("inf")));
 }
+
+TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
+{
+    Settings.MaxEnlargePercent = 100;
+    TForm1 form;
+    PictureAreaLeft = 10;
+    PictureAreaTop = 40;
+    PictureAreaWidth = 1001;
+    PictureAreaHeight = 500;
+    form.ShowPictureFull(makeJpeg(400, 300));
+    // Factor min(500 / 300, 1001 / 400, 2): 1.6667 -> 667 x 500; left 10 + 334 / 2.
+    EXPECT_EQ(form.Image1->geometry(), QRect(177, 40, 667, 500));
+    PictureAreaWidth = PictureAreaHeight = 0;
+}
