@@ -1,0 +1,283 @@
+// Main window creation in this process: the files of a first start byte by
+// byte, the refusals with their texts, demo mode, migration, a damaged
+// settings file, and the close of an argument start.
+#include "app/add_settings_record.h"
+#include "app/data_folder.h"
+#include "app/settings_fields.h"
+#include "app/start_args.h"
+#include "app/tform1.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "support/sandbox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+using namespace platform;
+using testsupport::freshDir;
+using testsupport::readFile;
+using testsupport::setReadOnly;
+using testsupport::writeFile;
+
+namespace {
+
+QString dataFolder() { return DefaultDataFolder(); }
+
+int32_t int32At(const QByteArray& b, int off)
+{
+    int32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<uint8_t>(b.at(off + i));
+    return v;
+}
+
+uint8_t byteAt(const QByteArray& b, int off) { return static_cast<uint8_t>(b.at(off)); }
+
+bool shown(PromptKind kind, const QString& text)
+{
+    for (const PromptRecord& r : promptLog())
+        if (r.request.kind == kind && r.request.text == text)
+            return true;
+    return false;
+}
+
+struct Quiet {
+    ScopedPromptResponder responder{[](const PromptRequest& r) { return defaultReply(r); }};
+};
+
+} // namespace
+
+TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
+{
+    Quiet quiet;
+    TForm1 form;
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    EXPECT_EQ(StartupRunFlag, 1);
+    const QString d = dataFolder();
+    EXPECT_EQ(DataFolder, d);
+
+    EXPECT_EQ(QFileInfo(d + "/VXSettings61.dat").size(), 12048);
+    EXPECT_EQ(QFileInfo(d + "/VXAddSettings.dat").size(), 9468);
+    for (const char* empty : {"AllMyShow.dat", "ExcludeFolder.dat", "PlaylistHist.dat", "Default Playlist.vxz",
+                              "vistamo.vxt", "vistamo.tmp", "OtherRun.dat"}) {
+        const QFileInfo info(d + "/" + empty);
+        EXPECT_TRUE(info.isFile()) << empty;
+        EXPECT_EQ(info.size(), 0) << empty;
+    }
+    for (const char* folder : {"temp", "temp/Conversion Backup", "temp/Cut out Bitmap Files",
+                               "temp/Temporary pictures for mail", "Vistamo! Slide Shows", "Vistamo! Sound Playlists"})
+        EXPECT_TRUE(QFileInfo(d + "/" + folder).isDir()) << folder;
+    EXPECT_FALSE(QFileInfo::exists(d + "/AudioRun.dat"));
+
+    const QByteArray rc = readFile(d + "/RCSettings.dat");
+    ASSERT_EQ(rc.size(), 664);
+    EXPECT_EQ(byteAt(rc, 0), 1);  // include subfolders
+    EXPECT_EQ(byteAt(rc, 1), 1);  // voice recordings
+    EXPECT_EQ(byteAt(rc, 2), 0);  // sound playlist
+    EXPECT_EQ(byteAt(rc, 3), 1);  // fade
+    EXPECT_EQ(int32At(rc, 4), 1); // random play order
+    EXPECT_EQ(int32At(rc, 8), 1); // random playlist order
+    EXPECT_EQ(byteAt(rc, 12), 0); // no playlist
+    EXPECT_EQ(byteAt(rc, 213), 0); // no loop
+
+    const QByteArray search = readFile(d + "/VXSearchSettings.dat");
+    ASSERT_EQ(search.size(), 3920);
+    EXPECT_GT(byteAt(search, 0), 0);  // at least one folder
+    for (int off = 1809; off <= 1813; ++off)
+        EXPECT_EQ(byteAt(search, off), 1) << off;
+    for (int off : {1814, 2324, 2834})
+        EXPECT_EQ(byteAt(search, off), 0) << off;
+    for (int off = 3344; off <= 3354; ++off)
+        EXPECT_EQ(byteAt(search, off), (off >= 3347 && off <= 3352) ? 1 : 0) << off;
+
+    EXPECT_EQ(form.MyShowSG->columnCount(), 5);
+    EXPECT_EQ(form.MyShowSG->columnWidth(0), 35);
+    EXPECT_EQ(form.MyShowSG->columnWidth(3), 200);
+    EXPECT_TRUE(form.VisibleAtStart());
+
+    // A second start reads the file and marks it in use.
+    TForm1 again;
+    again.FormCreate();
+    const QByteArray settings = readFile(d + "/VXSettings61.dat");
+    ASSERT_EQ(settings.size(), 12048);
+    EXPECT_EQ(byteAt(settings, 2426), 1);
+}
+
+TEST(FormCreate, ReadOnlyDataFileRefusesAndRemovesTheMarker)
+{
+    // A data folder path with "&": the Draft show's path is shown with it doubled.
+    const QString base = testsupport::sandboxRoot() + "/R&D";
+    QDir().mkpath(base);
+    qputenv("XDG_DATA_HOME", base.toLocal8Bit());
+    const QString d = dataFolder();
+    ASSERT_TRUE(writeFile(d + "/vistamo.vxt", {}));
+    setReadOnly(d + "/vistamo.vxt", true);
+    ASSERT_TRUE(writeFile(d + "/AllMyShow.dat", {}));
+    setReadOnly(d + "/AllMyShow.dat", true);
+
+    Quiet quiet;
+    TForm1 form;
+    form.FormCreate();
+    EXPECT_EQ(StartAbort, 1);
+    EXPECT_NE(StartupRunFlag, 1);
+    // The first hit in checking order is reported, one message only.
+    const QString expected = base + "/Vistamo/vistamo.vxt";
+    EXPECT_TRUE(shown(PromptKind::Error,
+                      QString(expected).replace("&", "&&") + " is set to read only, can not run Vistamo!"));
+    EXPECT_EQ(promptLog().size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(d + "/OtherRun.dat"));
+    EXPECT_FALSE(QFileInfo::exists(d + "/VXSettings61.dat"));
+}
+
+TEST(FormCreate, NarrowScreenRefuses)
+{
+    Quiet quiet;
+    SetScreenWidthForTests(640);
+    TForm1 form;
+    form.FormCreate();
+    SetScreenWidthForTests(0);
+    EXPECT_EQ(StartAbort, 1);
+    EXPECT_TRUE(shown(PromptKind::Error, "Screen resolation must be at least 800x600, can not run Vistamo!"));
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
+}
+
+TEST(FormCreate, ProgramNotOnAFixedDriveRefuses)
+{
+    Quiet quiet;
+    const QString program = QCoreApplication::applicationDirPath();
+    setFakeMountTable({MountEntry{"/", "ext4", "/dev/sda1", false}, MountEntry{program, "vfat", "/dev/sdb1", true}});
+    TForm1 form;
+    form.FormCreate();
+    clearFakeMountTable();
+    EXPECT_EQ(StartAbort, 1);
+    EXPECT_TRUE(shown(PromptKind::Error,
+                      "Please install Vistamo! on a fixed drive first and then run the program again"));
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
+}
+
+TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
+{
+    Quiet quiet;
+    const QString cd = freshDir("cdrom");
+    QDir().mkpath(cd + "/shows");
+    setFakeMountTable({MountEntry{"/", "ext4", "/dev/sda1", false}, MountEntry{cd, "iso9660", "/dev/sr0", true}});
+    const QString oldCwd = QDir::currentPath();
+    QDir::setCurrent(cd + "/shows");
+
+    TForm1 refused;
+    refused.StartParameters = {"/vxdemo"};
+    refused.FormCreate();
+    EXPECT_EQ(DemoMode, 1);
+    EXPECT_EQ(StartAbort, 1);
+    EXPECT_TRUE(shown(PromptKind::Plain, "No settingsfile found, run will be terminated"));
+    // Nothing is written at the drive root, no marker is made.
+    EXPECT_FALSE(QFileInfo::exists(cd + "/VXSettings61.dat"));
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
+
+    // With the file there the demo runs from it and writes nothing.
+    TSettingsRecord rec;
+    rec.AutoShowPath = "/media/elsewhere/shows/Trip.vxt";
+    ASSERT_TRUE(WriteSettingsFile(cd + "/VXSettings61.dat", rec).ok());
+    ASSERT_TRUE(writeFile(cd + "/media/elsewhere/shows/Trip.vxt", "x"));
+    const QByteArray before = readFile(cd + "/VXSettings61.dat");
+    clearPromptLog();
+    TForm1 demo;
+    demo.StartParameters = {"/vxdemo"};
+    demo.FormCreate();
+    QDir::setCurrent(oldCwd);
+    clearFakeMountTable();
+    EXPECT_EQ(StartAbort, 0);
+    EXPECT_EQ(StartupRunFlag, 1);
+    EXPECT_EQ(SettingsFileName, cd + "/VXSettings61.dat");
+    EXPECT_EQ(readFile(cd + "/VXSettings61.dat"), before);
+    EXPECT_FALSE(demo.VisibleAtStart());
+    EXPECT_FALSE(demo.Bestand1->menuAction()->isEnabled());
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
+}
+
+TEST(FormCreate, OlderSettingsFileIsMigratedWithAMessage)
+{
+    const QString d = dataFolder();
+    QDir().mkpath(d);
+    TSettingsRecord old;
+    old.PlayOrder = 2;
+    old.SearchShowResults = "0";
+    ASSERT_TRUE(WriteSettingsFile(d + "/VXSettings54.dat", old).ok());
+    Quiet quiet;
+    TForm1 form;
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    EXPECT_TRUE(shown(PromptKind::Information, "Vistamo! : Settingsfile converted to new version"));
+    EXPECT_EQ(FoundSettingsVersion, 54);
+    EXPECT_FALSE(QFileInfo::exists(d + "/VXSettings54.dat"));
+    TSettingsRecord now;
+    ASSERT_TRUE(ReadSettingsFile(d + "/VXSettings61.dat", now).ok());
+    EXPECT_EQ(now.PlayOrder, 2);
+    EXPECT_EQ(now.SearchShowResults, QStringLiteral("1"));  // upgrade block 54
+    EXPECT_EQ(now.RunningMarker, 1);
+}
+
+TEST(FormCreate, ShortSettingsFileIsKeptAsBadAndDefaultsWritten)
+{
+    const QString d = dataFolder();
+    ASSERT_TRUE(writeFile(d + "/VXSettings61.dat", QByteArray(300, 'q')));
+    Quiet quiet;
+    TForm1 form;
+    form.FormCreate();
+    EXPECT_EQ(StartAbort, 0);
+    EXPECT_EQ(readFile(d + "/VXSettings61.dat.bad"), QByteArray(300, 'q'));
+    EXPECT_EQ(QFileInfo(d + "/VXSettings61.dat").size(), 12048);
+}
+
+TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
+{
+    Quiet quiet;
+    {
+        TForm1 first;  // a normal start makes the settings file
+        first.FormCreate();
+        first.CloseWithoutSaving = true;
+    }
+    const QString d = dataFolder();
+    QFile::remove(d + "/OtherRun.dat");
+    const QByteArray before = readFile(d + "/VXSettings61.dat");
+    const QString pictures = freshDir("pictures");
+
+    TForm1 form;
+    form.StartParameters = {pictures};
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    EXPECT_EQ(ArgumentMode, 1);
+    EXPECT_FALSE(form.VisibleAtStart());
+    EXPECT_TRUE(QFileInfo::exists(d + "/OtherRun.dat"));
+    Settings.PlayOrder = 4;
+    EXPECT_TRUE(form.FormClose());
+    EXPECT_FALSE(QFileInfo::exists(d + "/OtherRun.dat"));
+    EXPECT_EQ(readFile(d + "/VXSettings61.dat"), before);
+}
+
+TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
+{
+    Quiet quiet;
+    TForm1 form;
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    const QString path = dataFolder() + "/VXSettings61.dat";
+    // Another instance changes the interval on disk; this one the play order.
+    TSettingsRecord disk;
+    ASSERT_TRUE(ReadSettingsFile(path, disk).ok());
+    disk.IntervalIndex = 17;
+    ASSERT_TRUE(WriteSettingsFile(path, disk).ok());
+    Settings.PlayOrder = 3;
+    EXPECT_TRUE(form.FormClose());
+    TSettingsRecord after;
+    ASSERT_TRUE(ReadSettingsFile(path, after).ok());
+    EXPECT_EQ(after.IntervalIndex, 17);
+    EXPECT_EQ(after.PlayOrder, 3);
+    EXPECT_EQ(after.RunningMarker, 0);
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
+}
