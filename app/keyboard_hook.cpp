@@ -1,0 +1,204 @@
+#include "app/keyboard_hook.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+uint8_t KeyboardHookInstalled = 0;
+uint8_t HookCtrlLatch = 0;
+uint8_t MouseButtonDown = 0;
+int64_t IdleStartTick = 0;
+int32_t AutoShowCountdown = 0;
+int32_t AutoShowStarting = 0;
+
+HookDecision DecideHookKey(const HookInput& in)
+{
+    HookDecision d;
+    if (!in.mainWindowEnabled)
+        return d;
+    bool handled = false;
+    if (!in.hookHandledRunning) {
+        handled = true;
+        d.startHookHandled = true;
+    }
+    if (!in.form9Visible && !in.mouseButtonDown && in.playbackActive) {
+        switch (in.key) {
+        case HookKey::Space:
+            if (handled)
+                d.action = HookAction::TogglePause;
+            return d;
+        case HookKey::Control:
+            if (!in.ctrlLatch) {
+                d.setCtrlLatch = true;
+                return d;
+            }
+            break;   // as any other key
+        case HookKey::Right:
+            if (handled)
+                d.action = in.ctrlLatch ? HookAction::ShowForward : HookAction::Forward1;
+            return d;
+        case HookKey::Left:
+            if (handled)
+                d.action = in.ctrlLatch ? HookAction::ShowInReverse : HookAction::Backwards1;
+            return d;
+        case HookKey::L:
+            if (handled && in.rotateLUsable && in.ctrlHeld) {
+                d.action = HookAction::RotateLeft;
+                return d;
+            }
+            break;
+        case HookKey::R:
+            if (handled && in.rotateRUsable && in.ctrlHeld) {
+                d.action = HookAction::RotateRight;
+                return d;
+            }
+            break;
+        case HookKey::Other:
+            break;
+        }
+    }
+    if (handled)
+        d.action = in.form9Visible ? HookAction::RaiseForm9 : HookAction::FormKeyDown;
+    return d;
+}
+
+IdleDecision DecideIdleTick(const IdleInput& in)
+{
+    IdleDecision d;
+    if (in.thumbnailView) {
+        d.action = IdleAction::StopTimer;
+        return d;
+    }
+    const bool idle = in.mainWindowActive && !in.playbackActive && !in.neverAutoShow
+                      && !in.form10Visible && !in.externalProcessRunning && in.appActive;
+    int64_t start = in.idleStart;
+    if (!idle) {
+        d.resetIdleStart = true;
+        start = in.now;
+    }
+    if (in.demoMode)
+        return d;
+    const int64_t waitMs = int64_t(in.waitSeconds) * 1000;
+    if (in.now - start > waitMs && in.countdown == 0) {
+        if (in.autoShowPath.isEmpty()) {
+            d.action = IdleAction::StopTimer;
+            return d;
+        }
+        if (!in.pathIsFile && !in.pathIsFolder) {
+            d.action = IdleAction::Message;
+            d.message = QStringLiteral("Automatic Show could not be started, ") + in.autoShowPath
+                        + QStringLiteral(" no longer exists or Drive not ready");
+            return d;
+        }
+        d.action = IdleAction::StartReplay;
+        d.sourceIsFile = in.pathIsFile;
+    }
+    return d;
+}
+
+HintResult ApplicationHintText(const QString& hint, const HintContext& ctx, HintMemory& memory)
+{
+    HintResult r;
+    if (hint.size() >= 6)
+        return r;
+    if (ctx.showRunning) {
+        if (!memory.kept) {
+            memory.kept = true;
+            memory.text = ctx.currentPanelText;
+        }
+    } else {
+        memory.kept = false;
+    }
+    const auto set = [&r](const QString& t) {
+        r.outcome = HintOutcome::SetText;
+        r.text = t;
+        return r;
+    };
+    const QChar code = hint.isEmpty() ? QChar() : hint.at(0);
+    switch (code.unicode()) {
+    case 'A':
+        return set(ctx.cdMenuText);
+    case 'X':
+        return set(QStringLiteral("Current default start-up folder : ") + ctx.startupFolderShort);
+    case 'P':
+        if (ctx.playlistLoaded && ctx.showRunning && ctx.sourceIsShow) {
+            if (!ctx.playlistStarted)
+                return set(QStringLiteral("Playlist has not started playing yet.."));
+            return set((ctx.playlistPaused ? QStringLiteral("Playlist paused on: ")
+                                           : QStringLiteral("Now playing from playlist: "))
+                       + ctx.trackFile + QStringLiteral(" (") + QString::number(ctx.trackNumber)
+                       + QLatin1Char('/') + QString::number(ctx.trackCount) + QLatin1Char(')'));
+        }
+        break;
+    case 'D':
+        if (!ctx.thumbnailView)
+            return set(QStringLiteral("Alternatively, click the mouse wheel to show picture in full screen (in the Browse window)"));
+        break;
+    case 'E':
+        return set(QStringLiteral("Since MyShow is hidden, just a left click will also show the picture in full screen"));
+    case 'Y':
+        return set(ctx.neverAutoShow
+                       ? QStringLiteral("Automatic Show is disabled (See Options - Automatic Show/CD)")
+                       : QStringLiteral("Current Automatic Show : ") + ctx.autoShowPathShort);
+    case 'W':
+        if (ctx.wallpaperItemVisible)
+            return set(QStringLiteral("Image last loaded : ") + ctx.lastLoadedFileName);
+        break;
+    case 'Q':
+        if (!ctx.showRunning)
+            return set(QStringLiteral("Left click opens folder or MyShow file, <Ctrl + Left Click> to start show"));
+        break;
+    case 'B':
+        if (!ctx.showRunning)
+            return r;
+        break;
+    case 'C':
+        if (!ctx.showRunning)
+            return set(ctx.cdFolderText);
+        break;
+    case 'F':
+        if (!ctx.showRunning)
+            return set(ctx.cdShowText);
+        break;
+    default:
+        break;
+    }
+    if (ctx.showRunning)
+        return set(memory.text);
+    r.outcome = HintOutcome::FolderCaption;
+    return r;
+}
+
+HookKey HookKeyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Space: return HookKey::Space;
+    case Qt::Key_Control: return HookKey::Control;
+    case Qt::Key_Right: return HookKey::Right;
+    case Qt::Key_Left: return HookKey::Left;
+    case Qt::Key_L: return HookKey::L;
+    case Qt::Key_R: return HookKey::R;
+    default: return HookKey::Other;
+    }
+}
+
+KeyboardHookFilter::KeyboardHookFilter(KeyHandler onKey, QObject* parent)
+    : QObject(parent), m_onKey(std::move(onKey))
+{
+}
+
+bool KeyboardHookFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched && watched->isWidgetType()) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        auto* widget = static_cast<QWidget*>(watched);
+        // An unhandled key event is offered again to each parent of the
+        // widget it went to: the same event, a widget further up.
+        const bool again = event == m_lastEvent && m_lastWidget && widget != m_lastWidget
+                           && widget->isAncestorOf(m_lastWidget);
+        m_lastEvent = event;
+        m_lastWidget = widget;
+        if (!again && m_onKey)
+            m_onKey(ke->key(), ke->modifiers());
+    }
+    return QObject::eventFilter(watched, event);
+}

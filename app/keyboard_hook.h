@@ -1,0 +1,134 @@
+// The keyboard "hook" of the main window: an application-wide event filter
+// that lets arrow keys, Space and the rotate shortcuts reach the slide show
+// wherever the focus is; the idle time that starts the automatic show; the
+// short hint codes that choose a status-bar text.
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+// Process-wide state of the hook and the idle timer (GUI thread only).
+extern uint8_t KeyboardHookInstalled;   // 1 while the filter is installed
+extern uint8_t HookCtrlLatch;           // 1 for 500 ms after Ctrl was seen
+extern uint8_t MouseButtonDown;         // 1 from a mouse press on the main window to its release
+extern int64_t IdleStartTick;           // monotonic milliseconds when the idle time began
+extern int32_t AutoShowCountdown;       // set by the replay window while it counts down
+extern int32_t AutoShowStarting;        // set by the replay window when it starts the show
+
+// ---- The key decision ------------------------------------------------------
+
+enum class HookKey { Space, Control, Right, Left, L, R, Other };
+
+struct HookInput {
+    bool mainWindowEnabled = true;   // false while a modal window is open
+    bool hookHandledRunning = false; // the 300 ms guard timer runs
+    bool form9Visible = false;       // the full-screen show window
+    bool mouseButtonDown = false;
+    bool playbackActive = false;     // a show runs in the main window
+    bool ctrlLatch = false;          // HookCtrlLatch
+    bool ctrlHeld = false;           // Ctrl is down right now
+    bool rotateLUsable = false;      // TBRotateL enabled and visible
+    bool rotateRUsable = false;
+    HookKey key = HookKey::Other;
+};
+
+enum class HookAction {
+    None, TogglePause, ShowForward, Forward1, ShowInReverse, Backwards1, RotateLeft, RotateRight,
+    FormKeyDown, RaiseForm9
+};
+
+struct HookDecision {
+    bool startHookHandled = false;   // start the 300 ms guard
+    bool setCtrlLatch = false;       // set HookCtrlLatch and start TimerHook (500 ms)
+    HookAction action = HookAction::None;
+};
+
+// One key event: at most one key action per 300 ms, whatever the number
+// of events.
+HookDecision DecideHookKey(const HookInput& in);
+
+// ---- The idle timer ---------------------------------------------------------
+
+struct IdleInput {
+    bool thumbnailView = false;
+    bool mainWindowActive = true;    // the main window is the active window
+    bool playbackActive = false;
+    bool neverAutoShow = false;
+    bool form10Visible = false;      // the text and sound window
+    bool externalProcessRunning = false;
+    bool appActive = true;
+    bool demoMode = false;
+    int64_t now = 0;                 // monotonic milliseconds
+    int64_t idleStart = 0;           // IdleStartTick
+    int32_t waitSeconds = 0;         // AutoShowWaitSeconds
+    int32_t countdown = 0;           // AutoShowCountdown
+    QString autoShowPath;
+    bool pathIsFile = false;
+    bool pathIsFolder = false;
+};
+
+enum class IdleAction { None, StopTimer, Message, StartReplay };
+
+struct IdleDecision {
+    bool resetIdleStart = false;     // IdleStartTick := now
+    IdleAction action = IdleAction::None;
+    bool sourceIsFile = false;       // the automatic show plays a show file
+    QString message;
+};
+
+IdleDecision DecideIdleTick(const IdleInput& in);
+
+// ---- Hint codes ----------------------------------------------------------
+
+struct HintContext {
+    bool showRunning = false;
+    bool thumbnailView = false;
+    QString currentPanelText;        // panel 1 right now
+    QString cdMenuText, cdFolderText, cdShowText;   // texts prepared by the File menu
+    QString startupFolderShort;      // shortened StartupFolder
+    bool neverAutoShow = false;
+    QString autoShowPathShort;       // shortened AutoShowPath
+    bool wallpaperItemVisible = false;
+    QString lastLoadedFileName;
+    bool playlistLoaded = false, sourceIsShow = false, playlistPaused = false;
+    bool playlistStarted = false;
+    QString trackFile;
+    int trackNumber = 0, trackCount = 0;
+};
+
+struct HintMemory {
+    bool kept = false;               // the panel's text is kept during a show
+    QString text;
+};
+
+enum class HintOutcome { Unchanged, SetText, FolderCaption };
+
+struct HintResult {
+    HintOutcome outcome = HintOutcome::Unchanged;
+    QString text;
+};
+
+// A hint shorter than 6 characters is a code for the text of status panel 1.
+HintResult ApplicationHintText(const QString& hint, const HintContext& ctx, HintMemory& memory);
+
+// ---- The filter -------------------------------------------------------------
+
+// Hands each key press of the application to `onKey` once (the same event
+// offered again while it propagates to the parents is not counted twice);
+// releases are ignored. The event itself always goes on as usual.
+class KeyboardHookFilter : public QObject {
+    Q_OBJECT
+public:
+    using KeyHandler = std::function<void(int key, Qt::KeyboardModifiers modifiers)>;
+    explicit KeyboardHookFilter(KeyHandler onKey, QObject* parent = nullptr);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+private:
+    KeyHandler m_onKey;
+    const QEvent* m_lastEvent = nullptr;
+    QPointer<QWidget> m_lastWidget;
+};
+
+HookKey HookKeyOf(int qtKey);
