@@ -488,8 +488,17 @@ public:
     quint8 IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
     void LoadFolderExclusions();
     void FolderExclusionsClick();
+    // The "Exclude from" submenus (Options and the tree's pop-up) for
+    // SelectedFolder: opening shows the stored choice; each item stores it.
+    void ExcludeFolderClick();
+    void BrowseClick(QAction* sender);
+    void SubShowClick(QAction* sender);
+    void SubSearchClick(QAction* sender);
+    void AllClick(QAction* sender);
+    void ClearExclusionsClick();
 private:
     class FolderTreeController* FolderTreeCtl = nullptr;
+    void exclusionItemClick(int item, QAction* sender);
     void showTreePopup(const QPoint& pos);
     void loadPictureFromTree(const QString& path, bool showFull);
 public:
@@ -543,6 +552,32 @@ public:
     // sound/, sharing/ tform1_*.cpp files)
     // =====================================================================
 public:
+    // Shows (shows/tform1_shows.cpp): the open show and its list MyShowSG.
+    void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D);
+    void MyShowDraftClick();
+    void AskMakeChangesPermanent();
+    void LoadMyShowClick(const QString& PresetFile = QString());
+    void ReadMyShowFile();
+    void UpdateMyShowControls();
+    void ShowMyShowPanel();
+    // Slide show (slideshow/tform1_slideshow.cpp).
+    void ApplyShowOptions();
+    void ShowAddAllDialog();
+    void CollectPictures();
+    void BuildAndStartShow();
+    void PlayPictures(const QStringList& Pictures);
+    void EndShow();
+    void ToolButton2Click();
+    void PauseShow();
+    bool InManualMode() const;
+    // Sound (sound/tform1_sound.cpp).
+    void StopMusic();
+    void ReleaseVoiceFile(const QString& PicturePath = QString());
+    void ResetVoicePlayButton();
+    void DefPlaylistClick();
+    // Sharing (sharing/tform1_sharing.cpp).
+    bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
+                           bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
     // === end of section: shows and services ===
 
 private:

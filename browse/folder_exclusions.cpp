@@ -2,6 +2,7 @@
 
 #include "app/settings_record.h"
 #include "app/start_args.h"
+#include "app/start_modes.h"
 #include "platform/fixed_text.h"
 #include "platform/prompt.h"
 
@@ -20,6 +21,10 @@ uint8_t SearchCollecting = 0;
 const QString ExclusionsTurnedOffText =
     QStringLiteral("(Parent) folder had been excluded from Browse window,\n"
                    "'Folder Exclusions Active' is turned off");
+
+const QString ConfirmClearExclusionsText = QStringLiteral("Please confirm clearing all folder exclusions");
+uint8_t ExclusionPresetSubfolders = 0;
+uint8_t ExclusionPresetNone = 0;
 
 QByteArray EncodeExcludeFolderRecord(const TExcludeFolderRecord& record)
 {
@@ -194,4 +199,91 @@ bool CheckOpenFolderExcluded(const QStringList& levelFolders)
         }
     }
     return false;
+}
+
+int FindExclusionRecord(const std::vector<TExcludeFolderRecord>& records, const QString& folder)
+{
+    const QString key = platform::FixedTextCut(ExclusionKey(folder), ExcludeFolderPathCapacity);
+    for (size_t i = 0; i < records.size(); ++i)
+        if (records[i].Path == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
+ExclusionChoice ChoiceOfRecord(const TExcludeFolderRecord& record)
+{
+    ExclusionChoice choice;
+    if (record.All == 1) {
+        choice.all = true;
+        return choice;
+    }
+    choice.browse = record.Browse == 1;
+    choice.subShow = record.SubShow == 1;
+    choice.subSearch = record.SubSearch == 1;
+    return choice;
+}
+
+ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item)
+{
+    switch (item) {
+    case ExclusionItem::Browse:
+        choice.browse = !choice.browse;
+        choice.all = false;
+        break;
+    case ExclusionItem::SubSearch:
+        choice.subSearch = !choice.subSearch;
+        choice.all = false;
+        break;
+    case ExclusionItem::SubShow:
+        if (ExclusionPresetSubfolders) {
+            choice.subShow = choice.subSearch = true;
+            choice.browse = false;
+        } else if (ExclusionPresetNone) {
+            choice.subShow = choice.subSearch = choice.browse = false;
+        } else {
+            choice.subShow = !choice.subShow;
+        }
+        choice.all = false;
+        ExclusionPresetSubfolders = 0;
+        ExclusionPresetNone = 0;
+        break;
+    case ExclusionItem::All:
+        choice.all = !choice.all;
+        if (choice.all)
+            choice.browse = choice.subShow = choice.subSearch = false;
+        break;
+    }
+    return choice;
+}
+
+bool StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice)
+{
+    // A start with a folder or show argument keeps every data file as it is.
+    if (ArgumentMode || file.isEmpty())
+        return false;
+    std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(file);
+    const int index = FindExclusionRecord(records, folder);
+    TExcludeFolderRecord record;
+    if (index >= 0)
+        record = records[index];
+    else
+        record.Path = platform::FixedTextCut(ExclusionKey(folder), ExcludeFolderPathCapacity);
+    record.Browse = choice.browse ? 1 : 0;
+    record.SubShow = choice.subShow ? 1 : 0;
+    record.SubSearch = choice.subSearch ? 1 : 0;
+    record.All = choice.all ? 1 : 0;
+    if (index >= 0)
+        records[index] = record;
+    else
+        records.push_back(record);
+    ExclusionsChanged = 1;
+    return WriteExcludeFolderFile(file, records);
+}
+
+bool ClearExclusionFile(const QString& file)
+{
+    if (ArgumentMode || file.isEmpty())
+        return false;
+    ExclusionsChanged = 1;
+    return WriteExcludeFolderFile(file, {});
 }

@@ -94,3 +94,37 @@ uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool c
 bool CheckOpenFolderExcluded(const QStringList& levelFolders);
 
 extern const QString ExclusionsTurnedOffText;
+extern const QString ConfirmClearExclusionsText;
+
+// ---- Editing one folder's exclusion -----------------------------------------
+
+// The four check marks of the "Exclude from" menu.
+struct ExclusionChoice {
+    bool browse = false;
+    bool subShow = false;
+    bool subSearch = false;
+    bool all = false;
+    bool operator==(const ExclusionChoice&) const = default;
+};
+enum class ExclusionItem { Browse, SubShow, SubSearch, All };
+
+// Set by the copy dialog before it asks for SubShow on a folder it created:
+// subfolders excluded from shows and search (not from the tree), or nothing.
+extern uint8_t ExclusionPresetSubfolders;
+extern uint8_t ExclusionPresetNone;
+
+// Index of the record of a folder (compared by its lower-case key), or -1.
+int FindExclusionRecord(const std::vector<TExcludeFolderRecord>& records, const QString& folder);
+// The check marks a record shows: All alone when it is set.
+ExclusionChoice ChoiceOfRecord(const TExcludeFolderRecord& record);
+// The check marks after one item is chosen: the three single items uncheck
+// All; All, when it ends checked, unchecks the three. SubShow follows the
+// presets instead of toggling and clears them.
+ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item);
+// Writes the check marks of `folder` into the file: its record is changed in
+// place, or a new one is appended (a record with no flag set stays). The
+// whole file is rewritten safely; sets ExclusionsChanged. False when the file
+// can't be written (or data files are read-only in this start).
+bool StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice);
+// Empties the file; sets ExclusionsChanged.
+bool ClearExclusionFile(const QString& file);

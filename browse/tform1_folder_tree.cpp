@@ -12,6 +12,8 @@
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
+#include "platform/prompt.h"
+#include "app/start_modes.h"
 #include "slideshow/show_state.h"
 
 #include <QAction>
@@ -23,6 +25,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <array>
 
 namespace {
 
@@ -85,6 +89,20 @@ FolderTreeController* TForm1::folderTree()
             [this](const QPoint& pos) { showTreePopup(pos); });
     if (FolderExclusions)
         connect(FolderExclusions, &QAction::triggered, this, [this] { FolderExclusionsClick(); });
+    // The "Exclude from" items of the Options menu and of the tree's pop-up.
+    const std::array<QAction*, 8> exclusionItems = {Browse, SubShow, SubSearch, All,
+                                                    BrowsePop, SubShowPop, SubSearchPop, AllPop};
+    for (int i = 0; i < 8; ++i) {
+        QAction* action = exclusionItems[i];
+        if (!action)
+            continue;
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, i, action] { exclusionItemClick(i % 4, action); });
+    }
+    for (QMenu* menu : {ExcludeFolder, ExcludeFolderPop})
+        if (menu)
+            connect(menu, &QMenu::aboutToShow, this, [this] { ExcludeFolderClick(); });
     // F5 and the pop-up's refresh read the selected folder again.
     for (QAction* refresh : {Refresh, RefreshPop})
         if (refresh)
@@ -215,4 +233,78 @@ void TForm1::FolderExclusionsClick()
         FolderToOpen = SelectedFolder;
     KeepListEntry = 1;
     OpenFolderOrShow();
+}
+
+namespace {
+
+void ShowExclusionChoice(const std::array<QAction*, 8>& items, const ExclusionChoice& choice)
+{
+    const bool marks[4] = {choice.browse, choice.subShow, choice.subSearch, choice.all};
+    for (int i = 0; i < 8; ++i) {
+        if (!items[i])
+            continue;
+        const QSignalBlocker blocker(items[i]);
+        items[i]->setChecked(marks[i % 4]);
+    }
+}
+
+} // namespace
+
+void TForm1::ExcludeFolderClick()
+{
+    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(ExcludeFolderPath);
+    const int index = FindExclusionRecord(records, SelectedFolder);
+    const ExclusionChoice choice = index >= 0 ? ChoiceOfRecord(records[index]) : ExclusionChoice();
+    ShowExclusionChoice({Browse, SubShow, SubSearch, All, BrowsePop, SubShowPop, SubSearchPop, AllPop},
+                        choice);
+}
+
+void TForm1::exclusionItemClick(int item, QAction* sender)
+{
+    const std::array<QAction*, 8> items = {Browse, SubShow, SubSearch, All,
+                                           BrowsePop, SubShowPop, SubSearchPop, AllPop};
+    // The choice before this click, read from the Options items; a checkable
+    // sender of the Options menu has already flipped its own mark.
+    ExclusionChoice before;
+    bool* marks[4] = {&before.browse, &before.subShow, &before.subSearch, &before.all};
+    for (int i = 0; i < 4; ++i)
+        if (items[i])
+            *marks[i] = items[i]->isChecked();
+    if (sender && sender == items[item])
+        *marks[item] = !*marks[item];
+    const ExclusionChoice after = ToggleExclusionChoice(before, static_cast<ExclusionItem>(item));
+    ShowExclusionChoice(items, after);
+    if (!StoreExclusionFlags(ExcludeFolderPath, SelectedFolder, after) && !ArgumentMode)
+        platform::showMessage(platform::PromptKind::Error,
+                              QStringLiteral("The folder exclusions could not be saved in ") + ExcludeFolderPath);
+}
+
+void TForm1::BrowseClick(QAction* sender)
+{
+    exclusionItemClick(0, sender);
+}
+
+void TForm1::SubShowClick(QAction* sender)
+{
+    exclusionItemClick(1, sender);
+}
+
+void TForm1::SubSearchClick(QAction* sender)
+{
+    exclusionItemClick(2, sender);
+}
+
+void TForm1::AllClick(QAction* sender)
+{
+    exclusionItemClick(3, sender);
+}
+
+void TForm1::ClearExclusionsClick()
+{
+    if (platform::showMessage(platform::PromptKind::Confirmation, ConfirmClearExclusionsText,
+                              platform::kOkCancel) != platform::PromptAnswer::Ok)
+        return;
+    if (!ClearExclusionFile(ExcludeFolderPath) && !ArgumentMode)
+        platform::showMessage(platform::PromptKind::Error,
+                              QStringLiteral("The folder exclusions could not be saved in ") + ExcludeFolderPath);
 }

@@ -163,3 +163,58 @@ TEST(ExclusionTest, OpeningInsideAnExcludedFolderTurnsExclusionsOff)
     EXPECT_EQ(platform::promptLog().size(), 1);
     FolderExclusionsActive = 1;
 }
+
+TEST(ExclusionEdit, ChoiceRulesAndPresets)
+{
+    ExclusionChoice c;
+    c = ToggleExclusionChoice(c, ExclusionItem::All);
+    EXPECT_TRUE(c.all);
+    c = ToggleExclusionChoice(c, ExclusionItem::Browse);
+    EXPECT_EQ(c, (ExclusionChoice{true, false, false, false}));
+    c = ToggleExclusionChoice(c, ExclusionItem::SubSearch);
+    c = ToggleExclusionChoice(c, ExclusionItem::All);
+    EXPECT_EQ(c, (ExclusionChoice{false, false, false, true}));
+    c = ToggleExclusionChoice(c, ExclusionItem::All);
+    EXPECT_EQ(c, ExclusionChoice{});
+
+    ExclusionPresetSubfolders = 1;
+    c = ToggleExclusionChoice(ExclusionChoice{true, true, false, false}, ExclusionItem::SubShow);
+    EXPECT_EQ(c, (ExclusionChoice{false, true, true, false}));
+    EXPECT_EQ(ExclusionPresetSubfolders, 0);
+    ExclusionPresetNone = 1;
+    c = ToggleExclusionChoice(c, ExclusionItem::SubShow);
+    EXPECT_EQ(c, ExclusionChoice{});
+    EXPECT_EQ(ExclusionPresetNone, 0);
+
+    TExcludeFolderRecord all = Rec("/x", 1, 1, 0, 1);
+    EXPECT_EQ(ChoiceOfRecord(all), (ExclusionChoice{false, false, false, true}));
+}
+
+TEST(ExclusionEdit, StoringChangesTheRecordInPlaceOrAppends)
+{
+    const QString file = freshDir("store") + "/ExcludeFolder.dat";
+    ASSERT_TRUE(WriteExcludeFolderFile(file, {Rec("/first", 0, 1, 0, 0), Rec("/d/pics", 1, 0, 0, 0)}));
+    // Toggling Browse twice on a folder without a record leaves one record
+    // with every flag 0.
+    ExclusionChoice c = ToggleExclusionChoice({}, ExclusionItem::Browse);
+    ASSERT_TRUE(StoreExclusionFlags(file, "/D/New/", c));
+    c = ToggleExclusionChoice(c, ExclusionItem::Browse);
+    ASSERT_TRUE(StoreExclusionFlags(file, "/d/new", c));
+    auto records = ReadExcludeFolderFile(file);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[2].Path, "/d/new");
+    EXPECT_EQ(records[2].Browse + records[2].SubShow + records[2].SubSearch + records[2].All, 0);
+
+    // An existing record keeps its place.
+    ExclusionsChanged = 0;
+    ASSERT_TRUE(StoreExclusionFlags(file, "/D/Pics", ExclusionChoice{false, false, false, true}));
+    EXPECT_EQ(ExclusionsChanged, 1);
+    records = ReadExcludeFolderFile(file);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].Path, "/d/pics");
+    EXPECT_EQ(records[1].All, 1);
+    EXPECT_EQ(records[1].Browse, 0);
+
+    ASSERT_TRUE(ClearExclusionFile(file));
+    EXPECT_EQ(testsupport::readFile(file).size(), 0);
+}

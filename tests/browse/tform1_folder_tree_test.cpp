@@ -3,6 +3,7 @@
 // write-back into a favourite entry with its menu item.
 #include "app/tform1.h"
 
+#include "app/data_folder.h"
 #include "app/settings_record.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_widget.h"
@@ -166,4 +167,50 @@ TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
     EXPECT_EQ(SelectedFolder, drive);
     form.FolderExclusions->trigger();
     EXPECT_EQ(FolderExclusionsActive, 1);
+}
+
+TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
+{
+    TForm1 form;
+    SetDataFolderPaths(freshDir("data"));
+    FolderToOpen = drive + "/Album & more";
+    form.OpenFolderOrShow();
+
+    form.BrowsePop->trigger();
+    EXPECT_TRUE(form.Browse->isChecked());
+    EXPECT_TRUE(form.BrowsePop->isChecked());
+    auto records = ReadExcludeFolderFile(ExcludeFolderPath);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Path, (drive + "/album & more").toLower());
+    EXPECT_EQ(records[0].Browse, 1);
+
+    form.All->trigger();
+    EXPECT_FALSE(form.Browse->isChecked());
+    EXPECT_TRUE(form.AllPop->isChecked());
+    records = ReadExcludeFolderFile(ExcludeFolderPath);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].All, 1);
+    EXPECT_EQ(records[0].Browse, 0);
+
+    // Opening the submenu for another folder shows its own (empty) choice.
+    SelectedFolder = drive;
+    form.ExcludeFolderClick();
+    EXPECT_FALSE(form.All->isChecked());
+    SelectedFolder = drive + "/Album & more";
+    form.ExcludeFolderClick();
+    EXPECT_TRUE(form.All->isChecked());
+
+    // Clearing asks first.
+    {
+        platform::ScopedPromptResponder cancel(QList<platform::PromptReply>{
+            platform::PromptReply::button(platform::PromptAnswer::Cancel)});
+        form.ClearExclusionsClick();
+        EXPECT_EQ(platform::promptLog()[0].request.text, "Please confirm clearing all folder exclusions");
+        EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Confirmation);
+        EXPECT_EQ(ReadExcludeFolderFile(ExcludeFolderPath).size(), 1u);
+    }
+    platform::ScopedPromptResponder ok(QList<platform::PromptReply>{
+        platform::PromptReply::button(platform::PromptAnswer::Ok)});
+    form.ClearExclusionsClick();
+    EXPECT_TRUE(ReadExcludeFolderFile(ExcludeFolderPath).empty());
 }
