@@ -4,6 +4,7 @@
 #include "platform/prompt.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -203,6 +204,10 @@ PromptReply showDialog(const PromptRequest& r)
         const QString d = QFileDialog::getExistingDirectory(parent, title, r.folder);
         return d.isEmpty() ? PromptReply::cancel() : PromptReply::ok(cleanPath(d));
     }
+    case PromptType::Dialog:
+        if (!r.dialog)
+            return PromptReply::result(0);
+        return PromptReply::result(r.dialog->exec());
     }
     return defaultReply(r);
 }
@@ -335,6 +340,21 @@ std::optional<QString> chooseFolder(const QString& title, const QString& startFo
     if (!reply.accepted() || reply.value.isEmpty())
         return std::nullopt;
     return reply.value;
+}
+
+int execModal(QDialog& dialog)
+{
+    PromptRequest r;
+    r.type = PromptType::Dialog;
+    r.title = dialog.windowTitle();
+    r.text = dialog.objectName();
+    r.buttons = kOkCancel;
+    r.dialog = &dialog;
+    const PromptReply reply = ask(r);
+    // The window is gone when the call returns; keep no pointer to it.
+    if (!state().log.isEmpty() && state().log.last().request.dialog == &dialog)
+        state().log.last().request.dialog = nullptr;
+    return reply.code;
 }
 
 void setPromptResponder(PromptResponder responder)

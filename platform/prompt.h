@@ -13,6 +13,8 @@
 #include <QStringList>
 
 #include <functional>
+
+class QDialog;
 #include <optional>
 
 namespace platform {
@@ -60,6 +62,7 @@ enum class PromptType {
     OpenFiles,   // choose one or more existing files
     SaveFile,    // choose a file name to save to
     Folder,      // choose a folder
+    Dialog,      // one of the program's own modal windows (execModal)
 };
 
 // One request, as shown to the user.
@@ -81,6 +84,8 @@ struct PromptRequest {
     QString defaultSuffix;
     // Message boxes: custom captions for buttons, e.g. {PromptAnswer::All, "Always"}.
     QList<QPair<PromptAnswer, QString>> buttonTexts;
+    // Dialog: the window itself, so a test's responder can fill it in.
+    QDialog* dialog = nullptr;
 };
 
 // The answer to one request.
@@ -90,11 +95,16 @@ struct PromptReply {
     PromptAnswer answer = PromptAnswer::None;
     QString value;        // input text, or the chosen path
     QStringList values;   // OpenFiles: every chosen path
+    int code = 0;         // Dialog: the modal result (QDialog::Accepted = 1, Rejected = 0, or the window's own)
 
     bool accepted() const { return answer == PromptAnswer::Ok; }
-    static PromptReply button(PromptAnswer a) { return PromptReply{a, {}, {}}; }
-    static PromptReply ok(const QString& v) { return PromptReply{PromptAnswer::Ok, v, {v}}; }
-    static PromptReply cancel() { return PromptReply{PromptAnswer::Cancel, {}, {}}; }
+    static PromptReply button(PromptAnswer a) { return PromptReply{a, {}, {}, 0}; }
+    static PromptReply ok(const QString& v) { return PromptReply{PromptAnswer::Ok, v, {v}, 1}; }
+    static PromptReply cancel() { return PromptReply{PromptAnswer::Cancel, {}, {}, 0}; }
+    static PromptReply result(int modalResult)
+    {
+        return PromptReply{modalResult ? PromptAnswer::Ok : PromptAnswer::Cancel, {}, {}, modalResult};
+    }
 };
 
 // ---- Asking ----------------------------------------------------------------
@@ -124,6 +134,12 @@ std::optional<QString> chooseSaveFile(const QString& title, const QString& folde
                                       const QString& filter, const QString& initialName = QString(),
                                       const QString& defaultSuffix = QString());
 std::optional<QString> chooseFolder(const QString& title, const QString& startFolder = QString());
+
+// Shows one of the program's own windows modally (exec) and returns its
+// modal result. Tests answer it like any prompt (the request carries the
+// window, its title and objectName); headless without a responder it is not
+// shown and gives 0 (rejected).
+int execModal(QDialog& dialog);
 
 // The general entry every function above goes through.
 PromptReply ask(const PromptRequest& request);

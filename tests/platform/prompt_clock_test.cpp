@@ -1,6 +1,9 @@
 #include "platform/clock.h"
 #include "platform/prompt.h"
 
+#include <QDialog>
+#include <QLineEdit>
+
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -68,6 +71,30 @@ TEST(PromptSeam, CustomButtonTextsAreRecorded)
     EXPECT_EQ(seen[0].defaultButton, PromptAnswer::No);
     ASSERT_EQ(seen[0].buttonTexts.size(), 1);
     EXPECT_EQ(seen[0].buttonTexts[0].second, "&Never");
+}
+
+TEST(PromptSeam, OwnModalWindowsGoThroughTheSeam)
+{
+    QDialog dialog;
+    dialog.setObjectName("Form7");
+    dialog.setWindowTitle("Voice file detected (.wav)");
+    auto* edit = new QLineEdit(&dialog);
+    edit->setObjectName("NameEdit");
+
+    clearPromptLog();
+    EXPECT_EQ(execModal(dialog), 0);   // headless: not shown, rejected
+    ASSERT_EQ(promptLog().size(), 1);
+    EXPECT_EQ(promptLog()[0].request.type, PromptType::Dialog);
+    EXPECT_EQ(promptLog()[0].request.text, "Form7");
+    EXPECT_EQ(promptLog()[0].request.dialog, nullptr);   // no dangling window pointer
+
+    ScopedPromptResponder r([](const PromptRequest& q) {
+        q.dialog->findChild<QLineEdit*>("NameEdit")->setText("filled in");
+        return PromptReply::result(10);
+    });
+    EXPECT_EQ(execModal(dialog), 10);
+    EXPECT_EQ(edit->text(), "filled in");
+    EXPECT_EQ(promptLog()[0].request.title, "Voice file detected (.wav)");
 }
 
 TEST(ClockSeam, TestsFreezeAndAdvanceTime)
