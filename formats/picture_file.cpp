@@ -31,13 +31,22 @@ PictureKind PictureKindOfPath(const QString& path)
     return PictureKind::Unknown;
 }
 
-QByteArray ReadPictureFile(const QString& path)
+namespace {
+
+void checkOpenable(const QString& path)
 {
     QFileInfo info(path);
     if (!info.exists())
         throw EFOpenError("Cannot open file \"" + path.toStdString() + "\". The file does not exist.");
     if (info.isDir())
         throw EFOpenError("Cannot open file \"" + path.toStdString() + "\". It is a folder.");
+}
+
+} // namespace
+
+QByteArray ReadPictureFile(const QString& path)
+{
+    checkOpenable(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EFOpenError("Cannot open file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
@@ -143,6 +152,7 @@ LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize tar
 
 LoadedPicture LoadPictureFile(const QString& path, const DisplaySizeFor& displaySize)
 {
+    checkOpenable(path);
     const PictureKind kind = PictureKindOfPath(path);
     if (kind == PictureKind::Unknown)
         throw EInvalidGraphic("Unknown picture file extension (." + QFileInfo(path).suffix().toStdString() + ")");

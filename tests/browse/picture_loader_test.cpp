@@ -132,6 +132,7 @@ TEST(PictureView, PaintsWhatTheSlotHoldsAndStepsAnimations)
     QWidget host;
     host.setObjectName("Image1");
     host.resize(40, 40);
+    host.show();
     PictureSlotModel* slot = PictureSlot("form9im1");
     PictureView* view = AttachPictureView(&host, slot);
     EXPECT_EQ(view->objectName(), "Image1View");

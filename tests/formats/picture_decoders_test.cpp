@@ -189,6 +189,8 @@ TEST(PictureFile, OpenFailuresAreFileOpenErrors)
     const QString dir = testsupport::freshDir("open");
     EXPECT_THROW(ReadPictureFile(dir + "/missing.jpg"), EFOpenError);
     EXPECT_THROW(ReadPictureFile(dir), EFOpenError);
+    EXPECT_THROW(LoadPictureFile(dir + "/x.png", QSize()), EFOpenError); // missing comes first
+    ASSERT_TRUE(testsupport::writeFile(dir + "/x.png", "png?"));
     EXPECT_THROW(LoadPictureFile(dir + "/x.png", QSize()), EInvalidGraphic);
     ASSERT_TRUE(testsupport::writeFile(dir + "/empty.jpg", QByteArray()));
     EXPECT_THROW(LoadPictureFile(dir + "/empty.jpg", QSize()), EInvalidGraphic);

@@ -1,0 +1,284 @@
+// The display step against a fake host: success, failure reporting, the
+// repeated failure that is not loaded again, skipping unreadable pictures
+// through the event loop, a show in which no picture loads, and the small
+// rules of the step.
+#include "browse/picture_display.h"
+#include "browse/picture_loader.h"
+#include "formats/picture_errors.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+class FakeHost : public DisplayStepHost {
+public:
+    std::vector<QString> paths;
+    std::map<QString, std::function<void()>> failures; // path -> thrower
+    int index = 0;
+    bool fullScreen = false, demo = false, showView = true, fullView = false, manual = false, skip = false;
+    int direction = 1, active = 1, intervalSeconds = 3, textDelays = 0;
+    bool recordRead = false, waitVoice = false;
+
+    QStringList log;
+    int loads = 0;
+    int queued = 0;
+    int ended = 0;
+    QString caption;
+    std::vector<int> armed;
+
+    int PictureIndex() const override { return index; }
+    int PictureCount() const override { return int(paths.size()); }
+    QString EntryPath(int i) const override { return paths.at(size_t(i)); }
+    QString EntryBookmarkKey(int) const override { return {}; }
+    bool ThumbnailViewActive() const override { return false; }
+    bool FullScreenVisible() const override { return fullScreen; }
+    bool DemoMode() const override { return demo; }
+    bool ShowViewActive() const override { return showView; }
+    bool FullViewActive() const override { return fullView; }
+    bool ManualMode() const override { return manual; }
+    bool SkipUnreadable() const override { return skip; }
+    int ShowDirection() const override { return direction; }
+    int ActiveImage() const override { return active; }
+    bool ReadShowRecord(int) override { return recordRead; }
+    int TextLineDelayMs() const override { return textDelays; }
+    int CurrentIntervalSeconds() const override { return intervalSeconds; }
+    void LoadIntoSlot(const QString& path, const QString& slot) override
+    {
+        ++loads;
+        log << "load " + path + " " + slot;
+        auto it = failures.find(path);
+        if (it != failures.end())
+            it->second();
+    }
+    void SizePictureToDisplay(bool toggle) override { log << QString("size %1").arg(toggle); }
+    void HidePictureImages() override { log << "hide"; }
+    void SetErrorCaption(const QString& c) override { caption = c; }
+    void ArmIntervalTimer(int ms) override { armed.push_back(ms); }
+    void QueueNextStep() override { ++queued; }
+    void EndShowNoPictures() override { ++ended; }
+    bool PlayPictureSound(bool) override { return waitVoice; }
+    void SetPictureDisplayName() override { PictureDisplayName = paths.at(size_t(index)).section('/', -1); }
+};
+
+void resetState()
+{
+    LastLoadFailed = 0;
+    LastFailedIndex = -1;
+    ConsecutiveLoadFailures = 0;
+    LoadErrorKind.clear();
+    CurrentPicturePath.clear();
+}
+
+} // namespace
+
+TEST(DisplayStep, ShowsThePictureAndArmsTheNextInterval)
+{
+    resetState();
+    FakeHost host;
+    host.paths = {"/p/a.jpg", "/p/b.bmp"};
+    host.recordRead = true;
+    host.fullScreen = true;
+    host.textDelays = 2500;
+    host.active = 0;
+    RunDisplayStep(host);
+    EXPECT_EQ(host.log, QStringList({"load /p/a.jpg form9im2", "size 1"}));
+    EXPECT_EQ(CurrentPicturePath, "/p/a.jpg");
+    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_EQ(host.armed, std::vector<int>({5500}));
+
+    // The main window takes "form1im1"; a voice to wait for arms nothing.
+    FakeHost main;
+    main.paths = {"/p/a.jpg"};
+    main.waitVoice = true;
+    RunDisplayStep(main);
+    EXPECT_EQ(main.log.front(), "load /p/a.jpg form1im1");
+    EXPECT_TRUE(main.armed.empty());
+}
+
+TEST(DisplayStep, FailureIsReportedAndTheSameIndexIsNotLoadedAgain)
+{
+    resetState();
+    FakeHost host;
+    host.paths = {"/p/bad.jpg", "/p/b.jpg"};
+    host.failures["/p/bad.jpg"] = [] { throw EJPEGError("JPEG file is truncated"); };
+    RunDisplayStep(host);
+    EXPECT_EQ(LoadErrorKind, "Invalid Graphic");
+    EXPECT_EQ(LastLoadFailed, 1);
+    EXPECT_EQ(LastFailedIndex, 0);
+    EXPECT_EQ(host.caption, "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
+    EXPECT_TRUE(host.log.contains("hide"));
+    EXPECT_EQ(host.armed, std::vector<int>({1000}));
+
+    LoadErrorKind.clear(); // e.g. a preview loaded meanwhile
+    host.caption.clear();
+    RunDisplayStep(host);
+    EXPECT_EQ(host.loads, 1); // not opened again
+    EXPECT_EQ(LoadErrorKind, "Invalid Graphic");
+    EXPECT_EQ(host.caption, "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
+
+    // Another index loads again and clears the failure.
+    host.index = 1;
+    RunDisplayStep(host);
+    EXPECT_EQ(host.loads, 2);
+    EXPECT_EQ(LastLoadFailed, 0);
+    EXPECT_TRUE(LoadErrorKind.isEmpty());
+}
+
+TEST(DisplayStep, EveryKindOfFailureIsCaught)
+{
+    const std::vector<std::pair<std::function<void()>, QString>> cases = {
+        {[] { throw EWin32Error("x"); }, "EWin32Error"},
+        {[] { throw EFOpenError("x"); }, "Open error"},
+        {[] { throw EAccessViolation("x"); }, "Access Violation"},
+        {[] { throw std::bad_alloc(); }, "Other Error"},
+        {[] { throw 7; }, "Other Error"},
+    };
+    for (const auto& c : cases) {
+        resetState();
+        FakeHost host;
+        host.paths = {"/p/x.gif"};
+        host.failures["/p/x.gif"] = c.first;
+        RunDisplayStep(host);
+        EXPECT_EQ(LoadErrorKind, c.second);
+    }
+}
+
+TEST(DisplayStep, SkippingQueuesTheNextStepInsteadOfRecursing)
+{
+    resetState();
+    FakeHost host;
+    host.paths = {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"};
+    host.skip = true;
+    host.fullScreen = true;
+    host.failures["/p/1.jpg"] = [] { throw EJPEGError("bad"); };
+    host.failures["/p/2.jpg"] = [] { throw EJPEGError("bad"); };
+    RunDisplayStep(host);
+    EXPECT_EQ(host.queued, 1);
+    EXPECT_TRUE(host.caption.isEmpty()); // no error title while skipping
+    EXPECT_FALSE(host.log.contains("hide"));
+    host.index = 1;
+    RunDisplayStep(host);
+    EXPECT_EQ(host.queued, 2);
+    host.index = 2;
+    RunDisplayStep(host);
+    EXPECT_EQ(host.queued, 2);
+    EXPECT_EQ(host.ended, 0);
+    EXPECT_EQ(ConsecutiveLoadFailures, 0);
+}
+
+TEST(DisplayStep, AShowInWhichNoPictureLoadsEnds)
+{
+    resetState();
+    FakeHost host;
+    host.paths = {"/p/1.jpg", "/p/2.jpg"};
+    host.skip = true;
+    for (const auto& p : host.paths)
+        host.failures[p] = [] { throw EInvalidGraphic("bad"); };
+    // The show's cursor takes each queued step; a thousand rounds are far
+    // more than the show holds.
+    for (int round = 0; round < 1000 && host.ended == 0; ++round) {
+        RunDisplayStep(host);
+        host.index = (host.index + 1) % 2;
+    }
+    EXPECT_EQ(host.ended, 1);
+    EXPECT_EQ(host.queued, 1);
+
+    // A single-picture show ends at its first failure.
+    resetState();
+    FakeHost one;
+    one.paths = {"/p/1.jpg"};
+    one.skip = true;
+    one.failures["/p/1.jpg"] = [] { throw EInvalidGraphic("bad"); };
+    RunDisplayStep(one);
+    EXPECT_EQ(one.ended, 1);
+    EXPECT_EQ(one.queued, 0);
+    EXPECT_EQ(NoPictureLoadedText, "Not a single picture could be loaded!");
+}
+
+TEST(DisplayStep, ManualModeAndFullViewTakeNoNextStep)
+{
+    resetState();
+    FakeHost host;
+    host.paths = {"/p/1.jpg"};
+    host.skip = true;
+    host.manual = true;
+    host.failures["/p/1.jpg"] = [] { throw EInvalidGraphic("bad"); };
+    RunDisplayStep(host);
+    EXPECT_EQ(host.queued, 0);
+    EXPECT_TRUE(host.armed.empty());
+    EXPECT_FALSE(host.caption.isEmpty()); // manual mode reports on screen
+}
+
+TEST(DisplayRules, TextDelaysAndIntervals)
+{
+    EXPECT_EQ(TextLineDelayMs({"a", "", "b", "", ""}, {1, 5, 3, 0, 0}), 2500);
+    EXPECT_EQ(TextLineDelayMs({"a", "b", "c", "d", "e"}, {0, 10, 11, -1, 2}), 10000);
+    EXPECT_EQ(NextIntervalMs(0, 0), 200);
+    EXPECT_EQ(NextIntervalMs(4, 500), 4500);
+}
+
+TEST(DisplayRules, BookmarkMenuState)
+{
+    std::array<QString, 20> table;
+    table[0] = "/p/a.jpg";
+    BookmarkMenuState one = ComputeBookmarkMenuState("/p/a.jpg", table, 1);
+    EXPECT_FALSE(one.AddEnabled);
+    EXPECT_TRUE(one.RemoveEnabled);
+    EXPECT_FALSE(one.GoToEnabled);
+    EXPECT_EQ(one.CurrentIndex, 0);
+
+    table[1] = "/p/b.jpg";
+    table[3] = "/p/after-gap.jpg"; // the search stops at the first empty entry
+    BookmarkMenuState two = ComputeBookmarkMenuState("/p/b.jpg", table, 2);
+    EXPECT_TRUE(two.GoToEnabled);
+    EXPECT_EQ(two.CurrentIndex, 1);
+    BookmarkMenuState none = ComputeBookmarkMenuState("/p/after-gap.jpg", table, 2);
+    EXPECT_TRUE(none.AddEnabled);
+    EXPECT_FALSE(none.RemoveEnabled);
+    EXPECT_EQ(none.CurrentIndex, -1);
+    EXPECT_FALSE(ComputeBookmarkMenuState("x", {}, 0).GoToEnabled);
+}
+
+TEST(DisplayRules, RotationAndPages)
+{
+    EXPECT_TRUE(CanRotatePicture("/p/a.JPG", false, 10));
+    EXPECT_TRUE(CanRotatePicture("/p/a.jpeg", false, 10));
+    EXPECT_TRUE(CanRotatePicture("/p/a.bmp", false, 10));
+    EXPECT_FALSE(CanRotatePicture("/p/a.gif", false, 10));
+    EXPECT_FALSE(CanRotatePicture("/p/a.jpg", true, 10));
+    EXPECT_FALSE(CanRotatePicture("/p/a.jpg", false, 0));
+    EXPECT_TRUE(PageHoldsAllPictures(4, 4));
+    EXPECT_FALSE(PageHoldsAllPictures(4, 5));
+}
+
+TEST(DisplayRules, StatusLineAndTitle)
+{
+    PictureStatusInput in;
+    in.displayName = "Beach.jpg";
+    in.path = "/p/Tom & Jerry/Beach.jpg";
+    in.date = 39448.5; // January 1, 2008, 12:00
+    in.position = 3;
+    in.total = 10;
+    PictureStatusTexts t = ComputePictureStatus(in);
+    EXPECT_EQ(t.mainCaption, "Beach.jpg  - January 1, 2008,12:00");
+    EXPECT_EQ(t.titleLabel, "/p/Tom && Jerry/Beach.jpg  - January 1, 2008,12:00 3/10");
+
+    in.playOrder = 3;
+    in.bookmarked = true;
+    in.showCamera = true;
+    in.camera = "Canon EOS 20D";
+    t = ComputePictureStatus(in);
+    EXPECT_EQ(t.mainCaption, "Vistamo! : Canon EOS 20D - (Bookmarked)  January 1, 2008,12:00  Beach.jpg");
+    EXPECT_EQ(t.titleLabel, "Canon EOS 20D - (Bookmarked) January 1, 2008,12:00   /p/Tom && Jerry/Beach.jpg 3/10");
+
+    in.date = 0;
+    in.showCamera = false;
+    in.bookmarked = false;
+    in.playOrder = 1;
+    EXPECT_EQ(ComputePictureStatus(in).mainCaption, "Beach.jpg  - File date unknown");
+}
