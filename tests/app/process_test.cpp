@@ -1,0 +1,190 @@
+// The real program, started offscreen with its own HOME and XDG folders:
+// first start, a refused second start, "/audio" beside a plain instance, a
+// crash followed by a new start, and the close that merges the settings.
+// The program is closed from outside with SIGTERM, which it handles as a
+// normal close of the main window.
+#include "app/instance_guard.h"
+#include "app/settings_fields.h"
+#include "support/sandbox.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using testsupport::freshDir;
+using testsupport::readFile;
+using testsupport::setReadOnly;
+
+namespace {
+
+struct Home {
+    QString root;
+    QString data;
+    QProcessEnvironment env;
+};
+
+Home makeHome()
+{
+    Home h;
+    h.root = freshDir("home");
+    h.data = h.root + "/.local/share/Vistamo";
+    h.env = QProcessEnvironment::systemEnvironment();
+    h.env.insert("HOME", h.root);
+    h.env.insert("XDG_DATA_HOME", h.root + "/.local/share");
+    h.env.insert("XDG_CONFIG_HOME", h.root + "/.config");
+    h.env.insert("XDG_CACHE_HOME", h.root + "/.cache");
+    h.env.insert("XDG_STATE_HOME", h.root + "/.local/state");
+    const QString runtime = h.root + "/run";
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    h.env.insert("XDG_RUNTIME_DIR", runtime);
+    h.env.insert("QT_QPA_PLATFORM", "offscreen");
+    return h;
+}
+
+std::unique_ptr<QProcess> start(const Home& h, const QStringList& args = {})
+{
+    auto p = std::make_unique<QProcess>();
+    p->setProcessEnvironment(h.env);
+    p->setWorkingDirectory(h.root);
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->start(QStringLiteral(VISTAMO_BIN), args);
+    p->waitForStarted(10000);
+    return p;
+}
+
+// The instance in `slot` has created its windows and answers on its socket.
+bool waitReady(const Home& h, int slot, QProcess& p)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 60000 && p.state() == QProcess::Running) {
+        QLocalSocket s;
+        s.connectToServer(InstanceGuard::ServerName(h.data, slot));
+        if (s.waitForConnected(200)) {
+            s.disconnectFromServer();
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+int closeWithSigterm(QProcess& p)
+{
+    ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return p.exitCode();
+}
+
+uint8_t byteAt(const QByteArray& b, int off) { return static_cast<uint8_t>(b.at(off)); }
+
+} // namespace
+
+TEST(ProgramProcess, FirstStartCreatesTheDataFolderAndCloseWritesMergedSettings)
+{
+    const Home h = makeHome();
+    auto p = start(h);
+    ASSERT_TRUE(waitReady(h, 1, *p));
+
+    const QString d = h.data;
+    EXPECT_TRUE(QFileInfo(d + "/OtherRun.dat").isFile());
+    const QByteArray settings = readFile(d + "/VXSettings61.dat");
+    ASSERT_EQ(settings.size(), 12048);
+    EXPECT_EQ(QFileInfo(d + "/VXAddSettings.dat").size(), 9468);
+    const QByteArray rc = readFile(d + "/RCSettings.dat");
+    ASSERT_EQ(rc.size(), 664);
+    EXPECT_EQ(rc.left(4), QByteArray::fromHex("01010001"));
+    EXPECT_EQ(rc.mid(4, 8), QByteArray::fromHex("0100000001000000"));
+    EXPECT_EQ(byteAt(rc, 12), 0);
+    const QByteArray search = readFile(d + "/VXSearchSettings.dat");
+    ASSERT_EQ(search.size(), 3920);
+    EXPECT_EQ(search.mid(1809, 5), QByteArray::fromHex("0101010101"));
+    EXPECT_EQ(search.mid(3344, 11), QByteArray::fromHex("0000000101010101010000"));
+    for (const char* empty : {"AllMyShow.dat", "ExcludeFolder.dat", "PlaylistHist.dat", "Default Playlist.vxz",
+                              "vistamo.vxt", "vistamo.tmp"})
+        EXPECT_EQ(QFileInfo(d + "/" + empty).size(), 0) << empty;
+    for (const char* folder : {"temp/Conversion Backup", "temp/Cut out Bitmap Files",
+                               "temp/Temporary pictures for mail", "Vistamo! Slide Shows", "Vistamo! Sound Playlists"})
+        EXPECT_TRUE(QFileInfo(d + "/" + folder).isDir()) << folder;
+
+    // While it runs another instance changes a field on disk.
+    TSettingsRecord disk;
+    ASSERT_TRUE(ReadSettingsFile(d + "/VXSettings61.dat", disk).ok());
+    disk.IntervalIndex = 23;
+    disk.Favorites[0] = "/elsewhere/favourite";
+    ASSERT_TRUE(WriteSettingsFile(d + "/VXSettings61.dat", disk).ok());
+
+    EXPECT_EQ(closeWithSigterm(*p), 0);
+    TSettingsRecord after;
+    ASSERT_TRUE(ReadSettingsFile(d + "/VXSettings61.dat", after).ok());
+    EXPECT_EQ(after.IntervalIndex, 23);
+    EXPECT_EQ(after.Favorites[0], QStringLiteral("/elsewhere/favourite"));
+    EXPECT_EQ(byteAt(readFile(d + "/VXSettings61.dat"), 2426), 0);  // RunningMarker
+    EXPECT_FALSE(QFileInfo::exists(d + "/OtherRun.dat"));
+}
+
+TEST(ProgramProcess, SecondStartOfTheSameKindIsRefusedAndAudioIsAdmittedBeside)
+{
+    const Home h = makeHome();
+    auto first = start(h);
+    ASSERT_TRUE(waitReady(h, 1, *first));
+
+    auto second = start(h);
+    ASSERT_TRUE(second->waitForFinished(60000));
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(first->state(), QProcess::Running);
+    EXPECT_EQ(InstanceGuard::RunningInstances(h.data), 1);
+
+    auto audio = start(h, {"/audio"});
+    ASSERT_TRUE(waitReady(h, 2, *audio));
+    EXPECT_TRUE(QFileInfo(h.data + "/AudioRun.dat").isFile());
+    EXPECT_EQ(InstanceGuard::RunningInstances(h.data), 2);
+
+    // A third start is refused whatever its kind.
+    auto third = start(h, {"/audio"});
+    ASSERT_TRUE(third->waitForFinished(60000));
+    EXPECT_EQ(InstanceGuard::RunningInstances(h.data), 2);
+
+    EXPECT_EQ(closeWithSigterm(*audio), 0);
+    EXPECT_FALSE(QFileInfo::exists(h.data + "/AudioRun.dat"));
+    EXPECT_TRUE(QFileInfo::exists(h.data + "/OtherRun.dat"));
+    EXPECT_EQ(closeWithSigterm(*first), 0);
+    EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
+}
+
+TEST(ProgramProcess, CrashedInstanceNeverKeepsItsPlace)
+{
+    const Home h = makeHome();
+    auto crashed = start(h);
+    ASSERT_TRUE(waitReady(h, 1, *crashed));
+    crashed->kill();  // SIGKILL: no close handler runs
+    ASSERT_TRUE(crashed->waitForFinished(30000));
+    EXPECT_TRUE(QFileInfo::exists(h.data + "/OtherRun.dat"));  // left behind by the crash
+    EXPECT_EQ(InstanceGuard::RunningInstances(h.data), 0);
+
+    auto next = start(h);
+    ASSERT_TRUE(waitReady(h, 1, *next));
+    EXPECT_EQ(closeWithSigterm(*next), 0);
+    EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
+}
+
+TEST(ProgramProcess, ReadOnlyDataFileEndsTheStartWithoutLeavingAMarker)
+{
+    const Home h = makeHome();
+    QDir().mkpath(h.data);
+    ASSERT_TRUE(testsupport::writeFile(h.data + "/PlaylistHist.dat", {}));
+    setReadOnly(h.data + "/PlaylistHist.dat", true);
+    auto p = start(h);
+    ASSERT_TRUE(p->waitForFinished(60000));
+    EXPECT_EQ(p->exitCode(), 2);
+    EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
+    EXPECT_FALSE(QFileInfo::exists(h.data + "/VXSettings61.dat"));
+    EXPECT_EQ(InstanceGuard::RunningInstances(h.data), 0);
+}
