@@ -1,0 +1,132 @@
+#include "shows/show_windows.h"
+
+#include "shows/known_shows.h"
+#include "slideshow/modal_window.h"
+#include "slideshow/show_state.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+QString CollectPurpose;
+TForm16* Form16 = nullptr;
+TForm10* Form10 = nullptr;
+TForm20* Form20 = nullptr;
+
+TForm16::TForm16(const QString& showListPath, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form16"));
+    setWindowTitle(QStringLiteral("MyShow Manager"));
+    auto* layout = new QVBoxLayout(this);
+    ShowSelectedLabel = new QLabel(QStringLiteral("Select a show"), this);
+    ShowSelectedLabel->setObjectName(QStringLiteral("ShowSelectedLabel"));
+    layout->addWidget(ShowSelectedLabel);
+    AllShowSG = new QTableWidget(FirstShowRow, 5, this);
+    AllShowSG->setObjectName(QStringLiteral("AllShowSG"));
+    AllShowSG->horizontalHeader()->setStretchLastSection(true);
+    AllShowSG->setColumnHidden(PathColumn, false);
+    AllShowSG->hideRow(0);
+    AllShowSG->hideRow(1);
+    layout->addWidget(AllShowSG);
+    auto* row = new QHBoxLayout;
+    const auto button = [&](QToolButton*& target, const char* name) {
+        target = new QToolButton(this);
+        target->setObjectName(QLatin1String(name));
+        target->setEnabled(false);
+        row->addWidget(target);
+    };
+    button(BackSB, "BackSB");
+    button(ForwardSB, "ForwardSB");
+    button(AddPicsButton1, "AddPicsButton1");
+    button(DeletePicButton, "DeletePicButton");
+    layout->addLayout(row);
+    for (const QString& path : ReadKnownShows(showListPath, true))
+        AddKnownShow(path);
+}
+
+QStringList TForm16::KnownShows() const
+{
+    QStringList paths;
+    for (int row = FirstShowRow; row < AllShowSG->rowCount(); ++row)
+        if (const QTableWidgetItem* cell = AllShowSG->item(row, PathColumn); cell && !cell->text().isEmpty())
+            paths << cell->text();
+    return paths;
+}
+
+void TForm16::AddKnownShow(const QString& showPath)
+{
+    if (showPath.isEmpty())
+        return;
+    const QString clean = QDir::cleanPath(showPath);
+    if (KnownShows().contains(clean))
+        return;
+    const int row = AllShowSG->rowCount();
+    AllShowSG->insertRow(row);
+    AllShowSG->setItem(row, 0, new QTableWidgetItem(QFileInfo(clean).completeBaseName()));
+    AllShowSG->setItem(row, PathColumn, new QTableWidgetItem(clean));
+}
+
+void TForm16::RemoveKnownShow(const QString& showPath)
+{
+    const QString clean = QDir::cleanPath(showPath);
+    for (int row = AllShowSG->rowCount() - 1; row >= FirstShowRow; --row)
+        if (const QTableWidgetItem* cell = AllShowSG->item(row, PathColumn); cell && cell->text() == clean)
+            AllShowSG->removeRow(row);
+}
+
+void TForm16::SetAddButtonGlyph(bool enabled, int)
+{
+    AddPicsButton1->setEnabled(enabled);
+    AddPicsButton1->setIcon(style()->standardIcon(enabled ? QStyle::SP_FileDialogNewFolder : QStyle::SP_FileIcon));
+}
+
+TForm10::TForm10(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form10"));
+    setWindowTitle(QStringLiteral("MyShow picture text"));
+}
+
+TForm20::TForm20(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form20"));
+    setWindowTitle(QStringLiteral("Add all pictures of a folder"));
+    auto* layout = new QVBoxLayout(this);
+    FolderLabel = new QLabel(this);
+    FolderLabel->setObjectName(QStringLiteral("FolderLabel"));
+    layout->addWidget(FolderLabel);
+    SubfoldersCB = new QCheckBox(QStringLiteral("Include subfolders"), this);
+    SubfoldersCB->setObjectName(QStringLiteral("SubfoldersCB"));
+    layout->addWidget(SubfoldersCB);
+    auto* row = new QHBoxLayout;
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    connect(OKButton, &QPushButton::clicked, this, [this] { done(1); });
+    connect(CancelButton, &QPushButton::clicked, this, [this] { done(2); });
+    row->addWidget(OKButton);
+    row->addWidget(CancelButton);
+    layout->addLayout(row);
+}
+
+int TForm20::Run()
+{
+    SubfoldersCB->setChecked(PlayOptions.IncludeSubfolders == 1);
+    using platform::PromptAnswer;
+    const int result = ExecModalWindow(*this, FolderLabel->text(),
+                                       {{PromptAnswer::Ok, 1, QString()}, {PromptAnswer::Cancel, 2, QString()}}, 2);
+    if (result == 1)
+        PlayOptions.IncludeSubfolders = SubfoldersCB->isChecked() ? 1 : 0;
+    return result;
+}

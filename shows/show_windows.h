@@ -1,0 +1,66 @@
+// The windows of the show subsystem that start-up creates: the MyShow
+// manager `Form16` (the list of known shows), the picture-text window
+// `Form10` and the folder picture chooser `Form20`.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+
+// The purpose of the next picture collection ("FolderToCD", "ResetToEXIF" …).
+extern QString CollectPurpose;
+
+class TForm16 : public QWidget {
+    Q_OBJECT
+public:
+    // Reads the known shows from `showListPath`, leaving out the ones that no
+    // longer exist.
+    explicit TForm16(const QString& showListPath, QWidget* parent = nullptr);
+
+    // The grid of known shows: column 4, from row 2 on, holds their paths.
+    QTableWidget* AllShowSG = nullptr;
+    QToolButton* DeletePicButton = nullptr;
+    QToolButton* AddPicsButton1 = nullptr;
+    QToolButton* BackSB = nullptr;
+    QToolButton* ForwardSB = nullptr;
+    QLabel* ShowSelectedLabel = nullptr;   // "Select a show" while none is chosen
+    int32_t PicturesSelected = 0;
+
+    static constexpr int FirstShowRow = 2;
+    static constexpr int PathColumn = 4;
+
+    QStringList KnownShows() const;
+    // Adds a show file to the list (once; compared as the same file path).
+    void AddKnownShow(const QString& showPath);
+    void RemoveKnownShow(const QString& showPath);
+    // The add button's glyph for its enabled state.
+    void SetAddButtonGlyph(bool enabled, int mode);
+};
+
+extern TForm16* Form16;
+
+class TForm10 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm10(QWidget* parent = nullptr);
+};
+extern TForm10* Form10;
+
+class TForm20 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm20(QWidget* parent = nullptr);
+    QLabel* FolderLabel = nullptr;
+    QCheckBox* SubfoldersCB = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+    // Modal (through the prompt seam when headless): 1 = OK, 2 = Cancel.
+    int Run();
+};
+extern TForm20* Form20;

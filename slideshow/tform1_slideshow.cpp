@@ -1,0 +1,162 @@
+// The main window's slide show commands: the play options in effect, the
+// launcher for a command-line argument, the least play of a folder or a show.
+#include "app/tform1.h"
+
+#include "app/data_folder.h"
+#include "app/picture_table.h"
+#include "app/start_args.h"
+#include "app/start_modes.h"
+#include "app/settings_record.h"
+#include "browse/folder_tree_state.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "shows/show_windows.h"
+#include "slideshow/launcher_window.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTimer>
+
+void TForm1::ApplyShowOptions()
+{
+    ::ApplyShowOptions();
+}
+
+void TForm1::ShowAddAllDialog()
+{
+    ApplyShowOptions();
+    Timer1->stop();
+    if (ArgumentMode) {
+        TForm34 launcher(SelectedFolder, RCSettingsPath, this);
+        switch (launcher.Run()) {
+        case LauncherPlay: {
+            const TRCSettingsRecord choices = launcher.Choices();
+            PlayOptions.IncludeSubfolders = choices.IncludeSubfolders;
+            PlayOptions.PlayOrder = choices.PlayOrder;
+            ShowState.LoopFlag = choices.Loop;
+            PlayOptions.ContinuousPlay = choices.Loop;
+            CollectPictures();
+            break;
+        }
+        case LauncherNormal:
+            OpenNormally = 1;
+            break;
+        default:
+            close();
+            break;
+        }
+        return;
+    }
+    if (!Form20)
+        Form20 = new TForm20(this);
+    Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
+                                                                                 : QFileInfo(SelectedFolder).fileName());
+    if (Form20->Run() == 1)
+        CollectPictures();
+}
+
+void TForm1::CollectPictures()
+{
+    CollectionProgressCounter = 0;
+    const QStringList pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
+    GrowSelectionList(int32_t(pictures.size()), true);
+    for (int i = 0; i < pictures.size(); ++i) {
+        PictureTable[size_t(i)] = TPictureEntry{};
+        PictureTable[size_t(i)].FullPath = pictures[i];
+        PictureTable[size_t(i)].RecordIndex = i;
+    }
+    PictureCount = int32_t(pictures.size());
+    if (pictures.isEmpty()) {
+        if (ArgumentMode) {
+            platform::showMessage(platform::PromptKind::Information,
+                                  QStringLiteral("No pictures found in ") + SelectedFolder);
+            close();
+        } else {
+            platform::showMessage(platform::PromptKind::Information,
+                                  QStringLiteral("No pictures found in ") + SelectedFolder);
+        }
+        return;
+    }
+    SourceIsShow = 0;
+    PlayPictures(pictures);
+}
+
+void TForm1::BuildAndStartShow()
+{
+    // The source: a show file given as the automatic show path (a show-file
+    // argument), else the open show, else the selected folder.
+    QStringList pictures;
+    const QString autoShow = Settings.AutoShowPath;
+    if (ArgumentMode && ShowFileArgument && QFileInfo(autoShow).isFile()) {
+        pictures = ReadShowPicturePaths(autoShow);
+        ShowState.PlaysOwnShowFile = true;
+    } else if (ShowFile.IsOpen() && OpenShowCount() > 0 && MyShowSG->isVisible()) {
+        pictures = ReadShowPicturePaths(ShowFile.Path());
+        SourceIsShow = 1;
+    } else {
+        ApplyShowOptions();
+        pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
+    }
+    QStringList existing;
+    for (const QString& picture : pictures)
+        if (QFileInfo(picture).isFile())
+            existing << picture;
+    if (existing.isEmpty()) {
+        platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
+        if (ArgumentMode)
+            close();
+        return;
+    }
+    PlayPictures(existing);
+}
+
+void TForm1::PlayPictures(const QStringList& Pictures)
+{
+    if (!Form9)
+        Form9 = new TForm9;
+    PlaybackActive = 1;
+    const QList<int> order = BuildPlayOrder(int(Pictures.size()), PlayOptions.PlayOrder,
+                                            quint32(QDateTime::currentMSecsSinceEpoch()));
+    const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
+    Form9->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
+                [this] { EndShow(); });
+}
+
+void TForm1::EndShow()
+{
+    if (Form9 && Form9->isVisible()) {
+        Form9->StopSlideShow(); // reports back here once more; nothing left to do then
+        return;
+    }
+    PlaybackActive = 0;
+    ShowState.Direction = 0;
+    ShowState.PlaysOwnShowFile = false;
+    if (StatusPanel1)
+        StatusPanel1->setText(QStringLiteral("Slide show ended!"));
+    // A start with an argument has no window to come back to.
+    if (CloseAfterShowPending == 1 || (ArgumentMode && !isVisible())) {
+        CloseAfterShowPending = 0;
+        QTimer::singleShot(0, this, [this] { close(); });
+    }
+}
+
+void TForm1::ToolButton2Click()
+{
+    EndShow();
+}
+
+void TForm1::PauseShow()
+{
+    if (Form9 && Form9->isVisible() && !Form9->Paused())
+        Form9->TogglePause();
+}
+
+bool TForm1::InManualMode() const
+{
+    return ShowState.ManualMode || ShowState.Direction == 0;
+}

@@ -1,0 +1,246 @@
+#include "app/data_folder.h"
+#include "app/picture_table.h"
+#include "app/settings_record.h"
+#include "app/start_args.h"
+#include "app/start_modes.h"
+#include "app/tform1.h"
+#include "browse/folder_tree_state.h"
+#include "platform/prompt.h"
+#include "slideshow/launcher_window.h"
+#include "slideshow/rc_settings.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include "support/sandbox.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using testsupport::freshDir;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+void makePicture(const QString& path, int bytes = 0)
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QDir().mkpath(QFileInfo(path).path());
+    if (bytes > 0) {
+        writeFile(path, QByteArray(bytes, 'x'));
+        return;
+    }
+    image.save(path);
+}
+
+struct ModeReset {
+    ~ModeReset()
+    {
+        ArgumentMode = 0;
+        OpenNormally = 0;
+        PlaybackActive = 0;
+        CloseAfterShowPending = 0;
+    }
+};
+
+} // namespace
+
+TEST(RCSettings, DefaultRecordByteByByteAndRoundTrip)
+{
+    const QByteArray b = EncodeRCSettings(DefaultRCSettings());
+    ASSERT_EQ(b.size(), 664);
+    QByteArray expected(664, '\0');
+    expected[0] = 1;  // include subfolders
+    expected[1] = 1;  // play voice recordings
+    expected[3] = 1;  // fade
+    expected[4] = 1;  // play order random
+    expected[8] = 1;  // playlist order random
+    EXPECT_EQ(b, expected);
+
+    TRCSettingsRecord r = DefaultRCSettings();
+    r.PlaylistPath = QStringLiteral("/m/list.vxz");
+    r.Loop = 1;
+    r.PlaylistOrder = 0x0A0B0C0D;
+    const QByteArray c = EncodeRCSettings(r);
+    EXPECT_EQ(quint8(c[12]), 11);
+    EXPECT_EQ(c.mid(13, 11), QByteArray("/m/list.vxz"));
+    EXPECT_EQ(c[213], 1);
+    EXPECT_EQ(quint8(c[8]), 0x0D);
+
+    const QString path = freshDir(QStringLiteral("rc")) + QStringLiteral("/RCSettings.dat");
+    EXPECT_EQ(ReadRCSettings(path).IncludeSubfolders, 1); // missing: defaults
+    ASSERT_TRUE(WriteRCSettings(path, r).ok());
+    EXPECT_EQ(readFile(path), c);
+    EXPECT_EQ(ReadRCSettings(path).PlaylistPath, r.PlaylistPath);
+}
+
+TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
+{
+    TSettingsRecord s;
+    s.PlayOrder = 1;
+    s.IntervalIndex = 4;
+    s.IncludeSubfolders = 1;
+    s.InclGIF = 0;
+    s.InclJPG = 1;
+    s.MaxSizeKB = 10;
+    s.ContinuousPlay = 1;
+    s.AutoShowOptions.PlayOrder = 0;
+    s.AutoShowOptions.IntervalIndex = 9;
+    s.AutoShowOptions.InclGIF = 1;
+    const TPlayOptions live = PlayOptionsFrom(s, false);
+    EXPECT_EQ(live.PlayOrder, 1);
+    EXPECT_EQ(live.IntervalSeconds, 5);
+    EXPECT_EQ(live.InclGIF, 0);
+    const TPlayOptions automatic = PlayOptionsFrom(s, true);
+    EXPECT_EQ(automatic.PlayOrder, 0);
+    EXPECT_EQ(automatic.IntervalSeconds, 10);
+    EXPECT_EQ(automatic.InclGIF, 1);
+    EXPECT_EQ(automatic.ContinuousPlay, 1);
+
+    Settings = s;
+    ShowState.LoopFlag = 1;
+    PlaybackActive = 1;
+    Settings.ContinuousPlay = 0;
+    ApplyShowOptions();
+    EXPECT_EQ(ShowIntervalStep, 4);
+    EXPECT_EQ(ShowState.DefaultInterval, 5);
+    EXPECT_EQ(ShowState.ContinuousPlay, 1); // the loop forces continuous play while a show runs
+    ShowState.LoopFlag = 0;
+    PlaybackActive = 0;
+    Settings = TSettingsRecord{};
+
+    EXPECT_TRUE(PictureIncluded(QStringLiteral("a.JPG"), 5 * 1024, live));
+    EXPECT_FALSE(PictureIncluded(QStringLiteral("a.jpg"), 11 * 1024, live));
+    EXPECT_FALSE(PictureIncluded(QStringLiteral("a.gif"), 100, live));
+    EXPECT_FALSE(PictureIncluded(QStringLiteral("a.txt"), 100, live));
+}
+
+TEST(PlayOptions, CollectsAFolderWithOrWithoutSubfolders)
+{
+    const QString root = freshDir(QStringLiteral("collect"));
+    makePicture(root + QStringLiteral("/b.jpg"));
+    makePicture(root + QStringLiteral("/A.png"));
+    makePicture(root + QStringLiteral("/c.bmp"));
+    makePicture(root + QStringLiteral("/sub/d.jpg"));
+    makePicture(root + QStringLiteral("/.hidden/e.jpg"));
+    TPlayOptions options;
+    EXPECT_EQ(CollectFolderPictures(root, options),
+              (QStringList{root + QStringLiteral("/b.jpg"), root + QStringLiteral("/c.bmp")}));
+    options.IncludeSubfolders = 1;
+    EXPECT_EQ(CollectFolderPictures(root, options).size(), 3);
+    options.IncludeSystemFolders = 1;
+    EXPECT_EQ(CollectFolderPictures(root, options).size(), 4);
+    options.MaxPictures = 2;
+    EXPECT_EQ(CollectFolderPictures(root, options).size(), 2);
+
+    const QList<int> inOrder = BuildPlayOrder(5, 0, 1);
+    EXPECT_EQ(inOrder, (QList<int>{0, 1, 2, 3, 4}));
+    QList<int> random = BuildPlayOrder(50, 1, 7);
+    EXPECT_NE(random, BuildPlayOrder(50, 0, 7));
+    std::sort(random.begin(), random.end());
+    EXPECT_EQ(random, BuildPlayOrder(50, 0, 7));
+}
+
+TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
+{
+    const QString path = freshDir(QStringLiteral("launch")) + QStringLiteral("/RCSettings.dat");
+    {
+        platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
+        TForm34 launcher(QStringLiteral("/pics"), path);
+        EXPECT_EQ(launcher.objectName(), QStringLiteral("Form34"));
+        launcher.SubfoldersCB->setChecked(false);
+        EXPECT_EQ(launcher.Run(), LauncherEnd);
+        EXPECT_FALSE(QFile::exists(path));
+    }
+    {
+        platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
+        TForm34 launcher(QStringLiteral("/pics"), path);
+        EXPECT_TRUE(launcher.SubfoldersCB->isChecked());
+        launcher.SubfoldersCB->setChecked(false);
+        launcher.LoopCB->setChecked(true);
+        EXPECT_EQ(launcher.Run(), LauncherPlay);
+        EXPECT_EQ(platform::promptLog().value(0).request.text, QStringLiteral("/pics"));
+    }
+    const QByteArray stored = readFile(path);
+    ASSERT_EQ(stored.size(), 664);
+    EXPECT_EQ(stored[0], 0);
+    EXPECT_EQ(stored[213], 1);
+    {
+        platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
+        TForm34 launcher(QStringLiteral("/pics"), path);
+        EXPECT_FALSE(launcher.SubfoldersCB->isChecked());
+        EXPECT_EQ(launcher.Run(), LauncherNormal);
+    }
+    {
+        // Closed without a choice: taken as Cancel, never left hanging.
+        platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::None)});
+        TForm34 launcher(QStringLiteral("/pics"), path);
+        EXPECT_EQ(launcher.Run(), LauncherEnd);
+    }
+}
+
+TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
+{
+    ModeReset reset;
+    const QString folder = freshDir(QStringLiteral("argfolder"));
+    makePicture(folder + QStringLiteral("/one.jpg"));
+    makePicture(folder + QStringLiteral("/two.jpg"));
+    RCSettingsPath = freshDir(QStringLiteral("argdata")) + QStringLiteral("/RCSettings.dat");
+    SelectedFolder = folder;
+    ArgumentMode = 1;
+    Settings = TSettingsRecord{};
+    Settings.InclJPG = 1;
+
+    TForm1 form;
+    {
+        platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
+        form.ShowAddAllDialog();
+        EXPECT_EQ(OpenNormally, 1);
+        EXPECT_EQ(PlaybackActive, 0);
+    }
+    OpenNormally = 0;
+    {
+        platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
+        form.ShowAddAllDialog();
+        EXPECT_EQ(PlaybackActive, 1);
+        EXPECT_EQ(PictureCount, 2);
+        ASSERT_NE(Form9, nullptr);
+        EXPECT_TRUE(Form9->isVisible());
+        EXPECT_TRUE(Form9->CurrentPicture().startsWith(folder));
+        EXPECT_FALSE(Form9->Image1->pixmap().isNull());
+        Form9->Step(1);
+        Form9->StopSlideShow();
+        EXPECT_EQ(PlaybackActive, 0);
+        EXPECT_FALSE(Form9->isVisible());
+    }
+    Settings = TSettingsRecord{};
+}
+
+TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
+{
+    ModeReset reset;
+    RCSettingsPath.clear();
+    SelectedFolder = freshDir(QStringLiteral("emptyarg"));
+    ArgumentMode = 1;
+    TForm1 form;
+    form.CloseWithoutSaving = true;
+    form.show();
+    {
+        platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
+        form.ShowAddAllDialog();
+        EXPECT_FALSE(form.isVisible());
+    }
+    form.show();
+    {
+        platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
+        form.ShowAddAllDialog();
+        EXPECT_EQ(PlaybackActive, 0);
+        EXPECT_FALSE(form.isVisible());
+    }
+}
