@@ -97,7 +97,7 @@ QString QuotedPath(const MenuCaptionState& s, const QString& path)
     return QLatin1Char('\'') + shortened(s, path) + QLatin1Char('\'');
 }
 
-QString OpenShowName(const MenuCaptionState& s)
+QString OpenShowCaptionName(const MenuCaptionState& s)
 {
     if (s.draftShowOpen)
         return q("Draft");
@@ -123,7 +123,7 @@ MenuChanges UpdateFavoritesMenuCaptions(const MenuCaptionState& s)
                                 + (folderIn ? q(" from Favorites") : q(" to Favorites")),
             true, !s.selectedFolder.isEmpty());
         const bool showIn = !s.draftShowOpen && inFavorites(s, s.openShowFile);
-        set(c, "AddShow", (showIn ? q("Delete ") : q("Add ")) + q("&show ") + OpenShowName(s)
+        set(c, "AddShow", (showIn ? q("Delete ") : q("Add ")) + q("&show ") + OpenShowCaptionName(s)
                               + (showIn ? q(" from Favorites") : q(" to Favorites")),
             true, !s.draftShowOpen && s.namedShowOpen);
         return c;
@@ -229,9 +229,9 @@ MenuChanges UpdateAddPictureCaption(const MenuCaptionState& s)
     }
     if (IsOfferedPicture(s.current))
         set(c, "AddPicMyShow", q("A&dd '") + MenuPictureName(s.current.path) + q("' to ")
-                                   + OpenShowName(s) + q(" ~- Left click"), true, s.showChangeable);
+                                   + OpenShowCaptionName(s) + q(" ~- Left click"), true, s.showChangeable);
     else
-        set(c, "AddPicMyShow", q("A&dd picture to ") + OpenShowName(s) + q(" ~- Left click"), true, false);
+        set(c, "AddPicMyShow", q("A&dd picture to ") + OpenShowCaptionName(s) + q(" ~- Left click"), true, false);
     return c;
 }
 
@@ -404,7 +404,7 @@ MenuChanges FileMenuCaptions(const MenuCaptionState& s)
         set(c, "Voice", std::nullopt, true, !s.current.path.isEmpty() && s.current.exists);
     }
 
-    set(c, "AddToShowM", q("&Add all pictures to ") + OpenShowName(s), std::nullopt,
+    set(c, "AddToShowM", q("&Add all pictures to ") + OpenShowCaptionName(s), std::nullopt,
         !s.showRunning && s.showChangeable);
 
     if (toolVisible(s, "SearchTB")) {
@@ -553,7 +553,7 @@ TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupStat
         set(c, "ShowPicFullPop", std::nullopt, std::nullopt, t.showPicFullEnabled && !video);
         set(c, "AddPicMyShowPop",
             s.draftShowOpen ? q("A&dd picture to Draft  ~- Left click")
-                            : q("A&dd picture to ") + OpenShowName(s) + q("  ~- Left click"),
+                            : q("A&dd picture to ") + OpenShowCaptionName(s) + q("  ~- Left click"),
             std::nullopt, t.addPicMyShowEnabled && !video);
         set(c, "PictureToClipboradPop", std::nullopt, std::nullopt, t.browsePreviewShown);
         set(c, "PathToClipboardPop", std::nullopt, std::nullopt, t.browsePreviewShown);
@@ -567,7 +567,7 @@ TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupStat
         set(c, "RefreshPop", q("Refresh  ~- F5 "));
         set(c, "UploadFolderR", t.uploaderName.isEmpty() ? q("Upload pictures")
                                                          : q("Upload pictures through ") + t.uploaderName);
-        set(c, "AddToShow", q("&Add pictures to ") + OpenShowName(s), std::nullopt, s.showChangeable);
+        set(c, "AddToShow", q("&Add pictures to ") + OpenShowCaptionName(s), std::nullopt, s.showChangeable);
         set(c, "MailPictures", q("Mai&l pictures/video's"));
         set(c, "AutoFolderToCDPop", q("Create show from folder and copy to cd"), std::nullopt,
             t.autoFolderToCdEnabled);

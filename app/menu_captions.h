@@ -99,7 +99,7 @@ bool IsVideoFileName(const QString& path);
 // Offered as a picture: path set, the file exists and it is not a video.
 bool IsOfferedPicture(const MenuPicture& p);
 // "Draft", "'" + shortened show path + "'", or "My Show".
-QString OpenShowName(const MenuCaptionState& s);
+QString OpenShowCaptionName(const MenuCaptionState& s);
 // "'" + shortened path + "'".
 QString QuotedPath(const MenuCaptionState& s, const QString& path);
 // True when the two-entry submenus are used (no show runs, the MyShow panel

@@ -11,7 +11,9 @@
 // browse/tform1_<concern>.cpp).
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -425,6 +427,13 @@ public:
     bool FormClose();
     // The folder argument and the "Create show from folder" items.
     void AutoFolderToCDClick();
+    // Acts on the command-line argument once the windows exist: the audio
+    // player, the launcher for a show file or a folder, or the tree and the
+    // Draft show of a normal start.
+    void DispatchStartArgument();
+    // The user chose to open the argument in the normal window: data files
+    // writable again, the window shown, the folder or show opened.
+    void OpenArgumentNormally(bool showFileGiven);
     // Rewrites "AllMyShow.dat" from the list of known shows; with `Replace`
     // paths under a renamed folder are rewritten first.
     void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace);
@@ -446,17 +455,109 @@ private:
     // SECTION: layouts and screen modes  (owner: menus; app/tform1_layout*.cpp)
     // =====================================================================
 public:
+    // Captures the designed bounds of the controls the layouts move (once).
+    void SaveControlBounds();
+    void ApplyMaximizedLayout();
+    void ApplyRestoredLayout();
+    void PlaceVoiceButtons(int offset);
+    // A system command (0 restore, 1 maximize, 2 minimize, 3 other) as the
+    // window's state changes; returns false when it was refused.
+    bool HandleSystemCommand(int command);
+    void AppRestore();
+    // Paints status panel 0 or 1 (bottom-bar bitmap, bold text, icon).
+    void StatusBar1DrawPanel(class QPainter& canvas, int panel, const QRect& rect);
+    void SetShowRunningHints();
+    void SetShowStoppedHints();
+    void ShowMyShowLabel(const QString& action);
+    void ChangeShowSpeed(bool faster);
+    // The picture preview: fits a picture into the preview box.
+    void ShowPicturePreview(const QString& path);
+    void TBMonitorSelectionClick(bool myShowBar = false);
+    void TBNrOfThumbsClick(bool myShowBar = false);
+    void MMainMonitorClick(bool mainMonitor);
+    // The designed bounds captured by SaveControlBounds (name -> bounds).
+    const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
+protected:
+    void changeEvent(QEvent* event) override;
+private:
+    QHash<QString, QRect> m_designBounds;
+    QPoint m_restoredPos;
+    bool m_statusPanelsHooked = false;
+    bool m_inStateChange = false;
+    void hookStatusPanels();
+    class QWidget* layoutControl(const QString& name) const;
+public:
     // === end of section: layouts and screen modes ===
 
     // =====================================================================
     // SECTION: menus and captions  (owner: menus; app/tform1_menus*.cpp)
     // =====================================================================
 public:
+    // Connects the menus' opening handlers and the owner-drawn menu style
+    // (done once; the first showing of the window does it too).
+    void SetupMenus();
+    // The one painter of every menu item (windows other than the main
+    // window call it on Form1).
+    void DrawMenuItem(const QString& hint, class QPainter& canvas, const QRect& rect, bool selected,
+                      const QString& caption, int imageIndex, int disabledImageIndex, bool enabled);
+    QString SplitMenuCaption(const QString& caption);
+    void MeasureMenuWidth(int menuIndex);
+    void MeasureSubMenuWidth(int menuIndex, int itemIndex);
+    void MeasurePopupSubMenuWidth(int itemIndex);
+    void MeasureTreePopupWidth();
+    // Menu openings: captions, visibility and enabled states rebuilt.
+    void Bestand1Click();
+    void ShowClick();
+    void MyShowClick();
+    void Help1Click();
+    void RightClickTreeViewPopup();
+    void SetPicturePopupCaptions();
+    void HideShowMyShowClick();
+    void PathToClipboardClick(QObject* sender);
+    void PictureToClipboardClick(QObject* sender);
+    // The state the caption rules read, taken from the program's globals.
+    struct MenuCaptionState menuCaptionState() const;
+    // Applies caption changes to the actions by object name.
+    void applyMenuChanges(const class MenuChanges& changes);
+    // Texts prepared by the File menu for the CD items' status hints.
+    QString CdMenuStatusText, CdFolderStatusText, CdShowStatusText;
+private:
+    bool m_menusSetUp = false;
+public:
     // === end of section: menus and captions ===
 
     // =====================================================================
     // SECTION: keyboard hook and events  (owner: menus; app/tform1_events*.cpp)
     // =====================================================================
+public:
+    // The keyboard hook: an application event filter on the GUI thread.
+    void InstallKeyboardHook();
+    // Removes the hook (before a modal dialog; also at destruction).
+    void FormDestroy();
+    void KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers);
+    void TimerHookTimer();
+    void HookHandledTimer();
+    void Timer1Timer();
+    // User activity: the idle time starts again.
+    void UserActivity();
+    void FormMouseDown(Qt::MouseButton button);
+    void FormMouseUp();
+    void FormMouseMove();
+    void FormMouseWheel(int delta);
+    void FormActivate();
+    void AppMinimize();
+    void QuestionUpdateStatusBar();
+    void ApplicationHint(const QString& hint);
+    // Shows an exception's message and asks the application to end.
+    void AppException(const QString& message);
+    void MultiPopPopup();
+    // Connects the timers and the application's events (once).
+    void InstallApplicationEvents();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+private:
+    class KeyboardHookFilter* m_hookFilter = nullptr;
+    bool m_appEventsInstalled = false;
+    struct HintMemory* m_hintMemory = nullptr;
 public:
     // === end of section: keyboard hook and events ===
 

@@ -46,12 +46,12 @@ TEST(MenuCaptionRules, NameRules)
     EXPECT_FALSE(IsVideoFileName(QStringLiteral("/a/clip.mp4")));
     EXPECT_FALSE(IsVideoFileName(QStringLiteral("/a.mov/picture")));
     MenuCaptionState s = baseState();
-    EXPECT_EQ(OpenShowName(s), QStringLiteral("'/home/ann/Shows/Summer.vxt'"));
+    EXPECT_EQ(OpenShowCaptionName(s), QStringLiteral("'/home/ann/Shows/Summer.vxt'"));
     s.draftShowOpen = true;
-    EXPECT_EQ(OpenShowName(s), QStringLiteral("Draft"));
+    EXPECT_EQ(OpenShowCaptionName(s), QStringLiteral("Draft"));
     s.draftShowOpen = false;
     s.namedShowOpen = false;
-    EXPECT_EQ(OpenShowName(s), QStringLiteral("My Show"));
+    EXPECT_EQ(OpenShowCaptionName(s), QStringLiteral("My Show"));
 }
 
 TEST(MenuCaptionRules, FileOperationsNameThePictureWithAmpersandDoubled)

@@ -1,0 +1,33 @@
+// The picture preview window `Form19`: a picture fitted into its box, or
+// one of the labels "Video file", "Can not show picture", "File does not
+// exist".
+#pragma once
+#include "app/layout_state.h"
+
+#include <QWidget>
+
+class QLabel;
+
+class TForm19 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm19(QWidget* parent = nullptr);
+
+    QLabel* Image1 = nullptr;
+    QLabel* VideoLabel = nullptr;
+    QLabel* CannotOpenLabel = nullptr;
+    QLabel* FileNotExistLabel = nullptr;
+
+    // Shows the entry: a folder hides the labels and loads nothing; a video
+    // clears the picture and says so; a missing file says so; a picture is
+    // scaled into PreviewBox and centred. A picture without size (empty or
+    // unreadable) shows "Can not show picture" instead of being scaled.
+    void ShowPicture(const QString& path, PreviewKind kind);
+    QString LoadedPath() const { return m_path; }
+
+private:
+    QString m_path;
+};
+
+// The one preview window, made on first use.
+TForm19& PicturePreviewWindow();

@@ -1,0 +1,366 @@
+// The main window's keyboard hook (an application event filter), the idle
+// timer that starts the automatic show, the mouse activity on the window,
+// and the application's hint, activation, minimise and exception events.
+#include "app/tform1.h"
+#include "app/caption_helpers.h"
+#include "app/keyboard_hook.h"
+#include "app/layout_state.h"
+#include "app/menu_style.h"
+#include "app/settings_record.h"
+#include "app/start_args.h"
+#include "browse/fit_zoom.h"
+#include "browse/picture_display.h"
+#include "platform/clock.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace {
+
+bool runs() { return PlaybackActive == 1; }
+
+bool usable(const QAction* a) { return a && a->isEnabled() && a->isVisible(); }
+
+void trigger(QAction* a)
+{
+    if (a && a->isEnabled())
+        a->trigger();
+}
+
+bool topLevelVisible(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return true;
+    return false;
+}
+
+} // namespace
+
+void TForm1::InstallApplicationEvents()
+{
+    if (m_appEventsInstalled)
+        return;
+    m_appEventsInstalled = true;
+    if (!m_hintMemory)
+        m_hintMemory = new HintMemory;
+    connect(TimerHook, &QTimer::timeout, this, &TForm1::TimerHookTimer);
+    connect(HookHandled, &QTimer::timeout, this, &TForm1::HookHandledTimer);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    installEventFilter(this);
+    if (ClientArea)
+        ClientArea->installEventFilter(this);
+    hookStatusPanels();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            QuestionUpdateStatusBar();
+    });
+}
+
+void TForm1::InstallKeyboardHook()
+{
+    SetupMenus();
+    InstallApplicationEvents();
+    if (!m_hookFilter)
+        m_hookFilter = new KeyboardHookFilter(
+            [this](int key, Qt::KeyboardModifiers mods) { KeyboardHookProc(key, mods); }, this);
+    qApp->removeEventFilter(m_hookFilter);
+    qApp->installEventFilter(m_hookFilter);
+    KeyboardHookInstalled = 1;
+}
+
+void TForm1::FormDestroy()
+{
+    if (m_hookFilter)
+        qApp->removeEventFilter(m_hookFilter);
+    KeyboardHookInstalled = 0;
+}
+
+void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
+{
+    HookInput in;
+    in.mainWindowEnabled = isEnabled() && !QApplication::activeModalWidget();
+    in.hookHandledRunning = HookHandled && HookHandled->isActive();
+    in.form9Visible = Form9 && Form9->isVisible();
+    in.mouseButtonDown = MouseButtonDown == 1;
+    in.playbackActive = runs();
+    in.ctrlLatch = HookCtrlLatch == 1;
+    in.ctrlHeld = (modifiers | QGuiApplication::queryKeyboardModifiers()) & Qt::ControlModifier;
+    in.rotateLUsable = usable(TBRotateL);
+    in.rotateRUsable = usable(TBRotateR);
+    in.key = HookKeyOf(key);
+    const HookDecision d = DecideHookKey(in);
+    if (d.startHookHandled && HookHandled)
+        HookHandled->start();
+    if (d.setCtrlLatch) {
+        HookCtrlLatch = 1;
+        if (TimerHook)
+            TimerHook->start();
+    }
+    switch (d.action) {
+    case HookAction::None:
+        break;
+    case HookAction::TogglePause:
+        if (Form9)
+            Form9->TogglePause();
+        break;
+    case HookAction::ShowForward: trigger(ShowForwardToolButton); break;
+    case HookAction::Forward1: trigger(Forward1ToolButton); break;
+    case HookAction::ShowInReverse: trigger(ShowinReverseToolButton); break;
+    case HookAction::Backwards1: trigger(Backwards1ToolButton); break;
+    case HookAction::RotateLeft: trigger(TBRotateL); break;
+    case HookAction::RotateRight: trigger(TBRotateR); break;
+    case HookAction::FormKeyDown:
+        // The main window's own key commands run in its key handler, which
+        // receives the key through the normal event path as well.
+        break;
+    case HookAction::RaiseForm9:
+        if (Form9) {
+            Form9->raise();
+            Form9->activateWindow();
+        }
+        break;
+    }
+}
+
+void TForm1::TimerHookTimer()
+{
+    HookCtrlLatch = 0;
+    TimerHook->stop();
+}
+
+void TForm1::HookHandledTimer()
+{
+    HookHandled->stop();
+}
+
+void TForm1::Timer1Timer()
+{
+    IdleInput in;
+    in.thumbnailView = false;
+    in.mainWindowActive = isActiveWindow();
+    in.playbackActive = runs();
+    in.neverAutoShow = Settings.NeverAutoShow != 0;
+    in.form10Visible = topLevelVisible("Form10");
+    in.externalProcessRunning = false;
+    in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    in.demoMode = DemoMode == 1;
+    in.now = platform::monotonicMs();
+    in.idleStart = IdleStartTick;
+    in.waitSeconds = Settings.AutoShowWaitSeconds;
+    in.countdown = AutoShowCountdown;
+    in.autoShowPath = Settings.AutoShowPath;
+    const QFileInfo fi(in.autoShowPath);
+    in.pathIsFile = !in.autoShowPath.isEmpty() && fi.isFile();
+    in.pathIsFolder = !in.autoShowPath.isEmpty() && fi.isDir();
+    const IdleDecision d = DecideIdleTick(in);
+    if (d.resetIdleStart)
+        IdleStartTick = in.now;
+    switch (d.action) {
+    case IdleAction::None:
+        break;
+    case IdleAction::StopTimer:
+        Timer1->stop();
+        break;
+    case IdleAction::Message:
+        Timer1->stop();
+        AutoShowCountdown = 0;
+        platform::showMessage(platform::PromptKind::Plain, d.message);
+        break;
+    case IdleAction::StartReplay:
+        // The replay window counts down and starts the automatic show; until
+        // it exists the countdown is marked so the check is not repeated.
+        AutoShowCountdown = 1;
+        if (QWidget* replay = [] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (w->objectName() == QLatin1String("Form2"))
+                        return w;
+                return static_cast<QWidget*>(nullptr);
+            }())
+            replay->show();
+        break;
+    }
+}
+
+void TForm1::UserActivity()
+{
+    IdleStartTick = platform::monotonicMs();
+    AutoShowCountdown = 0;
+    AutoShowStarting = 0;
+    if (Timer1 && !Timer1->isActive())
+        Timer1->start();
+}
+
+void TForm1::FormMouseDown(Qt::MouseButton button)
+{
+    MouseButtonDown = 1;
+    if (runs()) {
+        if (button == Qt::RightButton) {
+            trigger(FullScreenToolButton3);
+            return;
+        }
+        if (button == Qt::MiddleButton && Form9)
+            Form9->TogglePause();
+    }
+    UserActivity();
+}
+
+void TForm1::FormMouseUp()
+{
+    MouseButtonDown = 0;
+}
+
+void TForm1::FormMouseMove()
+{
+    UserActivity();
+}
+
+void TForm1::FormMouseWheel(int delta)
+{
+    UserActivity();
+    if (delta == 0)
+        return;
+    const bool forward = delta > 0;
+    if (ZoomFactor > 0) {
+        WheelZoomPicture(forward ? 3 : -3);
+        return;
+    }
+    if (!runs() || (AutoShowRunning == 1 && DemoMode != 1))
+        return;
+    if (InManualMode())
+        trigger(forward ? Forward1ToolButton : Backwards1ToolButton);
+    else
+        ChangeShowSpeed(forward);
+}
+
+void TForm1::FormActivate()
+{
+    if (!runs() && Timer1 && !Timer1->isActive())
+        UserActivity();
+}
+
+void TForm1::AppMinimize()
+{
+    if (Timer1)
+        Timer1->stop();
+}
+
+void TForm1::QuestionUpdateStatusBar()
+{
+    if (MinimizedDuringShow == 1)
+        AppRestore();
+}
+
+void TForm1::ApplicationHint(const QString& hint)
+{
+    if (!m_hintMemory)
+        m_hintMemory = new HintMemory;
+    HintContext ctx;
+    ctx.showRunning = runs();
+    ctx.currentPanelText = StatusPanel1 ? StatusPanel1->text() : QString();
+    ctx.cdMenuText = CdMenuStatusText;
+    ctx.cdFolderText = CdFolderStatusText;
+    ctx.cdShowText = CdShowStatusText;
+    ctx.startupFolderShort = ShortenPathCaption(Settings.StartupFolder, true);
+    ctx.neverAutoShow = Settings.NeverAutoShow != 0;
+    ctx.autoShowPathShort = ShortenPathCaption(Settings.AutoShowPath, true);
+    ctx.wallpaperItemVisible = Wallpaper && Wallpaper->isVisible();
+    ctx.lastLoadedFileName = QFileInfo(CurrentPicturePath).fileName();
+    const HintResult r = ApplicationHintText(hint, ctx, *m_hintMemory);
+    if (r.outcome == HintOutcome::SetText && StatusPanel1)
+        StatusPanel1->setText(r.text);
+    else if (r.outcome == HintOutcome::FolderCaption)
+        UpdateFolderCaption();
+}
+
+void TForm1::AppException(const QString& message)
+{
+    platform::showMessage(platform::PromptKind::Error, message);
+    QCoreApplication::exit(1);
+}
+
+void TForm1::MultiPopPopup()
+{
+    if (runs())
+        PauseShow();
+    // The current choice of pictures per page carries the check glyph and
+    // can't be chosen again.
+    const int current = Settings.PicturesPerPageIndex.toInt();
+    for (size_t k = 0; k < MultiItems.size(); ++k) {
+        if (!MultiItems[k])
+            continue;
+        const bool isCurrent = current > 0 && int(k) + 1 == current;
+        MultiItems[k]->setCheckable(true);
+        MultiItems[k]->setChecked(isCurrent);
+        MultiItems[k]->setEnabled(!isCurrent);
+    }
+    MeasureMenu(MultiPop);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == StatusPanel0 || watched == StatusPanel1) {
+        if (event->type() == QEvent::Paint) {
+            auto* label = static_cast<QLabel*>(watched);
+            QPainter p(label);
+            StatusBar1DrawPanel(p, watched == StatusPanel0 ? 0 : 1, label->rect());
+            return true;
+        }
+        return false;
+    }
+    if (watched == this) {
+        switch (event->type()) {
+        case QEvent::StatusTip:
+            ApplicationHint(static_cast<QStatusTipEvent*>(event)->tip());
+            return true;
+        case QEvent::WindowActivate:
+            FormActivate();
+            break;
+        default:
+            break;
+        }
+    }
+    if (watched == this || watched == ClientArea) {
+        const QWidget* ratio = findChild<QWidget*>(QStringLiteral("PnlCustomRatio"));
+        const bool ratioShown = ratio && ratio->isVisible();
+        const auto onEmptyArea = [this](const QPointF& pos) {
+            return !ClientArea || !ClientArea->childAt(ClientArea->mapFrom(this, mapFromGlobal(pos.toPoint())));
+        };
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* me = static_cast<QMouseEvent*>(event);
+            if (!ratioShown && onEmptyArea(me->globalPosition()))
+                FormMouseDown(me->button());
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            if (!ratioShown)
+                FormMouseUp();
+            break;
+        case QEvent::MouseMove:
+            if (!ratioShown)
+                FormMouseMove();
+            break;
+        case QEvent::Wheel: {
+            auto* we = static_cast<QWheelEvent*>(event);
+            if (!ratioShown && onEmptyArea(we->globalPosition()))
+                FormMouseWheel(we->angleDelta().y());
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,418 @@
+// The main window's layouts and screen modes: the restored and maximized
+// layouts, the window's state changes, the owner-drawn status bar, the tool
+// tips of a running or stopped show, the MyShow label and the show speed.
+#include "app/tform1.h"
+#include "app/layout_calc.h"
+#include "app/layout_state.h"
+#include "app/layout_preview.h"
+#include "app/keyboard_hook.h"
+#include "app/environment.h"
+#include "app/settings_record.h"
+#include "app/start_args.h"
+#include "platform/icons.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QWindowStateChangeEvent>
+
+namespace {
+
+QRect screenRect(const QWidget* w)
+{
+    const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+bool showRuns() { return PlaybackActive == 1; }
+
+} // namespace
+
+QWidget* TForm1::layoutControl(const QString& name) const
+{
+    // Tool bars and widgets are children of the client area or its panels.
+    return findChild<QWidget*>(name);
+}
+
+void TForm1::SaveControlBounds()
+{
+    if (!m_designBounds.isEmpty())
+        return;
+    for (const QStringList* names : {&DesignBoundsControls(), &ExtraLayoutControls()})
+        for (const QString& n : *names)
+            if (const QWidget* w = layoutControl(n))
+                m_designBounds.insert(n, w->geometry());
+    DesignBounds = m_designBounds;
+}
+
+namespace {
+ControlBounds currentBounds(const TForm1* form, const QHash<QString, QRect>& design)
+{
+    ControlBounds b;
+    for (auto it = design.begin(); it != design.end(); ++it)
+        if (const QWidget* w = form->findChild<QWidget*>(it.key()))
+            b.insert(it.key(), w->geometry());
+    return b;
+}
+
+void writeBounds(TForm1* form, const ControlBounds& b)
+{
+    for (auto it = b.begin(); it != b.end(); ++it)
+        if (QWidget* w = form->findChild<QWidget*>(it.key()))
+            if (w->geometry() != it.value())
+                w->setGeometry(it.value());
+}
+} // namespace
+
+void TForm1::PlaceVoiceButtons(int offset)
+{
+    ControlBounds b = currentBounds(this, m_designBounds);
+    for (const char* n : {"TreeThumbnailPanel", "FPlayorderCB", "VoiceBevel", "MicroSB", "VoicePlaySB"})
+        if (const QWidget* w = layoutControl(QString::fromLatin1(n)))
+            b.insert(QString::fromLatin1(n), w->geometry());
+    PlaceVoiceButtonBounds(b, offset);
+    writeBounds(this, b);
+}
+
+void TForm1::ApplyMaximizedLayout()
+{
+    SaveControlBounds();
+    MaximizedLayout = 1;
+    const QRect screen = screenRect(this);
+    const bool hidden = Settings.MyShowHidden == 1;
+
+    MaximizedLayoutInput in;
+    in.screen = screen.size();
+    in.myShowHidden = hidden;
+    in.statusPanel0Width = StatusPanel0 ? StatusPanel0->width() : 0;
+    in.rowButtonsInPanel1 = UploadSp && UploadSp->parentWidget() == Panel1;
+    // The client area fills the screen below the menu bar; the status bar
+    // sits at its bottom.
+    const int menuH = MainMenu1 ? MainMenu1->sizeHint().height() : 0;
+    const int statusH = StatusBar1 ? StatusBar1->sizeHint().height() : 0;
+    in.statusBarTop = screen.height() - menuH - statusH;
+
+    for (QWidget* w : {static_cast<QWidget*>(MyShowSG), static_cast<QWidget*>(TreeView1),
+                       static_cast<QWidget*>(ImMyShowHeader)})
+        if (w) w->setUpdatesEnabled(false);
+    ControlBounds b = currentBounds(this, m_designBounds);
+    const MaximizedLayoutResult r = ApplyMaximizedBounds(b, m_designBounds, in);
+    writeBounds(this, b);
+    for (QWidget* w : {static_cast<QWidget*>(MyShowSG), static_cast<QWidget*>(TreeView1),
+                       static_cast<QWidget*>(ImMyShowHeader)})
+        if (w) w->setUpdatesEnabled(true);
+    PreviewDrawBounds = r.image2Bounds;
+
+    // Under an X11 window manager a half-width "maximized" window can't be
+    // asked for: the window keeps the normal state with the computed bounds.
+    if (hidden) {
+        if (isMaximized())
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+        setGeometry(QRect(screen.x() + r.window.x(), screen.y() + r.window.y(), r.window.width(),
+                          r.window.height() - (frameGeometry().height() - height())));
+    }
+    if (StatusPanel1 && StatusPanel0)
+        StatusPanel1->setFixedWidth(std::max(0, r.statusPanel1Width));
+}
+
+void TForm1::ApplyRestoredLayout()
+{
+    SaveControlBounds();
+    MaximizedLayout = 0;
+    const bool hidden = Settings.MyShowHidden == 1;
+    ControlBounds b = currentBounds(this, m_designBounds);
+    const RestoredLayoutResult r = ApplyRestoredBounds(b, m_designBounds, hidden,
+                                                       StatusPanel0 ? StatusPanel0->width() : 0);
+    writeBounds(this, b);
+    if (isMaximized())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    resize(r.window.width(), r.window.height());
+    if (StatusPanel1)
+        StatusPanel1->setFixedWidth(std::max(0, r.statusPanel1Width));
+    if (!m_restoredPos.isNull())
+        move(m_restoredPos);
+    show();
+}
+
+bool TForm1::HandleSystemCommand(int command)
+{
+    SysCommandState st;
+    st.maximizedLayout = MaximizedLayout == 1;
+    st.windowMaximized = WindowMaximized == 1;
+    st.sizeCommandSeen = SizeCommandSeen == 1;
+    st.minimizedDuringShow = MinimizedDuringShow == 1;
+    st.resumeAfterRestore = ResumeAfterRestore == 1;
+    st.showWasPaused = ShowWasPaused == 1;
+    SysCommandContext ctx;
+    ctx.windowMinimized = isMinimized() || WindowWasMinimized;
+    ctx.showRunning = showRuns();
+    ctx.inManualMode = ctx.showRunning && InManualMode();
+    ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    ctx.myShowHidden = Settings.MyShowHidden == 1;
+
+    const SysCommandActions a = HandleSysCommand(SysCommand(command), st, ctx);
+    MaximizedLayout = st.maximizedLayout;
+    WindowMaximized = st.windowMaximized;
+    SizeCommandSeen = st.sizeCommandSeen;
+    MinimizedDuringShow = st.minimizedDuringShow;
+    ResumeAfterRestore = st.resumeAfterRestore;
+    ShowWasPaused = st.showWasPaused;
+
+    if (a.rememberRestoredPos)
+        m_restoredPos = normalGeometry().topLeft();
+    if (a.pauseShow)
+        PauseShow();
+    if (a.minimizeApp)
+        AppMinimize();
+    if (a.refuse) {
+        platform::showMessage(platform::PromptKind::Error, SizeChangeRefusedText());
+        return false;
+    }
+    if (a.halfWidth) {
+        const QRect screen = screenRect(this);
+        const QRect w = HalfWidthTopCentre(QRect(0, 0, screen.width(), height()), screen.width());
+        setGeometry(screen.x() + w.x(), screen.y(), w.width(), height());
+    }
+    if (a.resumeShow && Form9)
+        Form9->TogglePause();   // resumes the paused show in its last direction
+    if (a.applyMaximized)
+        ApplyMaximizedLayout();
+    if (a.applyRestored)
+        ApplyRestoredLayout();
+    return true;
+}
+
+void TForm1::AppRestore()
+{
+    SysCommandState st;
+    st.maximizedLayout = MaximizedLayout == 1;
+    st.minimizedDuringShow = MinimizedDuringShow == 1;
+    st.resumeAfterRestore = ResumeAfterRestore == 1;
+    st.showWasPaused = ShowWasPaused == 1;
+    SysCommandContext ctx;
+    ctx.showRunning = showRuns();
+    ctx.myShowHidden = Settings.MyShowHidden == 1;
+    const AppRestoreActions a = HandleAppRestore(st, ctx);
+    MinimizedDuringShow = st.minimizedDuringShow;
+    ResumeAfterRestore = st.resumeAfterRestore;
+    if (a.halfWidth) {
+        const QRect screen = screenRect(this);
+        const QRect w = HalfWidthTopCentre(QRect(0, 0, screen.width(), height()), screen.width());
+        setGeometry(screen.x() + w.x(), screen.y(), w.width(), height());
+    }
+    if (a.restoreApp && isMinimized())
+        showNormal();
+    if (a.resumeShow && Form9)
+        Form9->TogglePause();
+    if (a.updateFolderCaption)
+        UpdateFolderCaption();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || m_inStateChange)
+        return;
+    const auto* sc = static_cast<QWindowStateChangeEvent*>(event);
+    const Qt::WindowStates before = sc->oldState();
+    const Qt::WindowStates now = windowState();
+    int command = 3;
+    if ((now & Qt::WindowMinimized) && !(before & Qt::WindowMinimized))
+        command = 2;
+    else if ((now & Qt::WindowMaximized) && !(before & Qt::WindowMaximized))
+        command = 1;
+    else if (!(now & (Qt::WindowMaximized | Qt::WindowMinimized)))
+        command = 0;
+    if (command == 3)
+        return;
+    // The state has already changed when the event arrives: a refused
+    // change is undone.
+    m_inStateChange = true;
+    WindowWasMinimized = (before & Qt::WindowMinimized) ? 1 : 0;
+    const bool accepted = HandleSystemCommand(command);
+    WindowWasMinimized = 0;
+    if (!accepted)
+        setWindowState(before);
+    if (command == 0 && (before & Qt::WindowMinimized))
+        AppRestore();
+    m_inStateChange = false;
+}
+
+void TForm1::hookStatusPanels()
+{
+    if (m_statusPanelsHooked)
+        return;
+    m_statusPanelsHooked = true;
+    for (QLabel* l : {StatusPanel0, StatusPanel1})
+        if (l)
+            l->installEventFilter(this);
+}
+
+void TForm1::StatusBar1DrawPanel(QPainter& canvas, int panel, const QRect& rect)
+{
+    const QPixmap bottom = ImBottomBar ? ImBottomBar->pixmap() : QPixmap();
+    if (!bottom.isNull()) {
+        canvas.drawPixmap(rect, bottom);
+    } else {
+        QLinearGradient g(rect.topLeft(), rect.bottomLeft());
+        g.setColorAt(0, QColor(0xF4, 0xF4, 0xF4));
+        g.setColorAt(1, QColor(0xD8, 0xDC, 0xE2));
+        canvas.fillRect(rect, g);
+    }
+    const QLabel* label = panel == 0 ? StatusPanel0 : StatusPanel1;
+    const QString text = label ? label->text() : QString();
+    if (panel == 0) {
+        const QPixmap icon = platform::ImageListPixmap(platform::ImageListId::SGImageList1,
+                                                       text.isEmpty() ? 5 : 4);
+        canvas.drawPixmap(rect.left() + 1, rect.top() + 5, icon);
+    }
+    QFont f = label ? label->font() : font();
+    if (!UIFontName.isEmpty())
+        f.setFamily(UIFontName);
+    f.setBold(true);
+    canvas.setFont(f);
+    canvas.setPen(Qt::black);
+    const QFontMetrics fm(f);
+    canvas.drawText(rect.left() + 3, rect.top() + 5 + fm.ascent(), text);
+}
+
+void TForm1::SetShowRunningHints()
+{
+    for (const ToolTipText& t : ShowRunningHints(false)) {
+        if (QAction* a = actionNamed(QString::fromLatin1(t.button)))
+            a->setToolTip(t.tip);
+    }
+}
+
+void TForm1::SetShowStoppedHints()
+{
+    for (const ToolTipText& t : ShowStoppedHints())
+        if (QAction* a = actionNamed(QString::fromLatin1(t.button)))
+            a->setToolTip(t.tip);
+}
+
+void TForm1::ShowMyShowLabel(const QString& action)
+{
+    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(), MyShowSaving == 1);
+    if (!t.known) {
+        if (MyShowSaving != 1)
+            platform::showMessage(platform::PromptKind::Plain, QStringLiteral("ShowMyShowLabel: unknown action"));
+        return;
+    }
+    if (!t.keep && MyShowLabel)
+        MyShowLabel->setText(t.text);
+    MyShowSaving = t.saving ? 1 : 0;
+    if (t.busyCursor) {
+        if (!QApplication::overrideCursor())
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+    QCoreApplication::processEvents();
+}
+
+void TForm1::ChangeShowSpeed(bool faster)
+{
+    int step = ShowIntervalStep;
+    SpeedMessageText = ChangeShowSpeedStep(step, faster);
+    ShowIntervalStep = step;
+    // The speed message itself (text + interval) belongs to the show window.
+    if (Form9 && Form9->SpeedLabel) {
+        Form9->SpeedLabel->setText(SpeedMessageText + QString::number(IntervalSecondsForIndex(step))
+                                   + QStringLiteral(" second(s) "));
+        Form9->SpeedLabel->show();
+        if (Form9->SpeedTimer)
+            Form9->SpeedTimer->start();
+    }
+}
+
+void TForm1::ShowPicturePreview(const QString& path)
+{
+    PicturePreviewWindow().ShowPicture(path, PreviewEntryKind);
+}
+
+void TForm1::TBMonitorSelectionClick(bool myShowBar)
+{
+    if (!PopScreen)
+        return;
+    MMainMonitor->setCheckable(true);
+    MSecondMonitor->setCheckable(true);
+    MMainMonitor->setChecked(UseMainMonitor == 1);
+    MSecondMonitor->setChecked(UseMainMonitor != 1);
+    const bool second = QGuiApplication::screens().size() > 1;
+    MMainMonitor->setEnabled(UseMainMonitor != 1);
+    MSecondMonitor->setEnabled(UseMainMonitor == 1 && second);
+    const int y = geometry().top() + (ToolBar1 ? ToolBar1->y() + ToolBar1->height() : 0) + 45;
+    int x = geometry().left();
+    if (QWidget* ref = ToolBar1 ? ToolBar1->widgetForAction(myShowBar ? StartMySlideShowTB : ToolButton1) : nullptr)
+        x += ref->x();
+    else if (myShowBar && ToolBar2)
+        if (QWidget* r2 = ToolBar2->widgetForAction(StartMySlideShowTB))
+            x += r2->x();
+    if (myShowBar)
+        x += width() / 2;
+    PopScreen->popup(QPoint(x, y));
+}
+
+void TForm1::TBNrOfThumbsClick(bool myShowBar)
+{
+    if (!MultiPop)
+        return;
+    const int y = geometry().top() + (ToolBar1 ? ToolBar1->y() + ToolBar1->height() : 0) + 45;
+    int x = geometry().left();
+    QToolBar* bar = myShowBar ? ToolBar2 : ToolBar1;
+    if (QWidget* ref = bar ? bar->widgetForAction(myShowBar ? TBGoSmallMS : TBGoSmall) : nullptr)
+        x += ref->x();
+    if (myShowBar)
+        x += width() / 2;
+    MultiPop->popup(QPoint(x, y));
+}
+
+void TForm1::MMainMonitorClick(bool mainMonitor)
+{
+    UseMainMonitor = mainMonitor ? 1 : 0;
+}
+
+// The window's menus, status bar, layouts and keyboard hook are wired when
+// the main window is first shown (or explicitly by the start-up code).
+static void watchForMainWindow()
+{
+    class FirstShow : public QObject {
+    public:
+        using QObject::QObject;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Show) {
+                if (auto* form = qobject_cast<TForm1*>(o)) {
+                    form->SetupMenus();
+                    form->InstallApplicationEvents();
+                    if (!DemoMode)
+                        form->SaveControlBounds();
+                    if (!KeyboardHookInstalled)
+                        form->InstallKeyboardHook();
+                }
+            }
+            return false;
+        }
+    };
+    qApp->installEventFilter(new FirstShow(qApp));
+}
+Q_COREAPP_STARTUP_FUNCTION(watchForMainWindow)

@@ -1,0 +1,482 @@
+// The main window's menus: the owner-drawn style, the caption rules applied
+// when a menu opens, the measurers, the MyShow panel switch and the
+// clipboard commands.
+#include "app/tform1.h"
+#include "app/caption_helpers.h"
+#include "app/environment.h"
+#include "app/found_file.h"
+#include "app/layout_state.h"
+#include "app/menu_captions.h"
+#include "app/menu_state.h"
+#include "app/menu_style.h"
+#include "app/settings_record.h"
+#include "app/start_args.h"
+#include "browse/fit_zoom.h"
+#include "browse/folder_tree_state.h"
+#include "browse/picture_display.h"
+#include "platform/build_info.h"
+#include "platform/drives.h"
+#include "platform/icons.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+bool runs() { return PlaybackActive == 1; }
+
+MenuPicture pictureAt(const QString& path)
+{
+    MenuPicture p;
+    p.path = path;
+    if (path.isEmpty())
+        return p;
+    p.exists = FileExistsNotDir(path);
+    p.readOnly = p.exists && IsReadOnlyFile(path);
+    p.driveHasSpace = platform::FreeSpaceOf(path) != 0;
+    return p;
+}
+
+// The picture a preview image shows (kept by the picture display as the
+// label's "picturePath" property).
+QString previewPath(const QLabel* image)
+{
+    return image ? image->property("picturePath").toString() : QString();
+}
+
+} // namespace
+
+void TForm1::SetupMenus()
+{
+    if (m_menusSetUp)
+        return;
+    m_menusSetUp = true;
+
+    MenuProxyStyle* style = InstallMenuStyle();
+    style->paintContext().glyph = [](int n) {
+        return platform::ImageListPixmap(platform::ImageListId::MenuIL, n);
+    };
+    if (ImMenuBG && !ImMenuBG->pixmap().isNull())
+        style->paintContext().barBackground = ImMenuBG->pixmap();
+    style->paintContext().repaintStatusBar = [this] {
+        if (StatusBar1)
+            StatusBar1->update();
+    };
+    style->setGlyphState([this] {
+        MenuGlyphState g;
+        g.myShowHidden = Settings.MyShowHidden == 1;
+        g.showRunning = runs();
+        g.picturePopup = RightClickTreeView && RightClickTreeView->property("vxPicturePopup").toBool();
+        return g;
+    });
+    style->setActionResolver([this](const QString& name) { return actionNamed(name); });
+
+    // Program lists measure the file names of their captions.
+    for (QMenu* m : {LaunchEditProgram1, RaunchEditProgram, LaunchVideoProgram})
+        if (m)
+            m->setProperty(MenuFileNameProperty, true);
+
+    // Hint codes that choose a status text when the item is pointed at.
+    const auto code = [this](const char* name, const char* hint) {
+        if (QAction* a = actionNamed(QString::fromLatin1(name)))
+            a->setStatusTip(QString::fromLatin1(hint));
+    };
+    code("MakeAutCDROM", "A");
+    code("AutoCDFolder", "B");
+    code("AutoCDMyShow", "C");
+    code("AutoFolderToCD", "F");
+    code("AutoFolderToCDPop", "F");
+    code("ShowPicFullFolder", "D");
+    code("Playlist", "P");
+    code("Wallpaper", "W");
+    code("MakeDefault", "X");
+    code("MakeDefaultPop", "X");
+    for (const char* n : {"MakeAutomatic", "MakeAutomaticB", "AutomaticFolder", "AutomaticShow", "MakeAutoMaticPop"})
+        code(n, "Y");
+    for (int i = 1; i <= 9; ++i) {
+        code(qPrintable(QStringLiteral("Fav%1").arg(i)), "Q");
+        code(qPrintable(QStringLiteral("Folder%1").arg(i)), "Q");
+    }
+
+    // Captions are rebuilt as each menu opens; the style then measures it.
+    const auto onOpen = [this](QMenu* m, void (TForm1::*handler)()) {
+        if (m)
+            connect(m, &QMenu::aboutToShow, this, handler);
+    };
+    onOpen(Bestand1, &TForm1::Bestand1Click);
+    onOpen(Show, &TForm1::ShowClick);
+    onOpen(MyShow, &TForm1::MyShowClick);
+    onOpen(Help1, &TForm1::Help1Click);
+    onOpen(RightClickTreeView, &TForm1::RightClickTreeViewPopup);
+    onOpen(MultiPop, &TForm1::MultiPopPopup);
+    for (QMenu* m : {Favorites, Recent1, Options1})
+        if (m)
+            connect(m, &QMenu::aboutToShow, this, [this] {
+                if (runs() && !InManualMode())
+                    PauseShow();
+            });
+
+    const auto onClick = [this](QAction* a, auto&& f) {
+        if (a)
+            connect(a, &QAction::triggered, this, f);
+    };
+    onClick(PathToClipboard, [this] { PathToClipboardClick(PathToClipboard); });
+    onClick(PathToCBMyShow, [this] { PathToClipboardClick(PathToCBMyShow); });
+    onClick(PathToClipboardPop, [this] { PathToClipboardClick(PathToClipboardPop); });
+    onClick(PictureToClipboard, [this] { PictureToClipboardClick(PictureToClipboard); });
+    onClick(PictureToCBMyShow, [this] { PictureToClipboardClick(PictureToCBMyShow); });
+    onClick(PictureToClipboradPop, [this] { PictureToClipboardClick(PictureToClipboradPop); });
+    onClick(HideShowMyShow, [this] { HideShowMyShowClick(); });
+    onClick(HideShowMyShowTB, [this] { HideShowMyShowClick(); });
+    onClick(TBMonitorSelection, [this] { TBMonitorSelectionClick(false); });
+    onClick(TBMonitorSelectionMS, [this] { TBMonitorSelectionClick(true); });
+    onClick(TBNrOfThumbs, [this] { TBNrOfThumbsClick(false); });
+    onClick(TBNrOfThumbsMS, [this] { TBNrOfThumbsClick(true); });
+    onClick(MMainMonitor, [this] { MMainMonitorClick(true); });
+    onClick(MSecondMonitor, [this] { MMainMonitorClick(false); });
+}
+
+void TForm1::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
+                          const QString& caption, int imageIndex, int disabledImageIndex, bool enabled)
+{
+    MenuProxyStyle* style = CurrentMenuStyle();
+    MenuPaintContext ctx = style ? style->paintContext() : MenuPaintContext{};
+    if (!ctx.glyph)
+        ctx.glyph = [](int n) { return platform::ImageListPixmap(platform::ImageListId::MenuIL, n); };
+    if (ctx.screenWidth <= 0)
+        if (const QScreen* s = screen())
+            ctx.screenWidth = s->geometry().width();
+    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx);
+}
+
+QString TForm1::SplitMenuCaption(const QString& caption)
+{
+    const QFontMetrics fm(Image3 ? Image3->font() : font());
+    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); });
+}
+
+void TForm1::MeasureMenuWidth(int menuIndex)
+{
+    if (!MainMenu1)
+        return;
+    const QList<QAction*> bar = MainMenu1->actions();
+    if (menuIndex >= 0 && menuIndex < bar.size())
+        MeasureMenu(bar[menuIndex]->menu());
+}
+
+void TForm1::MeasureSubMenuWidth(int menuIndex, int itemIndex)
+{
+    if (!MainMenu1)
+        return;
+    const QList<QAction*> bar = MainMenu1->actions();
+    if (menuIndex < 0 || menuIndex >= bar.size() || !bar[menuIndex]->menu())
+        return;
+    const QList<QAction*> items = bar[menuIndex]->menu()->actions();
+    if (itemIndex >= 0 && itemIndex < items.size() && items[itemIndex]->menu()) {
+        QMenu* sub = items[itemIndex]->menu();
+        MeasureMenu(sub, sub->property(MenuFileNameProperty).toBool());
+    }
+}
+
+void TForm1::MeasurePopupSubMenuWidth(int itemIndex)
+{
+    if (!RightClickTreeView)
+        return;
+    const QList<QAction*> items = RightClickTreeView->actions();
+    if (itemIndex >= 0 && itemIndex < items.size() && items[itemIndex]->menu())
+        MeasureMenu(items[itemIndex]->menu(), true);
+}
+
+void TForm1::MeasureTreePopupWidth()
+{
+    MeasureMenu(RightClickTreeView);
+}
+
+MenuCaptionState TForm1::menuCaptionState() const
+{
+    MenuCaptionState s;
+    s.showRunning = runs();
+    s.manualMode = s.showRunning && const_cast<TForm1*>(this)->InManualMode();
+    s.myShowHidden = Settings.MyShowHidden == 1;
+    s.thumbnailView = false;   // the page view reports itself through its own pop-up
+    s.demoMode = DemoMode == 1;
+    s.cutOutShown = CutOutCount > 0;
+    s.current = pictureAt(CurrentPicturePath);
+    const QString browse = previewPath(Image4);
+    s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
+    s.myShowPreview = pictureAt(previewPath(image2));
+    s.browsePreviewVisible = !Image4 || !Image4->isHidden();
+    s.myShowPreviewVisible = !image2 || !image2->isHidden();
+    s.selectedFolder = SelectedFolder;
+    s.draftShowOpen = DraftShowOpen == 1;
+    s.namedShowOpen = NamedShowOpen == 1;
+    s.openShowFile = OpenShowPath;
+    s.openShowPictureCount = MyShowSG ? MyShowSG->rowCount() : 0;
+    s.showChangeable = ShowChangeable == 1;
+    s.runningSourceIsShow = SourceIsShow == 1;
+    s.runningSource = s.runningSourceIsShow ? OpenShowPath : SelectedFolder;
+    s.runningSourceIsDraft = s.runningSourceIsShow && s.draftShowOpen;
+    s.startupFolder = Settings.StartupFolder;
+    for (const QString& f : Settings.Favorites)
+        if (!f.isEmpty())
+            s.favorites << f;
+    const QString autoPath = Settings.AutoShowPath.toLower();
+    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == SelectedFolder.toLower();
+    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == OpenShowPath.toLower();
+    s.irfanViewFound = IrfanViewFound == 1;
+    const QString programFolder = platform::programFolder();
+    s.cdFilesPresent = QFileInfo::exists(programFolder + QStringLiteral("/autorun.inf"))
+                       && QFileInfo::exists(programFolder + QStringLiteral("/autorun.exe"));
+    for (const platform::Drive& d : platform::drives())
+        if (d.kind == platform::DriveKind::CdRom && platform::FreeSpaceOf(d.mountPoint) > 0) {
+            s.writableCdDrive = QString(d.letter);
+            break;
+        }
+    s.includeSubfolders = Settings.IncludeSubfolders != 0;
+    s.toolEnabled = [this](const QString& n) {
+        const QAction* a = actionNamed(n);
+        return a && a->isEnabled();
+    };
+    s.toolVisible = [this](const QString& n) {
+        const QAction* a = actionNamed(n);
+        return a && a->isVisible();
+    };
+    s.shorten = [](const QString& p) { return ShortenPathCaption(p, true); };
+    return s;
+}
+
+void TForm1::applyMenuChanges(const MenuChanges& changes)
+{
+    for (auto it = changes.items().begin(); it != changes.items().end(); ++it) {
+        QAction* a = actionNamed(it.key());
+        if (!a)
+            continue;
+        const MenuItemChange& c = it.value();
+        if (c.caption && a->text() != *c.caption)
+            a->setText(*c.caption);
+        if (c.visible)
+            a->setVisible(*c.visible);
+        if (c.enabled)
+            a->setEnabled(*c.enabled);
+        if (c.hint) {
+            // Tool buttons show their hint as a tool tip; menu items carry it
+            // as the status tip (hint code and width tag).
+            bool onToolBar = false;
+            for (QObject* o : a->associatedObjects())
+                onToolBar = onToolBar || qobject_cast<QToolBar*>(o);
+            if (onToolBar)
+                a->setToolTip(*c.hint);
+            else
+                a->setStatusTip(*c.hint);
+        }
+    }
+}
+
+void TForm1::Bestand1Click()
+{
+    const MenuCaptionState s = menuCaptionState();
+    const MenuChanges c = FileMenuCaptions(s);
+    applyMenuChanges(c);
+    CdMenuStatusText = c.statusTextA;
+    CdFolderStatusText = c.statusTextC;
+    CdShowStatusText = c.statusTextF;
+    if (c.pauseShow)
+        PauseShow();
+    // The drive menu is rebuilt by the drive-menu code when it opens.
+    MeasureMenuWidth(0);
+}
+
+void TForm1::ShowClick()
+{
+    const MenuChanges c = ShowMenuCaptions(menuCaptionState());
+    applyMenuChanges(c);
+    if (c.pauseShow)
+        PauseShow();
+    MeasureMenuWidth(1);
+}
+
+void TForm1::MyShowClick()
+{
+    const MenuChanges c = MyShowMenuCaptions(menuCaptionState());
+    applyMenuChanges(c);
+    if (c.pauseShow)
+        PauseShow();
+    MeasureMenuWidth(3);
+}
+
+void TForm1::Help1Click()
+{
+    const MenuChanges c = HelpMenuCaptions(menuCaptionState());
+    applyMenuChanges(c);
+    if (c.pauseShow)
+        PauseShow();
+    MeasureMenuWidth(8);
+}
+
+void TForm1::RightClickTreeViewPopup()
+{
+    if (!RightClickTreeView)
+        return;
+    RightClickTreeView->setProperty("vxPicturePopup", false);
+    QTreeWidgetItem* node = TreeView1 ? TreeView1->currentItem() : nullptr;
+    QString path = node ? GetNodePath(node) : SelectedFolder;
+    if (path.isEmpty())
+        path = SelectedFolder;
+    const QFileInfo fi(path);
+    TreePopupState t;
+    const bool looksLikeFolder = fi.isDir() || (!fi.exists() && fi.suffix().isEmpty());
+    t.kind = looksLikeFolder ? TreeNodeKind::Folder
+                             : (IsVideoFileName(path) ? TreeNodeKind::Video : TreeNodeKind::Picture);
+    t.exists = fi.exists();
+    if (t.kind == TreeNodeKind::Folder) {
+        SelectedFolder = path;
+        t.folder = path;
+        t.folderOnMountPoint = platform::IsMountPoint(path);
+        t.driveHasSpace = platform::FreeSpaceOf(path) != 0;
+    }
+    for (int k = 0; k < 5; ++k) {
+        t.launchProgram[k] = !Settings.EditPrograms[size_t(k)].isEmpty();
+        t.launchCaption[k] = LaunchItems[size_t(k)] ? LaunchItems[size_t(k)]->text() : QString();
+        if (t.launchCaption[k].isEmpty())
+            t.launchCaption[k] = Settings.EditPrograms[size_t(k)];
+        t.videoProgram[k] = !Settings.VideoPrograms[size_t(k)].isEmpty();
+    }
+    t.tarnivoInstalled = false;
+    const auto enabledOf = [this](QAction* a) { return a && a->isEnabled(); };
+    t.addSelectedFolderEnabled = enabledOf(AddSelectedFolder);
+    t.automaticFolderEnabled = enabledOf(AutomaticFolder);
+    t.autoFolderToCdEnabled = enabledOf(AutoFolderToCD);
+    t.renameEnabled = enabledOf(RenamePicture);
+    t.sendEnabled = enabledOf(SendRecycleBin);
+    t.moveEnabled = enabledOf(MovePictureTo);
+    t.addPicMyShowEnabled = enabledOf(AddPicMyShow) || (AddPicMyShow && !AddPicMyShow->isVisible());
+    t.showPicFullEnabled = true;
+    t.browsePreviewShown = Image4 && !Image4->isHidden();
+
+    // The File menu's items are brought up to date first: the pop-up mirrors them.
+    const MenuCaptionState s = menuCaptionState();
+    applyMenuChanges(FileMenuCaptions(s));
+    t.renameEnabled = enabledOf(RenamePicture);
+    t.sendEnabled = enabledOf(SendRecycleBin);
+    t.moveEnabled = enabledOf(MovePictureTo);
+
+    QStringList names;
+    for (QAction* a : RightClickTreeView->actions())
+        names << a->objectName();
+    const TreePopupResult r = TreePopupCaptions(s, t, names);
+    applyMenuChanges(r.changes);
+    if (QAction* mirror = actionNamed(QStringLiteral("AddSelectedFolder")))
+        if (AddSelectedFolderPop)
+            AddSelectedFolderPop->setStatusTip(mirror->statusTip());
+    if (!r.message.isEmpty())
+        platform::showMessage(platform::PromptKind::Error, r.message);
+    MeasureTreePopupWidth();
+}
+
+void TForm1::SetPicturePopupCaptions()
+{
+    if (!RightClickTreeView)
+        return;
+    RightClickTreeView->setProperty("vxPicturePopup", true);
+    PicturePopupState p;
+    p.showPictures = SourceIsShow == 1;
+    for (int k = 0; k < 5; ++k) {
+        if (QAction* l = LaunchItems[size_t(k)]) {
+            p.launchCaption[k] = l->text();
+            p.launchVisible[k] = l->isVisible();
+            p.launchEnabled[k] = l->isEnabled();
+        }
+    }
+    QStringList folderItems;
+    const QList<QAction*> actions = RightClickTreeView->actions();
+    for (int i = 0; i < actions.size() && i < 22; ++i)
+        folderItems << actions[i]->objectName();
+    applyMenuChanges(PicturePopupCaptions(menuCaptionState(), p, folderItems));
+    MeasureTreePopupWidth();
+}
+
+void TForm1::HideShowMyShowClick()
+{
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    const bool maximizedState = MaximizedLayout == 1 || isMaximized();
+    const bool fullWidth = (!maximizedState && width() == 800) || maximizedState;
+    const bool hide = fullWidth && Settings.MyShowHidden != 1;
+    if (hide) {
+        const bool switchToDraft = DraftShowOpen != 1;
+        if (switchToDraft)
+            AskMakeChangesPermanent();
+        if (HideShowMyShowTB)
+            HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
+        applyMenuChanges(HideShowMyShowCaptions(true));
+        if (isMaximized())
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+        const int w = int(std::nearbyint(width() / 2.0));
+        if (maximizedState)
+            setGeometry(screenArea.x() + int(std::nearbyint((screenArea.width() - w) / 2.0)), y(), w, height());
+        else
+            resize(w, height());
+        if (switchToDraft && NamedShowOpen == 1)
+            MyShowDraftClick();
+        Settings.MyShowHidden = 1;
+    } else {
+        Settings.MyShowHidden = 0;
+        if (HideShowMyShowTB)
+            HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
+        applyMenuChanges(HideShowMyShowCaptions(false));
+        if (maximizedState)
+            setGeometry(screenArea.x(), screenArea.y(), screenArea.width(), height());
+        else
+            resize(800, height());
+    }
+    const QRect frame = frameGeometry();
+    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && MaximizedLayout != 1) {
+        const int top = screenArea.width() == 800 ? 0
+                                                  : int(std::nearbyint((screenArea.height() - height()) / 2.0));
+        move(screenArea.x() + int(std::nearbyint((screenArea.width() - width()) / 2.0)), screenArea.y() + top);
+    }
+    if (StatusPanel1 && StatusPanel0)
+        StatusPanel1->setFixedWidth(std::max(0, width() - StatusPanel0->width()));
+}
+
+void TForm1::PathToClipboardClick(QObject* sender)
+{
+    QString path;
+    if (runs())
+        path = CurrentPicturePath;
+    else if (sender == PathToCBMyShow)
+        path = previewPath(image2);
+    else {
+        path = previewPath(Image4);
+        if (path.isEmpty())
+            path = CurrentPicturePath;
+    }
+    QClipboard* cb = QGuiApplication::clipboard();
+    cb->setText(path);
+    if (cb->text().isEmpty())
+        platform::showMessage(platform::PromptKind::Information,
+                              QStringLiteral("There is no text on the Clipboard, action failed"));
+}
+
+void TForm1::PictureToClipboardClick(QObject* sender)
+{
+    const QLabel* source = nullptr;
+    if (!runs())
+        source = sender == PictureToCBMyShow ? image2 : Image4;
+    else
+        source = Image1;
+    if (source && !source->pixmap().isNull())
+        QGuiApplication::clipboard()->setPixmap(source->pixmap());
+}
