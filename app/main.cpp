@@ -11,9 +11,10 @@
 #include "app/instance_guard.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
+#include "shows/show_windows.h"
+#include "slideshow/show_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,12 +55,6 @@ void installCloseOnSignal(QObject* owner)
     sa.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &sa, nullptr);
     ::sigaction(SIGINT, &sa, nullptr);
-}
-
-// The folder argument as the tree and the launcher take it.
-QString folderArgument(const QString& argument)
-{
-    return argument.left(200);
 }
 
 } // namespace
@@ -103,6 +98,16 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // 7.-11. The long-lived windows of the other subsystems.
+    if (!Form9)
+        Form9 = new TForm9;
+    if (!Form10)
+        Form10 = new TForm10;
+    if (!Form20)
+        Form20 = new TForm20(form1);
+    if (!DemoMode && !ArgumentMode && !Form16)
+        Form16 = new TForm16(ShowListPath);
+
     // 12.
     if (DemoMode)
         form1->Timer1->stop();
@@ -126,22 +131,16 @@ int main(int argc, char** argv)
     }
 
     // 14. The command-line argument.
-    if (ArgumentMode && !ShowFileArgument) {
-        SelectedFolder = StartArgument;
-        FolderToOpen = folderArgument(StartArgument);
-        form1->Timer1->stop();
-        form1->AutoFolderToCDClick();
-    }
-    if (OpenNormally == 1) {
-        SetFileMode(FileModeReadWrite, true);
-        form1->setEnabled(true);
-        form1->show();
-        ArgumentMode = 0;
-        ShowFileArgument = 0;
-    }
+    form1->DispatchStartArgument();
 
     const int code = app.exec();
     guard.Release();
+    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16)})
+        delete w;
+    Form9 = nullptr;
+    Form10 = nullptr;
+    Form16 = nullptr;
+    Form20 = nullptr;  // a child of the main window
     delete form1;
     Form1 = nullptr;
     return code;

@@ -10,6 +10,8 @@
 #include "platform/prompt.h"
 #include "sharing/process_check.h"
 #include "shows/known_shows.h"
+#include "shows/show_file.h"
+#include "shows/show_windows.h"
 #include "slideshow/show_state.h"
 
 #include <QApplication>
@@ -45,21 +47,9 @@ TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, c
 
 std::optional<QStringList> KnownShowsOfManager()
 {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() != QLatin1String("Form16"))
-            continue;
-        auto* grid = w->findChild<QTableWidget*>(QStringLiteral("AllShowSG"));
-        if (!grid || grid->columnCount() < 5)
-            return std::nullopt;
-        QStringList paths;
-        for (int row = 2; row < grid->rowCount(); ++row) {
-            const QTableWidgetItem* cell = grid->item(row, 4);
-            if (cell && !cell->text().isEmpty())
-                paths << cell->text();
-        }
-        return paths;
-    }
-    return std::nullopt;
+    if (!Form16)
+        return std::nullopt;
+    return Form16->KnownShows();
 }
 
 void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
@@ -69,20 +59,12 @@ void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPref
         return;
     QStringList paths = *shows;
     WriteKnownShows(ShowListPath, paths, OldPrefix, NewPrefix, PrefixLength, Replace);
-    // The grid shows the renamed paths too.
-    if (Replace) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() != QLatin1String("Form16"))
-                continue;
-            if (auto* grid = w->findChild<QTableWidget*>(QStringLiteral("AllShowSG"))) {
-                int i = 0;
-                for (int row = 2; row < grid->rowCount() && i < paths.size(); ++row) {
-                    QTableWidgetItem* cell = grid->item(row, 4);
-                    if (cell && !cell->text().isEmpty())
-                        cell->setText(paths.at(i++));
-                }
-            }
-        }
+    // The manager lists the renamed paths too.
+    if (Replace && Form16 && paths != *shows) {
+        for (const QString& old : *shows)
+            Form16->RemoveKnownShow(old);
+        for (const QString& path : paths)
+            Form16->AddKnownShow(path);
     }
 }
 
@@ -112,14 +94,16 @@ bool TForm1::FormClose()
         }
     }
 
-    // 3. The music fading out stops at once.
+    // 3. The music.
     if (FadeTimer->isActive())
-        FadeTimer->stop();
+        StopMusic();
 
     // 5. During a show: stop it; ending the show closes the window again.
     if (PlaybackActive == 1) {
+        if (!InManualMode())
+            PauseShow();
         CloseAfterShowPending = 1;
-        ToolButton2->trigger();
+        ToolButton2Click();
         return false;
     }
 
@@ -133,6 +117,16 @@ bool TForm1::FormClose()
 
     // 8.
     ClosingDown = 1;
+
+    // 9. The open show's changes.
+    if (!AudioMode) {
+        if (NamedShowOpen != 1) {
+            MyShowDraftClick();
+        } else {
+            AskMakeChangesPermanent();
+            CloseOpenShow();
+        }
+    }
 
     // 10. The save: settings and the list of known shows, each in one safe
     // write. The marker goes whatever happens.

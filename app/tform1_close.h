@@ -32,6 +32,6 @@ TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, c
                        TSettingsRecord& onDisk, int32_t myShowHidden, bool audioMode,
                        const std::optional<QStringList>& knownShows, const QString& showListPath);
 
-// The known shows as the MyShow manager lists them (column 4 of its grid
-// `AllShowSG`, from row 2 on), or nothing when that window does not exist.
+// The known shows as the MyShow manager `Form16` lists them, or nothing when
+// that window does not exist (the file is then left as it is).
 std::optional<QStringList> KnownShowsOfManager();

@@ -179,6 +179,10 @@ void TForm1::FormCreate()
     for (int c = 0; c < 5; ++c)
         MyShowSG->setColumnWidth(c, widths[c]);
 
+    // 10. The application's events (activation, restore, minimise, hints,
+    // exceptions).
+    InstallApplicationEvents();
+
     // 11. Help pages.
     if (helpPagesFolder(ProgramFolder).isEmpty()) {
         GettingStarted->setVisible(false);
@@ -323,6 +327,8 @@ void TForm1::FormCreate()
         setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     MyShowSG->hide();
     StartupRunFlag = 1;
+    if (!DemoMode)
+        SaveControlBounds();
     if (DemoMode) {
         for (QMenu* m : {Bestand1, Recent1, Show, Options1, Favorites, Help1})
             m->menuAction()->setEnabled(false);
@@ -369,6 +375,7 @@ void TForm1::FormCreate()
     if (!DemoMode) {
         ReadSettingsSnapshot();
         ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
+        InstallKeyboardHook();
     }
 
     // 32. The interface font on every control.
@@ -452,8 +459,4 @@ void TForm1::TimerAutoCDRunTimer()
             w->setFocus();
         }
     }
-}
-
-void TForm1::AutoFolderToCDClick()
-{
 }

@@ -8,6 +8,7 @@
 #include "app/tform1.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
+#include "platform/record_file.h"
 #include "support/sandbox.h"
 
 #include <QCoreApplication>
@@ -279,5 +280,56 @@ TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
     EXPECT_EQ(after.IntervalIndex, 17);
     EXPECT_EQ(after.PlayOrder, 3);
     EXPECT_EQ(after.RunningMarker, 0);
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
+}
+
+TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
+{
+    const QString pictures = freshDir("pictures");
+    // The launcher is answered "open in the normal window".
+    ScopedPromptResponder responder([&](const PromptRequest& r) {
+        if (r.text == pictures)
+            return PromptReply::button(PromptAnswer::Ignore);
+        return defaultReply(r);
+    });
+    TForm1 form;
+    form.StartParameters = {pictures};
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    ASSERT_EQ(ArgumentMode, 1);
+    SetFileMode(FileModeReadWrite, false);
+    EXPECT_EQ(CurrentFileMode(), FileModeReadOnly);  // an argument start opens data files read only
+
+    form.DispatchStartArgument();
+    EXPECT_EQ(OpenNormally, 1);
+    EXPECT_EQ(ArgumentMode, 0);
+    EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
+    SetFileMode(FileModeReadWrite, false);
+    EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
+    EXPECT_TRUE(form.isVisible());
+    // Now a normal instance: its close saves the settings.
+    Settings.PlayOrder = 2;
+    EXPECT_TRUE(form.FormClose());
+    TSettingsRecord after;
+    ASSERT_TRUE(ReadSettingsFile(dataFolder() + "/VXSettings61.dat", after).ok());
+    EXPECT_EQ(after.PlayOrder, 2);
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
+}
+
+TEST(FormCreate, ShowFileArgumentCancelledClosesWithoutSaving)
+{
+    const QString dir = freshDir("shows");
+    ASSERT_TRUE(writeFile(dir + "/Trip.vxt", {}));
+    Quiet quiet;  // the launcher's default answer is Cancel
+    TForm1 form;
+    form.StartParameters = {dir + "/Trip.vxt"};
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    EXPECT_EQ(ShowFileArgument, 1);
+    const QByteArray before = readFile(dataFolder() + "/VXSettings61.dat");
+    form.DispatchStartArgument();
+    EXPECT_NE(OpenNormally, 1);
+    EXPECT_TRUE(form.FormClose());
+    EXPECT_EQ(readFile(dataFolder() + "/VXSettings61.dat"), before);
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
 }
