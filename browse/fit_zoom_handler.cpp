@@ -25,7 +25,10 @@ FitZoomHandler::FitZoomHandler(QWidget* image, PictureSlotModel* slot, QObject* 
     if (m_image) {
         m_designArea = m_image->geometry();
         m_image->installEventFilter(this);
-        m_overlay = new CropBandOverlay(m_image);
+        // The band is drawn over the image's window; an image without a
+        // parent has no window to draw it on.
+        if (m_image->parentWidget())
+            m_overlay = new CropBandOverlay(m_image);
     }
 }
 
@@ -112,6 +115,8 @@ void FitZoomHandler::ShowEnlargementFactor(int imageHeight, int pictureHeight)
     if (!label)
         return;
     if (CutOutCount != 0) {
+        if (m_hooks.StopSpeedTimers)
+            m_hooks.StopSpeedTimers();
         label->setText(EnlargementText(imageHeight, pictureHeight));
         label->adjustSize();
         int screenWidth = m_hooks.ScreenWidth ? m_hooks.ScreenWidth()
@@ -272,7 +277,7 @@ void FitZoomHandler::makeCutOut(const QRect& source)
 
 void FitZoomHandler::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
 {
-    if (HandlersBlocked && HandlersBlocked())
+    if ((HandlersBlocked && HandlersBlocked()) || (ThumbnailView && ThumbnailView()))
         return;
     switch (button) {
     case Qt::LeftButton:

@@ -49,6 +49,8 @@ struct FitZoomHooks {
     std::function<QString()> CutOutFolderPath;
     // The readout label ("Enlargement factor: n%"); unset: none.
     std::function<QLabel*()> SpeedLabel;
+    // Stops the window's speed-message timers before the readout is shown.
+    std::function<void()> StopSpeedTimers;
     // The screen width the readout is placed against. Unset: the window's width.
     std::function<int()> ScreenWidth;
     // Steps the rest of the program takes part in.
@@ -116,6 +118,8 @@ public:
     // True while the image handlers do nothing (custom ratio panel shown,
     // thumbnail view in the main window).
     std::function<bool()> HandlersBlocked;
+    // True in the thumbnail view, where a press on the image does nothing.
+    std::function<bool()> ThumbnailView;
     // The wheel over the image zooms while a cut-out is shown (and is then
     // not passed on to the window). Off when the window's own wheel handler
     // calls WheelZoomPicture.

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 FitZoomHandler* TForm1::Image1FitZoom()
@@ -43,6 +44,15 @@ FitZoomHandler* TForm1::Image1FitZoom()
                 panel->move((parent->width() - panel->width()) / 2, (parent->height() - panel->height()) / 2);
             panel->show();
             panel->raise();
+        };
+        hooks.StopSpeedTimers = [this] {
+            if (auto* timer = findChild<QTimer*>(QStringLiteral("SpeedTimer")))
+                timer->stop();
+        };
+        hooks.HideTextLabels = [this] {
+            for (int i = 0; i < 5; ++i)
+                if (auto* label = findChild<QLabel*>(QStringLiteral("TextLabel%1").arg(i)))
+                    label->hide();
         };
         hooks.CloseFullView = [this] {
             FullViewActive = 0;
