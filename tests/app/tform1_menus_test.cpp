@@ -1,0 +1,263 @@
+#include "app/keyboard_hook.h"
+#include "app/layout_calc.h"
+#include "app/layout_preview.h"
+#include "app/layout_state.h"
+#include "app/menu_captions.h"
+#include "app/menu_painter.h"
+#include "app/menu_style.h"
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "browse/folder_tree_state.h"
+#include "browse/picture_display.h"
+#include "platform/clock.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString makePicture(const QString& dir, const QString& name)
+{
+    QImage img(40, 30, QImage::Format_RGB32);
+    img.fill(Qt::darkGreen);
+    const QString path = dir + QLatin1Char('/') + name;
+    img.save(path, "JPG");
+    return path;
+}
+
+struct ShowFlagGuard {
+    ~ShowFlagGuard()
+    {
+        PlaybackActive = 0;
+        Settings = TSettingsRecord{};
+        MaximizedLayout = 0;
+        WindowMaximized = 0;
+    }
+};
+
+} // namespace
+
+TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
+{
+    ShowFlagGuard guard;
+    const QString dir = testsupport::freshDir(QStringLiteral("pics"));
+    TForm1 form;
+    form.SetupMenus();
+    SelectedFolder = dir;
+    CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
+    emit form.Bestand1->aboutToShow();
+    EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
+              QStringLiteral("&Save 'Tom && Jerry.jpg' to"));
+    EXPECT_EQ(form.actionNamed(QStringLiteral("AddPicMult"))->text(),
+              QStringLiteral("Add  'Tom && Jerry.jpg' to &Multiple Shows"));
+    EXPECT_TRUE(form.actionNamed(QStringLiteral("AddSelectedFolderB"))->isVisible());
+    EXPECT_FALSE(form.actionNamed(QStringLiteral("AddSelectedFolder"))->isVisible());
+    // The menu was measured in its own font and keeps its width.
+    const int fileWidth = form.Bestand1->property(MenuWidthProperty).toInt();
+    EXPECT_GT(fileWidth, 40);
+    emit form.Help1->aboutToShow();
+    EXPECT_GT(form.Help1->property(MenuWidthProperty).toInt(), 40);
+    EXPECT_EQ(form.Bestand1->property(MenuWidthProperty).toInt(), fileWidth);
+    // The items carry the width tag of the widest key hint.
+    const QString tag = form.actionNamed(QStringLiteral("MakeDefault"))->statusTip();
+    EXPECT_TRUE(tag.startsWith(QLatin1Char('X'))) << tag.toStdString();
+}
+
+TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.SetupMenus();
+    form.resize(800, 600);
+    Settings.MyShowHidden = 0;
+    form.HideShowMyShowClick();
+    EXPECT_EQ(Settings.MyShowHidden, 1);
+    EXPECT_EQ(form.HideShowMyShow->text(), QStringLiteral("&Show MyShow"));
+    EXPECT_EQ(form.HideShowMyShowTB->toolTip(), QStringLiteral("Show MyShow"));
+    EXPECT_EQ(form.width(), 400);
+    form.HideShowMyShowClick();
+    EXPECT_EQ(Settings.MyShowHidden, 0);
+    EXPECT_EQ(form.HideShowMyShow->text(), QStringLiteral("&Hide MyShow"));
+    EXPECT_EQ(form.width(), 800);
+}
+
+TEST(MainWindowMenus, StyledMenuPaintsGlyphStripAndItemHeights)
+{
+    MenuProxyStyle style;
+    style.paintContext().glyph = [](int n) {
+        QPixmap pm(16, 16);
+        pm.fill(n == 0 ? Qt::red : Qt::blue);
+        return pm;
+    };
+    QMenu menu;
+    menu.setStyle(&style);
+    QAction* search = menu.addAction(QStringLiteral("Searc&h"));
+    search->setObjectName(QStringLiteral("Search"));
+    QAction* stop = menu.addAction(QStringLiteral("&Stop Slide Show                 ~- Escape"));
+    stop->setObjectName(QStringLiteral("StopPictureShow1"));
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("&About"));
+    MeasureMenu(&menu);
+    menu.adjustSize();
+    EXPECT_EQ(menu.actionGeometry(search).height(), MenuItemHeight);
+    EXPECT_EQ(menu.actionGeometry(menu.actions().at(2)).height(), MenuSeparatorHeight);
+    const QImage image = menu.grab().toImage();
+    const QRect r = menu.actionGeometry(search);
+    EXPECT_EQ(image.pixelColor(4, r.top() + 9), menucolors::GlyphStrip);
+    EXPECT_EQ(image.pixelColor(13, r.top() + 9), QColor(Qt::red));       // glyph 0 of "Search"
+    EXPECT_EQ(image.pixelColor(r.right() - 2, r.top() + 9), menucolors::Body);
+    const QString hint = stop->statusTip();
+    EXPECT_TRUE(hint.startsWith(QLatin1Char('>')));
+    EXPECT_GT(HintTagWidth(hint), 0);
+}
+
+TEST(MainWindowLayouts, MaximizedAndBackRestoresEveryControl)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.SaveControlBounds();
+    const QHash<QString, QRect> design = form.designBounds();
+    ASSERT_TRUE(design.contains(QStringLiteral("TreeView1")));
+    ASSERT_TRUE(design.contains(QStringLiteral("Label7")));
+    form.ApplyMaximizedLayout();
+    EXPECT_EQ(MaximizedLayout, 1);
+    const int W = form.screen()->availableGeometry().width();
+    EXPECT_EQ(form.TreeView1->width(), RoundEven((W - 8) / 2.0));
+    EXPECT_EQ(form.MyShowSG->x(), form.TreeView1->width() + 4);
+    form.ApplyRestoredLayout();
+    EXPECT_EQ(MaximizedLayout, 0);
+    for (auto it = design.begin(); it != design.end(); ++it) {
+        if (it.key().startsWith(QLatin1String("Voice")) || it.key() == QLatin1String("MicroSB"))
+            continue;
+        const QWidget* w = form.findChild<QWidget*>(it.key());
+        ASSERT_TRUE(w) << it.key().toStdString();
+        EXPECT_EQ(w->geometry(), it.value()) << it.key().toStdString();
+    }
+    EXPECT_EQ(form.width(), 800);
+}
+
+TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    PlaybackActive = 1;
+    EXPECT_FALSE(form.HandleSystemCommand(1));
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog().first().request.text,
+              QStringLiteral("Maximizing/Restoring not allowed in a running slide show!"));
+    EXPECT_EQ(platform::promptLog().first().request.kind, platform::PromptKind::Error);
+    EXPECT_EQ(MaximizedLayout, 0);
+}
+
+TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.InstallApplicationEvents();
+    Settings.StartupFolder = QStringLiteral("/home");
+    QStatusTipEvent tip(QStringLiteral("X12"));
+    QCoreApplication::sendEvent(&form, &tip);
+    EXPECT_EQ(form.StatusPanel1->text(), QStringLiteral("Current default start-up folder : /home"));
+    QStatusTipEvent q(QStringLiteral("Q"));
+    QCoreApplication::sendEvent(&form, &q);
+    EXPECT_EQ(form.StatusPanel1->text(),
+              QStringLiteral("Left click opens folder or MyShow file, <Ctrl + Left Click> to start show"));
+}
+
+TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.InstallKeyboardHook();
+    EXPECT_EQ(KeyboardHookInstalled, 1);
+    int forward1 = 0, showForward = 0;
+    for (QAction* a : {form.Forward1ToolButton, form.ShowForwardToolButton}) {
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        a->setVisible(true);
+        a->setEnabled(true);
+    }
+    QObject::connect(form.Forward1ToolButton, &QAction::triggered, [&] { ++forward1; });
+    QObject::connect(form.ShowForwardToolButton, &QAction::triggered, [&] { ++showForward; });
+    PlaybackActive = 1;
+
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.TreeView1, &right);
+    EXPECT_EQ(forward1, 1);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.TreeView1, &release);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(form.TreeView1, &held);   // within 300 ms: nothing
+    EXPECT_EQ(forward1, 1);
+    EXPECT_TRUE(form.HookHandled->isActive());
+
+    form.HookHandledTimer();
+    QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    QCoreApplication::sendEvent(form.TreeView1, &ctrl);
+    EXPECT_EQ(HookCtrlLatch, 1);
+    form.HookHandledTimer();
+    QKeyEvent right2(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.TreeView1, &right2);
+    EXPECT_EQ(showForward, 1);
+    EXPECT_EQ(forward1, 1);
+    form.TimerHookTimer();
+    EXPECT_EQ(HookCtrlLatch, 0);
+
+    form.FormDestroy();
+    form.HookHandledTimer();
+    QKeyEvent right3(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.TreeView1, &right3);
+    EXPECT_EQ(forward1, 1);
+    EXPECT_EQ(KeyboardHookInstalled, 0);
+}
+
+TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    platform::setMonotonicMs(123456);
+    AutoShowCountdown = 3;
+    form.Timer1->stop();
+    form.UserActivity();
+    EXPECT_EQ(IdleStartTick, 123456);
+    EXPECT_EQ(AutoShowCountdown, 0);
+    EXPECT_TRUE(form.Timer1->isActive());
+    form.AppMinimize();
+    EXPECT_FALSE(form.Timer1->isActive());
+    platform::resetClock();
+}
+
+TEST(MainWindowPreview, ZeroSizedPictureShowsAMessage)
+{
+    const QString dir = testsupport::freshDir(QStringLiteral("preview"));
+    const QString empty = dir + QStringLiteral("/empty.jpg");
+    testsupport::writeFile(empty, QByteArray());
+    TForm19& preview = PicturePreviewWindow();
+    preview.ShowPicture(empty, PreviewKind::Picture);
+    EXPECT_FALSE(preview.CannotOpenLabel->isHidden());
+    EXPECT_TRUE(preview.Image1->pixmap().isNull());
+
+    preview.ShowPicture(makePicture(dir, QStringLiteral("ok.jpg")), PreviewKind::Picture);
+    EXPECT_TRUE(preview.CannotOpenLabel->isHidden());
+    EXPECT_FALSE(preview.Image1->pixmap().isNull());
+    preview.ShowPicture(dir + QStringLiteral("/gone.jpg"), PreviewKind::Picture);
+    EXPECT_FALSE(preview.FileNotExistLabel->isHidden());
+    preview.ShowPicture(dir, PreviewKind::Video);
+    EXPECT_FALSE(preview.VideoLabel->isHidden());
+}
