@@ -14,6 +14,7 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "app/start_modes.h"
+#include "shows/show_file.h"
 #include "slideshow/show_state.h"
 
 #include <QAction>
@@ -71,6 +72,7 @@ FolderTreeController* TForm1::folderTree()
             item->setText(QStringLiteral("&") + QString::number(ref.index + 1) + QStringLiteral(" - ")
                           + DoubleAmpersands(path));
     };
+    hooks.openShowFile = [this](const QString& path) { LoadMyShowClick(path); };
     hooks.pictureClicked = [this](const QString& path, bool showFull) {
         loadPictureFromTree(path, showFull);
     };
@@ -123,8 +125,9 @@ void TForm1::showTreePopup(const QPoint& pos)
 
 void TForm1::loadPictureFromTree(const QString& path, bool showFull)
 {
-    // Ctrl-click or the middle button: the full picture view.
-    if (showFull) {
+    // Ctrl-click, the middle button, or any click while the MyShow panel is
+    // hidden: the full picture view.
+    if (showFull || Settings.MyShowHidden == 1) {
         ShowPictureFull(path);
         return;
     }
@@ -134,6 +137,14 @@ void TForm1::loadPictureFromTree(const QString& path, bool showFull)
         return;
     }
     SizePictureToDisplay(false);
+    // The picture joins the open MyShow when that show may be changed.
+    if (!ShowFile.IsOpen())
+        return;
+    if (ShowChangeable == 1)
+        AddPictureToMyShow(path, 0, 0, 0, 0);
+    else
+        platform::showMessage(platform::PromptKind::Plain,
+                              QStringLiteral("Picture can not be added to a show on a full or non-writable disk"));
 }
 
 void TForm1::OpenFolderOrShow()

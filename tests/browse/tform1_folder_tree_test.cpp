@@ -10,6 +10,7 @@
 #include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
+#include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "support/sandbox.h"
 
@@ -18,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -213,4 +215,32 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
         platform::PromptReply::button(platform::PromptAnswer::Ok)});
     form.ClearExclusionsClick();
     EXPECT_TRUE(ReadExcludeFolderFile(ExcludeFolderPath).empty());
+}
+
+TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
+{
+    TForm1 form;
+    SetDataFolderPaths(freshDir("data"));
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(drive + "/Album & more/blue.jpg", "JPG"));
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.MyShowDraftClick();
+    ASSERT_TRUE(ShowFile.IsOpen());
+    const int before = form.MyShowSG->rowCount();
+
+    FolderToOpen = drive + "/Album & more";
+    form.OpenFolderOrShow();
+    ASSERT_NE(form.FindAndSelectTreeNode("blue.jpg", true), nullptr);
+    form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
+    EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
+
+    // A show that may not be changed is not touched, and the user is told.
+    ShowChangeable = 0;
+    form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
+    EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
+    ASSERT_FALSE(platform::promptLog().isEmpty());
+    EXPECT_EQ(platform::promptLog().last().request.text,
+              "Picture can not be added to a show on a full or non-writable disk");
+    ShowChangeable = 1;
 }
