@@ -4,6 +4,7 @@
 
 #include "browse/crop_ratio_panel.h"
 #include "browse/fit_zoom_handler.h"
+#include "browse/picture_display_view.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
@@ -17,6 +18,10 @@
 FitZoomHandler* TForm1::Image1FitZoom()
 {
     if (!m_image1FitZoom) {
+        // Image1 shows slot "form1im1" through a picture view; attach one
+        // when the picture display has not done so yet.
+        if (Image1 && !Image1->findChild<PictureView*>())
+            AttachPictureView(Image1, PictureSlot(SlotForm1Im1));
         m_image1FitZoom = new FitZoomHandler(Image1, PictureSlot(SlotForm1Im1), this);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
