@@ -679,6 +679,10 @@ public:
     // Sharing (sharing/tform1_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
+    // Environment (app/environment_menu.cpp): the user's folders of the drive menus.
+    void DesktopClick();
+    void MyPicturesClick();
+    void InternetClick();
     // === end of section: shows and services ===
 
 private:
