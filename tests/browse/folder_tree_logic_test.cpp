@@ -2,6 +2,10 @@
 // nodes, their images and order, the level split and the subfolder list.
 #include "browse/folder_tree_logic.h"
 
+#include "app/data_folder.h"
+#include "browse/folder_exclusions.h"
+#include "browse/folder_tree_collect.h"
+
 #include "support/sandbox.h"
 
 #include <QDir>
@@ -245,4 +249,35 @@ TEST(SubfolderList, SymbolicLinkLoopsEnd)
     for (const QString& f : list.folders)
         rel << f.mid(dir.size());
     EXPECT_EQ(rel, (QStringList{"", "/a", "/a/b", "/a/out", "/a/out/deep"}));
+}
+
+TEST(SubfolderList, CollectionFollowsTheExclusions)
+{
+    const QString data = freshDir("data");
+    SetDataFolderPaths(data);
+    const QString dir = freshDir("shows");
+    for (const char* sub : {"keep", "noshow", "nosearch", "old/smallpics", "keep/vxothumb"})
+        QDir().mkpath(dir + "/" + sub);
+    TExcludeFolderRecord noShow;
+    noShow.Path = (dir + "/noshow").toLower();
+    noShow.SubShow = 1;
+    TExcludeFolderRecord noSearch;
+    noSearch.Path = (dir + "/nosearch").toLower();
+    noSearch.SubSearch = 1;
+    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderPath, {noShow, noSearch}));
+    ExclusionsChanged = 1;
+
+    auto rel = [&](const QStringList& folders) {
+        QStringList out;
+        for (const QString& f : folders)
+            out << f.mid(dir.size());
+        return out;
+    };
+    EXPECT_EQ(rel(CollectSubfolderTree(dir, false, false)),
+              (QStringList{"", "/keep", "/nosearch", "/old", "/old/smallpics"}));
+    EXPECT_EQ(rel(CollectSubfolderTree(dir, false, true)),
+              (QStringList{"", "/keep", "/noshow", "/old", "/old/smallpics"}));
+    EXPECT_EQ(SubfolderList.count(), 4);
+    bool cancel = true;
+    EXPECT_EQ(CollectSubfolderTree(dir, false, false, &cancel), QStringList{dir});
 }

@@ -1,0 +1,15 @@
+// The folders a picture collection walks: the start folder and, breadth
+// first, every subfolder that the collection rules allow (no names with
+// "xx", no excluded or thumbnail folders, hidden folders only with the
+// system-folders option, each folder once even through symbolic links).
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Fills SubfolderList from `start` and returns its folders, start folder
+// first. `searchCollecting` selects the exclusions for picture-search
+// results instead of those for shows and mail. Window events run after each
+// folder; a set `cancel` stops the walk with what was found so far.
+QStringList CollectSubfolderTree(const QString& start, bool includeSystemFolders,
+                                 bool searchCollecting, const bool* cancel = nullptr);
