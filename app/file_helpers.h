@@ -40,3 +40,18 @@ QString MakeUniqueCopyName(const QString& path, const QString& kind, bool quiet)
 
 // The warning text of a read-only show file saved under a new name.
 QString ReadOnlyShowSavedText(const QString& originalPath, const QString& newPath);
+
+// True when both paths name the same file (the files themselves are
+// compared, not the texts: links and "/./" name the same file).
+bool SameFile(const QString& a, const QString& b);
+
+// Copies a file onto `target` (replacing it) through a temporary file in the
+// target's folder, then checks that the copy holds the same bytes. The old
+// target stays whole when anything fails. The copy keeps the source's mode
+// bits and date. Refuses to copy a file onto itself or onto a read-only file.
+bool CopyFileChecked(const QString& source, const QString& target);
+
+// Moves a file: a rename on the same volume, else copy, check, then delete
+// the source. Never replaces an existing target unless `replace` is set.
+// Returns false (source kept) when any step fails.
+bool MoveFileChecked(const QString& source, const QString& target, bool replace);

@@ -1,5 +1,4 @@
-// Carrying a picture's voice file along, and the checked copy and move the
-// program uses for files it must not lose.
+// Carrying a picture's voice file along with an operation on the picture.
 #include "app/voice_carry.h"
 
 #include "app/file_helpers.h"
@@ -9,40 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <filesystem>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-bool sameFile(const QString& a, const QString& b)
-{
-    std::error_code ec;
-    const bool same = std::filesystem::equivalent(QFile::encodeName(a).toStdString(),
-                                                  QFile::encodeName(b).toStdString(), ec);
-    return !ec && same;
-}
-
-// True when both files hold the same bytes.
-bool sameBytes(QFileDevice& a, QFileDevice& b)
-{
-    if (!a.seek(0) || !b.seek(0) || a.size() != b.size())
-        return false;
-    constexpr qint64 chunk = 1 << 20;
-    while (!a.atEnd()) {
-        const QByteArray x = a.read(chunk);
-        const QByteArray y = b.read(chunk);
-        if (x.isEmpty() && a.error() != QFileDevice::NoError)
-            return false;
-        if (x != y)
-            return false;
-    }
-    return b.atEnd();
-}
 
 void errorBox(const QString& text)
 {
@@ -75,74 +42,6 @@ void SetVoiceCarryHooks(VoiceCarryHooks h)
 VoiceCarryHooks& CurrentVoiceCarryHooks()
 {
     return hooks();
-}
-
-bool CopyFileChecked(const QString& source, const QString& target)
-{
-    if (source.isEmpty() || target.isEmpty())
-        return false;
-    const QFileInfo srcInfo(source);
-    if (!srcInfo.isFile())
-        return false;
-    if (QFileInfo::exists(target)) {
-        if (sameFile(source, target) || QFileInfo(target).isDir() || IsReadOnlyFile(target))
-            return false;
-    }
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QString folder = QFileInfo(target).absolutePath();
-    QTemporaryFile tmp(folder + QStringLiteral("/.vistamo-copy-XXXXXX"));
-    if (!tmp.open())
-        return false;
-    constexpr qint64 chunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray data = in.read(chunk);
-        if (data.isEmpty() && in.error() != QFileDevice::NoError)
-            return false;
-        if (tmp.write(data) != data.size())
-            return false;
-    }
-    if (!tmp.flush() || ::fsync(tmp.handle()) != 0)
-        return false;
-    if (!sameBytes(in, tmp))
-        return false;
-    // The copy keeps the source's permissions and date, as a file copy does.
-    struct stat st;
-    if (::stat(QFile::encodeName(source).constData(), &st) == 0) {
-        ::fchmod(tmp.handle(), st.st_mode & 07777);
-        const struct timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(tmp.handle(), times);
-    }
-    tmp.close();
-    if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-        return false;
-    tmp.setAutoRemove(false);
-    return true;
-}
-
-bool MoveFileChecked(const QString& source, const QString& target, bool replace)
-{
-    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile())
-        return false;
-    const bool targetExists = QFileInfo::exists(target) || QFileInfo(target).isSymLink();
-    if (targetExists) {
-        if (sameFile(source, target) || !replace)
-            return false;
-    }
-    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0)
-        return true;
-    if (errno != EXDEV)
-        return false;
-    // Across volumes: copy, check, and only then delete the source.
-    if (!CopyFileChecked(source, target))
-        return false;
-    if (!QFile::remove(source)) {
-        if (!targetExists)
-            QFile::remove(target);
-        return false;
-    }
-    return true;
 }
 
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
@@ -192,7 +91,7 @@ void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& a
     }
 
     const QString targetVoice = VoicePathFor(targetPicturePath);
-    if (targetPicturePath.isEmpty() || sameFile(voice, targetVoice))
+    if (targetPicturePath.isEmpty() || SameFile(voice, targetVoice))
         return;   // nothing to carry: the voice file is already there
 
     if (action == QLatin1String("C")) {

@@ -2,6 +2,7 @@
 // along when the picture is copied, moved, renamed or deleted.
 #pragma once
 
+#include "app/file_helpers.h"   // CopyFileChecked, MoveFileChecked
 #include "platform/prompt.h"
 
 #include <QString>
@@ -41,13 +42,3 @@ void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& a
 // The same on the program's `Settings`.
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
                     const QString& targetPicturePath);
-
-// Copies a file onto `target` (replacing it) through a temporary file in the
-// target's folder, then checks that the copy holds the same bytes. The old
-// target stays whole when anything fails. Refuses to copy a file onto itself.
-bool CopyFileChecked(const QString& source, const QString& target);
-
-// Moves a file: a rename on the same volume, else copy, check, then delete
-// the source. Never replaces an existing target unless `replace` is set.
-// Returns false (source kept) when any step fails.
-bool MoveFileChecked(const QString& source, const QString& target, bool replace);

@@ -3,6 +3,7 @@
 #include "support/sandbox.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -89,4 +90,16 @@ TEST(FileHelpers, CopyNamesAtTheRoot)
     const QString name = MakeUniqueCopyName("/vistamo-test-beach.jpg", "PictureFile", true);
     EXPECT_TRUE(name.startsWith("/vistamo-test-beach_Renamed_"));
     EXPECT_FALSE(name.startsWith("//"));
+}
+
+TEST(FileHelpers, SameFileComparesTheFilesThemselves)
+{
+    const QString dir = testsupport::freshDir();
+    ASSERT_TRUE(testsupport::writeFile(dir + "/a.jpg", "x"));
+    ASSERT_TRUE(testsupport::writeFile(dir + "/A.jpg", "x"));
+    ASSERT_TRUE(QFile::link(dir + "/a.jpg", dir + "/link.jpg"));
+    EXPECT_TRUE(SameFile(dir + "/a.jpg", dir + "/./a.jpg"));
+    EXPECT_TRUE(SameFile(dir + "/a.jpg", dir + "/link.jpg"));
+    EXPECT_FALSE(SameFile(dir + "/a.jpg", dir + "/A.jpg"));   // names are exact
+    EXPECT_FALSE(SameFile(dir + "/a.jpg", dir + "/missing.jpg"));
 }
