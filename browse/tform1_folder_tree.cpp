@@ -239,9 +239,8 @@ void TForm1::FolderExclusionsClick()
 {
     FolderExclusionsActive = FolderExclusions && FolderExclusions->isChecked() ? 1 : 0;
     // The tree is built again from the drive root.
-    FolderToOpen = platform::DriveRoot(folderTree()->TreeDriveLetter);
-    if (FolderToOpen.isEmpty())
-        FolderToOpen = SelectedFolder;
+    const auto drive = platform::DriveOf(SelectedFolder);
+    FolderToOpen = drive ? drive->mountPoint : platform::DriveRoot(folderTree()->TreeDriveLetter);
     KeepListEntry = 1;
     OpenFolderOrShow();
 }
