@@ -116,6 +116,7 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1()
 {
+    FormDestroy();  // the keyboard hook goes with the window
     if (Form1 == this)
         Form1 = nullptr;
 }

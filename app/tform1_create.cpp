@@ -334,7 +334,8 @@ void TForm1::FormCreate()
             m->menuAction()->setEnabled(false);
     }
 
-    // 27. The play order shown.
+    // 27. The play options in effect come from the settings; the play order shown.
+    ApplyShowOptions();
     if (FPlayorderCB->count() > Settings.PlayOrder && Settings.PlayOrder >= 0)
         FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
 

@@ -333,3 +333,19 @@ TEST(FormCreate, ShowFileArgumentCancelledClosesWithoutSaving)
     EXPECT_EQ(readFile(dataFolder() + "/VXSettings61.dat"), before);
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
 }
+
+TEST(FormCreate, RequestFileMakesADesktopLinkToTheShowsFolder)
+{
+    QDir().mkpath(dataFolder());
+    ASSERT_TRUE(writeFile(dataFolder() + "/CSCSS.txt", "x"));
+    Quiet quiet;
+    TForm1 form;
+    form.FormCreate();
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/CSCSS.txt"));
+    const QString link = QDir::homePath() + "/Desktop/Vistamo! Slide Shows.desktop";
+    ASSERT_TRUE(QFileInfo(link).isFile());
+    const QByteArray text = readFile(link);
+    EXPECT_TRUE(text.contains("Type=Link"));
+    EXPECT_TRUE(text.contains(("URL=file://" + dataFolder() + "/Vistamo! Slide Shows").toUtf8()));
+    EXPECT_TRUE(text.contains("Comment=Quick access to your Vistamo! slide shows"));
+}

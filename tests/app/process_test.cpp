@@ -197,3 +197,23 @@ TEST(ProgramProcess, ReadOnlyDataFileEndsTheStartWithoutLeavingAMarker)
     EXPECT_FALSE(QFileInfo::exists(h.data + "/VXSettings61.dat"));
     EXPECT_EQ(InstanceGuard::RunningInstances(h.data), 0);
 }
+
+TEST(ProgramProcess, FolderArgumentStartSavesNothingAndRemovesItsMarker)
+{
+    const Home h = makeHome();
+    {
+        auto first = start(h);  // a normal first start makes the settings file
+        ASSERT_TRUE(waitReady(h, 1, *first));
+        EXPECT_EQ(closeWithSigterm(*first), 0);
+    }
+    markSettings(h.data, 7);
+    const QString pictures = h.root + "/Pictures/Holiday";
+    QDir().mkpath(pictures);
+    // Headless, the launcher is answered with its default (Cancel): the
+    // program ends without touching the settings.
+    auto p = start(h, {pictures});
+    ASSERT_TRUE(p->waitForFinished(60000));
+    EXPECT_EQ(p->exitCode(), 0);
+    EXPECT_EQ(byteAt(readFile(h.data + "/VXSettings61.dat"), 2426), 7);
+    EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
+}
