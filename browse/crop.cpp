@@ -49,8 +49,15 @@ QPoint KeepCropRatio(QPoint p, QPoint start, bool yPinned, bool xPinned,
     const double h = square ? 1.0 : ratioHeight;
     const int dx = p.x() - start.x();
     const int dy = p.y() - start.y();
-    const auto yFromX = [&] { return start.y() + (square ? dx : RoundHalfEven(dx * h / w)); };
-    const auto xFromY = [&] { return start.x() + (square ? dy : RoundHalfEven(dy * w / h)); };
+    // An extreme ratio (1e300:1 typed as a custom ratio) gives huge
+    // coordinates: they are held well inside the int range, and the caller
+    // clamps them to the image.
+    const auto offset = [](int base, long long delta) {
+        const long long v = std::clamp<long long>(base + delta, -(1LL << 28), 1LL << 28);
+        return int(v);
+    };
+    const auto yFromX = [&] { return offset(start.y(), square ? dx : RoundHalfEven(dx * h / w)); };
+    const auto xFromY = [&] { return offset(start.x(), square ? dy : RoundHalfEven(dy * w / h)); };
 
     if (xPinned)
         return QPoint(p.x(), yFromX());

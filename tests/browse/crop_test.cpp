@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -69,6 +70,29 @@ TEST(CropRatio, AStoredRatioOfZeroActsAsTheSquare)
         EXPECT_EQ(KeepCropRatio({110, 20}, {10, 10}, false, false, w, h), QPoint(110, 110));
         EXPECT_EQ(KeepCropRatio({20, 110}, {10, 10}, true, false, w, h), QPoint(110, 110));
     }
+}
+
+TEST(CropRatio, ExtremeRatiosStayInRange)
+{
+    const QPoint q = KeepCropRatio({500, 10}, {10, 10}, false, true, 1e-300, 1);
+    EXPECT_EQ(q.x(), 500);
+    EXPECT_EQ(q.y(), 1 << 28);
+    const QPoint r = KeepCropRatio({10, 500}, {INT_MAX - 5, 10}, true, false, 1e300, 1);
+    EXPECT_EQ(r.x(), 1 << 28);
+    // Through the selection the point ends up on the image's edge.
+    CropSelection c;
+    CropContext ctx;
+    ctx.picturePath = QStringLiteral("/p/a.jpg");
+    ctx.fullViewActive = true;
+    c.mouseDown({10, 10}, ctx, 1e-300, 1, 0, 0);
+    const CropMoveResult m = c.mouseMove({500, 600}, true, true, false, CropGeometry{{400, 300}, {400, 300}}, ctx,
+                                         1e-300, 1);
+    EXPECT_EQ(m.end, QPoint(10, 300));
+    CropSelection wide;
+    wide.mouseDown({10, 10}, ctx, 1e300, 1, 0, 0);
+    const CropMoveResult n = wide.mouseMove({500, 600}, true, true, false, CropGeometry{{400, 300}, {400, 300}},
+                                            ctx, 1e300, 1);
+    EXPECT_EQ(n.end, QPoint(400, 10));
 }
 
 TEST(CropMapping, SelectionMapsOntoTheTruePictureSize)
