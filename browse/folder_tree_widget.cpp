@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -54,6 +55,7 @@ FolderTreeController::FolderTreeController(QTreeWidget* tree, FolderTreeHooks ho
             });
     connect(tree_, &QTreeWidget::itemClicked, this, [this] { TreeView1Click(); });
     tree_->viewport()->installEventFilter(this);
+    tree_->installEventFilter(this);
 }
 
 int FolderTreeController::NodeImage(const QTreeWidgetItem* node)
@@ -403,6 +405,16 @@ void FolderTreeController::TreeView1MouseDown(bool fromTree, Qt::MouseButton but
 
 bool FolderTreeController::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Enter acts as a left click on the selected node; Shift+F10 and the
+        // menu key as a right click (the pop-up menu then opens as usual).
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            TreeView1MouseDown(false, Qt::LeftButton, key->modifiers(), QPoint());
+        else if (key->key() == Qt::Key_Menu
+                 || (key->key() == Qt::Key_F10 && (key->modifiers() & Qt::ShiftModifier)))
+            TreeView1MouseDown(false, Qt::RightButton, key->modifiers(), QPoint());
+    }
     if (watched == tree_->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint pos = mouse->position().toPoint();

@@ -116,11 +116,16 @@ void TForm1::showTreePopup(const QPoint& pos)
 {
     // The pop-up opens on a node only, and never on the placeholder.
     QTreeWidgetItem* item = TreeView1->itemAt(pos);
+    // From the keyboard the menu belongs to the selected node.
+    if (!item)
+        item = TreeView1->currentItem();
     if (!item || !RightClickTreeView)
         return;
     if (item->text(0) == TreePlaceholderText)
         return;
-    RightClickTreeView->popup(TreeView1->viewport()->mapToGlobal(pos));
+    const QRect rect = TreeView1->visualItemRect(item);
+    const QPoint at = rect.contains(pos) ? pos : rect.center();
+    RightClickTreeView->popup(TreeView1->viewport()->mapToGlobal(at));
 }
 
 void TForm1::loadPictureFromTree(const QString& path, bool showFull)

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeWidget>
 #include <QWidget>
@@ -413,4 +414,18 @@ TEST_F(FolderTreeWidgetTest, ClickOnTheCollapsedRootReadsTheDriveAgain)
     EXPECT_EQ(childTexts(root), (QStringList{"Added", "Docs", "Pics"}));
     EXPECT_EQ(ctl->TreeRootNode, root);
     EXPECT_EQ(SelectedFolder, drive);
+}
+
+TEST_F(FolderTreeWidgetTest, EnterActsAsALeftClickOnTheSelectedNode)
+{
+    open(drive + "/Pics/Holiday");
+    QTreeWidgetItem* holiday = child(child(tree()->topLevelItem(0), "Pics"), "Holiday");
+    tree()->setCurrentItem(child(holiday, "A.bmp"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(tree(), &enter);
+    ASSERT_EQ(calls.pictures.size(), 1);
+    EXPECT_EQ(calls.pictures[0].first, drive + "/Pics/Holiday/A.bmp");
+    QKeyEvent menu(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+    QApplication::sendEvent(tree(), &menu);
+    EXPECT_EQ(calls.pictures.size(), 1);
 }
