@@ -7,7 +7,11 @@
 #include "browse/picture_display_view.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "app/picture_table.h"
+#include "app/settings_record.h"
+#include "app/start_args.h"
 #include "platform/prompt.h"
+#include "slideshow/show_state.h"
 
 #include <QAction>
 #include <QLabel>
@@ -35,6 +39,34 @@ FitZoomHandler* TForm1::Image1FitZoom()
         };
         // Without the full-screen window, the full view is shown in Image1
         // and closed by a click on it.
+        // The enlargement limit of the running show or full view, else the
+        // play options' own; the one-shot no-limit byte of the show state.
+        hooks.EnlargeLimit = [] {
+            if (PlaybackActive == 1 || FullViewActive == 1)
+                return int(ShowState.EnlargeLimit);
+            return int(Settings.MaxEnlargePercent);
+        };
+        hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+        hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
+        hooks.CropState = [this] {
+            CropContext ctx;
+            ctx.showRunning = PlaybackActive == 1;
+            ctx.autoShowRunning = AutoShowRunning == 1;
+            ctx.fullViewActive = FullViewActive == 1;
+            ctx.manualMode = ctx.showRunning && InManualMode();
+            ctx.demoMode = DemoMode == 1;
+            ctx.fullScreenVisible = ctx.fullViewActive;
+            // In a show the current entry; otherwise the picture of the
+            // full view (or the one shown).
+            if (ctx.showRunning && !ctx.fullViewActive && PictureIndex >= 0 && PictureIndex < PictureCount
+                && PictureIndex < int(PictureTable.size()))
+                ctx.picturePath = PictureTable[PictureIndex].FullPath;
+            else if (!m_image1FitZoom->CropPath.isEmpty())
+                ctx.picturePath = m_image1FitZoom->CropPath;
+            else
+                ctx.picturePath = m_image1FitZoom->Slot() ? m_image1FitZoom->Slot()->Path() : QString();
+            return ctx;
+        };
         // The window's readout label and hint panel, when it has them.
         hooks.SpeedLabel = [this] { return findChild<QLabel*>(QStringLiteral("SpeedLabel")); };
         hooks.ShowHint = [this](const QString& text) {
@@ -107,6 +139,9 @@ void TForm1::ShowPictureFull(const QString& path)
     FullViewActive = 1;
     handler->CropPath = path;
     LoadErrorKind.clear();
+    ShowState.Direction = 0;
+    AutoShowRunning = 0;
+    ApplyShowOptions();
     if (handler->Hooks().StartFullView) {
         handler->Hooks().StartFullView(path);
     } else if (TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty()) {

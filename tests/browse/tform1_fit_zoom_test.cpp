@@ -1,4 +1,7 @@
 #include "app/data_folder.h"
+#include "app/picture_table.h"
+#include "browse/picture_loader.h"
+#include "slideshow/show_state.h"
 #include "app/settings_record.h"
 #include "app/tform1.h"
 #include "browse/crop_cut_out.h"
@@ -171,4 +174,30 @@ TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
     // Factor min(500 / 300, 1001 / 400, 2): 1.6667 -> 667 x 500; left 10 + 334 / 2.
     EXPECT_EQ(form.Image1->geometry(), QRect(177, 40, 667, 500));
     PictureAreaWidth = PictureAreaHeight = 0;
+}
+
+TEST(TForm1FitZoom, InAShowOnlyAPausedPictureIsCropped)
+{
+    CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
+    TForm1 form;
+    const QString path = makeJpeg(400, 300);
+    PictureTable.assign(1, TPictureEntry{});
+    PictureTable[0].FullPath = path;
+    PictureCount = 1;
+    PictureIndex = 0;
+    PlaybackActive = 1;
+    ShowState.Direction = 1;
+    ShowState.EnlargeLimit = 0;
+    ASSERT_TRUE(TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty());
+    form.SizePictureToDisplay(true);
+    EXPECT_EQ(form.Image1->geometry(), QRect(200, 137, 400, 300));
+
+    drag(form.Image1, {10, 10}, {200, 200});
+    EXPECT_EQ(CutOutCount, 0);
+
+    ShowState.Direction = 0;   // paused
+    drag(form.Image1, {10, 10}, {200, 200});
+    EXPECT_EQ(CutOutCount, 1);
+    EXPECT_TRUE(QFileInfo::exists(CutOutFolder + QStringLiteral("/cut1.bmp")));
+    PlaybackActive = 0;
 }
