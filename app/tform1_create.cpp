@@ -355,8 +355,11 @@ void TForm1::FormCreate()
             CreateMissingDataFiles(ReadXdgFolders().music, StartDirectory);
         for (const QString& message : files.FolderMessages)
             platform::showMessage(PromptKind::Plain, message);
-        if (!files.FolderMessages.isEmpty())
+        if (!files.FolderMessages.isEmpty()) {
+            // The program ends once the event loop runs; it leaves no marker.
+            DeleteRunMarker();
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
         if (!files.FileError.ok())
             platform::showMessage(PromptKind::Error, files.FileError.Message);
         ExclusionsChanged = 1;
@@ -453,11 +456,16 @@ void TForm1::TimerAutoCDRunTimer()
 {
     hide();
     TimerAutoCDRun->stop();
-    // The automatic show window takes the focus once it exists.
+    // The automatic show window takes the focus. Without one the demo has
+    // nothing to show, and an invisible program would only linger: it ends.
+    bool shown = false;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == QLatin1String("Form13") && w->isVisible()) {
             w->activateWindow();
             w->setFocus();
+            shown = true;
         }
     }
+    if (!shown)
+        close();
 }

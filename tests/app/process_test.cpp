@@ -5,6 +5,7 @@
 // normal close of the main window.
 #include "app/instance_guard.h"
 #include "app/settings_fields.h"
+#include "platform/drives.h"
 #include "support/sandbox.h"
 
 #include <QDir>
@@ -216,4 +217,20 @@ TEST(ProgramProcess, FolderArgumentStartSavesNothingAndRemovesItsMarker)
     EXPECT_EQ(p->exitCode(), 0);
     EXPECT_EQ(byteAt(readFile(h.data + "/VXSettings61.dat"), 2426), 7);
     EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
+}
+
+TEST(ProgramProcess, DemoStartWithoutASettingsFileRefusesAndWritesNothing)
+{
+    const Home h = makeHome();
+    const auto drive = platform::DriveOf(h.root);
+    ASSERT_TRUE(drive.has_value());
+    const QString rootSettings = QDir(drive->mountPoint).filePath("VXSettings61.dat");
+    if (QFileInfo::exists(rootSettings))
+        GTEST_SKIP() << "a settings file lies at " << rootSettings.toStdString();
+    auto p = start(h, {"/vxdemo"});
+    ASSERT_TRUE(p->waitForFinished(60000));
+    EXPECT_EQ(p->exitCode(), 2);
+    EXPECT_FALSE(QFileInfo::exists(rootSettings));
+    EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
+    EXPECT_FALSE(QFileInfo::exists(h.data + "/VXSettings61.dat"));
 }
