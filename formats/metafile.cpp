@@ -1,5 +1,6 @@
 #include "formats/metafile.h"
 
+#include "formats/isolated_call.h"
 #include "formats/jpeg_decoder.h"
 #include "formats/picture_errors.h"
 
@@ -87,8 +88,28 @@ QSize CheckEmfStructure(const QByteArray& bytes)
     return sanePictureSize(boundsW, boundsH, "EMF");
 }
 
+namespace {
+
+struct WmfLayout {
+    QSize placeableSize;
+    qint64 metaHeaderAt = 0;
+    qint64 maxRecordWords = 0;
+};
+
+WmfLayout checkWmf(const QByteArray& bytes);
+
+} // namespace
+
 QSize CheckWmfStructure(const QByteArray& bytes)
 {
+    return checkWmf(bytes).placeableSize;
+}
+
+namespace {
+
+WmfLayout checkWmf(const QByteArray& bytes)
+{
+    WmfLayout layout;
     const qint64 n = bytes.size();
     qint64 at = 0;
     QSize size;
@@ -107,6 +128,7 @@ QSize CheckWmfStructure(const QByteArray& bytes)
     const quint16 headerWords = u16At(bytes, at + 2);
     if ((type != 1 && type != 2) || headerWords != 9)
         throw EMetafileError("Not a Windows metafile");
+    layout.metaHeaderAt = at;
     at += 18;
     bool ended = false;
     for (int count = 0; at + 6 <= n && count < 2'000'000; ++count) {
@@ -114,6 +136,7 @@ QSize CheckWmfStructure(const QByteArray& bytes)
         const quint16 function = u16At(bytes, at + 4);
         if (words < 3 || words * 2 > n - at)
             throw EMetafileError("Windows metafile record is damaged");
+        layout.maxRecordWords = std::max(layout.maxRecordWords, words);
         at += words * 2;
         if (function == 0) {
             ended = true;
@@ -122,38 +145,58 @@ QSize CheckWmfStructure(const QByteArray& bytes)
     }
     if (!ended)
         throw EMetafileError("Windows metafile is truncated");
-    return size;
+    layout.placeableSize = size;
+    return layout;
 }
 
-MetafileSvg EmfToSvg(const QByteArray& bytes)
+} // namespace
+
+namespace {
+
+// The conversion itself; runs in the isolated child.
+QByteArray emfToSvgDirect(const QByteArray& bytes, QSize trueSize)
 {
-    MetafileSvg out;
-    out.trueSize = CheckEmfStructure(bytes);
     generatorOptions options{};
     char ns[] = "";
     options.nameSpace = ns;
     options.verbose = false;
     options.emfplus = false;
     options.svgDelimiter = true;
-    options.imgWidth = out.trueSize.width();
-    options.imgHeight = out.trueSize.height();
+    options.imgWidth = trueSize.width();
+    options.imgHeight = trueSize.height();
     QByteArray copy = bytes; // the converter takes a non-const buffer
     char* svg = nullptr;
     size_t svgLength = 0;
     const int ok = emf2svg(copy.data(), size_t(copy.size()), &svg, &svgLength, &options);
+    QByteArray out;
     if (svg) {
-        out.svg = QByteArray(svg, qsizetype(svgLength));
+        if (ok)
+            out = QByteArray(svg, qsizetype(svgLength));
         std::free(svg);
     }
-    if (!ok || out.svg.isEmpty())
-        throw EMetafileError("Enhanced metafile could not be converted");
     return out;
 }
 
-MetafileSvg WmfToSvg(const QByteArray& bytes)
+} // namespace
+
+MetafileSvg EmfToSvg(const QByteArray& bytes)
 {
     MetafileSvg out;
-    const QSize placeable = CheckWmfStructure(bytes);
+    out.trueSize = CheckEmfStructure(bytes);
+    const QSize size = out.trueSize;
+    const std::optional<QByteArray> svg = RunIsolated([&] { return emfToSvgDirect(bytes, size); });
+    if (!svg)
+        throw EMetafileError("Enhanced metafile could not be converted");
+    out.svg = *svg;
+    return out;
+}
+
+namespace {
+
+// The conversion itself; runs in the isolated child. The result starts
+// with the drawing's width and height (4 bytes each).
+QByteArray wmfToSvgDirect(const QByteArray& bytes, const WmfLayout& layout)
+{
 
     wmfAPI_Options options{};
     options.function = wmf_svg_function;
@@ -162,9 +205,13 @@ MetafileSvg WmfToSvg(const QByteArray& bytes)
     if (wmf_api_create(&api, flags, &options) != wmf_E_None) {
         if (api)
             wmf_api_destroy(api);
-        throw EMetafileError("Windows metafile reader could not start");
+        return QByteArray();
     }
+    // The reader sizes its record buffer by the header's largest-record
+    // field: set it to the largest record actually present.
     QByteArray copy = bytes;
+    const quint32 maxRecord = qToLittleEndian(quint32(layout.maxRecordWords));
+    std::memcpy(copy.data() + layout.metaHeaderAt + 12, &maxRecord, 4);
     char* svg = nullptr;
     unsigned long svgLength = 0;
     bool ok = false;
@@ -192,13 +239,33 @@ MetafileSvg WmfToSvg(const QByteArray& bytes)
         ddata->out = nullptr;
         ok = played;
     } while (false);
-    if (svg && ok)
-        out.svg = QByteArray(svg, qsizetype(svgLength));
+    QByteArray result;
+    if (svg && ok && svgLength > 0) {
+        const quint32 w = width, h = height;
+        result.append(reinterpret_cast<const char*>(&w), 4);
+        result.append(reinterpret_cast<const char*>(&h), 4);
+        result.append(svg, qsizetype(svgLength));
+    }
     if (svg)
         wmf_free(api, svg);
     wmf_api_destroy(api);
-    if (!ok || out.svg.isEmpty())
+    return result;
+}
+
+} // namespace
+
+MetafileSvg WmfToSvg(const QByteArray& bytes)
+{
+    const WmfLayout layout = checkWmf(bytes);
+    const std::optional<QByteArray> result = RunIsolated([&] { return wmfToSvgDirect(bytes, layout); });
+    if (!result || result->size() <= 8)
         throw EMetafileError("Windows metafile could not be converted");
+    quint32 width = 0, height = 0;
+    std::memcpy(&width, result->constData(), 4);
+    std::memcpy(&height, result->constData() + 4, 4);
+    MetafileSvg out;
+    out.svg = result->mid(8);
+    const QSize placeable = layout.placeableSize;
     out.trueSize = placeable.isValid() && !placeable.isEmpty() ? placeable : sanePictureSize(width, height, "WMF");
     return out;
 }

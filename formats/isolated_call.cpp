@@ -1,0 +1,126 @@
+#include "formats/isolated_call.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <QElapsedTimer>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define VISTAMO_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VISTAMO_ASAN 1
+#endif
+#endif
+
+#ifdef VISTAMO_ASAN
+#include <sanitizer/common_interface_defs.h>
+#endif
+
+namespace {
+
+bool writeAll(int fd, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<QByteArray> RunIsolated(const std::function<QByteArray()>& work, int timeoutMs, qint64 memoryLimitBytes)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return std::nullopt;
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        ::close(fds[0]);
+        ::close(fds[1]);
+        return std::nullopt;
+    }
+    if (pid == 0) {
+        // Child: compute, write, leave without running any destructor of
+        // the parent's objects.
+        ::close(fds[0]);
+        ::signal(SIGPIPE, SIG_IGN);
+#ifndef VISTAMO_ASAN
+        rlimit limit{rlim_t(memoryLimitBytes), rlim_t(memoryLimitBytes)};
+        ::setrlimit(RLIMIT_AS, &limit);
+#else
+        // Instrumented builds: a fault found inside the converter ends the
+        // child quietly; the parent reports the picture as not valid.
+        (void)memoryLimitBytes;
+        __sanitizer_set_death_callback(nullptr);
+        const int devnull = ::open("/dev/null", O_WRONLY);
+        if (devnull >= 0)
+            ::dup2(devnull, 2);
+#endif
+        int status = 1;
+        try {
+            const QByteArray out = work();
+            if (!out.isEmpty() && writeAll(fds[1], out.constData(), out.size()))
+                status = 0;
+        } catch (...) {
+            status = 2;
+        }
+        ::close(fds[1]);
+        ::_exit(status);
+    }
+
+    ::close(fds[1]);
+    QByteArray result;
+    QElapsedTimer clock;
+    clock.start();
+    bool timedOut = false;
+    char buffer[65536];
+    for (;;) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0) {
+            timedOut = true;
+            break;
+        }
+        pollfd p{fds[0], POLLIN, 0};
+        const int ready = ::poll(&p, 1, int(left));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0) {
+            timedOut = ready == 0;
+            break;
+        }
+        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break; // end of output
+        result.append(buffer, qsizetype(n));
+        if (result.size() > 256LL * 1024 * 1024) {
+            timedOut = true; // far more than any drawing needs
+            break;
+        }
+    }
+    ::close(fds[0]);
+    if (timedOut)
+        ::kill(pid, SIGKILL);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (timedOut || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || result.isEmpty())
+        return std::nullopt;
+    return result;
+}
