@@ -11,6 +11,7 @@
 #include "platform/prompt.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -79,6 +80,12 @@ void FitZoomHandler::applyResult(const FitResult& r)
 
 FitResult FitZoomHandler::SizePictureToDisplay(bool toggle)
 {
+    // A cut-out count left over from another picture (one shown without
+    // the display step that resets it) would zoom the new picture by the
+    // old cut-out's factor: the image holds no cut-out, so the count is 0.
+    if (CutOutCount > 0 && m_slot && m_slot->Loaded()
+        && QFileInfo(m_slot->Path()).fileName() != CutOutFileName(CutOutCount))
+        CutOutCount = 0;
     const FitInput in = fitInput();
     ZoomState state = ZoomStateFromGlobals();
     const FitResult r = FitPicture(state, in);

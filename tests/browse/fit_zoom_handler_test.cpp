@@ -268,3 +268,23 @@ TEST(FitZoomHandler, StepBackThroughTheCutOutsToThePicture)
     EXPECT_FALSE(w.handler->StepBackCutOut(path));
     EXPECT_EQ(CutOutCount, 0);
 }
+
+TEST(FitZoomHandler, AnotherPictureInTheImageEndsTheCutOutZoom)
+{
+    Window w;
+    w.handler->SizePictureToDisplay();
+    w.drag({10, 10}, {110, 60});
+    w.wheel(120);
+    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_GT(ZoomFactor, 0);
+    LoadedPicture other;
+    other.image = QImage(400, 300, QImage::Format_RGB32);
+    other.trueSize = QSize(400, 300);
+    other.kind = PictureKind::Bitmap;
+    w.slot.SetPicture(QStringLiteral("/pics/other.bmp"), other);
+    const fitzoom::FitResult r = w.handler->SizePictureToDisplay();
+    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(ZoomFactor, 0);
+    EXPECT_DOUBLE_EQ(r.factor, 2.0);
+    EXPECT_TRUE(w.speed->text().isEmpty());
+}
