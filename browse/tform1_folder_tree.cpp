@@ -78,7 +78,10 @@ FolderTreeController* TForm1::folderTree()
     };
     hooks.videoProgram = [] { return Settings.VideoPrograms[0]; };
     hooks.runVideo = [](const QString& program, const QString& file) {
-        QProcess::startDetached(program, {file});
+        if (!QProcess::startDetached(program, {file}))
+            platform::showMessage(platform::PromptKind::Error,
+                                  QStringLiteral("The video program ") + program
+                                      + QStringLiteral(" could not be started"));
     };
     hooks.focusMainWindow = [this] {
         activateWindow();
