@@ -1,6 +1,7 @@
 #include "browse/fit_zoom_handler.h"
 
 #include "app/data_folder.h"
+#include "app/keyboard_hook.h"
 #include "app/start_args.h"
 #include "app/settings_record.h"
 #include "browse/crop_band_overlay.h"
@@ -286,6 +287,7 @@ void FitZoomHandler::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
 {
     if ((HandlersBlocked && HandlersBlocked()) || (ThumbnailView && ThumbnailView()))
         return;
+    MouseButtonDown = 1;
     switch (button) {
     case Qt::LeftButton:
         m_leftDown = true;
@@ -315,6 +317,7 @@ void FitZoomHandler::ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers,
 {
     if (HandlersBlocked && HandlersBlocked())
         return;
+    MouseButtonDown = 0;
     if (button != Qt::LeftButton)
         return;
     const bool wasDown = m_leftDown;
