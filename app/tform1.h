@@ -475,6 +475,12 @@ public:
     void TBMonitorSelectionClick(bool myShowBar = false);
     void TBNrOfThumbsClick(bool myShowBar = false);
     void MMainMonitorClick(bool mainMonitor);
+    // The full-screen window's hints button, its control-panel buttons
+    // following their main-window twins, its picture tip and panel position.
+    void UpdateHintsButton();
+    void SyncControlPanelButtons();
+    void SetFullScreenImageHint();
+    void SaveControlPanelPosition();
     // The designed bounds captured by SaveControlBounds (name -> bounds).
     const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
 protected:
@@ -609,6 +615,19 @@ public:
     // SECTION: picture display  (owner: loader; browse/tform1_picture*.cpp)
     // =====================================================================
 public:
+    // Shows entry PictureIndex of PictureTable (the slide show's step).
+    // Never raises; failures are sorted into LoadErrorKind and reported.
+    void DisplayCurrentPicture();
+    // Bookmark items for the picture whose bookmark key is `key`.
+    void SetBookmarkMenuState(const QString& key);
+    // Run before a picture is loaded: the picture commands are disabled.
+    void DisablePictureCommands();
+    // The commands for the shown picture.
+    void SetPictureMenuCaptions();
+    // The window title and full-screen title of the shown picture.
+    void UpdatePictureStatus();
+    // The entry's picture may be rotated.
+    bool CanRotatePicture(int index);
     // === end of section: picture display ===
 
     // =====================================================================

@@ -9,6 +9,7 @@
 #include "app/environment.h"
 #include "app/settings_record.h"
 #include "app/start_args.h"
+#include "browse/fit_zoom.h"
 #include "platform/icons.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMenu>
@@ -252,6 +254,10 @@ void TForm1::changeEvent(QEvent* event)
         setWindowState(before);
     if (command == 0 && (before & Qt::WindowMinimized))
         AppRestore();
+    // With the MyShow panel hidden the maximized layout is half the screen
+    // wide: a window-manager maximize is turned back into that geometry.
+    if (accepted && command == 1 && MaximizedLayout == 1 && Settings.MyShowHidden == 1 && isMaximized())
+        ApplyMaximizedLayout();
     m_inStateChange = false;
 }
 
@@ -416,3 +422,63 @@ static void watchForMainWindow()
     qApp->installEventFilter(new FirstShow(qApp));
 }
 Q_COREAPP_STARTUP_FUNCTION(watchForMainWindow)
+
+void TForm1::UpdateHintsButton()
+{
+    if (!Form9 || !Form9->SBInfo)
+        return;
+    const HintsButtonLook look = HintsButtonFor(Settings.ShowHints != 0);
+    Form9->SBInfo->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, look.glyph));
+    Form9->SBInfo->setToolTip(look.tip);
+}
+
+void TForm1::SyncControlPanelButtons()
+{
+    if (!Form9)
+        return;
+    const auto enabled = [](const QAction* a) { return a && a->isEnabled(); };
+    const auto twin = [](QToolButton* b, bool on) {
+        if (b)
+            b->setEnabled(on);
+    };
+    twin(Form9->ShowInReverseSpeedButton, enabled(ShowinReverseToolButton));
+    twin(Form9->ShowForwardSpeedButton, enabled(ShowForwardToolButton));
+    twin(Form9->WindowScreenSpeedButton, enabled(FullScreenToolButton3));
+    twin(Form9->VolumeSpeedButton, enabled(Volume));
+    twin(Form9->PlaylistBASB, enabled(PlaylistBATB));
+    twin(Form9->PlaylistFWSB, enabled(PlaylistFWTB));
+    const bool advancing = showRuns() && !InManualMode();
+    const bool thumbnailView = false;
+    twin(Form9->RunExeSpeedButton, (enabled(RunExeToolButton) || thumbnailView) && !advancing);
+    twin(Form9->OneForwardSpeedButton, !advancing);
+    twin(Form9->OneBackwardsSpeedButton, !advancing || ZoomFactor > 0);
+    twin(Form9->SBRotateLeft, thumbnailView || (enabled(TBRotateL) && !advancing));
+    twin(Form9->SBRotateRight, thumbnailView || (enabled(TBRotateR) && !advancing));
+}
+
+void TForm1::SetFullScreenImageHint()
+{
+    if (!Form9 || DemoMode == 1)
+        return;
+    FullScreenHintInput in;
+    in.navPanelVisible = Form9->NavPanel && Form9->NavPanel->isVisible();
+    in.zoomed = ZoomFactor > 0;
+    in.fullView = FullViewActive == 1;
+    in.manualMode = showRuns() && InManualMode();
+    in.automaticShow = AutoShowRunning == 1;
+    const QString tip = FullScreenImageHint(in);
+    if (Form9->Image1)
+        Form9->Image1->setToolTip(tip);
+    if (Form9->Image2)
+        Form9->Image2->setToolTip(tip);
+}
+
+void TForm1::SaveControlPanelPosition()
+{
+    if (!Form9 || !Form9->ControlPanel || (Form9->NavPanel && Form9->NavPanel->isVisible()))
+        return;
+    const QRect r = Form9->ControlPanel->geometry();
+    ControlPanelPos[0] = r.x();
+    ControlPanelPos[1] = r.x() + r.width();
+    ControlPanelPos[2] = r.y();
+}

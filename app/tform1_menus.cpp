@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -331,7 +332,14 @@ void TForm1::RightClickTreeViewPopup()
     if (!RightClickTreeView)
         return;
     RightClickTreeView->setProperty("vxPicturePopup", false);
-    QTreeWidgetItem* node = TreeView1 ? TreeView1->currentItem() : nullptr;
+    // The node under the pointer (the pop-up opens there), else the
+    // selected node (opened from the keyboard).
+    QTreeWidgetItem* node = nullptr;
+    if (TreeView1) {
+        node = TreeView1->itemAt(TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
+        if (!node)
+            node = TreeView1->currentItem();
+    }
     QString path = node ? GetNodePath(node) : SelectedFolder;
     if (path.isEmpty())
         path = SelectedFolder;

@@ -114,6 +114,10 @@ TEST(MenuGlyphs, DriveAndFavouriteEntries)
     EXPECT_EQ(DriveImageIndex(QStringLiteral("&E: /media/cdrom CD-ROM Drive")), 4);
     EXPECT_EQ(DriveImageIndex(QStringLiteral("&F: /mnt/nas Network Drive")), 56);
     EXPECT_EQ(DriveImageIndex(QStringLiteral("&r - RAM disk")), -1);
+    // The drive table's kind texts.
+    EXPECT_EQ(DriveImageIndex(QStringLiteral("&D: /media/stick Floppy/Removable Drive")), 3);
+    EXPECT_EQ(DriveImageIndex(QStringLiteral("&E: /media/cdrom CD/DVD Drive")), 4);
+    EXPECT_EQ(DriveImageIndex(QStringLiteral("&G: /mnt/ram RAM Disk")), -1);
     EXPECT_EQ(FavoriteImageIndex(QStringLiteral("/home/u/Holiday.VXT")), 57);
     EXPECT_EQ(FavoriteImageIndex(QStringLiteral("/home/u/Pictures")), 58);
     EXPECT_EQ(SpacesToUnderscores(QStringLiteral("my summer pic.jpg")), QStringLiteral("my_summer_pic.jpg"));

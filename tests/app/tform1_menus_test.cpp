@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
 #include "support/sandbox.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -260,4 +262,32 @@ TEST(MainWindowPreview, ZeroSizedPictureShowsAMessage)
     EXPECT_FALSE(preview.FileNotExistLabel->isHidden());
     preview.ShowPicture(dir, PreviewKind::Video);
     EXPECT_FALSE(preview.VideoLabel->isHidden());
+}
+
+TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    TForm9 show;
+    TForm9* before = Form9;
+    Form9 = &show;
+    Settings.ShowHints = 1;
+    form.UpdateHintsButton();
+    EXPECT_EQ(show.SBInfo->toolTip(), QStringLiteral("Press to hide hints/tooltips"));
+    Settings.ShowHints = 0;
+    form.UpdateHintsButton();
+    EXPECT_EQ(show.SBInfo->toolTip(), QStringLiteral("Press to show hints/tooltips"));
+
+    form.SetFullScreenImageHint();
+    EXPECT_EQ(show.Image1->toolTip(), QStringLiteral("Use mousewheel to slow down/speed up the slide show\r\n\r\n"
+                                                     "Click the I-button on the toolbar to suppress hints"));
+    EXPECT_EQ(show.Image2->toolTip(), show.Image1->toolTip());
+
+    form.Volume->setEnabled(false);
+    form.SyncControlPanelButtons();
+    EXPECT_FALSE(show.VolumeSpeedButton->isEnabled());
+    form.Volume->setEnabled(true);
+    form.SyncControlPanelButtons();
+    EXPECT_TRUE(show.VolumeSpeedButton->isEnabled());
+    Form9 = before;
 }
