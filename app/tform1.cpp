@@ -2,6 +2,8 @@
 // until the concerns that own them switch them on.
 #include "app/tform1.h"
 
+#include "platform/icons.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
@@ -323,6 +325,36 @@ void TForm1::buildToolBars()
     ShowAllTB = tool(ToolBar2, "ShowAllTB", QStringLiteral("View shows stored on fixed disk(s)"));
     for (QAction* a : {SaveMyShowTB, UndoTB, CloseMyShowTB, RunExeMyShowTB})
         a->setEnabled(false);
+
+    // Glyphs: the menu glyph of the menu item each button mirrors; the text
+    // is what a tool bar without the icon shows.
+    const struct {
+        QAction* action;
+        int glyph;
+        const char* text;
+    } glyphs[] = {
+        {ToolButton1, 19, "Start"}, {ToolButton2, 21, "Stop"}, {ShowinReverseToolButton, 23, "Reverse"},
+        {ShowForwardToolButton, 25, "Forward"}, {ManualModeToolButton, 27, "Pause"},
+        {Backwards1ToolButton, 29, "Back"}, {Forward1ToolButton, 31, "Next"},
+        {FullScreenToolButton3, 33, "Full screen"}, {TBGoSmall, 131, "Thumbnails"},
+        {TBMonitorSelection, 37, "Monitor"}, {TBNrOfThumbs, 117, "Per page"}, {TBSelAll, 119, "All"},
+        {TBSelNone, 121, "None"}, {TBSelInvert, 123, "Invert"}, {SaveToolButton, 5, "Save"},
+        {MoveToolButton, 7, "Move"}, {RenamePictureToolButton, 11, "Rename"}, {RecycleBinToolButton, 9, "Delete"},
+        {TBRotateL, 112, "Left"}, {TBRotateR, 114, "Right"}, {TBMakeSmall, 129, "Thumbnails"},
+        {RunExeToolButton, 13, "Edit"}, {ExplorerTB, 89, "Files"}, {SearchTB, 0, "Search"},
+        {AddPicMultTB, 74, "Add"}, {MicroTB, 103, "Record"}, {VoicePlayTB, 103, "Voice"},
+        {PlaylistBATB, 99, "Previous track"}, {PlaylistFWTB, 98, "Next track"}, {Volume, 106, "Volume"},
+        {OptionsTB, 59, "Options"}, {TBTarnivo, 116, "Tarnivo"}, {SBScreenMode, 33, "Screen"},
+        {HideShowMyShowTB, 92, "MyShow"}, {StartMySlideShowTB, 19, "Start"}, {TBGoSmallMS, 131, "Thumbnails"},
+        {TBMonitorSelectionMS, 37, "Monitor"}, {TBNrOfThumbsMS, 117, "Per page"}, {ShowOpenTB, 45, "Open"},
+        {NewShowTB, 49, "New"}, {MyShowDraftTB, 47, "Draft"}, {CloseMyShowTB, 54, "Close"},
+        {SaveMyShowTB, 50, "Save"}, {SaveMyShowAsTB, 52, "Save as"}, {UndoTB, 108, "Undo"},
+        {AttachPlaylistTB, 98, "Playlist"}, {RunExeMyShowTB, 13, "Edit"}, {ShowAllTB, 137, "Shows"},
+    };
+    for (const auto& g : glyphs) {
+        g.action->setText(QString::fromLatin1(g.text));
+        g.action->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, g.glyph));
+    }
 }
 
 void TForm1::buildMenus()
