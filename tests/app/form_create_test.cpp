@@ -7,6 +7,8 @@
 #include "app/start_args.h"
 #include "app/tform1.h"
 #include "platform/drives.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"
@@ -348,4 +350,53 @@ TEST(FormCreate, RequestFileMakesADesktopLinkToTheShowsFolder)
     EXPECT_TRUE(text.contains("Type=Link"));
     EXPECT_TRUE(text.contains(("URL=file://" + dataFolder() + "/Vistamo! Slide Shows").toUtf8()));
     EXPECT_TRUE(text.contains("Comment=Quick access to your Vistamo! slide shows"));
+}
+
+TEST(FormCreate, CloseDuringAShowEndsTheShowThenSaves)
+{
+    Quiet quiet;
+    TForm1 form;
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    form.show();
+    PlaybackActive = 1;
+    Settings.PlayOrder = 3;
+    form.close();
+    // The first pass only ends the show; the close that ending makes saves.
+    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_TRUE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
+    for (int i = 0; i < 20 && QFileInfo::exists(dataFolder() + "/OtherRun.dat"); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
+    TSettingsRecord after;
+    ASSERT_TRUE(ReadSettingsFile(dataFolder() + "/VXSettings61.dat", after).ok());
+    EXPECT_EQ(after.PlayOrder, 3);
+}
+
+TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
+{
+    // Make the data folder and its Draft show with a first start.
+    {
+        Quiet quiet;
+        TForm1 first;
+        first.FormCreate();
+        first.CloseWithoutSaving = true;
+    }
+    const QString draft = dataFolder() + "/vistamo.vxt";
+    const QString argument = freshDir("copy") + "/VISTAMO.VXT";
+    ASSERT_TRUE(QFile::copy(draft, argument));
+    ScopedPromptResponder responder([&](const PromptRequest& r) {
+        if (r.text == argument)
+            return PromptReply::button(PromptAnswer::Ignore);
+        return defaultReply(r);
+    });
+    TForm1 form;
+    form.StartParameters = {argument};
+    form.FormCreate();
+    ASSERT_EQ(ShowFileArgument, 1);
+    form.DispatchStartArgument();
+    EXPECT_EQ(OpenNormally, 1);
+    EXPECT_EQ(DraftShowOpen, 1);
+    EXPECT_EQ(NamedShowOpen, 0);
+    form.CloseWithoutSaving = true;
 }
