@@ -17,6 +17,12 @@ int32_t ConsecutiveLoadFailures = 0;
 
 const QString NoPictureLoadedText = QStringLiteral("Not a single picture could be loaded!");
 
+PictureDisplayHooks& DisplayHooks()
+{
+    static PictureDisplayHooks hooks;
+    return hooks;
+}
+
 void DisplayStepHost::LoadIntoSlot(const QString& path, const QString& slot)
 {
     LoadPictureIntoSlot(path, slot);

@@ -147,3 +147,23 @@ PictureStatusTexts ComputePictureStatus(const PictureStatusInput& in);
 
 // "mmmm d, yyyy,hh:mm" of a day number (days since 1899-12-30).
 QString StatusDateText(double date);
+
+// ---- the main window's display step -------------------------------------------
+
+#include <functional>
+
+// What the main window's display step takes from the show, its files and
+// the sound; their owners install them (an unset step is skipped).
+struct PictureDisplayHooks {
+    std::function<bool()> ThumbnailViewActive;
+    std::function<void()> ThumbnailStep;
+    // Reads the entry's show record; returns whether one was read.
+    std::function<bool(int index)> ReadShowRecord;
+    std::function<int()> TextLineDelayMs;
+    std::function<bool(bool recordRead)> PlayPictureSound;
+    std::function<void()> PrepareNextStep;
+    std::function<void(int intervalMs)> StartMusicFade;
+    std::function<void()> ShowCurrentPictureStatus;
+    std::function<void()> SetPictureDisplayName;
+};
+PictureDisplayHooks& DisplayHooks();

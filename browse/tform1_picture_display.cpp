@@ -1,0 +1,373 @@
+// TForm1's picture display: the display step of the slide show on the main
+// window and the full-screen window, the picture commands and the title of
+// the shown picture.
+#include "app/tform1.h"
+
+#include "app/picture_table.h"
+#include "app/settings_record.h"
+#include "app/start_args.h"
+#include "browse/fit_zoom.h"
+#include "browse/picture_display.h"
+#include "browse/picture_loader.h"
+#include "formats/read_exif_info.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+void enableItem(QAction* action, bool on)
+{
+    if (action)
+        action->setEnabled(on);
+}
+
+void enableItem(QWidget* widget, bool on)
+{
+    if (widget)
+        widget->setEnabled(on);
+}
+
+bool fullScreenVisible() { return Form9 && Form9->isVisible(); }
+
+bool validIndex(int index) { return index >= 0 && index < PictureCount && index < int(PictureTable.size()); }
+
+// The display step on the real windows and the show's globals.
+class Form1DisplayHost : public DisplayStepHost {
+public:
+    explicit Form1DisplayHost(TForm1* form) : m_form(form) {}
+
+    int PictureIndex() const override { return ::PictureIndex; }
+    int PictureCount() const override { return ::PictureCount; }
+    QString EntryPath(int index) const override
+    {
+        return validIndex(index) ? PictureTable[size_t(index)].FullPath : QString();
+    }
+    QString EntryBookmarkKey(int index) const override
+    {
+        return validIndex(index) ? PictureTable[size_t(index)].BookmarkKey : QString();
+    }
+    bool ThumbnailViewActive() const override
+    {
+        return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
+    }
+    bool FullScreenVisible() const override { return fullScreenVisible(); }
+    bool DemoMode() const override { return ::DemoMode != 0; }
+    bool ShowViewActive() const override { return PlaybackActive == 1; }
+    bool FullViewActive() const override { return ::FullViewActive != 0; }
+    bool ManualMode() const override { return ShowState.ManualMode; }
+    bool SkipUnreadable() const override { return ShowState.SkipUnreadable != 0; }
+    int ShowDirection() const override { return ShowState.Direction; }
+    int ActiveImage() const override { return ShowState.ActiveImage; }
+
+    void BeforeStep() override
+    {
+        if (Form9) {
+            enableItem(Form9->SBRotateLeft, false);
+            enableItem(Form9->SBRotateRight, false);
+            enableItem(Form9->RunExeSpeedButton, false);
+        }
+        QCoreApplication::processEvents();
+    }
+    void ThumbnailStep() override
+    {
+        if (DisplayHooks().ThumbnailStep)
+            DisplayHooks().ThumbnailStep();
+    }
+    void SetBookmarkMenuState(const QString& key) override { m_form->SetBookmarkMenuState(key); }
+    void ShowTitleLabelByOption() override
+    {
+        if (Form9 && Form9->TitleLabel)
+            Form9->TitleLabel->setVisible(ShowState.TitleOption == 1);
+    }
+    void DisablePictureCommands() override { m_form->DisablePictureCommands(); }
+    void ResetBackwardsButton() override { CutOutCount = 0; }
+    bool ReadShowRecord(int index) override
+    {
+        return DisplayHooks().ReadShowRecord && DisplayHooks().ReadShowRecord(index);
+    }
+    int TextLineDelayMs() const override { return DisplayHooks().TextLineDelayMs ? DisplayHooks().TextLineDelayMs() : 0; }
+    void SetPictureDisplayName() override
+    {
+        if (DisplayHooks().SetPictureDisplayName)
+            DisplayHooks().SetPictureDisplayName();
+        else
+            PictureDisplayName = QFileInfo(CurrentPicturePath).fileName();
+    }
+    void StartImageTimer(int intervalMs) override
+    {
+        if (!m_form->ImageTimer)
+            return;
+        if (intervalMs > 0)
+            m_form->ImageTimer->setInterval(intervalMs);
+        m_form->ImageTimer->start();
+    }
+    void HideMainImage() override
+    {
+        if (m_form->Image1)
+            m_form->Image1->hide();
+    }
+    void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
+    void SetPictureLoaded() override { ShowState.PictureLoaded = 1; }
+    void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
+    void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
+    bool PlayPictureSound(bool recordRead) override
+    {
+        return DisplayHooks().PlayPictureSound && DisplayHooks().PlayPictureSound(recordRead);
+    }
+    void PrepareNextStep() override
+    {
+        if (DisplayHooks().PrepareNextStep)
+            DisplayHooks().PrepareNextStep();
+    }
+    void ArmIntervalTimer(int intervalMs) override
+    {
+        ShowState.StepReentry = 0;
+        if (m_form->IntervalTimer) {
+            m_form->IntervalTimer->setInterval(intervalMs);
+            m_form->IntervalTimer->start();
+        }
+    }
+    int CurrentIntervalSeconds() const override { return ShowState.CurrentInterval; }
+    void StartMusicFade(int intervalMs) override
+    {
+        if (DisplayHooks().StartMusicFade)
+            DisplayHooks().StartMusicFade(intervalMs);
+    }
+    void PauseIfRequested() override
+    {
+        if (ShowState.PauseRequest) {
+            ShowState.PauseRequest = false;
+            m_form->PauseShow();
+        }
+    }
+    void ShowCurrentPictureStatus() override
+    {
+        if (DisplayHooks().ShowCurrentPictureStatus)
+            DisplayHooks().ShowCurrentPictureStatus();
+    }
+    void HidePictureImages() override
+    {
+        if (fullScreenVisible()) {
+            if (Form9->Image1)
+                Form9->Image1->hide();
+            if (Form9->Image2)
+                Form9->Image2->hide();
+        } else if (m_form->Image1) {
+            m_form->Image1->hide();
+        }
+    }
+    void SetErrorCaption(const QString& caption) override
+    {
+        if (Form9) {
+            for (QLabel* label : Form9->TextLabels)
+                if (label)
+                    label->hide();
+        }
+        m_form->setWindowTitle(caption);
+        if (Form9 && Form9->TitleLabel) {
+            QString title = caption;
+            title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            Form9->TitleLabel->setText(title);
+            Form9->TitleLabel->adjustSize();
+            centreTitle();
+        }
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+    void QueueNextStep() override
+    {
+        // The show's own step handler runs from the interval timer, after
+        // this step has returned: no step calls itself.
+        ArmIntervalTimer(0);
+    }
+    void EndShowNoPictures() override
+    {
+        if (m_form->IntervalTimer)
+            m_form->IntervalTimer->stop();
+        platform::showMessage(platform::PromptKind::Information, NoPictureLoadedText);
+        m_form->EndShow();
+    }
+    void Tail() override
+    {
+        if (QApplication::overrideCursor()) {
+            QApplication::restoreOverrideCursor();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    static void centreTitle()
+    {
+        if (!Form9 || !Form9->TitleLabel)
+            return;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QSize size = screen ? screen->size() : QSize(1024, 768);
+        QLabel* title = Form9->TitleLabel;
+        title->move(qRound((size.width() - title->width()) / 2.0), size.height() - 14);
+    }
+
+private:
+    TForm1* m_form;
+};
+
+qint64 freeSpaceKB(const QString& path)
+{
+    const qint64 bytes = platform::FreeSpaceOf(path);
+    return bytes < 0 ? 1 : bytes / 1024;
+}
+
+} // namespace
+
+void TForm1::DisplayCurrentPicture()
+{
+    Form1DisplayHost host(this);
+    RunDisplayStep(host);
+}
+
+void TForm1::SetBookmarkMenuState(const QString& key)
+{
+    const BookmarkMenuState state = ComputeBookmarkMenuState(key, Settings.Bookmarks, ShowState.BookmarkCount);
+    enableItem(AddBookMark, state.AddEnabled);
+    enableItem(RemoveBookmark, state.RemoveEnabled);
+    if (ShowState.BookmarkCount > 0 || state.CurrentIndex >= 0) {
+        enableItem(GoToNextBookMark, state.GoToEnabled);
+        enableItem(actionNamed(QStringLiteral("GoToPreviousBoolMark")), state.GoToEnabled);
+    }
+    if (state.CurrentIndex >= 0)
+        ShowState.BookmarkIndex = state.CurrentIndex;
+}
+
+void TForm1::DisablePictureCommands()
+{
+    for (QAction* action : {SaveToolButton, MoveToolButton, RunExeToolButton, FullScreenToolButton3, Voice, MicroTB,
+                            VoicePlayTB, SavePictureTo, MovePictureTo, RenamePictureToolButton, RenamePicture,
+                            RecycleBinToolButton, TBRotateR, TBRotateL, SendRecycleBin, PictureToClipboard,
+                            PathToClipboard})
+        enableItem(action, false);
+    if (LaunchEditProgram1)
+        LaunchEditProgram1->setEnabled(false);
+    if (Form9) {
+        enableItem(Form9->RunExeSpeedButton, false);
+        enableItem(Form9->WindowScreenSpeedButton, false);
+    }
+    QCoreApplication::processEvents();
+}
+
+bool TForm1::CanRotatePicture(int index)
+{
+    if (!validIndex(index))
+        return false;
+    const TPictureEntry& entry = PictureTable[size_t(index)];
+    return ::CanRotatePicture(entry.FullPath, entry.ReadOnly != 0, freeSpaceKB(entry.FullPath));
+}
+
+void TForm1::SetPictureMenuCaptions()
+{
+    if (PlaybackActive != 1)
+        return;
+    enableItem(SaveToolButton, true);
+    enableItem(SavePictureTo, true);
+    const int index = PictureIndex;
+    const bool entryOk = validIndex(index);
+    const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
+    const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
+    const bool rotate = CanRotatePicture(index);
+    if (CutOutCount < 1) {
+        if (SourceIsShow == 1) {
+            enableItem(Voice, false);
+            enableItem(ShowAllTB, false);
+            for (QAction* a : {MovePictureTo, MoveToolButton, RenamePictureToolButton, RenamePicture})
+                enableItem(a, false);
+            if (SendRecycleBin)
+                SendRecycleBin->setText(QStringLiteral("Remove picture from M&yShow     ~- D"));
+            const bool removeAllowed = ShowChangeable != 0;
+            enableItem(RecycleBinToolButton, removeAllowed);
+            enableItem(SendRecycleBin, removeAllowed);
+            enableItem(TBRotateR, removeAllowed && rotate);
+            enableItem(TBRotateL, removeAllowed && rotate);
+        } else {
+            enableItem(ShowAllTB, true);
+            if (RecycleBinToolButton)
+                RecycleBinToolButton->setToolTip(QStringLiteral("Send picture to Recycle Bin - 'D'"));
+            if (SendRecycleBin)
+                SendRecycleBin->setText(QStringLiteral("Send picture to Recycle &Bin          ~- D"));
+            const bool changeable = !readOnly && hasSpace;
+            for (QAction* a : {MovePictureTo, MoveToolButton, RenamePictureToolButton, RenamePicture,
+                               RecycleBinToolButton, SendRecycleBin})
+                enableItem(a, changeable);
+            enableItem(TBRotateR, changeable && rotate);
+            enableItem(TBRotateL, changeable && rotate);
+        }
+        enableItem(AddPicMultTB, true);
+    } else {
+        enableItem(ShowAllTB, false);
+        if (RecycleBinToolButton)
+            RecycleBinToolButton->setToolTip(QString());
+        for (QAction* a : {MovePictureTo, MoveToolButton, RenamePictureToolButton, RenamePicture,
+                           RecycleBinToolButton, AddPicMultTB, SendRecycleBin, Voice})
+            enableItem(a, false);
+        enableItem(TBRotateR, true);
+        enableItem(TBRotateL, true);
+    }
+    enableItem(FullScreenToolButton3, true);
+    if (CutOutCount >= 1) {
+        enableItem(MicroTB, false);
+        enableItem(VoicePlayTB, false);
+        enableItem(Voice, false);
+    }
+    if (Form9)
+        enableItem(Form9->WindowScreenSpeedButton, true);
+    if (!Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0])) {
+        if (LaunchEditProgram1)
+            LaunchEditProgram1->setEnabled(true);
+        enableItem(RunExeToolButton, true);
+        if (Form9)
+            enableItem(Form9->RunExeSpeedButton, true);
+    }
+    enableItem(PictureToClipboard, true);
+    enableItem(PathToClipboard, CutOutCount < 1);
+    QCoreApplication::processEvents();
+}
+
+void TForm1::UpdatePictureStatus()
+{
+    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
+        return;
+    if (!validIndex(PictureIndex))
+        return;
+    const TPictureEntry& entry = PictureTable[size_t(PictureIndex)];
+    PictureStatusInput in;
+    in.displayName = PictureDisplayName;
+    in.path = entry.FullPath;
+    in.date = entry.PictureDate;
+    in.playOrder = ShowState.PlayOrder;
+    in.position = ShowState.ShownNumber;
+    in.total = ShowState.PictureCount;
+    in.bookmarked = AddBookMark && !AddBookMark->isEnabled();
+    in.showCamera = Settings.ShowCameraModel == QLatin1String("1");
+    if (in.showCamera) {
+        ExifInfo exif;
+        ReadExifInfo(entry.FullPath, false, true, false, exif);
+        in.camera = exif.Camera;
+    }
+    const PictureStatusTexts texts = ComputePictureStatus(in);
+    setWindowTitle(texts.mainCaption);
+    if (Form9 && Form9->TitleLabel) {
+        Form9->TitleLabel->setText(texts.titleLabel);
+        Form9->TitleLabel->adjustSize();
+        Form1DisplayHost::centreTitle();
+    }
+}

@@ -1,0 +1,109 @@
+// The main window's display step: a picture of the list is loaded into
+// "form1im1"; a damaged one gives the error title; skipping queues the
+// show's next step on the interval timer; a show of unreadable pictures
+// ends with the message.
+#include "app/picture_table.h"
+#include "app/tform1.h"
+#include "browse/picture_display.h"
+#include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
+#include "formats/picture_fixtures.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace fixtures;
+
+namespace {
+
+void setList(const QStringList& paths)
+{
+    PictureTable.assign(size_t(paths.size()) + 10, TPictureEntry());
+    for (int i = 0; i < paths.size(); ++i)
+        PictureTable[size_t(i)].FullPath = paths[i];
+    PictureCount = int32_t(paths.size());
+    PictureIndex = 0;
+    LastLoadFailed = 0;
+    LastFailedIndex = -1;
+    ConsecutiveLoadFailures = 0;
+}
+
+} // namespace
+
+TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
+{
+    const QString dir = testsupport::freshDir("display");
+    const QByteArray good = jpeg(320, 240);
+    ASSERT_TRUE(testsupport::writeFile(dir + "/good.jpg", good));
+    ASSERT_TRUE(testsupport::writeFile(dir + "/bad.jpg", good.left(200)));
+    setList({dir + "/good.jpg", dir + "/bad.jpg"});
+    PlaybackActive = 1;
+    ShowState = TShowState();
+    ShowState.Direction = 0;
+
+    TForm1 form;
+    form.DisplayCurrentPicture();
+    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_EQ(CurrentPicturePath, dir + "/good.jpg");
+    EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(320, 240));
+    EXPECT_TRUE(form.SaveToolButton->isEnabled());
+
+    PictureIndex = 1;
+    form.DisplayCurrentPicture();
+    EXPECT_EQ(LoadErrorKind, "Invalid Graphic");
+    EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
+    EXPECT_FALSE(form.SaveToolButton->isEnabled());
+    PlaybackActive = 0;
+}
+
+TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
+{
+    const QString dir = testsupport::freshDir("unreadable");
+    ASSERT_TRUE(testsupport::writeFile(dir + "/a.gif", "GIF89a broken"));
+    ASSERT_TRUE(testsupport::writeFile(dir + "/b.bmp", "BM broken"));
+    setList({dir + "/a.gif", dir + "/b.bmp"});
+    PlaybackActive = 1;
+    ShowState = TShowState();
+    ShowState.SkipUnreadable = 1;
+    ShowState.Direction = 1;
+
+    TForm1 form;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.DisplayCurrentPicture();
+    // The next step is queued on the interval timer, not taken from inside.
+    EXPECT_TRUE(form.IntervalTimer->isActive());
+    EXPECT_EQ(form.IntervalTimer->interval(), 0);
+    EXPECT_TRUE(platform::promptLog().isEmpty());
+
+    PictureIndex = 1;
+    form.DisplayCurrentPicture();
+    ASSERT_FALSE(platform::promptLog().isEmpty());
+    EXPECT_EQ(platform::promptLog().front().request.text, "Not a single picture could be loaded!");
+    EXPECT_EQ(platform::promptLog().front().request.kind, platform::PromptKind::Information);
+    PlaybackActive = 0;
+}
+
+TEST(TForm1PictureDisplay, BookmarkItemsFollowTheTable)
+{
+    TForm1 form;
+    // The bookmark items are shown while a show runs (hidden items never
+    // read as enabled).
+    for (QAction* a : {form.AddBookMark, form.RemoveBookmark, form.GoToNextBookMark})
+        a->setVisible(true);
+    Settings.Bookmarks = {};
+    Settings.Bookmarks[0] = "/p/a.jpg";
+    ShowState.BookmarkCount = 1;
+    form.SetBookmarkMenuState("/p/a.jpg");
+    EXPECT_FALSE(form.AddBookMark->isEnabled());
+    EXPECT_TRUE(form.RemoveBookmark->isEnabled());
+    EXPECT_FALSE(form.GoToNextBookMark->isEnabled());
+    form.SetBookmarkMenuState("/p/other.jpg");
+    EXPECT_TRUE(form.AddBookMark->isEnabled());
+    EXPECT_FALSE(form.RemoveBookmark->isEnabled());
+    Settings.Bookmarks = {};
+    ShowState.BookmarkCount = 0;
+}
