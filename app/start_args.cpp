@@ -1,5 +1,7 @@
 #include "app/start_args.h"
 
+#include "platform/drives.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -110,3 +112,14 @@ int StartScreenWidth()
 }
 
 void SetScreenWidthForTests(int width) { screenWidthForTests = width; }
+
+QString FolderNameOrDrive(const QString& path)
+{
+    const QString clean = QDir::cleanPath(path);
+    if (platform::IsMountPoint(clean)) {
+        const QChar letter = platform::DriveLetterOf(clean);
+        return letter.isNull() ? clean : QString(letter);
+    }
+    const int slash = clean.lastIndexOf(QLatin1Char('/'));
+    return slash >= 0 ? clean.mid(slash + 1) : clean;
+}

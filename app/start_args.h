@@ -68,3 +68,7 @@ extern const QString SettingsConvertedText;
 // value a test set with SetScreenWidthForTests (0: the real screen again).
 int StartScreenWidth();
 void SetScreenWidthForTests(int width);
+
+// A folder named for a caption: the drive letter for a drive root (a mount
+// point), otherwise the folder's last name.
+QString FolderNameOrDrive(const QString& path);

@@ -1,6 +1,7 @@
 // The command line: switches compared exactly, folders before show files,
 // show-file extensions in any letter case.
 #include "app/start_args.h"
+#include "platform/drives.h"
 #include "support/sandbox.h"
 
 #include <QDir>
@@ -70,4 +71,16 @@ TEST(StartArgs, ApplySetsOneModeAndClearsTheOthers)
     EXPECT_EQ(AudioMode, 1);
     EXPECT_EQ(AudioPlaylistArgument, QStringLiteral("list.vxz"));
     ClearStartModes();
+}
+
+TEST(StartArgs, FolderNameOrDriveNamesDriveRootsByLetter)
+{
+    const QString media = freshDir("media");
+    platform::setFakeMountTable({platform::MountEntry{"/", "ext4", "/dev/sda1", false},
+                                 platform::MountEntry{media, "vfat", "/dev/sdb1", true}});
+    EXPECT_EQ(FolderNameOrDrive("/"), QStringLiteral("C"));
+    EXPECT_EQ(FolderNameOrDrive(media), QStringLiteral("D"));
+    EXPECT_EQ(FolderNameOrDrive(media + "/Holiday 2009/"), QStringLiteral("Holiday 2009"));
+    EXPECT_EQ(FolderNameOrDrive("/home/ann/Pictures"), QStringLiteral("Pictures"));
+    platform::clearFakeMountTable();
 }
