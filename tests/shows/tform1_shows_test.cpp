@@ -1,0 +1,92 @@
+#include "app/data_folder.h"
+#include "app/tform1.h"
+#include "platform/prompt.h"
+#include "shows/known_shows.h"
+#include "shows/show_file.h"
+#include "shows/show_windows.h"
+
+#include "support/sandbox.h"
+
+#include <QLabel>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+using testsupport::freshDir;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+void useDataFolder()
+{
+    const QString data = freshDir(QStringLiteral("data"));
+    DraftShowPath = data + QStringLiteral("/vistamo.vxt");
+    WorkShowPath = data + QStringLiteral("/vistamo.tmp");
+    ShowsFolder = data + QStringLiteral("/Vistamo! Slide Shows");
+}
+} // namespace
+
+TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
+{
+    useDataFolder();
+    TForm1 form;
+    form.MyShowDraftClick();
+    EXPECT_EQ(DraftShowOpen, 1);
+    EXPECT_TRUE(form.MyShowSG->isVisibleTo(&form));
+    EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft : 0 pictures"));
+
+    form.AddPictureToMyShow(QStringLiteral("/pics/holiday/beach.jpg"), 0, 1, 1, 1);
+    ASSERT_EQ(form.MyShowSG->rowCount(), 1);
+    EXPECT_EQ(form.MyShowSG->item(0, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(form.MyShowSG->item(0, 3)->text(), QStringLiteral("beach.jpg"));
+    EXPECT_EQ(form.MyShowSG->item(0, 4)->text(), QStringLiteral("/pics/holiday"));
+    EXPECT_EQ(form.MyShowSG->currentRow(), 0);
+    EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft : 1 picture"));
+
+    // The Draft show keeps its changes without asking.
+    platform::ScopedPromptResponder nobody(QList<platform::PromptReply>{});
+    form.AskMakeChangesPermanent();
+    EXPECT_TRUE(platform::promptLog().isEmpty());
+    EXPECT_EQ(readFile(DraftShowPath).size(), 2276);
+    CloseOpenShow();
+}
+
+TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
+{
+    useDataFolder();
+    const QString show = freshDir(QStringLiteral("shows")) + QStringLiteral("/Holiday.vxt");
+    writeFile(show, EncodeShowRecord(NewPictureRecord(QStringLiteral("/p/a.jpg"), 40)));
+    const QByteArray original = readFile(show);
+    Form16 = new TForm16(freshDir(QStringLiteral("list")) + QStringLiteral("/AllMyShow.dat"));
+
+    TForm1 form;
+    form.LoadMyShowClick(show);
+    EXPECT_EQ(NamedShowOpen, 1);
+    EXPECT_EQ(form.MyShowSG->rowCount(), 1);
+    EXPECT_EQ(Form16->KnownShows(), QStringList{show});
+
+    form.AddPictureToMyShow(QStringLiteral("/p/b.jpg"), 0, 1, 1, 1);
+    {
+        platform::ScopedPromptResponder no({platform::PromptReply::button(platform::PromptAnswer::No)});
+        form.AskMakeChangesPermanent();
+        ASSERT_EQ(platform::promptLog().size(), 1);
+        EXPECT_EQ(platform::promptLog()[0].request.text, QStringLiteral("Make changes permanent to Holiday"));
+        EXPECT_EQ(readFile(show), original);
+    }
+    {
+        platform::ScopedPromptResponder yes({platform::PromptReply::button(platform::PromptAnswer::Yes)});
+        form.AskMakeChangesPermanent();
+        EXPECT_EQ(readFile(show).size(), 2 * 2276);
+        EXPECT_EQ(ReadShowPicturePaths(show), (QStringList{QStringLiteral("/p/a.jpg"), QStringLiteral("/p/b.jpg")}));
+    }
+    {
+        // The Draft show's file is refused as a named show.
+        platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+        writeFile(DraftShowPath, QByteArray());
+        form.LoadMyShowClick(DraftShowPath);
+        EXPECT_EQ(platform::promptLog().size(), 1);
+        EXPECT_EQ(NamedShowOpen, 1);
+    }
+    CloseOpenShow();
+    delete Form16;
+    Form16 = nullptr;
+}
