@@ -636,6 +636,10 @@ void TForm1::buildPopups()
     Internet = item(DrivePop, "Internet", QStringLiteral("&Internet"));
     DPDefStartUp = item(DrivePop, "DPDefStartUp", QStringLiteral("Default start-&up folder"));
 
+    // "Create show from folder": the folder's pictures through the collection.
+    for (QAction* a : {AutoFolderToCD, AutoFolderToCDPop})
+        connect(a, &QAction::triggered, this, [this] { AutoFolderToCDClick(); });
+
     PopScreen = named(new QMenu(this), "PopScreen");
     MMainMonitor = item(PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
     MSecondMonitor = item(PopScreen, "MSecondMonitor", QStringLiteral("&Second monitor"));
