@@ -170,3 +170,17 @@ TEST(ReducePicture, ShownPictureAtItsSizeAndAFailedLoadIsReported)
     EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Error);
     EXPECT_EQ(readFile(keep), QByteArray("old"));
 }
+
+#include "sharing/uploader.h"
+
+TEST(Uploader, ConnectedOnlyWhenTheProgramExists)
+{
+    const QString program = freshDir(QStringLiteral("up")) + QStringLiteral("/uploadr");
+    writeFile(program, "#!/bin/sh\n");
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    EXPECT_TRUE(CheckUploaderConnected(false, program));
+    EXPECT_FALSE(CheckUploaderConnected(true, program + QStringLiteral("-gone")));
+    EXPECT_TRUE(platform::promptLog().isEmpty());
+    EXPECT_FALSE(CheckUploaderConnected(false, QString()));
+    EXPECT_EQ(platform::promptLog().size(), 1);
+}
