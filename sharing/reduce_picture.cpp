@@ -18,6 +18,8 @@
 #include <csetjmp>
 #include <jpeglib.h>
 
+#include <exiv2/exiv2.hpp>
+
 QSize ReduceBoxSize(int sizeChoice, QSize customSize)
 {
     switch (sizeChoice) {
@@ -109,6 +111,41 @@ bool resizeWithOutsideViewer(const ReduceRequest& request, QSize box)
         QCoreApplication::processEvents();
     return viewer.exitStatus() == QProcess::NormalExit && viewer.exitCode() == 0
         && QFileInfo(request.targetPath).isFile();
+}
+
+// The EXIF pixel dimensions of the copied block, set to the copy's size
+// where the block has them.
+QByteArray withPixelDimensions(const QByteArray& jpeg, QSize size)
+{
+    try {
+        Exiv2::Image::AutoPtr image =
+            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(jpeg.constData()), long(jpeg.size()));
+        if (!image.get())
+            return jpeg;
+        image->readMetadata();
+        Exiv2::ExifData& exif = image->exifData();
+        bool changed = false;
+        for (const auto& [key, value] : {std::pair{"Exif.Photo.PixelXDimension", size.width()},
+                                         std::pair{"Exif.Photo.PixelYDimension", size.height()}}) {
+            auto it = exif.findKey(Exiv2::ExifKey(key));
+            if (it != exif.end()) {
+                it->setValue(std::to_string(value));
+                changed = true;
+            }
+        }
+        if (!changed)
+            return jpeg;
+        image->writeMetadata();
+        Exiv2::BasicIo& io = image->io();
+        io.open();
+        QByteArray result(qsizetype(io.size()), Qt::Uninitialized);
+        io.seek(0, Exiv2::BasicIo::beg);
+        const long got = io.read(reinterpret_cast<Exiv2::byte*>(result.data()), long(result.size()));
+        io.close();
+        return got == long(result.size()) ? result : jpeg;
+    } catch (...) {
+        return jpeg;
+    }
 }
 
 } // namespace
@@ -211,6 +248,8 @@ ReduceResult ReducePicture(const ReduceRequest& request)
             result.message = QStringLiteral("Vistamo! : Could not write ") + request.targetPath;
             return result;
         }
+        if (!segments.isEmpty())
+            jpeg = withPixelDimensions(jpeg, picture.size());
         const platform::RecordResult saved = platform::SafeWriteFile(request.targetPath, jpeg);
         if (!saved.ok()) {
             result.message = saved.Message;

@@ -35,6 +35,8 @@ QString makeExifJpeg(const QString& dir, QSize size, const char* dateTaken = "20
     Exiv2::ExifData exif;
     exif["Exif.Image.Model"] = "TestCam 3000";
     exif["Exif.Photo.DateTimeOriginal"] = dateTaken;
+    exif["Exif.Photo.PixelXDimension"] = uint32_t(size.width());
+    exif["Exif.Photo.PixelYDimension"] = uint32_t(size.height());
     file->setExifData(exif);
     file->writeMetadata();
     return path;
@@ -133,6 +135,7 @@ TEST(ReducePicture, KeepsTheSourceMetadataAndTakesTheDateTaken)
     EXPECT_TRUE(data.HasExif());
     EXPECT_EQ(data.CameraModel(), QStringLiteral("TestCam 3000"));
     EXPECT_EQ(data.DateTaken(), QStringLiteral("2009:07:14 10:20:30"));
+    EXPECT_EQ(data.PictureSize(), QSize(640, 480));
     EXPECT_EQ(QFileInfo(target).lastModified(),
               QDateTime::fromString(QStringLiteral("2009-07-14 10:20:30"), QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 
