@@ -52,7 +52,7 @@ QByteArray ReadPictureFile(const QString& path)
         throw EFOpenError("Cannot open file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
     const qint64 size = file.size();
     if (size > MaxPictureFileBytes)
-        throw EWin32Error("The picture file is too large to be read");
+        throw EInvalidGraphic("The picture file is too large (" + std::to_string(size) + " bytes)");
     QByteArray bytes;
     bytes.resize(qsizetype(size));
     qint64 got = 0;

@@ -30,8 +30,9 @@ struct LoadedPicture {
 // The largest picture file read into memory.
 constexpr qint64 MaxPictureFileBytes = 1024LL * 1024 * 1024;
 
-// Reads the whole file. Throws EFOpenError when it cannot be opened and
-// EWin32Error when reading fails or the file is larger than the limit.
+// Reads the whole file. Throws EFOpenError when it cannot be opened,
+// EWin32Error when reading fails, and EInvalidGraphic (without reading)
+// when the file is larger than the limit.
 QByteArray ReadPictureFile(const QString& path);
 
 // The size a picture of the given true size will be shown at (an empty

@@ -8,6 +8,8 @@
 #include "formats/picture_fixtures.h"
 #include "support/sandbox.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace fixtures;
@@ -194,4 +196,18 @@ TEST(PictureFile, OpenFailuresAreFileOpenErrors)
     EXPECT_THROW(LoadPictureFile(dir + "/x.png", QSize()), EInvalidGraphic);
     ASSERT_TRUE(testsupport::writeFile(dir + "/empty.jpg", QByteArray()));
     EXPECT_THROW(LoadPictureFile(dir + "/empty.jpg", QSize()), EInvalidGraphic);
+}
+
+TEST(PictureFile, FilesBeyondFourGigabytesAreRefusedWithoutReading)
+{
+    // A sparse file: its 64-bit size is what counts, no byte is read.
+    const QString path = testsupport::freshDir("large") + "/huge.jpg";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(jpeg(8, 8));
+    ASSERT_TRUE(file.resize(5LL * 1024 * 1024 * 1024));
+    file.close();
+    EXPECT_EQ(QFileInfo(path).size(), 5LL * 1024 * 1024 * 1024);
+    EXPECT_THROW(LoadPictureFile(path, QSize(100, 100)), EInvalidGraphic);
+    QFile::remove(path);
 }
