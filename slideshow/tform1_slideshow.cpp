@@ -93,6 +93,12 @@ void TForm1::BuildAndStartShow()
     QStringList pictures;
     const QString autoShow = Settings.AutoShowPath;
     if (ArgumentMode && ShowFileArgument && QFileInfo(autoShow).isFile()) {
+        // A show file given on the command line plays with the launcher's choices.
+        ApplyShowOptions();
+        const TRCSettingsRecord choices = ReadRCSettings(RCSettingsPath);
+        PlayOptions.PlayOrder = choices.PlayOrder;
+        PlayOptions.ContinuousPlay = choices.Loop;
+        ShowState.LoopFlag = choices.Loop;
         pictures = ReadShowPicturePaths(autoShow);
         ShowState.PlaysOwnShowFile = true;
     } else if (ShowFile.IsOpen() && OpenShowCount() > 0 && MyShowSG->isVisible()) {
