@@ -704,6 +704,107 @@ public:
     void InternetClick();
     // === end of section: shows and services ===
 
+    // =====================================================================
+    // SECTION: recent folders, favourites, history and drives  (owner: lists;
+    // browse/tform1_lists.cpp)
+    // =====================================================================
+public:
+    // Connects the Recent, Favorites, history and drive menus and their items
+    // (done once; building any of the list menus does it too).
+    void SetupListMenus();
+    // The list menus rebuilt from the settings (used entries shown).
+    void BuildRecentMenu();
+    void BuildFavoritesMenu();
+    void BuildHistoryMenu();
+    // Puts RecentCandidate at the top of the recent list (a show starts).
+    void AddToRecentFolders();
+    // Puts a MyShow file at the top of the history (opened, saved, closed).
+    void AddToShowHistory(const QString& path);
+    // Browses or plays entry ListEntryIndex of the recent list or favourites.
+    void OpenRecentEntry();
+    // Opens entry HistoryEntryIndex of the history as the MyShow.
+    void OpenHistoryShow();
+    void AddToFavorites(const QString& path, bool add);
+    void RemoveFromRecent(const QString& path);
+    void RemoveFromFavorites(const QString& path);
+    void RemoveFromHistory(const QString& path);
+    // kind 'R', 'F' or 'H'; the index found goes into FoundListIndex.
+    bool FindInRecentLists(QChar kind, const QString& path);
+    int32_t FavoriteIndexOf(const QString& path);
+    void MakeDefaultClick();
+    void MakeAutomaticClick(QObject* sender);
+    void AddSelectedFolderClick();
+    void MakeDefaultPopClick();
+    void MakeAutoMaticPopClick();
+    void DPDefStartUpClick();
+    // Menu openings.
+    void Recent1Click();
+    void FavoritesClick();
+    // The drive table and the drive menus; OpenDrive opens DriveMenuIndex.
+    void PrepareDriveTable();
+    void BuildDriveMenu();
+    void DrivePopPopup();
+    void OpenDrive();
+    bool IsOnFixedDrive(const QString& path);
+    qint64 FileSizeOf(const QString& path);
+    qint64 FreeSpaceOnDrive(QChar letter);
+private:
+    bool m_listMenusSetUp = false;
+    void playListEntry(const QString& entry);
+public:
+    // === end of section: recent folders, favourites, history and drives ===
+
+    // =====================================================================
+    // SECTION: help, version check, about and small handlers  (owner:
+    // smallwin; app/tform1_small_handlers*.cpp)
+    // =====================================================================
+public:
+    // Connects the Help menu items, the help, picture and thumbnail timers
+    // and the tree and show-list handlers of this section (once; the first
+    // showing of the window does it too).
+    Q_INVOKABLE void SetupSmallHandlers();
+    // Help: opens a topic's page in the browser, or says why not.
+    void ShowHelpTopic(const QString& topic);
+    void HelpTimerTimer();
+    void GettingStartedClick();
+    void CreditsClick();
+    void WhatsNewClick();
+    void VXOnlineHelpClick();
+    // The version check and the monthly suggestion of a normal start.
+    void CheckforupdateClick();
+    void MonthlySuggestionAtStart();
+    // The About box, the sibling's window and the maker's web pages.
+    void AboutPictureShow1Click();
+    void ImgTarnClick();
+    void OpenDownloadPage();
+    void OpenWhatsNewPage();
+    void ReportBugClick();
+    void SupportClick();
+    // Small handlers of the tree, the show list and the main picture.
+    void TreeView1KeyDown(int key, Qt::KeyboardModifiers shift);
+    void TreeView1MouseUp() {}
+    void TreeView1CustomDrawItem();   // selected node: black on scheme colour 7EB6FF
+    void TimerThumbnailTimer();
+    void MyShowSGMouseMove();
+    void Image1Progress(bool endStage);
+    void ImageTimerTimer();
+    void OpenDraftShowAtStart();
+    // Waits hours : seconds . milliseconds while window messages run.
+    void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds);
+    // The text after the last "/" ("/" itself for the root; a text without
+    // "/" whole).
+    static QString LastPathComponent(const QString& Path);
+    // The preview TimerThumbnail shows, and whether it is the tree's.
+    QString ThumbnailPreviewPath;
+    bool ThumbnailPreviewFromTree = true;
+    // Monotonic time of the last finished picture load.
+    qint64 PictureLoadTimeMs = 0;
+private:
+    bool m_smallHandlersSetUp = false;
+    bool m_helpCursorSet = false;
+public:
+    // === end of section: help, version check, about and small handlers ===
+
 private:
     void buildClientArea();
     void buildToolBars();
