@@ -11,6 +11,7 @@
 #include "platform/prompt.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
+#include "slideshow/auto_show_windows.h"
 #include "slideshow/launcher_window.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -142,6 +143,12 @@ void TForm1::EndShow()
     PlaybackActive = 0;
     ShowState.Direction = 0;
     ShowState.PlaysOwnShowFile = false;
+    AutoShowRunning = 0;
+    // A demo start offers its show again.
+    if (DemoMode && Form13) {
+        Form13->show();
+        Form13->raise();
+    }
     if (StatusPanel1)
         StatusPanel1->setText(QStringLiteral("Slide show ended!"));
     // A start with an argument has no window to come back to.

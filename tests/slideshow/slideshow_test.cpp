@@ -8,6 +8,7 @@
 #include "platform/prompt.h"
 #include "slideshow/launcher_window.h"
 #include "slideshow/rc_settings.h"
+#include "shows/show_record.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
@@ -243,4 +244,73 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
         EXPECT_EQ(PlaybackActive, 0);
         EXPECT_FALSE(form.isVisible());
     }
+}
+
+#include "slideshow/auto_show_windows.h"
+
+#include <QPushButton>
+
+TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
+{
+    ModeReset reset;
+    const QString folder = freshDir(QStringLiteral("auto"));
+    makePicture(folder + QStringLiteral("/a.jpg"));
+    makePicture(folder + QStringLiteral("/b.gif"));
+    Settings = TSettingsRecord{};
+    Settings.AutoShowPath = folder;
+    Settings.AutoShowOptions.InclJPG = 1;
+    EXPECT_EQ(AutomaticShowPictures(folder), QStringList{folder + QStringLiteral("/a.jpg")});
+
+    TForm1 form;
+    TForm2 replay(&form);
+    replay.StartCountdown();
+    EXPECT_FALSE(form.isEnabled());
+    EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("5"));
+    for (int i = 0; i < 4; ++i)
+        replay.Tick();
+    EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("1"));
+    EXPECT_EQ(PlaybackActive, 0);
+    replay.Tick();
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_FALSE(replay.isVisible());
+    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(AutoShowRunning, 1);
+    ASSERT_NE(Form9, nullptr);
+    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/a.jpg"));
+    Form9->StopSlideShow();
+    EXPECT_EQ(AutoShowRunning, 0);
+
+    // Cancel: nothing plays, the main window is usable again.
+    replay.StartCountdown();
+    replay.CancelCountdown();
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_FALSE(replay.isVisible());
+    EXPECT_EQ(PlaybackActive, 0);
+    Settings = TSettingsRecord{};
+}
+
+TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
+{
+    ModeReset reset;
+    const QString dir = freshDir(QStringLiteral("demo"));
+    makePicture(dir + QStringLiteral("/one.jpg"));
+    const QString show = dir + QStringLiteral("/Demo.vxt");
+    writeFile(show, EncodeShowRecord(NewPictureRecord(dir + QStringLiteral("/one.jpg"), 40))
+                        + EncodeShowRecord(NewPictureRecord(dir + QStringLiteral("/gone.jpg"), 40)));
+    Settings = TSettingsRecord{};
+    Settings.AutoShowPath = show;
+    EXPECT_EQ(AutomaticShowPictures(show), QStringList{dir + QStringLiteral("/one.jpg")});
+
+    TForm1 form;
+    form.CloseWithoutSaving = true;
+    form.show();
+    TForm13 demo(&form);
+    demo.show();
+    demo.PictureShowButton->click();
+    EXPECT_FALSE(demo.isVisible());
+    EXPECT_EQ(PlaybackActive, 1);
+    Form9->StopSlideShow();
+    demo.CancelButton->click();
+    EXPECT_FALSE(form.isVisible());
+    Settings = TSettingsRecord{};
 }

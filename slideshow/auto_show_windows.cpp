@@ -1,0 +1,137 @@
+#include "slideshow/auto_show_windows.h"
+
+#include "app/keyboard_hook.h"
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "platform/clock.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TForm13* Form13 = nullptr;
+TForm2* Form2 = nullptr;
+
+QStringList AutomaticShowPictures(const QString& autoShowPath)
+{
+    QStringList pictures;
+    const QFileInfo source(autoShowPath);
+    if (source.isFile() && source.suffix().compare(QLatin1String("vxt"), Qt::CaseInsensitive) == 0) {
+        for (const QString& picture : ReadShowPicturePaths(autoShowPath))
+            if (QFileInfo(picture).isFile())
+                pictures << picture;
+    } else if (source.isDir()) {
+        pictures = CollectFolderPictures(autoShowPath, PlayOptionsFrom(Settings, true));
+    }
+    return pictures;
+}
+
+bool PlayAutomaticShow(TForm1* form)
+{
+    AutoShowRunning = 1;
+    ApplyShowOptions();
+    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath);
+    if (pictures.isEmpty()) {
+        AutoShowRunning = 0;
+        return false;
+    }
+    form->PlayPictures(pictures);
+    return true;
+}
+
+TForm13::TForm13(TForm1* form, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , form_(form)
+{
+    setObjectName(QStringLiteral("Form13"));
+    setWindowTitle(QStringLiteral("Vistamo!"));
+    auto* layout = new QVBoxLayout(this);
+    TitleLabel = new QLabel(QFileInfo(Settings.AutoShowPath).completeBaseName(), this);
+    TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
+    layout->addWidget(TitleLabel);
+    auto* row = new QHBoxLayout;
+    PictureShowButton = new QPushButton(QStringLiteral("&Start slide show"), this);
+    PictureShowButton->setObjectName(QStringLiteral("PictureShowButton"));
+    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    row->addWidget(PictureShowButton);
+    row->addWidget(CancelButton);
+    layout->addLayout(row);
+    connect(PictureShowButton, &QPushButton::clicked, this, [this] {
+        hide();
+        if (!PlayAutomaticShow(form_))
+            show();
+    });
+    connect(CancelButton, &QPushButton::clicked, this, [this] {
+        hide();
+        if (form_)
+            form_->close();
+    });
+}
+
+TForm2::TForm2(TForm1* form, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    , form_(form)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Vistamo!"));
+    auto* layout = new QVBoxLayout(this);
+    CountLabel = new QLabel(QStringLiteral("5"), this);
+    CountLabel->setObjectName(QStringLiteral("CountLabel"));
+    CountLabel->setAlignment(Qt::AlignCenter);
+    layout->addWidget(CountLabel);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    layout->addWidget(CancelButton);
+    CountTimer = new QTimer(this);
+    CountTimer->setObjectName(QStringLiteral("CountTimer"));
+    CountTimer->setInterval(1000);
+    connect(CountTimer, &QTimer::timeout, this, &TForm2::Tick);
+    connect(CancelButton, &QPushButton::clicked, this, &TForm2::CancelCountdown);
+}
+
+void TForm2::StartCountdown()
+{
+    if (form_) {
+        form_->Timer1->stop();
+        form_->setEnabled(false);
+    }
+    remaining_ = 5;
+    CountLabel->setText(QString::number(remaining_));
+    show();
+    raise();
+    CountTimer->start();
+}
+
+void TForm2::Tick()
+{
+    --remaining_;
+    CountLabel->setText(QString::number(qMax(0, remaining_)));
+    if (remaining_ > 0)
+        return;
+    CountTimer->stop();
+    if (form_)
+        form_->setEnabled(true);
+    hide();
+    if (!form_ || !PlayAutomaticShow(form_))
+        AutoShowRunning = 0;
+}
+
+void TForm2::CancelCountdown()
+{
+    CountTimer->stop();
+    hide();
+    IdleStartTick = platform::monotonicMs();
+    AutoShowRunning = 0;
+    if (form_) {
+        form_->Timer1->stop();
+        form_->setEnabled(true);
+        form_->raise();
+        form_->activateWindow();
+    }
+}

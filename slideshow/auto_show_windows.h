@@ -1,0 +1,55 @@
+// The automatic show: `Form13`, the window of a demo start (play the show or
+// end), and `Form2`, the replay window the idle timer shows (a count-down
+// from 5, then the last show plays again unless cancelled).
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class TForm1;
+
+// The pictures of the automatic show's source (`AutoShowPath`): the pictures
+// of a show file, or of a folder under the automatic-show options.
+QStringList AutomaticShowPictures(const QString& autoShowPath);
+
+// Plays the automatic show in `form`'s full-screen window; false (and
+// nothing shown) when its source holds no picture.
+bool PlayAutomaticShow(TForm1* form);
+
+class TForm13 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm13(TForm1* form, QWidget* parent = nullptr);
+    QLabel* TitleLabel = nullptr;
+    QPushButton* PictureShowButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+private:
+    TForm1* form_;
+};
+extern TForm13* Form13;
+
+class TForm2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm2(TForm1* form, QWidget* parent = nullptr);
+    QLabel* CountLabel = nullptr;
+    QPushButton* CancelButton = nullptr;
+    QTimer* CountTimer = nullptr;
+
+    // Counts down from 5 (the window shows itself).
+    void StartCountdown();
+    void CancelCountdown();
+    int Remaining() const { return remaining_; }
+    // One second of the count-down (the timer's tick).
+    void Tick();
+
+private:
+    TForm1* form_;
+    int remaining_ = 5;
+};
+extern TForm2* Form2;
