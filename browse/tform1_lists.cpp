@@ -20,6 +20,8 @@
 #include "slideshow/show_state.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -59,7 +61,34 @@ bool OpenShowMayNotChange()
     return ShowMayNotChange(ShowRuns(), ShowState.PlaysOwnShowFile, ShowChangeable == 1);
 }
 
+// Wires the list and drive menus of a main window when it is first shown
+// and fills the list menus from the settings read at start.
+class ListMenusWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        auto* form = qobject_cast<TForm1*>(watched);
+        if (form && !form->property("vxListMenusBuilt").toBool()) {
+            form->setProperty("vxListMenusBuilt", true);
+            form->BuildRecentMenu();
+            form->BuildFavoritesMenu();
+            form->BuildHistoryMenu();
+        }
+        return false;
+    }
+};
+
+void watchForListMenus()
+{
+    qApp->installEventFilter(new ListMenusWatcher(qApp));
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watchForListMenus)
 
 void TForm1::SetupListMenus()
 {

@@ -1,0 +1,242 @@
+// The Recent, Favorites, history and drive menus of the main window: filled
+// as they open, found by name; a click on an entry opens it in the tree and
+// writes back only into that entry.
+#include "app/tform1.h"
+
+#include "app/settings_record.h"
+#include "browse/drive_menu.h"
+#include "browse/folder_tree_state.h"
+#include "browse/recent_lists.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using testsupport::freshDir;
+using testsupport::writeFile;
+
+namespace {
+
+class TForm1ListsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        drive = freshDir("driveD");
+        platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}, {drive, "vfat", "/dev/sdb1", true}});
+        QDir().mkpath(drive + "/Tom & Jerry/Sub");
+        QDir().mkpath(drive + "/Other");
+        writeFile(drive + "/Tom & Jerry/p.jpg", "jpg");
+        Settings = TSettingsRecord();
+        Settings.InclJPG = 1;
+        Settings.MaxSizeKB = 999999;
+        PlaybackActive = 0;
+        ListEntryStarted = 0;
+    }
+    void TearDown() override
+    {
+        platform::clearFakeMountTable();
+        PlaybackActive = 0;
+    }
+    static void open(QMenu* menu)
+    {
+        ASSERT_NE(menu, nullptr);
+        emit menu->aboutToShow();
+    }
+    QString drive;
+};
+
+} // namespace
+
+TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
+{
+    TForm1 form;
+    form.SetupListMenus();
+    Settings.RecentFolders[0] = drive + "/Tom & Jerry";
+    Settings.RecentFolders[1] = drive + "/Other";
+    open(form.findChild<QMenu*>("Recent1"));
+    QAction* first = form.actionNamed("Folder1");
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->text(), "&1 - " + drive + "/Tom && Jerry");
+    EXPECT_EQ(form.actionNamed("Folder2")->text(), "&2 - " + drive + "/Other");
+    EXPECT_FALSE(form.actionNamed("Folder3")->isVisible());
+    EXPECT_TRUE(form.actionNamed("Folder3")->text().isEmpty());
+    EXPECT_TRUE(form.actionNamed("N16")->isVisible());
+    EXPECT_TRUE(form.actionNamed("ClearRec")->isVisible());
+}
+
+TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
+{
+    TForm1 form;
+    form.AddToFavorites(drive + "/Other", true);
+    EXPECT_EQ(Settings.Favorites[0], drive + "/Other");
+    QMenu* favorites = form.findChild<QMenu*>("Favorites");
+    open(favorites);
+    EXPECT_TRUE(form.actionNamed("Fav1")->isVisible());
+    EXPECT_TRUE(form.actionNamed("N12")->isVisible());
+    EXPECT_TRUE(form.actionNamed("ClearFavs")->isVisible());
+    EXPECT_TRUE(form.FindInRecentLists('F', (drive + "/OTHER")));
+    EXPECT_EQ(FoundListIndex, 0);
+
+    form.RemoveFromFavorites(drive + "/other");
+    open(favorites);
+    EXPECT_TRUE(Settings.Favorites[0].isEmpty());
+    EXPECT_FALSE(form.actionNamed("Fav1")->isVisible());
+    EXPECT_FALSE(form.actionNamed("N12")->isVisible());
+    EXPECT_FALSE(form.actionNamed("ClearFavs")->isVisible());
+    EXPECT_EQ(form.FavoriteIndexOf(drive + "/Other"), -1);
+}
+
+TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
+{
+    TForm1 form;
+    for (int i = 0; i < 9; ++i)
+        Settings.Favorites[size_t(i)] = drive + "/F" + QString::number(i);
+    const auto before = Settings.Favorites;
+    platform::ScopedPromptResponder answers(
+        QList<platform::PromptReply>{platform::PromptReply::button(platform::PromptAnswer::No)});
+    form.AddToFavorites(drive + "/Other", true);
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.text, FavoritesFullText);
+    EXPECT_EQ(Settings.Favorites, before);
+}
+
+TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry)
+{
+    TForm1 form;
+    // The same folder is also a favourite and another recent entry, spelt
+    // loosely: only the clicked entry gets the walked path.
+    const QString loose = drive + "/Tom & Jerry/./Sub/";
+    Settings.RecentFolders[0] = drive + "/Other";
+    Settings.RecentFolders[1] = loose;
+    Settings.RecentFolders[2] = loose;
+    Settings.Favorites[1] = loose;
+    form.BuildRecentMenu();
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.actionNamed("Folder2")->trigger();
+
+    EXPECT_TRUE(platform::promptLog().isEmpty());
+    EXPECT_EQ(SelectedFolder, drive + "/Tom & Jerry/Sub");
+    ASSERT_NE(form.TreeView1->currentItem(), nullptr);
+    EXPECT_EQ(form.TreeView1->currentItem()->text(0), "Sub");
+    EXPECT_EQ(Settings.RecentFolders[1], drive + "/Tom & Jerry/Sub");
+    EXPECT_EQ(form.actionNamed("Folder2")->text(), "&2 - " + drive + "/Tom && Jerry/Sub");
+    EXPECT_EQ(Settings.RecentFolders[0], drive + "/Other");
+    EXPECT_EQ(Settings.RecentFolders[2], loose);
+    EXPECT_EQ(Settings.Favorites[1], loose);
+    EXPECT_EQ(ListEntryStarted, 0);
+    EXPECT_EQ(KeepListEntry, 0);
+
+    // A favourite click writes into the favourite only.
+    form.BuildFavoritesMenu();
+    form.actionNamed("Fav2")->trigger();
+    EXPECT_EQ(Settings.Favorites[1], drive + "/Tom & Jerry/Sub");
+    EXPECT_EQ(Settings.RecentFolders[2], loose);
+}
+
+TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
+{
+    TForm1 form;
+    Settings.RecentFolders[0] = drive + "/Gone";
+    form.BuildRecentMenu();
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.actionNamed("Folder1")->trigger();
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.text, "Folder or file no longer exists!");
+    EXPECT_EQ(Settings.RecentFolders[0], drive + "/Gone");
+
+    // A later opening by another caller writes into no entry.
+    FolderToOpen = drive + "/Other";
+    KeepListEntry = 1;
+    form.OpenFolderOrShow();
+    EXPECT_EQ(Settings.RecentFolders[0], drive + "/Gone");
+}
+
+TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
+{
+    TForm1 form;
+    form.AddToShowHistory(drive + "/a.vxt");
+    form.AddToShowHistory(drive + "/b.vxt");
+    form.AddToShowHistory(drive + "/a.vxt");
+    EXPECT_EQ(Settings.ShowHistory[0], drive + "/a.vxt");
+    EXPECT_EQ(Settings.ShowHistory[1], drive + "/b.vxt");
+    EXPECT_TRUE(Settings.ShowHistory[2].isEmpty());
+    EXPECT_TRUE(form.actionNamed("N1")->isVisible());
+    EXPECT_EQ(form.actionNamed("histVXO2")->text(), "&2 - " + drive + "/b.vxt");
+    EXPECT_FALSE(form.actionNamed("histVXO3")->isVisible());
+
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.actionNamed("histVXO1")->trigger();
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.text, "File no longer exists!");
+
+    form.RemoveFromHistory(drive + "/a.vxt");
+    form.RemoveFromHistory(drive + "/b.vxt");
+    EXPECT_FALSE(form.actionNamed("N1")->isVisible());
+    EXPECT_FALSE(form.actionNamed("histVXO1")->isVisible());
+}
+
+TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
+{
+    TForm1 form;
+    form.SetupListMenus();
+    open(form.findChild<QMenu*>("Bestand1"));
+    QAction* c = form.actionNamed("Drive03");
+    QAction* d = form.actionNamed("Drive04");
+    ASSERT_NE(c, nullptr);
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_EQ(c->text(), "&C: / Fixed Drive");
+    EXPECT_EQ(d->text(), "&D: " + drive + " Floppy/Removable");
+    EXPECT_FALSE(form.actionNamed("Drive05")->isVisible());
+    EXPECT_EQ(DriveTable[3], "D: " + drive + " Floppy/Removable");
+    EXPECT_EQ(FirstWritableCdDrive, QLatin1Char('1'));
+    // The pop-up copies the File menu's submenu item for item.
+    QAction* pd = form.actionNamed("PDrive04");
+    EXPECT_EQ(pd->text(), d->text());
+    EXPECT_TRUE(pd->isVisible());
+    EXPECT_TRUE(form.actionNamed("DPDefStartUp")->isVisible());
+
+    pd->trigger();
+    EXPECT_EQ(DriveMenuIndex, 3);
+    EXPECT_EQ(SelectedFolder, drive);
+    ASSERT_EQ(form.TreeView1->topLevelItemCount(), 1);
+
+    // A volume that is gone takes its item away: letters follow the mount points.
+    platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}});
+    open(form.findChild<QMenu*>("DrivePop"));
+    EXPECT_FALSE(form.actionNamed("Drive04")->isVisible());
+    EXPECT_FALSE(form.actionNamed("PDrive04")->isVisible());
+    EXPECT_TRUE(form.actionNamed("PDrive03")->isVisible());
+}
+
+TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
+{
+    TForm1 form;
+    SelectedFolder = drive + "/Tom & Jerry";
+    form.MakeDefaultClick();
+    EXPECT_EQ(Settings.StartupFolder, drive + "/Tom & Jerry");
+    QAction* makeDefault = form.actionNamed("MakeDefault");
+    EXPECT_FALSE(makeDefault->isEnabled());
+    EXPECT_TRUE(makeDefault->text().endsWith("' is already the default start-up folder"));
+    EXPECT_TRUE(makeDefault->text().contains("&&"));
+
+    Settings.PlayOrder = 2;
+    Settings.MaxPictures = 40;
+    ListEntryStarted = 1;
+    StartedListEntry = drive + "/Other";
+    form.MakeAutomaticClick(&form);
+    EXPECT_EQ(Settings.AutoShowPath, drive + "/Other");
+    EXPECT_EQ(Settings.KeepAutoShow, 1);
+    EXPECT_EQ(Settings.AutoShowOptions.PlayOrder, 2);
+    EXPECT_EQ(Settings.AutoShowOptions.MaxPictures, 40);
+    form.MakeAutoMaticPopClick();
+    EXPECT_EQ(ListEntryStarted, 0);
+    EXPECT_EQ(Settings.AutoShowPath, drive + "/Tom & Jerry");
+}
