@@ -419,6 +419,8 @@ void TForm1::AddSelectedFolderClick()
 void TForm1::MakeDefaultClick()
 {
     const QString path = ListEntryStarted == 1 ? StartedListEntry : SelectedFolder;
+    if (path.isEmpty())
+        return;
     Settings.StartupFolder = path;
     if (MakeDefault) {
         MakeDefault->setText(QStringLiteral("'") + ShortenPathCaption(path, true)

@@ -3,6 +3,7 @@
 // writes back only into that entry.
 #include "app/tform1.h"
 
+#include "app/menu_caption.h"
 #include "app/settings_record.h"
 #include "browse/drive_menu.h"
 #include "browse/folder_tree_state.h"
@@ -195,6 +196,9 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
     EXPECT_EQ(c->text(), "&C: / Fixed Drive");
     EXPECT_EQ(d->text(), "&D: " + drive + " Floppy/Removable");
     EXPECT_FALSE(form.actionNamed("Drive05")->isVisible());
+    // The painter takes the glyph from the caption: fixed 2, removable 3.
+    EXPECT_EQ(DriveImageIndex(c->text()), 2);
+    EXPECT_EQ(DriveImageIndex(d->text()), 3);
     EXPECT_EQ(DriveTable[3], "D: " + drive + " Floppy/Removable");
     EXPECT_EQ(FirstWritableCdDrive, QLatin1Char('1'));
     // The pop-up copies the File menu's submenu item for item.
