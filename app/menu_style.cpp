@@ -149,6 +149,16 @@ void MenuProxyStyle::drawControl(ControlElement element, const QStyleOption* opt
         } else {
             DrawMenuItem(look.hint, *painter, mi->rect, selected, look.caption,
                          look.glyphs.enabled, look.glyphs.disabled, look.enabled, ctx);
+            if (mi->menuItemType == QStyleOptionMenuItem::SubMenu) {
+                // The submenu arrow, as the system draws it beside an
+                // owner-drawn item.
+                const int cx = mi->rect.right() - 10;
+                const int cy = mi->rect.top() + mi->rect.height() / 2;
+                const QPolygon arrow({QPoint(cx - 2, cy - 4), QPoint(cx + 2, cy), QPoint(cx - 2, cy + 4)});
+                painter->setPen(Qt::NoPen);
+                painter->setBrush(look.enabled ? QColor(Qt::black) : m_ctx.buttonShadow);
+                painter->drawPolygon(arrow);
+            }
         }
         painter->restore();
         return;

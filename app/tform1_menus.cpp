@@ -146,6 +146,15 @@ void TForm1::SetupMenus()
     onClick(TBMonitorSelectionMS, [this] { TBMonitorSelectionClick(true); });
     onClick(TBNrOfThumbs, [this] { TBNrOfThumbsClick(false); });
     onClick(TBNrOfThumbsMS, [this] { TBNrOfThumbsClick(true); });
+    // The page pop-up's rotations are the tool buttons' rotations.
+    onClick(RCRotateL, [this] {
+        if (TBRotateL)
+            TBRotateL->trigger();
+    });
+    onClick(RCRotateR, [this] {
+        if (TBRotateR)
+            TBRotateR->trigger();
+    });
     onClick(MMainMonitor, [this] { MMainMonitorClick(true); });
     onClick(MSecondMonitor, [this] { MMainMonitorClick(false); });
 }

@@ -228,3 +228,18 @@ TEST(ApplicationHint, PanelTextKeptDuringAShow)
     EXPECT_EQ(ApplicationHintText(QStringLiteral("P"), ctx, mem).text,
               QStringLiteral("Playlist paused on: /m/song.mp3 (2/7)"));
 }
+
+#include "app/keyboard_hook_application.h"
+
+TEST(ApplicationException, EscapedExceptionIsReportedOnce)
+{
+    QStringList seen;
+    TApplication::setExceptionHandler([&](const QString& m) {
+        seen << m;
+        ReportEscapedException(QStringLiteral("nested"));   // re-entry is ignored
+    });
+    ReportEscapedException(QStringLiteral("Disk full"));
+    TApplication::setExceptionHandler({});
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_EQ(seen.first(), QStringLiteral("Disk full"));
+}

@@ -114,9 +114,10 @@ TEST(MainWindowMenus, StyledMenuPaintsGlyphStripAndItemHeights)
     QAction* stop = menu.addAction(QStringLiteral("&Stop Slide Show                 ~- Escape"));
     stop->setObjectName(QStringLiteral("StopPictureShow1"));
     menu.addSeparator();
-    menu.addAction(QStringLiteral("&About"));
+    QMenu* sub = menu.addMenu(QStringLiteral("&Picture operations"));
+    sub->addAction(QStringLiteral("x"));
     MeasureMenu(&menu);
-    menu.adjustSize();
+    menu.resize(menu.sizeHint());
     EXPECT_EQ(menu.actionGeometry(search).height(), MenuItemHeight);
     EXPECT_EQ(menu.actionGeometry(menu.actions().at(2)).height(), MenuSeparatorHeight);
     const QImage image = menu.grab().toImage();
@@ -124,6 +125,12 @@ TEST(MainWindowMenus, StyledMenuPaintsGlyphStripAndItemHeights)
     EXPECT_EQ(image.pixelColor(4, r.top() + 9), menucolors::GlyphStrip);
     EXPECT_EQ(image.pixelColor(13, r.top() + 9), QColor(Qt::red));       // glyph 0 of "Search"
     EXPECT_EQ(image.pixelColor(r.right() - 2, r.top() + 9), menucolors::Body);
+    // A submenu item shows the arrow at its right edge.
+    const QRect subRect = menu.actionGeometry(sub->menuAction());
+    bool arrow = false;
+    for (int x = subRect.right() - 14; x <= subRect.right() - 4; ++x)
+        arrow = arrow || image.pixelColor(x, subRect.center().y()) == QColor(Qt::black);
+    EXPECT_TRUE(arrow);
     const QString hint = stop->statusTip();
     EXPECT_TRUE(hint.startsWith(QLatin1Char('>')));
     EXPECT_GT(HintTagWidth(hint), 0);
