@@ -710,8 +710,10 @@ public:
     // =====================================================================
 public:
     // Connects the Recent, Favorites, history and drive menus and their items
-    // (done once; building any of the list menus does it too).
-    void SetupListMenus();
+    // (done once; building any of the list menus does it too). Invokable, so
+    // the window's meta-object links it in: the list menus are built when
+    // the window is first shown.
+    Q_INVOKABLE void SetupListMenus();
     // The list menus rebuilt from the settings (used entries shown).
     void BuildRecentMenu();
     void BuildFavoritesMenu();
