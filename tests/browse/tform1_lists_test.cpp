@@ -3,6 +3,7 @@
 // writes back only into that entry.
 #include "app/tform1.h"
 
+#include "app/data_folder.h"
 #include "app/menu_caption.h"
 #include "app/settings_record.h"
 #include "browse/drive_menu.h"
@@ -10,12 +11,15 @@
 #include "browse/recent_lists.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "shows/show_record.h"
 #include "slideshow/show_state.h"
 #include "support/sandbox.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -243,4 +247,58 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
     form.MakeAutoMaticPopClick();
     EXPECT_EQ(ListEntryStarted, 0);
     EXPECT_EQ(Settings.AutoShowPath, drive + "/Tom & Jerry");
+}
+
+TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
+{
+    Settings.RecentFolders[0] = drive + "/Other";
+    Settings.Favorites[0] = drive + "/Tom & Jerry";
+    Settings.ShowHistory[0] = drive + "/a.vxt";
+    TForm1 form;
+    EXPECT_FALSE(form.actionNamed("Folder1")->isVisible());
+    form.show();
+    EXPECT_TRUE(form.actionNamed("Folder1")->isVisible());
+    EXPECT_EQ(form.actionNamed("Fav1")->text(), "&1 - " + drive + "/Tom && Jerry");
+    EXPECT_TRUE(form.actionNamed("histVXO1")->isVisible());
+    form.hide();
+}
+
+TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
+{
+    const QString data = freshDir("data");
+    DraftShowPath = data + "/vistamo.vxt";
+    WorkShowPath = data + "/vistamo.tmp";
+    ShowsFolder = data + "/Vistamo! Slide Shows";
+    const QString trip = drive + "/Trip.vxt";
+    ASSERT_TRUE(writeFile(trip, EncodeShowRecord(NewPictureRecord(drive + "/Tom & Jerry/p.jpg", 40))));
+    Settings.ShowHistory[0] = drive + "/Other.vxt";
+    Settings.ShowHistory[1] = trip;
+    TForm1 form;
+    form.BuildHistoryMenu();
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.actionNamed("histVXO2")->trigger();
+    EXPECT_EQ(NamedShowOpen, 1);
+    EXPECT_EQ(OpenShowPath, trip);
+    EXPECT_EQ(form.MyShowSG->rowCount(), 1);
+    EXPECT_EQ(Settings.ShowHistory[0], trip);
+    EXPECT_EQ(Settings.ShowHistory[1], drive + "/Other.vxt");
+    EXPECT_TRUE(Settings.ShowHistory[2].isEmpty());
+    EXPECT_EQ(form.actionNamed("histVXO1")->text(), "&1 - " + trip);
+    EXPECT_EQ(form.actionNamed("SaveMyShowAs")->isEnabled(), ShowChangeable == 1);
+    CloseOpenShow();
+}
+
+TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
+{
+    TForm1 form;
+    Settings.Favorites[0] = drive + "/Gone";
+    form.BuildFavoritesMenu();
+    PlaybackActive = 1;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.actionNamed("Fav1")->trigger();
+    ASSERT_FALSE(platform::promptLog().isEmpty());
+    EXPECT_EQ(platform::promptLog().back().request.text, "Folder or File no longer exists!");
+    EXPECT_EQ(ListEntryStarted, 0);
+    EXPECT_EQ(Settings.Favorites[0], drive + "/Gone");
+    EXPECT_EQ(form.TreeView1->topLevelItemCount(), 0);   // nothing was browsed
 }
