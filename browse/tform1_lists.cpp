@@ -412,8 +412,11 @@ QString CurrentListPath()
 
 void TForm1::AddSelectedFolderClick()
 {
-    const bool add = !AddSelectedFolder || AddSelectedFolder->text().startsWith(QLatin1String("Add"));
-    AddToFavorites(CurrentListPath(), add);
+    // The item offers "Add" for a path that is not a favourite and "Delete"
+    // for one that is; asking the list itself also serves the tree's pop-up,
+    // whose File-menu twin may not have been rebuilt for this folder.
+    const QString path = CurrentListPath();
+    AddToFavorites(path, FavoriteIndexOf(path) < 0);
 }
 
 void TForm1::MakeDefaultClick()

@@ -37,6 +37,11 @@ TEST(RecentList, ReplayedEntryMovesUpAndTheOldNinthDropsEvenWithRoomMade)
     EXPECT_EQ(list, (listOf<9>({"/e", "/A", "/B", "/C", "/D", "/F", "/G", "/H", ""})));
 
     // A short list grows by one; its copy of the path is left out.
+    // Empty slots between entries (an edited settings file) do not survive.
+    auto gaps = listOf<9>({"/A", "", "/B"});
+    PutAtTopOfRecent(gaps, "/P");
+    EXPECT_EQ(gaps, (listOf<9>({"/P", "/A", "/B"})));
+
     auto shortList = listOf<9>({"/A", "/B"});
     PutAtTopOfRecent(shortList, "/B");
     EXPECT_EQ(shortList, (listOf<9>({"/B", "/A"})));

@@ -235,6 +235,18 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
     EXPECT_TRUE(makeDefault->text().endsWith("' is already the default start-up folder"));
     EXPECT_TRUE(makeDefault->text().contains("&&"));
 
+    // Without a folder the default stays as it was.
+    SelectedFolder.clear();
+    form.MakeDefaultClick();
+    EXPECT_EQ(Settings.StartupFolder, drive + "/Tom & Jerry");
+    SelectedFolder = drive + "/Tom & Jerry";
+
+    // The pop-up's item adds the selected folder, then takes it out again.
+    form.AddSelectedFolderClick();
+    EXPECT_EQ(Settings.Favorites[0], drive + "/Tom & Jerry");
+    form.AddSelectedFolderClick();
+    EXPECT_TRUE(Settings.Favorites[0].isEmpty());
+
     Settings.PlayOrder = 2;
     Settings.MaxPictures = 40;
     ListEntryStarted = 1;
