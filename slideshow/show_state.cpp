@@ -14,6 +14,7 @@ uint8_t AutoShowRunning = 0;
 uint8_t CloseAfterShowPending = 0;
 std::array<QString, 20> Bookmarks;
 TPlayOptions PlayOptions;
+QString ShowSourcePath;
 TShowState ShowState;
 
 int32_t IntervalSecondsForIndex(int32_t index)
@@ -154,4 +155,32 @@ QList<int> BuildPlayOrder(int count, int32_t playOrder, quint32 seed)
             std::swap(order[i], order[int(random.bounded(quint32(i + 1)))]);
     }
     return order;
+}
+
+void StoreLastShowRecord(TSettingsRecord& s, const QString& source, bool automaticShow, bool demoOrArgument)
+{
+    if (automaticShow || demoOrArgument || source.isEmpty() || source.toUtf8().size() > 200)
+        return;
+    const QFileInfo info(source);
+    if (!info.isDir() && !(info.isFile() && info.suffix().compare(QLatin1String("vxt"), Qt::CaseInsensitive) == 0))
+        return;
+    s.AutoShowPath = source;
+    TAutoShowOptions& a = s.AutoShowOptions;
+    a.PlayOrder = s.PlayOrder;
+    a.IntervalIndex = s.IntervalIndex;
+    a.IncludeSubfolders = s.IncludeSubfolders;
+    a.IncludeSystemFolders = s.IncludeSystemFolders;
+    a.InclJPG = s.InclJPG;
+    a.InclJPEG = s.InclJPEG;
+    a.InclBMP = s.InclBMP;
+    a.InclICO = s.InclICO;
+    a.InclEMF = s.InclEMF;
+    a.InclWMF = s.InclWMF;
+    a.InclGIF = s.InclGIF;
+    a.MaxEnlargePercent = s.MaxEnlargePercent;
+    a.MaxPictures = s.MaxPictures;
+    a.MinSizeKB = s.MinSizeKB;
+    a.MaxSizeKB = s.MaxSizeKB;
+    a.ShowTitles = s.ShowTitles;
+    a.BackgroundColor = s.BackgroundColor;
 }

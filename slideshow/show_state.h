@@ -97,5 +97,14 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& options,
                                   const bool* cancel = nullptr);
 
+// The source of the show about to start (a folder or a show file).
+extern QString ShowSourcePath;
+
+// Remembers a show started by the user as the automatic show: its source in
+// `AutoShowPath` (cut to 200 characters) and the live play options in
+// `AutoShowOptions`. Not for the automatic show itself, nor for a demo or
+// command-line start, nor for a source that is no folder or show file.
+void StoreLastShowRecord(TSettingsRecord& settings, const QString& source, bool automaticShow, bool demoOrArgument);
+
 // The play order of `count` pictures: indexes in showing order.
 QList<int> BuildPlayOrder(int count, int32_t playOrder, quint32 seed);

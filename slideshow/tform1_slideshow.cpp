@@ -84,6 +84,7 @@ void TForm1::CollectPictures()
         return;
     }
     SourceIsShow = 0;
+    ShowSourcePath = SelectedFolder;
     PlayPictures(pictures);
 }
 
@@ -102,12 +103,15 @@ void TForm1::BuildAndStartShow()
         ShowState.LoopFlag = choices.Loop;
         pictures = ReadShowPicturePaths(autoShow);
         ShowState.PlaysOwnShowFile = true;
+        ShowSourcePath = autoShow;
     } else if (ShowFile.IsOpen() && OpenShowCount() > 0 && MyShowSG->isVisible()) {
         pictures = ReadShowPicturePaths(ShowFile.Path());
         SourceIsShow = 1;
+        ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
         pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
+        ShowSourcePath = SelectedFolder;
     }
     QStringList existing;
     for (const QString& picture : pictures)
@@ -127,6 +131,8 @@ void TForm1::PlayPictures(const QStringList& Pictures)
     if (!Form9)
         Form9 = new TForm9;
     PlaybackActive = 1;
+    StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);
+    ShowSourcePath.clear();
     const QList<int> order = BuildPlayOrder(int(Pictures.size()), PlayOptions.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;

@@ -314,3 +314,25 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     EXPECT_FALSE(form.isVisible());
     Settings = TSettingsRecord{};
 }
+
+TEST(AutomaticShow, AUserStartedShowIsRememberedWithItsOptions)
+{
+    const QString folder = freshDir(QStringLiteral("remember"));
+    TSettingsRecord s;
+    s.PlayOrder = 1;
+    s.IntervalIndex = 7;
+    s.InclGIF = 1;
+    s.ShowTitles = 1;
+    StoreLastShowRecord(s, folder, true, false);
+    EXPECT_TRUE(s.AutoShowPath.isEmpty());
+    StoreLastShowRecord(s, folder, false, true);
+    EXPECT_TRUE(s.AutoShowPath.isEmpty());
+    StoreLastShowRecord(s, folder + QStringLiteral("/missing"), false, false);
+    EXPECT_TRUE(s.AutoShowPath.isEmpty());
+    StoreLastShowRecord(s, folder, false, false);
+    EXPECT_EQ(s.AutoShowPath, folder);
+    EXPECT_EQ(s.AutoShowOptions.PlayOrder, 1);
+    EXPECT_EQ(s.AutoShowOptions.IntervalIndex, 7);
+    EXPECT_EQ(s.AutoShowOptions.InclGIF, 1);
+    EXPECT_EQ(s.AutoShowOptions.ShowTitles, 1);
+}
