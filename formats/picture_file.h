@@ -28,7 +28,7 @@ struct LoadedPicture {
 };
 
 // The largest picture file read into memory.
-constexpr qint64 MaxPictureFileBytes = 1024LL * 1024 * 1024;
+constexpr qint64 MaxPictureFileBytes = 512LL * 1024 * 1024;
 
 // Reads the whole file. Throws EFOpenError when it cannot be opened,
 // EWin32Error when reading fails, and EInvalidGraphic (without reading)
