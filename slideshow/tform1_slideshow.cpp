@@ -130,6 +130,9 @@ void TForm1::PlayPictures(const QStringList& Pictures)
 {
     if (!Form9)
         Form9 = new TForm9;
+    // "Stop Slide Show" (also what a close during a show triggers).
+    if (ToolButton2)
+        connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click, Qt::UniqueConnection);
     PlaybackActive = 1;
     StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);
     ShowSourcePath.clear();

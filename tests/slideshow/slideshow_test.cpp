@@ -14,7 +14,9 @@
 
 #include "support/sandbox.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -335,4 +337,25 @@ TEST(AutomaticShow, AUserStartedShowIsRememberedWithItsOptions)
     EXPECT_EQ(s.AutoShowOptions.IntervalIndex, 7);
     EXPECT_EQ(s.AutoShowOptions.InclGIF, 1);
     EXPECT_EQ(s.AutoShowOptions.ShowTitles, 1);
+}
+
+TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
+{
+    ModeReset reset;
+    const QString folder = freshDir(QStringLiteral("stop"));
+    makePicture(folder + QStringLiteral("/a.jpg"));
+    TForm1 form;
+    form.CloseWithoutSaving = true;
+    form.show();
+    form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(PlaybackActive, 1);
+    form.ToolButton2->trigger();
+    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_FALSE(Form9->isVisible());
+
+    form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+    CloseAfterShowPending = 1;
+    form.ToolButton2->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.isVisible());
 }
