@@ -1,0 +1,167 @@
+#include "app/about_box.h"
+
+#include "app/environment.h"
+#include "app/help_web.h"
+#include "app/version_check.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+template <class W>
+W* named(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// A caption written with "&&" for one shown "&" (labels here have no
+// mnemonics).
+QString shownCaption(const QString& caption)
+{
+    return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+} // namespace
+
+TForm4::TForm4(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("About Vistamo!"));
+    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+
+    Panel1 = named(new QFrame(this), "Panel1");
+    Panel1->setAutoFillBackground(true);
+    QPalette navy = Panel1->palette();
+    navy.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
+    navy.setColor(QPalette::WindowText, Qt::white);
+    Panel1->setPalette(navy);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(Panel1);
+
+    auto label = [this](const char* name, const QString& text) {
+        auto* l = named(new QLabel(text, Panel1), name);
+        l->setAlignment(Qt::AlignCenter);
+        l->setTextFormat(Qt::PlainText);
+        return l;
+    };
+    Image1 = named(new QLabel(Panel1), "Image1");
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(QIcon::fromTheme(QStringLiteral("image-x-generic"),
+                                       style()->standardIcon(QStyle::SP_DesktopIcon))
+                          .pixmap(64, 64));
+    Image1->setCursor(Qt::ArrowCursor);
+    Label9 = label("Label9", shownCaption(QStringLiteral("Slide Show Application && Audio Player")));
+    Label2 = label("Label2", QStringLiteral("version"));
+    Label3 = label("Label3", QStringLiteral("for"));
+    Label4 = label("Label4", QStringLiteral("Windows 7/Vista/XP/2003/2000"));
+    Label1 = label("Label1", QStringLiteral("\u00A9"));
+    Label5 = label("Label5", MakerNotice);
+    Label8 = label("Label8", QStringLiteral("Vistamo! web site"));
+    Label6 = label("Label6", QStringLiteral("mail to: ") + MakerMailAddress);
+    Label11 = label("Label11", QStringLiteral("Make a donation"));
+    Label7 = label("Label7", QStringLiteral("Special thanks to:"));
+    Label10 = label("Label10", QStringLiteral("Everyone who tried the first versions"));
+    Image2 = named(new QLabel(Panel1), "Image2");
+    Image2->setAlignment(Qt::AlignCenter);
+    Image2->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(16, 16));
+    Image2->setToolTip(QStringLiteral("Thank you!"));
+    OKAboutButton = named(new QPushButton(QStringLiteral("&OK"), Panel1), "OKAboutButton");
+    OKAboutButton->setCursor(Qt::ArrowCursor);
+    OKAboutButton->setDefault(true);
+
+    auto* grid = new QGridLayout(Panel1);
+    int row = 0;
+    grid->addWidget(Image1, row++, 0, 1, 2);
+    grid->addWidget(Label9, row++, 0, 1, 2);
+    grid->addWidget(Label2, row++, 0, 1, 2);
+    grid->addWidget(Label3, row, 0);
+    grid->addWidget(Label4, row++, 1);
+    grid->addWidget(Label1, row, 0);
+    grid->addWidget(Label5, row++, 1);
+    grid->addWidget(Label8, row++, 0, 1, 2);
+    grid->addWidget(Label6, row++, 0, 1, 2);
+    grid->addWidget(Label11, row++, 0, 1, 2);
+    grid->addWidget(Label7, row, 0);
+    grid->addWidget(Label10, row++, 1);
+    grid->addWidget(Image2, row++, 0, 1, 2);
+    grid->addWidget(OKAboutButton, row++, 0, 1, 2, Qt::AlignCenter);
+
+    // The links: hand cursor, underlined; a click opens the page.
+    for (QLabel* link : {Label8, Label6, Label11}) {
+        link->setCursor(Qt::PointingHandCursor);
+        QFont f = link->font();
+        f.setUnderline(true);
+        link->setFont(f);
+        link->installEventFilter(this);
+    }
+    Panel1->setCursor(Qt::ArrowCursor);
+    connect(OKAboutButton, &QPushButton::clicked, this, &TForm4::OKAboutButtonClick);
+
+    // The interface font on every control.
+    if (!UIFontName.isEmpty())
+        for (QWidget* w : findChildren<QWidget*>()) {
+            QFont f = w->font();
+            f.setFamily(UIFontName);
+            w->setFont(f);
+        }
+    if (parent) {
+        adjustSize();
+        move(parent->geometry().center() - rect().center());
+    }
+}
+
+void TForm4::showEvent(QShowEvent* event)
+{
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TForm4::FormActivate()
+{
+    Label2->setText(QStringLiteral("version ") + GetFileVersionText());
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == Label8)
+            Label8Click();
+        else if (watched == Label6)
+            Label6Click();
+        else if (watched == Label11)
+            Label11Click();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm4::Label8Click()
+{
+    OpenWebPage(HomePage);
+}
+
+void TForm4::Label6Click()
+{
+    OpenInBrowser(QUrl(QStringLiteral("mailto:") + MakerMailAddress));
+}
+
+void TForm4::Label11Click()
+{
+    OpenWebPage(SupportPage);
+}
+
+void TForm4::OKAboutButtonClick()
+{
+    done(QDialog::Accepted);
+}

@@ -1,0 +1,20 @@
+// F1 in any of the program's windows opens the window's help topic through
+// TForm1::ShowHelpTopic; a window without a topic gives "No help available
+// for this subject". The key is caught once, for the whole application (see
+// TForm1::SetupSmallHandlers); a window names its topic with InstallHelpKey.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The window property that holds the topic.
+inline constexpr const char* HelpTopicProperty = "helpTopic";
+
+// Makes F1 in `window` (and its children) open `topic`.
+void InstallHelpKey(QWidget* window, const QString& topic);
+// The topic of a window ("" when it has none).
+QString HelpTopicOf(const QWidget* window);
+
+// What F1 does: the main window's ShowHelpTopic (nothing before it exists).
+void ShowHelpTopicFromWindow(const QString& topic);

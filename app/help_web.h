@@ -1,0 +1,51 @@
+// Opening pages in the user's browser, and the maker's web site.
+//
+// Every page the program opens (help pages, the maker's web pages, mail)
+// goes through OpenInBrowser, which hands the address to the desktop
+// (QDesktopServices::openUrl, i.e. xdg-open). Its result is not checked:
+// without a browser or mail program nothing happens. Tests replace the
+// opener and read the addresses that were asked for.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+// The maker's web site, without a trailing "/".
+inline const QString DefaultMakerWebSite = QStringLiteral("https://vistamo.example");
+// The sibling renaming program's web site.
+inline const QString SiblingWebSite = QStringLiteral("https://tarnivo.example");
+// The maker's mail address.
+inline const QString MakerMailAddress = QStringLiteral("info@vistamo.example");
+
+// The environment variable that points the program at another copy of the
+// web site (a file:// folder, or a server on this machine).
+inline constexpr const char* WebSiteVariable = "VISTAMO_WEB_SITE";
+
+// The web site in use: DefaultMakerWebSite, or the value of
+// VISTAMO_WEB_SITE when that is a file:// folder or an http(s) address on
+// the loopback interface (127.0.0.1, ::1, localhost). Any other value is
+// ignored, so the program never talks to an unexpected host.
+QString MakerWebSite();
+// True when `site` may stand in for the maker's web site.
+bool IsAcceptedSiteOverride(const QString& site);
+
+// The address of a page of the web site; `page` starts with "/".
+QUrl WebPageUrl(const QString& page);
+
+// Opens an address in the user's browser (or mail program for "mailto:").
+// On the offscreen and minimal platforms it is only recorded.
+void OpenInBrowser(const QUrl& url);
+
+// ---- Tests -----------------------------------------------------------------
+using UrlOpener = std::function<void(const QUrl&)>;
+// Replaces the opener (an empty function restores the desktop's). Every
+// address asked for is recorded either way.
+void SetUrlOpener(UrlOpener opener);
+const QList<QUrl>& OpenedUrls();
+void ClearOpenedUrls();
+
+// Opens a page of the maker's web site (`page` starts with "/").
+void OpenWebPage(const QString& page);

@@ -1,0 +1,291 @@
+// Small handlers of the main window: the wiring of this concern (Help menu,
+// F1 in every window, the help, picture and thumbnail timers), the tree's
+// key and selection colours, the delayed preview, the show list's focus
+// grab, the end of a picture load, a wait that lets window messages run and
+// the last component of a path.
+#include "app/environment.h"
+#include "app/help.h"
+#include "app/help_key.h"
+#include "app/start_args.h"
+#include "app/tform1.h"
+#include "platform/clock.h"
+#include "platform/drives.h"
+#include "shows/show_windows.h"
+#include "slideshow/show_state.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+// F1 in any of the program's own windows (objectName "Form…"), caught once
+// for the whole application; the main window's topic is "Getting started".
+bool handleHelpKey(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !Form1)
+        return false;
+    QWidget* window = widget->window();
+    if (!window || !window->objectName().startsWith(QLatin1String("Form")))
+        return false;
+    const QString topic = window == Form1 ? GettingStartedTopic : HelpTopicOf(window);
+    Form1->ShowHelpTopic(topic);
+    return true;
+}
+
+// Wires the concern when the main window is first shown, and offers the
+// monthly version check once after a complete normal start.
+class SmallHandlersWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (handleHelpKey(watched, event))
+            return true;
+        if (event->type() == QEvent::Show) {
+            if (auto* form = qobject_cast<TForm1*>(watched)) {
+                form->SetupSmallHandlers();
+                if (form == Form1 && StartupRunFlag == 1 && !suggestionOffered_) {
+                    suggestionOffered_ = true;
+                    // After the start-up sequence has finished.
+                    QTimer::singleShot(0, form, [form] { form->MonthlySuggestionAtStart(); });
+                }
+            }
+        }
+        return false;
+    }
+
+private:
+    bool suggestionOffered_ = false;
+};
+
+void watchForSmallHandlers()
+{
+    qApp->installEventFilter(new SmallHandlersWatcher(qApp));
+}
+
+// Any other window of the program open over the main window takes the
+// keyboard, so the show list does not grab the focus.
+bool otherWindowOpen(const QWidget* mainWindow)
+{
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return true;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == mainWindow || !w->isVisible())
+            continue;
+        const Qt::WindowType type = w->windowType();
+        if (type == Qt::ToolTip || type == Qt::SplashScreen || type == Qt::Desktop)
+            continue;
+        return true;
+    }
+    return false;
+}
+
+// The tree and show-list events this concern handles.
+class SmallHandlersFilter : public QObject {
+public:
+    SmallHandlersFilter(TForm1* form)
+        : QObject(form), form_(form)
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == form_->TreeView1 && event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            form_->TreeView1KeyDown(key->key(), key->modifiers());
+        } else if (form_->MyShowSG && watched == form_->MyShowSG->viewport()
+                   && event->type() == QEvent::MouseMove) {
+            form_->MyShowSGMouseMove();
+        }
+        return false;
+    }
+
+private:
+    TForm1* form_;
+};
+
+// A preview of a picture in a preview label, fitted and centred.
+void showPreview(QLabel* label, const QString& path)
+{
+    if (!label)
+        return;
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    const QSize box = label->size();
+    if (size.isValid() && box.width() > 0 && box.height() > 0)
+        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
+    const QImage image = reader.read();
+    label->setAlignment(Qt::AlignCenter);
+    if (image.isNull())
+        label->clear();
+    else
+        label->setPixmap(QPixmap::fromImage(image));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watchForSmallHandlers)
+
+void TForm1::SetupSmallHandlers()
+{
+    if (m_smallHandlersSetUp)
+        return;
+    m_smallHandlersSetUp = true;
+
+    const auto onClick = [this](QAction* a, void (TForm1::*handler)()) {
+        if (a)
+            connect(a, &QAction::triggered, this, handler);
+    };
+    onClick(GettingStarted, &TForm1::GettingStartedClick);
+    onClick(WhatsNew, &TForm1::WhatsNewClick);
+    onClick(VXOnlineHelp, &TForm1::VXOnlineHelpClick);
+    onClick(Checkforupdate, &TForm1::CheckforupdateClick);
+    onClick(ReportBug, &TForm1::ReportBugClick);
+    onClick(Support, &TForm1::SupportClick);
+    onClick(AboutPictureShow1, &TForm1::AboutPictureShow1Click);
+
+    if (HelpTimer)
+        connect(HelpTimer, &QTimer::timeout, this, &TForm1::HelpTimerTimer);
+    if (TimerThumbnail)
+        connect(TimerThumbnail, &QTimer::timeout, this, &TForm1::TimerThumbnailTimer);
+    if (ImageTimer)
+        connect(ImageTimer, &QTimer::timeout, this, &TForm1::ImageTimerTimer);
+
+    auto* filter = new SmallHandlersFilter(this);
+    if (TreeView1) {
+        TreeView1->installEventFilter(filter);
+        TreeView1CustomDrawItem();
+    }
+    if (MyShowSG) {
+        MyShowSG->setMouseTracking(true);
+        MyShowSG->viewport()->setMouseTracking(true);
+        MyShowSG->viewport()->installEventFilter(filter);
+    }
+}
+
+// ---- the folder tree ----------------------------------------------------------
+
+void TForm1::TreeView1KeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    // A key in the tree is the user at work: the automatic show waits. The
+    // keys themselves (Enter, Shift+F10, the menu key) are the tree's own.
+    Q_UNUSED(key);
+    Q_UNUSED(shift);
+    if (Timer1)
+        Timer1->stop();
+}
+
+void TForm1::TreeView1CustomDrawItem()
+{
+    if (!TreeView1)
+        return;
+    const QColor selected = ColorScheme[6].isValid() ? ColorScheme[6] : QColor(0x7E, 0xB6, 0xFF);
+    QPalette palette = TreeView1->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, selected);
+        palette.setColor(group, QPalette::HighlightedText, Qt::black);
+    }
+    TreeView1->setPalette(palette);
+}
+
+// ---- delayed preview, show list, main picture -----------------------------------
+
+void TForm1::TimerThumbnailTimer()
+{
+    if (TimerThumbnail)
+        TimerThumbnail->stop();
+    if (ThumbnailPreviewPath.isEmpty())
+        return;
+    showPreview(ThumbnailPreviewFromTree ? Image4 : image2, ThumbnailPreviewPath);
+}
+
+void TForm1::MyShowSGMouseMove()
+{
+    if (!MyShowSG || otherWindowOpen(this))
+        return;
+    MyShowSG->setFocus(Qt::MouseFocusReason);
+}
+
+void TForm1::Image1Progress(bool endStage)
+{
+    if (ImageTimer)
+        ImageTimer->stop();
+    if (!endStage)
+        return;
+    UpdatePictureStatus();
+    ImageTimerTimer();
+}
+
+void TForm1::ImageTimerTimer()
+{
+    if (ImageTimer)
+        ImageTimer->stop();
+    ShowState.PictureLoaded = 1;
+    PictureLoadTimeMs = platform::monotonicMs();
+    if (DemoMode || ArgumentMode || !Form16 || !Form16->isVisible())
+        return;
+    for (QToolButton* b : {Form16->BackSB, Form16->ForwardSB})
+        if (b)
+            b->setEnabled(true);
+    if (Form16->PicturesSelected > 0) {
+        for (QToolButton* b : {Form16->AddPicsButton1, Form16->DeletePicButton})
+            if (b)
+                b->setEnabled(true);
+        Form16->SetAddButtonGlyph(true, 0);
+    }
+}
+
+void TForm1::OpenDraftShowAtStart()
+{
+    MyShowDraftClick();
+}
+
+// ---- waiting and paths ----------------------------------------------------------
+
+void TForm1::WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds)
+{
+    // Measured on the monotonic clock: a change of the wall clock (summer
+    // time, a correction) neither stretches nor cuts the wait.
+    const qint64 span = qint64(Hours) * 3600000 + qint64(Seconds / 60) * 60000 + qint64(Seconds % 60) * 1000
+                        + qint64(Milliseconds);
+    const qint64 end = platform::monotonicMs() + span;
+    // A clock frozen by a test still lets the wait end.
+    QElapsedTimer real;
+    real.start();
+    while (platform::monotonicMs() < end && real.elapsed() <= span + 1000) {
+        QEventLoop loop;
+        QTimer::singleShot(int(std::clamp<qint64>(end - platform::monotonicMs(), 1, 10)), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+QString TForm1::LastPathComponent(const QString& Path)
+{
+    const int slash = Path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return Path;
+    const QString last = Path.mid(slash + 1);
+    if (!last.isEmpty())
+        return last;
+    // A path ending in "/": the root of its drive.
+    const auto drive = platform::DriveOf(Path);
+    return drive ? drive->mountPoint : QStringLiteral("/");
+}

@@ -1,0 +1,134 @@
+#include "app/version_check.h"
+
+#include "app/settings_record.h"
+#include "platform/build_info.h"
+#include "platform/clock.h"
+#include "platform/fixed_text.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+const QString DownloadFailedText = QStringLiteral(
+    "Due to firewall settings, no internet connection, or problems at the Vistamo! site, Vistamo! can not "
+    "determine whether a new/updated version is available or not, sorry for the inconvenience!");
+const QString UpToDateText = QStringLiteral("Your Vistamo! installation is up to date!");
+
+QString NewVersionText;
+uint8_t NewVersionIsMajor = 0;
+
+QString VersionReadErrorText(int errorNumber)
+{
+    return QStringLiteral("Can not read new/updated version information, sorry for the inconvenience! (error %1)")
+        .arg(errorNumber);
+}
+
+QString GetFileVersionText()
+{
+    const QString version = platform::programVersion().trimmed();
+    return version.isEmpty() ? QStringLiteral("Unknown") : version;
+}
+
+PublishedVersion ReadPublishedVersion(const QString& path)
+{
+    PublishedVersion out;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        out.result = PublishedVersionRead::NoFile;
+        return out;
+    }
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        out.result = PublishedVersionRead::ReadFailed;
+        return out;
+    }
+    if (file.size() < PublishedVersionRecordSize) {
+        out.result = PublishedVersionRead::NoRecord;
+        return out;
+    }
+    const QByteArray record = file.read(PublishedVersionRecordSize);
+    if (record.size() != PublishedVersionRecordSize) {
+        out.result = PublishedVersionRead::ReadFailed;
+        return out;
+    }
+    // A length byte above 10 is cut to the record's 10 characters.
+    out.text = platform::DecodeFixedText(reinterpret_cast<const uint8_t*>(record.constData()),
+                                         PublishedVersionTextCapacity);
+    out.result = PublishedVersionRead::Ok;
+    return out;
+}
+
+int PublishedVersionErrorNumber(PublishedVersionRead result)
+{
+    switch (result) {
+    case PublishedVersionRead::Ok: return 0;
+    case PublishedVersionRead::NoRecord: return 1;
+    case PublishedVersionRead::ReadFailed: return 2;
+    case PublishedVersionRead::NoFile: return 3;
+    }
+    return 2;
+}
+
+bool VersionDiffers(const QString& published, const QString& own)
+{
+    return published != own;
+}
+
+bool IsMajorVersionChange(const QString& published, const QString& own)
+{
+    return published.left(5) != own.left(5);
+}
+
+namespace {
+
+int cappedDay(const QDate& today)
+{
+    return std::clamp(today.isValid() ? today.day() : 1, 1, 28);
+}
+
+int monthIndex(const QDate& today)
+{
+    return today.isValid() ? today.month() - 1 : 0;
+}
+
+QDate clockToday()
+{
+    return platform::now().date();
+}
+
+} // namespace
+
+void ResetMonthlySuggestion(TSettingsRecord& rec, const QDate& today)
+{
+    rec.SuggestionMonths.fill(0);
+    rec.AskMonthlyUpdate = 1;
+    rec.SuggestionDay = cappedDay(today);
+}
+
+void MarkSuggestionMonth(TSettingsRecord& rec, const QDate& today)
+{
+    rec.SuggestionMonths.fill(0);
+    rec.SuggestionDay = cappedDay(today);
+    rec.SuggestionMonths[size_t(monthIndex(today))] = 1;
+}
+
+bool PreviousMonthMarked(const TSettingsRecord& rec, const QDate& today)
+{
+    const int previous = (monthIndex(today) + 11) % 12;
+    return rec.SuggestionMonths[size_t(previous)] != 0;
+}
+
+bool ShouldSuggestUpdate(const TSettingsRecord& rec, const QDate& today)
+{
+    if (rec.AskMonthlyUpdate == 0)
+        return false;
+    if (rec.SuggestionMonths[size_t(monthIndex(today))] != 0)
+        return false;
+    return today.day() > rec.SuggestionDay || !PreviousMonthMarked(rec, today);
+}
+
+void ResetMonthlySuggestion() { ResetMonthlySuggestion(Settings, clockToday()); }
+void MarkSuggestionMonth() { MarkSuggestionMonth(Settings, clockToday()); }
+bool PreviousMonthMarked() { return PreviousMonthMarked(Settings, clockToday()); }
+bool ShouldSuggestUpdate() { return ShouldSuggestUpdate(Settings, clockToday()); }

@@ -1,0 +1,168 @@
+#include "app/version_check_windows.h"
+
+#include "app/environment.h"
+#include "app/help_key.h"
+#include "app/help_web.h"
+#include "app/settings_record.h"
+#include "app/version_check.h"
+#include "platform/prompt.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <class W>
+W* named(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// Every control takes the interface font's name.
+void applyInterfaceFont(QWidget* window)
+{
+    if (UIFontName.isEmpty())
+        return;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QFont f = w->font();
+        f.setFamily(UIFontName);
+        w->setFont(f);
+    }
+}
+
+const QString CloseBeforeInstallText = QStringLiteral(
+    "Before you install an updated or new version over your current version of Vistamo!\n"
+    " you have to close the program.\n\n"
+    " Close Vistamo! now? ");
+
+} // namespace
+
+// ---- TForm31 -----------------------------------------------------------------
+
+TForm31::TForm31(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form31"));
+    setWindowTitle(QStringLiteral("Updated Vistamo! version available, download recommended"));
+    auto* grid = new QGridLayout;
+    Label1 = named(new QLabel(QStringLiteral("Currently installed version:"), this), "Label1");
+    Label1V = named(new QLabel(this), "Label1V");
+    Label2 = named(new QLabel(QStringLiteral("Version found on the Vistamo! website :"), this), "Label2");
+    Label2V = named(new QLabel(this), "Label2V");
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label1V, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(Label2V, 1, 1);
+    LinkBtn1 = named(new QPushButton(QStringLiteral("&Show me the bug fixes in this new version"), this), "LinkBtn1");
+    LinkBtn2 = named(new QPushButton(QStringLiteral("&Go to the Download area"), this), "LinkBtn2");
+    CloseButton = named(new QPushButton(QStringLiteral("&Cancel"), this), "CloseButton");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(LinkBtn1);
+    buttons->addWidget(LinkBtn2);
+    buttons->addWidget(CloseButton);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(grid);
+    column->addLayout(buttons);
+    connect(LinkBtn1, &QPushButton::clicked, this, &TForm31::LinkBtn1Click);
+    connect(LinkBtn2, &QPushButton::clicked, this, &TForm31::LinkBtn2Click);
+    connect(CloseButton, &QPushButton::clicked, this, &TForm31::CloseButtonClick);
+    InstallHelpKey(this, QStringLiteral("Options.htm"));
+    applyInterfaceFont(this);
+}
+
+void TForm31::showEvent(QShowEvent* event)
+{
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TForm31::FormActivate()
+{
+    const QString own = GetFileVersionText();
+    NewVersionIsMajor = IsMajorVersionChange(NewVersionText, own) ? 1 : 0;
+    if (NewVersionIsMajor) {
+        setWindowTitle(QStringLiteral("New Vistamo! version available, download recommended"));
+        LinkBtn1->setText(QStringLiteral("&Show me what's new in this version"));
+    } else {
+        setWindowTitle(QStringLiteral("Updated Vistamo! version available, download recommended"));
+        LinkBtn1->setText(QStringLiteral("&Show me the bug fixes in this new version"));
+    }
+    Label1V->setText(own);
+    Label2V->setText(NewVersionText);
+}
+
+void TForm31::LinkBtn1Click()
+{
+    OpenWebPage(NewVersionIsMajor ? WhatsNewPage : BugReportPage);
+}
+
+void TForm31::LinkBtn2Click()
+{
+    const auto answer = platform::showMessage(platform::PromptKind::Confirmation, CloseBeforeInstallText,
+                                              platform::kYesNo);
+    if (answer == platform::PromptAnswer::Yes)
+        done(ModalResultAbort);   // the caller opens the download page and closes the program
+    else
+        OpenWebPage(DownloadPage);
+}
+
+void TForm31::CloseButtonClick()
+{
+    done(ModalResultOk);
+}
+
+// ---- TForm32 -----------------------------------------------------------------
+
+TForm32::TForm32(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form32"));
+    setWindowTitle(QStringLiteral("Suggestion (appears once a month)"));
+    Label1 = named(new QLabel(QStringLiteral("Check for Update/New version?"), this), "Label1");
+    DontAskCB = named(new QCheckBox(QStringLiteral("Don't ask this question again"), this), "DontAskCB");
+    YesButton = named(new QPushButton(QStringLiteral("&Yes"), this), "YesButton");
+    NoButton = named(new QPushButton(QStringLiteral("&No"), this), "NoButton");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(YesButton);
+    buttons->addWidget(NoButton);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(Label1);
+    column->addWidget(DontAskCB);
+    column->addLayout(buttons);
+    YesButton->setDefault(true);
+    connect(YesButton, &QPushButton::clicked, this, &TForm32::YesButtonClick);
+    connect(NoButton, &QPushButton::clicked, this, &TForm32::NoButtonClick);
+    InstallHelpKey(this, QStringLiteral("Options.htm"));
+    applyInterfaceFont(this);
+}
+
+void TForm32::showEvent(QShowEvent* event)
+{
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TForm32::FormActivate()
+{
+    DontAskCB->setChecked(false);
+}
+
+void TForm32::YesButtonClick()
+{
+    if (DontAskCB->isChecked())
+        Settings.AskMonthlyUpdate = 0;
+    done(ModalResultOk);
+}
+
+void TForm32::NoButtonClick()
+{
+    if (DontAskCB->isChecked())
+        Settings.AskMonthlyUpdate = 0;
+    done(ModalResultCancel);
+}

@@ -1,0 +1,60 @@
+// The windows of the version check: the new-version window TForm31 and the
+// monthly suggestion TForm32. Both are shown through platform::execModal.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// Modal results of the two windows.
+inline constexpr int ModalResultOk = 1;
+inline constexpr int ModalResultCancel = 2;
+inline constexpr int ModalResultAbort = 3;
+
+// Offers the version in NewVersionText. Closes with OK (Cancel button) or
+// with abort (the user agreed to close the program for the download).
+class TForm31 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm31(QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;       // "Currently installed version:"
+    QLabel* Label1V = nullptr;      // the own version
+    QLabel* Label2 = nullptr;       // "Version found on the Vistamo! website :"
+    QLabel* Label2V = nullptr;      // the published version
+    QPushButton* LinkBtn1 = nullptr;   // what's new / bug fixes
+    QPushButton* LinkBtn2 = nullptr;   // "&Go to the Download area"
+    QPushButton* CloseButton = nullptr; // "&Cancel"
+
+    // Sets the caption and texts from NewVersionText (run on activation).
+    void FormActivate();
+    void LinkBtn1Click();
+    void LinkBtn2Click();
+    void CloseButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+// "Suggestion (appears once a month)": closes with OK (Yes) or cancel (No);
+// with "Don't ask this question again" ticked, either answer switches the
+// suggestion off (AskMonthlyUpdate 0).
+class TForm32 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm32(QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;          // "Check for Update/New version?"
+    QCheckBox* DontAskCB = nullptr;
+    QPushButton* YesButton = nullptr;
+    QPushButton* NoButton = nullptr;
+
+    void FormActivate();   // the check box unticked
+    void YesButtonClick();
+    void NoButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};

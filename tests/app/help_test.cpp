@@ -1,0 +1,228 @@
+// Help pages: topic to page, the missing-help and no-page messages, the web
+// site override, F1 in the program's windows and the Help menu's pages.
+#include "app/data_folder.h"
+#include "app/help.h"
+#include "app/help_key.h"
+#include "app/help_web.h"
+#include "app/start_args.h"
+#include "app/tform1.h"
+#include "platform/prompt.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QTreeWidget>
+#include <QKeyEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+// A program folder whose "help" holds an index and the given pages.
+QString programWithHelp(const QStringList& pages)
+{
+    const QString program = testsupport::freshDir(QStringLiteral("program"));
+    testsupport::writeFile(program + QStringLiteral("/help/index.html"), "<html></html>");
+    for (const QString& page : pages)
+        testsupport::writeFile(program + QStringLiteral("/help/") + page, "<html></html>");
+    return program;
+}
+
+struct HelpFixture : ::testing::Test {
+    void SetUp() override
+    {
+        ClearOpenedUrls();
+        clearPromptLog();
+        DemoMode = 0;
+        ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Edit MyShow.htm")});
+    }
+    void TearDown() override
+    {
+        ProgramFolder.clear();
+        DemoMode = 0;
+        qunsetenv(WebSiteVariable);
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const PromptRecord& r : promptLog())
+            texts << r.request.text;
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST(HelpPages, FolderBesideTheProgramOrInItsShareFolder)
+{
+    const QString bare = testsupport::freshDir(QStringLiteral("bare"));
+    EXPECT_TRUE(HelpFolder(bare).isEmpty());
+    // A "help" folder without its index does not count.
+    testsupport::writeFile(bare + QStringLiteral("/help/GettingStarted.htm"), "x");
+    EXPECT_TRUE(HelpFolder(bare).isEmpty());
+
+    const QString build = programWithHelp({});
+    EXPECT_EQ(HelpFolder(build), build + QStringLiteral("/help"));
+
+    const QString prefix = testsupport::freshDir(QStringLiteral("prefix"));
+    QDir().mkpath(prefix + QStringLiteral("/bin"));
+    testsupport::writeFile(prefix + QStringLiteral("/share/vistamo/help/index.html"), "x");
+    EXPECT_EQ(HelpFolder(prefix + QStringLiteral("/bin")), prefix + QStringLiteral("/share/vistamo/help"));
+}
+
+TEST(HelpPages, EveryTopicOfTheProgramHasAShippedPage)
+{
+    const QString shipped = QStringLiteral(VISTAMO_SOURCE_DIR "/help");
+    ASSERT_TRUE(QFileInfo(shipped + QStringLiteral("/index.html")).isFile());
+    for (const QString& topic : HelpTopics()) {
+        const HelpPageResult page = FindHelpPage(shipped, topic);
+        EXPECT_EQ(page.kind, HelpPageKind::Page) << topic.toStdString();
+    }
+}
+
+TEST(HelpPages, TopicsThatAreNoPage)
+{
+    const QString folder = programWithHelp({QStringLiteral("Options.htm")}) + QStringLiteral("/help");
+    EXPECT_EQ(FindHelpPage(folder, QStringLiteral("Options.htm")).kind, HelpPageKind::Page);
+    EXPECT_EQ(FindHelpPage(folder, QStringLiteral("Search.htm")).kind, HelpPageKind::NoPage);
+    EXPECT_EQ(FindHelpPage(folder, QString()).kind, HelpPageKind::NoPage);
+    // A topic never reaches outside the help folder.
+    testsupport::writeFile(folder + QStringLiteral("/../secret.htm"), "x");
+    EXPECT_EQ(FindHelpPage(folder, QStringLiteral("../secret.htm")).kind, HelpPageKind::NoPage);
+    EXPECT_EQ(FindHelpPage(folder, QStringLiteral("..")).kind, HelpPageKind::NoPage);
+    EXPECT_EQ(FindHelpPage(folder, QStringLiteral("Options.htm/")).kind, HelpPageKind::NoPage);
+    EXPECT_EQ(FindHelpPage(QString(), QStringLiteral("Options.htm")).kind, HelpPageKind::PagesMissing);
+}
+
+TEST(WebSite, OnlyAFileFolderOrTheLoopbackMayStandInForTheSite)
+{
+    EXPECT_TRUE(IsAcceptedSiteOverride(QStringLiteral("file:///tmp/site")));
+    EXPECT_TRUE(IsAcceptedSiteOverride(QStringLiteral("http://127.0.0.1:8080")));
+    EXPECT_TRUE(IsAcceptedSiteOverride(QStringLiteral("http://localhost:8080/base")));
+    EXPECT_TRUE(IsAcceptedSiteOverride(QStringLiteral("http://[::1]:9000")));
+    EXPECT_FALSE(IsAcceptedSiteOverride(QStringLiteral("https://other.example")));
+    EXPECT_FALSE(IsAcceptedSiteOverride(QStringLiteral("http://10.0.0.1")));
+    EXPECT_FALSE(IsAcceptedSiteOverride(QStringLiteral("ftp://127.0.0.1")));
+    EXPECT_FALSE(IsAcceptedSiteOverride(QStringLiteral("file://host/share")));
+
+    qunsetenv(WebSiteVariable);
+    EXPECT_EQ(MakerWebSite(), QStringLiteral("https://vistamo.example"));
+    EXPECT_EQ(WebPageUrl(QStringLiteral("/sup.htm")).toString(), QStringLiteral("https://vistamo.example/sup.htm"));
+    qputenv(WebSiteVariable, "http://127.0.0.1:8123/");
+    EXPECT_EQ(WebPageUrl(QStringLiteral("/PublVersion.dat")).toString(),
+              QStringLiteral("http://127.0.0.1:8123/PublVersion.dat"));
+    qputenv(WebSiteVariable, "https://elsewhere.example");
+    EXPECT_EQ(MakerWebSite(), QStringLiteral("https://vistamo.example"));
+    qunsetenv(WebSiteVariable);
+}
+
+TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
+{
+    TForm1 form;
+    form.ShowHelpTopic(QStringLiteral("Edit MyShow.htm"));
+    ASSERT_EQ(OpenedUrls().size(), 1);
+    EXPECT_EQ(OpenedUrls().first(), QUrl::fromLocalFile(ProgramFolder + QStringLiteral("/help/Edit MyShow.htm")));
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_TRUE(form.HelpTimer->isActive());
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // A second request while the hourglass shows does not stack cursors.
+    form.ShowHelpTopic(GettingStartedTopic);
+    form.HelpTimerTimer();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(form.HelpTimer->isActive());
+}
+
+TEST_F(HelpFixture, ATopicWithoutAPageSaysSo)
+{
+    TForm1 form;
+    form.ShowHelpTopic(QStringLiteral("Search.htm"));
+    form.ShowHelpTopic(QString());
+    EXPECT_TRUE(OpenedUrls().isEmpty());
+    EXPECT_EQ(messages(), QStringList({NoHelpForSubjectText, NoHelpForSubjectText}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
+{
+    TForm1 form;
+    form.GettingStarted->setEnabled(false);
+    form.ShowHelpTopic(GettingStartedTopic);
+    form.GettingStarted->setEnabled(true);
+    form.GettingStarted->setVisible(false);   // how start-up switches it off
+    form.ShowHelpTopic(QStringLiteral("Options.htm"));
+    form.GettingStarted->setVisible(true);
+    ProgramFolder = testsupport::freshDir(QStringLiteral("nohelp"));
+    form.ShowHelpTopic(GettingStartedTopic);
+    EXPECT_EQ(messages(), QStringList({HelpPagesMissingText, HelpPagesMissingText, HelpPagesMissingText}));
+    EXPECT_EQ(promptLog().first().request.kind, PromptKind::Error);
+    EXPECT_TRUE(OpenedUrls().isEmpty());
+}
+
+TEST_F(HelpFixture, DemoModeOpensNoHelp)
+{
+    TForm1 form;
+    DemoMode = 1;
+    form.ShowHelpTopic(GettingStartedTopic);
+    EXPECT_TRUE(OpenedUrls().isEmpty());
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
+{
+    TForm1 form;
+    Form1 = &form;
+    QDialog dialog;
+    dialog.setObjectName(QStringLiteral("Form18"));
+    InstallHelpKey(&dialog, QStringLiteral("Edit MyShow.htm"));
+    QDialog noTopic;
+    noTopic.setObjectName(QStringLiteral("Form22"));
+
+    auto pressF1 = [](QWidget* w) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    };
+    pressF1(&dialog);
+    pressF1(&noTopic);
+    pressF1(form.TreeView1);
+    form.HelpTimerTimer();
+    Form1 = nullptr;
+
+    ASSERT_EQ(OpenedUrls().size(), 2);
+    EXPECT_TRUE(OpenedUrls().at(0).toLocalFile().endsWith(QStringLiteral("/help/Edit MyShow.htm")));
+    EXPECT_TRUE(OpenedUrls().at(1).toLocalFile().endsWith(QStringLiteral("/help/GettingStarted.htm")));
+    EXPECT_EQ(messages(), QStringList({NoHelpForSubjectText}));
+}
+
+TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
+{
+    TForm1 form;
+    form.SetupSmallHandlers();
+    form.GettingStarted->trigger();
+    form.HelpTimerTimer();
+    form.WhatsNew->trigger();
+    form.ReportBug->trigger();
+    form.Support->trigger();
+    form.VXOnlineHelp->setText(QStringLiteral("Vistamo! &Help Contents"));
+    form.VXOnlineHelp->trigger();
+    form.HelpTimerTimer();
+    form.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+    form.VXOnlineHelp->trigger();
+
+    QStringList urls;
+    for (const QUrl& u : OpenedUrls())
+        urls << (u.isLocalFile() ? QFileInfo(u.toLocalFile()).fileName() : u.toString());
+    EXPECT_EQ(urls, QStringList({QStringLiteral("GettingStarted.htm"),
+                                 QStringLiteral("https://vistamo.example/NewInVersion/NewInVersion.htm"),
+                                 QStringLiteral("https://vistamo.example/bugreport.htm"),
+                                 QStringLiteral("https://vistamo.example/sup.htm"),
+                                 QStringLiteral("GettingStarted.htm"),
+                                 QStringLiteral("https://vistamo.example/download.htm")}));
+}

@@ -1,0 +1,161 @@
+// The main window's small handlers: tree key and colours, the delayed
+// preview, the show list's focus grab, the end of a picture load, the wait
+// and the last path component.
+#include "app/start_args.h"
+#include "app/tform1.h"
+#include "platform/clock.h"
+#include "platform/drives.h"
+#include "shows/show_windows.h"
+#include "slideshow/show_state.h"
+#include "support/sandbox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+TEST(SmallHandlers, LastPathComponent)
+{
+    EXPECT_EQ(TForm1::LastPathComponent(QStringLiteral("/home/anna/Pictures/Summer 2026")),
+              QStringLiteral("Summer 2026"));
+    EXPECT_EQ(TForm1::LastPathComponent(QStringLiteral("no separator")), QStringLiteral("no separator"));
+    EXPECT_EQ(TForm1::LastPathComponent(QStringLiteral("/")), QStringLiteral("/"));
+    // A path ending in "/" gives the root of its drive.
+    const auto drive = platform::DriveOf(QStringLiteral("/home/"));
+    ASSERT_TRUE(drive.has_value());
+    EXPECT_EQ(TForm1::LastPathComponent(QStringLiteral("/home/")), drive->mountPoint);
+}
+
+TEST(SmallHandlers, SelectedTreeNodeIsBlackOnTheSchemeBlue)
+{
+    TForm1 form;
+    form.SetupSmallHandlers();
+    const QPalette p = form.TreeView1->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        EXPECT_EQ(p.color(g, QPalette::Highlight), QColor(0x7E, 0xB6, 0xFF));
+        EXPECT_EQ(p.color(g, QPalette::HighlightedText), QColor(Qt::black));
+    }
+}
+
+TEST(SmallHandlers, AKeyInTheTreeStopsTheIdleTimer)
+{
+    TForm1 form;
+    form.SetupSmallHandlers();
+    form.Timer1->start();
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(form.TreeView1, &down);
+    EXPECT_FALSE(form.Timer1->isActive());
+}
+
+TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
+{
+    const QString picture = testsupport::freshDir(QStringLiteral("pics")) + QStringLiteral("/red.png");
+    QImage image(400, 200, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(picture));
+
+    TForm1 form;
+    form.SetupSmallHandlers();
+    form.Image4->resize(100, 100);
+    form.image2->resize(60, 60);
+    form.ThumbnailPreviewPath = picture;
+    form.ThumbnailPreviewFromTree = true;
+    form.TimerThumbnail->start();
+    form.TimerThumbnailTimer();
+    EXPECT_FALSE(form.TimerThumbnail->isActive());
+    EXPECT_EQ(form.Image4->pixmap().size(), QSize(100, 50));
+    EXPECT_TRUE(form.image2->pixmap().isNull());
+
+    form.ThumbnailPreviewFromTree = false;
+    form.TimerThumbnailTimer();
+    EXPECT_EQ(form.image2->pixmap().size(), QSize(60, 30));
+}
+
+TEST(SmallHandlers, ShowListTakesTheFocusUnlessAnotherWindowIsOpen)
+{
+    TForm1 form;
+    form.show();
+    form.MyShowSG->show();   // the MyShow panel shown
+    form.activateWindow();
+    QApplication::processEvents();
+    form.TreeView1->setFocus();
+    {
+        QDialog other;
+        other.show();
+        QApplication::processEvents();
+        form.MyShowSGMouseMove();
+        EXPECT_FALSE(form.MyShowSG->hasFocus());
+    }
+    QApplication::setActiveWindow(&form);
+    QApplication::processEvents();
+    form.MyShowSGMouseMove();
+    QApplication::processEvents();
+    EXPECT_TRUE(form.MyShowSG->hasFocus());
+}
+
+TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
+{
+    platform::setMonotonicMs(123456);
+    ShowState.PictureLoaded = 0;
+    DemoMode = 0;
+    ArgumentMode = 0;
+    TForm16 manager(testsupport::freshDir(QStringLiteral("shows")) + QStringLiteral("/AllMyShow.dat"));
+    Form16 = &manager;
+    for (QToolButton* b : {manager.BackSB, manager.ForwardSB, manager.AddPicsButton1, manager.DeletePicButton})
+        b->setEnabled(false);
+    manager.show();
+    manager.PicturesSelected = 0;
+
+    TForm1 form;
+    form.SetupSmallHandlers();
+    form.ImageTimer->start(2000);
+    form.ImageTimerTimer();
+    EXPECT_FALSE(form.ImageTimer->isActive());
+    EXPECT_EQ(ShowState.PictureLoaded, 1);
+    EXPECT_EQ(form.PictureLoadTimeMs, 123456);
+    EXPECT_TRUE(manager.BackSB->isEnabled());
+    EXPECT_TRUE(manager.ForwardSB->isEnabled());
+    EXPECT_FALSE(manager.AddPicsButton1->isEnabled());   // nothing selected there
+
+    manager.PicturesSelected = 2;
+    form.ImageTimerTimer();
+    EXPECT_TRUE(manager.AddPicsButton1->isEnabled());
+    EXPECT_TRUE(manager.DeletePicButton->isEnabled());
+
+    // A hidden manager is left alone.
+    manager.hide();
+    manager.BackSB->setEnabled(false);
+    form.ImageTimerTimer();
+    EXPECT_FALSE(manager.BackSB->isEnabled());
+    Form16 = nullptr;
+    platform::resetClock();
+}
+
+TEST(SmallHandlers, WaitLetsMessagesRunUntilTheTimeHasPassed)
+{
+    platform::setMonotonicMs(1000);
+    TForm1 form;
+    int ticks = 0;
+    QTimer advance;
+    QObject::connect(&advance, &QTimer::timeout, [&] {
+        ++ticks;
+        platform::advanceClock(500);
+    });
+    advance.start(1);
+    form.WaitProcessingMessages(0, 2, 0);   // 2 seconds on the (fake) clock
+    advance.stop();
+    EXPECT_GE(platform::monotonicMs(), 3000);
+    EXPECT_GE(ticks, 4);
+
+    // A frozen clock does not hold the program for ever.
+    platform::setMonotonicMs(5000);
+    form.WaitProcessingMessages(0, 0, 20);
+    EXPECT_EQ(platform::monotonicMs(), 5000);
+    platform::resetClock();
+}
