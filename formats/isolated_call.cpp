@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 
 #include <QElapsedTimer>
@@ -60,8 +61,19 @@ std::optional<QByteArray> RunIsolated(const std::function<QByteArray()>& work, i
         ::close(fds[0]);
         ::signal(SIGPIPE, SIG_IGN);
 #ifndef VISTAMO_ASAN
-        rlimit limit{rlim_t(memoryLimitBytes), rlim_t(memoryLimitBytes)};
-        ::setrlimit(RLIMIT_AS, &limit);
+        // The limit counts from what the process already maps (libraries,
+        // thread stacks), so only the converter's own use is held down.
+        long long pages = 0;
+        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%lld", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        if (pages > 0) {
+            const rlim_t cap = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + rlim_t(memoryLimitBytes);
+            rlimit limit{cap, cap};
+            ::setrlimit(RLIMIT_AS, &limit);
+        }
 #else
         // Instrumented builds: a fault found inside the converter ends the
         // child quietly; the parent reports the picture as not valid.

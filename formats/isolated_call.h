@@ -10,7 +10,7 @@
 
 // Forks, runs work in the child and hands back the bytes it returned.
 // Nothing (std::nullopt) when the child failed, crashed, returned nothing,
-// or did not finish within timeoutMs. The child's address space is limited
-// to memoryLimitBytes where the build allows it.
+// or did not finish within timeoutMs. The child may map memoryLimitBytes
+// beyond what the process maps already (not in sanitizer builds).
 std::optional<QByteArray> RunIsolated(const std::function<QByteArray()>& work, int timeoutMs = 10000,
                                       qint64 memoryLimitBytes = 1536LL * 1024 * 1024);

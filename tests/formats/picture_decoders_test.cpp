@@ -1,6 +1,7 @@
 // Decoders: DCT scale choice, true size kept apart from the buffer, every
 // format loaded from sandbox files, and bad input refused as an invalid
 // graphic without large allocations.
+#include "formats/isolated_call.h"
 #include "formats/jpeg_decoder.h"
 #include "formats/metafile.h"
 #include "formats/picture_errors.h"
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace fixtures;
 
@@ -210,4 +213,19 @@ TEST(PictureFile, FilesBeyondFourGigabytesAreRefusedWithoutReading)
     EXPECT_EQ(QFileInfo(path).size(), 5LL * 1024 * 1024 * 1024);
     EXPECT_THROW(LoadPictureFile(path, QSize(100, 100)), EInvalidGraphic);
     QFile::remove(path);
+}
+
+TEST(IsolatedCall, ChildFailuresBecomeNoResult)
+{
+    EXPECT_EQ(RunIsolated([] { return QByteArray("svg"); }).value_or("none"), "svg");
+    EXPECT_FALSE(RunIsolated([] { return QByteArray(); }).has_value());
+    EXPECT_FALSE(RunIsolated([]() -> QByteArray { throw std::runtime_error("x"); }).has_value());
+    EXPECT_FALSE(RunIsolated([]() -> QByteArray { std::abort(); }).has_value());
+    EXPECT_FALSE(RunIsolated([]() -> QByteArray {
+        for (;;)
+            ::pause();
+    }, 300).has_value());
+    // A large result comes through the pipe whole.
+    const QByteArray big(3 * 1024 * 1024, 'x');
+    EXPECT_EQ(RunIsolated([&] { return big; }).value_or(QByteArray()).size(), big.size());
 }
