@@ -251,8 +251,8 @@ MyShowLabelText MyShowLabelFor(const QString& action, const QString& fileName, b
         t.keep = true;
     }
     t.saving = action == QLatin1String("Save") || action == QLatin1String("SaveAs");
-    const bool arrow = (action == QLatin1String("Draft") || action == QLatin1String("File"))
-                       && !t.saving && !savingNow;
+    // "Draft" and "File" end a save (MyShowSaving becomes 0): the arrow returns.
+    const bool arrow = action == QLatin1String("Draft") || action == QLatin1String("File");
     t.busyCursor = !arrow;
     return t;
 }

@@ -109,7 +109,8 @@ void TForm1::ApplyMaximizedLayout()
     // sits at its bottom.
     const int menuH = MainMenu1 ? MainMenu1->sizeHint().height() : 0;
     const int statusH = StatusBar1 ? StatusBar1->sizeHint().height() : 0;
-    in.statusBarTop = screen.height() - menuH - statusH;
+    const int frameH = isMaximized() ? 0 : std::max(0, frameGeometry().height() - height());
+    in.statusBarTop = screen.height() - frameH - menuH - statusH;
 
     for (QWidget* w : {static_cast<QWidget*>(MyShowSG), static_cast<QWidget*>(TreeView1),
                        static_cast<QWidget*>(ImMyShowHeader)})

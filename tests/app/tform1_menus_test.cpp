@@ -298,3 +298,48 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     EXPECT_TRUE(show.VolumeSpeedButton->isEnabled());
     Form9 = before;
 }
+
+TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.SetShowRunningHints();
+    EXPECT_EQ(form.ToolButton2->toolTip(), QStringLiteral("Stop Slide Show - Escape"));
+    EXPECT_EQ(form.Volume->toolTip(), QStringLiteral("Control volume - 'V'"));
+    form.SetShowStoppedHints();
+    EXPECT_EQ(form.ToolButton1->toolTip(), QStringLiteral("Start Slide Show from selected folder - Full screen"));
+    EXPECT_EQ(form.Volume->toolTip(), QStringLiteral("Control Volume"));
+
+    form.ShowMyShowLabel(QStringLiteral("Save"));
+    EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Saving..."));
+    EXPECT_EQ(MyShowSaving, 1);
+    form.ShowMyShowLabel(QStringLiteral("Draft"));
+    EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft (saves automatically)"));
+    EXPECT_EQ(MyShowSaving, 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    ShowIntervalStep = 0;
+    form.ChangeShowSpeed(true);
+    EXPECT_EQ(ShowIntervalStep, 0);
+    EXPECT_EQ(SpeedMessageText, QStringLiteral("Already in fastest mode of "));
+    form.ChangeShowSpeed(false);
+    EXPECT_EQ(ShowIntervalStep, 1);
+}
+
+TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.InstallApplicationEvents();
+    form.resize(800, 600);
+    form.StatusPanel1->setText(QStringLiteral("Selected folder: /home"));
+    form.StatusPanel1->resize(400, 24);
+    const QImage image = form.StatusPanel1->grab().toImage();
+    bool text = false;
+    for (int x = 3; x < 60; ++x)
+        for (int y = 5; y < 20 && y < image.height(); ++y)
+            text = text || image.pixelColor(x, y).lightness() < 80;
+    EXPECT_TRUE(text);
+    // The background is the bottom-bar picture, not the label's own.
+    EXPECT_NE(image.pixelColor(image.width() - 2, 1), form.StatusPanel1->palette().color(QPalette::Window));
+}
