@@ -143,6 +143,8 @@ void RunDisplayStep(DisplayStepHost& host)
         try {
             if (host.FullScreenVisible() || !isJpegExtension(ext))
                 host.UpdatePictureStatus();
+            else
+                host.PictureDrawn();
         } catch (...) {
         }
         const bool waitForVoice = host.PlayPictureSound(recordRead);

@@ -74,6 +74,9 @@ public:
     // After a successful load.
     virtual void SetPictureMenuCaptions() {}
     virtual void UpdatePictureStatus() {}
+    // A JPEG in the main window gets its status when its drawing has ended;
+    // pictures are decoded at once here, so that is right after the load.
+    virtual void PictureDrawn() {}
     virtual bool PlayPictureSound(bool recordRead) { return false; } // true: the show waits for the voice
     virtual void PrepareNextStep() {}            // labels and status of step 8
     virtual void ArmIntervalTimer(int intervalMs) {}

@@ -124,6 +124,7 @@ public:
     void SetPictureLoaded() override { ShowState.PictureLoaded = 1; }
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
+    void PictureDrawn() override { m_form->Image1Progress(true); }
     bool PlayPictureSound(bool recordRead) override
     {
         return DisplayHooks().PlayPictureSound && DisplayHooks().PlayPictureSound(recordRead);
@@ -356,7 +357,9 @@ void TForm1::UpdatePictureStatus()
     in.playOrder = ShowState.PlayOrder;
     in.position = ShowState.ShownNumber;
     in.total = ShowState.PictureCount;
-    in.bookmarked = AddBookMark && !AddBookMark->isEnabled();
+    // Bookmarked: the add item is off, i.e. the key stands in the table.
+    in.bookmarked =
+        ComputeBookmarkMenuState(entry.BookmarkKey, Settings.Bookmarks, ShowState.BookmarkCount).CurrentIndex >= 0;
     in.showCamera = Settings.ShowCameraModel == QLatin1String("1");
     if (in.showCamera) {
         ExifInfo exif;

@@ -51,6 +51,9 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     EXPECT_EQ(CurrentPicturePath, dir + "/good.jpg");
     EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(320, 240));
     EXPECT_TRUE(form.SaveToolButton->isEnabled());
+    // The JPEG's status follows at once: title and the picture-loaded byte.
+    EXPECT_EQ(form.windowTitle(), "good.jpg  - File date unknown");
+    EXPECT_EQ(ShowState.PictureLoaded, 1);
 
     PictureIndex = 1;
     form.DisplayCurrentPicture();
