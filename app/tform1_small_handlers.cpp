@@ -21,6 +21,8 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
+#include <QThread>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -50,6 +52,23 @@ bool handleHelpKey(QObject* watched, QEvent* event)
     return true;
 }
 
+// The monthly suggestion comes once the start-up sequence has ended: in
+// the program's own event loop, with no other modal window open (a start-up
+// warning, the launcher) — until then it waits.
+void offerSuggestionWhenIdle(TForm1* form)
+{
+    QPointer<TForm1> guard(form);
+    QTimer::singleShot(250, form, [guard] {
+        if (!guard)
+            return;
+        if (QThread::currentThread()->loopLevel() != 1 || QApplication::activeModalWidget()) {
+            offerSuggestionWhenIdle(guard);
+            return;
+        }
+        guard->MonthlySuggestionAtStart();
+    });
+}
+
 // Wires the concern when the main window is first shown, and offers the
 // monthly version check once after a complete normal start.
 class SmallHandlersWatcher : public QObject {
@@ -62,10 +81,10 @@ public:
         if (event->type() == QEvent::Show) {
             if (auto* form = qobject_cast<TForm1*>(watched)) {
                 form->SetupSmallHandlers();
-                if (form == Form1 && StartupRunFlag == 1 && !suggestionOffered_) {
+                if (form == Form1 && StartupRunFlag == 1 && !suggestionOffered_
+                    && QCoreApplication::applicationName() == QLatin1String("Vistamo!")) {
                     suggestionOffered_ = true;
-                    // After the start-up sequence has finished.
-                    QTimer::singleShot(0, form, [form] { form->MonthlySuggestionAtStart(); });
+                    offerSuggestionWhenIdle(form);
                 }
             }
         }
@@ -149,6 +168,21 @@ void TForm1::SetupSmallHandlers()
     if (m_smallHandlersSetUp)
         return;
     m_smallHandlersSetUp = true;
+
+    // The Help menu's captions. Without help pages start-up has turned the
+    // contents item into "&Download Vistamo! (again), ..."; that stays.
+    const auto caption = [](QAction* a, const QString& text) {
+        if (a)
+            a->setText(text);
+    };
+    caption(GettingStarted, QStringLiteral("&Getting started - Quick Reference Guide"));
+    caption(WhatsNew, QStringLiteral("&What's new? (www)"));
+    if (VXOnlineHelp && !VXOnlineHelp->text().startsWith(QLatin1String("&D")))
+        VXOnlineHelp->setText(QStringLiteral("Vistamo! &Help Contents"));
+    caption(Checkforupdate, QStringLiteral("Check for &Update/New version"));
+    caption(ReportBug, QStringLiteral("Report a &bug"));
+    caption(Support, QStringLiteral("&Support the development of Vistamo!"));
+    caption(AboutPictureShow1, QStringLiteral("&About Vistamo!"));
 
     const auto onClick = [this](QAction* a, void (TForm1::*handler)()) {
         if (a)

@@ -166,6 +166,14 @@ TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
     EXPECT_TRUE(OpenedUrls().isEmpty());
 }
 
+TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
+{
+    TForm1 form;
+    form.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+    form.SetupSmallHandlers();
+    EXPECT_EQ(form.VXOnlineHelp->text(), QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+}
+
 TEST_F(HelpFixture, DemoModeOpensNoHelp)
 {
     TForm1 form;
@@ -205,6 +213,13 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
 {
     TForm1 form;
     form.SetupSmallHandlers();
+    EXPECT_EQ(form.GettingStarted->text(), QStringLiteral("&Getting started - Quick Reference Guide"));
+    EXPECT_EQ(form.WhatsNew->text(), QStringLiteral("&What's new? (www)"));
+    EXPECT_EQ(form.VXOnlineHelp->text(), QStringLiteral("Vistamo! &Help Contents"));
+    EXPECT_EQ(form.Checkforupdate->text(), QStringLiteral("Check for &Update/New version"));
+    EXPECT_EQ(form.ReportBug->text(), QStringLiteral("Report a &bug"));
+    EXPECT_EQ(form.Support->text(), QStringLiteral("&Support the development of Vistamo!"));
+    EXPECT_EQ(form.AboutPictureShow1->text(), QStringLiteral("&About Vistamo!"));
     form.GettingStarted->trigger();
     form.HelpTimerTimer();
     form.WhatsNew->trigger();
