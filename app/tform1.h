@@ -461,8 +461,9 @@ public:
     void ApplyRestoredLayout();
     void PlaceVoiceButtons(int offset);
     // A system command (0 restore, 1 maximize, 2 minimize, 3 other) as the
-    // window's state changes; returns false when it was refused.
-    bool HandleSystemCommand(int command);
+    // window's state changes; returns the command carried out (it may be
+    // rewritten), or -1 when it was refused.
+    int HandleSystemCommand(int command);
     void AppRestore();
     // Paints status panel 0 or 1 (bottom-bar bitmap, bold text, icon).
     void StatusBar1DrawPanel(class QPainter& canvas, int panel, const QRect& rect);

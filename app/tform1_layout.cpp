@@ -154,7 +154,7 @@ void TForm1::ApplyRestoredLayout()
     show();
 }
 
-bool TForm1::HandleSystemCommand(int command)
+int TForm1::HandleSystemCommand(int command)
 {
     SysCommandState st;
     st.maximizedLayout = MaximizedLayout == 1;
@@ -186,7 +186,7 @@ bool TForm1::HandleSystemCommand(int command)
         AppMinimize();
     if (a.refuse) {
         platform::showMessage(platform::PromptKind::Error, SizeChangeRefusedText());
-        return false;
+        return -1;
     }
     if (a.halfWidth) {
         const QRect screen = screenRect(this);
@@ -199,7 +199,7 @@ bool TForm1::HandleSystemCommand(int command)
         ApplyMaximizedLayout();
     if (a.applyRestored)
         ApplyRestoredLayout();
-    return true;
+    return int(a.command);
 }
 
 void TForm1::AppRestore()
@@ -249,10 +249,16 @@ void TForm1::changeEvent(QEvent* event)
     // change is undone.
     m_inStateChange = true;
     WindowWasMinimized = (before & Qt::WindowMinimized) ? 1 : 0;
-    const bool accepted = HandleSystemCommand(command);
+    const int done = HandleSystemCommand(command);
+    const bool accepted = done >= 0;
     WindowWasMinimized = 0;
-    if (!accepted)
+    if (!accepted) {
         setWindowState(before);
+    } else if (done != command && (command == 0 || command == 1)) {
+        // The inactive window brought back keeps the layout it had.
+        setWindowState(done == 1 ? (windowState() | Qt::WindowMaximized)
+                                 : (windowState() & ~Qt::WindowMaximized));
+    }
     if (command == 0 && (before & Qt::WindowMinimized))
         AppRestore();
     // With the MyShow panel hidden the maximized layout is half the screen

@@ -167,7 +167,7 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
     TForm1 form;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     PlaybackActive = 1;
-    EXPECT_FALSE(form.HandleSystemCommand(1));
+    EXPECT_EQ(form.HandleSystemCommand(1), -1);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,
               QStringLiteral("Maximizing/Restoring not allowed in a running slide show!"));
@@ -342,4 +342,35 @@ TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
     EXPECT_TRUE(text);
     // The background is the bottom-bar picture, not the label's own.
     EXPECT_NE(image.pixelColor(image.width() - 2, 1), form.StatusPanel1->palette().color(QPalette::Window));
+}
+
+TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QGuiApplication::applicationState(), Qt::ApplicationActive);
+    const QRect avail = form.screen()->availableGeometry();
+    form.showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_EQ(WindowMaximized, 1);
+    EXPECT_EQ(form.TreeView1->width(), RoundEven((avail.width() - 8) / 2.0));
+    form.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form.TreeView1->geometry(), form.designBounds().value(QStringLiteral("TreeView1")));
+
+    // With the MyShow panel hidden the "maximized" window is a normal
+    // window of half the screen's width at the top centre.
+    Settings.MyShowHidden = 1;
+    form.showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_FALSE(form.isMaximized());
+    // (never narrower than the window's menu bar and tool bars allow)
+    EXPECT_EQ(form.width(), std::max(RoundEven(avail.width() / 2.0), form.minimumSizeHint().width()));
+    EXPECT_EQ(form.frameGeometry().top(), avail.top());
 }
