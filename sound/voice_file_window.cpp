@@ -42,6 +42,6 @@ int AskVoiceFileAction(const QString& voicePath, QWidget* parent)
                            {{PromptAnswer::Yes, VoiceAnswerDelete, QString()},
                             {PromptAnswer::No, VoiceAnswerKeep, QString()},
                             {PromptAnswer::NoToAll, VoiceAnswerNever, QStringLiteral("&Never")},
-                            {PromptAnswer::YesToAll, VoiceAnswerAlways, QStringLiteral("&Always")}},
+                            {PromptAnswer::All, VoiceAnswerAlways, QStringLiteral("&Always")}},
                            VoiceAnswerKeep);
 }

@@ -108,7 +108,7 @@ TEST(Voice, FileNameAndTheVoiceFileQuestion)
     writeFile(dir + QStringLiteral("/Beach.wav"), "RIFF");
     EXPECT_EQ(VoiceFileName(picture, false), dir + QStringLiteral("/Beach.wav"));
 
-    platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::YesToAll),
+    platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::All),
                                             platform::PromptReply::button(platform::PromptAnswer::NoToAll)});
     EXPECT_EQ(AskVoiceFileAction(dir + QStringLiteral("/Beach.wav")), VoiceAnswerAlways);
     EXPECT_EQ(AskVoiceFileAction(dir + QStringLiteral("/Beach.wav")), VoiceAnswerNever);
