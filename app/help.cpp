@@ -52,3 +52,21 @@ HelpPageResult FindHelpPage(const QString& helpFolder, const QString& topic)
         return {HelpPageKind::NoPage, QString()};
     return {HelpPageKind::Page, path};
 }
+
+QString DefaultHelpTopic(const QString& windowName, const QString& collectPurpose)
+{
+    if (windowName == QLatin1String("Form1") || windowName == QLatin1String("Form16")
+        || windowName == QLatin1String("Form34"))
+        return GettingStartedTopic;
+    if (windowName == QLatin1String("Form9"))
+        return QStringLiteral("ControlSlideShow.htm");
+    if (windowName == QLatin1String("Form20")) {
+        if (collectPurpose == QLatin1String("FolderToCD"))
+            return QStringLiteral("MakeAutomaticCD.htm");
+        if (collectPurpose.contains(QLatin1String("mail"), Qt::CaseInsensitive))
+            return QStringLiteral("MailPictures.htm");
+        if (collectPurpose == QLatin1String("AddAll"))
+            return GettingStartedTopic;
+    }
+    return QString();
+}

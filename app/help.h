@@ -40,3 +40,10 @@ HelpPageResult FindHelpPage(const QString& helpFolder, const QString& topic);
 
 // Topic of the main window, the "Getting started" items and most tools.
 inline const QString GettingStartedTopic = QStringLiteral("GettingStarted.htm");
+
+// The topic of one of the program's windows by its name, for windows that
+// name none themselves (InstallHelpKey): the full-screen show window, the
+// MyShow manager, the instant-show launcher, and the add-all window by the
+// purpose of its collection ("AddAll", "FolderToCD", the mail purposes).
+// Empty for a window without a page.
+QString DefaultHelpTopic(const QString& windowName, const QString& collectPurpose);

@@ -33,7 +33,7 @@
 namespace {
 
 // F1 in any of the program's own windows (objectName "Form…"), caught once
-// for the whole application; the main window's topic is "Getting started".
+// for the whole application.
 bool handleHelpKey(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -47,7 +47,9 @@ bool handleHelpKey(QObject* watched, QEvent* event)
     QWidget* window = widget->window();
     if (!window || !window->objectName().startsWith(QLatin1String("Form")))
         return false;
-    const QString topic = window == Form1 ? GettingStartedTopic : HelpTopicOf(window);
+    // A window's own topic first, else the one its name gives.
+    const QVariant own = window->property(HelpTopicProperty);
+    const QString topic = own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), CollectPurpose);
     Form1->ShowHelpTopic(topic);
     return true;
 }

@@ -101,6 +101,20 @@ TEST(HelpPages, TopicsThatAreNoPage)
     EXPECT_EQ(FindHelpPage(QString(), QStringLiteral("Options.htm")).kind, HelpPageKind::PagesMissing);
 }
 
+TEST(HelpPages, WindowsWithoutTheirOwnTopicGetTheirsByName)
+{
+    EXPECT_EQ(DefaultHelpTopic(QStringLiteral("Form1"), QString()), GettingStartedTopic);
+    EXPECT_EQ(DefaultHelpTopic(QStringLiteral("Form9"), QString()), QStringLiteral("ControlSlideShow.htm"));
+    EXPECT_EQ(DefaultHelpTopic(QStringLiteral("Form34"), QString()), GettingStartedTopic);
+    EXPECT_EQ(DefaultHelpTopic(QStringLiteral("Form20"), QStringLiteral("FolderToCD")),
+              QStringLiteral("MakeAutomaticCD.htm"));
+    EXPECT_EQ(DefaultHelpTopic(QStringLiteral("Form20"), QStringLiteral("AddAll")), GettingStartedTopic);
+    EXPECT_EQ(DefaultHelpTopic(QStringLiteral("Form20"), QStringLiteral("MailPictures")),
+              QStringLiteral("MailPictures.htm"));
+    EXPECT_EQ(DefaultHelpTopic(QStringLiteral("Form20"), QStringLiteral("ResetToEXIF")), QString());
+    EXPECT_EQ(DefaultHelpTopic(QStringLiteral("Form7"), QString()), QString());
+}
+
 TEST(WebSite, OnlyAFileFolderOrTheLoopbackMayStandInForTheSite)
 {
     EXPECT_TRUE(IsAcceptedSiteOverride(QStringLiteral("file:///tmp/site")));
