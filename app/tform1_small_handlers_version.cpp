@@ -46,6 +46,17 @@ QString foundVersionFile()
 
 void TForm1::CheckforupdateClick()
 {
+    // The window keeps running while the record downloads; a second check
+    // asked for meanwhile is not started on top of the first.
+    static bool checking = false;
+    if (checking)
+        return;
+    checking = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{checking};
+
     MarkSuggestionMonth();
     WaitCursor cursor;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -54,7 +65,7 @@ void TForm1::CheckforupdateClick()
     if (QFile::exists(target))
         QFile::remove(target);
 
-    const DownloadOutcome download = DownloadUrlToFile(WebPageUrl(PublishedVersionPage), target);
+    const DownloadOutcome download = DownloadUrlToFile(WebPageUrl(PublishedVersionPage), target, VersionDownloadTimeoutMs);
     if (!download.ok()) {
         cursor.restore();
         platform::showMessage(platform::PromptKind::Error, DownloadFailedText);

@@ -4,9 +4,10 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QPointer>
 #include <QSaveFile>
 #include <QTimer>
+
+int VersionDownloadTimeoutMs = 20000;
 
 DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int timeoutMs, qint64 maxBytes)
 {
@@ -17,7 +18,7 @@ DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int ti
     }
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
     request.setTransferTimeout(timeoutMs);
     QNetworkReply* reply = manager.get(request);
 

@@ -19,11 +19,11 @@ struct DownloadOutcome {
     bool ok() const { return result == DownloadResult::Ok; }
 };
 
-// The longest a download may take.
-inline constexpr int DownloadTimeoutMs = 20000;
+// The longest the version check's download may take (tests shorten it).
+extern int VersionDownloadTimeoutMs;
 
 // Downloads `url` (http, https or file) into `target`, written whole through
-// a temporary file; at most `maxBytes` are accepted. A failed download
-// leaves no target file behind.
-DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int timeoutMs = DownloadTimeoutMs,
+// a temporary file; at most `maxBytes` are accepted and redirects only stay
+// on the same site. A failed download leaves no target file behind.
+DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int timeoutMs = 20000,
                                   qint64 maxBytes = 1 << 20);

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -255,6 +256,23 @@ TEST_F(CheckFixture, FailuresGiveTheirMessages)
     form.CheckforupdateClick();   // shorter than a record
     EXPECT_EQ(messages(), QStringList({DownloadFailedText, VersionReadErrorText(1)}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Error);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(CheckFixture, ASecondCheckDuringTheDownloadIsNotStarted)
+{
+    LoopbackServer silent{QByteArray()};
+    qputenv(WebSiteVariable, silent.site().toUtf8());
+    VersionDownloadTimeoutMs = 500;
+    TForm1 form;
+    QTimer again;
+    again.setSingleShot(true);
+    QObject::connect(&again, &QTimer::timeout, [&] { form.CheckforupdateClick(); });
+    again.start(50);
+    form.CheckforupdateClick();
+    VersionDownloadTimeoutMs = 20000;
+    EXPECT_FALSE(again.isActive());
+    EXPECT_EQ(messages(), QStringList({DownloadFailedText}));   // one check, timed out
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
