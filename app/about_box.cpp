@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
@@ -80,22 +80,27 @@ TForm4::TForm4(QWidget* parent)
     OKAboutButton->setCursor(Qt::ArrowCursor);
     OKAboutButton->setDefault(true);
 
-    auto* grid = new QGridLayout(Panel1);
-    int row = 0;
-    grid->addWidget(Image1, row++, 0, 1, 2);
-    grid->addWidget(Label9, row++, 0, 1, 2);
-    grid->addWidget(Label2, row++, 0, 1, 2);
-    grid->addWidget(Label3, row, 0);
-    grid->addWidget(Label4, row++, 1);
-    grid->addWidget(Label1, row, 0);
-    grid->addWidget(Label5, row++, 1);
-    grid->addWidget(Label8, row++, 0, 1, 2);
-    grid->addWidget(Label6, row++, 0, 1, 2);
-    grid->addWidget(Label11, row++, 0, 1, 2);
-    grid->addWidget(Label7, row, 0);
-    grid->addWidget(Label10, row++, 1);
-    grid->addWidget(Image2, row++, 0, 1, 2);
-    grid->addWidget(OKAboutButton, row++, 0, 1, 2, Qt::AlignCenter);
+    // One centred column; pairs of labels share a centred row.
+    auto* column = new QVBoxLayout(Panel1);
+    const auto pair = [column](QLabel* a, QLabel* b) {
+        auto* row = new QHBoxLayout;
+        row->addStretch();
+        row->addWidget(a);
+        row->addWidget(b);
+        row->addStretch();
+        column->addLayout(row);
+    };
+    column->addWidget(Image1);
+    column->addWidget(Label9);
+    column->addWidget(Label2);
+    pair(Label3, Label4);
+    pair(Label1, Label5);
+    column->addWidget(Label8);
+    column->addWidget(Label6);
+    column->addWidget(Label11);
+    pair(Label7, Label10);
+    column->addWidget(Image2);
+    column->addWidget(OKAboutButton, 0, Qt::AlignCenter);
 
     // The links: hand cursor, underlined; a click opens the page.
     for (QLabel* link : {Label8, Label6, Label11}) {

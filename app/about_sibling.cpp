@@ -76,6 +76,7 @@ TForm35::TForm35(QWidget* parent)
     row3->addWidget(staticText(chdXPPanel3, "StaticText2", QStringLiteral("Web site:")));
     StaticText3 = staticText(chdXPPanel3, "StaticText3", SiblingWebSite);
     row3->addWidget(StaticText3);
+    row3->addStretch();
     column->addWidget(chdXPPanel3);
 
     chdXPPanel4 = blackPanel(chdXPPanel1, "chdXPPanel4");
