@@ -18,6 +18,7 @@
 
 void TForm1::ShowHelpTopic(const QString& topic)
 {
+    SetupSmallHandlers();   // HelpTimer ends the hourglass
     // The help pages are looked for where the program runs from; start-up
     // switches the Getting started item off when they are missing.
     const QString folder = HelpFolder(ProgramFolder.isEmpty() ? platform::programFolder() : ProgramFolder);
