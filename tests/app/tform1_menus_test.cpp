@@ -374,3 +374,51 @@ TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
     EXPECT_EQ(form.width(), std::max(RoundEven(avail.width() / 2.0), form.minimumSizeHint().width()));
     EXPECT_EQ(form.frameGeometry().top(), avail.top());
 }
+
+TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
+{
+    ShowFlagGuard guard;
+    const QString dir = testsupport::freshDir(QStringLiteral("showpics"));
+    const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
+    TForm9 show;
+    TForm9* before = Form9;
+    Form9 = &show;
+    show.Play(pictures, {0, 1}, 600000, true, false, [] {});
+    show.show();
+    PlaybackActive = 1;
+    ShowState.ManualMode = false;
+    ShowState.Direction = 1;
+    ASSERT_FALSE(show.Paused());
+
+    // The window's state changes as the window manager reports them (the
+    // offscreen platform does not keep a window minimized).
+    TForm1 form;
+    EXPECT_EQ(form.HandleSystemCommand(2), 2);
+    EXPECT_TRUE(show.Paused());
+    EXPECT_EQ(MinimizedDuringShow, 1);
+
+    // Restored from the taskbar: the restore command, the restore handler
+    // and the activation all follow; the show is resumed once.
+    WindowWasMinimized = 1;
+    EXPECT_EQ(form.HandleSystemCommand(0), 0);
+    form.AppRestore();
+    WindowWasMinimized = 0;
+    EXPECT_FALSE(show.Paused());
+    form.QuestionUpdateStatusBar();
+    EXPECT_FALSE(show.Paused());
+    EXPECT_EQ(MinimizedDuringShow, 0);
+
+    // A maximize command arriving for the minimized window resumes it
+    // once too, and the restore handler after it does not pause it again.
+    form.HandleSystemCommand(2);
+    EXPECT_TRUE(show.Paused());
+    WindowWasMinimized = 1;
+    form.HandleSystemCommand(1);
+    WindowWasMinimized = 0;
+    EXPECT_FALSE(show.Paused());
+    form.AppRestore();
+    EXPECT_FALSE(show.Paused());
+
+    show.StopSlideShow();
+    Form9 = before;
+}
