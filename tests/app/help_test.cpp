@@ -87,6 +87,14 @@ TEST(HelpPages, EveryTopicOfTheProgramHasAShippedPage)
     }
 }
 
+TEST(HelpPages, TheBuiltProgramFindsItsPages)
+{
+    const QString folder = HelpFolder(QFileInfo(QStringLiteral(VISTAMO_BIN)).absolutePath());
+    ASSERT_FALSE(folder.isEmpty());
+    for (const QString& topic : HelpTopics())
+        EXPECT_EQ(FindHelpPage(folder, topic).kind, HelpPageKind::Page) << topic.toStdString();
+}
+
 TEST(HelpPages, TopicsThatAreNoPage)
 {
     const QString folder = programWithHelp({QStringLiteral("Options.htm")}) + QStringLiteral("/help");
