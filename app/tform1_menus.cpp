@@ -146,6 +146,19 @@ void TForm1::SetupMenus()
     onClick(TBMonitorSelectionMS, [this] { TBMonitorSelectionClick(true); });
     onClick(TBNrOfThumbs, [this] { TBNrOfThumbsClick(false); });
     onClick(TBNrOfThumbsMS, [this] { TBNrOfThumbsClick(true); });
+    // Items that start the full-screen show of the selected folder do what
+    // its tool button does; "Restart" only while no show runs (a running
+    // show restarts through the show's own restart).
+    const auto startFolderShow = [this] {
+        if (ToolButton1)
+            ToolButton1->trigger();
+    };
+    onClick(StartSlideShowPop, startFolderShow);
+    onClick(SlideShowFolder, startFolderShow);
+    onClick(Restart, [this, startFolderShow] {
+        if (!runs())
+            startFolderShow();
+    });
     // The page pop-up's rotations are the tool buttons' rotations.
     onClick(RCRotateL, [this] {
         if (TBRotateL)

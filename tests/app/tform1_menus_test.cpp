@@ -422,3 +422,21 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     show.StopSlideShow();
     Form9 = before;
 }
+
+TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.SetupMenus();
+    int starts = 0;
+    QObject::disconnect(form.ToolButton1, &QAction::triggered, nullptr, nullptr);
+    QObject::connect(form.ToolButton1, &QAction::triggered, [&] { ++starts; });
+    form.StartSlideShowPop->trigger();
+    form.SlideShowFolder->trigger();
+    form.Restart->setVisible(true);
+    form.Restart->trigger();
+    EXPECT_EQ(starts, 3);
+    PlaybackActive = 1;
+    form.Restart->trigger();
+    EXPECT_EQ(starts, 3);
+}
