@@ -5,6 +5,7 @@
 #include "formats/picture_errors.h"
 
 #include <QPainter>
+#include <QSizeF>
 #include <QtEndian>
 #include <QSvgRenderer>
 
@@ -92,6 +93,9 @@ namespace {
 
 struct WmfLayout {
     QSize placeableSize;
+    // A placeable file's frame in the reader's drawing units (points,
+    // counted from the frame's top left); empty without a placeable header.
+    QSizeF placeableFramePoints;
     qint64 metaHeaderAt = 0;
     qint64 maxRecordWords = 0;
 };
@@ -120,6 +124,7 @@ WmfLayout checkWmf(const QByteArray& bytes)
         if (inch == 0)
             throw EMetafileError("Windows metafile header is damaged");
         size = sanePictureSize((qAbs(w) * 96 + inch / 2) / inch, (qAbs(h) * 96 + inch / 2) / inch, "WMF");
+        layout.placeableFramePoints = QSizeF(qAbs(w) * 72.0 / inch, qAbs(h) * 72.0 / inch);
         at = 22;
     }
     if (n - at < 18)
@@ -227,6 +232,14 @@ QByteArray wmfToSvgDirect(const QByteArray& bytes, const WmfLayout& layout)
             break;
         if (width == 0 || height == 0 || width > unsigned(MaxSide) || height > unsigned(MaxSide))
             break;
+        // A placeable file is framed by its own bounds, not by the part of
+        // it that is drawn on.
+        if (!layout.placeableFramePoints.isEmpty()) {
+            bbox.TL.x = 0;
+            bbox.TL.y = 0;
+            bbox.BR.x = float(layout.placeableFramePoints.width());
+            bbox.BR.y = float(layout.placeableFramePoints.height());
+        }
         ddata->bbox = bbox;
         ddata->width = width;
         ddata->height = height;

@@ -126,6 +126,15 @@ TEST(PictureFile, MetafilesAreDrawnAtTheSizeShown)
     EXPECT_EQ(p.image.size(), QSize(400, 200));
     // The rectangle's middle is drawn, the corner stays white.
     EXPECT_EQ(p.image.pixelColor(2, 2), QColor(Qt::white));
+
+    // A placeable WMF is framed by its header's bounds: the rectangle drawn
+    // from 20 % to 80 % of the frame stays there (not stretched to fill it).
+    const LoadedPicture w = DecodePicture(wmf(96, 48), PictureKind::Wmf, QSize(384, 192));
+    EXPECT_EQ(w.trueSize, QSize(96, 48));
+    EXPECT_EQ(w.image.size(), QSize(384, 192));
+    EXPECT_EQ(w.image.pixelColor(4, 96), QColor(Qt::white));
+    EXPECT_LT(w.image.pixelColor(77, 96).lightness(), 100);
+    EXPECT_EQ(w.image.pixelColor(192, 96), QColor(Qt::white));
 }
 
 TEST(PictureFile, AnimatedGifKeepsItsFrames)
