@@ -440,3 +440,50 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
     form.Restart->trigger();
     EXPECT_EQ(starts, 3);
 }
+
+TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.SetupMenus();
+    form.TreeView1->clear();
+    const QString dir = testsupport::freshDir(QStringLiteral("popup"));
+    SelectedFolder = dir;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.RightClickTreeViewPopup();
+    const QList<QAction*> items = form.RightClickTreeView->actions();
+    ASSERT_GT(items.size(), 22);
+    EXPECT_TRUE(items.at(0)->isVisible());
+    EXPECT_FALSE(items.at(22)->isVisible());
+    EXPECT_EQ(form.RefreshPop->text(), QStringLiteral("Refresh  ~- F5 "));
+    EXPECT_TRUE(form.DeleteFolderPop->isEnabled());
+    EXPECT_TRUE(platform::promptLog().isEmpty());
+    EXPECT_GT(form.RightClickTreeView->property(MenuWidthProperty).toInt(), 40);
+
+    SelectedFolder = dir + QStringLiteral("/gone");
+    form.RightClickTreeViewPopup();
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog().first().request.text,
+              QStringLiteral("Folder does not exist anymore but might be still in use by another program"));
+    EXPECT_FALSE(items.at(0)->isVisible());
+}
+
+TEST(MainWindowMenus, PicturePopupOfThePage)
+{
+    ShowFlagGuard guard;
+    TForm1 form;
+    form.SetupMenus();
+    form.SetPicturePopupCaptions();
+    EXPECT_FALSE(form.StartSlideShowPop->isVisible());
+    EXPECT_TRUE(form.Save->isVisible());
+    EXPECT_EQ(form.RecycleBin->text(), QStringLiteral("Send picture(s) to Recycle &Bin"));
+    EXPECT_EQ(form.ShowPicFullPop->text(),
+              QStringLiteral("Show original picture from master folder in full screen mode"));
+    EXPECT_TRUE(form.RightClickTreeView->property("vxPicturePopup").toBool());
+    // The page's glyph pair of the full-screen item.
+    MenuProxyStyle* style = CurrentMenuStyle();
+    ASSERT_TRUE(style);
+    EXPECT_EQ(style->lookOf(form.ShowPicFullPop).glyphs, (MenuGlyphPair{125, 126}));
+    form.RightClickTreeViewPopup();
+    EXPECT_EQ(style->lookOf(form.ShowPicFullPop).glyphs, (MenuGlyphPair{33, 34}));
+}
