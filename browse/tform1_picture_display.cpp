@@ -9,6 +9,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
 #include "formats/read_exif_info.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -119,6 +120,20 @@ public:
     {
         if (m_form->Image1)
             m_form->Image1->hide();
+    }
+    void LoadIntoSlot(const QString& path, const QString& slot) override
+    {
+        // Decode for the area the picture will be fitted into: the main
+        // window's picture area, or the screen for the full-screen images;
+        // the one-shot no-limit byte lets the fit enlarge freely.
+        if (PictureSlotModel* model = PictureSlot(slot)) {
+            if (slot == SlotForm1Im1 && PictureAreaWidth > 0 && PictureAreaHeight > 0)
+                model->DisplayArea = QSize(PictureAreaWidth, PictureAreaHeight);
+            else
+                model->DisplayArea = QSize(); // the screen
+            model->EnlargeLimit = ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit;
+        }
+        DisplayStepHost::LoadIntoSlot(path, slot);
     }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
     void SetPictureLoaded() override { ShowState.PictureLoaded = 1; }
