@@ -9,7 +9,9 @@
 #include "formats/picture_fixtures.h"
 #include "support/sandbox.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -48,6 +50,21 @@ TEST(JpegDecode, KeepsTrueSizeApartFromTheScaledBuffer)
     EXPECT_EQ(full.image.size(), QSize(1001, 667));
     EXPECT_EQ(full.scaleNum, 8);
     EXPECT_EQ(ReadJpegHeader(bytes).size, QSize(1001, 667));
+}
+
+TEST(JpegDecode, ProgressivePicturesDecodeScaled)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(testPattern(800, 600)));
+    EXPECT_TRUE(ReadJpegHeader(bytes).progressive);
+    const DecodedJpeg d = DecodeJpeg(bytes, QSize(200, 150));
+    EXPECT_EQ(d.trueSize, QSize(800, 600));
+    EXPECT_EQ(d.image.size(), QSize(200, 150));
+    EXPECT_EQ(d.scaleNum, 2);
 }
 
 TEST(JpegDecode, GreyPicturesDecode)
