@@ -549,7 +549,15 @@ TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupStat
                 set(c, qPrintable(QStringLiteral("Vaunch%1").arg(k)), std::nullopt, t.videoProgram[k],
                     t.videoProgram[k]);
         }
-        set(c, "UploadPicture", std::nullopt, std::nullopt, !t.launchVideoEnabled);
+        bool anyEdit = false, anyVideo = false;
+        for (int k = 0; k < 5; ++k) {
+            anyEdit = anyEdit || t.launchProgram[k];
+            anyVideo = anyVideo || t.videoProgram[k];
+        }
+        const bool videoLaunch = video && anyVideo;
+        set(c, "RaunchEditProgram", std::nullopt, std::nullopt, !video && anyEdit);
+        set(c, "LaunchVideoProgram", std::nullopt, std::nullopt, videoLaunch);
+        set(c, "UploadPicture", std::nullopt, std::nullopt, !videoLaunch);
         set(c, "ShowPicFullPop", std::nullopt, std::nullopt, t.showPicFullEnabled && !video);
         set(c, "AddPicMyShowPop",
             s.draftShowOpen ? q("A&dd picture to Draft  ~- Left click")

@@ -140,7 +140,6 @@ struct TreePopupState {
     bool launchProgram[5] = {false, false, false, false, false};  // edit programs
     QString launchCaption[5];
     bool videoProgram[5] = {false, false, false, false, false};
-    bool launchVideoEnabled = false;  // LaunchVideoProgram enabled
     QString uploaderName;             // configured uploader ("" none)
     bool tarnivoInstalled = false;
     // Mirrored File-menu items (already updated).

@@ -256,8 +256,16 @@ TEST(MenuCaptionRules, TreePopupShowsFolderOrFileItems)
     EXPECT_EQ(caption(r.changes, "AddPicMyShowPop"),
               QStringLiteral("A&dd picture to '/home/ann/Shows/Summer.vxt'  ~- Left click"));
 
+    EXPECT_EQ(enabled(r.changes, "RaunchEditProgram"), true);
+    EXPECT_EQ(enabled(r.changes, "UploadPicture"), true);
     t.kind = TreeNodeKind::Video;
     r = TreePopupCaptions(s, t, names);
+    EXPECT_EQ(enabled(r.changes, "LaunchVideoProgram"), false);
+    t.videoProgram[0] = true;
+    r = TreePopupCaptions(s, t, names);
+    EXPECT_EQ(enabled(r.changes, "LaunchVideoProgram"), true);
+    EXPECT_EQ(enabled(r.changes, "Vaunch0"), true);
+    EXPECT_EQ(enabled(r.changes, "UploadPicture"), false);
     EXPECT_EQ(caption(r.changes, "RecycleBin"), QStringLiteral("Send video to Recycle &Bin"));
     EXPECT_EQ(enabled(r.changes, "SetWalPaper"), false);
 
