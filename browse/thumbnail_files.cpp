@@ -1,0 +1,304 @@
+#include "browse/thumbnail_files.h"
+
+#include "app/add_settings_record.h"
+#include "app/environment.h"
+#include "app/file_helpers.h"
+#include "app/settings_record.h"
+#include "app/start_args.h"
+#include "browse/picture_info.h"
+#include "browse/picture_loader_slots.h"
+#include "platform/dos_date.h"
+#include "platform/drives.h"
+#include "platform/file_attributes.h"
+#include "sharing/reduce_picture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+#include <limits>
+
+const QString ThumbFolderName = QStringLiteral("vxothumb");
+const QString OldThumbFolderName = QStringLiteral("smallpics");
+
+int32_t SizeInKB(qint64 bytes)
+{
+    const double kb = std::nearbyint(double(bytes) / 1024.0);   // halves to even
+    if (kb > double(std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
+    return int32_t(kb);
+}
+
+void GetFileDateAndSizeKB(const QString& path, TFileDateSize& out)
+{
+    out = TFileDateSize();
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return;
+    out.Date = int32_t(platform::FileDosDate(path));
+    out.SizeKB = SizeInKB(info.size());
+}
+
+QString ThumbnailPath(const QString& picture)
+{
+    const int slash = picture.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return ThumbFolderName + QLatin1Char('/') + picture;
+    return picture.left(slash + 1) + ThumbFolderName + QLatin1Char('/') + picture.mid(slash + 1);
+}
+
+QString ThumbnailFolderOf(const QString& picture)
+{
+    const int slash = picture.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return ThumbFolderName;
+    return picture.left(slash + 1) + ThumbFolderName;
+}
+
+bool OutsideThumbnailFolders(const QString& picture, const QString& internetCacheLower)
+{
+    const int slash = picture.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash < 0 ? QString() : picture.left(slash);
+    const QString lastName = folder.mid(folder.lastIndexOf(QLatin1Char('/')) + 1).toLower();
+    if (lastName == OldThumbFolderName || lastName == ThumbFolderName)
+        return false;
+    if (!internetCacheLower.isEmpty()) {
+        // Whole components only: "/p/cache" does not hold "/p/cache2".
+        const QString lower = folder.toLower();
+        if (platform::IsPathPrefix(internetCacheLower, lower))
+            return false;
+    }
+    return true;
+}
+
+ThumbnailOptions CurrentThumbnailOptions()
+{
+    ThumbnailOptions o;
+    o.onFixedDrives = AddSettings.ThumbsOnFixedDrives != 0;
+    o.onNetworkDrives = AddSettings.ThumbsOnNetworkDrives != 0;
+    o.onRemovableDrives = AddSettings.ThumbsOnRemovableDrives != 0;
+    o.minSizeKB = AddSettings.ThumbMinSizeKB;
+    o.sizeIndex = AddSettings.ThumbSizeIndex;
+    o.resetFileDate = Settings.ResetFileDate == QLatin1String("1");
+    o.demoMode = DemoMode != 0;
+    o.internetCacheLower = InternetCacheFolderLower;
+    return o;
+}
+
+bool ThumbnailAllowed(const QString& picture, int32_t sizeKB, bool ignoreDrive, int32_t thumbnailDate,
+                      const ThumbnailOptions& options)
+{
+    if (sizeKB < options.minSizeKB)
+        return false;
+    if (FileExtOf(picture).toLower() != QLatin1String(".jpg"))
+        return false;
+    bool allowed = true;
+    if (!ignoreDrive) {
+        switch (platform::DriveKindOfPath(picture)) {
+        case platform::DriveKind::Removable: allowed = options.onRemovableDrives; break;
+        case platform::DriveKind::Fixed: allowed = options.onFixedDrives; break;
+        case platform::DriveKind::Remote: allowed = options.onNetworkDrives; break;
+        default: allowed = false; break;
+        }
+    }
+    if (allowed && !OutsideThumbnailFolders(picture, options.internetCacheLower))
+        allowed = false;
+    if (allowed && thumbnailDate < 0) {
+        const QString folder = ThumbnailFolderOf(picture);
+        const QFileInfo info(folder);
+        if (info.exists()) {
+            // A file of that name leaves no room for the folder.
+            allowed = info.isDir();
+        } else {
+            allowed = QDir().mkdir(folder);
+            if (allowed)
+                platform::SetHidden(folder, true);
+        }
+    }
+    return allowed;
+}
+
+bool DefaultThumbnailMaker(const QString& picture, const QString& thumbnail, const QImage& shown, int32_t sizeIndex)
+{
+    ReduceRequest request;
+    request.sourcePath = picture;
+    request.targetPath = thumbnail;
+    request.shownPicture = shown;
+    request.useOutsideViewer = false;
+    request.keepFileDate = false;
+    request.sizeChoice = sizeIndex;
+    request.quality = 75;
+    return ReducePicture(request).written;
+}
+
+namespace {
+
+// The thumbnail must never be the picture itself (a caller's mistake or a
+// link would otherwise overwrite the user's picture).
+bool thumbnailIsPicture(const QString& picture, const QString& thumbnail)
+{
+    if (QDir::cleanPath(picture) == QDir::cleanPath(thumbnail))
+        return true;
+    return QFileInfo::exists(thumbnail) && SameFile(picture, thumbnail);
+}
+
+} // namespace
+
+int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOptions& options,
+                             const ThumbnailMaker& maker)
+{
+    if (options.demoMode)
+        return ThumbNothingDone;
+    if (request.picture.isEmpty() || request.thumbnail.isEmpty() || thumbnailIsPicture(request.picture, request.thumbnail))
+        return ThumbNotAllowed;
+
+    TFileDateSize t, p;
+    GetFileDateAndSizeKB(request.thumbnail, t);
+    GetFileDateAndSizeKB(request.picture, p);
+    bool dateFlag = request.setPictureDate;
+
+    if (!ThumbnailAllowed(request.picture, p.SizeKB, request.ignoreDrive, t.Date, options)) {
+        if (t.Date < 0)
+            return ThumbNotAllowed;
+        QFile::remove(request.thumbnail);   // errors ignored
+        return ThumbNotAllowedDeleted;
+    }
+
+    bool make = false;
+    if (t.Date < 0) {
+        if (options.resetFileDate)
+            dateFlag = true;
+        make = true;
+    } else {
+        const qint64 d = std::llabs(qint64(p.Date) - qint64(t.Date));
+        if ((d > 10 && options.resetFileDate) || request.forceRenew) {
+            dateFlag = true;
+            make = true;
+        }
+    }
+    if (!make)
+        return ThumbUpToDate;
+
+    if (request.showStatus)
+        request.showStatus(QStringLiteral("T"));
+    QCoreApplication::processEvents();
+    const ThumbnailMaker& write = maker ? maker : ThumbnailMaker(DefaultThumbnailMaker);
+    bool ok = false;
+    try {
+        ok = write ? write(request.picture, request.thumbnail, request.shownPicture, options.sizeIndex) : false;
+    } catch (...) {
+        ok = false;
+    }
+    const int result = ok ? ThumbMade : ThumbFailed;
+
+    if (options.resetFileDate && dateFlag) {
+        const int32_t e = ExifDateAsFileDate(request.picture, p.Date);
+        // Only the picture's date changes; a read-only picture keeps its date.
+        if (e != p.Date && p.Date >= 0 && !platform::IsReadOnly(request.picture))
+            platform::SetFileDosDate(request.picture, platform::DosDateTime(e));
+    }
+    if (request.showStatus)
+        request.showStatus(QString());
+    return result;
+}
+
+std::function<void(const QString&)>& ThumbnailStatusSink()
+{
+    static std::function<void(const QString&)> sink;
+    return sink;
+}
+
+int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
+                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate)
+{
+    const ThumbnailOptions options = CurrentThumbnailOptions();
+    ThumbnailRequest request;
+    request.picture = picture;
+    request.thumbnail = thumbnail;
+    request.fromPreview = fromPreview;
+    request.ignoreDrive = ignoreDrive;
+    request.forceRenew = forceRenew;
+    request.setPictureDate = setPictureDate;
+    request.showStatus = ThumbnailStatusSink();
+    // The picture as loaded into the slot saves decoding it again, when it
+    // was decoded at least as large as the thumbnail will be.
+    if (!slotName.isEmpty()) {
+        if (PictureSlotModel* slot = PictureSlot(slotName)) {
+            if (slot->Loaded() && slot->Path() == picture && !slot->Animated()) {
+                const QSize fitted = FitWithoutEnlarging(slot->PictureSize(), ReduceBoxSize(options.sizeIndex));
+                const QSize buffer = slot->Buffer().size();
+                if (buffer.width() >= fitted.width() && buffer.height() >= fitted.height())
+                    request.shownPicture = slot->Buffer();
+            }
+        }
+    }
+    return CreateOrRefreshThumbnail(request, options);
+}
+
+// ---- keeping thumbnails in step ------------------------------------------------
+
+bool DeleteThumbnailOf(const QString& picture)
+{
+    const QString thumbnail = ThumbnailPath(picture);
+    const QFileInfo info(thumbnail);
+    if (!info.exists() || info.isDir())
+        return false;
+    return QFile::remove(thumbnail);
+}
+
+void DropStaleThumbnailOf(const QString& newPicture)
+{
+    DeleteThumbnailOf(newPicture);
+}
+
+bool MoveThumbnailWith(const QString& oldPicture, const QString& newPicture)
+{
+    const QString from = ThumbnailPath(oldPicture);
+    const QString to = ThumbnailPath(newPicture);
+    const QFileInfo fromInfo(from);
+    if (!fromInfo.exists() || fromInfo.isDir()) {
+        // No thumbnail to carry; one at the new place belonged to another file.
+        DropStaleThumbnailOf(newPicture);
+        return false;
+    }
+    if (QDir::cleanPath(from) == QDir::cleanPath(to))
+        return true;
+    // Only into a folder that may hold thumbnails.
+    bool ok = OutsideThumbnailFolders(newPicture, QString());
+    const QString folder = ThumbnailFolderOf(newPicture);
+    if (ok && !QFileInfo(folder).isDir()) {
+        ok = !QFileInfo::exists(folder) && QDir().mkdir(folder);
+        if (ok)
+            platform::SetHidden(folder, true);
+    }
+    if (ok) {
+        if (QFileInfo::exists(to))
+            QFile::remove(to);
+        ok = MoveFileChecked(from, to, false);
+    }
+    if (!ok) {
+        QFile::remove(from);
+        DropStaleThumbnailOf(newPicture);
+    }
+    return ok;
+}
+
+bool FolderHoldsOnlyThumbsDb(const QString& folder)
+{
+    const QDir dir(folder);
+    if (!dir.exists())
+        return false;
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& e : entries) {
+        if (e.isDir())
+            return false;
+        if (e.fileName().compare(QLatin1String("Thumbs.db"), Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,144 @@
+// Thumbnail files: a smaller JPEG copy of each large JPEG picture, kept
+// under the same name in the hidden subfolder "vxothumb" of the picture's
+// folder. This file holds the path rule, the eligibility rule, the
+// make-or-renew decision with its result codes, the date and size probe,
+// and the helpers that keep a thumbnail in step when its picture is deleted,
+// renamed or moved. A thumbnail is always written through a temporary file
+// and a rename; the picture's own bytes are never written.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+// The name of the thumbnail folder inside a picture folder, and the name of
+// the older folders of earlier versions (both compared in lower case).
+extern const QString ThumbFolderName;      // "vxothumb"
+extern const QString OldThumbFolderName;   // "smallpics"
+
+// Packed file date (local DOS date-time) and size in KB of a file; both -1
+// when the path does not exist or is a folder.
+struct TFileDateSize {
+    int32_t Date = -1;
+    int32_t SizeKB = -1;
+};
+
+// Fills `out` for the path: the file's packed date and its size in KB
+// (bytes / 1024 rounded, halves to even: 1535 -> 1, 1536 -> 2, 2560 -> 2).
+void GetFileDateAndSizeKB(const QString& path, TFileDateSize& out);
+
+// The size in KB as GetFileDateAndSizeKB gives it (held within int32).
+int32_t SizeInKB(qint64 bytes);
+
+// folder + "/vxothumb/" + name; a path without "/" gives "vxothumb/" + path.
+QString ThumbnailPath(const QString& picture);
+
+// The thumbnail folder of a picture's folder: folder + "/vxothumb".
+QString ThumbnailFolderOf(const QString& picture);
+
+// False when the picture lies directly in a folder named "vxothumb" or
+// "smallpics" (any case), or below the Internet cache folder
+// (`internetCacheLower`, lower case; empty: no cache).
+bool OutsideThumbnailFolders(const QString& picture, const QString& internetCacheLower);
+
+// The settings the thumbnail rules read, taken apart so the rules can be
+// called with any values.
+struct ThumbnailOptions {
+    bool onFixedDrives = true;
+    bool onNetworkDrives = false;
+    bool onRemovableDrives = false;
+    int32_t minSizeKB = 300;
+    int32_t sizeIndex = 2;            // 0 Tiny .. 4 Extra
+    bool resetFileDate = false;       // Settings.ResetFileDate == "1"
+    bool demoMode = false;
+    QString internetCacheLower;
+};
+
+// The options from AddSettings, Settings, DemoMode and the environment.
+ThumbnailOptions CurrentThumbnailOptions();
+
+// Eligibility of a picture of `sizeKB` for a thumbnail: at least
+// minSizeKB; extension ".jpg" (lower-cased; never ".jpeg"); its drive kind
+// allowed by the options unless ignoreDrive (CD-ROM, RAM disk and unknown
+// drives never); not in a thumbnail, old thumbnail or cache folder. When it
+// is eligible and has no thumbnail yet (thumbnailDate < 0), the thumbnail
+// folder is created hidden when missing; a folder that cannot be created
+// makes the picture ineligible.
+bool ThumbnailAllowed(const QString& picture, int32_t sizeKB, bool ignoreDrive, int32_t thumbnailDate,
+                      const ThumbnailOptions& options);
+
+// Results of CreateOrRefreshThumbnail.
+enum ThumbnailResult : int {
+    ThumbNothingDone = -1,        // demo mode
+    ThumbMade = 0,                // made or renewed
+    ThumbNotAllowed = 1,          // not eligible, no thumbnail existed
+    ThumbNotAllowedDeleted = 2,   // not eligible, its thumbnail deleted
+    ThumbFailed = 3,              // making failed (an older thumbnail stays as it was)
+    ThumbUpToDate = 4,            // exists and is up to date
+};
+
+// Writes the thumbnail of `picture` at `thumbnail` in the size choice's box
+// (from `shown` when it is large enough, else from the file). False when
+// nothing was written.
+using ThumbnailMaker =
+    std::function<bool(const QString& picture, const QString& thumbnail, const QImage& shown, int32_t sizeIndex)>;
+
+struct ThumbnailRequest {
+    QString picture;
+    QString thumbnail;
+    QImage shownPicture;          // the picture as already loaded (may be null)
+    bool fromPreview = false;
+    bool ignoreDrive = false;
+    bool forceRenew = false;
+    bool setPictureDate = false;
+    // Shows "T" while a thumbnail is made and "" afterwards (status panel 0).
+    std::function<void(const QString&)> showStatus;
+};
+
+// The make-or-renew decision. A thumbnail is renewed when forced, or when
+// ResetFileDate is on and the packed dates of picture and thumbnail differ
+// by more than 10. With ResetFileDate on, a picture whose thumbnail was
+// (re)made, or whose date was asked to be set, gets its EXIF date taken as
+// its file date. `maker` defaults to DefaultThumbnailMaker.
+int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOptions& options,
+                             const ThumbnailMaker& maker = ThumbnailMaker());
+
+// The program's form: options from the settings, the picture as loaded in
+// the named slot ("form1im1", "form9im1", "form9im2"; "" for none), the
+// status through ThumbnailStatusSink.
+int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
+                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate);
+
+// Where the program's form shows its status ("T" while making); unset: nowhere.
+std::function<void(const QString&)>& ThumbnailStatusSink();
+
+// Fits the picture (the shown image when it is at least as large as the
+// fitted thumbnail, else the file) into the size choice's box without
+// enlarging, JPEG quality 75 with the picture's EXIF block, dated like the
+// picture (EXIF date taken, else file date).
+bool DefaultThumbnailMaker(const QString& picture, const QString& thumbnail, const QImage& shown,
+                           int32_t sizeIndex);
+
+// ---- keeping thumbnails in step ------------------------------------------------
+
+// Deletes the thumbnail of a picture (the picture was deleted); errors are
+// ignored. True when a thumbnail was there and is gone.
+bool DeleteThumbnailOf(const QString& picture);
+
+// The picture moved or was renamed from oldPicture to newPicture: its
+// thumbnail follows into the new folder's thumbnail folder (created hidden
+// when missing), replacing a thumbnail of the old file of that name. When
+// it cannot follow it is deleted, to be made again when the picture is next
+// shown. True when the thumbnail now lies at ThumbnailPath(newPicture).
+bool MoveThumbnailWith(const QString& oldPicture, const QString& newPicture);
+
+// The picture was copied: nothing is copied (the copy's thumbnail is made
+// when it is shown), but a thumbnail left at the target's place from an
+// earlier file of that name is deleted.
+void DropStaleThumbnailOf(const QString& newPicture);
+
+// True when the folder holds no file other than "Thumbs.db" (any case) and
+// no subfolder: an emptied thumbnail folder that may be removed.
+bool FolderHoldsOnlyThumbsDb(const QString& folder);

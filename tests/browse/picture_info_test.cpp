@@ -1,0 +1,143 @@
+// Picture information: EXIF date as a file date, the information hint and
+// the preview texts, on pictures made in the sandbox.
+#include "browse/picture_info.h"
+
+#include "platform/dos_date.h"
+#include "support/sandbox.h"
+#include "tests/formats/picture_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+using fixtures::withExif;
+
+namespace {
+
+QString writePicture(const QString& name, const QByteArray& bytes)
+{
+    const QString path = testsupport::freshDir(QStringLiteral("info")) + QLatin1Char('/') + name;
+    testsupport::writeFile(path, bytes);
+    return path;
+}
+
+// 2 March 2015, 10:00:00 local time, packed.
+constexpr auto kFileDate = "2015-03-02T10:00:00";
+
+QString writeDated(const QString& name, const QByteArray& bytes)
+{
+    const QString path = writePicture(name, bytes);
+    platform::SetFileDosDate(path, platform::DateTimeToDos(QDateTime::fromString(kFileDate, Qt::ISODate)));
+    return path;
+}
+
+} // namespace
+
+TEST(ExifDate, ConvertsTheFixedPositionsOrFallsBack)
+{
+    EXPECT_EQ(ExifDateToDateTime("2019:07:14 15:30:42"), QDateTime(QDate(2019, 7, 14), QTime(15, 30, 42)));
+    for (const char* bad : {"", "0000:00:00 00:00:00", "2019:13:01 10:00:00", "2019:02:30 10:00:00",
+                            "2019:07:14 25:00:00", "2019:07:14", "2019-07-14 1O:00:00", "    :  :     :  :  "})
+        EXPECT_FALSE(ExifDateToDateTime(bad).isValid()) << bad;
+
+    const QString withDate =
+        writePicture("a.jpg", withExif(fixtures::jpeg(64, 48), {{"Exif.Photo.DateTimeOriginal", "2019:07:14 15:30:42"}}));
+    EXPECT_EQ(uint32_t(ExifDateAsFileDate(withDate, -7)),
+              platform::DateTimeToDos(QDateTime(QDate(2019, 7, 14), QTime(15, 30, 42))));
+
+    const QString zero =
+        writePicture("z.jpg", withExif(fixtures::jpeg(64, 48), {{"Exif.Photo.DateTimeOriginal", "0000:00:00 00:00:00"}}));
+    EXPECT_EQ(ExifDateAsFileDate(zero, -7), -7);
+    // A date no packed file date can hold.
+    const QString old =
+        writePicture("o.jpg", withExif(fixtures::jpeg(64, 48), {{"Exif.Photo.DateTimeOriginal", "1975:01:01 00:00:00"}}));
+    EXPECT_EQ(ExifDateAsFileDate(old, 12345), 12345);
+    EXPECT_EQ(ExifDateAsFileDate(writePicture("n.jpg", fixtures::jpeg(64, 48)), 99), 99);
+    EXPECT_EQ(ExifDateAsFileDate(QStringLiteral("/no/such/file.jpg"), 5), 5);
+}
+
+TEST(PictureInfoText, FileAndExifLines)
+{
+    const QString path = writeDated(
+        "IMG_1.JPG", withExif(fixtures::jpeg(64, 48), {{"Exif.Image.Make", "Canon"},
+                                                      {"Exif.Image.Model", "Canon EOS 20D"},
+                                                      {"Exif.Photo.DateTimeOriginal", "2006:11:05 09:07:03"},
+                                                      {"Exif.Photo.PixelXDimension", "3504"},
+                                                      {"Exif.Photo.PixelYDimension", "2336"}}));
+    const qint64 bytes = QFileInfo(path).size();
+    const QString kb = QString::number(qRound64(double(bytes) / 1024.0));
+    EXPECT_EQ(PictureInfoText(path), QStringLiteral("File size:  ") + kb + " kb\r\n"
+                                         "File date: March 2, 2015, 10:00:00\r\n"
+                                         "Creation date: November 5, 2006, 09:07:03\r\n"
+                                         "Camera model: Canon EOS 20D\r\n"
+                                         "Dimensions: 3504 x 2336 pixels");
+}
+
+TEST(PictureInfoText, CameraJoiningAndRawDates)
+{
+    const QString nikon = writeDated("n.jpg", withExif(fixtures::jpeg(32, 32), {{"Exif.Image.Make", "NIKON CORPORATION"},
+                                                                             {"Exif.Image.Model", "NIKON D70"}}));
+    EXPECT_TRUE(PictureInfoText(nikon).endsWith("\r\nCamera model: NIKON CORPORATION NIKON D70"));
+
+    // Only the make: the make followed by one blank.
+    const QString makeOnly = writeDated("m.jpg", withExif(fixtures::jpeg(32, 32), {{"Exif.Image.Make", "Canon"}}));
+    EXPECT_TRUE(PictureInfoText(makeOnly).endsWith("\r\nCamera model: Canon "));
+
+    // A date that does not convert is shown as it stands; one dimension alone
+    // gives no dimension line.
+    const QString raw = writeDated("r.jpg", withExif(fixtures::jpeg(32, 32), {{"Exif.Image.DateTime", "0000:00:00 00:00:00"},
+                                                                            {"Exif.Photo.PixelXDimension", "32"}}));
+    const QStringList lines = PictureInfoText(raw).split("\r\n");
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[2], "Creation date: 0000:00:00 00:00:00");
+}
+
+TEST(PictureInfoText, OnlyJpgGetsExifLines)
+{
+    const QByteArray bytes = withExif(fixtures::jpeg(32, 32), {{"Exif.Image.Make", "Canon"}});
+    EXPECT_EQ(PictureInfoText(writeDated("a.jpeg", bytes)).split("\r\n").size(), 2);
+    EXPECT_EQ(PictureInfoText(writeDated("a.JPG", bytes)).split("\r\n").size(), 3);
+    // Without EXIF only the file lines.
+    EXPECT_EQ(PictureInfoText(writeDated("plain.jpg", fixtures::jpeg(32, 32))).split("\r\n").size(), 2);
+    // A broken JPEG still gets its file lines.
+    EXPECT_EQ(PictureInfoText(writeDated("broken.jpg", QByteArray("\xFF\xD8\xFF\xE1\xFF\xFF", 6))).split("\r\n").size(), 2);
+    EXPECT_EQ(PictureInfoText(QStringLiteral("/no/such/picture.jpg")), QString());
+}
+
+TEST(PreviewTexts, SizeDateAndCamera)
+{
+    EXPECT_EQ(PreviewSizeText(12000000), "11 Mb - ");
+    EXPECT_EQ(PreviewSizeText(10239000), "9999 Kb - ");
+    EXPECT_EQ(PreviewSizeText(1536), "2 Kb - ");
+    EXPECT_EQ(PreviewSizeText(2560), "2 Kb - ");
+    EXPECT_EQ(PreviewSizeText(0), "0 Kb - ");
+    EXPECT_EQ(PreviewSizeText(Q_INT64_C(5) * 1024 * 1024 * 1024), "5120 Mb - ");
+
+    EXPECT_EQ(PreviewDateText(0), "Date unknown");
+    EXPECT_EQ(PreviewDateText(platform::DateTimeToDos(QDateTime(QDate(2020, 12, 24), QTime(8, 5, 0)))),
+              "December 24, 2020, 08:05");
+    EXPECT_EQ(FormatInfoDate(QDateTime(QDate(2020, 1, 9), QTime(23, 59, 58))), "January 9, 2020, 23:59:58");
+
+    EXPECT_EQ(PreviewCameraText(QString()), "Camera model unknown");
+    EXPECT_EQ(PreviewCameraText("NIKON D70"), "NIKON D70");
+}
+
+TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
+{
+    const QByteArray bytes = withExif(fixtures::jpeg(32, 32), {{"Exif.Photo.DateTimeOriginal", "2010:05:06 07:08:10"}});
+    const QString path = writeDated("d.jpg", bytes);
+    EXPECT_TRUE(ResetFileDateToExifDate(path));
+    EXPECT_EQ(platform::FileDosDate(path), platform::DateTimeToDos(QDateTime(QDate(2010, 5, 6), QTime(7, 8, 10))));
+    EXPECT_EQ(testsupport::readFile(path), bytes);
+    EXPECT_FALSE(ResetFileDateToExifDate(path));   // already so
+
+    const QString plain = writeDated("p.jpg", fixtures::jpeg(32, 32));
+    const uint32_t before = platform::FileDosDate(plain);
+    EXPECT_FALSE(ResetFileDateToExifDate(plain));
+    EXPECT_EQ(platform::FileDosDate(plain), before);
+
+    const QString locked = writeDated("l.jpg", bytes);
+    testsupport::setReadOnly(locked, true);
+    EXPECT_FALSE(ResetFileDateToExifDate(locked));
+    testsupport::setReadOnly(locked, false);
+}

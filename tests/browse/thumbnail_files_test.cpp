@@ -1,0 +1,304 @@
+// Thumbnail files: the path rule, eligibility, the make-or-renew decision
+// with its result codes and dates, the hidden thumbnail folder, and the
+// thumbnails kept in step with their pictures.
+#include "browse/thumbnail_files.h"
+
+#include "browse/picture_info.h"
+#include "platform/dos_date.h"
+#include "platform/drives.h"
+#include "platform/file_attributes.h"
+#include "platform/record_file.h"
+#include "support/sandbox.h"
+#include "tests/formats/picture_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+QDateTime at(int y, int mo, int d, int h, int mi, int s) { return QDateTime(QDate(y, mo, d), QTime(h, mi, s)); }
+
+// A JPEG of at least `minBytes` (padding after the end of the picture, which
+// every reader ignores), with an EXIF date taken when one is given.
+QByteArray pictureBytes(int w, int h, qint64 minBytes, const char* exifDate = nullptr)
+{
+    QByteArray bytes = fixtures::jpeg(w, h);
+    if (exifDate)
+        bytes = fixtures::withExif(bytes, {{"Exif.Photo.DateTimeOriginal", exifDate}, {"Exif.Image.Make", "Canon"}});
+    if (bytes.size() < minBytes)
+        bytes.append(QByteArray(minBytes - bytes.size(), '\0'));
+    return bytes;
+}
+
+// The sandbox folders lie on one fixed drive, or on the drive kind asked.
+class ThumbFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = testsupport::freshDir(QStringLiteral("thumbs"));
+        setDrive("ext4", false);
+        options.onFixedDrives = true;
+        options.minSizeKB = 300;
+        options.sizeIndex = 0;   // Tiny, 320 x 240
+        options.resetFileDate = true;
+    }
+    void TearDown() override
+    {
+        platform::clearFakeMountTable();
+        platform::SetSafeWriteFailureForTests(false);
+    }
+    void setDrive(const char* fsType, bool removable)
+    {
+        platform::setFakeMountTable({{QStringLiteral("/"), QStringLiteral("ext4"), QStringLiteral("/dev/sda1"), false},
+                                     {dir, QString::fromLatin1(fsType), QStringLiteral("/dev/sdb1"), removable}});
+    }
+    QString write(const QString& name, const QByteArray& bytes, QDateTime fileDate = at(2021, 6, 1, 12, 0, 0))
+    {
+        const QString path = dir + QLatin1Char('/') + name;
+        testsupport::writeFile(path, bytes);
+        platform::SetFileDosDate(path, platform::DateTimeToDos(fileDate));
+        return path;
+    }
+    int run(const QString& picture, bool force = false, ThumbnailMaker maker = {})
+    {
+        ThumbnailRequest request;
+        request.picture = picture;
+        request.thumbnail = ThumbnailPath(picture);
+        request.forceRenew = force;
+        request.showStatus = [this](const QString& s) { status << s; };
+        return CreateOrRefreshThumbnail(request, options, maker);
+    }
+
+    QString dir;
+    ThumbnailOptions options;
+    QStringList status;
+};
+
+} // namespace
+
+TEST(ThumbnailRules, PathSizeAndFolders)
+{
+    EXPECT_EQ(ThumbnailPath("/p/Holiday/photo.jpg"), "/p/Holiday/vxothumb/photo.jpg");
+    EXPECT_EQ(ThumbnailPath("photo.jpg"), "vxothumb/photo.jpg");
+    EXPECT_EQ(ThumbnailFolderOf("/p/Holiday/photo.jpg"), "/p/Holiday/vxothumb");
+
+    EXPECT_EQ(SizeInKB(1535), 1);
+    EXPECT_EQ(SizeInKB(1536), 2);
+    EXPECT_EQ(SizeInKB(2560), 2);
+    EXPECT_EQ(SizeInKB(Q_INT64_C(1) << 50), std::numeric_limits<int32_t>::max());
+
+    TFileDateSize f;
+    GetFileDateAndSizeKB("/no/such/file.jpg", f);
+    EXPECT_EQ(f.Date, -1);
+    EXPECT_EQ(f.SizeKB, -1);
+    GetFileDateAndSizeKB(testsupport::freshDir(), f);
+    EXPECT_EQ(f.Date, -1);
+    EXPECT_EQ(f.SizeKB, -1);
+
+    EXPECT_TRUE(OutsideThumbnailFolders("/p/Holiday/a.jpg", QString()));
+    EXPECT_FALSE(OutsideThumbnailFolders("/p/Holiday/VxoThumb/a.jpg", QString()));
+    EXPECT_FALSE(OutsideThumbnailFolders("/p/Holiday/SmallPics/a.jpg", QString()));
+    EXPECT_FALSE(OutsideThumbnailFolders("/home/u/cache/sub/a.jpg", "/home/u/cache"));
+    EXPECT_TRUE(OutsideThumbnailFolders("/home/u/cache2/a.jpg", "/home/u/cache"));
+}
+
+TEST_F(ThumbFiles, EligibilityByExtensionSizeAndDrive)
+{
+    const QString jpg = dir + "/photo.JPG";
+    EXPECT_FALSE(ThumbnailAllowed(dir + "/photo.jpeg", 500, false, -1, options));
+    EXPECT_FALSE(ThumbnailAllowed(dir + "/photo.png", 500, false, -1, options));
+    EXPECT_FALSE(ThumbnailAllowed(jpg, 299, false, -1, options));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/vxothumb"));   // nothing made for an ineligible picture
+
+    EXPECT_TRUE(ThumbnailAllowed(jpg, 300, false, -1, options));
+    EXPECT_TRUE(QFileInfo(dir + "/vxothumb").isDir());
+    EXPECT_TRUE(platform::IsHidden(dir + "/vxothumb"));
+
+    options.onFixedDrives = false;
+    EXPECT_FALSE(ThumbnailAllowed(jpg, 300, false, 0, options));
+    EXPECT_TRUE(ThumbnailAllowed(jpg, 300, true, 0, options));   // the manual window's override
+    setDrive("vfat", true);
+    EXPECT_FALSE(ThumbnailAllowed(jpg, 300, false, 0, options));
+    options.onRemovableDrives = true;
+    EXPECT_TRUE(ThumbnailAllowed(jpg, 300, false, 0, options));
+    setDrive("nfs", false);
+    EXPECT_FALSE(ThumbnailAllowed(jpg, 300, false, 0, options));
+    options.onNetworkDrives = true;
+    EXPECT_TRUE(ThumbnailAllowed(jpg, 300, false, 0, options));
+    setDrive("iso9660", false);
+    EXPECT_FALSE(ThumbnailAllowed(jpg, 300, false, 0, options));
+
+    // Pictures inside thumbnail folders never get one.
+    setDrive("ext4", false);
+    EXPECT_FALSE(ThumbnailAllowed(dir + "/vxothumb/a.jpg", 500, false, -1, options));
+    EXPECT_FALSE(ThumbnailAllowed(dir + "/SMALLPICS/a.jpg", 500, false, -1, options));
+
+    // A file where the folder should be makes the picture ineligible.
+    const QString other = testsupport::freshDir();
+    testsupport::writeFile(other + "/vxothumb", "x");
+    setDrive("ext4", false);
+    options.onFixedDrives = true;
+    EXPECT_FALSE(ThumbnailAllowed(other + "/a.jpg", 500, true, -1, options));
+}
+
+TEST_F(ThumbFiles, MakesADatedThumbnailInTheHiddenFolder)
+{
+    const QByteArray bytes = pictureBytes(1000, 800, 310 * 1024, "2018:08:09 10:11:12");
+    const QString picture = write("beach.jpg", bytes);
+    const QString thumb = ThumbnailPath(picture);
+
+    options.demoMode = true;
+    EXPECT_EQ(run(picture), ThumbNothingDone);
+    EXPECT_FALSE(QFileInfo::exists(thumb));
+    options.demoMode = false;
+
+    EXPECT_EQ(run(picture), ThumbMade);
+    EXPECT_EQ(status, QStringList({"T", ""}));
+    ASSERT_TRUE(QFileInfo(thumb).isFile());
+    EXPECT_TRUE(platform::IsHidden(dir + "/vxothumb"));
+    EXPECT_EQ(QImageReader(thumb).size(), QSize(300, 240));   // 1000 x 800 into 320 x 240
+    // The picture's bytes are untouched; with ResetFileDate picture and
+    // thumbnail both carry the date taken.
+    EXPECT_EQ(testsupport::readFile(picture), bytes);
+    const uint32_t taken = platform::DateTimeToDos(at(2018, 8, 9, 10, 11, 12));
+    EXPECT_EQ(platform::FileDosDate(picture), taken);
+    EXPECT_EQ(platform::FileDosDate(thumb), taken);
+    // The thumbnail folder holds no temporary file.
+    EXPECT_EQ(QDir(dir + "/vxothumb").entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    EXPECT_EQ(run(picture), ThumbUpToDate);
+}
+
+TEST_F(ThumbFiles, RenewsByDateOnlyWithResetFileDateOrByForce)
+{
+    const QString picture = write("p.jpg", pictureBytes(800, 600, 310 * 1024));
+    ASSERT_EQ(run(picture), ThumbMade);
+    const QString thumb = ThumbnailPath(picture);
+    EXPECT_EQ(platform::FileDosDate(thumb), platform::FileDosDate(picture));   // no EXIF: its file date
+
+    // The picture was edited: a newer date renews the thumbnail.
+    platform::SetFileDosDate(picture, platform::DateTimeToDos(at(2022, 1, 1, 9, 0, 0)));
+    EXPECT_EQ(run(picture), ThumbMade);
+    EXPECT_EQ(platform::FileDosDate(thumb), platform::DateTimeToDos(at(2022, 1, 1, 9, 0, 0)));
+
+    // Within 10 of the packed value (20 seconds) counts as the same date.
+    platform::SetFileDosDate(picture, platform::DateTimeToDos(at(2022, 1, 1, 9, 0, 20)));
+    EXPECT_EQ(run(picture), ThumbUpToDate);
+
+    options.resetFileDate = false;
+    platform::SetFileDosDate(picture, platform::DateTimeToDos(at(2023, 1, 1, 9, 0, 0)));
+    EXPECT_EQ(run(picture), ThumbUpToDate);
+    EXPECT_EQ(run(picture, true), ThumbMade);
+}
+
+TEST_F(ThumbFiles, IneligiblePictureLosesItsThumbnail)
+{
+    const QString picture = write("small.jpg", pictureBytes(640, 480, 299 * 1024));
+    EXPECT_EQ(run(picture), ThumbNotAllowed);
+    EXPECT_FALSE(QFileInfo::exists(dir + "/vxothumb"));
+    testsupport::writeFile(ThumbnailPath(picture), fixtures::jpeg(32, 24));
+    EXPECT_EQ(run(picture), ThumbNotAllowedDeleted);
+    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(picture)));
+    EXPECT_TRUE(QFileInfo::exists(picture));
+
+    EXPECT_EQ(run(write("photo.jpeg", pictureBytes(640, 480, 400 * 1024))), ThumbNotAllowed);
+    // A picture gone: its thumbnail goes too.
+    testsupport::writeFile(ThumbnailPath(dir + "/gone.jpg"), fixtures::jpeg(32, 24));
+    EXPECT_EQ(run(dir + "/gone.jpg"), ThumbNotAllowedDeleted);
+}
+
+TEST_F(ThumbFiles, FailureKeepsTheOldThumbnailWhole)
+{
+    const QString picture = write("f.jpg", pictureBytes(800, 600, 310 * 1024));
+    const QString thumb = ThumbnailPath(picture);
+    const QByteArray old = fixtures::jpeg(40, 30);
+    testsupport::writeFile(thumb, old);
+    platform::SetFileDosDate(thumb, platform::DateTimeToDos(at(2001, 1, 1, 0, 0, 0)));
+
+    platform::SetSafeWriteFailureForTests(true);
+    EXPECT_EQ(run(picture, true), ThumbFailed);
+    platform::SetSafeWriteFailureForTests(false);
+    EXPECT_EQ(testsupport::readFile(thumb), old);
+    EXPECT_EQ(QDir(dir + "/vxothumb").entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    // A picture that cannot be decoded: failed, nothing written.
+    const QString broken = write("broken.jpg", QByteArray("\xFF\xD8\xFF\xDB", 4) + QByteArray(400 * 1024, '\x11'));
+    EXPECT_EQ(run(broken), ThumbFailed);
+    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(broken)));
+
+    // A maker that throws is a failure, not a crash.
+    EXPECT_EQ(run(picture, true, [](const QString&, const QString&, const QImage&, int32_t) -> bool {
+                  throw std::runtime_error("disk gone");
+              }),
+              ThumbFailed);
+}
+
+TEST_F(ThumbFiles, ThePictureItselfIsNeverTheTarget)
+{
+    const QByteArray bytes = pictureBytes(800, 600, 310 * 1024);
+    const QString picture = write("self.jpg", bytes);
+    ThumbnailRequest request;
+    request.picture = picture;
+    request.thumbnail = dir + "/./self.jpg";
+    EXPECT_EQ(CreateOrRefreshThumbnail(request, options), ThumbNotAllowed);
+    EXPECT_EQ(testsupport::readFile(picture), bytes);
+}
+
+TEST_F(ThumbFiles, ThumbnailsFollowTheirPictures)
+{
+    const QString picture = write("a.jpg", pictureBytes(800, 600, 310 * 1024));
+    ASSERT_EQ(run(picture), ThumbMade);
+    const QByteArray thumbBytes = testsupport::readFile(ThumbnailPath(picture));
+
+    // Renamed in the same folder.
+    const QString renamed = dir + "/b.jpg";
+    QFile::rename(picture, renamed);
+    EXPECT_TRUE(MoveThumbnailWith(picture, renamed));
+    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(picture)));
+    EXPECT_EQ(testsupport::readFile(ThumbnailPath(renamed)), thumbBytes);
+
+    // Moved to another folder: its thumbnail folder is made hidden, and a
+    // thumbnail of an older file of that name is replaced.
+    const QString other = testsupport::freshDir(QStringLiteral("other"));
+    const QString moved = other + "/b.jpg";
+    testsupport::writeFile(ThumbnailPath(moved), "stale");
+    QFile::rename(renamed, moved);
+    EXPECT_TRUE(MoveThumbnailWith(renamed, moved));
+    EXPECT_EQ(testsupport::readFile(ThumbnailPath(moved)), thumbBytes);
+
+    const QString third = testsupport::freshDir(QStringLiteral("third"));
+    QFile::rename(moved, third + "/c.jpg");
+    EXPECT_TRUE(MoveThumbnailWith(moved, third + "/c.jpg"));
+    EXPECT_TRUE(platform::IsHidden(third + "/vxothumb"));
+
+    // Into a thumbnail folder it does not follow; it is dropped.
+    EXPECT_FALSE(MoveThumbnailWith(third + "/c.jpg", third + "/SmallPics/c.jpg"));
+    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(third + "/c.jpg")));
+
+    // A copy leaves no stale thumbnail at its new name.
+    testsupport::writeFile(ThumbnailPath(third + "/d.jpg"), "stale");
+    DropStaleThumbnailOf(third + "/d.jpg");
+    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(third + "/d.jpg")));
+
+    // Deleted with its picture; a missing one is no error.
+    testsupport::writeFile(ThumbnailPath(third + "/e.jpg"), "x");
+    EXPECT_TRUE(DeleteThumbnailOf(third + "/e.jpg"));
+    EXPECT_FALSE(DeleteThumbnailOf(third + "/e.jpg"));
+}
+
+TEST(ThumbnailFolders, OnlyThumbsDbCountsAsEmpty)
+{
+    const QString d = testsupport::freshDir();
+    EXPECT_TRUE(FolderHoldsOnlyThumbsDb(d));
+    testsupport::writeFile(d + "/THUMBS.DB", "x");
+    EXPECT_TRUE(FolderHoldsOnlyThumbsDb(d));
+    testsupport::writeFile(d + "/a.jpg", "x");
+    EXPECT_FALSE(FolderHoldsOnlyThumbsDb(d));
+    const QString e = testsupport::freshDir();
+    QDir().mkdir(e + "/sub");
+    EXPECT_FALSE(FolderHoldsOnlyThumbsDb(e));
+    EXPECT_FALSE(FolderHoldsOnlyThumbsDb(e + "/missing"));
+}
