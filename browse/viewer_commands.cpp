@@ -73,6 +73,22 @@ bool parseBox(const QString& value, QSize& box)
     return true;
 }
 
+// Linux paths start with "/" too: a word is a switch when its name is one
+// of the viewer's switches, or when it looks like none of a path's forms (no
+// further "/", no ".", no such file).
+bool isSwitch(const QString& word)
+{
+    if (!word.startsWith(QLatin1Char('/')))
+        return false;
+    static const QStringList known = {QStringLiteral("/rotate_l"), QStringLiteral("/rotate_r"),
+                                      QStringLiteral("/resize"), QStringLiteral("/aspectratio"),
+                                      QStringLiteral("/resample"), QStringLiteral("/convert")};
+    const int eq = word.indexOf(QLatin1Char('='));
+    if (known.contains((eq < 0 ? word : word.left(eq)).toLower()))
+        return true;
+    return word.indexOf(QLatin1Char('/'), 1) < 0 && !word.contains(QLatin1Char('.')) && !QFileInfo::exists(word);
+}
+
 } // namespace
 
 ViewerCommand ParseViewerArguments(const QStringList& arguments)
@@ -81,7 +97,7 @@ ViewerCommand ParseViewerArguments(const QStringList& arguments)
     bool rotate = false, resize = false;
     for (const QString& raw : arguments) {
         const QString arg = unquoted(raw);
-        if (!arg.startsWith(QLatin1Char('/')) || (cmd.source.isEmpty() && QFileInfo::exists(arg))) {
+        if (!isSwitch(arg)) {
             if (cmd.source.isEmpty())
                 cmd.source = arg;
             else if (cmd.error.isEmpty())
