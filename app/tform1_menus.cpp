@@ -385,9 +385,13 @@ void TForm1::RightClickTreeViewPopup()
         t.videoProgram[k] = !Settings.VideoPrograms[size_t(k)].isEmpty();
     }
     t.tarnivoInstalled = false;
+    // The File menu's items are brought up to date first: the pop-up mirrors them.
+    const MenuCaptionState s = menuCaptionState();
+    applyMenuChanges(FileMenuCaptions(s));
     const auto enabledOf = [this](QAction* a) { return a && a->isEnabled(); };
-    t.addSelectedFolderEnabled = enabledOf(AddSelectedFolder);
-    t.automaticFolderEnabled = enabledOf(AutomaticFolder);
+    const auto shownAndEnabled = [](QAction* a) { return a && a->isVisible() && a->isEnabled(); };
+    t.addSelectedFolderEnabled = shownAndEnabled(AddSelectedFolder) || shownAndEnabled(AddFolder);
+    t.automaticFolderEnabled = shownAndEnabled(MakeAutomatic) || shownAndEnabled(AutomaticFolder);
     t.autoFolderToCdEnabled = enabledOf(AutoFolderToCD);
     t.renameEnabled = enabledOf(RenamePicture);
     t.sendEnabled = enabledOf(SendRecycleBin);
@@ -396,21 +400,18 @@ void TForm1::RightClickTreeViewPopup()
     t.showPicFullEnabled = true;
     t.browsePreviewShown = Image4 && !Image4->isHidden();
 
-    // The File menu's items are brought up to date first: the pop-up mirrors them.
-    const MenuCaptionState s = menuCaptionState();
-    applyMenuChanges(FileMenuCaptions(s));
-    t.renameEnabled = enabledOf(RenamePicture);
-    t.sendEnabled = enabledOf(SendRecycleBin);
-    t.moveEnabled = enabledOf(MovePictureTo);
-
     QStringList names;
     for (QAction* a : RightClickTreeView->actions())
         names << a->objectName();
     const TreePopupResult r = TreePopupCaptions(s, t, names);
     applyMenuChanges(r.changes);
-    if (QAction* mirror = actionNamed(QStringLiteral("AddSelectedFolder")))
-        if (AddSelectedFolderPop)
-            AddSelectedFolderPop->setStatusTip(mirror->statusTip());
+    // Pop-up items that mirror a File-menu item take its enabled state.
+    if (t.kind == TreeNodeKind::Folder && t.exists) {
+        if (MakeDefaultPop && MakeDefault)
+            MakeDefaultPop->setEnabled(MakeDefault->isEnabled());
+        if (AddSelectedFolderPop && AddSelectedFolder)
+            AddSelectedFolderPop->setStatusTip(AddSelectedFolder->statusTip());
+    }
     if (!r.message.isEmpty())
         platform::showMessage(platform::PromptKind::Error, r.message);
     MeasureTreePopupWidth();
