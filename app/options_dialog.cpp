@@ -217,7 +217,7 @@ QToolButton* alignButton(QWidget* parent, const char* name, const QString& text,
 TForm3::TForm3(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TForm3"));
+    setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Vistamo! - Options"));
     setModal(true);
     buildPages();

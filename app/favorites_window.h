@@ -1,0 +1,73 @@
+// TForm36: the modal maintenance window of the favourites ("Maintenance
+// Favorites") or of the recent folders and shows ("Maintenance Recent").
+// The user reorders, removes or clears the nine entries in the grid
+// `SGFolder`; "&Apply" writes them into the settings and rebuilds the
+// matching menu, "&Cancel" discards everything. The list rules are in
+// app/favorites_window_logic.h.
+#pragma once
+
+#include "app/favorites_window_logic.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+// 1: the window maintains the favourites; 0: the recent list.
+extern uint8_t FavoritesMaintenanceMode;
+
+class TForm36 : public QDialog {
+    Q_OBJECT
+public:
+    // Reads FavoritesMaintenanceMode (FormCreate).
+    explicit TForm36(QWidget* parent = nullptr);
+
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QTableWidget* SGFolder = nullptr;
+    QFrame* Panel2 = nullptr;
+    QPushButton* BtnUp = nullptr;
+    QPushButton* BtnDown = nullptr;
+    QPushButton* BtnRemove = nullptr;
+    QPushButton* BtnClear = nullptr;
+    QFrame* Panel3 = nullptr;
+    QPushButton* BtnApply = nullptr;
+    QPushButton* BtnCancel = nullptr;
+    QTimer* TimerOnActivate = nullptr;
+    QTimer* TimerAltKey = nullptr;
+
+    void FormActivate();
+    void FillGrid();
+    void SGFolderSelectCell(int row);
+    void BtnUpClick();
+    void BtnDownClick();
+    void BtnRemoveClick();
+    void BtnClearClick();
+    void BtnApplyClick();
+    void BtnCancelClick();
+    void TimerOnActivateTimer();
+    void TimerAltKeyTimer();
+
+    // The grid row selected, 1 .. 9.
+    int selectedRow() const;
+    void selectRow(int row);
+    const TMaintenanceList& workingList() const { return m_list; }
+    bool favoritesMode() const { return m_favorites; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyButtonRules();
+    void edited(int row);
+    TMaintenanceList m_list;
+    bool m_favorites = true;
+    bool m_activated = false;
+};
