@@ -73,8 +73,23 @@ DesktopKind DetectDesktop(const QString& xdgCurrentDesktop, const std::function<
     return DesktopKind::None;
 }
 
+namespace {
+std::optional<DesktopKind>& desktopOverride()
+{
+    static std::optional<DesktopKind> kind;
+    return kind;
+}
+} // namespace
+
+void SetDesktopOverride(std::optional<DesktopKind> kind)
+{
+    desktopOverride() = kind;
+}
+
 DesktopKind CurrentDesktop()
 {
+    if (desktopOverride())
+        return *desktopOverride();
     const QString desktop = QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_CURRENT_DESKTOP"));
     return DetectDesktop(desktop, [](const QString& tool) { return !QStandardPaths::findExecutable(tool).isEmpty(); });
 }

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 extern QString WallpaperPath;
 // 1 when the lower-cased extension of WallpaperPath is not ".bmp".
@@ -47,8 +48,10 @@ enum class DesktopKind { None, Gnome, Cinnamon, Mate, Xfce, Plasma };
 // The desktop from XDG_CURRENT_DESKTOP (":"-separated names, any case), when
 // its tool is installed (`toolFound` is asked with the tool's name).
 DesktopKind DetectDesktop(const QString& xdgCurrentDesktop, const std::function<bool(const QString&)>& toolFound);
-// The same from the environment and PATH.
+// The same from the environment and PATH, unless an override is set.
 DesktopKind CurrentDesktop();
+// Makes CurrentDesktop give `kind` (tests); std::nullopt detects again.
+void SetDesktopOverride(std::optional<DesktopKind> kind);
 
 // What a tool call printed and how it ended.
 struct WallpaperToolReply {

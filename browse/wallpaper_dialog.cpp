@@ -1,0 +1,131 @@
+#include "browse/wallpaper_dialog.h"
+
+#include "app/tform1.h"
+#include "browse/wallpaper.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TForm18::TForm18(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form18"));
+    setWindowTitle(QStringLiteral("Change Wallpaper"));
+    auto* layout = new QVBoxLayout(this);
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setMinimumHeight(24);
+    layout->addWidget(Panel1);
+
+    StyleRG = new QGroupBox(QStringLiteral("Wallpaper style"), this);
+    StyleRG->setObjectName(QStringLiteral("StyleRG"));
+    auto* items = new QVBoxLayout(StyleRG);
+    auto* group = new QButtonGroup(StyleRG);
+    const auto item = [&](const char* name, const char* text, int index) {
+        auto* r = new QRadioButton(QString::fromLatin1(text), StyleRG);
+        r->setObjectName(QLatin1String(name));
+        group->addButton(r, index);
+        items->addWidget(r);
+        return r;
+    };
+    StyleTiled = item("StyleTiled", "Tiled", 0);
+    StyleCentered = item("StyleCentered", "Centered", 1);
+    StyleStretched = item("StyleStretched", "Stretched", 2);
+    layout->addWidget(StyleRG);
+
+    auto* buttons = new QHBoxLayout;
+    OKButton = new QPushButton(QStringLiteral("&OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    buttons->addStretch();
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    layout->addLayout(buttons);
+    connect(OKButton, &QPushButton::clicked, this, &TForm18::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TForm18::CancelButtonClick);
+
+    TimerOnActivate = new QTimer(this);
+    TimerOnActivate->setObjectName(QStringLiteral("TimerOnActivate"));
+    TimerOnActivate->setInterval(1);
+    TimerOnActivate->setSingleShot(true);
+    connect(TimerOnActivate, &QTimer::timeout, this, [this] { Panel1->update(); });
+    TimerAltKey = new QTimer(this);
+    TimerAltKey->setObjectName(QStringLiteral("TimerAltKey"));
+    TimerAltKey->setInterval(10);
+    TimerAltKey->setSingleShot(true);
+    connect(TimerAltKey, &QTimer::timeout, this, &TForm18::TimerAltKeyTimer);
+}
+
+int TForm18::StyleIndex() const
+{
+    if (StyleTiled->isChecked())
+        return 0;
+    if (StyleCentered->isChecked())
+        return 1;
+    if (StyleStretched->isChecked())
+        return 2;
+    return -1;
+}
+
+void TForm18::FormShow()
+{
+    OKButton->setEnabled(true);
+    CancelButton->setEnabled(true);
+}
+
+void TForm18::OKButtonClick()
+{
+    OKButton->setEnabled(false);
+    CancelButton->setEnabled(false);
+    WallpaperStyleChoice = StyleIndex();
+    done(1);
+}
+
+void TForm18::CancelButtonClick()
+{
+    done(2);
+}
+
+void TForm18::FormActivate()
+{
+    TimerOnActivate->start();
+}
+
+void TForm18::showEvent(QShowEvent* event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+bool TForm18::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(event);
+}
+
+void TForm18::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        if (Form1)
+            Form1->ShowHelpTopic(QStringLiteral("MiscellaneousFeatures.htm"));
+        return;
+    }
+    if (event->key() == Qt::Key_Alt || (event->modifiers() & Qt::AltModifier))
+        TimerAltKey->start();
+    QDialog::keyPressEvent(event);
+}
+
+void TForm18::TimerAltKeyTimer()
+{
+    for (QWidget* w : findChildren<QWidget*>())
+        if (qobject_cast<QGroupBox*>(w) || qobject_cast<QFrame*>(w) || qobject_cast<QAbstractButton*>(w))
+            w->update();
+}

@@ -1,0 +1,276 @@
+// Outside programs: which files a launch hands over, the wait loop with a
+// real process, the viewer's command lines, the most-recently-used video
+// program, the resample filter text, the rotation refusal and the EXIF
+// file dates of a folder.
+#include "browse/external_programs.h"
+
+#include "app/data_folder.h"
+#include "app/environment.h"
+#include "formats/picture_fixtures.h"
+#include "platform/dos_date.h"
+#include "support/sandbox.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using testsupport::freshDir;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+QString vxviewBinary()
+{
+    const QString path = QFileInfo(QStringLiteral(VISTAMO_BIN)).path() + QStringLiteral("/vxview");
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+void setFileDate(const QString& path, const QDateTime& when)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
+TEST(ExternalLaunch, ArgumentsFollowTheViewAndTheShow)
+{
+    const ExternalCommand start{QStringLiteral("/usr/bin/gimp"), {}};
+    ExternalLaunchState s;
+    s.editTarget = QStringLiteral("/p/target.jpg");
+    s.currentShowPicture = QStringLiteral("/p/show.jpg");
+    s.selectedFolder = QStringLiteral("/p");
+    s.tickedPictures = {QStringLiteral("/p/1.jpg"), QStringLiteral("/p/2.jpg")};
+
+    // Without picture: the folder.
+    ExternalLaunchPlan plan = PlanExternalLaunch(start, s);
+    EXPECT_EQ(plan.command.arguments, QStringList{"/p"});
+    EXPECT_TRUE(plan.pictures.isEmpty());
+
+    s.withPicture = true;
+    plan = PlanExternalLaunch(start, s);
+    EXPECT_EQ(plan.command.arguments, QStringList{"/p/target.jpg"});
+
+    s.showRunning = true;
+    EXPECT_EQ(PlanExternalLaunch(start, s).command.arguments, QStringList{"/p/show.jpg"});
+
+    s.cutOutPath = QStringLiteral("/data/cut2.bmp");
+    plan = PlanExternalLaunch(start, s);
+    EXPECT_TRUE(plan.cutOut);
+    EXPECT_EQ(plan.command.arguments, QStringList{"/data/cut2.bmp"});
+
+    // The page of thumbnails: every ticked picture, in order.
+    s.thumbnailView = true;
+    plan = PlanExternalLaunch(start, s);
+    EXPECT_TRUE(plan.pageRun);
+    EXPECT_EQ(plan.command.arguments, (QStringList{"/p/1.jpg", "/p/2.jpg"}));
+
+    // The full view over the page during a show: the edit target.
+    s.fullViewOpen = true;
+    s.cutOutPath.clear();
+    EXPECT_EQ(PlanExternalLaunch(start, s).command.arguments, QStringList{"/p/target.jpg"});
+
+    // The sibling program's folder start gets the folder a second time.
+    ExternalLaunchState folderLaunch;
+    folderLaunch.selectedFolder = QStringLiteral("/p/a b");
+    EXPECT_EQ(PlanExternalLaunch({QStringLiteral("tarnivo"), {QStringLiteral("/p/a b")}}, folderLaunch).command.arguments,
+              (QStringList{"/p/a b", "/p/a b"}));
+}
+
+TEST(ExternalWait, WaitsForARealProcessWhileMessagesRun)
+{
+    const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
+    ASSERT_FALSE(sleep.isEmpty());
+    int polls = 0;
+    bool timerRan = false;
+    QTimer::singleShot(50, [&] { timerRan = true; });
+    const ExternalRunOutcome r = RunAndWait({sleep, {QStringLiteral("0.3")}}, [&] {
+        ++polls;
+        QCoreApplication::processEvents();
+    });
+    EXPECT_EQ(r.result, ExternalRunResult::Finished);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_GE(polls, 1);
+    EXPECT_TRUE(timerRan);   // window messages ran during the wait
+
+    // A program that ends with an error, and one that cannot be started.
+    const QString sh = QStandardPaths::findExecutable(QStringLiteral("sh"));
+    EXPECT_EQ(RunAndWait({sh, {QStringLiteral("-c"), QStringLiteral("exit 3")}}).exitCode, 3);
+    EXPECT_EQ(RunAndWait({QStringLiteral("/no/such/program"), {}}).result, ExternalRunResult::NotStarted);
+    // Arguments are never read by a shell.
+    const QString dir = freshDir(QStringLiteral("noshell"));
+    const QString touch = QStandardPaths::findExecutable(QStringLiteral("touch"));
+    const QString odd = dir + QStringLiteral("/a b; rm -rf x $(id).jpg");
+    EXPECT_EQ(RunAndWait({touch, {odd}}).exitCode, 0);
+    EXPECT_TRUE(QFileInfo(odd).isFile());
+}
+
+TEST(ExternalVideo, ChosenProgramMovesToTheFront)
+{
+    std::array<QString, 5> p = {"a", "b", "c", "d", "e"};
+    MoveVideoProgramToFront(p, 3);
+    EXPECT_EQ(p, (std::array<QString, 5>{"d", "a", "b", "c", "e"}));
+    MoveVideoProgramToFront(p, 0);
+    EXPECT_EQ(p, (std::array<QString, 5>{"d", "a", "b", "c", "e"}));
+    MoveVideoProgramToFront(p, 4);
+    EXPECT_EQ(p, (std::array<QString, 5>{"e", "d", "a", "b", "c"}));
+    MoveVideoProgramToFront(p, 7);   // out of range: unchanged
+    EXPECT_EQ(p[0], "e");
+}
+
+TEST(ExternalViewer, ExactCommandLines)
+{
+    EXPECT_EQ(ViewerRotateCommand("/opt/vxview", "/p/a b.jpg", QLatin1Char('L')),
+              (ExternalCommand{"/opt/vxview", {"/p/a b.jpg", "/rotate_l", "/convert=/p/a b.jpg"}}));
+    EXPECT_EQ(ViewerRotateCommand("/opt/vxview", "/p/a.jpg", QLatin1Char('R')).arguments[1], "/rotate_r");
+    const ExternalCommand resize = ViewerResizeCommand("/opt/vxview", "/s.jpg", "/t x.jpg", 640, 480);
+    EXPECT_EQ(resize.arguments,
+              (QStringList{"/s.jpg", "/resize=(640,480)", "/aspectratio", "/resample", "/convert=/t x.jpg"}));
+    EXPECT_EQ(ExternalCommandText(resize),
+              "/opt/vxview /s.jpg /resize=(640,480) /aspectratio /resample \"/convert=/t x.jpg\"");
+}
+
+TEST(ExternalViewer, RotationThroughTheRealToolKeepsDatesWhenAsked)
+{
+    const QString viewer = vxviewBinary();
+    if (viewer.isEmpty())
+        GTEST_SKIP() << "vxview not built";
+    const QString dir = freshDir(QStringLiteral("rotreal"));
+    const QString picture = dir + QStringLiteral("/p.jpg");
+    const QString thumb = dir + QStringLiteral("/vxothumb/p.jpg");
+    ASSERT_TRUE(writeFile(picture, fixtures::withExif(fixtures::jpeg(64, 32),
+                                                      {{"Exif.Photo.DateTimeOriginal", "2015:03:04 05:06:08"}})));
+    ASSERT_TRUE(writeFile(thumb, fixtures::jpeg(32, 16)));
+    const qint32 before = qint32(platform::FileDosDate(picture));
+    ASSERT_TRUE(RotateFileWithViewer(viewer, picture, thumb, QLatin1Char('L'), true, before));
+    EXPECT_EQ(QImage(picture).size(), QSize(32, 64));
+    EXPECT_EQ(QImage(thumb).size(), QSize(16, 32));
+    EXPECT_EQ(platform::DosToDateTime(platform::FileDosDate(picture)),
+              QDateTime(QDate(2015, 3, 4), QTime(5, 6, 8)));
+
+    // Without EXIF the picture keeps the date it had.
+    const QString plain = dir + QStringLiteral("/plain.jpg");
+    ASSERT_TRUE(writeFile(plain, fixtures::jpeg(64, 32)));
+    setFileDate(plain, QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)));
+    const qint32 plainDate = qint32(platform::FileDosDate(plain));
+    ASSERT_TRUE(RotateFileWithViewer(viewer, plain, QString(), QLatin1Char('R'), true, plainDate));
+    EXPECT_EQ(qint32(platform::FileDosDate(plain)), plainDate);
+
+    // A resized copy through the installed viewer.
+    IrfanViewPath = viewer;
+    EXPECT_TRUE(RunIrfanViewResize(picture, dir + QStringLiteral("/small.jpg"), 16, 16));
+    EXPECT_EQ(QImage(dir + QStringLiteral("/small.jpg")).size(), QSize(8, 16));
+    // A picture the viewer cannot read: no copy, reported as such.
+    ASSERT_TRUE(writeFile(dir + QStringLiteral("/bad.jpg"), QByteArray("nothing")));
+    EXPECT_FALSE(RunIrfanViewResize(dir + QStringLiteral("/bad.jpg"), dir + QStringLiteral("/bad2.jpg"), 16, 16));
+    IrfanViewPath.clear();
+}
+
+TEST(ExternalViewer, ResampleFilterText)
+{
+    const QString dir = freshDir(QStringLiteral("ini"));
+    const QString data = dir + QStringLiteral("/data.ini");
+    const QString beside = dir + QStringLiteral("/beside.ini");
+    EXPECT_EQ(GetResampleFilterText(data, beside), "Resample filter not determined");
+
+    ASSERT_TRUE(writeFile(beside, QByteArray("[Other]\nResampleFilter=1\n")));
+    EXPECT_EQ(GetResampleFilterText(data, beside), "Use resample filter Lanczos");   // no [Resize]
+    ASSERT_TRUE(writeFile(beside, QByteArray("[Resize]\nX=1\nResampleFilter=2\n")));
+    EXPECT_EQ(GetResampleFilterText(data, beside), "Use resample filter Mitchell");
+    ASSERT_TRUE(writeFile(beside, QByteArray("[Resize]\nResampleFilter=7\n")));
+    EXPECT_EQ(GetResampleFilterText(data, beside), "Use resample filter Lanczos");
+
+    // The data folder's file wins only when it is newer.
+    ASSERT_TRUE(writeFile(data, QByteArray("[Resize]\nResampleFilter=0\n")));
+    setFileDate(beside, QDateTime::currentDateTime().addDays(-2));
+    EXPECT_EQ(GetResampleFilterText(data, beside), "Use resample filter Hermite");
+    setFileDate(data, QDateTime::currentDateTime().addDays(-3));
+    EXPECT_EQ(GetResampleFilterText(data, beside), "Use resample filter Lanczos");
+
+    EXPECT_EQ(ViewerIniBesideProgram(QStringLiteral("/opt/vx/vxview")), "/opt/vx/vxview.ini");
+}
+
+TEST(ExternalRotate, RefusalTextsAndWhatMayBeRotated)
+{
+    EXPECT_EQ(RotateRefusalText(0, 3), "");
+    EXPECT_TRUE(RotateRefusalText(1, 3).startsWith("One of the picture you selected can not be rotated because\r\n"
+                                                   "1) The picture(s) is/are set to read-only"));
+    EXPECT_TRUE(RotateRefusalText(2, 3).startsWith("2 of the pictures you selected can not"));
+    EXPECT_TRUE(RotateRefusalText(1, 1).startsWith("The picture you selected can not"));
+    EXPECT_TRUE(RotateRefusalText(3, 3).endsWith("extension different from .jpg, .jpeg or .bmp."));
+    EXPECT_TRUE(RotateRefusalText(3, 3).startsWith("The pictures you selected can not"));
+
+    const QString dir = freshDir(QStringLiteral("canrot"));
+    for (const char* name : {"a.JPG", "b.jpeg", "c.bmp", "d.gif", "e.jpg"})
+        ASSERT_TRUE(writeFile(dir + "/" + name, fixtures::jpeg(8, 8)));
+    testsupport::setReadOnly(dir + "/e.jpg", true);
+    EXPECT_TRUE(CanRotatePictureFile(dir + "/a.JPG"));
+    EXPECT_TRUE(CanRotatePictureFile(dir + "/b.jpeg"));
+    EXPECT_TRUE(CanRotatePictureFile(dir + "/c.bmp"));
+    EXPECT_FALSE(CanRotatePictureFile(dir + "/d.gif"));
+    EXPECT_FALSE(CanRotatePictureFile(dir + "/e.jpg"));
+    EXPECT_FALSE(CanRotatePictureFile(dir + "/missing.jpg"));
+}
+
+TEST(ExternalLaunchButtons, CaptionsHintsAndPlaces)
+{
+    EXPECT_EQ(LaunchCaption("/usr/bin/R&D tool"), "R&&D tool");
+    EXPECT_EQ(LaunchCaption(""), "");
+    EXPECT_EQ(LaunchHint("/usr/bin/gimp"), "Launch gimp");
+    EXPECT_EQ(LaunchButtonLefts(200, {1, 0, 1, 0, 1}), (std::array<int, 5>{119, -1, 143, -1, 167}));
+    EXPECT_EQ(LaunchButtonLefts(200, {0, 0, 0, 0, 0}), (std::array<int, 5>{-1, -1, -1, -1, -1}));
+}
+
+TEST(ExternalExifDates, FolderResetCountsEachKind)
+{
+    const QString dir = freshDir(QStringLiteral("exifdates"));
+    const QDateTime taken(QDate(2012, 7, 8), QTime(9, 10, 12));
+    const QByteArray withDate =
+        fixtures::withExif(fixtures::jpeg(16, 16), {{"Exif.Photo.DateTimeOriginal", "2012:07:08 09:10:12"}});
+    ASSERT_TRUE(writeFile(dir + "/differs.jpg", withDate));
+    ASSERT_TRUE(writeFile(dir + "/same.jpg", withDate));
+    setFileDate(dir + "/same.jpg", taken);
+    ASSERT_TRUE(writeFile(dir + "/plain.jpg", fixtures::jpeg(16, 16)));
+    ASSERT_TRUE(writeFile(dir + "/notes.txt", QByteArray("x")));
+    ASSERT_TRUE(writeFile(dir + "/.hidden.jpg", withDate));
+    ASSERT_TRUE(writeFile(dir + "/locked.jpg", withDate));
+    testsupport::setReadOnly(dir + "/locked.jpg", true);
+    ASSERT_TRUE(writeFile(dir + "/sub/deep.jpg", withDate));
+    ASSERT_TRUE(writeFile(dir + "/vxothumb/differs.jpg", withDate));
+
+    QStringList seen;
+    ResetDateCounts c = ResetFileDatesInFolder(dir, false, [&](const QString& n) {
+        seen << n;
+        return true;
+    });
+    EXPECT_EQ(c.processed, 3);
+    EXPECT_EQ(c.reset, 1);
+    EXPECT_EQ(c.noNeed, 1);
+    EXPECT_EQ(c.noExif, 1);
+    EXPECT_EQ(c.error, 0);
+    EXPECT_EQ(seen, (QStringList{"differs.jpg", "plain.jpg", "same.jpg"}));
+    EXPECT_EQ(platform::DosToDateTime(platform::FileDosDate(dir + "/differs.jpg")), taken);
+
+    // Again with subfolders: everything is in step now, the thumbnail folder is left out.
+    c = ResetFileDatesInFolder(dir, true);
+    EXPECT_EQ(c.processed, 4);
+    EXPECT_EQ(c.reset, 1);   // sub/deep.jpg
+    EXPECT_EQ(c.noNeed, 2);
+    EXPECT_NE(platform::DosToDateTime(platform::FileDosDate(dir + "/vxothumb/differs.jpg")), taken);
+
+    EXPECT_EQ(ResetDatesResultText({5, 1, 2, 1, 1}),
+              "Results of resetting file dates to picture date taken (EXIF)\r\n\r\n"
+              "5 pictures processed\r\n"
+              "1 pictures had the file date successfully reset\r\n"
+              "2 pictures where there was no need to reset file date\r\n"
+              "1 pictures that have no EXIF data\r\n"
+              "1 pictures where an error occurred opening the file to reset the file date");
+}
