@@ -274,3 +274,129 @@ TEST(ExternalExifDates, FolderResetCountsEachKind)
               "1 pictures that have no EXIF data\r\n"
               "1 pictures where an error occurred opening the file to reset the file date");
 }
+
+// ---- the main window ------------------------------------------------------------------
+
+#include "app/tform1.h"
+#include "app/settings_record.h"
+#include "browse/picture_display.h"
+#include "platform/prompt.h"
+
+#include <QAction>
+
+namespace {
+
+// A program that writes its arguments to `out`, one a line, then waits.
+QString recordingProgram(const QString& dir, const QString& out, const char* wait = "0.3")
+{
+    const QString script = dir + QStringLiteral("/editor.sh");
+    writeFile(script, QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\" >> '%1'; done\nsleep %2\n")
+                          .arg(out, QLatin1String(wait))
+                          .toUtf8());
+    QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+    return script;
+}
+
+struct SettingsGuard {
+    TSettingsRecord saved = Settings;
+    QString picture = CurrentPicturePath;
+    ~SettingsGuard()
+    {
+        Settings = saved;
+        CurrentPicturePath = picture;
+        IrfanViewFound = 0;
+        IrfanViewPath.clear();
+    }
+};
+
+} // namespace
+
+TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
+{
+    SettingsGuard guard;
+    const QString dir = freshDir(QStringLiteral("launch"));
+    const QString out = dir + QStringLiteral("/args.txt");
+    const QString picture = dir + QStringLiteral("/my pic.jpg");
+    ASSERT_TRUE(writeFile(picture, fixtures::jpeg(16, 16)));
+    Settings.EditPrograms[0] = recordingProgram(dir, out);
+    CurrentPicturePath = picture;
+    TForm1 form;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    bool triedSecond = false;
+    QTimer::singleShot(60, &form, [&] {
+        triedSecond = true;
+        EXPECT_EQ(ExternalProcessRunning, 1);
+        form.RunExternalProgram(Settings.EditPrograms[0], {}, true);
+    });
+    form.RunExeToolButtonClick();
+    EXPECT_TRUE(triedSecond);
+    EXPECT_EQ(ExternalProcessRunning, 0);
+    EXPECT_EQ(EditProgramIndex, -1);
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Error);
+    EXPECT_EQ(platform::promptLog()[0].request.text, "Not allowed to start more than 1 external process from Vistamo!");
+    EXPECT_EQ(readFile(out), (picture + "\n").toUtf8());   // once, as one argument
+}
+
+TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
+{
+    SettingsGuard guard;
+    for (auto& p : Settings.EditPrograms)
+        p.clear();
+    TForm1 form;
+    form.BuildLaunchMenu();
+    EXPECT_FALSE(form.RunExeToolButton->isEnabled());
+    EXPECT_EQ(form.RunExeToolButton->toolTip(), "Launch Edit Program, Define in Options");
+    EXPECT_EQ(form.RunExeMyShowTB->toolTip(), "Launch Edit Program, Define in Options");
+    EXPECT_FALSE(form.LaunchItems[0]->isVisible());
+
+    Settings.EditPrograms[1] = QStringLiteral("/usr/bin/R&D");
+    Settings.EditPrograms[0] = QStringLiteral("/usr/bin/gimp");
+    form.BuildLaunchMenu();
+    EXPECT_TRUE(form.RunExeToolButton->isEnabled());
+    EXPECT_EQ(form.RunExeToolButton->toolTip(), "Launch gimp");
+    EXPECT_EQ(form.LaunchItems[1]->text(), "R&&D");
+}
+
+TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
+{
+    SettingsGuard guard;
+    const QString dir = freshDir(QStringLiteral("video"));
+    const QString out = dir + QStringLiteral("/args.txt");
+    const QString player = recordingProgram(dir, out, "0");
+    Settings.VideoPrograms = {"/a", "/b", "/c", player, "/e"};
+    TForm1 form;
+    VideoProgramIndex = 3;
+    form.LaunchChosenVideoProgram();
+    EXPECT_EQ(Settings.VideoPrograms, (std::array<QString, 5>{player, "/a", "/b", "/c", "/e"}));
+    EXPECT_TRUE(QFileInfo(out).isFile());
+}
+
+TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
+{
+    SettingsGuard guard;
+    const QString dir = freshDir(QStringLiteral("rotwin"));
+    const QString picture = dir + QStringLiteral("/p.jpg");
+    ASSERT_TRUE(writeFile(picture, fixtures::jpeg(64, 32)));
+    CurrentPicturePath = picture;
+    TForm1 form;
+    {
+        platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+        IrfanViewFound = 0;
+        form.TBRotateLClick();
+        ASSERT_EQ(platform::promptLog().size(), 1);
+        EXPECT_EQ(platform::promptLog()[0].request.text,
+                  "To rotate pictures, IrfanView must be installed! (free for personal use)\r\n"
+                  "Go in the Browse window to the Help menu and choose the IrfanView option.");
+        EXPECT_EQ(QImage(picture).size(), QSize(64, 32));
+    }
+    const QString viewer = vxviewBinary();
+    if (viewer.isEmpty())
+        GTEST_SKIP() << "vxview not built";
+    IrfanViewPath = viewer;
+    IrfanViewFound = 1;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.TBRotateRClick();
+    EXPECT_EQ(QImage(picture).size(), QSize(32, 64));
+    EXPECT_TRUE(platform::promptLog().isEmpty());
+}
