@@ -7,6 +7,7 @@
 #include "platform/dos_date.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
+#include "app/caption_helpers.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"
 #include "tests/formats/picture_fixtures.h"
@@ -301,4 +302,176 @@ TEST(ThumbnailFolders, OnlyThumbsDbCountsAsEmpty)
     QDir().mkdir(e + "/sub");
     EXPECT_FALSE(FolderHoldsOnlyThumbsDb(e));
     EXPECT_FALSE(FolderHoldsOnlyThumbsDb(e + "/missing"));
+}
+
+// ---- the manual run ------------------------------------------------------------------
+
+#include "browse/thumbnail_files_batch.h"
+
+namespace {
+
+struct LogLine {
+    QString text;
+    int32_t colour;
+};
+
+class ThumbBatch : public ThumbFiles {
+protected:
+    ThumbnailBatch makeBatch()
+    {
+        ThumbnailBatch batch;
+        batch.addLogLine = [this](const QString& text, int32_t colour, bool, bool) { lines.push_back({text, colour}); };
+        batch.createThumbnail = [this](const QString& p, const QString& t, bool ignoreDrive, bool force) {
+            ThumbnailRequest r;
+            r.picture = p;
+            r.thumbnail = t;
+            r.fromPreview = true;
+            r.ignoreDrive = ignoreDrive;
+            r.forceRenew = force;
+            return CreateOrRefreshThumbnail(r, options);
+        };
+        return batch;
+    }
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const LogLine& l : lines)
+            out << l.text;
+        return out;
+    }
+    int32_t colourOf(const QString& text) const
+    {
+        for (const LogLine& l : lines)
+            if (l.text == text)
+                return l.colour;
+        return -1;
+    }
+    std::vector<LogLine> lines;
+};
+
+} // namespace
+
+TEST_F(ThumbBatch, WalksConvertsMakesAndCleansUp)
+{
+    write("a.jpg", pictureBytes(800, 600, 310 * 1024));
+    write("small.jpg", pictureBytes(64, 48, 0));
+    write("bad.jpg", QByteArray(400 * 1024, 'x'));
+    write("notes.txt", "x");
+    write("SmallPics/old.jpg", fixtures::jpeg(40, 30));      // its original is gone
+    write("sub/b.jpg", pictureBytes(800, 600, 310 * 1024));
+    write("sub/.secret.jpg", pictureBytes(800, 600, 310 * 1024));
+    testsupport::writeFile(dir + "/empty/vxothumb/Thumbs.db", "db");
+
+    ThumbnailBatch batch = makeBatch();
+    ThumbnailBatchOptions o;
+    o.folder = dir;
+    o.resetFileDate = true;
+    const ThumbnailBatchCounts c = batch.run(o);
+
+    EXPECT_EQ(c.created, 2);
+    EXPECT_EQ(c.notAllowed, 1);      // small.jpg
+    EXPECT_EQ(c.cannotOpen, 1);      // bad.jpg
+    EXPECT_EQ(c.thumbsRemoved, 1);   // old.jpg
+    EXPECT_EQ(c.foldersRemoved, 1);  // empty/vxothumb
+    EXPECT_TRUE(QFileInfo::exists(dir + "/vxothumb/a.jpg"));
+    EXPECT_TRUE(QFileInfo::exists(dir + "/sub/vxothumb/b.jpg"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/sub/vxothumb/.secret.jpg"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/SmallPics"));
+    EXPECT_TRUE(platform::IsHidden(dir + "/vxothumb"));
+    EXPECT_TRUE(platform::IsHidden(dir + "/sub/vxothumb"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/empty/vxothumb"));
+
+    const QStringList t = texts();
+    EXPECT_EQ(t.first(), QStringLiteral("Processing: ") + ShortenPathToLength(dir, 60));
+    EXPECT_EQ(colourOf(dir + " - SmallPics folder converted"), ThumbLogGreen);
+    EXPECT_EQ(colourOf("a.jpg - thumbnail successfully (re)created"), ThumbLogBlue);
+    EXPECT_EQ(colourOf("small.jpg - creation of thumbnail was not allowed"), ThumbLogFuchsia);
+    EXPECT_EQ(colourOf("bad.jpg - could not be opened"), ThumbLogRed);
+    EXPECT_EQ(colourOf("Deleting old.jpg"), ThumbLogBlue);
+    EXPECT_TRUE(t.contains("Start Cleanup"));
+    EXPECT_TRUE(t.contains(QStringLiteral("Empty folder ") + ShortenPathToLength(dir + "/empty/vxothumb", 60)
+                           + " has been removed"));
+
+    lines.clear();
+    batch.writeSummary(c, false);
+    EXPECT_EQ(texts(), QStringList({"Final results of thumbail processing",
+                                    "Number of orginals that could not be opened: 1",
+                                    "Number of orginals where creation of thumbnail was not allowed: 1",
+                                    "Number of thumbnails successfully created: 2",
+                                    "Final results of cleanup process",
+                                    "Number of thumbnails without original removed: 1",
+                                    "Number of empty thumbnail folders removed: 1",
+                                    "Creation/Cleanup of thumbnails finished",
+                                    "Thumbpics are not allowed for the following reasons:",
+                                    "1 - Folder of the original picture is part of the Internet Explorer cache",
+                                    "2 - The size of the original picture is smaller than the value defined in the "
+                                    "Thumbails tab in Options"}));
+}
+
+TEST_F(ThumbBatch, SecondRunFindsThemAndDatesOutOfStep)
+{
+    const QString a = write("a.jpg", pictureBytes(800, 600, 310 * 1024));
+    ThumbnailBatchOptions o;
+    o.folder = dir;
+    o.resetFileDate = true;
+    makeBatch().run(o);
+
+    lines.clear();
+    ThumbnailBatch batch = makeBatch();
+    EXPECT_EQ(batch.run(o).alreadyExists, 1);
+    EXPECT_EQ(colourOf("a.jpg - thumbnail already exists"), ThumbLogGreen);
+
+    platform::SetFileDosDate(a, platform::DateTimeToDos(at(2024, 2, 2, 2, 2, 2)));
+    lines.clear();
+    const ThumbnailBatchCounts c = batch.run(o);
+    EXPECT_EQ(c.notInSync, 1);
+    EXPECT_EQ(c.created, 1);
+    EXPECT_EQ(colourOf("a.jpg - thumbnail not in sync with original, will be updated/deleted"), ThumbLogPurple);
+
+    // Without ResetFileDate a date difference is no reason; force is.
+    platform::SetFileDosDate(a, platform::DateTimeToDos(at(2025, 2, 2, 2, 2, 2)));
+    o.resetFileDate = false;
+    options.resetFileDate = false;
+    EXPECT_EQ(batch.run(o).alreadyExists, 1);
+    o.forceReplace = true;
+    EXPECT_EQ(batch.run(o).created, 1);
+}
+
+TEST_F(ThumbBatch, CleanupOnlyAndSubfoldersAndCancel)
+{
+    write("sub/vxothumb/gone.jpg", fixtures::jpeg(40, 30));
+    write("sub/x.jpg", pictureBytes(800, 600, 310 * 1024));
+    ThumbnailBatchOptions o;
+    o.folder = dir;
+    o.onlyCleanup = true;
+    o.includeSubfolders = false;
+    EXPECT_EQ(makeBatch().run(o).thumbsRemoved, 0);   // no subfolders: no cleanup at all
+    EXPECT_TRUE(QFileInfo::exists(dir + "/sub/vxothumb/gone.jpg"));
+
+    o.includeSubfolders = true;
+    const ThumbnailBatchCounts c = makeBatch().run(o);
+    EXPECT_EQ(c.thumbsRemoved, 1);
+    EXPECT_EQ(c.created, 0);
+    EXPECT_FALSE(QFileInfo::exists(dir + "/sub/vxothumb/x.jpg"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/sub/vxothumb"));
+
+    ThumbnailBatch batch = makeBatch();
+    int polls = 0;
+    batch.cancelRequested = [&polls] { return ++polls > 1; };
+    o.onlyCleanup = false;
+    const ThumbnailBatchCounts cancelled = batch.run(o);
+    EXPECT_TRUE(batch.cancelled());
+    EXPECT_EQ(cancelled.created, 0);
+    lines.clear();
+    batch.writeSummary(cancelled, true);
+    EXPECT_EQ(colourOf("Creation/Cleanup of thumbnails cancelled"), ThumbLogRed);
+}
+
+TEST_F(ThumbBatch, LinkedFoldersAreNotWalked)
+{
+    write("a/p.jpg", pictureBytes(800, 600, 310 * 1024));
+    QFile::link(dir, dir + "/a/loop");
+    ThumbnailBatchOptions o;
+    o.folder = dir;
+    EXPECT_EQ(makeBatch().run(o).created, 1);
 }

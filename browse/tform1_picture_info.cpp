@@ -1,0 +1,212 @@
+// TForm1: picture information. The browse preview (Image4 with its size,
+// date and camera panel) and the MyShow preview (image2), and the sibling
+// program's panel.
+#include "app/tform1.h"
+#include "browse/picture_info.h"
+#include "browse/thumbnail_files.h"
+#include "formats/read_exif_info.h"
+#include "platform/dos_date.h"
+#include "platform/file_attributes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+
+#include <cmath>
+
+namespace {
+
+void setShown(QWidget* w, bool shown)
+{
+    if (w)
+        w->setVisible(shown);
+}
+
+// Loads a picture for a preview, decoded no larger than the area needs.
+QImage loadForPreview(const QString& path, QSize area)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    if (size.isValid() && size.width() > 0 && size.height() > 0 && area.width() > 0 && area.height() > 0) {
+        const double f = std::min(double(area.height()) / size.height(), double(area.width()) / size.width());
+        if (f < 1.0)
+            reader.setScaledSize(QSize(std::max(1, int(std::nearbyint(size.width() * f))),
+                                       std::max(1, int(std::nearbyint(size.height() * f)))));
+    }
+    return reader.read();
+}
+
+// Fits the image into the area without an enlargement limit and centres it.
+void showFitted(QLabel* label, const QImage& image, const QRect& area)
+{
+    if (!label || image.isNull() || area.isEmpty())
+        return;
+    const double fy = double(area.height()) / image.height();
+    const double fx = double(area.width()) / image.width();
+    const double f = fy >= fx ? fx : fy;
+    const int w = std::max(1, int(std::nearbyint(image.width() * f)));
+    const int h = std::max(1, int(std::nearbyint(image.height() * f)));
+    label->setScaledContents(true);
+    label->setPixmap(QPixmap::fromImage(image));
+    label->setGeometry(area.left() + (area.width() - w) / 2, area.top() + (area.height() - h) / 2, w, h);
+    label->show();
+    label->repaint();
+}
+
+QRect previewArea(QLabel* label)
+{
+    if (!label)
+        return {};
+    if (QWidget* parent = label->parentWidget())
+        return parent->rect();
+    return label->geometry();
+}
+
+struct PreviewWidgets {
+    QLabel* image;
+    QFrame* sizeDatePanel;
+    QLabel* fileSize;
+    QLabel* fileDate;
+    QLabel* readOnly;
+    QLabel* model;
+    QFrame* noShowPanel;
+    QLabel* video;
+    QLabel* cannotOpen;
+    QLabel* fileNotExist;
+};
+
+// The size, date, read-only and camera lines of an existing file.
+void fillFileLines(const PreviewWidgets& w, const QString& path, const ExifInfo& exif)
+{
+    const QFileInfo info(path);
+    if (w.fileSize)
+        w.fileSize->setText(PreviewSizeText(info.size()));
+    if (w.fileDate)
+        w.fileDate->setText(PreviewDateText(platform::FileDosDate(path)));
+    if (w.model)
+        w.model->setText(PreviewCameraText(exif.Camera));
+    setShown(w.readOnly, platform::IsReadOnly(path));
+}
+
+} // namespace
+
+void TForm1::UpdateTarnivoPanelVisibility()
+{
+    if (!TarnivoPanel)
+        return;
+    const bool sizeDateHidden = !SizeDatePanel4 || SizeDatePanel4->isHidden();
+    TarnivoPanel->setVisible(sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
+}
+
+void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
+{
+    const PreviewWidgets w{Image4, SizeDatePanel4, FileSizeLabel4, FileDateLabel4, ReadOnlyLabel4,
+                           ModelLabel4, NoShowPanel4, VideoLabel4, CannotOpenLabel4, FileNotExistLabel4};
+    setShown(w.noShowPanel, false);
+    setShown(w.cannotOpen, false);
+    setShown(w.fileNotExist, false);
+    setShown(w.video, false);
+    const QChar kind = PreviewKind;
+    const bool exists = QFileInfo(Path).isFile();
+    if (kind != QLatin1Char('P')) {
+        setShown(w.image, false);
+        setShown(w.sizeDatePanel, kind == QLatin1Char('V') && exists);
+        setShown(w.video, kind == QLatin1Char('V'));
+        if (kind == QLatin1Char('V') && exists)
+            fillFileLines(w, Path, ExifInfo());
+    } else if (!exists) {
+        setShown(w.sizeDatePanel, false);
+        setShown(w.image, false);
+        setShown(w.fileNotExist, true);
+    } else {
+        ExifInfo exif;
+        ReadExifInfo(Path, true, true, true, exif);
+        fillFileLines(w, Path, exif);
+        setShown(w.sizeDatePanel, true);
+        if (Path != PreviewedPath) {
+            if (LoadImage) {
+                QApplication::processEvents();
+                QString source = Path;
+                if (UseThumbnail) {
+                    const int r = ::CreateOrRefreshThumbnail(Path, ThumbnailPath(Path), QString(), false, false, false,
+                                                             false);
+                    if (r == ThumbMade || r == ThumbUpToDate)
+                        source = ThumbnailPath(Path);
+                }
+                const QRect area = previewArea(w.image);
+                const QImage image = loadForPreview(source, area.size());
+                if (image.isNull()) {
+                    setShown(w.image, false);
+                    setShown(w.cannotOpen, true);
+                } else {
+                    if (UseThumbnail && w.model) {
+                        QString dims;
+                        if (!exif.Width.isEmpty() && !exif.Height.isEmpty())
+                            dims = exif.Width + QStringLiteral(" x ") + exif.Height;
+                        else
+                            dims = QString::number(image.width()) + QStringLiteral(" x ") + QString::number(image.height());
+                        w.model->setText(w.model->text() + QStringLiteral("  ") + dims);
+                    }
+                    showFitted(w.image, image, area);
+                    if (PictureToClipboard)
+                        PictureToClipboard->setEnabled(true);
+                }
+            }
+        } else {
+            setShown(w.image, true);
+            if (PictureToClipboard)
+                PictureToClipboard->setEnabled(true);
+        }
+    }
+    const bool noShow = (w.cannotOpen && !w.cannotOpen->isHidden()) || (w.fileNotExist && !w.fileNotExist->isHidden())
+                        || (w.video && !w.video->isHidden());
+    setShown(w.noShowPanel, noShow);
+    UpdateTarnivoPanelVisibility();
+    PreviewedPath = Path;
+}
+
+void TForm1::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse)
+{
+    const PreviewWidgets w{image2, SizeDatePanel, FileSizeLabel, FileDateLabel, ReadOnlyLabel,
+                           ModelLabel, NoShowPanel, VideoLabel, CannotOpenLabel, FileNotExistLabel};
+    if (FromBrowse)
+        MyShowPreviewedPath.clear();
+    else if (Path == MyShowPreviewedPath)
+        return;
+    setShown(w.noShowPanel, false);
+    setShown(w.cannotOpen, false);
+    setShown(w.fileNotExist, false);
+    setShown(w.video, false);
+    if (!QFileInfo(Path).isFile()) {
+        setShown(w.sizeDatePanel, false);
+        setShown(w.image, false);
+        setShown(w.fileNotExist, true);
+        setShown(w.noShowPanel, true);
+        MyShowPreviewedPath = Path;
+        return;
+    }
+    ExifInfo exif;
+    ReadExifInfo(Path, false, true, false, exif);
+    fillFileLines(w, Path, exif);
+    setShown(w.sizeDatePanel, true);
+    if (LoadImage && w.image) {
+        // From the browse preview the picture already shown there is taken over.
+        QImage image;
+        if (FromBrowse && Image4 && Path == PreviewedPath && !Image4->pixmap().isNull())
+            image = Image4->pixmap().toImage();
+        else
+            image = loadForPreview(Path, previewArea(w.image).size());
+        if (image.isNull()) {
+            setShown(w.image, false);
+            setShown(w.cannotOpen, true);
+            setShown(w.noShowPanel, true);
+        } else {
+            showFitted(w.image, image, previewArea(w.image));
+        }
+    }
+    MyShowPreviewedPath = Path;
+}

@@ -1,0 +1,104 @@
+// TForm1: thumbnail files. The picture loader's thumbnail and information
+// steps, the status of thumbnail making, the manual creation window and the
+// one-time notice.
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "browse/folder_tree_state.h"
+#include "browse/picture_info.h"
+#include "browse/picture_loader.h"
+#include "browse/thumbnail_files.h"
+#include "browse/thumbnail_files_window.h"
+#include "platform/prompt.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+
+// The loader's steps of thumbnails and information, installed at start
+// unless something else already installed its own.
+void installLoaderSteps()
+{
+    PictureLoaderHooks& hooks = LoaderHooks();
+    if (!hooks.ThumbnailPath)
+        hooks.ThumbnailPath = [](const QString& path) { return ThumbnailPath(path); };
+    if (!hooks.PictureInfoText)
+        hooks.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
+    if (!hooks.CreateOrRefreshThumbnail)
+        hooks.CreateOrRefreshThumbnail = [](const QString& path, const QString& thumbnail, const QString& slot) {
+            return CreateOrRefreshThumbnail(path, thumbnail, slot, false, false, false, false);
+        };
+    if (!ThumbnailStatusSink())
+        ThumbnailStatusSink() = [](const QString& text) {
+            if (Form1 && Form1->StatusPanel0)
+                Form1->StatusPanel0->setText(text);
+        };
+}
+
+// Wires the concern when a main window is first shown.
+class ThumbnailFilesWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* form = qobject_cast<TForm1*>(watched))
+                form->SetupThumbnailFiles();
+        return false;
+    }
+};
+
+void startThumbnailFiles()
+{
+    installLoaderSteps();
+    qApp->installEventFilter(new ThumbnailFilesWatcher(qApp));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
+
+void TForm1::SetupThumbnailFiles()
+{
+    if (m_thumbnailFilesSetUp)
+        return;
+    m_thumbnailFilesSetUp = true;
+    installLoaderSteps();
+    for (QAction* action : {TBMakeSmall, MMakeSmall, MakeSmall})
+        if (action)
+            connect(action, &QAction::triggered, this, &TForm1::MakeSmallClick);
+}
+
+int TForm1::CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail, const QString& SlotName,
+                                     bool FromPreview, bool IgnoreDrive, bool ForceRenew, bool SetPictureDate)
+{
+    return ::CreateOrRefreshThumbnail(Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive, ForceRenew,
+                                      SetPictureDate);
+}
+
+void TForm1::MakeSmallClick()
+{
+    if (SelectedFolder.isEmpty())
+        return;
+    TForm38 window(SelectedFolder, this);
+    platform::execModal(window);
+    RefreshSelectedFolder();
+}
+
+void TForm1::ThumbnailInfoOnce()
+{
+    if (m_thumbnailInfoAsked || Settings.ThumbInfoShown != 0)
+        return;
+    m_thumbnailInfoAsked = true;
+    const QString question = QStringLiteral("Important information about the use of thumbnails") + QStringLiteral("\n\n")
+                             + QStringLiteral("Are you familiar with Vistamo!'s SmallPics folders?");
+    const bool familiar = platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
+                          == platform::PromptAnswer::Yes;
+    TForm39 window(familiar, this);
+    platform::execModal(window);
+    if (!window.CBNext->isChecked())
+        Settings.ThumbInfoShown = 1;
+}

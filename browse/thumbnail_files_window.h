@@ -1,0 +1,85 @@
+// The two windows of the thumbnail files: "Vistamo! - Create/Replace
+// thumbnails manually" (TForm38), which runs ThumbnailBatch over the
+// selected folder and shows its log, and "Vistamo! - Thumbnails info"
+// (TForm39), the one-time explanation of the thumbnail folders.
+#pragma once
+
+#include "browse/thumbnail_files_batch.h"
+
+#include <QDialog>
+#include <QRect>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+class TForm38 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm38(const QString& selectedFolder, QWidget* parent = nullptr);
+
+    QCheckBox* CBInclSubfolders = nullptr;
+    QCheckBox* CBReplaceExisting = nullptr;
+    QCheckBox* CBConvertSmallPics = nullptr;
+    QCheckBox* CBOnlyCleanup = nullptr;
+    QLabel* LblInfo = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* FolderLabel = nullptr;
+    QTextEdit* REResult = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* FileNotExistLabel = nullptr;
+    QLabel* CannotOpenLabel = nullptr;
+    QPushButton* BtnOK = nullptr;
+    QPushButton* BtnCancel = nullptr;
+
+    void FormCreate();
+    void BtnOKClick();
+    void BtnCancelClick();
+    void CBOnlyCleanupClick();
+    void ProcessThumbnails();
+    void AddLogLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore);
+    // 0 shown, 1 cannot be shown, 2 does not exist.
+    int PreviewPicture(const QString& picture);
+
+    // The run's state.
+    bool CancelRequested = false;
+    bool Busy = false;
+    bool DriveAlreadyAllowed = false;
+    uint8_t OnFixedDrives = 0, OnNetworkDrives = 0, OnRemovableDrives = 0;
+    QRect PreviewBox;
+    ThumbnailBatchCounts LastCounts;
+
+protected:
+    void keyPressEvent(class QKeyEvent* event) override;
+    void closeEvent(class QCloseEvent* event) override;
+
+private:
+    QString m_folder;
+};
+
+class TForm39 : public QDialog {
+    Q_OBJECT
+public:
+    // familiar: the answer to "Are you familiar with ... SmallPics folders?"
+    explicit TForm39(bool familiar, QWidget* parent = nullptr);
+
+    QTextEdit* REText = nullptr;
+    QCheckBox* CBNext = nullptr;
+    QPushButton* BtnContinue = nullptr;
+
+    void FormCreate(bool familiar);
+
+protected:
+    void keyPressEvent(class QKeyEvent* event) override;
+};
+
+// The texts of the information window, heading (bold blue), body (black)
+// or closing line (bold red), in order.
+struct ThumbInfoLine {
+    enum Kind { Heading, Body, Closing } kind;
+    QString text;
+};
+QList<ThumbInfoLine> ThumbnailInfoLines(bool familiar);
