@@ -809,6 +809,29 @@ public:
     // === end of section: help, version check, about and small handlers ===
 
     // =====================================================================
+    // SECTION: options and favourites windows  (owner: options;
+    // app/tform1_options*.cpp)
+    // =====================================================================
+public:
+    // Connects the Options menu, the options tool button and the two
+    // maintenance items (once; the first showing of the window does it too).
+    Q_INVOKABLE void SetupOptionsHandlers();
+    // The Options menu opens: "E&xclude from" is enabled for a folder that
+    // is not a drive's root; the menu is measured.
+    void Options1Click();
+    // The options dialog TForm3, modal, with the idle timer stopped and the
+    // keyboard hook removed while it shows.
+    void PictureShowOptions1Click();
+    void OptionsTBClick();
+    // The maintenance window TForm36 for the favourites / the recent list.
+    void ClearFavsClick();
+    void ClearRecClick();
+private:
+    bool m_optionsHandlersSetUp = false;
+public:
+    // === end of section: options and favourites windows ===
+
+    // =====================================================================
     // SECTION: external programs and wallpaper  (owner: extprog;
     // browse/tform1_external_programs.cpp, browse/tform1_wallpaper.cpp)
     // =====================================================================
