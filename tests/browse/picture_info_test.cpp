@@ -141,3 +141,65 @@ TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
     EXPECT_FALSE(ResetFileDateToExifDate(locked));
     testsupport::setReadOnly(locked, false);
 }
+
+// ---- the previews of the main window -----------------------------------------------------
+
+#include "app/tform1.h"
+
+#include <QFrame>
+#include <QLabel>
+
+TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
+{
+    TForm1 form;
+    form.resize(1000, 700);
+    const QString path = writeDated("p.jpg", withExif(fixtures::jpeg(400, 300), {{"Exif.Image.Make", "NIKON CORPORATION"},
+                                                                              {"Exif.Image.Model", "NIKON D70"}}));
+    form.PreviewKind = QLatin1Char('P');
+    form.ShowPictureInfo(path, true, false);
+    EXPECT_EQ(form.FileSizeLabel4->text(), PreviewSizeText(QFileInfo(path).size()));
+    EXPECT_EQ(form.FileDateLabel4->text(), "March 2, 2015, 10:00");
+    EXPECT_EQ(form.ModelLabel4->text(), "NIKON CORPORATION NIKON D70");
+    EXPECT_FALSE(form.SizeDatePanel4->isHidden());
+    EXPECT_FALSE(form.Image4->pixmap().isNull());
+    EXPECT_TRUE(form.NoShowPanel4->isHidden());
+    EXPECT_EQ(form.PreviewedPath, path);
+
+    form.ShowPictureInfo(path + ".gone", true, false);
+    EXPECT_TRUE(form.SizeDatePanel4->isHidden());
+    EXPECT_FALSE(form.FileNotExistLabel4->isHidden());
+    EXPECT_FALSE(form.NoShowPanel4->isHidden());
+
+    form.PreviewKind = QLatin1Char('V');
+    form.ShowPictureInfo(path, true, false);
+    EXPECT_FALSE(form.VideoLabel4->isHidden());
+
+    // The sibling panel shows only while the size panel is hidden.
+    form.PreviewKind = QLatin1Char('O');
+    form.ShowPictureInfo(path, true, false);
+    EXPECT_TRUE(form.SizeDatePanel4->isHidden());
+    EXPECT_FALSE(form.TarnivoPanel->isHidden());
+    form.HideTarnivoPanel = true;
+    form.UpdateTarnivoPanelVisibility();
+    EXPECT_TRUE(form.TarnivoPanel->isHidden());
+}
+
+TEST(PicturePreview, MyShowPreview)
+{
+    TForm1 form;
+    const QString path = writeDated("m.jpg", fixtures::jpeg(200, 100));
+    form.ShowMyShowPictureInfo(path, true, false);
+    EXPECT_EQ(form.ModelLabel->text(), "Camera model unknown");
+    EXPECT_EQ(form.FileDateLabel->text(), "March 2, 2015, 10:00");
+    EXPECT_TRUE(form.ReadOnlyLabel->isHidden());
+    EXPECT_FALSE(form.image2->pixmap().isNull());
+    testsupport::setReadOnly(path, true);
+    form.ShowMyShowPictureInfo(path, true, false);   // the same path again: nothing happens
+    EXPECT_TRUE(form.ReadOnlyLabel->isHidden());
+    form.ShowMyShowPictureInfo(path, true, true);
+    EXPECT_FALSE(form.ReadOnlyLabel->isHidden());
+    testsupport::setReadOnly(path, false);
+    form.ShowMyShowPictureInfo("/no/such.jpg", true, false);
+    EXPECT_FALSE(form.FileNotExistLabel->isHidden());
+    EXPECT_TRUE(form.SizeDatePanel->isHidden());
+}

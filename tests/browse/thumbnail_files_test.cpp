@@ -475,3 +475,135 @@ TEST_F(ThumbBatch, LinkedFoldersAreNotWalked)
     o.folder = dir;
     EXPECT_EQ(makeBatch().run(o).created, 1);
 }
+
+// ---- the windows and the main window's part ------------------------------------------
+
+#include "app/add_settings_record.h"
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "browse/folder_tree_state.h"
+#include "browse/picture_loader.h"
+#include "browse/thumbnail_files_window.h"
+#include "platform/prompt.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
+{
+    write("a.jpg", pictureBytes(800, 600, 310 * 1024));
+    const TAddSettingsRecord savedAdd = AddSettings;
+    const QString savedReset = Settings.ResetFileDate;
+    AddSettings.ThumbsOnFixedDrives = 0;
+    AddSettings.ThumbMinSizeKB = 300;
+    AddSettings.ThumbSizeIndex = 0;
+    Settings.ResetFileDate = QStringLiteral("0");
+
+    TForm38 window(dir);
+    EXPECT_EQ(window.windowTitle(), "Vistamo! - Create/Replace thumbnails manually");
+    EXPECT_EQ(window.FolderLabel->text(), "Folder: " + QFileInfo(dir).fileName());
+    EXPECT_EQ(window.LblInfo->text(), "Info: The option 'Create thumbnails on Fixed drives' will be automatically checked");
+    EXPECT_FALSE(window.DriveAlreadyAllowed);
+
+    window.CBOnlyCleanup->setChecked(true);
+    EXPECT_FALSE(window.CBConvertSmallPics->isEnabled());
+    EXPECT_FALSE(window.CBReplaceExisting->isEnabled());
+    window.CBOnlyCleanup->setChecked(false);
+    EXPECT_TRUE(window.CBReplaceExisting->isEnabled());
+
+    {
+        platform::ScopedPromptResponder answers(QList<platform::PromptReply>{{platform::PromptAnswer::Yes}});
+        window.BtnOKClick();
+        ASSERT_EQ(platform::promptLog().size(), 1);
+        EXPECT_TRUE(platform::promptLog().front().request.text.startsWith("For thumbnails to be automatically replaced when the\n"));
+    }
+    EXPECT_EQ(Settings.ResetFileDate, "1");
+    EXPECT_EQ(AddSettings.ThumbsOnFixedDrives, 1);
+    EXPECT_TRUE(QFileInfo::exists(dir + "/vxothumb/a.jpg"));
+    EXPECT_EQ(window.LastCounts.created, 1);
+    EXPECT_EQ(window.BtnOK->text(), "&Done");
+    EXPECT_TRUE(window.BtnOK->isEnabled());
+    EXPECT_TRUE(window.BtnCancel->isHidden());
+    const QString log = window.REResult->toPlainText();
+    EXPECT_TRUE(log.contains("a.jpg - thumbnail successfully (re)created"));
+    EXPECT_TRUE(log.contains("Creation/Cleanup of thumbnails finished"));
+
+    AddSettings = savedAdd;
+    Settings.ResetFileDate = savedReset;
+}
+
+TEST_F(ThumbBatch, CancelledRunSaysSo)
+{
+    write("a.jpg", pictureBytes(800, 600, 310 * 1024));
+    TForm38 window(dir);
+    window.DriveAlreadyAllowed = true;
+    window.CancelRequested = true;   // as if Cancel was pressed at once
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    window.ProcessThumbnails();
+    ASSERT_FALSE(platform::promptLog().isEmpty());
+    EXPECT_EQ(platform::promptLog().back().request.text, "Creation/Cleanup of thumbnails cancelled");
+    EXPECT_EQ(window.BtnOK->text(), "&OK");
+    EXPECT_TRUE(window.REResult->toPlainText().contains("Creation/Cleanup of thumbnails cancelled"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/vxothumb/a.jpg"));
+}
+
+TEST_F(ThumbBatch, PreviewOfOnePicture)
+{
+    TForm38 window(dir);
+    EXPECT_EQ(window.PreviewPicture(write("p.jpg", fixtures::jpeg(400, 200))), 0);
+    EXPECT_FALSE(window.Image1->pixmap().isNull());
+    EXPECT_EQ(window.PreviewPicture(write("bad.jpg", "not a picture")), 1);
+    EXPECT_FALSE(window.CannotOpenLabel->isHidden());
+    EXPECT_EQ(window.PreviewPicture(dir + "/missing.jpg"), 2);
+    EXPECT_FALSE(window.FileNotExistLabel->isHidden());
+    EXPECT_TRUE(window.CannotOpenLabel->isHidden());
+}
+
+TEST(ThumbnailInfo, AskedOnceAndRemembered)
+{
+    const uint8_t saved = Settings.ThumbInfoShown;
+    Settings.ThumbInfoShown = 0;
+    TForm1 form;
+    QStringList texts;
+    {
+        platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
+            platform::PromptReply reply;
+            if (r.type == platform::PromptType::Message) {
+                EXPECT_EQ(r.text, "Important information about the use of thumbnails\n\n"
+                                  "Are you familiar with Vistamo!'s SmallPics folders?");
+                reply.answer = platform::PromptAnswer::No;
+            } else if (auto* info = qobject_cast<TForm39*>(r.dialog)) {
+                EXPECT_EQ(info->windowTitle(), "Vistamo! - Thumbnails info");
+                texts = info->REText->toPlainText().split('\n');
+                info->CBNext->setChecked(false);
+                reply.code = 1;
+            }
+            return reply;
+        });
+        form.ThumbnailInfoOnce();
+        EXPECT_EQ(platform::promptLog().size(), 2);
+        form.ThumbnailInfoOnce();   // once per run
+        EXPECT_EQ(platform::promptLog().size(), 2);
+    }
+    ASSERT_GE(texts.size(), 3);
+    EXPECT_EQ(texts[0], "Thumbnails");
+    EXPECT_EQ(texts[1], "");
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("That won\u2019t be noticeable when you play a slide show in Full screen mode (one by one).")));
+    EXPECT_EQ(texts.last(), "See also: Thumbnail tab page in Options");
+    EXPECT_EQ(Settings.ThumbInfoShown, 1);
+
+    EXPECT_EQ(ThumbnailInfoLines(true).first().text, "SmallPics folders");
+    Settings.ThumbInfoShown = saved;
+}
+
+TEST(ThumbnailLoaderSteps, InstalledAtStart)
+{
+    // The loader's steps were installed when the application started (a test
+    // may have replaced them since; then they are someone else's).
+    PictureLoaderHooks& hooks = LoaderHooks();
+    ASSERT_TRUE(bool(hooks.ThumbnailPath));
+    ASSERT_TRUE(bool(hooks.CreateOrRefreshThumbnail));
+    EXPECT_EQ(hooks.ThumbnailPath("/p/a.jpg"), "/p/vxothumb/a.jpg");
+}
