@@ -7,6 +7,7 @@
 #include "app/selection_status.h"
 #include "app/tform1.h"
 #include "platform/clock.h"
+#include "platform/icons.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -1066,11 +1067,12 @@ void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
 {
     const bool exists = !v.EditProgramText.isEmpty() && EditProgramAcceptable(v.EditProgramText);
     QWidget* speed = Form9 ? Form9->RunExeSpeedButton : nullptr;
+    TForm1* form = mainForm();
     const auto enable = [&](bool on, bool alsoSpeed) {
-        if (Form1 && Form1->RunExeToolButton)
-            Form1->RunExeToolButton->setEnabled(on);
-        if (Form1 && Form1->LaunchEditProgram1)
-            Form1->LaunchEditProgram1->setEnabled(on);
+        if (form && form->RunExeToolButton)
+            form->RunExeToolButton->setEnabled(on);
+        if (form && form->LaunchEditProgram1)
+            form->LaunchEditProgram1->setEnabled(on);
         if (alsoSpeed && speed)
             speed->setEnabled(on);
     };
@@ -1089,8 +1091,8 @@ void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
             ShowState.EnlargePending = true;
         } else {
             ShowState.EnlargeInEffect = maxEnlarge;
-            if (Form1)
-                Form1->SizePictureToDisplay(false);
+            if (form)
+                form->SizePictureToDisplay(false);
         }
     }
 }
@@ -1160,32 +1162,46 @@ void TForm3::PictureOptionsDoneClick()
         Settings.AutoShowOptions.ShowTitles = Settings.ShowTitles;
     }
 
-    // 8.-10. The main window follows.
-    if (Form1) {
-        if (Form1->RunExeMyShowTB) {
-            const bool listed = Form1->MyShowSG && Form1->MyShowSG->rowCount() > 0;
-            const bool hidden = !Form1->FileNotExistLabel || !Form1->FileNotExistLabel->isVisible();
-            Form1->RunExeMyShowTB->setEnabled(hidden && listed && EditProgramAcceptable(Settings.EditPrograms[0])
-                                              && !Settings.EditPrograms[0].isEmpty());
+    // 8.-10. The main window follows: its launch menu and buttons, the
+    // MyShow edit button, the video program's glyph and icons.
+    if (TForm1* form = mainForm()) {
+        form->BuildLaunchMenu();
+        form->BuildLaunchButtons();
+        if (form->RunExeMyShowTB) {
+            const bool listed = form->MyShowSG && form->MyShowSG->rowCount() > 0;
+            const bool hidden = !form->FileNotExistLabel || form->FileNotExistLabel->isHidden();
+            form->RunExeMyShowTB->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
+                                             && EditProgramAcceptable(Settings.EditPrograms[0]));
         }
+        const QString video = Settings.VideoPrograms[0];
+        platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22,
+                                       video.isEmpty() ? QIcon() : platform::ProgramIcon(video));
+        form->LoadVideoProgramIcons();
         if (PlaybackActive == 1) {
             const bool set = !Settings.EditPrograms[0].isEmpty();
-            if (Form1->RunExeToolButton)
-                Form1->RunExeToolButton->setEnabled(set);
-            if (Form1->LaunchEditProgram1)
-                Form1->LaunchEditProgram1->setEnabled(set);
+            if (form->RunExeToolButton)
+                form->RunExeToolButton->setEnabled(set);
+            if (form->LaunchEditProgram1)
+                form->LaunchEditProgram1->setEnabled(set);
             if (Form9 && Form9->RunExeSpeedButton)
                 Form9->RunExeSpeedButton->setEnabled(set);
         }
-        if (Form1->FPlayorderCB)
-            Form1->FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
+        if (form->FPlayorderCB)
+            form->FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
     }
 
     // 13.
     done(1);
-    if (Form1) {
-        Form1->UpdateHintsButton();
-        Form1->RefreshTreeImages();
+    if (TForm1* form = mainForm()) {
+        form->UpdateHintsButton();
+        form->RefreshTreeImages();
     }
     FocusMainWindow();
+}
+
+TForm1* TForm3::mainForm() const
+{
+    if (auto* form = qobject_cast<TForm1*>(parentWidget()))
+        return form;
+    return Form1;
 }

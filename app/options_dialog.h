@@ -23,6 +23,7 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class QWidget;
+class TForm1;
 
 // A group of radio buttons with an item index (-1: none chosen).
 class TRadioGroup : public QGroupBox {
@@ -221,6 +222,8 @@ private:
     void chooseProgram(QComboBox* box, QPushButton* browse, QPushButton* remove, int index);
     void setExampleColor(int32_t colorValue);
     void applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge);
+    // The main window that opened the dialog (else the program's one).
+    TForm1* mainForm() const;
 
     // Kept for Apply: the text font chosen, the colours, the remembered interval.
     QString m_fontName;

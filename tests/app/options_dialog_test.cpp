@@ -473,3 +473,41 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
                                   QStringLiteral("Form36|Maintenance Favorites"),
                                   QStringLiteral("Form36|Maintenance Recent")}));
 }
+
+TEST_F(OptionsDialogTest, RunningShowKeepsItsIntervalUnlessTheChoiceChanged)
+{
+    PlaybackActive = 1;
+    ShowState.CurrentInterval = 7;
+    {
+        TForm3 dialog;
+        dialog.FormActivate();
+        dialog.PictureOptionsDone->click();
+        ASSERT_TRUE(dialog.LastCheck.ok());
+    }
+    EXPECT_EQ(ShowState.CurrentInterval, 7);
+    {
+        TForm3 dialog;
+        dialog.FormActivate();
+        dialog.Intervalgroup->setItemIndex(3);
+        dialog.PictureOptionsDone->click();
+    }
+    EXPECT_EQ(ShowState.CurrentInterval, 5);
+    PlaybackActive = 0;
+}
+
+TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
+{
+    const QString editor = testsupport::freshDir(QStringLiteral("prog")) + QStringLiteral("/editor");
+    ASSERT_TRUE(testsupport::writeFile(editor, "#!/bin/sh\n"));
+    Settings.EditPrograms[0] = editor;
+    TForm1 form;
+    TForm3 dialog(&form);
+    EXPECT_EQ(dialog.ExtProgComboBox->currentText(), editor);
+    dialog.PictureOptionsDone->click();
+    ASSERT_TRUE(dialog.LastCheck.ok());
+    ASSERT_TRUE(form.LaunchItems[0]);
+    EXPECT_TRUE(form.LaunchItems[0]->isVisible());
+    EXPECT_FALSE(form.LaunchItems[1]->isVisible());
+    // No MyShow rows: the MyShow edit button stays off.
+    EXPECT_FALSE(form.RunExeMyShowTB->isEnabled());
+}
