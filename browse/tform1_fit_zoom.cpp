@@ -12,12 +12,15 @@
 #include "app/start_args.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 FitZoomHandler* TForm1::Image1FitZoom()
 {
@@ -91,6 +94,19 @@ FitZoomHandler* TForm1::Image1FitZoom()
                 if (auto* label = findChild<QLabel*>(QStringLiteral("TextLabel%1").arg(i)))
                     label->hide();
         };
+        // With the full-screen window at hand, the full view opens there
+        // (the picture loaded into "form9im1" and fitted to the screen).
+        hooks.StartFullView = [this](const QString& path) {
+            if (!Form9)
+                return;
+            Form9->CutOutShown = [this] {
+                SetPictureMenuCaptions();
+                UpdatePictureStatus();
+            };
+            Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
+                                                  && QFile::exists(Settings.EditPrograms[0]));
+            Form9->StartFullView(path);
+        };
         hooks.CloseFullView = [this] {
             FullViewActive = 0;
             CutOutCount = 0;
@@ -116,19 +132,37 @@ CustomRatioPanel* TForm1::CustomRatio()
     return m_customRatio;
 }
 
+namespace {
+
+bool fullScreenShown() { return Form9 && Form9->isVisible(); }
+
+} // namespace
+
 void TForm1::SizePictureToDisplay(bool toggle)
 {
-    Image1FitZoom()->SizePictureToDisplay(toggle);
+    // In the full-screen window the picture went into the image that the
+    // active-image byte names.
+    if (fullScreenShown())
+        Form9->ReceivingFitZoom()->SizePictureToDisplay(toggle);
+    else
+        Image1FitZoom()->SizePictureToDisplay(toggle);
 }
 
 void TForm1::WheelZoomPicture(int step)
 {
-    Image1FitZoom()->WheelZoomPicture(step);
+    // The full-screen window zooms the image shown now.
+    if (fullScreenShown())
+        Form9->ShownFitZoom()->WheelZoomPicture(step);
+    else
+        Image1FitZoom()->WheelZoomPicture(step);
 }
 
 void TForm1::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 {
-    Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
+    if (fullScreenShown())
+        Form9->ShownFitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
+    else
+        Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
 }
 
 void TForm1::ShowPictureFull(const QString& path)
@@ -142,7 +176,7 @@ void TForm1::ShowPictureFull(const QString& path)
     ShowState.Direction = 0;
     AutoShowRunning = 0;
     ApplyShowOptions();
-    if (handler->Hooks().StartFullView) {
+    if (Form9 && handler->Hooks().StartFullView) {
         handler->Hooks().StartFullView(path);
     } else if (TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty()) {
         handler->SizePictureToDisplay(false);

@@ -1,8 +1,10 @@
 #include "slideshow/show_state.h"
 
+#include "browse/folder_exclusions.h"
+#include "browse/folder_tree_collect.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -114,29 +116,26 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 
 QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& options, const bool* cancel)
 {
+    // The folders come from the tree's subfolder collection: no names with
+    // "xx", no thumbnail or excluded folders, each folder once even when
+    // symbolic links lead back to it.
+    const QStringList folders =
+        options.IncludeSubfolders ? CollectSubfolderTree(folder, options.IncludeSystemFolders != 0,
+                                                         SearchCollecting == 1, cancel)
+                                  : QStringList{folder};
     QStringList pictures;
-    QStringList folders = {folder};
-    while (!folders.isEmpty()) {
+    for (const QString& current : folders) {
         if (cancel && *cancel)
             break;
-        const QString current = folders.takeFirst();
-        QDir dir(current);
         QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
         if (options.IncludeSystemFolders)
             filters |= QDir::Hidden;
-        const QFileInfoList files = dir.entryInfoList(filters, QDir::Name | QDir::IgnoreCase);
+        const QFileInfoList files = QDir(current).entryInfoList(filters, QDir::Name | QDir::IgnoreCase);
         for (const QFileInfo& file : files)
             if (PictureIncluded(file.fileName(), file.size(), options))
                 pictures << file.absoluteFilePath();
-        if (options.IncludeSubfolders) {
-            QDir::Filters dirFilters = QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks;
-            if (options.IncludeSystemFolders)
-                dirFilters |= QDir::Hidden;
-            QStringList subfolders;
-            for (const QFileInfo& sub : dir.entryInfoList(dirFilters, QDir::Name | QDir::IgnoreCase))
-                subfolders << sub.absoluteFilePath();
-            folders = subfolders + folders;
-        }
+        if (options.MaxPictures > 0 && pictures.size() >= options.MaxPictures)
+            break;
         QCoreApplication::processEvents();
     }
     if (options.MaxPictures > 0 && pictures.size() > options.MaxPictures)

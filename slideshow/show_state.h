@@ -91,9 +91,11 @@ void ApplyShowOptions();
 // its type is included and its size within the limits.
 bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& options);
 
-// The pictures of a folder (and of its subfolders when asked; hidden folders
-// only with `includeSystemFolders`), sorted by path, filtered by the options,
-// cut to the maximum number of pictures. Polls `cancel` between folders.
+// The pictures of a folder (and of the subfolders the folder collection
+// allows when asked: no "xx" names, no thumbnail or excluded folders, hidden
+// folders only with `includeSystemFolders`, each folder once), in folder
+// order and by name within a folder, filtered by the options, cut to the
+// maximum number of pictures. Polls `cancel` between folders.
 QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& options,
                                   const bool* cancel = nullptr);
 

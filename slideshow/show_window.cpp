@@ -1,33 +1,58 @@
 #include "slideshow/show_window.h"
 
-#include "slideshow/show_state.h"
+#include "app/add_settings_record.h"
+#include "app/layout_state.h"
 #include "app/picture_table.h"
+#include "app/settings_record.h"
+#include "app/start_args.h"
+#include "browse/fit_zoom.h"
+#include "browse/fit_zoom_handler.h"
+#include "browse/picture_display.h"
+#include "browse/picture_display_view.h"
+#include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPixmap>
+#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
 TForm9* Form9 = nullptr;
 
-QImage LoadShowPicture(const QString& path, QSize box)
+namespace {
+
+QSize primaryScreenSize()
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.isValid() && !box.isEmpty() && (size.width() > box.width() || size.height() > box.height()))
-        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
-    return reader.read();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->size();
+    return QSize(1024, 768);
 }
+
+// The slot decodes for the full-screen area and the show's enlargement limit.
+void prepareSlot(const QString& name, QSize area)
+{
+    if (PictureSlotModel* slot = PictureSlot(name)) {
+        slot->DisplayArea = area;
+        slot->EnlargeLimit = ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit;
+    }
+}
+
+bool validEntry(int index)
+{
+    return index >= 0 && index < PictureCount && index < int(PictureTable.size());
+}
+
+} // namespace
 
 TForm9::TForm9(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -44,9 +69,7 @@ TForm9::TForm9(QWidget* parent)
         return l;
     };
     Image1 = label("Image1");
-    Image1->setAlignment(Qt::AlignCenter);
     Image2 = label("Image2");
-    Image2->setAlignment(Qt::AlignCenter);
     Image2->hide();
     TitleLabel = label("TitleLabel");
     TitleLabel->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
@@ -57,6 +80,7 @@ TForm9::TForm9(QWidget* parent)
     for (QLabel* text : TextLabels)
         text->hide();
     SpeedLabel = label("SpeedLabel");
+    SpeedLabel->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     SpeedLabel->hide();
     Label1 = label("Label1");
     Label1->hide();
@@ -68,8 +92,6 @@ TForm9::TForm9(QWidget* parent)
     };
     SpeedTimer = timer("SpeedTimer");
     LabelTimer = timer("LabelTimer");
-    StepTimer = timer("StepTimer");
-    connect(StepTimer, &QTimer::timeout, this, [this] { Step(ShowState.Direction < 0 ? -1 : 1); });
     connect(SpeedTimer, &QTimer::timeout, SpeedLabel, &QLabel::hide);
 
     const auto frame = [this](const char* name) {
@@ -80,6 +102,10 @@ TForm9::TForm9(QWidget* parent)
     };
     NavPanel = frame("NavPanel");
     HintPanel = frame("HintPanel");
+    HintPanel->setStyleSheet(QStringLiteral("background: #ffffe1;"));
+    HintLabel = new QLabel(HintPanel);
+    HintLabel->setObjectName(QStringLiteral("HintLabel"));
+    HintLabel->move(10, 5);
     ControlPanel = frame("ControlPanel");
     auto* row = new QHBoxLayout(ControlPanel);
     const auto button = [&](const char* name) {
@@ -107,45 +133,168 @@ TForm9::TForm9(QWidget* parent)
     SBInfo = button("SBInfo");
     StopButton->setToolTip(QStringLiteral("Stop Slide Show"));
     connect(StopButton, &QToolButton::clicked, this, &TForm9::StopSlideShow);
-    connect(OneBackwardsSpeedButton, &QToolButton::clicked, this, [this] { Step(-1); });
+    connect(OneBackwardsSpeedButton, &QToolButton::clicked, this, &TForm9::OneBackwardsClick);
     connect(OneForwardSpeedButton, &QToolButton::clicked, this, [this] { Step(1); });
+    connect(SaveSB, &QToolButton::clicked, this, &TForm9::SaveCutOutClick);
     PMRatio = new QMenu(this);
     PMRatio->setObjectName(QStringLiteral("PMRatio"));
+
+    // The images show their slots; the handlers fit, zoom and crop them.
+    AttachPictureView(Image1, PictureSlot(SlotForm9Im1));
+    AttachPictureView(Image2, PictureSlot(SlotForm9Im2));
+    makeFitZoom(0, Image1, SlotForm9Im1);
+    makeFitZoom(1, Image2, SlotForm9Im2);
+}
+
+QRect TForm9::PictureArea() const
+{
+    const QSize area = fitzoom::FullScreenPictureArea(UseMainMonitor == 1, NavPanel && NavPanel->isVisible(),
+                                                      primaryScreenSize(), AddSettings.Mon2Width,
+                                                      AddSettings.Mon2Height);
+    return QRect(QPoint(0, 0), area);
+}
+
+void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
+{
+    auto* handler = new FitZoomHandler(image, PictureSlot(slot), this);
+    handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
+    handler->ReadoutMargin = 30;
+    handler->MiddleButton = [this] { TogglePause(); };
+    m_fitZoom[size_t(index)] = handler;
+
+    FitZoomHooks& hooks = handler->Hooks();
+    hooks.PictureArea = [this] { return PictureArea(); };
+    hooks.EnlargeLimit = [] { return int(ShowState.EnlargeLimit); };
+    hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+    hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
+    hooks.CropState = [this, handler] {
+        CropContext ctx;
+        ctx.fullViewActive = FullViewActive == 1;
+        ctx.showRunning = PlaybackActive == 1 && !ctx.fullViewActive;
+        ctx.autoShowRunning = AutoShowRunning == 1;
+        ctx.manualMode = ctx.showRunning && (ShowState.ManualMode || ShowState.Direction == 0);
+        ctx.demoMode = DemoMode == 1;
+        ctx.navPanelShown = NavPanel && NavPanel->isVisible();
+        ctx.fullScreenVisible = true;
+        if (ctx.showRunning && validEntry(PictureIndex))
+            ctx.picturePath = PictureTable[size_t(PictureIndex)].FullPath;
+        else if (!handler->CropPath.isEmpty())
+            ctx.picturePath = handler->CropPath;
+        else if (handler->Slot())
+            ctx.picturePath = handler->Slot()->Path();
+        return ctx;
+    };
+    hooks.SpeedLabel = [this] { return SpeedLabel; };
+    hooks.StopSpeedTimers = [this] { SpeedTimer->stop(); };
+    hooks.ScreenWidth = [this] { return PictureArea().width(); };
+    hooks.ShowHint = [this](const QString& text) {
+        if (Settings.ShowHints)
+            ShowCenteredHint(text);
+    };
+    hooks.HideTextLabels = [this] {
+        for (QLabel* text : TextLabels)
+            text->hide();
+    };
+    hooks.CloseFullView = [this] { StopSlideShow(); };
+    hooks.AfterCutOutShown = [this] {
+        if (FullViewActive == 1)
+            showCutOutButtons(true);
+        if (CutOutShown)
+            CutOutShown();
+    };
+    hooks.AfterSizing = [this, index](bool toggle) { afterSizing(index, toggle); };
+}
+
+void TForm9::afterSizing(int index, bool toggle)
+{
+    // The image that got the picture is shown, the other one hidden; with
+    // toggle the next picture goes into the other image.
+    QLabel* receiving = index == 0 ? Image1 : Image2;
+    QLabel* other = index == 0 ? Image2 : Image1;
+    if (m_fitZoom[size_t(index)]->Slot() && m_fitZoom[size_t(index)]->Slot()->Visible) {
+        receiving->setEnabled(true);
+        receiving->show();
+    }
+    other->hide();
+    other->setEnabled(false);
+    if (PictureSlotModel* slot = m_fitZoom[size_t(1 - index)]->Slot())
+        slot->Visible = false;
+    if (toggle && isVisible())
+        ShowState.ActiveImage = index == 0 ? 0 : 1;
+    if (TitleLabel->isVisible())
+        TitleLabel->raise();
+    Label1->raise();
+    ControlPanel->raise();
+    HintPanel->raise();
+}
+
+FitZoomHandler* TForm9::ReceivingFitZoom() const
+{
+    return m_fitZoom[ShowState.ActiveImage == 1 ? 0 : 1];
+}
+
+FitZoomHandler* TForm9::ShownFitZoom() const
+{
+    return m_fitZoom[ShowState.ActiveImage == 1 ? 1 : 0];
 }
 
 QString TForm9::CurrentPicture() const
 {
-    if (position_ < 0 || position_ >= order_.size())
+    if (position_ < 0 || position_ >= order_.size() || !validEntry(order_[position_]))
         return {};
-    return pictures_.value(order_[position_]);
+    return PictureTable[size_t(order_[position_])].FullPath;
 }
 
-void TForm9::Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
-                  bool showTitles, std::function<void()> ended)
+QString TForm9::shownPicturePath() const
 {
-    pictures_ = pictures;
+    if (FullViewActive == 1)
+        return ShownFitZoom()->CropPath;
+    return validEntry(PictureIndex) ? PictureTable[size_t(PictureIndex)].FullPath : QString();
+}
+
+void TForm9::showCutOutButtons(bool shown)
+{
+    OneBackwardsSpeedButton->setVisible(shown);
+    SaveSB->setVisible(shown);
+    if (shown) {
+        ControlPanel->adjustSize();
+        ControlPanel->show();
+        ControlPanel->raise();
+    }
+}
+
+void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
+{
     order_ = order;
     continuous_ = continuous;
-    showTitles_ = showTitles;
     ended_ = std::move(ended);
     paused_ = false;
     stopping_ = false;
     position_ = -1;
+    FullViewActive = 0;
     ShowState.Direction = 1;
-    ShowState.PictureCount = int32_t(pictures.size());
+    ShowState.LastDirection = 1;
+    ShowState.ActiveImage = 1;
+    ShowState.PictureCount = int32_t(order.size());
+    for (QToolButton* b : {OneForwardSpeedButton, OneBackwardsSpeedButton, StopButton})
+        b->show();
+    StopButton->setToolTip(QStringLiteral("Stop Slide Show"));
+    SaveSB->hide();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
     showFullScreen();
     raise();
     activateWindow();
     Step(1);
-    StepTimer->start(qMax(100, intervalMs));
 }
 
 void TForm9::Step(int direction)
 {
-    if (order_.isEmpty() || stopping_)
+    if (order_.isEmpty() || stopping_ || inStep_)
         return;
+    // The display step arms the interval timer again for the next picture.
+    if (IntervalTimer)
+        IntervalTimer->stop();
     int next = position_ + (direction < 0 ? -1 : 1);
     if (next >= order_.size()) {
         if (!continuous_) {
@@ -159,49 +308,145 @@ void TForm9::Step(int direction)
     position_ = next;
     ShowState.ShownNumber = position_ + 1;
     PictureIndex = order_[position_];
-    showCurrent();
+    inStep_ = true;
+    if (DisplayStep)
+        DisplayStep();
+    inStep_ = false;
 }
 
-void TForm9::showCurrent()
+void TForm9::IntervalTimerTimer()
 {
-    const QString path = CurrentPicture();
-    const QImage picture = LoadShowPicture(path, size());
-    ShowState.PictureLoaded = picture.isNull() ? 0 : 1;
-    Image1->setGeometry(rect());
-    Image1->setPixmap(QPixmap::fromImage(picture));
-    if (showTitles_) {
-        TitleLabel->setText(QFileInfo(path).fileName());
-        TitleLabel->adjustSize();
-        TitleLabel->move(10, 10);
-        TitleLabel->show();
-        TitleLabel->raise();
-    }
+    Step(ShowState.Direction < 0 ? -1 : 1);
 }
 
 void TForm9::TogglePause()
 {
-    if (order_.size() < 2)
+    if (order_.size() < 2 || stopping_)
         return;
     paused_ = !paused_;
     if (paused_) {
-        StepTimer->stop();
+        if (IntervalTimer)
+            IntervalTimer->stop();
+        if (ShowState.Direction != 0)
+            ShowState.LastDirection = ShowState.Direction;
         ShowState.Direction = 0;
     } else {
         ShowState.Direction = ShowState.LastDirection >= 0 ? 1 : -1;
-        StepTimer->start();
+        if (IntervalTimer) {
+            IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
+            IntervalTimer->start();
+        }
     }
 }
 
 void TForm9::StopSlideShow()
 {
-    if (stopping_)
+    if (FullViewActive == 1) {
+        // The full view ends: back to the window it came from.
+        FullViewActive = 0;
+        CutOutCount = 0;
+        ZoomFactor = 0;
+        HintPanel->hide();
+        hide();
         return;
+    }
+    if (stopping_) {
+        hide();
+        return;
+    }
     stopping_ = true;
-    StepTimer->stop();
+    if (IntervalTimer)
+        IntervalTimer->stop();
     ShowState.Direction = 0;
+    HintPanel->hide();
     hide();
     if (auto ended = std::exchange(ended_, nullptr))
         ended();
+}
+
+void TForm9::StartFullView(const QString& path)
+{
+    order_.clear();
+    position_ = -1;
+    stopping_ = true;
+    FullViewActive = 1;
+    ShowState.ActiveImage = 1;
+    ShowState.Direction = 0;
+    FitZoom(1)->CropPath = path;
+    FitZoom(2)->CropPath = path;
+    // The panel: only the stop button ("Return to browse window"); the
+    // one-back and save buttons come with a cut-out.
+    StopButton->setToolTip(QStringLiteral("Return to browse window"));
+    for (QToolButton* b : {SaveSB, OneBackwardsSpeedButton, OneForwardSpeedButton, SBManualMode,
+                           WindowScreenSpeedButton, ShowForwardSpeedButton, ShowInReverseSpeedButton,
+                           StartShowSpeedButton, VolumeSpeedButton, PlaylistBASB, PlaylistFWSB})
+        b->hide();
+    SpeedLabel->hide();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    showFullScreen();
+    raise();
+    activateWindow();
+    prepareSlot(SlotForm9Im1, PictureArea().size());
+    if (!TryLoadPictureIntoSlot(path, SlotForm9Im1).isEmpty()) {
+        FullViewActive = 0;
+        hide();
+        return;
+    }
+    ReceivingFitZoom()->SizePictureToDisplay(true);
+}
+
+void TForm9::ShowCenteredHint(const QString& text)
+{
+    HintLabel->setText(text);
+    HintLabel->adjustSize();
+    HintPanel->resize(HintLabel->width() + 20, HintLabel->height() + 10);
+    HintPanel->move((width() - HintPanel->width()) / 2, (height() - HintPanel->height()) / 2);
+    HintPanel->show();
+    HintPanel->raise();
+}
+
+void TForm9::OneBackwardsClick()
+{
+    if (CutOutCount > 0) {
+        FitZoomHandler* shown = ShownFitZoom();
+        if (CutOutCount == 1) {
+            // From the first cut-out back to the picture itself, through the loader.
+            const QString slot = shown->Slot()->Name();
+            prepareSlot(slot, PictureArea().size());
+            if (TryLoadPictureIntoSlot(shownPicturePath(), slot).isEmpty()) {
+                CutOutCount = 0;
+                shown->SizePictureToDisplay(false);
+            }
+        } else {
+            shown->StepBackCutOut(shownPicturePath());
+        }
+        if (CutOutCount == 0 && FullViewActive == 1)
+            showCutOutButtons(false);
+        return;
+    }
+    Step(-1);
+}
+
+void TForm9::SaveCutOutClick()
+{
+    FitZoomHandler* shown = ShownFitZoom();
+    PictureSlotModel* slot = shown ? shown->Slot() : nullptr;
+    if (CutOutCount < 1 || !slot || !slot->Loaded())
+        return;
+    const QFileInfo picture(shownPicturePath());
+    const std::optional<QString> target = platform::chooseSaveFile(
+        QStringLiteral("Save cut-out as"), picture.absolutePath(),
+        QStringLiteral("Bitmap (*.bmp);;JPEG (*.jpg *.jpeg)"),
+        picture.completeBaseName() + QStringLiteral("_cut") + QString::number(CutOutCount) + QStringLiteral(".bmp"),
+        QStringLiteral("bmp"));
+    if (!target || target->isEmpty())
+        return;
+    const QString suffix = QFileInfo(*target).suffix().toLower();
+    const char* format = (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) ? "JPG" : "BMP";
+    QSaveFile file(*target);
+    if (!file.open(QIODevice::WriteOnly) || !slot->FullResolutionImage().save(&file, format, 95) || !file.commit())
+        platform::showMessage(platform::PromptKind::Error, *target + QStringLiteral(" could not be written!"));
 }
 
 void TForm9::keyPressEvent(QKeyEvent* event)
@@ -212,7 +457,7 @@ void TForm9::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Right:
     case Qt::Key_PageDown: Step(1); break;
     case Qt::Key_Left:
-    case Qt::Key_PageUp: Step(-1); break;
+    case Qt::Key_PageUp: OneBackwardsClick(); break;
     default: QWidget::keyPressEvent(event);
     }
 }

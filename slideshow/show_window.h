@@ -1,15 +1,22 @@
-// The full-screen show window `Form9`: two alternating picture slots, the
-// title and text labels, the navigation and control panels. The least play
-// steps through a list of pictures on a timer; keys: Escape stops, Space
-// pauses and continues, the cursor keys step by hand.
+// The full-screen show window `Form9`: two alternating picture images that
+// show the slots "form9im1" and "form9im2", each with its own fitting, zoom
+// and crop handler; the title and text labels, the navigation and control
+// panels. The window holds the show's play order and cursor; every picture
+// is put on the screen by the program's display step (which loads it through
+// the one picture loader), so the window never loads a picture itself.
+// Keys: Escape stops, Space pauses and continues, the cursor keys step by hand.
 #pragma once
 
-#include <QStringList>
+#include <QList>
+#include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 
+class FitZoomHandler;
+class PictureView;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -21,15 +28,17 @@ class TForm9 : public QWidget {
 public:
     explicit TForm9(QWidget* parent = nullptr);
 
+    // The two images; each carries a picture view of its slot
+    // (Image1: "form9im1", Image2: "form9im2").
     QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;
     QLabel* TitleLabel = nullptr;
     std::array<QLabel*, 5> TextLabels{};   // textlabel0, TextLabel1..TextLabel4
     QLabel* SpeedLabel = nullptr;
     QLabel* Label1 = nullptr;
+    QLabel* HintLabel = nullptr;           // the text of HintPanel
     QTimer* SpeedTimer = nullptr;
     QTimer* LabelTimer = nullptr;
-    QTimer* StepTimer = nullptr;           // the least play's interval timer
     QFrame* NavPanel = nullptr;
     QFrame* HintPanel = nullptr;
     QFrame* ControlPanel = nullptr;
@@ -52,15 +61,52 @@ public:
     QToolButton* SBInfo = nullptr;
     QMenu* PMRatio = nullptr;
 
-    // Plays `pictures` in the given order, `intervalMs` apart, looping when
-    // `continuous` is set. `ended` is called once the show has stopped.
-    void Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
-              bool showTitles, std::function<void()> ended);
-    // One step: +1 forward, -1 back (by hand or by the timer).
+    // ---- fitting, zoom and crop -------------------------------------------
+    // The handler of Image1 / "form9im1" and of Image2 / "form9im2".
+    FitZoomHandler* FitZoom(int image) const { return m_fitZoom[size_t(image == 2 ? 1 : 0)]; }
+    // The handler of the image that takes the next picture (the active-image
+    // byte: 1 = Image1), and of the image shown now (the other one).
+    FitZoomHandler* ReceivingFitZoom() const;
+    FitZoomHandler* ShownFitZoom() const;
+    // The area pictures are fitted into: the primary screen when the show
+    // goes to the main monitor, the navigation panel is shown or no second
+    // monitor size is known; else the second monitor's size.
+    QRect PictureArea() const;
+    // Called after a cut-out is shown (menu captions and status).
+    std::function<void()> CutOutShown;
+
+    // ---- the show -----------------------------------------------------------
+    // Puts the picture at PictureIndex on the screen (the display step).
+    std::function<void()> DisplayStep;
+    // The show's interval timer: armed by the display step, its timeout takes
+    // the next step (IntervalTimerTimer).
+    QPointer<QTimer> IntervalTimer;
+
+    // Plays entries 0 .. count - 1 of the picture table in `order`, looping
+    // when `continuous` is set. `ended` is called once the show has stopped.
+    void Play(const QList<int>& order, bool continuous, std::function<void()> ended);
+    // One step: +1 forward, -1 back (by hand or by the timer). Moves the
+    // cursor over the play order and runs the display step.
     void Step(int direction);
+    // The interval timer's step in the show's direction.
+    void IntervalTimerTimer();
     void TogglePause();
-    // Closes the window and reports the end once.
+    // Closes the window (and the full view) and reports a show's end once.
     void StopSlideShow();
+
+    // The full view of one picture (`TForm1.StartFullScreenShow` for it):
+    // the window opens with the picture loaded into "form9im1" and fitted,
+    // with the step and show buttons hidden. On a load failure the window is
+    // hidden again and LoadErrorKind tells why.
+    void StartFullView(const QString& path);
+
+    // `TForm9.ShowCenteredHint`: HintPanel with the text, centred.
+    void ShowCenteredHint(const QString& text);
+    // The one-back button: one cut-out back (to the picture from the first),
+    // or, without a cut-out, one picture back.
+    void OneBackwardsClick();
+    // The save button: saves the cut-out shown to a file the user chooses.
+    void SaveCutOutClick();
 
     int CurrentPosition() const { return position_; }
     QString CurrentPicture() const;
@@ -71,19 +117,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showCurrent();
+    void makeFitZoom(int index, QLabel* image, const QString& slot);
+    void afterSizing(int index, bool toggle);
+    void showCutOutButtons(bool shown);
+    QString shownPicturePath() const;
 
-    QStringList pictures_;
+    std::array<FitZoomHandler*, 2> m_fitZoom{};
     QList<int> order_;
     int position_ = -1;
     bool continuous_ = false;
-    bool showTitles_ = false;
     bool paused_ = false;
-    bool stopping_ = false;
+    bool stopping_ = true;
+    bool inStep_ = false;
     std::function<void()> ended_;
 };
 
 extern TForm9* Form9;
-
-// Loads a picture fitted into `box` (JPEG decoded at a reduced DCT scale).
-QImage LoadShowPicture(const QString& path, QSize box);

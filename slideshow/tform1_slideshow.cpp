@@ -7,6 +7,8 @@
 #include "app/start_args.h"
 #include "app/start_modes.h"
 #include "app/settings_record.h"
+#include "browse/fit_zoom.h"
+#include "browse/picture_display.h"
 #include "browse/folder_tree_state.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -20,6 +22,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -133,14 +136,58 @@ void TForm1::PlayPictures(const QStringList& Pictures)
     // "Stop Slide Show" (also what a close during a show triggers).
     if (ToolButton2)
         connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click, Qt::UniqueConnection);
+    // The show plays the picture table; the display step reads its entries.
+    GrowSelectionList(int32_t(Pictures.size()), false);
+    for (int i = 0; i < Pictures.size(); ++i) {
+        TPictureEntry& entry = PictureTable[size_t(i)];
+        entry = TPictureEntry{};
+        entry.FullPath = Pictures[i];
+        entry.RecordIndex = i;
+        const QFileInfo info(Pictures[i]);
+        entry.ReadOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner) ? 1 : 0;
+    }
+    PictureCount = int32_t(Pictures.size());
+    PictureIndex = 0;
     PlaybackActive = 1;
     StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);
     ShowSourcePath.clear();
+    // The play options of this show.
+    ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
+    ShowState.DefaultInterval = PlayOptions.IntervalSeconds;
+    ShowState.EnlargeLimit = PlayOptions.MaxEnlargePercent;
+    ShowState.SkipUnreadable = PlayOptions.IgnoreErrors;
+    ShowState.TitleOption = PlayOptions.ShowTitles;
+    ShowState.PlayOrder = PlayOptions.PlayOrder;
+    ShowState.ManualMode = false;
+    LastLoadFailed = 0;
+    LastFailedIndex = -1;
+    ConsecutiveLoadFailures = 0;
+    CutOutCount = 0;
+    // Each step of the full-screen window puts its picture on the screen
+    // through the display step; the step arms IntervalTimer for the next.
+    QPointer<TForm1> self(this);
+    Form9->DisplayStep = [self] {
+        if (self)
+            self->DisplayCurrentPicture();
+    };
+    Form9->CutOutShown = [self] {
+        if (self) {
+            self->SetPictureMenuCaptions();
+            self->UpdatePictureStatus();
+        }
+    };
+    Form9->IntervalTimer = IntervalTimer;
+    if (IntervalTimer) {
+        IntervalTimer->stop();
+        connect(IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer, Qt::UniqueConnection);
+    }
     const QList<int> order = BuildPlayOrder(int(Pictures.size()), PlayOptions.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
-    Form9->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
-                [this] { EndShow(); });
+    Form9->Play(order, continuous, [self] {
+        if (self)
+            self->EndShow();
+    });
 }
 
 void TForm1::EndShow()
@@ -149,6 +196,8 @@ void TForm1::EndShow()
         Form9->StopSlideShow(); // reports back here once more; nothing left to do then
         return;
     }
+    if (IntervalTimer)
+        IntervalTimer->stop();
     PlaybackActive = 0;
     ShowState.Direction = 0;
     ShowState.PlaysOwnShowFile = false;

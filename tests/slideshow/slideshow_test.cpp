@@ -5,6 +5,7 @@
 #include "app/start_modes.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
+#include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
 #include "slideshow/launcher_window.h"
 #include "slideshow/rc_settings.h"
@@ -216,7 +217,9 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
         ASSERT_NE(Form9, nullptr);
         EXPECT_TRUE(Form9->isVisible());
         EXPECT_TRUE(Form9->CurrentPicture().startsWith(folder));
-        EXPECT_FALSE(Form9->Image1->pixmap().isNull());
+        // The first picture went through the loader into "form9im1".
+        EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Loaded());
+        EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), Form9->CurrentPicture());
         Form9->Step(1);
         Form9->StopSlideShow();
         EXPECT_EQ(PlaybackActive, 0);

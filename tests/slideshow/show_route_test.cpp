@@ -1,0 +1,345 @@
+// The full-screen show window puts every picture on the screen through the
+// display step and the one loader (slots "form9im1" / "form9im2"), skips
+// unreadable pictures through the event loop, crops, zooms and steps back
+// through cut-outs; the folder collection follows the tree's rules.
+#include "app/data_folder.h"
+#include "app/picture_table.h"
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "browse/crop_cut_out.h"
+#include "browse/fit_zoom.h"
+#include "browse/fit_zoom_handler.h"
+#include "browse/folder_exclusions.h"
+#include "browse/picture_display.h"
+#include "browse/picture_display_view.h"
+#include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include "support/sandbox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+using testsupport::freshDir;
+using testsupport::writeFile;
+
+namespace {
+
+void makeJpeg(const QString& path, int w = 400, int h = 300)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(w / 2, 0, w - w / 2, h, Qt::darkGreen);
+    ASSERT_TRUE(image.save(path, "JPG", 95));
+}
+
+// A file with a picture's name whose content no decoder accepts.
+void makeBroken(const QString& path)
+{
+    ASSERT_TRUE(writeFile(path, QByteArray("\xFF\xD8\xFF\xE0 not a picture at all", 26)));
+}
+
+TForm9* showWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Form9"))
+            return static_cast<TForm9*>(w);
+    return nullptr;
+}
+
+void mouse(QWidget* target, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent e(type, QPointF(p), QPointF(target->mapToGlobal(p)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &e);
+}
+
+void drag(QWidget* target, QPoint from, QPoint to)
+{
+    mouse(target, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    mouse(target, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    mouse(target, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
+void wheel(QWidget* target, int delta)
+{
+    const QPointF p(5, 5);
+    QWheelEvent e(p, target->mapToGlobal(p), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &e);
+}
+
+struct ShowReset {
+    ShowReset()
+    {
+        Settings = TSettingsRecord{};
+        Settings.InclJPG = 1;
+        PlayOptions = TPlayOptions{};
+        ShowState = TShowState{};
+        CutOutCount = 0;
+        ZoomFactor = 0;
+        FullViewActive = 0;
+        PlaybackActive = 0;
+        CutOutFolder = CutOutFolderFor(freshDir(QStringLiteral("data")));
+    }
+    ~ShowReset()
+    {
+        if (Form9)
+            Form9->StopSlideShow();
+        PlaybackActive = 0;
+        FullViewActive = 0;
+        CutOutCount = 0;
+        ZoomFactor = 0;
+        Settings = TSettingsRecord{};
+    }
+};
+
+} // namespace
+
+TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecursion)
+{
+    ShowReset reset;
+    const QString dir = freshDir(QStringLiteral("showroute"));
+    makeJpeg(dir + QStringLiteral("/a.jpg"));
+    makeBroken(dir + QStringLiteral("/b.jpg"));
+    makeJpeg(dir + QStringLiteral("/c.jpg"), 300, 400);
+    PlayOptions.IgnoreErrors = 1;
+    PlayOptions.IntervalSeconds = 60;   // only the skip may step on its own
+    const QStringList pictures = CollectFolderPictures(dir, PlayOptions);
+    ASSERT_EQ(pictures.size(), 3);
+
+    TForm1 form;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.PlayPictures(pictures);
+    TForm9* show = showWindow();
+    ASSERT_NE(show, nullptr);
+    ASSERT_TRUE(show->isVisible());
+    auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
+    auto* image2 = show->findChild<QLabel*>(QStringLiteral("Image2"));
+    ASSERT_TRUE(image1 && image2);
+    // Each image shows its slot through the loader's picture view.
+    auto* view1 = image1->findChild<PictureView*>(QStringLiteral("Image1View"));
+    auto* view2 = image2->findChild<PictureView*>(QStringLiteral("Image2View"));
+    ASSERT_TRUE(view1 && view2);
+    EXPECT_EQ(view1->Model(), PictureSlot(SlotForm9Im1));
+    EXPECT_EQ(view2->Model(), PictureSlot(SlotForm9Im2));
+
+    // The first picture: loaded into "form9im1", fitted, shown; the next
+    // goes into the other image.
+    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/a.jpg"));
+    EXPECT_EQ(PictureSlot(SlotForm9Im1)->PictureSize(), QSize(400, 300));
+    EXPECT_TRUE(image1->isVisible());
+    EXPECT_EQ(image1->size(), QSize(400, 300));   // limit 0: never enlarged
+    EXPECT_EQ(ShowState.ActiveImage, 0);
+    EXPECT_EQ(CurrentPicturePath, dir + QStringLiteral("/a.jpg"));
+    EXPECT_TRUE(form.IntervalTimer->isActive());
+    EXPECT_EQ(form.IntervalTimer->interval(), 60000);
+
+    // The unreadable picture: the step returns with the failure sorted and
+    // the next step queued on the interval timer, not taken from inside.
+    form.IntervalTimer->stop();
+    show->IntervalTimerTimer();
+    EXPECT_EQ(PictureIndex, 1);
+    EXPECT_EQ(LoadErrorKind, QStringLiteral("Invalid Graphic"));
+    EXPECT_EQ(LastLoadFailed, 1);
+    EXPECT_TRUE(form.IntervalTimer->isActive());
+    EXPECT_EQ(form.IntervalTimer->interval(), 0);
+    EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), QString());   // nothing loaded into it
+    EXPECT_TRUE(image1->isVisible());                            // skipping keeps the picture
+
+    // The event loop takes the queued step: the third picture, in "form9im2".
+    for (int i = 0; i < 20 && PictureIndex != 2; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(PictureIndex, 2);
+    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), dir + QStringLiteral("/c.jpg"));
+    EXPECT_TRUE(image2->isVisible());
+    EXPECT_FALSE(image1->isVisible());
+    EXPECT_EQ(ShowState.ActiveImage, 1);
+    EXPECT_EQ(form.IntervalTimer->interval(), 60000);
+    EXPECT_TRUE(platform::promptLog().isEmpty());   // skipped quietly
+
+    // The stop button ends the show.
+    show->findChild<QToolButton*>(QStringLiteral("StopButton"))->click();
+    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_FALSE(show->isVisible());
+    EXPECT_FALSE(form.IntervalTimer->isActive());
+}
+
+TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
+{
+    ShowReset reset;
+    const QString dir = freshDir(QStringLiteral("allbroken"));
+    makeBroken(dir + QStringLiteral("/a.jpg"));
+    makeBroken(dir + QStringLiteral("/b.jpg"));
+    makeBroken(dir + QStringLiteral("/c.jpg"));
+    PlayOptions.IgnoreErrors = 1;
+    PlayOptions.ContinuousPlay = 1;   // a looping show would otherwise skip for ever
+
+    TForm1 form;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.PlayPictures(CollectFolderPictures(dir, PlayOptions));
+    for (int i = 0; i < 50 && PlaybackActive == 1; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_FALSE(showWindow()->isVisible());
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog().front().request.text, QStringLiteral("Not a single picture could be loaded!"));
+}
+
+TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
+{
+    ShowReset reset;
+    const QString dir = freshDir(QStringLiteral("showcrop"));
+    makeJpeg(dir + QStringLiteral("/a.jpg"));
+    makeJpeg(dir + QStringLiteral("/b.jpg"));
+
+    TForm1 form;
+    form.PlayPictures({dir + QStringLiteral("/a.jpg"), dir + QStringLiteral("/b.jpg")});
+    TForm9* show = showWindow();
+    ASSERT_NE(show, nullptr);
+    auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
+    ASSERT_TRUE(image1->isVisible());
+    const QRect fitted = image1->geometry();
+
+    // Not paused: the drag is refused.
+    drag(image1, {200, 0}, {400, 100});
+    EXPECT_EQ(CutOutCount, 0);
+
+    show->TogglePause();
+    EXPECT_EQ(ShowState.Direction, 0);
+    drag(image1, {200, 0}, {400, 100});
+    ASSERT_EQ(CutOutCount, 1);
+    const QString cut1 = CutOutFolder + QStringLiteral("/cut1.bmp");
+    ASSERT_TRUE(QFileInfo::exists(cut1));
+    EXPECT_EQ(QImage(cut1).size(), QSize(200, 100));
+    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), cut1);
+    EXPECT_TRUE(image1->isVisible());
+    EXPECT_EQ(image1->size(), QSize(200, 100));   // limit 0: fitted, not enlarged
+
+    // The wheel over the cut-out zooms it by 3 % a notch.
+    wheel(image1, 120);
+    EXPECT_GT(ZoomFactor, 0);
+    EXPECT_EQ(image1->size(), QSize(206, 103));
+    EXPECT_TRUE(show->SpeedLabel->text().startsWith(QStringLiteral("Enlargement factor: ")));
+
+    // One back: from the first cut-out to the picture, through the loader.
+    show->OneBackwardsSpeedButton->click();
+    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/a.jpg"));
+    EXPECT_EQ(image1->geometry(), fitted);
+    EXPECT_EQ(PictureIndex, 0);   // still the same picture
+}
+
+TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
+{
+    ShowReset reset;
+    const QString dir = freshDir(QStringLiteral("fullview"));
+    makeJpeg(dir + QStringLiteral("/photo.jpg"));
+    if (!Form9)
+        Form9 = new TForm9;
+
+    TForm1 form;
+    form.ShowPictureFull(dir + QStringLiteral("/photo.jpg"));
+    TForm9* show = showWindow();
+    ASSERT_NE(show, nullptr);
+    EXPECT_TRUE(show->isVisible());
+    EXPECT_EQ(FullViewActive, 1);
+    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/photo.jpg"));
+    auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
+    EXPECT_TRUE(image1->isVisible());
+    EXPECT_EQ(show->StopButton->toolTip(), QStringLiteral("Return to browse window"));
+    EXPECT_TRUE(show->SaveSB->isHidden());
+
+    drag(image1, {0, 0}, {100, 150});
+    ASSERT_EQ(CutOutCount, 1);
+    EXPECT_FALSE(show->SaveSB->isHidden());
+    EXPECT_FALSE(show->OneBackwardsSpeedButton->isHidden());
+
+    const QString target = dir + QStringLiteral("/saved.bmp");
+    {
+        platform::ScopedPromptResponder answers({platform::PromptReply::ok(target)});
+        show->SaveSB->click();
+    }
+    ASSERT_TRUE(QFileInfo::exists(target));
+    EXPECT_EQ(QImage(target).size(), QSize(100, 150));
+
+    // A click without a drag closes the full view.
+    drag(image1, {20, 20}, {20, 20});
+    EXPECT_EQ(FullViewActive, 0);
+    EXPECT_FALSE(show->isVisible());
+    EXPECT_EQ(PlaybackActive, 0);
+}
+
+TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
+{
+    ShowReset reset;
+    const QString path = freshDir(QStringLiteral("fullbad")) + QStringLiteral("/bad.jpg");
+    makeBroken(path);
+    if (!Form9)
+        Form9 = new TForm9;
+    TForm1 form;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    form.ShowPictureFull(path);
+    EXPECT_FALSE(showWindow()->isVisible());
+    EXPECT_EQ(FullViewActive, 0);
+    ASSERT_FALSE(platform::promptLog().isEmpty());
+    EXPECT_EQ(platform::promptLog().last().request.text,
+              QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
+}
+
+TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
+{
+    const QString data = freshDir(QStringLiteral("collectdata"));
+    SetDataFolderPaths(data);
+    const QString root = freshDir(QStringLiteral("collectroute"));
+    const QString outside = freshDir(QStringLiteral("collectoutside"));
+    makeJpeg(root + QStringLiteral("/a.jpg"), 40, 30);
+    makeJpeg(root + QStringLiteral("/keep/b.jpg"), 40, 30);
+    makeJpeg(root + QStringLiteral("/noshow/c.jpg"), 40, 30);
+    makeJpeg(root + QStringLiteral("/oldxx/d.jpg"), 40, 30);
+    makeJpeg(root + QStringLiteral("/keep/vxothumb/e.jpg"), 40, 30);
+    makeJpeg(outside + QStringLiteral("/f.jpg"), 40, 30);
+    // A loop back to the start, a second way into a listed folder, and a
+    // link to a folder that is reached only through it.
+    ASSERT_TRUE(QFile::link(root, root + QStringLiteral("/keep/loop")));
+    ASSERT_TRUE(QFile::link(root + QStringLiteral("/keep"), root + QStringLiteral("/keep2")));
+    ASSERT_TRUE(QFile::link(outside, root + QStringLiteral("/linked")));
+
+    TExcludeFolderRecord noShow;
+    noShow.Path = (root + QStringLiteral("/noshow")).toLower();
+    noShow.SubShow = 1;
+    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderPath, {noShow}));
+    ExclusionsChanged = 1;
+
+    TPlayOptions options;
+    options.IncludeSubfolders = 1;
+    QStringList found = CollectFolderPictures(root, options);
+    QStringList relative;
+    for (const QString& path : found)
+        relative << path.mid(root.size());
+    EXPECT_EQ(relative, (QStringList{QStringLiteral("/a.jpg"), QStringLiteral("/keep/b.jpg"),
+                                     QStringLiteral("/linked/f.jpg")}));
+
+    // Without subfolders only the folder's own pictures.
+    options.IncludeSubfolders = 0;
+    EXPECT_EQ(CollectFolderPictures(root, options), QStringList{root + QStringLiteral("/a.jpg")});
+
+    // Exclusions switched off: the excluded folder is collected again.
+    FolderExclusionsActive = 0;
+    options.IncludeSubfolders = 1;
+    EXPECT_TRUE(CollectFolderPictures(root, options).contains(root + QStringLiteral("/noshow/c.jpg")));
+    FolderExclusionsActive = 1;
+}
