@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/icons.h"
 #include "platform/prompt.h"
+#include "shows/show_windows.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
@@ -850,6 +851,9 @@ void TForm3::showEvent(QShowEvent* event)
 void TForm3::FormActivate()
 {
     QApplication::restoreOverrideCursor();
+    // Opened beside the picture-text window of MyShow: its page comes first.
+    if (Form10 && Form10->isVisible())
+        PageControl1->setCurrentWidget(MyShowTextSheet);
     // The show background colour in effect.
     setExampleColor(PlaybackActive == 1 ? ShowState.BackgroundColor : m_backgroundColor);
     if (PlaybackActive == 1)

@@ -208,6 +208,9 @@ public:
     // The last failed check of Apply (number 0 when it passed or none ran).
     TOptionsCheck LastCheck;
 
+    // Closing the window (Escape, the frame's close box) is Cancel.
+    void reject() override { CancelButtonClick(); }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

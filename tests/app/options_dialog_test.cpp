@@ -7,6 +7,7 @@
 #include "app/options_dialog.h"
 #include "app/settings_record.h"
 #include "app/tform1.h"
+#include "browse/folder_tree_state.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -510,4 +512,33 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     EXPECT_FALSE(form.LaunchItems[1]->isVisible());
     // No MyShow rows: the MyShow edit button stays off.
     EXPECT_FALSE(form.RunExeMyShowTB->isEnabled());
+}
+
+TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
+{
+    TForm1 form;
+    SelectedFolder = QStringLiteral("/");
+    form.Options1Click();
+    EXPECT_FALSE(form.ExcludeFolder->isEnabled());
+    EXPECT_EQ(form.ExcludeFolder->title(), QStringLiteral("E&xclude from"));
+    SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
+    form.Options1Click();
+    EXPECT_TRUE(form.ExcludeFolder->isEnabled());
+    SelectedFolder.clear();
+}
+
+TEST(OptionsLoad, DamagedDigitTextsSelectTheFirstItem)
+{
+    TSettingsRecord s = sampleSettings();
+    s.VoiceDeleteMode = QStringLiteral("7");
+    s.PicturesPerPageIndex = QStringLiteral("x");
+    s.ThumbFillMode.clear();
+    s.IntervalIndex = 9;
+    s.MaxEnlargePercent = 5000;
+    const TOptionsValues v = OptionsValuesFrom(s, sampleAdd());
+    EXPECT_EQ(v.VoiceDeleteMode, 0);
+    EXPECT_EQ(v.PicturesPerPageIndex, 0);
+    EXPECT_EQ(v.ThumbFillMode, 0);
+    EXPECT_EQ(v.IntervalIndex, 0);
+    EXPECT_EQ(v.MaxEnlargeText, QStringLiteral("999"));   // within the up-down's range
 }
