@@ -894,6 +894,11 @@ public:
     void ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail);
     void ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse);
     void UpdateTarnivoPanelVisibility();
+    // The tree's mouse move: the node under the mouse (or, from elsewhere,
+    // the remembered node) is previewed.
+    void TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    class QTreeWidgetItem* PreviewNode = nullptr;
+    QString TreeHoverPath;
     // The path last shown in the browse and MyShow previews, and the kind of
     // the previewed tree node: 'V' video, 'P' picture, 'O' other.
     QString PreviewedPath;

@@ -1,12 +1,19 @@
 // TForm1: picture information. The browse preview (Image4 with its size,
 // date and camera panel) and the MyShow preview (image2), and the sibling
 // program's panel.
+#include "app/found_file.h"
 #include "app/tform1.h"
+#include "browse/folder_tree_logic.h"
+#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/picture_display.h"
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
 #include "formats/read_exif_info.h"
 #include "platform/dos_date.h"
 #include "platform/file_attributes.h"
+#include "app/start_modes.h"
+#include "slideshow/show_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +21,11 @@
 #include <QFrame>
 #include <QImageReader>
 #include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <cmath>
 
@@ -209,4 +221,128 @@ void TForm1::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool Fro
         }
     }
     MyShowPreviewedPath = Path;
+}
+
+namespace {
+
+// The node is still one of the tree's (a refill deletes the old nodes).
+bool nodeInTree(QTreeWidget* tree, QTreeWidgetItem* node)
+{
+    if (!tree || !node)
+        return false;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if (*it == node)
+            return true;
+    return false;
+}
+
+bool topWindowVisible(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return true;
+    return false;
+}
+
+} // namespace
+
+void TForm1::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
+{
+    Q_UNUSED(Shift);
+    if (!TreeView1 || topWindowVisible("Form12") || ArgumentMode)
+        return;
+    if (isEnabled())
+        TreeView1->setFocus(Qt::MouseFocusReason);
+    if (Timer1 && !Timer1->isActive())
+        Timer1->start();
+
+    QTreeWidgetItem* node = nullptr;
+    if (Sender != TreeView1 && Sender != TreeView1->viewport())
+        node = nodeInTree(TreeView1, PreviewNode) ? PreviewNode : nullptr;
+    else
+        node = TreeView1->itemAt(X, Y);
+    if (!node)
+        return;
+    const QString path = GetNodePath(node);
+    if (path.isEmpty() || path == TreeHoverPath)
+        return;
+    PreviewNode = node;
+
+    if (FileDateLabel4 && FileSizeLabel4)
+        FileDateLabel4->move(FileSizeLabel4->x() + 50, FileSizeLabel4->y());
+    if (TimerThumbnail)
+        TimerThumbnail->stop();
+    if (PathToClipboard)
+        PathToClipboard->setEnabled(true);
+
+    const int image = node->data(0, TreeImageRole).toInt();
+    if (image == VideoImageIndex || IsVideoImage(image))
+        PreviewKind = QLatin1Char('V');
+    else if (image >= 4 && image <= 17)
+        PreviewKind = QLatin1Char('P');
+    else
+        PreviewKind = QLatin1Char('O');
+    const bool video = PreviewKind == QLatin1Char('V');
+    const bool picture = PreviewKind == QLatin1Char('P');
+    if (!video && !picture && PathToClipboard)
+        PathToClipboard->setEnabled(false);
+
+    if (video || picture) {
+        const QString what = video ? QStringLiteral("video") : QStringLiteral("picture");
+        if (SavePictureTo)
+            SavePictureTo->setText(QStringLiteral("&Save ") + what + QStringLiteral(" to"));
+        if (MovePictureTo)
+            MovePictureTo->setText(QStringLiteral("&Move ") + what + QStringLiteral(" to"));
+        if (SendRecycleBin)
+            SendRecycleBin->setText(QStringLiteral("Send ") + what + QStringLiteral(" to Recycle &Bin"));
+        if (RenamePicture)
+            RenamePicture->setText(QStringLiteral("Re&name ") + what);
+        if (FileOperations)
+            FileOperations->setEnabled(true);
+        TreeView1->setCurrentItem(node);
+    } else if (FileOperations) {
+        FileOperations->setEnabled(false);
+    }
+
+    CurrentPicturePath = path;
+    TreeHoverPath = path;
+    if (PictureToClipboard)
+        PictureToClipboard->setEnabled(false);
+    if (!picture) {
+        ShowPictureInfo(path, true, true);
+    } else {
+        // The picture itself is shown a moment later, when the mouse rests.
+        ThumbnailPreviewPath = path;
+        ThumbnailPreviewFromTree = true;
+        if (TimerThumbnail)
+            TimerThumbnail->start();
+    }
+
+    if (video || picture) {
+        const qint64 bytes = node->data(0, TreeSizeRole).toLongLong();
+        if (FileSizeLabel4)
+            FileSizeLabel4->setText(PreviewSizeText(bytes));
+        const bool exists = QFileInfo(path).isFile();
+        if (FileExistsDated(path)) {
+            if (FileDateLabel4)
+                FileDateLabel4->setText(PreviewDateText(uint32_t(FoundFile.Time)));
+        } else {
+            if (FileDateLabel4)
+                FileDateLabel4->setText(QStringLiteral("Date unknown"));
+            if (!exists && FileSizeLabel4)
+                FileSizeLabel4->setText(QStringLiteral("Could not be determined"));
+        }
+        ExifInfo exif;
+        ReadExifInfo(path, false, true, false, exif);
+        if (ModelLabel4)
+            ModelLabel4->setText(PreviewCameraText(exif.Camera));
+        setShown(ReadOnlyLabel4, exists && platform::IsReadOnly(path));
+        setShown(SizeDatePanel4, exists);
+        setShown(Image4, exists && picture && Image4 && !Image4->pixmap().isNull());
+    }
+
+    if ((!MyShowSG || MyShowSG->isHidden()) && PlaybackActive == 0 && !topWindowVisible("Form16")) {
+        activateWindow();
+        raise();
+    }
 }

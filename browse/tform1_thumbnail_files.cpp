@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QTreeWidget>
 
 namespace {
 
@@ -51,6 +53,24 @@ public:
     }
 };
 
+// The tree's mouse moves go to TreeView1MouseMove.
+class TreeHoverFilter : public QObject {
+public:
+    explicit TreeHoverFilter(TForm1* form) : QObject(form), form_(form) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove && form_->TreeView1 && watched == form_->TreeView1->viewport()) {
+            auto* move = static_cast<QMouseEvent*>(event);
+            const QPoint p = move->position().toPoint();
+            form_->TreeView1MouseMove(form_->TreeView1, move->modifiers(), p.x(), p.y());
+        }
+        return false;
+    }
+
+private:
+    TForm1* form_;
+};
+
 void startThumbnailFiles()
 {
     installLoaderSteps();
@@ -70,6 +90,11 @@ void TForm1::SetupThumbnailFiles()
     for (QAction* action : {TBMakeSmall, MMakeSmall, MakeSmall})
         if (action)
             connect(action, &QAction::triggered, this, &TForm1::MakeSmallClick);
+    if (TreeView1) {
+        TreeView1->setMouseTracking(true);
+        TreeView1->viewport()->setMouseTracking(true);
+        TreeView1->viewport()->installEventFilter(new TreeHoverFilter(this));
+    }
 }
 
 int TForm1::CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail, const QString& SlotName,

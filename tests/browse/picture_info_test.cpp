@@ -203,3 +203,53 @@ TEST(PicturePreview, MyShowPreview)
     EXPECT_FALSE(form.FileNotExistLabel->isHidden());
     EXPECT_TRUE(form.SizeDatePanel->isHidden());
 }
+
+#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/picture_display.h"
+
+#include <QAction>
+#include <QTimer>
+#include <QTreeWidget>
+
+TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
+{
+    TForm1 form;
+    const QString dir = testsupport::freshDir(QStringLiteral("hover"));
+    const QString path = dir + "/IMG 1.jpg";
+    testsupport::writeFile(path, withExif(fixtures::jpeg(64, 48), {{"Exif.Image.Make", "Canon"},
+                                                                  {"Exif.Image.Model", "Canon EOS 20D"}}));
+    platform::SetFileDosDate(path, platform::DateTimeToDos(QDateTime(QDate(2019, 4, 3), QTime(21, 5, 0))));
+    form.folderTree()->TreeDriveRoot = dir;
+    auto* root = new QTreeWidgetItem(form.TreeView1, QStringList{"C:"});
+    auto* node = new QTreeWidgetItem(root, QStringList{"IMG 1.jpg"});
+    node->setData(0, TreeImageRole, 5);
+    node->setData(0, TreeSizeRole, qlonglong(12000000));
+    auto* missing = new QTreeWidgetItem(root, QStringList{"gone.jpg"});
+    missing->setData(0, TreeImageRole, 5);
+
+    form.PreviewNode = node;
+    QObject elsewhere;
+    form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    EXPECT_EQ(form.TreeHoverPath, path);
+    EXPECT_EQ(CurrentPicturePath, path);
+    EXPECT_EQ(form.FileSizeLabel4->text(), "11 Mb - ");
+    EXPECT_EQ(form.FileDateLabel4->text(), "April 3, 2019, 21:05");
+    EXPECT_EQ(form.ModelLabel4->text(), "Canon EOS 20D");
+    EXPECT_EQ(form.SavePictureTo->text(), "&Save picture to");
+    EXPECT_EQ(form.RenamePicture->text(), "Re&name picture");
+    EXPECT_TRUE(form.TimerThumbnail->isActive());
+    EXPECT_EQ(form.ThumbnailPreviewPath, path);
+
+    form.PreviewNode = missing;
+    form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    EXPECT_EQ(form.FileDateLabel4->text(), "Date unknown");
+    EXPECT_EQ(form.FileSizeLabel4->text(), "Could not be determined");
+    EXPECT_EQ(form.ModelLabel4->text(), "Camera model unknown");
+
+    // A node no longer in the tree is never touched.
+    form.TreeHoverPath.clear();
+    delete missing;
+    form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    EXPECT_TRUE(form.TreeHoverPath.isEmpty());
+}
