@@ -20,19 +20,12 @@
 
 namespace {
 
-// The loader's steps of thumbnails and information, installed at start
-// unless something else already installed its own.
+// The loader's steps of thumbnails and information and the status of
+// thumbnail making, installed at start unless something else already
+// installed its own.
 void installLoaderSteps()
 {
-    PictureLoaderHooks& hooks = LoaderHooks();
-    if (!hooks.ThumbnailPath)
-        hooks.ThumbnailPath = [](const QString& path) { return ThumbnailPath(path); };
-    if (!hooks.PictureInfoText)
-        hooks.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
-    if (!hooks.CreateOrRefreshThumbnail)
-        hooks.CreateOrRefreshThumbnail = [](const QString& path, const QString& thumbnail, const QString& slot) {
-            return CreateOrRefreshThumbnail(path, thumbnail, slot, false, false, false, false);
-        };
+    InstallThumbnailLoaderSteps(false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
             if (Form1 && Form1->StatusPanel0)

@@ -6,6 +6,7 @@
 #include "app/settings_record.h"
 #include "app/start_args.h"
 #include "browse/picture_info.h"
+#include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/dos_date.h"
 #include "platform/drives.h"
@@ -237,6 +238,19 @@ int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, c
         }
     }
     return CreateOrRefreshThumbnail(request, options);
+}
+
+void InstallThumbnailLoaderSteps(bool replace)
+{
+    PictureLoaderHooks& hooks = LoaderHooks();
+    if (replace || !hooks.ThumbnailPath)
+        hooks.ThumbnailPath = [](const QString& path) { return ThumbnailPath(path); };
+    if (replace || !hooks.PictureInfoText)
+        hooks.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
+    if (replace || !hooks.CreateOrRefreshThumbnail)
+        hooks.CreateOrRefreshThumbnail = [](const QString& path, const QString& thumbnail, const QString& slot) {
+            return CreateOrRefreshThumbnail(path, thumbnail, slot, false, false, false, false);
+        };
 }
 
 // ---- keeping thumbnails in step ------------------------------------------------

@@ -111,6 +111,11 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
 int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
                              bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate);
 
+// Installs the picture loader's thumbnail and information steps (the path
+// rule, PictureInfoText, and the program's CreateOrRefreshThumbnail with the
+// slot just loaded). Steps already installed stay unless `replace`.
+void InstallThumbnailLoaderSteps(bool replace = false);
+
 // Where the program's form shows its status ("T" while making); unset: nowhere.
 std::function<void(const QString&)>& ThumbnailStatusSink();
 

@@ -598,12 +598,46 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
     Settings.ThumbInfoShown = saved;
 }
 
-TEST(ThumbnailLoaderSteps, InstalledAtStart)
+TEST(ThumbnailLoaderSteps, InstalledWithTheMainWindow)
 {
-    // The loader's steps were installed when the application started (a test
-    // may have replaced them since; then they are someone else's).
+    const PictureLoaderHooks saved = LoaderHooks();
+    LoaderHooks() = PictureLoaderHooks();
+    TForm1 form;
+    form.SetupThumbnailFiles();
     PictureLoaderHooks& hooks = LoaderHooks();
     ASSERT_TRUE(bool(hooks.ThumbnailPath));
+    ASSERT_TRUE(bool(hooks.PictureInfoText));
     ASSERT_TRUE(bool(hooks.CreateOrRefreshThumbnail));
     EXPECT_EQ(hooks.ThumbnailPath("/p/a.jpg"), "/p/vxothumb/a.jpg");
+    // Steps someone else installed stay.
+    LoaderHooks().ThumbnailPath = [](const QString&) { return QStringLiteral("own"); };
+    InstallThumbnailLoaderSteps();
+    EXPECT_EQ(LoaderHooks().ThumbnailPath("/p/a.jpg"), "own");
+    LoaderHooks() = saved;
+}
+
+TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
+{
+    const QString picture = write("show.jpg", pictureBytes(1600, 1200, 310 * 1024, "2017:03:04 05:06:08"));
+    const PictureLoaderHooks saved = LoaderHooks();
+    const TAddSettingsRecord savedAdd = AddSettings;
+    const QString savedReset = Settings.ResetFileDate;
+    AddSettings.ThumbsOnFixedDrives = 1;
+    AddSettings.ThumbMinSizeKB = 300;
+    AddSettings.ThumbSizeIndex = 1;   // 640 x 480
+    Settings.ResetFileDate = QStringLiteral("1");
+    InstallThumbnailLoaderSteps(true);
+    LoaderHooks().SetTitleHint = [](const QString&) {};
+
+    EXPECT_EQ(TryLoadPictureIntoSlot(picture, "form1im1"), QString());
+    const QString thumb = ThumbnailPath(picture);
+    ASSERT_TRUE(QFileInfo::exists(thumb));
+    EXPECT_EQ(QImageReader(thumb).size(), QSize(640, 480));
+    EXPECT_EQ(platform::FileDosDate(thumb), platform::DateTimeToDos(at(2017, 3, 4, 5, 6, 8)));
+    EXPECT_EQ(platform::FileDosDate(picture), platform::DateTimeToDos(at(2017, 3, 4, 5, 6, 8)));
+    EXPECT_EQ(LoaderHooks().PictureInfoText(picture).split("\r\n").value(2), "Creation date: March 4, 2017, 05:06:08");
+
+    LoaderHooks() = saved;
+    AddSettings = savedAdd;
+    Settings.ResetFileDate = savedReset;
 }
