@@ -400,3 +400,33 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     EXPECT_EQ(QImage(picture).size(), QSize(32, 64));
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
+
+#include "app/data_folder.h"
+#include "browse/fit_zoom.h"
+
+TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
+{
+    SettingsGuard guard;
+    const QString dir = freshDir(QStringLiteral("cutout"));
+    const QString out = dir + QStringLiteral("/mode.txt");
+    const QString script = dir + QStringLiteral("/editor.sh");
+    ASSERT_TRUE(writeFile(script, QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\nstat -c %a \"$1\" >> '%1'\n")
+                                      .arg(out)
+                                      .toUtf8()));
+    QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+    const QString savedFolder = CutOutFolder;
+    CutOutFolder = dir + QStringLiteral("/cuts");
+    const QString cut = CutOutFolder + QStringLiteral("/cut2.bmp");
+    ASSERT_TRUE(writeFile(cut, fixtures::bmp(8, 8)));
+    CutOutCount = 2;
+    Settings.EditPrograms[0] = script;
+    TForm1 form;
+    form.RunExeToolButtonClick();
+    const QStringList lines = QString::fromUtf8(readFile(out)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], cut);
+    EXPECT_EQ(lines[1].toInt(nullptr, 8) & 0222, 0);     // no one could write it meanwhile
+    EXPECT_TRUE(QFile::permissions(cut) & QFileDevice::WriteOwner);
+    CutOutCount = 0;
+    CutOutFolder = savedFolder;
+}
