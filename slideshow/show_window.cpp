@@ -263,6 +263,25 @@ void TForm9::showCutOutButtons(bool shown)
     }
 }
 
+void TForm9::Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
+                  bool showTitles, std::function<void()> ended)
+{
+    GrowSelectionList(int32_t(pictures.size()), false);
+    for (int i = 0; i < pictures.size(); ++i) {
+        TPictureEntry& entry = PictureTable[size_t(i)];
+        entry = TPictureEntry{};
+        entry.FullPath = pictures[i];
+        entry.RecordIndex = i;
+        const QFileInfo info(pictures[i]);
+        entry.ReadOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner) ? 1 : 0;
+    }
+    PictureCount = int32_t(pictures.size());
+    PictureIndex = 0;
+    ShowState.CurrentInterval = std::max(1, intervalMs / 1000);
+    ShowState.TitleOption = showTitles ? 1 : 0;
+    Play(order, continuous, std::move(ended));
+}
+
 void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
 {
     order_ = order;

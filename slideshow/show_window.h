@@ -10,6 +10,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -85,6 +86,11 @@ public:
     // Plays entries 0 .. count - 1 of the picture table in `order`, looping
     // when `continuous` is set. `ended` is called once the show has stopped.
     void Play(const QList<int>& order, bool continuous, std::function<void()> ended);
+    // The same for a list of pictures: they become the picture table (record
+    // index = position in the list), shown `intervalMs` apart, with titles
+    // when `showTitles` is set.
+    void Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
+              bool showTitles, std::function<void()> ended);
     // One step: +1 forward, -1 back (by hand or by the timer). Moves the
     // cursor over the play order and runs the display step.
     void Step(int direction);

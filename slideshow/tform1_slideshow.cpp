@@ -136,18 +136,6 @@ void TForm1::PlayPictures(const QStringList& Pictures)
     // "Stop Slide Show" (also what a close during a show triggers).
     if (ToolButton2)
         connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click, Qt::UniqueConnection);
-    // The show plays the picture table; the display step reads its entries.
-    GrowSelectionList(int32_t(Pictures.size()), false);
-    for (int i = 0; i < Pictures.size(); ++i) {
-        TPictureEntry& entry = PictureTable[size_t(i)];
-        entry = TPictureEntry{};
-        entry.FullPath = Pictures[i];
-        entry.RecordIndex = i;
-        const QFileInfo info(Pictures[i]);
-        entry.ReadOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner) ? 1 : 0;
-    }
-    PictureCount = int32_t(Pictures.size());
-    PictureIndex = 0;
     PlaybackActive = 1;
     StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);
     ShowSourcePath.clear();
@@ -184,7 +172,9 @@ void TForm1::PlayPictures(const QStringList& Pictures)
     const QList<int> order = BuildPlayOrder(int(Pictures.size()), PlayOptions.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
-    Form9->Play(order, continuous, [self] {
+    // The pictures become the picture table that the display step reads.
+    Form9->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
+                [self] {
         if (self)
             self->EndShow();
     });
