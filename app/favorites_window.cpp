@@ -110,6 +110,7 @@ TForm36::TForm36(QWidget* parent)
     SGFolder->setSelectionMode(QAbstractItemView::SingleSelection);
     SGFolder->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SGFolder->verticalHeader()->setVisible(false);
+    SGFolder->verticalHeader()->setDefaultSectionSize(SGFolder->fontMetrics().height() + 6);
     SGFolder->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     SGFolder->setHorizontalHeaderLabels({QStringLiteral("Seq"), QStringLiteral("Type"),
                                          QStringLiteral("Folder or MyShow file")});

@@ -255,6 +255,7 @@ TForm3::TForm3(QWidget* parent)
         setFont(f);
     }
     PageControl1->setCurrentWidget(IncludeSheet);
+    resize(qMax(sizeHint().width(), PageControl1->tabBar()->sizeHint().width() + 40), 520);
     setValues(OptionsValuesFrom(Settings, AddSettings));
 }
 
