@@ -1,6 +1,7 @@
 // TForm1: picture information. The browse preview (Image4 with its size,
 // date and camera panel) and the MyShow preview (image2), and the sibling
 // program's panel.
+#include "app/file_helpers.h"
 #include "app/found_file.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_logic.h"
@@ -14,6 +15,7 @@
 #include "platform/file_attributes.h"
 #include "app/start_modes.h"
 #include "slideshow/show_state.h"
+#include "sound/sound_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -124,6 +127,18 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
     setShown(w.video, false);
     const QChar kind = PreviewKind;
     const bool exists = QFileInfo(Path).isFile();
+    // The voice controls: a picture has them; otherwise they stay only while
+    // a recording plays.
+    const bool playing = RecordingPlaying != 0;
+    const bool voice = kind == QLatin1Char('P');
+    setShown(MicroSB, voice && exists);
+    setShown(VoiceBevel, voice || playing);
+    setShown(VoicePlaySB, voice || playing);
+    if (VoicePlaySB)
+        VoicePlaySB->setEnabled(playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
+    if (kind == QLatin1Char('V'))
+        for (QToolButton* b : Exe4SB)
+            setShown(b, false);
     if (kind != QLatin1Char('P')) {
         setShown(w.image, false);
         setShown(w.sizeDatePanel, kind == QLatin1Char('V') && exists);

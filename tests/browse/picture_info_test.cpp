@@ -253,3 +253,26 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     EXPECT_TRUE(form.TreeHoverPath.isEmpty());
 }
+
+#include <QToolButton>
+
+TEST(PicturePreview, VoiceControlsFollowTheKind)
+{
+    TForm1 form;
+    const QString dir = testsupport::freshDir(QStringLiteral("voice"));
+    const QString path = dir + "/v.jpg";
+    testsupport::writeFile(path, fixtures::jpeg(40, 30));
+    form.PreviewKind = QLatin1Char('P');
+    form.ShowPictureInfo(path, false, false);
+    EXPECT_FALSE(form.MicroSB->isHidden());
+    EXPECT_FALSE(form.VoicePlaySB->isEnabled());
+    testsupport::writeFile(dir + "/v.wav", "RIFF");
+    form.PreviewedPath.clear();
+    form.ShowPictureInfo(path, false, false);
+    EXPECT_TRUE(form.VoicePlaySB->isEnabled());
+
+    form.PreviewKind = QLatin1Char('V');
+    form.ShowPictureInfo(dir + "/clip.mp4", false, false);
+    EXPECT_TRUE(form.MicroSB->isHidden());
+    EXPECT_TRUE(form.VoicePlaySB->isHidden());
+}
