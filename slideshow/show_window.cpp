@@ -309,11 +309,13 @@ void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()
 
 void TForm9::Step(int direction)
 {
-    if (order_.isEmpty() || stopping_ || inStep_)
-        return;
-    // The display step arms the interval timer again for the next picture.
+    // The display step arms the interval timer again for the next picture;
+    // a timer armed by a step that ran while the show was being stopped
+    // stays off.
     if (IntervalTimer)
         IntervalTimer->stop();
+    if (order_.isEmpty() || stopping_ || inStep_)
+        return;
     int next = position_ + (direction < 0 ? -1 : 1);
     if (next >= order_.size()) {
         if (!continuous_) {

@@ -186,8 +186,11 @@ void TForm1::EndShow()
         Form9->StopSlideShow(); // reports back here once more; nothing left to do then
         return;
     }
-    if (IntervalTimer)
+    if (IntervalTimer) {
         IntervalTimer->stop();
+        if (Form9)
+            disconnect(IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer);
+    }
     PlaybackActive = 0;
     ShowState.Direction = 0;
     ShowState.PlaysOwnShowFile = false;

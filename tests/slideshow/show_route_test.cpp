@@ -176,6 +176,13 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     EXPECT_EQ(PlaybackActive, 0);
     EXPECT_FALSE(show->isVisible());
     EXPECT_FALSE(form.IntervalTimer->isActive());
+    // A step armed late (by a step that ran while the show stopped) no
+    // longer steps the ended show.
+    form.IntervalTimer->start(0);
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(PictureIndex, 2);
+    EXPECT_FALSE(show->isVisible());
 }
 
 TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
