@@ -34,6 +34,15 @@ QString join(const QString& folder, const QString& name)
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
+// The kernel's and the system's folders of the root volume hold no pictures
+// and are never walked.
+bool isSystemFolder(const QString& path)
+{
+    static const QStringList system{QStringLiteral("/proc"), QStringLiteral("/sys"), QStringLiteral("/dev"),
+                                    QStringLiteral("/run"), QStringLiteral("/boot")};
+    return system.contains(QDir::cleanPath(path));
+}
+
 } // namespace
 
 int CheckPictureReadable(const QString& picture)
@@ -119,7 +128,8 @@ void ThumbnailBatch::processFolder(const QString& folder, const ThumbnailBatchOp
         const QString path = join(folder, name);
         if (e.isDir()) {
             // A linked folder is not walked: a link back up would never end.
-            if (!options.includeSubfolders || e.isSymLink())
+            // Nor are the system's own folders of the root.
+            if (!options.includeSubfolders || e.isSymLink() || isSystemFolder(path))
                 continue;
             const QString lower = name.toLower();
             if (lower == OldThumbFolderName)
