@@ -140,7 +140,7 @@ int InstanceGuard::RunningInstances(const QString& dataFolder)
     return running;
 }
 
-GuardResult InstanceGuard::Check(const QString& dataFolder, bool audioStart)
+GuardResult InstanceGuard::Check(const QString& dataFolder, bool audioStart, bool createMarker)
 {
     GuardResult result;
     Release();
@@ -171,6 +171,10 @@ GuardResult InstanceGuard::Check(const QString& dataFolder, bool audioStart)
                 slotFd_ = fd;
                 slot_ = slot;
                 lock.setLastSlot(slot);
+                if (createMarker) {
+                    QFile markerFile(marker);
+                    markerFile.open(QIODevice::WriteOnly | QIODevice::Append);
+                }
                 result.Outcome = GuardOutcome::Admitted;
                 result.Slot = slot;
                 return result;
@@ -247,9 +251,9 @@ InstanceGuard& ProcessInstanceGuard()
     return guard;
 }
 
-int CheckPreviousInstance(bool audioStart)
+int CheckPreviousInstance(bool audioStart, bool createMarker)
 {
-    const GuardResult r = ProcessInstanceGuard().Check(DefaultDataFolder(), audioStart);
+    const GuardResult r = ProcessInstanceGuard().Check(DefaultDataFolder(), audioStart, createMarker);
     return r.Outcome == GuardOutcome::Admitted ? 0 : 1;
 }
 

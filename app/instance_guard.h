@@ -50,9 +50,11 @@ public:
     InstanceGuard& operator=(const InstanceGuard&) = delete;
 
     // Decides whether this start may go on. `audioStart`: the first parameter
-    // is exactly "/audio". A refused start asks a running instance to come to
-    // the front.
-    GuardResult Check(const QString& dataFolder, bool audioStart);
+    // is exactly "/audio". With `createMarker` an admitted start makes its run
+    // marker before the guard's lock is let go, so a start of the same kind
+    // at the same moment already sees it. A refused start asks a running
+    // instance to come to the front.
+    GuardResult Check(const QString& dataFolder, bool audioStart, bool createMarker = false);
 
     // After the windows exist: answers the raise requests of refused starts
     // by calling `raise` (on the user-interface thread).
@@ -83,7 +85,7 @@ InstanceGuard& ProcessInstanceGuard();
 
 // 0: this start may go on; 1: it must end. Uses the process guard on the
 // default data folder.
-int CheckPreviousInstance(bool audioStart);
+int CheckPreviousInstance(bool audioStart, bool createMarker = true);
 
 // Brings the program's top-level windows to the front: a minimised one is
 // restored; a hidden window stays hidden.

@@ -69,7 +69,10 @@ int main(int argc, char** argv)
 
     // 1. The single-instance guard, before any window exists.
     InstanceGuard& guard = ProcessInstanceGuard();
-    const GuardResult admitted = guard.Check(DefaultDataFolder(), IsAudioStart(params));
+    // The run marker is made while the guard decides (not for a demo start,
+    // which keeps none); a start that is refused later removes it again.
+    const bool demoStart = !params.isEmpty() && params.first() == QLatin1String("/vxdemo");
+    const GuardResult admitted = guard.Check(DefaultDataFolder(), IsAudioStart(params), !demoStart);
     if (admitted.Outcome == GuardOutcome::Refused)
         return 0;
     if (admitted.Outcome == GuardOutcome::Failed) {

@@ -98,3 +98,16 @@ TEST(InstanceGuard, RefusedStartRaisesALiveWindowOnly)
     EXPECT_EQ(plainRaised, 1);
     EXPECT_EQ(audioRaised, 0);
 }
+
+TEST(InstanceGuard, AdmittedStartMakesItsMarkerUnderTheLock)
+{
+    const QString data = freshDir("data");
+    InstanceGuard plain, again, audio;
+    ASSERT_EQ(plain.Check(data, false, true).Outcome, GuardOutcome::Admitted);
+    EXPECT_TRUE(QFile::exists(data + "/OtherRun.dat"));
+    EXPECT_FALSE(QFile::exists(data + "/AudioRun.dat"));
+    // The next plain start sees the marker at once and is refused.
+    EXPECT_EQ(again.Check(data, false, true).Outcome, GuardOutcome::Refused);
+    ASSERT_EQ(audio.Check(data, true, true).Outcome, GuardOutcome::Admitted);
+    EXPECT_TRUE(QFile::exists(data + "/AudioRun.dat"));
+}

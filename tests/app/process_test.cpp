@@ -234,3 +234,32 @@ TEST(ProgramProcess, DemoStartWithoutASettingsFileRefusesAndWritesNothing)
     EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
     EXPECT_FALSE(QFileInfo::exists(h.data + "/VXSettings61.dat"));
 }
+
+TEST(ProgramProcess, SimultaneousStartsOfOneKindAdmitOnlyOne)
+{
+    const Home h = makeHome();
+    std::vector<std::unique_ptr<QProcess>> starts;
+    for (int i = 0; i < 4; ++i)
+        starts.push_back(start(h));
+    // The refused ones end by themselves.
+    QElapsedTimer t;
+    t.start();
+    auto running = [&] {
+        int n = 0;
+        for (auto& p : starts) {
+            p->waitForFinished(10);  // lets QProcess notice an end
+            n += p->state() == QProcess::Running ? 1 : 0;
+        }
+        return n;
+    };
+    while (running() > 1 && t.elapsed() < 60000)
+        QThread::msleep(20);
+    ASSERT_EQ(running(), 1);
+    for (auto& p : starts) {
+        if (p->state() == QProcess::Running) {
+            ASSERT_TRUE(waitReady(h, 1, *p));
+            EXPECT_EQ(closeWithSigterm(*p), 0);
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
+}
