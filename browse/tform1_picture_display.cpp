@@ -129,6 +129,8 @@ public:
         if (PictureSlotModel* model = PictureSlot(slot)) {
             if (slot == SlotForm1Im1 && PictureAreaWidth > 0 && PictureAreaHeight > 0)
                 model->DisplayArea = QSize(PictureAreaWidth, PictureAreaHeight);
+            else if (slot != SlotForm1Im1 && Form9)
+                model->DisplayArea = Form9->PictureArea().size(); // the full-screen window's fit area
             else
                 model->DisplayArea = QSize(); // the screen
             model->EnlargeLimit = ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit;
