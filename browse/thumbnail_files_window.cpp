@@ -20,6 +20,10 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
+#include <QShowEvent>
+#include <QFrame>
+#include <QAbstractButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -34,6 +38,31 @@ T* named(QWidget* parent, const char* name, const QString& text = QString())
     auto* w = new T(text, parent);
     w->setObjectName(QString::fromLatin1(name));
     return w;
+}
+
+QTimer* oneShot(QObject* parent, const char* name, int ms)
+{
+    auto* t = new QTimer(parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setInterval(ms);
+    t->setSingleShot(true);
+    return t;
+}
+
+QFrame* headerPanel(QWidget* parent, const char* name)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFixedHeight(8);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+void repaintControls(QWidget* window)
+{
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (qobject_cast<QFrame*>(w) || qobject_cast<QAbstractButton*>(w))
+            w->update();
 }
 
 void useUIFont(QWidget* window)
@@ -109,7 +138,13 @@ TForm38::TForm38(const QString& selectedFolder, QWidget* parent) : QDialog(paren
     buttons->addStretch();
     buttons->addWidget(BtnOK);
     buttons->addWidget(BtnCancel);
+    Panel1 = headerPanel(this, "Panel1");
+    TimerOnActivate = oneShot(this, "TimerOnActivate", 1);
+    TimerAltKey = oneShot(this, "TimerAltKey", 10);
+    connect(TimerOnActivate, &QTimer::timeout, this, &TForm38::TimerOnActivateTimer);
+    connect(TimerAltKey, &QTimer::timeout, this, &TForm38::TimerAltKeyTimer);
     auto* main = new QVBoxLayout(this);
+    main->addWidget(Panel1);
     main->addLayout(top);
     main->addWidget(Label1);
     main->addWidget(REResult, 1);
@@ -218,12 +253,24 @@ void TForm38::keyPressEvent(QKeyEvent* event)
             Form1->ShowHelpTopic(QStringLiteral("ThumbnailCreationManually.htm"));
         return;
     }
+    if (event->key() == Qt::Key_Alt)
+        TimerAltKey->start();
     if (event->key() == Qt::Key_Escape && Busy) {
         BtnCancelClick();
         return;
     }
     QDialog::keyPressEvent(event);
 }
+
+void TForm38::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    TimerOnActivate->start();
+}
+
+void TForm38::TimerOnActivateTimer() { Panel1->update(); }
+
+void TForm38::TimerAltKeyTimer() { repaintControls(this); }
 
 void TForm38::closeEvent(QCloseEvent* event)
 {
@@ -394,11 +441,19 @@ TForm39::TForm39(bool familiar, QWidget* parent) : QDialog(parent)
     bottom->addWidget(CBNext);
     bottom->addStretch();
     bottom->addWidget(BtnContinue);
+    Panel1 = headerPanel(this, "Panel1");
+    Panel3 = headerPanel(this, "Panel3");
+    TimerOnActivate = oneShot(this, "TimerOnActivate", 1);
+    TimerAltKey = oneShot(this, "TimerAltKey", 10);
+    connect(TimerOnActivate, &QTimer::timeout, this, &TForm39::TimerOnActivateTimer);
+    connect(TimerAltKey, &QTimer::timeout, this, &TForm39::TimerAltKeyTimer);
     auto* main = new QVBoxLayout(this);
+    main->addWidget(Panel1);
     main->addWidget(title);
     main->addWidget(REText, 1);
     main->addLayout(row);
     main->addLayout(bottom);
+    main->addWidget(Panel3);
     resize(600, 480);
     connect(BtnContinue, &QPushButton::clicked, this, &QDialog::accept);
     FormCreate(familiar);
@@ -440,8 +495,24 @@ void TForm39::FormCreate(bool familiar)
     useUIFont(this);
 }
 
+void TForm39::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    TimerOnActivate->start();
+}
+
+void TForm39::TimerOnActivateTimer()
+{
+    Panel1->update();
+    Panel3->update();
+}
+
+void TForm39::TimerAltKeyTimer() { repaintControls(this); }
+
 void TForm39::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Alt)
+        TimerAltKey->start();
     if (event->key() == Qt::Key_F1) {
         if (Form1)
             Form1->ShowHelpTopic(QString());

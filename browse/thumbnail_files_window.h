@@ -10,6 +10,8 @@
 #include <QRect>
 
 class QCheckBox;
+class QFrame;
+class QTimer;
 class QLabel;
 class QPushButton;
 class QTextEdit;
@@ -34,6 +36,13 @@ public:
     QLabel* CannotOpenLabel = nullptr;
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
+    QFrame* Panel1 = nullptr;
+    // 1 ms after the window opens the top panel is repainted; 10 ms after
+    // the Alt key the panels, check boxes and buttons are.
+    QTimer* TimerOnActivate = nullptr;
+    QTimer* TimerAltKey = nullptr;
+    void TimerOnActivateTimer();
+    void TimerAltKeyTimer();
 
     void FormCreate();
     void BtnOKClick();
@@ -54,6 +63,7 @@ public:
 
 protected:
     void keyPressEvent(class QKeyEvent* event) override;
+    void showEvent(class QShowEvent* event) override;
     void closeEvent(class QCloseEvent* event) override;
 
 private:
@@ -69,11 +79,18 @@ public:
     QTextEdit* REText = nullptr;
     QCheckBox* CBNext = nullptr;
     QPushButton* BtnContinue = nullptr;
+    QFrame* Panel1 = nullptr;
+    QFrame* Panel3 = nullptr;
+    QTimer* TimerOnActivate = nullptr;
+    QTimer* TimerAltKey = nullptr;
+    void TimerOnActivateTimer();
+    void TimerAltKeyTimer();
 
     void FormCreate(bool familiar);
 
 protected:
     void keyPressEvent(class QKeyEvent* event) override;
+    void showEvent(class QShowEvent* event) override;
 };
 
 // The texts of the information window, heading (bold blue), body (black)
