@@ -199,8 +199,14 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
     if (options.resetFileDate && dateFlag) {
         const int32_t e = ExifDateAsFileDate(request.picture, p.Date);
         // Only the picture's date changes; a read-only picture keeps its date.
-        if (e != p.Date && p.Date >= 0 && !platform::IsReadOnly(request.picture))
-            platform::SetFileDosDate(request.picture, platform::DosDateTime(e));
+        bool pictureDated = e == p.Date;
+        if (!pictureDated && p.Date >= 0 && !platform::IsReadOnly(request.picture))
+            pictureDated = platform::SetFileDosDate(request.picture, platform::DosDateTime(e));
+        // A picture that keeps its own date gives it to its new thumbnail, or
+        // the two would differ at every showing and the thumbnail be made again
+        // each time.
+        if (!pictureDated && ok && p.Date > 0)
+            platform::SetFileDosDate(request.thumbnail, platform::DosDateTime(p.Date));
     }
     if (request.showStatus)
         request.showStatus(QString());

@@ -101,7 +101,9 @@ struct ThumbnailRequest {
 // ResetFileDate is on and the packed dates of picture and thumbnail differ
 // by more than 10. With ResetFileDate on, a picture whose thumbnail was
 // (re)made, or whose date was asked to be set, gets its EXIF date taken as
-// its file date. `maker` defaults to DefaultThumbnailMaker.
+// its file date; a picture whose date cannot be set (read-only) gives its
+// own date to the new thumbnail instead, so the two stay in step.
+// `maker` defaults to DefaultThumbnailMaker.
 int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOptions& options,
                              const ThumbnailMaker& maker = ThumbnailMaker());
 

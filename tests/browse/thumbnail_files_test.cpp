@@ -641,3 +641,17 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
     AddSettings = savedAdd;
     Settings.ResetFileDate = savedReset;
 }
+
+TEST_F(ThumbFiles, ReadOnlyPictureKeepsItsDateAndIsNotRemadeEachTime)
+{
+    const QByteArray bytes = pictureBytes(800, 600, 310 * 1024, "2012:12:12 12:12:12");
+    const QString picture = write("locked.jpg", bytes);
+    const uint32_t own = platform::FileDosDate(picture);
+    testsupport::setReadOnly(picture, true);
+    EXPECT_EQ(run(picture), ThumbMade);
+    EXPECT_EQ(platform::FileDosDate(picture), own);
+    EXPECT_EQ(platform::FileDosDate(ThumbnailPath(picture)), own);
+    EXPECT_EQ(run(picture), ThumbUpToDate);
+    EXPECT_EQ(testsupport::readFile(picture), bytes);
+    testsupport::setReadOnly(picture, false);
+}
