@@ -240,9 +240,11 @@ bool runCopy(CopyJob* job, const QByteArray& source, const QByteArray& target)
     return true;
 }
 
+} // namespace
+
 // Sets the EXIF pixel dimensions to the new picture's size when the block
 // has them.
-QByteArray updateDimensions(const QByteArray& jpeg, QSize size)
+QByteArray UpdateExifPixelDimensions(const QByteArray& jpeg, QSize size)
 {
     try {
         Exiv2::Image::AutoPtr image =
@@ -277,7 +279,6 @@ QByteArray updateDimensions(const QByteArray& jpeg, QSize size)
     }
 }
 
-} // namespace
 
 QByteArray CopyJpegMetadata(const QByteArray& sourceJpeg, const QByteArray& targetJpeg)
 {
@@ -289,7 +290,7 @@ QByteArray CopyJpegMetadata(const QByteArray& sourceJpeg, const QByteArray& targ
         return {};
     const QSize size(int(job->target.image_width), int(job->target.image_height));
     const QByteArray joined(reinterpret_cast<const char*>(job->outBuffer), qsizetype(job->outSize));
-    return updateDimensions(joined, size);
+    return UpdateExifPixelDimensions(joined, size);
 }
 
 bool TimgData::WriteExifJpeg(const QString& sourcePath, const QString& jpegPath)

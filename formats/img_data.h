@@ -73,3 +73,7 @@ private:
 // Byte-level form of WriteExifJpeg: returns the new JPEG, or an empty array
 // on failure.
 QByteArray CopyJpegMetadata(const QByteArray& sourceJpeg, const QByteArray& targetJpeg);
+
+// Sets the EXIF pixel dimensions of a JPEG in memory to the given size where
+// its EXIF block has them; returns the JPEG unchanged otherwise.
+QByteArray UpdateExifPixelDimensions(const QByteArray& jpeg, QSize size);

@@ -1,6 +1,7 @@
 #include "sharing/reduce_picture.h"
 
 #include "app/environment.h"
+#include "browse/external_programs.h"
 #include "formats/img_data.h"
 #include "formats/jpeg_decoder.h"
 #include "platform/prompt.h"
@@ -12,13 +13,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QProcess>
 
 #include <cstdio>
 #include <csetjmp>
 #include <jpeglib.h>
 
-#include <exiv2/exiv2.hpp>
 
 QSize ReduceBoxSize(int sizeChoice, QSize customSize)
 {
@@ -94,59 +93,6 @@ QDateTime exifDate(const QString& sourcePath)
     return date.isValid() ? date : QDateTime();
 }
 
-bool resizeWithOutsideViewer(const ReduceRequest& request, QSize box)
-{
-    if (!IrfanViewFound || IrfanViewPath.isEmpty() || box.isEmpty())
-        return false;
-    QProcess viewer;
-    viewer.start(IrfanViewPath,
-                 {request.sourcePath,
-                  QStringLiteral("/resize=(%1,%2)").arg(box.width()).arg(box.height()),
-                  QStringLiteral("/aspectratio"), QStringLiteral("/resample"),
-                  QStringLiteral("/convert=") + request.targetPath});
-    if (!viewer.waitForStarted(5000))
-        return false;
-    // Poll every 100 ms and let window messages run in between.
-    while (!viewer.waitForFinished(100))
-        QCoreApplication::processEvents();
-    return viewer.exitStatus() == QProcess::NormalExit && viewer.exitCode() == 0
-        && QFileInfo(request.targetPath).isFile();
-}
-
-// The EXIF pixel dimensions of the copied block, set to the copy's size
-// where the block has them.
-QByteArray withPixelDimensions(const QByteArray& jpeg, QSize size)
-{
-    try {
-        Exiv2::Image::AutoPtr image =
-            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(jpeg.constData()), long(jpeg.size()));
-        if (!image.get())
-            return jpeg;
-        image->readMetadata();
-        Exiv2::ExifData& exif = image->exifData();
-        bool changed = false;
-        for (const auto& [key, value] : {std::pair{"Exif.Photo.PixelXDimension", size.width()},
-                                         std::pair{"Exif.Photo.PixelYDimension", size.height()}}) {
-            auto it = exif.findKey(Exiv2::ExifKey(key));
-            if (it != exif.end()) {
-                it->setValue(std::to_string(value));
-                changed = true;
-            }
-        }
-        if (!changed)
-            return jpeg;
-        image->writeMetadata();
-        Exiv2::BasicIo& io = image->io();
-        io.open();
-        QByteArray result(qsizetype(io.size()), Qt::Uninitialized);
-        io.seek(0, Exiv2::BasicIo::beg);
-        const long got = io.read(reinterpret_cast<Exiv2::byte*>(result.data()), long(result.size()));
-        io.close();
-        return got == long(result.size()) ? result : jpeg;
-    } catch (...) {
-        return jpeg;
-    }
-}
 
 } // namespace
 
@@ -227,7 +173,8 @@ ReduceResult ReducePicture(const ReduceRequest& request)
 
     bool written = false;
     if (request.useOutsideViewer && request.shownPicture.isNull())
-        written = resizeWithOutsideViewer(request, box);
+        written = IrfanViewFound && !box.isEmpty()
+                  && RunIrfanViewResize(request.sourcePath, request.targetPath, box.width(), box.height());
 
     if (!written) {
         QImage picture = request.shownPicture.isNull() ? loadPicture(request.sourcePath, box) : request.shownPicture;
@@ -249,7 +196,7 @@ ReduceResult ReducePicture(const ReduceRequest& request)
             return result;
         }
         if (!segments.isEmpty())
-            jpeg = withPixelDimensions(jpeg, picture.size());
+            jpeg = UpdateExifPixelDimensions(jpeg, picture.size());
         const platform::RecordResult saved = platform::SafeWriteFile(request.targetPath, jpeg);
         if (!saved.ok()) {
             result.message = saved.Message;
