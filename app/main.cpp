@@ -136,6 +136,9 @@ int main(int argc, char** argv)
     // 14. The command-line argument.
     form1->DispatchStartArgument();
 
+    // 15. The monthly suggestion.
+    form1->OfferMonthlySuggestion();
+
     const int code = app.exec();
     guard.Release();
     for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16)})

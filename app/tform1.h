@@ -434,6 +434,9 @@ public:
     // The user chose to open the argument in the normal window: data files
     // writable again, the window shown, the folder or show opened.
     void OpenArgumentNormally(bool showFileGiven);
+    // Once a month at start (not in demo, audio or argument mode): asks
+    // whether to check for a new version, and checks on Yes.
+    void OfferMonthlySuggestion();
     // Rewrites "AllMyShow.dat" from the list of known shows; with `Replace`
     // paths under a renamed folder are rewritten first.
     void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace);

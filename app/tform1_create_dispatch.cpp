@@ -7,6 +7,9 @@
 #include "platform/record_file.h"
 #include "shows/show_windows.h"
 #include "slideshow/launcher_window.h"
+#include "slideshow/modal_window.h"
+#include "app/version_check.h"
+#include "app/version_check_windows.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -83,4 +86,20 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
         LoadMyShowClick(StartArgument);
     else
         MyShowDraftClick();
+}
+
+void TForm1::OfferMonthlySuggestion()
+{
+    if (DemoMode || AudioMode || ArgumentMode || !ShouldSuggestUpdate())
+        return;
+    // Marked first: answering No also counts for this month.
+    MarkSuggestionMonth();
+    TForm32 suggestion(this);
+    using platform::PromptAnswer;
+    const int result = ExecModalWindow(suggestion, QStringLiteral("Check for Update/New version?"),
+                                       {{PromptAnswer::Yes, 1, QStringLiteral("&Yes")},
+                                        {PromptAnswer::No, 2, QStringLiteral("&No")}},
+                                       2);
+    if (result == 1)
+        CheckforupdateClick();
 }

@@ -6,6 +6,7 @@
 #include "app/settings_fields.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
+#include "platform/clock.h"
 #include "platform/drives.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -399,4 +400,23 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
     EXPECT_EQ(DraftShowOpen, 1);
     EXPECT_EQ(NamedShowOpen, 0);
     form.CloseWithoutSaving = true;
+}
+
+TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
+{
+    Quiet quiet;  // answered No
+    TForm1 form;
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    Settings.AskMonthlyUpdate = 1;
+    Settings.SuggestionMonths.fill(0);
+    clearPromptLog();
+    form.OfferMonthlySuggestion();
+    EXPECT_EQ(promptLog().size(), 1);
+    EXPECT_EQ(promptLog().at(0).request.text, QStringLiteral("Check for Update/New version?"));
+    const int month = platform::now().date().month();
+    EXPECT_EQ(Settings.SuggestionMonths[size_t(month - 1)], 1);
+    // Not a second time this month.
+    form.OfferMonthlySuggestion();
+    EXPECT_EQ(promptLog().size(), 1);
 }
