@@ -142,24 +142,6 @@ private:
     TForm1* form_;
 };
 
-// A preview of a picture in a preview label, fitted and centred.
-void showPreview(QLabel* label, const QString& path)
-{
-    if (!label)
-        return;
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    const QSize box = label->size();
-    if (size.isValid() && box.width() > 0 && box.height() > 0)
-        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
-    const QImage image = reader.read();
-    label->setAlignment(Qt::AlignCenter);
-    if (image.isNull())
-        label->clear();
-    else
-        label->setPixmap(QPixmap::fromImage(image));
-}
 
 } // namespace
 
@@ -250,7 +232,10 @@ void TForm1::TimerThumbnailTimer()
         TimerThumbnail->stop();
     if (ThumbnailPreviewPath.isEmpty())
         return;
-    showPreview(ThumbnailPreviewFromTree ? Image4 : image2, ThumbnailPreviewPath);
+    if (ThumbnailPreviewFromTree)
+        ShowPictureInfo(ThumbnailPreviewPath, true, true);
+    else
+        ShowMyShowPictureInfo(ThumbnailPreviewPath, true, false);
 }
 
 void TForm1::MyShowSGMouseMove()

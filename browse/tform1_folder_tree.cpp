@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -77,11 +76,8 @@ FolderTreeController* TForm1::folderTree()
         loadPictureFromTree(path, showFull);
     };
     hooks.videoProgram = [] { return Settings.VideoPrograms[0]; };
-    hooks.runVideo = [](const QString& program, const QString& file) {
-        if (!QProcess::startDetached(program, {file}))
-            platform::showMessage(platform::PromptKind::Error,
-                                  QStringLiteral("The video program ") + program
-                                      + QStringLiteral(" could not be started"));
+    hooks.runVideo = [this](const QString& program, const QString& file) {
+        RunExternalProgram(program, {file}, false);
     };
     hooks.focusMainWindow = [this] {
         activateWindow();

@@ -69,12 +69,17 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
     form.TimerThumbnail->start();
     form.TimerThumbnailTimer();
     EXPECT_FALSE(form.TimerThumbnail->isActive());
-    EXPECT_EQ(form.Image4->pixmap().size(), QSize(100, 50));
+    // The browse preview shows the picture fitted, its ratio kept.
+    const QSize browse = form.Image4->pixmap().size();
+    ASSERT_FALSE(browse.isEmpty());
+    EXPECT_EQ(browse.width(), 2 * browse.height());
     EXPECT_TRUE(form.image2->pixmap().isNull());
 
     form.ThumbnailPreviewFromTree = false;
     form.TimerThumbnailTimer();
-    EXPECT_EQ(form.image2->pixmap().size(), QSize(60, 30));
+    const QSize myShow = form.image2->pixmap().size();
+    ASSERT_FALSE(myShow.isEmpty());
+    EXPECT_EQ(myShow.width(), 2 * myShow.height());
 }
 
 TEST(SmallHandlers, ShowListTakesTheFocusUnlessAnotherWindowIsOpen)
