@@ -9,6 +9,7 @@
 // 1 the guard could not run, 2 the program refused to run (StartAbort).
 #include "app/data_folder.h"
 #include "app/instance_guard.h"
+#include "app/keyboard_hook_application.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
@@ -61,7 +62,7 @@ void installCloseOnSignal(QObject* owner)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistamo!"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vistamo!"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -7,6 +7,7 @@
 #include "app/settings_fields.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
+#include "browse/external_programs.h"
 #include "platform/prompt.h"
 #include "sharing/process_check.h"
 #include "shows/known_shows.h"
@@ -127,6 +128,12 @@ bool TForm1::FormClose()
             CloseOpenShow();
         }
     }
+    // An outside program started from here still runs: the close goes on,
+    // and the program ends once that program's wait loop hands control back
+    // to the event loop (the quit below waits for it).
+    if (ExternalProcessRunning == 1)
+        platform::showMessage(platform::PromptKind::Information,
+                              QStringLiteral("Vistamo! will be closed as soon the called external program is closed"));
 
     // 10. The save: settings and the list of known shows, each in one safe
     // write. The marker goes whatever happens.

@@ -6,6 +6,7 @@
 #include "app/settings_fields.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
+#include "browse/external_programs.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "shows/show_file.h"
@@ -419,4 +420,21 @@ TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
     // Not a second time this month.
     form.OfferMonthlySuggestion();
     EXPECT_EQ(promptLog().size(), 1);
+}
+
+TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
+{
+    Quiet quiet;
+    TForm1 form;
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    Settings.PlayOrder = 2;
+    ExternalProcessRunning = 1;
+    EXPECT_TRUE(form.FormClose());
+    ExternalProcessRunning = 0;
+    EXPECT_TRUE(shown(PromptKind::Information,
+                      "Vistamo! will be closed as soon the called external program is closed"));
+    TSettingsRecord after;
+    ASSERT_TRUE(ReadSettingsFile(dataFolder() + "/VXSettings61.dat", after).ok());
+    EXPECT_EQ(after.PlayOrder, 2);
 }
