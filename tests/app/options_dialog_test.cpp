@@ -95,6 +95,8 @@ protected:
         AddSettingsPath = testsupport::freshDir(QStringLiteral("options")) + QStringLiteral("/VXAddSettings.dat");
         PlaybackActive = 0;
         UseMainMonitor = 1;
+        savedPlayOptions_ = PlayOptions;
+        savedShowState_ = ShowState;
         setClock(QDateTime(QDate(2026, 3, 30), QTime(10, 0)));
     }
     void TearDown() override
@@ -103,7 +105,14 @@ protected:
         Settings = TSettingsRecord{};
         AddSettings = TAddSettingsRecord{};
         AddSettingsPath.clear();
+        PlaybackActive = 0;
+        PlayOptions = savedPlayOptions_;
+        ShowState = savedShowState_;
     }
+
+private:
+    TPlayOptions savedPlayOptions_;
+    TShowState savedShowState_;
 };
 
 } // namespace
