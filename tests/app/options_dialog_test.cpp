@@ -551,3 +551,25 @@ TEST(OptionsLoad, DamagedDigitTextsSelectTheFirstItem)
     EXPECT_EQ(v.IntervalIndex, 0);
     EXPECT_EQ(v.MaxEnlargeText, QStringLiteral("999"));   // within the up-down's range
 }
+
+TEST_F(OptionsDialogTest, ChoosingAProgramMakesItTheFirstAndRemoveEmptiesTheText)
+{
+    Settings.EditPrograms = {QStringLiteral("/p/a"), QStringLiteral("/p/b"), QStringLiteral("/p/c"), {}, {}};
+    TForm3 dialog;
+    auto* list = dialog.findChild<QComboBox*>("ExtProgComboBox");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_TRUE(dialog.BrowseButton->isEnabled());
+    list->setCurrentIndex(2);
+    dialog.ExtProgComboBoxClick(2);
+    EXPECT_EQ(dialog.values().EditPrograms, QStringList({"/p/c", "/p/a", "/p/b"}));
+    EXPECT_EQ(list->currentText(), QStringLiteral("/p/c"));
+    dialog.RemoveEditProgram->click();
+    EXPECT_EQ(dialog.values().EditPrograms, QStringList({"/p/a", "/p/b"}));
+    EXPECT_TRUE(list->currentText().isEmpty());
+    // Apply stores the list in order and empties the slots after it.
+    dialog.PictureOptionsDone->click();
+    ASSERT_TRUE(dialog.LastCheck.ok());
+    EXPECT_EQ(Settings.EditPrograms[0], QStringLiteral("/p/a"));
+    EXPECT_EQ(Settings.EditPrograms[1], QStringLiteral("/p/b"));
+    EXPECT_TRUE(Settings.EditPrograms[2].isEmpty());
+}
