@@ -120,12 +120,6 @@ QStringList ThumbSizeItems()
             QStringLiteral("Extra  (1280 x 1024)")};
 }
 
-int32_t IntervalGroupSeconds(int index)
-{
-    static constexpr int32_t seconds[] = {1, 2, 3, 5, 10};
-    return index >= 0 && index < 5 ? seconds[index] : 1;
-}
-
 int32_t NewShowIntervalSeconds(int index)
 {
     return index >= 0 && index < int(NewShowIntervalTable.size()) ? NewShowIntervalTable[size_t(index)] : 0;

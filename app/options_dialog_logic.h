@@ -10,6 +10,7 @@
 
 #include "app/add_settings_record.h"
 #include "app/settings_record.h"
+#include "slideshow/show_state.h"
 
 #include <QDate>
 #include <QString>
@@ -103,8 +104,6 @@ QStringList SoundActionItems();          // SoundActionCB
 QStringList PicturesPerPageItems();      // CBMultMode, 16 items
 QStringList ThumbSizeItems();            // RGThumbSize
 
-// Seconds of an Intervalgroup choice: 1, 2, 3, 5 or 10 (1 for anything else).
-int32_t IntervalGroupSeconds(int index);
 
 // The interval table of new MyShow pictures: the seconds stored for an item
 // of IntervalComboBox (0 for an index outside the table), and the item that

@@ -19,6 +19,12 @@ TPlayOptions PlayOptions;
 QString ShowSourcePath;
 TShowState ShowState;
 
+int32_t IntervalGroupSeconds(int index)
+{
+    static constexpr int32_t seconds[] = {1, 2, 3, 5, 10};
+    return index >= 0 && index < 5 ? seconds[index] : 1;
+}
+
 int32_t IntervalSecondsForIndex(int32_t index)
 {
     return qBound(0, index, 59) + 1;
@@ -67,14 +73,16 @@ TPlayOptions PlayOptionsFrom(const TSettingsRecord& s, bool automaticShow)
     }
     o.ContinuousPlay = s.ContinuousPlay;
     o.IgnoreErrors = s.IgnoreErrors;
-    o.IntervalSeconds = IntervalSecondsForIndex(o.IntervalIndex);
+    o.IntervalSeconds = IntervalGroupSeconds(o.IntervalIndex);
     return o;
 }
 
 void ApplyShowOptions()
 {
     PlayOptions = PlayOptionsFrom(Settings, AutoShowRunning == 1);
-    ShowIntervalStep = qBound(0, PlayOptions.IntervalIndex, 59);
+    // The speed steps count whole seconds from one: the step of the chosen
+    // interval is its seconds less one.
+    ShowIntervalStep = qBound(0, PlayOptions.IntervalSeconds - 1, 59);
     ShowState.PlayOrder = PlayOptions.PlayOrder;
     ShowState.DefaultInterval = PlayOptions.IntervalSeconds;
     ShowState.CurrentInterval = PlayOptions.IntervalSeconds;

@@ -76,7 +76,11 @@ struct TShowState {
 };
 extern TShowState ShowState;
 
-// Seconds of an interval index (index 0 is one second, each step one more).
+// Seconds of an interval choice (`IntervalIndex`): 1, 2, 3, 5 or 10 (1 for
+// anything else).
+int32_t IntervalGroupSeconds(int index);
+// Seconds of a running show's speed step (`ShowIntervalStep` 0..59: step 0
+// is one second, each step one more).
 int32_t IntervalSecondsForIndex(int32_t index);
 
 // The options in effect taken from the settings record, or from its stored

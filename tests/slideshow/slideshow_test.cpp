@@ -95,15 +95,15 @@ TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
     s.MaxSizeKB = 10;
     s.ContinuousPlay = 1;
     s.AutoShowOptions.PlayOrder = 0;
-    s.AutoShowOptions.IntervalIndex = 9;
+    s.AutoShowOptions.IntervalIndex = 3;
     s.AutoShowOptions.InclGIF = 1;
     const TPlayOptions live = PlayOptionsFrom(s, false);
     EXPECT_EQ(live.PlayOrder, 1);
-    EXPECT_EQ(live.IntervalSeconds, 5);
+    EXPECT_EQ(live.IntervalSeconds, 10);   // choices 0..4 are 1, 2, 3, 5, 10 seconds
     EXPECT_EQ(live.InclGIF, 0);
     const TPlayOptions automatic = PlayOptionsFrom(s, true);
     EXPECT_EQ(automatic.PlayOrder, 0);
-    EXPECT_EQ(automatic.IntervalSeconds, 10);
+    EXPECT_EQ(automatic.IntervalSeconds, 5);
     EXPECT_EQ(automatic.InclGIF, 1);
     EXPECT_EQ(automatic.ContinuousPlay, 1);
 
@@ -112,8 +112,8 @@ TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
     PlaybackActive = 1;
     Settings.ContinuousPlay = 0;
     ApplyShowOptions();
-    EXPECT_EQ(ShowIntervalStep, 4);
-    EXPECT_EQ(ShowState.DefaultInterval, 5);
+    EXPECT_EQ(ShowState.DefaultInterval, 10);
+    EXPECT_EQ(IntervalSecondsForIndex(ShowIntervalStep), 10);   // the speed step starts at the chosen interval
     EXPECT_EQ(ShowState.ContinuousPlay, 1); // the loop forces continuous play while a show runs
     ShowState.LoopFlag = 0;
     PlaybackActive = 0;
