@@ -114,12 +114,7 @@ TForm4::TForm4(QWidget* parent)
     connect(OKAboutButton, &QPushButton::clicked, this, &TForm4::OKAboutButtonClick);
 
     // The interface font on every control.
-    if (!UIFontName.isEmpty())
-        for (QWidget* w : findChildren<QWidget*>()) {
-            QFont f = w->font();
-            f.setFamily(UIFontName);
-            w->setFont(f);
-        }
+    ApplyUIFontName(this);
     if (parent) {
         adjustSize();
         move(parent->geometry().center() - rect().center());

@@ -103,12 +103,7 @@ TForm35::TForm35(QWidget* parent)
                        static_cast<QWidget*>(chdXPPanel2), static_cast<QWidget*>(chdXPPanel3)})
         w->installEventFilter(this);
 
-    if (!UIFontName.isEmpty())
-        for (QWidget* w : findChildren<QWidget*>()) {
-            QFont f = w->font();
-            f.setFamily(UIFontName);
-            w->setFont(f);
-        }
+    ApplyUIFontName(this);
     if (parent) {
         adjustSize();
         move(parent->geometry().center() - rect().center());

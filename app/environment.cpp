@@ -1,5 +1,8 @@
 #include "app/environment.h"
 
+#include <QFont>
+#include <QWidget>
+
 #include "sound/sound_records.h"
 
 #include <QCoreApplication>
@@ -582,4 +585,15 @@ void ReadShellFolders(QString& startupFolder, const MountedCheck& mounted)
         startupFolder = MyPicturesFolder;
     DesktopFolderLower = DesktopFolder.toLower();
     InternetCacheFolderLower = InternetCacheFolder.toLower();
+}
+
+void ApplyUIFontName(QWidget* window)
+{
+    if (!window || UIFontName.isEmpty())
+        return;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QFont f = w->font();
+        f.setFamily(UIFontName);
+        w->setFont(f);
+    }
 }

@@ -435,14 +435,7 @@ void TForm1::openStartupFolder()
 
 void TForm1::applyStartFonts()
 {
-    if (UIFontName.isEmpty())
-        return;
-    const auto widgets = findChildren<QWidget*>();
-    for (QWidget* w : widgets) {
-        QFont f = w->font();
-        f.setFamily(UIFontName);
-        w->setFont(f);
-    }
+    ApplyUIFontName(this);
 }
 
 void TForm1::showEvent(QShowEvent* event)

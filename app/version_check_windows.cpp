@@ -23,17 +23,6 @@ W* named(W* w, const char* name)
     return w;
 }
 
-// Every control takes the interface font's name.
-void applyInterfaceFont(QWidget* window)
-{
-    if (UIFontName.isEmpty())
-        return;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        QFont f = w->font();
-        f.setFamily(UIFontName);
-        w->setFont(f);
-    }
-}
 
 const QString CloseBeforeInstallText = QStringLiteral(
     "Before you install an updated or new version over your current version of Vistamo!\n"
@@ -72,7 +61,7 @@ TForm31::TForm31(QWidget* parent)
     connect(LinkBtn2, &QPushButton::clicked, this, &TForm31::LinkBtn2Click);
     connect(CloseButton, &QPushButton::clicked, this, &TForm31::CloseButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
-    applyInterfaceFont(this);
+    ApplyUIFontName(this);
 }
 
 void TForm31::showEvent(QShowEvent* event)
@@ -139,7 +128,7 @@ TForm32::TForm32(QWidget* parent)
     connect(YesButton, &QPushButton::clicked, this, &TForm32::YesButtonClick);
     connect(NoButton, &QPushButton::clicked, this, &TForm32::NoButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
-    applyInterfaceFont(this);
+    ApplyUIFontName(this);
 }
 
 void TForm32::showEvent(QShowEvent* event)

@@ -65,16 +65,6 @@ void repaintControls(QWidget* window)
             w->update();
 }
 
-void useUIFont(QWidget* window)
-{
-    if (UIFontName.isEmpty())
-        return;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        QFont f = w->font();
-        f.setFamily(UIFontName);
-        w->setFont(f);
-    }
-}
 
 } // namespace
 
@@ -198,7 +188,7 @@ void TForm38::FormCreate()
     }
     if (LblInfo->text().isEmpty())
         DriveAlreadyAllowed = true;
-    useUIFont(this);
+    ApplyUIFontName(this);
 }
 
 void TForm38::CBOnlyCleanupClick()
@@ -492,7 +482,7 @@ void TForm39::FormCreate(bool familiar)
             add(QString(), QTextCharFormat());
         previous = line.kind;
     }
-    useUIFont(this);
+    ApplyUIFontName(this);
 }
 
 void TForm39::showEvent(QShowEvent* event)

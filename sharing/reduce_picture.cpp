@@ -54,12 +54,6 @@ void onJpegError(j_common_ptr cinfo)
     longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
-bool isJpegName(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") || suffix == QLatin1String("jpe");
-}
-
 QImage loadPicture(const QString& path, QSize box)
 {
     QByteArray bytes;
