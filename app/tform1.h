@@ -444,6 +444,14 @@ public:
     bool CloseWithoutSaving = false;
     // Set once the close has run its save (the window may close).
     bool CloseDone = false;
+    // The upload button's glyph and its grey copy for the disabled state.
+    QPixmap UploadGlyph;
+    QPixmap UploadGlyphGrey;
+    // Gives `UploadSp` the glyph of its state (the grey copy when disabled).
+    void UpdateUploadButtonGlyph();
+    // Names the configured uploader program in the upload commands and takes
+    // its icon for them.
+    void ApplyUploadCaptions();
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -7,6 +7,9 @@
 // makes the settings, creates the missing data files and folders, and sizes
 // the window. StartAbort / StartupRunFlag tell main() how it went.
 #include "app/tform1.h"
+#include "platform/icons.h"
+#include "formats/read_exif_info.h"
+#include "sharing/grayscale.h"
 
 #include "app/add_settings_record.h"
 #include "app/data_folder.h"
@@ -35,6 +38,7 @@
 #include <QShowEvent>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QTableWidget>
 #include <QTextStream>
 #include <QTimer>
@@ -156,9 +160,13 @@ void TForm1::FormCreate()
     SelectUIFont();
     SystemDriveLetter = GetSystemDriveLetter();
 
-    // 5. The outside picture viewer.
-    if (!DemoMode)
+    // 5. The upload button's glyphs and the outside picture viewer.
+    if (!DemoMode) {
+        UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
+        UploadGlyphGrey = UploadGlyph;
+        GrayscaleBitmap(UploadGlyphGrey);
         FindIrfanView(ProgramFolder);
+    }
     TBTarnivo->setVisible(false);
     TBSepTarn->setVisible(false);
     Tarnivo->setVisible(false);
@@ -169,6 +177,10 @@ void TForm1::FormCreate()
         StartAbort = 1;
         platform::showMessage(PromptKind::Error, NotOnFixedDriveText);
     }
+
+    // 7. The metadata reader (pictures' EXIF), not needed by a demo show.
+    if (!DemoMode)
+        MetadataReader();
 
     // 9. Show list columns.
     const int screenWidth = StartScreenWidth();
@@ -365,6 +377,7 @@ void TForm1::FormCreate()
         ExclusionsChanged = 1;
 
         LoadAddSettings(AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+        ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);
         const QString hint = Settings.EditPrograms[0].isEmpty()
@@ -461,4 +474,34 @@ void TForm1::TimerAutoCDRunTimer()
     }
     if (!shown)
         close();
+}
+
+void TForm1::UpdateUploadButtonGlyph()
+{
+    if (!UploadSp)
+        return;
+    UploadSp->setIcon(QIcon(UploadSp->isEnabled() ? UploadGlyph : UploadGlyphGrey));
+}
+
+void TForm1::ApplyUploadCaptions()
+{
+    if (!AddSettings.UploaderPath.isEmpty()) {
+        const TUploadCaptions c = UploadCaptionsFor(AddSettings.UploaderPath);
+        if (UploadPicture)
+            UploadPicture->setText(c.UploadPicture);
+        if (Upload)
+            Upload->setText(c.UploadPicture);
+        if (QAction* b = actionNamed(QStringLiteral("UploadB")))
+            b->setText(c.UploadB);
+        if (UploadSp)
+            UploadSp->setToolTip(c.UploadSpHint);
+        const QIcon icon = platform::ProgramIcon(AddSettings.UploaderPath);
+        if (!icon.isNull()) {
+            platform::ReplaceImageListIcon(platform::ImageListId::MenuIL, 130, icon);
+            UploadGlyph = icon.pixmap(16, 16);
+            UploadGlyphGrey = UploadGlyph;
+            GrayscaleBitmap(UploadGlyphGrey);
+        }
+    }
+    UpdateUploadButtonGlyph();
 }

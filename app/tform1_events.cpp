@@ -2,6 +2,7 @@
 // timer that starts the automatic show, the mouse activity on the window,
 // and the application's hint, activation, minimise and exception events.
 #include "app/tform1.h"
+#include "browse/external_programs.h"
 #include "app/caption_helpers.h"
 #include "app/keyboard_hook.h"
 #include "app/layout_state.h"
@@ -153,7 +154,7 @@ void TForm1::Timer1Timer()
     in.playbackActive = runs();
     in.neverAutoShow = Settings.NeverAutoShow != 0;
     in.form10Visible = topLevelVisible("Form10");
-    in.externalProcessRunning = false;
+    in.externalProcessRunning = ExternalProcessRunning == 1;
     in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     in.demoMode = DemoMode == 1;
     in.now = platform::monotonicMs();

@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QTableWidget>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -437,4 +438,31 @@ TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
     TSettingsRecord after;
     ASSERT_TRUE(ReadSettingsFile(dataFolder() + "/VXSettings61.dat", after).ok());
     EXPECT_EQ(after.PlayOrder, 2);
+}
+
+TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
+{
+    Quiet quiet;
+    const QString uploader = freshDir("prog") + "/photo-uploader.sh";
+    ASSERT_TRUE(writeFile(uploader, "#!/bin/sh\n"));
+    TForm1 form;
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    AddSettings.UploaderPath = uploader;
+    form.ApplyUploadCaptions();
+    EXPECT_EQ(form.UploadPicture->text(), QStringLiteral("&Upload picture through photo-uploader"));
+    EXPECT_EQ(form.UploadSp->toolTip(), QStringLiteral("Upload show through photo-uploader"));
+
+    // Disabled, the button shows the grey copy of its glyph.
+    form.UploadSp->setEnabled(false);
+    form.UpdateUploadButtonGlyph();
+    const QImage grey = form.UploadSp->icon().pixmap(16, 16).toImage();
+    ASSERT_FALSE(grey.isNull());
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) {
+            const QColor c = grey.pixelColor(x, y);
+            EXPECT_TRUE(c.red() == c.green() && c.green() == c.blue()) << x << "," << y;
+        }
+    AddSettings.UploaderPath.clear();
+    form.FormClose();
 }
