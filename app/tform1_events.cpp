@@ -2,6 +2,7 @@
 // timer that starts the automatic show, the mouse activity on the window,
 // and the application's hint, activation, minimise and exception events.
 #include "app/tform1.h"
+#include "platform/screen_saver.h"
 #include "browse/external_programs.h"
 #include "app/caption_helpers.h"
 #include "app/keyboard_hook.h"
@@ -63,6 +64,9 @@ void TForm1::InstallApplicationEvents()
     if (ClientArea)
         ClientArea->installEventFilter(this);
     hookStatusPanels();
+    // While a show advances (and the playlist editor is not open) neither
+    // the screen saver nor the monitor's power-off may interrupt it.
+    platform::KeepScreenAwakeWhile(this, [this] { return runs() && !InManualMode() && !topLevelVisible("Form11"); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             QuestionUpdateStatusBar();
