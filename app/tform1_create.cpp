@@ -7,6 +7,9 @@
 // makes the settings, creates the missing data files and folders, and sizes
 // the window. StartAbort / StartupRunFlag tell main() how it went.
 #include "app/tform1.h"
+#include "shows/show_sync.h"
+#include "sound/voice_file_window.h"
+#include "app/voice_carry.h"
 #include "platform/icons.h"
 #include "formats/read_exif_info.h"
 #include "sharing/grayscale.h"
@@ -181,6 +184,22 @@ void TForm1::FormCreate()
     // 7. The metadata reader (pictures' EXIF), not needed by a demo show.
     if (!DemoMode)
         MetadataReader();
+
+    // A picture's voice file goes along with it: asked through the "Voice
+    // file detected (.wav)" window, and the shows kept in step.
+    VoiceCarryHooks& voice = CurrentVoiceCarryHooks();
+    voice.askDelete = [this](const QString& voicePath) -> platform::PromptAnswer {
+        switch (AskVoiceFileAction(voicePath, this)) {
+        case VoiceAnswerDelete: return platform::PromptAnswer::Yes;
+        case VoiceAnswerAlways: return platform::PromptAnswer::All;
+        case VoiceAnswerNever: return platform::PromptAnswer::NoToAll;
+        default: return platform::PromptAnswer::No;
+        }
+    };
+    voice.syncShowsAfterRename = [](const QString& oldPath, const QString& newPath) {
+        SyncShowsAfterRename(oldPath, newPath);
+    };
+    voice.syncShowsAfterDelete = [](const QString& path) { SyncShowsAfterDelete(path); };
 
     // 9. Show list columns.
     const int screenWidth = StartScreenWidth();

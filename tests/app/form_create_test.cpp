@@ -6,6 +6,7 @@
 #include "app/settings_fields.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
+#include "app/voice_carry.h"
 #include "browse/external_programs.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
@@ -464,5 +465,30 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
             EXPECT_TRUE(c.red() == c.green() && c.green() == c.blue()) << x << "," << y;
         }
     AddSettings.UploaderPath.clear();
+    form.FormClose();
+}
+
+TEST(FormCreate, DeletingAPictureAsksAboutItsVoiceFileThroughTheVoiceWindow)
+{
+    const QString folder = freshDir("voice");
+    const QString picture = folder + "/beach.jpg";
+    const QString voice = folder + "/beach.wav";
+    ASSERT_TRUE(writeFile(picture, "jpg"));
+    ASSERT_TRUE(writeFile(voice, "RIFF"));
+    QString titleShown;
+    ScopedPromptResponder responder([&](const PromptRequest& r) {
+        if (r.text == voice) {
+            titleShown = r.title;
+            return PromptReply::button(PromptAnswer::NoToAll);   // "Never"
+        }
+        return defaultReply(r);
+    });
+    TForm1 form;
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    CarryVoiceFile(picture, false, "D", QString(), Settings);
+    EXPECT_EQ(titleShown, QStringLiteral("Voice file detected (.wav)"));
+    EXPECT_TRUE(QFileInfo::exists(voice));             // kept
+    EXPECT_EQ(Settings.VoiceDeleteMode, QStringLiteral("2"));   // and never asked again
     form.FormClose();
 }
