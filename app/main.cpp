@@ -10,6 +10,7 @@
 #include "app/data_folder.h"
 #include "app/instance_guard.h"
 #include "app/keyboard_hook_application.h"
+#include "slideshow/auto_show_windows.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
@@ -111,6 +112,10 @@ int main(int argc, char** argv)
         Form20 = new TForm20(form1);
     if (!DemoMode && !ArgumentMode && !Form16)
         Form16 = new TForm16(ShowListPath);
+    if (DemoMode && !Form13)
+        Form13 = new TForm13(form1);
+    if (!Form2)
+        Form2 = new TForm2(form1);
 
     // 12.
     if (DemoMode)
@@ -121,8 +126,12 @@ int main(int argc, char** argv)
     installCloseOnSignal(&app);
     if (form1->VisibleAtStart())
         form1->show();
-    else if (DemoMode)
-        form1->show();  // shows 1 x 1 and hides itself at once (TimerAutoCDRun)
+    else if (DemoMode) {
+        // The automatic show window with its two buttons; the main window
+        // shows 1 x 1 and hides itself at once (TimerAutoCDRun).
+        Form13->show();
+        form1->show();
+    }
     guard.Listen(RaiseRunningWindows);
 
     // 13. A start-up warning, once the windows are up.

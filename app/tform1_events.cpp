@@ -2,6 +2,7 @@
 // timer that starts the automatic show, the mouse activity on the window,
 // and the application's hint, activation, minimise and exception events.
 #include "app/tform1.h"
+#include "slideshow/auto_show_windows.h"
 #include "platform/screen_saver.h"
 #include "browse/external_programs.h"
 #include "app/caption_helpers.h"
@@ -184,16 +185,10 @@ void TForm1::Timer1Timer()
         platform::showMessage(platform::PromptKind::Plain, d.message);
         break;
     case IdleAction::StartReplay:
-        // The replay window counts down and starts the automatic show; until
-        // it exists the countdown is marked so the check is not repeated.
+        // The replay window counts down and starts the automatic show.
         AutoShowCountdown = 1;
-        if (QWidget* replay = [] {
-                for (QWidget* w : QApplication::topLevelWidgets())
-                    if (w->objectName() == QLatin1String("Form2"))
-                        return w;
-                return static_cast<QWidget*>(nullptr);
-            }())
-            replay->show();
+        if (Form2)
+            Form2->StartCountdown();
         break;
     }
 }

@@ -1,0 +1,41 @@
+// The idle timer hands the automatic show to the replay window's count-down.
+#include "app/keyboard_hook.h"
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "platform/clock.h"
+#include "slideshow/auto_show_windows.h"
+#include "support/sandbox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
+{
+    const QString folder = testsupport::freshDir(QStringLiteral("auto"));
+    Settings = TSettingsRecord{};
+    Settings.AutoShowPath = folder;
+    Settings.AutoShowWaitSeconds = 5;
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QApplication::setActiveWindow(&form);
+    QApplication::processEvents();
+    if (!form.isActiveWindow() || QGuiApplication::applicationState() != Qt::ApplicationActive)
+        GTEST_SKIP() << "this platform gives no active window";
+    Form2 = new TForm2(&form);
+    platform::setMonotonicMs(1000);
+    IdleStartTick = 1000;
+    form.Timer1Timer();
+    EXPECT_FALSE(Form2->isVisible());   // not idle long enough yet
+    platform::setMonotonicMs(1000 + 6000);
+    form.Timer1Timer();
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Form2->CountLabel->text(), QStringLiteral("5"));
+    Form2->CancelCountdown();
+    delete Form2;
+    Form2 = nullptr;
+    platform::resetClock();
+    Settings = TSettingsRecord{};
+}
