@@ -1,4 +1,5 @@
 #include "app/favorites_window.h"
+#include "app/named_timer.h"
 
 #include "app/environment.h"
 #include "app/settings_record.h"
@@ -155,15 +156,9 @@ TForm36::TForm36(QWidget* parent)
     connect(BtnApply, &QPushButton::clicked, this, &TForm36::BtnApplyClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TForm36::BtnCancelClick);
 
-    TimerOnActivate = new QTimer(this);
-    TimerOnActivate->setObjectName(QStringLiteral("TimerOnActivate"));
-    TimerOnActivate->setInterval(1);
-    TimerOnActivate->setSingleShot(true);
+    TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
     connect(TimerOnActivate, &QTimer::timeout, this, &TForm36::TimerOnActivateTimer);
-    TimerAltKey = new QTimer(this);
-    TimerAltKey->setObjectName(QStringLiteral("TimerAltKey"));
-    TimerAltKey->setInterval(10);
-    TimerAltKey->setSingleShot(true);
+    TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
     connect(TimerAltKey, &QTimer::timeout, this, &TForm36::TimerAltKeyTimer);
 
     // FormCreate: captions by mode.

@@ -1,4 +1,5 @@
 #include "app/options_dialog.h"
+#include "app/named_timer.h"
 
 #include "app/data_folder.h"
 #include "app/environment.h"
@@ -225,15 +226,9 @@ TForm3::TForm3(QWidget* parent)
     buildPages();
     InstallHelpKey(this, QStringLiteral("Options.htm"));
 
-    TimerOnActivate = new QTimer(this);
-    TimerOnActivate->setObjectName(QStringLiteral("TimerOnActivate"));
-    TimerOnActivate->setInterval(1);
-    TimerOnActivate->setSingleShot(true);
+    TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
     connect(TimerOnActivate, &QTimer::timeout, this, &TForm3::TimerOnActivateTimer);
-    TimerAltKey = new QTimer(this);
-    TimerAltKey->setObjectName(QStringLiteral("TimerAltKey"));
-    TimerAltKey->setInterval(10);
-    TimerAltKey->setSingleShot(true);
+    TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
     connect(TimerAltKey, &QTimer::timeout, this, &TForm3::TimerAltKeyTimer);
 
     // The tabs: selected red with white text (green under the mouse), the

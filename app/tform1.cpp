@@ -1,6 +1,7 @@
 // The main window's widgets: built once by the constructor, all inactive
 // until the concerns that own them switch them on.
 #include "app/tform1.h"
+#include "app/named_timer.h"
 
 #include "platform/icons.h"
 
@@ -89,14 +90,6 @@ QMenu* barMenu(QMenuBar* bar, const char* name, const QString& caption)
     auto* m = named(bar->addMenu(caption), name);
     m->menuAction()->setObjectName(QString::fromLatin1(name));
     return m;
-}
-
-QTimer* makeTimer(QObject* parent, const char* name, int ms, bool singleShot)
-{
-    auto* t = named(new QTimer(parent), name);
-    t->setInterval(ms);
-    t->setSingleShot(singleShot);
-    return t;
 }
 
 QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
@@ -654,15 +647,15 @@ void TForm1::buildPopups()
 
 void TForm1::buildTimers()
 {
-    Timer1 = makeTimer(this, "Timer1", 1000, false);
-    TimerHook = makeTimer(this, "TimerHook", 500, false);
-    HookHandled = makeTimer(this, "HookHandled", 300, false);
-    TimerAutoCDRun = makeTimer(this, "TimerAutoCDRun", 1, false);
-    HelpTimer = makeTimer(this, "HelpTimer", 1500, true);
-    TimerThumbnail = makeTimer(this, "TimerThumbnail", 100, true);
-    IntervalTimer = makeTimer(this, "IntervalTimer", 1000, false);
-    FadeTimer = makeTimer(this, "FadeTimer", 100, false);
-    TimerMusic = makeTimer(this, "TimerMusic", 1000, false);
-    ImageTimer = makeTimer(this, "ImageTimer", 100, true);
+    Timer1 = MakeNamedTimer(this, "Timer1", 1000, false);
+    TimerHook = MakeNamedTimer(this, "TimerHook", 500, false);
+    HookHandled = MakeNamedTimer(this, "HookHandled", 300, false);
+    TimerAutoCDRun = MakeNamedTimer(this, "TimerAutoCDRun", 1, false);
+    HelpTimer = MakeNamedTimer(this, "HelpTimer", 1500, true);
+    TimerThumbnail = MakeNamedTimer(this, "TimerThumbnail", 100, true);
+    IntervalTimer = MakeNamedTimer(this, "IntervalTimer", 1000, false);
+    FadeTimer = MakeNamedTimer(this, "FadeTimer", 100, false);
+    TimerMusic = MakeNamedTimer(this, "TimerMusic", 1000, false);
+    ImageTimer = MakeNamedTimer(this, "ImageTimer", 100, true);
     connect(TimerAutoCDRun, &QTimer::timeout, this, [this] { TimerAutoCDRunTimer(); });
 }

@@ -1,4 +1,5 @@
 #include "browse/thumbnail_files_window.h"
+#include "app/named_timer.h"
 
 #include "app/add_settings_record.h"
 #include "app/data_folder.h"
@@ -38,15 +39,6 @@ T* named(QWidget* parent, const char* name, const QString& text = QString())
     auto* w = new T(text, parent);
     w->setObjectName(QString::fromLatin1(name));
     return w;
-}
-
-QTimer* oneShot(QObject* parent, const char* name, int ms)
-{
-    auto* t = new QTimer(parent);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setInterval(ms);
-    t->setSingleShot(true);
-    return t;
 }
 
 QFrame* headerPanel(QWidget* parent, const char* name)
@@ -129,8 +121,8 @@ TForm38::TForm38(const QString& selectedFolder, QWidget* parent) : QDialog(paren
     buttons->addWidget(BtnOK);
     buttons->addWidget(BtnCancel);
     Panel1 = headerPanel(this, "Panel1");
-    TimerOnActivate = oneShot(this, "TimerOnActivate", 1);
-    TimerAltKey = oneShot(this, "TimerAltKey", 10);
+    TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
+    TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
     connect(TimerOnActivate, &QTimer::timeout, this, &TForm38::TimerOnActivateTimer);
     connect(TimerAltKey, &QTimer::timeout, this, &TForm38::TimerAltKeyTimer);
     auto* main = new QVBoxLayout(this);
@@ -433,8 +425,8 @@ TForm39::TForm39(bool familiar, QWidget* parent) : QDialog(parent)
     bottom->addWidget(BtnContinue);
     Panel1 = headerPanel(this, "Panel1");
     Panel3 = headerPanel(this, "Panel3");
-    TimerOnActivate = oneShot(this, "TimerOnActivate", 1);
-    TimerAltKey = oneShot(this, "TimerAltKey", 10);
+    TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
+    TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
     connect(TimerOnActivate, &QTimer::timeout, this, &TForm39::TimerOnActivateTimer);
     connect(TimerAltKey, &QTimer::timeout, this, &TForm39::TimerAltKeyTimer);
     auto* main = new QVBoxLayout(this);

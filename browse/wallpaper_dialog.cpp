@@ -1,4 +1,5 @@
 #include "browse/wallpaper_dialog.h"
+#include "app/named_timer.h"
 
 #include "app/tform1.h"
 #include "browse/wallpaper.h"
@@ -51,15 +52,9 @@ TForm18::TForm18(QWidget* parent) : QDialog(parent)
     connect(OKButton, &QPushButton::clicked, this, &TForm18::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TForm18::CancelButtonClick);
 
-    TimerOnActivate = new QTimer(this);
-    TimerOnActivate->setObjectName(QStringLiteral("TimerOnActivate"));
-    TimerOnActivate->setInterval(1);
-    TimerOnActivate->setSingleShot(true);
+    TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
     connect(TimerOnActivate, &QTimer::timeout, this, [this] { Panel1->update(); });
-    TimerAltKey = new QTimer(this);
-    TimerAltKey->setObjectName(QStringLiteral("TimerAltKey"));
-    TimerAltKey->setInterval(10);
-    TimerAltKey->setSingleShot(true);
+    TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
     connect(TimerAltKey, &QTimer::timeout, this, &TForm18::TimerAltKeyTimer);
 }
 
