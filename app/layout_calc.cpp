@@ -1,5 +1,7 @@
 #include "app/layout_calc.h"
 
+#include <algorithm>
+
 #include <cfenv>
 #include <cmath>
 
@@ -422,4 +424,20 @@ AppRestoreActions HandleAppRestore(SysCommandState& st, const SysCommandContext&
     st.minimizedDuringShow = false;
     a.updateFolderCaption = true;
     return a;
+}
+
+void ApplyNarrowScreenShift(ControlBounds& bounds, int statusBarTop)
+{
+    const int shift = 546 - statusBarTop;
+    for (const char* n : {"TreeView1", "MyShowSG"}) {
+        auto it = bounds.find(QString::fromLatin1(n));
+        if (it != bounds.end())
+            it->setHeight(std::max(0, it->height() - shift));
+    }
+    for (const char* n : {"TreeThumbnailPanel", "Panel1", "ExchangeButtonBoven", "ExchangeButtonBeneden",
+                          "MoveButton", "DeleteButton", "TextSB", "ClearListButton"}) {
+        auto it = bounds.find(QString::fromLatin1(n));
+        if (it != bounds.end())
+            it->translate(0, -shift);
+    }
 }

@@ -162,3 +162,8 @@ struct AppRestoreActions {
     bool updateFolderCaption = false;
 };
 AppRestoreActions HandleAppRestore(SysCommandState& st, const SysCommandContext& ctx);
+
+// On a screen exactly 800 pixels wide the window fills the work area: the
+// tree and the show list get shorter, and the thumbnail panel, Panel1 and the
+// list buttons move up, by 546 less the status bar's top in the client area.
+void ApplyNarrowScreenShift(ControlBounds& bounds, int statusBarTop);

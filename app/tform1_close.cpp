@@ -140,6 +140,7 @@ bool TForm1::FormClose()
     // The MyShow panel's state is kept in Settings.MyShowHidden while the
     // program runs; it is this window's state, not a merged one.
     const int32_t panelHidden = Settings.MyShowHidden == 1 ? 1 : 0;
+    SaveControlPanelPosition();
     const TCloseSave saved = SaveAtClose(SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
                                          AudioMode != 0, KnownShowsOfManager(), ShowListPath);
     Q_UNUSED(saved);

@@ -428,8 +428,12 @@ void TForm1::sizeWindowAtStart()
     if (screenWidth == 800) {
         if (hidden)
             setGeometry((screenWidth - 400) / 2, 0, 400, avail.height());
-        else
+        else {
             setGeometry(avail);
+            const int menuH = MainMenu1 ? MainMenu1->sizeHint().height() : 0;
+            const int statusH = StatusBar1 ? StatusBar1->sizeHint().height() : 0;
+            ShiftForNarrowScreen(avail.height() - menuH - statusH);
+        }
     } else {
         const int w = hidden ? 400 : 800, h = 600;
         setGeometry(avail.x() + (avail.width() - w) / 2, avail.y() + (avail.height() - h) / 2, w, h);

@@ -135,6 +135,17 @@ void TForm1::ApplyMaximizedLayout()
         StatusPanel1->setFixedWidth(std::max(0, r.statusPanel1Width));
 }
 
+void TForm1::ShiftForNarrowScreen(int statusBarTop)
+{
+    ControlBounds b;
+    for (const char* n : {"TreeView1", "MyShowSG", "TreeThumbnailPanel", "Panel1", "ExchangeButtonBoven",
+                          "ExchangeButtonBeneden", "MoveButton", "DeleteButton", "TextSB", "ClearListButton"})
+        if (const QWidget* w = layoutControl(QString::fromLatin1(n)))
+            b.insert(QString::fromLatin1(n), w->geometry());
+    ApplyNarrowScreenShift(b, statusBarTop);
+    writeBounds(this, b);
+}
+
 void TForm1::ApplyRestoredLayout()
 {
     SaveControlBounds();

@@ -331,3 +331,21 @@ TEST(SysCommands, ManualModeShowIsNotResumed)
     ctx.windowMinimized = true;
     EXPECT_FALSE(HandleAppRestore(st, ctx).resumeShow);
 }
+
+TEST(LayoutCalc, NarrowScreenFitsTheControlsAboveTheStatusBar)
+{
+    ControlBounds b;
+    b.insert("TreeView1", QRect(0, 60, 400, 300));
+    b.insert("MyShowSG", QRect(400, 60, 400, 250));
+    b.insert("Panel1", QRect(0, 400, 800, 140));
+    b.insert("DeleteButton", QRect(700, 320, 24, 24));
+    b.insert("Bevel1", QRect(0, 50, 800, 2));
+    // A work area whose status bar starts at 520: everything below the lists
+    // moves up 26 pixels and the lists lose 26 pixels of height.
+    ApplyNarrowScreenShift(b, 520);
+    EXPECT_EQ(b["TreeView1"], QRect(0, 60, 400, 274));
+    EXPECT_EQ(b["MyShowSG"], QRect(400, 60, 400, 224));
+    EXPECT_EQ(b["Panel1"], QRect(0, 374, 800, 140));
+    EXPECT_EQ(b["DeleteButton"], QRect(700, 294, 24, 24));
+    EXPECT_EQ(b["Bevel1"], QRect(0, 50, 800, 2));   // not one of the moved controls
+}
