@@ -202,3 +202,43 @@ bool KeyboardHookFilter::eventFilter(QObject* watched, QEvent* event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+MainKeyCommand DecideMainKey(const MainKeyInput& in)
+{
+    const bool run = in.showRunning;
+    switch (in.key) {
+    case Qt::Key_Escape: return run ? MainKeyCommand::StopShow : MainKeyCommand::None;
+    case Qt::Key_Home: return run ? MainKeyCommand::RestartShow : MainKeyCommand::None;
+    case Qt::Key_Space: return run && !in.typingInText ? MainKeyCommand::TogglePause : MainKeyCommand::None;
+    case Qt::Key_Right:
+        if (!run)
+            return MainKeyCommand::None;
+        return in.ctrl ? MainKeyCommand::ShowForward : MainKeyCommand::Forward1;
+    case Qt::Key_Left:
+        if (!run)
+            return MainKeyCommand::None;
+        return in.ctrl ? MainKeyCommand::ShowInReverse : MainKeyCommand::Backwards1;
+    case Qt::Key_F5: return run ? MainKeyCommand::None : MainKeyCommand::Refresh;
+    default:
+        break;
+    }
+    // Letter commands: not with Alt (menu accelerators), not while typing.
+    if (in.alt || in.typingInText || in.ctrl)
+        return MainKeyCommand::None;
+    switch (in.key) {
+    case Qt::Key_D: return MainKeyCommand::RemovePicture;
+    default:
+        break;
+    }
+    if (!run)
+        return MainKeyCommand::None;
+    switch (in.key) {
+    case Qt::Key_F:
+    case Qt::Key_W: return MainKeyCommand::FullScreen;
+    case Qt::Key_S: return MainKeyCommand::SavePicture;
+    case Qt::Key_M: return MainKeyCommand::MovePicture;
+    case Qt::Key_A: return MainKeyCommand::RenamePicture;
+    case Qt::Key_V: return MainKeyCommand::Volume;
+    default: return MainKeyCommand::None;
+    }
+}

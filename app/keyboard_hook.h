@@ -50,6 +50,26 @@ struct HookDecision {
 // of events.
 HookDecision DecideHookKey(const HookInput& in);
 
+// ---- The main window's key commands -----------------------------------------
+
+// What a key handed on by the hook does in the main window: the show's keys
+// named in its tool tips and menu captions ("~- Home", "~- Escape",
+// "~- F5 ", "~- D", 'F' or 'W', 'S', 'M', 'A', 'V').
+enum class MainKeyCommand {
+    None, RestartShow, StopShow, TogglePause, ShowForward, ShowInReverse, Forward1, Backwards1,
+    FullScreen, SavePicture, MovePicture, RenamePicture, Volume, RemovePicture, Refresh
+};
+
+struct MainKeyInput {
+    int key = 0;                     // Qt key code
+    bool alt = false;                // Alt reported with the key: letter commands are ignored
+    bool ctrl = false;               // Ctrl down on the keyboard right now
+    bool showRunning = false;        // PlaybackActive is 1
+    bool typingInText = false;       // the focus is in a text field: letters are typed, not commands
+};
+
+MainKeyCommand DecideMainKey(const MainKeyInput& in);
+
 // ---- The idle timer ---------------------------------------------------------
 
 struct IdleInput {

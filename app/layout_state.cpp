@@ -23,3 +23,5 @@ QString OpenShowLabelName()
 {
     return OpenShowPath.isEmpty() ? OpenShowName : QFileInfo(OpenShowPath).fileName();
 }
+uint8_t SourceIsFolder = 0;
+uint8_t FolderSourceFullScreen = 0;

@@ -20,6 +20,8 @@ extern uint8_t UseMainMonitor;       // 1 when the full-screen show goes to the 
 extern int32_t ControlPanelPos[3];   // left, right and top of the full-screen control panel
 extern QString SpeedMessageText;     // first half of the next speed message
 extern uint8_t MyShowSaving;         // 1 from a "Save"/"SaveAs" label to the next other label
+extern uint8_t SourceIsFolder;       // 1 when the next show plays the selected folder
+extern uint8_t FolderSourceFullScreen; // the folder source starts in full screen (cleared by the thumbnail start)
 
 // Kind of the tree entry under the mouse or selected, for the preview.
 enum class PreviewKind { Folder, Video, Picture };

@@ -214,8 +214,8 @@ QSize MenuProxyStyle::sizeFromContents(ContentsType type, const QStyleOption* op
                     return fm.horizontalAdvance(s);
                 }, menu->property(MenuFileNameProperty).toBool()).itemWidth;
             }
-            const int height = mi->menuItemType == QStyleOptionMenuItem::Separator
-                                   ? MenuSeparatorHeight : MenuItemHeight;
+            const bool separator = mi->menuItemType == QStyleOptionMenuItem::Separator;
+            const int height = MenuItemHeightFor(separator ? mi->text : QString(), separator);
             return QSize(width, height);
         }
     }
@@ -297,4 +297,20 @@ MenuProxyStyle* InstallMenuStyle()
 MenuProxyStyle* CurrentMenuStyle()
 {
     return g_style;
+}
+
+int MenuItemHeightFor(const QString& objectName, bool separator)
+{
+    if (!separator)
+        return MenuItemHeight;
+    return objectName == QLatin1String("N10") ? MenuShortSeparatorHeight : MenuSeparatorHeight;
+}
+
+void TagSeparatorHeights(QObject* root)
+{
+    if (!root)
+        return;
+    for (QAction* a : root->findChildren<QAction*>())
+        if (a->isSeparator() && MenuItemHeightFor(a->objectName(), true) != MenuSeparatorHeight)
+            a->setText(a->objectName());
 }

@@ -65,6 +65,17 @@ int MeasureMenu(QMenu* menu, bool fileNamePart = false);
 // Item height of a menu action: 18 for items, 10 for separators.
 constexpr int MenuItemHeight = 18;
 constexpr int MenuSeparatorHeight = 10;
+// The separator above the bookmark items of the Show menu is lower.
+constexpr int MenuShortSeparatorHeight = 8;
+
+// Item height by the action's object name: 18 for items, 10 for separators,
+// 8 for the separator N10.
+int MenuItemHeightFor(const QString& objectName, bool separator);
+
+// The style is handed only a menu item's text when it sizes it, so a
+// separator of its own height carries its object name as its text (never
+// painted: separators are drawn as lines).
+void TagSeparatorHeights(class QObject* root);
 
 // Property names kept on QMenu / QAction objects.
 inline constexpr const char* MenuWidthProperty = "vxMenuItemWidth";

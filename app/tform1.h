@@ -572,6 +572,21 @@ public:
     // Shows an exception's message and asks the application to end.
     void AppException(const QString& message);
     void MultiPopPopup();
+    // The main window's key commands, for a key handed on by the hook
+    // (app/tform1_events_keys.cpp). Ctrl is also read from the keyboard.
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // A running show starts again from its first picture; with none running
+    // a new show of the current source starts.
+    void RestartShow();
+    // Start buttons and items: "Start Slide Show" (ToolButton1), the
+    // thumbnail-view starts of the folder and of the MyShow, and the
+    // resume in full screen from the page.
+    void ToolButton1Click();
+    void TBGoSmallClick();
+    void TBGoSmallMSClick();
+    void ResumeInFullClick();
+    // Connects the start, restart and resume commands (once; SetupMenus).
+    void ConnectShowCommands();
     // Connects the timers and the application's events (once).
     void InstallApplicationEvents();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -639,6 +654,14 @@ public:
     void DisablePictureCommands();
     // The commands for the shown picture.
     void SetPictureMenuCaptions();
+    // The commands for the ticked pictures of a thumbnail page.
+    void SetSelectionMenuCaptions();
+    // Reads the show record of the picture that follows into NextShowRec:
+    // "TFFile" from the open show's working copy, "TFFile2" from the show
+    // file the running show plays itself.
+    void PrefetchNextShowRecord(const QString& which);
+    // Pops up the full-screen window's crop-ratio menu below the tool bar.
+    void TBRatioClick();
     // The window title and full-screen title of the shown picture.
     void UpdatePictureStatus();
     // The entry's picture may be rotated.

@@ -128,8 +128,7 @@ void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     case HookAction::RotateLeft: trigger(TBRotateL); break;
     case HookAction::RotateRight: trigger(TBRotateR); break;
     case HookAction::FormKeyDown:
-        // The main window's own key commands run in its key handler, which
-        // receives the key through the normal event path as well.
+        FormKeyDown(key, modifiers);
         break;
     case HookAction::RaiseForm9:
         if (Form9) {

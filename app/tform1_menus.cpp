@@ -9,6 +9,7 @@
 #include "app/menu_captions.h"
 #include "app/menu_state.h"
 #include "app/menu_style.h"
+#include "app/settings_fields.h"
 #include "app/settings_record.h"
 #include "app/start_args.h"
 #include "browse/fit_zoom.h"
@@ -147,8 +148,7 @@ void TForm1::SetupMenus()
     onClick(TBNrOfThumbs, [this] { TBNrOfThumbsClick(false); });
     onClick(TBNrOfThumbsMS, [this] { TBNrOfThumbsClick(true); });
     // Items that start the full-screen show of the selected folder do what
-    // its tool button does; "Restart" only while no show runs (a running
-    // show restarts through the show's own restart).
+    // its tool button does; "Restart" restarts a running show.
     const auto startFolderShow = [this] {
         if (ToolButton1)
             ToolButton1->trigger();
@@ -156,9 +156,13 @@ void TForm1::SetupMenus()
     onClick(StartSlideShowPop, startFolderShow);
     onClick(SlideShowFolder, startFolderShow);
     onClick(Restart, [this, startFolderShow] {
-        if (!runs())
+        if (runs())
+            RestartShow();
+        else
             startFolderShow();
     });
+    ConnectShowCommands();
+    TagSeparatorHeights(this);
     // The page pop-up's rotations are the tool buttons' rotations.
     onClick(RCRotateL, [this] {
         if (TBRotateL)
@@ -259,6 +263,11 @@ MenuCaptionState TForm1::menuCaptionState() const
     const QString autoPath = Settings.AutoShowPath.toLower();
     s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == SelectedFolder.toLower();
     s.showIsAutomatic = !autoPath.isEmpty() && autoPath == OpenShowPath.toLower();
+    // Whether the stored automatic show's options differ from the current ones.
+    SettingsChanged();
+    const bool optionsChanged = AutoShowMatchesOptions == 0;
+    s.folderAutomaticOptionsChanged = s.folderIsAutomatic && optionsChanged;
+    s.showAutomaticOptionsChanged = s.showIsAutomatic && optionsChanged;
     s.irfanViewFound = IrfanViewFound == 1;
     const QString programFolder = platform::programFolder();
     s.cdFilesPresent = QFileInfo::exists(programFolder + QStringLiteral("/autorun.inf"))

@@ -1,0 +1,186 @@
+// The main window's key commands (keys handed on by the keyboard hook) and
+// the commands that start, restart and resume a slide show from the
+// toolbars and menus.
+#include "app/tform1.h"
+#include "app/keyboard_hook.h"
+#include "app/layout_state.h"
+#include "app/picture_table.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
+
+namespace {
+
+bool runs() { return PlaybackActive == 1; }
+
+void trigger(QAction* a)
+{
+    if (a && a->isEnabled())
+        a->trigger();
+}
+
+// A letter typed into a text field is text, not a command.
+bool isTextInput(const QWidget* w)
+{
+    if (!w)
+        return false;
+    if (const auto* e = qobject_cast<const QLineEdit*>(w))
+        return !e->isReadOnly();
+    if (const auto* e = qobject_cast<const QTextEdit*>(w))
+        return !e->isReadOnly();
+    if (const auto* e = qobject_cast<const QPlainTextEdit*>(w))
+        return !e->isReadOnly();
+    if (const auto* c = qobject_cast<const QComboBox*>(w))
+        return c->isEditable();
+    return qobject_cast<const QAbstractSpinBox*>(w) != nullptr;
+}
+
+} // namespace
+
+void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    MainKeyInput in;
+    in.key = key;
+    in.alt = shift.testFlag(Qt::AltModifier);
+    in.ctrl = (shift | QGuiApplication::queryKeyboardModifiers()).testFlag(Qt::ControlModifier);
+    in.showRunning = runs();
+    // Keys typed into a text field, or into another of the program's
+    // windows, are not the main window's letter commands.
+    const QWidget* active = QApplication::activeWindow();
+    in.typingInText = isTextInput(QApplication::focusWidget())
+                      || (active && active != this && active != Form9);
+    switch (DecideMainKey(in)) {
+    case MainKeyCommand::None: break;
+    case MainKeyCommand::RestartShow: RestartShow(); break;
+    case MainKeyCommand::StopShow: ToolButton2Click(); break;
+    case MainKeyCommand::TogglePause:
+        if (Form9)
+            Form9->TogglePause();
+        break;
+    case MainKeyCommand::ShowForward: trigger(ShowForwardToolButton); break;
+    case MainKeyCommand::ShowInReverse: trigger(ShowinReverseToolButton); break;
+    case MainKeyCommand::Forward1: trigger(Forward1ToolButton); break;
+    case MainKeyCommand::Backwards1: trigger(Backwards1ToolButton); break;
+    case MainKeyCommand::FullScreen: trigger(FullScreenToolButton3); break;
+    case MainKeyCommand::SavePicture: trigger(SaveToolButton); break;
+    case MainKeyCommand::MovePicture: trigger(MoveToolButton); break;
+    case MainKeyCommand::RenamePicture: trigger(RenamePictureToolButton); break;
+    case MainKeyCommand::Volume: trigger(Volume); break;
+    case MainKeyCommand::RemovePicture: trigger(RecycleBinToolButton); break;
+    case MainKeyCommand::Refresh: RefreshSelectedFolder(); break;
+    }
+}
+
+void TForm1::RestartShow()
+{
+    if (!runs()) {
+        // A new show of the current source: the selected folder after a
+        // folder start, else the open MyShow (or the folder without one).
+        if (SourceIsFolder == 1) {
+            ApplyShowOptions();
+            CollectPictures();
+        } else {
+            BuildAndStartShow();
+        }
+        return;
+    }
+    // The running show plays in the full-screen window; its pictures stay,
+    // the cursor goes back before the first picture and the show continues
+    // forward from there.
+    if (!Form9 || !Form9->isVisible() || PictureCount <= 0)
+        return;
+    const QList<int> order = BuildPlayOrder(int(PictureCount), ShowState.PlayOrder,
+                                            quint32(QDateTime::currentMSecsSinceEpoch()));
+    const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
+    ShowState.ManualMode = false;
+    QPointer<TForm1> self(this);
+    Form9->Play(order, continuous, [self] {
+        if (self)
+            self->EndShow();
+    });
+    Form9->ShowCenteredHint(QStringLiteral(" Show restarted from the beginning "));
+}
+
+void TForm1::ToolButton1Click()
+{
+    // While a show runs the button reads "Restart Slide Show - Home".
+    if (runs()) {
+        RestartShow();
+        return;
+    }
+    SourceIsFolder = 1;
+    SourceIsShow = 0;
+    FolderSourceFullScreen = 1;
+    RestartShow();
+}
+
+void TForm1::TBGoSmallClick()
+{
+    SourceIsFolder = 1;
+    SourceIsShow = 0;
+    FolderSourceFullScreen = 0;
+    RestartShow();
+}
+
+void TForm1::TBGoSmallMSClick()
+{
+    SourceIsFolder = 0;
+    SourceIsShow = 1;
+    FolderSourceFullScreen = 0;
+    RestartShow();
+}
+
+void TForm1::ResumeInFullClick()
+{
+    for (QAction* a : {TBSelAll, TBSelNone, TBSelInvert})
+        if (a)
+            a->setVisible(false);
+    if (!runs() || !Form9)
+        return;
+    // The show goes on in full screen, forward.
+    ShowState.ManualMode = false;
+    ShowState.LastDirection = 1;
+    if (!Form9->isVisible())
+        Form9->showFullScreen();
+    if (PictureCount < 2)
+        return;
+    if (Form9->Paused())
+        Form9->TogglePause();
+    else
+        ShowState.Direction = 1;
+    Form9->ShowCenteredHint(QStringLiteral(" Show continued in forward direction "));
+}
+
+void TForm1::ConnectShowCommands()
+{
+    const auto onClick = [this](QAction* a, auto&& f) {
+        if (a)
+            connect(a, &QAction::triggered, this, f);
+    };
+    onClick(ToolButton1, [this] { ToolButton1Click(); });
+    onClick(TBGoSmall, [this] { TBGoSmallClick(); });
+    onClick(SlideShowThFolder, [this] { TBGoSmallClick(); });
+    onClick(GoSmallPop, [this] { TBGoSmallClick(); });
+    onClick(TBGoSmallMS, [this] { TBGoSmallMSClick(); });
+    onClick(SlideShowThShow, [this] { TBGoSmallMSClick(); });
+    // The MyShow's start button and the Show menu's "of show" item play the
+    // open MyShow.
+    const auto startMyShow = [this] {
+        SourceIsFolder = 0;
+        SourceIsShow = 1;
+        RestartShow();
+    };
+    onClick(StartMySlideShowTB, startMyShow);
+    onClick(SlideShowShow, startMyShow);
+    onClick(ResumeInFull, [this] { ResumeInFullClick(); });
+}

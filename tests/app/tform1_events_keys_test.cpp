@@ -1,0 +1,250 @@
+#include "app/keyboard_hook.h"
+#include "app/layout_state.h"
+#include "app/menu_style.h"
+#include "app/picture_table.h"
+#include "app/settings_fields.h"
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "browse/folder_tree_state.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString makePicture(const QString& dir, const QString& name)
+{
+    QImage img(40, 30, QImage::Format_RGB32);
+    img.fill(Qt::darkCyan);
+    const QString path = dir + QLatin1Char('/') + name;
+    img.save(path, "JPG");
+    return path;
+}
+
+MainKeyCommand key(int k, bool running, Qt::KeyboardModifiers mods = Qt::NoModifier, bool typing = false)
+{
+    MainKeyInput in;
+    in.key = k;
+    in.alt = mods.testFlag(Qt::AltModifier);
+    in.ctrl = mods.testFlag(Qt::ControlModifier);
+    in.showRunning = running;
+    in.typingInText = typing;
+    return DecideMainKey(in);
+}
+
+struct StateGuard {
+    TForm9* before = Form9;
+    ~StateGuard()
+    {
+        Form9 = before;
+        PlaybackActive = 0;
+        Settings = TSettingsRecord{};
+        SourceIsFolder = 0;
+        SourceIsShow = 0;
+        ShowState.ManualMode = false;
+    }
+};
+
+} // namespace
+
+TEST(MainWindowKeys, ShowKeysFromTheToolTipsAndCaptions)
+{
+    EXPECT_EQ(key(Qt::Key_Home, true), MainKeyCommand::RestartShow);
+    EXPECT_EQ(key(Qt::Key_Home, false), MainKeyCommand::None);
+    EXPECT_EQ(key(Qt::Key_Escape, true), MainKeyCommand::StopShow);
+    EXPECT_EQ(key(Qt::Key_Space, true), MainKeyCommand::TogglePause);
+    EXPECT_EQ(key(Qt::Key_Right, true), MainKeyCommand::Forward1);
+    EXPECT_EQ(key(Qt::Key_Right, true, Qt::ControlModifier), MainKeyCommand::ShowForward);
+    EXPECT_EQ(key(Qt::Key_Left, true), MainKeyCommand::Backwards1);
+    EXPECT_EQ(key(Qt::Key_Left, true, Qt::ControlModifier), MainKeyCommand::ShowInReverse);
+    EXPECT_EQ(key(Qt::Key_F, true), MainKeyCommand::FullScreen);
+    EXPECT_EQ(key(Qt::Key_W, true), MainKeyCommand::FullScreen);
+    EXPECT_EQ(key(Qt::Key_S, true), MainKeyCommand::SavePicture);
+    EXPECT_EQ(key(Qt::Key_M, true), MainKeyCommand::MovePicture);
+    EXPECT_EQ(key(Qt::Key_A, true), MainKeyCommand::RenamePicture);
+    EXPECT_EQ(key(Qt::Key_V, true), MainKeyCommand::Volume);
+    // Browsing: "Refresh  ~- F5 " and "Send picture to Recycle &Bin  ~- D".
+    EXPECT_EQ(key(Qt::Key_F5, false), MainKeyCommand::Refresh);
+    EXPECT_EQ(key(Qt::Key_D, false), MainKeyCommand::RemovePicture);
+    EXPECT_EQ(key(Qt::Key_S, false), MainKeyCommand::None);
+    EXPECT_EQ(key(Qt::Key_Right, false), MainKeyCommand::None);
+}
+
+TEST(MainWindowKeys, LettersIgnoredWithAltOrWhileTyping)
+{
+    EXPECT_EQ(key(Qt::Key_S, true, Qt::AltModifier), MainKeyCommand::None);
+    EXPECT_EQ(key(Qt::Key_D, false, Qt::AltModifier), MainKeyCommand::None);
+    EXPECT_EQ(key(Qt::Key_D, false, Qt::NoModifier, true), MainKeyCommand::None);
+    EXPECT_EQ(key(Qt::Key_Space, true, Qt::NoModifier, true), MainKeyCommand::None);
+    // Escape still stops the show while a text field has the focus.
+    EXPECT_EQ(key(Qt::Key_Escape, true, Qt::NoModifier, true), MainKeyCommand::StopShow);
+}
+
+TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
+{
+    StateGuard guard;
+    Form9 = nullptr;
+    TForm1 form;
+    form.InstallApplicationEvents();
+    PlaybackActive = 1;
+    int saves = 0;
+    form.SaveToolButton->setEnabled(true);
+    QObject::connect(form.SaveToolButton, &QAction::triggered, [&] { ++saves; });
+    form.KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
+    EXPECT_EQ(saves, 1);
+    // Within 300 ms of the first key nothing more happens.
+    form.KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
+    EXPECT_EQ(saves, 1);
+    form.HookHandled->stop();
+    form.KeyboardHookProc(Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(saves, 1);
+}
+
+TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
+{
+    StateGuard guard;
+    const QString dir = testsupport::freshDir(QStringLiteral("restart"));
+    const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg")),
+                               makePicture(dir, QStringLiteral("c.jpg"))};
+    TForm9 show;
+    Form9 = &show;
+    ShowState.PlayOrder = 0;
+    show.Play(pictures, {0, 1, 2}, 600000, true, false, [] {});
+    PlaybackActive = 1;
+    show.Step(1);
+    show.Step(1);
+    ASSERT_EQ(show.CurrentPosition(), 2);
+
+    TForm1 form;
+    form.SetupMenus();
+    form.Restart->setVisible(true);
+    form.Restart->trigger();
+    EXPECT_EQ(show.CurrentPosition(), 0);
+    EXPECT_EQ(PictureIndex, 0);
+    EXPECT_EQ(show.HintLabel->text(), QStringLiteral(" Show restarted from the beginning "));
+    EXPECT_EQ(PlaybackActive, 1);
+
+    // A paused show restarts and goes on forward; Home does the same.
+    show.Step(1);
+    show.TogglePause();
+    ASSERT_TRUE(show.Paused());
+    form.FormKeyDown(Qt::Key_Home, Qt::NoModifier);
+    EXPECT_EQ(show.CurrentPosition(), 0);
+    EXPECT_FALSE(show.Paused());
+    EXPECT_EQ(ShowState.Direction, 1);
+    show.StopSlideShow();
+}
+
+TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
+{
+    StateGuard guard;
+    const QString dir = testsupport::freshDir(QStringLiteral("gosmall"));
+    makePicture(dir, QStringLiteral("a.jpg"));
+    makePicture(dir, QStringLiteral("b.jpg"));
+    TForm9 show;
+    Form9 = &show;
+    TForm1 form;
+    form.SetupMenus();
+    SelectedFolder = dir;
+    Settings.InclJPG = 1;
+    SourceIsShow = 1;
+    FolderSourceFullScreen = 1;
+    form.TBGoSmall->setEnabled(true);
+    form.TBGoSmall->trigger();
+    EXPECT_EQ(SourceIsFolder, 1);
+    EXPECT_EQ(SourceIsShow, 0);
+    EXPECT_EQ(FolderSourceFullScreen, 0);
+    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(PictureCount, 2);
+    show.StopSlideShow();
+    EXPECT_EQ(PlaybackActive, 0);
+}
+
+TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
+{
+    StateGuard guard;
+    const QString dir = testsupport::freshDir(QStringLiteral("resume"));
+    const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
+    TForm9 show;
+    Form9 = &show;
+    show.Play(pictures, {0, 1}, 600000, true, false, [] {});
+    PlaybackActive = 1;
+    show.TogglePause();
+    ShowState.ManualMode = true;
+    TForm1 form;
+    form.SetupMenus();
+    for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
+        a->setVisible(true);
+    form.ResumeInFull->setEnabled(true);
+    form.ResumeInFull->trigger();
+    for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
+        EXPECT_FALSE(a->isVisible());
+    EXPECT_FALSE(show.Paused());
+    EXPECT_FALSE(ShowState.ManualMode);
+    EXPECT_EQ(show.HintLabel->text(), QStringLiteral(" Show continued in forward direction "));
+    show.StopSlideShow();
+}
+
+TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
+{
+    StateGuard guard;
+    const QString dir = testsupport::freshDir(QStringLiteral("auto"));
+    TForm1 form;
+    form.SetupMenus();
+    Settings.MyShowHidden = 1;
+    SelectedFolder = dir;
+    Settings.AutoShowPath = dir;
+    StorePlayOptionsInAutoShow(Settings);
+    emit form.Bestand1->aboutToShow();
+    const QString same = form.MakeAutomatic->text();
+    EXPECT_TRUE(same.endsWith(QStringLiteral("' is already the Automatic Show folder "))) << same.toStdString();
+    EXPECT_FALSE(form.MakeAutomatic->isEnabled());
+
+    Settings.IntervalIndex = Settings.IntervalIndex + 1;
+    emit form.Bestand1->aboutToShow();
+    const QString changed = form.MakeAutomatic->text();
+    EXPECT_TRUE(changed.startsWith(QStringLiteral("Update Au&tomatic Show folder '"))) << changed.toStdString();
+    EXPECT_TRUE(changed.endsWith(QStringLiteral("' with current Options")));
+    EXPECT_TRUE(form.MakeAutomatic->isEnabled());
+}
+
+TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
+{
+    EXPECT_EQ(MenuItemHeightFor(QStringLiteral("N10"), true), 8);
+    EXPECT_EQ(MenuItemHeightFor(QStringLiteral("N1"), true), 10);
+    EXPECT_EQ(MenuItemHeightFor(QStringLiteral("N10"), false), 18);
+
+    MenuProxyStyle style;
+    QMenu menu;
+    menu.setStyle(&style);
+    menu.addAction(QStringLiteral("&Bookmarks"));
+    QAction* n10 = menu.addSeparator();
+    n10->setObjectName(QStringLiteral("N10"));
+    QAction* n1 = menu.addSeparator();
+    n1->setObjectName(QStringLiteral("N1"));
+    menu.addAction(QStringLiteral("&Add bookmark"));
+    TagSeparatorHeights(&menu);
+    MeasureMenu(&menu);
+    menu.resize(menu.sizeHint());
+    EXPECT_EQ(menu.actionGeometry(n10).height(), 8);
+    EXPECT_EQ(menu.actionGeometry(n1).height(), 10);
+
+    // The main window's Show menu during a show.
+    StateGuard guard;
+    TForm1 form;
+    form.SetupMenus();
+    PlaybackActive = 1;
+    emit form.Show->aboutToShow();
+    ASSERT_TRUE(form.N10->isVisible());
+    form.Show->resize(form.Show->sizeHint());
+    EXPECT_EQ(form.Show->actionGeometry(form.N10).height(), 8);
+}
