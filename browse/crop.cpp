@@ -263,3 +263,25 @@ CropUpResult CropSelection::mouseUp(QPoint p, const CropGeometry& g, const CropC
     last_ = kNoPoint;
     return r;
 }
+
+QList<CropRatioChoice> CropRatioChoices()
+{
+    const auto fixed = [](const char* name, double w, double h) {
+        CropRatioChoice c;
+        c.name = QLatin1String(name);
+        c.width = w;
+        c.height = h;
+        c.caption = CropRatioCaption(false, h, w, 0, 0);
+        return c;
+    };
+    QList<CropRatioChoice> choices;
+    choices << fixed("RatioSquare", 0, 0) << fixed("Ratio4x3", 4, 3) << fixed("Ratio3x2", 3, 2)
+            << fixed("Ratio16x9", 16, 9) << fixed("Ratio3x4", 3, 4) << fixed("Ratio2x3", 2, 3)
+            << fixed("Ratio9x16", 9, 16);
+    CropRatioChoice custom;
+    custom.name = QStringLiteral("RatioCustom");
+    custom.caption = QStringLiteral("Custom ratio");
+    custom.custom = true;
+    choices << custom;
+    return choices;
+}

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -21,6 +22,17 @@
 // else width + ":" + height, each in its shortest decimal form.
 QString CropRatioCaption(bool allowCustom, double height, double width,
                          double customHeight, double customWidth);
+
+// The choices of the full-screen window's crop-ratio menu: the square, the
+// common photo ratios landscape and portrait, and the custom ratio.
+struct CropRatioChoice {
+    QString name;      // the menu item's objectName
+    QString caption;   // as CropRatioCaption gives it for the ratio
+    double width = 0;
+    double height = 0;
+    bool custom = false;
+};
+QList<CropRatioChoice> CropRatioChoices();
 
 // Holds the point (x, y) to the ratio W:H (`CropRatioWidth`,
 // `CropRatioHeight`) from the start point; exactly one coordinate is

@@ -251,3 +251,69 @@ PictureStatusTexts ComputePictureStatus(const PictureStatusInput& in)
     }
     return out;
 }
+
+LookAheadStep PeekPlayOrder(const QList<int>& order, int position, int direction, bool continuous)
+{
+    LookAheadStep step;
+    if (order.isEmpty())
+        return step;
+    int next = position + (direction >= 1 ? 1 : -1);
+    if (next >= order.size()) {
+        next = 0;
+        step.reachedEnd = !continuous;
+    } else if (next < 0) {
+        next = int(order.size()) - 1;
+    }
+    step.index = order[next];
+    return step;
+}
+
+QString RemoveFromShowHint(const QString& showName, bool plural)
+{
+    return (plural ? QStringLiteral("Remove pictures from ") : QStringLiteral("Remove picture from ")) + showName
+           + QStringLiteral(" - 'D'");
+}
+
+bool ShowRemoveAllowed(bool playsOwnShowFile, bool showChangeable, const QString& showName, qint64 freeSpaceKB)
+{
+    const bool removeNotAllowed = !playsOwnShowFile && !showChangeable;
+    if (removeNotAllowed)
+        return false;
+    return showName == QLatin1String("Draft") || freeSpaceKB > 0;
+}
+
+SelectionCommandState ComputeSelectionCommands(const SelectionCommandInput& in, const QString& showName)
+{
+    SelectionCommandState s;
+    const int n = in.selected;
+    if (!in.pageHoldsAll) {
+        s.showForward = in.direction < 1;
+        s.showInReverse = in.direction >= 0;
+        s.backwards1 = s.forward1 = in.direction == 0;
+        s.manualMode = in.direction != 0;
+    }
+    s.save = n == 1;
+    s.addMult = n > 0;
+    if (!in.sourceIsShow) {
+        s.showAll = true;
+        if (in.thumbnailView) {
+            s.recycleHint = QStringLiteral("Send picture(s) to Recycle Bin - 'D'");
+            s.recycleCaption = QStringLiteral("Send picture(s) to Recycle &Bin          ~- D");
+        } else {
+            s.recycleHint = QStringLiteral("Send picture to Recycle Bin - 'D'");
+            s.recycleCaption = QStringLiteral("Send picture to Recycle &Bin          ~- D");
+        }
+        s.move = s.rename = s.micro = n == 1 && in.selectionChangeable;
+        s.recycle = s.rotate = n > 0;
+        s.voicePlay = n == 1 && in.voiceFileExists;
+    } else {
+        s.voice = false;
+        s.showAll = false;
+        s.recycleHint = RemoveFromShowHint(showName, true);
+        s.recycleCaption = QStringLiteral("Remove pictures from M&yShow     ~- D");
+        s.recycle = s.rotate = in.removeAllowed && n > 0;
+    }
+    s.runExe = n > 0 && in.editProgramExists;
+    s.clipboard = n == 1;
+    return s;
+}

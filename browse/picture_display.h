@@ -7,6 +7,7 @@
 // and the sound supply their parts and tests can drive it with a fake.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -151,6 +152,51 @@ PictureStatusTexts ComputePictureStatus(const PictureStatusInput& in);
 // "mmmm d, yyyy,hh:mm" of a day number (days since 1899-12-30).
 QString StatusDateText(double date);
 
+// ---- the show's look-ahead -------------------------------------------------------
+
+// The step after `position` over `order` in `direction` (>= 1 forward, else
+// back), wrapping round: the picture index there (-1 for an empty order)
+// and whether the step passed the end of the order while the show does not
+// play continuously (the last picture is then the one shown now).
+struct LookAheadStep {
+    int index = -1;
+    bool reachedEnd = false;
+};
+LookAheadStep PeekPlayOrder(const QList<int>& order, int position, int direction, bool continuous);
+
+// ---- the picture commands of a show list ---------------------------------------
+
+// "Remove picture from " + name + " - 'D'" (plural: "Remove pictures from ").
+QString RemoveFromShowHint(const QString& showName, bool plural);
+
+// Whether the open show lets a picture be removed (and rotated): not when
+// the show may not be changed (unless the running show plays a show file of
+// its own), nor when a show other than the Draft lies on a drive without
+// free space (free KB <= 0).
+bool ShowRemoveAllowed(bool playsOwnShowFile, bool showChangeable, const QString& showName, qint64 freeSpaceKB);
+
+// The commands for the ticked pictures of a thumbnail page.
+struct SelectionCommandInput {
+    int selected = 0;                  // SelectedPictureCount
+    bool pageHoldsAll = false;         // PageHoldsAllPictures
+    int direction = 0;                 // the show direction
+    bool thumbnailView = true;
+    bool sourceIsShow = false;         // the list comes from the open MyShow
+    bool selectionChangeable = true;   // n = 1: not read-only, drive with free space
+    bool removeAllowed = true;         // MyShow list: ShowRemoveAllowed
+    bool voiceFileExists = false;      // the selected picture's voice file
+    bool editProgramExists = false;    // the first edit program exists
+};
+struct SelectionCommandState {
+    bool showForward = false, showInReverse = false, manualMode = false, backwards1 = false, forward1 = false;
+    bool save = false, addMult = false, showAll = false, voice = true;
+    bool move = false, rename = false, micro = false, recycle = false, rotate = false, voicePlay = false;
+    bool runExe = false, clipboard = false;   // PictureToClipboard, PathToClipboard, ClipBoardFunctions
+    QString recycleHint;                      // RecycleBinToolButton's hint
+    QString recycleCaption;                   // SendRecycleBin's caption
+};
+SelectionCommandState ComputeSelectionCommands(const SelectionCommandInput& in, const QString& showName);
+
 // ---- the main window's display step -------------------------------------------
 
 #include <functional>
@@ -168,5 +214,10 @@ struct PictureDisplayHooks {
     std::function<void(int intervalMs)> StartMusicFade;
     std::function<void()> ShowCurrentPictureStatus;
     std::function<void()> SetPictureDisplayName;
+    // The thumbnail page: the picture indexes of the ticked cells.
+    std::function<QList<int>()> SelectedPictures;
+    std::function<int()> PageSlotCount;
+    // Whether a voice can be recorded (an audio input exists when unset).
+    std::function<bool()> VoiceRecordingPossible;
 };
 PictureDisplayHooks& DisplayHooks();

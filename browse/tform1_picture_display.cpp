@@ -5,7 +5,11 @@
 
 #include "app/picture_table.h"
 #include "app/settings_record.h"
+#include "app/file_helpers.h"
 #include "app/start_args.h"
+#include "browse/drive_menu.h"
+#include "browse/recent_lists.h"
+#include "shows/show_windows.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
@@ -18,6 +22,9 @@
 #include "slideshow/show_window.h"
 
 #include <QAction>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QToolBar>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
@@ -43,6 +50,8 @@ void enableItem(QWidget* widget, bool on)
 }
 
 bool fullScreenVisible() { return Form9 && Form9->isVisible(); }
+
+bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
 
 bool validIndex(int index) { return index >= 0 && index < PictureCount && index < int(PictureTable.size()); }
 
@@ -98,7 +107,19 @@ public:
     void ResetBackwardsButton() override { CutOutCount = 0; }
     bool ReadShowRecord(int index) override
     {
-        return DisplayHooks().ReadShowRecord && DisplayHooks().ReadShowRecord(index);
+        if (DisplayHooks().ReadShowRecord)
+            return DisplayHooks().ReadShowRecord(index);
+        // The list comes from the open MyShow: the entry's record is read
+        // from the working copy, then the record of the picture that follows.
+        if (ShowState.PlaysOwnShowFile || SourceIsShow != 1 || AutoShowRunning == 1 || !ShowFile.IsOpen()
+            || !validIndex(index))
+            return false;
+        QString error;
+        if (!ReadShowRecordOf(ShowFile, PictureTable[size_t(index)].RecordIndex, ShowRec, &error))
+            throw std::runtime_error(error.toStdString()); // a read error is a load failure
+        m_form->PrefetchNextShowRecord(QStringLiteral("TFFile"));
+        ShowState.CurrentInterval = ShowRec.IntervalSeconds != 0 ? ShowRec.IntervalSeconds : ShowState.DefaultInterval;
+        return true;
     }
     int TextLineDelayMs() const override { return DisplayHooks().TextLineDelayMs ? DisplayHooks().TextLineDelayMs() : 0; }
     void SetPictureDisplayName() override
@@ -241,10 +262,47 @@ private:
     TForm1* m_form;
 };
 
+// Record `index` of a show file open on `file`; false with the reason when
+// it cannot be read.
+bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error)
+{
+    QByteArray bytes;
+    const platform::RecordResult result = file.Read(index, bytes);
+    if (!result.ok()) {
+        if (error)
+            *error = result.Message;
+        return false;
+    }
+    out = DecodeShowRecord(bytes);
+    return true;
+}
+
 qint64 freeSpaceKB(const QString& path)
 {
     const qint64 bytes = platform::FreeSpaceOf(path);
     return bytes < 0 ? 1 : bytes / 1024;
+}
+
+} // namespace
+
+namespace {
+
+bool voiceRecordingPossible()
+{
+    if (DisplayHooks().VoiceRecordingPossible)
+        return DisplayHooks().VoiceRecordingPossible();
+    return !QMediaDevices::audioInputs().isEmpty();
+}
+
+bool editProgramExists()
+{
+    return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
+}
+
+qint64 openShowFreeSpaceKB()
+{
+    const QString path = OpenShowPath.isEmpty() ? ShowFile.Path() : OpenShowPath;
+    return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0);
 }
 
 } // namespace
@@ -296,6 +354,10 @@ void TForm1::SetPictureMenuCaptions()
 {
     if (PlaybackActive != 1)
         return;
+    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
+        SetSelectionMenuCaptions();
+        return;
+    }
     enableItem(SaveToolButton, true);
     enableItem(SavePictureTo, true);
     const int index = PictureIndex;
@@ -307,11 +369,14 @@ void TForm1::SetPictureMenuCaptions()
         if (SourceIsShow == 1) {
             enableItem(Voice, false);
             enableItem(ShowAllTB, false);
-            for (QAction* a : {MovePictureTo, MoveToolButton, RenamePictureToolButton, RenamePicture})
-                enableItem(a, false);
+            if (RecycleBinToolButton)
+                RecycleBinToolButton->setToolTip(RemoveFromShowHint(OpenShowName, false));
             if (SendRecycleBin)
                 SendRecycleBin->setText(QStringLiteral("Remove picture from M&yShow     ~- D"));
-            const bool removeAllowed = ShowChangeable != 0;
+            for (QAction* a : {MovePictureTo, MoveToolButton, RenamePictureToolButton, RenamePicture})
+                enableItem(a, false);
+            const bool removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0,
+                                                         OpenShowName, openShowFreeSpaceKB());
             enableItem(RecycleBinToolButton, removeAllowed);
             enableItem(SendRecycleBin, removeAllowed);
             enableItem(TBRotateR, removeAllowed && rotate);
@@ -345,10 +410,14 @@ void TForm1::SetPictureMenuCaptions()
         enableItem(MicroTB, false);
         enableItem(VoicePlayTB, false);
         enableItem(Voice, false);
+    } else if (voiceRecordingPossible()) {
+        enableItem(Voice, true);
+        enableItem(MicroTB, true);
+        enableItem(VoicePlayTB, entryOk && QFile::exists(VoicePathFor(PictureTable[size_t(index)].FullPath)));
     }
     if (Form9)
         enableItem(Form9->WindowScreenSpeedButton, true);
-    if (!Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0])) {
+    if (editProgramExists()) {
         if (LaunchEditProgram1)
             LaunchEditProgram1->setEnabled(true);
         enableItem(RunExeToolButton, true);
@@ -390,4 +459,115 @@ void TForm1::UpdatePictureStatus()
         Form9->TitleLabel->adjustSize();
         Form1DisplayHost::centreTitle();
     }
+}
+
+void TForm1::PrefetchNextShowRecord(const QString& which)
+{
+    const int direction = ShowState.Direction;
+    if (direction == 0 || !Form9)
+        return;
+    // The cursor is only looked at, not moved.
+    bool reachedEnd = false;
+    const int next = Form9->PeekNextIndex(direction >= 1 ? 1 : -1, &reachedEnd);
+    ShowState.LastPictureAhead = 0;
+    if (reachedEnd && ShowState.ContinuousPlay == 0 && ShowState.LoopFlag == 0)
+        ShowState.LastPictureAhead = 1;
+    if (!validIndex(next))
+        return;
+    const qint64 record = PictureTable[size_t(next)].RecordIndex;
+    if (which == QLatin1String("TFFile")) {
+        if (ShowFile.IsOpen())
+            ReadShowRecordOf(ShowFile, record, NextShowRec, nullptr);
+        return;
+    }
+    // "TFFile2": the show file the running show plays itself.
+    const QString path = ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
+    QByteArray bytes;
+    if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
+        NextShowRec = DecodeShowRecord(bytes);
+}
+
+
+void TForm1::SetSelectionMenuCaptions()
+{
+    CurrentPicturePath.clear();
+    const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
+    const int n = int(ticked.size());
+
+    if (Form16 && Form16->isVisible()) {
+        const bool on = n > 0 && Form16->ShowSelectedLabel
+                        && Form16->ShowSelectedLabel->text() != QLatin1String("Select a show");
+        enableItem(Form16->DeletePicButton, on);
+        enableItem(Form16->AddPicsButton1, on);
+        Form16->SetAddButtonGlyph(on, 0);
+    }
+
+    SelectionCommandInput in;
+    in.selected = n;
+    in.pageHoldsAll = PageHoldsAllPictures(DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0,
+                                           PictureCount);
+    in.direction = ShowState.Direction;
+    in.thumbnailView = DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
+    in.sourceIsShow = SourceIsShow == 1;
+    if (n == 1 && validIndex(ticked.first())) {
+        const TPictureEntry& entry = PictureTable[size_t(ticked.first())];
+        CurrentPicturePath = entry.FullPath;
+        in.selectionChangeable = entry.ReadOnly == 0 && freeSpaceKB(entry.FullPath) > 0;
+        in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
+    }
+    if (in.sourceIsShow)
+        in.removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
+                                             openShowFreeSpaceKB());
+    in.editProgramExists = editProgramExists();
+    const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);
+
+    enableItem(ShowForwardToolButton, st.showForward);
+    enableItem(ShowinReverseToolButton, st.showInReverse);
+    enableItem(ManualModeToolButton, st.manualMode);
+    enableItem(Backwards1ToolButton, st.backwards1);
+    enableItem(Forward1ToolButton, st.forward1);
+    enableItem(SaveToolButton, st.save);
+    enableItem(AddPicMultTB, st.addMult);
+    enableItem(ShowAllTB, st.showAll);
+    if (!st.voice)
+        enableItem(Voice, false);
+    if (RecycleBinToolButton)
+        RecycleBinToolButton->setToolTip(st.recycleHint);
+    if (SendRecycleBin)
+        SendRecycleBin->setText(st.recycleCaption);
+    enableItem(MoveToolButton, st.move);
+    enableItem(RenamePictureToolButton, st.rename);
+    if (!in.sourceIsShow)
+        enableItem(MicroTB, st.micro);
+    enableItem(RecycleBinToolButton, st.recycle);
+    enableItem(SendRecycleBin, st.recycle);
+    enableItem(TBRotateR, st.rotate);
+    enableItem(TBRotateL, st.rotate);
+    if (!in.sourceIsShow)
+        enableItem(VoicePlayTB, st.voicePlay);
+    enableItem(RunExeToolButton, st.runExe);
+    for (QAction* a : {PictureToCBMyShow, PathToCBMyShow})
+        if (a)
+            a->setVisible(false);
+    for (QAction* a : {PictureToClipboard, PathToClipboard}) {
+        if (a) {
+            a->setEnabled(st.clipboard);
+            a->setVisible(st.clipboard);
+        }
+    }
+    if (ClipBoardFunctions) {
+        ClipBoardFunctions->setEnabled(st.clipboard);
+        ClipBoardFunctions->menuAction()->setVisible(st.clipboard);
+    }
+}
+
+void TForm1::TBRatioClick()
+{
+    if (!Form9)
+        return;
+    Form9->RefreshRatioMenu();
+    QPoint at(0, 0);
+    if (ToolBar1)
+        at = QPoint(ToolBar1->x(), ToolBar1->y() + ToolBar1->height() + 50);
+    Form9->PMRatio->popup(mapToGlobal(at));
 }

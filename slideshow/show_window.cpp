@@ -5,6 +5,8 @@
 #include "app/picture_table.h"
 #include "app/settings_record.h"
 #include "app/start_args.h"
+#include "app/tform1.h"
+#include "browse/crop.h"
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_handler.h"
 #include "browse/picture_display.h"
@@ -14,6 +16,7 @@
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -138,6 +141,25 @@ TForm9::TForm9(QWidget* parent)
     connect(SaveSB, &QToolButton::clicked, this, &TForm9::SaveCutOutClick);
     PMRatio = new QMenu(this);
     PMRatio->setObjectName(QStringLiteral("PMRatio"));
+    SBRatio->setToolTip(QStringLiteral("Crop ratio"));
+    for (const CropRatioChoice& choice : CropRatioChoices()) {
+        QAction* item = PMRatio->addAction(choice.caption);
+        item->setObjectName(choice.name);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [choice] {
+            if (choice.custom) {
+                // The custom ratio is typed in the main window's panel;
+                // its OK button puts the ratio into effect.
+                if (Form1)
+                    Form1->ShowCustomRatioPanel();
+                return;
+            }
+            Settings.CropRatioWidth = choice.width;
+            Settings.CropRatioHeight = choice.height;
+        });
+    }
+    connect(PMRatio, &QMenu::aboutToShow, this, &TForm9::RefreshRatioMenu);
+    connect(SBRatio, &QToolButton::clicked, this, &TForm9::SBRatioClick);
 
     // The images show their slots; the handlers fit, zoom and crop them.
     AttachPictureView(Image1, PictureSlot(SlotForm9Im1));
@@ -415,6 +437,28 @@ void TForm9::StartFullView(const QString& path)
         return;
     }
     ReceivingFitZoom()->SizePictureToDisplay(true);
+}
+
+int TForm9::PeekNextIndex(int direction, bool* reachedEnd) const
+{
+    const LookAheadStep step = PeekPlayOrder(order_, position_, direction, continuous_);
+    if (reachedEnd)
+        *reachedEnd = step.reachedEnd;
+    return step.index;
+}
+
+void TForm9::RefreshRatioMenu()
+{
+    const QString inEffect = CropRatioCaption(true, Settings.CropRatioHeight, Settings.CropRatioWidth,
+                                              Settings.CustomRatioHeight, Settings.CustomRatioWidth);
+    for (QAction* item : PMRatio->actions())
+        item->setChecked(item->text().remove(QLatin1Char('&')) == inEffect);
+}
+
+void TForm9::SBRatioClick()
+{
+    RefreshRatioMenu();
+    PMRatio->popup(SBRatio->mapToGlobal(QPoint(0, -PMRatio->sizeHint().height())));
 }
 
 void TForm9::ShowCenteredHint(const QString& text)

@@ -114,6 +114,17 @@ public:
     // The save button: saves the cut-out shown to a file the user chooses.
     void SaveCutOutClick();
 
+    // The picture index that follows the cursor one step in `direction`
+    // (>= 1 forward, else back) without moving it; -1 when there is none.
+    // `reachedEnd` is set when that step passes the end of the play order
+    // (the show ends there unless it plays continuously).
+    int PeekNextIndex(int direction, bool* reachedEnd = nullptr) const;
+
+    // The crop-ratio menu `PMRatio` (shown by `SBRatio`): "Square", fixed
+    // ratios and "Custom ratio"; the one in effect is ticked.
+    void RefreshRatioMenu();
+    void SBRatioClick();
+
     int CurrentPosition() const { return position_; }
     QString CurrentPicture() const;
     bool Paused() const { return paused_; }
