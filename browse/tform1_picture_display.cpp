@@ -549,6 +549,10 @@ void TForm1::SetSelectionMenuCaptions()
     for (QAction* a : {PictureToCBMyShow, PathToCBMyShow})
         if (a)
             a->setVisible(false);
+    if (PictureToClipboard)
+        PictureToClipboard->setText(QStringLiteral("&Picture to Clipboard"));
+    if (PathToClipboard)
+        PathToClipboard->setText(QStringLiteral("P&ath to Clipboard"));
     for (QAction* a : {PictureToClipboard, PathToClipboard}) {
         if (a) {
             a->setEnabled(st.clipboard);

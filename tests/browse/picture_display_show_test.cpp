@@ -1,0 +1,241 @@
+// The picture commands of a show list and of a page selection, and the
+// look-ahead record of the picture that follows in the show.
+#include "app/file_helpers.h"
+#include "app/picture_table.h"
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "browse/fit_zoom.h"
+#include "browse/picture_display.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+namespace {
+
+void showAll(std::initializer_list<QAction*> actions)
+{
+    for (QAction* a : actions)
+        if (a)
+            a->setVisible(true);
+}
+
+void setList(const QStringList& paths)
+{
+    PictureTable.assign(size_t(paths.size()) + 10, TPictureEntry());
+    for (int i = 0; i < paths.size(); ++i) {
+        PictureTable[size_t(i)].FullPath = paths[i];
+        PictureTable[size_t(i)].RecordIndex = i;
+    }
+    PictureCount = int32_t(paths.size());
+    PictureIndex = 0;
+}
+
+} // namespace
+
+TEST(PictureDisplayShow, LookAheadWrapsAndMarksTheEnd)
+{
+    const QList<int> order{4, 2, 7};
+    EXPECT_EQ(PeekPlayOrder(order, 0, 1, false).index, 2);
+    EXPECT_FALSE(PeekPlayOrder(order, 0, 1, false).reachedEnd);
+    // From the last picture forward: back to the first, the end is ahead.
+    EXPECT_EQ(PeekPlayOrder(order, 2, 1, false).index, 4);
+    EXPECT_TRUE(PeekPlayOrder(order, 2, 1, false).reachedEnd);
+    EXPECT_FALSE(PeekPlayOrder(order, 2, 1, true).reachedEnd);
+    // Reverse from the first: the last one.
+    EXPECT_EQ(PeekPlayOrder(order, 0, -1, false).index, 7);
+    EXPECT_EQ(PeekPlayOrder({}, 0, 1, false).index, -1);
+}
+
+TEST(PictureDisplayShow, RemoveRulesOfAShowList)
+{
+    EXPECT_EQ(RemoveFromShowHint("Holiday", false), "Remove picture from Holiday - 'D'");
+    EXPECT_EQ(RemoveFromShowHint("Draft", true), "Remove pictures from Draft - 'D'");
+    // The Draft show may lose pictures on a full drive; a named show not.
+    EXPECT_TRUE(ShowRemoveAllowed(false, true, "Draft", 0));
+    EXPECT_FALSE(ShowRemoveAllowed(false, true, "Holiday", 0));
+    EXPECT_TRUE(ShowRemoveAllowed(false, true, "Holiday", 1));
+    // A show that may not be changed, unless the show plays its own file.
+    EXPECT_FALSE(ShowRemoveAllowed(false, false, "Draft", 100));
+    EXPECT_TRUE(ShowRemoveAllowed(true, false, "Holiday", 100));
+}
+
+TEST(PictureDisplayShow, SelectionCommandsFollowTheCountAndTheShowState)
+{
+    SelectionCommandInput in;
+    in.selected = 1;
+    in.direction = 0;
+    in.voiceFileExists = true;
+    SelectionCommandState s = ComputeSelectionCommands(in, "Draft");
+    EXPECT_TRUE(s.backwards1 && s.forward1 && s.showForward && s.showInReverse);
+    EXPECT_FALSE(s.manualMode);
+    EXPECT_TRUE(s.save && s.move && s.rename && s.micro && s.voicePlay && s.clipboard);
+    EXPECT_EQ(s.recycleHint, "Send picture(s) to Recycle Bin - 'D'");
+    EXPECT_EQ(s.recycleCaption, "Send picture(s) to Recycle &Bin          ~- D");
+
+    in.selected = 3;
+    in.direction = 1;
+    s = ComputeSelectionCommands(in, "Draft");
+    EXPECT_FALSE(s.showForward);
+    EXPECT_TRUE(s.showInReverse && s.manualMode && s.recycle && s.rotate && s.addMult);
+    EXPECT_FALSE(s.save || s.move || s.clipboard || s.voicePlay);
+
+    in.pageHoldsAll = true;
+    s = ComputeSelectionCommands(in, "Draft");
+    EXPECT_FALSE(s.showForward || s.showInReverse || s.manualMode || s.backwards1 || s.forward1);
+
+    in.sourceIsShow = true;
+    in.removeAllowed = false;
+    s = ComputeSelectionCommands(in, "Holiday");
+    EXPECT_EQ(s.recycleHint, "Remove pictures from Holiday - 'D'");
+    EXPECT_EQ(s.recycleCaption, "Remove pictures from M&yShow     ~- D");
+    EXPECT_FALSE(s.recycle || s.rotate || s.voice || s.showAll);
+}
+
+TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
+{
+    const QString dir = testsupport::freshDir("showcmds");
+    const QString picture = dir + "/a.jpg";
+    ASSERT_TRUE(testsupport::writeFile(picture, "x"));
+    setList({picture});
+    PlaybackActive = 1;
+    CutOutCount = 0;
+    SourceIsShow = 1;
+    ShowChangeable = 0;
+    OpenShowName = "Holiday";
+    DisplayHooks().VoiceRecordingPossible = [] { return true; };
+
+    TForm1 form;
+    showAll({form.RecycleBinToolButton, form.SendRecycleBin, form.Voice, form.MicroTB, form.VoicePlayTB});
+    form.SetPictureMenuCaptions();
+    EXPECT_EQ(form.RecycleBinToolButton->toolTip(), "Remove picture from Holiday - 'D'");
+    EXPECT_EQ(form.SendRecycleBin->text(), "Remove picture from M&yShow     ~- D");
+    EXPECT_FALSE(form.RecycleBinToolButton->isEnabled());   // the show may not be changed
+    EXPECT_TRUE(form.MicroTB->isEnabled());
+    EXPECT_FALSE(form.VoicePlayTB->isEnabled());             // no voice file yet
+
+    ASSERT_TRUE(testsupport::writeFile(VoicePathFor(picture), "RIFF"));
+    ShowChangeable = 1;
+    OpenShowName = "Draft";
+    form.SetPictureMenuCaptions();
+    EXPECT_TRUE(form.RecycleBinToolButton->isEnabled());
+    EXPECT_TRUE(form.VoicePlayTB->isEnabled());
+
+    DisplayHooks().VoiceRecordingPossible = nullptr;
+    SourceIsShow = 0;
+    OpenShowName.clear();
+    PlaybackActive = 0;
+}
+
+TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
+{
+    const QString dir = testsupport::freshDir("selcmds");
+    ASSERT_TRUE(testsupport::writeFile(dir + "/a.jpg", "x"));
+    ASSERT_TRUE(testsupport::writeFile(dir + "/b.jpg", "x"));
+    setList({dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg", dir + "/d.jpg"});
+    SourceIsShow = 0;
+    ShowState = TShowState();
+    ShowState.Direction = 0;
+    QList<int> ticked{1};
+    DisplayHooks().SelectedPictures = [&ticked] { return ticked; };
+    DisplayHooks().PageSlotCount = [] { return 2; };
+
+    TForm1 form;
+    showAll({form.Backwards1ToolButton, form.ManualModeToolButton, form.SaveToolButton, form.PictureToClipboard});
+    CurrentPicturePath = "old";
+    form.SetSelectionMenuCaptions();
+    EXPECT_EQ(CurrentPicturePath, dir + "/b.jpg");
+    EXPECT_TRUE(form.Backwards1ToolButton->isEnabled());
+    EXPECT_FALSE(form.ManualModeToolButton->isEnabled());
+    EXPECT_TRUE(form.SaveToolButton->isEnabled());
+    EXPECT_TRUE(form.PictureToClipboard->isVisible());
+    EXPECT_EQ(form.PictureToClipboard->text(), "&Picture to Clipboard");
+
+    ticked = {0, 1};
+    form.SetSelectionMenuCaptions();
+    EXPECT_TRUE(CurrentPicturePath.isEmpty());
+    EXPECT_FALSE(form.PictureToClipboard->isVisible());
+    EXPECT_FALSE(form.SaveToolButton->isEnabled());
+
+    DisplayHooks().SelectedPictures = nullptr;
+    DisplayHooks().PageSlotCount = nullptr;
+}
+
+TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
+{
+    const QString dir = testsupport::freshDir("prefetch");
+    ASSERT_TRUE(OpenDraftShow(dir + "/vistamo.vxt", dir + "/vistamo.tmp").ok());
+    const QStringList pictures{dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg"};
+    for (const QString& p : pictures)
+        ASSERT_TRUE(AddPictureToShowFile(p).ok());
+    setList(pictures);
+    ShowState = TShowState();
+
+    TForm1 form;
+    TForm9 window;
+    TForm9* saved = Form9;
+    Form9 = &window;
+    window.Play({0, 1, 2}, false, [] {});   // no display step: only the cursor moves
+    ASSERT_EQ(PictureIndex, 0);
+    form.PrefetchNextShowRecord("TFFile");
+    EXPECT_EQ(NextShowRec.PicturePath, pictures[1]);
+    EXPECT_EQ(ShowState.LastPictureAhead, 0);
+
+    window.Step(1);
+    window.Step(1);   // the last picture: the end of the order is next
+    form.PrefetchNextShowRecord("TFFile");
+    EXPECT_EQ(NextShowRec.PicturePath, pictures[0]);
+    EXPECT_EQ(ShowState.LastPictureAhead, 1);
+    EXPECT_EQ(PictureIndex, 2);   // the cursor did not move
+
+    ShowState.Direction = -1;
+    form.PrefetchNextShowRecord("TFFile");
+    EXPECT_EQ(NextShowRec.PicturePath, pictures[1]);
+    EXPECT_EQ(ShowState.LastPictureAhead, 0);
+
+    window.StopSlideShow();
+    Form9 = saved;
+    CloseOpenShow();
+}
+
+TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
+{
+    TForm1 form;
+    TForm1* savedForm = Form1;
+    Form1 = &form;
+    TForm9 window;
+    QMenu* menu = window.findChild<QMenu*>("PMRatio");
+    ASSERT_NE(menu, nullptr);
+    QAction* wide = window.findChild<QAction*>("Ratio16x9");
+    ASSERT_NE(wide, nullptr);
+    EXPECT_EQ(wide->text(), "16:9");
+    wide->trigger();
+    EXPECT_EQ(Settings.CropRatioWidth, 16);
+    EXPECT_EQ(Settings.CropRatioHeight, 9);
+    window.RefreshRatioMenu();
+    EXPECT_TRUE(wide->isChecked());
+
+    QAction* square = window.findChild<QAction*>("RatioSquare");
+    ASSERT_NE(square, nullptr);
+    EXPECT_EQ(square->text(), "Square");
+    square->trigger();
+    EXPECT_EQ(Settings.CropRatioWidth, 0);
+    window.RefreshRatioMenu();
+    EXPECT_TRUE(square->isChecked());
+    EXPECT_FALSE(wide->isChecked());
+
+    // The custom choice opens the custom ratio panel of the main window.
+    QAction* custom = window.findChild<QAction*>("RatioCustom");
+    ASSERT_NE(custom, nullptr);
+    EXPECT_EQ(custom->text(), "Custom ratio");
+    custom->trigger();
+    QWidget* panel = form.findChild<QWidget*>("PnlCustomRatio");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->isHidden());
+    form.BtnCancelClick();
+    Form1 = savedForm;
+}
