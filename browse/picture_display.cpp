@@ -317,3 +317,12 @@ SelectionCommandState ComputeSelectionCommands(const SelectionCommandInput& in, 
     s.clipboard = n == 1;
     return s;
 }
+
+int ShowRecordIntervalSeconds(int recordSeconds, const QString& soundKind, const QString& soundFile,
+                              bool soundExists, int defaultSeconds)
+{
+    int seconds = recordSeconds;
+    if (seconds == 999 && !(soundKind == QLatin1String("F") && !soundFile.isEmpty() && soundExists))
+        seconds = 0;
+    return seconds != 0 ? seconds : defaultSeconds;
+}

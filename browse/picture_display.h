@@ -164,6 +164,13 @@ struct LookAheadStep {
 };
 LookAheadStep PeekPlayOrder(const QList<int>& order, int position, int direction, bool continuous);
 
+// The interval a show record gives its picture, in seconds: the record's
+// own, or `defaultSeconds` when it is 0. 999 (as long as the picture's
+// voice) holds only for a sound of kind "F" whose file exists, else the
+// default is used.
+int ShowRecordIntervalSeconds(int recordSeconds, const QString& soundKind, const QString& soundFile,
+                              bool soundExists, int defaultSeconds);
+
 // ---- the picture commands of a show list ---------------------------------------
 
 // "Remove picture from " + name + " - 'D'" (plural: "Remove pictures from ").

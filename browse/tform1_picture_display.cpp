@@ -53,6 +53,13 @@ bool fullScreenVisible() { return Form9 && Form9->isVisible(); }
 
 bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
 
+// The show file the running show plays itself: the show-file argument, or
+// the recent or favourite entry that was started.
+QString RunningShowFilePath()
+{
+    return ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
+}
+
 bool validIndex(int index) { return index >= 0 && index < PictureCount && index < int(PictureTable.size()); }
 
 // The display step on the real windows and the show's globals.
@@ -109,19 +116,57 @@ public:
     {
         if (DisplayHooks().ReadShowRecord)
             return DisplayHooks().ReadShowRecord(index);
-        // The list comes from the open MyShow: the entry's record is read
-        // from the working copy, then the record of the picture that follows.
-        if (ShowState.PlaysOwnShowFile || SourceIsShow != 1 || AutoShowRunning == 1 || !ShowFile.IsOpen()
-            || !validIndex(index))
+        // The running show plays a show file of its own ("TFFile2"), or the
+        // list comes from the open MyShow ("TFFile"): the entry's record is
+        // read, then the record of the picture that follows.
+        if (!validIndex(index))
             return false;
+        const TPictureEntry& entry = PictureTable[size_t(index)];
+        TShowRecord record;
         QString error;
-        if (!ReadShowRecordOf(ShowFile, PictureTable[size_t(index)].RecordIndex, ShowRec, &error))
-            throw std::runtime_error(error.toStdString()); // a read error is a load failure
-        m_form->PrefetchNextShowRecord(QStringLiteral("TFFile"));
-        ShowState.CurrentInterval = ShowRec.IntervalSeconds != 0 ? ShowRec.IntervalSeconds : ShowState.DefaultInterval;
+        QString which;
+        if (ShowState.PlaysOwnShowFile) {
+            const QString path = RunningShowFilePath();
+            if (path.isEmpty())
+                return false;
+            QByteArray bytes;
+            const platform::RecordResult result = platform::ReadRecordAt(path, ShowRecordSize, entry.RecordIndex, bytes);
+            if (!result.ok())
+                throw std::runtime_error(result.Message.toStdString()); // a read error is a load failure
+            record = DecodeShowRecord(bytes);
+            which = QStringLiteral("TFFile2");
+        } else if (SourceIsShow == 1 && AutoShowRunning == 0 && ShowFile.IsOpen()) {
+            if (!ReadShowRecordOf(ShowFile, entry.RecordIndex, record, &error))
+                throw std::runtime_error(error.toStdString());
+            which = QStringLiteral("TFFile");
+        } else {
+            return false;
+        }
+        // A record of another picture (the list left out pictures that no
+        // longer exist) would give this picture foreign texts and sound.
+        if (record.PicturePath.compare(entry.FullPath, Qt::CaseInsensitive) != 0)
+            return false;
+        ShowRec = record;
+        m_form->PrefetchNextShowRecord(which);
+        const bool soundExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
+        ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(ShowRec.IntervalSeconds, ShowRec.SoundKind,
+                                                            ShowRec.SoundFile, soundExists, 0);
+        ShowState.CurrentInterval =
+            ShowRec.IntervalSeconds != 0 ? ShowRec.IntervalSeconds : ShowState.DefaultInterval;
         return true;
     }
-    int TextLineDelayMs() const override { return DisplayHooks().TextLineDelayMs ? DisplayHooks().TextLineDelayMs() : 0; }
+    int TextLineDelayMs() const override
+    {
+        if (DisplayHooks().TextLineDelayMs)
+            return DisplayHooks().TextLineDelayMs();
+        std::array<QString, 5> texts;
+        std::array<int, 5> codes{};
+        for (size_t i = 0; i < texts.size(); ++i) {
+            texts[i] = ShowRec.TextLines[i];
+            codes[i] = ShowRec.TextDelays[i];
+        }
+        return ::TextLineDelayMs(texts, codes);
+    }
     void SetPictureDisplayName() override
     {
         if (DisplayHooks().SetPictureDisplayName)
@@ -481,7 +526,7 @@ void TForm1::PrefetchNextShowRecord(const QString& which)
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
+    const QString path = RunningShowFilePath();
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         NextShowRec = DecodeShowRecord(bytes);

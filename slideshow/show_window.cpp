@@ -7,6 +7,8 @@
 #include "app/start_args.h"
 #include "app/tform1.h"
 #include "browse/crop.h"
+#include "browse/drive_menu.h"
+#include "platform/drives.h"
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_handler.h"
 #include "browse/picture_display.h"
@@ -425,6 +427,20 @@ void TForm9::StartFullView(const QString& path)
                            StartShowSpeedButton, VolumeSpeedButton, PlaylistBASB, PlaylistFWSB})
         b->hide();
     SpeedLabel->hide();
+    // A picture that may be rotated gets the rotate buttons and the crop
+    // ratio button; otherwise the rotate buttons are hidden.
+    const QFileInfo info(path);
+    const bool readOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner);
+    const bool rotatable =
+        CanRotatePicture(path, readOnly, FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0));
+    for (QToolButton* b : {SBRotateLeft, SBRotateRight}) {
+        b->setEnabled(rotatable);
+        b->setVisible(rotatable);
+        if (rotatable)
+            b->raise();
+    }
+    if (rotatable)
+        SBRatio->show();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
     showFullScreen();

@@ -6,10 +6,14 @@
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
+#include "browse/picture_loader.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
+#include "formats/picture_fixtures.h"
 #include "support/sandbox.h"
+
+#include <QToolButton>
 
 #include <QAction>
 #include <QMenu>
@@ -238,4 +242,87 @@ TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
     EXPECT_FALSE(panel->isHidden());
     form.BtnCancelClick();
     Form1 = savedForm;
+}
+
+TEST(PictureDisplayShow, IntervalOfAShowRecord)
+{
+    // 999 waits for the picture's voice only when that sound file exists.
+    EXPECT_EQ(ShowRecordIntervalSeconds(999, "F", "/v/a.wav", true, 5), 999);
+    EXPECT_EQ(ShowRecordIntervalSeconds(999, "F", "/v/a.wav", false, 5), 5);
+    EXPECT_EQ(ShowRecordIntervalSeconds(999, "L", "/v/list", true, 5), 5);
+    EXPECT_EQ(ShowRecordIntervalSeconds(999, "F", "", true, 5), 5);
+    EXPECT_EQ(ShowRecordIntervalSeconds(0, "", "", false, 5), 5);
+    EXPECT_EQ(ShowRecordIntervalSeconds(8, "", "", false, 5), 8);
+}
+
+TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
+{
+    const QString dir = testsupport::freshDir("showstep");
+    const QStringList pictures{dir + "/a.jpg", dir + "/b.jpg"};
+    for (const QString& p : pictures)
+        ASSERT_TRUE(testsupport::writeFile(p, fixtures::jpeg(64, 48)));
+    ASSERT_TRUE(OpenDraftShow(dir + "/vistamo.vxt", dir + "/vistamo.tmp").ok());
+    for (const QString& p : pictures)
+        ASSERT_TRUE(AddPictureToShowFile(p).ok());
+    TShowRecord first = NewPictureRecord(pictures[0], 40);
+    first.IntervalSeconds = 999;        // as long as a voice that is missing
+    first.SoundKind = "F";
+    first.SoundFile = dir + "/missing.wav";
+    first.TextLines[0] = "Hello";
+    ASSERT_TRUE(ShowFile.Write(0, EncodeShowRecord(first)).ok());
+    TShowRecord second = NewPictureRecord(pictures[1], 40);
+    second.IntervalSeconds = 4;
+    ASSERT_TRUE(ShowFile.Write(1, EncodeShowRecord(second)).ok());
+
+    setList(pictures);
+    PlaybackActive = 1;
+    SourceIsShow = 1;
+    AutoShowRunning = 0;
+    LastLoadFailed = 0;
+    LastFailedIndex = -1;
+    ShowState = TShowState();
+    ShowState.DefaultInterval = 7;
+
+    TForm1 form;
+    form.DisplayCurrentPicture();
+    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_EQ(ShowRec.TextLines[0], "Hello");
+    EXPECT_EQ(ShowState.CurrentInterval, 7);
+    PictureIndex = 1;
+    form.DisplayCurrentPicture();
+    EXPECT_EQ(ShowState.CurrentInterval, 4);
+
+    // An entry whose record belongs to another picture keeps the default.
+    PictureTable[0].RecordIndex = 1;
+    PictureIndex = 0;
+    ShowState.CurrentInterval = 7;
+    form.DisplayCurrentPicture();
+    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_EQ(ShowState.CurrentInterval, 7);
+
+    CloseOpenShow();
+    SourceIsShow = 0;
+    PlaybackActive = 0;
+}
+
+TEST(PictureDisplayShow, FullViewShowsRotateAndRatioButtonsForWritablePictures)
+{
+    const QString dir = testsupport::freshDir("fullbuttons");
+    ASSERT_TRUE(testsupport::writeFile(dir + "/a.jpg", fixtures::jpeg(64, 48)));
+    ASSERT_TRUE(testsupport::writeFile(dir + "/b.jpg", fixtures::jpeg(64, 48)));
+    testsupport::setReadOnly(dir + "/b.jpg", true);
+    TForm9 window;
+    window.StartFullView(dir + "/a.jpg");
+    auto* left = window.findChild<QToolButton*>("SBRotateLeft");
+    auto* ratio = window.findChild<QToolButton*>("SBRatio");
+    ASSERT_TRUE(left && ratio);
+    EXPECT_FALSE(left->isHidden());   // the control panel itself may be hidden
+    EXPECT_TRUE(left->isEnabled());
+    EXPECT_FALSE(ratio->isHidden());
+    window.StopSlideShow();
+
+    window.StartFullView(dir + "/b.jpg");
+    EXPECT_TRUE(left->isHidden());
+    window.StopSlideShow();
+    testsupport::setReadOnly(dir + "/b.jpg", false);
 }
