@@ -326,3 +326,18 @@ int ShowRecordIntervalSeconds(int recordSeconds, const QString& soundKind, const
         seconds = 0;
     return seconds != 0 ? seconds : defaultSeconds;
 }
+
+QString DemoSoundPath(const QString& soundPath, const QString& soundRoot, const QString& startupRoot)
+{
+    if (soundPath.isEmpty() || startupRoot.isEmpty())
+        return soundPath;
+    QString rest = soundPath;
+    if (!soundRoot.isEmpty() && soundPath.startsWith(soundRoot))
+        rest = soundPath.mid(soundRoot.size());
+    while (rest.startsWith(QLatin1Char('/')))
+        rest.remove(0, 1);
+    QString root = startupRoot;
+    if (!root.endsWith(QLatin1Char('/')))
+        root += QLatin1Char('/');
+    return (root + rest).left(200);
+}

@@ -171,6 +171,12 @@ LookAheadStep PeekPlayOrder(const QList<int>& order, int position, int direction
 int ShowRecordIntervalSeconds(int recordSeconds, const QString& soundKind, const QString& soundFile,
                               bool soundExists, int defaultSeconds);
 
+// In demo mode a show's sound file lies on the drive the program started
+// from: the sound path's own drive root (`soundRoot`, the mount point) is
+// replaced by the start-up drive's root; the result is cut to 200
+// characters. An empty path stays empty.
+QString DemoSoundPath(const QString& soundPath, const QString& soundRoot, const QString& startupRoot);
+
 // ---- the picture commands of a show list ---------------------------------------
 
 // "Remove picture from " + name + " - 'D'" (plural: "Remove pictures from ").

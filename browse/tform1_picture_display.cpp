@@ -148,6 +148,10 @@ public:
             return false;
         ShowRec = record;
         m_form->PrefetchNextShowRecord(which);
+        if (::DemoMode && !ShowRec.SoundFile.isEmpty())
+            ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
+                                              platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
+                                              platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
         const bool soundExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
         ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(ShowRec.IntervalSeconds, ShowRec.SoundKind,
                                                             ShowRec.SoundFile, soundExists, 0);

@@ -326,3 +326,12 @@ TEST(PictureDisplayShow, FullViewShowsRotateAndRatioButtonsForWritablePictures)
     window.StopSlideShow();
     testsupport::setReadOnly(dir + "/b.jpg", false);
 }
+
+TEST(PictureDisplayShow, DemoSoundLiesOnTheStartUpDrive)
+{
+    EXPECT_EQ(DemoSoundPath("/media/cd/sounds/a.wav", "/media/cd", "/media/usb"), "/media/usb/sounds/a.wav");
+    EXPECT_EQ(DemoSoundPath("/sounds/a.wav", "/", "/media/cd"), "/media/cd/sounds/a.wav");
+    EXPECT_EQ(DemoSoundPath("/media/cd/a.wav", "/media/cd", "/"), "/a.wav");
+    EXPECT_EQ(DemoSoundPath("", "/", "/media/cd"), "");
+    EXPECT_EQ(DemoSoundPath("/" + QString(300, 'x'), "/", "/m").size(), 200);
+}
