@@ -518,9 +518,8 @@ void TForm1::PrefetchNextShowRecord(const QString& which)
     // The cursor is only looked at, not moved.
     bool reachedEnd = false;
     const int next = Form9->PeekNextIndex(direction >= 1 ? 1 : -1, &reachedEnd);
-    ShowState.LastPictureAhead = 0;
-    if (reachedEnd && ShowState.ContinuousPlay == 0 && ShowState.LoopFlag == 0)
-        ShowState.LastPictureAhead = 1;
+    // The window's play order knows whether the show plays continuously.
+    ShowState.LastPictureAhead = reachedEnd ? 1 : 0;
     if (!validIndex(next))
         return;
     const qint64 record = PictureTable[size_t(next)].RecordIndex;
