@@ -542,6 +542,7 @@ void TForm1::buildMenus()
     Help1 = barMenu(MainMenu1, "Help1", QStringLiteral(">&Help"));
     GettingStarted = item(Help1, "GettingStarted", QStringLiteral("&Getting started"));
     WhatsNew = item(Help1, "WhatsNew", QStringLiteral("&What's new"));
+    Credits = item(Help1, "Credits", QStringLiteral("&Credits"));
     VXOnlineHelp = item(Help1, "VXOnlineHelp", QStringLiteral("&Online help"));
     N23 = separator(Help1, "N23");
     Irfanview = item(Help1, "Irfanview", QStringLiteral("Get &IrfanView (for picture rotation and resampling)"));

@@ -322,6 +322,7 @@ public:
     // Help menu.
     QAction* GettingStarted = nullptr;
     QAction* WhatsNew = nullptr;
+    QAction* Credits = nullptr;
     QAction* VXOnlineHelp = nullptr;
     QAction* N23 = nullptr;
     QAction* Irfanview = nullptr;

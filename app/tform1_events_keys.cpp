@@ -183,4 +183,6 @@ void TForm1::ConnectShowCommands()
     onClick(StartMySlideShowTB, startMyShow);
     onClick(SlideShowShow, startMyShow);
     onClick(ResumeInFull, [this] { ResumeInFullClick(); });
+    // The crop ratio of the pictures shown full screen.
+    onClick(MRatio, [this] { TBRatioClick(); });
 }

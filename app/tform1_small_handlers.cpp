@@ -174,6 +174,7 @@ void TForm1::SetupSmallHandlers()
     };
     onClick(GettingStarted, &TForm1::GettingStartedClick);
     onClick(WhatsNew, &TForm1::WhatsNewClick);
+    onClick(Credits, &TForm1::CreditsClick);
     onClick(VXOnlineHelp, &TForm1::VXOnlineHelpClick);
     onClick(Checkforupdate, &TForm1::CheckforupdateClick);
     onClick(ReportBug, &TForm1::ReportBugClick);

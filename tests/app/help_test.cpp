@@ -263,3 +263,17 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
                                  QStringLiteral("GettingStarted.htm"),
                                  QStringLiteral("https://vistamo.example/download.htm")}));
 }
+
+TEST_F(HelpFixture, TheHelpMenuCreditsItemOpensItsPage)
+{
+    ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Credits.htm")});
+    TForm1 form;
+    form.SetupSmallHandlers();
+    QAction* credits = form.actionNamed(QStringLiteral("Credits"));
+    ASSERT_NE(credits, nullptr);
+    EXPECT_EQ(credits->text(), QStringLiteral("&Credits"));
+    credits->trigger();
+    ASSERT_EQ(OpenedUrls().size(), 1);
+    EXPECT_TRUE(OpenedUrls().first().toLocalFile().endsWith(QStringLiteral("/help/Credits.htm")));
+    form.HelpTimerTimer();
+}
