@@ -724,7 +724,9 @@ public:
     void ShowAddAllDialog();
     void CollectPictures();
     void BuildAndStartShow();
-    void PlayPictures(const QStringList& Pictures);
+    // Plays the pictures; `Records` gives each one's record number in the
+    // show file it came from (else its position in the list).
+    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {});
     void EndShow();
     void ToolButton2Click();
     void PauseShow();

@@ -351,17 +351,14 @@ void TForm1::playListEntry(const QString& entry)
         pictures = ReadShowPicturePaths(entry);
         ShowState.PlaysOwnShowFile = true;
     }
-    QStringList existing;
-    for (const QString& picture : pictures)
-        if (QFileInfo(picture).isFile())
-            existing << picture;
-    if (existing.isEmpty()) {
+    const TExistingPictures existing = KeepExistingPictures(pictures);
+    if (existing.Paths.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
         return;
     }
     RecentCandidate = entry;
     AddToRecentFolders();
-    PlayPictures(existing);
+    PlayPictures(existing.Paths, existing.Records);
 }
 
 void TForm1::OpenHistoryShow()

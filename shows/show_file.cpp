@@ -134,6 +134,17 @@ QStringList ReadShowPicturePaths(const QString& showPath)
     return paths;
 }
 
+TExistingPictures KeepExistingPictures(const QStringList& pictures)
+{
+    TExistingPictures kept;
+    for (int i = 0; i < pictures.size(); ++i)
+        if (QFileInfo(pictures[i]).isFile()) {
+            kept.Paths << pictures[i];
+            kept.Records << i;
+        }
+    return kept;
+}
+
 RecordResult AddPictureToShowFile(const QString& picturePath, qint64* index)
 {
     if (!ShowFile.IsOpen())

@@ -56,6 +56,14 @@ platform::RecordResult ReadShowRecord(qint64 index, TShowRecord& out);
 // All paths of the open show's pictures, in show order.
 QStringList ReadShowPicturePaths(const QString& showPath);
 
+// The pictures of a list that still exist, each with its position in the
+// list it came from (for a show file: its record number).
+struct TExistingPictures {
+    QStringList Paths;
+    QList<int> Records;
+};
+TExistingPictures KeepExistingPictures(const QStringList& pictures);
+
 // Appends the record of a picture to the working copy; `index` gets its
 // record number. Refuses a path that does not fit the record's path field.
 platform::RecordResult AddPictureToShowFile(const QString& picturePath, qint64* index = nullptr);

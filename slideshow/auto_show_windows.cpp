@@ -17,14 +17,15 @@
 TForm13* Form13 = nullptr;
 TForm2* Form2 = nullptr;
 
-QStringList AutomaticShowPictures(const QString& autoShowPath)
+QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
     if (source.isFile() && source.suffix().compare(QLatin1String("vxt"), Qt::CaseInsensitive) == 0) {
-        for (const QString& picture : ReadShowPicturePaths(autoShowPath))
-            if (QFileInfo(picture).isFile())
-                pictures << picture;
+        const TExistingPictures existing = KeepExistingPictures(ReadShowPicturePaths(autoShowPath));
+        pictures = existing.Paths;
+        if (records)
+            *records = existing.Records;
     } else if (source.isDir()) {
         pictures = CollectFolderPictures(autoShowPath, PlayOptionsFrom(Settings, true));
     }
@@ -35,12 +36,13 @@ bool PlayAutomaticShow(TForm1* form)
 {
     AutoShowRunning = 1;
     ApplyShowOptions();
-    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath);
+    QList<int> records;
+    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath, &records);
     if (pictures.isEmpty()) {
         AutoShowRunning = 0;
         return false;
     }
-    form->PlayPictures(pictures);
+    form->PlayPictures(pictures, records);
     return true;
 }
 

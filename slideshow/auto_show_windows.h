@@ -14,7 +14,8 @@ class TForm1;
 
 // The pictures of the automatic show's source (`AutoShowPath`): the pictures
 // of a show file, or of a folder under the automatic-show options.
-QStringList AutomaticShowPictures(const QString& autoShowPath);
+// `records`, when given, gets each picture's record number in a show file.
+QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* records = nullptr);
 
 // Plays the automatic show in `form`'s full-screen window; false (and
 // nothing shown) when its source holds no picture.

@@ -288,14 +288,14 @@ void TForm9::showCutOutButtons(bool shown)
 }
 
 void TForm9::Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
-                  bool showTitles, std::function<void()> ended)
+                  bool showTitles, std::function<void()> ended, const QList<int>& records)
 {
     GrowSelectionList(int32_t(pictures.size()), false);
     for (int i = 0; i < pictures.size(); ++i) {
         TPictureEntry& entry = PictureTable[size_t(i)];
         entry = TPictureEntry{};
         entry.FullPath = pictures[i];
-        entry.RecordIndex = i;
+        entry.RecordIndex = records.size() == pictures.size() ? records[i] : i;
         const QFileInfo info(pictures[i]);
         entry.ReadOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner) ? 1 : 0;
     }

@@ -87,10 +87,10 @@ public:
     // when `continuous` is set. `ended` is called once the show has stopped.
     void Play(const QList<int>& order, bool continuous, std::function<void()> ended);
     // The same for a list of pictures: they become the picture table (record
-    // index = position in the list), shown `intervalMs` apart, with titles
-    // when `showTitles` is set.
+    // index = the entry of `records`, else the position in the list), shown
+    // `intervalMs` apart, with titles when `showTitles` is set.
     void Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
-              bool showTitles, std::function<void()> ended);
+              bool showTitles, std::function<void()> ended, const QList<int>& records = {});
     // One step: +1 forward, -1 back (by hand or by the timer). Moves the
     // cursor over the play order and runs the display step.
     void Step(int direction);

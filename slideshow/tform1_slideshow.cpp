@@ -116,20 +116,17 @@ void TForm1::BuildAndStartShow()
         pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
         ShowSourcePath = SelectedFolder;
     }
-    QStringList existing;
-    for (const QString& picture : pictures)
-        if (QFileInfo(picture).isFile())
-            existing << picture;
-    if (existing.isEmpty()) {
+    const TExistingPictures existing = KeepExistingPictures(pictures);
+    if (existing.Paths.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
         if (ArgumentMode)
             close();
         return;
     }
-    PlayPictures(existing);
+    PlayPictures(existing.Paths, existing.Records);
 }
 
-void TForm1::PlayPictures(const QStringList& Pictures)
+void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records)
 {
     if (!Form9)
         Form9 = new TForm9;
@@ -177,7 +174,7 @@ void TForm1::PlayPictures(const QStringList& Pictures)
                 [self] {
         if (self)
             self->EndShow();
-    });
+    }, Records);
 }
 
 void TForm1::EndShow()

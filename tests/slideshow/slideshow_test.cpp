@@ -362,3 +362,25 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     QCoreApplication::processEvents();
     EXPECT_FALSE(form.isVisible());
 }
+
+#include "shows/show_file.h"
+
+TEST(ShowPictures, MissingPicturesKeepTheRecordNumbersOfTheOthers)
+{
+    const QString dir = freshDir(QStringLiteral("gaps"));
+    const QString a = dir + QStringLiteral("/a.jpg"), b = dir + QStringLiteral("/b.jpg"), c = dir + QStringLiteral("/c.jpg");
+    makePicture(a);
+    makePicture(c);   // b is gone
+    const TExistingPictures kept = KeepExistingPictures({a, b, c});
+    EXPECT_EQ(kept.Paths, (QStringList{a, c}));
+    EXPECT_EQ(kept.Records, (QList<int>{0, 2}));
+
+    // The played picture table keeps c's record number, so c gets its own
+    // texts, sound and interval rather than b's.
+    TForm9 show;
+    show.Play(kept.Paths, {0, 1}, 600000, false, false, [] {}, kept.Records);
+    ASSERT_EQ(PictureCount, 2);
+    EXPECT_EQ(PictureTable[0].RecordIndex, 0);
+    EXPECT_EQ(PictureTable[1].RecordIndex, 2);
+    show.StopSlideShow();
+}
