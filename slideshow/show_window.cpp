@@ -409,6 +409,24 @@ void TForm9::StopSlideShow()
         ended();
 }
 
+void TForm9::RemoveCurrentFromPlayOrder()
+{
+    if (position_ < 0 || position_ >= order_.size())
+        return;
+    order_.removeAt(position_);
+    ShowState.PictureCount = int32_t(order_.size());
+    if (order_.isEmpty()) {
+        platform::showMessage(platform::PromptKind::Information, QStringLiteral("No more pictures left in show"));
+        StopSlideShow();
+        return;
+    }
+    ShowCenteredHint(QStringLiteral("Number of pictures : ") + QString::number(order_.size()));
+    // The picture that took the removed one's place is shown next.
+    // After the last one the show goes on from the first.
+    position_ = position_ >= order_.size() ? -1 : position_ - 1;
+    Step(1);
+}
+
 void TForm9::StartFullView(const QString& path)
 {
     order_.clear();

@@ -99,6 +99,10 @@ public:
     void TogglePause();
     // Closes the window (and the full view) and reports a show's end once.
     void StopSlideShow();
+    // `TForm1.RemovePictureFromPlayOrder`: the current picture leaves the
+    // play order ("Number of pictures : n"); the next picture is shown, or
+    // the show ends with "No more pictures left in show" when none is left.
+    void RemoveCurrentFromPlayOrder();
 
     // The full view of one picture (`TForm1.StartFullScreenShow` for it):
     // the window opens with the picture loaded into "form9im1" and fitted,

@@ -1,0 +1,760 @@
+// Wiring of the picture and folder operations to the main window.
+#include "browse/file_ops_controller.h"
+
+#include "app/data_folder.h"
+#include "app/file_helpers.h"
+#include "app/picture_table.h"
+#include "app/selection_status.h"
+#include "app/settings_record.h"
+#include "app/start_modes.h"
+#include "app/tform1.h"
+#include "browse/fit_zoom.h"
+#include "browse/folder_exclusions.h"
+#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/picture_display.h"
+#include "browse/progress_window.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "shows/show_sync.h"
+#include "shows/show_windows.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QTreeWidget>
+#include <QUrl>
+
+uint8_t FolderChangedDuringShow = 0;
+uint8_t FolderEmptying = 0;
+uint8_t FolderWalkBusy = 0;
+QString PresetFolderName;
+uint8_t FolderCreated = 0;
+
+namespace {
+
+using platform::PromptAnswer;
+using platform::PromptKind;
+
+bool isFileNode(const QTreeWidgetItem* node)
+{
+    if (!node || node->text(0) == TreePlaceholderText)
+        return false;
+    const int image = FolderTreeController::NodeImage(node);
+    return (image >= ImgPictureFirst && image <= ImgPictureOffLast) || image == ImgVideoPlain
+           || image == ImgVideoProgram;
+}
+
+// Wires a main window's operations when it is first shown.
+class FileOpsWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* form = qobject_cast<TForm1*>(watched))
+                FileOperationsController::Of(form);
+        return false;
+    }
+};
+
+void startFileOps()
+{
+    qApp->installEventFilter(new FileOpsWatcher(qApp));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startFileOps)
+
+FileOperationsController* FileOperationsController::Of(TForm1* form)
+{
+    if (!form)
+        return nullptr;
+    if (auto* existing = form->findChild<FileOperationsController*>(QString(), Qt::FindDirectChildrenOnly))
+        return existing;
+    auto* controller = new FileOperationsController(form);
+    controller->wire();
+    return controller;
+}
+
+FileOperationsController::FileOperationsController(TForm1* form) : QObject(form), m_form(form)
+{
+    setObjectName(QStringLiteral("FileOperationsController"));
+}
+
+void FileOperationsController::wire()
+{
+    TForm1* f = m_form;
+    const auto on = [this](QAction* action, void (FileOperationsController::*handler)()) {
+        if (action)
+            connect(action, &QAction::triggered, this, handler);
+    };
+    on(f->SaveToolButton, &FileOperationsController::SaveToolButtonClick);
+    on(f->SavePictureTo, &FileOperationsController::SavePictureToClick);
+    on(f->Save, &FileOperationsController::SavePictureToClick);
+    on(f->MoveToolButton, &FileOperationsController::MoveToolButtonClick);
+    on(f->MovePictureTo, &FileOperationsController::MoveToolButtonClick);
+    on(f->Move, &FileOperationsController::MoveToolButtonClick);
+    on(f->RecycleBinToolButton, &FileOperationsController::RecycleBinToolButtonClick);
+    on(f->SendRecycleBin, &FileOperationsController::RecycleBinToolButtonClick);
+    on(f->RecycleBin, &FileOperationsController::RecycleBinToolButtonClick);
+    on(f->RenamePictureToolButton, &FileOperationsController::RenamePictureToolButtonClick);
+    on(f->RenamePicture, &FileOperationsController::RenamePictureToolButtonClick);
+    on(f->Rename, &FileOperationsController::RenamePictureToolButtonClick);
+    on(f->Backwards1ToolButton, &FileOperationsController::Backwards1ToolButtonClick);
+    on(f->PictureBackwards, &FileOperationsController::Backwards1ToolButtonClick);
+    on(f->Forward1ToolButton, &FileOperationsController::Forward1ToolButtonClick);
+    on(f->PictureForward, &FileOperationsController::Forward1ToolButtonClick);
+
+    on(f->CreateFolderPop, &FileOperationsController::CreateFolderPopClick);
+    on(f->CreatenewFolder, &FileOperationsController::CreatenewFolderClick);
+    on(f->RenameFolderPop, &FileOperationsController::RenameFolderPopClick);
+    on(f->RenameFolder, &FileOperationsController::RenameFolderPopClick);
+    on(f->DeleteFolderPop, &FileOperationsController::DeleteFolderPopClick);
+    on(f->DeleteFolder1, &FileOperationsController::DeleteFolder1Click);
+    on(f->EmptyFolderPop, &FileOperationsController::EmptyFolderPopClick);
+    on(f->EmptyFolder, &FileOperationsController::EmptyFolderPopClick);
+    on(f->HideSmall, &FileOperationsController::HideSmallClick);
+    on(f->WindowsExplorer1, &FileOperationsController::WindowsExplorer1Click);
+    on(f->WindowsExplorer, &FileOperationsController::WindowsExplorer1Click);
+    if (f->FolderOperations)
+        connect(f->FolderOperations, &QMenu::aboutToShow, this, &FileOperationsController::FolderOperationsClick);
+}
+
+PictureOpsOptions FileOperationsController::options() const
+{
+    PictureOpsOptions o;
+    o.autoCopyVoice = FlagOn(Settings.AutoCopyVoice);
+    o.keepShowsInSync = Settings.KeepShowsInSync != 0;
+    return o;
+}
+
+TForm26* FileOperationsController::progressWindow()
+{
+    if (!m_progress)
+        m_progress = new TForm26(m_form);
+    return m_progress;
+}
+
+QString FileOperationsController::currentPicture() const
+{
+    if (PlaybackActive == 1) {
+        if (PictureIndex >= 0 && PictureIndex < PictureCount && size_t(PictureIndex) < PictureTable.size())
+            return PictureTable[size_t(PictureIndex)].FullPath;
+        return CurrentPicturePath;
+    }
+    QTreeWidget* tree = m_form->TreeView1;
+    if (tree && tree->isVisible() && isFileNode(tree->currentItem()))
+        return m_form->GetNodePath(tree->currentItem());
+    return CurrentPicturePath;
+}
+
+void FileOperationsController::pauseRunningShow()
+{
+    if (PlaybackActive == 1 && !m_form->InManualMode())
+        m_form->PauseShow();
+}
+
+void FileOperationsController::reopenFolder(const QString& folder)
+{
+    if (folder.isEmpty())
+        return;
+    FolderToOpen = folder;
+    KeepListEntry = 1;
+    m_form->OpenFolderOrShow();
+    if (m_form->TreeView1)
+        m_form->TreeView1->viewport()->update();
+}
+
+// ---- picture commands -----------------------------------------------------------
+
+void FileOperationsController::SaveToolButtonClick()
+{
+    pauseRunningShow();
+    const QString picture = currentPicture();
+    if (picture.isEmpty())
+        return;
+    m_copy.CopySource = picture;
+    m_copy.CopySuggestName.clear();
+    // A cut-out on screen is saved from its bitmap under a name of its picture.
+    if (CutOutCount >= 1) {
+        m_copy.CopySource = CutOutFolder + QStringLiteral("/cut") + QString::number(CutOutCount) + QStringLiteral(".bmp");
+        m_copy.CopySuggestName = picture;
+    }
+    m_copy.CopyModeSave = 1;
+    m_copy.CopyModeMove = 0;
+    CopyOrMovePictureTo();
+    processEvents();
+}
+
+void FileOperationsController::SavePictureToClick()
+{
+    SaveToolButtonClick();
+}
+
+void FileOperationsController::MoveToolButtonClick()
+{
+    pauseRunningShow();
+    const QString picture = currentPicture();
+    if (picture.isEmpty())
+        return;
+    m_copy.CopySource = picture;
+    m_copy.CopySuggestName.clear();
+    m_copy.CopyModeSave = 0;
+    m_copy.CopyModeMove = 1;
+    CopyOrMovePictureTo();
+    processEvents();
+}
+
+void FileOperationsController::CopyOrMovePictureTo()
+{
+    const bool save = m_copy.CopyModeSave == 1;
+    const bool cutOut = save && !m_copy.CopySuggestName.isEmpty();
+    const QString source = m_copy.CopySource;
+    std::optional<QString> chosen;
+    m_form->FormDestroy();
+    if (cutOut) {
+        chosen = platform::chooseSaveFile(QStringLiteral("Save to"), FolderOf(m_copy.CopySuggestName),
+                                          QStringLiteral("Jpeg image (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp"),
+                                          MakeUniqueCopyName(m_copy.CopySuggestName, QStringLiteral("CutOutFile"), false),
+                                          QStringLiteral("jpg"));
+    } else {
+        const QString ext = FileExtOf(source);
+        chosen = platform::chooseSaveFile(save ? QStringLiteral("Save to") : QStringLiteral("Move to"),
+                                          Settings.LastCopyTarget, QStringLiteral("*") + ext + QStringLiteral("|*") + ext,
+                                          QFileInfo(source).fileName(), ext.mid(1));
+    }
+    m_form->InstallKeyboardHook();
+    if (!chosen || chosen->isEmpty())
+        return;
+    const QString target = *chosen;
+    m_form->ReleaseVoiceFile(source);
+    if (SameFile(source, target)) {
+        platform::showMessage(PromptKind::Error,
+                              QStringLiteral("You are trying to copy or move a picture to itself,\r\nthis is not permitted !"));
+        return;
+    }
+    Settings.LastCopyTarget = FolderOf(target);
+    const bool show = PlaybackActive == 1;
+    if (save) {
+        status(QStringLiteral("Copying picture...."));
+    } else {
+        pauseRunningShow();
+        status(QStringLiteral("Moving picture...."));
+    }
+    processEvents();
+    m_copy.CopyCancelled = 0;
+    m_copy.CopyFailed = 0;
+    if (cutOut && FileExtOf(target).toLower() == QLatin1String(".jpg")) {
+        m_form->ReducePictureSize(source, target, QString(), false, false, false, -1, 100);
+    } else {
+        if (!save && show)
+            FolderChangedDuringShow = 1;
+        ::CopyPictureFile(source, target, m_copy, options(), *this);
+        if (show && PlaybackActive != 1)
+            return;
+    }
+    m_form->UpdateFolderCaption();
+    if (!save) {
+        if (show) {
+            FolderChangedDuringShow = 1;
+        } else if (!QFileInfo::exists(source)) {
+            treePictureRemoved(source);
+        } else {
+            FolderChangedDuringShow = 1;
+        }
+    }
+}
+
+CopyOutcome FileOperationsController::CopyPictureFile(const QString& source, const QString& target)
+{
+    return ::CopyPictureFile(source, target, m_copy, options(), *this);
+}
+
+void FileOperationsController::SetCopyWriteFlags(const QString& source, const QString& target, bool deleteAfterCopy)
+{
+    ::SetCopyWriteFlags(source, target, deleteAfterCopy, m_copy);
+}
+
+void FileOperationsController::RecycleBinToolButtonClick()
+{
+    ConfirmAndDeletePicture();
+}
+
+void FileOperationsController::ConfirmAndDeletePicture()
+{
+    const bool showRan = PlaybackActive == 1;
+    pauseRunningShow();
+    const QString picture = currentPicture();
+    if (picture.isEmpty())
+        return;
+    if (showRan && SourceIsShow == 1) {
+        const QString prompt = QStringLiteral("Remove ") + picture + QStringLiteral(" from ") + OpenShowName
+                               + QStringLiteral(" ?");
+        if (platform::showMessage(PromptKind::Confirmation, prompt, platform::kYesNo) == PromptAnswer::Yes) {
+            m_form->ReleaseVoiceFile(picture);
+            if (PictureIndex >= 0 && size_t(PictureIndex) < PictureTable.size())
+                removeShowRecordDuringShow(PictureTable[size_t(PictureIndex)].RecordIndex);
+        }
+    } else {
+        const QString name = QFileInfo(picture).fileName();
+        const bool fixed = platform::DriveKindOfPath(picture) == platform::DriveKind::Fixed;
+        const PromptAnswer answer =
+            fixed ? platform::showMessage(PromptKind::Confirmation,
+                                          QStringLiteral("Send ") + name + QStringLiteral(" to the Recycle Bin ?"),
+                                          platform::kYesNo)
+                  : platform::showMessage(PromptKind::Warning,
+                                          QStringLiteral("Delete ") + name + QStringLiteral(" ?")
+                                              + QStringLiteral("\r\n(Deletions of files stored on non-fixed drives "
+                                                               "will not be kept in the Recycle Bin)"),
+                                          platform::kYesNo);
+        if (answer == PromptAnswer::Yes) {
+            DeleteCurrentPicture(fixed);
+            if (!showRan && FolderEmptying == 0)
+                reloadShowList();
+        }
+    }
+    m_form->UpdateFolderCaption();
+    if (showRan) {
+        m_form->activateWindow();
+        m_form->raise();
+    }
+}
+
+void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
+{
+    const QString picture = currentPicture();
+    m_form->ReleaseVoiceFile(picture);
+    m_form->setEnabled(false);
+    pauseRunningShow();
+    status(onFixedDrive ? QStringLiteral("Sending picture to Recycle Bin....") : QStringLiteral("Deleting picture...."));
+    if (PlaybackActive == 1)
+        FolderChangedDuringShow = 1;
+    DeletePictureFile(picture, true, false, true, *this);
+    m_form->setEnabled(true);
+}
+
+void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
+{
+    // The record leaves the open show's working copy; later records move up.
+    if (ShowFile.IsOpen() && ShowFile.IsWritable() && recordIndex >= 0 && recordIndex < ShowFile.RecordCount()) {
+        QList<QByteArray> records;
+        QByteArray bytes;
+        for (qint64 i = 0; i < ShowFile.RecordCount(); ++i)
+            if (i != recordIndex && ShowFile.Read(i, bytes).ok())
+                records << bytes;
+        bool ok = true;
+        for (qint64 i = 0; i < records.size() && ok; ++i)
+            ok = ShowFile.Write(i, records[int(i)]).ok();
+        if (ok) {
+            ShowFile.Truncate(records.size());
+            ShowFile.Flush();
+            ShowChanged = 1;
+            for (int32_t i = 0; i < PictureCount && size_t(i) < PictureTable.size(); ++i)
+                if (PictureTable[size_t(i)].RecordIndex > recordIndex)
+                    --PictureTable[size_t(i)].RecordIndex;
+            reloadShowList();
+        }
+    }
+    removeFromPlayOrder();
+}
+
+void FileOperationsController::RenamePictureToolButtonClick()
+{
+    pauseRunningShow();
+    const QString picture = currentPicture();
+    if (picture.isEmpty() || !QFileInfo(picture).isFile())
+        return;
+    const QString ext = FileExtOf(picture);
+    m_form->FormDestroy();
+    const std::optional<QString> name =
+        platform::askText(QStringLiteral("Rename as ? (with extension ") + ext + QStringLiteral(")"),
+                          QStringLiteral("New file name :"), StripFileExt(QFileInfo(picture).fileName(), true));
+    if (!name) {
+        m_form->InstallKeyboardHook();
+        return;
+    }
+    m_form->setEnabled(false);
+    m_form->ReleaseVoiceFile(picture);
+    const RenameOutcome outcome = RenamePictureFile(picture, *name, options(), *this);
+    if (outcome.renamed) {
+        const QString newPath = outcome.newPath;
+        if (PlaybackActive == 1) {
+            if (PictureIndex >= 0 && size_t(PictureIndex) < PictureTable.size())
+                PictureTable[size_t(PictureIndex)].FullPath = newPath;
+            FolderChangedDuringShow = 1;
+            CurrentPicturePath = newPath;
+            PictureDisplayName = QFileInfo(newPath).fileName();
+            m_form->UpdatePictureStatus();
+        } else {
+            QTreeWidget* tree = m_form->TreeView1;
+            QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
+            if (node && isFileNode(node) && m_form->GetNodePath(node) == picture)
+                node->setText(0, QFileInfo(newPath).fileName());
+            CurrentPicturePath = newPath;
+            if (tree)
+                tree->viewport()->update();
+        }
+    }
+    m_form->setEnabled(true);
+    m_form->InstallKeyboardHook();
+}
+
+void FileOperationsController::Backwards1ToolButtonClick()
+{
+    QAction* button = m_form->Backwards1ToolButton;
+    if ((button && !button->isEnabled()) || PlaybackActive != 1 || ShowState.StepInProgress || !Form9)
+        return;
+    Form9->OneBackwardsClick();
+}
+
+void FileOperationsController::Forward1ToolButtonClick()
+{
+    QAction* button = m_form->Forward1ToolButton;
+    if ((button && !button->isEnabled()) || PlaybackActive != 1 || ShowState.StepInProgress || !Form9)
+        return;
+    ShowState.StepByHand = true;
+    Form9->Step(1);
+}
+
+// ---- folder commands ------------------------------------------------------------
+
+void FileOperationsController::FolderOperationsClick()
+{
+    TForm1* f = m_form;
+    const auto enable = [](QAction* a, bool on) {
+        if (a)
+            a->setEnabled(on);
+    };
+    const auto caption = [](QAction* a, const QString& text) {
+        if (a)
+            a->setText(text);
+    };
+    for (QAction* a : {f->EmptyFolder, f->DeleteFolder1, f->RenameFolder, f->MResetToEXIF, f->HideSmall})
+        enable(a, false);
+    const bool writable = !SelectedFolder.isEmpty() && platform::FreeSpaceOf(SelectedFolder) != 0;
+    const bool notRoot = !SelectedFolder.isEmpty() && SelectedFolder != QLatin1String("/")
+                         && !platform::IsMountPoint(SelectedFolder);
+    for (QAction* a : {f->MMakeSmall, f->CreatenewFolder, f->CreateFolderPop, f->MResetToEXIF})
+        enable(a, writable);
+    for (QAction* a : {f->EmptyFolder, f->DeleteFolder1, f->RenameFolder, f->HideSmall})
+        enable(a, writable && notRoot);
+    enable(f->Refresh, true);
+    enable(f->WindowsExplorer1, true);
+    caption(f->Refresh, QStringLiteral("Refresh  ~- F5 "));
+    caption(f->EmptyFolder, QStringLiteral("Empty"));
+    caption(f->DeleteFolder1, QStringLiteral("Delete"));
+    caption(f->RenameFolder, QStringLiteral("Rename"));
+    caption(f->Tarnivo, QStringLiteral("Launch &Tarnivo"));
+    caption(f->MResetToEXIF, QStringLiteral("Reset file dates to picture date taken (EXI&F)"));
+    caption(f->MMakeSmall, QStringLiteral("Create/Replace thumbnails manually"));
+    caption(f->HideSmall, QStringLiteral("Set all SmallPics folders to hidden"));
+}
+
+void FileOperationsController::CreateFolderPopClick()
+{
+    m_form->FormDestroy();
+    FolderCreated = 0;
+    const QString preset = PresetFolderName;
+    QString name = preset;
+    if (name.isEmpty()) {
+        const std::optional<QString> typed =
+            platform::askText(QStringLiteral("Create new folder in ") + SelectedFolder, QStringLiteral("Folder name :"));
+        if (!typed) {
+            m_form->InstallKeyboardHook();
+            return;
+        }
+        name = *typed;
+    }
+    const QString created =
+        CreateFolder(SelectedFolder, name, preset == QLatin1String("SmallPics"), FlagOn(Settings.HideSmallPics));
+    if (!created.isEmpty()) {
+        m_form->RefreshSelectedFolder();
+        if (QTreeWidgetItem* node = m_form->TreeView1 ? m_form->TreeView1->currentItem() : nullptr)
+            node->setExpanded(true);
+        m_form->UpdateFolderCaption();
+        m_form->activateWindow();
+        if (m_form->TreeView1)
+            m_form->TreeView1->viewport()->update();
+        FolderCreated = 1;
+        PresetFolderName.clear();
+    }
+    m_form->InstallKeyboardHook();
+}
+
+void FileOperationsController::CreatenewFolderClick()
+{
+    reopenFolder(SelectedFolder);
+    CreateFolderPopClick();
+}
+
+void FileOperationsController::RenameFolderPopClick()
+{
+    const QString folder = SelectedFolder;
+    if (folder.isEmpty())
+        return;
+    m_form->FormDestroy();
+    const std::optional<QString> name = platform::askText(QStringLiteral("Rename as ? "), QStringLiteral("New folder name :"),
+                                                          QFileInfo(folder).fileName());
+    if (name) {
+        m_form->ReleaseVoiceFile();
+        const FolderRenameOutcome outcome =
+            RenameFolder(folder, *name, Settings, SettingsFileName.isEmpty() ? SettingsPath : SettingsFileName,
+                         ExcludeFolderPath, Settings.KeepShowsInSync != 0, *this);
+        if (outcome.renamed)
+            reopenFolder(outcome.newPath);
+    }
+    m_form->InstallKeyboardHook();
+}
+
+void FileOperationsController::DeleteOrEmptyFolder(const QString& folder, FolderWalkMode mode, bool quiet,
+                                                   bool subfolders)
+{
+    m_form->ReleaseVoiceFile();
+    processEvents();
+    FolderEmptying = 1;
+    const FolderDeleteOutcome outcome = ::DeleteOrEmptyFolder(folder, mode, quiet, subfolders, *this);
+    if (outcome.asked && !outcome.folderToShow.isEmpty())
+        reopenFolder(outcome.folderToShow);
+    FolderEmptying = 0;
+}
+
+void FileOperationsController::DeleteFolderPopClick()
+{
+    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::Delete, false, true);
+}
+
+void FileOperationsController::DeleteFolder1Click()
+{
+    reopenFolder(SelectedFolder);
+    DeleteFolderPopClick();
+}
+
+void FileOperationsController::EmptyFolderPopClick()
+{
+    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::Empty, false, true);
+}
+
+void FileOperationsController::HideSmallClick()
+{
+    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
+}
+
+void FileOperationsController::EmptyMailTempFolder(bool subfolders)
+{
+    if (QFileInfo(MailTempFolder).isDir())
+        DeleteOrEmptyFolder(MailTempFolder, FolderWalkMode::Empty, true, subfolders);
+}
+
+void FileOperationsController::WindowsExplorer1Click()
+{
+    if (!SelectedFolder.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(SelectedFolder));
+}
+
+// ---- host ----------------------------------------------------------------------
+
+void FileOperationsController::status(const QString& text)
+{
+    if (m_form->StatusPanel1)
+        m_form->StatusPanel1->setText(text);
+}
+
+QString FileOperationsController::statusText() const
+{
+    return m_form->StatusPanel1 ? m_form->StatusPanel1->text() : QString();
+}
+
+void FileOperationsController::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+bool FileOperationsController::showRunning() const
+{
+    return PlaybackActive == 1;
+}
+
+void FileOperationsController::pictureMovedDuringShow(const QString& newPath)
+{
+    if (m_form->AddBookMark && !m_form->AddBookMark->isEnabled() && ShowState.BookmarkIndex >= 0
+        && ShowState.BookmarkIndex < int(Bookmarks.size()))
+        Bookmarks[size_t(ShowState.BookmarkIndex)] = QFileInfo(newPath).fileName().toLower();
+    removeFromPlayOrder();
+}
+
+void FileOperationsController::removeFromPlayOrder()
+{
+    if (Form9 && PlaybackActive == 1)
+        Form9->RemoveCurrentFromPlayOrder();
+}
+
+void FileOperationsController::treePictureRemoved(const QString& path)
+{
+    QTreeWidget* tree = m_form->TreeView1;
+    if (!tree)
+        return;
+    QTreeWidgetItem* node = tree->currentItem();
+    if (!node || m_form->GetNodePath(node) != path) {
+        // The node of the picture among the children of the selected folder's node.
+        node = nullptr;
+        QTreeWidgetItem* parent = tree->currentItem();
+        for (int i = 0; parent && i < parent->childCount() && !node; ++i)
+            if (m_form->GetNodePath(parent->child(i)) == path)
+                node = parent->child(i);
+    }
+    if (!node || !isFileNode(node))
+        return;
+    QTreeWidgetItem* folder = node->parent();
+    delete node;
+    if (folder && folder->childCount() == 0) {
+        auto* placeholder = new QTreeWidgetItem(folder, QStringList{TreePlaceholderText});
+        FolderTreeController::SetNodeImage(placeholder, ImgPlaceholder);
+        tree->setCurrentItem(placeholder);
+    }
+    tree->viewport()->update();
+}
+
+void FileOperationsController::showCdHelp()
+{
+    if (m_form->VXOnlineHelp && m_form->VXOnlineHelp->isEnabled())
+        m_form->VXOnlineHelpClick();
+    else
+        platform::showMessage(PromptKind::Error,
+                              QStringLiteral("Help file is missing, download Vistamo! (again) and reinstall"));
+}
+
+void FileOperationsController::setBusyCursor(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void FileOperationsController::progressShow(const QString& caption)
+{
+    FolderWalkBusy = 1;
+    progressWindow()->ShowWithCaption(caption, m_form);
+}
+
+void FileOperationsController::progressLabel(const QString& text)
+{
+    if (m_progress && m_progress->isVisible())
+        m_progress->SetLabel(text);
+}
+
+void FileOperationsController::progressHide()
+{
+    if (m_progress)
+        m_progress->hide();
+    FolderWalkBusy = 0;
+}
+
+bool FileOperationsController::deletePictureFile(const QString& path)
+{
+    return DeletePictureFile(path, true, false, false, *this);
+}
+
+bool FileOperationsController::deleteShowFile(const QString& path)
+{
+    if (!OpenShowPath.isEmpty() && SameFile(OpenShowPath, path))
+        openDraftShow();
+    if (!SendToRecycleBin(path)) {
+        platform::showMessage(PromptKind::Error, QStringLiteral("File could not be deleted"));
+        return false;
+    }
+    if (Form16)
+        Form16->RemoveKnownShow(path);
+    m_form->RemoveFromRecent(path);
+    m_form->RemoveFromFavorites(path);
+    m_form->RemoveFromHistory(path);
+    return true;
+}
+
+void FileOperationsController::folderRemoved(const QString& folder)
+{
+    m_form->RemoveFromFavorites(folder);
+    m_form->RemoveFromRecent(folder);
+}
+
+void FileOperationsController::reloadShowList()
+{
+    if (ShowFile.IsOpen())
+        m_form->ReadMyShowFile();
+}
+
+QString FileOperationsController::openShowFile() const
+{
+    return OpenShowPath;
+}
+
+bool FileOperationsController::draftShowOpen() const
+{
+    return DraftShowOpen == 1;
+}
+
+void FileOperationsController::openDraftShow()
+{
+    SetMyShowChanged(false);
+    ShowChanged = 0;
+    m_form->MyShowDraftClick();
+}
+
+void FileOperationsController::rebuildListMenus()
+{
+    m_form->BuildRecentMenu();
+    m_form->BuildHistoryMenu();
+    m_form->BuildFavoritesMenu();
+}
+
+void FileOperationsController::reloadExclusions()
+{
+    ExclusionsChanged = 1;
+    m_form->LoadFolderExclusions();
+}
+
+void FileOperationsController::writeKnownShows(const QString& oldFolder, const QString& newFolder)
+{
+    m_form->WriteAllMyShowList(oldFolder, newFolder, int(oldFolder.size()), true);
+}
+
+void FileOperationsController::syncShowsAfterFolderRename(const QString& oldFolder, const QString& newFolder)
+{
+    SyncShowsAfterRename(oldFolder, newFolder, int(oldFolder.size()), true);
+}
+
+QStringList FileOperationsController::playlists() const
+{
+    QStringList lists;
+    const auto add = [&lists](const QString& path) {
+        if (!path.isEmpty() && QFileInfo(path).isFile() && !lists.contains(path))
+            lists << path;
+    };
+    for (const QFileInfo& info : QDir(PlaylistsFolder).entryInfoList({QStringLiteral("*.vxz")}, QDir::Files))
+        add(info.absoluteFilePath());
+    // The playlists the shows link to.
+    QStringList shows = Form16 ? Form16->KnownShows() : QStringList();
+    if (!OpenShowPath.isEmpty())
+        shows << OpenShowPath;
+    for (const QString& show : shows) {
+        QByteArray bytes;
+        if (!platform::ReadWholeFile(show, bytes, qint64(ShowRecordSize) * 100000).ok())
+            continue;
+        for (qsizetype at = 0; at + ShowRecordSize <= bytes.size(); at += ShowRecordSize) {
+            const TShowRecord record = DecodeShowRecord(bytes.mid(at, ShowRecordSize));
+            if (record.SoundKind == QLatin1String("L"))
+                add(record.SoundFile);
+        }
+    }
+    return lists;
+}

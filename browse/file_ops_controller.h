@@ -1,0 +1,111 @@
+// The controller that wires the picture and folder operations to the main
+// window: its tool buttons, menu items and pop-up items, the folder tree,
+// the running show and the MyShow list. The work itself is done by the
+// plain routines of picture_file_ops, folder_ops and copy_file.
+#pragma once
+
+#include "browse/folder_ops.h"
+#include "browse/picture_file_ops.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+
+class TForm1;
+class TForm26;
+
+// Set when a picture was moved, deleted or renamed while a slide show runs
+// (the folder of a folder show is opened again when the show ends).
+extern uint8_t FolderChangedDuringShow;
+// 1 while a folder is emptied or deleted, and while its walk runs.
+extern uint8_t FolderEmptying;
+extern uint8_t FolderWalkBusy;
+// A folder name the next folder creation uses without asking (cleared after).
+extern QString PresetFolderName;
+// 1 after a folder was created.
+extern uint8_t FolderCreated;
+
+class FileOperationsController : public QObject, public PictureOpsHost, public FolderOpsHost {
+    Q_OBJECT
+public:
+    // The controller of a main window: made and wired on first use.
+    static FileOperationsController* Of(TForm1* form);
+
+    // The shared copy state (also the show-copy engine's).
+    CopyState& copyState() { return m_copy; }
+    PictureOpsOptions options() const;
+    // The progress window, made on first use.
+    TForm26* progressWindow();
+
+    // ---- picture commands ---------------------------------------------------
+    void SaveToolButtonClick();
+    void SavePictureToClick();
+    void MoveToolButtonClick();
+    void RecycleBinToolButtonClick();
+    void RenamePictureToolButtonClick();
+    void Backwards1ToolButtonClick();
+    void Forward1ToolButtonClick();
+    // The save/move dialog and its follow-up for m_copy.CopySource.
+    void CopyOrMovePictureTo();
+    void ConfirmAndDeletePicture();
+    void DeleteCurrentPicture(bool onFixedDrive);
+    // `TForm1.CopyPictureFile` and `TForm1.SetCopyWriteFlags` for the
+    // show-copy engine.
+    CopyOutcome CopyPictureFile(const QString& source, const QString& target);
+    void SetCopyWriteFlags(const QString& source, const QString& target, bool deleteAfterCopy);
+
+    // ---- folder commands ------------------------------------------------------
+    void FolderOperationsClick();
+    void CreateFolderPopClick();
+    void CreatenewFolderClick();
+    void RenameFolderPopClick();
+    void DeleteFolderPopClick();
+    void DeleteFolder1Click();
+    void EmptyFolderPopClick();
+    void HideSmallClick();
+    void WindowsExplorer1Click();
+    void DeleteOrEmptyFolder(const QString& folder, FolderWalkMode mode, bool quiet, bool subfolders);
+    void EmptyMailTempFolder(bool subfolders);
+
+    // The picture the commands work on: during a show the show's current
+    // picture, else the picture selected in the tree (else the one shown).
+    QString currentPicture() const;
+
+    // ---- PictureOpsHost / FolderOpsHost ---------------------------------------
+    void status(const QString& text) override;
+    QString statusText() const override;
+    void processEvents() override;
+    bool showRunning() const override;
+    void pictureMovedDuringShow(const QString& newPath) override;
+    void removeFromPlayOrder() override;
+    void treePictureRemoved(const QString& path) override;
+    void showCdHelp() override;
+    void setBusyCursor(bool busy) override;
+    void progressShow(const QString& caption) override;
+    void progressLabel(const QString& text) override;
+    void progressHide() override;
+    bool deletePictureFile(const QString& path) override;
+    bool deleteShowFile(const QString& path) override;
+    void folderRemoved(const QString& folder) override;
+    void reloadShowList() override;
+    QString openShowFile() const override;
+    bool draftShowOpen() const override;
+    void openDraftShow() override;
+    void rebuildListMenus() override;
+    void reloadExclusions() override;
+    void writeKnownShows(const QString& oldFolder, const QString& newFolder) override;
+    void syncShowsAfterFolderRename(const QString& oldFolder, const QString& newFolder) override;
+    QStringList playlists() const override;
+
+private:
+    explicit FileOperationsController(TForm1* form);
+    void wire();
+    void pauseRunningShow();
+    void reopenFolder(const QString& folder);
+    void removeShowRecordDuringShow(int recordIndex);
+
+    TForm1* m_form;
+    CopyState m_copy;
+    QPointer<TForm26> m_progress;
+};

@@ -1,0 +1,370 @@
+// Picture file operations: copy, move, delete, rename and the cell rules of
+// the ticked pictures of a thumbnail page.
+#include "browse/picture_file_ops.h"
+
+#include "app/file_helpers.h"
+#include "app/found_file.h"
+#include "app/voice_carry.h"
+#include "browse/copy_file.h"
+#include "browse/picture_info.h"
+#include "browse/thumbnail_files.h"
+#include "platform/dos_date.h"
+#include "platform/drives.h"
+#include "platform/file_attributes.h"
+#include "shows/show_sync.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+
+using platform::PromptAnswer;
+using platform::PromptKind;
+
+void box(PromptKind kind, const QString& text)
+{
+    platform::showMessage(kind, text, platform::kOk);
+}
+
+const QString CdMessage = QStringLiteral(
+    "Vistamo! can not write to CD!\r\n\r\nYou might not have packet writing software installed.\r\n"
+    "If so, it is good to know there is an alternative way to make an Automatic starting cd.\r\n\r\n"
+    "Show information on how to make an Automatic starting cd manually?");
+
+// The thumbnails follow a finished copy or move: a thumbnail at the
+// target's place is replaced by the source's one (taken away for a move)
+// when that exists, and deleted otherwise.
+void thumbnailsFollow(const QString& source, const QString& target, bool move)
+{
+    const QString targetThumb = ThumbnailPath(target);
+    if (!QFileInfo::exists(targetThumb))
+        return;
+    const QString sourceThumb = ThumbnailPath(source);
+    if (QFileInfo(sourceThumb).isFile() && CopyFileVerified(sourceThumb, targetThumb) == CopyStatus::Ok) {
+        if (move)
+            QFile::remove(sourceThumb);
+        return;
+    }
+    QFile::remove(targetThumb);
+}
+
+} // namespace
+
+// ---- host defaults ------------------------------------------------------------
+
+void PictureOpsHost::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void PictureOpsHost::waitSeconds(int seconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < qint64(seconds) * 1000) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target)
+{
+    CarryVoiceFile(picture, syncShows, action, target);
+}
+
+void PictureOpsHost::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
+{
+    SyncShowsAfterRename(oldPath, newPath);
+}
+
+void PictureOpsHost::syncShowsAfterDelete(const QString& path)
+{
+    SyncShowsAfterDelete(path);
+}
+
+// ---- copy and move --------------------------------------------------------
+
+CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopyState& state,
+                            const PictureOpsOptions& options, PictureOpsHost& host)
+{
+    CopyOutcome outcome;
+    if (state.CopyModeSave == 1)
+        state.CopyModeMove = 0;
+    const bool move = state.CopyModeMove == 1;
+    const platform::DosDateTime sourceDate = platform::FileDosDate(source);
+    const bool acrossVolumes = OnDifferentVolumes(source, target);
+
+    // The attempts: a target that cannot be written is tried again.
+    int retries = 0;
+    bool retry = true;
+    CopyStatus result = CopyStatus::TargetUnwritable;
+    while (retry && state.CopyCancelled == 0) {
+        retry = false;
+        host.status(QStringLiteral("Copying...."));
+        host.processEvents();
+        result = CopyFileVerified(source, target);
+        if (result != CopyStatus::TargetUnwritable)
+            break;
+        if (retries < 5) {
+            ++retries;
+            host.status(QStringLiteral("Retry writing file, attempt #  ") + QString::number(retries)
+                        + QStringLiteral(" (5 attempts max.)"));
+            retry = true;
+            host.waitSeconds(retries);
+            continue;
+        }
+        state.CopyCancelled = 1;
+        if (state.CopyToCd == 1) {
+            if (platform::showMessage(PromptKind::Confirmation, CdMessage, platform::kYesNo) == PromptAnswer::Yes)
+                host.showCdHelp();
+        } else {
+            box(PromptKind::Error, QStringLiteral("Target drive/disk not suitable/ready or protected"));
+        }
+    }
+    if (result != CopyStatus::Ok) {
+        // No partial target is ever left: the copy writes a temporary file.
+        state.CopyFailed = 1;
+        if (state.CopyCancelled == 1)
+            state.ShowCopyAbort = 1;
+        else if (state.CopyQuiet == 0)
+            box(PromptKind::Error, QStringLiteral("Error, picture could not be copied..."));
+        return outcome;
+    }
+    outcome.copied = true;
+
+    if (!move && options.autoCopyVoice && state.CopyQuiet == 0)
+        host.carryVoice(source, false, QStringLiteral("C"), target);
+
+    if (move) {
+        bool removed = false;
+        if (!acrossVolumes || state.CopyQuiet == 1) {
+            if (state.CopyQuiet == 0 && !QFileInfo(target).isFile()) {
+                box(PromptKind::Error, QStringLiteral("Scary Error in Kopyfile ") + source + QStringLiteral(" ") + target);
+                return outcome;
+            }
+            if (!SendToRecycleBin(source)) {
+                state.CopyPartlyKept = 1;
+                box(PromptKind::Error, QStringLiteral("File ") + source + QStringLiteral(" could not be deleted..."));
+                return outcome;
+            }
+            removed = true;
+        } else {
+            const PromptAnswer answer = platform::showMessage(
+                PromptKind::Warning,
+                QStringLiteral("You are moving a picture from one drive to the other\r\n"
+                               "Please confirm the removal of the picture from the source-drive"),
+                platform::kOkCancel);
+            if (answer == PromptAnswer::Ok) {
+                // The user confirmed the permanent delete of the source.
+                if (platform::IsReadOnly(source) || !QFile::remove(source)) {
+                    state.CopyPartlyKept = 1;
+                    box(PromptKind::Error, QStringLiteral("Picture could not be deleted..."));
+                    return outcome;
+                }
+                removed = true;
+            }
+        }
+        if (removed) {
+            outcome.sourceRemoved = true;
+            host.carryVoice(source, true, QStringLiteral("M"), target);
+            if (options.keepShowsInSync)
+                host.syncShowsAfterRename(source, target);
+            if (host.showRunning())
+                host.pictureMovedDuringShow(target);
+        }
+    }
+
+    // The copy is dated by the picture's date taken, else the source's date.
+    const platform::DosDateTime date = platform::DosDateTime(ExifDateAsFileDate(target, int32_t(sourceDate)));
+    if (date != 0 && !platform::IsReadOnly(target))
+        platform::SetFileDosDate(target, date);
+    thumbnailsFollow(source, target, outcome.sourceRemoved);
+    return outcome;
+}
+
+void SetCopyWriteFlags(const QString& source, const QString& target, bool deleteAfterCopy, CopyState& state)
+{
+    state.CopyModeSave = 1;
+    state.CopyModeMove = 0;
+    state.CopyCancelled = state.CopyFailed = 0;
+    state.CopyVoiceMoved = state.CopyVoiceCopied = state.CopySourceDeletable = state.CopyPartlyKept = 0;
+    if (!deleteAfterCopy)
+        return;
+    const platform::DriveKind kind = platform::DriveKindOfPath(target);
+    const bool targetKindOk = kind == platform::DriveKind::Removable || kind == platform::DriveKind::Fixed
+                              || kind == platform::DriveKind::Remote || kind == platform::DriveKind::CdRom;
+    const QString voice = VoicePathFor(source);
+    const bool hasVoice = PictureCarriesVoice(source) && QFileInfo(voice).isFile();
+    const bool deletable = platform::FreeSpaceOf(source) > 0 && targetKindOk && !IsReadOnlyFile(source)
+                           && !(hasVoice && IsReadOnlyFile(voice));
+    state.CopySourceDeletable = deletable ? 1 : 0;
+    if (deletable) {
+        state.CopyModeMove = 1;
+        state.CopyModeSave = 0;
+    } else {
+        state.CopyPartlyKept = 1;
+    }
+    if (hasVoice) {
+        state.CopyVoiceMoved = deletable ? 1 : 0;
+        state.CopyVoiceCopied = deletable ? 0 : 1;
+    }
+}
+
+// ---- delete ----------------------------------------------------------------
+
+bool SendToRecycleBin(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() && !info.isSymLink())
+        return true;
+    if (!QFile::moveToTrash(path))
+        return false;
+    const QString thumb = ThumbnailPath(path);
+    if (QFileInfo(thumb).isFile())
+        QFile::moveToTrash(thumb);
+    return true;
+}
+
+bool DeletePictureFile(const QString& path, bool removeFromShows, bool keepPlayOrder, bool updateTree,
+                       PictureOpsHost& host)
+{
+    if (!SendToRecycleBin(path)) {
+        box(PromptKind::Error, QStringLiteral("File could not be deleted"));
+        return false;
+    }
+    host.carryVoice(path, removeFromShows, QStringLiteral("D"), QString());
+    if (removeFromShows)
+        host.syncShowsAfterDelete(path);
+    const bool show = host.showRunning();
+    if (updateTree && !show)
+        host.treePictureRemoved(path);
+    if (!keepPlayOrder && show && FileExtOf(path).toLower() != QLatin1String(".vxt"))
+        host.removeFromPlayOrder();
+    return true;
+}
+
+// ---- rename ------------------------------------------------------------------
+
+QString InvalidNameText(const QString& name, bool folder)
+{
+    if (name.isEmpty())
+        return folder ? QStringLiteral("Folder name can not be empty") : QStringLiteral("File name can not be empty");
+    if (name.contains(QLatin1Char('/')) || name == QLatin1String(".") || name == QLatin1String("..")
+        || name.contains(QChar(0)))
+        return name + (folder ? QStringLiteral(" is not a valid folder name") : QStringLiteral(" is not a valid file name"));
+    return QString();
+}
+
+RenameOutcome RenamePictureFile(const QString& oldPath, const QString& newName, const PictureOpsOptions& options,
+                                PictureOpsHost& host)
+{
+    RenameOutcome outcome;
+    const QString invalid = InvalidNameText(newName, false);
+    if (!invalid.isEmpty()) {
+        box(PromptKind::Error, invalid);
+        return outcome;
+    }
+    const QString newPath = CutAtLastBackslash(oldPath, true) + newName + FileExtOf(oldPath);
+    if (newPath == oldPath)
+        return outcome;
+    // A voice file of the picture would land on another recording.
+    const QString oldVoice = VoicePathFor(oldPath);
+    const QString newVoice = VoicePathFor(newPath);
+    const bool voiceTaken = PictureCarriesVoice(oldPath) && QFileInfo(oldVoice).isFile()
+                            && QFileInfo::exists(newVoice) && !SameFile(oldVoice, newVoice);
+    if (voiceTaken || !RenameNoReplace(oldPath, newPath)) {
+        box(PromptKind::Error, QStringLiteral("File could not be renamed"));
+        return outcome;
+    }
+    outcome.renamed = true;
+    outcome.newPath = newPath;
+    // The thumbnail follows; a thumbnail already at its new name stays, the
+    // old one is dropped (it is made again when the picture is next shown).
+    const QString oldThumb = ThumbnailPath(oldPath);
+    if (QFileInfo(oldThumb).isFile() && !RenameNoReplace(oldThumb, ThumbnailPath(newPath)))
+        QFile::remove(oldThumb);
+    host.carryVoice(oldPath, true, QStringLiteral("R"), newPath);
+    if (options.keepShowsInSync)
+        host.syncShowsAfterRename(oldPath, newPath);
+    return outcome;
+}
+
+// ---- ticked cells of a thumbnail page ----------------------------------------
+
+int32_t NumberBeforeDash(const QString& caption)
+{
+    const qsizetype dash = caption.indexOf(QStringLiteral(" -"));
+    if (dash <= 0)
+        return 999;
+    bool ok = false;
+    const int32_t n = caption.left(dash).trimmed().toInt(&ok);
+    return ok ? n : 999;
+}
+
+QString RenumberPageCaption(const QString& caption, int32_t removedNumber)
+{
+    const qsizetype dash = caption.indexOf(QStringLiteral(" -"));
+    if (dash < 0)
+        return QString();
+    const int32_t n = NumberBeforeDash(caption);
+    if (removedNumber > n)
+        return caption;
+    const qsizetype sep = caption.indexOf(QStringLiteral(" - "));
+    const QString name = sep >= 0 ? caption.mid(sep + 3) : caption.mid(dash + 2);
+    return QString::number(n - 1) + QStringLiteral(" - ") + name;
+}
+
+void MarkSlotRemoved(std::vector<PageSlot>& cells, int slot, bool fromShow)
+{
+    if (slot < 0 || slot >= int(cells.size()))
+        return;
+    PageSlot& s = cells[size_t(slot)];
+    const int32_t removed = NumberBeforeDash(s.caption);
+    s.ticked = false;
+    s.caption = fromShow ? QStringLiteral("Removed from show") : QStringLiteral("Deleted");
+    s.imageVisible = false;
+    s.pictureIndex = -2;
+    for (size_t i = size_t(slot) + 1; i < cells.size(); ++i)
+        if (cells[i].pictureIndex >= 0)
+            cells[i].caption = RenumberPageCaption(cells[i].caption, removed);
+}
+
+int32_t PackPageSlots(std::vector<PageSlot>& cells)
+{
+    // Later filled cells move into the emptied ones, in order.
+    size_t free = 0;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (cells[i].pictureIndex < 0)
+            continue;
+        while (free < i && cells[free].pictureIndex >= 0)
+            ++free;
+        if (free < i) {
+            cells[free] = cells[i];
+            cells[i] = PageSlot{};
+            cells[i].pictureIndex = -3;
+        }
+    }
+    QSet<int32_t> seen;
+    int32_t last = -1;
+    for (PageSlot& s : cells) {
+        if (s.pictureIndex >= 0 && seen.contains(s.pictureIndex))
+            s.pictureIndex = -1;
+        if (s.pictureIndex < 0) {
+            s = PageSlot{};
+            s.pictureIndex = -1;
+            s.enabled = false;
+            s.labelVisible = false;
+            s.imageVisible = false;
+            continue;
+        }
+        seen.insert(s.pictureIndex);
+        last = s.pictureIndex;
+    }
+    return last;
+}

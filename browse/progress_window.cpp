@@ -1,0 +1,57 @@
+#include "browse/progress_window.h"
+
+#include "app/environment.h"
+#include "app/named_timer.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TForm26::TForm26(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Form26"));
+    setWindowTitle(QStringLiteral("Deleting files and subfolders....."));
+    auto* layout = new QVBoxLayout(this);
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    auto* inner = new QVBoxLayout(Panel1);
+    DeleteLabel = new QLabel(Panel1);
+    DeleteLabel->setObjectName(QStringLiteral("DeleteLabel"));
+    DeleteLabel->setMinimumWidth(360);
+    DeleteLabel->setTextFormat(Qt::PlainText);
+    inner->addWidget(DeleteLabel);
+    layout->addWidget(Panel1);
+    TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
+    TimerOnActivate->setSingleShot(true);
+    connect(TimerOnActivate, &QTimer::timeout, this, &TForm26::TimerOnActivateTimer);
+    ApplyUIFontName(this);
+    setFixedSize(sizeHint());
+}
+
+void TForm26::ShowWithCaption(const QString& caption, QWidget* over)
+{
+    setWindowTitle(caption);
+    DeleteLabel->clear();
+    if (over) {
+        const QRect area = over->frameGeometry();
+        move(area.center() - rect().center());
+    }
+    show();
+    raise();
+    TimerOnActivate->start();
+}
+
+void TForm26::SetLabel(const QString& text)
+{
+    DeleteLabel->setText(text);
+    raise();
+}
+
+void TForm26::TimerOnActivateTimer()
+{
+    TimerOnActivate->stop();
+    Panel1->update();
+}

@@ -1,0 +1,27 @@
+// The progress window of a folder walk (`TForm26`): a caption and one label
+// `DeleteLabel` on `Panel1` telling what is being deleted. Single border,
+// always on top, centred on the main window; not modal.
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QTimer;
+
+class TForm26 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm26(QWidget* parent = nullptr);
+
+    QFrame* Panel1 = nullptr;
+    QLabel* DeleteLabel = nullptr;
+    QTimer* TimerOnActivate = nullptr;   // 1 ms one-shot: the header laid over Panel1
+
+    // Shown with the caption, centred on `over` and in front.
+    void ShowWithCaption(const QString& caption, QWidget* over);
+    void SetLabel(const QString& text);
+
+private:
+    void TimerOnActivateTimer();
+};
