@@ -4,6 +4,7 @@
 #include "app/file_helpers.h"
 #include "app/found_file.h"
 #include "app/settings_record.h"
+#include "platform/trash.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,7 +81,7 @@ void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& a
         if (!remove)
             return;
         const bool trashed = !IsReadOnlyFile(voice)
-                             && (h.sendToRecycleBin ? h.sendToRecycleBin(voice) : QFile::moveToTrash(voice));
+                             && (h.sendToRecycleBin ? h.sendToRecycleBin(voice) : platform::MoveToTrash(voice));
         if (trashed) {
             if (syncShows && h.syncShowsAfterDelete)
                 h.syncShowsAfterDelete(voice);

@@ -21,7 +21,7 @@ struct VoiceCarryHooks {
     // No keeps, All ("Always") deletes and remembers, NoToAll ("Never") keeps
     // and remembers. Default: a confirmation through the prompt seam.
     std::function<platform::PromptAnswer(const QString& voicePath)> askDelete;
-    // Sends a file to the Trash; true on success. Default: QFile::moveToTrash.
+    // Sends a file to the Trash; true on success. Default: platform::MoveToTrash.
     std::function<bool(const QString& path)> sendToRecycleBin;
     // Keeps the shows in step after a voice file moved or was renamed / deleted.
     std::function<void(const QString& oldPath, const QString& newPath)> syncShowsAfterRename;

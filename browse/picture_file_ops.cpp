@@ -11,6 +11,7 @@
 #include "platform/dos_date.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
+#include "platform/trash.h"
 #include "shows/show_sync.h"
 
 #include <QCoreApplication>
@@ -223,11 +224,11 @@ bool SendToRecycleBin(const QString& path)
     const QFileInfo info(path);
     if (!info.isFile() && !info.isSymLink())
         return true;
-    if (!QFile::moveToTrash(path))
+    if (!platform::MoveToTrash(path))
         return false;
     const QString thumb = ThumbnailPath(path);
     if (QFileInfo(thumb).isFile())
-        QFile::moveToTrash(thumb);
+        platform::MoveToTrash(thumb);
     return true;
 }
 

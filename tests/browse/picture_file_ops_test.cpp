@@ -1,0 +1,335 @@
+// Copy, move, delete and rename of one picture on real files: a file onto
+// itself through a link or "..", a full target (a tiny tmpfs), a second
+// volume, a read-only picture, the Trash of the test's home folder and its
+// refusal; and the caption and slot rules of a thumbnail page.
+#include "browse/picture_file_ops.h"
+
+#include "app/settings_record.h"
+#include "browse/copy_file.h"
+#include "browse/thumbnail_files.h"
+#include "platform/prompt.h"
+#include "support/sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+using platform::PromptAnswer;
+using platform::PromptReply;
+using testsupport::freshDir;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+// A tmpfs of the given size mounted on a fresh folder (root only).
+class TmpfsMount {
+public:
+    explicit TmpfsMount(const QString& size)
+    {
+        path = freshDir(QStringLiteral("tmpfs"));
+        const QByteArray options = "size=" + size.toLatin1();
+        mounted = ::geteuid() == 0
+                  && ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, options.constData()) == 0;
+    }
+    ~TmpfsMount()
+    {
+        if (mounted)
+            ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
+    }
+    QString path;
+    bool mounted = false;
+};
+
+// Records what the operations ask of their window; waits take no time.
+class RecordingHost : public PictureOpsHost {
+public:
+    void status(const QString& text) override { statuses << text; }
+    void waitSeconds(int seconds) override { waits << seconds; }
+    bool showRunning() const override { return running; }
+    void carryVoice(const QString& picture, bool sync, const QString& action, const QString& target) override
+    {
+        voiceActions << action;
+        PictureOpsHost::carryVoice(picture, sync, action, target);
+    }
+    void syncShowsAfterRename(const QString& o, const QString& n) override { renamed << o + " -> " + n; }
+    void syncShowsAfterDelete(const QString& p) override { deleted << p; }
+    void pictureMovedDuringShow(const QString& p) override { leftShow << p; }
+    void removeFromPlayOrder() override { ++playOrderRemovals; }
+    void treePictureRemoved(const QString& p) override { treeRemoved << p; }
+
+    QStringList statuses, voiceActions, renamed, deleted, leftShow, treeRemoved;
+    QList<int> waits;
+    int playOrderRemovals = 0;
+    bool running = false;
+};
+
+QString trashFiles()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files";
+}
+
+QStringList messages()
+{
+    QStringList texts;
+    for (const platform::PromptRecord& r : platform::promptLog())
+        texts << r.request.text;
+    return texts;
+}
+
+class PictureFileOpsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = freshDir("pics");
+        source = dir + "/beach.jpg";
+        ASSERT_TRUE(writeFile(source, QByteArray(4000, 'p')));
+        Settings = TSettingsRecord();
+        Settings.VoiceDeleteMode = "0";
+    }
+    QString dir, source;
+    CopyState state;
+    PictureOpsOptions options;
+    RecordingHost host;
+};
+
+} // namespace
+
+TEST_F(PictureFileOpsTest, ACopyOntoItselfThroughALinkOrDotDotNeverTouchesTheSource)
+{
+    QDir().mkpath(dir + "/sub");
+    ASSERT_EQ(::symlink(QFile::encodeName(source).constData(), QFile::encodeName(dir + "/link.jpg").constData()), 0);
+    EXPECT_EQ(CopyFileVerified(source, dir + "/link.jpg"), CopyStatus::SameFile);
+    EXPECT_EQ(CopyFileVerified(source, dir + "/sub/../beach.jpg"), CopyStatus::SameFile);
+
+    platform::ScopedPromptResponder answers(QList<PromptReply>{});
+    state.CopyModeSave = 1;
+    const CopyOutcome out = CopyPictureFile(source, dir + "/link.jpg", state, options, host);
+    EXPECT_FALSE(out.copied);
+    EXPECT_EQ(state.CopyFailed, 1);
+    EXPECT_EQ(readFile(source), QByteArray(4000, 'p'));
+    EXPECT_TRUE(messages().contains("Error, picture could not be copied..."));
+}
+
+TEST_F(PictureFileOpsTest, AFullTargetIsTriedSixTimesThenCancelledLeavingNothingBehind)
+{
+    TmpfsMount full("64k");
+    if (!full.mounted)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    ASSERT_TRUE(writeFile(source, QByteArray(200 * 1024, 'x')));
+    platform::ScopedPromptResponder answers(QList<PromptReply>{});
+    state.CopyModeMove = 1;
+    const CopyOutcome out = CopyPictureFile(source, full.path + "/beach.jpg", state, options, host);
+    EXPECT_FALSE(out.copied);
+    EXPECT_EQ(host.waits, (QList<int>{1, 2, 3, 4, 5}));
+    EXPECT_TRUE(host.statuses.contains("Retry writing file, attempt #  5 (5 attempts max.)"));
+    EXPECT_EQ(state.CopyCancelled, 1);
+    EXPECT_EQ(state.CopyFailed, 1);
+    EXPECT_EQ(state.ShowCopyAbort, 1);
+    EXPECT_EQ(messages(), QStringList{"Target drive/disk not suitable/ready or protected"});
+    // No partial target, no temporary file, and the moved source is kept whole.
+    EXPECT_TRUE(QDir(full.path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_EQ(readFile(source).size(), 200 * 1024);
+}
+
+TEST_F(PictureFileOpsTest, AMoveAcrossVolumesDeletesTheSourceOnlyAfterConfirmingAndCancelKeepsBoth)
+{
+    TmpfsMount other("8m");
+    if (!other.mounted)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    ASSERT_TRUE(OnDifferentVolumes(source, other.path + "/x.jpg"));
+    writeFile(dir + "/beach.wav", "voice");
+
+    {   // Cancel: the copy stays, the source too.
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Cancel)});
+        state.CopyModeMove = 1;
+        const CopyOutcome out = CopyPictureFile(source, other.path + "/kept.jpg", state, options, host);
+        EXPECT_TRUE(out.copied);
+        EXPECT_FALSE(out.sourceRemoved);
+        EXPECT_TRUE(QFileInfo::exists(source));
+        EXPECT_EQ(readFile(other.path + "/kept.jpg"), readFile(source));
+        ASSERT_EQ(platform::promptLog().size(), 1);
+        EXPECT_EQ(platform::promptLog()[0].request.text,
+                  "You are moving a picture from one drive to the other\r\n"
+                  "Please confirm the removal of the picture from the source-drive");
+    }
+    {   // OK: the source (and its voice file) are gone, the shows follow.
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Ok)});
+        options.keepShowsInSync = true;
+        host.running = true;
+        const CopyOutcome out = CopyPictureFile(source, other.path + "/moved.jpg", state, options, host);
+        EXPECT_TRUE(out.sourceRemoved);
+        EXPECT_FALSE(QFileInfo::exists(source));
+        EXPECT_EQ(readFile(other.path + "/moved.jpg"), QByteArray(4000, 'p'));
+        EXPECT_FALSE(QFileInfo::exists(dir + "/beach.wav"));
+        EXPECT_EQ(readFile(other.path + "/moved.wav"), "voice");
+        EXPECT_EQ(host.renamed, QStringList{source + " -> " + other.path + "/moved.jpg"});
+        EXPECT_EQ(host.leftShow, QStringList{other.path + "/moved.jpg"});
+    }
+}
+
+TEST_F(PictureFileOpsTest, AReadOnlyPictureMovedAcrossVolumesIsKeptAndNotPartlyLost)
+{
+    TmpfsMount other("8m");
+    if (!other.mounted)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    testsupport::setReadOnly(source, true);
+    platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Ok)});
+    state.CopyModeMove = 1;
+    const CopyOutcome out = CopyPictureFile(source, other.path + "/x.jpg", state, options, host);
+    EXPECT_TRUE(out.copied);
+    EXPECT_FALSE(out.sourceRemoved);
+    EXPECT_EQ(state.CopyPartlyKept, 1);
+    EXPECT_TRUE(QFileInfo::exists(source));
+    EXPECT_TRUE(messages().contains("Picture could not be deleted..."));
+
+    // The show-copy engine is told not to move it.
+    CopyState flags;
+    SetCopyWriteFlags(source, dir + "/y.jpg", true, flags);
+    EXPECT_EQ(flags.CopyModeSave, 1);
+    EXPECT_EQ(flags.CopyModeMove, 0);
+    EXPECT_EQ(flags.CopyPartlyKept, 1);
+    testsupport::setReadOnly(source, false);
+    SetCopyWriteFlags(source, dir + "/y.jpg", true, flags);
+    EXPECT_EQ(flags.CopyModeMove, 1);
+    EXPECT_EQ(flags.CopySourceDeletable, 1);
+}
+
+TEST_F(PictureFileOpsTest, AMoveOnOneVolumeSendsTheSourceToTheTrashAndTheThumbnailsFollow)
+{
+    QDir().mkpath(dir + "/to/vxothumb");
+    writeFile(ThumbnailPath(source), "source thumb");
+    writeFile(dir + "/to/vxothumb/beach.jpg", "stale thumb");
+    platform::ScopedPromptResponder answers(QList<PromptReply>{});
+    state.CopyModeMove = 1;
+    const CopyOutcome out = CopyPictureFile(source, dir + "/to/beach.jpg", state, options, host);
+    EXPECT_TRUE(out.sourceRemoved);
+    EXPECT_FALSE(QFileInfo::exists(source));
+    EXPECT_TRUE(QFileInfo::exists(trashFiles() + "/beach.jpg"));
+    EXPECT_EQ(readFile(dir + "/to/beach.jpg"), QByteArray(4000, 'p'));
+    // The stale thumbnail at the target is not left describing another picture.
+    EXPECT_NE(readFile(dir + "/to/vxothumb/beach.jpg"), "stale thumb");
+    EXPECT_TRUE(platform::promptLog().isEmpty());
+}
+
+TEST_F(PictureFileOpsTest, DeleteGoesToTheTrashAndARefusedTrashDeletesNothing)
+{
+    writeFile(ThumbnailPath(source), "thumb");
+    writeFile(dir + "/beach.wav", "voice");
+    platform::ScopedPromptResponder answers(QList<PromptReply>{});
+    ASSERT_TRUE(DeletePictureFile(source, true, false, true, host));
+    EXPECT_FALSE(QFileInfo::exists(source));
+    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(source)));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/beach.wav"));
+    EXPECT_TRUE(QFileInfo::exists(trashFiles() + "/beach.jpg"));
+    EXPECT_TRUE(QFileInfo::exists(trashFiles() + "/beach.wav"));
+    EXPECT_EQ(host.deleted, QStringList{source});
+    EXPECT_EQ(host.treeRemoved, QStringList{source});
+
+    // The Trash cannot be made (a file stands where its folder belongs).
+    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
+    QDir(trash).removeRecursively();
+    writeFile(trash, "not a folder");
+    const QString other = dir + "/other.jpg";
+    writeFile(other, "keep me");
+    platform::clearPromptLog();
+    EXPECT_FALSE(DeletePictureFile(other, true, false, true, host));
+    EXPECT_EQ(readFile(other), "keep me");
+    EXPECT_EQ(messages(), QStringList{"File could not be deleted"});
+    QFile::remove(trash);
+
+    // A volume mounted read-only has no Trash either.
+    TmpfsMount readOnly("1m");
+    if (!readOnly.mounted)
+        return;
+    writeFile(readOnly.path + "/ro.jpg", "keep me too");
+    ASSERT_EQ(::mount("tmpfs", QFile::encodeName(readOnly.path).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    platform::clearPromptLog();
+    EXPECT_FALSE(DeletePictureFile(readOnly.path + "/ro.jpg", true, false, true, host));
+    EXPECT_EQ(readFile(readOnly.path + "/ro.jpg"), "keep me too");
+    EXPECT_EQ(messages(), QStringList{"File could not be deleted"});
+}
+
+TEST_F(PictureFileOpsTest, RenameRefusesBadNamesAndExistingFilesAndKeepsTheExtension)
+{
+    platform::ScopedPromptResponder answers(QList<PromptReply>{});
+    for (const QString& bad : {QString(), QStringLiteral("a/b"), QStringLiteral("."), QStringLiteral("..")})
+        EXPECT_FALSE(RenamePictureFile(source, bad, options, host).renamed) << bad.toStdString();
+    EXPECT_TRUE(messages().contains("File name can not be empty"));
+    EXPECT_TRUE(messages().contains(".. is not a valid file name"));
+
+    writeFile(dir + "/taken.jpg", "other picture");
+    EXPECT_FALSE(RenamePictureFile(source, "taken", options, host).renamed);
+    EXPECT_EQ(readFile(dir + "/taken.jpg"), "other picture");
+    // A voice file would land on another recording.
+    writeFile(dir + "/beach.wav", "voice");
+    writeFile(dir + "/free.wav", "another recording");
+    EXPECT_FALSE(RenamePictureFile(source, "free", options, host).renamed);
+    EXPECT_TRUE(QFileInfo::exists(source));
+    EXPECT_EQ(readFile(dir + "/free.wav"), "another recording");
+    EXPECT_TRUE(messages().contains("File could not be renamed"));
+
+    // "a.jpg" gives "a.jpg.jpg"; voice and thumbnail follow, shows too.
+    writeFile(ThumbnailPath(source), "thumb");
+    options.keepShowsInSync = true;
+    const RenameOutcome out = RenamePictureFile(source, "a.jpg", options, host);
+    ASSERT_TRUE(out.renamed);
+    EXPECT_EQ(out.newPath, dir + "/a.jpg.jpg");
+    EXPECT_EQ(readFile(dir + "/a.jpg.jpg"), QByteArray(4000, 'p'));
+    EXPECT_EQ(readFile(dir + "/a.jpg.wav"), "voice");
+    EXPECT_EQ(readFile(ThumbnailPath(dir + "/a.jpg.jpg")), "thumb");
+    EXPECT_EQ(host.renamed.last(), source + " -> " + dir + "/a.jpg.jpg");
+
+    // A change of letter case only.
+    const RenameOutcome cased = RenamePictureFile(dir + "/a.jpg.jpg", "A.jpg", options, host);
+    ASSERT_TRUE(cased.renamed);
+    EXPECT_TRUE(QFileInfo::exists(dir + "/A.jpg.jpg"));
+}
+
+TEST(PageCaptions, NumberBeforeDashAndRenumbering)
+{
+    EXPECT_EQ(NumberBeforeDash("12 - x.jpg"), 12);
+    EXPECT_EQ(NumberBeforeDash("x.jpg"), 999);
+    EXPECT_EQ(NumberBeforeDash(" - x.jpg"), 999);
+    EXPECT_EQ(NumberBeforeDash("Deleted"), 999);
+    EXPECT_EQ(NumberBeforeDash("ab - x.jpg"), 999);
+    EXPECT_EQ(RenumberPageCaption("12 - x.jpg", 5), "11 - x.jpg");
+    EXPECT_EQ(RenumberPageCaption("12 - x.jpg", 15), "12 - x.jpg");
+    EXPECT_EQ(RenumberPageCaption("12 - a - b.jpg", 12), "11 - a - b.jpg");
+    EXPECT_EQ(RenumberPageCaption("Deleted", 1), "");
+}
+
+TEST(PageCaptions, RemovedSlotsArePackedTowardsTheFront)
+{
+    std::vector<PageSlot> cells(5);
+    for (int i = 0; i < 5; ++i) {
+        cells[size_t(i)].pictureIndex = 10 + i;
+        cells[size_t(i)].caption = QString::number(i + 1) + " - p" + QString::number(i) + ".jpg";
+        cells[size_t(i)].ticked = i == 1 || i == 3;
+    }
+    cells[4].pictureIndex = 12;   // a picture shown twice on the page
+    MarkSlotRemoved(cells, 1, false);
+    EXPECT_EQ(cells[1].caption, "Deleted");
+    EXPECT_EQ(cells[1].pictureIndex, -2);
+    EXPECT_FALSE(cells[1].ticked);
+    EXPECT_EQ(cells[2].caption, "2 - p2.jpg");
+    EXPECT_EQ(cells[0].caption, "1 - p0.jpg");
+    MarkSlotRemoved(cells, 3, true);
+    EXPECT_EQ(cells[3].caption, "Removed from show");
+
+    EXPECT_EQ(PackPageSlots(cells), 12);
+    EXPECT_EQ(cells[0].pictureIndex, 10);
+    EXPECT_EQ(cells[1].pictureIndex, 12);
+    EXPECT_EQ(cells[1].caption, "2 - p2.jpg");
+    // The duplicate and the moved-from places are empty and cannot be ticked.
+    for (size_t i = 2; i < 5; ++i) {
+        EXPECT_EQ(cells[i].pictureIndex, -1);
+        EXPECT_FALSE(cells[i].enabled);
+        EXPECT_TRUE(cells[i].caption.isEmpty());
+    }
+}
