@@ -1,0 +1,161 @@
+// The picture and folder operations in the assembled main window: the real
+// menu items and tool buttons act on the picture selected in the tree and on
+// the selected folder, with the prompt seam answering.
+#include "app/tform1.h"
+
+#include "app/settings_record.h"
+#include "browse/file_ops_controller.h"
+#include "browse/folder_tree_logic.h"
+#include "browse/folder_tree_state.h"
+#include "browse/progress_window.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using platform::PromptAnswer;
+using platform::PromptReply;
+using platform::PromptType;
+using testsupport::freshDir;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+class TForm1FileOpsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        drive = freshDir("driveE");
+        platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}, {drive, "vfat", "/dev/sdc1", true}});
+        writeFile(drive + "/Album/p.jpg", "picture");
+        QDir().mkpath(drive + "/Other");
+        Settings = TSettingsRecord();
+        Settings.InclJPG = 1;
+        Settings.MaxSizeKB = 999999;
+        Settings.VoiceDeleteMode = "0";
+        PlaybackActive = 0;
+        form = std::make_unique<TForm1>();
+        form->resize(1000, 700);
+        form->show();
+        open(drive + "/Album");
+    }
+    void TearDown() override
+    {
+        form.reset();
+        platform::clearFakeMountTable();
+    }
+    void open(const QString& folder)
+    {
+        FolderToOpen = folder;
+        KeepListEntry = 1;
+        form->OpenFolderOrShow();
+    }
+    // Selects the picture's node below the selected folder's node.
+    void selectPicture(const QString& name)
+    {
+        QTreeWidgetItem* folder = form->TreeView1->currentItem();
+        ASSERT_NE(folder, nullptr);
+        folder->setExpanded(true);
+        for (int i = 0; i < folder->childCount(); ++i)
+            if (folder->child(i)->text(0) == name)
+                form->TreeView1->setCurrentItem(folder->child(i));
+        ASSERT_EQ(form->TreeView1->currentItem()->text(0), name);
+    }
+    QString drive;
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace
+
+TEST_F(TForm1FileOpsTest, SendToRecycleBinFromTheFileMenuLeavesThePlaceholderNode)
+{
+    selectPicture("p.jpg");
+    QTreeWidgetItem* folder = form->TreeView1->currentItem()->parent();
+    platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
+    form->SendRecycleBin->trigger();
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.text,
+              "Delete p.jpg ?\r\n(Deletions of files stored on non-fixed drives will not be kept in the Recycle Bin)");
+    EXPECT_FALSE(QFileInfo::exists(drive + "/Album/p.jpg"));
+    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files";
+    EXPECT_EQ(readFile(trash + "/p.jpg"), "picture");
+    ASSERT_EQ(folder->childCount(), 1);
+    EXPECT_EQ(folder->child(0)->text(0), TreePlaceholderText);
+    EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(TForm1FileOpsTest, RenameAndMoveThroughTheirMenuItems)
+{
+    selectPicture("p.jpg");
+    platform::ScopedPromptResponder answers([&](const platform::PromptRequest& request) {
+        if (request.type == PromptType::Input)
+            return PromptReply::ok("holiday");
+        if (request.type == PromptType::SaveFile)
+            return PromptReply::ok(drive + "/Other/holiday.jpg");
+        return PromptReply::button(PromptAnswer::Ok);
+    });
+    form->RenamePicture->trigger();
+    ASSERT_GE(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? (with extension .jpg)");
+    EXPECT_EQ(platform::promptLog()[0].request.text, "New file name :");
+    EXPECT_EQ(platform::promptLog()[0].request.value, "p");
+    EXPECT_TRUE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
+    EXPECT_EQ(form->TreeView1->currentItem()->text(0), "holiday.jpg");
+
+    platform::clearPromptLog();
+    form->MovePictureTo->trigger();
+    ASSERT_GE(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.title, "Move to");
+    EXPECT_EQ(readFile(drive + "/Other/holiday.jpg"), "picture");
+    EXPECT_FALSE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
+    EXPECT_EQ(Settings.LastCopyTarget, drive + "/Other");
+    EXPECT_EQ(form->TreeView1->currentItem()->text(0), TreePlaceholderText);
+}
+
+TEST_F(TForm1FileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
+{
+    emit form->FolderOperations->aboutToShow();
+    EXPECT_TRUE(form->RenameFolder->isEnabled());
+    EXPECT_TRUE(form->EmptyFolder->isEnabled());
+    EXPECT_EQ(form->HideSmall->text(), "Set all SmallPics folders to hidden");
+
+    Settings.Favorites[0] = drive + "/Album";
+    Settings.Favorites[1] = drive + "/Albums";
+    platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("Photos")});
+    form->RenameFolder->trigger();
+    EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? ");
+    EXPECT_EQ(platform::promptLog()[0].request.value, "Album");
+    EXPECT_TRUE(QFileInfo(drive + "/Photos/p.jpg").isFile());
+    EXPECT_EQ(SelectedFolder, drive + "/Photos");
+    EXPECT_EQ(Settings.Favorites[0], drive + "/Photos");
+    EXPECT_EQ(Settings.Favorites[1], drive + "/Albums");
+
+    // On the drive's root Empty, Delete and Rename are not offered.
+    open(drive);
+    emit form->FolderOperations->aboutToShow();
+    EXPECT_FALSE(form->RenameFolder->isEnabled());
+    EXPECT_FALSE(form->EmptyFolder->isEnabled());
+    EXPECT_FALSE(form->DeleteFolder1->isEnabled());
+    EXPECT_TRUE(form->CreatenewFolder->isEnabled());
+}
+
+TEST_F(TForm1FileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
+{
+    writeFile(drive + "/Album/Sub/q.gif", "q");
+    platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
+    form->DeleteFolderPop->trigger();
+    EXPECT_EQ(platform::promptLog()[0].request.text, "Delete folder " + drive + "/Album?");
+    EXPECT_FALSE(QFileInfo::exists(drive + "/Album"));
+    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_FALSE(FileOperationsController::Of(form.get())->progressWindow()->isVisible());
+}
