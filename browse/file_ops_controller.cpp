@@ -181,7 +181,7 @@ void FileOperationsController::SaveToolButtonClick()
 {
     pauseRunningShow();
     const QString picture = currentPicture();
-    if (picture.isEmpty())
+    if (!QFileInfo(picture).isFile())
         return;
     m_copy.CopySource = picture;
     m_copy.CopySuggestName.clear();
@@ -205,7 +205,7 @@ void FileOperationsController::MoveToolButtonClick()
 {
     pauseRunningShow();
     const QString picture = currentPicture();
-    if (picture.isEmpty())
+    if (!QFileInfo(picture).isFile())
         return;
     m_copy.CopySource = picture;
     m_copy.CopySuggestName.clear();
@@ -295,7 +295,7 @@ void FileOperationsController::ConfirmAndDeletePicture()
     const bool showRan = PlaybackActive == 1;
     pauseRunningShow();
     const QString picture = currentPicture();
-    if (picture.isEmpty())
+    if (picture.isEmpty() || (!(showRan && SourceIsShow == 1) && !QFileInfo(picture).isFile()))
         return;
     if (showRan && SourceIsShow == 1) {
         const QString prompt = QStringLiteral("Remove ") + picture + QStringLiteral(" from ") + OpenShowName
@@ -620,6 +620,9 @@ void FileOperationsController::treePictureRemoved(const QString& path)
         auto* placeholder = new QTreeWidgetItem(folder, QStringList{TreePlaceholderText});
         FolderTreeController::SetNodeImage(placeholder, ImgPlaceholder);
         tree->setCurrentItem(placeholder);
+    } else if (folder) {
+        // The selection goes back to the folder, never to a neighbouring picture.
+        tree->setCurrentItem(folder);
     }
     tree->viewport()->update();
 }
