@@ -10,12 +10,16 @@
 #include "browse/progress_window.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
+#include "app/picture_table.h"
+#include "shows/show_file.h"
 #include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
 #include "support/sandbox.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
@@ -158,4 +162,34 @@ TEST_F(TForm1FileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album"));
     EXPECT_EQ(SelectedFolder, drive);
     EXPECT_FALSE(FileOperationsController::Of(form.get())->progressWindow()->isVisible());
+}
+
+TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
+{
+    QStringList pictures;
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        ASSERT_TRUE(image.save(drive + "/Album/" + name, "JPEG"));
+        pictures << drive + "/Album/" + name;
+    }
+    SourceIsShow = 0;
+    PlayOptions.IntervalSeconds = 60;
+    platform::ScopedPromptResponder answers([](const platform::PromptRequest& request) {
+        return request.buttons & unsigned(PromptAnswer::Yes) ? PromptReply::button(PromptAnswer::Yes)
+                                                              : PromptReply::button(PromptAnswer::Ok);
+    });
+    form->PlayPictures(pictures);
+    ASSERT_EQ(PlaybackActive, 1);
+    const QString shown = PictureTable[size_t(PictureIndex)].FullPath;
+    FolderChangedDuringShow = 0;
+    form->RecycleBinToolButton->trigger();
+    EXPECT_FALSE(QFileInfo::exists(shown));
+    EXPECT_EQ(ShowState.PictureCount, 2);
+    EXPECT_EQ(FolderChangedDuringShow, 1);
+    ASSERT_NE(Form9, nullptr);
+    EXPECT_EQ(Form9->HintLabel->text(), "Number of pictures : 2");
+    EXPECT_NE(PictureTable[size_t(PictureIndex)].FullPath, shown);
+    Form9->StopSlideShow();
+    PlaybackActive = 0;
 }
