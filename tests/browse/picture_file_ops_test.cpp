@@ -7,6 +7,7 @@
 #include "app/settings_record.h"
 #include "browse/copy_file.h"
 #include "browse/thumbnail_files.h"
+#include "platform/dos_date.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
 
@@ -114,6 +115,27 @@ TEST_F(PictureFileOpsTest, ACopyOntoItselfThroughALinkOrDotDotNeverTouchesTheSou
     EXPECT_EQ(state.CopyFailed, 1);
     EXPECT_EQ(readFile(source), QByteArray(4000, 'p'));
     EXPECT_TRUE(messages().contains("Error, picture could not be copied..."));
+}
+
+TEST_F(PictureFileOpsTest, ASaveKeepsTheSourceAndCarriesItsDateAndVoiceFile)
+{
+    writeFile(dir + "/beach.wav", "voice");
+    const QDateTime taken(QDate(2010, 6, 1), QTime(12, 30, 0));
+    ASSERT_TRUE(platform::SetFileDosDate(source, platform::DateTimeToDos(taken)));
+    QDir().mkpath(dir + "/copies");
+    platform::ScopedPromptResponder answers(QList<PromptReply>{});
+    options.autoCopyVoice = true;
+    state.CopyModeSave = 1;
+    state.CopyModeMove = 1;   // a save never moves
+    const CopyOutcome out = CopyPictureFile(source, dir + "/copies/beach.jpg", state, options, host);
+    EXPECT_TRUE(out.copied);
+    EXPECT_FALSE(out.sourceRemoved);
+    EXPECT_EQ(state.CopyModeMove, 0);
+    EXPECT_EQ(readFile(source), QByteArray(4000, 'p'));
+    EXPECT_EQ(readFile(dir + "/copies/beach.wav"), "voice");
+    EXPECT_EQ(readFile(dir + "/beach.wav"), "voice");
+    EXPECT_EQ(platform::FileDosDate(dir + "/copies/beach.jpg"), platform::DateTimeToDos(taken));
+    EXPECT_TRUE(platform::promptLog().isEmpty());
 }
 
 TEST_F(PictureFileOpsTest, AFullTargetIsTriedSixTimesThenCancelledLeavingNothingBehind)
