@@ -7,6 +7,8 @@
 #include "app/start_args.h"
 #include "app/start_modes.h"
 #include "app/settings_record.h"
+#include "app/layout_state.h"
+#include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "browse/folder_tree_state.h"
@@ -199,6 +201,14 @@ void TForm1::EndShow()
     }
     if (StatusPanel1)
         StatusPanel1->setText(QStringLiteral("Slide show ended!"));
+    // Pictures of the folder were moved, renamed or deleted during the show:
+    // the tree reads the folder again.
+    if (SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !SelectedFolder.isEmpty()) {
+        FolderChangedDuringShow = 0;
+        FolderToOpen = SelectedFolder;
+        KeepListEntry = 1;
+        OpenFolderOrShow();
+    }
     // A start with an argument has no window to come back to.
     if (CloseAfterShowPending == 1 || (ArgumentMode && !isVisible())) {
         CloseAfterShowPending = 0;

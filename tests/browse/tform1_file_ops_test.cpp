@@ -3,6 +3,7 @@
 // the selected folder, with the prompt seam answering.
 #include "app/tform1.h"
 
+#include "app/layout_state.h"
 #include "app/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/folder_tree_logic.h"
@@ -174,6 +175,7 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
         pictures << drive + "/Album/" + name;
     }
     SourceIsShow = 0;
+    SourceIsFolder = 1;
     PlayOptions.IntervalSeconds = 60;
     platform::ScopedPromptResponder answers([](const platform::PromptRequest& request) {
         return request.buttons & unsigned(PromptAnswer::Yes) ? PromptReply::button(PromptAnswer::Yes)
@@ -190,6 +192,18 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
     ASSERT_NE(Form9, nullptr);
     EXPECT_EQ(Form9->HintLabel->text(), "Number of pictures : 2");
     EXPECT_NE(PictureTable[size_t(PictureIndex)].FullPath, shown);
+
+    // At the show's end the folder is read again without the deleted picture.
     Form9->StopSlideShow();
-    PlaybackActive = 0;
+    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(FolderChangedDuringShow, 0);
+    QTreeWidgetItem* album = form->TreeView1->currentItem();
+    ASSERT_NE(album, nullptr);
+    album->setExpanded(true);
+    QStringList names;
+    for (int i = 0; i < album->childCount(); ++i)
+        names << album->child(i)->text(0);
+    EXPECT_FALSE(names.contains(QFileInfo(shown).fileName()));
+    EXPECT_EQ(names.size(), 3);
+    SourceIsFolder = 0;
 }
