@@ -358,6 +358,12 @@ void TForm1::ChangeShowSpeed(bool faster)
     int step = ShowIntervalStep;
     SpeedMessageText = ChangeShowSpeedStep(step, faster);
     ShowIntervalStep = step;
+    // The show's default interval follows the speed; the picture on the
+    // screen gets it too, counted from now.
+    ShowState.DefaultInterval = IntervalSecondsForIndex(step);
+    ShowState.CurrentInterval = ShowState.DefaultInterval;
+    if (IntervalTimer && IntervalTimer->isActive() && ShowState.Direction != 0)
+        IntervalTimer->start(ShowState.CurrentInterval * 1000);
     // The speed message itself (text + interval) belongs to the show window.
     if (Form9 && Form9->SpeedLabel) {
         Form9->SpeedLabel->setText(SpeedMessageText + QString::number(IntervalSecondsForIndex(step))

@@ -351,7 +351,7 @@ void TForm1::playListEntry(const QString& entry)
         pictures = ReadShowPicturePaths(entry);
         ShowState.PlaysOwnShowFile = true;
     }
-    const TExistingPictures existing = KeepExistingPictures(pictures);
+    const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
         return;
