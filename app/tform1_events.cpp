@@ -133,8 +133,8 @@ void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     case HookAction::RaiseForm9:
         if (Form9) {
             // A key pressed in another window still reaches the show.
-            const QWidget* focus = QApplication::focusWidget();
-            const bool inShowWindow = focus && (focus == Form9 || Form9->isAncestorOf(focus));
+            const QWidget* target = m_hookFilter ? m_hookFilter->Target() : nullptr;
+            const bool inShowWindow = target && (target == Form9 || Form9->isAncestorOf(target));
             Form9->raise();
             Form9->activateWindow();
             if (!inShowWindow)

@@ -341,9 +341,10 @@ void TForm1::playListEntry(const QString& entry)
     }
     ListEntryStarted = 1;
     StartedListEntry = entry;
+    // The play options in effect, for a folder and a show file alike.
+    ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        ApplyShowOptions();
         pictures = CollectFolderPictures(entry, PlayOptions);
     } else {
         if (entry == OpenShowPath)
