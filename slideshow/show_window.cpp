@@ -414,6 +414,8 @@ void TForm9::Step(int direction)
         next = order_.size() - 1;
     position_ = next;
     ShowState.ShownNumber = position_ + 1;
+    // A hint about the show ("Show restarted …") goes with the picture it came with.
+    HintPanel->hide();
     PictureIndex = order_[position_];
     inStep_ = true;
     if (DisplayStep)
