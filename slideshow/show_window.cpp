@@ -20,6 +20,7 @@
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
+#include "sound/sound_state.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -55,6 +56,13 @@ void prepareSlot(const QString& name, QSize area)
         slot->DisplayArea = area;
         slot->EnlargeLimit = ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit;
     }
+}
+
+// The interval a show continues with: a picture that was to stay as long as
+// its voice (which a pause may have cut short) gets the default interval.
+int resumeIntervalSeconds()
+{
+    return IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
 }
 
 bool validEntry(int index)
@@ -442,7 +450,7 @@ void TForm9::TogglePause()
     } else {
         ShowState.Direction = ShowState.LastDirection >= 0 ? 1 : -1;
         if (IntervalTimer) {
-            IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
+            IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(), 0));
             IntervalTimer->start();
         }
     }
@@ -603,7 +611,7 @@ void TForm9::ContinueShow(int direction)
     ShowState.Direction = direction < 0 ? -1 : 1;
     ShowState.LastDirection = ShowState.Direction;
     if (IntervalTimer) {
-        IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
+        IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(), 0));
         IntervalTimer->start();
     }
 }
