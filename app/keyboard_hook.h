@@ -145,6 +145,8 @@ public:
     using KeyHandler = std::function<void(int key, Qt::KeyboardModifiers modifiers)>;
     explicit KeyboardHookFilter(KeyHandler onKey, QObject* parent = nullptr);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The widget the key being handed on went to.
+    QWidget* Target() const { return m_lastWidget; }
 private:
     KeyHandler m_onKey;
     const QEvent* m_lastEvent = nullptr;

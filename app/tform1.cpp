@@ -107,6 +107,7 @@ TForm1::TForm1(QWidget* parent)
     buildMenus();
     buildPopups();
     buildTimers();
+    InstallDisplayHooks();
 }
 
 TForm1::~TForm1()

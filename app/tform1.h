@@ -594,6 +594,9 @@ public:
 private:
     class KeyboardHookFilter* m_hookFilter = nullptr;
     bool m_appEventsInstalled = false;
+    bool m_waitingForVoice = false;      // the show waits for the picture's voice
+    bool m_voicePlayerWatched = false;
+    void WatchVoicePlayer();
     struct HintMemory* m_hintMemory = nullptr;
 public:
     // === end of section: keyboard hook and events ===
@@ -736,6 +739,28 @@ public:
     void ReleaseVoiceFile(const QString& PicturePath = QString());
     void ResetVoicePlayButton();
     void DefPlaylistClick();
+    // Plays the sound of `ShowRec` (marked by PictureSoundPlaying) or the
+    // music queue's track; false when it could not be started.
+    bool PlaySoundFile();
+    // The display step's sound of the shown picture; true when the show
+    // waits until the picture's voice has played.
+    bool PlayShownPictureSound(bool RecordRead);
+    // The voice the show waited for has ended (or could not be played).
+    void VoiceEnded(bool Failed);
+    // Arms the music fade-out before the next step of the show.
+    void StartMusicFadeBeforeNextStep(int IntervalMs);
+    // The display step's hooks into the show, its files, the sound and the
+    // page view; installed at creation.
+    void InstallDisplayHooks();
+    // The display step's parts on this window (browse/tform1_picture_display.cpp).
+    bool ReadShowRecordForDisplay(int Index);
+    int ShowRecordTextDelayMs() const;
+    void SetPictureDisplayName();
+    void ShowCurrentPictureStatus(bool Full);
+    void PrepareNextShowStep();
+    // Each control panel button of the full-screen window gets the glyph
+    // and hint of its twin in this window.
+    void DressControlPanel();
     // Sharing (sharing/tform1_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);

@@ -132,8 +132,13 @@ void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
         break;
     case HookAction::RaiseForm9:
         if (Form9) {
+            // A key pressed in another window still reaches the show.
+            const QWidget* target = m_hookFilter ? m_hookFilter->Target() : nullptr;
+            const bool inShowWindow = target && (target == Form9 || Form9->isAncestorOf(target));
             Form9->raise();
             Form9->activateWindow();
+            if (!inShowWindow)
+                Form9->ShowKeyDown(key, modifiers);
         }
         break;
     }
@@ -231,16 +236,20 @@ void TForm1::FormMouseWheel(int delta)
     if (delta == 0)
         return;
     const bool forward = delta > 0;
-    if (ZoomFactor > 0) {
+    // Only a cut-out is zoomed by the wheel.
+    if (CutOutCount >= 1) {
         WheelZoomPicture(forward ? 3 : -3);
         return;
     }
     if (!runs() || (AutoShowRunning == 1 && DemoMode != 1))
         return;
-    if (InManualMode())
-        trigger(forward ? Forward1ToolButton : Backwards1ToolButton);
-    else
+    if (InManualMode()) {
+        // The show plays in the full-screen window: one picture on or back.
+        if (Form9 && Form9->isVisible())
+            Form9->Step(forward ? 1 : -1);
+    } else {
         ChangeShowSpeed(forward);
+    }
 }
 
 void TForm1::FormActivate()

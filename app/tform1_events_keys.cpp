@@ -99,7 +99,13 @@ void TForm1::RestartShow()
     // forward from there.
     if (!Form9 || !Form9->isVisible() || PictureCount <= 0)
         return;
-    const QList<int> order = BuildPlayOrder(int(PictureCount), ShowState.PlayOrder,
+    QStringList paths;
+    QList<double> dates;
+    for (int i = 0; i < PictureCount && i < int(PictureTable.size()); ++i) {
+        paths << PictureTable[size_t(i)].FullPath;
+        dates << PictureTable[size_t(i)].PictureDate;
+    }
+    const QList<int> order = BuildPlayOrder(paths, dates, ShowState.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     ShowState.ManualMode = false;

@@ -358,13 +358,25 @@ void TForm1::ChangeShowSpeed(bool faster)
     int step = ShowIntervalStep;
     SpeedMessageText = ChangeShowSpeedStep(step, faster);
     ShowIntervalStep = step;
-    // The speed message itself (text + interval) belongs to the show window.
+    // The show's default interval follows the speed; the picture on the
+    // screen gets it too, counted from now.
+    ShowState.DefaultInterval = IntervalSecondsForIndex(step);
+    ShowState.CurrentInterval = ShowState.DefaultInterval;
+    if (IntervalTimer && IntervalTimer->isActive() && ShowState.Direction != 0)
+        IntervalTimer->start(ShowState.CurrentInterval * 1000);
+    // The speed message itself (text + interval) belongs to the show window:
+    // at its top right for two seconds.
     if (Form9 && Form9->SpeedLabel) {
-        Form9->SpeedLabel->setText(SpeedMessageText + QString::number(IntervalSecondsForIndex(step))
-                                   + QStringLiteral(" second(s) "));
-        Form9->SpeedLabel->show();
-        if (Form9->SpeedTimer)
-            Form9->SpeedTimer->start();
+        QLabel* label = Form9->SpeedLabel;
+        label->setText(SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
+        label->adjustSize();
+        label->move(Form9->width() - label->width() - 30, 10);
+        label->show();
+        label->raise();
+        if (Form9->SpeedTimer) {
+            Form9->SpeedTimer->setSingleShot(true);
+            Form9->SpeedTimer->start(2000);
+        }
     }
 }
 

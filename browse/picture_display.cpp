@@ -148,6 +148,8 @@ void RunDisplayStep(DisplayStepHost& host)
         } catch (...) {
         }
         const bool waitForVoice = host.PlayPictureSound(recordRead);
+        if (!waitForVoice)
+            host.NoVoicePlays();
         if (host.ShowViewActive()) {
             host.PrepareNextStep();
             if (host.ShowDirection() != 0 && !waitForVoice) {

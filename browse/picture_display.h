@@ -79,6 +79,9 @@ public:
     // pictures are decoded at once here, so that is right after the load.
     virtual void PictureDrawn() {}
     virtual bool PlayPictureSound(bool recordRead) { return false; } // true: the show waits for the voice
+    // No voice holds the picture: a picture that was to stay as long as its
+    // voice gets the show's default interval.
+    virtual void NoVoicePlays() {}
     virtual void PrepareNextStep() {}            // labels and status of step 8
     virtual void ArmIntervalTimer(int intervalMs) {}
     virtual int CurrentIntervalSeconds() const { return 0; }

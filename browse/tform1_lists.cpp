@@ -341,9 +341,10 @@ void TForm1::playListEntry(const QString& entry)
     }
     ListEntryStarted = 1;
     StartedListEntry = entry;
+    // The play options in effect, for a folder and a show file alike.
+    ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        ApplyShowOptions();
         pictures = CollectFolderPictures(entry, PlayOptions);
     } else {
         if (entry == OpenShowPath)
@@ -351,7 +352,7 @@ void TForm1::playListEntry(const QString& entry)
         pictures = ReadShowPicturePaths(entry);
         ShowState.PlaysOwnShowFile = true;
     }
-    const TExistingPictures existing = KeepExistingPictures(pictures);
+    const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
         return;

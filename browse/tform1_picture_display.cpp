@@ -19,6 +19,7 @@
 #include "platform/prompt.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
+#include "sound/sound_state.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
@@ -116,67 +117,20 @@ public:
     {
         if (DisplayHooks().ReadShowRecord)
             return DisplayHooks().ReadShowRecord(index);
-        // The running show plays a show file of its own ("TFFile2"), or the
-        // list comes from the open MyShow ("TFFile"): the entry's record is
-        // read, then the record of the picture that follows.
-        if (!validIndex(index))
-            return false;
-        const TPictureEntry& entry = PictureTable[size_t(index)];
-        TShowRecord record;
-        QString error;
-        QString which;
-        if (ShowState.PlaysOwnShowFile) {
-            const QString path = RunningShowFilePath();
-            if (path.isEmpty())
-                return false;
-            QByteArray bytes;
-            const platform::RecordResult result = platform::ReadRecordAt(path, ShowRecordSize, entry.RecordIndex, bytes);
-            if (!result.ok())
-                throw std::runtime_error(result.Message.toStdString()); // a read error is a load failure
-            record = DecodeShowRecord(bytes);
-            which = QStringLiteral("TFFile2");
-        } else if (SourceIsShow == 1 && AutoShowRunning == 0 && ShowFile.IsOpen()) {
-            if (!ReadShowRecordOf(ShowFile, entry.RecordIndex, record, &error))
-                throw std::runtime_error(error.toStdString());
-            which = QStringLiteral("TFFile");
-        } else {
-            return false;
-        }
-        // A record of another picture (the list left out pictures that no
-        // longer exist) would give this picture foreign texts and sound.
-        if (record.PicturePath.compare(entry.FullPath, Qt::CaseInsensitive) != 0)
-            return false;
-        ShowRec = record;
-        m_form->PrefetchNextShowRecord(which);
-        if (::DemoMode && !ShowRec.SoundFile.isEmpty())
-            ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
-                                              platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
-                                              platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
-        const bool soundExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
-        ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(ShowRec.IntervalSeconds, ShowRec.SoundKind,
-                                                            ShowRec.SoundFile, soundExists, 0);
-        ShowState.CurrentInterval =
-            ShowRec.IntervalSeconds != 0 ? ShowRec.IntervalSeconds : ShowState.DefaultInterval;
-        return true;
+        return m_form->ReadShowRecordForDisplay(index);
     }
     int TextLineDelayMs() const override
     {
         if (DisplayHooks().TextLineDelayMs)
             return DisplayHooks().TextLineDelayMs();
-        std::array<QString, 5> texts;
-        std::array<int, 5> codes{};
-        for (size_t i = 0; i < texts.size(); ++i) {
-            texts[i] = ShowRec.TextLines[i];
-            codes[i] = ShowRec.TextDelays[i];
-        }
-        return ::TextLineDelayMs(texts, codes);
+        return m_form->ShowRecordTextDelayMs();
     }
     void SetPictureDisplayName() override
     {
         if (DisplayHooks().SetPictureDisplayName)
             DisplayHooks().SetPictureDisplayName();
         else
-            PictureDisplayName = QFileInfo(CurrentPicturePath).fileName();
+            m_form->SetPictureDisplayName();
     }
     void StartImageTimer(int intervalMs) override
     {
@@ -215,6 +169,10 @@ public:
     bool PlayPictureSound(bool recordRead) override
     {
         return DisplayHooks().PlayPictureSound && DisplayHooks().PlayPictureSound(recordRead);
+    }
+    void NoVoicePlays() override
+    {
+        ShowState.CurrentInterval = IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
     }
     void PrepareNextStep() override
     {
@@ -356,6 +314,67 @@ qint64 openShowFreeSpaceKB()
 
 } // namespace
 
+bool TForm1::ReadShowRecordForDisplay(int index)
+{
+    // The running show plays a show file of its own ("TFFile2"), or the
+    // list comes from the open MyShow ("TFFile"): the entry's record is
+    // read, then the record of the picture that follows.
+    if (!validIndex(index))
+        return false;
+    const TPictureEntry& entry = PictureTable[size_t(index)];
+    TShowRecord record;
+    QString error;
+    QString which;
+    if (ShowState.PlaysOwnShowFile) {
+        const QString path = RunningShowFilePath();
+        if (path.isEmpty())
+            return false;
+        QByteArray bytes;
+        const platform::RecordResult result = platform::ReadRecordAt(path, ShowRecordSize, entry.RecordIndex, bytes);
+        if (!result.ok())
+            throw std::runtime_error(result.Message.toStdString()); // a read error is a load failure
+        record = DecodeShowRecord(bytes);
+        which = QStringLiteral("TFFile2");
+    } else if (SourceIsShow == 1 && AutoShowRunning == 0 && ShowFile.IsOpen()) {
+        if (!ReadShowRecordOf(ShowFile, entry.RecordIndex, record, &error))
+            throw std::runtime_error(error.toStdString());
+        which = QStringLiteral("TFFile");
+    } else {
+        return false;
+    }
+    // A record of another picture (the show file changed meanwhile) would
+    // give this picture foreign texts and sound.
+    if (record.PicturePath.compare(entry.FullPath, Qt::CaseInsensitive) != 0)
+        return false;
+    ShowRec = record;
+    PrefetchNextShowRecord(which);
+    if (::DemoMode && !ShowRec.SoundFile.isEmpty())
+        ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
+                                          platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
+                                          platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
+    const bool soundExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
+    ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(ShowRec.IntervalSeconds, ShowRec.SoundKind,
+                                                        ShowRec.SoundFile, soundExists, 0);
+    ShowState.CurrentInterval = ShowRec.IntervalSeconds != 0 ? ShowRec.IntervalSeconds : ShowState.DefaultInterval;
+    return true;
+}
+
+int TForm1::ShowRecordTextDelayMs() const
+{
+    std::array<QString, 5> texts;
+    std::array<int, 5> codes{};
+    for (size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = ShowRec.TextLines[i];
+        codes[i] = ShowRec.TextDelays[i];
+    }
+    return ::TextLineDelayMs(texts, codes);
+}
+
+void TForm1::SetPictureDisplayName()
+{
+    PictureDisplayName = QFileInfo(CurrentPicturePath).fileName();
+}
+
 void TForm1::DisplayCurrentPicture()
 {
     Form1DisplayHost host(this);
@@ -377,6 +396,9 @@ void TForm1::SetBookmarkMenuState(const QString& key)
 
 void TForm1::DisablePictureCommands()
 {
+    // The sound of the picture shown before ends with it.
+    if (PictureSoundPlayerOpen == 1)
+        ReleaseVoiceFile();
     for (QAction* action : {SaveToolButton, MoveToolButton, RunExeToolButton, FullScreenToolButton3, Voice, MicroTB,
                             VoicePlayTB, SavePictureTo, MovePictureTo, RenamePictureToolButton, RenamePicture,
                             RecycleBinToolButton, TBRotateR, TBRotateL, SendRecycleBin, PictureToClipboard,
@@ -484,7 +506,9 @@ void TForm1::UpdatePictureStatus()
         return;
     if (!validIndex(PictureIndex))
         return;
-    const TPictureEntry& entry = PictureTable[size_t(PictureIndex)];
+    TPictureEntry& entry = PictureTable[size_t(PictureIndex)];
+    if (entry.PictureDate == 0)
+        entry.PictureDate = ShowPictureDate(entry.FullPath);
     PictureStatusInput in;
     in.displayName = PictureDisplayName;
     in.path = entry.FullPath;

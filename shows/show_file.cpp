@@ -134,15 +134,18 @@ QStringList ReadShowPicturePaths(const QString& showPath)
     return paths;
 }
 
-TExistingPictures KeepExistingPictures(const QStringList& pictures)
+TShowPictures ShowPicturesToPlay(const QStringList& pictures)
 {
-    TExistingPictures kept;
-    for (int i = 0; i < pictures.size(); ++i)
-        if (QFileInfo(pictures[i]).isFile()) {
-            kept.Paths << pictures[i];
-            kept.Records << i;
-        }
-    return kept;
+    TShowPictures play;
+    bool anyExists = false;
+    for (int i = 0; i < pictures.size(); ++i) {
+        if (pictures[i].isEmpty())
+            continue;
+        play.Paths << pictures[i];
+        play.Records << i;
+        anyExists = anyExists || QFileInfo(pictures[i]).isFile();
+    }
+    return anyExists ? play : TShowPictures{};
 }
 
 RecordResult AddPictureToShowFile(const QString& picturePath, qint64* index)

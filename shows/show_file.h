@@ -56,13 +56,16 @@ platform::RecordResult ReadShowRecord(qint64 index, TShowRecord& out);
 // All paths of the open show's pictures, in show order.
 QStringList ReadShowPicturePaths(const QString& showPath);
 
-// The pictures of a list that still exist, each with its position in the
-// list it came from (for a show file: its record number).
-struct TExistingPictures {
+// The pictures of a show file to play, each with its record number. A
+// picture that no longer exists keeps its place (the show reports it when
+// its turn comes, so the position counter matches the show); records
+// without a path are left out, and a show none of whose pictures exists
+// gives an empty list.
+struct TShowPictures {
     QStringList Paths;
     QList<int> Records;
 };
-TExistingPictures KeepExistingPictures(const QStringList& pictures);
+TShowPictures ShowPicturesToPlay(const QStringList& pictures);
 
 // Appends the record of a picture to the working copy; `index` gets its
 // record number. Refuses a path that does not fit the record's path field.

@@ -22,7 +22,7 @@ QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* recor
     QStringList pictures;
     const QFileInfo source(autoShowPath);
     if (source.isFile() && source.suffix().compare(QLatin1String("vxt"), Qt::CaseInsensitive) == 0) {
-        const TExistingPictures existing = KeepExistingPictures(ReadShowPicturePaths(autoShowPath));
+        const TShowPictures existing = ShowPicturesToPlay(ReadShowPicturePaths(autoShowPath));
         pictures = existing.Paths;
         if (records)
             *records = existing.Records;

@@ -2,6 +2,8 @@
 
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_collect.h"
+#include "browse/picture_info.h"
+#include "platform/dos_date.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -151,17 +153,46 @@ QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& opt
     return pictures;
 }
 
-QList<int> BuildPlayOrder(int count, int32_t playOrder, quint32 seed)
+QList<int> BuildPlayOrder(const QStringList& paths, const QList<double>& dates, int32_t playOrder, quint32 seed)
 {
+    const int count = int(paths.size());
     QList<int> order;
     for (int i = 0; i < count; ++i)
         order << i;
-    if (playOrder == 1) {
+    const auto dateOf = [&dates](int i) { return i < dates.size() ? dates[i] : 0.0; };
+    switch (playOrder) {
+    case 1: {
         QRandomGenerator random(seed);
         for (int i = count - 1; i > 0; --i)
             std::swap(order[i], order[int(random.bounded(quint32(i + 1)))]);
+        break;
+    }
+    case 2:
+        std::stable_sort(order.begin(), order.end(), [&paths](int a, int b) {
+            return paths[a].compare(paths[b], Qt::CaseInsensitive) < 0;
+        });
+        break;
+    case 3:
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return dateOf(a) < dateOf(b); });
+        break;
+    case 4:
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return dateOf(a) > dateOf(b); });
+        break;
+    default:
+        break;
     }
     return order;
+}
+
+bool PlayOrderByDate(int32_t playOrder) { return playOrder == 3 || playOrder == 4; }
+
+double ShowPictureDate(const QString& path)
+{
+    const platform::DosDateTime fileDate = platform::FileDosDate(path);
+    const platform::DosDateTime packed = platform::DosDateTime(ExifDateAsFileDate(path, int32_t(fileDate)));
+    if (packed == 0)
+        return 0;
+    return platform::DateTimeToDays(platform::DosToDateTime(packed));
 }
 
 void StoreLastShowRecord(TSettingsRecord& s, const QString& source, bool automaticShow, bool demoOrArgument)

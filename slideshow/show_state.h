@@ -112,5 +112,15 @@ extern QString ShowSourcePath;
 // command-line start, nor for a source that is no folder or show file.
 void StoreLastShowRecord(TSettingsRecord& settings, const QString& source, bool automaticShow, bool demoOrArgument);
 
-// The play order of `count` pictures: indexes in showing order.
-QList<int> BuildPlayOrder(int count, int32_t playOrder, quint32 seed);
+// The play order of a show's pictures: indexes into `paths` in showing
+// order. 0 as listed, 1 random (from `seed`), 2 alphabetic by path (letter
+// case ignored), 3 by date ascending, 4 by date descending (`dates` in days,
+// one per path; equal dates keep the listed order).
+QList<int> BuildPlayOrder(const QStringList& paths, const QList<double>& dates, int32_t playOrder, quint32 seed);
+
+// Whether a play order sorts by date (3 and 4).
+bool PlayOrderByDate(int32_t playOrder);
+
+// The date a show gives a picture, in days since 1899-12-30: its EXIF date
+// taken, else the file's date; 0 when neither is known.
+double ShowPictureDate(const QString& path);

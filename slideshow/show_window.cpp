@@ -6,6 +6,9 @@
 #include "app/settings_record.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
+#include "app/layout_calc.h"
+#include "browse/external_programs.h"
+#include "platform/icons.h"
 #include "browse/crop.h"
 #include "browse/drive_menu.h"
 #include "platform/drives.h"
@@ -17,11 +20,13 @@
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
+#include "sound/sound_state.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHash>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -31,6 +36,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 TForm9* Form9 = nullptr;
 
@@ -50,6 +56,13 @@ void prepareSlot(const QString& name, QSize area)
         slot->DisplayArea = area;
         slot->EnlargeLimit = ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit;
     }
+}
+
+// The interval a show continues with: a picture that was to stay as long as
+// its voice (which a pause may have cut short) gets the default interval.
+int resumeIntervalSeconds()
+{
+    return IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
 }
 
 bool validEntry(int index)
@@ -136,8 +149,18 @@ TForm9::TForm9(QWidget* parent)
     SBRatio = button("SBRatio");
     SBManualMode = button("SBManualMode");
     SBInfo = button("SBInfo");
-    StopButton->setToolTip(QStringLiteral("Stop Slide Show"));
+    dressControlPanel();
     connect(StopButton, &QToolButton::clicked, this, &TForm9::StopSlideShow);
+    connect(StartShowSpeedButton, &QToolButton::clicked, this, [this] {
+        if (RestartShow)
+            RestartShow();
+    });
+    connect(ShowForwardSpeedButton, &QToolButton::clicked, this, [this] { ContinueShow(1); });
+    connect(ShowInReverseSpeedButton, &QToolButton::clicked, this, [this] { ContinueShow(-1); });
+    connect(SBManualMode, &QToolButton::clicked, this, [this] {
+        if (!paused_)
+            TogglePause();
+    });
     connect(OneBackwardsSpeedButton, &QToolButton::clicked, this, &TForm9::OneBackwardsClick);
     connect(OneForwardSpeedButton, &QToolButton::clicked, this, [this] { Step(1); });
     connect(SaveSB, &QToolButton::clicked, this, &TForm9::SaveCutOutClick);
@@ -168,6 +191,51 @@ TForm9::TForm9(QWidget* parent)
     AttachPictureView(Image2, PictureSlot(SlotForm9Im2));
     makeFitZoom(0, Image1, SlotForm9Im1);
     makeFitZoom(1, Image2, SlotForm9Im2);
+}
+
+void TForm9::dressControlPanel()
+{
+    // Each button shows the glyph and the hint of its twin in the main
+    // window's tool bar (the hints a running show gives them).
+    QHash<QString, QString> twinHints;
+    for (const ToolTipText& t : ShowRunningHints(false))
+        twinHints.insert(QString::fromLatin1(t.button), t.tip);
+    const struct {
+        QToolButton* button;
+        int glyph;
+        const char* twin;
+        QString hint;   // when the twin has no show hint
+    } looks[] = {
+        {SaveSB, 5, "SaveToolButton", {}},
+        {StopButton, 21, "ToolButton2", {}},
+        {OneBackwardsSpeedButton, 29, "", QStringLiteral("1 picture backwards\r\nCursor left or Mousewheel down")},
+        {OneForwardSpeedButton, 31, "Forward1ToolButton", {}},
+        {ShowForwardSpeedButton, 25, "ShowForwardToolButton", {}},
+        {ShowInReverseSpeedButton, 23, "ShowinReverseToolButton", {}},
+        {StartShowSpeedButton, 19, "ToolButton1", {}},
+        {RunExeSpeedButton, 13, "", NoEditProgramHint},
+        {WindowScreenSpeedButton, 33, "FullScreenToolButton3", {}},
+        {VolumeSpeedButton, 106, "Volume", {}},
+        {PlaylistBASB, 99, "", QStringLiteral("Previous track")},
+        {PlaylistFWSB, 98, "", QStringLiteral("Next track")},
+        {SBRotateLeft, 111, "", QStringLiteral("Rotate left")},
+        {SBRotateRight, 113, "", QStringLiteral("Rotate right")},
+        {SBRatio, 135, "", QStringLiteral("Crop ratio")},
+        {SBManualMode, 27, "ManualModeToolButton", {}},
+    };
+    for (const auto& look : looks) {
+        look.button->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, look.glyph));
+        look.button->setIconSize(QSize(16, 16));
+        look.button->setToolTip(look.hint.isEmpty() ? twinHints.value(QString::fromLatin1(look.twin)) : look.hint);
+    }
+    const HintsButtonLook info = HintsButtonFor(Settings.ShowHints != 0);
+    SBInfo->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, info.glyph));
+    SBInfo->setIconSize(QSize(16, 16));
+    SBInfo->setToolTip(info.tip);
+    // The buttons never take the focus: the show's keys reach the window
+    // wherever the mouse clicked.
+    for (QToolButton* b : ControlPanel->findChildren<QToolButton*>())
+        b->setFocusPolicy(Qt::NoFocus);
 }
 
 QRect TForm9::PictureArea() const
@@ -288,7 +356,8 @@ void TForm9::showCutOutButtons(bool shown)
 }
 
 void TForm9::Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
-                  bool showTitles, std::function<void()> ended, const QList<int>& records)
+                  bool showTitles, std::function<void()> ended, const QList<int>& records,
+                  const QList<double>& dates)
 {
     GrowSelectionList(int32_t(pictures.size()), false);
     for (int i = 0; i < pictures.size(); ++i) {
@@ -296,6 +365,7 @@ void TForm9::Play(const QStringList& pictures, const QList<int>& order, int inte
         entry = TPictureEntry{};
         entry.FullPath = pictures[i];
         entry.RecordIndex = records.size() == pictures.size() ? records[i] : i;
+        entry.PictureDate = dates.size() == pictures.size() ? dates[i] : 0;
         const QFileInfo info(pictures[i]);
         entry.ReadOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner) ? 1 : 0;
     }
@@ -321,7 +391,7 @@ void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()
     ShowState.PictureCount = int32_t(order.size());
     for (QToolButton* b : {OneForwardSpeedButton, OneBackwardsSpeedButton, StopButton})
         b->show();
-    StopButton->setToolTip(QStringLiteral("Stop Slide Show"));
+    StopButton->setToolTip(QStringLiteral("Stop Slide Show - Escape"));
     SaveSB->hide();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
@@ -352,6 +422,8 @@ void TForm9::Step(int direction)
         next = order_.size() - 1;
     position_ = next;
     ShowState.ShownNumber = position_ + 1;
+    // A hint about the show ("Show restarted …") goes with the picture it came with.
+    HintPanel->hide();
     PictureIndex = order_[position_];
     inStep_ = true;
     if (DisplayStep)
@@ -378,7 +450,7 @@ void TForm9::TogglePause()
     } else {
         ShowState.Direction = ShowState.LastDirection >= 0 ? 1 : -1;
         if (IntervalTimer) {
-            IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
+            IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(), 0));
             IntervalTimer->start();
         }
     }
@@ -548,17 +620,80 @@ void TForm9::SaveCutOutClick()
         platform::showMessage(platform::PromptKind::Error, *target + QStringLiteral(" could not be written!"));
 }
 
+void TForm9::ContinueShow(int direction)
+{
+    if (order_.size() < 2 || stopping_)
+        return;
+    paused_ = false;
+    ShowState.ManualMode = false;
+    ShowState.Direction = direction < 0 ? -1 : 1;
+    ShowState.LastDirection = ShowState.Direction;
+    if (IntervalTimer) {
+        IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(), 0));
+        IntervalTimer->start();
+    }
+}
+
+void TForm9::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    switch (key) {
+    case Qt::Key_Escape: StopSlideShow(); break;
+    case Qt::Key_Space: TogglePause(); break;
+    case Qt::Key_Home:
+        if (RestartShow && FullViewActive != 1)
+            RestartShow();
+        break;
+    case Qt::Key_Right:
+        if (ctrl)
+            ContinueShow(1);
+        else
+            Step(1);
+        break;
+    case Qt::Key_PageDown: Step(1); break;
+    case Qt::Key_Left:
+        if (ctrl)
+            ContinueShow(-1);
+        else
+            OneBackwardsClick();
+        break;
+    case Qt::Key_PageUp: OneBackwardsClick(); break;
+    default: break;
+    }
+}
+
 void TForm9::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape: StopSlideShow(); break;
-    case Qt::Key_Space: TogglePause(); break;
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+    case Qt::Key_Home:
     case Qt::Key_Right:
-    case Qt::Key_PageDown: Step(1); break;
     case Qt::Key_Left:
-    case Qt::Key_PageUp: OneBackwardsClick(); break;
-    default: QWidget::keyPressEvent(event);
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+        ShowKeyDown(event->key(), event->modifiers());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
     }
+}
+
+void TForm9::wheelEvent(QWheelEvent* event)
+{
+    // Over a cut-out the wheel zooms (the image's handler takes turns over
+    // the picture itself); otherwise it steps or changes the show's speed.
+    const int delta = event->angleDelta().y();
+    event->accept();
+    if (delta == 0)
+        return;
+    if (CutOutCount >= 1) {
+        if (FitZoomHandler* shown = ShownFitZoom())
+            shown->WheelZoomPicture(delta > 0 ? 3 : -3);
+        return;
+    }
+    if (WheelTurn && FullViewActive != 1)
+        WheelTurn(delta);
 }
 
 void TForm9::closeEvent(QCloseEvent* event)

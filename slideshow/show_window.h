@@ -79,6 +79,11 @@ public:
     // ---- the show -----------------------------------------------------------
     // Puts the picture at PictureIndex on the screen (the display step).
     std::function<void()> DisplayStep;
+    // "Restart Slide Show - Home": the main window restarts the show.
+    std::function<void()> RestartShow;
+    // A wheel turn that is no zoom (angle delta; forward > 0): the main
+    // window steps or changes the show's speed.
+    std::function<void(int delta)> WheelTurn;
     // The show's interval timer: armed by the display step, its timeout takes
     // the next step (IntervalTimerTimer).
     QPointer<QTimer> IntervalTimer;
@@ -87,16 +92,26 @@ public:
     // when `continuous` is set. `ended` is called once the show has stopped.
     void Play(const QList<int>& order, bool continuous, std::function<void()> ended);
     // The same for a list of pictures: they become the picture table (record
-    // index = the entry of `records`, else the position in the list), shown
-    // `intervalMs` apart, with titles when `showTitles` is set.
+    // index = the entry of `records`, else the position in the list; date =
+    // the entry of `dates`, else unknown), shown `intervalMs` apart, with
+    // titles when `showTitles` is set.
     void Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
-              bool showTitles, std::function<void()> ended, const QList<int>& records = {});
+              bool showTitles, std::function<void()> ended, const QList<int>& records = {},
+              const QList<double>& dates = {});
     // One step: +1 forward, -1 back (by hand or by the timer). Moves the
     // cursor over the play order and runs the display step.
     void Step(int direction);
     // The interval timer's step in the show's direction.
     void IntervalTimerTimer();
     void TogglePause();
+    // Continues the show in `direction` (1 forward, -1 in reverse), paused
+    // or not.
+    void ContinueShow(int direction);
+    // The show's keys: Escape stops, Space pauses and continues, the cursor
+    // keys step by hand (with Ctrl they continue the show that way), Home
+    // restarts. Keys pressed in another window reach it through the main
+    // window's keyboard hook.
+    void ShowKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Closes the window (and the full view) and reports a show's end once.
     void StopSlideShow();
     // `TForm1.RemovePictureFromPlayOrder`: the current picture leaves the
@@ -135,10 +150,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void makeFitZoom(int index, QLabel* image, const QString& slot);
+    void dressControlPanel();
     void afterSizing(int index, bool toggle);
     void showCutOutButtons(bool shown);
     QString shownPicturePath() const;

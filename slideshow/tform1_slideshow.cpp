@@ -27,6 +27,7 @@
 #include <QPointer>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 
 void TForm1::ApplyShowOptions()
 {
@@ -118,7 +119,7 @@ void TForm1::BuildAndStartShow()
         pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
         ShowSourcePath = SelectedFolder;
     }
-    const TExistingPictures existing = KeepExistingPictures(pictures);
+    const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
         if (ArgumentMode)
@@ -163,12 +164,33 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
             self->UpdatePictureStatus();
         }
     };
+    Form9->RestartShow = [self] {
+        if (self)
+            self->RestartShow();
+    };
+    Form9->WheelTurn = [self](int delta) {
+        if (self)
+            self->FormMouseWheel(delta);
+    };
+    // The tool bar's show buttons and their twins on the full-screen
+    // window's panel carry the hints of a running show.
+    SetShowRunningHints();
+    if (RunExeToolButton && Form9->RunExeSpeedButton && !RunExeToolButton->toolTip().isEmpty())
+        Form9->RunExeSpeedButton->setToolTip(RunExeToolButton->toolTip());
     Form9->IntervalTimer = IntervalTimer;
     if (IntervalTimer) {
         IntervalTimer->stop();
         connect(IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer, Qt::UniqueConnection);
     }
-    const QList<int> order = BuildPlayOrder(int(Pictures.size()), PlayOptions.PlayOrder,
+    // The date orders date every picture first (EXIF date taken, else the
+    // file date); otherwise each picture is dated when its title is made.
+    QList<double> dates;
+    if (PlayOrderByDate(PlayOptions.PlayOrder)) {
+        dates.reserve(Pictures.size());
+        for (const QString& picture : Pictures)
+            dates << ShowPictureDate(picture);
+    }
+    const QList<int> order = BuildPlayOrder(Pictures, dates, PlayOptions.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     // The pictures become the picture table that the display step reads.
@@ -176,7 +198,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
                 [self] {
         if (self)
             self->EndShow();
-    }, Records);
+    }, Records, dates);
 }
 
 void TForm1::EndShow()
@@ -193,6 +215,9 @@ void TForm1::EndShow()
     PlaybackActive = 0;
     ShowState.Direction = 0;
     ShowState.PlaysOwnShowFile = false;
+    // The picture's own sound ends with the show.
+    ReleaseVoiceFile();
+    SetShowStoppedHints();
     AutoShowRunning = 0;
     // A demo start offers its show again.
     if (DemoMode && Form13) {

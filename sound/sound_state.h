@@ -48,3 +48,38 @@ bool PlayPictureSound(const QString& soundPath);
 void StopMusic();
 // Starts fading out the music queue (the least: stops it).
 void StartMusicFadeOut();
+
+// ---- the sound of a shown picture ---------------------------------------------
+
+// The interval value of a show record that holds its picture as long as the
+// picture's voice plays.
+constexpr int VoiceIntervalSeconds = 999;
+
+// What the display step does with the sound once a picture is shown.
+struct PictureSoundInput {
+    bool recordRead = false;      // the picture's show record was read
+    bool devicePresent = false;   // SoundDevicePresent()
+    QString soundKind;            // the record's sound kind ("F" = file)
+    QString soundFile;
+    bool soundFileExists = false;
+    int intervalSeconds = 0;      // the picture's interval
+    bool queueActive = false;     // MusicQueueActive
+    bool restartPending = false;  // QueueRestartPending
+};
+struct PictureSoundPlan {
+    bool playPictureSound = false;   // the record's own sound plays
+    bool waitForVoice = false;       // the show waits until it has played
+    bool restartQueue = false;       // the music queue starts again (after the picture's sound)
+    bool playQueueFirst = false;     // the music queue starts again from its first track now
+};
+PictureSoundPlan PlanPictureSound(const PictureSoundInput& in);
+
+// The interval a picture keeps when no voice plays: a picture that was to
+// stay as long as its voice gets the show's default interval.
+int IntervalWithoutVoice(int intervalSeconds, int defaultSeconds);
+
+// Whether the music fades out before the next picture: the fade has time
+// (`fadeDelayMs` above 50), a sound device exists, the music plays a file
+// that exists, and the picture has no sound file of its own.
+bool MusicFadeDue(int fadeDelayMs, bool devicePresent, const QString& musicKind, bool musicFileExists,
+                  bool pictureHasOwnSound);

@@ -1,36 +1,57 @@
-// The main window's sound commands.
+// The main window's sound commands: the sound of a shown picture, the
+// voice player and the music queue.
 #include "app/tform1.h"
 
 #include "app/start_args.h"
+#include "browse/picture_display.h"
+#include "platform/icons.h"
+#include "shows/show_file.h"
 #include "sound/sound_state.h"
 #include "slideshow/show_state.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QMediaPlayer>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+// The image of the voice-play controls while no voice plays.
+constexpr int VoicePlayIdleGlyph = 103;
+
+} // namespace
 
 void TForm1::StopMusic()
 {
     if (FadeTimer)
         FadeTimer->stop();
     ::StopMusic();
+    m_waitingForVoice = false;
     ResetVoicePlayButton();
 }
 
 void TForm1::ReleaseVoiceFile(const QString& PicturePath)
 {
-    if (::ReleaseVoiceFile(PicturePath))
+    if (::ReleaseVoiceFile(PicturePath)) {
+        m_waitingForVoice = false;
         ResetVoicePlayButton();
+    }
 }
 
 void TForm1::ResetVoicePlayButton()
 {
     const QString hint = QStringLiteral("Play voice recording");
+    const QIcon idle = platform::ImageListIcon(platform::ImageListId::MenuIL, VoicePlayIdleGlyph);
     if (PlaybackActive == 1) {
-        if (VoicePlayTB)
+        if (VoicePlayTB) {
             VoicePlayTB->setToolTip(hint);
+            VoicePlayTB->setIcon(idle);
+        }
     } else if (VoicePlaySB) {
         VoicePlaySB->setToolTip(hint);
+        VoicePlaySB->setIcon(idle);
     }
 }
 
@@ -42,4 +63,112 @@ void TForm1::DefPlaylistClick()
     PlayQueueIndex = -1;
     if (AudioMode)
         QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void TForm1::WatchVoicePlayer()
+{
+    if (m_voicePlayerWatched)
+        return;
+    m_voicePlayerWatched = true;
+    QMediaPlayer* player = PlayerForce();
+    connect(player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+        if (status == QMediaPlayer::EndOfMedia)
+            VoiceEnded(false);
+        else if (status == QMediaPlayer::InvalidMedia)
+            VoiceEnded(true);
+    });
+    connect(player, &QMediaPlayer::errorOccurred, this, [this] { VoiceEnded(true); });
+}
+
+bool TForm1::PlaySoundFile()
+{
+    if (PictureSoundPlaying == 1) {
+        // The sound of the shown picture, on the picture-sound player.
+        WatchVoicePlayer();
+        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(ShowRec.SoundFile)) {
+            PictureSoundPlaying = 0;
+            return false;
+        }
+        return true;
+    }
+    // The music queue's track at PlayQueueIndex.
+    if (PlayQueueIndex < 0 || PlayQueueIndex >= PlayQueue.size() || !QFileInfo(PlayQueue[PlayQueueIndex]).isFile())
+        return false;
+    QMediaPlayer* player = PlayerQueue();
+    if (!player->isAvailable())
+        return false;
+    CurrentTrackKind = QStringLiteral("F");
+    CurrentTrackPath = PlayQueue[PlayQueueIndex];
+    player->setSource(QUrl::fromLocalFile(CurrentTrackPath));
+    player->play();
+    return true;
+}
+
+bool TForm1::PlayShownPictureSound(bool recordRead)
+{
+    PictureSoundInput in;
+    in.recordRead = recordRead;
+    in.devicePresent = recordRead && SoundDevicePresent();
+    in.soundKind = ShowRec.SoundKind;
+    in.soundFile = ShowRec.SoundFile;
+    in.soundFileExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
+    in.intervalSeconds = ShowState.CurrentInterval;
+    in.queueActive = MusicQueueActive == 1;
+    in.restartPending = QueueRestartPending == 1;
+    const PictureSoundPlan plan = PlanPictureSound(in);
+    m_waitingForVoice = false;
+    if (plan.playPictureSound) {
+        PictureSoundPlaying = 1;
+        const bool playing = PlaySoundFile();
+        m_waitingForVoice = plan.waitForVoice && playing;
+        if (plan.restartQueue) {
+            QueueRestartPending = 0;
+            PlayQueueIndex = -1;
+            if (TimerMusic)
+                TimerMusic->start();
+        }
+    } else if (plan.playQueueFirst) {
+        PlayQueueIndex = 0;
+        PlaySoundFile();
+        if (TimerMusic)
+            TimerMusic->start();
+    }
+    return m_waitingForVoice;
+}
+
+void TForm1::VoiceEnded(bool failed)
+{
+    PictureSoundPlaying = 0;
+    if (!m_waitingForVoice)
+        return;
+    m_waitingForVoice = false;
+    if (PlaybackActive != 1 || ShowState.Direction == 0 || !IntervalTimer)
+        return;
+    // After the voice the show steps on; a voice that could not be played
+    // leaves the picture its default interval.
+    if (failed)
+        ShowState.CurrentInterval = IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
+    ShowState.StepReentry = 0;
+    IntervalTimer->setInterval(failed ? NextIntervalMs(ShowState.CurrentInterval, 0) : 200);
+    IntervalTimer->start();
+}
+
+void TForm1::StartMusicFadeBeforeNextStep(int intervalMs)
+{
+    if (!FadeTimer)
+        return;
+    const int fadeDelay = intervalMs - 1500;
+    FadeTimer->stop();
+    const bool ownSound = ShowRec.SoundKind == QLatin1String("F") && !ShowRec.SoundFile.isEmpty()
+                          && QFileInfo(ShowRec.SoundFile).isFile();
+    if (!MusicFadeDue(fadeDelay, SoundDevicePresent(), CurrentTrackKind,
+                      !CurrentTrackPath.isEmpty() && QFileInfo(CurrentTrackPath).isFile(), ownSound))
+        return;
+    // The music fades out before the end of the show: only when the last
+    // picture is the one that follows.
+    if (ShowState.LastPictureAhead != 1)
+        return;
+    FadeTimer->setInterval(fadeDelay);
+    FadeTimer->setSingleShot(true);
+    FadeTimer->start();
 }

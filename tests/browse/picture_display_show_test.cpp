@@ -111,9 +111,8 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     SourceIsShow = 1;
     ShowChangeable = 0;
     OpenShowName = "Holiday";
+    TForm1 form;   // installs the display hooks; the test answers one of them
     DisplayHooks().VoiceRecordingPossible = [] { return true; };
-
-    TForm1 form;
     showAll({form.RecycleBinToolButton, form.SendRecycleBin, form.Voice, form.MicroTB, form.VoicePlayTB});
     form.SetPictureMenuCaptions();
     EXPECT_EQ(form.RecycleBinToolButton->toolTip(), "Remove picture from Holiday - 'D'");
@@ -145,10 +144,10 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     ShowState = TShowState();
     ShowState.Direction = 0;
     QList<int> ticked{1};
+    TForm1 form;   // installs the display hooks; the test answers the page's
     DisplayHooks().SelectedPictures = [&ticked] { return ticked; };
     DisplayHooks().PageSlotCount = [] { return 2; };
 
-    TForm1 form;
     showAll({form.Backwards1ToolButton, form.ManualModeToolButton, form.SaveToolButton, form.PictureToClipboard});
     CurrentPicturePath = "old";
     form.SetSelectionMenuCaptions();

@@ -14,6 +14,8 @@
 
 #include <QAction>
 #include <QTimer>
+#include <QDateTime>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace fixtures;
@@ -40,6 +42,12 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     const QByteArray good = jpeg(320, 240);
     ASSERT_TRUE(testsupport::writeFile(dir + "/good.jpg", good));
     ASSERT_TRUE(testsupport::writeFile(dir + "/bad.jpg", good.left(200)));
+    // Without an EXIF date the title gives the file's date.
+    {
+        QFile file(dir + "/good.jpg");
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 10)), QFileDevice::FileModificationTime));
+    }
     setList({dir + "/good.jpg", dir + "/bad.jpg"});
     PlaybackActive = 1;
     ShowState = TShowState();
@@ -52,7 +60,7 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(320, 240));
     EXPECT_TRUE(form.SaveToolButton->isEnabled());
     // The JPEG's status follows at once: title and the picture-loaded byte.
-    EXPECT_EQ(form.windowTitle(), "good.jpg  - File date unknown");
+    EXPECT_EQ(form.windowTitle(), "good.jpg  - March 5, 2024,14:07");
     EXPECT_EQ(ShowState.PictureLoaded, 1);
 
     PictureIndex = 1;

@@ -143,12 +143,26 @@ TEST(PlayOptions, CollectsAFolderWithOrWithoutSubfolders)
     options.MaxPictures = 2;
     EXPECT_EQ(CollectFolderPictures(root, options).size(), 2);
 
-    const QList<int> inOrder = BuildPlayOrder(5, 0, 1);
-    EXPECT_EQ(inOrder, (QList<int>{0, 1, 2, 3, 4}));
-    QList<int> random = BuildPlayOrder(50, 1, 7);
-    EXPECT_NE(random, BuildPlayOrder(50, 0, 7));
+}
+
+TEST(PlayOrder, ListedRandomAlphabeticAndByDate)
+{
+    const QStringList paths{"/p/c.jpg", "/p/A.jpg", "/p/b.jpg", "/p/d.jpg"};
+    const QList<double> dates{40000.5, 0, 39000.25, 40000.5};
+    EXPECT_EQ(BuildPlayOrder(paths, dates, 0, 1), (QList<int>{0, 1, 2, 3}));
+    EXPECT_EQ(BuildPlayOrder(paths, dates, 2, 1), (QList<int>{1, 2, 0, 3}));   // letter case ignored
+    // Unknown dates (0) come first going up; equal dates keep the listed order.
+    EXPECT_EQ(BuildPlayOrder(paths, dates, 3, 1), (QList<int>{1, 2, 0, 3}));
+    EXPECT_EQ(BuildPlayOrder(paths, dates, 4, 1), (QList<int>{0, 3, 2, 1}));
+
+    QStringList many;
+    for (int i = 0; i < 50; ++i)
+        many << QStringLiteral("/p/%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+    QList<int> random = BuildPlayOrder(many, {}, 1, 7);
+    const QList<int> listed = BuildPlayOrder(many, {}, 0, 7);
+    EXPECT_NE(random, listed);
     std::sort(random.begin(), random.end());
-    EXPECT_EQ(random, BuildPlayOrder(50, 0, 7));
+    EXPECT_EQ(random, listed);
 }
 
 TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
@@ -304,7 +318,9 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
                         + EncodeShowRecord(NewPictureRecord(dir + QStringLiteral("/gone.jpg"), 40)));
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = show;
-    EXPECT_EQ(AutomaticShowPictures(show), QStringList{dir + QStringLiteral("/one.jpg")});
+    // The missing picture keeps its place: it is reported when its turn comes.
+    EXPECT_EQ(AutomaticShowPictures(show),
+              (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form;
     form.CloseWithoutSaving = true;
@@ -365,22 +381,26 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
 
 #include "shows/show_file.h"
 
-TEST(ShowPictures, MissingPicturesKeepTheRecordNumbersOfTheOthers)
+TEST(ShowPictures, MissingPicturesKeepTheirPlaceAndEachPictureItsRecord)
 {
     const QString dir = freshDir(QStringLiteral("gaps"));
     const QString a = dir + QStringLiteral("/a.jpg"), b = dir + QStringLiteral("/b.jpg"), c = dir + QStringLiteral("/c.jpg");
     makePicture(a);
     makePicture(c);   // b is gone
-    const TExistingPictures kept = KeepExistingPictures({a, b, c});
-    EXPECT_EQ(kept.Paths, (QStringList{a, c}));
-    EXPECT_EQ(kept.Records, (QList<int>{0, 2}));
+    // The missing picture stays in the show (it is reported when its turn
+    // comes); records without a path are left out.
+    const TShowPictures play = ShowPicturesToPlay({a, b, QString(), c});
+    EXPECT_EQ(play.Paths, (QStringList{a, b, c}));
+    EXPECT_EQ(play.Records, (QList<int>{0, 1, 3}));
+    // A show none of whose pictures exists plays nothing.
+    EXPECT_TRUE(ShowPicturesToPlay({b}).Paths.isEmpty());
 
-    // The played picture table keeps c's record number, so c gets its own
-    // texts, sound and interval rather than b's.
+    // The played picture table keeps each record number, so c gets its own
+    // texts, sound and interval.
     TForm9 show;
-    show.Play(kept.Paths, {0, 1}, 600000, false, false, [] {}, kept.Records);
-    ASSERT_EQ(PictureCount, 2);
-    EXPECT_EQ(PictureTable[0].RecordIndex, 0);
-    EXPECT_EQ(PictureTable[1].RecordIndex, 2);
+    show.Play(play.Paths, {0, 1, 2}, 600000, false, false, [] {}, play.Records);
+    ASSERT_EQ(PictureCount, 3);
+    EXPECT_EQ(PictureTable[1].RecordIndex, 1);
+    EXPECT_EQ(PictureTable[2].RecordIndex, 3);
     show.StopSlideShow();
 }

@@ -1,0 +1,104 @@
+// The display step's hooks on the assembled main window: the show record,
+// the sound of the shown picture, the music fade, the status of the shown
+// picture and the page view's part. Installed when the window is created.
+#include "app/tform1.h"
+
+#include "app/picture_table.h"
+#include "browse/external_programs.h"
+#include "browse/fit_zoom.h"
+#include "browse/picture_display.h"
+#include "sound/sound_state.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAudioDevice>
+#include <QLabel>
+#include <QMediaDevices>
+#include <QPointer>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+bool pageViewShown() { return PageHooks().ThumbnailViewActive && PageHooks().ThumbnailViewActive(); }
+
+} // namespace
+
+void TForm1::InstallDisplayHooks()
+{
+    QPointer<TForm1> self(this);
+    PictureDisplayHooks& hooks = DisplayHooks();
+    // The page of thumbnails tells whether it is shown; without it every
+    // picture is shown on its own.
+    hooks.ThumbnailViewActive = [] { return pageViewShown(); };
+    hooks.ThumbnailStep = [self] {
+        if (!self)
+            return;
+        if (MusicQueueActive == 1 && QueueRestartPending == 1) {
+            QueueRestartPending = 0;
+            PlayQueueIndex = -1;
+            if (self->TimerMusic)
+                self->TimerMusic->start();
+        }
+        ShowState.StepReentry = 0;
+        const int slotCount = DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0;
+        if (ShowState.PageAbort == 0 && !PageHoldsAllPictures(slotCount, PictureCount) && !self->InManualMode()
+            && self->IntervalTimer) {
+            self->IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
+            self->IntervalTimer->start();
+        }
+    };
+    hooks.ReadShowRecord = [self](int index) { return self && self->ReadShowRecordForDisplay(index); };
+    hooks.TextLineDelayMs = [self] { return self ? self->ShowRecordTextDelayMs() : 0; };
+    hooks.PlayPictureSound = [self](bool recordRead) { return self && self->PlayShownPictureSound(recordRead); };
+    hooks.PrepareNextStep = [self] {
+        if (self)
+            self->PrepareNextShowStep();
+    };
+    hooks.StartMusicFade = [self](int intervalMs) {
+        if (self)
+            self->StartMusicFadeBeforeNextStep(intervalMs);
+    };
+    hooks.ShowCurrentPictureStatus = [self] {
+        if (self)
+            self->ShowCurrentPictureStatus(true);
+    };
+    hooks.SetPictureDisplayName = [self] {
+        if (self)
+            self->SetPictureDisplayName();
+    };
+    // The ticked cells of the page, as picture indexes.
+    hooks.SelectedPictures = [] {
+        QList<int> indexes;
+        if (!pageViewShown() || !PageHooks().TickedPictures)
+            return indexes;
+        const QStringList ticked = PageHooks().TickedPictures();
+        for (int i = 0; i < PictureCount && i < int(PictureTable.size()); ++i)
+            if (ticked.contains(PictureTable[size_t(i)].FullPath))
+                indexes << i;
+        return indexes;
+    };
+    hooks.PageSlotCount = [] { return 0; };
+    hooks.VoiceRecordingPossible = [] { return !QMediaDevices::audioInputs().isEmpty(); };
+
+    // The music fades out once the fade timer has run down.
+    if (FadeTimer)
+        connect(FadeTimer, &QTimer::timeout, this, [this] {
+            if (FadeTimer->isSingleShot())
+                ::StartMusicFadeOut();
+        });
+}
+
+void TForm1::PrepareNextShowStep()
+{
+    ShowCurrentPictureStatus(true);
+}
+
+void TForm1::ShowCurrentPictureStatus(bool Full)
+{
+    // The one-back button steps back one picture while no cut-out is shown.
+    if (Form9 && Form9->OneBackwardsSpeedButton && CutOutCount == 0)
+        Form9->OneBackwardsSpeedButton->setToolTip(QStringLiteral("1 picture backwards\r\nCursor left or Mousewheel down"));
+    if (Full && StatusPanel1 && !PictureDisplayName.isEmpty())
+        StatusPanel1->setText(PictureDisplayName);
+}

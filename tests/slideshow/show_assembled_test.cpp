@@ -1,0 +1,373 @@
+// A slide show on the assembled main window, driven as a user drives it:
+// started from the tool bar or the Recent menu, stepped with real keys and
+// wheel turns on the full-screen window; the tests look at what the user
+// sees there (picture, title, caption, the control panel's buttons).
+#include "app/keyboard_hook.h"
+#include "app/picture_table.h"
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "browse/fit_zoom.h"
+#include "browse/folder_tree_state.h"
+#include "browse/picture_display.h"
+#include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
+#include "browse/recent_lists.h"
+#include "formats/picture_fixtures.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "shows/show_record.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "sound/sound_state.h"
+
+#include "support/sandbox.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFrame>
+#include <QTreeWidget>
+#include <QLabel>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+using testsupport::freshDir;
+using testsupport::writeFile;
+
+namespace {
+
+// A JPEG with an EXIF date taken, or without one and with the given file date.
+void makePhoto(const QString& path, const std::string& dateTaken, const QDateTime& fileDate = {})
+{
+    QByteArray bytes = fixtures::jpeg(400, 300);
+    if (!dateTaken.empty())
+        bytes = fixtures::withExif(bytes, {{"Exif.Photo.DateTimeOriginal", dateTaken}});
+    ASSERT_TRUE(writeFile(path, bytes));
+    if (fileDate.isValid()) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(fileDate, QFileDevice::FileModificationTime));
+    }
+}
+
+TShowRecord record(const QString& picture, int interval = 0, const QString& sound = {})
+{
+    TShowRecord r = NewPictureRecord(picture, 40);
+    r.IntervalSeconds = interval;
+    if (!sound.isEmpty()) {
+        r.SoundFile = sound;
+        r.SoundKind = QStringLiteral("F");
+    }
+    return r;
+}
+
+QString writeShow(const QString& path, const QList<TShowRecord>& records)
+{
+    QByteArray bytes;
+    for (const TShowRecord& r : records)
+        bytes += EncodeShowRecord(r);
+    EXPECT_TRUE(writeFile(path, bytes));
+    return path;
+}
+
+// A key pressed and released on a widget, through the application (so the
+// main window's keyboard hook sees it as it sees a typed key).
+void keyClick(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(target, &release);
+}
+
+void mouse(QWidget* target, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent e(type, QPointF(p), QPointF(target->mapToGlobal(p)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &e);
+}
+
+void wheel(QWidget* target, QPoint at, int delta)
+{
+    QWheelEvent e(QPointF(at), QPointF(target->mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &e);
+}
+
+struct AssembledShow : ::testing::Test {
+    TForm1 form;
+    AssembledShow()
+    {
+        Settings = TSettingsRecord{};
+        Settings.InclJPG = 1;
+        Settings.IntervalIndex = 4;   // 10 seconds
+        Settings.ShowTitles = 1;
+        ShowState = TShowState{};
+        CutOutCount = 0;
+        ZoomFactor = 0;
+        FullViewActive = 0;
+        PlaybackActive = 0;
+        form.CloseWithoutSaving = true;
+        form.show();                  // menus, hook and events are wired on the first show
+    }
+    ~AssembledShow() override
+    {
+        if (Form9)
+            Form9->StopSlideShow();
+        PlaybackActive = 0;
+        CutOutCount = 0;
+        ZoomFactor = 0;
+        Settings = TSettingsRecord{};
+    }
+    // The show window, once a show plays.
+    TForm9* show() const { return Form9 && Form9->isVisible() ? Form9 : nullptr; }
+    // The tool bar's start button on the selected folder.
+    void playFolder(const QString& folder)
+    {
+        SelectedFolder = folder;
+        form.ToolButton1->trigger();
+    }
+    // The first entry of the Recent menu, played (as with Ctrl held).
+    void playRecentShow(const QString& showFile)
+    {
+        Settings.RecentFolders[0] = showFile;
+        ReopenAfterStop = 1;
+        form.FolderItems[0]->trigger();
+    }
+    // The next key counts for the keyboard hook (one key per 300 ms).
+    void nextKeyCounts() { form.HookHandled->stop(); }
+    QString title() const { return Form9->TitleLabel->text(); }
+};
+
+} // namespace
+
+TEST_F(AssembledShow, EveryDisplayStepHookIsInstalledAtCreation)
+{
+    const PictureDisplayHooks& h = DisplayHooks();
+    EXPECT_TRUE(h.ThumbnailViewActive);
+    EXPECT_TRUE(h.ThumbnailStep);
+    EXPECT_TRUE(h.ReadShowRecord);
+    EXPECT_TRUE(h.TextLineDelayMs);
+    EXPECT_TRUE(h.PlayPictureSound);
+    EXPECT_TRUE(h.PrepareNextStep);
+    EXPECT_TRUE(h.StartMusicFade);
+    EXPECT_TRUE(h.ShowCurrentPictureStatus);
+    EXPECT_TRUE(h.SetPictureDisplayName);
+    EXPECT_TRUE(h.SelectedPictures);
+    EXPECT_TRUE(h.PageSlotCount);
+    EXPECT_TRUE(h.VoiceRecordingPossible);
+    EXPECT_FALSE(h.ThumbnailViewActive());   // no page of thumbnails is shown
+}
+
+TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
+{
+    const QString dir = freshDir(QStringLiteral("bydate"));
+    makePhoto(dir + "/a.jpg", "2021:05:01 18:45:00");
+    makePhoto(dir + "/b.jpg", "2019:07:14 09:30:00");
+    makePhoto(dir + "/c.jpg", "", QDateTime(QDate(2020, 2, 3), QTime(4, 5, 6)));   // no EXIF: the file date
+
+    Settings.PlayOrder = 3;   // "Date asc."
+    playFolder(dir);
+    ASSERT_NE(show(), nullptr);
+    EXPECT_TRUE(Form9->TitleLabel->isVisible());
+    EXPECT_EQ(title(), "July 14, 2019,09:30   " + dir + "/b.jpg 1/3");
+    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + "/b.jpg");
+    keyClick(show(), Qt::Key_Right);
+    EXPECT_EQ(title(), "February 3, 2020,04:05   " + dir + "/c.jpg 2/3");
+    keyClick(show(), Qt::Key_Right);
+    EXPECT_EQ(title(), "May 1, 2021,18:45   " + dir + "/a.jpg 3/3");
+    EXPECT_EQ(form.windowTitle(), "May 1, 2021,18:45  a.jpg");
+    keyClick(show(), Qt::Key_Escape);
+    EXPECT_EQ(show(), nullptr);
+
+    Settings.PlayOrder = 4;   // "Date desc."
+    playFolder(dir);
+    ASSERT_NE(show(), nullptr);
+    EXPECT_EQ(title(), "May 1, 2021,18:45   " + dir + "/a.jpg 1/3");
+    keyClick(show(), Qt::Key_Right);
+    EXPECT_EQ(title(), "February 3, 2020,04:05   " + dir + "/c.jpg 2/3");
+    keyClick(show(), Qt::Key_Escape);
+
+    // Alphabetic: subfolder pictures by their paths, not folder by folder.
+    makePhoto(dir + "/Sub/aa.jpg", "2018:01:01 00:00:00");
+    Settings.PlayOrder = 2;
+    Settings.IncludeSubfolders = 1;
+    playFolder(dir);
+    ASSERT_NE(show(), nullptr);
+    EXPECT_EQ(title(), dir + "/a.jpg  - May 1, 2021,18:45 1/4");
+    QStringList seen{Form9->CurrentPicture()};
+    for (int i = 0; i < 3; ++i) {
+        keyClick(show(), Qt::Key_Right);
+        seen << Form9->CurrentPicture();
+    }
+    EXPECT_EQ(seen, (QStringList{dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg", dir + "/Sub/aa.jpg"}));
+}
+
+TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
+{
+    const QString dir = freshDir(QStringLiteral("wheel"));
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+        makePhoto(dir + "/" + name, "");
+    playFolder(dir);
+    TForm9* window = show();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(form.IntervalTimer->interval(), 10000);
+
+    // While the show advances a turn changes its speed (forward: faster).
+    // (A turn over the picture reaches the window too: the image passes on
+    // what it does not zoom.)
+    wheel(window, QPoint(2, 2), 120);
+    EXPECT_TRUE(window->SpeedLabel->isVisible());
+    EXPECT_EQ(window->SpeedLabel->text(), QStringLiteral("Speeding up, interval is set to 9 second(s) "));
+    EXPECT_EQ(form.IntervalTimer->interval(), 9000);
+    wheel(window, QPoint(2, 2), -120);
+    wheel(window, QPoint(2, 2), -120);
+    EXPECT_EQ(window->SpeedLabel->text(), QStringLiteral("Slowing down, interval is set to 11 second(s) "));
+    EXPECT_EQ(form.IntervalTimer->interval(), 11000);
+    EXPECT_EQ(ShowState.ShownNumber, 1);
+
+    // Paused (Space), a turn steps one picture on or back.
+    keyClick(window, Qt::Key_Space);
+    EXPECT_EQ(ShowState.Direction, 0);
+    wheel(window, QPoint(2, 2), 120);
+    EXPECT_EQ(ShowState.ShownNumber, 2);
+    wheel(window, QPoint(2, 2), 120);
+    EXPECT_EQ(ShowState.ShownNumber, 3);
+    EXPECT_EQ(title(), dir + "/c.jpg  - " + StatusDateText(PictureTable[2].PictureDate) + " 3/3");
+    wheel(window, QPoint(2, 2), -120);
+    EXPECT_EQ(ShowState.ShownNumber, 2);
+
+    // Home restarts the show from its first picture.
+    keyClick(window, Qt::Key_Home);
+    EXPECT_EQ(ShowState.ShownNumber, 1);
+    EXPECT_EQ(PictureIndex, 0);
+    EXPECT_GE(ShowState.Direction, 1);
+    EXPECT_TRUE(window->HintPanel->isVisible());
+    EXPECT_EQ(window->HintLabel->text(), QStringLiteral(" Show restarted from the beginning "));
+
+    // A key pressed in the main window still reaches the show.
+    nextKeyCounts();
+    keyClick(form.TreeView1, Qt::Key_Right);
+    EXPECT_EQ(ShowState.ShownNumber, 2);
+    // ... once per key: the window's own key reaches it only once.
+    nextKeyCounts();
+    keyClick(window, Qt::Key_Right);
+    EXPECT_EQ(ShowState.ShownNumber, 3);
+    nextKeyCounts();
+    keyClick(form.TreeView1, Qt::Key_Escape);
+    EXPECT_EQ(show(), nullptr);
+    EXPECT_EQ(PlaybackActive, 0);
+}
+
+TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
+{
+    const QString dir = freshDir(QStringLiteral("panel"));
+    makePhoto(dir + "/a.jpg", "");
+    makePhoto(dir + "/b.jpg", "");
+    playFolder(dir);
+    ASSERT_NE(show(), nullptr);
+    for (QToolButton* b : Form9->ControlPanel->findChildren<QToolButton*>()) {
+        EXPECT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
+        EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+        EXPECT_EQ(b->focusPolicy(), Qt::NoFocus) << b->objectName().toStdString();
+    }
+    // The hints are those of the twins in the main window's tool bar.
+    EXPECT_EQ(Form9->StartShowSpeedButton->toolTip(), form.ToolButton1->toolTip());
+    EXPECT_EQ(Form9->StartShowSpeedButton->toolTip(), QStringLiteral("Restart Slide Show - Home"));
+    EXPECT_EQ(Form9->StopButton->toolTip(), form.ToolButton2->toolTip());
+    EXPECT_EQ(Form9->ShowForwardSpeedButton->toolTip(), form.ShowForwardToolButton->toolTip());
+    EXPECT_EQ(Form9->OneForwardSpeedButton->toolTip(), form.Forward1ToolButton->toolTip());
+    EXPECT_EQ(Form9->StartShowSpeedButton->icon().pixmap(16).toImage(),
+              form.ToolButton1->icon().pixmap(16).toImage());
+    keyClick(show(), Qt::Key_Escape);
+
+    // The full view's panel, as the user sees it once a cut-out is made.
+    form.ShowPictureFull(dir + "/a.jpg");
+    ASSERT_NE(show(), nullptr);
+    auto* image1 = Form9->findChild<QLabel*>(QStringLiteral("Image1"));
+    mouse(image1, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+    mouse(image1, QEvent::MouseMove, {120, 90}, Qt::NoButton, Qt::LeftButton);
+    mouse(image1, QEvent::MouseButtonRelease, {120, 90}, Qt::LeftButton, Qt::NoButton);
+    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_TRUE(Form9->ControlPanel->isVisible());
+    int shown = 0;
+    for (QToolButton* b : Form9->ControlPanel->findChildren<QToolButton*>()) {
+        if (!b->isVisible())
+            continue;
+        ++shown;
+        EXPECT_FALSE(b->icon().pixmap(16).isNull()) << b->objectName().toStdString();
+        EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+    }
+    EXPECT_GE(shown, 3);
+    EXPECT_EQ(Form9->StopButton->toolTip(), QStringLiteral("Return to browse window"));
+}
+
+TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
+{
+    if (SoundDevicePresent())
+        GTEST_SKIP() << "this machine has a sound device";
+    const QString dir = freshDir(QStringLiteral("voice"));
+    makePhoto(dir + "/a.jpg", "");
+    makePhoto(dir + "/b.jpg", "");
+    ASSERT_TRUE(writeFile(dir + "/a.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16)));
+    // a: as long as its voice, which exists; b: as long as a voice that is gone.
+    const QString showFile = writeShow(dir + "/Voices.vxt", {record(dir + "/a.jpg", 999, dir + "/a.wav"),
+                                                             record(dir + "/b.jpg", 999, dir + "/gone.wav")});
+    playRecentShow(showFile);
+    ASSERT_NE(show(), nullptr);
+    EXPECT_EQ(ShowRec.PicturePath, dir + "/a.jpg");
+    EXPECT_EQ(PictureSoundPlaying, 0);
+    EXPECT_TRUE(form.IntervalTimer->isActive());
+    EXPECT_EQ(form.IntervalTimer->interval(), 10000);
+    EXPECT_EQ(ShowState.CurrentInterval, 10);
+
+    keyClick(show(), Qt::Key_Right);
+    EXPECT_EQ(ShowRec.PicturePath, dir + "/b.jpg");
+    EXPECT_EQ(form.IntervalTimer->interval(), 10000);
+}
+
+TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
+{
+    const QString dir = freshDir(QStringLiteral("missing"));
+    makePhoto(dir + "/a.jpg", "");
+    makePhoto(dir + "/c.jpg", "");
+    TShowRecord third = record(dir + "/c.jpg", 7);
+    const QString showFile =
+        writeShow(dir + "/Gaps.vxt", {record(dir + "/a.jpg"), record(dir + "/gone.jpg"), third});
+
+    Settings.IgnoreErrors = 0;
+    playRecentShow(showFile);
+    ASSERT_NE(show(), nullptr);
+    EXPECT_TRUE(title().endsWith(" 1/3"));
+    keyClick(show(), Qt::Key_Right);
+    const QString error = QStringLiteral("Vistamo! :  Error occurred, File gone.jpg can not be opened, Open error");
+    EXPECT_EQ(form.windowTitle(), error);
+    EXPECT_EQ(title(), error);
+    EXPECT_FALSE(Form9->Image1->isVisible());
+    EXPECT_FALSE(Form9->Image2->isVisible());
+    // The caption stays for a second, then the show goes on.
+    EXPECT_TRUE(form.IntervalTimer->isActive());
+    EXPECT_EQ(form.IntervalTimer->interval(), 1000);
+    keyClick(show(), Qt::Key_Right);
+    EXPECT_TRUE(title().endsWith("/c.jpg  - " + StatusDateText(PictureTable[2].PictureDate) + " 3/3"));
+    // c plays with its own record (its 7 seconds).
+    EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
+    EXPECT_EQ(form.IntervalTimer->interval(), 7000);
+    keyClick(show(), Qt::Key_Escape);
+
+    // With "Ignore errors" on the missing picture is skipped quietly.
+    Settings.IgnoreErrors = 1;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    playRecentShow(showFile);
+    ASSERT_NE(show(), nullptr);
+    keyClick(show(), Qt::Key_Right);
+    for (int i = 0; i < 20 && ShowState.ShownNumber != 3; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(ShowState.ShownNumber, 3);
+    EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
+    EXPECT_TRUE(Form9->Image1->isVisible() || Form9->Image2->isVisible());
+    EXPECT_TRUE(platform::promptLog().isEmpty());
+}
