@@ -25,6 +25,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
 
 namespace {
@@ -47,6 +48,15 @@ void closeOnSignal(TForm1* form1)
 // the steps that may wait for the user a signal's request to end is obeyed.
 int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& params)
 {
+    // Asked to end before anything was made: the marker the guard made goes.
+    if (QuitRequested()) {
+        if (!params.isEmpty() && params.first() == QLatin1String("/vxdemo"))
+            return 0;
+        QFile::remove(DefaultDataFolder() + (IsAudioStart(params) ? QStringLiteral("/AudioRun.dat")
+                                                                   : QStringLiteral("/OtherRun.dat")));
+        return 0;
+    }
+
     // 2.-3. The main window; its creation does the settings work.
     auto* form1 = new TForm1;
     form1Out = form1;
@@ -129,9 +139,10 @@ int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& par
 
 int main(int argc, char** argv)
 {
+    InstallQuitOnSignal();
     TApplication app(argc, argv);
     SetUpApplication();
-    InstallQuitOnSignal();
+    WatchQuitSignal();
     const QStringList params = QCoreApplication::arguments().mid(1);
 
     // 1. The single-instance guard, before any window exists.

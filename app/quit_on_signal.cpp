@@ -43,18 +43,25 @@ void onSignalRead()
 
 void InstallQuitOnSignal()
 {
-    if (signalPipe[0] >= 0 || !QCoreApplication::instance())
+    if (signalPipe[0] >= 0)
         return;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] { onSignalRead(); });
     struct sigaction sa = {};
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &sa, nullptr);
     ::sigaction(SIGINT, &sa, nullptr);
+}
+
+void WatchQuitSignal()
+{
+    static QSocketNotifier* notifier = nullptr;
+    if (notifier || signalPipe[0] < 0 || !QCoreApplication::instance())
+        return;
+    notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] { onSignalRead(); });
 }
 
 bool QuitRequested()

@@ -15,8 +15,12 @@
 
 #include <functional>
 
-// Installs the handlers of SIGTERM and SIGINT. Called once, first thing.
+// Installs the handlers of SIGTERM and SIGINT. Called once, first thing,
+// before the application object exists: a signal from then on is kept.
 void InstallQuitOnSignal();
+// Lets the event loops read the signals kept (once the application object
+// exists).
+void WatchQuitSignal();
 
 // A signal asked the program to end.
 bool QuitRequested();
