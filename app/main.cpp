@@ -42,10 +42,10 @@ void closeOnSignal(TForm1* form1)
     form1->close();
 }
 
-// Steps 2 to 15 of the start: the main window and the other long-lived
+// The start after the guard: the main window and the other long-lived
 // windows, the start-up warning, the command-line argument and the monthly
-// suggestion. Returns 2 when the program refuses to run, else 0. Between
-// the steps that may wait for the user a signal's request to end is obeyed.
+// suggestion. Returns 2 when the program refuses to run, else 0. After each
+// part that may wait for the user, a signal's request to end is obeyed.
 int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& params)
 {
     // Asked to end before anything was made: the marker the guard made goes.
@@ -158,7 +158,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // 2.-15. inside the event loop; 16. the event loop.
+    // The start runs inside the event loop.
     TForm1* form1 = nullptr;
     int startCode = 0;
     QTimer::singleShot(0, &app, [&] {
