@@ -48,14 +48,8 @@ void closeOnSignal(TForm1* form1)
 // part that may wait for the user, a signal's request to end is obeyed.
 int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& params)
 {
-    // Asked to end before anything was made: the marker the guard made goes.
-    if (QuitRequested()) {
-        if (!params.isEmpty() && params.first() == QLatin1String("/vxdemo"))
-            return 0;
-        QFile::remove(DefaultDataFolder() + (IsAudioStart(params) ? QStringLiteral("/AudioRun.dat")
-                                                                   : QStringLiteral("/OtherRun.dat")));
-        return 0;
-    }
+    if (QuitRequested())
+        return 0;   // asked to end before anything was made
 
     // 2.-3. The main window; its creation does the settings work.
     auto* form1 = new TForm1;
@@ -168,6 +162,11 @@ int main(int argc, char** argv)
     });
     const int loopCode = app.exec();
     QuitByClosing({});
+    // Asked to end before the main window was made: the run marker that the
+    // guard made goes with this start.
+    if (!form1 && !demoStart)
+        QFile::remove(DefaultDataFolder() + (IsAudioStart(params) ? QStringLiteral("/AudioRun.dat")
+                                                                   : QStringLiteral("/OtherRun.dat")));
     guard.Release();
     for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16)})
         delete w;
