@@ -1,16 +1,18 @@
 // The assembled main window (created as the program does, offscreen) on
 // matters of its start and close: the window titles, the own version in the
-// About box, the idle message of a missing automatic show, the Options
+// About box, the version check against a web page, the idle message of a missing automatic show, the Options
 // dialog's pictures-per-page choice, the video program started from the
 // tree, a migrated settings file in an argument start, and the full-screen
 // control panel's place saved at close.
 #include "app/application_setup.h"
 #include "app/about_box.h"
 #include "app/data_folder.h"
+#include "app/help_web.h"
 #include "app/options_dialog.h"
 #include "app/settings_fields.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
+#include "app/version_check.h"
 #include "browse/external_programs.h"
 #include "browse/folder_tree_state.h"
 #include "platform/clock.h"
@@ -30,6 +32,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -103,6 +106,25 @@ TEST(MainWindowStart, TitlesAreTheWindowsOwnCaptions)
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^version \\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch())
         << version.toStdString();
     EXPECT_FALSE(w.form.windowTitle().contains(QStringLiteral(" — ")));
+}
+
+TEST(MainWindowStart, VersionCheckAnsweredWithAWebPageIsAReadFailure)
+{
+    StartedWindow w;
+    // The site answers the record's address with an HTML page.
+    const QString site = freshDir("site");
+    ASSERT_TRUE(writeFile(site + "/PublVersion.dat", "<!DOCTYPE html>\n<html><body>Moved</body></html>\n"));
+    qputenv(WebSiteVariable, QUrl::fromLocalFile(site).toString().toUtf8());
+    QStringList dialogs;
+    ScopedPromptResponder look([&](const PromptRequest& r) {
+        if (r.type == PromptType::Dialog && r.dialog)
+            dialogs << r.dialog->objectName();
+        return defaultReply(r);
+    });
+    w.form.Checkforupdate->trigger();
+    qunsetenv(WebSiteVariable);
+    EXPECT_TRUE(dialogs.isEmpty());   // no new-version window
+    EXPECT_EQ(messagesWithText(VersionReadErrorText(2)), 1);
 }
 
 TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
