@@ -1,89 +1,59 @@
 // Vistamo! entry point: the single-instance guard, the main window and the
 // other long-lived windows, the command-line argument, the event loop.
 //
-// SIGTERM and SIGINT close the main window as the user would (its close
-// handler runs: settings merged and saved, run marker removed), so the
-// program can be ended cleanly from outside (session logout, tests).
+// The start-up sequence runs inside the event loop, so that a request to end
+// the program made while a start-up window is open (a signal, an exception)
+// ends the event loop as it does at any later time. SIGTERM and SIGINT close
+// the main window as the user would (its close handler runs: settings merged
+// and saved, run marker removed), from any state (app/quit_on_signal.h).
 //
 // Exit codes: 0 normal end or a start refused by the instance guard,
 // 1 the guard could not run, 2 the program refused to run (StartAbort).
+#include "app/application_setup.h"
 #include "app/data_folder.h"
 #include "app/instance_guard.h"
 #include "app/keyboard_hook_application.h"
+#include "app/quit_on_signal.h"
 #include "slideshow/auto_show_windows.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
 #include "shows/show_windows.h"
+#include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QSocketNotifier>
+#include <QFile>
 #include <QTimer>
-
-#include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
+// The close a signal runs once the main window is complete. A close that is
+// refused while nothing will close the window later (pictures waiting for
+// the uploader) still ends the program, without the save.
+void closeOnSignal(TForm1* form1)
 {
-    const char c = 1;
-    (void)!::write(signalPipe[1], &c, 1);
+    if (form1->close() || CloseAfterShowPending == 1)
+        return;   // closed (the program ends), or the show's end closes it
+    DeleteRunMarker();
+    form1->CloseWithoutSaving = true;
+    form1->close();
 }
 
-// Turns SIGTERM / SIGINT into a normal close of the main window.
-void installCloseOnSignal(QObject* owner)
+// The start after the guard: the main window and the other long-lived
+// windows, the start-up warning, the command-line argument and the monthly
+// suggestion. Returns 2 when the program refuses to run, else 0. After each
+// part that may wait for the user, a signal's request to end is obeyed.
+int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& params)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, owner);
-    QObject::connect(notifier, &QSocketNotifier::activated, owner, [] {
-        char c;
-        (void)!::read(signalPipe[0], &c, 1);
-        if (Form1)
-            Form1->close();
-        else
-            QCoreApplication::quit();
-    });
-    struct sigaction sa = {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &sa, nullptr);
-    ::sigaction(SIGINT, &sa, nullptr);
-}
-
-} // namespace
-
-int main(int argc, char** argv)
-{
-    TApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vistamo!"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vistamo!"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    const QStringList params = QCoreApplication::arguments().mid(1);
-
-    // 1. The single-instance guard, before any window exists.
-    InstanceGuard& guard = ProcessInstanceGuard();
-    // The run marker is made while the guard decides (not for a demo start,
-    // which keeps none); a start that is refused later removes it again.
-    const bool demoStart = !params.isEmpty() && params.first() == QLatin1String("/vxdemo");
-    const GuardResult admitted = guard.Check(DefaultDataFolder(), IsAudioStart(params), !demoStart);
-    if (admitted.Outcome == GuardOutcome::Refused)
-        return 0;
-    if (admitted.Outcome == GuardOutcome::Failed) {
-        platform::showMessage(platform::PromptKind::Error, admitted.Message);
-        return 1;
-    }
+    if (QuitRequested())
+        return 0;   // asked to end before anything was made
 
     // 2.-3. The main window; its creation does the settings work.
     auto* form1 = new TForm1;
+    form1Out = form1;
     Form1 = form1;
     form1->StartParameters = params;
     form1->FormCreate();
@@ -94,12 +64,9 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents();
     }
 
-    // 6. A refused start ends here, without an event loop.
+    // 6. A refused start ends here.
     if (StartAbort || StartupRunFlag != 1) {
         form1->CloseWithoutSaving = true;
-        delete form1;
-        Form1 = nullptr;
-        guard.Release();
         return 2;
     }
 
@@ -117,13 +84,19 @@ int main(int argc, char** argv)
     if (!Form2)
         Form2 = new TForm2(form1);
 
+    // From here a signal closes the complete main window.
+    QuitByClosing([form1] { closeOnSignal(form1); });
+    if (QuitRequested()) {
+        closeOnSignal(form1);   // asked while the window was being made
+        return 0;
+    }
+
     // 12.
     if (DemoMode)
         form1->Timer1->stop();
     else
         form1->RunExeToolButton->setEnabled(false);
 
-    installCloseOnSignal(&app);
     if (form1->VisibleAtStart())
         form1->show();
     else if (DemoMode) {
@@ -137,19 +110,63 @@ int main(int argc, char** argv)
     // 13. A start-up warning, once the windows are up.
     if (!StartupMessage.isEmpty()) {
         form1->Timer1->stop();
-        if (platform::showMessage(platform::PromptKind::Warning, StartupMessage) == platform::PromptAnswer::Ok) {
+        if (platform::showMessage(platform::PromptKind::Warning, StartupMessage) == platform::PromptAnswer::Ok
+            && !QuitRequested()) {
             StartupMessage.clear();
             form1->Timer1->start();
         }
     }
+    if (QuitRequested())
+        return 0;
 
     // 14. The command-line argument.
     form1->DispatchStartArgument();
+    if (QuitRequested())
+        return 0;
 
     // 15. The monthly suggestion.
     form1->OfferMonthlySuggestion();
+    return 0;
+}
 
-    const int code = app.exec();
+} // namespace
+
+int main(int argc, char** argv)
+{
+    InstallQuitOnSignal();
+    TApplication app(argc, argv);
+    SetUpApplication();
+    WatchQuitSignal();
+    const QStringList params = QCoreApplication::arguments().mid(1);
+
+    // 1. The single-instance guard, before any window exists.
+    InstanceGuard& guard = ProcessInstanceGuard();
+    // The run marker is made while the guard decides (not for a demo start,
+    // which keeps none); a start that is refused later removes it again.
+    const bool demoStart = !params.isEmpty() && params.first() == QLatin1String("/vxdemo");
+    const GuardResult admitted = guard.Check(DefaultDataFolder(), IsAudioStart(params), !demoStart);
+    if (admitted.Outcome == GuardOutcome::Refused)
+        return 0;
+    if (admitted.Outcome == GuardOutcome::Failed) {
+        platform::showMessage(platform::PromptKind::Error, admitted.Message);
+        return 1;
+    }
+
+    // The start runs inside the event loop.
+    TForm1* form1 = nullptr;
+    int startCode = 0;
+    QTimer::singleShot(0, &app, [&] {
+        startCode = startProgram(form1, guard, params);
+        if (startCode != 0)
+            QCoreApplication::exit(startCode);
+    });
+    const int loopCode = app.exec();
+    QuitByClosing({});
+    // Asked to end before the main window was made: the run marker that the
+    // guard made goes with this start.
+    if (!form1 && !demoStart)
+        QFile::remove(DefaultDataFolder() + (IsAudioStart(params) ? QStringLiteral("/AudioRun.dat")
+                                                                   : QStringLiteral("/OtherRun.dat")));
     guard.Release();
     for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16)})
         delete w;
@@ -157,7 +174,9 @@ int main(int argc, char** argv)
     Form10 = nullptr;
     Form16 = nullptr;
     Form20 = nullptr;  // a child of the main window
+    Form2 = nullptr;
+    Form13 = nullptr;
     delete form1;
     Form1 = nullptr;
-    return code;
+    return startCode != 0 ? startCode : loopCode;
 }

@@ -818,7 +818,7 @@ TOptionsValues TForm3::values() const
     v.VoiceDeleteMode = qMax(0, VoiceRG->itemIndex());
     v.AutoCopyVoice = AutoCopyCB->isChecked();
 
-    v.PicturesPerPageIndex = qMax(0, CBMultMode->currentIndex());
+    v.PicturesPerPageIndex = CBMultMode->currentIndex();
     v.ThumbFillMode = qMax(0, RGFillMode->itemIndex());
     v.ThumbManualMode = CBThManualMode->isChecked();
     v.ThumbsOnFixedDrives = CBUseThumbFD->isChecked();

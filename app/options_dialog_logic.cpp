@@ -25,6 +25,18 @@ int digitIndex(const QString& text, int itemCount)
     return ok && n >= 0 && n < itemCount ? n : 0;
 }
 
+// The thumbnail page's choice: a stored layout index beyond the list's
+// items (the layouts run further than the list) selects no item, -1; a text
+// that is no number selects item 0.
+int pagesPerPageIndex(const QString& text, int itemCount)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok)
+        return 0;
+    return n >= 0 && n < itemCount ? n : -1;
+}
+
 int boundedIndex(int32_t value, int itemCount)
 {
     return value >= 0 && value < itemCount ? value : 0;
@@ -200,7 +212,7 @@ TOptionsValues OptionsValuesFrom(const TSettingsRecord& s, const TAddSettingsRec
     v.VoiceDeleteMode = digitIndex(s.VoiceDeleteMode, 3);
     v.AutoCopyVoice = FlagOn(s.AutoCopyVoice);
 
-    v.PicturesPerPageIndex = digitIndex(s.PicturesPerPageIndex, 16);
+    v.PicturesPerPageIndex = pagesPerPageIndex(s.PicturesPerPageIndex, int(PicturesPerPageItems().size()));
     v.ThumbFillMode = digitIndex(s.ThumbFillMode, 2);
     v.ThumbManualMode = s.ThumbManualMode == 1;
     v.ThumbsOnFixedDrives = a.ThumbsOnFixedDrives == 1;
@@ -419,7 +431,9 @@ void StoreOptionsInSettings(TSettingsRecord& s, const TOptionsValues& v, const T
     storeProgramList(s.VideoPrograms, v.VideoPrograms);
 
     // Step 10: the thumbnail page.
-    s.PicturesPerPageIndex = QString::number(v.PicturesPerPageIndex);
+    // No item chosen: the stored layout stays as it is.
+    if (v.PicturesPerPageIndex >= 0)
+        s.PicturesPerPageIndex = QString::number(v.PicturesPerPageIndex);
     s.ThumbFillMode = QString::number(v.ThumbFillMode);
     s.ThumbManualMode = v.ThumbManualMode ? 1 : 0;
 }

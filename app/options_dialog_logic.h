@@ -69,7 +69,7 @@ struct TOptionsValues {
     int VoiceDeleteMode = 0;             // VoiceRG
     bool AutoCopyVoice = false;
     // "Thumbnails"
-    int PicturesPerPageIndex = 0;        // CBMultMode
+    int PicturesPerPageIndex = 0;        // CBMultMode; -1 no item (a stored layout beyond the list, kept)
     int ThumbFillMode = 0;               // RGFillMode
     bool ThumbManualMode = false;
     bool ThumbsOnFixedDrives = false, ThumbsOnNetworkDrives = false, ThumbsOnRemovableDrives = false;

@@ -598,6 +598,9 @@ private:
     bool m_voicePlayerWatched = false;
     void WatchVoicePlayer();
     struct HintMemory* m_hintMemory = nullptr;
+    // The idle timer's message that the automatic show can't start was
+    // given; it is not given again before the next real user input.
+    bool m_idleMessageGiven = false;
 public:
     // === end of section: keyboard hook and events ===
 

@@ -27,7 +27,8 @@ uint8_t ClosingDown = 0;
 
 TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, const TSettingsRecord& snapshot,
                        TSettingsRecord& onDisk, int32_t myShowHidden, bool audioMode,
-                       const std::optional<QStringList>& knownShows, const QString& showListPath)
+                       const std::optional<QStringList>& knownShows, const QString& showListPath,
+                       const std::function<void(TSettingsRecord&)>& afterMerge)
 {
     TCloseSave result;
     onDisk = snapshot;
@@ -42,6 +43,8 @@ TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, c
         result.ShowListWritten = result.ShowList.ok();
     }
     live.MyShowHidden = myShowHidden;
+    if (afterMerge)
+        afterMerge(live);
     result.Settings = WriteSettingsFile(settingsFileName, live);
     return result;
 }
@@ -140,9 +143,11 @@ bool TForm1::FormClose()
     // The MyShow panel's state is kept in Settings.MyShowHidden while the
     // program runs; it is this window's state, not a merged one.
     const int32_t panelHidden = Settings.MyShowHidden == 1 ? 1 : 0;
-    SaveControlPanelPosition();
+    // The full-screen control panel's place is taken after the merge: it is
+    // this window's own.
     const TCloseSave saved = SaveAtClose(SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
-                                         AudioMode != 0, KnownShowsOfManager(), ShowListPath);
+                                         AudioMode != 0, KnownShowsOfManager(), ShowListPath,
+                                         [this](TSettingsRecord&) { SaveControlPanelPosition(); });
     Q_UNUSED(saved);
     DeleteRunMarker();
     CloseDone = true;

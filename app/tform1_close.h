@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // (A close during a show sets CloseAfterShowPending, slideshow/show_state.h.)
@@ -25,12 +26,14 @@ struct TCloseSave {
 //    the start-up copy `snapshot` stands in for it, so the save still happens;
 //  - `live` is merged field by field (a field this instance did not change
 //    takes the value on disk);
-//  - `RunningMarker` 0 and `MyShowHidden` are set and `live` written;
+//  - `RunningMarker` 0 and `MyShowHidden` are set, `afterMerge` (when given)
+//    sets the fields that are this window's own, and `live` is written;
 //  - unless `audioMode`, the known shows are written to `showListPath` when
 //    `knownShows` is given (without them the file stays as it is).
 TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, const TSettingsRecord& snapshot,
                        TSettingsRecord& onDisk, int32_t myShowHidden, bool audioMode,
-                       const std::optional<QStringList>& knownShows, const QString& showListPath);
+                       const std::optional<QStringList>& knownShows, const QString& showListPath,
+                       const std::function<void(TSettingsRecord&)>& afterMerge = {});
 
 // The known shows as the MyShow manager `Form16` lists them, or nothing when
 // that window does not exist (the file is then left as it is).

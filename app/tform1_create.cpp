@@ -48,6 +48,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <optional>
+
 using platform::PromptKind;
 
 namespace {
@@ -298,6 +300,7 @@ void TForm1::FormCreate()
     const platform::RecordResult read = ReadSettingsFile(SettingsFileName, Settings);
     if (read.ok()) {
         if (!DemoMode) {
+            const uint8_t markerOnDisk = Settings.RunningMarker;
             Settings.RunningMarker = 1;
             if (SettingsConverted)
                 ApplySettingsUpgrades(Settings, FoundSettingsVersion, DataFolder, ShowsFolder,
@@ -314,9 +317,20 @@ void TForm1::FormCreate()
                     Settings.RecentFolders[i] = int(i) < recent.size() ? recent.at(int(i)) : QString();
             }
             findEditPrograms(Settings);
-            // A start with an argument writes nothing.
-            if (!ArgumentMode) {
-                const auto written = WriteSettingsFile(SettingsFileName, Settings);
+            // A start with an argument writes nothing, except a settings file
+            // just moved into place from an older version: that is written in
+            // its new form whatever the start mode, so the upgrades are kept.
+            // It keeps the in-use mark it had, since the close of an argument
+            // start writes no settings to take this start's mark back.
+            std::optional<TSettingsRecord> toWrite;
+            if (!ArgumentMode)
+                toWrite = Settings;
+            else if (SettingsConverted) {
+                toWrite = Settings;
+                toWrite->RunningMarker = markerOnDisk;
+            }
+            if (toWrite) {
+                const auto written = WriteSettingsFile(SettingsFileName, *toWrite);
                 if (!written.ok())
                     platform::showMessage(PromptKind::Error, written.Message);
             }

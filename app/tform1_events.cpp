@@ -186,7 +186,12 @@ void TForm1::Timer1Timer()
     case IdleAction::Message:
         Timer1->stop();
         AutoShowCountdown = 0;
-        platform::showMessage(platform::PromptKind::Plain, d.message);
+        // Once, until the user does something: whoever starts the timer
+        // again meanwhile, the message does not come back.
+        if (!m_idleMessageGiven) {
+            m_idleMessageGiven = true;
+            platform::showMessage(platform::PromptKind::Plain, d.message);
+        }
         break;
     case IdleAction::StartReplay:
         // The replay window counts down and starts the automatic show.
@@ -199,6 +204,7 @@ void TForm1::Timer1Timer()
 
 void TForm1::UserActivity()
 {
+    m_idleMessageGiven = false;
     IdleStartTick = platform::monotonicMs();
     AutoShowCountdown = 0;
     AutoShowStarting = 0;
@@ -254,7 +260,10 @@ void TForm1::FormMouseWheel(int delta)
 
 void TForm1::FormActivate()
 {
-    if (!runs() && Timer1 && !Timer1->isActive())
+    // The window comes back to the front (a message box or dialog closed,
+    // another program left): the idle timer runs again, but this is no input
+    // of the user, so after the idle message it stays off.
+    if (!runs() && Timer1 && !Timer1->isActive() && !m_idleMessageGiven)
         UserActivity();
 }
 

@@ -511,4 +511,8 @@ void TForm1::SaveControlPanelPosition()
     ControlPanelPos[0] = r.x();
     ControlPanelPos[1] = r.x() + r.width();
     ControlPanelPos[2] = r.y();
+    // Kept in the settings for the next run.
+    Settings.PanelLeft = ControlPanelPos[0];
+    Settings.PanelRight = ControlPanelPos[1];
+    Settings.PanelTop = ControlPanelPos[2];
 }

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -24,9 +25,27 @@ QString VersionReadErrorText(int errorNumber)
         .arg(errorNumber);
 }
 
+QString FourPartVersion(const QString& version)
+{
+    const QStringList parts = version.trimmed().split(QLatin1Char('.'));
+    if (parts.size() > 4)
+        return QString();
+    QStringList numbers;
+    for (const QString& part : parts) {
+        bool ok = false;
+        const uint n = part.toUInt(&ok, 10);
+        if (!ok || n > 65535)
+            return QString();
+        numbers << QString::number(n);
+    }
+    while (numbers.size() < 4)
+        numbers << QStringLiteral("0");
+    return numbers.join(QLatin1Char('.'));
+}
+
 QString GetFileVersionText()
 {
-    const QString version = platform::programVersion().trimmed();
+    const QString version = FourPartVersion(platform::programVersion());
     return version.isEmpty() ? QStringLiteral("Unknown") : version;
 }
 
@@ -52,7 +71,12 @@ PublishedVersion ReadPublishedVersion(const QString& path)
         out.result = PublishedVersionRead::ReadFailed;
         return out;
     }
-    // A length byte above 10 is cut to the record's 10 characters.
+    // A length byte above 10 is no version record (a web page served in its
+    // place starts with '<'): the read fails.
+    if (uint8_t(record.at(0)) > PublishedVersionTextCapacity) {
+        out.result = PublishedVersionRead::ReadFailed;
+        return out;
+    }
     out.text = platform::DecodeFixedText(reinterpret_cast<const uint8_t*>(record.constData()),
                                          PublishedVersionTextCapacity);
     out.result = PublishedVersionRead::Ok;

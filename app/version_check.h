@@ -35,15 +35,19 @@ QString VersionReadErrorText(int errorNumber);
 extern QString NewVersionText;
 extern uint8_t NewVersionIsMajor;
 
-// The program's own version: the build's version ("Unknown" when the build
-// has none).
+// The program's own version: the build's version as four numbers
+// major.minor.release.build, e.g. "1.0.0.0" ("Unknown" when the build has
+// none).
 QString GetFileVersionText();
+// A dotted version of one to four numbers (0..65535) written with four,
+// the missing ones 0 ("1.2" -> "1.2.0.0"); empty for anything else.
+QString FourPartVersion(const QString& version);
 
 // Reading the downloaded record.
 enum class PublishedVersionRead {
     Ok,
     NoRecord,    // the file is shorter than one record (error 1)
-    ReadFailed,  // the file could not be read (error 2)
+    ReadFailed,  // the file could not be read, or its length byte is above 10 (error 2)
     NoFile,      // there is no file (error 3)
 };
 struct PublishedVersion {

@@ -6,6 +6,7 @@
 #include "app/environment.h"
 #include "app/settings_record.h"
 #include "app/start_args.h"
+#include "browse/external_programs.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_caption.h"
 #include "browse/folder_tree_widget.h"
@@ -59,10 +60,7 @@ FolderTreeController* TForm1::folderTree()
         if (Timer1)
             Timer1->stop();
     };
-    hooks.userActivity = [this] {
-        if (Timer1 && !Timer1->isActive())
-            Timer1->start();
-    };
+    hooks.userActivity = [this] { UserActivity(); };
     hooks.listEntryWalked = [this](const ListEntryRef& ref, const QString& path) {
         auto& list = ref.favorites ? Settings.Favorites : Settings.RecentFolders;
         list[ref.index] = path;
@@ -76,8 +74,10 @@ FolderTreeController* TForm1::folderTree()
         loadPictureFromTree(path, showFull);
     };
     hooks.videoProgram = [] { return Settings.VideoPrograms[0]; };
+    // The video program is started on the clicked file alone.
     hooks.runVideo = [this](const QString& program, const QString& file) {
-        RunExternalProgram(program, {file}, false);
+        EditTarget = file;
+        RunExternalProgram(program, {}, true);
     };
     hooks.focusMainWindow = [this] {
         activateWindow();

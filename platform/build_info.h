@@ -3,6 +3,6 @@
 #include <QString>
 
 namespace platform {
-QString programVersion();   // "1.0.0"
+QString programVersion();   // "1.0.0.0"
 QString programFolder();    // folder of the running executable
 } // namespace platform

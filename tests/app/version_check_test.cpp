@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -122,8 +123,13 @@ TEST(PublishedVersion, ReadsRecordZeroAndTellsTheFailuresApart)
     EXPECT_EQ(v.result, PublishedVersionRead::Ok);
     EXPECT_EQ(v.text, QString());
 
-    // A length byte beyond the record's ten characters reads the ten.
-    testsupport::writeFile(path, record("1234567890", 200));
+    // A length byte beyond the record's ten characters is a read failure:
+    // an HTML page in the record's place starts with '<' (60).
+    testsupport::writeFile(path, record("1234567890", 11));
+    EXPECT_EQ(ReadPublishedVersion(path).result, PublishedVersionRead::ReadFailed);
+    testsupport::writeFile(path, "<!DOCTYPE html><html><body>Not found</body></html>");
+    EXPECT_EQ(ReadPublishedVersion(path).result, PublishedVersionRead::ReadFailed);
+    testsupport::writeFile(path, record("1234567890", 10));
     EXPECT_EQ(ReadPublishedVersion(path).text, QStringLiteral("1234567890"));
 
     testsupport::writeFile(path, QByteArray("\x05" "6.1.0", 6));
@@ -145,7 +151,13 @@ TEST(PublishedVersion, ComparisonIsExactAndMajorIsTheFirstFiveCharacters)
     EXPECT_TRUE(VersionDiffers(QString(), QStringLiteral("6.1.0.16")));
     EXPECT_FALSE(IsMajorVersionChange(QStringLiteral("6.1.0.17"), QStringLiteral("6.1.0.16")));
     EXPECT_TRUE(IsMajorVersionChange(QStringLiteral("6.2.0.1"), QStringLiteral("6.1.0.16")));
-    EXPECT_FALSE(GetFileVersionText().isEmpty());
+    // The own version has four numbers, major.minor.release.build.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$"))
+                    .match(GetFileVersionText()).hasMatch()) << GetFileVersionText().toStdString();
+    EXPECT_EQ(FourPartVersion(QStringLiteral("1.0.0")), QStringLiteral("1.0.0.0"));
+    EXPECT_EQ(FourPartVersion(QStringLiteral("6.1.0.16")), QStringLiteral("6.1.0.16"));
+    EXPECT_EQ(FourPartVersion(QStringLiteral("1.x")), QString());
+    EXPECT_EQ(FourPartVersion(QStringLiteral("1.2.3.4.5")), QString());
 }
 
 TEST(MonthlySuggestion, ResetAndMarkKeepOneMonthAndACappedDay)
@@ -254,7 +266,10 @@ TEST_F(CheckFixture, FailuresGiveTheirMessages)
     form.CheckforupdateClick();   // nothing published
     publish(QByteArray("\x03" "1.0", 4));
     form.CheckforupdateClick();   // shorter than a record
-    EXPECT_EQ(messages(), QStringList({DownloadFailedText, VersionReadErrorText(1)}));
+    // The site answers with a web page instead of the record: no new version.
+    publish("<html><head><title>Moved</title></head><body>The page moved.</body></html>");
+    form.CheckforupdateClick();
+    EXPECT_EQ(messages(), QStringList({DownloadFailedText, VersionReadErrorText(1), VersionReadErrorText(2)}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Error);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
