@@ -1,5 +1,6 @@
 #include "browse/page_state.h"
 
+#include "browse/picture_display.h"
 #include "browse/picture_file_ops.h"
 
 #include <QHash>
@@ -197,6 +198,21 @@ int PageState::EndPageLoad(bool aborted)
         c.hintOn = false;
     }
     return shown;
+}
+
+bool PageState::PageHoldsAllPictures(int pictureCount) const
+{
+    return ::PageHoldsAllPictures(count(), pictureCount);
+}
+
+PagePositionBarInput PageState::PositionBarInput(int total) const
+{
+    PagePositionBarInput in;
+    in.pageHoldsAll = PageHoldsAllPictures(total);
+    in.lastCaption = cells_.empty() ? QString() : cells_.back().caption;
+    in.total = total;
+    in.slotsPerPage = count();
+    return in;
 }
 
 // ---- selection -----------------------------------------------------------------------

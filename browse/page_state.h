@@ -12,6 +12,7 @@
 #pragma once
 
 #include "browse/page_layouts.h"
+#include "browse/page_position_bar.h"
 
 #include <QString>
 #include <qnamespace.h>
@@ -35,6 +36,17 @@ inline const QString kSelectNoneWhileLoadingText =
 inline const QString kSelectInvertWhileLoadingText =
     QStringLiteral("While a picture page is loading, you can not invert a selection");
 inline const QString kNoPageLoadedText = QStringLiteral("Not a single picture could be loaded!");
+
+// The view's menu items and tool buttons.
+inline const QString kThumbnailViewMenuText = QStringLiteral("Th&umbnail view");                  // MMultSlide
+inline const QString kMultModeMenuText = QStringLiteral("&Change number of pictures displayed per page");  // MMultMode
+inline const QString kMultModeHint = QStringLiteral("Change number of pictures displayed per page");      // TBMultMode
+inline const QString kSelectAllMenuText = QStringLiteral("Select &all pictures");                 // MSelectAll
+inline const QString kSelectNoneMenuText = QStringLiteral("&Deselect all pictures");              // MSelectNone
+inline const QString kSelectInvertMenuText = QStringLiteral("&Invert selection");                 // MSelectInvert
+inline const QString kSelectAllHint = QStringLiteral("Select all pictures");                      // TBSelAll
+inline const QString kSelectNoneHint = QStringLiteral("Deselect all pictures");                   // TBSelNone
+inline const QString kSelectInvertHint = QStringLiteral("Invert selection");                      // TBSelInvert
 
 // "Vistamo!  Thumbnail view - " + slotCount + " pictures per page - " and "No
 // pictures selected", "1 picture selected" or k + " pictures selected".
@@ -62,7 +74,9 @@ struct PageCell {
 
 // ---- the page ---------------------------------------------------------------------
 
-// What building a page asks of the window.
+// What building a page asks of the window. Afterwards every cell is laid
+// out disabled with its check box disabled and its first button hidden;
+// SetSelectionMenuCaptions enables the loaded ones again.
 struct PageBuild {
     bool toSingle = false;     // back to the single display: show `firstPicture`
     int32_t firstPicture = -1; // the picture of slot 0 before the page went
@@ -78,8 +92,9 @@ struct LayoutChange {
     int32_t lastPicture = 0;   // picture of the old last slot (0 without slots)
     PageBuild build;
     bool pageView = false;     // the view is a page view afterwards
-    // Loaded slots refitted into their cells with their captions kept
-    // (a shrink: the kept slots; a grow: the old slots).
+    // The slots below min(old, new count) keep their controls, pictures,
+    // captions and ticks and are never reloaded; the loaded ones among them
+    // are refitted into their new cells with their captions kept.
     std::vector<int> refit;
     // Slots whose cell colour is refreshed.
     std::vector<int> recolour;
@@ -135,7 +150,7 @@ public:
     const PageGeometry& geometry() const { return geometry_; }
     // PageLayoutIndex >= 1 and the page has slots.
     bool ThumbnailViewActive() const { return PageLayoutIndex >= 1 && !cells_.empty(); }
-    bool PageHoldsAllPictures(int pictureCount) const { return count() >= pictureCount; }
+    bool PageHoldsAllPictures(int pictureCount) const;
 
     // ---- building and layout ----
 
@@ -239,8 +254,14 @@ public:
     std::vector<PageSlot> ToPageSlots() const;
     void FromPageSlots(const std::vector<PageSlot>& pageSlots);
 
-    // The page's last caption line (the position bar reads its number).
-    QString LastCaption() const { return cells_.empty() ? QString() : cells_.back().caption; }
+    // ---- the position bar ----
+
+    // The bar is drawn unless the show's stop request is pending, the page
+    // has no slots or a page loads.
+    bool PagePositionBarWanted(bool stopPending) const { return !stopPending && !cells_.empty() && !PageLoading; }
+    // The page's part of the bar's input (last caption, slots, whether the
+    // page holds all `total` pictures); the window adds its sizes.
+    PagePositionBarInput PositionBarInput(int total) const;
 
 private:
     bool usable(int slot) const { return slot >= 0 && slot < count(); }

@@ -326,13 +326,17 @@ TEST(PageFirstOnPage, MovesTheRestForwardWithAFailedCell)
 
 TEST(PagePositionBar, FullBarPartBarAndWrap)
 {
-    PagePositionBarInput in;
+    // A list of 6 pictures on a 6-picture page.
+    PageState page = LoadedPage(3);
+    EXPECT_TRUE(page.PagePositionBarWanted(false));
+    EXPECT_FALSE(page.PagePositionBarWanted(true));
+    PagePositionBarInput in = page.PositionBarInput(6);
+    EXPECT_TRUE(in.pageHoldsAll);
     in.statusBarHeight = 25;
     in.clientWidth = 1000;
     in.screenWidth = 1366;
     in.panelWidth = 200;
     in.percentTextWidth = 30;   // room 160: 53 blocks
-    in.pageHoldsAll = true;
     PagePositionBar bar = ComputePagePositionBar(in);
     EXPECT_EQ(bar.y, 5);
     ASSERT_EQ(bar.blockX.size(), 53u);
@@ -342,6 +346,8 @@ TEST(PagePositionBar, FullBarPartBarAndWrap)
     EXPECT_EQ(bar.textX, 973);
     EXPECT_FALSE(bar.clearOldText);
 
+    page.BeginPageLoad(0);
+    EXPECT_FALSE(page.PagePositionBarWanted(false));
     in.pageHoldsAll = false;
     in.total = 100;
     in.slotsPerPage = 12;
