@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -594,7 +595,7 @@ public:
 private:
     class KeyboardHookFilter* m_hookFilter = nullptr;
     bool m_appEventsInstalled = false;
-    struct HintMemory* m_hintMemory = nullptr;
+    std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
 public:
     // === end of section: keyboard hook and events ===
 

@@ -45,7 +45,7 @@ struct RecordResult {
 
     bool ok() const { return Status == RecordStatus::Ok; }
     static RecordResult Ok() { return {}; }
-    static RecordResult Fail(RecordStatus status, const QString& message) { return {status, message}; }
+    static RecordResult Fail(RecordStatus status, const QString& message) { return {status, message, {}}; }
 };
 
 // A file of records of one fixed size. Opening an existing file honours the
