@@ -77,20 +77,30 @@ bool writeAll(int fd, const char* data, qint64 size, int& error)
 RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
-    if (info.isDir())
-        return RecordResult::Fail(RecordStatus::OpenFailed,
-                                  QStringLiteral("'%1' is a folder, not a file.").arg(QDir::toNativeSeparators(path)));
+    if (info.isDir()) {
+        RecordResult result = RecordResult::Fail(
+            RecordStatus::OpenFailed, QStringLiteral("'%1' is a folder, not a file.").arg(QDir::toNativeSeparators(path)));
+        result.Reason = QStringLiteral("It is a folder, not a file");
+        return result;
+    }
     // Whoever runs the program (root included), a file whose owner write bit
     // is clear is read only.
-    if (info.exists() && !(QFile::permissions(path) & QFileDevice::WriteOwner))
-        return RecordResult::Fail(RecordStatus::ReadOnly,
-                                  QStringLiteral("The file '%1' is read only.").arg(QDir::toNativeSeparators(path)));
+    if (info.exists() && !(QFile::permissions(path) & QFileDevice::WriteOwner)) {
+        RecordResult result = RecordResult::Fail(
+            RecordStatus::ReadOnly, QStringLiteral("The file '%1' is read only.").arg(QDir::toNativeSeparators(path)));
+        result.Reason = QStringLiteral("The file is read only");
+        return result;
+    }
 
     const QString target = finalTarget(path);
     const QByteArray targetName = QFile::encodeName(target);
     const QFileInfo targetInfo(target);
-    QByteArray temp = QFile::encodeName(targetInfo.absolutePath() + QStringLiteral("/.")
-                                        + targetInfo.fileName() + QStringLiteral(".XXXXXX"));
+    // The temporary file is hidden and named after the target, unless that
+    // name would pass the longest name a folder entry may have.
+    QString tempName = QStringLiteral(".") + targetInfo.fileName() + QStringLiteral(".XXXXXX");
+    if (QFile::encodeName(tempName).size() > 250)
+        tempName = QStringLiteral(".vistamo-write.XXXXXX");
+    QByteArray temp = QFile::encodeName(targetInfo.absolutePath() + QLatin1Char('/') + tempName);
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return failed(RecordStatus::OpenFailed, path, errno);

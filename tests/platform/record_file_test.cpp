@@ -222,6 +222,15 @@ TEST(SafeWrite, MissingFolderIsAnErrorNotACrash)
     EXPECT_FALSE(QFile::exists(path));
 }
 
+TEST(SafeWrite, AFileWithTheLongestNameIsWrittenToo)
+{
+    const QString dir = freshDir(QStringLiteral("safe"));
+    const QString path = dir + QLatin1Char('/') + QString(255, QLatin1Char('n'));
+    ASSERT_TRUE(SafeWriteFile(path, QByteArray("one")).ok());
+    ASSERT_TRUE(SafeWriteFile(path, QByteArray("two")).ok());
+    expectOldFileAlone(dir, path, QByteArray("two"));
+}
+
 TEST(SafeWrite, WriteRecordsChecksRecordSizes)
 {
     const QString path = freshDir(QStringLiteral("safe")) + QStringLiteral("/list.dat");
