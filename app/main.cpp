@@ -68,6 +68,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Vistamo!"));
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList params = QCoreApplication::arguments().mid(1);
+    // A write past the user's file-size limit fails and is reported as a full
+    // disk is, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     // 1. The single-instance guard, before any window exists.
     InstanceGuard& guard = ProcessInstanceGuard();
