@@ -28,6 +28,8 @@
 #include <QFile>
 #include <QTimer>
 
+#include <csignal>
+
 namespace {
 
 // The close a signal runs once the main window is complete. A close that is
@@ -138,6 +140,9 @@ int main(int argc, char** argv)
     SetUpApplication();
     WatchQuitSignal();
     const QStringList params = QCoreApplication::arguments().mid(1);
+    // A write past the user's file-size limit fails and is reported as a full
+    // disk is, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     // 1. The single-instance guard, before any window exists.
     InstanceGuard& guard = ProcessInstanceGuard();

@@ -1,6 +1,8 @@
 // The INI file that stands in for the registry values the program keeps.
 #include "app/registry_store.h"
 
+#include "platform/ini_file.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -61,8 +63,5 @@ bool WriteRegistryString(const QString& root, const QString& keyPath, const QStr
 {
     const QString file = RegistryStorePath();
     QDir().mkpath(QFileInfo(file).absolutePath());
-    QSettings ini(file, QSettings::IniFormat);
-    ini.setValue(settingsKey(root, keyPath, valueName), value);
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    return platform::SetIniValue(file, settingsKey(root, keyPath, valueName), value).ok();
 }

@@ -1,6 +1,7 @@
 // The main window's widgets: built once by the constructor, all inactive
 // until the concerns that own them switch them on.
 #include "app/tform1.h"
+#include "app/keyboard_hook.h"
 #include "app/named_timer.h"
 
 #include "platform/icons.h"

@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -597,7 +598,7 @@ private:
     bool m_waitingForVoice = false;      // the show waits for the picture's voice
     bool m_voicePlayerWatched = false;
     void WatchVoicePlayer();
-    struct HintMemory* m_hintMemory = nullptr;
+    std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
     // The idle timer's message that the automatic show can't start was
     // given; it is not given again before the next real user input.
     bool m_idleMessageGiven = false;

@@ -49,6 +49,20 @@ TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, c
     return result;
 }
 
+QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settingsFileName,
+                                  const QString& showListPath)
+{
+    const auto reason = [](const platform::RecordResult& r) { return r.Reason.isEmpty() ? r.Message : r.Reason; };
+    QStringList texts;
+    if (!saved.Settings.ok())
+        texts << QStringLiteral("Vistamo! : The settings could not be saved to ") + settingsFileName
+                     + QStringLiteral(": ") + reason(saved.Settings);
+    if (!saved.ShowList.ok())
+        texts << QStringLiteral("Vistamo! : The list of MyShow files could not be saved to ") + showListPath
+                     + QStringLiteral(": ") + reason(saved.ShowList);
+    return texts;
+}
+
 std::optional<QStringList> KnownShowsOfManager()
 {
     if (!Form16)
@@ -148,7 +162,9 @@ bool TForm1::FormClose()
     const TCloseSave saved = SaveAtClose(SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
                                          AudioMode != 0, KnownShowsOfManager(), ShowListPath,
                                          [this](TSettingsRecord&) { SaveControlPanelPosition(); });
-    Q_UNUSED(saved);
+    // A failed save is said, with the file and the reason; the close goes on.
+    for (const QString& text : CloseSaveFailureTexts(saved, SettingsFileName, ShowListPath))
+        platform::showMessage(platform::PromptKind::Error, text);
     DeleteRunMarker();
     CloseDone = true;
     return true;

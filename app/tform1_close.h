@@ -35,6 +35,11 @@ TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, c
                        const std::optional<QStringList>& knownShows, const QString& showListPath,
                        const std::function<void(TSettingsRecord&)>& afterMerge = {});
 
+// The messages for the files the close could not write, each naming the file
+// and the system's reason; empty when everything was saved.
+QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settingsFileName,
+                                  const QString& showListPath);
+
 // The known shows as the MyShow manager `Form16` lists them, or nothing when
 // that window does not exist (the file is then left as it is).
 std::optional<QStringList> KnownShowsOfManager();

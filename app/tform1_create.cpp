@@ -43,7 +43,6 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QTableWidget>
-#include <QTextStream>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -100,16 +99,14 @@ QString createShortcut(const QString& target, int location, const QString& descr
     if (!QDir().mkpath(folder))
         return QString();
     const QString path = folder + QLatin1Char('/') + QFileInfo(target).completeBaseName() + QStringLiteral(".desktop");
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    const QString text = QStringLiteral("[Desktop Entry]\nType=Link\nName=") + QFileInfo(target).fileName()
+        + QStringLiteral("\nComment=") + description + QStringLiteral("\nURL=file://") + target
+        + QStringLiteral("\nIcon=")
+        + (iconKind == QLatin1String("SS") ? QStringLiteral("folder-pictures") : QStringLiteral("folder-music"))
+        + QLatin1Char('\n');
+    if (!platform::SafeWriteFile(path, text.toUtf8()).ok())
         return QString();
-    QTextStream out(&f);
-    out << "[Desktop Entry]\nType=Link\nName=" << QFileInfo(target).fileName() << "\nComment=" << description
-        << "\nURL=file://" << target << "\nIcon=" << (iconKind == QLatin1String("SS") ? "folder-pictures" : "folder-music")
-        << "\n";
-    out.flush();
-    f.close();
-    QFile::setPermissions(path, f.permissions() | QFileDevice::ExeOwner);
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
     return path;
 }
 

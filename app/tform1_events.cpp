@@ -57,7 +57,7 @@ void TForm1::InstallApplicationEvents()
         return;
     m_appEventsInstalled = true;
     if (!m_hintMemory)
-        m_hintMemory = new HintMemory;
+        m_hintMemory = std::make_unique<HintMemory>();
     connect(TimerHook, &QTimer::timeout, this, &TForm1::TimerHookTimer);
     connect(HookHandled, &QTimer::timeout, this, &TForm1::HookHandledTimer);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -282,7 +282,7 @@ void TForm1::QuestionUpdateStatusBar()
 void TForm1::ApplicationHint(const QString& hint)
 {
     if (!m_hintMemory)
-        m_hintMemory = new HintMemory;
+        m_hintMemory = std::make_unique<HintMemory>();
     HintContext ctx;
     ctx.showRunning = runs();
     ctx.currentPanelText = StatusPanel1 ? StatusPanel1->text() : QString();

@@ -119,20 +119,22 @@ bool otherWindowOpen(const QWidget* mainWindow)
     return false;
 }
 
-// The tree and show-list events this concern handles.
+// The tree and show-list events this concern handles. The watched widgets
+// are kept as pointers of their own and only compared: while the main window
+// is destroyed its children still send events, and neither the window's
+// members nor a half-destroyed widget may be called then.
 class SmallHandlersFilter : public QObject {
 public:
-    SmallHandlersFilter(TForm1* form)
-        : QObject(form), form_(form)
+    SmallHandlersFilter(TForm1* form, QWidget* tree, QWidget* showListViewport)
+        : QObject(form), form_(form), tree_(tree), showListViewport_(showListViewport)
     {
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == form_->TreeView1 && event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::KeyPress && tree_ && watched == tree_.data()) {
             auto* key = static_cast<QKeyEvent*>(event);
             form_->TreeView1KeyDown(key->key(), key->modifiers());
-        } else if (form_->MyShowSG && watched == form_->MyShowSG->viewport()
-                   && event->type() == QEvent::MouseMove) {
+        } else if (event->type() == QEvent::MouseMove && showListViewport_ && watched == showListViewport_.data()) {
             form_->MyShowSGMouseMove();
         }
         return false;
@@ -140,6 +142,8 @@ public:
 
 private:
     TForm1* form_;
+    QPointer<QWidget> tree_;
+    QPointer<QWidget> showListViewport_;
 };
 
 
@@ -188,7 +192,7 @@ void TForm1::SetupSmallHandlers()
     if (ImageTimer)
         connect(ImageTimer, &QTimer::timeout, this, &TForm1::ImageTimerTimer);
 
-    auto* filter = new SmallHandlersFilter(this);
+    auto* filter = new SmallHandlersFilter(this, TreeView1, MyShowSG ? MyShowSG->viewport() : nullptr);
     if (TreeView1) {
         TreeView1->installEventFilter(filter);
         TreeView1CustomDrawItem();

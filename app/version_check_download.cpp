@@ -1,10 +1,11 @@
 #include "app/version_check_download.h"
 
+#include "platform/record_file.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QTimer>
 
 int VersionDownloadTimeoutMs = 20000;
@@ -57,10 +58,10 @@ DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int ti
         out.result = DownloadResult::Failed;
         return out;
     }
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit()) {
+    const platform::RecordResult written = platform::SafeWriteFile(target, body);
+    if (!written.ok()) {
         out.result = DownloadResult::WriteFailed;
-        out.error = file.errorString();
+        out.error = written.Message;
         return out;
     }
     out.result = DownloadResult::Ok;

@@ -1,11 +1,12 @@
 #include "browse/crop_cut_out.h"
 
 #include "platform/file_attributes.h"
+#include "platform/record_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <algorithm>
 #include <cmath>
@@ -116,15 +117,13 @@ CutOutSaved SaveCutOutBitmap(const QImage& bitmap, const QString& folder, int n)
     if (QFileInfo::exists(r.path) && platform::IsReadOnly(r.path))
         platform::SetReadOnly(r.path, false);
 
-    QSaveFile file(r.path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        // Bitmaps are written without an alpha channel.
-        const QImage opaque = bitmap.hasAlphaChannel() ? bitmap.convertToFormat(QImage::Format_RGB32) : bitmap;
-        ok = opaque.save(&file, "BMP") && file.commit();
-    }
+    // Bitmaps are written without an alpha channel.
+    const QImage opaque = bitmap.hasAlphaChannel() ? bitmap.convertToFormat(QImage::Format_RGB32) : bitmap;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    bool ok = buffer.open(QIODevice::WriteOnly) && opaque.save(&buffer, "BMP");
+    ok = ok && platform::SafeWriteFile(r.path, bytes).ok();
     if (!ok) {
-        file.cancelWriting();
         r.result = CutOutSaveResult::WriteFailed;
         r.message = QStringLiteral("Vistamo! : The cut-out can not be saved as ") + r.path;
         return r;

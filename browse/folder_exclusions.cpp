@@ -5,11 +5,11 @@
 #include "app/start_modes.h"
 #include "platform/fixed_text.h"
 #include "platform/prompt.h"
+#include "platform/record_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -69,17 +69,10 @@ std::vector<TExcludeFolderRecord> ReadExcludeFolderFile(const QString& path)
 
 bool WriteExcludeFolderFile(const QString& path, const std::vector<TExcludeFolderRecord>& records)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    for (const TExcludeFolderRecord& record : records) {
-        const QByteArray bytes = EncodeExcludeFolderRecord(record);
-        if (file.write(bytes) != bytes.size()) {
-            file.cancelWriting();
-            return false;
-        }
-    }
-    return file.commit();
+    QList<QByteArray> encoded;
+    for (const TExcludeFolderRecord& record : records)
+        encoded << EncodeExcludeFolderRecord(record);
+    return platform::WriteRecords(path, encoded, ExcludeFolderRecordSize).ok();
 }
 
 QString ExclusionKey(const QString& folder)

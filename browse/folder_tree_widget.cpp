@@ -54,7 +54,8 @@ FolderTreeController::FolderTreeController(QTreeWidget* tree, FolderTreeHooks ho
                     SelectedTreeNode = current;
             });
     connect(tree_, &QTreeWidget::itemClicked, this, [this] { TreeView1Click(); });
-    tree_->viewport()->installEventFilter(this);
+    viewport_ = tree_->viewport();
+    viewport_->installEventFilter(this);
     tree_->installEventFilter(this);
 }
 
@@ -405,7 +406,9 @@ void FolderTreeController::TreeView1MouseDown(bool fromTree, Qt::MouseButton but
 
 bool FolderTreeController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+    // Only pointers are compared here: while the window closes, the tree
+    // sends events from its destructor, when it may no longer be called.
+    if (event->type() == QEvent::KeyPress && watched == tree_) {
         auto* key = static_cast<QKeyEvent*>(event);
         // Enter acts as a left click on the selected node; Shift+F10 and the
         // menu key as a right click (the pop-up menu then opens as usual).
@@ -415,7 +418,7 @@ bool FolderTreeController::eventFilter(QObject* watched, QEvent* event)
                  || (key->key() == Qt::Key_F10 && (key->modifiers() & Qt::ShiftModifier)))
             TreeView1MouseDown(false, Qt::RightButton, key->modifiers(), QPoint());
     }
-    if (watched == tree_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonPress && viewport_ && watched == viewport_.data()) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint pos = mouse->position().toPoint();
         const Qt::MouseButton button = mouse->button();

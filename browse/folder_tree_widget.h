@@ -11,6 +11,8 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
+#include <QWidget>
 #include <QStringList>
 
 #include <functional>
@@ -110,6 +112,7 @@ private:
     TreePlayOptions playOptions() const;
 
     QTreeWidget* tree_;
+    QPointer<QWidget> viewport_;  // the tree's viewport, watched for presses
     FolderTreeHooks hooks_;
 };
 

@@ -1,6 +1,7 @@
 #include "browse/viewer_commands.h"
 
 #include "platform/file_attributes.h"
+#include "platform/record_file.h"
 #include "sharing/reduce_picture.h"
 
 #include <QBuffer>
@@ -10,7 +11,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTransform>
@@ -418,17 +418,10 @@ bool isJpeg(const QByteArray& data)
 // Writes bytes through a temporary file in the target's folder and renames it.
 bool saveWhole(const QString& target, const QByteArray& bytes, QString& message)
 {
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        message = QStringLiteral("Can not write ") + target + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        message = QStringLiteral("Can not write ") + target + QStringLiteral(": ") + file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    const platform::RecordResult written = platform::SafeWriteFile(target, bytes);
+    if (!written.ok())
+        message = written.Message;
+    return written.ok();
 }
 
 // Encodes an image for the target's format; a JPEG keeps the metadata

@@ -1,9 +1,9 @@
 #include "formats/img_data.h"
 
 #include "formats/picture_file.h"
+#include "platform/record_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <csetjmp>
 #include <cstdio>
@@ -305,12 +305,5 @@ bool TimgData::WriteExifJpeg(const QString& sourcePath, const QString& jpegPath)
     const QByteArray joined = CopyJpegMetadata(source, target);
     if (joined.isEmpty())
         return false;
-    QSaveFile out(jpegPath);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(joined) != joined.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return platform::SafeWriteFile(jpegPath, joined).ok();
 }

@@ -1,10 +1,11 @@
 // File attributes by mode bits and the freedesktop `.hidden` convention.
 #include "platform/file_attributes.h"
 
+#include "platform/record_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <sys/stat.h>
@@ -115,11 +116,7 @@ bool SetHidden(const QString& path, bool hidden)
         names.removeAll(name);
     if (names.isEmpty())
         return QFile::remove(listPath);
-    QSaveFile out(listPath);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write((names.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    return out.commit();
+    return SafeWriteFile(listPath, (names.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()).ok();
 }
 
 } // namespace platform

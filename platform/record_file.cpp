@@ -4,12 +4,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
 int g_fileMode = FileModeReadWrite;
-bool g_failSafeWrites = false;
 
 QString Native(const QString& path)
 {
@@ -66,9 +64,11 @@ RecordResult RecordFile::OpenWithMode(const QString& path, int recordSize, int m
     const bool write = mode == FileModeWriteOnly || mode == FileModeReadWrite;
     if (write && OwnerReadOnly(path))
         return RecordResult::Fail(ReadOnly, QStringLiteral("The file '%1' is read only.").arg(Native(path)));
-    // A write-only open must not empty the file, so it is opened for reading too.
+    // A write-only open must not empty the file, so it is opened for reading
+    // too. Writes go straight to the file (unbuffered), so a record that does
+    // not fit the disk fails at its own Write, not at a later flush.
     const QIODevice::OpenMode qmode =
-        write ? (QIODevice::ReadWrite | QIODevice::ExistingOnly) : QIODevice::ReadOnly;
+        write ? (QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered) : QIODevice::ReadOnly;
     if (!file->open(qmode))
         return RecordResult::Fail(OpenFailed, QStringLiteral("Could not open the file '%1': %2")
                                                   .arg(Native(path), file->errorString()));
@@ -85,7 +85,7 @@ RecordResult RecordFile::Create(const QString& path, int recordSize)
     if (recordSize <= 0)
         return RecordResult::Fail(OpenFailed, QStringLiteral("Invalid record size for '%1'.").arg(Native(path)));
     auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadWrite | QIODevice::Truncate))
+    if (!file->open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered))
         return RecordResult::Fail(OpenFailed, QStringLiteral("Could not create the file '%1': %2")
                                                   .arg(Native(path), file->errorString()));
     file_ = std::move(file);
@@ -163,9 +163,12 @@ RecordResult RecordFile::Write(qint64 index, const QByteArray& record)
     if (index < 0 || index > RecordCount())
         return RecordResult::Fail(OutOfRange, QStringLiteral("Record %1 is past the end of '%2'.")
                                                   .arg(index).arg(Native(path_)));
-    if (!file_->seek(index * recordSize_) || file_->write(record) != record.size())
-        return RecordResult::Fail(WriteFailed, QStringLiteral("Could not write '%1': %2")
-                                                   .arg(Native(path_), file_->errorString()));
+    if (!file_->seek(index * recordSize_) || file_->write(record) != record.size()) {
+        RecordResult failed = RecordResult::Fail(WriteFailed, QStringLiteral("Could not write '%1': %2")
+                                                                  .arg(Native(path_), file_->errorString()));
+        failed.Reason = file_->errorString();
+        return failed;
+    }
     return RecordResult::Ok();
 }
 
@@ -225,29 +228,6 @@ RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes
     return RecordResult::Ok();
 }
 
-RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return RecordResult::Fail(OpenFailed, QStringLiteral("'%1' is a folder, not a file.").arg(Native(path)));
-    if (info.exists() && OwnerReadOnly(path))
-        return RecordResult::Fail(ReadOnly, QStringLiteral("The file '%1' is read only.").arg(Native(path)));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return RecordResult::Fail(OpenFailed, QStringLiteral("Could not write the file '%1': %2")
-                                                  .arg(Native(path), file.errorString()));
-    if (file.write(bytes) != bytes.size() || g_failSafeWrites) {
-        const QString reason = g_failSafeWrites ? QStringLiteral("No space left on device") : file.errorString();
-        file.cancelWriting();
-        return RecordResult::Fail(WriteFailed, QStringLiteral("Could not write the file '%1': %2")
-                                                   .arg(Native(path), reason));
-    }
-    if (!file.commit())
-        return RecordResult::Fail(WriteFailed, QStringLiteral("Could not write the file '%1': %2")
-                                                   .arg(Native(path), file.errorString()));
-    return RecordResult::Ok();
-}
-
 RecordResult ReadRecordAt(const QString& path, int recordSize, qint64 index, QByteArray& out)
 {
     RecordFile file;
@@ -269,11 +249,6 @@ RecordResult WriteRecords(const QString& path, const QList<QByteArray>& records,
         bytes.append(rec);
     }
     return SafeWriteFile(path, bytes);
-}
-
-void SetSafeWriteFailureForTests(bool fail)
-{
-    g_failSafeWrites = fail;
 }
 
 } // namespace platform

@@ -1,6 +1,6 @@
 // Files of fixed-size records (the program's data files: settings, lists,
 // shows), the run-time file mode every open goes through, and whole-file safe
-// writes (temporary file in the same folder + rename, QSaveFile).
+// writes (temporary file in the same folder + rename, platform/safe_write.cpp).
 //
 // Results are values: a status and, on failure, a message for the user.
 #pragma once
@@ -41,10 +41,11 @@ enum class RecordStatus {
 struct RecordResult {
     RecordStatus Status = RecordStatus::Ok;
     QString Message;  // for the user; empty when Ok
+    QString Reason;   // the system's reason for a failed write ("No space left on device"), when known
 
     bool ok() const { return Status == RecordStatus::Ok; }
     static RecordResult Ok() { return {}; }
-    static RecordResult Fail(RecordStatus status, const QString& message) { return {status, message}; }
+    static RecordResult Fail(RecordStatus status, const QString& message) { return {status, message, {}}; }
 };
 
 // A file of records of one fixed size. Opening an existing file honours the
@@ -95,10 +96,13 @@ private:
 // Reads the whole file (at most `maxBytes` bytes; 0 = no limit).
 RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes = 0);
 
-// Writes `bytes` as the whole file through a temporary file in the same folder
-// that is flushed and renamed over the old one: a failure leaves the old file
-// as it was. Like creating a record file, this is allowed whatever the file
-// mode; an existing file whose owner write bit is clear is not replaced (ReadOnly).
+// Writes `bytes` as the whole file through a temporary file in the same folder:
+// every byte is checked as written and synced to the disk before the temporary
+// file is renamed over the old one. A failure anywhere (a full disk, a file-size
+// limit) removes the temporary file, leaves the old file as it was and is
+// reported with the system's reason. The one routine for every whole-file
+// write. Like creating a record file, this is allowed whatever the file mode;
+// an existing file whose owner write bit is clear is not replaced (ReadOnly).
 RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes);
 
 // Reads record `index` of a file of `recordSize`-byte records.
@@ -106,9 +110,5 @@ RecordResult ReadRecordAt(const QString& path, int recordSize, qint64 index, QBy
 
 // The file holds exactly the given records afterwards (safe write, see above).
 RecordResult WriteRecords(const QString& path, const QList<QByteArray>& records, int recordSize);
-
-// Test hook: when set, every SafeWriteFile fails before the rename (as a full
-// disk would), so tests can check that the old file is kept.
-void SetSafeWriteFailureForTests(bool fail);
 
 } // namespace platform

@@ -19,10 +19,12 @@
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
+#include "platform/record_file.h"
 #include "slideshow/show_state.h"
 #include "sound/sound_state.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -32,7 +34,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -615,8 +616,10 @@ void TForm9::SaveCutOutClick()
         return;
     const QString suffix = QFileInfo(*target).suffix().toLower();
     const char* format = (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) ? "JPG" : "BMP";
-    QSaveFile file(*target);
-    if (!file.open(QIODevice::WriteOnly) || !slot->FullResolutionImage().save(&file, format, 95) || !file.commit())
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !slot->FullResolutionImage().save(&buffer, format, 95)
+        || !platform::SafeWriteFile(*target, bytes).ok())
         platform::showMessage(platform::PromptKind::Error, *target + QStringLiteral(" could not be written!"));
 }
 

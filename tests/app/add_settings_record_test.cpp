@@ -2,6 +2,7 @@
 #include "app/start_modes.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"
+#include "support/write_failure.h"
 
 #include <QtEndian>
 
@@ -45,7 +46,6 @@ struct Restore {
     {
         ArgumentMode = 0;
         SetFileMode(FileModeReadWrite, true);
-        platform::SetSafeWriteFailureForTests(false);
     }
 };
 
@@ -143,13 +143,14 @@ TEST(AddSettingsRecord, UploaderPathRepairs)
     ASSERT_TRUE(WriteAddSettings(path, stored).ok());
 
     // Nothing to repair: no write at all (a write would fail here).
-    platform::SetSafeWriteFailureForTests(true);
     TAddSettingsRecord rec;
-    auto load = LoadAddSettings(path, rec, kVersion);
+    auto load = [&] {
+        testsupport::ScopedFileSizeLimit limit(1024);
+        return LoadAddSettings(path, rec, kVersion);
+    }();
     EXPECT_TRUE(load.Result.ok());
     EXPECT_FALSE(load.Repaired);
     EXPECT_EQ(rec.UploaderPath, uploader);
-    platform::SetSafeWriteFailureForTests(false);
 
     // The program was deleted: the path is emptied; a detected one takes its place.
     QFile::remove(uploader);
@@ -164,10 +165,14 @@ TEST(AddSettingsRecord, UploaderPathRepairs)
 
     // An empty path is written back at every start, even when nothing else changed.
     ASSERT_TRUE(WriteAddSettings(path, DefaultAddSettings(kVersion)).ok());
-    platform::SetSafeWriteFailureForTests(true);
-    load = LoadAddSettings(path, rec, kVersion, QStringLiteral("/no/such/uploader"));
+    const QByteArray written = readFile(path);
+    {
+        testsupport::ScopedFileSizeLimit limit(1024);
+        load = LoadAddSettings(path, rec, kVersion, QStringLiteral("/no/such/uploader"));
+    }
     EXPECT_TRUE(load.Repaired);
     EXPECT_EQ(load.Result.Status, RecordStatus::WriteFailed);  // the write was attempted
+    EXPECT_EQ(readFile(path), written);                        // and failed without harm
     EXPECT_FALSE(load.UploaderFound);
     EXPECT_TRUE(rec.UploaderPath.isEmpty());
 }

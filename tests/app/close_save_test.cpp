@@ -1,14 +1,22 @@
 // The save at close: three-way merge against the file on disk, each file in
-// its own safe write, and a save that still happens when the disk copy is
-// unreadable.
+// its own safe write, a save that still happens when the disk copy is
+// unreadable, and the real close on a full disk or past a file-size limit.
+#include "app/data_folder.h"
 #include "app/settings_fields.h"
+#include "app/start_args.h"
+#include "app/tform1.h"
 #include "app/tform1_close.h"
+#include "platform/prompt.h"
 #include "platform/record_file.h"
 #include "shows/known_shows.h"
 #include "support/sandbox.h"
+#include "support/write_failure.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 using testsupport::freshDir;
 using testsupport::readFile;
@@ -111,14 +119,98 @@ TEST(CloseSave, AudioOnlyCloseLeavesTheShowListAndAFailedWriteKeepsTheOldFile)
     EXPECT_FALSE(audio.ShowListWritten);
     EXPECT_EQ(readFile(list), EncodeShowListRecord("/keep.vxt"));
 
-    // A write that fails (full disk) leaves the previous file whole.
+    // A write that fails (here: past a file-size limit smaller than either
+    // file) leaves both previous files whole and is told with its reason.
     ASSERT_TRUE(WriteSettingsFile(settings, snapshot).ok());
-    platform::SetSafeWriteFailureForTests(true);
     TSettingsRecord live2 = snapshot;
     live2.PlayOrder = 3;
-    const TCloseSave failed = SaveAtClose(settings, live2, snapshot, onDisk, 0, false, QStringList{"/y.vxt"}, list);
-    platform::SetSafeWriteFailureForTests(false);
+    const TCloseSave failed = [&] {
+        testsupport::ScopedFileSizeLimit limit(100);
+        return SaveAtClose(settings, live2, snapshot, onDisk, 0, false, QStringList{"/y.vxt"}, list);
+    }();
     EXPECT_FALSE(failed.Settings.ok());
+    EXPECT_FALSE(failed.ShowList.ok());
     EXPECT_EQ(readFile(settings), before);
     EXPECT_EQ(readFile(list), EncodeShowListRecord("/keep.vxt"));
+    EXPECT_EQ(CloseSaveFailureTexts(failed, settings, list),
+              QStringList({"Vistamo! : The settings could not be saved to " + settings + ": File too large",
+                           "Vistamo! : The list of MyShow files could not be saved to " + list + ": File too large"}));
+    EXPECT_TRUE(CloseSaveFailureTexts(audio, settings, list).isEmpty());
+}
+
+namespace {
+
+QString settingsPath()
+{
+    return DefaultDataFolder() + "/VXSettings61.dat";
+}
+
+QString settingsFailureText(const QString& reason)
+{
+    return "Vistamo! : The settings could not be saved to " + settingsPath() + ": " + reason;
+}
+
+// The main window of a normal start, closed as the user closes it. With
+// `limit` above 0 no file may grow past that many bytes during the close.
+// Prints every message shown and whether the window closed.
+int closeTheMainWindow(qint64 limit)
+{
+    platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
+    TForm1 form;
+    form.FormCreate();
+    if (StartAbort != 0)
+        return 2;
+    form.show();
+    Settings.PlayOrder = 1;
+    if (limit > 0 && !testsupport::limitFileSize(limit))
+        return 3;
+    const bool closed = form.close();
+    for (const platform::PromptRecord& r : platform::promptLog())
+        std::printf("message:%s\n", qPrintable(r.request.text));
+    std::printf("closed:%d\n", closed && !form.isVisible());
+    return 0;
+}
+
+const testsupport::ChildRegistration closeOverLimit("close-over-file-size-limit",
+                                                    [](const QStringList&) { return closeTheMainWindow(4096); });
+
+} // namespace
+
+TEST(CloseSave, AFileSizeLimitAtCloseKeepsTheSettingsFileAndSaysWhy)
+{
+    const testsupport::ChildRun child = testsupport::runChild("close-over-file-size-limit");
+    ASSERT_EQ(child.exitCode, 0) << child.output.toStdString();
+    const QString out = QString::fromLocal8Bit(child.output);
+    EXPECT_TRUE(out.contains("message:" + settingsFailureText("File too large") + "\n")) << out.toStdString();
+    EXPECT_TRUE(out.contains("closed:1")) << out.toStdString();
+    // The file of the start stays whole; the close's change did not land.
+    TSettingsRecord after;
+    ASSERT_TRUE(ReadSettingsFile(settingsPath(), after).ok());
+    EXPECT_NE(after.PlayOrder, 1);
+    EXPECT_EQ(QDir(DefaultDataFolder()).entryList({".VXSettings61.dat.*"}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST(CloseSave, AFullDataFolderKeepsTheSettingsFileAndSaysWhy)
+{
+    testsupport::TinyVolume volume(DefaultDataFolder(), 1024);
+    SKIP_UNLESS_MOUNTED(volume);
+    platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
+    TForm1 form;
+    form.FormCreate();
+    ASSERT_EQ(StartAbort, 0);
+    form.show();
+    const QByteArray before = readFile(settingsPath());
+    ASSERT_EQ(before.size(), SettingsRecordSize);
+    Settings.PlayOrder = 1;
+    ASSERT_TRUE(volume.fill());
+
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(readFile(settingsPath()), before);
+    bool told = false;
+    for (const platform::PromptRecord& r : platform::promptLog())
+        told = told || (r.request.kind == platform::PromptKind::Error
+                        && r.request.text == settingsFailureText("No space left on device"));
+    EXPECT_TRUE(told);
+    EXPECT_EQ(QDir(DefaultDataFolder()).entryList({".VXSettings61.dat.*"}, QDir::Files | QDir::Hidden), QStringList());
 }

@@ -1,6 +1,7 @@
 // Help pages: topic to page, the missing-help and no-page messages, the web
 // site override, F1 in the program's windows and the Help menu's pages.
 #include "app/data_folder.h"
+#include "app/environment.h"
 #include "app/help.h"
 #include "app/help_key.h"
 #include "app/help_web.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QTreeWidget>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -93,6 +95,27 @@ TEST(HelpPages, TheBuiltProgramFindsItsPages)
     ASSERT_FALSE(folder.isEmpty());
     for (const QString& topic : HelpTopics())
         EXPECT_EQ(FindHelpPage(folder, topic).kind, HelpPageKind::Page) << topic.toStdString();
+}
+
+// `cmake --install` puts the program, its viewer and the help pages where the
+// installed program looks for them.
+TEST(HelpPages, TheInstalledProgramFindsItsPagesAndItsViewer)
+{
+    const QString prefix = testsupport::freshDir(QStringLiteral("prefix"));
+    QProcess install;
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(QStringLiteral(VISTAMO_CMAKE),
+                  {QStringLiteral("--install"), QStringLiteral(VISTAMO_BUILD_DIR), QStringLiteral("--prefix"), prefix});
+    ASSERT_TRUE(install.waitForFinished(-1));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
+
+    const QString bin = prefix + QStringLiteral("/bin");
+    EXPECT_TRUE(QFileInfo(bin + QStringLiteral("/vistamo")).isExecutable());
+    EXPECT_EQ(HelpFolder(bin), prefix + QStringLiteral("/share/vistamo/help"));
+    for (const QString& topic : HelpTopics())
+        EXPECT_EQ(FindHelpPage(HelpFolder(bin), topic).kind, HelpPageKind::Page) << topic.toStdString();
+    ASSERT_TRUE(FindIrfanView(bin, ProgramSearchPlaces{}));
+    EXPECT_EQ(IrfanViewPath, bin + QStringLiteral("/vxview"));
 }
 
 TEST(HelpPages, TopicsThatAreNoPage)

@@ -3,6 +3,7 @@
 #include "platform/fixed_text.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"
+#include "support/write_failure.h"
 
 #include <QtEndian>
 
@@ -318,10 +319,12 @@ TEST(SettingsRecord, FailedSaveKeepsTheOldSettingsFile)
     ASSERT_TRUE(WriteSettingsFile(path, rec).ok());
     const QByteArray before = readFile(path);
     rec.MaxPictures = 7;
-    platform::SetSafeWriteFailureForTests(true);
-    const auto r = WriteSettingsFile(path, rec);
-    platform::SetSafeWriteFailureForTests(false);
+    const auto r = [&] {
+        testsupport::ScopedFileSizeLimit limit(4096);  // the record is 12048 bytes
+        return WriteSettingsFile(path, rec);
+    }();
     EXPECT_EQ(r.Status, RecordStatus::WriteFailed);
+    EXPECT_EQ(r.Reason, QStringLiteral("File too large"));
     EXPECT_EQ(readFile(path), before);
     TSettingsRecord back;
     ASSERT_TRUE(ReadSettingsFile(path, back).ok());

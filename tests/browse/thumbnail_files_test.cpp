@@ -10,6 +10,7 @@
 #include "app/caption_helpers.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"
+#include "support/write_failure.h"
 #include "tests/formats/picture_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,6 @@ protected:
     void TearDown() override
     {
         platform::clearFakeMountTable();
-        platform::SetSafeWriteFailureForTests(false);
     }
     void setDrive(const char* fsType, bool removable)
     {
@@ -219,9 +219,10 @@ TEST_F(ThumbFiles, FailureKeepsTheOldThumbnailWhole)
     testsupport::writeFile(thumb, old);
     platform::SetFileDosDate(thumb, platform::DateTimeToDos(at(2001, 1, 1, 0, 0, 0)));
 
-    platform::SetSafeWriteFailureForTests(true);
-    EXPECT_EQ(run(picture, true), ThumbFailed);
-    platform::SetSafeWriteFailureForTests(false);
+    {
+        testsupport::ScopedFileSizeLimit limit(256);  // smaller than any thumbnail
+        EXPECT_EQ(run(picture, true), ThumbFailed);
+    }
     EXPECT_EQ(testsupport::readFile(thumb), old);
     EXPECT_EQ(QDir(dir + "/vxothumb").entryList(QDir::Files | QDir::Hidden).size(), 1);
 

@@ -14,7 +14,8 @@ namespace {
 QByteArray Fit(const uint8_t* data, size_t size, int recordSize)
 {
     QByteArray bytes(recordSize, '\0');
-    std::memcpy(bytes.data(), data, std::min<size_t>(size, size_t(recordSize)));
+    if (size > 0)  // an empty input may come with no buffer at all
+        std::memcpy(bytes.data(), data, std::min<size_t>(size, size_t(recordSize)));
     return bytes;
 }
 

@@ -2,9 +2,13 @@
 
 #include "app/start_modes.h"
 #include "support/sandbox.h"
+#include "support/write_failure.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -26,7 +30,6 @@ struct ModeGuard {
     {
         ArgumentMode = 0;
         SetFileMode(FileModeReadWrite, true);
-        SetSafeWriteFailureForTests(false);
     }
 };
 
@@ -133,24 +136,83 @@ TEST(RecordFile, WriteOnlyOpenKeepsTheFileContents)
     EXPECT_EQ(readFile(path), Rec('a') + Rec('c'));
 }
 
-TEST(SafeWrite, AFailedWriteLeavesTheOldFileWhole)
+namespace {
+
+// The old file and nothing else is left in `dir` after a failed write.
+void expectOldFileAlone(const QString& dir, const QString& path, const QByteArray& old,
+                        const QStringList& others = {})
 {
-    ModeGuard guard;
-    const QString dir = freshDir(QStringLiteral("safe"));
-    const QString path = dir + QStringLiteral("/settings.dat");
-    ASSERT_TRUE(SafeWriteFile(path, QByteArray("old contents")).ok());
+    EXPECT_EQ(readFile(path), old);
+    QStringList expected = others;
+    expected << QFileInfo(path).fileName();
+    expected.sort();
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+}
 
-    SetSafeWriteFailureForTests(true);
-    const RecordResult r = SafeWriteFile(path, QByteArray("new contents that never land"));
+// In a child whose files may not grow past 4 KB: a whole-file write of a
+// settings-sized record and an appended record of an open record file.
+const testsupport::ChildRegistration overLimit("write-over-file-size-limit", [](const QStringList& args) {
+    if (!testsupport::limitFileSize(4096))
+        return 2;
+    const RecordResult whole = SafeWriteFile(args.at(0), QByteArray(12048, 'n'));
+    std::printf("whole:%d:%s\n", int(whole.Status), qPrintable(whole.Message));
+    RecordFile records;
+    if (!records.OpenWithMode(args.at(1), 1024, FileModeReadWrite).ok())
+        return 3;
+    RecordResult appended;
+    for (qint64 i = records.RecordCount(); appended.ok() && i < 8; ++i)
+        appended = records.Write(i, QByteArray(1024, 'r'));
+    std::printf("record:%d:%lld:%s\n", int(appended.Status), records.RecordCount(), qPrintable(appended.Reason));
+    return 0;
+});
+
+} // namespace
+
+TEST(SafeWrite, AFileSizeLimitLeavesTheOldFileWholeAndFailsTheRecordWrite)
+{
+    const QString dir = freshDir(QStringLiteral("limit"));
+    const QString path = dir + QStringLiteral("/VXSettings61.dat");
+    const QString records = dir + QStringLiteral("/ExcludeFolder.dat");
+    const QByteArray old(12048, 'o');
+    ASSERT_TRUE(SafeWriteFile(path, old).ok());
+    ASSERT_TRUE(writeFile(records, QByteArray(2048, 'r')));
+
+    const testsupport::ChildRun child = testsupport::runChild("write-over-file-size-limit", {path, records});
+    ASSERT_EQ(child.exitCode, 0) << child.output.toStdString();
+    const QString out = QString::fromLocal8Bit(child.output);
+    EXPECT_TRUE(out.contains(QStringLiteral("whole:%1:").arg(int(RecordStatus::WriteFailed)))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("VXSettings61.dat': File too large"))) << out.toStdString();
+    expectOldFileAlone(dir, path, old, {QStringLiteral("ExcludeFolder.dat")});
+    // The in-place write fails at the record that passes the limit.
+    EXPECT_TRUE(out.contains(QStringLiteral("record:%1:4:File too large").arg(int(RecordStatus::WriteFailed))))
+        << out.toStdString();
+}
+
+TEST(SafeWrite, AFullDiskLeavesTheOldFileWholeAndFailsTheRecordWrite)
+{
+    const QString dir = freshDir(QStringLiteral("full"));
+    testsupport::TinyVolume volume(dir, 64);
+    SKIP_UNLESS_MOUNTED(volume);
+    const QString path = dir + QStringLiteral("/VXSettings61.dat");
+    const QByteArray old(12048, 'o');
+    ASSERT_TRUE(SafeWriteFile(path, old).ok());
+    RecordFile records;
+    ASSERT_TRUE(records.Create(dir + QStringLiteral("/AllMyShow.dat"), 201).ok());
+    ASSERT_TRUE(volume.fill());
+
+    const RecordResult r = SafeWriteFile(path, QByteArray(12048, 'n'));
     EXPECT_EQ(r.Status, RecordStatus::WriteFailed);
-    EXPECT_TRUE(r.Message.contains(QStringLiteral("settings.dat")));
-    EXPECT_EQ(readFile(path), QByteArray("old contents"));
-    // No temporary file is left behind.
-    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("settings.dat")});
+    EXPECT_EQ(r.Reason, QStringLiteral("No space left on device"));
+    EXPECT_TRUE(r.Message.contains(path)) << r.Message.toStdString();
+    expectOldFileAlone(dir, path, old, {QStringLiteral("AllMyShow.dat"), QStringLiteral("filler")});
 
-    SetSafeWriteFailureForTests(false);
-    ASSERT_TRUE(SafeWriteFile(path, QByteArray("new")).ok());
-    EXPECT_EQ(readFile(path), QByteArray("new"));
+    EXPECT_EQ(records.Write(0, QByteArray(201, 's')).Status, RecordStatus::WriteFailed);
+
+    // With room again the same write lands whole.
+    records.Close();
+    ASSERT_TRUE(QFile::remove(dir + QStringLiteral("/filler")));
+    ASSERT_TRUE(SafeWriteFile(path, QByteArray(12048, 'n')).ok());
+    EXPECT_EQ(readFile(path), QByteArray(12048, 'n'));
 }
 
 TEST(SafeWrite, MissingFolderIsAnErrorNotACrash)
@@ -158,6 +220,15 @@ TEST(SafeWrite, MissingFolderIsAnErrorNotACrash)
     const QString path = freshDir(QStringLiteral("safe")) + QStringLiteral("/gone/x.dat");
     EXPECT_FALSE(SafeWriteFile(path, QByteArray("x")).ok());
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(SafeWrite, AFileWithTheLongestNameIsWrittenToo)
+{
+    const QString dir = freshDir(QStringLiteral("safe"));
+    const QString path = dir + QLatin1Char('/') + QString(255, QLatin1Char('n'));
+    ASSERT_TRUE(SafeWriteFile(path, QByteArray("one")).ok());
+    ASSERT_TRUE(SafeWriteFile(path, QByteArray("two")).ok());
+    expectOldFileAlone(dir, path, QByteArray("two"));
 }
 
 TEST(SafeWrite, WriteRecordsChecksRecordSizes)

@@ -1,5 +1,8 @@
 // Test entry point: builds a private sandbox (HOME, XDG_*), starts a
-// QApplication on the offscreen platform and runs GoogleTest.
+// QApplication on the offscreen platform and runs GoogleTest. A child started
+// by testsupport::runChild keeps its parent's sandbox and runs its one body.
+#include "support/write_failure.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -9,6 +12,10 @@
 
 int main(int argc, char** argv)
 {
+    if (testsupport::isChildRun(argc, argv)) {
+        QApplication app(argc, argv);
+        return testsupport::runChildBody(argc, argv);
+    }
     QTemporaryDir root(QDir::tempPath() + QStringLiteral("/vistamo-test-XXXXXX"));
     const QString base = root.path();
     const auto setDir = [&](const char* name, const QString& sub) {
