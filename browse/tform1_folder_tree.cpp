@@ -135,12 +135,11 @@ void TForm1::loadPictureFromTree(const QString& path, bool showFull)
         ShowPictureFull(path);
         return;
     }
-    const QString kind = TryLoadPictureIntoSlot(path, SlotForm1Im1);
-    if (!kind.isEmpty()) {
-        ReportLoadFailure(QFileInfo(path).fileName(), kind);
-        return;
-    }
-    SizePictureToDisplay(false);
+    // A plain click shows the picture in the preview (as the mouse over it
+    // does) and keeps the tree in view; the main picture area stays hidden.
+    if (QTreeWidgetItem* clicked = TreeView1->currentItem(); clicked && GetNodePath(clicked) == path)
+        PreviewNode = clicked;
+    TreeView1MouseMove(this, Qt::NoModifier, 1, 1);
     // The picture joins the open MyShow when that show may be changed.
     if (!ShowFile.IsOpen())
         return;
