@@ -13,6 +13,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -499,9 +500,19 @@ public:
     void SaveControlPanelPosition();
     // The designed bounds captured by SaveControlBounds (name -> bounds).
     const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
+    // Lays the controls out for the window's present size: the designed
+    // bounds at the restored size, the maximized layout's rules otherwise
+    // (also for a size the window manager gave), so no control covers another.
+    void LayoutForWindowSize();
+    // On a screen 800 pixels wide the window's frame fills the work area.
+    void FitToWorkArea();
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(class QResizeEvent* event) override;
+    void moveEvent(class QMoveEvent* event) override;
 private:
+    bool m_layingOut = false;
+    QMargins m_fittedFrame;
     QHash<QString, QRect> m_designBounds;
     QPoint m_restoredPos;
     bool m_statusPanelsHooked = false;

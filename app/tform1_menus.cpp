@@ -487,8 +487,6 @@ void TForm1::HideShowMyShowClick()
                                                   : int(std::nearbyint((screenArea.height() - height()) / 2.0));
         move(screenArea.x() + int(std::nearbyint((screenArea.width() - width()) / 2.0)), screenArea.y() + top);
     }
-    if (StatusPanel1 && StatusPanel0)
-        StatusPanel1->setFixedWidth(std::max(0, width() - StatusPanel0->width()));
 }
 
 void TForm1::PathToClipboardClick(QObject* sender)
