@@ -135,11 +135,12 @@ void TForm1::LayoutForWindowSize()
     ControlBounds b = currentBounds(this, m_designBounds);
     QRect previewBounds;
     if (MaximizedLayout != 1 && (size() == restored || (narrowScreen && width() == restored.width()))) {
+        const bool fittedToWorkArea = narrowScreen && size() != restored;
         // The restored layout: every control at its designed bounds; on a
         // narrow screen the lower controls move up above the status bar.
         const RestoredLayoutResult r = ApplyRestoredBounds(b, m_designBounds, hidden, 0);
         Q_UNUSED(r);
-        if (narrowScreen)
+        if (fittedToWorkArea)
             ApplyNarrowScreenShift(b, ClientArea->height());
         previewBounds = m_designBounds.value(QStringLiteral("image2"));
     } else {
@@ -232,10 +233,13 @@ void TForm1::ApplyRestoredLayout()
     const bool hidden = Settings.MyShowHidden == 1;
     if (isMaximized())
         setWindowState(windowState() & ~Qt::WindowMaximized);
-    resize(hidden ? 400 : 800, 600);
+    // The window comes back where it was before it was maximized.
+    const QSize restored(hidden ? 400 : 800, 600);
+    if (m_restoredPos.isNull())
+        resize(restored);
+    else
+        setGeometry(QRect(m_restoredPos, restored));
     LayoutForWindowSize();
-    if (!m_restoredPos.isNull())
-        move(m_restoredPos);
     show();
 }
 
