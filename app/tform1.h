@@ -835,7 +835,14 @@ public:
     void ReportBugClick();
     void SupportClick();
     // Small handlers of the tree, the show list and the main picture.
-    void TreeView1KeyDown(int key, Qt::KeyboardModifiers shift);
+    // Returns true when the key was a tree command (Enter, Shift+F10, the
+    // menu key) and has been handled.
+    bool TreeView1KeyDown(int key, Qt::KeyboardModifiers shift);
+    // A node was selected (by keyboard or mouse): captions and the preview
+    // follow it.
+    void TreeView1Change(class QTreeWidgetItem* node);
+    // Where the tree's pop-up opens from the keyboard (screen coordinates).
+    QPoint TreePopupKeyAnchor() const;
     void TreeView1MouseUp() {}
     void TreeView1CustomDrawItem();   // selected node: black on scheme colour 7EB6FF
     void TimerThumbnailTimer();

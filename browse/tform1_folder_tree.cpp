@@ -114,6 +114,9 @@ FolderTreeController* TForm1::folderTree()
 void TForm1::showTreePopup(const QPoint& pos)
 {
     // The pop-up opens on a node only, and never on the placeholder.
+    // The keyboard's pop-up is already open at its own place.
+    if (!RightClickTreeView || RightClickTreeView->isVisible())
+        return;
     QTreeWidgetItem* item = TreeView1->itemAt(pos);
     // From the keyboard the menu belongs to the selected node.
     if (!item)
