@@ -506,6 +506,10 @@ public:
     void LayoutForWindowSize();
     // On a screen 800 pixels wide the window's frame fills the work area.
     void FitToWorkArea();
+    // Back to browsing after a slide show or a full view: the main picture
+    // area hidden, the tree, list and panels laid out for the window, the
+    // title and tool tips of a stopped show, the preview of the tree.
+    void RestoreBrowseView();
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(class QResizeEvent* event) override;

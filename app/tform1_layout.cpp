@@ -215,6 +215,25 @@ void TForm1::FitToWorkArea()
     LayoutForWindowSize();
 }
 
+void TForm1::RestoreBrowseView()
+{
+    if (Image1)
+        Image1->hide();
+    for (QWidget* w : {static_cast<QWidget*>(TreeView1), static_cast<QWidget*>(TreeThumbnailPanel),
+                       static_cast<QWidget*>(Panel1)})
+        if (w)
+            w->show();
+    setWindowTitle(QStringLiteral("Vistamo!"));
+    SetShowStoppedHints();
+    LayoutForWindowSize();
+    // The browse preview shows the tree's picture again, fitted to its box.
+    if (Image4 && !PreviewedPath.isEmpty() && !Image4->isHidden()) {
+        const QString path = PreviewedPath;
+        PreviewedPath.clear();
+        ShowPictureInfo(path, true, true);
+    }
+}
+
 void TForm1::ShiftForNarrowScreen(int statusBarTop)
 {
     ControlBounds b;

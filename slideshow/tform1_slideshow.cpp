@@ -192,6 +192,7 @@ void TForm1::EndShow()
     ShowState.Direction = 0;
     ShowState.PlaysOwnShowFile = false;
     AutoShowRunning = 0;
+    RestoreBrowseView();
     // A demo start offers its show again.
     if (DemoMode && Form13) {
         Form13->show();
