@@ -12,6 +12,7 @@
 #include "support/sandbox.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -54,8 +55,14 @@ MainWindowFixture::MainWindowFixture(const Options& options)
 
 void MainWindowFixture::start(const Options& options)
 {
-    responder_ = std::make_unique<platform::ScopedPromptResponder>(
-        [](const platform::PromptRequest& r) { return platform::defaultReply(r); });
+    responder_ = std::make_unique<platform::ScopedPromptResponder>([this](const platform::PromptRequest& r) {
+        if (r.type == platform::PromptType::Dialog && r.dialog && dialogHandler_) {
+            platform::PromptReply reply;
+            reply.code = dialogHandler_(*r.dialog);
+            return reply;
+        }
+        return platform::defaultReply(r);
+    });
 
     parent_ = freshDir(QStringLiteral("pictures"));
     folder_ = parent_ + QStringLiteral("/Trip");

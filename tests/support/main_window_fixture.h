@@ -100,6 +100,11 @@ public:
     // Waits (letting events run) until `done` holds or `ms` pass.
     static bool waitFor(const std::function<bool()>& done, int ms = 3000);
 
+    // A modal window the program opens (the options dialog, the favourites
+    // window, ...) is handed to `handler` instead of blocking: the handler
+    // shows and drives it, and returns its modal result. Empty: not shown.
+    void onDialog(std::function<int(class QDialog&)> handler) { dialogHandler_ = std::move(handler); }
+
     // The texts of every message box shown since the start (or clearPrompts).
     QStringList prompts() const;
     void clearPrompts();
@@ -114,6 +119,7 @@ private:
     QString parent_;
     QString folder_;
     std::unique_ptr<platform::ScopedPromptResponder> responder_;
+    std::function<int(class QDialog&)> dialogHandler_;
 };
 
 } // namespace testsupport
