@@ -516,6 +516,7 @@ protected:
     void moveEvent(class QMoveEvent* event) override;
 private:
     bool m_layingOut = false;
+    bool m_fitsWorkArea = false;   // started on an 800-pixel screen: the window fills the work area
     QMargins m_fittedFrame;
     QHash<QString, QRect> m_designBounds;
     QPoint m_restoredPos;

@@ -194,14 +194,15 @@ void TForm1::moveEvent(QMoveEvent* event)
     QMainWindow::moveEvent(event);
     // The frame's size is known once the window manager has framed the
     // window: on a narrow screen the window is fitted again with it.
-    if (screenRect(this).width() <= 800 && !isMaximized() && frameMargins(this) != m_fittedFrame)
+    if (m_fitsWorkArea && !isMaximized() && frameMargins(this) != m_fittedFrame)
         QTimer::singleShot(0, this, [this] { FitToWorkArea(); });
 }
 
 void TForm1::FitToWorkArea()
 {
     const QRect screen = screenRect(this);
-    if (screen.width() > 800 || isMaximized() || isMinimized() || DemoMode)
+    m_fitsWorkArea = m_fitsWorkArea || StartScreenWidth(this->screen()) == 800;
+    if (!m_fitsWorkArea || screen.width() > 800 || isMaximized() || isMinimized() || DemoMode)
         return;
     const QMargins frame = frameMargins(this);
     m_fittedFrame = frame;
@@ -210,8 +211,13 @@ void TForm1::FitToWorkArea()
     const QRect client(screen.x() + (hidden ? (screen.width() - w) / 2 : 0) + frame.left(), screen.y() + frame.top(),
                        std::min(w, screen.width()) - frame.left() - frame.right(),
                        screen.height() - frame.top() - frame.bottom());
+    // The window keeps this size: there is nothing larger to maximize to,
+    // and a window manager offers no maximize for a window of fixed size.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (geometry() != client)
         setGeometry(client);
+    setFixedSize(client.size());
     LayoutForWindowSize();
 }
 

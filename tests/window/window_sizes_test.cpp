@@ -115,8 +115,23 @@ TEST(WindowSizes, NarrowScreenFitsTheWindowAndHasNoMaximizeButton)
     ASSERT_NE(screen, nullptr);
     TForm1* form = f.form();
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // A window of fixed size: window managers offer no maximize for it.
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_TRUE(screen->availableGeometry().contains(form->frameGeometry()))
         << form->frameGeometry().width() << "x" << form->frameGeometry().height();
+    EXPECT_EQ(form->frameGeometry().height(), screen->availableGeometry().height());
+    expectNoOverlap(f);
+
+    // Hiding the MyShow panel: 400 pixels wide, full height, centred.
+    form->HideShowMyShowClick();
+    f.settle(50);
+    EXPECT_EQ(form->frameGeometry().width(), 400);
+    EXPECT_EQ(form->frameGeometry().left(), 200);
+    EXPECT_TRUE(screen->availableGeometry().contains(form->frameGeometry()));
+    expectNoOverlap(f);
+    form->HideShowMyShowClick();
+    f.settle(50);
+    EXPECT_EQ(form->frameGeometry(), screen->availableGeometry());
     expectNoOverlap(f);
 }
 
