@@ -268,6 +268,19 @@ TForm3::TForm3(QWidget* parent)
         e->setFixedWidth(numberWidth);
     for (QLineEdit* e : {EditASText1, EditASText2})
         e->setFixedWidth(metrics.averageCharWidth() * 40 + 12);
+    // The number fields of the "Include" page line up: their labels share
+    // one width.
+    QList<QWidget*> includeLabels;
+    int labelWidth = 0;
+    for (QLineEdit* e : {MinSizeEdit, MaxSizeEdit, MaxPicEdit, MAxAttachEdit, MaxSFAttachEdit}) {
+        auto* form = e->parentWidget() ? qobject_cast<QFormLayout*>(e->parentWidget()->layout()) : nullptr;
+        if (QWidget* l = form ? form->labelForField(e) : nullptr) {
+            includeLabels << l;
+            labelWidth = std::max(labelWidth, l->sizeHint().width());
+        }
+    }
+    for (QWidget* l : includeLabels)
+        l->setFixedWidth(labelWidth);
     // The dialog fits an 800 x 600 screen; the tabs that do not fit scroll.
     PageControl1->setUsesScrollButtons(true);
     PageControl1->setElideMode(Qt::ElideNone);
@@ -498,6 +511,7 @@ void TForm3::buildPages()
                                QStringLiteral("If length of voice file higher than picture interval:")));
         SoundActionCB = comboBox(MyShowTextSheet, "SoundActionCB", SoundActionItems());
         sound->addWidget(SoundActionCB);
+        sound->addStretch();
         grid->addLayout(sound, 3, 1);
         FadeCB = checkBox(MyShowTextSheet, "FadeCB", QStringLiteral(" Use Fade out/in"));
         KeepSyncCB = checkBox(MyShowTextSheet, "KeepSyncCB", QStringLiteral("Synchronize MyShow"));
