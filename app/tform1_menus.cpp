@@ -488,8 +488,10 @@ void TForm1::HideShowMyShowClick()
                                                   : int(std::nearbyint((screenArea.height() - height()) / 2.0));
         move(screenArea.x() + int(std::nearbyint((screenArea.width() - width()) / 2.0)), screenArea.y() + top);
     }
-    // On an 800-pixel screen the window of the new width fills the work area.
+    // On an 800-pixel screen the window of the new width fills the work area;
+    // the controls take the layout of the new width.
     FitToWorkArea();
+    LayoutForWindowSize();
 }
 
 void TForm1::PathToClipboardClick(QObject* sender)

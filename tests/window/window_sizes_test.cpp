@@ -91,6 +91,7 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     MainWindowFixture f(on(QSize(1366, 768), true));
     TForm1* form = f.form();
     EXPECT_EQ(form->size(), QSize(400, 600));
+    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
     EXPECT_TRUE(MainWindowFixture::visible(form->TreeView1));
     EXPECT_FALSE(form->ClientArea->rect().intersects(form->MyShowSG->geometry()));
     EXPECT_LE(form->TreeView1->geometry().right(), form->ClientArea->width());
@@ -105,6 +106,8 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     form->HideShowMyShowClick();
     f.settle(50);
     EXPECT_EQ(form->size(), QSize(400, 600));
+    // The tree keeps its designed bounds in the half-width window.
+    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
     expectNoOverlap(f);
 }
 
