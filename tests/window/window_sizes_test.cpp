@@ -97,6 +97,22 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     EXPECT_LE(form->TreeView1->geometry().right(), form->ClientArea->width());
     expectNoOverlap(f);
 
+    // Maximized: half the screen wide at the top centre.
+    QScreen* screen = testsupport::screenOfSize(QSize(1366, 768));
+    ASSERT_NE(screen, nullptr);
+    form->setWindowState(Qt::WindowMaximized);
+    f.settle(50);
+    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_EQ(form->frameGeometry().width(), 683);
+    EXPECT_EQ(form->frameGeometry().top(), screen->availableGeometry().top());
+    EXPECT_EQ(form->frameGeometry().left(), screen->availableGeometry().left() + 342);
+    expectNoOverlap(f);
+    form->ApplyRestoredLayout();
+    f.settle(50);
+    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form->size(), QSize(400, 600));
+    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
+
     // Showing the panel again gives the 800 pixel window with the list whole.
     form->HideShowMyShowClick();
     f.settle(50);
