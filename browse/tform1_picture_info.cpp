@@ -178,8 +178,13 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
                         QString dims;
                         if (!exif.Width.isEmpty() && !exif.Height.isEmpty())
                             dims = exif.Width + QStringLiteral(" x ") + exif.Height;
-                        else
-                            dims = QString::number(image.width()) + QStringLiteral(" x ") + QString::number(image.height());
+                        else {
+                            // The size of the picture loaded (not of its copy scaled for the box).
+                            QSize loaded = QImageReader(source).size();
+                            if (!loaded.isValid())
+                                loaded = image.size();
+                            dims = QString::number(loaded.width()) + QStringLiteral(" x ") + QString::number(loaded.height());
+                        }
                         w.model->setText(w.model->text() + QStringLiteral("  ") + dims);
                     }
                     showFitted(w.image, image, area);

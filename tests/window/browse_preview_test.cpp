@@ -56,6 +56,9 @@ TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
         if (form->Image4->isVisible())
             expectPreviewInItsBox(f, name);
     }
+    // The camera line tells the picture's own size, not that of the box.
+    EXPECT_TRUE(form->ModelLabel4->text().endsWith(QStringLiteral("  1600 x 1200")))
+        << form->ModelLabel4->text().toStdString();
 
     // Maximized, the preview is fitted into the larger box again.
     form->setWindowState(Qt::WindowMaximized);
