@@ -127,9 +127,19 @@ void TForm1::LayoutForWindowSize()
 {
     if (m_designBounds.isEmpty() || DemoMode || !ClientArea || m_layingOut)
         return;
-    m_layingOut = true;
     const bool hidden = Settings.MyShowHidden == 1;
     const QRect screen = screenRect(this);
+    // The restored layout is the smallest: a window manager may make the
+    // window larger (the controls then share the room), never smaller.
+    if (!m_fitsWorkArea) {
+        const QSize smallest = MaximizedLayout == 1 ? QSize(0, 0)
+                                                    : QSize(hidden ? 400 : 800, std::min(600, screen.height()));
+        // (never raised above the present size: a change of width under way
+        // finishes first)
+        if (minimumSize() != smallest && (smallest.width() <= width() || smallest.width() < minimumWidth()))
+            setMinimumSize(smallest);
+    }
+    m_layingOut = true;
     const bool narrowScreen = screen.width() <= 800;
     const QSize restored(hidden ? 400 : 800, 600);
     ControlBounds b = currentBounds(this, m_designBounds);

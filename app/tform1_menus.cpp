@@ -455,6 +455,9 @@ void TForm1::HideShowMyShowClick()
     // (the window that fills an 800-pixel screen is 800 wide with its frame)
     const bool fullWidth = (!maximizedState && (width() == 800 || frameGeometry().width() == 800)) || maximizedState;
     const bool hide = fullWidth && Settings.MyShowHidden != 1;
+    // The window may become as narrow as the half-width layout.
+    if (!m_fitsWorkArea)
+        setMinimumSize(400, minimumHeight());
     if (hide) {
         const bool switchToDraft = DraftShowOpen != 1;
         if (switchToDraft)

@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 #include "support/main_window_fixture.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QScreen>
@@ -162,7 +163,13 @@ TEST(WindowSizes, AResizeByTheWindowManagerPaintsNoControlOverAnother)
         form->resize(size);
         f.settle(30);
         expectNoOverlap(f);
-        // Nothing forces the window wider than asked.
-        EXPECT_LE(form->minimumSizeHint().width(), 400);
+        // Larger: the controls share the room; never smaller than the
+        // restored layout; nothing forces the window wider than that.
+        EXPECT_EQ(form->size(), size.expandedTo(QSize(800, 600)));
+        EXPECT_EQ(form->minimumSize(), QSize(800, 600));
+        if (size.width() > 800)
+            EXPECT_NEAR(form->TreeView1->width(), (form->ClientArea->width() - 8) / 2.0, 1.0);
+        // The voice buttons never cover the play order box.
+        EXPECT_FALSE(form->VoiceBevel->geometry().intersects(form->FPlayorderCB->geometry()));
     }
 }
