@@ -472,9 +472,6 @@ public:
     void SaveControlBounds();
     void ApplyMaximizedLayout();
     void ApplyRestoredLayout();
-    // A screen exactly 800 pixels wide: the window fills the work area and
-    // the controls are fitted above the status bar at `statusBarTop`.
-    void ShiftForNarrowScreen(int statusBarTop);
     void PlaceVoiceButtons(int offset);
     // A system command (0 restore, 1 maximize, 2 minimize, 3 other) as the
     // window's state changes; returns the command carried out (it may be

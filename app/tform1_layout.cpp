@@ -140,16 +140,14 @@ void TForm1::LayoutForWindowSize()
             setMinimumSize(smallest);
     }
     m_layingOut = true;
-    const bool narrowScreen = screen.width() <= 800;
     const QSize restored(hidden ? 400 : 800, 600);
     ControlBounds b = currentBounds(this, m_designBounds);
     QRect previewBounds;
-    if (MaximizedLayout != 1 && (size() == restored || (narrowScreen && width() == restored.width()))) {
-        const bool fittedToWorkArea = narrowScreen && size() != restored;
+    if (MaximizedLayout != 1 && (size() == restored || m_fitsWorkArea)) {
+        const bool fittedToWorkArea = m_fitsWorkArea && size() != restored;
         // The restored layout: every control at its designed bounds; on a
         // narrow screen the lower controls move up above the status bar.
-        const RestoredLayoutResult r = ApplyRestoredBounds(b, m_designBounds, hidden, 0);
-        Q_UNUSED(r);
+        ApplyRestoredBounds(b, m_designBounds, hidden, 0);
         if (fittedToWorkArea)
             ApplyNarrowScreenShift(b, ClientArea->height());
         previewBounds = m_designBounds.value(QStringLiteral("image2"));
@@ -248,17 +246,6 @@ void TForm1::RestoreBrowseView()
         PreviewedPath.clear();
         ShowPictureInfo(path, true, true);
     }
-}
-
-void TForm1::ShiftForNarrowScreen(int statusBarTop)
-{
-    ControlBounds b;
-    for (const char* n : {"TreeView1", "MyShowSG", "TreeThumbnailPanel", "Panel1", "ExchangeButtonBoven",
-                          "ExchangeButtonBeneden", "MoveButton", "DeleteButton", "TextSB", "ClearListButton"})
-        if (const QWidget* w = layoutControl(QString::fromLatin1(n)))
-            b.insert(QString::fromLatin1(n), w->geometry());
-    ApplyNarrowScreenShift(b, statusBarTop);
-    writeBounds(this, b);
 }
 
 void TForm1::ApplyRestoredLayout()

@@ -102,7 +102,8 @@ void MainWindowFixture::start(const Options& options)
     if (!options.showWindow)
         return;
     form_->show();
-    QTest::qWaitForWindowExposed(form_);
+    if (!QTest::qWaitForWindowExposed(form_))
+        qWarning("the main window was not exposed");
     form_->DispatchStartArgument();
     openFolder(parent_);
     settle();
