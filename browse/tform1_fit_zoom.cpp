@@ -77,8 +77,8 @@ void watchFullViewEnd(TForm1* form)
     if (!watch) {
         watch = new FullViewEndWatch(form);
         watch->setObjectName(name);
-        Form9->installEventFilter(watch);
     }
+    Form9->installEventFilter(watch);   // (once per window: installing again only moves it first)
     watch->armed = true;
 }
 

@@ -69,7 +69,7 @@ TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)
     EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("c.jpg  - "))) << form->windowTitle().toStdString();
     const QString title = Form9->TitleLabel->text();
     EXPECT_TRUE(title.startsWith(f.picture("c.jpg") + QStringLiteral("  - "))) << title.toStdString();
-    EXPECT_FALSE(title.contains(QLatin1Char('/') + QString::number(2)) && title.endsWith(QStringLiteral("/2")));
+    EXPECT_FALSE(title.endsWith(QStringLiteral("/2")));
 
     // A crop keeps the title of the same picture.
     QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
