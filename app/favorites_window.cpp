@@ -118,6 +118,12 @@ TForm36::TForm36(QWidget* parent)
     SGFolder->setColumnWidth(0, 35);
     SGFolder->setColumnWidth(1, 35);
     SGFolder->setColumnWidth(2, 1200);
+    // Header texts start at the cell's left + 2, as the body's do; a click
+    // selects a row without scrolling the long path column sideways.
+    SGFolder->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SGFolder->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { padding-left: 2px; }"));
+    SGFolder->setAutoScroll(false);
+    SGFolder->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     SGFolder->setItemDelegate(new MaintenanceCellDelegate(SGFolder));
     SGFolder->setMouseTracking(true);
     SGFolder->viewport()->installEventFilter(this);

@@ -39,6 +39,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QScreen>
+#include <QGuiApplication>
 
 using platform::PromptAnswer;
 using platform::PromptKind;
@@ -103,8 +105,11 @@ TUpDown::TUpDown(const QString& name, QLineEdit* buddy, int min, int max, QWidge
     auto* down = new QToolButton(this);
     up->setArrowType(Qt::UpArrow);
     down->setArrowType(Qt::DownArrow);
-    up->setFixedSize(16, 11);
-    down->setFixedSize(16, 11);
+    // As high as its field, the two arrows one above the other.
+    const int height = std::max(16, buddy ? buddy->sizeHint().height() : 22);
+    up->setFixedSize(16, height / 2);
+    down->setFixedSize(16, height - height / 2);
+    setFixedSize(16, height);
     layout->addWidget(up);
     layout->addWidget(down);
     connect(up, &QToolButton::clicked, this, [this] { setPosition(positionOrLast() + 1); });
@@ -217,6 +222,10 @@ QToolButton* alignButton(QWidget* parent, const char* name, const QString& text,
 
 // ---- TForm3 --------------------------------------------------------------------------
 
+// The dialog's size: room for the largest page, and within an 800 x 600
+// screen with the window frame.
+const QSize OptionsDialogSize(700, 500);
+
 TForm3::TForm3(QWidget* parent)
     : QDialog(parent)
 {
@@ -250,7 +259,34 @@ TForm3::TForm3(QWidget* parent)
         setFont(f);
     }
     PageControl1->setCurrentWidget(IncludeSheet);
-    resize(qMax(sizeHint().width(), PageControl1->tabBar()->sizeHint().width() + 40), 520);
+    // Number fields are as wide as their longest value, the CD text lines
+    // as wide as their 38 characters.
+    const QFontMetrics metrics(font());
+    const int numberWidth = metrics.horizontalAdvance(QStringLiteral("00000000")) + 12;
+    for (QLineEdit* e : {MinSizeEdit, MaxSizeEdit, MaxPicEdit, MAxAttachEdit, MaxSFAttachEdit, LEMon2Width,
+                         LEMon2Height, SecondsWaitASEdit, EdMaxEnlarge, EDThumbOrgMin, EdWaittime, EdSupplyAtOnce})
+        e->setFixedWidth(numberWidth);
+    for (QLineEdit* e : {EditASText1, EditASText2})
+        e->setFixedWidth(metrics.averageCharWidth() * 40 + 12);
+    // The number fields of the "Include" page line up: their labels share
+    // one width.
+    QList<QWidget*> includeLabels;
+    int labelWidth = 0;
+    for (QLineEdit* e : {MinSizeEdit, MaxSizeEdit, MaxPicEdit, MAxAttachEdit, MaxSFAttachEdit}) {
+        auto* form = e->parentWidget() ? qobject_cast<QFormLayout*>(e->parentWidget()->layout()) : nullptr;
+        if (QWidget* l = form ? form->labelForField(e) : nullptr) {
+            includeLabels << l;
+            labelWidth = std::max(labelWidth, l->sizeHint().width());
+        }
+    }
+    for (QWidget* l : includeLabels)
+        l->setFixedWidth(labelWidth);
+    // The dialog fits an 800 x 600 screen; the tabs that do not fit scroll.
+    PageControl1->setUsesScrollButtons(true);
+    PageControl1->setElideMode(Qt::ElideNone);
+    const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    resize(std::min(OptionsDialogSize.width(), avail.width() - 40), std::min(OptionsDialogSize.height(), avail.height() - 60));
     setValues(OptionsValuesFrom(Settings, AddSettings));
 }
 
@@ -326,6 +362,9 @@ void TForm3::buildPages()
         ml->addRow(QStringLiteral("Picture maximum :"), MAxAttachEdit);
         ml->addRow(QStringLiteral("Sound file max. :"), MaxSFAttachEdit);
         grid->addWidget(mail, 3, 1);
+        for (QFormLayout* form : {sl, pl, ml})
+            form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+        grid->setRowStretch(4, 1);
     }
 
     // "Play"
@@ -354,6 +393,7 @@ void TForm3::buildPages()
         BackgroundColorLabel->setAutoFillBackground(true);
         colour->addWidget(BackGroundButton);
         colour->addWidget(BackgroundColorLabel);
+        colour->addStretch();
         grid->addLayout(colour, 1, 1);
         auto* enlarge = new QHBoxLayout;
         EdMaxEnlarge = lineEdit(PlaySheet, "EdMaxEnlarge");
@@ -362,7 +402,9 @@ void TForm3::buildPages()
         enlarge->addWidget(EdMaxEnlarge);
         enlarge->addWidget(UDMaxEnlarge);
         enlarge->addWidget(label(PlaySheet, QStringLiteral("%")));
+        enlarge->addStretch();
         grid->addLayout(enlarge, 2, 0, 1, 2);
+        grid->setRowStretch(3, 1);
         connect(BackGroundButton, &QPushButton::clicked, this, &TForm3::BackGroundButtonClick);
     }
 
@@ -387,6 +429,7 @@ void TForm3::buildPages()
         ml->addRow(QStringLiteral("Width in pixels:"), LEMon2Width);
         ml->addRow(QStringLiteral("Height in pixels:"), LEMon2Height);
         ml->addRow(CBMon2Manual);
+        ml->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
         l->addWidget(mon);
         l->addStretch();
     }
@@ -429,6 +472,7 @@ void TForm3::buildPages()
                                    "SecondsWaitASLabel");
         row->addWidget(SecondsWaitASEdit);
         row->addWidget(SecondsWaitASLabel);
+        row->addStretch();
         l->addLayout(row);
         ASTextLabel = label(AutomaticShowSheet, QStringLiteral("Free text for Automatic Starting CD"), "ASTextLabel");
         EditASText1 = lineEdit(AutomaticShowSheet, "EditASText1");
@@ -467,6 +511,7 @@ void TForm3::buildPages()
                                QStringLiteral("If length of voice file higher than picture interval:")));
         SoundActionCB = comboBox(MyShowTextSheet, "SoundActionCB", SoundActionItems());
         sound->addWidget(SoundActionCB);
+        sound->addStretch();
         grid->addLayout(sound, 3, 1);
         FadeCB = checkBox(MyShowTextSheet, "FadeCB", QStringLiteral(" Use Fade out/in"));
         KeepSyncCB = checkBox(MyShowTextSheet, "KeepSyncCB", QStringLiteral("Synchronize MyShow"));
@@ -497,7 +542,9 @@ void TForm3::buildPages()
         align->addWidget(FontSB);
         align->addWidget(ColorSB);
         align->addWidget(TransparentCB);
+        align->addStretch();
         grid->addLayout(align, 5, 0, 1, 2);
+        grid->setRowStretch(7, 1);
         Panel3 = new QFrame(MyShowTextSheet);
         Panel3->setObjectName(QStringLiteral("Panel3"));
         Panel3->setFrameShape(QFrame::Box);
@@ -594,7 +641,9 @@ void TForm3::buildPages()
         row->addWidget(label(TSMultSlideMode, QStringLiteral("Minimum size of original (in kb):")));
         row->addWidget(EDThumbOrgMin);
         row->addWidget(UDThumbOrgMin);
+        row->addStretch();
         grid->addLayout(row, 3, 0, 1, 2);
+        grid->setRowStretch(4, 1);
     }
 
     // "Upload"

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QSize>
 
 #include <array>
 
@@ -57,6 +58,9 @@ private:
     friend class TForm3;
     int positionOrLast() const;
 };
+
+// The options dialog's size (it fits an 800 x 600 screen).
+extern const QSize OptionsDialogSize;
 
 class TForm3 : public QDialog {
     Q_OBJECT

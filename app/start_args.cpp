@@ -103,11 +103,12 @@ namespace {
 int screenWidthForTests = 0;
 }
 
-int StartScreenWidth()
+int StartScreenWidth(const QScreen* screen)
 {
     if (screenWidthForTests > 0)
         return screenWidthForTests;
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().width() : 0;
 }
 

@@ -64,9 +64,11 @@ extern const QString ScreenTooNarrowText;   // the screen is narrower than 800 p
 extern const QString NoSettingsFileText;    // demo mode without a settings file
 extern const QString SettingsConvertedText;
 
-// The width of the screen the start checks (the primary screen), or the
+// The width of the screen the start checks (the given one, else the primary
+// screen), or the
 // value a test set with SetScreenWidthForTests (0: the real screen again).
-int StartScreenWidth();
+class QScreen;
+int StartScreenWidth(const QScreen* screen = nullptr);
 void SetScreenWidthForTests(int width);
 
 // A folder named for a caption: the drive letter for a drive root (a mount

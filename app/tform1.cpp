@@ -246,6 +246,10 @@ void TForm1::buildClientArea()
     StatusPanel0 = named(new QLabel(StatusBar1), "StatusBar1Panel0");
     StatusPanel1 = named(new QLabel(StatusBar1), "StatusBar1Panel1");
     StatusPanel0->setMinimumWidth(250);
+    // Panel 1 takes the rest of the bar's width (window width less panel 0);
+    // its text never makes the window wider.
+    StatusPanel1->setMinimumWidth(0);
+    StatusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->addWidget(StatusPanel1, 1);
 }

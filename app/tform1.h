@@ -13,6 +13,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -472,9 +473,6 @@ public:
     void SaveControlBounds();
     void ApplyMaximizedLayout();
     void ApplyRestoredLayout();
-    // A screen exactly 800 pixels wide: the window fills the work area and
-    // the controls are fitted above the status bar at `statusBarTop`.
-    void ShiftForNarrowScreen(int statusBarTop);
     void PlaceVoiceButtons(int offset);
     // A system command (0 restore, 1 maximize, 2 minimize, 3 other) as the
     // window's state changes; returns the command carried out (it may be
@@ -500,9 +498,24 @@ public:
     void SaveControlPanelPosition();
     // The designed bounds captured by SaveControlBounds (name -> bounds).
     const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
+    // Lays the controls out for the window's present size: the designed
+    // bounds at the restored size, the maximized layout's rules otherwise
+    // (also for a size the window manager gave), so no control covers another.
+    void LayoutForWindowSize();
+    // On a screen 800 pixels wide the window's frame fills the work area.
+    void FitToWorkArea();
+    // Back to browsing after a slide show or a full view: the main picture
+    // area hidden, the tree, list and panels laid out for the window, the
+    // title and tool tips of a stopped show, the preview of the tree.
+    void RestoreBrowseView();
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(class QResizeEvent* event) override;
+    void moveEvent(class QMoveEvent* event) override;
 private:
+    bool m_layingOut = false;
+    bool m_fitsWorkArea = false;   // started on an 800-pixel screen: the window fills the work area
+    QMargins m_fittedFrame;
     QHash<QString, QRect> m_designBounds;
     QPoint m_restoredPos;
     bool m_statusPanelsHooked = false;
@@ -853,7 +866,14 @@ public:
     void ReportBugClick();
     void SupportClick();
     // Small handlers of the tree, the show list and the main picture.
-    void TreeView1KeyDown(int key, Qt::KeyboardModifiers shift);
+    // Returns true when the key was a tree command (Enter, Shift+F10, the
+    // menu key) and has been handled.
+    bool TreeView1KeyDown(int key, Qt::KeyboardModifiers shift);
+    // A node was selected (by keyboard or mouse): captions and the preview
+    // follow it.
+    void TreeView1Change(class QTreeWidgetItem* node);
+    // Where the tree's pop-up opens from the keyboard (screen coordinates).
+    QPoint TreePopupKeyAnchor() const;
     void TreeView1MouseUp() {}
     void TreeView1CustomDrawItem();   // selected node: black on scheme colour 7EB6FF
     void TimerThumbnailTimer();

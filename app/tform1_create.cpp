@@ -365,8 +365,9 @@ void TForm1::FormCreate()
     HideShowMyShow->setText(hidden ? QStringLiteral("&Show MyShow") : QStringLiteral("&Hide MyShow"));
 
     // 26.
-    if (screenWidth <= 800)
-        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    if (StartScreenWidth(screen() ? screen() : QGuiApplication::primaryScreen()) <= 800)
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                       | Qt::WindowCloseButtonHint);
     MyShowSG->hide();
     StartupRunFlag = 1;
     if (!DemoMode)
@@ -431,20 +432,17 @@ void TForm1::FormCreate()
 
 void TForm1::sizeWindowAtStart()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    // The designed bounds are taken before anything moves.
+    SaveControlBounds();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-    const int screenWidth = StartScreenWidth();
+    const int screenWidth = StartScreenWidth(screen);
     const bool hidden = Settings.MyShowHidden == 1;
     ToolBar1->resize(401, ToolBar1->height());
     if (screenWidth == 800) {
-        if (hidden)
-            setGeometry((screenWidth - 400) / 2, 0, 400, avail.height());
-        else {
-            setGeometry(avail);
-            const int menuH = MainMenu1 ? MainMenu1->sizeHint().height() : 0;
-            const int statusH = StatusBar1 ? StatusBar1->sizeHint().height() : 0;
-            ShiftForNarrowScreen(avail.height() - menuH - statusH);
-        }
+        // The window fills the work area (400 wide and centred with the
+        // MyShow panel hidden); once framed it is fitted again.
+        FitToWorkArea();
     } else {
         const int w = hidden ? 400 : 800, h = 600;
         setGeometry(avail.x() + (avail.width() - w) / 2, avail.y() + (avail.height() - h) / 2, w, h);

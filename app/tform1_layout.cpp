@@ -34,6 +34,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
+#include <QResizeEvent>
+#include <QMoveEvent>
 
 namespace {
 
@@ -44,6 +46,15 @@ QRect screenRect(const QWidget* w)
 }
 
 bool showRuns() { return PlaybackActive == 1; }
+
+// The window manager's frame around the window (none before it is framed).
+QMargins frameMargins(const QWidget* w)
+{
+    const QRect frame = w->frameGeometry();
+    const QRect inner = w->geometry();
+    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                    frame.bottom() - inner.bottom());
+}
 
 } // namespace
 
@@ -97,53 +108,144 @@ void TForm1::ApplyMaximizedLayout()
 {
     SaveControlBounds();
     MaximizedLayout = 1;
-    const QRect screen = screenRect(this);
+    UpdateTarnivoPanelVisibility();
+    // Under an X11 window manager a half-width "maximized" window can't be
+    // asked for: the window keeps the normal state with the computed bounds.
+    if (Settings.MyShowHidden == 1) {
+        const QRect screen = screenRect(this);
+        if (isMaximized())
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+        const QRect half = HalfWidthTopCentre(QRect(0, 0, screen.width(), screen.height()), screen.width());
+        const QMargins frame = frameMargins(this);
+        setGeometry(screen.x() + half.x() + frame.left(), screen.y() + frame.top(), half.width() - frame.left() - frame.right(),
+                    half.height() - frame.top() - frame.bottom());
+    }
+    LayoutForWindowSize();
+}
+
+void TForm1::LayoutForWindowSize()
+{
+    if (m_designBounds.isEmpty() || DemoMode || !ClientArea || m_layingOut)
+        return;
     const bool hidden = Settings.MyShowHidden == 1;
-
-    MaximizedLayoutInput in;
-    in.screen = screen.size();
-    in.myShowHidden = hidden;
-    in.statusPanel0Width = StatusPanel0 ? StatusPanel0->width() : 0;
-    in.rowButtonsInPanel1 = UploadSp && UploadSp->parentWidget() == Panel1;
-    // The client area fills the screen below the menu bar; the status bar
-    // sits at its bottom.
-    const int menuH = MainMenu1 ? MainMenu1->sizeHint().height() : 0;
-    const int statusH = StatusBar1 ? StatusBar1->sizeHint().height() : 0;
-    const int frameH = isMaximized() ? 0 : std::max(0, frameGeometry().height() - height());
-    in.statusBarTop = screen.height() - frameH - menuH - statusH;
-
-    for (QWidget* w : {static_cast<QWidget*>(MyShowSG), static_cast<QWidget*>(TreeView1),
-                       static_cast<QWidget*>(ImMyShowHeader)})
-        if (w) w->setUpdatesEnabled(false);
+    const QRect screen = screenRect(this);
+    // The restored layout is the smallest: a window manager may make the
+    // window larger (the controls then share the room), never smaller.
+    if (!m_fitsWorkArea) {
+        const QSize smallest = MaximizedLayout == 1 ? QSize(0, 0)
+                                                    : QSize(hidden ? 400 : 800, std::min(600, screen.height()));
+        // (never raised above the present size: a change of width under way
+        // finishes first)
+        if (minimumSize() != smallest && (smallest.width() <= width() || smallest.width() < minimumWidth()))
+            setMinimumSize(smallest);
+    }
+    m_layingOut = true;
+    const QSize restored(hidden ? 400 : 800, 600);
     ControlBounds b = currentBounds(this, m_designBounds);
-    const MaximizedLayoutResult r = ApplyMaximizedBounds(b, m_designBounds, in);
+    QRect previewBounds;
+    if (MaximizedLayout != 1 && (size() == restored || m_fitsWorkArea)) {
+        const bool fittedToWorkArea = m_fitsWorkArea && size() != restored;
+        // The restored layout: every control at its designed bounds; on a
+        // narrow screen the lower controls move up above the status bar.
+        ApplyRestoredBounds(b, m_designBounds, hidden, 0);
+        if (fittedToWorkArea)
+            ApplyNarrowScreenShift(b, ClientArea->height());
+        previewBounds = m_designBounds.value(QStringLiteral("image2"));
+    } else {
+        // The maximized layout's rules, for the screen when maximized and for
+        // the window's own size when the window manager sized it.
+        MaximizedLayoutInput in;
+        const int columnsWidth = hidden ? 2 * width() : width();
+        in.screen = QSize(MaximizedLayout == 1 ? std::min(screen.width(), columnsWidth) : columnsWidth,
+                          MaximizedLayout == 1 ? screen.height() : height());
+        in.myShowHidden = hidden;
+        in.statusPanel0Width = StatusPanel0 ? StatusPanel0->width() : 0;
+        in.rowButtonsInPanel1 = UploadSp && UploadSp->parentWidget() == Panel1;
+        in.statusBarTop = ClientArea->height();
+        for (QWidget* w : {static_cast<QWidget*>(MyShowSG), static_cast<QWidget*>(TreeView1),
+                           static_cast<QWidget*>(ImMyShowHeader)})
+            if (w) w->setUpdatesEnabled(false);
+        b = currentBounds(this, m_designBounds);
+        const MaximizedLayoutResult r = ApplyMaximizedBounds(b, m_designBounds, in);
+        previewBounds = r.image2Bounds;
+    }
     writeBounds(this, b);
     for (QWidget* w : {static_cast<QWidget*>(MyShowSG), static_cast<QWidget*>(TreeView1),
                        static_cast<QWidget*>(ImMyShowHeader)})
         if (w) w->setUpdatesEnabled(true);
-    PreviewDrawBounds = r.image2Bounds;
-
-    // Under an X11 window manager a half-width "maximized" window can't be
-    // asked for: the window keeps the normal state with the computed bounds.
-    if (hidden) {
-        if (isMaximized())
-            setWindowState(windowState() & ~Qt::WindowMaximized);
-        setGeometry(QRect(screen.x() + r.window.x(), screen.y() + r.window.y(), r.window.width(),
-                          r.window.height() - (frameGeometry().height() - height())));
+    // The previews are drawn into the picture box of this layout; shown
+    // ones are fitted again.
+    if (PreviewDrawBounds != previewBounds) {
+        PreviewDrawBounds = previewBounds;
+        if (Image4 && Image4->isVisible() && !PreviewedPath.isEmpty()) {
+            const QString path = PreviewedPath;
+            PreviewedPath.clear();
+            ShowPictureInfo(path, true, true);
+        }
+        if (image2 && image2->isVisible() && !MyShowPreviewedPath.isEmpty()) {
+            const QString path = MyShowPreviewedPath;
+            MyShowPreviewedPath.clear();
+            ShowMyShowPictureInfo(path, true, false);
+        }
     }
-    if (StatusPanel1 && StatusPanel0)
-        StatusPanel1->setFixedWidth(std::max(0, r.statusPanel1Width));
+    m_layingOut = false;
 }
 
-void TForm1::ShiftForNarrowScreen(int statusBarTop)
+void TForm1::resizeEvent(QResizeEvent* event)
 {
-    ControlBounds b;
-    for (const char* n : {"TreeView1", "MyShowSG", "TreeThumbnailPanel", "Panel1", "ExchangeButtonBoven",
-                          "ExchangeButtonBeneden", "MoveButton", "DeleteButton", "TextSB", "ClearListButton"})
-        if (const QWidget* w = layoutControl(QString::fromLatin1(n)))
-            b.insert(QString::fromLatin1(n), w->geometry());
-    ApplyNarrowScreenShift(b, statusBarTop);
-    writeBounds(this, b);
+    QMainWindow::resizeEvent(event);
+    LayoutForWindowSize();
+}
+
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The frame's size is known once the window manager has framed the
+    // window: on a narrow screen the window is fitted again with it.
+    if (m_fitsWorkArea && !isMaximized() && frameMargins(this) != m_fittedFrame)
+        QTimer::singleShot(0, this, [this] { FitToWorkArea(); });
+}
+
+void TForm1::FitToWorkArea()
+{
+    const QRect screen = screenRect(this);
+    m_fitsWorkArea = m_fitsWorkArea || StartScreenWidth(this->screen()) == 800;
+    if (!m_fitsWorkArea || screen.width() > 800 || isMaximized() || isMinimized() || DemoMode)
+        return;
+    const QMargins frame = frameMargins(this);
+    m_fittedFrame = frame;
+    const bool hidden = Settings.MyShowHidden == 1;
+    const int w = hidden ? 400 : 800;
+    const QRect client(screen.x() + (hidden ? (screen.width() - w) / 2 : 0) + frame.left(), screen.y() + frame.top(),
+                       std::min(w, screen.width()) - frame.left() - frame.right(),
+                       screen.height() - frame.top() - frame.bottom());
+    // The window keeps this size: there is nothing larger to maximize to,
+    // and a window manager offers no maximize for a window of fixed size.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (geometry() != client)
+        setGeometry(client);
+    setFixedSize(client.size());
+    LayoutForWindowSize();
+}
+
+void TForm1::RestoreBrowseView()
+{
+    if (Image1)
+        Image1->hide();
+    for (QWidget* w : {static_cast<QWidget*>(TreeView1), static_cast<QWidget*>(TreeThumbnailPanel),
+                       static_cast<QWidget*>(Panel1)})
+        if (w)
+            w->show();
+    setWindowTitle(QStringLiteral("Vistamo!"));
+    SetShowStoppedHints();
+    LayoutForWindowSize();
+    // The browse preview shows the tree's picture again, fitted to its box.
+    if (Image4 && !PreviewedPath.isEmpty() && !Image4->isHidden()) {
+        const QString path = PreviewedPath;
+        PreviewedPath.clear();
+        ShowPictureInfo(path, true, true);
+    }
 }
 
 void TForm1::ApplyRestoredLayout()
@@ -151,17 +253,15 @@ void TForm1::ApplyRestoredLayout()
     SaveControlBounds();
     MaximizedLayout = 0;
     const bool hidden = Settings.MyShowHidden == 1;
-    ControlBounds b = currentBounds(this, m_designBounds);
-    const RestoredLayoutResult r = ApplyRestoredBounds(b, m_designBounds, hidden,
-                                                       StatusPanel0 ? StatusPanel0->width() : 0);
-    writeBounds(this, b);
     if (isMaximized())
         setWindowState(windowState() & ~Qt::WindowMaximized);
-    resize(r.window.width(), r.window.height());
-    if (StatusPanel1)
-        StatusPanel1->setFixedWidth(std::max(0, r.statusPanel1Width));
-    if (!m_restoredPos.isNull())
-        move(m_restoredPos);
+    // The window comes back where it was before it was maximized.
+    const QSize restored(hidden ? 400 : 800, 600);
+    if (m_restoredPos.isNull())
+        resize(restored);
+    else
+        setGeometry(QRect(m_restoredPos, restored));
+    LayoutForWindowSize();
     show();
 }
 

@@ -452,8 +452,12 @@ void TForm1::HideShowMyShowClick()
 {
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     const bool maximizedState = MaximizedLayout == 1 || isMaximized();
-    const bool fullWidth = (!maximizedState && width() == 800) || maximizedState;
+    // (the window that fills an 800-pixel screen is 800 wide with its frame)
+    const bool fullWidth = (!maximizedState && (width() == 800 || frameGeometry().width() == 800)) || maximizedState;
     const bool hide = fullWidth && Settings.MyShowHidden != 1;
+    // The window may become as narrow as the half-width layout.
+    if (!m_fitsWorkArea)
+        setMinimumSize(400, minimumHeight());
     if (hide) {
         const bool switchToDraft = DraftShowOpen != 1;
         if (switchToDraft)
@@ -487,8 +491,10 @@ void TForm1::HideShowMyShowClick()
                                                   : int(std::nearbyint((screenArea.height() - height()) / 2.0));
         move(screenArea.x() + int(std::nearbyint((screenArea.width() - width()) / 2.0)), screenArea.y() + top);
     }
-    if (StatusPanel1 && StatusPanel0)
-        StatusPanel1->setFixedWidth(std::max(0, width() - StatusPanel0->width()));
+    // On an 800-pixel screen the window of the new width fills the work area;
+    // the controls take the layout of the new width.
+    FitToWorkArea();
+    LayoutForWindowSize();
 }
 
 void TForm1::PathToClipboardClick(QObject* sender)

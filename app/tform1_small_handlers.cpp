@@ -8,6 +8,7 @@
 #include "app/help_key.h"
 #include "app/start_args.h"
 #include "app/tform1.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "shows/show_windows.h"
@@ -21,6 +22,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QThread>
 #include <QTableWidget>
@@ -133,7 +135,8 @@ public:
     {
         if (event->type() == QEvent::KeyPress && tree_ && watched == tree_.data()) {
             auto* key = static_cast<QKeyEvent*>(event);
-            form_->TreeView1KeyDown(key->key(), key->modifiers());
+            if (form_->TreeView1KeyDown(key->key(), key->modifiers()))
+                return true;
         } else if (event->type() == QEvent::MouseMove && showListViewport_ && watched == showListViewport_.data()) {
             form_->MyShowSGMouseMove();
         }
@@ -196,6 +199,8 @@ void TForm1::SetupSmallHandlers()
     if (TreeView1) {
         TreeView1->installEventFilter(filter);
         TreeView1CustomDrawItem();
+        connect(TreeView1, &QTreeWidget::currentItemChanged, this,
+                [this](QTreeWidgetItem* current, QTreeWidgetItem*) { TreeView1Change(current); });
     }
     if (MyShowSG) {
         MyShowSG->setMouseTracking(true);
@@ -206,14 +211,43 @@ void TForm1::SetupSmallHandlers()
 
 // ---- the folder tree ----------------------------------------------------------
 
-void TForm1::TreeView1KeyDown(int key, Qt::KeyboardModifiers shift)
+bool TForm1::TreeView1KeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    // A key in the tree is the user at work: the automatic show waits. The
-    // keys themselves (Enter, Shift+F10, the menu key) are the tree's own.
-    Q_UNUSED(key);
-    Q_UNUSED(shift);
+    // A key in the tree is the user at work: the automatic show waits.
     if (Timer1)
         Timer1->stop();
+    const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && (shift & Qt::ShiftModifier));
+    if (menuKey) {
+        // A right press on the selected node; the pop-up opens at a fixed
+        // place in the middle of the tree, 150 pixels below the window's top.
+        TreeView1MouseDown(false, Qt::RightButton, shift, QPoint());
+        if (folderTree()->PopupEnabled && folderTree()->SelectedTreeNode && RightClickTreeView)
+            RightClickTreeView->popup(TreePopupKeyAnchor());
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Enter acts as a left press on the selected node.
+        TreeView1MouseDown(false, Qt::LeftButton, shift, QPoint());
+        return true;
+    }
+    return false;
+}
+
+QPoint TForm1::TreePopupKeyAnchor() const
+{
+    const QRect frame = frameGeometry();
+    return QPoint(frame.left() + (TreeView1 ? TreeView1->width() / 2 : 0), frame.top() + 150);
+}
+
+void TForm1::TreeView1Change(QTreeWidgetItem* node)
+{
+    if (!node || !TreeView1)
+        return;
+    // The node becomes the selected and the pop-up node; the preview and
+    // the captions follow it as they follow the mouse.
+    folderTree()->SelectedTreeNode = node;
+    PreviewNode = node;
+    TreeView1MouseMove(this, Qt::NoModifier, 1, 1);
 }
 
 void TForm1::TreeView1CustomDrawItem()

@@ -4,7 +4,10 @@
 
 #include "browse/crop_ratio_panel.h"
 #include "browse/fit_zoom_handler.h"
+#include "browse/picture_display.h"
 #include "browse/picture_display_view.h"
+#include "browse/picture_info.h"
+#include "platform/dos_date.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "app/picture_table.h"
@@ -15,12 +18,71 @@
 #include "slideshow/show_window.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+namespace {
+
+// The window title and the full-screen title of the picture in the full
+// view: its name or path and its date (taken, else the file's).
+void showFullViewStatus(TForm1* form, const QString& path)
+{
+    const QFileInfo info(path);
+    const int32_t fileDate = int32_t(platform::FileDosDate(path));
+    const int32_t packed = ExifDateAsFileDate(path, fileDate);
+    const double days = packed ? platform::DateTimeToDays(platform::DosToDateTime(platform::DosDateTime(packed))) : 0;
+    const QString dateText = StatusDateText(days);
+    form->setWindowTitle(info.fileName() + QStringLiteral("  - ") + dateText);
+    if (!Form9 || !Form9->TitleLabel)
+        return;
+    QLabel* title = Form9->TitleLabel;
+    title->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText);
+    title->adjustSize();
+    title->move(qRound((Form9->width() - title->width()) / 2.0), Form9->height() - 14);
+    title->setVisible(PlayOptions.ShowTitles == 1);
+    if (title->isVisible())
+        title->raise();
+}
+
+// When the full-screen window closes after a full view, the main window
+// shows the browse view again.
+class FullViewEndWatch : public QObject {
+public:
+    FullViewEndWatch(TForm1* form) : QObject(form), form_(form) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && watched == Form9 && armed) {
+            armed = false;
+            if (PlaybackActive != 1)
+                form_->RestoreBrowseView();
+        }
+        return false;
+    }
+    bool armed = false;
+
+private:
+    TForm1* form_;
+};
+
+void watchFullViewEnd(TForm1* form)
+{
+    static const QString name = QStringLiteral("FullViewEndWatch");
+    auto* watch = static_cast<FullViewEndWatch*>(form->findChild<QObject*>(name, Qt::FindDirectChildrenOnly));
+    if (!watch) {
+        watch = new FullViewEndWatch(form);
+        watch->setObjectName(name);
+    }
+    Form9->installEventFilter(watch);   // (once per window: installing again only moves it first)
+    watch->armed = true;
+}
+
+} // namespace
 
 FitZoomHandler* TForm1::Image1FitZoom()
 {
@@ -99,13 +161,18 @@ FitZoomHandler* TForm1::Image1FitZoom()
         hooks.StartFullView = [this](const QString& path) {
             if (!Form9)
                 return;
-            Form9->CutOutShown = [this] {
+            // The titles describe the picture of the full view (never the
+            // last picture of a show played before).
+            Form9->CutOutShown = [this, path] {
                 SetPictureMenuCaptions();
-                UpdatePictureStatus();
+                showFullViewStatus(this, path);
             };
             Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
                                                   && QFile::exists(Settings.EditPrograms[0]));
+            watchFullViewEnd(this);
             Form9->StartFullView(path);
+            if (Form9->isVisible())
+                showFullViewStatus(this, path);
         };
         hooks.CloseFullView = [this] {
             FullViewActive = 0;

@@ -114,6 +114,9 @@ FolderTreeController* TForm1::folderTree()
 void TForm1::showTreePopup(const QPoint& pos)
 {
     // The pop-up opens on a node only, and never on the placeholder.
+    // The keyboard's pop-up is already open at its own place.
+    if (!RightClickTreeView || RightClickTreeView->isVisible())
+        return;
     QTreeWidgetItem* item = TreeView1->itemAt(pos);
     // From the keyboard the menu belongs to the selected node.
     if (!item)
@@ -135,12 +138,11 @@ void TForm1::loadPictureFromTree(const QString& path, bool showFull)
         ShowPictureFull(path);
         return;
     }
-    const QString kind = TryLoadPictureIntoSlot(path, SlotForm1Im1);
-    if (!kind.isEmpty()) {
-        ReportLoadFailure(QFileInfo(path).fileName(), kind);
-        return;
-    }
-    SizePictureToDisplay(false);
+    // A plain click shows the picture in the preview (as the mouse over it
+    // does) and keeps the tree in view; the main picture area stays hidden.
+    if (QTreeWidgetItem* clicked = TreeView1->currentItem(); clicked && GetNodePath(clicked) == path)
+        PreviewNode = clicked;
+    TreeView1MouseMove(this, Qt::NoModifier, 1, 1);
     // The picture joins the open MyShow when that show may be changed.
     if (!ShowFile.IsOpen())
         return;

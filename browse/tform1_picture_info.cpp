@@ -3,6 +3,7 @@
 // program's panel.
 #include "app/file_helpers.h"
 #include "app/found_file.h"
+#include "app/layout_state.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_state.h"
@@ -72,13 +73,16 @@ void showFitted(QLabel* label, const QImage& image, const QRect& area)
     label->repaint();
 }
 
-QRect previewArea(QLabel* label)
+// The picture box of the previews (the same place in both panels): the one
+// the window's layout keeps, else the designed one.
+QRect previewArea(const TForm1* form, QLabel* label)
 {
     if (!label)
         return {};
-    if (QWidget* parent = label->parentWidget())
-        return parent->rect();
-    return label->geometry();
+    if (PreviewDrawBounds.isValid() && !PreviewDrawBounds.isEmpty())
+        return PreviewDrawBounds;
+    const QRect designed = form->designBounds().value(QStringLiteral("image2"));
+    return designed.isValid() ? designed : label->geometry();
 }
 
 struct PreviewWidgets {
@@ -164,7 +168,7 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
                     if (r == ThumbMade || r == ThumbUpToDate)
                         source = ThumbnailPath(Path);
                 }
-                const QRect area = previewArea(w.image);
+                const QRect area = previewArea(this, w.image);
                 const QImage image = loadForPreview(source, area.size());
                 if (image.isNull()) {
                     setShown(w.image, false);
@@ -174,8 +178,13 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
                         QString dims;
                         if (!exif.Width.isEmpty() && !exif.Height.isEmpty())
                             dims = exif.Width + QStringLiteral(" x ") + exif.Height;
-                        else
-                            dims = QString::number(image.width()) + QStringLiteral(" x ") + QString::number(image.height());
+                        else {
+                            // The size of the picture loaded (not of its copy scaled for the box).
+                            QSize loaded = QImageReader(source).size();
+                            if (!loaded.isValid())
+                                loaded = image.size();
+                            dims = QString::number(loaded.width()) + QStringLiteral(" x ") + QString::number(loaded.height());
+                        }
                         w.model->setText(w.model->text() + QStringLiteral("  ") + dims);
                     }
                     showFitted(w.image, image, area);
@@ -226,13 +235,13 @@ void TForm1::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool Fro
         if (FromBrowse && Image4 && Path == PreviewedPath && !Image4->pixmap().isNull())
             image = Image4->pixmap().toImage();
         else
-            image = loadForPreview(Path, previewArea(w.image).size());
+            image = loadForPreview(Path, previewArea(this, w.image).size());
         if (image.isNull()) {
             setShown(w.image, false);
             setShown(w.cannotOpen, true);
             setShown(w.noShowPanel, true);
         } else {
-            showFitted(w.image, image, previewArea(w.image));
+            showFitted(w.image, image, previewArea(this, w.image));
         }
     }
     MyShowPreviewedPath = Path;

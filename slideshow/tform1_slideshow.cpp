@@ -12,6 +12,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "browse/folder_tree_state.h"
+#include "browse/recent_lists.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
@@ -137,6 +138,12 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     if (ToolButton2)
         connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click, Qt::UniqueConnection);
     PlaybackActive = 1;
+    // The show's source (a folder or a show file) goes to the top of the
+    // recent list.
+    if (!ShowSourcePath.isEmpty()) {
+        RecentCandidate = ShowSourcePath;
+        AddToRecentFolders();
+    }
     StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);
     ShowSourcePath.clear();
     // The play options of this show.
@@ -219,6 +226,7 @@ void TForm1::EndShow()
     ReleaseVoiceFile();
     SetShowStoppedHints();
     AutoShowRunning = 0;
+    RestoreBrowseView();
     // A demo start offers its show again.
     if (DemoMode && Form13) {
         Form13->show();

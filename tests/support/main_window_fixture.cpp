@@ -1,0 +1,304 @@
+#include "support/main_window_fixture.h"
+
+#include "app/data_folder.h"
+#include "app/settings_fields.h"
+#include "app/tform1.h"
+#include "browse/folder_tree_state.h"
+#include "platform/prompt.h"
+#include "shows/show_windows.h"
+#include "slideshow/auto_show_windows.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "support/sandbox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QScreen>
+#include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+namespace testsupport {
+
+bool writeJpeg(const QString& path, int width, int height, Qt::GlobalColor color)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    // A lighter band, so the picture is not one flat colour.
+    for (int y = height / 3; y < height / 3 + std::max(1, height / 10); ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixelColor(x, y, QColor(color).lighter(160));
+    return image.save(path, "JPEG", 85);
+}
+
+QScreen* screenOfSize(const QSize& size)
+{
+    for (QScreen* s : QGuiApplication::screens())
+        if (s->geometry().size() == size)
+            return s;
+    return nullptr;
+}
+
+MainWindowFixture::MainWindowFixture()
+    : MainWindowFixture(Options())
+{
+}
+
+MainWindowFixture::MainWindowFixture(const Options& options)
+{
+    start(options);
+}
+
+void MainWindowFixture::start(const Options& options)
+{
+    responder_ = std::make_unique<platform::ScopedPromptResponder>([this](const platform::PromptRequest& r) {
+        if (r.type == platform::PromptType::Dialog && r.dialog && dialogHandler_) {
+            platform::PromptReply reply;
+            reply.code = dialogHandler_(*r.dialog);
+            return reply;
+        }
+        return platform::defaultReply(r);
+    });
+
+    parent_ = freshDir(QStringLiteral("pictures"));
+    folder_ = parent_ + QStringLiteral("/Trip");
+    writeJpeg(folder_ + QStringLiteral("/a.jpg"), 640, 480, Qt::darkCyan);
+    writeJpeg(folder_ + QStringLiteral("/b.jpg"), 480, 640, Qt::darkMagenta);
+    writeJpeg(folder_ + QStringLiteral("/c.jpg"), 1600, 1200, Qt::darkGreen);
+    writeJpeg(folder_ + QStringLiteral("/Sub/d.jpg"), 300, 200, Qt::darkYellow);
+
+    if (options.myShowHidden) {
+        // A first start writes the settings file; the option goes into it.
+        {
+            TForm1 first;
+            first.FormCreate();
+            first.CloseWithoutSaving = true;
+        }
+        TSettingsRecord rec;
+        ReadSettingsFile(SettingsFileName, rec);
+        rec.MyShowHidden = 1;
+        WriteSettingsFile(SettingsFileName, rec);
+    }
+
+    form_ = new TForm1;
+    Form1 = form_;
+    if (QScreen* s = options.screen.isEmpty() ? nullptr : screenOfSize(options.screen))
+        form_->setScreen(s);
+    form_->FormCreate();
+    if (!Form9)
+        Form9 = new TForm9;
+    if (!Form10)
+        Form10 = new TForm10;
+    if (!Form20)
+        Form20 = new TForm20(form_);
+    if (!Form16)
+        Form16 = new TForm16(ShowListPath);
+    if (!Form2)
+        Form2 = new TForm2(form_);
+    if (!options.showWindow)
+        return;
+    form_->show();
+    if (!QTest::qWaitForWindowExposed(form_))
+        qWarning("the main window was not exposed");
+    form_->DispatchStartArgument();
+    openFolder(parent_);
+    settle();
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    if (form_) {
+        if (form_->isVisible())
+            closeWindow();
+        form_->CloseWithoutSaving = true;
+    }
+    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16)})
+        delete w;
+    Form9 = nullptr;
+    Form10 = nullptr;
+    Form16 = nullptr;
+    Form20 = nullptr;
+    Form2 = nullptr;
+    delete form_;
+    Form1 = nullptr;
+    PlaybackActive = 0;
+}
+
+QTreeWidget* MainWindowFixture::tree() const
+{
+    return form_ ? form_->TreeView1 : nullptr;
+}
+
+QWidget* MainWindowFixture::findWidget(const QString& name, const QMetaObject* type) const
+{
+    if (form_) {
+        for (QWidget* w : form_->findChildren<QWidget*>(name))
+            if (w->metaObject()->inherits(type))
+                return w;
+    }
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name && top->metaObject()->inherits(type))
+            return top;
+        for (QWidget* w : top->findChildren<QWidget*>(name))
+            if (w->metaObject()->inherits(type))
+                return w;
+    }
+    return nullptr;
+}
+
+bool MainWindowFixture::visible(const QWidget* w)
+{
+    return w && w->isVisible();
+}
+
+QRect MainWindowFixture::geometryInWindow(const QWidget* w) const
+{
+    if (!w || !form_)
+        return {};
+    return QRect(w->mapTo(form_, QPoint(0, 0)), w->size());
+}
+
+void MainWindowFixture::openFolder(const QString& path)
+{
+    FolderToOpen = path;
+    KeepListEntry = 1;
+    form_->OpenFolderOrShow();
+    settle();
+}
+
+QTreeWidgetItem* MainWindowFixture::node(const QString& path) const
+{
+    QTreeWidget* t = tree();
+    if (!t)
+        return nullptr;
+    for (QTreeWidgetItemIterator it(t); *it; ++it)
+        if (form_->GetNodePath(*it) == path)
+            return *it;
+    return nullptr;
+}
+
+void MainWindowFixture::clickNode(QTreeWidgetItem* item, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    QTreeWidget* t = tree();
+    if (!t || !item)
+        return;
+    t->scrollToItem(item);
+    settle();
+    const QRect r = t->visualItemRect(item);
+    // On the text, right of the icon.
+    const QPoint at(r.left() + std::min(40, r.width() / 2), r.center().y());
+    QTest::mouseClick(t->viewport(), button, modifiers, at);
+    settle();
+}
+
+void MainWindowFixture::clickNode(const QString& path, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    clickNode(node(path), button, modifiers);
+}
+
+void MainWindowFixture::clickExpander(QTreeWidgetItem* item)
+{
+    QTreeWidget* t = tree();
+    if (!t || !item)
+        return;
+    t->scrollToItem(item);
+    settle();
+    const QRect r = t->visualItemRect(item);
+    // The expander sits in the indentation left of the item's rectangle.
+    const QPoint at(r.left() - t->indentation() / 2, r.center().y());
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    settle();
+}
+
+void MainWindowFixture::hoverNode(QTreeWidgetItem* item)
+{
+    QTreeWidget* t = tree();
+    if (!t || !item)
+        return;
+    t->scrollToItem(item);
+    settle();
+    const QRect r = t->visualItemRect(item);
+    QTest::mouseMove(t->viewport(), QPoint(r.left() + std::min(40, r.width() / 2), r.center().y()));
+    settle(150);
+}
+
+void MainWindowFixture::key(QWidget* target, int k, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(target, Qt::Key(k), modifiers);
+    settle();
+}
+
+void MainWindowFixture::click(QWidget* target, const QPoint& at, Qt::MouseButton button,
+                              Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(target, button, modifiers, at);
+    settle();
+}
+
+void MainWindowFixture::drag(QWidget* target, const QPoint& from, const QPoint& to, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mousePress(target, Qt::LeftButton, modifiers, from);
+    const int steps = 8;
+    for (int i = 1; i <= steps; ++i) {
+        const QPoint p = from + (to - from) * i / steps;
+        // QTest::mouseMove sends no button state; a real move event does.
+        QMouseEvent move(QEvent::MouseMove, p, target->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, modifiers);
+        QApplication::sendEvent(target, &move);
+        settle();
+    }
+    QTest::mouseRelease(target, Qt::LeftButton, modifiers, to);
+    settle();
+}
+
+void MainWindowFixture::settle(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    do {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+        if (ms > 0)
+            QTest::qWait(std::min<qint64>(10, std::max<qint64>(1, ms - t.elapsed())));
+    } while (t.elapsed() < ms);
+}
+
+bool MainWindowFixture::waitFor(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+QStringList MainWindowFixture::prompts() const
+{
+    QStringList texts;
+    for (const platform::PromptRecord& r : platform::promptLog())
+        texts << r.request.text;
+    return texts;
+}
+
+void MainWindowFixture::clearPrompts()
+{
+    platform::clearPromptLog();
+}
+
+bool MainWindowFixture::closeWindow()
+{
+    if (!form_)
+        return true;
+    const bool closed = form_->close();
+    settle();
+    return closed;
+}
+
+} // namespace testsupport

@@ -1,0 +1,121 @@
+// The browse preview and the tree's keyboard in the assembled window: every
+// preview stays inside its box (a truncated JPEG too, in both layouts), the
+// cursor keys move the preview and the captions, Enter acts as a left press,
+// Shift+F10 and the menu key open the tree's pop-up at its fixed place.
+#include "app/layout_state.h"
+#include "app/tform1.h"
+#include "support/main_window_fixture.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using testsupport::MainWindowFixture;
+
+namespace {
+
+// Expands the test's folder with a click on its expander.
+QTreeWidgetItem* expandTrip(MainWindowFixture& f)
+{
+    QTreeWidgetItem* trip = f.node(f.folder());
+    f.clickExpander(trip);
+    return trip;
+}
+
+void expectPreviewInItsBox(MainWindowFixture& f, const char* what)
+{
+    TForm1* form = f.form();
+    const QRect picture = form->Image4->geometry();
+    EXPECT_TRUE(form->NoShowPanel4->geometry().contains(picture)) << what;
+    EXPECT_FALSE(picture.intersects(form->FPlayorderCB->geometry())) << what;
+    EXPECT_FALSE(picture.intersects(form->SizeDatePanel4->geometry())) << what;
+}
+
+} // namespace
+
+TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
+{
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    // A JPEG cut off after a third of its bytes.
+    const QByteArray whole = testsupport::readFile(f.picture("c.jpg"));
+    ASSERT_TRUE(testsupport::writeFile(f.picture("cut.jpg"), whole.left(whole.size() / 3)));
+    expandTrip(f);
+
+    for (const char* name : {"a.jpg", "b.jpg", "cut.jpg", "c.jpg"}) {
+        f.clickNode(f.picture(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture(QString::fromLatin1(name)); }))
+            << name;
+        if (form->Image4->isVisible())
+            expectPreviewInItsBox(f, name);
+    }
+    // The camera line tells the picture's own size, not that of the box.
+    EXPECT_TRUE(form->ModelLabel4->text().endsWith(QStringLiteral("  1600 x 1200")))
+        << form->ModelLabel4->text().toStdString();
+
+    // Maximized, the preview is fitted into the larger box again.
+    form->setWindowState(Qt::WindowMaximized);
+    f.settle(50);
+    ASSERT_EQ(MaximizedLayout, 1);
+    ASSERT_TRUE(form->Image4->isVisible());
+    expectPreviewInItsBox(f, "c.jpg maximized");
+    f.clickNode(f.picture("cut.jpg"));
+    ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture("cut.jpg"); }));
+    if (form->Image4->isVisible())
+        expectPreviewInItsBox(f, "cut.jpg maximized");
+}
+
+TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
+{
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    QTreeWidgetItem* trip = expandTrip(f);
+    QTreeWidget* tree = f.tree();
+    tree->setFocus();
+    tree->setCurrentItem(trip);
+    f.settle();
+
+    // Sub, then a.jpg: the preview and the file menu follow the keyboard.
+    f.key(tree, Qt::Key_Down);
+    f.key(tree, Qt::Key_Down);
+    ASSERT_EQ(tree->currentItem(), f.node(f.picture("a.jpg")));
+    ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture("a.jpg") && form->Image4->isVisible(); }));
+    EXPECT_EQ(form->SavePictureTo->text(), QStringLiteral("&Save picture to"));
+    EXPECT_TRUE(MainWindowFixture::visible(form->SizeDatePanel4));
+    f.key(tree, Qt::Key_Down);
+    ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture("b.jpg"); }));
+
+    // Enter acts as a left press: the picture joins the open MyShow.
+    const int rows = form->MyShowSG->rowCount();
+    f.key(tree, Qt::Key_Return);
+    EXPECT_EQ(form->MyShowSG->rowCount(), rows + 1);
+    EXPECT_FALSE(MainWindowFixture::visible(form->Image1));
+}
+
+TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlace)
+{
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    QTreeWidgetItem* trip = expandTrip(f);
+    QTreeWidget* tree = f.tree();
+    tree->setFocus();
+    tree->setCurrentItem(trip);
+    f.settle();
+
+    const QPoint anchor(form->frameGeometry().left() + tree->width() / 2, form->frameGeometry().top() + 150);
+    EXPECT_EQ(form->TreePopupKeyAnchor(), anchor);
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
+        f.key(tree, key, modifiers);
+        ASSERT_TRUE(f.waitFor([&] { return form->RightClickTreeView->isVisible(); }));
+        EXPECT_EQ(form->RightClickTreeView->pos(), anchor);
+        form->RightClickTreeView->hide();
+        f.settle();
+    }
+}

@@ -1,0 +1,55 @@
+// The Recent menu of the assembled window: a played folder joins the recent
+// list, the list is kept in the settings, and after a restart the menu drops
+// down with it; choosing the entry opens the folder in the tree.
+#include "app/tform1.h"
+#include "app/settings_record.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "support/main_window_fixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using testsupport::MainWindowFixture;
+
+TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
+{
+    QString folder;
+    {
+        MainWindowFixture f;
+        folder = f.folder();
+        f.clickExpander(f.node(folder));
+        f.clickNode(folder);
+        f.form()->ToolButton1->trigger();
+        ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
+        QTest::keyClick(Form9, Qt::Key_Escape);
+        ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+        EXPECT_EQ(Settings.RecentFolders[0], folder);
+        ASSERT_TRUE(f.closeWindow());
+    }
+    Settings = TSettingsRecord();
+
+    MainWindowFixture again;
+    TForm1* form = again.form();
+    EXPECT_EQ(Settings.RecentFolders[0], folder);
+    // The menu drops down from the menu bar with the folder as its first item.
+    QMenuBar* bar = form->MainMenu1;
+    const QRect title = bar->actionGeometry(form->Recent1->menuAction());
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, title.center());
+    ASSERT_TRUE(again.waitFor([&] { return form->Recent1->isVisible(); }));
+    QAction* first = form->FolderItems[0];
+    ASSERT_TRUE(first->isVisible());
+    EXPECT_EQ(first->text(), QStringLiteral("&1 - ") + QString(folder).replace("&", "&&"));
+    EXPECT_TRUE(form->ClearRec->isVisible());
+
+    // Choosing it opens the folder in the tree.
+    const QRect item = form->Recent1->actionGeometry(first);
+    QTest::mouseClick(form->Recent1, Qt::LeftButton, Qt::NoModifier, item.center());
+    again.settle(50);
+    ASSERT_NE(form->TreeView1->currentItem(), nullptr);
+    EXPECT_EQ(form->GetNodePath(form->TreeView1->currentItem()), folder);
+}

@@ -1,0 +1,85 @@
+// Back from a slide show and from the full view in the assembled window:
+// the browse view returns with its own title, and the full view after a
+// show is titled with its own picture.
+#include "app/tform1.h"
+#include "browse/fit_zoom.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "support/main_window_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using testsupport::MainWindowFixture;
+
+namespace {
+
+void playTheFolderAndStopIt(MainWindowFixture& f)
+{
+    f.clickExpander(f.node(f.folder()));
+    f.clickNode(f.folder());
+    f.form()->ToolButton1->trigger();
+    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+    // Let the show reach its second picture, then stop it with Escape.
+    f.settle(50);
+    QTest::keyClick(Form9, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && PlaybackActive == 0; }));
+    f.settle();
+}
+
+void expectBrowseView(MainWindowFixture& f)
+{
+    TForm1* form = f.form();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!"));
+    EXPECT_FALSE(MainWindowFixture::visible(form->Image1));
+    for (QWidget* w : {static_cast<QWidget*>(form->TreeView1), static_cast<QWidget*>(form->TreeThumbnailPanel),
+                       static_cast<QWidget*>(form->Panel1)})
+        EXPECT_TRUE(MainWindowFixture::visible(w)) << w->objectName().toStdString();
+    if (MainWindowFixture::visible(form->Image4)) {
+        EXPECT_TRUE(form->NoShowPanel4->geometry().contains(form->Image4->geometry()));
+        EXPECT_FALSE(form->Image4->geometry().intersects(form->FPlayorderCB->geometry()));
+    }
+}
+
+} // namespace
+
+TEST(ShowEnd, TheBrowseViewComesBackWithItsOwnTitle)
+{
+    MainWindowFixture f;
+    f.clickExpander(f.node(f.folder()));
+    f.clickNode(f.picture("a.jpg"));
+    playTheFolderAndStopIt(f);
+    expectBrowseView(f);
+    EXPECT_EQ(f.form()->StatusPanel1->text(), QStringLiteral("Slide show ended!"));
+}
+
+TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)
+{
+    MainWindowFixture f;
+    playTheFolderAndStopIt(f);
+    TForm1* form = f.form();
+
+    f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
+    ASSERT_TRUE(f.waitFor([] { return Form9->isVisible() && FullViewActive == 1; }));
+    EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("c.jpg  - "))) << form->windowTitle().toStdString();
+    const QString title = Form9->TitleLabel->text();
+    EXPECT_TRUE(title.startsWith(f.picture("c.jpg") + QStringLiteral("  - "))) << title.toStdString();
+    EXPECT_FALSE(title.endsWith(QStringLiteral("/2")));
+
+    // A crop keeps the title of the same picture.
+    QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    f.drag(shown, shown->rect().center() - QPoint(50, 30), shown->rect().center() + QPoint(50, 30));
+    EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("c.jpg  - ")));
+
+    // The click that closes the full view brings the browse view back.
+    shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    f.click(shown, shown->rect().center());
+    ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible(); }));
+    f.settle(150);
+    expectBrowseView(f);
+}

@@ -1,0 +1,116 @@
+// Windows the main window opens, driven through the assembled program: the
+// favourites maintenance window (header texts at the cell's left, a click
+// keeps the paths in view) and the options dialog (a finished layout).
+#include "app/favorites_window.h"
+#include "app/options_dialog.h"
+#include "app/settings_record.h"
+#include "app/tform1.h"
+#include "support/main_window_fixture.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using testsupport::MainWindowFixture;
+
+TEST(FavoritesWindow, HeaderTextsShowAndAClickScrollsNothingSideways)
+{
+    MainWindowFixture f;
+    Settings.Favorites[0] = f.folder();
+    Settings.Favorites[1] = f.parentFolder();
+    bool driven = false;
+    f.onDialog([&](QDialog& dialog) {
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        auto* grid = dialog.findChild<QTableWidget*>(QStringLiteral("SGFolder"));
+        EXPECT_NE(grid, nullptr);
+        if (!grid)
+            return 0;
+        QHeaderView* header = grid->horizontalHeader();
+        // The path column's header text starts at its left edge, in view.
+        EXPECT_EQ(header->defaultAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        const int pathLeft = header->sectionViewportPosition(2);
+        EXPECT_LT(pathLeft + header->fontMetrics().horizontalAdvance(QStringLiteral("Folder or MyShow file")) + 4,
+                  grid->viewport()->width());
+        // A click on the second row's path selects it; nothing scrolls.
+        const QRect cell = grid->visualRect(grid->model()->index(1, 2));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(pathLeft + 40, cell.center().y()));
+        MainWindowFixture::settle();
+        EXPECT_EQ(grid->currentRow(), 1);
+        EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
+        EXPECT_EQ(header->sectionViewportPosition(2), pathLeft);
+        driven = true;
+        dialog.hide();
+        return 0;
+    });
+    f.form()->ClearFavs->trigger();
+    EXPECT_TRUE(driven);
+}
+
+TEST(OptionsDialog, AFinishedLayoutThatFitsASmallScreen)
+{
+    MainWindowFixture f;
+    bool driven = false;
+    f.onDialog([&](QDialog& dialog) {
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vistamo! - Options"));
+        // The window fits an 800 x 600 screen with its frame.
+        EXPECT_EQ(dialog.size(), OptionsDialogSize);
+        EXPECT_LE(dialog.frameGeometry().width(), 800);
+        EXPECT_LE(dialog.frameGeometry().height(), 600);
+        auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        EXPECT_NE(pages, nullptr);
+        if (!pages)
+            return 0;
+        for (int i = 0; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            MainWindowFixture::settle();
+            QWidget* page = pages->currentWidget();
+            const std::string name = page->objectName().toStdString();
+            // Number fields are sized to their content, not stretched.
+            for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
+                if (!edit->isVisible() || edit->objectName() == QLatin1String("EDUploadProgram")
+                    || edit->parent()->inherits("QComboBox"))
+                    continue;
+                EXPECT_LT(edit->width(), 350) << name << " " << edit->objectName().toStdString();
+            }
+            // Each up-down sits beside its field, as high as the field.
+            for (TUpDown* updown : page->findChildren<TUpDown*>()) {
+                QWidget* parent = updown->parentWidget();
+                // Its field is the nearest one on its left.
+                QLineEdit* buddy = nullptr;
+                int best = 1 << 30;
+                for (QLineEdit* e : parent->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+                    const QPoint gap = updown->geometry().topLeft() - e->geometry().topRight();
+                    if (gap.manhattanLength() < best) {
+                        best = gap.manhattanLength();
+                        buddy = e;
+                    }
+                }
+                EXPECT_NE(buddy, nullptr) << updown->objectName().toStdString();
+                if (!buddy)
+                    continue;
+                EXPECT_EQ(updown->height(), buddy->height()) << updown->objectName().toStdString();
+                EXPECT_EQ(updown->y(), buddy->y()) << updown->objectName().toStdString();
+            }
+            // Every control lies inside its page.
+            for (QWidget* w : page->findChildren<QWidget*>()) {
+                if (!w->isVisible() || w->parentWidget() != page)
+                    continue;
+                EXPECT_TRUE(page->rect().contains(w->geometry())) << name << " " << w->objectName().toStdString();
+            }
+        }
+        driven = true;
+        dialog.hide();
+        return 0;
+    });
+    f.form()->OptionsTB->trigger();
+    EXPECT_TRUE(driven);
+}

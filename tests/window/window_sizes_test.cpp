@@ -1,0 +1,175 @@
+// Window sizes of the assembled main window on the three screens: the
+// restored 800 x 600 layout, maximize and restore through the window's own
+// state, the MyShow panel hidden, the narrow screen, and no control painted
+// over another.
+#include "app/layout_state.h"
+#include "app/tform1.h"
+#include "support/main_window_fixture.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using testsupport::MainWindowFixture;
+
+namespace {
+
+MainWindowFixture::Options on(QSize screen, bool myShowHidden = false)
+{
+    MainWindowFixture::Options o;
+    o.screen = screen;
+    o.myShowHidden = myShowHidden;
+    return o;
+}
+
+// The visible controls of the client area that sit side by side: none
+// overlaps another, and each lies inside the client area.
+void expectNoOverlap(MainWindowFixture& f)
+{
+    TForm1* form = f.form();
+    const QList<QWidget*> controls = {form->TreeView1, form->MyShowSG, form->TreeThumbnailPanel, form->Panel1};
+    const QRect client = form->ClientArea->rect();
+    // A control wholly outside the client area is not on screen (the MyShow
+    // column of the half-width window).
+    const auto onScreen = [&](QWidget* w) { return MainWindowFixture::visible(w) && client.intersects(w->geometry()); };
+    for (QWidget* w : controls) {
+        if (!onScreen(w))
+            continue;
+        EXPECT_TRUE(client.contains(w->geometry())) << w->objectName().toStdString() << " leaves the client area";
+        for (QWidget* other : controls)
+            if (other != w && onScreen(other))
+                EXPECT_FALSE(w->geometry().intersects(other->geometry()))
+                    << w->objectName().toStdString() << " over " << other->objectName().toStdString();
+    }
+    // The status bar lies below the client area and inside the window.
+    const QRect status = f.geometryInWindow(form->StatusBar1);
+    EXPECT_GE(status.top(), f.geometryInWindow(form->ClientArea).bottom());
+    EXPECT_LE(status.bottom(), form->rect().bottom());
+}
+
+} // namespace
+
+TEST(WindowSizes, MaximizeFillsTheScreenAndRestoreGives800x600)
+{
+    for (const QSize screenSize : {QSize(1366, 768), QSize(1920, 1080)}) {
+        MainWindowFixture f(on(screenSize));
+        QScreen* screen = testsupport::screenOfSize(screenSize);
+        if (!screen)
+            GTEST_SKIP() << "no offscreen screen of this size";
+        TForm1* form = f.form();
+        EXPECT_EQ(form->size(), QSize(800, 600));
+        EXPECT_TRUE(screen->availableGeometry().contains(form->frameGeometry()));
+        expectNoOverlap(f);
+
+        form->setWindowState(form->windowState() | Qt::WindowMaximized);
+        f.settle(50);
+        EXPECT_EQ(MaximizedLayout, 1);
+        EXPECT_EQ(form->frameGeometry().width(), screen->availableGeometry().width());
+        EXPECT_LE(form->frameGeometry().right(), screen->availableGeometry().right());
+        // The tree and the list take half the window each.
+        EXPECT_NEAR(form->TreeView1->width(), (form->ClientArea->width() - 8) / 2.0, 1.0);
+        EXPECT_EQ(form->MyShowSG->width(), form->TreeView1->width());
+        EXPECT_GT(form->TreeView1->height(), 318);
+        expectNoOverlap(f);
+
+        form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
+        f.settle(50);
+        EXPECT_EQ(MaximizedLayout, 0);
+        EXPECT_EQ(form->size(), QSize(800, 600));
+        EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
+        expectNoOverlap(f);
+    }
+}
+
+TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
+{
+    MainWindowFixture f(on(QSize(1366, 768), true));
+    TForm1* form = f.form();
+    EXPECT_EQ(form->size(), QSize(400, 600));
+    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
+    EXPECT_TRUE(MainWindowFixture::visible(form->TreeView1));
+    EXPECT_FALSE(form->ClientArea->rect().intersects(form->MyShowSG->geometry()));
+    EXPECT_LE(form->TreeView1->geometry().right(), form->ClientArea->width());
+    expectNoOverlap(f);
+
+    // Maximized: half the screen wide at the top centre.
+    QScreen* screen = testsupport::screenOfSize(QSize(1366, 768));
+    ASSERT_NE(screen, nullptr);
+    form->setWindowState(Qt::WindowMaximized);
+    f.settle(50);
+    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_EQ(form->frameGeometry().width(), 683);
+    EXPECT_EQ(form->frameGeometry().top(), screen->availableGeometry().top());
+    EXPECT_EQ(form->frameGeometry().left(), screen->availableGeometry().left() + 342);
+    expectNoOverlap(f);
+    form->ApplyRestoredLayout();
+    f.settle(50);
+    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form->size(), QSize(400, 600));
+    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
+
+    // Showing the panel again gives the 800 pixel window with the list whole.
+    form->HideShowMyShowClick();
+    f.settle(50);
+    EXPECT_EQ(form->size(), QSize(800, 600));
+    EXPECT_TRUE(MainWindowFixture::visible(form->MyShowSG));
+    EXPECT_EQ(form->MyShowSG->geometry(), QRect(404, 56, 392, 262));
+    form->HideShowMyShowClick();
+    f.settle(50);
+    EXPECT_EQ(form->size(), QSize(400, 600));
+    // The tree keeps its designed bounds in the half-width window.
+    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
+    expectNoOverlap(f);
+}
+
+TEST(WindowSizes, NarrowScreenFitsTheWindowAndHasNoMaximizeButton)
+{
+    MainWindowFixture f(on(QSize(800, 600)));
+    QScreen* screen = testsupport::screenOfSize(QSize(800, 600));
+    ASSERT_NE(screen, nullptr);
+    TForm1* form = f.form();
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // A window of fixed size: window managers offer no maximize for it.
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_TRUE(screen->availableGeometry().contains(form->frameGeometry()))
+        << form->frameGeometry().width() << "x" << form->frameGeometry().height();
+    EXPECT_EQ(form->frameGeometry().height(), screen->availableGeometry().height());
+    expectNoOverlap(f);
+
+    // Hiding the MyShow panel: 400 pixels wide, full height, centred.
+    form->HideShowMyShowClick();
+    f.settle(50);
+    EXPECT_EQ(form->frameGeometry().width(), 400);
+    EXPECT_EQ(form->frameGeometry().left(), 200);
+    EXPECT_TRUE(screen->availableGeometry().contains(form->frameGeometry()));
+    expectNoOverlap(f);
+    form->HideShowMyShowClick();
+    f.settle(50);
+    EXPECT_EQ(form->frameGeometry(), screen->availableGeometry());
+    expectNoOverlap(f);
+}
+
+TEST(WindowSizes, AResizeByTheWindowManagerPaintsNoControlOverAnother)
+{
+    MainWindowFixture f(on(QSize(1366, 768)));
+    TForm1* form = f.form();
+    for (const QSize size : {QSize(1000, 700), QSize(640, 480), QSize(800, 600)}) {
+        form->resize(size);
+        f.settle(30);
+        expectNoOverlap(f);
+        // Larger: the controls share the room; never smaller than the
+        // restored layout; nothing forces the window wider than that.
+        EXPECT_EQ(form->size(), size.expandedTo(QSize(800, 600)));
+        EXPECT_EQ(form->minimumSize(), QSize(800, 600));
+        if (size.width() > 800)
+            EXPECT_NEAR(form->TreeView1->width(), (form->ClientArea->width() - 8) / 2.0, 1.0);
+        // The voice buttons never cover the play order box.
+        EXPECT_FALSE(form->VoiceBevel->geometry().intersects(form->FPlayorderCB->geometry()));
+    }
+}
