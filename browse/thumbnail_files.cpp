@@ -186,7 +186,8 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
 
     if (request.showStatus)
         request.showStatus(QStringLiteral("T"));
-    QCoreApplication::processEvents();
+    if (request.processMessages)
+        QCoreApplication::processEvents();
     const ThumbnailMaker& write = maker ? maker : ThumbnailMaker(DefaultThumbnailMaker);
     bool ok = false;
     try {

@@ -95,6 +95,9 @@ struct ThumbnailRequest {
     bool setPictureDate = false;
     // Shows "T" while a thumbnail is made and "" afterwards (status panel 0).
     std::function<void(const QString&)> showStatus;
+    // Lets pending window messages run after "T" is shown, before the making
+    // (not where the making was done ahead on a worker thread).
+    bool processMessages = true;
 };
 
 // The make-or-renew decision. A thumbnail is renewed when forced, or when

@@ -321,15 +321,7 @@ protected:
     {
         ThumbnailBatch batch;
         batch.addLogLine = [this](const QString& text, int32_t colour, bool, bool) { lines.push_back({text, colour}); };
-        batch.createThumbnail = [this](const QString& p, const QString& t, bool ignoreDrive, bool force) {
-            ThumbnailRequest r;
-            r.picture = p;
-            r.thumbnail = t;
-            r.fromPreview = true;
-            r.ignoreDrive = ignoreDrive;
-            r.forceRenew = force;
-            return CreateOrRefreshThumbnail(r, options);
-        };
+        batch.thumbnailOptions = options;
         return batch;
     }
     QStringList texts() const
