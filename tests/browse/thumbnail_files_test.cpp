@@ -468,6 +468,38 @@ TEST_F(ThumbBatch, LinkedFoldersAreNotWalked)
     EXPECT_EQ(makeBatch().run(o).created, 1);
 }
 
+TEST_F(ThumbBatch, ResultsComeInTheWalksOrderWhateverTheWorkersFinishFirst)
+{
+    // A large picture first, so the workers finish out of order.
+    write("a.jpg", pictureBytes(3200, 2400, 310 * 1024));
+    write("b.jpg", QByteArray(400 * 1024, 'x'));
+    write("c.jpg", pictureBytes(64, 48, 0));
+    write("d.jpg", pictureBytes(800, 600, 310 * 1024));
+    write("vxothumb/d.jpg", fixtures::jpeg(80, 60));
+    write("e.jpg", pictureBytes(1000, 500, 310 * 1024, "2011:02:03 04:05:06"));
+    QStringList expected{"a.jpg - thumbnail successfully (re)created", "b.jpg - could not be opened",
+                         "c.jpg - creation of thumbnail was not allowed", "d.jpg - thumbnail already exists",
+                         "e.jpg - thumbnail successfully (re)created"};
+    for (const char* name : {"f", "g", "h", "i", "j", "k", "l", "m"}) {
+        write(QString::fromLatin1(name) + ".jpg", pictureBytes(400 + 100 * (name[0] - 'f'), 300, 310 * 1024));
+        expected << QString::fromLatin1(name) + ".jpg - thumbnail successfully (re)created";
+    }
+    ThumbnailBatchOptions o;
+    o.folder = dir;
+    const ThumbnailBatchCounts c = makeBatch().run(o);
+
+    EXPECT_EQ(texts().mid(1, expected.size()), expected);
+    EXPECT_EQ(c.created, 10);
+    EXPECT_EQ(c.cannotOpen, 1);
+    EXPECT_EQ(c.notAllowed, 1);
+    EXPECT_EQ(c.alreadyExists, 1);
+    EXPECT_EQ(QImageReader(dir + "/vxothumb/a.jpg").size(), QSize(320, 240));
+    EXPECT_EQ(QImageReader(dir + "/vxothumb/d.jpg").size(), QSize(80, 60));   // left as it was
+    // The thumbnail carries the picture's EXIF block and is dated by it.
+    EXPECT_EQ(ExifDateAsFileDate(dir + "/vxothumb/e.jpg", 0),
+              int32_t(platform::DateTimeToDos(at(2011, 2, 3, 4, 5, 6))));
+}
+
 // ---- the windows and the main window's part ------------------------------------------
 
 #include "app/add_settings_record.h"
