@@ -6,7 +6,10 @@
 //                 loader's decoder settings: what no loader can beat;
 //   full+scale  - a full decode (Qt's reader) and a smooth scale;
 //   fit_one     - the loader in a process of its own writing the fitted JPEG,
-//   vips        - vipsthumbnail doing the same (process against process).
+//   vips        - vipsthumbnail doing the same (process against process);
+// and, to tell where the loader's time goes: the loader without its
+// thumbnail and information steps, and the last scale alone from the
+// DCT-scaled buffer, ours against Qt's smooth scale.
 // Then thumbnail files for up to 200 photographs: the manual thumbnail run
 // on every core against vipsthumbnail in as many processes as there are cores.
 //
@@ -25,6 +28,7 @@
 #include "browse/thumbnail_files_batch.h"
 #include "formats/jpeg_decoder.h"
 #include "formats/picture_file.h"
+#include "formats/picture_scale.h"
 
 #include <QApplication>
 #include <QDir>
@@ -152,8 +156,7 @@ bool runProcess(const QString& program, const QStringList& args)
     return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-enum Method { Loader, Limit, FullScale, OwnProcess, VipsProcess, MethodCount };
-const char* kMethodNames[MethodCount] = {"loader", "limit", "full+scale", "fit_one", "vips"};
+enum Method { Loader, Limit, FullScale, OwnProcess, VipsProcess, LoaderNoSteps, LastScale, QtLastScale, MethodCount };
 
 struct Target {
     QSize area;
@@ -249,33 +252,57 @@ int main(int argc, char** argv)
     // times[target][method][photo] -> one time per repetition
     std::vector<std::vector<std::vector<std::vector<double>>>> times(
         2, std::vector<std::vector<std::vector<double>>>(MethodCount, std::vector<std::vector<double>>(photos.size())));
-    const std::function<bool(int, const Photo&, const Target&)> runMethod = [&](int m, const Photo& p,
-                                                                                const Target& target) {
+    // Each method times itself (the last scale alone leaves its decode out);
+    // -1 when it failed.
+    const std::function<double(int, const Photo&, const Target&)> runMethod = [&](int m, const Photo& p,
+                                                                                  const Target& target) {
         const QSize fitted = fittedFor(p, target.area);
+        QElapsedTimer t;
+        const auto done = [&t](bool ok) { return ok ? msSince(t) : -1.0; };
         switch (m) {
         case Loader:
+        case LoaderNoSteps: {
             slot->DisplayArea = target.area;
             host.resize(fitted);
-            if (!TryLoadPictureIntoSlot(p.copy, SlotForm1Im1).isEmpty())
-                return false;
-            return !view->ScaledImage().isNull();
+            const PictureLoaderHooks steps = LoaderHooks();
+            if (m == LoaderNoSteps)
+                LoaderHooks() = PictureLoaderHooks();
+            t.start();
+            const bool ok = TryLoadPictureIntoSlot(p.copy, SlotForm1Im1).isEmpty() && !view->ScaledImage().isNull();
+            const double ms = done(ok);
+            LoaderHooks() = steps;
+            return ms;
+        }
         case Limit:
-            return !DecodeJpeg(ReadPictureFile(p.copy), fitted).image.isNull();
+            t.start();
+            return done(!DecodeJpeg(ReadPictureFile(p.copy), fitted).image.isNull());
         case FullScale: {
+            t.start();
             QImageReader reader(p.copy);
             reader.setAutoTransform(false);
             const QImage full = reader.read();
-            return !full.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).isNull();
+            return done(!full.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).isNull());
+        }
+        case LastScale:
+        case QtLastScale: {
+            const QImage buffer = DecodeJpeg(ReadPictureFile(p.copy), fitted).image;
+            t.start();
+            const QImage shown = m == LastScale ? ScaleDecodedPicture(buffer, fitted)
+                                                : buffer.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            return done(!shown.isNull());
         }
         case OwnProcess:
-            return haveFitOne && runProcess(fitOne, {p.copy, QString::number(target.area.width()),
-                                                     QString::number(target.area.height()), out});
+            t.start();
+            return done(haveFitOne && runProcess(fitOne, {p.copy, QString::number(target.area.width()),
+                                                          QString::number(target.area.height()), out}));
         case VipsProcess:
-            return !vips.isEmpty()
-                   && runProcess(vips, {p.copy, "--size", QStringLiteral("%1x%2").arg(target.area.width()).arg(target.area.height()),
-                                        "-o", out + "[Q=75]"});
+            t.start();
+            return done(!vips.isEmpty()
+                        && runProcess(vips, {p.copy, "--size",
+                                             QStringLiteral("%1x%2").arg(target.area.width()).arg(target.area.height()),
+                                             "-o", out + "[Q=75]"}));
         }
-        return false;
+        return -1.0;
     };
     for (int r = 0; r < reps; ++r) {
         for (size_t i = 0; i < photos.size(); ++i) {
@@ -284,16 +311,14 @@ int main(int argc, char** argv)
                     // The order turns with each photograph, so no method
                     // always runs right after another.
                     const int m = (k + int(i) + r) % MethodCount;
-                    QElapsedTimer t;
-                    t.start();
-                    bool ok = false;
+                    double ms = -1;
                     try {
-                        ok = runMethod(m, photos[i], targets[ti]);
+                        ms = runMethod(m, photos[i], targets[ti]);
                     } catch (...) {
-                        ok = false;
+                        ms = -1;
                     }
-                    if (ok)
-                        times[size_t(ti)][size_t(m)][i].push_back(msSince(t));
+                    if (ms >= 0)
+                        times[size_t(ti)][size_t(m)][i].push_back(ms);
                 }
             }
         }
@@ -329,11 +354,15 @@ int main(int argc, char** argv)
     };
 
     std::printf("\nMedian milliseconds per photograph:\n");
-    std::printf("%-10s %9s %9s %11s %9s %9s\n", "fitted to", "loader", "limit", "full+scale", "fit_one", "vips");
+    std::printf("%-10s %8s %8s %11s %8s %8s | %10s %10s %10s\n", "fitted to", "loader", "limit", "full+scale",
+                "fit_one", "vips", "no steps", "last scale", "Qt scale");
     for (int ti = 0; ti < 2; ++ti)
-        std::printf("%-10s %9.1f %9.1f %11.1f %9.1f %9.1f\n", targets[ti].name, timeMedian(ti, Loader),
-                    timeMedian(ti, Limit), timeMedian(ti, FullScale), timeMedian(ti, OwnProcess),
-                    timeMedian(ti, VipsProcess));
+        std::printf("%-10s %8.1f %8.1f %11.1f %8.1f %8.1f | %10.1f %10.2f %10.2f\n", targets[ti].name,
+                    timeMedian(ti, Loader), timeMedian(ti, Limit), timeMedian(ti, FullScale),
+                    timeMedian(ti, OwnProcess), timeMedian(ti, VipsProcess), timeMedian(ti, LoaderNoSteps),
+                    timeMedian(ti, LastScale), timeMedian(ti, QtLastScale));
+    std::printf("(no steps: the loader without its thumbnail and information steps; last scale: from the\n"
+                " DCT-scaled buffer to the shown size, ours and Qt's smooth scale)\n");
     std::printf("first showing at 1920x1080, making the thumbnail file too: %.1f ms\n", median(firstView));
 
     const int n = int(photos.size());

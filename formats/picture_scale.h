@@ -6,12 +6,11 @@
 #include <QImage>
 #include <QSize>
 
-// The picture at `size`. Shrinking by 2 or more first halves the picture
-// with an exact 2 x 2 average (cheap and free of aliasing) until less than a
-// halving is left, then area-averages the rest; enlarging is bilinear. The
-// same image comes back when it already has that size. Safe on any thread.
+// The picture at `size`: shrunk by area averaging (each shown pixel the
+// mean of the buffer pixels it covers, so no aliasing), enlarged
+// bilinearly. Qt's smooth scale does this with SIMD and spreads a large
+// picture over the idle threads of its pool; measured against an exact 2 x 2
+// halving ahead of it and against a hand-written area filter, it was the
+// faster. The same image comes back when it already has that size. Safe on
+// any thread.
 QImage ScaleDecodedPicture(const QImage& image, QSize size);
-
-// One exact 2 x 2 halving of a 32-bit picture (an odd last row or column is
-// averaged with itself); other formats are converted to RGB32 first.
-QImage HalvePicture(const QImage& image);
