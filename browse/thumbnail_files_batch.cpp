@@ -3,6 +3,7 @@
 #include "app/caption_helpers.h"
 #include "app/file_helpers.h"
 #include "browse/thumbnail_files.h"
+#include "browse/picture_info.h"
 #include "formats/picture_scale.h"
 #include "platform/file_attributes.h"
 #include "sharing/reduce_picture.h"
@@ -357,6 +358,10 @@ void ThumbnailBatch::finishPicture(Job& job, const QString& name, const QString&
                 return DefaultThumbnailMaker(picture, target, shownImage, sizeIndex);
             return WriteReducedJpeg(target, reduced).written;
         };
+        if (!reduced.jpeg.isEmpty())
+            request.exifFileDate = [taken = reduced.dateTaken](int32_t fallback) {
+                return ExifTextAsFileDate(taken, fallback);
+            };
         result = CreateOrRefreshThumbnail(request, m_thumbOptions, maker);
     }
     job.reduced = ReducedJpeg();

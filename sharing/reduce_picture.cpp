@@ -84,10 +84,10 @@ QImage decodePicture(const QByteArray& bytes, const QString& path, QSize box)
     return reader.read();
 }
 
-// The date taken of the EXIF block. A JPEG's block is read on its own (a
-// small JPEG of just that segment), so nothing else of the file reaches the
-// metadata library; other formats are read whole.
-QDateTime exifDate(const QByteArray& bytes, const QList<JpegSegment>& segments)
+// The date taken of the EXIF block as stored. A JPEG's block is read on
+// its own (a small JPEG of just that segment), so nothing else of the file
+// reaches the metadata library; other formats are read whole.
+QString exifDateText(const QByteArray& bytes, const QList<JpegSegment>& segments)
 {
     TimgData data(255);
     bool read = false;
@@ -104,9 +104,12 @@ QDateTime exifDate(const QByteArray& bytes, const QList<JpegSegment>& segments)
     } else {
         read = data.ProcessBytes(bytes);
     }
-    if (!read)
-        return {};
-    const QDateTime date = QDateTime::fromString(data.DateTaken(), QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+    return read ? data.DateTaken() : QString();
+}
+
+QDateTime exifDate(const QString& text)
+{
+    const QDateTime date = QDateTime::fromString(text, QStringLiteral("yyyy:MM:dd HH:mm:ss"));
     return date.isValid() ? date : QDateTime();
 }
 
@@ -240,8 +243,9 @@ ReducedJpeg PrepareReducedJpeg(const ReduceRequest& request, const ReduceSource&
     if (!segments.isEmpty())
         reduced.jpeg = UpdateExifPixelDimensions(reduced.jpeg, picture.size());
     // The copy carries the date the picture was taken, else the source's date.
+    reduced.dateTaken = exifDateText(source.bytes, all);
     if (!request.keepFileDate)
-        reduced.date = exifDate(source.bytes, all);
+        reduced.date = exifDate(reduced.dateTaken);
     if (!reduced.date.isValid())
         reduced.date = source.fileDate;
     return reduced;
@@ -277,7 +281,7 @@ ReduceResult ReducePicture(const ReduceRequest& request)
         const ReduceSource source = ReadReduceSource(request.sourcePath, box, false);
         QDateTime date;
         if (!request.keepFileDate)
-            date = exifDate(source.bytes, ReadJpegMetadataSegments(source.bytes));
+            date = exifDate(exifDateText(source.bytes, ReadJpegMetadataSegments(source.bytes)));
         if (!date.isValid())
             date = source.fileDate;
         if (date.isValid()) {

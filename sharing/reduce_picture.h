@@ -66,6 +66,7 @@ ReduceSource ReadReduceSource(const QString& path, QSize box, bool decode = true
 struct ReducedJpeg {
     QByteArray jpeg;                 // empty when nothing can be written
     QDateTime date;                  // the date the copy gets (invalid: none)
+    QString dateTaken;               // the source's EXIF date taken as stored (empty: none)
     QString message;                 // for the user when jpeg is empty
 };
 // From the request's shown picture, else from source.picture.
