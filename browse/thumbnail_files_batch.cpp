@@ -147,8 +147,11 @@ void ThumbnailBatch::flush(bool wait)
 {
     while (!m_pending.empty()) {
         if (stopNow()) {
-            // What was not reported yet is not done: the workers' results
-            // are dropped.
+            // Pictures not reported yet are not done: the workers' results
+            // are dropped. The lines of what the walk did do still appear.
+            for (Pending& step : m_pending)
+                if (!step.job)
+                    step.finish();
             m_pending.clear();
             return;
         }

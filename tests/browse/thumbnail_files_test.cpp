@@ -503,6 +503,22 @@ TEST_F(ThumbBatch, ResultsComeInTheWalksOrderWhateverTheWorkersFinishFirst)
     EXPECT_EQ(int32_t(platform::FileDosDate(dir + "/vxothumb/e.jpg")), taken);
 }
 
+TEST_F(ThumbBatch, CancelWritesNothingMoreThanItReported)
+{
+    for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"})
+        write(QString::fromLatin1(name) + ".jpg", pictureBytes(1600, 1200, 310 * 1024));
+    ThumbnailBatch batch = makeBatch();
+    batch.cancelRequested = [this] { return lines.size() >= 3; };   // after two pictures
+    ThumbnailBatchOptions o;
+    o.folder = dir;
+    const ThumbnailBatchCounts c = batch.run(o);
+    EXPECT_TRUE(batch.cancelled());
+    EXPECT_EQ(c.created, 2);
+    EXPECT_EQ(texts().mid(1), QStringList({"a.jpg - thumbnail successfully (re)created",
+                                           "b.jpg - thumbnail successfully (re)created"}));
+    EXPECT_EQ(QDir(dir + "/vxothumb").entryList(QDir::Files).size(), 2);
+}
+
 // ---- the windows and the main window's part ------------------------------------------
 
 #include "app/add_settings_record.h"
