@@ -64,6 +64,10 @@ const QImage& PictureView::ScaledImage()
         return none;
     const qreal ratio = devicePixelRatioF();
     const QSize target = (QSizeF(size()) * ratio).toSize();
+    // An enlarged picture (a zoom may make the view far larger than the
+    // screen) is painted straight from the buffer, clipped to what shows.
+    if (target.width() > image.width() || target.height() > image.height())
+        return none;
     if (m_scaled.isNull() || m_scaledFrom != image.cacheKey() || m_scaled.size() != target) {
         m_scaled = m_smooth ? ScaleDecodedPicture(image, target)
                             : image.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -84,11 +88,16 @@ void PictureView::nextFrame()
 
 void PictureView::paintEvent(QPaintEvent*)
 {
-    const QImage& scaled = ScaledImage();
-    if (scaled.isNull())
+    if (!m_model || !m_model->Loaded() || m_model->CurrentImage().isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), scaled);
+    const QImage& scaled = ScaledImage();
+    if (!scaled.isNull()) {
+        painter.drawImage(QPoint(0, 0), scaled);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_smooth);
+    painter.drawImage(rect(), m_model->CurrentImage());
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // The widget that shows a picture slot: it paints the slot's current image
 // stretched over its own rectangle and steps an animated GIF on a timer.
-// The picture is scaled once for each new image or size and the scaled copy
-// painted; everything else comes from the slot.
+// A shrunk picture is scaled once for each new image or size and the scaled
+// copy painted; everything else comes from the slot.
 #pragma once
 
 #include <QPointer>
@@ -22,8 +22,10 @@ public:
     // Smooth (bilinear) scaling; on by default.
     void SetSmooth(bool smooth);
 
-    // The picture as it is painted: the slot's current image at the view's
-    // size in device pixels (made at the next paint when it is out of date).
+    // The picture as it is painted when shrunk: the slot's current image at
+    // the view's size in device pixels, made at the next paint when out of
+    // date. Null when there is nothing to paint or the picture is enlarged
+    // (then it is painted straight from the buffer, clipped to what shows).
     const QImage& ScaledImage();
 
 protected:

@@ -151,6 +151,13 @@ TEST(PictureView, ScalesOncePerPictureAndSize)
     QImage shot(view->size(), QImage::Format_RGB32);
     view->render(&shot);
     EXPECT_EQ(shot.pixelColor(20, 15), QColor(0, 0, 250));
+    // Zoomed far beyond the picture: no enlarged copy is kept, the picture
+    // is painted straight from the buffer.
+    host.resize(4000, 3000);
+    EXPECT_TRUE(view->ScaledImage().isNull());
+    QImage corner(100, 100, QImage::Format_RGB32);
+    view->render(&corner, QPoint(), QRegion(3900, 2900, 100, 100));
+    EXPECT_EQ(corner.pixelColor(50, 50), QColor(0, 0, 250));
     slot->Clear();
     EXPECT_TRUE(view->ScaledImage().isNull());
 }
