@@ -227,6 +227,12 @@ int main(int argc, char** argv)
     QWidget host;
     host.setObjectName("Image1");
     PictureView* view = AttachPictureView(&host, slot);
+    host.show();
+    // The picture area at the shown size (the view follows its host).
+    const auto showAt = [&host, view](QSize size) {
+        host.resize(size);
+        view->resize(size);
+    };
 
     const QString vips = QStandardPaths::findExecutable("vipsthumbnail");
     const QString fitOne = QCoreApplication::applicationDirPath() + "/fit_one";
@@ -241,7 +247,7 @@ int main(int argc, char** argv)
     slot->DisplayArea = targets[0].area;
     slot->EnlargeLimit = 0;
     for (const Photo& p : photos) {
-        host.resize(fittedFor(p, targets[0].area));
+        showAt(fittedFor(p, targets[0].area));
         QElapsedTimer t;
         t.start();
         TryLoadPictureIntoSlot(p.copy, SlotForm1Im1);
@@ -263,7 +269,7 @@ int main(int argc, char** argv)
         case Loader:
         case LoaderNoSteps: {
             slot->DisplayArea = target.area;
-            host.resize(fitted);
+            showAt(fitted);
             const PictureLoaderHooks steps = LoaderHooks();
             if (m == LoaderNoSteps)
                 LoaderHooks() = PictureLoaderHooks();
@@ -353,10 +359,15 @@ int main(int argc, char** argv)
     std::printf("\nMedian milliseconds per photograph:\n");
     std::printf("%-10s %8s %8s %11s %8s %8s | %9s %10s\n", "fitted to", "loader", "limit", "full+scale", "fit_one",
                 "vips", "no steps", "last scale");
+    // A method that failed on every photograph (e.g. vipsthumbnail missing) shows "n/a".
+    const auto cell = [](double ms, int width, int decimals) {
+        return ms < 0 ? QString("n/a").rightJustified(width) : QString::number(ms, 'f', decimals).rightJustified(width);
+    };
     for (int ti = 0; ti < 2; ++ti)
-        std::printf("%-10s %8.1f %8.1f %11.1f %8.1f %8.1f | %9.1f %10.2f\n", targets[ti].name, timeMedian(ti, Loader),
-                    timeMedian(ti, Limit), timeMedian(ti, FullScale), timeMedian(ti, OwnProcess),
-                    timeMedian(ti, VipsProcess), timeMedian(ti, LoaderNoSteps), timeMedian(ti, LastScale));
+        std::printf("%-10s %s %s %s %s %s | %s %s\n", targets[ti].name, qPrintable(cell(timeMedian(ti, Loader), 8, 1)),
+                    qPrintable(cell(timeMedian(ti, Limit), 8, 1)), qPrintable(cell(timeMedian(ti, FullScale), 11, 1)),
+                    qPrintable(cell(timeMedian(ti, OwnProcess), 8, 1)), qPrintable(cell(timeMedian(ti, VipsProcess), 8, 1)),
+                    qPrintable(cell(timeMedian(ti, LoaderNoSteps), 9, 1)), qPrintable(cell(timeMedian(ti, LastScale), 10, 2)));
     std::printf("(no steps: the loader without its thumbnail and information steps; last scale: from the\n"
                 " DCT-scaled buffer to the shown size, part of the loader's time)\n");
     std::printf("first showing at 1920x1080, making the thumbnail file too: %.1f ms\n", median(firstView));
