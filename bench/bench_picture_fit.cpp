@@ -1,165 +1,480 @@
-// Fitting a 24-megapixel JPEG into a 1920 x 1080 screen and into a 160 x 120
-// thumbnail cell, three ways:
-//   loader     - the program's LoadPictureIntoSlot (libjpeg DCT scaling to the
-//                smallest n/8 that covers the fitted size), then the smooth
-//                scale to the exact fitted size that the picture view paints;
-//   full+scale - a full decode (QImage) followed by a smooth scale;
-//   vips       - vipsthumbnail (libvips-tools), run as a process.
-// The picture is made by the benchmark itself. At the end the three times
-// and their ratios are printed; the loader should be at least 1.5 times
-// faster than the full decode plus scale.
+// Fitting real photographs, measured side by side in one interleaved run:
+//   loader      - LoadPictureIntoSlot (DCT-scaled decode, with the thumbnail
+//                 and information steps every load runs, the thumbnail file
+//                 already made) and the picture view's scale to the shown size;
+//   limit       - reading the file and the DCT-scaled decode alone, with the
+//                 loader's decoder settings: what no loader can beat;
+//   full+scale  - a full decode (Qt's reader) and a smooth scale;
+//   fit_one     - the loader in a process of its own writing the fitted JPEG,
+//   vips        - vipsthumbnail doing the same (process against process);
+// and, to tell where the loader's time goes: the loader without its
+// thumbnail and information steps, and the last scale alone from the
+// DCT-scaled buffer to the shown size.
+// Then thumbnail files for up to 200 photographs: the manual thumbnail run
+// on every core against vipsthumbnail in as many processes as there are cores.
+//
+//   bench_picture_fit [--reps N] [--photos N] [--thumbs N] [FOLDER...]
+//
+// The folders are searched with their subfolders for JPEG photographs of at
+// least one megapixel (default: the wallpaper packages that scripts/deps
+// --bench installs). Every figure is the median over the photographs of each
+// photograph's best repetition (the other work on the machine only ever adds
+// time). The targets are shown for all photographs and for those of at least
+// 8 megapixels, where decoding at a DCT scale has something to save.
+#include "app/add_settings_record.h"
+#include "app/settings_record.h"
+#include "browse/picture_display_view.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "browse/thumbnail_files.h"
+#include "browse/thumbnail_files_batch.h"
+#include "formats/jpeg_decoder.h"
+#include "formats/picture_file.h"
+#include "formats/picture_scale.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QProcess>
-#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QWidget>
 
-#include <benchmark/benchmark.h>
-
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
-#include <string>
+#include <vector>
 
 namespace {
 
-QTemporaryDir* g_dir = nullptr;
-QString g_jpeg;
-QString g_vips;
-const QSize kPicture(6000, 4000);
-
-// A photo-like picture: gradients, shapes and noise, so the JPEG has the
-// detail (and the size) of a real photo.
-QString makePicture(const QString& folder)
-{
-    QImage image(kPicture, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient g(0, 0, kPicture.width(), kPicture.height());
-    g.setColorAt(0, QColor(30, 80, 160));
-    g.setColorAt(0.5, QColor(220, 200, 120));
-    g.setColorAt(1, QColor(40, 120, 40));
-    p.fillRect(image.rect(), g);
-    QRandomGenerator rng(24);
-    for (int i = 0; i < 400; ++i) {
-        p.setBrush(QColor::fromRgb(rng.generate() | 0xFF000000u));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPoint(rng.bounded(kPicture.width()), rng.bounded(kPicture.height())), rng.bounded(20, 400),
-                      rng.bounded(20, 400));
-    }
-    p.end();
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int n = int(rng.bounded(24)) - 12;
-            const QRgb c = line[x];
-            line[x] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255), qBound(0, qBlue(c) + n, 255));
-        }
-    }
-    const QString path = folder + "/photo24mp.jpg";
-    image.save(path, "JPG", 90);
-    return path;
-}
-
-QSize fitted(QSize area) { return FittedPictureSize(kPicture, area, 0); }
-
-void BM_Loader(benchmark::State& state)
-{
-    const QSize area(int(state.range(0)), int(state.range(1)));
-    PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
-    slot->DisplayArea = area;
-    slot->EnlargeLimit = 0;
-    for (auto _ : state) {
-        LoadPictureIntoSlot(g_jpeg, SlotForm1Im1);
-        QImage shown = slot->Buffer().scaled(fitted(area), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        benchmark::DoNotOptimize(shown.constBits());
-    }
-    state.counters["scale_n_of_8"] = slot->JpegScaleNum();
-}
-
-void BM_FullDecodeScale(benchmark::State& state)
-{
-    const QSize area(int(state.range(0)), int(state.range(1)));
-    for (auto _ : state) {
-        QImage full(g_jpeg);
-        QImage shown = full.scaled(fitted(area), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        benchmark::DoNotOptimize(shown.constBits());
-    }
-}
-
-void BM_Vipsthumbnail(benchmark::State& state)
-{
-    if (g_vips.isEmpty()) {
-        state.SkipWithError("vipsthumbnail is not installed");
-        return;
-    }
-    const QSize area(int(state.range(0)), int(state.range(1)));
-    const QString out = g_dir->path() + "/thumb.v";
-    for (auto _ : state) {
-        QProcess vips;
-        vips.start(g_vips, {g_jpeg, "--size", QString("%1x%2").arg(area.width()).arg(area.height()), "-o", out});
-        if (!vips.waitForFinished(60000) || vips.exitCode() != 0) {
-            state.SkipWithError("vipsthumbnail failed");
-            return;
-        }
-    }
-}
-
-// Collects the mean real time of each run for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ms;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred && r.iterations > 0)
-                ms[r.benchmark_name()] = r.GetAdjustedRealTime() * (r.time_unit == benchmark::kMillisecond ? 1.0 : 1e-6);
-    }
+struct Photo {
+    QString source;
+    QString copy;      // in the run's own folder (thumbnails are written beside it)
+    QSize size;
+    bool progressive = false;
 };
 
-void printSummary(const SummaryReporter& reporter)
+double median(std::vector<double> v)
 {
-    std::printf("\nFitting a %dx%d JPEG (mean wall time per picture):\n", kPicture.width(), kPicture.height());
-    std::printf("%-12s %12s %14s %12s %16s %14s\n", "target", "loader ms", "full+scale ms", "vips ms",
-                "full+scale/loader", "vips/loader");
-    for (const char* target : {"1920/1080", "160/120"}) {
-        const auto get = [&](const char* name) {
-            const auto it = reporter.ms.find(std::string(name) + "/" + target + "/iterations:5/real_time");
-            return it == reporter.ms.end() ? -1.0 : it->second;
-        };
-        const double loader = get("BM_Loader"), full = get("BM_FullDecodeScale"), vips = get("BM_Vipsthumbnail");
-        std::printf("%-12s %12.1f %14.1f %12.1f %16.2f %14.2f\n", target, loader, full, vips,
-                    loader > 0 ? full / loader : 0.0, loader > 0 && vips > 0 ? vips / loader : 0.0);
-        std::printf("  goal: loader at least 1.5x faster than full decode + scale: %s\n",
-                    loader > 0 && full / loader >= 1.5 ? "met" : "NOT met");
+    if (v.empty())
+        return -1;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+
+bool headerOf(const QString& path, JpegHeaderInfo& header)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    try {
+        // The header lies in the first bytes, unless a large metadata block
+        // stands before it.
+        QByteArray head = f.read(1 << 20);
+        header = ReadJpegHeader(head);
+        return header.size.width() > 0;
+    } catch (...) {
+        return false;
     }
 }
 
-} // namespace
+// JPEG photographs of at least one megapixel. A folder whose pictures are
+// all named by their size ("1920x1080.jpg", a wallpaper in several sizes)
+// gives only its largest.
+std::vector<Photo> findPhotos(const QStringList& folders)
+{
+    std::map<QString, std::vector<Photo>> byFolder;
+    for (const QString& folder : folders) {
+        QDirIterator it(folder, {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (path.contains("/vxothumb/"))
+                continue;
+            JpegHeaderInfo header;
+            if (!headerOf(path, header) || qint64(header.size.width()) * header.size.height() < 1000000)
+                continue;
+            byFolder[QFileInfo(path).path()].push_back({path, QString(), header.size, header.progressive});
+        }
+    }
+    static const QRegularExpression sizeName(QStringLiteral("^\\d+x\\d+\\.jpe?g$"), QRegularExpression::CaseInsensitiveOption);
+    std::vector<Photo> photos;
+    for (auto& [folder, list] : byFolder) {
+        const bool sizesOfOne = std::all_of(list.begin(), list.end(), [](const Photo& p) {
+            return sizeName.match(QFileInfo(p.source).fileName()).hasMatch();
+        });
+        if (sizesOfOne && list.size() > 1) {
+            auto largest = std::max_element(list.begin(), list.end(), [](const Photo& a, const Photo& b) {
+                return qint64(a.size.width()) * a.size.height() < qint64(b.size.width()) * b.size.height();
+            });
+            photos.push_back(*largest);
+        } else {
+            photos.insert(photos.end(), list.begin(), list.end());
+        }
+    }
+    std::sort(photos.begin(), photos.end(), [](const Photo& a, const Photo& b) { return a.source < b.source; });
+    return photos;
+}
 
-BENCHMARK(BM_Loader)->Args({1920, 1080})->Args({160, 120})->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FullDecodeScale)->Args({1920, 1080})->Args({160, 120})->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Vipsthumbnail)->Args({1920, 1080})->Args({160, 120})->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
+// Every JPEG of at least one megapixel, sizes of one wallpaper included.
+QStringList allPhotoFiles(const QStringList& folders, int limit)
+{
+    QStringList files;
+    for (const QString& folder : folders) {
+        QDirIterator it(folder, {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            JpegHeaderInfo header;
+            if (!path.contains("/vxothumb/") && headerOf(path, header)
+                && qint64(header.size.width()) * header.size.height() >= 1000000)
+                files << path;
+        }
+    }
+    files.sort();
+    return files.mid(0, limit);
+}
+
+QString copyInto(const QString& folder, int index, const QString& source)
+{
+    const QString target =
+        QStringLiteral("%1/%2_%3.jpg").arg(folder).arg(index, 3, 10, QLatin1Char('0')).arg(QFileInfo(source).baseName());
+    QFile::copy(source, target);
+    return target;
+}
+
+bool runProcess(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+enum Method { Loader, Limit, FullScale, OwnProcess, VipsProcess, LoaderNoSteps, LastScale, MethodCount };
+
+struct Target {
+    QSize area;
+    const char* name;
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    QTemporaryDir dir;
-    g_dir = &dir;
-    std::printf("Making the %dx%d test picture...\n", kPicture.width(), kPicture.height());
-    g_jpeg = makePicture(dir.path());
-    g_vips = QStandardPaths::findExecutable("vipsthumbnail");
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter);
-    benchmark::Shutdown();
+    QApplication app(argc, argv);
+    int reps = 3, maxPhotos = 1000, maxThumbs = 200;
+    QStringList folders;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == "--reps" && i + 1 < args.size())
+            reps = std::max(1, args[++i].toInt());
+        else if (args[i] == "--photos" && i + 1 < args.size())
+            maxPhotos = std::max(1, args[++i].toInt());
+        else if (args[i] == "--thumbs" && i + 1 < args.size())
+            maxThumbs = std::max(0, args[++i].toInt());
+        else
+            folders << args[i];
+    }
+    if (folders.isEmpty())
+        folders << "/usr/share/backgrounds" << "/usr/share/wallpapers";
+
+    std::vector<Photo> photos = findPhotos(folders);
+    if (int(photos.size()) > maxPhotos) {
+        // An even spread over the list, not just its first folder.
+        std::vector<Photo> spread;
+        for (int i = 0; i < maxPhotos; ++i)
+            spread.push_back(photos[size_t(i) * photos.size() / size_t(maxPhotos)]);
+        photos = spread;
+    }
+    if (photos.empty()) {
+        std::fprintf(stderr, "No JPEG photographs of at least 1 megapixel in %s\n", qPrintable(folders.join(", ")));
+        return 1;
+    }
+    QTemporaryDir work;
+    const QString photoDir = work.path() + "/photos";
+    QDir().mkpath(photoDir);
+    int progressive = 0;
+    double minMp = 1e9, maxMp = 0;
+    for (size_t i = 0; i < photos.size(); ++i) {
+        photos[i].copy = copyInto(photoDir, int(i), photos[i].source);
+        progressive += photos[i].progressive;
+        const double mp = photos[i].size.width() * double(photos[i].size.height()) / 1e6;
+        minMp = std::min(minMp, mp);
+        maxMp = std::max(maxMp, mp);
+    }
+    std::printf("%zu photographs, %.1f-%.1f megapixels, %d progressive; %d repetitions; %d cores\n", photos.size(),
+                minMp, maxMp, progressive, reps, QThread::idealThreadCount());
+
+    // The program's settings and the loader's steps as the program installs
+    // them; the information step runs on every load.
+    AddSettings.ThumbsOnFixedDrives = 1;
+    AddSettings.ThumbSizeIndex = 2;
+    AddSettings.ThumbMinSizeKB = 300;
+    Settings.ResetFileDate = QStringLiteral("0");
+    InstallThumbnailLoaderSteps(true);
+    QString titleHint;
+    LoaderHooks().SetTitleHint = [&titleHint](const QString& text) { titleHint = text; };
+
+    PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
+    QWidget host;
+    host.setObjectName("Image1");
+    PictureView* view = AttachPictureView(&host, slot);
+    host.show();
+    // The picture area at the shown size (the view follows its host).
+    const auto showAt = [&host, view](QSize size) {
+        host.resize(size);
+        view->resize(size);
+    };
+
+    const QString vips = QStandardPaths::findExecutable("vipsthumbnail");
+    const QString fitOne = QCoreApplication::applicationDirPath() + "/fit_one";
+    const bool haveFitOne = QFileInfo(fitOne).isExecutable();
+    const QString out = work.path() + "/out.jpg";
+
+    const Target targets[] = {{{1920, 1080}, "1920x1080"}, {{160, 120}, "160x120"}};
+    const auto fittedFor = [](const Photo& p, QSize area) { return FittedPictureSize(p.size, area, 0); };
+
+    // The first showing of each picture also makes its thumbnail file.
+    std::vector<double> firstView;
+    slot->DisplayArea = targets[0].area;
+    slot->EnlargeLimit = 0;
+    for (const Photo& p : photos) {
+        showAt(fittedFor(p, targets[0].area));
+        QElapsedTimer t;
+        t.start();
+        TryLoadPictureIntoSlot(p.copy, SlotForm1Im1);
+        view->ScaledImage();
+        firstView.push_back(msSince(t));
+    }
+
+    // times[target][method][photo] -> one time per repetition
+    std::vector<std::vector<std::vector<std::vector<double>>>> times(
+        2, std::vector<std::vector<std::vector<double>>>(MethodCount, std::vector<std::vector<double>>(photos.size())));
+    // Each method times itself (the last scale alone leaves its decode out);
+    // -1 when it failed.
+    const std::function<double(int, const Photo&, const Target&)> runMethod = [&](int m, const Photo& p,
+                                                                                  const Target& target) {
+        const QSize fitted = fittedFor(p, target.area);
+        QElapsedTimer t;
+        const auto done = [&t](bool ok) { return ok ? msSince(t) : -1.0; };
+        switch (m) {
+        case Loader:
+        case LoaderNoSteps: {
+            slot->DisplayArea = target.area;
+            showAt(fitted);
+            const PictureLoaderHooks steps = LoaderHooks();
+            if (m == LoaderNoSteps)
+                LoaderHooks() = PictureLoaderHooks();
+            t.start();
+            const bool ok = TryLoadPictureIntoSlot(p.copy, SlotForm1Im1).isEmpty() && !view->ScaledImage().isNull();
+            const double ms = done(ok);
+            LoaderHooks() = steps;
+            return ms;
+        }
+        case Limit:
+            t.start();
+            return done(!DecodeJpeg(ReadPictureFile(p.copy), fitted).image.isNull());
+        case FullScale: {
+            t.start();
+            QImageReader reader(p.copy);
+            reader.setAutoTransform(false);
+            const QImage full = reader.read();
+            return done(!full.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).isNull());
+        }
+        case LastScale: {
+            const QImage buffer = DecodeJpeg(ReadPictureFile(p.copy), fitted).image;
+            t.start();
+            return done(!ScaleDecodedPicture(buffer, fitted).isNull());
+        }
+        case OwnProcess:
+            t.start();
+            return done(haveFitOne && runProcess(fitOne, {p.copy, QString::number(target.area.width()),
+                                                          QString::number(target.area.height()), out}));
+        case VipsProcess:
+            t.start();
+            return done(!vips.isEmpty()
+                        && runProcess(vips, {p.copy, "--size",
+                                             QStringLiteral("%1x%2").arg(target.area.width()).arg(target.area.height()),
+                                             "-o", out + "[Q=75]"}));
+        }
+        return -1.0;
+    };
+    for (int r = 0; r < reps; ++r) {
+        for (size_t i = 0; i < photos.size(); ++i) {
+            for (int ti = 0; ti < 2; ++ti) {
+                for (int k = 0; k < MethodCount; ++k) {
+                    // The order turns with each photograph, so no method
+                    // always runs right after another.
+                    const int m = (k + int(i) + r) % MethodCount;
+                    double ms = -1;
+                    try {
+                        ms = runMethod(m, photos[i], targets[ti]);
+                    } catch (...) {
+                        ms = -1;
+                    }
+                    if (ms >= 0)
+                        times[size_t(ti)][size_t(m)][i].push_back(ms);
+                }
+            }
+        }
+        std::fprintf(stderr, "repetition %d of %d done\n", r + 1, reps);
+    }
+
+    // Per photograph: its best repetition.
+    const auto perPhoto = [&](int ti, int m) {
+        std::vector<double> v(photos.size(), -1);
+        for (size_t i = 0; i < photos.size(); ++i) {
+            const std::vector<double>& runs = times[size_t(ti)][size_t(m)][i];
+            if (!runs.empty())
+                v[i] = *std::min_element(runs.begin(), runs.end());
+        }
+        return v;
+    };
+    const auto isLarge = [&](size_t i) { return qint64(photos[i].size.width()) * photos[i].size.height() >= 8000000; };
+    const auto ratioMedian = [&](int ti, int num, int den, int* meets = nullptr, double goal = 0, bool atMost = false,
+                                 bool largeOnly = false) {
+        const std::vector<double> a = perPhoto(ti, num), b = perPhoto(ti, den);
+        std::vector<double> r;
+        int met = 0;
+        for (size_t i = 0; i < photos.size(); ++i)
+            if (a[i] > 0 && b[i] > 0 && (!largeOnly || isLarge(i))) {
+                r.push_back(a[i] / b[i]);
+                met += atMost ? a[i] / b[i] <= goal : a[i] / b[i] >= goal;
+            }
+        if (meets)
+            *meets = met;
+        return median(r);
+    };
+    const auto timeMedian = [&](int ti, int m) {
+        std::vector<double> v;
+        for (double x : perPhoto(ti, m))
+            if (x > 0)
+                v.push_back(x);
+        return median(v);
+    };
+
+    std::printf("\nMilliseconds per photograph (median over the photographs of each one's best of %d):\n", reps);
+    std::printf("%-10s %8s %8s %11s %8s %8s | %9s %10s\n", "fitted to", "loader", "limit", "full+scale", "fit_one",
+                "vips", "no steps", "last scale");
+    // A method that failed on every photograph (e.g. vipsthumbnail missing) shows "n/a".
+    const auto cell = [](double ms, int width, int decimals) {
+        return ms < 0 ? QString("n/a").rightJustified(width) : QString::number(ms, 'f', decimals).rightJustified(width);
+    };
+    for (int ti = 0; ti < 2; ++ti)
+        std::printf("%-10s %s %s %s %s %s | %s %s\n", targets[ti].name, qPrintable(cell(timeMedian(ti, Loader), 8, 1)),
+                    qPrintable(cell(timeMedian(ti, Limit), 8, 1)), qPrintable(cell(timeMedian(ti, FullScale), 11, 1)),
+                    qPrintable(cell(timeMedian(ti, OwnProcess), 8, 1)), qPrintable(cell(timeMedian(ti, VipsProcess), 8, 1)),
+                    qPrintable(cell(timeMedian(ti, LoaderNoSteps), 9, 1)), qPrintable(cell(timeMedian(ti, LastScale), 10, 2)));
+    std::printf("(no steps: the loader without its thumbnail and information steps; last scale: from the\n"
+                " DCT-scaled buffer to the shown size, part of the loader's time)\n");
+    std::printf("first showing at 1920x1080, making the thumbnail file too: %.1f ms\n", median(firstView));
+
+    int met = 0;
+    std::printf("\n%-58s %8s %10s %s\n", "figure (median over the photographs)", "value", "target", "");
+    const auto row = [](const char* name, double value, const char* target, bool ok, const QString& note) {
+        std::printf("%-58s %8.2f %10s %s %s\n", name, value, target, ok ? "met    " : "NOT met", qPrintable(note));
+    };
+    int large = 0;
+    for (size_t i = 0; i < photos.size(); ++i)
+        large += isLarge(i);
+    double v = 0;
+    for (const bool largeOnly : {false, true}) {
+        const int n = largeOnly ? large : int(photos.size());
+        if (n == 0)
+            continue;
+        const QString of = largeOnly ? QStringLiteral(" (of %1 photos of 8 MP and more)") : QStringLiteral(" (of %1 photos)");
+        const QByteArray tag = largeOnly ? " >=8MP" : "";
+        v = ratioMedian(0, FullScale, Loader, &met, 1.5, false, largeOnly);
+        row(("1920x1080: full+scale / loader" + tag).constData(), v, ">= 1.5", v >= 1.5,
+            QStringLiteral("%1").arg(met) + of.arg(n));
+        v = ratioMedian(0, Loader, Limit, &met, 1.1, true, largeOnly);
+        row(("1920x1080: loader / limit" + tag).constData(), v, "<= 1.1", v <= 1.1, QStringLiteral("%1").arg(met) + of.arg(n));
+        v = ratioMedian(1, FullScale, Loader, &met, 2.0, false, largeOnly);
+        row(("160x120:   full+scale / loader" + tag).constData(), v, ">= 2", v >= 2, QStringLiteral("%1").arg(met) + of.arg(n));
+    }
+    const int n = int(photos.size());
+    v = ratioMedian(1, Loader, Limit);
+    std::printf("%-58s %8.2f %10s\n", "160x120:   loader / limit", v, "-");
+    for (int ti = 0; ti < 2; ++ti) {
+        v = ratioMedian(ti, VipsProcess, OwnProcess, &met, 1.0);
+        const QByteArray name = QByteArray(targets[ti].name) + ": vips / fit_one (process against process)";
+        std::printf("%-58s %8.2f %10s (fit_one faster on %d of %d photos)\n", name.constData(), v, "-", met, n);
+    }
+    // The show step and the window's thread need the loader on worker
+    // threads with the next picture decoded ahead; until then they are not
+    // measured here.
+    std::printf("%-58s %8s %10s %s\n", "show step, interval end to picture on screen (ms)", "-", "< 20",
+                "not measured yet: needs the worker-thread loader with prefetch");
+    std::printf("%-58s %8s %10s %s\n", "longest block of the window's thread, 30 photos (ms)", "-", "< 50",
+                "not measured yet: needs the worker-thread loader");
+
+    // ---- thumbnail files ------------------------------------------------------------
+    const QStringList thumbSources = allPhotoFiles(folders, maxThumbs);
+    if (thumbSources.isEmpty() || maxThumbs == 0)
+        return 0;
+    const QString thumbDir = work.path() + "/thumbs";
+    QDir().mkpath(thumbDir);
+    QStringList thumbFiles;
+    for (int i = 0; i < thumbSources.size(); ++i)
+        thumbFiles << copyInto(thumbDir, i, thumbSources[i]);
+    const int cores = QThread::idealThreadCount();
+    const QString vipsOut = work.path() + "/vthumbs";
+    QDir().mkpath(vipsOut);
+    std::vector<double> ours, theirs;
+    int made = 0;
+    for (int r = 0; r < std::min(reps, 3); ++r) {
+        ThumbnailBatch batch;
+        ThumbnailOptions o;
+        o.onFixedDrives = true;
+        o.minSizeKB = 0;
+        o.sizeIndex = 2;   // 800 x 600, the default
+        batch.thumbnailOptions = o;
+        ThumbnailBatchOptions run;
+        run.folder = thumbDir;
+        run.includeSubfolders = false;
+        run.forceReplace = true;
+        run.driveAlreadyAllowed = true;
+        QElapsedTimer t;
+        t.start();
+        made = batch.run(run).created;
+        ours.push_back(msSince(t));
+
+        if (vips.isEmpty())
+            continue;
+        t.start();
+        std::vector<std::unique_ptr<QProcess>> procs;
+        for (int c = 0; c < cores; ++c) {
+            QStringList vargs{"--size", "800x600", "-o", vipsOut + "/%s.jpg[Q=75]"};
+            for (int i = c; i < thumbFiles.size(); i += cores)
+                vargs << thumbFiles[i];
+            if (vargs.size() == 4)
+                continue;
+            procs.push_back(std::make_unique<QProcess>());
+            procs.back()->start(vips, vargs);
+        }
+        for (auto& p : procs)
+            p->waitForFinished(600000);
+        theirs.push_back(msSince(t));
+    }
+    const double ourMs = median(ours), vipsMs = median(theirs);
+    std::printf("\nThumbnail files (800x600, quality 75) for %lld photographs, %d cores (%d made):\n",
+                static_cast<long long>(thumbFiles.size()), cores, made);
+    std::printf("  thumbnail run on %d worker threads: %8.0f ms (%.1f ms a picture)\n", cores, ourMs,
+                ourMs / thumbFiles.size());
+    if (vipsMs > 0)
+        std::printf("  vipsthumbnail in %d processes:      %8.0f ms (%.1f ms a picture)\n", cores, vipsMs,
+                    vipsMs / thumbFiles.size());
+    if (vipsMs > 0)
+        row("thumbnail files: vips / ours", vipsMs / ourMs, ">= 1", vipsMs >= ourMs, QString());
     return 0;
 }

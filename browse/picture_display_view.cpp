@@ -1,6 +1,7 @@
 #include "browse/picture_display_view.h"
 
 #include "browse/picture_loader_slots.h"
+#include "formats/picture_scale.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -34,7 +35,46 @@ void PictureView::modelChanged()
     } else {
         m_frameTimer.stop();
     }
+    dropScaled();
     update();
+}
+
+void PictureView::SetSmooth(bool smooth)
+{
+    if (smooth == m_smooth)
+        return;
+    m_smooth = smooth;
+    dropScaled();
+    update();
+}
+
+void PictureView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    dropScaled();
+}
+
+const QImage& PictureView::ScaledImage()
+{
+    static const QImage none;
+    if (!m_model || !m_model->Loaded())
+        return none;
+    const QImage& image = m_model->CurrentImage();
+    if (image.isNull() || width() <= 0 || height() <= 0)
+        return none;
+    const qreal ratio = devicePixelRatioF();
+    const QSize target = (QSizeF(size()) * ratio).toSize();
+    // An enlarged picture (a zoom may make the view far larger than the
+    // screen) is painted straight from the buffer, clipped to what shows.
+    if (target.width() > image.width() || target.height() > image.height())
+        return none;
+    if (m_scaled.isNull() || m_scaledFrom != image.cacheKey() || m_scaled.size() != target) {
+        m_scaled = m_smooth ? ScaleDecodedPicture(image, target)
+                            : image.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        m_scaled.setDevicePixelRatio(ratio);
+        m_scaledFrom = image.cacheKey();
+    }
+    return m_scaled;
 }
 
 void PictureView::nextFrame()
@@ -48,14 +88,16 @@ void PictureView::nextFrame()
 
 void PictureView::paintEvent(QPaintEvent*)
 {
-    if (!m_model || !m_model->Loaded())
-        return;
-    const QImage& image = m_model->CurrentImage();
-    if (image.isNull())
+    if (!m_model || !m_model->Loaded() || m_model->CurrentImage().isNull())
         return;
     QPainter painter(this);
+    const QImage& scaled = ScaledImage();
+    if (!scaled.isNull()) {
+        painter.drawImage(QPoint(0, 0), scaled);
+        return;
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, m_smooth);
-    painter.drawImage(rect(), image);
+    painter.drawImage(rect(), m_model->CurrentImage());
 }
 
 namespace {

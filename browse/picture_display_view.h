@@ -1,6 +1,7 @@
 // The widget that shows a picture slot: it paints the slot's current image
 // stretched over its own rectangle and steps an animated GIF on a timer.
-// It holds no picture state of its own; everything comes from the slot.
+// A shrunk picture is scaled once for each new image or size and the scaled
+// copy painted; everything else comes from the slot.
 #pragma once
 
 #include <QPointer>
@@ -19,19 +20,29 @@ public:
     PictureSlotModel* Model() const { return m_model; }
 
     // Smooth (bilinear) scaling; on by default.
-    void SetSmooth(bool smooth) { m_smooth = smooth; update(); }
+    void SetSmooth(bool smooth);
+
+    // The picture as it is painted when shrunk: the slot's current image at
+    // the view's size in device pixels, made at the next paint when out of
+    // date. Null when there is nothing to paint or the picture is enlarged
+    // (then it is painted straight from the buffer, clipped to what shows).
+    const QImage& ScaledImage();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void modelChanged();
     void nextFrame();
+    void dropScaled() { m_scaled = QImage(); m_scaledFrom = 0; }
 
     PictureSlotModel* m_model = nullptr;
     int m_listener = 0;
     bool m_smooth = true;
     QTimer m_frameTimer;
+    QImage m_scaled;          // the current image at the view's size
+    qint64 m_scaledFrom = 0;  // cacheKey of the image it was made from
 };
 
 // Puts a PictureView over the whole of `host` (e.g. the main window's image

@@ -59,7 +59,12 @@ int32_t ExifDateAsFileDate(const QString& path, int32_t fallback)
 {
     ExifInfo info;
     ReadExifInfo(path, true, false, false, info);
-    const QDateTime taken = ExifDateToDateTime(info.DateTaken);
+    return ExifTextAsFileDate(info.DateTaken, fallback);
+}
+
+int32_t ExifTextAsFileDate(const QString& dateTaken, int32_t fallback)
+{
+    const QDateTime taken = ExifDateToDateTime(dateTaken);
     if (!taken.isValid())
         return fallback;
     const platform::DosDateTime packed = platform::DateTimeToDos(taken);

@@ -13,6 +13,8 @@
 // not "YYYY:MM:DD HH:MM:SS" with a real date and time (e.g.
 // "0000:00:00 00:00:00"), or when the date lies outside the packed range.
 int32_t ExifDateAsFileDate(const QString& path, int32_t fallback);
+// The same for a date taken already read ("YYYY:MM:DD HH:MM:SS").
+int32_t ExifTextAsFileDate(const QString& dateTaken, int32_t fallback);
 
 // Converts an EXIF date text by its fixed positions (year 1-4, month 6-7,
 // day 9-10, hour 12-13, minute 15-16, second 18-19); invalid when any part

@@ -186,7 +186,8 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
 
     if (request.showStatus)
         request.showStatus(QStringLiteral("T"));
-    QCoreApplication::processEvents();
+    if (request.processMessages)
+        QCoreApplication::processEvents();
     const ThumbnailMaker& write = maker ? maker : ThumbnailMaker(DefaultThumbnailMaker);
     bool ok = false;
     try {
@@ -197,7 +198,8 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
     const int result = ok ? ThumbMade : ThumbFailed;
 
     if (options.resetFileDate && dateFlag) {
-        const int32_t e = ExifDateAsFileDate(request.picture, p.Date);
+        const int32_t e =
+            request.exifFileDate ? request.exifFileDate(p.Date) : ExifDateAsFileDate(request.picture, p.Date);
         // Only the picture's date changes; a read-only picture keeps its date.
         bool pictureDated = e == p.Date;
         if (!pictureDated && p.Date >= 0 && !platform::IsReadOnly(request.picture))

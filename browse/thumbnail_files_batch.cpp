@@ -3,19 +3,96 @@
 #include "app/caption_helpers.h"
 #include "app/file_helpers.h"
 #include "browse/thumbnail_files.h"
+#include "browse/picture_info.h"
+#include "formats/picture_scale.h"
 #include "platform/file_attributes.h"
+#include "sharing/reduce_picture.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+#include <QThread>
+#include <QThreadPool>
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <cstdlib>
+
+// One picture's work for a worker thread: everything it reads or writes is
+// in here, shared with the run until both are done with it.
+struct ThumbnailBatch::Job {
+    QString picture;
+    QString thumbnail;
+    int32_t sizeIndex = 2;
+    int32_t minSizeKB = 0;
+    QSize previewBox;
+    bool makePreview = true;
+    std::shared_ptr<QObject> wake;
+    // Results.
+    int previewResult = 1;       // 0 decoded, 1 cannot be opened, 2 missing
+    QImage preview;
+    ReducedJpeg reduced;         // empty jpeg: not made ahead
+    std::atomic<bool> done{false};
+};
 
 namespace {
 
 void processMessages() { QCoreApplication::processEvents(); }
+
+// The workers of thumbnail runs: one per core.
+QThreadPool& thumbnailPool()
+{
+    static QThreadPool* pool = [] {
+        auto* p = new QThreadPool;
+        p->setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+        p->setExpiryTimeout(5000);
+        return p;
+    }();
+    return *pool;
+}
+
+// Reads and decodes the picture once; fits the preview and encodes the
+// thumbnail from the same decode. The thumbnail is made ahead only for a
+// picture large enough to get one (the decision itself comes later, in order).
+void runJob(ThumbnailBatch::Job& job)
+{
+    if (!QFileInfo(job.picture).isFile()) {
+        job.previewResult = 2;
+        return;
+    }
+    const QSize box = ReduceBoxSize(job.sizeIndex);
+    const ReduceSource source = ReadReduceSource(job.picture, box);
+    if (source.picture.isNull()) {
+        job.previewResult = 1;
+        return;
+    }
+    job.previewResult = 0;
+    if (job.makePreview && !job.previewBox.isEmpty()) {
+        const QSize size = source.picture.size();
+        const double f = std::min(double(job.previewBox.height()) / size.height(),
+                                  double(job.previewBox.width()) / size.width());
+        const QSize fitted(std::max(1, int(std::nearbyint(size.width() * f))),
+                           std::max(1, int(std::nearbyint(size.height() * f))));
+        job.preview = ScaleDecodedPicture(source.picture, fitted);
+    }
+    if (SizeInKB(source.bytes.size()) >= job.minSizeKB) {
+        ReduceRequest request;
+        request.sourcePath = job.picture;
+        request.targetPath = job.thumbnail;
+        request.sizeChoice = job.sizeIndex;
+        request.quality = 75;
+        job.reduced = PrepareReducedJpeg(request, source);
+    }
+}
+
+// Wakes the waiting run when a worker is done (the event itself does nothing).
+std::shared_ptr<QObject> makeWake()
+{
+    return std::shared_ptr<QObject>(new QObject, [](QObject* o) { o->deleteLater(); });
+}
 
 // The entry of a folder whose name is `lowerName` in lower case ("" when none).
 QString entryNamedIgnoringCase(const QString& folder, const QString& lowerName)
@@ -45,20 +122,52 @@ bool isSystemFolder(const QString& path)
 
 } // namespace
 
-int CheckPictureReadable(const QString& picture)
-{
-    const QFileInfo info(picture);
-    if (!info.exists() || info.isDir())
-        return 2;
-    QImageReader reader(picture);
-    return reader.canRead() && reader.size().isValid() ? 0 : 1;
-}
-
-void ThumbnailBatch::log(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)
+void ThumbnailBatch::emitLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)
 {
     if (addLogLine)
         addLogLine(text, colour, blankAfter, blankBefore);
     processMessages();
+}
+
+void ThumbnailBatch::log(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)
+{
+    // A line waits behind the pictures before it that are still being made.
+    if (m_pending.empty())
+        emitLine(text, colour, blankAfter, blankBefore);
+    else
+        queue([this, text, colour, blankAfter, blankBefore] { emitLine(text, colour, blankAfter, blankBefore); });
+}
+
+void ThumbnailBatch::queue(std::function<void()> finish, std::shared_ptr<Job> job)
+{
+    m_pending.push_back({std::move(finish), std::move(job)});
+}
+
+void ThumbnailBatch::flush(bool wait)
+{
+    while (!m_pending.empty()) {
+        if (stopNow()) {
+            // Pictures not reported yet are not done: the workers' results
+            // are dropped. The lines of what the walk did do still appear.
+            for (Pending& step : m_pending)
+                if (!step.job)
+                    step.finish();
+            m_pending.clear();
+            return;
+        }
+        Pending& front = m_pending.front();
+        if (front.job && !front.job->done.load()) {
+            if (!wait)
+                return;
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            continue;
+        }
+        Pending step = std::move(front);
+        m_pending.pop_front();
+        if (step.job)
+            --m_busyJobs;
+        step.finish();
+    }
 }
 
 bool ThumbnailBatch::stopNow()
@@ -71,6 +180,11 @@ bool ThumbnailBatch::stopNow()
 ThumbnailBatchCounts ThumbnailBatch::run(const ThumbnailBatchOptions& options)
 {
     m_cancelled = false;
+    m_pending.clear();
+    m_busyJobs = 0;
+    m_thumbOptions = thumbnailOptions ? *thumbnailOptions : CurrentThumbnailOptions();
+    if (!m_wake)
+        m_wake = makeWake();
     ThumbnailBatchCounts counts;
     processMessages();
     QStringList folders{options.folder};
@@ -81,6 +195,8 @@ ThumbnailBatchCounts ThumbnailBatch::run(const ThumbnailBatchOptions& options)
         log(QStringLiteral("Processing: ") + ShortenPathToLength(folder, 60), ThumbLogBlack, true, i > 0);
         processFolder(folder, options, folders, cleanup, counts);
     }
+    flush(true);
+    m_pending.clear();
     if (!stopNow() && !cleanup.isEmpty()) {
         log(QStringLiteral("Start Cleanup"), ThumbLogBlack, false, true);
         for (const QString& thumbFolder : cleanup) {
@@ -167,45 +283,118 @@ void ThumbnailBatch::processFolder(const QString& folder, const ThumbnailBatchOp
             log(name + QStringLiteral(" - thumbnail already exists"), ThumbLogGreen);
             continue;
         }
-        const int shown = previewPicture ? previewPicture(path) : CheckPictureReadable(path);
-        if (shown == 1) {
-            ++counts.cannotOpen;
-            log(name + QStringLiteral(" - could not be opened"), ThumbLogRed);
-            continue;
-        }
-        if (shown == 2) {
-            ++counts.notExist;
-            log(name + QStringLiteral(" - does not exist!"), ThumbLogRed);
-            continue;
-        }
-        const int result = createThumbnail
-                               ? createThumbnail(path, thumbnail, options.driveAlreadyAllowed, options.forceReplace)
-                               : CreateOrRefreshThumbnail(path, thumbnail, QString(), true, options.driveAlreadyAllowed,
-                                                          options.forceReplace, false);
-        switch (result) {
-        case ThumbMade:
-            ++counts.created;
-            log(name + QStringLiteral(" - thumbnail successfully (re)created"), ThumbLogBlue);
-            break;
-        case ThumbNotAllowed:
-            ++counts.notAllowed;
-            log(name + QStringLiteral(" - creation of thumbnail was not allowed"), ThumbLogFuchsia);
-            break;
-        case ThumbNotAllowedDeleted:
-            ++counts.notAllowedDeleted;
-            log(name + QStringLiteral(" - (re)creation not allowed; existing thumbnail deleted"), ThumbLogFuchsia);
-            break;
-        case ThumbFailed:
-            ++counts.errors;
-            log(name + QStringLiteral(" - error occurred in creation process"), ThumbLogRed);
-            break;
-        case ThumbUpToDate:
-            ++counts.alreadyExists;
-            log(name + QStringLiteral(" - thumbnail already exists"), ThumbLogGreen);
-            break;
-        default:
-            break;
-        }
+        submitPicture(path, name, thumbnail, options, counts);
+    }
+}
+
+void ThumbnailBatch::submitPicture(const QString& path, const QString& name, const QString& thumbnail,
+                                   const ThumbnailBatchOptions& options, ThumbnailBatchCounts& counts)
+{
+    auto job = std::make_shared<Job>();
+    job->picture = path;
+    job->thumbnail = thumbnail;
+    job->sizeIndex = m_thumbOptions.sizeIndex;
+    job->minSizeKB = m_thumbOptions.minSizeKB;
+    job->previewBox = previewBox;
+    job->makePreview = !previewPicture && showPreview;
+    job->wake = m_wake;
+    if (createThumbnail && previewPicture) {
+        // Both steps replaced: nothing for a worker to do.
+        job->done = true;
+    } else {
+        // Enough in flight to keep every worker busy; the rest waits.
+        const int limit = 2 * thumbnailPool().maxThreadCount();
+        for (flush(false); m_busyJobs >= limit && !stopNow(); flush(false))
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (stopNow())
+            return;
+        thumbnailPool().start([job] {
+            runJob(*job);
+            job->done = true;
+            QCoreApplication::postEvent(job->wake.get(), new QEvent(QEvent::User));
+        });
+    }
+    ++m_busyJobs;
+    queue([this, job, name, thumbnail, options, &counts] { finishPicture(*job, name, thumbnail, options, counts); },
+          job);
+    flush(false);
+}
+
+void ThumbnailBatch::finishPicture(Job& job, const QString& name, const QString& thumbnail,
+                                   const ThumbnailBatchOptions& options, ThumbnailBatchCounts& counts)
+{
+    const QString& path = job.picture;
+    int shown = job.previewResult;
+    if (previewPicture)
+        shown = previewPicture(path);
+    else if (showPreview)
+        showPreview(path, shown, job.preview);
+    if (shown == 1) {
+        ++counts.cannotOpen;
+        emitLine(name + QStringLiteral(" - could not be opened"), ThumbLogRed, false, false);
+        return;
+    }
+    if (shown == 2) {
+        ++counts.notExist;
+        emitLine(name + QStringLiteral(" - does not exist!"), ThumbLogRed, false, false);
+        return;
+    }
+    int result;
+    if (createThumbnail) {
+        result = createThumbnail(path, thumbnail, options.driveAlreadyAllowed, options.forceReplace);
+    } else {
+        ThumbnailRequest request;
+        request.picture = path;
+        request.thumbnail = thumbnail;
+        request.fromPreview = true;
+        request.ignoreDrive = options.driveAlreadyAllowed;
+        request.forceRenew = options.forceReplace;
+        request.showStatus = ThumbnailStatusSink();
+        request.processMessages = false;
+        // The thumbnail the worker made; one it did not make ahead (or for
+        // other settings) is made here.
+        const ReducedJpeg reduced = job.reduced;
+        const int32_t madeFor = job.sizeIndex;
+        const ThumbnailMaker maker = [reduced, madeFor](const QString& picture, const QString& target,
+                                                        const QImage& shownImage, int32_t sizeIndex) {
+            if (reduced.jpeg.isEmpty() || sizeIndex != madeFor)
+                return DefaultThumbnailMaker(picture, target, shownImage, sizeIndex);
+            return WriteReducedJpeg(target, reduced).written;
+        };
+        if (!reduced.jpeg.isEmpty())
+            request.exifFileDate = [taken = reduced.dateTaken](int32_t fallback) {
+                return ExifTextAsFileDate(taken, fallback);
+            };
+        result = CreateOrRefreshThumbnail(request, m_thumbOptions, maker);
+    }
+    job.reduced = ReducedJpeg();
+    job.preview = QImage();
+    const auto line = [this, &name](const char* text, int32_t colour) {
+        emitLine(name + QString::fromLatin1(text), colour, false, false);
+    };
+    switch (result) {
+    case ThumbMade:
+        ++counts.created;
+        line(" - thumbnail successfully (re)created", ThumbLogBlue);
+        break;
+    case ThumbNotAllowed:
+        ++counts.notAllowed;
+        line(" - creation of thumbnail was not allowed", ThumbLogFuchsia);
+        break;
+    case ThumbNotAllowedDeleted:
+        ++counts.notAllowedDeleted;
+        line(" - (re)creation not allowed; existing thumbnail deleted", ThumbLogFuchsia);
+        break;
+    case ThumbFailed:
+        ++counts.errors;
+        line(" - error occurred in creation process", ThumbLogRed);
+        break;
+    case ThumbUpToDate:
+        ++counts.alreadyExists;
+        line(" - thumbnail already exists", ThumbLogGreen);
+        break;
+    default:
+        break;
     }
 }
 

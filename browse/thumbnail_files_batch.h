@@ -3,13 +3,25 @@
 // thumbnails, removes thumbnails whose picture is gone and emptied
 // thumbnail folders, and writes its log and summary through a sink, so the
 // window that shows the log stays a thin shell.
+//
+// Each picture is read and decoded once, on a worker thread (as many as
+// there are cores): the worker makes the preview and the encoded thumbnail.
+// The decision, the writing of the thumbnail, the log and the counts stay on
+// the calling thread and follow the walk's order exactly.
 #pragma once
 
+#include "browse/thumbnail_files.h"
+
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <memory>
+#include <optional>
 
 // Log colours (platform colour values, blue-green-red order).
 enum ThumbLogColour : int32_t {
@@ -48,19 +60,24 @@ class ThumbnailBatch {
 public:
     // One log line: text, colour, empty line after, empty line before.
     std::function<void(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)> addLogLine;
-    // Shows a picture before its thumbnail is made: 0 shown, 1 cannot be
-    // opened, 2 does not exist. Default: the file is checked and its header read.
+    // Shows the preview a worker made of a picture before its thumbnail is
+    // made: result 0 shown (the picture fitted into previewBox), 1 cannot be
+    // opened, 2 does not exist. Unset: no preview is shown.
+    std::function<void(const QString& picture, int result, const QImage& preview)> showPreview;
+    QSize previewBox;
+    // Replaces the worker's preview: the picture is shown by this call
+    // (0 shown, 1 cannot be opened, 2 does not exist).
     std::function<int(const QString& picture)> previewPicture;
-    // Makes or renews one thumbnail; a CreateOrRefreshThumbnail result.
-    // Default: the program's CreateOrRefreshThumbnail with no slot, from the
-    // preview, the drive override and the force option.
+    // Replaces the making of one thumbnail; a CreateOrRefreshThumbnail result.
     std::function<int(const QString& picture, const QString& thumbnail, bool ignoreDrive, bool forceRenew)>
         createThumbnail;
+    // The thumbnail settings of the run; unset: the program's current ones.
+    std::optional<ThumbnailOptions> thumbnailOptions;
     // Polled before every folder and entry; true stops the run.
     std::function<bool()> cancelRequested;
 
     // Walks, makes, cleans up; the counts of what was done. Pending window
-    // messages run after every entry and log line.
+    // messages run after every entry and log line and while workers decode.
     ThumbnailBatchCounts run(const ThumbnailBatchOptions& options);
     // The closing summary of a run.
     void writeSummary(const ThumbnailBatchCounts& counts, bool cancelled);
@@ -68,15 +85,32 @@ public:
     // True when the last run was cancelled.
     bool cancelled() const { return m_cancelled; }
 
+    struct Job;
+
 private:
+    // A step of the run that waits its turn: a log line, or the end of a
+    // picture whose worker may still be busy.
+    struct Pending {
+        std::function<void()> finish;
+        std::shared_ptr<Job> job;
+    };
     void log(const QString& text, int32_t colour, bool blankAfter = false, bool blankBefore = false);
+    void emitLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore);
+    void queue(std::function<void()> finish, std::shared_ptr<Job> job = nullptr);
+    // Runs the steps whose turn has come; with `wait`, waits (serving
+    // window messages) until all have run or the run is cancelled.
+    void flush(bool wait);
+    void submitPicture(const QString& path, const QString& name, const QString& thumbnail,
+                       const ThumbnailBatchOptions& options, ThumbnailBatchCounts& counts);
+    void finishPicture(Job& job, const QString& name, const QString& thumbnail, const ThumbnailBatchOptions& options,
+                       ThumbnailBatchCounts& counts);
     bool stopNow();
     void processFolder(const QString& folder, const ThumbnailBatchOptions& options, QStringList& folders,
                        QStringList& cleanup, ThumbnailBatchCounts& counts);
     void cleanupFolder(const QString& thumbFolder, ThumbnailBatchCounts& counts);
     bool m_cancelled = false;
+    ThumbnailOptions m_thumbOptions;
+    std::deque<Pending> m_pending;
+    int m_busyJobs = 0;
+    std::shared_ptr<class QObject> m_wake;   // woken by the workers
 };
-
-// The default preview check: 0 when the file exists and its picture header
-// can be read, 1 when it cannot be opened as a picture, 2 when it is missing.
-int CheckPictureReadable(const QString& picture);

@@ -291,23 +291,35 @@ void TForm38::AddLogLine(const QString& text, int32_t colour, bool blankAfter, b
 
 int TForm38::PreviewPicture(const QString& picture)
 {
-    FileNotExistLabel->hide();
-    CannotOpenLabel->hide();
-    if (!QFileInfo(picture).isFile()) {
-        Image2->hide();
-        FileNotExistLabel->show();
-        return 2;
-    }
+    if (!QFileInfo(picture).isFile())
+        return ShowPreview(2, QImage());
     QImageReader reader(picture);
     const QSize size = reader.size();
-    const QSize box = PreviewBox.size().isEmpty() ? Image1->size() : PreviewBox.size();
+    const QSize box = previewBoxSize();
     if (size.isValid() && size.width() > 0 && size.height() > 0) {
         const double f = std::min(double(box.height()) / size.height(), double(box.width()) / size.width());
         const QSize scaled(std::max(1, int(std::nearbyint(size.width() * f))), std::max(1, int(std::nearbyint(size.height() * f))));
         reader.setScaledSize(scaled);
     }
     const QImage image = reader.read();
-    if (image.isNull()) {
+    return ShowPreview(image.isNull() ? 1 : 0, image);
+}
+
+QSize TForm38::previewBoxSize() const
+{
+    return PreviewBox.size().isEmpty() ? Image1->size() : PreviewBox.size();
+}
+
+int TForm38::ShowPreview(int result, const QImage& image)
+{
+    FileNotExistLabel->hide();
+    CannotOpenLabel->hide();
+    if (result == 2) {
+        Image2->hide();
+        FileNotExistLabel->show();
+        return 2;
+    }
+    if (result != 0 || image.isNull()) {
         CannotOpenLabel->show();
         return 1;
     }
@@ -328,7 +340,9 @@ void TForm38::ProcessThumbnails()
     batch.addLogLine = [this](const QString& text, int32_t colour, bool after, bool before) {
         AddLogLine(text, colour, after, before);
     };
-    batch.previewPicture = [this](const QString& picture) { return PreviewPicture(picture); };
+    // The workers decode each picture once, for its preview and its thumbnail.
+    batch.previewBox = previewBoxSize();
+    batch.showPreview = [this](const QString&, int result, const QImage& preview) { ShowPreview(result, preview); };
     batch.cancelRequested = [this] { return CancelRequested; };
     ThumbnailBatchOptions options;
     options.folder = m_folder;

@@ -7,6 +7,7 @@
 #include "browse/thumbnail_files_batch.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QRect>
 
 class QCheckBox;
@@ -52,6 +53,8 @@ public:
     void AddLogLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore);
     // 0 shown, 1 cannot be shown, 2 does not exist.
     int PreviewPicture(const QString& picture);
+    // Shows a preview already decoded (result as above); returns the result.
+    int ShowPreview(int result, const QImage& preview);
 
     // The run's state.
     bool CancelRequested = false;
@@ -67,6 +70,7 @@ protected:
     void closeEvent(class QCloseEvent* event) override;
 
 private:
+    QSize previewBoxSize() const;
     QString m_folder;
 };
 

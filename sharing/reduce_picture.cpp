@@ -4,6 +4,8 @@
 #include "browse/external_programs.h"
 #include "formats/img_data.h"
 #include "formats/jpeg_decoder.h"
+#include "formats/picture_file.h"
+#include "formats/picture_scale.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
 
@@ -12,6 +14,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QBuffer>
 #include <QImageReader>
 
 #include <cstdio>
@@ -54,14 +57,14 @@ void onJpegError(j_common_ptr cinfo)
     longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
-QImage loadPicture(const QString& path, QSize box)
+// Decoded at the smallest DCT scale that still covers the box (a JPEG), or
+// by the reader that knows the format.
+QImage decodePicture(const QByteArray& bytes, const QString& path, QSize box)
 {
-    QByteArray bytes;
-    if (!platform::ReadWholeFile(path, bytes).ok() || bytes.isEmpty())
+    if (bytes.isEmpty())
         return {};
     if (bytes.startsWith("\xFF\xD8")) {
         try {
-            // Decoded at the smallest DCT scale that still covers the box.
             QSize target;
             if (!box.isEmpty()) {
                 const JpegHeaderInfo header = ReadJpegHeader(bytes);
@@ -72,21 +75,43 @@ QImage loadPicture(const QString& path, QSize box)
             return {};
         }
     }
-    QImageReader reader(path);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);
     return reader.read();
 }
 
-QDateTime exifDate(const QString& sourcePath)
+// The date taken of the EXIF block as stored. A JPEG's block is read on
+// its own (a small JPEG of just that segment), so nothing else of the file
+// reaches the metadata library; other formats are read whole.
+QString exifDateText(const QByteArray& bytes, const QList<JpegSegment>& segments)
 {
     TimgData data(255);
-    if (!data.ProcessFile(sourcePath))
-        return {};
-    const QString text = data.DateTaken();
-    QDateTime date = QDateTime::fromString(text, QStringLiteral("yyyy:MM:dd HH:mm:ss"));
-    return date.isValid() ? date : QDateTime();
+    bool read = false;
+    if (bytes.startsWith("\xFF\xD8")) {
+        for (const JpegSegment& segment : segments) {
+            if (segment.marker != JPEG_APP0 + 1 || !segment.data.startsWith(QByteArray("Exif\0\0", 6)))
+                continue;
+            QByteArray block("\xFF\xD8\xFF\xE1", 4);
+            const int length = int(segment.data.size()) + 2;
+            block.append(char(length >> 8)).append(char(length & 0xFF)).append(segment.data).append("\xFF\xD9", 2);
+            read = data.ProcessBytes(block);
+            break;
+        }
+    } else {
+        read = data.ProcessBytes(bytes);
+    }
+    return read ? data.DateTaken() : QString();
 }
 
+QDateTime exifDate(const QString& text)
+{
+    const QDateTime date = QDateTime::fromString(text, QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+    return date.isValid() ? date : QDateTime();
+}
 
 } // namespace
 
@@ -158,59 +183,118 @@ QByteArray EncodeJpeg(const QImage& input, int quality, const QList<JpegSegment>
     return out;
 }
 
-ReduceResult ReducePicture(const ReduceRequest& request)
+QList<JpegSegment> ExifAndColourProfile(const QList<JpegSegment>& segments)
 {
-    ReduceResult result;
-    const QString name = QFileInfo(request.sourcePath).fileName();
-    const QString loadFailure = QStringLiteral("Picture ") + name + QStringLiteral(" could not be loaded, picture skipped");
-    const QSize box = ReduceBoxSize(request.sizeChoice, request.customSize);
-
-    bool written = false;
-    if (request.useOutsideViewer && request.shownPicture.isNull())
-        written = IrfanViewFound && !box.isEmpty()
-                  && RunIrfanViewResize(request.sourcePath, request.targetPath, box.width(), box.height());
-
-    if (!written) {
-        QImage picture = request.shownPicture.isNull() ? loadPicture(request.sourcePath, box) : request.shownPicture;
-        if (picture.isNull()) {
-            result.message = loadFailure;
-            return result;
-        }
-        const QSize fitted = request.sizeChoice < 0 ? picture.size() : FitWithoutEnlarging(picture.size(), box);
-        if (fitted != picture.size())
-            picture = picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        // The source's metadata segments go along in the same write.
-        QByteArray source;
-        QList<JpegSegment> segments;
-        if (QFileInfo(request.sourcePath).isFile() && platform::ReadWholeFile(request.sourcePath, source).ok())
-            segments = ReadJpegMetadataSegments(source);
-        QByteArray jpeg = EncodeJpeg(picture, request.quality, segments);
-        if (jpeg.isEmpty()) {
-            result.message = QStringLiteral("Vistamo! : Could not write ") + request.targetPath;
-            return result;
-        }
-        if (!segments.isEmpty())
-            jpeg = UpdateExifPixelDimensions(jpeg, picture.size());
-        const platform::RecordResult saved = platform::SafeWriteFile(request.targetPath, jpeg);
-        if (!saved.ok()) {
-            result.message = saved.Message;
-            return result;
+    static const QByteArray exif("Exif\0\0", 6);
+    static const QByteArray icc("ICC_PROFILE\0", 12);
+    // The profile's colour space stands at offset 16 of the profile, in its
+    // first part (after the 12-byte name and the part number and count). A
+    // profile for CMYK or grey does not describe the RGB copy.
+    bool rgbProfile = false;
+    for (const JpegSegment& s : segments)
+        if (s.marker == JPEG_APP0 + 2 && s.data.startsWith(icc) && s.data.size() >= 34 && s.data.at(12) == 1)
+            rgbProfile = s.data.mid(14 + 16, 4) == "RGB ";
+    QList<JpegSegment> kept;
+    bool exifKept = false;
+    for (const JpegSegment& s : segments) {
+        if (s.marker == JPEG_APP0 + 1 && s.data.startsWith(exif) && !exifKept) {
+            kept.append(s);
+            exifKept = true;
+        } else if (s.marker == JPEG_APP0 + 2 && s.data.startsWith(icc) && rgbProfile) {
+            kept.append(s);
         }
     }
+    return kept;
+}
 
+ReduceSource ReadReduceSource(const QString& path, QSize box, bool decode)
+{
+    ReduceSource source;
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return source;
+    if (!platform::ReadWholeFile(path, source.bytes, MaxPictureFileBytes).ok())
+        source.bytes.clear();
+    source.fileDate = info.lastModified();
+    if (decode)
+        source.picture = decodePicture(source.bytes, path, box);
+    return source;
+}
+
+ReducedJpeg PrepareReducedJpeg(const ReduceRequest& request, const ReduceSource& source)
+{
+    ReducedJpeg reduced;
+    const QString name = QFileInfo(request.sourcePath).fileName();
+    QImage picture = request.shownPicture.isNull() ? source.picture : request.shownPicture;
+    if (picture.isNull()) {
+        reduced.message = QStringLiteral("Picture ") + name + QStringLiteral(" could not be loaded, picture skipped");
+        return reduced;
+    }
+    const QSize box = ReduceBoxSize(request.sizeChoice, request.customSize);
+    const QSize fitted = request.sizeChoice < 0 ? picture.size() : FitWithoutEnlarging(picture.size(), box);
+    picture = ScaleDecodedPicture(picture, fitted);
+    const QList<JpegSegment> all = ReadJpegMetadataSegments(source.bytes);
+    const QList<JpegSegment> segments = ExifAndColourProfile(all);
+    reduced.jpeg = EncodeJpeg(picture, request.quality, segments);
+    if (reduced.jpeg.isEmpty()) {
+        reduced.message = QStringLiteral("Vistamo! : Could not write ") + request.targetPath;
+        return reduced;
+    }
+    if (!segments.isEmpty())
+        reduced.jpeg = UpdateExifPixelDimensions(reduced.jpeg, picture.size());
     // The copy carries the date the picture was taken, else the source's date.
-    QDateTime date;
+    reduced.dateTaken = exifDateText(source.bytes, all);
     if (!request.keepFileDate)
-        date = exifDate(request.sourcePath);
-    if (!date.isValid() && QFileInfo(request.sourcePath).isFile())
-        date = QFileInfo(request.sourcePath).lastModified();
-    if (date.isValid()) {
-        QFile target(request.targetPath);
+        reduced.date = exifDate(reduced.dateTaken);
+    if (!reduced.date.isValid())
+        reduced.date = source.fileDate;
+    return reduced;
+}
+
+ReduceResult WriteReducedJpeg(const QString& targetPath, const ReducedJpeg& reduced)
+{
+    ReduceResult result;
+    if (reduced.jpeg.isEmpty()) {
+        result.message = reduced.message;
+        return result;
+    }
+    const platform::RecordResult saved = platform::SafeWriteFile(targetPath, reduced.jpeg);
+    if (!saved.ok()) {
+        result.message = saved.Message;
+        return result;
+    }
+    if (reduced.date.isValid()) {
+        QFile target(targetPath);
         if (target.open(QIODevice::ReadWrite))
-            target.setFileTime(date, QFileDevice::FileModificationTime);
+            target.setFileTime(reduced.date, QFileDevice::FileModificationTime);
     }
     result.written = true;
     return result;
+}
+
+ReduceResult ReducePicture(const ReduceRequest& request)
+{
+    const QSize box = ReduceBoxSize(request.sizeChoice, request.customSize);
+    if (request.useOutsideViewer && request.shownPicture.isNull() && IrfanViewFound && !box.isEmpty()
+        && RunIrfanViewResize(request.sourcePath, request.targetPath, box.width(), box.height())) {
+        // The viewer wrote the copy; it is dated like any other.
+        const ReduceSource source = ReadReduceSource(request.sourcePath, box, false);
+        QDateTime date;
+        if (!request.keepFileDate)
+            date = exifDate(exifDateText(source.bytes, ReadJpegMetadataSegments(source.bytes)));
+        if (!date.isValid())
+            date = source.fileDate;
+        if (date.isValid()) {
+            QFile target(request.targetPath);
+            if (target.open(QIODevice::ReadWrite))
+                target.setFileTime(date, QFileDevice::FileModificationTime);
+        }
+        ReduceResult result;
+        result.written = true;
+        return result;
+    }
+    const ReduceSource source = ReadReduceSource(request.sourcePath, box, request.shownPicture.isNull());
+    return WriteReducedJpeg(request.targetPath, PrepareReducedJpeg(request, source));
 }
 
 bool ReducePictureSize(const QString& sourcePath, const QString& targetPath, const QImage& shownPicture,

@@ -1,9 +1,10 @@
 // Reduced JPEG copies of pictures (for mail, uploads, show copies and
 // thumbnails): fitted into a chosen box without ever being enlarged, saved
-// through libjpeg with a chosen quality, keeping the source's metadata and
-// its date.
+// through libjpeg with a chosen quality, keeping the source's EXIF block,
+// its colour profile and its date. The source file is read once.
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -22,6 +23,11 @@ struct JpegSegment {
     QByteArray data;
 };
 QList<JpegSegment> ReadJpegMetadataSegments(const QByteArray& jpeg);
+
+// The segments a reduced copy carries: the EXIF block and an RGB colour
+// profile (all its parts); other metadata (XMP, maker data, previews,
+// comments) stays behind.
+QList<JpegSegment> ExifAndColourProfile(const QList<JpegSegment>& segments);
 
 // Encodes a picture as a baseline JPEG through libjpeg (quality 1..100),
 // writing the given metadata segments after the start of the picture (with an
@@ -45,6 +51,28 @@ struct ReduceResult {
     bool written = false;
     QString message;                 // for the user when not written
 };
+
+// The source of a reduced copy as read once: its bytes (for the metadata
+// and the date), its file date, and its picture decoded no larger than the
+// box needs (null when it could not be decoded, or when not asked for).
+struct ReduceSource {
+    QByteArray bytes;
+    QDateTime fileDate;
+    QImage picture;
+};
+ReduceSource ReadReduceSource(const QString& path, QSize box, bool decode = true);
+
+// A reduced copy made in memory, ready to be written: safe on any thread.
+struct ReducedJpeg {
+    QByteArray jpeg;                 // empty when nothing can be written
+    QDateTime date;                  // the date the copy gets (invalid: none)
+    QString dateTaken;               // the source's EXIF date taken as stored (empty: none)
+    QString message;                 // for the user when jpeg is empty
+};
+// From the request's shown picture, else from source.picture.
+ReducedJpeg PrepareReducedJpeg(const ReduceRequest& request, const ReduceSource& source);
+// Writes it at the target (whole-file safe write) and dates it.
+ReduceResult WriteReducedJpeg(const QString& targetPath, const ReducedJpeg& reduced);
 
 // Writes the reduced copy (whole-file safe write). Failure to load:
 // "Picture " + file name + " could not be loaded, picture skipped".

@@ -125,6 +125,43 @@ TEST(PictureLoader, TryLoadSetsTheErrorKindOfRealFiles)
               "Vistamo! :  Error occurred, File gone.jpg can not be opened, Open error");
 }
 
+TEST(PictureView, ScalesOncePerPictureAndSize)
+{
+    const QString dir = testsupport::freshDir("viewcache");
+    QImage red(400, 300, QImage::Format_RGB32), blue(400, 300, QImage::Format_RGB32);
+    red.fill(QColor(250, 0, 0));
+    blue.fill(QColor(0, 0, 250));
+    ASSERT_TRUE(red.save(dir + "/red.bmp") && blue.save(dir + "/blue.bmp"));
+    QWidget host;
+    host.resize(80, 60);
+    host.show();
+    PictureSlotModel* slot = PictureSlot("form9im2");
+    PictureView* view = AttachPictureView(&host, slot);
+    LoadPictureIntoSlot(dir + "/red.bmp", "form9im2");
+
+    const QImage first = view->ScaledImage();
+    EXPECT_EQ(first.size(), QSize(80, 60));
+    EXPECT_EQ(first.pixelColor(40, 30), QColor(250, 0, 0));
+    EXPECT_EQ(view->ScaledImage().cacheKey(), first.cacheKey());   // painted again, not scaled again
+
+    host.resize(40, 30);
+    EXPECT_EQ(view->ScaledImage().size(), QSize(40, 30));
+    LoadPictureIntoSlot(dir + "/blue.bmp", "form9im2");
+    EXPECT_EQ(view->ScaledImage().pixelColor(20, 15), QColor(0, 0, 250));
+    QImage shot(view->size(), QImage::Format_RGB32);
+    view->render(&shot);
+    EXPECT_EQ(shot.pixelColor(20, 15), QColor(0, 0, 250));
+    // Zoomed far beyond the picture: no enlarged copy is kept, the picture
+    // is painted straight from the buffer.
+    host.resize(4000, 3000);
+    EXPECT_TRUE(view->ScaledImage().isNull());
+    QImage corner(100, 100, QImage::Format_RGB32);
+    view->render(&corner, QPoint(), QRegion(3900, 2900, 100, 100));
+    EXPECT_EQ(corner.pixelColor(50, 50), QColor(0, 0, 250));
+    slot->Clear();
+    EXPECT_TRUE(view->ScaledImage().isNull());
+}
+
 TEST(PictureView, PaintsWhatTheSlotHoldsAndStepsAnimations)
 {
     const QString dir = testsupport::freshDir("view");

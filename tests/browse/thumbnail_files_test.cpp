@@ -322,15 +322,7 @@ protected:
     {
         ThumbnailBatch batch;
         batch.addLogLine = [this](const QString& text, int32_t colour, bool, bool) { lines.push_back({text, colour}); };
-        batch.createThumbnail = [this](const QString& p, const QString& t, bool ignoreDrive, bool force) {
-            ThumbnailRequest r;
-            r.picture = p;
-            r.thumbnail = t;
-            r.fromPreview = true;
-            r.ignoreDrive = ignoreDrive;
-            r.forceRenew = force;
-            return CreateOrRefreshThumbnail(r, options);
-        };
+        batch.thumbnailOptions = options;
         return batch;
     }
     QStringList texts() const
@@ -475,6 +467,57 @@ TEST_F(ThumbBatch, LinkedFoldersAreNotWalked)
     ThumbnailBatchOptions o;
     o.folder = dir;
     EXPECT_EQ(makeBatch().run(o).created, 1);
+}
+
+TEST_F(ThumbBatch, ResultsComeInTheWalksOrderWhateverTheWorkersFinishFirst)
+{
+    // A large picture first, so the workers finish out of order.
+    write("a.jpg", pictureBytes(3200, 2400, 310 * 1024));
+    write("b.jpg", QByteArray(400 * 1024, 'x'));
+    write("c.jpg", pictureBytes(64, 48, 0));
+    write("d.jpg", pictureBytes(800, 600, 310 * 1024));
+    write("vxothumb/d.jpg", fixtures::jpeg(80, 60));
+    write("e.jpg", pictureBytes(1000, 500, 310 * 1024, "2011:02:03 04:05:06"));
+    QStringList expected{"a.jpg - thumbnail successfully (re)created", "b.jpg - could not be opened",
+                         "c.jpg - creation of thumbnail was not allowed", "d.jpg - thumbnail already exists",
+                         "e.jpg - thumbnail successfully (re)created"};
+    for (const char* name : {"f", "g", "h", "i", "j", "k", "l", "m"}) {
+        write(QString::fromLatin1(name) + ".jpg", pictureBytes(400 + 100 * (name[0] - 'f'), 300, 310 * 1024));
+        expected << QString::fromLatin1(name) + ".jpg - thumbnail successfully (re)created";
+    }
+    ThumbnailBatchOptions o;
+    o.folder = dir;
+    const ThumbnailBatchCounts c = makeBatch().run(o);
+
+    EXPECT_EQ(texts().mid(1, expected.size()), expected);
+    EXPECT_EQ(c.created, 10);
+    EXPECT_EQ(c.cannotOpen, 1);
+    EXPECT_EQ(c.notAllowed, 1);
+    EXPECT_EQ(c.alreadyExists, 1);
+    EXPECT_EQ(QImageReader(dir + "/vxothumb/a.jpg").size(), QSize(320, 240));
+    EXPECT_EQ(QImageReader(dir + "/vxothumb/d.jpg").size(), QSize(80, 60));   // left as it was
+    // The thumbnail carries the picture's EXIF block; with ResetFileDate both
+    // are dated by it.
+    const int32_t taken = int32_t(platform::DateTimeToDos(at(2011, 2, 3, 4, 5, 6)));
+    EXPECT_EQ(ExifDateAsFileDate(dir + "/vxothumb/e.jpg", 0), taken);
+    EXPECT_EQ(int32_t(platform::FileDosDate(dir + "/e.jpg")), taken);
+    EXPECT_EQ(int32_t(platform::FileDosDate(dir + "/vxothumb/e.jpg")), taken);
+}
+
+TEST_F(ThumbBatch, CancelWritesNothingMoreThanItReported)
+{
+    for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"})
+        write(QString::fromLatin1(name) + ".jpg", pictureBytes(1600, 1200, 310 * 1024));
+    ThumbnailBatch batch = makeBatch();
+    batch.cancelRequested = [this] { return lines.size() >= 3; };   // after two pictures
+    ThumbnailBatchOptions o;
+    o.folder = dir;
+    const ThumbnailBatchCounts c = batch.run(o);
+    EXPECT_TRUE(batch.cancelled());
+    EXPECT_EQ(c.created, 2);
+    EXPECT_EQ(texts().mid(1), QStringList({"a.jpg - thumbnail successfully (re)created",
+                                           "b.jpg - thumbnail successfully (re)created"}));
+    EXPECT_EQ(QDir(dir + "/vxothumb").entryList(QDir::Files).size(), 2);
 }
 
 // ---- the windows and the main window's part ------------------------------------------

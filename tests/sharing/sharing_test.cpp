@@ -152,6 +152,53 @@ TEST(ReducePicture, KeepsTheSourceMetadataAndTakesTheDateTaken)
     EXPECT_EQ(QFileInfo(second).lastModified(), fileDate);
 }
 
+// A colour profile segment (one part) whose profile claims the colour space.
+static JpegSegment iccSegment(const char* colourSpace)
+{
+    QByteArray profile(128, '\0');
+    profile[3] = char(128);   // the profile's size
+    profile.replace(16, 4, colourSpace);
+    profile.replace(36, 4, "acsp");
+    return {0xE2, QByteArray("ICC_PROFILE\0\1\1", 14) + profile};
+}
+
+TEST(ReducePicture, CarriesOnlyTheExifBlockAndAnRgbColourProfile)
+{
+    const QString dir = freshDir(QStringLiteral("segments"));
+    const QString camera = makeExifJpeg(dir, {1600, 1200});
+    const QList<JpegSegment> cameraSegments = ReadJpegMetadataSegments(readFile(camera));
+    QList<JpegSegment> segments{iccSegment("RGB "),
+                                {0xE1, QByteArray("http://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>", 41)},
+                                {0xE2, QByteArray("FPXR\0", 5) + QByteArray(60000, 'f')},
+                                {0xED, QByteArray("Photoshop 3.0\0", 14) + QByteArray(60000, 'p')},
+                                {0xFE, QByteArray("a comment")}};
+    for (const JpegSegment& s : cameraSegments)
+        if (s.marker == 0xE1 && s.data.startsWith("Exif"))
+            segments.prepend(s);
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    image.fill(QColor(20, 120, 220));
+    const QString source = dir + QStringLiteral("/full.jpg");
+    writeFile(source, EncodeJpeg(image, 90, segments));
+
+    const QString target = dir + QStringLiteral("/thumb.jpg");
+    ASSERT_TRUE(ReducePictureSize(source, target, QImage(), false, false, 2, 75));
+    const QList<JpegSegment> kept = ReadJpegMetadataSegments(readFile(target));
+    ASSERT_EQ(kept.size(), 2);
+    EXPECT_EQ(kept[0].marker, 0xE1);
+    EXPECT_TRUE(kept[0].data.startsWith(QByteArray("Exif\0\0", 6)));
+    EXPECT_EQ(kept[1].data, iccSegment("RGB ").data);
+    EXPECT_LT(QFileInfo(target).size(), 30000);
+    TimgData data(255);
+    ASSERT_TRUE(data.ProcessFile(target));
+    EXPECT_EQ(data.PictureSize(), QSize(800, 600));
+    EXPECT_EQ(QFileInfo(target).lastModified(),
+              QDateTime::fromString(QStringLiteral("2009-07-14 10:20:30"), QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+
+    // A profile for CMYK or grey does not describe the RGB copy.
+    EXPECT_TRUE(ExifAndColourProfile({iccSegment("CMYK")}).isEmpty());
+    EXPECT_TRUE(ExifAndColourProfile({iccSegment("GRAY")}).isEmpty());
+}
+
 TEST(ReducePicture, ShownPictureAtItsSizeAndAFailedLoadIsReported)
 {
     const QString dir = freshDir(QStringLiteral("shown"));
