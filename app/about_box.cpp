@@ -1,6 +1,6 @@
 #include "app/about_box.h"
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/help_web.h"
 #include "app/version_check.h"
 

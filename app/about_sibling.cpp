@@ -1,6 +1,6 @@
 #include "app/about_sibling.h"
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/help_web.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 // The "Desktop", "Pictures" and "Internet images" items of the drive menus:
 // each opens its folder in the folder tree.
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
 

@@ -1,8 +1,8 @@
 #include "app/favorites_window.h"
-#include "app/named_timer.h"
+#include "base/named_timer.h"
 
-#include "app/environment.h"
-#include "app/settings_record.h"
+#include "base/environment.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "platform/fixed_text.h"
 #include "platform/icons.h"

@@ -1,6 +1,6 @@
 #include "app/instance_guard.h"
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 
 #include <QApplication>
 #include <QCryptographicHash>

@@ -10,12 +10,12 @@
 // Exit codes: 0 normal end or a start refused by the instance guard,
 // 1 the guard could not run, 2 the program refused to run (StartAbort).
 #include "app/application_setup.h"
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "app/instance_guard.h"
 #include "app/keyboard_hook_application.h"
 #include "app/quit_on_signal.h"
 #include "slideshow/auto_show_windows.h"
-#include "app/start_args.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"

@@ -1,8 +1,8 @@
 #include "app/options_dialog.h"
-#include "app/named_timer.h"
+#include "base/named_timer.h"
 
-#include "app/data_folder.h"
-#include "app/environment.h"
+#include "base/data_folder.h"
+#include "base/environment.h"
 #include "app/help_key.h"
 #include "app/layout_state.h"
 #include "app/selection_status.h"

@@ -8,8 +8,8 @@
 // runs CheckOptions and, when every check passed, the Apply functions.
 #pragma once
 
-#include "app/add_settings_record.h"
-#include "app/settings_record.h"
+#include "base/add_settings_record.h"
+#include "base/settings_record.h"
 #include "slideshow/show_state.h"
 
 #include <QDate>

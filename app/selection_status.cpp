@@ -1,8 +1,8 @@
 // Selection status line, received-show test, unsaved-changes flag, focus.
 #include "app/selection_status.h"
 
-#include "app/caption_helpers.h"
-#include "app/start_modes.h"
+#include "base/caption_helpers.h"
+#include "base/start_modes.h"
 #include "app/tform1.h"
 
 #include <QAction>

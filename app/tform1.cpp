@@ -2,7 +2,7 @@
 // until the concerns that own them switch them on.
 #include "app/tform1.h"
 #include "app/keyboard_hook.h"
-#include "app/named_timer.h"
+#include "base/named_timer.h"
 
 #include "platform/icons.h"
 

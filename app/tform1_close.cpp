@@ -1,11 +1,11 @@
 // Closing the main window: refusals, the settings merge and save.
 #include "app/tform1_close.h"
 
-#include "app/add_settings_record.h"
-#include "app/data_folder.h"
-#include "app/environment.h"
-#include "app/settings_fields.h"
-#include "app/start_args.h"
+#include "base/add_settings_record.h"
+#include "base/data_folder.h"
+#include "base/environment.h"
+#include "base/settings_fields.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
 #include "browse/external_programs.h"
 #include "platform/prompt.h"

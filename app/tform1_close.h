@@ -1,7 +1,7 @@
 // Closing the main window: the state of the close and the settings save.
 #pragma once
 
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "platform/record_file.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 // The command-line argument, acted on once the windows exist.
-#include "app/data_folder.h"
-#include "app/settings_record.h"
-#include "app/start_args.h"
+#include "base/data_folder.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
 #include "platform/record_file.h"

@@ -4,7 +4,7 @@
 #include "app/tform1.h"
 #include "app/keyboard_hook.h"
 #include "app/layout_state.h"
-#include "app/picture_table.h"
+#include "base/picture_table.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"

@@ -3,10 +3,10 @@
 // key and selection colours, the delayed preview, the show list's focus
 // grab, the end of a picture load, a wait that lets window messages run and
 // the last component of a path.
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/help.h"
 #include "app/help_key.h"
-#include "app/start_args.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/clock.h"

@@ -2,10 +2,10 @@
 // sibling program's window.
 #include "app/about_box.h"
 #include "app/about_sibling.h"
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "app/help.h"
 #include "app/help_web.h"
-#include "app/start_args.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
 #include "app/version_check.h"
 #include "platform/build_info.h"

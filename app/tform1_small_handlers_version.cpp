@@ -1,9 +1,9 @@
 // The main window's version check and the monthly suggestion at start.
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "app/help_web.h"
-#include "app/settings_record.h"
-#include "app/start_args.h"
-#include "app/start_modes.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
+#include "base/start_modes.h"
 #include "app/tform1.h"
 #include "app/version_check.h"
 #include "app/version_check_download.h"

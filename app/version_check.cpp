@@ -1,6 +1,6 @@
 #include "app/version_check.h"
 
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "platform/build_info.h"
 #include "platform/clock.h"
 #include "platform/fixed_text.h"

@@ -1,9 +1,9 @@
 #include "app/version_check_windows.h"
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/help_key.h"
 #include "app/help_web.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "app/version_check.h"
 #include "platform/prompt.h"
 

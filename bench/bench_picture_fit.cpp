@@ -21,8 +21,8 @@
 // photograph's best repetition (the other work on the machine only ever adds
 // time). The targets are shown for all photographs and for those of at least
 // 8 megapixels, where decoding at a DCT scale has something to save.
-#include "app/add_settings_record.h"
-#include "app/settings_record.h"
+#include "base/add_settings_record.h"
+#include "base/settings_record.h"
 #include "browse/picture_display_view.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"

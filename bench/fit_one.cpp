@@ -4,7 +4,7 @@
 // loads the picture through LoadPictureIntoSlot (with the thumbnail and
 // information steps every load runs), scales it to the size it is shown at
 // in a WIDTH x HEIGHT area, and writes that as a JPEG of quality 75.
-#include "app/add_settings_record.h"
+#include "base/add_settings_record.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "browse/thumbnail_files.h"

@@ -1,7 +1,7 @@
 // The verified whole-file copy.
 #include "browse/copy_file.h"
 
-#include "app/file_helpers.h"
+#include "base/file_helpers.h"
 #include "platform/prompt.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "browse/crop_ratio_panel.h"
 
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 
 #include <QApplication>
 #include <QEvent>

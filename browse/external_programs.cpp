@@ -1,8 +1,8 @@
 #include "browse/external_programs.h"
 
-#include "app/caption_helpers.h"
-#include "app/data_folder.h"
-#include "app/environment.h"
+#include "base/caption_helpers.h"
+#include "base/data_folder.h"
+#include "base/environment.h"
 #include "browse/picture_info.h"
 #include "platform/dos_date.h"
 #include "platform/drives.h"

@@ -1,12 +1,12 @@
 // Wiring of the picture and folder operations to the main window.
 #include "browse/file_ops_controller.h"
 
-#include "app/data_folder.h"
-#include "app/file_helpers.h"
-#include "app/picture_table.h"
+#include "base/data_folder.h"
+#include "base/file_helpers.h"
+#include "base/picture_table.h"
 #include "app/selection_status.h"
-#include "app/settings_record.h"
-#include "app/start_modes.h"
+#include "base/settings_record.h"
+#include "base/start_modes.h"
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_exclusions.h"

@@ -1,9 +1,9 @@
 #include "browse/fit_zoom_handler.h"
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "app/keyboard_hook.h"
-#include "app/start_args.h"
-#include "app/settings_record.h"
+#include "base/start_args.h"
+#include "base/settings_record.h"
 #include "browse/crop_band_overlay.h"
 #include "browse/crop_cut_out.h"
 #include "browse/picture_loader.h"

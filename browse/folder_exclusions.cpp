@@ -1,8 +1,8 @@
 #include "browse/folder_exclusions.h"
 
-#include "app/settings_record.h"
-#include "app/start_args.h"
-#include "app/start_modes.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
+#include "base/start_modes.h"
 #include "platform/fixed_text.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"

@@ -4,7 +4,7 @@
 // program's own folders and the thumbnail folders are always refused.
 #pragma once
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 
 #include <QByteArray>
 #include <QString>

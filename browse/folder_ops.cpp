@@ -1,9 +1,9 @@
 // Folder operations and the stored paths that follow a folder rename.
 #include "browse/folder_ops.h"
 
-#include "app/file_helpers.h"
-#include "app/settings_fields.h"
-#include "app/settings_record.h"
+#include "base/file_helpers.h"
+#include "base/settings_fields.h"
+#include "base/settings_record.h"
 #include "browse/copy_file.h"
 #include "browse/folder_exclusions.h"
 #include "browse/picture_file_ops.h"
@@ -11,7 +11,7 @@
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
 #include "platform/prompt.h"
-#include "sound/sound_records.h"
+#include "base/sound_records.h"
 
 #include <QCoreApplication>
 #include <QDir>

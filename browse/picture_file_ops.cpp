@@ -2,9 +2,9 @@
 // the ticked pictures of a thumbnail page.
 #include "browse/picture_file_ops.h"
 
-#include "app/file_helpers.h"
-#include "app/found_file.h"
-#include "app/voice_carry.h"
+#include "base/file_helpers.h"
+#include "base/found_file.h"
+#include "base/voice_carry.h"
 #include "browse/copy_file.h"
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"

@@ -1,6 +1,6 @@
 #include "browse/picture_info.h"
 
-#include "app/file_helpers.h"
+#include "base/file_helpers.h"
 #include "browse/thumbnail_files.h"
 #include "formats/read_exif_info.h"
 #include "platform/dos_date.h"

@@ -1,7 +1,7 @@
 #include "browse/progress_window.h"
 
-#include "app/environment.h"
-#include "app/named_timer.h"
+#include "base/environment.h"
+#include "base/named_timer.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "browse/recent_lists.h"
 
-#include "app/caption_helpers.h"
+#include "base/caption_helpers.h"
 
 #include <QFileInfo>
 

@@ -5,7 +5,7 @@
 // keeps the menus in step with them and opens the entries.
 #pragma once
 
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 
 #include <QString>
 

@@ -3,9 +3,9 @@
 // EXIF date reset of a folder, and the launch menus and buttons.
 #include "app/tform1.h"
 
-#include "app/data_folder.h"
-#include "app/environment.h"
-#include "app/settings_record.h"
+#include "base/data_folder.h"
+#include "base/environment.h"
+#include "base/settings_record.h"
 #include "browse/crop_cut_out.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"

@@ -2,10 +2,10 @@
 // tree's routines to it.
 #include "app/tform1.h"
 
-#include "app/caption_helpers.h"
-#include "app/environment.h"
-#include "app/settings_record.h"
-#include "app/start_args.h"
+#include "base/caption_helpers.h"
+#include "base/environment.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
 #include "browse/external_programs.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_caption.h"
@@ -14,7 +14,7 @@
 #include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
-#include "app/start_modes.h"
+#include "base/start_modes.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 

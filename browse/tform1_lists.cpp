@@ -3,12 +3,12 @@
 // folder tree or played, the default start-up folder and the automatic show.
 #include "app/tform1.h"
 
-#include "app/caption_helpers.h"
-#include "app/environment.h"
+#include "base/caption_helpers.h"
+#include "base/environment.h"
 #include "app/menu_style.h"
-#include "app/settings_fields.h"
-#include "app/settings_record.h"
-#include "app/start_args.h"
+#include "base/settings_fields.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
 #include "browse/drive_menu.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_state.h"

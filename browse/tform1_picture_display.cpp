@@ -3,10 +3,10 @@
 // the shown picture.
 #include "app/tform1.h"
 
-#include "app/picture_table.h"
-#include "app/settings_record.h"
-#include "app/file_helpers.h"
-#include "app/start_args.h"
+#include "base/picture_table.h"
+#include "base/settings_record.h"
+#include "base/file_helpers.h"
+#include "base/start_args.h"
 #include "browse/drive_menu.h"
 #include "browse/recent_lists.h"
 #include "shows/show_windows.h"

@@ -1,8 +1,8 @@
 // TForm1: picture information. The browse preview (Image4 with its size,
 // date and camera panel) and the MyShow preview (image2), and the sibling
 // program's panel.
-#include "app/file_helpers.h"
-#include "app/found_file.h"
+#include "base/file_helpers.h"
+#include "base/found_file.h"
 #include "app/layout_state.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_logic.h"
@@ -14,7 +14,7 @@
 #include "formats/read_exif_info.h"
 #include "platform/dos_date.h"
 #include "platform/file_attributes.h"
-#include "app/start_modes.h"
+#include "base/start_modes.h"
 #include "slideshow/show_state.h"
 #include "sound/sound_state.h"
 

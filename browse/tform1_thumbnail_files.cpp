@@ -1,7 +1,7 @@
 // TForm1: thumbnail files. The picture loader's thumbnail and information
 // steps, the status of thumbnail making, the manual creation window and the
 // one-time notice.
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
 #include "browse/picture_info.h"

@@ -1,7 +1,7 @@
 #include "browse/thumbnail_files_batch.h"
 
-#include "app/caption_helpers.h"
-#include "app/file_helpers.h"
+#include "base/caption_helpers.h"
+#include "base/file_helpers.h"
 #include "browse/thumbnail_files.h"
 #include "browse/picture_info.h"
 #include "formats/picture_scale.h"

@@ -1,6 +1,6 @@
 #include "browse/wallpaper.h"
 
-#include "app/registry_store.h"
+#include "base/registry_store.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 #include "browse/wallpaper_dialog.h"
-#include "app/named_timer.h"
+#include "base/named_timer.h"
 
 #include "app/tform1.h"
 #include "browse/wallpaper.h"

@@ -1,6 +1,6 @@
 #include "platform/record_file.h"
 
-#include "app/start_modes.h"
+#include "base/start_modes.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "sharing/reduce_picture.h"
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "browse/external_programs.h"
 #include "formats/img_data.h"
 #include "formats/jpeg_decoder.h"

@@ -2,7 +2,7 @@
 // through their working copy, and the show list MyShowSG.
 #include "app/tform1.h"
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "app/tform1_close.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"

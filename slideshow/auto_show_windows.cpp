@@ -1,7 +1,7 @@
 #include "slideshow/auto_show_windows.h"
 
 #include "app/keyboard_hook.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "platform/clock.h"
 #include "shows/show_file.h"

@@ -4,7 +4,7 @@
 // "RCSettings.dat".
 #pragma once
 
-#include "slideshow/rc_settings.h"
+#include "base/rc_settings.h"
 
 #include <QDialog>
 

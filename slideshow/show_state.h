@@ -2,7 +2,7 @@
 // options in effect, the cursor state that browsing and the menus read.
 #pragma once
 
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // picture and the page view's part. Installed when the window is created.
 #include "app/tform1.h"
 
-#include "app/picture_table.h"
+#include "base/picture_table.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"

@@ -2,11 +2,11 @@
 // launcher for a command-line argument, the least play of a folder or a show.
 #include "app/tform1.h"
 
-#include "app/data_folder.h"
-#include "app/picture_table.h"
-#include "app/start_args.h"
-#include "app/start_modes.h"
-#include "app/settings_record.h"
+#include "base/data_folder.h"
+#include "base/picture_table.h"
+#include "base/start_args.h"
+#include "base/start_modes.h"
+#include "base/settings_record.h"
 #include "app/layout_state.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"

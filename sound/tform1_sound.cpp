@@ -2,7 +2,7 @@
 // voice player and the music queue.
 #include "app/tform1.h"
 
-#include "app/start_args.h"
+#include "base/start_args.h"
 #include "browse/picture_display.h"
 #include "platform/icons.h"
 #include "shows/show_file.h"

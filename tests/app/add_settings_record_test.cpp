@@ -1,5 +1,5 @@
-#include "app/add_settings_record.h"
-#include "app/start_modes.h"
+#include "base/add_settings_record.h"
+#include "base/start_modes.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"
 #include "support/write_failure.h"

@@ -1,4 +1,4 @@
-#include "app/caption_helpers.h"
+#include "base/caption_helpers.h"
 #include "platform/drives.h"
 
 #include <gtest/gtest.h>

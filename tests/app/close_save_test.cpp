@@ -1,9 +1,9 @@
 // The save at close: three-way merge against the file on disk, each file in
 // its own safe write, a save that still happens when the disk copy is
 // unreadable, and the real close on a full disk or past a file-size limit.
-#include "app/data_folder.h"
-#include "app/settings_fields.h"
-#include "app/start_args.h"
+#include "base/data_folder.h"
+#include "base/settings_fields.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
 #include "app/tform1_close.h"
 #include "platform/prompt.h"

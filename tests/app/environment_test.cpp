@@ -1,4 +1,4 @@
-#include "app/environment.h"
+#include "base/environment.h"
 
 #include "support/sandbox.h"
 

@@ -1,7 +1,7 @@
 // The maintenance window of the favourites and the recent list: the list
 // rules on their own, and the window offscreen, found by objectName.
 #include "app/favorites_window.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "app/file_helpers.h"
+#include "base/file_helpers.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
 

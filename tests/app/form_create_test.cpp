@@ -1,12 +1,12 @@
 // Main window creation in this process: the files of a first start byte by
 // byte, the refusals with their texts, demo mode, migration, a damaged
 // settings file, and the close of an argument start.
-#include "app/add_settings_record.h"
-#include "app/data_folder.h"
-#include "app/settings_fields.h"
-#include "app/start_args.h"
+#include "base/add_settings_record.h"
+#include "base/data_folder.h"
+#include "base/settings_fields.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
-#include "app/voice_carry.h"
+#include "base/voice_carry.h"
 #include "browse/external_programs.h"
 #include "platform/clock.h"
 #include "platform/drives.h"

@@ -1,4 +1,4 @@
-#include "app/found_file.h"
+#include "base/found_file.h"
 #include "platform/dos_date.h"
 #include "platform/file_attributes.h"
 #include "support/sandbox.h"

@@ -1,11 +1,11 @@
 // Help pages: topic to page, the missing-help and no-page messages, the web
 // site override, F1 in the program's windows and the Help menu's pages.
-#include "app/data_folder.h"
-#include "app/environment.h"
+#include "base/data_folder.h"
+#include "base/environment.h"
 #include "app/help.h"
 #include "app/help_key.h"
 #include "app/help_web.h"
-#include "app/start_args.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"

@@ -1,6 +1,6 @@
 // The idle timer hands the automatic show to the replay window's count-down.
 #include "app/keyboard_hook.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "platform/clock.h"
 #include "slideshow/auto_show_windows.h"

@@ -1,11 +1,11 @@
 // The options dialog: its checks on their own values, what Apply writes and
 // Cancel leaves, the program lists, the interval table, and the window
 // itself offscreen, found by objectName.
-#include "app/add_settings_record.h"
-#include "app/data_folder.h"
+#include "base/add_settings_record.h"
+#include "base/data_folder.h"
 #include "app/layout_state.h"
 #include "app/options_dialog.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
 #include "platform/clock.h"

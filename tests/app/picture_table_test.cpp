@@ -1,4 +1,4 @@
-#include "app/picture_table.h"
+#include "base/picture_table.h"
 
 #include <QStringList>
 

@@ -4,7 +4,7 @@
 // The program is closed from outside with SIGTERM, which it handles as a
 // normal close of the main window.
 #include "app/instance_guard.h"
-#include "app/settings_fields.h"
+#include "base/settings_fields.h"
 #include "platform/drives.h"
 #include "support/sandbox.h"
 

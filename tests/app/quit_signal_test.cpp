@@ -4,7 +4,7 @@
 // platform, where its windows are real and modal windows block (on the
 // offscreen platform nobody could answer them, so they are not shown).
 #include "app/instance_guard.h"
-#include "app/settings_fields.h"
+#include "base/settings_fields.h"
 #include "support/sandbox.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/registry_store.h"
+#include "base/registry_store.h"
 #include "app/selection_status.h"
 #include "app/tform1.h"
 #include "platform/drives.h"

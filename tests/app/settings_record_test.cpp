@@ -1,5 +1,5 @@
-#include "app/settings_fields.h"
-#include "app/settings_record.h"
+#include "base/settings_fields.h"
+#include "base/settings_record.h"
 #include "platform/fixed_text.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"

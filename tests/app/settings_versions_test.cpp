@@ -1,7 +1,7 @@
 // Settings file versions: which older file is moved into place, what is
 // deleted beside a current file, damaged files kept aside, upgrade blocks.
-#include "app/data_folder.h"
-#include "app/settings_versions.h"
+#include "base/data_folder.h"
+#include "base/settings_versions.h"
 #include "support/sandbox.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The main window's small handlers: tree key and colours, the delayed
 // preview, the show list's focus grab, the end of a picture load, the wait
 // and the last path component.
-#include "app/start_args.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
 #include "platform/clock.h"
 #include "platform/drives.h"

@@ -1,6 +1,6 @@
 // The command line: switches compared exactly, folders before show files,
 // show-file extensions in any letter case.
-#include "app/start_args.h"
+#include "base/start_args.h"
 #include "platform/drives.h"
 #include "support/sandbox.h"
 

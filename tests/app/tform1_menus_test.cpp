@@ -5,7 +5,7 @@
 #include "app/menu_captions.h"
 #include "app/menu_painter.h"
 #include "app/menu_style.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
 #include "browse/picture_display.h"

@@ -1,10 +1,10 @@
 // The version check: the published record, the comparison, the monthly
 // suggestion's date rules, the download from a file:// folder and from a
 // loopback server made here, and the whole check with its windows.
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "app/help_web.h"
-#include "app/settings_record.h"
-#include "app/start_args.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
 #include "app/tform1.h"
 #include "app/version_check.h"
 #include "app/version_check_download.h"

@@ -1,6 +1,6 @@
-#include "app/file_helpers.h"
-#include "app/settings_record.h"
-#include "app/voice_carry.h"
+#include "base/file_helpers.h"
+#include "base/settings_record.h"
+#include "base/voice_carry.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
 

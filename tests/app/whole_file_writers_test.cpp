@@ -1,8 +1,8 @@
 // Every writer of a whole data file meets a real write failure (a file-size
 // limit smaller than the new file): it reports the failure and the old file
 // stays as it was, with no temporary file left beside it.
-#include "app/add_settings_record.h"
-#include "app/registry_store.h"
+#include "base/add_settings_record.h"
+#include "base/registry_store.h"
 #include "browse/folder_exclusions.h"
 #include "platform/file_attributes.h"
 #include "shows/known_shows.h"

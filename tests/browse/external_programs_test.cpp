@@ -4,8 +4,8 @@
 // file dates of a folder.
 #include "browse/external_programs.h"
 
-#include "app/data_folder.h"
-#include "app/environment.h"
+#include "base/data_folder.h"
+#include "base/environment.h"
 #include "formats/picture_fixtures.h"
 #include "platform/dos_date.h"
 #include "support/sandbox.h"
@@ -278,7 +278,7 @@ TEST(ExternalExifDates, FolderResetCountsEachKind)
 // ---- the main window ------------------------------------------------------------------
 
 #include "app/tform1.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "browse/picture_display.h"
 #include "platform/prompt.h"
 
@@ -401,7 +401,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "browse/fit_zoom.h"
 
 TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)

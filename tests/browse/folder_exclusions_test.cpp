@@ -2,8 +2,8 @@
 // exclusion test the tree and the collections use.
 #include "browse/folder_exclusions.h"
 
-#include "app/data_folder.h"
-#include "app/settings_record.h"
+#include "base/data_folder.h"
+#include "base/settings_record.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
 

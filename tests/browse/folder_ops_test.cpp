@@ -6,8 +6,8 @@
 // bookkeeping files, the quiet mail folder and the SmallPics walk.
 #include "browse/folder_ops.h"
 
-#include "app/settings_fields.h"
-#include "app/settings_record.h"
+#include "base/settings_fields.h"
+#include "base/settings_record.h"
 #include "browse/folder_exclusions.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
@@ -15,7 +15,7 @@
 #include "shows/show_file.h"
 #include "shows/show_record.h"
 #include "shows/show_sync.h"
-#include "sound/sound_records.h"
+#include "base/sound_records.h"
 #include "support/sandbox.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // nodes, their images and order, the level split and the subfolder list.
 #include "browse/folder_tree_logic.h"
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_collect.h"
 

@@ -4,7 +4,7 @@
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_widget.h"
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"

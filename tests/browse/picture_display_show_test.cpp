@@ -1,8 +1,8 @@
 // The picture commands of a show list and of a page selection, and the
 // look-ahead record of the picture that follows in the show.
-#include "app/file_helpers.h"
-#include "app/picture_table.h"
-#include "app/settings_record.h"
+#include "base/file_helpers.h"
+#include "base/picture_table.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"

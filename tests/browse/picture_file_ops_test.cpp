@@ -4,7 +4,7 @@
 // refusal; and the caption and slot rules of a thumbnail page.
 #include "browse/picture_file_ops.h"
 
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "browse/copy_file.h"
 #include "browse/thumbnail_files.h"
 #include "platform/dos_date.h"

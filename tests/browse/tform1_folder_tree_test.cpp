@@ -3,8 +3,8 @@
 // write-back into a favourite entry with its menu item.
 #include "app/tform1.h"
 
-#include "app/data_folder.h"
-#include "app/settings_record.h"
+#include "base/data_folder.h"
+#include "base/settings_record.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"

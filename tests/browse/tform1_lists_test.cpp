@@ -3,9 +3,9 @@
 // writes back only into that entry.
 #include "app/tform1.h"
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "app/menu_caption.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "browse/drive_menu.h"
 #include "browse/folder_tree_state.h"
 #include "browse/recent_lists.h"

@@ -2,7 +2,7 @@
 // "form1im1"; a damaged one gives the error title; skipping queues the
 // show's next step on the interval timer; a show of unreadable pictures
 // ends with the message.
-#include "app/picture_table.h"
+#include "base/picture_table.h"
 #include "app/tform1.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"

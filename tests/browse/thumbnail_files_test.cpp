@@ -7,7 +7,7 @@
 #include "platform/dos_date.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
-#include "app/caption_helpers.h"
+#include "base/caption_helpers.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"
 #include "support/write_failure.h"
@@ -522,8 +522,8 @@ TEST_F(ThumbBatch, CancelWritesNothingMoreThanItReported)
 
 // ---- the windows and the main window's part ------------------------------------------
 
-#include "app/add_settings_record.h"
-#include "app/settings_record.h"
+#include "base/add_settings_record.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
 #include "browse/picture_loader.h"

@@ -5,7 +5,7 @@
 #include "browse/wallpaper.h"
 #include "browse/wallpaper_dialog.h"
 
-#include "app/registry_store.h"
+#include "base/registry_store.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"

@@ -1,8 +1,8 @@
 // Decodes arbitrary bytes as a settings record and as an additional settings
 // record: decoding must never crash, and a decoded record must encode to bytes
 // that decode to the same record again.
-#include "app/add_settings_record.h"
-#include "app/settings_fields.h"
+#include "base/add_settings_record.h"
+#include "base/settings_fields.h"
 #include "platform/fixed_text.h"
 
 #include <cstdint>

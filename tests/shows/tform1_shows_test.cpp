@@ -1,4 +1,4 @@
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
 #include "shows/known_shows.h"

@@ -3,8 +3,8 @@
 // wheel turns on the full-screen window; the tests look at what the user
 // sees there (picture, title, caption, the control panel's buttons).
 #include "app/keyboard_hook.h"
-#include "app/picture_table.h"
-#include "app/settings_record.h"
+#include "base/picture_table.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_state.h"

@@ -2,9 +2,9 @@
 // display step and the one loader (slots "form9im1" / "form9im2"), skips
 // unreadable pictures through the event loop, crops, zooms and steps back
 // through cut-outs; the folder collection follows the tree's rules.
-#include "app/data_folder.h"
-#include "app/picture_table.h"
-#include "app/settings_record.h"
+#include "base/data_folder.h"
+#include "base/picture_table.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/crop_cut_out.h"
 #include "browse/fit_zoom.h"

@@ -1,5 +1,5 @@
-#include "app/environment.h"
-#include "sound/sound_records.h"
+#include "base/environment.h"
+#include "base/sound_records.h"
 #include "sound/sound_state.h"
 #include "sound/voice_file_window.h"
 

@@ -1,7 +1,7 @@
 #include "support/main_window_fixture.h"
 
-#include "app/data_folder.h"
-#include "app/settings_fields.h"
+#include "base/data_folder.h"
+#include "base/settings_fields.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
 #include "platform/prompt.h"

@@ -2,7 +2,7 @@
 // list, the list is kept in the settings, and after a restart the menu drops
 // down with it; choosing the entry opens the folder in the tree.
 #include "app/tform1.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"

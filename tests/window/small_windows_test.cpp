@@ -3,7 +3,7 @@
 // keeps the paths in view) and the options dialog (a finished layout).
 #include "app/favorites_window.h"
 #include "app/options_dialog.h"
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "app/tform1.h"
 #include "support/main_window_fixture.h"
 

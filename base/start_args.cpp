@@ -1,4 +1,4 @@
-#include "app/start_args.h"
+#include "base/start_args.h"
 
 #include "platform/drives.h"
 

@@ -1,8 +1,8 @@
 // Path helpers, free copy names, and the checked copy and move the program
 // uses for files it must not lose.
-#include "app/file_helpers.h"
+#include "base/file_helpers.h"
 
-#include "app/found_file.h"
+#include "base/found_file.h"
 #include "platform/prompt.h"
 
 #include <QDir>

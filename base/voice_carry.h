@@ -2,7 +2,7 @@
 // along when the picture is copied, moved, renamed or deleted.
 #pragma once
 
-#include "app/file_helpers.h"   // CopyFileChecked, MoveFileChecked
+#include "base/file_helpers.h"   // CopyFileChecked, MoveFileChecked
 #include "platform/prompt.h"
 
 #include <QString>

@@ -3,8 +3,8 @@
 // version did not have.
 #pragma once
 
-#include "app/settings_record.h"
-#include "app/settings_fields.h"
+#include "base/settings_record.h"
+#include "base/settings_fields.h"
 
 #include <QString>
 #include <QStringList>

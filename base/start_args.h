@@ -8,7 +8,7 @@
 // Anything else is ignored.
 #pragma once
 
-#include "app/start_modes.h"  // ArgumentMode
+#include "base/start_modes.h"  // ArgumentMode
 
 #include <QString>
 #include <QStringList>

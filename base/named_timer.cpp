@@ -1,4 +1,4 @@
-#include "app/named_timer.h"
+#include "base/named_timer.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "slideshow/rc_settings.h"
+#include "base/rc_settings.h"
 
 #include "platform/fixed_text.h"
 

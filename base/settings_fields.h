@@ -3,7 +3,7 @@
 // three-way merge at close and the automatic-show comparison.
 #pragma once
 
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 #include "platform/record_file.h"
 
 #include <QByteArray>

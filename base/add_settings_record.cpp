@@ -1,6 +1,6 @@
-#include "app/add_settings_record.h"
+#include "base/add_settings_record.h"
 
-#include "app/settings_fields.h"
+#include "base/settings_fields.h"
 #include "platform/fixed_text.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
 // The picture table and its growth during a collection.
-#include "app/picture_table.h"
+#include "base/picture_table.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 // File-existence tests over one directory entry, Linux style.
-#include "app/found_file.h"
+#include "base/found_file.h"
 
 #include "platform/dos_date.h"
 #include "platform/file_attributes.h"

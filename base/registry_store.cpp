@@ -1,5 +1,5 @@
 // The INI file that stands in for the registry values the program keeps.
-#include "app/registry_store.h"
+#include "base/registry_store.h"
 
 #include "platform/ini_file.h"
 

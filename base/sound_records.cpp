@@ -1,4 +1,4 @@
-#include "sound/sound_records.h"
+#include "base/sound_records.h"
 
 #include "platform/fixed_text.h"
 

@@ -1,9 +1,9 @@
-#include "app/environment.h"
+#include "base/environment.h"
 
 #include <QFont>
 #include <QWidget>
 
-#include "sound/sound_records.h"
+#include "base/sound_records.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/settings_versions.h"
+#include "base/settings_versions.h"
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/settings_record.h"
+#include "base/settings_record.h"
 
 TSettingsRecord Settings, SettingsSnapshot, SettingsOnDisk, SettingsBackup;
 uint8_t AutoShowMatchesOptions = 0;

@@ -1,4 +1,4 @@
-#include "app/settings_fields.h"
+#include "base/settings_fields.h"
 
 #include "platform/fixed_text.h"
 

@@ -1,10 +1,10 @@
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 
-#include "app/start_args.h"
+#include "base/start_args.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
-#include "slideshow/rc_settings.h"
-#include "sound/sound_records.h"
+#include "base/rc_settings.h"
+#include "base/sound_records.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Carrying a picture's voice file along with an operation on the picture.
-#include "app/voice_carry.h"
+#include "base/voice_carry.h"
 
-#include "app/file_helpers.h"
-#include "app/found_file.h"
-#include "app/settings_record.h"
+#include "base/file_helpers.h"
+#include "base/found_file.h"
+#include "base/settings_record.h"
 #include "platform/trash.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // Caption helpers: short path forms, "&" escaping, accent folding.
-#include "app/caption_helpers.h"
+#include "base/caption_helpers.h"
 
 #include "platform/drives.h"
 

@@ -1,3 +1,0 @@
-#include "app/start_modes.h"
-
-uint8_t ArgumentMode = 0;
