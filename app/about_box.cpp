@@ -1,6 +1,7 @@
 #include "app/about_box.h"
 
 #include "base/environment.h"
+#include "app/ui_font.h"
 #include "app/help_web.h"
 #include "app/version_check.h"
 

@@ -1,6 +1,7 @@
 #include "app/about_sibling.h"
 
 #include "base/environment.h"
+#include "app/ui_font.h"
 #include "app/help_web.h"
 
 #include <QCoreApplication>

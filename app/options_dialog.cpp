@@ -9,7 +9,7 @@
 #include "app/tform1.h"
 #include "platform/clock.h"
 #include "platform/icons.h"
-#include "platform/prompt.h"
+#include "platform/prompt_dialogs.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"

@@ -5,6 +5,7 @@
 #include "base/named_timer.h"
 
 #include "platform/icons.h"
+#include "shows/show_sync.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -109,6 +110,16 @@ TForm1::TForm1(QWidget* parent)
     buildPopups();
     buildTimers();
     InstallDisplayHooks();
+    // Renames and deletions that reach the open show show their progress in
+    // the status bar and have the show's list read again.
+    showSyncHooks().showStatus = [](const QString& text) {
+        if (Form1 && Form1->StatusPanel1)
+            Form1->StatusPanel1->setText(text);
+    };
+    showSyncHooks().showFileRewritten = [] {
+        if (Form1)
+            Form1->ReadMyShowFile();
+    };
 }
 
 TForm1::~TForm1()

@@ -6,7 +6,7 @@
 #include "app/options_dialog.h"
 #include "browse/folder_tree_state.h"
 #include "platform/drives.h"
-#include "platform/prompt.h"
+#include "platform/prompt_dialogs.h"
 
 #include <QAction>
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "app/tform1.h"
 #include "app/version_check.h"
 #include "platform/build_info.h"
-#include "platform/prompt.h"
+#include "platform/prompt_dialogs.h"
 
 #include <QAction>
 #include <QApplication>

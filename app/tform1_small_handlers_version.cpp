@@ -8,7 +8,7 @@
 #include "app/version_check.h"
 #include "app/version_check_download.h"
 #include "app/version_check_windows.h"
-#include "platform/prompt.h"
+#include "platform/prompt_dialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "app/version_check_windows.h"
 
 #include "base/environment.h"
+#include "app/ui_font.h"
 #include "app/help_key.h"
 #include "app/help_web.h"
 #include "base/settings_record.h"

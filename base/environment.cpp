@@ -1,14 +1,12 @@
 #include "base/environment.h"
 
-#include <QFont>
-#include <QWidget>
-
 #include "base/sound_records.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 #include <QFontDatabase>
 #include <QRegularExpression>
 #include <QSettings>
@@ -585,15 +583,4 @@ void ReadShellFolders(QString& startupFolder, const MountedCheck& mounted)
         startupFolder = MyPicturesFolder;
     DesktopFolderLower = DesktopFolder.toLower();
     InternetCacheFolderLower = InternetCacheFolder.toLower();
-}
-
-void ApplyUIFontName(QWidget* window)
-{
-    if (!window || UIFontName.isEmpty())
-        return;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        QFont f = w->font();
-        f.setFamily(UIFontName);
-        w->setFont(f);
-    }
 }

@@ -19,10 +19,6 @@ extern QString UploaderPath;        // the picture uploader program
 extern QString UIFontName;
 extern qint32 UIFontSize;
 
-class QWidget;
-// Every control of a window takes the interface font's name (a window does
-// this once when it is made).
-void ApplyUIFontName(QWidget* window);
 extern quint8 IsWindowsVista;
 extern quint8 IsWindows7;
 extern QString SystemDriveLetter;   // lower case, empty when unknown

@@ -1,6 +1,7 @@
 #include "browse/progress_window.h"
 
 #include "base/environment.h"
+#include "app/ui_font.h"
 #include "base/named_timer.h"
 
 #include <QFrame>

@@ -8,7 +8,7 @@
 #include "browse/picture_loader.h"
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_files_window.h"
-#include "platform/prompt.h"
+#include "platform/prompt_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "browse/picture_display.h"
 #include "browse/wallpaper.h"
 #include "browse/wallpaper_dialog.h"
-#include "platform/prompt.h"
+#include "platform/prompt_dialogs.h"
 #include "slideshow/show_state.h"
 
 #include <QAction>

@@ -4,6 +4,7 @@
 #include "base/add_settings_record.h"
 #include "base/data_folder.h"
 #include "base/environment.h"
+#include "app/ui_font.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/thumbnail_files.h"

@@ -135,14 +135,27 @@ std::optional<QString> chooseSaveFile(const QString& title, const QString& folde
                                       const QString& defaultSuffix = QString());
 std::optional<QString> chooseFolder(const QString& title, const QString& startFolder = QString());
 
-// Shows one of the program's own windows modally (exec) and returns its
-// modal result. Tests answer it like any prompt (the request carries the
-// window, its title and objectName); headless without a responder it is not
-// shown and gives 0 (rejected).
-int execModal(QDialog& dialog);
-
 // The general entry every function above goes through.
 PromptReply ask(const PromptRequest& request);
+
+// Buttons in the order they appear on screen.
+inline constexpr PromptAnswer kPromptButtonOrder[] = {
+    PromptAnswer::Yes, PromptAnswer::YesToAll, PromptAnswer::No, PromptAnswer::Ok,
+    PromptAnswer::Cancel, PromptAnswer::Abort, PromptAnswer::Retry, PromptAnswer::Ignore,
+    PromptAnswer::All, PromptAnswer::NoToAll,
+};
+constexpr bool hasPromptButton(PromptButtons set, PromptAnswer b) { return (set & unsigned(b)) != 0; }
+
+// ---- Showing ---------------------------------------------------------------
+
+// Shows the real dialog for a request nobody else answers. The windows'
+// library installs it (InstallPromptDialogs); without one, and always on a
+// headless platform, the default reply is given.
+using PromptPresenter = std::function<PromptReply(const PromptRequest&)>;
+void setPromptPresenter(PromptPresenter presenter);
+
+// Drops the log's pointers to a modal window that is about to go away.
+void forgetPromptDialog(const QDialog* dialog);
 
 // ---- Tests -----------------------------------------------------------------
 

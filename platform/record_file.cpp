@@ -1,13 +1,17 @@
 #include "platform/record_file.h"
 
-#include "base/start_modes.h"
-
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
 int g_fileMode = FileModeReadWrite;
+
+std::function<bool()>& ReadOnlyRule()
+{
+    static std::function<bool()> rule;
+    return rule;
+}
 
 QString Native(const QString& path)
 {
@@ -23,9 +27,15 @@ bool OwnerReadOnly(const QString& path)
 
 } // namespace
 
+void SetReadOnlyRule(std::function<bool()> rule)
+{
+    ReadOnlyRule() = std::move(rule);
+}
+
 void SetFileMode(int Mode, bool Force)
 {
-    if (ArgumentMode != 0 && !Force)
+    const auto& readOnly = ReadOnlyRule();
+    if (readOnly && readOnly() && !Force)
         g_fileMode = FileModeReadOnly;
     else
         g_fileMode = Mode;

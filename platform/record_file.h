@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // File modes of a record-file open.
@@ -17,9 +18,14 @@ constexpr int FileModeReadOnly = 0;
 constexpr int FileModeWriteOnly = 1;
 constexpr int FileModeReadWrite = 2;
 
-// Sets the mode used by the next record-file open. With `ArgumentMode` set and
-// `Force` false the mode is always read only; otherwise `Mode`.
+// Sets the mode used by the next record-file open. While the read-only rule
+// holds (the program runs on a folder or show given as argument, see
+// `ArgumentMode`) and `Force` is false the mode is always read only;
+// otherwise `Mode`.
 void SetFileMode(int Mode, bool Force);
+// Installs the read-only rule SetFileMode asks (the start modes install it);
+// without one every mode asked for is taken.
+void SetReadOnlyRule(std::function<bool()> rule);
 // The mode in force (read-write at program start).
 int CurrentFileMode();
 

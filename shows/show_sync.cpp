@@ -1,13 +1,10 @@
 #include "shows/show_sync.h"
 
-#include "app/tform1.h"
 #include "platform/record_file.h"
 #include "shows/show_file.h"
-#include "shows/show_windows.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 
 namespace {
 
@@ -103,8 +100,8 @@ void rewriteWorkingCopy(const std::function<bool(QList<TShowRecord>&)>& change)
 QStringList showsToSync()
 {
     QStringList shows;
-    if (Form16)
-        shows = Form16->KnownShows();
+    if (showSyncHooks().knownShows)
+        shows = showSyncHooks().knownShows();
     if (!OpenShowPath.isEmpty() && !shows.contains(OpenShowPath))
         shows << OpenShowPath;
     return shows;
@@ -112,11 +109,17 @@ QStringList showsToSync()
 
 void refreshList()
 {
-    if (Form1 && ShowFile.IsOpen())
-        Form1->ReadMyShowFile();
+    if (ShowFile.IsOpen() && showSyncHooks().showFileRewritten)
+        showSyncHooks().showFileRewritten();
 }
 
 } // namespace
+
+ShowSyncHooks& showSyncHooks()
+{
+    static ShowSyncHooks hooks;
+    return hooks;
+}
 
 bool RenameInShowRecord(TShowRecord& record, const QString& oldPath, const QString& newPath, int oldLength,
                         bool folder)
@@ -154,8 +157,8 @@ bool RemoveFromShowFile(const QString& showPath, const QString& deletedPath)
 
 void SyncShowsAfterRename(const QString& oldPath, const QString& newPath, int oldLength, bool folder)
 {
-    if (Form1 && Form1->StatusPanel1)
-        Form1->StatusPanel1->setText(QStringLiteral("Synchronizing MyShow files..."));
+    if (showSyncHooks().showStatus)
+        showSyncHooks().showStatus(QStringLiteral("Synchronizing MyShow files..."));
     for (const QString& show : showsToSync())
         RenameInShowFile(show, oldPath, newPath, oldLength, folder);
     rewriteWorkingCopy([&](QList<TShowRecord>& records) {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The record after a rename of `oldPath` to `newPath`. With `folder` set,
 // every stored path that no longer exists and starts with the old folder
 // (first `oldLength` characters, compared in lower case, at a whole folder
@@ -27,3 +29,14 @@ bool RemoveFromShowFile(const QString& showPath, const QString& deletedPath);
 // (rewritten in place, since it stays open). Failures are not reported.
 void SyncShowsAfterRename(const QString& oldPath, const QString& newPath, int oldLength = 0, bool folder = false);
 void SyncShowsAfterDelete(const QString& deletedPath);
+
+// What keeping the shows in step needs from the windows: the shows of the
+// MyShow manager, a status-bar text while it works, and a new reading of the
+// open show's list once its working copy was rewritten. An unset member does
+// nothing (no known shows, no text, no new reading).
+struct ShowSyncHooks {
+    std::function<QStringList()> knownShows;
+    std::function<void(const QString&)> showStatus;
+    std::function<void()> showFileRewritten;
+};
+ShowSyncHooks& showSyncHooks();

@@ -1,6 +1,7 @@
 #include "shows/show_windows.h"
 
 #include "shows/known_shows.h"
+#include "shows/show_sync.h"
 #include "slideshow/modal_window.h"
 #include "slideshow/show_state.h"
 
@@ -26,6 +27,8 @@ TForm16::TForm16(const QString& showListPath, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("MyShow Manager"));
+    // Renames and deletions keep the shows of the program's manager in step.
+    showSyncHooks().knownShows = [] { return Form16 ? Form16->KnownShows() : QStringList(); };
     auto* layout = new QVBoxLayout(this);
     ShowSelectedLabel = new QLabel(QStringLiteral("Select a show"), this);
     ShowSelectedLabel->setObjectName(QStringLiteral("ShowSelectedLabel"));

@@ -1,5 +1,5 @@
 #include "platform/clock.h"
-#include "platform/prompt.h"
+#include "platform/prompt_dialogs.h"
 
 #include <QDialog>
 #include <QLineEdit>

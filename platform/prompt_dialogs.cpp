@@ -1,0 +1,202 @@
+#include "platform/prompt_dialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+
+namespace platform {
+namespace {
+
+QString defaultTitle(const PromptRequest& r)
+{
+    if (!r.title.isEmpty())
+        return r.title;
+    if (r.type == PromptType::Message) {
+        switch (r.kind) {
+        case PromptKind::Warning: return QStringLiteral("Warning");
+        case PromptKind::Error: return QStringLiteral("Error");
+        case PromptKind::Information: return QStringLiteral("Information");
+        case PromptKind::Confirmation: return QStringLiteral("Confirm");
+        case PromptKind::Plain: break;
+        }
+    }
+    const QString app = QGuiApplication::applicationDisplayName();
+    return app.isEmpty() ? QStringLiteral("Vistamo!") : app;
+}
+
+// "Description|*.a;*.b|Other|*.c" -> "Description (*.a *.A *.b *.B);;Other (*.c *.C)".
+// Linux names are case-sensitive, so an extension pattern also takes its
+// upper-case form; "*.*" means every file.
+QString toQtFilter(const QString& filter)
+{
+    if (filter.isEmpty())
+        return QString();
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (QString p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            p = p.trimmed();
+            if (p == QLatin1String("*.*")) {
+                patterns << QStringLiteral("*");
+                continue;
+            }
+            patterns << p;
+            if (p.toUpper() != p)
+                patterns << p.toUpper();
+        }
+        out << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    if (parts.size() == 1)
+        out << parts[0];
+    return out.join(QStringLiteral(";;"));
+}
+
+QString cleanPath(const QString& path)
+{
+    if (path.isEmpty())
+        return path;
+    return QDir::cleanPath(path);
+}
+
+QString startPath(const PromptRequest& r)
+{
+    if (r.value.isEmpty())
+        return r.folder;
+    if (r.folder.isEmpty() || QDir::isAbsolutePath(r.value))
+        return r.value;
+    return QDir(r.folder).filePath(r.value);
+}
+
+PromptReply showDialog(const PromptRequest& r)
+{
+    QWidget* parent = QApplication::activeWindow();
+    const QString title = defaultTitle(r);
+    switch (r.type) {
+    case PromptType::Message: {
+        QMessageBox box(parent);
+        box.setWindowTitle(title);
+        box.setText(r.text);
+        switch (r.kind) {
+        case PromptKind::Warning: box.setIcon(QMessageBox::Warning); break;
+        case PromptKind::Error: box.setIcon(QMessageBox::Critical); break;
+        case PromptKind::Information: box.setIcon(QMessageBox::Information); break;
+        case PromptKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+        case PromptKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
+        }
+        QList<QPair<QAbstractButton*, PromptAnswer>> made;
+        for (PromptAnswer b : kPromptButtonOrder) {
+            if (!hasPromptButton(r.buttons, b))
+                continue;
+            QString text;
+            for (const auto& t : r.buttonTexts)
+                if (t.first == b)
+                    text = t.second;
+            QAbstractButton* button = nullptr;
+            if (text.isEmpty()) {
+                QMessageBox::StandardButton sb = QMessageBox::Ok;
+                switch (b) {
+                case PromptAnswer::Ok: sb = QMessageBox::Ok; break;
+                case PromptAnswer::Cancel: sb = QMessageBox::Cancel; break;
+                case PromptAnswer::Yes: sb = QMessageBox::Yes; break;
+                case PromptAnswer::No: sb = QMessageBox::No; break;
+                case PromptAnswer::Abort: sb = QMessageBox::Abort; break;
+                case PromptAnswer::Retry: sb = QMessageBox::Retry; break;
+                case PromptAnswer::Ignore: sb = QMessageBox::Ignore; break;
+                case PromptAnswer::All: sb = QMessageBox::YesToAll; text = QStringLiteral("&All"); break;
+                case PromptAnswer::YesToAll: sb = QMessageBox::YesToAll; break;
+                case PromptAnswer::NoToAll: sb = QMessageBox::NoToAll; break;
+                case PromptAnswer::None: break;
+                }
+                if (text.isEmpty())
+                    button = box.addButton(sb);
+            }
+            if (!button) {
+                const bool rejecting = b == PromptAnswer::Cancel || b == PromptAnswer::No
+                                       || b == PromptAnswer::NoToAll || b == PromptAnswer::Abort;
+                button = box.addButton(text, rejecting ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+            }
+            made << qMakePair(button, b);
+            if (b == r.defaultButton)
+                box.setDefaultButton(qobject_cast<QPushButton*>(button));
+        }
+        if (made.isEmpty())
+            made << qMakePair(static_cast<QAbstractButton*>(box.addButton(QMessageBox::Ok)), PromptAnswer::Ok);
+        box.exec();
+        QAbstractButton* clicked = box.clickedButton();
+        for (const auto& m : made)
+            if (m.first == clicked)
+                return PromptReply::button(m.second);
+        return PromptReply::button(hasPromptButton(r.buttons, PromptAnswer::Cancel) ? PromptAnswer::Cancel
+                                                                              : PromptAnswer::None);
+    }
+    case PromptType::Input: {
+        bool ok = false;
+        const QString text = QInputDialog::getText(parent, title, r.text, QLineEdit::Normal, r.value, &ok);
+        return ok ? PromptReply::ok(text) : PromptReply::cancel();
+    }
+    case PromptType::OpenFile: {
+        const QString f = QFileDialog::getOpenFileName(parent, title, startPath(r), toQtFilter(r.filter));
+        return f.isEmpty() ? PromptReply::cancel() : PromptReply::ok(cleanPath(f));
+    }
+    case PromptType::OpenFiles: {
+        const QStringList fs = QFileDialog::getOpenFileNames(parent, title, startPath(r), toQtFilter(r.filter));
+        if (fs.isEmpty())
+            return PromptReply::cancel();
+        PromptReply reply = PromptReply::ok(cleanPath(fs.first()));
+        reply.values.clear();
+        for (const QString& f : fs)
+            reply.values << cleanPath(f);
+        return reply;
+    }
+    case PromptType::SaveFile: {
+        QFileDialog dialog(parent, title, r.folder, toQtFilter(r.filter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        if (!r.defaultSuffix.isEmpty())
+            dialog.setDefaultSuffix(r.defaultSuffix);
+        if (!r.value.isEmpty())
+            dialog.selectFile(startPath(r));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return PromptReply::cancel();
+        return PromptReply::ok(cleanPath(dialog.selectedFiles().first()));
+    }
+    case PromptType::Folder: {
+        const QString d = QFileDialog::getExistingDirectory(parent, title, r.folder);
+        return d.isEmpty() ? PromptReply::cancel() : PromptReply::ok(cleanPath(d));
+    }
+    case PromptType::Dialog:
+        if (!r.dialog)
+            return PromptReply::result(0);
+        return PromptReply::result(r.dialog->exec());
+    }
+    return defaultReply(r);
+}
+} // namespace
+
+void InstallPromptDialogs()
+{
+    setPromptPresenter(showDialog);
+}
+
+int execModal(QDialog& dialog)
+{
+    PromptRequest r;
+    r.type = PromptType::Dialog;
+    r.title = dialog.windowTitle();
+    r.text = dialog.objectName();
+    r.buttons = kOkCancel;
+    r.dialog = &dialog;
+    const PromptReply reply = ask(r);
+    // The window is gone when the call returns; keep no pointer to it.
+    forgetPromptDialog(&dialog);
+    return reply.code;
+}
+
+} // namespace platform
