@@ -1,9 +1,17 @@
-// Test entry point: builds a private sandbox (HOME, XDG_*), starts a
-// QApplication on the offscreen platform and runs GoogleTest. A child started
-// by testsupport::runChild keeps its parent's sandbox and runs its one body.
+// Test entry point: builds a private sandbox (HOME, XDG_*), starts the
+// application object on the offscreen platform and runs GoogleTest. A child
+// started by testsupport::runChild keeps its parent's sandbox and runs its one
+// body. The plain-logic tests get a QGuiApplication; the widget tests
+// (VISTAMO_TEST_WIDGETS) a QApplication.
 #include "support/write_failure.h"
 
+#ifdef VISTAMO_TEST_WIDGETS
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,7 +21,7 @@
 int main(int argc, char** argv)
 {
     if (testsupport::isChildRun(argc, argv)) {
-        QApplication app(argc, argv);
+        TestApplication app(argc, argv);
         return testsupport::runChildBody(argc, argv);
     }
     QTemporaryDir root(QDir::tempPath() + QStringLiteral("/vistamo-test-XXXXXX"));
@@ -36,6 +44,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
