@@ -1,7 +1,7 @@
 #include "app/about_box.h"
 
 #include "base/environment.h"
-#include "app/ui_font.h"
+#include "platform/ui_font.h"
 #include "app/help_web.h"
 #include "app/version_check.h"
 
@@ -115,7 +115,7 @@ TForm4::TForm4(QWidget* parent)
     connect(OKAboutButton, &QPushButton::clicked, this, &TForm4::OKAboutButtonClick);
 
     // The interface font on every control.
-    ApplyUIFontName(this);
+    ApplyFontFamily(this, UIFontName);
     if (parent) {
         adjustSize();
         move(parent->geometry().center() - rect().center());

@@ -1,7 +1,7 @@
 #include "app/about_sibling.h"
 
 #include "base/environment.h"
-#include "app/ui_font.h"
+#include "platform/ui_font.h"
 #include "app/help_web.h"
 
 #include <QCoreApplication>
@@ -104,7 +104,7 @@ TForm35::TForm35(QWidget* parent)
                        static_cast<QWidget*>(chdXPPanel2), static_cast<QWidget*>(chdXPPanel3)})
         w->installEventFilter(this);
 
-    ApplyUIFontName(this);
+    ApplyFontFamily(this, UIFontName);
     if (parent) {
         adjustSize();
         move(parent->geometry().center() - rect().center());

@@ -1,5 +1,5 @@
 #include "app/layout_preview.h"
-#include "app/layout_calc.h"
+#include "base/layout_calc.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -2,7 +2,7 @@
 // one of the labels "Video file", "Can not show picture", "File does not
 // exist".
 #pragma once
-#include "app/layout_state.h"
+#include "base/layout_state.h"
 
 #include <QWidget>
 

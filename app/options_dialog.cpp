@@ -3,8 +3,8 @@
 
 #include "base/data_folder.h"
 #include "base/environment.h"
-#include "app/help_key.h"
-#include "app/layout_state.h"
+#include "platform/help_key.h"
+#include "base/layout_state.h"
 #include "app/selection_status.h"
 #include "app/tform1.h"
 #include "platform/clock.h"

@@ -1,9 +1,10 @@
 // The main window's widgets: built once by the constructor, all inactive
 // until the concerns that own them switch them on.
 #include "app/tform1.h"
-#include "app/keyboard_hook.h"
+#include "platform/keyboard_hook.h"
 #include "base/named_timer.h"
 
+#include "platform/help_key.h"
 #include "platform/icons.h"
 #include "shows/show_sync.h"
 
@@ -120,6 +121,11 @@ TForm1::TForm1(QWidget* parent)
         if (Form1)
             Form1->ReadMyShowFile();
     };
+    // F1 in every window opens its topic in the main window's help.
+    SetHelpTopicShower([](const QString& topic) {
+        if (Form1)
+            Form1->ShowHelpTopic(topic);
+    });
 }
 
 TForm1::~TForm1()

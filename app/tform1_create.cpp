@@ -17,7 +17,7 @@
 #include "base/add_settings_record.h"
 #include "base/data_folder.h"
 #include "base/environment.h"
-#include "app/ui_font.h"
+#include "platform/ui_font.h"
 #include "base/settings_fields.h"
 #include "base/settings_versions.h"
 #include "base/start_args.h"
@@ -481,7 +481,7 @@ void TForm1::openStartupFolder()
 
 void TForm1::applyStartFonts()
 {
-    ApplyUIFontName(this);
+    ApplyFontFamily(this, UIFontName);
 }
 
 void TForm1::showEvent(QShowEvent* event)

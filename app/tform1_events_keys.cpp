@@ -2,8 +2,8 @@
 // the commands that start, restart and resume a slide show from the
 // toolbars and menus.
 #include "app/tform1.h"
-#include "app/keyboard_hook.h"
-#include "app/layout_state.h"
+#include "platform/keyboard_hook.h"
+#include "base/layout_state.h"
 #include "base/picture_table.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"

@@ -2,10 +2,11 @@
 // layouts, the window's state changes, the owner-drawn status bar, the tool
 // tips of a running or stopped show, the MyShow label and the show speed.
 #include "app/tform1.h"
-#include "app/layout_calc.h"
-#include "app/layout_state.h"
+#include "base/layout_calc.h"
+#include "base/layout_state.h"
+#include "shows/show_file.h"
 #include "app/layout_preview.h"
-#include "app/keyboard_hook.h"
+#include "platform/keyboard_hook.h"
 #include "base/environment.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"

@@ -5,7 +5,7 @@
 #include "base/caption_helpers.h"
 #include "base/environment.h"
 #include "base/found_file.h"
-#include "app/layout_state.h"
+#include "base/layout_state.h"
 #include "app/menu_captions.h"
 #include "app/menu_state.h"
 #include "app/menu_style.h"

@@ -5,7 +5,7 @@
 // the last component of a path.
 #include "base/environment.h"
 #include "app/help.h"
-#include "app/help_key.h"
+#include "platform/help_key.h"
 #include "base/start_args.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_widget.h"

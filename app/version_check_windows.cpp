@@ -1,8 +1,8 @@
 #include "app/version_check_windows.h"
 
 #include "base/environment.h"
-#include "app/ui_font.h"
-#include "app/help_key.h"
+#include "platform/ui_font.h"
+#include "platform/help_key.h"
 #include "app/help_web.h"
 #include "base/settings_record.h"
 #include "app/version_check.h"
@@ -62,7 +62,7 @@ TForm31::TForm31(QWidget* parent)
     connect(LinkBtn2, &QPushButton::clicked, this, &TForm31::LinkBtn2Click);
     connect(CloseButton, &QPushButton::clicked, this, &TForm31::CloseButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
-    ApplyUIFontName(this);
+    ApplyFontFamily(this, UIFontName);
 }
 
 void TForm31::showEvent(QShowEvent* event)
@@ -129,7 +129,7 @@ TForm32::TForm32(QWidget* parent)
     connect(YesButton, &QPushButton::clicked, this, &TForm32::YesButtonClick);
     connect(NoButton, &QPushButton::clicked, this, &TForm32::NoButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
-    ApplyUIFontName(this);
+    ApplyFontFamily(this, UIFontName);
 }
 
 void TForm32::showEvent(QShowEvent* event)

@@ -1,7 +1,7 @@
 #include "browse/fit_zoom_handler.h"
 
 #include "base/data_folder.h"
-#include "app/keyboard_hook.h"
+#include "platform/keyboard_hook.h"
 #include "base/start_args.h"
 #include "base/settings_record.h"
 #include "browse/crop_band_overlay.h"

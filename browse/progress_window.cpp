@@ -1,7 +1,7 @@
 #include "browse/progress_window.h"
 
 #include "base/environment.h"
-#include "app/ui_font.h"
+#include "platform/ui_font.h"
 #include "base/named_timer.h"
 
 #include <QFrame>
@@ -28,7 +28,7 @@ TForm26::TForm26(QWidget* parent)
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
     TimerOnActivate->setSingleShot(true);
     connect(TimerOnActivate, &QTimer::timeout, this, &TForm26::TimerOnActivateTimer);
-    ApplyUIFontName(this);
+    ApplyFontFamily(this, UIFontName);
     setFixedSize(sizeHint());
 }
 

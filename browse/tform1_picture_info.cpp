@@ -3,7 +3,7 @@
 // program's panel.
 #include "base/file_helpers.h"
 #include "base/found_file.h"
-#include "app/layout_state.h"
+#include "base/layout_state.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_state.h"

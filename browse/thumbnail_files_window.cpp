@@ -4,9 +4,9 @@
 #include "base/add_settings_record.h"
 #include "base/data_folder.h"
 #include "base/environment.h"
-#include "app/ui_font.h"
+#include "platform/ui_font.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "platform/help_key.h"
 #include "browse/thumbnail_files.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -181,7 +181,7 @@ void TForm38::FormCreate()
     }
     if (LblInfo->text().isEmpty())
         DriveAlreadyAllowed = true;
-    ApplyUIFontName(this);
+    ApplyFontFamily(this, UIFontName);
 }
 
 void TForm38::CBOnlyCleanupClick()
@@ -232,8 +232,7 @@ void TForm38::BtnCancelClick()
 void TForm38::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        if (Form1)
-            Form1->ShowHelpTopic(QStringLiteral("ThumbnailCreationManually.htm"));
+        ShowHelpTopicFromWindow(QStringLiteral("ThumbnailCreationManually.htm"));
         return;
     }
     if (event->key() == Qt::Key_Alt)
@@ -489,7 +488,7 @@ void TForm39::FormCreate(bool familiar)
             add(QString(), QTextCharFormat());
         previous = line.kind;
     }
-    ApplyUIFontName(this);
+    ApplyFontFamily(this, UIFontName);
 }
 
 void TForm39::showEvent(QShowEvent* event)
@@ -511,8 +510,7 @@ void TForm39::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Alt)
         TimerAltKey->start();
     if (event->key() == Qt::Key_F1) {
-        if (Form1)
-            Form1->ShowHelpTopic(QString());
+        ShowHelpTopicFromWindow(QString());
         return;
     }
     QDialog::keyPressEvent(event);

@@ -1,7 +1,7 @@
 #include "browse/wallpaper_dialog.h"
 #include "base/named_timer.h"
 
-#include "app/tform1.h"
+#include "platform/help_key.h"
 #include "browse/wallpaper.h"
 
 #include <QButtonGroup>
@@ -109,8 +109,7 @@ bool TForm18::event(QEvent* event)
 void TForm18::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        if (Form1)
-            Form1->ShowHelpTopic(QStringLiteral("MiscellaneousFeatures.htm"));
+        ShowHelpTopicFromWindow(QStringLiteral("MiscellaneousFeatures.htm"));
         return;
     }
     if (event->key() == Qt::Key_Alt || (event->modifiers() & Qt::AltModifier))

@@ -198,3 +198,8 @@ RecordResult MakeShowChangesPermanent()
         ShowChanged = 0;
     return result;
 }
+
+QString OpenShowLabelName()
+{
+    return OpenShowPath.isEmpty() ? OpenShowName : QFileInfo(OpenShowPath).fileName();
+}

@@ -23,6 +23,8 @@ extern uint8_t SourceIsShow;           // 1 when the picture list comes from the
 extern uint8_t ShowChanged;            // 1 when the working copy differs from the show file
 extern QString OpenShowPath;           // the show file opened (empty when none)
 extern QString OpenShowName;           // "Draft" for the Draft show, else the file's name
+// The open show's file name for the MyShow label.
+QString OpenShowLabelName();
 
 // The name a show is known by: "Draft" for the Draft show's file, else the
 // file name without its extension.

@@ -1,6 +1,6 @@
 #include "slideshow/auto_show_windows.h"
 
-#include "app/keyboard_hook.h"
+#include "platform/keyboard_hook.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "platform/clock.h"

@@ -7,7 +7,7 @@
 #include "base/start_args.h"
 #include "base/start_modes.h"
 #include "base/settings_record.h"
-#include "app/layout_state.h"
+#include "base/layout_state.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"

@@ -3,7 +3,7 @@
 #include "base/data_folder.h"
 #include "base/environment.h"
 #include "app/help.h"
-#include "app/help_key.h"
+#include "platform/help_key.h"
 #include "app/help_web.h"
 #include "base/start_args.h"
 #include "app/tform1.h"

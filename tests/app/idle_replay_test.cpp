@@ -1,5 +1,5 @@
 // The idle timer hands the automatic show to the replay window's count-down.
-#include "app/keyboard_hook.h"
+#include "platform/keyboard_hook.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "platform/clock.h"

@@ -3,7 +3,7 @@
 // itself offscreen, found by objectName.
 #include "base/add_settings_record.h"
 #include "base/data_folder.h"
-#include "app/layout_state.h"
+#include "base/layout_state.h"
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"

@@ -1,5 +1,5 @@
-#include "app/keyboard_hook.h"
-#include "app/layout_state.h"
+#include "platform/keyboard_hook.h"
+#include "base/layout_state.h"
 #include "app/menu_style.h"
 #include "base/picture_table.h"
 #include "base/settings_fields.h"

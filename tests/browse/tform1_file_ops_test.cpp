@@ -3,7 +3,7 @@
 // the selected folder, with the prompt seam answering.
 #include "app/tform1.h"
 
-#include "app/layout_state.h"
+#include "base/layout_state.h"
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/folder_tree_logic.h"

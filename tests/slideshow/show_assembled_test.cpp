@@ -2,7 +2,7 @@
 // started from the tool bar or the Recent menu, stepped with real keys and
 // wheel turns on the full-screen window; the tests look at what the user
 // sees there (picture, title, caption, the control panel's buttons).
-#include "app/keyboard_hook.h"
+#include "platform/keyboard_hook.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"

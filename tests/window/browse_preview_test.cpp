@@ -2,7 +2,7 @@
 // preview stays inside its box (a truncated JPEG too, in both layouts), the
 // cursor keys move the preview and the captions, Enter acts as a left press,
 // Shift+F10 and the menu key open the tree's pop-up at its fixed place.
-#include "app/layout_state.h"
+#include "base/layout_state.h"
 #include "app/tform1.h"
 #include "support/main_window_fixture.h"
 #include "support/sandbox.h"

@@ -2,7 +2,7 @@
 // restored 800 x 600 layout, maximize and restore through the window's own
 // state, the MyShow panel hidden, the narrow screen, and no control painted
 // over another.
-#include "app/layout_state.h"
+#include "base/layout_state.h"
 #include "app/tform1.h"
 #include "support/main_window_fixture.h"
 

@@ -1,10 +1,12 @@
 // F1 in any of the program's windows opens the window's help topic through
-// TForm1::ShowHelpTopic; a window without a topic gives "No help available
+// the shower the main window installs (TForm1::ShowHelpTopic); a window without a topic gives "No help available
 // for this subject". The key is caught once, for the whole application (see
 // TForm1::SetupSmallHandlers); a window names its topic with InstallHelpKey.
 #pragma once
 
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -16,5 +18,7 @@ void InstallHelpKey(QWidget* window, const QString& topic);
 // The topic of a window ("" when it has none).
 QString HelpTopicOf(const QWidget* window);
 
-// What F1 does: the main window's ShowHelpTopic (nothing before it exists).
+// What F1 does: the installed shower (nothing before the main window
+// installs its ShowHelpTopic).
 void ShowHelpTopicFromWindow(const QString& topic);
+void SetHelpTopicShower(std::function<void(const QString&)> show);

@@ -1,7 +1,4 @@
-#include "app/layout_state.h"
-#include "shows/show_file.h"
-
-#include <QFileInfo>
+#include "base/layout_state.h"
 
 uint8_t MaximizedLayout = 0;
 uint8_t WindowMaximized = 0;
@@ -18,10 +15,5 @@ int32_t ControlPanelPos[3] = {0, 0, 0};
 QString SpeedMessageText;
 uint8_t MyShowSaving = 0;
 PreviewKind PreviewEntryKind = PreviewKind::Picture;
-
-QString OpenShowLabelName()
-{
-    return OpenShowPath.isEmpty() ? OpenShowName : QFileInfo(OpenShowPath).fileName();
-}
 uint8_t SourceIsFolder = 0;
 uint8_t FolderSourceFullScreen = 0;

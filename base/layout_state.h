@@ -27,5 +27,3 @@ extern uint8_t FolderSourceFullScreen; // the folder source starts in full scree
 enum class PreviewKind { Folder, Video, Picture };
 extern PreviewKind PreviewEntryKind;
 
-// The open show's file name for the MyShow label.
-QString OpenShowLabelName();

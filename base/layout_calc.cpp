@@ -1,4 +1,4 @@
-#include "app/layout_calc.h"
+#include "base/layout_calc.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/keyboard_hook.h"
+#include "platform/keyboard_hook.h"
 
 #include <QKeyEvent>
 #include <QWidget>
