@@ -7,6 +7,7 @@
 #include "platform/help_key.h"
 #include "platform/icons.h"
 #include "shows/show_sync.h"
+#include "slideshow/show_window.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -121,6 +122,11 @@ TForm1::TForm1(QWidget* parent)
         if (Form1)
             Form1->ReadMyShowFile();
     };
+    // The full-screen show's "Custom" crop ratio is typed in this window's panel.
+    TForm9::SetCustomRatioShower([] {
+        if (Form1)
+            Form1->ShowCustomRatioPanel();
+    });
     // F1 in every window opens its topic in the main window's help.
     SetHelpTopicShower([](const QString& topic) {
         if (Form1)

@@ -5,7 +5,6 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
 #include "base/layout_calc.h"
 #include "browse/external_programs.h"
 #include "platform/icons.h"
@@ -40,6 +39,19 @@
 #include <QWheelEvent>
 
 TForm9* Form9 = nullptr;
+
+namespace {
+std::function<void()>& customRatioShower()
+{
+    static std::function<void()> show;
+    return show;
+}
+} // namespace
+
+void TForm9::SetCustomRatioShower(std::function<void()> show)
+{
+    customRatioShower() = std::move(show);
+}
 
 namespace {
 
@@ -174,10 +186,8 @@ TForm9::TForm9(QWidget* parent)
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [choice] {
             if (choice.custom) {
-                // The custom ratio is typed in the main window's panel;
-                // its OK button puts the ratio into effect.
-                if (Form1)
-                    Form1->ShowCustomRatioPanel();
+                if (customRatioShower())
+                    customRatioShower()();
                 return;
             }
             Settings.CropRatioWidth = choice.width;

@@ -75,6 +75,9 @@ public:
     QRect PictureArea() const;
     // Called after a cut-out is shown (menu captions and status).
     std::function<void()> CutOutShown;
+    // The crop menu's "Custom" ratio is typed in the main window's panel,
+    // whose OK button puts it into effect; the main window installs this.
+    static void SetCustomRatioShower(std::function<void()> show);
 
     // ---- the show -----------------------------------------------------------
     // Puts the picture at PictureIndex on the screen (the display step).
