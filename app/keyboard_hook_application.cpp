@@ -1,5 +1,4 @@
 #include "app/keyboard_hook_application.h"
-#include "app/tform1.h"
 #include "platform/prompt.h"
 
 #include <exception>
@@ -28,11 +27,9 @@ void ReportEscapedException(const QString& message)
     if (g_reporting)
         return;   // one message, even when the box itself runs more events
     g_reporting = true;
-    if (handler())
+    if (handler()) {
         handler()(message);
-    else if (Form1)
-        Form1->AppException(message);
-    else {
+    } else {
         platform::showMessage(platform::PromptKind::Error, message);
         QCoreApplication::exit(1);
     }
