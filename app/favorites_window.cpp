@@ -3,7 +3,6 @@
 
 #include "base/environment.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
 #include "platform/fixed_text.h"
 #include "platform/icons.h"
 
@@ -87,7 +86,17 @@ QFrame* makePanel(QWidget* parent, const char* name)
     return f;
 }
 
+TForm36::MenuRebuilder& menuRebuilder()
+{
+    static TForm36::MenuRebuilder rebuild;
+    return rebuild;
+}
 } // namespace
+
+void TForm36::SetMenuRebuilder(MenuRebuilder rebuild)
+{
+    menuRebuilder() = std::move(rebuild);
+}
 
 TForm36::TForm36(QWidget* parent)
     : QDialog(parent), m_favorites(FavoritesMaintenanceMode == 1)
@@ -286,15 +295,8 @@ void TForm36::BtnApplyClick()
     auto& target = m_favorites ? Settings.Favorites : Settings.RecentFolders;
     for (size_t i = 0; i < target.size(); ++i)
         target[i] = platform::FixedTextCut(m_list[i], 200);
-    TForm1* form = qobject_cast<TForm1*>(parentWidget());
-    if (!form)
-        form = Form1;
-    if (form) {
-        if (m_favorites)
-            form->BuildFavoritesMenu();
-        else
-            form->BuildRecentMenu();
-    }
+    if (menuRebuilder())
+        menuRebuilder()(m_favorites, parentWidget());
     done(QDialog::Accepted);
 }
 

@@ -10,6 +10,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include <cstdint>
 
 class QFrame;
@@ -26,6 +28,12 @@ class TForm36 : public QDialog {
 public:
     // Reads FavoritesMaintenanceMode (FormCreate).
     explicit TForm36(QWidget* parent = nullptr);
+
+    // Apply builds the main window's Favorites (true) or Recent menu again
+    // through the rebuilder the main window installs, given the window's
+    // parent.
+    using MenuRebuilder = std::function<void(bool favorites, QWidget* parent)>;
+    static void SetMenuRebuilder(MenuRebuilder rebuild);
 
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;

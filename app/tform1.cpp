@@ -1,6 +1,7 @@
 // The main window's widgets: built once by the constructor, all inactive
 // until the concerns that own them switch them on.
 #include "app/tform1.h"
+#include "app/favorites_window.h"
 #include "platform/keyboard_hook.h"
 #include "base/named_timer.h"
 
@@ -126,6 +127,19 @@ TForm1::TForm1(QWidget* parent)
     TForm9::SetCustomRatioShower([] {
         if (Form1)
             Form1->ShowCustomRatioPanel();
+    });
+    // The favourites and recent lists' maintenance window rebuilds the menu
+    // of the main window it belongs to (else of the program's main window).
+    TForm36::SetMenuRebuilder([](bool favorites, QWidget* parent) {
+        TForm1* form = qobject_cast<TForm1*>(parent);
+        if (!form)
+            form = Form1;
+        if (!form)
+            return;
+        if (favorites)
+            form->BuildFavoritesMenu();
+        else
+            form->BuildRecentMenu();
     });
     // F1 in every window opens its topic in the main window's help.
     SetHelpTopicShower([](const QString& topic) {

@@ -41,19 +41,12 @@
 TForm9* Form9 = nullptr;
 
 namespace {
+
 std::function<void()>& customRatioShower()
 {
     static std::function<void()> show;
     return show;
 }
-} // namespace
-
-void TForm9::SetCustomRatioShower(std::function<void()> show)
-{
-    customRatioShower() = std::move(show);
-}
-
-namespace {
 
 QSize primaryScreenSize()
 {
@@ -84,6 +77,11 @@ bool validEntry(int index)
 }
 
 } // namespace
+
+void TForm9::SetCustomRatioShower(std::function<void()> show)
+{
+    customRatioShower() = std::move(show);
+}
 
 TForm9::TForm9(QWidget* parent)
     : QWidget(parent, Qt::Window)
