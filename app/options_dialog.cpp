@@ -5,7 +5,7 @@
 #include "base/environment.h"
 #include "platform/help_key.h"
 #include "base/layout_state.h"
-#include "app/selection_status.h"
+#include "browse/selection_status.h"
 #include "app/tform1.h"
 #include "platform/clock.h"
 #include "platform/icons.h"

@@ -1,14 +1,10 @@
 // The main window's widgets: built once by the constructor, all inactive
 // until the concerns that own them switch them on.
 #include "app/tform1.h"
-#include "app/favorites_window.h"
 #include "platform/keyboard_hook.h"
 #include "base/named_timer.h"
 
-#include "platform/help_key.h"
 #include "platform/icons.h"
-#include "shows/show_sync.h"
-#include "slideshow/show_window.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -113,39 +109,7 @@ TForm1::TForm1(QWidget* parent)
     buildPopups();
     buildTimers();
     InstallDisplayHooks();
-    // Renames and deletions that reach the open show show their progress in
-    // the status bar and have the show's list read again.
-    showSyncHooks().showStatus = [](const QString& text) {
-        if (Form1 && Form1->StatusPanel1)
-            Form1->StatusPanel1->setText(text);
-    };
-    showSyncHooks().showFileRewritten = [] {
-        if (Form1)
-            Form1->ReadMyShowFile();
-    };
-    // The full-screen show's "Custom" crop ratio is typed in this window's panel.
-    TForm9::SetCustomRatioShower([] {
-        if (Form1)
-            Form1->ShowCustomRatioPanel();
-    });
-    // The favourites and recent lists' maintenance window rebuilds the menu
-    // of the main window it belongs to (else of the program's main window).
-    TForm36::SetMenuRebuilder([](bool favorites, QWidget* parent) {
-        TForm1* form = qobject_cast<TForm1*>(parent);
-        if (!form)
-            form = Form1;
-        if (!form)
-            return;
-        if (favorites)
-            form->BuildFavoritesMenu();
-        else
-            form->BuildRecentMenu();
-    });
-    // F1 in every window opens its topic in the main window's help.
-    SetHelpTopicShower([](const QString& topic) {
-        if (Form1)
-            Form1->ShowHelpTopic(topic);
-    });
+    InstallWindowHooks();
 }
 
 TForm1::~TForm1()

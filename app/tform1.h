@@ -769,6 +769,9 @@ public:
     // The display step's hooks into the show, its files, the sound and the
     // page view; installed at creation.
     void InstallDisplayHooks();
+    // Installs the hooks through which other windows and the plain logic
+    // reach this window (tform1_hooks.cpp).
+    void InstallWindowHooks();
     // The display step's parts on this window (browse/tform1_picture_display.cpp).
     bool ReadShowRecordForDisplay(int Index);
     int ShowRecordTextDelayMs() const;

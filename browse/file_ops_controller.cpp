@@ -4,7 +4,7 @@
 #include "base/data_folder.h"
 #include "base/file_helpers.h"
 #include "base/picture_table.h"
-#include "app/selection_status.h"
+#include "browse/selection_status.h"
 #include "base/settings_record.h"
 #include "base/start_modes.h"
 #include "app/tform1.h"

@@ -1,5 +1,5 @@
 #include "base/registry_store.h"
-#include "app/selection_status.h"
+#include "browse/selection_status.h"
 #include "app/tform1.h"
 #include "platform/drives.h"
 #include "support/sandbox.h"

@@ -1,15 +1,16 @@
 // Selection status line, received-show test, unsaved-changes flag, focus.
-#include "app/selection_status.h"
+#include "browse/selection_status.h"
 
 #include "base/caption_helpers.h"
 #include "base/start_modes.h"
-#include "app/tform1.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QStatusBar>
 
 uint8_t MyShowChanged = 0;
+
+SelectionStatusHooks& selectionStatusHooks()
+{
+    static SelectionStatusHooks hooks;
+    return hooks;
+}
 
 SelectionStatus SelectionStatusText(const SelectionStatusInput& in)
 {
@@ -43,12 +44,8 @@ SelectionStatus SelectionStatusText(const SelectionStatusInput& in)
 void ShowSelectionStatus(const SelectionStatusInput& in)
 {
     const SelectionStatus s = SelectionStatusText(in);
-    if (!s.shown || !Form1)
-        return;
-    if (Form1->StatusPanel1)
-        Form1->StatusPanel1->setText(s.text);
-    if (Form1->StatusBar1)
-        Form1->StatusBar1->setToolTip(s.hint);
+    if (s.shown && selectionStatusHooks().showStatusLine)
+        selectionStatusHooks().showStatusLine(s);
 }
 
 bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showReceivedByMail,
@@ -60,13 +57,12 @@ bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showRec
 void SetMyShowChanged(bool b)
 {
     MyShowChanged = b ? 1 : 0;
-    if (b && Form1 && Form1->UndoTB && Form1->UndoTB->isEnabled())
-        Form1->UndoTB->setEnabled(false);
+    if (b && selectionStatusHooks().disableUndoLastSearch)
+        selectionStatusHooks().disableUndoLastSearch();
 }
 
 void FocusMainWindow()
 {
-    if (ArgumentMode || !Form1)
-        return;
-    Form1->setFocus(Qt::OtherFocusReason);
+    if (!ArgumentMode && selectionStatusHooks().focusMainWindow)
+        selectionStatusHooks().focusMainWindow();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 // What the status line is made from.
 struct SelectionStatusInput {
@@ -53,3 +54,13 @@ void SetMyShowChanged(bool b);
 // Outside argument mode, gives the main window the keyboard focus; does
 // nothing when it can't take it yet.
 void FocusMainWindow();
+
+// What the functions above do to the main window, which installs them: the
+// status line and its hint, disabling "Undo last search", taking the focus.
+// An unset member does nothing (no main window yet).
+struct SelectionStatusHooks {
+    std::function<void(const SelectionStatus&)> showStatusLine;
+    std::function<void()> disableUndoLastSearch;
+    std::function<void()> focusMainWindow;
+};
+SelectionStatusHooks& selectionStatusHooks();
