@@ -11,6 +11,8 @@
 // browse/tform1_<concern>.cpp).
 #pragma once
 
+#include "slideshow/automatic_show_host.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QMargins>
@@ -37,7 +39,7 @@ class QSlider;
 class QCloseEvent;
 class QShowEvent;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public AutomaticShowHost {
     Q_OBJECT
 
 public:
@@ -746,7 +748,10 @@ public:
     void BuildAndStartShow();
     // Plays the pictures; `Records` gives each one's record number in the
     // show file it came from (else its position in the list).
-    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {});
+    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override;
+    // The automatic-show windows' host: this window and its idle timer.
+    QWidget* AutomaticShowWindow() override { return this; }
+    QTimer* IdleTimer() override { return Timer1; }
     void EndShow();
     void ToolButton2Click();
     void PauseShow();

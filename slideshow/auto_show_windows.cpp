@@ -2,7 +2,6 @@
 
 #include "platform/keyboard_hook.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
 #include "platform/clock.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -32,7 +31,7 @@ QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* recor
     return pictures;
 }
 
-bool PlayAutomaticShow(TForm1* form)
+bool PlayAutomaticShow(AutomaticShowHost* host)
 {
     AutoShowRunning = 1;
     ApplyShowOptions();
@@ -42,11 +41,11 @@ bool PlayAutomaticShow(TForm1* form)
         AutoShowRunning = 0;
         return false;
     }
-    form->PlayPictures(pictures, records);
+    host->PlayPictures(pictures, records);
     return true;
 }
 
-TForm13::TForm13(TForm1* form, QWidget* parent)
+TForm13::TForm13(AutomaticShowHost* form, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , form_(form)
 {
@@ -72,11 +71,11 @@ TForm13::TForm13(TForm1* form, QWidget* parent)
     connect(CancelButton, &QPushButton::clicked, this, [this] {
         hide();
         if (form_)
-            form_->close();
+            form_->AutomaticShowWindow()->close();
     });
 }
 
-TForm2::TForm2(TForm1* form, QWidget* parent)
+TForm2::TForm2(AutomaticShowHost* form, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
     , form_(form)
 {
@@ -100,8 +99,8 @@ TForm2::TForm2(TForm1* form, QWidget* parent)
 void TForm2::StartCountdown()
 {
     if (form_) {
-        form_->Timer1->stop();
-        form_->setEnabled(false);
+        form_->IdleTimer()->stop();
+        form_->AutomaticShowWindow()->setEnabled(false);
     }
     remaining_ = 5;
     CountLabel->setText(QString::number(remaining_));
@@ -118,7 +117,7 @@ void TForm2::Tick()
         return;
     CountTimer->stop();
     if (form_)
-        form_->setEnabled(true);
+        form_->AutomaticShowWindow()->setEnabled(true);
     hide();
     if (!form_ || !PlayAutomaticShow(form_))
         AutoShowRunning = 0;
@@ -131,9 +130,10 @@ void TForm2::CancelCountdown()
     IdleStartTick = platform::monotonicMs();
     AutoShowRunning = 0;
     if (form_) {
-        form_->Timer1->stop();
-        form_->setEnabled(true);
-        form_->raise();
-        form_->activateWindow();
+        form_->IdleTimer()->stop();
+        QWidget* window = form_->AutomaticShowWindow();
+        window->setEnabled(true);
+        window->raise();
+        window->activateWindow();
     }
 }

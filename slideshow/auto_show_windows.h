@@ -3,6 +3,8 @@
 // from 5, then the last show plays again unless cancelled).
 #pragma once
 
+#include "slideshow/automatic_show_host.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <QWidget>
@@ -10,34 +12,33 @@
 class QLabel;
 class QPushButton;
 class QTimer;
-class TForm1;
 
 // The pictures of the automatic show's source (`AutoShowPath`): the pictures
 // of a show file, or of a folder under the automatic-show options.
 // `records`, when given, gets each picture's record number in a show file.
 QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* records = nullptr);
 
-// Plays the automatic show in `form`'s full-screen window; false (and
+// Plays the automatic show in `host`'s full-screen window; false (and
 // nothing shown) when its source holds no picture.
-bool PlayAutomaticShow(TForm1* form);
+bool PlayAutomaticShow(AutomaticShowHost* host);
 
 class TForm13 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm13(TForm1* form, QWidget* parent = nullptr);
+    explicit TForm13(AutomaticShowHost* form, QWidget* parent = nullptr);
     QLabel* TitleLabel = nullptr;
     QPushButton* PictureShowButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
 private:
-    TForm1* form_;
+    AutomaticShowHost* form_;
 };
 extern TForm13* Form13;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(TForm1* form, QWidget* parent = nullptr);
+    explicit TForm2(AutomaticShowHost* form, QWidget* parent = nullptr);
     QLabel* CountLabel = nullptr;
     QPushButton* CancelButton = nullptr;
     QTimer* CountTimer = nullptr;
@@ -50,7 +51,7 @@ public:
     void Tick();
 
 private:
-    TForm1* form_;
+    AutomaticShowHost* form_;
     int remaining_ = 5;
 };
 extern TForm2* Form2;
