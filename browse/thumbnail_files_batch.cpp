@@ -3,13 +3,14 @@
 #include "app/caption_helpers.h"
 #include "app/file_helpers.h"
 #include "browse/thumbnail_files.h"
+#include "formats/jpeg_decoder.h"
 #include "platform/file_attributes.h"
+#include "platform/regular_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <cstdlib>
 
@@ -50,8 +51,16 @@ int CheckPictureReadable(const QString& picture)
     const QFileInfo info(picture);
     if (!info.exists() || info.isDir())
         return 2;
-    QImageReader reader(picture);
-    return reader.canRead() && reader.size().isValid() ? 0 : 1;
+    // Only a regular file, and only its header through the JPEG reader (the
+    // batch handles ".jpg" pictures): a pipe or a device is never opened.
+    try {
+        QFile file(picture);
+        if (!platform::OpenRegularFileForReading(file, picture).isEmpty())
+            return 1;
+        return ReadJpegHeader(file.read(4 * 1024 * 1024)).size.isValid() ? 0 : 1;
+    } catch (...) {
+        return 1;
+    }
 }
 
 void ThumbnailBatch::log(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)

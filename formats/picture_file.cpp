@@ -3,6 +3,7 @@
 #include "formats/jpeg_decoder.h"
 #include "formats/metafile.h"
 #include "formats/picture_errors.h"
+#include "platform/regular_file.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -48,8 +49,9 @@ QByteArray ReadPictureFile(const QString& path)
 {
     checkOpenable(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError("Cannot open file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
+    const QString refused = platform::OpenRegularFileForReading(file, path);
+    if (!refused.isEmpty())
+        throw EFOpenError("Cannot open file \"" + path.toStdString() + "\". " + refused.toStdString());
     const qint64 size = file.size();
     if (size > MaxPictureFileBytes)
         throw EInvalidGraphic("The picture file is too large (" + std::to_string(size) + " bytes)");

@@ -4,6 +4,7 @@
 #include "browse/external_programs.h"
 #include "formats/img_data.h"
 #include "formats/jpeg_decoder.h"
+#include "formats/picture_file.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
 
@@ -56,25 +57,18 @@ void onJpegError(j_common_ptr cinfo)
 
 QImage loadPicture(const QString& path, QSize box)
 {
-    QByteArray bytes;
-    if (!platform::ReadWholeFile(path, bytes).ok() || bytes.isEmpty())
+    // The picture loader's own read and decoders: only regular files of a
+    // bounded size, each format by its own decoder (a JPEG at the smallest
+    // DCT scale that still covers the box).
+    try {
+        const QByteArray bytes = ReadPictureFile(path);
+        const PictureKind kind = bytes.startsWith("\xFF\xD8") ? PictureKind::Jpeg : PictureKindOfPath(path);
+        return DecodePicture(bytes, kind, [box](QSize trueSize) {
+                   return box.isEmpty() ? QSize() : FitWithoutEnlarging(trueSize, box);
+               }).image;
+    } catch (...) {
         return {};
-    if (bytes.startsWith("\xFF\xD8")) {
-        try {
-            // Decoded at the smallest DCT scale that still covers the box.
-            QSize target;
-            if (!box.isEmpty()) {
-                const JpegHeaderInfo header = ReadJpegHeader(bytes);
-                target = FitWithoutEnlarging(header.size, box);
-            }
-            return DecodeJpeg(bytes, target).image;
-        } catch (...) {
-            return {};
-        }
     }
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    return reader.read();
 }
 
 QDateTime exifDate(const QString& sourcePath)
@@ -182,7 +176,7 @@ ReduceResult ReducePicture(const ReduceRequest& request)
         // The source's metadata segments go along in the same write.
         QByteArray source;
         QList<JpegSegment> segments;
-        if (QFileInfo(request.sourcePath).isFile() && platform::ReadWholeFile(request.sourcePath, source).ok())
+        if (platform::ReadWholeFile(request.sourcePath, source, MaxPictureFileBytes).ok())
             segments = ReadJpegMetadataSegments(source);
         QByteArray jpeg = EncodeJpeg(picture, request.quality, segments);
         if (jpeg.isEmpty()) {

@@ -1,0 +1,39 @@
+// Helpers of the fuzz targets that go through the program's file readers:
+// the input is written to a file in a private temporary folder, which the
+// reader then opens as it would a user's file.
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace fuzzfiles {
+
+inline const QString& Folder()
+{
+    static QTemporaryDir dir;
+    static const QString path = dir.path();
+    return path;
+}
+
+// Writes the bytes as Folder()/name and returns its path.
+inline QString Write(const QString& name, const QByteArray& bytes)
+{
+    const QString path = Folder() + QLatin1Char('/') + name;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+    return path;
+}
+
+inline QByteArray Bytes(const uint8_t* data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+} // namespace fuzzfiles
