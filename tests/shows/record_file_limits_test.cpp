@@ -1,13 +1,17 @@
 // The record readers against hostile data files: a file larger than its
 // format can hold is refused unread with a message, and a pipe named like
-// a data file is refused without being opened (a pipe without a writer
+// a data file (or a sound, or a folder's ".hidden" list) is refused without
+// being opened (a pipe without a writer
 // would block here for ever; the test's CTest timeout is the guard).
 #include "browse/folder_exclusions.h"
+#include "browse/folder_tree_logic.h"
+#include "platform/file_attributes.h"
 #include "platform/record_file.h"
 #include "shows/known_shows.h"
 #include "shows/show_file.h"
 #include "slideshow/rc_settings.h"
 #include "sound/sound_records.h"
+#include "sound/sound_state.h"
 #include "support/sandbox.h"
 
 #include <QFile>
@@ -80,4 +84,11 @@ TEST(RecordFileLimits, APipeNamedLikeADataFileIsRefused)
     EXPECT_TRUE(whole.Message.contains("pipe")) << whole.Message.toStdString();
     platform::RecordFile file;
     EXPECT_EQ(file.OpenWithMode(pipe("records.dat"), 10, FileModeReadOnly).Status, platform::RecordStatus::OpenFailed);
+
+    // A sound, and a folder's ".hidden" list, that are pipes.
+    EXPECT_FALSE(PlayPictureSound(pipe("voice.wav")));
+    pipe(".hidden");
+    EXPECT_TRUE(ReadDotHiddenNames(dir).empty());
+    EXPECT_FALSE(platform::IsHidden(dir + "/pipe.vxt"));
+    EXPECT_FALSE(platform::SetHidden(dir + "/pipe.vxt", true));
 }
