@@ -1,5 +1,6 @@
 #include "app/layout_preview.h"
 #include "app/layout_calc.h"
+#include "formats/picture_file.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -46,9 +47,7 @@ void TForm19::ShowPicture(const QString& path, PreviewKind kind)
         return;
     }
     m_path = path;
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage image = reader.read();
+    const QImage image = LoadPicturePreview(path, QSize());
     const QRect target = FitPreviewRect(image.size(), PreviewBox);
     if (image.isNull() || !target.isValid()) {
         Image1->clear();

@@ -10,6 +10,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
+#include "formats/picture_file.h"
 #include "formats/read_exif_info.h"
 #include "platform/dos_date.h"
 #include "platform/file_attributes.h"
@@ -43,16 +44,7 @@ void setShown(QWidget* w, bool shown)
 // Loads a picture for a preview, decoded no larger than the area needs.
 QImage loadForPreview(const QString& path, QSize area)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (size.isValid() && size.width() > 0 && size.height() > 0 && area.width() > 0 && area.height() > 0) {
-        const double f = std::min(double(area.height()) / size.height(), double(area.width()) / size.width());
-        if (f < 1.0)
-            reader.setScaledSize(QSize(std::max(1, int(std::nearbyint(size.width() * f))),
-                                       std::max(1, int(std::nearbyint(size.height() * f)))));
-    }
-    return reader.read();
+    return LoadPicturePreview(path, area);
 }
 
 // Fits the image into the area without an enlargement limit and centres it.

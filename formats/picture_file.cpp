@@ -10,7 +10,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 PictureKind PictureKindOfPath(const QString& path)
@@ -159,6 +161,28 @@ LoadedPicture LoadPictureFile(const QString& path, const DisplaySizeFor& display
     if (kind == PictureKind::Unknown)
         throw EInvalidGraphic("Unknown picture file extension (." + QFileInfo(path).suffix().toStdString() + ")");
     return DecodePicture(ReadPictureFile(path), kind, displaySize);
+}
+
+QImage LoadPicturePreview(const QString& path, QSize box)
+{
+    const auto fitted = [box](QSize size) {
+        if (size.isEmpty() || box.isEmpty())
+            return QSize();
+        const double f = std::min(double(box.height()) / size.height(), double(box.width()) / size.width());
+        if (f >= 1.0)
+            return QSize();
+        return QSize(std::max(1, int(std::nearbyint(size.width() * f))),
+                     std::max(1, int(std::nearbyint(size.height() * f))));
+    };
+    try {
+        const LoadedPicture picture = LoadPictureFile(path, fitted);
+        const QSize target = fitted(picture.trueSize);
+        if (target.isValid() && picture.image.size() != target)
+            return picture.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return picture.image;
+    } catch (...) {
+        return QImage();
+    }
 }
 
 LoadedPicture LoadPictureFile(const QString& path, QSize target)

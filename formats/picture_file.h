@@ -47,6 +47,11 @@ LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, const Dis
 // The same for a fixed display size (an empty size decodes at the true size).
 LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize target);
 
+// A picture for a preview: read and decoded as the loader does (by the
+// path's extension) and fitted into `box` without enlarging (an empty box:
+// the true size). A null image when the file cannot be shown.
+QImage LoadPicturePreview(const QString& path, QSize box);
+
 // ReadPictureFile + DecodePicture by the path's extension.
 LoadedPicture LoadPictureFile(const QString& path, const DisplaySizeFor& displaySize);
 LoadedPicture LoadPictureFile(const QString& path, QSize target);
