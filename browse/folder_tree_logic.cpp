@@ -241,7 +241,7 @@ std::set<QString> ReadDotHiddenNames(const QString& folder)
     if (!platform::OpenRegularFileForReading(file, path).isEmpty())
         return names;
     // A ".hidden" file is a short list; a huge one is not read past 1 MB.
-    const QByteArray bytes = file.read(1 << 20);
+    const QByteArray bytes = file.read(std::min<qint64>(file.size(), 1 << 20));
     for (const QByteArray& line : bytes.split('\n')) {
         const QString name = QString::fromUtf8(line).trimmed();
         if (!name.isEmpty())

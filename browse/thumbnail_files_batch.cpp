@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -57,7 +58,7 @@ int CheckPictureReadable(const QString& picture)
         QFile file(picture);
         if (!platform::OpenRegularFileForReading(file, picture).isEmpty())
             return 1;
-        return ReadJpegHeader(file.read(4 * 1024 * 1024)).size.isValid() ? 0 : 1;
+        return ReadJpegHeader(file.read(std::min<qint64>(file.size(), 4 * 1024 * 1024))).size.isValid() ? 0 : 1;
     } catch (...) {
         return 1;
     }

@@ -16,7 +16,7 @@ void TGIFImage::LoadFromFile(const QString& path)
         throw EFOpenError("Cannot open file " + path.toStdString() + ". " + refused.toStdString());
     if (file.size() > MaxFileBytes)
         throw EGIFError("GIF file is too large");
-    LoadFromBytes(file.read(MaxFileBytes));
+    LoadFromBytes(file.read(file.size()));
 }
 
 void TGIFImage::LoadFromBytes(const QByteArray& bytes)

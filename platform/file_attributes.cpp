@@ -45,7 +45,7 @@ QStringList readHiddenList(const QString& listPath, bool* complete = nullptr)
     if (complete)
         *complete = true;
     QStringList names;
-    const QList<QByteArray> lines = f.read(maxListBytes).split('\n');
+    const QList<QByteArray> lines = f.read(f.size()).split('\n');
     for (QByteArray line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);

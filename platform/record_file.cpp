@@ -225,8 +225,8 @@ RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes
     if (file.size() > limit)
         return RecordResult::Fail(WrongSize, QStringLiteral("The file '%1' is too large (%2 bytes, at most %3).")
                                                  .arg(Native(path)).arg(file.size()).arg(limit));
-    // A file that grew since its size was taken is still read only up to the limit.
-    QByteArray bytes = file.read(limit);
+    // Only the size found is read (a file that grew since is not read further).
+    QByteArray bytes = file.read(file.size());
     if (file.error() != QFileDevice::NoError)
         return RecordResult::Fail(ReadFailed, QStringLiteral("Could not read '%1': %2")
                                                   .arg(Native(path), file.errorString()));
