@@ -3,6 +3,7 @@
 // a data file (or a sound, or a folder's ".hidden" list) is refused without
 // being opened (a pipe without a writer
 // would block here for ever; the test's CTest timeout is the guard).
+#include "app/settings_fields.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_logic.h"
 #include "platform/file_attributes.h"
@@ -77,6 +78,8 @@ TEST(RecordFileLimits, APipeNamedLikeADataFileIsRefused)
     EXPECT_EQ(EncodeRCSettings(rc), EncodeRCSettings(DefaultRCSettings()));
     TSearchSettingsRecord search;
     EXPECT_FALSE(ReadSearchSettings(pipe("VXSearchSettings.dat"), search).ok());
+    TSettingsRecord settings;
+    EXPECT_EQ(ReadSettingsFile(pipe("VXSettings61.dat"), settings).Status, platform::RecordStatus::OpenFailed);
 
     QByteArray bytes;
     const platform::RecordResult whole = platform::ReadWholeFile(pipe("any.dat"), bytes);
