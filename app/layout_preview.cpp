@@ -3,7 +3,6 @@
 #include "formats/picture_file.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QPointer>
 

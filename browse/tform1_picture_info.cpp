@@ -22,7 +22,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>

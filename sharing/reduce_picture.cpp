@@ -13,7 +13,6 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <cstdio>
 #include <csetjmp>
