@@ -55,15 +55,11 @@ TExcludeFolderRecord DecodeExcludeFolderRecord(const QByteArray& bytes)
 std::vector<TExcludeFolderRecord> ReadExcludeFolderFile(const QString& path)
 {
     std::vector<TExcludeFolderRecord> records;
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (path.isEmpty() || !platform::ReadWholeFile(path, bytes, MaxExcludeFolderRecords * ExcludeFolderRecordSize).ok())
         return records;
-    for (;;) {
-        const QByteArray bytes = file.read(ExcludeFolderRecordSize);
-        if (bytes.size() < ExcludeFolderRecordSize)
-            break;
-        records.push_back(DecodeExcludeFolderRecord(bytes));
-    }
+    for (qsizetype at = 0; at + ExcludeFolderRecordSize <= bytes.size(); at += ExcludeFolderRecordSize)
+        records.push_back(DecodeExcludeFolderRecord(bytes.mid(at, ExcludeFolderRecordSize)));
     return records;
 }
 

@@ -30,6 +30,8 @@ struct TExcludeFolderRecord {
 
 // ExcludeFolderRecordSize (205) comes with the data-file sizes of app/data_folder.h.
 inline constexpr int ExcludeFolderPathCapacity = 200;
+// The most folders the file holds; a larger file is refused unread.
+inline constexpr qint64 MaxExcludeFolderRecords = 10000;
 
 QByteArray EncodeExcludeFolderRecord(const TExcludeFolderRecord& record);
 // `bytes` must hold at least 205 bytes; a shorter buffer gives an empty record.

@@ -11,6 +11,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
+#include "formats/picture_file.h"
 #include "formats/read_exif_info.h"
 #include "platform/dos_date.h"
 #include "platform/file_attributes.h"
@@ -22,7 +23,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
@@ -42,18 +42,9 @@ void setShown(QWidget* w, bool shown)
 }
 
 // Loads a picture for a preview, decoded no larger than the area needs.
-QImage loadForPreview(const QString& path, QSize area)
+QImage loadForPreview(const QString& path, QSize area, QSize* trueSize = nullptr)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (size.isValid() && size.width() > 0 && size.height() > 0 && area.width() > 0 && area.height() > 0) {
-        const double f = std::min(double(area.height()) / size.height(), double(area.width()) / size.width());
-        if (f < 1.0)
-            reader.setScaledSize(QSize(std::max(1, int(std::nearbyint(size.width() * f))),
-                                       std::max(1, int(std::nearbyint(size.height() * f)))));
-    }
-    return reader.read();
+    return LoadPicturePreview(path, area, trueSize);
 }
 
 // Fits the image into the area without an enlargement limit and centres it.
@@ -169,7 +160,8 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
                         source = ThumbnailPath(Path);
                 }
                 const QRect area = previewArea(this, w.image);
-                const QImage image = loadForPreview(source, area.size());
+                QSize loaded;
+                const QImage image = loadForPreview(source, area.size(), &loaded);
                 if (image.isNull()) {
                     setShown(w.image, false);
                     setShown(w.cannotOpen, true);
@@ -180,7 +172,6 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
                             dims = exif.Width + QStringLiteral(" x ") + exif.Height;
                         else {
                             // The size of the picture loaded (not of its copy scaled for the box).
-                            QSize loaded = QImageReader(source).size();
                             if (!loaded.isValid())
                                 loaded = image.size();
                             dims = QString::number(loaded.width()) + QStringLiteral(" x ") + QString::number(loaded.height());

@@ -1,6 +1,7 @@
 #include "platform/record_file.h"
 
 #include "app/start_modes.h"
+#include "platform/regular_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -60,6 +61,8 @@ RecordResult RecordFile::OpenWithMode(const QString& path, int recordSize, int m
         return RecordResult::Fail(NotFound, QStringLiteral("The file '%1' does not exist.").arg(Native(path)));
     if (info.isDir())
         return RecordResult::Fail(OpenFailed, QStringLiteral("'%1' is a folder, not a file.").arg(Native(path)));
+    if (!IsRegularFile(path))
+        return RecordResult::Fail(OpenFailed, QStringLiteral("'%1' is not a regular file.").arg(Native(path)));
     auto file = std::make_unique<QFile>(path);
     const bool write = mode == FileModeWriteOnly || mode == FileModeReadWrite;
     if (write && OwnerReadOnly(path))
@@ -217,10 +220,16 @@ RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes
     if (info.isDir())
         return RecordResult::Fail(OpenFailed, QStringLiteral("'%1' is a folder, not a file.").arg(Native(path)));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QString refused = OpenRegularFileForReading(file, path);
+    if (!refused.isEmpty())
         return RecordResult::Fail(OpenFailed, QStringLiteral("Could not open the file '%1': %2")
-                                                  .arg(Native(path), file.errorString()));
-    QByteArray bytes = maxBytes > 0 ? file.read(maxBytes) : file.readAll();
+                                                  .arg(Native(path), refused));
+    const qint64 limit = maxBytes > 0 ? maxBytes : MaxWholeFileBytes;
+    if (file.size() > limit)
+        return RecordResult::Fail(WrongSize, QStringLiteral("The file '%1' is too large (%2 bytes, at most %3).")
+                                                 .arg(Native(path)).arg(file.size()).arg(limit));
+    // Only the size found is read (a file that grew since is not read further).
+    QByteArray bytes = file.read(file.size());
     if (file.error() != QFileDevice::NoError)
         return RecordResult::Fail(ReadFailed, QStringLiteral("Could not read '%1': %2")
                                                   .arg(Native(path), file.errorString()));

@@ -93,7 +93,11 @@ private:
     bool writable_ = false;
 };
 
-// Reads the whole file (at most `maxBytes` bytes; 0 = no limit).
+// The largest file ReadWholeFile reads when its caller names no limit.
+constexpr qint64 MaxWholeFileBytes = 64LL * 1024 * 1024;
+
+// Reads the whole file, which must be a regular file. A file larger than
+// `maxBytes` (0: MaxWholeFileBytes) is refused with WrongSize, unread.
 RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes = 0);
 
 // Writes `bytes` as the whole file through a temporary file in the same folder:

@@ -22,7 +22,7 @@ QStringList ReadKnownShows(const QString& listPath, bool skipMissing)
 {
     QStringList paths;
     QByteArray bytes;
-    if (!platform::ReadWholeFile(listPath, bytes).ok())
+    if (!platform::ReadWholeFile(listPath, bytes, MaxKnownShows * ShowListRecordSize).ok())
         return paths;
     for (qsizetype offset = 0; offset + ShowListRecordSize <= bytes.size(); offset += ShowListRecordSize) {
         const QString path = DecodeShowListRecord(bytes.mid(offset, ShowListRecordSize));

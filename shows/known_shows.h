@@ -10,6 +10,8 @@
 
 constexpr int ShowListRecordSize = 201;
 constexpr int ShowListPathCapacity = 200;
+// The most show files the list holds; a larger file is refused unread.
+constexpr qint64 MaxKnownShows = 10000;
 
 QByteArray EncodeShowListRecord(const QString& path);
 QString DecodeShowListRecord(const QByteArray& record);

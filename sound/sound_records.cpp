@@ -51,7 +51,7 @@ QList<TPlaylistRecord> ReadPlaylist(const QString& path)
 {
     QList<TPlaylistRecord> tracks;
     QByteArray bytes;
-    if (!platform::ReadWholeFile(path, bytes).ok())
+    if (!platform::ReadWholeFile(path, bytes, MaxPlaylistRecords * PlaylistRecordSize).ok())
         return tracks;
     for (qsizetype offset = 0; offset + PlaylistRecordSize <= bytes.size(); offset += PlaylistRecordSize)
         tracks << DecodePlaylistRecord(bytes.mid(offset, PlaylistRecordSize));

@@ -14,6 +14,8 @@
 
 // ---- Playlist track -----------------------------------------------------------
 constexpr int PlaylistRecordSize = 208;
+// The most tracks a playlist file holds; a larger file is refused unread.
+constexpr qint64 MaxPlaylistRecords = 100000;
 namespace PlaylistRecordLayout {
 constexpr int SoundPath = 0;          // string[200]
 constexpr int SoundPathCapacity = 200;
