@@ -58,7 +58,8 @@ void expectNoOverlap(MainWindowFixture& f)
 
 // The maximized layout as computed from the window's full size: the tree and
 // the list share the width, the panels sit 5 pixels above the status bar,
-// nothing overlaps and the voice buttons stay off the play order box.
+// nothing overlaps and nothing in the preview panel covers the play order
+// box.
 void expectMaximizedLayout(MainWindowFixture& f, const char* what)
 {
     TForm1* form = f.form();
@@ -70,7 +71,6 @@ void expectMaximizedLayout(MainWindowFixture& f, const char* what)
     EXPECT_NEAR(form->TreeThumbnailPanel->geometry().bottom(), client.height() - 6, 1) << what;
     EXPECT_EQ(form->Panel1->geometry().bottom(), form->TreeThumbnailPanel->geometry().bottom()) << what;
     EXPECT_GT(form->TreeView1->height(), 318) << what;
-    // Nothing in the preview panel lies over the play order box.
     for (QWidget* w : form->TreeThumbnailPanel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (MainWindowFixture::visible(w) && w != form->FPlayorderCB)
             EXPECT_FALSE(w->geometry().intersects(form->FPlayorderCB->geometry()))
