@@ -27,7 +27,7 @@ const QStringList& ExtraLayoutControls()
 {
     static const QStringList names{"Label7", "FPlayorderCB", "MusicBlackIm", "MusicPurpleIm",
                                    "NrofPicLabel", "ImMyShowHeader", "VoiceBevel", "MicroSB",
-                                   "VoicePlaySB"};
+                                   "VoicePlaySB", "TarnivoPanel"};
     return names;
 }
 
@@ -183,6 +183,13 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
 
     // 12. Voice buttons at offset 0.
     PlaceVoiceButtonBounds(b, 0);
+    // The sibling program's panel keeps its distance from the panel's right
+    // edge: at its designed place the play order box would now lie under it.
+    if (b.contains(QStringLiteral("TarnivoPanel"))) {
+        const QRect tarnivoDesign = des("TarnivoPanel");
+        const int panelWidth = b.value(QStringLiteral("TreeThumbnailPanel")).width();
+        get("TarnivoPanel").moveLeft(panelWidth - (panelDesign.width() - tarnivoDesign.x()));
+    }
     return res;
 }
 

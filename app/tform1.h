@@ -513,7 +513,10 @@ protected:
     void resizeEvent(class QResizeEvent* event) override;
     void moveEvent(class QMoveEvent* event) override;
 private:
+    // One pass of LayoutForWindowSize for the window's present size.
+    void layOutOnce();
     bool m_layingOut = false;
+    bool m_layoutPending = false;  // the window changed size while it was laid out
     bool m_fitsWorkArea = false;   // started on an 800-pixel screen: the window fills the work area
     QMargins m_fittedFrame;
     QHash<QString, QRect> m_designBounds;
