@@ -90,7 +90,8 @@ bool TForm1::FormClose()
 {
     if (CloseDone)
         return true;
-    // Network folders are ordinary mounts here; nothing to disconnect.
+    // Network folders are ordinary mounts: MappedDrive stays empty and there
+    // is nothing to disconnect.
     if (!MappedDrive.isEmpty())
         CancelNetworkDrive(MappedDrive);
 
