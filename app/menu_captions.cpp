@@ -500,7 +500,7 @@ TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupStat
     TreePopupResult r;
     MenuChanges& c = r.changes;
     const bool fileNode = t.kind != TreeNodeKind::Folder;
-    // 1. The single-picture view's defaults.
+    // The single-picture view's defaults.
     set(c, "RecycleBin", q("Send picture to Recycle &Bin"));
     set(c, "UploadPicture", q("&Upload picture"));
     set(c, "ShowPicFullPop", q("&Show picture in Full Screen mode ~- Ctrl + Left click"));
@@ -513,7 +513,7 @@ TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupStat
                           "PictureToClipboradPop", "PathToClipboardPop"})
         set(c, n, std::nullopt, std::nullopt, false);
 
-    // 2. Gone from the disk: a message and nothing to offer.
+    // Gone from the disk: a message and nothing to offer.
     if (!t.exists) {
         r.message = fileNode
             ? q("Picture or video file does not exist anymore but might be still in use by another program")

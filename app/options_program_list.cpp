@@ -66,7 +66,7 @@ void TProgramList::enableButtons()
 
 void TProgramList::browse()
 {
-    // Linux programs carry no ".exe": any file may be chosen.
+    // Programs carry no file extension: any file may be chosen.
     const std::optional<QString> chosen =
         platform::chooseOpenFile(QString(), QString(), QStringLiteral("Executable files|*"));
     if (!chosen || chosen->isEmpty())

@@ -90,11 +90,12 @@ bool TForm1::FormClose()
 {
     if (CloseDone)
         return true;
-    // 1. Network folders are ordinary mounts here; nothing to disconnect.
+    // Network folders are ordinary mounts: MappedDrive stays empty and there
+    // is nothing to disconnect.
     if (!MappedDrive.isEmpty())
         CancelNetworkDrive(MappedDrive);
 
-    // 2. Pictures waiting for the uploader would be lost.
+    // Pictures waiting for the uploader would be lost.
     if (!DemoMode) {
         const QString pending = UploadPendingMessage(AddSettings.UploaderPath, MailTempFolder);
         if (!pending.isEmpty()) {
@@ -112,11 +113,11 @@ bool TForm1::FormClose()
         }
     }
 
-    // 3. The music.
+    // The music.
     if (FadeTimer->isActive())
         StopMusic();
 
-    // 5. During a show: stop it; ending the show closes the window again.
+    // During a show: stop it; ending the show closes the window again.
     if (PlaybackActive == 1) {
         if (!InManualMode())
             PauseShow();
@@ -125,7 +126,7 @@ bool TForm1::FormClose()
         return false;
     }
 
-    // 6.-7. A start with an argument or a demo start saves nothing.
+    // A start with an argument or a demo start saves nothing.
     if (ArgumentMode && !DemoMode)
         DeleteRunMarker();
     if (DemoMode || ArgumentMode) {
@@ -133,10 +134,10 @@ bool TForm1::FormClose()
         return true;
     }
 
-    // 8.
+    // The close has passed its refusals.
     ClosingDown = 1;
 
-    // 9. The open show's changes.
+    // The open show's changes.
     if (!AudioMode) {
         if (NamedShowOpen != 1) {
             MyShowDraftClick();
@@ -152,7 +153,7 @@ bool TForm1::FormClose()
         platform::showMessage(platform::PromptKind::Information,
                               QStringLiteral("Vistamo! will be closed as soon the called external program is closed"));
 
-    // 10. The save: settings and the list of known shows, each in one safe
+    // The save: settings and the list of known shows, each in one safe
     // write. The marker goes whatever happens.
     // The MyShow panel's state is kept in Settings.MyShowHidden while the
     // program runs; it is this window's state, not a merged one.

@@ -102,7 +102,7 @@ bool parseBox(const QString& value, QSize& box)
     return true;
 }
 
-// Linux paths start with "/" too: a word is a switch when its name is one
+// Paths start with "/" too: a word is a switch when its name is one
 // of the viewer's switches, or when it looks like none of a path's forms (no
 // further "/", no ".", no such file).
 bool isSwitch(const QString& word)
