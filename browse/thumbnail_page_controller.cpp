@@ -124,6 +124,16 @@ void ThumbnailPageController::BuildPicturePage(int layout, int previousLayout)
     showAll();
 }
 
+void ThumbnailPageController::LeavePageView(int picture)
+{
+    if (picture < 0 && state_.count() > 0)
+        picture = state_.cell(0).PageSlotPicture;
+    state_.PageLayoutIndex = 0;
+    // The page goes first; the cursor's order stays for the host.
+    EndPageShow();
+    host_.ReturnToSingleDisplay(picture);
+}
+
 void ThumbnailPageController::FreePageControls(int first)
 {
     view_->FreePageControls(first);
@@ -158,14 +168,7 @@ void ThumbnailPageController::ApplyPageLayout(int layout)
         state_.ApplyPageLayout(layout, area_.size(), host_.ToolBarHeight(), host_.FillOrder());
     if (plan.build.toSingle) {
         // Back to one picture at a time, from the page's first picture.
-        ++generation_;
-        loading_ = false;
-        view_->FreePageControls(0);
-        trueSizes_.clear();
-        running_ = false;
-        host_.SetSelectionButtonsVisible(false);
-        host_.ShowPageArea(false);
-        host_.ReturnToSingleDisplay(plan.build.firstPicture);
+        LeavePageView(plan.build.firstPicture);
         return;
     }
     if (!plan.pageView)

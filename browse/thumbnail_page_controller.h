@@ -94,6 +94,9 @@ public:
     void EndPageShow();
 
     void BuildPicturePage(int layout, int previousLayout);
+    // The show leaves the page view and goes on one picture at a time from
+    // `picture` (the page's first when -1).
+    void LeavePageView(int picture);
     void ApplyPageLayout(int layout);
     // A layout menu item: refused while a page loads; stored while no show
     // is shown; else the layout changes.

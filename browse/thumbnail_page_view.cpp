@@ -64,7 +64,7 @@ void PagePositionBarWidget::paintEvent(QPaintEvent*)
 
 // ---- the cells ----------------------------------------------------------------------
 
-ThumbnailPageView::ThumbnailPageView(QWidget* parent, PageLook look) : QObject(parent), parent_(parent), look_(look)
+ThumbnailPageView::ThumbnailPageView(QWidget* parent, PageLook look) : parent_(parent), look_(look)
 {
 }
 
@@ -119,8 +119,10 @@ void ThumbnailPageView::createSlot(int i)
 
 void ThumbnailPageView::freeSlot(PageSlotWidgets& w)
 {
-    // The cell takes its frame, image, caption, check box and button along.
-    delete w.cell;
+    // The cell takes its frame, image, caption, check box and button along;
+    // once the client area is gone they went with it.
+    if (parent_)
+        delete w.cell;
     w = PageSlotWidgets{};
 }
 
