@@ -13,6 +13,7 @@ PageDecodeResult DecodePageCell(const PageDecodeRequest& request)
         ThumbnailRequest make;
         make.picture = request.path;
         make.thumbnail = request.thumbnail;
+        make.ignoreDrive = request.ignoreDrive;
         make.processMessages = false;   // never on the window's thread here
         const int made = CreateOrRefreshThumbnail(make, request.options);
         if (made == ThumbMade || made == ThumbUpToDate) {

@@ -16,6 +16,7 @@ struct PageDecodeRequest {
     QSize box;                    // the cell's usable picture box
     int limitPercent = 0;         // the enlargement limit
     bool useThumbnail = true;     // make or renew the thumbnail and show it
+    bool ignoreDrive = false;     // thumbnails on any drive (a batch that chose its folder)
     ThumbnailOptions options;     // taken on the window's thread
 };
 
