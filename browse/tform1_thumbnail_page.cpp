@@ -203,11 +203,7 @@ void TForm1::InstallThumbnailPage()
 {
     auto* host = new TForm1PageHost(this);
     m_pageHost = host;
-    PageLook look;
-    look.frame = ColorScheme[8];
-    look.caption = ColorScheme[9];
-    look.fontName = UIFontName;
-    PageView = new ThumbnailPageController(*host, look, this);
+    PageView = new ThumbnailPageController(*host, PageLook(), this);
     PageView->setObjectName(QStringLiteral("ThumbnailPageController"));
     PageView->ShowStepDirection = [] { return ShowState.Direction < 0 ? -1 : 1; };
 
@@ -309,6 +305,24 @@ bool TForm1::StartPageShowIfWanted(const QList<int>& order, bool continuous)
             disconnect(IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer);
         connect(IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer,
                 Qt::UniqueConnection);
+    }
+    // The page's colours: the scheme's eighth (thumbnail page background)
+    // and ninth colour (thumbnail page controls).
+    PageLook look;
+    if (ColorScheme[7].isValid())
+        look.frame = ColorScheme[7];
+    if (ColorScheme[8].isValid())
+        look.caption = ColorScheme[8];
+    look.fontName = UIFontName;
+    PageView->SetLook(look);
+    // The full view of a cell's picture comes back to the page.
+    if (Form9) {
+        static const QString watchName = QStringLiteral("PageFullViewWatch");
+        if (!findChild<QObject*>(watchName, Qt::FindDirectChildrenOnly)) {
+            auto* watch = new PageFullViewWatch(this);
+            watch->setObjectName(watchName);
+            Form9->installEventFilter(watch);
+        }
     }
     // A page show plays continuously.
     ShowState.Direction = 1;

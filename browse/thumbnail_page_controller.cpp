@@ -550,6 +550,7 @@ void ThumbnailPageController::FullViewEnded()
     // The picture may have been rotated in the full view.
     if (slot >= 0 && slot < state_.count() && state_.cell(slot).PageSlotLoaded)
         ReloadPagePicture(slot, state_.cell(slot).path);
+    host_.SetWindowCaption(state_.WindowCaption());
     DrawPagePositionBar();
 }
 

@@ -88,6 +88,8 @@ public:
     bool PageShowRunning() const { return running_; }
     bool ThumbnailViewActive() const { return running_ && state_.ThumbnailViewActive(); }
 
+    // The colours and font of the cells (the colour scheme is read at start).
+    void SetLook(const PageLook& look) { view_->SetLook(look); }
     // Starts a page show of `order` with `layout` (1 .. 24) from order[start].
     void StartPageShow(const QList<int>& order, bool continuous, int layout, int start = 0);
     // Ends it: every slot freed, pending decodes dropped.

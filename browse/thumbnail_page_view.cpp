@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kSlotProperty = "pageSlot";
@@ -58,8 +60,10 @@ void PagePositionBarWidget::paintEvent(QPaintEvent*)
     f.setBold(false);
     f.setItalic(false);
     painter.setFont(f);
-    painter.drawText(QRect(bar_.textX - originX_, 0, width(), height()), Qt::AlignVCenter | Qt::AlignLeft,
-                     bar_.text);
+    // The text stays inside the bar when the font is wider than planned.
+    const int textWidth = painter.fontMetrics().horizontalAdvance(bar_.text.trimmed());
+    const int x = std::min(bar_.textX - originX_, width() - textWidth - 2);
+    painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft, bar_.text);
 }
 
 // ---- the cells ----------------------------------------------------------------------
@@ -234,8 +238,10 @@ bool ThumbnailPageView::eventFilter(QObject* watched, QEvent* event)
         auto* me = static_cast<QMouseEvent*>(event);
         const QPoint global = me->globalPosition().toPoint();
         if (watched == w.image) {
+            // A left click on the picture opens it (on release); it never
+            // reaches the frame, where a click selects.
             emit imageMouseDown(i, me->button(), me->modifiers(), global);
-            return me->button() != Qt::LeftButton;
+            return true;
         }
         emit frameMouseDown(i, me->button(), me->modifiers(), watched == w.caption, global);
         return watched != w.caption;

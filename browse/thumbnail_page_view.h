@@ -64,6 +64,8 @@ public:
     ~ThumbnailPageView() override;
 
     int count() const { return int(slots_.size()); }
+    // The colours and font of cells made from now on.
+    void SetLook(const PageLook& look) { look_ = look; }
     const PageSlotWidgets& slot(int i) const { return slots_[size_t(i)]; }
 
     // Lays out the slots of `geometry`: slots above build.oldLast are

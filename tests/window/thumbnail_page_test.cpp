@@ -8,6 +8,7 @@
 #include "browse/page_state.h"
 #include "browse/thumbnail_page_controller.h"
 #include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
 
 #include <QAction>
@@ -227,6 +228,19 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     EXPECT_EQ(f.form()->PageBar->Bar().text, QStringLiteral("100%   "));
     for (bool marked : f.form()->PageBar->Bar().marked)
         EXPECT_TRUE(marked);
+    // A click on a picture opens it full screen without selecting it; the
+    // page comes back when the full view ends.
+    QLabel* image = page->View().slot(1).image;
+    f.click(image, image->rect().center());
+    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
+    EXPECT_TRUE(page->TickedPictures().isEmpty());
+    EXPECT_TRUE(page->ReturnToPagePending());
+    QTest::keyClick(Form9, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([page] { return !Form9->isVisible() && !page->ReturnToPagePending(); }));
+    f.settle();
+    EXPECT_EQ(f.form()->windowTitle(),
+              QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
+    EXPECT_TRUE(page->View().slot(1).image->isVisible());
     f.form()->ToolButton2->trigger();
     ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
 }
