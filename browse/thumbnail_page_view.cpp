@@ -94,10 +94,13 @@ void ThumbnailPageView::createSlot(int i)
     w.image = new QLabel(w.frame);
     w.image->setObjectName(QStringLiteral("PageImage") + n);
     w.image->setScaledContents(true);
+    w.image->setContextMenuPolicy(Qt::NoContextMenu);
     w.image->hide();
     w.caption = new QLineEdit(w.cell);
     w.caption->setObjectName(QStringLiteral("PageCaption") + n);
     w.caption->setReadOnly(true);
+    // Its right button opens the page's pop-up, not the line's own menu.
+    w.caption->setContextMenuPolicy(Qt::NoContextMenu);
     setColour(w.caption, QPalette::Base, look_.caption);
     if (!look_.fontName.isEmpty()) {
         QFont f = w.caption->font();

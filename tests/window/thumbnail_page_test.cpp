@@ -241,6 +241,14 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     EXPECT_EQ(f.form()->windowTitle(),
               QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
     EXPECT_TRUE(page->View().slot(1).image->isVisible());
+    // "Resume slide show in full screen mode starting with selected picture".
+    clickCaption(f, page, 2);
+    f.form()->ResumeInFull->setEnabled(true);
+    f.form()->ResumeInFull->trigger();
+    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
+    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/p03.jpg"));
+    EXPECT_FALSE(page->ThumbnailViewActive());
+    EXPECT_EQ(PlaybackActive, 1);
     f.form()->ToolButton2->trigger();
     ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
 }
