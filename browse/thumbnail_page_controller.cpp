@@ -268,12 +268,12 @@ void ThumbnailPageController::submit(int slot, const QString& path)
     request.options = CurrentThumbnailOptions();
     const quint64 generation = generation_;
     if (!decodeOnWorkers) {
-        ready_[slot] = DecodePageCell(request);
+        ready_[slot] = Decode(request);
         return;
     }
     QPointer<ThumbnailPageController> self(this);
-    QThreadPool::globalInstance()->start([self, generation, slot, request] {
-        PageDecodeResult result = DecodePageCell(request);
+    QThreadPool::globalInstance()->start([self, generation, slot, request, decode = Decode] {
+        PageDecodeResult result = decode(request);
         if (!self)
             return;
         // Back on the window's thread; a controller gone by then drops it.

@@ -150,6 +150,8 @@ public:
     // Decoding runs on worker threads; off runs every decode on the window's
     // thread at once (the benchmark compares both).
     bool decodeOnWorkers = true;
+    // The decode of one cell (DecodePageCell); run on a worker thread.
+    std::function<PageDecodeResult(const PageDecodeRequest&)> Decode = DecodePageCell;
 
 signals:
     // A page finished loading (for tests and the benchmark).
