@@ -94,13 +94,14 @@ public:
             f->PageBackdrop->setAutoFillBackground(true);
         }
         if (shown) {
-            const int top = ToolBarHeight();
-            f->PageBackdrop->setGeometry(0, top, f->ClientArea->width(), f->ClientArea->height() - top);
+            f->ClientArea->installEventFilter(this);
+            placeBackdrop();
             f->PageBackdrop->show();
             f->PageBackdrop->raise();
             if (f->MMultSlide)
                 f->MMultSlide->menuAction()->setVisible(true);
         } else {
+            f->ClientArea->removeEventFilter(this);
             f->PageBackdrop->hide();
             if (f->PageBar)
                 f->PageBar->hide();
@@ -174,7 +175,22 @@ public:
     bool WheelZoomed() const override { return ZoomFactor >= 1; }
     void ResetWheelZoom() override { ZoomFactor = 0; }
 
+    // The backdrop follows the client area while the page is shown.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == f->ClientArea && event->type() == QEvent::Resize && f->PageBackdrop
+            && f->PageBackdrop->isVisible())
+            placeBackdrop();
+        return false;
+    }
+
 private:
+    void placeBackdrop()
+    {
+        const int top = ToolBarHeight();
+        f->PageBackdrop->setGeometry(0, top, f->ClientArea->width(), std::max(0, f->ClientArea->height() - top));
+    }
+
     TForm1* f;
 };
 
