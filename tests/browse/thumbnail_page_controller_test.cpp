@@ -160,6 +160,19 @@ TEST(ThumbnailPageController, AThousandPicturesPageOnAndBackKeepingOnlyThePagesP
         EXPECT_LE(p.width(), box.width());
         EXPECT_LE(p.height(), box.height());
     }
+    // A layout change keeps the cells' pictures: a shrink decodes nothing,
+    // a grow only the new cells.
+    const int before = decodes.load();
+    const QLabel* kept = page.View().slot(3).image;
+    page.ApplyPageLayout(3);   // 6 a page
+    ASSERT_TRUE(waitLoaded(page));
+    EXPECT_EQ(decodes.load(), before);
+    EXPECT_EQ(page.View().slot(3).image, kept);
+    EXPECT_EQ(page.View().slot(5).caption->text(), QStringLiteral("6 - p5.jpg"));
+    page.ApplyPageLayout(7);
+    ASSERT_TRUE(waitLoaded(page));
+    EXPECT_EQ(decodes.load(), before + 6);
+    EXPECT_EQ(page.View().slot(6).caption->text(), QStringLiteral("7 - p6.jpg"));
     // Going back past the first page wraps to the end of the list.
     page.StepPage(-1);
     ASSERT_TRUE(waitLoaded(page));
