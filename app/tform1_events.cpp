@@ -13,6 +13,7 @@
 #include "app/start_args.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
+#include "browse/thumbnail_page_controller.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -311,13 +312,14 @@ void TForm1::MultiPopPopup()
 {
     if (runs())
         PauseShow();
-    // The current choice of pictures per page carries the check glyph and
-    // can't be chosen again.
-    const int current = Settings.PicturesPerPageIndex.toInt();
+    // The layout in effect carries the check glyph and can't be chosen again:
+    // the page show's while one is shown, else the stored choice.
+    const int current = PageLayoutInEffect(PageShowRuns(), PageView ? PageView->State().PageLayoutIndex : 0,
+                                           Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < MultiItems.size(); ++k) {
         if (!MultiItems[k])
             continue;
-        const bool isCurrent = current > 0 && int(k) + 1 == current;
+        const bool isCurrent = int(k) == current;
         MultiItems[k]->setCheckable(true);
         MultiItems[k]->setChecked(isCurrent);
         MultiItems[k]->setEnabled(!isCurrent);

@@ -360,6 +360,14 @@ void TForm9::Play(const QStringList& pictures, const QList<int>& order, int inte
                   bool showTitles, std::function<void()> ended, const QList<int>& records,
                   const QList<double>& dates)
 {
+    SetPictureTable(pictures, records, dates);
+    ShowState.CurrentInterval = std::max(1, intervalMs / 1000);
+    ShowState.TitleOption = showTitles ? 1 : 0;
+    Play(order, continuous, std::move(ended));
+}
+
+void TForm9::SetPictureTable(const QStringList& pictures, const QList<int>& records, const QList<double>& dates)
+{
     GrowSelectionList(int32_t(pictures.size()), false);
     for (int i = 0; i < pictures.size(); ++i) {
         TPictureEntry& entry = PictureTable[size_t(i)];
@@ -372,9 +380,6 @@ void TForm9::Play(const QStringList& pictures, const QList<int>& order, int inte
     }
     PictureCount = int32_t(pictures.size());
     PictureIndex = 0;
-    ShowState.CurrentInterval = std::max(1, intervalMs / 1000);
-    ShowState.TitleOption = showTitles ? 1 : 0;
-    Play(order, continuous, std::move(ended));
 }
 
 void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()> ended)

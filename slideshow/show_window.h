@@ -98,6 +98,8 @@ public:
     void Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
               bool showTitles, std::function<void()> ended, const QList<int>& records = {},
               const QList<double>& dates = {});
+    // Makes the pictures the picture table (as Play does) without playing them.
+    void SetPictureTable(const QStringList& pictures, const QList<int>& records = {}, const QList<double>& dates = {});
     // One step: +1 forward, -1 back (by hand or by the timer). Moves the
     // cursor over the play order and runs the display step.
     void Step(int direction);
