@@ -174,14 +174,17 @@ int main(int argc, char** argv)
         QFile::remove(DefaultDataFolder() + (IsAudioStart(params) ? QStringLiteral("/AudioRun.dat")
                                                                    : QStringLiteral("/OtherRun.dat")));
     guard.Release();
-    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16)})
+    // The windows without a parent go first; the others are the main
+    // window's children and go with it.
+    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16),
+                       static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form13)})
         delete w;
     Form9 = nullptr;
     Form10 = nullptr;
     Form16 = nullptr;
-    Form20 = nullptr;  // a child of the main window
     Form2 = nullptr;
     Form13 = nullptr;
+    Form20 = nullptr;  // a child of the main window
     delete form1;
     Form1 = nullptr;
     return startCode != 0 ? startCode : loopCode;
