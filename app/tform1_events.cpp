@@ -2,6 +2,7 @@
 // timer that starts the automatic show, the mouse activity on the window,
 // and the application's hint, activation, minimise and exception events.
 #include "app/tform1.h"
+#include "browse/crop_ratio_panel.h"
 #include "slideshow/auto_show_windows.h"
 #include "platform/screen_saver.h"
 #include "browse/external_programs.h"
@@ -351,7 +352,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         }
     }
     if (watched == this || watched == ClientArea) {
-        const QWidget* ratio = findChild<QWidget*>(QStringLiteral("PnlCustomRatio"));
+        // The panel is remembered when made: a search of the children here
+        // would walk widgets that are being deleted.
+        const QWidget* ratio = m_customRatio;
         const bool ratioShown = ratio && ratio->isVisible();
         const auto onEmptyArea = [this](const QPointF& pos) {
             return !ClientArea || !ClientArea->childAt(ClientArea->mapFrom(this, mapFromGlobal(pos.toPoint())));

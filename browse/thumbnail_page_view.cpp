@@ -128,8 +128,15 @@ void ThumbnailPageView::freeSlot(PageSlotWidgets& w)
 {
     // The cell takes its frame, image, caption, check box and button along;
     // once the client area is gone they went with it.
-    if (parent_)
-        delete w.cell;
+    if (parent_ && w.cell) {
+        // Hidden first, so that a focused check box hands the focus on while
+        // the window's widgets are all whole, and taken out of the window at
+        // once; deleted when the event being handled is done with it (a key
+        // that ends the show may be on its way to the check box).
+        w.cell->hide();
+        w.cell->setParent(nullptr);
+        w.cell->deleteLater();
+    }
     w = PageSlotWidgets{};
 }
 

@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using testsupport::MainWindowFixture;
@@ -251,4 +252,24 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     EXPECT_EQ(PlaybackActive, 1);
     f.form()->ToolButton2->trigger();
     ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+}
+
+TEST(ThumbnailPage, EscapeWithTheFocusOnACheckBoxEndsThePageShow)
+{
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Focus"), 8);
+    ThumbnailPageController* page = playAsPages(f, folder, 3);
+    f.form()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form()));
+    QCheckBox* box = page->View().slot(1).checkBox;
+    f.click(box, box->rect().center());
+    box->setFocus();
+    f.settle();
+    ASSERT_TRUE(box->hasFocus());
+    // The key is on its way to the check box when ending the show frees the
+    // cells, the check box among them.
+    QTest::keyClick(box, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    EXPECT_FALSE(page->ThumbnailViewActive());
+    EXPECT_TRUE(f.form()->TreeView1->isVisible());
 }
