@@ -2,6 +2,7 @@
 
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "browse/picture_slot_decoder.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -129,6 +130,10 @@ void RunDisplayStep(DisplayStepHost& host)
                 if (LoadErrorKind.isEmpty())
                     host.SetPictureLoaded();
             }
+        } catch (const ELoadSuperseded&) {
+            // A newer load of the slot came in while this one decoded; its
+            // step shows the picture and goes on from there.
+            return;
         } catch (...) {
             LoadErrorKind = ClassifyLoadError(std::current_exception());
         }
