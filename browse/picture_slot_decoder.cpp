@@ -140,6 +140,7 @@ public:
         m_ahead = Ahead();
     }
 
+    int waitingCount() const { return int(m_waiting.size()); }
     QString aheadPath() const { return m_ahead.path; }
     bool aheadReady() const { return m_ahead.ticket && m_ahead.ready; }
 
@@ -209,6 +210,11 @@ private:
 LoadedPicture DecodeForSlot(const QString& slot, const QString& path, QSize area, int limitPercent)
 {
     return SlotDecoder::instance().decode(slot, path, area, limitPercent);
+}
+
+int SlotLoadsWaiting()
+{
+    return SlotDecoder::instance().waitingCount();
 }
 
 void PrefetchPicture(const QString& path, QSize area, int limitPercent)

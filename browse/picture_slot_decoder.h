@@ -28,6 +28,10 @@ public:
 // ELoadSuperseded when a newer load for `slot` came in meanwhile.
 LoadedPicture DecodeForSlot(const QString& slot, const QString& path, QSize area, int limitPercent);
 
+// The loads waiting for their picture now (a load nested in another's wait
+// counts too).
+int SlotLoadsWaiting();
+
 // Starts decoding `path` ahead for a later DecodeForSlot with the same area
 // and limit (any slot); replaces an earlier picture decoded ahead.
 void PrefetchPicture(const QString& path, QSize area, int limitPercent);
