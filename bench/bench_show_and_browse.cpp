@@ -16,6 +16,7 @@
 // untouched.
 #include "app/settings_record.h"
 #include "app/tform1.h"
+#include "browse/folder_tree_state.h"
 #include "browse/picture_slot_decoder.h"
 #include "formats/jpeg_decoder.h"
 #include "slideshow/show_state.h"
@@ -28,6 +29,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>

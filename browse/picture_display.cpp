@@ -126,6 +126,9 @@ void RunDisplayStep(DisplayStepHost& host)
                     host.StartImageTimer(isJpegExtension(ext) ? 2000 : 100);
                 }
                 host.LoadIntoSlot(path, DisplaySlotName(fullScreen, host.ActiveImage()));
+                // Loaded: a load that ran while this one waited for its
+                // picture may have left its own failure kind behind.
+                LoadErrorKind.clear();
                 host.SizePictureToDisplay(true);
                 if (LoadErrorKind.isEmpty())
                     host.SetPictureLoaded();

@@ -109,6 +109,12 @@ public:
             if (!outcome->done && !outcome->superseded)
                 loop.exec();
             outcome->loop = nullptr;
+            // Neither delivered nor replaced: the application is quitting and
+            // ended every event loop; the picture is not wanted any more.
+            if (!outcome->done && !outcome->superseded) {
+                m_queue.cancel(ticket);
+                outcome->superseded = true;
+            }
             if (auto it = m_slotTicket.find(slot); it != m_slotTicket.end() && it->second == ticket)
                 m_slotTicket.erase(it);
             m_waiting.erase(ticket);
