@@ -26,7 +26,7 @@
 #include "browse/picture_display_view.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
-#include "browse/picture_slot_decoder.h"
+#include "browse/background_work.h"
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_files_batch.h"
 #include "formats/jpeg_decoder.h"

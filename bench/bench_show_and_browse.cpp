@@ -17,6 +17,7 @@
 #include "app/settings_record.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
+#include "browse/background_work.h"
 #include "browse/picture_slot_decoder.h"
 #include "formats/jpeg_decoder.h"
 #include "slideshow/show_state.h"

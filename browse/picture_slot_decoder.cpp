@@ -7,9 +7,7 @@
 #include <QDateTime>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QMutex>
 #include <QPointer>
-#include <QThreadPool>
 
 #include <map>
 #include <memory>
@@ -56,13 +54,11 @@ class SlotDecoder : public QObject {
 public:
     SlotDecoder() : QObject(QCoreApplication::instance()), m_queue(QThread::idealThreadCount(), this)
     {
-        m_writer.setMaxThreadCount(1);
         connect(&m_queue, &PictureDecodeQueue::decoded, this,
                 [this](quint64 ticket, const LoadedPicture& picture, const QString& kind, const QString& detail) {
                     delivered(ticket, picture, kind, detail);
                 });
     }
-    ~SlotDecoder() override { m_writer.waitForDone(); }
 
     static SlotDecoder& instance()
     {
@@ -150,28 +146,6 @@ public:
     QString aheadPath() const { return m_ahead.path; }
     bool aheadReady() const { return m_ahead.ticket && m_ahead.ready; }
 
-    void write(std::function<void()> work, std::function<void()> done)
-    {
-        ++m_writesRunning;
-        QPointer<SlotDecoder> self(this);
-        m_writer.start([self, work = std::move(work), done = std::move(done)]() mutable {
-            try {
-                work();
-            } catch (...) {
-            }
-            // The writer pool is waited for before the decoder goes, so
-            // `self` is whole here; the posted call dies with it.
-            QMetaObject::invokeMethod(self.data(), [self, done = std::move(done)]() {
-                if (!self)
-                    return;
-                --self->m_writesRunning;
-                if (done)
-                    done();
-            }, Qt::QueuedConnection);
-        });
-    }
-    int writesRunning() const { return m_writesRunning; }
-
 private:
     struct Ahead {
         QString path;
@@ -204,8 +178,6 @@ private:
     }
 
     PictureDecodeQueue m_queue;
-    QThreadPool m_writer;
-    int m_writesRunning = 0;
     std::map<QString, quint64> m_slotTicket;
     std::map<quint64, std::shared_ptr<Outcome>> m_waiting;
     Ahead m_ahead;
@@ -241,50 +213,4 @@ QString PrefetchedPicturePath()
 bool PrefetchedPictureReady()
 {
     return SlotDecoder::instance().aheadReady();
-}
-
-void RunServingEvents(const std::function<void()>& work)
-{
-    struct State {
-        QMutex mutex;
-        bool done = false;
-        std::exception_ptr error;
-    };
-    auto state = std::make_shared<State>();
-    QEventLoop loop;
-    QThreadPool::globalInstance()->start([state, &work, &loop]() {
-        try {
-            work();
-        } catch (...) {
-            state->error = std::current_exception();
-        }
-        QMutexLocker lock(&state->mutex);
-        state->done = true;
-        // The caller waits in `loop` until this call has run.
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    for (;;) {
-        {
-            QMutexLocker lock(&state->mutex);
-            if (state->done)
-                break;
-        }
-        loop.exec();
-    }
-    // Let the posted quit run before the loop object goes.
-    QCoreApplication::sendPostedEvents(&loop, QEvent::MetaCall);
-    if (state->error)
-        std::rethrow_exception(state->error);
-}
-
-void RunInBackgroundWriter(std::function<void()> work, std::function<void()> done)
-{
-    SlotDecoder::instance().write(std::move(work), std::move(done));
-}
-
-void WaitForBackgroundWrites()
-{
-    SlotDecoder& decoder = SlotDecoder::instance();
-    while (decoder.writesRunning() > 0)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

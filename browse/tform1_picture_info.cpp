@@ -6,7 +6,7 @@
 #include "app/layout_state.h"
 #include "app/tform1.h"
 
-#include "browse/picture_slot_decoder.h"
+#include "browse/background_work.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"

@@ -8,7 +8,7 @@
 #include "browse/picture_info.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
-#include "browse/picture_slot_decoder.h"
+#include "browse/background_work.h"
 #include "platform/dos_date.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"

@@ -2,7 +2,7 @@
 // with its result codes and dates, the hidden thumbnail folder, and the
 // thumbnails kept in step with their pictures.
 #include "browse/thumbnail_files.h"
-#include "browse/picture_slot_decoder.h"
+#include "browse/background_work.h"
 
 #include "browse/picture_info.h"
 #include "platform/dos_date.h"
