@@ -675,6 +675,9 @@ public:
     // Shows entry PictureIndex of PictureTable (the slide show's step).
     // Never raises; failures are sorted into LoadErrorKind and reported.
     void DisplayCurrentPicture();
+    // Decodes entry `index` of PictureTable ahead for the show's next step,
+    // for the slot and size that step will load it at; -1 drops it.
+    void PrefetchShowPicture(int index);
     // Bookmark items for the picture whose bookmark key is `key`.
     void SetBookmarkMenuState(const QString& key);
     // Run before a picture is loaded: the picture commands are disabled.

@@ -5,6 +5,8 @@
 #include "app/found_file.h"
 #include "app/layout_state.h"
 #include "app/tform1.h"
+
+#include "browse/background_work.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
@@ -102,6 +104,10 @@ void fillFileLines(const PreviewWidgets& w, const QString& path, const ExifInfo&
     setShown(w.readOnly, platform::IsReadOnly(path));
 }
 
+// Counts the previews started; a preview whose decode was overtaken by a
+// newer one leaves the panel to it.
+quint64 g_previewGeneration = 0;
+
 } // namespace
 
 void TForm1::UpdateTarnivoPanelVisibility()
@@ -152,16 +158,24 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
         if (Path != PreviewedPath) {
             if (LoadImage) {
                 QApplication::processEvents();
+                // The thumbnail and the decode run on workers while the
+                // window serves its events; a newer preview started meanwhile
+                // wins and this one ends without touching the panel.
+                const quint64 generation = ++g_previewGeneration;
                 QString source = Path;
                 if (UseThumbnail) {
-                    const int r = ::CreateOrRefreshThumbnail(Path, ThumbnailPath(Path), QString(), false, false, false,
-                                                             false);
+                    const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path));
+                    if (generation != g_previewGeneration)
+                        return;
                     if (r == ThumbMade || r == ThumbUpToDate)
                         source = ThumbnailPath(Path);
                 }
                 const QRect area = previewArea(this, w.image);
+                QImage image;
                 QSize loaded;
-                const QImage image = loadForPreview(source, area.size(), &loaded);
+                RunServingEvents([&] { image = loadForPreview(source, area.size(), &loaded); });
+                if (generation != g_previewGeneration)
+                    return;
                 if (image.isNull()) {
                     setShown(w.image, false);
                     setShown(w.cannotOpen, true);

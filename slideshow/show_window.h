@@ -79,6 +79,9 @@ public:
     // ---- the show -----------------------------------------------------------
     // Puts the picture at PictureIndex on the screen (the display step).
     std::function<void()> DisplayStep;
+    // Decodes the picture at that index of PictureTable ahead, for the
+    // step after the one shown; -1 drops the picture decoded ahead.
+    std::function<void(int index)> PrefetchPicture;
     // "Restart Slide Show - Home": the main window restarts the show.
     std::function<void()> RestartShow;
     // A wheel turn that is no zoom (angle delta; forward > 0): the main
@@ -169,6 +172,12 @@ private:
     bool paused_ = false;
     bool stopping_ = true;
     bool inStep_ = false;
+    // A step asked for while a step waited for its picture: the newest
+    // direction asked, taken once that picture is shown.
+    int pendingStep_ = 0;
+    int prefetchedIndex_ = -1;
+    void prefetchNext();
+    void dropPrefetch();
     std::function<void()> ended_;
 };
 

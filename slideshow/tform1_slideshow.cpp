@@ -167,6 +167,10 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
         if (self)
             self->DisplayCurrentPicture();
     };
+    Form9->PrefetchPicture = [self](int index) {
+        if (self)
+            self->PrefetchShowPicture(index);
+    };
     Form9->CutOutShown = [self] {
         if (self) {
             self->SetPictureMenuCaptions();
