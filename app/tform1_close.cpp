@@ -65,13 +65,25 @@ QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settin
 
 std::optional<QStringList> KnownShowsOfManager()
 {
-    if (!Form16)
+    if (!Form16 || !Form16->ListRefusal().isEmpty())
         return std::nullopt;
     return Form16->KnownShows();
 }
 
+QString KnownShowsLeftMessage(const QString& showListPath)
+{
+    if (!Form16 || Form16->ListRefusal().isEmpty())
+        return QString();
+    return KnownShowsLeftText(showListPath, Form16->ListRefusal());
+}
+
 void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
 {
+    // A file that could not be read is not rewritten from a list that lacks its shows.
+    if (const QString left = KnownShowsLeftMessage(ShowListPath); !left.isEmpty()) {
+        platform::showMessage(platform::PromptKind::Warning, left);
+        return;
+    }
     auto shows = KnownShowsOfManager();
     if (!shows)
         return;
@@ -163,7 +175,11 @@ bool TForm1::FormClose()
     const TCloseSave saved = SaveAtClose(SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
                                          AudioMode != 0, KnownShowsOfManager(), ShowListPath,
                                          [this](TSettingsRecord&) { SaveControlPanelPosition(); });
-    // A failed save is said, with the file and the reason; the close goes on.
+    // A list of known shows that could not be read was left as it is; a
+    // failed save is said, with the file and the reason; the close goes on.
+    if (!AudioMode)
+        if (const QString left = KnownShowsLeftMessage(ShowListPath); !left.isEmpty())
+            platform::showMessage(platform::PromptKind::Warning, left);
     for (const QString& text : CloseSaveFailureTexts(saved, SettingsFileName, ShowListPath))
         platform::showMessage(platform::PromptKind::Error, text);
     DeleteRunMarker();

@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString file = fuzzfiles::Write(QStringLiteral("ExcludeFolder.dat"), fuzzfiles::Bytes(data, size));
-    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(file);
+    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(file).Items;
     for (const TExcludeFolderRecord& record : records) {
         const QByteArray once = EncodeExcludeFolderRecord(record);
         if (once.size() != ExcludeFolderRecordSize)

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString list = fuzzfiles::Write(QStringLiteral("AllMyShow.dat"), fuzzfiles::Bytes(data, size));
-    QStringList paths = ReadKnownShows(list, false);
+    QStringList paths = ReadKnownShows(list, false).Items;
     (void)ReadKnownShows(list, true);
     for (const QString& path : paths) {
         const QString stored = DecodeShowListRecord(EncodeShowListRecord(path));
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QStringList written = paths;
     if (WriteKnownShows(copy, written).ok()) {
         // What was written reads back as the same paths (each cut to fit).
-        const QStringList again = ReadKnownShows(copy, false);
+        const QStringList again = ReadKnownShows(copy, false).Items;
         QStringList expected;
         for (const QString& path : written) {
             const QString stored = DecodeShowListRecord(EncodeShowListRecord(path));

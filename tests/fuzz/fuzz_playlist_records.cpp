@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString file = fuzzfiles::Write(QStringLiteral("fuzz.vxz"), fuzzfiles::Bytes(data, size));
-    const QList<TPlaylistRecord> tracks = ReadPlaylist(file);
+    const QList<TPlaylistRecord> tracks = ReadPlaylist(file).Items;
     for (const TPlaylistRecord& track : tracks) {
         const QByteArray once = EncodePlaylistRecord(track);
         if (once.size() != PlaylistRecordSize || EncodePlaylistRecord(DecodePlaylistRecord(once)) != once)
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const QString copy = fuzzfiles::Folder() + QStringLiteral("/copy.vxz");
     if (WritePlaylist(copy, tracks).ok()) {
-        const QList<TPlaylistRecord> again = ReadPlaylist(copy);
+        const QList<TPlaylistRecord> again = ReadPlaylist(copy).Items;
         if (again.size() != tracks.size())
             std::abort();
         for (qsizetype i = 0; i < again.size(); ++i)

@@ -44,12 +44,17 @@ TEST(RecordFileLimits, FilesLargerThanTheirFormatHoldsAreRefused)
     EXPECT_FALSE(ShowFile.IsOpen());
     EXPECT_TRUE(ReadShowPicturePaths(show).isEmpty());
 
+    // The list readers say that the file was refused, and why.
+    const auto refusedAsTooLarge = [](const auto& read) {
+        return read.refused() && read.Items.empty() && read.Status == platform::RecordStatus::WrongSize
+               && read.Reason.startsWith("it is larger than its format holds");
+    };
     const QString list = sparseFile(dir + "/AllMyShow.dat", (MaxKnownShows + 1) * ShowListRecordSize);
-    EXPECT_TRUE(ReadKnownShows(list, false).isEmpty());
+    EXPECT_TRUE(refusedAsTooLarge(ReadKnownShows(list, false)));
     const QString playlist = sparseFile(dir + "/big.vxz", (MaxPlaylistRecords + 1) * PlaylistRecordSize);
-    EXPECT_TRUE(ReadPlaylist(playlist).isEmpty());
+    EXPECT_TRUE(refusedAsTooLarge(ReadPlaylist(playlist)));
     const QString exclusions = sparseFile(dir + "/ExcludeFolder.dat", (MaxExcludeFolderRecords + 1) * 205);
-    EXPECT_TRUE(ReadExcludeFolderFile(exclusions).empty());
+    EXPECT_TRUE(refusedAsTooLarge(ReadExcludeFolderFile(exclusions)));
 
     QByteArray bytes;
     const QString other = sparseFile(dir + "/other.dat", platform::MaxWholeFileBytes + 1);
@@ -71,9 +76,12 @@ TEST(RecordFileLimits, APipeNamedLikeADataFileIsRefused)
     EXPECT_FALSE(PrepareShowWorkingCopy(show, dir + "/work.tmp").ok() && OpenShowCount() > 0);
     CloseOpenShow();
     EXPECT_TRUE(ReadShowPicturePaths(show).isEmpty());
-    EXPECT_TRUE(ReadKnownShows(pipe("AllMyShow.dat"), false).isEmpty());
-    EXPECT_TRUE(ReadPlaylist(pipe("list.vxz")).isEmpty());
-    EXPECT_TRUE(ReadExcludeFolderFile(pipe("ExcludeFolder.dat")).empty());
+    const auto refusedAsPipe = [](const auto& read) {
+        return read.refused() && read.Items.empty() && read.Reason == "it is a pipe, not a file";
+    };
+    EXPECT_TRUE(refusedAsPipe(ReadKnownShows(pipe("AllMyShow.dat"), false)));
+    EXPECT_TRUE(refusedAsPipe(ReadPlaylist(pipe("list.vxz"))));
+    EXPECT_TRUE(refusedAsPipe(ReadExcludeFolderFile(pipe("ExcludeFolder.dat"))));
     const TRCSettingsRecord rc = ReadRCSettings(pipe("RCSettings.dat"));
     EXPECT_EQ(EncodeRCSettings(rc), EncodeRCSettings(DefaultRCSettings()));
     TSearchSettingsRecord search;
