@@ -245,8 +245,10 @@ void FileOperationsController::CopyOrMovePictureTo()
                                           QFileInfo(source).fileName(), ext.mid(1));
     }
     m_form->InstallKeyboardHook();
-    if (!chosen || chosen->isEmpty())
+    if (!chosen || chosen->isEmpty()) {
+        m_ticked.TickedCancel = 1;
         return;
+    }
     const QString target = *chosen;
     m_form->ReleaseVoiceFile(source);
     if (SameFile(source, target)) {
