@@ -458,7 +458,8 @@ void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
     if (PlaybackActive == 1)
         FolderChangedDuringShow = 1;
     DeletePictureFile(picture, true, false, true, *this);
-    m_form->setEnabled(true);
+    // A run over the ticked pictures keeps the window disabled until its end.
+    m_form->setEnabled(m_ticked.TickedBusy == 0);
 }
 
 void FileOperationsController::removeShowRecordDuringShow(int recordIndex)

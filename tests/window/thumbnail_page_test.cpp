@@ -316,8 +316,10 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     // The first prompt is answered Yes, the second All (the third is not
     // asked); the voice file of p05 goes along.
     QStringList asked;
+    bool enabledWhileAsked = false;
     platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
         asked << r.text;
+        enabledWhileAsked = enabledWhileAsked || form->isEnabled();
         if (r.title == QLatin1String("Voice file detected (.wav)"))
             return PromptReply::button(PromptAnswer::Yes);
         return PromptReply::button(asked.size() == 1 ? PromptAnswer::Yes : PromptAnswer::All);
@@ -329,6 +331,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     const QString note = QStringLiteral(" ?\r\n\r\n(Deletions of files stored on fixed drives will be send to the Recycle Bin)");
     EXPECT_EQ(asked, (QStringList{QStringLiteral("Delete p02.jpg") + note, QStringLiteral("Delete p05.jpg") + note,
                                   folder + QStringLiteral("/p05.wav")}));
+    EXPECT_FALSE(enabledWhileAsked) << "the window stays disabled for the whole run";
     for (const QString name : {"p02.jpg", "p05.jpg", "p05.wav", "p09.jpg"}) {
         EXPECT_FALSE(QFileInfo::exists(folder + QLatin1Char('/') + name)) << name.toStdString();
         EXPECT_TRUE(QFileInfo::exists(trashFiles() + QLatin1Char('/') + name)) << name.toStdString();
