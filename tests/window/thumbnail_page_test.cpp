@@ -442,6 +442,20 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
               QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - 2 pictures selected"));
     EXPECT_EQ(page->PicturesLeft(), 6);
 
+    // Save on the page copies the first ticked picture and unticks it.
+    clickCaption(f, page, 0);
+    {
+        platform::ScopedPromptResponder target([&](const platform::PromptRequest& r) {
+            return r.type == PromptType::SaveFile ? PromptReply::ok(other + QStringLiteral("/copy.jpg"))
+                                                  : platform::defaultReply(r);
+        });
+        choosePopupItem(f, page, 0, form->Save);
+    }
+    EXPECT_TRUE(QFileInfo::exists(other + QStringLiteral("/copy.jpg")));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/p01.jpg")));
+    EXPECT_FALSE(page->View().slot(0).checkBox->isChecked());
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("1 - p01.jpg"));
+
     // Rename on the page: the picture of the one ticked cell, its caption
     // keeps its number; the voice file follows.
     clickCaption(f, page, 1);
