@@ -602,10 +602,15 @@ MenuChanges PicturePopupCaptions(const MenuCaptionState& s, const PicturePopupSt
         set(c, qPrintable(QStringLiteral("Raunch%1").arg(k)),
             p.launchCaption[k].isEmpty() ? std::optional<QString>() : p.launchCaption[k],
             p.launchVisible[k], p.launchEnabled[k]);
-    set(c, "Save", q("&Save picture to"), true);
-    set(c, "Move", q("&Move picture to"), true);
-    set(c, "RecycleBin", p.showPictures ? q("Remove picture(s) from Show") : q("Send picture(s) to Recycle &Bin"), true);
-    set(c, "Rename", q("Re&name picture"), true);
+    // The file items act on the ticked pictures: save and move take each in
+    // turn (a show's pictures are not moved), delete follows its tool
+    // button, rename (of the first ticked picture) too.
+    const bool ticked = p.selectedCount >= 1;
+    set(c, "Save", q("&Save picture to"), true, ticked);
+    set(c, "Move", q("&Move picture to"), true, ticked && !p.showPictures);
+    set(c, "RecycleBin", p.showPictures ? q("Remove picture(s) from Show") : q("Send picture(s) to Recycle &Bin"), true,
+        ticked && toolEnabled(s, "RecycleBinToolButton"));
+    set(c, "Rename", q("Re&name picture"), true, ticked && toolEnabled(s, "RenamePictureToolButton"));
     set(c, "MailPicPop", q("Mai&l picture(s)"), true);
     set(c, "UploadPicture", q("&Upload picture(s)"), true);
     for (const char* n : {"SetWalPaper", "AddPicMyShowPop", "PictureToClipboradPop", "PathToClipboardPop",

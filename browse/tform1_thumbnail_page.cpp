@@ -46,7 +46,11 @@ public:
     }
     ThumbFill FillOrder() const override { return ThumbFillFromSetting(Settings.ThumbFillMode); }
     int EnlargeLimit() const override { return ShowState.EnlargeLimit; }
-    int PictureTotal() const override { return PictureCount; }
+    // Pictures deleted or moved during the page show leave its play order.
+    int PictureTotal() const override
+    {
+        return f->PageView && f->PageView->PageShowRunning() ? f->PageView->PicturesLeft() : PictureCount;
+    }
     QString PicturePath(int index) const override
     {
         return index >= 0 && index < PictureCount && index < int(PictureTable.size())

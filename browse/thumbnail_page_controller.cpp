@@ -33,6 +33,21 @@ void PageShowCursor::FindPlayPosition(int picture)
         position = at;
 }
 
+bool PageShowCursor::RemovePicture(int picture)
+{
+    const int at = int(order.indexOf(picture));
+    if (at < 0)
+        return false;
+    order.removeAt(at);
+    if (order.isEmpty())
+        position = -1;
+    else if (at < position)
+        --position;
+    else if (position >= order.size())
+        position = 0;
+    return true;
+}
+
 // ---- the controller ---------------------------------------------------------------------
 
 ThumbnailPageController::ThumbnailPageController(ThumbnailPageHost& host, PageLook look, QObject* parent)
@@ -485,6 +500,84 @@ int ThumbnailPageController::SelectedSlot() const
         if (state_.cell(i).ticked)
             return i;
     return -1;
+}
+
+std::vector<int> ThumbnailPageController::TickedSlots() const
+{
+    std::vector<int> ticked;
+    for (int i = 0; i < state_.count(); ++i)
+        if (state_.cell(i).ticked && state_.cell(i).PageSlotPicture >= 0)
+            ticked.push_back(i);
+    return ticked;
+}
+
+// ---- the picture and file commands on ticked cells --------------------------------------
+
+void ThumbnailPageController::PointCursorAt(int picture)
+{
+    cursor_.FindPlayPosition(picture);
+    host_.SetPictureIndex(picture);
+}
+
+void ThumbnailPageController::MarkSlotRemoved(int slot, bool fromShow)
+{
+    if (slot < 0 || slot >= state_.count())
+        return;
+    state_.MarkSlotRemoved(slot, fromShow);
+    view_->ClearPicture(slot);
+    for (int i = slot; i < state_.count(); ++i)
+        view_->ShowCell(i, state_.cell(i));
+    host_.SetWindowCaption(state_.WindowCaption());
+}
+
+void ThumbnailPageController::UntickSlot(int slot)
+{
+    if (slot < 0 || slot >= state_.count())
+        return;
+    state_.UntickSlot(slot);
+    UpdatePageCaption(slot);
+    SetSelectionMenuCaptions();
+}
+
+void ThumbnailPageController::RenameSlotPicture(int slot, const QString& newPath)
+{
+    if (slot < 0 || slot >= state_.count())
+        return;
+    state_.RenameSlotPicture(slot, newPath);
+    view_->ShowCell(slot, state_.cell(slot));
+}
+
+void ThumbnailPageController::PackRemovedSlots()
+{
+    const PackResult r = state_.PackRemovedSlots();
+    // Each kept picture moves with its decoded image; moves run front to
+    // back, so a source slot is read before it is overwritten.
+    for (const FirstOnPageMove& m : r.moves) {
+        if (m.loaded) {
+            view_->SetPicture(m.to, view_->Picture(m.from), QRect());
+            trueSizes_[size_t(m.to)] = trueSizes_[size_t(m.from)];
+            ShowTitlePathHint(m.to, true);
+        } else {
+            view_->ClearPicture(m.to);
+        }
+    }
+    for (int i = r.firstEmpty; i < state_.count(); ++i)
+        view_->ClearPicture(i);
+    showAll();
+    host_.SetWindowCaption(state_.WindowCaption());
+    if (r.lastPicture < 0) {
+        LoadPicturePage(0);
+        return;
+    }
+    cursor_.FindPlayPosition(r.lastPicture);
+    host_.SetPictureIndex(r.lastPicture);
+    if (r.firstEmpty >= state_.count()) {
+        SetSelectionMenuCaptions();
+        DrawPagePositionBar();
+        return;
+    }
+    host_.SetPictureIndex(cursor_.NextShowIndex(true));
+    LoadPicturePage(r.firstEmpty);
 }
 
 // ---- slot events ------------------------------------------------------------------------

@@ -72,6 +72,10 @@ struct PageShowCursor {
     // Puts the cursor on `picture`.
     void FindPlayPosition(int picture);
     int ShownNumber() const { return position + 1; }
+    // The picture leaves the play order; the cursor stays on the picture
+    // that takes its place (the first after the last one). False when the
+    // picture was not in the order.
+    bool RemovePicture(int picture);
 };
 
 class ThumbnailPageController : public QObject {
@@ -128,6 +132,22 @@ public:
     void MSelectInvertClick();
     QStringList TickedPictures() const;
     int SelectedSlot() const;
+    std::vector<int> TickedSlots() const;
+
+    // The picture and file commands on the ticked cells.
+    // The show cursor is put on `picture` (PictureIndex follows).
+    void PointCursorAt(int picture);
+    // The number of pictures left in the page show's play order.
+    int PicturesLeft() const { return int(cursor_.order.size()); }
+    bool RemovePictureFromPlayOrder(int picture) { return cursor_.RemovePicture(picture); }
+    void MarkSlotRemoved(int slot, bool fromShow);
+    void UntickSlot(int slot);
+    void RenameSlotPicture(int slot, const QString& newPath);
+    // The remaining pictures are packed towards the front of the page, with
+    // their shown pictures (nothing kept is decoded again), and the freed
+    // slots at the end are filled from the picture after the last kept one;
+    // with every slot emptied the page is filled from the cursor.
+    void PackRemovedSlots();
 
     // Slot events.
     void PageFrameMouseDown(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, bool onCaption,

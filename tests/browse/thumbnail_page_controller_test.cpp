@@ -204,3 +204,21 @@ TEST(ThumbnailPageController, APageLoadedAgainDropsTheOldDecodesAndAnEmptyPageEn
     ASSERT_TRUE(waitLoaded(page));
     EXPECT_EQ(host.ended, 1);
 }
+
+TEST(PageShowCursor, ARemovedPictureLeavesTheOrderAndTheCursorStaysOnItsSuccessor)
+{
+    PageShowCursor c;
+    c.order = {5, 6, 7, 8};
+    c.position = 1;
+    EXPECT_TRUE(c.RemovePicture(6));
+    EXPECT_EQ(c.current(), 7);
+    EXPECT_TRUE(c.RemovePicture(5));      // before the cursor
+    EXPECT_EQ(c.current(), 7);
+    c.FindPlayPosition(8);
+    EXPECT_TRUE(c.RemovePicture(8));      // the last one: the show goes on from the first
+    EXPECT_EQ(c.current(), 7);
+    EXPECT_FALSE(c.RemovePicture(42));
+    EXPECT_TRUE(c.RemovePicture(7));
+    EXPECT_EQ(c.current(), -1);
+    EXPECT_EQ(c.NextShowIndex(true), -1);
+}
