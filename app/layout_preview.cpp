@@ -1,8 +1,8 @@
 #include "app/layout_preview.h"
 #include "base/layout_calc.h"
+#include "formats/picture_file.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QPointer>
 
@@ -46,9 +46,7 @@ void TForm19::ShowPicture(const QString& path, PreviewKind kind)
         return;
     }
     m_path = path;
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage image = reader.read();
+    const QImage image = LoadPicturePreview(path, QSize());
     const QRect target = FitPreviewRect(image.size(), PreviewBox);
     if (image.isNull() || !target.isValid()) {
         Image1->clear();

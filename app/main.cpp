@@ -53,26 +53,26 @@ int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& par
     if (QuitRequested())
         return 0;   // asked to end before anything was made
 
-    // 2.-3. The main window; its creation does the settings work.
+    // The main window; its creation does the settings work.
     auto* form1 = new TForm1;
     form1Out = form1;
     Form1 = form1;
     form1->StartParameters = params;
     form1->FormCreate();
 
-    // 4. Demo mode keeps the main window out of sight.
+    // Demo mode keeps the main window out of sight.
     if (DemoMode) {
         form1->resize(1, 1);
         QCoreApplication::processEvents();
     }
 
-    // 6. A refused start ends here.
+    // A refused start ends here.
     if (StartAbort || StartupRunFlag != 1) {
         form1->CloseWithoutSaving = true;
         return 2;
     }
 
-    // 7.-11. The long-lived windows of the other subsystems.
+    // The long-lived windows of the other subsystems.
     if (!Form9)
         Form9 = new TForm9;
     if (!Form10)
@@ -93,7 +93,8 @@ int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& par
         return 0;
     }
 
-    // 12.
+    // A demo start stops the idle timer; any other start disables the
+    // edit-program button.
     if (DemoMode)
         form1->Timer1->stop();
     else
@@ -109,7 +110,7 @@ int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& par
     }
     guard.Listen(RaiseRunningWindows);
 
-    // 13. A start-up warning, once the windows are up.
+    // A start-up warning, once the windows are up.
     if (!StartupMessage.isEmpty()) {
         form1->Timer1->stop();
         if (platform::showMessage(platform::PromptKind::Warning, StartupMessage) == platform::PromptAnswer::Ok
@@ -121,12 +122,12 @@ int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& par
     if (QuitRequested())
         return 0;
 
-    // 14. The command-line argument.
+    // The command-line argument.
     form1->DispatchStartArgument();
     if (QuitRequested())
         return 0;
 
-    // 15. The monthly suggestion.
+    // The monthly suggestion.
     form1->OfferMonthlySuggestion();
     return 0;
 }
@@ -144,7 +145,7 @@ int main(int argc, char** argv)
     // disk is, instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    // 1. The single-instance guard, before any window exists.
+    // The single-instance guard, before any window exists.
     InstanceGuard& guard = ProcessInstanceGuard();
     // The run marker is made while the guard decides (not for a demo start,
     // which keeps none); a start that is refused later removes it again.
@@ -173,14 +174,17 @@ int main(int argc, char** argv)
         QFile::remove(DefaultDataFolder() + (IsAudioStart(params) ? QStringLiteral("/AudioRun.dat")
                                                                    : QStringLiteral("/OtherRun.dat")));
     guard.Release();
-    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16)})
+    // The windows without a parent go first; the others are the main
+    // window's children and go with it.
+    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16),
+                       static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form13)})
         delete w;
     Form9 = nullptr;
     Form10 = nullptr;
     Form16 = nullptr;
-    Form20 = nullptr;  // a child of the main window
     Form2 = nullptr;
     Form13 = nullptr;
+    Form20 = nullptr;  // a child of the main window
     delete form1;
     Form1 = nullptr;
     return startCode != 0 ? startCode : loopCode;

@@ -500,7 +500,7 @@ TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupStat
     TreePopupResult r;
     MenuChanges& c = r.changes;
     const bool fileNode = t.kind != TreeNodeKind::Folder;
-    // 1. The single-picture view's defaults.
+    // The single-picture view's defaults.
     set(c, "RecycleBin", q("Send picture to Recycle &Bin"));
     set(c, "UploadPicture", q("&Upload picture"));
     set(c, "ShowPicFullPop", q("&Show picture in Full Screen mode ~- Ctrl + Left click"));
@@ -513,7 +513,7 @@ TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupStat
                           "PictureToClipboradPop", "PathToClipboardPop"})
         set(c, n, std::nullopt, std::nullopt, false);
 
-    // 2. Gone from the disk: a message and nothing to offer.
+    // Gone from the disk: a message and nothing to offer.
     if (!t.exists) {
         r.message = fileNode
             ? q("Picture or video file does not exist anymore but might be still in use by another program")
@@ -602,10 +602,15 @@ MenuChanges PicturePopupCaptions(const MenuCaptionState& s, const PicturePopupSt
         set(c, qPrintable(QStringLiteral("Raunch%1").arg(k)),
             p.launchCaption[k].isEmpty() ? std::optional<QString>() : p.launchCaption[k],
             p.launchVisible[k], p.launchEnabled[k]);
-    set(c, "Save", q("&Save picture to"), true);
-    set(c, "Move", q("&Move picture to"), true);
-    set(c, "RecycleBin", p.showPictures ? q("Remove picture(s) from Show") : q("Send picture(s) to Recycle &Bin"), true);
-    set(c, "Rename", q("Re&name picture"), true);
+    // The file items act on the ticked pictures: save and move take each in
+    // turn (a show's pictures are not moved), delete follows its tool
+    // button, rename (of the first ticked picture) too.
+    const bool ticked = p.selectedCount >= 1;
+    set(c, "Save", q("&Save picture to"), true, ticked);
+    set(c, "Move", q("&Move picture to"), true, ticked && !p.showPictures);
+    set(c, "RecycleBin", p.showPictures ? q("Remove picture(s) from Show") : q("Send picture(s) to Recycle &Bin"), true,
+        ticked && toolEnabled(s, "RecycleBinToolButton"));
+    set(c, "Rename", q("Re&name picture"), true, ticked && toolEnabled(s, "RenamePictureToolButton"));
     set(c, "MailPicPop", q("Mai&l picture(s)"), true);
     set(c, "UploadPicture", q("&Upload picture(s)"), true);
     for (const char* n : {"SetWalPaper", "AddPicMyShowPop", "PictureToClipboradPop", "PathToClipboardPop",

@@ -7,7 +7,7 @@
 
 namespace {
 
-// A Windows-style rectangle: right and bottom are exclusive.
+// A rectangle given by its edges: right and bottom are exclusive.
 struct WinRect {
     int left, top, right, bottom;
     QRect toQRect() const { return QRect(left, top, right - left, bottom - top); }

@@ -189,6 +189,7 @@ TOptionsValues OptionsValuesFrom(const TSettingsRecord& s, const TAddSettingsRec
     v.SecondsWaitText = QString::number(s.AutoShowWaitSeconds);
     v.CDIntroText1 = s.CDIntroText1.left(38);
     v.CDIntroText2 = s.CDIntroText2.left(38);
+    v.AutoShowPath = s.AutoShowPath;
 
     v.NewShowIntervalIndex = NewShowIntervalIndex(s.NewShowInterval);
     v.NewShowPlayOrder = boundedIndex(s.NewShowPlayOrder, 6);
@@ -249,33 +250,36 @@ bool EditProgramAcceptable(const QString& text)
     return info.exists() && !info.isDir();
 }
 
-TOptionsCheck CheckOptions(const TOptionsValues& v, const TOptionsCheckContext& ctx, TOptionsNumbers& n)
-{
-    const QString include = QStringLiteral("Include");
-    const QString autoShow = QStringLiteral("Automatic Show/CD");
-    const QString fullScreen = QStringLiteral("Full Screen");
-    const auto fail = [](int number, const QString& page, const char* focus, const QString& message) {
-        return TOptionsCheck{number, page, QString::fromLatin1(focus), message};
-    };
+namespace {
 
-    // 1: the up-down position is read from its edit; text that is no number
-    // or lies outside the up-down's range cannot be read.
+TOptionsCheck fail(int number, const char* page, const char* focus, const QString& message)
+{
+    return TOptionsCheck{number, QString::fromLatin1(page), QString::fromLatin1(focus), message};
+}
+
+} // namespace
+
+TOptionsCheck CheckPlayFields(const TOptionsValues& v, TOptionsNumbers& n)
+{
+    // The up-down position is read from its edit; text that is no number or
+    // lies outside the up-down's range cannot be read.
     if (!ParseOptionNumber(v.MaxEnlargeText, n.MaxEnlarge) || n.MaxEnlarge < MaxEnlargeMin
         || n.MaxEnlarge > MaxEnlargeMax)
-        return fail(1, QStringLiteral("Play"), "EdMaxEnlarge",
+        return fail(1, "Play", "EdMaxEnlarge",
                     QStringLiteral("Error Maximum picture enlargement : Only numeric input allowed"));
+    return {};
+}
+
+TOptionsCheck CheckIncludeFields(const TOptionsValues& v, TOptionsNumbers& n)
+{
+    const char* include = "Include";
     bool anyType = false;
     for (bool on : v.InclTypes)
         anyType = anyType || on;
     if (!anyType)
-        return fail(2, QString(), "", NoImageTypeText);
+        return fail(2, "", "", NoImageTypeText);
     if (!ParseOptionNumber(v.MinSizeText, n.MinSize))
         return fail(3, include, "MinSizeEdit", QStringLiteral("Error Minimum size : Only numeric input allowed"));
-    if (!ParseOptionNumber(v.SecondsWaitText, n.SecondsWait))
-        return fail(4, autoShow, "SecondsWaitASEdit",
-                    QStringLiteral("Error Seconds to wait before activation : Only numeric input allowed"));
-    if (n.SecondsWait < 5)
-        return fail(5, autoShow, "SecondsWaitASEdit", QStringLiteral("Error Minimum number of seconds is 5"));
     if (!ParseOptionNumber(v.MaxSizeText, n.MaxSize))
         return fail(6, include, "MaxSizeEdit", QStringLiteral("Error Maximum size : Only numeric input allowed"));
     if (n.MaxSize < n.MinSize)
@@ -301,9 +305,30 @@ TOptionsCheck CheckOptions(const TOptionsValues& v, const TOptionsCheckContext& 
     if (n.MaxPictureAttachments < 1)
         return fail(14, include, "MAxAttachEdit",
                     QStringLiteral("Error Maximum pictures attachments : Must be higher than zero"));
+    return {};
+}
+
+TOptionsCheck CheckAutomaticShowFields(const TOptionsValues& v, TOptionsNumbers& n)
+{
+    const char* autoShow = "Automatic Show/CD";
+    if (!ParseOptionNumber(v.SecondsWaitText, n.SecondsWait))
+        return fail(4, autoShow, "SecondsWaitASEdit",
+                    QStringLiteral("Error Seconds to wait before activation : Only numeric input allowed"));
+    if (n.SecondsWait < 5)
+        return fail(5, autoShow, "SecondsWaitASEdit", QStringLiteral("Error Minimum number of seconds is 5"));
+    return {};
+}
+
+TOptionsCheck CheckEditFields(const TOptionsValues& v, const TOptionsCheckContext& ctx)
+{
     if (!v.EditProgramText.isEmpty() && !ctx.editProgramExists)
-        return fail(15, QStringLiteral("Edit"), "ExtProgComboBox",
-                    QStringLiteral("Error Edit program : Program doesn't exist"));
+        return fail(15, "Edit", "ExtProgComboBox", QStringLiteral("Error Edit program : Program doesn't exist"));
+    return {};
+}
+
+TOptionsCheck CheckFullScreenFields(const TOptionsValues& v, const TOptionsCheckContext& ctx, TOptionsNumbers& n)
+{
+    const char* fullScreen = "Full Screen";
     if (!ParseOptionNumber(v.Mon2WidthText, n.Mon2Width))
         return fail(16, fullScreen, "LEMon2Width",
                     QStringLiteral("Error Width second monitor : Only numeric input allowed"));
@@ -323,6 +348,24 @@ TOptionsCheck CheckOptions(const TOptionsValues& v, const TOptionsCheckContext& 
                     QStringLiteral("Error Width/Height second monitor : Width can not be 0 while height is not "
                                    "or vice versa"));
     return {};
+}
+
+TOptionsCheck EarlierCheck(const TOptionsCheck& a, const TOptionsCheck& b)
+{
+    if (a.ok())
+        return b;
+    if (b.ok())
+        return a;
+    return b.Number < a.Number ? b : a;
+}
+
+TOptionsCheck CheckOptions(const TOptionsValues& v, const TOptionsCheckContext& ctx, TOptionsNumbers& n)
+{
+    TOptionsCheck first = CheckPlayFields(v, n);
+    first = EarlierCheck(first, CheckIncludeFields(v, n));
+    first = EarlierCheck(first, CheckAutomaticShowFields(v, n));
+    first = EarlierCheck(first, CheckEditFields(v, ctx));
+    return EarlierCheck(first, CheckFullScreenFields(v, ctx, n));
 }
 
 // ---- Writing back ------------------------------------------------------------------
@@ -363,7 +406,7 @@ bool ThumbnailsSwitchedOn(const TAddSettingsRecord& before, const TOptionsValues
 void StoreOptionsInSettings(TSettingsRecord& s, const TOptionsValues& v, const TOptionsNumbers& n,
                             const QDate& today)
 {
-    // Step 2.
+    // The CD texts and the checked numbers.
     s.CDIntroText1 = platform::FixedTextCut(v.CDIntroText1, 40);
     s.CDIntroText2 = platform::FixedTextCut(v.CDIntroText2, 40);
     s.MaxPictures = n.MaxPictures;
@@ -374,7 +417,7 @@ void StoreOptionsInSettings(TSettingsRecord& s, const TOptionsValues& v, const T
     s.MaxSizeKB = n.MaxSize;
     s.AutoShowWaitSeconds = n.SecondsWait;
 
-    // Step 4: the text defaults of new MyShow pictures.
+    // The text defaults of new MyShow pictures.
     s.TextFontName = platform::FixedTextCut(v.TextFontName, 30);
     s.TextFontStyle = v.TextFontStyle;
     s.TextColor = v.TextColor;
@@ -389,7 +432,7 @@ void StoreOptionsInSettings(TSettingsRecord& s, const TOptionsValues& v, const T
     s.TextDelay = v.TextDelay;
     s.AttachVoice = v.AttachVoiceIndex == 0 ? QStringLiteral("A") : QStringLiteral("N");
 
-    // Step 5.
+    // The voice, file-date, camera-model, SmallPics and fade flags.
     s.VoiceLongerAction = QString::number(v.VoiceLongerAction);
     s.VoiceDeleteMode = QString::number(v.VoiceDeleteMode);
     s.AutoCopyVoice = flagText(v.AutoCopyVoice);
@@ -400,10 +443,10 @@ void StoreOptionsInSettings(TSettingsRecord& s, const TOptionsValues& v, const T
     s.DefaultFade = flagText(v.DefaultFade);
     s.KeepShowsInSync = v.KeepShowsInSync ? 1 : 0;
 
-    // Step 6.
+    // The show background colour.
     s.BackgroundColor = v.BackgroundColor;
 
-    // Step 7.
+    // The play and show flags, the picture types and the orders.
     s.StartManualMode = v.StartManualMode ? 1 : 0;
     s.NeverAutoShow = v.NeverAutoShow ? 1 : 0;
     s.ShowHints = v.ShowHints ? 1 : 0;
@@ -426,12 +469,11 @@ void StoreOptionsInSettings(TSettingsRecord& s, const TOptionsValues& v, const T
     s.IntervalIndex = v.IntervalIndex;
     s.PlaylistPlayOrder = v.PlaylistPlayOrder == 1 ? QStringLiteral("1") : QStringLiteral("0");
 
-    // Step 8: the program lists.
+    // The program lists.
     storeProgramList(s.EditPrograms, v.EditPrograms);
     storeProgramList(s.VideoPrograms, v.VideoPrograms);
 
-    // Step 10: the thumbnail page.
-    // No item chosen: the stored layout stays as it is.
+    // The thumbnail page; with no item chosen the stored layout stays as it is.
     if (v.PicturesPerPageIndex >= 0)
         s.PicturesPerPageIndex = QString::number(v.PicturesPerPageIndex);
     s.ThumbFillMode = QString::number(v.ThumbFillMode);

@@ -4,8 +4,10 @@
 // interval table of new MyShow pictures and the placement of the example
 // text label.
 //
-// TForm3 (app/options_dialog.h) copies its controls into a TOptionsValues,
-// runs CheckOptions and, when every check passed, the Apply functions.
+// Each page of TForm3 (app/options_dialog.h, app/options_page_*.h) shows its
+// fields of a TOptionsValues and copies them back, and runs its own checks
+// below; the dialog shows the failed check with the lowest number and, when
+// every check passed, runs the Apply functions.
 #pragma once
 
 #include "base/add_settings_record.h"
@@ -49,6 +51,7 @@ struct TOptionsValues {
     bool NeverAutoShow = false, KeepAutoShow = false;
     QString SecondsWaitText;
     QString CDIntroText1, CDIntroText2;
+    QString AutoShowPath;                // shown in Bevel1's hint; read only, never stored
     // "MyShow"
     int NewShowIntervalIndex = 0;        // IntervalComboBox
     int NewShowPlayOrder = 0;            // PlayOrderComboBox
@@ -89,8 +92,10 @@ constexpr int ThumbOrgMinMin = 100, ThumbOrgMinMax = 10000;
 constexpr int UploadWaitMin = 0, UploadWaitMax = 999;
 constexpr int UploadBatchMin = 1, UploadBatchMax = 999;
 
-// The controls' values for the records (loading steps 1, 3, 4, 5 and 6).
-// Digit texts that are no number, or name no item, select item 0.
+// The controls' values for the records: every field the pages show, the
+// text defaults of new MyShow pictures with their font, and the program
+// lists up to their first empty entry. Digit texts that are no number, or
+// name no item, select item 0.
 TOptionsValues OptionsValuesFrom(const TSettingsRecord& settings, const TAddSettingsRecord& add);
 
 // ---- Item lists ----------------------------------------------------------------
@@ -141,8 +146,29 @@ struct TOptionsCheckContext {
 // A whole decimal number (blanks around it allowed), as the dialog's edits take it.
 bool ParseOptionNumber(const QString& text, int32_t& value);
 
-// Runs the checks in order and stops at the first that fails; `numbers`
-// holds the values converted so far.
+// The checks of each page, in their numbers' order; each returns the first
+// of its checks that fails and fills the page's fields of `numbers` as far as
+// it converted them. A page's checks read only the page's own fields, so the
+// first failure over all pages is the one with the lowest number.
+// "Play": check 1.
+TOptionsCheck CheckPlayFields(const TOptionsValues& v, TOptionsNumbers& numbers);
+// "Include": checks 2, 3 and 6 to 14.
+TOptionsCheck CheckIncludeFields(const TOptionsValues& v, TOptionsNumbers& numbers);
+// "Automatic Show/CD": checks 4 and 5.
+TOptionsCheck CheckAutomaticShowFields(const TOptionsValues& v, TOptionsNumbers& numbers);
+// "Edit": check 15.
+TOptionsCheck CheckEditFields(const TOptionsValues& v, const TOptionsCheckContext& ctx);
+// "Full Screen": checks 16 to 21.
+TOptionsCheck CheckFullScreenFields(const TOptionsValues& v, const TOptionsCheckContext& ctx,
+                                    TOptionsNumbers& numbers);
+
+// Of two check results, the failure with the lower number (a pass counts as
+// no failure).
+TOptionsCheck EarlierCheck(const TOptionsCheck& a, const TOptionsCheck& b);
+
+// Runs every page's checks and returns the failure with the lowest number,
+// the one a run of all 21 checks in order stops at; `numbers` holds the
+// values converted.
 TOptionsCheck CheckOptions(const TOptionsValues& v, const TOptionsCheckContext& ctx,
                            TOptionsNumbers& numbers);
 
@@ -159,10 +185,12 @@ void StoreAddSettings(TAddSettingsRecord& add, const TOptionsValues& v, const TO
 // Thumbnails are switched on: all three drive flags were 0 and a box is checked.
 bool ThumbnailsSwitchedOn(const TAddSettingsRecord& before, const TOptionsValues& v);
 
-// The settings fields of Apply steps 2, 4, 5, 7 (with the monthly-suggestion
-// reset when `AskMonthlyUpdate` is switched on, dated `today`), 8 (the two
-// program lists) and 10, plus `BackgroundColor` (step 6). Texts are cut to
-// their fields' capacities.
+// Every settings-record field the pages show, in memory: the CD texts and
+// the checked numbers, the text defaults of new MyShow pictures, the voice,
+// file-date and SmallPics flags, the background colour, the play and show
+// flags (switching `AskMonthlyUpdate` on resets the monthly suggestion,
+// dated `today`), the two program lists and the thumbnail page. Texts are
+// cut to their fields' capacities.
 void StoreOptionsInSettings(TSettingsRecord& s, const TOptionsValues& v, const TOptionsNumbers& n,
                             const QDate& today);
 

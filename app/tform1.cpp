@@ -3,6 +3,8 @@
 #include "app/tform1.h"
 #include "platform/keyboard_hook.h"
 #include "base/named_timer.h"
+#include "browse/page_layouts.h"
+#include "browse/page_state.h"
 
 #include "platform/icons.h"
 
@@ -22,8 +24,6 @@
 
 TForm1* Form1 = nullptr;
 
-const std::array<int, 25> TForm1::kMultiPopCounts = {
-    1, 2, 4, 6, 8, 9, 10, 12, 15, 16, 18, 20, 24, 28, 30, 35, 40, 42, 48, 54, 56, 60, 63, 70, 77};
 
 namespace {
 
@@ -110,6 +110,7 @@ TForm1::TForm1(QWidget* parent)
     buildTimers();
     InstallDisplayHooks();
     InstallWindowHooks();
+    InstallThumbnailPage();
 }
 
 TForm1::~TForm1()
@@ -273,6 +274,11 @@ void TForm1::buildToolBars()
     TBSelAll = tool(ToolBar1, "TBSelAll", QString());
     TBSelNone = tool(ToolBar1, "TBSelNone", QString());
     TBSelInvert = tool(ToolBar1, "TBSelInvert", QString());
+    TBMultMode = tool(ToolBar1, "TBMultMode", QString());
+    TBSelAll->setToolTip(kSelectAllHint);
+    TBSelNone->setToolTip(kSelectNoneHint);
+    TBSelInvert->setToolTip(kSelectInvertHint);
+    TBMultMode->setToolTip(kMultModeHint);
     SaveToolButton = tool(ToolBar1, "SaveToolButton", QString());
     MoveToolButton = tool(ToolBar1, "MoveToolButton", QString());
     RenamePictureToolButton = tool(ToolBar1, "RenamePictureToolButton", QString());
@@ -300,7 +306,7 @@ void TForm1::buildToolBars()
     // or disabled; the show and page code switches them on.
     for (QAction* a : {ToolButton2, ShowinReverseToolButton, ShowForwardToolButton, ManualModeToolButton,
                        Backwards1ToolButton, Forward1ToolButton, FullScreenToolButton3, TBSelAll, TBSelNone,
-                       TBSelInvert, TBRotateL, TBRotateR, MicroTB, VoicePlayTB, PlaylistBATB, PlaylistFWTB,
+                       TBSelInvert, TBMultMode, TBRotateL, TBRotateR, MicroTB, VoicePlayTB, PlaylistBATB, PlaylistFWTB,
                        TBTarnivo, TBSepTarn})
         a->setVisible(false);
     for (QAction* a : {SaveToolButton, MoveToolButton, RenamePictureToolButton, RecycleBinToolButton,
@@ -338,7 +344,7 @@ void TForm1::buildToolBars()
         {Backwards1ToolButton, 29, "Back"}, {Forward1ToolButton, 31, "Next"},
         {FullScreenToolButton3, 33, "Full screen"}, {TBGoSmall, 131, "Thumbnails"},
         {TBMonitorSelection, 37, "Monitor"}, {TBNrOfThumbs, 117, "Per page"}, {TBSelAll, 119, "All"},
-        {TBSelNone, 121, "None"}, {TBSelInvert, 123, "Invert"}, {SaveToolButton, 5, "Save"},
+        {TBSelNone, 121, "None"}, {TBSelInvert, 123, "Invert"}, {TBMultMode, 118, "Per page"}, {SaveToolButton, 5, "Save"},
         {MoveToolButton, 7, "Move"}, {RenamePictureToolButton, 11, "Rename"}, {RecycleBinToolButton, 9, "Delete"},
         {TBRotateL, 112, "Left"}, {TBRotateR, 114, "Right"}, {TBMakeSmall, 129, "Thumbnails"},
         {RunExeToolButton, 13, "Edit"}, {ExplorerTB, 89, "Files"}, {SearchTB, 0, "Search"},
@@ -477,12 +483,12 @@ void TForm1::buildMenus()
         a->setVisible(false);
 
     // Pictures per page.
-    MMultSlide = barMenu(MainMenu1, "MMultSlide", QStringLiteral("&Pictures"));
+    MMultSlide = barMenu(MainMenu1, "MMultSlide", kThumbnailViewMenuText);
     MMultSlide->menuAction()->setVisible(false);
-    MMultMode = item(MMultSlide, "MMultMode", QStringLiteral("&Change number of pictures displayed per page"));
-    MSelectAll = item(MMultSlide, "MSelectAll", QStringLiteral("Select &all"));
-    MSelectNone = item(MMultSlide, "MSelectNone", QStringLiteral("Select &none"));
-    MSelectInvert = item(MMultSlide, "MSelectInvert", QStringLiteral("&Invert selection"));
+    MMultMode = item(MMultSlide, "MMultMode", kMultModeMenuText);
+    MSelectAll = item(MMultSlide, "MSelectAll", kSelectAllMenuText);
+    MSelectNone = item(MMultSlide, "MSelectNone", kSelectNoneMenuText);
+    MSelectInvert = item(MMultSlide, "MSelectInvert", kSelectInvertMenuText);
     MRatio = item(MMultSlide, "MRatio", QStringLiteral("Crop &ratio"));
 
     // My Show.
@@ -646,11 +652,8 @@ void TForm1::buildPopups()
     MSecondMonitor = item(PopScreen, "MSecondMonitor", QStringLiteral("&Second monitor"));
 
     MultiPop = named(new QMenu(this), "MultiPop");
-    for (int k = 0; k < 25; ++k) {
-        const int count = kMultiPopCounts[k];
-        MultiItems[k] = item(MultiPop, QStringLiteral("M%1").arg(count).toLatin1().constData(),
-                             QStringLiteral("%1 picture(s) per page").arg(count));
-    }
+    for (const PageLayoutEntry& layout : PageLayoutTable())
+        MultiItems[size_t(layout.index)] = item(MultiPop, layout.menuItem, QString::fromLatin1(layout.caption));
 }
 
 void TForm1::buildTimers()

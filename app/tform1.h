@@ -29,6 +29,9 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
+class PagePositionBarWidget;
+class ThumbnailPageController;
+class ThumbnailPageHost;
 class QTableWidget;
 class QTimer;
 class QToolBar;
@@ -138,6 +141,7 @@ public:
     QAction* TBMonitorSelection = nullptr;
     QAction* TBNrOfThumbs = nullptr;
     QAction* TBSelAll = nullptr;
+    QAction* TBMultMode = nullptr;                // pictures per page (MultiPop)
     QAction* TBSelNone = nullptr;
     QAction* TBSelInvert = nullptr;
     QAction* SaveToolButton = nullptr;
@@ -398,8 +402,7 @@ public:
     QAction* MMainMonitor = nullptr;
     QAction* MSecondMonitor = nullptr;
     QMenu* MultiPop = nullptr;
-    std::array<QAction*, 25> MultiItems{};        // M1, M2, M4 ... M77 (see kMultiPopCounts)
-    static const std::array<int, 25> kMultiPopCounts;
+    std::array<QAction*, 25> MultiItems{};        // M1, M2, M4 ... M77 (PageLayoutTable's order)
 
     // --- timers ------------------------------------------------------------------
     QTimer* Timer1 = nullptr;                     // idle timer, 1000 ms, off at design
@@ -515,7 +518,10 @@ protected:
     void resizeEvent(class QResizeEvent* event) override;
     void moveEvent(class QMoveEvent* event) override;
 private:
+    // One pass of LayoutForWindowSize for the window's present size.
+    void layOutOnce();
     bool m_layingOut = false;
+    bool m_layoutPending = false;  // the window changed size while it was laid out
     bool m_fitsWorkArea = false;   // started on an 800-pixel screen: the window fills the work area
     QMargins m_fittedFrame;
     QHash<QString, QRect> m_designBounds;
@@ -671,6 +677,9 @@ public:
     // Shows entry PictureIndex of PictureTable (the slide show's step).
     // Never raises; failures are sorted into LoadErrorKind and reported.
     void DisplayCurrentPicture();
+    // Decodes entry `index` of PictureTable ahead for the show's next step,
+    // for the slot and size that step will load it at; -1 drops it.
+    void PrefetchShowPicture(int index);
     // Bookmark items for the picture whose bookmark key is `key`.
     void SetBookmarkMenuState(const QString& key);
     // Run before a picture is loaded: the picture commands are disabled.
@@ -1009,6 +1018,32 @@ private:
     bool m_thumbnailInfoAsked = false;
 public:
     // === end of section: picture information and thumbnail files ===
+
+    // === section: thumbnail view (browse/tform1_thumbnail_page.cpp) ===
+public:
+    // The page of thumbnails: its controller (state, cells, page show) and
+    // the backdrop that covers the browse controls while it is shown.
+    ThumbnailPageController* PageView = nullptr;
+    QWidget* PageBackdrop = nullptr;
+    PagePositionBarWidget* PageBar = nullptr;
+    // Set by the thumbnail-view start buttons: the next show plays as pages.
+    bool PageStartRequested = false;
+    void InstallThumbnailPage();
+    bool PageShowRuns() const;
+    // The layout menu's items `M1` .. `M77`.
+    void M2Click(int layout);
+    void MMultSlideClick();
+    // Starts the show of `order` in the thumbnail view when a page layout
+    // is chosen for it; false when it plays one picture at a time.
+    bool StartPageShowIfWanted(const QList<int>& order, bool continuous);
+    // Pauses, continues and steps a show played as pages.
+    void PagePause();
+    void PageContinue(int direction);
+    void PageTogglePause();
+private:
+    ThumbnailPageHost* m_pageHost = nullptr;
+public:
+    // === end of section: thumbnail view ===
 
 private:
     void buildClientArea();

@@ -65,13 +65,25 @@ QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settin
 
 std::optional<QStringList> KnownShowsOfManager()
 {
-    if (!Form16)
+    if (!Form16 || !Form16->ListRefusal().isEmpty())
         return std::nullopt;
     return Form16->KnownShows();
 }
 
+QString KnownShowsLeftMessage(const QString& showListPath)
+{
+    if (!Form16 || Form16->ListRefusal().isEmpty())
+        return QString();
+    return KnownShowsLeftText(showListPath, Form16->ListRefusal());
+}
+
 void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
 {
+    // A file that could not be read is not rewritten from a list that lacks its shows.
+    if (const QString left = KnownShowsLeftMessage(ShowListPath); !left.isEmpty()) {
+        platform::showMessage(platform::PromptKind::Warning, left);
+        return;
+    }
     auto shows = KnownShowsOfManager();
     if (!shows)
         return;
@@ -90,11 +102,12 @@ bool TForm1::FormClose()
 {
     if (CloseDone)
         return true;
-    // 1. Network folders are ordinary mounts here; nothing to disconnect.
+    // Network folders are ordinary mounts: MappedDrive stays empty and there
+    // is nothing to disconnect.
     if (!MappedDrive.isEmpty())
         CancelNetworkDrive(MappedDrive);
 
-    // 2. Pictures waiting for the uploader would be lost.
+    // Pictures waiting for the uploader would be lost.
     if (!DemoMode) {
         const QString pending = UploadPendingMessage(AddSettings.UploaderPath, MailTempFolder);
         if (!pending.isEmpty()) {
@@ -112,11 +125,11 @@ bool TForm1::FormClose()
         }
     }
 
-    // 3. The music.
+    // The music.
     if (FadeTimer->isActive())
         StopMusic();
 
-    // 5. During a show: stop it; ending the show closes the window again.
+    // During a show: stop it; ending the show closes the window again.
     if (PlaybackActive == 1) {
         if (!InManualMode())
             PauseShow();
@@ -125,7 +138,7 @@ bool TForm1::FormClose()
         return false;
     }
 
-    // 6.-7. A start with an argument or a demo start saves nothing.
+    // A start with an argument or a demo start saves nothing.
     if (ArgumentMode && !DemoMode)
         DeleteRunMarker();
     if (DemoMode || ArgumentMode) {
@@ -133,10 +146,10 @@ bool TForm1::FormClose()
         return true;
     }
 
-    // 8.
+    // The close has passed its refusals.
     ClosingDown = 1;
 
-    // 9. The open show's changes.
+    // The open show's changes.
     if (!AudioMode) {
         if (NamedShowOpen != 1) {
             MyShowDraftClick();
@@ -152,7 +165,7 @@ bool TForm1::FormClose()
         platform::showMessage(platform::PromptKind::Information,
                               QStringLiteral("Vistamo! will be closed as soon the called external program is closed"));
 
-    // 10. The save: settings and the list of known shows, each in one safe
+    // The save: settings and the list of known shows, each in one safe
     // write. The marker goes whatever happens.
     // The MyShow panel's state is kept in Settings.MyShowHidden while the
     // program runs; it is this window's state, not a merged one.
@@ -162,7 +175,11 @@ bool TForm1::FormClose()
     const TCloseSave saved = SaveAtClose(SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
                                          AudioMode != 0, KnownShowsOfManager(), ShowListPath,
                                          [this](TSettingsRecord&) { SaveControlPanelPosition(); });
-    // A failed save is said, with the file and the reason; the close goes on.
+    // A list of known shows that could not be read was left as it is; a
+    // failed save is said, with the file and the reason; the close goes on.
+    if (!AudioMode)
+        if (const QString left = KnownShowsLeftMessage(ShowListPath); !left.isEmpty())
+            platform::showMessage(platform::PromptKind::Warning, left);
     for (const QString& text : CloseSaveFailureTexts(saved, SettingsFileName, ShowListPath))
         platform::showMessage(platform::PromptKind::Error, text);
     DeleteRunMarker();

@@ -41,5 +41,9 @@ QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settin
                                   const QString& showListPath);
 
 // The known shows as the MyShow manager `Form16` lists them, or nothing when
-// that window does not exist (the file is then left as it is).
+// that window does not exist or could not read the file of known shows (the
+// file is then left as it is).
 std::optional<QStringList> KnownShowsOfManager();
+// The message that the file of known shows is left as it is because the
+// manager could not read it; empty when it was read whole.
+QString KnownShowsLeftMessage(const QString& showListPath);

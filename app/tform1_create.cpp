@@ -146,24 +146,24 @@ bool TForm1::VisibleAtStart() const
 
 void TForm1::FormCreate()
 {
-    // 1. Colours and the initial state of the controls (built hidden or
+    // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
     InitColorScheme();
     ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
 
-    // 2.-3. Start modes from the command line.
+    // Start modes from the command line.
     ClearStartModes();
     DemoShowFolder.clear();
     ApplyStartArgs(ParseStartArgs(StartParameters, QDir::currentPath()));
     SetFileMode(FileModeReadWrite, false);
 
-    // 4. Folders of the start, the interface font.
+    // Folders of the start, the interface font.
     StartDirectory = QDir::currentPath();
     ProgramFolder = QCoreApplication::applicationDirPath();
     SelectUIFont();
     SystemDriveLetter = GetSystemDriveLetter();
 
-    // 5. The upload button's glyphs and the outside picture viewer.
+    // The upload button's glyphs and the outside picture viewer.
     if (!DemoMode) {
         UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
         UploadGlyphGrey = UploadGlyph;
@@ -175,13 +175,13 @@ void TForm1::FormCreate()
     Tarnivo->setVisible(false);
     TarnivoPop->setVisible(false);
 
-    // 6. The program must be on a fixed drive.
+    // The program must be on a fixed drive.
     if (!DemoMode && platform::DriveKindOfPath(ProgramFolder) != platform::DriveKind::Fixed) {
         StartAbort = 1;
         platform::showMessage(PromptKind::Error, NotOnFixedDriveText);
     }
 
-    // 7. The metadata reader (pictures' EXIF), not needed by a demo show.
+    // The metadata reader (pictures' EXIF), not needed by a demo show.
     if (!DemoMode)
         MetadataReader();
 
@@ -201,7 +201,7 @@ void TForm1::FormCreate()
     };
     voice.syncShowsAfterDelete = [](const QString& path) { SyncShowsAfterDelete(path); };
 
-    // 9. Show list columns.
+    // Show list columns.
     const int screenWidth = StartScreenWidth();
     MyShowSG->setColumnCount(5);
     MyShowSG->setHorizontalHeaderLabels(
@@ -210,24 +210,24 @@ void TForm1::FormCreate()
     for (int c = 0; c < 5; ++c)
         MyShowSG->setColumnWidth(c, widths[c]);
 
-    // 10. The application's events (activation, restore, minimise, hints,
+    // The application's events (activation, restore, minimise, hints,
     // exceptions).
     InstallApplicationEvents();
 
-    // 11. Help pages.
+    // Help pages.
     if (helpPagesFolder(ProgramFolder).isEmpty()) {
         GettingStarted->setVisible(false);
         WhatsNew->setVisible(false);
         VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     }
 
-    // 12.-13. The data folder and this start's run marker.
+    // The data folder and this start's run marker.
     SetDataFolderPaths(DefaultDataFolder());
     QDir().mkpath(DataFolder);
     if (!DemoMode)
         CreateRunMarker();
 
-    // 14. Older settings files.
+    // Older settings files.
     FoundSettingsVersion = 0;
     SettingsConverted = 0;
     const TSettingsMigration migration = MigrateSettingsFile(DataFolder, SettingsPath);
@@ -242,7 +242,7 @@ void TForm1::FormCreate()
     if (!DemoMode)
         KeepShortSettingsFileAside(SettingsPath);
 
-    // 16. Desktop links asked for by request files.
+    // Desktop links asked for by request files.
     shortcutOnRequest(DataFolder + QStringLiteral("/CSCSS.txt"), ShowsFolder,
                       QStringLiteral("Quick access to your Vistamo! slide shows"), QStringLiteral("SS"),
                       QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! slide shows"));
@@ -250,7 +250,7 @@ void TForm1::FormCreate()
                       QStringLiteral("Quick access to your Vistamo! sound playlists"), QStringLiteral("SP"),
                       QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! sound playlists"));
 
-    // 18. Every data file must be writable.
+    // Every data file must be writable.
     if (!DemoMode && !StartAbort) {
         const QString message = ReadOnlyDataFileMessage(SettingsPath);
         if (!message.isEmpty()) {
@@ -258,13 +258,13 @@ void TForm1::FormCreate()
             StartAbort = 1;
         }
     }
-    // 19. The screen must be at least 800 pixels wide.
+    // The screen must be at least 800 pixels wide.
     if (!StartAbort && screenWidth < 800) {
         platform::showMessage(PromptKind::Error, ScreenTooNarrowText);
         StartAbort = 1;
     }
 
-    // 22. The settings file in use: in demo mode the one at the root of the
+    // The settings file in use: in demo mode the one at the root of the
     // drive the program runs from.
     if (!StartAbort) {
         if (DemoMode) {
@@ -283,18 +283,19 @@ void TForm1::FormCreate()
         }
     }
 
-    // 20. A refused start asks the program to end and leaves no marker.
+    // A refused start asks the program to end and leaves no marker.
     if (StartAbort) {
         DeleteRunMarker();
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return;
     }
 
-    // 21.
+    // The start goes on: no warning pending yet, the first status panel
+    // 250 pixels wide.
     StartupMessage.clear();
     StatusPanel0->setMinimumWidth(250);
 
-    // 23. Read the settings, or make them at a first start.
+    // Read the settings, or make them at a first start.
     const platform::RecordResult read = ReadSettingsFile(SettingsFileName, Settings);
     if (read.ok()) {
         if (!DemoMode) {
@@ -352,11 +353,11 @@ void TForm1::FormCreate()
         return;
     }
 
-    // 24. The slide-show options file.
+    // The slide-show options file.
     if (!DemoMode && !QFileInfo::exists(RCSettingsPath))
         CreateRCSettingsFile(RCSettingsPath);
 
-    // 25. Folders of the desktop; the window's size.
+    // Folders of the desktop; the window's size.
     if (!DemoMode) {
         ReadShellFolders(Settings.StartupFolder);
         sizeWindowAtStart();
@@ -365,7 +366,9 @@ void TForm1::FormCreate()
     HideShowMyShowTB->setToolTip(hidden ? QStringLiteral("Show MyShow") : QStringLiteral("Hide MyShow"));
     HideShowMyShow->setText(hidden ? QStringLiteral("&Show MyShow") : QStringLiteral("&Hide MyShow"));
 
-    // 26.
+    // A screen 800 pixels wide or less gets a window without a maximize
+    // button. The start counts as running from here; a demo start disables
+    // the menus.
     if (StartScreenWidth(screen() ? screen() : QGuiApplication::primaryScreen()) <= 800)
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                        | Qt::WindowCloseButtonHint);
@@ -378,12 +381,12 @@ void TForm1::FormCreate()
             m->menuAction()->setEnabled(false);
     }
 
-    // 27. The play options in effect come from the settings; the play order shown.
+    // The play options in effect come from the settings; the play order shown.
     ApplyShowOptions();
     if (FPlayorderCB->count() > Settings.PlayOrder && Settings.PlayOrder >= 0)
         FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
 
-    // 28. Demo mode: the automatic show on the drive the program runs from.
+    // Demo mode: the automatic show on the drive the program runs from.
     if (DemoMode && !Settings.AutoShowPath.isEmpty()) {
         Settings.AutoShowPath = onCurrentDrive(Settings.AutoShowPath, StartDirectory);
         if (QFileInfo::exists(Settings.AutoShowPath)) {
@@ -393,7 +396,7 @@ void TForm1::FormCreate()
         }
     }
 
-    // 29. Data folders and files, the additional settings, program lists.
+    // Data folders and files, the additional settings, program lists.
     if (!DemoMode) {
         const TDataFilesResult files =
             CreateMissingDataFiles(ReadXdgFolders().music, StartDirectory);
@@ -420,14 +423,15 @@ void TForm1::FormCreate()
         openStartupFolder();
     }
 
-    // 30.-31.
+    // The settings as read (the base of the merge at close), the show
+    // button's hint and the keyboard hook.
     if (!DemoMode) {
         ReadSettingsSnapshot();
         ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
         InstallKeyboardHook();
     }
 
-    // 32. The interface font on every control.
+    // The interface font on every control.
     applyStartFonts();
 }
 

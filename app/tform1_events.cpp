@@ -2,6 +2,7 @@
 // timer that starts the automatic show, the mouse activity on the window,
 // and the application's hint, activation, minimise and exception events.
 #include "app/tform1.h"
+#include "browse/crop_ratio_panel.h"
 #include "slideshow/auto_show_windows.h"
 #include "platform/screen_saver.h"
 #include "browse/external_programs.h"
@@ -13,6 +14,7 @@
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
+#include "browse/thumbnail_page_controller.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -311,13 +313,14 @@ void TForm1::MultiPopPopup()
 {
     if (runs())
         PauseShow();
-    // The current choice of pictures per page carries the check glyph and
-    // can't be chosen again.
-    const int current = Settings.PicturesPerPageIndex.toInt();
+    // The layout in effect carries the check glyph and can't be chosen again:
+    // the page show's while one is shown, else the stored choice.
+    const int current = PageLayoutInEffect(PageShowRuns(), PageView ? PageView->State().PageLayoutIndex : 0,
+                                           Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < MultiItems.size(); ++k) {
         if (!MultiItems[k])
             continue;
-        const bool isCurrent = current > 0 && int(k) + 1 == current;
+        const bool isCurrent = int(k) == current;
         MultiItems[k]->setCheckable(true);
         MultiItems[k]->setChecked(isCurrent);
         MultiItems[k]->setEnabled(!isCurrent);
@@ -349,7 +352,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         }
     }
     if (watched == this || watched == ClientArea) {
-        const QWidget* ratio = findChild<QWidget*>(QStringLiteral("PnlCustomRatio"));
+        // The panel is remembered when made: a search of the children here
+        // would walk widgets that are being deleted.
+        const QWidget* ratio = m_customRatio;
         const bool ratioShown = ratio && ratio->isVisible();
         const auto onEmptyArea = [this](const QPointF& pos) {
             return !ClientArea || !ClientArea->childAt(ClientArea->mapFrom(this, mapFromGlobal(pos.toPoint())));

@@ -5,6 +5,7 @@
 #include "platform/keyboard_hook.h"
 #include "base/layout_state.h"
 #include "base/picture_table.h"
+#include "browse/thumbnail_page_controller.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -64,7 +65,9 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     case MainKeyCommand::RestartShow: RestartShow(); break;
     case MainKeyCommand::StopShow: ToolButton2Click(); break;
     case MainKeyCommand::TogglePause:
-        if (Form9)
+        if (PageShowRuns())
+            PageTogglePause();
+        else if (Form9)
             Form9->TogglePause();
         break;
     case MainKeyCommand::ShowForward: trigger(ShowForwardToolButton); break;
@@ -92,6 +95,13 @@ void TForm1::RestartShow()
         } else {
             BuildAndStartShow();
         }
+        return;
+    }
+    // A page show starts again from its first page.
+    if (PageShowRuns()) {
+        PageView->Cursor().position = int(PageView->Cursor().order.size()) - 1;
+        PageContinue(1);
+        PageView->StepPage(1);
         return;
     }
     // The running show plays in the full-screen window; its pictures stay,
@@ -132,6 +142,7 @@ void TForm1::ToolButton1Click()
 
 void TForm1::TBGoSmallClick()
 {
+    PageStartRequested = !runs();
     SourceIsFolder = 1;
     SourceIsShow = 0;
     FolderSourceFullScreen = 0;
@@ -140,6 +151,7 @@ void TForm1::TBGoSmallClick()
 
 void TForm1::TBGoSmallMSClick()
 {
+    PageStartRequested = !runs();
     SourceIsFolder = 0;
     SourceIsShow = 1;
     FolderSourceFullScreen = 0;
@@ -148,6 +160,13 @@ void TForm1::TBGoSmallMSClick()
 
 void TForm1::ResumeInFullClick()
 {
+    // From the thumbnail view the show goes on full screen from the
+    // selected picture (the page's first without a selection).
+    if (PageShowRuns()) {
+        const int slot = std::max(0, PageView->SelectedSlot());
+        const int picture = PageView->State().cell(slot).PageSlotPicture;
+        PageView->LeavePageView(picture);
+    }
     for (QAction* a : {TBSelAll, TBSelNone, TBSelInvert})
         if (a)
             a->setVisible(false);

@@ -126,8 +126,26 @@ void TForm1::ApplyMaximizedLayout()
 
 void TForm1::LayoutForWindowSize()
 {
-    if (m_designBounds.isEmpty() || DemoMode || !ClientArea || m_layingOut)
+    if (m_designBounds.isEmpty() || DemoMode || !ClientArea)
         return;
+    // Reloading a preview lets pending window events run: the resize that
+    // follows a maximize may arrive in the middle of a layout made for the
+    // old size. It is laid out again once the present pass ends (a few
+    // passes at most, should a window manager keep resizing).
+    if (m_layingOut) {
+        m_layoutPending = true;
+        return;
+    }
+    for (int pass = 0; pass < 4; ++pass) {
+        m_layoutPending = false;
+        layOutOnce();
+        if (!m_layoutPending)
+            break;
+    }
+}
+
+void TForm1::layOutOnce()
+{
     const bool hidden = Settings.MyShowHidden == 1;
     const QRect screen = screenRect(this);
     // The restored layout is the smallest: a window manager may make the

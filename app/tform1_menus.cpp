@@ -15,6 +15,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_state.h"
 #include "browse/picture_display.h"
+#include "browse/thumbnail_page_controller.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
 #include "platform/icons.h"
@@ -362,6 +363,11 @@ void TForm1::RightClickTreeViewPopup()
 {
     if (!RightClickTreeView)
         return;
+    // Over the page of thumbnails the pop-up acts on the selected pictures.
+    if (PageShowRuns() && PageView->ThumbnailViewActive()) {
+        SetPicturePopupCaptions();
+        return;
+    }
     RightClickTreeView->setProperty("vxPicturePopup", false);
     // The node under the pointer (the pop-up opens there), else the
     // selected node (opened from the keyboard).
@@ -433,6 +439,7 @@ void TForm1::SetPicturePopupCaptions()
     RightClickTreeView->setProperty("vxPicturePopup", true);
     PicturePopupState p;
     p.showPictures = SourceIsShow == 1;
+    p.selectedCount = PageView ? PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
         if (QAction* l = LaunchItems[size_t(k)]) {
             p.launchCaption[k] = l->text();

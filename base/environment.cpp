@@ -90,7 +90,7 @@ int SelectUIFont()
         UIFontName = general.family().isEmpty() ? QStringLiteral("DejaVu Sans") : general.family();
         UIFontSize = 9;
     }
-    return 2; // the newest Windows generation: Linux is never an old one
+    return 2; // the newest system kind, the only one there is
 }
 
 // ---- System drive ------------------------------------------------------------
@@ -528,8 +528,8 @@ bool IsOnUnmountedVolume(const QString& folder, const MountedCheck& mounted)
 {
     if (folder.isEmpty())
         return false;
-    // A folder stored by the Windows program ("D:\Pictures"): its drive letter
-    // names a volume that is not there now.
+    // A stored folder with a drive letter ("D:\Pictures"): the letter names
+    // a volume that is not there now.
     static const QRegularExpression driveLetter(QStringLiteral("^[A-Za-z]:"));
     if (driveLetter.match(folder).hasMatch())
         return true;

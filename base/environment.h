@@ -33,8 +33,8 @@ extern QString MappedDrive;         // never set on Linux (network folders are m
 constexpr int ColorSchemeSize = 12;
 extern std::array<QColor, ColorSchemeSize> ColorScheme;
 
-// Reads six hexadecimal digits (red, green, blue pairs) into a Windows colour
-// value red + green*256 + blue*65536. Anything not of that form gives 0.
+// Reads six hexadecimal digits (red, green, blue pairs) into a colour value
+// red + green*256 + blue*65536. Anything not of that form gives 0.
 quint32 HexToColor(const QString& hex);
 // The QColor of such a colour value.
 QColor ColorRefToQColor(quint32 ref);
@@ -44,12 +44,12 @@ void InitColorScheme();
 
 // ---- Fonts ------------------------------------------------------------------
 bool IsFontInstalled(const QString& name);
-// Sets UIFontName and UIFontSize; returns the Windows generation (always 2,
-// the newest kind, on Linux).
+// Sets UIFontName and UIFontSize; returns the system kind (always 2, the
+// newest kind).
 int SelectUIFont();
 
 // ---- System drive -------------------------------------------------------------
-// The letter of the volume of "/" (the Windows folder's place), lower case.
+// The letter of the system volume (the one holding "/"), lower case.
 QString GetSystemDriveLetter();
 
 // ---- Program discovery -------------------------------------------------------

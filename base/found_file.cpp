@@ -1,4 +1,4 @@
-// File-existence tests over one directory entry, Linux style.
+// File-existence tests over one directory entry.
 #include "base/found_file.h"
 
 #include "platform/dos_date.h"

@@ -27,7 +27,7 @@ const QStringList& ExtraLayoutControls()
 {
     static const QStringList names{"Label7", "FPlayorderCB", "MusicBlackIm", "MusicPurpleIm",
                                    "NrofPicLabel", "ImMyShowHeader", "VoiceBevel", "MicroSB",
-                                   "VoicePlaySB"};
+                                   "VoicePlaySB", "TarnivoPanel"};
     return names;
 }
 
@@ -68,7 +68,7 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
         return design.contains(name) ? design.value(name) : b.value(name);
     };
 
-    // 1. The window with the MyShow panel hidden: half width, top centre.
+    // The window with the MyShow panel hidden: half width, top centre.
     QRect window(0, 0, W, H);
     if (in.myShowHidden) {
         window = HalfWidthTopCentre(window, W);
@@ -76,7 +76,7 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
     }
     res.window = window;
 
-    // 3. Tree and list side by side.
+    // Tree and list side by side.
     QRect& tree = get("TreeView1");
     QRect& list = get("MyShowSG");
     tree.setWidth(RoundEven((W - 8) / 2.0));
@@ -91,7 +91,7 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
     get("ToolBar1").setWidth(list.width() + 5);
     get("ImMyShowHeader") = bevel2;
 
-    // 4. The preview panel under the tree, scaled with the screen height.
+    // The preview panel under the tree, scaled with the screen height.
     const double sy = H / 600.0;
     const QRect panelDesign = des("TreeThumbnailPanel");
     QRect& panel = get("TreeThumbnailPanel");
@@ -100,7 +100,7 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
     panel.moveTop(in.statusBarTop - 5 - panel.height());
     tree.setHeight(panel.y() - 5 - tree.y());
 
-    // 5. Inside the panel.
+    // Inside the panel.
     const double panelScale = panelDesign.height() > 0
                                   ? double(panel.height()) / panelDesign.height() : 1.0;
     QRect& image2 = get("image2");
@@ -123,7 +123,7 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
     res.image2Bounds = image2;
     get("Image4").moveTop(image2.y());
 
-    // 6. File information panels and the show preview panel.
+    // File information panels and the show preview panel.
     QRect& sdp4 = get("SizeDatePanel4");
     sdp4.setWidth(tree.width() - bevel3.width() - 16);
     sdp4.moveLeft(right(bevel3) + 5);
@@ -134,10 +134,10 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
     get("NoShowPanel") = noShow4;
     get("SizeDatePanel") = sdp4;
 
-    // 7. The list's height leaves room for the button row.
+    // The list's height leaves room for the button row.
     list.setHeight(tree.height() - 2 * get("DeleteButton").height() - 8);
 
-    // 8. Play-order boxes and the picture count.
+    // Play-order boxes and the picture count.
     const int comboLeft = right(get("Bevel1")) + 5;
     get("Label2").moveLeft(comboLeft);
     get("ShowPlayOrderCB").moveLeft(comboLeft);
@@ -146,7 +146,7 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
     QRect& picIn = get("PicInListLabel");
     picIn.moveLeft(panel1.width() - picIn.width() - 10);
 
-    // 9. Right-aligned buttons of the MyShow column.
+    // Right-aligned buttons of the MyShow column.
     QRect& upload = get("UploadSp");
     upload.moveLeft(panel1.width() - upload.width() - 5
                     + (in.rowButtonsInPanel1 ? 0 : list.x()));
@@ -157,7 +157,7 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
     get("MusicBlackIm").moveLeft(copy.x() - 25);
     get("MusicPurpleIm").moveLeft(copy.x() - 25);
 
-    // 10. Six list buttons of one width under the list.
+    // Six list buttons of one width under the list.
     const int w = RoundEven(list.width() / 6.0);
     const char* buttons[] = {"ExchangeButtonBoven", "ExchangeButtonBeneden", "MoveButton",
                              "DeleteButton", "TextSB", "ClearListButton"};
@@ -166,7 +166,7 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
         r = QRect(list.x() + i * w, bottom(list) + 5, w, r.height());
     }
 
-    // 11. Status panel and the centred labels of the show preview.
+    // Status panel and the centred labels of the show preview.
     res.statusPanel1Width = window.width() - in.statusPanel0Width;
     const QRect noShow = get("NoShowPanel");
     for (const char* n : {"CannotOpenLabel", "VideoLabel", "FileNotExistLabel"}) {
@@ -181,8 +181,15 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
         get(to).moveTo(get(from).topLeft());
     get("NrofPicLabel").moveTo(panel1.width() - 45, get("ShowPlayOrderCB").y());
 
-    // 12. Voice buttons at offset 0.
+    // Voice buttons at offset 0.
     PlaceVoiceButtonBounds(b, 0);
+    // The sibling program's panel keeps its distance from the panel's right
+    // edge: at its designed place the play order box would now lie under it.
+    if (b.contains(QStringLiteral("TarnivoPanel"))) {
+        const QRect tarnivoDesign = des("TarnivoPanel");
+        const int panelWidth = b.value(QStringLiteral("TreeThumbnailPanel")).width();
+        get("TarnivoPanel").moveLeft(panelWidth - (panelDesign.width() - tarnivoDesign.x()));
+    }
     return res;
 }
 
@@ -330,18 +337,19 @@ SysCommandActions HandleSysCommand(SysCommand cmd, SysCommandState& st, const Sy
 {
     SysCommandActions a;
     a.command = cmd;
-    // 1. Restore of the minimized window: default handling only.
+    // Restore of the minimized window: default handling only.
     if (cmd == SysCommand::Restore && ctx.windowMinimized) {
         a.defaultHandling = true;
         return a;
     }
-    // 2.
+    // Any command but a restore counts as a size command seen.
     if (cmd != SysCommand::Restore)
         st.sizeCommandSeen = true;
-    // 3.
+    // Maximizing from the normal layout keeps the window's position for the
+    // next restore.
     if (cmd == SysCommand::Maximize && !ctx.showRunning && !st.maximizedLayout)
         a.rememberRestoredPos = true;
-    // 4. Minimize: pause a running show, minimize the whole application.
+    // Minimize: pause a running show, minimize the whole application.
     if (cmd == SysCommand::Minimize) {
         st.minimizedDuringShow = true;
         if (ctx.showRunning) {
@@ -357,7 +365,7 @@ SysCommandActions HandleSysCommand(SysCommand cmd, SysCommandState& st, const Sy
         return a;
     }
     const bool sizeCmd = cmd == SysCommand::Restore || cmd == SysCommand::Maximize;
-    // 5. The inactive application brought back.
+    // The inactive application brought back.
     if (!ctx.showRunning && !ctx.appActive && sizeCmd) {
         a.command = (st.maximizedLayout && !ctx.myShowHidden) ? SysCommand::Maximize
                                                                : SysCommand::Restore;
@@ -365,7 +373,7 @@ SysCommandActions HandleSysCommand(SysCommand cmd, SysCommandState& st, const Sy
         a.halfWidth = st.maximizedLayout && ctx.myShowHidden;
         return a;
     }
-    // 6. A show runs: no size changes; a restore from the taskbar resumes it.
+    // A show runs: no size changes; a restore from the taskbar resumes it.
     if (ctx.showRunning) {
         st.resumeAfterRestore = false;
         if (sizeCmd && !ctx.windowMinimized) {
@@ -388,7 +396,7 @@ SysCommandActions HandleSysCommand(SysCommand cmd, SysCommandState& st, const Sy
         }
         return a;
     }
-    // 7. No show: switch layouts.
+    // No show: switch layouts.
     bool changed = false;
     if (cmd == SysCommand::Restore && st.windowMaximized) {
         st.windowMaximized = false;

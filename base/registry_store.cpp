@@ -1,4 +1,4 @@
-// The INI file that stands in for the registry values the program keeps.
+// The INI file that holds the registry values the program keeps.
 #include "base/registry_store.h"
 
 #include "platform/ini_file.h"

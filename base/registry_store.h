@@ -1,5 +1,5 @@
-// Linux has no registry. The few values the program keeps for the desktop
-// (the wallpaper's) live in a small INI file in the data folder,
+// The few registry values the program keeps for the desktop (the
+// wallpaper's) live in a small INI file in the data folder,
 // "registry.ini", under "<root>/<key path>" groups ("\" in key paths reads
 // as "/"). Reading a value that was never written gives "".
 #pragma once

@@ -219,7 +219,7 @@ void EncodeEntry(TFieldKind kind, int capacity, const void* value, uint8_t* dest
     case TFieldKind::Text: {
         const QString& text = *static_cast<const QString*>(value);
         // A text that still reads back as it was read keeps its stored bytes
-        // exactly (texts of the Windows program stay in their code page).
+        // exactly (texts stored as Windows-1252 stay in that code page).
         if (dest[0] <= capacity && platform::DecodeFixedText(dest, capacity) == text)
             break;
         platform::EncodeFixedText(text, capacity, dest);

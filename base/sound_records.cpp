@@ -47,15 +47,11 @@ QByteArray EncodePlaylistRecord(const TPlaylistRecord& record)
     return bytes;
 }
 
-QList<TPlaylistRecord> ReadPlaylist(const QString& path)
+PlaylistRead ReadPlaylist(const QString& path)
 {
-    QList<TPlaylistRecord> tracks;
-    QByteArray bytes;
-    if (!platform::ReadWholeFile(path, bytes).ok())
-        return tracks;
-    for (qsizetype offset = 0; offset + PlaylistRecordSize <= bytes.size(); offset += PlaylistRecordSize)
-        tracks << DecodePlaylistRecord(bytes.mid(offset, PlaylistRecordSize));
-    return tracks;
+    return platform::ReadRecordList<QList<TPlaylistRecord>>(
+        path, PlaylistRecordSize, MaxPlaylistRecords,
+        [](QList<TPlaylistRecord>& tracks, const QByteArray& bytes) { tracks << DecodePlaylistRecord(bytes); });
 }
 
 platform::RecordResult WritePlaylist(const QString& path, const QList<TPlaylistRecord>& tracks)

@@ -14,6 +14,8 @@
 
 // ---- Playlist track -----------------------------------------------------------
 constexpr int PlaylistRecordSize = 208;
+// The most tracks a playlist file holds; a larger file is refused unread.
+constexpr qint64 MaxPlaylistRecords = 100000;
 namespace PlaylistRecordLayout {
 constexpr int SoundPath = 0;          // string[200]
 constexpr int SoundPathCapacity = 200;
@@ -27,8 +29,12 @@ struct TPlaylistRecord {
 };
 TPlaylistRecord DecodePlaylistRecord(const QByteArray& bytes);
 QByteArray EncodePlaylistRecord(const TPlaylistRecord& record);
-// All tracks of a playlist file, in order (a partial last record is ignored).
-QList<TPlaylistRecord> ReadPlaylist(const QString& path);
+// All tracks of a playlist file, in order (a partial last record is ignored;
+// a missing file has none). A file that is refused (too large, not a regular
+// file, unreadable) gives none and says why: it must then not be rewritten
+// from the empty list.
+using PlaylistRead = platform::ListRead<QList<TPlaylistRecord>>;
+PlaylistRead ReadPlaylist(const QString& path);
 platform::RecordResult WritePlaylist(const QString& path, const QList<TPlaylistRecord>& tracks);
 
 // ---- Sound-file search settings ---------------------------------------------------

@@ -1,9 +1,12 @@
 #include "browse/crop_cut_out.h"
 
+#include "formats/picture_file.h"
 #include "platform/file_attributes.h"
 #include "platform/record_file.h"
+#include "platform/regular_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QBuffer>
@@ -85,7 +88,15 @@ QImage ReadCutOutFromFile(const QString& path, const QSize& trueSize, const QRec
     const QRect inside = source.intersected(QRect(QPoint(0, 0), trueSize));
     if (inside.isEmpty())
         return QImage();
-    QImageReader reader(path);
+    // Only a regular JPEG file, and only through the JPEG reader: the clip
+    // rectangle is read straight from the file at full resolution.
+    if (PictureKindOfPath(path) != PictureKind::Jpeg)
+        return QImage();
+    QFile file(path);
+    if (!platform::OpenRegularFileForReading(file, path).isEmpty())
+        return QImage();
+    QImageReader reader(&file, "jpeg");
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     if (!reader.canRead() || reader.size() != trueSize
         || !reader.supportsOption(QImageIOHandler::ClipRect))

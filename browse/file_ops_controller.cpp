@@ -14,6 +14,7 @@
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/progress_window.h"
+#include "browse/thumbnail_page_controller.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -179,6 +180,12 @@ void FileOperationsController::reopenFolder(const QString& folder)
 
 void FileOperationsController::SaveToolButtonClick()
 {
+    // On the thumbnail page the ticked pictures are saved (not while a
+    // cell's picture is open in the full view).
+    if (pageShown() && !(Form9 && Form9->isVisible())) {
+        ApplyToTickedPictures(QStringLiteral("Save"));
+        return;
+    }
     pauseRunningShow();
     const QString picture = currentPicture();
     if (!QFileInfo(picture).isFile())
@@ -203,6 +210,10 @@ void FileOperationsController::SavePictureToClick()
 
 void FileOperationsController::MoveToolButtonClick()
 {
+    if (pageShown()) {
+        ApplyToTickedPictures(QStringLiteral("Move"));
+        return;
+    }
     pauseRunningShow();
     const QString picture = currentPicture();
     if (!QFileInfo(picture).isFile())
@@ -234,8 +245,10 @@ void FileOperationsController::CopyOrMovePictureTo()
                                           QFileInfo(source).fileName(), ext.mid(1));
     }
     m_form->InstallKeyboardHook();
-    if (!chosen || chosen->isEmpty())
+    if (!chosen || chosen->isEmpty()) {
+        m_ticked.TickedCancel = 1;
         return;
+    }
     const QString target = *chosen;
     m_form->ReleaseVoiceFile(source);
     if (SameFile(source, target)) {
@@ -287,7 +300,103 @@ void FileOperationsController::SetCopyWriteFlags(const QString& source, const QS
 
 void FileOperationsController::RecycleBinToolButtonClick()
 {
-    ConfirmAndDeletePicture();
+    if (pageShown())
+        ApplyToTickedPictures(QStringLiteral("Delete"));
+    else
+        ConfirmAndDeletePicture();
+}
+
+bool FileOperationsController::pageShown() const
+{
+    return m_form->PageView && m_form->PageShowRuns() && m_form->PageView->ThumbnailViewActive();
+}
+
+bool FileOperationsController::confirmTickedRemoval(const QString& prompt)
+{
+    if (m_ticked.TickedYesToAll == 1)
+        return true;
+    const PromptAnswer answer =
+        platform::showMessage(PromptKind::Confirmation, prompt,
+                              platform::kYesNoCancel | PromptAnswer::All);
+    switch (answer) {
+    case PromptAnswer::Yes:
+        return true;
+    case PromptAnswer::All:
+        m_ticked.TickedYesToAll = 1;
+        return true;
+    case PromptAnswer::No:
+        m_ticked.TickedSkip = 1;
+        return false;
+    default:   // Cancel, or the box closed without a choice
+        m_ticked.TickedCancel = 1;
+        return false;
+    }
+}
+
+void FileOperationsController::ApplyToTickedPictures(const QString& action)
+{
+    ThumbnailPageController* page = m_form->PageView;
+    if (!page || m_ticked.TickedBusy == 1)
+        return;
+    const bool save = action == QLatin1String("Save");
+    const bool remove = action == QLatin1String("Delete");
+    m_form->setEnabled(false);
+    m_ticked.TickedBusy = 1;
+    m_ticked.TickedYesToAll = 0;
+    m_ticked.TickedCancel = 0;
+    bool removed = false;
+    // The ticks are read once: a removal only unticks the removed cell.
+    for (const int slot : page->TickedSlots()) {
+        const PageCell cell = page->State().cell(slot);
+        if (!cell.ticked || cell.PageSlotPicture < 0)
+            continue;
+        const int before = page->PicturesLeft();
+        page->PointCursorAt(cell.PageSlotPicture);
+        m_ticked.TickedSkip = 0;
+        m_copy.CopyCancelled = 0;
+        if (remove) {
+            ConfirmAndDeletePicture();
+        } else {
+            m_copy.CopySource = cell.path;
+            m_copy.CopySuggestName.clear();
+            m_copy.CopyModeSave = save ? 1 : 0;
+            m_copy.CopyModeMove = save ? 0 : 1;
+            CopyOrMovePictureTo();
+        }
+        if (PlaybackActive != 1 || m_form->PageView != page || !page->ThumbnailViewActive()) {
+            // The show ended meanwhile: the page is gone.
+            m_ticked.TickedBusy = 0;
+            m_form->setEnabled(true);
+            return;
+        }
+        if (page->PicturesLeft() != before) {
+            page->MarkSlotRemoved(slot, SourceIsShow == 1);
+            removed = true;
+            if (page->PicturesLeft() == 0) {
+                platform::showMessage(PromptKind::Information, QStringLiteral("No more pictures left in show"));
+                m_ticked.TickedBusy = 0;
+                m_form->setEnabled(true);
+                m_form->EndShow();
+                return;
+            }
+        }
+        // One picture is saved per click.
+        if (save) {
+            if (m_ticked.TickedCancel == 0)
+                page->UntickSlot(slot);
+            break;
+        }
+        // A cancelled prompt or dialog ends the run; so does a target that
+        // refused every attempt (the next picture would meet it too).
+        if (m_ticked.TickedCancel == 1 || m_copy.CopyCancelled == 1)
+            break;
+    }
+    if (removed)
+        page->PackRemovedSlots();
+    else
+        page->SetSelectionMenuCaptions();
+    m_ticked.TickedBusy = 0;
+    m_form->setEnabled(true);
 }
 
 void FileOperationsController::ConfirmAndDeletePicture()
@@ -297,10 +406,14 @@ void FileOperationsController::ConfirmAndDeletePicture()
     const QString picture = currentPicture();
     if (picture.isEmpty() || (!(showRan && SourceIsShow == 1) && !QFileInfo(picture).isFile()))
         return;
+    const bool ticked = m_ticked.TickedBusy == 1;
     if (showRan && SourceIsShow == 1) {
         const QString prompt = QStringLiteral("Remove ") + picture + QStringLiteral(" from ") + OpenShowName
                                + QStringLiteral(" ?");
-        if (platform::showMessage(PromptKind::Confirmation, prompt, platform::kYesNo) == PromptAnswer::Yes) {
+        const bool yes = ticked ? confirmTickedRemoval(prompt)
+                                : platform::showMessage(PromptKind::Confirmation, prompt, platform::kYesNo)
+                                      == PromptAnswer::Yes;
+        if (yes) {
             m_form->ReleaseVoiceFile(picture);
             if (PictureIndex >= 0 && size_t(PictureIndex) < PictureTable.size())
                 removeShowRecordDuringShow(PictureTable[size_t(PictureIndex)].RecordIndex);
@@ -309,7 +422,12 @@ void FileOperationsController::ConfirmAndDeletePicture()
         const QString name = QFileInfo(picture).fileName();
         const bool fixed = platform::DriveKindOfPath(picture) == platform::DriveKind::Fixed;
         const PromptAnswer answer =
-            fixed ? platform::showMessage(PromptKind::Confirmation,
+            ticked ? (confirmTickedRemoval(QStringLiteral("Delete ") + name + QStringLiteral(" ?\r\n\r\n")
+                                           + QStringLiteral("(Deletions of files stored on fixed drives will be "
+                                                            "send to the Recycle Bin)"))
+                          ? PromptAnswer::Yes
+                          : PromptAnswer::No)
+            : fixed ? platform::showMessage(PromptKind::Confirmation,
                                           QStringLiteral("Send ") + name + QStringLiteral(" to the Recycle Bin ?"),
                                           platform::kYesNo)
                   : platform::showMessage(PromptKind::Warning,
@@ -340,7 +458,8 @@ void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
     if (PlaybackActive == 1)
         FolderChangedDuringShow = 1;
     DeletePictureFile(picture, true, false, true, *this);
-    m_form->setEnabled(true);
+    // A run over the ticked pictures keeps the window disabled until its end.
+    m_form->setEnabled(m_ticked.TickedBusy == 0);
 }
 
 void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
@@ -371,6 +490,15 @@ void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
 void FileOperationsController::RenamePictureToolButtonClick()
 {
     pauseRunningShow();
+    // On the thumbnail page the picture of the first ticked cell; nothing
+    // without a ticked cell.
+    int pageSlot = -1;
+    if (pageShown()) {
+        pageSlot = m_form->PageView->SelectedSlot();
+        if (pageSlot < 0 || m_form->PageView->State().cell(pageSlot).PageSlotPicture < 0)
+            return;
+        m_form->PageView->PointCursorAt(m_form->PageView->State().cell(pageSlot).PageSlotPicture);
+    }
     const QString picture = currentPicture();
     if (picture.isEmpty() || !QFileInfo(picture).isFile())
         return;
@@ -394,7 +522,10 @@ void FileOperationsController::RenamePictureToolButtonClick()
             FolderChangedDuringShow = 1;
             CurrentPicturePath = newPath;
             PictureDisplayName = QFileInfo(newPath).fileName();
-            m_form->UpdatePictureStatus();
+            if (pageSlot >= 0 && m_form->PageView)
+                m_form->PageView->RenameSlotPicture(pageSlot, newPath);
+            else
+                m_form->UpdatePictureStatus();
         } else {
             QTreeWidget* tree = m_form->TreeView1;
             QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
@@ -594,6 +725,12 @@ void FileOperationsController::pictureMovedDuringShow(const QString& newPath)
 
 void FileOperationsController::removeFromPlayOrder()
 {
+    // A page show keeps its own play order.
+    if (pageShown()) {
+        if (m_form->PageView->RemovePictureFromPlayOrder(PictureIndex))
+            ShowState.PictureCount = int32_t(m_form->PageView->PicturesLeft());
+        return;
+    }
     if (Form9 && PlaybackActive == 1)
         Form9->RemoveCurrentFromPlayOrder();
 }

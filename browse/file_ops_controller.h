@@ -50,6 +50,17 @@ public:
     void CopyOrMovePictureTo();
     void ConfirmAndDeletePicture();
     void DeleteCurrentPicture(bool onFixedDrive);
+    // "Save", "Move" or "Delete" on the ticked cells of the thumbnail page,
+    // one picture after the other through the single-picture operation.
+    void ApplyToTickedPictures(const QString& action);
+    // The flags of an operation on the ticked pictures.
+    struct TickedFlags {
+        uint8_t TickedYesToAll = 0;   // "All" was answered: no more prompts
+        uint8_t TickedCancel = 0;     // the user cancelled
+        uint8_t TickedSkip = 0;       // "No" for this picture
+        uint8_t TickedBusy = 0;       // an operation on ticked pictures is under way
+    };
+    const TickedFlags& tickedFlags() const { return m_ticked; }
     // `TForm1.CopyPictureFile` and `TForm1.SetCopyWriteFlags` for the
     // show-copy engine.
     CopyOutcome CopyPictureFile(const QString& source, const QString& target);
@@ -104,8 +115,13 @@ private:
     void pauseRunningShow();
     void reopenFolder(const QString& folder);
     void removeShowRecordDuringShow(int recordIndex);
+    // The thumbnail page of a running page show is shown.
+    bool pageShown() const;
+    // The delete prompt of one ticked picture (Yes / No / Cancel / All).
+    bool confirmTickedRemoval(const QString& prompt);
 
     TForm1* m_form;
     CopyState m_copy;
+    TickedFlags m_ticked;
     QPointer<TForm26> m_progress;
 };

@@ -1,4 +1,5 @@
 #include "browse/fit_zoom_handler.h"
+#include "browse/picture_slot_decoder.h"
 
 #include "base/data_folder.h"
 #include "platform/keyboard_hook.h"
@@ -154,9 +155,8 @@ bool FitZoomHandler::StepBackCutOut(const QString& picturePath)
     try {
         const FitInput in = fitInput();
         const int limit = in.noLimit ? 9999 : in.limitPercent;
-        picture = LoadPictureFile(path, [in, limit](QSize trueSize) {
-            return FittedPictureSize(trueSize, in.area, limit);
-        });
+        // Decoded on a worker; the window serves its events meanwhile.
+        picture = DecodeForSlot(m_slot->Name(), path, in.area, limit);
     } catch (...) {
         return false;
     }

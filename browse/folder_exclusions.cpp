@@ -52,19 +52,21 @@ TExcludeFolderRecord DecodeExcludeFolderRecord(const QByteArray& bytes)
     return record;
 }
 
-std::vector<TExcludeFolderRecord> ReadExcludeFolderFile(const QString& path)
+ExcludeFolderRead ReadExcludeFolderFile(const QString& path)
 {
-    std::vector<TExcludeFolderRecord> records;
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return records;
-    for (;;) {
-        const QByteArray bytes = file.read(ExcludeFolderRecordSize);
-        if (bytes.size() < ExcludeFolderRecordSize)
-            break;
-        records.push_back(DecodeExcludeFolderRecord(bytes));
-    }
-    return records;
+    if (path.isEmpty())
+        return {{}, platform::RecordStatus::NotFound, {}};
+    return platform::ReadRecordList<std::vector<TExcludeFolderRecord>>(
+        path, ExcludeFolderRecordSize, MaxExcludeFolderRecords,
+        [](std::vector<TExcludeFolderRecord>& records, const QByteArray& bytes) {
+            records.push_back(DecodeExcludeFolderRecord(bytes));
+        });
+}
+
+QString ExclusionsLeftText(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Vistamo! : The folder exclusions ") + path + QStringLiteral(" could not be read (") + reason
+           + QStringLiteral("); they are left as they are.");
 }
 
 bool WriteExcludeFolderFile(const QString& path, const std::vector<TExcludeFolderRecord>& records)
@@ -157,7 +159,7 @@ void LoadFolderExclusions()
 {
     if (!ExclusionsChanged)
         return;
-    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(ExcludeFolderPath), OwnExcludedFolders());
+    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(ExcludeFolderPath).Items, OwnExcludedFolders());
     ExclusionsChanged = 0;
 }
 
@@ -249,12 +251,17 @@ ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item
     return choice;
 }
 
-bool StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice)
+platform::RecordResult StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice)
 {
     // A start with a folder or show argument keeps every data file as it is.
     if (ArgumentMode || file.isEmpty())
-        return false;
-    std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(file);
+        return platform::RecordResult::Fail(platform::RecordStatus::ReadOnly, QString());
+    // The other folders' records come from the file: one that could not be
+    // read is not replaced by this folder's record alone.
+    const ExcludeFolderRead read = ReadExcludeFolderFile(file);
+    if (read.refused())
+        return platform::RecordResult::Fail(read.Status, ExclusionsLeftText(file, read.Reason));
+    std::vector<TExcludeFolderRecord> records = read.Items;
     const int index = FindExclusionRecord(records, folder);
     TExcludeFolderRecord record;
     if (index >= 0)
@@ -270,7 +277,10 @@ bool StoreExclusionFlags(const QString& file, const QString& folder, const Exclu
     else
         records.push_back(record);
     ExclusionsChanged = 1;
-    return WriteExcludeFolderFile(file, records);
+    if (!WriteExcludeFolderFile(file, records))
+        return platform::RecordResult::Fail(platform::RecordStatus::WriteFailed,
+                                            QStringLiteral("The folder exclusions could not be saved in ") + file);
+    return platform::RecordResult::Ok();
 }
 
 bool ClearExclusionFile(const QString& file)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "base/data_folder.h"
+#include "platform/record_file.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,14 +31,21 @@ struct TExcludeFolderRecord {
 
 // ExcludeFolderRecordSize (205) comes with the data-file sizes of app/data_folder.h.
 inline constexpr int ExcludeFolderPathCapacity = 200;
+// The most folders the file holds; a larger file is refused unread.
+inline constexpr qint64 MaxExcludeFolderRecords = 10000;
 
 QByteArray EncodeExcludeFolderRecord(const TExcludeFolderRecord& record);
 // `bytes` must hold at least 205 bytes; a shorter buffer gives an empty record.
 TExcludeFolderRecord DecodeExcludeFolderRecord(const QByteArray& bytes);
 
 // Every whole record of the file in file order (a missing file gives none; a
-// partial record at the end is ignored).
-std::vector<TExcludeFolderRecord> ReadExcludeFolderFile(const QString& path);
+// partial record at the end is ignored). A file that is refused (too large,
+// not a regular file, unreadable) gives none and says why: it must then not
+// be rewritten from the empty list.
+using ExcludeFolderRead = platform::ListRead<std::vector<TExcludeFolderRecord>>;
+ExcludeFolderRead ReadExcludeFolderFile(const QString& path);
+// The message when the file could not be read and is therefore not rewritten.
+QString ExclusionsLeftText(const QString& path, const QString& reason);
 // Rewrites the whole file through a temporary file; false on failure (the old
 // file then stays as it was).
 bool WriteExcludeFolderFile(const QString& path, const std::vector<TExcludeFolderRecord>& records);
@@ -123,8 +131,10 @@ ExclusionChoice ChoiceOfRecord(const TExcludeFolderRecord& record);
 ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item);
 // Writes the check marks of `folder` into the file: its record is changed in
 // place, or a new one is appended (a record with no flag set stays). The
-// whole file is rewritten safely; sets ExclusionsChanged. False when the file
-// can't be written (or data files are read-only in this start).
-bool StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice);
+// whole file is rewritten safely; sets ExclusionsChanged. Fails, with the
+// user's text in Message, when the file could not be read (it is then left
+// as it is) or written; fails with no text when data files are read-only in
+// this start.
+platform::RecordResult StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice);
 // Empties the file; sets ExclusionsChanged.
 bool ClearExclusionFile(const QString& file);

@@ -199,12 +199,17 @@ int RenameFolderInSettings(TSettingsRecord& s, const QString& oldFolder, const Q
 }
 
 int RenameFolderInExclusions(const QString& exclusionsPath, const QString& oldFolder, const QString& newFolder,
-                             bool& ok)
+                             QString& problem)
 {
-    ok = true;
-    if (!QFileInfo(exclusionsPath).isFile())
+    problem.clear();
+    // A file that could not be read is left as it is: rewriting it from what
+    // was read would drop every other folder's record.
+    const ExcludeFolderRead read = ReadExcludeFolderFile(exclusionsPath);
+    if (read.refused()) {
+        problem = ExclusionsLeftText(exclusionsPath, read.Reason);
         return 0;
-    std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(exclusionsPath);
+    }
+    std::vector<TExcludeFolderRecord> records = read.Items;
     int changed = 0;
     for (TExcludeFolderRecord& r : records) {
         if (r.Path.isEmpty() || QFileInfo(r.Path).isDir())
@@ -214,20 +219,29 @@ int RenameFolderInExclusions(const QString& exclusionsPath, const QString& oldFo
             ++changed;
         }
     }
-    if (changed > 0)
-        ok = WriteExcludeFolderFile(exclusionsPath, records);
-    return ok ? changed : 0;
+    if (changed > 0 && !WriteExcludeFolderFile(exclusionsPath, records)) {
+        problem = QStringLiteral("The folder exclusions could not be saved to ") + exclusionsPath;
+        return 0;
+    }
+    return changed;
 }
 
-bool RenameFolderInPlaylist(const QString& playlistPath, const QString& oldFolder, const QString& newFolder)
+QString RenameFolderInPlaylist(const QString& playlistPath, const QString& oldFolder, const QString& newFolder)
 {
-    QFile probe(playlistPath);
-    if (!probe.open(QIODevice::ReadOnly)) {
-        box(PromptKind::Error, QStringLiteral("Can not open ") + playlistPath);
-        return false;
+    const QString cannotOpen = QStringLiteral("Can not open ") + playlistPath;
+    // Read without opening anything but a regular file (a pipe would block).
+    const PlaylistRead read = ReadPlaylist(playlistPath);
+    if (read.Status == platform::RecordStatus::NotFound) {
+        box(PromptKind::Error, cannotOpen);
+        return cannotOpen;
     }
-    probe.close();
-    QList<TPlaylistRecord> tracks = ReadPlaylist(playlistPath);
+    // One that could not be read whole is left as it is.
+    if (read.refused()) {
+        const QString text = cannotOpen + QStringLiteral(" (") + read.Reason + QStringLiteral("); it is left as it is.");
+        box(PromptKind::Error, text);
+        return text;
+    }
+    QList<TPlaylistRecord> tracks = read.Items;
     bool changed = false;
     for (TPlaylistRecord& t : tracks) {
         if (t.SoundPath.isEmpty() || QFileInfo::exists(t.SoundPath))
@@ -238,10 +252,10 @@ bool RenameFolderInPlaylist(const QString& playlistPath, const QString& oldFolde
         }
     }
     if (changed && !WritePlaylist(playlistPath, tracks).ok()) {
-        box(PromptKind::Error, QStringLiteral("Can not open ") + playlistPath);
-        return false;
+        box(PromptKind::Error, cannotOpen);
+        return cannotOpen;
     }
-    return true;
+    return QString();
 }
 
 QStringList SyncAfterFolderRename(const QString& oldFolder, const QString& newFolder, TSettingsRecord& settings,
@@ -268,11 +282,11 @@ QStringList SyncAfterFolderRename(const QString& oldFolder, const QString& newFo
             report(QStringLiteral("The settings could not be saved to ") + settingsPath
                    + (written.Message.isEmpty() ? QString() : QStringLiteral("\r\n") + written.Message));
     }
-    bool exclusionsOk = true;
-    if (RenameFolderInExclusions(exclusionsPath, oldFolder, newFolder, exclusionsOk) > 0)
+    QString exclusionsProblem;
+    if (RenameFolderInExclusions(exclusionsPath, oldFolder, newFolder, exclusionsProblem) > 0)
         host.reloadExclusions();
-    if (!exclusionsOk)
-        report(QStringLiteral("The folder exclusions could not be saved to ") + exclusionsPath);
+    if (!exclusionsProblem.isEmpty())
+        report(exclusionsProblem);
 
     if (keepShowsInSync) {
         host.status(QStringLiteral("Synchronizing MyShow files..."));
@@ -280,8 +294,8 @@ QStringList SyncAfterFolderRename(const QString& oldFolder, const QString& newFo
         host.writeKnownShows(oldFolder, newFolder);
         host.syncShowsAfterFolderRename(oldFolder, newFolder);
         for (const QString& playlist : host.playlists())
-            if (!RenameFolderInPlaylist(playlist, oldFolder, newFolder))
-                errors << QStringLiteral("Can not open ") + playlist;
+            if (const QString problem = RenameFolderInPlaylist(playlist, oldFolder, newFolder); !problem.isEmpty())
+                errors << problem;
     }
     host.setBusyCursor(false);
     host.status(kept);

@@ -96,15 +96,18 @@ QStringList SyncAfterFolderRename(const QString& oldFolder, const QString& newFo
 int RenameFolderInSettings(TSettingsRecord& settings, const QString& oldFolder, const QString& newFolder);
 
 // The exclusion records whose folder no longer exists and lies below the old
-// folder get the new one (lower case). Returns how many changed; false in
-// `ok` when the file could not be rewritten.
+// folder get the new one (lower case). Returns how many changed; `problem`
+// gets the user's text when the file could not be read (it is then left as
+// it is) or rewritten, else it is emptied.
 int RenameFolderInExclusions(const QString& exclusionsPath, const QString& oldFolder, const QString& newFolder,
-                             bool& ok);
+                             QString& problem);
 
 // Each track of the playlist whose sound file no longer exists and lies below
-// the old folder gets the new one. False (with "Can not open " + the path
-// shown) when the playlist cannot be read or written.
-bool RenameFolderInPlaylist(const QString& playlistPath, const QString& oldFolder, const QString& newFolder);
+// the old folder gets the new one. When the playlist is missing, cannot be
+// read whole (it is then left as it is) or written, "Can not open " + the
+// path (with the reason of a refused read) is shown and returned; else an
+// empty text.
+QString RenameFolderInPlaylist(const QString& playlistPath, const QString& oldFolder, const QString& newFolder);
 
 // ---- empty and delete --------------------------------------------------------
 

@@ -1,5 +1,7 @@
 #include "browse/folder_tree_logic.h"
 
+#include "platform/regular_file.h"
+
 #include <QCollator>
 #include <QDir>
 #include <QFile>
@@ -234,11 +236,12 @@ FolderLevelSplit SplitFolderIntoLevels(const QString& folder, const QString& mou
 std::set<QString> ReadDotHiddenNames(const QString& folder)
 {
     std::set<QString> names;
-    QFile file(JoinTreePath(folder, QStringLiteral(".hidden")));
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path = JoinTreePath(folder, QStringLiteral(".hidden"));
+    QFile file(path);
+    if (!platform::OpenRegularFileForReading(file, path).isEmpty())
         return names;
     // A ".hidden" file is a short list; a huge one is not read past 1 MB.
-    const QByteArray bytes = file.read(1 << 20);
+    const QByteArray bytes = file.read(std::min<qint64>(file.size(), 1 << 20));
     for (const QByteArray& line : bytes.split('\n')) {
         const QString name = QString::fromUtf8(line).trimmed();
         if (!name.isEmpty())

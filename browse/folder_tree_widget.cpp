@@ -423,8 +423,8 @@ bool FolderTreeController::eventFilter(QObject* watched, QEvent* event)
         const QPoint pos = mouse->position().toPoint();
         const Qt::MouseButton button = mouse->button();
         const Qt::KeyboardModifiers modifiers = mouse->modifiers();
-        // The press is handled after the tree itself has seen it (selection,
-        // expander), as the original handled it on mouse-down after the control.
+        // The press is handled after the tree itself has seen it, so the
+        // tree's own selection and expanding are done when the handler runs.
         QMetaObject::invokeMethod(
             this, [this, pos, button, modifiers] { TreeView1MouseDown(true, button, modifiers, pos); },
             Qt::QueuedConnection);

@@ -3,6 +3,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_file_ops.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -454,4 +455,62 @@ void PageState::FromPageSlots(const std::vector<PageSlot>& pageSlots)
             c.firstButtonVisible = false;
         }
     }
+}
+
+void PageState::MarkSlotRemoved(int slot, bool fromShow)
+{
+    if (!usable(slot))
+        return;
+    std::vector<PageSlot> records = ToPageSlots();
+    ::MarkSlotRemoved(records, slot, fromShow);
+    FromPageSlots(records);
+    PageCell& c = cells_[size_t(slot)];
+    c.PageSlotLoaded = 0;
+    c.checkEnabled = false;
+    c.firstButtonVisible = false;
+    c.frameText.clear();
+}
+
+void PageState::UntickSlot(int slot)
+{
+    if (usable(slot))
+        cells_[size_t(slot)].ticked = false;
+}
+
+void PageState::RenameSlotPicture(int slot, const QString& newPath)
+{
+    if (!usable(slot))
+        return;
+    PageCell& c = cells_[size_t(slot)];
+    c.caption = QString::number(NumberBeforeDash(c.caption)) + QStringLiteral(" - ") + QFileInfo(newPath).fileName();
+    c.path = newPath;
+    c.captionHint.clear();
+    c.hintOn = false;
+}
+
+PackResult PageState::PackRemovedSlots()
+{
+    // Where each shown picture stood before the packing.
+    QHash<int32_t, int> from;
+    for (int i = 0; i < count(); ++i)
+        if (cells_[size_t(i)].PageSlotPicture >= 0 && !from.contains(cells_[size_t(i)].PageSlotPicture))
+            from.insert(cells_[size_t(i)].PageSlotPicture, i);
+    std::vector<PageSlot> records = ToPageSlots();
+    PackResult r;
+    r.lastPicture = PackPageSlots(records);
+    FromPageSlots(records);
+    r.firstEmpty = count();
+    for (int i = 0; i < count(); ++i) {
+        PageCell& c = cells_[size_t(i)];
+        if (c.PageSlotPicture < 0) {
+            r.firstEmpty = std::min(r.firstEmpty, i);
+            c.path.clear();
+            c.frameText.clear();
+            continue;
+        }
+        const int old = from.value(c.PageSlotPicture, i);
+        if (old != i)
+            r.moves.push_back({i, old, c.PageSlotLoaded != 0});
+    }
+    return r;
 }

@@ -138,6 +138,13 @@ struct SelectionCells {
     std::vector<int> changed;      // slots whose controls changed
 };
 
+// The page after the removed pictures' slots were packed.
+struct PackResult {
+    std::vector<FirstOnPageMove> moves;   // slot `to` shows what slot `from` showed
+    int32_t lastPicture = -1;             // the last filled slot's picture; -1: every slot is empty
+    int firstEmpty = 0;                   // the first slot left without a picture
+};
+
 class PageState {
 public:
     int32_t PageLayoutIndex = 0;
@@ -253,6 +260,19 @@ public:
     // PackPageSlots) and their return into the page.
     std::vector<PageSlot> ToPageSlots() const;
     void FromPageSlots(const std::vector<PageSlot>& pageSlots);
+
+    // The picture of `slot` left the show or folder: its cell reads
+    // "Removed from show" (fromShow) or "Deleted", unticked, its image
+    // hidden; the captions of the later slots are renumbered.
+    void MarkSlotRemoved(int slot, bool fromShow);
+    // The slot's check box is cleared (a saved picture).
+    void UntickSlot(int slot);
+    // The slot's picture was renamed to `newPath`: its caption keeps its
+    // number before the dash and names the new file; the hint is made anew.
+    void RenameSlotPicture(int slot, const QString& newPath);
+    // After removals the remaining pictures are packed towards the front;
+    // the moves say which slot takes which slot's shown picture.
+    PackResult PackRemovedSlots();
 
     // ---- the position bar ----
 

@@ -2,6 +2,7 @@
 
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "browse/picture_slot_decoder.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -125,10 +126,17 @@ void RunDisplayStep(DisplayStepHost& host)
                     host.StartImageTimer(isJpegExtension(ext) ? 2000 : 100);
                 }
                 host.LoadIntoSlot(path, DisplaySlotName(fullScreen, host.ActiveImage()));
+                // Loaded: a load that ran while this one waited for its
+                // picture may have left its own failure kind behind.
+                LoadErrorKind.clear();
                 host.SizePictureToDisplay(true);
                 if (LoadErrorKind.isEmpty())
                     host.SetPictureLoaded();
             }
+        } catch (const ELoadSuperseded&) {
+            // A newer load of the slot came in while this one decoded; its
+            // step shows the picture and goes on from there.
+            return;
         } catch (...) {
             LoadErrorKind = ClassifyLoadError(std::current_exception());
         }

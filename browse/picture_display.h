@@ -51,7 +51,8 @@ public:
     virtual int ShowDirection() const = 0;
     virtual int ActiveImage() const = 0;         // 1 "form9im1", 0 "form9im2"
 
-    // Step 1 (buttons of the full-screen window) and the thumbnail-view branch.
+    // Before the load (the full-screen window's buttons) and the
+    // thumbnail-view branch.
     virtual void BeforeStep() {}
     virtual void ThumbnailStep() {}
     virtual void SetBookmarkMenuState(const QString& key) {}
@@ -82,7 +83,7 @@ public:
     // No voice holds the picture: a picture that was to stay as long as its
     // voice gets the show's default interval.
     virtual void NoVoicePlays() {}
-    virtual void PrepareNextStep() {}            // labels and status of step 8
+    virtual void PrepareNextStep() {}            // the shown picture's labels and status
     virtual void ArmIntervalTimer(int intervalMs) {}
     virtual int CurrentIntervalSeconds() const { return 0; }
     virtual void StartMusicFade(int intervalMs) {}

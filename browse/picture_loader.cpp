@@ -2,6 +2,7 @@
 
 #include "browse/fit_zoom.h"
 #include "browse/picture_loader_slots.h"
+#include "browse/picture_slot_decoder.h"
 #include "formats/picture_errors.h"
 #include "formats/picture_file.h"
 #include "platform/prompt.h"
@@ -49,9 +50,8 @@ void LoadPictureIntoSlot(const QString& path, const QString& slot)
     if (model) {
         const QSize area = model->DisplayArea.isEmpty() ? screenSize() : model->DisplayArea;
         const int limit = model->EnlargeLimit;
-        LoadedPicture picture =
-            LoadPictureFile(path, [area, limit](QSize trueSize) { return FittedPictureSize(trueSize, area, limit); });
-        model->SetPicture(path, std::move(picture));
+        // Decoded on a worker; the window serves its events meanwhile.
+        model->SetPicture(path, DecodeForSlot(slot, path, area, limit));
     } else {
         platform::showMessage(platform::PromptKind::Plain, QStringLiteral("Unknown formim: ") + slot);
     }
@@ -95,6 +95,8 @@ QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString
         detail->clear();
     try {
         LoadPictureIntoSlot(path, slot);
+    } catch (const ELoadSuperseded&) {
+        // A newer load of the slot shows its picture; this one is no failure.
     } catch (const std::exception& e) {
         LoadErrorKind = ClassifyLoadError(std::current_exception());
         if (detail)

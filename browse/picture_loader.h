@@ -35,7 +35,10 @@ PictureLoaderHooks& LoaderHooks();
 QSize FittedPictureSize(QSize trueSize, QSize area, int limitPercent);
 
 // Loads the file into the slot ("form1im1", "form9im1", "form9im2"),
-// decoded for the slot's display area and limit. An unknown slot name
+// decoded for the slot's display area and limit on a worker thread while the
+// window's thread serves events. A newer load of the same slot made
+// meanwhile replaces this one: it then throws ELoadSuperseded
+// (browse/picture_slot_decoder.h) and runs none of the later steps. An unknown slot name
 // loads nothing and shows "Unknown formim: " + slot; the thumbnail and
 // information steps still run. Throws the loader's exceptions.
 void LoadPictureIntoSlot(const QString& path, const QString& slot);
@@ -49,7 +52,7 @@ QString ClassifyLoadError(std::exception_ptr error);
 QString LoadErrorCaption(const QString& displayName, const QString& kind);
 
 // LoadPictureIntoSlot that never throws: sets LoadErrorKind (empty on
-// success) and returns it; detail gets the decoder's own message.
+// success, and for a load a newer one replaced) and returns it; detail gets the decoder's own message.
 QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString* detail = nullptr);
 
 // The message box of a failed load for a picture opened by the user (an

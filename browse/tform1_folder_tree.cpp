@@ -268,7 +268,7 @@ void ShowExclusionChoice(const std::array<QAction*, 8>& items, const ExclusionCh
 
 void TForm1::ExcludeFolderClick()
 {
-    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(ExcludeFolderPath);
+    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(ExcludeFolderPath).Items;
     const int index = FindExclusionRecord(records, SelectedFolder);
     const ExclusionChoice choice = index >= 0 ? ChoiceOfRecord(records[index]) : ExclusionChoice();
     ShowExclusionChoice({Browse, SubShow, SubSearch, All, BrowsePop, SubShowPop, SubSearchPop, AllPop},
@@ -290,9 +290,14 @@ void TForm1::exclusionItemClick(int item, QAction* sender)
         *marks[item] = !*marks[item];
     const ExclusionChoice after = ToggleExclusionChoice(before, static_cast<ExclusionItem>(item));
     ShowExclusionChoice(items, after);
-    if (!StoreExclusionFlags(ExcludeFolderPath, SelectedFolder, after) && !ArgumentMode)
-        platform::showMessage(platform::PromptKind::Error,
-                              QStringLiteral("The folder exclusions could not be saved in ") + ExcludeFolderPath);
+    const platform::RecordResult stored = StoreExclusionFlags(ExcludeFolderPath, SelectedFolder, after);
+    if (stored.ok() || stored.Message.isEmpty())
+        return;
+    // The choice did not land: the marks show what the file holds.
+    ShowExclusionChoice(items, before);
+    platform::showMessage(stored.Status == platform::RecordStatus::WriteFailed ? platform::PromptKind::Error
+                                                                                : platform::PromptKind::Warning,
+                          stored.Message);
 }
 
 void TForm1::BrowseClick(QAction* sender)

@@ -14,6 +14,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "browse/picture_slot_decoder.h"
 #include "formats/read_exif_info.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -62,6 +63,20 @@ QString RunningShowFilePath()
 }
 
 bool validIndex(int index) { return index >= 0 && index < PictureCount && index < int(PictureTable.size()); }
+
+// The area the display step decodes a slot's picture for: the main window's
+// picture area, or the full-screen window's fit area; empty for the screen.
+QSize displayAreaFor(const QString& slot)
+{
+    if (slot == SlotForm1Im1 && PictureAreaWidth > 0 && PictureAreaHeight > 0)
+        return QSize(PictureAreaWidth, PictureAreaHeight);
+    if (slot != SlotForm1Im1 && Form9)
+        return Form9->PictureArea().size();
+    return QSize();
+}
+
+// The one-shot no-limit byte lets the fit enlarge freely.
+int displayLimit() { return ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit; }
 
 // The display step on the real windows and the show's globals.
 class Form1DisplayHost : public DisplayStepHost {
@@ -147,17 +162,9 @@ public:
     }
     void LoadIntoSlot(const QString& path, const QString& slot) override
     {
-        // Decode for the area the picture will be fitted into: the main
-        // window's picture area, or the screen for the full-screen images;
-        // the one-shot no-limit byte lets the fit enlarge freely.
         if (PictureSlotModel* model = PictureSlot(slot)) {
-            if (slot == SlotForm1Im1 && PictureAreaWidth > 0 && PictureAreaHeight > 0)
-                model->DisplayArea = QSize(PictureAreaWidth, PictureAreaHeight);
-            else if (slot != SlotForm1Im1 && Form9)
-                model->DisplayArea = Form9->PictureArea().size(); // the full-screen window's fit area
-            else
-                model->DisplayArea = QSize(); // the screen
-            model->EnlargeLimit = ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit;
+            model->DisplayArea = displayAreaFor(slot);
+            model->EnlargeLimit = displayLimit();
         }
         DisplayStepHost::LoadIntoSlot(path, slot);
     }
@@ -379,6 +386,23 @@ void TForm1::DisplayCurrentPicture()
 {
     Form1DisplayHost host(this);
     RunDisplayStep(host);
+}
+
+void TForm1::PrefetchShowPicture(int index)
+{
+    if (!validIndex(index)) {
+        DropPrefetchedPicture();
+        return;
+    }
+    const bool fullScreen = fullScreenVisible() || ::DemoMode;
+    // Both full-screen images share one fit area, so the image byte may still change.
+    const QString slot = DisplaySlotName(fullScreen, ShowState.ActiveImage);
+    QSize area = displayAreaFor(slot);
+    if (area.isEmpty()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        area = screen ? screen->size() : QSize(1920, 1080);
+    }
+    PrefetchPicture(PictureTable[size_t(index)].FullPath, area, displayLimit());
 }
 
 void TForm1::SetBookmarkMenuState(const QString& key)

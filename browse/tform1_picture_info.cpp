@@ -5,12 +5,15 @@
 #include "base/found_file.h"
 #include "base/layout_state.h"
 #include "app/tform1.h"
+
+#include "browse/background_work.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
+#include "formats/picture_file.h"
 #include "formats/read_exif_info.h"
 #include "platform/dos_date.h"
 #include "platform/file_attributes.h"
@@ -22,7 +25,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
@@ -42,18 +44,9 @@ void setShown(QWidget* w, bool shown)
 }
 
 // Loads a picture for a preview, decoded no larger than the area needs.
-QImage loadForPreview(const QString& path, QSize area)
+QImage loadForPreview(const QString& path, QSize area, QSize* trueSize = nullptr)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (size.isValid() && size.width() > 0 && size.height() > 0 && area.width() > 0 && area.height() > 0) {
-        const double f = std::min(double(area.height()) / size.height(), double(area.width()) / size.width());
-        if (f < 1.0)
-            reader.setScaledSize(QSize(std::max(1, int(std::nearbyint(size.width() * f))),
-                                       std::max(1, int(std::nearbyint(size.height() * f)))));
-    }
-    return reader.read();
+    return LoadPicturePreview(path, area, trueSize);
 }
 
 // Fits the image into the area without an enlargement limit and centres it.
@@ -111,6 +104,10 @@ void fillFileLines(const PreviewWidgets& w, const QString& path, const ExifInfo&
     setShown(w.readOnly, platform::IsReadOnly(path));
 }
 
+// Counts the previews started; a preview whose decode was overtaken by a
+// newer one leaves the panel to it.
+quint64 g_previewGeneration = 0;
+
 } // namespace
 
 void TForm1::UpdateTarnivoPanelVisibility()
@@ -161,15 +158,24 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
         if (Path != PreviewedPath) {
             if (LoadImage) {
                 QApplication::processEvents();
+                // The thumbnail and the decode run on workers while the
+                // window serves its events; a newer preview started meanwhile
+                // wins and this one ends without touching the panel.
+                const quint64 generation = ++g_previewGeneration;
                 QString source = Path;
                 if (UseThumbnail) {
-                    const int r = ::CreateOrRefreshThumbnail(Path, ThumbnailPath(Path), QString(), false, false, false,
-                                                             false);
+                    const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path));
+                    if (generation != g_previewGeneration)
+                        return;
                     if (r == ThumbMade || r == ThumbUpToDate)
                         source = ThumbnailPath(Path);
                 }
                 const QRect area = previewArea(this, w.image);
-                const QImage image = loadForPreview(source, area.size());
+                QImage image;
+                QSize loaded;
+                RunServingEvents([&] { image = loadForPreview(source, area.size(), &loaded); });
+                if (generation != g_previewGeneration)
+                    return;
                 if (image.isNull()) {
                     setShown(w.image, false);
                     setShown(w.cannotOpen, true);
@@ -180,7 +186,6 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
                             dims = exif.Width + QStringLiteral(" x ") + exif.Height;
                         else {
                             // The size of the picture loaded (not of its copy scaled for the box).
-                            QSize loaded = QImageReader(source).size();
                             if (!loaded.isValid())
                                 loaded = image.size();
                             dims = QString::number(loaded.width()) + QStringLiteral(" x ") + QString::number(loaded.height());

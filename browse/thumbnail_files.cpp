@@ -8,6 +8,7 @@
 #include "browse/picture_info.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "browse/background_work.h"
 #include "platform/dos_date.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
@@ -221,10 +222,12 @@ std::function<void(const QString&)>& ThumbnailStatusSink()
     return sink;
 }
 
-int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
-                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate)
+namespace {
+
+ThumbnailRequest programThumbnailRequest(const QString& picture, const QString& thumbnail, const QString& slotName,
+                                         bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate,
+                                         const ThumbnailOptions& options)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions();
     ThumbnailRequest request;
     request.picture = picture;
     request.thumbnail = thumbnail;
@@ -245,7 +248,57 @@ int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, c
             }
         }
     }
-    return CreateOrRefreshThumbnail(request, options);
+    return request;
+}
+
+// ThumbnailStatusSink called on the window's thread from a worker.
+std::function<void(const QString&)> statusThroughWindowThread()
+{
+    const std::function<void(const QString&)> sink = ThumbnailStatusSink();
+    if (!sink)
+        return nullptr;
+    return [sink](const QString& text) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [sink, text] { sink(text); }, Qt::QueuedConnection);
+    };
+}
+
+} // namespace
+
+int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
+                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate)
+{
+    const ThumbnailOptions options = CurrentThumbnailOptions();
+    return CreateOrRefreshThumbnail(programThumbnailRequest(picture, thumbnail, slotName, fromPreview, ignoreDrive,
+                                                            forceRenew, setPictureDate, options),
+                                    options);
+}
+
+int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName)
+{
+    const ThumbnailOptions options = CurrentThumbnailOptions();
+    if (options.demoMode)
+        return ThumbNothingDone;
+    ThumbnailRequest request =
+        programThumbnailRequest(picture, thumbnail, slotName, false, false, false, false, options);
+    // The status panel is the window's: the worker's "T" and "" go there
+    // through the window's thread.
+    request.processMessages = false;
+    request.showStatus = statusThroughWindowThread();
+    RunInBackgroundWriter([request, options] { CreateOrRefreshThumbnail(request, options); }, {});
+    return ThumbNothingDone;
+}
+
+int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail)
+{
+    const ThumbnailOptions options = CurrentThumbnailOptions();
+    ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, QString(), false, false, false, false, options);
+    request.processMessages = false;
+    request.showStatus = statusThroughWindowThread();
+    int result = ThumbNothingDone;
+    RunServingEvents([&] { result = CreateOrRefreshThumbnail(request, options); });
+    // The status calls posted by the worker run before the result is used.
+    QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
+    return result;
 }
 
 void InstallThumbnailLoaderSteps(bool replace)
@@ -257,7 +310,7 @@ void InstallThumbnailLoaderSteps(bool replace)
         hooks.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
     if (replace || !hooks.CreateOrRefreshThumbnail)
         hooks.CreateOrRefreshThumbnail = [](const QString& path, const QString& thumbnail, const QString& slot) {
-            return CreateOrRefreshThumbnail(path, thumbnail, slot, false, false, false, false);
+            return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot);
         };
 }
 

@@ -119,9 +119,19 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
 int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
                              bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate);
 
+// The same (not from the preview, nothing forced) made on the background
+// writer thread, so the window's thread never waits for the write; writes run
+// one after another. Returns ThumbNothingDone at once; the status "T" is
+// shown on the window's thread while the thumbnail is made.
+int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName);
+
+// The program's form without a slot, made on a worker while the window's
+// thread serves its events; the same result.
+int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail);
+
 // Installs the picture loader's thumbnail and information steps (the path
 // rule, PictureInfoText, and the program's CreateOrRefreshThumbnail with the
-// slot just loaded). Steps already installed stay unless `replace`.
+// slot just loaded, made in the background). Steps already installed stay unless `replace`.
 void InstallThumbnailLoaderSteps(bool replace = false);
 
 // Where the program's form shows its status ("T" while making); unset: nowhere.

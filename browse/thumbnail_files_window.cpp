@@ -8,6 +8,7 @@
 #include "base/settings_record.h"
 #include "platform/help_key.h"
 #include "browse/thumbnail_files.h"
+#include "formats/picture_file.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -293,15 +293,15 @@ int TForm38::PreviewPicture(const QString& picture)
 {
     if (!QFileInfo(picture).isFile())
         return ShowPreview(2, QImage());
-    QImageReader reader(picture);
-    const QSize size = reader.size();
     const QSize box = previewBoxSize();
-    if (size.isValid() && size.width() > 0 && size.height() > 0) {
-        const double f = std::min(double(box.height()) / size.height(), double(box.width()) / size.width());
-        const QSize scaled(std::max(1, int(std::nearbyint(size.width() * f))), std::max(1, int(std::nearbyint(size.height() * f))));
-        reader.setScaledSize(scaled);
+    QImage image = LoadPicturePreview(picture, box);
+    if (!image.isNull() && !box.isEmpty() && image.width() < box.width() && image.height() < box.height()) {
+        // A small picture is enlarged to the box.
+        const double f = std::min(double(box.height()) / image.height(), double(box.width()) / image.width());
+        image = image.scaled(std::max(1, int(std::nearbyint(image.width() * f))),
+                             std::max(1, int(std::nearbyint(image.height() * f))), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
     }
-    const QImage image = reader.read();
     return ShowPreview(image.isNull() ? 1 : 0, image);
 }
 

@@ -1,5 +1,6 @@
 #include "browse/viewer_commands.h"
 
+#include "formats/picture_file.h"
 #include "platform/file_attributes.h"
 #include "platform/record_file.h"
 #include "sharing/reduce_picture.h"
@@ -48,6 +49,34 @@ QStringList SplitViewerCommandLine(const QString& commandLine)
 
 namespace {
 
+// Decodes a picture with the program's own decoder of its kind only (no
+// format guessed from the content); null when it cannot be decoded.
+QImage decodeAs(const QByteArray& bytes, PictureKind kind)
+{
+    try {
+        return DecodePicture(bytes, kind, QSize()).image;
+    } catch (...) {
+        return QImage();
+    }
+}
+
+// The same by the file's name: the program's picture kinds through its own
+// decoders, any other image format the viewer converts through the reader
+// of the format its extension names, never one guessed from the content.
+QImage decodeByName(const QByteArray& bytes, const QString& path)
+{
+    const PictureKind kind = PictureKindOfPath(path);
+    if (kind != PictureKind::Unknown)
+        return decodeAs(bytes, kind);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    reader.setAutoTransform(false);
+    return reader.read();
+}
+
 QString unquoted(QString text)
 {
     if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
@@ -73,7 +102,7 @@ bool parseBox(const QString& value, QSize& box)
     return true;
 }
 
-// Linux paths start with "/" too: a word is a switch when its name is one
+// Paths start with "/" too: a word is a switch when its name is one
 // of the viewer's switches, or when it looks like none of a path's forms (no
 // further "/", no ".", no such file).
 bool isSwitch(const QString& word)
@@ -213,12 +242,7 @@ JpegRotation RotateJpegData(const QByteArray& jpeg, bool right, QByteArray& out,
 
     // The size does not allow a lossless turn: decode, turn, encode again
     // with the picture's own metadata segments.
-    QBuffer buffer;
-    buffer.setData(jpeg);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "jpeg");
-    reader.setAutoTransform(false);
-    QImage image = reader.read();
+    QImage image = decodeAs(jpeg, PictureKind::Jpeg);
     if (image.isNull())
         return JpegRotation::Failed;
     image = image.transformed(QTransform().rotate(right ? 90 : -90));
@@ -505,12 +529,7 @@ ViewerResult RunViewerCommand(const ViewerCommand& command, const QString& iniPa
                 result.lossless = lossless;
             }
         } else {
-            QBuffer buffer;
-            buffer.setData(source);
-            buffer.open(QIODevice::ReadOnly);
-            QImageReader reader(&buffer);
-            reader.setAutoTransform(false);
-            QImage image = reader.read();
+            QImage image = decodeByName(source, command.source);
             if (image.isNull()) {
                 result.message = QStringLiteral("Can not read the picture ") + command.source;
                 return result;
@@ -520,12 +539,7 @@ ViewerResult RunViewerCommand(const ViewerCommand& command, const QString& iniPa
                 return result;
         }
     } else {
-        QBuffer buffer;
-        buffer.setData(source);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        reader.setAutoTransform(false);
-        QImage image = reader.read();
+        QImage image = decodeByName(source, command.source);
         if (image.isNull()) {
             result.message = QStringLiteral("Can not read the picture ") + command.source;
             return result;

@@ -19,9 +19,9 @@
 #include <QString>
 #include <QStringList>
 
-// Splits one command-line text the Windows way: blanks separate words, a
-// double quote starts or ends a quoted stretch (the quote itself is dropped),
-// so `/convert="C:\a b.jpg"` is the one word `/convert=C:\a b.jpg`.
+// Splits one viewer command line into words. The viewer's command lines
+// quote paths with double quotes: blanks separate words, a double quote starts
+// or ends a quoted stretch (the quote itself is dropped), so `/convert="C:\a b.jpg"` is the one word `/convert=C:\a b.jpg`.
 QStringList SplitViewerCommandLine(const QString& commandLine);
 
 struct ViewerCommand {

@@ -2,6 +2,7 @@
 
 #include "formats/jpeg_decoder.h"
 #include "formats/picture_errors.h"
+#include "platform/regular_file.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,9 +11,12 @@
 void TGIFImage::LoadFromFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError("Cannot open file " + path.toStdString());
-    LoadFromBytes(file.readAll());
+    const QString refused = platform::OpenRegularFileForReading(file, path);
+    if (!refused.isEmpty())
+        throw EFOpenError("Cannot open file " + path.toStdString() + ". " + refused.toStdString());
+    if (file.size() > MaxFileBytes)
+        throw EGIFError("GIF file is too large");
+    LoadFromBytes(file.read(file.size()));
 }
 
 void TGIFImage::LoadFromBytes(const QByteArray& bytes)

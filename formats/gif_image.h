@@ -30,6 +30,8 @@ public:
     // Frames beyond these are dropped (the animation then shows the ones read).
     static constexpr int MaxFrames = 2000;
     static constexpr qint64 MaxTotalPixels = 64'000'000;
+    // The largest GIF file LoadFromFile reads.
+    static constexpr qint64 MaxFileBytes = 512LL * 1024 * 1024;
 
 private:
     QSize m_size;

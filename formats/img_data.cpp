@@ -1,7 +1,9 @@
 #include "formats/img_data.h"
 
+#include "formats/jpeg_segments.h"
 #include "formats/picture_file.h"
 #include "platform/record_file.h"
+#include "platform/regular_file.h"
 
 #include <QFile>
 
@@ -70,28 +72,44 @@ bool TImageInfo::NextFoundTag(int kind, TTagEntry& tag)
 bool TimgData::ProcessFile(const QString& path)
 {
     ExifObj = TImageInfo();
-    QByteArray bytes;
-    try {
-        bytes = ReadPictureFile(path);
-    } catch (...) {
+    // Only a regular file, and of it only the JPEG header segments up to
+    // the EXIF block: whatever else the file holds never reaches a parser.
+    QFile file(path);
+    if (!platform::OpenRegularFileForReading(file, path).isEmpty())
         return false;
+    const QByteArray block = FindJpegExifBlock([&file](qint64 offset, qint64 count) {
+        if (!file.seek(offset))
+            return QByteArray();
+        return file.read(count);
+    });
+    if (block.isEmpty()) {
+        // A JPEG without an EXIF block is processed (no tags); anything
+        // else is not a picture the reader knows.
+        file.seek(0);
+        return LooksLikeJpeg(file.read(4));
     }
-    return ProcessBytes(bytes);
+    return decodeExifBlock(block);
 }
 
 bool TimgData::ProcessBytes(const QByteArray& bytes)
 {
     ExifObj = TImageInfo();
-    if (bytes.isEmpty())
-        return false;
+    const QByteArray block = FindJpegExifBlock(bytes);
+    if (block.isEmpty())
+        return LooksLikeJpeg(bytes);
+    return decodeExifBlock(block);
+}
+
+bool TimgData::decodeExifBlock(const QByteArray& block)
+{
+    ExifObj = TImageInfo();
     quietExiv2();
     try {
-        Exiv2::Image::AutoPtr image =
-            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(bytes.constData()), long(bytes.size()));
-        if (!image.get())
-            return false;
-        image->readMetadata();
-        const Exiv2::ExifData& exif = image->exifData();
+        // The TIFF structure alone goes to exiv2's EXIF parser: no format
+        // detection, no other parser.
+        Exiv2::ExifData exif;
+        Exiv2::ExifParser::decode(exif, reinterpret_cast<const Exiv2::byte*>(block.constData()),
+                                  uint32_t(block.size()));
         std::vector<std::pair<int, TTagEntry>> found;
         for (const Exiv2::Exifdatum& datum : exif) {
             const std::string group = datum.groupName();
@@ -243,16 +261,19 @@ bool runCopy(CopyJob* job, const QByteArray& source, const QByteArray& target)
 } // namespace
 
 // Sets the EXIF pixel dimensions to the new picture's size when the block
-// has them.
+// has them: the EXIF segment is decoded, changed, encoded again and put in
+// place of the old one; the rest of the JPEG is kept byte for byte.
 QByteArray UpdateExifPixelDimensions(const QByteArray& jpeg, QSize size)
 {
+    const JpegSegmentSpan span = FindJpegExifSegment(jpeg);
+    if (span.length == 0)
+        return jpeg;
+    QByteArray block = jpeg.mid(qsizetype(span.offset + 10), qsizetype(span.length - 10));
+    quietExiv2();
     try {
-        Exiv2::Image::AutoPtr image =
-            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(jpeg.constData()), long(jpeg.size()));
-        if (!image.get())
-            return jpeg;
-        image->readMetadata();
-        Exiv2::ExifData& exif = image->exifData();
+        Exiv2::ExifData exif;
+        const Exiv2::ByteOrder order = Exiv2::ExifParser::decode(
+            exif, reinterpret_cast<const Exiv2::byte*>(block.constData()), uint32_t(block.size()));
         bool changed = false;
         const auto setIfPresent = [&](const char* key, int value) {
             auto it = exif.findKey(Exiv2::ExifKey(key));
@@ -265,20 +286,28 @@ QByteArray UpdateExifPixelDimensions(const QByteArray& jpeg, QSize size)
         setIfPresent("Exif.Photo.PixelYDimension", size.height());
         if (!changed)
             return jpeg;
-        image->writeMetadata();
-        Exiv2::BasicIo& io = image->io();
-        io.open();
-        const long n = long(io.size());
-        QByteArray result(qsizetype(n), Qt::Uninitialized);
-        io.seek(0, Exiv2::BasicIo::beg);
-        const long got = io.read(reinterpret_cast<Exiv2::byte*>(result.data()), n);
-        io.close();
-        return got == n ? result : jpeg;
+        Exiv2::Blob blob;
+        const Exiv2::WriteMethod method = Exiv2::ExifParser::encode(
+            blob, reinterpret_cast<Exiv2::byte*>(block.data()), uint32_t(block.size()), order, exif);
+        const QByteArray tiff = method == Exiv2::wmNonIntrusive
+                                    ? block
+                                    : QByteArray(reinterpret_cast<const char*>(blob.data()), qsizetype(blob.size()));
+        const qint64 segmentLength = 2 + 6 + tiff.size();
+        if (tiff.isEmpty() || segmentLength > 0xFFFF)
+            return jpeg;
+        QByteArray segment;
+        segment.append("\xFF\xE1", 2);
+        segment.append(char(segmentLength >> 8));
+        segment.append(char(segmentLength & 0xFF));
+        segment.append("Exif\0\0", 6);
+        segment.append(tiff);
+        QByteArray result = jpeg;
+        result.replace(qsizetype(span.offset), qsizetype(span.length), segment);
+        return result;
     } catch (...) {
         return jpeg;
     }
 }
-
 
 QByteArray CopyJpegMetadata(const QByteArray& sourceJpeg, const QByteArray& targetJpeg)
 {

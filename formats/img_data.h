@@ -1,7 +1,10 @@
 // The metadata reader: `TimgData` reads a picture's EXIF block through
 // exiv2 and offers its tags one by one through `TImageInfo`; it also
 // carries a picture's metadata into a re-saved JPEG (`WriteExifJpeg`).
-// exiv2 throws on damaged blocks; nothing of that leaves this unit.
+// The file type is told from the content, and only a JPEG's APP1 EXIF
+// block (found by a bounds-checked walk of its header segments) is handed
+// to exiv2's EXIF parser; exiv2 never picks a parser of its own. exiv2
+// throws on damaged blocks; nothing of that leaves this unit.
 #pragma once
 
 #include <QByteArray>
@@ -43,7 +46,8 @@ public:
     int BuildList;
 
     // Reads the metadata of a file. False when the file cannot be processed
-    // (missing, unreadable, not a picture exiv2 knows, damaged beyond use).
+    // (missing, not a regular file, unreadable, not a JPEG, EXIF block
+    // damaged beyond use); a JPEG without EXIF gives true and no tags.
     bool ProcessFile(const QString& path);
     // The same on bytes in memory.
     bool ProcessBytes(const QByteArray& bytes);
@@ -68,6 +72,7 @@ public:
 
 private:
     QString tagText(uint16_t tag) const;
+    bool decodeExifBlock(const QByteArray& block);
 };
 
 // Byte-level form of WriteExifJpeg: returns the new JPEG, or an empty array

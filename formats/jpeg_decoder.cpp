@@ -37,8 +37,10 @@ void countWarnings(j_common_ptr cinfo, int level)
     if (level >= 0)
         return; // trace messages
     ++err->warnings;
-    if (cinfo->err->msg_code == JWRN_JPEG_EOF) {
-        // The data ended before the picture did: a truncated file.
+    if (cinfo->err->msg_code == JWRN_JPEG_EOF || cinfo->err->msg_code == JWRN_HIT_MARKER) {
+        // The data ended before the picture was filled (the file ends, or
+        // the next marker comes, in the middle of the coded data): libjpeg
+        // would paint the rest grey; the picture is not valid.
         err->truncated = true;
         std::snprintf(err->message, sizeof err->message, "JPEG file is truncated");
         std::longjmp(err->jump, 1);
@@ -111,11 +113,15 @@ bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int t
         std::snprintf(job->err.message, sizeof job->err.message, "JPEG picture has no pixels");
         return false;
     }
-    // Every 8 x 8 block costs at least a bit or two of coded data; a header
-    // claiming far more blocks than the data could hold is a damaged or
-    // hostile file, refused before anything is allocated for it.
-    const qint64 blocks = ((w + 7) / 8) * ((h + 7) / 8);
-    const qint64 blocksPerByte = job->cinfo.arith_code ? 8 * 1024 : 8 * 64;
+    // With Huffman coding every 8 x 8 block of every component costs at
+    // least one bit (its DC difference code); a header claiming more blocks
+    // than the data has bits cannot be filled by it and is refused before
+    // anything is allocated for it. Arithmetic coding can go far below a
+    // bit a block, so only a loose bound holds there.
+    qint64 blocks = 0;
+    for (int c = 0; c < job->cinfo.num_components; ++c)
+        blocks += qint64(job->cinfo.comp_info[c].width_in_blocks) * qint64(job->cinfo.comp_info[c].height_in_blocks);
+    const qint64 blocksPerByte = job->cinfo.arith_code ? 8 * 1024 : 8;
     if (blocks > qint64(size) * blocksPerByte) {
         std::snprintf(job->err.message, sizeof job->err.message, "JPEG data is too short for its size (%lldx%lld)",
                       static_cast<long long>(w), static_cast<long long>(h));
@@ -162,6 +168,16 @@ bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int t
         return false;
     }
     jpeg_start_decompress(&job->cinfo);
+    // A progressive picture has been read whole by now.
+    if (job->header.progressive && job->cinfo.coef_bits) {
+        // A progressive picture is filled only when every component got
+        // its DC scan; scans missing before the end leave it grey.
+        for (int c = 0; c < job->cinfo.num_components; ++c)
+            if (job->cinfo.coef_bits[c][0] < 0) {
+                std::snprintf(job->err.message, sizeof job->err.message, "JPEG file is truncated");
+                return false;
+            }
+    }
     const bool inverted = job->cinfo.saw_Adobe_marker;
     while (job->cinfo.output_scanline < job->cinfo.output_height) {
         unsigned char* line = job->pixels + stride * job->cinfo.output_scanline;

@@ -184,12 +184,30 @@ QByteArray emfToSvgDirect(const QByteArray& bytes, QSize trueSize)
 
 } // namespace
 
+namespace {
+
+// The header's description text and pixel format are not needed for the
+// drawing, and the converter reads them without checking their offsets
+// (a description offset without a length is read up to a NUL wherever
+// that is): the copy handed over has neither.
+QByteArray withoutHeaderExtras(QByteArray bytes)
+{
+    const quint32 headerSize = u32At(bytes, 4);
+    std::memset(bytes.data() + 60, 0, 8); // nDescription, offDescription
+    if (headerSize >= 100)
+        std::memset(bytes.data() + 88, 0, 8); // cbPixelFormat, offPixelFormat
+    return bytes;
+}
+
+} // namespace
+
 MetafileSvg EmfToSvg(const QByteArray& bytes)
 {
     MetafileSvg out;
     out.trueSize = CheckEmfStructure(bytes);
     const QSize size = out.trueSize;
-    const std::optional<QByteArray> svg = RunIsolated([&] { return emfToSvgDirect(bytes, size); });
+    const QByteArray handed = withoutHeaderExtras(bytes);
+    const std::optional<QByteArray> svg = RunIsolated([&] { return emfToSvgDirect(handed, size); });
     if (!svg)
         throw EMetafileError("Enhanced metafile could not be converted");
     out.svg = *svg;

@@ -3,13 +3,16 @@
 #include "formats/jpeg_decoder.h"
 #include "formats/metafile.h"
 #include "formats/picture_errors.h"
+#include "platform/regular_file.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 PictureKind PictureKindOfPath(const QString& path)
@@ -48,8 +51,9 @@ QByteArray ReadPictureFile(const QString& path)
 {
     checkOpenable(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError("Cannot open file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
+    const QString refused = platform::OpenRegularFileForReading(file, path);
+    if (!refused.isEmpty())
+        throw EFOpenError("Cannot open file \"" + path.toStdString() + "\". " + refused.toStdString());
     const qint64 size = file.size();
     if (size > MaxPictureFileBytes)
         throw EInvalidGraphic("The picture file is too large (" + std::to_string(size) + " bytes)");
@@ -157,6 +161,30 @@ LoadedPicture LoadPictureFile(const QString& path, const DisplaySizeFor& display
     if (kind == PictureKind::Unknown)
         throw EInvalidGraphic("Unknown picture file extension (." + QFileInfo(path).suffix().toStdString() + ")");
     return DecodePicture(ReadPictureFile(path), kind, displaySize);
+}
+
+QImage LoadPicturePreview(const QString& path, QSize box, QSize* trueSize)
+{
+    const auto fitted = [box](QSize size) {
+        if (size.isEmpty() || box.isEmpty())
+            return QSize();
+        const double f = std::min(double(box.height()) / size.height(), double(box.width()) / size.width());
+        if (f >= 1.0)
+            return QSize();
+        return QSize(std::max(1, int(std::nearbyint(size.width() * f))),
+                     std::max(1, int(std::nearbyint(size.height() * f))));
+    };
+    try {
+        const LoadedPicture picture = LoadPictureFile(path, fitted);
+        if (trueSize)
+            *trueSize = picture.trueSize;
+        const QSize target = fitted(picture.trueSize);
+        if (target.isValid() && picture.image.size() != target)
+            return picture.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return picture.image;
+    } catch (...) {
+        return QImage();
+    }
 }
 
 LoadedPicture LoadPictureFile(const QString& path, QSize target)

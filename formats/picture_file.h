@@ -47,6 +47,12 @@ LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, const Dis
 // The same for a fixed display size (an empty size decodes at the true size).
 LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize target);
 
+// A picture for a preview: read and decoded as the loader does (by the
+// path's extension) and fitted into `box` without enlarging (an empty box:
+// the true size). A null image when the file cannot be shown; trueSize,
+// when given, gets the picture's own size.
+QImage LoadPicturePreview(const QString& path, QSize box, QSize* trueSize = nullptr);
+
 // ReadPictureFile + DecodePicture by the path's extension.
 LoadedPicture LoadPictureFile(const QString& path, const DisplaySizeFor& displaySize);
 LoadedPicture LoadPictureFile(const QString& path, QSize target);

@@ -1,4 +1,5 @@
-// Packed DOS file date-times and the original's day-count date values.
+// Packed DOS file date-times and day-count date values (days since
+// 1899-12-30).
 #include "platform/dos_date.h"
 
 #include <QFileInfo>

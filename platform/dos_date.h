@@ -28,7 +28,7 @@ DosDateTime FileDosDate(const QString& path);
 // or an invalid packed value.
 bool SetFileDosDate(const QString& path, DosDateTime packed);
 
-// The original's date-time value: days since 1899-12-30 with the time of
+// A day-count date-time value: days since 1899-12-30 with the time of
 // day as the fraction (local time). Invalid date-times give 0.
 double DateTimeToDays(const QDateTime& dateTime);
 QDateTime DaysToDateTime(double days);

@@ -65,8 +65,8 @@ std::optional<Drive> DriveOf(const QString& path);
 // The letter of the drive of a path ('\0' QChar when none).
 QChar DriveLetterOf(const QString& path);
 
-// The mount point of a drive letter ("" when the letter has no volume);
-// the Linux form of the original's "X:\".
+// The mount point of a drive letter ("" when the letter has no volume): the
+// root "X:\" of that drive.
 QString DriveRoot(QChar letter);
 
 // The kind of drive a letter or a path lies on (NoDrive when none).

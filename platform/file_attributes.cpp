@@ -2,6 +2,7 @@
 #include "platform/file_attributes.h"
 
 #include "platform/record_file.h"
+#include "platform/regular_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,13 +31,21 @@ QString hiddenListOf(const QString& cleanPath)
     return QFileInfo(cleanPath).absolutePath() + QStringLiteral("/.hidden");
 }
 
-QStringList readHiddenList(const QString& listPath)
+// The names of a ".hidden" list. `complete` is false when a list is there
+// but was not read whole (not a regular file, or larger than a list of
+// names ever is), so that it is never rewritten from a part.
+QStringList readHiddenList(const QString& listPath, bool* complete = nullptr)
 {
+    constexpr qint64 maxListBytes = 1 << 20;
+    if (complete)
+        *complete = !QFileInfo::exists(listPath) && !QFileInfo(listPath).isSymLink();
     QFile f(listPath);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!platform::OpenRegularFileForReading(f, listPath).isEmpty() || f.size() > maxListBytes)
         return {};
+    if (complete)
+        *complete = true;
     QStringList names;
-    const QList<QByteArray> lines = f.readAll().split('\n');
+    const QList<QByteArray> lines = f.read(f.size()).split('\n');
     for (QByteArray line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);
@@ -106,7 +115,10 @@ bool SetHidden(const QString& path, bool hidden)
     if (name.startsWith(QLatin1Char('.')))
         return hidden;   // a dot-name is always hidden
     const QString listPath = hiddenListOf(clean);
-    QStringList names = readHiddenList(listPath);
+    bool complete = false;
+    QStringList names = readHiddenList(listPath, &complete);
+    if (!complete)
+        return false;
     const bool listed = names.contains(name);
     if (listed == hidden)
         return true;

@@ -25,8 +25,8 @@ int FileAttributesOf(const QString& path);
 // Read-only: the owner's write bit is clear. False when the file is missing.
 bool IsReadOnly(const QString& path);
 
-// Making a file read-only clears every write bit (nobody may write it, as
-// with the Windows attribute); making it writable sets the owner's write bit.
+// Making a file read-only clears every write bit (nobody may write it);
+// making it writable sets the owner's write bit.
 bool SetReadOnly(const QString& path, bool readOnly);
 
 // Hidden: dot-name, or listed in the parent folder's `.hidden` file.

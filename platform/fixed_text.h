@@ -3,8 +3,8 @@
 //
 // Texts are written as UTF-8, cut at a character boundary so that at most N
 // bytes are used. On reading, a length byte above N is cut to N, and bytes that
-// are not valid UTF-8 (files written by the Windows program) are read as
-// Windows-1252.
+// are not valid UTF-8 (texts stored in the Windows-1252 code page) are read
+// as Windows-1252.
 #pragma once
 
 #include <QByteArray>

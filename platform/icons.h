@@ -1,7 +1,7 @@
 // The program's image lists, mapped to icons of the desktop's icon theme
 // (Adwaita as the fallback theme). The numbering of each list is the one the
 // program's rules use (menu glyph numbers, tree node images, tool-button
-// images); none of the original artwork is used.
+// images).
 //
 // Disabled glyphs (the second number of a menu item's enabled/disabled pair)
 // are the same theme icon drawn in the disabled style, because the menu

@@ -1,5 +1,7 @@
 #include "platform/record_file.h"
 
+#include "platform/regular_file.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,6 +25,19 @@ QString Native(const QString& path)
 bool OwnerReadOnly(const QString& path)
 {
     return !(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
+// A reason as it stands inside a sentence: "It is a pipe, not a file." gives
+// "it is a pipe, not a file"; a system text ("Permission denied") keeps its
+// capital.
+QString ReasonInSentence(QString text)
+{
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    if (text.startsWith(QLatin1String("It ")))
+        text[0] = QLatin1Char('i');
+    return text;
 }
 
 } // namespace
@@ -70,6 +85,8 @@ RecordResult RecordFile::OpenWithMode(const QString& path, int recordSize, int m
         return RecordResult::Fail(NotFound, QStringLiteral("The file '%1' does not exist.").arg(Native(path)));
     if (info.isDir())
         return RecordResult::Fail(OpenFailed, QStringLiteral("'%1' is a folder, not a file.").arg(Native(path)));
+    if (!IsRegularFile(path))
+        return RecordResult::Fail(OpenFailed, QStringLiteral("'%1' is not a regular file.").arg(Native(path)));
     auto file = std::make_unique<QFile>(path);
     const bool write = mode == FileModeWriteOnly || mode == FileModeReadWrite;
     if (write && OwnerReadOnly(path))
@@ -221,19 +238,34 @@ RecordResult RecordFile::Flush()
 
 RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes)
 {
+    const auto refused = [](RecordStatus status, const QString& message, const QString& reason) {
+        RecordResult result = RecordResult::Fail(status, message);
+        result.Reason = reason;
+        return result;
+    };
     QFileInfo info(path);
     if (!info.exists())
-        return RecordResult::Fail(NotFound, QStringLiteral("The file '%1' does not exist.").arg(Native(path)));
+        return refused(NotFound, QStringLiteral("The file '%1' does not exist.").arg(Native(path)),
+                       QStringLiteral("it does not exist"));
     if (info.isDir())
-        return RecordResult::Fail(OpenFailed, QStringLiteral("'%1' is a folder, not a file.").arg(Native(path)));
+        return refused(OpenFailed, QStringLiteral("'%1' is a folder, not a file.").arg(Native(path)),
+                       QStringLiteral("it is a folder, not a file"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return RecordResult::Fail(OpenFailed, QStringLiteral("Could not open the file '%1': %2")
-                                                  .arg(Native(path), file.errorString()));
-    QByteArray bytes = maxBytes > 0 ? file.read(maxBytes) : file.readAll();
+    const QString why = OpenRegularFileForReading(file, path);
+    if (!why.isEmpty())
+        return refused(OpenFailed, QStringLiteral("Could not open the file '%1': %2").arg(Native(path), why),
+                       ReasonInSentence(why));
+    const qint64 limit = maxBytes > 0 ? maxBytes : MaxWholeFileBytes;
+    if (file.size() > limit)
+        return refused(WrongSize, QStringLiteral("The file '%1' is too large (%2 bytes, at most %3).")
+                                      .arg(Native(path)).arg(file.size()).arg(limit),
+                       QStringLiteral("it is larger than its format holds: %1 bytes, at most %2")
+                           .arg(file.size()).arg(limit));
+    // Only the size found is read (a file that grew since is not read further).
+    QByteArray bytes = file.read(file.size());
     if (file.error() != QFileDevice::NoError)
-        return RecordResult::Fail(ReadFailed, QStringLiteral("Could not read '%1': %2")
-                                                  .arg(Native(path), file.errorString()));
+        return refused(ReadFailed, QStringLiteral("Could not read '%1': %2").arg(Native(path), file.errorString()),
+                       ReasonInSentence(file.errorString()));
     out = bytes;
     return RecordResult::Ok();
 }

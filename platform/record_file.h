@@ -47,7 +47,7 @@ enum class RecordStatus {
 struct RecordResult {
     RecordStatus Status = RecordStatus::Ok;
     QString Message;  // for the user; empty when Ok
-    QString Reason;   // the system's reason for a failed write ("No space left on device"), when known
+    QString Reason;   // why a write failed ("No space left on device") or a file was refused at reading, when known
 
     bool ok() const { return Status == RecordStatus::Ok; }
     static RecordResult Ok() { return {}; }
@@ -99,8 +99,49 @@ private:
     bool writable_ = false;
 };
 
-// Reads the whole file (at most `maxBytes` bytes; 0 = no limit).
+// The largest file ReadWholeFile reads when its caller names no limit.
+constexpr qint64 MaxWholeFileBytes = 64LL * 1024 * 1024;
+
+// Reads the whole file, which must be a regular file. A file larger than
+// `maxBytes` (0: MaxWholeFileBytes) is refused with WrongSize, unread. A
+// failure carries in Reason a short text for the user without the path
+// ("it is a pipe, not a file").
 RecordResult ReadWholeFile(const QString& path, QByteArray& out, qint64 maxBytes = 0);
+
+// A list read from a file of records, and whether the file was read whole.
+// A missing file is read whole as an empty list (NotFound). A file that is
+// refused unread (larger than its format holds, not a regular file, or one
+// that can't be read) gives no items, its status and the reason for the
+// user: a caller that would write the list back leaves that file as it is.
+template <class List>
+struct ListRead {
+    List Items;
+    RecordStatus Status = RecordStatus::Ok;
+    QString Reason;  // why the file was refused; empty when read whole
+
+    bool whole() const { return Status == RecordStatus::Ok || Status == RecordStatus::NotFound; }
+    bool refused() const { return !whole(); }
+};
+
+// Reads a file of `recordSize`-byte records of at most `maxRecords` records
+// whole and hands each whole record to `take`, in file order (a partial last
+// record is left out). The status and reason as ListRead gives them.
+template <class List, class Take>
+ListRead<List> ReadRecordList(const QString& path, int recordSize, qint64 maxRecords, Take take)
+{
+    ListRead<List> read;
+    QByteArray bytes;
+    const RecordResult result = ReadWholeFile(path, bytes, maxRecords * recordSize);
+    read.Status = result.Status;
+    if (!result.ok()) {
+        if (read.refused())
+            read.Reason = result.Reason.isEmpty() ? result.Message : result.Reason;
+        return read;
+    }
+    for (qsizetype at = 0; at + recordSize <= bytes.size(); at += recordSize)
+        take(read.Items, bytes.mid(at, recordSize));
+    return read;
+}
 
 // Writes `bytes` as the whole file through a temporary file in the same folder:
 // every byte is checked as written and synced to the disk before the temporary

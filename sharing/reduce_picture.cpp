@@ -14,8 +14,6 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QBuffer>
-#include <QImageReader>
 
 #include <cstdio>
 #include <csetjmp>
@@ -63,25 +61,16 @@ QImage decodePicture(const QByteArray& bytes, const QString& path, QSize box)
 {
     if (bytes.isEmpty())
         return {};
-    if (bytes.startsWith("\xFF\xD8")) {
-        try {
-            QSize target;
-            if (!box.isEmpty()) {
-                const JpegHeaderInfo header = ReadJpegHeader(bytes);
-                target = FitWithoutEnlarging(header.size, box);
-            }
-            return DecodeJpeg(bytes, target).image;
-        } catch (...) {
-            return {};
-        }
+    // Each format by its own decoder, never by a format guessed from the
+    // content; a JPEG at the smallest DCT scale that still covers the box.
+    try {
+        const PictureKind kind = bytes.startsWith("\xFF\xD8") ? PictureKind::Jpeg : PictureKindOfPath(path);
+        return DecodePicture(bytes, kind, [box](QSize trueSize) {
+                   return box.isEmpty() ? QSize() : FitWithoutEnlarging(trueSize, box);
+               }).image;
+    } catch (...) {
+        return {};
     }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(false);
-    return reader.read();
 }
 
 // The date taken of the EXIF block as stored. A JPEG's block is read on

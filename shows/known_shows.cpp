@@ -18,21 +18,21 @@ QString DecodeShowListRecord(const QByteArray& record)
     return platform::DecodeFixedText(reinterpret_cast<const uint8_t*>(record.constData()), ShowListPathCapacity);
 }
 
-QStringList ReadKnownShows(const QString& listPath, bool skipMissing)
+KnownShowsRead ReadKnownShows(const QString& listPath, bool skipMissing)
 {
-    QStringList paths;
-    QByteArray bytes;
-    if (!platform::ReadWholeFile(listPath, bytes).ok())
-        return paths;
-    for (qsizetype offset = 0; offset + ShowListRecordSize <= bytes.size(); offset += ShowListRecordSize) {
-        const QString path = DecodeShowListRecord(bytes.mid(offset, ShowListRecordSize));
-        if (path.isEmpty())
-            continue;
-        if (skipMissing && !QFileInfo(path).isFile())
-            continue;
-        paths << path;
-    }
-    return paths;
+    return platform::ReadRecordList<QStringList>(
+        listPath, ShowListRecordSize, MaxKnownShows, [skipMissing](QStringList& paths, const QByteArray& record) {
+            const QString path = DecodeShowListRecord(record);
+            if (path.isEmpty() || (skipMissing && !QFileInfo(path).isFile()))
+                return;
+            paths << path;
+        });
+}
+
+QString KnownShowsLeftText(const QString& listPath, const QString& reason)
+{
+    return QStringLiteral("Vistamo! : The list of MyShow files ") + listPath + QStringLiteral(" could not be read (")
+           + reason + QStringLiteral("); it is left as it is.");
 }
 
 int RenameKnownShowFolder(QStringList& paths, const QString& oldPrefix, const QString& newPrefix,

@@ -10,14 +10,22 @@
 
 constexpr int ShowListRecordSize = 201;
 constexpr int ShowListPathCapacity = 200;
+// The most show files the list holds; a larger file is refused unread.
+constexpr qint64 MaxKnownShows = 10000;
 
 QByteArray EncodeShowListRecord(const QString& path);
 QString DecodeShowListRecord(const QByteArray& record);
 
 // The paths stored in the file, in order; with `skipMissing` the paths that
 // no longer exist as files are left out. A missing file gives an empty list;
-// a partial last record is ignored.
-QStringList ReadKnownShows(const QString& listPath, bool skipMissing);
+// a partial last record is ignored. A file that is refused (too large, not
+// a regular file, unreadable) gives no paths and says why: it must then not
+// be rewritten from the empty list.
+using KnownShowsRead = platform::ListRead<QStringList>;
+KnownShowsRead ReadKnownShows(const QString& listPath, bool skipMissing);
+
+// The message when the file could not be read and is therefore not rewritten.
+QString KnownShowsLeftText(const QString& listPath, const QString& reason);
 
 // After a folder rename: each path that no longer exists as a file and whose
 // first `prefixLength` characters equal `oldPrefix` (in lower case) becomes

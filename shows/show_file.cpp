@@ -42,7 +42,7 @@ RecordResult PrepareShowWorkingCopy(const QString& showPath, const QString& work
     ShowFile.Close();
     QByteArray bytes;
     if (QFileInfo(showPath).isFile()) {
-        const RecordResult read = platform::ReadWholeFile(showPath, bytes);
+        const RecordResult read = platform::ReadWholeFile(showPath, bytes, MaxShowFileBytes);
         if (!read.ok())
             return read;
         if (ProbeShowFileFormat(bytes.size()) != ShowFileFormat::Current)
@@ -127,7 +127,7 @@ QStringList ReadShowPicturePaths(const QString& showPath)
 {
     QStringList paths;
     QByteArray bytes;
-    if (!platform::ReadWholeFile(showPath, bytes).ok())
+    if (!platform::ReadWholeFile(showPath, bytes, MaxShowFileBytes).ok())
         return paths;
     for (qint64 offset = 0; offset + ShowRecordSize <= bytes.size(); offset += ShowRecordSize)
         paths << DecodeShowRecord(bytes.mid(offset, ShowRecordSize)).PicturePath;
@@ -190,7 +190,7 @@ RecordResult MakeShowChangesPermanent()
     if (!result.ok())
         return result;
     QByteArray bytes;
-    result = platform::ReadWholeFile(ShowFile.Path(), bytes);
+    result = platform::ReadWholeFile(ShowFile.Path(), bytes, MaxShowFileBytes);
     if (!result.ok())
         return result;
     result = platform::SafeWriteFile(OpenShowPath, bytes);

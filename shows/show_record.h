@@ -15,6 +15,9 @@ constexpr int ShowRecordSize = 2276;
 constexpr int ShowRecordSizeV24 = 1928; // older layout, only read for conversion
 constexpr int ShowRecordSizeV1 = 1888;  // older layout, only read for conversion
 constexpr int32_t CurrentShowFormat = 40;
+// The most pictures a show file holds; a larger file is refused unread.
+constexpr qint64 MaxShowRecords = 100000;
+constexpr qint64 MaxShowFileBytes = MaxShowRecords * ShowRecordSize;
 
 // Offsets of the fields in a record.
 namespace ShowRecordLayout {

@@ -43,7 +43,7 @@ QList<TShowRecord> readAll(const QString& showPath, bool& ok)
 {
     QList<TShowRecord> records;
     QByteArray bytes;
-    ok = platform::ReadWholeFile(showPath, bytes).ok() && bytes.size() % ShowRecordSize == 0;
+    ok = platform::ReadWholeFile(showPath, bytes, MaxShowFileBytes).ok() && bytes.size() % ShowRecordSize == 0;
     if (!ok)
         return records;
     for (qsizetype offset = 0; offset < bytes.size(); offset += ShowRecordSize)

@@ -52,7 +52,9 @@ TForm16::TForm16(const QString& showListPath, QWidget* parent)
     button(AddPicsButton1, "AddPicsButton1");
     button(DeletePicButton, "DeletePicButton");
     layout->addLayout(row);
-    for (const QString& path : ReadKnownShows(showListPath, true))
+    const KnownShowsRead known = ReadKnownShows(showListPath, true);
+    listRefusal_ = known.Reason;
+    for (const QString& path : known.Items)
         AddKnownShow(path);
 }
 

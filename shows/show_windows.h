@@ -23,6 +23,11 @@ public:
     // longer exist.
     explicit TForm16(const QString& showListPath, QWidget* parent = nullptr);
 
+    // Why the file of known shows was refused when it was read (empty when
+    // it was read whole): the list then is not the file's, and the file is
+    // never rewritten from it.
+    QString ListRefusal() const { return listRefusal_; }
+
     // The grid of known shows: column 4, from row 2 on, holds their paths.
     QTableWidget* AllShowSG = nullptr;
     QToolButton* DeletePicButton = nullptr;
@@ -41,6 +46,9 @@ public:
     void RemoveKnownShow(const QString& showPath);
     // The add button's glyph for its enabled state.
     void SetAddButtonGlyph(bool enabled, int mode);
+
+private:
+    QString listRefusal_;
 };
 
 extern TForm16* Form16;

@@ -368,6 +368,14 @@ void TForm9::Play(const QStringList& pictures, const QList<int>& order, int inte
                   bool showTitles, std::function<void()> ended, const QList<int>& records,
                   const QList<double>& dates)
 {
+    SetPictureTable(pictures, records, dates);
+    ShowState.CurrentInterval = std::max(1, intervalMs / 1000);
+    ShowState.TitleOption = showTitles ? 1 : 0;
+    Play(order, continuous, std::move(ended));
+}
+
+void TForm9::SetPictureTable(const QStringList& pictures, const QList<int>& records, const QList<double>& dates)
+{
     GrowSelectionList(int32_t(pictures.size()), false);
     for (int i = 0; i < pictures.size(); ++i) {
         TPictureEntry& entry = PictureTable[size_t(i)];
@@ -380,9 +388,6 @@ void TForm9::Play(const QStringList& pictures, const QList<int>& order, int inte
     }
     PictureCount = int32_t(pictures.size());
     PictureIndex = 0;
-    ShowState.CurrentInterval = std::max(1, intervalMs / 1000);
-    ShowState.TitleOption = showTitles ? 1 : 0;
-    Play(order, continuous, std::move(ended));
 }
 
 void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
@@ -417,8 +422,13 @@ void TForm9::Step(int direction)
     // stays off.
     if (IntervalTimer)
         IntervalTimer->stop();
-    if (order_.isEmpty() || stopping_ || inStep_)
+    if (order_.isEmpty() || stopping_)
         return;
+    if (inStep_) {
+        // The step under way waits for its picture: this one follows it.
+        pendingStep_ = direction < 0 ? -1 : 1;
+        return;
+    }
     int next = position_ + (direction < 0 ? -1 : 1);
     if (next >= order_.size()) {
         if (!continuous_) {
@@ -434,10 +444,41 @@ void TForm9::Step(int direction)
     // A hint about the show ("Show restarted …") goes with the picture it came with.
     HintPanel->hide();
     PictureIndex = order_[position_];
+    // A jump, a restart or a turn of direction: the picture decoded ahead is
+    // not the one wanted.
+    if (prefetchedIndex_ != PictureIndex)
+        dropPrefetch();
+    prefetchedIndex_ = -1;
     inStep_ = true;
     if (DisplayStep)
         DisplayStep();
     inStep_ = false;
+    if (const int pending = std::exchange(pendingStep_, 0)) {
+        Step(pending);
+        return;
+    }
+    prefetchNext();
+}
+
+void TForm9::prefetchNext()
+{
+    // While the show advances, the next picture in play order is decoded
+    // during this one's interval.
+    if (stopping_ || paused_ || ShowState.Direction == 0 || order_.size() < 2 || !PrefetchPicture)
+        return;
+    bool reachedEnd = false;
+    const int next = PeekNextIndex(ShowState.Direction, &reachedEnd);
+    if (next < 0 || reachedEnd)
+        return;
+    prefetchedIndex_ = next;
+    PrefetchPicture(next);
+}
+
+void TForm9::dropPrefetch()
+{
+    prefetchedIndex_ = -1;
+    if (PrefetchPicture)
+        PrefetchPicture(-1);
 }
 
 void TForm9::IntervalTimerTimer()
@@ -451,6 +492,7 @@ void TForm9::TogglePause()
         return;
     paused_ = !paused_;
     if (paused_) {
+        dropPrefetch();
         if (IntervalTimer)
             IntervalTimer->stop();
         if (ShowState.Direction != 0)
@@ -462,6 +504,7 @@ void TForm9::TogglePause()
             IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(), 0));
             IntervalTimer->start();
         }
+        prefetchNext();
     }
 }
 
@@ -481,6 +524,8 @@ void TForm9::StopSlideShow()
         return;
     }
     stopping_ = true;
+    pendingStep_ = 0;
+    dropPrefetch();
     if (IntervalTimer)
         IntervalTimer->stop();
     ShowState.Direction = 0;
@@ -637,12 +682,16 @@ void TForm9::ContinueShow(int direction)
         return;
     paused_ = false;
     ShowState.ManualMode = false;
+    const int before = ShowState.Direction;
     ShowState.Direction = direction < 0 ? -1 : 1;
     ShowState.LastDirection = ShowState.Direction;
+    if (before != ShowState.Direction)
+        dropPrefetch();
     if (IntervalTimer) {
         IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(), 0));
         IntervalTimer->start();
     }
+    prefetchNext();
 }
 
 void TForm9::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)

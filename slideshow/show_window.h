@@ -82,6 +82,9 @@ public:
     // ---- the show -----------------------------------------------------------
     // Puts the picture at PictureIndex on the screen (the display step).
     std::function<void()> DisplayStep;
+    // Decodes the picture at that index of PictureTable ahead, for the
+    // step after the one shown; -1 drops the picture decoded ahead.
+    std::function<void(int index)> PrefetchPicture;
     // "Restart Slide Show - Home": the main window restarts the show.
     std::function<void()> RestartShow;
     // A wheel turn that is no zoom (angle delta; forward > 0): the main
@@ -101,6 +104,8 @@ public:
     void Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
               bool showTitles, std::function<void()> ended, const QList<int>& records = {},
               const QList<double>& dates = {});
+    // Makes the pictures the picture table (as Play does) without playing them.
+    void SetPictureTable(const QStringList& pictures, const QList<int>& records = {}, const QList<double>& dates = {});
     // One step: +1 forward, -1 back (by hand or by the timer). Moves the
     // cursor over the play order and runs the display step.
     void Step(int direction);
@@ -170,6 +175,12 @@ private:
     bool paused_ = false;
     bool stopping_ = true;
     bool inStep_ = false;
+    // A step asked for while a step waited for its picture: the newest
+    // direction asked, taken once that picture is shown.
+    int pendingStep_ = 0;
+    int prefetchedIndex_ = -1;
+    void prefetchNext();
+    void dropPrefetch();
     std::function<void()> ended_;
 };
 

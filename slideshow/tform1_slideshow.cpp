@@ -20,6 +20,8 @@
 #include "slideshow/launcher_window.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
+#include "browse/page_layouts.h"
+#include "browse/thumbnail_page_controller.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -165,6 +167,10 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
         if (self)
             self->DisplayCurrentPicture();
     };
+    Form9->PrefetchPicture = [self](int index) {
+        if (self)
+            self->PrefetchShowPicture(index);
+    };
     Form9->CutOutShown = [self] {
         if (self) {
             self->SetPictureMenuCaptions();
@@ -200,6 +206,14 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     const QList<int> order = BuildPlayOrder(Pictures, dates, PlayOptions.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
+    // The thumbnail-view start plays the pictures as pages in the main window.
+    if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !DemoMode
+        && !ArgumentMode && AutoShowRunning != 1) {
+        Form9->SetPictureTable(Pictures, Records, dates);
+        if (StartPageShowIfWanted(order, continuous))
+            return;
+    }
+    PageStartRequested = false;
     // The pictures become the picture table that the display step reads.
     Form9->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
                 [self] {
@@ -221,6 +235,10 @@ void TForm1::EndShow()
     }
     PlaybackActive = 0;
     ShowState.Direction = 0;
+    if (PageView)
+        PageView->EndPageShow();
+    if (IntervalTimer && PageView)
+        disconnect(IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer);
     ShowState.PlaysOwnShowFile = false;
     // The picture's own sound ends with the show.
     ReleaseVoiceFile();
@@ -256,6 +274,10 @@ void TForm1::ToolButton2Click()
 
 void TForm1::PauseShow()
 {
+    if (PageShowRuns()) {
+        PagePause();
+        return;
+    }
     if (Form9 && Form9->isVisible() && !Form9->Paused())
         Form9->TogglePause();
 }

@@ -14,7 +14,9 @@
 #include "tests/support/sandbox.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QLabel>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -158,6 +160,24 @@ TEST(OptionsChecks, EachFailureNamesItsPageControlAndMessage)
     EXPECT_EQ(c.Number, 2);
     EXPECT_EQ(c.Message, QStringLiteral("You have to select at least one type of image file"));
     EXPECT_TRUE(c.Page.isEmpty());
+}
+
+TEST(OptionsChecks, TheLowestNumberedFailureWinsAcrossPages)
+{
+    // Checks 4 and 5 ("Automatic Show/CD") run between the "Include" page's
+    // checks 3 and 6.
+    TOptionsValues v = validValues();
+    v.MaxSizeText = QStringLiteral("x");
+    v.SecondsWaitText = QStringLiteral("abc");
+    EXPECT_EQ(check(v).Number, 4);
+    v.MinSizeText = QStringLiteral("y");
+    EXPECT_EQ(check(v).Number, 3);
+    v.MaxEnlargeText = QStringLiteral("z");
+    EXPECT_EQ(check(v).Number, 1);
+    v = validValues();
+    v.EditProgramText = QStringLiteral("/no/such/editor");
+    v.Mon2WidthText = QStringLiteral("wide");
+    EXPECT_EQ(check(v, false, false).Number, 15);
 }
 
 TEST(OptionsChecks, EnlargementMustBeANumberWithinTheUpDownRange)
@@ -391,6 +411,20 @@ TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
     EXPECT_FALSE(QFile::exists(AddSettingsPath));
 }
 
+TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
+{
+    ScopedPromptResponder answer(QList<PromptReply>{});
+    TForm3 dialog;
+    dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("x"));
+    dialog.findChild<QLineEdit*>("SecondsWaitASEdit")->setText(QStringLiteral("4"));
+    dialog.PictureOptionsDone->click();
+    ASSERT_EQ(promptLog().size(), 1);
+    EXPECT_EQ(promptLog()[0].request.text, QStringLiteral("Error Minimum number of seconds is 5"));
+    EXPECT_EQ(dialog.PageControl1->currentWidget()->objectName(), QStringLiteral("AutomaticShowSheet"));
+    EXPECT_EQ(dialog.LastCheck.Focus, QStringLiteral("SecondsWaitASEdit"));
+    EXPECT_EQ(Settings.AutoShowWaitSeconds, 60);
+}
+
 TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
 {
     {
@@ -441,6 +475,31 @@ TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
     TAddSettingsRecord onDisk;
     ASSERT_TRUE(DecodeAddSettings(testsupport::readFile(AddSettingsPath), onDisk).ok());
     EXPECT_EQ(onDisk.ThumbsOnNetworkDrives, 1);
+}
+
+TEST_F(OptionsDialogTest, ChosenColoursShowOnBothExamplesAndAreStored)
+{
+    QList<QColor> answers{QColor(0, 0, 255), QColor(0, 255, 0)};
+    ScopedPromptResponder answer([&](const PromptRequest& r) {
+        auto* colors = qobject_cast<QColorDialog*>(r.dialog);
+        if (!colors || answers.isEmpty())
+            return PromptReply::result(0);
+        colors->setCurrentColor(answers.takeFirst());
+        colors->accept();   // the user's OK makes the colour the chosen one
+        return PromptReply::result(QDialog::Accepted);
+    });
+    TForm3 dialog;
+    dialog.findChild<QPushButton*>("BackGroundButton")->click();   // blue background
+    dialog.findChild<QPushButton*>("ColorSB")->click();            // green text
+    const auto* background = dialog.findChild<QLabel*>("BackgroundColorLabel");
+    const auto* example = dialog.findChild<QLabel*>("ExampleLabel");
+    EXPECT_EQ(background->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(example->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(example->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    dialog.PictureOptionsDone->click();
+    ASSERT_TRUE(dialog.LastCheck.ok());
+    EXPECT_EQ(Settings.BackgroundColor, 0xFF0000);   // blue-green-red
+    EXPECT_EQ(Settings.TextColor, 0x00FF00);
 }
 
 TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)

@@ -55,7 +55,7 @@ TEST(SmallHandlers, AKeyInTheTreeStopsTheIdleTimer)
 
 TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
 {
-    const QString picture = testsupport::freshDir(QStringLiteral("pics")) + QStringLiteral("/red.png");
+    const QString picture = testsupport::freshDir(QStringLiteral("pics")) + QStringLiteral("/red.bmp");
     QImage image(400, 200, QImage::Format_RGB32);
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(picture));

@@ -28,7 +28,7 @@ TEST(WholeFileWriters, AFileSizeLimitKeepsEveryOldFileAndIsReported)
 
     SetRegistryStorePath(registry);
     ASSERT_TRUE(WriteRegistryString(root, key, QStringLiteral("Wallpaper"), QStringLiteral("/p/a.jpg")));
-    ASSERT_TRUE(StoreExclusionFlags(exclusions, QStringLiteral("/d/pics"), ExclusionChoice{true, false, false, false}));
+    ASSERT_TRUE(StoreExclusionFlags(exclusions, QStringLiteral("/d/pics"), ExclusionChoice{true, false, false, false}).ok());
     QStringList shows{QStringLiteral("/s/a.vxt")};
     ASSERT_TRUE(WriteKnownShows(showList, shows).ok());
     ASSERT_TRUE(WriteAddSettings(addSettings, DefaultAddSettings(61)).ok());
@@ -41,7 +41,7 @@ TEST(WholeFileWriters, AFileSizeLimitKeepsEveryOldFileAndIsReported)
         testsupport::ScopedFileSizeLimit limit(3);  // smaller than any new file here
         EXPECT_FALSE(WriteRegistryString(root, key, QStringLiteral("WallpaperStyle"), QStringLiteral("2")));
         EXPECT_FALSE(
-            StoreExclusionFlags(exclusions, QStringLiteral("/d/other"), ExclusionChoice{false, true, false, false}));
+            StoreExclusionFlags(exclusions, QStringLiteral("/d/other"), ExclusionChoice{false, true, false, false}).ok());
         shows << QStringLiteral("/s/b.vxt");
         EXPECT_FALSE(WriteKnownShows(showList, shows).ok());
         TAddSettingsRecord changed = DefaultAddSettings(61);

@@ -32,6 +32,7 @@ ControlBounds designBounds()
     d["VoiceBevel"] = QRect(322, 54, 50, 28);
     d["MicroSB"] = QRect(325, 57, 22, 22);
     d["VoicePlaySB"] = QRect(348, 57, 22, 22);
+    d["TarnivoPanel"] = QRect(330, 6, 56, 40);
     d["Panel1"] = QRect(404, 355, 392, 190);
     d["Bevel1"] = QRect(6, 6, 190, 178);
     d["NoShowPanel"] = QRect(12, 12, 178, 166);
@@ -123,6 +124,10 @@ TEST(LayoutCalc, MaximizedLayoutFromTheScreen)
     EXPECT_EQ(b["VoiceBevel"].topLeft(), QPoint(886, 19));
     EXPECT_EQ(b["MicroSB"].topLeft(), QPoint(889, 22));
     EXPECT_EQ(b["VoicePlaySB"].topLeft(), QPoint(912, 22));
+    // The sibling panel stays 6 pixels from the panel's right edge, off the
+    // play order box.
+    EXPECT_EQ(b["TarnivoPanel"], QRect(894, 6, 56, 40));
+    EXPECT_FALSE(b["TarnivoPanel"].intersects(b["FPlayorderCB"]));
 }
 
 TEST(LayoutCalc, RowButtonsOnTheFormAddTheListLeft)

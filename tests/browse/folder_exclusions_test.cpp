@@ -55,11 +55,13 @@ TEST(ExclusionRecord, FileRoundTripIgnoresAPartialTail)
     QByteArray bytes = testsupport::readFile(file);
     bytes.append("partial");
     testsupport::writeFile(file, bytes);
-    const auto records = ReadExcludeFolderFile(file);
+    const auto records = ReadExcludeFolderFile(file).Items;
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].Path, "/b");
     EXPECT_EQ(records[1].SubShow, 1);
-    EXPECT_TRUE(ReadExcludeFolderFile(file + ".missing").empty());
+    const ExcludeFolderRead missing = ReadExcludeFolderFile(file + ".missing");
+    EXPECT_TRUE(missing.whole());
+    EXPECT_TRUE(missing.Items.empty());
 }
 
 TEST(ExclusionTest, FixedRulesAndUserChoices)
@@ -197,19 +199,19 @@ TEST(ExclusionEdit, StoringChangesTheRecordInPlaceOrAppends)
     // Toggling Browse twice on a folder without a record leaves one record
     // with every flag 0.
     ExclusionChoice c = ToggleExclusionChoice({}, ExclusionItem::Browse);
-    ASSERT_TRUE(StoreExclusionFlags(file, "/D/New/", c));
+    ASSERT_TRUE(StoreExclusionFlags(file, "/D/New/", c).ok());
     c = ToggleExclusionChoice(c, ExclusionItem::Browse);
-    ASSERT_TRUE(StoreExclusionFlags(file, "/d/new", c));
-    auto records = ReadExcludeFolderFile(file);
+    ASSERT_TRUE(StoreExclusionFlags(file, "/d/new", c).ok());
+    auto records = ReadExcludeFolderFile(file).Items;
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[2].Path, "/d/new");
     EXPECT_EQ(records[2].Browse + records[2].SubShow + records[2].SubSearch + records[2].All, 0);
 
     // An existing record keeps its place.
     ExclusionsChanged = 0;
-    ASSERT_TRUE(StoreExclusionFlags(file, "/D/Pics", ExclusionChoice{false, false, false, true}));
+    ASSERT_TRUE(StoreExclusionFlags(file, "/D/Pics", ExclusionChoice{false, false, false, true}).ok());
     EXPECT_EQ(ExclusionsChanged, 1);
-    records = ReadExcludeFolderFile(file);
+    records = ReadExcludeFolderFile(file).Items;
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1].Path, "/d/pics");
     EXPECT_EQ(records[1].All, 1);

@@ -140,12 +140,12 @@ TEST_F(FolderOpsTest, ARenameCarriesEveryStoredPathBelowTheFolderAndNoOther)
     EXPECT_EQ(onDisk.LastCopyTarget, photos);
     EXPECT_EQ(onDisk.EditPrograms[0], photos + "/editor");
 
-    const auto records = ReadExcludeFolderFile(exclusions);
+    const auto records = ReadExcludeFolderFile(exclusions).Items;
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].Path, ExclusionKey(photos + "/Sub"));
     EXPECT_EQ(records[1].Path, ExclusionKey(pictures + "/x"));
     EXPECT_EQ(ReadShowPicturePaths(show), (QStringList{photos + "/x.jpg", pictures + "/x.jpg"}));
-    const QList<TPlaylistRecord> tracks = ReadPlaylist(playlist);
+    const QList<TPlaylistRecord> tracks = ReadPlaylist(playlist).Items;
     ASSERT_EQ(tracks.size(), 2);
     EXPECT_EQ(tracks[0].SoundPath, photos + "/song.mp3");
     EXPECT_EQ(tracks[1].SoundPath, pictures + "/song.mp3");

@@ -390,3 +390,41 @@ TEST(PageSlotsForFileCommands, RemovalAndPackingKeepPathsWithTheirPictures)
     EXPECT_FALSE(page.cell(5).checkEnabled);
     EXPECT_EQ(page.SelectedPictureCount(), 0);
 }
+
+TEST(PageSlotsForFileCommands, PackingReportsWhichCellShowsWhichPictureAndRenamingKeepsTheNumber)
+{
+    PageState page = LoadedPage(3, 20, {4});   // slot 4 (p24) could not be shown
+    for (int slot : {0, 2})
+        page.ToggleSlotSelection(slot, false, true);
+    page.MarkSlotRemoved(0, false);
+    EXPECT_EQ(page.cell(0).caption, "Deleted");
+    EXPECT_FALSE(page.cell(0).ticked);
+    EXPECT_EQ(page.cell(1).caption, "21 - p21.jpg");
+    page.MarkSlotRemoved(2, true);
+    EXPECT_EQ(page.cell(2).caption, "Removed from show");
+    EXPECT_EQ(page.cell(3).caption, "22 - p23.jpg");
+    const PackResult r = page.PackRemovedSlots();
+    EXPECT_EQ(Pictures(page), std::vector<int32_t>({21, 23, 24, 25, -1, -1}));
+    EXPECT_EQ(r.lastPicture, 25);
+    EXPECT_EQ(r.firstEmpty, 4);
+    ASSERT_EQ(r.moves.size(), 4u);
+    EXPECT_EQ(r.moves[0].to, 0);
+    EXPECT_EQ(r.moves[0].from, 1);
+    EXPECT_EQ(r.moves[2].from, 4);
+    EXPECT_FALSE(r.moves[2].loaded) << "the picture that could not be shown moves as it is";
+    EXPECT_EQ(page.cell(2).frameText, kPageFailedText);
+    EXPECT_EQ(page.cell(3).caption, "24 - p25.jpg");
+    EXPECT_TRUE(page.cell(4).caption.isEmpty());
+
+    page.SetCaptionHint(1, "old hint");
+    page.RenameSlotPicture(1, "/pics/Beach.jpg");
+    EXPECT_EQ(page.cell(1).caption, "22 - Beach.jpg");
+    EXPECT_EQ(page.cell(1).path, "/pics/Beach.jpg");
+    EXPECT_TRUE(page.CaptionHintWanted(1)) << "the hint is made again for the new name";
+
+    // Everything removed: no picture left to go on from.
+    PageState two = LoadedPage(1, 7);
+    two.MarkSlotRemoved(0, false);
+    two.MarkSlotRemoved(1, false);
+    EXPECT_EQ(two.PackRemovedSlots().lastPicture, -1);
+}

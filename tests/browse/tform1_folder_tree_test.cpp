@@ -188,7 +188,7 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     form.BrowsePop->trigger();
     EXPECT_TRUE(form.Browse->isChecked());
     EXPECT_TRUE(form.BrowsePop->isChecked());
-    auto records = ReadExcludeFolderFile(ExcludeFolderPath);
+    auto records = ReadExcludeFolderFile(ExcludeFolderPath).Items;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].Path, (drive + "/album & more").toLower());
     EXPECT_EQ(records[0].Browse, 1);
@@ -196,7 +196,7 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     form.All->trigger();
     EXPECT_FALSE(form.Browse->isChecked());
     EXPECT_TRUE(form.AllPop->isChecked());
-    records = ReadExcludeFolderFile(ExcludeFolderPath);
+    records = ReadExcludeFolderFile(ExcludeFolderPath).Items;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].All, 1);
     EXPECT_EQ(records[0].Browse, 0);
@@ -216,12 +216,12 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
         form.ClearExclusionsClick();
         EXPECT_EQ(platform::promptLog()[0].request.text, "Please confirm clearing all folder exclusions");
         EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Confirmation);
-        EXPECT_EQ(ReadExcludeFolderFile(ExcludeFolderPath).size(), 1u);
+        EXPECT_EQ(ReadExcludeFolderFile(ExcludeFolderPath).Items.size(), 1u);
     }
     platform::ScopedPromptResponder ok(QList<platform::PromptReply>{
         platform::PromptReply::button(platform::PromptAnswer::Ok)});
     form.ClearExclusionsClick();
-    EXPECT_TRUE(ReadExcludeFolderFile(ExcludeFolderPath).empty());
+    EXPECT_TRUE(ReadExcludeFolderFile(ExcludeFolderPath).Items.empty());
 }
 
 TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)

@@ -2,6 +2,7 @@
 // with its result codes and dates, the hidden thumbnail folder, and the
 // thumbnails kept in step with their pictures.
 #include "browse/thumbnail_files.h"
+#include "browse/background_work.h"
 
 #include "browse/picture_info.h"
 #include "platform/dos_date.h"
@@ -674,6 +675,8 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
     LoaderHooks().SetTitleHint = [](const QString&) {};
 
     EXPECT_EQ(TryLoadPictureIntoSlot(picture, "form1im1"), QString());
+    // The thumbnail is written on the background writer.
+    WaitForBackgroundWrites();
     const QString thumb = ThumbnailPath(picture);
     ASSERT_TRUE(QFileInfo::exists(thumb));
     EXPECT_EQ(QImageReader(thumb).size(), QSize(640, 480));

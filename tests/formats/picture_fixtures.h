@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QString>
 #include <QtEndian>
@@ -216,6 +217,53 @@ inline QByteArray wmf(int w, int h)
     put32(meta, 7);
     put16(meta, 0);
     return header + meta + records;
+}
+
+// A 99-byte QuickTime movie whose user-data atom is malformed: its size
+// claims far more than the file holds and its first entry's size is -1.
+inline QByteArray quickTimeWithBadUserData()
+{
+    const auto be32 = [](QByteArray& b, quint32 v) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            b.append(char((v >> shift) & 0xFF));
+    };
+    QByteArray b;
+    be32(b, 20);
+    b.append("ftypqt  ");
+    be32(b, 0x200);
+    b.append("qt  ");
+    be32(b, 79);
+    b.append("moov");
+    be32(b, 0x7FFFFFF0);
+    b.append("udta");
+    be32(b, 0xFFFFFFFF);
+    b.append("\xA9nam");
+    be32(b, 0x00100000);
+    b.append("Hello");
+    while (b.size() < 99)
+        b.append(char(0xFF));
+    return b;
+}
+
+// A JPEG of w x h whose pixels are noise, so that its coded data is large
+// (about a byte a pixel at quality 95).
+inline QByteArray noisyJpeg(int w, int h, bool progressive = false)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            image.setPixel(x, y, seed >> 8);
+        }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setQuality(95);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
 }
 
 } // namespace fixtures

@@ -1,8 +1,10 @@
 // Fuzz target of the EXIF reading: with an even first byte the rest is a
-// whole file for the metadata reader; with an odd one it is the EXIF block
+// whole file for the metadata reader (in memory and as a file); with an odd one it is the EXIF block
 // itself, wrapped into a small JPEG's APP1 segment, so the fuzzer works on
 // the TIFF structure (offsets and counts pointing anywhere). The reads the
 // program makes (date taken, camera, dimensions, tag by tag) all run.
+#include "fuzz_files.h"
+
 #include "formats/img_data.h"
 
 #include <QByteArray>
@@ -57,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         while (reader.ExifObj.NextFoundTag(0, tag)) {
         }
     }
+    // The same bytes as a file named ".jpg", read as the program reads it.
+    TimgData fileReader(255);
+    (void)fileReader.ProcessFile(fuzzfiles::Write(QStringLiteral("picture.jpg"), bytes));
     // The metadata copy into a re-saved JPEG reads the same blocks.
     (void)CopyJpegMetadata(bytes, QByteArray(reinterpret_cast<const char*>(kTinyJpeg), sizeof kTinyJpeg));
     return 0;

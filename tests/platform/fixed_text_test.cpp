@@ -65,7 +65,7 @@ TEST(FixedText, LengthByteAboveCapacityIsCutToTheCapacity)
 
 TEST(FixedText, BytesThatAreNotUtf8ReadAsWindows1252)
 {
-    // "Café" and "€5" as the Windows program wrote them.
+    // "Café" and "€5" stored as Windows-1252 bytes.
     std::array<uint8_t, 6> cafe = {4, 'C', 'a', 'f', 0xE9, 0};
     EXPECT_EQ(DecodeField(cafe, 5), QStringLiteral("Café"));
     std::array<uint8_t, 3> euro = {2, 0x80, '5'};

@@ -113,7 +113,7 @@ TEST(ReducePicture, FitsIntoTheBoxWithoutEnlarging)
     EXPECT_TRUE(ReduceBoxSize(-1).isEmpty());
 
     const QString dir = freshDir(QStringLiteral("reduce"));
-    const QString small = dir + QStringLiteral("/small.png");
+    const QString small = dir + QStringLiteral("/small.bmp");
     QImage tiny(200, 100, QImage::Format_RGB32);
     tiny.fill(Qt::blue);
     tiny.save(small);

@@ -167,15 +167,17 @@ TEST(KnownShows, RoundTripSkipsMissingAndCutsLongPaths)
     EXPECT_EQ(bytes.mid(1, a.toUtf8().size()), a.toUtf8());
     EXPECT_EQ(quint8(bytes[2 * 201]), 200);
 
-    EXPECT_EQ(ReadKnownShows(list, true), (QStringList{a, b}));
-    const QStringList all = ReadKnownShows(list, false);
+    EXPECT_EQ(ReadKnownShows(list, true).Items, (QStringList{a, b}));
+    const QStringList all = ReadKnownShows(list, false).Items;
     ASSERT_EQ(all.size(), 4);
     EXPECT_EQ(all[2], longPath.left(200));
 
     // A partial record at the end is ignored.
     writeFile(list, bytes + QByteArray(50, 'x'));
-    EXPECT_EQ(ReadKnownShows(list, false).size(), 4);
-    EXPECT_TRUE(ReadKnownShows(dir + QStringLiteral("/none.dat"), false).isEmpty());
+    EXPECT_EQ(ReadKnownShows(list, false).Items.size(), 4);
+    const KnownShowsRead none = ReadKnownShows(dir + QStringLiteral("/none.dat"), false);
+    EXPECT_TRUE(none.whole());
+    EXPECT_TRUE(none.Items.isEmpty());
 }
 
 TEST(KnownShows, FolderRenameRewritesOnlyPathsThatNoLongerExist)
@@ -192,5 +194,5 @@ TEST(KnownShows, FolderRenameRewritesOnlyPathsThatNoLongerExist)
     EXPECT_EQ(paths[1], stillThere);
     EXPECT_EQ(paths[2], dir + QStringLiteral("/Older/other.vxt"));
     EXPECT_EQ(paths[3], dir + QStringLiteral("/New/case.vxt"));
-    EXPECT_EQ(ReadKnownShows(list, false), paths);
+    EXPECT_EQ(ReadKnownShows(list, false).Items, paths);
 }

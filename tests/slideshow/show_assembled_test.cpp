@@ -11,6 +11,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "browse/picture_slot_decoder.h"
 #include "browse/recent_lists.h"
 #include "formats/picture_fixtures.h"
 #include "platform/prompt.h"
@@ -30,6 +31,7 @@
 #include <QLabel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -370,4 +372,38 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_TRUE(Form9->Image1->isVisible() || Form9->Image2->isVisible());
     EXPECT_TRUE(platform::promptLog().isEmpty());
+}
+
+TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
+{
+    const QString dir = freshDir(QStringLiteral("ahead"));
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+        makePhoto(dir + "/" + name, "");
+    Settings.PlayOrder = 2;   // alphabetic
+    playFolder(dir);
+    TForm9* window = show();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->CurrentPicture(), dir + "/a.jpg");
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/b.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([] { return PrefetchedPictureReady(); }, 30000));
+
+    // The step shows the picture decoded ahead and decodes the next one.
+    keyClick(window, Qt::Key_Right);
+    EXPECT_EQ(window->CurrentPicture(), dir + "/b.jpg");
+    EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Path() == dir + "/b.jpg" || PictureSlot(SlotForm9Im2)->Path() == dir + "/b.jpg");
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/c.jpg");
+
+    // Continued in reverse: the picture before is decoded ahead instead.
+    keyClick(window, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_LT(ShowState.Direction, 0);
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
+
+    // A pause drops it; going on decodes ahead again; the end drops it.
+    keyClick(window, Qt::Key_Space);
+    EXPECT_EQ(PrefetchedPicturePath(), QString());
+    keyClick(window, Qt::Key_Space);
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
+    keyClick(window, Qt::Key_Escape);
+    EXPECT_EQ(show(), nullptr);
+    EXPECT_EQ(PrefetchedPicturePath(), QString());
 }

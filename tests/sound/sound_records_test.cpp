@@ -33,7 +33,7 @@ TEST(PlaylistRecord, PathAndPlayOrderAtTheirOffsets)
     second.PlayOrder = 2;
     ASSERT_TRUE(WritePlaylist(path, {track, second}).ok());
     EXPECT_EQ(readFile(path).size(), 416);
-    const auto back = ReadPlaylist(path);
+    const auto back = ReadPlaylist(path).Items;
     ASSERT_EQ(back.size(), 2);
     EXPECT_EQ(back[1].SoundPath, second.SoundPath);
     EXPECT_EQ(back[0].PlayOrder, 0x01020304);

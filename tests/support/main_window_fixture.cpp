@@ -116,13 +116,16 @@ MainWindowFixture::~MainWindowFixture()
             closeWindow();
         form_->CloseWithoutSaving = true;
     }
-    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16)})
+    // Form2 has no parent (the main window only drives it): it goes here
+    // with the other windows of their own; Form20 is a child of the form.
+    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16),
+                       static_cast<QWidget*>(Form2)})
         delete w;
     Form9 = nullptr;
     Form10 = nullptr;
     Form16 = nullptr;
-    Form20 = nullptr;
     Form2 = nullptr;
+    Form20 = nullptr;
     delete form_;
     Form1 = nullptr;
     PlaybackActive = 0;

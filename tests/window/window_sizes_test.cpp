@@ -1,9 +1,11 @@
 // Window sizes of the assembled main window on the three screens: the
 // restored 800 x 600 layout, maximize and restore through the window's own
-// state, the MyShow panel hidden, the narrow screen, and no control painted
-// over another.
+// state (with the previews shown, after a show and after a full view), the
+// MyShow panel hidden, the narrow screen, and no control painted over another.
 #include "base/layout_state.h"
 #include "app/tform1.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
 
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -53,6 +56,45 @@ void expectNoOverlap(MainWindowFixture& f)
     EXPECT_LE(status.bottom(), form->rect().bottom());
 }
 
+// The maximized layout as computed from the window's full size: the tree and
+// the list share the width, the panels sit 5 pixels above the status bar,
+// nothing overlaps and nothing in the preview panel covers the play order
+// box.
+void expectMaximizedLayout(MainWindowFixture& f, const char* what)
+{
+    TForm1* form = f.form();
+    const QRect client = form->ClientArea->rect();
+    EXPECT_EQ(MaximizedLayout, 1) << what;
+    EXPECT_NEAR(form->TreeView1->width(), (client.width() - 8) / 2.0, 1.0) << what;
+    EXPECT_EQ(form->MyShowSG->width(), form->TreeView1->width()) << what;
+    EXPECT_NEAR(form->MyShowSG->geometry().right(), client.width() - 5, 1) << what;
+    EXPECT_NEAR(form->TreeThumbnailPanel->geometry().bottom(), client.height() - 6, 1) << what;
+    EXPECT_EQ(form->Panel1->geometry().bottom(), form->TreeThumbnailPanel->geometry().bottom()) << what;
+    EXPECT_GT(form->TreeView1->height(), 318) << what;
+    for (QWidget* w : form->TreeThumbnailPanel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (MainWindowFixture::visible(w) && w != form->FPlayorderCB)
+            EXPECT_FALSE(w->geometry().intersects(form->FPlayorderCB->geometry()))
+                << what << ": " << w->objectName().toStdString();
+    expectNoOverlap(f);
+}
+
+// Maximizes through the window's own state and restores again.
+void maximizeAndRestore(MainWindowFixture& f, const char* what)
+{
+    TForm1* form = f.form();
+    form->setWindowState(form->windowState() | Qt::WindowMaximized);
+    f.settle(50);
+    expectMaximizedLayout(f, what);
+    if (MainWindowFixture::visible(form->Image4))
+        EXPECT_TRUE(form->NoShowPanel4->geometry().contains(form->Image4->geometry())) << what;
+    form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
+    f.settle(50);
+    EXPECT_EQ(MaximizedLayout, 0) << what;
+    EXPECT_EQ(form->size(), QSize(800, 600)) << what;
+    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318)) << what;
+    expectNoOverlap(f);
+}
+
 } // namespace
 
 TEST(WindowSizes, MaximizeFillsTheScreenAndRestoreGives800x600)
@@ -84,6 +126,51 @@ TEST(WindowSizes, MaximizeFillsTheScreenAndRestoreGives800x600)
         EXPECT_EQ(form->size(), QSize(800, 600));
         EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
         expectNoOverlap(f);
+    }
+}
+
+TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullView)
+{
+    for (const QSize screenSize : {QSize(1366, 768), QSize(1920, 1080)}) {
+        MainWindowFixture f(on(screenSize));
+        if (!testsupport::screenOfSize(screenSize))
+            GTEST_SKIP() << "no offscreen screen of this size";
+        TForm1* form = f.form();
+        QTreeWidget* tree = f.tree();
+
+        // The browse preview shows a picture chosen with the keyboard.
+        f.clickNode(f.folder());
+        f.key(tree, Qt::Key_Right);
+        f.key(tree, Qt::Key_Down);
+        f.key(tree, Qt::Key_Down);
+        ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture("a.jpg") && form->Image4->isVisible(); }));
+        maximizeAndRestore(f, "browse preview shown");
+
+        // The show preview too.
+        form->ShowMyShowPictureInfo(f.picture("c.jpg"), true, false);
+        ASSERT_TRUE(MainWindowFixture::visible(form->image2));
+        maximizeAndRestore(f, "both previews shown");
+
+        // After a show of the folder played and stopped (the folder selected:
+        // the sibling program's panel shows in place of the file's lines).
+        f.clickNode(f.folder());
+        form->ToolButton1->trigger();
+        ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+        f.settle(50);
+        QTest::keyClick(Form9, Qt::Key_Escape);
+        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && PlaybackActive == 0; }));
+        f.settle();
+        ASSERT_TRUE(MainWindowFixture::visible(form->TarnivoPanel));
+        maximizeAndRestore(f, "after a show");
+
+        // After a full view of a picture.
+        f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
+        ASSERT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
+        QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+        f.click(shown, shown->rect().center());
+        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible(); }));
+        f.settle();
+        maximizeAndRestore(f, "after a full view");
     }
 }
 

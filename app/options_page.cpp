@@ -1,0 +1,15 @@
+#include "app/options_page.h"
+
+#include <QTabWidget>
+
+TOptionsPage::TOptionsPage(QTabWidget* tabs, const char* name, const QString& caption)
+    : QWidget(tabs)
+{
+    setObjectName(QString::fromLatin1(name));
+    tabs->addTab(this, caption);
+}
+
+TOptionsCheck TOptionsPage::check(const TOptionsValues&, const TOptionsCheckContext&, TOptionsNumbers&) const
+{
+    return {};
+}

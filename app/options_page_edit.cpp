@@ -1,0 +1,47 @@
+#include "app/options_page_edit.h"
+
+#include "app/options_controls.h"
+#include "app/options_program_list.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QVBoxLayout>
+
+TEditProgramsPage::TEditProgramsPage(QTabWidget* tabs)
+    : TOptionsPage(tabs, "EditProgramsSheet", QStringLiteral("Edit"))
+{
+    auto* l = new QVBoxLayout(this);
+    m_programs = new TProgramList(this, l, QStringLiteral("Edit program :"), "ExtProgComboBox", "BrowseButton",
+                                  "RemoveEditProgram", QStringLiteral("&Remove Edit program from list "));
+    ExtProgComboBox = m_programs->box;
+    BrowseButton = m_programs->browseButton;
+    RemoveEditProgram = m_programs->removeButton;
+    ResetFileDateCB = options_ui::checkBox(this, "ResetFileDateCB",
+                                           QStringLiteral("Reset file date to date taken (EXIF) after edit, rotate"));
+    l->addWidget(ResetFileDateCB);
+    l->addStretch();
+}
+
+void TEditProgramsPage::BrowseButtonClick() { m_programs->browse(); }
+void TEditProgramsPage::RemoveEditProgramClick() { m_programs->remove(); }
+void TEditProgramsPage::ExtProgComboBoxClick(int index) { m_programs->choose(index); }
+
+void TEditProgramsPage::load(const TOptionsValues& v)
+{
+    m_programs->load(v.EditPrograms);
+    ExtProgComboBox->setEditText(v.EditProgramText);
+    ResetFileDateCB->setChecked(v.ResetFileDate);
+}
+
+void TEditProgramsPage::store(TOptionsValues& v) const
+{
+    v.EditPrograms = m_programs->entries();
+    v.EditProgramText = m_programs->text();
+    v.ResetFileDate = ResetFileDateCB->isChecked();
+}
+
+TOptionsCheck TEditProgramsPage::check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
+                                       TOptionsNumbers&) const
+{
+    return CheckEditFields(v, ctx);
+}

@@ -1,0 +1,28 @@
+// The options page "Upload": the outside upload program, how long it is
+// given to start and how many pictures it takes at once.
+#pragma once
+
+#include "app/options_page.h"
+
+class QLineEdit;
+class QPushButton;
+class TUpDown;
+
+class TUploadPage : public TOptionsPage {
+    Q_OBJECT
+public:
+    explicit TUploadPage(QTabWidget* tabs);
+
+    void load(const TOptionsValues& v) override;
+    void store(TOptionsValues& v) const override;
+
+    // Shows the file dialog; on OK the upload program becomes the chosen file.
+    void BtnBrowseUploadClick();
+
+    QLineEdit* EDUploadProgram = nullptr;
+    QPushButton* BtnBrowseUpload = nullptr;
+    QLineEdit* EdWaittime = nullptr;
+    TUpDown* UDWaittime = nullptr;
+    QLineEdit* EdSupplyAtOnce = nullptr;
+    TUpDown* UDSupplyAtOnce = nullptr;
+};

@@ -1,0 +1,31 @@
+#include "app/options_page_video.h"
+
+#include "app/options_program_list.h"
+
+#include <QVBoxLayout>
+
+TVideoPage::TVideoPage(QTabWidget* tabs)
+    : TOptionsPage(tabs, "VideoTextSheet", QStringLiteral("Video"))
+{
+    auto* l = new QVBoxLayout(this);
+    m_programs = new TProgramList(this, l, QStringLiteral("Video program :"), "VidProgComboBox", "BrowseVideoButton",
+                                  "RemoveVideoProgram", QStringLiteral("&Remove Video program from list "));
+    VidProgComboBox = m_programs->box;
+    BrowseVideoButton = m_programs->browseButton;
+    RemoveVideoProgram = m_programs->removeButton;
+    l->addStretch();
+}
+
+void TVideoPage::BrowseVideoButtonClick() { m_programs->browse(); }
+void TVideoPage::RemoveVideoProgramClick() { m_programs->remove(); }
+void TVideoPage::VidProgComboBoxClick(int index) { m_programs->choose(index); }
+
+void TVideoPage::load(const TOptionsValues& v)
+{
+    m_programs->load(v.VideoPrograms);
+}
+
+void TVideoPage::store(TOptionsValues& v) const
+{
+    v.VideoPrograms = m_programs->entries();
+}

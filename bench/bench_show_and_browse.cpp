@@ -1,0 +1,219 @@
+// The assembled window with real photographs, in one run:
+//   show step   - a full-screen show on a 1920x1080 screen: from the
+//                 interval's end (the interval timer's step) to the picture
+//                 painted, with the next picture decoded ahead during the
+//                 interval, and the same step with nothing decoded ahead;
+//   window block - the longest time the window's thread serves no event
+//                 (a 1 ms heartbeat timer on it) while up to 30 photographs
+//                 are browsed one after another: each previewed (a plain
+//                 click, its thumbnail file made on the first view) and
+//                 opened in the full view (Ctrl+click) and closed again.
+//
+//   bench_show_and_browse [--reps N] [--photos N] [--thumbs N] [FOLDER...]
+//
+// --thumbs is accepted and ignored (it belongs to bench_picture_fit). The
+// program runs in a home folder of its own, so the user's settings stay
+// untouched.
+#include "base/settings_record.h"
+#include "app/tform1.h"
+#include "browse/folder_tree_state.h"
+#include "browse/background_work.h"
+#include "browse/picture_slot_decoder.h"
+#include "formats/jpeg_decoder.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    if (v.empty())
+        return -1;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+
+// JPEG photographs of at least one megapixel, sorted by path.
+QStringList findPhotos(const QStringList& folders)
+{
+    QStringList found;
+    for (const QString& folder : folders) {
+        QDirIterator it(folder, {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QFile f(path);
+            if (path.contains("/vxothumb/") || !f.open(QIODevice::ReadOnly))
+                continue;
+            try {
+                const JpegHeaderInfo header = ReadJpegHeader(f.read(1 << 20));
+                if (qint64(header.size.width()) * header.size.height() >= 1000000)
+                    found << path;
+            } catch (...) {
+            }
+        }
+    }
+    found.sort();
+    return found;
+}
+
+// Serves events until done() holds or the time is up.
+bool serveUntil(const std::function<bool()>& done, int ms = 60000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A home of its own and a 1920 x 1080 offscreen screen, set up before the
+    // application starts.
+    QTemporaryDir home;
+    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(var, QFile::encodeName(home.path() + (qstrcmp(var, "HOME") ? QStringLiteral("/") + var : QString())));
+    const QString screens = home.path() + "/screens.json";
+    {
+        QFile f(screens);
+        f.open(QIODevice::WriteOnly);
+        f.write(R"({ "screens": [ { "name": "Screen1920", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
+    }
+    qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screens));
+    QApplication app(argc, argv);
+    int reps = 3, maxPhotos = 30;
+    QStringList folders;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == "--reps" && i + 1 < args.size())
+            reps = std::max(1, args[++i].toInt());
+        else if (args[i] == "--photos" && i + 1 < args.size())
+            maxPhotos = std::max(2, args[++i].toInt());
+        else if (args[i] == "--thumbs" && i + 1 < args.size())
+            ++i;
+        else
+            folders << args[i];
+    }
+    if (folders.isEmpty())
+        folders << "/usr/share/backgrounds" << "/usr/share/wallpapers";
+    QStringList sources = findPhotos(folders);
+    if (sources.size() < 2) {
+        std::fprintf(stderr, "Fewer than 2 JPEG photographs of at least 1 megapixel in %s\n",
+                     qPrintable(folders.join(", ")));
+        return 1;
+    }
+    // An even spread over the list, 30 at most for the browsing.
+    const int count = std::min<int>(std::min(maxPhotos, 30), int(sources.size()));
+    QStringList photos;
+    const QString photoDir = home.path() + "/Photos";
+    QDir().mkpath(photoDir);
+    for (int i = 0; i < count; ++i) {
+        const QString source = sources[int(qint64(i) * sources.size() / count)];
+        const QString copy = QStringLiteral("%1/%2_%3.jpg").arg(photoDir).arg(i, 3, 10, QLatin1Char('0')).arg(QFileInfo(source).baseName());
+        QFile::copy(source, copy);
+        photos << copy;
+    }
+
+    TForm1 form;
+    form.CloseWithoutSaving = true;
+    form.show();
+    Settings.InclJPG = 1;
+    Settings.IntervalIndex = 59;   // the slowest: the bench takes each step itself
+    Settings.PlayOrder = 2;        // alphabetic: the photographs in turn
+    Settings.ShowTitles = 1;
+
+    // ---- the show step ------------------------------------------------------
+    std::vector<double> ahead, cold;
+    for (int r = 0; r < reps; ++r) {
+        for (const bool withPrefetch : {true, false}) {
+            SelectedFolder = photoDir;
+            form.ToolButton1->trigger();
+            if (!Form9 || !Form9->isVisible()) {
+                std::fprintf(stderr, "The show did not start\n");
+                return 1;
+            }
+            for (int step = 1; step < count && Form9->isVisible(); ++step) {
+                // The interval: long enough for the decode ahead to finish.
+                if (withPrefetch)
+                    serveUntil([] { return PrefetchedPictureReady() || PrefetchedPicturePath().isEmpty(); });
+                else
+                    DropPrefetchedPicture();
+                serveUntil([] { return false; }, 20);   // the rest of the interval
+                if (!withPrefetch)
+                    DropPrefetchedPicture();
+                QElapsedTimer t;
+                t.start();
+                Form9->IntervalTimerTimer();
+                Form9->repaint();
+                (withPrefetch ? ahead : cold).push_back(msSince(t));
+            }
+            if (Form9->isVisible())
+                Form9->StopSlideShow();
+            serveUntil([] { return false; }, 50);
+        }
+    }
+
+    // ---- the window's thread while photographs are browsed -------------------
+    double longest = 0;
+    {
+        QElapsedTimer sinceTick;
+        QTimer heartbeat;
+        heartbeat.setTimerType(Qt::PreciseTimer);
+        heartbeat.setInterval(1);
+        QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+            longest = std::max(longest, msSince(sinceTick));
+            sinceTick.restart();
+        });
+        serveUntil([] { return false; }, 100);
+        sinceTick.start();
+        heartbeat.start();
+        for (const QString& photo : photos) {
+            form.ShowPictureInfo(photo, true, true);   // a plain click: the preview
+            QCoreApplication::processEvents();
+            form.ShowPictureFull(photo);               // Ctrl+click: the full view
+            QCoreApplication::processEvents();
+            if (Form9 && Form9->isVisible())
+                Form9->StopSlideShow();
+            QCoreApplication::processEvents();
+        }
+        heartbeat.stop();
+        WaitForBackgroundWrites();
+    }
+
+    std::printf("%d photographs; %d repetitions of the show; %d cores\n", count, reps, QThread::idealThreadCount());
+    std::printf("\n%-58s %8s %10s %s\n", "figure", "value", "target", "");
+    const double step = median(ahead);
+    std::printf("%-58s %8.2f %10s %s (median of %zu steps; longest %.1f)\n",
+                "show step, interval end to picture on screen (ms)", step, "< 20", step < 20 ? "met    " : "NOT met",
+                ahead.size(), ahead.empty() ? 0.0 : *std::max_element(ahead.begin(), ahead.end()));
+    std::printf("%-58s %8.2f %10s (median of %zu steps)\n", "show step with nothing decoded ahead (ms)", median(cold),
+                "-", cold.size());
+    std::printf("%-58s %8.2f %10s %s (preview and full view of each)\n",
+                "longest block of the window's thread, browsing (ms)", longest, "< 50",
+                longest < 50 ? "met    " : "NOT met");
+    form.close();
+    return 0;
+}

@@ -1,0 +1,44 @@
+#include "browse/thumbnail_page_decode.h"
+
+#include "browse/picture_loader.h"
+#include "formats/picture_file.h"
+
+#include <exception>
+
+PageDecodeResult DecodePageCell(const PageDecodeRequest& request)
+{
+    PageDecodeResult r;
+    QString file = request.path;
+    if (request.useThumbnail && !request.thumbnail.isEmpty()) {
+        ThumbnailRequest make;
+        make.picture = request.path;
+        make.thumbnail = request.thumbnail;
+        make.ignoreDrive = request.ignoreDrive;
+        make.processMessages = false;   // never on the window's thread here
+        const int made = CreateOrRefreshThumbnail(make, request.options);
+        if (made == ThumbMade || made == ThumbUpToDate) {
+            file = request.thumbnail;
+            r.fromThumbnail = true;
+        }
+    }
+    try {
+        const QSize box = request.box;
+        const int limit = request.limitPercent;
+        LoadedPicture picture =
+            LoadPictureFile(file, [box, limit](QSize trueSize) { return FittedPictureSize(trueSize, box, limit); });
+        r.image = std::move(picture.image);
+        r.trueSize = picture.trueSize;
+        r.ok = !r.image.isNull();
+        if (!r.ok)
+            r.kind = QStringLiteral("Invalid Graphic");
+    } catch (...) {
+        r.kind = ClassifyLoadError(std::current_exception());
+    }
+    // A thumbnail that can't be read gives way to the picture itself.
+    if (!r.ok && r.fromThumbnail) {
+        PageDecodeRequest again = request;
+        again.useThumbnail = false;
+        return DecodePageCell(again);
+    }
+    return r;
+}

@@ -1,0 +1,272 @@
+#include "browse/thumbnail_page_view.h"
+
+#include "browse/picture_display_page.h"
+#include "platform/icons.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+const char* const kSlotProperty = "pageSlot";
+
+void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    w->setPalette(p);
+}
+
+int slotOf(const QObject* o)
+{
+    const QVariant v = o->property(kSlotProperty);
+    return v.isValid() ? v.toInt() : -1;
+}
+
+} // namespace
+
+// ---- the position bar ------------------------------------------------------------
+
+PagePositionBarWidget::PagePositionBarWidget(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PagePositionBar"));
+}
+
+void PagePositionBarWidget::SetBar(const PagePositionBar& bar, int originX)
+{
+    bar_ = bar;
+    originX_ = originX;
+    update();
+}
+
+void PagePositionBarWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QPixmap on = platform::ImageListPixmap(platform::ImageListId::ImageList1, 26, 15);
+    const QPixmap off = platform::ImageListPixmap(platform::ImageListId::ImageList1, 25, 15);
+    // The blocks are placed in the status bar's coordinates; this widget
+    // sits at originX in it.
+    for (size_t i = 0; i < bar_.blockX.size(); ++i)
+        painter.drawPixmap(bar_.blockX[i] - originX_, bar_.y, 3, 15, bar_.marked[i] ? on : off);
+    QFont f = painter.font();
+    f.setBold(false);
+    f.setItalic(false);
+    painter.setFont(f);
+    // The text stays inside the bar when the font is wider than planned.
+    const int textWidth = painter.fontMetrics().horizontalAdvance(bar_.text.trimmed());
+    const int x = std::min(bar_.textX - originX_, width() - textWidth - 2);
+    painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft, bar_.text);
+}
+
+// ---- the cells ----------------------------------------------------------------------
+
+ThumbnailPageView::ThumbnailPageView(QWidget* parent, PageLook look) : parent_(parent), look_(look)
+{
+}
+
+ThumbnailPageView::~ThumbnailPageView()
+{
+    FreePageControls(0);
+}
+
+void ThumbnailPageView::createSlot(int i)
+{
+    PageSlotWidgets w;
+    const QString n = QString::number(i);
+    w.cell = new QFrame(parent_);
+    w.cell->setObjectName(QStringLiteral("PageCell") + n);
+    w.cell->setAutoFillBackground(true);
+    w.frame = new QLabel(w.cell);
+    w.frame->setObjectName(QStringLiteral("PageFrame") + n);
+    w.frame->setAutoFillBackground(true);
+    w.frame->setAlignment(Qt::AlignCenter);
+    w.frame->setFrameShape(QFrame::Panel);
+    w.frame->setFrameShadow(QFrame::Raised);
+    setColour(w.frame, QPalette::Window, look_.frame);
+    w.image = new QLabel(w.frame);
+    w.image->setObjectName(QStringLiteral("PageImage") + n);
+    w.image->setScaledContents(true);
+    w.image->setContextMenuPolicy(Qt::NoContextMenu);
+    w.image->hide();
+    w.caption = new QLineEdit(w.cell);
+    w.caption->setObjectName(QStringLiteral("PageCaption") + n);
+    w.caption->setReadOnly(true);
+    // Its right button opens the page's pop-up, not the line's own menu.
+    w.caption->setContextMenuPolicy(Qt::NoContextMenu);
+    setColour(w.caption, QPalette::Base, look_.caption);
+    if (!look_.fontName.isEmpty()) {
+        QFont f = w.caption->font();
+        f.setFamily(look_.fontName);
+        w.caption->setFont(f);
+    }
+    w.checkBox = new QCheckBox(w.cell);
+    w.checkBox->setObjectName(QStringLiteral("PageCheckBox") + n);
+    w.firstButton = new QToolButton(w.cell);
+    w.firstButton->setObjectName(QStringLiteral("PageFirstButton") + n);
+    w.firstButton->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList1, 24));
+    w.firstButton->setAutoRaise(true);
+    w.firstButton->setToolTip(kPageFirstButtonHint);
+    for (QObject* o : {static_cast<QObject*>(w.frame), static_cast<QObject*>(w.image),
+                       static_cast<QObject*>(w.caption)}) {
+        o->setProperty(kSlotProperty, i);
+        o->installEventFilter(this);
+    }
+    connect(w.checkBox, &QCheckBox::clicked, this, [this, i](bool checked) { emit checkBoxClicked(i, checked); });
+    connect(w.firstButton, &QToolButton::clicked, this, [this, i] { emit firstButtonClicked(i); });
+    slots_[size_t(i)] = w;
+}
+
+void ThumbnailPageView::freeSlot(PageSlotWidgets& w)
+{
+    // The cell takes its frame, image, caption, check box and button along;
+    // once the client area is gone they went with it.
+    if (parent_ && w.cell) {
+        // Hidden first, so that a focused check box hands the focus on while
+        // the window's widgets are all whole, and taken out of the window at
+        // once; deleted when the event being handled is done with it (a key
+        // that ends the show may be on its way to the check box).
+        w.cell->hide();
+        w.cell->setParent(nullptr);
+        w.cell->deleteLater();
+    }
+    w = PageSlotWidgets{};
+}
+
+void ThumbnailPageView::place(int i, const PageSlotGeometry& g)
+{
+    PageSlotWidgets& w = slots_[size_t(i)];
+    w.cell->setGeometry(g.cell);
+    setColour(w.cell, QPalette::Window, w.cell->palette().color(QPalette::Button));
+    w.frame->setGeometry(g.frame);
+    w.caption->setGeometry(g.caption);
+    w.checkBox->setGeometry(g.checkBox);
+    w.firstButton->setGeometry(g.firstButton);
+    w.firstButton->hide();
+    w.checkBox->setEnabled(false);
+    w.cell->setEnabled(false);
+    w.cell->show();
+    w.cell->raise();
+}
+
+void ThumbnailPageView::BuildPicturePage(const PageGeometry& geometry, const PageBuild& build)
+{
+    if (build.freeFrom >= 0)
+        FreePageControls(build.freeFrom);
+    const int n = int(geometry.slotRects.size());
+    const int old = count();
+    slots_.resize(size_t(n));
+    for (int i = 0; i < n; ++i) {
+        if (i >= old || !slots_[size_t(i)].cell)
+            createSlot(i);
+        place(i, geometry.slotRects[size_t(i)]);
+    }
+}
+
+void ThumbnailPageView::FreePageControls(int first)
+{
+    for (int i = std::max(0, first); i < count(); ++i)
+        freeSlot(slots_[size_t(i)]);
+    if (first < count())
+        slots_.resize(size_t(std::max(0, first)));
+}
+
+void ThumbnailPageView::ShowCell(int i, const PageCell& c)
+{
+    if (i < 0 || i >= count())
+        return;
+    PageSlotWidgets& w = slots_[size_t(i)];
+    setColour(w.cell, QPalette::Window, c.ticked ? QColor(Qt::blue) : w.cell->palette().color(QPalette::Button));
+    w.cell->setEnabled(c.cellEnabled);
+    w.frame->setText(c.frameText);
+    w.image->setVisible(c.imageVisible);
+    if (w.caption->text() != c.caption) {
+        w.caption->setText(c.caption);
+        w.caption->setCursorPosition(0);
+    }
+    w.caption->setVisible(c.captionVisible);
+    w.caption->setToolTip(c.hintOn ? c.captionHint : QString());
+    w.image->setToolTip(c.PageSlotLoaded ? CellHintText(c.path) : QString());
+    w.checkBox->setEnabled(c.checkEnabled);
+    if (w.checkBox->isChecked() != c.ticked)
+        w.checkBox->setChecked(c.ticked);
+    w.firstButton->setVisible(c.firstButtonVisible);
+}
+
+void ThumbnailPageView::SetPicture(int i, const QPixmap& picture, QRect rect)
+{
+    if (i < 0 || i >= count())
+        return;
+    QLabel* image = slots_[size_t(i)].image;
+    image->setPixmap(picture);
+    image->setGeometry(rect);
+}
+
+void ThumbnailPageView::PlacePicture(int i, QRect rect)
+{
+    if (i >= 0 && i < count())
+        slots_[size_t(i)].image->setGeometry(rect);
+}
+
+QPixmap ThumbnailPageView::Picture(int i) const
+{
+    return i >= 0 && i < count() ? slots_[size_t(i)].image->pixmap() : QPixmap();
+}
+
+void ThumbnailPageView::ClearPicture(int i)
+{
+    if (i >= 0 && i < count()) {
+        slots_[size_t(i)].image->clear();
+        slots_[size_t(i)].image->hide();
+    }
+}
+
+void ThumbnailPageView::FocusFirstPageCaption()
+{
+    if (count() > 0 && slots_[0].caption->isVisible()) {
+        slots_[0].caption->setFocus();
+        slots_[0].caption->setCursorPosition(0);
+        slots_[0].caption->deselect();
+    }
+}
+
+bool ThumbnailPageView::eventFilter(QObject* watched, QEvent* event)
+{
+    const int i = slotOf(watched);
+    if (i < 0 || i >= count())
+        return QObject::eventFilter(watched, event);
+    const PageSlotWidgets& w = slots_[size_t(i)];
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        const QPoint global = me->globalPosition().toPoint();
+        if (watched == w.image) {
+            // A left click on the picture opens it (on release); it never
+            // reaches the frame, where a click selects.
+            emit imageMouseDown(i, me->button(), me->modifiers(), global);
+            return true;
+        }
+        emit frameMouseDown(i, me->button(), me->modifiers(), watched == w.caption, global);
+        return watched != w.caption;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (watched == w.image && me->button() == Qt::LeftButton && w.image->rect().contains(me->position().toPoint()))
+            emit imageClicked(i);
+        break;
+    }
+    case QEvent::Enter:
+        if (watched == w.caption)
+            emit captionEntered(i);
+        break;
+    default: break;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,494 @@
+// The thumbnail view in the assembled window: a folder of 30 pictures plays
+// as pages of 12, cells are selected with real clicks, pages step on, the
+// layout changes during the show and a picture that can't be shown keeps
+// its cell; ticked pictures are deleted to the Trash and moved with their
+// voice files, the page packing the rest.
+#include "base/picture_table.h"
+#include "base/settings_record.h"
+#include "app/tform1.h"
+#include "browse/page_state.h"
+#include "browse/thumbnail_page_decode.h"
+#include "platform/prompt.h"
+#include "browse/thumbnail_page_controller.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "support/main_window_fixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using platform::PromptAnswer;
+using platform::PromptReply;
+using platform::PromptType;
+using testsupport::MainWindowFixture;
+
+namespace {
+
+const QString kCaption12 = QStringLiteral("Vistamo!  Thumbnail view - 12 pictures per page - ");
+
+QString makeFolder(MainWindowFixture& f, const QString& name, int count, const QStringList& broken = {})
+{
+    const QString folder = f.parentFolder() + QLatin1Char('/') + name;
+    QDir().mkpath(folder);
+    const Qt::GlobalColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::magenta, Qt::cyan};
+    for (int i = 1; i <= count; ++i) {
+        const QString path = folder + QStringLiteral("/p%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        if (broken.contains(QFileInfo(path).fileName())) {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write("not a picture at all");
+        } else {
+            testsupport::writeJpeg(path, 200 + i, 150, colours[i % 6]);
+        }
+    }
+    return folder;
+}
+
+// Plays `folder` in the thumbnail view with `layout` and waits for the first page.
+ThumbnailPageController* playAsPages(MainWindowFixture& f, const QString& folder, int layout)
+{
+    f.openFolder(folder);
+    f.settle();
+    Settings.PicturesPerPageIndex = QString::number(layout);
+    Settings.IntervalIndex = 4;     // slow enough that no page steps on by itself during a test
+    f.form()->TBGoSmall->trigger();
+    ThumbnailPageController* page = f.form()->PageView;
+    EXPECT_TRUE(f.waitFor([page] { return page->ThumbnailViewActive() && !page->State().PageLoading; }, 10000));
+    return page;
+}
+
+bool pageIdle(ThumbnailPageController* page) { return page->ThumbnailViewActive() && !page->State().PageLoading; }
+
+QLineEdit* captionLine(ThumbnailPageController* page, int slot) { return page->View().slot(slot).caption; }
+
+void clickCaption(MainWindowFixture& f, ThumbnailPageController* page, int slot, Qt::KeyboardModifiers mods = {})
+{
+    QLineEdit* line = captionLine(page, slot);
+    f.click(line, line->rect().center(), Qt::LeftButton, mods);
+    f.settle();
+}
+
+// Opens the page's pop-up with a right click on the slot's caption line and
+// clicks the item.
+void choosePopupItem(MainWindowFixture& f, ThumbnailPageController* page, int slot, QAction* item)
+{
+    QLineEdit* line = captionLine(page, slot);
+    f.click(line, line->rect().center(), Qt::RightButton);
+    QMenu* popup = f.form()->RightClickTreeView;
+    ASSERT_TRUE(f.waitFor([popup] { return popup->isVisible(); }));
+    ASSERT_TRUE(item->isVisible());
+    ASSERT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    QTest::mouseClick(popup, Qt::LeftButton, Qt::NoModifier, popup->actionGeometry(item).center());
+    f.settle();
+}
+
+QStringList captions(ThumbnailPageController* page)
+{
+    QStringList texts;
+    for (int i = 0; i < page->View().count(); ++i)
+        texts << captionLine(page, i)->text();
+    return texts;
+}
+
+QString trashFiles()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash/files");
+}
+
+void writeVoice(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("RIFF voice of " + QFileInfo(path).baseName().toUtf8());
+}
+
+} // namespace
+
+TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks)
+{
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Thirty"), 30);
+    ThumbnailPageController* page = playAsPages(f, folder, 7);   // "12 pictures (3 x 4)"
+    TForm1* form = f.form();
+    ASSERT_EQ(page->State().count(), 12);
+    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("No pictures selected"));
+    for (int i = 0; i < 12; ++i) {
+        const PageSlotWidgets& w = page->View().slot(i);
+        EXPECT_TRUE(MainWindowFixture::visible(w.cell)) << i;
+        EXPECT_TRUE(w.image->isVisible()) << i;
+        EXPECT_TRUE(w.checkBox->isEnabled()) << i;
+        EXPECT_EQ(w.caption->text(), QStringLiteral("%1 - p%2.jpg").arg(i + 1).arg(i + 1, 2, 10, QLatin1Char('0')));
+        EXPECT_EQ(w.firstButton->isVisible(), i >= 1) << i;
+    }
+    // Row by row: slot 1 is beside slot 0, slot 4 below it.
+    EXPECT_EQ(page->View().slot(1).cell->y(), page->View().slot(0).cell->y());
+    EXPECT_GT(page->View().slot(4).cell->y(), page->View().slot(0).cell->y());
+    EXPECT_EQ(page->View().slot(4).cell->x(), page->View().slot(0).cell->x());
+    for (QAction* a : {form->TBSelAll, form->TBSelNone, form->TBSelInvert})
+        EXPECT_TRUE(a->isVisible());
+
+    // A plain click selects exactly the clicked cell, blue.
+    clickCaption(f, page, 2);
+    EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("1 picture selected"));
+    EXPECT_EQ(page->View().slot(2).cell->palette().color(QPalette::Window), QColor(Qt::blue));
+    EXPECT_TRUE(page->View().slot(2).checkBox->isChecked());
+    EXPECT_EQ(ShowState.Direction, 0) << "a click on a cell pauses the show";
+    clickCaption(f, page, 3);
+    EXPECT_EQ(page->TickedPictures(), QStringList{folder + QStringLiteral("/p04.jpg")});
+    // Ctrl+click adds; Shift+click fills the run back to the nearest ticked cell.
+    clickCaption(f, page, 6, Qt::ControlModifier);
+    EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("2 pictures selected"));
+    clickCaption(f, page, 9, Qt::ShiftModifier);
+    EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("5 pictures selected"));
+    EXPECT_NE(page->View().slot(5).cell->palette().color(QPalette::Window), QColor(Qt::blue));
+    // A click on the check box itself toggles it alone.
+    QCheckBox* box = page->View().slot(0).checkBox;
+    f.click(box, box->rect().center());
+    f.settle();
+    EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("6 pictures selected"));
+    form->TBSelInvert->trigger();
+    EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("6 pictures selected"));
+    EXPECT_FALSE(page->View().slot(0).checkBox->isChecked());
+    form->TBSelNone->trigger();
+    EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("No pictures selected"));
+
+    // The next page, then the last one (a wrap: 25..30, then 1..6).
+    form->Forward1ToolButton->trigger();
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("13 - p13.jpg"));
+    EXPECT_EQ(captionLine(page, 11)->text(), QStringLiteral("24 - p24.jpg"));
+    ASSERT_TRUE(form->PageBar);
+    EXPECT_EQ(form->PageBar->Bar().text, QStringLiteral("80 %     "));
+    form->Backwards1ToolButton->trigger();
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("1 - p01.jpg"));
+
+    // "first on this page": slot 4's picture leads, the page fills up after it.
+    QToolButton* first = page->View().slot(4).firstButton;
+    f.click(first, first->rect().center());
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
+    EXPECT_EQ(captionLine(page, 7)->text(), QStringLiteral("12 - p12.jpg"));
+    EXPECT_EQ(captionLine(page, 8)->text(), QStringLiteral("13 - p13.jpg"));
+    EXPECT_EQ(captionLine(page, 11)->text(), QStringLiteral("16 - p16.jpg"));
+
+    // The layout menu during the show: the layout in effect can't be chosen;
+    // a shrink keeps the first pictures, a grow continues after them.
+    form->MultiPop->popup(QPoint(0, 0));
+    f.settle();
+    EXPECT_FALSE(form->MultiItems[7]->isEnabled());
+    EXPECT_TRUE(form->MultiItems[3]->isEnabled());
+    form->MultiPop->hide();
+    form->MultiItems[3]->trigger();   // "6 pictures (2 x 3)"
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 6; }, 10000));
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
+    EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
+    form->MultiPop->popup(QPoint(0, 0));
+    f.settle();
+    EXPECT_FALSE(form->MultiItems[3]->isEnabled());
+    form->MultiPop->hide();
+    form->MultiItems[7]->trigger();
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 12; }, 10000));
+    EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
+    EXPECT_EQ(captionLine(page, 6)->text(), QStringLiteral("11 - p11.jpg"));
+    EXPECT_EQ(captionLine(page, 11)->text(), QStringLiteral("16 - p16.jpg"));
+    EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
+
+    // Stop: the cells go, the browse view returns.
+    form->ToolButton2->trigger();
+    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    EXPECT_EQ(page->State().count(), 0);
+    EXPECT_EQ(page->View().count(), 0);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!"));
+    EXPECT_FALSE(form->TBSelAll->isVisible());
+    // Without a show a layout choice is only stored.
+    form->MultiPop->popup(QPoint(0, 0));
+    f.settle();
+    EXPECT_FALSE(form->MultiItems[7]->isEnabled()) << "the stored choice is in effect";
+    form->MultiPop->hide();
+    form->MultiItems[5]->trigger();
+    EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("5"));
+    EXPECT_EQ(page->State().count(), 0);
+}
+
+TEST(ThumbnailPage, APictureThatCanNotBeShownKeepsItsCellAndMovesWithFirstOnPage)
+{
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Broken"), 8, {QStringLiteral("p03.jpg")});
+    ThumbnailPageController* page = playAsPages(f, folder, 3);   // "6 pictures (2 x 3)"
+    ASSERT_EQ(page->State().count(), 6);
+    const PageSlotWidgets& bad = page->View().slot(2);
+    EXPECT_EQ(bad.frame->text(), QStringLiteral("Can not show picture "));
+    EXPECT_FALSE(bad.checkBox->isEnabled());
+    EXPECT_FALSE(bad.image->isVisible());
+    EXPECT_EQ(bad.caption->text(), QStringLiteral("3 - p03.jpg"));
+    // A click on it selects nothing.
+    clickCaption(f, page, 2);
+    EXPECT_TRUE(page->TickedPictures().isEmpty());
+    // Slot 1 first: the broken picture moves to slot 1 with its state.
+    QToolButton* first = page->View().slot(1).firstButton;
+    f.click(first, first->rect().center());
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    EXPECT_EQ(page->View().slot(1).frame->text(), QStringLiteral("Can not show picture "));
+    EXPECT_FALSE(page->View().slot(1).checkBox->isEnabled());
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("2 - p02.jpg"));
+    EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("7 - p07.jpg"));
+    f.form()->ToolButton2->trigger();
+    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+}
+
+TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells)
+{
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Few"), 4);
+    ThumbnailPageController* page = playAsPages(f, folder, 3);
+    ASSERT_EQ(page->State().count(), 6);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(page->View().slot(i).image->isVisible()) << i;
+    for (int i = 4; i < 6; ++i) {
+        EXPECT_FALSE(page->View().slot(i).image->isVisible()) << i;
+        EXPECT_TRUE(captionLine(page, i)->text().isEmpty()) << i;
+        EXPECT_FALSE(page->View().slot(i).checkBox->isEnabled()) << i;
+    }
+    // Nothing to step to: no first buttons, the bar is full.
+    EXPECT_FALSE(page->View().slot(1).firstButton->isVisible());
+    ASSERT_TRUE(f.form()->PageBar);
+    EXPECT_EQ(f.form()->PageBar->Bar().text, QStringLiteral("100%   "));
+    for (bool marked : f.form()->PageBar->Bar().marked)
+        EXPECT_TRUE(marked);
+    // A click on a picture opens it full screen without selecting it; the
+    // page comes back when the full view ends.
+    QLabel* image = page->View().slot(1).image;
+    f.click(image, image->rect().center());
+    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
+    EXPECT_TRUE(page->TickedPictures().isEmpty());
+    EXPECT_TRUE(page->ReturnToPagePending());
+    QTest::keyClick(Form9, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([page] { return !Form9->isVisible() && !page->ReturnToPagePending(); }));
+    f.settle();
+    EXPECT_EQ(f.form()->windowTitle(),
+              QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
+    EXPECT_TRUE(page->View().slot(1).image->isVisible());
+    // "Resume slide show in full screen mode starting with selected picture".
+    clickCaption(f, page, 2);
+    f.form()->ResumeInFull->setEnabled(true);
+    f.form()->ResumeInFull->trigger();
+    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
+    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/p03.jpg"));
+    EXPECT_FALSE(page->ThumbnailViewActive());
+    EXPECT_EQ(PlaybackActive, 1);
+    f.form()->ToolButton2->trigger();
+    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+}
+
+TEST(ThumbnailPage, EscapeWithTheFocusOnACheckBoxEndsThePageShow)
+{
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Focus"), 8);
+    ThumbnailPageController* page = playAsPages(f, folder, 3);
+    f.form()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form()));
+    QCheckBox* box = page->View().slot(1).checkBox;
+    f.click(box, box->rect().center());
+    box->setFocus();
+    f.settle();
+    ASSERT_TRUE(box->hasFocus());
+    // The key is on its way to the check box when ending the show frees the
+    // cells, the check box among them.
+    QTest::keyClick(box, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    EXPECT_FALSE(page->ThumbnailViewActive());
+    EXPECT_TRUE(f.form()->TreeView1->isVisible());
+}
+
+TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloading)
+{
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Fifteen"), 15);
+    writeVoice(folder + QStringLiteral("/p05.wav"));
+    ThumbnailPageController* page = playAsPages(f, folder, 7);   // 12 a page
+    ASSERT_EQ(page->State().count(), 12);
+    TForm1* form = f.form();
+    int decodes = 0;
+    page->Decode = [&decodes](const PageDecodeRequest& r) {
+        ++decodes;
+        return DecodePageCell(r);
+    };
+    clickCaption(f, page, 1);
+    clickCaption(f, page, 4, Qt::ControlModifier);
+    clickCaption(f, page, 8, Qt::ControlModifier);
+    ASSERT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("3 pictures selected"));
+
+    // The first prompt is answered Yes, the second All (the third is not
+    // asked); the voice file of p05 goes along.
+    QStringList asked;
+    bool enabledWhileAsked = false;
+    platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
+        asked << r.text;
+        enabledWhileAsked = enabledWhileAsked || form->isEnabled();
+        if (r.title == QLatin1String("Voice file detected (.wav)"))
+            return PromptReply::button(PromptAnswer::Yes);
+        return PromptReply::button(asked.size() == 1 ? PromptAnswer::Yes : PromptAnswer::All);
+    });
+    choosePopupItem(f, page, 8, form->RecycleBin);
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    f.settle();
+
+    const QString note = QStringLiteral(" ?\r\n\r\n(Deletions of files stored on fixed drives will be send to the Recycle Bin)");
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("Delete p02.jpg") + note, QStringLiteral("Delete p05.jpg") + note,
+                                  folder + QStringLiteral("/p05.wav")}));
+    EXPECT_FALSE(enabledWhileAsked) << "the window stays disabled for the whole run";
+    for (const QString name : {"p02.jpg", "p05.jpg", "p05.wav", "p09.jpg"}) {
+        EXPECT_FALSE(QFileInfo::exists(folder + QLatin1Char('/') + name)) << name.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(trashFiles() + QLatin1Char('/') + name)) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files).size(), 12);
+
+    // The kept pictures moved up with their images; only the three freed
+    // slots at the end were filled (from the pictures after the page).
+    EXPECT_EQ(captions(page), (QStringList{"1 - p01.jpg", "2 - p03.jpg", "3 - p04.jpg", "4 - p06.jpg", "5 - p07.jpg",
+                                           "6 - p08.jpg", "7 - p10.jpg", "8 - p11.jpg", "9 - p12.jpg",
+                                           "10 - p13.jpg", "11 - p14.jpg", "12 - p15.jpg"}));
+    EXPECT_EQ(decodes, 3);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_TRUE(page->View().slot(i).image->isVisible()) << i;
+        EXPECT_FALSE(page->View().slot(i).checkBox->isChecked()) << i;
+        EXPECT_TRUE(page->View().slot(i).checkBox->isEnabled()) << i;
+        EXPECT_EQ(page->State().cell(i).path, folder + QLatin1Char('/') + captionLine(page, i)->text().section(" - ", 1))
+            << i;
+    }
+    // p03 took p02's cell with p03's own image: its colour is p03's.
+    const QImage moved = page->View().slot(1).image->pixmap().toImage();
+    ASSERT_FALSE(moved.isNull());
+    EXPECT_EQ(moved.pixelColor(moved.width() / 2, moved.height() / 2).rgb() & 0xF0F0F0u,
+              QColor(Qt::yellow).rgb() & 0xF0F0F0u);
+    EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("No pictures selected"));
+    EXPECT_EQ(page->PicturesLeft(), 12);
+    EXPECT_TRUE(form->isEnabled());
+    ASSERT_TRUE(form->PageBar);
+    EXPECT_EQ(form->PageBar->Bar().text, QStringLiteral("100%   "));
+
+    // A Trash that can't be made (a file stands where its folder belongs)
+    // refuses both deletions: the files and the page stay as they were.
+    const QString trash = QFileInfo(trashFiles()).path();
+    QDir(trash).removeRecursively();
+    QFile blocker(trash);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    clickCaption(f, page, 0);
+    clickCaption(f, page, 1, Qt::ControlModifier);
+    asked.clear();
+    decodes = 0;
+    QToolButton* bin = qobject_cast<QToolButton*>(form->ToolBar1->widgetForAction(form->RecycleBinToolButton));
+    ASSERT_TRUE(bin && bin->isEnabled());
+    f.click(bin, bin->rect().center());
+    f.settle();
+    // (The responder answers the first prompt Yes again, so p03 is asked too.)
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("Delete p01.jpg") + note, QStringLiteral("File could not be deleted"),
+                                  QStringLiteral("Delete p03.jpg") + note, QStringLiteral("File could not be deleted")}));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/p01.jpg")));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/p03.jpg")));
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("1 - p01.jpg"));
+    EXPECT_EQ(captionLine(page, 1)->text(), QStringLiteral("2 - p03.jpg"));
+    EXPECT_EQ(decodes, 0);
+    EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("2 pictures selected"));
+    EXPECT_TRUE(form->isEnabled());
+    QFile::remove(trash);
+    form->ToolButton2->trigger();
+    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+}
+
+TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled)
+{
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Moving"), 8);
+    const QString other = f.parentFolder() + QStringLiteral("/Elsewhere");
+    QDir().mkpath(other);
+    for (const char* voice : {"/p02.wav", "/p03.wav", "/p04.wav"})
+        writeVoice(folder + QLatin1String(voice));
+    ThumbnailPageController* page = playAsPages(f, folder, 3);   // 6 a page
+    ASSERT_EQ(page->State().count(), 6);
+    TForm1* form = f.form();
+    clickCaption(f, page, 1);
+    for (int slot : {2, 3, 4})
+        clickCaption(f, page, slot, Qt::ControlModifier);
+
+    // Two targets are chosen; the third dialog is cancelled, which ends the
+    // run: the fourth picture is never offered.
+    QList<platform::PromptRequest> dialogs;
+    platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
+        if (r.type != PromptType::SaveFile)
+            return platform::defaultReply(r);
+        dialogs << r;
+        return dialogs.size() <= 2 ? PromptReply::ok(other + QLatin1Char('/') + r.value) : PromptReply::cancel();
+    });
+    choosePopupItem(f, page, 1, form->Move);
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    f.settle();
+
+    ASSERT_EQ(dialogs.size(), 3);
+    EXPECT_EQ(dialogs[0].title, QStringLiteral("Move to"));
+    EXPECT_EQ(dialogs[0].value, QStringLiteral("p02.jpg"));
+    EXPECT_EQ(dialogs[2].value, QStringLiteral("p04.jpg"));
+    for (const QString name : {"p02.jpg", "p02.wav", "p03.jpg", "p03.wav"}) {
+        EXPECT_TRUE(QFileInfo::exists(other + QLatin1Char('/') + name)) << name.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(folder + QLatin1Char('/') + name)) << name.toStdString();
+    }
+    // The cancelled picture and the one after it stay, with the voice file.
+    for (const QString name : {"p04.jpg", "p04.wav", "p05.jpg"})
+        EXPECT_TRUE(QFileInfo::exists(folder + QLatin1Char('/') + name)) << name.toStdString();
+    EXPECT_EQ(Settings.LastCopyTarget, other);
+
+    EXPECT_EQ(captions(page), (QStringList{"1 - p01.jpg", "2 - p04.jpg", "3 - p05.jpg", "4 - p06.jpg", "5 - p07.jpg",
+                                           "6 - p08.jpg"}));
+    // The two pictures not reached keep their ticks.
+    EXPECT_TRUE(page->View().slot(1).checkBox->isChecked());
+    EXPECT_TRUE(page->View().slot(2).checkBox->isChecked());
+    EXPECT_EQ(form->windowTitle(),
+              QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - 2 pictures selected"));
+    EXPECT_EQ(page->PicturesLeft(), 6);
+
+    // Save on the page copies the first ticked picture and unticks it.
+    clickCaption(f, page, 0);
+    {
+        platform::ScopedPromptResponder target([&](const platform::PromptRequest& r) {
+            return r.type == PromptType::SaveFile ? PromptReply::ok(other + QStringLiteral("/copy.jpg"))
+                                                  : platform::defaultReply(r);
+        });
+        choosePopupItem(f, page, 0, form->Save);
+    }
+    EXPECT_TRUE(QFileInfo::exists(other + QStringLiteral("/copy.jpg")));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/p01.jpg")));
+    EXPECT_FALSE(page->View().slot(0).checkBox->isChecked());
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("1 - p01.jpg"));
+
+    // Rename on the page: the picture of the one ticked cell, its caption
+    // keeps its number; the voice file follows.
+    clickCaption(f, page, 1);
+    platform::ScopedPromptResponder name([](const platform::PromptRequest& r) {
+        return r.type == PromptType::Input ? PromptReply::ok(QStringLiteral("Harbour")) : platform::defaultReply(r);
+    });
+    choosePopupItem(f, page, 1, form->Rename);
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/Harbour.jpg")));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/Harbour.wav")));
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/p04.jpg")));
+    EXPECT_EQ(captionLine(page, 1)->text(), QStringLiteral("2 - Harbour.jpg"));
+    EXPECT_EQ(page->State().cell(1).path, folder + QStringLiteral("/Harbour.jpg"));
+    form->ToolButton2->trigger();
+    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+}
