@@ -7,34 +7,9 @@
 #include <QMediaPlayer>
 #include <QUrl>
 
-QStringList PlayQueue;
-int32_t PlayQueueIndex = -1;
-uint8_t PlaylistPaused = 0;
-QString CurrentTrackTitle;
-uint8_t MusicQueueActive = 0;
-uint8_t QueueRestartPending = 0;
-uint8_t PictureSoundPlaying = 0;
-uint8_t PictureSoundPlayerOpen = 0;
-uint8_t RecordingPlaying = 0;
-QString CurrentTrackKind;
-QString CurrentTrackPath;
-QString VoicePlayerFile;
-
 bool SoundDevicePresent()
 {
     return !QMediaDevices::audioOutputs().isEmpty();
-}
-
-QString VoiceFileName(const QString& picturePath, bool keep)
-{
-    const QFileInfo info(picturePath);
-    QString base = picturePath;
-    if (!info.suffix().isEmpty())
-        base.chop(info.suffix().size() + 1);
-    const QString voice = base + QStringLiteral(".wav");
-    if (keep || QFileInfo(voice).isFile())
-        return voice;
-    return {};
 }
 
 namespace {
@@ -113,31 +88,4 @@ void StartMusicFadeOut()
     if (queuePlayer)
         queuePlayer->stop();
     MusicQueueActive = 0;
-}
-
-PictureSoundPlan PlanPictureSound(const PictureSoundInput& in)
-{
-    PictureSoundPlan plan;
-    if (!in.recordRead || !in.devicePresent)
-        return plan;
-    if (in.soundKind == QLatin1String("F") && !in.soundFile.isEmpty() && in.soundFileExists) {
-        plan.playPictureSound = true;
-        plan.waitForVoice = in.intervalSeconds == VoiceIntervalSeconds;
-        plan.restartQueue = in.queueActive && in.restartPending;
-    } else if (in.queueActive && in.restartPending) {
-        plan.playQueueFirst = true;
-    }
-    return plan;
-}
-
-int IntervalWithoutVoice(int intervalSeconds, int defaultSeconds)
-{
-    return intervalSeconds == VoiceIntervalSeconds ? defaultSeconds : intervalSeconds;
-}
-
-bool MusicFadeDue(int fadeDelayMs, bool devicePresent, const QString& musicKind, bool musicFileExists,
-                  bool pictureHasOwnSound)
-{
-    return fadeDelayMs > 50 && devicePresent && musicKind == QLatin1String("F") && musicFileExists
-           && !pictureHasOwnSound;
 }

@@ -1,34 +1,16 @@
-// The program-wide state of the sound players that browsing and start-up
-// read and set, the voice recording of a picture, and the sound device check.
+// The sound players (the picture's own sound and the music queue) and the
+// sound device check; the state they keep is in sound_plan.h.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "sound/sound_plan.h"
 
-#include <cstdint>
+#include <QString>
 
 class QMediaPlayer;
-
-extern QStringList PlayQueue;          // the music queue (sound file paths)
-extern int32_t PlayQueueIndex;         // -1 before the first track
-extern uint8_t PlaylistPaused;
-extern QString CurrentTrackTitle;      // read by the "P" hint
-extern uint8_t MusicQueueActive;
-extern uint8_t QueueRestartPending;
-extern uint8_t PictureSoundPlaying;
-extern uint8_t PictureSoundPlayerOpen;
-extern uint8_t RecordingPlaying;
-extern QString CurrentTrackKind;       // "F" = file
-extern QString CurrentTrackPath;
-extern QString VoicePlayerFile;        // the file the picture-sound player holds
 
 // True when at least one sound output device exists. No device is a normal
 // state, not an error.
 bool SoundDevicePresent();
-
-// The picture's voice recording: the picture path without its extension +
-// ".wav"; empty when that file does not exist, unless `keep` is set.
-QString VoiceFileName(const QString& picturePath, bool keep);
 
 // The two players: the picture's own sound and the music queue (created on
 // first use).
@@ -48,38 +30,3 @@ bool PlayPictureSound(const QString& soundPath);
 void StopMusic();
 // Starts fading out the music queue (the least: stops it).
 void StartMusicFadeOut();
-
-// ---- the sound of a shown picture ---------------------------------------------
-
-// The interval value of a show record that holds its picture as long as the
-// picture's voice plays.
-constexpr int VoiceIntervalSeconds = 999;
-
-// What the display step does with the sound once a picture is shown.
-struct PictureSoundInput {
-    bool recordRead = false;      // the picture's show record was read
-    bool devicePresent = false;   // SoundDevicePresent()
-    QString soundKind;            // the record's sound kind ("F" = file)
-    QString soundFile;
-    bool soundFileExists = false;
-    int intervalSeconds = 0;      // the picture's interval
-    bool queueActive = false;     // MusicQueueActive
-    bool restartPending = false;  // QueueRestartPending
-};
-struct PictureSoundPlan {
-    bool playPictureSound = false;   // the record's own sound plays
-    bool waitForVoice = false;       // the show waits until it has played
-    bool restartQueue = false;       // the music queue starts again (after the picture's sound)
-    bool playQueueFirst = false;     // the music queue starts again from its first track now
-};
-PictureSoundPlan PlanPictureSound(const PictureSoundInput& in);
-
-// The interval a picture keeps when no voice plays: a picture that was to
-// stay as long as its voice gets the show's default interval.
-int IntervalWithoutVoice(int intervalSeconds, int defaultSeconds);
-
-// Whether the music fades out before the next picture: the fade has time
-// (`fadeDelayMs` above 50), a sound device exists, the music plays a file
-// that exists, and the picture has no sound file of its own.
-bool MusicFadeDue(int fadeDelayMs, bool devicePresent, const QString& musicKind, bool musicFileExists,
-                  bool pictureHasOwnSound);
