@@ -10,6 +10,7 @@
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
+#include "browse/external_programs.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
@@ -41,6 +42,14 @@ void setShown(QWidget* w, bool shown)
 {
     if (w)
         w->setVisible(shown);
+}
+
+// The information lines size themselves to their text, as auto-sized
+// labels do; the panel clips what does not fit.
+void setLine(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
 }
 
 // Loads a picture for a preview, decoded no larger than the area needs.
@@ -96,11 +105,11 @@ void fillFileLines(const PreviewWidgets& w, const QString& path, const ExifInfo&
 {
     const QFileInfo info(path);
     if (w.fileSize)
-        w.fileSize->setText(PreviewSizeText(info.size()));
+        setLine(w.fileSize, PreviewSizeText(info.size()));
     if (w.fileDate)
-        w.fileDate->setText(PreviewDateText(platform::FileDosDate(path)));
+        setLine(w.fileDate, PreviewDateText(platform::FileDosDate(path)));
     if (w.model)
-        w.model->setText(PreviewCameraText(exif.Camera));
+        setLine(w.model, PreviewCameraText(exif.Camera));
     setShown(w.readOnly, platform::IsReadOnly(path));
 }
 
@@ -114,8 +123,10 @@ void TForm1::UpdateTarnivoPanelVisibility()
 {
     if (!TarnivoPanel)
         return;
+    // The panel presents the sibling renaming program; it shows only while
+    // that program is installed.
     const bool sizeDateHidden = !SizeDatePanel4 || SizeDatePanel4->isHidden();
-    TarnivoPanel->setVisible(sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
+    TarnivoPanel->setVisible(TarnivoInstalled != 0 && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
 }
 
 void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
@@ -190,7 +201,7 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
                                 loaded = image.size();
                             dims = QString::number(loaded.width()) + QStringLiteral(" x ") + QString::number(loaded.height());
                         }
-                        w.model->setText(w.model->text() + QStringLiteral("  ") + dims);
+                        setLine(w.model, w.model->text() + QStringLiteral("  ") + dims);
                     }
                     showFitted(w.image, image, area);
                     if (PictureToClipboard)
@@ -350,21 +361,21 @@ void TForm1::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, in
     if (video || picture) {
         const qint64 bytes = node->data(0, TreeSizeRole).toLongLong();
         if (FileSizeLabel4)
-            FileSizeLabel4->setText(PreviewSizeText(bytes));
+            setLine(FileSizeLabel4, PreviewSizeText(bytes));
         const bool exists = QFileInfo(path).isFile();
         if (FileExistsDated(path)) {
             if (FileDateLabel4)
-                FileDateLabel4->setText(PreviewDateText(uint32_t(FoundFile.Time)));
+                setLine(FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
         } else {
             if (FileDateLabel4)
-                FileDateLabel4->setText(QStringLiteral("Date unknown"));
+                setLine(FileDateLabel4, QStringLiteral("Date unknown"));
             if (!exists && FileSizeLabel4)
-                FileSizeLabel4->setText(QStringLiteral("Could not be determined"));
+                setLine(FileSizeLabel4, QStringLiteral("Could not be determined"));
         }
         ExifInfo exif;
         ReadExifInfo(path, false, true, false, exif);
         if (ModelLabel4)
-            ModelLabel4->setText(PreviewCameraText(exif.Camera));
+            setLine(ModelLabel4, PreviewCameraText(exif.Camera));
         setShown(ReadOnlyLabel4, exists && platform::IsReadOnly(path));
         setShown(SizeDatePanel4, exists);
         setShown(Image4, exists && picture && Image4 && !Image4->pixmap().isNull());

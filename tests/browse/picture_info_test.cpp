@@ -145,6 +145,7 @@ TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
 // ---- the previews of the main window -----------------------------------------------------
 
 #include "app/tform1.h"
+#include "browse/external_programs.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -174,10 +175,14 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
     form.ShowPictureInfo(path, true, false);
     EXPECT_FALSE(form.VideoLabel4->isHidden());
 
-    // The sibling panel shows only while the size panel is hidden.
+    // The sibling panel shows only while the size panel is hidden, and
+    // never while the sibling program is not installed.
     form.PreviewKind = QLatin1Char('O');
     form.ShowPictureInfo(path, true, false);
     EXPECT_TRUE(form.SizeDatePanel4->isHidden());
+    EXPECT_TRUE(form.TarnivoPanel->isHidden());
+    TarnivoInstalled = 1;
+    form.UpdateTarnivoPanelVisibility();
     EXPECT_FALSE(form.TarnivoPanel->isHidden());
     form.HideTarnivoPanel = true;
     form.UpdateTarnivoPanelVisibility();

@@ -4,6 +4,7 @@
 // MyShow panel hidden, the narrow screen, and no control painted over another.
 #include "base/layout_state.h"
 #include "app/tform1.h"
+#include "browse/external_programs.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
@@ -152,7 +153,9 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         maximizeAndRestore(f, "both previews shown");
 
         // After a show of the folder played and stopped (the folder selected:
-        // the sibling program's panel shows in place of the file's lines).
+        // the sibling program's panel, as if it were installed, shows in place
+        // of the file's lines).
+        TarnivoInstalled = 1;
         f.clickNode(f.folder());
         form->ToolButton1->trigger();
         ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
