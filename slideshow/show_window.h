@@ -94,6 +94,9 @@ public:
     // Plays entries 0 .. count - 1 of the picture table in `order`, looping
     // when `continuous` is set. `ended` is called once the show has stopped.
     void Play(const QList<int>& order, bool continuous, std::function<void()> ended);
+    // The same from order[start] on; `paused` shows that picture with the
+    // show paused (in its last direction when it continues).
+    void PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused);
     // The same for a list of pictures: they become the picture table (record
     // index = the entry of `records`, else the position in the list; date =
     // the entry of `dates`, else unknown), shown `intervalMs` apart, with
@@ -148,6 +151,14 @@ public:
     // ratios and "Custom ratio"; the one in effect is ticked.
     void RefreshRatioMenu();
     void SBRatioClick();
+
+    // The show leaves this window without ending: it goes on as pages in the
+    // main window. The window hides; its steps and its end report stop.
+    void HandOverShow();
+    // A show plays here (not stopped, not the full view of one picture).
+    bool ShowPlaying() const { return !stopping_ && !order_.isEmpty(); }
+    const QList<int>& PlayOrder() const { return order_; }
+    bool PlaysContinuously() const { return continuous_; }
 
     int CurrentPosition() const { return position_; }
     QString CurrentPicture() const;

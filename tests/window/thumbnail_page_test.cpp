@@ -273,3 +273,88 @@ TEST(ThumbnailPage, EscapeWithTheFocusOnACheckBoxEndsThePageShow)
     EXPECT_FALSE(page->ThumbnailViewActive());
     EXPECT_TRUE(f.form()->TreeView1->isVisible());
 }
+
+TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayoutZeroGoesBack)
+{
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Twenty"), 20);
+    TForm1* form = f.form();
+    ThumbnailPageController* page = form->PageView;
+    f.openFolder(folder);
+    f.settle();
+    Settings.PicturesPerPageIndex = QStringLiteral("7");
+    Settings.IntervalIndex = 4;
+    form->ToolButton1->trigger();
+    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+    EXPECT_FALSE(page->ThumbnailViewActive());
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(Form9, Qt::Key_Right);
+    const QString fifth = folder + QStringLiteral("/p05.jpg");
+    ASSERT_TRUE(f.waitFor([&] { return Form9->CurrentPicture() == fifth; }));
+    ASSERT_NE(ShowState.Direction, 0) << "the show still advances";
+
+    // The layout menu of the main window: the single display is in effect.
+    const auto menuItem = [form](const char* name) {
+        for (QAction* a : form->MultiPop->actions())
+            if (a->objectName() == QLatin1String(name))
+                return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    const auto choose = [&](const char* name) {
+        form->TBNrOfThumbs->trigger();
+        ASSERT_TRUE(f.waitFor([form] { return form->MultiPop->isVisible(); }));
+        QAction* item = menuItem(name);
+        ASSERT_TRUE(item);
+        ASSERT_TRUE(item->isEnabled()) << name;
+        QTest::mouseClick(form->MultiPop, Qt::LeftButton, {}, form->MultiPop->actionGeometry(item).center());
+        f.settle();
+    };
+    form->TBNrOfThumbs->trigger();
+    ASSERT_TRUE(f.waitFor([form] { return form->MultiPop->isVisible(); }));
+    EXPECT_EQ(ShowState.Direction, 0) << "the layout menu pauses the show";
+    EXPECT_FALSE(menuItem("M1")->isEnabled());
+    EXPECT_TRUE(menuItem("M12")->isEnabled()) << "the stored choice is not the layout in effect";
+    form->MultiPop->hide();
+    QTest::keyClick(Form9, Qt::Key_Space);
+    ASSERT_NE(ShowState.Direction, 0);
+
+    // "6 pictures (2 x 3)": the full-screen window closes, the main window
+    // shows a page from the picture shown on, paused.
+    choose("M6");
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    EXPECT_FALSE(Form9->isVisible());
+    ASSERT_EQ(page->State().count(), 6);
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
+    EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(MainWindowFixture::visible(page->View().slot(i).image)) << i;
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
+    EXPECT_EQ(ShowState.Direction, 0);
+    EXPECT_EQ(form->StatusPanel1->text(), QStringLiteral("Show paused"));
+    EXPECT_FALSE(form->IntervalTimer->isActive()) << "no page steps on by itself";
+    EXPECT_TRUE(MainWindowFixture::visible(form->PageBackdrop));
+    for (QAction* a : {form->TBSelAll, form->TBSelNone, form->TBSelInvert})
+        EXPECT_TRUE(a->isVisible());
+    EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
+    EXPECT_EQ(PlaybackActive, 1);
+    // The play order goes on after the page.
+    form->Forward1ToolButton->trigger();
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("11 - p11.jpg"));
+    EXPECT_EQ(ShowState.Direction, 0);
+
+    // Layout 0: back to the single display at the page's first picture, paused.
+    choose("M1");
+    ASSERT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
+    EXPECT_FALSE(page->ThumbnailViewActive());
+    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/p11.jpg"));
+    EXPECT_EQ(ShowState.ShownNumber, 11);
+    EXPECT_TRUE(Form9->Paused());
+    EXPECT_FALSE(form->TBSelAll->isVisible());
+    // It goes on in the same order.
+    QTest::keyClick(Form9, Qt::Key_Right);
+    ASSERT_TRUE(f.waitFor([&] { return Form9->CurrentPicture() == folder + QStringLiteral("/p12.jpg"); }));
+    QTest::keyClick(Form9, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    EXPECT_EQ(page->State().count(), 0);
+}
