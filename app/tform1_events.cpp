@@ -120,7 +120,9 @@ void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     case HookAction::None:
         break;
     case HookAction::TogglePause:
-        if (Form9)
+        if (PageShowRuns())
+            PageTogglePause();
+        else if (Form9)
             Form9->TogglePause();
         break;
     case HookAction::ShowForward: trigger(ShowForwardToolButton); break;
