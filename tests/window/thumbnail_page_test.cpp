@@ -1,10 +1,11 @@
 // The thumbnail view in the assembled window: a folder of 30 pictures plays
 // as pages of 12, cells are selected with real clicks, pages step on, the
-// layout changes during the show and a picture that can't be shown keeps
-// its cell.
+// layout changes during the show (also from and back to the full-screen
+// show) and a picture that can't be shown keeps its cell.
 #include "app/picture_table.h"
 #include "app/settings_record.h"
 #include "app/tform1.h"
+#include "browse/fit_zoom.h"
 #include "browse/page_state.h"
 #include "browse/thumbnail_page_controller.h"
 #include "slideshow/show_state.h"
@@ -12,6 +13,7 @@
 #include "support/main_window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -23,6 +25,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 using testsupport::MainWindowFixture;
@@ -315,6 +318,15 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     EXPECT_FALSE(menuItem("M1")->isEnabled());
     EXPECT_TRUE(menuItem("M12")->isEnabled()) << "the stored choice is not the layout in effect";
     form->MultiPop->hide();
+    // A cut-out of the paused picture, zoomed with the wheel; then the show
+    // goes on.
+    QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    f.drag(shown, shown->rect().center() - QPoint(60, 40), shown->rect().center() + QPoint(60, 40));
+    ASSERT_GE(CutOutCount, 1);
+    QWheelEvent turn(QPointF(Form9->rect().center()), QPointF(Form9->mapToGlobal(Form9->rect().center())), QPoint(),
+                     QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Form9, &turn);
+    ASSERT_GT(ZoomFactor, 0);
     QTest::keyClick(Form9, Qt::Key_Space);
     ASSERT_NE(ShowState.Direction, 0);
 
@@ -323,6 +335,8 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     choose("M6");
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_FALSE(Form9->isVisible());
+    EXPECT_EQ(CutOutCount, 0) << "the cut-out and its zoom go with the full-screen window";
+    EXPECT_EQ(ZoomFactor, 0);
     ASSERT_EQ(page->State().count(), 6);
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
