@@ -52,7 +52,12 @@ public:
     // A page layout during a show played one picture at a time: that show
     // leaves the single display and hands over its play order and the
     // position of the picture shown; false when no such show plays.
-    virtual bool LeaveSingleDisplay(QList<int>& order, int& position) { Q_UNUSED(order); Q_UNUSED(position); return false; }
+    virtual bool LeaveSingleDisplay(QList<int>& order, int& position)
+    {
+        Q_UNUSED(order);
+        Q_UNUSED(position);
+        return false;
+    }
     // The show now plays as pages (the tool tips of a running page show).
     virtual void PageViewEntered() {}
     // The page is filled: the next step is armed unless the page holds

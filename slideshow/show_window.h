@@ -94,9 +94,6 @@ public:
     // Plays entries 0 .. count - 1 of the picture table in `order`, looping
     // when `continuous` is set. `ended` is called once the show has stopped.
     void Play(const QList<int>& order, bool continuous, std::function<void()> ended);
-    // The same from order[start] on; `paused` shows that picture with the
-    // show paused (in its last direction when it continues).
-    void PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused);
     // The same for a list of pictures: they become the picture table (record
     // index = the entry of `records`, else the position in the list; date =
     // the entry of `dates`, else unknown), shown `intervalMs` apart, with
@@ -104,6 +101,10 @@ public:
     void Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
               bool showTitles, std::function<void()> ended, const QList<int>& records = {},
               const QList<double>& dates = {});
+    // Plays `order` as the first Play does, from order[start] on; `paused`
+    // shows that picture with the show paused (it continues in its last
+    // direction).
+    void PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused);
     // Makes the pictures the picture table (as Play does) without playing them.
     void SetPictureTable(const QStringList& pictures, const QList<int>& records = {}, const QList<double>& dates = {});
     // One step: +1 forward, -1 back (by hand or by the timer). Moves the
