@@ -1036,6 +1036,9 @@ public:
     // Starts the show of `order` in the thumbnail view when a page layout
     // is chosen for it; false when it plays one picture at a time.
     bool StartPageShowIfWanted(const QList<int>& order, bool continuous);
+    // Wires the interval timer, the cells' look and the full view's return
+    // for a show that plays as pages.
+    void PreparePageShow();
     // Pauses, continues and steps a show played as pages.
     void PagePause();
     void PageContinue(int direction);

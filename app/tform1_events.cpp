@@ -120,7 +120,9 @@ void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     case HookAction::None:
         break;
     case HookAction::TogglePause:
-        if (Form9)
+        if (PageShowRuns())
+            PageTogglePause();
+        else if (Form9)
             Form9->TogglePause();
         break;
     case HookAction::ShowForward: trigger(ShowForwardToolButton); break;
@@ -314,8 +316,9 @@ void TForm1::MultiPopPopup()
     if (runs())
         PauseShow();
     // The layout in effect carries the check glyph and can't be chosen again:
-    // the page show's while one is shown, else the stored choice.
-    const int current = PageLayoutInEffect(PageShowRuns(), PageView ? PageView->State().PageLayoutIndex : 0,
+    // the running show's (the single display, 0, while it plays full screen),
+    // else the stored choice.
+    const int current = PageLayoutInEffect(runs(), PageShowRuns() ? PageView->State().PageLayoutIndex : 0,
                                            Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < MultiItems.size(); ++k) {
         if (!MultiItems[k])

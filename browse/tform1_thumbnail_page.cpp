@@ -115,13 +115,12 @@ public:
     }
     void ReturnToSingleDisplay(int picture) override
     {
-        // The show goes on full screen, one picture at a time, from the
-        // page's first picture.
+        // The show goes on full screen, one picture at a time, at the page's
+        // first picture in the same play order, paused.
         if (!Form9 || !f->PageView)
             return;
-        QList<int> order = f->PageView->Cursor().order;
+        const QList<int> order = f->PageView->Cursor().order;
         const int at = std::max(0, int(order.indexOf(picture)));
-        QList<int> rotated = order.mid(at) + order.mid(0, at);
         const bool continuous = f->PageView->Cursor().continuous;
         if (f->IntervalTimer) {
             f->IntervalTimer->stop();
@@ -131,11 +130,29 @@ public:
                              Qt::UniqueConnection);
         }
         QPointer<TForm1> self(f);
-        Form9->Play(rotated, continuous, [self] {
+        Form9->PlayFrom(order, continuous, [self] {
             if (self)
                 self->EndShow();
-        });
+        }, at, true);
+        f->SetShowRunningHints();
     }
+    bool LeaveSingleDisplay(QList<int>& order, int& position) override
+    {
+        if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || FullViewActive == 1)
+            return false;
+        order = Form9->PlayOrder();
+        position = std::max(0, Form9->CurrentPosition());
+        // The cut-out or zoom of the full-screen picture goes with its window.
+        CutOutCount = 0;
+        ZoomFactor = 0;
+        Form9->HandOverShow();
+        f->PreparePageShow();
+        f->show();
+        f->raise();
+        f->activateWindow();
+        return true;
+    }
+    void PageViewEntered() override { f->SetShowRunningHints(); }
     void PageFilled(bool holdsAll) override
     {
         ShowState.StepReentry = 0;
@@ -319,6 +336,20 @@ bool TForm1::StartPageShowIfWanted(const QList<int>& order, bool continuous)
                            : PageLayoutFromSetting(Settings.PicturesPerPageIndex);
     if (layout < 1 || !PageView)
         return false;
+    PreparePageShow();
+    // A page show plays continuously.
+    ShowState.Direction = 1;
+    ShowState.LastDirection = 1;
+    ShowState.PictureCount = int32_t(order.size());
+    ShowState.ManualMode = false;
+    PageView->StartPageShow(order, true, layout);
+    Q_UNUSED(continuous);
+    return true;
+}
+
+void TForm1::PreparePageShow()
+{
+    // The interval timer steps the pages.
     if (IntervalTimer) {
         IntervalTimer->stop();
         if (Form9)
@@ -344,14 +375,6 @@ bool TForm1::StartPageShowIfWanted(const QList<int>& order, bool continuous)
             Form9->installEventFilter(watch);
         }
     }
-    // A page show plays continuously.
-    ShowState.Direction = 1;
-    ShowState.LastDirection = 1;
-    ShowState.PictureCount = int32_t(order.size());
-    ShowState.ManualMode = false;
-    PageView->StartPageShow(order, true, layout);
-    Q_UNUSED(continuous);
-    return true;
 }
 
 void TForm1::M2Click(int layout)

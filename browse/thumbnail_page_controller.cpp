@@ -164,7 +164,7 @@ void ThumbnailPageController::M2Click(int layout)
         platform::showMessage(platform::PromptKind::Error, kLayoutWhileLoadingText);
         return;
     }
-    if (!host_.ShowShown() || !running_) {
+    if (!host_.ShowShown()) {
         host_.StoreLayoutChoice(layout);
         return;
     }
@@ -173,6 +173,12 @@ void ThumbnailPageController::M2Click(int layout)
 
 void ThumbnailPageController::ApplyPageLayout(int layout)
 {
+    if (!running_) {
+        // The show plays one picture at a time: a page layout makes it a
+        // page show from the picture shown on.
+        enterPageView(layout);
+        return;
+    }
     if (!host_.InManualMode())
         host_.PauseShow();
     host_.SetSelectionButtonsVisible(layout >= 1);
@@ -209,6 +215,31 @@ void ThumbnailPageController::ApplyPageLayout(int layout)
         return;
     }
     LoadPicturePage(plan.loadFrom);
+}
+
+void ThumbnailPageController::enterPageView(int layout)
+{
+    layout = PageLayoutAt(layout).index;
+    if (layout < 1)
+        return;
+    if (!host_.InManualMode())
+        host_.PauseShow();
+    if (host_.WheelZoomed())
+        host_.ResetWheelZoom();
+    QList<int> order;
+    int position = 0;
+    if (!host_.LeaveSingleDisplay(order, position)) {
+        // No show is shown after all (the music queue plays alone): the
+        // choice waits for the next show.
+        host_.StoreLayoutChoice(layout);
+        return;
+    }
+    state_.PageLayoutIndex = 0;
+    // A page show plays continuously; the whole page is filled from the
+    // picture that was shown on. The show stays paused.
+    StartPageShow(order, true, layout, position);
+    host_.PageViewEntered();
+    host_.PauseShow();
 }
 
 void ThumbnailPageController::IntervalTimerTimer()

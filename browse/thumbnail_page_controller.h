@@ -49,6 +49,17 @@ public:
     // Layout 0 during a page show: the show goes on one picture at a time
     // from `picture`.
     virtual void ReturnToSingleDisplay(int picture) = 0;
+    // A page layout during a show played one picture at a time: that show
+    // leaves the single display and hands over its play order and the
+    // position of the picture shown; false when no such show plays.
+    virtual bool LeaveSingleDisplay(QList<int>& order, int& position)
+    {
+        Q_UNUSED(order);
+        Q_UNUSED(position);
+        return false;
+    }
+    // The show now plays as pages (the tool tips of a running page show).
+    virtual void PageViewEntered() {}
     // The page is filled: the next step is armed unless the page holds
     // every picture or the show is in manual mode.
     virtual void PageFilled(bool holdsAll) = 0;
@@ -190,6 +201,7 @@ private:
     void finishLoad(bool aborted);
     QSize pictureBox() const;
     void applySlotResult(int slot, const PageDecodeResult& r);
+    void enterPageView(int layout);
 
     ThumbnailPageHost& host_;
     PageState state_;

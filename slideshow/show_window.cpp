@@ -38,6 +38,8 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 TForm9* Form9 = nullptr;
 
 namespace {
@@ -392,15 +394,27 @@ void TForm9::SetPictureTable(const QStringList& pictures, const QList<int>& reco
 
 void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
 {
+    PlayFrom(order, continuous, std::move(ended), 0, false);
+}
+
+void TForm9::PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused)
+{
     order_ = order;
     continuous_ = continuous;
     ended_ = std::move(ended);
-    paused_ = false;
+    paused_ = paused && order.size() >= 2;
     stopping_ = false;
-    position_ = -1;
+    // The first step goes one on from here, to order[start].
+    position_ = std::clamp(start, 0, std::max(0, int(order.size()) - 1)) - 1;
     FullViewActive = 0;
-    ShowState.Direction = 1;
-    ShowState.LastDirection = 1;
+    if (paused_) {
+        if (ShowState.Direction != 0)
+            ShowState.LastDirection = ShowState.Direction;
+        ShowState.Direction = 0;
+    } else {
+        ShowState.Direction = 1;
+        ShowState.LastDirection = 1;
+    }
     ShowState.ActiveImage = 1;
     ShowState.PictureCount = int32_t(order.size());
     for (QToolButton* b : {OneForwardSpeedButton, OneBackwardsSpeedButton, StopButton})
@@ -533,6 +547,22 @@ void TForm9::StopSlideShow()
     hide();
     if (auto ended = std::exchange(ended_, nullptr))
         ended();
+}
+
+void TForm9::HandOverShow()
+{
+    stopping_ = true;
+    pendingStep_ = 0;
+    dropPrefetch();
+    if (IntervalTimer)
+        IntervalTimer->stop();
+    ended_ = nullptr;
+    order_.clear();
+    position_ = -1;
+    paused_ = false;
+    HintPanel->hide();
+    SpeedLabel->hide();
+    hide();
 }
 
 void TForm9::RemoveCurrentFromPlayOrder()

@@ -104,6 +104,10 @@ public:
     void Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
               bool showTitles, std::function<void()> ended, const QList<int>& records = {},
               const QList<double>& dates = {});
+    // Plays `order` as the first Play does, from order[start] on; `paused`
+    // shows that picture with the show paused (it continues in its last
+    // direction).
+    void PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused);
     // Makes the pictures the picture table (as Play does) without playing them.
     void SetPictureTable(const QStringList& pictures, const QList<int>& records = {}, const QList<double>& dates = {});
     // One step: +1 forward, -1 back (by hand or by the timer). Moves the
@@ -151,6 +155,14 @@ public:
     // ratios and "Custom ratio"; the one in effect is ticked.
     void RefreshRatioMenu();
     void SBRatioClick();
+
+    // The show leaves this window without ending: it goes on as pages in the
+    // main window. The window hides; its steps and its end report stop.
+    void HandOverShow();
+    // A show plays here (not stopped, not the full view of one picture).
+    bool ShowPlaying() const { return !stopping_ && !order_.isEmpty(); }
+    const QList<int>& PlayOrder() const { return order_; }
+    bool PlaysContinuously() const { return continuous_; }
 
     int CurrentPosition() const { return position_; }
     QString CurrentPicture() const;

@@ -1,11 +1,13 @@
 // The thumbnail view in the assembled window: a folder of 30 pictures plays
 // as pages of 12, cells are selected with real clicks, pages step on, the
-// layout changes during the show and a picture that can't be shown keeps
-// its cell; ticked pictures are deleted to the Trash and moved with their
-// voice files, the page packing the rest.
+// layout changes during the show (also from and back to the full-screen
+// show) and a picture that can't be shown keeps its cell; ticked pictures
+// are deleted to the Trash and moved with their voice files, the page
+// packing the rest.
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
+#include "browse/fit_zoom.h"
 #include "browse/page_state.h"
 #include "browse/thumbnail_page_decode.h"
 #include "platform/prompt.h"
@@ -15,6 +17,7 @@
 #include "support/main_window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -28,6 +31,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 using platform::PromptAnswer;
@@ -491,4 +495,106 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
     EXPECT_EQ(page->State().cell(1).path, folder + QStringLiteral("/Harbour.jpg"));
     form->ToolButton2->trigger();
     ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+}
+
+TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayoutZeroGoesBack)
+{
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Twenty"), 20);
+    TForm1* form = f.form();
+    ThumbnailPageController* page = form->PageView;
+    f.openFolder(folder);
+    f.settle();
+    Settings.PicturesPerPageIndex = QStringLiteral("7");
+    Settings.IntervalIndex = 4;
+    form->ToolButton1->trigger();
+    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+    EXPECT_FALSE(page->ThumbnailViewActive());
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(Form9, Qt::Key_Right);
+    const QString fifth = folder + QStringLiteral("/p05.jpg");
+    ASSERT_TRUE(f.waitFor([&] { return Form9->CurrentPicture() == fifth; }));
+    ASSERT_NE(ShowState.Direction, 0) << "the show still advances";
+
+    // The layout menu of the main window: the single display is in effect.
+    const auto menuItem = [form](const char* name) {
+        for (QAction* a : form->MultiPop->actions())
+            if (a->objectName() == QLatin1String(name))
+                return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    const auto choose = [&](const char* name) {
+        form->TBNrOfThumbs->trigger();
+        ASSERT_TRUE(f.waitFor([form] { return form->MultiPop->isVisible(); }));
+        QAction* item = menuItem(name);
+        ASSERT_TRUE(item);
+        ASSERT_TRUE(item->isEnabled()) << name;
+        QTest::mouseClick(form->MultiPop, Qt::LeftButton, {}, form->MultiPop->actionGeometry(item).center());
+        f.settle();
+    };
+    form->TBNrOfThumbs->trigger();
+    ASSERT_TRUE(f.waitFor([form] { return form->MultiPop->isVisible(); }));
+    EXPECT_EQ(ShowState.Direction, 0) << "the layout menu pauses the show";
+    EXPECT_FALSE(menuItem("M1")->isEnabled());
+    EXPECT_TRUE(menuItem("M12")->isEnabled()) << "the stored choice is not the layout in effect";
+    form->MultiPop->hide();
+    // A cut-out of the paused picture, zoomed with the wheel; then the show
+    // goes on.
+    QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    f.drag(shown, shown->rect().center() - QPoint(60, 40), shown->rect().center() + QPoint(60, 40));
+    ASSERT_GE(CutOutCount, 1);
+    QWheelEvent turn(QPointF(Form9->rect().center()), QPointF(Form9->mapToGlobal(Form9->rect().center())), QPoint(),
+                     QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Form9, &turn);
+    ASSERT_GT(ZoomFactor, 0);
+    QTest::keyClick(Form9, Qt::Key_Space);
+    ASSERT_NE(ShowState.Direction, 0);
+
+    // "6 pictures (2 x 3)": the full-screen window closes, the main window
+    // shows a page from the picture shown on, paused.
+    choose("M6");
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    EXPECT_FALSE(Form9->isVisible());
+    EXPECT_EQ(CutOutCount, 0) << "the cut-out and its zoom go with the full-screen window";
+    EXPECT_EQ(ZoomFactor, 0);
+    ASSERT_EQ(page->State().count(), 6);
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
+    EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(MainWindowFixture::visible(page->View().slot(i).image)) << i;
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
+    EXPECT_EQ(ShowState.Direction, 0);
+    EXPECT_EQ(form->StatusPanel1->text(), QStringLiteral("Show paused"));
+    EXPECT_FALSE(form->IntervalTimer->isActive()) << "no page steps on by itself";
+    EXPECT_TRUE(MainWindowFixture::visible(form->PageBackdrop));
+    for (QAction* a : {form->TBSelAll, form->TBSelNone, form->TBSelInvert})
+        EXPECT_TRUE(a->isVisible());
+    EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
+    EXPECT_EQ(PlaybackActive, 1);
+    // Space continues the page show; a step by hand pauses it again, and the
+    // play order goes on after the page.
+    // (The keyboard hook takes one key action at a time.)
+    ASSERT_TRUE(f.waitFor([form] { return !form->HookHandled->isActive(); }));
+    QTest::keyClick(form, Qt::Key_Space);
+    EXPECT_EQ(ShowState.Direction, 1);
+    EXPECT_TRUE(form->IntervalTimer->isActive());
+    form->Forward1ToolButton->trigger();
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("11 - p11.jpg"));
+    EXPECT_EQ(ShowState.Direction, 0);
+
+    // Layout 0: back to the single display at the page's first picture, paused.
+    choose("M1");
+    ASSERT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
+    EXPECT_FALSE(page->ThumbnailViewActive());
+    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/p11.jpg"));
+    EXPECT_EQ(ShowState.ShownNumber, 11);
+    EXPECT_TRUE(Form9->Paused());
+    EXPECT_FALSE(form->TBSelAll->isVisible());
+    // It goes on in the same order.
+    QTest::keyClick(Form9, Qt::Key_Right);
+    ASSERT_TRUE(f.waitFor([&] { return Form9->CurrentPicture() == folder + QStringLiteral("/p12.jpg"); }));
+    QTest::keyClick(Form9, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    EXPECT_EQ(page->State().count(), 0);
 }
