@@ -437,51 +437,54 @@ void ThumbnailPageController::ToggleSlotSelection(int slot, bool shift)
     host_.SetWindowCaption(state_.WindowCaption());
 }
 
-void ThumbnailPageController::TBSelAllClick()
+void ThumbnailPageController::showSelectionChange(const std::vector<int>& changed)
 {
-    for (int i : state_.TBSelAllClick())
+    for (int i : changed)
         UpdatePageCaption(i);
     SetSelectionMenuCaptions();
+}
+
+bool ThumbnailPageController::selectionRefused(const QString& whileLoadingText)
+{
+    if (state_.SelectionCommandsEnabled())
+        return false;
+    platform::showMessage(platform::PromptKind::Error, whileLoadingText);
+    return true;
+}
+
+void ThumbnailPageController::TBSelAllClick()
+{
+    showSelectionChange(state_.TBSelAllClick());
 }
 
 void ThumbnailPageController::TBSelNoneClick()
 {
-    for (int i : state_.TBSelNoneClick())
-        UpdatePageCaption(i);
-    SetSelectionMenuCaptions();
+    showSelectionChange(state_.TBSelNoneClick());
 }
 
 void ThumbnailPageController::TBSelInvertClick()
 {
-    for (int i : state_.TBSelInvertClick())
-        UpdatePageCaption(i);
-    SetSelectionMenuCaptions();
+    showSelectionChange(state_.TBSelInvertClick());
 }
 
 void ThumbnailPageController::MSelectAllClick()
 {
-    if (!state_.SelectionCommandsEnabled()) {
-        platform::showMessage(platform::PromptKind::Error, kSelectAllWhileLoadingText);
+    if (selectionRefused(kSelectAllWhileLoadingText))
         return;
-    }
     TBSelAllClick();
 }
 
 void ThumbnailPageController::MSelectNoneClick()
 {
-    if (!state_.SelectionCommandsEnabled()) {
-        platform::showMessage(platform::PromptKind::Error, kSelectNoneWhileLoadingText);
+    if (selectionRefused(kSelectNoneWhileLoadingText))
         return;
-    }
     TBSelNoneClick();
 }
 
 void ThumbnailPageController::MSelectInvertClick()
 {
-    if (!state_.SelectionCommandsEnabled()) {
-        platform::showMessage(platform::PromptKind::Error, kSelectInvertWhileLoadingText);
+    if (selectionRefused(kSelectInvertWhileLoadingText))
         return;
-    }
     TBSelInvertClick();
 }
 

@@ -184,6 +184,10 @@ private:
     };
     void showCells(const std::vector<int>& which);
     void showAll();
+    // The captions of the changed cells and the selection commands again.
+    void showSelectionChange(const std::vector<int>& changed);
+    // While the page loads the selection commands are refused with the text.
+    bool selectionRefused(const QString& whileLoadingText);
     void submit(int slot, const QString& path);
     void decoded(quint64 generation, int slot, PageDecodeResult result);
     void applyReady();
