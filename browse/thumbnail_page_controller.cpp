@@ -550,12 +550,11 @@ void ThumbnailPageController::RenameSlotPicture(int slot, const QString& newPath
     view_->ShowCell(slot, state_.cell(slot));
 }
 
-void ThumbnailPageController::PackRemovedSlots()
+// Each kept picture moves with its decoded image; moves run front to back,
+// so a source slot is read before it is overwritten.
+void ThumbnailPageController::moveCells(const std::vector<FirstOnPageMove>& moves)
 {
-    const PackResult r = state_.PackRemovedSlots();
-    // Each kept picture moves with its decoded image; moves run front to
-    // back, so a source slot is read before it is overwritten.
-    for (const FirstOnPageMove& m : r.moves) {
+    for (const FirstOnPageMove& m : moves) {
         if (m.loaded) {
             view_->SetPicture(m.to, view_->Picture(m.from), QRect());
             trueSizes_[size_t(m.to)] = trueSizes_[size_t(m.from)];
@@ -564,6 +563,12 @@ void ThumbnailPageController::PackRemovedSlots()
             view_->ClearPicture(m.to);
         }
     }
+}
+
+void ThumbnailPageController::PackRemovedSlots()
+{
+    const PackResult r = state_.PackRemovedSlots();
+    moveCells(r.moves);
     for (int i = r.firstEmpty; i < state_.count(); ++i)
         view_->ClearPicture(i);
     showAll();
@@ -678,15 +683,7 @@ void ThumbnailPageController::PageFirstButtonClick(int k)
     const FirstOnPageResult r = state_.PageFirstButtonClick(k);
     if (!r.done)
         return;
-    for (const FirstOnPageMove& m : r.moves) {
-        if (m.loaded) {
-            view_->SetPicture(m.to, view_->Picture(m.from), QRect());
-            trueSizes_[size_t(m.to)] = trueSizes_[size_t(m.from)];
-            ShowTitlePathHint(m.to, true);
-        } else {
-            view_->ClearPicture(m.to);
-        }
-    }
+    moveCells(r.moves);
     showAll();
     // The picture after the page, then the freed slots at the end.
     host_.SetPictureIndex(cursor_.NextShowIndex(true));
