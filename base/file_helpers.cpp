@@ -171,48 +171,56 @@ bool SameFile(const QString& a, const QString& b)
     return !ec && same;
 }
 
-bool CopyFileChecked(const QString& source, const QString& target)
+CopyStatus CopyFileVerified(const QString& source, const QString& target)
 {
-    if (source.isEmpty() || target.isEmpty())
-        return false;
     const QFileInfo srcInfo(source);
-    if (!srcInfo.isFile())
-        return false;
-    if (QFileInfo::exists(target)) {
-        if (SameFile(source, target) || QFileInfo(target).isDir() || IsReadOnlyFile(target))
-            return false;
+    if (source.isEmpty() || !srcInfo.isFile())
+        return CopyStatus::SourceUnreadable;
+    if (target.isEmpty())
+        return CopyStatus::TargetUnwritable;
+    const QFileInfo targetInfo(target);
+    if (targetInfo.exists()) {
+        if (SameFile(source, target))
+            return CopyStatus::SameFile;
+        // A folder, or a file whose owner write bit is clear, is not replaced.
+        if (targetInfo.isDir() || !targetInfo.permissions().testFlag(QFileDevice::WriteOwner))
+            return CopyStatus::TargetUnwritable;
     }
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QString folder = QFileInfo(target).absolutePath();
-    QTemporaryFile tmp(folder + QStringLiteral("/.vistamo-copy-XXXXXX"));
+        return CopyStatus::SourceUnreadable;
+    QTemporaryFile tmp(targetInfo.absolutePath() + QStringLiteral("/.vistamo-copy-XXXXXX"));
     if (!tmp.open())
-        return false;
+        return CopyStatus::TargetUnwritable;
     constexpr qint64 chunk = 1 << 20;
     while (!in.atEnd()) {
         const QByteArray data = in.read(chunk);
         if (data.isEmpty() && in.error() != QFileDevice::NoError)
-            return false;
+            return CopyStatus::SourceUnreadable;
         if (tmp.write(data) != data.size())
-            return false;
+            return CopyStatus::TargetUnwritable;
     }
     if (!tmp.flush() || ::fsync(tmp.handle()) != 0)
-        return false;
+        return CopyStatus::TargetUnwritable;
     if (!sameBytes(in, tmp))
-        return false;
+        return CopyStatus::VerifyFailed;
     // The copy keeps the source's permissions and date, as a file copy does.
     struct stat st;
-    if (::stat(QFile::encodeName(source).constData(), &st) == 0) {
+    if (::fstat(in.handle(), &st) == 0) {
         ::fchmod(tmp.handle(), st.st_mode & 07777);
         const struct timespec times[2] = {st.st_atim, st.st_mtim};
         ::futimens(tmp.handle(), times);
     }
     tmp.close();
     if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-        return false;
+        return CopyStatus::TargetUnwritable;
     tmp.setAutoRemove(false);
-    return true;
+    return CopyStatus::Ok;
+}
+
+bool CopyFileChecked(const QString& source, const QString& target)
+{
+    return CopyFileVerified(source, target) == CopyStatus::Ok;
 }
 
 bool MoveFileChecked(const QString& source, const QString& target, bool replace)

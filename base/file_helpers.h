@@ -45,10 +45,23 @@ QString ReadOnlyShowSavedText(const QString& originalPath, const QString& newPat
 // compared, not the texts: links and "/./" name the same file).
 bool SameFile(const QString& a, const QString& b);
 
+// What a copy came to.
+enum class CopyStatus {
+    Ok,
+    SameFile,            // source and target are one file (a link, "..", another letter case)
+    SourceUnreadable,    // the source is missing, a folder, or cannot be read
+    TargetUnwritable,    // the target cannot be created or written (full, read-only, no folder)
+    VerifyFailed,        // the bytes read back differ from the source's
+};
+
 // Copies a file onto `target` (replacing it) through a temporary file in the
-// target's folder, then checks that the copy holds the same bytes. The old
-// target stays whole when anything fails. The copy keeps the source's mode
-// bits and date. Refuses to copy a file onto itself or onto a read-only file.
+// target's folder, synced, then checks that the copy holds the same bytes
+// before it is renamed to the target. The old target stays whole when
+// anything fails. The copy keeps the source's mode bits and date. Refuses to
+// copy a file onto itself or onto a read-only file or a folder.
+CopyStatus CopyFileVerified(const QString& source, const QString& target);
+
+// The same copy; true when it came to CopyStatus::Ok.
 bool CopyFileChecked(const QString& source, const QString& target);
 
 // Moves a file: a rename on the same volume, else copy, check, then delete

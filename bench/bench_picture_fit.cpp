@@ -21,6 +21,8 @@
 // photograph's best repetition (the other work on the machine only ever adds
 // time). The targets are shown for all photographs and for those of at least
 // 8 megapixels, where decoding at a DCT scale has something to save.
+#include "bench_photos.h"
+
 #include "base/add_settings_record.h"
 #include "base/settings_record.h"
 #include "browse/picture_display_view.h"
@@ -53,6 +55,8 @@
 #include <map>
 #include <vector>
 
+using namespace benchphotos;
+
 namespace {
 
 struct Photo {
@@ -62,51 +66,14 @@ struct Photo {
     bool progressive = false;
 };
 
-double median(std::vector<double> v)
-{
-    if (v.empty())
-        return -1;
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
-
-bool headerOf(const QString& path, JpegHeaderInfo& header)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    try {
-        // The header lies in the first bytes, unless a large metadata block
-        // stands before it.
-        QByteArray head = f.read(1 << 20);
-        header = ReadJpegHeader(head);
-        return header.size.width() > 0;
-    } catch (...) {
-        return false;
-    }
-}
-
 // JPEG photographs of at least one megapixel. A folder whose pictures are
 // all named by their size ("1920x1080.jpg", a wallpaper in several sizes)
 // gives only its largest.
 std::vector<Photo> findPhotos(const QStringList& folders)
 {
     std::map<QString, std::vector<Photo>> byFolder;
-    for (const QString& folder : folders) {
-        QDirIterator it(folder, {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG"}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            if (path.contains("/vxothumb/"))
-                continue;
-            JpegHeaderInfo header;
-            if (!headerOf(path, header) || qint64(header.size.width()) * header.size.height() < 1000000)
-                continue;
-            byFolder[QFileInfo(path).path()].push_back({path, QString(), header.size, header.progressive});
-        }
-    }
+    for (const PhotoFile& file : photoFiles(folders))
+        byFolder[QFileInfo(file.path).path()].push_back({file.path, QString(), file.header.size, file.header.progressive});
     static const QRegularExpression sizeName(QStringLiteral("^\\d+x\\d+\\.jpe?g$"), QRegularExpression::CaseInsensitiveOption);
     std::vector<Photo> photos;
     for (auto& [folder, list] : byFolder) {
@@ -124,32 +91,6 @@ std::vector<Photo> findPhotos(const QStringList& folders)
     }
     std::sort(photos.begin(), photos.end(), [](const Photo& a, const Photo& b) { return a.source < b.source; });
     return photos;
-}
-
-// Every JPEG of at least one megapixel, sizes of one wallpaper included.
-QStringList allPhotoFiles(const QStringList& folders, int limit)
-{
-    QStringList files;
-    for (const QString& folder : folders) {
-        QDirIterator it(folder, {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG"}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            JpegHeaderInfo header;
-            if (!path.contains("/vxothumb/") && headerOf(path, header)
-                && qint64(header.size.width()) * header.size.height() >= 1000000)
-                files << path;
-        }
-    }
-    files.sort();
-    return files.mid(0, limit);
-}
-
-QString copyInto(const QString& folder, int index, const QString& source)
-{
-    const QString target =
-        QStringLiteral("%1/%2_%3.jpg").arg(folder).arg(index, 3, 10, QLatin1Char('0')).arg(QFileInfo(source).baseName());
-    QFile::copy(source, target);
-    return target;
 }
 
 bool runProcess(const QString& program, const QStringList& args)
@@ -173,21 +114,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int reps = 3, maxPhotos = 1000, maxThumbs = 200;
-    QStringList folders;
-    const QStringList args = app.arguments().mid(1);
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == "--reps" && i + 1 < args.size())
-            reps = std::max(1, args[++i].toInt());
-        else if (args[i] == "--photos" && i + 1 < args.size())
-            maxPhotos = std::max(1, args[++i].toInt());
-        else if (args[i] == "--thumbs" && i + 1 < args.size())
-            maxThumbs = std::max(0, args[++i].toInt());
-        else
-            folders << args[i];
-    }
-    if (folders.isEmpty())
-        folders << "/usr/share/backgrounds" << "/usr/share/wallpapers";
+    const Args parsed = parseArgs(app.arguments().mid(1), 1000, 200);
+    const int reps = parsed.reps, maxPhotos = parsed.photos, maxThumbs = parsed.thumbs;
+    const QStringList& folders = parsed.folders;
 
     std::vector<Photo> photos = findPhotos(folders);
     if (int(photos.size()) > maxPhotos) {
@@ -418,7 +347,8 @@ int main(int argc, char** argv)
     // window by bench_show_and_browse.
 
     // ---- thumbnail files ------------------------------------------------------------
-    const QStringList thumbSources = allPhotoFiles(folders, maxThumbs);
+    // Every photograph, sizes of one wallpaper included.
+    const QStringList thumbSources = photoPaths(folders).mid(0, maxThumbs);
     if (thumbSources.isEmpty() || maxThumbs == 0)
         return 0;
     const QString thumbDir = work.path() + "/thumbs";

@@ -14,18 +14,18 @@
 // --thumbs is accepted and ignored (it belongs to bench_picture_fit). The
 // program runs in a home folder of its own, so the user's settings stay
 // untouched.
+#include "bench_photos.h"
+
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_state.h"
 #include "browse/background_work.h"
 #include "browse/picture_slot_decoder.h"
-#include "formats/jpeg_decoder.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -37,41 +37,9 @@
 #include <cstdio>
 #include <vector>
 
+using namespace benchphotos;
+
 namespace {
-
-double median(std::vector<double> v)
-{
-    if (v.empty())
-        return -1;
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
-
-// JPEG photographs of at least one megapixel, sorted by path.
-QStringList findPhotos(const QStringList& folders)
-{
-    QStringList found;
-    for (const QString& folder : folders) {
-        QDirIterator it(folder, {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG"}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            QFile f(path);
-            if (path.contains("/vxothumb/") || !f.open(QIODevice::ReadOnly))
-                continue;
-            try {
-                const JpegHeaderInfo header = ReadJpegHeader(f.read(1 << 20));
-                if (qint64(header.size.width()) * header.size.height() >= 1000000)
-                    found << path;
-            } catch (...) {
-            }
-        }
-    }
-    found.sort();
-    return found;
-}
 
 // Serves events until done() holds or the time is up.
 bool serveUntil(const std::function<bool()>& done, int ms = 60000)
@@ -104,22 +72,10 @@ int main(int argc, char** argv)
     }
     qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screens));
     QApplication app(argc, argv);
-    int reps = 3, maxPhotos = 30;
-    QStringList folders;
-    const QStringList args = app.arguments().mid(1);
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == "--reps" && i + 1 < args.size())
-            reps = std::max(1, args[++i].toInt());
-        else if (args[i] == "--photos" && i + 1 < args.size())
-            maxPhotos = std::max(2, args[++i].toInt());
-        else if (args[i] == "--thumbs" && i + 1 < args.size())
-            ++i;
-        else
-            folders << args[i];
-    }
-    if (folders.isEmpty())
-        folders << "/usr/share/backgrounds" << "/usr/share/wallpapers";
-    QStringList sources = findPhotos(folders);
+    const Args parsed = parseArgs(app.arguments().mid(1), 30, 0);
+    const int reps = parsed.reps, maxPhotos = std::max(2, parsed.photos);
+    const QStringList& folders = parsed.folders;
+    const QStringList sources = photoPaths(folders);
     if (sources.size() < 2) {
         std::fprintf(stderr, "Fewer than 2 JPEG photographs of at least 1 megapixel in %s\n",
                      qPrintable(folders.join(", ")));
@@ -130,12 +86,8 @@ int main(int argc, char** argv)
     QStringList photos;
     const QString photoDir = home.path() + "/Photos";
     QDir().mkpath(photoDir);
-    for (int i = 0; i < count; ++i) {
-        const QString source = sources[int(qint64(i) * sources.size() / count)];
-        const QString copy = QStringLiteral("%1/%2_%3.jpg").arg(photoDir).arg(i, 3, 10, QLatin1Char('0')).arg(QFileInfo(source).baseName());
-        QFile::copy(source, copy);
-        photos << copy;
-    }
+    for (int i = 0; i < count; ++i)
+        photos << copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
 
     TForm1 form;
     form.CloseWithoutSaving = true;

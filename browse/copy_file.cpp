@@ -1,4 +1,5 @@
-// The verified whole-file copy.
+// The copies of the file operations, the volume test and the rename that
+// never replaces.
 #include "browse/copy_file.h"
 
 #include "base/file_helpers.h"
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -17,21 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool sameBytes(QFileDevice& a, QFileDevice& b)
-{
-    if (!a.seek(0) || !b.seek(0) || a.size() != b.size())
-        return false;
-    constexpr qint64 chunk = 1 << 20;
-    while (!a.atEnd()) {
-        const QByteArray x = a.read(chunk);
-        if (x.isEmpty() && a.error() != QFileDevice::NoError)
-            return false;
-        if (x != b.read(chunk))
-            return false;
-    }
-    return b.atEnd();
-}
 
 // The device of the nearest existing folder of a path (or of the file).
 bool deviceOf(const QString& path, dev_t& dev)
@@ -51,52 +36,6 @@ bool deviceOf(const QString& path, dev_t& dev)
 }
 
 } // namespace
-
-CopyStatus CopyFileVerified(const QString& source, const QString& target)
-{
-    const QFileInfo srcInfo(source);
-    if (source.isEmpty() || !srcInfo.isFile())
-        return CopyStatus::SourceUnreadable;
-    if (target.isEmpty())
-        return CopyStatus::TargetUnwritable;
-    const QFileInfo targetInfo(target);
-    if (targetInfo.exists()) {
-        if (SameFile(source, target))
-            return CopyStatus::SameFile;
-        // A folder, or a file whose owner write bit is clear, is not replaced.
-        if (targetInfo.isDir() || !targetInfo.permissions().testFlag(QFileDevice::WriteOwner))
-            return CopyStatus::TargetUnwritable;
-    }
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return CopyStatus::SourceUnreadable;
-    QTemporaryFile tmp(targetInfo.absolutePath() + QStringLiteral("/.vistamo-copy-XXXXXX"));
-    if (!tmp.open())
-        return CopyStatus::TargetUnwritable;
-    constexpr qint64 chunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray data = in.read(chunk);
-        if (data.isEmpty() && in.error() != QFileDevice::NoError)
-            return CopyStatus::SourceUnreadable;
-        if (tmp.write(data) != data.size())
-            return CopyStatus::TargetUnwritable;
-    }
-    if (!tmp.flush() || ::fsync(tmp.handle()) != 0)
-        return CopyStatus::TargetUnwritable;
-    if (!sameBytes(in, tmp))
-        return CopyStatus::VerifyFailed;
-    struct stat st;
-    if (::fstat(in.handle(), &st) == 0) {
-        ::fchmod(tmp.handle(), st.st_mode & 07777);
-        const struct timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(tmp.handle(), times);
-    }
-    tmp.close();
-    if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-        return CopyStatus::TargetUnwritable;
-    tmp.setAutoRemove(false);
-    return CopyStatus::Ok;
-}
 
 bool OnDifferentVolumes(const QString& source, const QString& target)
 {

@@ -1,24 +1,14 @@
-// The one whole-file copy of the file operations: the bytes go to a
-// temporary file in the target's folder, are read back and compared, synced,
-// and only then renamed to the target. A failure anywhere leaves no partial
-// target behind (an older file of the target's name stays as it was).
+// The copies of the file operations, all through CopyFileVerified (in
+// base/file_helpers.h): the bytes go to a temporary file in the target's
+// folder, are synced, read back and compared, and only then renamed to the
+// target. A failure anywhere leaves no partial target behind (an older file
+// of the target's name stays as it was).
 #pragma once
+
+#include "base/file_helpers.h"
 
 #include <QString>
 #include <QStringList>
-
-// What a copy came to.
-enum class CopyStatus {
-    Ok,
-    SameFile,            // source and target are one file (a link, "..", another letter case)
-    SourceUnreadable,    // the source is missing, a folder, or cannot be read
-    TargetUnwritable,    // the target cannot be created or written (full, read-only, no folder)
-    VerifyFailed,        // the bytes read back differ from the source's
-};
-
-// Copies `source` onto `target` (an existing target file is replaced) as
-// described above. The copy keeps the source's mode bits and file date.
-CopyStatus CopyFileVerified(const QString& source, const QString& target);
 
 // True when the two paths lie on different volumes (the target's nearest
 // existing folder is compared with the source file's).

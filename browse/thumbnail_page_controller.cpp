@@ -468,51 +468,54 @@ void ThumbnailPageController::ToggleSlotSelection(int slot, bool shift)
     host_.SetWindowCaption(state_.WindowCaption());
 }
 
-void ThumbnailPageController::TBSelAllClick()
+void ThumbnailPageController::showSelectionChange(const std::vector<int>& changed)
 {
-    for (int i : state_.TBSelAllClick())
+    for (int i : changed)
         UpdatePageCaption(i);
     SetSelectionMenuCaptions();
+}
+
+bool ThumbnailPageController::selectionRefused(const QString& whileLoadingText)
+{
+    if (state_.SelectionCommandsEnabled())
+        return false;
+    platform::showMessage(platform::PromptKind::Error, whileLoadingText);
+    return true;
+}
+
+void ThumbnailPageController::TBSelAllClick()
+{
+    showSelectionChange(state_.TBSelAllClick());
 }
 
 void ThumbnailPageController::TBSelNoneClick()
 {
-    for (int i : state_.TBSelNoneClick())
-        UpdatePageCaption(i);
-    SetSelectionMenuCaptions();
+    showSelectionChange(state_.TBSelNoneClick());
 }
 
 void ThumbnailPageController::TBSelInvertClick()
 {
-    for (int i : state_.TBSelInvertClick())
-        UpdatePageCaption(i);
-    SetSelectionMenuCaptions();
+    showSelectionChange(state_.TBSelInvertClick());
 }
 
 void ThumbnailPageController::MSelectAllClick()
 {
-    if (!state_.SelectionCommandsEnabled()) {
-        platform::showMessage(platform::PromptKind::Error, kSelectAllWhileLoadingText);
+    if (selectionRefused(kSelectAllWhileLoadingText))
         return;
-    }
     TBSelAllClick();
 }
 
 void ThumbnailPageController::MSelectNoneClick()
 {
-    if (!state_.SelectionCommandsEnabled()) {
-        platform::showMessage(platform::PromptKind::Error, kSelectNoneWhileLoadingText);
+    if (selectionRefused(kSelectNoneWhileLoadingText))
         return;
-    }
     TBSelNoneClick();
 }
 
 void ThumbnailPageController::MSelectInvertClick()
 {
-    if (!state_.SelectionCommandsEnabled()) {
-        platform::showMessage(platform::PromptKind::Error, kSelectInvertWhileLoadingText);
+    if (selectionRefused(kSelectInvertWhileLoadingText))
         return;
-    }
     TBSelInvertClick();
 }
 
@@ -578,12 +581,11 @@ void ThumbnailPageController::RenameSlotPicture(int slot, const QString& newPath
     view_->ShowCell(slot, state_.cell(slot));
 }
 
-void ThumbnailPageController::PackRemovedSlots()
+// Each kept picture moves with its decoded image; moves run front to back,
+// so a source slot is read before it is overwritten.
+void ThumbnailPageController::moveCells(const std::vector<FirstOnPageMove>& moves)
 {
-    const PackResult r = state_.PackRemovedSlots();
-    // Each kept picture moves with its decoded image; moves run front to
-    // back, so a source slot is read before it is overwritten.
-    for (const FirstOnPageMove& m : r.moves) {
+    for (const FirstOnPageMove& m : moves) {
         if (m.loaded) {
             view_->SetPicture(m.to, view_->Picture(m.from), QRect());
             trueSizes_[size_t(m.to)] = trueSizes_[size_t(m.from)];
@@ -592,6 +594,12 @@ void ThumbnailPageController::PackRemovedSlots()
             view_->ClearPicture(m.to);
         }
     }
+}
+
+void ThumbnailPageController::PackRemovedSlots()
+{
+    const PackResult r = state_.PackRemovedSlots();
+    moveCells(r.moves);
     for (int i = r.firstEmpty; i < state_.count(); ++i)
         view_->ClearPicture(i);
     showAll();
@@ -706,15 +714,7 @@ void ThumbnailPageController::PageFirstButtonClick(int k)
     const FirstOnPageResult r = state_.PageFirstButtonClick(k);
     if (!r.done)
         return;
-    for (const FirstOnPageMove& m : r.moves) {
-        if (m.loaded) {
-            view_->SetPicture(m.to, view_->Picture(m.from), QRect());
-            trueSizes_[size_t(m.to)] = trueSizes_[size_t(m.from)];
-            ShowTitlePathHint(m.to, true);
-        } else {
-            view_->ClearPicture(m.to);
-        }
-    }
+    moveCells(r.moves);
     showAll();
     // The picture after the page, then the freed slots at the end.
     host_.SetPictureIndex(cursor_.NextShowIndex(true));

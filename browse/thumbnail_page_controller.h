@@ -195,6 +195,12 @@ private:
     };
     void showCells(const std::vector<int>& which);
     void showAll();
+    // Slot `to` shows what slot `from` showed, for each move in turn.
+    void moveCells(const std::vector<FirstOnPageMove>& moves);
+    // The captions of the changed cells and the selection commands again.
+    void showSelectionChange(const std::vector<int>& changed);
+    // While the page loads the selection commands are refused with the text.
+    bool selectionRefused(const QString& whileLoadingText);
     void submit(int slot, const QString& path);
     void decoded(quint64 generation, int slot, PageDecodeResult result);
     void applyReady();

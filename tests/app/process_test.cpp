@@ -6,12 +6,12 @@
 #include "app/instance_guard.h"
 #include "base/settings_fields.h"
 #include "platform/drives.h"
+#include "support/program_process.h"
 #include "support/sandbox.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -24,58 +24,13 @@ using testsupport::setReadOnly;
 
 namespace {
 
-struct Home {
-    QString root;
-    QString data;
-    QProcessEnvironment env;
-};
+using Home = testsupport::ProgramHome;
+using testsupport::startProgram;
 
-Home makeHome()
-{
-    Home h;
-    h.root = freshDir("home");
-    h.data = h.root + "/.local/share/Vistamo";
-    h.env = QProcessEnvironment::systemEnvironment();
-    h.env.insert("HOME", h.root);
-    h.env.insert("XDG_DATA_HOME", h.root + "/.local/share");
-    h.env.insert("XDG_CONFIG_HOME", h.root + "/.config");
-    h.env.insert("XDG_CACHE_HOME", h.root + "/.cache");
-    h.env.insert("XDG_STATE_HOME", h.root + "/.local/state");
-    const QString runtime = h.root + "/run";
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    h.env.insert("XDG_RUNTIME_DIR", runtime);
-    h.env.insert("QT_QPA_PLATFORM", "offscreen");
-    return h;
-}
-
-std::unique_ptr<QProcess> start(const Home& h, const QStringList& args = {})
-{
-    auto p = std::make_unique<QProcess>();
-    p->setProcessEnvironment(h.env);
-    p->setWorkingDirectory(h.root);
-    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p->start(QStringLiteral(VISTAMO_BIN), args);
-    p->waitForStarted(10000);
-    return p;
-}
+Home makeHome() { return testsupport::makeProgramHome("offscreen"); }
 
 // The instance in `slot` has created its windows and answers on its socket.
-bool waitReady(const Home& h, int slot, QProcess& p)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 60000 && p.state() == QProcess::Running) {
-        QLocalSocket s;
-        s.connectToServer(InstanceGuard::ServerName(h.data, slot));
-        if (s.waitForConnected(200)) {
-            s.disconnectFromServer();
-            return true;
-        }
-        QThread::msleep(50);
-    }
-    return false;
-}
+bool waitReady(const Home& h, int slot, QProcess& p) { return testsupport::waitInstanceAnswers(h, slot, p); }
 
 int closeWithSigterm(QProcess& p)
 {
@@ -91,7 +46,7 @@ uint8_t byteAt(const QByteArray& b, int off) { return b.size() > off ? static_ca
 TEST(ProgramProcess, FirstStartCreatesTheDataFolderAndCloseWritesMergedSettings)
 {
     const Home h = makeHome();
-    auto p = start(h);
+    auto p = startProgram(h);
     ASSERT_TRUE(waitReady(h, 1, *p));
 
     const QString d = h.data;
@@ -144,11 +99,11 @@ void markSettings(const QString& data, uint8_t value)
 TEST(ProgramProcess, SecondStartOfTheSameKindIsRefusedAndAudioIsAdmittedBeside)
 {
     const Home h = makeHome();
-    auto first = start(h);
+    auto first = startProgram(h);
     ASSERT_TRUE(waitReady(h, 1, *first));
     markSettings(h.data, 7);
 
-    auto second = start(h);
+    auto second = startProgram(h);
     ASSERT_TRUE(second->waitForFinished(60000));
     EXPECT_EQ(second->exitCode(), 0);
     EXPECT_EQ(first->state(), QProcess::Running);
@@ -157,7 +112,7 @@ TEST(ProgramProcess, SecondStartOfTheSameKindIsRefusedAndAudioIsAdmittedBeside)
 
     // An audio-only start beside it is admitted: it runs (the player queues
     // its playlist and ends) and its close writes the settings.
-    auto audio = start(h, {"/audio"});
+    auto audio = startProgram(h, {"/audio"});
     ASSERT_TRUE(audio->waitForFinished(60000));
     EXPECT_EQ(audio->exitCode(), 0);
     EXPECT_EQ(byteAt(readFile(h.data + "/VXSettings61.dat"), 2426), 0);
@@ -172,14 +127,14 @@ TEST(ProgramProcess, SecondStartOfTheSameKindIsRefusedAndAudioIsAdmittedBeside)
 TEST(ProgramProcess, CrashedInstanceNeverKeepsItsPlace)
 {
     const Home h = makeHome();
-    auto crashed = start(h);
+    auto crashed = startProgram(h);
     ASSERT_TRUE(waitReady(h, 1, *crashed));
     crashed->kill();  // SIGKILL: no close handler runs
     ASSERT_TRUE(crashed->waitForFinished(30000));
     EXPECT_TRUE(QFileInfo::exists(h.data + "/OtherRun.dat"));  // left behind by the crash
     EXPECT_EQ(InstanceGuard::RunningInstances(h.data), 0);
 
-    auto next = start(h);
+    auto next = startProgram(h);
     ASSERT_TRUE(waitReady(h, 1, *next));
     EXPECT_EQ(closeWithSigterm(*next), 0);
     EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
@@ -191,7 +146,7 @@ TEST(ProgramProcess, ReadOnlyDataFileEndsTheStartWithoutLeavingAMarker)
     QDir().mkpath(h.data);
     ASSERT_TRUE(testsupport::writeFile(h.data + "/PlaylistHist.dat", {}));
     setReadOnly(h.data + "/PlaylistHist.dat", true);
-    auto p = start(h);
+    auto p = startProgram(h);
     ASSERT_TRUE(p->waitForFinished(60000));
     EXPECT_EQ(p->exitCode(), 2);
     EXPECT_FALSE(QFileInfo::exists(h.data + "/OtherRun.dat"));
@@ -203,7 +158,7 @@ TEST(ProgramProcess, FolderArgumentStartSavesNothingAndRemovesItsMarker)
 {
     const Home h = makeHome();
     {
-        auto first = start(h);  // a normal first start makes the settings file
+        auto first = startProgram(h);  // a normal first start makes the settings file
         ASSERT_TRUE(waitReady(h, 1, *first));
         EXPECT_EQ(closeWithSigterm(*first), 0);
     }
@@ -212,7 +167,7 @@ TEST(ProgramProcess, FolderArgumentStartSavesNothingAndRemovesItsMarker)
     QDir().mkpath(pictures);
     // Headless, the launcher is answered with its default (Cancel): the
     // program ends without touching the settings.
-    auto p = start(h, {pictures});
+    auto p = startProgram(h, {pictures});
     ASSERT_TRUE(p->waitForFinished(60000));
     EXPECT_EQ(p->exitCode(), 0);
     EXPECT_EQ(byteAt(readFile(h.data + "/VXSettings61.dat"), 2426), 7);
@@ -227,7 +182,7 @@ TEST(ProgramProcess, DemoStartWithoutASettingsFileRefusesAndWritesNothing)
     const QString rootSettings = QDir(drive->mountPoint).filePath("VXSettings61.dat");
     if (QFileInfo::exists(rootSettings))
         GTEST_SKIP() << "a settings file lies at " << rootSettings.toStdString();
-    auto p = start(h, {"/vxdemo"});
+    auto p = startProgram(h, {"/vxdemo"});
     ASSERT_TRUE(p->waitForFinished(60000));
     EXPECT_EQ(p->exitCode(), 2);
     EXPECT_FALSE(QFileInfo::exists(rootSettings));
@@ -240,7 +195,7 @@ TEST(ProgramProcess, SimultaneousStartsOfOneKindAdmitOnlyOne)
     const Home h = makeHome();
     std::vector<std::unique_ptr<QProcess>> starts;
     for (int i = 0; i < 4; ++i)
-        starts.push_back(start(h));
+        starts.push_back(startProgram(h));
     // The refused ones end by themselves.
     QElapsedTimer t;
     t.start();

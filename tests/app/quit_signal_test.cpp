@@ -5,12 +5,12 @@
 // offscreen platform nobody could answer them, so they are not shown).
 #include "app/instance_guard.h"
 #include "base/settings_fields.h"
+#include "support/program_process.h"
 #include "support/sandbox.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -22,41 +22,11 @@ using testsupport::readFile;
 
 namespace {
 
-struct Home {
-    QString root;
-    QString data;
-    QProcessEnvironment env;
-};
+using Home = testsupport::ProgramHome;
+using testsupport::startProgram;
 
-Home makeHome()
-{
-    Home h;
-    h.root = freshDir("home");
-    h.data = h.root + "/.local/share/Vistamo";
-    h.env = QProcessEnvironment::systemEnvironment();
-    h.env.insert("HOME", h.root);
-    h.env.insert("XDG_DATA_HOME", h.root + "/.local/share");
-    h.env.insert("XDG_CONFIG_HOME", h.root + "/.config");
-    h.env.insert("XDG_CACHE_HOME", h.root + "/.cache");
-    const QString runtime = h.root + "/run";
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    h.env.insert("XDG_RUNTIME_DIR", runtime);
-    // Real windows, nobody to answer them; the server listens on a free port.
-    h.env.insert("QT_QPA_PLATFORM", "vnc:size=1366x768:port=0");
-    return h;
-}
-
-std::unique_ptr<QProcess> start(const Home& h, const QStringList& args = {})
-{
-    auto p = std::make_unique<QProcess>();
-    p->setProcessEnvironment(h.env);
-    p->setWorkingDirectory(h.root);
-    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p->start(QStringLiteral(VISTAMO_BIN), args);
-    p->waitForStarted(10000);
-    return p;
-}
+// Real windows, nobody to answer them; the server listens on a free port.
+Home makeHome() { return testsupport::makeProgramHome("vnc:size=1366x768:port=0"); }
 
 // The instance listens on its socket: its windows exist and the start-up
 // sequence goes on to its modal windows. Then, where the kernel tells it,
@@ -81,19 +51,10 @@ bool waitIdle(QProcess& p)
 
 bool waitReady(const Home& h, QProcess& p)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 60000 && p.state() == QProcess::Running) {
-        QLocalSocket s;
-        s.connectToServer(InstanceGuard::ServerName(h.data, 1));
-        if (s.waitForConnected(200)) {
-            s.disconnectFromServer();
-            waitIdle(p);
-            return true;
-        }
-        QThread::msleep(50);
-    }
-    return false;
+    if (!testsupport::waitInstanceAnswers(h, 1, p))
+        return false;
+    waitIdle(p);
+    return true;
 }
 
 // SIGTERM; the program must end by itself with exit code 0.
@@ -135,7 +96,7 @@ void expectDataFilesWhole(const Home& h)
 TEST(QuitOnSignal, WhileTheMonthlySuggestionOfAFirstStartWaits)
 {
     const Home h = makeHome();
-    auto p = start(h);
+    auto p = startProgram(h);
     ASSERT_TRUE(waitReady(h, *p));
     const bool waiting = waitIdle(*p);
     terminateAndExpectTheEnd(*p);
@@ -148,7 +109,7 @@ TEST(QuitOnSignal, WhileTheMonthlySuggestionOfAFirstStartWaits)
         EXPECT_EQ(rec.SuggestionMonths[size_t(QDate::currentDate().month() - 1)], 1);
 
     // The next start is admitted, and a SIGTERM then ends it too.
-    auto next = start(h);
+    auto next = startProgram(h);
     ASSERT_TRUE(waitReady(h, *next));
     terminateAndExpectTheEnd(*next);
     expectDataFilesWhole(h);
@@ -166,7 +127,7 @@ TEST(QuitOnSignal, WhileTheStartupWarningWaits)
     rec.PlayOrder = 3;
     ASSERT_TRUE(WriteSettingsFile(h.data + "/VXSettings61.dat", rec).ok());
 
-    auto p = start(h);
+    auto p = startProgram(h);
     ASSERT_TRUE(waitReady(h, *p));
     terminateAndExpectTheEnd(*p);
     expectDataFilesWhole(h);
@@ -181,13 +142,13 @@ TEST(QuitOnSignal, WhileTheLauncherOfAFolderArgumentWaits)
     const Home h = makeHome();
     {
         // A first start makes the data files.
-        auto first = start(h);
+        auto first = startProgram(h);
         ASSERT_TRUE(waitReady(h, *first));
         terminateAndExpectTheEnd(*first);
     }
     const QByteArray before = readFile(h.data + "/VXSettings61.dat");
     const QString pictures = freshDir("pictures");
-    auto p = start(h, {pictures});
+    auto p = startProgram(h, {pictures});
     ASSERT_TRUE(waitReady(h, *p));
     terminateAndExpectTheEnd(*p);
     expectDataFilesWhole(h);

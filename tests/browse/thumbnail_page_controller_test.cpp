@@ -85,6 +85,15 @@ PageDecodeResult fakeDecode(const PageDecodeRequest& request)
     return r;
 }
 
+// The host's pictures in their order.
+QList<int> everyPicture(const FakeHost& host)
+{
+    QList<int> order;
+    for (int i = 0; i < host.total; ++i)
+        order << i;
+    return order;
+}
+
 bool waitLoaded(ThumbnailPageController& page)
 {
     QElapsedTimer t;
@@ -101,10 +110,7 @@ TEST(ThumbnailPageController, OutOfOrderDecodesAreAppliedInSlotOrder)
     FakeHost host;
     ThumbnailPageController page(host, PageLook());
     page.Decode = fakeDecode;
-    QList<int> order;
-    for (int i = 0; i < host.total; ++i)
-        order << i;
-    page.StartPageShow(order, true, kLastPageLayout);   // 77 pictures a page
+    page.StartPageShow(everyPicture(host), true, kLastPageLayout);   // 77 pictures a page
     ASSERT_EQ(page.State().count(), 77);
     ASSERT_TRUE(waitLoaded(page));
     EXPECT_EQ(host.filled, 1);
@@ -135,10 +141,7 @@ TEST(ThumbnailPageController, AThousandPicturesPageOnAndBackKeepingOnlyThePagesP
         ++decodes;
         return fakeDecode(r);
     };
-    QList<int> order;
-    for (int i = 0; i < host.total; ++i)
-        order << i;
-    page.StartPageShow(order, true, 7);   // 12 a page
+    page.StartPageShow(everyPicture(host), true, 7);   // 12 a page
     ASSERT_TRUE(waitLoaded(page));
     for (int step = 0; step < 40; ++step) {
         page.StepPage(1);
@@ -184,10 +187,7 @@ TEST(ThumbnailPageController, APageLoadedAgainDropsTheOldDecodesAndAnEmptyPageEn
     FakeHost host;
     ThumbnailPageController page(host, PageLook());
     page.Decode = fakeDecode;
-    QList<int> order;
-    for (int i = 0; i < host.total; ++i)
-        order << i;
-    page.StartPageShow(order, true, 3);   // 6 a page
+    page.StartPageShow(everyPicture(host), true, 3);   // 6 a page
     // Before the first page is done, the next one is asked for: the loader
     // starts over and only the second page's pictures land in the cells.
     page.State().PageLoading = 0;

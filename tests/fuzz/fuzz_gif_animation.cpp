@@ -1,36 +1,18 @@
 // Fuzz target of the animated-GIF path: the bytes are a GIF file, read from
 // a file as the loader does, decoded frame by frame within the budgets, and
 // stepped through as the picture view animates it (frames and delays).
+#include "fuzz_application.h"
 #include "fuzz_files.h"
 
 #include "formats/gif_image.h"
 #include "formats/picture_errors.h"
 #include "formats/picture_file.h"
 
-#include <QGuiApplication>
-
 #include <cstdlib>
-
-namespace {
-
-void ensureApplication()
-{
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "fuzz_gif_animation";
-        static char* argv[] = {name, nullptr};
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ensureApplication();
+    fuzzapp::Ensure("fuzz_gif_animation");
     const QString path = fuzzfiles::Write(QStringLiteral("fuzz.gif"), fuzzfiles::Bytes(data, size));
     try {
         const LoadedPicture picture = LoadPictureFile(path, QSize(160, 120));

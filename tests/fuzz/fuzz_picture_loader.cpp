@@ -3,38 +3,22 @@
 // for a 160 x 120 cell or at full size; the rest is the file. Any outcome
 // but a crash, a leak or a huge allocation is fine: bad data must end in
 // an invalid-graphic error.
+#include "fuzz_application.h"
+
 #include "formats/picture_errors.h"
 #include "formats/picture_file.h"
 
 #include <QByteArray>
-#include <QGuiApplication>
 
 #include <cstddef>
 #include <cstdint>
 #include <exception>
 
-namespace {
-
-void ensureApplication()
-{
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "fuzz_picture_loader";
-        static char* argv[] = {name, nullptr};
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 1)
         return 0;
-    ensureApplication();
+    fuzzapp::Ensure("fuzz_picture_loader");
     static const PictureKind kinds[] = {PictureKind::Jpeg, PictureKind::Bitmap, PictureKind::Icon,
                                         PictureKind::Gif,  PictureKind::Emf,    PictureKind::Wmf};
     const PictureKind kind = kinds[data[0] % 6];

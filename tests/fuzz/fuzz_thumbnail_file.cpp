@@ -2,6 +2,7 @@
 // Its thumbnail is made as the program makes it (decode at a reduced size,
 // metadata carried over, EXIF date as file date), then the thumbnail file
 // is loaded and checked for being up to date, and made again by force.
+#include "fuzz_application.h"
 #include "fuzz_files.h"
 
 #include "browse/thumbnail_files.h"
@@ -9,28 +10,10 @@
 #include "formats/picture_file.h"
 
 #include <QDir>
-#include <QGuiApplication>
-
-namespace {
-
-void ensureApplication()
-{
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "fuzz_thumbnail_file";
-        static char* argv[] = {name, nullptr};
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ensureApplication();
+    fuzzapp::Ensure("fuzz_thumbnail_file");
     const QString picture = fuzzfiles::Write(QStringLiteral("picture.jpg"), fuzzfiles::Bytes(data, size));
     const QString thumbnail = ThumbnailPath(picture);
     QFile::remove(thumbnail);

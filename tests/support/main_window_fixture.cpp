@@ -184,17 +184,25 @@ QTreeWidgetItem* MainWindowFixture::node(const QString& path) const
     return nullptr;
 }
 
-void MainWindowFixture::clickNode(QTreeWidgetItem* item, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+std::optional<QRect> MainWindowFixture::scrolledToNode(QTreeWidgetItem* item)
 {
     QTreeWidget* t = tree();
     if (!t || !item)
-        return;
+        return std::nullopt;
     t->scrollToItem(item);
     settle();
-    const QRect r = t->visualItemRect(item);
+    return t->visualItemRect(item);
+}
+
+void MainWindowFixture::clickNode(QTreeWidgetItem* item, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    const std::optional<QRect> shown = scrolledToNode(item);
+    if (!shown)
+        return;
+    const QRect r = *shown;
     // On the text, right of the icon.
     const QPoint at(r.left() + std::min(40, r.width() / 2), r.center().y());
-    QTest::mouseClick(t->viewport(), button, modifiers, at);
+    QTest::mouseClick(tree()->viewport(), button, modifiers, at);
     settle();
 }
 
@@ -205,27 +213,23 @@ void MainWindowFixture::clickNode(const QString& path, Qt::MouseButton button, Q
 
 void MainWindowFixture::clickExpander(QTreeWidgetItem* item)
 {
-    QTreeWidget* t = tree();
-    if (!t || !item)
+    const std::optional<QRect> shown = scrolledToNode(item);
+    if (!shown)
         return;
-    t->scrollToItem(item);
-    settle();
-    const QRect r = t->visualItemRect(item);
+    const QRect r = *shown;
     // The expander sits in the indentation left of the item's rectangle.
-    const QPoint at(r.left() - t->indentation() / 2, r.center().y());
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    const QPoint at(r.left() - tree()->indentation() / 2, r.center().y());
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     settle();
 }
 
 void MainWindowFixture::hoverNode(QTreeWidgetItem* item)
 {
-    QTreeWidget* t = tree();
-    if (!t || !item)
+    const std::optional<QRect> shown = scrolledToNode(item);
+    if (!shown)
         return;
-    t->scrollToItem(item);
-    settle();
-    const QRect r = t->visualItemRect(item);
-    QTest::mouseMove(t->viewport(), QPoint(r.left() + std::min(40, r.width() / 2), r.center().y()));
+    const QRect r = *shown;
+    QTest::mouseMove(tree()->viewport(), QPoint(r.left() + std::min(40, r.width() / 2), r.center().y()));
     settle(150);
 }
 

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QScreen;
 class QTreeWidget;
@@ -114,6 +115,9 @@ public:
 
 private:
     void start(const Options& options);
+    // Scrolls the tree to the node and returns the node's rectangle in the
+    // tree's viewport (none when there is no tree or node).
+    std::optional<QRect> scrolledToNode(QTreeWidgetItem* node);
 
     TForm1* form_ = nullptr;
     QString parent_;

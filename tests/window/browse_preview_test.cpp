@@ -29,6 +29,17 @@ QTreeWidgetItem* expandTrip(MainWindowFixture& f)
     return trip;
 }
 
+// Expands the test's folder and gives the tree the keyboard focus on it.
+QTreeWidget* focusOnTrip(MainWindowFixture& f)
+{
+    QTreeWidgetItem* trip = expandTrip(f);
+    QTreeWidget* tree = f.tree();
+    tree->setFocus();
+    tree->setCurrentItem(trip);
+    f.settle();
+    return tree;
+}
+
 void expectPreviewInItsBox(MainWindowFixture& f, const char* what)
 {
     TForm1* form = f.form();
@@ -76,11 +87,7 @@ TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
 {
     MainWindowFixture f;
     TForm1* form = f.form();
-    QTreeWidgetItem* trip = expandTrip(f);
-    QTreeWidget* tree = f.tree();
-    tree->setFocus();
-    tree->setCurrentItem(trip);
-    f.settle();
+    QTreeWidget* tree = focusOnTrip(f);
 
     // Sub, then a.jpg: the preview and the file menu follow the keyboard.
     f.key(tree, Qt::Key_Down);
@@ -103,11 +110,7 @@ TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlace)
 {
     MainWindowFixture f;
     TForm1* form = f.form();
-    QTreeWidgetItem* trip = expandTrip(f);
-    QTreeWidget* tree = f.tree();
-    tree->setFocus();
-    tree->setCurrentItem(trip);
-    f.settle();
+    QTreeWidget* tree = focusOnTrip(f);
 
     const QPoint anchor(form->frameGeometry().left() + tree->width() / 2, form->frameGeometry().top() + 150);
     EXPECT_EQ(form->TreePopupKeyAnchor(), anchor);
