@@ -61,6 +61,15 @@ QString makeFolder(MainWindowFixture& f, const QString& name, int count, const Q
     return folder;
 }
 
+// A show steps on only when the test says so, however busy the machine.
+void holdShowSteps(MainWindowFixture& f)
+{
+    ShowState.DefaultInterval = ShowState.CurrentInterval = 3600;
+    for (QTimer* timer : {f.form()->IntervalTimer, Form9 ? Form9->IntervalTimer.data() : nullptr})
+        if (timer && timer->isActive())
+            timer->start(3600 * 1000);
+}
+
 // Plays `folder` in the thumbnail view with `layout` and waits for the first page.
 ThumbnailPageController* playAsPages(MainWindowFixture& f, const QString& folder, int layout)
 {
@@ -71,6 +80,7 @@ ThumbnailPageController* playAsPages(MainWindowFixture& f, const QString& folder
     f.form()->TBGoSmall->trigger();
     ThumbnailPageController* page = f.form()->PageView;
     EXPECT_TRUE(f.waitFor([page] { return page->ThumbnailViewActive() && !page->State().PageLoading; }, 10000));
+    holdShowSteps(f);
     return page;
 }
 
@@ -509,6 +519,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     Settings.IntervalIndex = 4;
     form->ToolButton1->trigger();
     ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+    holdShowSteps(f);
     EXPECT_FALSE(page->ThumbnailViewActive());
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(Form9, Qt::Key_Right);
