@@ -11,6 +11,7 @@
 // browse/tform1_<concern>.cpp).
 #pragma once
 
+#include "app/options_host.h"
 #include "slideshow/automatic_show_host.h"
 
 #include <QHash>
@@ -42,7 +43,7 @@ class QSlider;
 class QCloseEvent;
 class QShowEvent;
 
-class TForm1 : public QMainWindow, public AutomaticShowHost {
+class TForm1 : public QMainWindow, public AutomaticShowHost, public OptionsHost {
     Q_OBJECT
 
 public:
@@ -932,6 +933,11 @@ public:
     // The maintenance window TForm36 for the favourites / the recent list.
     void ClearFavsClick();
     void ClearRecClick();
+    // What the options dialog asks of this window on "&Apply".
+    void EnableEditCommands(bool on) override;
+    void RefitShownPicture() override;
+    void RefreshAfterOptions() override;
+    void OptionsDialogClosed() override;
 private:
     bool m_optionsHandlersSetUp = false;
 public:

@@ -4,14 +4,19 @@
 
 #include "app/favorites_window.h"
 #include "app/options_dialog.h"
+#include "browse/selection_status.h"
 #include "browse/folder_tree_state.h"
 #include "platform/drives.h"
+#include "platform/icons.h"
 #include "platform/prompt_dialogs.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QMenu>
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace {
@@ -95,4 +100,41 @@ void TForm1::ClearRecClick()
     FavoritesMaintenanceMode = 0;
     TForm36 window(this);
     platform::execModal(window);
+}
+
+void TForm1::EnableEditCommands(bool on)
+{
+    if (RunExeToolButton)
+        RunExeToolButton->setEnabled(on);
+    if (LaunchEditProgram1)
+        LaunchEditProgram1->setEnabled(on);
+}
+
+void TForm1::RefitShownPicture()
+{
+    SizePictureToDisplay(false);
+}
+
+void TForm1::RefreshAfterOptions()
+{
+    BuildLaunchMenu();
+    BuildLaunchButtons();
+    if (RunExeMyShowTB) {
+        const bool listed = MyShowSG && MyShowSG->rowCount() > 0;
+        const bool hidden = !FileNotExistLabel || FileNotExistLabel->isHidden();
+        RunExeMyShowTB->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
+                                   && EditProgramAcceptable(Settings.EditPrograms[0]));
+    }
+    const QString video = Settings.VideoPrograms[0];
+    platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22,
+                                   video.isEmpty() ? QIcon() : platform::ProgramIcon(video));
+    LoadVideoProgramIcons();
+    if (FPlayorderCB)
+        FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
+}
+
+void TForm1::OptionsDialogClosed()
+{
+    UpdateHintsButton();
+    RefreshTreeImages();
 }
