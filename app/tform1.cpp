@@ -108,6 +108,10 @@ TForm1::TForm1(QWidget* parent)
     buildMenus();
     buildPopups();
     buildTimers();
+    m_helpAndVersion = new HelpAndVersionController(
+        this, *this,
+        {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
+         HelpTimer});
     InstallDisplayHooks();
     InstallWindowHooks();
     InstallThumbnailPage();
