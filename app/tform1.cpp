@@ -112,6 +112,8 @@ TForm1::TForm1(QWidget* parent)
         this, *this,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
+    m_options = new OptionsController(this, *this, *this,
+                                      {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();
     InstallThumbnailPage();

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "app/help_and_version_controller.h"
+#include "app/options_controller.h"
 #include "app/options_host.h"
 #include "slideshow/automatic_show_host.h"
 
@@ -45,7 +46,7 @@ class QCloseEvent;
 class QShowEvent;
 
 class TForm1 : public QMainWindow, public AutomaticShowHost, public OptionsHost,
-               public HelpAndVersionHost {
+               public HelpAndVersionHost, public OptionsMenuHost {
     Q_OBJECT
 
 public:
@@ -909,29 +910,22 @@ public:
 
     // =====================================================================
     // SECTION: options and favourites windows  (owner: options;
-    // app/tform1_options*.cpp)
+    // app/tform1_options.cpp, the controller in app/options_controller.cpp)
     // =====================================================================
 public:
-    // Connects the Options menu, the options tool button and the two
-    // maintenance items (once; the first showing of the window does it too).
-    Q_INVOKABLE void SetupOptionsHandlers();
-    // The Options menu opens: "E&xclude from" is enabled for a folder that
-    // is not a drive's root; the menu is measured.
-    void Options1Click();
-    // The options dialog TForm3, modal, with the idle timer stopped and the
-    // keyboard hook removed while it shows.
-    void PictureShowOptions1Click();
-    void OptionsTBClick();
-    // The maintenance window TForm36 for the favourites / the recent list.
-    void ClearFavsClick();
-    void ClearRecClick();
+    // The Options menu, the options dialog and the maintenance window.
+    OptionsController* options() const { return m_options; }
+    // What the options controller asks of this window.
+    void RemoveKeyboardHook() override;
+    void RestoreKeyboardHook() override;
+    void MeasureOptionsMenu() override;
     // What the options dialog asks of this window on "&Apply".
     void EnableEditCommands(bool on) override;
     void RefitShownPicture() override;
     void RefreshAfterOptions() override;
     void OptionsDialogClosed() override;
 private:
-    bool m_optionsHandlersSetUp = false;
+    OptionsController* m_options = nullptr;
 public:
     // === end of section: options and favourites windows ===
 
