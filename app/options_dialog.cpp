@@ -7,7 +7,6 @@
 #include "base/layout_state.h"
 #include "browse/selection_status.h"
 #include "platform/clock.h"
-#include "platform/icons.h"
 #include "platform/prompt_dialogs.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
