@@ -1,7 +1,8 @@
 // The help pages: one HTML page per topic in the folder "help" of the
 // program's installed share folder (found relative to the executable).
 //
-// Every window opens its page through TForm1::ShowHelpTopic; the rules that
+// Every window opens its page through HelpAndVersionController::ShowHelpTopic
+// (app/help_and_version_controller.h); the rules that
 // need no window (where the pages are, which page a topic is) live here.
 #pragma once
 

@@ -6,9 +6,7 @@
 #include "platform/help_key.h"
 #include "base/layout_state.h"
 #include "browse/selection_status.h"
-#include "app/tform1.h"
 #include "platform/clock.h"
-#include "platform/icons.h"
 #include "platform/prompt_dialogs.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
@@ -41,8 +39,9 @@ using platform::PromptKind;
 // screen with the window frame.
 const QSize OptionsDialogSize(700, 500);
 
-TForm3::TForm3(QWidget* parent)
+TForm3::TForm3(QWidget* parent, OptionsHost* host)
     : QDialog(parent)
+    , m_host(host ? host : dynamic_cast<OptionsHost*>(parent))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Vistamo! - Options"));
@@ -257,12 +256,9 @@ void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
 {
     const bool exists = !v.EditProgramText.isEmpty() && EditProgramAcceptable(v.EditProgramText);
     QWidget* speed = Form9 ? Form9->RunExeSpeedButton : nullptr;
-    TForm1* form = mainForm();
     const auto enable = [&](bool on, bool alsoSpeed) {
-        if (form && form->RunExeToolButton)
-            form->RunExeToolButton->setEnabled(on);
-        if (form && form->LaunchEditProgram1)
-            form->LaunchEditProgram1->setEnabled(on);
+        if (m_host)
+            m_host->EnableEditCommands(on);
         if (alsoSpeed && speed)
             speed->setEnabled(on);
     };
@@ -280,8 +276,8 @@ void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
             ShowState.EnlargePending = true;
         } else {
             ShowState.EnlargeInEffect = maxEnlarge;
-            if (form)
-                form->SizePictureToDisplay(false);
+            if (m_host)
+                m_host->RefitShownPicture();
         }
     }
 }
@@ -333,37 +329,19 @@ void TForm3::applyPlayOptions(const TOptionsValues& v)
     }
 }
 
-// The main window follows the stored options: its launch menu and buttons,
-// the MyShow edit button, the video program's glyph and icons, the edit
-// commands during a show and the play-order box.
+// The main window follows the stored options; during a show the edit
+// commands follow the first edit program, the show window's included.
 void TForm3::refreshMainWindow()
 {
-    TForm1* form = mainForm();
-    if (!form)
+    if (!m_host)
         return;
-    form->BuildLaunchMenu();
-    form->BuildLaunchButtons();
-    if (form->RunExeMyShowTB) {
-        const bool listed = form->MyShowSG && form->MyShowSG->rowCount() > 0;
-        const bool hidden = !form->FileNotExistLabel || form->FileNotExistLabel->isHidden();
-        form->RunExeMyShowTB->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
-                                         && EditProgramAcceptable(Settings.EditPrograms[0]));
-    }
-    const QString video = Settings.VideoPrograms[0];
-    platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22,
-                                   video.isEmpty() ? QIcon() : platform::ProgramIcon(video));
-    form->LoadVideoProgramIcons();
+    m_host->RefreshAfterOptions();
     if (PlaybackActive == 1) {
         const bool set = !Settings.EditPrograms[0].isEmpty();
-        if (form->RunExeToolButton)
-            form->RunExeToolButton->setEnabled(set);
-        if (form->LaunchEditProgram1)
-            form->LaunchEditProgram1->setEnabled(set);
+        m_host->EnableEditCommands(set);
         if (Form9 && Form9->RunExeSpeedButton)
             Form9->RunExeSpeedButton->setEnabled(set);
     }
-    if (form->FPlayorderCB)
-        form->FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
 }
 
 void TForm3::PictureOptionsDoneClick()
@@ -388,16 +366,7 @@ void TForm3::PictureOptionsDoneClick()
     // The dialog closes; the hints button, the tree's images for the new
     // type choice and the main window's focus follow.
     done(1);
-    if (TForm1* form = mainForm()) {
-        form->UpdateHintsButton();
-        form->RefreshTreeImages();
-    }
+    if (m_host)
+        m_host->OptionsDialogClosed();
     FocusMainWindow();
-}
-
-TForm1* TForm3::mainForm() const
-{
-    if (auto* form = qobject_cast<TForm1*>(parentWidget()))
-        return form;
-    return Form1;
 }

@@ -9,6 +9,7 @@
 
 #include "app/options_controls.h"
 #include "app/options_dialog_logic.h"
+#include "app/options_host.h"
 #include "app/options_page_automatic_show.h"
 #include "app/options_page_edit.h"
 #include "app/options_page_full_screen.h"
@@ -31,7 +32,6 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
-class TForm1;
 
 // The options dialog's size (it fits an 800 x 600 screen).
 extern const QSize OptionsDialogSize;
@@ -39,7 +39,9 @@ extern const QSize OptionsDialogSize;
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    // `host` is the window the Apply flow refreshes (else the parent when it
+    // is one; none leaves only the settings changed).
+    explicit TForm3(QWidget* parent = nullptr, OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -111,8 +113,7 @@ private:
     void applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n);
     void applyPlayOptions(const TOptionsValues& v);
     void refreshMainWindow();
-    // The main window that opened the dialog (else the program's one).
-    TForm1* mainForm() const;
+    OptionsHost* m_host = nullptr;
 
     // The interval of the play options' choice when the dialog was activated
     // during a show.

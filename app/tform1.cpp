@@ -108,6 +108,12 @@ TForm1::TForm1(QWidget* parent)
     buildMenus();
     buildPopups();
     buildTimers();
+    m_helpAndVersion = new HelpAndVersionController(
+        this, *this,
+        {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
+         HelpTimer});
+    m_options = new OptionsController(this, *this, *this,
+                                      {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();
     InstallThumbnailPage();

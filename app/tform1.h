@@ -11,6 +11,9 @@
 // browse/tform1_<concern>.cpp).
 #pragma once
 
+#include "app/help_and_version_controller.h"
+#include "app/options_controller.h"
+#include "app/options_host.h"
 #include "slideshow/automatic_show_host.h"
 
 #include <QHash>
@@ -42,7 +45,8 @@ class QSlider;
 class QCloseEvent;
 class QShowEvent;
 
-class TForm1 : public QMainWindow, public AutomaticShowHost {
+class TForm1 : public QMainWindow, public AutomaticShowHost, public OptionsHost,
+               public HelpAndVersionHost, public OptionsMenuHost {
     Q_OBJECT
 
 public:
@@ -858,30 +862,20 @@ public:
 
     // =====================================================================
     // SECTION: help, version check, about and small handlers  (owner:
-    // smallwin; app/tform1_small_handlers*.cpp)
+    // smallwin; app/tform1_small_handlers.cpp, the help and version
+    // controller in app/help_and_version_controller.cpp)
     // =====================================================================
 public:
     // Connects the Help menu items, the help, picture and thumbnail timers
     // and the tree and show-list handlers of this section (once; the first
     // showing of the window does it too).
-    Q_INVOKABLE void SetupSmallHandlers();
-    // Help: opens a topic's page in the browser, or says why not.
-    void ShowHelpTopic(const QString& topic);
-    void HelpTimerTimer();
-    void GettingStartedClick();
-    void CreditsClick();
-    void WhatsNewClick();
+    Q_INVOKABLE void SetupSmallHandlers() override;
+    // Help, the version check, the About box and the maker's web pages.
+    HelpAndVersionController* helpAndVersion() const { return m_helpAndVersion; }
+    // The Help menu's contents item (help pages, else the download page).
     void VXOnlineHelpClick();
-    // The version check and the monthly suggestion of a normal start.
-    void CheckforupdateClick();
-    void MonthlySuggestionAtStart();
-    // The About box, the sibling's window and the maker's web pages.
-    void AboutPictureShow1Click();
-    void ImgTarnClick();
-    void OpenDownloadPage();
-    void OpenWhatsNewPage();
-    void ReportBugClick();
-    void SupportClick();
+    void StopIdleTimer() override;
+    void CloseMainWindow() override;
     // Small handlers of the tree, the show list and the main picture.
     // Returns true when the key was a tree command (Enter, Shift+F10, the
     // menu key) and has been handled.
@@ -910,30 +904,28 @@ public:
     qint64 PictureLoadTimeMs = 0;
 private:
     bool m_smallHandlersSetUp = false;
-    bool m_helpCursorSet = false;
+    HelpAndVersionController* m_helpAndVersion = nullptr;
 public:
     // === end of section: help, version check, about and small handlers ===
 
     // =====================================================================
     // SECTION: options and favourites windows  (owner: options;
-    // app/tform1_options*.cpp)
+    // app/tform1_options.cpp, the controller in app/options_controller.cpp)
     // =====================================================================
 public:
-    // Connects the Options menu, the options tool button and the two
-    // maintenance items (once; the first showing of the window does it too).
-    Q_INVOKABLE void SetupOptionsHandlers();
-    // The Options menu opens: "E&xclude from" is enabled for a folder that
-    // is not a drive's root; the menu is measured.
-    void Options1Click();
-    // The options dialog TForm3, modal, with the idle timer stopped and the
-    // keyboard hook removed while it shows.
-    void PictureShowOptions1Click();
-    void OptionsTBClick();
-    // The maintenance window TForm36 for the favourites / the recent list.
-    void ClearFavsClick();
-    void ClearRecClick();
+    // The Options menu, the options dialog and the maintenance window.
+    OptionsController* options() const { return m_options; }
+    // What the options controller asks of this window.
+    void RemoveKeyboardHook() override;
+    void RestoreKeyboardHook() override;
+    void MeasureOptionsMenu() override;
+    // What the options dialog asks of this window on "&Apply".
+    void EnableEditCommands(bool on) override;
+    void RefitShownPicture() override;
+    void RefreshAfterOptions() override;
+    void OptionsDialogClosed() override;
 private:
-    bool m_optionsHandlersSetUp = false;
+    OptionsController* m_options = nullptr;
 public:
     // === end of section: options and favourites windows ===
 

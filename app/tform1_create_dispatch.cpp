@@ -101,5 +101,5 @@ void TForm1::OfferMonthlySuggestion()
                                         {PromptAnswer::No, 2, QStringLiteral("&No")}},
                                        2);
     if (result == 1)
-        CheckforupdateClick();
+        m_helpAndVersion->CheckforupdateClick();
 }

@@ -46,7 +46,7 @@ void TForm1::InstallWindowHooks()
     // F1 in every window opens its topic in the main window's help.
     SetHelpTopicShower([](const QString& topic) {
         if (Form1)
-            Form1->ShowHelpTopic(topic);
+            Form1->helpAndVersion()->ShowHelpTopic(topic);
     });
     // The selection status line and its hint go to the status bar; an edit
     // of the show disables "Undo last search".

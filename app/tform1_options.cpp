@@ -1,18 +1,20 @@
-// TForm1: the Options menu, the options dialog and the maintenance window of
-// the favourites and the recent list.
+// TForm1's side of the Options menu: the wiring of its controller when the
+// window is first shown, and what the controller and the options dialog ask
+// of the window.
 #include "app/tform1.h"
 
-#include "app/favorites_window.h"
-#include "app/options_dialog.h"
-#include "browse/folder_tree_state.h"
-#include "platform/drives.h"
-#include "platform/prompt_dialogs.h"
+#include "app/options_controller.h"
+#include "app/options_dialog_logic.h"
+#include "browse/selection_status.h"
+#include "platform/icons.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QMenu>
-#include <QTimer>
+#include <QTableWidget>
 
 namespace {
 
@@ -24,7 +26,7 @@ public:
     {
         if (event->type() == QEvent::Show)
             if (auto* form = qobject_cast<TForm1*>(watched))
-                form->SetupOptionsHandlers();
+                form->options()->SetupOptionsHandlers();
         return false;
     }
 };
@@ -38,61 +40,54 @@ void watchForOptionsHandlers()
 
 Q_COREAPP_STARTUP_FUNCTION(watchForOptionsHandlers)
 
-void TForm1::SetupOptionsHandlers()
+void TForm1::RemoveKeyboardHook()
 {
-    if (m_optionsHandlersSetUp)
-        return;
-    m_optionsHandlersSetUp = true;
-    if (Options1)
-        connect(Options1, &QMenu::aboutToShow, this, &TForm1::Options1Click);
-    const auto onClick = [this](QAction* a, void (TForm1::*handler)()) {
-        if (a)
-            connect(a, &QAction::triggered, this, handler);
-    };
-    onClick(PictureShowOptions1, &TForm1::PictureShowOptions1Click);
-    onClick(OptionsTB, &TForm1::OptionsTBClick);
-    onClick(ClearFavs, &TForm1::ClearFavsClick);
-    onClick(ClearRec, &TForm1::ClearRecClick);
-}
-
-void TForm1::Options1Click()
-{
-    // The menus' own opening handler pauses an advancing show.
-    if (ExcludeFolder) {
-        ExcludeFolder->setTitle(QStringLiteral("E&xclude from"));
-        ExcludeFolder->setEnabled(!SelectedFolder.isEmpty() && !platform::IsMountPoint(SelectedFolder));
-    }
-    MeasureMenuWidth(7);
-}
-
-void TForm1::PictureShowOptions1Click()
-{
-    if (Timer1)
-        Timer1->stop();
     FormDestroy();
-    {
-        TForm3 dialog(this);
-        dialog.FormActivate();
-        platform::execModal(dialog);
-    }
+}
+
+void TForm1::RestoreKeyboardHook()
+{
     InstallKeyboardHook();
 }
 
-void TForm1::OptionsTBClick()
+void TForm1::MeasureOptionsMenu()
 {
-    PictureShowOptions1Click();
+    MeasureMenuWidth(7);
 }
 
-void TForm1::ClearFavsClick()
+void TForm1::EnableEditCommands(bool on)
 {
-    FavoritesMaintenanceMode = 1;
-    TForm36 window(this);
-    platform::execModal(window);
+    if (RunExeToolButton)
+        RunExeToolButton->setEnabled(on);
+    if (LaunchEditProgram1)
+        LaunchEditProgram1->setEnabled(on);
 }
 
-void TForm1::ClearRecClick()
+void TForm1::RefitShownPicture()
 {
-    FavoritesMaintenanceMode = 0;
-    TForm36 window(this);
-    platform::execModal(window);
+    SizePictureToDisplay(false);
+}
+
+void TForm1::RefreshAfterOptions()
+{
+    BuildLaunchMenu();
+    BuildLaunchButtons();
+    if (RunExeMyShowTB) {
+        const bool listed = MyShowSG && MyShowSG->rowCount() > 0;
+        const bool hidden = !FileNotExistLabel || FileNotExistLabel->isHidden();
+        RunExeMyShowTB->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
+                                   && EditProgramAcceptable(Settings.EditPrograms[0]));
+    }
+    const QString video = Settings.VideoPrograms[0];
+    platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22,
+                                   video.isEmpty() ? QIcon() : platform::ProgramIcon(video));
+    LoadVideoProgramIcons();
+    if (FPlayorderCB)
+        FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
+}
+
+void TForm1::OptionsDialogClosed()
+{
+    UpdateHintsButton();
+    RefreshTreeImages();
 }

@@ -1,8 +1,8 @@
-// Small handlers of the main window: the wiring of this concern (Help menu,
-// F1 in every window, the help, picture and thumbnail timers), the tree's
-// key and selection colours, the delayed preview, the show list's focus
-// grab, the end of a picture load, a wait that lets window messages run and
-// the last component of a path.
+// Small handlers of the main window: the wiring of this concern (the Help
+// menu through its controller, F1 in every window, the picture and
+// thumbnail timers), the tree's key and selection colours, the delayed
+// preview, the show list's focus grab, the end of a picture load, a wait
+// that lets window messages run and the last component of a path.
 #include "base/environment.h"
 #include "app/help.h"
 #include "platform/help_key.h"
@@ -52,7 +52,7 @@ bool handleHelpKey(QObject* watched, QEvent* event)
     // A window's own topic first, else the one its name gives.
     const QVariant own = window->property(HelpTopicProperty);
     const QString topic = own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), CollectPurpose);
-    Form1->ShowHelpTopic(topic);
+    Form1->helpAndVersion()->ShowHelpTopic(topic);
     return true;
 }
 
@@ -69,7 +69,7 @@ void offerSuggestionWhenIdle(TForm1* form)
             offerSuggestionWhenIdle(guard);
             return;
         }
-        guard->MonthlySuggestionAtStart();
+        guard->helpAndVersion()->MonthlySuggestionAtStart();
     });
 }
 
@@ -160,36 +160,7 @@ void TForm1::SetupSmallHandlers()
         return;
     m_smallHandlersSetUp = true;
 
-    // The Help menu's captions. Without help pages start-up has turned the
-    // contents item into "&Download Vistamo! (again), ..."; that stays.
-    const auto caption = [](QAction* a, const QString& text) {
-        if (a)
-            a->setText(text);
-    };
-    caption(GettingStarted, QStringLiteral("&Getting started - Quick Reference Guide"));
-    caption(WhatsNew, QStringLiteral("&What's new? (www)"));
-    if (VXOnlineHelp && !VXOnlineHelp->text().startsWith(QLatin1String("&D")))
-        VXOnlineHelp->setText(QStringLiteral("Vistamo! &Help Contents"));
-    caption(Checkforupdate, QStringLiteral("Check for &Update/New version"));
-    caption(ReportBug, QStringLiteral("Report a &bug"));
-    caption(Support, QStringLiteral("&Support the development of Vistamo!"));
-    caption(AboutPictureShow1, QStringLiteral("&About Vistamo!"));
-
-    const auto onClick = [this](QAction* a, void (TForm1::*handler)()) {
-        if (a)
-            connect(a, &QAction::triggered, this, handler);
-    };
-    onClick(GettingStarted, &TForm1::GettingStartedClick);
-    onClick(WhatsNew, &TForm1::WhatsNewClick);
-    onClick(Credits, &TForm1::CreditsClick);
-    onClick(VXOnlineHelp, &TForm1::VXOnlineHelpClick);
-    onClick(Checkforupdate, &TForm1::CheckforupdateClick);
-    onClick(ReportBug, &TForm1::ReportBugClick);
-    onClick(Support, &TForm1::SupportClick);
-    onClick(AboutPictureShow1, &TForm1::AboutPictureShow1Click);
-
-    if (HelpTimer)
-        connect(HelpTimer, &QTimer::timeout, this, &TForm1::HelpTimerTimer);
+    m_helpAndVersion->ConnectHelpMenu();
     if (TimerThumbnail)
         connect(TimerThumbnail, &QTimer::timeout, this, &TForm1::TimerThumbnailTimer);
     if (ImageTimer)
@@ -311,6 +282,22 @@ void TForm1::ImageTimerTimer()
                 b->setEnabled(true);
         Form16->SetAddButtonGlyph(true, 0);
     }
+}
+
+void TForm1::VXOnlineHelpClick()
+{
+    m_helpAndVersion->VXOnlineHelpClick();
+}
+
+void TForm1::StopIdleTimer()
+{
+    if (Timer1)
+        Timer1->stop();
+}
+
+void TForm1::CloseMainWindow()
+{
+    close();
 }
 
 void TForm1::OpenDraftShowAtStart()

@@ -1,5 +1,5 @@
 // F1 in any of the program's windows opens the window's help topic through
-// the shower the main window installs (TForm1::ShowHelpTopic); a window without a topic gives "No help available
+// the shower the main window installs (HelpAndVersionController::ShowHelpTopic); a window without a topic gives "No help available
 // for this subject". The key is caught once, for the whole application (see
 // TForm1::SetupSmallHandlers); a window names its topic with InstallHelpKey.
 #pragma once

@@ -171,7 +171,7 @@ TEST(WebSite, OnlyAFileFolderOrTheLoopbackMayStandInForTheSite)
 TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
 {
     TForm1 form;
-    form.ShowHelpTopic(QStringLiteral("Edit MyShow.htm"));
+    form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Edit MyShow.htm"));
     ASSERT_EQ(OpenedUrls().size(), 1);
     EXPECT_EQ(OpenedUrls().first(), QUrl::fromLocalFile(ProgramFolder + QStringLiteral("/help/Edit MyShow.htm")));
     EXPECT_TRUE(messages().isEmpty());
@@ -179,8 +179,8 @@ TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     // A second request while the hourglass shows does not stack cursors.
-    form.ShowHelpTopic(GettingStartedTopic);
-    form.HelpTimerTimer();
+    form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
+    form.helpAndVersion()->HelpTimerTimer();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(form.HelpTimer->isActive());
 }
@@ -188,8 +188,8 @@ TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
 TEST_F(HelpFixture, ATopicWithoutAPageSaysSo)
 {
     TForm1 form;
-    form.ShowHelpTopic(QStringLiteral("Search.htm"));
-    form.ShowHelpTopic(QString());
+    form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Search.htm"));
+    form.helpAndVersion()->ShowHelpTopic(QString());
     EXPECT_TRUE(OpenedUrls().isEmpty());
     EXPECT_EQ(messages(), QStringList({NoHelpForSubjectText, NoHelpForSubjectText}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -199,13 +199,13 @@ TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
 {
     TForm1 form;
     form.GettingStarted->setEnabled(false);
-    form.ShowHelpTopic(GettingStartedTopic);
+    form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     form.GettingStarted->setEnabled(true);
     form.GettingStarted->setVisible(false);   // how start-up switches it off
-    form.ShowHelpTopic(QStringLiteral("Options.htm"));
+    form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Options.htm"));
     form.GettingStarted->setVisible(true);
     ProgramFolder = testsupport::freshDir(QStringLiteral("nohelp"));
-    form.ShowHelpTopic(GettingStartedTopic);
+    form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_EQ(messages(), QStringList({HelpPagesMissingText, HelpPagesMissingText, HelpPagesMissingText}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Error);
     EXPECT_TRUE(OpenedUrls().isEmpty());
@@ -223,7 +223,7 @@ TEST_F(HelpFixture, DemoModeOpensNoHelp)
 {
     TForm1 form;
     DemoMode = 1;
-    form.ShowHelpTopic(GettingStartedTopic);
+    form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_TRUE(OpenedUrls().isEmpty());
     EXPECT_TRUE(messages().isEmpty());
 }
@@ -245,7 +245,7 @@ TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
     pressF1(&dialog);
     pressF1(&noTopic);
     pressF1(form.TreeView1);
-    form.HelpTimerTimer();
+    form.helpAndVersion()->HelpTimerTimer();
     Form1 = nullptr;
 
     ASSERT_EQ(OpenedUrls().size(), 2);
@@ -266,13 +266,13 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
     EXPECT_EQ(form.Support->text(), QStringLiteral("&Support the development of Vistamo!"));
     EXPECT_EQ(form.AboutPictureShow1->text(), QStringLiteral("&About Vistamo!"));
     form.GettingStarted->trigger();
-    form.HelpTimerTimer();
+    form.helpAndVersion()->HelpTimerTimer();
     form.WhatsNew->trigger();
     form.ReportBug->trigger();
     form.Support->trigger();
     form.VXOnlineHelp->setText(QStringLiteral("Vistamo! &Help Contents"));
     form.VXOnlineHelp->trigger();
-    form.HelpTimerTimer();
+    form.helpAndVersion()->HelpTimerTimer();
     form.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     form.VXOnlineHelp->trigger();
 
@@ -298,5 +298,5 @@ TEST_F(HelpFixture, TheHelpMenuCreditsItemOpensItsPage)
     credits->trigger();
     ASSERT_EQ(OpenedUrls().size(), 1);
     EXPECT_TRUE(OpenedUrls().first().toLocalFile().endsWith(QStringLiteral("/help/Credits.htm")));
-    form.HelpTimerTimer();
+    form.helpAndVersion()->HelpTimerTimer();
 }

@@ -532,7 +532,7 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
         return PromptReply::result(1);
     });
     TForm1 form;
-    form.SetupOptionsHandlers();
+    form.options()->SetupOptionsHandlers();
     form.Timer1->start();
     form.PictureShowOptions1->trigger();
     form.OptionsTB->trigger();
@@ -586,11 +586,11 @@ TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
 {
     TForm1 form;
     SelectedFolder = QStringLiteral("/");
-    form.Options1Click();
+    form.options()->Options1Click();
     EXPECT_FALSE(form.ExcludeFolder->isEnabled());
     EXPECT_EQ(form.ExcludeFolder->title(), QStringLiteral("E&xclude from"));
     SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
-    form.Options1Click();
+    form.options()->Options1Click();
     EXPECT_TRUE(form.ExcludeFolder->isEnabled());
     SelectedFolder.clear();
 }

@@ -250,7 +250,7 @@ TEST_F(CheckFixture, SameVersionIsUpToDate)
     publish(record(GetFileVersionText().toUtf8()));
     testsupport::writeFile(FoundVersionPath, "old");
     TForm1 form;
-    form.CheckforupdateClick();
+    form.helpAndVersion()->CheckforupdateClick();
     EXPECT_EQ(messages(), QStringList({UpToDateText}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Information);
     EXPECT_EQ(testsupport::readFile(FoundVersionPath), record(GetFileVersionText().toUtf8()));
@@ -263,12 +263,12 @@ TEST_F(CheckFixture, SameVersionIsUpToDate)
 TEST_F(CheckFixture, FailuresGiveTheirMessages)
 {
     TForm1 form;
-    form.CheckforupdateClick();   // nothing published
+    form.helpAndVersion()->CheckforupdateClick();   // nothing published
     publish(QByteArray("\x03" "1.0", 4));
-    form.CheckforupdateClick();   // shorter than a record
+    form.helpAndVersion()->CheckforupdateClick();   // shorter than a record
     // The site answers with a web page instead of the record: no new version.
     publish("<html><head><title>Moved</title></head><body>The page moved.</body></html>");
-    form.CheckforupdateClick();
+    form.helpAndVersion()->CheckforupdateClick();
     EXPECT_EQ(messages(), QStringList({DownloadFailedText, VersionReadErrorText(1), VersionReadErrorText(2)}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Error);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -282,9 +282,9 @@ TEST_F(CheckFixture, ASecondCheckDuringTheDownloadIsNotStarted)
     TForm1 form;
     QTimer again;
     again.setSingleShot(true);
-    QObject::connect(&again, &QTimer::timeout, [&] { form.CheckforupdateClick(); });
+    QObject::connect(&again, &QTimer::timeout, [&] { form.helpAndVersion()->CheckforupdateClick(); });
     again.start(50);
-    form.CheckforupdateClick();
+    form.helpAndVersion()->CheckforupdateClick();
     VersionDownloadTimeoutMs = 20000;
     EXPECT_FALSE(again.isActive());
     EXPECT_EQ(messages(), QStringList({DownloadFailedText}));   // one check, timed out
@@ -306,7 +306,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
         return defaultReply(r);
     });
     TForm1 form;
-    form.CheckforupdateClick();
+    form.helpAndVersion()->CheckforupdateClick();
     EXPECT_EQ(shownCaption, QStringLiteral("New Vistamo! version available, download recommended"));
     EXPECT_EQ(own, GetFileVersionText());
     EXPECT_EQ(found, QStringLiteral("0.0.0.0"));
@@ -389,17 +389,17 @@ TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
         return defaultReply(r);
     });
     TForm1 form;
-    form.MonthlySuggestionAtStart();
+    form.helpAndVersion()->MonthlySuggestionAtStart();
     EXPECT_EQ(suggestions, 1);
     EXPECT_EQ(messages(), QStringList({UpToDateText}));
     EXPECT_EQ(Settings.SuggestionMonths[2], 1);
-    form.MonthlySuggestionAtStart();   // this month is marked now
+    form.helpAndVersion()->MonthlySuggestionAtStart();   // this month is marked now
     EXPECT_EQ(suggestions, 1);
 
     // Not in a demo, audio or argument start.
     Settings.SuggestionMonths.fill(0);
     ArgumentMode = 1;
-    form.MonthlySuggestionAtStart();
+    form.helpAndVersion()->MonthlySuggestionAtStart();
     EXPECT_EQ(suggestions, 1);
 }
 
@@ -407,7 +407,7 @@ TEST_F(CheckFixture, AnsweringNoStillMarksTheMonth)
 {
     ResetMonthlySuggestion(Settings, QDate(2026, 3, 14));
     TForm1 form;
-    form.MonthlySuggestionAtStart();   // unanswered: rejected
+    form.helpAndVersion()->MonthlySuggestionAtStart();   // unanswered: rejected
     EXPECT_EQ(Settings.SuggestionMonths[2], 1);
     EXPECT_TRUE(messages().isEmpty());   // no check ran
 }

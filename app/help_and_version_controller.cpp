@@ -1,0 +1,263 @@
+// The main window's help, the Help menu's web pages, the About box, the
+// sibling program's window, the version check and the monthly suggestion.
+#include "app/help_and_version_controller.h"
+
+#include "app/about_box.h"
+#include "app/about_sibling.h"
+#include "app/help.h"
+#include "app/help_web.h"
+#include "app/version_check.h"
+#include "app/version_check_download.h"
+#include "app/version_check_windows.h"
+#include "base/data_folder.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
+#include "base/start_modes.h"
+#include "platform/build_info.h"
+#include "platform/prompt_dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+// Keeps the hourglass for as long as it lives (or until restored early).
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { restore(); }
+    void restore()
+    {
+        if (active_) {
+            QApplication::restoreOverrideCursor();
+            active_ = false;
+        }
+    }
+
+private:
+    bool active_ = true;
+};
+
+QString foundVersionFile()
+{
+    if (!FoundVersionPath.isEmpty())
+        return FoundVersionPath;
+    const QString folder = DataFolder.isEmpty() ? QDir::tempPath() : DataFolder;
+    return folder + QStringLiteral("/FoundVersion.vxt");
+}
+
+} // namespace
+
+HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_items(items)
+{
+}
+
+void HelpAndVersionController::ConnectHelpMenu()
+{
+    if (m_connected)
+        return;
+    m_connected = true;
+    const auto caption = [](QAction* a, const QString& text) {
+        if (a)
+            a->setText(text);
+    };
+    caption(m_items.GettingStarted, QStringLiteral("&Getting started - Quick Reference Guide"));
+    caption(m_items.WhatsNew, QStringLiteral("&What's new? (www)"));
+    if (m_items.VXOnlineHelp && !m_items.VXOnlineHelp->text().startsWith(QLatin1String("&D")))
+        m_items.VXOnlineHelp->setText(QStringLiteral("Vistamo! &Help Contents"));
+    caption(m_items.Checkforupdate, QStringLiteral("Check for &Update/New version"));
+    caption(m_items.ReportBug, QStringLiteral("Report a &bug"));
+    caption(m_items.Support, QStringLiteral("&Support the development of Vistamo!"));
+    caption(m_items.AboutPictureShow1, QStringLiteral("&About Vistamo!"));
+
+    const auto onClick = [this](QAction* a, void (HelpAndVersionController::*handler)()) {
+        if (a)
+            connect(a, &QAction::triggered, this, handler);
+    };
+    onClick(m_items.GettingStarted, &HelpAndVersionController::GettingStartedClick);
+    onClick(m_items.WhatsNew, &HelpAndVersionController::WhatsNewClick);
+    onClick(m_items.Credits, &HelpAndVersionController::CreditsClick);
+    onClick(m_items.VXOnlineHelp, &HelpAndVersionController::VXOnlineHelpClick);
+    onClick(m_items.Checkforupdate, &HelpAndVersionController::CheckforupdateClick);
+    onClick(m_items.ReportBug, &HelpAndVersionController::ReportBugClick);
+    onClick(m_items.Support, &HelpAndVersionController::SupportClick);
+    onClick(m_items.AboutPictureShow1, &HelpAndVersionController::AboutPictureShow1Click);
+    if (m_items.HelpTimer)
+        connect(m_items.HelpTimer, &QTimer::timeout, this, &HelpAndVersionController::HelpTimerTimer);
+}
+
+void HelpAndVersionController::ShowHelpTopic(const QString& topic)
+{
+    m_host.SetupSmallHandlers();   // HelpTimer ends the hourglass
+    // The help pages are looked for where the program runs from; start-up
+    // switches the Getting started item off when they are missing.
+    const QString folder = HelpFolder(ProgramFolder.isEmpty() ? platform::programFolder() : ProgramFolder);
+    const bool itemOff = m_items.GettingStarted && (!m_items.GettingStarted->isEnabled() || !m_items.GettingStarted->isVisible());
+    if (itemOff || folder.isEmpty()) {
+        platform::showMessage(platform::PromptKind::Error, HelpPagesMissingText);
+        return;
+    }
+    if (DemoMode)
+        return;
+    const HelpPageResult page = FindHelpPage(folder, topic);
+    if (page.kind == HelpPageKind::PagesMissing) {
+        platform::showMessage(platform::PromptKind::Error, HelpPagesMissingText);
+        return;
+    }
+    if (page.kind != HelpPageKind::Page) {
+        platform::showMessage(platform::PromptKind::Information, NoHelpForSubjectText);
+        return;
+    }
+    // The hourglass shows for a moment while the browser starts.
+    if (!m_helpCursorSet) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_helpCursorSet = true;
+    }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (m_items.HelpTimer)
+        m_items.HelpTimer->start();
+    else
+        HelpTimerTimer();
+    OpenInBrowser(QUrl::fromLocalFile(page.path));
+}
+
+void HelpAndVersionController::HelpTimerTimer()
+{
+    if (m_items.HelpTimer)
+        m_items.HelpTimer->stop();
+    if (m_helpCursorSet) {
+        QApplication::restoreOverrideCursor();
+        m_helpCursorSet = false;
+    }
+}
+
+void HelpAndVersionController::GettingStartedClick()
+{
+    ShowHelpTopic(GettingStartedTopic);
+}
+
+void HelpAndVersionController::CreditsClick()
+{
+    ShowHelpTopic(QStringLiteral("Credits.htm"));
+}
+
+void HelpAndVersionController::WhatsNewClick()
+{
+    OpenWhatsNewPage();
+}
+
+void HelpAndVersionController::VXOnlineHelpClick()
+{
+    // Without help pages the item reads "&Download Vistamo! (again), ...".
+    if (m_items.VXOnlineHelp && m_items.VXOnlineHelp->text().startsWith(QLatin1String("&D")))
+        OpenDownloadPage();
+    else
+        ShowHelpTopic(GettingStartedTopic);
+}
+
+void HelpAndVersionController::OpenDownloadPage()
+{
+    OpenWebPage(DownloadPage);
+}
+
+void HelpAndVersionController::OpenWhatsNewPage()
+{
+    OpenWebPage(WhatsNewPage);
+}
+
+void HelpAndVersionController::ReportBugClick()
+{
+    OpenWebPage(BugReportPage);
+}
+
+void HelpAndVersionController::SupportClick()
+{
+    OpenWebPage(SupportPage);
+}
+
+void HelpAndVersionController::AboutPictureShow1Click()
+{
+    m_host.StopIdleTimer();
+    TForm4 about(m_window);
+    about.FormActivate();
+    platform::execModal(about);
+}
+
+void HelpAndVersionController::ImgTarnClick()
+{
+    TForm35 sibling(m_window);
+    platform::execModal(sibling);
+}
+
+void HelpAndVersionController::CheckforupdateClick()
+{
+    // The window keeps running while the record downloads; a second check
+    // asked for meanwhile is not started on top of the first.
+    if (m_checking)
+        return;
+    m_checking = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{m_checking};
+
+    MarkSuggestionMonth();
+    WaitCursor cursor;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    const QString target = foundVersionFile();
+    if (QFile::exists(target))
+        QFile::remove(target);
+
+    const DownloadOutcome download = DownloadUrlToFile(WebPageUrl(PublishedVersionPage), target, VersionDownloadTimeoutMs);
+    if (!download.ok()) {
+        cursor.restore();
+        platform::showMessage(platform::PromptKind::Error, DownloadFailedText);
+        return;
+    }
+    const PublishedVersion published = ReadPublishedVersion(target);
+    cursor.restore();
+    if (published.result != PublishedVersionRead::Ok) {
+        platform::showMessage(platform::PromptKind::Error,
+                              VersionReadErrorText(PublishedVersionErrorNumber(published.result)));
+        return;
+    }
+    if (!VersionDiffers(published.text, GetFileVersionText())) {
+        platform::showMessage(platform::PromptKind::Information, UpToDateText);
+        return;
+    }
+    NewVersionText = published.text;
+    int result = 0;
+    {
+        TForm31 offer(m_window);
+        offer.FormActivate();
+        result = platform::execModal(offer);
+    }
+    if (result == ModalResultAbort) {
+        OpenDownloadPage();
+        QTimer::singleShot(0, this, [this] { m_host.CloseMainWindow(); });
+    }
+}
+
+void HelpAndVersionController::MonthlySuggestionAtStart()
+{
+    if (DemoMode || AudioMode || ArgumentMode)
+        return;
+    if (!ShouldSuggestUpdate())
+        return;
+    // Recorded first, so answering No also counts for this month.
+    MarkSuggestionMonth();
+    int result = 0;
+    {
+        TForm32 suggestion(m_window);
+        suggestion.FormActivate();
+        result = platform::execModal(suggestion);
+    }
+    if (result == ModalResultOk)
+        CheckforupdateClick();
+}

@@ -1,0 +1,77 @@
+// The main window's help, the Help menu's web pages, the About box, the
+// sibling program's window, the version check and the monthly suggestion
+// at start. The main window builds the Help menu's items and hands them
+// over; the controller reaches the window only through HelpAndVersionHost.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QTimer;
+class QWidget;
+
+// What the help and version controller asks of the main window.
+class HelpAndVersionHost {
+public:
+    virtual ~HelpAndVersionHost() = default;
+    // Connects the window's small handlers, the help timer among them.
+    virtual void SetupSmallHandlers() = 0;
+    // The automatic show's idle timer stops (the About box is the user at work).
+    virtual void StopIdleTimer() = 0;
+    // The program closes (the user goes to download a new version).
+    virtual void CloseMainWindow() = 0;
+};
+
+class HelpAndVersionController : public QObject {
+    Q_OBJECT
+public:
+    // The Help menu's items and the timer that ends the help's hourglass,
+    // built by the main window (any may be missing).
+    struct Items {
+        QAction* GettingStarted = nullptr;
+        QAction* WhatsNew = nullptr;
+        QAction* Credits = nullptr;
+        QAction* VXOnlineHelp = nullptr;
+        QAction* Checkforupdate = nullptr;
+        QAction* ReportBug = nullptr;
+        QAction* Support = nullptr;
+        QAction* AboutPictureShow1 = nullptr;
+        QTimer* HelpTimer = nullptr;
+    };
+
+    // `window` parents the dialogs this controller opens.
+    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const Items& items);
+
+    // Gives the Help menu its captions and connects its items and the help
+    // timer (once). Without help pages start-up has turned the contents item
+    // into "&Download Vistamo! (again), ..."; that stays.
+    void ConnectHelpMenu();
+
+    // Help: opens a topic's page in the browser, or says why not.
+    void ShowHelpTopic(const QString& topic);
+    void HelpTimerTimer();
+    void GettingStartedClick();
+    void CreditsClick();
+    void WhatsNewClick();
+    void VXOnlineHelpClick();
+    // The version check and the monthly suggestion of a normal start.
+    void CheckforupdateClick();
+    void MonthlySuggestionAtStart();
+    // The About box, the sibling's window and the maker's web pages.
+    void AboutPictureShow1Click();
+    void ImgTarnClick();
+    void OpenDownloadPage();
+    void OpenWhatsNewPage();
+    void ReportBugClick();
+    void SupportClick();
+
+private:
+    QWidget* m_window;
+    HelpAndVersionHost& m_host;
+    Items m_items;
+    bool m_connected = false;
+    bool m_helpCursorSet = false;
+    // A version check runs (the window keeps running while it downloads).
+    bool m_checking = false;
+};

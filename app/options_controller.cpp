@@ -1,0 +1,74 @@
+#include "app/options_controller.h"
+
+#include "app/favorites_window.h"
+#include "app/options_dialog.h"
+#include "browse/folder_tree_state.h"
+#include "platform/drives.h"
+#include "platform/prompt_dialogs.h"
+
+#include <QAction>
+#include <QMenu>
+
+OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
+                                     const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_items(items)
+{
+}
+
+void OptionsController::SetupOptionsHandlers()
+{
+    if (m_optionsHandlersSetUp)
+        return;
+    m_optionsHandlersSetUp = true;
+    if (m_items.Options1)
+        connect(m_items.Options1, &QMenu::aboutToShow, this, &OptionsController::Options1Click);
+    const auto onClick = [this](QAction* a, void (OptionsController::*handler)()) {
+        if (a)
+            connect(a, &QAction::triggered, this, handler);
+    };
+    onClick(m_items.PictureShowOptions1, &OptionsController::PictureShowOptions1Click);
+    onClick(m_items.OptionsTB, &OptionsController::OptionsTBClick);
+    onClick(m_items.ClearFavs, &OptionsController::ClearFavsClick);
+    onClick(m_items.ClearRec, &OptionsController::ClearRecClick);
+}
+
+void OptionsController::Options1Click()
+{
+    // The menus' own opening handler pauses an advancing show.
+    if (QMenu* exclude = m_items.ExcludeFolder) {
+        exclude->setTitle(QStringLiteral("E&xclude from"));
+        exclude->setEnabled(!SelectedFolder.isEmpty() && !platform::IsMountPoint(SelectedFolder));
+    }
+    m_host.MeasureOptionsMenu();
+}
+
+void OptionsController::PictureShowOptions1Click()
+{
+    m_host.StopIdleTimer();
+    m_host.RemoveKeyboardHook();
+    {
+        TForm3 dialog(m_window, &m_dialogHost);
+        dialog.FormActivate();
+        platform::execModal(dialog);
+    }
+    m_host.RestoreKeyboardHook();
+}
+
+void OptionsController::OptionsTBClick()
+{
+    PictureShowOptions1Click();
+}
+
+void OptionsController::ClearFavsClick()
+{
+    FavoritesMaintenanceMode = 1;
+    TForm36 window(m_window);
+    platform::execModal(window);
+}
+
+void OptionsController::ClearRecClick()
+{
+    FavoritesMaintenanceMode = 0;
+    TForm36 window(m_window);
+    platform::execModal(window);
+}
