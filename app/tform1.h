@@ -1030,6 +1030,9 @@ public:
     bool PageStartRequested = false;
     void InstallThumbnailPage();
     bool PageShowRuns() const;
+    // Makes and wires the picture and folder operations (FileOperationsController)
+    // when the window is first shown (app/tform1_file_ops.cpp).
+    void InstallFileOperations();
     // The layout menu's items `M1` .. `M77`.
     void M2Click(int layout);
     void MMultSlideClick();
