@@ -111,6 +111,7 @@ TForm1::TForm1(QWidget* parent)
     InstallDisplayHooks();
     InstallWindowHooks();
     InstallThumbnailPage();
+    InstallFolderTree();
     InstallFileOperations();
 }
 

@@ -630,11 +630,11 @@ public:
     // SECTION: folder tree  (owner: tree; browse/tform1_folder_tree*.cpp)
     // =====================================================================
 public:
-    // The controller of TreeView1 (tree state, fill, walk, handlers); made
-    // and wired on first use.
+    // The folder tree section (browse/folder_tree_section.h), made in the
+    // constructor; its routines are forwarded here for the other sections.
+    class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
+    // The controller of TreeView1 (tree state, fill, walk, handlers).
     class FolderTreeController* folderTree();
-    // Opens FolderToOpen: a folder is walked to in the tree, a file is opened
-    // as the MyShow. Refused while a slide show runs.
     void OpenFolderOrShow();
     void FillFolderNode(const QString& mask, class QTreeWidgetItem* node);
     QString GetNodePath(class QTreeWidgetItem* node);
@@ -644,18 +644,12 @@ public:
     void RefreshSelectedFolder();
     class QTreeWidgetItem* FindAndSelectTreeNode(const QString& name, bool select);
     bool DriveReady(QChar letter);
-    // Appends the subfolders of a folder to SubfolderList (collections).
     void AddSubfoldersToList(const QString& folder);
-    // The mouse-down handler; TreeView1KeyDown calls it with fromTree false
-    // (Enter: left click on SelectedTreeNode; Shift+F10, menu key: right click).
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
                             Qt::KeyboardModifiers modifiers, const QPoint& pos);
-    // Folder exclusions.
     quint8 IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
     void LoadFolderExclusions();
     void FolderExclusionsClick();
-    // The "Exclude from" submenus (Options and the tree's pop-up) for
-    // SelectedFolder: opening shows the stored choice; each item stores it.
     void ExcludeFolderClick();
     void BrowseClick(QAction* sender);
     void SubShowClick(QAction* sender);
@@ -663,10 +657,8 @@ public:
     void AllClick(QAction* sender);
     void ClearExclusionsClick();
 private:
-    class FolderTreeController* FolderTreeCtl = nullptr;
-    void exclusionItemClick(int item, QAction* sender);
-    void showTreePopup(const QPoint& pos);
-    void loadPictureFromTree(const QString& path, bool showFull);
+    class FolderTreeSection* FolderTreeSect = nullptr;
+    void InstallFolderTree();
 public:
     // === end of section: folder tree ===
 
