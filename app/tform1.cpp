@@ -112,6 +112,7 @@ TForm1::TForm1(QWidget* parent)
     InstallWindowHooks();
     InstallThumbnailPage();
     InstallFolderTree();
+    InstallListMenus();
     InstallFileOperations();
 }
 

@@ -801,28 +801,23 @@ public:
     // browse/tform1_lists.cpp)
     // =====================================================================
 public:
-    // Connects the Recent, Favorites, history and drive menus and their items
-    // (done once; building any of the list menus does it too). Invokable, so
-    // the window's meta-object links it in: the list menus are built when
-    // the window is first shown.
+    // The list and drive menus (browse/list_menus_section.h), made in the
+    // constructor; their routines are forwarded here for the other sections.
+    class ListMenusSection* listMenus() const { return ListMenusSect; }
+    // Invokable, so the window's meta-object links it in: the list menus are
+    // built when the window is first shown.
     Q_INVOKABLE void SetupListMenus();
-    // The list menus rebuilt from the settings (used entries shown).
     void BuildRecentMenu();
     void BuildFavoritesMenu();
     void BuildHistoryMenu();
-    // Puts RecentCandidate at the top of the recent list (a show starts).
     void AddToRecentFolders();
-    // Puts a MyShow file at the top of the history (opened, saved, closed).
     void AddToShowHistory(const QString& path);
-    // Browses or plays entry ListEntryIndex of the recent list or favourites.
     void OpenRecentEntry();
-    // Opens entry HistoryEntryIndex of the history as the MyShow.
     void OpenHistoryShow();
     void AddToFavorites(const QString& path, bool add);
     void RemoveFromRecent(const QString& path);
     void RemoveFromFavorites(const QString& path);
     void RemoveFromHistory(const QString& path);
-    // kind 'R', 'F' or 'H'; the index found goes into FoundListIndex.
     bool FindInRecentLists(QChar kind, const QString& path);
     int32_t FavoriteIndexOf(const QString& path);
     void MakeDefaultClick();
@@ -831,10 +826,8 @@ public:
     void MakeDefaultPopClick();
     void MakeAutoMaticPopClick();
     void DPDefStartUpClick();
-    // Menu openings.
     void Recent1Click();
     void FavoritesClick();
-    // The drive table and the drive menus; OpenDrive opens DriveMenuIndex.
     void PrepareDriveTable();
     void BuildDriveMenu();
     void DrivePopPopup();
@@ -843,8 +836,8 @@ public:
     qint64 FileSizeOf(const QString& path);
     qint64 FreeSpaceOnDrive(QChar letter);
 private:
-    bool m_listMenusSetUp = false;
-    void playListEntry(const QString& entry);
+    class ListMenusSection* ListMenusSect = nullptr;
+    void InstallListMenus();
 public:
     // === end of section: recent folders, favourites, history and drives ===
 
