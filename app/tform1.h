@@ -636,26 +636,15 @@ public:
     // The controller of TreeView1 (tree state, fill, walk, handlers).
     class FolderTreeController* folderTree();
     void OpenFolderOrShow();
-    void FillFolderNode(const QString& mask, class QTreeWidgetItem* node);
     QString GetNodePath(class QTreeWidgetItem* node);
-    QString BuildLevelMask(class QTreeWidgetItem* node);
     void UpdateFolderCaption();
     void RefreshTreeImages();
     void RefreshSelectedFolder();
     class QTreeWidgetItem* FindAndSelectTreeNode(const QString& name, bool select);
     bool DriveReady(QChar letter);
-    void AddSubfoldersToList(const QString& folder);
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
                             Qt::KeyboardModifiers modifiers, const QPoint& pos);
-    quint8 IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
     void LoadFolderExclusions();
-    void FolderExclusionsClick();
-    void ExcludeFolderClick();
-    void BrowseClick(QAction* sender);
-    void SubShowClick(QAction* sender);
-    void SubSearchClick(QAction* sender);
-    void AllClick(QAction* sender);
-    void ClearExclusionsClick();
 private:
     class FolderTreeSection* FolderTreeSect = nullptr;
     void InstallFolderTree();
@@ -811,29 +800,6 @@ public:
     void BuildFavoritesMenu();
     void BuildHistoryMenu();
     void AddToRecentFolders();
-    void AddToShowHistory(const QString& path);
-    void OpenRecentEntry();
-    void OpenHistoryShow();
-    void AddToFavorites(const QString& path, bool add);
-    void RemoveFromRecent(const QString& path);
-    void RemoveFromFavorites(const QString& path);
-    void RemoveFromHistory(const QString& path);
-    bool FindInRecentLists(QChar kind, const QString& path);
-    int32_t FavoriteIndexOf(const QString& path);
-    void MakeDefaultClick();
-    void MakeAutomaticClick(QObject* sender);
-    void AddSelectedFolderClick();
-    void MakeDefaultPopClick();
-    void MakeAutoMaticPopClick();
-    void DPDefStartUpClick();
-    void Recent1Click();
-    void FavoritesClick();
-    void PrepareDriveTable();
-    void BuildDriveMenu();
-    void DrivePopPopup();
-    void OpenDrive();
-    bool IsOnFixedDrive(const QString& path);
-    qint64 FileSizeOf(const QString& path);
     qint64 FreeSpaceOnDrive(QChar letter);
 private:
     class ListMenusSection* ListMenusSect = nullptr;

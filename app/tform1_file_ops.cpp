@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "browse/file_ops_controller.h"
 #include "browse/file_ops_host.h"
+#include "browse/list_menus_section.h"
 
 #include <QEvent>
 
@@ -80,9 +81,9 @@ public:
     void InstallKeyboardHook() override { m_form->InstallKeyboardHook(); }
     void VXOnlineHelpClick() override { m_form->VXOnlineHelpClick(); }
 
-    void RemoveFromRecent(const QString& path) override { m_form->RemoveFromRecent(path); }
-    void RemoveFromFavorites(const QString& path) override { m_form->RemoveFromFavorites(path); }
-    void RemoveFromHistory(const QString& path) override { m_form->RemoveFromHistory(path); }
+    void RemoveFromRecent(const QString& path) override { m_form->listMenus()->RemoveFromRecent(path); }
+    void RemoveFromFavorites(const QString& path) override { m_form->listMenus()->RemoveFromFavorites(path); }
+    void RemoveFromHistory(const QString& path) override { m_form->listMenus()->RemoveFromHistory(path); }
     void BuildRecentMenu() override { m_form->BuildRecentMenu(); }
     void BuildHistoryMenu() override { m_form->BuildHistoryMenu(); }
     void BuildFavoritesMenu() override { m_form->BuildFavoritesMenu(); }

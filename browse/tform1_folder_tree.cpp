@@ -70,9 +70,7 @@ void TForm1::InstallFolderTree()
 
 FolderTreeController* TForm1::folderTree() { return FolderTreeSect->folderTree(); }
 void TForm1::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
-void TForm1::FillFolderNode(const QString& mask, QTreeWidgetItem* node) { FolderTreeSect->FillFolderNode(mask, node); }
 QString TForm1::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
-QString TForm1::BuildLevelMask(QTreeWidgetItem* node) { return FolderTreeSect->BuildLevelMask(node); }
 void TForm1::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }
 void TForm1::RefreshTreeImages() { FolderTreeSect->RefreshTreeImages(); }
 void TForm1::RefreshSelectedFolder() { FolderTreeSect->RefreshSelectedFolder(); }
@@ -81,21 +79,9 @@ QTreeWidgetItem* TForm1::FindAndSelectTreeNode(const QString& name, bool select)
     return FolderTreeSect->FindAndSelectTreeNode(name, select);
 }
 bool TForm1::DriveReady(QChar letter) { return FolderTreeSect->DriveReady(letter); }
-void TForm1::AddSubfoldersToList(const QString& folder) { FolderTreeSect->AddSubfoldersToList(folder); }
 void TForm1::TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                 const QPoint& pos)
 {
     FolderTreeSect->TreeView1MouseDown(fromTree, button, modifiers, pos);
 }
-quint8 TForm1::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
-{
-    return FolderTreeSect->IsFolderExcluded(folder, browse, search, collect);
-}
 void TForm1::LoadFolderExclusions() { FolderTreeSect->LoadFolderExclusions(); }
-void TForm1::FolderExclusionsClick() { FolderTreeSect->FolderExclusionsClick(); }
-void TForm1::ExcludeFolderClick() { FolderTreeSect->ExcludeFolderClick(); }
-void TForm1::BrowseClick(QAction* sender) { FolderTreeSect->BrowseClick(sender); }
-void TForm1::SubShowClick(QAction* sender) { FolderTreeSect->SubShowClick(sender); }
-void TForm1::SubSearchClick(QAction* sender) { FolderTreeSect->SubSearchClick(sender); }
-void TForm1::AllClick(QAction* sender) { FolderTreeSect->AllClick(sender); }
-void TForm1::ClearExclusionsClick() { FolderTreeSect->ClearExclusionsClick(); }

@@ -121,27 +121,4 @@ void TForm1::BuildRecentMenu() { ListMenusSect->BuildRecentMenu(); }
 void TForm1::BuildFavoritesMenu() { ListMenusSect->BuildFavoritesMenu(); }
 void TForm1::BuildHistoryMenu() { ListMenusSect->BuildHistoryMenu(); }
 void TForm1::AddToRecentFolders() { ListMenusSect->AddToRecentFolders(); }
-void TForm1::AddToShowHistory(const QString& path) { ListMenusSect->AddToShowHistory(path); }
-void TForm1::OpenRecentEntry() { ListMenusSect->OpenRecentEntry(); }
-void TForm1::OpenHistoryShow() { ListMenusSect->OpenHistoryShow(); }
-void TForm1::AddToFavorites(const QString& path, bool add) { ListMenusSect->AddToFavorites(path, add); }
-void TForm1::RemoveFromRecent(const QString& path) { ListMenusSect->RemoveFromRecent(path); }
-void TForm1::RemoveFromFavorites(const QString& path) { ListMenusSect->RemoveFromFavorites(path); }
-void TForm1::RemoveFromHistory(const QString& path) { ListMenusSect->RemoveFromHistory(path); }
-bool TForm1::FindInRecentLists(QChar kind, const QString& path) { return ListMenusSect->FindInRecentLists(kind, path); }
-int32_t TForm1::FavoriteIndexOf(const QString& path) { return ListMenusSect->FavoriteIndexOf(path); }
-void TForm1::MakeDefaultClick() { ListMenusSect->MakeDefaultClick(); }
-void TForm1::MakeAutomaticClick(QObject* sender) { ListMenusSect->MakeAutomaticClick(sender); }
-void TForm1::AddSelectedFolderClick() { ListMenusSect->AddSelectedFolderClick(); }
-void TForm1::MakeDefaultPopClick() { ListMenusSect->MakeDefaultPopClick(); }
-void TForm1::MakeAutoMaticPopClick() { ListMenusSect->MakeAutoMaticPopClick(); }
-void TForm1::DPDefStartUpClick() { ListMenusSect->DPDefStartUpClick(); }
-void TForm1::Recent1Click() { ListMenusSect->Recent1Click(); }
-void TForm1::FavoritesClick() { ListMenusSect->FavoritesClick(); }
-void TForm1::PrepareDriveTable() { ListMenusSect->PrepareDriveTable(); }
-void TForm1::BuildDriveMenu() { ListMenusSect->BuildDriveMenu(); }
-void TForm1::DrivePopPopup() { ListMenusSect->DrivePopPopup(); }
-void TForm1::OpenDrive() { ListMenusSect->OpenDrive(); }
-bool TForm1::IsOnFixedDrive(const QString& path) { return ListMenusSect->IsOnFixedDrive(path); }
-qint64 TForm1::FileSizeOf(const QString& path) { return ListMenusSect->FileSizeOf(path); }
 qint64 TForm1::FreeSpaceOnDrive(QChar letter) { return ListMenusSect->FreeSpaceOnDrive(letter); }

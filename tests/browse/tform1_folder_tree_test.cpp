@@ -6,6 +6,7 @@
 #include "base/data_folder.h"
 #include "base/settings_record.h"
 #include "browse/folder_exclusions.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
@@ -203,24 +204,24 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
 
     // Opening the submenu for another folder shows its own (empty) choice.
     SelectedFolder = drive;
-    form.ExcludeFolderClick();
+    form.folderTreeSection()->ExcludeFolderClick();
     EXPECT_FALSE(form.All->isChecked());
     SelectedFolder = drive + "/Album & more";
-    form.ExcludeFolderClick();
+    form.folderTreeSection()->ExcludeFolderClick();
     EXPECT_TRUE(form.All->isChecked());
 
     // Clearing asks first.
     {
         platform::ScopedPromptResponder cancel(QList<platform::PromptReply>{
             platform::PromptReply::button(platform::PromptAnswer::Cancel)});
-        form.ClearExclusionsClick();
+        form.folderTreeSection()->ClearExclusionsClick();
         EXPECT_EQ(platform::promptLog()[0].request.text, "Please confirm clearing all folder exclusions");
         EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Confirmation);
         EXPECT_EQ(ReadExcludeFolderFile(ExcludeFolderPath).Items.size(), 1u);
     }
     platform::ScopedPromptResponder ok(QList<platform::PromptReply>{
         platform::PromptReply::button(platform::PromptAnswer::Ok)});
-    form.ClearExclusionsClick();
+    form.folderTreeSection()->ClearExclusionsClick();
     EXPECT_TRUE(ReadExcludeFolderFile(ExcludeFolderPath).Items.empty());
 }
 
