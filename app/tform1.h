@@ -640,7 +640,6 @@ public:
     void UpdateFolderCaption();
     void RefreshTreeImages();
     void RefreshSelectedFolder();
-    class QTreeWidgetItem* FindAndSelectTreeNode(const QString& name, bool select);
     bool DriveReady(QChar letter);
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
                             Qt::KeyboardModifiers modifiers, const QPoint& pos);

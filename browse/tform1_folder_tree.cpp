@@ -74,10 +74,6 @@ QString TForm1::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetN
 void TForm1::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }
 void TForm1::RefreshTreeImages() { FolderTreeSect->RefreshTreeImages(); }
 void TForm1::RefreshSelectedFolder() { FolderTreeSect->RefreshSelectedFolder(); }
-QTreeWidgetItem* TForm1::FindAndSelectTreeNode(const QString& name, bool select)
-{
-    return FolderTreeSect->FindAndSelectTreeNode(name, select);
-}
 bool TForm1::DriveReady(QChar letter) { return FolderTreeSect->DriveReady(letter); }
 void TForm1::TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                 const QPoint& pos)

@@ -131,7 +131,7 @@ TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
 
     QTreeWidgetItem* folder = form.TreeView1->currentItem();
     ASSERT_NE(folder, nullptr);
-    QTreeWidgetItem* real = form.FindAndSelectTreeNode("REAL.JPG", true);
+    QTreeWidgetItem* real = form.folderTreeSection()->FindAndSelectTreeNode("REAL.JPG", true);
     ASSERT_NE(real, nullptr);
     EXPECT_EQ(form.TreeView1->currentItem(), real);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
@@ -147,7 +147,7 @@ TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
     // A picture that can't be decoded says so in the preview, without a box.
-    ASSERT_NE(form.FindAndSelectTreeNode("broken.jpg", true), nullptr);
+    ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("broken.jpg", true), nullptr);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     for (int i = 0; i < 50 && form.CannotOpenLabel4->isHidden(); ++i)
         QTest::qWait(10);
@@ -239,7 +239,7 @@ TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
 
     FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
-    ASSERT_NE(form.FindAndSelectTreeNode("blue.jpg", true), nullptr);
+    ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("blue.jpg", true), nullptr);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
 
