@@ -117,6 +117,9 @@ TForm1::TForm1(QWidget* parent)
     InstallDisplayHooks();
     InstallWindowHooks();
     InstallThumbnailPage();
+    InstallFolderTree();
+    InstallListMenus();
+    InstallFileOperations();
 }
 
 TForm1::~TForm1()

@@ -634,43 +634,23 @@ public:
     // SECTION: folder tree  (owner: tree; browse/tform1_folder_tree*.cpp)
     // =====================================================================
 public:
-    // The controller of TreeView1 (tree state, fill, walk, handlers); made
-    // and wired on first use.
+    // The folder tree section (browse/folder_tree_section.h), made in the
+    // constructor; its routines are forwarded here for the other sections.
+    class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
+    // The controller of TreeView1 (tree state, fill, walk, handlers).
     class FolderTreeController* folderTree();
-    // Opens FolderToOpen: a folder is walked to in the tree, a file is opened
-    // as the MyShow. Refused while a slide show runs.
     void OpenFolderOrShow();
-    void FillFolderNode(const QString& mask, class QTreeWidgetItem* node);
     QString GetNodePath(class QTreeWidgetItem* node);
-    QString BuildLevelMask(class QTreeWidgetItem* node);
     void UpdateFolderCaption();
     void RefreshTreeImages();
     void RefreshSelectedFolder();
-    class QTreeWidgetItem* FindAndSelectTreeNode(const QString& name, bool select);
     bool DriveReady(QChar letter);
-    // Appends the subfolders of a folder to SubfolderList (collections).
-    void AddSubfoldersToList(const QString& folder);
-    // The mouse-down handler; TreeView1KeyDown calls it with fromTree false
-    // (Enter: left click on SelectedTreeNode; Shift+F10, menu key: right click).
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
                             Qt::KeyboardModifiers modifiers, const QPoint& pos);
-    // Folder exclusions.
-    quint8 IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
     void LoadFolderExclusions();
-    void FolderExclusionsClick();
-    // The "Exclude from" submenus (Options and the tree's pop-up) for
-    // SelectedFolder: opening shows the stored choice; each item stores it.
-    void ExcludeFolderClick();
-    void BrowseClick(QAction* sender);
-    void SubShowClick(QAction* sender);
-    void SubSearchClick(QAction* sender);
-    void AllClick(QAction* sender);
-    void ClearExclusionsClick();
 private:
-    class FolderTreeController* FolderTreeCtl = nullptr;
-    void exclusionItemClick(int item, QAction* sender);
-    void showTreePopup(const QPoint& pos);
-    void loadPictureFromTree(const QString& path, bool showFull);
+    class FolderTreeSection* FolderTreeSect = nullptr;
+    void InstallFolderTree();
 public:
     // === end of section: folder tree ===
 
@@ -813,50 +793,20 @@ public:
     // browse/tform1_lists.cpp)
     // =====================================================================
 public:
-    // Connects the Recent, Favorites, history and drive menus and their items
-    // (done once; building any of the list menus does it too). Invokable, so
-    // the window's meta-object links it in: the list menus are built when
-    // the window is first shown.
+    // The list and drive menus (browse/list_menus_section.h), made in the
+    // constructor; their routines are forwarded here for the other sections.
+    class ListMenusSection* listMenus() const { return ListMenusSect; }
+    // Invokable, so the window's meta-object links it in: the list menus are
+    // built when the window is first shown.
     Q_INVOKABLE void SetupListMenus();
-    // The list menus rebuilt from the settings (used entries shown).
     void BuildRecentMenu();
     void BuildFavoritesMenu();
     void BuildHistoryMenu();
-    // Puts RecentCandidate at the top of the recent list (a show starts).
     void AddToRecentFolders();
-    // Puts a MyShow file at the top of the history (opened, saved, closed).
-    void AddToShowHistory(const QString& path);
-    // Browses or plays entry ListEntryIndex of the recent list or favourites.
-    void OpenRecentEntry();
-    // Opens entry HistoryEntryIndex of the history as the MyShow.
-    void OpenHistoryShow();
-    void AddToFavorites(const QString& path, bool add);
-    void RemoveFromRecent(const QString& path);
-    void RemoveFromFavorites(const QString& path);
-    void RemoveFromHistory(const QString& path);
-    // kind 'R', 'F' or 'H'; the index found goes into FoundListIndex.
-    bool FindInRecentLists(QChar kind, const QString& path);
-    int32_t FavoriteIndexOf(const QString& path);
-    void MakeDefaultClick();
-    void MakeAutomaticClick(QObject* sender);
-    void AddSelectedFolderClick();
-    void MakeDefaultPopClick();
-    void MakeAutoMaticPopClick();
-    void DPDefStartUpClick();
-    // Menu openings.
-    void Recent1Click();
-    void FavoritesClick();
-    // The drive table and the drive menus; OpenDrive opens DriveMenuIndex.
-    void PrepareDriveTable();
-    void BuildDriveMenu();
-    void DrivePopPopup();
-    void OpenDrive();
-    bool IsOnFixedDrive(const QString& path);
-    qint64 FileSizeOf(const QString& path);
     qint64 FreeSpaceOnDrive(QChar letter);
 private:
-    bool m_listMenusSetUp = false;
-    void playListEntry(const QString& entry);
+    class ListMenusSection* ListMenusSect = nullptr;
+    void InstallListMenus();
 public:
     // === end of section: recent folders, favourites, history and drives ===
 
@@ -1022,6 +972,9 @@ public:
     bool PageStartRequested = false;
     void InstallThumbnailPage();
     bool PageShowRuns() const;
+    // Makes and wires the picture and folder operations (FileOperationsController)
+    // when the window is first shown (app/tform1_file_ops.cpp).
+    void InstallFileOperations();
     // The layout menu's items `M1` .. `M77`.
     void M2Click(int layout);
     void MMultSlideClick();

@@ -1,5 +1,6 @@
 // Wiring of the picture and folder operations to the main window.
 #include "browse/file_ops_controller.h"
+#include "browse/file_ops_host.h"
 
 #include "base/data_folder.h"
 #include "base/file_helpers.h"
@@ -7,7 +8,6 @@
 #include "browse/selection_status.h"
 #include "base/settings_record.h"
 #include "base/start_modes.h"
-#include "app/tform1.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_state.h"
@@ -54,81 +54,70 @@ bool isFileNode(const QTreeWidgetItem* node)
            || image == ImgVideoProgram;
 }
 
-// Wires a main window's operations when it is first shown.
-class FileOpsWatcher : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto* form = qobject_cast<TForm1*>(watched))
-                FileOperationsController::Of(form);
-        return false;
-    }
-};
-
-void startFileOps()
-{
-    qApp->installEventFilter(new FileOpsWatcher(qApp));
-}
-
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(startFileOps)
-
-FileOperationsController* FileOperationsController::Of(TForm1* form)
+FileOperationsController* FileOperationsController::Of(QObject* window)
 {
-    if (!form)
+    return window ? window->findChild<FileOperationsController*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+FileOperationsController* FileOperationsController::Create(std::unique_ptr<FileOpsHost> host)
+{
+    if (!host)
         return nullptr;
-    if (auto* existing = form->findChild<FileOperationsController*>(QString(), Qt::FindDirectChildrenOnly))
+    QWidget* window = host->widgets().Window;
+    if (FileOperationsController* existing = Of(window))
         return existing;
-    auto* controller = new FileOperationsController(form);
+    auto* controller = new FileOperationsController(std::move(host));
     controller->wire();
     return controller;
 }
 
-FileOperationsController::FileOperationsController(TForm1* form) : QObject(form), m_form(form)
+FileOperationsController::FileOperationsController(std::unique_ptr<FileOpsHost> host)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("FileOperationsController"));
 }
 
+FileOperationsController::~FileOperationsController() = default;
+
 void FileOperationsController::wire()
 {
-    TForm1* f = m_form;
+    const FileOpsWidgets& f = m_w;
     const auto on = [this](QAction* action, void (FileOperationsController::*handler)()) {
         if (action)
             connect(action, &QAction::triggered, this, handler);
     };
-    on(f->SaveToolButton, &FileOperationsController::SaveToolButtonClick);
-    on(f->SavePictureTo, &FileOperationsController::SavePictureToClick);
-    on(f->Save, &FileOperationsController::SavePictureToClick);
-    on(f->MoveToolButton, &FileOperationsController::MoveToolButtonClick);
-    on(f->MovePictureTo, &FileOperationsController::MoveToolButtonClick);
-    on(f->Move, &FileOperationsController::MoveToolButtonClick);
-    on(f->RecycleBinToolButton, &FileOperationsController::RecycleBinToolButtonClick);
-    on(f->SendRecycleBin, &FileOperationsController::RecycleBinToolButtonClick);
-    on(f->RecycleBin, &FileOperationsController::RecycleBinToolButtonClick);
-    on(f->RenamePictureToolButton, &FileOperationsController::RenamePictureToolButtonClick);
-    on(f->RenamePicture, &FileOperationsController::RenamePictureToolButtonClick);
-    on(f->Rename, &FileOperationsController::RenamePictureToolButtonClick);
-    on(f->Backwards1ToolButton, &FileOperationsController::Backwards1ToolButtonClick);
-    on(f->PictureBackwards, &FileOperationsController::Backwards1ToolButtonClick);
-    on(f->Forward1ToolButton, &FileOperationsController::Forward1ToolButtonClick);
-    on(f->PictureForward, &FileOperationsController::Forward1ToolButtonClick);
+    on(f.SaveToolButton, &FileOperationsController::SaveToolButtonClick);
+    on(f.SavePictureTo, &FileOperationsController::SavePictureToClick);
+    on(f.Save, &FileOperationsController::SavePictureToClick);
+    on(f.MoveToolButton, &FileOperationsController::MoveToolButtonClick);
+    on(f.MovePictureTo, &FileOperationsController::MoveToolButtonClick);
+    on(f.Move, &FileOperationsController::MoveToolButtonClick);
+    on(f.RecycleBinToolButton, &FileOperationsController::RecycleBinToolButtonClick);
+    on(f.SendRecycleBin, &FileOperationsController::RecycleBinToolButtonClick);
+    on(f.RecycleBin, &FileOperationsController::RecycleBinToolButtonClick);
+    on(f.RenamePictureToolButton, &FileOperationsController::RenamePictureToolButtonClick);
+    on(f.RenamePicture, &FileOperationsController::RenamePictureToolButtonClick);
+    on(f.Rename, &FileOperationsController::RenamePictureToolButtonClick);
+    on(f.Backwards1ToolButton, &FileOperationsController::Backwards1ToolButtonClick);
+    on(f.PictureBackwards, &FileOperationsController::Backwards1ToolButtonClick);
+    on(f.Forward1ToolButton, &FileOperationsController::Forward1ToolButtonClick);
+    on(f.PictureForward, &FileOperationsController::Forward1ToolButtonClick);
 
-    on(f->CreateFolderPop, &FileOperationsController::CreateFolderPopClick);
-    on(f->CreatenewFolder, &FileOperationsController::CreatenewFolderClick);
-    on(f->RenameFolderPop, &FileOperationsController::RenameFolderPopClick);
-    on(f->RenameFolder, &FileOperationsController::RenameFolderPopClick);
-    on(f->DeleteFolderPop, &FileOperationsController::DeleteFolderPopClick);
-    on(f->DeleteFolder1, &FileOperationsController::DeleteFolder1Click);
-    on(f->EmptyFolderPop, &FileOperationsController::EmptyFolderPopClick);
-    on(f->EmptyFolder, &FileOperationsController::EmptyFolderPopClick);
-    on(f->HideSmall, &FileOperationsController::HideSmallClick);
-    on(f->WindowsExplorer1, &FileOperationsController::WindowsExplorer1Click);
-    on(f->WindowsExplorer, &FileOperationsController::WindowsExplorer1Click);
-    if (f->FolderOperations)
-        connect(f->FolderOperations, &QMenu::aboutToShow, this, &FileOperationsController::FolderOperationsClick);
+    on(f.CreateFolderPop, &FileOperationsController::CreateFolderPopClick);
+    on(f.CreatenewFolder, &FileOperationsController::CreatenewFolderClick);
+    on(f.RenameFolderPop, &FileOperationsController::RenameFolderPopClick);
+    on(f.RenameFolder, &FileOperationsController::RenameFolderPopClick);
+    on(f.DeleteFolderPop, &FileOperationsController::DeleteFolderPopClick);
+    on(f.DeleteFolder1, &FileOperationsController::DeleteFolder1Click);
+    on(f.EmptyFolderPop, &FileOperationsController::EmptyFolderPopClick);
+    on(f.EmptyFolder, &FileOperationsController::EmptyFolderPopClick);
+    on(f.HideSmall, &FileOperationsController::HideSmallClick);
+    on(f.WindowsExplorer1, &FileOperationsController::WindowsExplorer1Click);
+    on(f.WindowsExplorer, &FileOperationsController::WindowsExplorer1Click);
+    if (f.FolderOperations)
+        connect(f.FolderOperations, &QMenu::aboutToShow, this, &FileOperationsController::FolderOperationsClick);
 }
 
 PictureOpsOptions FileOperationsController::options() const
@@ -142,7 +131,7 @@ PictureOpsOptions FileOperationsController::options() const
 TForm26* FileOperationsController::progressWindow()
 {
     if (!m_progress)
-        m_progress = new TForm26(m_form);
+        m_progress = new TForm26(m_w.Window);
     return m_progress;
 }
 
@@ -153,16 +142,16 @@ QString FileOperationsController::currentPicture() const
             return PictureTable[size_t(PictureIndex)].FullPath;
         return CurrentPicturePath;
     }
-    QTreeWidget* tree = m_form->TreeView1;
+    QTreeWidget* tree = m_w.TreeView1;
     if (tree && tree->isVisible() && isFileNode(tree->currentItem()))
-        return m_form->GetNodePath(tree->currentItem());
+        return m_host->GetNodePath(tree->currentItem());
     return CurrentPicturePath;
 }
 
 void FileOperationsController::pauseRunningShow()
 {
-    if (PlaybackActive == 1 && !m_form->InManualMode())
-        m_form->PauseShow();
+    if (PlaybackActive == 1 && !m_host->InManualMode())
+        m_host->PauseShow();
 }
 
 void FileOperationsController::reopenFolder(const QString& folder)
@@ -171,9 +160,9 @@ void FileOperationsController::reopenFolder(const QString& folder)
         return;
     FolderToOpen = folder;
     KeepListEntry = 1;
-    m_form->OpenFolderOrShow();
-    if (m_form->TreeView1)
-        m_form->TreeView1->viewport()->update();
+    m_host->OpenFolderOrShow();
+    if (m_w.TreeView1)
+        m_w.TreeView1->viewport()->update();
 }
 
 // ---- picture commands -----------------------------------------------------------
@@ -232,7 +221,7 @@ void FileOperationsController::CopyOrMovePictureTo()
     const bool cutOut = save && !m_copy.CopySuggestName.isEmpty();
     const QString source = m_copy.CopySource;
     std::optional<QString> chosen;
-    m_form->FormDestroy();
+    m_host->FormDestroy();
     if (cutOut) {
         chosen = platform::chooseSaveFile(QStringLiteral("Save to"), FolderOf(m_copy.CopySuggestName),
                                           QStringLiteral("Jpeg image (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp"),
@@ -244,13 +233,13 @@ void FileOperationsController::CopyOrMovePictureTo()
                                           Settings.LastCopyTarget, QStringLiteral("*") + ext + QStringLiteral("|*") + ext,
                                           QFileInfo(source).fileName(), ext.mid(1));
     }
-    m_form->InstallKeyboardHook();
+    m_host->InstallKeyboardHook();
     if (!chosen || chosen->isEmpty()) {
         m_ticked.TickedCancel = 1;
         return;
     }
     const QString target = *chosen;
-    m_form->ReleaseVoiceFile(source);
+    m_host->ReleaseVoiceFile(source);
     if (SameFile(source, target)) {
         platform::showMessage(PromptKind::Error,
                               QStringLiteral("You are trying to copy or move a picture to itself,\r\nthis is not permitted !"));
@@ -268,7 +257,7 @@ void FileOperationsController::CopyOrMovePictureTo()
     m_copy.CopyCancelled = 0;
     m_copy.CopyFailed = 0;
     if (cutOut && FileExtOf(target).toLower() == QLatin1String(".jpg")) {
-        m_form->ReducePictureSize(source, target, QString(), false, false, false, -1, 100);
+        m_host->ReducePictureSize(source, target, QString(), false, false, false, -1, 100);
     } else {
         if (!save && show)
             FolderChangedDuringShow = 1;
@@ -276,7 +265,7 @@ void FileOperationsController::CopyOrMovePictureTo()
         if (show && PlaybackActive != 1)
             return;
     }
-    m_form->UpdateFolderCaption();
+    m_host->UpdateFolderCaption();
     if (!save) {
         if (show) {
             FolderChangedDuringShow = 1;
@@ -308,7 +297,7 @@ void FileOperationsController::RecycleBinToolButtonClick()
 
 bool FileOperationsController::pageShown() const
 {
-    return m_form->PageView && m_form->PageShowRuns() && m_form->PageView->ThumbnailViewActive();
+    return m_host->PageView() && m_host->PageShowRuns() && m_host->PageView()->ThumbnailViewActive();
 }
 
 bool FileOperationsController::confirmTickedRemoval(const QString& prompt)
@@ -335,12 +324,12 @@ bool FileOperationsController::confirmTickedRemoval(const QString& prompt)
 
 void FileOperationsController::ApplyToTickedPictures(const QString& action)
 {
-    ThumbnailPageController* page = m_form->PageView;
+    ThumbnailPageController* page = m_host->PageView();
     if (!page || m_ticked.TickedBusy == 1)
         return;
     const bool save = action == QLatin1String("Save");
     const bool remove = action == QLatin1String("Delete");
-    m_form->setEnabled(false);
+    m_w.Window->setEnabled(false);
     m_ticked.TickedBusy = 1;
     m_ticked.TickedYesToAll = 0;
     m_ticked.TickedCancel = 0;
@@ -363,10 +352,10 @@ void FileOperationsController::ApplyToTickedPictures(const QString& action)
             m_copy.CopyModeMove = save ? 0 : 1;
             CopyOrMovePictureTo();
         }
-        if (PlaybackActive != 1 || m_form->PageView != page || !page->ThumbnailViewActive()) {
+        if (PlaybackActive != 1 || m_host->PageView() != page || !page->ThumbnailViewActive()) {
             // The show ended meanwhile: the page is gone.
             m_ticked.TickedBusy = 0;
-            m_form->setEnabled(true);
+            m_w.Window->setEnabled(true);
             return;
         }
         if (page->PicturesLeft() != before) {
@@ -375,8 +364,8 @@ void FileOperationsController::ApplyToTickedPictures(const QString& action)
             if (page->PicturesLeft() == 0) {
                 platform::showMessage(PromptKind::Information, QStringLiteral("No more pictures left in show"));
                 m_ticked.TickedBusy = 0;
-                m_form->setEnabled(true);
-                m_form->EndShow();
+                m_w.Window->setEnabled(true);
+                m_host->EndShow();
                 return;
             }
         }
@@ -396,7 +385,7 @@ void FileOperationsController::ApplyToTickedPictures(const QString& action)
     else
         page->SetSelectionMenuCaptions();
     m_ticked.TickedBusy = 0;
-    m_form->setEnabled(true);
+    m_w.Window->setEnabled(true);
 }
 
 void FileOperationsController::ConfirmAndDeletePicture()
@@ -414,7 +403,7 @@ void FileOperationsController::ConfirmAndDeletePicture()
                                 : platform::showMessage(PromptKind::Confirmation, prompt, platform::kYesNo)
                                       == PromptAnswer::Yes;
         if (yes) {
-            m_form->ReleaseVoiceFile(picture);
+            m_host->ReleaseVoiceFile(picture);
             if (PictureIndex >= 0 && size_t(PictureIndex) < PictureTable.size())
                 removeShowRecordDuringShow(PictureTable[size_t(PictureIndex)].RecordIndex);
         }
@@ -441,25 +430,25 @@ void FileOperationsController::ConfirmAndDeletePicture()
                 reloadShowList();
         }
     }
-    m_form->UpdateFolderCaption();
+    m_host->UpdateFolderCaption();
     if (showRan) {
-        m_form->activateWindow();
-        m_form->raise();
+        m_w.Window->activateWindow();
+        m_w.Window->raise();
     }
 }
 
 void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
 {
     const QString picture = currentPicture();
-    m_form->ReleaseVoiceFile(picture);
-    m_form->setEnabled(false);
+    m_host->ReleaseVoiceFile(picture);
+    m_w.Window->setEnabled(false);
     pauseRunningShow();
     status(onFixedDrive ? QStringLiteral("Sending picture to Recycle Bin....") : QStringLiteral("Deleting picture...."));
     if (PlaybackActive == 1)
         FolderChangedDuringShow = 1;
     DeletePictureFile(picture, true, false, true, *this);
     // A run over the ticked pictures keeps the window disabled until its end.
-    m_form->setEnabled(m_ticked.TickedBusy == 0);
+    m_w.Window->setEnabled(m_ticked.TickedBusy == 0);
 }
 
 void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
@@ -494,25 +483,25 @@ void FileOperationsController::RenamePictureToolButtonClick()
     // without a ticked cell.
     int pageSlot = -1;
     if (pageShown()) {
-        pageSlot = m_form->PageView->SelectedSlot();
-        if (pageSlot < 0 || m_form->PageView->State().cell(pageSlot).PageSlotPicture < 0)
+        pageSlot = m_host->PageView()->SelectedSlot();
+        if (pageSlot < 0 || m_host->PageView()->State().cell(pageSlot).PageSlotPicture < 0)
             return;
-        m_form->PageView->PointCursorAt(m_form->PageView->State().cell(pageSlot).PageSlotPicture);
+        m_host->PageView()->PointCursorAt(m_host->PageView()->State().cell(pageSlot).PageSlotPicture);
     }
     const QString picture = currentPicture();
     if (picture.isEmpty() || !QFileInfo(picture).isFile())
         return;
     const QString ext = FileExtOf(picture);
-    m_form->FormDestroy();
+    m_host->FormDestroy();
     const std::optional<QString> name =
         platform::askText(QStringLiteral("Rename as ? (with extension ") + ext + QStringLiteral(")"),
                           QStringLiteral("New file name :"), StripFileExt(QFileInfo(picture).fileName(), true));
     if (!name) {
-        m_form->InstallKeyboardHook();
+        m_host->InstallKeyboardHook();
         return;
     }
-    m_form->setEnabled(false);
-    m_form->ReleaseVoiceFile(picture);
+    m_w.Window->setEnabled(false);
+    m_host->ReleaseVoiceFile(picture);
     const RenameOutcome outcome = RenamePictureFile(picture, *name, options(), *this);
     if (outcome.renamed) {
         const QString newPath = outcome.newPath;
@@ -522,27 +511,27 @@ void FileOperationsController::RenamePictureToolButtonClick()
             FolderChangedDuringShow = 1;
             CurrentPicturePath = newPath;
             PictureDisplayName = QFileInfo(newPath).fileName();
-            if (pageSlot >= 0 && m_form->PageView)
-                m_form->PageView->RenameSlotPicture(pageSlot, newPath);
+            if (pageSlot >= 0 && m_host->PageView())
+                m_host->PageView()->RenameSlotPicture(pageSlot, newPath);
             else
-                m_form->UpdatePictureStatus();
+                m_host->UpdatePictureStatus();
         } else {
-            QTreeWidget* tree = m_form->TreeView1;
+            QTreeWidget* tree = m_w.TreeView1;
             QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
-            if (node && isFileNode(node) && m_form->GetNodePath(node) == picture)
+            if (node && isFileNode(node) && m_host->GetNodePath(node) == picture)
                 node->setText(0, QFileInfo(newPath).fileName());
             CurrentPicturePath = newPath;
             if (tree)
                 tree->viewport()->update();
         }
     }
-    m_form->setEnabled(true);
-    m_form->InstallKeyboardHook();
+    m_w.Window->setEnabled(true);
+    m_host->InstallKeyboardHook();
 }
 
 void FileOperationsController::Backwards1ToolButtonClick()
 {
-    QAction* button = m_form->Backwards1ToolButton;
+    QAction* button = m_w.Backwards1ToolButton;
     if ((button && !button->isEnabled()) || PlaybackActive != 1 || ShowState.StepInProgress || !Form9)
         return;
     Form9->OneBackwardsClick();
@@ -550,7 +539,7 @@ void FileOperationsController::Backwards1ToolButtonClick()
 
 void FileOperationsController::Forward1ToolButtonClick()
 {
-    QAction* button = m_form->Forward1ToolButton;
+    QAction* button = m_w.Forward1ToolButton;
     if ((button && !button->isEnabled()) || PlaybackActive != 1 || ShowState.StepInProgress || !Form9)
         return;
     ShowState.StepByHand = true;
@@ -561,7 +550,7 @@ void FileOperationsController::Forward1ToolButtonClick()
 
 void FileOperationsController::FolderOperationsClick()
 {
-    TForm1* f = m_form;
+    const FileOpsWidgets& f = m_w;
     const auto enable = [](QAction* a, bool on) {
         if (a)
             a->setEnabled(on);
@@ -570,30 +559,30 @@ void FileOperationsController::FolderOperationsClick()
         if (a)
             a->setText(text);
     };
-    for (QAction* a : {f->EmptyFolder, f->DeleteFolder1, f->RenameFolder, f->MResetToEXIF, f->HideSmall})
+    for (QAction* a : {f.EmptyFolder, f.DeleteFolder1, f.RenameFolder, f.MResetToEXIF, f.HideSmall})
         enable(a, false);
     const bool writable = !SelectedFolder.isEmpty() && platform::FreeSpaceOf(SelectedFolder) != 0;
     const bool notRoot = !SelectedFolder.isEmpty() && SelectedFolder != QLatin1String("/")
                          && !platform::IsMountPoint(SelectedFolder);
-    for (QAction* a : {f->MMakeSmall, f->CreatenewFolder, f->CreateFolderPop, f->MResetToEXIF})
+    for (QAction* a : {f.MMakeSmall, f.CreatenewFolder, f.CreateFolderPop, f.MResetToEXIF})
         enable(a, writable);
-    for (QAction* a : {f->EmptyFolder, f->DeleteFolder1, f->RenameFolder, f->HideSmall})
+    for (QAction* a : {f.EmptyFolder, f.DeleteFolder1, f.RenameFolder, f.HideSmall})
         enable(a, writable && notRoot);
-    enable(f->Refresh, true);
-    enable(f->WindowsExplorer1, true);
-    caption(f->Refresh, QStringLiteral("Refresh  ~- F5 "));
-    caption(f->EmptyFolder, QStringLiteral("Empty"));
-    caption(f->DeleteFolder1, QStringLiteral("Delete"));
-    caption(f->RenameFolder, QStringLiteral("Rename"));
-    caption(f->Tarnivo, QStringLiteral("Launch &Tarnivo"));
-    caption(f->MResetToEXIF, QStringLiteral("Reset file dates to picture date taken (EXI&F)"));
-    caption(f->MMakeSmall, QStringLiteral("Create/Replace thumbnails manually"));
-    caption(f->HideSmall, QStringLiteral("Set all SmallPics folders to hidden"));
+    enable(f.Refresh, true);
+    enable(f.WindowsExplorer1, true);
+    caption(f.Refresh, QStringLiteral("Refresh  ~- F5 "));
+    caption(f.EmptyFolder, QStringLiteral("Empty"));
+    caption(f.DeleteFolder1, QStringLiteral("Delete"));
+    caption(f.RenameFolder, QStringLiteral("Rename"));
+    caption(f.Tarnivo, QStringLiteral("Launch &Tarnivo"));
+    caption(f.MResetToEXIF, QStringLiteral("Reset file dates to picture date taken (EXI&F)"));
+    caption(f.MMakeSmall, QStringLiteral("Create/Replace thumbnails manually"));
+    caption(f.HideSmall, QStringLiteral("Set all SmallPics folders to hidden"));
 }
 
 void FileOperationsController::CreateFolderPopClick()
 {
-    m_form->FormDestroy();
+    m_host->FormDestroy();
     FolderCreated = 0;
     const QString preset = PresetFolderName;
     QString name = preset;
@@ -601,7 +590,7 @@ void FileOperationsController::CreateFolderPopClick()
         const std::optional<QString> typed =
             platform::askText(QStringLiteral("Create new folder in ") + SelectedFolder, QStringLiteral("Folder name :"));
         if (!typed) {
-            m_form->InstallKeyboardHook();
+            m_host->InstallKeyboardHook();
             return;
         }
         name = *typed;
@@ -609,17 +598,17 @@ void FileOperationsController::CreateFolderPopClick()
     const QString created =
         CreateFolder(SelectedFolder, name, preset == QLatin1String("SmallPics"), FlagOn(Settings.HideSmallPics));
     if (!created.isEmpty()) {
-        m_form->RefreshSelectedFolder();
-        if (QTreeWidgetItem* node = m_form->TreeView1 ? m_form->TreeView1->currentItem() : nullptr)
+        m_host->RefreshSelectedFolder();
+        if (QTreeWidgetItem* node = m_w.TreeView1 ? m_w.TreeView1->currentItem() : nullptr)
             node->setExpanded(true);
-        m_form->UpdateFolderCaption();
-        m_form->activateWindow();
-        if (m_form->TreeView1)
-            m_form->TreeView1->viewport()->update();
+        m_host->UpdateFolderCaption();
+        m_w.Window->activateWindow();
+        if (m_w.TreeView1)
+            m_w.TreeView1->viewport()->update();
         FolderCreated = 1;
         PresetFolderName.clear();
     }
-    m_form->InstallKeyboardHook();
+    m_host->InstallKeyboardHook();
 }
 
 void FileOperationsController::CreatenewFolderClick()
@@ -633,24 +622,24 @@ void FileOperationsController::RenameFolderPopClick()
     const QString folder = SelectedFolder;
     if (folder.isEmpty())
         return;
-    m_form->FormDestroy();
+    m_host->FormDestroy();
     const std::optional<QString> name = platform::askText(QStringLiteral("Rename as ? "), QStringLiteral("New folder name :"),
                                                           QFileInfo(folder).fileName());
     if (name) {
-        m_form->ReleaseVoiceFile();
+        m_host->ReleaseVoiceFile();
         const FolderRenameOutcome outcome =
             RenameFolder(folder, *name, Settings, SettingsFileName.isEmpty() ? SettingsPath : SettingsFileName,
                          ExcludeFolderPath, Settings.KeepShowsInSync != 0, *this);
         if (outcome.renamed)
             reopenFolder(outcome.newPath);
     }
-    m_form->InstallKeyboardHook();
+    m_host->InstallKeyboardHook();
 }
 
 void FileOperationsController::DeleteOrEmptyFolder(const QString& folder, FolderWalkMode mode, bool quiet,
                                                    bool subfolders)
 {
-    m_form->ReleaseVoiceFile();
+    m_host->ReleaseVoiceFile();
     processEvents();
     FolderEmptying = 1;
     const FolderDeleteOutcome outcome = ::DeleteOrEmptyFolder(folder, mode, quiet, subfolders, *this);
@@ -696,13 +685,13 @@ void FileOperationsController::WindowsExplorer1Click()
 
 void FileOperationsController::status(const QString& text)
 {
-    if (m_form->StatusPanel1)
-        m_form->StatusPanel1->setText(text);
+    if (m_w.StatusPanel1)
+        m_w.StatusPanel1->setText(text);
 }
 
 QString FileOperationsController::statusText() const
 {
-    return m_form->StatusPanel1 ? m_form->StatusPanel1->text() : QString();
+    return m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
 }
 
 void FileOperationsController::processEvents()
@@ -717,7 +706,7 @@ bool FileOperationsController::showRunning() const
 
 void FileOperationsController::pictureMovedDuringShow(const QString& newPath)
 {
-    if (m_form->AddBookMark && !m_form->AddBookMark->isEnabled() && ShowState.BookmarkIndex >= 0
+    if (m_w.AddBookMark && !m_w.AddBookMark->isEnabled() && ShowState.BookmarkIndex >= 0
         && ShowState.BookmarkIndex < int(Bookmarks.size()))
         Bookmarks[size_t(ShowState.BookmarkIndex)] = QFileInfo(newPath).fileName().toLower();
     removeFromPlayOrder();
@@ -727,8 +716,8 @@ void FileOperationsController::removeFromPlayOrder()
 {
     // A page show keeps its own play order.
     if (pageShown()) {
-        if (m_form->PageView->RemovePictureFromPlayOrder(PictureIndex))
-            ShowState.PictureCount = int32_t(m_form->PageView->PicturesLeft());
+        if (m_host->PageView()->RemovePictureFromPlayOrder(PictureIndex))
+            ShowState.PictureCount = int32_t(m_host->PageView()->PicturesLeft());
         return;
     }
     if (Form9 && PlaybackActive == 1)
@@ -737,16 +726,16 @@ void FileOperationsController::removeFromPlayOrder()
 
 void FileOperationsController::treePictureRemoved(const QString& path)
 {
-    QTreeWidget* tree = m_form->TreeView1;
+    QTreeWidget* tree = m_w.TreeView1;
     if (!tree)
         return;
     QTreeWidgetItem* node = tree->currentItem();
-    if (!node || m_form->GetNodePath(node) != path) {
+    if (!node || m_host->GetNodePath(node) != path) {
         // The node of the picture among the children of the selected folder's node.
         node = nullptr;
         QTreeWidgetItem* parent = tree->currentItem();
         for (int i = 0; parent && i < parent->childCount() && !node; ++i)
-            if (m_form->GetNodePath(parent->child(i)) == path)
+            if (m_host->GetNodePath(parent->child(i)) == path)
                 node = parent->child(i);
     }
     if (!node || !isFileNode(node))
@@ -766,8 +755,8 @@ void FileOperationsController::treePictureRemoved(const QString& path)
 
 void FileOperationsController::showCdHelp()
 {
-    if (m_form->VXOnlineHelp && m_form->VXOnlineHelp->isEnabled())
-        m_form->VXOnlineHelpClick();
+    if (m_w.VXOnlineHelp && m_w.VXOnlineHelp->isEnabled())
+        m_host->VXOnlineHelpClick();
     else
         platform::showMessage(PromptKind::Error,
                               QStringLiteral("Help file is missing, download Vistamo! (again) and reinstall"));
@@ -784,7 +773,7 @@ void FileOperationsController::setBusyCursor(bool busy)
 void FileOperationsController::progressShow(const QString& caption)
 {
     FolderWalkBusy = 1;
-    progressWindow()->ShowWithCaption(caption, m_form);
+    progressWindow()->ShowWithCaption(caption, m_w.Window);
 }
 
 void FileOperationsController::progressLabel(const QString& text)
@@ -815,22 +804,22 @@ bool FileOperationsController::deleteShowFile(const QString& path)
     }
     if (Form16)
         Form16->RemoveKnownShow(path);
-    m_form->RemoveFromRecent(path);
-    m_form->RemoveFromFavorites(path);
-    m_form->RemoveFromHistory(path);
+    m_host->RemoveFromRecent(path);
+    m_host->RemoveFromFavorites(path);
+    m_host->RemoveFromHistory(path);
     return true;
 }
 
 void FileOperationsController::folderRemoved(const QString& folder)
 {
-    m_form->RemoveFromFavorites(folder);
-    m_form->RemoveFromRecent(folder);
+    m_host->RemoveFromFavorites(folder);
+    m_host->RemoveFromRecent(folder);
 }
 
 void FileOperationsController::reloadShowList()
 {
     if (ShowFile.IsOpen())
-        m_form->ReadMyShowFile();
+        m_host->ReadMyShowFile();
 }
 
 QString FileOperationsController::openShowFile() const
@@ -847,25 +836,25 @@ void FileOperationsController::openDraftShow()
 {
     SetMyShowChanged(false);
     ShowChanged = 0;
-    m_form->MyShowDraftClick();
+    m_host->MyShowDraftClick();
 }
 
 void FileOperationsController::rebuildListMenus()
 {
-    m_form->BuildRecentMenu();
-    m_form->BuildHistoryMenu();
-    m_form->BuildFavoritesMenu();
+    m_host->BuildRecentMenu();
+    m_host->BuildHistoryMenu();
+    m_host->BuildFavoritesMenu();
 }
 
 void FileOperationsController::reloadExclusions()
 {
     ExclusionsChanged = 1;
-    m_form->LoadFolderExclusions();
+    m_host->LoadFolderExclusions();
 }
 
 void FileOperationsController::writeKnownShows(const QString& oldFolder, const QString& newFolder)
 {
-    m_form->WriteAllMyShowList(oldFolder, newFolder, int(oldFolder.size()), true);
+    m_host->WriteAllMyShowList(oldFolder, newFolder, int(oldFolder.size()), true);
 }
 
 void FileOperationsController::syncShowsAfterFolderRename(const QString& oldFolder, const QString& newFolder)

@@ -4,6 +4,7 @@
 // plain routines of picture_file_ops, folder_ops and copy_file.
 #pragma once
 
+#include "browse/file_ops_host.h"
 #include "browse/folder_ops.h"
 #include "browse/picture_file_ops.h"
 
@@ -11,8 +12,8 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <memory>
 
-class TForm1;
 class TForm26;
 
 // Set when a picture was moved, deleted or renamed while a slide show runs
@@ -29,8 +30,12 @@ extern uint8_t FolderCreated;
 class FileOperationsController : public QObject, public PictureOpsHost, public FolderOpsHost {
     Q_OBJECT
 public:
-    // The controller of a main window: made and wired on first use.
-    static FileOperationsController* Of(TForm1* form);
+    // The controller of a window (null until one was made for it).
+    static FileOperationsController* Of(QObject* window);
+    // Makes and wires the controller of host's window (a child of it);
+    // returns the existing one when the window has one already.
+    static FileOperationsController* Create(std::unique_ptr<FileOpsHost> host);
+    ~FileOperationsController() override;
 
     // The shared copy state (also the show-copy engine's).
     CopyState& copyState() { return m_copy; }
@@ -110,7 +115,7 @@ public:
     QStringList playlists() const override;
 
 private:
-    explicit FileOperationsController(TForm1* form);
+    explicit FileOperationsController(std::unique_ptr<FileOpsHost> host);
     void wire();
     void pauseRunningShow();
     void reopenFolder(const QString& folder);
@@ -120,7 +125,8 @@ private:
     // The delete prompt of one ticked picture (Yes / No / Cancel / All).
     bool confirmTickedRemoval(const QString& prompt);
 
-    TForm1* m_form;
+    std::unique_ptr<FileOpsHost> m_host;
+    const FileOpsWidgets m_w;
     CopyState m_copy;
     TickedFlags m_ticked;
     QPointer<TForm26> m_progress;

@@ -178,8 +178,8 @@ QString TForm1::editTargetForLaunch()
         if (name && folder)
             return QDir::fromNativeSeparators(folder->text()) + QLatin1Char('/') + name->text();
     }
-    if (FolderTreeCtl && FolderTreeCtl->SelectedTreeNode) {
-        const QString path = FolderTreeCtl->GetNodePath(FolderTreeCtl->SelectedTreeNode);
+    if (folderTree() && folderTree()->SelectedTreeNode) {
+        const QString path = folderTree()->GetNodePath(folderTree()->SelectedTreeNode);
         if (QFileInfo(path).isFile())
             return path;
     }
@@ -265,15 +265,15 @@ void TForm1::LaunchChosenVideoProgram()
     const QIcon icon = platform::ProgramIcon(Settings.VideoPrograms[0]);
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22, icon);
     VideoImageIndex = icon.isNull() ? 21 : 22;
-    if (FolderTreeCtl) {
-        FolderTreeCtl->RefreshTreeImages();
+    if (folderTree()) {
+        folderTree()->RefreshTreeImages();
         TreeView1->viewport()->update();
     }
     LoadVideoProgramIcons();
     // The selected video file of the tree.
     QString video;
-    if (FolderTreeCtl && FolderTreeCtl->SelectedTreeNode)
-        video = FolderTreeCtl->GetNodePath(FolderTreeCtl->SelectedTreeNode);
+    if (folderTree() && folderTree()->SelectedTreeNode)
+        video = folderTree()->GetNodePath(folderTree()->SelectedTreeNode);
     EditTarget = video;
     RunExternalProgram(Settings.VideoPrograms[0], {}, true);
     for (int k = 0; k < 5; ++k)

@@ -24,8 +24,8 @@ void TForm1::WallpaperClick(QObject* sender)
     QString picture = CurrentPicturePath;
     if (sender && sender == WallPaperFolder) {
         picture.clear();
-        if (FolderTreeCtl && FolderTreeCtl->SelectedTreeNode)
-            picture = FolderTreeCtl->GetNodePath(FolderTreeCtl->SelectedTreeNode);
+        if (folderTree() && folderTree()->SelectedTreeNode)
+            picture = folderTree()->GetNodePath(folderTree()->SelectedTreeNode);
     } else if (sender && sender == WallPaperMyShow) {
         picture.clear();
         if (MyShowSG && MyShowSG->currentRow() >= 0) {

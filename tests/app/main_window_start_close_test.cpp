@@ -14,6 +14,7 @@
 #include "app/tform1.h"
 #include "app/version_check.h"
 #include "browse/external_programs.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_state.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
@@ -224,7 +225,7 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
     Settings.VideoPrograms[0] = program;
     FolderToOpen = folder;
     w.form.OpenFolderOrShow();
-    QTreeWidgetItem* node = w.form.FindAndSelectTreeNode(QStringLiteral("clip one.avi"), true);
+    QTreeWidgetItem* node = w.form.folderTreeSection()->FindAndSelectTreeNode(QStringLiteral("clip one.avi"), true);
     ASSERT_NE(node, nullptr);
     w.form.TreeView1->scrollToItem(node);
     QTest::mouseClick(w.form.TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier,

@@ -9,6 +9,7 @@
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/folder_exclusions.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_state.h"
 #include "platform/prompt.h"
 #include "shows/known_shows.h"
@@ -184,7 +185,7 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
     EXPECT_FALSE(window.form()->BrowsePop->isChecked());
 
     // Clearing the refused file asks first; cancelled, it stays too.
-    window.form()->ClearExclusionsClick();
+    window.form()->folderTreeSection()->ClearExclusionsClick();
     EXPECT_EQ(onDisk(exclusions), before);
 }
 

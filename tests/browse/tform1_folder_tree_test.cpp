@@ -6,6 +6,7 @@
 #include "base/data_folder.h"
 #include "base/settings_record.h"
 #include "browse/folder_exclusions.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
@@ -130,7 +131,7 @@ TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
 
     QTreeWidgetItem* folder = form.TreeView1->currentItem();
     ASSERT_NE(folder, nullptr);
-    QTreeWidgetItem* real = form.FindAndSelectTreeNode("REAL.JPG", true);
+    QTreeWidgetItem* real = form.folderTreeSection()->FindAndSelectTreeNode("REAL.JPG", true);
     ASSERT_NE(real, nullptr);
     EXPECT_EQ(form.TreeView1->currentItem(), real);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
@@ -146,7 +147,7 @@ TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
     // A picture that can't be decoded says so in the preview, without a box.
-    ASSERT_NE(form.FindAndSelectTreeNode("broken.jpg", true), nullptr);
+    ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("broken.jpg", true), nullptr);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     for (int i = 0; i < 50 && form.CannotOpenLabel4->isHidden(); ++i)
         QTest::qWait(10);
@@ -203,24 +204,24 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
 
     // Opening the submenu for another folder shows its own (empty) choice.
     SelectedFolder = drive;
-    form.ExcludeFolderClick();
+    form.folderTreeSection()->ExcludeFolderClick();
     EXPECT_FALSE(form.All->isChecked());
     SelectedFolder = drive + "/Album & more";
-    form.ExcludeFolderClick();
+    form.folderTreeSection()->ExcludeFolderClick();
     EXPECT_TRUE(form.All->isChecked());
 
     // Clearing asks first.
     {
         platform::ScopedPromptResponder cancel(QList<platform::PromptReply>{
             platform::PromptReply::button(platform::PromptAnswer::Cancel)});
-        form.ClearExclusionsClick();
+        form.folderTreeSection()->ClearExclusionsClick();
         EXPECT_EQ(platform::promptLog()[0].request.text, "Please confirm clearing all folder exclusions");
         EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Confirmation);
         EXPECT_EQ(ReadExcludeFolderFile(ExcludeFolderPath).Items.size(), 1u);
     }
     platform::ScopedPromptResponder ok(QList<platform::PromptReply>{
         platform::PromptReply::button(platform::PromptAnswer::Ok)});
-    form.ClearExclusionsClick();
+    form.folderTreeSection()->ClearExclusionsClick();
     EXPECT_TRUE(ReadExcludeFolderFile(ExcludeFolderPath).Items.empty());
 }
 
@@ -238,7 +239,7 @@ TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
 
     FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
-    ASSERT_NE(form.FindAndSelectTreeNode("blue.jpg", true), nullptr);
+    ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("blue.jpg", true), nullptr);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
 

@@ -7,6 +7,7 @@
 #include "app/menu_caption.h"
 #include "base/settings_record.h"
 #include "browse/drive_menu.h"
+#include "browse/list_menus_section.h"
 #include "browse/folder_tree_state.h"
 #include "browse/recent_lists.h"
 #include "platform/drives.h"
@@ -79,23 +80,23 @@ TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 {
     TForm1 form;
-    form.AddToFavorites(drive + "/Other", true);
+    form.listMenus()->AddToFavorites(drive + "/Other", true);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Other");
     QMenu* favorites = form.findChild<QMenu*>("Favorites");
     open(favorites);
     EXPECT_TRUE(form.actionNamed("Fav1")->isVisible());
     EXPECT_TRUE(form.actionNamed("N12")->isVisible());
     EXPECT_TRUE(form.actionNamed("ClearFavs")->isVisible());
-    EXPECT_TRUE(form.FindInRecentLists('F', (drive + "/OTHER")));
+    EXPECT_TRUE(form.listMenus()->FindInRecentLists('F', (drive + "/OTHER")));
     EXPECT_EQ(FoundListIndex, 0);
 
-    form.RemoveFromFavorites(drive + "/other");
+    form.listMenus()->RemoveFromFavorites(drive + "/other");
     open(favorites);
     EXPECT_TRUE(Settings.Favorites[0].isEmpty());
     EXPECT_FALSE(form.actionNamed("Fav1")->isVisible());
     EXPECT_FALSE(form.actionNamed("N12")->isVisible());
     EXPECT_FALSE(form.actionNamed("ClearFavs")->isVisible());
-    EXPECT_EQ(form.FavoriteIndexOf(drive + "/Other"), -1);
+    EXPECT_EQ(form.listMenus()->FavoriteIndexOf(drive + "/Other"), -1);
 }
 
 TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
@@ -106,7 +107,7 @@ TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
     const auto before = Settings.Favorites;
     platform::ScopedPromptResponder answers(
         QList<platform::PromptReply>{platform::PromptReply::button(platform::PromptAnswer::No)});
-    form.AddToFavorites(drive + "/Other", true);
+    form.listMenus()->AddToFavorites(drive + "/Other", true);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text, FavoritesFullText);
     EXPECT_EQ(Settings.Favorites, before);
@@ -166,9 +167,9 @@ TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
 TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
 {
     TForm1 form;
-    form.AddToShowHistory(drive + "/a.vxt");
-    form.AddToShowHistory(drive + "/b.vxt");
-    form.AddToShowHistory(drive + "/a.vxt");
+    form.listMenus()->AddToShowHistory(drive + "/a.vxt");
+    form.listMenus()->AddToShowHistory(drive + "/b.vxt");
+    form.listMenus()->AddToShowHistory(drive + "/a.vxt");
     EXPECT_EQ(Settings.ShowHistory[0], drive + "/a.vxt");
     EXPECT_EQ(Settings.ShowHistory[1], drive + "/b.vxt");
     EXPECT_TRUE(Settings.ShowHistory[2].isEmpty());
@@ -181,8 +182,8 @@ TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text, "File no longer exists!");
 
-    form.RemoveFromHistory(drive + "/a.vxt");
-    form.RemoveFromHistory(drive + "/b.vxt");
+    form.listMenus()->RemoveFromHistory(drive + "/a.vxt");
+    form.listMenus()->RemoveFromHistory(drive + "/b.vxt");
     EXPECT_FALSE(form.actionNamed("N1")->isVisible());
     EXPECT_FALSE(form.actionNamed("histVXO1")->isVisible());
 }
@@ -228,7 +229,7 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 {
     TForm1 form;
     SelectedFolder = drive + "/Tom & Jerry";
-    form.MakeDefaultClick();
+    form.listMenus()->MakeDefaultClick();
     EXPECT_EQ(Settings.StartupFolder, drive + "/Tom & Jerry");
     QAction* makeDefault = form.actionNamed("MakeDefault");
     EXPECT_FALSE(makeDefault->isEnabled());
@@ -237,26 +238,26 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 
     // Without a folder the default stays as it was.
     SelectedFolder.clear();
-    form.MakeDefaultClick();
+    form.listMenus()->MakeDefaultClick();
     EXPECT_EQ(Settings.StartupFolder, drive + "/Tom & Jerry");
     SelectedFolder = drive + "/Tom & Jerry";
 
     // The pop-up's item adds the selected folder, then takes it out again.
-    form.AddSelectedFolderClick();
+    form.listMenus()->AddSelectedFolderClick();
     EXPECT_EQ(Settings.Favorites[0], drive + "/Tom & Jerry");
-    form.AddSelectedFolderClick();
+    form.listMenus()->AddSelectedFolderClick();
     EXPECT_TRUE(Settings.Favorites[0].isEmpty());
 
     Settings.PlayOrder = 2;
     Settings.MaxPictures = 40;
     ListEntryStarted = 1;
     StartedListEntry = drive + "/Other";
-    form.MakeAutomaticClick(&form);
+    form.listMenus()->MakeAutomaticClick(&form);
     EXPECT_EQ(Settings.AutoShowPath, drive + "/Other");
     EXPECT_EQ(Settings.KeepAutoShow, 1);
     EXPECT_EQ(Settings.AutoShowOptions.PlayOrder, 2);
     EXPECT_EQ(Settings.AutoShowOptions.MaxPictures, 40);
-    form.MakeAutoMaticPopClick();
+    form.listMenus()->MakeAutoMaticPopClick();
     EXPECT_EQ(ListEntryStarted, 0);
     EXPECT_EQ(Settings.AutoShowPath, drive + "/Tom & Jerry");
 }

@@ -1,0 +1,337 @@
+// The folder tree section of the main window: wires TreeView1 to its
+// controller, keeps the folder caption and the folder exclusion items.
+#include "browse/folder_tree_section.h"
+
+#include "base/caption_helpers.h"
+#include "base/environment.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
+#include "browse/external_programs.h"
+#include "browse/folder_exclusions.h"
+#include "browse/folder_tree_caption.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "base/start_modes.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <array>
+
+namespace {
+
+TreePlayOptions PlayOptionsFromSettings()
+{
+    TreePlayOptions opts;
+    const int32_t flags[PictureTypeCount] = {Settings.InclJPG, Settings.InclJPEG, Settings.InclBMP,
+                                             Settings.InclICO, Settings.InclEMF, Settings.InclWMF,
+                                             Settings.InclGIF};
+    for (int i = 0; i < PictureTypeCount; ++i)
+        opts.include[i] = flags[i] == 1;
+    opts.minSizeKB = Settings.MinSizeKB;
+    opts.maxSizeKB = Settings.MaxSizeKB;
+    opts.includeSubfolders = Settings.IncludeSubfolders == 1;
+    opts.includeSystemFolders = Settings.IncludeSystemFolders == 1;
+    return opts;
+}
+
+} // namespace
+
+FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+{
+    setObjectName(QStringLiteral("FolderTreeSection"));
+    wire();
+}
+
+FolderTreeSection::~FolderTreeSection() = default;
+
+void FolderTreeSection::wire()
+{
+    QTreeWidget* TreeView1 = m_w.TreeView1;
+    FolderTreeHooks hooks;
+    hooks.playbackActive = [] { return PlaybackActive == 1; };
+    hooks.playOptions = [] { return PlayOptionsFromSettings(); };
+    hooks.captionChanged = [this] { UpdateFolderCaption(); };
+    hooks.stopIdleTimer = [this] {
+        if (m_w.Timer1)
+            m_w.Timer1->stop();
+    };
+    hooks.userActivity = [this] { m_host->UserActivity(); };
+    hooks.listEntryWalked = [this](const ListEntryRef& ref, const QString& path) {
+        auto& list = ref.favorites ? Settings.Favorites : Settings.RecentFolders;
+        list[ref.index] = path;
+        if (QAction* item = m_host->listItem(ref.favorites, ref.index))
+            item->setText(QStringLiteral("&") + QString::number(ref.index + 1) + QStringLiteral(" - ")
+                          + DoubleAmpersands(path));
+    };
+    hooks.openShowFile = [this](const QString& path) { m_host->LoadMyShowClick(path); };
+    hooks.pictureClicked = [this](const QString& path, bool showFull) {
+        loadPictureFromTree(path, showFull);
+    };
+    hooks.videoProgram = [] { return Settings.VideoPrograms[0]; };
+    // The video program is started on the clicked file alone.
+    hooks.runVideo = [this](const QString& program, const QString& file) {
+        EditTarget = file;
+        m_host->RunExternalProgram(program, {}, true);
+    };
+    hooks.focusMainWindow = [this] {
+        m_w.Window->activateWindow();
+        m_w.Window->setFocus();
+    };
+    m_tree = new FolderTreeController(TreeView1, std::move(hooks), m_w.Window);
+
+    TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TreeView1, &QTreeWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { showTreePopup(pos); });
+    if (m_w.FolderExclusions)
+        connect(m_w.FolderExclusions, &QAction::triggered, this, [this] { FolderExclusionsClick(); });
+    // The "Exclude from" items of the Options menu and of the tree's pop-up.
+    const std::array<QAction*, 8> exclusionItems = m_w.ExclusionItems;
+    for (int i = 0; i < 8; ++i) {
+        QAction* action = exclusionItems[i];
+        if (!action)
+            continue;
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, i, action] { exclusionItemClick(i % 4, action); });
+    }
+    for (QMenu* menu : {m_w.ExcludeFolder, m_w.ExcludeFolderPop})
+        if (menu)
+            connect(menu, &QMenu::aboutToShow, this, [this] { ExcludeFolderClick(); });
+    // F5 and the pop-up's refresh read the selected folder again.
+    for (QAction* refresh : {m_w.Refresh, m_w.RefreshPop})
+        if (refresh)
+            connect(refresh, &QAction::triggered, this, [this] { RefreshSelectedFolder(); });
+}
+
+void FolderTreeSection::showTreePopup(const QPoint& pos)
+{
+    // The pop-up opens on a node only, and never on the placeholder.
+    // The keyboard's pop-up is already open at its own place.
+    QMenu* RightClickTreeView = m_w.RightClickTreeView;
+    QTreeWidget* TreeView1 = m_w.TreeView1;
+    if (!RightClickTreeView || RightClickTreeView->isVisible())
+        return;
+    QTreeWidgetItem* item = TreeView1->itemAt(pos);
+    // From the keyboard the menu belongs to the selected node.
+    if (!item)
+        item = TreeView1->currentItem();
+    if (!item || !RightClickTreeView)
+        return;
+    if (item->text(0) == TreePlaceholderText)
+        return;
+    const QRect rect = TreeView1->visualItemRect(item);
+    const QPoint at = rect.contains(pos) ? pos : rect.center();
+    RightClickTreeView->popup(TreeView1->viewport()->mapToGlobal(at));
+}
+
+void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
+{
+    // Ctrl-click, the middle button, or any click while the MyShow panel is
+    // hidden: the full picture view.
+    if (showFull || Settings.MyShowHidden == 1) {
+        m_host->ShowPictureFull(path);
+        return;
+    }
+    // A plain click shows the picture in the preview (as the mouse over it
+    // does) and keeps the tree in view; the main picture area stays hidden.
+    QTreeWidgetItem* clicked = m_w.TreeView1->currentItem();
+    m_host->PreviewTreeNode(clicked && GetNodePath(clicked) == path ? clicked : nullptr);
+    // The picture joins the open MyShow when that show may be changed.
+    if (!ShowFile.IsOpen())
+        return;
+    if (ShowChangeable == 1)
+        m_host->AddPictureToMyShow(path, 0, 0, 0, 0);
+    else
+        platform::showMessage(platform::PromptKind::Plain,
+                              QStringLiteral("Picture can not be added to a show on a full or non-writable disk"));
+}
+
+void FolderTreeSection::OpenFolderOrShow()
+{
+    m_tree->OpenFolderOrShow();
+    // A walk into an excluded folder switches exclusions off.
+    if (QAction* FolderExclusions = m_w.FolderExclusions;
+        FolderExclusions && FolderExclusions->isChecked() != (FolderExclusionsActive != 0)) {
+        const QSignalBlocker blocker(FolderExclusions);
+        FolderExclusions->setChecked(FolderExclusionsActive != 0);
+    }
+}
+
+void FolderTreeSection::FillFolderNode(const QString& mask, QTreeWidgetItem* node)
+{
+    m_tree->FillFolderNode(mask, node);
+}
+
+QString FolderTreeSection::GetNodePath(QTreeWidgetItem* node)
+{
+    return m_tree->GetNodePath(node);
+}
+
+QString FolderTreeSection::BuildLevelMask(QTreeWidgetItem* node)
+{
+    return m_tree->BuildLevelMask(node);
+}
+
+void FolderTreeSection::UpdateFolderCaption()
+{
+    if (DemoMode)
+        return;
+    const QString shortFolder = ShortenPathCaption(SelectedFolder, false);
+    const FolderCaptionTexts texts =
+        BuildFolderCaption(SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1, MappedDrive);
+    if (m_w.StatusBar1)
+        m_w.StatusBar1->setToolTip(texts.statusHint);
+    if (m_w.StatusPanel1)
+        m_w.StatusPanel1->setText(texts.panelText);
+    if (m_w.SearchTB && m_w.SearchTB->isEnabled())
+        m_w.SearchTB->setToolTip(texts.searchHint);
+    if (m_w.CopyVXOButton)
+        m_w.CopyVXOButton->setToolTip(texts.copyHint);
+    if (m_w.StatusBar1)
+        m_w.StatusBar1->update();
+}
+
+void FolderTreeSection::RefreshTreeImages()
+{
+    m_tree->RefreshTreeImages();
+}
+
+void FolderTreeSection::RefreshSelectedFolder()
+{
+    m_tree->RefreshSelectedFolder();
+}
+
+QTreeWidgetItem* FolderTreeSection::FindAndSelectTreeNode(const QString& name, bool select)
+{
+    return m_tree->FindAndSelectTreeNode(name, select);
+}
+
+bool FolderTreeSection::DriveReady(QChar letter)
+{
+    return platform::DriveReady(letter.toUpper());
+}
+
+void FolderTreeSection::AddSubfoldersToList(const QString& folder)
+{
+    ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
+                          [](const QString& lowerPath) {
+                              return ::IsFolderExcluded(lowerPath, false, SearchCollecting != 0, true) == 1;
+                          });
+}
+
+void FolderTreeSection::TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
+                                Qt::KeyboardModifiers modifiers, const QPoint& pos)
+{
+    m_tree->TreeView1MouseDown(fromTree, button, modifiers, pos);
+}
+
+quint8 FolderTreeSection::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
+{
+    return ::IsFolderExcluded(folder, browse, search, collect);
+}
+
+void FolderTreeSection::LoadFolderExclusions()
+{
+    ::LoadFolderExclusions();
+}
+
+void FolderTreeSection::FolderExclusionsClick()
+{
+    FolderExclusionsActive = m_w.FolderExclusions && m_w.FolderExclusions->isChecked() ? 1 : 0;
+    // The tree is built again from the drive root.
+    const auto drive = platform::DriveOf(SelectedFolder);
+    FolderToOpen = drive ? drive->mountPoint : platform::DriveRoot(m_tree->TreeDriveLetter);
+    KeepListEntry = 1;
+    OpenFolderOrShow();
+}
+
+namespace {
+
+void ShowExclusionChoice(const std::array<QAction*, 8>& items, const ExclusionChoice& choice)
+{
+    const bool marks[4] = {choice.browse, choice.subShow, choice.subSearch, choice.all};
+    for (int i = 0; i < 8; ++i) {
+        if (!items[i])
+            continue;
+        const QSignalBlocker blocker(items[i]);
+        items[i]->setChecked(marks[i % 4]);
+    }
+}
+
+} // namespace
+
+void FolderTreeSection::ExcludeFolderClick()
+{
+    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(ExcludeFolderPath).Items;
+    const int index = FindExclusionRecord(records, SelectedFolder);
+    const ExclusionChoice choice = index >= 0 ? ChoiceOfRecord(records[index]) : ExclusionChoice();
+    ShowExclusionChoice(m_w.ExclusionItems, choice);
+}
+
+void FolderTreeSection::exclusionItemClick(int item, QAction* sender)
+{
+    const std::array<QAction*, 8>& items = m_w.ExclusionItems;
+    // The choice before this click, read from the Options items; a checkable
+    // sender of the Options menu has already flipped its own mark.
+    ExclusionChoice before;
+    bool* marks[4] = {&before.browse, &before.subShow, &before.subSearch, &before.all};
+    for (int i = 0; i < 4; ++i)
+        if (items[i])
+            *marks[i] = items[i]->isChecked();
+    if (sender && sender == items[item])
+        *marks[item] = !*marks[item];
+    const ExclusionChoice after = ToggleExclusionChoice(before, static_cast<ExclusionItem>(item));
+    ShowExclusionChoice(items, after);
+    const platform::RecordResult stored = StoreExclusionFlags(ExcludeFolderPath, SelectedFolder, after);
+    if (stored.ok() || stored.Message.isEmpty())
+        return;
+    // The choice did not land: the marks show what the file holds.
+    ShowExclusionChoice(items, before);
+    platform::showMessage(stored.Status == platform::RecordStatus::WriteFailed ? platform::PromptKind::Error
+                                                                                : platform::PromptKind::Warning,
+                          stored.Message);
+}
+
+void FolderTreeSection::BrowseClick(QAction* sender)
+{
+    exclusionItemClick(0, sender);
+}
+
+void FolderTreeSection::SubShowClick(QAction* sender)
+{
+    exclusionItemClick(1, sender);
+}
+
+void FolderTreeSection::SubSearchClick(QAction* sender)
+{
+    exclusionItemClick(2, sender);
+}
+
+void FolderTreeSection::AllClick(QAction* sender)
+{
+    exclusionItemClick(3, sender);
+}
+
+void FolderTreeSection::ClearExclusionsClick()
+{
+    if (platform::showMessage(platform::PromptKind::Confirmation, ConfirmClearExclusionsText,
+                              platform::kOkCancel) != platform::PromptAnswer::Ok)
+        return;
+    if (!ClearExclusionFile(ExcludeFolderPath) && !ArgumentMode)
+        platform::showMessage(platform::PromptKind::Error,
+                              QStringLiteral("The folder exclusions could not be saved in ") + ExcludeFolderPath);
+}

@@ -1,0 +1,64 @@
+// The main window's folder tree section: owns TreeView1's FolderTreeController,
+// wires the tree's pop-up, Refresh and the folder exclusion items, and keeps
+// the folder caption. It reaches the rest of the window through FolderTreeHost.
+#pragma once
+
+#include "browse/folder_tree_host.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <memory>
+
+class FolderTreeController;
+
+class FolderTreeSection : public QObject {
+    Q_OBJECT
+public:
+    // A child of the host's window; wires the widgets at once.
+    explicit FolderTreeSection(std::unique_ptr<FolderTreeHost> host);
+    ~FolderTreeSection() override;
+
+    // The controller of TreeView1 (tree state, fill, walk, handlers).
+    FolderTreeController* folderTree() const { return m_tree; }
+
+    // Opens FolderToOpen: a folder is walked to in the tree, a file is opened
+    // as the MyShow. Refused while a slide show runs.
+    void OpenFolderOrShow();
+    void FillFolderNode(const QString& mask, QTreeWidgetItem* node);
+    QString GetNodePath(QTreeWidgetItem* node);
+    QString BuildLevelMask(QTreeWidgetItem* node);
+    void UpdateFolderCaption();
+    void RefreshTreeImages();
+    void RefreshSelectedFolder();
+    QTreeWidgetItem* FindAndSelectTreeNode(const QString& name, bool select);
+    bool DriveReady(QChar letter);
+    // Appends the subfolders of a folder to SubfolderList (collections).
+    void AddSubfoldersToList(const QString& folder);
+    // The mouse-down handler; TreeView1KeyDown calls it with fromTree false
+    // (Enter: left click on SelectedTreeNode; Shift+F10, menu key: right click).
+    void TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                            const QPoint& pos);
+    // Folder exclusions.
+    quint8 IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
+    void LoadFolderExclusions();
+    void FolderExclusionsClick();
+    // The "Exclude from" submenus (Options and the tree's pop-up) for
+    // SelectedFolder: opening shows the stored choice; each item stores it.
+    void ExcludeFolderClick();
+    void BrowseClick(QAction* sender);
+    void SubShowClick(QAction* sender);
+    void SubSearchClick(QAction* sender);
+    void AllClick(QAction* sender);
+    void ClearExclusionsClick();
+
+private:
+    void wire();
+    void exclusionItemClick(int item, QAction* sender);
+    void showTreePopup(const QPoint& pos);
+    void loadPictureFromTree(const QString& path, bool showFull);
+
+    std::unique_ptr<FolderTreeHost> m_host;
+    const FolderTreeWidgets m_w;
+    FolderTreeController* m_tree = nullptr;
+};

@@ -1,0 +1,534 @@
+// The main window's recent folders, favourites, MyShow history and drive
+// menus: the menus filled from the settings as they open, their entries
+// opened in the folder tree or played, the default start-up folder and the
+// automatic show.
+#include "browse/list_menus_section.h"
+
+#include "base/caption_helpers.h"
+#include "base/environment.h"
+#include "base/settings_fields.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
+#include "browse/drive_menu.h"
+#include "browse/folder_exclusions.h"
+#include "browse/folder_tree_state.h"
+#include "browse/picture_display.h"
+#include "browse/recent_lists.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+// Shows the used entries of a list in its menu items; free slots hide theirs.
+// True when at least one entry is used.
+template <size_t N>
+bool FillListMenu(const std::array<QString, N>& list, const std::array<QAction*, N>& items)
+{
+    bool any = false;
+    for (size_t n = 0; n < N; ++n) {
+        QAction* item = items[n];
+        if (!item)
+            continue;
+        if (!list[n].isEmpty()) {
+            item->setText(ListMenuCaption(int(n), list[n]));
+            item->setVisible(true);
+            any = true;
+        } else {
+            item->setVisible(false);
+            item->setText(QString());
+        }
+    }
+    return any;
+}
+
+bool ShowRuns()
+{
+    return PlaybackActive == 1;
+}
+
+bool OpenShowMayNotChange()
+{
+    return ShowMayNotChange(ShowRuns(), ShowState.PlaysOwnShowFile, ShowChangeable == 1);
+}
+
+} // namespace
+
+ListMenusSection::ListMenusSection(std::unique_ptr<ListMenusHost> host)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+{
+    setObjectName(QStringLiteral("ListMenusSection"));
+}
+
+ListMenusSection::~ListMenusSection() = default;
+
+void ListMenusSection::SetupListMenus()
+{
+    if (m_listMenusSetUp)
+        return;
+    m_listMenusSetUp = true;
+
+    const auto onOpen = [this](QMenu* menu, auto&& handler) {
+        if (menu)
+            connect(menu, &QMenu::aboutToShow, this, handler);
+    };
+    onOpen(m_w.Recent1, [this] { Recent1Click(); });
+    onOpen(m_w.Favorites, [this] { FavoritesClick(); });
+    onOpen(m_w.MyShow, [this] {
+        BuildHistoryMenu();
+        m_host->MeasureMenu(m_w.MyShow);
+    });
+    onOpen(m_w.Bestand1, [this] { BuildDriveMenu(); });
+    onOpen(m_w.DrivePop, [this] { DrivePopPopup(); });
+
+    const auto onClick = [this](QAction* action, auto&& handler) {
+        if (action)
+            connect(action, &QAction::triggered, this, handler);
+    };
+    for (int n = 0; n < RecentSlots; ++n)
+        onClick(m_w.FolderItems[size_t(n)], [this, n] {
+            ListIsFavorites = 0;
+            ListEntryIndex = n;
+            OpenRecentEntry();
+        });
+    for (int n = 0; n < FavoriteSlots; ++n)
+        onClick(m_w.FavItems[size_t(n)], [this, n] {
+            ListIsFavorites = 1;
+            ListEntryIndex = n;
+            OpenRecentEntry();
+        });
+    for (int n = 0; n < HistorySlots; ++n)
+        onClick(m_w.HistoryItems[size_t(n)], [this, n] {
+            HistoryEntryIndex = n;
+            OpenHistoryShow();
+        });
+    for (int n = 0; n < DriveLetterCount; ++n) {
+        const auto open = [this, n] {
+            DriveMenuIndex = n;
+            OpenDrive();
+        };
+        onClick(m_w.DriveItems[size_t(n)], open);
+        onClick(m_w.PDriveItems[size_t(n)], open);
+    }
+    onClick(m_w.MDesktop, [this] { m_host->DesktopClick(); });
+    onClick(m_w.Desktop, [this] { m_host->DesktopClick(); });
+    onClick(m_w.MMyPictures, [this] { m_host->MyPicturesClick(); });
+    onClick(m_w.MyPictures, [this] { m_host->MyPicturesClick(); });
+    onClick(m_w.MInternet, [this] { m_host->InternetClick(); });
+    onClick(m_w.Internet, [this] { m_host->InternetClick(); });
+    onClick(m_w.MDefStartUp, [this] { DPDefStartUpClick(); });
+    onClick(m_w.DPDefStartUp, [this] { DPDefStartUpClick(); });
+
+    onClick(m_w.AddSelectedFolder, [this] { AddSelectedFolderClick(); });
+    onClick(m_w.AddSelectedFolderPop, [this] { AddSelectedFolderClick(); });
+    onClick(m_w.AddFolder, [this] {
+        AddToFavorites(SelectedFolder, m_w.AddFolder->text().startsWith(QLatin1String("Add")));
+    });
+    onClick(m_w.AddShow, [this] {
+        AddToFavorites(OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
+    });
+    onClick(m_w.MakeDefault, [this] { MakeDefaultClick(); });
+    onClick(m_w.MakeDefaultPop, [this] { MakeDefaultPopClick(); });
+    onClick(m_w.MakeAutomatic, [this] { MakeAutomaticClick(m_w.MakeAutomatic); });
+    onClick(m_w.AutomaticFolder, [this] { MakeAutomaticClick(m_w.AutomaticFolder); });
+    onClick(m_w.AutomaticShow, [this] { MakeAutomaticClick(m_w.AutomaticShow); });
+    onClick(m_w.MakeAutoMaticPop, [this] { MakeAutoMaticPopClick(); });
+}
+
+// ---- The list menus ------------------------------------------------------------
+
+void ListMenusSection::BuildRecentMenu()
+{
+    SetupListMenus();
+    FillListMenu(Settings.RecentFolders, m_w.FolderItems);
+}
+
+void ListMenusSection::BuildFavoritesMenu()
+{
+    SetupListMenus();
+    FillListMenu(Settings.Favorites, m_w.FavItems);
+}
+
+void ListMenusSection::BuildHistoryMenu()
+{
+    SetupListMenus();
+    if (m_w.N1)
+        m_w.N1->setVisible(false);
+    const bool any = FillListMenu(Settings.ShowHistory, m_w.HistoryItems);
+    if (m_w.N1 && any)
+        m_w.N1->setVisible(true);
+}
+
+void ListMenusSection::Recent1Click()
+{
+    BuildRecentMenu();
+    const bool used = m_w.FolderItems[0] && m_w.FolderItems[0]->isVisible();
+    for (QAction* item : {m_w.N16, m_w.ClearRec})
+        if (item)
+            item->setVisible(used);
+    m_host->MeasureMenu(m_w.Recent1);
+}
+
+void ListMenusSection::FavoritesClick()
+{
+    BuildFavoritesMenu();
+    const bool used = m_w.FavItems[0] && m_w.FavItems[0]->isVisible();
+    for (QAction* item : {m_w.N12, m_w.ClearFavs})
+        if (item)
+            item->setVisible(used);
+    m_host->MeasureMenu(m_w.Favorites);
+}
+
+// ---- Changing the lists ----------------------------------------------------------
+
+void ListMenusSection::AddToRecentFolders()
+{
+    RecentAddInput in;
+    in.path = RecentCandidate;
+    in.listEntryStarted = ListEntryStarted == 1;
+    in.existingShowFile = QFileInfo(RecentCandidate).isFile();
+    in.mayNotChange = OpenShowMayNotChange();
+    const RecentAddOutcome out = AddToRecentList(Settings, in);
+    if (out.result == RecentAddResult::Unchangeable || out.result == RecentAddResult::Empty)
+        return;
+    ListIsFavorites = 0;
+    if (out.result == RecentAddResult::IsFavorite) {
+        // A following walk of this path belongs to the favourite.
+        ListEntryIndex = out.favoriteIndex;
+        ListIsFavorites = 1;
+        return;
+    }
+    if (out.result == RecentAddResult::Added)
+        BuildRecentMenu();
+}
+
+void ListMenusSection::AddToShowHistory(const QString& path)
+{
+    PutAtTopOfHistory(Settings.ShowHistory, path);
+    BuildHistoryMenu();
+}
+
+void ListMenusSection::AddToFavorites(const QString& path, bool add)
+{
+    if (add && !path.isEmpty()) {
+        if (QFileInfo(path).isFile() && OpenShowMayNotChange()) {
+            platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
+        } else if (AddToFirstFreeSlot(Settings.Favorites, path) < 0) {
+            if (platform::showMessage(platform::PromptKind::Confirmation, FavoritesFullText, platform::kYesNo)
+                == platform::PromptAnswer::Yes) {
+                // The favourites maintenance window opens from its menu item.
+                if (m_w.ClearFavs)
+                    m_w.ClearFavs->trigger();
+                if (Settings.Favorites[FavoriteSlots - 1].isEmpty()
+                    && platform::showMessage(platform::PromptKind::Confirmation, AddFavoriteNowText(path),
+                                             platform::kYesNo)
+                           == platform::PromptAnswer::Yes)
+                    AddToFirstFreeSlot(Settings.Favorites, path);
+            }
+        }
+    } else if (!add) {
+        RemoveListEntry(Settings.Favorites, path, ListCompare::IgnoreCase);
+    }
+    BuildFavoritesMenu();
+}
+
+void ListMenusSection::RemoveFromRecent(const QString& path)
+{
+    if (RemoveListEntry(Settings.RecentFolders, path, ListCompare::IgnoreCase))
+        BuildRecentMenu();
+}
+
+void ListMenusSection::RemoveFromFavorites(const QString& path)
+{
+    if (RemoveListEntry(Settings.Favorites, path, ListCompare::IgnoreCase))
+        BuildFavoritesMenu();
+}
+
+void ListMenusSection::RemoveFromHistory(const QString& path)
+{
+    if (RemoveListEntry(Settings.ShowHistory, path, ListCompare::Exact))
+        BuildHistoryMenu();
+}
+
+bool ListMenusSection::FindInRecentLists(QChar kind, const QString& path)
+{
+    const int index = FindInList(Settings, kind, path);
+    if (index < 0)
+        return false;
+    FoundListIndex = index;
+    return true;
+}
+
+int32_t ListMenusSection::FavoriteIndexOf(const QString& path)
+{
+    return FindListEntry(Settings.Favorites, path, ListCompare::IgnoreCase);
+}
+
+// ---- Opening entries -------------------------------------------------------------
+
+void ListMenusSection::OpenRecentEntry()
+{
+    SetupListMenus();
+    // In the thumbnail view the show is stopped first; its end opens the
+    // entry again.
+    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
+        ReopenAfterStop = 1;
+        m_host->ToolButton2Click();
+        return;
+    }
+    SearchCollecting = 0;
+    const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+    const bool play = ctrl || ReopenAfterStop == 1 || ShowRuns();
+    ReopenAfterStop = 0;
+    if (ListEntryIndex < 0 || ListEntryIndex >= RecentSlots)
+        return;
+    const QString entry = ListIsFavorites == 1 ? Settings.Favorites[size_t(ListEntryIndex)]
+                                               : Settings.RecentFolders[size_t(ListEntryIndex)];
+    if (entry.isEmpty())
+        return;
+    ListEntryIsShow = QFileInfo(entry).isFile() ? 1 : 0;
+    if (play) {
+        playListEntry(entry);
+        return;
+    }
+    // Browse: the walk writes the path, with its letter case as found on
+    // disk, back into this entry.
+    FolderToOpen = entry;
+    ListEntryStarted = 0;
+    KeepListEntry = 0;
+    MarkListEntryOpening(ListIsFavorites == 1, ListEntryIndex);
+    m_host->OpenFolderOrShow();
+}
+
+void ListMenusSection::playListEntry(const QString& entry)
+{
+    if (ShowRuns())
+        m_host->EndShow();
+    ShowState.PlaysOwnShowFile = false;
+    const QFileInfo info(entry);
+    if (!info.exists()) {
+        ListEntryStarted = 0;
+        platform::showMessage(platform::PromptKind::Plain, QStringLiteral("Folder or File no longer exists!"));
+        return;
+    }
+    ListEntryStarted = 1;
+    StartedListEntry = entry;
+    // The play options in effect, for a folder and a show file alike.
+    m_host->ApplyShowOptions();
+    QStringList pictures;
+    if (info.isDir()) {
+        pictures = CollectFolderPictures(entry, PlayOptions);
+    } else {
+        if (entry == OpenShowPath)
+            ListEntryStarted = 0;
+        pictures = ReadShowPicturePaths(entry);
+        ShowState.PlaysOwnShowFile = true;
+    }
+    const TShowPictures existing = ShowPicturesToPlay(pictures);
+    if (existing.Paths.isEmpty()) {
+        platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
+        return;
+    }
+    RecentCandidate = entry;
+    AddToRecentFolders();
+    m_host->PlayPictures(existing.Paths, existing.Records);
+}
+
+void ListMenusSection::OpenHistoryShow()
+{
+    SetupListMenus();
+    if (m_w.Timer1)
+        m_w.Timer1->stop();
+    if (HistoryEntryIndex < 0 || HistoryEntryIndex >= HistorySlots)
+        return;
+    const QString entry = Settings.ShowHistory[size_t(HistoryEntryIndex)];
+    if (entry.isEmpty() || !QFileInfo(entry).isFile()) {
+        platform::showMessage(platform::PromptKind::Plain, QStringLiteral("File no longer exists!"));
+        return;
+    }
+    m_host->LoadMyShowClick(entry);
+    if (NamedShowOpen != 1 || OpenShowPath != entry)
+        return;   // the show could not be opened (said so already)
+    const qint64 freeKB = FreeSpaceOnDrive(platform::DriveLetterOf(entry));
+    if (freeKB <= 0)
+        ShowChangeable = 0;
+    m_host->ShowMyShowLabel(QStringLiteral("Copy"));
+    AddToShowHistory(entry);
+    m_host->UpdateFolderCaption();
+    if (m_w.SaveMyShowAs)
+        m_w.SaveMyShowAs->setEnabled(ShowChangeable == 1);
+    if (m_w.DeleteMyShow) {
+        const bool writable = (QFileInfo(entry).permissions() & QFileDevice::WriteOwner) != 0;
+        m_w.DeleteMyShow->setEnabled(ShowChangeable == 1 && writable && freeKB > 0);
+    }
+}
+
+// ---- Favourite, default and automatic commands --------------------------------
+
+namespace {
+
+// The folder or show the File menu's single items name: the list entry a
+// show was played from, the running show's file, else the selected folder.
+QString CurrentListPath()
+{
+    if (ListEntryStarted == 1)
+        return StartedListEntry;
+    if (PlaybackActive == 1 && SourceIsShow == 1 && !OpenShowPath.isEmpty())
+        return OpenShowPath;
+    return SelectedFolder;
+}
+
+} // namespace
+
+void ListMenusSection::AddSelectedFolderClick()
+{
+    // The item offers "Add" for a path that is not a favourite and "Delete"
+    // for one that is; asking the list itself also serves the tree's pop-up,
+    // whose File-menu twin may not have been rebuilt for this folder.
+    const QString path = CurrentListPath();
+    AddToFavorites(path, FavoriteIndexOf(path) < 0);
+}
+
+void ListMenusSection::MakeDefaultClick()
+{
+    const QString path = ListEntryStarted == 1 ? StartedListEntry : SelectedFolder;
+    if (path.isEmpty())
+        return;
+    Settings.StartupFolder = path;
+    if (m_w.MakeDefault) {
+        m_w.MakeDefault->setText(QStringLiteral("'") + ShortenPathCaption(path, true)
+                             + QStringLiteral("' is already the default start-up folder"));
+        m_w.MakeDefault->setEnabled(false);
+    }
+}
+
+void ListMenusSection::MakeAutomaticClick(QObject* sender)
+{
+    Settings.KeepAutoShow = 1;
+    QString path;
+    if (sender && sender == m_w.AutomaticFolder)
+        path = SelectedFolder;
+    else if (sender && sender == m_w.AutomaticShow)
+        path = OpenShowPath;
+    else
+        path = CurrentListPath();
+    Settings.AutoShowPath = path;
+    StorePlayOptionsInAutoShow(Settings);
+    SettingsChanged();
+}
+
+void ListMenusSection::MakeDefaultPopClick()
+{
+    ListEntryStarted = 0;
+    MakeDefaultClick();
+}
+
+void ListMenusSection::MakeAutoMaticPopClick()
+{
+    ListEntryStarted = 0;
+    MakeAutomaticClick(this);
+}
+
+void ListMenusSection::DPDefStartUpClick()
+{
+    KeepListEntry = 0;
+    ListEntryToUpdate = ListEntryRef{};
+    FolderToOpen = Settings.StartupFolder;
+    m_host->OpenFolderOrShow();
+}
+
+// ---- Drives ----------------------------------------------------------------------
+
+void ListMenusSection::PrepareDriveTable()
+{
+    const DriveTableResult table = BuildDriveMenuTable(
+        platform::drives(), [](QChar letter) { return platform::DriveReady(letter); },
+        [this](QChar letter) { return FreeSpaceOnDrive(letter); });
+    DriveTable = table.entries;
+    FirstWritableCdDrive = table.firstWritableCdDrive;
+}
+
+void ListMenusSection::BuildDriveMenu()
+{
+    SetupListMenus();
+    PrepareDriveTable();
+    for (int n = 0; n < DriveLetterCount; ++n) {
+        QAction* item = m_w.DriveItems[size_t(n)];
+        if (!item)
+            continue;
+        const QString& entry = DriveTable[size_t(n)];
+        // A letter whose volume is gone is hidden: letters follow the mount
+        // points, so a stale item would name another volume's letter.
+        item->setText(entry.isEmpty() ? QString() : DriveMenuCaption(entry));
+        item->setVisible(!entry.isEmpty());
+    }
+    if (m_w.DriveChange1 && m_w.DrivePop) {
+        const QList<QAction*> from = m_w.DriveChange1->actions();
+        const QList<QAction*> to = m_w.DrivePop->actions();
+        for (qsizetype i = 0; i < from.size() && i < to.size(); ++i) {
+            to[i]->setText(from[i]->text());
+            to[i]->setVisible(from[i]->isVisible());
+            to[i]->setEnabled(from[i]->isEnabled());
+        }
+    }
+    const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
+    const bool desktop = found(DesktopFolder), pictures = found(MyPicturesFolder),
+               internet = found(InternetCacheFolder);
+    for (const auto& [item, shown] : {std::pair{m_w.MDesktop, desktop}, std::pair{m_w.MMyPictures, pictures},
+                                      std::pair{m_w.MInternet, internet}})
+        if (item)
+            item->setVisible(shown);
+    if (m_w.N25)
+        m_w.N25->setVisible(desktop || pictures || internet);
+    m_host->MeasureMenu(m_w.DriveChange1);
+}
+
+void ListMenusSection::DrivePopPopup()
+{
+    BuildDriveMenu();
+    const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
+    const bool desktop = found(DesktopFolder), pictures = found(MyPicturesFolder),
+               internet = found(InternetCacheFolder);
+    for (const auto& [item, shown] : {std::pair{m_w.Desktop, desktop}, std::pair{m_w.MyPictures, pictures},
+                                      std::pair{m_w.Internet, internet}})
+        if (item)
+            item->setVisible(shown);
+    if (m_w.N25)
+        m_w.N25->setVisible(desktop || pictures || internet);
+    m_host->MeasureMenu(m_w.DrivePop);
+}
+
+void ListMenusSection::OpenDrive()
+{
+    if (DriveMenuIndex < 0 || DriveMenuIndex >= DriveLetterCount)
+        return;
+    const QString& entry = DriveTable[size_t(DriveMenuIndex)];
+    FolderToOpen = entry.isEmpty() ? QString(QChar('A' + DriveMenuIndex)) + QLatin1Char(':') : entry.left(2);
+    KeepListEntry = 1;
+    ListEntryToUpdate = ListEntryRef{};
+    m_host->OpenFolderOrShow();
+}
+
+bool ListMenusSection::IsOnFixedDrive(const QString& path)
+{
+    return ::IsOnFixedDrive(path);
+}
+
+qint64 ListMenusSection::FileSizeOf(const QString& path)
+{
+    return ::FileSizeOf(path);
+}
+
+qint64 ListMenusSection::FreeSpaceOnDrive(QChar letter)
+{
+    return ::FreeSpaceOnDrive(letter, DemoMode != 0);
+}

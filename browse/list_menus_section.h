@@ -1,0 +1,65 @@
+// The main window's recent folders, favourites, MyShow history and drive
+// menus. It reaches the rest of the window through ListMenusHost.
+#pragma once
+
+#include "browse/list_menus_host.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <memory>
+
+class ListMenusSection : public QObject {
+    Q_OBJECT
+public:
+    // A child of the host's window; the menus are wired on first use.
+    explicit ListMenusSection(std::unique_ptr<ListMenusHost> host);
+    ~ListMenusSection() override;
+
+    // Connects the list and drive menus and their items to their handlers
+    // (done once; building any of the list menus does it too).
+    void SetupListMenus();
+    // The list menus rebuilt from the settings (used entries shown).
+    void BuildRecentMenu();
+    void BuildFavoritesMenu();
+    void BuildHistoryMenu();
+    // Puts RecentCandidate at the top of the recent list (a show starts).
+    void AddToRecentFolders();
+    // Puts a MyShow file at the top of the history (opened, saved, closed).
+    void AddToShowHistory(const QString& path);
+    // Browses or plays entry ListEntryIndex of the recent list or favourites.
+    void OpenRecentEntry();
+    // Opens entry HistoryEntryIndex of the history as the MyShow.
+    void OpenHistoryShow();
+    void AddToFavorites(const QString& path, bool add);
+    void RemoveFromRecent(const QString& path);
+    void RemoveFromFavorites(const QString& path);
+    void RemoveFromHistory(const QString& path);
+    // kind 'R', 'F' or 'H'; the index found goes into FoundListIndex.
+    bool FindInRecentLists(QChar kind, const QString& path);
+    int32_t FavoriteIndexOf(const QString& path);
+    void MakeDefaultClick();
+    void MakeAutomaticClick(QObject* sender);
+    void AddSelectedFolderClick();
+    void MakeDefaultPopClick();
+    void MakeAutoMaticPopClick();
+    void DPDefStartUpClick();
+    // Menu openings.
+    void Recent1Click();
+    void FavoritesClick();
+    // The drive table and the drive menus; OpenDrive opens DriveMenuIndex.
+    void PrepareDriveTable();
+    void BuildDriveMenu();
+    void DrivePopPopup();
+    void OpenDrive();
+    bool IsOnFixedDrive(const QString& path);
+    qint64 FileSizeOf(const QString& path);
+    qint64 FreeSpaceOnDrive(QChar letter);
+
+private:
+    void playListEntry(const QString& entry);
+
+    std::unique_ptr<ListMenusHost> m_host;
+    const ListMenusWidgets m_w;
+    bool m_listMenusSetUp = false;
+};
