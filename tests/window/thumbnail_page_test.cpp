@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -43,11 +44,15 @@ namespace {
 
 const QString kCaption12 = QStringLiteral("Vistamo!  Thumbnail view - 12 pictures per page - ");
 
+// The pictures p01.jpg .. pNN.jpg of a new folder, all of one date: the
+// default play order ("Date desc.", two-second steps) keeps them in folder
+// order however long the writing takes.
 QString makeFolder(MainWindowFixture& f, const QString& name, int count, const QStringList& broken = {})
 {
     const QString folder = f.parentFolder() + QLatin1Char('/') + name;
     QDir().mkpath(folder);
     const Qt::GlobalColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::magenta, Qt::cyan};
+    const QDateTime oneDate(QDate(2024, 6, 1), QTime(12, 0));
     for (int i = 1; i <= count; ++i) {
         const QString path = folder + QStringLiteral("/p%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
         if (broken.contains(QFileInfo(path).fileName())) {
@@ -57,6 +62,9 @@ QString makeFolder(MainWindowFixture& f, const QString& name, int count, const Q
         } else {
             testsupport::writeJpeg(path, 200 + i, 150, colours[i % 6]);
         }
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(oneDate, QFileDevice::FileModificationTime))
+            << path.toStdString();
     }
     return folder;
 }
