@@ -108,6 +108,7 @@ TForm1::TForm1(QWidget* parent)
     buildMenus();
     buildPopups();
     buildTimers();
+    InstallPictureDisplay();
     m_helpAndVersion = new HelpAndVersionController(
         this, *this,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,

@@ -658,30 +658,19 @@ public:
     // SECTION: picture display  (owner: loader; browse/tform1_picture*.cpp)
     // =====================================================================
 public:
-    // Shows entry PictureIndex of PictureTable (the slide show's step).
-    // Never raises; failures are sorted into LoadErrorKind and reported.
+    // The picture display section (browse/picture_display_section.h), made
+    // in the constructor: the display step, the picture commands and the
+    // title of the shown picture. The routines other sections call are
+    // forwarded here.
+    class PictureDisplaySection* pictureDisplay() const { return PictureDisplaySect; }
     void DisplayCurrentPicture();
-    // Decodes entry `index` of PictureTable ahead for the show's next step,
-    // for the slot and size that step will load it at; -1 drops it.
-    void PrefetchShowPicture(int index);
-    // Bookmark items for the picture whose bookmark key is `key`.
-    void SetBookmarkMenuState(const QString& key);
-    // Run before a picture is loaded: the picture commands are disabled.
-    void DisablePictureCommands();
-    // The commands for the shown picture.
     void SetPictureMenuCaptions();
-    // The commands for the ticked pictures of a thumbnail page.
     void SetSelectionMenuCaptions();
-    // Reads the show record of the picture that follows into NextShowRec:
-    // "TFFile" from the open show's working copy, "TFFile2" from the show
-    // file the running show plays itself.
-    void PrefetchNextShowRecord(const QString& which);
-    // Pops up the full-screen window's crop-ratio menu below the tool bar.
-    void TBRatioClick();
-    // The window title and full-screen title of the shown picture.
     void UpdatePictureStatus();
-    // The entry's picture may be rotated.
-    bool CanRotatePicture(int index);
+private:
+    class PictureDisplaySection* PictureDisplaySect = nullptr;
+    void InstallPictureDisplay();
+public:
     // === end of section: picture display ===
 
     // =====================================================================
@@ -770,10 +759,6 @@ public:
     // Installs the hooks through which other windows and the plain logic
     // reach this window (tform1_hooks.cpp).
     void InstallWindowHooks();
-    // The display step's parts on this window (browse/tform1_picture_display.cpp).
-    bool ReadShowRecordForDisplay(int Index);
-    int ShowRecordTextDelayMs() const;
-    void SetPictureDisplayName();
     void ShowCurrentPictureStatus(bool Full);
     void PrepareNextShowStep();
     // Each control panel button of the full-screen window gets the glyph
