@@ -677,36 +677,15 @@ public:
     // SECTION: fitting, zooming and crop  (owner: zoom; browse/tform1_fit*.cpp)
     // =====================================================================
 public:
-    // Fits and centres the picture just loaded into its image; with toggle
-    // and the full-screen window visible, the next picture goes into the
-    // other full-screen image.
+    // The fitting, zooming and crop section (browse/fit_zoom_section.h), made
+    // in the constructor: Image1's fit-zoom handler, the full view and the
+    // custom ratio panel. The routines other sections call are forwarded here.
+    class FitZoomSection* fitZoom() const { return FitZoomSect; }
     void SizePictureToDisplay(bool toggle);
-    // Zooms the shown cut-out by step percent (+3 / -3).
-    void WheelZoomPicture(int step);
-    // "Enlargement factor: n%" while a cut-out is shown.
-    void ShowEnlargementFactor(int imageHeight, int pictureHeight);
-    // The full view of one picture.
     void ShowPictureFull(const QString& path);
-    // Image1's mouse: left button crops, right toggles full screen, middle pauses.
-    void Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void CropSelectionMouseDown(int x, int y);
-    void CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void CropSelectionMouseUp(int x, int y);
-    // The custom crop ratio panel `PnlCustomRatio` and its controls.
-    void ShowCustomRatioPanel();
-    void LECusRatioXExit();
-    void LECusRatioYExit();
-    void BtnOKClick();
-    void BtnCancelClick();
-    // The fitting, zoom and crop handler of Image1 (slot "form1im1"), and
-    // the custom ratio panel; both made on first use.
-    class FitZoomHandler* Image1FitZoom();
-    class CustomRatioPanel* CustomRatio();
 private:
-    class FitZoomHandler* m_image1FitZoom = nullptr;
-    class CustomRatioPanel* m_customRatio = nullptr;
+    class FitZoomSection* FitZoomSect = nullptr;
+    void InstallFitZoom();
 public:
     // === end of section: fitting, zooming and crop ===
 

@@ -5,6 +5,7 @@
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_loader.h"
@@ -240,7 +241,7 @@ TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
     QWidget* panel = form.findChild<QWidget*>("PnlCustomRatio");
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(panel->isHidden());
-    form.BtnCancelClick();
+    form.fitZoom()->BtnCancelClick();
     Form1 = savedForm;
 }
 
