@@ -108,6 +108,8 @@ TForm1::TForm1(QWidget* parent)
     buildMenus();
     buildPopups();
     buildTimers();
+    InstallPictureDisplay();
+    InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
         this, *this,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
@@ -125,6 +127,7 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1()
 {
     FormDestroy();  // the keyboard hook goes with the window
+    FitZoomSect = nullptr;  // the event filter no longer asks it for the ratio panel
     if (Form1 == this)
         Form1 = nullptr;
 }

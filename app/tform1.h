@@ -658,66 +658,34 @@ public:
     // SECTION: picture display  (owner: loader; browse/tform1_picture*.cpp)
     // =====================================================================
 public:
-    // Shows entry PictureIndex of PictureTable (the slide show's step).
-    // Never raises; failures are sorted into LoadErrorKind and reported.
+    // The picture display section (browse/picture_display_section.h), made
+    // in the constructor: the display step, the picture commands and the
+    // title of the shown picture. The routines other sections call are
+    // forwarded here.
+    class PictureDisplaySection* pictureDisplay() const { return PictureDisplaySect; }
     void DisplayCurrentPicture();
-    // Decodes entry `index` of PictureTable ahead for the show's next step,
-    // for the slot and size that step will load it at; -1 drops it.
-    void PrefetchShowPicture(int index);
-    // Bookmark items for the picture whose bookmark key is `key`.
-    void SetBookmarkMenuState(const QString& key);
-    // Run before a picture is loaded: the picture commands are disabled.
-    void DisablePictureCommands();
-    // The commands for the shown picture.
     void SetPictureMenuCaptions();
-    // The commands for the ticked pictures of a thumbnail page.
     void SetSelectionMenuCaptions();
-    // Reads the show record of the picture that follows into NextShowRec:
-    // "TFFile" from the open show's working copy, "TFFile2" from the show
-    // file the running show plays itself.
-    void PrefetchNextShowRecord(const QString& which);
-    // Pops up the full-screen window's crop-ratio menu below the tool bar.
-    void TBRatioClick();
-    // The window title and full-screen title of the shown picture.
     void UpdatePictureStatus();
-    // The entry's picture may be rotated.
-    bool CanRotatePicture(int index);
+private:
+    class PictureDisplaySection* PictureDisplaySect = nullptr;
+    void InstallPictureDisplay();
+public:
     // === end of section: picture display ===
 
     // =====================================================================
     // SECTION: fitting, zooming and crop  (owner: zoom; browse/tform1_fit*.cpp)
     // =====================================================================
 public:
-    // Fits and centres the picture just loaded into its image; with toggle
-    // and the full-screen window visible, the next picture goes into the
-    // other full-screen image.
+    // The fitting, zooming and crop section (browse/fit_zoom_section.h), made
+    // in the constructor: Image1's fit-zoom handler, the full view and the
+    // custom ratio panel. The routines other sections call are forwarded here.
+    class FitZoomSection* fitZoom() const { return FitZoomSect; }
     void SizePictureToDisplay(bool toggle);
-    // Zooms the shown cut-out by step percent (+3 / -3).
-    void WheelZoomPicture(int step);
-    // "Enlargement factor: n%" while a cut-out is shown.
-    void ShowEnlargementFactor(int imageHeight, int pictureHeight);
-    // The full view of one picture.
     void ShowPictureFull(const QString& path);
-    // Image1's mouse: left button crops, right toggles full screen, middle pauses.
-    void Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void CropSelectionMouseDown(int x, int y);
-    void CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void CropSelectionMouseUp(int x, int y);
-    // The custom crop ratio panel `PnlCustomRatio` and its controls.
-    void ShowCustomRatioPanel();
-    void LECusRatioXExit();
-    void LECusRatioYExit();
-    void BtnOKClick();
-    void BtnCancelClick();
-    // The fitting, zoom and crop handler of Image1 (slot "form1im1"), and
-    // the custom ratio panel; both made on first use.
-    class FitZoomHandler* Image1FitZoom();
-    class CustomRatioPanel* CustomRatio();
 private:
-    class FitZoomHandler* m_image1FitZoom = nullptr;
-    class CustomRatioPanel* m_customRatio = nullptr;
+    class FitZoomSection* FitZoomSect = nullptr;
+    void InstallFitZoom();
 public:
     // === end of section: fitting, zooming and crop ===
 
@@ -770,10 +738,6 @@ public:
     // Installs the hooks through which other windows and the plain logic
     // reach this window (tform1_hooks.cpp).
     void InstallWindowHooks();
-    // The display step's parts on this window (browse/tform1_picture_display.cpp).
-    bool ReadShowRecordForDisplay(int Index);
-    int ShowRecordTextDelayMs() const;
-    void SetPictureDisplayName();
     void ShowCurrentPictureStatus(bool Full);
     void PrepareNextShowStep();
     // Each control panel button of the full-screen window gets the glyph

@@ -13,6 +13,7 @@
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/clock.h"
@@ -248,7 +249,8 @@ void TForm1::FormMouseWheel(int delta)
     const bool forward = delta > 0;
     // Only a cut-out is zoomed by the wheel.
     if (CutOutCount >= 1) {
-        WheelZoomPicture(forward ? 3 : -3);
+        if (FitZoomSect)
+            FitZoomSect->WheelZoomPicture(forward ? 3 : -3);
         return;
     }
     if (!runs() || (AutoShowRunning == 1 && DemoMode != 1))
@@ -357,7 +359,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (watched == this || watched == ClientArea) {
         // The panel is remembered when made: a search of the children here
         // would walk widgets that are being deleted.
-        const QWidget* ratio = m_customRatio;
+        const QWidget* ratio = FitZoomSect ? FitZoomSect->CustomRatioIfMade() : nullptr;
         const bool ratioShown = ratio && ratio->isVisible();
         const auto onEmptyArea = [this](const QPointF& pos) {
             return !ClientArea || !ClientArea->childAt(ClientArea->mapFrom(this, mapFromGlobal(pos.toPoint())));

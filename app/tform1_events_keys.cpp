@@ -5,6 +5,7 @@
 #include "platform/keyboard_hook.h"
 #include "base/layout_state.h"
 #include "base/picture_table.h"
+#include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_controller.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -209,5 +210,5 @@ void TForm1::ConnectShowCommands()
     onClick(SlideShowShow, startMyShow);
     onClick(ResumeInFull, [this] { ResumeInFullClick(); });
     // The crop ratio of the pictures shown full screen.
-    onClick(MRatio, [this] { TBRatioClick(); });
+    onClick(MRatio, [this] { pictureDisplay()->TBRatioClick(); });
 }

@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 
 #include "app/favorites_window.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/selection_status.h"
 #include "platform/help_key.h"
 #include "shows/show_sync.h"
@@ -28,7 +29,7 @@ void TForm1::InstallWindowHooks()
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
     TForm9::SetCustomRatioShower([] {
         if (Form1)
-            Form1->ShowCustomRatioPanel();
+            Form1->fitZoom()->ShowCustomRatioPanel();
     });
     // The favourites and recent lists' maintenance window rebuilds the menu
     // of the main window it belongs to (else of the program's main window).

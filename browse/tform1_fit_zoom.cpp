@@ -1,311 +1,43 @@
-// TForm1's fitting, zooming and crop-and-enlarge members: thin forwards to
-// the handler of Image1 and to the custom ratio panel.
+// TForm1's fitting, zooming and crop: makes the FitZoomSection with a
+// FitZoomHost over the window, and forwards the routines other sections
+// call to it.
 #include "app/tform1.h"
 
-#include "browse/crop_ratio_panel.h"
-#include "browse/fit_zoom_handler.h"
-#include "browse/picture_display.h"
-#include "browse/picture_display_view.h"
-#include "browse/picture_info.h"
-#include "platform/dos_date.h"
-#include "browse/picture_loader.h"
-#include "browse/picture_loader_slots.h"
-#include "base/picture_table.h"
-#include "base/settings_record.h"
-#include "base/start_args.h"
-#include "platform/prompt.h"
-#include "slideshow/show_state.h"
-#include "slideshow/show_window.h"
-
-#include <QAction>
-#include <QEvent>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QMenuBar>
-#include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
+#include "browse/fit_zoom_host.h"
+#include "browse/fit_zoom_section.h"
 
 namespace {
 
-// The window title and the full-screen title of the picture in the full
-// view: its name or path and its date (taken, else the file's).
-void showFullViewStatus(TForm1* form, const QString& path)
-{
-    const QFileInfo info(path);
-    const int32_t fileDate = int32_t(platform::FileDosDate(path));
-    const int32_t packed = ExifDateAsFileDate(path, fileDate);
-    const double days = packed ? platform::DateTimeToDays(platform::DosToDateTime(platform::DosDateTime(packed))) : 0;
-    const QString dateText = StatusDateText(days);
-    form->setWindowTitle(info.fileName() + QStringLiteral("  - ") + dateText);
-    if (!Form9 || !Form9->TitleLabel)
-        return;
-    QLabel* title = Form9->TitleLabel;
-    title->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText);
-    title->adjustSize();
-    title->move(qRound((Form9->width() - title->width()) / 2.0), Form9->height() - 14);
-    title->setVisible(PlayOptions.ShowTitles == 1);
-    if (title->isVisible())
-        title->raise();
-}
-
-// When the full-screen window closes after a full view, the main window
-// shows the browse view again.
-class FullViewEndWatch : public QObject {
+class TForm1FitZoomHost final : public FitZoomHost {
 public:
-    FullViewEndWatch(TForm1* form) : QObject(form), form_(form) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
+    explicit TForm1FitZoomHost(TForm1* form) : m_form(form) {}
+
+    FitZoomWidgets widgets() const override
     {
-        if (event->type() == QEvent::Hide && watched == Form9 && armed) {
-            armed = false;
-            if (PlaybackActive != 1)
-                form_->RestoreBrowseView();
-        }
-        return false;
+        FitZoomWidgets w;
+        w.Window = m_form;
+        w.ClientArea = m_form->ClientArea;
+        w.Image1 = m_form->Image1;
+        w.ToolBar1 = m_form->ToolBar1;
+        w.MainMenu1 = m_form->MainMenu1;
+        return w;
     }
-    bool armed = false;
+
+    void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
+    void RestoreBrowseView() override { m_form->RestoreBrowseView(); }
+    bool InManualMode() const override { return m_form->InManualMode(); }
+    void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
 
 private:
-    TForm1* form_;
+    TForm1* m_form;
 };
 
-void watchFullViewEnd(TForm1* form)
-{
-    static const QString name = QStringLiteral("FullViewEndWatch");
-    auto* watch = static_cast<FullViewEndWatch*>(form->findChild<QObject*>(name, Qt::FindDirectChildrenOnly));
-    if (!watch) {
-        watch = new FullViewEndWatch(form);
-        watch->setObjectName(name);
-    }
-    Form9->installEventFilter(watch);   // (once per window: installing again only moves it first)
-    watch->armed = true;
-}
-
 } // namespace
 
-FitZoomHandler* TForm1::Image1FitZoom()
+void TForm1::InstallFitZoom()
 {
-    if (!m_image1FitZoom) {
-        // Image1 shows slot "form1im1" through a picture view; attach one
-        // when the picture display has not done so yet.
-        if (Image1 && !Image1->findChild<PictureView*>())
-            AttachPictureView(Image1, PictureSlot(SlotForm1Im1));
-        m_image1FitZoom = new FitZoomHandler(Image1, PictureSlot(SlotForm1Im1), this);
-        m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
-        FitZoomHooks& hooks = m_image1FitZoom->Hooks();
-        // The picture area the layouts set; until they do, Image1's
-        // designed bounds.
-        const QRect designed = Image1 ? Image1->geometry() : QRect();
-        hooks.PictureArea = [designed] {
-            if (PictureAreaWidth > 0 && PictureAreaHeight > 0)
-                return QRect(PictureAreaLeft, PictureAreaTop, PictureAreaWidth, PictureAreaHeight);
-            return designed;
-        };
-        // Without the full-screen window, the full view is shown in Image1
-        // and closed by a click on it.
-        // The enlargement limit of the running show or full view, else the
-        // play options' own; the one-shot no-limit byte of the show state.
-        hooks.EnlargeLimit = [] {
-            if (PlaybackActive == 1 || FullViewActive == 1)
-                return int(ShowState.EnlargeLimit);
-            return int(Settings.MaxEnlargePercent);
-        };
-        hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
-        hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
-        hooks.CropState = [this] {
-            CropContext ctx;
-            ctx.showRunning = PlaybackActive == 1;
-            ctx.autoShowRunning = AutoShowRunning == 1;
-            ctx.fullViewActive = FullViewActive == 1;
-            ctx.manualMode = ctx.showRunning && InManualMode();
-            ctx.demoMode = DemoMode == 1;
-            ctx.fullScreenVisible = ctx.fullViewActive;
-            // In a show the current entry; otherwise the picture of the
-            // full view (or the one shown).
-            if (ctx.showRunning && !ctx.fullViewActive && PictureIndex >= 0 && PictureIndex < PictureCount
-                && PictureIndex < int(PictureTable.size()))
-                ctx.picturePath = PictureTable[PictureIndex].FullPath;
-            else if (!m_image1FitZoom->CropPath.isEmpty())
-                ctx.picturePath = m_image1FitZoom->CropPath;
-            else
-                ctx.picturePath = m_image1FitZoom->Slot() ? m_image1FitZoom->Slot()->Path() : QString();
-            return ctx;
-        };
-        // The window's readout label and hint panel, when it has them.
-        hooks.SpeedLabel = [this] { return findChild<QLabel*>(QStringLiteral("SpeedLabel")); };
-        hooks.ShowHint = [this](const QString& text) {
-            auto* panel = findChild<QWidget*>(QStringLiteral("HintPanel"));
-            auto* label = findChild<QLabel*>(QStringLiteral("HintLabel"));
-            if (!panel || !label)
-                return;
-            label->setText(text);
-            label->adjustSize();
-            panel->resize(label->width() + 20, label->height() + 10);
-            if (QWidget* parent = panel->parentWidget())
-                panel->move((parent->width() - panel->width()) / 2, (parent->height() - panel->height()) / 2);
-            panel->show();
-            panel->raise();
-        };
-        hooks.StopSpeedTimers = [this] {
-            if (auto* timer = findChild<QTimer*>(QStringLiteral("SpeedTimer")))
-                timer->stop();
-        };
-        hooks.HideTextLabels = [this] {
-            for (int i = 0; i < 5; ++i)
-                if (auto* label = findChild<QLabel*>(QStringLiteral("TextLabel%1").arg(i)))
-                    label->hide();
-        };
-        // With the full-screen window at hand, the full view opens there
-        // (the picture loaded into "form9im1" and fitted to the screen).
-        hooks.StartFullView = [this](const QString& path) {
-            if (!Form9)
-                return;
-            // The titles describe the picture of the full view (never the
-            // last picture of a show played before).
-            Form9->CutOutShown = [this, path] {
-                SetPictureMenuCaptions();
-                showFullViewStatus(this, path);
-            };
-            Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
-                                                  && QFile::exists(Settings.EditPrograms[0]));
-            watchFullViewEnd(this);
-            Form9->StartFullView(path);
-            if (Form9->isVisible())
-                showFullViewStatus(this, path);
-        };
-        hooks.CloseFullView = [this] {
-            FullViewActive = 0;
-            CutOutCount = 0;
-            if (Image1)
-                Image1->hide();
-        };
-    }
-    return m_image1FitZoom;
+    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this));
 }
 
-CustomRatioPanel* TForm1::CustomRatio()
-{
-    if (!m_customRatio) {
-        m_customRatio = new CustomRatioPanel(ClientArea ? ClientArea : static_cast<QWidget*>(this));
-        m_customRatio->SetWindowCommandsEnabled = [this](bool enabled) {
-            if (ToolBar1)
-                ToolBar1->setEnabled(enabled);
-            if (MainMenu1)
-                for (QAction* item : MainMenu1->actions())
-                    item->setEnabled(enabled);
-        };
-    }
-    return m_customRatio;
-}
-
-namespace {
-
-bool fullScreenShown() { return Form9 && Form9->isVisible(); }
-
-} // namespace
-
-void TForm1::SizePictureToDisplay(bool toggle)
-{
-    // In the full-screen window the picture went into the image that the
-    // active-image byte names.
-    if (fullScreenShown())
-        Form9->ReceivingFitZoom()->SizePictureToDisplay(toggle);
-    else
-        Image1FitZoom()->SizePictureToDisplay(toggle);
-}
-
-void TForm1::WheelZoomPicture(int step)
-{
-    // The full-screen window zooms the image shown now.
-    if (fullScreenShown())
-        Form9->ShownFitZoom()->WheelZoomPicture(step);
-    else
-        Image1FitZoom()->WheelZoomPicture(step);
-}
-
-void TForm1::ShowEnlargementFactor(int imageHeight, int pictureHeight)
-{
-    if (fullScreenShown())
-        Form9->ShownFitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
-    else
-        Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
-}
-
-void TForm1::ShowPictureFull(const QString& path)
-{
-    FitZoomHandler* handler = Image1FitZoom();
-    CutOutCount = 0;
-    ZoomFactor = 0;
-    FullViewActive = 1;
-    handler->CropPath = path;
-    LoadErrorKind.clear();
-    ShowState.Direction = 0;
-    AutoShowRunning = 0;
-    ApplyShowOptions();
-    if (Form9 && handler->Hooks().StartFullView) {
-        handler->Hooks().StartFullView(path);
-    } else if (TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty()) {
-        handler->SizePictureToDisplay(false);
-    }
-    if (!LoadErrorKind.isEmpty()) {
-        FullViewActive = 0;
-        platform::showMessage(platform::PromptKind::Error,
-                              QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
-    }
-}
-
-void TForm1::Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->ImageMouseDown(button, shift, x, y);
-}
-
-void TForm1::Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->ImageMouseMove(shift, x, y);
-}
-
-void TForm1::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->ImageMouseUp(button, shift, x, y);
-}
-
-void TForm1::CropSelectionMouseDown(int x, int y)
-{
-    Image1FitZoom()->CropSelectionMouseDown(x, y);
-}
-
-void TForm1::CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->CropSelectionMouseMove(shift, x, y);
-}
-
-void TForm1::CropSelectionMouseUp(int x, int y)
-{
-    Image1FitZoom()->CropSelectionMouseUp(x, y);
-}
-
-void TForm1::ShowCustomRatioPanel()
-{
-    CustomRatio()->ShowPanel();
-}
-
-void TForm1::LECusRatioXExit()
-{
-    CustomRatio()->LECusRatioXExit();
-}
-
-void TForm1::LECusRatioYExit()
-{
-    CustomRatio()->LECusRatioYExit();
-}
-
-void TForm1::BtnOKClick()
-{
-    CustomRatio()->BtnOKClick();
-}
-
-void TForm1::BtnCancelClick()
-{
-    CustomRatio()->BtnCancelClick();
-}
+void TForm1::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }
+void TForm1::ShowPictureFull(const QString& path) { FitZoomSect->ShowPictureFull(path); }

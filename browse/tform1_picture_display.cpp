@@ -1,673 +1,79 @@
-// TForm1's picture display: the display step of the slide show on the main
-// window and the full-screen window, the picture commands and the title of
-// the shown picture.
+// TForm1's picture display: makes the PictureDisplaySection with a
+// PictureDisplayHost over the window, and forwards the routines other
+// sections call to it.
 #include "app/tform1.h"
 
-#include "base/picture_table.h"
-#include "base/settings_record.h"
-#include "base/file_helpers.h"
-#include "base/start_args.h"
-#include "browse/drive_menu.h"
-#include "browse/recent_lists.h"
-#include "shows/show_windows.h"
-#include "browse/fit_zoom.h"
-#include "browse/picture_display.h"
-#include "browse/picture_loader.h"
-#include "browse/picture_loader_slots.h"
-#include "browse/picture_slot_decoder.h"
-#include "formats/read_exif_info.h"
-#include "platform/drives.h"
-#include "platform/prompt.h"
-#include "shows/show_file.h"
-#include "slideshow/show_state.h"
-#include "sound/sound_state.h"
-#include "slideshow/show_window.h"
-
-#include <QAction>
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QToolBar>
-#include <QApplication>
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QMenu>
-#include <QScreen>
-#include <QTimer>
-#include <QToolButton>
+#include "browse/picture_display_host.h"
+#include "browse/picture_display_section.h"
 
 namespace {
 
-void enableItem(QAction* action, bool on)
-{
-    if (action)
-        action->setEnabled(on);
-}
-
-void enableItem(QWidget* widget, bool on)
-{
-    if (widget)
-        widget->setEnabled(on);
-}
-
-bool fullScreenVisible() { return Form9 && Form9->isVisible(); }
-
-bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
-
-// The show file the running show plays itself: the show-file argument, or
-// the recent or favourite entry that was started.
-QString RunningShowFilePath()
-{
-    return ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
-}
-
-bool validIndex(int index) { return index >= 0 && index < PictureCount && index < int(PictureTable.size()); }
-
-// The area the display step decodes a slot's picture for: the main window's
-// picture area, or the full-screen window's fit area; empty for the screen.
-QSize displayAreaFor(const QString& slot)
-{
-    if (slot == SlotForm1Im1 && PictureAreaWidth > 0 && PictureAreaHeight > 0)
-        return QSize(PictureAreaWidth, PictureAreaHeight);
-    if (slot != SlotForm1Im1 && Form9)
-        return Form9->PictureArea().size();
-    return QSize();
-}
-
-// The one-shot no-limit byte lets the fit enlarge freely.
-int displayLimit() { return ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit; }
-
-// The display step on the real windows and the show's globals.
-class Form1DisplayHost : public DisplayStepHost {
+class TForm1PictureDisplayHost final : public PictureDisplayHost {
 public:
-    explicit Form1DisplayHost(TForm1* form) : m_form(form) {}
+    explicit TForm1PictureDisplayHost(TForm1* form) : m_form(form) {}
 
-    int PictureIndex() const override { return ::PictureIndex; }
-    int PictureCount() const override { return ::PictureCount; }
-    QString EntryPath(int index) const override
+    PictureDisplayWidgets widgets() const override
     {
-        return validIndex(index) ? PictureTable[size_t(index)].FullPath : QString();
+        TForm1* f = m_form;
+        PictureDisplayWidgets w;
+        w.Window = f;
+        w.Image1 = f->Image1;
+        w.ToolBar1 = f->ToolBar1;
+        w.ImageTimer = f->ImageTimer;
+        w.IntervalTimer = f->IntervalTimer;
+        w.AddBookMark = f->AddBookMark;
+        w.RemoveBookmark = f->RemoveBookmark;
+        w.GoToNextBookMark = f->GoToNextBookMark;
+        w.GoToPreviousBoolMark = f->actionNamed(QStringLiteral("GoToPreviousBoolMark"));
+        w.SaveToolButton = f->SaveToolButton;
+        w.MoveToolButton = f->MoveToolButton;
+        w.RunExeToolButton = f->RunExeToolButton;
+        w.FullScreenToolButton3 = f->FullScreenToolButton3;
+        w.Voice = f->Voice;
+        w.MicroTB = f->MicroTB;
+        w.VoicePlayTB = f->VoicePlayTB;
+        w.SavePictureTo = f->SavePictureTo;
+        w.MovePictureTo = f->MovePictureTo;
+        w.RenamePictureToolButton = f->RenamePictureToolButton;
+        w.RenamePicture = f->RenamePicture;
+        w.RecycleBinToolButton = f->RecycleBinToolButton;
+        w.TBRotateR = f->TBRotateR;
+        w.TBRotateL = f->TBRotateL;
+        w.SendRecycleBin = f->SendRecycleBin;
+        w.PictureToClipboard = f->PictureToClipboard;
+        w.PathToClipboard = f->PathToClipboard;
+        w.PictureToCBMyShow = f->PictureToCBMyShow;
+        w.PathToCBMyShow = f->PathToCBMyShow;
+        w.ShowAllTB = f->ShowAllTB;
+        w.AddPicMultTB = f->AddPicMultTB;
+        w.ShowForwardToolButton = f->ShowForwardToolButton;
+        w.ShowinReverseToolButton = f->ShowinReverseToolButton;
+        w.ManualModeToolButton = f->ManualModeToolButton;
+        w.Backwards1ToolButton = f->Backwards1ToolButton;
+        w.Forward1ToolButton = f->Forward1ToolButton;
+        w.LaunchEditProgram1 = f->LaunchEditProgram1;
+        w.ClipBoardFunctions = f->ClipBoardFunctions;
+        return w;
     }
-    QString EntryBookmarkKey(int index) const override
-    {
-        return validIndex(index) ? PictureTable[size_t(index)].BookmarkKey : QString();
-    }
-    bool ThumbnailViewActive() const override
-    {
-        return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
-    }
-    bool FullScreenVisible() const override { return fullScreenVisible(); }
-    bool DemoMode() const override { return ::DemoMode != 0; }
-    bool ShowViewActive() const override { return PlaybackActive == 1; }
-    bool FullViewActive() const override { return ::FullViewActive != 0; }
-    bool ManualMode() const override { return ShowState.ManualMode; }
-    bool SkipUnreadable() const override { return ShowState.SkipUnreadable != 0; }
-    int ShowDirection() const override { return ShowState.Direction; }
-    int ActiveImage() const override { return ShowState.ActiveImage; }
 
-    void BeforeStep() override
-    {
-        if (Form9) {
-            enableItem(Form9->SBRotateLeft, false);
-            enableItem(Form9->SBRotateRight, false);
-            enableItem(Form9->RunExeSpeedButton, false);
-        }
-        QCoreApplication::processEvents();
-    }
-    void ThumbnailStep() override
-    {
-        if (DisplayHooks().ThumbnailStep)
-            DisplayHooks().ThumbnailStep();
-    }
-    void SetBookmarkMenuState(const QString& key) override { m_form->SetBookmarkMenuState(key); }
-    void ShowTitleLabelByOption() override
-    {
-        if (Form9 && Form9->TitleLabel)
-            Form9->TitleLabel->setVisible(ShowState.TitleOption == 1);
-    }
-    void DisablePictureCommands() override { m_form->DisablePictureCommands(); }
-    void ResetBackwardsButton() override { CutOutCount = 0; }
-    bool ReadShowRecord(int index) override
-    {
-        if (DisplayHooks().ReadShowRecord)
-            return DisplayHooks().ReadShowRecord(index);
-        return m_form->ReadShowRecordForDisplay(index);
-    }
-    int TextLineDelayMs() const override
-    {
-        if (DisplayHooks().TextLineDelayMs)
-            return DisplayHooks().TextLineDelayMs();
-        return m_form->ShowRecordTextDelayMs();
-    }
-    void SetPictureDisplayName() override
-    {
-        if (DisplayHooks().SetPictureDisplayName)
-            DisplayHooks().SetPictureDisplayName();
-        else
-            m_form->SetPictureDisplayName();
-    }
-    void StartImageTimer(int intervalMs) override
-    {
-        if (!m_form->ImageTimer)
-            return;
-        if (intervalMs > 0)
-            m_form->ImageTimer->setInterval(intervalMs);
-        m_form->ImageTimer->start();
-    }
-    void HideMainImage() override
-    {
-        if (m_form->Image1)
-            m_form->Image1->hide();
-    }
-    void LoadIntoSlot(const QString& path, const QString& slot) override
-    {
-        if (PictureSlotModel* model = PictureSlot(slot)) {
-            model->DisplayArea = displayAreaFor(slot);
-            model->EnlargeLimit = displayLimit();
-        }
-        DisplayStepHost::LoadIntoSlot(path, slot);
-    }
+    void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
-    void SetPictureLoaded() override { ShowState.PictureLoaded = 1; }
-    void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
-    void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
-    void PictureDrawn() override { m_form->Image1Progress(true); }
-    bool PlayPictureSound(bool recordRead) override
-    {
-        return DisplayHooks().PlayPictureSound && DisplayHooks().PlayPictureSound(recordRead);
-    }
-    void NoVoicePlays() override
-    {
-        ShowState.CurrentInterval = IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
-    }
-    void PrepareNextStep() override
-    {
-        if (DisplayHooks().PrepareNextStep)
-            DisplayHooks().PrepareNextStep();
-    }
-    void ArmIntervalTimer(int intervalMs) override
-    {
-        ShowState.StepReentry = 0;
-        if (m_form->IntervalTimer) {
-            m_form->IntervalTimer->setInterval(intervalMs);
-            m_form->IntervalTimer->start();
-        }
-    }
-    int CurrentIntervalSeconds() const override { return ShowState.CurrentInterval; }
-    void StartMusicFade(int intervalMs) override
-    {
-        if (DisplayHooks().StartMusicFade)
-            DisplayHooks().StartMusicFade(intervalMs);
-    }
-    void PauseIfRequested() override
-    {
-        if (ShowState.PauseRequest) {
-            ShowState.PauseRequest = false;
-            m_form->PauseShow();
-        }
-    }
-    void ShowCurrentPictureStatus() override
-    {
-        if (DisplayHooks().ShowCurrentPictureStatus)
-            DisplayHooks().ShowCurrentPictureStatus();
-    }
-    void HidePictureImages() override
-    {
-        if (fullScreenVisible()) {
-            if (Form9->Image1)
-                Form9->Image1->hide();
-            if (Form9->Image2)
-                Form9->Image2->hide();
-        } else if (m_form->Image1) {
-            m_form->Image1->hide();
-        }
-    }
-    void SetErrorCaption(const QString& caption) override
-    {
-        if (Form9) {
-            for (QLabel* label : Form9->TextLabels)
-                if (label)
-                    label->hide();
-        }
-        m_form->setWindowTitle(caption);
-        if (Form9 && Form9->TitleLabel) {
-            QString title = caption;
-            title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            Form9->TitleLabel->setText(title);
-            Form9->TitleLabel->adjustSize();
-            centreTitle();
-        }
-        while (QApplication::overrideCursor())
-            QApplication::restoreOverrideCursor();
-    }
-    void QueueNextStep() override
-    {
-        // The show's own step handler runs from the interval timer, after
-        // this step has returned: no step calls itself.
-        ArmIntervalTimer(0);
-    }
-    void EndShowNoPictures() override
-    {
-        if (m_form->IntervalTimer)
-            m_form->IntervalTimer->stop();
-        platform::showMessage(platform::PromptKind::Information, NoPictureLoadedText);
-        m_form->EndShow();
-    }
-    void Tail() override
-    {
-        if (QApplication::overrideCursor()) {
-            QApplication::restoreOverrideCursor();
-            QCoreApplication::processEvents();
-        }
-    }
-
-    static void centreTitle()
-    {
-        if (!Form9 || !Form9->TitleLabel)
-            return;
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const QSize size = screen ? screen->size() : QSize(1024, 768);
-        QLabel* title = Form9->TitleLabel;
-        title->move(qRound((size.width() - title->width()) / 2.0), size.height() - 14);
-    }
+    void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }
+    void PauseShow() override { m_form->PauseShow(); }
+    void EndShow() override { m_form->EndShow(); }
 
 private:
     TForm1* m_form;
 };
 
-// Record `index` of a show file open on `file`; false with the reason when
-// it cannot be read.
-bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error)
-{
-    QByteArray bytes;
-    const platform::RecordResult result = file.Read(index, bytes);
-    if (!result.ok()) {
-        if (error)
-            *error = result.Message;
-        return false;
-    }
-    out = DecodeShowRecord(bytes);
-    return true;
-}
-
-qint64 freeSpaceKB(const QString& path)
-{
-    const qint64 bytes = platform::FreeSpaceOf(path);
-    return bytes < 0 ? 1 : bytes / 1024;
-}
-
 } // namespace
 
-namespace {
-
-bool voiceRecordingPossible()
+void TForm1::InstallPictureDisplay()
 {
-    if (DisplayHooks().VoiceRecordingPossible)
-        return DisplayHooks().VoiceRecordingPossible();
-    return !QMediaDevices::audioInputs().isEmpty();
+    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this));
 }
 
-bool editProgramExists()
-{
-    return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
-}
-
-qint64 openShowFreeSpaceKB()
-{
-    const QString path = OpenShowPath.isEmpty() ? ShowFile.Path() : OpenShowPath;
-    return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0);
-}
-
-} // namespace
-
-bool TForm1::ReadShowRecordForDisplay(int index)
-{
-    // The running show plays a show file of its own ("TFFile2"), or the
-    // list comes from the open MyShow ("TFFile"): the entry's record is
-    // read, then the record of the picture that follows.
-    if (!validIndex(index))
-        return false;
-    const TPictureEntry& entry = PictureTable[size_t(index)];
-    TShowRecord record;
-    QString error;
-    QString which;
-    if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath();
-        if (path.isEmpty())
-            return false;
-        QByteArray bytes;
-        const platform::RecordResult result = platform::ReadRecordAt(path, ShowRecordSize, entry.RecordIndex, bytes);
-        if (!result.ok())
-            throw std::runtime_error(result.Message.toStdString()); // a read error is a load failure
-        record = DecodeShowRecord(bytes);
-        which = QStringLiteral("TFFile2");
-    } else if (SourceIsShow == 1 && AutoShowRunning == 0 && ShowFile.IsOpen()) {
-        if (!ReadShowRecordOf(ShowFile, entry.RecordIndex, record, &error))
-            throw std::runtime_error(error.toStdString());
-        which = QStringLiteral("TFFile");
-    } else {
-        return false;
-    }
-    // A record of another picture (the show file changed meanwhile) would
-    // give this picture foreign texts and sound.
-    if (record.PicturePath.compare(entry.FullPath, Qt::CaseInsensitive) != 0)
-        return false;
-    ShowRec = record;
-    PrefetchNextShowRecord(which);
-    if (::DemoMode && !ShowRec.SoundFile.isEmpty())
-        ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
-                                          platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
-                                          platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
-    const bool soundExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
-    ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(ShowRec.IntervalSeconds, ShowRec.SoundKind,
-                                                        ShowRec.SoundFile, soundExists, 0);
-    ShowState.CurrentInterval = ShowRec.IntervalSeconds != 0 ? ShowRec.IntervalSeconds : ShowState.DefaultInterval;
-    return true;
-}
-
-int TForm1::ShowRecordTextDelayMs() const
-{
-    std::array<QString, 5> texts;
-    std::array<int, 5> codes{};
-    for (size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = ShowRec.TextLines[i];
-        codes[i] = ShowRec.TextDelays[i];
-    }
-    return ::TextLineDelayMs(texts, codes);
-}
-
-void TForm1::SetPictureDisplayName()
-{
-    PictureDisplayName = QFileInfo(CurrentPicturePath).fileName();
-}
-
-void TForm1::DisplayCurrentPicture()
-{
-    Form1DisplayHost host(this);
-    RunDisplayStep(host);
-}
-
-void TForm1::PrefetchShowPicture(int index)
-{
-    if (!validIndex(index)) {
-        DropPrefetchedPicture();
-        return;
-    }
-    const bool fullScreen = fullScreenVisible() || ::DemoMode;
-    // Both full-screen images share one fit area, so the image byte may still change.
-    const QString slot = DisplaySlotName(fullScreen, ShowState.ActiveImage);
-    QSize area = displayAreaFor(slot);
-    if (area.isEmpty()) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        area = screen ? screen->size() : QSize(1920, 1080);
-    }
-    PrefetchPicture(PictureTable[size_t(index)].FullPath, area, displayLimit());
-}
-
-void TForm1::SetBookmarkMenuState(const QString& key)
-{
-    const BookmarkMenuState state = ComputeBookmarkMenuState(key, Settings.Bookmarks, ShowState.BookmarkCount);
-    enableItem(AddBookMark, state.AddEnabled);
-    enableItem(RemoveBookmark, state.RemoveEnabled);
-    if (ShowState.BookmarkCount > 0 || state.CurrentIndex >= 0) {
-        enableItem(GoToNextBookMark, state.GoToEnabled);
-        enableItem(actionNamed(QStringLiteral("GoToPreviousBoolMark")), state.GoToEnabled);
-    }
-    if (state.CurrentIndex >= 0)
-        ShowState.BookmarkIndex = state.CurrentIndex;
-}
-
-void TForm1::DisablePictureCommands()
-{
-    // The sound of the picture shown before ends with it.
-    if (PictureSoundPlayerOpen == 1)
-        ReleaseVoiceFile();
-    for (QAction* action : {SaveToolButton, MoveToolButton, RunExeToolButton, FullScreenToolButton3, Voice, MicroTB,
-                            VoicePlayTB, SavePictureTo, MovePictureTo, RenamePictureToolButton, RenamePicture,
-                            RecycleBinToolButton, TBRotateR, TBRotateL, SendRecycleBin, PictureToClipboard,
-                            PathToClipboard})
-        enableItem(action, false);
-    if (LaunchEditProgram1)
-        LaunchEditProgram1->setEnabled(false);
-    if (Form9) {
-        enableItem(Form9->RunExeSpeedButton, false);
-        enableItem(Form9->WindowScreenSpeedButton, false);
-    }
-    QCoreApplication::processEvents();
-}
-
-bool TForm1::CanRotatePicture(int index)
-{
-    if (!validIndex(index))
-        return false;
-    const TPictureEntry& entry = PictureTable[size_t(index)];
-    return ::CanRotatePicture(entry.FullPath, entry.ReadOnly != 0, freeSpaceKB(entry.FullPath));
-}
-
-void TForm1::SetPictureMenuCaptions()
-{
-    if (PlaybackActive != 1)
-        return;
-    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
-        SetSelectionMenuCaptions();
-        return;
-    }
-    enableItem(SaveToolButton, true);
-    enableItem(SavePictureTo, true);
-    const int index = PictureIndex;
-    const bool entryOk = validIndex(index);
-    const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
-    const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
-    const bool rotate = CanRotatePicture(index);
-    if (CutOutCount < 1) {
-        if (SourceIsShow == 1) {
-            enableItem(Voice, false);
-            enableItem(ShowAllTB, false);
-            if (RecycleBinToolButton)
-                RecycleBinToolButton->setToolTip(RemoveFromShowHint(OpenShowName, false));
-            if (SendRecycleBin)
-                SendRecycleBin->setText(QStringLiteral("Remove picture from M&yShow     ~- D"));
-            for (QAction* a : {MovePictureTo, MoveToolButton, RenamePictureToolButton, RenamePicture})
-                enableItem(a, false);
-            const bool removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0,
-                                                         OpenShowName, openShowFreeSpaceKB());
-            enableItem(RecycleBinToolButton, removeAllowed);
-            enableItem(SendRecycleBin, removeAllowed);
-            enableItem(TBRotateR, removeAllowed && rotate);
-            enableItem(TBRotateL, removeAllowed && rotate);
-        } else {
-            enableItem(ShowAllTB, true);
-            if (RecycleBinToolButton)
-                RecycleBinToolButton->setToolTip(QStringLiteral("Send picture to Recycle Bin - 'D'"));
-            if (SendRecycleBin)
-                SendRecycleBin->setText(QStringLiteral("Send picture to Recycle &Bin          ~- D"));
-            const bool changeable = !readOnly && hasSpace;
-            for (QAction* a : {MovePictureTo, MoveToolButton, RenamePictureToolButton, RenamePicture,
-                               RecycleBinToolButton, SendRecycleBin})
-                enableItem(a, changeable);
-            enableItem(TBRotateR, changeable && rotate);
-            enableItem(TBRotateL, changeable && rotate);
-        }
-        enableItem(AddPicMultTB, true);
-    } else {
-        enableItem(ShowAllTB, false);
-        if (RecycleBinToolButton)
-            RecycleBinToolButton->setToolTip(QString());
-        for (QAction* a : {MovePictureTo, MoveToolButton, RenamePictureToolButton, RenamePicture,
-                           RecycleBinToolButton, AddPicMultTB, SendRecycleBin, Voice})
-            enableItem(a, false);
-        enableItem(TBRotateR, true);
-        enableItem(TBRotateL, true);
-    }
-    enableItem(FullScreenToolButton3, true);
-    if (CutOutCount >= 1) {
-        enableItem(MicroTB, false);
-        enableItem(VoicePlayTB, false);
-        enableItem(Voice, false);
-    } else if (voiceRecordingPossible()) {
-        enableItem(Voice, true);
-        enableItem(MicroTB, true);
-        enableItem(VoicePlayTB, entryOk && QFile::exists(VoicePathFor(PictureTable[size_t(index)].FullPath)));
-    }
-    if (Form9)
-        enableItem(Form9->WindowScreenSpeedButton, true);
-    if (editProgramExists()) {
-        if (LaunchEditProgram1)
-            LaunchEditProgram1->setEnabled(true);
-        enableItem(RunExeToolButton, true);
-        if (Form9)
-            enableItem(Form9->RunExeSpeedButton, true);
-    }
-    enableItem(PictureToClipboard, true);
-    enableItem(PathToClipboard, CutOutCount < 1);
-    QCoreApplication::processEvents();
-}
-
-void TForm1::UpdatePictureStatus()
-{
-    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
-        return;
-    if (!validIndex(PictureIndex))
-        return;
-    TPictureEntry& entry = PictureTable[size_t(PictureIndex)];
-    if (entry.PictureDate == 0)
-        entry.PictureDate = ShowPictureDate(entry.FullPath);
-    PictureStatusInput in;
-    in.displayName = PictureDisplayName;
-    in.path = entry.FullPath;
-    in.date = entry.PictureDate;
-    in.playOrder = ShowState.PlayOrder;
-    in.position = ShowState.ShownNumber;
-    in.total = ShowState.PictureCount;
-    // Bookmarked: the add item is off, i.e. the key stands in the table.
-    in.bookmarked =
-        ComputeBookmarkMenuState(entry.BookmarkKey, Settings.Bookmarks, ShowState.BookmarkCount).CurrentIndex >= 0;
-    in.showCamera = Settings.ShowCameraModel == QLatin1String("1");
-    if (in.showCamera) {
-        ExifInfo exif;
-        ReadExifInfo(entry.FullPath, false, true, false, exif);
-        in.camera = exif.Camera;
-    }
-    const PictureStatusTexts texts = ComputePictureStatus(in);
-    setWindowTitle(texts.mainCaption);
-    if (Form9 && Form9->TitleLabel) {
-        Form9->TitleLabel->setText(texts.titleLabel);
-        Form9->TitleLabel->adjustSize();
-        Form1DisplayHost::centreTitle();
-    }
-}
-
-void TForm1::PrefetchNextShowRecord(const QString& which)
-{
-    const int direction = ShowState.Direction;
-    if (direction == 0 || !Form9)
-        return;
-    // The cursor is only looked at, not moved.
-    bool reachedEnd = false;
-    const int next = Form9->PeekNextIndex(direction >= 1 ? 1 : -1, &reachedEnd);
-    // The window's play order knows whether the show plays continuously.
-    ShowState.LastPictureAhead = reachedEnd ? 1 : 0;
-    if (!validIndex(next))
-        return;
-    const qint64 record = PictureTable[size_t(next)].RecordIndex;
-    if (which == QLatin1String("TFFile")) {
-        if (ShowFile.IsOpen())
-            ReadShowRecordOf(ShowFile, record, NextShowRec, nullptr);
-        return;
-    }
-    // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath();
-    QByteArray bytes;
-    if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
-        NextShowRec = DecodeShowRecord(bytes);
-}
-
-
-void TForm1::SetSelectionMenuCaptions()
-{
-    CurrentPicturePath.clear();
-    const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
-    const int n = int(ticked.size());
-
-    if (Form16 && Form16->isVisible()) {
-        const bool on = n > 0 && Form16->ShowSelectedLabel
-                        && Form16->ShowSelectedLabel->text() != QLatin1String("Select a show");
-        enableItem(Form16->DeletePicButton, on);
-        enableItem(Form16->AddPicsButton1, on);
-        Form16->SetAddButtonGlyph(on, 0);
-    }
-
-    SelectionCommandInput in;
-    in.selected = n;
-    in.pageHoldsAll = PageHoldsAllPictures(DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0,
-                                           PictureCount);
-    in.direction = ShowState.Direction;
-    in.thumbnailView = DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
-    in.sourceIsShow = SourceIsShow == 1;
-    if (n == 1 && validIndex(ticked.first())) {
-        const TPictureEntry& entry = PictureTable[size_t(ticked.first())];
-        CurrentPicturePath = entry.FullPath;
-        in.selectionChangeable = entry.ReadOnly == 0 && freeSpaceKB(entry.FullPath) > 0;
-        in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
-    }
-    if (in.sourceIsShow)
-        in.removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
-                                             openShowFreeSpaceKB());
-    in.editProgramExists = editProgramExists();
-    const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);
-
-    enableItem(ShowForwardToolButton, st.showForward);
-    enableItem(ShowinReverseToolButton, st.showInReverse);
-    enableItem(ManualModeToolButton, st.manualMode);
-    enableItem(Backwards1ToolButton, st.backwards1);
-    enableItem(Forward1ToolButton, st.forward1);
-    enableItem(SaveToolButton, st.save);
-    enableItem(AddPicMultTB, st.addMult);
-    enableItem(ShowAllTB, st.showAll);
-    if (!st.voice)
-        enableItem(Voice, false);
-    if (RecycleBinToolButton)
-        RecycleBinToolButton->setToolTip(st.recycleHint);
-    if (SendRecycleBin)
-        SendRecycleBin->setText(st.recycleCaption);
-    enableItem(MoveToolButton, st.move);
-    enableItem(RenamePictureToolButton, st.rename);
-    if (!in.sourceIsShow)
-        enableItem(MicroTB, st.micro);
-    enableItem(RecycleBinToolButton, st.recycle);
-    enableItem(SendRecycleBin, st.recycle);
-    enableItem(TBRotateR, st.rotate);
-    enableItem(TBRotateL, st.rotate);
-    if (!in.sourceIsShow)
-        enableItem(VoicePlayTB, st.voicePlay);
-    enableItem(RunExeToolButton, st.runExe);
-    for (QAction* a : {PictureToCBMyShow, PathToCBMyShow})
-        if (a)
-            a->setVisible(false);
-    if (PictureToClipboard)
-        PictureToClipboard->setText(QStringLiteral("&Picture to Clipboard"));
-    if (PathToClipboard)
-        PathToClipboard->setText(QStringLiteral("P&ath to Clipboard"));
-    for (QAction* a : {PictureToClipboard, PathToClipboard}) {
-        if (a) {
-            a->setEnabled(st.clipboard);
-            a->setVisible(st.clipboard);
-        }
-    }
-    if (ClipBoardFunctions) {
-        ClipBoardFunctions->setEnabled(st.clipboard);
-        ClipBoardFunctions->menuAction()->setVisible(st.clipboard);
-    }
-}
-
-void TForm1::TBRatioClick()
-{
-    if (!Form9)
-        return;
-    Form9->RefreshRatioMenu();
-    QPoint at(0, 0);
-    if (ToolBar1)
-        at = QPoint(ToolBar1->x(), ToolBar1->y() + ToolBar1->height() + 50);
-    Form9->PMRatio->popup(mapToGlobal(at));
-}
+void TForm1::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }
+void TForm1::SetPictureMenuCaptions() { PictureDisplaySect->SetPictureMenuCaptions(); }
+void TForm1::SetSelectionMenuCaptions() { PictureDisplaySect->SetSelectionMenuCaptions(); }
+void TForm1::UpdatePictureStatus() { PictureDisplaySect->UpdatePictureStatus(); }

@@ -7,6 +7,7 @@
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "sound/sound_state.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -48,8 +49,8 @@ void TForm1::InstallDisplayHooks()
             self->IntervalTimer->start();
         }
     };
-    hooks.ReadShowRecord = [self](int index) { return self && self->ReadShowRecordForDisplay(index); };
-    hooks.TextLineDelayMs = [self] { return self ? self->ShowRecordTextDelayMs() : 0; };
+    hooks.ReadShowRecord = [self](int index) { return self && self->pictureDisplay()->ReadShowRecordForDisplay(index); };
+    hooks.TextLineDelayMs = [self] { return self ? self->pictureDisplay()->ShowRecordTextDelayMs() : 0; };
     hooks.PlayPictureSound = [self](bool recordRead) { return self && self->PlayShownPictureSound(recordRead); };
     hooks.PrepareNextStep = [self] {
         if (self)
@@ -65,7 +66,7 @@ void TForm1::InstallDisplayHooks()
     };
     hooks.SetPictureDisplayName = [self] {
         if (self)
-            self->SetPictureDisplayName();
+            self->pictureDisplay()->SetPictureDisplayName();
     };
     // The ticked cells of the page, as picture indexes.
     hooks.SelectedPictures = [] {

@@ -11,6 +11,7 @@
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "browse/folder_tree_state.h"
 #include "browse/recent_lists.h"
 #include "platform/prompt.h"
@@ -169,7 +170,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     };
     Form9->PrefetchPicture = [self](int index) {
         if (self)
-            self->PrefetchShowPicture(index);
+            self->pictureDisplay()->PrefetchShowPicture(index);
     };
     Form9->CutOutShown = [self] {
         if (self) {

@@ -5,7 +5,9 @@
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "browse/picture_loader.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -184,19 +186,19 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
     Form9 = &window;
     window.Play({0, 1, 2}, false, [] {});   // no display step: only the cursor moves
     ASSERT_EQ(PictureIndex, 0);
-    form.PrefetchNextShowRecord("TFFile");
+    form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
     EXPECT_EQ(NextShowRec.PicturePath, pictures[1]);
     EXPECT_EQ(ShowState.LastPictureAhead, 0);
 
     window.Step(1);
     window.Step(1);   // the last picture: the end of the order is next
-    form.PrefetchNextShowRecord("TFFile");
+    form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
     EXPECT_EQ(NextShowRec.PicturePath, pictures[0]);
     EXPECT_EQ(ShowState.LastPictureAhead, 1);
     EXPECT_EQ(PictureIndex, 2);   // the cursor did not move
 
     ShowState.Direction = -1;
-    form.PrefetchNextShowRecord("TFFile");
+    form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
     EXPECT_EQ(NextShowRec.PicturePath, pictures[1]);
     EXPECT_EQ(ShowState.LastPictureAhead, 0);
 
@@ -239,7 +241,7 @@ TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
     QWidget* panel = form.findChild<QWidget*>("PnlCustomRatio");
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(panel->isHidden());
-    form.BtnCancelClick();
+    form.fitZoom()->BtnCancelClick();
     Form1 = savedForm;
 }
 

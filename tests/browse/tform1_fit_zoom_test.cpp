@@ -8,6 +8,7 @@
 #include "browse/crop_ratio_panel.h"
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_handler.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
@@ -101,7 +102,7 @@ TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
     Settings.CropRatioHeight = 2;
     Settings.CustomRatioWidth = 0;
     Settings.CustomRatioHeight = 0;
-    form.ShowCustomRatioPanel();
+    form.fitZoom()->ShowCustomRatioPanel();
     auto* panel = form.findChild<CustomRatioPanel*>(QStringLiteral("PnlCustomRatio"));
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->isVisible());
@@ -113,15 +114,15 @@ TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
 
     // A zero is refused when the edit is left.
     x->setText(QStringLiteral("0"));
-    form.LECusRatioXExit();
+    form.fitZoom()->LECusRatioXExit();
     EXPECT_FALSE(illegalX->isHidden());
     x->setText(QStringLiteral("16"));
-    form.LECusRatioXExit();
+    form.fitZoom()->LECusRatioXExit();
     EXPECT_TRUE(illegalX->isHidden());
 
     // The height edit was never left and is empty: OK stores nothing.
     y->clear();
-    form.BtnOKClick();
+    form.fitZoom()->BtnOKClick();
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(Settings.CropRatioWidth, 3);
     EXPECT_EQ(Settings.CustomRatioHeight, 0);
@@ -133,8 +134,8 @@ TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
     EXPECT_EQ(CutOutCount, 0);
 
     y->setText(QStringLiteral("9"));
-    form.LECusRatioYExit();
-    form.BtnOKClick();
+    form.fitZoom()->LECusRatioYExit();
+    form.fitZoom()->BtnOKClick();
     EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(form.ToolBar1->isEnabled());
     EXPECT_EQ(Settings.CropRatioWidth, 16);
@@ -143,10 +144,10 @@ TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
     EXPECT_EQ(Settings.CustomRatioHeight, 9);
 
     // Cancel closes without storing.
-    form.ShowCustomRatioPanel();
+    form.fitZoom()->ShowCustomRatioPanel();
     EXPECT_EQ(x->text(), QStringLiteral("16"));
     x->setText(QStringLiteral("4"));
-    form.BtnCancelClick();
+    form.fitZoom()->BtnCancelClick();
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(Settings.CropRatioWidth, 16);
 }

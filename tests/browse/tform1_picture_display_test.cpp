@@ -5,6 +5,7 @@
 #include "base/picture_table.h"
 #include "app/tform1.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "formats/picture_fixtures.h"
@@ -108,11 +109,11 @@ TEST(TForm1PictureDisplay, BookmarkItemsFollowTheTable)
     Settings.Bookmarks = {};
     Settings.Bookmarks[0] = "/p/a.jpg";
     ShowState.BookmarkCount = 1;
-    form.SetBookmarkMenuState("/p/a.jpg");
+    form.pictureDisplay()->SetBookmarkMenuState("/p/a.jpg");
     EXPECT_FALSE(form.AddBookMark->isEnabled());
     EXPECT_TRUE(form.RemoveBookmark->isEnabled());
     EXPECT_FALSE(form.GoToNextBookMark->isEnabled());
-    form.SetBookmarkMenuState("/p/other.jpg");
+    form.pictureDisplay()->SetBookmarkMenuState("/p/other.jpg");
     EXPECT_TRUE(form.AddBookMark->isEnabled());
     EXPECT_FALSE(form.RemoveBookmark->isEnabled());
     Settings.Bookmarks = {};

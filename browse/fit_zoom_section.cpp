@@ -1,0 +1,319 @@
+// The main window's fitting, zooming and crop-and-enlarge section: the
+// handler of Image1, the full view and the custom ratio panel.
+#include "browse/fit_zoom_section.h"
+
+#include "browse/crop_ratio_panel.h"
+#include "browse/fit_zoom_handler.h"
+#include "browse/picture_display.h"
+#include "browse/picture_display_view.h"
+#include "browse/picture_info.h"
+#include "platform/dos_date.h"
+#include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
+#include "base/picture_table.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
+#include "platform/prompt.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// The window title and the full-screen title of the picture in the full
+// view: its name or path and its date (taken, else the file's).
+void showFullViewStatus(QWidget* window, const QString& path)
+{
+    const QFileInfo info(path);
+    const int32_t fileDate = int32_t(platform::FileDosDate(path));
+    const int32_t packed = ExifDateAsFileDate(path, fileDate);
+    const double days = packed ? platform::DateTimeToDays(platform::DosToDateTime(platform::DosDateTime(packed))) : 0;
+    const QString dateText = StatusDateText(days);
+    window->setWindowTitle(info.fileName() + QStringLiteral("  - ") + dateText);
+    if (!Form9 || !Form9->TitleLabel)
+        return;
+    QLabel* title = Form9->TitleLabel;
+    title->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText);
+    title->adjustSize();
+    title->move(qRound((Form9->width() - title->width()) / 2.0), Form9->height() - 14);
+    title->setVisible(PlayOptions.ShowTitles == 1);
+    if (title->isVisible())
+        title->raise();
+}
+
+// When the full-screen window closes after a full view, the main window
+// shows the browse view again.
+class FullViewEndWatch : public QObject {
+public:
+    FullViewEndWatch(QWidget* window, FitZoomHost& host) : QObject(window), host_(host) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && watched == Form9 && armed) {
+            armed = false;
+            if (PlaybackActive != 1)
+                host_.RestoreBrowseView();
+        }
+        return false;
+    }
+    bool armed = false;
+
+private:
+    FitZoomHost& host_;
+};
+
+void watchFullViewEnd(QWidget* window, FitZoomHost& host)
+{
+    static const QString name = QStringLiteral("FullViewEndWatch");
+    auto* watch = static_cast<FullViewEndWatch*>(window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly));
+    if (!watch) {
+        watch = new FullViewEndWatch(window, host);
+        watch->setObjectName(name);
+    }
+    Form9->installEventFilter(watch);   // (once per window: installing again only moves it first)
+    watch->armed = true;
+}
+
+} // namespace
+
+FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host)
+    : m_host(std::move(host)), m_w(m_host->widgets())
+{
+    setParent(m_w.Window);
+}
+
+FitZoomSection::~FitZoomSection() = default;
+
+FitZoomHandler* FitZoomSection::Image1FitZoom()
+{
+    if (!m_image1FitZoom) {
+        // Image1 shows slot "form1im1" through a picture view; attach one
+        // when the picture display has not done so yet.
+        if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
+            AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
+        m_image1FitZoom = new FitZoomHandler(m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
+        m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
+        FitZoomHooks& hooks = m_image1FitZoom->Hooks();
+        // The picture area the layouts set; until they do, Image1's
+        // designed bounds.
+        const QRect designed = m_w.Image1 ? m_w.Image1->geometry() : QRect();
+        hooks.PictureArea = [designed] {
+            if (PictureAreaWidth > 0 && PictureAreaHeight > 0)
+                return QRect(PictureAreaLeft, PictureAreaTop, PictureAreaWidth, PictureAreaHeight);
+            return designed;
+        };
+        // Without the full-screen window, the full view is shown in Image1
+        // and closed by a click on it.
+        // The enlargement limit of the running show or full view, else the
+        // play options' own; the one-shot no-limit byte of the show state.
+        hooks.EnlargeLimit = [] {
+            if (PlaybackActive == 1 || FullViewActive == 1)
+                return int(ShowState.EnlargeLimit);
+            return int(Settings.MaxEnlargePercent);
+        };
+        hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+        hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
+        hooks.CropState = [this] {
+            CropContext ctx;
+            ctx.showRunning = PlaybackActive == 1;
+            ctx.autoShowRunning = AutoShowRunning == 1;
+            ctx.fullViewActive = FullViewActive == 1;
+            ctx.manualMode = ctx.showRunning && m_host->InManualMode();
+            ctx.demoMode = DemoMode == 1;
+            ctx.fullScreenVisible = ctx.fullViewActive;
+            // In a show the current entry; otherwise the picture of the
+            // full view (or the one shown).
+            if (ctx.showRunning && !ctx.fullViewActive && PictureIndex >= 0 && PictureIndex < PictureCount
+                && PictureIndex < int(PictureTable.size()))
+                ctx.picturePath = PictureTable[PictureIndex].FullPath;
+            else if (!m_image1FitZoom->CropPath.isEmpty())
+                ctx.picturePath = m_image1FitZoom->CropPath;
+            else
+                ctx.picturePath = m_image1FitZoom->Slot() ? m_image1FitZoom->Slot()->Path() : QString();
+            return ctx;
+        };
+        // The window's readout label and hint panel, when it has them.
+        hooks.SpeedLabel = [this] { return m_w.Window->findChild<QLabel*>(QStringLiteral("SpeedLabel")); };
+        hooks.ShowHint = [this](const QString& text) {
+            auto* panel = m_w.Window->findChild<QWidget*>(QStringLiteral("HintPanel"));
+            auto* label = m_w.Window->findChild<QLabel*>(QStringLiteral("HintLabel"));
+            if (!panel || !label)
+                return;
+            label->setText(text);
+            label->adjustSize();
+            panel->resize(label->width() + 20, label->height() + 10);
+            if (QWidget* parent = panel->parentWidget())
+                panel->move((parent->width() - panel->width()) / 2, (parent->height() - panel->height()) / 2);
+            panel->show();
+            panel->raise();
+        };
+        hooks.StopSpeedTimers = [this] {
+            if (auto* timer = m_w.Window->findChild<QTimer*>(QStringLiteral("SpeedTimer")))
+                timer->stop();
+        };
+        hooks.HideTextLabels = [this] {
+            for (int i = 0; i < 5; ++i)
+                if (auto* label = m_w.Window->findChild<QLabel*>(QStringLiteral("TextLabel%1").arg(i)))
+                    label->hide();
+        };
+        // With the full-screen window at hand, the full view opens there
+        // (the picture loaded into "form9im1" and fitted to the screen).
+        hooks.StartFullView = [this](const QString& path) {
+            if (!Form9)
+                return;
+            // The titles describe the picture of the full view (never the
+            // last picture of a show played before).
+            Form9->CutOutShown = [this, path] {
+                m_host->SetPictureMenuCaptions();
+                showFullViewStatus(m_w.Window, path);
+            };
+            Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
+                                                  && QFile::exists(Settings.EditPrograms[0]));
+            watchFullViewEnd(m_w.Window, *m_host);
+            Form9->StartFullView(path);
+            if (Form9->isVisible())
+                showFullViewStatus(m_w.Window, path);
+        };
+        hooks.CloseFullView = [this] {
+            FullViewActive = 0;
+            CutOutCount = 0;
+            if (m_w.Image1)
+                m_w.Image1->hide();
+        };
+    }
+    return m_image1FitZoom;
+}
+
+CustomRatioPanel* FitZoomSection::CustomRatio()
+{
+    if (!m_customRatio) {
+        m_customRatio = new CustomRatioPanel(m_w.ClientArea ? m_w.ClientArea : m_w.Window);
+        m_customRatio->SetWindowCommandsEnabled = [this](bool enabled) {
+            if (m_w.ToolBar1)
+                m_w.ToolBar1->setEnabled(enabled);
+            if (m_w.MainMenu1)
+                for (QAction* item : m_w.MainMenu1->actions())
+                    item->setEnabled(enabled);
+        };
+    }
+    return m_customRatio;
+}
+
+namespace {
+
+bool fullScreenShown() { return Form9 && Form9->isVisible(); }
+
+} // namespace
+
+void FitZoomSection::SizePictureToDisplay(bool toggle)
+{
+    // In the full-screen window the picture went into the image that the
+    // active-image byte names.
+    if (fullScreenShown())
+        Form9->ReceivingFitZoom()->SizePictureToDisplay(toggle);
+    else
+        Image1FitZoom()->SizePictureToDisplay(toggle);
+}
+
+void FitZoomSection::WheelZoomPicture(int step)
+{
+    // The full-screen window zooms the image shown now.
+    if (fullScreenShown())
+        Form9->ShownFitZoom()->WheelZoomPicture(step);
+    else
+        Image1FitZoom()->WheelZoomPicture(step);
+}
+
+void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
+{
+    if (fullScreenShown())
+        Form9->ShownFitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
+    else
+        Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
+}
+
+void FitZoomSection::ShowPictureFull(const QString& path)
+{
+    FitZoomHandler* handler = Image1FitZoom();
+    CutOutCount = 0;
+    ZoomFactor = 0;
+    FullViewActive = 1;
+    handler->CropPath = path;
+    LoadErrorKind.clear();
+    ShowState.Direction = 0;
+    AutoShowRunning = 0;
+    m_host->ApplyShowOptions();
+    if (Form9 && handler->Hooks().StartFullView) {
+        handler->Hooks().StartFullView(path);
+    } else if (TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty()) {
+        handler->SizePictureToDisplay(false);
+    }
+    if (!LoadErrorKind.isEmpty()) {
+        FullViewActive = 0;
+        platform::showMessage(platform::PromptKind::Error,
+                              QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
+    }
+}
+
+void FitZoomSection::Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+{
+    Image1FitZoom()->ImageMouseDown(button, shift, x, y);
+}
+
+void FitZoomSection::Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y)
+{
+    Image1FitZoom()->ImageMouseMove(shift, x, y);
+}
+
+void FitZoomSection::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+{
+    Image1FitZoom()->ImageMouseUp(button, shift, x, y);
+}
+
+void FitZoomSection::CropSelectionMouseDown(int x, int y)
+{
+    Image1FitZoom()->CropSelectionMouseDown(x, y);
+}
+
+void FitZoomSection::CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y)
+{
+    Image1FitZoom()->CropSelectionMouseMove(shift, x, y);
+}
+
+void FitZoomSection::CropSelectionMouseUp(int x, int y)
+{
+    Image1FitZoom()->CropSelectionMouseUp(x, y);
+}
+
+void FitZoomSection::ShowCustomRatioPanel()
+{
+    CustomRatio()->ShowPanel();
+}
+
+void FitZoomSection::LECusRatioXExit()
+{
+    CustomRatio()->LECusRatioXExit();
+}
+
+void FitZoomSection::LECusRatioYExit()
+{
+    CustomRatio()->LECusRatioYExit();
+}
+
+void FitZoomSection::BtnOKClick()
+{
+    CustomRatio()->BtnOKClick();
+}
+
+void FitZoomSection::BtnCancelClick()
+{
+    CustomRatio()->BtnCancelClick();
+}

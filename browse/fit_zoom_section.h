@@ -1,0 +1,60 @@
+// The main window's fitting, zooming and crop section: the fit-zoom handler
+// of Image1 (slot "form1im1"), the full view of one picture, and the custom
+// crop ratio panel `PnlCustomRatio`. The full-screen window fits and zooms
+// its own images; while it is shown, the fit and zoom go there. The section
+// reaches the rest of the window through FitZoomHost.
+#pragma once
+
+#include "browse/fit_zoom_host.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class CustomRatioPanel;
+class FitZoomHandler;
+
+class FitZoomSection : public QObject {
+    Q_OBJECT
+public:
+    // A child of the host's window.
+    explicit FitZoomSection(std::unique_ptr<FitZoomHost> host);
+    ~FitZoomSection() override;
+
+    // Fits and centres the picture just loaded into its image; with toggle
+    // and the full-screen window visible, the next picture goes into the
+    // other full-screen image.
+    void SizePictureToDisplay(bool toggle);
+    // Zooms the shown cut-out by step percent (+3 / -3).
+    void WheelZoomPicture(int step);
+    // "Enlargement factor: n%" while a cut-out is shown.
+    void ShowEnlargementFactor(int imageHeight, int pictureHeight);
+    // The full view of one picture.
+    void ShowPictureFull(const QString& path);
+    // Image1's mouse: left button crops, right toggles full screen, middle pauses.
+    void Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void CropSelectionMouseDown(int x, int y);
+    void CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void CropSelectionMouseUp(int x, int y);
+    // The custom crop ratio panel `PnlCustomRatio` and its controls.
+    void ShowCustomRatioPanel();
+    void LECusRatioXExit();
+    void LECusRatioYExit();
+    void BtnOKClick();
+    void BtnCancelClick();
+    // The fitting, zoom and crop handler of Image1 and the custom ratio
+    // panel; both made on first use.
+    FitZoomHandler* Image1FitZoom();
+    CustomRatioPanel* CustomRatio();
+    // The custom ratio panel once made, else null (never makes it).
+    CustomRatioPanel* CustomRatioIfMade() const { return m_customRatio; }
+
+private:
+    std::unique_ptr<FitZoomHost> m_host;
+    const FitZoomWidgets m_w;
+    FitZoomHandler* m_image1FitZoom = nullptr;
+    CustomRatioPanel* m_customRatio = nullptr;
+};

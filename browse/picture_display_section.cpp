@@ -1,0 +1,688 @@
+// The main window's picture display section: the display step of the slide
+// show on the main window and the full-screen window, the picture commands
+// and the title of the shown picture.
+#include "browse/picture_display_section.h"
+
+#include "base/picture_table.h"
+#include "base/settings_record.h"
+#include "base/file_helpers.h"
+#include "base/start_args.h"
+#include "browse/drive_menu.h"
+#include "browse/recent_lists.h"
+#include "shows/show_windows.h"
+#include "browse/fit_zoom.h"
+#include "browse/picture_display.h"
+#include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
+#include "browse/picture_slot_decoder.h"
+#include "formats/read_exif_info.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+#include "sound/sound_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QWidget>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QToolBar>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+void enableItem(QAction* action, bool on)
+{
+    if (action)
+        action->setEnabled(on);
+}
+
+void enableItem(QWidget* widget, bool on)
+{
+    if (widget)
+        widget->setEnabled(on);
+}
+
+bool fullScreenVisible() { return Form9 && Form9->isVisible(); }
+
+bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
+
+// The show file the running show plays itself: the show-file argument, or
+// the recent or favourite entry that was started.
+QString RunningShowFilePath()
+{
+    return ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
+}
+
+bool validIndex(int index) { return index >= 0 && index < PictureCount && index < int(PictureTable.size()); }
+
+// The area the display step decodes a slot's picture for: the main window's
+// picture area, or the full-screen window's fit area; empty for the screen.
+QSize displayAreaFor(const QString& slot)
+{
+    if (slot == SlotForm1Im1 && PictureAreaWidth > 0 && PictureAreaHeight > 0)
+        return QSize(PictureAreaWidth, PictureAreaHeight);
+    if (slot != SlotForm1Im1 && Form9)
+        return Form9->PictureArea().size();
+    return QSize();
+}
+
+// The one-shot no-limit byte lets the fit enlarge freely.
+int displayLimit() { return ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit; }
+
+// The display step on the real windows and the show's globals.
+class Form1DisplayHost : public DisplayStepHost {
+public:
+    Form1DisplayHost(PictureDisplaySection* section, PictureDisplayHost& host, const PictureDisplayWidgets& w)
+        : m_s(section), m_host(host), m_w(w)
+    {
+    }
+
+    int PictureIndex() const override { return ::PictureIndex; }
+    int PictureCount() const override { return ::PictureCount; }
+    QString EntryPath(int index) const override
+    {
+        return validIndex(index) ? PictureTable[size_t(index)].FullPath : QString();
+    }
+    QString EntryBookmarkKey(int index) const override
+    {
+        return validIndex(index) ? PictureTable[size_t(index)].BookmarkKey : QString();
+    }
+    bool ThumbnailViewActive() const override
+    {
+        return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
+    }
+    bool FullScreenVisible() const override { return fullScreenVisible(); }
+    bool DemoMode() const override { return ::DemoMode != 0; }
+    bool ShowViewActive() const override { return PlaybackActive == 1; }
+    bool FullViewActive() const override { return ::FullViewActive != 0; }
+    bool ManualMode() const override { return ShowState.ManualMode; }
+    bool SkipUnreadable() const override { return ShowState.SkipUnreadable != 0; }
+    int ShowDirection() const override { return ShowState.Direction; }
+    int ActiveImage() const override { return ShowState.ActiveImage; }
+
+    void BeforeStep() override
+    {
+        if (Form9) {
+            enableItem(Form9->SBRotateLeft, false);
+            enableItem(Form9->SBRotateRight, false);
+            enableItem(Form9->RunExeSpeedButton, false);
+        }
+        QCoreApplication::processEvents();
+    }
+    void ThumbnailStep() override
+    {
+        if (DisplayHooks().ThumbnailStep)
+            DisplayHooks().ThumbnailStep();
+    }
+    void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
+    void ShowTitleLabelByOption() override
+    {
+        if (Form9 && Form9->TitleLabel)
+            Form9->TitleLabel->setVisible(ShowState.TitleOption == 1);
+    }
+    void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
+    void ResetBackwardsButton() override { CutOutCount = 0; }
+    bool ReadShowRecord(int index) override
+    {
+        if (DisplayHooks().ReadShowRecord)
+            return DisplayHooks().ReadShowRecord(index);
+        return m_s->ReadShowRecordForDisplay(index);
+    }
+    int TextLineDelayMs() const override
+    {
+        if (DisplayHooks().TextLineDelayMs)
+            return DisplayHooks().TextLineDelayMs();
+        return m_s->ShowRecordTextDelayMs();
+    }
+    void SetPictureDisplayName() override
+    {
+        if (DisplayHooks().SetPictureDisplayName)
+            DisplayHooks().SetPictureDisplayName();
+        else
+            m_s->SetPictureDisplayName();
+    }
+    void StartImageTimer(int intervalMs) override
+    {
+        if (!m_w.ImageTimer)
+            return;
+        if (intervalMs > 0)
+            m_w.ImageTimer->setInterval(intervalMs);
+        m_w.ImageTimer->start();
+    }
+    void HideMainImage() override
+    {
+        if (m_w.Image1)
+            m_w.Image1->hide();
+    }
+    void LoadIntoSlot(const QString& path, const QString& slot) override
+    {
+        if (PictureSlotModel* model = PictureSlot(slot)) {
+            model->DisplayArea = displayAreaFor(slot);
+            model->EnlargeLimit = displayLimit();
+        }
+        DisplayStepHost::LoadIntoSlot(path, slot);
+    }
+    void SizePictureToDisplay(bool toggle) override { m_host.SizePictureToDisplay(toggle); }
+    void SetPictureLoaded() override { ShowState.PictureLoaded = 1; }
+    void SetPictureMenuCaptions() override { m_s->SetPictureMenuCaptions(); }
+    void UpdatePictureStatus() override { m_s->UpdatePictureStatus(); }
+    void PictureDrawn() override { m_host.Image1Progress(true); }
+    bool PlayPictureSound(bool recordRead) override
+    {
+        return DisplayHooks().PlayPictureSound && DisplayHooks().PlayPictureSound(recordRead);
+    }
+    void NoVoicePlays() override
+    {
+        ShowState.CurrentInterval = IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
+    }
+    void PrepareNextStep() override
+    {
+        if (DisplayHooks().PrepareNextStep)
+            DisplayHooks().PrepareNextStep();
+    }
+    void ArmIntervalTimer(int intervalMs) override
+    {
+        ShowState.StepReentry = 0;
+        if (m_w.IntervalTimer) {
+            m_w.IntervalTimer->setInterval(intervalMs);
+            m_w.IntervalTimer->start();
+        }
+    }
+    int CurrentIntervalSeconds() const override { return ShowState.CurrentInterval; }
+    void StartMusicFade(int intervalMs) override
+    {
+        if (DisplayHooks().StartMusicFade)
+            DisplayHooks().StartMusicFade(intervalMs);
+    }
+    void PauseIfRequested() override
+    {
+        if (ShowState.PauseRequest) {
+            ShowState.PauseRequest = false;
+            m_host.PauseShow();
+        }
+    }
+    void ShowCurrentPictureStatus() override
+    {
+        if (DisplayHooks().ShowCurrentPictureStatus)
+            DisplayHooks().ShowCurrentPictureStatus();
+    }
+    void HidePictureImages() override
+    {
+        if (fullScreenVisible()) {
+            if (Form9->Image1)
+                Form9->Image1->hide();
+            if (Form9->Image2)
+                Form9->Image2->hide();
+        } else if (m_w.Image1) {
+            m_w.Image1->hide();
+        }
+    }
+    void SetErrorCaption(const QString& caption) override
+    {
+        if (Form9) {
+            for (QLabel* label : Form9->TextLabels)
+                if (label)
+                    label->hide();
+        }
+        m_w.Window->setWindowTitle(caption);
+        if (Form9 && Form9->TitleLabel) {
+            QString title = caption;
+            title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            Form9->TitleLabel->setText(title);
+            Form9->TitleLabel->adjustSize();
+            centreTitle();
+        }
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+    void QueueNextStep() override
+    {
+        // The show's own step handler runs from the interval timer, after
+        // this step has returned: no step calls itself.
+        ArmIntervalTimer(0);
+    }
+    void EndShowNoPictures() override
+    {
+        if (m_w.IntervalTimer)
+            m_w.IntervalTimer->stop();
+        platform::showMessage(platform::PromptKind::Information, NoPictureLoadedText);
+        m_host.EndShow();
+    }
+    void Tail() override
+    {
+        if (QApplication::overrideCursor()) {
+            QApplication::restoreOverrideCursor();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    static void centreTitle()
+    {
+        if (!Form9 || !Form9->TitleLabel)
+            return;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QSize size = screen ? screen->size() : QSize(1024, 768);
+        QLabel* title = Form9->TitleLabel;
+        title->move(qRound((size.width() - title->width()) / 2.0), size.height() - 14);
+    }
+
+private:
+    PictureDisplaySection* m_s;
+    PictureDisplayHost& m_host;
+    const PictureDisplayWidgets& m_w;
+};
+
+// Record `index` of a show file open on `file`; false with the reason when
+// it cannot be read.
+bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error)
+{
+    QByteArray bytes;
+    const platform::RecordResult result = file.Read(index, bytes);
+    if (!result.ok()) {
+        if (error)
+            *error = result.Message;
+        return false;
+    }
+    out = DecodeShowRecord(bytes);
+    return true;
+}
+
+qint64 freeSpaceKB(const QString& path)
+{
+    const qint64 bytes = platform::FreeSpaceOf(path);
+    return bytes < 0 ? 1 : bytes / 1024;
+}
+
+} // namespace
+
+namespace {
+
+bool voiceRecordingPossible()
+{
+    if (DisplayHooks().VoiceRecordingPossible)
+        return DisplayHooks().VoiceRecordingPossible();
+    return !QMediaDevices::audioInputs().isEmpty();
+}
+
+bool editProgramExists()
+{
+    return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
+}
+
+qint64 openShowFreeSpaceKB()
+{
+    const QString path = OpenShowPath.isEmpty() ? ShowFile.Path() : OpenShowPath;
+    return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0);
+}
+
+} // namespace
+
+PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host)
+    : m_host(std::move(host)), m_w(m_host->widgets())
+{
+    setParent(m_w.Window);
+}
+
+PictureDisplaySection::~PictureDisplaySection() = default;
+
+bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
+{
+    // The running show plays a show file of its own ("TFFile2"), or the
+    // list comes from the open MyShow ("TFFile"): the entry's record is
+    // read, then the record of the picture that follows.
+    if (!validIndex(index))
+        return false;
+    const TPictureEntry& entry = PictureTable[size_t(index)];
+    TShowRecord record;
+    QString error;
+    QString which;
+    if (ShowState.PlaysOwnShowFile) {
+        const QString path = RunningShowFilePath();
+        if (path.isEmpty())
+            return false;
+        QByteArray bytes;
+        const platform::RecordResult result = platform::ReadRecordAt(path, ShowRecordSize, entry.RecordIndex, bytes);
+        if (!result.ok())
+            throw std::runtime_error(result.Message.toStdString()); // a read error is a load failure
+        record = DecodeShowRecord(bytes);
+        which = QStringLiteral("TFFile2");
+    } else if (SourceIsShow == 1 && AutoShowRunning == 0 && ShowFile.IsOpen()) {
+        if (!ReadShowRecordOf(ShowFile, entry.RecordIndex, record, &error))
+            throw std::runtime_error(error.toStdString());
+        which = QStringLiteral("TFFile");
+    } else {
+        return false;
+    }
+    // A record of another picture (the show file changed meanwhile) would
+    // give this picture foreign texts and sound.
+    if (record.PicturePath.compare(entry.FullPath, Qt::CaseInsensitive) != 0)
+        return false;
+    ShowRec = record;
+    PrefetchNextShowRecord(which);
+    if (::DemoMode && !ShowRec.SoundFile.isEmpty())
+        ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
+                                          platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
+                                          platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
+    const bool soundExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
+    ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(ShowRec.IntervalSeconds, ShowRec.SoundKind,
+                                                        ShowRec.SoundFile, soundExists, 0);
+    ShowState.CurrentInterval = ShowRec.IntervalSeconds != 0 ? ShowRec.IntervalSeconds : ShowState.DefaultInterval;
+    return true;
+}
+
+int PictureDisplaySection::ShowRecordTextDelayMs() const
+{
+    std::array<QString, 5> texts;
+    std::array<int, 5> codes{};
+    for (size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = ShowRec.TextLines[i];
+        codes[i] = ShowRec.TextDelays[i];
+    }
+    return ::TextLineDelayMs(texts, codes);
+}
+
+void PictureDisplaySection::SetPictureDisplayName()
+{
+    PictureDisplayName = QFileInfo(CurrentPicturePath).fileName();
+}
+
+void PictureDisplaySection::DisplayCurrentPicture()
+{
+    Form1DisplayHost host(this, *m_host, m_w);
+    RunDisplayStep(host);
+}
+
+void PictureDisplaySection::PrefetchShowPicture(int index)
+{
+    if (!validIndex(index)) {
+        DropPrefetchedPicture();
+        return;
+    }
+    const bool fullScreen = fullScreenVisible() || ::DemoMode;
+    // Both full-screen images share one fit area, so the image byte may still change.
+    const QString slot = DisplaySlotName(fullScreen, ShowState.ActiveImage);
+    QSize area = displayAreaFor(slot);
+    if (area.isEmpty()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        area = screen ? screen->size() : QSize(1920, 1080);
+    }
+    PrefetchPicture(PictureTable[size_t(index)].FullPath, area, displayLimit());
+}
+
+void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
+{
+    const BookmarkMenuState state = ComputeBookmarkMenuState(key, Settings.Bookmarks, ShowState.BookmarkCount);
+    enableItem(m_w.AddBookMark, state.AddEnabled);
+    enableItem(m_w.RemoveBookmark, state.RemoveEnabled);
+    if (ShowState.BookmarkCount > 0 || state.CurrentIndex >= 0) {
+        enableItem(m_w.GoToNextBookMark, state.GoToEnabled);
+        enableItem(m_w.GoToPreviousBoolMark, state.GoToEnabled);
+    }
+    if (state.CurrentIndex >= 0)
+        ShowState.BookmarkIndex = state.CurrentIndex;
+}
+
+void PictureDisplaySection::DisablePictureCommands()
+{
+    // The sound of the picture shown before ends with it.
+    if (PictureSoundPlayerOpen == 1)
+        m_host->ReleaseVoiceFile();
+    for (QAction* action :
+         {m_w.SaveToolButton, m_w.MoveToolButton, m_w.RunExeToolButton, m_w.FullScreenToolButton3, m_w.Voice,
+          m_w.MicroTB, m_w.VoicePlayTB, m_w.SavePictureTo, m_w.MovePictureTo, m_w.RenamePictureToolButton,
+          m_w.RenamePicture, m_w.RecycleBinToolButton, m_w.TBRotateR, m_w.TBRotateL, m_w.SendRecycleBin,
+          m_w.PictureToClipboard, m_w.PathToClipboard})
+        enableItem(action, false);
+    if (m_w.LaunchEditProgram1)
+        m_w.LaunchEditProgram1->setEnabled(false);
+    if (Form9) {
+        enableItem(Form9->RunExeSpeedButton, false);
+        enableItem(Form9->WindowScreenSpeedButton, false);
+    }
+    QCoreApplication::processEvents();
+}
+
+bool PictureDisplaySection::CanRotatePicture(int index)
+{
+    if (!validIndex(index))
+        return false;
+    const TPictureEntry& entry = PictureTable[size_t(index)];
+    return ::CanRotatePicture(entry.FullPath, entry.ReadOnly != 0, freeSpaceKB(entry.FullPath));
+}
+
+void PictureDisplaySection::SetPictureMenuCaptions()
+{
+    if (PlaybackActive != 1)
+        return;
+    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
+        SetSelectionMenuCaptions();
+        return;
+    }
+    enableItem(m_w.SaveToolButton, true);
+    enableItem(m_w.SavePictureTo, true);
+    const int index = PictureIndex;
+    const bool entryOk = validIndex(index);
+    const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
+    const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
+    const bool rotate = CanRotatePicture(index);
+    if (CutOutCount < 1) {
+        if (SourceIsShow == 1) {
+            enableItem(m_w.Voice, false);
+            enableItem(m_w.ShowAllTB, false);
+            if (m_w.RecycleBinToolButton)
+                m_w.RecycleBinToolButton->setToolTip(RemoveFromShowHint(OpenShowName, false));
+            if (m_w.SendRecycleBin)
+                m_w.SendRecycleBin->setText(QStringLiteral("Remove picture from M&yShow     ~- D"));
+            for (QAction* a : {m_w.MovePictureTo, m_w.MoveToolButton, m_w.RenamePictureToolButton, m_w.RenamePicture})
+                enableItem(a, false);
+            const bool removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0,
+                                                         OpenShowName, openShowFreeSpaceKB());
+            enableItem(m_w.RecycleBinToolButton, removeAllowed);
+            enableItem(m_w.SendRecycleBin, removeAllowed);
+            enableItem(m_w.TBRotateR, removeAllowed && rotate);
+            enableItem(m_w.TBRotateL, removeAllowed && rotate);
+        } else {
+            enableItem(m_w.ShowAllTB, true);
+            if (m_w.RecycleBinToolButton)
+                m_w.RecycleBinToolButton->setToolTip(QStringLiteral("Send picture to Recycle Bin - 'D'"));
+            if (m_w.SendRecycleBin)
+                m_w.SendRecycleBin->setText(QStringLiteral("Send picture to Recycle &Bin          ~- D"));
+            const bool changeable = !readOnly && hasSpace;
+            for (QAction* a : {m_w.MovePictureTo, m_w.MoveToolButton, m_w.RenamePictureToolButton, m_w.RenamePicture,
+                               m_w.RecycleBinToolButton, m_w.SendRecycleBin})
+                enableItem(a, changeable);
+            enableItem(m_w.TBRotateR, changeable && rotate);
+            enableItem(m_w.TBRotateL, changeable && rotate);
+        }
+        enableItem(m_w.AddPicMultTB, true);
+    } else {
+        enableItem(m_w.ShowAllTB, false);
+        if (m_w.RecycleBinToolButton)
+            m_w.RecycleBinToolButton->setToolTip(QString());
+        for (QAction* a : {m_w.MovePictureTo, m_w.MoveToolButton, m_w.RenamePictureToolButton, m_w.RenamePicture,
+                           m_w.RecycleBinToolButton, m_w.AddPicMultTB, m_w.SendRecycleBin, m_w.Voice})
+            enableItem(a, false);
+        enableItem(m_w.TBRotateR, true);
+        enableItem(m_w.TBRotateL, true);
+    }
+    enableItem(m_w.FullScreenToolButton3, true);
+    if (CutOutCount >= 1) {
+        enableItem(m_w.MicroTB, false);
+        enableItem(m_w.VoicePlayTB, false);
+        enableItem(m_w.Voice, false);
+    } else if (voiceRecordingPossible()) {
+        enableItem(m_w.Voice, true);
+        enableItem(m_w.MicroTB, true);
+        enableItem(m_w.VoicePlayTB, entryOk && QFile::exists(VoicePathFor(PictureTable[size_t(index)].FullPath)));
+    }
+    if (Form9)
+        enableItem(Form9->WindowScreenSpeedButton, true);
+    if (editProgramExists()) {
+        if (m_w.LaunchEditProgram1)
+            m_w.LaunchEditProgram1->setEnabled(true);
+        enableItem(m_w.RunExeToolButton, true);
+        if (Form9)
+            enableItem(Form9->RunExeSpeedButton, true);
+    }
+    enableItem(m_w.PictureToClipboard, true);
+    enableItem(m_w.PathToClipboard, CutOutCount < 1);
+    QCoreApplication::processEvents();
+}
+
+void PictureDisplaySection::UpdatePictureStatus()
+{
+    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
+        return;
+    if (!validIndex(PictureIndex))
+        return;
+    TPictureEntry& entry = PictureTable[size_t(PictureIndex)];
+    if (entry.PictureDate == 0)
+        entry.PictureDate = ShowPictureDate(entry.FullPath);
+    PictureStatusInput in;
+    in.displayName = PictureDisplayName;
+    in.path = entry.FullPath;
+    in.date = entry.PictureDate;
+    in.playOrder = ShowState.PlayOrder;
+    in.position = ShowState.ShownNumber;
+    in.total = ShowState.PictureCount;
+    // Bookmarked: the add item is off, i.e. the key stands in the table.
+    in.bookmarked =
+        ComputeBookmarkMenuState(entry.BookmarkKey, Settings.Bookmarks, ShowState.BookmarkCount).CurrentIndex >= 0;
+    in.showCamera = Settings.ShowCameraModel == QLatin1String("1");
+    if (in.showCamera) {
+        ExifInfo exif;
+        ReadExifInfo(entry.FullPath, false, true, false, exif);
+        in.camera = exif.Camera;
+    }
+    const PictureStatusTexts texts = ComputePictureStatus(in);
+    m_w.Window->setWindowTitle(texts.mainCaption);
+    if (Form9 && Form9->TitleLabel) {
+        Form9->TitleLabel->setText(texts.titleLabel);
+        Form9->TitleLabel->adjustSize();
+        Form1DisplayHost::centreTitle();
+    }
+}
+
+void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
+{
+    const int direction = ShowState.Direction;
+    if (direction == 0 || !Form9)
+        return;
+    // The cursor is only looked at, not moved.
+    bool reachedEnd = false;
+    const int next = Form9->PeekNextIndex(direction >= 1 ? 1 : -1, &reachedEnd);
+    // The window's play order knows whether the show plays continuously.
+    ShowState.LastPictureAhead = reachedEnd ? 1 : 0;
+    if (!validIndex(next))
+        return;
+    const qint64 record = PictureTable[size_t(next)].RecordIndex;
+    if (which == QLatin1String("TFFile")) {
+        if (ShowFile.IsOpen())
+            ReadShowRecordOf(ShowFile, record, NextShowRec, nullptr);
+        return;
+    }
+    // "TFFile2": the show file the running show plays itself.
+    const QString path = RunningShowFilePath();
+    QByteArray bytes;
+    if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
+        NextShowRec = DecodeShowRecord(bytes);
+}
+
+
+void PictureDisplaySection::SetSelectionMenuCaptions()
+{
+    CurrentPicturePath.clear();
+    const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
+    const int n = int(ticked.size());
+
+    if (Form16 && Form16->isVisible()) {
+        const bool on = n > 0 && Form16->ShowSelectedLabel
+                        && Form16->ShowSelectedLabel->text() != QLatin1String("Select a show");
+        enableItem(Form16->DeletePicButton, on);
+        enableItem(Form16->AddPicsButton1, on);
+        Form16->SetAddButtonGlyph(on, 0);
+    }
+
+    SelectionCommandInput in;
+    in.selected = n;
+    in.pageHoldsAll = PageHoldsAllPictures(DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0,
+                                           PictureCount);
+    in.direction = ShowState.Direction;
+    in.thumbnailView = DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
+    in.sourceIsShow = SourceIsShow == 1;
+    if (n == 1 && validIndex(ticked.first())) {
+        const TPictureEntry& entry = PictureTable[size_t(ticked.first())];
+        CurrentPicturePath = entry.FullPath;
+        in.selectionChangeable = entry.ReadOnly == 0 && freeSpaceKB(entry.FullPath) > 0;
+        in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
+    }
+    if (in.sourceIsShow)
+        in.removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
+                                             openShowFreeSpaceKB());
+    in.editProgramExists = editProgramExists();
+    const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);
+
+    enableItem(m_w.ShowForwardToolButton, st.showForward);
+    enableItem(m_w.ShowinReverseToolButton, st.showInReverse);
+    enableItem(m_w.ManualModeToolButton, st.manualMode);
+    enableItem(m_w.Backwards1ToolButton, st.backwards1);
+    enableItem(m_w.Forward1ToolButton, st.forward1);
+    enableItem(m_w.SaveToolButton, st.save);
+    enableItem(m_w.AddPicMultTB, st.addMult);
+    enableItem(m_w.ShowAllTB, st.showAll);
+    if (!st.voice)
+        enableItem(m_w.Voice, false);
+    if (m_w.RecycleBinToolButton)
+        m_w.RecycleBinToolButton->setToolTip(st.recycleHint);
+    if (m_w.SendRecycleBin)
+        m_w.SendRecycleBin->setText(st.recycleCaption);
+    enableItem(m_w.MoveToolButton, st.move);
+    enableItem(m_w.RenamePictureToolButton, st.rename);
+    if (!in.sourceIsShow)
+        enableItem(m_w.MicroTB, st.micro);
+    enableItem(m_w.RecycleBinToolButton, st.recycle);
+    enableItem(m_w.SendRecycleBin, st.recycle);
+    enableItem(m_w.TBRotateR, st.rotate);
+    enableItem(m_w.TBRotateL, st.rotate);
+    if (!in.sourceIsShow)
+        enableItem(m_w.VoicePlayTB, st.voicePlay);
+    enableItem(m_w.RunExeToolButton, st.runExe);
+    for (QAction* a : {m_w.PictureToCBMyShow, m_w.PathToCBMyShow})
+        if (a)
+            a->setVisible(false);
+    if (m_w.PictureToClipboard)
+        m_w.PictureToClipboard->setText(QStringLiteral("&Picture to Clipboard"));
+    if (m_w.PathToClipboard)
+        m_w.PathToClipboard->setText(QStringLiteral("P&ath to Clipboard"));
+    for (QAction* a : {m_w.PictureToClipboard, m_w.PathToClipboard}) {
+        if (a) {
+            a->setEnabled(st.clipboard);
+            a->setVisible(st.clipboard);
+        }
+    }
+    if (m_w.ClipBoardFunctions) {
+        m_w.ClipBoardFunctions->setEnabled(st.clipboard);
+        m_w.ClipBoardFunctions->menuAction()->setVisible(st.clipboard);
+    }
+}
+
+void PictureDisplaySection::TBRatioClick()
+{
+    if (!Form9)
+        return;
+    Form9->RefreshRatioMenu();
+    QPoint at(0, 0);
+    if (m_w.ToolBar1)
+        at = QPoint(m_w.ToolBar1->x(), m_w.ToolBar1->y() + m_w.ToolBar1->height() + 50);
+    Form9->PMRatio->popup(m_w.Window->mapToGlobal(at));
+}

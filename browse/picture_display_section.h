@@ -1,0 +1,54 @@
+// The main window's picture display section: the display step of the slide
+// show on the main window and the full-screen window, the show records the
+// step reads, the picture commands and the title of the shown picture. It
+// reaches the rest of the window through PictureDisplayHost.
+#pragma once
+
+#include "browse/picture_display_host.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class PictureDisplaySection : public QObject {
+    Q_OBJECT
+public:
+    // A child of the host's window.
+    explicit PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host);
+    ~PictureDisplaySection() override;
+
+    // Shows entry PictureIndex of PictureTable (the slide show's step).
+    // Never raises; failures are sorted into LoadErrorKind and reported.
+    void DisplayCurrentPicture();
+    // Decodes entry `index` of PictureTable ahead for the show's next step,
+    // for the slot and size that step will load it at; -1 drops it.
+    void PrefetchShowPicture(int index);
+    // Bookmark items for the picture whose bookmark key is `key`.
+    void SetBookmarkMenuState(const QString& key);
+    // Run before a picture is loaded: the picture commands are disabled.
+    void DisablePictureCommands();
+    // The commands for the shown picture.
+    void SetPictureMenuCaptions();
+    // The commands for the ticked pictures of a thumbnail page.
+    void SetSelectionMenuCaptions();
+    // Reads the show record of the picture that follows into NextShowRec:
+    // "TFFile" from the open show's working copy, "TFFile2" from the show
+    // file the running show plays itself.
+    void PrefetchNextShowRecord(const QString& which);
+    // Pops up the full-screen window's crop-ratio menu below the tool bar.
+    void TBRatioClick();
+    // The window title and full-screen title of the shown picture.
+    void UpdatePictureStatus();
+    // The entry's picture may be rotated.
+    bool CanRotatePicture(int index);
+    // The display step's own parts: the entry's show record (and the next
+    // one), the delay of its text lines, the shown picture's name.
+    bool ReadShowRecordForDisplay(int Index);
+    int ShowRecordTextDelayMs() const;
+    void SetPictureDisplayName();
+
+private:
+    std::unique_ptr<PictureDisplayHost> m_host;
+    const PictureDisplayWidgets m_w;
+};
