@@ -119,6 +119,7 @@ TForm1::TForm1(QWidget* parent)
     InstallThumbnailPage();
     InstallFolderTree();
     InstallListMenus();
+    InstallExternalPrograms();
     InstallFileOperations();
 }
 

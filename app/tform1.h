@@ -881,43 +881,16 @@ public:
 
     // =====================================================================
     // SECTION: external programs and wallpaper  (owner: extprog;
-    // browse/tform1_external_programs.cpp, browse/tform1_wallpaper.cpp)
+    // browse/tform1_external_programs.cpp, the controller in
+    // browse/external_programs_controller.cpp)
     // =====================================================================
 public:
-    // Connects the launch items and buttons, the rotations, the sibling
-    // program, the EXIF date reset and the wallpaper items (once; the first
-    // showing of the window does it too).
-    Q_INVOKABLE void SetupExternalPrograms();
-    // Runs one outside program (program and its first arguments) and waits
-    // for it while window messages run; refused while one runs already.
-    void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture);
-    void RunExeToolButtonClick();
-    void LaunchEditProgram();
-    // Starts the chosen video program (LaunchVideoProgram names the pop-up submenu).
-    void LaunchChosenVideoProgram();
-    // fromFullScreen: the full-screen window's own rotate buttons.
-    void TBRotateLClick(bool fromFullScreen = false);
-    void TBRotateRClick(bool fromFullScreen = false);
-    void RotatePicture(QChar direction);
-    void RotateSelectedPictures(QChar direction);
-    void IrfanviewClick();
-    void TBTarnivoClick();
-    void ResetToExifPopClick();
-    void ResetFileDatesToExif();
-    void BuildLaunchMenu();
-    void LoadVideoProgramIcons();
-    void BuildLaunchButtons();
-    void ArrangeLaunchButtons();
-    void DoNothing() {}
-    // The wallpaper: sender is WallPaperFolder, WallPaperMyShow or another item.
-    void WallpaperClick(QObject* sender);
-    // WallpaperClick for a given picture (the dialog, then the values).
-    void SetWallpaperTo(const QString& picture, QObject* sender);
-    void WallPaperAndStyle();
+    // The launch menus and buttons, rotations, the sibling program, the EXIF
+    // date reset and the wallpaper (browse/external_programs_controller.h).
+    class ExternalProgramsController* externalPrograms() const { return m_externalPrograms; }
 private:
-    bool m_externalProgramsSetUp = false;
-    QString editTargetForLaunch();
-    void refreshAfterRotation(const QString& target, bool cutOut);
+    class ExternalProgramsController* m_externalPrograms = nullptr;
+    void InstallExternalPrograms();
 public:
     // === end of section: external programs and wallpaper ===
 

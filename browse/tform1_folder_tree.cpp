@@ -2,6 +2,7 @@
 // over the window, and forwards the tree's routines to it.
 #include "app/tform1.h"
 
+#include "browse/external_programs_controller.h"
 #include "browse/folder_tree_host.h"
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
@@ -54,7 +55,7 @@ public:
     }
     void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture) override
     {
-        m_form->RunExternalProgram(program, startArguments, withPicture);
+        m_form->externalPrograms()->RunExternalProgram(program, startArguments, withPicture);
     }
 
 private:
