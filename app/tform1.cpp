@@ -120,6 +120,7 @@ TForm1::TForm1(QWidget* parent)
     InstallFolderTree();
     InstallListMenus();
     InstallExternalPrograms();
+    InstallPictureInfo();
     InstallFileOperations();
 }
 

@@ -899,18 +899,9 @@ public:
     // browse/tform1_picture_info.cpp, browse/tform1_thumbnail_files.cpp)
     // =====================================================================
 public:
-    // Connects the "Create thumbnails manually" items and the status of
-    // thumbnail making (once; the first showing of the window does it too).
-    Q_INVOKABLE void SetupThumbnailFiles();
-    // Makes or renews a picture's thumbnail; the result codes of the free
-    // CreateOrRefreshThumbnail (-1 .. 4).
-    int CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail, const QString& SlotName,
-                                 bool FromPreview, bool IgnoreDrive, bool ForceRenew, bool SetPictureDate);
-    // The manual creation window TForm38 for SelectedFolder; the tree is
-    // refreshed afterwards.
-    void MakeSmallClick();
-    // The one-time notice about thumbnail folders and the window TForm39.
-    void ThumbnailInfoOnce();
+    // The thumbnail files: manual creation, the one-time notice and the
+    // tree's hover wiring (browse/picture_info_controller.h).
+    class PictureInfoController* pictureInfo() const { return m_pictureInfo; }
     // The browse preview (Image4 and its panel) and the MyShow preview (image2).
     void ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail);
     void ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse);
@@ -929,8 +920,8 @@ public:
     bool OperationRunning = false;
     bool HideTarnivoPanel = false;
 private:
-    bool m_thumbnailFilesSetUp = false;
-    bool m_thumbnailInfoAsked = false;
+    class PictureInfoController* m_pictureInfo = nullptr;
+    void InstallPictureInfo();
 public:
     // === end of section: picture information and thumbnail files ===
 
