@@ -896,29 +896,13 @@ public:
 
     // =====================================================================
     // SECTION: picture information and thumbnail files  (owner: thumbs;
-    // browse/tform1_picture_info.cpp, browse/tform1_thumbnail_files.cpp)
+    // browse/tform1_thumbnail_files.cpp, the controller in
+    // browse/picture_info_controller.cpp)
     // =====================================================================
 public:
-    // The thumbnail files: manual creation, the one-time notice and the
-    // tree's hover wiring (browse/picture_info_controller.h).
+    // The browse and MyShow previews, the tree's hover preview and the
+    // thumbnail files (browse/picture_info_controller.h).
     class PictureInfoController* pictureInfo() const { return m_pictureInfo; }
-    // The browse preview (Image4 and its panel) and the MyShow preview (image2).
-    void ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail);
-    void ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse);
-    void UpdateTarnivoPanelVisibility();
-    // The tree's mouse move: the node under the mouse (or, from elsewhere,
-    // the remembered node) is previewed.
-    void TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
-    class QTreeWidgetItem* PreviewNode = nullptr;
-    QString TreeHoverPath;
-    // The path last shown in the browse and MyShow previews, and the kind of
-    // the previewed tree node: 'V' video, 'P' picture, 'O' other.
-    QString PreviewedPath;
-    QString MyShowPreviewedPath;
-    QChar PreviewKind = QLatin1Char('P');
-    // Two state bytes that keep the sibling panel hidden.
-    bool OperationRunning = false;
-    bool HideTarnivoPanel = false;
 private:
     class PictureInfoController* m_pictureInfo = nullptr;
     void InstallPictureInfo();

@@ -1,27 +1,56 @@
-// The main window's picture information and thumbnail files: the manual
-// creation window, the one-time notice and the tree's hover preview wiring.
+// The main window's picture information and thumbnail files: the browse
+// preview (Image4 with its size, date and camera panel), the MyShow preview
+// (image2), the sibling program's panel, the tree's hover preview, the manual
+// creation window and the one-time notice.
 #include "browse/picture_info_controller.h"
 
+#include "base/file_helpers.h"
+#include "base/found_file.h"
+#include "base/layout_state.h"
 #include "base/settings_record.h"
+#include "base/start_modes.h"
+#include "browse/background_work.h"
+#include "browse/external_programs.h"
+#include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/picture_display.h"
+#include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_files_window.h"
+#include "formats/picture_file.h"
+#include "formats/read_exif_info.h"
+#include "platform/dos_date.h"
+#include "platform/file_attributes.h"
 #include "platform/prompt.h"
 #include "platform/prompt_dialogs.h"
+#include "slideshow/show_state.h"
+#include "sound/sound_state.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <cmath>
 
 namespace {
 
-// The tree's mouse moves go to the host's TreeView1MouseMove.
+// The tree's mouse moves go to TreeView1MouseMove.
 class TreeHoverFilter : public QObject {
 public:
-    TreeHoverFilter(QObject* parent, QTreeWidget* tree, PictureInfoHost* host)
-        : QObject(parent), tree_(tree), host_(host)
+    TreeHoverFilter(PictureInfoController* section, QTreeWidget* tree)
+        : QObject(section), tree_(tree), section_(section)
     {
     }
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -29,14 +58,14 @@ public:
         if (event->type() == QEvent::MouseMove && tree_ && watched == tree_->viewport()) {
             auto* move = static_cast<QMouseEvent*>(event);
             const QPoint p = move->position().toPoint();
-            host_->TreeView1MouseMove(tree_, move->modifiers(), p.x(), p.y());
+            section_->TreeView1MouseMove(tree_, move->modifiers(), p.x(), p.y());
         }
         return false;
     }
 
 private:
     QTreeWidget* tree_;
-    PictureInfoHost* host_;
+    PictureInfoController* section_;
 };
 
 } // namespace
@@ -61,7 +90,7 @@ void PictureInfoController::SetupThumbnailFiles()
     if (m_w.TreeView1) {
         m_w.TreeView1->setMouseTracking(true);
         m_w.TreeView1->viewport()->setMouseTracking(true);
-        m_w.TreeView1->viewport()->installEventFilter(new TreeHoverFilter(this, m_w.TreeView1, m_host.get()));
+        m_w.TreeView1->viewport()->installEventFilter(new TreeHoverFilter(this, m_w.TreeView1));
     }
 }
 
@@ -95,4 +124,356 @@ void PictureInfoController::ThumbnailInfoOnce()
     platform::execModal(window);
     if (!window.CBNext->isChecked())
         Settings.ThumbInfoShown = 1;
+}
+
+// ---- picture information ---------------------------------------------------------------
+
+namespace {
+
+void setShown(QWidget* w, bool shown)
+{
+    if (w)
+        w->setVisible(shown);
+}
+
+// The information lines size themselves to their text, as auto-sized
+// labels do; the panel clips what does not fit.
+void setLine(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+// Loads a picture for a preview, decoded no larger than the area needs.
+QImage loadForPreview(const QString& path, QSize area, QSize* trueSize = nullptr)
+{
+    return LoadPicturePreview(path, area, trueSize);
+}
+
+// Fits the image into the area without an enlargement limit and centres it.
+void showFitted(QLabel* label, const QImage& image, const QRect& area)
+{
+    if (!label || image.isNull() || area.isEmpty())
+        return;
+    const double fy = double(area.height()) / image.height();
+    const double fx = double(area.width()) / image.width();
+    const double f = fy >= fx ? fx : fy;
+    const int w = std::max(1, int(std::nearbyint(image.width() * f)));
+    const int h = std::max(1, int(std::nearbyint(image.height() * f)));
+    label->setScaledContents(true);
+    label->setPixmap(QPixmap::fromImage(image));
+    label->setGeometry(area.left() + (area.width() - w) / 2, area.top() + (area.height() - h) / 2, w, h);
+    label->show();
+    label->repaint();
+}
+
+// The picture box of the previews (the same place in both panels): the one
+// the window's layout keeps, else the designed one.
+QRect previewArea(const PictureInfoHost& host, QLabel* label)
+{
+    if (!label)
+        return {};
+    if (PreviewDrawBounds.isValid() && !PreviewDrawBounds.isEmpty())
+        return PreviewDrawBounds;
+    const QRect designed = host.designBound(QStringLiteral("image2"));
+    return designed.isValid() ? designed : label->geometry();
+}
+
+struct PreviewWidgets {
+    QLabel* image;
+    QFrame* sizeDatePanel;
+    QLabel* fileSize;
+    QLabel* fileDate;
+    QLabel* readOnly;
+    QLabel* model;
+    QFrame* noShowPanel;
+    QLabel* video;
+    QLabel* cannotOpen;
+    QLabel* fileNotExist;
+};
+
+// The size, date, read-only and camera lines of an existing file.
+void fillFileLines(const PreviewWidgets& w, const QString& path, const ExifInfo& exif)
+{
+    const QFileInfo info(path);
+    if (w.fileSize)
+        setLine(w.fileSize, PreviewSizeText(info.size()));
+    if (w.fileDate)
+        setLine(w.fileDate, PreviewDateText(platform::FileDosDate(path)));
+    if (w.model)
+        setLine(w.model, PreviewCameraText(exif.Camera));
+    setShown(w.readOnly, platform::IsReadOnly(path));
+}
+
+// Counts the previews started; a preview whose decode was overtaken by a
+// newer one leaves the panel to it.
+quint64 g_previewGeneration = 0;
+
+} // namespace
+
+void PictureInfoController::UpdateTarnivoPanelVisibility()
+{
+    if (!m_w.TarnivoPanel)
+        return;
+    // The panel presents the sibling renaming program; it shows only while
+    // that program is installed.
+    const bool sizeDateHidden = !m_w.SizeDatePanel4 || m_w.SizeDatePanel4->isHidden();
+    m_w.TarnivoPanel->setVisible(TarnivoInstalled != 0 && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
+}
+
+void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
+{
+    const PreviewWidgets w{m_w.Image4, m_w.SizeDatePanel4, m_w.FileSizeLabel4, m_w.FileDateLabel4, m_w.ReadOnlyLabel4,
+                           m_w.ModelLabel4, m_w.NoShowPanel4, m_w.VideoLabel4, m_w.CannotOpenLabel4, m_w.FileNotExistLabel4};
+    setShown(w.noShowPanel, false);
+    setShown(w.cannotOpen, false);
+    setShown(w.fileNotExist, false);
+    setShown(w.video, false);
+    const QChar kind = PreviewKind;
+    const bool exists = QFileInfo(Path).isFile();
+    // The voice controls: a picture has them; otherwise they stay only while
+    // a recording plays.
+    const bool playing = RecordingPlaying != 0;
+    const bool voice = kind == QLatin1Char('P');
+    setShown(m_w.MicroSB, voice && exists);
+    setShown(m_w.VoiceBevel, voice || playing);
+    setShown(m_w.VoicePlaySB, voice || playing);
+    if (m_w.VoicePlaySB)
+        m_w.VoicePlaySB->setEnabled(playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
+    if (kind == QLatin1Char('V'))
+        for (QToolButton* b : m_w.Exe4SB)
+            setShown(b, false);
+    if (kind != QLatin1Char('P')) {
+        setShown(w.image, false);
+        setShown(w.sizeDatePanel, kind == QLatin1Char('V') && exists);
+        setShown(w.video, kind == QLatin1Char('V'));
+        if (kind == QLatin1Char('V') && exists)
+            fillFileLines(w, Path, ExifInfo());
+    } else if (!exists) {
+        setShown(w.sizeDatePanel, false);
+        setShown(w.image, false);
+        setShown(w.fileNotExist, true);
+    } else {
+        ExifInfo exif;
+        ReadExifInfo(Path, true, true, true, exif);
+        fillFileLines(w, Path, exif);
+        setShown(w.sizeDatePanel, true);
+        if (Path != PreviewedPath) {
+            if (LoadImage) {
+                QApplication::processEvents();
+                // The thumbnail and the decode run on workers while the
+                // window serves its events; a newer preview started meanwhile
+                // wins and this one ends without touching the panel.
+                const quint64 generation = ++g_previewGeneration;
+                QString source = Path;
+                if (UseThumbnail) {
+                    const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path));
+                    if (generation != g_previewGeneration)
+                        return;
+                    if (r == ThumbMade || r == ThumbUpToDate)
+                        source = ThumbnailPath(Path);
+                }
+                const QRect area = previewArea(*m_host, w.image);
+                QImage image;
+                QSize loaded;
+                RunServingEvents([&] { image = loadForPreview(source, area.size(), &loaded); });
+                if (generation != g_previewGeneration)
+                    return;
+                if (image.isNull()) {
+                    setShown(w.image, false);
+                    setShown(w.cannotOpen, true);
+                } else {
+                    if (UseThumbnail && w.model) {
+                        QString dims;
+                        if (!exif.Width.isEmpty() && !exif.Height.isEmpty())
+                            dims = exif.Width + QStringLiteral(" x ") + exif.Height;
+                        else {
+                            // The size of the picture loaded (not of its copy scaled for the box).
+                            if (!loaded.isValid())
+                                loaded = image.size();
+                            dims = QString::number(loaded.width()) + QStringLiteral(" x ") + QString::number(loaded.height());
+                        }
+                        setLine(w.model, w.model->text() + QStringLiteral("  ") + dims);
+                    }
+                    showFitted(w.image, image, area);
+                    if (m_w.PictureToClipboard)
+                        m_w.PictureToClipboard->setEnabled(true);
+                }
+            }
+        } else {
+            setShown(w.image, true);
+            if (m_w.PictureToClipboard)
+                m_w.PictureToClipboard->setEnabled(true);
+        }
+    }
+    const bool noShow = (w.cannotOpen && !w.cannotOpen->isHidden()) || (w.fileNotExist && !w.fileNotExist->isHidden())
+                        || (w.video && !w.video->isHidden());
+    setShown(w.noShowPanel, noShow);
+    UpdateTarnivoPanelVisibility();
+    PreviewedPath = Path;
+}
+
+void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse)
+{
+    const PreviewWidgets w{m_w.image2, m_w.SizeDatePanel, m_w.FileSizeLabel, m_w.FileDateLabel, m_w.ReadOnlyLabel,
+                           m_w.ModelLabel, m_w.NoShowPanel, m_w.VideoLabel, m_w.CannotOpenLabel, m_w.FileNotExistLabel};
+    if (FromBrowse)
+        MyShowPreviewedPath.clear();
+    else if (Path == MyShowPreviewedPath)
+        return;
+    setShown(w.noShowPanel, false);
+    setShown(w.cannotOpen, false);
+    setShown(w.fileNotExist, false);
+    setShown(w.video, false);
+    if (!QFileInfo(Path).isFile()) {
+        setShown(w.sizeDatePanel, false);
+        setShown(w.image, false);
+        setShown(w.fileNotExist, true);
+        setShown(w.noShowPanel, true);
+        MyShowPreviewedPath = Path;
+        return;
+    }
+    ExifInfo exif;
+    ReadExifInfo(Path, false, true, false, exif);
+    fillFileLines(w, Path, exif);
+    setShown(w.sizeDatePanel, true);
+    if (LoadImage && w.image) {
+        // From the browse preview the picture already shown there is taken over.
+        QImage image;
+        if (FromBrowse && m_w.Image4 && Path == PreviewedPath && !m_w.Image4->pixmap().isNull())
+            image = m_w.Image4->pixmap().toImage();
+        else
+            image = loadForPreview(Path, previewArea(*m_host, w.image).size());
+        if (image.isNull()) {
+            setShown(w.image, false);
+            setShown(w.cannotOpen, true);
+            setShown(w.noShowPanel, true);
+        } else {
+            showFitted(w.image, image, previewArea(*m_host, w.image));
+        }
+    }
+    MyShowPreviewedPath = Path;
+}
+
+namespace {
+
+// The node is still one of the tree's (a refill deletes the old nodes).
+bool nodeInTree(QTreeWidget* tree, QTreeWidgetItem* node)
+{
+    if (!tree || !node)
+        return false;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if (*it == node)
+            return true;
+    return false;
+}
+
+bool topWindowVisible(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return true;
+    return false;
+}
+
+} // namespace
+
+void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
+{
+    Q_UNUSED(Shift);
+    if (!m_w.TreeView1 || topWindowVisible("Form12") || ArgumentMode)
+        return;
+    if (m_w.Window->isEnabled())
+        m_w.TreeView1->setFocus(Qt::MouseFocusReason);
+    if (m_w.Timer1 && !m_w.Timer1->isActive())
+        m_w.Timer1->start();
+
+    QTreeWidgetItem* node = nullptr;
+    if (Sender != m_w.TreeView1 && Sender != m_w.TreeView1->viewport())
+        node = nodeInTree(m_w.TreeView1, PreviewNode) ? PreviewNode : nullptr;
+    else
+        node = m_w.TreeView1->itemAt(X, Y);
+    if (!node)
+        return;
+    const QString path = m_host->GetNodePath(node);
+    if (path.isEmpty() || path == TreeHoverPath)
+        return;
+    PreviewNode = node;
+
+    if (m_w.FileDateLabel4 && m_w.FileSizeLabel4)
+        m_w.FileDateLabel4->move(m_w.FileSizeLabel4->x() + 50, m_w.FileSizeLabel4->y());
+    if (m_w.TimerThumbnail)
+        m_w.TimerThumbnail->stop();
+    if (m_w.PathToClipboard)
+        m_w.PathToClipboard->setEnabled(true);
+
+    const int image = node->data(0, TreeImageRole).toInt();
+    if (image == VideoImageIndex || IsVideoImage(image))
+        PreviewKind = QLatin1Char('V');
+    else if (image >= 4 && image <= 17)
+        PreviewKind = QLatin1Char('P');
+    else
+        PreviewKind = QLatin1Char('O');
+    const bool video = PreviewKind == QLatin1Char('V');
+    const bool picture = PreviewKind == QLatin1Char('P');
+    if (!video && !picture && m_w.PathToClipboard)
+        m_w.PathToClipboard->setEnabled(false);
+
+    if (video || picture) {
+        const QString what = video ? QStringLiteral("video") : QStringLiteral("picture");
+        if (m_w.SavePictureTo)
+            m_w.SavePictureTo->setText(QStringLiteral("&Save ") + what + QStringLiteral(" to"));
+        if (m_w.MovePictureTo)
+            m_w.MovePictureTo->setText(QStringLiteral("&Move ") + what + QStringLiteral(" to"));
+        if (m_w.SendRecycleBin)
+            m_w.SendRecycleBin->setText(QStringLiteral("Send ") + what + QStringLiteral(" to Recycle &Bin"));
+        if (m_w.RenamePicture)
+            m_w.RenamePicture->setText(QStringLiteral("Re&name ") + what);
+        if (m_w.FileOperations)
+            m_w.FileOperations->setEnabled(true);
+        m_w.TreeView1->setCurrentItem(node);
+    } else if (m_w.FileOperations) {
+        m_w.FileOperations->setEnabled(false);
+    }
+
+    CurrentPicturePath = path;
+    TreeHoverPath = path;
+    if (m_w.PictureToClipboard)
+        m_w.PictureToClipboard->setEnabled(false);
+    if (!picture) {
+        ShowPictureInfo(path, true, true);
+    } else {
+        // The picture itself is shown a moment later, when the mouse rests.
+        m_host->SetThumbnailPreview(path, true);
+        if (m_w.TimerThumbnail)
+            m_w.TimerThumbnail->start();
+    }
+
+    if (video || picture) {
+        const qint64 bytes = node->data(0, TreeSizeRole).toLongLong();
+        if (m_w.FileSizeLabel4)
+            setLine(m_w.FileSizeLabel4, PreviewSizeText(bytes));
+        const bool exists = QFileInfo(path).isFile();
+        if (FileExistsDated(path)) {
+            if (m_w.FileDateLabel4)
+                setLine(m_w.FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
+        } else {
+            if (m_w.FileDateLabel4)
+                setLine(m_w.FileDateLabel4, QStringLiteral("Date unknown"));
+            if (!exists && m_w.FileSizeLabel4)
+                setLine(m_w.FileSizeLabel4, QStringLiteral("Could not be determined"));
+        }
+        ExifInfo exif;
+        ReadExifInfo(path, false, true, false, exif);
+        if (m_w.ModelLabel4)
+            setLine(m_w.ModelLabel4, PreviewCameraText(exif.Camera));
+        setShown(m_w.ReadOnlyLabel4, exists && platform::IsReadOnly(path));
+        setShown(m_w.SizeDatePanel4, exists);
+        setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
+    }
+
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && PlaybackActive == 0 && !topWindowVisible("Form16")) {
+        m_w.Window->activateWindow();
+        m_w.Window->raise();
+    }
 }

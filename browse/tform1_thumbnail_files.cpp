@@ -38,17 +38,56 @@ public:
         PictureInfoWidgets w;
         w.Window = f;
         w.TreeView1 = f->TreeView1;
+        w.MyShowSG = f->MyShowSG;
+        w.Timer1 = f->Timer1;
+        w.TimerThumbnail = f->TimerThumbnail;
         w.TBMakeSmall = f->TBMakeSmall;
         w.MMakeSmall = f->MMakeSmall;
         w.MakeSmall = f->MakeSmall;
+        w.Image4 = f->Image4;
+        w.SizeDatePanel4 = f->SizeDatePanel4;
+        w.FileSizeLabel4 = f->FileSizeLabel4;
+        w.FileDateLabel4 = f->FileDateLabel4;
+        w.ReadOnlyLabel4 = f->ReadOnlyLabel4;
+        w.ModelLabel4 = f->ModelLabel4;
+        w.NoShowPanel4 = f->NoShowPanel4;
+        w.VideoLabel4 = f->VideoLabel4;
+        w.CannotOpenLabel4 = f->CannotOpenLabel4;
+        w.FileNotExistLabel4 = f->FileNotExistLabel4;
+        w.Exe4SB = f->Exe4SB;
+        w.TarnivoPanel = f->TarnivoPanel;
+        w.MicroSB = f->MicroSB;
+        w.VoiceBevel = f->VoiceBevel;
+        w.VoicePlaySB = f->VoicePlaySB;
+        w.image2 = f->image2;
+        w.SizeDatePanel = f->SizeDatePanel;
+        w.FileSizeLabel = f->FileSizeLabel;
+        w.FileDateLabel = f->FileDateLabel;
+        w.ReadOnlyLabel = f->ReadOnlyLabel;
+        w.ModelLabel = f->ModelLabel;
+        w.NoShowPanel = f->NoShowPanel;
+        w.VideoLabel = f->VideoLabel;
+        w.CannotOpenLabel = f->CannotOpenLabel;
+        w.FileNotExistLabel = f->FileNotExistLabel;
+        w.PictureToClipboard = f->PictureToClipboard;
+        w.PathToClipboard = f->PathToClipboard;
+        w.FileOperations = f->FileOperations;
+        w.SavePictureTo = f->SavePictureTo;
+        w.MovePictureTo = f->MovePictureTo;
+        w.SendRecycleBin = f->SendRecycleBin;
+        w.RenamePicture = f->RenamePicture;
         return w;
     }
 
+    QRect designBound(const QString& name) const override { return m_form->designBounds().value(name); }
+
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
-    void TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y) override
+    QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
+    void SetThumbnailPreview(const QString& path, bool fromTree) override
     {
-        m_form->TreeView1MouseMove(Sender, Shift, X, Y);
+        m_form->ThumbnailPreviewPath = path;
+        m_form->ThumbnailPreviewFromTree = fromTree;
     }
 
 private:
