@@ -121,6 +121,8 @@ TForm1::TForm1(QWidget* parent)
     InstallThumbnailPage();
     InstallFolderTree();
     InstallListMenus();
+    InstallExternalPrograms();
+    InstallPictureInfo();
     InstallFileOperations();
 }
 

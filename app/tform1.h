@@ -845,83 +845,31 @@ public:
 
     // =====================================================================
     // SECTION: external programs and wallpaper  (owner: extprog;
-    // browse/tform1_external_programs.cpp, browse/tform1_wallpaper.cpp)
+    // browse/tform1_external_programs.cpp, the controller in
+    // browse/external_programs_controller.cpp)
     // =====================================================================
 public:
-    // Connects the launch items and buttons, the rotations, the sibling
-    // program, the EXIF date reset and the wallpaper items (once; the first
-    // showing of the window does it too).
-    Q_INVOKABLE void SetupExternalPrograms();
-    // Runs one outside program (program and its first arguments) and waits
-    // for it while window messages run; refused while one runs already.
-    void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture);
-    void RunExeToolButtonClick();
-    void LaunchEditProgram();
-    // Starts the chosen video program (LaunchVideoProgram names the pop-up submenu).
-    void LaunchChosenVideoProgram();
-    // fromFullScreen: the full-screen window's own rotate buttons.
-    void TBRotateLClick(bool fromFullScreen = false);
-    void TBRotateRClick(bool fromFullScreen = false);
-    void RotatePicture(QChar direction);
-    void RotateSelectedPictures(QChar direction);
-    void IrfanviewClick();
-    void TBTarnivoClick();
-    void ResetToExifPopClick();
-    void ResetFileDatesToExif();
-    void BuildLaunchMenu();
-    void LoadVideoProgramIcons();
-    void BuildLaunchButtons();
-    void ArrangeLaunchButtons();
-    void DoNothing() {}
-    // The wallpaper: sender is WallPaperFolder, WallPaperMyShow or another item.
-    void WallpaperClick(QObject* sender);
-    // WallpaperClick for a given picture (the dialog, then the values).
-    void SetWallpaperTo(const QString& picture, QObject* sender);
-    void WallPaperAndStyle();
+    // The launch menus and buttons, rotations, the sibling program, the EXIF
+    // date reset and the wallpaper (browse/external_programs_controller.h).
+    class ExternalProgramsController* externalPrograms() const { return m_externalPrograms; }
 private:
-    bool m_externalProgramsSetUp = false;
-    QString editTargetForLaunch();
-    void refreshAfterRotation(const QString& target, bool cutOut);
+    class ExternalProgramsController* m_externalPrograms = nullptr;
+    void InstallExternalPrograms();
 public:
     // === end of section: external programs and wallpaper ===
 
     // =====================================================================
     // SECTION: picture information and thumbnail files  (owner: thumbs;
-    // browse/tform1_picture_info.cpp, browse/tform1_thumbnail_files.cpp)
+    // browse/tform1_thumbnail_files.cpp, the controller in
+    // browse/picture_info_controller.cpp)
     // =====================================================================
 public:
-    // Connects the "Create thumbnails manually" items and the status of
-    // thumbnail making (once; the first showing of the window does it too).
-    Q_INVOKABLE void SetupThumbnailFiles();
-    // Makes or renews a picture's thumbnail; the result codes of the free
-    // CreateOrRefreshThumbnail (-1 .. 4).
-    int CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail, const QString& SlotName,
-                                 bool FromPreview, bool IgnoreDrive, bool ForceRenew, bool SetPictureDate);
-    // The manual creation window TForm38 for SelectedFolder; the tree is
-    // refreshed afterwards.
-    void MakeSmallClick();
-    // The one-time notice about thumbnail folders and the window TForm39.
-    void ThumbnailInfoOnce();
-    // The browse preview (Image4 and its panel) and the MyShow preview (image2).
-    void ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail);
-    void ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse);
-    void UpdateTarnivoPanelVisibility();
-    // The tree's mouse move: the node under the mouse (or, from elsewhere,
-    // the remembered node) is previewed.
-    void TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
-    class QTreeWidgetItem* PreviewNode = nullptr;
-    QString TreeHoverPath;
-    // The path last shown in the browse and MyShow previews, and the kind of
-    // the previewed tree node: 'V' video, 'P' picture, 'O' other.
-    QString PreviewedPath;
-    QString MyShowPreviewedPath;
-    QChar PreviewKind = QLatin1Char('P');
-    // Two state bytes that keep the sibling panel hidden.
-    bool OperationRunning = false;
-    bool HideTarnivoPanel = false;
+    // The browse and MyShow previews, the tree's hover preview and the
+    // thumbnail files (browse/picture_info_controller.h).
+    class PictureInfoController* pictureInfo() const { return m_pictureInfo; }
 private:
-    bool m_thumbnailFilesSetUp = false;
-    bool m_thumbnailInfoAsked = false;
+    class PictureInfoController* m_pictureInfo = nullptr;
+    void InstallPictureInfo();
 public:
     // === end of section: picture information and thumbnail files ===
 

@@ -13,6 +13,7 @@
 #include "browse/fit_zoom.h"
 #include "platform/icons.h"
 #include "platform/prompt.h"
+#include "browse/picture_info_controller.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
@@ -109,7 +110,7 @@ void TForm1::ApplyMaximizedLayout()
 {
     SaveControlBounds();
     MaximizedLayout = 1;
-    UpdateTarnivoPanelVisibility();
+    pictureInfo()->UpdateTarnivoPanelVisibility();
     // Under an X11 window manager a half-width "maximized" window can't be
     // asked for: the window keeps the normal state with the computed bounds.
     if (Settings.MyShowHidden == 1) {
@@ -196,15 +197,15 @@ void TForm1::layOutOnce()
     // ones are fitted again.
     if (PreviewDrawBounds != previewBounds) {
         PreviewDrawBounds = previewBounds;
-        if (Image4 && Image4->isVisible() && !PreviewedPath.isEmpty()) {
-            const QString path = PreviewedPath;
-            PreviewedPath.clear();
-            ShowPictureInfo(path, true, true);
+        if (Image4 && Image4->isVisible() && !pictureInfo()->PreviewedPath.isEmpty()) {
+            const QString path = pictureInfo()->PreviewedPath;
+            pictureInfo()->PreviewedPath.clear();
+            pictureInfo()->ShowPictureInfo(path, true, true);
         }
-        if (image2 && image2->isVisible() && !MyShowPreviewedPath.isEmpty()) {
-            const QString path = MyShowPreviewedPath;
-            MyShowPreviewedPath.clear();
-            ShowMyShowPictureInfo(path, true, false);
+        if (image2 && image2->isVisible() && !pictureInfo()->MyShowPreviewedPath.isEmpty()) {
+            const QString path = pictureInfo()->MyShowPreviewedPath;
+            pictureInfo()->MyShowPreviewedPath.clear();
+            pictureInfo()->ShowMyShowPictureInfo(path, true, false);
         }
     }
     m_layingOut = false;
@@ -260,10 +261,10 @@ void TForm1::RestoreBrowseView()
     SetShowStoppedHints();
     LayoutForWindowSize();
     // The browse preview shows the tree's picture again, fitted to its box.
-    if (Image4 && !PreviewedPath.isEmpty() && !Image4->isHidden()) {
-        const QString path = PreviewedPath;
-        PreviewedPath.clear();
-        ShowPictureInfo(path, true, true);
+    if (Image4 && !pictureInfo()->PreviewedPath.isEmpty() && !Image4->isHidden()) {
+        const QString path = pictureInfo()->PreviewedPath;
+        pictureInfo()->PreviewedPath.clear();
+        pictureInfo()->ShowPictureInfo(path, true, true);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/options_controller.h"
 #include "app/options_dialog_logic.h"
+#include "browse/external_programs_controller.h"
 #include "browse/selection_status.h"
 #include "platform/icons.h"
 
@@ -70,8 +71,8 @@ void TForm1::RefitShownPicture()
 
 void TForm1::RefreshAfterOptions()
 {
-    BuildLaunchMenu();
-    BuildLaunchButtons();
+    externalPrograms()->BuildLaunchMenu();
+    externalPrograms()->BuildLaunchButtons();
     if (RunExeMyShowTB) {
         const bool listed = MyShowSG && MyShowSG->rowCount() > 0;
         const bool hidden = !FileNotExistLabel || FileNotExistLabel->isHidden();
@@ -81,7 +82,7 @@ void TForm1::RefreshAfterOptions()
     const QString video = Settings.VideoPrograms[0];
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22,
                                    video.isEmpty() ? QIcon() : platform::ProgramIcon(video));
-    LoadVideoProgramIcons();
+    externalPrograms()->LoadVideoProgramIcons();
     if (FPlayorderCB)
         FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
 }

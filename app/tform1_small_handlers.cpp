@@ -8,6 +8,7 @@
 #include "platform/help_key.h"
 #include "base/start_args.h"
 #include "app/tform1.h"
+#include "browse/picture_info_controller.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
@@ -217,8 +218,8 @@ void TForm1::TreeView1Change(QTreeWidgetItem* node)
     // The node becomes the selected and the pop-up node; the preview and
     // the captions follow it as they follow the mouse.
     folderTree()->SelectedTreeNode = node;
-    PreviewNode = node;
-    TreeView1MouseMove(this, Qt::NoModifier, 1, 1);
+    pictureInfo()->PreviewNode = node;
+    pictureInfo()->TreeView1MouseMove(this, Qt::NoModifier, 1, 1);
 }
 
 void TForm1::TreeView1CustomDrawItem()
@@ -243,9 +244,9 @@ void TForm1::TimerThumbnailTimer()
     if (ThumbnailPreviewPath.isEmpty())
         return;
     if (ThumbnailPreviewFromTree)
-        ShowPictureInfo(ThumbnailPreviewPath, true, true);
+        pictureInfo()->ShowPictureInfo(ThumbnailPreviewPath, true, true);
     else
-        ShowMyShowPictureInfo(ThumbnailPreviewPath, true, false);
+        pictureInfo()->ShowMyShowPictureInfo(ThumbnailPreviewPath, true, false);
 }
 
 void TForm1::MyShowSGMouseMove()

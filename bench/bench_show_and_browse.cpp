@@ -18,6 +18,7 @@
 
 #include "base/settings_record.h"
 #include "app/tform1.h"
+#include "browse/picture_info_controller.h"
 #include "browse/folder_tree_state.h"
 #include "browse/background_work.h"
 #include "browse/picture_slot_decoder.h"
@@ -143,7 +144,7 @@ int main(int argc, char** argv)
         sinceTick.start();
         heartbeat.start();
         for (const QString& photo : photos) {
-            form.ShowPictureInfo(photo, true, true);   // a plain click: the preview
+            form.pictureInfo()->ShowPictureInfo(photo, true, true);   // a plain click: the preview
             QCoreApplication::processEvents();
             form.ShowPictureFull(photo);               // Ctrl+click: the full view
             QCoreApplication::processEvents();

@@ -1,7 +1,9 @@
 // TForm1's folder tree: makes the FolderTreeSection with a FolderTreeHost
 // over the window, and forwards the tree's routines to it.
 #include "app/tform1.h"
+#include "browse/picture_info_controller.h"
 
+#include "browse/external_programs_controller.h"
 #include "browse/folder_tree_host.h"
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
@@ -45,8 +47,8 @@ public:
     void PreviewTreeNode(QTreeWidgetItem* node) override
     {
         if (node)
-            m_form->PreviewNode = node;
-        m_form->TreeView1MouseMove(m_form, Qt::NoModifier, 1, 1);
+            m_form->pictureInfo()->PreviewNode = node;
+        m_form->pictureInfo()->TreeView1MouseMove(m_form, Qt::NoModifier, 1, 1);
     }
     void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D) override
     {
@@ -54,7 +56,7 @@ public:
     }
     void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture) override
     {
-        m_form->RunExternalProgram(program, startArguments, withPicture);
+        m_form->externalPrograms()->RunExternalProgram(program, startArguments, withPicture);
     }
 
 private:

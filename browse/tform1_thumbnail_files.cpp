@@ -1,22 +1,17 @@
-// TForm1: thumbnail files. The picture loader's thumbnail and information
-// steps, the status of thumbnail making, the manual creation window and the
-// one-time notice.
-#include "base/settings_record.h"
+// TForm1's picture information and thumbnail files: makes the
+// PictureInfoController with a PictureInfoHost over the window, installs the
+// picture loader's thumbnail and information steps at start and wires the
+// controller when the window is first shown.
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
-#include "browse/picture_info.h"
+
+#include "browse/picture_info_controller.h"
+#include "browse/picture_info_host.h"
 #include "browse/picture_loader.h"
 #include "browse/thumbnail_files.h"
-#include "browse/thumbnail_files_window.h"
-#include "platform/prompt_dialogs.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QTreeWidget>
 
 namespace {
 
@@ -33,7 +28,73 @@ void installLoaderSteps()
         };
 }
 
-// Wires the concern when a main window is first shown.
+class TForm1PictureInfoHost final : public PictureInfoHost {
+public:
+    explicit TForm1PictureInfoHost(TForm1* form) : m_form(form) {}
+
+    PictureInfoWidgets widgets() const override
+    {
+        TForm1* f = m_form;
+        PictureInfoWidgets w;
+        w.Window = f;
+        w.TreeView1 = f->TreeView1;
+        w.MyShowSG = f->MyShowSG;
+        w.Timer1 = f->Timer1;
+        w.TimerThumbnail = f->TimerThumbnail;
+        w.TBMakeSmall = f->TBMakeSmall;
+        w.MMakeSmall = f->MMakeSmall;
+        w.MakeSmall = f->MakeSmall;
+        w.Image4 = f->Image4;
+        w.SizeDatePanel4 = f->SizeDatePanel4;
+        w.FileSizeLabel4 = f->FileSizeLabel4;
+        w.FileDateLabel4 = f->FileDateLabel4;
+        w.ReadOnlyLabel4 = f->ReadOnlyLabel4;
+        w.ModelLabel4 = f->ModelLabel4;
+        w.NoShowPanel4 = f->NoShowPanel4;
+        w.VideoLabel4 = f->VideoLabel4;
+        w.CannotOpenLabel4 = f->CannotOpenLabel4;
+        w.FileNotExistLabel4 = f->FileNotExistLabel4;
+        w.Exe4SB = f->Exe4SB;
+        w.TarnivoPanel = f->TarnivoPanel;
+        w.MicroSB = f->MicroSB;
+        w.VoiceBevel = f->VoiceBevel;
+        w.VoicePlaySB = f->VoicePlaySB;
+        w.image2 = f->image2;
+        w.SizeDatePanel = f->SizeDatePanel;
+        w.FileSizeLabel = f->FileSizeLabel;
+        w.FileDateLabel = f->FileDateLabel;
+        w.ReadOnlyLabel = f->ReadOnlyLabel;
+        w.ModelLabel = f->ModelLabel;
+        w.NoShowPanel = f->NoShowPanel;
+        w.VideoLabel = f->VideoLabel;
+        w.CannotOpenLabel = f->CannotOpenLabel;
+        w.FileNotExistLabel = f->FileNotExistLabel;
+        w.PictureToClipboard = f->PictureToClipboard;
+        w.PathToClipboard = f->PathToClipboard;
+        w.FileOperations = f->FileOperations;
+        w.SavePictureTo = f->SavePictureTo;
+        w.MovePictureTo = f->MovePictureTo;
+        w.SendRecycleBin = f->SendRecycleBin;
+        w.RenamePicture = f->RenamePicture;
+        return w;
+    }
+
+    QRect designBound(const QString& name) const override { return m_form->designBounds().value(name); }
+
+    void InstallLoaderSteps() override { installLoaderSteps(); }
+    void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
+    QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
+    void SetThumbnailPreview(const QString& path, bool fromTree) override
+    {
+        m_form->ThumbnailPreviewPath = path;
+        m_form->ThumbnailPreviewFromTree = fromTree;
+    }
+
+private:
+    TForm1* m_form;
+};
+
+// Wires the section when a main window is first shown.
 class ThumbnailFilesWatcher : public QObject {
 public:
     using QObject::QObject;
@@ -41,27 +102,10 @@ public:
     {
         if (event->type() == QEvent::Show)
             if (auto* form = qobject_cast<TForm1*>(watched))
-                form->SetupThumbnailFiles();
+                if (form->pictureInfo())
+                    form->pictureInfo()->SetupThumbnailFiles();
         return false;
     }
-};
-
-// The tree's mouse moves go to TreeView1MouseMove.
-class TreeHoverFilter : public QObject {
-public:
-    explicit TreeHoverFilter(TForm1* form) : QObject(form), form_(form) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseMove && form_->TreeView1 && watched == form_->TreeView1->viewport()) {
-            auto* move = static_cast<QMouseEvent*>(event);
-            const QPoint p = move->position().toPoint();
-            form_->TreeView1MouseMove(form_->TreeView1, move->modifiers(), p.x(), p.y());
-        }
-        return false;
-    }
-
-private:
-    TForm1* form_;
 };
 
 void startThumbnailFiles()
@@ -74,49 +118,7 @@ void startThumbnailFiles()
 
 Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
-void TForm1::SetupThumbnailFiles()
+void TForm1::InstallPictureInfo()
 {
-    if (m_thumbnailFilesSetUp)
-        return;
-    m_thumbnailFilesSetUp = true;
-    installLoaderSteps();
-    for (QAction* action : {TBMakeSmall, MMakeSmall, MakeSmall})
-        if (action)
-            connect(action, &QAction::triggered, this, &TForm1::MakeSmallClick);
-    if (TreeView1) {
-        TreeView1->setMouseTracking(true);
-        TreeView1->viewport()->setMouseTracking(true);
-        TreeView1->viewport()->installEventFilter(new TreeHoverFilter(this));
-    }
-}
-
-int TForm1::CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail, const QString& SlotName,
-                                     bool FromPreview, bool IgnoreDrive, bool ForceRenew, bool SetPictureDate)
-{
-    return ::CreateOrRefreshThumbnail(Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive, ForceRenew,
-                                      SetPictureDate);
-}
-
-void TForm1::MakeSmallClick()
-{
-    if (SelectedFolder.isEmpty())
-        return;
-    TForm38 window(SelectedFolder, this);
-    platform::execModal(window);
-    RefreshSelectedFolder();
-}
-
-void TForm1::ThumbnailInfoOnce()
-{
-    if (m_thumbnailInfoAsked || Settings.ThumbInfoShown != 0)
-        return;
-    m_thumbnailInfoAsked = true;
-    const QString question = QStringLiteral("Important information about the use of thumbnails") + QStringLiteral("\n\n")
-                             + QStringLiteral("Are you familiar with Vistamo!'s SmallPics folders?");
-    const bool familiar = platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
-                          == platform::PromptAnswer::Yes;
-    TForm39 window(familiar, this);
-    platform::execModal(window);
-    if (!window.CBNext->isChecked())
-        Settings.ThumbInfoShown = 1;
+    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this));
 }

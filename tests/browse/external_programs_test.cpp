@@ -278,6 +278,7 @@ TEST(ExternalExifDates, FolderResetCountsEachKind)
 // ---- the main window ------------------------------------------------------------------
 
 #include "app/tform1.h"
+#include "browse/external_programs_controller.h"
 #include "base/settings_record.h"
 #include "browse/picture_display.h"
 #include "platform/prompt.h"
@@ -326,9 +327,9 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
     QTimer::singleShot(60, &form, [&] {
         triedSecond = true;
         EXPECT_EQ(ExternalProcessRunning, 1);
-        form.RunExternalProgram(Settings.EditPrograms[0], {}, true);
+        form.externalPrograms()->RunExternalProgram(Settings.EditPrograms[0], {}, true);
     });
-    form.RunExeToolButtonClick();
+    form.externalPrograms()->RunExeToolButtonClick();
     EXPECT_TRUE(triedSecond);
     EXPECT_EQ(ExternalProcessRunning, 0);
     EXPECT_EQ(EditProgramIndex, -1);
@@ -344,7 +345,7 @@ TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
     for (auto& p : Settings.EditPrograms)
         p.clear();
     TForm1 form;
-    form.BuildLaunchMenu();
+    form.externalPrograms()->BuildLaunchMenu();
     EXPECT_FALSE(form.RunExeToolButton->isEnabled());
     EXPECT_EQ(form.RunExeToolButton->toolTip(), "Launch Edit Program, Define in Options");
     EXPECT_EQ(form.RunExeMyShowTB->toolTip(), "Launch Edit Program, Define in Options");
@@ -352,7 +353,7 @@ TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
 
     Settings.EditPrograms[1] = QStringLiteral("/usr/bin/R&D");
     Settings.EditPrograms[0] = QStringLiteral("/usr/bin/gimp");
-    form.BuildLaunchMenu();
+    form.externalPrograms()->BuildLaunchMenu();
     EXPECT_TRUE(form.RunExeToolButton->isEnabled());
     EXPECT_EQ(form.RunExeToolButton->toolTip(), "Launch gimp");
     EXPECT_EQ(form.LaunchItems[1]->text(), "R&&D");
@@ -367,7 +368,7 @@ TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
     Settings.VideoPrograms = {"/a", "/b", "/c", player, "/e"};
     TForm1 form;
     VideoProgramIndex = 3;
-    form.LaunchChosenVideoProgram();
+    form.externalPrograms()->LaunchChosenVideoProgram();
     EXPECT_EQ(Settings.VideoPrograms, (std::array<QString, 5>{player, "/a", "/b", "/c", "/e"}));
     EXPECT_TRUE(QFileInfo(out).isFile());
 }
@@ -383,7 +384,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
         IrfanViewFound = 0;
-        form.TBRotateLClick();
+        form.externalPrograms()->TBRotateLClick();
         ASSERT_EQ(platform::promptLog().size(), 1);
         EXPECT_EQ(platform::promptLog()[0].request.text,
                   "To rotate pictures, IrfanView must be installed! (free for personal use)\r\n"
@@ -396,7 +397,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     IrfanViewPath = viewer;
     IrfanViewFound = 1;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.TBRotateRClick();
+    form.externalPrograms()->TBRotateRClick();
     EXPECT_EQ(QImage(picture).size(), QSize(32, 64));
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
@@ -421,7 +422,7 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     CutOutCount = 2;
     Settings.EditPrograms[0] = script;
     TForm1 form;
-    form.RunExeToolButtonClick();
+    form.externalPrograms()->RunExeToolButtonClick();
     const QStringList lines = QString::fromUtf8(readFile(out)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], cut);

@@ -7,6 +7,7 @@
 // timeout is the guard).
 #include "base/picture_table.h"
 #include "app/tform1.h"
+#include "browse/picture_info_controller.h"
 #include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
@@ -100,23 +101,23 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     // Hovering over the movie named ".jpg": its file lines, no camera, and
     // the preview's "cannot open" text in place of the picture.
     QObject elsewhere;
-    form.PreviewNode = node(f.movie);
-    form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
-    ASSERT_EQ(form.TreeHoverPath, f.movie);
+    form.pictureInfo()->PreviewNode = node(f.movie);
+    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    ASSERT_EQ(form.pictureInfo()->TreeHoverPath, f.movie);
     EXPECT_EQ(form.ModelLabel4->text(), "Camera model unknown");
     form.TimerThumbnailTimer();
     EXPECT_FALSE(form.CannotOpenLabel4->isHidden());
     EXPECT_TRUE(form.Image4->isHidden());
     EXPECT_FALSE(form.NoShowPanel4->isHidden());
 
-    form.PreviewNode = node(f.huge);
-    form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    form.pictureInfo()->PreviewNode = node(f.huge);
+    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     form.TimerThumbnailTimer();
     EXPECT_FALSE(form.CannotOpenLabel4->isHidden());
 
     // The pipe is not a file the preview opens.
-    form.PreviewNode = node(f.pipe);
-    form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    form.pictureInfo()->PreviewNode = node(f.pipe);
+    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     form.TimerThumbnailTimer();
     EXPECT_TRUE(form.Image4->isHidden());
     EXPECT_FALSE(form.NoShowPanel4->isHidden());

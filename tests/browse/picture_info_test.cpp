@@ -145,6 +145,7 @@ TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
 // ---- the previews of the main window -----------------------------------------------------
 
 #include "app/tform1.h"
+#include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
 
 #include <QFrame>
@@ -156,36 +157,36 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
     form.resize(1000, 700);
     const QString path = writeDated("p.jpg", withExif(fixtures::jpeg(400, 300), {{"Exif.Image.Make", "NIKON CORPORATION"},
                                                                               {"Exif.Image.Model", "NIKON D70"}}));
-    form.PreviewKind = QLatin1Char('P');
-    form.ShowPictureInfo(path, true, false);
+    form.pictureInfo()->PreviewKind = QLatin1Char('P');
+    form.pictureInfo()->ShowPictureInfo(path, true, false);
     EXPECT_EQ(form.FileSizeLabel4->text(), PreviewSizeText(QFileInfo(path).size()));
     EXPECT_EQ(form.FileDateLabel4->text(), "March 2, 2015, 10:00");
     EXPECT_EQ(form.ModelLabel4->text(), "NIKON CORPORATION NIKON D70");
     EXPECT_FALSE(form.SizeDatePanel4->isHidden());
     EXPECT_FALSE(form.Image4->pixmap().isNull());
     EXPECT_TRUE(form.NoShowPanel4->isHidden());
-    EXPECT_EQ(form.PreviewedPath, path);
+    EXPECT_EQ(form.pictureInfo()->PreviewedPath, path);
 
-    form.ShowPictureInfo(path + ".gone", true, false);
+    form.pictureInfo()->ShowPictureInfo(path + ".gone", true, false);
     EXPECT_TRUE(form.SizeDatePanel4->isHidden());
     EXPECT_FALSE(form.FileNotExistLabel4->isHidden());
     EXPECT_FALSE(form.NoShowPanel4->isHidden());
 
-    form.PreviewKind = QLatin1Char('V');
-    form.ShowPictureInfo(path, true, false);
+    form.pictureInfo()->PreviewKind = QLatin1Char('V');
+    form.pictureInfo()->ShowPictureInfo(path, true, false);
     EXPECT_FALSE(form.VideoLabel4->isHidden());
 
     // The sibling panel shows only while the size panel is hidden, and
     // never while the sibling program is not installed.
-    form.PreviewKind = QLatin1Char('O');
-    form.ShowPictureInfo(path, true, false);
+    form.pictureInfo()->PreviewKind = QLatin1Char('O');
+    form.pictureInfo()->ShowPictureInfo(path, true, false);
     EXPECT_TRUE(form.SizeDatePanel4->isHidden());
     EXPECT_TRUE(form.TarnivoPanel->isHidden());
     TarnivoInstalled = 1;
-    form.UpdateTarnivoPanelVisibility();
+    form.pictureInfo()->UpdateTarnivoPanelVisibility();
     EXPECT_FALSE(form.TarnivoPanel->isHidden());
-    form.HideTarnivoPanel = true;
-    form.UpdateTarnivoPanelVisibility();
+    form.pictureInfo()->HideTarnivoPanel = true;
+    form.pictureInfo()->UpdateTarnivoPanelVisibility();
     EXPECT_TRUE(form.TarnivoPanel->isHidden());
 }
 
@@ -193,18 +194,18 @@ TEST(PicturePreview, MyShowPreview)
 {
     TForm1 form;
     const QString path = writeDated("m.jpg", fixtures::jpeg(200, 100));
-    form.ShowMyShowPictureInfo(path, true, false);
+    form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
     EXPECT_EQ(form.ModelLabel->text(), "Camera model unknown");
     EXPECT_EQ(form.FileDateLabel->text(), "March 2, 2015, 10:00");
     EXPECT_TRUE(form.ReadOnlyLabel->isHidden());
     EXPECT_FALSE(form.image2->pixmap().isNull());
     testsupport::setReadOnly(path, true);
-    form.ShowMyShowPictureInfo(path, true, false);   // the same path again: nothing happens
+    form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);   // the same path again: nothing happens
     EXPECT_TRUE(form.ReadOnlyLabel->isHidden());
-    form.ShowMyShowPictureInfo(path, true, true);
+    form.pictureInfo()->ShowMyShowPictureInfo(path, true, true);
     EXPECT_FALSE(form.ReadOnlyLabel->isHidden());
     testsupport::setReadOnly(path, false);
-    form.ShowMyShowPictureInfo("/no/such.jpg", true, false);
+    form.pictureInfo()->ShowMyShowPictureInfo("/no/such.jpg", true, false);
     EXPECT_FALSE(form.FileNotExistLabel->isHidden());
     EXPECT_TRUE(form.SizeDatePanel->isHidden());
 }
@@ -233,10 +234,10 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     auto* missing = new QTreeWidgetItem(root, QStringList{"gone.jpg"});
     missing->setData(0, TreeImageRole, 5);
 
-    form.PreviewNode = node;
+    form.pictureInfo()->PreviewNode = node;
     QObject elsewhere;
-    form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
-    EXPECT_EQ(form.TreeHoverPath, path);
+    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    EXPECT_EQ(form.pictureInfo()->TreeHoverPath, path);
     EXPECT_EQ(CurrentPicturePath, path);
     EXPECT_EQ(form.FileSizeLabel4->text(), "11 Mb - ");
     EXPECT_EQ(form.FileDateLabel4->text(), "April 3, 2019, 21:05");
@@ -246,17 +247,17 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     EXPECT_TRUE(form.TimerThumbnail->isActive());
     EXPECT_EQ(form.ThumbnailPreviewPath, path);
 
-    form.PreviewNode = missing;
-    form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    form.pictureInfo()->PreviewNode = missing;
+    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     EXPECT_EQ(form.FileDateLabel4->text(), "Date unknown");
     EXPECT_EQ(form.FileSizeLabel4->text(), "Could not be determined");
     EXPECT_EQ(form.ModelLabel4->text(), "Camera model unknown");
 
     // A node no longer in the tree is never touched.
-    form.TreeHoverPath.clear();
+    form.pictureInfo()->TreeHoverPath.clear();
     delete missing;
-    form.TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
-    EXPECT_TRUE(form.TreeHoverPath.isEmpty());
+    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    EXPECT_TRUE(form.pictureInfo()->TreeHoverPath.isEmpty());
 }
 
 #include <QToolButton>
@@ -267,17 +268,17 @@ TEST(PicturePreview, VoiceControlsFollowTheKind)
     const QString dir = testsupport::freshDir(QStringLiteral("voice"));
     const QString path = dir + "/v.jpg";
     testsupport::writeFile(path, fixtures::jpeg(40, 30));
-    form.PreviewKind = QLatin1Char('P');
-    form.ShowPictureInfo(path, false, false);
+    form.pictureInfo()->PreviewKind = QLatin1Char('P');
+    form.pictureInfo()->ShowPictureInfo(path, false, false);
     EXPECT_FALSE(form.MicroSB->isHidden());
     EXPECT_FALSE(form.VoicePlaySB->isEnabled());
     testsupport::writeFile(dir + "/v.wav", "RIFF");
-    form.PreviewedPath.clear();
-    form.ShowPictureInfo(path, false, false);
+    form.pictureInfo()->PreviewedPath.clear();
+    form.pictureInfo()->ShowPictureInfo(path, false, false);
     EXPECT_TRUE(form.VoicePlaySB->isEnabled());
 
-    form.PreviewKind = QLatin1Char('V');
-    form.ShowPictureInfo(dir + "/clip.mp4", false, false);
+    form.pictureInfo()->PreviewKind = QLatin1Char('V');
+    form.pictureInfo()->ShowPictureInfo(dir + "/clip.mp4", false, false);
     EXPECT_TRUE(form.MicroSB->isHidden());
     EXPECT_TRUE(form.VoicePlaySB->isHidden());
 }

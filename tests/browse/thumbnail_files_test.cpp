@@ -526,6 +526,7 @@ TEST_F(ThumbBatch, CancelWritesNothingMoreThanItReported)
 #include "base/add_settings_record.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
+#include "browse/picture_info_controller.h"
 #include "browse/folder_tree_state.h"
 #include "browse/picture_loader.h"
 #include "browse/thumbnail_files_window.h"
@@ -627,9 +628,9 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
             }
             return reply;
         });
-        form.ThumbnailInfoOnce();
+        form.pictureInfo()->ThumbnailInfoOnce();
         EXPECT_EQ(platform::promptLog().size(), 2);
-        form.ThumbnailInfoOnce();   // once per run
+        form.pictureInfo()->ThumbnailInfoOnce();   // once per run
         EXPECT_EQ(platform::promptLog().size(), 2);
     }
     ASSERT_GE(texts.size(), 3);
@@ -648,7 +649,7 @@ TEST(ThumbnailLoaderSteps, InstalledWithTheMainWindow)
     const PictureLoaderHooks saved = LoaderHooks();
     LoaderHooks() = PictureLoaderHooks();
     TForm1 form;
-    form.SetupThumbnailFiles();
+    form.pictureInfo()->SetupThumbnailFiles();
     PictureLoaderHooks& hooks = LoaderHooks();
     ASSERT_TRUE(bool(hooks.ThumbnailPath));
     ASSERT_TRUE(bool(hooks.PictureInfoText));

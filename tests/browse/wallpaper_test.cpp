@@ -7,6 +7,7 @@
 
 #include "base/registry_store.h"
 #include "app/tform1.h"
+#include "browse/external_programs_controller.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
 
@@ -175,7 +176,7 @@ TEST(WallpaperCommand, OkWritesValuesAndAppliesCancelLeavesAlone)
         platform::ScopedPromptResponder answer([](const platform::PromptRequest& r) {
             return platform::PromptReply::result(r.dialog ? 2 : 0);
         });
-        form.SetWallpaperTo(picture, nullptr);
+        form.externalPrograms()->SetWallpaperTo(picture, nullptr);
     }
     EXPECT_EQ(stored("Wallpaper"), "");
     EXPECT_TRUE(runner.calls.isEmpty());
@@ -190,7 +191,7 @@ TEST(WallpaperCommand, OkWritesValuesAndAppliesCancelLeavesAlone)
             r.dialog->findChild<QPushButton*>("OKButton")->click();
             return platform::PromptReply::result(r.dialog->result());
         });
-        form.SetWallpaperTo(picture, nullptr);
+        form.externalPrograms()->SetWallpaperTo(picture, nullptr);
     }
     EXPECT_EQ(WallpaperStyleChoice, 2);
     EXPECT_EQ(stored("Wallpaper"), picture);

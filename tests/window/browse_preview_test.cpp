@@ -4,6 +4,7 @@
 // Shift+F10 and the menu key open the tree's pop-up at its fixed place.
 #include "base/layout_state.h"
 #include "app/tform1.h"
+#include "browse/picture_info_controller.h"
 #include "support/main_window_fixture.h"
 #include "support/sandbox.h"
 
@@ -62,7 +63,7 @@ TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
 
     for (const char* name : {"a.jpg", "b.jpg", "cut.jpg", "c.jpg"}) {
         f.clickNode(f.picture(QString::fromLatin1(name)));
-        ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture(QString::fromLatin1(name)); }))
+        ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture(QString::fromLatin1(name)); }))
             << name;
         if (form->Image4->isVisible())
             expectPreviewInItsBox(f, name);
@@ -78,7 +79,7 @@ TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
     ASSERT_TRUE(form->Image4->isVisible());
     expectPreviewInItsBox(f, "c.jpg maximized");
     f.clickNode(f.picture("cut.jpg"));
-    ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture("cut.jpg"); }));
+    ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("cut.jpg"); }));
     if (form->Image4->isVisible())
         expectPreviewInItsBox(f, "cut.jpg maximized");
 }
@@ -93,11 +94,11 @@ TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
     f.key(tree, Qt::Key_Down);
     f.key(tree, Qt::Key_Down);
     ASSERT_EQ(tree->currentItem(), f.node(f.picture("a.jpg")));
-    ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture("a.jpg") && form->Image4->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("a.jpg") && form->Image4->isVisible(); }));
     EXPECT_EQ(form->SavePictureTo->text(), QStringLiteral("&Save picture to"));
     EXPECT_TRUE(MainWindowFixture::visible(form->SizeDatePanel4));
     f.key(tree, Qt::Key_Down);
-    ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture("b.jpg"); }));
+    ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("b.jpg"); }));
 
     // Enter acts as a left press: the picture joins the open MyShow.
     const int rows = form->MyShowSG->rowCount();

@@ -4,6 +4,7 @@
 // MyShow panel hidden, the narrow screen, and no control painted over another.
 #include "base/layout_state.h"
 #include "app/tform1.h"
+#include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -144,11 +145,11 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         f.key(tree, Qt::Key_Right);
         f.key(tree, Qt::Key_Down);
         f.key(tree, Qt::Key_Down);
-        ASSERT_TRUE(f.waitFor([&] { return form->PreviewedPath == f.picture("a.jpg") && form->Image4->isVisible(); }));
+        ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("a.jpg") && form->Image4->isVisible(); }));
         maximizeAndRestore(f, "browse preview shown");
 
         // The show preview too.
-        form->ShowMyShowPictureInfo(f.picture("c.jpg"), true, false);
+        form->pictureInfo()->ShowMyShowPictureInfo(f.picture("c.jpg"), true, false);
         ASSERT_TRUE(MainWindowFixture::visible(form->image2));
         maximizeAndRestore(f, "both previews shown");
 

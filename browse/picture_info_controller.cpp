@@ -1,33 +1,41 @@
-// TForm1: picture information. The browse preview (Image4 with its size,
-// date and camera panel) and the MyShow preview (image2), and the sibling
-// program's panel.
+// The main window's picture information and thumbnail files: the browse
+// preview (Image4 with its size, date and camera panel), the MyShow preview
+// (image2), the sibling program's panel, the tree's hover preview, the manual
+// creation window and the one-time notice.
+#include "browse/picture_info_controller.h"
+
 #include "base/file_helpers.h"
 #include "base/found_file.h"
 #include "base/layout_state.h"
-#include "app/tform1.h"
-
+#include "base/settings_record.h"
+#include "base/start_modes.h"
 #include "browse/background_work.h"
+#include "browse/external_programs.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
-#include "browse/external_programs.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
+#include "browse/thumbnail_files_window.h"
 #include "formats/picture_file.h"
 #include "formats/read_exif_info.h"
 #include "platform/dos_date.h"
 #include "platform/file_attributes.h"
-#include "base/start_modes.h"
+#include "platform/prompt.h"
+#include "platform/prompt_dialogs.h"
 #include "slideshow/show_state.h"
 #include "sound/sound_state.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -35,6 +43,90 @@
 #include <QTreeWidgetItemIterator>
 
 #include <cmath>
+
+namespace {
+
+// The tree's mouse moves go to TreeView1MouseMove.
+class TreeHoverFilter : public QObject {
+public:
+    TreeHoverFilter(PictureInfoController* section, QTreeWidget* tree)
+        : QObject(section), tree_(tree), section_(section)
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove && tree_ && watched == tree_->viewport()) {
+            auto* move = static_cast<QMouseEvent*>(event);
+            const QPoint p = move->position().toPoint();
+            section_->TreeView1MouseMove(tree_, move->modifiers(), p.x(), p.y());
+        }
+        return false;
+    }
+
+private:
+    QTreeWidget* tree_;
+    PictureInfoController* section_;
+};
+
+} // namespace
+
+PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+{
+    setObjectName(QStringLiteral("PictureInfoController"));
+}
+
+PictureInfoController::~PictureInfoController() = default;
+
+void PictureInfoController::SetupThumbnailFiles()
+{
+    if (m_thumbnailFilesSetUp)
+        return;
+    m_thumbnailFilesSetUp = true;
+    m_host->InstallLoaderSteps();
+    for (QAction* action : {m_w.TBMakeSmall, m_w.MMakeSmall, m_w.MakeSmall})
+        if (action)
+            connect(action, &QAction::triggered, this, &PictureInfoController::MakeSmallClick);
+    if (m_w.TreeView1) {
+        m_w.TreeView1->setMouseTracking(true);
+        m_w.TreeView1->viewport()->setMouseTracking(true);
+        m_w.TreeView1->viewport()->installEventFilter(new TreeHoverFilter(this, m_w.TreeView1));
+    }
+}
+
+int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail,
+                                                    const QString& SlotName, bool FromPreview, bool IgnoreDrive,
+                                                    bool ForceRenew, bool SetPictureDate)
+{
+    return ::CreateOrRefreshThumbnail(Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive, ForceRenew,
+                                      SetPictureDate);
+}
+
+void PictureInfoController::MakeSmallClick()
+{
+    if (SelectedFolder.isEmpty())
+        return;
+    TForm38 window(SelectedFolder, m_w.Window);
+    platform::execModal(window);
+    m_host->RefreshSelectedFolder();
+}
+
+void PictureInfoController::ThumbnailInfoOnce()
+{
+    if (m_thumbnailInfoAsked || Settings.ThumbInfoShown != 0)
+        return;
+    m_thumbnailInfoAsked = true;
+    const QString question = QStringLiteral("Important information about the use of thumbnails") + QStringLiteral("\n\n")
+                             + QStringLiteral("Are you familiar with Vistamo!'s SmallPics folders?");
+    const bool familiar = platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
+                          == platform::PromptAnswer::Yes;
+    TForm39 window(familiar, m_w.Window);
+    platform::execModal(window);
+    if (!window.CBNext->isChecked())
+        Settings.ThumbInfoShown = 1;
+}
+
+// ---- picture information ---------------------------------------------------------------
 
 namespace {
 
@@ -77,13 +169,13 @@ void showFitted(QLabel* label, const QImage& image, const QRect& area)
 
 // The picture box of the previews (the same place in both panels): the one
 // the window's layout keeps, else the designed one.
-QRect previewArea(const TForm1* form, QLabel* label)
+QRect previewArea(const PictureInfoHost& host, QLabel* label)
 {
     if (!label)
         return {};
     if (PreviewDrawBounds.isValid() && !PreviewDrawBounds.isEmpty())
         return PreviewDrawBounds;
-    const QRect designed = form->designBounds().value(QStringLiteral("image2"));
+    const QRect designed = host.designBound(QStringLiteral("image2"));
     return designed.isValid() ? designed : label->geometry();
 }
 
@@ -119,20 +211,20 @@ quint64 g_previewGeneration = 0;
 
 } // namespace
 
-void TForm1::UpdateTarnivoPanelVisibility()
+void PictureInfoController::UpdateTarnivoPanelVisibility()
 {
-    if (!TarnivoPanel)
+    if (!m_w.TarnivoPanel)
         return;
     // The panel presents the sibling renaming program; it shows only while
     // that program is installed.
-    const bool sizeDateHidden = !SizeDatePanel4 || SizeDatePanel4->isHidden();
-    TarnivoPanel->setVisible(TarnivoInstalled != 0 && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
+    const bool sizeDateHidden = !m_w.SizeDatePanel4 || m_w.SizeDatePanel4->isHidden();
+    m_w.TarnivoPanel->setVisible(TarnivoInstalled != 0 && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
 }
 
-void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
+void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
 {
-    const PreviewWidgets w{Image4, SizeDatePanel4, FileSizeLabel4, FileDateLabel4, ReadOnlyLabel4,
-                           ModelLabel4, NoShowPanel4, VideoLabel4, CannotOpenLabel4, FileNotExistLabel4};
+    const PreviewWidgets w{m_w.Image4, m_w.SizeDatePanel4, m_w.FileSizeLabel4, m_w.FileDateLabel4, m_w.ReadOnlyLabel4,
+                           m_w.ModelLabel4, m_w.NoShowPanel4, m_w.VideoLabel4, m_w.CannotOpenLabel4, m_w.FileNotExistLabel4};
     setShown(w.noShowPanel, false);
     setShown(w.cannotOpen, false);
     setShown(w.fileNotExist, false);
@@ -143,13 +235,13 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
     // a recording plays.
     const bool playing = RecordingPlaying != 0;
     const bool voice = kind == QLatin1Char('P');
-    setShown(MicroSB, voice && exists);
-    setShown(VoiceBevel, voice || playing);
-    setShown(VoicePlaySB, voice || playing);
-    if (VoicePlaySB)
-        VoicePlaySB->setEnabled(playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
+    setShown(m_w.MicroSB, voice && exists);
+    setShown(m_w.VoiceBevel, voice || playing);
+    setShown(m_w.VoicePlaySB, voice || playing);
+    if (m_w.VoicePlaySB)
+        m_w.VoicePlaySB->setEnabled(playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
     if (kind == QLatin1Char('V'))
-        for (QToolButton* b : Exe4SB)
+        for (QToolButton* b : m_w.Exe4SB)
             setShown(b, false);
     if (kind != QLatin1Char('P')) {
         setShown(w.image, false);
@@ -181,7 +273,7 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
                     if (r == ThumbMade || r == ThumbUpToDate)
                         source = ThumbnailPath(Path);
                 }
-                const QRect area = previewArea(this, w.image);
+                const QRect area = previewArea(*m_host, w.image);
                 QImage image;
                 QSize loaded;
                 RunServingEvents([&] { image = loadForPreview(source, area.size(), &loaded); });
@@ -204,14 +296,14 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
                         setLine(w.model, w.model->text() + QStringLiteral("  ") + dims);
                     }
                     showFitted(w.image, image, area);
-                    if (PictureToClipboard)
-                        PictureToClipboard->setEnabled(true);
+                    if (m_w.PictureToClipboard)
+                        m_w.PictureToClipboard->setEnabled(true);
                 }
             }
         } else {
             setShown(w.image, true);
-            if (PictureToClipboard)
-                PictureToClipboard->setEnabled(true);
+            if (m_w.PictureToClipboard)
+                m_w.PictureToClipboard->setEnabled(true);
         }
     }
     const bool noShow = (w.cannotOpen && !w.cannotOpen->isHidden()) || (w.fileNotExist && !w.fileNotExist->isHidden())
@@ -221,10 +313,10 @@ void TForm1::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbn
     PreviewedPath = Path;
 }
 
-void TForm1::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse)
+void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse)
 {
-    const PreviewWidgets w{image2, SizeDatePanel, FileSizeLabel, FileDateLabel, ReadOnlyLabel,
-                           ModelLabel, NoShowPanel, VideoLabel, CannotOpenLabel, FileNotExistLabel};
+    const PreviewWidgets w{m_w.image2, m_w.SizeDatePanel, m_w.FileSizeLabel, m_w.FileDateLabel, m_w.ReadOnlyLabel,
+                           m_w.ModelLabel, m_w.NoShowPanel, m_w.VideoLabel, m_w.CannotOpenLabel, m_w.FileNotExistLabel};
     if (FromBrowse)
         MyShowPreviewedPath.clear();
     else if (Path == MyShowPreviewedPath)
@@ -248,16 +340,16 @@ void TForm1::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool Fro
     if (LoadImage && w.image) {
         // From the browse preview the picture already shown there is taken over.
         QImage image;
-        if (FromBrowse && Image4 && Path == PreviewedPath && !Image4->pixmap().isNull())
-            image = Image4->pixmap().toImage();
+        if (FromBrowse && m_w.Image4 && Path == PreviewedPath && !m_w.Image4->pixmap().isNull())
+            image = m_w.Image4->pixmap().toImage();
         else
-            image = loadForPreview(Path, previewArea(this, w.image).size());
+            image = loadForPreview(Path, previewArea(*m_host, w.image).size());
         if (image.isNull()) {
             setShown(w.image, false);
             setShown(w.cannotOpen, true);
             setShown(w.noShowPanel, true);
         } else {
-            showFitted(w.image, image, previewArea(this, w.image));
+            showFitted(w.image, image, previewArea(*m_host, w.image));
         }
     }
     MyShowPreviewedPath = Path;
@@ -286,34 +378,34 @@ bool topWindowVisible(const char* name)
 
 } // namespace
 
-void TForm1::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
+void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
 {
     Q_UNUSED(Shift);
-    if (!TreeView1 || topWindowVisible("Form12") || ArgumentMode)
+    if (!m_w.TreeView1 || topWindowVisible("Form12") || ArgumentMode)
         return;
-    if (isEnabled())
-        TreeView1->setFocus(Qt::MouseFocusReason);
-    if (Timer1 && !Timer1->isActive())
-        Timer1->start();
+    if (m_w.Window->isEnabled())
+        m_w.TreeView1->setFocus(Qt::MouseFocusReason);
+    if (m_w.Timer1 && !m_w.Timer1->isActive())
+        m_w.Timer1->start();
 
     QTreeWidgetItem* node = nullptr;
-    if (Sender != TreeView1 && Sender != TreeView1->viewport())
-        node = nodeInTree(TreeView1, PreviewNode) ? PreviewNode : nullptr;
+    if (Sender != m_w.TreeView1 && Sender != m_w.TreeView1->viewport())
+        node = nodeInTree(m_w.TreeView1, PreviewNode) ? PreviewNode : nullptr;
     else
-        node = TreeView1->itemAt(X, Y);
+        node = m_w.TreeView1->itemAt(X, Y);
     if (!node)
         return;
-    const QString path = GetNodePath(node);
+    const QString path = m_host->GetNodePath(node);
     if (path.isEmpty() || path == TreeHoverPath)
         return;
     PreviewNode = node;
 
-    if (FileDateLabel4 && FileSizeLabel4)
-        FileDateLabel4->move(FileSizeLabel4->x() + 50, FileSizeLabel4->y());
-    if (TimerThumbnail)
-        TimerThumbnail->stop();
-    if (PathToClipboard)
-        PathToClipboard->setEnabled(true);
+    if (m_w.FileDateLabel4 && m_w.FileSizeLabel4)
+        m_w.FileDateLabel4->move(m_w.FileSizeLabel4->x() + 50, m_w.FileSizeLabel4->y());
+    if (m_w.TimerThumbnail)
+        m_w.TimerThumbnail->stop();
+    if (m_w.PathToClipboard)
+        m_w.PathToClipboard->setEnabled(true);
 
     const int image = node->data(0, TreeImageRole).toInt();
     if (image == VideoImageIndex || IsVideoImage(image))
@@ -324,65 +416,64 @@ void TForm1::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, in
         PreviewKind = QLatin1Char('O');
     const bool video = PreviewKind == QLatin1Char('V');
     const bool picture = PreviewKind == QLatin1Char('P');
-    if (!video && !picture && PathToClipboard)
-        PathToClipboard->setEnabled(false);
+    if (!video && !picture && m_w.PathToClipboard)
+        m_w.PathToClipboard->setEnabled(false);
 
     if (video || picture) {
         const QString what = video ? QStringLiteral("video") : QStringLiteral("picture");
-        if (SavePictureTo)
-            SavePictureTo->setText(QStringLiteral("&Save ") + what + QStringLiteral(" to"));
-        if (MovePictureTo)
-            MovePictureTo->setText(QStringLiteral("&Move ") + what + QStringLiteral(" to"));
-        if (SendRecycleBin)
-            SendRecycleBin->setText(QStringLiteral("Send ") + what + QStringLiteral(" to Recycle &Bin"));
-        if (RenamePicture)
-            RenamePicture->setText(QStringLiteral("Re&name ") + what);
-        if (FileOperations)
-            FileOperations->setEnabled(true);
-        TreeView1->setCurrentItem(node);
-    } else if (FileOperations) {
-        FileOperations->setEnabled(false);
+        if (m_w.SavePictureTo)
+            m_w.SavePictureTo->setText(QStringLiteral("&Save ") + what + QStringLiteral(" to"));
+        if (m_w.MovePictureTo)
+            m_w.MovePictureTo->setText(QStringLiteral("&Move ") + what + QStringLiteral(" to"));
+        if (m_w.SendRecycleBin)
+            m_w.SendRecycleBin->setText(QStringLiteral("Send ") + what + QStringLiteral(" to Recycle &Bin"));
+        if (m_w.RenamePicture)
+            m_w.RenamePicture->setText(QStringLiteral("Re&name ") + what);
+        if (m_w.FileOperations)
+            m_w.FileOperations->setEnabled(true);
+        m_w.TreeView1->setCurrentItem(node);
+    } else if (m_w.FileOperations) {
+        m_w.FileOperations->setEnabled(false);
     }
 
     CurrentPicturePath = path;
     TreeHoverPath = path;
-    if (PictureToClipboard)
-        PictureToClipboard->setEnabled(false);
+    if (m_w.PictureToClipboard)
+        m_w.PictureToClipboard->setEnabled(false);
     if (!picture) {
         ShowPictureInfo(path, true, true);
     } else {
         // The picture itself is shown a moment later, when the mouse rests.
-        ThumbnailPreviewPath = path;
-        ThumbnailPreviewFromTree = true;
-        if (TimerThumbnail)
-            TimerThumbnail->start();
+        m_host->SetThumbnailPreview(path, true);
+        if (m_w.TimerThumbnail)
+            m_w.TimerThumbnail->start();
     }
 
     if (video || picture) {
         const qint64 bytes = node->data(0, TreeSizeRole).toLongLong();
-        if (FileSizeLabel4)
-            setLine(FileSizeLabel4, PreviewSizeText(bytes));
+        if (m_w.FileSizeLabel4)
+            setLine(m_w.FileSizeLabel4, PreviewSizeText(bytes));
         const bool exists = QFileInfo(path).isFile();
         if (FileExistsDated(path)) {
-            if (FileDateLabel4)
-                setLine(FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
+            if (m_w.FileDateLabel4)
+                setLine(m_w.FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
         } else {
-            if (FileDateLabel4)
-                setLine(FileDateLabel4, QStringLiteral("Date unknown"));
-            if (!exists && FileSizeLabel4)
-                setLine(FileSizeLabel4, QStringLiteral("Could not be determined"));
+            if (m_w.FileDateLabel4)
+                setLine(m_w.FileDateLabel4, QStringLiteral("Date unknown"));
+            if (!exists && m_w.FileSizeLabel4)
+                setLine(m_w.FileSizeLabel4, QStringLiteral("Could not be determined"));
         }
         ExifInfo exif;
         ReadExifInfo(path, false, true, false, exif);
-        if (ModelLabel4)
-            setLine(ModelLabel4, PreviewCameraText(exif.Camera));
-        setShown(ReadOnlyLabel4, exists && platform::IsReadOnly(path));
-        setShown(SizeDatePanel4, exists);
-        setShown(Image4, exists && picture && Image4 && !Image4->pixmap().isNull());
+        if (m_w.ModelLabel4)
+            setLine(m_w.ModelLabel4, PreviewCameraText(exif.Camera));
+        setShown(m_w.ReadOnlyLabel4, exists && platform::IsReadOnly(path));
+        setShown(m_w.SizeDatePanel4, exists);
+        setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
     }
 
-    if ((!MyShowSG || MyShowSG->isHidden()) && PlaybackActive == 0 && !topWindowVisible("Form16")) {
-        activateWindow();
-        raise();
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && PlaybackActive == 0 && !topWindowVisible("Form16")) {
+        m_w.Window->activateWindow();
+        m_w.Window->raise();
     }
 }

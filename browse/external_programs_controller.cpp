@@ -1,0 +1,605 @@
+// The main window's external programs and wallpaper: the edit and video
+// program launches, rotations through the outside viewer, the sibling
+// renaming program, the EXIF date reset of a folder, the launch menus and
+// buttons, and the wallpaper command.
+#include "browse/external_programs_controller.h"
+
+#include "base/data_folder.h"
+#include "base/environment.h"
+#include "base/settings_record.h"
+#include "browse/crop_cut_out.h"
+#include "browse/external_programs.h"
+#include "browse/fit_zoom.h"
+#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/picture_display.h"
+#include "browse/picture_loader.h"
+#include "browse/wallpaper.h"
+#include "browse/wallpaper_dialog.h"
+#include "platform/dos_date.h"
+#include "platform/file_attributes.h"
+#include "platform/icons.h"
+#include "platform/prompt.h"
+#include "platform/prompt_dialogs.h"
+#include "shows/show_windows.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+
+using platform::PromptAnswer;
+using platform::PromptKind;
+
+namespace {
+
+bool showRuns()
+{
+    return PlaybackActive == 1;
+}
+
+bool pageShown()
+{
+    return PageHooks().ThumbnailViewActive && PageHooks().ThumbnailViewActive();
+}
+
+QStringList tickedPictures()
+{
+    return pageShown() && PageHooks().TickedPictures ? PageHooks().TickedPictures() : QStringList();
+}
+
+// The cut-out bitmap on screen, "" when none.
+QString cutOutOnScreen()
+{
+    if (CutOutCount < 1 || CutOutFolder.isEmpty())
+        return {};
+    const QString path = CutOutFilePath(CutOutFolder, CutOutCount);
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+QString thumbnailOf(const QString& picture)
+{
+    if (LoaderHooks().ThumbnailPath)
+        return LoaderHooks().ThumbnailPath(picture);
+    const QFileInfo fi(picture);
+    return fi.path() + QStringLiteral("/vxothumb/") + fi.fileName();
+}
+
+void refreshThumbnail(const QString& picture)
+{
+    if (picture.isEmpty() || !LoaderHooks().CreateOrRefreshThumbnail)
+        return;
+    LoaderHooks().CreateOrRefreshThumbnail(picture, thumbnailOf(picture), QString());
+}
+
+} // namespace
+
+ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+{
+    setObjectName(QStringLiteral("ExternalProgramsController"));
+}
+
+ExternalProgramsController::~ExternalProgramsController() = default;
+
+void ExternalProgramsController::SetupExternalPrograms()
+{
+    if (m_setUp)
+        return;
+    m_setUp = true;
+    const auto onClick = [this](QAction* a, auto&& f) {
+        if (a)
+            connect(a, &QAction::triggered, this, f);
+    };
+    onClick(m_w.RunExeToolButton, [this] { RunExeToolButtonClick(); });
+    onClick(m_w.RunExeMyShowTB, [this] {
+        EditFromShowList = 1;
+        RunExeToolButtonClick();
+    });
+    for (int k = 0; k < 5; ++k) {
+        onClick(m_w.LaunchItems[size_t(k)], [this, k] {
+            EditProgramIndex = k;
+            LaunchEditProgram();
+        });
+        onClick(m_w.RaunchItems[size_t(k)], [this, k] {
+            EditProgramIndex = k;
+            LaunchEditProgram();
+        });
+        onClick(m_w.VaunchItems[size_t(k)], [this, k] {
+            VideoProgramIndex = k;
+            LaunchChosenVideoProgram();
+        });
+        if (QToolButton* b = m_w.Exe4SB[size_t(k)])
+            connect(b, &QToolButton::clicked, this, [this, k] {
+                EditProgramIndex = k;
+                LaunchEditProgram();
+            });
+        if (QToolButton* b = m_w.ExeSB[size_t(k)])
+            connect(b, &QToolButton::clicked, this, [this, k] {
+                EditFromShowList = 1;
+                EditProgramIndex = k;
+                LaunchEditProgram();
+            });
+    }
+    onClick(m_w.TBRotateL, [this] { TBRotateLClick(); });
+    onClick(m_w.TBRotateR, [this] { TBRotateRClick(); });
+    onClick(m_w.MRotateL, [this] { TBRotateLClick(); });
+    onClick(m_w.MRotateR, [this] { TBRotateRClick(); });
+    if (Form9) {
+        if (Form9->SBRotateLeft)
+            connect(Form9->SBRotateLeft, &QToolButton::clicked, this, [this] { TBRotateLClick(true); });
+        if (Form9->SBRotateRight)
+            connect(Form9->SBRotateRight, &QToolButton::clicked, this, [this] { TBRotateRClick(true); });
+    }
+    onClick(m_w.Irfanview, [this] { IrfanviewClick(); });
+    onClick(m_w.TBTarnivo, [this] { TBTarnivoClick(); });
+    onClick(m_w.TarnivoPop, [this] { TBTarnivoClick(); });
+    onClick(m_w.Tarnivo, [this] { TBTarnivoClick(); });
+    onClick(m_w.ResetToExifPop, [this] { ResetToExifPopClick(); });
+    onClick(m_w.MResetToEXIF, [this] { ResetToExifPopClick(); });
+    onClick(m_w.Wallpaper, [this] { WallpaperClick(m_w.Wallpaper); });
+    onClick(m_w.WallPaperFolder, [this] { WallpaperClick(m_w.WallPaperFolder); });
+    onClick(m_w.WallPaperMyShow, [this] { WallpaperClick(m_w.WallPaperMyShow); });
+    onClick(m_w.SetWalPaper, [this] { WallpaperClick(m_w.SetWalPaper); });
+    BuildLaunchMenu();
+    LoadVideoProgramIcons();
+    BuildLaunchButtons();
+}
+
+// ---- the edit target ----------------------------------------------------------------
+
+QString ExternalProgramsController::editTargetForLaunch()
+{
+    if (FullViewActive == 1 && !CurrentPicturePath.isEmpty())
+        return CurrentPicturePath;
+    if (EditFromShowList == 1 && m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
+        const int row = m_w.MyShowSG->currentRow();
+        const QTableWidgetItem* name = m_w.MyShowSG->item(row, 3);
+        const QTableWidgetItem* folder = m_w.MyShowSG->item(row, 4);
+        if (name && folder)
+            return QDir::fromNativeSeparators(folder->text()) + QLatin1Char('/') + name->text();
+    }
+    if (m_host->folderTree() && m_host->folderTree()->SelectedTreeNode) {
+        const QString path = m_host->folderTree()->GetNodePath(m_host->folderTree()->SelectedTreeNode);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return CurrentPicturePath;
+}
+
+// ---- launching ---------------------------------------------------------------------
+
+void ExternalProgramsController::RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture)
+{
+    if (ExternalProcessRunning == 1) {
+        platform::showMessage(PromptKind::Error, OneExternalProcessText);
+        return;
+    }
+    if (pageShown() && FullViewActive == 1) {
+        const QString slot = PageHooks().CurrentSlotPicture ? PageHooks().CurrentSlotPicture() : QString();
+        EditTarget = slot.isEmpty() ? CurrentPicturePath : slot;
+    }
+    ExternalLaunchState state;
+    state.thumbnailView = pageShown();
+    state.fullViewOpen = FullViewActive == 1;
+    state.tickedPictures = tickedPictures();
+    state.withPicture = withPicture;
+    state.cutOutPath = withPicture ? cutOutOnScreen() : QString();
+    state.showRunning = showRuns();
+    state.currentShowPicture = CurrentPicturePath;
+    state.editTarget = EditTarget;
+    state.selectedFolder = SelectedFolder;
+    const ExternalLaunchPlan plan = PlanExternalLaunch({program, startArguments}, state);
+    if (plan.cutOut)
+        platform::SetReadOnly(state.cutOutPath, true);   // the editor may not change the cut-out
+
+    ExternalProcessRunning = 1;
+    RunAndWait(plan.command);   // a program that cannot start is not reported
+
+    if (plan.cutOut) {
+        platform::SetReadOnly(state.cutOutPath, false);
+    } else {
+        for (const QString& picture : plan.pictures)
+            if (QFileInfo(picture).isFile())
+                refreshThumbnail(picture);
+        if (plan.pageRun && PageHooks().DrawPagePositionBar)
+            PageHooks().DrawPagePositionBar();
+    }
+    ExternalProcessRunning = 0;
+}
+
+void ExternalProgramsController::RunExeToolButtonClick()
+{
+    if (!showRuns())
+        EditTarget = editTargetForLaunch();
+    else
+        m_host->PauseShow();
+    const int index = EditProgramIndex < 0 ? 0 : EditProgramIndex;
+    const QString program = Settings.EditPrograms[size_t(std::min(index, 4))];
+    if (!program.isEmpty()) {
+        RunExternalProgram(program, {}, true);
+        // The pictures may have changed: they are shown again.
+        if (pageShown()) {
+            if (PageHooks().ReloadPagePicture)
+                for (const QString& p : tickedPictures())
+                    PageHooks().ReloadPagePicture(p);
+        } else if (CutOutCount < 1 && showRuns())
+            m_host->DisplayCurrentPicture();
+        else if (!showRuns() && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
+            m_host->ShowPicturePreview(EditTarget);
+    }
+    EditProgramIndex = -1;
+    EditFromShowList = 0;
+}
+
+void ExternalProgramsController::LaunchEditProgram()
+{
+    RunExeToolButtonClick();
+}
+
+void ExternalProgramsController::LaunchChosenVideoProgram()
+{
+    const int index = std::clamp(VideoProgramIndex, 0, 4);
+    if (Settings.VideoPrograms[size_t(index)].isEmpty())
+        return;
+    MoveVideoProgramToFront(Settings.VideoPrograms, index);
+    const QIcon icon = platform::ProgramIcon(Settings.VideoPrograms[0]);
+    platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22, icon);
+    VideoImageIndex = icon.isNull() ? 21 : 22;
+    if (m_host->folderTree()) {
+        m_host->folderTree()->RefreshTreeImages();
+        m_w.TreeView1->viewport()->update();
+    }
+    LoadVideoProgramIcons();
+    // The selected video file of the tree.
+    QString video;
+    if (m_host->folderTree() && m_host->folderTree()->SelectedTreeNode)
+        video = m_host->folderTree()->GetNodePath(m_host->folderTree()->SelectedTreeNode);
+    EditTarget = video;
+    RunExternalProgram(Settings.VideoPrograms[0], {}, true);
+    for (int k = 0; k < 5; ++k)
+        if (QAction* v = m_w.VaunchItems[size_t(k)])
+            v->setText(LaunchCaption(Settings.VideoPrograms[size_t(k)]));
+}
+
+// ---- rotation ---------------------------------------------------------------------------
+
+void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
+{
+    const bool thumbnails = pageShown();
+    if (IrfanViewFound != 1) {
+        platform::showMessage(PromptKind::Information, ViewerMissingText);
+        return;
+    }
+    if (thumbnails && !fromFullScreen && FullViewActive != 1)
+        RotateSelectedPictures(QLatin1Char('L'));
+    else
+        RotatePicture(QLatin1Char('L'));
+    if (CutOutCount < 1 && showRuns() && !thumbnails)
+        m_host->DisplayCurrentPicture();
+}
+
+void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
+{
+    const bool thumbnails = pageShown();
+    if (IrfanViewFound != 1) {
+        platform::showMessage(PromptKind::Information, ViewerMissingText);
+        return;
+    }
+    if (thumbnails && !fromFullScreen && FullViewActive != 1)
+        RotateSelectedPictures(QLatin1Char('R'));
+    else
+        RotatePicture(QLatin1Char('R'));
+    if (CutOutCount < 1 && showRuns() && !thumbnails)
+        m_host->DisplayCurrentPicture();
+}
+
+void ExternalProgramsController::RotatePicture(QChar direction)
+{
+    QString target;
+    const QString cutOut = cutOutOnScreen();
+    if (showRuns())
+        m_host->PauseShow();
+    if (!cutOut.isEmpty()) {
+        target = cutOut;
+        platform::SetReadOnly(cutOut, false);
+    } else if (pageShown() && PageHooks().CurrentSlotPicture && !PageHooks().CurrentSlotPicture().isEmpty()) {
+        target = PageHooks().CurrentSlotPicture();
+    } else if (showRuns()) {
+        target = CurrentPicturePath;
+    } else {
+        target = editTargetForLaunch();
+    }
+    EditTarget = target;
+    if (target.isEmpty() || !QFileInfo(target).isFile())
+        return;
+    if (ExternalProcessRunning == 1) {
+        platform::showMessage(PromptKind::Error, OneExternalProcessText);
+        return;
+    }
+    const bool cut = !cutOut.isEmpty();
+    const qint32 before = cut ? 0 : qint32(platform::FileDosDate(target));
+    const QString thumbnail = cut ? QString() : thumbnailOf(target);
+    ExternalProcessRunning = 1;
+    const bool rotated = RotateFileWithViewer(IrfanViewPath, target, thumbnail, direction,
+                                              !cut && Settings.ResetFileDate == QLatin1String("1"), before);
+    ExternalProcessRunning = 0;
+    if (!rotated)
+        platform::showMessage(PromptKind::Error, QStringLiteral("The picture ") + QFileInfo(target).fileName()
+                                                     + QStringLiteral(" could not be rotated"));
+    refreshAfterRotation(target, cut);
+}
+
+void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
+{
+    if (cutOut || FullViewActive == 1) {
+        const bool fullScreen = Form9 && Form9->isVisible();
+        const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
+        if (TryLoadPictureIntoSlot(target, slot).isEmpty())
+            m_host->SizePictureToDisplay(false);
+        return;
+    }
+    if (!showRuns() && m_w.Image4 && !m_w.Image4->isHidden())
+        m_host->ShowPicturePreview(target);
+}
+
+void ExternalProgramsController::RotateSelectedPictures(QChar direction)
+{
+    QStringList ticked = tickedPictures();
+    m_w.Window->setEnabled(false);
+    QStringList blocked;
+    for (const QString& p : ticked)
+        if (!CanRotatePictureFile(p))
+            blocked << p;
+    if (!blocked.isEmpty()) {
+        const PromptAnswer a = platform::showMessage(PromptKind::Information,
+                                                     RotateRefusalText(int(blocked.size()), int(ticked.size())),
+                                                     platform::kOkCancel);
+        if (a != PromptAnswer::Ok) {
+            m_w.Window->setEnabled(true);
+            return;
+        }
+        for (const QString& p : blocked) {
+            ticked.removeAll(p);
+            if (PageHooks().Untick)
+                PageHooks().Untick(p);
+        }
+    }
+    ExternalProcessRunning = 1;
+    for (const QString& picture : ticked) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QCoreApplication::processEvents();
+        const qint32 before = qint32(platform::FileDosDate(picture));
+        RotateFileWithViewer(IrfanViewPath, picture, thumbnailOf(picture), direction,
+                             Settings.ResetFileDate == QLatin1String("1"), before);
+        if (PageHooks().ReloadPagePicture)
+            PageHooks().ReloadPagePicture(picture);
+        QApplication::restoreOverrideCursor();
+    }
+    ExternalProcessRunning = 0;
+    m_w.Window->setEnabled(true);
+}
+
+void ExternalProgramsController::IrfanviewClick()
+{
+    QDesktopServices::openUrl(QUrl(ViewerHomePage));
+}
+
+// ---- the sibling program --------------------------------------------------------------
+
+void ExternalProgramsController::TBTarnivoClick()
+{
+    if (TarnivoPath.isEmpty())
+        return;
+    m_host->ReleaseVoiceFile();
+    RunExternalProgram(TarnivoPath, {SelectedFolder}, false);
+    if (!QFileInfo(SelectedFolder).isDir()) {
+        SelectedFolder = QFileInfo(SelectedFolder).path();
+        FolderToOpen = SelectedFolder;
+        m_host->OpenFolderOrShow();
+    } else {
+        m_host->RefreshSelectedFolder();
+    }
+}
+
+// ---- EXIF dates ------------------------------------------------------------------------
+
+void ExternalProgramsController::ResetToExifPopClick()
+{
+    if (SelectedFolder.isEmpty())
+        return;
+    if (!Form20)
+        Form20 = new TForm20(m_w.Window);
+    Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
+                                                                                : QFileInfo(SelectedFolder).fileName());
+    CollectPurpose = QStringLiteral("ResetToEXIF");
+    const int result = Form20->Run();
+    CollectPurpose.clear();
+    if (result == 1)
+        ResetFileDatesToExif();
+}
+
+void ExternalProgramsController::ResetFileDatesToExif()
+{
+    const QString saved = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
+    if (m_w.StatusPanel1)
+        m_w.StatusPanel1->setText(QStringLiteral("Reset file dates to picture date taken (EXIF)...."));
+    const ResetDateCounts counts =
+        ResetFileDatesInFolder(SelectedFolder, PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
+            if (m_w.StatusPanel1)
+                m_w.StatusPanel1->setText(QStringLiteral("Processing ") + name);
+            QCoreApplication::processEvents();
+            return true;
+        });
+    if (m_w.StatusPanel1)
+        m_w.StatusPanel1->setText(saved);
+    platform::showMessage(PromptKind::Information, ResetDatesResultText(counts));
+}
+
+// ---- launch menus and buttons ------------------------------------------------------------
+
+void ExternalProgramsController::BuildLaunchMenu()
+{
+    using platform::ImageListId;
+    const QString first = Settings.EditPrograms[0];
+    const QIcon firstIcon = first.isEmpty() ? QIcon() : platform::ProgramIcon(first);
+    platform::ReplaceImageListIcon(ImageListId::ImageList2, 22, firstIcon);
+    const QIcon toolIcon = firstIcon.isNull() ? platform::ImageListIcon(ImageListId::ImageList2, 5) : firstIcon;
+    for (QAction* a : {m_w.RunExeToolButton, m_w.RunExeMyShowTB})
+        if (a)
+            a->setIcon(toolIcon);
+    for (int k = 0; k < 5; ++k) {
+        const QString program = Settings.EditPrograms[size_t(k)];
+        const QIcon icon = program.isEmpty() ? QIcon() : platform::ProgramIcon(program);
+        platform::ReplaceImageListIcon(ImageListId::MenuIL, 76 + k, icon);
+        for (QAction* item : {m_w.LaunchItems[size_t(k)], m_w.RaunchItems[size_t(k)]}) {
+            if (!item)
+                continue;
+            item->setText(LaunchCaption(program));
+            item->setVisible(!program.isEmpty());
+        }
+    }
+    const bool none = first.isEmpty();
+    const QString hint = none ? NoEditProgramHint : LaunchHint(first);
+    if (m_w.RunExeMyShowTB)
+        m_w.RunExeMyShowTB->setToolTip(hint);
+    if (m_w.RunExeToolButton) {
+        m_w.RunExeToolButton->setToolTip(!none && showRuns() ? hint + QStringLiteral(" - E") : hint);
+        m_w.RunExeToolButton->setEnabled(!none);
+    }
+    if (m_w.LaunchEditProgram1)
+        m_w.LaunchEditProgram1->setEnabled(!none);
+}
+
+void ExternalProgramsController::LoadVideoProgramIcons()
+{
+    for (int k = 0; k < 5; ++k) {
+        const QString program = Settings.VideoPrograms[size_t(k)];
+        platform::ReplaceImageListIcon(platform::ImageListId::MenuIL, 81 + k,
+                                       program.isEmpty() ? QIcon() : platform::ProgramIcon(program));
+        if (QAction* v = m_w.VaunchItems[size_t(k)]) {
+            v->setText(LaunchCaption(program));
+            v->setVisible(!program.isEmpty());
+        }
+    }
+}
+
+void ExternalProgramsController::BuildLaunchButtons()
+{
+    if (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden() && m_w.SizeDatePanel4)
+        m_w.SizeDatePanel4->hide();
+    LaunchButtonShown.fill(0);
+    for (int k = 0; k < 5; ++k) {
+        QToolButton* browse = m_w.Exe4SB[size_t(k)];
+        QToolButton* list = m_w.ExeSB[size_t(k)];
+        for (QToolButton* b : {browse, list})
+            if (b)
+                b->hide();
+        const QString program = Settings.EditPrograms[size_t(k)];
+        if (program.isEmpty() || !QFileInfo(program).isFile())
+            continue;
+        const QIcon icon = platform::ProgramIcon(program);
+        if (icon.isNull())
+            continue;
+        for (QToolButton* b : {browse, list}) {
+            if (!b)
+                continue;
+            b->setIcon(icon);
+            b->setToolTip(LaunchHint(program));
+            b->show();
+        }
+        LaunchButtonShown[size_t(k)] = 1;
+    }
+    ArrangeLaunchButtons();
+}
+
+void ExternalProgramsController::ArrangeLaunchButtons()
+{
+    if (!m_w.SizeDatePanel4)
+        return;
+    const std::array<int, 5> lefts = LaunchButtonLefts(m_w.SizeDatePanel4->width(), LaunchButtonShown);
+    for (int k = 0; k < 5; ++k) {
+        if (lefts[size_t(k)] < 0)
+            continue;
+        if (QToolButton* b = m_w.Exe4SB[size_t(k)])
+            b->move(lefts[size_t(k)], b->y());
+        if (QToolButton* b = m_w.ExeSB[size_t(k)])
+            b->move(lefts[size_t(k)], b->y());
+    }
+    if (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden()) {
+        for (QToolButton* b : m_w.Exe4SB)
+            if (b)
+                b->hide();
+        m_w.SizeDatePanel4->show();
+    }
+}
+
+// ---- wallpaper --------------------------------------------------------------------------
+
+void ExternalProgramsController::WallpaperClick(QObject* sender)
+{
+    if (PlaybackActive == 1)
+        m_host->PauseShow();
+    QString picture = CurrentPicturePath;
+    if (sender && sender == m_w.WallPaperFolder) {
+        picture.clear();
+        if (m_host->folderTree() && m_host->folderTree()->SelectedTreeNode)
+            picture = m_host->folderTree()->GetNodePath(m_host->folderTree()->SelectedTreeNode);
+    } else if (sender && sender == m_w.WallPaperMyShow) {
+        picture.clear();
+        if (m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
+            const QTableWidgetItem* name = m_w.MyShowSG->item(m_w.MyShowSG->currentRow(), 3);
+            const QTableWidgetItem* folder = m_w.MyShowSG->item(m_w.MyShowSG->currentRow(), 4);
+            if (name && folder)
+                picture = QDir::fromNativeSeparators(folder->text()) + QLatin1Char('/') + name->text();
+        }
+    }
+    SetWallpaperTo(picture, sender);
+}
+
+void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*)
+{
+    WallpaperPath = picture;
+    WallpaperNotBitmap = QFileInfo(picture).suffix().toLower() != QLatin1String("bmp") ? 1 : 0;
+    if (picture.isEmpty() || !QFileInfo(picture).isFile()) {
+        platform::showMessage(platform::PromptKind::Error,
+                              QStringLiteral("The picture ") + picture + QStringLiteral(" does not exist"));
+        return;
+    }
+    TForm18 dialog(m_w.Window);
+    WallpaperStyleChoice = -1;
+    const int result = platform::execModal(dialog);
+    if (result != 1)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents();
+    if (m_w.StatusPanel1)
+        m_w.StatusPanel1->setText(WallpaperBeingSetText);
+    QCoreApplication::processEvents();
+    WallPaperAndStyle();
+    m_host->UpdateFolderCaption();
+    QApplication::restoreOverrideCursor();
+}
+
+void ExternalProgramsController::WallPaperAndStyle()
+{
+    const QString failed = WriteWallpaperValues(WallpaperValuesFor(WallpaperPath, WallpaperStyleChoice));
+    if (!failed.isEmpty()) {
+        platform::showMessage(platform::PromptKind::Error, failed);
+        return;
+    }
+    if (ApplyDesktopWallpaper(WallpaperPath, WallpaperStyleChoice) == WallpaperApplied::Failed)
+        platform::showMessage(platform::PromptKind::Warning,
+                              QStringLiteral("The desktop did not accept the new wallpaper"));
+}

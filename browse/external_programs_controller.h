@@ -1,0 +1,60 @@
+// The main window's external programs and wallpaper: the edit and video
+// program launches, rotations through the outside viewer, the sibling
+// renaming program, the EXIF date reset of a folder, the launch menus and
+// buttons, and the wallpaper command. It reaches the rest of the window
+// through ExternalProgramsHost.
+#pragma once
+
+#include "browse/external_programs_host.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class ExternalProgramsController : public QObject {
+    Q_OBJECT
+public:
+    // A child of the host's window; the items are wired on first showing.
+    explicit ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host);
+    ~ExternalProgramsController() override;
+
+    // Connects the launch items and buttons, the rotations, the sibling
+    // program, the EXIF date reset and the wallpaper items, and builds the
+    // launch menus and buttons (once; the first showing of the window does it).
+    void SetupExternalPrograms();
+    // Runs one outside program (program and its first arguments) and waits
+    // for it while window messages run; refused while one runs already.
+    void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture);
+    void RunExeToolButtonClick();
+    void LaunchEditProgram();
+    // Starts the chosen video program (LaunchVideoProgram names the pop-up submenu).
+    void LaunchChosenVideoProgram();
+    // fromFullScreen: the full-screen window's own rotate buttons.
+    void TBRotateLClick(bool fromFullScreen = false);
+    void TBRotateRClick(bool fromFullScreen = false);
+    void RotatePicture(QChar direction);
+    void RotateSelectedPictures(QChar direction);
+    void IrfanviewClick();
+    void TBTarnivoClick();
+    void ResetToExifPopClick();
+    void ResetFileDatesToExif();
+    void BuildLaunchMenu();
+    void LoadVideoProgramIcons();
+    void BuildLaunchButtons();
+    void ArrangeLaunchButtons();
+    // The wallpaper: sender is WallPaperFolder, WallPaperMyShow or another item.
+    void WallpaperClick(QObject* sender);
+    // WallpaperClick for a given picture (the dialog, then the values).
+    void SetWallpaperTo(const QString& picture, QObject* sender);
+    void WallPaperAndStyle();
+
+private:
+    QString editTargetForLaunch();
+    void refreshAfterRotation(const QString& target, bool cutOut);
+
+    std::unique_ptr<ExternalProgramsHost> m_host;
+    const ExternalProgramsWidgets m_w;
+    bool m_setUp = false;
+};

@@ -1,0 +1,74 @@
+// What the main window's external programs and wallpaper section needs from
+// the window: the items, buttons and panels it wires and updates, and the
+// routines of other sections it calls (folder tree, picture display, shows).
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class FolderTreeController;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTableWidget;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+
+// The window's widgets the section uses (any may be null but Window).
+struct ExternalProgramsWidgets {
+    QWidget* Window = nullptr;
+    QTableWidget* MyShowSG = nullptr;   // the show list grid (Seq, T, S, Title, Path)
+    QTreeWidget* TreeView1 = nullptr;
+    QLabel* Image4 = nullptr;           // the browse preview
+    QLabel* StatusPanel1 = nullptr;
+    QLabel* VideoLabel4 = nullptr;
+    QFrame* SizeDatePanel4 = nullptr;   // file information of the browse preview
+    // Edit and video program launches.
+    QAction* RunExeToolButton = nullptr;
+    QAction* RunExeMyShowTB = nullptr;
+    QMenu* LaunchEditProgram1 = nullptr;
+    std::array<QAction*, 5> LaunchItems{};   // Launch0..Launch4
+    std::array<QAction*, 5> RaunchItems{};   // Raunch0..Raunch4
+    std::array<QAction*, 5> VaunchItems{};   // Vaunch0..Vaunch4
+    std::array<QToolButton*, 5> Exe4SB{};    // the browse preview's edit program buttons
+    std::array<QToolButton*, 5> ExeSB{};     // the show list's edit program buttons
+    // Rotations, the viewer's home page, the sibling program, EXIF dates.
+    QAction* TBRotateL = nullptr;
+    QAction* TBRotateR = nullptr;
+    QAction* MRotateL = nullptr;
+    QAction* MRotateR = nullptr;
+    QAction* Irfanview = nullptr;
+    QAction* TBTarnivo = nullptr;
+    QAction* TarnivoPop = nullptr;
+    QAction* Tarnivo = nullptr;
+    QAction* ResetToExifPop = nullptr;
+    QAction* MResetToEXIF = nullptr;
+    // Wallpaper.
+    QAction* Wallpaper = nullptr;
+    QAction* WallPaperFolder = nullptr;
+    QAction* WallPaperMyShow = nullptr;
+    QAction* SetWalPaper = nullptr;
+};
+
+class ExternalProgramsHost {
+public:
+    virtual ~ExternalProgramsHost() = default;
+
+    virtual ExternalProgramsWidgets widgets() const = 0;
+
+    // Folder tree.
+    virtual FolderTreeController* folderTree() = 0;
+    virtual void OpenFolderOrShow() = 0;
+    virtual void RefreshSelectedFolder() = 0;
+    virtual void UpdateFolderCaption() = 0;
+
+    // Running show and picture display.
+    virtual void PauseShow() = 0;
+    virtual void ReleaseVoiceFile() = 0;
+    virtual void DisplayCurrentPicture() = 0;
+    virtual void ShowPicturePreview(const QString& path) = 0;
+    virtual void SizePictureToDisplay(bool toggle) = 0;
+};

@@ -1,0 +1,59 @@
+// The main window's picture information and thumbnail files: the browse and
+// MyShow previews with their file information, the sibling program's panel,
+// the tree's hover preview, the manual creation of thumbnails and the
+// one-time notice about thumbnail folders. It reaches the rest of the window
+// through PictureInfoHost.
+#pragma once
+
+#include "browse/picture_info_host.h"
+
+#include <QObject>
+#include <QChar>
+#include <QString>
+
+#include <memory>
+
+class PictureInfoController : public QObject {
+    Q_OBJECT
+public:
+    // A child of the host's window; the items are wired on first showing.
+    explicit PictureInfoController(std::unique_ptr<PictureInfoHost> host);
+    ~PictureInfoController() override;
+
+    // Connects the "Create thumbnails manually" items, the tree's mouse moves
+    // and the status of thumbnail making (once; the first showing of the
+    // window does it too).
+    void SetupThumbnailFiles();
+    // Makes or renews a picture's thumbnail; the result codes of the free
+    // CreateOrRefreshThumbnail (-1 .. 4).
+    int CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail, const QString& SlotName,
+                                 bool FromPreview, bool IgnoreDrive, bool ForceRenew, bool SetPictureDate);
+    // The manual creation window TForm38 for SelectedFolder; the tree is
+    // refreshed afterwards.
+    void MakeSmallClick();
+    // The one-time notice about thumbnail folders and the window TForm39.
+    void ThumbnailInfoOnce();
+    // The browse preview (Image4 and its panel) and the MyShow preview (image2).
+    void ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail);
+    void ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse);
+    void UpdateTarnivoPanelVisibility();
+    // The tree's mouse move: the node under the mouse (or, from elsewhere,
+    // the remembered node) is previewed.
+    void TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    QTreeWidgetItem* PreviewNode = nullptr;
+    QString TreeHoverPath;
+    // The path last shown in the browse and MyShow previews, and the kind of
+    // the previewed tree node: 'V' video, 'P' picture, 'O' other.
+    QString PreviewedPath;
+    QString MyShowPreviewedPath;
+    QChar PreviewKind = QLatin1Char('P');
+    // Two state bytes that keep the sibling panel hidden.
+    bool OperationRunning = false;
+    bool HideTarnivoPanel = false;
+
+private:
+    std::unique_ptr<PictureInfoHost> m_host;
+    const PictureInfoWidgets m_w;
+    bool m_thumbnailFilesSetUp = false;
+    bool m_thumbnailInfoAsked = false;
+};

@@ -1,0 +1,87 @@
+// What the main window's picture information and thumbnail files section
+// needs from the window: the previews, panels, items and timers it wires and
+// fills, and the routines of other sections it calls (folder tree, the
+// thumbnail timer's preview, the window's layout).
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTableWidget;
+class QTimer;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+// The window's widgets the section uses (any may be null but Window).
+struct PictureInfoWidgets {
+    QWidget* Window = nullptr;
+    QTreeWidget* TreeView1 = nullptr;
+    QTableWidget* MyShowSG = nullptr;
+    QTimer* Timer1 = nullptr;           // the idle timer
+    QTimer* TimerThumbnail = nullptr;   // shows the hovered picture a moment later
+    // "Create thumbnails manually" of the tool bar, the menu and the tree's pop-up.
+    QAction* TBMakeSmall = nullptr;
+    QAction* MMakeSmall = nullptr;
+    QAction* MakeSmall = nullptr;
+    // The browse preview.
+    QLabel* Image4 = nullptr;
+    QFrame* SizeDatePanel4 = nullptr;
+    QLabel* FileSizeLabel4 = nullptr;
+    QLabel* FileDateLabel4 = nullptr;
+    QLabel* ReadOnlyLabel4 = nullptr;
+    QLabel* ModelLabel4 = nullptr;
+    QFrame* NoShowPanel4 = nullptr;
+    QLabel* VideoLabel4 = nullptr;
+    QLabel* CannotOpenLabel4 = nullptr;
+    QLabel* FileNotExistLabel4 = nullptr;
+    std::array<QToolButton*, 5> Exe4SB{};   // the browse preview's edit program buttons
+    QFrame* TarnivoPanel = nullptr;
+    QToolButton* MicroSB = nullptr;
+    QFrame* VoiceBevel = nullptr;
+    QToolButton* VoicePlaySB = nullptr;
+    // The MyShow preview.
+    QLabel* image2 = nullptr;
+    QFrame* SizeDatePanel = nullptr;
+    QLabel* FileSizeLabel = nullptr;
+    QLabel* FileDateLabel = nullptr;
+    QLabel* ReadOnlyLabel = nullptr;
+    QLabel* ModelLabel = nullptr;
+    QFrame* NoShowPanel = nullptr;
+    QLabel* VideoLabel = nullptr;
+    QLabel* CannotOpenLabel = nullptr;
+    QLabel* FileNotExistLabel = nullptr;
+    // Items that follow the previewed file.
+    QAction* PictureToClipboard = nullptr;
+    QAction* PathToClipboard = nullptr;
+    QMenu* FileOperations = nullptr;
+    QAction* SavePictureTo = nullptr;
+    QAction* MovePictureTo = nullptr;
+    QAction* SendRecycleBin = nullptr;
+    QAction* RenamePicture = nullptr;
+};
+
+class PictureInfoHost {
+public:
+    virtual ~PictureInfoHost() = default;
+
+    virtual PictureInfoWidgets widgets() const = 0;
+    // The designed bounds of a widget of the window's layout (invalid when none).
+    virtual QRect designBound(const QString& name) const = 0;
+
+    // Installs the picture loader's thumbnail and information steps and the
+    // status of thumbnail making, unless something else installed its own.
+    virtual void InstallLoaderSteps() = 0;
+    virtual void RefreshSelectedFolder() = 0;
+    virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
+    // The picture the thumbnail timer shows when it fires, and whether it is
+    // the tree's.
+    virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
+};
