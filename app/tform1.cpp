@@ -98,7 +98,7 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent), m_layout(std::make_unique<LayoutController>(*this, *this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -108,6 +108,7 @@ TForm1::TForm1(QWidget* parent)
     buildMenus();
     buildPopups();
     buildTimers();
+    m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, Image4, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, TreeView1, UploadSp, Volume, image2});
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(

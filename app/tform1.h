@@ -12,6 +12,7 @@
 #pragma once
 
 #include "app/help_and_version_controller.h"
+#include "app/layout_controller.h"
 #include "app/options_controller.h"
 #include "app/options_host.h"
 #include "slideshow/automatic_show_host.h"
@@ -46,7 +47,7 @@ class QCloseEvent;
 class QShowEvent;
 
 class TForm1 : public QMainWindow, public AutomaticShowHost, public OptionsHost,
-               public HelpAndVersionHost, public OptionsMenuHost {
+               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost {
     Q_OBJECT
 
 public:
@@ -478,62 +479,39 @@ private:
     // SECTION: layouts and screen modes  (owner: menus; app/tform1_layout*.cpp)
     // =====================================================================
 public:
-    // Captures the designed bounds of the controls the layouts move (once).
-    void SaveControlBounds();
-    void ApplyMaximizedLayout();
-    void ApplyRestoredLayout();
-    void PlaceVoiceButtons(int offset);
-    // A system command (0 restore, 1 maximize, 2 minimize, 3 other) as the
-    // window's state changes; returns the command carried out (it may be
-    // rewritten), or -1 when it was refused.
-    int HandleSystemCommand(int command);
-    void AppRestore();
-    // Paints status panel 0 or 1 (bottom-bar bitmap, bold text, icon).
-    void StatusBar1DrawPanel(class QPainter& canvas, int panel, const QRect& rect);
-    void SetShowRunningHints();
-    void SetShowStoppedHints();
-    void ShowMyShowLabel(const QString& action);
-    void ChangeShowSpeed(bool faster);
-    // The picture preview: fits a picture into the preview box.
-    void ShowPicturePreview(const QString& path);
-    void TBMonitorSelectionClick(bool myShowBar = false);
-    void TBNrOfThumbsClick(bool myShowBar = false);
-    void MMainMonitorClick(bool mainMonitor);
-    // The full-screen window's hints button, its control-panel buttons
-    // following their main-window twins, its picture tip and panel position.
-    void UpdateHintsButton();
-    void SyncControlPanelButtons();
-    void SetFullScreenImageHint();
-    void SaveControlPanelPosition();
-    // The designed bounds captured by SaveControlBounds (name -> bounds).
-    const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
-    // Lays the controls out for the window's present size: the designed
-    // bounds at the restored size, the maximized layout's rules otherwise
-    // (also for a size the window manager gave), so no control covers another.
-    void LayoutForWindowSize();
-    // On a screen 800 pixels wide the window's frame fills the work area.
-    void FitToWorkArea();
-    // Back to browsing after a slide show or a full view: the main picture
-    // area hidden, the tree, list and panels laid out for the window, the
-    // title and tool tips of a stopped show, the preview of the tree.
-    void RestoreBrowseView();
+    // The layouts and screen modes (app/layout_controller.cpp); the routines
+    // below forward to it.
+    LayoutController* layout() const { return m_layout.get(); }
+    void SaveControlBounds() { m_layout->SaveControlBounds(); }
+    void ApplyMaximizedLayout() { m_layout->ApplyMaximizedLayout(); }
+    void ApplyRestoredLayout() { m_layout->ApplyRestoredLayout(); }
+    void PlaceVoiceButtons(int offset) { m_layout->PlaceVoiceButtons(offset); }
+    int HandleSystemCommand(int command) { return m_layout->HandleSystemCommand(command); }
+    void AppRestore() { m_layout->AppRestore(); }
+    void StatusBar1DrawPanel(class QPainter& canvas, int panel, const QRect& rect) { m_layout->StatusBar1DrawPanel(canvas, panel, rect); }
+    void SetShowRunningHints() { m_layout->SetShowRunningHints(); }
+    void SetShowStoppedHints() { m_layout->SetShowStoppedHints(); }
+    void ShowMyShowLabel(const QString& action) { m_layout->ShowMyShowLabel(action); }
+    void ChangeShowSpeed(bool faster) { m_layout->ChangeShowSpeed(faster); }
+    void ShowPicturePreview(const QString& path) { m_layout->ShowPicturePreview(path); }
+    void TBMonitorSelectionClick(bool myShowBar = false) { m_layout->TBMonitorSelectionClick(myShowBar); }
+    void TBNrOfThumbsClick(bool myShowBar = false) { m_layout->TBNrOfThumbsClick(myShowBar); }
+    void MMainMonitorClick(bool mainMonitor) { m_layout->MMainMonitorClick(mainMonitor); }
+    void UpdateHintsButton() { m_layout->UpdateHintsButton(); }
+    void SyncControlPanelButtons() { m_layout->SyncControlPanelButtons(); }
+    void SetFullScreenImageHint() { m_layout->SetFullScreenImageHint(); }
+    void SaveControlPanelPosition() { m_layout->SaveControlPanelPosition(); }
+    const QHash<QString, QRect>& designBounds() const { return m_layout->designBounds(); }
+    void LayoutForWindowSize() { m_layout->LayoutForWindowSize(); }
+    void FitToWorkArea() { m_layout->FitToWorkArea(); }
+    void RestoreBrowseView() { m_layout->RestoreBrowseView(); }
 protected:
+    // The size, move and state events are forwarded to the layout controller.
     void changeEvent(QEvent* event) override;
     void resizeEvent(class QResizeEvent* event) override;
     void moveEvent(class QMoveEvent* event) override;
 private:
-    // One pass of LayoutForWindowSize for the window's present size.
-    void layOutOnce();
-    bool m_layingOut = false;
-    bool m_layoutPending = false;  // the window changed size while it was laid out
-    bool m_fitsWorkArea = false;   // started on an 800-pixel screen: the window fills the work area
-    QMargins m_fittedFrame;
-    QHash<QString, QRect> m_designBounds;
-    QPoint m_restoredPos;
-    bool m_statusPanelsHooked = false;
-    bool m_inStateChange = false;
-    void hookStatusPanels();
-    class QWidget* layoutControl(const QString& name) const;
+    std::unique_ptr<LayoutController> m_layout;
 public:
     // === end of section: layouts and screen modes ===
 

@@ -67,7 +67,7 @@ void TForm1::InstallApplicationEvents()
     installEventFilter(this);
     if (ClientArea)
         ClientArea->installEventFilter(this);
-    hookStatusPanels();
+    m_layout->hookStatusPanels();
     // While a show advances (and the playlist editor is not open) neither
     // the screen saver nor the monitor's power-off may interrupt it.
     platform::KeepScreenAwakeWhile(this, [this] { return runs() && !InManualMode() && !topLevelVisible("Form11"); });

@@ -463,7 +463,7 @@ void TForm1::HideShowMyShowClick()
     const bool fullWidth = (!maximizedState && (width() == 800 || frameGeometry().width() == 800)) || maximizedState;
     const bool hide = fullWidth && Settings.MyShowHidden != 1;
     // The window may become as narrow as the half-width layout.
-    if (!m_fitsWorkArea)
+    if (!m_layout->fitsWorkArea())
         setMinimumSize(400, minimumHeight());
     if (hide) {
         const bool switchToDraft = DraftShowOpen != 1;

@@ -1,0 +1,614 @@
+// The main window's layouts and screen modes: the restored and maximized
+// layouts, the window's state changes, the owner-drawn status bar, the tool
+// tips of a running or stopped show, the MyShow label, the show speed, the
+// monitor and thumbnail-count pop-ups and the full-screen window's buttons.
+#include "app/layout_controller.h"
+#include "base/layout_calc.h"
+#include "base/layout_state.h"
+#include "shows/show_file.h"
+#include "app/layout_preview.h"
+#include "platform/keyboard_hook.h"
+#include "base/environment.h"
+#include "base/settings_record.h"
+#include "base/start_args.h"
+#include "browse/fit_zoom.h"
+#include "platform/icons.h"
+#include "platform/prompt.h"
+#include "browse/picture_info_controller.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QWindowStateChangeEvent>
+#include <QResizeEvent>
+#include <QMoveEvent>
+
+namespace {
+
+QRect screenRect(const QWidget* w)
+{
+    const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+bool showRuns() { return PlaybackActive == 1; }
+
+// The window manager's frame around the window (none before it is framed).
+QMargins frameMargins(const QWidget* w)
+{
+    const QRect frame = w->frameGeometry();
+    const QRect inner = w->geometry();
+    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                    frame.bottom() - inner.bottom());
+}
+
+} // namespace
+
+LayoutController::LayoutController(QWidget& window, LayoutHost& host) : m_window(window), m_host(host) {}
+
+void LayoutController::SetItems(const Items& items)
+{
+    m_items = items;
+}
+
+QWidget* LayoutController::layoutControl(const QString& name) const
+{
+    // Tool bars and widgets are children of the client area or its panels.
+    return m_window.findChild<QWidget*>(name);
+}
+
+void LayoutController::SaveControlBounds()
+{
+    if (!m_designBounds.isEmpty())
+        return;
+    for (const QStringList* names : {&DesignBoundsControls(), &ExtraLayoutControls()})
+        for (const QString& n : *names)
+            if (const QWidget* w = layoutControl(n))
+                m_designBounds.insert(n, w->geometry());
+    DesignBounds = m_designBounds;
+}
+
+namespace {
+ControlBounds currentBounds(const QWidget* form, const QHash<QString, QRect>& design)
+{
+    ControlBounds b;
+    for (auto it = design.begin(); it != design.end(); ++it)
+        if (const QWidget* w = form->findChild<QWidget*>(it.key()))
+            b.insert(it.key(), w->geometry());
+    return b;
+}
+
+void writeBounds(QWidget* form, const ControlBounds& b)
+{
+    for (auto it = b.begin(); it != b.end(); ++it)
+        if (QWidget* w = form->findChild<QWidget*>(it.key()))
+            if (w->geometry() != it.value())
+                w->setGeometry(it.value());
+}
+} // namespace
+
+void LayoutController::PlaceVoiceButtons(int offset)
+{
+    ControlBounds b = currentBounds(&m_window, m_designBounds);
+    for (const char* n : {"m_items.TreeThumbnailPanel", "FPlayorderCB", "VoiceBevel", "MicroSB", "VoicePlaySB"})
+        if (const QWidget* w = layoutControl(QString::fromLatin1(n)))
+            b.insert(QString::fromLatin1(n), w->geometry());
+    PlaceVoiceButtonBounds(b, offset);
+    writeBounds(&m_window, b);
+}
+
+void LayoutController::ApplyMaximizedLayout()
+{
+    SaveControlBounds();
+    MaximizedLayout = 1;
+    m_host.pictureInfo()->UpdateTarnivoPanelVisibility();
+    // Under an X11 window manager a half-width "maximized" window can't be
+    // asked for: the window keeps the normal state with the computed bounds.
+    if (Settings.MyShowHidden == 1) {
+        const QRect screen = screenRect(&m_window);
+        if (m_window.isMaximized())
+            m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
+        const QRect half = HalfWidthTopCentre(QRect(0, 0, screen.width(), screen.height()), screen.width());
+        const QMargins frame = frameMargins(&m_window);
+        m_window.setGeometry(screen.x() + half.x() + frame.left(), screen.y() + frame.top(), half.width() - frame.left() - frame.right(),
+                    half.height() - frame.top() - frame.bottom());
+    }
+    LayoutForWindowSize();
+}
+
+void LayoutController::LayoutForWindowSize()
+{
+    if (m_designBounds.isEmpty() || DemoMode || !m_items.ClientArea)
+        return;
+    // Reloading a preview lets pending window events run: the resize that
+    // follows a maximize may arrive in the middle of a layout made for the
+    // old size. It is laid out again once the present pass ends (a few
+    // passes at most, should a window manager keep resizing).
+    if (m_layingOut) {
+        m_layoutPending = true;
+        return;
+    }
+    for (int pass = 0; pass < 4; ++pass) {
+        m_layoutPending = false;
+        layOutOnce();
+        if (!m_layoutPending)
+            break;
+    }
+}
+
+void LayoutController::layOutOnce()
+{
+    const bool hidden = Settings.MyShowHidden == 1;
+    const QRect screen = screenRect(&m_window);
+    // The restored layout is the smallest: a window manager may make the
+    // window larger (the controls then share the room), never smaller.
+    if (!m_fitsWorkArea) {
+        const QSize smallest = MaximizedLayout == 1 ? QSize(0, 0)
+                                                    : QSize(hidden ? 400 : 800, std::min(600, screen.height()));
+        // (never raised above the present size: a change of width under way
+        // finishes first)
+        if (m_window.minimumSize() != smallest && (smallest.width() <= m_window.width() || smallest.width() < m_window.minimumWidth()))
+            m_window.setMinimumSize(smallest);
+    }
+    m_layingOut = true;
+    const QSize restored(hidden ? 400 : 800, 600);
+    ControlBounds b = currentBounds(&m_window, m_designBounds);
+    QRect previewBounds;
+    if (MaximizedLayout != 1 && (m_window.size() == restored || m_fitsWorkArea)) {
+        const bool fittedToWorkArea = m_fitsWorkArea && m_window.size() != restored;
+        // The restored layout: every control at its designed bounds; on a
+        // narrow screen the lower controls move up above the status bar.
+        ApplyRestoredBounds(b, m_designBounds, hidden, 0);
+        if (fittedToWorkArea)
+            ApplyNarrowScreenShift(b, m_items.ClientArea->height());
+        previewBounds = m_designBounds.value(QStringLiteral("m_items.image2"));
+    } else {
+        // The maximized layout's rules, for the screen when maximized and for
+        // the window's own size when the window manager sized it.
+        MaximizedLayoutInput in;
+        const int columnsWidth = hidden ? 2 * m_window.width() : m_window.width();
+        in.screen = QSize(MaximizedLayout == 1 ? std::min(screen.width(), columnsWidth) : columnsWidth,
+                          MaximizedLayout == 1 ? screen.height() : m_window.height());
+        in.myShowHidden = hidden;
+        in.statusPanel0Width = m_items.StatusPanel0 ? m_items.StatusPanel0->width() : 0;
+        in.rowButtonsInPanel1 = m_items.UploadSp && m_items.UploadSp->parentWidget() == m_items.Panel1;
+        in.statusBarTop = m_items.ClientArea->height();
+        for (QWidget* w : {static_cast<QWidget*>(m_items.MyShowSG), static_cast<QWidget*>(m_items.TreeView1),
+                           static_cast<QWidget*>(m_items.ImMyShowHeader)})
+            if (w) w->setUpdatesEnabled(false);
+        b = currentBounds(&m_window, m_designBounds);
+        const MaximizedLayoutResult r = ApplyMaximizedBounds(b, m_designBounds, in);
+        previewBounds = r.image2Bounds;
+    }
+    writeBounds(&m_window, b);
+    for (QWidget* w : {static_cast<QWidget*>(m_items.MyShowSG), static_cast<QWidget*>(m_items.TreeView1),
+                       static_cast<QWidget*>(m_items.ImMyShowHeader)})
+        if (w) w->setUpdatesEnabled(true);
+    // The previews are drawn into the picture box of this layout; shown
+    // ones are fitted again.
+    if (PreviewDrawBounds != previewBounds) {
+        PreviewDrawBounds = previewBounds;
+        if (m_items.Image4 && m_items.Image4->isVisible() && !m_host.pictureInfo()->PreviewedPath.isEmpty()) {
+            const QString path = m_host.pictureInfo()->PreviewedPath;
+            m_host.pictureInfo()->PreviewedPath.clear();
+            m_host.pictureInfo()->ShowPictureInfo(path, true, true);
+        }
+        if (m_items.image2 && m_items.image2->isVisible() && !m_host.pictureInfo()->MyShowPreviewedPath.isEmpty()) {
+            const QString path = m_host.pictureInfo()->MyShowPreviewedPath;
+            m_host.pictureInfo()->MyShowPreviewedPath.clear();
+            m_host.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
+        }
+    }
+    m_layingOut = false;
+}
+
+
+void LayoutController::WindowMoved()
+{
+    // The frame's size is known once the window manager has framed the
+    // window: on a narrow screen the window is fitted again with it.
+    if (m_fitsWorkArea && !m_window.isMaximized() && frameMargins(&m_window) != m_fittedFrame)
+        QTimer::singleShot(0, &m_window, [this] { FitToWorkArea(); });
+}
+
+void LayoutController::FitToWorkArea()
+{
+    const QRect screen = screenRect(&m_window);
+    m_fitsWorkArea = m_fitsWorkArea || StartScreenWidth(m_window.screen()) == 800;
+    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || DemoMode)
+        return;
+    const QMargins frame = frameMargins(&m_window);
+    m_fittedFrame = frame;
+    const bool hidden = Settings.MyShowHidden == 1;
+    const int w = hidden ? 400 : 800;
+    const QRect client(screen.x() + (hidden ? (screen.width() - w) / 2 : 0) + frame.left(), screen.y() + frame.top(),
+                       std::min(w, screen.width()) - frame.left() - frame.right(),
+                       screen.height() - frame.top() - frame.bottom());
+    // The window keeps this size: there is nothing larger to maximize to,
+    // and a window manager offers no maximize for a window of fixed size.
+    m_window.setMinimumSize(0, 0);
+    m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (m_window.geometry() != client)
+        m_window.setGeometry(client);
+    m_window.setFixedSize(client.size());
+    LayoutForWindowSize();
+}
+
+void LayoutController::RestoreBrowseView()
+{
+    if (m_items.Image1)
+        m_items.Image1->hide();
+    for (QWidget* w : {static_cast<QWidget*>(m_items.TreeView1), static_cast<QWidget*>(m_items.TreeThumbnailPanel),
+                       static_cast<QWidget*>(m_items.Panel1)})
+        if (w)
+            w->show();
+    m_window.setWindowTitle(QStringLiteral("Vistamo!"));
+    SetShowStoppedHints();
+    LayoutForWindowSize();
+    // The browse preview shows the tree's picture again, fitted to its box.
+    if (m_items.Image4 && !m_host.pictureInfo()->PreviewedPath.isEmpty() && !m_items.Image4->isHidden()) {
+        const QString path = m_host.pictureInfo()->PreviewedPath;
+        m_host.pictureInfo()->PreviewedPath.clear();
+        m_host.pictureInfo()->ShowPictureInfo(path, true, true);
+    }
+}
+
+void LayoutController::ApplyRestoredLayout()
+{
+    SaveControlBounds();
+    MaximizedLayout = 0;
+    const bool hidden = Settings.MyShowHidden == 1;
+    if (m_window.isMaximized())
+        m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
+    // The window comes back where it was before it was maximized.
+    const QSize restored(hidden ? 400 : 800, 600);
+    if (m_restoredPos.isNull())
+        m_window.resize(restored);
+    else
+        m_window.setGeometry(QRect(m_restoredPos, restored));
+    LayoutForWindowSize();
+    m_window.show();
+}
+
+int LayoutController::HandleSystemCommand(int command)
+{
+    SysCommandState st;
+    st.maximizedLayout = MaximizedLayout == 1;
+    st.windowMaximized = WindowMaximized == 1;
+    st.sizeCommandSeen = SizeCommandSeen == 1;
+    st.minimizedDuringShow = MinimizedDuringShow == 1;
+    st.resumeAfterRestore = ResumeAfterRestore == 1;
+    st.showWasPaused = ShowWasPaused == 1;
+    SysCommandContext ctx;
+    ctx.windowMinimized = m_window.isMinimized() || WindowWasMinimized;
+    ctx.showRunning = showRuns();
+    ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
+    ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    ctx.myShowHidden = Settings.MyShowHidden == 1;
+
+    const SysCommandActions a = HandleSysCommand(SysCommand(command), st, ctx);
+    MaximizedLayout = st.maximizedLayout;
+    WindowMaximized = st.windowMaximized;
+    SizeCommandSeen = st.sizeCommandSeen;
+    MinimizedDuringShow = st.minimizedDuringShow;
+    ResumeAfterRestore = st.resumeAfterRestore;
+    ShowWasPaused = st.showWasPaused;
+
+    if (a.rememberRestoredPos)
+        m_restoredPos = m_window.normalGeometry().topLeft();
+    if (a.pauseShow)
+        m_host.PauseShow();
+    if (a.minimizeApp)
+        m_host.AppMinimize();
+    if (a.refuse) {
+        platform::showMessage(platform::PromptKind::Error, SizeChangeRefusedText());
+        return -1;
+    }
+    if (a.halfWidth) {
+        const QRect screen = screenRect(&m_window);
+        const QRect w = HalfWidthTopCentre(QRect(0, 0, screen.width(), m_window.height()), screen.width());
+        m_window.setGeometry(screen.x() + w.x(), screen.y(), w.width(), m_window.height());
+    }
+    if (a.resumeShow && Form9)
+        Form9->TogglePause();   // resumes the paused show in its last direction
+    if (a.applyMaximized)
+        ApplyMaximizedLayout();
+    if (a.applyRestored)
+        ApplyRestoredLayout();
+    return int(a.command);
+}
+
+void LayoutController::AppRestore()
+{
+    SysCommandState st;
+    st.maximizedLayout = MaximizedLayout == 1;
+    st.minimizedDuringShow = MinimizedDuringShow == 1;
+    st.resumeAfterRestore = ResumeAfterRestore == 1;
+    st.showWasPaused = ShowWasPaused == 1;
+    SysCommandContext ctx;
+    ctx.showRunning = showRuns();
+    ctx.myShowHidden = Settings.MyShowHidden == 1;
+    const AppRestoreActions a = HandleAppRestore(st, ctx);
+    MinimizedDuringShow = st.minimizedDuringShow;
+    ResumeAfterRestore = st.resumeAfterRestore;
+    if (a.halfWidth) {
+        const QRect screen = screenRect(&m_window);
+        const QRect w = HalfWidthTopCentre(QRect(0, 0, screen.width(), m_window.height()), screen.width());
+        m_window.setGeometry(screen.x() + w.x(), screen.y(), w.width(), m_window.height());
+    }
+    if (a.restoreApp && m_window.isMinimized())
+        m_window.showNormal();
+    if (a.resumeShow && Form9)
+        Form9->TogglePause();
+    if (a.updateFolderCaption)
+        m_host.UpdateFolderCaption();
+}
+
+void LayoutController::WindowStateChanged(QEvent* event)
+{
+    if (event->type() != QEvent::WindowStateChange || m_inStateChange)
+        return;
+    const auto* sc = static_cast<QWindowStateChangeEvent*>(event);
+    const Qt::WindowStates before = sc->oldState();
+    const Qt::WindowStates now = m_window.windowState();
+    int command = 3;
+    if ((now & Qt::WindowMinimized) && !(before & Qt::WindowMinimized))
+        command = 2;
+    else if ((now & Qt::WindowMaximized) && !(before & Qt::WindowMaximized))
+        command = 1;
+    else if (!(now & (Qt::WindowMaximized | Qt::WindowMinimized)))
+        command = 0;
+    if (command == 3)
+        return;
+    // The state has already changed when the event arrives: a refused
+    // change is undone.
+    m_inStateChange = true;
+    WindowWasMinimized = (before & Qt::WindowMinimized) ? 1 : 0;
+    const int done = HandleSystemCommand(command);
+    const bool accepted = done >= 0;
+    WindowWasMinimized = 0;
+    if (!accepted) {
+        m_window.setWindowState(before);
+    } else if (done != command && (command == 0 || command == 1)) {
+        // The inactive window brought back keeps the layout it had.
+        m_window.setWindowState(done == 1 ? (m_window.windowState() | Qt::WindowMaximized)
+                                 : (m_window.windowState() & ~Qt::WindowMaximized));
+    }
+    if (command == 0 && (before & Qt::WindowMinimized))
+        AppRestore();
+    // With the MyShow panel hidden the maximized layout is half the screen
+    // wide: a window-manager maximize is turned back into that geometry.
+    if (accepted && command == 1 && MaximizedLayout == 1 && Settings.MyShowHidden == 1 && m_window.isMaximized())
+        ApplyMaximizedLayout();
+    m_inStateChange = false;
+}
+
+void LayoutController::hookStatusPanels()
+{
+    if (m_statusPanelsHooked)
+        return;
+    m_statusPanelsHooked = true;
+    for (QLabel* l : {m_items.StatusPanel0, m_items.StatusPanel1})
+        if (l)
+            l->installEventFilter(&m_window);
+}
+
+void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QRect& rect)
+{
+    const QPixmap bottom = m_items.ImBottomBar ? m_items.ImBottomBar->pixmap() : QPixmap();
+    if (!bottom.isNull()) {
+        canvas.drawPixmap(rect, bottom);
+    } else {
+        QLinearGradient g(rect.topLeft(), rect.bottomLeft());
+        g.setColorAt(0, QColor(0xF4, 0xF4, 0xF4));
+        g.setColorAt(1, QColor(0xD8, 0xDC, 0xE2));
+        canvas.fillRect(rect, g);
+    }
+    const QLabel* label = panel == 0 ? m_items.StatusPanel0 : m_items.StatusPanel1;
+    const QString text = label ? label->text() : QString();
+    if (panel == 0) {
+        const QPixmap icon = platform::ImageListPixmap(platform::ImageListId::SGImageList1,
+                                                       text.isEmpty() ? 5 : 4);
+        canvas.drawPixmap(rect.left() + 1, rect.top() + 5, icon);
+    }
+    QFont f = label ? label->font() : m_window.font();
+    if (!UIFontName.isEmpty())
+        f.setFamily(UIFontName);
+    f.setBold(true);
+    canvas.setFont(f);
+    canvas.setPen(Qt::black);
+    const QFontMetrics fm(f);
+    canvas.drawText(rect.left() + 3, rect.top() + 5 + fm.ascent(), text);
+}
+
+void LayoutController::SetShowRunningHints()
+{
+    for (const ToolTipText& t : ShowRunningHints(false)) {
+        if (QAction* a = m_host.actionNamed(QString::fromLatin1(t.button)))
+            a->setToolTip(t.tip);
+    }
+}
+
+void LayoutController::SetShowStoppedHints()
+{
+    for (const ToolTipText& t : ShowStoppedHints())
+        if (QAction* a = m_host.actionNamed(QString::fromLatin1(t.button)))
+            a->setToolTip(t.tip);
+}
+
+void LayoutController::ShowMyShowLabel(const QString& action)
+{
+    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(), MyShowSaving == 1);
+    if (!t.known) {
+        if (MyShowSaving != 1)
+            platform::showMessage(platform::PromptKind::Plain, QStringLiteral("ShowMyShowLabel: unknown action"));
+        return;
+    }
+    if (!t.keep && m_items.MyShowLabel)
+        m_items.MyShowLabel->setText(t.text);
+    MyShowSaving = t.saving ? 1 : 0;
+    if (t.busyCursor) {
+        if (!QApplication::overrideCursor())
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+    QCoreApplication::processEvents();
+}
+
+void LayoutController::ChangeShowSpeed(bool faster)
+{
+    int step = ShowIntervalStep;
+    SpeedMessageText = ChangeShowSpeedStep(step, faster);
+    ShowIntervalStep = step;
+    // The show's default interval follows the speed; the picture on the
+    // screen gets it too, counted from now.
+    ShowState.DefaultInterval = IntervalSecondsForIndex(step);
+    ShowState.CurrentInterval = ShowState.DefaultInterval;
+    if (m_items.IntervalTimer && m_items.IntervalTimer->isActive() && ShowState.Direction != 0)
+        m_items.IntervalTimer->start(ShowState.CurrentInterval * 1000);
+    // The speed message itself (text + interval) belongs to the show window:
+    // at its top right for two seconds.
+    if (Form9 && Form9->SpeedLabel) {
+        QLabel* label = Form9->SpeedLabel;
+        label->setText(SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
+        label->adjustSize();
+        label->move(Form9->width() - label->width() - 30, 10);
+        label->show();
+        label->raise();
+        if (Form9->SpeedTimer) {
+            Form9->SpeedTimer->setSingleShot(true);
+            Form9->SpeedTimer->start(2000);
+        }
+    }
+}
+
+void LayoutController::ShowPicturePreview(const QString& path)
+{
+    PicturePreviewWindow().ShowPicture(path, PreviewEntryKind);
+}
+
+void LayoutController::TBMonitorSelectionClick(bool myShowBar)
+{
+    if (!m_items.PopScreen)
+        return;
+    m_items.MMainMonitor->setCheckable(true);
+    m_items.MSecondMonitor->setCheckable(true);
+    m_items.MMainMonitor->setChecked(UseMainMonitor == 1);
+    m_items.MSecondMonitor->setChecked(UseMainMonitor != 1);
+    const bool second = QGuiApplication::screens().size() > 1;
+    m_items.MMainMonitor->setEnabled(UseMainMonitor != 1);
+    m_items.MSecondMonitor->setEnabled(UseMainMonitor == 1 && second);
+    const int y = m_window.geometry().top() + (m_items.ToolBar1 ? m_items.ToolBar1->y() + m_items.ToolBar1->height() : 0) + 45;
+    int x = m_window.geometry().left();
+    if (QWidget* ref = m_items.ToolBar1 ? m_items.ToolBar1->widgetForAction(myShowBar ? m_items.StartMySlideShowTB : m_items.ToolButton1) : nullptr)
+        x += ref->x();
+    else if (myShowBar && m_items.ToolBar2)
+        if (QWidget* r2 = m_items.ToolBar2->widgetForAction(m_items.StartMySlideShowTB))
+            x += r2->x();
+    if (myShowBar)
+        x += m_window.width() / 2;
+    m_items.PopScreen->popup(QPoint(x, y));
+}
+
+void LayoutController::TBNrOfThumbsClick(bool myShowBar)
+{
+    if (!m_items.MultiPop)
+        return;
+    const int y = m_window.geometry().top() + (m_items.ToolBar1 ? m_items.ToolBar1->y() + m_items.ToolBar1->height() : 0) + 45;
+    int x = m_window.geometry().left();
+    QToolBar* bar = myShowBar ? m_items.ToolBar2 : m_items.ToolBar1;
+    if (QWidget* ref = bar ? bar->widgetForAction(myShowBar ? m_items.TBGoSmallMS : m_items.TBGoSmall) : nullptr)
+        x += ref->x();
+    if (myShowBar)
+        x += m_window.width() / 2;
+    m_items.MultiPop->popup(QPoint(x, y));
+}
+
+void LayoutController::MMainMonitorClick(bool mainMonitor)
+{
+    UseMainMonitor = mainMonitor ? 1 : 0;
+}
+
+
+void LayoutController::UpdateHintsButton()
+{
+    if (!Form9 || !Form9->SBInfo)
+        return;
+    const HintsButtonLook look = HintsButtonFor(Settings.ShowHints != 0);
+    Form9->SBInfo->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, look.glyph));
+    Form9->SBInfo->setToolTip(look.tip);
+}
+
+void LayoutController::SyncControlPanelButtons()
+{
+    if (!Form9)
+        return;
+    const auto enabled = [](const QAction* a) { return a && a->isEnabled(); };
+    const auto twin = [](QToolButton* b, bool on) {
+        if (b)
+            b->setEnabled(on);
+    };
+    twin(Form9->ShowInReverseSpeedButton, enabled(m_items.ShowinReverseToolButton));
+    twin(Form9->ShowForwardSpeedButton, enabled(m_items.ShowForwardToolButton));
+    twin(Form9->WindowScreenSpeedButton, enabled(m_items.FullScreenToolButton3));
+    twin(Form9->VolumeSpeedButton, enabled(m_items.Volume));
+    twin(Form9->PlaylistBASB, enabled(m_items.PlaylistBATB));
+    twin(Form9->PlaylistFWSB, enabled(m_items.PlaylistFWTB));
+    const bool advancing = showRuns() && !m_host.InManualMode();
+    const bool thumbnailView = false;
+    twin(Form9->RunExeSpeedButton, (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing);
+    twin(Form9->OneForwardSpeedButton, !advancing);
+    twin(Form9->OneBackwardsSpeedButton, !advancing || ZoomFactor > 0);
+    twin(Form9->SBRotateLeft, thumbnailView || (enabled(m_items.TBRotateL) && !advancing));
+    twin(Form9->SBRotateRight, thumbnailView || (enabled(m_items.TBRotateR) && !advancing));
+}
+
+void LayoutController::SetFullScreenImageHint()
+{
+    if (!Form9 || DemoMode == 1)
+        return;
+    FullScreenHintInput in;
+    in.navPanelVisible = Form9->NavPanel && Form9->NavPanel->isVisible();
+    in.zoomed = ZoomFactor > 0;
+    in.fullView = FullViewActive == 1;
+    in.manualMode = showRuns() && m_host.InManualMode();
+    in.automaticShow = AutoShowRunning == 1;
+    const QString tip = FullScreenImageHint(in);
+    if (Form9->Image1)
+        Form9->Image1->setToolTip(tip);
+    if (Form9->Image2)
+        Form9->Image2->setToolTip(tip);
+}
+
+void LayoutController::SaveControlPanelPosition()
+{
+    if (!Form9 || !Form9->ControlPanel || (Form9->NavPanel && Form9->NavPanel->isVisible()))
+        return;
+    const QRect r = Form9->ControlPanel->geometry();
+    ControlPanelPos[0] = r.x();
+    ControlPanelPos[1] = r.x() + r.width();
+    ControlPanelPos[2] = r.y();
+    // Kept in the settings for the next run.
+    Settings.PanelLeft = ControlPanelPos[0];
+    Settings.PanelRight = ControlPanelPos[1];
+    Settings.PanelTop = ControlPanelPos[2];
+}

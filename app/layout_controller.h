@@ -1,0 +1,152 @@
+// The main window's layouts and screen modes: the restored and maximized
+// layouts, the window's state changes, the owner-drawn status bar, the tool
+// tips of a running or stopped show, the MyShow label, the show speed, the
+// monitor and thumbnail-count pop-ups and the full-screen window's buttons.
+// The main window owns the controller and forwards its size, move and state
+// events to it.
+#pragma once
+
+#include <QHash>
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QEvent;
+class QPainter;
+class QWidget;
+class PictureInfoController;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTableWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+
+// What the layout controller asks of the main window.
+class LayoutHost {
+public:
+    virtual ~LayoutHost() = default;
+    virtual PictureInfoController* pictureInfo() const = 0;
+    virtual void PauseShow() = 0;
+    virtual void AppMinimize() = 0;
+    virtual void UpdateFolderCaption() = 0;
+    virtual bool InManualMode() const = 0;
+    // The tool-bar or menu action of that objectName (or none).
+    virtual QAction* actionNamed(const QString& name) const = 0;
+};
+
+class LayoutController {
+public:
+    // The controls the layouts, tips and pop-ups use, built by the main
+    // window (any may be missing).
+    struct Items {
+        QWidget* ClientArea = nullptr;
+        QAction* FullScreenToolButton3 = nullptr;
+        QLabel* ImBottomBar = nullptr;
+        QLabel* ImMyShowHeader = nullptr;
+        QLabel* Image1 = nullptr;
+        QLabel* Image4 = nullptr;
+        QTimer* IntervalTimer = nullptr;
+        QAction* MMainMonitor = nullptr;
+        QAction* MSecondMonitor = nullptr;
+        QMenu* MultiPop = nullptr;
+        QLabel* MyShowLabel = nullptr;
+        QTableWidget* MyShowSG = nullptr;
+        QFrame* Panel1 = nullptr;
+        QAction* PlaylistBATB = nullptr;
+        QAction* PlaylistFWTB = nullptr;
+        QMenu* PopScreen = nullptr;
+        QAction* RunExeToolButton = nullptr;
+        QAction* ShowForwardToolButton = nullptr;
+        QAction* ShowinReverseToolButton = nullptr;
+        QAction* StartMySlideShowTB = nullptr;
+        QLabel* StatusPanel0 = nullptr;
+        QLabel* StatusPanel1 = nullptr;
+        QAction* TBGoSmall = nullptr;
+        QAction* TBGoSmallMS = nullptr;
+        QAction* TBRotateL = nullptr;
+        QAction* TBRotateR = nullptr;
+        QToolBar* ToolBar1 = nullptr;
+        QToolBar* ToolBar2 = nullptr;
+        QAction* ToolButton1 = nullptr;
+        QFrame* TreeThumbnailPanel = nullptr;
+        QTreeWidget* TreeView1 = nullptr;
+        QToolButton* UploadSp = nullptr;
+        QAction* Volume = nullptr;
+        QLabel* image2 = nullptr;
+    };
+
+    // `window` is the main window the layouts size and place.
+    LayoutController(QWidget& window, LayoutHost& host);
+    // The controls, handed over once the window has built them.
+    void SetItems(const Items& items);
+
+    // Captures the designed bounds of the controls the layouts move (once).
+    void SaveControlBounds();
+    void ApplyMaximizedLayout();
+    void ApplyRestoredLayout();
+    void PlaceVoiceButtons(int offset);
+    // A system command (0 restore, 1 maximize, 2 minimize, 3 other) as the
+    // window's state changes; returns the command carried out (it may be
+    // rewritten), or -1 when it was refused.
+    int HandleSystemCommand(int command);
+    void AppRestore();
+    // Paints status panel 0 or 1 (bottom-bar bitmap, bold text, icon).
+    void StatusBar1DrawPanel(QPainter& canvas, int panel, const QRect& rect);
+    void SetShowRunningHints();
+    void SetShowStoppedHints();
+    void ShowMyShowLabel(const QString& action);
+    void ChangeShowSpeed(bool faster);
+    // The picture preview: fits a picture into the preview box.
+    void ShowPicturePreview(const QString& path);
+    void TBMonitorSelectionClick(bool myShowBar = false);
+    void TBNrOfThumbsClick(bool myShowBar = false);
+    void MMainMonitorClick(bool mainMonitor);
+    // The full-screen window's hints button, its control-panel buttons
+    // following their main-window twins, its picture tip and panel position.
+    void UpdateHintsButton();
+    void SyncControlPanelButtons();
+    void SetFullScreenImageHint();
+    void SaveControlPanelPosition();
+    // The designed bounds captured by SaveControlBounds (name -> bounds).
+    const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
+    // Lays the controls out for the window's present size: the designed
+    // bounds at the restored size, the maximized layout's rules otherwise
+    // (also for a size the window manager gave), so no control covers another.
+    void LayoutForWindowSize();
+    // On a screen 800 pixels wide the window's frame fills the work area.
+    void FitToWorkArea();
+    // Whether the window fills the work area of an 800-pixel screen.
+    bool fitsWorkArea() const { return m_fitsWorkArea; }
+    // Back to browsing after a slide show or a full view: the main picture
+    // area hidden, the tree, list and panels laid out for the window, the
+    // title and tool tips of a stopped show, the preview of the tree.
+    void RestoreBrowseView();
+    // The window moved: on a narrow screen it is fitted again once framed.
+    void WindowMoved();
+    // The window's state changed (a window-state-change event).
+    void WindowStateChanged(QEvent* event);
+    // The status panels are painted by the window's event filter (once).
+    void hookStatusPanels();
+
+private:
+    // One pass of LayoutForWindowSize for the window's present size.
+    void layOutOnce();
+    QWidget* layoutControl(const QString& name) const;
+
+    QWidget& m_window;
+    LayoutHost& m_host;
+    Items m_items;
+    bool m_layingOut = false;
+    bool m_layoutPending = false;  // the window changed size while it was laid out
+    bool m_fitsWorkArea = false;   // started on an 800-pixel screen: the window fills the work area
+    QMargins m_fittedFrame;
+    QHash<QString, QRect> m_designBounds;
+    QPoint m_restoredPos;
+    bool m_statusPanelsHooked = false;
+    bool m_inStateChange = false;
+};
