@@ -476,35 +476,15 @@ private:
     // === end of section: start-up and close ===
 
     // =====================================================================
-    // SECTION: layouts and screen modes  (owner: menus; app/tform1_layout*.cpp)
+    // SECTION: layouts and screen modes  (owner: menus; app/tform1_layout.cpp,
+    // the controller in app/layout_controller.cpp)
     // =====================================================================
 public:
-    // The layouts and screen modes (app/layout_controller.cpp); the routines
-    // below forward to it.
-    LayoutController* layout() const { return m_layout.get(); }
-    void SaveControlBounds() { m_layout->SaveControlBounds(); }
-    void ApplyMaximizedLayout() { m_layout->ApplyMaximizedLayout(); }
-    void ApplyRestoredLayout() { m_layout->ApplyRestoredLayout(); }
-    void PlaceVoiceButtons(int offset) { m_layout->PlaceVoiceButtons(offset); }
-    int HandleSystemCommand(int command) { return m_layout->HandleSystemCommand(command); }
-    void AppRestore() { m_layout->AppRestore(); }
-    void StatusBar1DrawPanel(class QPainter& canvas, int panel, const QRect& rect) { m_layout->StatusBar1DrawPanel(canvas, panel, rect); }
-    void SetShowRunningHints() { m_layout->SetShowRunningHints(); }
-    void SetShowStoppedHints() { m_layout->SetShowStoppedHints(); }
-    void ShowMyShowLabel(const QString& action) { m_layout->ShowMyShowLabel(action); }
-    void ChangeShowSpeed(bool faster) { m_layout->ChangeShowSpeed(faster); }
-    void ShowPicturePreview(const QString& path) { m_layout->ShowPicturePreview(path); }
-    void TBMonitorSelectionClick(bool myShowBar = false) { m_layout->TBMonitorSelectionClick(myShowBar); }
-    void TBNrOfThumbsClick(bool myShowBar = false) { m_layout->TBNrOfThumbsClick(myShowBar); }
-    void MMainMonitorClick(bool mainMonitor) { m_layout->MMainMonitorClick(mainMonitor); }
-    void UpdateHintsButton() { m_layout->UpdateHintsButton(); }
-    void SyncControlPanelButtons() { m_layout->SyncControlPanelButtons(); }
-    void SetFullScreenImageHint() { m_layout->SetFullScreenImageHint(); }
-    void SaveControlPanelPosition() { m_layout->SaveControlPanelPosition(); }
-    const QHash<QString, QRect>& designBounds() const { return m_layout->designBounds(); }
-    void LayoutForWindowSize() { m_layout->LayoutForWindowSize(); }
-    void FitToWorkArea() { m_layout->FitToWorkArea(); }
-    void RestoreBrowseView() { m_layout->RestoreBrowseView(); }
+    // The layouts and screen modes (app/layout_controller.cpp): the restored
+    // and maximized layouts, window state changes, status panels, the tips
+    // of a running or stopped show, the show speed and the monitor pop-ups.
+    // (Named so as not to hide QWidget::layout().)
+    LayoutController* layouts() const { return m_layout.get(); }
 protected:
     // The size, move and state events are forwarded to the layout controller.
     void changeEvent(QEvent* event) override;

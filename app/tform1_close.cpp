@@ -174,7 +174,7 @@ bool TForm1::FormClose()
     // this window's own.
     const TCloseSave saved = SaveAtClose(SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
                                          AudioMode != 0, KnownShowsOfManager(), ShowListPath,
-                                         [this](TSettingsRecord&) { SaveControlPanelPosition(); });
+                                         [this](TSettingsRecord&) { layouts()->SaveControlPanelPosition(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.
     if (!AudioMode)

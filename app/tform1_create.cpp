@@ -375,7 +375,7 @@ void TForm1::FormCreate()
     MyShowSG->hide();
     StartupRunFlag = 1;
     if (!DemoMode)
-        SaveControlBounds();
+        layouts()->SaveControlBounds();
     if (DemoMode) {
         for (QMenu* m : {Bestand1, Recent1, Show, Options1, Favorites, Help1})
             m->menuAction()->setEnabled(false);
@@ -438,7 +438,7 @@ void TForm1::FormCreate()
 void TForm1::sizeWindowAtStart()
 {
     // The designed bounds are taken before anything moves.
-    SaveControlBounds();
+    layouts()->SaveControlBounds();
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     const int screenWidth = StartScreenWidth(screen);
@@ -447,7 +447,7 @@ void TForm1::sizeWindowAtStart()
     if (screenWidth == 800) {
         // The window fills the work area (400 wide and centred with the
         // MyShow panel hidden); once framed it is fitted again.
-        FitToWorkArea();
+        layouts()->FitToWorkArea();
     } else {
         const int w = hidden ? 400 : 800, h = 600;
         setGeometry(avail.x() + (avail.width() - w) / 2, avail.y() + (avail.height() - h) / 2, w, h);

@@ -260,7 +260,7 @@ void TForm1::FormMouseWheel(int delta)
         if (Form9 && Form9->isVisible())
             Form9->Step(forward ? 1 : -1);
     } else {
-        ChangeShowSpeed(forward);
+        layouts()->ChangeShowSpeed(forward);
     }
 }
 
@@ -282,7 +282,7 @@ void TForm1::AppMinimize()
 void TForm1::QuestionUpdateStatusBar()
 {
     if (MinimizedDuringShow == 1)
-        AppRestore();
+        layouts()->AppRestore();
 }
 
 void TForm1::ApplicationHint(const QString& hint)
@@ -339,7 +339,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::Paint) {
             auto* label = static_cast<QLabel*>(watched);
             QPainter p(label);
-            StatusBar1DrawPanel(p, watched == StatusPanel0 ? 0 : 1, label->rect());
+            layouts()->StatusBar1DrawPanel(p, watched == StatusPanel0 ? 0 : 1, label->rect());
             return true;
         }
         return false;

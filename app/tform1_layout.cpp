@@ -42,7 +42,7 @@ static void watchForMainWindow()
                     form->SetupMenus();
                     form->InstallApplicationEvents();
                     if (!DemoMode)
-                        form->SaveControlBounds();
+                        form->layouts()->SaveControlBounds();
                     if (!KeyboardHookInstalled)
                         form->InstallKeyboardHook();
                 }

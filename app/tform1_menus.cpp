@@ -144,10 +144,10 @@ void TForm1::SetupMenus()
     onClick(PictureToClipboradPop, [this] { PictureToClipboardClick(PictureToClipboradPop); });
     onClick(HideShowMyShow, [this] { HideShowMyShowClick(); });
     onClick(HideShowMyShowTB, [this] { HideShowMyShowClick(); });
-    onClick(TBMonitorSelection, [this] { TBMonitorSelectionClick(false); });
-    onClick(TBMonitorSelectionMS, [this] { TBMonitorSelectionClick(true); });
-    onClick(TBNrOfThumbs, [this] { TBNrOfThumbsClick(false); });
-    onClick(TBNrOfThumbsMS, [this] { TBNrOfThumbsClick(true); });
+    onClick(TBMonitorSelection, [this] { layouts()->TBMonitorSelectionClick(false); });
+    onClick(TBMonitorSelectionMS, [this] { layouts()->TBMonitorSelectionClick(true); });
+    onClick(TBNrOfThumbs, [this] { layouts()->TBNrOfThumbsClick(false); });
+    onClick(TBNrOfThumbsMS, [this] { layouts()->TBNrOfThumbsClick(true); });
     // Items that start the full-screen show of the selected folder do what
     // its tool button does; "Restart" restarts a running show.
     const auto startFolderShow = [this] {
@@ -173,8 +173,8 @@ void TForm1::SetupMenus()
         if (TBRotateR)
             TBRotateR->trigger();
     });
-    onClick(MMainMonitor, [this] { MMainMonitorClick(true); });
-    onClick(MSecondMonitor, [this] { MMainMonitorClick(false); });
+    onClick(MMainMonitor, [this] { layouts()->MMainMonitorClick(true); });
+    onClick(MSecondMonitor, [this] { layouts()->MMainMonitorClick(false); });
 }
 
 void TForm1::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
@@ -500,8 +500,8 @@ void TForm1::HideShowMyShowClick()
     }
     // On an 800-pixel screen the window of the new width fills the work area;
     // the controls take the layout of the new width.
-    FitToWorkArea();
-    LayoutForWindowSize();
+    layouts()->FitToWorkArea();
+    layouts()->LayoutForWindowSize();
 }
 
 void TForm1::PathToClipboardClick(QObject* sender)

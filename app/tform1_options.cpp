@@ -89,6 +89,6 @@ void TForm1::RefreshAfterOptions()
 
 void TForm1::OptionsDialogClosed()
 {
-    UpdateHintsButton();
+    layouts()->UpdateHintsButton();
     RefreshTreeImages();
 }

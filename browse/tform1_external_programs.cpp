@@ -59,7 +59,7 @@ public:
     void PauseShow() override { m_form->PauseShow(); }
     void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
     void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
-    void ShowPicturePreview(const QString& path) override { m_form->ShowPicturePreview(path); }
+    void ShowPicturePreview(const QString& path) override { m_form->layouts()->ShowPicturePreview(path); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
 
 private:

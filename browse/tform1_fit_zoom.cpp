@@ -24,7 +24,7 @@ public:
     }
 
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
-    void RestoreBrowseView() override { m_form->RestoreBrowseView(); }
+    void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
 

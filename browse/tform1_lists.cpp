@@ -76,7 +76,7 @@ public:
         m_form->PlayPictures(Pictures, Records);
     }
     void LoadMyShowClick(const QString& PresetFile) override { m_form->LoadMyShowClick(PresetFile); }
-    void ShowMyShowLabel(const QString& action) override { m_form->ShowMyShowLabel(action); }
+    void ShowMyShowLabel(const QString& action) override { m_form->layouts()->ShowMyShowLabel(action); }
 
 private:
     TForm1* m_form;

@@ -79,7 +79,7 @@ public:
         return w;
     }
 
-    QRect designBound(const QString& name) const override { return m_form->designBounds().value(name); }
+    QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
 
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }

@@ -134,7 +134,7 @@ public:
             if (self)
                 self->EndShow();
         }, at, true);
-        f->SetShowRunningHints();
+        f->layouts()->SetShowRunningHints();
     }
     bool LeaveSingleDisplay(QList<int>& order, int& position) override
     {
@@ -152,7 +152,7 @@ public:
         f->activateWindow();
         return true;
     }
-    void PageViewEntered() override { f->SetShowRunningHints(); }
+    void PageViewEntered() override { f->layouts()->SetShowRunningHints(); }
     void PageFilled(bool holdsAll) override
     {
         ShowState.StepReentry = 0;
@@ -290,7 +290,7 @@ void TForm1::InstallThumbnailPage()
         const int layout = PageLayoutOfMenuItem(item->objectName());
         connect(item, &QAction::triggered, this, [this, layout] { M2Click(layout); });
     }
-    connect(TBMultMode, &QAction::triggered, this, [this] { TBNrOfThumbsClick(false); });
+    connect(TBMultMode, &QAction::triggered, this, [this] { layouts()->TBNrOfThumbsClick(false); });
     connect(MMultMode, &QAction::triggered, this, [this] {
         if (MultiPop)
             MultiPop->popup(QPoint(100, 48));

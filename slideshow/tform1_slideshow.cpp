@@ -188,7 +188,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     };
     // The tool bar's show buttons and their twins on the full-screen
     // window's panel carry the hints of a running show.
-    SetShowRunningHints();
+    layouts()->SetShowRunningHints();
     if (RunExeToolButton && Form9->RunExeSpeedButton && !RunExeToolButton->toolTip().isEmpty())
         Form9->RunExeSpeedButton->setToolTip(RunExeToolButton->toolTip());
     Form9->IntervalTimer = IntervalTimer;
@@ -243,9 +243,9 @@ void TForm1::EndShow()
     ShowState.PlaysOwnShowFile = false;
     // The picture's own sound ends with the show.
     ReleaseVoiceFile();
-    SetShowStoppedHints();
+    layouts()->SetShowStoppedHints();
     AutoShowRunning = 0;
-    RestoreBrowseView();
+    layouts()->RestoreBrowseView();
     // A demo start offers its show again.
     if (DemoMode && Form13) {
         Form13->show();

@@ -140,16 +140,16 @@ TEST(MainWindowLayouts, MaximizedAndBackRestoresEveryControl)
 {
     ShowFlagGuard guard;
     TForm1 form;
-    form.SaveControlBounds();
-    const QHash<QString, QRect> design = form.designBounds();
+    form.layouts()->SaveControlBounds();
+    const QHash<QString, QRect> design = form.layouts()->designBounds();
     ASSERT_TRUE(design.contains(QStringLiteral("TreeView1")));
     ASSERT_TRUE(design.contains(QStringLiteral("Label7")));
-    form.ApplyMaximizedLayout();
+    form.layouts()->ApplyMaximizedLayout();
     EXPECT_EQ(MaximizedLayout, 1);
     const int W = form.screen()->availableGeometry().width();
     EXPECT_EQ(form.TreeView1->width(), RoundEven((W - 8) / 2.0));
     EXPECT_EQ(form.MyShowSG->x(), form.TreeView1->width() + 4);
-    form.ApplyRestoredLayout();
+    form.layouts()->ApplyRestoredLayout();
     EXPECT_EQ(MaximizedLayout, 0);
     for (auto it = design.begin(); it != design.end(); ++it) {
         if (it.key().startsWith(QLatin1String("Voice")) || it.key() == QLatin1String("MicroSB"))
@@ -167,7 +167,7 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
     TForm1 form;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     PlaybackActive = 1;
-    EXPECT_EQ(form.HandleSystemCommand(1), -1);
+    EXPECT_EQ(form.layouts()->HandleSystemCommand(1), -1);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,
               QStringLiteral("Maximizing/Restoring not allowed in a running slide show!"));
@@ -279,22 +279,22 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     TForm9* before = Form9;
     Form9 = &show;
     Settings.ShowHints = 1;
-    form.UpdateHintsButton();
+    form.layouts()->UpdateHintsButton();
     EXPECT_EQ(show.SBInfo->toolTip(), QStringLiteral("Press to hide hints/tooltips"));
     Settings.ShowHints = 0;
-    form.UpdateHintsButton();
+    form.layouts()->UpdateHintsButton();
     EXPECT_EQ(show.SBInfo->toolTip(), QStringLiteral("Press to show hints/tooltips"));
 
-    form.SetFullScreenImageHint();
+    form.layouts()->SetFullScreenImageHint();
     EXPECT_EQ(show.Image1->toolTip(), QStringLiteral("Use mousewheel to slow down/speed up the slide show\r\n\r\n"
                                                      "Click the I-button on the toolbar to suppress hints"));
     EXPECT_EQ(show.Image2->toolTip(), show.Image1->toolTip());
 
     form.Volume->setEnabled(false);
-    form.SyncControlPanelButtons();
+    form.layouts()->SyncControlPanelButtons();
     EXPECT_FALSE(show.VolumeSpeedButton->isEnabled());
     form.Volume->setEnabled(true);
-    form.SyncControlPanelButtons();
+    form.layouts()->SyncControlPanelButtons();
     EXPECT_TRUE(show.VolumeSpeedButton->isEnabled());
     Form9 = before;
 }
@@ -303,26 +303,26 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
 {
     ShowFlagGuard guard;
     TForm1 form;
-    form.SetShowRunningHints();
+    form.layouts()->SetShowRunningHints();
     EXPECT_EQ(form.ToolButton2->toolTip(), QStringLiteral("Stop Slide Show - Escape"));
     EXPECT_EQ(form.Volume->toolTip(), QStringLiteral("Control volume - 'V'"));
-    form.SetShowStoppedHints();
+    form.layouts()->SetShowStoppedHints();
     EXPECT_EQ(form.ToolButton1->toolTip(), QStringLiteral("Start Slide Show from selected folder - Full screen"));
     EXPECT_EQ(form.Volume->toolTip(), QStringLiteral("Control Volume"));
 
-    form.ShowMyShowLabel(QStringLiteral("Save"));
+    form.layouts()->ShowMyShowLabel(QStringLiteral("Save"));
     EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Saving..."));
     EXPECT_EQ(MyShowSaving, 1);
-    form.ShowMyShowLabel(QStringLiteral("Draft"));
+    form.layouts()->ShowMyShowLabel(QStringLiteral("Draft"));
     EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft (saves automatically)"));
     EXPECT_EQ(MyShowSaving, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     ShowIntervalStep = 0;
-    form.ChangeShowSpeed(true);
+    form.layouts()->ChangeShowSpeed(true);
     EXPECT_EQ(ShowIntervalStep, 0);
     EXPECT_EQ(SpeedMessageText, QStringLiteral("Already in fastest mode of "));
-    form.ChangeShowSpeed(false);
+    form.layouts()->ChangeShowSpeed(false);
     EXPECT_EQ(ShowIntervalStep, 1);
 }
 
@@ -363,7 +363,7 @@ TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
     form.showNormal();
     QCoreApplication::processEvents();
     EXPECT_EQ(MaximizedLayout, 0);
-    EXPECT_EQ(form.TreeView1->geometry(), form.designBounds().value(QStringLiteral("TreeView1")));
+    EXPECT_EQ(form.TreeView1->geometry(), form.layouts()->designBounds().value(QStringLiteral("TreeView1")));
 
     // With the MyShow panel hidden the "maximized" window is a normal
     // window of half the screen's width at the top centre.
@@ -395,15 +395,15 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     // The window's state changes as the window manager reports them (the
     // offscreen platform does not keep a window minimized).
     TForm1 form;
-    EXPECT_EQ(form.HandleSystemCommand(2), 2);
+    EXPECT_EQ(form.layouts()->HandleSystemCommand(2), 2);
     EXPECT_TRUE(show.Paused());
     EXPECT_EQ(MinimizedDuringShow, 1);
 
     // Restored from the taskbar: the restore command, the restore handler
     // and the activation all follow; the show is resumed once.
     WindowWasMinimized = 1;
-    EXPECT_EQ(form.HandleSystemCommand(0), 0);
-    form.AppRestore();
+    EXPECT_EQ(form.layouts()->HandleSystemCommand(0), 0);
+    form.layouts()->AppRestore();
     WindowWasMinimized = 0;
     EXPECT_FALSE(show.Paused());
     form.QuestionUpdateStatusBar();
@@ -412,13 +412,13 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
 
     // A maximize command arriving for the minimized window resumes it
     // once too, and the restore handler after it does not pause it again.
-    form.HandleSystemCommand(2);
+    form.layouts()->HandleSystemCommand(2);
     EXPECT_TRUE(show.Paused());
     WindowWasMinimized = 1;
-    form.HandleSystemCommand(1);
+    form.layouts()->HandleSystemCommand(1);
     WindowWasMinimized = 0;
     EXPECT_FALSE(show.Paused());
-    form.AppRestore();
+    form.layouts()->AppRestore();
     EXPECT_FALSE(show.Paused());
 
     show.StopSlideShow();

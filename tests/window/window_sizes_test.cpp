@@ -199,7 +199,7 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     EXPECT_EQ(form->frameGeometry().top(), screen->availableGeometry().top());
     EXPECT_EQ(form->frameGeometry().left(), screen->availableGeometry().left() + 342);
     expectNoOverlap(f);
-    form->ApplyRestoredLayout();
+    form->layouts()->ApplyRestoredLayout();
     f.settle(50);
     EXPECT_EQ(MaximizedLayout, 0);
     EXPECT_EQ(form->size(), QSize(400, 600));
