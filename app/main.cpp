@@ -48,13 +48,13 @@ void closeOnSignal(TForm1* form1)
 // windows, the start-up warning, the command-line argument and the monthly
 // suggestion. Returns 2 when the program refuses to run, else 0. After each
 // part that may wait for the user, a signal's request to end is obeyed.
-int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& params)
+int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, const QStringList& params)
 {
     if (QuitRequested())
         return 0;   // asked to end before anything was made
 
     // The main window; its creation does the settings work.
-    auto* form1 = new TForm1;
+    auto* form1 = new TForm1(state);
     form1Out = form1;
     Form1 = form1;
     form1->StartParameters = params;
@@ -74,7 +74,7 @@ int startProgram(TForm1*& form1Out, InstanceGuard& guard, const QStringList& par
 
     // The long-lived windows of the other subsystems.
     if (!Form9)
-        Form9 = new TForm9;
+        Form9 = new TForm9(state);
     if (!Form10)
         Form10 = new TForm10;
     if (!Form20)
@@ -158,11 +158,13 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // The program's state outlives every window.
+    ProgramState state;
     // The start runs inside the event loop.
     TForm1* form1 = nullptr;
     int startCode = 0;
     QTimer::singleShot(0, &app, [&] {
-        startCode = startProgram(form1, guard, params);
+        startCode = startProgram(state, form1, guard, params);
         if (startCode != 0)
             QCoreApplication::exit(startCode);
     });

@@ -15,6 +15,7 @@
 #include "app/layout_controller.h"
 #include "app/options_controller.h"
 #include "app/options_host.h"
+#include "base/program_state.h"
 #include "slideshow/automatic_show_host.h"
 
 #include <QHash>
@@ -51,8 +52,14 @@ class TForm1 : public QMainWindow, public AutomaticShowHost, public OptionsHost,
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(ProgramState& state, QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // The program's state, made by main() (or a test) and outliving the window.
+    ProgramState& state() const { return m_state; }
+private:
+    ProgramState& m_state;
+public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
     QAction* actionNamed(const QString& name) const;

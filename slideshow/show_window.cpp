@@ -85,8 +85,8 @@ void TForm9::SetCustomRatioShower(std::function<void()> show)
     customRatioShower() = std::move(show);
 }
 
-TForm9::TForm9(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+TForm9::TForm9(ProgramState& state, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_state(state)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Vistamo!"));

@@ -7,6 +7,8 @@
 // Keys: Escape stops, Space pauses and continues, the cursor keys step by hand.
 #pragma once
 
+#include "base/program_state.h"
+
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -27,7 +29,7 @@ class QToolButton;
 class TForm9 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm9(QWidget* parent = nullptr);
+    explicit TForm9(ProgramState& state, QWidget* parent = nullptr);
 
     // The two images; each carries a picture view of its slot
     // (Image1: "form9im1", Image2: "form9im2").
@@ -174,6 +176,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    ProgramState& m_state;
     void makeFitZoom(int index, QLabel* image, const QString& slot);
     void dressControlPanel();
     void afterSizing(int index, bool toggle);

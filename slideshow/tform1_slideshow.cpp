@@ -136,7 +136,7 @@ void TForm1::BuildAndStartShow()
 void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records)
 {
     if (!Form9)
-        Form9 = new TForm9;
+        Form9 = new TForm9(state());
     // "Stop Slide Show" (also what a close during a show triggers).
     if (ToolButton2)
         connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click, Qt::UniqueConnection);

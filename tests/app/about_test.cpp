@@ -1,5 +1,6 @@
 // The About box and the sibling program's window, offscreen, found by name.
 #include "app/about_box.h"
+#include "support/test_state.h"
 #include "app/about_sibling.h"
 #include "app/help_web.h"
 #include "app/tform1.h"
@@ -99,7 +100,7 @@ TEST(AboutBox, HelpMenuShowsItModallyWithTheIdleTimerStopped)
         }
         return PromptReply::result(1);
     });
-    TForm1 form;
+    TForm1 form(TestState());
     form.Timer1->start();
     form.SetupSmallHandlers();
     form.AboutPictureShow1->trigger();

@@ -2,6 +2,7 @@
 // its own safe write, a save that still happens when the disk copy is
 // unreadable, and the real close on a full disk or past a file-size limit.
 #include "base/data_folder.h"
+#include "support/test_state.h"
 #include "base/settings_fields.h"
 #include "base/start_args.h"
 #include "app/tform1.h"
@@ -156,7 +157,7 @@ QString settingsFailureText(const QString& reason)
 int closeTheMainWindow(qint64 limit)
 {
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     if (StartAbort != 0)
         return 2;
@@ -195,7 +196,7 @@ TEST(CloseSave, AFullDataFolderKeepsTheSettingsFileAndSaysWhy)
     testsupport::TinyVolume volume(DefaultDataFolder(), 1024);
     SKIP_UNLESS_MOUNTED(volume);
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     form.show();

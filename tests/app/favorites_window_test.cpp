@@ -1,6 +1,7 @@
 // The maintenance window of the favourites and the recent list: the list
 // rules on their own, and the window offscreen, found by objectName.
 #include "app/favorites_window.h"
+#include "support/test_state.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
 
@@ -187,7 +188,7 @@ TEST_F(FavoritesWindowTest, ApplyWritesThePackedListAndCancelNothing)
 
 TEST_F(FavoritesWindowTest, RecentModeClearsTheRecentListAndRebuildsItsMenu)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     FavoritesMaintenanceMode = 0;
     TForm36 w(&form);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Maintenance Recent"));

@@ -2,6 +2,7 @@
 // byte, the refusals with their texts, demo mode, migration, a damaged
 // settings file, and the close of an argument start.
 #include "base/add_settings_record.h"
+#include "support/test_state.h"
 #include "base/data_folder.h"
 #include "base/settings_fields.h"
 #include "base/start_args.h"
@@ -61,7 +62,7 @@ struct Quiet {
 TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
 {
     Quiet quiet;
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     EXPECT_EQ(StartupRunFlag, 1);
@@ -108,7 +109,7 @@ TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
     EXPECT_TRUE(form.VisibleAtStart());
 
     // A second start reads the file and marks it in use.
-    TForm1 again;
+    TForm1 again(TestState());
     again.FormCreate();
     const QByteArray settings = readFile(d + "/VXSettings61.dat");
     ASSERT_EQ(settings.size(), 12048);
@@ -128,7 +129,7 @@ TEST(FormCreate, ReadOnlyDataFileRefusesAndRemovesTheMarker)
     setReadOnly(d + "/AllMyShow.dat", true);
 
     Quiet quiet;
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     EXPECT_EQ(StartAbort, 1);
     EXPECT_NE(StartupRunFlag, 1);
@@ -145,7 +146,7 @@ TEST(FormCreate, NarrowScreenRefuses)
 {
     Quiet quiet;
     SetScreenWidthForTests(640);
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     SetScreenWidthForTests(0);
     EXPECT_EQ(StartAbort, 1);
@@ -158,7 +159,7 @@ TEST(FormCreate, ProgramNotOnAFixedDriveRefuses)
     Quiet quiet;
     const QString program = QCoreApplication::applicationDirPath();
     setFakeMountTable({MountEntry{"/", "ext4", "/dev/sda1", false}, MountEntry{program, "vfat", "/dev/sdb1", true}});
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     clearFakeMountTable();
     EXPECT_EQ(StartAbort, 1);
@@ -176,7 +177,7 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     const QString oldCwd = QDir::currentPath();
     QDir::setCurrent(cd + "/shows");
 
-    TForm1 refused;
+    TForm1 refused(TestState());
     refused.StartParameters = {"/vxdemo"};
     refused.FormCreate();
     EXPECT_EQ(DemoMode, 1);
@@ -193,7 +194,7 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     ASSERT_TRUE(writeFile(cd + "/media/elsewhere/shows/Trip.vxt", "x"));
     const QByteArray before = readFile(cd + "/VXSettings61.dat");
     clearPromptLog();
-    TForm1 demo;
+    TForm1 demo(TestState());
     demo.StartParameters = {"/vxdemo"};
     demo.FormCreate();
     QDir::setCurrent(oldCwd);
@@ -216,7 +217,7 @@ TEST(FormCreate, OlderSettingsFileIsMigratedWithAMessage)
     old.SearchShowResults = "0";
     ASSERT_TRUE(WriteSettingsFile(d + "/VXSettings54.dat", old).ok());
     Quiet quiet;
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     EXPECT_TRUE(shown(PromptKind::Information, "Vistamo! : Settingsfile converted to new version"));
@@ -234,7 +235,7 @@ TEST(FormCreate, ShortSettingsFileIsKeptAsBadAndDefaultsWritten)
     const QString d = dataFolder();
     ASSERT_TRUE(writeFile(d + "/VXSettings61.dat", QByteArray(300, 'q')));
     Quiet quiet;
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     EXPECT_EQ(StartAbort, 0);
     EXPECT_EQ(readFile(d + "/VXSettings61.dat.bad"), QByteArray(300, 'q'));
@@ -245,7 +246,7 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
 {
     Quiet quiet;
     {
-        TForm1 first;  // a normal start makes the settings file
+        TForm1 first(TestState());  // a normal start makes the settings file
         first.FormCreate();
         first.CloseWithoutSaving = true;
     }
@@ -254,7 +255,7 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
     const QByteArray before = readFile(d + "/VXSettings61.dat");
     const QString pictures = freshDir("pictures");
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.StartParameters = {pictures};
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
@@ -270,7 +271,7 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
 TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
 {
     Quiet quiet;
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     const QString path = dataFolder() + "/VXSettings61.dat";
@@ -298,7 +299,7 @@ TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
             return PromptReply::button(PromptAnswer::Ignore);
         return defaultReply(r);
     });
-    TForm1 form;
+    TForm1 form(TestState());
     form.StartParameters = {pictures};
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
@@ -327,7 +328,7 @@ TEST(FormCreate, ShowFileArgumentCancelledClosesWithoutSaving)
     const QString dir = freshDir("shows");
     ASSERT_TRUE(writeFile(dir + "/Trip.vxt", {}));
     Quiet quiet;  // the launcher's default answer is Cancel
-    TForm1 form;
+    TForm1 form(TestState());
     form.StartParameters = {dir + "/Trip.vxt"};
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
@@ -345,7 +346,7 @@ TEST(FormCreate, RequestFileMakesADesktopLinkToTheShowsFolder)
     QDir().mkpath(dataFolder());
     ASSERT_TRUE(writeFile(dataFolder() + "/CSCSS.txt", "x"));
     Quiet quiet;
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/CSCSS.txt"));
     const QString link = QDir::homePath() + "/Desktop/Vistamo! Slide Shows.desktop";
@@ -359,7 +360,7 @@ TEST(FormCreate, RequestFileMakesADesktopLinkToTheShowsFolder)
 TEST(FormCreate, CloseDuringAShowEndsTheShowThenSaves)
 {
     Quiet quiet;
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     form.show();
@@ -382,7 +383,7 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
     // Make the data folder and its Draft show with a first start.
     {
         Quiet quiet;
-        TForm1 first;
+        TForm1 first(TestState());
         first.FormCreate();
         first.CloseWithoutSaving = true;
     }
@@ -394,7 +395,7 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
             return PromptReply::button(PromptAnswer::Ignore);
         return defaultReply(r);
     });
-    TForm1 form;
+    TForm1 form(TestState());
     form.StartParameters = {argument};
     form.FormCreate();
     ASSERT_EQ(ShowFileArgument, 1);
@@ -408,7 +409,7 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
 TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
 {
     Quiet quiet;  // answered No
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     Settings.AskMonthlyUpdate = 1;
@@ -427,7 +428,7 @@ TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
 TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
 {
     Quiet quiet;
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     Settings.PlayOrder = 2;
@@ -446,7 +447,7 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
     Quiet quiet;
     const QString uploader = freshDir("prog") + "/photo-uploader.sh";
     ASSERT_TRUE(writeFile(uploader, "#!/bin/sh\n"));
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     AddSettings.UploaderPath = uploader;
@@ -483,7 +484,7 @@ TEST(FormCreate, DeletingAPictureAsksAboutItsVoiceFileThroughTheVoiceWindow)
         }
         return defaultReply(r);
     });
-    TForm1 form;
+    TForm1 form(TestState());
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     CarryVoiceFile(picture, false, "D", QString(), Settings);

@@ -1,6 +1,7 @@
 // Help pages: topic to page, the missing-help and no-page messages, the web
 // site override, F1 in the program's windows and the Help menu's pages.
 #include "base/data_folder.h"
+#include "support/test_state.h"
 #include "base/environment.h"
 #include "app/help.h"
 #include "platform/help_key.h"
@@ -170,7 +171,7 @@ TEST(WebSite, OnlyAFileFolderOrTheLoopbackMayStandInForTheSite)
 
 TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Edit MyShow.htm"));
     ASSERT_EQ(OpenedUrls().size(), 1);
     EXPECT_EQ(OpenedUrls().first(), QUrl::fromLocalFile(ProgramFolder + QStringLiteral("/help/Edit MyShow.htm")));
@@ -187,7 +188,7 @@ TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
 
 TEST_F(HelpFixture, ATopicWithoutAPageSaysSo)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Search.htm"));
     form.helpAndVersion()->ShowHelpTopic(QString());
     EXPECT_TRUE(OpenedUrls().isEmpty());
@@ -197,7 +198,7 @@ TEST_F(HelpFixture, ATopicWithoutAPageSaysSo)
 
 TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.GettingStarted->setEnabled(false);
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     form.GettingStarted->setEnabled(true);
@@ -213,7 +214,7 @@ TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
 
 TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     form.SetupSmallHandlers();
     EXPECT_EQ(form.VXOnlineHelp->text(), QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
@@ -221,7 +222,7 @@ TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
 
 TEST_F(HelpFixture, DemoModeOpensNoHelp)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     DemoMode = 1;
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_TRUE(OpenedUrls().isEmpty());
@@ -230,7 +231,7 @@ TEST_F(HelpFixture, DemoModeOpensNoHelp)
 
 TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     Form1 = &form;
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("Form18"));
@@ -256,7 +257,7 @@ TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
 
 TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupSmallHandlers();
     EXPECT_EQ(form.GettingStarted->text(), QStringLiteral("&Getting started - Quick Reference Guide"));
     EXPECT_EQ(form.WhatsNew->text(), QStringLiteral("&What's new? (www)"));
@@ -290,7 +291,7 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
 TEST_F(HelpFixture, TheHelpMenuCreditsItemOpensItsPage)
 {
     ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Credits.htm")});
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupSmallHandlers();
     QAction* credits = form.actionNamed(QStringLiteral("Credits"));
     ASSERT_NE(credits, nullptr);

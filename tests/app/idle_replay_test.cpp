@@ -1,5 +1,6 @@
 // The idle timer hands the automatic show to the replay window's count-down.
 #include "platform/keyboard_hook.h"
+#include "support/test_state.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "platform/clock.h"
@@ -17,7 +18,7 @@ TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;
     Settings.AutoShowWaitSeconds = 5;
-    TForm1 form;
+    TForm1 form(TestState());
     form.show();
     form.activateWindow();
     QApplication::setActiveWindow(&form);

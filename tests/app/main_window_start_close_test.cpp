@@ -5,6 +5,7 @@
 // tree, a migrated settings file in an argument start, and the full-screen
 // control panel's place saved at close.
 #include "app/application_setup.h"
+#include "support/test_state.h"
 #include "app/about_box.h"
 #include "base/data_folder.h"
 #include "app/help_web.h"
@@ -48,7 +49,7 @@ QString settingsPath() { return DefaultDataFolder() + "/VXSettings61.dat"; }
 // The main window as the program makes it: created, shown and active.
 struct StartedWindow {
     ScopedPromptResponder quiet{[](const PromptRequest& r) { return defaultReply(r); }};
-    TForm1 form;
+    TForm1 form{TestState()};
     explicit StartedWindow(const QStringList& parameters = {})
     {
         SetUpApplication();
@@ -280,7 +281,7 @@ TEST(MainWindowStart, ControlPanelPlaceIsSavedAfterTheMerge)
         ASSERT_TRUE(WriteSettingsFile(settingsPath(), rec).ok());
     }
     StartedWindow w;
-    Form9 = new TForm9;
+    Form9 = new TForm9(TestState());
     Form9->ControlPanel->setGeometry(place);
     TSettingsRecord disk;
     ASSERT_TRUE(ReadSettingsFile(settingsPath(), disk).ok());

@@ -2,6 +2,7 @@
 // Cancel leaves, the program lists, the interval table, and the window
 // itself offscreen, found by objectName.
 #include "base/add_settings_record.h"
+#include "support/test_state.h"
 #include "base/data_folder.h"
 #include "base/layout_state.h"
 #include "app/options_dialog.h"
@@ -531,7 +532,7 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
             shown << r.dialog->objectName() + QLatin1Char('|') + r.dialog->windowTitle();
         return PromptReply::result(1);
     });
-    TForm1 form;
+    TForm1 form(TestState());
     form.options()->SetupOptionsHandlers();
     form.Timer1->start();
     form.PictureShowOptions1->trigger();
@@ -570,7 +571,7 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     const QString editor = testsupport::freshDir(QStringLiteral("prog")) + QStringLiteral("/editor");
     ASSERT_TRUE(testsupport::writeFile(editor, "#!/bin/sh\n"));
     Settings.EditPrograms[0] = editor;
-    TForm1 form;
+    TForm1 form(TestState());
     TForm3 dialog(&form);
     EXPECT_EQ(dialog.ExtProgComboBox->currentText(), editor);
     dialog.PictureOptionsDone->click();
@@ -584,7 +585,7 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
 
 TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     SelectedFolder = QStringLiteral("/");
     form.options()->Options1Click();
     EXPECT_FALSE(form.ExcludeFolder->isEnabled());

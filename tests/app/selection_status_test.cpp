@@ -1,4 +1,5 @@
 #include "base/registry_store.h"
+#include "support/test_state.h"
 #include "browse/selection_status.h"
 #include "app/tform1.h"
 #include "platform/drives.h"
@@ -78,7 +79,7 @@ TEST(RegistryStore, ValuesRoundTripAndMissingOnesAreEmpty)
 TEST(SelectionStatus, ShownInTheMainWindowStatusBar)
 {
     platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}});
-    TForm1 window;
+    TForm1 window(TestState());
     Form1 = &window;
     SelectionStatusInput in;
     in.sourceIsFolder = true;

@@ -2,6 +2,7 @@
 // preview, the show list's focus grab, the end of a picture load, the wait
 // and the last path component.
 #include "base/start_args.h"
+#include "support/test_state.h"
 #include "app/tform1.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
@@ -34,7 +35,7 @@ TEST(SmallHandlers, LastPathComponent)
 
 TEST(SmallHandlers, SelectedTreeNodeIsBlackOnTheSchemeBlue)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupSmallHandlers();
     const QPalette p = form.TreeView1->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
@@ -45,7 +46,7 @@ TEST(SmallHandlers, SelectedTreeNodeIsBlackOnTheSchemeBlue)
 
 TEST(SmallHandlers, AKeyInTheTreeStopsTheIdleTimer)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupSmallHandlers();
     form.Timer1->start();
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
@@ -60,7 +61,7 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(picture));
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupSmallHandlers();
     form.Image4->resize(100, 100);
     form.image2->resize(60, 60);
@@ -84,7 +85,7 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
 
 TEST(SmallHandlers, ShowListTakesTheFocusUnlessAnotherWindowIsOpen)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.show();
     form.MyShowSG->show();   // the MyShow panel shown
     form.activateWindow();
@@ -117,7 +118,7 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
     manager.show();
     manager.PicturesSelected = 0;
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupSmallHandlers();
     form.ImageTimer->start(2000);
     form.ImageTimerTimer();
@@ -145,7 +146,7 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
 TEST(SmallHandlers, WaitLetsMessagesRunUntilTheTimeHasPassed)
 {
     platform::setMonotonicMs(1000);
-    TForm1 form;
+    TForm1 form(TestState());
     int ticks = 0;
     QTimer advance;
     QObject::connect(&advance, &QTimer::timeout, [&] {

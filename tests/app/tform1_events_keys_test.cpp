@@ -1,4 +1,5 @@
 #include "platform/keyboard_hook.h"
+#include "support/test_state.h"
 #include "base/layout_state.h"
 #include "app/menu_style.h"
 #include "base/picture_table.h"
@@ -93,7 +94,7 @@ TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
 {
     StateGuard guard;
     Form9 = nullptr;
-    TForm1 form;
+    TForm1 form(TestState());
     form.InstallApplicationEvents();
     PlaybackActive = 1;
     int saves = 0;
@@ -115,7 +116,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     const QString dir = testsupport::freshDir(QStringLiteral("restart"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg")),
                                makePicture(dir, QStringLiteral("c.jpg"))};
-    TForm9 show;
+    TForm9 show(TestState());
     Form9 = &show;
     ShowState.PlayOrder = 0;
     show.Play(pictures, {0, 1, 2}, 600000, true, false, [] {});
@@ -124,7 +125,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     show.Step(1);
     ASSERT_EQ(show.CurrentPosition(), 2);
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     form.Restart->setVisible(true);
     form.Restart->trigger();
@@ -150,9 +151,9 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     const QString dir = testsupport::freshDir(QStringLiteral("gosmall"));
     makePicture(dir, QStringLiteral("a.jpg"));
     makePicture(dir, QStringLiteral("b.jpg"));
-    TForm9 show;
+    TForm9 show(TestState());
     Form9 = &show;
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     SelectedFolder = dir;
     Settings.InclJPG = 1;
@@ -174,13 +175,13 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("resume"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
-    TForm9 show;
+    TForm9 show(TestState());
     Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     PlaybackActive = 1;
     show.TogglePause();
     ShowState.ManualMode = true;
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
         a->setVisible(true);
@@ -198,7 +199,7 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
 {
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("auto"));
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     Settings.MyShowHidden = 1;
     SelectedFolder = dir;
@@ -240,7 +241,7 @@ TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
 
     // The main window's Show menu during a show.
     StateGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     PlaybackActive = 1;
     emit form.Show->aboutToShow();

@@ -1,4 +1,5 @@
 #include "platform/keyboard_hook.h"
+#include "support/test_state.h"
 #include "base/layout_calc.h"
 #include "app/layout_preview.h"
 #include "base/layout_state.h"
@@ -59,7 +60,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
 {
     ShowFlagGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("pics"));
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     SelectedFolder = dir;
     CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
@@ -84,7 +85,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
 TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     form.resize(800, 600);
     Settings.MyShowHidden = 0;
@@ -139,7 +140,7 @@ TEST(MainWindowMenus, StyledMenuPaintsGlyphStripAndItemHeights)
 TEST(MainWindowLayouts, MaximizedAndBackRestoresEveryControl)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.layouts()->SaveControlBounds();
     const QHash<QString, QRect> design = form.layouts()->designBounds();
     ASSERT_TRUE(design.contains(QStringLiteral("TreeView1")));
@@ -164,7 +165,7 @@ TEST(MainWindowLayouts, MaximizedAndBackRestoresEveryControl)
 TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     PlaybackActive = 1;
     EXPECT_EQ(form.layouts()->HandleSystemCommand(1), -1);
@@ -178,7 +179,7 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
 TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.InstallApplicationEvents();
     Settings.StartupFolder = QStringLiteral("/home");
     QStatusTipEvent tip(QStringLiteral("X12"));
@@ -193,7 +194,7 @@ TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
 TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.InstallKeyboardHook();
     EXPECT_EQ(KeyboardHookInstalled, 1);
     int forward1 = 0, showForward = 0;
@@ -239,7 +240,7 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
 TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     platform::setMonotonicMs(123456);
     AutoShowCountdown = 3;
     form.Timer1->stop();
@@ -274,8 +275,8 @@ TEST(MainWindowPreview, ZeroSizedPictureShowsAMessage)
 TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
 {
     ShowFlagGuard guard;
-    TForm1 form;
-    TForm9 show;
+    TForm1 form(TestState());
+    TForm9 show(TestState());
     TForm9* before = Form9;
     Form9 = &show;
     Settings.ShowHints = 1;
@@ -302,7 +303,7 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
 TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.layouts()->SetShowRunningHints();
     EXPECT_EQ(form.ToolButton2->toolTip(), QStringLiteral("Stop Slide Show - Escape"));
     EXPECT_EQ(form.Volume->toolTip(), QStringLiteral("Control volume - 'V'"));
@@ -329,7 +330,7 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
 TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.InstallApplicationEvents();
     form.resize(800, 600);
     form.StatusPanel1->setText(QStringLiteral("Selected folder: /home"));
@@ -347,7 +348,7 @@ TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
 TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.show();
     QApplication::setActiveWindow(&form);
     QCoreApplication::processEvents();
@@ -382,7 +383,7 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     ShowFlagGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("showpics"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
-    TForm9 show;
+    TForm9 show(TestState());
     TForm9* before = Form9;
     Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
@@ -394,7 +395,7 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
 
     // The window's state changes as the window manager reports them (the
     // offscreen platform does not keep a window minimized).
-    TForm1 form;
+    TForm1 form(TestState());
     EXPECT_EQ(form.layouts()->HandleSystemCommand(2), 2);
     EXPECT_TRUE(show.Paused());
     EXPECT_EQ(MinimizedDuringShow, 1);
@@ -428,7 +429,7 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
 TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     int starts = 0;
     QObject::disconnect(form.ToolButton1, &QAction::triggered, nullptr, nullptr);
@@ -446,7 +447,7 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
 TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     form.TreeView1->clear();
     const QString dir = testsupport::freshDir(QStringLiteral("popup"));
@@ -473,7 +474,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
 TEST(MainWindowMenus, PicturePopupOfThePage)
 {
     ShowFlagGuard guard;
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupMenus();
     form.SetPicturePopupCaptions();
     EXPECT_FALSE(form.StartSlideShowPop->isVisible());

@@ -1,5 +1,6 @@
 // The main window's components exist by name, and construction is cheap.
 #include "app/tform1.h"
+#include "support/test_state.h"
 
 #include <QAction>
 #include <QMenu>
@@ -10,7 +11,7 @@
 
 TEST(TForm1Components, NamedComponentsExist)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     EXPECT_NE(form.findChild<QTreeWidget*>("TreeView1"), nullptr);
     EXPECT_NE(form.findChild<QTableWidget*>("MyShowSG"), nullptr);
     for (const char* t : {"Timer1", "TimerHook", "HookHandled", "TimerAutoCDRun", "TimerThumbnail", "HelpTimer"}) {
@@ -35,7 +36,7 @@ TEST(TForm1Components, NamedComponentsExist)
 
 TEST(TForm1Components, TreePopupHasTwentyTwoFolderItems)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     const auto items = form.RightClickTreeView->actions();
     ASSERT_GT(items.size(), 22);
     EXPECT_EQ(items.at(21)->objectName(), QStringLiteral("MakeSmall"));

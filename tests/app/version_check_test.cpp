@@ -2,6 +2,7 @@
 // suggestion's date rules, the download from a file:// folder and from a
 // loopback server made here, and the whole check with its windows.
 #include "base/data_folder.h"
+#include "support/test_state.h"
 #include "app/help_web.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
@@ -249,7 +250,7 @@ TEST_F(CheckFixture, SameVersionIsUpToDate)
 {
     publish(record(GetFileVersionText().toUtf8()));
     testsupport::writeFile(FoundVersionPath, "old");
-    TForm1 form;
+    TForm1 form(TestState());
     form.helpAndVersion()->CheckforupdateClick();
     EXPECT_EQ(messages(), QStringList({UpToDateText}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Information);
@@ -262,7 +263,7 @@ TEST_F(CheckFixture, SameVersionIsUpToDate)
 
 TEST_F(CheckFixture, FailuresGiveTheirMessages)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.helpAndVersion()->CheckforupdateClick();   // nothing published
     publish(QByteArray("\x03" "1.0", 4));
     form.helpAndVersion()->CheckforupdateClick();   // shorter than a record
@@ -279,7 +280,7 @@ TEST_F(CheckFixture, ASecondCheckDuringTheDownloadIsNotStarted)
     LoopbackServer silent{QByteArray()};
     qputenv(WebSiteVariable, silent.site().toUtf8());
     VersionDownloadTimeoutMs = 500;
-    TForm1 form;
+    TForm1 form(TestState());
     QTimer again;
     again.setSingleShot(true);
     QObject::connect(&again, &QTimer::timeout, [&] { form.helpAndVersion()->CheckforupdateClick(); });
@@ -305,7 +306,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
         }
         return defaultReply(r);
     });
-    TForm1 form;
+    TForm1 form(TestState());
     form.helpAndVersion()->CheckforupdateClick();
     EXPECT_EQ(shownCaption, QStringLiteral("New Vistamo! version available, download recommended"));
     EXPECT_EQ(own, GetFileVersionText());
@@ -388,7 +389,7 @@ TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
         }
         return defaultReply(r);
     });
-    TForm1 form;
+    TForm1 form(TestState());
     form.helpAndVersion()->MonthlySuggestionAtStart();
     EXPECT_EQ(suggestions, 1);
     EXPECT_EQ(messages(), QStringList({UpToDateText}));
@@ -406,7 +407,7 @@ TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
 TEST_F(CheckFixture, AnsweringNoStillMarksTheMonth)
 {
     ResetMonthlySuggestion(Settings, QDate(2026, 3, 14));
-    TForm1 form;
+    TForm1 form(TestState());
     form.helpAndVersion()->MonthlySuggestionAtStart();   // unanswered: rejected
     EXPECT_EQ(Settings.SuggestionMonths[2], 1);
     EXPECT_TRUE(messages().isEmpty());   // no check ran

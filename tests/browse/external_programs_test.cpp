@@ -3,6 +3,7 @@
 // program, the resample filter text, the rotation refusal and the EXIF
 // file dates of a folder.
 #include "browse/external_programs.h"
+#include "support/test_state.h"
 
 #include "base/data_folder.h"
 #include "base/environment.h"
@@ -321,7 +322,7 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
     ASSERT_TRUE(writeFile(picture, fixtures::jpeg(16, 16)));
     Settings.EditPrograms[0] = recordingProgram(dir, out);
     CurrentPicturePath = picture;
-    TForm1 form;
+    TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     bool triedSecond = false;
     QTimer::singleShot(60, &form, [&] {
@@ -344,7 +345,7 @@ TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
     SettingsGuard guard;
     for (auto& p : Settings.EditPrograms)
         p.clear();
-    TForm1 form;
+    TForm1 form(TestState());
     form.externalPrograms()->BuildLaunchMenu();
     EXPECT_FALSE(form.RunExeToolButton->isEnabled());
     EXPECT_EQ(form.RunExeToolButton->toolTip(), "Launch Edit Program, Define in Options");
@@ -366,7 +367,7 @@ TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
     const QString out = dir + QStringLiteral("/args.txt");
     const QString player = recordingProgram(dir, out, "0");
     Settings.VideoPrograms = {"/a", "/b", "/c", player, "/e"};
-    TForm1 form;
+    TForm1 form(TestState());
     VideoProgramIndex = 3;
     form.externalPrograms()->LaunchChosenVideoProgram();
     EXPECT_EQ(Settings.VideoPrograms, (std::array<QString, 5>{player, "/a", "/b", "/c", "/e"}));
@@ -380,7 +381,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     const QString picture = dir + QStringLiteral("/p.jpg");
     ASSERT_TRUE(writeFile(picture, fixtures::jpeg(64, 32)));
     CurrentPicturePath = picture;
-    TForm1 form;
+    TForm1 form(TestState());
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
         IrfanViewFound = 0;
@@ -421,7 +422,7 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     ASSERT_TRUE(writeFile(cut, fixtures::bmp(8, 8)));
     CutOutCount = 2;
     Settings.EditPrograms[0] = script;
-    TForm1 form;
+    TForm1 form(TestState());
     form.externalPrograms()->RunExeToolButtonClick();
     const QStringList lines = QString::fromUtf8(readFile(out)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);

@@ -6,6 +6,7 @@
 // (a pipe opened for reading would block here for ever; the test's CTest
 // timeout is the guard).
 #include "base/picture_table.h"
+#include "support/test_state.h"
 #include "app/tform1.h"
 #include "browse/picture_info_controller.h"
 #include "browse/folder_tree_state.h"
@@ -87,7 +88,7 @@ TEST(HostilePictures, LoadThumbnailAndInformationGiveClassifiedResults)
 TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
 {
     const HostileFolder f;
-    TForm1 form;
+    TForm1 form(TestState());
     form.resize(1000, 700);
     form.folderTree()->TreeDriveRoot = f.dir;
     auto* root = new QTreeWidgetItem(form.TreeView1, QStringList{"C:"});

@@ -1,6 +1,7 @@
 // The picture commands of a show list and of a page selection, and the
 // look-ahead record of the picture that follows in the show.
 #include "base/file_helpers.h"
+#include "support/test_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
@@ -113,7 +114,7 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     SourceIsShow = 1;
     ShowChangeable = 0;
     OpenShowName = "Holiday";
-    TForm1 form;   // installs the display hooks; the test answers one of them
+    TForm1 form(TestState());   // installs the display hooks; the test answers one of them
     DisplayHooks().VoiceRecordingPossible = [] { return true; };
     showAll({form.RecycleBinToolButton, form.SendRecycleBin, form.Voice, form.MicroTB, form.VoicePlayTB});
     form.SetPictureMenuCaptions();
@@ -146,7 +147,7 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     ShowState = TShowState();
     ShowState.Direction = 0;
     QList<int> ticked{1};
-    TForm1 form;   // installs the display hooks; the test answers the page's
+    TForm1 form(TestState());   // installs the display hooks; the test answers the page's
     DisplayHooks().SelectedPictures = [&ticked] { return ticked; };
     DisplayHooks().PageSlotCount = [] { return 2; };
 
@@ -180,8 +181,8 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
     setList(pictures);
     ShowState = TShowState();
 
-    TForm1 form;
-    TForm9 window;
+    TForm1 form(TestState());
+    TForm9 window(TestState());
     TForm9* saved = Form9;
     Form9 = &window;
     window.Play({0, 1, 2}, false, [] {});   // no display step: only the cursor moves
@@ -209,10 +210,10 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
 
 TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     TForm1* savedForm = Form1;
     Form1 = &form;
-    TForm9 window;
+    TForm9 window(TestState());
     QMenu* menu = window.findChild<QMenu*>("PMRatio");
     ASSERT_NE(menu, nullptr);
     QAction* wide = window.findChild<QAction*>("Ratio16x9");
@@ -284,7 +285,7 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     ShowState = TShowState();
     ShowState.DefaultInterval = 7;
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.DisplayCurrentPicture();
     EXPECT_TRUE(LoadErrorKind.isEmpty());
     EXPECT_EQ(ShowRec.TextLines[0], "Hello");
@@ -312,7 +313,7 @@ TEST(PictureDisplayShow, FullViewShowsRotateAndRatioButtonsForWritablePictures)
     ASSERT_TRUE(testsupport::writeFile(dir + "/a.jpg", fixtures::jpeg(64, 48)));
     ASSERT_TRUE(testsupport::writeFile(dir + "/b.jpg", fixtures::jpeg(64, 48)));
     testsupport::setReadOnly(dir + "/b.jpg", true);
-    TForm9 window;
+    TForm9 window(TestState());
     window.StartFullView(dir + "/a.jpg");
     auto* left = window.findChild<QToolButton*>("SBRotateLeft");
     auto* ratio = window.findChild<QToolButton*>("SBRatio");

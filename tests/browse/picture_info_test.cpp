@@ -1,6 +1,7 @@
 // Picture information: EXIF date as a file date, the information hint and
 // the preview texts, on pictures made in the sandbox.
 #include "browse/picture_info.h"
+#include "support/test_state.h"
 
 #include "platform/dos_date.h"
 #include "support/sandbox.h"
@@ -153,7 +154,7 @@ TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
 
 TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.resize(1000, 700);
     const QString path = writeDated("p.jpg", withExif(fixtures::jpeg(400, 300), {{"Exif.Image.Make", "NIKON CORPORATION"},
                                                                               {"Exif.Image.Model", "NIKON D70"}}));
@@ -192,7 +193,7 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
 
 TEST(PicturePreview, MyShowPreview)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     const QString path = writeDated("m.jpg", fixtures::jpeg(200, 100));
     form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
     EXPECT_EQ(form.ModelLabel->text(), "Camera model unknown");
@@ -220,7 +221,7 @@ TEST(PicturePreview, MyShowPreview)
 
 TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     const QString dir = testsupport::freshDir(QStringLiteral("hover"));
     const QString path = dir + "/IMG 1.jpg";
     testsupport::writeFile(path, withExif(fixtures::jpeg(64, 48), {{"Exif.Image.Make", "Canon"},
@@ -264,7 +265,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
 
 TEST(PicturePreview, VoiceControlsFollowTheKind)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     const QString dir = testsupport::freshDir(QStringLiteral("voice"));
     const QString path = dir + "/v.jpg";
     testsupport::writeFile(path, fixtures::jpeg(40, 30));

@@ -1,6 +1,7 @@
 // The picture and folder operations in the assembled main window: the real
 // menu items and tool buttons act on the picture selected in the tree and on
 // the selected folder, with the prompt seam answering.
+#include "support/test_state.h"
 #include "app/tform1.h"
 
 #include "base/layout_state.h"
@@ -49,7 +50,7 @@ protected:
         Settings.MaxSizeKB = 999999;
         Settings.VoiceDeleteMode = "0";
         PlaybackActive = 0;
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(TestState());
         form->resize(1000, 700);
         form->show();
         open(drive + "/Album");

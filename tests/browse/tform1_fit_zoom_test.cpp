@@ -1,4 +1,5 @@
 #include "base/data_folder.h"
+#include "support/test_state.h"
 #include "base/picture_table.h"
 #include "browse/picture_loader.h"
 #include "slideshow/show_state.h"
@@ -54,7 +55,7 @@ TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
 {
     CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
     Settings.MaxEnlargePercent = 0;
-    TForm1 form;
+    TForm1 form(TestState());
     const QString path = makeJpeg(400, 300);
     form.ShowPictureFull(path);
     EXPECT_EQ(FullViewActive, 1);
@@ -84,7 +85,7 @@ TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
 
 TEST(TForm1FitZoom, AFullViewThatCannotLoadSaysSo)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     const QString path = testsupport::freshDir(QStringLiteral("pics")) + QStringLiteral("/gone.jpg");
     form.ShowPictureFull(path);
@@ -96,7 +97,7 @@ TEST(TForm1FitZoom, AFullViewThatCannotLoadSaysSo)
 
 TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.show();
     Settings.CropRatioWidth = 3;
     Settings.CropRatioHeight = 2;
@@ -166,7 +167,7 @@ TEST(CropRatioPanel, ParsesNumbersAboveZero)
 TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
 {
     Settings.MaxEnlargePercent = 100;
-    TForm1 form;
+    TForm1 form(TestState());
     PictureAreaLeft = 10;
     PictureAreaTop = 40;
     PictureAreaWidth = 1001;
@@ -180,7 +181,7 @@ TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
 TEST(TForm1FitZoom, InAShowOnlyAPausedPictureIsCropped)
 {
     CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
-    TForm1 form;
+    TForm1 form(TestState());
     const QString path = makeJpeg(400, 300);
     PictureTable.assign(1, TPictureEntry{});
     PictureTable[0].FullPath = path;

@@ -2,6 +2,7 @@
 // folder for any caller, the refusal while a show plays, the caption and the
 // write-back into a favourite entry with its menu item.
 #include "app/tform1.h"
+#include "support/test_state.h"
 
 #include "base/data_folder.h"
 #include "base/settings_record.h"
@@ -58,7 +59,7 @@ protected:
 
 TEST_F(TForm1FolderTreeTest, OpensAFolderInTreeView1)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     FolderToOpen = drive + "/Album & more";
     KeepListEntry = 1;
     form.OpenFolderOrShow();
@@ -85,7 +86,7 @@ TEST_F(TForm1FolderTreeTest, OpensAFolderInTreeView1)
 
 TEST_F(TForm1FolderTreeTest, RefusesWhileAShowPlays)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     PlaybackActive = 1;
     FolderToOpen = drive;
@@ -98,7 +99,7 @@ TEST_F(TForm1FolderTreeTest, RefusesWhileAShowPlays)
 
 TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     Settings.Favorites[2] = drive + "/Album & more";
     MarkListEntryOpening(true, 2);
     FolderToOpen = Settings.Favorites[2];
@@ -118,7 +119,7 @@ TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
 
 TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.resize(1000, 700);
     form.show();
     QImage image(64, 48, QImage::Format_RGB32);
@@ -157,7 +158,7 @@ TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
 
 TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     FolderToOpen = drive + "/Album & more/Sub";
     form.OpenFolderOrShow();
     ASSERT_EQ(SelectedFolder, drive + "/Album & more/Sub");
@@ -181,7 +182,7 @@ TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
 
 TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     SetDataFolderPaths(freshDir("data"));
     FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
@@ -227,7 +228,7 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
 
 TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     SetDataFolderPaths(freshDir("data"));
     QImage image(32, 32, QImage::Format_RGB32);
     image.fill(Qt::blue);

@@ -2,6 +2,7 @@
 // as they open, found by name; a click on an entry opens it in the tree and
 // writes back only into that entry.
 #include "app/tform1.h"
+#include "support/test_state.h"
 
 #include "base/data_folder.h"
 #include "app/menu_caption.h"
@@ -61,7 +62,7 @@ protected:
 
 TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupListMenus();
     Settings.RecentFolders[0] = drive + "/Tom & Jerry";
     Settings.RecentFolders[1] = drive + "/Other";
@@ -79,7 +80,7 @@ TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 
 TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.listMenus()->AddToFavorites(drive + "/Other", true);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Other");
     QMenu* favorites = form.findChild<QMenu*>("Favorites");
@@ -101,7 +102,7 @@ TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 
 TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     for (int i = 0; i < 9; ++i)
         Settings.Favorites[size_t(i)] = drive + "/F" + QString::number(i);
     const auto before = Settings.Favorites;
@@ -115,7 +116,7 @@ TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
 
 TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     // The same folder is also a favourite and another recent entry, spelt
     // loosely: only the clicked entry gets the walked path.
     const QString loose = drive + "/Tom & Jerry/./Sub/";
@@ -148,7 +149,7 @@ TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry
 
 TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     Settings.RecentFolders[0] = drive + "/Gone";
     form.BuildRecentMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -166,7 +167,7 @@ TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
 
 TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.listMenus()->AddToShowHistory(drive + "/a.vxt");
     form.listMenus()->AddToShowHistory(drive + "/b.vxt");
     form.listMenus()->AddToShowHistory(drive + "/a.vxt");
@@ -190,7 +191,7 @@ TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
 
 TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     form.SetupListMenus();
     open(form.findChild<QMenu*>("Bestand1"));
     QAction* c = form.actionNamed("Drive03");
@@ -227,7 +228,7 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
 
 TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     SelectedFolder = drive + "/Tom & Jerry";
     form.listMenus()->MakeDefaultClick();
     EXPECT_EQ(Settings.StartupFolder, drive + "/Tom & Jerry");
@@ -267,7 +268,7 @@ TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
     Settings.RecentFolders[0] = drive + "/Other";
     Settings.Favorites[0] = drive + "/Tom & Jerry";
     Settings.ShowHistory[0] = drive + "/a.vxt";
-    TForm1 form;
+    TForm1 form(TestState());
     EXPECT_FALSE(form.actionNamed("Folder1")->isVisible());
     form.show();
     EXPECT_TRUE(form.actionNamed("Folder1")->isVisible());
@@ -286,7 +287,7 @@ TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
     ASSERT_TRUE(writeFile(trip, EncodeShowRecord(NewPictureRecord(drive + "/Tom & Jerry/p.jpg", 40))));
     Settings.ShowHistory[0] = drive + "/Other.vxt";
     Settings.ShowHistory[1] = trip;
-    TForm1 form;
+    TForm1 form(TestState());
     form.BuildHistoryMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("histVXO2")->trigger();
@@ -303,7 +304,7 @@ TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
 
 TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     Settings.Favorites[0] = drive + "/Gone";
     form.BuildFavoritesMenu();
     PlaybackActive = 1;

@@ -3,6 +3,7 @@
 // show's next step on the interval timer; a show of unreadable pictures
 // ends with the message.
 #include "base/picture_table.h"
+#include "support/test_state.h"
 #include "app/tform1.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
@@ -54,7 +55,7 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     ShowState = TShowState();
     ShowState.Direction = 0;
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.DisplayCurrentPicture();
     EXPECT_TRUE(LoadErrorKind.isEmpty());
     EXPECT_EQ(CurrentPicturePath, dir + "/good.jpg");
@@ -83,7 +84,7 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
     ShowState.SkipUnreadable = 1;
     ShowState.Direction = 1;
 
-    TForm1 form;
+    TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.DisplayCurrentPicture();
     // The next step is queued on the interval timer, not taken from inside.
@@ -101,7 +102,7 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
 
 TEST(TForm1PictureDisplay, BookmarkItemsFollowTheTable)
 {
-    TForm1 form;
+    TForm1 form(TestState());
     // The bookmark items are shown while a show runs (hidden items never
     // read as enabled).
     for (QAction* a : {form.AddBookMark, form.RemoveBookmark, form.GoToNextBookMark})

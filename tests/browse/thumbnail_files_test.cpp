@@ -2,6 +2,7 @@
 // with its result codes and dates, the hidden thumbnail folder, and the
 // thumbnails kept in step with their pictures.
 #include "browse/thumbnail_files.h"
+#include "support/test_state.h"
 #include "browse/background_work.h"
 
 #include "browse/picture_info.h"
@@ -611,7 +612,7 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
 {
     const uint8_t saved = Settings.ThumbInfoShown;
     Settings.ThumbInfoShown = 0;
-    TForm1 form;
+    TForm1 form(TestState());
     QStringList texts;
     {
         platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
@@ -648,7 +649,7 @@ TEST(ThumbnailLoaderSteps, InstalledWithTheMainWindow)
 {
     const PictureLoaderHooks saved = LoaderHooks();
     LoaderHooks() = PictureLoaderHooks();
-    TForm1 form;
+    TForm1 form(TestState());
     form.pictureInfo()->SetupThumbnailFiles();
     PictureLoaderHooks& hooks = LoaderHooks();
     ASSERT_TRUE(bool(hooks.ThumbnailPath));

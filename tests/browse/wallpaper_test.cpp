@@ -3,6 +3,7 @@
 // through the runner seam, never run), and the main window's command with
 // its style dialog.
 #include "browse/wallpaper.h"
+#include "support/test_state.h"
 #include "browse/wallpaper_dialog.h"
 
 #include "base/registry_store.h"
@@ -166,7 +167,7 @@ TEST(WallpaperCommand, OkWritesValuesAndAppliesCancelLeavesAlone)
 {
     SetRegistryStorePath(freshDir(QStringLiteral("reg2")) + QStringLiteral("/registry.ini"));
     RecordingRunner runner;
-    TForm1 form;
+    TForm1 form(TestState());
     const QString picture = freshDir(QStringLiteral("wp")) + QStringLiteral("/pic.JPG");
     ASSERT_TRUE(testsupport::writeFile(picture, QByteArray("x")));
     SetDesktopOverride(DesktopKind::Gnome);

@@ -1,4 +1,5 @@
 #include "base/data_folder.h"
+#include "support/test_state.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
 #include "shows/known_shows.h"
@@ -28,7 +29,7 @@ void useDataFolder()
 TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
 {
     useDataFolder();
-    TForm1 form;
+    TForm1 form(TestState());
     form.MyShowDraftClick();
     EXPECT_EQ(DraftShowOpen, 1);
     EXPECT_TRUE(form.MyShowSG->isVisibleTo(&form));
@@ -58,7 +59,7 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
     const QByteArray original = readFile(show);
     Form16 = new TForm16(freshDir(QStringLiteral("list")) + QStringLiteral("/AllMyShow.dat"));
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.LoadMyShowClick(show);
     EXPECT_EQ(NamedShowOpen, 1);
     EXPECT_EQ(form.MyShowSG->rowCount(), 1);

@@ -3,6 +3,7 @@
 // wheel turns on the full-screen window; the tests look at what the user
 // sees there (picture, title, caption, the control panel's buttons).
 #include "platform/keyboard_hook.h"
+#include "support/test_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
@@ -100,7 +101,7 @@ void wheel(QWidget* target, QPoint at, int delta)
 }
 
 struct AssembledShow : ::testing::Test {
-    TForm1 form;
+    TForm1 form{TestState()};
     AssembledShow()
     {
         Settings = TSettingsRecord{};

@@ -3,6 +3,7 @@
 // unreadable pictures through the event loop, crops, zooms and steps back
 // through cut-outs; the folder collection follows the tree's rules.
 #include "base/data_folder.h"
+#include "support/test_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
@@ -120,7 +121,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     const QStringList pictures = CollectFolderPictures(dir, PlayOptions);
     ASSERT_EQ(pictures.size(), 3);
 
-    TForm1 form;
+    TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.PlayPictures(pictures);
     TForm9* show = showWindow();
@@ -195,7 +196,7 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
     PlayOptions.IgnoreErrors = 1;
     PlayOptions.ContinuousPlay = 1;   // a looping show would otherwise skip for ever
 
-    TForm1 form;
+    TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.PlayPictures(CollectFolderPictures(dir, PlayOptions));
     for (int i = 0; i < 50 && PlaybackActive == 1; ++i)
@@ -213,7 +214,7 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
     makeJpeg(dir + QStringLiteral("/a.jpg"));
     makeJpeg(dir + QStringLiteral("/b.jpg"));
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.PlayPictures({dir + QStringLiteral("/a.jpg"), dir + QStringLiteral("/b.jpg")});
     TForm9* show = showWindow();
     ASSERT_NE(show, nullptr);
@@ -256,9 +257,9 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     const QString dir = freshDir(QStringLiteral("fullview"));
     makeJpeg(dir + QStringLiteral("/photo.jpg"));
     if (!Form9)
-        Form9 = new TForm9;
+        Form9 = new TForm9(TestState());
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.ShowPictureFull(dir + QStringLiteral("/photo.jpg"));
     TForm9* show = showWindow();
     ASSERT_NE(show, nullptr);
@@ -296,8 +297,8 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
     const QString path = freshDir(QStringLiteral("fullbad")) + QStringLiteral("/bad.jpg");
     makeBroken(path);
     if (!Form9)
-        Form9 = new TForm9;
-    TForm1 form;
+        Form9 = new TForm9(TestState());
+    TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.ShowPictureFull(path);
     EXPECT_FALSE(showWindow()->isVisible());

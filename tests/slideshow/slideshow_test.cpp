@@ -1,4 +1,5 @@
 #include "base/data_folder.h"
+#include "support/test_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
@@ -215,7 +216,7 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     Settings = TSettingsRecord{};
     Settings.InclJPG = 1;
 
-    TForm1 form;
+    TForm1 form(TestState());
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
         form.ShowAddAllDialog();
@@ -248,7 +249,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     RCSettingsPath.clear();
     SelectedFolder = freshDir(QStringLiteral("emptyarg"));
     ArgumentMode = 1;
-    TForm1 form;
+    TForm1 form(TestState());
     form.CloseWithoutSaving = true;
     form.show();
     {
@@ -280,7 +281,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings.AutoShowOptions.InclJPG = 1;
     EXPECT_EQ(AutomaticShowPictures(folder), QStringList{folder + QStringLiteral("/a.jpg")});
 
-    TForm1 form;
+    TForm1 form(TestState());
     TForm2 replay(&form);
     replay.StartCountdown();
     EXPECT_FALSE(form.isEnabled());
@@ -322,7 +323,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     EXPECT_EQ(AutomaticShowPictures(show),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
-    TForm1 form;
+    TForm1 form(TestState());
     form.CloseWithoutSaving = true;
     form.show();
     TForm13 demo(&form);
@@ -363,7 +364,7 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("stop"));
     makePicture(folder + QStringLiteral("/a.jpg"));
-    TForm1 form;
+    TForm1 form(TestState());
     form.CloseWithoutSaving = true;
     form.show();
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
@@ -397,7 +398,7 @@ TEST(ShowPictures, MissingPicturesKeepTheirPlaceAndEachPictureItsRecord)
 
     // The played picture table keeps each record number, so c gets its own
     // texts, sound and interval.
-    TForm9 show;
+    TForm9 show(TestState());
     show.Play(play.Paths, {0, 1, 2}, 600000, false, false, [] {}, play.Records);
     ASSERT_EQ(PictureCount, 3);
     EXPECT_EQ(PictureTable[1].RecordIndex, 1);

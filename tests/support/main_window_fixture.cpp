@@ -1,4 +1,5 @@
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include "base/data_folder.h"
 #include "base/settings_fields.h"
@@ -74,7 +75,7 @@ void MainWindowFixture::start(const Options& options)
     if (options.myShowHidden) {
         // A first start writes the settings file; the option goes into it.
         {
-            TForm1 first;
+            TForm1 first(TestState());
             first.FormCreate();
             first.CloseWithoutSaving = true;
         }
@@ -84,13 +85,13 @@ void MainWindowFixture::start(const Options& options)
         WriteSettingsFile(SettingsFileName, rec);
     }
 
-    form_ = new TForm1;
+    form_ = new TForm1(TestState());
     Form1 = form_;
     if (QScreen* s = options.screen.isEmpty() ? nullptr : screenOfSize(options.screen))
         form_->setScreen(s);
     form_->FormCreate();
     if (!Form9)
-        Form9 = new TForm9;
+        Form9 = new TForm9(TestState());
     if (!Form10)
         Form10 = new TForm10;
     if (!Form20)

@@ -1,0 +1,5 @@
+// The data-folder paths of this start.
+#pragma once
+
+struct DataPaths {
+};

@@ -1,0 +1,7 @@
+#include "support/test_state.h"
+
+ProgramState& TestState()
+{
+    static ProgramState state;
+    return state;
+}
