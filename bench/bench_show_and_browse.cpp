@@ -15,7 +15,6 @@
 // program runs in a home folder of its own, so the user's settings stay
 // untouched.
 #include "bench_photos.h"
-#include "support/test_state.h"
 
 #include "base/settings_record.h"
 #include "app/tform1.h"
@@ -91,7 +90,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < count; ++i)
         photos << copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
 
-    TForm1 form(TestState());
+    ProgramState state;
+    TForm1 form(state);
     form.CloseWithoutSaving = true;
     form.show();
     Settings.InclJPG = 1;
