@@ -378,10 +378,10 @@ namespace {
 
 // The folder or show the File menu's single items name: the list entry a
 // show was played from, the running show's file, else the selected folder.
-QString CurrentListPath()
+QString CurrentListPath(uint8_t listEntryStarted, const QString& startedListEntry)
 {
-    if (ListEntryStarted == 1)
-        return StartedListEntry;
+    if (listEntryStarted == 1)
+        return startedListEntry;
     if (PlaybackActive == 1 && SourceIsShow == 1 && !OpenShowPath.isEmpty())
         return OpenShowPath;
     return SelectedFolder;
@@ -394,7 +394,7 @@ void ListMenusSection::AddSelectedFolderClick()
     // The item offers "Add" for a path that is not a favourite and "Delete"
     // for one that is; asking the list itself also serves the tree's pop-up,
     // whose File-menu twin may not have been rebuilt for this folder.
-    const QString path = CurrentListPath();
+    const QString path = CurrentListPath(ListEntryStarted, StartedListEntry);
     AddToFavorites(path, FavoriteIndexOf(path) < 0);
 }
 
@@ -420,7 +420,7 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
     else if (sender && sender == m_w.AutomaticShow)
         path = OpenShowPath;
     else
-        path = CurrentListPath();
+        path = CurrentListPath(ListEntryStarted, StartedListEntry);
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
     SettingsChanged();

@@ -4,6 +4,8 @@
 // fitting, the show's pause and end).
 #pragma once
 
+#include <QString>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -69,4 +71,6 @@ public:
     virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
+    // The recent or favourite entry the running show was started from.
+    virtual QString StartedListEntry() const = 0;
 };

@@ -58,9 +58,9 @@ bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out
 
 // The show file the running show plays itself: the show-file argument, or
 // the recent or favourite entry that was started.
-QString RunningShowFilePath()
+QString RunningShowFilePath(const QString& startedListEntry)
 {
-    return ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
+    return ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : startedListEntry;
 }
 
 bool validIndex(int index) { return index >= 0 && index < PictureCount && index < int(PictureTable.size()); }
@@ -347,7 +347,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     QString error;
     QString which;
     if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath();
+        const QString path = RunningShowFilePath(m_host->StartedListEntry());
         if (path.isEmpty())
             return false;
         QByteArray bytes;
@@ -592,7 +592,7 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath();
+    const QString path = RunningShowFilePath(m_host->StartedListEntry());
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         NextShowRec = DecodeShowRecord(bytes);

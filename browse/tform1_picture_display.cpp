@@ -3,6 +3,7 @@
 // sections call to it.
 #include "app/tform1.h"
 
+#include "browse/list_menus_section.h"
 #include "browse/picture_display_host.h"
 #include "browse/picture_display_section.h"
 
@@ -61,6 +62,7 @@ public:
     void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
+    QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
 
 private:
     TForm1* m_form;

@@ -10,6 +10,7 @@
 #include "base/layout_state.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
+#include "browse/list_menus_section.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
 #include "browse/folder_tree_state.h"
@@ -144,7 +145,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     // The show's source (a folder or a show file) goes to the top of the
     // recent list.
     if (!ShowSourcePath.isEmpty()) {
-        RecentCandidate = ShowSourcePath;
+        ListMenusSect->RecentCandidate = ShowSourcePath;
         AddToRecentFolders();
     }
     StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);

@@ -7,6 +7,7 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
+#include "browse/list_menus_section.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_state.h"
 #include "browse/picture_display.h"
@@ -137,7 +138,7 @@ struct AssembledShow : ::testing::Test {
     void playRecentShow(const QString& showFile)
     {
         Settings.RecentFolders[0] = showFile;
-        ReopenAfterStop = 1;
+        form.listMenus()->ReopenAfterStop = 1;
         form.FolderItems[0]->trigger();
     }
     // The next key counts for the keyboard hook (one key per 300 ms).
