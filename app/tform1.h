@@ -17,6 +17,7 @@
 #include "app/options_host.h"
 #include "base/program_state.h"
 #include "slideshow/automatic_show_host.h"
+#include "sound/sound_plan.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -587,6 +588,7 @@ private:
     bool m_appEventsInstalled = false;
     bool m_waitingForVoice = false;      // the show waits for the picture's voice
     bool m_voicePlayerWatched = false;
+    SoundSession m_sound;
     void WatchVoicePlayer();
     std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
     // The idle timer's message that the automatic show can't start was
@@ -683,11 +685,13 @@ public:
     void PauseShow();
     bool InManualMode() const;
     // Sound (sound/tform1_sound.cpp).
+    // The state of the sound players and the music queue.
+    SoundSession& sound() { return m_sound; }
     void StopMusic();
     void ReleaseVoiceFile(const QString& PicturePath = QString());
     void ResetVoicePlayButton();
     void DefPlaylistClick();
-    // Plays the sound of `ShowRec` (marked by PictureSoundPlaying) or the
+    // Plays the sound of `ShowRec` (marked by sound().PictureSoundPlaying) or the
     // music queue's track; false when it could not be started.
     bool PlaySoundFile();
     // The display step's sound of the shown picture; true when the show

@@ -73,4 +73,6 @@ public:
     virtual void EndShow() = 0;
     // The recent or favourite entry the running show was started from.
     virtual QString StartedListEntry() const = 0;
+    // The picture-sound player holds a sound.
+    virtual bool PictureSoundPlayerOpen() const = 0;
 };

@@ -435,7 +435,7 @@ void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 void PictureDisplaySection::DisablePictureCommands()
 {
     // The sound of the picture shown before ends with it.
-    if (PictureSoundPlayerOpen == 1)
+    if (m_host->PictureSoundPlayerOpen())
         m_host->ReleaseVoiceFile();
     for (QAction* action :
          {m_w.SaveToolButton, m_w.MoveToolButton, m_w.RunExeToolButton, m_w.FullScreenToolButton3, m_w.Voice,

@@ -84,4 +84,6 @@ public:
     // The picture the thumbnail timer shows when it fires, and whether it is
     // the tree's.
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
+    // A voice recording plays.
+    virtual bool RecordingPlaying() const = 0;
 };

@@ -63,6 +63,7 @@ public:
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
     QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
+    bool PictureSoundPlayerOpen() const override { return m_form->sound().PictureSoundPlayerOpen == 1; }
 
 private:
     TForm1* m_form;

@@ -89,6 +89,7 @@ public:
         m_form->ThumbnailPreviewPath = path;
         m_form->ThumbnailPreviewFromTree = fromTree;
     }
+    bool RecordingPlaying() const override { return m_form->sound().RecordingPlaying != 0; }
 
 private:
     TForm1* m_form;

@@ -97,7 +97,8 @@ TEST(RecordFileLimits, APipeNamedLikeADataFileIsRefused)
     EXPECT_EQ(file.OpenWithMode(pipe("records.dat"), 10, FileModeReadOnly).Status, platform::RecordStatus::OpenFailed);
 
     // A sound, and a folder's ".hidden" list, that are pipes.
-    EXPECT_FALSE(PlayPictureSound(pipe("voice.wav")));
+    SoundSession sound;
+    EXPECT_FALSE(PlayPictureSound(sound, pipe("voice.wav")));
     pipe(".hidden");
     EXPECT_TRUE(ReadDotHiddenNames(dir).empty());
     EXPECT_FALSE(platform::IsHidden(dir + "/pipe.vxt"));
