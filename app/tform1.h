@@ -678,6 +678,7 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
+    const DataPaths& Paths() const override { return m_state.paths; }
     void EndShow();
     void ToolButton2Click();
     void PauseShow();

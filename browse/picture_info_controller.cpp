@@ -106,7 +106,7 @@ void PictureInfoController::MakeSmallClick()
 {
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(SelectedFolder, m_w.Window);
+    TForm38 window(m_host->Paths(), SelectedFolder, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
@@ -454,7 +454,8 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         if (m_w.FileSizeLabel4)
             setLine(m_w.FileSizeLabel4, PreviewSizeText(bytes));
         const bool exists = QFileInfo(path).isFile();
-        if (FileExistsDated(path)) {
+        TSearchRec FoundFile;
+        if (FileExistsDated(path, &FoundFile)) {
             if (m_w.FileDateLabel4)
                 setLine(m_w.FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
         } else {

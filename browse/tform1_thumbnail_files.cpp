@@ -32,6 +32,7 @@ class TForm1PictureInfoHost final : public PictureInfoHost {
 public:
     explicit TForm1PictureInfoHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     PictureInfoWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -43,7 +43,7 @@ void TForm1::ShowAddAllDialog()
     ApplyShowOptions();
     Timer1->stop();
     if (ArgumentMode) {
-        TForm34 launcher(SelectedFolder, RCSettingsPath, this);
+        TForm34 launcher(SelectedFolder, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay: {
             const TRCSettingsRecord choices = launcher.Choices();
@@ -74,7 +74,7 @@ void TForm1::ShowAddAllDialog()
 void TForm1::CollectPictures()
 {
     CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
+    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, PlayOptions);
     GrowSelectionList(int32_t(pictures.size()), true);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -107,7 +107,7 @@ void TForm1::BuildAndStartShow()
     if (ArgumentMode && ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
-        const TRCSettingsRecord choices = ReadRCSettings(RCSettingsPath);
+        const TRCSettingsRecord choices = ReadRCSettings(m_state.paths.RCSettingsPath);
         PlayOptions.PlayOrder = choices.PlayOrder;
         PlayOptions.ContinuousPlay = choices.Loop;
         ShowState.LoopFlag = choices.Loop;
@@ -120,7 +120,7 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
+        pictures = CollectFolderPictures(m_state.paths, SelectedFolder, PlayOptions);
         ShowSourcePath = SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
