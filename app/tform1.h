@@ -509,8 +509,15 @@ public:
 
 private:
     void buildClientArea();
+    void buildBrowsePreviewPanel();
+    void buildShowPreviewPanel();
     void buildToolBars();
     void buildMenus();
+    void buildFileMenu();
+    void buildShowMenu();
+    void buildPageAndMyShowMenus();
+    void buildListMenus();
+    void buildOptionsAndHelpMenus();
     void buildPopups();
     void buildTimers();
 };
