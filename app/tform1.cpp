@@ -98,7 +98,7 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 } // namespace
 
 TForm1::TForm1(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_layout(std::make_unique<LayoutController>(*this, *this))
+    : QMainWindow(parent), m_state(state), m_layout(std::make_unique<LayoutController>(*this, *this, state))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));

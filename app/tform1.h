@@ -440,6 +440,7 @@ public:
     void RefitShownPicture() override;
     void RefreshAfterOptions() override;
     void OptionsDialogClosed() override;
+    bool SecondMonitorSelected() const override;
 private:
     OptionsController* m_options = nullptr;
 public:
