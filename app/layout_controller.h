@@ -14,6 +14,7 @@
 #include <QRect>
 #include <QString>
 
+struct OpenShow;
 struct ProgramState;
 class QEvent;
 class QPainter;
@@ -40,6 +41,8 @@ public:
     virtual bool InManualMode() const = 0;
     // The tool-bar or menu action of that objectName (or none).
     virtual QAction* actionNamed(const QString& name) const = 0;
+    // The open show, whose name the MyShow label gives.
+    virtual OpenShow& openShow() = 0;
 };
 
 class LayoutController {

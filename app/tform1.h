@@ -17,6 +17,7 @@
 #include "app/options_controller.h"
 #include "app/options_host.h"
 #include "base/program_state.h"
+#include "shows/show_file.h"
 #include "slideshow/automatic_show_host.h"
 #include "sound/sound_plan.h"
 
@@ -59,8 +60,11 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
+    // The open show (its working copy and flags), kept by this window.
+    OpenShow& openShow() override { return m_openShow; }
 private:
     ProgramState& m_state;
+    OpenShow m_openShow;
 public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).

@@ -197,10 +197,10 @@ void TForm1::FormCreate()
         default: return platform::PromptAnswer::No;
         }
     };
-    voice.syncShowsAfterRename = [](const QString& oldPath, const QString& newPath) {
-        SyncShowsAfterRename(oldPath, newPath);
+    voice.syncShowsAfterRename = [this](const QString& oldPath, const QString& newPath) {
+        SyncShowsAfterRename(m_openShow, oldPath, newPath);
     };
-    voice.syncShowsAfterDelete = [](const QString& path) { SyncShowsAfterDelete(path); };
+    voice.syncShowsAfterDelete = [this](const QString& path) { SyncShowsAfterDelete(m_openShow, path); };
 
     // Show list columns.
     const int screenWidth = StartScreenWidth();

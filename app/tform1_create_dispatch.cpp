@@ -22,7 +22,7 @@ void TForm1::AutoFolderToCDClick()
         const QString name = QFileInfo(SelectedFolder).fileName();
         Form20->FolderLabel->setText(name.isEmpty() ? SelectedFolder : name);
     }
-    CollectPurpose = QStringLiteral("FolderToCD");
+    m_openShow.CollectPurpose = QStringLiteral("FolderToCD");
     ShowAddAllDialog();
 }
 

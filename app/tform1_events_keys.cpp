@@ -135,7 +135,7 @@ void TForm1::ToolButton1Click()
         return;
     }
     state().session.SourceIsFolder = 1;
-    SourceIsShow = 0;
+    m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 1;
     RestartShow();
 }
@@ -144,7 +144,7 @@ void TForm1::TBGoSmallClick()
 {
     PageStartRequested = !runs();
     state().session.SourceIsFolder = 1;
-    SourceIsShow = 0;
+    m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 0;
     RestartShow();
 }
@@ -153,7 +153,7 @@ void TForm1::TBGoSmallMSClick()
 {
     PageStartRequested = !runs();
     state().session.SourceIsFolder = 0;
-    SourceIsShow = 1;
+    m_openShow.SourceIsShow = 1;
     state().session.FolderSourceFullScreen = 0;
     RestartShow();
 }
@@ -202,7 +202,7 @@ void TForm1::ConnectShowCommands()
     // open MyShow.
     const auto startMyShow = [this] {
         state().session.SourceIsFolder = 0;
-        SourceIsShow = 1;
+        m_openShow.SourceIsShow = 1;
         RestartShow();
     };
     onClick(StartMySlideShowTB, startMyShow);

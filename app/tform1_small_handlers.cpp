@@ -52,7 +52,8 @@ bool handleHelpKey(QObject* watched, QEvent* event)
         return false;
     // A window's own topic first, else the one its name gives.
     const QVariant own = window->property(HelpTopicProperty);
-    const QString topic = own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), CollectPurpose);
+    const QString topic =
+        own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), Form1->openShow().CollectPurpose);
     Form1->helpAndVersion()->ShowHelpTopic(topic);
     return true;
 }

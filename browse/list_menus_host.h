@@ -10,6 +10,7 @@
 #include <array>
 
 struct DataPaths;
+struct OpenShow;
 class QAction;
 class QMenu;
 class QTimer;
@@ -66,6 +67,8 @@ public:
     virtual ListMenusWidgets widgets() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // The open show.
+    virtual OpenShow& openShow() = 0;
     // Fits a menu's width to its captions.
     virtual void MeasureMenu(QMenu* menu) = 0;
 

@@ -56,9 +56,9 @@ bool ShowRuns()
     return PlaybackActive == 1;
 }
 
-bool OpenShowMayNotChange()
+bool OpenShowMayNotChange(const OpenShow& show)
 {
-    return ShowMayNotChange(ShowRuns(), ShowState.PlaysOwnShowFile, ShowChangeable == 1);
+    return ShowMayNotChange(ShowRuns(), ShowState.PlaysOwnShowFile, show.ShowChangeable == 1);
 }
 
 } // namespace
@@ -134,7 +134,7 @@ void ListMenusSection::SetupListMenus()
         AddToFavorites(SelectedFolder, m_w.AddFolder->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.AddShow, [this] {
-        AddToFavorites(OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
+        AddToFavorites(m_host->openShow().OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.MakeDefault, [this] { MakeDefaultClick(); });
     onClick(m_w.MakeDefaultPop, [this] { MakeDefaultPopClick(); });
@@ -196,7 +196,7 @@ void ListMenusSection::AddToRecentFolders()
     in.path = RecentCandidate;
     in.listEntryStarted = ListEntryStarted == 1;
     in.existingShowFile = QFileInfo(RecentCandidate).isFile();
-    in.mayNotChange = OpenShowMayNotChange();
+    in.mayNotChange = OpenShowMayNotChange(m_host->openShow());
     const RecentAddOutcome out = AddToRecentList(Settings, in);
     if (out.result == RecentAddResult::Unchangeable || out.result == RecentAddResult::Empty)
         return;
@@ -220,7 +220,7 @@ void ListMenusSection::AddToShowHistory(const QString& path)
 void ListMenusSection::AddToFavorites(const QString& path, bool add)
 {
     if (add && !path.isEmpty()) {
-        if (QFileInfo(path).isFile() && OpenShowMayNotChange()) {
+        if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_host->openShow())) {
             platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
         } else if (AddToFirstFreeSlot(Settings.Favorites, path) < 0) {
             if (platform::showMessage(platform::PromptKind::Confirmation, FavoritesFullText, platform::kYesNo)
@@ -328,7 +328,7 @@ void ListMenusSection::playListEntry(const QString& entry)
     if (info.isDir()) {
         pictures = CollectFolderPictures(m_host->Paths(), entry, PlayOptions);
     } else {
-        if (entry == OpenShowPath)
+        if (entry == m_host->openShow().OpenShowPath)
             ListEntryStarted = 0;
         pictures = ReadShowPicturePaths(entry);
         ShowState.PlaysOwnShowFile = true;
@@ -356,19 +356,20 @@ void ListMenusSection::OpenHistoryShow()
         return;
     }
     m_host->LoadMyShowClick(entry);
-    if (NamedShowOpen != 1 || OpenShowPath != entry)
+    OpenShow& show = m_host->openShow();
+    if (show.NamedShowOpen != 1 || show.OpenShowPath != entry)
         return;   // the show could not be opened (said so already)
     const qint64 freeKB = FreeSpaceOnDrive(platform::DriveLetterOf(entry));
     if (freeKB <= 0)
-        ShowChangeable = 0;
+        show.ShowChangeable = 0;
     m_host->ShowMyShowLabel(QStringLiteral("Copy"));
     AddToShowHistory(entry);
     m_host->UpdateFolderCaption();
     if (m_w.SaveMyShowAs)
-        m_w.SaveMyShowAs->setEnabled(ShowChangeable == 1);
+        m_w.SaveMyShowAs->setEnabled(show.ShowChangeable == 1);
     if (m_w.DeleteMyShow) {
         const bool writable = (QFileInfo(entry).permissions() & QFileDevice::WriteOwner) != 0;
-        m_w.DeleteMyShow->setEnabled(ShowChangeable == 1 && writable && freeKB > 0);
+        m_w.DeleteMyShow->setEnabled(show.ShowChangeable == 1 && writable && freeKB > 0);
     }
 }
 
@@ -378,12 +379,12 @@ namespace {
 
 // The folder or show the File menu's single items name: the list entry a
 // show was played from, the running show's file, else the selected folder.
-QString CurrentListPath(uint8_t listEntryStarted, const QString& startedListEntry)
+QString CurrentListPath(uint8_t listEntryStarted, const QString& startedListEntry, const OpenShow& show)
 {
     if (listEntryStarted == 1)
         return startedListEntry;
-    if (PlaybackActive == 1 && SourceIsShow == 1 && !OpenShowPath.isEmpty())
-        return OpenShowPath;
+    if (PlaybackActive == 1 && show.SourceIsShow == 1 && !show.OpenShowPath.isEmpty())
+        return show.OpenShowPath;
     return SelectedFolder;
 }
 
@@ -394,7 +395,7 @@ void ListMenusSection::AddSelectedFolderClick()
     // The item offers "Add" for a path that is not a favourite and "Delete"
     // for one that is; asking the list itself also serves the tree's pop-up,
     // whose File-menu twin may not have been rebuilt for this folder.
-    const QString path = CurrentListPath(ListEntryStarted, StartedListEntry);
+    const QString path = CurrentListPath(ListEntryStarted, StartedListEntry, m_host->openShow());
     AddToFavorites(path, FavoriteIndexOf(path) < 0);
 }
 
@@ -418,9 +419,9 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
     if (sender && sender == m_w.AutomaticFolder)
         path = SelectedFolder;
     else if (sender && sender == m_w.AutomaticShow)
-        path = OpenShowPath;
+        path = m_host->openShow().OpenShowPath;
     else
-        path = CurrentListPath(ListEntryStarted, StartedListEntry);
+        path = CurrentListPath(ListEntryStarted, StartedListEntry, m_host->openShow());
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
     SettingsChanged();

@@ -12,6 +12,7 @@ class QMenu;
 class QTimer;
 class QToolBar;
 class QWidget;
+struct OpenShow;
 
 // The window's widgets the picture display section uses (any may be null but
 // Window).
@@ -75,4 +76,6 @@ public:
     virtual QString StartedListEntry() const = 0;
     // The picture-sound player holds a sound.
     virtual bool PictureSoundPlayerOpen() const = 0;
+    // The open show.
+    virtual OpenShow& openShow() = 0;
 };

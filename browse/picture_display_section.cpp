@@ -319,9 +319,9 @@ bool editProgramExists()
     return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
 }
 
-qint64 openShowFreeSpaceKB()
+qint64 openShowFreeSpaceKB(const OpenShow& show)
 {
-    const QString path = OpenShowPath.isEmpty() ? ShowFile.Path() : OpenShowPath;
+    const QString path = show.OpenShowPath.isEmpty() ? show.ShowFile.Path() : show.OpenShowPath;
     return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0);
 }
 
@@ -337,6 +337,7 @@ PictureDisplaySection::~PictureDisplaySection() = default;
 
 bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
 {
+    OpenShow& show = m_host->openShow();
     // The running show plays a show file of its own ("TFFile2"), or the
     // list comes from the open MyShow ("TFFile"): the entry's record is
     // read, then the record of the picture that follows.
@@ -356,8 +357,8 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
             throw std::runtime_error(result.Message.toStdString()); // a read error is a load failure
         record = DecodeShowRecord(bytes);
         which = QStringLiteral("TFFile2");
-    } else if (SourceIsShow == 1 && AutoShowRunning == 0 && ShowFile.IsOpen()) {
-        if (!ReadShowRecordOf(ShowFile, entry.RecordIndex, record, &error))
+    } else if (show.SourceIsShow == 1 && AutoShowRunning == 0 && show.ShowFile.IsOpen()) {
+        if (!ReadShowRecordOf(show.ShowFile, entry.RecordIndex, record, &error))
             throw std::runtime_error(error.toStdString());
         which = QStringLiteral("TFFile");
     } else {
@@ -367,16 +368,17 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     // give this picture foreign texts and sound.
     if (record.PicturePath.compare(entry.FullPath, Qt::CaseInsensitive) != 0)
         return false;
-    ShowRec = record;
+    show.ShowRec = record;
     PrefetchNextShowRecord(which);
-    if (::DemoMode && !ShowRec.SoundFile.isEmpty())
-        ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
-                                          platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
+    if (::DemoMode && !show.ShowRec.SoundFile.isEmpty())
+        show.ShowRec.SoundFile = DemoSoundPath(show.ShowRec.SoundFile,
+                                          platform::DriveRoot(platform::DriveLetterOf(show.ShowRec.SoundFile)),
                                           platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
-    const bool soundExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
-    ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(ShowRec.IntervalSeconds, ShowRec.SoundKind,
-                                                        ShowRec.SoundFile, soundExists, 0);
-    ShowState.CurrentInterval = ShowRec.IntervalSeconds != 0 ? ShowRec.IntervalSeconds : ShowState.DefaultInterval;
+    const bool soundExists = !show.ShowRec.SoundFile.isEmpty() && QFileInfo(show.ShowRec.SoundFile).isFile();
+    show.ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(show.ShowRec.IntervalSeconds, show.ShowRec.SoundKind,
+                                                        show.ShowRec.SoundFile, soundExists, 0);
+    ShowState.CurrentInterval =
+        show.ShowRec.IntervalSeconds != 0 ? show.ShowRec.IntervalSeconds : ShowState.DefaultInterval;
     return true;
 }
 
@@ -384,9 +386,10 @@ int PictureDisplaySection::ShowRecordTextDelayMs() const
 {
     std::array<QString, 5> texts;
     std::array<int, 5> codes{};
+    const OpenShow& show = m_host->openShow();
     for (size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = ShowRec.TextLines[i];
-        codes[i] = ShowRec.TextDelays[i];
+        texts[i] = show.ShowRec.TextLines[i];
+        codes[i] = show.ShowRec.TextDelays[i];
     }
     return ::TextLineDelayMs(texts, codes);
 }
@@ -462,6 +465,7 @@ bool PictureDisplaySection::CanRotatePicture(int index)
 
 void PictureDisplaySection::SetPictureMenuCaptions()
 {
+    OpenShow& show = m_host->openShow();
     if (PlaybackActive != 1)
         return;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
@@ -476,17 +480,17 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
     const bool rotate = CanRotatePicture(index);
     if (CutOutCount < 1) {
-        if (SourceIsShow == 1) {
+        if (show.SourceIsShow == 1) {
             enableItem(m_w.Voice, false);
             enableItem(m_w.ShowAllTB, false);
             if (m_w.RecycleBinToolButton)
-                m_w.RecycleBinToolButton->setToolTip(RemoveFromShowHint(OpenShowName, false));
+                m_w.RecycleBinToolButton->setToolTip(RemoveFromShowHint(show.OpenShowName, false));
             if (m_w.SendRecycleBin)
                 m_w.SendRecycleBin->setText(QStringLiteral("Remove picture from M&yShow     ~- D"));
             for (QAction* a : {m_w.MovePictureTo, m_w.MoveToolButton, m_w.RenamePictureToolButton, m_w.RenamePicture})
                 enableItem(a, false);
-            const bool removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0,
-                                                         OpenShowName, openShowFreeSpaceKB());
+            const bool removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, show.ShowChangeable != 0,
+                                                         show.OpenShowName, openShowFreeSpaceKB(show));
             enableItem(m_w.RecycleBinToolButton, removeAllowed);
             enableItem(m_w.SendRecycleBin, removeAllowed);
             enableItem(m_w.TBRotateR, removeAllowed && rotate);
@@ -575,6 +579,7 @@ void PictureDisplaySection::UpdatePictureStatus()
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
+    OpenShow& show = m_host->openShow();
     const int direction = ShowState.Direction;
     if (direction == 0 || !Form9)
         return;
@@ -587,20 +592,21 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
         return;
     const qint64 record = PictureTable[size_t(next)].RecordIndex;
     if (which == QLatin1String("TFFile")) {
-        if (ShowFile.IsOpen())
-            ReadShowRecordOf(ShowFile, record, NextShowRec, nullptr);
+        if (show.ShowFile.IsOpen())
+            ReadShowRecordOf(show.ShowFile, record, show.NextShowRec, nullptr);
         return;
     }
     // "TFFile2": the show file the running show plays itself.
     const QString path = RunningShowFilePath(m_host->StartedListEntry());
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
-        NextShowRec = DecodeShowRecord(bytes);
+        show.NextShowRec = DecodeShowRecord(bytes);
 }
 
 
 void PictureDisplaySection::SetSelectionMenuCaptions()
 {
+    OpenShow& show = m_host->openShow();
     CurrentPicturePath.clear();
     const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
     const int n = int(ticked.size());
@@ -619,7 +625,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
                                            PictureCount);
     in.direction = ShowState.Direction;
     in.thumbnailView = DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
-    in.sourceIsShow = SourceIsShow == 1;
+    in.sourceIsShow = show.SourceIsShow == 1;
     if (n == 1 && validIndex(ticked.first())) {
         const TPictureEntry& entry = PictureTable[size_t(ticked.first())];
         CurrentPicturePath = entry.FullPath;
@@ -627,10 +633,10 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
         in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
     }
     if (in.sourceIsShow)
-        in.removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
-                                             openShowFreeSpaceKB());
+        in.removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, show.ShowChangeable != 0, show.OpenShowName,
+                                             openShowFreeSpaceKB(show));
     in.editProgramExists = editProgramExists();
-    const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);
+    const SelectionCommandState st = ComputeSelectionCommands(in, show.OpenShowName);
 
     enableItem(m_w.ShowForwardToolButton, st.showForward);
     enableItem(m_w.ShowinReverseToolButton, st.showInReverse);

@@ -3,8 +3,7 @@
 
 #include "base/caption_helpers.h"
 #include "base/start_modes.h"
-
-uint8_t MyShowChanged = 0;
+#include "shows/show_file.h"
 
 SelectionStatusHooks& selectionStatusHooks()
 {
@@ -54,9 +53,9 @@ bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showRec
     return !(playbackActive && sourceIsShow && showReceivedByMail && selectedFolder == openShowFile);
 }
 
-void SetMyShowChanged(bool b)
+void SetMyShowChanged(OpenShow& show, bool b)
 {
-    MyShowChanged = b ? 1 : 0;
+    show.MyShowChanged = b ? 1 : 0;
     if (b && selectionStatusHooks().disableUndoLastSearch)
         selectionStatusHooks().disableUndoLastSearch();
 }

@@ -64,6 +64,7 @@ public:
     void EndShow() override { m_form->EndShow(); }
     QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
     bool PictureSoundPlayerOpen() const override { return m_form->sound().PictureSoundPlayerOpen == 1; }
+    OpenShow& openShow() override { return m_form->openShow(); }
 
 private:
     TForm1* m_form;

@@ -17,7 +17,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-QString CollectPurpose;
 TForm16* Form16 = nullptr;
 TForm10* Form10 = nullptr;
 TForm20* Form20 = nullptr;

@@ -93,7 +93,7 @@ void TForm1::CollectPictures()
         }
         return;
     }
-    SourceIsShow = 0;
+    m_openShow.SourceIsShow = 0;
     ShowSourcePath = SelectedFolder;
     PlayPictures(pictures);
 }
@@ -114,10 +114,10 @@ void TForm1::BuildAndStartShow()
         pictures = ReadShowPicturePaths(autoShow);
         ShowState.PlaysOwnShowFile = true;
         ShowSourcePath = autoShow;
-    } else if (ShowFile.IsOpen() && OpenShowCount() > 0 && MyShowSG->isVisible()) {
-        pictures = ReadShowPicturePaths(ShowFile.Path());
-        SourceIsShow = 1;
-        ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
+    } else if (m_openShow.ShowFile.IsOpen() && OpenShowCount(m_openShow) > 0 && MyShowSG->isVisible()) {
+        pictures = ReadShowPicturePaths(m_openShow.ShowFile.Path());
+        m_openShow.SourceIsShow = 1;
+        ShowSourcePath = m_openShow.NamedShowOpen == 1 ? m_openShow.OpenShowPath : QString();
     } else {
         ApplyShowOptions();
         pictures = CollectFolderPictures(m_state.paths, SelectedFolder, PlayOptions);

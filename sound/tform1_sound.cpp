@@ -85,7 +85,7 @@ bool TForm1::PlaySoundFile()
     if (m_sound.PictureSoundPlaying == 1) {
         // The sound of the shown picture, on the picture-sound player.
         WatchVoicePlayer();
-        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(m_sound, ShowRec.SoundFile)) {
+        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(m_sound, m_openShow.ShowRec.SoundFile)) {
             m_sound.PictureSoundPlaying = 0;
             return false;
         }
@@ -110,6 +110,7 @@ bool TForm1::PlayShownPictureSound(bool recordRead)
     PictureSoundInput in;
     in.recordRead = recordRead;
     in.devicePresent = recordRead && SoundDevicePresent();
+    const TShowRecord& ShowRec = m_openShow.ShowRec;
     in.soundKind = ShowRec.SoundKind;
     in.soundFile = ShowRec.SoundFile;
     in.soundFileExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
@@ -160,6 +161,7 @@ void TForm1::StartMusicFadeBeforeNextStep(int intervalMs)
         return;
     const int fadeDelay = intervalMs - 1500;
     FadeTimer->stop();
+    const TShowRecord& ShowRec = m_openShow.ShowRec;
     const bool ownSound = ShowRec.SoundKind == QLatin1String("F") && !ShowRec.SoundFile.isEmpty()
                           && QFileInfo(ShowRec.SoundFile).isFile();
     if (!MusicFadeDue(fadeDelay, SoundDevicePresent(), m_sound.CurrentTrackKind,

@@ -49,7 +49,6 @@ struct StateGuard {
         PlaybackActive = 0;
         Settings = TSettingsRecord{};
         TestState().session.SourceIsFolder = 0;
-        SourceIsShow = 0;
         ShowState.ManualMode = false;
     }
 };
@@ -156,12 +155,12 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     form.SetupMenus();
     SelectedFolder = dir;
     Settings.InclJPG = 1;
-    SourceIsShow = 1;
+    form.openShow().SourceIsShow = 1;
     TestState().session.FolderSourceFullScreen = 1;
     form.TBGoSmall->setEnabled(true);
     form.TBGoSmall->trigger();
     EXPECT_EQ(TestState().session.SourceIsFolder, 1);
-    EXPECT_EQ(SourceIsShow, 0);
+    EXPECT_EQ(form.openShow().SourceIsShow, 0);
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
     EXPECT_EQ(PlaybackActive, 1);
     EXPECT_EQ(PictureCount, 2);

@@ -290,15 +290,15 @@ TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
     form.BuildHistoryMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("histVXO2")->trigger();
-    EXPECT_EQ(NamedShowOpen, 1);
-    EXPECT_EQ(OpenShowPath, trip);
+    EXPECT_EQ(form.openShow().NamedShowOpen, 1);
+    EXPECT_EQ(form.openShow().OpenShowPath, trip);
     EXPECT_EQ(form.MyShowSG->rowCount(), 1);
     EXPECT_EQ(Settings.ShowHistory[0], trip);
     EXPECT_EQ(Settings.ShowHistory[1], drive + "/Other.vxt");
     EXPECT_TRUE(Settings.ShowHistory[2].isEmpty());
     EXPECT_EQ(form.actionNamed("histVXO1")->text(), "&1 - " + trip);
-    EXPECT_EQ(form.actionNamed("SaveMyShowAs")->isEnabled(), ShowChangeable == 1);
-    CloseOpenShow();
+    EXPECT_EQ(form.actionNamed("SaveMyShowAs")->isEnabled(), form.openShow().ShowChangeable == 1);
+    CloseOpenShow(form.openShow());
 }
 
 TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)

@@ -31,7 +31,7 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     useDataFolder();
     TForm1 form(TestState());
     form.MyShowDraftClick();
-    EXPECT_EQ(DraftShowOpen, 1);
+    EXPECT_EQ(form.openShow().DraftShowOpen, 1);
     EXPECT_TRUE(form.MyShowSG->isVisibleTo(&form));
     EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft : 0 pictures"));
 
@@ -48,7 +48,7 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     form.AskMakeChangesPermanent();
     EXPECT_TRUE(platform::promptLog().isEmpty());
     EXPECT_EQ(readFile(TestState().paths.DraftShowPath).size(), 2276);
-    CloseOpenShow();
+    CloseOpenShow(form.openShow());
 }
 
 TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
@@ -61,7 +61,7 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
 
     TForm1 form(TestState());
     form.LoadMyShowClick(show);
-    EXPECT_EQ(NamedShowOpen, 1);
+    EXPECT_EQ(form.openShow().NamedShowOpen, 1);
     EXPECT_EQ(form.MyShowSG->rowCount(), 1);
     EXPECT_EQ(Form16->KnownShows(), QStringList{show});
 
@@ -85,9 +85,9 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
         writeFile(TestState().paths.DraftShowPath, QByteArray());
         form.LoadMyShowClick(TestState().paths.DraftShowPath);
         EXPECT_EQ(platform::promptLog().size(), 1);
-        EXPECT_EQ(NamedShowOpen, 1);
+        EXPECT_EQ(form.openShow().NamedShowOpen, 1);
     }
-    CloseOpenShow();
+    CloseOpenShow(form.openShow());
     delete Form16;
     Form16 = nullptr;
 }

@@ -322,14 +322,14 @@ TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
                                                              record(dir + "/b.jpg", 999, dir + "/gone.wav")});
     playRecentShow(showFile);
     ASSERT_NE(show(), nullptr);
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/a.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/a.jpg");
     EXPECT_EQ(form.sound().PictureSoundPlaying, 0);
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
     EXPECT_EQ(ShowState.CurrentInterval, 10);
 
     keyClick(show(), Qt::Key_Right);
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/b.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/b.jpg");
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
 }
 
@@ -358,7 +358,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     keyClick(show(), Qt::Key_Right);
     EXPECT_TRUE(title().endsWith("/c.jpg  - " + StatusDateText(PictureTable[2].PictureDate) + " 3/3"));
     // c plays with its own record (its 7 seconds).
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_EQ(form.IntervalTimer->interval(), 7000);
     keyClick(show(), Qt::Key_Escape);
 
@@ -371,7 +371,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     for (int i = 0; i < 20 && ShowState.ShownNumber != 3; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(ShowState.ShownNumber, 3);
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_TRUE(Form9->Image1->isVisible() || Form9->Image2->isVisible());
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
