@@ -289,6 +289,7 @@ void LayoutController::ApplyRestoredLayout()
 
 int LayoutController::HandleSystemCommand(int command)
 {
+    TForm9* const Form9 = m_host.showWindow();
     SysCommandState st;
     st.maximizedLayout = MaximizedLayout == 1;
     st.windowMaximized = WindowMaximized == 1;
@@ -337,6 +338,7 @@ int LayoutController::HandleSystemCommand(int command)
 
 void LayoutController::AppRestore()
 {
+    TForm9* const Form9 = m_host.showWindow();
     SysCommandState st;
     st.maximizedLayout = MaximizedLayout == 1;
     st.minimizedDuringShow = MinimizedDuringShow == 1;
@@ -476,6 +478,7 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 
 void LayoutController::ChangeShowSpeed(bool faster)
 {
+    TForm9* const Form9 = m_host.showWindow();
     int step = ShowIntervalStep;
     SpeedMessageText = ChangeShowSpeedStep(step, faster);
     ShowIntervalStep = step;
@@ -551,6 +554,7 @@ void LayoutController::MMainMonitorClick(bool mainMonitor)
 
 void LayoutController::UpdateHintsButton()
 {
+    TForm9* const Form9 = m_host.showWindow();
     if (!Form9 || !Form9->SBInfo)
         return;
     const HintsButtonLook look = HintsButtonFor(Settings.ShowHints != 0);
@@ -560,6 +564,7 @@ void LayoutController::UpdateHintsButton()
 
 void LayoutController::SyncControlPanelButtons()
 {
+    TForm9* const Form9 = m_host.showWindow();
     if (!Form9)
         return;
     const auto enabled = [](const QAction* a) { return a && a->isEnabled(); };
@@ -584,6 +589,7 @@ void LayoutController::SyncControlPanelButtons()
 
 void LayoutController::SetFullScreenImageHint()
 {
+    TForm9* const Form9 = m_host.showWindow();
     if (!Form9 || DemoMode == 1)
         return;
     FullScreenHintInput in;
@@ -601,6 +607,7 @@ void LayoutController::SetFullScreenImageHint()
 
 void LayoutController::SaveControlPanelPosition()
 {
+    TForm9* const Form9 = m_host.showWindow();
     if (!Form9 || !Form9->ControlPanel || (Form9->NavPanel && Form9->NavPanel->isVisible()))
         return;
     const QRect r = Form9->ControlPanel->geometry();

@@ -17,6 +17,7 @@
 
 void TForm1::AutoFolderToCDClick()
 {
+    TForm20* const Form20 = m_folderPictureWindow;
     LoadFolderExclusions();
     if (Form20) {
         const QString name = QFileInfo(SelectedFolder).fileName();
@@ -79,8 +80,10 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
     show();
     ArgumentMode = 0;
     ShowFileArgument = 0;
-    if (!Form16)
-        Form16 = new TForm16(ShowListPath);
+    if (!m_showManager) {
+        m_showManager = new TForm16(ShowListPath);
+        m_windowsMadeHere << m_showManager.data();
+    }
     OpenFolderOrShow();
     if (showFileGiven && QFileInfo(StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
         LoadMyShowClick(StartArgument);

@@ -51,6 +51,7 @@ bool isTextInput(const QWidget* w)
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    TForm9* const Form9 = m_showWindow;
     MainKeyInput in;
     in.key = key;
     in.alt = shift.testFlag(Qt::AltModifier);
@@ -87,6 +88,7 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 
 void TForm1::RestartShow()
 {
+    TForm9* const Form9 = m_showWindow;
     if (!runs()) {
         // A new show of the current source: the selected folder after a
         // folder start, else the open MyShow (or the folder without one).
@@ -161,6 +163,7 @@ void TForm1::TBGoSmallMSClick()
 
 void TForm1::ResumeInFullClick()
 {
+    TForm9* const Form9 = m_showWindow;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).
     if (PageShowRuns()) {

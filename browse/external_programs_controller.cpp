@@ -95,6 +95,7 @@ ExternalProgramsController::~ExternalProgramsController() = default;
 
 void ExternalProgramsController::SetupExternalPrograms()
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (m_setUp)
         return;
     m_setUp = true;
@@ -343,6 +344,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (cutOut || FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
@@ -419,8 +421,7 @@ void ExternalProgramsController::ResetToExifPopClick()
 {
     if (SelectedFolder.isEmpty())
         return;
-    if (!Form20)
-        Form20 = new TForm20(m_w.Window);
+    TForm20* const Form20 = m_host->folderPictureWindow();
     Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
                                                                                 : QFileInfo(SelectedFolder).fileName());
     CollectPurpose = QStringLiteral("ResetToEXIF");

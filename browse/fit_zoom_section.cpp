@@ -31,7 +31,7 @@ namespace {
 
 // The window title and the full-screen title of the picture in the full
 // view: its name or path and its date (taken, else the file's).
-void showFullViewStatus(QWidget* window, const QString& path)
+void showFullViewStatus(QWidget* window, TForm9* Form9, const QString& path)
 {
     const QFileInfo info(path);
     const int32_t fileDate = int32_t(platform::FileDosDate(path));
@@ -57,7 +57,7 @@ public:
     FullViewEndWatch(QWidget* window, FitZoomHost& host) : QObject(window), host_(host) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && watched == Form9 && armed) {
+        if (event->type() == QEvent::Hide && watched == host_.showWindow() && armed) {
             armed = false;
             if (PlaybackActive != 1)
                 host_.RestoreBrowseView();
@@ -78,7 +78,7 @@ void watchFullViewEnd(QWidget* window, FitZoomHost& host)
         watch = new FullViewEndWatch(window, host);
         watch->setObjectName(name);
     }
-    Form9->installEventFilter(watch);   // (once per window: installing again only moves it first)
+    host.showWindow()->installEventFilter(watch);   // (once per window: installing again only moves it first)
     watch->armed = true;
 }
 
@@ -167,20 +167,21 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // With the full-screen window at hand, the full view opens there
         // (the picture loaded into "form9im1" and fitted to the screen).
         hooks.StartFullView = [this](const QString& path) {
+            TForm9* const Form9 = m_host->showWindow();
             if (!Form9)
                 return;
             // The titles describe the picture of the full view (never the
             // last picture of a show played before).
             Form9->CutOutShown = [this, path] {
                 m_host->SetPictureMenuCaptions();
-                showFullViewStatus(m_w.Window, path);
+                showFullViewStatus(m_w.Window, m_host->showWindow(), path);
             };
             Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
                                                   && QFile::exists(Settings.EditPrograms[0]));
             watchFullViewEnd(m_w.Window, *m_host);
             Form9->StartFullView(path);
             if (Form9->isVisible())
-                showFullViewStatus(m_w.Window, path);
+                showFullViewStatus(m_w.Window, Form9, path);
         };
         hooks.CloseFullView = [this] {
             FullViewActive = 0;
@@ -209,15 +210,16 @@ CustomRatioPanel* FitZoomSection::CustomRatio()
 
 namespace {
 
-bool fullScreenShown() { return Form9 && Form9->isVisible(); }
+bool fullScreenShown(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
 
 } // namespace
 
 void FitZoomSection::SizePictureToDisplay(bool toggle)
 {
+    TForm9* const Form9 = m_host->showWindow();
     // In the full-screen window the picture went into the image that the
     // active-image byte names.
-    if (fullScreenShown())
+    if (fullScreenShown(Form9))
         Form9->ReceivingFitZoom()->SizePictureToDisplay(toggle);
     else
         Image1FitZoom()->SizePictureToDisplay(toggle);
@@ -225,8 +227,9 @@ void FitZoomSection::SizePictureToDisplay(bool toggle)
 
 void FitZoomSection::WheelZoomPicture(int step)
 {
+    TForm9* const Form9 = m_host->showWindow();
     // The full-screen window zooms the image shown now.
-    if (fullScreenShown())
+    if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->WheelZoomPicture(step);
     else
         Image1FitZoom()->WheelZoomPicture(step);
@@ -234,7 +237,8 @@ void FitZoomSection::WheelZoomPicture(int step)
 
 void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 {
-    if (fullScreenShown())
+    TForm9* const Form9 = m_host->showWindow();
+    if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
     else
         Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
@@ -242,6 +246,7 @@ void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
+    TForm9* const Form9 = m_host->showWindow();
     FitZoomHandler* handler = Image1FitZoom();
     CutOutCount = 0;
     ZoomFactor = 0;

@@ -52,7 +52,7 @@ void enableItem(QWidget* widget, bool on)
         widget->setEnabled(on);
 }
 
-bool fullScreenVisible() { return Form9 && Form9->isVisible(); }
+bool fullScreenVisible(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
 
 bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
 
@@ -67,7 +67,7 @@ bool validIndex(int index) { return index >= 0 && index < PictureCount && index 
 
 // The area the display step decodes a slot's picture for: the main window's
 // picture area, or the full-screen window's fit area; empty for the screen.
-QSize displayAreaFor(const QString& slot)
+QSize displayAreaFor(const QString& slot, const TForm9* Form9)
 {
     if (slot == SlotForm1Im1 && PictureAreaWidth > 0 && PictureAreaHeight > 0)
         return QSize(PictureAreaWidth, PictureAreaHeight);
@@ -101,7 +101,7 @@ public:
     {
         return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
     }
-    bool FullScreenVisible() const override { return fullScreenVisible(); }
+    bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
     bool DemoMode() const override { return ::DemoMode != 0; }
     bool ShowViewActive() const override { return PlaybackActive == 1; }
     bool FullViewActive() const override { return ::FullViewActive != 0; }
@@ -112,6 +112,7 @@ public:
 
     void BeforeStep() override
     {
+        TForm9* const Form9 = m_host.showWindow();
         if (Form9) {
             enableItem(Form9->SBRotateLeft, false);
             enableItem(Form9->SBRotateRight, false);
@@ -127,6 +128,7 @@ public:
     void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
     void ShowTitleLabelByOption() override
     {
+        TForm9* const Form9 = m_host.showWindow();
         if (Form9 && Form9->TitleLabel)
             Form9->TitleLabel->setVisible(ShowState.TitleOption == 1);
     }
@@ -167,7 +169,7 @@ public:
     void LoadIntoSlot(const QString& path, const QString& slot) override
     {
         if (PictureSlotModel* model = PictureSlot(slot)) {
-            model->DisplayArea = displayAreaFor(slot);
+            model->DisplayArea = displayAreaFor(slot, m_host.showWindow());
             model->EnlargeLimit = displayLimit();
         }
         DisplayStepHost::LoadIntoSlot(path, slot);
@@ -218,7 +220,8 @@ public:
     }
     void HidePictureImages() override
     {
-        if (fullScreenVisible()) {
+        TForm9* const Form9 = m_host.showWindow();
+        if (fullScreenVisible(Form9)) {
             if (Form9->Image1)
                 Form9->Image1->hide();
             if (Form9->Image2)
@@ -229,6 +232,7 @@ public:
     }
     void SetErrorCaption(const QString& caption) override
     {
+        TForm9* const Form9 = m_host.showWindow();
         if (Form9) {
             for (QLabel* label : Form9->TextLabels)
                 if (label)
@@ -240,7 +244,7 @@ public:
             title.replace(QLatin1Char('&'), QStringLiteral("&&"));
             Form9->TitleLabel->setText(title);
             Form9->TitleLabel->adjustSize();
-            centreTitle();
+            centreTitle(Form9);
         }
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
@@ -266,7 +270,7 @@ public:
         }
     }
 
-    static void centreTitle()
+    static void centreTitle(TForm9* Form9)
     {
         if (!Form9 || !Form9->TitleLabel)
             return;
@@ -408,10 +412,10 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
         DropPrefetchedPicture();
         return;
     }
-    const bool fullScreen = fullScreenVisible() || ::DemoMode;
+    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || ::DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
     const QString slot = DisplaySlotName(fullScreen, ShowState.ActiveImage);
-    QSize area = displayAreaFor(slot);
+    QSize area = displayAreaFor(slot, m_host->showWindow());
     if (area.isEmpty()) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         area = screen ? screen->size() : QSize(1920, 1080);
@@ -434,6 +438,7 @@ void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 
 void PictureDisplaySection::DisablePictureCommands()
 {
+    TForm9* const Form9 = m_host->showWindow();
     // The sound of the picture shown before ends with it.
     if (PictureSoundPlayerOpen == 1)
         m_host->ReleaseVoiceFile();
@@ -462,6 +467,7 @@ bool PictureDisplaySection::CanRotatePicture(int index)
 
 void PictureDisplaySection::SetPictureMenuCaptions()
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (PlaybackActive != 1)
         return;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
@@ -541,6 +547,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 
 void PictureDisplaySection::UpdatePictureStatus()
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
         return;
     if (!validIndex(PictureIndex))
@@ -569,12 +576,13 @@ void PictureDisplaySection::UpdatePictureStatus()
     if (Form9 && Form9->TitleLabel) {
         Form9->TitleLabel->setText(texts.titleLabel);
         Form9->TitleLabel->adjustSize();
-        Form1DisplayHost::centreTitle();
+        Form1DisplayHost::centreTitle(Form9);
     }
 }
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
+    TForm9* const Form9 = m_host->showWindow();
     const int direction = ShowState.Direction;
     if (direction == 0 || !Form9)
         return;
@@ -601,6 +609,7 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 
 void PictureDisplaySection::SetSelectionMenuCaptions()
 {
+    TForm16* const Form16 = m_host->showManager();
     CurrentPicturePath.clear();
     const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
     const int n = int(ticked.size());
@@ -678,6 +687,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
 
 void PictureDisplaySection::TBRatioClick()
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (!Form9)
         return;
     Form9->RefreshRatioMenu();

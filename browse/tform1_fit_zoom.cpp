@@ -27,6 +27,7 @@ public:
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
 
 private:
     TForm1* m_form;

@@ -16,15 +16,16 @@
 namespace {
 
 // The loader's steps of thumbnails and information and the status of
-// thumbnail making, installed at start unless something else already
-// installed its own.
+// thumbnail making (shown by the main window), installed at start unless
+// something else already installed its own.
 void installLoaderSteps()
 {
     InstallThumbnailLoaderSteps(false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
-            if (Form1 && Form1->StatusPanel0)
-                Form1->StatusPanel0->setText(text);
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* form = qobject_cast<TForm1*>(window); form && form->StatusPanel0)
+                    form->StatusPanel0->setText(text);
         };
 }
 

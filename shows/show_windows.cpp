@@ -14,13 +14,11 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
+#include <QPointer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 QString CollectPurpose;
-TForm16* Form16 = nullptr;
-TForm10* Form10 = nullptr;
-TForm20* Form20 = nullptr;
 
 TForm16::TForm16(const QString& showListPath, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -28,7 +26,9 @@ TForm16::TForm16(const QString& showListPath, QWidget* parent)
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("MyShow Manager"));
     // Renames and deletions keep the shows of the program's manager in step.
-    showSyncHooks().knownShows = [] { return Form16 ? Form16->KnownShows() : QStringList(); };
+    showSyncHooks().knownShows = [self = QPointer<TForm16>(this)] {
+        return self ? self->KnownShows() : QStringList();
+    };
     auto* layout = new QVBoxLayout(this);
     ShowSelectedLabel = new QLabel(QStringLiteral("Select a show"), this);
     ShowSelectedLabel->setObjectName(QStringLiteral("ShowSelectedLabel"));

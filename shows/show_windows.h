@@ -51,14 +51,11 @@ private:
     QString listRefusal_;
 };
 
-extern TForm16* Form16;
-
 class TForm10 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm10(QWidget* parent = nullptr);
 };
-extern TForm10* Form10;
 
 class TForm20 : public QDialog {
     Q_OBJECT
@@ -71,4 +68,3 @@ public:
     // Modal (through the prompt seam when headless): 1 = OK, 2 = Cancel.
     int Run();
 };
-extern TForm20* Form20;

@@ -13,8 +13,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TForm13* Form13 = nullptr;
-TForm2* Form2 = nullptr;
 
 QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* records)
 {

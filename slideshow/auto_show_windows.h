@@ -33,7 +33,6 @@ public:
 private:
     AutomaticShowHost* form_;
 };
-extern TForm13* Form13;
 
 class TForm2 : public QWidget {
     Q_OBJECT
@@ -54,4 +53,3 @@ private:
     AutomaticShowHost* form_;
     int remaining_ = 5;
 };
-extern TForm2* Form2;

@@ -40,7 +40,6 @@
 
 #include <algorithm>
 
-TForm9* Form9 = nullptr;
 
 namespace {
 
@@ -681,6 +680,12 @@ void TForm9::OneBackwardsClick()
         return;
     }
     Step(-1);
+}
+
+void TForm9::SetEditButtonEnabled(bool on)
+{
+    if (RunExeSpeedButton)
+        RunExeSpeedButton->setEnabled(on);
 }
 
 void TForm9::SaveCutOutClick()

@@ -146,6 +146,8 @@ public:
     void OneBackwardsClick();
     // The save button: saves the cut-out shown to a file the user chooses.
     void SaveCutOutClick();
+    // The edit-program button of the control panel on or off.
+    void SetEditButtonEnabled(bool on);
 
     // The picture index that follows the cursor one step in `direction`
     // (>= 1 forward, else back) without moving it; -1 when there is none.
@@ -198,5 +200,3 @@ private:
     void dropPrefetch();
     std::function<void()> ended_;
 };
-
-extern TForm9* Form9;

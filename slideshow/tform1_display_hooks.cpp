@@ -97,6 +97,7 @@ void TForm1::PrepareNextShowStep()
 
 void TForm1::ShowCurrentPictureStatus(bool Full)
 {
+    TForm9* const Form9 = m_showWindow;
     // The one-back button steps back one picture while no cut-out is shown.
     if (Form9 && Form9->OneBackwardsSpeedButton && CutOutCount == 0)
         Form9->OneBackwardsSpeedButton->setToolTip(QStringLiteral("1 picture backwards\r\nCursor left or Mousewheel down"));

@@ -63,8 +63,9 @@ void TForm1::ShowAddAllDialog()
         }
         return;
     }
-    if (!Form20)
-        Form20 = new TForm20(this);
+    if (!m_folderPictureWindow)
+        m_folderPictureWindow = new TForm20(this);
+    TForm20* const Form20 = m_folderPictureWindow;
     Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
                                                                                  : QFileInfo(SelectedFolder).fileName());
     if (Form20->Run() == 1)
@@ -135,8 +136,11 @@ void TForm1::BuildAndStartShow()
 
 void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records)
 {
-    if (!Form9)
-        Form9 = new TForm9(state());
+    if (!m_showWindow) {
+        m_showWindow = new TForm9(state());
+        m_windowsMadeHere << m_showWindow.data();
+    }
+    TForm9* const Form9 = m_showWindow;
     // "Stop Slide Show" (also what a close during a show triggers).
     if (ToolButton2)
         connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click, Qt::UniqueConnection);
@@ -225,6 +229,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
 
 void TForm1::EndShow()
 {
+    TForm13* const Form13 = m_demoShowWindow;
+    TForm9* const Form9 = m_showWindow;
     if (Form9 && Form9->isVisible()) {
         Form9->StopSlideShow(); // reports back here once more; nothing left to do then
         return;
@@ -275,6 +281,7 @@ void TForm1::ToolButton2Click()
 
 void TForm1::PauseShow()
 {
+    TForm9* const Form9 = m_showWindow;
     if (PageShowRuns()) {
         PagePause();
         return;
