@@ -43,10 +43,8 @@ MainKeyCommand key(int k, bool running, Qt::KeyboardModifiers mods = Qt::NoModif
 }
 
 struct StateGuard {
-    TForm9* before = Form9;
     ~StateGuard()
     {
-        Form9 = before;
         PlaybackActive = 0;
         Settings = TSettingsRecord{};
         SourceIsFolder = 0;
@@ -93,7 +91,6 @@ TEST(MainWindowKeys, LettersIgnoredWithAltOrWhileTyping)
 TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
 {
     StateGuard guard;
-    Form9 = nullptr;
     TForm1 form(TestState());
     form.InstallApplicationEvents();
     PlaybackActive = 1;
@@ -117,7 +114,6 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg")),
                                makePicture(dir, QStringLiteral("c.jpg"))};
     TForm9 show(TestState());
-    Form9 = &show;
     ShowState.PlayOrder = 0;
     show.Play(pictures, {0, 1, 2}, 600000, true, false, [] {});
     PlaybackActive = 1;
@@ -126,6 +122,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     ASSERT_EQ(show.CurrentPosition(), 2);
 
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     form.SetupMenus();
     form.Restart->setVisible(true);
     form.Restart->trigger();
@@ -152,8 +149,8 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     makePicture(dir, QStringLiteral("a.jpg"));
     makePicture(dir, QStringLiteral("b.jpg"));
     TForm9 show(TestState());
-    Form9 = &show;
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     form.SetupMenus();
     SelectedFolder = dir;
     Settings.InclJPG = 1;
@@ -176,12 +173,12 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     const QString dir = testsupport::freshDir(QStringLiteral("resume"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
     TForm9 show(TestState());
-    Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     PlaybackActive = 1;
     show.TogglePause();
     ShowState.ManualMode = true;
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     form.SetupMenus();
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
         a->setVisible(true);
