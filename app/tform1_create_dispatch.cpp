@@ -37,7 +37,7 @@ void TForm1::DispatchStartArgument()
     }
     if (ArgumentMode && ShowFileArgument) {
         const QString showFile = StartArgument;
-        TForm34 launcher(showFile, RCSettingsPath, this);
+        TForm34 launcher(showFile, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay:
             Settings.AutoShowPath = showFile.left(200);
@@ -81,7 +81,7 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
     ArgumentMode = 0;
     ShowFileArgument = 0;
     if (!m_showManager) {
-        m_showManager = new TForm16(ShowListPath);
+        m_showManager = new TForm16(m_state.paths.ShowListPath);
         m_windowsMadeHere << m_showManager.data();
     }
     OpenFolderOrShow();

@@ -105,3 +105,8 @@ void TForm1::OptionsDialogClosed()
     layouts()->UpdateHintsButton();
     RefreshTreeImages();
 }
+
+bool TForm1::SecondMonitorSelected() const
+{
+    return state().session.UseMainMonitor == 0;
+}

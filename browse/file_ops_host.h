@@ -6,6 +6,7 @@
 
 #include <QString>
 
+struct DataPaths;
 class QAction;
 class QLabel;
 class QMenu;
@@ -66,6 +67,8 @@ public:
     virtual ~FileOpsHost() = default;
 
     virtual FileOpsWidgets widgets() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
     // The controller of the thumbnail page now shown (null when none).
     virtual ThumbnailPageController* PageView() const = 0;
     virtual bool PageShowRuns() const = 0;

@@ -9,6 +9,7 @@
 
 #include <array>
 
+struct DataPaths;
 class QAction;
 class QMenu;
 class QTimer;
@@ -63,6 +64,8 @@ public:
     virtual ~ListMenusHost() = default;
 
     virtual ListMenusWidgets widgets() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
     // Fits a menu's width to its captions.
     virtual void MeasureMenu(QMenu* menu) = 0;
 

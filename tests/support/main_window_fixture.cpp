@@ -80,9 +80,9 @@ void MainWindowFixture::start(const Options& options)
             first.CloseWithoutSaving = true;
         }
         TSettingsRecord rec;
-        ReadSettingsFile(SettingsFileName, rec);
+        ReadSettingsFile(TestState().paths.SettingsFileName, rec);
         rec.MyShowHidden = 1;
-        WriteSettingsFile(SettingsFileName, rec);
+        WriteSettingsFile(TestState().paths.SettingsFileName, rec);
     }
 
     form_ = new TForm1(TestState());
@@ -96,7 +96,7 @@ void MainWindowFixture::start(const Options& options)
     if (!form_->folderPictureWindow())
         form_->setFolderPictureWindow(new TForm20(form_));
     if (!form_->showManager())
-        form_->setShowManager(new TForm16(ShowListPath));
+        form_->setShowManager(new TForm16(TestState().paths.ShowListPath));
     if (!form_->replayWindow())
         form_->setReplayWindow(new TForm2(form_));
     if (!options.showWindow)
