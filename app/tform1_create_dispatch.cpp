@@ -19,10 +19,8 @@ void TForm1::AutoFolderToCDClick()
 {
     TForm20* const Form20 = m_folderPictureWindow;
     LoadFolderExclusions();
-    if (Form20) {
-        const QString name = QFileInfo(SelectedFolder).fileName();
-        Form20->FolderLabel->setText(name.isEmpty() ? SelectedFolder : name);
-    }
+    if (Form20)
+        Form20->SetFolder(SelectedFolder);
     CollectPurpose = QStringLiteral("FolderToCD");
     ShowAddAllDialog();
 }

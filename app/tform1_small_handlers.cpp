@@ -273,17 +273,9 @@ void TForm1::ImageTimerTimer()
         ImageTimer->stop();
     ShowState.PictureLoaded = 1;
     PictureLoadTimeMs = platform::monotonicMs();
-    if (DemoMode || ArgumentMode || !Form16 || !Form16->isVisible())
+    if (DemoMode || ArgumentMode || !Form16)
         return;
-    for (QToolButton* b : {Form16->BackSB, Form16->ForwardSB})
-        if (b)
-            b->setEnabled(true);
-    if (Form16->PicturesSelected > 0) {
-        for (QToolButton* b : {Form16->AddPicsButton1, Form16->DeletePicButton})
-            if (b)
-                b->setEnabled(true);
-        Form16->SetAddButtonGlyph(true, 0);
-    }
+    Form16->EnableAfterPictureLoad();
 }
 
 void TForm1::VXOnlineHelpClick()

@@ -138,10 +138,8 @@ void ExternalProgramsController::SetupExternalPrograms()
     onClick(m_w.MRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.MRotateR, [this] { TBRotateRClick(); });
     if (Form9) {
-        if (Form9->SBRotateLeft)
-            connect(Form9->SBRotateLeft, &QToolButton::clicked, this, [this] { TBRotateLClick(true); });
-        if (Form9->SBRotateRight)
-            connect(Form9->SBRotateRight, &QToolButton::clicked, this, [this] { TBRotateRClick(true); });
+        connect(Form9, &TForm9::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
+        connect(Form9, &TForm9::RotateRightClicked, this, [this] { TBRotateRClick(true); });
     }
     onClick(m_w.Irfanview, [this] { IrfanviewClick(); });
     onClick(m_w.TBTarnivo, [this] { TBTarnivoClick(); });
@@ -422,8 +420,7 @@ void ExternalProgramsController::ResetToExifPopClick()
     if (SelectedFolder.isEmpty())
         return;
     TForm20* const Form20 = m_host->folderPictureWindow();
-    Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
-                                                                                : QFileInfo(SelectedFolder).fileName());
+    Form20->SetFolder(SelectedFolder);
     CollectPurpose = QStringLiteral("ResetToEXIF");
     const int result = Form20->Run();
     CollectPurpose.clear();

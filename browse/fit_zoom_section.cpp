@@ -40,15 +40,11 @@ void showFullViewStatus(QWidget* window, TForm9* Form9, const QString& path)
     const double days = packed ? platform::DateTimeToDays(platform::DosToDateTime(platform::DosDateTime(packed))) : 0;
     const QString dateText = StatusDateText(days);
     window->setWindowTitle(info.fileName() + QStringLiteral("  - ") + dateText);
-    if (!Form9 || !Form9->TitleLabel)
+    if (!Form9)
         return;
-    QLabel* title = Form9->TitleLabel;
-    title->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText);
-    title->adjustSize();
-    title->move(qRound((Form9->width() - title->width()) / 2.0), Form9->height() - 14);
-    title->setVisible(PlayOptions.ShowTitles == 1);
-    if (title->isVisible())
-        title->raise();
+    Form9->SetTitle(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText,
+                    Form9->size());
+    Form9->SetTitleShown(PlayOptions.ShowTitles == 1, true);
 }
 
 // When the full-screen window closes after a full view, the main window
@@ -178,7 +174,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
                 m_host->SetPictureMenuCaptions();
                 showFullViewStatus(m_w.Window, m_host->showWindow(), path);
             };
-            Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
+            Form9->SetEditButtonEnabled(!Settings.EditPrograms[0].isEmpty()
                                                   && QFile::exists(Settings.EditPrograms[0]));
             watchFullViewEnd(m_w.Window, *m_host);
             Form9->StartFullView(path);

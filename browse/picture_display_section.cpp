@@ -46,12 +46,6 @@ void enableItem(QAction* action, bool on)
         action->setEnabled(on);
 }
 
-void enableItem(QWidget* widget, bool on)
-{
-    if (widget)
-        widget->setEnabled(on);
-}
-
 bool fullScreenVisible(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
 
 bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
@@ -112,12 +106,8 @@ public:
 
     void BeforeStep() override
     {
-        TForm9* const Form9 = m_host.showWindow();
-        if (Form9) {
-            enableItem(Form9->SBRotateLeft, false);
-            enableItem(Form9->SBRotateRight, false);
-            enableItem(Form9->RunExeSpeedButton, false);
-        }
+        if (TForm9* const Form9 = m_host.showWindow())
+            Form9->SetPictureButtonsEnabled(false);
         QCoreApplication::processEvents();
     }
     void ThumbnailStep() override
@@ -128,9 +118,8 @@ public:
     void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
     void ShowTitleLabelByOption() override
     {
-        TForm9* const Form9 = m_host.showWindow();
-        if (Form9 && Form9->TitleLabel)
-            Form9->TitleLabel->setVisible(ShowState.TitleOption == 1);
+        if (TForm9* const Form9 = m_host.showWindow())
+            Form9->SetTitleShown(ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
     void ResetBackwardsButton() override { CutOutCount = 0; }
@@ -222,10 +211,7 @@ public:
     {
         TForm9* const Form9 = m_host.showWindow();
         if (fullScreenVisible(Form9)) {
-            if (Form9->Image1)
-                Form9->Image1->hide();
-            if (Form9->Image2)
-                Form9->Image2->hide();
+            Form9->HidePictures();
         } else if (m_w.Image1) {
             m_w.Image1->hide();
         }
@@ -233,18 +219,13 @@ public:
     void SetErrorCaption(const QString& caption) override
     {
         TForm9* const Form9 = m_host.showWindow();
-        if (Form9) {
-            for (QLabel* label : Form9->TextLabels)
-                if (label)
-                    label->hide();
-        }
+        if (Form9)
+            Form9->HideTextLines();
         m_w.Window->setWindowTitle(caption);
-        if (Form9 && Form9->TitleLabel) {
+        if (Form9) {
             QString title = caption;
             title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            Form9->TitleLabel->setText(title);
-            Form9->TitleLabel->adjustSize();
-            centreTitle(Form9);
+            Form9->SetTitle(title, titleArea());
         }
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
@@ -270,14 +251,11 @@ public:
         }
     }
 
-    static void centreTitle(TForm9* Form9)
+    // The area the show window's title is centred in: the primary screen.
+    static QSize titleArea()
     {
-        if (!Form9 || !Form9->TitleLabel)
-            return;
         const QScreen* screen = QGuiApplication::primaryScreen();
-        const QSize size = screen ? screen->size() : QSize(1024, 768);
-        QLabel* title = Form9->TitleLabel;
-        title->move(qRound((size.width() - title->width()) / 2.0), size.height() - 14);
+        return screen ? screen->size() : QSize(1024, 768);
     }
 
 private:
@@ -451,8 +429,8 @@ void PictureDisplaySection::DisablePictureCommands()
     if (m_w.LaunchEditProgram1)
         m_w.LaunchEditProgram1->setEnabled(false);
     if (Form9) {
-        enableItem(Form9->RunExeSpeedButton, false);
-        enableItem(Form9->WindowScreenSpeedButton, false);
+        Form9->SetEditButtonEnabled(false);
+        Form9->SetWindowScreenButtonEnabled(false);
     }
     QCoreApplication::processEvents();
 }
@@ -532,13 +510,13 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.VoicePlayTB, entryOk && QFile::exists(VoicePathFor(PictureTable[size_t(index)].FullPath)));
     }
     if (Form9)
-        enableItem(Form9->WindowScreenSpeedButton, true);
+        Form9->SetWindowScreenButtonEnabled(true);
     if (editProgramExists()) {
         if (m_w.LaunchEditProgram1)
             m_w.LaunchEditProgram1->setEnabled(true);
         enableItem(m_w.RunExeToolButton, true);
         if (Form9)
-            enableItem(Form9->RunExeSpeedButton, true);
+            Form9->SetEditButtonEnabled(true);
     }
     enableItem(m_w.PictureToClipboard, true);
     enableItem(m_w.PathToClipboard, CutOutCount < 1);
@@ -573,11 +551,8 @@ void PictureDisplaySection::UpdatePictureStatus()
     }
     const PictureStatusTexts texts = ComputePictureStatus(in);
     m_w.Window->setWindowTitle(texts.mainCaption);
-    if (Form9 && Form9->TitleLabel) {
-        Form9->TitleLabel->setText(texts.titleLabel);
-        Form9->TitleLabel->adjustSize();
-        Form1DisplayHost::centreTitle(Form9);
-    }
+    if (Form9)
+        Form9->SetTitle(texts.titleLabel, Form1DisplayHost::titleArea());
 }
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
@@ -614,13 +589,8 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
     const int n = int(ticked.size());
 
-    if (Form16 && Form16->isVisible()) {
-        const bool on = n > 0 && Form16->ShowSelectedLabel
-                        && Form16->ShowSelectedLabel->text() != QLatin1String("Select a show");
-        enableItem(Form16->DeletePicButton, on);
-        enableItem(Form16->AddPicsButton1, on);
-        Form16->SetAddButtonGlyph(on, 0);
-    }
+    if (Form16)
+        Form16->EnableForTickedPictures(n);
 
     SelectionCommandInput in;
     in.selected = n;
@@ -690,9 +660,8 @@ void PictureDisplaySection::TBRatioClick()
     TForm9* const Form9 = m_host->showWindow();
     if (!Form9)
         return;
-    Form9->RefreshRatioMenu();
     QPoint at(0, 0);
     if (m_w.ToolBar1)
         at = QPoint(m_w.ToolBar1->x(), m_w.ToolBar1->y() + m_w.ToolBar1->height() + 50);
-    Form9->PMRatio->popup(m_w.Window->mapToGlobal(at));
+    Form9->PopupRatioMenu(m_w.Window->mapToGlobal(at));
 }

@@ -46,6 +46,12 @@ public:
     void RemoveKnownShow(const QString& showPath);
     // The add button's glyph for its enabled state.
     void SetAddButtonGlyph(bool enabled, int mode);
+    // A picture has been loaded: the step buttons, and with pictures selected
+    // the add and delete buttons, come on (a hidden manager is left alone).
+    void EnableAfterPictureLoad();
+    // The add and delete buttons follow the number of ticked pictures of
+    // the main window, once a show is chosen (a hidden manager is left alone).
+    void EnableForTickedPictures(int ticked);
 
 private:
     QString listRefusal_;
@@ -65,6 +71,8 @@ public:
     QCheckBox* SubfoldersCB = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
+    // The folder the pictures are taken from (shown by its name).
+    void SetFolder(const QString& folder);
     // Modal (through the prompt seam when headless): 1 = OK, 2 = Cancel.
     int Run();
 };

@@ -65,8 +65,7 @@ void TForm1::ShowAddAllDialog()
     if (!m_folderPictureWindow)
         m_folderPictureWindow = new TForm20(this);
     TForm20* const Form20 = m_folderPictureWindow;
-    Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
-                                                                                 : QFileInfo(SelectedFolder).fileName());
+    Form20->SetFolder(SelectedFolder);
     if (Form20->Run() == 1)
         CollectPictures();
 }
@@ -192,8 +191,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     // The tool bar's show buttons and their twins on the full-screen
     // window's panel carry the hints of a running show.
     layouts()->SetShowRunningHints();
-    if (RunExeToolButton && Form9->RunExeSpeedButton && !RunExeToolButton->toolTip().isEmpty())
-        Form9->RunExeSpeedButton->setToolTip(RunExeToolButton->toolTip());
+    if (RunExeToolButton && !RunExeToolButton->toolTip().isEmpty())
+        Form9->SetEditButtonHint(RunExeToolButton->toolTip());
     Form9->IntervalTimer = IntervalTimer;
     if (IntervalTimer) {
         IntervalTimer->stop();
