@@ -48,7 +48,7 @@ QRect screenRect(const QWidget* w)
     return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-bool showRuns() { return PlaybackActive == 1; }
+bool showRuns(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 // The window manager's frame around the window (none before it is framed).
 QMargins frameMargins(const QWidget* w)
@@ -61,7 +61,10 @@ QMargins frameMargins(const QWidget* w)
 
 } // namespace
 
-LayoutController::LayoutController(QWidget& window, LayoutHost& host) : m_window(window), m_host(host) {}
+LayoutController::LayoutController(QWidget& window, LayoutHost& host, ShowSession& session)
+    : m_window(window), m_host(host), m_session(session)
+{
+}
 
 void LayoutController::SetItems(const Items& items)
 {
@@ -298,7 +301,7 @@ int LayoutController::HandleSystemCommand(int command)
     st.showWasPaused = ShowWasPaused == 1;
     SysCommandContext ctx;
     ctx.windowMinimized = m_window.isMinimized() || WindowWasMinimized;
-    ctx.showRunning = showRuns();
+    ctx.showRunning = showRuns(m_session);
     ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
     ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     ctx.myShowHidden = Settings.MyShowHidden == 1;
@@ -343,7 +346,7 @@ void LayoutController::AppRestore()
     st.resumeAfterRestore = ResumeAfterRestore == 1;
     st.showWasPaused = ShowWasPaused == 1;
     SysCommandContext ctx;
-    ctx.showRunning = showRuns();
+    ctx.showRunning = showRuns(m_session);
     ctx.myShowHidden = Settings.MyShowHidden == 1;
     const AppRestoreActions a = HandleAppRestore(st, ctx);
     MinimizedDuringShow = st.minimizedDuringShow;
@@ -476,9 +479,10 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 
 void LayoutController::ChangeShowSpeed(bool faster)
 {
-    int step = ShowIntervalStep;
+    TShowState& ShowState = m_session.ShowState;
+    int step = m_session.ShowIntervalStep;
     SpeedMessageText = ChangeShowSpeedStep(step, faster);
-    ShowIntervalStep = step;
+    m_session.ShowIntervalStep = step;
     // The show's default interval follows the speed; the picture on the
     // screen gets it too, counted from now.
     ShowState.DefaultInterval = IntervalSecondsForIndex(step);
@@ -573,7 +577,7 @@ void LayoutController::SyncControlPanelButtons()
     twin(Form9->VolumeSpeedButton, enabled(m_items.Volume));
     twin(Form9->PlaylistBASB, enabled(m_items.PlaylistBATB));
     twin(Form9->PlaylistFWSB, enabled(m_items.PlaylistFWTB));
-    const bool advancing = showRuns() && !m_host.InManualMode();
+    const bool advancing = showRuns(m_session) && !m_host.InManualMode();
     const bool thumbnailView = false;
     twin(Form9->RunExeSpeedButton, (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing);
     twin(Form9->OneForwardSpeedButton, !advancing);
@@ -590,8 +594,8 @@ void LayoutController::SetFullScreenImageHint()
     in.navPanelVisible = Form9->NavPanel && Form9->NavPanel->isVisible();
     in.zoomed = ZoomFactor > 0;
     in.fullView = FullViewActive == 1;
-    in.manualMode = showRuns() && m_host.InManualMode();
-    in.automaticShow = AutoShowRunning == 1;
+    in.manualMode = showRuns(m_session) && m_host.InManualMode();
+    in.automaticShow = m_session.AutoShowRunning == 1;
     const QString tip = FullScreenImageHint(in);
     if (Form9->Image1)
         Form9->Image1->setToolTip(tip);

@@ -6,6 +6,8 @@
 // events to it.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QHash>
 #include <QMargins>
 #include <QPoint>
@@ -81,7 +83,7 @@ public:
     };
 
     // `window` is the main window the layouts size and place.
-    LayoutController(QWidget& window, LayoutHost& host);
+    LayoutController(QWidget& window, LayoutHost& host, ShowSession& session);
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
 
@@ -140,6 +142,7 @@ private:
 
     QWidget& m_window;
     LayoutHost& m_host;
+    ShowSession& m_session;
     Items m_items;
     bool m_layingOut = false;
     bool m_layoutPending = false;  // the window changed size while it was laid out

@@ -5,6 +5,8 @@
 // dialog's Apply flow through OptionsHost.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QObject>
 
 class OptionsHost;
@@ -41,7 +43,8 @@ public:
 
     // `window` parents the dialogs; `dialogHost` is what the options
     // dialog refreshes on Apply.
-    OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, const Items& items);
+    OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, ShowSession& session,
+                      const Items& items);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -61,6 +64,7 @@ private:
     QWidget* m_window;
     OptionsMenuHost& m_host;
     OptionsHost& m_dialogHost;
+    ShowSession& m_session;
     Items m_items;
     bool m_optionsHandlersSetUp = false;
 };

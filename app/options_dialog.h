@@ -20,6 +20,7 @@
 #include "app/options_page_upload.h"
 #include "app/options_page_video.h"
 #include "app/options_pages_small.h"
+#include "base/show_session.h"
 
 #include <QDialog>
 #include <QList>
@@ -41,7 +42,7 @@ class TForm3 : public QDialog {
 public:
     // `host` is the window the Apply flow refreshes (else the parent when it
     // is one; none leaves only the settings changed).
-    explicit TForm3(QWidget* parent = nullptr, OptionsHost* host = nullptr);
+    explicit TForm3(ShowSession& session, QWidget* parent = nullptr, OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -114,6 +115,7 @@ private:
     void applyPlayOptions(const TOptionsValues& v);
     void refreshMainWindow();
     OptionsHost* m_host = nullptr;
+    ShowSession& m_session;
 
     // The interval of the play options' choice when the dialog was activated
     // during a show.

@@ -98,7 +98,7 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 } // namespace
 
 TForm1::TForm1(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_layout(std::make_unique<LayoutController>(*this, *this))
+    : QMainWindow(parent), m_state(state), m_layout(std::make_unique<LayoutController>(*this, *this, state.session))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -115,7 +115,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
         this, *this,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this,
+    m_options = new OptionsController(this, *this, *this, m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();

@@ -678,6 +678,7 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
+    ShowSession& Session() override { return m_state.session; }
     void EndShow();
     void ToolButton2Click();
     void PauseShow();

@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-// (A close during a show sets CloseAfterShowPending, slideshow/show_state.h.)
+// (A close during a show sets the session's CloseAfterShowPending, base/show_session.h.)
 extern uint8_t ClosingDown;     // 1 once the close has passed its refusals
 
 struct TCloseSave {

@@ -5,6 +5,7 @@
 // reaches the rest of the window through FitZoomHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/fit_zoom_host.h"
 
 #include <QObject>
@@ -19,7 +20,7 @@ class FitZoomSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window.
-    explicit FitZoomSection(std::unique_ptr<FitZoomHost> host);
+    FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& session);
     ~FitZoomSection() override;
 
     // Fits and centres the picture just loaded into its image; with toggle
@@ -54,6 +55,7 @@ public:
 
 private:
     std::unique_ptr<FitZoomHost> m_host;
+    ShowSession& m_session;
     const FitZoomWidgets m_w;
     FitZoomHandler* m_image1FitZoom = nullptr;
     CustomRatioPanel* m_customRatio = nullptr;

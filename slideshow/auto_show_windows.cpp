@@ -33,12 +33,13 @@ QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* recor
 
 bool PlayAutomaticShow(AutomaticShowHost* host)
 {
-    AutoShowRunning = 1;
-    ApplyShowOptions();
+    ShowSession& session = host->Session();
+    session.AutoShowRunning = 1;
+    ApplyShowOptions(session, Settings);
     QList<int> records;
     const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath, &records);
     if (pictures.isEmpty()) {
-        AutoShowRunning = 0;
+        session.AutoShowRunning = 0;
         return false;
     }
     host->PlayPictures(pictures, records);
@@ -119,8 +120,8 @@ void TForm2::Tick()
     if (form_)
         form_->AutomaticShowWindow()->setEnabled(true);
     hide();
-    if (!form_ || !PlayAutomaticShow(form_))
-        AutoShowRunning = 0;
+    if (form_ && !PlayAutomaticShow(form_))
+        form_->Session().AutoShowRunning = 0;
 }
 
 void TForm2::CancelCountdown()
@@ -128,8 +129,8 @@ void TForm2::CancelCountdown()
     CountTimer->stop();
     hide();
     IdleStartTick = platform::monotonicMs();
-    AutoShowRunning = 0;
     if (form_) {
+        form_->Session().AutoShowRunning = 0;
         form_->IdleTimer()->stop();
         QWidget* window = form_->AutomaticShowWindow();
         window->setEnabled(true);

@@ -1,6 +1,8 @@
 // What the automatic-show windows (Form13, Form2) need of the main window.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -18,4 +20,6 @@ public:
     virtual QWidget* AutomaticShowWindow() = 0;
     // The idle timer that starts the replay.
     virtual QTimer* IdleTimer() = 0;
+    // The show the automatic show starts and ends.
+    virtual ShowSession& Session() = 0;
 };
