@@ -8,6 +8,7 @@
 #include <array>
 
 class FolderTreeController;
+struct ProgramState;
 class QAction;
 class QFrame;
 class QLabel;
@@ -58,6 +59,8 @@ public:
     virtual ~ExternalProgramsHost() = default;
 
     virtual ExternalProgramsWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
 
     // Folder tree.
     virtual FolderTreeController* folderTree() = 0;
