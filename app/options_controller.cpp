@@ -2,7 +2,6 @@
 
 #include "app/favorites_window.h"
 #include "app/options_dialog.h"
-#include "browse/folder_tree_state.h"
 #include "platform/drives.h"
 #include "platform/prompt_dialogs.h"
 
@@ -37,6 +36,7 @@ void OptionsController::Options1Click()
     // The menus' own opening handler pauses an advancing show.
     if (QMenu* exclude = m_items.ExcludeFolder) {
         exclude->setTitle(QStringLiteral("E&xclude from"));
+        const QString SelectedFolder = m_host.selectedFolder();
         exclude->setEnabled(!SelectedFolder.isEmpty() && !platform::IsMountPoint(SelectedFolder));
     }
     m_host.MeasureOptionsMenu();

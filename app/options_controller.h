@@ -23,6 +23,8 @@ public:
     virtual void RestoreKeyboardHook() = 0;
     // The Options menu (menu 7) is measured for its width.
     virtual void MeasureOptionsMenu() = 0;
+    // The folder selected in the folder tree.
+    virtual QString selectedFolder() const = 0;
 };
 
 class OptionsController : public QObject {

@@ -603,7 +603,7 @@ public:
     // constructor; its routines are forwarded here for the other sections.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
-    class FolderTreeController* folderTree();
+    class FolderTreeController* folderTree() const;
     void OpenFolderOrShow();
     QString GetNodePath(class QTreeWidgetItem* node);
     void UpdateFolderCaption();
@@ -798,6 +798,7 @@ public:
     void RemoveKeyboardHook() override;
     void RestoreKeyboardHook() override;
     void MeasureOptionsMenu() override;
+    QString selectedFolder() const override;
     // What the options dialog asks of this window on "&Apply".
     void EnableEditCommands(bool on) override;
     void RefitShownPicture() override;

@@ -22,7 +22,7 @@
 #include "base/settings_versions.h"
 #include "base/start_args.h"
 #include "browse/folder_exclusions.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -478,8 +478,8 @@ void TForm1::openStartupFolder()
         const auto drive = letter.isLetter() ? platform::driveByLetter(letter) : std::nullopt;
         openAt = drive && platform::DriveReady(letter) ? drive->mountPoint : QStringLiteral("/");
     }
-    SelectedFolder = openAt;
-    FolderToOpen = openAt;
+    folderTree()->SelectedFolder = openAt;
+    folderTree()->FolderToOpen = openAt;
     OpenFolderOrShow();
 }
 

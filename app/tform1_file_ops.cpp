@@ -58,6 +58,7 @@ public:
     }
     ThumbnailPageController* PageView() const override { return m_form->PageView; }
     bool PageShowRuns() const override { return m_form->PageShowRuns(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
     void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }

@@ -10,7 +10,6 @@
 #include "browse/crop_cut_out.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
@@ -199,7 +198,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
     state.showRunning = showRuns();
     state.currentShowPicture = CurrentPicturePath;
     state.editTarget = EditTarget;
-    state.selectedFolder = SelectedFolder;
+    state.selectedFolder = m_host->folderTree()->SelectedFolder;
     const ExternalLaunchPlan plan = PlanExternalLaunch({program, startArguments}, state);
     if (plan.cutOut)
         platform::SetReadOnly(state.cutOutPath, true);   // the editor may not change the cut-out
@@ -256,8 +255,8 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
     MoveVideoProgramToFront(Settings.VideoPrograms, index);
     const QIcon icon = platform::ProgramIcon(Settings.VideoPrograms[0]);
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22, icon);
-    VideoImageIndex = icon.isNull() ? 21 : 22;
     if (m_host->folderTree()) {
+        m_host->folderTree()->VideoImageIndex = icon.isNull() ? 21 : 22;
         m_host->folderTree()->RefreshTreeImages();
         m_w.TreeView1->viewport()->update();
     }
@@ -403,10 +402,11 @@ void ExternalProgramsController::TBTarnivoClick()
     if (TarnivoPath.isEmpty())
         return;
     m_host->ReleaseVoiceFile();
+    QString& SelectedFolder = m_host->folderTree()->SelectedFolder;
     RunExternalProgram(TarnivoPath, {SelectedFolder}, false);
     if (!QFileInfo(SelectedFolder).isDir()) {
         SelectedFolder = QFileInfo(SelectedFolder).path();
-        FolderToOpen = SelectedFolder;
+        m_host->folderTree()->FolderToOpen = SelectedFolder;
         m_host->OpenFolderOrShow();
     } else {
         m_host->RefreshSelectedFolder();
@@ -417,6 +417,7 @@ void ExternalProgramsController::TBTarnivoClick()
 
 void ExternalProgramsController::ResetToExifPopClick()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
     if (!Form20)
@@ -435,6 +436,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
     const QString saved = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Reset file dates to picture date taken (EXIF)...."));
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const ResetDateCounts counts =
         ResetFileDatesInFolder(SelectedFolder, PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
             if (m_w.StatusPanel1)

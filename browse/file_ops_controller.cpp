@@ -10,7 +10,6 @@
 #include "base/start_modes.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_exclusions.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/progress_window.h"
@@ -158,8 +157,8 @@ void FileOperationsController::reopenFolder(const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    FolderToOpen = folder;
-    KeepListEntry = 1;
+    m_host->folderTree()->FolderToOpen = folder;
+    m_host->folderTree()->KeepListEntry = 1;
     m_host->OpenFolderOrShow();
     if (m_w.TreeView1)
         m_w.TreeView1->viewport()->update();
@@ -561,6 +560,7 @@ void FileOperationsController::FolderOperationsClick()
     };
     for (QAction* a : {f.EmptyFolder, f.DeleteFolder1, f.RenameFolder, f.MResetToEXIF, f.HideSmall})
         enable(a, false);
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const bool writable = !SelectedFolder.isEmpty() && platform::FreeSpaceOf(SelectedFolder) != 0;
     const bool notRoot = !SelectedFolder.isEmpty() && SelectedFolder != QLatin1String("/")
                          && !platform::IsMountPoint(SelectedFolder);
@@ -584,6 +584,7 @@ void FileOperationsController::CreateFolderPopClick()
 {
     m_host->FormDestroy();
     FolderCreated = 0;
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const QString preset = PresetFolderName;
     QString name = preset;
     if (name.isEmpty()) {
@@ -613,13 +614,13 @@ void FileOperationsController::CreateFolderPopClick()
 
 void FileOperationsController::CreatenewFolderClick()
 {
-    reopenFolder(SelectedFolder);
+    reopenFolder(m_host->folderTree()->SelectedFolder);
     CreateFolderPopClick();
 }
 
 void FileOperationsController::RenameFolderPopClick()
 {
-    const QString folder = SelectedFolder;
+    const QString folder = m_host->folderTree()->SelectedFolder;
     if (folder.isEmpty())
         return;
     m_host->FormDestroy();
@@ -650,23 +651,23 @@ void FileOperationsController::DeleteOrEmptyFolder(const QString& folder, Folder
 
 void FileOperationsController::DeleteFolderPopClick()
 {
-    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::Delete, false, true);
+    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::Delete, false, true);
 }
 
 void FileOperationsController::DeleteFolder1Click()
 {
-    reopenFolder(SelectedFolder);
+    reopenFolder(m_host->folderTree()->SelectedFolder);
     DeleteFolderPopClick();
 }
 
 void FileOperationsController::EmptyFolderPopClick()
 {
-    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::Empty, false, true);
+    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::Empty, false, true);
 }
 
 void FileOperationsController::HideSmallClick()
 {
-    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
+    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
 }
 
 void FileOperationsController::EmptyMailTempFolder(bool subfolders)
@@ -677,6 +678,7 @@ void FileOperationsController::EmptyMailTempFolder(bool subfolders)
 
 void FileOperationsController::WindowsExplorer1Click()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (!SelectedFolder.isEmpty())
         QDesktopServices::openUrl(QUrl::fromLocalFile(SelectedFolder));
 }

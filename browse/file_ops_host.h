@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class FolderTreeController;
 class QAction;
 class QLabel;
 class QMenu;
@@ -67,6 +68,8 @@ public:
     // The controller of the thumbnail page now shown (null when none).
     virtual ThumbnailPageController* PageView() const = 0;
     virtual bool PageShowRuns() const = 0;
+    // The folder tree's controller (the selected folder, the folder to open).
+    virtual FolderTreeController* folderTree() = 0;
 
     // Folder tree.
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;

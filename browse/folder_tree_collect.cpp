@@ -12,6 +12,7 @@ QStringList CollectSubfolderTree(const QString& start, bool includeSystemFolders
     const CollectAllowedFn allowed = [searchCollecting](const QString& lowerPath) {
         return IsFolderExcluded(lowerPath, false, searchCollecting, true) == 1;
     };
+    TSubfolderList SubfolderList;
     SubfolderList.start(start);
     for (int i = 0; i <= SubfolderList.count(); ++i) {
         if (cancel && *cancel)

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-// Fills SubfolderList from `start` and returns its folders, start folder
+// Collects the subfolder list from `start` and returns its folders, start folder
 // first. `searchCollecting` selects the exclusions for picture-search
 // results instead of those for shows and mail. Window events run after each
 // folder; a set `cancel` stops the walk with what was found so far.

@@ -190,9 +190,9 @@ void FolderTreeSection::UpdateFolderCaption()
 {
     if (DemoMode)
         return;
-    const QString shortFolder = ShortenPathCaption(SelectedFolder, false);
+    const QString shortFolder = ShortenPathCaption(m_tree->SelectedFolder, false);
     const FolderCaptionTexts texts =
-        BuildFolderCaption(SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1, MappedDrive);
+        BuildFolderCaption(m_tree->SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1, MappedDrive);
     if (m_w.StatusBar1)
         m_w.StatusBar1->setToolTip(texts.statusHint);
     if (m_w.StatusPanel1)
@@ -253,9 +253,9 @@ void FolderTreeSection::FolderExclusionsClick()
 {
     FolderExclusionsActive = m_w.FolderExclusions && m_w.FolderExclusions->isChecked() ? 1 : 0;
     // The tree is built again from the drive root.
-    const auto drive = platform::DriveOf(SelectedFolder);
-    FolderToOpen = drive ? drive->mountPoint : platform::DriveRoot(m_tree->TreeDriveLetter);
-    KeepListEntry = 1;
+    const auto drive = platform::DriveOf(m_tree->SelectedFolder);
+    m_tree->FolderToOpen = drive ? drive->mountPoint : platform::DriveRoot(m_tree->TreeDriveLetter);
+    m_tree->KeepListEntry = 1;
     OpenFolderOrShow();
 }
 
@@ -277,7 +277,7 @@ void ShowExclusionChoice(const std::array<QAction*, 8>& items, const ExclusionCh
 void FolderTreeSection::ExcludeFolderClick()
 {
     const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(ExcludeFolderPath).Items;
-    const int index = FindExclusionRecord(records, SelectedFolder);
+    const int index = FindExclusionRecord(records, m_tree->SelectedFolder);
     const ExclusionChoice choice = index >= 0 ? ChoiceOfRecord(records[index]) : ExclusionChoice();
     ShowExclusionChoice(m_w.ExclusionItems, choice);
 }
@@ -296,7 +296,7 @@ void FolderTreeSection::exclusionItemClick(int item, QAction* sender)
         *marks[item] = !*marks[item];
     const ExclusionChoice after = ToggleExclusionChoice(before, static_cast<ExclusionItem>(item));
     ShowExclusionChoice(items, after);
-    const platform::RecordResult stored = StoreExclusionFlags(ExcludeFolderPath, SelectedFolder, after);
+    const platform::RecordResult stored = StoreExclusionFlags(ExcludeFolderPath, m_tree->SelectedFolder, after);
     if (stored.ok() || stored.Message.isEmpty())
         return;
     // The choice did not land: the marks show what the file holds.

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class FolderTreeController;
 class QAction;
 class QMenu;
 class QTimer;
@@ -65,6 +66,8 @@ public:
     virtual ListMenusWidgets widgets() const = 0;
     // Fits a menu's width to its captions.
     virtual void MeasureMenu(QMenu* menu) = 0;
+    // The folder tree's controller (the selected folder, the folder to open).
+    virtual FolderTreeController* folderTree() = 0;
 
     virtual void OpenFolderOrShow() = 0;
     virtual void UpdateFolderCaption() = 0;

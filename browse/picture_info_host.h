@@ -9,6 +9,7 @@
 
 #include <array>
 
+class FolderTreeController;
 class QAction;
 class QFrame;
 class QLabel;
@@ -80,6 +81,8 @@ public:
     // status of thumbnail making, unless something else installed its own.
     virtual void InstallLoaderSteps() = 0;
     virtual void RefreshSelectedFolder() = 0;
+    // The folder tree's controller (the selected folder, the video image).
+    virtual FolderTreeController* folderTree() = 0;
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
     // The picture the thumbnail timer shows when it fires, and whether it is
     // the tree's.

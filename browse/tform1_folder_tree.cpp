@@ -70,7 +70,7 @@ void TForm1::InstallFolderTree()
     FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this));
 }
 
-FolderTreeController* TForm1::folderTree() { return FolderTreeSect->folderTree(); }
+FolderTreeController* TForm1::folderTree() const { return FolderTreeSect->folderTree(); }
 void TForm1::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
 QString TForm1::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
 void TForm1::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }

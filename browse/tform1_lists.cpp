@@ -62,6 +62,7 @@ public:
         return w;
     }
     void MeasureMenu(QMenu* menu) override { ::MeasureMenu(menu); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }
     void UpdateFolderCaption() override { m_form->UpdateFolderCaption(); }

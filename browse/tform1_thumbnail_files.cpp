@@ -83,6 +83,7 @@ public:
 
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
     void SetThumbnailPreview(const QString& path, bool fromTree) override
     {

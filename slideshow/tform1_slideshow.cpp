@@ -12,7 +12,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/recent_lists.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -40,6 +40,7 @@ void TForm1::ApplyShowOptions()
 
 void TForm1::ShowAddAllDialog()
 {
+    const QString SelectedFolder = folderTree()->SelectedFolder;
     ApplyShowOptions();
     Timer1->stop();
     if (ArgumentMode) {
@@ -73,6 +74,7 @@ void TForm1::ShowAddAllDialog()
 
 void TForm1::CollectPictures()
 {
+    const QString SelectedFolder = folderTree()->SelectedFolder;
     CollectionProgressCounter = 0;
     const QStringList pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
     GrowSelectionList(int32_t(pictures.size()), true);
@@ -120,8 +122,8 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
-        ShowSourcePath = SelectedFolder;
+        pictures = CollectFolderPictures(folderTree()->SelectedFolder, PlayOptions);
+        ShowSourcePath = folderTree()->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
@@ -255,10 +257,10 @@ void TForm1::EndShow()
         StatusPanel1->setText(QStringLiteral("Slide show ended!"));
     // Pictures of the folder were moved, renamed or deleted during the show:
     // the tree reads the folder again.
-    if (SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !SelectedFolder.isEmpty()) {
+    if (SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !folderTree()->SelectedFolder.isEmpty()) {
         FolderChangedDuringShow = 0;
-        FolderToOpen = SelectedFolder;
-        KeepListEntry = 1;
+        folderTree()->FolderToOpen = folderTree()->SelectedFolder;
+        folderTree()->KeepListEntry = 1;
         OpenFolderOrShow();
     }
     // A start with an argument has no window to come back to.

@@ -8,7 +8,7 @@
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -586,14 +586,14 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
 TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
 {
     TForm1 form(TestState());
-    SelectedFolder = QStringLiteral("/");
+    form.folderTree()->SelectedFolder = QStringLiteral("/");
     form.options()->Options1Click();
     EXPECT_FALSE(form.ExcludeFolder->isEnabled());
     EXPECT_EQ(form.ExcludeFolder->title(), QStringLiteral("E&xclude from"));
-    SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
+    form.folderTree()->SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
     form.options()->Options1Click();
     EXPECT_TRUE(form.ExcludeFolder->isEnabled());
-    SelectedFolder.clear();
+    form.folderTree()->SelectedFolder.clear();
 }
 
 TEST(OptionsLoad, DamagedDigitTextsSelectTheFirstItem)

@@ -6,7 +6,7 @@
 #include "base/settings_fields.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -155,7 +155,7 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     Form9 = &show;
     TForm1 form(TestState());
     form.SetupMenus();
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     Settings.InclJPG = 1;
     SourceIsShow = 1;
     FolderSourceFullScreen = 1;
@@ -202,7 +202,7 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
     TForm1 form(TestState());
     form.SetupMenus();
     Settings.MyShowHidden = 1;
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     Settings.AutoShowPath = dir;
     StorePlayOptionsInAutoShow(Settings);
     emit form.Bestand1->aboutToShow();

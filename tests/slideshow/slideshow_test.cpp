@@ -5,7 +5,7 @@
 #include "base/start_args.h"
 #include "base/start_modes.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
 #include "slideshow/launcher_window.h"
@@ -211,12 +211,12 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     makePicture(folder + QStringLiteral("/one.jpg"));
     makePicture(folder + QStringLiteral("/two.jpg"));
     RCSettingsPath = freshDir(QStringLiteral("argdata")) + QStringLiteral("/RCSettings.dat");
-    SelectedFolder = folder;
     ArgumentMode = 1;
     Settings = TSettingsRecord{};
     Settings.InclJPG = 1;
 
     TForm1 form(TestState());
+    form.folderTree()->SelectedFolder = folder;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
         form.ShowAddAllDialog();
@@ -247,9 +247,9 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
 {
     ModeReset reset;
     RCSettingsPath.clear();
-    SelectedFolder = freshDir(QStringLiteral("emptyarg"));
     ArgumentMode = 1;
     TForm1 form(TestState());
+    form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
     form.CloseWithoutSaving = true;
     form.show();
     {
