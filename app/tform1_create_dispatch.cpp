@@ -37,7 +37,7 @@ void TForm1::DispatchStartArgument()
     }
     if (ArgumentMode && ShowFileArgument) {
         const QString showFile = StartArgument;
-        TForm34 launcher(showFile, RCSettingsPath, this);
+        TForm34 launcher(showFile, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay:
             Settings.AutoShowPath = showFile.left(200);
@@ -81,7 +81,7 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
     ArgumentMode = 0;
     ShowFileArgument = 0;
     if (!Form16)
-        Form16 = new TForm16(ShowListPath);
+        Form16 = new TForm16(m_state.paths.ShowListPath);
     OpenFolderOrShow();
     if (showFileGiven && QFileInfo(StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
         LoadMyShowClick(StartArgument);

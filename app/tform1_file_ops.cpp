@@ -13,6 +13,7 @@ class TForm1FileOpsHost final : public FileOpsHost {
 public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     FileOpsWidgets widgets() const override
     {
         TForm1* f = m_form;

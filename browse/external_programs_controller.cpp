@@ -58,12 +58,12 @@ QStringList tickedPictures()
     return pageShown() && PageHooks().TickedPictures ? PageHooks().TickedPictures() : QStringList();
 }
 
-// The cut-out bitmap on screen, "" when none.
-QString cutOutOnScreen()
+// The cut-out bitmap on screen (in `cutOutFolder`), "" when none.
+QString cutOutOnScreen(const QString& cutOutFolder)
 {
-    if (CutOutCount < 1 || CutOutFolder.isEmpty())
+    if (CutOutCount < 1 || cutOutFolder.isEmpty())
         return {};
-    const QString path = CutOutFilePath(CutOutFolder, CutOutCount);
+    const QString path = CutOutFilePath(cutOutFolder, CutOutCount);
     return QFileInfo(path).isFile() ? path : QString();
 }
 
@@ -194,7 +194,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
     state.fullViewOpen = FullViewActive == 1;
     state.tickedPictures = tickedPictures();
     state.withPicture = withPicture;
-    state.cutOutPath = withPicture ? cutOutOnScreen() : QString();
+    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder) : QString();
     state.showRunning = showRuns();
     state.currentShowPicture = CurrentPicturePath;
     state.editTarget = EditTarget;
@@ -307,7 +307,7 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
     QString target;
-    const QString cutOut = cutOutOnScreen();
+    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder);
     if (showRuns())
         m_host->PauseShow();
     if (!cutOut.isEmpty()) {

@@ -7,6 +7,7 @@
 
 #include <array>
 
+struct DataPaths;
 class FolderTreeController;
 class QAction;
 class QFrame;
@@ -58,6 +59,8 @@ public:
     virtual ~ExternalProgramsHost() = default;
 
     virtual ExternalProgramsWidgets widgets() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
 
     // Folder tree.
     virtual FolderTreeController* folderTree() = 0;

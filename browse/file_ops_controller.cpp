@@ -182,7 +182,7 @@ void FileOperationsController::SaveToolButtonClick()
     m_copy.CopySuggestName.clear();
     // A cut-out on screen is saved from its bitmap under a name of its picture.
     if (CutOutCount >= 1) {
-        m_copy.CopySource = CutOutFolder + QStringLiteral("/cut") + QString::number(CutOutCount) + QStringLiteral(".bmp");
+        m_copy.CopySource = m_host->Paths().CutOutFolder + QStringLiteral("/cut") + QString::number(CutOutCount) + QStringLiteral(".bmp");
         m_copy.CopySuggestName = picture;
     }
     m_copy.CopyModeSave = 1;
@@ -628,9 +628,10 @@ void FileOperationsController::RenameFolderPopClick()
                                                           QFileInfo(folder).fileName());
     if (name) {
         m_host->ReleaseVoiceFile();
+        const DataPaths& paths = m_host->Paths();
         const FolderRenameOutcome outcome =
-            RenameFolder(folder, *name, Settings, SettingsFileName.isEmpty() ? SettingsPath : SettingsFileName,
-                         ExcludeFolderPath, Settings.KeepShowsInSync != 0, *this);
+            RenameFolder(folder, *name, Settings, paths.SettingsFileName.isEmpty() ? paths.SettingsPath : paths.SettingsFileName,
+                         paths.ExcludeFolderPath, Settings.KeepShowsInSync != 0, *this);
         if (outcome.renamed)
             reopenFolder(outcome.newPath);
     }
@@ -672,8 +673,8 @@ void FileOperationsController::HideSmallClick()
 
 void FileOperationsController::EmptyMailTempFolder(bool subfolders)
 {
-    if (QFileInfo(MailTempFolder).isDir())
-        DeleteOrEmptyFolder(MailTempFolder, FolderWalkMode::Empty, true, subfolders);
+    if (QFileInfo(m_host->Paths().MailTempFolder).isDir())
+        DeleteOrEmptyFolder(m_host->Paths().MailTempFolder, FolderWalkMode::Empty, true, subfolders);
 }
 
 void FileOperationsController::WindowsExplorer1Click()
@@ -871,7 +872,7 @@ QStringList FileOperationsController::playlists() const
         if (!path.isEmpty() && QFileInfo(path).isFile() && !lists.contains(path))
             lists << path;
     };
-    for (const QFileInfo& info : QDir(PlaylistsFolder).entryInfoList({QStringLiteral("*.vxz")}, QDir::Files))
+    for (const QFileInfo& info : QDir(m_host->Paths().PlaylistsFolder).entryInfoList({QStringLiteral("*.vxz")}, QDir::Files))
         add(info.absoluteFilePath());
     // The playlists the shows link to.
     QStringList shows = Form16 ? Form16->KnownShows() : QStringList();

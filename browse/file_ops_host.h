@@ -7,6 +7,7 @@
 #include <QString>
 
 class FolderTreeController;
+struct DataPaths;
 class QAction;
 class QLabel;
 class QMenu;
@@ -65,6 +66,8 @@ public:
     virtual ~FileOpsHost() = default;
 
     virtual FileOpsWidgets widgets() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
     // The controller of the thumbnail page now shown (null when none).
     virtual ThumbnailPageController* PageView() const = 0;
     virtual bool PageShowRuns() const = 0;

@@ -17,6 +17,7 @@
 
 #include <functional>
 
+struct DataPaths;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -50,7 +51,8 @@ struct FolderTreeHooks {
 class FolderTreeController : public QObject {
     Q_OBJECT
 public:
-    FolderTreeController(QTreeWidget* tree, FolderTreeHooks hooks, QObject* parent = nullptr);
+    // `paths` give the folder exclusions' file and the program's own folders.
+    FolderTreeController(QTreeWidget* tree, const DataPaths& paths, FolderTreeHooks hooks, QObject* parent = nullptr);
 
     QTreeWidget* tree() const { return tree_; }
     FolderTreeHooks& hooks() { return hooks_; }
@@ -130,6 +132,7 @@ private:
 
     QTreeWidget* tree_;
     QPointer<QWidget> viewport_;  // the tree's viewport, watched for presses
+    const DataPaths& paths_;
     FolderTreeHooks hooks_;
 };
 

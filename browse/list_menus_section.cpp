@@ -328,7 +328,7 @@ void ListMenusSection::playListEntry(const QString& entry)
     m_host->ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        pictures = CollectFolderPictures(entry, PlayOptions);
+        pictures = CollectFolderPictures(m_host->Paths(), entry, PlayOptions);
     } else {
         if (entry == OpenShowPath)
             ListEntryStarted = 0;

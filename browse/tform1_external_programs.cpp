@@ -15,6 +15,7 @@ class TForm1ExternalProgramsHost final : public ExternalProgramsHost {
 public:
     explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     ExternalProgramsWidgets widgets() const override
     {
         TForm1* f = m_form;

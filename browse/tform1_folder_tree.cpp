@@ -14,6 +14,7 @@ class TForm1FolderTreeHost final : public FolderTreeHost {
 public:
     explicit TForm1FolderTreeHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     FolderTreeWidgets widgets() const override
     {
         TForm1* f = m_form;

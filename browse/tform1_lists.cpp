@@ -16,6 +16,7 @@ class TForm1ListMenusHost final : public ListMenusHost {
 public:
     explicit TForm1ListMenusHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     ListMenusWidgets widgets() const override
     {
         TForm1* f = m_form;

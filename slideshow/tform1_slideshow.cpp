@@ -7,7 +7,6 @@
 #include "base/start_args.h"
 #include "base/start_modes.h"
 #include "base/settings_record.h"
-#include "base/layout_state.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
@@ -44,7 +43,7 @@ void TForm1::ShowAddAllDialog()
     ApplyShowOptions();
     Timer1->stop();
     if (ArgumentMode) {
-        TForm34 launcher(SelectedFolder, RCSettingsPath, this);
+        TForm34 launcher(SelectedFolder, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay: {
             const TRCSettingsRecord choices = launcher.Choices();
@@ -76,7 +75,7 @@ void TForm1::CollectPictures()
 {
     const QString SelectedFolder = folderTree()->SelectedFolder;
     CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
+    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, PlayOptions);
     GrowSelectionList(int32_t(pictures.size()), true);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -109,7 +108,7 @@ void TForm1::BuildAndStartShow()
     if (ArgumentMode && ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
-        const TRCSettingsRecord choices = ReadRCSettings(RCSettingsPath);
+        const TRCSettingsRecord choices = ReadRCSettings(m_state.paths.RCSettingsPath);
         PlayOptions.PlayOrder = choices.PlayOrder;
         PlayOptions.ContinuousPlay = choices.Loop;
         ShowState.LoopFlag = choices.Loop;
@@ -122,7 +121,7 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(folderTree()->SelectedFolder, PlayOptions);
+        pictures = CollectFolderPictures(m_state.paths, folderTree()->SelectedFolder, PlayOptions);
         ShowSourcePath = folderTree()->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
@@ -257,7 +256,7 @@ void TForm1::EndShow()
         StatusPanel1->setText(QStringLiteral("Slide show ended!"));
     // Pictures of the folder were moved, renamed or deleted during the show:
     // the tree reads the folder again.
-    if (SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !folderTree()->SelectedFolder.isEmpty()) {
+    if (state().session.SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !folderTree()->SelectedFolder.isEmpty()) {
         FolderChangedDuringShow = 0;
         folderTree()->FolderToOpen = folderTree()->SelectedFolder;
         folderTree()->KeepListEntry = 1;

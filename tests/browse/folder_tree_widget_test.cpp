@@ -2,6 +2,7 @@
 // the refusals and their messages, expanding and collapsing, clicks on
 // picture, video and folder nodes, and the list-entry write-back.
 #include "browse/folder_exclusions.h"
+#include "support/test_state.h"
 #include "browse/folder_tree_widget.h"
 
 #include "base/data_folder.h"
@@ -69,7 +70,7 @@ protected:
         hooks.pictureClicked = [this](const QString& p, bool full) { calls.pictures.append({p, full}); };
         hooks.videoProgram = [this] { return calls.videoProgram; };
         hooks.runVideo = [this](const QString&, const QString& f) { calls.videos << f; };
-        ctl = std::make_unique<FolderTreeController>(tree, hooks);
+        ctl = std::make_unique<FolderTreeController>(tree, TestState().paths, hooks);
 
         ExclusionList.clear();
         ExclusionsChanged = 0;
@@ -348,11 +349,11 @@ TEST_F(FolderTreeWidgetTest, ExcludedFoldersAreLeftOutAndAWalkIntoOneTurnsExclus
 {
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     const QString data = freshDir("data");
-    SetDataFolderPaths(data);
+    SetDataFolderPaths(TestState().paths, data);
     TExcludeFolderRecord rec;
     rec.Path = ExclusionKey(drive + "/Pics/Holiday");
     rec.Browse = 1;
-    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderPath, {rec}));
+    ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {rec}));
     ExclusionsChanged = 1;
 
     open(drive + "/Pics");
@@ -368,7 +369,7 @@ TEST_F(FolderTreeWidgetTest, ExcludedFoldersAreLeftOutAndAWalkIntoOneTurnsExclus
     EXPECT_EQ(ctl->SelectedFolder, drive + "/Pics/Holiday/Beach");
     EXPECT_EQ(tree()->currentItem()->text(0), "Beach");
     FolderExclusionsActive = 1;
-    ExcludeFolderPath.clear();
+    TestState().paths.ExcludeFolderPath.clear();
     ExclusionsChanged = 1;
 }
 

@@ -183,14 +183,14 @@ TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
 TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
 {
     TForm1 form(TestState());
-    SetDataFolderPaths(freshDir("data"));
+    SetDataFolderPaths(TestState().paths, freshDir("data"));
     form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
 
     form.BrowsePop->trigger();
     EXPECT_TRUE(form.Browse->isChecked());
     EXPECT_TRUE(form.BrowsePop->isChecked());
-    auto records = ReadExcludeFolderFile(ExcludeFolderPath).Items;
+    auto records = ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].Path, (drive + "/album & more").toLower());
     EXPECT_EQ(records[0].Browse, 1);
@@ -198,7 +198,7 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     form.All->trigger();
     EXPECT_FALSE(form.Browse->isChecked());
     EXPECT_TRUE(form.AllPop->isChecked());
-    records = ReadExcludeFolderFile(ExcludeFolderPath).Items;
+    records = ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].All, 1);
     EXPECT_EQ(records[0].Browse, 0);
@@ -218,18 +218,18 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
         form.folderTreeSection()->ClearExclusionsClick();
         EXPECT_EQ(platform::promptLog()[0].request.text, "Please confirm clearing all folder exclusions");
         EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Confirmation);
-        EXPECT_EQ(ReadExcludeFolderFile(ExcludeFolderPath).Items.size(), 1u);
+        EXPECT_EQ(ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items.size(), 1u);
     }
     platform::ScopedPromptResponder ok(QList<platform::PromptReply>{
         platform::PromptReply::button(platform::PromptAnswer::Ok)});
     form.folderTreeSection()->ClearExclusionsClick();
-    EXPECT_TRUE(ReadExcludeFolderFile(ExcludeFolderPath).Items.empty());
+    EXPECT_TRUE(ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items.empty());
 }
 
 TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
 {
     TForm1 form(TestState());
-    SetDataFolderPaths(freshDir("data"));
+    SetDataFolderPaths(TestState().paths, freshDir("data"));
     QImage image(32, 32, QImage::Format_RGB32);
     image.fill(Qt::blue);
     ASSERT_TRUE(image.save(drive + "/Album & more/blue.jpg", "JPG"));

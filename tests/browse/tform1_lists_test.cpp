@@ -280,9 +280,9 @@ TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
 TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
 {
     const QString data = freshDir("data");
-    DraftShowPath = data + "/vistamo.vxt";
-    WorkShowPath = data + "/vistamo.tmp";
-    ShowsFolder = data + "/Vistamo! Slide Shows";
+    TestState().paths.DraftShowPath = data + "/vistamo.vxt";
+    TestState().paths.WorkShowPath = data + "/vistamo.tmp";
+    TestState().paths.ShowsFolder = data + "/Vistamo! Slide Shows";
     const QString trip = drive + "/Trip.vxt";
     ASSERT_TRUE(writeFile(trip, EncodeShowRecord(NewPictureRecord(drive + "/Tom & Jerry/p.jpg", 40))));
     Settings.ShowHistory[0] = drive + "/Other.vxt";

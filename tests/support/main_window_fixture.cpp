@@ -80,9 +80,9 @@ void MainWindowFixture::start(const Options& options)
             first.CloseWithoutSaving = true;
         }
         TSettingsRecord rec;
-        ReadSettingsFile(SettingsFileName, rec);
+        ReadSettingsFile(TestState().paths.SettingsFileName, rec);
         rec.MyShowHidden = 1;
-        WriteSettingsFile(SettingsFileName, rec);
+        WriteSettingsFile(TestState().paths.SettingsFileName, rec);
     }
 
     form_ = new TForm1(TestState());
@@ -97,7 +97,7 @@ void MainWindowFixture::start(const Options& options)
     if (!Form20)
         Form20 = new TForm20(form_);
     if (!Form16)
-        Form16 = new TForm16(ShowListPath);
+        Form16 = new TForm16(TestState().paths.ShowListPath);
     if (!Form2)
         Form2 = new TForm2(form_);
     if (!options.showWindow)
