@@ -11,7 +11,6 @@
 #include "browse/crop_cut_out.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
@@ -60,12 +59,12 @@ QStringList tickedPictures()
     return pageShown() && PageHooks().TickedPictures ? PageHooks().TickedPictures() : QStringList();
 }
 
-// The cut-out bitmap on screen (cut-out number `cutOutCount`), "" when none.
-QString cutOutOnScreen(int cutOutCount)
+// The cut-out bitmap on screen (number `cutOutCount` in `cutOutFolder`), "" when none.
+QString cutOutOnScreen(const QString& cutOutFolder, int cutOutCount)
 {
-    if (cutOutCount < 1 || CutOutFolder.isEmpty())
+    if (cutOutCount < 1 || cutOutFolder.isEmpty())
         return {};
-    const QString path = CutOutFilePath(CutOutFolder, cutOutCount);
+    const QString path = CutOutFilePath(cutOutFolder, cutOutCount);
     return QFileInfo(path).isFile() ? path : QString();
 }
 
@@ -196,11 +195,11 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
     state.fullViewOpen = m_host->state().session.FullViewActive == 1;
     state.tickedPictures = tickedPictures();
     state.withPicture = withPicture;
-    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->state().session.CutOutCount) : QString();
+    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount) : QString();
     state.showRunning = showRuns();
     state.currentShowPicture = CurrentPicturePath;
     state.editTarget = EditTarget;
-    state.selectedFolder = SelectedFolder;
+    state.selectedFolder = m_host->folderTree()->SelectedFolder;
     const ExternalLaunchPlan plan = PlanExternalLaunch({program, startArguments}, state);
     if (plan.cutOut)
         platform::SetReadOnly(state.cutOutPath, true);   // the editor may not change the cut-out
@@ -257,8 +256,8 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
     MoveVideoProgramToFront(Settings.VideoPrograms, index);
     const QIcon icon = platform::ProgramIcon(Settings.VideoPrograms[0]);
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22, icon);
-    VideoImageIndex = icon.isNull() ? 21 : 22;
     if (m_host->folderTree()) {
+        m_host->folderTree()->VideoImageIndex = icon.isNull() ? 21 : 22;
         m_host->folderTree()->RefreshTreeImages();
         m_w.TreeView1->viewport()->update();
     }
@@ -309,7 +308,7 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
     QString target;
-    const QString cutOut = cutOutOnScreen(m_host->state().session.CutOutCount);
+    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount);
     if (showRuns())
         m_host->PauseShow();
     if (!cutOut.isEmpty()) {
@@ -404,10 +403,11 @@ void ExternalProgramsController::TBTarnivoClick()
     if (TarnivoPath.isEmpty())
         return;
     m_host->ReleaseVoiceFile();
+    QString& SelectedFolder = m_host->folderTree()->SelectedFolder;
     RunExternalProgram(TarnivoPath, {SelectedFolder}, false);
     if (!QFileInfo(SelectedFolder).isDir()) {
         SelectedFolder = QFileInfo(SelectedFolder).path();
-        FolderToOpen = SelectedFolder;
+        m_host->folderTree()->FolderToOpen = SelectedFolder;
         m_host->OpenFolderOrShow();
     } else {
         m_host->RefreshSelectedFolder();
@@ -418,6 +418,7 @@ void ExternalProgramsController::TBTarnivoClick()
 
 void ExternalProgramsController::ResetToExifPopClick()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
     if (!Form20)
@@ -436,6 +437,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
     const QString saved = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Reset file dates to picture date taken (EXIF)...."));
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const ResetDateCounts counts =
         ResetFileDatesInFolder(SelectedFolder, PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
             if (m_w.StatusPanel1)

@@ -7,6 +7,7 @@
 
 #include <array>
 
+struct DataPaths;
 class FolderTreeController;
 struct ProgramState;
 class QAction;
@@ -61,6 +62,8 @@ public:
     virtual ExternalProgramsWidgets widgets() const = 0;
     // The program's state the window was made with.
     virtual ProgramState& state() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
 
     // Folder tree.
     virtual FolderTreeController* folderTree() = 0;

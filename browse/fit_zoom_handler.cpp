@@ -44,6 +44,12 @@ FitZoomHandler::~FitZoomHandler()
 
 // ---- Fitting and zoom -------------------------------------------------------
 
+QString FitZoomHandler::cutOutFolder() const
+{
+    const QString folder = m_hooks.CutOutFolderPath ? m_hooks.CutOutFolderPath() : QString();
+    return folder.isEmpty() ? CutOutFolderFor(DefaultDataFolder()) : folder;
+}
+
 FitInput FitZoomHandler::fitInput() const
 {
     FitInput in;
@@ -144,13 +150,7 @@ bool FitZoomHandler::StepBackCutOut(const QString& picturePath)
     if (m_session.CutOutCount < 1 || !m_slot)
         return false;
     const int previous = m_session.CutOutCount - 1;
-    QString folder;
-    if (m_hooks.CutOutFolderPath)
-        folder = m_hooks.CutOutFolderPath();
-    else if (!CutOutFolder.isEmpty())
-        folder = CutOutFolder;
-    else
-        folder = CutOutFolderFor(DataFolder.isEmpty() ? DefaultDataFolder() : DataFolder);
+    const QString folder = cutOutFolder();
     const QString path = previous >= 1 ? CutOutFilePath(folder, previous) : picturePath;
     LoadedPicture picture;
     try {
@@ -251,13 +251,7 @@ void FitZoomHandler::makeCutOut(const QRect& source)
 {
     if (!m_slot || !m_slot->Loaded())
         return;
-    QString folder;
-    if (m_hooks.CutOutFolderPath)
-        folder = m_hooks.CutOutFolderPath();
-    else if (!CutOutFolder.isEmpty())
-        folder = CutOutFolder;
-    else
-        folder = CutOutFolderFor(DataFolder.isEmpty() ? DefaultDataFolder() : DataFolder);
+    const QString folder = cutOutFolder();
 
     int count = m_session.CutOutCount;
     QImage bitmap;

@@ -46,7 +46,7 @@ struct FitZoomHooks {
     std::function<double()> RatioHeight;
     std::function<double()> CustomRatioWidth;
     std::function<double()> CustomRatioHeight;
-    // Where cut-outs are written. Unset: CutOutFolder (or the data folder's).
+    // Where cut-outs are written. Unset or empty: the default data folder's.
     std::function<QString()> CutOutFolderPath;
     // The readout label ("Enlargement factor: n%"); unset: none.
     std::function<QLabel*()> SpeedLabel;
@@ -133,6 +133,9 @@ protected:
 
 private:
     fitzoom::FitInput fitInput() const;
+    // The folder cut-outs are written to (CutOutFolderPath's, else the
+    // default data folder's).
+    QString cutOutFolder() const;
     void applyResult(const fitzoom::FitResult& r);
     CropContext cropContext() const;
     CropGeometry cropGeometry() const;

@@ -3,6 +3,7 @@
 // ratio panel is open, and the few routines of other sections it calls.
 #pragma once
 
+struct DataPaths;
 struct ProgramState;
 class QLabel;
 class QMenuBar;
@@ -25,6 +26,8 @@ public:
     virtual FitZoomWidgets widgets() const = 0;
     // The program's state the window was made with.
     virtual ProgramState& state() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
 
     // The commands for the shown picture.
     virtual void SetPictureMenuCaptions() = 0;

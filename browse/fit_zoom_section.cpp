@@ -10,6 +10,7 @@
 #include "platform/dos_date.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "base/data_paths.h"
 #include "base/picture_table.h"
 #include "base/program_state.h"
 #include "base/settings_record.h"
@@ -126,6 +127,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             return int(Settings.MaxEnlargePercent);
         };
         hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+        hooks.CutOutFolderPath = [this] { return m_host->Paths().CutOutFolder; };
         hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
         hooks.CropState = [this] {
             CropContext ctx;

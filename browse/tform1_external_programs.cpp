@@ -17,6 +17,7 @@ public:
 
     ProgramState& state() const override { return m_form->state(); }
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     ExternalProgramsWidgets widgets() const override
     {
         TForm1* f = m_form;

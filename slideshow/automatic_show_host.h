@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringList>
 
+struct DataPaths;
 class QTimer;
 class QWidget;
 
@@ -18,4 +19,7 @@ public:
     virtual QWidget* AutomaticShowWindow() = 0;
     // The idle timer that starts the replay.
     virtual QTimer* IdleTimer() = 0;
+    // The data-folder paths of this start (the folder exclusions a folder
+    // source's collection follows).
+    virtual const DataPaths& Paths() const = 0;
 };

@@ -268,6 +268,7 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
     hooks.PictureArea = [this] { return PictureArea(); };
     hooks.EnlargeLimit = [] { return int(ShowState.EnlargeLimit); };
     hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+    hooks.CutOutFolderPath = [this] { return m_state.paths.CutOutFolder; };
     hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
     hooks.CropState = [this, handler] {
         CropContext ctx;

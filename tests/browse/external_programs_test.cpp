@@ -416,9 +416,9 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
                                       .arg(out)
                                       .toUtf8()));
     QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
-    const QString savedFolder = CutOutFolder;
-    CutOutFolder = dir + QStringLiteral("/cuts");
-    const QString cut = CutOutFolder + QStringLiteral("/cut2.bmp");
+    const QString savedFolder = TestState().paths.CutOutFolder;
+    TestState().paths.CutOutFolder = dir + QStringLiteral("/cuts");
+    const QString cut = TestState().paths.CutOutFolder + QStringLiteral("/cut2.bmp");
     ASSERT_TRUE(writeFile(cut, fixtures::bmp(8, 8)));
     TestState().session.CutOutCount = 2;
     Settings.EditPrograms[0] = script;
@@ -430,5 +430,5 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     EXPECT_EQ(lines[1].toInt(nullptr, 8) & 0222, 0);     // no one could write it meanwhile
     EXPECT_TRUE(QFile::permissions(cut) & QFileDevice::WriteOwner);
     TestState().session.CutOutCount = 0;
-    CutOutFolder = savedFolder;
+    TestState().paths.CutOutFolder = savedFolder;
 }

@@ -53,7 +53,7 @@ void drag(QWidget* target, QPoint from, QPoint to)
 
 TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
 {
-    CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
+    TestState().paths.CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
     Settings.MaxEnlargePercent = 0;
     TForm1 form(TestState());
     const QString path = makeJpeg(400, 300);
@@ -67,7 +67,7 @@ TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
 
     drag(form.Image1, {200, 0}, {400, 100});
     EXPECT_EQ(TestState().session.CutOutCount, 1);
-    const QString cut1 = CutOutFolder + QStringLiteral("/cut1.bmp");
+    const QString cut1 = TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp");
     ASSERT_TRUE(QFileInfo::exists(cut1));
     EXPECT_EQ(QImage(cut1).size(), QSize(200, 100));
     const QColor inside(QImage(cut1).pixel(100, 50));   // the green right half
@@ -179,7 +179,7 @@ TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
 
 TEST(TForm1FitZoom, InAShowOnlyAPausedPictureIsCropped)
 {
-    CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
+    TestState().paths.CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
     TForm1 form(TestState());
     const QString path = makeJpeg(400, 300);
     PictureTable.assign(1, TPictureEntry{});
@@ -199,6 +199,6 @@ TEST(TForm1FitZoom, InAShowOnlyAPausedPictureIsCropped)
     ShowState.Direction = 0;   // paused
     drag(form.Image1, {10, 10}, {200, 200});
     EXPECT_EQ(TestState().session.CutOutCount, 1);
-    EXPECT_TRUE(QFileInfo::exists(CutOutFolder + QStringLiteral("/cut1.bmp")));
+    EXPECT_TRUE(QFileInfo::exists(TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp")));
     PlaybackActive = 0;
 }

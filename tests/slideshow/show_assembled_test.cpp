@@ -8,7 +8,7 @@
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
@@ -130,7 +130,7 @@ struct AssembledShow : ::testing::Test {
     // The tool bar's start button on the selected folder.
     void playFolder(const QString& folder)
     {
-        SelectedFolder = folder;
+        form.folderTree()->SelectedFolder = folder;
         form.ToolButton1->trigger();
     }
     // The first entry of the Recent menu, played (as with Ctrl held).

@@ -93,7 +93,7 @@ struct ShowReset {
         TestState().session.ZoomFactor = 0;
         TestState().session.FullViewActive = 0;
         PlaybackActive = 0;
-        CutOutFolder = CutOutFolderFor(freshDir(QStringLiteral("data")));
+        TestState().paths.CutOutFolder = CutOutFolderFor(freshDir(QStringLiteral("data")));
     }
     ~ShowReset()
     {
@@ -118,7 +118,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     makeJpeg(dir + QStringLiteral("/c.jpg"), 300, 400);
     PlayOptions.IgnoreErrors = 1;
     PlayOptions.IntervalSeconds = 60;   // only the skip may step on its own
-    const QStringList pictures = CollectFolderPictures(dir, PlayOptions);
+    const QStringList pictures = CollectFolderPictures(TestState().paths, dir, PlayOptions);
     ASSERT_EQ(pictures.size(), 3);
 
     TForm1 form(TestState());
@@ -198,7 +198,7 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
 
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.PlayPictures(CollectFolderPictures(dir, PlayOptions));
+    form.PlayPictures(CollectFolderPictures(TestState().paths, dir, PlayOptions));
     for (int i = 0; i < 50 && PlaybackActive == 1; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(PlaybackActive, 0);
@@ -230,7 +230,7 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
     EXPECT_EQ(ShowState.Direction, 0);
     drag(image1, {200, 0}, {400, 100});
     ASSERT_EQ(TestState().session.CutOutCount, 1);
-    const QString cut1 = CutOutFolder + QStringLiteral("/cut1.bmp");
+    const QString cut1 = TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp");
     ASSERT_TRUE(QFileInfo::exists(cut1));
     EXPECT_EQ(QImage(cut1).size(), QSize(200, 100));
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), cut1);
@@ -311,7 +311,7 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
 TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
 {
     const QString data = freshDir(QStringLiteral("collectdata"));
-    SetDataFolderPaths(data);
+    SetDataFolderPaths(TestState().paths, data);
     const QString root = freshDir(QStringLiteral("collectroute"));
     const QString outside = freshDir(QStringLiteral("collectoutside"));
     makeJpeg(root + QStringLiteral("/a.jpg"), 40, 30);
@@ -329,12 +329,12 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
     TExcludeFolderRecord noShow;
     noShow.Path = (root + QStringLiteral("/noshow")).toLower();
     noShow.SubShow = 1;
-    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderPath, {noShow}));
+    ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {noShow}));
     ExclusionsChanged = 1;
 
     TPlayOptions options;
     options.IncludeSubfolders = 1;
-    QStringList found = CollectFolderPictures(root, options);
+    QStringList found = CollectFolderPictures(TestState().paths, root, options);
     QStringList relative;
     for (const QString& path : found)
         relative << path.mid(root.size());
@@ -343,11 +343,11 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
 
     // Without subfolders only the folder's own pictures.
     options.IncludeSubfolders = 0;
-    EXPECT_EQ(CollectFolderPictures(root, options), QStringList{root + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options), QStringList{root + QStringLiteral("/a.jpg")});
 
     // Exclusions switched off: the excluded folder is collected again.
     FolderExclusionsActive = 0;
     options.IncludeSubfolders = 1;
-    EXPECT_TRUE(CollectFolderPictures(root, options).contains(root + QStringLiteral("/noshow/c.jpg")));
+    EXPECT_TRUE(CollectFolderPictures(TestState().paths, root, options).contains(root + QStringLiteral("/noshow/c.jpg")));
     FolderExclusionsActive = 1;
 }
