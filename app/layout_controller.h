@@ -6,7 +6,7 @@
 // events to it.
 #pragma once
 
-#include "base/show_session.h"
+#include "base/layout_state.h"
 
 #include <QHash>
 #include <QMargins>
@@ -14,6 +14,7 @@
 #include <QRect>
 #include <QString>
 
+struct ProgramState;
 class QEvent;
 class QPainter;
 class QWidget;
@@ -83,7 +84,7 @@ public:
     };
 
     // `window` is the main window the layouts size and place.
-    LayoutController(QWidget& window, LayoutHost& host, ShowSession& session);
+    LayoutController(QWidget& window, LayoutHost& host, ProgramState& state);
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
 
@@ -116,6 +117,8 @@ public:
     void SaveControlPanelPosition();
     // The designed bounds captured by SaveControlBounds (name -> bounds).
     const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
+    // The state of the layouts and screen modes.
+    LayoutState& layoutState() { return m_layoutState; }
     // Lays the controls out for the window's present size: the designed
     // bounds at the restored size, the maximized layout's rules otherwise
     // (also for a size the window manager gave), so no control covers another.
@@ -142,7 +145,8 @@ private:
 
     QWidget& m_window;
     LayoutHost& m_host;
-    ShowSession& m_session;
+    ProgramState& m_state;
+    LayoutState m_layoutState;
     Items m_items;
     bool m_layingOut = false;
     bool m_layoutPending = false;  // the window changed size while it was laid out

@@ -4,7 +4,6 @@
 #include "base/data_folder.h"
 #include "base/environment.h"
 #include "platform/help_key.h"
-#include "base/layout_state.h"
 #include "browse/selection_status.h"
 #include "platform/clock.h"
 #include "platform/prompt_dialogs.h"
@@ -39,8 +38,9 @@ using platform::PromptKind;
 // screen with the window frame.
 const QSize OptionsDialogSize(700, 500);
 
-TForm3::TForm3(ShowSession& session, QWidget* parent, OptionsHost* host)
+TForm3::TForm3(const DataPaths& paths, ShowSession& session, QWidget* parent, OptionsHost* host)
     : QDialog(parent)
+    , m_paths(paths)
     , m_host(host ? host : dynamic_cast<OptionsHost*>(parent))
     , m_session(session)
 {
@@ -231,7 +231,7 @@ TOptionsCheck TForm3::checkPages(const TOptionsValues& v, TOptionsNumbers& numbe
 {
     TOptionsCheckContext ctx;
     ctx.editProgramExists = EditProgramAcceptable(v.EditProgramText);
-    ctx.secondMonitorSelected = UseMainMonitor == 0;
+    ctx.secondMonitorSelected = m_host && m_host->SecondMonitorSelected();
     TOptionsCheck first;
     for (const TOptionsPage* page : pages())
         first = EarlierCheck(first, page->check(v, ctx, numbers));
@@ -293,12 +293,12 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
     const bool thumbsOn = ThumbnailsSwitchedOn(AddSettings, v);
     if (AddSettingsDiffer(AddSettings, v, n)) {
         StoreAddSettings(AddSettings, v, n);
-        if (!AddSettingsPath.isEmpty()) {
-            const platform::RecordResult written = WriteAddSettings(AddSettingsPath, AddSettings);
+        if (!m_paths.AddSettingsPath.isEmpty()) {
+            const platform::RecordResult written = WriteAddSettings(m_paths.AddSettingsPath, AddSettings);
             if (!written.ok())
                 platform::showMessage(PromptKind::Error, written.Message);
             else
-                LoadAddSettings(AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+                LoadAddSettings(m_paths.AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
         }
     }
     QCheckBox* resetFileDate = EditProgramsSheet->ResetFileDateCB;

@@ -240,7 +240,7 @@ public:
     // constructor; its routines are forwarded here for the other sections.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
-    class FolderTreeController* folderTree();
+    class FolderTreeController* folderTree() const;
     void OpenFolderOrShow();
     QString GetNodePath(class QTreeWidgetItem* node);
     void UpdateFolderCaption();
@@ -316,6 +316,7 @@ public:
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
     ShowSession& Session() override { return m_state.session; }
+    const DataPaths& Paths() const override { return m_state.paths; }
     void EndShow();
     void ToolButton2Click();
     void PauseShow();
@@ -436,11 +437,13 @@ public:
     void RemoveKeyboardHook() override;
     void RestoreKeyboardHook() override;
     void MeasureOptionsMenu() override;
+    QString selectedFolder() const override;
     // What the options dialog asks of this window on "&Apply".
     void EnableEditCommands(bool on) override;
     void RefitShownPicture() override;
     void RefreshAfterOptions() override;
     void OptionsDialogClosed() override;
+    bool SecondMonitorSelected() const override;
 private:
     OptionsController* m_options = nullptr;
 public:
@@ -510,8 +513,15 @@ public:
 
 private:
     void buildClientArea();
+    void buildBrowsePreviewPanel();
+    void buildShowPreviewPanel();
     void buildToolBars();
     void buildMenus();
+    void buildFileMenu();
+    void buildShowMenu();
+    void buildPageAndMyShowMenus();
+    void buildListMenus();
+    void buildOptionsAndHelpMenus();
     void buildPopups();
     void buildTimers();
 };

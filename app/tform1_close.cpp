@@ -80,7 +80,7 @@ QString KnownShowsLeftMessage(const QString& showListPath)
 void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
 {
     // A file that could not be read is not rewritten from a list that lacks its shows.
-    if (const QString left = KnownShowsLeftMessage(ShowListPath); !left.isEmpty()) {
+    if (const QString left = KnownShowsLeftMessage(m_state.paths.ShowListPath); !left.isEmpty()) {
         platform::showMessage(platform::PromptKind::Warning, left);
         return;
     }
@@ -88,7 +88,7 @@ void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPref
     if (!shows)
         return;
     QStringList paths = *shows;
-    WriteKnownShows(ShowListPath, paths, OldPrefix, NewPrefix, PrefixLength, Replace);
+    WriteKnownShows(m_state.paths.ShowListPath, paths, OldPrefix, NewPrefix, PrefixLength, Replace);
     // The manager lists the renamed paths too.
     if (Replace && Form16 && paths != *shows) {
         for (const QString& old : *shows)
@@ -109,13 +109,13 @@ bool TForm1::FormClose()
 
     // Pictures waiting for the uploader would be lost.
     if (!DemoMode) {
-        const QString pending = UploadPendingMessage(AddSettings.UploaderPath, MailTempFolder);
+        const QString pending = UploadPendingMessage(AddSettings.UploaderPath, m_state.paths.MailTempFolder);
         if (!pending.isEmpty()) {
             platform::showMessage(platform::PromptKind::Information, pending);
             return false;
         }
-        if (!MailTempFolder.isEmpty() && QFileInfo(MailTempFolder).isDir()) {
-            QDir mail(MailTempFolder);
+        if (!m_state.paths.MailTempFolder.isEmpty() && QFileInfo(m_state.paths.MailTempFolder).isDir()) {
+            QDir mail(m_state.paths.MailTempFolder);
             for (const QFileInfo& entry : mail.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
                 if (entry.isDir() && !entry.isSymLink())
                     QDir(entry.filePath()).removeRecursively();
@@ -140,7 +140,7 @@ bool TForm1::FormClose()
 
     // A start with an argument or a demo start saves nothing.
     if (ArgumentMode && !DemoMode)
-        DeleteRunMarker();
+        DeleteRunMarker(m_state.paths);
     if (DemoMode || ArgumentMode) {
         CloseDone = true;
         return true;
@@ -172,17 +172,17 @@ bool TForm1::FormClose()
     const int32_t panelHidden = Settings.MyShowHidden == 1 ? 1 : 0;
     // The full-screen control panel's place is taken after the merge: it is
     // this window's own.
-    const TCloseSave saved = SaveAtClose(SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
-                                         AudioMode != 0, KnownShowsOfManager(), ShowListPath,
+    const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
+                                         AudioMode != 0, KnownShowsOfManager(), m_state.paths.ShowListPath,
                                          [this](TSettingsRecord&) { layouts()->SaveControlPanelPosition(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.
     if (!AudioMode)
-        if (const QString left = KnownShowsLeftMessage(ShowListPath); !left.isEmpty())
+        if (const QString left = KnownShowsLeftMessage(m_state.paths.ShowListPath); !left.isEmpty())
             platform::showMessage(platform::PromptKind::Warning, left);
-    for (const QString& text : CloseSaveFailureTexts(saved, SettingsFileName, ShowListPath))
+    for (const QString& text : CloseSaveFailureTexts(saved, m_state.paths.SettingsFileName, m_state.paths.ShowListPath))
         platform::showMessage(platform::PromptKind::Error, text);
-    DeleteRunMarker();
+    DeleteRunMarker(m_state.paths);
     CloseDone = true;
     return true;
 }

@@ -157,9 +157,9 @@ bool RotateFileWithViewer(const QString& viewer, const QString& file, const QStr
     return rotated;
 }
 
-QString ViewerIniInDataFolder()
+QString ViewerIniInDataFolder(const DataPaths& paths)
 {
-    return IrfanViewDataFolder.isEmpty() ? QString() : IrfanViewDataFolder + QStringLiteral("/vxview.ini");
+    return paths.IrfanViewDataFolder.isEmpty() ? QString() : paths.IrfanViewDataFolder + QStringLiteral("/vxview.ini");
 }
 
 QString ViewerIniBesideProgram(const QString& viewerPath)
@@ -203,9 +203,9 @@ QString GetResampleFilterText(const QString& inDataFolder, const QString& beside
     return result;
 }
 
-QString GetResampleFilterText()
+QString GetResampleFilterText(const DataPaths& paths, const QString& viewerPath)
 {
-    return GetResampleFilterText(ViewerIniInDataFolder(), ViewerIniBesideProgram(IrfanViewPath));
+    return GetResampleFilterText(ViewerIniInDataFolder(paths), ViewerIniBesideProgram(viewerPath));
 }
 
 // ---- rotation of ticked pictures ------------------------------------------------------------

@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <functional>
 
+struct DataPaths;
+
 // ---- state ------------------------------------------------------------------------
 
 // 1 while an outside program started through RunExternalProgram runs; the
@@ -138,11 +140,11 @@ bool RotateFileWithViewer(const QString& viewer, const QString& file, const QStr
 // it is older than the other) and `inDataFolder`; "Resample filter not
 // determined" when the file chosen cannot be read.
 QString GetResampleFilterText(const QString& inDataFolder, const QString& besideProgram);
-// The same for the installed viewer (IrfanViewDataFolder, IrfanViewPath).
-QString GetResampleFilterText();
+// The same for the viewer at `viewerPath` (its data folder IrfanViewDataFolder).
+QString GetResampleFilterText(const DataPaths& paths, const QString& viewerPath);
 // The viewer's settings files: in its data folder, and beside the program
 // (its path without the extension, + ".ini").
-QString ViewerIniInDataFolder();
+QString ViewerIniInDataFolder(const DataPaths& paths);
 QString ViewerIniBesideProgram(const QString& viewerPath);
 
 // ---- rotation of ticked pictures --------------------------------------------------------

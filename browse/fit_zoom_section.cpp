@@ -10,7 +10,9 @@
 #include "platform/dos_date.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "base/data_paths.h"
 #include "base/picture_table.h"
+#include "base/program_state.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "platform/prompt.h"
@@ -96,6 +98,11 @@ FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& s
 
 FitZoomSection::~FitZoomSection() = default;
 
+ShowSession& FitZoomSection::session() const
+{
+    return m_host->state().session;
+}
+
 FitZoomHandler* FitZoomSection::Image1FitZoom()
 {
     if (!m_image1FitZoom) {
@@ -103,13 +110,13 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // when the picture display has not done so yet.
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
-        m_image1FitZoom = new FitZoomHandler(m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
+        m_image1FitZoom = new FitZoomHandler(session(), m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
         // The picture area the layouts set; until they do, Image1's
         // designed bounds.
         const QRect designed = m_w.Image1 ? m_w.Image1->geometry() : QRect();
-        hooks.PictureArea = [designed] {
+        hooks.PictureArea = [this, designed] {
             if (PictureAreaWidth > 0 && PictureAreaHeight > 0)
                 return QRect(PictureAreaLeft, PictureAreaTop, PictureAreaWidth, PictureAreaHeight);
             return designed;
@@ -119,17 +126,18 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // The enlargement limit of the running show or full view, else the
         // play options' own; the one-shot no-limit byte of the show state.
         hooks.EnlargeLimit = [this] {
-            if (m_session.PlaybackActive == 1 || FullViewActive == 1)
+            if (m_session.PlaybackActive == 1 || session().FullViewActive == 1)
                 return int(m_session.ShowState.EnlargeLimit);
             return int(Settings.MaxEnlargePercent);
         };
         hooks.NoLimitOnce = [this] { return m_session.ShowState.NoLimitOnce != 0; };
+        hooks.CutOutFolderPath = [this] { return m_host->Paths().CutOutFolder; };
         hooks.ClearNoLimitOnce = [this] { m_session.ShowState.NoLimitOnce = 0; };
         hooks.CropState = [this] {
             CropContext ctx;
             ctx.showRunning = m_session.PlaybackActive == 1;
             ctx.autoShowRunning = m_session.AutoShowRunning == 1;
-            ctx.fullViewActive = FullViewActive == 1;
+            ctx.fullViewActive = session().FullViewActive == 1;
             ctx.manualMode = ctx.showRunning && m_host->InManualMode();
             ctx.demoMode = DemoMode == 1;
             ctx.fullScreenVisible = ctx.fullViewActive;
@@ -188,8 +196,8 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
                 showFullViewStatus(m_w.Window, path, m_session.PlayOptions);
         };
         hooks.CloseFullView = [this] {
-            FullViewActive = 0;
-            CutOutCount = 0;
+            session().FullViewActive = 0;
+            session().CutOutCount = 0;
             if (m_w.Image1)
                 m_w.Image1->hide();
         };
@@ -248,9 +256,9 @@ void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
     FitZoomHandler* handler = Image1FitZoom();
-    CutOutCount = 0;
-    ZoomFactor = 0;
-    FullViewActive = 1;
+    session().CutOutCount = 0;
+    session().ZoomFactor = 0;
+    session().FullViewActive = 1;
     handler->CropPath = path;
     LoadErrorKind.clear();
     m_session.ShowState.Direction = 0;
@@ -262,7 +270,7 @@ void FitZoomSection::ShowPictureFull(const QString& path)
         handler->SizePictureToDisplay(false);
     }
     if (!LoadErrorKind.isEmpty()) {
-        FullViewActive = 0;
+        session().FullViewActive = 0;
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
     }

@@ -145,49 +145,49 @@ uint8_t IsFolderExcluded(const std::vector<TExcludeFolderRecord>& list, const Ex
     return result;
 }
 
-QStringList OwnExcludedFolders()
+QStringList OwnExcludedFolders(const DataPaths& paths)
 {
     QStringList own;
     // The program's own files sit in its installed share folder.
-    if (!ProgramFolder.isEmpty())
-        own << QDir::cleanPath(ProgramFolder + QStringLiteral("/../share/vistamo"));
-    own << ShowsFolder << CutOutFolder << MailTempFolder;
+    if (!paths.ProgramFolder.isEmpty())
+        own << QDir::cleanPath(paths.ProgramFolder + QStringLiteral("/../share/vistamo"));
+    own << paths.ShowsFolder << paths.CutOutFolder << paths.MailTempFolder;
     return own;
 }
 
-void LoadFolderExclusions()
+void LoadFolderExclusions(const DataPaths& paths)
 {
     if (!ExclusionsChanged)
         return;
-    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(ExcludeFolderPath).Items, OwnExcludedFolders());
+    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(paths.ExcludeFolderPath).Items, OwnExcludedFolders(paths));
     ExclusionsChanged = 0;
 }
 
-ExclusionRules CurrentExclusionRules()
+ExclusionRules CurrentExclusionRules(const DataPaths& paths)
 {
     ExclusionRules rules;
     rules.active = FolderExclusionsActive != 0;
     rules.demoMode = DemoMode != 0;
     rules.excludeSmallPics = Settings.ExcludeSmallPics == QLatin1String("1");
-    rules.cutOutFolder = ExclusionKey(CutOutFolder);
-    rules.mailFolder = ExclusionKey(MailTempFolder);
+    rules.cutOutFolder = ExclusionKey(paths.CutOutFolder);
+    rules.mailFolder = ExclusionKey(paths.MailTempFolder);
     return rules;
 }
 
-uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
+uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect)
 {
-    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(), folder, browse, search, collect);
+    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(paths), folder, browse, search, collect);
 }
 
-bool CheckOpenFolderExcluded(const QStringList& levelFolders)
+bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders)
 {
     if (!FolderExclusionsActive)
         return false;
-    LoadFolderExclusions();
+    LoadFolderExclusions(paths);
     for (const QString& level : levelFolders) {
         if (level.isEmpty())
             continue;
-        if (IsFolderExcluded(ExclusionKey(level), true, false, false) == 0) {
+        if (IsFolderExcluded(paths, ExclusionKey(level), true, false, false) == 0) {
             FolderExclusionsActive = 0;
             platform::showMessage(platform::PromptKind::Information, ExclusionsTurnedOffText);
             return true;

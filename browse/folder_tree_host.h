@@ -8,6 +8,7 @@
 
 #include <array>
 
+struct DataPaths;
 class QAction;
 class QLabel;
 class QMenu;
@@ -44,6 +45,8 @@ public:
     virtual ~FolderTreeHost() = default;
 
     virtual FolderTreeWidgets widgets() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
     // The menu item of entry `index` of the favourites or the recent folders.
     virtual QAction* listItem(bool favorites, int index) const = 0;
 

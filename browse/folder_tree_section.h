@@ -5,6 +5,7 @@
 
 #include "base/show_session.h"
 #include "browse/folder_tree_host.h"
+#include "browse/folder_tree_logic.h"
 
 #include <QObject>
 #include <QPoint>
@@ -36,6 +37,7 @@ public:
     bool DriveReady(QChar letter);
     // Appends the subfolders of a folder to SubfolderList (collections).
     void AddSubfoldersToList(const QString& folder);
+    TSubfolderList SubfolderList;
     // The mouse-down handler; TreeView1KeyDown calls it with fromTree false
     // (Enter: left click on SelectedTreeNode; Shift+F10, menu key: right click).
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,

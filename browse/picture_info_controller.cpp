@@ -6,13 +6,11 @@
 
 #include "base/file_helpers.h"
 #include "base/found_file.h"
-#include "base/layout_state.h"
 #include "base/settings_record.h"
 #include "base/start_modes.h"
 #include "browse/background_work.h"
 #include "browse/external_programs.h"
 #include "browse/folder_tree_logic.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
@@ -104,9 +102,10 @@ int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, cons
 
 void PictureInfoController::MakeSmallClick()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(SelectedFolder, m_w.Window);
+    TForm38 window(m_host->Paths(), SelectedFolder, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
@@ -173,8 +172,9 @@ QRect previewArea(const PictureInfoHost& host, QLabel* label)
 {
     if (!label)
         return {};
-    if (PreviewDrawBounds.isValid() && !PreviewDrawBounds.isEmpty())
-        return PreviewDrawBounds;
+    const QRect kept = host.previewDrawBounds();
+    if (kept.isValid() && !kept.isEmpty())
+        return kept;
     const QRect designed = host.designBound(QStringLiteral("image2"));
     return designed.isValid() ? designed : label->geometry();
 }
@@ -408,7 +408,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         m_w.PathToClipboard->setEnabled(true);
 
     const int image = node->data(0, TreeImageRole).toInt();
-    if (image == VideoImageIndex || IsVideoImage(image))
+    if (image == m_host->folderTree()->VideoImageIndex || IsVideoImage(image))
         PreviewKind = QLatin1Char('V');
     else if (image >= 4 && image <= 17)
         PreviewKind = QLatin1Char('P');
@@ -454,7 +454,8 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         if (m_w.FileSizeLabel4)
             setLine(m_w.FileSizeLabel4, PreviewSizeText(bytes));
         const bool exists = QFileInfo(path).isFile();
-        if (FileExistsDated(path)) {
+        TSearchRec FoundFile;
+        if (FileExistsDated(path, &FoundFile)) {
             if (m_w.FileDateLabel4)
                 setLine(m_w.FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
         } else {

@@ -32,6 +32,7 @@ class TForm1PictureInfoHost final : public PictureInfoHost {
 public:
     explicit TForm1PictureInfoHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     PictureInfoWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -80,9 +81,11 @@ public:
     }
 
     QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
+    QRect previewDrawBounds() const override { return m_form->layouts()->layoutState().PreviewDrawBounds; }
 
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
     void SetThumbnailPreview(const QString& path, bool fromTree) override
     {

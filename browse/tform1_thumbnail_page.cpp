@@ -4,7 +4,6 @@
 #include "app/tform1.h"
 
 #include "base/environment.h"
-#include "base/layout_state.h"
 #include "app/menu_style.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
@@ -138,13 +137,13 @@ public:
     }
     bool LeaveSingleDisplay(QList<int>& order, int& position) override
     {
-        if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || FullViewActive == 1)
+        if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || f->state().session.FullViewActive == 1)
             return false;
         order = Form9->PlayOrder();
         position = std::max(0, Form9->CurrentPosition());
         // The cut-out or zoom of the full-screen picture goes with its window.
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        f->state().session.CutOutCount = 0;
+        f->state().session.ZoomFactor = 0;
         Form9->HandOverShow();
         f->PreparePageShow();
         f->show();
@@ -177,7 +176,7 @@ public:
         in.screenWidth = f->screen() ? f->screen()->geometry().width() : f->width();
         in.panelWidth = f->width() - 4 * (f->width() / 5);
         in.percentTextWidth = f->fontMetrics().horizontalAdvance(QStringLiteral(" 100%"));
-        in.maximizedLayout = MaximizedLayout == 1;
+        in.maximizedLayout = f->layouts()->layoutState().MaximizedLayout == 1;
         return in;
     }
     void DrawPositionBar(const PagePositionBar& bar) override
@@ -193,8 +192,8 @@ public:
         f->PageBar->raise();
     }
     bool StopPending() const override { return f->state().session.PlaybackActive != 1; }
-    bool WheelZoomed() const override { return ZoomFactor >= 1; }
-    void ResetWheelZoom() override { ZoomFactor = 0; }
+    bool WheelZoomed() const override { return f->state().session.ZoomFactor >= 1; }
+    void ResetWheelZoom() override { f->state().session.ZoomFactor = 0; }
 
     // The backdrop follows the client area while the page is shown.
     bool eventFilter(QObject* watched, QEvent* event) override

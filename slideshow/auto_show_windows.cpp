@@ -16,7 +16,7 @@
 TForm13* Form13 = nullptr;
 TForm2* Form2 = nullptr;
 
-QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* records)
+QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -26,7 +26,7 @@ QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* recor
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(autoShowPath, PlayOptionsFrom(Settings, true));
+        pictures = CollectFolderPictures(paths, autoShowPath, PlayOptionsFrom(Settings, true));
     }
     return pictures;
 }
@@ -37,7 +37,7 @@ bool PlayAutomaticShow(AutomaticShowHost* host)
     session.AutoShowRunning = 1;
     ApplyShowOptions(session, Settings);
     QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath, &records);
+    const QStringList pictures = AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, &records);
     if (pictures.isEmpty()) {
         session.AutoShowRunning = 0;
         return false;

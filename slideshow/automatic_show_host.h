@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 
+struct DataPaths;
 class QTimer;
 class QWidget;
 
@@ -22,4 +23,7 @@ public:
     virtual QTimer* IdleTimer() = 0;
     // The show the automatic show starts and ends.
     virtual ShowSession& Session() = 0;
+    // The data-folder paths of this start (the folder exclusions a folder
+    // source's collection follows).
+    virtual const DataPaths& Paths() const = 0;
 };

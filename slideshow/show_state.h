@@ -2,6 +2,7 @@
 // options in effect, the cursor state that browsing and the menus read.
 #pragma once
 
+#include "base/data_paths.h"
 #include "base/settings_record.h"
 #include "base/show_session.h"
 
@@ -35,8 +36,9 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 // allows when asked: no "xx" names, no thumbnail or excluded folders, hidden
 // folders only with `includeSystemFolders`, each folder once), in folder
 // order and by name within a folder, filtered by the options, cut to the
-// maximum number of pictures. Polls `cancel` between folders.
-QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& options,
+// maximum number of pictures. Polls `cancel` between folders. `paths` give
+// the folder exclusions' file and the program's own folders.
+QStringList CollectFolderPictures(const DataPaths& paths, const QString& folder, const TPlayOptions& options,
                                   const bool* cancel = nullptr);
 
 // Remembers a show started by the user as the automatic show: its source in

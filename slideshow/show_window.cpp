@@ -1,7 +1,6 @@
 #include "slideshow/show_window.h"
 
 #include "base/add_settings_record.h"
-#include "base/layout_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
@@ -251,7 +250,7 @@ void TForm9::dressControlPanel()
 
 QRect TForm9::PictureArea() const
 {
-    const QSize area = fitzoom::FullScreenPictureArea(UseMainMonitor == 1, NavPanel && NavPanel->isVisible(),
+    const QSize area = fitzoom::FullScreenPictureArea(m_state.session.UseMainMonitor == 1, NavPanel && NavPanel->isVisible(),
                                                       primaryScreenSize(), AddSettings.Mon2Width,
                                                       AddSettings.Mon2Height);
     return QRect(QPoint(0, 0), area);
@@ -259,7 +258,7 @@ QRect TForm9::PictureArea() const
 
 void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
 {
-    auto* handler = new FitZoomHandler(image, PictureSlot(slot), this);
+    auto* handler = new FitZoomHandler(m_state.session, image, PictureSlot(slot), this);
     handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
     handler->ReadoutMargin = 30;
     handler->MiddleButton = [this] { TogglePause(); };
@@ -267,12 +266,14 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
 
     FitZoomHooks& hooks = handler->Hooks();
     hooks.PictureArea = [this] { return PictureArea(); };
+        const TShowState& ShowState = m_state.session.ShowState;
     hooks.EnlargeLimit = [this] { return int(m_state.session.ShowState.EnlargeLimit); };
     hooks.NoLimitOnce = [this] { return m_state.session.ShowState.NoLimitOnce != 0; };
+    hooks.CutOutFolderPath = [this] { return m_state.paths.CutOutFolder; };
     hooks.ClearNoLimitOnce = [this] { m_state.session.ShowState.NoLimitOnce = 0; };
     hooks.CropState = [this, handler] {
         CropContext ctx;
-        ctx.fullViewActive = FullViewActive == 1;
+        ctx.fullViewActive = m_state.session.FullViewActive == 1;
         ctx.showRunning = m_state.session.PlaybackActive == 1 && !ctx.fullViewActive;
         ctx.autoShowRunning = m_state.session.AutoShowRunning == 1;
         const TShowState& ShowState = m_state.session.ShowState;
@@ -301,7 +302,7 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
     };
     hooks.CloseFullView = [this] { StopSlideShow(); };
     hooks.AfterCutOutShown = [this] {
-        if (FullViewActive == 1)
+        if (m_state.session.FullViewActive == 1)
             showCutOutButtons(true);
         if (CutOutShown)
             CutOutShown();
@@ -351,7 +352,7 @@ QString TForm9::CurrentPicture() const
 
 QString TForm9::shownPicturePath() const
 {
-    if (FullViewActive == 1)
+    if (m_state.session.FullViewActive == 1)
         return ShownFitZoom()->CropPath;
     return validEntry(m_state.session, m_state.session.PictureIndex) ? m_state.session.PictureTable[size_t(m_state.session.PictureIndex)].FullPath : QString();
 }
@@ -408,7 +409,7 @@ void TForm9::PlayFrom(const QList<int>& order, bool continuous, std::function<vo
     stopping_ = false;
     // The first step goes one on from here, to order[start].
     position_ = std::clamp(start, 0, std::max(0, int(order.size()) - 1)) - 1;
-    FullViewActive = 0;
+    m_state.session.FullViewActive = 0;
     if (paused_) {
         if (ShowState.Direction != 0)
             ShowState.LastDirection = ShowState.Direction;
@@ -527,11 +528,11 @@ void TForm9::TogglePause()
 
 void TForm9::StopSlideShow()
 {
-    if (FullViewActive == 1) {
+    if (m_state.session.FullViewActive == 1) {
         // The full view ends: back to the window it came from.
-        FullViewActive = 0;
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        m_state.session.FullViewActive = 0;
+        m_state.session.CutOutCount = 0;
+        m_state.session.ZoomFactor = 0;
         HintPanel->hide();
         hide();
         return;
@@ -591,7 +592,7 @@ void TForm9::StartFullView(const QString& path)
     order_.clear();
     position_ = -1;
     stopping_ = true;
-    FullViewActive = 1;
+    m_state.session.FullViewActive = 1;
     m_state.session.ShowState.ActiveImage = 1;
     m_state.session.ShowState.Direction = 0;
     FitZoom(1)->CropPath = path;
@@ -625,7 +626,7 @@ void TForm9::StartFullView(const QString& path)
     activateWindow();
     prepareSlot(SlotForm9Im1, PictureArea().size(), m_state.session.ShowState);
     if (!TryLoadPictureIntoSlot(path, SlotForm9Im1).isEmpty()) {
-        FullViewActive = 0;
+        m_state.session.FullViewActive = 0;
         hide();
         return;
     }
@@ -666,20 +667,20 @@ void TForm9::ShowCenteredHint(const QString& text)
 
 void TForm9::OneBackwardsClick()
 {
-    if (CutOutCount > 0) {
+    if (m_state.session.CutOutCount > 0) {
         FitZoomHandler* shown = ShownFitZoom();
-        if (CutOutCount == 1) {
+        if (m_state.session.CutOutCount == 1) {
             // From the first cut-out back to the picture itself, through the loader.
             const QString slot = shown->Slot()->Name();
             prepareSlot(slot, PictureArea().size(), m_state.session.ShowState);
             if (TryLoadPictureIntoSlot(shownPicturePath(), slot).isEmpty()) {
-                CutOutCount = 0;
+                m_state.session.CutOutCount = 0;
                 shown->SizePictureToDisplay(false);
             }
         } else {
             shown->StepBackCutOut(shownPicturePath());
         }
-        if (CutOutCount == 0 && FullViewActive == 1)
+        if (m_state.session.CutOutCount == 0 && m_state.session.FullViewActive == 1)
             showCutOutButtons(false);
         return;
     }
@@ -690,13 +691,13 @@ void TForm9::SaveCutOutClick()
 {
     FitZoomHandler* shown = ShownFitZoom();
     PictureSlotModel* slot = shown ? shown->Slot() : nullptr;
-    if (CutOutCount < 1 || !slot || !slot->Loaded())
+    if (m_state.session.CutOutCount < 1 || !slot || !slot->Loaded())
         return;
     const QFileInfo picture(shownPicturePath());
     const std::optional<QString> target = platform::chooseSaveFile(
         QStringLiteral("Save cut-out as"), picture.absolutePath(),
         QStringLiteral("Bitmap (*.bmp);;JPEG (*.jpg *.jpeg)"),
-        picture.completeBaseName() + QStringLiteral("_cut") + QString::number(CutOutCount) + QStringLiteral(".bmp"),
+        picture.completeBaseName() + QStringLiteral("_cut") + QString::number(m_state.session.CutOutCount) + QStringLiteral(".bmp"),
         QStringLiteral("bmp"));
     if (!target || target->isEmpty())
         return;
@@ -735,7 +736,7 @@ void TForm9::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Escape: StopSlideShow(); break;
     case Qt::Key_Space: TogglePause(); break;
     case Qt::Key_Home:
-        if (RestartShow && FullViewActive != 1)
+        if (RestartShow && m_state.session.FullViewActive != 1)
             RestartShow();
         break;
     case Qt::Key_Right:
@@ -781,12 +782,12 @@ void TForm9::wheelEvent(QWheelEvent* event)
     event->accept();
     if (delta == 0)
         return;
-    if (CutOutCount >= 1) {
+    if (m_state.session.CutOutCount >= 1) {
         if (FitZoomHandler* shown = ShownFitZoom())
             shown->WheelZoomPicture(delta > 0 ? 3 : -3);
         return;
     }
-    if (WheelTurn && FullViewActive != 1)
+    if (WheelTurn && m_state.session.FullViewActive != 1)
         WheelTurn(delta);
 }
 

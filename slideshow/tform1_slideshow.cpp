@@ -7,12 +7,11 @@
 #include "base/start_args.h"
 #include "base/start_modes.h"
 #include "base/settings_record.h"
-#include "base/layout_state.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/recent_lists.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -41,10 +40,11 @@ void TForm1::ApplyShowOptions()
 void TForm1::ShowAddAllDialog()
 {
     TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    const QString SelectedFolder = folderTree()->SelectedFolder;
     ApplyShowOptions();
     Timer1->stop();
     if (ArgumentMode) {
-        TForm34 launcher(SelectedFolder, RCSettingsPath, this);
+        TForm34 launcher(SelectedFolder, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay: {
             const TRCSettingsRecord choices = launcher.Choices();
@@ -75,8 +75,9 @@ void TForm1::ShowAddAllDialog()
 void TForm1::CollectPictures()
 {
     std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
+    const QString SelectedFolder = folderTree()->SelectedFolder;
     m_state.session.CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(SelectedFolder, m_state.session.PlayOptions);
+    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, m_state.session.PlayOptions);
     GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -111,7 +112,7 @@ void TForm1::BuildAndStartShow()
     if (ArgumentMode && ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
-        const TRCSettingsRecord choices = ReadRCSettings(RCSettingsPath);
+        const TRCSettingsRecord choices = ReadRCSettings(m_state.paths.RCSettingsPath);
         PlayOptions.PlayOrder = choices.PlayOrder;
         PlayOptions.ContinuousPlay = choices.Loop;
         m_state.session.ShowState.LoopFlag = choices.Loop;
@@ -124,8 +125,8 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
-        ShowSourcePath = SelectedFolder;
+        pictures = CollectFolderPictures(m_state.paths, folderTree()->SelectedFolder, PlayOptions);
+        ShowSourcePath = folderTree()->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
@@ -167,7 +168,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     LastLoadFailed = 0;
     LastFailedIndex = -1;
     ConsecutiveLoadFailures = 0;
-    CutOutCount = 0;
+    state().session.CutOutCount = 0;
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
     QPointer<TForm1> self(this);
@@ -262,10 +263,10 @@ void TForm1::EndShow()
         StatusPanel1->setText(QStringLiteral("Slide show ended!"));
     // Pictures of the folder were moved, renamed or deleted during the show:
     // the tree reads the folder again.
-    if (SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !SelectedFolder.isEmpty()) {
+    if (state().session.SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !folderTree()->SelectedFolder.isEmpty()) {
         FolderChangedDuringShow = 0;
-        FolderToOpen = SelectedFolder;
-        KeepListEntry = 1;
+        folderTree()->FolderToOpen = folderTree()->SelectedFolder;
+        folderTree()->KeepListEntry = 1;
         OpenFolderOrShow();
     }
     // A start with an argument has no window to come back to.

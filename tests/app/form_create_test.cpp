@@ -67,7 +67,7 @@ TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
     ASSERT_EQ(StartAbort, 0);
     EXPECT_EQ(StartupRunFlag, 1);
     const QString d = dataFolder();
-    EXPECT_EQ(DataFolder, d);
+    EXPECT_EQ(TestState().paths.DataFolder, d);
 
     EXPECT_EQ(QFileInfo(d + "/VXSettings61.dat").size(), 12048);
     EXPECT_EQ(QFileInfo(d + "/VXAddSettings.dat").size(), 9468);
@@ -201,7 +201,7 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     clearFakeMountTable();
     EXPECT_EQ(StartAbort, 0);
     EXPECT_EQ(StartupRunFlag, 1);
-    EXPECT_EQ(SettingsFileName, cd + "/VXSettings61.dat");
+    EXPECT_EQ(TestState().paths.SettingsFileName, cd + "/VXSettings61.dat");
     EXPECT_EQ(readFile(cd + "/VXSettings61.dat"), before);
     EXPECT_FALSE(demo.VisibleAtStart());
     EXPECT_FALSE(demo.Bestand1->menuAction()->isEnabled());
@@ -221,7 +221,7 @@ TEST(FormCreate, OlderSettingsFileIsMigratedWithAMessage)
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     EXPECT_TRUE(shown(PromptKind::Information, "Vistamo! : Settingsfile converted to new version"));
-    EXPECT_EQ(FoundSettingsVersion, 54);
+    EXPECT_EQ(TestState().paths.FoundSettingsVersion, 54);
     EXPECT_FALSE(QFileInfo::exists(d + "/VXSettings54.dat"));
     TSettingsRecord now;
     ASSERT_TRUE(ReadSettingsFile(d + "/VXSettings61.dat", now).ok());

@@ -16,7 +16,7 @@
 #include "app/version_check.h"
 #include "browse/external_programs.h"
 #include "browse/folder_tree_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_window.h"
@@ -224,7 +224,7 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
 
     StartedWindow w;
     Settings.VideoPrograms[0] = program;
-    FolderToOpen = folder;
+    w.form.folderTree()->FolderToOpen = folder;
     w.form.OpenFolderOrShow();
     QTreeWidgetItem* node = w.form.folderTreeSection()->FindAndSelectTreeNode(QStringLiteral("clip one.avi"), true);
     ASSERT_NE(node, nullptr);

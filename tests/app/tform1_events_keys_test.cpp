@@ -1,12 +1,11 @@
 #include "platform/keyboard_hook.h"
 #include "support/test_state.h"
-#include "base/layout_state.h"
 #include "app/menu_style.h"
 #include "base/picture_table.h"
 #include "base/settings_fields.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -49,7 +48,7 @@ struct StateGuard {
         Form9 = before;
         TestState().session.PlaybackActive = 0;
         Settings = TSettingsRecord{};
-        SourceIsFolder = 0;
+        TestState().session.SourceIsFolder = 0;
         SourceIsShow = 0;
         TestState().session.ShowState.ManualMode = false;
     }
@@ -155,15 +154,15 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     Form9 = &show;
     TForm1 form(TestState());
     form.SetupMenus();
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     Settings.InclJPG = 1;
     SourceIsShow = 1;
-    FolderSourceFullScreen = 1;
+    TestState().session.FolderSourceFullScreen = 1;
     form.TBGoSmall->setEnabled(true);
     form.TBGoSmall->trigger();
-    EXPECT_EQ(SourceIsFolder, 1);
+    EXPECT_EQ(TestState().session.SourceIsFolder, 1);
     EXPECT_EQ(SourceIsShow, 0);
-    EXPECT_EQ(FolderSourceFullScreen, 0);
+    EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_EQ(TestState().session.PictureCount, 2);
     show.StopSlideShow();
@@ -202,7 +201,7 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
     TForm1 form(TestState());
     form.SetupMenus();
     Settings.MyShowHidden = 1;
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     Settings.AutoShowPath = dir;
     StorePlayOptionsInAutoShow(Settings);
     emit form.Bestand1->aboutToShow();

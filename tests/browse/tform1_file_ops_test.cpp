@@ -4,11 +4,10 @@
 #include "support/test_state.h"
 #include "app/tform1.h"
 
-#include "base/layout_state.h"
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/folder_tree_logic.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/progress_window.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -62,8 +61,8 @@ protected:
     }
     void open(const QString& folder)
     {
-        FolderToOpen = folder;
-        KeepListEntry = 1;
+        form->folderTree()->FolderToOpen = folder;
+        form->folderTree()->KeepListEntry = 1;
         form->OpenFolderOrShow();
     }
     // Selects the picture's node below the selected folder's node.
@@ -142,7 +141,7 @@ TEST_F(TForm1FileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenames
     EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? ");
     EXPECT_EQ(platform::promptLog()[0].request.value, "Album");
     EXPECT_TRUE(QFileInfo(drive + "/Photos/p.jpg").isFile());
-    EXPECT_EQ(SelectedFolder, drive + "/Photos");
+    EXPECT_EQ(form->folderTree()->SelectedFolder, drive + "/Photos");
     EXPECT_EQ(Settings.Favorites[0], drive + "/Photos");
     EXPECT_EQ(Settings.Favorites[1], drive + "/Albums");
 
@@ -162,7 +161,7 @@ TEST_F(TForm1FileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
     form->DeleteFolderPop->trigger();
     EXPECT_EQ(platform::promptLog()[0].request.text, "Delete folder " + drive + "/Album?");
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album"));
-    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_EQ(form->folderTree()->SelectedFolder, drive);
     EXPECT_FALSE(FileOperationsController::Of(form.get())->progressWindow()->isVisible());
 }
 
@@ -176,7 +175,7 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
         pictures << drive + "/Album/" + name;
     }
     SourceIsShow = 0;
-    SourceIsFolder = 1;
+    TestState().session.SourceIsFolder = 1;
     TestState().session.PlayOptions.IntervalSeconds = 60;
     platform::ScopedPromptResponder answers([](const platform::PromptRequest& request) {
         return request.buttons & unsigned(PromptAnswer::Yes) ? PromptReply::button(PromptAnswer::Yes)
@@ -206,5 +205,5 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
         names << album->child(i)->text(0);
     EXPECT_FALSE(names.contains(QFileInfo(shown).fileName()));
     EXPECT_EQ(names.size(), 3);
-    SourceIsFolder = 0;
+    TestState().session.SourceIsFolder = 0;
 }

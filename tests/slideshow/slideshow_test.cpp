@@ -5,7 +5,7 @@
 #include "base/start_args.h"
 #include "base/start_modes.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
 #include "slideshow/launcher_window.h"
@@ -135,14 +135,14 @@ TEST(PlayOptions, CollectsAFolderWithOrWithoutSubfolders)
     makePicture(root + QStringLiteral("/sub/d.jpg"));
     makePicture(root + QStringLiteral("/.hidden/e.jpg"));
     TPlayOptions options;
-    EXPECT_EQ(CollectFolderPictures(root, options),
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options),
               (QStringList{root + QStringLiteral("/b.jpg"), root + QStringLiteral("/c.bmp")}));
     options.IncludeSubfolders = 1;
-    EXPECT_EQ(CollectFolderPictures(root, options).size(), 3);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options).size(), 3);
     options.IncludeSystemFolders = 1;
-    EXPECT_EQ(CollectFolderPictures(root, options).size(), 4);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options).size(), 4);
     options.MaxPictures = 2;
-    EXPECT_EQ(CollectFolderPictures(root, options).size(), 2);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options).size(), 2);
 
 }
 
@@ -210,13 +210,13 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     const QString folder = freshDir(QStringLiteral("argfolder"));
     makePicture(folder + QStringLiteral("/one.jpg"));
     makePicture(folder + QStringLiteral("/two.jpg"));
-    RCSettingsPath = freshDir(QStringLiteral("argdata")) + QStringLiteral("/RCSettings.dat");
-    SelectedFolder = folder;
+    TestState().paths.RCSettingsPath = freshDir(QStringLiteral("argdata")) + QStringLiteral("/RCSettings.dat");
     ArgumentMode = 1;
     Settings = TSettingsRecord{};
     Settings.InclJPG = 1;
 
     TForm1 form(TestState());
+    form.folderTree()->SelectedFolder = folder;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
         form.ShowAddAllDialog();
@@ -246,10 +246,10 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
 TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
 {
     ModeReset reset;
-    RCSettingsPath.clear();
-    SelectedFolder = freshDir(QStringLiteral("emptyarg"));
+    TestState().paths.RCSettingsPath.clear();
     ArgumentMode = 1;
     TForm1 form(TestState());
+    form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
     form.CloseWithoutSaving = true;
     form.show();
     {
@@ -279,7 +279,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
-    EXPECT_EQ(AutomaticShowPictures(folder), QStringList{folder + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, folder), QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -320,7 +320,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
-    EXPECT_EQ(AutomaticShowPictures(show),
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, show),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
