@@ -248,7 +248,7 @@ void TForm1::FormMouseWheel(int delta)
         return;
     const bool forward = delta > 0;
     // Only a cut-out is zoomed by the wheel.
-    if (CutOutCount >= 1) {
+    if (state().session.CutOutCount >= 1) {
         if (FitZoomSect)
             FitZoomSect->WheelZoomPicture(forward ? 3 : -3);
         return;

@@ -13,6 +13,8 @@ class TForm1FileOpsHost final : public FileOpsHost {
 public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
+    ProgramState& state() const override { return m_form->state(); }
+
     const DataPaths& Paths() const override { return m_form->state().paths; }
     FileOpsWidgets widgets() const override
     {

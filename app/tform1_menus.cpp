@@ -240,7 +240,7 @@ MenuCaptionState TForm1::menuCaptionState() const
     s.myShowHidden = Settings.MyShowHidden == 1;
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
     s.demoMode = DemoMode == 1;
-    s.cutOutShown = CutOutCount > 0;
+    s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(CurrentPicturePath);
     const QString browse = previewPath(Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);

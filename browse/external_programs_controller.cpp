@@ -5,6 +5,7 @@
 #include "browse/external_programs_controller.h"
 
 #include "base/data_folder.h"
+#include "base/program_state.h"
 #include "base/environment.h"
 #include "base/settings_record.h"
 #include "browse/crop_cut_out.h"
@@ -58,12 +59,12 @@ QStringList tickedPictures()
     return pageShown() && PageHooks().TickedPictures ? PageHooks().TickedPictures() : QStringList();
 }
 
-// The cut-out bitmap on screen (in `cutOutFolder`), "" when none.
-QString cutOutOnScreen(const QString& cutOutFolder)
+// The cut-out bitmap on screen (number `cutOutCount` in `cutOutFolder`), "" when none.
+QString cutOutOnScreen(const QString& cutOutFolder, int cutOutCount)
 {
-    if (CutOutCount < 1 || cutOutFolder.isEmpty())
+    if (cutOutCount < 1 || cutOutFolder.isEmpty())
         return {};
-    const QString path = CutOutFilePath(cutOutFolder, CutOutCount);
+    const QString path = CutOutFilePath(cutOutFolder, cutOutCount);
     return QFileInfo(path).isFile() ? path : QString();
 }
 
@@ -160,7 +161,7 @@ void ExternalProgramsController::SetupExternalPrograms()
 
 QString ExternalProgramsController::editTargetForLaunch()
 {
-    if (FullViewActive == 1 && !CurrentPicturePath.isEmpty())
+    if (m_host->state().session.FullViewActive == 1 && !CurrentPicturePath.isEmpty())
         return CurrentPicturePath;
     if (EditFromShowList == 1 && m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
         const int row = m_w.MyShowSG->currentRow();
@@ -185,16 +186,16 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
         platform::showMessage(PromptKind::Error, OneExternalProcessText);
         return;
     }
-    if (pageShown() && FullViewActive == 1) {
+    if (pageShown() && m_host->state().session.FullViewActive == 1) {
         const QString slot = PageHooks().CurrentSlotPicture ? PageHooks().CurrentSlotPicture() : QString();
         EditTarget = slot.isEmpty() ? CurrentPicturePath : slot;
     }
     ExternalLaunchState state;
     state.thumbnailView = pageShown();
-    state.fullViewOpen = FullViewActive == 1;
+    state.fullViewOpen = m_host->state().session.FullViewActive == 1;
     state.tickedPictures = tickedPictures();
     state.withPicture = withPicture;
-    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder) : QString();
+    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount) : QString();
     state.showRunning = showRuns();
     state.currentShowPicture = CurrentPicturePath;
     state.editTarget = EditTarget;
@@ -233,7 +234,7 @@ void ExternalProgramsController::RunExeToolButtonClick()
             if (PageHooks().ReloadPagePicture)
                 for (const QString& p : tickedPictures())
                     PageHooks().ReloadPagePicture(p);
-        } else if (CutOutCount < 1 && showRuns())
+        } else if (m_host->state().session.CutOutCount < 1 && showRuns())
             m_host->DisplayCurrentPicture();
         else if (!showRuns() && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
             m_host->ShowPicturePreview(EditTarget);
@@ -281,11 +282,11 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('L'));
     else
         RotatePicture(QLatin1Char('L'));
-    if (CutOutCount < 1 && showRuns() && !thumbnails)
+    if (m_host->state().session.CutOutCount < 1 && showRuns() && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
@@ -296,18 +297,18 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('R'));
     else
         RotatePicture(QLatin1Char('R'));
-    if (CutOutCount < 1 && showRuns() && !thumbnails)
+    if (m_host->state().session.CutOutCount < 1 && showRuns() && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
     QString target;
-    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder);
+    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount);
     if (showRuns())
         m_host->PauseShow();
     if (!cutOut.isEmpty()) {
@@ -342,7 +343,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
-    if (cutOut || FullViewActive == 1) {
+    if (cutOut || m_host->state().session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
         if (TryLoadPictureIntoSlot(target, slot).isEmpty())

@@ -3,6 +3,7 @@
 #include "browse/file_ops_host.h"
 
 #include "base/data_folder.h"
+#include "base/program_state.h"
 #include "base/file_helpers.h"
 #include "base/picture_table.h"
 #include "browse/selection_status.h"
@@ -175,8 +176,8 @@ void FileOperationsController::SaveToolButtonClick()
     m_copy.CopySource = picture;
     m_copy.CopySuggestName.clear();
     // A cut-out on screen is saved from its bitmap under a name of its picture.
-    if (CutOutCount >= 1) {
-        m_copy.CopySource = m_host->Paths().CutOutFolder + QStringLiteral("/cut") + QString::number(CutOutCount) + QStringLiteral(".bmp");
+    if (m_host->state().session.CutOutCount >= 1) {
+        m_copy.CopySource = m_host->Paths().CutOutFolder + QStringLiteral("/cut") + QString::number(m_host->state().session.CutOutCount) + QStringLiteral(".bmp");
         m_copy.CopySuggestName = picture;
     }
     m_copy.CopyModeSave = 1;

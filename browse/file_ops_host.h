@@ -8,6 +8,7 @@
 
 class FolderTreeController;
 struct DataPaths;
+struct ProgramState;
 class QAction;
 class QLabel;
 class QMenu;
@@ -66,6 +67,8 @@ public:
     virtual ~FileOpsHost() = default;
 
     virtual FileOpsWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
     // The controller of the thumbnail page now shown (null when none).

@@ -4,6 +4,7 @@
 #pragma once
 
 struct DataPaths;
+struct ProgramState;
 class QLabel;
 class QMenuBar;
 class QToolBar;
@@ -23,6 +24,8 @@ public:
     virtual ~FitZoomHost() = default;
 
     virtual FitZoomWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
 

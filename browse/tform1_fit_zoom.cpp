@@ -24,6 +24,7 @@ public:
         return w;
     }
 
+    ProgramState& state() const override { return m_form->state(); }
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
     bool InManualMode() const override { return m_form->InManualMode(); }

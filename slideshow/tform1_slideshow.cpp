@@ -161,7 +161,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     LastLoadFailed = 0;
     LastFailedIndex = -1;
     ConsecutiveLoadFailures = 0;
-    CutOutCount = 0;
+    state().session.CutOutCount = 0;
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
     QPointer<TForm1> self(this);

@@ -420,7 +420,7 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     TestState().paths.CutOutFolder = dir + QStringLiteral("/cuts");
     const QString cut = TestState().paths.CutOutFolder + QStringLiteral("/cut2.bmp");
     ASSERT_TRUE(writeFile(cut, fixtures::bmp(8, 8)));
-    CutOutCount = 2;
+    TestState().session.CutOutCount = 2;
     Settings.EditPrograms[0] = script;
     TForm1 form(TestState());
     form.externalPrograms()->RunExeToolButtonClick();
@@ -429,6 +429,6 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     EXPECT_EQ(lines[0], cut);
     EXPECT_EQ(lines[1].toInt(nullptr, 8) & 0222, 0);     // no one could write it meanwhile
     EXPECT_TRUE(QFile::permissions(cut) & QFileDevice::WriteOwner);
-    CutOutCount = 0;
+    TestState().session.CutOutCount = 0;
     TestState().paths.CutOutFolder = savedFolder;
 }

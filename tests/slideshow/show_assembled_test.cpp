@@ -109,9 +109,9 @@ struct AssembledShow : ::testing::Test {
         Settings.IntervalIndex = 4;   // 10 seconds
         Settings.ShowTitles = 1;
         ShowState = TShowState{};
-        CutOutCount = 0;
-        ZoomFactor = 0;
-        FullViewActive = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
+        TestState().session.FullViewActive = 0;
         PlaybackActive = 0;
         form.CloseWithoutSaving = true;
         form.show();                  // menus, hook and events are wired on the first show
@@ -121,8 +121,8 @@ struct AssembledShow : ::testing::Test {
         if (Form9)
             Form9->StopSlideShow();
         PlaybackActive = 0;
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
         Settings = TSettingsRecord{};
     }
     // The show window, once a show plays.
@@ -294,7 +294,7 @@ TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
     mouse(image1, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
     mouse(image1, QEvent::MouseMove, {120, 90}, Qt::NoButton, Qt::LeftButton);
     mouse(image1, QEvent::MouseButtonRelease, {120, 90}, Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
     ASSERT_TRUE(Form9->ControlPanel->isVisible());
     int shown = 0;
     for (QToolButton* b : Form9->ControlPanel->findChildren<QToolButton*>()) {

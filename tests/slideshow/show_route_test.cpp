@@ -89,9 +89,9 @@ struct ShowReset {
         Settings.InclJPG = 1;
         PlayOptions = TPlayOptions{};
         ShowState = TShowState{};
-        CutOutCount = 0;
-        ZoomFactor = 0;
-        FullViewActive = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
+        TestState().session.FullViewActive = 0;
         PlaybackActive = 0;
         TestState().paths.CutOutFolder = CutOutFolderFor(freshDir(QStringLiteral("data")));
     }
@@ -100,9 +100,9 @@ struct ShowReset {
         if (Form9)
             Form9->StopSlideShow();
         PlaybackActive = 0;
-        FullViewActive = 0;
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        TestState().session.FullViewActive = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
         Settings = TSettingsRecord{};
     }
 };
@@ -224,12 +224,12 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
 
     // Not paused: the drag is refused.
     drag(image1, {200, 0}, {400, 100});
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 
     show->TogglePause();
     EXPECT_EQ(ShowState.Direction, 0);
     drag(image1, {200, 0}, {400, 100});
-    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
     const QString cut1 = TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp");
     ASSERT_TRUE(QFileInfo::exists(cut1));
     EXPECT_EQ(QImage(cut1).size(), QSize(200, 100));
@@ -239,13 +239,13 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
 
     // The wheel over the cut-out zooms it by 3 % a notch.
     wheel(image1, 120);
-    EXPECT_GT(ZoomFactor, 0);
+    EXPECT_GT(TestState().session.ZoomFactor, 0);
     EXPECT_EQ(image1->size(), QSize(206, 103));
     EXPECT_TRUE(show->SpeedLabel->text().startsWith(QStringLiteral("Enlargement factor: ")));
 
     // One back: from the first cut-out to the picture, through the loader.
     show->OneBackwardsSpeedButton->click();
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/a.jpg"));
     EXPECT_EQ(image1->geometry(), fitted);
     EXPECT_EQ(PictureIndex, 0);   // still the same picture
@@ -264,7 +264,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     TForm9* show = showWindow();
     ASSERT_NE(show, nullptr);
     EXPECT_TRUE(show->isVisible());
-    EXPECT_EQ(FullViewActive, 1);
+    EXPECT_EQ(TestState().session.FullViewActive, 1);
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/photo.jpg"));
     auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
     EXPECT_TRUE(image1->isVisible());
@@ -272,7 +272,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     EXPECT_TRUE(show->SaveSB->isHidden());
 
     drag(image1, {0, 0}, {100, 150});
-    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
     EXPECT_FALSE(show->SaveSB->isHidden());
     EXPECT_FALSE(show->OneBackwardsSpeedButton->isHidden());
 
@@ -286,7 +286,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
 
     // A click without a drag closes the full view.
     drag(image1, {20, 20}, {20, 20});
-    EXPECT_EQ(FullViewActive, 0);
+    EXPECT_EQ(TestState().session.FullViewActive, 0);
     EXPECT_FALSE(show->isVisible());
     EXPECT_EQ(PlaybackActive, 0);
 }
@@ -302,7 +302,7 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.ShowPictureFull(path);
     EXPECT_FALSE(showWindow()->isVisible());
-    EXPECT_EQ(FullViewActive, 0);
+    EXPECT_EQ(TestState().session.FullViewActive, 0);
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().last().request.text,
               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
