@@ -8,6 +8,7 @@
 #include "base/start_args.h"
 #include "app/tform1.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "platform/prompt.h"
 #include "sharing/process_check.h"
 #include "shows/known_shows.h"
@@ -161,7 +162,7 @@ bool TForm1::FormClose()
     // An outside program started from here still runs: the close goes on,
     // and the program ends once that program's wait loop hands control back
     // to the event loop (the quit below waits for it).
-    if (ExternalProcessRunning == 1)
+    if (externalPrograms()->ExternalProcessRunning == 1)
         platform::showMessage(platform::PromptKind::Information,
                               QStringLiteral("Vistamo! will be closed as soon the called external program is closed"));
 

@@ -585,6 +585,7 @@ void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*
     const int result = platform::execModal(dialog);
     if (result != 1)
         return;
+    WallpaperStyleChoice = dialog.StyleIndex();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     if (m_w.StatusPanel1)

@@ -34,12 +34,6 @@
 #include <QTreeWidget>
 #include <QUrl>
 
-uint8_t FolderChangedDuringShow = 0;
-uint8_t FolderEmptying = 0;
-uint8_t FolderWalkBusy = 0;
-QString PresetFolderName;
-uint8_t FolderCreated = 0;
-
 namespace {
 
 using platform::PromptAnswer;

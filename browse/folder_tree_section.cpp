@@ -84,8 +84,7 @@ void FolderTreeSection::wire()
     hooks.videoProgram = [] { return Settings.VideoPrograms[0]; };
     // The video program is started on the clicked file alone.
     hooks.runVideo = [this](const QString& program, const QString& file) {
-        EditTarget = file;
-        m_host->RunExternalProgram(program, {}, true);
+        m_host->RunProgramOnFile(program, file);
     };
     hooks.focusMainWindow = [this] {
         m_w.Window->activateWindow();

@@ -218,7 +218,7 @@ void PictureInfoController::UpdateTarnivoPanelVisibility()
     // The panel presents the sibling renaming program; it shows only while
     // that program is installed.
     const bool sizeDateHidden = !m_w.SizeDatePanel4 || m_w.SizeDatePanel4->isHidden();
-    m_w.TarnivoPanel->setVisible(TarnivoInstalled != 0 && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
+    m_w.TarnivoPanel->setVisible(m_host->tarnivoInstalled() && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
 }
 
 void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)

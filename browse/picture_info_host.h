@@ -89,6 +89,8 @@ public:
     virtual void RefreshSelectedFolder() = 0;
     // The folder tree's controller (the selected folder, the video image).
     virtual FolderTreeController* folderTree() = 0;
+    // The sibling renaming program is installed.
+    virtual bool tarnivoInstalled() const = 0;
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
     // The picture the thumbnail timer shows when it fires, and whether it is
     // the tree's.

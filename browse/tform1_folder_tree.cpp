@@ -59,6 +59,11 @@ public:
     {
         m_form->externalPrograms()->RunExternalProgram(program, startArguments, withPicture);
     }
+    void RunProgramOnFile(const QString& program, const QString& file) override
+    {
+        m_form->externalPrograms()->EditTarget = file;
+        m_form->externalPrograms()->RunExternalProgram(program, {}, true);
+    }
 
 private:
     TForm1* m_form;

@@ -263,8 +263,10 @@ void TForm1::EndShow()
         StatusPanel1->setText(QStringLiteral("Slide show ended!"));
     // Pictures of the folder were moved, renamed or deleted during the show:
     // the tree reads the folder again.
-    if (state().session.SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !folderTree()->SelectedFolder.isEmpty()) {
-        FolderChangedDuringShow = 0;
+    FileOperationsController* fileOps = FileOperationsController::Of(this);
+    if (state().session.SourceIsFolder == 1 && fileOps && fileOps->FolderChangedDuringShow == 1
+        && !folderTree()->SelectedFolder.isEmpty()) {
+        fileOps->FolderChangedDuringShow = 0;
         folderTree()->FolderToOpen = folderTree()->SelectedFolder;
         folderTree()->KeepListEntry = 1;
         OpenFolderOrShow();

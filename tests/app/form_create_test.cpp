@@ -9,6 +9,7 @@
 #include "app/tform1.h"
 #include "base/voice_carry.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "shows/show_file.h"
@@ -432,9 +433,9 @@ TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
     form.FormCreate();
     ASSERT_EQ(StartAbort, 0);
     Settings.PlayOrder = 2;
-    ExternalProcessRunning = 1;
+    form.externalPrograms()->ExternalProcessRunning = 1;
     EXPECT_TRUE(form.FormClose());
-    ExternalProcessRunning = 0;
+    form.externalPrograms()->ExternalProcessRunning = 0;
     EXPECT_TRUE(shown(PromptKind::Information,
                       "Vistamo! will be closed as soon the called external program is closed"));
     TSettingsRecord after;

@@ -184,11 +184,13 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
     form->PlayPictures(pictures);
     ASSERT_EQ(TestState().session.PlaybackActive, 1);
     const QString shown = TestState().session.PictureTable[size_t(TestState().session.PictureIndex)].FullPath;
-    FolderChangedDuringShow = 0;
+    FileOperationsController* fileOps = FileOperationsController::Of(form.get());
+    ASSERT_NE(fileOps, nullptr);
+    fileOps->FolderChangedDuringShow = 0;
     form->RecycleBinToolButton->trigger();
     EXPECT_FALSE(QFileInfo::exists(shown));
     EXPECT_EQ(TestState().session.ShowState.PictureCount, 2);
-    EXPECT_EQ(FolderChangedDuringShow, 1);
+    EXPECT_EQ(fileOps->FolderChangedDuringShow, 1);
     ASSERT_NE(Form9, nullptr);
     EXPECT_EQ(Form9->HintLabel->text(), "Number of pictures : 2");
     EXPECT_NE(TestState().session.PictureTable[size_t(TestState().session.PictureIndex)].FullPath, shown);
@@ -196,7 +198,7 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
     // At the show's end the folder is read again without the deleted picture.
     Form9->StopSlideShow();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
-    EXPECT_EQ(FolderChangedDuringShow, 0);
+    EXPECT_EQ(fileOps->FolderChangedDuringShow, 0);
     QTreeWidgetItem* album = form->TreeView1->currentItem();
     ASSERT_NE(album, nullptr);
     album->setExpanded(true);

@@ -205,8 +205,8 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
     // The painter takes the glyph from the caption: fixed 2, removable 3.
     EXPECT_EQ(DriveImageIndex(c->text()), 2);
     EXPECT_EQ(DriveImageIndex(d->text()), 3);
-    EXPECT_EQ(DriveTable[3], "D: " + drive + " Floppy/Removable");
-    EXPECT_EQ(FirstWritableCdDrive, QLatin1Char('1'));
+    EXPECT_EQ(form.listMenus()->DriveTable[3], "D: " + drive + " Floppy/Removable");
+    EXPECT_EQ(form.listMenus()->FirstWritableCdDrive, QLatin1Char('1'));
     // The pop-up copies the File menu's submenu item for item.
     QAction* pd = form.actionNamed("PDrive04");
     EXPECT_EQ(pd->text(), d->text());
@@ -214,7 +214,7 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
     EXPECT_TRUE(form.actionNamed("DPDefStartUp")->isVisible());
 
     pd->trigger();
-    EXPECT_EQ(DriveMenuIndex, 3);
+    EXPECT_EQ(form.listMenus()->DriveMenuIndex, 3);
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
     ASSERT_EQ(form.TreeView1->topLevelItemCount(), 1);
 
