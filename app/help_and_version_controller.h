@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+struct StartContext;
 class QAction;
 class QTimer;
 class QWidget;
@@ -21,6 +22,8 @@ public:
     virtual void StopIdleTimer() = 0;
     // The program closes (the user goes to download a new version).
     virtual void CloseMainWindow() = 0;
+    // How the program was started (no help or suggestion in demo mode).
+    virtual const StartContext& start() const = 0;
 };
 
 class HelpAndVersionController : public QObject {

@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QString>
 
+struct StartContext;
 class QEvent;
 class QPainter;
 class QWidget;
@@ -37,6 +38,8 @@ public:
     virtual bool InManualMode() const = 0;
     // The tool-bar or menu action of that objectName (or none).
     virtual QAction* actionNamed(const QString& name) const = 0;
+    // How the program was started (demo mode keeps the designed layout).
+    virtual const StartContext& start() const = 0;
 };
 
 class LayoutController {

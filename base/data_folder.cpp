@@ -1,6 +1,5 @@
 #include "base/data_folder.h"
 
-#include "base/start_args.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
 #include "base/rc_settings.h"
@@ -89,17 +88,17 @@ QString RunMarkerPath(bool audio)
     return DataFolder + (audio ? QStringLiteral("/AudioRun.dat") : QStringLiteral("/OtherRun.dat"));
 }
 
-bool CreateRunMarker()
+bool CreateRunMarker(bool audio)
 {
-    QFile f(RunMarkerPath(AudioMode != 0));
+    QFile f(RunMarkerPath(audio));
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
-void DeleteRunMarker()
+void DeleteRunMarker(bool audio)
 {
     if (DataFolder.isEmpty())
         return;
-    QFile::remove(RunMarkerPath(AudioMode != 0));
+    QFile::remove(RunMarkerPath(audio));
 }
 
 platform::RecordResult CreateRCSettingsFile(const QString& path)

@@ -58,10 +58,10 @@ void SetDataFolderPaths(const QString& dataFolder);
 
 // Run markers: "AudioRun.dat" for an audio-only start, "OtherRun.dat" else.
 QString RunMarkerPath(bool audio);
-// Creates the marker of this start's kind (AudioMode), empty; false on failure.
-bool CreateRunMarker();
+// Creates the marker of this start's kind (`audio`: AudioMode), empty; false on failure.
+bool CreateRunMarker(bool audio);
 // Deletes it, ignoring any failure.
-void DeleteRunMarker();
+void DeleteRunMarker(bool audio);
 
 // Writes the default record of "RCSettings.dat" (new file, safe write).
 platform::RecordResult CreateRCSettingsFile(const QString& path);

@@ -3,6 +3,7 @@
 // ratio panel is open, and the few routines of other sections it calls.
 #pragma once
 
+struct StartContext;
 class QLabel;
 class QMenuBar;
 class QToolBar;
@@ -29,4 +30,6 @@ public:
     virtual void RestoreBrowseView() = 0;
     virtual bool InManualMode() const = 0;
     virtual void ApplyShowOptions() = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

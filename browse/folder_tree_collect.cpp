@@ -6,11 +6,11 @@
 #include <QCoreApplication>
 
 QStringList CollectSubfolderTree(const QString& start, bool includeSystemFolders,
-                                 bool searchCollecting, const bool* cancel)
+                                 bool searchCollecting, bool demoMode, const bool* cancel)
 {
     LoadFolderExclusions();
-    const CollectAllowedFn allowed = [searchCollecting](const QString& lowerPath) {
-        return IsFolderExcluded(lowerPath, false, searchCollecting, true) == 1;
+    const CollectAllowedFn allowed = [searchCollecting, demoMode](const QString& lowerPath) {
+        return IsFolderExcluded(lowerPath, false, searchCollecting, true, demoMode) == 1;
     };
     SubfolderList.start(start);
     for (int i = 0; i <= SubfolderList.count(); ++i) {

@@ -8,6 +8,7 @@
 
 #include <array>
 
+struct StartContext;
 class QAction;
 class QLabel;
 class QMenu;
@@ -56,4 +57,6 @@ public:
     virtual void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D) = 0;
     virtual void RunExternalProgram(const QString& program, const QStringList& startArguments,
                                     bool withPicture) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

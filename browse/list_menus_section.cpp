@@ -326,7 +326,7 @@ void ListMenusSection::playListEntry(const QString& entry)
     m_host->ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        pictures = CollectFolderPictures(entry, PlayOptions);
+        pictures = CollectFolderPictures(entry, PlayOptions, m_host->start().DemoMode != 0);
     } else {
         if (entry == OpenShowPath)
             ListEntryStarted = 0;
@@ -530,5 +530,5 @@ qint64 ListMenusSection::FileSizeOf(const QString& path)
 
 qint64 ListMenusSection::FreeSpaceOnDrive(QChar letter)
 {
-    return ::FreeSpaceOnDrive(letter, DemoMode != 0);
+    return ::FreeSpaceOnDrive(letter, m_host->start().DemoMode != 0);
 }

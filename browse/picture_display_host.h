@@ -4,6 +4,7 @@
 // fitting, the show's pause and end).
 #pragma once
 
+struct StartContext;
 class QAction;
 class QLabel;
 class QMenu;
@@ -69,4 +70,6 @@ public:
     virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -9,6 +9,7 @@
 
 #include <array>
 
+struct StartContext;
 class QAction;
 class QFrame;
 class QLabel;
@@ -84,4 +85,6 @@ public:
     // The picture the thumbnail timer shows when it fires, and whether it is
     // the tree's.
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

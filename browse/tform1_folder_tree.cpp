@@ -59,6 +59,8 @@ public:
         m_form->externalPrograms()->RunExternalProgram(program, startArguments, withPicture);
     }
 
+    const StartContext& start() const override { return m_form->state().start; }
+
 private:
     TForm1* m_form;
 };

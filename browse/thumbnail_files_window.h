@@ -20,7 +20,8 @@ class QTextEdit;
 class TForm38 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm38(const QString& selectedFolder, QWidget* parent = nullptr);
+    // `demoMode`: a demo start, which makes no thumbnails.
+    TForm38(const QString& selectedFolder, bool demoMode, QWidget* parent = nullptr);
 
     QCheckBox* CBInclSubfolders = nullptr;
     QCheckBox* CBReplaceExisting = nullptr;
@@ -72,6 +73,7 @@ protected:
 private:
     QSize previewBoxSize() const;
     QString m_folder;
+    bool m_demoMode = false;
 };
 
 class TForm39 : public QDialog {

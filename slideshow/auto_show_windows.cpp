@@ -2,6 +2,7 @@
 
 #include "platform/keyboard_hook.h"
 #include "base/settings_record.h"
+#include "base/start_context.h"
 #include "platform/clock.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -16,7 +17,7 @@
 TForm13* Form13 = nullptr;
 TForm2* Form2 = nullptr;
 
-QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* records)
+QStringList AutomaticShowPictures(const QString& autoShowPath, bool demoMode, QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -26,7 +27,7 @@ QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* recor
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(autoShowPath, PlayOptionsFrom(Settings, true));
+        pictures = CollectFolderPictures(autoShowPath, PlayOptionsFrom(Settings, true), demoMode);
     }
     return pictures;
 }
@@ -36,7 +37,7 @@ bool PlayAutomaticShow(AutomaticShowHost* host)
     AutoShowRunning = 1;
     ApplyShowOptions();
     QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath, &records);
+    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath, host->start().DemoMode != 0, &records);
     if (pictures.isEmpty()) {
         AutoShowRunning = 0;
         return false;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringList>
 
+struct StartContext;
 class QTimer;
 class QWidget;
 
@@ -18,4 +19,6 @@ public:
     virtual QWidget* AutomaticShowWindow() = 0;
     // The idle timer that starts the replay.
     virtual QTimer* IdleTimer() = 0;
+    // How the program was started (demo mode keeps only the fixed exclusions).
+    virtual const StartContext& start() const = 0;
 };

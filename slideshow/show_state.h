@@ -99,8 +99,9 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 // allows when asked: no "xx" names, no thumbnail or excluded folders, hidden
 // folders only with `includeSystemFolders`, each folder once), in folder
 // order and by name within a folder, filtered by the options, cut to the
-// maximum number of pictures. Polls `cancel` between folders.
-QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& options,
+// maximum number of pictures (`demoMode`: only the fixed exclusions). Polls
+// `cancel` between folders.
+QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& options, bool demoMode,
                                   const bool* cancel = nullptr);
 
 // The source of the show about to start (a folder or a show file).

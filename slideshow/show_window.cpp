@@ -276,7 +276,7 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
         ctx.showRunning = PlaybackActive == 1 && !ctx.fullViewActive;
         ctx.autoShowRunning = AutoShowRunning == 1;
         ctx.manualMode = ctx.showRunning && (ShowState.ManualMode || ShowState.Direction == 0);
-        ctx.demoMode = DemoMode == 1;
+        ctx.demoMode = m_state.start.DemoMode == 1;
         ctx.navPanelShown = NavPanel && NavPanel->isVisible();
         ctx.fullScreenVisible = true;
         if (ctx.showRunning && validEntry(PictureIndex))
@@ -606,7 +606,7 @@ void TForm9::StartFullView(const QString& path)
     const QFileInfo info(path);
     const bool readOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner);
     const bool rotatable =
-        CanRotatePicture(path, readOnly, FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0));
+        CanRotatePicture(path, readOnly, FreeSpaceOnDrive(platform::DriveLetterOf(path), m_state.start.DemoMode != 0));
     for (QToolButton* b : {SBRotateLeft, SBRotateRight}) {
         b->setEnabled(rotatable);
         b->setVisible(rotatable);

@@ -5,7 +5,6 @@
 #include "base/data_folder.h"
 #include "base/picture_table.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "base/settings_record.h"
 #include "base/layout_state.h"
 #include "browse/file_ops_controller.h"
@@ -42,7 +41,7 @@ void TForm1::ShowAddAllDialog()
 {
     ApplyShowOptions();
     Timer1->stop();
-    if (ArgumentMode) {
+    if (state().start.ArgumentMode) {
         TForm34 launcher(SelectedFolder, RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay: {
@@ -55,7 +54,7 @@ void TForm1::ShowAddAllDialog()
             break;
         }
         case LauncherNormal:
-            OpenNormally = 1;
+            state().start.OpenNormally = 1;
             break;
         default:
             close();
@@ -74,7 +73,7 @@ void TForm1::ShowAddAllDialog()
 void TForm1::CollectPictures()
 {
     CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
+    const QStringList pictures = CollectFolderPictures(SelectedFolder, PlayOptions, state().start.DemoMode != 0);
     GrowSelectionList(int32_t(pictures.size()), true);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -83,7 +82,7 @@ void TForm1::CollectPictures()
     }
     PictureCount = int32_t(pictures.size());
     if (pictures.isEmpty()) {
-        if (ArgumentMode) {
+        if (state().start.ArgumentMode) {
             platform::showMessage(platform::PromptKind::Information,
                                   QStringLiteral("No pictures found in ") + SelectedFolder);
             close();
@@ -104,7 +103,7 @@ void TForm1::BuildAndStartShow()
     // argument), else the open show, else the selected folder.
     QStringList pictures;
     const QString autoShow = Settings.AutoShowPath;
-    if (ArgumentMode && ShowFileArgument && QFileInfo(autoShow).isFile()) {
+    if (state().start.ArgumentMode && state().start.ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
         const TRCSettingsRecord choices = ReadRCSettings(RCSettingsPath);
@@ -120,13 +119,13 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(SelectedFolder, PlayOptions);
+        pictures = CollectFolderPictures(SelectedFolder, PlayOptions, state().start.DemoMode != 0);
         ShowSourcePath = SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
-        if (ArgumentMode)
+        if (state().start.ArgumentMode)
             close();
         return;
     }
@@ -147,7 +146,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
         RecentCandidate = ShowSourcePath;
         AddToRecentFolders();
     }
-    StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);
+    StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, state().start.DemoMode || state().start.ArgumentMode);
     ShowSourcePath.clear();
     // The play options of this show.
     ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
@@ -208,8 +207,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
-    if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !DemoMode
-        && !ArgumentMode && AutoShowRunning != 1) {
+    if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !state().start.DemoMode
+        && !state().start.ArgumentMode && AutoShowRunning != 1) {
         Form9->SetPictureTable(Pictures, Records, dates);
         if (StartPageShowIfWanted(order, continuous))
             return;
@@ -247,7 +246,7 @@ void TForm1::EndShow()
     AutoShowRunning = 0;
     layouts()->RestoreBrowseView();
     // A demo start offers its show again.
-    if (DemoMode && Form13) {
+    if (state().start.DemoMode && Form13) {
         Form13->show();
         Form13->raise();
     }
@@ -262,7 +261,7 @@ void TForm1::EndShow()
         OpenFolderOrShow();
     }
     // A start with an argument has no window to come back to.
-    if (CloseAfterShowPending == 1 || (ArgumentMode && !isVisible())) {
+    if (CloseAfterShowPending == 1 || (state().start.ArgumentMode && !isVisible())) {
         CloseAfterShowPending = 0;
         QTimer::singleShot(0, this, [this] { close(); });
     }
