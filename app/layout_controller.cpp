@@ -4,7 +4,7 @@
 // monitor and thumbnail-count pop-ups and the full-screen window's buttons.
 #include "app/layout_controller.h"
 #include "base/layout_calc.h"
-#include "base/layout_state.h"
+#include "base/program_state.h"
 #include "shows/show_file.h"
 #include "app/layout_preview.h"
 #include "platform/keyboard_hook.h"
@@ -61,7 +61,10 @@ QMargins frameMargins(const QWidget* w)
 
 } // namespace
 
-LayoutController::LayoutController(QWidget& window, LayoutHost& host) : m_window(window), m_host(host) {}
+LayoutController::LayoutController(QWidget& window, LayoutHost& host, ProgramState& state)
+    : m_window(window), m_host(host), m_state(state)
+{
+}
 
 void LayoutController::SetItems(const Items& items)
 {
@@ -82,7 +85,6 @@ void LayoutController::SaveControlBounds()
         for (const QString& n : *names)
             if (const QWidget* w = layoutControl(n))
                 m_designBounds.insert(n, w->geometry());
-    DesignBounds = m_designBounds;
 }
 
 namespace {
@@ -117,7 +119,7 @@ void LayoutController::PlaceVoiceButtons(int offset)
 void LayoutController::ApplyMaximizedLayout()
 {
     SaveControlBounds();
-    MaximizedLayout = 1;
+    m_layoutState.MaximizedLayout = 1;
     m_host.pictureInfo()->UpdateTarnivoPanelVisibility();
     // Under an X11 window manager a half-width "maximized" window can't be
     // asked for: the window keeps the normal state with the computed bounds.
@@ -135,7 +137,7 @@ void LayoutController::ApplyMaximizedLayout()
 
 void LayoutController::LayoutForWindowSize()
 {
-    if (m_designBounds.isEmpty() || m_host.start().DemoMode || !m_items.ClientArea)
+    if (m_designBounds.isEmpty() || m_state.start.DemoMode || !m_items.ClientArea)
         return;
     // Reloading a preview lets pending window events run: the resize that
     // follows a maximize may arrive in the middle of a layout made for the
@@ -160,7 +162,7 @@ void LayoutController::layOutOnce()
     // The restored layout is the smallest: a window manager may make the
     // window larger (the controls then share the room), never smaller.
     if (!m_fitsWorkArea) {
-        const QSize smallest = MaximizedLayout == 1 ? QSize(0, 0)
+        const QSize smallest = m_layoutState.MaximizedLayout == 1 ? QSize(0, 0)
                                                     : QSize(hidden ? 400 : 800, std::min(600, screen.height()));
         // (never raised above the present size: a change of width under way
         // finishes first)
@@ -171,7 +173,7 @@ void LayoutController::layOutOnce()
     const QSize restored(hidden ? 400 : 800, 600);
     ControlBounds b = currentBounds(&m_window, m_designBounds);
     QRect previewBounds;
-    if (MaximizedLayout != 1 && (m_window.size() == restored || m_fitsWorkArea)) {
+    if (m_layoutState.MaximizedLayout != 1 && (m_window.size() == restored || m_fitsWorkArea)) {
         const bool fittedToWorkArea = m_fitsWorkArea && m_window.size() != restored;
         // The restored layout: every control at its designed bounds; on a
         // narrow screen the lower controls move up above the status bar.
@@ -184,8 +186,8 @@ void LayoutController::layOutOnce()
         // the window's own size when the window manager sized it.
         MaximizedLayoutInput in;
         const int columnsWidth = hidden ? 2 * m_window.width() : m_window.width();
-        in.screen = QSize(MaximizedLayout == 1 ? std::min(screen.width(), columnsWidth) : columnsWidth,
-                          MaximizedLayout == 1 ? screen.height() : m_window.height());
+        in.screen = QSize(m_layoutState.MaximizedLayout == 1 ? std::min(screen.width(), columnsWidth) : columnsWidth,
+                          m_layoutState.MaximizedLayout == 1 ? screen.height() : m_window.height());
         in.myShowHidden = hidden;
         in.statusPanel0Width = m_items.StatusPanel0 ? m_items.StatusPanel0->width() : 0;
         in.rowButtonsInPanel1 = m_items.UploadSp && m_items.UploadSp->parentWidget() == m_items.Panel1;
@@ -203,8 +205,8 @@ void LayoutController::layOutOnce()
         if (w) w->setUpdatesEnabled(true);
     // The previews are drawn into the picture box of this layout; shown
     // ones are fitted again.
-    if (PreviewDrawBounds != previewBounds) {
-        PreviewDrawBounds = previewBounds;
+    if (m_layoutState.PreviewDrawBounds != previewBounds) {
+        m_layoutState.PreviewDrawBounds = previewBounds;
         if (m_items.Image4 && m_items.Image4->isVisible() && !m_host.pictureInfo()->PreviewedPath.isEmpty()) {
             const QString path = m_host.pictureInfo()->PreviewedPath;
             m_host.pictureInfo()->PreviewedPath.clear();
@@ -232,7 +234,7 @@ void LayoutController::FitToWorkArea()
 {
     const QRect screen = screenRect(&m_window);
     m_fitsWorkArea = m_fitsWorkArea || StartScreenWidth(m_window.screen()) == 800;
-    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || m_host.start().DemoMode)
+    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || m_state.start.DemoMode)
         return;
     const QMargins frame = frameMargins(&m_window);
     m_fittedFrame = frame;
@@ -273,7 +275,7 @@ void LayoutController::RestoreBrowseView()
 void LayoutController::ApplyRestoredLayout()
 {
     SaveControlBounds();
-    MaximizedLayout = 0;
+    m_layoutState.MaximizedLayout = 0;
     const bool hidden = Settings.MyShowHidden == 1;
     if (m_window.isMaximized())
         m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
@@ -290,26 +292,26 @@ void LayoutController::ApplyRestoredLayout()
 int LayoutController::HandleSystemCommand(int command)
 {
     SysCommandState st;
-    st.maximizedLayout = MaximizedLayout == 1;
-    st.windowMaximized = WindowMaximized == 1;
-    st.sizeCommandSeen = SizeCommandSeen == 1;
-    st.minimizedDuringShow = MinimizedDuringShow == 1;
-    st.resumeAfterRestore = ResumeAfterRestore == 1;
-    st.showWasPaused = ShowWasPaused == 1;
+    st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
+    st.windowMaximized = m_layoutState.WindowMaximized == 1;
+    st.sizeCommandSeen = m_layoutState.SizeCommandSeen == 1;
+    st.minimizedDuringShow = m_layoutState.MinimizedDuringShow == 1;
+    st.resumeAfterRestore = m_layoutState.ResumeAfterRestore == 1;
+    st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
-    ctx.windowMinimized = m_window.isMinimized() || WindowWasMinimized;
+    ctx.windowMinimized = m_window.isMinimized() || m_layoutState.WindowWasMinimized;
     ctx.showRunning = showRuns();
     ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
     ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     ctx.myShowHidden = Settings.MyShowHidden == 1;
 
     const SysCommandActions a = HandleSysCommand(SysCommand(command), st, ctx);
-    MaximizedLayout = st.maximizedLayout;
-    WindowMaximized = st.windowMaximized;
-    SizeCommandSeen = st.sizeCommandSeen;
-    MinimizedDuringShow = st.minimizedDuringShow;
-    ResumeAfterRestore = st.resumeAfterRestore;
-    ShowWasPaused = st.showWasPaused;
+    m_layoutState.MaximizedLayout = st.maximizedLayout;
+    m_layoutState.WindowMaximized = st.windowMaximized;
+    m_layoutState.SizeCommandSeen = st.sizeCommandSeen;
+    m_layoutState.MinimizedDuringShow = st.minimizedDuringShow;
+    m_layoutState.ResumeAfterRestore = st.resumeAfterRestore;
+    m_layoutState.ShowWasPaused = st.showWasPaused;
 
     if (a.rememberRestoredPos)
         m_restoredPos = m_window.normalGeometry().topLeft();
@@ -338,16 +340,16 @@ int LayoutController::HandleSystemCommand(int command)
 void LayoutController::AppRestore()
 {
     SysCommandState st;
-    st.maximizedLayout = MaximizedLayout == 1;
-    st.minimizedDuringShow = MinimizedDuringShow == 1;
-    st.resumeAfterRestore = ResumeAfterRestore == 1;
-    st.showWasPaused = ShowWasPaused == 1;
+    st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
+    st.minimizedDuringShow = m_layoutState.MinimizedDuringShow == 1;
+    st.resumeAfterRestore = m_layoutState.ResumeAfterRestore == 1;
+    st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
     ctx.showRunning = showRuns();
     ctx.myShowHidden = Settings.MyShowHidden == 1;
     const AppRestoreActions a = HandleAppRestore(st, ctx);
-    MinimizedDuringShow = st.minimizedDuringShow;
-    ResumeAfterRestore = st.resumeAfterRestore;
+    m_layoutState.MinimizedDuringShow = st.minimizedDuringShow;
+    m_layoutState.ResumeAfterRestore = st.resumeAfterRestore;
     if (a.halfWidth) {
         const QRect screen = screenRect(&m_window);
         const QRect w = HalfWidthTopCentre(QRect(0, 0, screen.width(), m_window.height()), screen.width());
@@ -380,10 +382,10 @@ void LayoutController::WindowStateChanged(QEvent* event)
     // The state has already changed when the event arrives: a refused
     // change is undone.
     m_inStateChange = true;
-    WindowWasMinimized = (before & Qt::WindowMinimized) ? 1 : 0;
+    m_layoutState.WindowWasMinimized = (before & Qt::WindowMinimized) ? 1 : 0;
     const int done = HandleSystemCommand(command);
     const bool accepted = done >= 0;
-    WindowWasMinimized = 0;
+    m_layoutState.WindowWasMinimized = 0;
     if (!accepted) {
         m_window.setWindowState(before);
     } else if (done != command && (command == 0 || command == 1)) {
@@ -395,7 +397,7 @@ void LayoutController::WindowStateChanged(QEvent* event)
         AppRestore();
     // With the MyShow panel hidden the maximized layout is half the screen
     // wide: a window-manager maximize is turned back into that geometry.
-    if (accepted && command == 1 && MaximizedLayout == 1 && Settings.MyShowHidden == 1 && m_window.isMaximized())
+    if (accepted && command == 1 && m_layoutState.MaximizedLayout == 1 && Settings.MyShowHidden == 1 && m_window.isMaximized())
         ApplyMaximizedLayout();
     m_inStateChange = false;
 }
@@ -455,15 +457,15 @@ void LayoutController::SetShowStoppedHints()
 
 void LayoutController::ShowMyShowLabel(const QString& action)
 {
-    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(), MyShowSaving == 1);
+    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(), m_layoutState.MyShowSaving == 1);
     if (!t.known) {
-        if (MyShowSaving != 1)
+        if (m_layoutState.MyShowSaving != 1)
             platform::showMessage(platform::PromptKind::Plain, QStringLiteral("ShowMyShowLabel: unknown action"));
         return;
     }
     if (!t.keep && m_items.MyShowLabel)
         m_items.MyShowLabel->setText(t.text);
-    MyShowSaving = t.saving ? 1 : 0;
+    m_layoutState.MyShowSaving = t.saving ? 1 : 0;
     if (t.busyCursor) {
         if (!QApplication::overrideCursor())
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -477,7 +479,7 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 void LayoutController::ChangeShowSpeed(bool faster)
 {
     int step = ShowIntervalStep;
-    SpeedMessageText = ChangeShowSpeedStep(step, faster);
+    m_layoutState.SpeedMessageText = ChangeShowSpeedStep(step, faster);
     ShowIntervalStep = step;
     // The show's default interval follows the speed; the picture on the
     // screen gets it too, counted from now.
@@ -489,7 +491,7 @@ void LayoutController::ChangeShowSpeed(bool faster)
     // at its top right for two seconds.
     if (Form9 && Form9->SpeedLabel) {
         QLabel* label = Form9->SpeedLabel;
-        label->setText(SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
+        label->setText(m_layoutState.SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
         label->adjustSize();
         label->move(Form9->width() - label->width() - 30, 10);
         label->show();
@@ -503,7 +505,7 @@ void LayoutController::ChangeShowSpeed(bool faster)
 
 void LayoutController::ShowPicturePreview(const QString& path)
 {
-    PicturePreviewWindow().ShowPicture(path, PreviewEntryKind);
+    PicturePreviewWindow().ShowPicture(path, m_layoutState.PreviewEntryKind);
 }
 
 void LayoutController::TBMonitorSelectionClick(bool myShowBar)
@@ -512,11 +514,11 @@ void LayoutController::TBMonitorSelectionClick(bool myShowBar)
         return;
     m_items.MMainMonitor->setCheckable(true);
     m_items.MSecondMonitor->setCheckable(true);
-    m_items.MMainMonitor->setChecked(UseMainMonitor == 1);
-    m_items.MSecondMonitor->setChecked(UseMainMonitor != 1);
+    m_items.MMainMonitor->setChecked(m_state.session.UseMainMonitor == 1);
+    m_items.MSecondMonitor->setChecked(m_state.session.UseMainMonitor != 1);
     const bool second = QGuiApplication::screens().size() > 1;
-    m_items.MMainMonitor->setEnabled(UseMainMonitor != 1);
-    m_items.MSecondMonitor->setEnabled(UseMainMonitor == 1 && second);
+    m_items.MMainMonitor->setEnabled(m_state.session.UseMainMonitor != 1);
+    m_items.MSecondMonitor->setEnabled(m_state.session.UseMainMonitor == 1 && second);
     const int y = m_window.geometry().top() + (m_items.ToolBar1 ? m_items.ToolBar1->y() + m_items.ToolBar1->height() : 0) + 45;
     int x = m_window.geometry().left();
     if (QWidget* ref = m_items.ToolBar1 ? m_items.ToolBar1->widgetForAction(myShowBar ? m_items.StartMySlideShowTB : m_items.ToolButton1) : nullptr)
@@ -545,7 +547,7 @@ void LayoutController::TBNrOfThumbsClick(bool myShowBar)
 
 void LayoutController::MMainMonitorClick(bool mainMonitor)
 {
-    UseMainMonitor = mainMonitor ? 1 : 0;
+    m_state.session.UseMainMonitor = mainMonitor ? 1 : 0;
 }
 
 
@@ -584,7 +586,7 @@ void LayoutController::SyncControlPanelButtons()
 
 void LayoutController::SetFullScreenImageHint()
 {
-    if (!Form9 || m_host.start().DemoMode == 1)
+    if (!Form9 || m_state.start.DemoMode == 1)
         return;
     FullScreenHintInput in;
     in.navPanelVisible = Form9->NavPanel && Form9->NavPanel->isVisible();
@@ -604,11 +606,11 @@ void LayoutController::SaveControlPanelPosition()
     if (!Form9 || !Form9->ControlPanel || (Form9->NavPanel && Form9->NavPanel->isVisible()))
         return;
     const QRect r = Form9->ControlPanel->geometry();
-    ControlPanelPos[0] = r.x();
-    ControlPanelPos[1] = r.x() + r.width();
-    ControlPanelPos[2] = r.y();
+    m_layoutState.ControlPanelPos[0] = r.x();
+    m_layoutState.ControlPanelPos[1] = r.x() + r.width();
+    m_layoutState.ControlPanelPos[2] = r.y();
     // Kept in the settings for the next run.
-    Settings.PanelLeft = ControlPanelPos[0];
-    Settings.PanelRight = ControlPanelPos[1];
-    Settings.PanelTop = ControlPanelPos[2];
+    Settings.PanelLeft = m_layoutState.ControlPanelPos[0];
+    Settings.PanelRight = m_layoutState.ControlPanelPos[1];
+    Settings.PanelTop = m_layoutState.ControlPanelPos[2];
 }

@@ -6,13 +6,15 @@
 // events to it.
 #pragma once
 
+#include "base/layout_state.h"
+
 #include <QHash>
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
-struct StartContext;
+struct ProgramState;
 class QEvent;
 class QPainter;
 class QWidget;
@@ -38,8 +40,6 @@ public:
     virtual bool InManualMode() const = 0;
     // The tool-bar or menu action of that objectName (or none).
     virtual QAction* actionNamed(const QString& name) const = 0;
-    // How the program was started (demo mode keeps the designed layout).
-    virtual const StartContext& start() const = 0;
 };
 
 class LayoutController {
@@ -84,7 +84,7 @@ public:
     };
 
     // `window` is the main window the layouts size and place.
-    LayoutController(QWidget& window, LayoutHost& host);
+    LayoutController(QWidget& window, LayoutHost& host, ProgramState& state);
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
 
@@ -117,6 +117,8 @@ public:
     void SaveControlPanelPosition();
     // The designed bounds captured by SaveControlBounds (name -> bounds).
     const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
+    // The state of the layouts and screen modes.
+    LayoutState& layoutState() { return m_layoutState; }
     // Lays the controls out for the window's present size: the designed
     // bounds at the restored size, the maximized layout's rules otherwise
     // (also for a size the window manager gave), so no control covers another.
@@ -143,6 +145,8 @@ private:
 
     QWidget& m_window;
     LayoutHost& m_host;
+    ProgramState& m_state;
+    LayoutState m_layoutState;
     Items m_items;
     bool m_layingOut = false;
     bool m_layoutPending = false;  // the window changed size while it was laid out

@@ -4,7 +4,6 @@
 #include "base/data_folder.h"
 #include "base/environment.h"
 #include "platform/help_key.h"
-#include "base/layout_state.h"
 #include "browse/selection_status.h"
 #include "platform/clock.h"
 #include "platform/prompt_dialogs.h"
@@ -230,7 +229,7 @@ TOptionsCheck TForm3::checkPages(const TOptionsValues& v, TOptionsNumbers& numbe
 {
     TOptionsCheckContext ctx;
     ctx.editProgramExists = EditProgramAcceptable(v.EditProgramText);
-    ctx.secondMonitorSelected = UseMainMonitor == 0;
+    ctx.secondMonitorSelected = m_host && m_host->SecondMonitorSelected();
     TOptionsCheck first;
     for (const TOptionsPage* page : pages())
         first = EarlierCheck(first, page->check(v, ctx, numbers));

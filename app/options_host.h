@@ -16,4 +16,6 @@ public:
     // The dialog has closed: the hints button and the tree's images for the
     // new type choice follow.
     virtual void OptionsDialogClosed() = 0;
+    // The full-screen show goes to the second monitor.
+    virtual bool SecondMonitorSelected() const = 0;
 };

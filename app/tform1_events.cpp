@@ -8,7 +8,6 @@
 #include "browse/external_programs.h"
 #include "base/caption_helpers.h"
 #include "platform/keyboard_hook.h"
-#include "base/layout_state.h"
 #include "app/menu_style.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
@@ -281,7 +280,7 @@ void TForm1::AppMinimize()
 
 void TForm1::QuestionUpdateStatusBar()
 {
-    if (MinimizedDuringShow == 1)
+    if (layouts()->layoutState().MinimizedDuringShow == 1)
         layouts()->AppRestore();
 }
 

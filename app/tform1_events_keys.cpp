@@ -3,7 +3,6 @@
 // toolbars and menus.
 #include "app/tform1.h"
 #include "platform/keyboard_hook.h"
-#include "base/layout_state.h"
 #include "base/picture_table.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_controller.h"
@@ -90,7 +89,7 @@ void TForm1::RestartShow()
     if (!runs()) {
         // A new show of the current source: the selected folder after a
         // folder start, else the open MyShow (or the folder without one).
-        if (SourceIsFolder == 1) {
+        if (state().session.SourceIsFolder == 1) {
             ApplyShowOptions();
             CollectPictures();
         } else {
@@ -135,27 +134,27 @@ void TForm1::ToolButton1Click()
         RestartShow();
         return;
     }
-    SourceIsFolder = 1;
+    state().session.SourceIsFolder = 1;
     SourceIsShow = 0;
-    FolderSourceFullScreen = 1;
+    state().session.FolderSourceFullScreen = 1;
     RestartShow();
 }
 
 void TForm1::TBGoSmallClick()
 {
     PageStartRequested = !runs();
-    SourceIsFolder = 1;
+    state().session.SourceIsFolder = 1;
     SourceIsShow = 0;
-    FolderSourceFullScreen = 0;
+    state().session.FolderSourceFullScreen = 0;
     RestartShow();
 }
 
 void TForm1::TBGoSmallMSClick()
 {
     PageStartRequested = !runs();
-    SourceIsFolder = 0;
+    state().session.SourceIsFolder = 0;
     SourceIsShow = 1;
-    FolderSourceFullScreen = 0;
+    state().session.FolderSourceFullScreen = 0;
     RestartShow();
 }
 
@@ -202,7 +201,7 @@ void TForm1::ConnectShowCommands()
     // The MyShow's start button and the Show menu's "of show" item play the
     // open MyShow.
     const auto startMyShow = [this] {
-        SourceIsFolder = 0;
+        state().session.SourceIsFolder = 0;
         SourceIsShow = 1;
         RestartShow();
     };

@@ -5,7 +5,6 @@
 #include "base/caption_helpers.h"
 #include "base/environment.h"
 #include "base/found_file.h"
-#include "base/layout_state.h"
 #include "app/menu_captions.h"
 #include "app/menu_state.h"
 #include "app/menu_style.h"
@@ -458,7 +457,7 @@ void TForm1::SetPicturePopupCaptions()
 void TForm1::HideShowMyShowClick()
 {
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    const bool maximizedState = MaximizedLayout == 1 || isMaximized();
+    const bool maximizedState = layouts()->layoutState().MaximizedLayout == 1 || isMaximized();
     // (the window that fills an 800-pixel screen is 800 wide with its frame)
     const bool fullWidth = (!maximizedState && (width() == 800 || frameGeometry().width() == 800)) || maximizedState;
     const bool hide = fullWidth && Settings.MyShowHidden != 1;
@@ -493,7 +492,7 @@ void TForm1::HideShowMyShowClick()
             resize(800, height());
     }
     const QRect frame = frameGeometry();
-    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && MaximizedLayout != 1) {
+    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && layouts()->layoutState().MaximizedLayout != 1) {
         const int top = screenArea.width() == 800 ? 0
                                                   : int(std::nearbyint((screenArea.height() - height()) / 2.0));
         move(screenArea.x() + int(std::nearbyint((screenArea.width() - width()) / 2.0)), screenArea.y() + top);

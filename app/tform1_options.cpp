@@ -92,3 +92,8 @@ void TForm1::OptionsDialogClosed()
     layouts()->UpdateHintsButton();
     RefreshTreeImages();
 }
+
+bool TForm1::SecondMonitorSelected() const
+{
+    return state().session.UseMainMonitor == 0;
+}

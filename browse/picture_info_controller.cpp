@@ -6,7 +6,6 @@
 
 #include "base/file_helpers.h"
 #include "base/found_file.h"
-#include "base/layout_state.h"
 #include "base/settings_record.h"
 #include "base/start_context.h"
 #include "browse/background_work.h"
@@ -173,8 +172,9 @@ QRect previewArea(const PictureInfoHost& host, QLabel* label)
 {
     if (!label)
         return {};
-    if (PreviewDrawBounds.isValid() && !PreviewDrawBounds.isEmpty())
-        return PreviewDrawBounds;
+    const QRect kept = host.previewDrawBounds();
+    if (kept.isValid() && !kept.isEmpty())
+        return kept;
     const QRect designed = host.designBound(QStringLiteral("image2"));
     return designed.isValid() ? designed : label->geometry();
 }

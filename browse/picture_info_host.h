@@ -76,6 +76,9 @@ public:
     virtual PictureInfoWidgets widgets() const = 0;
     // The designed bounds of a widget of the window's layout (invalid when none).
     virtual QRect designBound(const QString& name) const = 0;
+    // The picture box of the previews the window's layout keeps (none before
+    // the first layout).
+    virtual QRect previewDrawBounds() const = 0;
 
     // Installs the picture loader's thumbnail and information steps and the
     // status of thumbnail making, unless something else installed its own.

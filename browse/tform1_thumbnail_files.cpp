@@ -80,6 +80,7 @@ public:
     }
 
     QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
+    QRect previewDrawBounds() const override { return m_form->layouts()->layoutState().PreviewDrawBounds; }
 
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }

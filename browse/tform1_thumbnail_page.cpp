@@ -4,7 +4,6 @@
 #include "app/tform1.h"
 
 #include "base/environment.h"
-#include "base/layout_state.h"
 #include "app/menu_style.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
@@ -177,7 +176,7 @@ public:
         in.screenWidth = f->screen() ? f->screen()->geometry().width() : f->width();
         in.panelWidth = f->width() - 4 * (f->width() / 5);
         in.percentTextWidth = f->fontMetrics().horizontalAdvance(QStringLiteral(" 100%"));
-        in.maximizedLayout = MaximizedLayout == 1;
+        in.maximizedLayout = f->layouts()->layoutState().MaximizedLayout == 1;
         return in;
     }
     void DrawPositionBar(const PagePositionBar& bar) override

@@ -1,7 +1,6 @@
 #include "slideshow/show_window.h"
 
 #include "base/add_settings_record.h"
-#include "base/layout_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
@@ -251,7 +250,7 @@ void TForm9::dressControlPanel()
 
 QRect TForm9::PictureArea() const
 {
-    const QSize area = fitzoom::FullScreenPictureArea(UseMainMonitor == 1, NavPanel && NavPanel->isVisible(),
+    const QSize area = fitzoom::FullScreenPictureArea(m_state.session.UseMainMonitor == 1, NavPanel && NavPanel->isVisible(),
                                                       primaryScreenSize(), AddSettings.Mon2Width,
                                                       AddSettings.Mon2Height);
     return QRect(QPoint(0, 0), area);

@@ -6,7 +6,6 @@
 #include "base/picture_table.h"
 #include "base/start_args.h"
 #include "base/settings_record.h"
-#include "base/layout_state.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
@@ -254,7 +253,7 @@ void TForm1::EndShow()
         StatusPanel1->setText(QStringLiteral("Slide show ended!"));
     // Pictures of the folder were moved, renamed or deleted during the show:
     // the tree reads the folder again.
-    if (SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !SelectedFolder.isEmpty()) {
+    if (state().session.SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !SelectedFolder.isEmpty()) {
         FolderChangedDuringShow = 0;
         FolderToOpen = SelectedFolder;
         KeepListEntry = 1;

@@ -4,7 +4,6 @@
 #include "base/add_settings_record.h"
 #include "support/test_state.h"
 #include "base/data_folder.h"
-#include "base/layout_state.h"
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
@@ -97,7 +96,7 @@ protected:
         AddSettings = sampleAdd();
         AddSettingsPath = testsupport::freshDir(QStringLiteral("options")) + QStringLiteral("/VXAddSettings.dat");
         PlaybackActive = 0;
-        UseMainMonitor = 1;
+        TestState().session.UseMainMonitor = 1;
         savedPlayOptions_ = PlayOptions;
         savedShowState_ = ShowState;
         setClock(QDateTime(QDate(2026, 3, 30), QTime(10, 0)));

@@ -1,6 +1,5 @@
 #include "platform/keyboard_hook.h"
 #include "support/test_state.h"
-#include "base/layout_state.h"
 #include "app/menu_style.h"
 #include "base/picture_table.h"
 #include "base/settings_fields.h"
@@ -49,7 +48,7 @@ struct StateGuard {
         Form9 = before;
         PlaybackActive = 0;
         Settings = TSettingsRecord{};
-        SourceIsFolder = 0;
+        TestState().session.SourceIsFolder = 0;
         SourceIsShow = 0;
         ShowState.ManualMode = false;
     }
@@ -158,12 +157,12 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     SelectedFolder = dir;
     Settings.InclJPG = 1;
     SourceIsShow = 1;
-    FolderSourceFullScreen = 1;
+    TestState().session.FolderSourceFullScreen = 1;
     form.TBGoSmall->setEnabled(true);
     form.TBGoSmall->trigger();
-    EXPECT_EQ(SourceIsFolder, 1);
+    EXPECT_EQ(TestState().session.SourceIsFolder, 1);
     EXPECT_EQ(SourceIsShow, 0);
-    EXPECT_EQ(FolderSourceFullScreen, 0);
+    EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
     EXPECT_EQ(PlaybackActive, 1);
     EXPECT_EQ(PictureCount, 2);
     show.StopSlideShow();

@@ -2,7 +2,6 @@
 #include "support/test_state.h"
 #include "base/layout_calc.h"
 #include "app/layout_preview.h"
-#include "base/layout_state.h"
 #include "app/menu_captions.h"
 #include "app/menu_painter.h"
 #include "app/menu_style.h"
@@ -49,8 +48,6 @@ struct ShowFlagGuard {
     {
         PlaybackActive = 0;
         Settings = TSettingsRecord{};
-        MaximizedLayout = 0;
-        WindowMaximized = 0;
     }
 };
 
@@ -146,12 +143,12 @@ TEST(MainWindowLayouts, MaximizedAndBackRestoresEveryControl)
     ASSERT_TRUE(design.contains(QStringLiteral("TreeView1")));
     ASSERT_TRUE(design.contains(QStringLiteral("Label7")));
     form.layouts()->ApplyMaximizedLayout();
-    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 1);
     const int W = form.screen()->availableGeometry().width();
     EXPECT_EQ(form.TreeView1->width(), RoundEven((W - 8) / 2.0));
     EXPECT_EQ(form.MyShowSG->x(), form.TreeView1->width() + 4);
     form.layouts()->ApplyRestoredLayout();
-    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 0);
     for (auto it = design.begin(); it != design.end(); ++it) {
         if (it.key().startsWith(QLatin1String("Voice")) || it.key() == QLatin1String("MicroSB"))
             continue;
@@ -173,7 +170,7 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
     EXPECT_EQ(platform::promptLog().first().request.text,
               QStringLiteral("Maximizing/Restoring not allowed in a running slide show!"));
     EXPECT_EQ(platform::promptLog().first().request.kind, platform::PromptKind::Error);
-    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 0);
 }
 
 TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
@@ -313,16 +310,16 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
 
     form.layouts()->ShowMyShowLabel(QStringLiteral("Save"));
     EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Saving..."));
-    EXPECT_EQ(MyShowSaving, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MyShowSaving, 1);
     form.layouts()->ShowMyShowLabel(QStringLiteral("Draft"));
     EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft (saves automatically)"));
-    EXPECT_EQ(MyShowSaving, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MyShowSaving, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     ShowIntervalStep = 0;
     form.layouts()->ChangeShowSpeed(true);
     EXPECT_EQ(ShowIntervalStep, 0);
-    EXPECT_EQ(SpeedMessageText, QStringLiteral("Already in fastest mode of "));
+    EXPECT_EQ(form.layouts()->layoutState().SpeedMessageText, QStringLiteral("Already in fastest mode of "));
     form.layouts()->ChangeShowSpeed(false);
     EXPECT_EQ(ShowIntervalStep, 1);
 }
@@ -356,14 +353,14 @@ TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
     const QRect avail = form.screen()->availableGeometry();
     form.showMaximized();
     QCoreApplication::processEvents();
-    EXPECT_EQ(MaximizedLayout, 1);
-    EXPECT_EQ(WindowMaximized, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 1);
+    EXPECT_EQ(form.layouts()->layoutState().WindowMaximized, 1);
     // The columns share the window's inside (the screen less the frame).
     EXPECT_EQ(form.TreeView1->width(), RoundEven((form.ClientArea->width() - 8) / 2.0));
     EXPECT_LE(form.MyShowSG->geometry().right(), form.ClientArea->width());
     form.showNormal();
     QCoreApplication::processEvents();
-    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 0);
     EXPECT_EQ(form.TreeView1->geometry(), form.layouts()->designBounds().value(QStringLiteral("TreeView1")));
 
     // With the MyShow panel hidden the "maximized" window is a normal
@@ -371,7 +368,7 @@ TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
     Settings.MyShowHidden = 1;
     form.showMaximized();
     QCoreApplication::processEvents();
-    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 1);
     EXPECT_FALSE(form.isMaximized());
     // (never narrower than the window's menu bar and tool bars allow)
     EXPECT_EQ(form.frameGeometry().width(), std::max(RoundEven(avail.width() / 2.0), form.minimumSizeHint().width()));
@@ -398,26 +395,26 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     TForm1 form(TestState());
     EXPECT_EQ(form.layouts()->HandleSystemCommand(2), 2);
     EXPECT_TRUE(show.Paused());
-    EXPECT_EQ(MinimizedDuringShow, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MinimizedDuringShow, 1);
 
     // Restored from the taskbar: the restore command, the restore handler
     // and the activation all follow; the show is resumed once.
-    WindowWasMinimized = 1;
+    form.layouts()->layoutState().WindowWasMinimized = 1;
     EXPECT_EQ(form.layouts()->HandleSystemCommand(0), 0);
     form.layouts()->AppRestore();
-    WindowWasMinimized = 0;
+    form.layouts()->layoutState().WindowWasMinimized = 0;
     EXPECT_FALSE(show.Paused());
     form.QuestionUpdateStatusBar();
     EXPECT_FALSE(show.Paused());
-    EXPECT_EQ(MinimizedDuringShow, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MinimizedDuringShow, 0);
 
     // A maximize command arriving for the minimized window resumes it
     // once too, and the restore handler after it does not pause it again.
     form.layouts()->HandleSystemCommand(2);
     EXPECT_TRUE(show.Paused());
-    WindowWasMinimized = 1;
+    form.layouts()->layoutState().WindowWasMinimized = 1;
     form.layouts()->HandleSystemCommand(1);
-    WindowWasMinimized = 0;
+    form.layouts()->layoutState().WindowWasMinimized = 0;
     EXPECT_FALSE(show.Paused());
     form.layouts()->AppRestore();
     EXPECT_FALSE(show.Paused());

@@ -4,7 +4,6 @@
 #include "support/test_state.h"
 #include "app/tform1.h"
 
-#include "base/layout_state.h"
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/folder_tree_logic.h"
@@ -176,7 +175,7 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
         pictures << drive + "/Album/" + name;
     }
     SourceIsShow = 0;
-    SourceIsFolder = 1;
+    TestState().session.SourceIsFolder = 1;
     PlayOptions.IntervalSeconds = 60;
     platform::ScopedPromptResponder answers([](const platform::PromptRequest& request) {
         return request.buttons & unsigned(PromptAnswer::Yes) ? PromptReply::button(PromptAnswer::Yes)
@@ -206,5 +205,5 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
         names << album->child(i)->text(0);
     EXPECT_FALSE(names.contains(QFileInfo(shown).fileName()));
     EXPECT_EQ(names.size(), 3);
-    SourceIsFolder = 0;
+    TestState().session.SourceIsFolder = 0;
 }

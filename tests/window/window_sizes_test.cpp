@@ -2,7 +2,6 @@
 // restored 800 x 600 layout, maximize and restore through the window's own
 // state (with the previews shown, after a show and after a full view), the
 // MyShow panel hidden, the narrow screen, and no control painted over another.
-#include "base/layout_state.h"
 #include "app/tform1.h"
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
@@ -66,7 +65,7 @@ void expectMaximizedLayout(MainWindowFixture& f, const char* what)
 {
     TForm1* form = f.form();
     const QRect client = form->ClientArea->rect();
-    EXPECT_EQ(MaximizedLayout, 1) << what;
+    EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 1) << what;
     EXPECT_NEAR(form->TreeView1->width(), (client.width() - 8) / 2.0, 1.0) << what;
     EXPECT_EQ(form->MyShowSG->width(), form->TreeView1->width()) << what;
     EXPECT_NEAR(form->MyShowSG->geometry().right(), client.width() - 5, 1) << what;
@@ -91,7 +90,7 @@ void maximizeAndRestore(MainWindowFixture& f, const char* what)
         EXPECT_TRUE(form->NoShowPanel4->geometry().contains(form->Image4->geometry())) << what;
     form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
     f.settle(50);
-    EXPECT_EQ(MaximizedLayout, 0) << what;
+    EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0) << what;
     EXPECT_EQ(form->size(), QSize(800, 600)) << what;
     EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318)) << what;
     expectNoOverlap(f);
@@ -113,7 +112,7 @@ TEST(WindowSizes, MaximizeFillsTheScreenAndRestoreGives800x600)
 
         form->setWindowState(form->windowState() | Qt::WindowMaximized);
         f.settle(50);
-        EXPECT_EQ(MaximizedLayout, 1);
+        EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
         EXPECT_EQ(form->frameGeometry().width(), screen->availableGeometry().width());
         EXPECT_LE(form->frameGeometry().right(), screen->availableGeometry().right());
         // The tree and the list take half the window each.
@@ -124,7 +123,7 @@ TEST(WindowSizes, MaximizeFillsTheScreenAndRestoreGives800x600)
 
         form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
         f.settle(50);
-        EXPECT_EQ(MaximizedLayout, 0);
+        EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0);
         EXPECT_EQ(form->size(), QSize(800, 600));
         EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
         expectNoOverlap(f);
@@ -194,14 +193,14 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     ASSERT_NE(screen, nullptr);
     form->setWindowState(Qt::WindowMaximized);
     f.settle(50);
-    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
     EXPECT_EQ(form->frameGeometry().width(), 683);
     EXPECT_EQ(form->frameGeometry().top(), screen->availableGeometry().top());
     EXPECT_EQ(form->frameGeometry().left(), screen->availableGeometry().left() + 342);
     expectNoOverlap(f);
     form->layouts()->ApplyRestoredLayout();
     f.settle(50);
-    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0);
     EXPECT_EQ(form->size(), QSize(400, 600));
     EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
 
