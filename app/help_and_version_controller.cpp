@@ -41,18 +41,19 @@ private:
     bool active_ = true;
 };
 
-QString foundVersionFile()
+QString foundVersionFile(const DataPaths& paths)
 {
-    if (!FoundVersionPath.isEmpty())
-        return FoundVersionPath;
-    const QString folder = DataFolder.isEmpty() ? QDir::tempPath() : DataFolder;
+    if (!paths.FoundVersionPath.isEmpty())
+        return paths.FoundVersionPath;
+    const QString folder = paths.DataFolder.isEmpty() ? QDir::tempPath() : paths.DataFolder;
     return folder + QStringLiteral("/FoundVersion.vxt");
 }
 
 } // namespace
 
-HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_items(items)
+HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths,
+                                                   const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_paths(paths), m_items(items)
 {
 }
 
@@ -95,7 +96,7 @@ void HelpAndVersionController::ShowHelpTopic(const QString& topic)
     m_host.SetupSmallHandlers();   // HelpTimer ends the hourglass
     // The help pages are looked for where the program runs from; start-up
     // switches the Getting started item off when they are missing.
-    const QString folder = HelpFolder(ProgramFolder.isEmpty() ? platform::programFolder() : ProgramFolder);
+    const QString folder = HelpFolder(m_paths.ProgramFolder.isEmpty() ? platform::programFolder() : m_paths.ProgramFolder);
     const bool itemOff = m_items.GettingStarted && (!m_items.GettingStarted->isEnabled() || !m_items.GettingStarted->isVisible());
     if (itemOff || folder.isEmpty()) {
         platform::showMessage(platform::PromptKind::Error, HelpPagesMissingText);
@@ -209,7 +210,7 @@ void HelpAndVersionController::CheckforupdateClick()
     WaitCursor cursor;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    const QString target = foundVersionFile();
+    const QString target = foundVersionFile(m_paths);
     if (QFile::exists(target))
         QFile::remove(target);
 

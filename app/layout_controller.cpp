@@ -579,7 +579,7 @@ void LayoutController::SyncControlPanelButtons()
     const bool thumbnailView = false;
     twin(Form9->RunExeSpeedButton, (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing);
     twin(Form9->OneForwardSpeedButton, !advancing);
-    twin(Form9->OneBackwardsSpeedButton, !advancing || ZoomFactor > 0);
+    twin(Form9->OneBackwardsSpeedButton, !advancing || m_state.session.ZoomFactor > 0);
     twin(Form9->SBRotateLeft, thumbnailView || (enabled(m_items.TBRotateL) && !advancing));
     twin(Form9->SBRotateRight, thumbnailView || (enabled(m_items.TBRotateR) && !advancing));
 }
@@ -590,8 +590,8 @@ void LayoutController::SetFullScreenImageHint()
         return;
     FullScreenHintInput in;
     in.navPanelVisible = Form9->NavPanel && Form9->NavPanel->isVisible();
-    in.zoomed = ZoomFactor > 0;
-    in.fullView = FullViewActive == 1;
+    in.zoomed = m_state.session.ZoomFactor > 0;
+    in.fullView = m_state.session.FullViewActive == 1;
     in.manualMode = showRuns() && m_host.InManualMode();
     in.automaticShow = AutoShowRunning == 1;
     const QString tip = FullScreenImageHint(in);

@@ -40,7 +40,7 @@ void closeOnSignal(TForm1* form1)
 {
     if (form1->close() || CloseAfterShowPending == 1)
         return;   // closed (the program ends), or the show's end closes it
-    DeleteRunMarker(form1->state().start.AudioMode != 0);
+    DeleteRunMarker(form1->state().paths, form1->state().start.AudioMode != 0);
     form1->CloseWithoutSaving = true;
     form1->close();
 }
@@ -81,7 +81,7 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     if (!Form20)
         Form20 = new TForm20(form1);
     if (!state.start.DemoMode && !state.start.ArgumentMode && !Form16)
-        Form16 = new TForm16(ShowListPath);
+        Form16 = new TForm16(state.paths.ShowListPath);
     if (state.start.DemoMode && !Form13)
         Form13 = new TForm13(form1);
     if (!Form2)

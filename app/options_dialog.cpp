@@ -38,8 +38,9 @@ using platform::PromptKind;
 // screen with the window frame.
 const QSize OptionsDialogSize(700, 500);
 
-TForm3::TForm3(QWidget* parent, OptionsHost* host)
+TForm3::TForm3(const DataPaths& paths, QWidget* parent, OptionsHost* host)
     : QDialog(parent)
+    , m_paths(paths)
     , m_host(host ? host : dynamic_cast<OptionsHost*>(parent))
 {
     setObjectName(QStringLiteral("Form3"));
@@ -289,12 +290,12 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
     const bool thumbsOn = ThumbnailsSwitchedOn(AddSettings, v);
     if (AddSettingsDiffer(AddSettings, v, n)) {
         StoreAddSettings(AddSettings, v, n);
-        if (!AddSettingsPath.isEmpty()) {
-            const platform::RecordResult written = WriteAddSettings(AddSettingsPath, AddSettings);
+        if (!m_paths.AddSettingsPath.isEmpty()) {
+            const platform::RecordResult written = WriteAddSettings(m_paths.AddSettingsPath, AddSettings);
             if (!written.ok())
                 platform::showMessage(PromptKind::Error, written.Message);
             else
-                LoadAddSettings(AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+                LoadAddSettings(m_paths.AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
         }
     }
     QCheckBox* resetFileDate = EditProgramsSheet->ResetFileDateCB;

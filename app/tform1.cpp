@@ -112,10 +112,10 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
-        this, *this,
+        this, *this, m_state.paths,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this,
+    m_options = new OptionsController(this, *this, *this, m_state.paths,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();

@@ -244,7 +244,7 @@ public:
     // constructor; its routines are forwarded here for the other sections.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
-    class FolderTreeController* folderTree();
+    class FolderTreeController* folderTree() const;
     void OpenFolderOrShow();
     QString GetNodePath(class QTreeWidgetItem* node);
     void UpdateFolderCaption();
@@ -319,6 +319,7 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
+    const DataPaths& Paths() const override { return m_state.paths; }
     void EndShow();
     void ToolButton2Click();
     void PauseShow();
@@ -439,6 +440,7 @@ public:
     void RemoveKeyboardHook() override;
     void RestoreKeyboardHook() override;
     void MeasureOptionsMenu() override;
+    QString selectedFolder() const override;
     // What the options dialog asks of this window on "&Apply".
     void EnableEditCommands(bool on) override;
     void RefitShownPicture() override;

@@ -22,7 +22,7 @@
 #include "base/settings_versions.h"
 #include "base/start_args.h"
 #include "browse/folder_exclusions.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -147,6 +147,7 @@ bool TForm1::VisibleAtStart() const
 void TForm1::FormCreate()
 {
     StartContext& start = state().start;
+    DataPaths& paths = m_state.paths;
     // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
     InitColorScheme();
@@ -159,8 +160,8 @@ void TForm1::FormCreate()
     SetFileMode(FileModeReadWrite, false);
 
     // Folders of the start, the interface font.
-    StartDirectory = QDir::currentPath();
-    ProgramFolder = QCoreApplication::applicationDirPath();
+    paths.StartDirectory = QDir::currentPath();
+    paths.ProgramFolder = QCoreApplication::applicationDirPath();
     SelectUIFont();
     SystemDriveLetter = GetSystemDriveLetter();
 
@@ -169,7 +170,7 @@ void TForm1::FormCreate()
         UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
         UploadGlyphGrey = UploadGlyph;
         GrayscaleBitmap(UploadGlyphGrey);
-        FindIrfanView(ProgramFolder);
+        FindIrfanView(paths.ProgramFolder);
     }
     TBTarnivo->setVisible(false);
     TBSepTarn->setVisible(false);
@@ -177,7 +178,7 @@ void TForm1::FormCreate()
     TarnivoPop->setVisible(false);
 
     // The program must be on a fixed drive.
-    if (!start.DemoMode && platform::DriveKindOfPath(ProgramFolder) != platform::DriveKind::Fixed) {
+    if (!start.DemoMode && platform::DriveKindOfPath(paths.ProgramFolder) != platform::DriveKind::Fixed) {
         start.StartAbort = 1;
         platform::showMessage(PromptKind::Error, NotOnFixedDriveText);
     }
@@ -216,44 +217,44 @@ void TForm1::FormCreate()
     InstallApplicationEvents();
 
     // Help pages.
-    if (helpPagesFolder(ProgramFolder).isEmpty()) {
+    if (helpPagesFolder(paths.ProgramFolder).isEmpty()) {
         GettingStarted->setVisible(false);
         WhatsNew->setVisible(false);
         VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     }
 
     // The data folder and this start's run marker.
-    SetDataFolderPaths(DefaultDataFolder());
-    QDir().mkpath(DataFolder);
+    SetDataFolderPaths(paths, DefaultDataFolder());
+    QDir().mkpath(paths.DataFolder);
     if (!start.DemoMode)
-        CreateRunMarker(start.AudioMode != 0);
+        CreateRunMarker(paths, start.AudioMode != 0);
 
     // Older settings files.
-    FoundSettingsVersion = 0;
-    SettingsConverted = 0;
-    const TSettingsMigration migration = MigrateSettingsFile(DataFolder, SettingsPath);
+    paths.FoundSettingsVersion = 0;
+    paths.SettingsConverted = 0;
+    const TSettingsMigration migration = MigrateSettingsFile(paths.DataFolder, paths.SettingsPath);
     if (migration.Converted) {
-        FoundSettingsVersion = migration.FoundVersion;
-        SettingsConverted = 1;
+        paths.FoundSettingsVersion = migration.FoundVersion;
+        paths.SettingsConverted = 1;
         if (migration.Moved)
             platform::showMessage(PromptKind::Information, SettingsConvertedText);
     }
     // A settings file too short to hold its record is kept aside and the
     // start goes on as a first start.
     if (!start.DemoMode)
-        KeepShortSettingsFileAside(SettingsPath);
+        KeepShortSettingsFileAside(paths.SettingsPath);
 
     // Desktop links asked for by request files.
-    shortcutOnRequest(DataFolder + QStringLiteral("/CSCSS.txt"), ShowsFolder,
+    shortcutOnRequest(paths.DataFolder + QStringLiteral("/CSCSS.txt"), paths.ShowsFolder,
                       QStringLiteral("Quick access to your Vistamo! slide shows"), QStringLiteral("SS"),
                       QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! slide shows"));
-    shortcutOnRequest(DataFolder + QStringLiteral("/CSCSP.txt"), PlaylistsFolder,
+    shortcutOnRequest(paths.DataFolder + QStringLiteral("/CSCSP.txt"), paths.PlaylistsFolder,
                       QStringLiteral("Quick access to your Vistamo! sound playlists"), QStringLiteral("SP"),
                       QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! sound playlists"));
 
     // Every data file must be writable.
     if (!start.DemoMode && !start.StartAbort) {
-        const QString message = ReadOnlyDataFileMessage(SettingsPath);
+        const QString message = ReadOnlyDataFileMessage(paths, paths.SettingsPath);
         if (!message.isEmpty()) {
             platform::showMessage(PromptKind::Error, message);
             start.StartAbort = 1;
@@ -269,10 +270,10 @@ void TForm1::FormCreate()
     // drive the program runs from.
     if (!start.StartAbort) {
         if (start.DemoMode) {
-            const auto drive = platform::DriveOf(StartDirectory);
+            const auto drive = platform::DriveOf(paths.StartDirectory);
             const QString root = drive ? drive->mountPoint : QStringLiteral("/");
-            SettingsFileName = QDir::cleanPath(root + QLatin1Char('/') + SettingsFileNameFor(SettingsVersion));
-            if (!QFileInfo(SettingsFileName).isFile()) {
+            paths.SettingsFileName = QDir::cleanPath(root + QLatin1Char('/') + SettingsFileNameFor(SettingsVersion));
+            if (!QFileInfo(paths.SettingsFileName).isFile()) {
                 // Without it there is nothing to show; defaults are not
                 // written at a drive root.
                 platform::showMessage(PromptKind::Plain, NoSettingsFileText);
@@ -280,13 +281,13 @@ void TForm1::FormCreate()
             }
             SetFileMode(FileModeReadOnly, false);
         } else {
-            SettingsFileName = SettingsPath;
+            paths.SettingsFileName = paths.SettingsPath;
         }
     }
 
     // A refused start asks the program to end and leaves no marker.
     if (start.StartAbort) {
-        DeleteRunMarker(start.AudioMode != 0);
+        DeleteRunMarker(paths, start.AudioMode != 0);
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return;
     }
@@ -297,13 +298,13 @@ void TForm1::FormCreate()
     StatusPanel0->setMinimumWidth(250);
 
     // Read the settings, or make them at a first start.
-    const platform::RecordResult read = ReadSettingsFile(SettingsFileName, Settings);
+    const platform::RecordResult read = ReadSettingsFile(paths.SettingsFileName, Settings);
     if (read.ok()) {
         if (!start.DemoMode) {
             const uint8_t markerOnDisk = Settings.RunningMarker;
             Settings.RunningMarker = 1;
-            if (SettingsConverted)
-                ApplySettingsUpgrades(Settings, FoundSettingsVersion, DataFolder, ShowsFolder,
+            if (paths.SettingsConverted)
+                ApplySettingsUpgrades(Settings, paths.FoundSettingsVersion, paths.DataFolder, paths.ShowsFolder,
                                       platform::now().date().day());
             QStringList favorites(Settings.Favorites.begin(), Settings.Favorites.end());
             QStringList recent(Settings.RecentFolders.begin(), Settings.RecentFolders.end());
@@ -325,38 +326,38 @@ void TForm1::FormCreate()
             std::optional<TSettingsRecord> toWrite;
             if (!start.ArgumentMode)
                 toWrite = Settings;
-            else if (SettingsConverted) {
+            else if (paths.SettingsConverted) {
                 toWrite = Settings;
                 toWrite->RunningMarker = markerOnDisk;
             }
             if (toWrite) {
-                const auto written = WriteSettingsFile(SettingsFileName, *toWrite);
+                const auto written = WriteSettingsFile(paths.SettingsFileName, *toWrite);
                 if (!written.ok())
                     platform::showMessage(PromptKind::Error, written.Message);
             }
         }
     } else if (read.Status == platform::RecordStatus::NotFound || read.Status == platform::RecordStatus::Truncated) {
         TFirstRunInputs in;
-        in.DataFolder = DataFolder;
-        const auto drive = platform::DriveOf(DataFolder);
+        in.DataFolder = paths.DataFolder;
+        const auto drive = platform::DriveOf(paths.DataFolder);
         in.DataFolderDrive = drive ? drive->mountPoint : QStringLiteral("/");
         in.FontName = UIFontName;
         in.DayOfMonth = platform::now().date().day();
         Settings = TSettingsRecord{};
-        const auto made = InitDefaultSettings(SettingsFileName, Settings, in, findEditPrograms);
+        const auto made = InitDefaultSettings(paths.SettingsFileName, Settings, in, findEditPrograms);
         if (!made.ok())
             platform::showMessage(PromptKind::Error, made.Message);
     } else {
         platform::showMessage(PromptKind::Error, read.Message);
         start.StartAbort = 1;
-        DeleteRunMarker(start.AudioMode != 0);
+        DeleteRunMarker(paths, start.AudioMode != 0);
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return;
     }
 
     // The slide-show options file.
-    if (!start.DemoMode && !QFileInfo::exists(RCSettingsPath))
-        CreateRCSettingsFile(RCSettingsPath);
+    if (!start.DemoMode && !QFileInfo::exists(paths.RCSettingsPath))
+        CreateRCSettingsFile(paths.RCSettingsPath);
 
     // Folders of the desktop; the window's size.
     if (!start.DemoMode) {
@@ -389,7 +390,7 @@ void TForm1::FormCreate()
 
     // Demo mode: the automatic show on the drive the program runs from.
     if (start.DemoMode && !Settings.AutoShowPath.isEmpty()) {
-        Settings.AutoShowPath = onCurrentDrive(Settings.AutoShowPath, StartDirectory);
+        Settings.AutoShowPath = onCurrentDrive(Settings.AutoShowPath, paths.StartDirectory);
         if (QFileInfo::exists(Settings.AutoShowPath)) {
             start.DemoShowFolder = QFileInfo(Settings.AutoShowPath).path();
             if (!platform::IsMountPoint(start.DemoShowFolder))
@@ -400,19 +401,19 @@ void TForm1::FormCreate()
     // Data folders and files, the additional settings, program lists.
     if (!start.DemoMode) {
         const TDataFilesResult files =
-            CreateMissingDataFiles(ReadXdgFolders().music, StartDirectory);
+            CreateMissingDataFiles(paths, ReadXdgFolders().music, paths.StartDirectory);
         for (const QString& message : files.FolderMessages)
             platform::showMessage(PromptKind::Plain, message);
         if (!files.FolderMessages.isEmpty()) {
             // The program ends once the event loop runs; it leaves no marker.
-            DeleteRunMarker(start.AudioMode != 0);
+            DeleteRunMarker(paths, start.AudioMode != 0);
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         if (!files.FileError.ok())
             platform::showMessage(PromptKind::Error, files.FileError.Message);
         ExclusionsChanged = 1;
 
-        LoadAddSettings(AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+        LoadAddSettings(paths.AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
         ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);
@@ -427,7 +428,7 @@ void TForm1::FormCreate()
     // The settings as read (the base of the merge at close), the show
     // button's hint and the keyboard hook.
     if (!start.DemoMode) {
-        ReadSettingsSnapshot();
+        ReadSettingsSnapshot(paths.SettingsFileName);
         ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
         InstallKeyboardHook();
     }
@@ -479,8 +480,8 @@ void TForm1::openStartupFolder()
         const auto drive = letter.isLetter() ? platform::driveByLetter(letter) : std::nullopt;
         openAt = drive && platform::DriveReady(letter) ? drive->mountPoint : QStringLiteral("/");
     }
-    SelectedFolder = openAt;
-    FolderToOpen = openAt;
+    folderTree()->SelectedFolder = openAt;
+    folderTree()->FolderToOpen = openAt;
     OpenFolderOrShow();
 }
 

@@ -3,7 +3,7 @@
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/record_file.h"
 #include "shows/show_windows.h"
 #include "slideshow/launcher_window.h"
@@ -19,6 +19,7 @@ void TForm1::AutoFolderToCDClick()
 {
     LoadFolderExclusions();
     if (Form20) {
+        const QString SelectedFolder = folderTree()->SelectedFolder;
         const QString name = QFileInfo(SelectedFolder).fileName();
         Form20->FolderLabel->setText(name.isEmpty() ? SelectedFolder : name);
     }
@@ -36,7 +37,7 @@ void TForm1::DispatchStartArgument()
     }
     if (state().start.ArgumentMode && state().start.ShowFileArgument) {
         const QString showFile = state().start.StartArgument;
-        TForm34 launcher(showFile, RCSettingsPath, this);
+        TForm34 launcher(showFile, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay:
             Settings.AutoShowPath = showFile.left(200);
@@ -57,8 +58,8 @@ void TForm1::DispatchStartArgument()
     }
     if (state().start.ArgumentMode) {
         // A drive root stays its mount point: the tree opens the drive.
-        SelectedFolder = state().start.StartArgument;
-        FolderToOpen = state().start.StartArgument.left(200);
+        folderTree()->SelectedFolder = state().start.StartArgument;
+        folderTree()->FolderToOpen = state().start.StartArgument.left(200);
         Timer1->stop();
         AutoFolderToCDClick();
         if (state().start.OpenNormally == 1)
@@ -80,7 +81,7 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
     state().start.ArgumentMode = 0;
     state().start.ShowFileArgument = 0;
     if (!Form16)
-        Form16 = new TForm16(ShowListPath);
+        Form16 = new TForm16(m_state.paths.ShowListPath);
     OpenFolderOrShow();
     if (showFileGiven && QFileInfo(state().start.StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
         LoadMyShowClick(state().start.StartArgument);

@@ -6,6 +6,7 @@
 #include "slideshow/auto_show_windows.h"
 #include "platform/screen_saver.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "base/caption_helpers.h"
 #include "platform/keyboard_hook.h"
 #include "app/menu_style.h"
@@ -167,7 +168,7 @@ void TForm1::Timer1Timer()
     in.playbackActive = runs();
     in.neverAutoShow = Settings.NeverAutoShow != 0;
     in.form10Visible = topLevelVisible("Form10");
-    in.externalProcessRunning = ExternalProcessRunning == 1;
+    in.externalProcessRunning = externalPrograms()->ExternalProcessRunning == 1;
     in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     in.demoMode = state().start.DemoMode == 1;
     in.now = platform::monotonicMs();
@@ -247,7 +248,7 @@ void TForm1::FormMouseWheel(int delta)
         return;
     const bool forward = delta > 0;
     // Only a cut-out is zoomed by the wheel.
-    if (CutOutCount >= 1) {
+    if (state().session.CutOutCount >= 1) {
         if (FitZoomSect)
             FitZoomSect->WheelZoomPicture(forward ? 3 : -3);
         return;

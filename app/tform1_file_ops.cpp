@@ -13,6 +13,9 @@ class TForm1FileOpsHost final : public FileOpsHost {
 public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
+    ProgramState& state() const override { return m_form->state(); }
+
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     FileOpsWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -58,6 +61,7 @@ public:
     }
     ThumbnailPageController* PageView() const override { return m_form->PageView; }
     bool PageShowRuns() const override { return m_form->PageShowRuns(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
     void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }

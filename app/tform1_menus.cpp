@@ -12,7 +12,7 @@
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/build_info.h"
@@ -240,28 +240,28 @@ MenuCaptionState TForm1::menuCaptionState() const
     s.myShowHidden = Settings.MyShowHidden == 1;
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
     s.demoMode = state().start.DemoMode == 1;
-    s.cutOutShown = CutOutCount > 0;
+    s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(CurrentPicturePath);
     const QString browse = previewPath(Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
     s.myShowPreview = pictureAt(previewPath(image2));
     s.browsePreviewVisible = !Image4 || !Image4->isHidden();
     s.myShowPreviewVisible = !image2 || !image2->isHidden();
-    s.selectedFolder = SelectedFolder;
+    s.selectedFolder = folderTree()->SelectedFolder;
     s.draftShowOpen = DraftShowOpen == 1;
     s.namedShowOpen = NamedShowOpen == 1;
     s.openShowFile = OpenShowPath;
     s.openShowPictureCount = MyShowSG ? MyShowSG->rowCount() : 0;
     s.showChangeable = ShowChangeable == 1;
     s.runningSourceIsShow = SourceIsShow == 1;
-    s.runningSource = s.runningSourceIsShow ? OpenShowPath : SelectedFolder;
+    s.runningSource = s.runningSourceIsShow ? OpenShowPath : folderTree()->SelectedFolder;
     s.runningSourceIsDraft = s.runningSourceIsShow && s.draftShowOpen;
     s.startupFolder = Settings.StartupFolder;
     for (const QString& f : Settings.Favorites)
         if (!f.isEmpty())
             s.favorites << f;
     const QString autoPath = Settings.AutoShowPath.toLower();
-    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == SelectedFolder.toLower();
+    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == folderTree()->SelectedFolder.toLower();
     s.showIsAutomatic = !autoPath.isEmpty() && autoPath == OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
     SettingsChanged();
@@ -376,9 +376,9 @@ void TForm1::RightClickTreeViewPopup()
         if (!node)
             node = TreeView1->currentItem();
     }
-    QString path = node ? GetNodePath(node) : SelectedFolder;
+    QString path = node ? GetNodePath(node) : folderTree()->SelectedFolder;
     if (path.isEmpty())
-        path = SelectedFolder;
+        path = folderTree()->SelectedFolder;
     const QFileInfo fi(path);
     TreePopupState t;
     const bool looksLikeFolder = fi.isDir() || (!fi.exists() && fi.suffix().isEmpty());
@@ -386,7 +386,7 @@ void TForm1::RightClickTreeViewPopup()
                              : (IsVideoFileName(path) ? TreeNodeKind::Video : TreeNodeKind::Picture);
     t.exists = fi.exists();
     if (t.kind == TreeNodeKind::Folder) {
-        SelectedFolder = path;
+        folderTree()->SelectedFolder = path;
         t.folder = path;
         t.folderOnMountPoint = platform::IsMountPoint(path);
         t.driveHasSpace = platform::FreeSpaceOf(path) != 0;

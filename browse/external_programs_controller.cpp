@@ -5,12 +5,12 @@
 #include "browse/external_programs_controller.h"
 
 #include "base/data_folder.h"
+#include "base/program_state.h"
 #include "base/environment.h"
 #include "base/settings_record.h"
 #include "browse/crop_cut_out.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
@@ -59,12 +59,12 @@ QStringList tickedPictures()
     return pageShown() && PageHooks().TickedPictures ? PageHooks().TickedPictures() : QStringList();
 }
 
-// The cut-out bitmap on screen, "" when none.
-QString cutOutOnScreen()
+// The cut-out bitmap on screen (number `cutOutCount` in `cutOutFolder`), "" when none.
+QString cutOutOnScreen(const QString& cutOutFolder, int cutOutCount)
 {
-    if (CutOutCount < 1 || CutOutFolder.isEmpty())
+    if (cutOutCount < 1 || cutOutFolder.isEmpty())
         return {};
-    const QString path = CutOutFilePath(CutOutFolder, CutOutCount);
+    const QString path = CutOutFilePath(cutOutFolder, cutOutCount);
     return QFileInfo(path).isFile() ? path : QString();
 }
 
@@ -161,7 +161,7 @@ void ExternalProgramsController::SetupExternalPrograms()
 
 QString ExternalProgramsController::editTargetForLaunch()
 {
-    if (FullViewActive == 1 && !CurrentPicturePath.isEmpty())
+    if (m_host->state().session.FullViewActive == 1 && !CurrentPicturePath.isEmpty())
         return CurrentPicturePath;
     if (EditFromShowList == 1 && m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
         const int row = m_w.MyShowSG->currentRow();
@@ -186,20 +186,20 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
         platform::showMessage(PromptKind::Error, OneExternalProcessText);
         return;
     }
-    if (pageShown() && FullViewActive == 1) {
+    if (pageShown() && m_host->state().session.FullViewActive == 1) {
         const QString slot = PageHooks().CurrentSlotPicture ? PageHooks().CurrentSlotPicture() : QString();
         EditTarget = slot.isEmpty() ? CurrentPicturePath : slot;
     }
     ExternalLaunchState state;
     state.thumbnailView = pageShown();
-    state.fullViewOpen = FullViewActive == 1;
+    state.fullViewOpen = m_host->state().session.FullViewActive == 1;
     state.tickedPictures = tickedPictures();
     state.withPicture = withPicture;
-    state.cutOutPath = withPicture ? cutOutOnScreen() : QString();
+    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount) : QString();
     state.showRunning = showRuns();
     state.currentShowPicture = CurrentPicturePath;
     state.editTarget = EditTarget;
-    state.selectedFolder = SelectedFolder;
+    state.selectedFolder = m_host->folderTree()->SelectedFolder;
     const ExternalLaunchPlan plan = PlanExternalLaunch({program, startArguments}, state);
     if (plan.cutOut)
         platform::SetReadOnly(state.cutOutPath, true);   // the editor may not change the cut-out
@@ -234,7 +234,7 @@ void ExternalProgramsController::RunExeToolButtonClick()
             if (PageHooks().ReloadPagePicture)
                 for (const QString& p : tickedPictures())
                     PageHooks().ReloadPagePicture(p);
-        } else if (CutOutCount < 1 && showRuns())
+        } else if (m_host->state().session.CutOutCount < 1 && showRuns())
             m_host->DisplayCurrentPicture();
         else if (!showRuns() && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
             m_host->ShowPicturePreview(EditTarget);
@@ -256,8 +256,8 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
     MoveVideoProgramToFront(Settings.VideoPrograms, index);
     const QIcon icon = platform::ProgramIcon(Settings.VideoPrograms[0]);
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22, icon);
-    VideoImageIndex = icon.isNull() ? 21 : 22;
     if (m_host->folderTree()) {
+        m_host->folderTree()->VideoImageIndex = icon.isNull() ? 21 : 22;
         m_host->folderTree()->RefreshTreeImages();
         m_w.TreeView1->viewport()->update();
     }
@@ -282,11 +282,11 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('L'));
     else
         RotatePicture(QLatin1Char('L'));
-    if (CutOutCount < 1 && showRuns() && !thumbnails)
+    if (m_host->state().session.CutOutCount < 1 && showRuns() && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
@@ -297,18 +297,18 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('R'));
     else
         RotatePicture(QLatin1Char('R'));
-    if (CutOutCount < 1 && showRuns() && !thumbnails)
+    if (m_host->state().session.CutOutCount < 1 && showRuns() && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
     QString target;
-    const QString cutOut = cutOutOnScreen();
+    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount);
     if (showRuns())
         m_host->PauseShow();
     if (!cutOut.isEmpty()) {
@@ -343,7 +343,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
-    if (cutOut || FullViewActive == 1) {
+    if (cutOut || m_host->state().session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
         if (TryLoadPictureIntoSlot(target, slot).isEmpty())
@@ -403,10 +403,11 @@ void ExternalProgramsController::TBTarnivoClick()
     if (TarnivoPath.isEmpty())
         return;
     m_host->ReleaseVoiceFile();
+    QString& SelectedFolder = m_host->folderTree()->SelectedFolder;
     RunExternalProgram(TarnivoPath, {SelectedFolder}, false);
     if (!QFileInfo(SelectedFolder).isDir()) {
         SelectedFolder = QFileInfo(SelectedFolder).path();
-        FolderToOpen = SelectedFolder;
+        m_host->folderTree()->FolderToOpen = SelectedFolder;
         m_host->OpenFolderOrShow();
     } else {
         m_host->RefreshSelectedFolder();
@@ -417,6 +418,7 @@ void ExternalProgramsController::TBTarnivoClick()
 
 void ExternalProgramsController::ResetToExifPopClick()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
     if (!Form20)
@@ -435,6 +437,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
     const QString saved = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Reset file dates to picture date taken (EXIF)...."));
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const ResetDateCounts counts =
         ResetFileDatesInFolder(SelectedFolder, PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
             if (m_w.StatusPanel1)
@@ -582,6 +585,7 @@ void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*
     const int result = platform::execModal(dialog);
     if (result != 1)
         return;
+    WallpaperStyleChoice = dialog.StyleIndex();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     if (m_w.StatusPanel1)

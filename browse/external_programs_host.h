@@ -7,7 +7,9 @@
 
 #include <array>
 
+struct DataPaths;
 class FolderTreeController;
+struct ProgramState;
 class QAction;
 class QFrame;
 class QLabel;
@@ -58,6 +60,10 @@ public:
     virtual ~ExternalProgramsHost() = default;
 
     virtual ExternalProgramsWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
 
     // Folder tree.
     virtual FolderTreeController* folderTree() = 0;

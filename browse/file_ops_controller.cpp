@@ -3,13 +3,13 @@
 #include "browse/file_ops_host.h"
 
 #include "base/data_folder.h"
+#include "base/program_state.h"
 #include "base/file_helpers.h"
 #include "base/picture_table.h"
 #include "browse/selection_status.h"
 #include "base/settings_record.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_exclusions.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/progress_window.h"
@@ -32,12 +32,6 @@
 #include <QMenu>
 #include <QTreeWidget>
 #include <QUrl>
-
-uint8_t FolderChangedDuringShow = 0;
-uint8_t FolderEmptying = 0;
-uint8_t FolderWalkBusy = 0;
-QString PresetFolderName;
-uint8_t FolderCreated = 0;
 
 namespace {
 
@@ -157,8 +151,8 @@ void FileOperationsController::reopenFolder(const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    FolderToOpen = folder;
-    KeepListEntry = 1;
+    m_host->folderTree()->FolderToOpen = folder;
+    m_host->folderTree()->KeepListEntry = 1;
     m_host->OpenFolderOrShow();
     if (m_w.TreeView1)
         m_w.TreeView1->viewport()->update();
@@ -181,8 +175,8 @@ void FileOperationsController::SaveToolButtonClick()
     m_copy.CopySource = picture;
     m_copy.CopySuggestName.clear();
     // A cut-out on screen is saved from its bitmap under a name of its picture.
-    if (CutOutCount >= 1) {
-        m_copy.CopySource = CutOutFolder + QStringLiteral("/cut") + QString::number(CutOutCount) + QStringLiteral(".bmp");
+    if (m_host->state().session.CutOutCount >= 1) {
+        m_copy.CopySource = m_host->Paths().CutOutFolder + QStringLiteral("/cut") + QString::number(m_host->state().session.CutOutCount) + QStringLiteral(".bmp");
         m_copy.CopySuggestName = picture;
     }
     m_copy.CopyModeSave = 1;
@@ -560,6 +554,7 @@ void FileOperationsController::FolderOperationsClick()
     };
     for (QAction* a : {f.EmptyFolder, f.DeleteFolder1, f.RenameFolder, f.MResetToEXIF, f.HideSmall})
         enable(a, false);
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const bool writable = !SelectedFolder.isEmpty() && platform::FreeSpaceOf(SelectedFolder) != 0;
     const bool notRoot = !SelectedFolder.isEmpty() && SelectedFolder != QLatin1String("/")
                          && !platform::IsMountPoint(SelectedFolder);
@@ -583,6 +578,7 @@ void FileOperationsController::CreateFolderPopClick()
 {
     m_host->FormDestroy();
     FolderCreated = 0;
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const QString preset = PresetFolderName;
     QString name = preset;
     if (name.isEmpty()) {
@@ -612,13 +608,13 @@ void FileOperationsController::CreateFolderPopClick()
 
 void FileOperationsController::CreatenewFolderClick()
 {
-    reopenFolder(SelectedFolder);
+    reopenFolder(m_host->folderTree()->SelectedFolder);
     CreateFolderPopClick();
 }
 
 void FileOperationsController::RenameFolderPopClick()
 {
-    const QString folder = SelectedFolder;
+    const QString folder = m_host->folderTree()->SelectedFolder;
     if (folder.isEmpty())
         return;
     m_host->FormDestroy();
@@ -626,9 +622,10 @@ void FileOperationsController::RenameFolderPopClick()
                                                           QFileInfo(folder).fileName());
     if (name) {
         m_host->ReleaseVoiceFile();
+        const DataPaths& paths = m_host->Paths();
         const FolderRenameOutcome outcome =
-            RenameFolder(folder, *name, Settings, SettingsFileName.isEmpty() ? SettingsPath : SettingsFileName,
-                         ExcludeFolderPath, Settings.KeepShowsInSync != 0, *this);
+            RenameFolder(folder, *name, Settings, paths.SettingsFileName.isEmpty() ? paths.SettingsPath : paths.SettingsFileName,
+                         paths.ExcludeFolderPath, Settings.KeepShowsInSync != 0, *this);
         if (outcome.renamed)
             reopenFolder(outcome.newPath);
     }
@@ -649,33 +646,34 @@ void FileOperationsController::DeleteOrEmptyFolder(const QString& folder, Folder
 
 void FileOperationsController::DeleteFolderPopClick()
 {
-    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::Delete, false, true);
+    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::Delete, false, true);
 }
 
 void FileOperationsController::DeleteFolder1Click()
 {
-    reopenFolder(SelectedFolder);
+    reopenFolder(m_host->folderTree()->SelectedFolder);
     DeleteFolderPopClick();
 }
 
 void FileOperationsController::EmptyFolderPopClick()
 {
-    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::Empty, false, true);
+    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::Empty, false, true);
 }
 
 void FileOperationsController::HideSmallClick()
 {
-    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
+    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
 }
 
 void FileOperationsController::EmptyMailTempFolder(bool subfolders)
 {
-    if (QFileInfo(MailTempFolder).isDir())
-        DeleteOrEmptyFolder(MailTempFolder, FolderWalkMode::Empty, true, subfolders);
+    if (QFileInfo(m_host->Paths().MailTempFolder).isDir())
+        DeleteOrEmptyFolder(m_host->Paths().MailTempFolder, FolderWalkMode::Empty, true, subfolders);
 }
 
 void FileOperationsController::WindowsExplorer1Click()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (!SelectedFolder.isEmpty())
         QDesktopServices::openUrl(QUrl::fromLocalFile(SelectedFolder));
 }
@@ -868,7 +866,7 @@ QStringList FileOperationsController::playlists() const
         if (!path.isEmpty() && QFileInfo(path).isFile() && !lists.contains(path))
             lists << path;
     };
-    for (const QFileInfo& info : QDir(PlaylistsFolder).entryInfoList({QStringLiteral("*.vxz")}, QDir::Files))
+    for (const QFileInfo& info : QDir(m_host->Paths().PlaylistsFolder).entryInfoList({QStringLiteral("*.vxz")}, QDir::Files))
         add(info.absoluteFilePath());
     // The playlists the shows link to.
     QStringList shows = Form16 ? Form16->KnownShows() : QStringList();

@@ -16,17 +16,6 @@
 
 class TForm26;
 
-// Set when a picture was moved, deleted or renamed while a slide show runs
-// (the folder of a folder show is opened again when the show ends).
-extern uint8_t FolderChangedDuringShow;
-// 1 while a folder is emptied or deleted, and while its walk runs.
-extern uint8_t FolderEmptying;
-extern uint8_t FolderWalkBusy;
-// A folder name the next folder creation uses without asking (cleared after).
-extern QString PresetFolderName;
-// 1 after a folder was created.
-extern uint8_t FolderCreated;
-
 class FileOperationsController : public QObject, public PictureOpsHost, public FolderOpsHost {
     Q_OBJECT
 public:
@@ -36,6 +25,17 @@ public:
     // returns the existing one when the window has one already.
     static FileOperationsController* Create(std::unique_ptr<FileOpsHost> host);
     ~FileOperationsController() override;
+
+    // Set when a picture was moved, deleted or renamed while a slide show runs
+    // (the folder of a folder show is opened again when the show ends).
+    uint8_t FolderChangedDuringShow = 0;
+    // 1 while a folder is emptied or deleted, and while its walk runs.
+    uint8_t FolderEmptying = 0;
+    uint8_t FolderWalkBusy = 0;
+    // A folder name the next folder creation uses without asking (cleared after).
+    QString PresetFolderName;
+    // 1 after a folder was created.
+    uint8_t FolderCreated = 0;
 
     // The shared copy state (also the show-copy engine's).
     CopyState& copyState() { return m_copy; }

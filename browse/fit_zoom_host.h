@@ -3,7 +3,9 @@
 // ratio panel is open, and the few routines of other sections it calls.
 #pragma once
 
+struct DataPaths;
 struct StartContext;
+struct ProgramState;
 class QLabel;
 class QMenuBar;
 class QToolBar;
@@ -23,6 +25,10 @@ public:
     virtual ~FitZoomHost() = default;
 
     virtual FitZoomWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
 
     // The commands for the shown picture.
     virtual void SetPictureMenuCaptions() = 0;

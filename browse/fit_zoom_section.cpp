@@ -10,7 +10,9 @@
 #include "platform/dos_date.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "base/data_paths.h"
 #include "base/picture_table.h"
+#include "base/program_state.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "platform/prompt.h"
@@ -92,6 +94,11 @@ FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host)
 
 FitZoomSection::~FitZoomSection() = default;
 
+ShowSession& FitZoomSection::session() const
+{
+    return m_host->state().session;
+}
+
 FitZoomHandler* FitZoomSection::Image1FitZoom()
 {
     if (!m_image1FitZoom) {
@@ -99,13 +106,13 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // when the picture display has not done so yet.
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
-        m_image1FitZoom = new FitZoomHandler(m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
+        m_image1FitZoom = new FitZoomHandler(session(), m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
         // The picture area the layouts set; until they do, Image1's
         // designed bounds.
         const QRect designed = m_w.Image1 ? m_w.Image1->geometry() : QRect();
-        hooks.PictureArea = [designed] {
+        hooks.PictureArea = [this, designed] {
             if (PictureAreaWidth > 0 && PictureAreaHeight > 0)
                 return QRect(PictureAreaLeft, PictureAreaTop, PictureAreaWidth, PictureAreaHeight);
             return designed;
@@ -114,18 +121,19 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // and closed by a click on it.
         // The enlargement limit of the running show or full view, else the
         // play options' own; the one-shot no-limit byte of the show state.
-        hooks.EnlargeLimit = [] {
-            if (PlaybackActive == 1 || FullViewActive == 1)
+        hooks.EnlargeLimit = [this] {
+            if (PlaybackActive == 1 || session().FullViewActive == 1)
                 return int(ShowState.EnlargeLimit);
             return int(Settings.MaxEnlargePercent);
         };
         hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+        hooks.CutOutFolderPath = [this] { return m_host->Paths().CutOutFolder; };
         hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
         hooks.CropState = [this] {
             CropContext ctx;
             ctx.showRunning = PlaybackActive == 1;
             ctx.autoShowRunning = AutoShowRunning == 1;
-            ctx.fullViewActive = FullViewActive == 1;
+            ctx.fullViewActive = session().FullViewActive == 1;
             ctx.manualMode = ctx.showRunning && m_host->InManualMode();
             ctx.demoMode = m_host->start().DemoMode == 1;
             ctx.fullScreenVisible = ctx.fullViewActive;
@@ -183,8 +191,8 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
                 showFullViewStatus(m_w.Window, path);
         };
         hooks.CloseFullView = [this] {
-            FullViewActive = 0;
-            CutOutCount = 0;
+            session().FullViewActive = 0;
+            session().CutOutCount = 0;
             if (m_w.Image1)
                 m_w.Image1->hide();
         };
@@ -243,9 +251,9 @@ void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
     FitZoomHandler* handler = Image1FitZoom();
-    CutOutCount = 0;
-    ZoomFactor = 0;
-    FullViewActive = 1;
+    session().CutOutCount = 0;
+    session().ZoomFactor = 0;
+    session().FullViewActive = 1;
     handler->CropPath = path;
     LoadErrorKind.clear();
     ShowState.Direction = 0;
@@ -257,7 +265,7 @@ void FitZoomSection::ShowPictureFull(const QString& path)
         handler->SizePictureToDisplay(false);
     }
     if (!LoadErrorKind.isEmpty()) {
-        FullViewActive = 0;
+        session().FullViewActive = 0;
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
     }

@@ -10,10 +10,12 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 
 class CustomRatioPanel;
 class FitZoomHandler;
+struct ShowSession;
 
 class FitZoomSection : public QObject {
     Q_OBJECT
@@ -52,7 +54,18 @@ public:
     // The custom ratio panel once made, else null (never makes it).
     CustomRatioPanel* CustomRatioIfMade() const { return m_customRatio; }
 
+    // The main window's picture area, set by the window layouts: available
+    // width and height and the left and top offset in the client area. A
+    // width or height of 0 means "not set": Image1's designed bounds are used.
+    int32_t PictureAreaWidth = 0;
+    int32_t PictureAreaHeight = 0;
+    int32_t PictureAreaLeft = 0;
+    int32_t PictureAreaTop = 0;
+
 private:
+    // The view state of the shown picture.
+    ShowSession& session() const;
+
     std::unique_ptr<FitZoomHost> m_host;
     const FitZoomWidgets m_w;
     FitZoomHandler* m_image1FitZoom = nullptr;

@@ -143,49 +143,50 @@ uint8_t IsFolderExcluded(const std::vector<TExcludeFolderRecord>& list, const Ex
     return result;
 }
 
-QStringList OwnExcludedFolders()
+QStringList OwnExcludedFolders(const DataPaths& paths)
 {
     QStringList own;
     // The program's own files sit in its installed share folder.
-    if (!ProgramFolder.isEmpty())
-        own << QDir::cleanPath(ProgramFolder + QStringLiteral("/../share/vistamo"));
-    own << ShowsFolder << CutOutFolder << MailTempFolder;
+    if (!paths.ProgramFolder.isEmpty())
+        own << QDir::cleanPath(paths.ProgramFolder + QStringLiteral("/../share/vistamo"));
+    own << paths.ShowsFolder << paths.CutOutFolder << paths.MailTempFolder;
     return own;
 }
 
-void LoadFolderExclusions()
+void LoadFolderExclusions(const DataPaths& paths)
 {
     if (!ExclusionsChanged)
         return;
-    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(ExcludeFolderPath).Items, OwnExcludedFolders());
+    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(paths.ExcludeFolderPath).Items, OwnExcludedFolders(paths));
     ExclusionsChanged = 0;
 }
 
-ExclusionRules CurrentExclusionRules(bool demoMode)
+ExclusionRules CurrentExclusionRules(const DataPaths& paths, bool demoMode)
 {
     ExclusionRules rules;
     rules.active = FolderExclusionsActive != 0;
     rules.demoMode = demoMode;
     rules.excludeSmallPics = Settings.ExcludeSmallPics == QLatin1String("1");
-    rules.cutOutFolder = ExclusionKey(CutOutFolder);
-    rules.mailFolder = ExclusionKey(MailTempFolder);
+    rules.cutOutFolder = ExclusionKey(paths.CutOutFolder);
+    rules.mailFolder = ExclusionKey(paths.MailTempFolder);
     return rules;
 }
 
-uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect, bool demoMode)
+uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect,
+                         bool demoMode)
 {
-    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(demoMode), folder, browse, search, collect);
+    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(paths, demoMode), folder, browse, search, collect);
 }
 
-bool CheckOpenFolderExcluded(const QStringList& levelFolders, bool demoMode)
+bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders, bool demoMode)
 {
     if (!FolderExclusionsActive)
         return false;
-    LoadFolderExclusions();
+    LoadFolderExclusions(paths);
     for (const QString& level : levelFolders) {
         if (level.isEmpty())
             continue;
-        if (IsFolderExcluded(ExclusionKey(level), true, false, false, demoMode) == 0) {
+        if (IsFolderExcluded(paths, ExclusionKey(level), true, false, false, demoMode) == 0) {
             FolderExclusionsActive = 0;
             platform::showMessage(platform::PromptKind::Information, ExclusionsTurnedOffText);
             return true;

@@ -83,23 +83,25 @@ extern uint8_t SearchCollecting;        // 1 while the picture search collects i
 // The program's own folders that are always excluded (full paths): its
 // installed share folder, and of the data folder (app/data_folder.h)
 // ShowsFolder, CutOutFolder and MailTempFolder.
-QStringList OwnExcludedFolders();
+QStringList OwnExcludedFolders(const DataPaths& paths);
 
 // Rebuilds ExclusionList from "ExcludeFolder.dat" (ExcludeFolderPath) when
 // ExclusionsChanged is set.
-void LoadFolderExclusions();
+void LoadFolderExclusions(const DataPaths& paths);
 
-// The rules in force (active flag, demo mode, the ExcludeSmallPics setting).
-ExclusionRules CurrentExclusionRules(bool demoMode);
+// The rules in force (active flag, demo mode, the ExcludeSmallPics setting,
+// the cut-out and mail folders of `paths`).
+ExclusionRules CurrentExclusionRules(const DataPaths& paths, bool demoMode);
 
 // The program's one exclusion test, over the list and rules in force.
-uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect, bool demoMode);
+uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect,
+                         bool demoMode);
 
 // Before a walk to a folder: when exclusions are active and one of the
 // folder's levels (`levelFolders`, the drive root left out) is excluded from
 // browsing, exclusions are switched off with a message. Returns true when it
 // switched them off.
-bool CheckOpenFolderExcluded(const QStringList& levelFolders, bool demoMode);
+bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders, bool demoMode);
 
 extern const QString ExclusionsTurnedOffText;
 extern const QString ConfirmClearExclusionsText;

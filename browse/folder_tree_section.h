@@ -4,6 +4,7 @@
 #pragma once
 
 #include "browse/folder_tree_host.h"
+#include "browse/folder_tree_logic.h"
 
 #include <QObject>
 #include <QPoint>
@@ -35,6 +36,7 @@ public:
     bool DriveReady(QChar letter);
     // Appends the subfolders of a folder to SubfolderList (collections).
     void AddSubfoldersToList(const QString& folder);
+    TSubfolderList SubfolderList;
     // The mouse-down handler; TreeView1KeyDown calls it with fromTree false
     // (Enter: left click on SelectedTreeNode; Shift+F10, menu key: right click).
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,

@@ -37,8 +37,9 @@ static QIcon IconForImage(int image)
     return TreeImageIcon(image);
 }
 
-FolderTreeController::FolderTreeController(QTreeWidget* tree, FolderTreeHooks hooks, QObject* parent)
-    : QObject(parent), tree_(tree), hooks_(std::move(hooks))
+FolderTreeController::FolderTreeController(QTreeWidget* tree, const DataPaths& paths, FolderTreeHooks hooks,
+                                           QObject* parent)
+    : QObject(parent), tree_(tree), paths_(paths), hooks_(std::move(hooks))
 {
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
@@ -144,7 +145,7 @@ void FolderTreeController::clearTree()
 QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTreeWidgetItem* node,
                                                       const QString& nextLevel)
 {
-    LoadFolderExclusions();
+    LoadFolderExclusions(paths_);
     if (!node) {
         clearTree();
         const QChar letter = platform::DriveLetterOf(folder);
@@ -167,8 +168,8 @@ QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTr
     }
     const FolderFillResult fill = ReadFolderForTree(
         folder, playOptions(), VideoImageIndex,
-        [demo = demoMode()](const QString& lowerPath) {
-            return IsFolderExcluded(lowerPath, true, false, false, demo) == 1;
+        [this, demo = demoMode()](const QString& lowerPath) {
+            return IsFolderExcluded(paths_, lowerPath, true, false, false, demo) == 1;
         },
         nextLevel);
     QTreeWidgetItem* next = nullptr;
@@ -242,7 +243,7 @@ void FolderTreeController::walkTo(const OpenTarget& target)
     const FolderLevelSplit split = SplitFolderIntoLevels(target.path, target.mountPoint);
     FolderLevels = split.levels;
     FolderLevelMasks = split.masks;
-    CheckOpenFolderExcluded(FolderLevelMasks.mid(1), demoMode());
+    CheckOpenFolderExcluded(paths_, FolderLevelMasks.mid(1), demoMode());
 
     const int levelCount = FolderLevels.size();
     QTreeWidgetItem* next = FillFolderNode(target.mountPoint, nullptr,

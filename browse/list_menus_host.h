@@ -9,6 +9,8 @@
 
 #include <array>
 
+class FolderTreeController;
+struct DataPaths;
 struct StartContext;
 class QAction;
 class QMenu;
@@ -64,8 +66,12 @@ public:
     virtual ~ListMenusHost() = default;
 
     virtual ListMenusWidgets widgets() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
     // Fits a menu's width to its captions.
     virtual void MeasureMenu(QMenu* menu) = 0;
+    // The folder tree's controller (the selected folder, the folder to open).
+    virtual FolderTreeController* folderTree() = 0;
 
     virtual void OpenFolderOrShow() = 0;
     virtual void UpdateFolderCaption() = 0;

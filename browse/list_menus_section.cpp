@@ -11,7 +11,7 @@
 #include "base/start_args.h"
 #include "browse/drive_menu.h"
 #include "browse/folder_exclusions.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/recent_lists.h"
 #include "platform/drives.h"
@@ -131,7 +131,8 @@ void ListMenusSection::SetupListMenus()
     onClick(m_w.AddSelectedFolder, [this] { AddSelectedFolderClick(); });
     onClick(m_w.AddSelectedFolderPop, [this] { AddSelectedFolderClick(); });
     onClick(m_w.AddFolder, [this] {
-        AddToFavorites(SelectedFolder, m_w.AddFolder->text().startsWith(QLatin1String("Add")));
+        AddToFavorites(m_host->folderTree()->SelectedFolder,
+                       m_w.AddFolder->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.AddShow, [this] {
         AddToFavorites(OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
@@ -302,10 +303,11 @@ void ListMenusSection::OpenRecentEntry()
     }
     // Browse: the walk writes the path, with its letter case as found on
     // disk, back into this entry.
-    FolderToOpen = entry;
+    FolderTreeController* tree = m_host->folderTree();
+    tree->FolderToOpen = entry;
     ListEntryStarted = 0;
-    KeepListEntry = 0;
-    MarkListEntryOpening(ListIsFavorites == 1, ListEntryIndex);
+    tree->KeepListEntry = 0;
+    tree->MarkListEntryOpening(ListIsFavorites == 1, ListEntryIndex);
     m_host->OpenFolderOrShow();
 }
 
@@ -326,7 +328,7 @@ void ListMenusSection::playListEntry(const QString& entry)
     m_host->ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        pictures = CollectFolderPictures(entry, PlayOptions, m_host->start().DemoMode != 0);
+        pictures = CollectFolderPictures(m_host->Paths(), entry, PlayOptions, m_host->start().DemoMode != 0);
     } else {
         if (entry == OpenShowPath)
             ListEntryStarted = 0;
@@ -378,7 +380,7 @@ namespace {
 
 // The folder or show the File menu's single items name: the list entry a
 // show was played from, the running show's file, else the selected folder.
-QString CurrentListPath()
+QString CurrentListPath(const QString& SelectedFolder)
 {
     if (ListEntryStarted == 1)
         return StartedListEntry;
@@ -394,13 +396,13 @@ void ListMenusSection::AddSelectedFolderClick()
     // The item offers "Add" for a path that is not a favourite and "Delete"
     // for one that is; asking the list itself also serves the tree's pop-up,
     // whose File-menu twin may not have been rebuilt for this folder.
-    const QString path = CurrentListPath();
+    const QString path = CurrentListPath(m_host->folderTree()->SelectedFolder);
     AddToFavorites(path, FavoriteIndexOf(path) < 0);
 }
 
 void ListMenusSection::MakeDefaultClick()
 {
-    const QString path = ListEntryStarted == 1 ? StartedListEntry : SelectedFolder;
+    const QString path = ListEntryStarted == 1 ? StartedListEntry : m_host->folderTree()->SelectedFolder;
     if (path.isEmpty())
         return;
     Settings.StartupFolder = path;
@@ -416,11 +418,11 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
     Settings.KeepAutoShow = 1;
     QString path;
     if (sender && sender == m_w.AutomaticFolder)
-        path = SelectedFolder;
+        path = m_host->folderTree()->SelectedFolder;
     else if (sender && sender == m_w.AutomaticShow)
         path = OpenShowPath;
     else
-        path = CurrentListPath();
+        path = CurrentListPath(m_host->folderTree()->SelectedFolder);
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
     SettingsChanged();
@@ -440,9 +442,10 @@ void ListMenusSection::MakeAutoMaticPopClick()
 
 void ListMenusSection::DPDefStartUpClick()
 {
-    KeepListEntry = 0;
-    ListEntryToUpdate = ListEntryRef{};
-    FolderToOpen = Settings.StartupFolder;
+    FolderTreeController* tree = m_host->folderTree();
+    tree->KeepListEntry = 0;
+    tree->ListEntryToUpdate = ListEntryRef{};
+    tree->FolderToOpen = Settings.StartupFolder;
     m_host->OpenFolderOrShow();
 }
 
@@ -512,9 +515,10 @@ void ListMenusSection::OpenDrive()
     if (DriveMenuIndex < 0 || DriveMenuIndex >= DriveLetterCount)
         return;
     const QString& entry = DriveTable[size_t(DriveMenuIndex)];
-    FolderToOpen = entry.isEmpty() ? QString(QChar('A' + DriveMenuIndex)) + QLatin1Char(':') : entry.left(2);
-    KeepListEntry = 1;
-    ListEntryToUpdate = ListEntryRef{};
+    FolderTreeController* tree = m_host->folderTree();
+    tree->FolderToOpen = entry.isEmpty() ? QString(QChar('A' + DriveMenuIndex)) + QLatin1Char(':') : entry.left(2);
+    tree->KeepListEntry = 1;
+    tree->ListEntryToUpdate = ListEntryRef{};
     m_host->OpenFolderOrShow();
 }
 

@@ -2,10 +2,14 @@
 // menus. It reaches the rest of the window through ListMenusHost.
 #pragma once
 
+#include "browse/drive_menu.h"
 #include "browse/list_menus_host.h"
 
+#include <QChar>
 #include <QObject>
+#include <QString>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -47,6 +51,14 @@ public:
     // Menu openings.
     void Recent1Click();
     void FavoritesClick();
+    // Entry n for letter A + n: the drive's letter, ":", a blank, its mount
+    // point and its kind ("C: / Fixed Drive"); empty when the letter has no drive.
+    std::array<QString, DriveLetterCount> DriveTable;
+    // The entry chosen in a drive menu (0 .. 25).
+    int32_t DriveMenuIndex = 0;
+    // The first CD/DVD drive that is ready and has more than 1 KB free, or '1'
+    // when there is none.
+    QChar FirstWritableCdDrive = QLatin1Char('1');
     // The drive table and the drive menus; OpenDrive opens DriveMenuIndex.
     void PrepareDriveTable();
     void BuildDriveMenu();

@@ -4,8 +4,10 @@
 // fitting, the show's pause and end).
 #pragma once
 
+struct ProgramState;
 struct StartContext;
 class QAction;
+class QSize;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -61,6 +63,10 @@ public:
     virtual ~PictureDisplayHost() = default;
 
     virtual PictureDisplayWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The main window's picture area set by the layouts (empty when not set).
+    virtual QSize MainPictureArea() const = 0;
 
     // The sound of the picture shown before ends with it.
     virtual void ReleaseVoiceFile() = 0;

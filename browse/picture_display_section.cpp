@@ -4,6 +4,7 @@
 #include "browse/picture_display_section.h"
 
 #include "base/picture_table.h"
+#include "base/program_state.h"
 #include "base/settings_record.h"
 #include "base/file_helpers.h"
 #include "base/start_args.h"
@@ -67,10 +68,10 @@ bool validIndex(int index) { return index >= 0 && index < PictureCount && index 
 
 // The area the display step decodes a slot's picture for: the main window's
 // picture area, or the full-screen window's fit area; empty for the screen.
-QSize displayAreaFor(const QString& slot)
+QSize displayAreaFor(const PictureDisplayHost& host, const QString& slot)
 {
-    if (slot == SlotForm1Im1 && PictureAreaWidth > 0 && PictureAreaHeight > 0)
-        return QSize(PictureAreaWidth, PictureAreaHeight);
+    if (slot == SlotForm1Im1 && !host.MainPictureArea().isEmpty())
+        return host.MainPictureArea();
     if (slot != SlotForm1Im1 && Form9)
         return Form9->PictureArea().size();
     return QSize();
@@ -104,7 +105,7 @@ public:
     bool FullScreenVisible() const override { return fullScreenVisible(); }
     bool DemoMode() const override { return m_host.start().DemoMode != 0; }
     bool ShowViewActive() const override { return PlaybackActive == 1; }
-    bool FullViewActive() const override { return ::FullViewActive != 0; }
+    bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
     bool ManualMode() const override { return ShowState.ManualMode; }
     bool SkipUnreadable() const override { return ShowState.SkipUnreadable != 0; }
     int ShowDirection() const override { return ShowState.Direction; }
@@ -131,7 +132,7 @@ public:
             Form9->TitleLabel->setVisible(ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
-    void ResetBackwardsButton() override { CutOutCount = 0; }
+    void ResetBackwardsButton() override { m_host.state().session.CutOutCount = 0; }
     bool ReadShowRecord(int index) override
     {
         if (DisplayHooks().ReadShowRecord)
@@ -167,7 +168,7 @@ public:
     void LoadIntoSlot(const QString& path, const QString& slot) override
     {
         if (PictureSlotModel* model = PictureSlot(slot)) {
-            model->DisplayArea = displayAreaFor(slot);
+            model->DisplayArea = displayAreaFor(m_host, slot);
             model->EnlargeLimit = displayLimit();
         }
         DisplayStepHost::LoadIntoSlot(path, slot);
@@ -411,7 +412,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
     const bool fullScreen = fullScreenVisible() || m_host->start().DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
     const QString slot = DisplaySlotName(fullScreen, ShowState.ActiveImage);
-    QSize area = displayAreaFor(slot);
+    QSize area = displayAreaFor(*m_host, slot);
     if (area.isEmpty()) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         area = screen ? screen->size() : QSize(1920, 1080);
@@ -475,7 +476,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
     const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
     const bool rotate = CanRotatePicture(index);
-    if (CutOutCount < 1) {
+    if (m_host->state().session.CutOutCount < 1) {
         if (SourceIsShow == 1) {
             enableItem(m_w.Voice, false);
             enableItem(m_w.ShowAllTB, false);
@@ -516,7 +517,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.TBRotateL, true);
     }
     enableItem(m_w.FullScreenToolButton3, true);
-    if (CutOutCount >= 1) {
+    if (m_host->state().session.CutOutCount >= 1) {
         enableItem(m_w.MicroTB, false);
         enableItem(m_w.VoicePlayTB, false);
         enableItem(m_w.Voice, false);
@@ -535,7 +536,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
             enableItem(Form9->RunExeSpeedButton, true);
     }
     enableItem(m_w.PictureToClipboard, true);
-    enableItem(m_w.PathToClipboard, CutOutCount < 1);
+    enableItem(m_w.PathToClipboard, m_host->state().session.CutOutCount < 1);
     QCoreApplication::processEvents();
 }
 

@@ -11,7 +11,6 @@
 #include "browse/background_work.h"
 #include "browse/external_programs.h"
 #include "browse/folder_tree_logic.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
@@ -103,9 +102,10 @@ int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, cons
 
 void PictureInfoController::MakeSmallClick()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(SelectedFolder, m_host->start().DemoMode != 0, m_w.Window);
+    TForm38 window(m_host->Paths(), SelectedFolder, m_host->start().DemoMode != 0, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
@@ -218,7 +218,7 @@ void PictureInfoController::UpdateTarnivoPanelVisibility()
     // The panel presents the sibling renaming program; it shows only while
     // that program is installed.
     const bool sizeDateHidden = !m_w.SizeDatePanel4 || m_w.SizeDatePanel4->isHidden();
-    m_w.TarnivoPanel->setVisible(TarnivoInstalled != 0 && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
+    m_w.TarnivoPanel->setVisible(m_host->tarnivoInstalled() && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
 }
 
 void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
@@ -408,7 +408,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         m_w.PathToClipboard->setEnabled(true);
 
     const int image = node->data(0, TreeImageRole).toInt();
-    if (image == VideoImageIndex || IsVideoImage(image))
+    if (image == m_host->folderTree()->VideoImageIndex || IsVideoImage(image))
         PreviewKind = QLatin1Char('V');
     else if (image >= 4 && image <= 17)
         PreviewKind = QLatin1Char('P');
@@ -454,7 +454,8 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         if (m_w.FileSizeLabel4)
             setLine(m_w.FileSizeLabel4, PreviewSizeText(bytes));
         const bool exists = QFileInfo(path).isFile();
-        if (FileExistsDated(path)) {
+        TSearchRec FoundFile;
+        if (FileExistsDated(path, &FoundFile)) {
             if (m_w.FileDateLabel4)
                 setLine(m_w.FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
         } else {

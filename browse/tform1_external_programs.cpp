@@ -15,6 +15,9 @@ class TForm1ExternalProgramsHost final : public ExternalProgramsHost {
 public:
     explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
 
+    ProgramState& state() const override { return m_form->state(); }
+
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     ExternalProgramsWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -12,6 +12,7 @@ class TForm1FitZoomHost final : public FitZoomHost {
 public:
     explicit TForm1FitZoomHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     FitZoomWidgets widgets() const override
     {
         FitZoomWidgets w;
@@ -23,6 +24,7 @@ public:
         return w;
     }
 
+    ProgramState& state() const override { return m_form->state(); }
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
     bool InManualMode() const override { return m_form->InManualMode(); }

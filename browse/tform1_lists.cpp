@@ -16,6 +16,7 @@ class TForm1ListMenusHost final : public ListMenusHost {
 public:
     explicit TForm1ListMenusHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     ListMenusWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -62,6 +63,7 @@ public:
         return w;
     }
     void MeasureMenu(QMenu* menu) override { ::MeasureMenu(menu); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }
     void UpdateFolderCaption() override { m_form->UpdateFolderCaption(); }

@@ -3,6 +3,7 @@
 // sections call to it.
 #include "app/tform1.h"
 
+#include "browse/fit_zoom_section.h"
 #include "browse/picture_display_host.h"
 #include "browse/picture_display_section.h"
 
@@ -56,6 +57,14 @@ public:
         return w;
     }
 
+    ProgramState& state() const override { return m_form->state(); }
+    QSize MainPictureArea() const override
+    {
+        const FitZoomSection* zoom = m_form->fitZoom();
+        if (zoom && zoom->PictureAreaWidth > 0 && zoom->PictureAreaHeight > 0)
+            return QSize(zoom->PictureAreaWidth, zoom->PictureAreaHeight);
+        return QSize();
+    }
     void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
     void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }

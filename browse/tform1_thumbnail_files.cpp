@@ -4,6 +4,7 @@
 // controller when the window is first shown.
 #include "app/tform1.h"
 
+#include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/picture_info_host.h"
 #include "browse/picture_loader.h"
@@ -32,6 +33,7 @@ class TForm1PictureInfoHost final : public PictureInfoHost {
 public:
     explicit TForm1PictureInfoHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     PictureInfoWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -84,6 +86,8 @@ public:
 
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
+    bool tarnivoInstalled() const override { return m_form->externalPrograms()->TarnivoInstalled != 0; }
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
     void SetThumbnailPreview(const QString& path, bool fromTree) override
     {

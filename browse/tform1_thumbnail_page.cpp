@@ -137,13 +137,13 @@ public:
     }
     bool LeaveSingleDisplay(QList<int>& order, int& position) override
     {
-        if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || FullViewActive == 1)
+        if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || f->state().session.FullViewActive == 1)
             return false;
         order = Form9->PlayOrder();
         position = std::max(0, Form9->CurrentPosition());
         // The cut-out or zoom of the full-screen picture goes with its window.
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        f->state().session.CutOutCount = 0;
+        f->state().session.ZoomFactor = 0;
         Form9->HandOverShow();
         f->PreparePageShow();
         f->show();
@@ -192,8 +192,8 @@ public:
         f->PageBar->raise();
     }
     bool StopPending() const override { return PlaybackActive != 1; }
-    bool WheelZoomed() const override { return ZoomFactor >= 1; }
-    void ResetWheelZoom() override { ZoomFactor = 0; }
+    bool WheelZoomed() const override { return f->state().session.ZoomFactor >= 1; }
+    void ResetWheelZoom() override { f->state().session.ZoomFactor = 0; }
 
     // The backdrop follows the client area while the page is shown.
     bool eventFilter(QObject* watched, QEvent* event) override

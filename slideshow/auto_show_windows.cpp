@@ -17,7 +17,8 @@
 TForm13* Form13 = nullptr;
 TForm2* Form2 = nullptr;
 
-QStringList AutomaticShowPictures(const QString& autoShowPath, bool demoMode, QList<int>* records)
+QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, bool demoMode,
+                                  QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -27,7 +28,7 @@ QStringList AutomaticShowPictures(const QString& autoShowPath, bool demoMode, QL
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(autoShowPath, PlayOptionsFrom(Settings, true), demoMode);
+        pictures = CollectFolderPictures(paths, autoShowPath, PlayOptionsFrom(Settings, true), demoMode);
     }
     return pictures;
 }
@@ -37,7 +38,8 @@ bool PlayAutomaticShow(AutomaticShowHost* host)
     AutoShowRunning = 1;
     ApplyShowOptions();
     QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath, host->start().DemoMode != 0, &records);
+    const QStringList pictures =
+        AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, host->start().DemoMode != 0, &records);
     if (pictures.isEmpty()) {
         AutoShowRunning = 0;
         return false;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringList>
 
+struct DataPaths;
 struct StartContext;
 class QTimer;
 class QWidget;
@@ -19,6 +20,9 @@ public:
     virtual QWidget* AutomaticShowWindow() = 0;
     // The idle timer that starts the replay.
     virtual QTimer* IdleTimer() = 0;
+    // The data-folder paths of this start (the folder exclusions a folder
+    // source's collection follows).
+    virtual const DataPaths& Paths() const = 0;
     // How the program was started (demo mode keeps only the fixed exclusions).
     virtual const StartContext& start() const = 0;
 };

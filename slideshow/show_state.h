@@ -2,6 +2,7 @@
 // options in effect, the cursor state that browsing and the menus read.
 #pragma once
 
+#include "base/data_paths.h"
 #include "base/settings_record.h"
 
 #include <QString>
@@ -99,10 +100,11 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 // allows when asked: no "xx" names, no thumbnail or excluded folders, hidden
 // folders only with `includeSystemFolders`, each folder once), in folder
 // order and by name within a folder, filtered by the options, cut to the
-// maximum number of pictures (`demoMode`: only the fixed exclusions). Polls
-// `cancel` between folders.
-QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& options, bool demoMode,
-                                  const bool* cancel = nullptr);
+// maximum number of pictures. Polls `cancel` between folders. `paths` give
+// the folder exclusions' file and the program's own folders; `demoMode`
+// keeps only the fixed exclusions.
+QStringList CollectFolderPictures(const DataPaths& paths, const QString& folder, const TPlayOptions& options,
+                                  bool demoMode, const bool* cancel = nullptr);
 
 // The source of the show about to start (a folder or a show file).
 extern QString ShowSourcePath;

@@ -258,7 +258,7 @@ QRect TForm9::PictureArea() const
 
 void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
 {
-    auto* handler = new FitZoomHandler(image, PictureSlot(slot), this);
+    auto* handler = new FitZoomHandler(m_state.session, image, PictureSlot(slot), this);
     handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
     handler->ReadoutMargin = 30;
     handler->MiddleButton = [this] { TogglePause(); };
@@ -268,10 +268,11 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
     hooks.PictureArea = [this] { return PictureArea(); };
     hooks.EnlargeLimit = [] { return int(ShowState.EnlargeLimit); };
     hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+    hooks.CutOutFolderPath = [this] { return m_state.paths.CutOutFolder; };
     hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
     hooks.CropState = [this, handler] {
         CropContext ctx;
-        ctx.fullViewActive = FullViewActive == 1;
+        ctx.fullViewActive = m_state.session.FullViewActive == 1;
         ctx.showRunning = PlaybackActive == 1 && !ctx.fullViewActive;
         ctx.autoShowRunning = AutoShowRunning == 1;
         ctx.manualMode = ctx.showRunning && (ShowState.ManualMode || ShowState.Direction == 0);
@@ -299,7 +300,7 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
     };
     hooks.CloseFullView = [this] { StopSlideShow(); };
     hooks.AfterCutOutShown = [this] {
-        if (FullViewActive == 1)
+        if (m_state.session.FullViewActive == 1)
             showCutOutButtons(true);
         if (CutOutShown)
             CutOutShown();
@@ -349,7 +350,7 @@ QString TForm9::CurrentPicture() const
 
 QString TForm9::shownPicturePath() const
 {
-    if (FullViewActive == 1)
+    if (m_state.session.FullViewActive == 1)
         return ShownFitZoom()->CropPath;
     return validEntry(PictureIndex) ? PictureTable[size_t(PictureIndex)].FullPath : QString();
 }
@@ -405,7 +406,7 @@ void TForm9::PlayFrom(const QList<int>& order, bool continuous, std::function<vo
     stopping_ = false;
     // The first step goes one on from here, to order[start].
     position_ = std::clamp(start, 0, std::max(0, int(order.size()) - 1)) - 1;
-    FullViewActive = 0;
+    m_state.session.FullViewActive = 0;
     if (paused_) {
         if (ShowState.Direction != 0)
             ShowState.LastDirection = ShowState.Direction;
@@ -523,11 +524,11 @@ void TForm9::TogglePause()
 
 void TForm9::StopSlideShow()
 {
-    if (FullViewActive == 1) {
+    if (m_state.session.FullViewActive == 1) {
         // The full view ends: back to the window it came from.
-        FullViewActive = 0;
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        m_state.session.FullViewActive = 0;
+        m_state.session.CutOutCount = 0;
+        m_state.session.ZoomFactor = 0;
         HintPanel->hide();
         hide();
         return;
@@ -587,7 +588,7 @@ void TForm9::StartFullView(const QString& path)
     order_.clear();
     position_ = -1;
     stopping_ = true;
-    FullViewActive = 1;
+    m_state.session.FullViewActive = 1;
     ShowState.ActiveImage = 1;
     ShowState.Direction = 0;
     FitZoom(1)->CropPath = path;
@@ -621,7 +622,7 @@ void TForm9::StartFullView(const QString& path)
     activateWindow();
     prepareSlot(SlotForm9Im1, PictureArea().size());
     if (!TryLoadPictureIntoSlot(path, SlotForm9Im1).isEmpty()) {
-        FullViewActive = 0;
+        m_state.session.FullViewActive = 0;
         hide();
         return;
     }
@@ -662,20 +663,20 @@ void TForm9::ShowCenteredHint(const QString& text)
 
 void TForm9::OneBackwardsClick()
 {
-    if (CutOutCount > 0) {
+    if (m_state.session.CutOutCount > 0) {
         FitZoomHandler* shown = ShownFitZoom();
-        if (CutOutCount == 1) {
+        if (m_state.session.CutOutCount == 1) {
             // From the first cut-out back to the picture itself, through the loader.
             const QString slot = shown->Slot()->Name();
             prepareSlot(slot, PictureArea().size());
             if (TryLoadPictureIntoSlot(shownPicturePath(), slot).isEmpty()) {
-                CutOutCount = 0;
+                m_state.session.CutOutCount = 0;
                 shown->SizePictureToDisplay(false);
             }
         } else {
             shown->StepBackCutOut(shownPicturePath());
         }
-        if (CutOutCount == 0 && FullViewActive == 1)
+        if (m_state.session.CutOutCount == 0 && m_state.session.FullViewActive == 1)
             showCutOutButtons(false);
         return;
     }
@@ -686,13 +687,13 @@ void TForm9::SaveCutOutClick()
 {
     FitZoomHandler* shown = ShownFitZoom();
     PictureSlotModel* slot = shown ? shown->Slot() : nullptr;
-    if (CutOutCount < 1 || !slot || !slot->Loaded())
+    if (m_state.session.CutOutCount < 1 || !slot || !slot->Loaded())
         return;
     const QFileInfo picture(shownPicturePath());
     const std::optional<QString> target = platform::chooseSaveFile(
         QStringLiteral("Save cut-out as"), picture.absolutePath(),
         QStringLiteral("Bitmap (*.bmp);;JPEG (*.jpg *.jpeg)"),
-        picture.completeBaseName() + QStringLiteral("_cut") + QString::number(CutOutCount) + QStringLiteral(".bmp"),
+        picture.completeBaseName() + QStringLiteral("_cut") + QString::number(m_state.session.CutOutCount) + QStringLiteral(".bmp"),
         QStringLiteral("bmp"));
     if (!target || target->isEmpty())
         return;
@@ -730,7 +731,7 @@ void TForm9::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Escape: StopSlideShow(); break;
     case Qt::Key_Space: TogglePause(); break;
     case Qt::Key_Home:
-        if (RestartShow && FullViewActive != 1)
+        if (RestartShow && m_state.session.FullViewActive != 1)
             RestartShow();
         break;
     case Qt::Key_Right:
@@ -776,12 +777,12 @@ void TForm9::wheelEvent(QWheelEvent* event)
     event->accept();
     if (delta == 0)
         return;
-    if (CutOutCount >= 1) {
+    if (m_state.session.CutOutCount >= 1) {
         if (FitZoomHandler* shown = ShownFitZoom())
             shown->WheelZoomPicture(delta > 0 ? 3 : -3);
         return;
     }
-    if (WheelTurn && FullViewActive != 1)
+    if (WheelTurn && m_state.session.FullViewActive != 1)
         WheelTurn(delta);
 }
 

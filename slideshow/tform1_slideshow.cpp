@@ -10,7 +10,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/recent_lists.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -38,10 +38,11 @@ void TForm1::ApplyShowOptions()
 
 void TForm1::ShowAddAllDialog()
 {
+    const QString SelectedFolder = folderTree()->SelectedFolder;
     ApplyShowOptions();
     Timer1->stop();
     if (state().start.ArgumentMode) {
-        TForm34 launcher(SelectedFolder, RCSettingsPath, this);
+        TForm34 launcher(SelectedFolder, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay: {
             const TRCSettingsRecord choices = launcher.Choices();
@@ -71,8 +72,9 @@ void TForm1::ShowAddAllDialog()
 
 void TForm1::CollectPictures()
 {
+    const QString SelectedFolder = folderTree()->SelectedFolder;
     CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(SelectedFolder, PlayOptions, state().start.DemoMode != 0);
+    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, PlayOptions, m_state.start.DemoMode != 0);
     GrowSelectionList(int32_t(pictures.size()), true);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -105,7 +107,7 @@ void TForm1::BuildAndStartShow()
     if (state().start.ArgumentMode && state().start.ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
-        const TRCSettingsRecord choices = ReadRCSettings(RCSettingsPath);
+        const TRCSettingsRecord choices = ReadRCSettings(m_state.paths.RCSettingsPath);
         PlayOptions.PlayOrder = choices.PlayOrder;
         PlayOptions.ContinuousPlay = choices.Loop;
         ShowState.LoopFlag = choices.Loop;
@@ -118,8 +120,9 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(SelectedFolder, PlayOptions, state().start.DemoMode != 0);
-        ShowSourcePath = SelectedFolder;
+        pictures = CollectFolderPictures(m_state.paths, folderTree()->SelectedFolder, PlayOptions,
+                                         m_state.start.DemoMode != 0);
+        ShowSourcePath = folderTree()->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
@@ -158,7 +161,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     LastLoadFailed = 0;
     LastFailedIndex = -1;
     ConsecutiveLoadFailures = 0;
-    CutOutCount = 0;
+    state().session.CutOutCount = 0;
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
     QPointer<TForm1> self(this);
@@ -253,10 +256,12 @@ void TForm1::EndShow()
         StatusPanel1->setText(QStringLiteral("Slide show ended!"));
     // Pictures of the folder were moved, renamed or deleted during the show:
     // the tree reads the folder again.
-    if (state().session.SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !SelectedFolder.isEmpty()) {
-        FolderChangedDuringShow = 0;
-        FolderToOpen = SelectedFolder;
-        KeepListEntry = 1;
+    FileOperationsController* fileOps = FileOperationsController::Of(this);
+    if (state().session.SourceIsFolder == 1 && fileOps && fileOps->FolderChangedDuringShow == 1
+        && !folderTree()->SelectedFolder.isEmpty()) {
+        fileOps->FolderChangedDuringShow = 0;
+        folderTree()->FolderToOpen = folderTree()->SelectedFolder;
+        folderTree()->KeepListEntry = 1;
         OpenFolderOrShow();
     }
     // A start with an argument has no window to come back to.

@@ -9,6 +9,7 @@
 #include "app/tform1.h"
 #include "base/voice_carry.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "shows/show_file.h"
@@ -67,7 +68,7 @@ TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
     ASSERT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(TestState().start.StartupRunFlag, 1);
     const QString d = dataFolder();
-    EXPECT_EQ(DataFolder, d);
+    EXPECT_EQ(TestState().paths.DataFolder, d);
 
     EXPECT_EQ(QFileInfo(d + "/VXSettings61.dat").size(), 12048);
     EXPECT_EQ(QFileInfo(d + "/VXAddSettings.dat").size(), 9468);
@@ -201,7 +202,7 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     clearFakeMountTable();
     EXPECT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(TestState().start.StartupRunFlag, 1);
-    EXPECT_EQ(SettingsFileName, cd + "/VXSettings61.dat");
+    EXPECT_EQ(TestState().paths.SettingsFileName, cd + "/VXSettings61.dat");
     EXPECT_EQ(readFile(cd + "/VXSettings61.dat"), before);
     EXPECT_FALSE(demo.VisibleAtStart());
     EXPECT_FALSE(demo.Bestand1->menuAction()->isEnabled());
@@ -221,7 +222,7 @@ TEST(FormCreate, OlderSettingsFileIsMigratedWithAMessage)
     form.FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     EXPECT_TRUE(shown(PromptKind::Information, "Vistamo! : Settingsfile converted to new version"));
-    EXPECT_EQ(FoundSettingsVersion, 54);
+    EXPECT_EQ(TestState().paths.FoundSettingsVersion, 54);
     EXPECT_FALSE(QFileInfo::exists(d + "/VXSettings54.dat"));
     TSettingsRecord now;
     ASSERT_TRUE(ReadSettingsFile(d + "/VXSettings61.dat", now).ok());
@@ -432,9 +433,9 @@ TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
     form.FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     Settings.PlayOrder = 2;
-    ExternalProcessRunning = 1;
+    form.externalPrograms()->ExternalProcessRunning = 1;
     EXPECT_TRUE(form.FormClose());
-    ExternalProcessRunning = 0;
+    form.externalPrograms()->ExternalProcessRunning = 0;
     EXPECT_TRUE(shown(PromptKind::Information,
                       "Vistamo! will be closed as soon the called external program is closed"));
     TSettingsRecord after;

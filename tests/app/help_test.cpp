@@ -42,11 +42,11 @@ struct HelpFixture : ::testing::Test {
         ClearOpenedUrls();
         clearPromptLog();
         TestState().start.DemoMode = 0;
-        ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Edit MyShow.htm")});
+        TestState().paths.ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Edit MyShow.htm")});
     }
     void TearDown() override
     {
-        ProgramFolder.clear();
+        TestState().paths.ProgramFolder.clear();
         TestState().start.DemoMode = 0;
         qunsetenv(WebSiteVariable);
         while (QApplication::overrideCursor())
@@ -174,7 +174,7 @@ TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
     TForm1 form(TestState());
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Edit MyShow.htm"));
     ASSERT_EQ(OpenedUrls().size(), 1);
-    EXPECT_EQ(OpenedUrls().first(), QUrl::fromLocalFile(ProgramFolder + QStringLiteral("/help/Edit MyShow.htm")));
+    EXPECT_EQ(OpenedUrls().first(), QUrl::fromLocalFile(TestState().paths.ProgramFolder + QStringLiteral("/help/Edit MyShow.htm")));
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_TRUE(form.HelpTimer->isActive());
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
@@ -205,7 +205,7 @@ TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
     form.GettingStarted->setVisible(false);   // how start-up switches it off
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Options.htm"));
     form.GettingStarted->setVisible(true);
-    ProgramFolder = testsupport::freshDir(QStringLiteral("nohelp"));
+    TestState().paths.ProgramFolder = testsupport::freshDir(QStringLiteral("nohelp"));
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_EQ(messages(), QStringList({HelpPagesMissingText, HelpPagesMissingText, HelpPagesMissingText}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Error);
@@ -290,7 +290,7 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
 
 TEST_F(HelpFixture, TheHelpMenuCreditsItemOpensItsPage)
 {
-    ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Credits.htm")});
+    TestState().paths.ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Credits.htm")});
     TForm1 form(TestState());
     form.SetupSmallHandlers();
     QAction* credits = form.actionNamed(QStringLiteral("Credits"));

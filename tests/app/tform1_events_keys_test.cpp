@@ -5,7 +5,7 @@
 #include "base/settings_fields.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -154,7 +154,7 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     Form9 = &show;
     TForm1 form(TestState());
     form.SetupMenus();
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     Settings.InclJPG = 1;
     SourceIsShow = 1;
     TestState().session.FolderSourceFullScreen = 1;
@@ -201,7 +201,7 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
     TForm1 form(TestState());
     form.SetupMenus();
     Settings.MyShowHidden = 1;
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     Settings.AutoShowPath = dir;
     StorePlayOptionsInAutoShow(Settings);
     emit form.Bestand1->aboutToShow();

@@ -7,7 +7,7 @@
 #include "app/menu_style.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
@@ -59,7 +59,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     const QString dir = testsupport::freshDir(QStringLiteral("pics"));
     TForm1 form(TestState());
     form.SetupMenus();
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
     emit form.Bestand1->aboutToShow();
     EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
@@ -448,7 +448,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     form.SetupMenus();
     form.TreeView1->clear();
     const QString dir = testsupport::freshDir(QStringLiteral("popup"));
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.RightClickTreeViewPopup();
     const QList<QAction*> items = form.RightClickTreeView->actions();
@@ -460,7 +460,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     EXPECT_TRUE(platform::promptLog().isEmpty());
     EXPECT_GT(form.RightClickTreeView->property(MenuWidthProperty).toInt(), 40);
 
-    SelectedFolder = dir + QStringLiteral("/gone");
+    form.folderTree()->SelectedFolder = dir + QStringLiteral("/gone");
     form.RightClickTreeViewPopup();
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,

@@ -110,7 +110,7 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     ASSERT_TRUE(testsupport::writeFile(picture, "x"));
     setList({picture});
     PlaybackActive = 1;
-    CutOutCount = 0;
+    TestState().session.CutOutCount = 0;
     SourceIsShow = 1;
     ShowChangeable = 0;
     OpenShowName = "Holiday";

@@ -7,7 +7,7 @@
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/folder_tree_logic.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/progress_window.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -61,8 +61,8 @@ protected:
     }
     void open(const QString& folder)
     {
-        FolderToOpen = folder;
-        KeepListEntry = 1;
+        form->folderTree()->FolderToOpen = folder;
+        form->folderTree()->KeepListEntry = 1;
         form->OpenFolderOrShow();
     }
     // Selects the picture's node below the selected folder's node.
@@ -141,7 +141,7 @@ TEST_F(TForm1FileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenames
     EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? ");
     EXPECT_EQ(platform::promptLog()[0].request.value, "Album");
     EXPECT_TRUE(QFileInfo(drive + "/Photos/p.jpg").isFile());
-    EXPECT_EQ(SelectedFolder, drive + "/Photos");
+    EXPECT_EQ(form->folderTree()->SelectedFolder, drive + "/Photos");
     EXPECT_EQ(Settings.Favorites[0], drive + "/Photos");
     EXPECT_EQ(Settings.Favorites[1], drive + "/Albums");
 
@@ -161,7 +161,7 @@ TEST_F(TForm1FileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
     form->DeleteFolderPop->trigger();
     EXPECT_EQ(platform::promptLog()[0].request.text, "Delete folder " + drive + "/Album?");
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album"));
-    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_EQ(form->folderTree()->SelectedFolder, drive);
     EXPECT_FALSE(FileOperationsController::Of(form.get())->progressWindow()->isVisible());
 }
 
@@ -184,11 +184,13 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
     form->PlayPictures(pictures);
     ASSERT_EQ(PlaybackActive, 1);
     const QString shown = PictureTable[size_t(PictureIndex)].FullPath;
-    FolderChangedDuringShow = 0;
+    FileOperationsController* fileOps = FileOperationsController::Of(form.get());
+    ASSERT_NE(fileOps, nullptr);
+    fileOps->FolderChangedDuringShow = 0;
     form->RecycleBinToolButton->trigger();
     EXPECT_FALSE(QFileInfo::exists(shown));
     EXPECT_EQ(ShowState.PictureCount, 2);
-    EXPECT_EQ(FolderChangedDuringShow, 1);
+    EXPECT_EQ(fileOps->FolderChangedDuringShow, 1);
     ASSERT_NE(Form9, nullptr);
     EXPECT_EQ(Form9->HintLabel->text(), "Number of pictures : 2");
     EXPECT_NE(PictureTable[size_t(PictureIndex)].FullPath, shown);
@@ -196,7 +198,7 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
     // At the show's end the folder is read again without the deleted picture.
     Form9->StopSlideShow();
     EXPECT_EQ(PlaybackActive, 0);
-    EXPECT_EQ(FolderChangedDuringShow, 0);
+    EXPECT_EQ(fileOps->FolderChangedDuringShow, 0);
     QTreeWidgetItem* album = form->TreeView1->currentItem();
     ASSERT_NE(album, nullptr);
     album->setExpanded(true);

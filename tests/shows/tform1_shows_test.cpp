@@ -20,9 +20,9 @@ namespace {
 void useDataFolder()
 {
     const QString data = freshDir(QStringLiteral("data"));
-    DraftShowPath = data + QStringLiteral("/vistamo.vxt");
-    WorkShowPath = data + QStringLiteral("/vistamo.tmp");
-    ShowsFolder = data + QStringLiteral("/Vistamo! Slide Shows");
+    TestState().paths.DraftShowPath = data + QStringLiteral("/vistamo.vxt");
+    TestState().paths.WorkShowPath = data + QStringLiteral("/vistamo.tmp");
+    TestState().paths.ShowsFolder = data + QStringLiteral("/Vistamo! Slide Shows");
 }
 } // namespace
 
@@ -47,7 +47,7 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     platform::ScopedPromptResponder nobody(QList<platform::PromptReply>{});
     form.AskMakeChangesPermanent();
     EXPECT_TRUE(platform::promptLog().isEmpty());
-    EXPECT_EQ(readFile(DraftShowPath).size(), 2276);
+    EXPECT_EQ(readFile(TestState().paths.DraftShowPath).size(), 2276);
     CloseOpenShow();
 }
 
@@ -82,8 +82,8 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
     {
         // The Draft show's file is refused as a named show.
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-        writeFile(DraftShowPath, QByteArray());
-        form.LoadMyShowClick(DraftShowPath);
+        writeFile(TestState().paths.DraftShowPath, QByteArray());
+        form.LoadMyShowClick(TestState().paths.DraftShowPath);
         EXPECT_EQ(platform::promptLog().size(), 1);
         EXPECT_EQ(NamedShowOpen, 1);
     }

@@ -8,7 +8,7 @@
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
@@ -109,9 +109,9 @@ struct AssembledShow : ::testing::Test {
         Settings.IntervalIndex = 4;   // 10 seconds
         Settings.ShowTitles = 1;
         ShowState = TShowState{};
-        CutOutCount = 0;
-        ZoomFactor = 0;
-        FullViewActive = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
+        TestState().session.FullViewActive = 0;
         PlaybackActive = 0;
         form.CloseWithoutSaving = true;
         form.show();                  // menus, hook and events are wired on the first show
@@ -121,8 +121,8 @@ struct AssembledShow : ::testing::Test {
         if (Form9)
             Form9->StopSlideShow();
         PlaybackActive = 0;
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
         Settings = TSettingsRecord{};
     }
     // The show window, once a show plays.
@@ -130,7 +130,7 @@ struct AssembledShow : ::testing::Test {
     // The tool bar's start button on the selected folder.
     void playFolder(const QString& folder)
     {
-        SelectedFolder = folder;
+        form.folderTree()->SelectedFolder = folder;
         form.ToolButton1->trigger();
     }
     // The first entry of the Recent menu, played (as with Ctrl held).
@@ -294,7 +294,7 @@ TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
     mouse(image1, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
     mouse(image1, QEvent::MouseMove, {120, 90}, Qt::NoButton, Qt::LeftButton);
     mouse(image1, QEvent::MouseButtonRelease, {120, 90}, Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
     ASSERT_TRUE(Form9->ControlPanel->isVisible());
     int shown = 0;
     for (QToolButton* b : Form9->ControlPanel->findChildren<QToolButton*>()) {

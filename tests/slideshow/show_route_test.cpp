@@ -89,20 +89,20 @@ struct ShowReset {
         Settings.InclJPG = 1;
         PlayOptions = TPlayOptions{};
         ShowState = TShowState{};
-        CutOutCount = 0;
-        ZoomFactor = 0;
-        FullViewActive = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
+        TestState().session.FullViewActive = 0;
         PlaybackActive = 0;
-        CutOutFolder = CutOutFolderFor(freshDir(QStringLiteral("data")));
+        TestState().paths.CutOutFolder = CutOutFolderFor(freshDir(QStringLiteral("data")));
     }
     ~ShowReset()
     {
         if (Form9)
             Form9->StopSlideShow();
         PlaybackActive = 0;
-        FullViewActive = 0;
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        TestState().session.FullViewActive = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
         Settings = TSettingsRecord{};
     }
 };
@@ -118,7 +118,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     makeJpeg(dir + QStringLiteral("/c.jpg"), 300, 400);
     PlayOptions.IgnoreErrors = 1;
     PlayOptions.IntervalSeconds = 60;   // only the skip may step on its own
-    const QStringList pictures = CollectFolderPictures(dir, PlayOptions, false);
+    const QStringList pictures = CollectFolderPictures(TestState().paths, dir, PlayOptions, false);
     ASSERT_EQ(pictures.size(), 3);
 
     TForm1 form(TestState());
@@ -198,7 +198,7 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
 
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.PlayPictures(CollectFolderPictures(dir, PlayOptions, false));
+    form.PlayPictures(CollectFolderPictures(TestState().paths, dir, PlayOptions, false));
     for (int i = 0; i < 50 && PlaybackActive == 1; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(PlaybackActive, 0);
@@ -224,13 +224,13 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
 
     // Not paused: the drag is refused.
     drag(image1, {200, 0}, {400, 100});
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 
     show->TogglePause();
     EXPECT_EQ(ShowState.Direction, 0);
     drag(image1, {200, 0}, {400, 100});
-    ASSERT_EQ(CutOutCount, 1);
-    const QString cut1 = CutOutFolder + QStringLiteral("/cut1.bmp");
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
+    const QString cut1 = TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp");
     ASSERT_TRUE(QFileInfo::exists(cut1));
     EXPECT_EQ(QImage(cut1).size(), QSize(200, 100));
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), cut1);
@@ -239,13 +239,13 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
 
     // The wheel over the cut-out zooms it by 3 % a notch.
     wheel(image1, 120);
-    EXPECT_GT(ZoomFactor, 0);
+    EXPECT_GT(TestState().session.ZoomFactor, 0);
     EXPECT_EQ(image1->size(), QSize(206, 103));
     EXPECT_TRUE(show->SpeedLabel->text().startsWith(QStringLiteral("Enlargement factor: ")));
 
     // One back: from the first cut-out to the picture, through the loader.
     show->OneBackwardsSpeedButton->click();
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/a.jpg"));
     EXPECT_EQ(image1->geometry(), fitted);
     EXPECT_EQ(PictureIndex, 0);   // still the same picture
@@ -264,7 +264,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     TForm9* show = showWindow();
     ASSERT_NE(show, nullptr);
     EXPECT_TRUE(show->isVisible());
-    EXPECT_EQ(FullViewActive, 1);
+    EXPECT_EQ(TestState().session.FullViewActive, 1);
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/photo.jpg"));
     auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
     EXPECT_TRUE(image1->isVisible());
@@ -272,7 +272,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     EXPECT_TRUE(show->SaveSB->isHidden());
 
     drag(image1, {0, 0}, {100, 150});
-    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
     EXPECT_FALSE(show->SaveSB->isHidden());
     EXPECT_FALSE(show->OneBackwardsSpeedButton->isHidden());
 
@@ -286,7 +286,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
 
     // A click without a drag closes the full view.
     drag(image1, {20, 20}, {20, 20});
-    EXPECT_EQ(FullViewActive, 0);
+    EXPECT_EQ(TestState().session.FullViewActive, 0);
     EXPECT_FALSE(show->isVisible());
     EXPECT_EQ(PlaybackActive, 0);
 }
@@ -302,7 +302,7 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.ShowPictureFull(path);
     EXPECT_FALSE(showWindow()->isVisible());
-    EXPECT_EQ(FullViewActive, 0);
+    EXPECT_EQ(TestState().session.FullViewActive, 0);
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().last().request.text,
               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
@@ -311,7 +311,7 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
 TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
 {
     const QString data = freshDir(QStringLiteral("collectdata"));
-    SetDataFolderPaths(data);
+    SetDataFolderPaths(TestState().paths, data);
     const QString root = freshDir(QStringLiteral("collectroute"));
     const QString outside = freshDir(QStringLiteral("collectoutside"));
     makeJpeg(root + QStringLiteral("/a.jpg"), 40, 30);
@@ -329,12 +329,12 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
     TExcludeFolderRecord noShow;
     noShow.Path = (root + QStringLiteral("/noshow")).toLower();
     noShow.SubShow = 1;
-    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderPath, {noShow}));
+    ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {noShow}));
     ExclusionsChanged = 1;
 
     TPlayOptions options;
     options.IncludeSubfolders = 1;
-    QStringList found = CollectFolderPictures(root, options, false);
+    QStringList found = CollectFolderPictures(TestState().paths, root, options, false);
     QStringList relative;
     for (const QString& path : found)
         relative << path.mid(root.size());
@@ -343,11 +343,11 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
 
     // Without subfolders only the folder's own pictures.
     options.IncludeSubfolders = 0;
-    EXPECT_EQ(CollectFolderPictures(root, options, false), QStringList{root + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false), QStringList{root + QStringLiteral("/a.jpg")});
 
     // Exclusions switched off: the excluded folder is collected again.
     FolderExclusionsActive = 0;
     options.IncludeSubfolders = 1;
-    EXPECT_TRUE(CollectFolderPictures(root, options, false).contains(root + QStringLiteral("/noshow/c.jpg")));
+    EXPECT_TRUE(CollectFolderPictures(TestState().paths, root, options, false).contains(root + QStringLiteral("/noshow/c.jpg")));
     FolderExclusionsActive = 1;
 }

@@ -4,7 +4,7 @@
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
 #include "slideshow/launcher_window.h"
@@ -134,14 +134,14 @@ TEST(PlayOptions, CollectsAFolderWithOrWithoutSubfolders)
     makePicture(root + QStringLiteral("/sub/d.jpg"));
     makePicture(root + QStringLiteral("/.hidden/e.jpg"));
     TPlayOptions options;
-    EXPECT_EQ(CollectFolderPictures(root, options, false),
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false),
               (QStringList{root + QStringLiteral("/b.jpg"), root + QStringLiteral("/c.bmp")}));
     options.IncludeSubfolders = 1;
-    EXPECT_EQ(CollectFolderPictures(root, options, false).size(), 3);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 3);
     options.IncludeSystemFolders = 1;
-    EXPECT_EQ(CollectFolderPictures(root, options, false).size(), 4);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 4);
     options.MaxPictures = 2;
-    EXPECT_EQ(CollectFolderPictures(root, options, false).size(), 2);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 2);
 
 }
 
@@ -209,13 +209,13 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     const QString folder = freshDir(QStringLiteral("argfolder"));
     makePicture(folder + QStringLiteral("/one.jpg"));
     makePicture(folder + QStringLiteral("/two.jpg"));
-    RCSettingsPath = freshDir(QStringLiteral("argdata")) + QStringLiteral("/RCSettings.dat");
-    SelectedFolder = folder;
+    TestState().paths.RCSettingsPath = freshDir(QStringLiteral("argdata")) + QStringLiteral("/RCSettings.dat");
     TestState().start.ArgumentMode = 1;
     Settings = TSettingsRecord{};
     Settings.InclJPG = 1;
 
     TForm1 form(TestState());
+    form.folderTree()->SelectedFolder = folder;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
         form.ShowAddAllDialog();
@@ -245,10 +245,10 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
 TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
 {
     ModeReset reset;
-    RCSettingsPath.clear();
-    SelectedFolder = freshDir(QStringLiteral("emptyarg"));
+    TestState().paths.RCSettingsPath.clear();
     TestState().start.ArgumentMode = 1;
     TForm1 form(TestState());
+    form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
     form.CloseWithoutSaving = true;
     form.show();
     {
@@ -278,7 +278,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
-    EXPECT_EQ(AutomaticShowPictures(folder, false), QStringList{folder + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, folder, false), QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -319,7 +319,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
-    EXPECT_EQ(AutomaticShowPictures(show, false),
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, show, false),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());

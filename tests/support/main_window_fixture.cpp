@@ -4,7 +4,7 @@
 #include "base/data_folder.h"
 #include "base/settings_fields.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/prompt.h"
 #include "shows/show_windows.h"
 #include "slideshow/auto_show_windows.h"
@@ -80,9 +80,9 @@ void MainWindowFixture::start(const Options& options)
             first.CloseWithoutSaving = true;
         }
         TSettingsRecord rec;
-        ReadSettingsFile(SettingsFileName, rec);
+        ReadSettingsFile(TestState().paths.SettingsFileName, rec);
         rec.MyShowHidden = 1;
-        WriteSettingsFile(SettingsFileName, rec);
+        WriteSettingsFile(TestState().paths.SettingsFileName, rec);
     }
 
     form_ = new TForm1(TestState());
@@ -97,7 +97,7 @@ void MainWindowFixture::start(const Options& options)
     if (!Form20)
         Form20 = new TForm20(form_);
     if (!Form16)
-        Form16 = new TForm16(ShowListPath);
+        Form16 = new TForm16(TestState().paths.ShowListPath);
     if (!Form2)
         Form2 = new TForm2(form_);
     if (!options.showWindow)
@@ -168,8 +168,8 @@ QRect MainWindowFixture::geometryInWindow(const QWidget* w) const
 
 void MainWindowFixture::openFolder(const QString& path)
 {
-    FolderToOpen = path;
-    KeepListEntry = 1;
+    form_->folderTree()->FolderToOpen = path;
+    form_->folderTree()->KeepListEntry = 1;
     form_->OpenFolderOrShow();
     settle();
 }

@@ -6,6 +6,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -65,7 +66,7 @@ TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)
     TForm1* form = f.form();
 
     f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
-    ASSERT_TRUE(f.waitFor([] { return Form9->isVisible() && FullViewActive == 1; }));
+    ASSERT_TRUE(f.waitFor([] { return Form9->isVisible() && TestState().session.FullViewActive == 1; }));
     EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("c.jpg  - "))) << form->windowTitle().toStdString();
     const QString title = Form9->TitleLabel->text();
     EXPECT_TRUE(title.startsWith(f.picture("c.jpg") + QStringLiteral("  - "))) << title.toStdString();

@@ -15,6 +15,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -561,11 +562,11 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     // goes on.
     QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
     f.drag(shown, shown->rect().center() - QPoint(60, 40), shown->rect().center() + QPoint(60, 40));
-    ASSERT_GE(CutOutCount, 1);
+    ASSERT_GE(TestState().session.CutOutCount, 1);
     QWheelEvent turn(QPointF(Form9->rect().center()), QPointF(Form9->mapToGlobal(Form9->rect().center())), QPoint(),
                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Form9, &turn);
-    ASSERT_GT(ZoomFactor, 0);
+    ASSERT_GT(TestState().session.ZoomFactor, 0);
     QTest::keyClick(Form9, Qt::Key_Space);
     ASSERT_NE(ShowState.Direction, 0);
 
@@ -574,8 +575,8 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     choose("M6");
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_FALSE(Form9->isVisible());
-    EXPECT_EQ(CutOutCount, 0) << "the cut-out and its zoom go with the full-screen window";
-    EXPECT_EQ(ZoomFactor, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0) << "the cut-out and its zoom go with the full-screen window";
+    EXPECT_EQ(TestState().session.ZoomFactor, 0);
     ASSERT_EQ(page->State().count(), 6);
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));

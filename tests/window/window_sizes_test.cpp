@@ -3,6 +3,7 @@
 // state (with the previews shown, after a show and after a full view), the
 // MyShow panel hidden, the narrow screen, and no control painted over another.
 #include "app/tform1.h"
+#include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
 #include "slideshow/show_state.h"
@@ -155,7 +156,7 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         // After a show of the folder played and stopped (the folder selected:
         // the sibling program's panel, as if it were installed, shows in place
         // of the file's lines).
-        TarnivoInstalled = 1;
+        form->externalPrograms()->TarnivoInstalled = 1;
         f.clickNode(f.folder());
         form->ToolButton1->trigger();
         ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
