@@ -137,7 +137,7 @@ void LayoutController::ApplyMaximizedLayout()
 
 void LayoutController::LayoutForWindowSize()
 {
-    if (m_designBounds.isEmpty() || DemoMode || !m_items.ClientArea)
+    if (m_designBounds.isEmpty() || m_state.start.DemoMode || !m_items.ClientArea)
         return;
     // Reloading a preview lets pending window events run: the resize that
     // follows a maximize may arrive in the middle of a layout made for the
@@ -234,7 +234,7 @@ void LayoutController::FitToWorkArea()
 {
     const QRect screen = screenRect(&m_window);
     m_fitsWorkArea = m_fitsWorkArea || StartScreenWidth(m_window.screen()) == 800;
-    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || DemoMode)
+    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || m_state.start.DemoMode)
         return;
     const QMargins frame = frameMargins(&m_window);
     m_fittedFrame = frame;
@@ -587,7 +587,7 @@ void LayoutController::SyncControlPanelButtons()
 
 void LayoutController::SetFullScreenImageHint()
 {
-    if (!Form9 || DemoMode == 1)
+    if (!Form9 || m_state.start.DemoMode == 1)
         return;
     FullScreenHintInput in;
     in.navPanelVisible = Form9->NavPanel && Form9->NavPanel->isVisible();

@@ -16,6 +16,7 @@
 #include "app/quit_on_signal.h"
 #include "slideshow/auto_show_windows.h"
 #include "base/start_args.h"
+#include "base/start_modes.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
@@ -39,7 +40,7 @@ void closeOnSignal(TForm1* form1)
 {
     if (form1->close() || form1->state().session.CloseAfterShowPending == 1)
         return;   // closed (the program ends), or the show's end closes it
-    DeleteRunMarker(form1->state().paths);
+    DeleteRunMarker(form1->state().paths, form1->state().start.AudioMode != 0);
     form1->CloseWithoutSaving = true;
     form1->close();
 }
@@ -61,13 +62,13 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     form1->FormCreate();
 
     // Demo mode keeps the main window out of sight.
-    if (DemoMode) {
+    if (state.start.DemoMode) {
         form1->resize(1, 1);
         QCoreApplication::processEvents();
     }
 
     // A refused start ends here.
-    if (StartAbort || StartupRunFlag != 1) {
+    if (state.start.StartAbort || state.start.StartupRunFlag != 1) {
         form1->CloseWithoutSaving = true;
         return 2;
     }
@@ -79,9 +80,9 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
         Form10 = new TForm10;
     if (!Form20)
         Form20 = new TForm20(form1);
-    if (!DemoMode && !ArgumentMode && !Form16)
+    if (!state.start.DemoMode && !state.start.ArgumentMode && !Form16)
         Form16 = new TForm16(state.paths.ShowListPath);
-    if (DemoMode && !Form13)
+    if (state.start.DemoMode && !Form13)
         Form13 = new TForm13(form1);
     if (!Form2)
         Form2 = new TForm2(form1);
@@ -95,14 +96,14 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
 
     // A demo start stops the idle timer; any other start disables the
     // edit-program button.
-    if (DemoMode)
+    if (state.start.DemoMode)
         form1->Timer1->stop();
     else
         form1->RunExeToolButton->setEnabled(false);
 
     if (form1->VisibleAtStart())
         form1->show();
-    else if (DemoMode) {
+    else if (state.start.DemoMode) {
         // The automatic show window with its two buttons; the main window
         // shows 1 x 1 and hides itself at once (TimerAutoCDRun).
         Form13->show();
@@ -111,11 +112,11 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     guard.Listen(RaiseRunningWindows);
 
     // A start-up warning, once the windows are up.
-    if (!StartupMessage.isEmpty()) {
+    if (!state.start.StartupMessage.isEmpty()) {
         form1->Timer1->stop();
-        if (platform::showMessage(platform::PromptKind::Warning, StartupMessage) == platform::PromptAnswer::Ok
+        if (platform::showMessage(platform::PromptKind::Warning, state.start.StartupMessage) == platform::PromptAnswer::Ok
             && !QuitRequested()) {
-            StartupMessage.clear();
+            state.start.StartupMessage.clear();
             form1->Timer1->start();
         }
     }
@@ -160,6 +161,8 @@ int main(int argc, char** argv)
 
     // The program's state outlives every window.
     ProgramState state;
+    // Data files open read only while the program runs on an argument.
+    InstallReadOnlyRule(&state.start);
     // The start runs inside the event loop.
     TForm1* form1 = nullptr;
     int startCode = 0;
@@ -189,5 +192,6 @@ int main(int argc, char** argv)
     Form20 = nullptr;  // a child of the main window
     delete form1;
     Form1 = nullptr;
+    InstallReadOnlyRule(nullptr);
     return startCode != 0 ? startCode : loopCode;
 }

@@ -58,6 +58,8 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
+    // How the program was started, for the controllers' hosts.
+    const StartContext& start() const override { return m_state.start; }
 private:
     ProgramState& m_state;
 public:
@@ -101,6 +103,8 @@ public:
     bool CloseWithoutSaving = false;
     // Set once the close has run its save (the window may close).
     bool CloseDone = false;
+    // 1 once the close has passed its refusals.
+    uint8_t ClosingDown = 0;
     // The upload button's glyph and its grey copy for the disabled state.
     QPixmap UploadGlyph;
     QPixmap UploadGlyphGrey;

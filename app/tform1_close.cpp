@@ -24,8 +24,6 @@
 #include <QTimer>
 #include <QWidget>
 
-uint8_t ClosingDown = 0;
-
 TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, const TSettingsRecord& snapshot,
                        TSettingsRecord& onDisk, int32_t myShowHidden, bool audioMode,
                        const std::optional<QStringList>& knownShows, const QString& showListPath,
@@ -109,7 +107,7 @@ bool TForm1::FormClose()
         CancelNetworkDrive(MappedDrive);
 
     // Pictures waiting for the uploader would be lost.
-    if (!DemoMode) {
+    if (!state().start.DemoMode) {
         const QString pending = UploadPendingMessage(AddSettings.UploaderPath, m_state.paths.MailTempFolder);
         if (!pending.isEmpty()) {
             platform::showMessage(platform::PromptKind::Information, pending);
@@ -140,9 +138,9 @@ bool TForm1::FormClose()
     }
 
     // A start with an argument or a demo start saves nothing.
-    if (ArgumentMode && !DemoMode)
-        DeleteRunMarker(m_state.paths);
-    if (DemoMode || ArgumentMode) {
+    if (state().start.ArgumentMode && !state().start.DemoMode)
+        DeleteRunMarker(m_state.paths, m_state.start.AudioMode != 0);
+    if (state().start.DemoMode || state().start.ArgumentMode) {
         CloseDone = true;
         return true;
     }
@@ -151,7 +149,7 @@ bool TForm1::FormClose()
     ClosingDown = 1;
 
     // The open show's changes.
-    if (!AudioMode) {
+    if (!state().start.AudioMode) {
         if (NamedShowOpen != 1) {
             MyShowDraftClick();
         } else {
@@ -174,16 +172,16 @@ bool TForm1::FormClose()
     // The full-screen control panel's place is taken after the merge: it is
     // this window's own.
     const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
-                                         AudioMode != 0, KnownShowsOfManager(), m_state.paths.ShowListPath,
+                                         state().start.AudioMode != 0, KnownShowsOfManager(), m_state.paths.ShowListPath,
                                          [this](TSettingsRecord&) { layouts()->SaveControlPanelPosition(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.
-    if (!AudioMode)
+    if (!state().start.AudioMode)
         if (const QString left = KnownShowsLeftMessage(m_state.paths.ShowListPath); !left.isEmpty())
             platform::showMessage(platform::PromptKind::Warning, left);
     for (const QString& text : CloseSaveFailureTexts(saved, m_state.paths.SettingsFileName, m_state.paths.ShowListPath))
         platform::showMessage(platform::PromptKind::Error, text);
-    DeleteRunMarker(m_state.paths);
+    DeleteRunMarker(m_state.paths, m_state.start.AudioMode != 0);
     CloseDone = true;
     return true;
 }

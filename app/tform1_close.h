@@ -11,9 +11,6 @@
 #include <functional>
 #include <optional>
 
-// (A close during a show sets the session's CloseAfterShowPending, base/show_session.h.)
-extern uint8_t ClosingDown;     // 1 once the close has passed its refusals
-
 struct TCloseSave {
     bool DiskRead = false;          // the settings file on disk was read for the merge
     platform::RecordResult Settings;  // writing the settings file

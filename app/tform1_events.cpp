@@ -170,7 +170,7 @@ void TForm1::Timer1Timer()
     in.form10Visible = topLevelVisible("Form10");
     in.externalProcessRunning = externalPrograms()->ExternalProcessRunning == 1;
     in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    in.demoMode = DemoMode == 1;
+    in.demoMode = state().start.DemoMode == 1;
     in.now = platform::monotonicMs();
     in.idleStart = IdleStartTick;
     in.waitSeconds = Settings.AutoShowWaitSeconds;
@@ -253,7 +253,7 @@ void TForm1::FormMouseWheel(int delta)
             FitZoomSect->WheelZoomPicture(forward ? 3 : -3);
         return;
     }
-    if (!runs(m_state.session) || (m_state.session.AutoShowRunning == 1 && DemoMode != 1))
+    if (!runs(m_state.session) || (m_state.session.AutoShowRunning == 1 && state().start.DemoMode != 1))
         return;
     if (InManualMode()) {
         // The show plays in the full-screen window: one picture on or back.

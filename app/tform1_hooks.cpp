@@ -64,7 +64,7 @@ void TForm1::InstallWindowHooks()
             Form1->UndoTB->setEnabled(false);
     };
     selectionStatusHooks().focusMainWindow = [] {
-        if (Form1)
+        if (Form1 && !Form1->state().start.ArgumentMode)
             Form1->setFocus(Qt::OtherFocusReason);
     };
 }

@@ -239,7 +239,7 @@ MenuCaptionState TForm1::menuCaptionState() const
     s.manualMode = s.showRunning && const_cast<TForm1*>(this)->InManualMode();
     s.myShowHidden = Settings.MyShowHidden == 1;
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
-    s.demoMode = DemoMode == 1;
+    s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(CurrentPicturePath);
     const QString browse = previewPath(Image4);

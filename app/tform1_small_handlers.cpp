@@ -86,7 +86,7 @@ public:
         if (event->type() == QEvent::Show) {
             if (auto* form = qobject_cast<TForm1*>(watched)) {
                 form->SetupSmallHandlers();
-                if (form == Form1 && StartupRunFlag == 1 && !suggestionOffered_
+                if (form == Form1 && form->state().start.StartupRunFlag == 1 && !suggestionOffered_
                     && QCoreApplication::applicationName() == QLatin1String("Vistamo!")) {
                     suggestionOffered_ = true;
                     offerSuggestionWhenIdle(form);
@@ -272,7 +272,7 @@ void TForm1::ImageTimerTimer()
         ImageTimer->stop();
     m_state.session.ShowState.PictureLoaded = 1;
     PictureLoadTimeMs = platform::monotonicMs();
-    if (DemoMode || ArgumentMode || !Form16 || !Form16->isVisible())
+    if (state().start.DemoMode || state().start.ArgumentMode || !Form16 || !Form16->isVisible())
         return;
     for (QToolButton* b : {Form16->BackSB, Form16->ForwardSB})
         if (b)

@@ -8,7 +8,6 @@
 #include "base/picture_table.h"
 #include "browse/selection_status.h"
 #include "base/settings_record.h"
-#include "base/start_modes.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_widget.h"

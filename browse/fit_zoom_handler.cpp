@@ -4,7 +4,6 @@
 #include "base/data_folder.h"
 #include "base/show_session.h"
 #include "platform/keyboard_hook.h"
-#include "base/start_args.h"
 #include "base/settings_record.h"
 #include "browse/crop_band_overlay.h"
 #include "browse/crop_cut_out.h"
@@ -189,7 +188,6 @@ CropContext FitZoomHandler::cropContext() const
     ctx.picturePath = !CropPath.isEmpty() ? CropPath : (m_slot ? m_slot->Path() : QString());
     ctx.fullViewActive = m_session.FullViewActive != 0;
     ctx.fullScreenVisible = ctx.fullViewActive;
-    ctx.demoMode = DemoMode != 0;
     return ctx;
 }
 

@@ -37,7 +37,7 @@ struct FitZoomHooks {
     // The one-shot no-limit byte: read, and cleared after the sizing.
     std::function<bool()> NoLimitOnce;
     std::function<void()> ClearNoLimitOnce;
-    // The show state the crop rules read. Unset: no show runs; the full
+    // The show state the crop rules read. Unset: no show runs (nor a demo); the full
     // view is FullViewActive; the picture is the one the crop path names
     // (or the slot's).
     std::function<CropContext()> CropState;

@@ -4,6 +4,7 @@
 #pragma once
 
 struct DataPaths;
+struct StartContext;
 struct ProgramState;
 class QLabel;
 class QMenuBar;
@@ -35,4 +36,6 @@ public:
     virtual void RestoreBrowseView() = 0;
     virtual bool InManualMode() const = 0;
     virtual void ApplyShowOptions() = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -14,7 +14,6 @@
 #include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
-#include "base/start_modes.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 
@@ -86,6 +85,7 @@ void FolderTreeSection::wire()
     hooks.runVideo = [this](const QString& program, const QString& file) {
         m_host->RunProgramOnFile(program, file);
     };
+    hooks.demoMode = [this] { return m_host->start().DemoMode != 0; };
     hooks.focusMainWindow = [this] {
         m_w.Window->activateWindow();
         m_w.Window->setFocus();
@@ -187,7 +187,7 @@ QString FolderTreeSection::BuildLevelMask(QTreeWidgetItem* node)
 
 void FolderTreeSection::UpdateFolderCaption()
 {
-    if (DemoMode)
+    if (m_host->start().DemoMode)
         return;
     const QString shortFolder = ShortenPathCaption(m_tree->SelectedFolder, false);
     const FolderCaptionTexts texts =
@@ -226,9 +226,11 @@ bool FolderTreeSection::DriveReady(QChar letter)
 
 void FolderTreeSection::AddSubfoldersToList(const QString& folder)
 {
+    const bool demo = m_host->start().DemoMode != 0;
     ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
-                          [this](const QString& lowerPath) {
-                              return ::IsFolderExcluded(m_host->Paths(), lowerPath, false, SearchCollecting != 0, true) == 1;
+                          [this, demo](const QString& lowerPath) {
+                              return ::IsFolderExcluded(m_host->Paths(), lowerPath, false, SearchCollecting != 0, true,
+                                                        demo) == 1;
                           });
 }
 
@@ -240,7 +242,7 @@ void FolderTreeSection::TreeView1MouseDown(bool fromTree, Qt::MouseButton button
 
 quint8 FolderTreeSection::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
 {
-    return ::IsFolderExcluded(m_host->Paths(), folder, browse, search, collect);
+    return ::IsFolderExcluded(m_host->Paths(), folder, browse, search, collect, m_host->start().DemoMode != 0);
 }
 
 void FolderTreeSection::LoadFolderExclusions()
@@ -295,6 +297,9 @@ void FolderTreeSection::exclusionItemClick(int item, QAction* sender)
         *marks[item] = !*marks[item];
     const ExclusionChoice after = ToggleExclusionChoice(before, static_cast<ExclusionItem>(item));
     ShowExclusionChoice(items, after);
+    // A start with a folder or show argument keeps every data file as it is.
+    if (m_host->start().ArgumentMode)
+        return;
     const platform::RecordResult stored = StoreExclusionFlags(m_host->Paths().ExcludeFolderPath, m_tree->SelectedFolder, after);
     if (stored.ok() || stored.Message.isEmpty())
         return;
@@ -330,7 +335,10 @@ void FolderTreeSection::ClearExclusionsClick()
     if (platform::showMessage(platform::PromptKind::Confirmation, ConfirmClearExclusionsText,
                               platform::kOkCancel) != platform::PromptAnswer::Ok)
         return;
-    if (!ClearExclusionFile(m_host->Paths().ExcludeFolderPath) && !ArgumentMode)
+    // A start with a folder or show argument keeps every data file as it is.
+    if (m_host->start().ArgumentMode)
+        return;
+    if (!ClearExclusionFile(m_host->Paths().ExcludeFolderPath))
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("The folder exclusions could not be saved in ") + m_host->Paths().ExcludeFolderPath);
 }

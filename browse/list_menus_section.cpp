@@ -328,7 +328,7 @@ void ListMenusSection::playListEntry(const QString& entry)
     m_host->ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        pictures = CollectFolderPictures(m_host->Paths(), entry, m_session.PlayOptions);
+        pictures = CollectFolderPictures(m_host->Paths(), entry, m_session.PlayOptions, m_host->start().DemoMode != 0);
     } else {
         if (entry == OpenShowPath)
             ListEntryStarted = 0;
@@ -534,5 +534,5 @@ qint64 ListMenusSection::FileSizeOf(const QString& path)
 
 qint64 ListMenusSection::FreeSpaceOnDrive(QChar letter)
 {
-    return ::FreeSpaceOnDrive(letter, DemoMode != 0);
+    return ::FreeSpaceOnDrive(letter, m_host->start().DemoMode != 0);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 struct ProgramState;
+struct StartContext;
 class QAction;
 class QSize;
 class QLabel;
@@ -75,4 +76,6 @@ public:
     virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -59,9 +59,9 @@ bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out
 
 // The show file the running show plays itself: the show-file argument, or
 // the recent or favourite entry that was started.
-QString RunningShowFilePath()
+QString RunningShowFilePath(const StartContext& start)
 {
-    return ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
+    return start.ArgumentMode && start.ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
 }
 
 bool validIndex(const ShowSession& session, int index)
@@ -110,7 +110,7 @@ public:
         return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
     }
     bool FullScreenVisible() const override { return fullScreenVisible(); }
-    bool DemoMode() const override { return ::DemoMode != 0; }
+    bool DemoMode() const override { return m_host.start().DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
     bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
     bool ManualMode() const override { return m_session.ShowState.ManualMode; }
@@ -328,10 +328,10 @@ bool editProgramExists()
     return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
 }
 
-qint64 openShowFreeSpaceKB()
+qint64 openShowFreeSpaceKB(bool demoMode)
 {
     const QString path = OpenShowPath.isEmpty() ? ShowFile.Path() : OpenShowPath;
-    return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0);
+    return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), demoMode);
 }
 
 } // namespace
@@ -357,7 +357,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     QString error;
     QString which;
     if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath();
+        const QString path = RunningShowFilePath(m_host->start());
         if (path.isEmpty())
             return false;
         QByteArray bytes;
@@ -379,7 +379,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
         return false;
     ShowRec = record;
     PrefetchNextShowRecord(which);
-    if (::DemoMode && !ShowRec.SoundFile.isEmpty())
+    if (m_host->start().DemoMode && !ShowRec.SoundFile.isEmpty())
         ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
                                           platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
                                           platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
@@ -418,7 +418,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
         DropPrefetchedPicture();
         return;
     }
-    const bool fullScreen = fullScreenVisible() || ::DemoMode;
+    const bool fullScreen = fullScreenVisible() || m_host->start().DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
     const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
     QSize area = displayAreaFor(*m_host, slot);
@@ -498,7 +498,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
             for (QAction* a : {m_w.MovePictureTo, m_w.MoveToolButton, m_w.RenamePictureToolButton, m_w.RenamePicture})
                 enableItem(a, false);
             const bool removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0,
-                                                         OpenShowName, openShowFreeSpaceKB());
+                                                         OpenShowName, openShowFreeSpaceKB(m_host->start().DemoMode != 0));
             enableItem(m_w.RecycleBinToolButton, removeAllowed);
             enableItem(m_w.SendRecycleBin, removeAllowed);
             enableItem(m_w.TBRotateR, removeAllowed && rotate);
@@ -605,7 +605,7 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath();
+    const QString path = RunningShowFilePath(m_host->start());
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         NextShowRec = DecodeShowRecord(bytes);
@@ -641,7 +641,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     }
     if (in.sourceIsShow)
         in.removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
-                                             openShowFreeSpaceKB());
+                                             openShowFreeSpaceKB(m_host->start().DemoMode != 0));
     in.editProgramExists = editProgramExists();
     const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);
 

@@ -7,7 +7,7 @@
 #include "base/file_helpers.h"
 #include "base/found_file.h"
 #include "base/settings_record.h"
-#include "base/start_modes.h"
+#include "base/start_context.h"
 #include "browse/background_work.h"
 #include "browse/external_programs.h"
 #include "browse/folder_tree_logic.h"
@@ -97,7 +97,7 @@ int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, cons
                                                     bool ForceRenew, bool SetPictureDate)
 {
     return ::CreateOrRefreshThumbnail(Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive, ForceRenew,
-                                      SetPictureDate);
+                                      SetPictureDate, m_host->start().DemoMode != 0);
 }
 
 void PictureInfoController::MakeSmallClick()
@@ -105,7 +105,7 @@ void PictureInfoController::MakeSmallClick()
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(m_host->Paths(), SelectedFolder, m_w.Window);
+    TForm38 window(m_host->Paths(), SelectedFolder, m_host->start().DemoMode != 0, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
@@ -267,7 +267,7 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
                 const quint64 generation = ++g_previewGeneration;
                 QString source = Path;
                 if (UseThumbnail) {
-                    const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path));
+                    const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path), m_host->start().DemoMode != 0);
                     if (generation != g_previewGeneration)
                         return;
                     if (r == ThumbMade || r == ThumbUpToDate)
@@ -381,7 +381,7 @@ bool topWindowVisible(const char* name)
 void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
 {
     Q_UNUSED(Shift);
-    if (!m_w.TreeView1 || topWindowVisible("Form12") || ArgumentMode)
+    if (!m_w.TreeView1 || topWindowVisible("Form12") || m_host->start().ArgumentMode)
         return;
     if (m_w.Window->isEnabled())
         m_w.TreeView1->setFocus(Qt::MouseFocusReason);

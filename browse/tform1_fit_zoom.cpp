@@ -30,6 +30,8 @@ public:
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
 
+    const StartContext& start() const override { return m_form->state().start; }
+
 private:
     TForm1* m_form;
 };

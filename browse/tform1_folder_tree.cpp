@@ -65,6 +65,8 @@ public:
         m_form->externalPrograms()->RunExternalProgram(program, {}, true);
     }
 
+    const StartContext& start() const override { return m_form->state().start; }
+
 private:
     TForm1* m_form;
 };

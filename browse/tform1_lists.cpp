@@ -80,6 +80,8 @@ public:
     void LoadMyShowClick(const QString& PresetFile) override { m_form->LoadMyShowClick(PresetFile); }
     void ShowMyShowLabel(const QString& action) override { m_form->layouts()->ShowMyShowLabel(action); }
 
+    const StartContext& start() const override { return m_form->state().start; }
+
 private:
     TForm1* m_form;
 };

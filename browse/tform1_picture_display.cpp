@@ -71,6 +71,8 @@ public:
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
 
+    const StartContext& start() const override { return m_form->state().start; }
+
 private:
     TForm1* m_form;
 };

@@ -21,7 +21,7 @@ namespace {
 // installed its own.
 void installLoaderSteps()
 {
-    InstallThumbnailLoaderSteps(false);
+    InstallThumbnailLoaderSteps([] { return Form1 && Form1->state().start.DemoMode; }, false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
             if (Form1 && Form1->StatusPanel0)
@@ -94,6 +94,8 @@ public:
         m_form->ThumbnailPreviewPath = path;
         m_form->ThumbnailPreviewFromTree = fromTree;
     }
+
+    const StartContext& start() const override { return m_form->state().start; }
 
 private:
     TForm1* m_form;

@@ -8,7 +8,6 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
 #include "browse/page_layouts.h"
@@ -45,6 +44,7 @@ public:
     }
     ThumbFill FillOrder() const override { return ThumbFillFromSetting(Settings.ThumbFillMode); }
     int EnlargeLimit() const override { return f->state().session.ShowState.EnlargeLimit; }
+    bool DemoMode() const override { return f->state().start.DemoMode != 0; }
     // Pictures deleted or moved during the page show leave its play order.
     int PictureTotal() const override
     {
@@ -331,7 +331,7 @@ bool TForm1::StartPageShowIfWanted(const QList<int>& order, bool continuous)
     const bool requested = std::exchange(PageStartRequested, false);
     // A demo, a start with an argument, the automatic show and a
     // full-screen start play one picture at a time.
-    const int layout = (DemoMode || ArgumentMode || m_state.session.AutoShowRunning == 1 || !requested)
+    const int layout = (state().start.DemoMode || state().start.ArgumentMode || m_state.session.AutoShowRunning == 1 || !requested)
                            ? 0
                            : PageLayoutFromSetting(Settings.PicturesPerPageIndex);
     if (layout < 1 || !PageView)

@@ -2,6 +2,7 @@
 
 #include "platform/keyboard_hook.h"
 #include "base/settings_record.h"
+#include "base/start_context.h"
 #include "platform/clock.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -16,7 +17,8 @@
 TForm13* Form13 = nullptr;
 TForm2* Form2 = nullptr;
 
-QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, QList<int>* records)
+QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, bool demoMode,
+                                  QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -26,7 +28,7 @@ QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoSho
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(paths, autoShowPath, PlayOptionsFrom(Settings, true));
+        pictures = CollectFolderPictures(paths, autoShowPath, PlayOptionsFrom(Settings, true), demoMode);
     }
     return pictures;
 }
@@ -37,7 +39,8 @@ bool PlayAutomaticShow(AutomaticShowHost* host)
     session.AutoShowRunning = 1;
     ApplyShowOptions(session, Settings);
     QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, &records);
+    const QStringList pictures =
+        AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, host->start().DemoMode != 0, &records);
     if (pictures.isEmpty()) {
         session.AutoShowRunning = 0;
         return false;

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 struct DataPaths;
+struct StartContext;
 class QTimer;
 class QWidget;
 
@@ -26,4 +27,6 @@ public:
     // The data-folder paths of this start (the folder exclusions a folder
     // source's collection follows).
     virtual const DataPaths& Paths() const = 0;
+    // How the program was started (demo mode keeps only the fixed exclusions).
+    virtual const StartContext& start() const = 0;
 };

@@ -118,14 +118,14 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 }
 
 QStringList CollectFolderPictures(const DataPaths& paths, const QString& folder, const TPlayOptions& options,
-                                  const bool* cancel)
+                                  bool demoMode, const bool* cancel)
 {
     // The folders come from the tree's subfolder collection: no names with
     // "xx", no thumbnail or excluded folders, each folder once even when
     // symbolic links lead back to it.
     const QStringList folders =
         options.IncludeSubfolders ? CollectSubfolderTree(paths, folder, options.IncludeSystemFolders != 0,
-                                                         SearchCollecting == 1, cancel)
+                                                         SearchCollecting == 1, demoMode, cancel)
                                   : QStringList{folder};
     QStringList pictures;
     for (const QString& current : folders) {

@@ -37,9 +37,10 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 // folders only with `includeSystemFolders`, each folder once), in folder
 // order and by name within a folder, filtered by the options, cut to the
 // maximum number of pictures. Polls `cancel` between folders. `paths` give
-// the folder exclusions' file and the program's own folders.
+// the folder exclusions' file and the program's own folders; `demoMode`
+// keeps only the fixed exclusions.
 QStringList CollectFolderPictures(const DataPaths& paths, const QString& folder, const TPlayOptions& options,
-                                  const bool* cancel = nullptr);
+                                  bool demoMode, const bool* cancel = nullptr);
 
 // Remembers a show started by the user as the automatic show: its source in
 // `AutoShowPath` (cut to 200 characters) and the live play options in

@@ -278,7 +278,7 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
         ctx.autoShowRunning = m_state.session.AutoShowRunning == 1;
         const TShowState& ShowState = m_state.session.ShowState;
         ctx.manualMode = ctx.showRunning && (ShowState.ManualMode || ShowState.Direction == 0);
-        ctx.demoMode = DemoMode == 1;
+        ctx.demoMode = m_state.start.DemoMode == 1;
         ctx.navPanelShown = NavPanel && NavPanel->isVisible();
         ctx.fullScreenVisible = true;
         if (ctx.showRunning && validEntry(m_state.session, m_state.session.PictureIndex))
@@ -610,7 +610,7 @@ void TForm9::StartFullView(const QString& path)
     const QFileInfo info(path);
     const bool readOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner);
     const bool rotatable =
-        CanRotatePicture(path, readOnly, FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0));
+        CanRotatePicture(path, readOnly, FreeSpaceOnDrive(platform::DriveLetterOf(path), m_state.start.DemoMode != 0));
     for (QToolButton* b : {SBRotateLeft, SBRotateRight}) {
         b->setEnabled(rotatable);
         b->setVisible(rotatable);

@@ -5,7 +5,6 @@
 #include "base/data_folder.h"
 #include "base/picture_table.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
@@ -43,7 +42,7 @@ void TForm1::ShowAddAllDialog()
     const QString SelectedFolder = folderTree()->SelectedFolder;
     ApplyShowOptions();
     Timer1->stop();
-    if (ArgumentMode) {
+    if (state().start.ArgumentMode) {
         TForm34 launcher(SelectedFolder, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay: {
@@ -56,7 +55,7 @@ void TForm1::ShowAddAllDialog()
             break;
         }
         case LauncherNormal:
-            OpenNormally = 1;
+            state().start.OpenNormally = 1;
             break;
         default:
             close();
@@ -77,7 +76,7 @@ void TForm1::CollectPictures()
     std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     const QString SelectedFolder = folderTree()->SelectedFolder;
     m_state.session.CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, m_state.session.PlayOptions);
+    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, m_state.session.PlayOptions, m_state.start.DemoMode != 0);
     GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -86,7 +85,7 @@ void TForm1::CollectPictures()
     }
     m_state.session.PictureCount = int32_t(pictures.size());
     if (pictures.isEmpty()) {
-        if (ArgumentMode) {
+        if (state().start.ArgumentMode) {
             platform::showMessage(platform::PromptKind::Information,
                                   QStringLiteral("No pictures found in ") + SelectedFolder);
             close();
@@ -109,7 +108,7 @@ void TForm1::BuildAndStartShow()
     // argument), else the open show, else the selected folder.
     QStringList pictures;
     const QString autoShow = Settings.AutoShowPath;
-    if (ArgumentMode && ShowFileArgument && QFileInfo(autoShow).isFile()) {
+    if (state().start.ArgumentMode && state().start.ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
         const TRCSettingsRecord choices = ReadRCSettings(m_state.paths.RCSettingsPath);
@@ -125,13 +124,14 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(m_state.paths, folderTree()->SelectedFolder, PlayOptions);
+        pictures = CollectFolderPictures(m_state.paths, folderTree()->SelectedFolder, PlayOptions,
+                                         m_state.start.DemoMode != 0);
         ShowSourcePath = folderTree()->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
-        if (ArgumentMode)
+        if (state().start.ArgumentMode)
             close();
         return;
     }
@@ -155,7 +155,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
         RecentCandidate = ShowSourcePath;
         AddToRecentFolders();
     }
-    StoreLastShowRecord(Settings, ShowSourcePath, m_state.session.AutoShowRunning == 1, DemoMode || ArgumentMode);
+    StoreLastShowRecord(Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1, state().start.DemoMode || state().start.ArgumentMode);
     ShowSourcePath.clear();
     // The play options of this show.
     ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
@@ -216,8 +216,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
-    if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !DemoMode
-        && !ArgumentMode && m_state.session.AutoShowRunning != 1) {
+    if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !state().start.DemoMode
+        && !state().start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
         Form9->SetPictureTable(Pictures, Records, dates);
         if (StartPageShowIfWanted(order, continuous))
             return;
@@ -255,7 +255,7 @@ void TForm1::EndShow()
     m_state.session.AutoShowRunning = 0;
     layouts()->RestoreBrowseView();
     // A demo start offers its show again.
-    if (DemoMode && Form13) {
+    if (state().start.DemoMode && Form13) {
         Form13->show();
         Form13->raise();
     }
@@ -272,7 +272,7 @@ void TForm1::EndShow()
         OpenFolderOrShow();
     }
     // A start with an argument has no window to come back to.
-    if (m_state.session.CloseAfterShowPending == 1 || (ArgumentMode && !isVisible())) {
+    if (m_state.session.CloseAfterShowPending == 1 || (state().start.ArgumentMode && !isVisible())) {
         m_state.session.CloseAfterShowPending = 0;
         QTimer::singleShot(0, this, [this] { close(); });
     }

@@ -61,7 +61,7 @@ void TForm1::DefPlaylistClick()
     // is only queued. An audio-only start has nothing else to show and ends.
     PlayQueue.clear();
     PlayQueueIndex = -1;
-    if (AudioMode)
+    if (state().start.AudioMode)
         QTimer::singleShot(0, this, [this] { close(); });
 }
 

@@ -249,8 +249,8 @@ TEST(MainWindowStart, MigratedSettingsAreWrittenInTheirNewFormByAnArgumentStart)
     ASSERT_TRUE(WriteSettingsFile(data + "/VXSettings43.dat", old).ok());
 
     StartedWindow w({freshDir("pictures")});
-    ASSERT_EQ(StartAbort, 0);
-    ASSERT_EQ(ArgumentMode, 1);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
+    ASSERT_EQ(TestState().start.ArgumentMode, 1);
     EXPECT_FALSE(QFileInfo::exists(data + "/VXSettings43.dat"));
     TSettingsRecord now;
     ASSERT_TRUE(ReadSettingsFile(settingsPath(), now).ok());

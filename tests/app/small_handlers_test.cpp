@@ -109,8 +109,8 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
 {
     platform::setMonotonicMs(123456);
     TestState().session.ShowState.PictureLoaded = 0;
-    DemoMode = 0;
-    ArgumentMode = 0;
+    TestState().start.DemoMode = 0;
+    TestState().start.ArgumentMode = 0;
     TForm16 manager(testsupport::freshDir(QStringLiteral("shows")) + QStringLiteral("/AllMyShow.dat"));
     Form16 = &manager;
     for (QToolButton* b : {manager.BackSB, manager.ForwardSB, manager.AddPicsButton1, manager.DeletePicButton})

@@ -3,7 +3,6 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "app/tform1.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"
@@ -47,8 +46,8 @@ void makePicture(const QString& path, int bytes = 0)
 struct ModeReset {
     ~ModeReset()
     {
-        ArgumentMode = 0;
-        OpenNormally = 0;
+        TestState().start.ArgumentMode = 0;
+        TestState().start.OpenNormally = 0;
         TestState().session.PlaybackActive = 0;
         TestState().session.CloseAfterShowPending = 0;
     }
@@ -135,14 +134,14 @@ TEST(PlayOptions, CollectsAFolderWithOrWithoutSubfolders)
     makePicture(root + QStringLiteral("/sub/d.jpg"));
     makePicture(root + QStringLiteral("/.hidden/e.jpg"));
     TPlayOptions options;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options),
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false),
               (QStringList{root + QStringLiteral("/b.jpg"), root + QStringLiteral("/c.bmp")}));
     options.IncludeSubfolders = 1;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options).size(), 3);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 3);
     options.IncludeSystemFolders = 1;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options).size(), 4);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 4);
     options.MaxPictures = 2;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options).size(), 2);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 2);
 
 }
 
@@ -211,7 +210,7 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     makePicture(folder + QStringLiteral("/one.jpg"));
     makePicture(folder + QStringLiteral("/two.jpg"));
     TestState().paths.RCSettingsPath = freshDir(QStringLiteral("argdata")) + QStringLiteral("/RCSettings.dat");
-    ArgumentMode = 1;
+    TestState().start.ArgumentMode = 1;
     Settings = TSettingsRecord{};
     Settings.InclJPG = 1;
 
@@ -220,10 +219,10 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
         form.ShowAddAllDialog();
-        EXPECT_EQ(OpenNormally, 1);
+        EXPECT_EQ(TestState().start.OpenNormally, 1);
         EXPECT_EQ(TestState().session.PlaybackActive, 0);
     }
-    OpenNormally = 0;
+    TestState().start.OpenNormally = 0;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
         form.ShowAddAllDialog();
@@ -247,7 +246,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
 {
     ModeReset reset;
     TestState().paths.RCSettingsPath.clear();
-    ArgumentMode = 1;
+    TestState().start.ArgumentMode = 1;
     TForm1 form(TestState());
     form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
     form.CloseWithoutSaving = true;
@@ -279,7 +278,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, folder), QStringList{folder + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, folder, false), QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -320,7 +319,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, show),
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, show, false),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
