@@ -48,7 +48,7 @@ QRect screenRect(const QWidget* w)
     return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-bool showRuns() { return PlaybackActive == 1; }
+bool showRuns(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 // The window manager's frame around the window (none before it is framed).
 QMargins frameMargins(const QWidget* w)
@@ -137,7 +137,7 @@ void LayoutController::ApplyMaximizedLayout()
 
 void LayoutController::LayoutForWindowSize()
 {
-    if (m_designBounds.isEmpty() || DemoMode || !m_items.ClientArea)
+    if (m_designBounds.isEmpty() || m_state.start.DemoMode || !m_items.ClientArea)
         return;
     // Reloading a preview lets pending window events run: the resize that
     // follows a maximize may arrive in the middle of a layout made for the
@@ -234,7 +234,7 @@ void LayoutController::FitToWorkArea()
 {
     const QRect screen = screenRect(&m_window);
     m_fitsWorkArea = m_fitsWorkArea || StartScreenWidth(m_window.screen()) == 800;
-    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || DemoMode)
+    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || m_state.start.DemoMode)
         return;
     const QMargins frame = frameMargins(&m_window);
     m_fittedFrame = frame;
@@ -301,7 +301,7 @@ int LayoutController::HandleSystemCommand(int command)
     st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
     ctx.windowMinimized = m_window.isMinimized() || m_layoutState.WindowWasMinimized;
-    ctx.showRunning = showRuns();
+    ctx.showRunning = showRuns(m_state.session);
     ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
     ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     ctx.myShowHidden = Settings.MyShowHidden == 1;
@@ -347,7 +347,7 @@ void LayoutController::AppRestore()
     st.resumeAfterRestore = m_layoutState.ResumeAfterRestore == 1;
     st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
-    ctx.showRunning = showRuns();
+    ctx.showRunning = showRuns(m_state.session);
     ctx.myShowHidden = Settings.MyShowHidden == 1;
     const AppRestoreActions a = HandleAppRestore(st, ctx);
     m_layoutState.MinimizedDuringShow = st.minimizedDuringShow;
@@ -481,9 +481,10 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 void LayoutController::ChangeShowSpeed(bool faster)
 {
     TForm9* const Form9 = m_host.showWindow();
-    int step = ShowIntervalStep;
+    TShowState& ShowState = m_state.session.ShowState;
+    int step = m_state.session.ShowIntervalStep;
     m_layoutState.SpeedMessageText = ChangeShowSpeedStep(step, faster);
-    ShowIntervalStep = step;
+    m_state.session.ShowIntervalStep = step;
     // The show's default interval follows the speed; the picture on the
     // screen gets it too, counted from now.
     ShowState.DefaultInterval = IntervalSecondsForIndex(step);
@@ -564,11 +565,11 @@ void LayoutController::SyncControlPanelButtons()
     on.volume = enabled(m_items.Volume);
     on.playlistBack = enabled(m_items.PlaylistBATB);
     on.playlistForward = enabled(m_items.PlaylistFWTB);
-    const bool advancing = showRuns() && !m_host.InManualMode();
+    const bool advancing = showRuns(m_state.session) && !m_host.InManualMode();
     const bool thumbnailView = false;
     on.editProgram = (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing;
     on.oneForward = !advancing;
-    on.oneBackwards = !advancing || ZoomFactor > 0;
+    on.oneBackwards = !advancing || m_state.session.ZoomFactor > 0;
     on.rotateLeft = thumbnailView || (enabled(m_items.TBRotateL) && !advancing);
     on.rotateRight = thumbnailView || (enabled(m_items.TBRotateR) && !advancing);
     Form9->SetPanelButtons(on);
@@ -577,14 +578,14 @@ void LayoutController::SyncControlPanelButtons()
 void LayoutController::SetFullScreenImageHint()
 {
     TForm9* const Form9 = m_host.showWindow();
-    if (!Form9 || DemoMode == 1)
+    if (!Form9 || m_state.start.DemoMode == 1)
         return;
     FullScreenHintInput in;
     in.navPanelVisible = Form9->NavPanelShown();
-    in.zoomed = ZoomFactor > 0;
-    in.fullView = FullViewActive == 1;
-    in.manualMode = showRuns() && m_host.InManualMode();
-    in.automaticShow = AutoShowRunning == 1;
+    in.zoomed = m_state.session.ZoomFactor > 0;
+    in.fullView = m_state.session.FullViewActive == 1;
+    in.manualMode = showRuns(m_state.session) && m_host.InManualMode();
+    in.automaticShow = m_state.session.AutoShowRunning == 1;
     const QString tip = FullScreenImageHint(in);
     Form9->SetPictureHint(tip);
 }

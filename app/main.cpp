@@ -16,6 +16,7 @@
 #include "app/quit_on_signal.h"
 #include "slideshow/auto_show_windows.h"
 #include "base/start_args.h"
+#include "base/start_modes.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
@@ -37,9 +38,9 @@ namespace {
 // the uploader) still ends the program, without the save.
 void closeOnSignal(TForm1* form1)
 {
-    if (form1->close() || CloseAfterShowPending == 1)
+    if (form1->close() || form1->state().session.CloseAfterShowPending == 1)
         return;   // closed (the program ends), or the show's end closes it
-    DeleteRunMarker(form1->state().paths);
+    DeleteRunMarker(form1->state().paths, form1->state().start.AudioMode != 0);
     form1->CloseWithoutSaving = true;
     form1->close();
 }
@@ -60,13 +61,13 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     form1->FormCreate();
 
     // Demo mode keeps the main window out of sight.
-    if (DemoMode) {
+    if (state.start.DemoMode) {
         form1->resize(1, 1);
         QCoreApplication::processEvents();
     }
 
     // A refused start ends here.
-    if (StartAbort || StartupRunFlag != 1) {
+    if (state.start.StartAbort || state.start.StartupRunFlag != 1) {
         form1->CloseWithoutSaving = true;
         return 2;
     }
@@ -79,9 +80,9 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
         form1->setPictureTextWindow(new TForm10);
     if (!form1->folderPictureWindow())
         form1->setFolderPictureWindow(new TForm20(form1));
-    if (!DemoMode && !ArgumentMode && !form1->showManager())
+    if (!state.start.DemoMode && !state.start.ArgumentMode && !form1->showManager())
         form1->setShowManager(new TForm16(state.paths.ShowListPath));
-    if (DemoMode && !form1->demoShowWindow())
+    if (state.start.DemoMode && !form1->demoShowWindow())
         form1->setDemoShowWindow(new TForm13(form1));
     if (!form1->replayWindow())
         form1->setReplayWindow(new TForm2(form1));
@@ -95,14 +96,14 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
 
     // A demo start stops the idle timer; any other start disables the
     // edit-program button.
-    if (DemoMode)
+    if (state.start.DemoMode)
         form1->Timer1->stop();
     else
         form1->RunExeToolButton->setEnabled(false);
 
     if (form1->VisibleAtStart())
         form1->show();
-    else if (DemoMode) {
+    else if (state.start.DemoMode) {
         // The automatic show window with its two buttons; the main window
         // shows 1 x 1 and hides itself at once (TimerAutoCDRun).
         form1->demoShowWindow()->show();
@@ -111,11 +112,11 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     guard.Listen(RaiseRunningWindows);
 
     // A start-up warning, once the windows are up.
-    if (!StartupMessage.isEmpty()) {
+    if (!state.start.StartupMessage.isEmpty()) {
         form1->Timer1->stop();
-        if (platform::showMessage(platform::PromptKind::Warning, StartupMessage) == platform::PromptAnswer::Ok
+        if (platform::showMessage(platform::PromptKind::Warning, state.start.StartupMessage) == platform::PromptAnswer::Ok
             && !QuitRequested()) {
-            StartupMessage.clear();
+            state.start.StartupMessage.clear();
             form1->Timer1->start();
         }
     }
@@ -160,6 +161,8 @@ int main(int argc, char** argv)
 
     // The program's state outlives every window.
     ProgramState state;
+    // Data files open read only while the program runs on an argument.
+    InstallReadOnlyRule(&state.start);
     // The start runs inside the event loop.
     TForm1* form1 = nullptr;
     int startCode = 0;
@@ -191,5 +194,6 @@ int main(int argc, char** argv)
         form1->setFolderPictureWindow(nullptr);  // a child of the main window
     }
     delete form1;
+    InstallReadOnlyRule(nullptr);
     return startCode != 0 ? startCode : loopCode;
 }

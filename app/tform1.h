@@ -66,6 +66,8 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
+    // How the program was started, for the controllers' hosts.
+    const StartContext& start() const override { return m_state.start; }
 private:
     ProgramState& m_state;
 public:
@@ -140,6 +142,8 @@ public:
     bool CloseWithoutSaving = false;
     // Set once the close has run its save (the window may close).
     bool CloseDone = false;
+    // 1 once the close has passed its refusals.
+    uint8_t ClosingDown = 0;
     // The upload button's glyph and its grey copy for the disabled state.
     QPixmap UploadGlyph;
     QPixmap UploadGlyphGrey;
@@ -279,7 +283,7 @@ public:
     // constructor; its routines are forwarded here for the other sections.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
-    class FolderTreeController* folderTree();
+    class FolderTreeController* folderTree() const;
     void OpenFolderOrShow();
     QString GetNodePath(class QTreeWidgetItem* node);
     void UpdateFolderCaption();
@@ -354,6 +358,7 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
+    ShowSession& Session() override { return m_state.session; }
     const DataPaths& Paths() const override { return m_state.paths; }
     void EndShow();
     void ToolButton2Click();
@@ -475,6 +480,7 @@ public:
     void RemoveKeyboardHook() override;
     void RestoreKeyboardHook() override;
     void MeasureOptionsMenu() override;
+    QString selectedFolder() const override;
     // What the options dialog asks of this window on "&Apply".
     void EnableEditCommands(bool on) override;
     void EnableShowWindowEditButton(bool on) override;

@@ -13,9 +13,6 @@
 
 class TForm16;
 
-// (A close during a show sets CloseAfterShowPending, slideshow/show_state.h.)
-extern uint8_t ClosingDown;     // 1 once the close has passed its refusals
-
 struct TCloseSave {
     bool DiskRead = false;          // the settings file on disk was read for the merge
     platform::RecordResult Settings;  // writing the settings file

@@ -66,7 +66,7 @@ void TForm1::InstallWindowHooks()
             self->UndoTB->setEnabled(false);
     };
     selectionStatusHooks().focusMainWindow = [self] {
-        if (self)
+        if (self && !self->state().start.ArgumentMode)
             self->setFocus(Qt::OtherFocusReason);
     };
 }

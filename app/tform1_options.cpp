@@ -6,6 +6,7 @@
 #include "app/options_controller.h"
 #include "app/options_dialog_logic.h"
 #include "browse/external_programs_controller.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/selection_status.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_window.h"
@@ -56,6 +57,11 @@ void TForm1::RestoreKeyboardHook()
 void TForm1::MeasureOptionsMenu()
 {
     MeasureMenuWidth(7);
+}
+
+QString TForm1::selectedFolder() const
+{
+    return folderTree()->SelectedFolder;
 }
 
 void TForm1::EnableEditCommands(bool on)

@@ -86,7 +86,7 @@ public:
         if (event->type() == QEvent::Show) {
             if (auto* form = qobject_cast<TForm1*>(watched)) {
                 form->SetupSmallHandlers();
-                if (StartupRunFlag == 1 && !suggestionOffered_
+                if (form->state().start.StartupRunFlag == 1 && !suggestionOffered_
                     && QCoreApplication::applicationName() == QLatin1String("Vistamo!")) {
                     suggestionOffered_ = true;
                     offerSuggestionWhenIdle(form);
@@ -271,9 +271,9 @@ void TForm1::ImageTimerTimer()
     TForm16* const Form16 = m_showManager;
     if (ImageTimer)
         ImageTimer->stop();
-    ShowState.PictureLoaded = 1;
+    m_state.session.ShowState.PictureLoaded = 1;
     PictureLoadTimeMs = platform::monotonicMs();
-    if (DemoMode || ArgumentMode || !Form16)
+    if (state().start.DemoMode || state().start.ArgumentMode || !Form16)
         return;
     Form16->EnableAfterPictureLoad();
 }

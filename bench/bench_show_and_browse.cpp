@@ -19,7 +19,7 @@
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/picture_info_controller.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/background_work.h"
 #include "browse/picture_slot_decoder.h"
 #include "slideshow/show_state.h"
@@ -103,7 +103,7 @@ int main(int argc, char** argv)
     std::vector<double> ahead, cold;
     for (int r = 0; r < reps; ++r) {
         for (const bool withPrefetch : {true, false}) {
-            SelectedFolder = photoDir;
+            form.folderTree()->SelectedFolder = photoDir;
             form.ToolButton1->trigger();
             if (!form.showWindow() || !form.showWindow()->isVisible()) {
                 std::fprintf(stderr, "The show did not start\n");

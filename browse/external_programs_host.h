@@ -9,6 +9,7 @@
 
 struct DataPaths;
 class FolderTreeController;
+struct ProgramState;
 class QAction;
 class QFrame;
 class QLabel;
@@ -61,6 +62,8 @@ public:
     virtual ~ExternalProgramsHost() = default;
 
     virtual ExternalProgramsWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
 

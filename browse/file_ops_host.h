@@ -6,7 +6,9 @@
 
 #include <QString>
 
+class FolderTreeController;
 struct DataPaths;
+struct ProgramState;
 class QAction;
 class QLabel;
 class QMenu;
@@ -67,11 +69,15 @@ public:
     virtual ~FileOpsHost() = default;
 
     virtual FileOpsWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
     // The controller of the thumbnail page now shown (null when none).
     virtual ThumbnailPageController* PageView() const = 0;
     virtual bool PageShowRuns() const = 0;
+    // The folder tree's controller (the selected folder, the folder to open).
+    virtual FolderTreeController* folderTree() = 0;
 
     // Folder tree.
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;

@@ -16,6 +16,8 @@ class TForm1ExternalProgramsHost final : public ExternalProgramsHost {
 public:
     explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
 
+    ProgramState& state() const override { return m_form->state(); }
+
     const DataPaths& Paths() const override { return m_form->state().paths; }
     ExternalProgramsWidgets widgets() const override
     {
@@ -100,5 +102,5 @@ Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
 
 void TForm1::InstallExternalPrograms()
 {
-    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this));
+    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this), m_state.session);
 }

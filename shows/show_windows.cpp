@@ -158,7 +158,7 @@ void TForm20::SetFolder(const QString& folder)
     FolderLabel->setText(name.isEmpty() ? folder : name);
 }
 
-int TForm20::Run()
+int TForm20::Run(TPlayOptions& PlayOptions)
 {
     SubfoldersCB->setChecked(PlayOptions.IncludeSubfolders == 1);
     using platform::PromptAnswer;

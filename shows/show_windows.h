@@ -3,6 +3,8 @@
 // `Form10` and the folder picture chooser `Form20`.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <QWidget>
@@ -74,5 +76,6 @@ public:
     // The folder the pictures are taken from (shown by its name).
     void SetFolder(const QString& folder);
     // Modal (through the prompt seam when headless): 1 = OK, 2 = Cancel.
-    int Run();
+    // The box shows and, on OK, sets the options' IncludeSubfolders.
+    int Run(TPlayOptions& PlayOptions);
 };

@@ -41,13 +41,13 @@ struct HelpFixture : ::testing::Test {
     {
         ClearOpenedUrls();
         clearPromptLog();
-        DemoMode = 0;
+        TestState().start.DemoMode = 0;
         TestState().paths.ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Edit MyShow.htm")});
     }
     void TearDown() override
     {
         TestState().paths.ProgramFolder.clear();
-        DemoMode = 0;
+        TestState().start.DemoMode = 0;
         qunsetenv(WebSiteVariable);
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
@@ -223,7 +223,7 @@ TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
 TEST_F(HelpFixture, DemoModeOpensNoHelp)
 {
     TForm1 form(TestState());
-    DemoMode = 1;
+    TestState().start.DemoMode = 1;
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_TRUE(OpenedUrls().isEmpty());
     EXPECT_TRUE(messages().isEmpty());

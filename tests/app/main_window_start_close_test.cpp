@@ -15,8 +15,9 @@
 #include "app/tform1.h"
 #include "app/version_check.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "browse/folder_tree_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_window.h"
@@ -224,7 +225,7 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
 
     StartedWindow w;
     Settings.VideoPrograms[0] = program;
-    FolderToOpen = folder;
+    w.form.folderTree()->FolderToOpen = folder;
     w.form.OpenFolderOrShow();
     QTreeWidgetItem* node = w.form.folderTreeSection()->FindAndSelectTreeNode(QStringLiteral("clip one.avi"), true);
     ASSERT_NE(node, nullptr);
@@ -234,7 +235,7 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
     for (int i = 0; i < 50 && !QFileInfo::exists(argsFile); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(QString::fromUtf8(readFile(argsFile)), "1\n" + clip + "\n");
-    EXPECT_EQ(ExternalProcessRunning, 0);
+    EXPECT_EQ(w.form.externalPrograms()->ExternalProcessRunning, 0);
 }
 
 TEST(MainWindowStart, MigratedSettingsAreWrittenInTheirNewFormByAnArgumentStart)
@@ -248,8 +249,8 @@ TEST(MainWindowStart, MigratedSettingsAreWrittenInTheirNewFormByAnArgumentStart)
     ASSERT_TRUE(WriteSettingsFile(data + "/VXSettings43.dat", old).ok());
 
     StartedWindow w({freshDir("pictures")});
-    ASSERT_EQ(StartAbort, 0);
-    ASSERT_EQ(ArgumentMode, 1);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
+    ASSERT_EQ(TestState().start.ArgumentMode, 1);
     EXPECT_FALSE(QFileInfo::exists(data + "/VXSettings43.dat"));
     TSettingsRecord now;
     ASSERT_TRUE(ReadSettingsFile(settingsPath(), now).ok());

@@ -4,7 +4,7 @@
 #include "base/data_folder.h"
 #include "base/settings_fields.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/prompt.h"
 #include "shows/show_windows.h"
 #include "slideshow/auto_show_windows.h"
@@ -129,7 +129,7 @@ MainWindowFixture::~MainWindowFixture()
         form_->setFolderPictureWindow(nullptr);
     }
     delete form_;
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
 }
 
 TForm9* MainWindowFixture::showWindow() const
@@ -173,8 +173,8 @@ QRect MainWindowFixture::geometryInWindow(const QWidget* w) const
 
 void MainWindowFixture::openFolder(const QString& path)
 {
-    FolderToOpen = path;
-    KeepListEntry = 1;
+    form_->folderTree()->FolderToOpen = path;
+    form_->folderTree()->KeepListEntry = 1;
     form_->OpenFolderOrShow();
     settle();
 }

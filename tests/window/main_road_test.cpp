@@ -5,6 +5,7 @@
 #include "browse/fit_zoom.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -50,7 +51,7 @@ TEST(MainRoad, BrowseClickFullViewCropAndClose)
     // A drag over the picture crops and enlarges it.
     const QRect r = shown->rect();
     f.drag(shown, r.center() - QPoint(60, 40), r.center() + QPoint(60, 40));
-    EXPECT_EQ(CutOutCount, 1);
+    EXPECT_EQ(TestState().session.CutOutCount, 1);
     QLabel* cut = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
     EXPECT_TRUE(cut->isVisible());
 

@@ -6,6 +6,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,11 +25,11 @@ void playTheFolderAndStopIt(MainWindowFixture& f)
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
     f.form()->ToolButton1->trigger();
-    ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && PlaybackActive == 1; }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     // Let the show reach its second picture, then stop it with Escape.
     f.settle(50);
     QTest::keyClick(f.showWindow(), Qt::Key_Escape);
-    ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && PlaybackActive == 0; }));
+    ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && TestState().session.PlaybackActive == 0; }));
     f.settle();
 }
 
@@ -65,7 +66,7 @@ TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)
     TForm1* form = f.form();
 
     f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
-    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && FullViewActive == 1; }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.FullViewActive == 1; }));
     EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("c.jpg  - "))) << form->windowTitle().toStdString();
     const QString title = f.showWindow()->TitleLabel->text();
     EXPECT_TRUE(title.startsWith(f.picture("c.jpg") + QStringLiteral("  - "))) << title.toStdString();
