@@ -35,6 +35,16 @@
 
 namespace {
 
+// The purpose of the picture collection a window serves, kept by the main
+// window that owns it (empty when none does).
+QString collectPurposeOf(QWidget* window)
+{
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* form = qobject_cast<TForm1*>(w))
+            return form->openShow().CollectPurpose;
+    return QString();
+}
+
 // F1 in any of the program's own windows (objectName "Form…"), caught once
 // for the whole application.
 bool handleHelpKey(QObject* watched, QEvent* event)
@@ -45,7 +55,7 @@ bool handleHelpKey(QObject* watched, QEvent* event)
     if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !Form1)
+    if (!widget)
         return false;
     QWidget* window = widget->window();
     if (!window || !window->objectName().startsWith(QLatin1String("Form")))
@@ -53,8 +63,8 @@ bool handleHelpKey(QObject* watched, QEvent* event)
     // A window's own topic first, else the one its name gives.
     const QVariant own = window->property(HelpTopicProperty);
     const QString topic =
-        own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), Form1->openShow().CollectPurpose);
-    Form1->helpAndVersion()->ShowHelpTopic(topic);
+        own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), collectPurposeOf(window));
+    ShowHelpTopicFromWindow(topic);
     return true;
 }
 
@@ -87,7 +97,7 @@ public:
         if (event->type() == QEvent::Show) {
             if (auto* form = qobject_cast<TForm1*>(watched)) {
                 form->SetupSmallHandlers();
-                if (form == Form1 && StartupRunFlag == 1 && !suggestionOffered_
+                if (form->state().start.StartupRunFlag == 1 && !suggestionOffered_
                     && QCoreApplication::applicationName() == QLatin1String("Vistamo!")) {
                     suggestionOffered_ = true;
                     offerSuggestionWhenIdle(form);
@@ -269,21 +279,14 @@ void TForm1::Image1Progress(bool endStage)
 
 void TForm1::ImageTimerTimer()
 {
+    TForm16* const Form16 = m_showManager;
     if (ImageTimer)
         ImageTimer->stop();
-    ShowState.PictureLoaded = 1;
+    m_state.session.ShowState.PictureLoaded = 1;
     PictureLoadTimeMs = platform::monotonicMs();
-    if (DemoMode || ArgumentMode || !Form16 || !Form16->isVisible())
+    if (state().start.DemoMode || state().start.ArgumentMode || !Form16)
         return;
-    for (QToolButton* b : {Form16->BackSB, Form16->ForwardSB})
-        if (b)
-            b->setEnabled(true);
-    if (Form16->PicturesSelected > 0) {
-        for (QToolButton* b : {Form16->AddPicsButton1, Form16->DeletePicButton})
-            if (b)
-                b->setEnabled(true);
-        Form16->SetAddButtonGlyph(true, 0);
-    }
+    Form16->EnableAfterPictureLoad();
 }
 
 void TForm1::VXOnlineHelpClick()

@@ -91,16 +91,17 @@ void LoadFolderExclusions(const DataPaths& paths);
 
 // The rules in force (active flag, demo mode, the ExcludeSmallPics setting,
 // the cut-out and mail folders of `paths`).
-ExclusionRules CurrentExclusionRules(const DataPaths& paths);
+ExclusionRules CurrentExclusionRules(const DataPaths& paths, bool demoMode);
 
 // The program's one exclusion test, over the list and rules in force.
-uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect);
+uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect,
+                         bool demoMode);
 
 // Before a walk to a folder: when exclusions are active and one of the
 // folder's levels (`levelFolders`, the drive root left out) is excluded from
 // browsing, exclusions are switched off with a message. Returns true when it
 // switched them off.
-bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders);
+bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders, bool demoMode);
 
 extern const QString ExclusionsTurnedOffText;
 extern const QString ConfirmClearExclusionsText;
@@ -134,8 +135,7 @@ ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item
 // place, or a new one is appended (a record with no flag set stays). The
 // whole file is rewritten safely; sets ExclusionsChanged. Fails, with the
 // user's text in Message, when the file could not be read (it is then left
-// as it is) or written; fails with no text when data files are read-only in
-// this start.
+// as it is) or written; fails with no text without a file name.
 platform::RecordResult StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice);
 // Empties the file; sets ExclusionsChanged.
 bool ClearExclusionFile(const QString& file);

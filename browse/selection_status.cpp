@@ -2,7 +2,6 @@
 #include "browse/selection_status.h"
 
 #include "base/caption_helpers.h"
-#include "base/start_modes.h"
 #include "shows/show_file.h"
 
 SelectionStatusHooks& selectionStatusHooks()
@@ -62,6 +61,6 @@ void SetMyShowChanged(OpenShow& show, bool b)
 
 void FocusMainWindow()
 {
-    if (!ArgumentMode && selectionStatusHooks().focusMainWindow)
+    if (selectionStatusHooks().focusMainWindow)
         selectionStatusHooks().focusMainWindow();
 }

@@ -91,7 +91,7 @@ struct CheckFixture : ::testing::Test {
     {
         qunsetenv(WebSiteVariable);
         resetClock();
-        DemoMode = AudioMode = ArgumentMode = 0;
+        TestState().start.DemoMode = TestState().start.AudioMode = TestState().start.ArgumentMode = 0;
     }
     void publish(const QByteArray& bytes)
     {
@@ -399,7 +399,7 @@ TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
 
     // Not in a demo, audio or argument start.
     Settings.SuggestionMonths.fill(0);
-    ArgumentMode = 1;
+    TestState().start.ArgumentMode = 1;
     form.helpAndVersion()->MonthlySuggestionAtStart();
     EXPECT_EQ(suggestions, 1);
 }

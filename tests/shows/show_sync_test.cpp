@@ -75,8 +75,8 @@ TEST(ShowSync, DeleteRemovesPicturesDetachesSoundsAndReachesTheOpenShow)
     writeFile(known, showOf(records));
     writeFile(open, showOf(records));
 
-    Form16 = new TForm16(data + QStringLiteral("/AllMyShow.dat"));
-    Form16->AddKnownShow(known);
+    TForm16 manager(data + QStringLiteral("/AllMyShow.dat"));
+    manager.AddKnownShow(known);
     OpenShow openShow;
     ASSERT_TRUE(OpenNamedShow(openShow, open, data + QStringLiteral("/vistamo.tmp"), data + QStringLiteral("/vistamo.vxt")).ok());
 
@@ -91,6 +91,4 @@ TEST(ShowSync, DeleteRemovesPicturesDetachesSoundsAndReachesTheOpenShow)
     }
     EXPECT_EQ(OpenShowCount(openShow), 2);
     CloseOpenShow(openShow);
-    delete Form16;
-    Form16 = nullptr;
 }
