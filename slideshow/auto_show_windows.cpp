@@ -1,9 +1,7 @@
 #include "slideshow/auto_show_windows.h"
 
-#include "platform/keyboard_hook.h"
 #include "base/settings_record.h"
 #include "base/start_context.h"
-#include "platform/clock.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 
@@ -130,7 +128,8 @@ void TForm2::CancelCountdown()
 {
     CountTimer->stop();
     hide();
-    IdleStartTick = platform::monotonicMs();
+    if (form_)
+        form_->RestartIdleTime();
     AutoShowRunning = 0;
     if (form_) {
         form_->IdleTimer()->stop();

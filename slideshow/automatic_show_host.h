@@ -20,6 +20,8 @@ public:
     virtual QWidget* AutomaticShowWindow() = 0;
     // The idle timer that starts the replay.
     virtual QTimer* IdleTimer() = 0;
+    // The idle time begins again now (a cancelled count-down).
+    virtual void RestartIdleTime() = 0;
     // The data-folder paths of this start (the folder exclusions a folder
     // source's collection follows).
     virtual const DataPaths& Paths() const = 0;

@@ -27,7 +27,7 @@ TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
         GTEST_SKIP() << "this platform gives no active window";
     Form2 = new TForm2(&form);
     platform::setMonotonicMs(1000);
-    IdleStartTick = 1000;
+    form.IdleStartTick = 1000;
     form.Timer1Timer();
     EXPECT_FALSE(Form2->isVisible());   // not idle long enough yet
     platform::setMonotonicMs(1000 + 6000);
