@@ -48,7 +48,7 @@ QRect screenRect(const QWidget* w)
     return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-bool showRuns() { return PlaybackActive == 1; }
+bool showRuns(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 // The window manager's frame around the window (none before it is framed).
 QMargins frameMargins(const QWidget* w)
@@ -300,7 +300,7 @@ int LayoutController::HandleSystemCommand(int command)
     st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
     ctx.windowMinimized = m_window.isMinimized() || m_layoutState.WindowWasMinimized;
-    ctx.showRunning = showRuns();
+    ctx.showRunning = showRuns(m_state.session);
     ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
     ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     ctx.myShowHidden = Settings.MyShowHidden == 1;
@@ -345,7 +345,7 @@ void LayoutController::AppRestore()
     st.resumeAfterRestore = m_layoutState.ResumeAfterRestore == 1;
     st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
-    ctx.showRunning = showRuns();
+    ctx.showRunning = showRuns(m_state.session);
     ctx.myShowHidden = Settings.MyShowHidden == 1;
     const AppRestoreActions a = HandleAppRestore(st, ctx);
     m_layoutState.MinimizedDuringShow = st.minimizedDuringShow;
@@ -478,9 +478,10 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 
 void LayoutController::ChangeShowSpeed(bool faster)
 {
-    int step = ShowIntervalStep;
+    TShowState& ShowState = m_state.session.ShowState;
+    int step = m_state.session.ShowIntervalStep;
     m_layoutState.SpeedMessageText = ChangeShowSpeedStep(step, faster);
-    ShowIntervalStep = step;
+    m_state.session.ShowIntervalStep = step;
     // The show's default interval follows the speed; the picture on the
     // screen gets it too, counted from now.
     ShowState.DefaultInterval = IntervalSecondsForIndex(step);
@@ -575,7 +576,7 @@ void LayoutController::SyncControlPanelButtons()
     twin(Form9->VolumeSpeedButton, enabled(m_items.Volume));
     twin(Form9->PlaylistBASB, enabled(m_items.PlaylistBATB));
     twin(Form9->PlaylistFWSB, enabled(m_items.PlaylistFWTB));
-    const bool advancing = showRuns() && !m_host.InManualMode();
+    const bool advancing = showRuns(m_state.session) && !m_host.InManualMode();
     const bool thumbnailView = false;
     twin(Form9->RunExeSpeedButton, (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing);
     twin(Form9->OneForwardSpeedButton, !advancing);
@@ -592,8 +593,8 @@ void LayoutController::SetFullScreenImageHint()
     in.navPanelVisible = Form9->NavPanel && Form9->NavPanel->isVisible();
     in.zoomed = m_state.session.ZoomFactor > 0;
     in.fullView = m_state.session.FullViewActive == 1;
-    in.manualMode = showRuns() && m_host.InManualMode();
-    in.automaticShow = AutoShowRunning == 1;
+    in.manualMode = showRuns(m_state.session) && m_host.InManualMode();
+    in.automaticShow = m_state.session.AutoShowRunning == 1;
     const QString tip = FullScreenImageHint(in);
     if (Form9->Image1)
         Form9->Image1->setToolTip(tip);

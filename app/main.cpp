@@ -38,7 +38,7 @@ namespace {
 // the uploader) still ends the program, without the save.
 void closeOnSignal(TForm1* form1)
 {
-    if (form1->close() || CloseAfterShowPending == 1)
+    if (form1->close() || form1->state().session.CloseAfterShowPending == 1)
         return;   // closed (the program ends), or the show's end closes it
     DeleteRunMarker(form1->state().paths, form1->state().start.AudioMode != 0);
     form1->CloseWithoutSaving = true;

@@ -9,8 +9,9 @@
 #include <QMenu>
 
 OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
-                                     const DataPaths& paths, const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths), m_items(items)
+                                     const DataPaths& paths, ShowSession& session, const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths), m_session(session),
+      m_items(items)
 {
 }
 
@@ -47,7 +48,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        TForm3 dialog(m_paths, m_window, &m_dialogHost);
+        TForm3 dialog(m_paths, m_session, m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }

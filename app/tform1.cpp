@@ -115,7 +115,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
         this, *this, m_state.paths,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.paths,
+    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();

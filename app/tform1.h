@@ -327,6 +327,7 @@ public:
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
     void RestartIdleTime() override;
+    ShowSession& Session() override { return m_state.session; }
     const DataPaths& Paths() const override { return m_state.paths; }
     void EndShow();
     void ToolButton2Click();

@@ -129,10 +129,10 @@ bool TForm1::FormClose()
         StopMusic();
 
     // During a show: stop it; ending the show closes the window again.
-    if (PlaybackActive == 1) {
+    if (m_state.session.PlaybackActive == 1) {
         if (!InManualMode())
             PauseShow();
-        CloseAfterShowPending = 1;
+        m_state.session.CloseAfterShowPending = 1;
         ToolButton2Click();
         return false;
     }

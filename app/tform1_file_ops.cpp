@@ -110,7 +110,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == m_form && event->type() == QEvent::Show && !FileOperationsController::Of(m_form))
-            FileOperationsController::Create(std::make_unique<TForm1FileOpsHost>(m_form));
+            FileOperationsController::Create(std::make_unique<TForm1FileOpsHost>(m_form), m_form->state().session);
         return false;
     }
 

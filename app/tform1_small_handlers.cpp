@@ -270,7 +270,7 @@ void TForm1::ImageTimerTimer()
 {
     if (ImageTimer)
         ImageTimer->stop();
-    ShowState.PictureLoaded = 1;
+    m_state.session.ShowState.PictureLoaded = 1;
     PictureLoadTimeMs = platform::monotonicMs();
     if (state().start.DemoMode || state().start.ArgumentMode || !Form16 || !Form16->isVisible())
         return;

@@ -33,7 +33,7 @@ namespace {
 
 // The window title and the full-screen title of the picture in the full
 // view: its name or path and its date (taken, else the file's).
-void showFullViewStatus(QWidget* window, const QString& path)
+void showFullViewStatus(QWidget* window, const QString& path, const TPlayOptions& PlayOptions)
 {
     const QFileInfo info(path);
     const int32_t fileDate = int32_t(platform::FileDosDate(path));
@@ -56,12 +56,15 @@ void showFullViewStatus(QWidget* window, const QString& path)
 // shows the browse view again.
 class FullViewEndWatch : public QObject {
 public:
-    FullViewEndWatch(QWidget* window, FitZoomHost& host) : QObject(window), host_(host) {}
+    FullViewEndWatch(QWidget* window, FitZoomHost& host, const ShowSession& session)
+        : QObject(window), host_(host), session_(session)
+    {
+    }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Hide && watched == Form9 && armed) {
             armed = false;
-            if (PlaybackActive != 1)
+            if (session_.PlaybackActive != 1)
                 host_.RestoreBrowseView();
         }
         return false;
@@ -70,14 +73,15 @@ public:
 
 private:
     FitZoomHost& host_;
+    const ShowSession& session_;
 };
 
-void watchFullViewEnd(QWidget* window, FitZoomHost& host)
+void watchFullViewEnd(QWidget* window, FitZoomHost& host, const ShowSession& session)
 {
     static const QString name = QStringLiteral("FullViewEndWatch");
     auto* watch = static_cast<FullViewEndWatch*>(window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly));
     if (!watch) {
-        watch = new FullViewEndWatch(window, host);
+        watch = new FullViewEndWatch(window, host, session);
         watch->setObjectName(name);
     }
     Form9->installEventFilter(watch);   // (once per window: installing again only moves it first)
@@ -86,8 +90,8 @@ void watchFullViewEnd(QWidget* window, FitZoomHost& host)
 
 } // namespace
 
-FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host)
-    : m_host(std::move(host)), m_w(m_host->widgets())
+FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& session)
+    : m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setParent(m_w.Window);
 }
@@ -123,26 +127,27 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // The enlargement limit of the running show or full view, else the
         // play options' own; the one-shot no-limit byte of the show state.
         hooks.EnlargeLimit = [this] {
-            if (PlaybackActive == 1 || session().FullViewActive == 1)
-                return int(ShowState.EnlargeLimit);
+            if (m_session.PlaybackActive == 1 || session().FullViewActive == 1)
+                return int(m_session.ShowState.EnlargeLimit);
             return int(Settings.MaxEnlargePercent);
         };
-        hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+        hooks.NoLimitOnce = [this] { return m_session.ShowState.NoLimitOnce != 0; };
         hooks.CutOutFolderPath = [this] { return m_host->Paths().CutOutFolder; };
-        hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
+        hooks.ClearNoLimitOnce = [this] { m_session.ShowState.NoLimitOnce = 0; };
         hooks.CropState = [this] {
             CropContext ctx;
-            ctx.showRunning = PlaybackActive == 1;
-            ctx.autoShowRunning = AutoShowRunning == 1;
+            ctx.showRunning = m_session.PlaybackActive == 1;
+            ctx.autoShowRunning = m_session.AutoShowRunning == 1;
             ctx.fullViewActive = session().FullViewActive == 1;
             ctx.manualMode = ctx.showRunning && m_host->InManualMode();
             ctx.demoMode = m_host->start().DemoMode == 1;
             ctx.fullScreenVisible = ctx.fullViewActive;
             // In a show the current entry; otherwise the picture of the
             // full view (or the one shown).
-            if (ctx.showRunning && !ctx.fullViewActive && PictureIndex >= 0 && PictureIndex < PictureCount
-                && PictureIndex < int(PictureTable.size()))
-                ctx.picturePath = PictureTable[PictureIndex].FullPath;
+            const int32_t index = m_session.PictureIndex;
+            if (ctx.showRunning && !ctx.fullViewActive && index >= 0 && index < m_session.PictureCount
+                && index < int(m_session.PictureTable.size()))
+                ctx.picturePath = m_session.PictureTable[index].FullPath;
             else if (!m_image1FitZoom->CropPath.isEmpty())
                 ctx.picturePath = m_image1FitZoom->CropPath;
             else
@@ -182,14 +187,14 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             // last picture of a show played before).
             Form9->CutOutShown = [this, path] {
                 m_host->SetPictureMenuCaptions();
-                showFullViewStatus(m_w.Window, path);
+                showFullViewStatus(m_w.Window, path, m_session.PlayOptions);
             };
             Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
                                                   && QFile::exists(Settings.EditPrograms[0]));
-            watchFullViewEnd(m_w.Window, *m_host);
+            watchFullViewEnd(m_w.Window, *m_host, m_session);
             Form9->StartFullView(path);
             if (Form9->isVisible())
-                showFullViewStatus(m_w.Window, path);
+                showFullViewStatus(m_w.Window, path, m_session.PlayOptions);
         };
         hooks.CloseFullView = [this] {
             session().FullViewActive = 0;
@@ -257,8 +262,8 @@ void FitZoomSection::ShowPictureFull(const QString& path)
     session().FullViewActive = 1;
     handler->CropPath = path;
     LoadErrorKind.clear();
-    ShowState.Direction = 0;
-    AutoShowRunning = 0;
+    m_session.ShowState.Direction = 0;
+    m_session.AutoShowRunning = 0;
     m_host->ApplyShowOptions();
     if (Form9 && handler->Hooks().StartFullView) {
         handler->Hooks().StartFullView(path);

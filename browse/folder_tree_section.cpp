@@ -48,8 +48,8 @@ TreePlayOptions PlayOptionsFromSettings()
 
 } // namespace
 
-FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("FolderTreeSection"));
     wire();
@@ -61,7 +61,7 @@ void FolderTreeSection::wire()
 {
     QTreeWidget* TreeView1 = m_w.TreeView1;
     FolderTreeHooks hooks;
-    hooks.playbackActive = [] { return PlaybackActive == 1; };
+    hooks.playbackActive = [this] { return m_session.PlaybackActive == 1; };
     hooks.playOptions = [] { return PlayOptionsFromSettings(); };
     hooks.captionChanged = [this] { UpdateFolderCaption(); };
     hooks.stopIdleTimer = [this] {

@@ -64,7 +64,10 @@ QString RunningShowFilePath(const StartContext& start)
     return start.ArgumentMode && start.ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
 }
 
-bool validIndex(int index) { return index >= 0 && index < PictureCount && index < int(PictureTable.size()); }
+bool validIndex(const ShowSession& session, int index)
+{
+    return index >= 0 && index < session.PictureCount && index < int(session.PictureTable.size());
+}
 
 // The area the display step decodes a slot's picture for: the main window's
 // picture area, or the full-screen window's fit area; empty for the screen.
@@ -78,25 +81,29 @@ QSize displayAreaFor(const PictureDisplayHost& host, const QString& slot)
 }
 
 // The one-shot no-limit byte lets the fit enlarge freely.
-int displayLimit() { return ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit; }
+int displayLimit(const ShowSession& session)
+{
+    return session.ShowState.NoLimitOnce ? 9999 : session.ShowState.EnlargeLimit;
+}
 
 // The display step on the real windows and the show's globals.
 class Form1DisplayHost : public DisplayStepHost {
 public:
-    Form1DisplayHost(PictureDisplaySection* section, PictureDisplayHost& host, const PictureDisplayWidgets& w)
-        : m_s(section), m_host(host), m_w(w)
+    Form1DisplayHost(PictureDisplaySection* section, PictureDisplayHost& host, const PictureDisplayWidgets& w,
+                     ShowSession& session)
+        : m_s(section), m_host(host), m_w(w), m_session(session)
     {
     }
 
-    int PictureIndex() const override { return ::PictureIndex; }
-    int PictureCount() const override { return ::PictureCount; }
+    int PictureIndex() const override { return m_session.PictureIndex; }
+    int PictureCount() const override { return m_session.PictureCount; }
     QString EntryPath(int index) const override
     {
-        return validIndex(index) ? PictureTable[size_t(index)].FullPath : QString();
+        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].FullPath : QString();
     }
     QString EntryBookmarkKey(int index) const override
     {
-        return validIndex(index) ? PictureTable[size_t(index)].BookmarkKey : QString();
+        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].BookmarkKey : QString();
     }
     bool ThumbnailViewActive() const override
     {
@@ -104,12 +111,12 @@ public:
     }
     bool FullScreenVisible() const override { return fullScreenVisible(); }
     bool DemoMode() const override { return m_host.start().DemoMode != 0; }
-    bool ShowViewActive() const override { return PlaybackActive == 1; }
+    bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
     bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
-    bool ManualMode() const override { return ShowState.ManualMode; }
-    bool SkipUnreadable() const override { return ShowState.SkipUnreadable != 0; }
-    int ShowDirection() const override { return ShowState.Direction; }
-    int ActiveImage() const override { return ShowState.ActiveImage; }
+    bool ManualMode() const override { return m_session.ShowState.ManualMode; }
+    bool SkipUnreadable() const override { return m_session.ShowState.SkipUnreadable != 0; }
+    int ShowDirection() const override { return m_session.ShowState.Direction; }
+    int ActiveImage() const override { return m_session.ShowState.ActiveImage; }
 
     void BeforeStep() override
     {
@@ -129,7 +136,7 @@ public:
     void ShowTitleLabelByOption() override
     {
         if (Form9 && Form9->TitleLabel)
-            Form9->TitleLabel->setVisible(ShowState.TitleOption == 1);
+            Form9->TitleLabel->setVisible(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
     void ResetBackwardsButton() override { m_host.state().session.CutOutCount = 0; }
@@ -169,12 +176,12 @@ public:
     {
         if (PictureSlotModel* model = PictureSlot(slot)) {
             model->DisplayArea = displayAreaFor(m_host, slot);
-            model->EnlargeLimit = displayLimit();
+            model->EnlargeLimit = displayLimit(m_session);
         }
         DisplayStepHost::LoadIntoSlot(path, slot);
     }
     void SizePictureToDisplay(bool toggle) override { m_host.SizePictureToDisplay(toggle); }
-    void SetPictureLoaded() override { ShowState.PictureLoaded = 1; }
+    void SetPictureLoaded() override { m_session.ShowState.PictureLoaded = 1; }
     void SetPictureMenuCaptions() override { m_s->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_s->UpdatePictureStatus(); }
     void PictureDrawn() override { m_host.Image1Progress(true); }
@@ -184,7 +191,7 @@ public:
     }
     void NoVoicePlays() override
     {
-        ShowState.CurrentInterval = IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
+        m_session.ShowState.CurrentInterval = IntervalWithoutVoice(m_session.ShowState.CurrentInterval, m_session.ShowState.DefaultInterval);
     }
     void PrepareNextStep() override
     {
@@ -193,13 +200,13 @@ public:
     }
     void ArmIntervalTimer(int intervalMs) override
     {
-        ShowState.StepReentry = 0;
+        m_session.ShowState.StepReentry = 0;
         if (m_w.IntervalTimer) {
             m_w.IntervalTimer->setInterval(intervalMs);
             m_w.IntervalTimer->start();
         }
     }
-    int CurrentIntervalSeconds() const override { return ShowState.CurrentInterval; }
+    int CurrentIntervalSeconds() const override { return m_session.ShowState.CurrentInterval; }
     void StartMusicFade(int intervalMs) override
     {
         if (DisplayHooks().StartMusicFade)
@@ -207,8 +214,8 @@ public:
     }
     void PauseIfRequested() override
     {
-        if (ShowState.PauseRequest) {
-            ShowState.PauseRequest = false;
+        if (m_session.ShowState.PauseRequest) {
+            m_session.ShowState.PauseRequest = false;
             m_host.PauseShow();
         }
     }
@@ -281,6 +288,7 @@ private:
     PictureDisplaySection* m_s;
     PictureDisplayHost& m_host;
     const PictureDisplayWidgets& m_w;
+    ShowSession& m_session;
 };
 
 // Record `index` of a show file open on `file`; false with the reason when
@@ -328,8 +336,8 @@ qint64 openShowFreeSpaceKB(bool demoMode)
 
 } // namespace
 
-PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host)
-    : m_host(std::move(host)), m_w(m_host->widgets())
+PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, ShowSession& session)
+    : m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setParent(m_w.Window);
 }
@@ -338,12 +346,13 @@ PictureDisplaySection::~PictureDisplaySection() = default;
 
 bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
 {
+    TShowState& ShowState = m_session.ShowState;
     // The running show plays a show file of its own ("TFFile2"), or the
     // list comes from the open MyShow ("TFFile"): the entry's record is
     // read, then the record of the picture that follows.
-    if (!validIndex(index))
+    if (!validIndex(m_session, index))
         return false;
-    const TPictureEntry& entry = PictureTable[size_t(index)];
+    const TPictureEntry& entry = m_session.PictureTable[size_t(index)];
     TShowRecord record;
     QString error;
     QString which;
@@ -357,7 +366,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
             throw std::runtime_error(result.Message.toStdString()); // a read error is a load failure
         record = DecodeShowRecord(bytes);
         which = QStringLiteral("TFFile2");
-    } else if (SourceIsShow == 1 && AutoShowRunning == 0 && ShowFile.IsOpen()) {
+    } else if (SourceIsShow == 1 && m_session.AutoShowRunning == 0 && ShowFile.IsOpen()) {
         if (!ReadShowRecordOf(ShowFile, entry.RecordIndex, record, &error))
             throw std::runtime_error(error.toStdString());
         which = QStringLiteral("TFFile");
@@ -399,29 +408,30 @@ void PictureDisplaySection::SetPictureDisplayName()
 
 void PictureDisplaySection::DisplayCurrentPicture()
 {
-    Form1DisplayHost host(this, *m_host, m_w);
+    Form1DisplayHost host(this, *m_host, m_w, m_session);
     RunDisplayStep(host);
 }
 
 void PictureDisplaySection::PrefetchShowPicture(int index)
 {
-    if (!validIndex(index)) {
+    if (!validIndex(m_session, index)) {
         DropPrefetchedPicture();
         return;
     }
     const bool fullScreen = fullScreenVisible() || m_host->start().DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
-    const QString slot = DisplaySlotName(fullScreen, ShowState.ActiveImage);
+    const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
     QSize area = displayAreaFor(*m_host, slot);
     if (area.isEmpty()) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         area = screen ? screen->size() : QSize(1920, 1080);
     }
-    PrefetchPicture(PictureTable[size_t(index)].FullPath, area, displayLimit());
+    PrefetchPicture(m_session.PictureTable[size_t(index)].FullPath, area, displayLimit(m_session));
 }
 
 void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 {
+    TShowState& ShowState = m_session.ShowState;
     const BookmarkMenuState state = ComputeBookmarkMenuState(key, Settings.Bookmarks, ShowState.BookmarkCount);
     enableItem(m_w.AddBookMark, state.AddEnabled);
     enableItem(m_w.RemoveBookmark, state.RemoveEnabled);
@@ -455,15 +465,16 @@ void PictureDisplaySection::DisablePictureCommands()
 
 bool PictureDisplaySection::CanRotatePicture(int index)
 {
-    if (!validIndex(index))
+    if (!validIndex(m_session, index))
         return false;
-    const TPictureEntry& entry = PictureTable[size_t(index)];
+    const TPictureEntry& entry = m_session.PictureTable[size_t(index)];
     return ::CanRotatePicture(entry.FullPath, entry.ReadOnly != 0, freeSpaceKB(entry.FullPath));
 }
 
 void PictureDisplaySection::SetPictureMenuCaptions()
 {
-    if (PlaybackActive != 1)
+    std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
+    if (m_session.PlaybackActive != 1)
         return;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
         SetSelectionMenuCaptions();
@@ -471,8 +482,8 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     }
     enableItem(m_w.SaveToolButton, true);
     enableItem(m_w.SavePictureTo, true);
-    const int index = PictureIndex;
-    const bool entryOk = validIndex(index);
+    const int index = m_session.PictureIndex;
+    const bool entryOk = validIndex(m_session, index);
     const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
     const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
     const bool rotate = CanRotatePicture(index);
@@ -486,7 +497,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
                 m_w.SendRecycleBin->setText(QStringLiteral("Remove picture from M&yShow     ~- D"));
             for (QAction* a : {m_w.MovePictureTo, m_w.MoveToolButton, m_w.RenamePictureToolButton, m_w.RenamePicture})
                 enableItem(a, false);
-            const bool removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0,
+            const bool removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0,
                                                          OpenShowName, openShowFreeSpaceKB(m_host->start().DemoMode != 0));
             enableItem(m_w.RecycleBinToolButton, removeAllowed);
             enableItem(m_w.SendRecycleBin, removeAllowed);
@@ -542,11 +553,12 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 
 void PictureDisplaySection::UpdatePictureStatus()
 {
+    TShowState& ShowState = m_session.ShowState;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
         return;
-    if (!validIndex(PictureIndex))
+    if (!validIndex(m_session, m_session.PictureIndex))
         return;
-    TPictureEntry& entry = PictureTable[size_t(PictureIndex)];
+    TPictureEntry& entry = m_session.PictureTable[size_t(m_session.PictureIndex)];
     if (entry.PictureDate == 0)
         entry.PictureDate = ShowPictureDate(entry.FullPath);
     PictureStatusInput in;
@@ -576,17 +588,17 @@ void PictureDisplaySection::UpdatePictureStatus()
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
-    const int direction = ShowState.Direction;
+    const int direction = m_session.ShowState.Direction;
     if (direction == 0 || !Form9)
         return;
     // The cursor is only looked at, not moved.
     bool reachedEnd = false;
     const int next = Form9->PeekNextIndex(direction >= 1 ? 1 : -1, &reachedEnd);
     // The window's play order knows whether the show plays continuously.
-    ShowState.LastPictureAhead = reachedEnd ? 1 : 0;
-    if (!validIndex(next))
+    m_session.ShowState.LastPictureAhead = reachedEnd ? 1 : 0;
+    if (!validIndex(m_session, next))
         return;
-    const qint64 record = PictureTable[size_t(next)].RecordIndex;
+    const qint64 record = m_session.PictureTable[size_t(next)].RecordIndex;
     if (which == QLatin1String("TFFile")) {
         if (ShowFile.IsOpen())
             ReadShowRecordOf(ShowFile, record, NextShowRec, nullptr);
@@ -617,18 +629,18 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     SelectionCommandInput in;
     in.selected = n;
     in.pageHoldsAll = PageHoldsAllPictures(DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0,
-                                           PictureCount);
-    in.direction = ShowState.Direction;
+                                           m_session.PictureCount);
+    in.direction = m_session.ShowState.Direction;
     in.thumbnailView = DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
     in.sourceIsShow = SourceIsShow == 1;
-    if (n == 1 && validIndex(ticked.first())) {
-        const TPictureEntry& entry = PictureTable[size_t(ticked.first())];
+    if (n == 1 && validIndex(m_session, ticked.first())) {
+        const TPictureEntry& entry = m_session.PictureTable[size_t(ticked.first())];
         CurrentPicturePath = entry.FullPath;
         in.selectionChangeable = entry.ReadOnly == 0 && freeSpaceKB(entry.FullPath) > 0;
         in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
     }
     if (in.sourceIsShow)
-        in.removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
+        in.removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
                                              openShowFreeSpaceKB(m_host->start().DemoMode != 0));
     in.editProgramExists = editProgramExists();
     const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);

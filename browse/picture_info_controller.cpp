@@ -68,8 +68,8 @@ private:
 
 } // namespace
 
-PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("PictureInfoController"));
 }
@@ -473,7 +473,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
     }
 
-    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && PlaybackActive == 0 && !topWindowVisible("Form16")) {
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !topWindowVisible("Form16")) {
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }

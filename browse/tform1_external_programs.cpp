@@ -94,5 +94,5 @@ Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
 
 void TForm1::InstallExternalPrograms()
 {
-    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this));
+    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this), m_state.session);
 }

@@ -41,7 +41,7 @@ private:
 
 void TForm1::InstallFitZoom()
 {
-    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this));
+    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this), m_state.session);
 }
 
 void TForm1::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }

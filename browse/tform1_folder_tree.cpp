@@ -75,7 +75,7 @@ private:
 
 void TForm1::InstallFolderTree()
 {
-    FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this));
+    FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this), m_state.session);
 }
 
 FolderTreeController* TForm1::folderTree() const { return FolderTreeSect->folderTree(); }

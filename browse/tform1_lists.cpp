@@ -117,7 +117,7 @@ Q_COREAPP_STARTUP_FUNCTION(watchForListMenus)
 
 void TForm1::InstallListMenus()
 {
-    ListMenusSect = new ListMenusSection(std::make_unique<TForm1ListMenusHost>(this));
+    ListMenusSect = new ListMenusSection(std::make_unique<TForm1ListMenusHost>(this), m_state.session);
 }
 
 void TForm1::SetupListMenus() { ListMenusSect->SetupListMenus(); }

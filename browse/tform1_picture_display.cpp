@@ -81,7 +81,7 @@ private:
 
 void TForm1::InstallPictureDisplay()
 {
-    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this));
+    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this), m_state.session);
 }
 
 void TForm1::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }

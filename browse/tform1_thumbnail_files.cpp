@@ -127,5 +127,5 @@ Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
 void TForm1::InstallPictureInfo()
 {
-    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this));
+    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this), m_state.session);
 }

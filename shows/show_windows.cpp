@@ -125,7 +125,7 @@ TForm20::TForm20(QWidget* parent)
     layout->addLayout(row);
 }
 
-int TForm20::Run()
+int TForm20::Run(TPlayOptions& PlayOptions)
 {
     SubfoldersCB->setChecked(PlayOptions.IncludeSubfolders == 1);
     using platform::PromptAnswer;

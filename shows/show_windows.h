@@ -3,6 +3,8 @@
 // `Form10` and the folder picture chooser `Form20`.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <QWidget>
@@ -69,6 +71,7 @@ public:
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
     // Modal (through the prompt seam when headless): 1 = OK, 2 = Cancel.
-    int Run();
+    // The box shows and, on OK, sets the options' IncludeSubfolders.
+    int Run(TPlayOptions& PlayOptions);
 };
 extern TForm20* Form20;

@@ -33,13 +33,14 @@ QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoSho
 
 bool PlayAutomaticShow(AutomaticShowHost* host)
 {
-    AutoShowRunning = 1;
-    ApplyShowOptions();
+    ShowSession& session = host->Session();
+    session.AutoShowRunning = 1;
+    ApplyShowOptions(session, Settings);
     QList<int> records;
     const QStringList pictures =
         AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, host->start().DemoMode != 0, &records);
     if (pictures.isEmpty()) {
-        AutoShowRunning = 0;
+        session.AutoShowRunning = 0;
         return false;
     }
     host->PlayPictures(pictures, records);
@@ -120,18 +121,17 @@ void TForm2::Tick()
     if (form_)
         form_->AutomaticShowWindow()->setEnabled(true);
     hide();
-    if (!form_ || !PlayAutomaticShow(form_))
-        AutoShowRunning = 0;
+    if (form_ && !PlayAutomaticShow(form_))
+        form_->Session().AutoShowRunning = 0;
 }
 
 void TForm2::CancelCountdown()
 {
     CountTimer->stop();
     hide();
-    if (form_)
-        form_->RestartIdleTime();
-    AutoShowRunning = 0;
     if (form_) {
+        form_->RestartIdleTime();
+        form_->Session().AutoShowRunning = 0;
         form_->IdleTimer()->stop();
         QWidget* window = form_->AutomaticShowWindow();
         window->setEnabled(true);

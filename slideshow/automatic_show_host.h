@@ -1,6 +1,8 @@
 // What the automatic-show windows (Form13, Form2) need of the main window.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -22,6 +24,8 @@ public:
     virtual QTimer* IdleTimer() = 0;
     // The idle time begins again now (a cancelled count-down).
     virtual void RestartIdleTime() = 0;
+    // The show the automatic show starts and ends.
+    virtual ShowSession& Session() = 0;
     // The data-folder paths of this start (the folder exclusions a folder
     // source's collection follows).
     virtual const DataPaths& Paths() const = 0;

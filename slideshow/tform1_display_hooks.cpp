@@ -32,7 +32,7 @@ void TForm1::InstallDisplayHooks()
     // The page of thumbnails tells whether it is shown; without it every
     // picture is shown on its own.
     hooks.ThumbnailViewActive = [] { return pageViewShown(); };
-    hooks.ThumbnailStep = [self] {
+    hooks.ThumbnailStep = [self, &session = m_state.session] {
         if (!self)
             return;
         if (MusicQueueActive == 1 && QueueRestartPending == 1) {
@@ -41,9 +41,10 @@ void TForm1::InstallDisplayHooks()
             if (self->TimerMusic)
                 self->TimerMusic->start();
         }
+        TShowState& ShowState = session.ShowState;
         ShowState.StepReentry = 0;
         const int slotCount = DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0;
-        if (ShowState.PageAbort == 0 && !PageHoldsAllPictures(slotCount, PictureCount) && !self->InManualMode()
+        if (ShowState.PageAbort == 0 && !PageHoldsAllPictures(slotCount, session.PictureCount) && !self->InManualMode()
             && self->IntervalTimer) {
             self->IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
             self->IntervalTimer->start();
@@ -69,13 +70,13 @@ void TForm1::InstallDisplayHooks()
             self->pictureDisplay()->SetPictureDisplayName();
     };
     // The ticked cells of the page, as picture indexes.
-    hooks.SelectedPictures = [] {
+    hooks.SelectedPictures = [&session = m_state.session] {
         QList<int> indexes;
         if (!pageViewShown() || !PageHooks().TickedPictures)
             return indexes;
         const QStringList ticked = PageHooks().TickedPictures();
-        for (int i = 0; i < PictureCount && i < int(PictureTable.size()); ++i)
-            if (ticked.contains(PictureTable[size_t(i)].FullPath))
+        for (int i = 0; i < session.PictureCount && i < int(session.PictureTable.size()); ++i)
+            if (ticked.contains(session.PictureTable[size_t(i)].FullPath))
                 indexes << i;
         return indexes;
     };

@@ -33,11 +33,12 @@
 
 void TForm1::ApplyShowOptions()
 {
-    ::ApplyShowOptions();
+    ::ApplyShowOptions(m_state.session, Settings);
 }
 
 void TForm1::ShowAddAllDialog()
 {
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
     const QString SelectedFolder = folderTree()->SelectedFolder;
     ApplyShowOptions();
     Timer1->stop();
@@ -48,7 +49,7 @@ void TForm1::ShowAddAllDialog()
             const TRCSettingsRecord choices = launcher.Choices();
             PlayOptions.IncludeSubfolders = choices.IncludeSubfolders;
             PlayOptions.PlayOrder = choices.PlayOrder;
-            ShowState.LoopFlag = choices.Loop;
+            m_state.session.ShowState.LoopFlag = choices.Loop;
             PlayOptions.ContinuousPlay = choices.Loop;
             CollectPictures();
             break;
@@ -66,22 +67,23 @@ void TForm1::ShowAddAllDialog()
         Form20 = new TForm20(this);
     Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
                                                                                  : QFileInfo(SelectedFolder).fileName());
-    if (Form20->Run() == 1)
+    if (Form20->Run(m_state.session.PlayOptions) == 1)
         CollectPictures();
 }
 
 void TForm1::CollectPictures()
 {
+    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     const QString SelectedFolder = folderTree()->SelectedFolder;
-    CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, PlayOptions, m_state.start.DemoMode != 0);
-    GrowSelectionList(int32_t(pictures.size()), true);
+    m_state.session.CollectionProgressCounter = 0;
+    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, m_state.session.PlayOptions, m_state.start.DemoMode != 0);
+    GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
         PictureTable[size_t(i)].FullPath = pictures[i];
         PictureTable[size_t(i)].RecordIndex = i;
     }
-    PictureCount = int32_t(pictures.size());
+    m_state.session.PictureCount = int32_t(pictures.size());
     if (pictures.isEmpty()) {
         if (state().start.ArgumentMode) {
             platform::showMessage(platform::PromptKind::Information,
@@ -94,12 +96,14 @@ void TForm1::CollectPictures()
         return;
     }
     SourceIsShow = 0;
-    ShowSourcePath = SelectedFolder;
+    m_state.session.ShowSourcePath = SelectedFolder;
     PlayPictures(pictures);
 }
 
 void TForm1::BuildAndStartShow()
 {
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    QString& ShowSourcePath = m_state.session.ShowSourcePath;
     // The source: a show file given as the automatic show path (a show-file
     // argument), else the open show, else the selected folder.
     QStringList pictures;
@@ -110,9 +114,9 @@ void TForm1::BuildAndStartShow()
         const TRCSettingsRecord choices = ReadRCSettings(m_state.paths.RCSettingsPath);
         PlayOptions.PlayOrder = choices.PlayOrder;
         PlayOptions.ContinuousPlay = choices.Loop;
-        ShowState.LoopFlag = choices.Loop;
+        m_state.session.ShowState.LoopFlag = choices.Loop;
         pictures = ReadShowPicturePaths(autoShow);
-        ShowState.PlaysOwnShowFile = true;
+        m_state.session.ShowState.PlaysOwnShowFile = true;
         ShowSourcePath = autoShow;
     } else if (ShowFile.IsOpen() && OpenShowCount() > 0 && MyShowSG->isVisible()) {
         pictures = ReadShowPicturePaths(ShowFile.Path());
@@ -136,19 +140,22 @@ void TForm1::BuildAndStartShow()
 
 void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records)
 {
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    TShowState& ShowState = m_state.session.ShowState;
+    QString& ShowSourcePath = m_state.session.ShowSourcePath;
     if (!Form9)
         Form9 = new TForm9(state());
     // "Stop Slide Show" (also what a close during a show triggers).
     if (ToolButton2)
         connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click, Qt::UniqueConnection);
-    PlaybackActive = 1;
+    m_state.session.PlaybackActive = 1;
     // The show's source (a folder or a show file) goes to the top of the
     // recent list.
     if (!ShowSourcePath.isEmpty()) {
         RecentCandidate = ShowSourcePath;
         AddToRecentFolders();
     }
-    StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, state().start.DemoMode || state().start.ArgumentMode);
+    StoreLastShowRecord(Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1, state().start.DemoMode || state().start.ArgumentMode);
     ShowSourcePath.clear();
     // The play options of this show.
     ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
@@ -210,7 +217,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
     if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !state().start.DemoMode
-        && !state().start.ArgumentMode && AutoShowRunning != 1) {
+        && !state().start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
         Form9->SetPictureTable(Pictures, Records, dates);
         if (StartPageShowIfWanted(order, continuous))
             return;
@@ -235,17 +242,17 @@ void TForm1::EndShow()
         if (Form9)
             disconnect(IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer);
     }
-    PlaybackActive = 0;
-    ShowState.Direction = 0;
+    m_state.session.PlaybackActive = 0;
+    m_state.session.ShowState.Direction = 0;
     if (PageView)
         PageView->EndPageShow();
     if (IntervalTimer && PageView)
         disconnect(IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer);
-    ShowState.PlaysOwnShowFile = false;
+    m_state.session.ShowState.PlaysOwnShowFile = false;
     // The picture's own sound ends with the show.
     ReleaseVoiceFile();
     layouts()->SetShowStoppedHints();
-    AutoShowRunning = 0;
+    m_state.session.AutoShowRunning = 0;
     layouts()->RestoreBrowseView();
     // A demo start offers its show again.
     if (state().start.DemoMode && Form13) {
@@ -265,8 +272,8 @@ void TForm1::EndShow()
         OpenFolderOrShow();
     }
     // A start with an argument has no window to come back to.
-    if (CloseAfterShowPending == 1 || (state().start.ArgumentMode && !isVisible())) {
-        CloseAfterShowPending = 0;
+    if (m_state.session.CloseAfterShowPending == 1 || (state().start.ArgumentMode && !isVisible())) {
+        m_state.session.CloseAfterShowPending = 0;
         QTimer::singleShot(0, this, [this] { close(); });
     }
 }
@@ -288,5 +295,5 @@ void TForm1::PauseShow()
 
 bool TForm1::InManualMode() const
 {
-    return ShowState.ManualMode || ShowState.Direction == 0;
+    return m_state.session.ShowState.ManualMode || m_state.session.ShowState.Direction == 0;
 }

@@ -365,11 +365,11 @@ TEST(FormCreate, CloseDuringAShowEndsTheShowThenSaves)
     form.FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     form.show();
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     Settings.PlayOrder = 3;
     form.close();
     // The first pass only ends the show; the close that ending makes saves.
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_TRUE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
     for (int i = 0; i < 20 && QFileInfo::exists(dataFolder() + "/OtherRun.dat"); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);

@@ -108,7 +108,7 @@ TEST(SmallHandlers, ShowListTakesTheFocusUnlessAnotherWindowIsOpen)
 TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
 {
     platform::setMonotonicMs(123456);
-    ShowState.PictureLoaded = 0;
+    TestState().session.ShowState.PictureLoaded = 0;
     TestState().start.DemoMode = 0;
     TestState().start.ArgumentMode = 0;
     TForm16 manager(testsupport::freshDir(QStringLiteral("shows")) + QStringLiteral("/AllMyShow.dat"));
@@ -123,7 +123,7 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
     form.ImageTimer->start(2000);
     form.ImageTimerTimer();
     EXPECT_FALSE(form.ImageTimer->isActive());
-    EXPECT_EQ(ShowState.PictureLoaded, 1);
+    EXPECT_EQ(TestState().session.ShowState.PictureLoaded, 1);
     EXPECT_EQ(form.PictureLoadTimeMs, 123456);
     EXPECT_TRUE(manager.BackSB->isEnabled());
     EXPECT_TRUE(manager.ForwardSB->isEnabled());

@@ -46,11 +46,11 @@ struct StateGuard {
     ~StateGuard()
     {
         Form9 = before;
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         Settings = TSettingsRecord{};
         TestState().session.SourceIsFolder = 0;
         SourceIsShow = 0;
-        ShowState.ManualMode = false;
+        TestState().session.ShowState.ManualMode = false;
     }
 };
 
@@ -95,7 +95,7 @@ TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
     Form9 = nullptr;
     TForm1 form(TestState());
     form.InstallApplicationEvents();
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     int saves = 0;
     form.SaveToolButton->setEnabled(true);
     QObject::connect(form.SaveToolButton, &QAction::triggered, [&] { ++saves; });
@@ -117,9 +117,9 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
                                makePicture(dir, QStringLiteral("c.jpg"))};
     TForm9 show(TestState());
     Form9 = &show;
-    ShowState.PlayOrder = 0;
+    TestState().session.ShowState.PlayOrder = 0;
     show.Play(pictures, {0, 1, 2}, 600000, true, false, [] {});
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     show.Step(1);
     show.Step(1);
     ASSERT_EQ(show.CurrentPosition(), 2);
@@ -129,9 +129,9 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     form.Restart->setVisible(true);
     form.Restart->trigger();
     EXPECT_EQ(show.CurrentPosition(), 0);
-    EXPECT_EQ(PictureIndex, 0);
+    EXPECT_EQ(TestState().session.PictureIndex, 0);
     EXPECT_EQ(show.HintLabel->text(), QStringLiteral(" Show restarted from the beginning "));
-    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
 
     // A paused show restarts and goes on forward; Home does the same.
     show.Step(1);
@@ -140,7 +140,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     form.FormKeyDown(Qt::Key_Home, Qt::NoModifier);
     EXPECT_EQ(show.CurrentPosition(), 0);
     EXPECT_FALSE(show.Paused());
-    EXPECT_EQ(ShowState.Direction, 1);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     show.StopSlideShow();
 }
 
@@ -163,10 +163,10 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     EXPECT_EQ(TestState().session.SourceIsFolder, 1);
     EXPECT_EQ(SourceIsShow, 0);
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
-    EXPECT_EQ(PlaybackActive, 1);
-    EXPECT_EQ(PictureCount, 2);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PictureCount, 2);
     show.StopSlideShow();
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
 
 TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
@@ -177,9 +177,9 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     TForm9 show(TestState());
     Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     show.TogglePause();
-    ShowState.ManualMode = true;
+    TestState().session.ShowState.ManualMode = true;
     TForm1 form(TestState());
     form.SetupMenus();
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
@@ -189,7 +189,7 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
         EXPECT_FALSE(a->isVisible());
     EXPECT_FALSE(show.Paused());
-    EXPECT_FALSE(ShowState.ManualMode);
+    EXPECT_FALSE(TestState().session.ShowState.ManualMode);
     EXPECT_EQ(show.HintLabel->text(), QStringLiteral(" Show continued in forward direction "));
     show.StopSlideShow();
 }
@@ -242,7 +242,7 @@ TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
     StateGuard guard;
     TForm1 form(TestState());
     form.SetupMenus();
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     emit form.Show->aboutToShow();
     ASSERT_TRUE(form.N10->isVisible());
     form.Show->resize(form.Show->sizeHint());

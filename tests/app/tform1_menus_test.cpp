@@ -46,7 +46,7 @@ QString makePicture(const QString& dir, const QString& name)
 struct ShowFlagGuard {
     ~ShowFlagGuard()
     {
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         Settings = TSettingsRecord{};
     }
 };
@@ -164,7 +164,7 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     EXPECT_EQ(form.layouts()->HandleSystemCommand(1), -1);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,
@@ -202,7 +202,7 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     }
     QObject::connect(form.Forward1ToolButton, &QAction::triggered, [&] { ++forward1; });
     QObject::connect(form.ShowForwardToolButton, &QAction::triggered, [&] { ++showForward; });
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
 
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right);
@@ -316,12 +316,12 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
     EXPECT_EQ(form.layouts()->layoutState().MyShowSaving, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    ShowIntervalStep = 0;
+    TestState().session.ShowIntervalStep = 0;
     form.layouts()->ChangeShowSpeed(true);
-    EXPECT_EQ(ShowIntervalStep, 0);
+    EXPECT_EQ(TestState().session.ShowIntervalStep, 0);
     EXPECT_EQ(form.layouts()->layoutState().SpeedMessageText, QStringLiteral("Already in fastest mode of "));
     form.layouts()->ChangeShowSpeed(false);
-    EXPECT_EQ(ShowIntervalStep, 1);
+    EXPECT_EQ(TestState().session.ShowIntervalStep, 1);
 }
 
 TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
@@ -385,9 +385,9 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     show.show();
-    PlaybackActive = 1;
-    ShowState.ManualMode = false;
-    ShowState.Direction = 1;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState.ManualMode = false;
+    TestState().session.ShowState.Direction = 1;
     ASSERT_FALSE(show.Paused());
 
     // The window's state changes as the window manager reports them (the
@@ -436,7 +436,7 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
     form.Restart->setVisible(true);
     form.Restart->trigger();
     EXPECT_EQ(starts, 3);
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     form.Restart->trigger();
     EXPECT_EQ(starts, 3);
 }

@@ -108,11 +108,11 @@ struct AssembledShow : ::testing::Test {
         Settings.InclJPG = 1;
         Settings.IntervalIndex = 4;   // 10 seconds
         Settings.ShowTitles = 1;
-        ShowState = TShowState{};
+        TestState().session.ShowState = TShowState{};
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
         TestState().session.FullViewActive = 0;
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         form.CloseWithoutSaving = true;
         form.show();                  // menus, hook and events are wired on the first show
     }
@@ -120,7 +120,7 @@ struct AssembledShow : ::testing::Test {
     {
         if (Form9)
             Form9->StopSlideShow();
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
         Settings = TSettingsRecord{};
@@ -230,39 +230,39 @@ TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
     wheel(window, QPoint(2, 2), -120);
     EXPECT_EQ(window->SpeedLabel->text(), QStringLiteral("Slowing down, interval is set to 11 second(s) "));
     EXPECT_EQ(form.IntervalTimer->interval(), 11000);
-    EXPECT_EQ(ShowState.ShownNumber, 1);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 1);
 
     // Paused (Space), a turn steps one picture on or back.
     keyClick(window, Qt::Key_Space);
-    EXPECT_EQ(ShowState.Direction, 0);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     wheel(window, QPoint(2, 2), 120);
-    EXPECT_EQ(ShowState.ShownNumber, 2);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
     wheel(window, QPoint(2, 2), 120);
-    EXPECT_EQ(ShowState.ShownNumber, 3);
-    EXPECT_EQ(title(), dir + "/c.jpg  - " + StatusDateText(PictureTable[2].PictureDate) + " 3/3");
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
+    EXPECT_EQ(title(), dir + "/c.jpg  - " + StatusDateText(TestState().session.PictureTable[2].PictureDate) + " 3/3");
     wheel(window, QPoint(2, 2), -120);
-    EXPECT_EQ(ShowState.ShownNumber, 2);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
 
     // Home restarts the show from its first picture.
     keyClick(window, Qt::Key_Home);
-    EXPECT_EQ(ShowState.ShownNumber, 1);
-    EXPECT_EQ(PictureIndex, 0);
-    EXPECT_GE(ShowState.Direction, 1);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 1);
+    EXPECT_EQ(TestState().session.PictureIndex, 0);
+    EXPECT_GE(TestState().session.ShowState.Direction, 1);
     EXPECT_TRUE(window->HintPanel->isVisible());
     EXPECT_EQ(window->HintLabel->text(), QStringLiteral(" Show restarted from the beginning "));
 
     // A key pressed in the main window still reaches the show.
     nextKeyCounts();
     keyClick(form.TreeView1, Qt::Key_Right);
-    EXPECT_EQ(ShowState.ShownNumber, 2);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
     // ... once per key: the window's own key reaches it only once.
     nextKeyCounts();
     keyClick(window, Qt::Key_Right);
-    EXPECT_EQ(ShowState.ShownNumber, 3);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
     nextKeyCounts();
     keyClick(form.TreeView1, Qt::Key_Escape);
     EXPECT_EQ(show(), nullptr);
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
 
 TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
@@ -325,7 +325,7 @@ TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
     EXPECT_EQ(PictureSoundPlaying, 0);
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
-    EXPECT_EQ(ShowState.CurrentInterval, 10);
+    EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 10);
 
     keyClick(show(), Qt::Key_Right);
     EXPECT_EQ(ShowRec.PicturePath, dir + "/b.jpg");
@@ -355,7 +355,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 1000);
     keyClick(show(), Qt::Key_Right);
-    EXPECT_TRUE(title().endsWith("/c.jpg  - " + StatusDateText(PictureTable[2].PictureDate) + " 3/3"));
+    EXPECT_TRUE(title().endsWith("/c.jpg  - " + StatusDateText(TestState().session.PictureTable[2].PictureDate) + " 3/3"));
     // c plays with its own record (its 7 seconds).
     EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_EQ(form.IntervalTimer->interval(), 7000);
@@ -367,9 +367,9 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     playRecentShow(showFile);
     ASSERT_NE(show(), nullptr);
     keyClick(show(), Qt::Key_Right);
-    for (int i = 0; i < 20 && ShowState.ShownNumber != 3; ++i)
+    for (int i = 0; i < 20 && TestState().session.ShowState.ShownNumber != 3; ++i)
         QCoreApplication::processEvents();
-    EXPECT_EQ(ShowState.ShownNumber, 3);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
     EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_TRUE(Form9->Image1->isVisible() || Form9->Image2->isVisible());
     EXPECT_TRUE(platform::promptLog().isEmpty());
@@ -396,7 +396,7 @@ TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
 
     // Continued in reverse: the picture before is decoded ahead instead.
     keyClick(window, Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_LT(ShowState.Direction, 0);
+    EXPECT_LT(TestState().session.ShowState.Direction, 0);
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
 
     // A pause drops it; going on decodes ahead again; the end drops it.

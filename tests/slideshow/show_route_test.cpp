@@ -87,19 +87,19 @@ struct ShowReset {
     {
         Settings = TSettingsRecord{};
         Settings.InclJPG = 1;
-        PlayOptions = TPlayOptions{};
-        ShowState = TShowState{};
+        TestState().session.PlayOptions = TPlayOptions{};
+        TestState().session.ShowState = TShowState{};
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
         TestState().session.FullViewActive = 0;
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         TestState().paths.CutOutFolder = CutOutFolderFor(freshDir(QStringLiteral("data")));
     }
     ~ShowReset()
     {
         if (Form9)
             Form9->StopSlideShow();
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         TestState().session.FullViewActive = 0;
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
@@ -116,9 +116,9 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     makeJpeg(dir + QStringLiteral("/a.jpg"));
     makeBroken(dir + QStringLiteral("/b.jpg"));
     makeJpeg(dir + QStringLiteral("/c.jpg"), 300, 400);
-    PlayOptions.IgnoreErrors = 1;
-    PlayOptions.IntervalSeconds = 60;   // only the skip may step on its own
-    const QStringList pictures = CollectFolderPictures(TestState().paths, dir, PlayOptions, false);
+    TestState().session.PlayOptions.IgnoreErrors = 1;
+    TestState().session.PlayOptions.IntervalSeconds = 60;   // only the skip may step on its own
+    const QStringList pictures = CollectFolderPictures(TestState().paths, dir, TestState().session.PlayOptions, false);
     ASSERT_EQ(pictures.size(), 3);
 
     TForm1 form(TestState());
@@ -143,7 +143,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->PictureSize(), QSize(400, 300));
     EXPECT_TRUE(image1->isVisible());
     EXPECT_EQ(image1->size(), QSize(400, 300));   // limit 0: never enlarged
-    EXPECT_EQ(ShowState.ActiveImage, 0);
+    EXPECT_EQ(TestState().session.ShowState.ActiveImage, 0);
     EXPECT_EQ(CurrentPicturePath, dir + QStringLiteral("/a.jpg"));
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 60000);
@@ -152,7 +152,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     // the next step queued on the interval timer, not taken from inside.
     form.IntervalTimer->stop();
     show->IntervalTimerTimer();
-    EXPECT_EQ(PictureIndex, 1);
+    EXPECT_EQ(TestState().session.PictureIndex, 1);
     EXPECT_EQ(LoadErrorKind, QStringLiteral("Invalid Graphic"));
     EXPECT_EQ(LastLoadFailed, 1);
     EXPECT_TRUE(form.IntervalTimer->isActive());
@@ -161,20 +161,20 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     EXPECT_TRUE(image1->isVisible());                            // skipping keeps the picture
 
     // The event loop takes the queued step: the third picture, in "form9im2".
-    for (int i = 0; i < 20 && PictureIndex != 2; ++i)
+    for (int i = 0; i < 20 && TestState().session.PictureIndex != 2; ++i)
         QCoreApplication::processEvents();
-    EXPECT_EQ(PictureIndex, 2);
+    EXPECT_EQ(TestState().session.PictureIndex, 2);
     EXPECT_TRUE(LoadErrorKind.isEmpty());
     EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), dir + QStringLiteral("/c.jpg"));
     EXPECT_TRUE(image2->isVisible());
     EXPECT_FALSE(image1->isVisible());
-    EXPECT_EQ(ShowState.ActiveImage, 1);
+    EXPECT_EQ(TestState().session.ShowState.ActiveImage, 1);
     EXPECT_EQ(form.IntervalTimer->interval(), 60000);
     EXPECT_TRUE(platform::promptLog().isEmpty());   // skipped quietly
 
     // The stop button ends the show.
     show->findChild<QToolButton*>(QStringLiteral("StopButton"))->click();
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_FALSE(show->isVisible());
     EXPECT_FALSE(form.IntervalTimer->isActive());
     // A step armed late (by a step that ran while the show stopped) no
@@ -182,7 +182,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     form.IntervalTimer->start(0);
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
-    EXPECT_EQ(PictureIndex, 2);
+    EXPECT_EQ(TestState().session.PictureIndex, 2);
     EXPECT_FALSE(show->isVisible());
 }
 
@@ -193,15 +193,15 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
     makeBroken(dir + QStringLiteral("/a.jpg"));
     makeBroken(dir + QStringLiteral("/b.jpg"));
     makeBroken(dir + QStringLiteral("/c.jpg"));
-    PlayOptions.IgnoreErrors = 1;
-    PlayOptions.ContinuousPlay = 1;   // a looping show would otherwise skip for ever
+    TestState().session.PlayOptions.IgnoreErrors = 1;
+    TestState().session.PlayOptions.ContinuousPlay = 1;   // a looping show would otherwise skip for ever
 
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.PlayPictures(CollectFolderPictures(TestState().paths, dir, PlayOptions, false));
-    for (int i = 0; i < 50 && PlaybackActive == 1; ++i)
+    form.PlayPictures(CollectFolderPictures(TestState().paths, dir, TestState().session.PlayOptions, false));
+    for (int i = 0; i < 50 && TestState().session.PlaybackActive == 1; ++i)
         QCoreApplication::processEvents();
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_FALSE(showWindow()->isVisible());
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().front().request.text, QStringLiteral("Not a single picture could be loaded!"));
@@ -227,7 +227,7 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
     EXPECT_EQ(TestState().session.CutOutCount, 0);
 
     show->TogglePause();
-    EXPECT_EQ(ShowState.Direction, 0);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     drag(image1, {200, 0}, {400, 100});
     ASSERT_EQ(TestState().session.CutOutCount, 1);
     const QString cut1 = TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp");
@@ -248,7 +248,7 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
     EXPECT_EQ(TestState().session.CutOutCount, 0);
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/a.jpg"));
     EXPECT_EQ(image1->geometry(), fitted);
-    EXPECT_EQ(PictureIndex, 0);   // still the same picture
+    EXPECT_EQ(TestState().session.PictureIndex, 0);   // still the same picture
 }
 
 TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
@@ -288,7 +288,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     drag(image1, {20, 20}, {20, 20});
     EXPECT_EQ(TestState().session.FullViewActive, 0);
     EXPECT_FALSE(show->isVisible());
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
 
 TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)

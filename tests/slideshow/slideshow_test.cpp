@@ -48,8 +48,8 @@ struct ModeReset {
     {
         TestState().start.ArgumentMode = 0;
         TestState().start.OpenNormally = 0;
-        PlaybackActive = 0;
-        CloseAfterShowPending = 0;
+        TestState().session.PlaybackActive = 0;
+        TestState().session.CloseAfterShowPending = 0;
     }
 };
 
@@ -108,15 +108,15 @@ TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
     EXPECT_EQ(automatic.ContinuousPlay, 1);
 
     Settings = s;
-    ShowState.LoopFlag = 1;
-    PlaybackActive = 1;
+    TestState().session.ShowState.LoopFlag = 1;
+    TestState().session.PlaybackActive = 1;
     Settings.ContinuousPlay = 0;
-    ApplyShowOptions();
-    EXPECT_EQ(ShowState.DefaultInterval, 10);
-    EXPECT_EQ(IntervalSecondsForIndex(ShowIntervalStep), 10);   // the speed step starts at the chosen interval
-    EXPECT_EQ(ShowState.ContinuousPlay, 1); // the loop forces continuous play while a show runs
-    ShowState.LoopFlag = 0;
-    PlaybackActive = 0;
+    ApplyShowOptions(TestState().session, Settings);
+    EXPECT_EQ(TestState().session.ShowState.DefaultInterval, 10);
+    EXPECT_EQ(IntervalSecondsForIndex(TestState().session.ShowIntervalStep), 10);   // the speed step starts at the chosen interval
+    EXPECT_EQ(TestState().session.ShowState.ContinuousPlay, 1); // the loop forces continuous play while a show runs
+    TestState().session.ShowState.LoopFlag = 0;
+    TestState().session.PlaybackActive = 0;
     Settings = TSettingsRecord{};
 
     EXPECT_TRUE(PictureIncluded(QStringLiteral("a.JPG"), 5 * 1024, live));
@@ -220,14 +220,14 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
         form.ShowAddAllDialog();
         EXPECT_EQ(TestState().start.OpenNormally, 1);
-        EXPECT_EQ(PlaybackActive, 0);
+        EXPECT_EQ(TestState().session.PlaybackActive, 0);
     }
     TestState().start.OpenNormally = 0;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
         form.ShowAddAllDialog();
-        EXPECT_EQ(PlaybackActive, 1);
-        EXPECT_EQ(PictureCount, 2);
+        EXPECT_EQ(TestState().session.PlaybackActive, 1);
+        EXPECT_EQ(TestState().session.PictureCount, 2);
         ASSERT_NE(Form9, nullptr);
         EXPECT_TRUE(Form9->isVisible());
         EXPECT_TRUE(Form9->CurrentPicture().startsWith(folder));
@@ -236,7 +236,7 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
         EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), Form9->CurrentPicture());
         Form9->Step(1);
         Form9->StopSlideShow();
-        EXPECT_EQ(PlaybackActive, 0);
+        EXPECT_EQ(TestState().session.PlaybackActive, 0);
         EXPECT_FALSE(Form9->isVisible());
     }
     Settings = TSettingsRecord{};
@@ -260,7 +260,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
         form.ShowAddAllDialog();
-        EXPECT_EQ(PlaybackActive, 0);
+        EXPECT_EQ(TestState().session.PlaybackActive, 0);
         EXPECT_FALSE(form.isVisible());
     }
 }
@@ -288,23 +288,23 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     for (int i = 0; i < 4; ++i)
         replay.Tick();
     EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("1"));
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     replay.Tick();
     EXPECT_TRUE(form.isEnabled());
     EXPECT_FALSE(replay.isVisible());
-    EXPECT_EQ(PlaybackActive, 1);
-    EXPECT_EQ(AutoShowRunning, 1);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.AutoShowRunning, 1);
     ASSERT_NE(Form9, nullptr);
     EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/a.jpg"));
     Form9->StopSlideShow();
-    EXPECT_EQ(AutoShowRunning, 0);
+    EXPECT_EQ(TestState().session.AutoShowRunning, 0);
 
     // Cancel: nothing plays, the main window is usable again.
     replay.StartCountdown();
     replay.CancelCountdown();
     EXPECT_TRUE(form.isEnabled());
     EXPECT_FALSE(replay.isVisible());
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     Settings = TSettingsRecord{};
 }
 
@@ -329,7 +329,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     demo.show();
     demo.PictureShowButton->click();
     EXPECT_FALSE(demo.isVisible());
-    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
     Form9->StopSlideShow();
     demo.CancelButton->click();
     EXPECT_FALSE(form.isVisible());
@@ -367,13 +367,13 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     form.CloseWithoutSaving = true;
     form.show();
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
-    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
     form.ToolButton2->trigger();
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_FALSE(Form9->isVisible());
 
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
-    CloseAfterShowPending = 1;
+    TestState().session.CloseAfterShowPending = 1;
     form.ToolButton2->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(form.isVisible());
@@ -399,8 +399,8 @@ TEST(ShowPictures, MissingPicturesKeepTheirPlaceAndEachPictureItsRecord)
     // texts, sound and interval.
     TForm9 show(TestState());
     show.Play(play.Paths, {0, 1, 2}, 600000, false, false, [] {}, play.Records);
-    ASSERT_EQ(PictureCount, 3);
-    EXPECT_EQ(PictureTable[1].RecordIndex, 1);
-    EXPECT_EQ(PictureTable[2].RecordIndex, 3);
+    ASSERT_EQ(TestState().session.PictureCount, 3);
+    EXPECT_EQ(TestState().session.PictureTable[1].RecordIndex, 1);
+    EXPECT_EQ(TestState().session.PictureTable[2].RecordIndex, 3);
     show.StopSlideShow();
 }

@@ -129,7 +129,7 @@ MainWindowFixture::~MainWindowFixture()
     Form20 = nullptr;
     delete form_;
     Form1 = nullptr;
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
 }
 
 QTreeWidget* MainWindowFixture::tree() const

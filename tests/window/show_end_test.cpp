@@ -25,11 +25,11 @@ void playTheFolderAndStopIt(MainWindowFixture& f)
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
     f.form()->ToolButton1->trigger();
-    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && TestState().session.PlaybackActive == 1; }));
     // Let the show reach its second picture, then stop it with Escape.
     f.settle(50);
     QTest::keyClick(Form9, Qt::Key_Escape);
-    ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && PlaybackActive == 0; }));
+    ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && TestState().session.PlaybackActive == 0; }));
     f.settle();
 }
 

@@ -9,6 +9,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -159,10 +160,10 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         form->externalPrograms()->TarnivoInstalled = 1;
         f.clickNode(f.folder());
         form->ToolButton1->trigger();
-        ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+        ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && TestState().session.PlaybackActive == 1; }));
         f.settle(50);
         QTest::keyClick(Form9, Qt::Key_Escape);
-        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && PlaybackActive == 0; }));
+        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && TestState().session.PlaybackActive == 0; }));
         f.settle();
         ASSERT_TRUE(MainWindowFixture::visible(form->TarnivoPanel));
         maximizeAndRestore(f, "after a show");
