@@ -57,7 +57,6 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     // The main window; its creation does the settings work.
     auto* form1 = new TForm1(state);
     form1Out = form1;
-    Form1 = form1;
     form1->StartParameters = params;
     form1->FormCreate();
 
@@ -73,19 +72,20 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
         return 2;
     }
 
-    // The long-lived windows of the other subsystems.
-    if (!Form9)
-        Form9 = new TForm9(state);
-    if (!Form10)
-        Form10 = new TForm10;
-    if (!Form20)
-        Form20 = new TForm20(form1);
-    if (!state.start.DemoMode && !state.start.ArgumentMode && !Form16)
-        Form16 = new TForm16(state.paths.ShowListPath);
-    if (state.start.DemoMode && !Form13)
-        Form13 = new TForm13(form1);
-    if (!Form2)
-        Form2 = new TForm2(form1);
+    // The long-lived windows of the other subsystems; the main window keeps
+    // them.
+    if (!form1->showWindow())
+        form1->setShowWindow(new TForm9(state));
+    if (!form1->pictureTextWindow())
+        form1->setPictureTextWindow(new TForm10);
+    if (!form1->folderPictureWindow())
+        form1->setFolderPictureWindow(new TForm20(form1));
+    if (!state.start.DemoMode && !state.start.ArgumentMode && !form1->showManager())
+        form1->setShowManager(new TForm16(state.paths.ShowListPath));
+    if (state.start.DemoMode && !form1->demoShowWindow())
+        form1->setDemoShowWindow(new TForm13(form1));
+    if (!form1->replayWindow())
+        form1->setReplayWindow(new TForm2(form1));
 
     // From here a signal closes the complete main window.
     QuitByClosing([form1] { closeOnSignal(form1); });
@@ -106,7 +106,7 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     else if (state.start.DemoMode) {
         // The automatic show window with its two buttons; the main window
         // shows 1 x 1 and hides itself at once (TimerAutoCDRun).
-        Form13->show();
+        form1->demoShowWindow()->show();
         form1->show();
     }
     guard.Listen(RaiseRunningWindows);
@@ -181,17 +181,19 @@ int main(int argc, char** argv)
     guard.Release();
     // The windows without a parent go first; the others are the main
     // window's children and go with it.
-    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16),
-                       static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form13)})
-        delete w;
-    Form9 = nullptr;
-    Form10 = nullptr;
-    Form16 = nullptr;
-    Form2 = nullptr;
-    Form13 = nullptr;
-    Form20 = nullptr;  // a child of the main window
+    if (form1) {
+        for (QWidget* w : {static_cast<QWidget*>(form1->showWindow()), static_cast<QWidget*>(form1->pictureTextWindow()),
+                           static_cast<QWidget*>(form1->showManager()), static_cast<QWidget*>(form1->replayWindow()),
+                           static_cast<QWidget*>(form1->demoShowWindow())})
+            delete w;
+        form1->setShowWindow(nullptr);
+        form1->setPictureTextWindow(nullptr);
+        form1->setShowManager(nullptr);
+        form1->setReplayWindow(nullptr);
+        form1->setDemoShowWindow(nullptr);
+        form1->setFolderPictureWindow(nullptr);  // a child of the main window
+    }
     delete form1;
-    Form1 = nullptr;
     InstallReadOnlyRule(nullptr);
     return startCode != 0 ? startCode : loopCode;
 }

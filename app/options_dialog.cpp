@@ -183,7 +183,7 @@ void TForm3::FormActivate()
 {
     QApplication::restoreOverrideCursor();
     // Opened beside the picture-text window of MyShow: its page comes first.
-    if (Form10 && Form10->isVisible())
+    if (m_host && m_host->PictureTextWindowShown())
         PageControl1->setCurrentWidget(MyShowTextSheet);
     // The show background colour in effect.
     showExampleColors(m_session.PlaybackActive == 1 ? m_session.ShowState.BackgroundColor : PlaySheet->backgroundColor());
@@ -258,18 +258,17 @@ void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
     int32_t& PlaybackActive = m_session.PlaybackActive;
     TShowState& ShowState = m_session.ShowState;
     const bool exists = !v.EditProgramText.isEmpty() && EditProgramAcceptable(v.EditProgramText);
-    QWidget* speed = Form9 ? Form9->RunExeSpeedButton : nullptr;
     const auto enable = [&](bool on, bool alsoSpeed) {
         if (m_host)
             m_host->EnableEditCommands(on);
-        if (alsoSpeed && speed)
-            speed->setEnabled(on);
+        if (alsoSpeed && m_host)
+            m_host->EnableShowWindowEditButton(on);
     };
     if (exists && PlaybackActive == 1)
         enable(true, true);
     if (v.EditProgramText.isEmpty()) {
-        if (speed)
-            speed->setEnabled(false);
+        if (m_host)
+            m_host->EnableShowWindowEditButton(false);
         if (PlaybackActive == 1)
             enable(false, false);
     }
@@ -343,8 +342,7 @@ void TForm3::refreshMainWindow()
     if (m_session.PlaybackActive == 1) {
         const bool set = !Settings.EditPrograms[0].isEmpty();
         m_host->EnableEditCommands(set);
-        if (Form9 && Form9->RunExeSpeedButton)
-            Form9->RunExeSpeedButton->setEnabled(set);
+        m_host->EnableShowWindowEditButton(set);
     }
 }
 

@@ -20,7 +20,9 @@
 #include "slideshow/automatic_show_host.h"
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QMargins>
 #include <QRect>
 #include <QString>
@@ -47,6 +49,12 @@ class QWidget;
 class QSlider;
 class QCloseEvent;
 class QShowEvent;
+class TForm2;
+class TForm9;
+class TForm10;
+class TForm13;
+class TForm16;
+class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
                public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost {
@@ -62,6 +70,37 @@ public:
     const StartContext& start() const override { return m_state.start; }
 private:
     ProgramState& m_state;
+public:
+
+    // The other long-lived windows, made and deleted by main() (or a test)
+    // and kept here; any may be null (not made yet, or not for this start).
+    // The full-screen show window `Form9`.
+    TForm9* showWindow() const override;
+    void setShowWindow(TForm9* window);
+    // The picture-text window `Form10`.
+    TForm10* pictureTextWindow() const;
+    void setPictureTextWindow(TForm10* window);
+    // The MyShow manager `Form16`.
+    TForm16* showManager() const;
+    void setShowManager(TForm16* window);
+    // The folder picture chooser `Form20` (a child of this window).
+    TForm20* folderPictureWindow() const;
+    void setFolderPictureWindow(TForm20* window);
+    // The automatic show window of a demo start `Form13`.
+    TForm13* demoShowWindow() const;
+    void setDemoShowWindow(TForm13* window);
+    // The idle replay window `Form2`.
+    TForm2* replayWindow() const;
+    void setReplayWindow(TForm2* window);
+private:
+    QPointer<TForm9> m_showWindow;
+    QPointer<TForm10> m_pictureTextWindow;
+    QPointer<TForm16> m_showManager;
+    QPointer<TForm20> m_folderPictureWindow;
+    QPointer<TForm13> m_demoShowWindow;
+    QPointer<TForm2> m_replayWindow;
+    // The windows of their own this window made at first use; they go with it.
+    QList<QPointer<QWidget>> m_windowsMadeHere;
 public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
@@ -151,7 +190,7 @@ public:
     // (done once; the first showing of the window does it too).
     void SetupMenus();
     // The one painter of every menu item (windows other than the main
-    // window call it on Form1).
+    // window call it on the main window).
     void DrawMenuItem(const QString& hint, class QPainter& canvas, const QRect& rect, bool selected,
                       const QString& caption, int imageIndex, int disabledImageIndex, bool enabled);
     QString SplitMenuCaption(const QString& caption);
@@ -452,6 +491,8 @@ public:
     QString selectedFolder() const override;
     // What the options dialog asks of this window on "&Apply".
     void EnableEditCommands(bool on) override;
+    void EnableShowWindowEditButton(bool on) override;
+    bool PictureTextWindowShown() const override;
     void RefitShownPicture() override;
     void RefreshAfterOptions() override;
     void OptionsDialogClosed() override;
@@ -537,6 +578,3 @@ private:
     void buildPopups();
     void buildTimers();
 };
-
-// The one main window of the process (nullptr until main() makes it).
-extern TForm1* Form1;

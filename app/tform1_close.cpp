@@ -62,14 +62,14 @@ QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settin
     return texts;
 }
 
-std::optional<QStringList> KnownShowsOfManager()
+std::optional<QStringList> KnownShowsOfManager(const TForm16* Form16)
 {
     if (!Form16 || !Form16->ListRefusal().isEmpty())
         return std::nullopt;
     return Form16->KnownShows();
 }
 
-QString KnownShowsLeftMessage(const QString& showListPath)
+QString KnownShowsLeftMessage(const TForm16* Form16, const QString& showListPath)
 {
     if (!Form16 || Form16->ListRefusal().isEmpty())
         return QString();
@@ -78,12 +78,13 @@ QString KnownShowsLeftMessage(const QString& showListPath)
 
 void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
 {
+    TForm16* const Form16 = m_showManager;
     // A file that could not be read is not rewritten from a list that lacks its shows.
-    if (const QString left = KnownShowsLeftMessage(m_state.paths.ShowListPath); !left.isEmpty()) {
+    if (const QString left = KnownShowsLeftMessage(m_showManager, m_state.paths.ShowListPath); !left.isEmpty()) {
         platform::showMessage(platform::PromptKind::Warning, left);
         return;
     }
-    auto shows = KnownShowsOfManager();
+    auto shows = KnownShowsOfManager(m_showManager);
     if (!shows)
         return;
     QStringList paths = *shows;
@@ -172,12 +173,12 @@ bool TForm1::FormClose()
     // The full-screen control panel's place is taken after the merge: it is
     // this window's own.
     const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
-                                         state().start.AudioMode != 0, KnownShowsOfManager(), m_state.paths.ShowListPath,
+                                         state().start.AudioMode != 0, KnownShowsOfManager(m_showManager), m_state.paths.ShowListPath,
                                          [this](TSettingsRecord&) { layouts()->SaveControlPanelPosition(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.
     if (!state().start.AudioMode)
-        if (const QString left = KnownShowsLeftMessage(m_state.paths.ShowListPath); !left.isEmpty())
+        if (const QString left = KnownShowsLeftMessage(m_showManager, m_state.paths.ShowListPath); !left.isEmpty())
             platform::showMessage(platform::PromptKind::Warning, left);
     for (const QString& text : CloseSaveFailureTexts(saved, m_state.paths.SettingsFileName, m_state.paths.ShowListPath))
         platform::showMessage(platform::PromptKind::Error, text);

@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+class TForm16;
+
 struct TCloseSave {
     bool DiskRead = false;          // the settings file on disk was read for the merge
     platform::RecordResult Settings;  // writing the settings file
@@ -40,7 +42,7 @@ QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settin
 // The known shows as the MyShow manager `Form16` lists them, or nothing when
 // that window does not exist or could not read the file of known shows (the
 // file is then left as it is).
-std::optional<QStringList> KnownShowsOfManager();
+std::optional<QStringList> KnownShowsOfManager(const TForm16* Form16);
 // The message that the file of known shows is left as it is because the
 // manager could not read it; empty when it was read whole.
-QString KnownShowsLeftMessage(const QString& showListPath);
+QString KnownShowsLeftMessage(const TForm16* Form16, const QString& showListPath);

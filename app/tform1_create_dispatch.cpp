@@ -17,12 +17,10 @@
 
 void TForm1::AutoFolderToCDClick()
 {
+    TForm20* const Form20 = m_folderPictureWindow;
     LoadFolderExclusions();
-    if (Form20) {
-        const QString SelectedFolder = folderTree()->SelectedFolder;
-        const QString name = QFileInfo(SelectedFolder).fileName();
-        Form20->FolderLabel->setText(name.isEmpty() ? SelectedFolder : name);
-    }
+    if (Form20)
+        Form20->SetFolder(folderTree()->SelectedFolder);
     CollectPurpose = QStringLiteral("FolderToCD");
     ShowAddAllDialog();
 }
@@ -80,8 +78,10 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
     show();
     state().start.ArgumentMode = 0;
     state().start.ShowFileArgument = 0;
-    if (!Form16)
-        Form16 = new TForm16(m_state.paths.ShowListPath);
+    if (!m_showManager) {
+        m_showManager = new TForm16(m_state.paths.ShowListPath);
+        m_windowsMadeHere << m_showManager.data();
+    }
     OpenFolderOrShow();
     if (showFileGiven && QFileInfo(state().start.StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
         LoadMyShowClick(state().start.StartArgument);

@@ -98,6 +98,7 @@ void TForm1::FormDestroy()
 
 void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 {
+    TForm9* const Form9 = m_showWindow;
     HookInput in;
     in.mainWindowEnabled = isEnabled() && !QApplication::activeModalWidget();
     in.hookHandledRunning = HookHandled && HookHandled->isActive();
@@ -162,6 +163,7 @@ void TForm1::HookHandledTimer()
 
 void TForm1::Timer1Timer()
 {
+    TForm2* const Form2 = m_replayWindow;
     IdleInput in;
     in.thumbnailView = false;
     in.mainWindowActive = isActiveWindow();
@@ -224,6 +226,7 @@ void TForm1::UserActivity()
 
 void TForm1::FormMouseDown(Qt::MouseButton button)
 {
+    TForm9* const Form9 = m_showWindow;
     MouseButtonDown = 1;
     if (runs(m_state.session)) {
         if (button == Qt::RightButton) {
@@ -248,6 +251,7 @@ void TForm1::FormMouseMove()
 
 void TForm1::FormMouseWheel(int delta)
 {
+    TForm9* const Form9 = m_showWindow;
     UserActivity();
     if (delta == 0)
         return;

@@ -50,6 +50,7 @@ bool isTextInput(const QWidget* w)
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    TForm9* const Form9 = m_showWindow;
     MainKeyInput in;
     in.key = key;
     in.alt = shift.testFlag(Qt::AltModifier);
@@ -86,6 +87,7 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 
 void TForm1::RestartShow()
 {
+    TForm9* const Form9 = m_showWindow;
     TShowState& ShowState = m_state.session.ShowState;
     std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     if (!runs(m_state.session)) {
@@ -162,6 +164,7 @@ void TForm1::TBGoSmallMSClick()
 
 void TForm1::ResumeInFullClick()
 {
+    TForm9* const Form9 = m_showWindow;
     TShowState& ShowState = m_state.session.ShowState;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).

@@ -98,6 +98,8 @@ public:
     {
         m_form->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
     }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm16* showManager() const override { return m_form->showManager(); }
 
 private:
     TForm1* m_form;

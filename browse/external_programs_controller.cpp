@@ -95,6 +95,7 @@ ExternalProgramsController::~ExternalProgramsController() = default;
 
 void ExternalProgramsController::SetupExternalPrograms()
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (m_setUp)
         return;
     m_setUp = true;
@@ -137,10 +138,8 @@ void ExternalProgramsController::SetupExternalPrograms()
     onClick(m_w.MRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.MRotateR, [this] { TBRotateRClick(); });
     if (Form9) {
-        if (Form9->SBRotateLeft)
-            connect(Form9->SBRotateLeft, &QToolButton::clicked, this, [this] { TBRotateLClick(true); });
-        if (Form9->SBRotateRight)
-            connect(Form9->SBRotateRight, &QToolButton::clicked, this, [this] { TBRotateRClick(true); });
+        connect(Form9, &TForm9::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
+        connect(Form9, &TForm9::RotateRightClicked, this, [this] { TBRotateRClick(true); });
     }
     onClick(m_w.Irfanview, [this] { IrfanviewClick(); });
     onClick(m_w.TBTarnivo, [this] { TBTarnivoClick(); });
@@ -343,6 +342,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (cutOut || m_host->state().session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
@@ -421,10 +421,8 @@ void ExternalProgramsController::ResetToExifPopClick()
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    if (!Form20)
-        Form20 = new TForm20(m_w.Window);
-    Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
-                                                                                : QFileInfo(SelectedFolder).fileName());
+    TForm20* const Form20 = m_host->folderPictureWindow();
+    Form20->SetFolder(SelectedFolder);
     CollectPurpose = QStringLiteral("ResetToEXIF");
     const int result = Form20->Run(m_session.PlayOptions);
     CollectPurpose.clear();

@@ -163,6 +163,7 @@ void FileOperationsController::reopenFolder(const QString& folder)
 
 void FileOperationsController::SaveToolButtonClick()
 {
+    TForm9* const Form9 = m_host->showWindow();
     // On the thumbnail page the ticked pictures are saved (not while a
     // cell's picture is open in the full view).
     if (pageShown() && !(Form9 && Form9->isVisible())) {
@@ -528,6 +529,7 @@ void FileOperationsController::RenamePictureToolButtonClick()
 
 void FileOperationsController::Backwards1ToolButtonClick()
 {
+    TForm9* const Form9 = m_host->showWindow();
     QAction* button = m_w.Backwards1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;
@@ -536,6 +538,7 @@ void FileOperationsController::Backwards1ToolButtonClick()
 
 void FileOperationsController::Forward1ToolButtonClick()
 {
+    TForm9* const Form9 = m_host->showWindow();
     QAction* button = m_w.Forward1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;
@@ -716,6 +719,7 @@ void FileOperationsController::pictureMovedDuringShow(const QString& newPath)
 
 void FileOperationsController::removeFromPlayOrder()
 {
+    TForm9* const Form9 = m_host->showWindow();
     // A page show keeps its own play order.
     if (pageShown()) {
         if (m_host->PageView()->RemovePictureFromPlayOrder(m_session.PictureIndex))
@@ -798,6 +802,7 @@ bool FileOperationsController::deletePictureFile(const QString& path)
 
 bool FileOperationsController::deleteShowFile(const QString& path)
 {
+    TForm16* const Form16 = m_host->showManager();
     if (!OpenShowPath.isEmpty() && SameFile(OpenShowPath, path))
         openDraftShow();
     if (!SendToRecycleBin(path)) {
@@ -866,6 +871,7 @@ void FileOperationsController::syncShowsAfterFolderRename(const QString& oldFold
 
 QStringList FileOperationsController::playlists() const
 {
+    TForm16* const Form16 = m_host->showManager();
     QStringList lists;
     const auto add = [&lists](const QString& path) {
         if (!path.isEmpty() && QFileInfo(path).isFile() && !lists.contains(path))

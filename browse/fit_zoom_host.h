@@ -10,6 +10,7 @@ class QLabel;
 class QMenuBar;
 class QToolBar;
 class QWidget;
+class TForm9;
 
 // The window's widgets the fit-zoom section uses (any may be null but Window).
 struct FitZoomWidgets {
@@ -40,4 +41,6 @@ public:
     virtual void SetMouseButtonDown(bool down) = 0;
     // How the program was started (demo and argument mode).
     virtual const StartContext& start() const = 0;
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
 };

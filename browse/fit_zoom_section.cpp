@@ -33,7 +33,7 @@ namespace {
 
 // The window title and the full-screen title of the picture in the full
 // view: its name or path and its date (taken, else the file's).
-void showFullViewStatus(QWidget* window, const QString& path, const TPlayOptions& PlayOptions)
+void showFullViewStatus(QWidget* window, TForm9* Form9, const QString& path, const TPlayOptions& PlayOptions)
 {
     const QFileInfo info(path);
     const int32_t fileDate = int32_t(platform::FileDosDate(path));
@@ -41,15 +41,11 @@ void showFullViewStatus(QWidget* window, const QString& path, const TPlayOptions
     const double days = packed ? platform::DateTimeToDays(platform::DosToDateTime(platform::DosDateTime(packed))) : 0;
     const QString dateText = StatusDateText(days);
     window->setWindowTitle(info.fileName() + QStringLiteral("  - ") + dateText);
-    if (!Form9 || !Form9->TitleLabel)
+    if (!Form9)
         return;
-    QLabel* title = Form9->TitleLabel;
-    title->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText);
-    title->adjustSize();
-    title->move(qRound((Form9->width() - title->width()) / 2.0), Form9->height() - 14);
-    title->setVisible(PlayOptions.ShowTitles == 1);
-    if (title->isVisible())
-        title->raise();
+    Form9->SetTitle(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText,
+                    Form9->size());
+    Form9->SetTitleShown(PlayOptions.ShowTitles == 1, true);
 }
 
 // When the full-screen window closes after a full view, the main window
@@ -62,7 +58,7 @@ public:
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && watched == Form9 && armed) {
+        if (event->type() == QEvent::Hide && watched == host_.showWindow() && armed) {
             armed = false;
             if (session_.PlaybackActive != 1)
                 host_.RestoreBrowseView();
@@ -84,7 +80,7 @@ void watchFullViewEnd(QWidget* window, FitZoomHost& host, const ShowSession& ses
         watch = new FullViewEndWatch(window, host, session);
         watch->setObjectName(name);
     }
-    Form9->installEventFilter(watch);   // (once per window: installing again only moves it first)
+    host.showWindow()->installEventFilter(watch);   // (once per window: installing again only moves it first)
     watch->armed = true;
 }
 
@@ -181,20 +177,21 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // With the full-screen window at hand, the full view opens there
         // (the picture loaded into "form9im1" and fitted to the screen).
         hooks.StartFullView = [this](const QString& path) {
+            TForm9* const Form9 = m_host->showWindow();
             if (!Form9)
                 return;
             // The titles describe the picture of the full view (never the
             // last picture of a show played before).
             Form9->CutOutShown = [this, path] {
                 m_host->SetPictureMenuCaptions();
-                showFullViewStatus(m_w.Window, path, m_session.PlayOptions);
+                showFullViewStatus(m_w.Window, m_host->showWindow(), path, m_session.PlayOptions);
             };
-            Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
+            Form9->SetEditButtonEnabled(!Settings.EditPrograms[0].isEmpty()
                                                   && QFile::exists(Settings.EditPrograms[0]));
             watchFullViewEnd(m_w.Window, *m_host, m_session);
             Form9->StartFullView(path);
             if (Form9->isVisible())
-                showFullViewStatus(m_w.Window, path, m_session.PlayOptions);
+                showFullViewStatus(m_w.Window, Form9, path, m_session.PlayOptions);
         };
         hooks.CloseFullView = [this] {
             session().FullViewActive = 0;
@@ -223,15 +220,16 @@ CustomRatioPanel* FitZoomSection::CustomRatio()
 
 namespace {
 
-bool fullScreenShown() { return Form9 && Form9->isVisible(); }
+bool fullScreenShown(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
 
 } // namespace
 
 void FitZoomSection::SizePictureToDisplay(bool toggle)
 {
+    TForm9* const Form9 = m_host->showWindow();
     // In the full-screen window the picture went into the image that the
     // active-image byte names.
-    if (fullScreenShown())
+    if (fullScreenShown(Form9))
         Form9->ReceivingFitZoom()->SizePictureToDisplay(toggle);
     else
         Image1FitZoom()->SizePictureToDisplay(toggle);
@@ -239,8 +237,9 @@ void FitZoomSection::SizePictureToDisplay(bool toggle)
 
 void FitZoomSection::WheelZoomPicture(int step)
 {
+    TForm9* const Form9 = m_host->showWindow();
     // The full-screen window zooms the image shown now.
-    if (fullScreenShown())
+    if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->WheelZoomPicture(step);
     else
         Image1FitZoom()->WheelZoomPicture(step);
@@ -248,7 +247,8 @@ void FitZoomSection::WheelZoomPicture(int step)
 
 void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 {
-    if (fullScreenShown())
+    TForm9* const Form9 = m_host->showWindow();
+    if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
     else
         Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
@@ -256,6 +256,7 @@ void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
+    TForm9* const Form9 = m_host->showWindow();
     FitZoomHandler* handler = Image1FitZoom();
     session().CutOutCount = 0;
     session().ZoomFactor = 0;

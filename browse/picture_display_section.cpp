@@ -47,13 +47,7 @@ void enableItem(QAction* action, bool on)
         action->setEnabled(on);
 }
 
-void enableItem(QWidget* widget, bool on)
-{
-    if (widget)
-        widget->setEnabled(on);
-}
-
-bool fullScreenVisible() { return Form9 && Form9->isVisible(); }
+bool fullScreenVisible(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
 
 bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
 
@@ -75,8 +69,8 @@ QSize displayAreaFor(const PictureDisplayHost& host, const QString& slot)
 {
     if (slot == SlotForm1Im1 && !host.MainPictureArea().isEmpty())
         return host.MainPictureArea();
-    if (slot != SlotForm1Im1 && Form9)
-        return Form9->PictureArea().size();
+    if (slot != SlotForm1Im1 && host.showWindow())
+        return host.showWindow()->PictureArea().size();
     return QSize();
 }
 
@@ -109,7 +103,7 @@ public:
     {
         return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
     }
-    bool FullScreenVisible() const override { return fullScreenVisible(); }
+    bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
     bool DemoMode() const override { return m_host.start().DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
     bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
@@ -120,11 +114,8 @@ public:
 
     void BeforeStep() override
     {
-        if (Form9) {
-            enableItem(Form9->SBRotateLeft, false);
-            enableItem(Form9->SBRotateRight, false);
-            enableItem(Form9->RunExeSpeedButton, false);
-        }
+        if (TForm9* const Form9 = m_host.showWindow())
+            Form9->SetPictureButtonsEnabled(false);
         QCoreApplication::processEvents();
     }
     void ThumbnailStep() override
@@ -135,8 +126,8 @@ public:
     void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
     void ShowTitleLabelByOption() override
     {
-        if (Form9 && Form9->TitleLabel)
-            Form9->TitleLabel->setVisible(m_session.ShowState.TitleOption == 1);
+        if (TForm9* const Form9 = m_host.showWindow())
+            Form9->SetTitleShown(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
     void ResetBackwardsButton() override { m_host.state().session.CutOutCount = 0; }
@@ -226,29 +217,23 @@ public:
     }
     void HidePictureImages() override
     {
-        if (fullScreenVisible()) {
-            if (Form9->Image1)
-                Form9->Image1->hide();
-            if (Form9->Image2)
-                Form9->Image2->hide();
+        TForm9* const Form9 = m_host.showWindow();
+        if (fullScreenVisible(Form9)) {
+            Form9->HidePictures();
         } else if (m_w.Image1) {
             m_w.Image1->hide();
         }
     }
     void SetErrorCaption(const QString& caption) override
     {
-        if (Form9) {
-            for (QLabel* label : Form9->TextLabels)
-                if (label)
-                    label->hide();
-        }
+        TForm9* const Form9 = m_host.showWindow();
+        if (Form9)
+            Form9->HideTextLines();
         m_w.Window->setWindowTitle(caption);
-        if (Form9 && Form9->TitleLabel) {
+        if (Form9) {
             QString title = caption;
             title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            Form9->TitleLabel->setText(title);
-            Form9->TitleLabel->adjustSize();
-            centreTitle();
+            Form9->SetTitle(title, titleArea());
         }
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
@@ -274,14 +259,11 @@ public:
         }
     }
 
-    static void centreTitle()
+    // The area the show window's title is centred in: the primary screen.
+    static QSize titleArea()
     {
-        if (!Form9 || !Form9->TitleLabel)
-            return;
         const QScreen* screen = QGuiApplication::primaryScreen();
-        const QSize size = screen ? screen->size() : QSize(1024, 768);
-        QLabel* title = Form9->TitleLabel;
-        title->move(qRound((size.width() - title->width()) / 2.0), size.height() - 14);
+        return screen ? screen->size() : QSize(1024, 768);
     }
 
 private:
@@ -418,7 +400,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
         DropPrefetchedPicture();
         return;
     }
-    const bool fullScreen = fullScreenVisible() || m_host->start().DemoMode;
+    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || m_host->start().DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
     const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
     QSize area = displayAreaFor(*m_host, slot);
@@ -445,6 +427,7 @@ void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 
 void PictureDisplaySection::DisablePictureCommands()
 {
+    TForm9* const Form9 = m_host->showWindow();
     // The sound of the picture shown before ends with it.
     if (PictureSoundPlayerOpen == 1)
         m_host->ReleaseVoiceFile();
@@ -457,8 +440,8 @@ void PictureDisplaySection::DisablePictureCommands()
     if (m_w.LaunchEditProgram1)
         m_w.LaunchEditProgram1->setEnabled(false);
     if (Form9) {
-        enableItem(Form9->RunExeSpeedButton, false);
-        enableItem(Form9->WindowScreenSpeedButton, false);
+        Form9->SetEditButtonEnabled(false);
+        Form9->SetWindowScreenButtonEnabled(false);
     }
     QCoreApplication::processEvents();
 }
@@ -473,6 +456,7 @@ bool PictureDisplaySection::CanRotatePicture(int index)
 
 void PictureDisplaySection::SetPictureMenuCaptions()
 {
+    TForm9* const Form9 = m_host->showWindow();
     std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
     if (m_session.PlaybackActive != 1)
         return;
@@ -538,13 +522,13 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.VoicePlayTB, entryOk && QFile::exists(VoicePathFor(PictureTable[size_t(index)].FullPath)));
     }
     if (Form9)
-        enableItem(Form9->WindowScreenSpeedButton, true);
+        Form9->SetWindowScreenButtonEnabled(true);
     if (editProgramExists()) {
         if (m_w.LaunchEditProgram1)
             m_w.LaunchEditProgram1->setEnabled(true);
         enableItem(m_w.RunExeToolButton, true);
         if (Form9)
-            enableItem(Form9->RunExeSpeedButton, true);
+            Form9->SetEditButtonEnabled(true);
     }
     enableItem(m_w.PictureToClipboard, true);
     enableItem(m_w.PathToClipboard, m_host->state().session.CutOutCount < 1);
@@ -553,6 +537,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 
 void PictureDisplaySection::UpdatePictureStatus()
 {
+    TForm9* const Form9 = m_host->showWindow();
     TShowState& ShowState = m_session.ShowState;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
         return;
@@ -579,15 +564,13 @@ void PictureDisplaySection::UpdatePictureStatus()
     }
     const PictureStatusTexts texts = ComputePictureStatus(in);
     m_w.Window->setWindowTitle(texts.mainCaption);
-    if (Form9 && Form9->TitleLabel) {
-        Form9->TitleLabel->setText(texts.titleLabel);
-        Form9->TitleLabel->adjustSize();
-        Form1DisplayHost::centreTitle();
-    }
+    if (Form9)
+        Form9->SetTitle(texts.titleLabel, Form1DisplayHost::titleArea());
 }
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
+    TForm9* const Form9 = m_host->showWindow();
     const int direction = m_session.ShowState.Direction;
     if (direction == 0 || !Form9)
         return;
@@ -614,17 +597,13 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 
 void PictureDisplaySection::SetSelectionMenuCaptions()
 {
+    TForm16* const Form16 = m_host->showManager();
     CurrentPicturePath.clear();
     const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
     const int n = int(ticked.size());
 
-    if (Form16 && Form16->isVisible()) {
-        const bool on = n > 0 && Form16->ShowSelectedLabel
-                        && Form16->ShowSelectedLabel->text() != QLatin1String("Select a show");
-        enableItem(Form16->DeletePicButton, on);
-        enableItem(Form16->AddPicsButton1, on);
-        Form16->SetAddButtonGlyph(on, 0);
-    }
+    if (Form16)
+        Form16->EnableForTickedPictures(n);
 
     SelectionCommandInput in;
     in.selected = n;
@@ -691,11 +670,11 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
 
 void PictureDisplaySection::TBRatioClick()
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (!Form9)
         return;
-    Form9->RefreshRatioMenu();
     QPoint at(0, 0);
     if (m_w.ToolBar1)
         at = QPoint(m_w.ToolBar1->x(), m_w.ToolBar1->y() + m_w.ToolBar1->height() + 50);
-    Form9->PMRatio->popup(m_w.Window->mapToGlobal(at));
+    Form9->PopupRatioMenu(m_w.Window->mapToGlobal(at));
 }

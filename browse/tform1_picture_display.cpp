@@ -70,6 +70,8 @@ public:
     void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm16* showManager() const override { return m_form->showManager(); }
 
     const StartContext& start() const override { return m_form->state().start; }
 

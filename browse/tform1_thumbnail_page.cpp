@@ -116,6 +116,7 @@ public:
     {
         // The show goes on full screen, one picture at a time, at the page's
         // first picture in the same play order, paused.
+        TForm9* const Form9 = f->showWindow();
         if (!Form9 || !f->PageView)
             return;
         const QList<int> order = f->PageView->Cursor().order;
@@ -137,6 +138,7 @@ public:
     }
     bool LeaveSingleDisplay(QList<int>& order, int& position) override
     {
+        TForm9* const Form9 = f->showWindow();
         if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || f->state().session.FullViewActive == 1)
             return false;
         order = Form9->PlayOrder();
@@ -220,7 +222,7 @@ public:
     explicit PageFullViewWatch(TForm1* form) : QObject(form), form_(form) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && watched == Form9 && form_->PageView
+        if (event->type() == QEvent::Hide && watched == form_->showWindow() && form_->PageView
             && form_->PageView->ReturnToPagePending())
             QTimer::singleShot(0, form_, [f = QPointer<TForm1>(form_)] {
                 if (f && f->PageView)
@@ -349,6 +351,7 @@ bool TForm1::StartPageShowIfWanted(const QList<int>& order, bool continuous)
 
 void TForm1::PreparePageShow()
 {
+    TForm9* const Form9 = m_showWindow;
     // The interval timer steps the pages.
     if (IntervalTimer) {
         IntervalTimer->stop();

@@ -12,8 +12,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TForm13* Form13 = nullptr;
-TForm2* Form2 = nullptr;
 
 QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, bool demoMode,
                                   QList<int>* records)

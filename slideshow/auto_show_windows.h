@@ -34,7 +34,6 @@ public:
 private:
     AutomaticShowHost* form_;
 };
-extern TForm13* Form13;
 
 class TForm2 : public QWidget {
     Q_OBJECT
@@ -55,4 +54,3 @@ private:
     AutomaticShowHost* form_;
     int remaining_ = 5;
 };
-extern TForm2* Form2;

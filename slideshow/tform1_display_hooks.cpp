@@ -98,9 +98,10 @@ void TForm1::PrepareNextShowStep()
 
 void TForm1::ShowCurrentPictureStatus(bool Full)
 {
+    TForm9* const Form9 = m_showWindow;
     // The one-back button steps back one picture while no cut-out is shown.
-    if (Form9 && Form9->OneBackwardsSpeedButton && state().session.CutOutCount == 0)
-        Form9->OneBackwardsSpeedButton->setToolTip(QStringLiteral("1 picture backwards\r\nCursor left or Mousewheel down"));
+    if (Form9 && state().session.CutOutCount == 0)
+        Form9->ResetOneBackwardsHint();
     if (Full && StatusPanel1 && !PictureDisplayName.isEmpty())
         StatusPanel1->setText(PictureDisplayName);
 }

@@ -63,10 +63,10 @@ void TForm1::ShowAddAllDialog()
         }
         return;
     }
-    if (!Form20)
-        Form20 = new TForm20(this);
-    Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
-                                                                                 : QFileInfo(SelectedFolder).fileName());
+    if (!m_folderPictureWindow)
+        m_folderPictureWindow = new TForm20(this);
+    TForm20* const Form20 = m_folderPictureWindow;
+    Form20->SetFolder(SelectedFolder);
     if (Form20->Run(m_state.session.PlayOptions) == 1)
         CollectPictures();
 }
@@ -143,8 +143,11 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     TPlayOptions& PlayOptions = m_state.session.PlayOptions;
     TShowState& ShowState = m_state.session.ShowState;
     QString& ShowSourcePath = m_state.session.ShowSourcePath;
-    if (!Form9)
-        Form9 = new TForm9(state());
+    if (!m_showWindow) {
+        m_showWindow = new TForm9(state());
+        m_windowsMadeHere << m_showWindow.data();
+    }
+    TForm9* const Form9 = m_showWindow;
     // "Stop Slide Show" (also what a close during a show triggers).
     if (ToolButton2)
         connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click, Qt::UniqueConnection);
@@ -197,8 +200,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     // The tool bar's show buttons and their twins on the full-screen
     // window's panel carry the hints of a running show.
     layouts()->SetShowRunningHints();
-    if (RunExeToolButton && Form9->RunExeSpeedButton && !RunExeToolButton->toolTip().isEmpty())
-        Form9->RunExeSpeedButton->setToolTip(RunExeToolButton->toolTip());
+    if (RunExeToolButton && !RunExeToolButton->toolTip().isEmpty())
+        Form9->SetEditButtonHint(RunExeToolButton->toolTip());
     Form9->IntervalTimer = IntervalTimer;
     if (IntervalTimer) {
         IntervalTimer->stop();
@@ -233,6 +236,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
 
 void TForm1::EndShow()
 {
+    TForm13* const Form13 = m_demoShowWindow;
+    TForm9* const Form9 = m_showWindow;
     if (Form9 && Form9->isVisible()) {
         Form9->StopSlideShow(); // reports back here once more; nothing left to do then
         return;
@@ -285,6 +290,7 @@ void TForm1::ToolButton2Click()
 
 void TForm1::PauseShow()
 {
+    TForm9* const Form9 = m_showWindow;
     if (PageShowRuns()) {
         PagePause();
         return;

@@ -232,7 +232,6 @@ TEST_F(HelpFixture, DemoModeOpensNoHelp)
 TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
 {
     TForm1 form(TestState());
-    Form1 = &form;
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("Form18"));
     InstallHelpKey(&dialog, QStringLiteral("Edit MyShow.htm"));
@@ -247,7 +246,6 @@ TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
     pressF1(&noTopic);
     pressF1(form.TreeView1);
     form.helpAndVersion()->HelpTimerTimer();
-    Form1 = nullptr;
 
     ASSERT_EQ(OpenedUrls().size(), 2);
     EXPECT_TRUE(OpenedUrls().at(0).toLocalFile().endsWith(QStringLiteral("/help/Edit MyShow.htm")));

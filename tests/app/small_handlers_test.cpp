@@ -112,13 +112,13 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
     TestState().start.DemoMode = 0;
     TestState().start.ArgumentMode = 0;
     TForm16 manager(testsupport::freshDir(QStringLiteral("shows")) + QStringLiteral("/AllMyShow.dat"));
-    Form16 = &manager;
     for (QToolButton* b : {manager.BackSB, manager.ForwardSB, manager.AddPicsButton1, manager.DeletePicButton})
         b->setEnabled(false);
     manager.show();
     manager.PicturesSelected = 0;
 
     TForm1 form(TestState());
+    form.setShowManager(&manager);
     form.SetupSmallHandlers();
     form.ImageTimer->start(2000);
     form.ImageTimerTimer();
@@ -139,7 +139,6 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
     manager.BackSB->setEnabled(false);
     form.ImageTimerTimer();
     EXPECT_FALSE(manager.BackSB->isEnabled());
-    Form16 = nullptr;
     platform::resetClock();
 }
 

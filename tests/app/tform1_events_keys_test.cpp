@@ -42,10 +42,8 @@ MainKeyCommand key(int k, bool running, Qt::KeyboardModifiers mods = Qt::NoModif
 }
 
 struct StateGuard {
-    TForm9* before = Form9;
     ~StateGuard()
     {
-        Form9 = before;
         TestState().session.PlaybackActive = 0;
         Settings = TSettingsRecord{};
         TestState().session.SourceIsFolder = 0;
@@ -92,7 +90,6 @@ TEST(MainWindowKeys, LettersIgnoredWithAltOrWhileTyping)
 TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
 {
     StateGuard guard;
-    Form9 = nullptr;
     TForm1 form(TestState());
     form.InstallApplicationEvents();
     TestState().session.PlaybackActive = 1;
@@ -116,7 +113,6 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg")),
                                makePicture(dir, QStringLiteral("c.jpg"))};
     TForm9 show(TestState());
-    Form9 = &show;
     TestState().session.ShowState.PlayOrder = 0;
     show.Play(pictures, {0, 1, 2}, 600000, true, false, [] {});
     TestState().session.PlaybackActive = 1;
@@ -125,6 +121,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     ASSERT_EQ(show.CurrentPosition(), 2);
 
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     form.SetupMenus();
     form.Restart->setVisible(true);
     form.Restart->trigger();
@@ -151,8 +148,8 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     makePicture(dir, QStringLiteral("a.jpg"));
     makePicture(dir, QStringLiteral("b.jpg"));
     TForm9 show(TestState());
-    Form9 = &show;
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     form.SetupMenus();
     form.folderTree()->SelectedFolder = dir;
     Settings.InclJPG = 1;
@@ -175,12 +172,12 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     const QString dir = testsupport::freshDir(QStringLiteral("resume"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
     TForm9 show(TestState());
-    Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     TestState().session.PlaybackActive = 1;
     show.TogglePause();
     TestState().session.ShowState.ManualMode = true;
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     form.SetupMenus();
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
         a->setVisible(true);

@@ -274,8 +274,7 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     TForm9 show(TestState());
-    TForm9* before = Form9;
-    Form9 = &show;
+    form.setShowWindow(&show);
     Settings.ShowHints = 1;
     form.layouts()->UpdateHintsButton();
     EXPECT_EQ(show.SBInfo->toolTip(), QStringLiteral("Press to hide hints/tooltips"));
@@ -294,7 +293,6 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     form.Volume->setEnabled(true);
     form.layouts()->SyncControlPanelButtons();
     EXPECT_TRUE(show.VolumeSpeedButton->isEnabled());
-    Form9 = before;
 }
 
 TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
@@ -381,8 +379,6 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     const QString dir = testsupport::freshDir(QStringLiteral("showpics"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
     TForm9 show(TestState());
-    TForm9* before = Form9;
-    Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     show.show();
     TestState().session.PlaybackActive = 1;
@@ -393,6 +389,7 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     // The window's state changes as the window manager reports them (the
     // offscreen platform does not keep a window minimized).
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     EXPECT_EQ(form.layouts()->HandleSystemCommand(2), 2);
     EXPECT_TRUE(show.Paused());
     EXPECT_EQ(form.layouts()->layoutState().MinimizedDuringShow, 1);
@@ -420,7 +417,6 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     EXPECT_FALSE(show.Paused());
 
     show.StopSlideShow();
-    Form9 = before;
 }
 
 TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)

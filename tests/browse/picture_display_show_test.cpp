@@ -183,8 +183,7 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
 
     TForm1 form(TestState());
     TForm9 window(TestState());
-    TForm9* saved = Form9;
-    Form9 = &window;
+    form.setShowWindow(&window);
     window.Play({0, 1, 2}, false, [] {});   // no display step: only the cursor moves
     ASSERT_EQ(TestState().session.PictureIndex, 0);
     form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
@@ -204,15 +203,12 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
     EXPECT_EQ(TestState().session.ShowState.LastPictureAhead, 0);
 
     window.StopSlideShow();
-    Form9 = saved;
     CloseOpenShow();
 }
 
 TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
 {
     TForm1 form(TestState());
-    TForm1* savedForm = Form1;
-    Form1 = &form;
     TForm9 window(TestState());
     QMenu* menu = window.findChild<QMenu*>("PMRatio");
     ASSERT_NE(menu, nullptr);
@@ -243,7 +239,6 @@ TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(panel->isHidden());
     form.fitZoom()->BtnCancelClick();
-    Form1 = savedForm;
 }
 
 TEST(PictureDisplayShow, IntervalOfAShowRecord)

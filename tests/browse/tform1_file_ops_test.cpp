@@ -191,12 +191,12 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
     EXPECT_FALSE(QFileInfo::exists(shown));
     EXPECT_EQ(TestState().session.ShowState.PictureCount, 2);
     EXPECT_EQ(fileOps->FolderChangedDuringShow, 1);
-    ASSERT_NE(Form9, nullptr);
-    EXPECT_EQ(Form9->HintLabel->text(), "Number of pictures : 2");
+    ASSERT_NE(form->showWindow(), nullptr);
+    EXPECT_EQ(form->showWindow()->HintLabel->text(), "Number of pictures : 2");
     EXPECT_NE(TestState().session.PictureTable[size_t(TestState().session.PictureIndex)].FullPath, shown);
 
     // At the show's end the folder is read again without the deleted picture.
-    Form9->StopSlideShow();
+    form->showWindow()->StopSlideShow();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_EQ(fileOps->FolderChangedDuringShow, 0);
     QTreeWidgetItem* album = form->TreeView1->currentItem();

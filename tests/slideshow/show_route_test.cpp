@@ -97,8 +97,8 @@ struct ShowReset {
     }
     ~ShowReset()
     {
-        if (Form9)
-            Form9->StopSlideShow();
+        if (TForm9* show = showWindow())
+            show->StopSlideShow();
         TestState().session.PlaybackActive = 0;
         TestState().session.FullViewActive = 0;
         TestState().session.CutOutCount = 0;
@@ -256,10 +256,10 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     ShowReset reset;
     const QString dir = freshDir(QStringLiteral("fullview"));
     makeJpeg(dir + QStringLiteral("/photo.jpg"));
-    if (!Form9)
-        Form9 = new TForm9(TestState());
+    TForm9 window(TestState());
 
     TForm1 form(TestState());
+    form.setShowWindow(&window);
     form.ShowPictureFull(dir + QStringLiteral("/photo.jpg"));
     TForm9* show = showWindow();
     ASSERT_NE(show, nullptr);
@@ -296,9 +296,9 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
     ShowReset reset;
     const QString path = freshDir(QStringLiteral("fullbad")) + QStringLiteral("/bad.jpg");
     makeBroken(path);
-    if (!Form9)
-        Form9 = new TForm9(TestState());
+    TForm9 window(TestState());
     TForm1 form(TestState());
+    form.setShowWindow(&window);
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.ShowPictureFull(path);
     EXPECT_FALSE(showWindow()->isVisible());

@@ -228,16 +228,16 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
         form.ShowAddAllDialog();
         EXPECT_EQ(TestState().session.PlaybackActive, 1);
         EXPECT_EQ(TestState().session.PictureCount, 2);
-        ASSERT_NE(Form9, nullptr);
-        EXPECT_TRUE(Form9->isVisible());
-        EXPECT_TRUE(Form9->CurrentPicture().startsWith(folder));
+        ASSERT_NE(form.showWindow(), nullptr);
+        EXPECT_TRUE(form.showWindow()->isVisible());
+        EXPECT_TRUE(form.showWindow()->CurrentPicture().startsWith(folder));
         // The first picture went through the loader into "form9im1".
         EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Loaded());
-        EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), Form9->CurrentPicture());
-        Form9->Step(1);
-        Form9->StopSlideShow();
+        EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), form.showWindow()->CurrentPicture());
+        form.showWindow()->Step(1);
+        form.showWindow()->StopSlideShow();
         EXPECT_EQ(TestState().session.PlaybackActive, 0);
-        EXPECT_FALSE(Form9->isVisible());
+        EXPECT_FALSE(form.showWindow()->isVisible());
     }
     Settings = TSettingsRecord{};
 }
@@ -294,9 +294,9 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     EXPECT_FALSE(replay.isVisible());
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_EQ(TestState().session.AutoShowRunning, 1);
-    ASSERT_NE(Form9, nullptr);
-    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/a.jpg"));
-    Form9->StopSlideShow();
+    ASSERT_NE(form.showWindow(), nullptr);
+    EXPECT_EQ(form.showWindow()->CurrentPicture(), folder + QStringLiteral("/a.jpg"));
+    form.showWindow()->StopSlideShow();
     EXPECT_EQ(TestState().session.AutoShowRunning, 0);
 
     // Cancel: nothing plays, the main window is usable again.
@@ -330,7 +330,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     demo.PictureShowButton->click();
     EXPECT_FALSE(demo.isVisible());
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
-    Form9->StopSlideShow();
+    form.showWindow()->StopSlideShow();
     demo.CancelButton->click();
     EXPECT_FALSE(form.isVisible());
     Settings = TSettingsRecord{};
@@ -370,7 +370,7 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     form.ToolButton2->trigger();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
-    EXPECT_FALSE(Form9->isVisible());
+    EXPECT_FALSE(form.showWindow()->isVisible());
 
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
     TestState().session.CloseAfterShowPending = 1;

@@ -74,7 +74,7 @@ QString makeFolder(MainWindowFixture& f, const QString& name, int count, const Q
 void holdShowSteps(MainWindowFixture& f)
 {
     TestState().session.ShowState.DefaultInterval = TestState().session.ShowState.CurrentInterval = 3600;
-    for (QTimer* timer : {f.form()->IntervalTimer, Form9 ? Form9->IntervalTimer.data() : nullptr})
+    for (QTimer* timer : {f.form()->IntervalTimer, f.showWindow() ? f.showWindow()->IntervalTimer.data() : nullptr})
         if (timer && timer->isActive())
             timer->start(3600 * 1000);
 }
@@ -298,11 +298,11 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     // page comes back when the full view ends.
     QLabel* image = page->View().slot(1).image;
     f.click(image, image->rect().center());
-    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
     EXPECT_TRUE(page->TickedPictures().isEmpty());
     EXPECT_TRUE(page->ReturnToPagePending());
-    QTest::keyClick(Form9, Qt::Key_Escape);
-    ASSERT_TRUE(f.waitFor([page] { return !Form9->isVisible() && !page->ReturnToPagePending(); }));
+    QTest::keyClick(f.showWindow(), Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && !page->ReturnToPagePending(); }));
     f.settle();
     EXPECT_EQ(f.form()->windowTitle(),
               QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
@@ -311,8 +311,8 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     clickCaption(f, page, 2);
     f.form()->ResumeInFull->setEnabled(true);
     f.form()->ResumeInFull->trigger();
-    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
-    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/p03.jpg"));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
+    EXPECT_EQ(f.showWindow()->CurrentPicture(), folder + QStringLiteral("/p03.jpg"));
     EXPECT_FALSE(page->ThumbnailViewActive());
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     f.form()->ToolButton2->trigger();
@@ -527,13 +527,13 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     Settings.PicturesPerPageIndex = QStringLiteral("7");
     Settings.IntervalIndex = 4;
     form->ToolButton1->trigger();
-    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && TestState().session.PlaybackActive == 1; }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     holdShowSteps(f);
     EXPECT_FALSE(page->ThumbnailViewActive());
     for (int i = 0; i < 4; ++i)
-        QTest::keyClick(Form9, Qt::Key_Right);
+        QTest::keyClick(f.showWindow(), Qt::Key_Right);
     const QString fifth = folder + QStringLiteral("/p05.jpg");
-    ASSERT_TRUE(f.waitFor([&] { return Form9->CurrentPicture() == fifth; }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->CurrentPicture() == fifth; }));
     ASSERT_NE(TestState().session.ShowState.Direction, 0) << "the show still advances";
 
     // The layout menu of the main window: the single display is in effect.
@@ -560,21 +560,21 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     form->MultiPop->hide();
     // A cut-out of the paused picture, zoomed with the wheel; then the show
     // goes on.
-    QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
     f.drag(shown, shown->rect().center() - QPoint(60, 40), shown->rect().center() + QPoint(60, 40));
     ASSERT_GE(TestState().session.CutOutCount, 1);
-    QWheelEvent turn(QPointF(Form9->rect().center()), QPointF(Form9->mapToGlobal(Form9->rect().center())), QPoint(),
+    QWheelEvent turn(QPointF(f.showWindow()->rect().center()), QPointF(f.showWindow()->mapToGlobal(f.showWindow()->rect().center())), QPoint(),
                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Form9, &turn);
+    QApplication::sendEvent(f.showWindow(), &turn);
     ASSERT_GT(TestState().session.ZoomFactor, 0);
-    QTest::keyClick(Form9, Qt::Key_Space);
+    QTest::keyClick(f.showWindow(), Qt::Key_Space);
     ASSERT_NE(TestState().session.ShowState.Direction, 0);
 
     // "6 pictures (2 x 3)": the full-screen window closes, the main window
     // shows a page from the picture shown on, paused.
     choose("M6");
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
-    EXPECT_FALSE(Form9->isVisible());
+    EXPECT_FALSE(f.showWindow()->isVisible());
     EXPECT_EQ(TestState().session.CutOutCount, 0) << "the cut-out and its zoom go with the full-screen window";
     EXPECT_EQ(TestState().session.ZoomFactor, 0);
     ASSERT_EQ(page->State().count(), 6);
@@ -605,16 +605,16 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
 
     // Layout 0: back to the single display at the page's first picture, paused.
     choose("M1");
-    ASSERT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible(); }));
     EXPECT_FALSE(page->ThumbnailViewActive());
-    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/p11.jpg"));
+    EXPECT_EQ(f.showWindow()->CurrentPicture(), folder + QStringLiteral("/p11.jpg"));
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 11);
-    EXPECT_TRUE(Form9->Paused());
+    EXPECT_TRUE(f.showWindow()->Paused());
     EXPECT_FALSE(form->TBSelAll->isVisible());
     // It goes on in the same order.
-    QTest::keyClick(Form9, Qt::Key_Right);
-    ASSERT_TRUE(f.waitFor([&] { return Form9->CurrentPicture() == folder + QStringLiteral("/p12.jpg"); }));
-    QTest::keyClick(Form9, Qt::Key_Escape);
+    QTest::keyClick(f.showWindow(), Qt::Key_Right);
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->CurrentPicture() == folder + QStringLiteral("/p12.jpg"); }));
+    QTest::keyClick(f.showWindow(), Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_EQ(page->State().count(), 0);
 }
