@@ -136,7 +136,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             ctx.autoShowRunning = m_session.AutoShowRunning == 1;
             ctx.fullViewActive = session().FullViewActive == 1;
             ctx.manualMode = ctx.showRunning && m_host->InManualMode();
-            ctx.demoMode = m_host->start().DemoMode == 1;
+            ctx.demoMode = m_host->state().start.DemoMode == 1;
             ctx.fullScreenVisible = ctx.fullViewActive;
             // In a show the current entry; otherwise the picture of the
             // full view (or the one shown).

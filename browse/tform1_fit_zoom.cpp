@@ -32,8 +32,6 @@ public:
     void SetMouseButtonDown(bool down) override { m_form->MouseButtonDown = down ? 1 : 0; }
     TForm9* showWindow() const override { return m_form->showWindow(); }
 
-    const StartContext& start() const override { return m_form->state().start; }
-
 private:
     TForm1* m_form;
 };
