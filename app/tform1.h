@@ -513,6 +513,8 @@ private:
     void buildBrowsePreviewPanel();
     void buildShowPreviewPanel();
     void buildToolBars();
+    void buildMyShowToolBar();
+    void setToolBarGlyphs();
     void buildMenus();
     void buildFileMenu();
     void buildShowMenu();
@@ -520,6 +522,7 @@ private:
     void buildListMenus();
     void buildOptionsAndHelpMenus();
     void buildPopups();
+    void addTreeFileItems(QMenu* popup);
     void buildTimers();
 };
 
