@@ -10,6 +10,7 @@
 #include "app/options_controls.h"
 #include "app/options_dialog_logic.h"
 #include "app/options_host.h"
+#include "base/data_paths.h"
 #include "app/options_page_automatic_show.h"
 #include "app/options_page_edit.h"
 #include "app/options_page_full_screen.h"
@@ -20,6 +21,7 @@
 #include "app/options_page_upload.h"
 #include "app/options_page_video.h"
 #include "app/options_pages_small.h"
+#include "base/show_session.h"
 
 #include <QDialog>
 #include <QList>
@@ -40,8 +42,10 @@ class TForm3 : public QDialog {
     Q_OBJECT
 public:
     // `host` is the window the Apply flow refreshes (else the parent when it
-    // is one; none leaves only the settings changed).
-    explicit TForm3(QWidget* parent = nullptr, OptionsHost* host = nullptr);
+    // is one; none leaves only the settings changed). `paths` names the
+    // additional settings file the dialog writes.
+    explicit TForm3(const DataPaths& paths, ShowSession& session, QWidget* parent = nullptr,
+                    OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -113,7 +117,9 @@ private:
     void applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n);
     void applyPlayOptions(const TOptionsValues& v);
     void refreshMainWindow();
+    const DataPaths& m_paths;
     OptionsHost* m_host = nullptr;
+    ShowSession& m_session;
 
     // The interval of the play options' choice when the dialog was activated
     // during a show.

@@ -156,7 +156,7 @@ void CompactProgramList(std::array<QString, 5>& list)
     list = packed;
 }
 
-platform::RecordResult ReadSettingsSnapshot()
+platform::RecordResult ReadSettingsSnapshot(const QString& settingsFileName)
 {
-    return ReadSettingsFile(SettingsFileName, SettingsSnapshot);
+    return ReadSettingsFile(settingsFileName, SettingsSnapshot);
 }

@@ -42,6 +42,6 @@ void ApplySettingsUpgrades(TSettingsRecord& rec, int foundVersion, const QString
 // entries move up in their order, the empty ones last.
 void CompactProgramList(std::array<QString, 5>& list);
 
-// Reads record 0 of SettingsFileName into SettingsSnapshot (the base of the
-// merge at close).
-platform::RecordResult ReadSettingsSnapshot();
+// Reads record 0 of the settings file in use into SettingsSnapshot (the base
+// of the merge at close).
+platform::RecordResult ReadSettingsSnapshot(const QString& settingsFileName);

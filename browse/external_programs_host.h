@@ -7,7 +7,9 @@
 
 #include <array>
 
+struct DataPaths;
 class FolderTreeController;
+struct ProgramState;
 class QAction;
 class QFrame;
 class QLabel;
@@ -16,6 +18,8 @@ class QTableWidget;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
+class TForm9;
+class TForm20;
 
 // The window's widgets the section uses (any may be null but Window).
 struct ExternalProgramsWidgets {
@@ -58,6 +62,10 @@ public:
     virtual ~ExternalProgramsHost() = default;
 
     virtual ExternalProgramsWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
 
     // Folder tree.
     virtual FolderTreeController* folderTree() = 0;
@@ -71,4 +79,9 @@ public:
     virtual void DisplayCurrentPicture() = 0;
     virtual void ShowPicturePreview(const QString& path) = 0;
     virtual void SizePictureToDisplay(bool toggle) = 0;
+
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
+    // The folder picture chooser, made at first use.
+    virtual TForm20* folderPictureWindow() = 0;
 };

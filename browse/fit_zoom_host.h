@@ -3,10 +3,14 @@
 // ratio panel is open, and the few routines of other sections it calls.
 #pragma once
 
+struct DataPaths;
+struct StartContext;
+struct ProgramState;
 class QLabel;
 class QMenuBar;
 class QToolBar;
 class QWidget;
+class TForm9;
 
 // The window's widgets the fit-zoom section uses (any may be null but Window).
 struct FitZoomWidgets {
@@ -22,6 +26,10 @@ public:
     virtual ~FitZoomHost() = default;
 
     virtual FitZoomWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
 
     // The commands for the shown picture.
     virtual void SetPictureMenuCaptions() = 0;
@@ -29,4 +37,8 @@ public:
     virtual void RestoreBrowseView() = 0;
     virtual bool InManualMode() const = 0;
     virtual void ApplyShowOptions() = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
 };

@@ -12,6 +12,7 @@ class TForm1FitZoomHost final : public FitZoomHost {
 public:
     explicit TForm1FitZoomHost(TForm1* form) : m_form(form) {}
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     FitZoomWidgets widgets() const override
     {
         FitZoomWidgets w;
@@ -23,10 +24,14 @@ public:
         return w;
     }
 
+    ProgramState& state() const override { return m_form->state(); }
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+
+    const StartContext& start() const override { return m_form->state().start; }
 
 private:
     TForm1* m_form;
@@ -36,7 +41,7 @@ private:
 
 void TForm1::InstallFitZoom()
 {
-    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this));
+    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this), m_state.session);
 }
 
 void TForm1::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }

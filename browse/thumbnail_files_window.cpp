@@ -63,7 +63,8 @@ void repaintControls(QWidget* window)
 
 // ---- TForm38 -------------------------------------------------------------------------
 
-TForm38::TForm38(const QString& selectedFolder, QWidget* parent) : QDialog(parent), m_folder(selectedFolder)
+TForm38::TForm38(const DataPaths& paths, const QString& selectedFolder, bool demoMode, QWidget* parent)
+    : QDialog(parent), m_paths(paths), m_folder(selectedFolder), m_demoMode(demoMode)
 {
     setObjectName(QStringLiteral("Form38"));
     setWindowTitle(QStringLiteral("Vistamo! - Create/Replace thumbnails manually"));
@@ -213,8 +214,8 @@ void TForm38::BtnOKClick()
     AddSettings.ThumbsOnFixedDrives = OnFixedDrives;
     AddSettings.ThumbsOnNetworkDrives = OnNetworkDrives;
     AddSettings.ThumbsOnRemovableDrives = OnRemovableDrives;
-    if (!AddSettingsPath.isEmpty()) {
-        const platform::RecordResult written = WriteAddSettings(AddSettingsPath, AddSettings);
+    if (!m_paths.AddSettingsPath.isEmpty()) {
+        const platform::RecordResult written = WriteAddSettings(m_paths.AddSettingsPath, AddSettings);
         if (!written.ok())
             platform::showMessage(platform::PromptKind::Error, written.Message);
     }
@@ -337,6 +338,7 @@ void TForm38::ProcessThumbnails()
     Busy = true;
     QCoreApplication::processEvents();
     ThumbnailBatch batch;
+    batch.demoMode = m_demoMode;
     batch.addLogLine = [this](const QString& text, int32_t colour, bool after, bool before) {
         AddLogLine(text, colour, after, before);
     };

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QRect>
 
+struct DataPaths;
 class QCheckBox;
 class QFrame;
 class QTimer;
@@ -20,7 +21,9 @@ class QTextEdit;
 class TForm38 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm38(const QString& selectedFolder, QWidget* parent = nullptr);
+    // `paths` name the additional settings file the window writes; with
+    // `demoMode` (a demo start) no thumbnails are made.
+    TForm38(const DataPaths& paths, const QString& selectedFolder, bool demoMode, QWidget* parent = nullptr);
 
     QCheckBox* CBInclSubfolders = nullptr;
     QCheckBox* CBReplaceExisting = nullptr;
@@ -71,7 +74,9 @@ protected:
 
 private:
     QSize previewBoxSize() const;
+    const DataPaths& m_paths;
     QString m_folder;
+    bool m_demoMode = false;
 };
 
 class TForm39 : public QDialog {
