@@ -316,6 +316,7 @@ public:
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
     const DataPaths& Paths() const override { return m_state.paths; }
+    FolderExclusionState& Exclusions() override;
     void EndShow();
     void ToolButton2Click();
     void PauseShow();

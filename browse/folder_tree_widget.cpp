@@ -140,7 +140,7 @@ void FolderTreeController::clearTree()
 QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTreeWidgetItem* node,
                                                       const QString& nextLevel)
 {
-    LoadFolderExclusions(paths_);
+    LoadFolderExclusions(Exclusions, paths_);
     if (!node) {
         clearTree();
         const QChar letter = platform::DriveLetterOf(folder);
@@ -163,7 +163,7 @@ QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTr
     }
     const FolderFillResult fill = ReadFolderForTree(
         folder, playOptions(), VideoImageIndex,
-        [this](const QString& lowerPath) { return IsFolderExcluded(paths_, lowerPath, true, false, false) == 1; },
+        [this](const QString& lowerPath) { return IsFolderExcluded(Exclusions, paths_, lowerPath, true, false, false) == 1; },
         nextLevel);
     QTreeWidgetItem* next = nullptr;
     if (fill.entryPassed) {
@@ -236,7 +236,7 @@ void FolderTreeController::walkTo(const OpenTarget& target)
     const FolderLevelSplit split = SplitFolderIntoLevels(target.path, target.mountPoint);
     FolderLevels = split.levels;
     FolderLevelMasks = split.masks;
-    CheckOpenFolderExcluded(paths_, FolderLevelMasks.mid(1));
+    CheckOpenFolderExcluded(Exclusions, paths_, FolderLevelMasks.mid(1));
 
     const int levelCount = FolderLevels.size();
     QTreeWidgetItem* next = FillFolderNode(target.mountPoint, nullptr,

@@ -16,7 +16,8 @@
 TForm13* Form13 = nullptr;
 TForm2* Form2 = nullptr;
 
-QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, QList<int>* records)
+QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& exclusions,
+                                  const QString& autoShowPath, QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -26,7 +27,7 @@ QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoSho
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(paths, autoShowPath, PlayOptionsFrom(Settings, true));
+        pictures = CollectFolderPictures(paths, exclusions, autoShowPath, PlayOptionsFrom(Settings, true));
     }
     return pictures;
 }
@@ -36,7 +37,7 @@ bool PlayAutomaticShow(AutomaticShowHost* host)
     AutoShowRunning = 1;
     ApplyShowOptions();
     QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, &records);
+    const QStringList pictures = AutomaticShowPictures(host->Paths(), host->Exclusions(), Settings.AutoShowPath, &records);
     if (pictures.isEmpty()) {
         AutoShowRunning = 0;
         return false;

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 struct DataPaths;
+struct FolderExclusionState;
 class QTimer;
 class QWidget;
 
@@ -22,4 +23,6 @@ public:
     // The data-folder paths of this start (the folder exclusions a folder
     // source's collection follows).
     virtual const DataPaths& Paths() const = 0;
+    // The folder exclusions in force.
+    virtual FolderExclusionState& Exclusions() = 0;
 };

@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 
+struct FolderExclusionState;
+
 // 1 from the start of a slide show (or of the music queue) until it ends.
 extern int32_t PlaybackActive;
 // The running show's interval index, 0 (fastest) .. 59 (slowest).
@@ -101,9 +103,10 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 // folders only with `includeSystemFolders`, each folder once), in folder
 // order and by name within a folder, filtered by the options, cut to the
 // maximum number of pictures. Polls `cancel` between folders. `paths` give
-// the folder exclusions' file and the program's own folders.
-QStringList CollectFolderPictures(const DataPaths& paths, const QString& folder, const TPlayOptions& options,
-                                  const bool* cancel = nullptr);
+// the folder exclusions' file and the program's own folders; `exclusions`
+// the exclusions in force.
+QStringList CollectFolderPictures(const DataPaths& paths, FolderExclusionState& exclusions, const QString& folder,
+                                  const TPlayOptions& options, const bool* cancel = nullptr);
 
 // The source of the show about to start (a folder or a show file).
 extern QString ShowSourcePath;

@@ -75,7 +75,7 @@ void TForm1::CollectPictures()
 {
     const QString SelectedFolder = folderTree()->SelectedFolder;
     CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, PlayOptions);
+    const QStringList pictures = CollectFolderPictures(m_state.paths, folderTree()->Exclusions, SelectedFolder, PlayOptions);
     GrowSelectionList(int32_t(pictures.size()), true);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -121,7 +121,7 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(m_state.paths, folderTree()->SelectedFolder, PlayOptions);
+        pictures = CollectFolderPictures(m_state.paths, folderTree()->Exclusions, folderTree()->SelectedFolder, PlayOptions);
         ShowSourcePath = folderTree()->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
