@@ -7,6 +7,9 @@
 #include "browse/page_state.h"
 
 #include "platform/icons.h"
+#include "shows/show_windows.h"
+#include "slideshow/auto_show_windows.h"
+#include "slideshow/show_window.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,7 +25,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-TForm1* Form1 = nullptr;
 
 
 namespace {
@@ -115,7 +117,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
         this, *this, m_state.paths,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.paths,
+    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();
@@ -131,9 +133,22 @@ TForm1::~TForm1()
 {
     FormDestroy();  // the keyboard hook goes with the window
     FitZoomSect = nullptr;  // the event filter no longer asks it for the ratio panel
-    if (Form1 == this)
-        Form1 = nullptr;
+    for (const QPointer<QWidget>& window : m_windowsMadeHere)
+        delete window.data();
 }
+
+TForm9* TForm1::showWindow() const { return m_showWindow; }
+void TForm1::setShowWindow(TForm9* window) { m_showWindow = window; }
+TForm10* TForm1::pictureTextWindow() const { return m_pictureTextWindow; }
+void TForm1::setPictureTextWindow(TForm10* window) { m_pictureTextWindow = window; }
+TForm16* TForm1::showManager() const { return m_showManager; }
+void TForm1::setShowManager(TForm16* window) { m_showManager = window; }
+TForm20* TForm1::folderPictureWindow() const { return m_folderPictureWindow; }
+void TForm1::setFolderPictureWindow(TForm20* window) { m_folderPictureWindow = window; }
+TForm13* TForm1::demoShowWindow() const { return m_demoShowWindow; }
+void TForm1::setDemoShowWindow(TForm13* window) { m_demoShowWindow = window; }
+TForm2* TForm1::replayWindow() const { return m_replayWindow; }
+void TForm1::setReplayWindow(TForm2* window) { m_replayWindow = window; }
 
 QAction* TForm1::actionNamed(const QString& name) const
 {

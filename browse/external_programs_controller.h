@@ -5,6 +5,7 @@
 // through ExternalProgramsHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/external_programs_host.h"
 
 #include <QObject>
@@ -19,7 +20,7 @@ class ExternalProgramsController : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the items are wired on first showing.
-    explicit ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host);
+    ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host, ShowSession& session);
     ~ExternalProgramsController() override;
 
     // 1 while an outside program started through RunExternalProgram runs; the
@@ -80,6 +81,7 @@ private:
     void refreshAfterRotation(const QString& target, bool cutOut);
 
     std::unique_ptr<ExternalProgramsHost> m_host;
+    ShowSession& m_session;
     const ExternalProgramsWidgets m_w;
     bool m_setUp = false;
 };

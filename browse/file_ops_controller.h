@@ -4,6 +4,7 @@
 // plain routines of picture_file_ops, folder_ops and copy_file.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/file_ops_host.h"
 #include "browse/folder_ops.h"
 #include "browse/picture_file_ops.h"
@@ -23,7 +24,7 @@ public:
     static FileOperationsController* Of(QObject* window);
     // Makes and wires the controller of host's window (a child of it);
     // returns the existing one when the window has one already.
-    static FileOperationsController* Create(std::unique_ptr<FileOpsHost> host);
+    static FileOperationsController* Create(std::unique_ptr<FileOpsHost> host, ShowSession& session);
     ~FileOperationsController() override;
 
     // Set when a picture was moved, deleted or renamed while a slide show runs
@@ -115,7 +116,7 @@ public:
     QStringList playlists() const override;
 
 private:
-    explicit FileOperationsController(std::unique_ptr<FileOpsHost> host);
+    FileOperationsController(std::unique_ptr<FileOpsHost> host, ShowSession& session);
     void wire();
     void pauseRunningShow();
     void reopenFolder(const QString& folder);
@@ -126,6 +127,7 @@ private:
     bool confirmTickedRemoval(const QString& prompt);
 
     std::unique_ptr<FileOpsHost> m_host;
+    ShowSession& m_session;
     const FileOpsWidgets m_w;
     CopyState m_copy;
     TickedFlags m_ticked;

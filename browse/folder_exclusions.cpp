@@ -1,8 +1,6 @@
 #include "browse/folder_exclusions.h"
 
 #include "base/settings_record.h"
-#include "base/start_args.h"
-#include "base/start_modes.h"
 #include "platform/fixed_text.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
@@ -157,11 +155,11 @@ void LoadFolderExclusions(FolderExclusionState& state, const DataPaths& paths)
     state.ExclusionsChanged = 0;
 }
 
-ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths)
+ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths, bool demoMode)
 {
     ExclusionRules rules;
     rules.active = state.FolderExclusionsActive != 0;
-    rules.demoMode = DemoMode != 0;
+    rules.demoMode = demoMode;
     rules.excludeSmallPics = Settings.ExcludeSmallPics == QLatin1String("1");
     rules.cutOutFolder = ExclusionKey(paths.CutOutFolder);
     rules.mailFolder = ExclusionKey(paths.MailTempFolder);
@@ -169,12 +167,14 @@ ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const Da
 }
 
 uint8_t IsFolderExcluded(const FolderExclusionState& state, const DataPaths& paths, const QString& folder,
-                         bool browse, bool search, bool collect)
+                         bool browse, bool search, bool collect, bool demoMode)
 {
-    return IsFolderExcluded(state.ExclusionList, CurrentExclusionRules(state, paths), folder, browse, search, collect);
+    return IsFolderExcluded(state.ExclusionList, CurrentExclusionRules(state, paths, demoMode), folder, browse, search,
+                            collect);
 }
 
-bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths, const QStringList& levelFolders)
+bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths, const QStringList& levelFolders,
+                             bool demoMode)
 {
     if (!state.FolderExclusionsActive)
         return false;
@@ -182,7 +182,7 @@ bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths
     for (const QString& level : levelFolders) {
         if (level.isEmpty())
             continue;
-        if (IsFolderExcluded(state, paths, ExclusionKey(level), true, false, false) == 0) {
+        if (IsFolderExcluded(state, paths, ExclusionKey(level), true, false, false, demoMode) == 0) {
             state.FolderExclusionsActive = 0;
             platform::showMessage(platform::PromptKind::Information, ExclusionsTurnedOffText);
             return true;
@@ -249,8 +249,7 @@ ExclusionChoice ToggleExclusionChoice(FolderExclusionState& state, ExclusionChoi
 platform::RecordResult StoreExclusionFlags(FolderExclusionState& state, const QString& file, const QString& folder,
                                            const ExclusionChoice& choice)
 {
-    // A start with a folder or show argument keeps every data file as it is.
-    if (ArgumentMode || file.isEmpty())
+    if (file.isEmpty())
         return platform::RecordResult::Fail(platform::RecordStatus::ReadOnly, QString());
     // The other folders' records come from the file: one that could not be
     // read is not replaced by this folder's record alone.
@@ -281,7 +280,7 @@ platform::RecordResult StoreExclusionFlags(FolderExclusionState& state, const QS
 
 bool ClearExclusionFile(FolderExclusionState& state, const QString& file)
 {
-    if (ArgumentMode || file.isEmpty())
+    if (file.isEmpty())
         return false;
     state.ExclusionsChanged = 1;
     return WriteExcludeFolderFile(file, {});

@@ -98,17 +98,18 @@ void LoadFolderExclusions(FolderExclusionState& state, const DataPaths& paths);
 
 // The rules in force (active flag, demo mode, the ExcludeSmallPics setting,
 // the cut-out and mail folders of `paths`).
-ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths);
+ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths, bool demoMode);
 
 // The program's one exclusion test, over the list and rules in force.
 uint8_t IsFolderExcluded(const FolderExclusionState& state, const DataPaths& paths, const QString& folder,
-                         bool browse, bool search, bool collect);
+                         bool browse, bool search, bool collect, bool demoMode);
 
 // Before a walk to a folder: when exclusions are active and one of the
 // folder's levels (`levelFolders`, the drive root left out) is excluded from
 // browsing, exclusions are switched off with a message. Returns true when it
 // switched them off.
-bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths, const QStringList& levelFolders);
+bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths, const QStringList& levelFolders,
+                             bool demoMode);
 
 extern const QString ExclusionsTurnedOffText;
 extern const QString ConfirmClearExclusionsText;
@@ -137,8 +138,7 @@ ExclusionChoice ToggleExclusionChoice(FolderExclusionState& state, ExclusionChoi
 // place, or a new one is appended (a record with no flag set stays). The
 // whole file is rewritten safely; sets ExclusionsChanged. Fails, with the
 // user's text in Message, when the file could not be read (it is then left
-// as it is) or written; fails with no text when data files are read-only in
-// this start.
+// as it is) or written; fails with no text without a file name.
 platform::RecordResult StoreExclusionFlags(FolderExclusionState& state, const QString& file, const QString& folder,
                                            const ExclusionChoice& choice);
 // Empties the file; sets ExclusionsChanged.

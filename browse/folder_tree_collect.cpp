@@ -6,11 +6,11 @@
 #include <QCoreApplication>
 
 QStringList CollectSubfolderTree(const DataPaths& paths, FolderExclusionState& exclusions, const QString& start,
-                                 bool includeSystemFolders, bool searchCollecting, const bool* cancel)
+                                 bool includeSystemFolders, bool searchCollecting, bool demoMode, const bool* cancel)
 {
     LoadFolderExclusions(exclusions, paths);
-    const CollectAllowedFn allowed = [&paths, &exclusions, searchCollecting](const QString& lowerPath) {
-        return IsFolderExcluded(exclusions, paths, lowerPath, false, searchCollecting, true) == 1;
+    const CollectAllowedFn allowed = [&paths, &exclusions, searchCollecting, demoMode](const QString& lowerPath) {
+        return IsFolderExcluded(exclusions, paths, lowerPath, false, searchCollecting, true, demoMode) == 1;
     };
     TSubfolderList SubfolderList;
     SubfolderList.start(start);

@@ -14,7 +14,9 @@ struct FolderExclusionState;
 // folder first. `paths` give the exclusion file and the program's own
 // folders (always excluded); `exclusions` the exclusions in force.
 // `searchCollecting` selects the exclusions for picture-search results
-// instead of those for shows and mail. Window events run after each folder;
-// a set `cancel` stops the walk with what was found so far.
+// instead of those for shows and mail; `demoMode` keeps only the fixed
+// exclusions. Window events run after each folder; a set `cancel` stops the
+// walk with what was found so far.
 QStringList CollectSubfolderTree(const DataPaths& paths, FolderExclusionState& exclusions, const QString& start,
-                                 bool includeSystemFolders, bool searchCollecting, const bool* cancel = nullptr);
+                                 bool includeSystemFolders, bool searchCollecting, bool demoMode,
+                                 const bool* cancel = nullptr);

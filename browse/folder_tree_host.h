@@ -9,6 +9,7 @@
 #include <array>
 
 struct DataPaths;
+struct StartContext;
 class QAction;
 class QLabel;
 class QMenu;
@@ -61,4 +62,6 @@ public:
                                     bool withPicture) = 0;
     // Runs a program on one file alone (the file becomes the edit target).
     virtual void RunProgramOnFile(const QString& program, const QString& file) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

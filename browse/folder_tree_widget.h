@@ -47,6 +47,7 @@ struct FolderTreeHooks {
     std::function<void(const QString& program, const QString& file)> runVideo;
     std::function<void()> focusMainWindow;
     std::function<void()> beforeRefresh;               // hide the preview side window
+    std::function<bool()> demoMode;                    // the self-running demo start
 };
 
 class FolderTreeController : public QObject {
@@ -132,6 +133,7 @@ private:
     void walkTo(const OpenTarget& target);
     void captionChanged();
     TreePlayOptions playOptions() const;
+    bool demoMode() const;
 
     QTreeWidget* tree_;
     QPointer<QWidget> viewport_;  // the tree's viewport, watched for presses

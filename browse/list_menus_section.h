@@ -2,6 +2,7 @@
 // menus. It reaches the rest of the window through ListMenusHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/drive_menu.h"
 #include "browse/list_menus_host.h"
 
@@ -17,7 +18,7 @@ class ListMenusSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the menus are wired on first use.
-    explicit ListMenusSection(std::unique_ptr<ListMenusHost> host);
+    ListMenusSection(std::unique_ptr<ListMenusHost> host, ShowSession& session);
     ~ListMenusSection() override;
 
     // Connects the list and drive menus and their items to their handlers
@@ -72,6 +73,7 @@ private:
     void playListEntry(const QString& entry);
 
     std::unique_ptr<ListMenusHost> m_host;
+    ShowSession& m_session;
     const ListMenusWidgets m_w;
     bool m_listMenusSetUp = false;
 };

@@ -11,6 +11,7 @@
 
 class FolderTreeController;
 struct DataPaths;
+struct StartContext;
 class QAction;
 class QFrame;
 class QLabel;
@@ -95,4 +96,6 @@ public:
     // The picture the thumbnail timer shows when it fires, and whether it is
     // the tree's.
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -65,6 +65,8 @@ public:
         m_form->externalPrograms()->RunExternalProgram(program, {}, true);
     }
 
+    const StartContext& start() const override { return m_form->state().start; }
+
 private:
     TForm1* m_form;
 };
@@ -73,7 +75,7 @@ private:
 
 void TForm1::InstallFolderTree()
 {
-    FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this));
+    FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this), m_state.session);
 }
 
 FolderTreeController* TForm1::folderTree() const { return FolderTreeSect->folderTree(); }

@@ -17,15 +17,25 @@
 namespace {
 
 // The loader's steps of thumbnails and information and the status of
-// thumbnail making, installed at start unless something else already
-// installed its own.
+// thumbnail making (shown by the main window), installed at start unless
+// something else already installed its own.
+// The program's main window was started in demo mode.
+bool mainWindowInDemoMode()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TForm1*>(window))
+            return form->state().start.DemoMode;
+    return false;
+}
+
 void installLoaderSteps()
 {
-    InstallThumbnailLoaderSteps(false);
+    InstallThumbnailLoaderSteps(mainWindowInDemoMode, false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
-            if (Form1 && Form1->StatusPanel0)
-                Form1->StatusPanel0->setText(text);
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* form = qobject_cast<TForm1*>(window); form && form->StatusPanel0)
+                    form->StatusPanel0->setText(text);
         };
 }
 
@@ -95,6 +105,8 @@ public:
         m_form->ThumbnailPreviewFromTree = fromTree;
     }
 
+    const StartContext& start() const override { return m_form->state().start; }
+
 private:
     TForm1* m_form;
 };
@@ -125,5 +137,5 @@ Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
 void TForm1::InstallPictureInfo()
 {
-    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this));
+    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this), m_state.session);
 }

@@ -147,16 +147,16 @@ TEST(ExclusionTest, OpeningInsideAnExcludedFolderTurnsExclusionsOff)
     // The own folders are in the list, every flag set.
     LoadFolderExclusions(state, TestState().paths);
     const DataPaths& paths = TestState().paths;
-    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.ShowsFolder), true, false, false), 0);
-    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.MailTempFolder), false, false, true), 0);
-    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", true, false, false), 0);
-    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", false, false, true), 1);
+    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.ShowsFolder), true, false, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.MailTempFolder), false, false, true, false), 0);
+    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", true, false, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", false, false, true, false), 1);
 
-    EXPECT_FALSE(CheckOpenFolderExcluded(state, TestState().paths, {"/d/open", "/d/open/x"}));
+    EXPECT_FALSE(CheckOpenFolderExcluded(state, TestState().paths, {"/d/open", "/d/open/x"}, false));
     EXPECT_EQ(state.FolderExclusionsActive, 1);
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
-    EXPECT_TRUE(CheckOpenFolderExcluded(state, TestState().paths, {"/d", "/d/Secret", "/d/Secret/inner"}));
+    EXPECT_TRUE(CheckOpenFolderExcluded(state, TestState().paths, {"/d", "/d/Secret", "/d/Secret/inner"}, false));
     EXPECT_EQ(state.FolderExclusionsActive, 0);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
@@ -164,7 +164,7 @@ TEST(ExclusionTest, OpeningInsideAnExcludedFolderTurnsExclusionsOff)
               "'Folder Exclusions Active' is turned off");
     EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Information);
     // Off already: no second message.
-    EXPECT_FALSE(CheckOpenFolderExcluded(state, TestState().paths, {"/d/secret"}));
+    EXPECT_FALSE(CheckOpenFolderExcluded(state, TestState().paths, {"/d/secret"}, false));
     EXPECT_EQ(platform::promptLog().size(), 1);
 }
 

@@ -42,13 +42,13 @@ protected:
         Settings = TSettingsRecord();
         Settings.InclJPG = 1;
         Settings.MaxSizeKB = 999999;
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         ListEntryStarted = 0;
     }
     void TearDown() override
     {
         platform::clearFakeMountTable();
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
     }
     static void open(QMenu* menu)
     {
@@ -307,7 +307,7 @@ TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
     TForm1 form(TestState());
     Settings.Favorites[0] = drive + "/Gone";
     form.BuildFavoritesMenu();
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("Fav1")->trigger();
     ASSERT_FALSE(platform::promptLog().isEmpty());

@@ -9,6 +9,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -159,20 +160,20 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         form->externalPrograms()->TarnivoInstalled = 1;
         f.clickNode(f.folder());
         form->ToolButton1->trigger();
-        ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+        ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
         f.settle(50);
-        QTest::keyClick(Form9, Qt::Key_Escape);
-        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && PlaybackActive == 0; }));
+        QTest::keyClick(f.showWindow(), Qt::Key_Escape);
+        ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && TestState().session.PlaybackActive == 0; }));
         f.settle();
         ASSERT_TRUE(MainWindowFixture::visible(form->TarnivoPanel));
         maximizeAndRestore(f, "after a show");
 
         // After a full view of a picture.
         f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
-        ASSERT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
-        QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+        ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible(); }));
+        QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
         f.click(shown, shown->rect().center());
-        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible(); }));
+        ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible(); }));
         f.settle();
         maximizeAndRestore(f, "after a full view");
     }
