@@ -108,6 +108,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
         m_image1FitZoom = new FitZoomHandler(session(), m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
+        m_image1FitZoom->MouseButtonChanged = [this](bool down) { m_host->SetMouseButtonDown(down); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
         // The picture area the layouts set; until they do, Image1's
         // designed bounds.
