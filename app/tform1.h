@@ -368,6 +368,7 @@ public:
     void RestartIdleTime() override;
     ShowSession& Session() override { return m_state.session; }
     const DataPaths& Paths() const override { return m_state.paths; }
+    FolderExclusionState& Exclusions() override;
     void EndShow();
     void ToolButton2Click();
     void PauseShow();
@@ -569,6 +570,8 @@ private:
     void buildBrowsePreviewPanel();
     void buildShowPreviewPanel();
     void buildToolBars();
+    void buildMyShowToolBar();
+    void setToolBarGlyphs();
     void buildMenus();
     void buildFileMenu();
     void buildShowMenu();
@@ -576,5 +579,6 @@ private:
     void buildListMenus();
     void buildOptionsAndHelpMenus();
     void buildPopups();
+    void addTreeFileItems(QMenu* popup);
     void buildTimers();
 };

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 
-QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, bool demoMode,
-                                  QList<int>* records)
+QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& exclusions,
+                                  const QString& autoShowPath, bool demoMode, QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -24,7 +24,7 @@ QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoSho
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(paths, autoShowPath, PlayOptionsFrom(Settings, true), demoMode);
+        pictures = CollectFolderPictures(paths, exclusions, autoShowPath, PlayOptionsFrom(Settings, true), demoMode);
     }
     return pictures;
 }
@@ -35,8 +35,8 @@ bool PlayAutomaticShow(AutomaticShowHost* host)
     session.AutoShowRunning = 1;
     ApplyShowOptions(session, Settings);
     QList<int> records;
-    const QStringList pictures =
-        AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, host->start().DemoMode != 0, &records);
+    const QStringList pictures = AutomaticShowPictures(host->Paths(), host->Exclusions(), Settings.AutoShowPath,
+                                                       host->start().DemoMode != 0, &records);
     if (pictures.isEmpty()) {
         session.AutoShowRunning = 0;
         return false;

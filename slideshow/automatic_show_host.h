@@ -7,6 +7,7 @@
 #include <QStringList>
 
 struct DataPaths;
+struct FolderExclusionState;
 struct StartContext;
 class QTimer;
 class QWidget;
@@ -31,4 +32,6 @@ public:
     virtual const DataPaths& Paths() const = 0;
     // How the program was started (demo mode keeps only the fixed exclusions).
     virtual const StartContext& start() const = 0;
+    // The folder exclusions in force.
+    virtual FolderExclusionState& Exclusions() = 0;
 };
