@@ -855,7 +855,7 @@ void FileOperationsController::rebuildListMenus()
 
 void FileOperationsController::reloadExclusions()
 {
-    ExclusionsChanged = 1;
+    m_host->folderTree()->Exclusions.ExclusionsChanged = 1;
     m_host->LoadFolderExclusions();
 }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 struct ProgramState;
-struct StartContext;
 class QAction;
 class QSize;
 class QLabel;
@@ -78,8 +77,6 @@ public:
     virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
-    // How the program was started (demo and argument mode).
-    virtual const StartContext& start() const = 0;
 
     // The full-screen show window and the MyShow manager (either may be null).
     virtual TForm9* showWindow() const = 0;

@@ -104,7 +104,7 @@ public:
         return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
     }
     bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
-    bool DemoMode() const override { return m_host.start().DemoMode != 0; }
+    bool DemoMode() const override { return m_host.state().start.DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
     bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
     bool ManualMode() const override { return m_session.ShowState.ManualMode; }
@@ -339,7 +339,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     QString error;
     QString which;
     if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath(m_host->start());
+        const QString path = RunningShowFilePath(m_host->state().start);
         if (path.isEmpty())
             return false;
         QByteArray bytes;
@@ -361,7 +361,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
         return false;
     ShowRec = record;
     PrefetchNextShowRecord(which);
-    if (m_host->start().DemoMode && !ShowRec.SoundFile.isEmpty())
+    if (m_host->state().start.DemoMode && !ShowRec.SoundFile.isEmpty())
         ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
                                           platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
                                           platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
@@ -400,7 +400,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
         DropPrefetchedPicture();
         return;
     }
-    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || m_host->start().DemoMode;
+    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || m_host->state().start.DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
     const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
     QSize area = displayAreaFor(*m_host, slot);
@@ -482,7 +482,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
             for (QAction* a : {m_w.MovePictureTo, m_w.MoveToolButton, m_w.RenamePictureToolButton, m_w.RenamePicture})
                 enableItem(a, false);
             const bool removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0,
-                                                         OpenShowName, openShowFreeSpaceKB(m_host->start().DemoMode != 0));
+                                                         OpenShowName, openShowFreeSpaceKB(m_host->state().start.DemoMode != 0));
             enableItem(m_w.RecycleBinToolButton, removeAllowed);
             enableItem(m_w.SendRecycleBin, removeAllowed);
             enableItem(m_w.TBRotateR, removeAllowed && rotate);
@@ -588,7 +588,7 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath(m_host->start());
+    const QString path = RunningShowFilePath(m_host->state().start);
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         NextShowRec = DecodeShowRecord(bytes);
@@ -620,7 +620,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     }
     if (in.sourceIsShow)
         in.removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
-                                             openShowFreeSpaceKB(m_host->start().DemoMode != 0));
+                                             openShowFreeSpaceKB(m_host->state().start.DemoMode != 0));
     in.editProgramExists = editProgramExists();
     const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);
 

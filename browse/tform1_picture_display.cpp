@@ -73,8 +73,6 @@ public:
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }
 
-    const StartContext& start() const override { return m_form->state().start; }
-
 private:
     TForm1* m_form;
 };

@@ -135,14 +135,15 @@ TEST(PlayOptions, CollectsAFolderWithOrWithoutSubfolders)
     makePicture(root + QStringLiteral("/sub/d.jpg"));
     makePicture(root + QStringLiteral("/.hidden/e.jpg"));
     TPlayOptions options;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false),
+    FolderExclusionState exclusions;
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false),
               (QStringList{root + QStringLiteral("/b.jpg"), root + QStringLiteral("/c.bmp")}));
     options.IncludeSubfolders = 1;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 3);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false).size(), 3);
     options.IncludeSystemFolders = 1;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 4);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false).size(), 4);
     options.MaxPictures = 2;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 2);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false).size(), 2);
 
 }
 
@@ -279,7 +280,8 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, folder, false), QStringList{folder + QStringLiteral("/a.jpg")});
+    FolderExclusionState exclusions;
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, false), QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -320,7 +322,8 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, show, false),
+    FolderExclusionState exclusions;
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, false),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
