@@ -235,6 +235,7 @@ void HelpAndVersionController::CheckforupdateClick()
     int result = 0;
     {
         TForm31 offer(m_window);
+        offer.NewVersionText = NewVersionText;
         offer.FormActivate();
         result = platform::execModal(offer);
     }

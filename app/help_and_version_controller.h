@@ -71,6 +71,11 @@ public:
     void ReportBugClick();
     void SupportClick();
 
+    // The published version the last check found newer than the own one.
+    QString NewVersionText;
+    // The longest the version check's download may take (tests shorten it).
+    int VersionDownloadTimeoutMs = 20000;
+
 private:
     QWidget* m_window;
     HelpAndVersionHost& m_host;

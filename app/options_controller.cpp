@@ -62,14 +62,12 @@ void OptionsController::OptionsTBClick()
 
 void OptionsController::ClearFavsClick()
 {
-    FavoritesMaintenanceMode = 1;
-    TForm36 window(m_window);
+    TForm36 window(1, m_window);
     platform::execModal(window);
 }
 
 void OptionsController::ClearRecClick()
 {
-    FavoritesMaintenanceMode = 0;
-    TForm36 window(m_window);
+    TForm36 window(0, m_window);
     platform::execModal(window);
 }

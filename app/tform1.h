@@ -267,6 +267,13 @@ public:
     // Connects the timers and the application's events (once).
     void InstallApplicationEvents();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The state of the hook and the idle timer.
+    uint8_t KeyboardHookInstalled = 0;   // 1 while the filter is installed
+    uint8_t HookCtrlLatch = 0;           // 1 for 500 ms after Ctrl was seen
+    uint8_t MouseButtonDown = 0;         // 1 from a mouse press on the main window to its release
+    int64_t IdleStartTick = 0;           // monotonic milliseconds when the idle time began
+    int32_t AutoShowCountdown = 0;       // 1 while the replay window counts down
+    int32_t AutoShowStarting = 0;        // set when the replay window starts the show
 private:
     class KeyboardHookFilter* m_hookFilter = nullptr;
     bool m_appEventsInstalled = false;
@@ -364,8 +371,10 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
+    void RestartIdleTime() override;
     ShowSession& Session() override { return m_state.session; }
     const DataPaths& Paths() const override { return m_state.paths; }
+    FolderExclusionState& Exclusions() override;
     void EndShow();
     void ToolButton2Click();
     void PauseShow();
@@ -569,6 +578,8 @@ private:
     void buildBrowsePreviewPanel();
     void buildShowPreviewPanel();
     void buildToolBars();
+    void buildMyShowToolBar();
+    void setToolBarGlyphs();
     void buildMenus();
     void buildFileMenu();
     void buildShowMenu();
@@ -576,5 +587,6 @@ private:
     void buildListMenus();
     void buildOptionsAndHelpMenus();
     void buildPopups();
+    void addTreeFileItems(QMenu* popup);
     void buildTimers();
 };

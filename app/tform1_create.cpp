@@ -411,7 +411,7 @@ void TForm1::FormCreate()
         }
         if (!files.FileError.ok())
             platform::showMessage(PromptKind::Error, files.FileError.Message);
-        ExclusionsChanged = 1;
+        folderTree()->Exclusions.ExclusionsChanged = 1;
 
         LoadAddSettings(paths.AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
         ApplyUploadCaptions();

@@ -209,6 +209,11 @@ void TForm1::Timer1Timer()
     }
 }
 
+void TForm1::RestartIdleTime()
+{
+    IdleStartTick = platform::monotonicMs();
+}
+
 void TForm1::UserActivity()
 {
     m_idleMessageGiven = false;

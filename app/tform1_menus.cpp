@@ -186,13 +186,18 @@ void TForm1::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& re
     if (ctx.screenWidth <= 0)
         if (const QScreen* s = screen())
             ctx.screenWidth = s->geometry().width();
-    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx);
+    MenuState scratch;
+    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx,
+                   style ? style->menuState() : scratch);
 }
 
 QString TForm1::SplitMenuCaption(const QString& caption)
 {
     const QFontMetrics fm(Image3 ? Image3->font() : font());
-    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); });
+    MenuProxyStyle* style = CurrentMenuStyle();
+    MenuState scratch;
+    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); },
+                              style ? style->menuState() : scratch);
 }
 
 void TForm1::MeasureMenuWidth(int menuIndex)

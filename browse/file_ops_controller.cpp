@@ -859,7 +859,7 @@ void FileOperationsController::rebuildListMenus()
 
 void FileOperationsController::reloadExclusions()
 {
-    ExclusionsChanged = 1;
+    m_host->folderTree()->Exclusions.ExclusionsChanged = 1;
     m_host->LoadFolderExclusions();
 }
 

@@ -118,6 +118,9 @@ public:
     void ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     std::function<void()> RightButton;   // full screen on or off
     std::function<void()> MiddleButton;  // pause or continue
+    // A press (true) on the picture and its release (false), for the
+    // window's MouseButtonDown.
+    std::function<void(bool down)> MouseButtonChanged;
     // True while the image handlers do nothing (custom ratio panel shown,
     // thumbnail view in the main window).
     std::function<bool()> HandlersBlocked;

@@ -108,6 +108,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
         m_image1FitZoom = new FitZoomHandler(session(), m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
+        m_image1FitZoom->MouseButtonChanged = [this](bool down) { m_host->SetMouseButtonDown(down); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
         // The picture area the layouts set; until they do, Image1's
         // designed bounds.
@@ -135,7 +136,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             ctx.autoShowRunning = m_session.AutoShowRunning == 1;
             ctx.fullViewActive = session().FullViewActive == 1;
             ctx.manualMode = ctx.showRunning && m_host->InManualMode();
-            ctx.demoMode = m_host->start().DemoMode == 1;
+            ctx.demoMode = m_host->state().start.DemoMode == 1;
             ctx.fullScreenVisible = ctx.fullViewActive;
             // In a show the current entry; otherwise the picture of the
             // full view (or the one shown).

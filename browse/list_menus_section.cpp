@@ -286,7 +286,7 @@ void ListMenusSection::OpenRecentEntry()
         m_host->ToolButton2Click();
         return;
     }
-    SearchCollecting = 0;
+    m_host->folderTree()->Exclusions.SearchCollecting = 0;
     const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
     const bool play = ctrl || ReopenAfterStop == 1 || ShowRuns(m_session);
     ReopenAfterStop = 0;
@@ -328,7 +328,8 @@ void ListMenusSection::playListEntry(const QString& entry)
     m_host->ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        pictures = CollectFolderPictures(m_host->Paths(), entry, m_session.PlayOptions, m_host->start().DemoMode != 0);
+        pictures = CollectFolderPictures(m_host->Paths(), m_host->folderTree()->Exclusions, entry,
+                                         m_session.PlayOptions, m_host->start().DemoMode != 0);
     } else {
         if (entry == m_host->openShow().OpenShowPath)
             ListEntryStarted = 0;

@@ -7,7 +7,6 @@
 #include <QString>
 
 struct ProgramState;
-struct StartContext;
 class QAction;
 class QSize;
 class QLabel;
@@ -87,8 +86,6 @@ public:
     virtual bool PictureSoundPlayerOpen() const = 0;
     // The open show.
     virtual OpenShow& openShow() = 0;
-    // How the program was started (demo and argument mode).
-    virtual const StartContext& start() const = 0;
 
     // The full-screen show window and the MyShow manager (either may be null).
     virtual TForm9* showWindow() const = 0;

@@ -104,7 +104,7 @@ public:
         return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
     }
     bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
-    bool DemoMode() const override { return m_host.start().DemoMode != 0; }
+    bool DemoMode() const override { return m_host.state().start.DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
     bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
     bool ManualMode() const override { return m_session.ShowState.ManualMode; }
@@ -340,7 +340,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     QString error;
     QString which;
     if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath(m_host->start(), m_host->StartedListEntry());
+        const QString path = RunningShowFilePath(m_host->state().start, m_host->StartedListEntry());
         if (path.isEmpty())
             return false;
         QByteArray bytes;
@@ -362,7 +362,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
         return false;
     show.ShowRec = record;
     PrefetchNextShowRecord(which);
-    if (m_host->start().DemoMode && !show.ShowRec.SoundFile.isEmpty())
+    if (m_host->state().start.DemoMode && !show.ShowRec.SoundFile.isEmpty())
         show.ShowRec.SoundFile = DemoSoundPath(show.ShowRec.SoundFile,
                                           platform::DriveRoot(platform::DriveLetterOf(show.ShowRec.SoundFile)),
                                           platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
@@ -403,7 +403,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
         DropPrefetchedPicture();
         return;
     }
-    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || m_host->start().DemoMode;
+    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || m_host->state().start.DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
     const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
     QSize area = displayAreaFor(*m_host, slot);
@@ -487,7 +487,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
                 enableItem(a, false);
             const bool removeAllowed =
                 ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, show.ShowChangeable != 0, show.OpenShowName,
-                                  openShowFreeSpaceKB(show, m_host->start().DemoMode != 0));
+                                  openShowFreeSpaceKB(show, m_host->state().start.DemoMode != 0));
             enableItem(m_w.RecycleBinToolButton, removeAllowed);
             enableItem(m_w.SendRecycleBin, removeAllowed);
             enableItem(m_w.TBRotateR, removeAllowed && rotate);
@@ -594,7 +594,7 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath(m_host->start(), m_host->StartedListEntry());
+    const QString path = RunningShowFilePath(m_host->state().start, m_host->StartedListEntry());
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         show.NextShowRec = DecodeShowRecord(bytes);
@@ -626,8 +626,9 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
         in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
     }
     if (in.sourceIsShow)
-        in.removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, show.ShowChangeable != 0,
-                                             show.OpenShowName, openShowFreeSpaceKB(show, m_host->start().DemoMode != 0));
+        in.removeAllowed =
+            ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, show.ShowChangeable != 0, show.OpenShowName,
+                              openShowFreeSpaceKB(show, m_host->state().start.DemoMode != 0));
     in.editProgramExists = editProgramExists();
     const SelectionCommandState st = ComputeSelectionCommands(in, show.OpenShowName);
 

@@ -80,6 +80,7 @@ void TForm1::InstallFolderTree()
 }
 
 FolderTreeController* TForm1::folderTree() const { return FolderTreeSect->folderTree(); }
+FolderExclusionState& TForm1::Exclusions() { return folderTree()->Exclusions; }
 void TForm1::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
 QString TForm1::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
 void TForm1::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }

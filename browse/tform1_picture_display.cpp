@@ -74,7 +74,6 @@ public:
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }
 
-    const StartContext& start() const override { return m_form->state().start; }
     QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
     bool PictureSoundPlayerOpen() const override { return m_form->sound().PictureSoundPlayerOpen == 1; }
     OpenShow& openShow() override { return m_form->openShow(); }

@@ -16,9 +16,6 @@
 
 namespace {
 
-// The loader's steps of thumbnails and information and the status of
-// thumbnail making (shown by the main window), installed at start unless
-// something else already installed its own.
 // The program's main window was started in demo mode.
 bool mainWindowInDemoMode()
 {
@@ -28,6 +25,9 @@ bool mainWindowInDemoMode()
     return false;
 }
 
+// The loader's steps of thumbnails and information and the status of
+// thumbnail making (shown by the main window), installed at start unless
+// something else already installed its own.
 void installLoaderSteps()
 {
     InstallThumbnailLoaderSteps(mainWindowInDemoMode, false);

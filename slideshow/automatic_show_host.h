@@ -7,6 +7,7 @@
 #include <QStringList>
 
 struct DataPaths;
+struct FolderExclusionState;
 struct StartContext;
 class QTimer;
 class QWidget;
@@ -22,6 +23,8 @@ public:
     virtual QWidget* AutomaticShowWindow() = 0;
     // The idle timer that starts the replay.
     virtual QTimer* IdleTimer() = 0;
+    // The idle time begins again now (a cancelled count-down).
+    virtual void RestartIdleTime() = 0;
     // The show the automatic show starts and ends.
     virtual ShowSession& Session() = 0;
     // The data-folder paths of this start (the folder exclusions a folder
@@ -29,4 +32,6 @@ public:
     virtual const DataPaths& Paths() const = 0;
     // How the program was started (demo mode keeps only the fixed exclusions).
     virtual const StartContext& start() const = 0;
+    // The folder exclusions in force.
+    virtual FolderExclusionState& Exclusions() = 0;
 };

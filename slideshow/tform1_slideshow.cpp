@@ -77,7 +77,8 @@ void TForm1::CollectPictures()
     std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     const QString SelectedFolder = folderTree()->SelectedFolder;
     m_state.session.CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, m_state.session.PlayOptions, m_state.start.DemoMode != 0);
+    const QStringList pictures = CollectFolderPictures(m_state.paths, folderTree()->Exclusions, SelectedFolder,
+                                                       m_state.session.PlayOptions, m_state.start.DemoMode != 0);
     GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -125,8 +126,8 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = m_openShow.NamedShowOpen == 1 ? m_openShow.OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(m_state.paths, folderTree()->SelectedFolder, PlayOptions,
-                                         m_state.start.DemoMode != 0);
+        pictures = CollectFolderPictures(m_state.paths, folderTree()->Exclusions, folderTree()->SelectedFolder,
+                                         PlayOptions, m_state.start.DemoMode != 0);
         ShowSourcePath = folderTree()->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);

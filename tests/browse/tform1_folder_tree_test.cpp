@@ -174,10 +174,10 @@ TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
     // Switching exclusions off rebuilds the tree from the drive root.
     form.FolderExclusions->trigger();
     EXPECT_FALSE(form.FolderExclusions->isChecked());
-    EXPECT_EQ(FolderExclusionsActive, 0);
+    EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 0);
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
     form.FolderExclusions->trigger();
-    EXPECT_EQ(FolderExclusionsActive, 1);
+    EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 1);
 }
 
 TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)

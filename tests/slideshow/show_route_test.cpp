@@ -118,7 +118,9 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     makeJpeg(dir + QStringLiteral("/c.jpg"), 300, 400);
     TestState().session.PlayOptions.IgnoreErrors = 1;
     TestState().session.PlayOptions.IntervalSeconds = 60;   // only the skip may step on its own
-    const QStringList pictures = CollectFolderPictures(TestState().paths, dir, TestState().session.PlayOptions, false);
+    FolderExclusionState exclusions;
+    const QStringList pictures =
+        CollectFolderPictures(TestState().paths, exclusions, dir, TestState().session.PlayOptions, false);
     ASSERT_EQ(pictures.size(), 3);
 
     TForm1 form(TestState());
@@ -198,7 +200,7 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
 
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.PlayPictures(CollectFolderPictures(TestState().paths, dir, TestState().session.PlayOptions, false));
+    form.PlayPictures(CollectFolderPictures(TestState().paths, form.Exclusions(), dir, TestState().session.PlayOptions, false));
     for (int i = 0; i < 50 && TestState().session.PlaybackActive == 1; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
@@ -330,11 +332,11 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
     noShow.Path = (root + QStringLiteral("/noshow")).toLower();
     noShow.SubShow = 1;
     ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {noShow}));
-    ExclusionsChanged = 1;
+    FolderExclusionState exclusions;
 
     TPlayOptions options;
     options.IncludeSubfolders = 1;
-    QStringList found = CollectFolderPictures(TestState().paths, root, options, false);
+    QStringList found = CollectFolderPictures(TestState().paths, exclusions, root, options, false);
     QStringList relative;
     for (const QString& path : found)
         relative << path.mid(root.size());
@@ -343,11 +345,12 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
 
     // Without subfolders only the folder's own pictures.
     options.IncludeSubfolders = 0;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false), QStringList{root + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false),
+              QStringList{root + QStringLiteral("/a.jpg")});
 
     // Exclusions switched off: the excluded folder is collected again.
-    FolderExclusionsActive = 0;
+    exclusions.FolderExclusionsActive = 0;
     options.IncludeSubfolders = 1;
-    EXPECT_TRUE(CollectFolderPictures(TestState().paths, root, options, false).contains(root + QStringLiteral("/noshow/c.jpg")));
-    FolderExclusionsActive = 1;
+    EXPECT_TRUE(CollectFolderPictures(TestState().paths, exclusions, root, options, false)
+                    .contains(root + QStringLiteral("/noshow/c.jpg")));
 }
