@@ -15,7 +15,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -122,8 +122,8 @@ void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     case HookAction::None:
         break;
     case HookAction::TogglePause:
-        if (PageShowRuns())
-            PageTogglePause();
+        if (thumbnailPage()->PageShowRuns())
+            thumbnailPage()->PageTogglePause();
         else if (Form9)
             Form9->TogglePause();
         break;
@@ -329,7 +329,8 @@ void TForm1::MultiPopPopup()
     // The layout in effect carries the check glyph and can't be chosen again:
     // the running show's (the single display, 0, while it plays full screen),
     // else the stored choice.
-    const int current = PageLayoutInEffect(runs(m_state.session), PageShowRuns() ? PageView->State().PageLayoutIndex : 0,
+    const int current = PageLayoutInEffect(runs(m_state.session),
+                                           thumbnailPage()->PageShowRuns() ? thumbnailPage()->PageView->State().PageLayoutIndex : 0,
                                            Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < MultiItems.size(); ++k) {
         if (!MultiItems[k])

@@ -4,6 +4,7 @@
 #include "browse/file_ops_controller.h"
 #include "browse/file_ops_host.h"
 #include "browse/list_menus_section.h"
+#include "browse/thumbnail_page_section.h"
 
 #include <QEvent>
 
@@ -60,8 +61,8 @@ public:
         w.Tarnivo = f->Tarnivo;
         return w;
     }
-    ThumbnailPageController* PageView() const override { return m_form->PageView; }
-    bool PageShowRuns() const override { return m_form->PageShowRuns(); }
+    ThumbnailPageController* PageView() const override { return m_form->thumbnailPage()->PageView; }
+    bool PageShowRuns() const override { return m_form->thumbnailPage()->PageShowRuns(); }
     FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }

@@ -14,7 +14,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
 #include "platform/icons.h"
@@ -368,7 +368,7 @@ void TForm1::RightClickTreeViewPopup()
     if (!RightClickTreeView)
         return;
     // Over the page of thumbnails the pop-up acts on the selected pictures.
-    if (PageShowRuns() && PageView->ThumbnailViewActive()) {
+    if (thumbnailPage()->PageShowRuns() && thumbnailPage()->PageView->ThumbnailViewActive()) {
         SetPicturePopupCaptions();
         return;
     }
@@ -443,7 +443,7 @@ void TForm1::SetPicturePopupCaptions()
     RightClickTreeView->setProperty("vxPicturePopup", true);
     PicturePopupState p;
     p.showPictures = m_openShow.SourceIsShow == 1;
-    p.selectedCount = PageView ? PageView->State().SelectedPictureCount() : 0;
+    p.selectedCount = thumbnailPage()->PageView ? thumbnailPage()->PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
         if (QAction* l = LaunchItems[size_t(k)]) {
             p.launchCaption[k] = l->text();
