@@ -14,6 +14,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
@@ -241,7 +242,7 @@ MenuCaptionState TForm1::menuCaptionState() const
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
     s.demoMode = DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
-    s.current = pictureAt(CurrentPicturePath);
+    s.current = pictureAt(pictureDisplay()->displayState().CurrentPicturePath);
     const QString browse = previewPath(Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
     s.myShowPreview = pictureAt(previewPath(image2));
@@ -507,13 +508,13 @@ void TForm1::PathToClipboardClick(QObject* sender)
 {
     QString path;
     if (runs())
-        path = CurrentPicturePath;
+        path = pictureDisplay()->displayState().CurrentPicturePath;
     else if (sender == PathToCBMyShow)
         path = previewPath(image2);
     else {
         path = previewPath(Image4);
         if (path.isEmpty())
-            path = CurrentPicturePath;
+            path = pictureDisplay()->displayState().CurrentPicturePath;
     }
     QClipboard* cb = QGuiApplication::clipboard();
     cb->setText(path);

@@ -9,6 +9,7 @@
 
 struct DataPaths;
 class FolderTreeController;
+struct PictureDisplayState;
 struct ProgramState;
 class QAction;
 class QFrame;
@@ -62,6 +63,8 @@ public:
     virtual ExternalProgramsWidgets widgets() const = 0;
     // The program's state the window was made with.
     virtual ProgramState& state() const = 0;
+    // The state of the shown picture (its path and name).
+    virtual PictureDisplayState& pictureDisplayState() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
 

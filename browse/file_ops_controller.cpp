@@ -140,12 +140,12 @@ QString FileOperationsController::currentPicture() const
     if (PlaybackActive == 1) {
         if (PictureIndex >= 0 && PictureIndex < PictureCount && size_t(PictureIndex) < PictureTable.size())
             return PictureTable[size_t(PictureIndex)].FullPath;
-        return CurrentPicturePath;
+        return m_host->pictureDisplayState().CurrentPicturePath;
     }
     QTreeWidget* tree = m_w.TreeView1;
     if (tree && tree->isVisible() && isFileNode(tree->currentItem()))
         return m_host->GetNodePath(tree->currentItem());
-    return CurrentPicturePath;
+    return m_host->pictureDisplayState().CurrentPicturePath;
 }
 
 void FileOperationsController::pauseRunningShow()
@@ -509,8 +509,8 @@ void FileOperationsController::RenamePictureToolButtonClick()
             if (PictureIndex >= 0 && size_t(PictureIndex) < PictureTable.size())
                 PictureTable[size_t(PictureIndex)].FullPath = newPath;
             FolderChangedDuringShow = 1;
-            CurrentPicturePath = newPath;
-            PictureDisplayName = QFileInfo(newPath).fileName();
+            m_host->pictureDisplayState().CurrentPicturePath = newPath;
+            m_host->pictureDisplayState().PictureDisplayName = QFileInfo(newPath).fileName();
             if (pageSlot >= 0 && m_host->PageView())
                 m_host->PageView()->RenameSlotPicture(pageSlot, newPath);
             else
@@ -520,7 +520,7 @@ void FileOperationsController::RenamePictureToolButtonClick()
             QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
             if (node && isFileNode(node) && m_host->GetNodePath(node) == picture)
                 node->setText(0, QFileInfo(newPath).fileName());
-            CurrentPicturePath = newPath;
+            m_host->pictureDisplayState().CurrentPicturePath = newPath;
             if (tree)
                 tree->viewport()->update();
         }

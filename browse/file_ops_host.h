@@ -8,6 +8,7 @@
 
 class FolderTreeController;
 struct DataPaths;
+struct PictureDisplayState;
 struct ProgramState;
 class QAction;
 class QLabel;
@@ -69,6 +70,8 @@ public:
     virtual FileOpsWidgets widgets() const = 0;
     // The program's state the window was made with.
     virtual ProgramState& state() const = 0;
+    // The state of the shown picture (its path and name).
+    virtual PictureDisplayState& pictureDisplayState() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
     // The controller of the thumbnail page now shown (null when none).

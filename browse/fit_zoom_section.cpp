@@ -176,7 +176,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // (the picture loaded into "form9im1" and fitted to the screen).
         hooks.StartFullView = [this](const QString& path) {
             if (!Form9)
-                return;
+                return QString();
             // The titles describe the picture of the full view (never the
             // last picture of a show played before).
             Form9->CutOutShown = [this, path] {
@@ -186,9 +186,10 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
                                                   && QFile::exists(Settings.EditPrograms[0]));
             watchFullViewEnd(m_w.Window, *m_host);
-            Form9->StartFullView(path);
+            const QString failure = Form9->StartFullView(path);
             if (Form9->isVisible())
                 showFullViewStatus(m_w.Window, path);
+            return failure;
         };
         hooks.CloseFullView = [this] {
             session().FullViewActive = 0;
@@ -255,16 +256,18 @@ void FitZoomSection::ShowPictureFull(const QString& path)
     session().ZoomFactor = 0;
     session().FullViewActive = 1;
     handler->CropPath = path;
-    LoadErrorKind.clear();
     ShowState.Direction = 0;
     AutoShowRunning = 0;
     m_host->ApplyShowOptions();
+    QString failure;
     if (Form9 && handler->Hooks().StartFullView) {
-        handler->Hooks().StartFullView(path);
-    } else if (TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty()) {
-        handler->SizePictureToDisplay(false);
+        failure = handler->Hooks().StartFullView(path);
+    } else {
+        failure = TryLoadPictureIntoSlot(path, SlotForm1Im1);
+        if (failure.isEmpty())
+            handler->SizePictureToDisplay(false);
     }
-    if (!LoadErrorKind.isEmpty()) {
+    if (!failure.isEmpty()) {
         session().FullViewActive = 0;
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));

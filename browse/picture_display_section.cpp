@@ -394,13 +394,13 @@ int PictureDisplaySection::ShowRecordTextDelayMs() const
 
 void PictureDisplaySection::SetPictureDisplayName()
 {
-    PictureDisplayName = QFileInfo(CurrentPicturePath).fileName();
+    m_display.PictureDisplayName = QFileInfo(m_display.CurrentPicturePath).fileName();
 }
 
 void PictureDisplaySection::DisplayCurrentPicture()
 {
     Form1DisplayHost host(this, *m_host, m_w);
-    RunDisplayStep(host);
+    RunDisplayStep(host, m_display);
 }
 
 void PictureDisplaySection::PrefetchShowPicture(int index)
@@ -550,7 +550,7 @@ void PictureDisplaySection::UpdatePictureStatus()
     if (entry.PictureDate == 0)
         entry.PictureDate = ShowPictureDate(entry.FullPath);
     PictureStatusInput in;
-    in.displayName = PictureDisplayName;
+    in.displayName = m_display.PictureDisplayName;
     in.path = entry.FullPath;
     in.date = entry.PictureDate;
     in.playOrder = ShowState.PlayOrder;
@@ -602,7 +602,7 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 
 void PictureDisplaySection::SetSelectionMenuCaptions()
 {
-    CurrentPicturePath.clear();
+    m_display.CurrentPicturePath.clear();
     const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
     const int n = int(ticked.size());
 
@@ -623,7 +623,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     in.sourceIsShow = SourceIsShow == 1;
     if (n == 1 && validIndex(ticked.first())) {
         const TPictureEntry& entry = PictureTable[size_t(ticked.first())];
-        CurrentPicturePath = entry.FullPath;
+        m_display.CurrentPicturePath = entry.FullPath;
         in.selectionChangeable = entry.ReadOnly == 0 && freeSpaceKB(entry.FullPath) > 0;
         in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
     }

@@ -4,6 +4,7 @@
 // reaches the rest of the window through PictureDisplayHost.
 #pragma once
 
+#include "browse/picture_display.h"
 #include "browse/picture_display_host.h"
 
 #include <QObject>
@@ -19,7 +20,8 @@ public:
     ~PictureDisplaySection() override;
 
     // Shows entry PictureIndex of PictureTable (the slide show's step).
-    // Never raises; failures are sorted into LoadErrorKind and reported.
+    // Never raises; failures are sorted into displayState().LoadErrorKind
+    // and reported.
     void DisplayCurrentPicture();
     // Decodes entry `index` of PictureTable ahead for the show's next step,
     // for the slot and size that step will load it at; -1 drops it.
@@ -48,7 +50,11 @@ public:
     int ShowRecordTextDelayMs() const;
     void SetPictureDisplayName();
 
+    // The state of the shown picture: its path and name, the load failures.
+    PictureDisplayState& displayState() { return m_display; }
+
 private:
     std::unique_ptr<PictureDisplayHost> m_host;
     const PictureDisplayWidgets m_w;
+    PictureDisplayState m_display;
 };

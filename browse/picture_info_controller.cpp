@@ -436,7 +436,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         m_w.FileOperations->setEnabled(false);
     }
 
-    CurrentPicturePath = path;
+    m_host->SetCurrentPicturePath(path);
     TreeHoverPath = path;
     if (m_w.PictureToClipboard)
         m_w.PictureToClipboard->setEnabled(false);

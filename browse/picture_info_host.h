@@ -82,6 +82,8 @@ public:
     // The picture box of the previews the window's layout keeps (none before
     // the first layout).
     virtual QRect previewDrawBounds() const = 0;
+    // The picture the tree's selection names becomes the current picture.
+    virtual void SetCurrentPicturePath(const QString& path) = 0;
 
     // Installs the picture loader's thumbnail and information steps and the
     // status of thumbnail making, unless something else installed its own.

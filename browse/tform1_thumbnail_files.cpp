@@ -3,6 +3,7 @@
 // picture loader's thumbnail and information steps at start and wires the
 // controller when the window is first shown.
 #include "app/tform1.h"
+#include "browse/picture_display_section.h"
 
 #include "browse/picture_info_controller.h"
 #include "browse/picture_info_host.h"
@@ -82,6 +83,10 @@ public:
 
     QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
     QRect previewDrawBounds() const override { return m_form->layouts()->layoutState().PreviewDrawBounds; }
+    void SetCurrentPicturePath(const QString& path) override
+    {
+        m_form->pictureDisplay()->displayState().CurrentPicturePath = path;
+    }
 
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }

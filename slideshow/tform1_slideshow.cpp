@@ -158,9 +158,9 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     ShowState.TitleOption = PlayOptions.ShowTitles;
     ShowState.PlayOrder = PlayOptions.PlayOrder;
     ShowState.ManualMode = false;
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
-    ConsecutiveLoadFailures = 0;
+    pictureDisplay()->displayState().LastLoadFailed = 0;
+    pictureDisplay()->displayState().LastFailedIndex = -1;
+    pictureDisplay()->displayState().ConsecutiveLoadFailures = 0;
     state().session.CutOutCount = 0;
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.

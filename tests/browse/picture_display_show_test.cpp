@@ -152,9 +152,9 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     DisplayHooks().PageSlotCount = [] { return 2; };
 
     showAll({form.Backwards1ToolButton, form.ManualModeToolButton, form.SaveToolButton, form.PictureToClipboard});
-    CurrentPicturePath = "old";
+    form.pictureDisplay()->displayState().CurrentPicturePath = "old";
     form.SetSelectionMenuCaptions();
-    EXPECT_EQ(CurrentPicturePath, dir + "/b.jpg");
+    EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/b.jpg");
     EXPECT_TRUE(form.Backwards1ToolButton->isEnabled());
     EXPECT_FALSE(form.ManualModeToolButton->isEnabled());
     EXPECT_TRUE(form.SaveToolButton->isEnabled());
@@ -163,7 +163,7 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
 
     ticked = {0, 1};
     form.SetSelectionMenuCaptions();
-    EXPECT_TRUE(CurrentPicturePath.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().CurrentPicturePath.isEmpty());
     EXPECT_FALSE(form.PictureToClipboard->isVisible());
     EXPECT_FALSE(form.SaveToolButton->isEnabled());
 
@@ -280,14 +280,12 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     PlaybackActive = 1;
     SourceIsShow = 1;
     AutoShowRunning = 0;
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
     ShowState = TShowState();
     ShowState.DefaultInterval = 7;
 
     TForm1 form(TestState());
     form.DisplayCurrentPicture();
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(ShowRec.TextLines[0], "Hello");
     EXPECT_EQ(ShowState.CurrentInterval, 7);
     PictureIndex = 1;
@@ -299,7 +297,7 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     PictureIndex = 0;
     ShowState.CurrentInterval = 7;
     form.DisplayCurrentPicture();
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(ShowState.CurrentInterval, 7);
 
     CloseOpenShow();
