@@ -5,6 +5,8 @@
 // dialog's Apply flow through OptionsHost.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QObject>
 
 struct DataPaths;
@@ -45,7 +47,7 @@ public:
     // `window` parents the dialogs; `dialogHost` is what the options
     // dialog refreshes on Apply; `paths` are the data paths the dialog writes to.
     OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, const DataPaths& paths,
-                      const Items& items);
+                      ShowSession& session, const Items& items);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -66,6 +68,7 @@ private:
     OptionsMenuHost& m_host;
     OptionsHost& m_dialogHost;
     const DataPaths& m_paths;
+    ShowSession& m_session;
     Items m_items;
     bool m_optionsHandlersSetUp = false;
 };

@@ -21,6 +21,7 @@
 #include "app/options_page_upload.h"
 #include "app/options_page_video.h"
 #include "app/options_pages_small.h"
+#include "base/show_session.h"
 
 #include <QDialog>
 #include <QList>
@@ -43,7 +44,8 @@ public:
     // `host` is the window the Apply flow refreshes (else the parent when it
     // is one; none leaves only the settings changed). `paths` names the
     // additional settings file the dialog writes.
-    explicit TForm3(const DataPaths& paths, QWidget* parent = nullptr, OptionsHost* host = nullptr);
+    explicit TForm3(const DataPaths& paths, ShowSession& session, QWidget* parent = nullptr,
+                    OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -117,6 +119,7 @@ private:
     void refreshMainWindow();
     const DataPaths& m_paths;
     OptionsHost* m_host = nullptr;
+    ShowSession& m_session;
 
     // The interval of the play options' choice when the dialog was activated
     // during a show.

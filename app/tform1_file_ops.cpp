@@ -100,6 +100,8 @@ public:
     {
         m_form->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
     }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm16* showManager() const override { return m_form->showManager(); }
 
 private:
     TForm1* m_form;
@@ -112,7 +114,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == m_form && event->type() == QEvent::Show && !FileOperationsController::Of(m_form))
-            FileOperationsController::Create(std::make_unique<TForm1FileOpsHost>(m_form));
+            FileOperationsController::Create(std::make_unique<TForm1FileOpsHost>(m_form), m_form->state().session);
         return false;
     }
 

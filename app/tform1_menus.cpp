@@ -39,7 +39,7 @@
 
 namespace {
 
-bool runs() { return PlaybackActive == 1; }
+bool runs(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 MenuPicture pictureAt(const QString& path)
 {
@@ -81,7 +81,7 @@ void TForm1::SetupMenus()
     style->setGlyphState([this] {
         MenuGlyphState g;
         g.myShowHidden = Settings.MyShowHidden == 1;
-        g.showRunning = runs();
+        g.showRunning = runs(m_state.session);
         g.picturePopup = RightClickTreeView && RightClickTreeView->property("vxPicturePopup").toBool();
         return g;
     });
@@ -128,7 +128,7 @@ void TForm1::SetupMenus()
     for (QMenu* m : {Favorites, Recent1, Options1})
         if (m)
             connect(m, &QMenu::aboutToShow, this, [this] {
-                if (runs() && !InManualMode())
+                if (runs(m_state.session) && !InManualMode())
                     PauseShow();
             });
 
@@ -157,7 +157,7 @@ void TForm1::SetupMenus()
     onClick(StartSlideShowPop, startFolderShow);
     onClick(SlideShowFolder, startFolderShow);
     onClick(Restart, [this, startFolderShow] {
-        if (runs())
+        if (runs(m_state.session))
             RestartShow();
         else
             startFolderShow();
@@ -187,13 +187,18 @@ void TForm1::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& re
     if (ctx.screenWidth <= 0)
         if (const QScreen* s = screen())
             ctx.screenWidth = s->geometry().width();
-    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx);
+    MenuState scratch;
+    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx,
+                   style ? style->menuState() : scratch);
 }
 
 QString TForm1::SplitMenuCaption(const QString& caption)
 {
     const QFontMetrics fm(Image3 ? Image3->font() : font());
-    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); });
+    MenuProxyStyle* style = CurrentMenuStyle();
+    MenuState scratch;
+    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); },
+                              style ? style->menuState() : scratch);
 }
 
 void TForm1::MeasureMenuWidth(int menuIndex)
@@ -236,11 +241,11 @@ void TForm1::MeasureTreePopupWidth()
 MenuCaptionState TForm1::menuCaptionState() const
 {
     MenuCaptionState s;
-    s.showRunning = runs();
+    s.showRunning = runs(m_state.session);
     s.manualMode = s.showRunning && const_cast<TForm1*>(this)->InManualMode();
     s.myShowHidden = Settings.MyShowHidden == 1;
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
-    s.demoMode = DemoMode == 1;
+    s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(pictureDisplay()->displayState().CurrentPicturePath);
     const QString browse = previewPath(Image4);
@@ -507,7 +512,7 @@ void TForm1::HideShowMyShowClick()
 void TForm1::PathToClipboardClick(QObject* sender)
 {
     QString path;
-    if (runs())
+    if (runs(m_state.session))
         path = pictureDisplay()->displayState().CurrentPicturePath;
     else if (sender == PathToCBMyShow)
         path = previewPath(image2);
@@ -526,7 +531,7 @@ void TForm1::PathToClipboardClick(QObject* sender)
 void TForm1::PictureToClipboardClick(QObject* sender)
 {
     const QLabel* source = nullptr;
-    if (!runs())
+    if (!runs(m_state.session))
         source = sender == PictureToCBMyShow ? image2 : Image4;
     else
         source = Image1;

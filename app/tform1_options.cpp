@@ -8,6 +8,8 @@
 #include "browse/external_programs_controller.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/selection_status.h"
+#include "shows/show_windows.h"
+#include "slideshow/show_window.h"
 #include "platform/icons.h"
 
 #include <QAction>
@@ -68,6 +70,17 @@ void TForm1::EnableEditCommands(bool on)
         RunExeToolButton->setEnabled(on);
     if (LaunchEditProgram1)
         LaunchEditProgram1->setEnabled(on);
+}
+
+void TForm1::EnableShowWindowEditButton(bool on)
+{
+    if (m_showWindow)
+        m_showWindow->SetEditButtonEnabled(on);
+}
+
+bool TForm1::PictureTextWindowShown() const
+{
+    return m_pictureTextWindow && m_pictureTextWindow->isVisible();
 }
 
 void TForm1::RefitShownPicture()

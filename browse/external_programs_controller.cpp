@@ -44,9 +44,9 @@ using platform::PromptKind;
 
 namespace {
 
-bool showRuns()
+bool showRuns(const ShowSession& session)
 {
-    return PlaybackActive == 1;
+    return session.PlaybackActive == 1;
 }
 
 bool pageShown()
@@ -85,8 +85,8 @@ void refreshThumbnail(const QString& picture)
 
 } // namespace
 
-ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("ExternalProgramsController"));
 }
@@ -95,6 +95,7 @@ ExternalProgramsController::~ExternalProgramsController() = default;
 
 void ExternalProgramsController::SetupExternalPrograms()
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (m_setUp)
         return;
     m_setUp = true;
@@ -137,10 +138,8 @@ void ExternalProgramsController::SetupExternalPrograms()
     onClick(m_w.MRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.MRotateR, [this] { TBRotateRClick(); });
     if (Form9) {
-        if (Form9->SBRotateLeft)
-            connect(Form9->SBRotateLeft, &QToolButton::clicked, this, [this] { TBRotateLClick(true); });
-        if (Form9->SBRotateRight)
-            connect(Form9->SBRotateRight, &QToolButton::clicked, this, [this] { TBRotateRClick(true); });
+        connect(Form9, &TForm9::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
+        connect(Form9, &TForm9::RotateRightClicked, this, [this] { TBRotateRClick(true); });
     }
     onClick(m_w.Irfanview, [this] { IrfanviewClick(); });
     onClick(m_w.TBTarnivo, [this] { TBTarnivoClick(); });
@@ -196,7 +195,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
     state.tickedPictures = tickedPictures();
     state.withPicture = withPicture;
     state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount) : QString();
-    state.showRunning = showRuns();
+    state.showRunning = showRuns(m_session);
     state.currentShowPicture = m_host->pictureDisplayState().CurrentPicturePath;
     state.editTarget = EditTarget;
     state.selectedFolder = m_host->folderTree()->SelectedFolder;
@@ -221,7 +220,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
 
 void ExternalProgramsController::RunExeToolButtonClick()
 {
-    if (!showRuns())
+    if (!showRuns(m_session))
         EditTarget = editTargetForLaunch();
     else
         m_host->PauseShow();
@@ -234,9 +233,9 @@ void ExternalProgramsController::RunExeToolButtonClick()
             if (PageHooks().ReloadPagePicture)
                 for (const QString& p : tickedPictures())
                     PageHooks().ReloadPagePicture(p);
-        } else if (m_host->state().session.CutOutCount < 1 && showRuns())
+        } else if (m_host->state().session.CutOutCount < 1 && showRuns(m_session))
             m_host->DisplayCurrentPicture();
-        else if (!showRuns() && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
+        else if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
             m_host->ShowPicturePreview(EditTarget);
     }
     EditProgramIndex = -1;
@@ -286,7 +285,7 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
         RotateSelectedPictures(QLatin1Char('L'));
     else
         RotatePicture(QLatin1Char('L'));
-    if (m_host->state().session.CutOutCount < 1 && showRuns() && !thumbnails)
+    if (m_host->state().session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
@@ -301,7 +300,7 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
         RotateSelectedPictures(QLatin1Char('R'));
     else
         RotatePicture(QLatin1Char('R'));
-    if (m_host->state().session.CutOutCount < 1 && showRuns() && !thumbnails)
+    if (m_host->state().session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
@@ -309,14 +308,14 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 {
     QString target;
     const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount);
-    if (showRuns())
+    if (showRuns(m_session))
         m_host->PauseShow();
     if (!cutOut.isEmpty()) {
         target = cutOut;
         platform::SetReadOnly(cutOut, false);
     } else if (pageShown() && PageHooks().CurrentSlotPicture && !PageHooks().CurrentSlotPicture().isEmpty()) {
         target = PageHooks().CurrentSlotPicture();
-    } else if (showRuns()) {
+    } else if (showRuns(m_session)) {
         target = m_host->pictureDisplayState().CurrentPicturePath;
     } else {
         target = editTargetForLaunch();
@@ -343,6 +342,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (cutOut || m_host->state().session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
@@ -350,7 +350,7 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
             m_host->SizePictureToDisplay(false);
         return;
     }
-    if (!showRuns() && m_w.Image4 && !m_w.Image4->isHidden())
+    if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden())
         m_host->ShowPicturePreview(target);
 }
 
@@ -421,12 +421,10 @@ void ExternalProgramsController::ResetToExifPopClick()
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    if (!Form20)
-        Form20 = new TForm20(m_w.Window);
-    Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
-                                                                                : QFileInfo(SelectedFolder).fileName());
+    TForm20* const Form20 = m_host->folderPictureWindow();
+    Form20->SetFolder(SelectedFolder);
     CollectPurpose = QStringLiteral("ResetToEXIF");
-    const int result = Form20->Run();
+    const int result = Form20->Run(m_session.PlayOptions);
     CollectPurpose.clear();
     if (result == 1)
         ResetFileDatesToExif();
@@ -439,7 +437,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
         m_w.StatusPanel1->setText(QStringLiteral("Reset file dates to picture date taken (EXIF)...."));
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const ResetDateCounts counts =
-        ResetFileDatesInFolder(SelectedFolder, PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
+        ResetFileDatesInFolder(SelectedFolder, m_session.PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
             if (m_w.StatusPanel1)
                 m_w.StatusPanel1->setText(QStringLiteral("Processing ") + name);
             QCoreApplication::processEvents();
@@ -478,7 +476,7 @@ void ExternalProgramsController::BuildLaunchMenu()
     if (m_w.RunExeMyShowTB)
         m_w.RunExeMyShowTB->setToolTip(hint);
     if (m_w.RunExeToolButton) {
-        m_w.RunExeToolButton->setToolTip(!none && showRuns() ? hint + QStringLiteral(" - E") : hint);
+        m_w.RunExeToolButton->setToolTip(!none && showRuns(m_session) ? hint + QStringLiteral(" - E") : hint);
         m_w.RunExeToolButton->setEnabled(!none);
     }
     if (m_w.LaunchEditProgram1)
@@ -552,7 +550,7 @@ void ExternalProgramsController::ArrangeLaunchButtons()
 
 void ExternalProgramsController::WallpaperClick(QObject* sender)
 {
-    if (PlaybackActive == 1)
+    if (m_session.PlaybackActive == 1)
         m_host->PauseShow();
     QString picture = m_host->pictureDisplayState().CurrentPicturePath;
     if (sender && sender == m_w.WallPaperFolder) {
@@ -585,6 +583,7 @@ void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*
     const int result = platform::execModal(dialog);
     if (result != 1)
         return;
+    WallpaperStyleChoice = dialog.StyleIndex();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     if (m_w.StatusPanel1)

@@ -17,6 +17,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class ThumbnailPageController;
+class TForm9;
+class TForm16;
 
 // The window's widgets the operations wire and read (any may be null).
 struct FileOpsWidgets {
@@ -112,4 +114,8 @@ public:
     virtual void MyShowDraftClick() = 0;
     virtual void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength,
                                     bool Replace) = 0;
+
+    // The full-screen show window and the MyShow manager (either may be null).
+    virtual TForm9* showWindow() const = 0;
+    virtual TForm16* showManager() const = 0;
 };

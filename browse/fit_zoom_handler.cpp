@@ -3,8 +3,6 @@
 
 #include "base/data_folder.h"
 #include "base/show_session.h"
-#include "platform/keyboard_hook.h"
-#include "base/start_args.h"
 #include "base/settings_record.h"
 #include "browse/crop_band_overlay.h"
 #include "browse/crop_cut_out.h"
@@ -189,7 +187,6 @@ CropContext FitZoomHandler::cropContext() const
     ctx.picturePath = !CropPath.isEmpty() ? CropPath : (m_slot ? m_slot->Path() : QString());
     ctx.fullViewActive = m_session.FullViewActive != 0;
     ctx.fullScreenVisible = ctx.fullViewActive;
-    ctx.demoMode = DemoMode != 0;
     return ctx;
 }
 
@@ -282,7 +279,8 @@ void FitZoomHandler::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
 {
     if ((HandlersBlocked && HandlersBlocked()) || (ThumbnailView && ThumbnailView()))
         return;
-    MouseButtonDown = 1;
+    if (MouseButtonChanged)
+        MouseButtonChanged(true);
     switch (button) {
     case Qt::LeftButton:
         m_leftDown = true;
@@ -312,7 +310,8 @@ void FitZoomHandler::ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers,
 {
     if (HandlersBlocked && HandlersBlocked())
         return;
-    MouseButtonDown = 0;
+    if (MouseButtonChanged)
+        MouseButtonChanged(false);
     if (button != Qt::LeftButton)
         return;
     const bool wasDown = m_leftDown;

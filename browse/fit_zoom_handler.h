@@ -37,7 +37,7 @@ struct FitZoomHooks {
     // The one-shot no-limit byte: read, and cleared after the sizing.
     std::function<bool()> NoLimitOnce;
     std::function<void()> ClearNoLimitOnce;
-    // The show state the crop rules read. Unset: no show runs; the full
+    // The show state the crop rules read. Unset: no show runs (nor a demo); the full
     // view is FullViewActive; the picture is the one the crop path names
     // (or the slot's).
     std::function<CropContext()> CropState;
@@ -119,6 +119,9 @@ public:
     void ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     std::function<void()> RightButton;   // full screen on or off
     std::function<void()> MiddleButton;  // pause or continue
+    // A press (true) on the picture and its release (false), for the
+    // window's MouseButtonDown.
+    std::function<void(bool down)> MouseButtonChanged;
     // True while the image handlers do nothing (custom ratio panel shown,
     // thumbnail view in the main window).
     std::function<bool()> HandlersBlocked;

@@ -9,6 +9,7 @@ class QLabel;
 class QMenuBar;
 class QToolBar;
 class QWidget;
+class TForm9;
 
 // The window's widgets the fit-zoom section uses (any may be null but Window).
 struct FitZoomWidgets {
@@ -35,4 +36,8 @@ public:
     virtual void RestoreBrowseView() = 0;
     virtual bool InManualMode() const = 0;
     virtual void ApplyShowOptions() = 0;
+    // A mouse press on the picture (true) and its release (false).
+    virtual void SetMouseButtonDown(bool down) = 0;
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
 };

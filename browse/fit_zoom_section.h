@@ -5,6 +5,7 @@
 // reaches the rest of the window through FitZoomHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/fit_zoom_host.h"
 
 #include <QObject>
@@ -21,7 +22,7 @@ class FitZoomSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window.
-    explicit FitZoomSection(std::unique_ptr<FitZoomHost> host);
+    FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& session);
     ~FitZoomSection() override;
 
     // Fits and centres the picture just loaded into its image; with toggle
@@ -67,6 +68,7 @@ private:
     ShowSession& session() const;
 
     std::unique_ptr<FitZoomHost> m_host;
+    ShowSession& m_session;
     const FitZoomWidgets m_w;
     FitZoomHandler* m_image1FitZoom = nullptr;
     CustomRatioPanel* m_customRatio = nullptr;

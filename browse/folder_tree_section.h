@@ -3,6 +3,7 @@
 // the folder caption. It reaches the rest of the window through FolderTreeHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/folder_tree_host.h"
 #include "browse/folder_tree_logic.h"
 
@@ -17,7 +18,7 @@ class FolderTreeSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; wires the widgets at once.
-    explicit FolderTreeSection(std::unique_ptr<FolderTreeHost> host);
+    FolderTreeSection(std::unique_ptr<FolderTreeHost> host, ShowSession& session);
     ~FolderTreeSection() override;
 
     // The controller of TreeView1 (tree state, fill, walk, handlers).
@@ -61,6 +62,7 @@ private:
     void loadPictureFromTree(const QString& path, bool showFull);
 
     std::unique_ptr<FolderTreeHost> m_host;
+    ShowSession& m_session;
     const FolderTreeWidgets m_w;
     FolderTreeController* m_tree = nullptr;
 };

@@ -5,6 +5,7 @@
 // it down level by level.
 #pragma once
 
+#include "browse/folder_exclusions.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_open.h"
 #include "browse/folder_tree_state.h"
@@ -46,6 +47,7 @@ struct FolderTreeHooks {
     std::function<void(const QString& program, const QString& file)> runVideo;
     std::function<void()> focusMainWindow;
     std::function<void()> beforeRefresh;               // hide the preview side window
+    std::function<bool()> demoMode;                    // the self-running demo start
 };
 
 class FolderTreeController : public QObject {
@@ -89,6 +91,8 @@ public:
     // Called by the opening of a recent (favorites false) or favourite entry
     // right before it fills FolderToOpen and calls OpenFolderOrShow.
     void MarkListEntryOpening(bool favorites, int index) { ListEntryToUpdate = ListEntryRef{favorites, index}; }
+    // The folder exclusions in force (the tree and the collections follow them).
+    FolderExclusionState Exclusions;
 
     // ---- Operations ---------------------------------------------------------
     // Reads `folder` into `node`; with no node, clears the tree and builds a new
@@ -129,6 +133,7 @@ private:
     void walkTo(const OpenTarget& target);
     void captionChanged();
     TreePlayOptions playOptions() const;
+    bool demoMode() const;
 
     QTreeWidget* tree_;
     QPointer<QWidget> viewport_;  // the tree's viewport, watched for presses

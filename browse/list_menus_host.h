@@ -11,6 +11,7 @@
 
 class FolderTreeController;
 struct DataPaths;
+struct StartContext;
 class QAction;
 class QMenu;
 class QTimer;
@@ -83,4 +84,6 @@ public:
     virtual void PlayPictures(const QStringList& Pictures, const QList<int>& Records) = 0;
     virtual void LoadMyShowClick(const QString& PresetFile) = 0;
     virtual void ShowMyShowLabel(const QString& action) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -51,20 +51,20 @@ bool FillListMenu(const std::array<QString, N>& list, const std::array<QAction*,
     return any;
 }
 
-bool ShowRuns()
+bool ShowRuns(const ShowSession& session)
 {
-    return PlaybackActive == 1;
+    return session.PlaybackActive == 1;
 }
 
-bool OpenShowMayNotChange()
+bool OpenShowMayNotChange(const ShowSession& session)
 {
-    return ShowMayNotChange(ShowRuns(), ShowState.PlaysOwnShowFile, ShowChangeable == 1);
+    return ShowMayNotChange(ShowRuns(session), session.ShowState.PlaysOwnShowFile, ShowChangeable == 1);
 }
 
 } // namespace
 
-ListMenusSection::ListMenusSection(std::unique_ptr<ListMenusHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+ListMenusSection::ListMenusSection(std::unique_ptr<ListMenusHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("ListMenusSection"));
 }
@@ -197,7 +197,7 @@ void ListMenusSection::AddToRecentFolders()
     in.path = RecentCandidate;
     in.listEntryStarted = ListEntryStarted == 1;
     in.existingShowFile = QFileInfo(RecentCandidate).isFile();
-    in.mayNotChange = OpenShowMayNotChange();
+    in.mayNotChange = OpenShowMayNotChange(m_session);
     const RecentAddOutcome out = AddToRecentList(Settings, in);
     if (out.result == RecentAddResult::Unchangeable || out.result == RecentAddResult::Empty)
         return;
@@ -221,7 +221,7 @@ void ListMenusSection::AddToShowHistory(const QString& path)
 void ListMenusSection::AddToFavorites(const QString& path, bool add)
 {
     if (add && !path.isEmpty()) {
-        if (QFileInfo(path).isFile() && OpenShowMayNotChange()) {
+        if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session)) {
             platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
         } else if (AddToFirstFreeSlot(Settings.Favorites, path) < 0) {
             if (platform::showMessage(platform::PromptKind::Confirmation, FavoritesFullText, platform::kYesNo)
@@ -286,9 +286,9 @@ void ListMenusSection::OpenRecentEntry()
         m_host->ToolButton2Click();
         return;
     }
-    SearchCollecting = 0;
+    m_host->folderTree()->Exclusions.SearchCollecting = 0;
     const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
-    const bool play = ctrl || ReopenAfterStop == 1 || ShowRuns();
+    const bool play = ctrl || ReopenAfterStop == 1 || ShowRuns(m_session);
     ReopenAfterStop = 0;
     if (ListEntryIndex < 0 || ListEntryIndex >= RecentSlots)
         return;
@@ -313,9 +313,9 @@ void ListMenusSection::OpenRecentEntry()
 
 void ListMenusSection::playListEntry(const QString& entry)
 {
-    if (ShowRuns())
+    if (ShowRuns(m_session))
         m_host->EndShow();
-    ShowState.PlaysOwnShowFile = false;
+    m_session.ShowState.PlaysOwnShowFile = false;
     const QFileInfo info(entry);
     if (!info.exists()) {
         ListEntryStarted = 0;
@@ -328,12 +328,13 @@ void ListMenusSection::playListEntry(const QString& entry)
     m_host->ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        pictures = CollectFolderPictures(m_host->Paths(), entry, PlayOptions);
+        pictures = CollectFolderPictures(m_host->Paths(), m_host->folderTree()->Exclusions, entry,
+                                         m_session.PlayOptions, m_host->start().DemoMode != 0);
     } else {
         if (entry == OpenShowPath)
             ListEntryStarted = 0;
         pictures = ReadShowPicturePaths(entry);
-        ShowState.PlaysOwnShowFile = true;
+        m_session.ShowState.PlaysOwnShowFile = true;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
@@ -380,11 +381,11 @@ namespace {
 
 // The folder or show the File menu's single items name: the list entry a
 // show was played from, the running show's file, else the selected folder.
-QString CurrentListPath(const QString& SelectedFolder)
+QString CurrentListPath(const ShowSession& session, const QString& SelectedFolder)
 {
     if (ListEntryStarted == 1)
         return StartedListEntry;
-    if (PlaybackActive == 1 && SourceIsShow == 1 && !OpenShowPath.isEmpty())
+    if (session.PlaybackActive == 1 && SourceIsShow == 1 && !OpenShowPath.isEmpty())
         return OpenShowPath;
     return SelectedFolder;
 }
@@ -396,7 +397,7 @@ void ListMenusSection::AddSelectedFolderClick()
     // The item offers "Add" for a path that is not a favourite and "Delete"
     // for one that is; asking the list itself also serves the tree's pop-up,
     // whose File-menu twin may not have been rebuilt for this folder.
-    const QString path = CurrentListPath(m_host->folderTree()->SelectedFolder);
+    const QString path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder);
     AddToFavorites(path, FavoriteIndexOf(path) < 0);
 }
 
@@ -422,7 +423,7 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
     else if (sender && sender == m_w.AutomaticShow)
         path = OpenShowPath;
     else
-        path = CurrentListPath(m_host->folderTree()->SelectedFolder);
+        path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder);
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
     SettingsChanged();
@@ -534,5 +535,5 @@ qint64 ListMenusSection::FileSizeOf(const QString& path)
 
 qint64 ListMenusSection::FreeSpaceOnDrive(QChar letter)
 {
-    return ::FreeSpaceOnDrive(letter, DemoMode != 0);
+    return ::FreeSpaceOnDrive(letter, m_host->start().DemoMode != 0);
 }

@@ -12,6 +12,8 @@ class QMenu;
 class QTimer;
 class QToolBar;
 class QWidget;
+class TForm9;
+class TForm16;
 
 // The window's widgets the picture display section uses (any may be null but
 // Window).
@@ -75,4 +77,8 @@ public:
     virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
+
+    // The full-screen show window and the MyShow manager (either may be null).
+    virtual TForm9* showWindow() const = 0;
+    virtual TForm16* showManager() const = 0;
 };

@@ -11,6 +11,7 @@
 
 class FolderTreeController;
 struct DataPaths;
+struct StartContext;
 class QAction;
 class QFrame;
 class QLabel;
@@ -91,8 +92,12 @@ public:
     virtual void RefreshSelectedFolder() = 0;
     // The folder tree's controller (the selected folder, the video image).
     virtual FolderTreeController* folderTree() = 0;
+    // The sibling renaming program is installed.
+    virtual bool tarnivoInstalled() const = 0;
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
     // The picture the thumbnail timer shows when it fires, and whether it is
     // the tree's.
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -70,6 +70,8 @@ public:
     void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm16* showManager() const override { return m_form->showManager(); }
 
 private:
     TForm1* m_form;
@@ -79,7 +81,7 @@ private:
 
 void TForm1::InstallPictureDisplay()
 {
-    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this));
+    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this), m_state.session);
 }
 
 void TForm1::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }

@@ -21,8 +21,9 @@ class QTextEdit;
 class TForm38 : public QDialog {
     Q_OBJECT
 public:
-    // `paths` name the additional settings file the window writes.
-    TForm38(const DataPaths& paths, const QString& selectedFolder, QWidget* parent = nullptr);
+    // `paths` name the additional settings file the window writes; with
+    // `demoMode` (a demo start) no thumbnails are made.
+    TForm38(const DataPaths& paths, const QString& selectedFolder, bool demoMode, QWidget* parent = nullptr);
 
     QCheckBox* CBInclSubfolders = nullptr;
     QCheckBox* CBReplaceExisting = nullptr;
@@ -75,6 +76,7 @@ private:
     QSize previewBoxSize() const;
     const DataPaths& m_paths;
     QString m_folder;
+    bool m_demoMode = false;
 };
 
 class TForm39 : public QDialog {

@@ -142,10 +142,10 @@ TEST_P(RefusedListTest, TheCloseLeavesTheKnownShowsAsTheyAreAndSaysSo)
     const QByteArray before = onDisk(showList);
     MainWindowFixture window;
     ASSERT_EQ(window.form()->state().paths.ShowListPath, showList);
-    ASSERT_TRUE(Form16);
-    EXPECT_TRUE(Form16->KnownShows().isEmpty());
+    ASSERT_TRUE(window.form()->showManager());
+    EXPECT_TRUE(window.form()->showManager()->KnownShows().isEmpty());
     // A show added during the run does not make the close rewrite the file.
-    Form16->AddKnownShow(window.parentFolder() + "/new.vxt");
+    window.form()->showManager()->AddKnownShow(window.parentFolder() + "/new.vxt");
 
     window.clearPrompts();
     ASSERT_TRUE(window.closeWindow());

@@ -326,13 +326,13 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
     bool triedSecond = false;
     QTimer::singleShot(60, &form, [&] {
         triedSecond = true;
-        EXPECT_EQ(ExternalProcessRunning, 1);
+        EXPECT_EQ(form.externalPrograms()->ExternalProcessRunning, 1);
         form.externalPrograms()->RunExternalProgram(Settings.EditPrograms[0], {}, true);
     });
     form.externalPrograms()->RunExeToolButtonClick();
     EXPECT_TRUE(triedSecond);
-    EXPECT_EQ(ExternalProcessRunning, 0);
-    EXPECT_EQ(EditProgramIndex, -1);
+    EXPECT_EQ(form.externalPrograms()->ExternalProcessRunning, 0);
+    EXPECT_EQ(form.externalPrograms()->EditProgramIndex, -1);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Error);
     EXPECT_EQ(platform::promptLog()[0].request.text, "Not allowed to start more than 1 external process from Vistamo!");
@@ -367,7 +367,7 @@ TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
     const QString player = recordingProgram(dir, out, "0");
     Settings.VideoPrograms = {"/a", "/b", "/c", player, "/e"};
     TForm1 form(TestState());
-    VideoProgramIndex = 3;
+    form.externalPrograms()->VideoProgramIndex = 3;
     form.externalPrograms()->LaunchChosenVideoProgram();
     EXPECT_EQ(Settings.VideoPrograms, (std::array<QString, 5>{player, "/a", "/b", "/c", "/e"}));
     EXPECT_TRUE(QFileInfo(out).isFile());

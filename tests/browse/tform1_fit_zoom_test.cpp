@@ -182,13 +182,13 @@ TEST(TForm1FitZoom, InAShowOnlyAPausedPictureIsCropped)
     TestState().paths.CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
     TForm1 form(TestState());
     const QString path = makeJpeg(400, 300);
-    PictureTable.assign(1, TPictureEntry{});
-    PictureTable[0].FullPath = path;
-    PictureCount = 1;
-    PictureIndex = 0;
-    PlaybackActive = 1;
-    ShowState.Direction = 1;
-    ShowState.EnlargeLimit = 0;
+    TestState().session.PictureTable.assign(1, TPictureEntry{});
+    TestState().session.PictureTable[0].FullPath = path;
+    TestState().session.PictureCount = 1;
+    TestState().session.PictureIndex = 0;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState.Direction = 1;
+    TestState().session.ShowState.EnlargeLimit = 0;
     ASSERT_TRUE(TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty());
     form.SizePictureToDisplay(true);
     EXPECT_EQ(form.Image1->geometry(), QRect(200, 137, 400, 300));
@@ -196,9 +196,9 @@ TEST(TForm1FitZoom, InAShowOnlyAPausedPictureIsCropped)
     drag(form.Image1, {10, 10}, {200, 200});
     EXPECT_EQ(TestState().session.CutOutCount, 0);
 
-    ShowState.Direction = 0;   // paused
+    TestState().session.ShowState.Direction = 0;   // paused
     drag(form.Image1, {10, 10}, {200, 200});
     EXPECT_EQ(TestState().session.CutOutCount, 1);
     EXPECT_TRUE(QFileInfo::exists(TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp")));
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
 }

@@ -45,12 +45,12 @@ protected:
         Settings.InclJPG = Settings.InclJPEG = Settings.InclBMP = Settings.InclICO = 1;
         Settings.InclEMF = Settings.InclWMF = Settings.InclGIF = 1;
         Settings.MaxSizeKB = 999999;
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
     }
     void TearDown() override
     {
         platform::clearFakeMountTable();
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
     }
     QString drive;
 };
@@ -88,7 +88,7 @@ TEST_F(TForm1FolderTreeTest, RefusesWhileAShowPlays)
 {
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     form.folderTree()->FolderToOpen = drive;
     form.OpenFolderOrShow();
     ASSERT_EQ(platform::promptLog().size(), 1);
@@ -174,10 +174,10 @@ TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
     // Switching exclusions off rebuilds the tree from the drive root.
     form.FolderExclusions->trigger();
     EXPECT_FALSE(form.FolderExclusions->isChecked());
-    EXPECT_EQ(FolderExclusionsActive, 0);
+    EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 0);
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
     form.FolderExclusions->trigger();
-    EXPECT_EQ(FolderExclusionsActive, 1);
+    EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 1);
 }
 
 TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)

@@ -42,13 +42,13 @@ protected:
         Settings = TSettingsRecord();
         Settings.InclJPG = 1;
         Settings.MaxSizeKB = 999999;
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         ListEntryStarted = 0;
     }
     void TearDown() override
     {
         platform::clearFakeMountTable();
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
     }
     static void open(QMenu* menu)
     {
@@ -205,8 +205,8 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
     // The painter takes the glyph from the caption: fixed 2, removable 3.
     EXPECT_EQ(DriveImageIndex(c->text()), 2);
     EXPECT_EQ(DriveImageIndex(d->text()), 3);
-    EXPECT_EQ(DriveTable[3], "D: " + drive + " Floppy/Removable");
-    EXPECT_EQ(FirstWritableCdDrive, QLatin1Char('1'));
+    EXPECT_EQ(form.listMenus()->DriveTable[3], "D: " + drive + " Floppy/Removable");
+    EXPECT_EQ(form.listMenus()->FirstWritableCdDrive, QLatin1Char('1'));
     // The pop-up copies the File menu's submenu item for item.
     QAction* pd = form.actionNamed("PDrive04");
     EXPECT_EQ(pd->text(), d->text());
@@ -214,7 +214,7 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
     EXPECT_TRUE(form.actionNamed("DPDefStartUp")->isVisible());
 
     pd->trigger();
-    EXPECT_EQ(DriveMenuIndex, 3);
+    EXPECT_EQ(form.listMenus()->DriveMenuIndex, 3);
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
     ASSERT_EQ(form.TreeView1->topLevelItemCount(), 1);
 
@@ -307,7 +307,7 @@ TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
     TForm1 form(TestState());
     Settings.Favorites[0] = drive + "/Gone";
     form.BuildFavoritesMenu();
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("Fav1")->trigger();
     ASSERT_FALSE(platform::promptLog().isEmpty());
