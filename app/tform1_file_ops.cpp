@@ -18,6 +18,7 @@ public:
     PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    OpenShow& openShow() override { return m_form->openShow(); }
     FileOpsWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -254,13 +254,13 @@ MenuCaptionState TForm1::menuCaptionState() const
     s.browsePreviewVisible = !Image4 || !Image4->isHidden();
     s.myShowPreviewVisible = !image2 || !image2->isHidden();
     s.selectedFolder = folderTree()->SelectedFolder;
-    s.draftShowOpen = DraftShowOpen == 1;
-    s.namedShowOpen = NamedShowOpen == 1;
-    s.openShowFile = OpenShowPath;
+    s.draftShowOpen = m_openShow.DraftShowOpen == 1;
+    s.namedShowOpen = m_openShow.NamedShowOpen == 1;
+    s.openShowFile = m_openShow.OpenShowPath;
     s.openShowPictureCount = MyShowSG ? MyShowSG->rowCount() : 0;
-    s.showChangeable = ShowChangeable == 1;
-    s.runningSourceIsShow = SourceIsShow == 1;
-    s.runningSource = s.runningSourceIsShow ? OpenShowPath : folderTree()->SelectedFolder;
+    s.showChangeable = m_openShow.ShowChangeable == 1;
+    s.runningSourceIsShow = m_openShow.SourceIsShow == 1;
+    s.runningSource = s.runningSourceIsShow ? m_openShow.OpenShowPath : folderTree()->SelectedFolder;
     s.runningSourceIsDraft = s.runningSourceIsShow && s.draftShowOpen;
     s.startupFolder = Settings.StartupFolder;
     for (const QString& f : Settings.Favorites)
@@ -268,7 +268,7 @@ MenuCaptionState TForm1::menuCaptionState() const
             s.favorites << f;
     const QString autoPath = Settings.AutoShowPath.toLower();
     s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == folderTree()->SelectedFolder.toLower();
-    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == OpenShowPath.toLower();
+    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == m_openShow.OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
     SettingsChanged();
     const bool optionsChanged = AutoShowMatchesOptions == 0;
@@ -443,7 +443,7 @@ void TForm1::SetPicturePopupCaptions()
         return;
     RightClickTreeView->setProperty("vxPicturePopup", true);
     PicturePopupState p;
-    p.showPictures = SourceIsShow == 1;
+    p.showPictures = m_openShow.SourceIsShow == 1;
     p.selectedCount = PageView ? PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
         if (QAction* l = LaunchItems[size_t(k)]) {
@@ -471,7 +471,7 @@ void TForm1::HideShowMyShowClick()
     if (!m_layout->fitsWorkArea())
         setMinimumSize(400, minimumHeight());
     if (hide) {
-        const bool switchToDraft = DraftShowOpen != 1;
+        const bool switchToDraft = m_openShow.DraftShowOpen != 1;
         if (switchToDraft)
             AskMakeChangesPermanent();
         if (HideShowMyShowTB)
@@ -484,7 +484,7 @@ void TForm1::HideShowMyShowClick()
             setGeometry(screenArea.x() + int(std::nearbyint((screenArea.width() - w) / 2.0)), y(), w, height());
         else
             resize(w, height());
-        if (switchToDraft && NamedShowOpen == 1)
+        if (switchToDraft && m_openShow.NamedShowOpen == 1)
             MyShowDraftClick();
         Settings.MyShowHidden = 1;
     } else {

@@ -21,6 +21,7 @@
 #include "platform/icons.h"
 #include "platform/prompt.h"
 #include "platform/prompt_dialogs.h"
+#include "shows/show_file.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -423,9 +424,9 @@ void ExternalProgramsController::ResetToExifPopClick()
         return;
     TForm20* const Form20 = m_host->folderPictureWindow();
     Form20->SetFolder(SelectedFolder);
-    CollectPurpose = QStringLiteral("ResetToEXIF");
+    m_host->openShow().CollectPurpose = QStringLiteral("ResetToEXIF");
     const int result = Form20->Run(m_session.PlayOptions);
-    CollectPurpose.clear();
+    m_host->openShow().CollectPurpose.clear();
     if (result == 1)
         ResetFileDatesToExif();
 }

@@ -8,6 +8,7 @@
 #include <array>
 
 struct DataPaths;
+struct OpenShow;
 class FolderTreeController;
 struct PictureDisplayState;
 struct ProgramState;
@@ -69,6 +70,8 @@ public:
     virtual PictureDisplayState& pictureDisplayState() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // The open show.
+    virtual OpenShow& openShow() = 0;
 
     // Folder tree.
     virtual FolderTreeController* folderTree() = 0;

@@ -10,6 +10,7 @@ class FolderTreeController;
 struct DataPaths;
 struct PictureDisplayState;
 struct ProgramState;
+struct OpenShow;
 class QAction;
 class QLabel;
 class QMenu;
@@ -76,6 +77,8 @@ public:
     virtual PictureDisplayState& pictureDisplayState() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // The open show.
+    virtual OpenShow& openShow() = 0;
     // The controller of the thumbnail page now shown (null when none).
     virtual ThumbnailPageController* PageView() const = 0;
     virtual bool PageShowRuns() const = 0;

@@ -233,7 +233,7 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
     const bool exists = QFileInfo(Path).isFile();
     // The voice controls: a picture has them; otherwise they stay only while
     // a recording plays.
-    const bool playing = RecordingPlaying != 0;
+    const bool playing = m_host->RecordingPlaying();
     const bool voice = kind == QLatin1Char('P');
     setShown(m_w.MicroSB, voice && exists);
     setShown(m_w.VoiceBevel, voice || playing);

@@ -35,9 +35,10 @@ void TForm1::InstallDisplayHooks()
     hooks.ThumbnailStep = [self, &session = m_state.session] {
         if (!self)
             return;
-        if (MusicQueueActive == 1 && QueueRestartPending == 1) {
-            QueueRestartPending = 0;
-            PlayQueueIndex = -1;
+        SoundSession& sound = self->sound();
+        if (sound.MusicQueueActive == 1 && sound.QueueRestartPending == 1) {
+            sound.QueueRestartPending = 0;
+            sound.PlayQueueIndex = -1;
             if (self->TimerMusic)
                 self->TimerMusic->start();
         }
@@ -87,7 +88,7 @@ void TForm1::InstallDisplayHooks()
     if (FadeTimer)
         connect(FadeTimer, &QTimer::timeout, this, [this] {
             if (FadeTimer->isSingleShot())
-                ::StartMusicFadeOut();
+                ::StartMusicFadeOut(m_sound);
         });
 }
 

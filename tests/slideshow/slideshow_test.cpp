@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -406,4 +407,38 @@ TEST(ShowPictures, MissingPicturesKeepTheirPlaceAndEachPictureItsRecord)
     EXPECT_EQ(TestState().session.PictureTable[1].RecordIndex, 1);
     EXPECT_EQ(TestState().session.PictureTable[2].RecordIndex, 3);
     show.StopSlideShow();
+}
+
+TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
+{
+    ModeReset reset;
+    const QString folder = freshDir(QStringLiteral("owner"));
+    makePicture(folder + QStringLiteral("/a.jpg"));
+    QPointer<TForm9> made;
+    {
+        TForm1 form(TestState());
+        form.CloseWithoutSaving = true;
+        form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        made = form.showWindow();
+        ASSERT_TRUE(made);
+        form.EndShow();
+    }
+    EXPECT_FALSE(made);   // made at first use: it goes with the main window
+
+    TForm9 given(TestState());
+    {
+        TForm1 form(TestState());
+        form.CloseWithoutSaving = true;
+        form.setShowWindow(&given);
+        form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        EXPECT_EQ(form.showWindow(), &given);
+        EXPECT_TRUE(given.isVisible());
+        form.EndShow();
+        // A window deleted by its maker is no longer named.
+        auto* other = new TForm9(TestState());
+        form.setShowWindow(other);
+        delete other;
+        EXPECT_EQ(form.showWindow(), nullptr);
+    }
+    EXPECT_FALSE(given.isVisible());   // given by the caller: still the caller's
 }
