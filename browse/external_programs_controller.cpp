@@ -161,7 +161,7 @@ void ExternalProgramsController::SetupExternalPrograms()
 
 QString ExternalProgramsController::editTargetForLaunch()
 {
-    if (m_host->state().session.FullViewActive == 1 && !m_host->pictureDisplayState().CurrentPicturePath.isEmpty())
+    if (m_session.FullViewActive == 1 && !m_host->pictureDisplayState().CurrentPicturePath.isEmpty())
         return m_host->pictureDisplayState().CurrentPicturePath;
     if (EditFromShowList == 1 && m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
         const int row = m_w.MyShowSG->currentRow();
@@ -186,16 +186,16 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
         platform::showMessage(PromptKind::Error, OneExternalProcessText);
         return;
     }
-    if (pageShown() && m_host->state().session.FullViewActive == 1) {
+    if (pageShown() && m_session.FullViewActive == 1) {
         const QString slot = PageHooks().CurrentSlotPicture ? PageHooks().CurrentSlotPicture() : QString();
         EditTarget = slot.isEmpty() ? m_host->pictureDisplayState().CurrentPicturePath : slot;
     }
     ExternalLaunchState state;
     state.thumbnailView = pageShown();
-    state.fullViewOpen = m_host->state().session.FullViewActive == 1;
+    state.fullViewOpen = m_session.FullViewActive == 1;
     state.tickedPictures = tickedPictures();
     state.withPicture = withPicture;
-    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount) : QString();
+    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_session.CutOutCount) : QString();
     state.showRunning = showRuns(m_session);
     state.currentShowPicture = m_host->pictureDisplayState().CurrentPicturePath;
     state.editTarget = EditTarget;
@@ -234,7 +234,7 @@ void ExternalProgramsController::RunExeToolButtonClick()
             if (PageHooks().ReloadPagePicture)
                 for (const QString& p : tickedPictures())
                     PageHooks().ReloadPagePicture(p);
-        } else if (m_host->state().session.CutOutCount < 1 && showRuns(m_session))
+        } else if (m_session.CutOutCount < 1 && showRuns(m_session))
             m_host->DisplayCurrentPicture();
         else if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
             m_host->ShowPicturePreview(EditTarget);
@@ -282,11 +282,11 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('L'));
     else
         RotatePicture(QLatin1Char('L'));
-    if (m_host->state().session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
+    if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
@@ -297,18 +297,18 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('R'));
     else
         RotatePicture(QLatin1Char('R'));
-    if (m_host->state().session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
+    if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
     QString target;
-    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount);
+    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_session.CutOutCount);
     if (showRuns(m_session))
         m_host->PauseShow();
     if (!cutOut.isEmpty()) {
@@ -344,7 +344,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
     TForm9* const Form9 = m_host->showWindow();
-    if (cutOut || m_host->state().session.FullViewActive == 1) {
+    if (cutOut || m_session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
         if (TryLoadPictureIntoSlot(target, slot).isEmpty())

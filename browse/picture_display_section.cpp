@@ -106,7 +106,7 @@ public:
     bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
     bool DemoMode() const override { return m_host.state().start.DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
-    bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
+    bool FullViewActive() const override { return m_session.FullViewActive != 0; }
     bool ManualMode() const override { return m_session.ShowState.ManualMode; }
     bool SkipUnreadable() const override { return m_session.ShowState.SkipUnreadable != 0; }
     int ShowDirection() const override { return m_session.ShowState.Direction; }
@@ -130,7 +130,7 @@ public:
             Form9->SetTitleShown(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
-    void ResetBackwardsButton() override { m_host.state().session.CutOutCount = 0; }
+    void ResetBackwardsButton() override { m_session.CutOutCount = 0; }
     bool ReadShowRecord(int index) override
     {
         if (DisplayHooks().ReadShowRecord)
@@ -475,7 +475,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
     const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
     const bool rotate = CanRotatePicture(index);
-    if (m_host->state().session.CutOutCount < 1) {
+    if (m_session.CutOutCount < 1) {
         if (show.SourceIsShow == 1) {
             enableItem(m_w.Voice, false);
             enableItem(m_w.ShowAllTB, false);
@@ -517,7 +517,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.TBRotateL, true);
     }
     enableItem(m_w.FullScreenToolButton3, true);
-    if (m_host->state().session.CutOutCount >= 1) {
+    if (m_session.CutOutCount >= 1) {
         enableItem(m_w.MicroTB, false);
         enableItem(m_w.VoicePlayTB, false);
         enableItem(m_w.Voice, false);
@@ -536,7 +536,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
             Form9->SetEditButtonEnabled(true);
     }
     enableItem(m_w.PictureToClipboard, true);
-    enableItem(m_w.PathToClipboard, m_host->state().session.CutOutCount < 1);
+    enableItem(m_w.PathToClipboard, m_session.CutOutCount < 1);
     QCoreApplication::processEvents();
 }
 
