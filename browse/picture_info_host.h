@@ -98,4 +98,6 @@ public:
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
     // How the program was started (demo and argument mode).
     virtual const StartContext& start() const = 0;
+    // The MyShow manager is open.
+    virtual bool ShowManagerShown() const = 0;
 };
