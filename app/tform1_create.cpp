@@ -192,17 +192,17 @@ void TForm1::FormCreate()
     // file detected (.wav)" window, and the shows kept in step.
     VoiceCarryHooks& voice = CurrentVoiceCarryHooks();
     voice.askDelete = [this](const QString& voicePath) -> platform::PromptAnswer {
-        switch (AskVoiceFileAction(voicePath, this)) {
+        switch (AskVoiceFileAction(m_sound, voicePath, this)) {
         case VoiceAnswerDelete: return platform::PromptAnswer::Yes;
         case VoiceAnswerAlways: return platform::PromptAnswer::All;
         case VoiceAnswerNever: return platform::PromptAnswer::NoToAll;
         default: return platform::PromptAnswer::No;
         }
     };
-    voice.syncShowsAfterRename = [](const QString& oldPath, const QString& newPath) {
-        SyncShowsAfterRename(oldPath, newPath);
+    voice.syncShowsAfterRename = [this](const QString& oldPath, const QString& newPath) {
+        SyncShowsAfterRename(m_openShow, oldPath, newPath);
     };
-    voice.syncShowsAfterDelete = [](const QString& path) { SyncShowsAfterDelete(path); };
+    voice.syncShowsAfterDelete = [this](const QString& path) { SyncShowsAfterDelete(m_openShow, path); };
 
     // Show list columns.
     const int screenWidth = StartScreenWidth();

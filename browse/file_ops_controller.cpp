@@ -134,12 +134,12 @@ QString FileOperationsController::currentPicture() const
     if (m_session.PlaybackActive == 1) {
         if (PictureIndex >= 0 && PictureIndex < m_session.PictureCount && size_t(PictureIndex) < m_session.PictureTable.size())
             return m_session.PictureTable[size_t(PictureIndex)].FullPath;
-        return CurrentPicturePath;
+        return m_host->pictureDisplayState().CurrentPicturePath;
     }
     QTreeWidget* tree = m_w.TreeView1;
     if (tree && tree->isVisible() && isFileNode(tree->currentItem()))
         return m_host->GetNodePath(tree->currentItem());
-    return CurrentPicturePath;
+    return m_host->pictureDisplayState().CurrentPicturePath;
 }
 
 void FileOperationsController::pauseRunningShow()
@@ -354,7 +354,7 @@ void FileOperationsController::ApplyToTickedPictures(const QString& action)
             return;
         }
         if (page->PicturesLeft() != before) {
-            page->MarkSlotRemoved(slot, SourceIsShow == 1);
+            page->MarkSlotRemoved(slot, m_host->openShow().SourceIsShow == 1);
             removed = true;
             if (page->PicturesLeft() == 0) {
                 platform::showMessage(PromptKind::Information, QStringLiteral("No more pictures left in show"));
@@ -389,11 +389,12 @@ void FileOperationsController::ConfirmAndDeletePicture()
     const bool showRan = m_session.PlaybackActive == 1;
     pauseRunningShow();
     const QString picture = currentPicture();
-    if (picture.isEmpty() || (!(showRan && SourceIsShow == 1) && !QFileInfo(picture).isFile()))
+    const OpenShow& show = m_host->openShow();
+    if (picture.isEmpty() || (!(showRan && show.SourceIsShow == 1) && !QFileInfo(picture).isFile()))
         return;
     const bool ticked = m_ticked.TickedBusy == 1;
-    if (showRan && SourceIsShow == 1) {
-        const QString prompt = QStringLiteral("Remove ") + picture + QStringLiteral(" from ") + OpenShowName
+    if (showRan && show.SourceIsShow == 1) {
+        const QString prompt = QStringLiteral("Remove ") + picture + QStringLiteral(" from ") + show.OpenShowName
                                + QStringLiteral(" ?");
         const bool yes = ticked ? confirmTickedRemoval(prompt)
                                 : platform::showMessage(PromptKind::Confirmation, prompt, platform::kYesNo)
@@ -450,20 +451,22 @@ void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
 void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
 {
     std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
+    OpenShow& show = m_host->openShow();
     // The record leaves the open show's working copy; later records move up.
-    if (ShowFile.IsOpen() && ShowFile.IsWritable() && recordIndex >= 0 && recordIndex < ShowFile.RecordCount()) {
+    if (show.ShowFile.IsOpen() && show.ShowFile.IsWritable() && recordIndex >= 0
+        && recordIndex < show.ShowFile.RecordCount()) {
         QList<QByteArray> records;
         QByteArray bytes;
-        for (qint64 i = 0; i < ShowFile.RecordCount(); ++i)
-            if (i != recordIndex && ShowFile.Read(i, bytes).ok())
+        for (qint64 i = 0; i < show.ShowFile.RecordCount(); ++i)
+            if (i != recordIndex && show.ShowFile.Read(i, bytes).ok())
                 records << bytes;
         bool ok = true;
         for (qint64 i = 0; i < records.size() && ok; ++i)
-            ok = ShowFile.Write(i, records[int(i)]).ok();
+            ok = show.ShowFile.Write(i, records[int(i)]).ok();
         if (ok) {
-            ShowFile.Truncate(records.size());
-            ShowFile.Flush();
-            ShowChanged = 1;
+            show.ShowFile.Truncate(records.size());
+            show.ShowFile.Flush();
+            show.ShowChanged = 1;
             for (int32_t i = 0; i < m_session.PictureCount && size_t(i) < PictureTable.size(); ++i)
                 if (PictureTable[size_t(i)].RecordIndex > recordIndex)
                     --PictureTable[size_t(i)].RecordIndex;
@@ -507,8 +510,8 @@ void FileOperationsController::RenamePictureToolButtonClick()
             if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size())
                 m_session.PictureTable[size_t(PictureIndex)].FullPath = newPath;
             FolderChangedDuringShow = 1;
-            CurrentPicturePath = newPath;
-            PictureDisplayName = QFileInfo(newPath).fileName();
+            m_host->pictureDisplayState().CurrentPicturePath = newPath;
+            m_host->pictureDisplayState().PictureDisplayName = QFileInfo(newPath).fileName();
             if (pageSlot >= 0 && m_host->PageView())
                 m_host->PageView()->RenameSlotPicture(pageSlot, newPath);
             else
@@ -518,7 +521,7 @@ void FileOperationsController::RenamePictureToolButtonClick()
             QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
             if (node && isFileNode(node) && m_host->GetNodePath(node) == picture)
                 node->setText(0, QFileInfo(newPath).fileName());
-            CurrentPicturePath = newPath;
+            m_host->pictureDisplayState().CurrentPicturePath = newPath;
             if (tree)
                 tree->viewport()->update();
         }
@@ -803,7 +806,8 @@ bool FileOperationsController::deletePictureFile(const QString& path)
 bool FileOperationsController::deleteShowFile(const QString& path)
 {
     TForm16* const Form16 = m_host->showManager();
-    if (!OpenShowPath.isEmpty() && SameFile(OpenShowPath, path))
+    const QString openShowPath = m_host->openShow().OpenShowPath;
+    if (!openShowPath.isEmpty() && SameFile(openShowPath, path))
         openDraftShow();
     if (!SendToRecycleBin(path)) {
         platform::showMessage(PromptKind::Error, QStringLiteral("File could not be deleted"));
@@ -825,24 +829,24 @@ void FileOperationsController::folderRemoved(const QString& folder)
 
 void FileOperationsController::reloadShowList()
 {
-    if (ShowFile.IsOpen())
+    if (m_host->openShow().ShowFile.IsOpen())
         m_host->ReadMyShowFile();
 }
 
 QString FileOperationsController::openShowFile() const
 {
-    return OpenShowPath;
+    return m_host->openShow().OpenShowPath;
 }
 
 bool FileOperationsController::draftShowOpen() const
 {
-    return DraftShowOpen == 1;
+    return m_host->openShow().DraftShowOpen == 1;
 }
 
 void FileOperationsController::openDraftShow()
 {
-    SetMyShowChanged(false);
-    ShowChanged = 0;
+    SetMyShowChanged(m_host->openShow(), false);
+    m_host->openShow().ShowChanged = 0;
     m_host->MyShowDraftClick();
 }
 
@@ -866,7 +870,17 @@ void FileOperationsController::writeKnownShows(const QString& oldFolder, const Q
 
 void FileOperationsController::syncShowsAfterFolderRename(const QString& oldFolder, const QString& newFolder)
 {
-    SyncShowsAfterRename(oldFolder, newFolder, int(oldFolder.size()), true);
+    SyncShowsAfterRename(m_host->openShow(), oldFolder, newFolder, int(oldFolder.size()), true);
+}
+
+void FileOperationsController::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
+{
+    SyncShowsAfterRename(m_host->openShow(), oldPath, newPath);
+}
+
+void FileOperationsController::syncShowsAfterDelete(const QString& path)
+{
+    SyncShowsAfterDelete(m_host->openShow(), path);
 }
 
 QStringList FileOperationsController::playlists() const
@@ -881,8 +895,8 @@ QStringList FileOperationsController::playlists() const
         add(info.absoluteFilePath());
     // The playlists the shows link to.
     QStringList shows = Form16 ? Form16->KnownShows() : QStringList();
-    if (!OpenShowPath.isEmpty())
-        shows << OpenShowPath;
+    if (!m_host->openShow().OpenShowPath.isEmpty())
+        shows << m_host->openShow().OpenShowPath;
     for (const QString& show : shows) {
         QByteArray bytes;
         if (!platform::ReadWholeFile(show, bytes, qint64(ShowRecordSize) * 100000).ok())

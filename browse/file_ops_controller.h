@@ -113,6 +113,8 @@ public:
     void reloadExclusions() override;
     void writeKnownShows(const QString& oldFolder, const QString& newFolder) override;
     void syncShowsAfterFolderRename(const QString& oldFolder, const QString& newFolder) override;
+    void syncShowsAfterRename(const QString& oldPath, const QString& newPath) override;
+    void syncShowsAfterDelete(const QString& path) override;
     QStringList playlists() const override;
 
 private:

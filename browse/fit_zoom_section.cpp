@@ -179,7 +179,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         hooks.StartFullView = [this](const QString& path) {
             TForm9* const Form9 = m_host->showWindow();
             if (!Form9)
-                return;
+                return QString();
             // The titles describe the picture of the full view (never the
             // last picture of a show played before).
             Form9->CutOutShown = [this, path] {
@@ -189,9 +189,10 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             Form9->SetEditButtonEnabled(!Settings.EditPrograms[0].isEmpty()
                                                   && QFile::exists(Settings.EditPrograms[0]));
             watchFullViewEnd(m_w.Window, *m_host, m_session);
-            Form9->StartFullView(path);
+            const QString failure = Form9->StartFullView(path);
             if (Form9->isVisible())
                 showFullViewStatus(m_w.Window, Form9, path, m_session.PlayOptions);
+            return failure;
         };
         hooks.CloseFullView = [this] {
             session().FullViewActive = 0;
@@ -262,16 +263,18 @@ void FitZoomSection::ShowPictureFull(const QString& path)
     session().ZoomFactor = 0;
     session().FullViewActive = 1;
     handler->CropPath = path;
-    LoadErrorKind.clear();
     m_session.ShowState.Direction = 0;
     m_session.AutoShowRunning = 0;
     m_host->ApplyShowOptions();
+    QString failure;
     if (Form9 && handler->Hooks().StartFullView) {
-        handler->Hooks().StartFullView(path);
-    } else if (TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty()) {
-        handler->SizePictureToDisplay(false);
+        failure = handler->Hooks().StartFullView(path);
+    } else {
+        failure = TryLoadPictureIntoSlot(path, SlotForm1Im1);
+        if (failure.isEmpty())
+            handler->SizePictureToDisplay(false);
     }
-    if (!LoadErrorKind.isEmpty()) {
+    if (!failure.isEmpty()) {
         session().FullViewActive = 0;
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));

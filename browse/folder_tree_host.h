@@ -10,6 +10,7 @@
 
 struct DataPaths;
 struct StartContext;
+struct OpenShow;
 class QAction;
 class QLabel;
 class QMenu;
@@ -48,6 +49,8 @@ public:
     virtual FolderTreeWidgets widgets() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // The open show.
+    virtual OpenShow& openShow() = 0;
     // The menu item of entry `index` of the favourites or the recent folders.
     virtual QAction* listItem(bool favorites, int index) const = 0;
 

@@ -12,6 +12,7 @@
 class FolderTreeController;
 struct DataPaths;
 struct StartContext;
+struct OpenShow;
 class QAction;
 class QMenu;
 class QTimer;
@@ -68,6 +69,8 @@ public:
     virtual ListMenusWidgets widgets() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // The open show.
+    virtual OpenShow& openShow() = 0;
     // Fits a menu's width to its captions.
     virtual void MeasureMenu(QMenu* menu) = 0;
     // The folder tree's controller (the selected folder, the folder to open).

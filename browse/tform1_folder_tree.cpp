@@ -15,6 +15,7 @@ public:
     explicit TForm1FolderTreeHost(TForm1* form) : m_form(form) {}
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    OpenShow& openShow() override { return m_form->openShow(); }
     FolderTreeWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -3,6 +3,7 @@
 // picture loader's thumbnail and information steps at start and wires the
 // controller when the window is first shown.
 #include "app/tform1.h"
+#include "browse/picture_display_section.h"
 
 #include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
@@ -94,6 +95,10 @@ public:
 
     QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
     QRect previewDrawBounds() const override { return m_form->layouts()->layoutState().PreviewDrawBounds; }
+    void SetCurrentPicturePath(const QString& path) override
+    {
+        m_form->pictureDisplay()->displayState().CurrentPicturePath = path;
+    }
 
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
@@ -105,6 +110,7 @@ public:
         m_form->ThumbnailPreviewPath = path;
         m_form->ThumbnailPreviewFromTree = fromTree;
     }
+    bool RecordingPlaying() const override { return m_form->sound().RecordingPlaying != 0; }
 
     const StartContext& start() const override { return m_form->state().start; }
     bool ShowManagerShown() const override { return m_form->showManager() && m_form->showManager()->isVisible(); }
