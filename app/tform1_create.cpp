@@ -27,6 +27,7 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
+#include "slideshow/auto_show_windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -503,16 +504,12 @@ void TForm1::TimerAutoCDRunTimer()
     TimerAutoCDRun->stop();
     // The automatic show window takes the focus. Without one the demo has
     // nothing to show, and an invisible program would only linger: it ends.
-    bool shown = false;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form13") && w->isVisible()) {
-            w->activateWindow();
-            w->setFocus();
-            shown = true;
-        }
-    }
-    if (!shown)
+    if (m_demoShowWindow && m_demoShowWindow->isVisible()) {
+        m_demoShowWindow->activateWindow();
+        m_demoShowWindow->setFocus();
+    } else {
         close();
+    }
 }
 
 void TForm1::UpdateUploadButtonGlyph()

@@ -170,7 +170,7 @@ void TForm1::Timer1Timer()
     in.mainWindowActive = isActiveWindow();
     in.playbackActive = runs(m_state.session);
     in.neverAutoShow = Settings.NeverAutoShow != 0;
-    in.form10Visible = topLevelVisible("Form10");
+    in.form10Visible = PictureTextWindowShown();
     in.externalProcessRunning = externalPrograms()->ExternalProcessRunning == 1;
     in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     in.demoMode = state().start.DemoMode == 1;

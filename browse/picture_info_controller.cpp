@@ -473,7 +473,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
     }
 
-    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !topWindowVisible("Form16")) {
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !m_host->ShowManagerShown()) {
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }

@@ -100,6 +100,8 @@ public:
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
     // How the program was started (demo and argument mode).
     virtual const StartContext& start() const = 0;
+    // The MyShow manager is open.
+    virtual bool ShowManagerShown() const = 0;
     // A voice recording plays.
     virtual bool RecordingPlaying() const = 0;
 };

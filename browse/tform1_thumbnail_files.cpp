@@ -10,6 +10,7 @@
 #include "browse/picture_info_host.h"
 #include "browse/picture_loader.h"
 #include "browse/thumbnail_files.h"
+#include "shows/show_windows.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -112,6 +113,7 @@ public:
     bool RecordingPlaying() const override { return m_form->sound().RecordingPlaying != 0; }
 
     const StartContext& start() const override { return m_form->state().start; }
+    bool ShowManagerShown() const override { return m_form->showManager() && m_form->showManager()->isVisible(); }
 
 private:
     TForm1* m_form;
