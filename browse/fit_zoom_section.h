@@ -16,6 +16,8 @@
 
 class CustomRatioPanel;
 class FitZoomHandler;
+struct CropContext;
+struct FitZoomHooks;
 
 class FitZoomSection : public QObject {
     Q_OBJECT
@@ -63,6 +65,11 @@ public:
     int32_t PictureAreaTop = 0;
 
 private:
+    void SetImage1ShowHooks(FitZoomHooks& hooks);
+    CropContext Image1CropState() const;
+    void SetImage1FullViewHooks(FitZoomHooks& hooks);
+    void SetImage1WindowHooks(FitZoomHooks& hooks);
+
     std::unique_ptr<FitZoomHost> m_host;
     ShowSession& m_session;
     const FitZoomWidgets m_w;
