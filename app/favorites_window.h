@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/favorites_window_logic.h"
+#include "base/settings_record.h"
 
 #include <QDialog>
 
@@ -27,7 +28,7 @@ class TForm36 : public QDialog {
     Q_OBJECT
 public:
     // Reads FavoritesMaintenanceMode (FormCreate).
-    explicit TForm36(QWidget* parent = nullptr);
+    explicit TForm36(TSettingsRecord& settings, QWidget* parent = nullptr);
 
     // Apply builds the main window's Favorites (true) or Recent menu again
     // through the rebuilder the main window installs, given the window's
@@ -75,6 +76,7 @@ protected:
 private:
     void applyButtonRules();
     void edited(int row);
+    TSettingsRecord& m_settings;
     TMaintenanceList m_list;
     bool m_favorites = true;
     bool m_activated = false;

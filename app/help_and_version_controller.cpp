@@ -10,7 +10,7 @@
 #include "app/version_check_download.h"
 #include "app/version_check_windows.h"
 #include "base/data_folder.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "base/start_modes.h"
 #include "platform/build_info.h"
@@ -206,7 +206,7 @@ void HelpAndVersionController::CheckforupdateClick()
         ~Done() { flag = false; }
     } done{m_checking};
 
-    MarkSuggestionMonth();
+    MarkSuggestionMonth(m_host.settings().Settings);
     WaitCursor cursor;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
@@ -248,13 +248,14 @@ void HelpAndVersionController::MonthlySuggestionAtStart()
 {
     if (DemoMode || AudioMode || ArgumentMode)
         return;
-    if (!ShouldSuggestUpdate())
+    TSettingsRecord& Settings = m_host.settings().Settings;
+    if (!ShouldSuggestUpdate(Settings))
         return;
     // Recorded first, so answering No also counts for this month.
-    MarkSuggestionMonth();
+    MarkSuggestionMonth(Settings);
     int result = 0;
     {
-        TForm32 suggestion(m_window);
+        TForm32 suggestion(Settings, m_window);
         suggestion.FormActivate();
         result = platform::execModal(suggestion);
     }

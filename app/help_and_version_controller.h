@@ -10,6 +10,7 @@
 class QAction;
 class QTimer;
 class QWidget;
+struct SettingsStore;
 
 // What the help and version controller asks of the main window.
 class HelpAndVersionHost {
@@ -21,6 +22,8 @@ public:
     virtual void StopIdleTimer() = 0;
     // The program closes (the user goes to download a new version).
     virtual void CloseMainWindow() = 0;
+    // The settings holding the monthly suggestion's marks.
+    virtual SettingsStore& settings() = 0;
 };
 
 class HelpAndVersionController : public QObject {

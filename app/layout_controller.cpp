@@ -9,7 +9,7 @@
 #include "app/layout_preview.h"
 #include "platform/keyboard_hook.h"
 #include "base/environment.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
 #include "platform/icons.h"
@@ -121,7 +121,7 @@ void LayoutController::ApplyMaximizedLayout()
     m_host.pictureInfo()->UpdateTarnivoPanelVisibility();
     // Under an X11 window manager a half-width "maximized" window can't be
     // asked for: the window keeps the normal state with the computed bounds.
-    if (Settings.MyShowHidden == 1) {
+    if (m_host.settings().Settings.MyShowHidden == 1) {
         const QRect screen = screenRect(&m_window);
         if (m_window.isMaximized())
             m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
@@ -155,7 +155,7 @@ void LayoutController::LayoutForWindowSize()
 
 void LayoutController::layOutOnce()
 {
-    const bool hidden = Settings.MyShowHidden == 1;
+    const bool hidden = m_host.settings().Settings.MyShowHidden == 1;
     const QRect screen = screenRect(&m_window);
     // The restored layout is the smallest: a window manager may make the
     // window larger (the controls then share the room), never smaller.
@@ -236,7 +236,7 @@ void LayoutController::FitToWorkArea()
         return;
     const QMargins frame = frameMargins(&m_window);
     m_fittedFrame = frame;
-    const bool hidden = Settings.MyShowHidden == 1;
+    const bool hidden = m_host.settings().Settings.MyShowHidden == 1;
     const int w = hidden ? 400 : 800;
     const QRect client(screen.x() + (hidden ? (screen.width() - w) / 2 : 0) + frame.left(), screen.y() + frame.top(),
                        std::min(w, screen.width()) - frame.left() - frame.right(),
@@ -274,7 +274,7 @@ void LayoutController::ApplyRestoredLayout()
 {
     SaveControlBounds();
     MaximizedLayout = 0;
-    const bool hidden = Settings.MyShowHidden == 1;
+    const bool hidden = m_host.settings().Settings.MyShowHidden == 1;
     if (m_window.isMaximized())
         m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
     // The window comes back where it was before it was maximized.
@@ -301,7 +301,7 @@ int LayoutController::HandleSystemCommand(int command)
     ctx.showRunning = showRuns();
     ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
     ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    ctx.myShowHidden = Settings.MyShowHidden == 1;
+    ctx.myShowHidden = m_host.settings().Settings.MyShowHidden == 1;
 
     const SysCommandActions a = HandleSysCommand(SysCommand(command), st, ctx);
     MaximizedLayout = st.maximizedLayout;
@@ -344,7 +344,7 @@ void LayoutController::AppRestore()
     st.showWasPaused = ShowWasPaused == 1;
     SysCommandContext ctx;
     ctx.showRunning = showRuns();
-    ctx.myShowHidden = Settings.MyShowHidden == 1;
+    ctx.myShowHidden = m_host.settings().Settings.MyShowHidden == 1;
     const AppRestoreActions a = HandleAppRestore(st, ctx);
     MinimizedDuringShow = st.minimizedDuringShow;
     ResumeAfterRestore = st.resumeAfterRestore;
@@ -395,7 +395,8 @@ void LayoutController::WindowStateChanged(QEvent* event)
         AppRestore();
     // With the MyShow panel hidden the maximized layout is half the screen
     // wide: a window-manager maximize is turned back into that geometry.
-    if (accepted && command == 1 && MaximizedLayout == 1 && Settings.MyShowHidden == 1 && m_window.isMaximized())
+    if (accepted && command == 1 && MaximizedLayout == 1 && m_host.settings().Settings.MyShowHidden == 1
+        && m_window.isMaximized())
         ApplyMaximizedLayout();
     m_inStateChange = false;
 }
@@ -553,7 +554,7 @@ void LayoutController::UpdateHintsButton()
 {
     if (!Form9 || !Form9->SBInfo)
         return;
-    const HintsButtonLook look = HintsButtonFor(Settings.ShowHints != 0);
+    const HintsButtonLook look = HintsButtonFor(m_host.settings().Settings.ShowHints != 0);
     Form9->SBInfo->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, look.glyph));
     Form9->SBInfo->setToolTip(look.tip);
 }
@@ -601,6 +602,7 @@ void LayoutController::SetFullScreenImageHint()
 
 void LayoutController::SaveControlPanelPosition()
 {
+    TSettingsRecord& Settings = m_host.settings().Settings;
     if (!Form9 || !Form9->ControlPanel || (Form9->NavPanel && Form9->NavPanel->isVisible()))
         return;
     const QRect r = Form9->ControlPanel->geometry();

@@ -25,6 +25,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+struct SettingsStore;
 
 // What the layout controller asks of the main window.
 class LayoutHost {
@@ -37,6 +38,8 @@ public:
     virtual bool InManualMode() const = 0;
     // The tool-bar or menu action of that objectName (or none).
     virtual QAction* actionNamed(const QString& name) const = 0;
+    // The settings holding the MyShow panel's state, the hints and the panel's place.
+    virtual SettingsStore& settings() = 0;
 };
 
 class LayoutController {

@@ -2,6 +2,7 @@
 
 #include "app/favorites_window.h"
 #include "app/options_dialog.h"
+#include "base/settings_store.h"
 #include "browse/folder_tree_state.h"
 #include "platform/drives.h"
 #include "platform/prompt_dialogs.h"
@@ -47,7 +48,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        TForm3 dialog(m_window, &m_dialogHost);
+        TForm3 dialog(m_host.settings(), m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }
@@ -62,13 +63,13 @@ void OptionsController::OptionsTBClick()
 void OptionsController::ClearFavsClick()
 {
     FavoritesMaintenanceMode = 1;
-    TForm36 window(m_window);
+    TForm36 window(m_host.settings().Settings, m_window);
     platform::execModal(window);
 }
 
 void OptionsController::ClearRecClick()
 {
     FavoritesMaintenanceMode = 0;
-    TForm36 window(m_window);
+    TForm36 window(m_host.settings().Settings, m_window);
     platform::execModal(window);
 }

@@ -11,6 +11,7 @@ class OptionsHost;
 class QAction;
 class QMenu;
 class QWidget;
+struct SettingsStore;
 
 // What the options controller asks of the main window.
 class OptionsMenuHost {
@@ -23,6 +24,8 @@ public:
     virtual void RestoreKeyboardHook() = 0;
     // The Options menu (menu 7) is measured for its width.
     virtual void MeasureOptionsMenu() = 0;
+    // The settings the options dialog and the maintenance window change.
+    virtual SettingsStore& settings() = 0;
 };
 
 class OptionsController : public QObject {

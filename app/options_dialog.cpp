@@ -39,8 +39,9 @@ using platform::PromptKind;
 // screen with the window frame.
 const QSize OptionsDialogSize(700, 500);
 
-TForm3::TForm3(QWidget* parent, OptionsHost* host)
+TForm3::TForm3(SettingsStore& settings, QWidget* parent, OptionsHost* host)
     : QDialog(parent)
+    , m_settings(settings)
     , m_host(host ? host : dynamic_cast<OptionsHost*>(parent))
 {
     setObjectName(QStringLiteral("Form3"));
@@ -72,7 +73,7 @@ TForm3::TForm3(QWidget* parent, OptionsHost* host)
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     resize(std::min(OptionsDialogSize.width(), avail.width() - 40),
            std::min(OptionsDialogSize.height(), avail.height() - 60));
-    setValues(OptionsValuesFrom(Settings, AddSettings));
+    setValues(OptionsValuesFrom(m_settings.Settings, m_settings.AddSettings));
 }
 
 void TForm3::buildPages()
@@ -287,6 +288,7 @@ void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
 // their changed originals.
 void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
 {
+    TAddSettingsRecord& AddSettings = m_settings.AddSettings;
     const bool thumbsOn = ThumbnailsSwitchedOn(AddSettings, v);
     if (AddSettingsDiffer(AddSettings, v, n)) {
         StoreAddSettings(AddSettings, v, n);
@@ -295,7 +297,7 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
             if (!written.ok())
                 platform::showMessage(PromptKind::Error, written.Message);
             else
-                LoadAddSettings(AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+                m_settings.LoadAddSettings(AddSettingsPath, SettingsVersion, UploaderPath);
         }
     }
     QCheckBox* resetFileDate = EditProgramsSheet->ResetFileDateCB;
@@ -313,8 +315,9 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
 // show's options follow when the show asks for it.
 void TForm3::applyPlayOptions(const TOptionsValues& v)
 {
+    TSettingsRecord& Settings = m_settings.Settings;
     const int32_t runningInterval = ShowState.CurrentInterval;
-    ApplyShowOptions();
+    ApplyShowOptions(Settings);
     const int32_t seconds = IntervalGroupSeconds(v.IntervalIndex);
     if (AutoShowRunning != 1) {
         PlayOptions.IntervalSeconds = seconds;
@@ -337,7 +340,7 @@ void TForm3::refreshMainWindow()
         return;
     m_host->RefreshAfterOptions();
     if (PlaybackActive == 1) {
-        const bool set = !Settings.EditPrograms[0].isEmpty();
+        const bool set = !m_settings.Settings.EditPrograms[0].isEmpty();
         m_host->EnableEditCommands(set);
         if (Form9 && Form9->RunExeSpeedButton)
             Form9->RunExeSpeedButton->setEnabled(set);
@@ -346,6 +349,7 @@ void TForm3::refreshMainWindow()
 
 void TForm3::PictureOptionsDoneClick()
 {
+    TSettingsRecord& Settings = m_settings.Settings;
     TOptionsValues v = values();
     TOptionsNumbers n;
     n.MaxEnlarge = Settings.MaxEnlargePercent;

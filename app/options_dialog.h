@@ -20,6 +20,7 @@
 #include "app/options_page_upload.h"
 #include "app/options_page_video.h"
 #include "app/options_pages_small.h"
+#include "base/settings_store.h"
 
 #include <QDialog>
 #include <QList>
@@ -41,7 +42,7 @@ class TForm3 : public QDialog {
 public:
     // `host` is the window the Apply flow refreshes (else the parent when it
     // is one; none leaves only the settings changed).
-    explicit TForm3(QWidget* parent = nullptr, OptionsHost* host = nullptr);
+    explicit TForm3(SettingsStore& settings, QWidget* parent = nullptr, OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -113,6 +114,7 @@ private:
     void applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n);
     void applyPlayOptions(const TOptionsValues& v);
     void refreshMainWindow();
+    SettingsStore& m_settings;
     OptionsHost* m_host = nullptr;
 
     // The interval of the play options' choice when the dialog was activated

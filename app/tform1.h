@@ -57,6 +57,8 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
+    // The settings store the hosts' interfaces hand to the controllers and windows.
+    SettingsStore& settings() override { return m_state.settings; }
 private:
     ProgramState& m_state;
 public:

@@ -100,6 +100,7 @@ void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPref
 
 bool TForm1::FormClose()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     if (CloseDone)
         return true;
     // Network folders are ordinary mounts: MappedDrive stays empty and there
@@ -109,7 +110,7 @@ bool TForm1::FormClose()
 
     // Pictures waiting for the uploader would be lost.
     if (!DemoMode) {
-        const QString pending = UploadPendingMessage(AddSettings.UploaderPath, MailTempFolder);
+        const QString pending = UploadPendingMessage(state().settings.AddSettings.UploaderPath, MailTempFolder);
         if (!pending.isEmpty()) {
             platform::showMessage(platform::PromptKind::Information, pending);
             return false;
@@ -172,8 +173,9 @@ bool TForm1::FormClose()
     const int32_t panelHidden = Settings.MyShowHidden == 1 ? 1 : 0;
     // The full-screen control panel's place is taken after the merge: it is
     // this window's own.
-    const TCloseSave saved = SaveAtClose(SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
-                                         AudioMode != 0, KnownShowsOfManager(), ShowListPath,
+    SettingsStore& store = state().settings;
+    const TCloseSave saved = SaveAtClose(SettingsFileName, Settings, store.SettingsSnapshot, store.SettingsOnDisk,
+                                         panelHidden, AudioMode != 0, KnownShowsOfManager(), ShowListPath,
                                          [this](TSettingsRecord&) { layouts()->SaveControlPanelPosition(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.

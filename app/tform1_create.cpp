@@ -146,6 +146,7 @@ bool TForm1::VisibleAtStart() const
 
 void TForm1::FormCreate()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
     InitColorScheme();
@@ -411,7 +412,7 @@ void TForm1::FormCreate()
             platform::showMessage(PromptKind::Error, files.FileError.Message);
         ExclusionsChanged = 1;
 
-        LoadAddSettings(AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+        state().settings.LoadAddSettings(AddSettingsPath, SettingsVersion, UploaderPath);
         ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);
@@ -426,7 +427,7 @@ void TForm1::FormCreate()
     // The settings as read (the base of the merge at close), the show
     // button's hint and the keyboard hook.
     if (!DemoMode) {
-        ReadSettingsSnapshot();
+        state().settings.ReadSettingsSnapshot(SettingsFileName);
         ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
         InstallKeyboardHook();
     }
@@ -442,7 +443,7 @@ void TForm1::sizeWindowAtStart()
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     const int screenWidth = StartScreenWidth(screen);
-    const bool hidden = Settings.MyShowHidden == 1;
+    const bool hidden = state().settings.Settings.MyShowHidden == 1;
     ToolBar1->resize(401, ToolBar1->height());
     if (screenWidth == 800) {
         // The window fills the work area (400 wide and centred with the
@@ -456,6 +457,7 @@ void TForm1::sizeWindowAtStart()
 
 void TForm1::openStartupFolder()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     // The start-up folder: kept when its volume is merely not mounted, with a
     // message after the windows are up; the tree then opens the system drive.
     const QString folder = Settings.StartupFolder;
@@ -522,6 +524,7 @@ void TForm1::UpdateUploadButtonGlyph()
 
 void TForm1::ApplyUploadCaptions()
 {
+    const TAddSettingsRecord& AddSettings = state().settings.AddSettings;
     if (!AddSettings.UploaderPath.isEmpty()) {
         const TUploadCaptions c = UploadCaptionsFor(AddSettings.UploaderPath);
         if (UploadPicture)

@@ -39,7 +39,7 @@ void TForm1::DispatchStartArgument()
         TForm34 launcher(showFile, RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay:
-            Settings.AutoShowPath = showFile.left(200);
+            state().settings.Settings.AutoShowPath = showFile.left(200);
             BuildAndStartShow();
             break;
         case LauncherEnd:
@@ -90,11 +90,11 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
 
 void TForm1::OfferMonthlySuggestion()
 {
-    if (DemoMode || AudioMode || ArgumentMode || !ShouldSuggestUpdate())
+    if (DemoMode || AudioMode || ArgumentMode || !ShouldSuggestUpdate(state().settings.Settings))
         return;
     // Marked first: answering No also counts for this month.
-    MarkSuggestionMonth();
-    TForm32 suggestion(this);
+    MarkSuggestionMonth(state().settings.Settings);
+    TForm32 suggestion(state().settings.Settings, this);
     using platform::PromptAnswer;
     const int result = ExecModalWindow(suggestion, QStringLiteral("Check for Update/New version?"),
                                        {{PromptAnswer::Yes, 1, QStringLiteral("&Yes")},

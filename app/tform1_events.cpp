@@ -162,6 +162,7 @@ void TForm1::HookHandledTimer()
 
 void TForm1::Timer1Timer()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     IdleInput in;
     in.thumbnailView = false;
     in.mainWindowActive = isActiveWindow();
@@ -287,6 +288,7 @@ void TForm1::QuestionUpdateStatusBar()
 
 void TForm1::ApplicationHint(const QString& hint)
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     if (!m_hintMemory)
         m_hintMemory = std::make_unique<HintMemory>();
     HintContext ctx;
@@ -321,7 +323,7 @@ void TForm1::MultiPopPopup()
     // the running show's (the single display, 0, while it plays full screen),
     // else the stored choice.
     const int current = PageLayoutInEffect(runs(), PageShowRuns() ? PageView->State().PageLayoutIndex : 0,
-                                           Settings.PicturesPerPageIndex);
+                                           state().settings.Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < MultiItems.size(); ++k) {
         if (!MultiItems[k])
             continue;

@@ -13,6 +13,8 @@ class TForm1FileOpsHost final : public FileOpsHost {
 public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     FileOpsWidgets widgets() const override
     {
         TForm1* f = m_form;

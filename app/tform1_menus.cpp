@@ -80,7 +80,7 @@ void TForm1::SetupMenus()
     };
     style->setGlyphState([this] {
         MenuGlyphState g;
-        g.myShowHidden = Settings.MyShowHidden == 1;
+        g.myShowHidden = state().settings.Settings.MyShowHidden == 1;
         g.showRunning = runs();
         g.picturePopup = RightClickTreeView && RightClickTreeView->property("vxPicturePopup").toBool();
         return g;
@@ -235,6 +235,7 @@ void TForm1::MeasureTreePopupWidth()
 
 MenuCaptionState TForm1::menuCaptionState() const
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     MenuCaptionState s;
     s.showRunning = runs();
     s.manualMode = s.showRunning && const_cast<TForm1*>(this)->InManualMode();
@@ -265,8 +266,8 @@ MenuCaptionState TForm1::menuCaptionState() const
     s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == SelectedFolder.toLower();
     s.showIsAutomatic = !autoPath.isEmpty() && autoPath == OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
-    SettingsChanged();
-    const bool optionsChanged = AutoShowMatchesOptions == 0;
+    state().settings.SettingsChanged();
+    const bool optionsChanged = state().settings.AutoShowMatchesOptions == 0;
     s.folderAutomaticOptionsChanged = s.folderIsAutomatic && optionsChanged;
     s.showAutomaticOptionsChanged = s.showIsAutomatic && optionsChanged;
     s.irfanViewFound = IrfanViewFound == 1;
@@ -361,6 +362,7 @@ void TForm1::Help1Click()
 
 void TForm1::RightClickTreeViewPopup()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     if (!RightClickTreeView)
         return;
     // Over the page of thumbnails the pop-up acts on the selected pictures.
@@ -457,6 +459,7 @@ void TForm1::SetPicturePopupCaptions()
 
 void TForm1::HideShowMyShowClick()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     const bool maximizedState = MaximizedLayout == 1 || isMaximized();
     // (the window that fills an 800-pixel screen is 800 wide with its frame)

@@ -108,8 +108,9 @@ void TForm31::CloseButtonClick()
 
 // ---- TForm32 -----------------------------------------------------------------
 
-TForm32::TForm32(QWidget* parent)
+TForm32::TForm32(TSettingsRecord& settings, QWidget* parent)
     : QDialog(parent)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("Form32"));
     setWindowTitle(QStringLiteral("Suggestion (appears once a month)"));
@@ -146,13 +147,13 @@ void TForm32::FormActivate()
 void TForm32::YesButtonClick()
 {
     if (DontAskCB->isChecked())
-        Settings.AskMonthlyUpdate = 0;
+        m_settings.AskMonthlyUpdate = 0;
     done(ModalResultOk);
 }
 
 void TForm32::NoButtonClick()
 {
     if (DontAskCB->isChecked())
-        Settings.AskMonthlyUpdate = 0;
+        m_settings.AskMonthlyUpdate = 0;
     done(ModalResultCancel);
 }

@@ -2,6 +2,8 @@
 // monthly suggestion TForm32. Both are shown through platform::execModal.
 #pragma once
 
+#include "base/settings_record.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -44,7 +46,7 @@ protected:
 class TForm32 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm32(QWidget* parent = nullptr);
+    explicit TForm32(TSettingsRecord& settings, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;          // "Check for Update/New version?"
     QCheckBox* DontAskCB = nullptr;
@@ -57,4 +59,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    TSettingsRecord& m_settings;
 };

@@ -6,7 +6,7 @@
 
 #include "base/data_folder.h"
 #include "base/environment.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "browse/crop_cut_out.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
@@ -221,6 +221,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
 
 void ExternalProgramsController::RunExeToolButtonClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (!showRuns())
         EditTarget = editTargetForLaunch();
     else
@@ -250,6 +251,7 @@ void ExternalProgramsController::LaunchEditProgram()
 
 void ExternalProgramsController::LaunchChosenVideoProgram()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const int index = std::clamp(VideoProgramIndex, 0, 4);
     if (Settings.VideoPrograms[size_t(index)].isEmpty())
         return;
@@ -307,6 +309,7 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
 
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     QString target;
     const QString cutOut = cutOutOnScreen();
     if (showRuns())
@@ -356,6 +359,7 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
 
 void ExternalProgramsController::RotateSelectedPictures(QChar direction)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     QStringList ticked = tickedPictures();
     m_w.Window->setEnabled(false);
     QStringList blocked;
@@ -451,6 +455,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
 
 void ExternalProgramsController::BuildLaunchMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     using platform::ImageListId;
     const QString first = Settings.EditPrograms[0];
     const QIcon firstIcon = first.isEmpty() ? QIcon() : platform::ProgramIcon(first);
@@ -484,6 +489,7 @@ void ExternalProgramsController::BuildLaunchMenu()
 
 void ExternalProgramsController::LoadVideoProgramIcons()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     for (int k = 0; k < 5; ++k) {
         const QString program = Settings.VideoPrograms[size_t(k)];
         platform::ReplaceImageListIcon(platform::ImageListId::MenuIL, 81 + k,
@@ -497,6 +503,7 @@ void ExternalProgramsController::LoadVideoProgramIcons()
 
 void ExternalProgramsController::BuildLaunchButtons()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden() && m_w.SizeDatePanel4)
         m_w.SizeDatePanel4->hide();
     LaunchButtonShown.fill(0);

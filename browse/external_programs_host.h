@@ -7,6 +7,7 @@
 
 #include <array>
 
+struct SettingsStore;
 class FolderTreeController;
 class QAction;
 class QFrame;
@@ -58,6 +59,8 @@ public:
     virtual ~ExternalProgramsHost() = default;
 
     virtual ExternalProgramsWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
 
     // Folder tree.
     virtual FolderTreeController* folderTree() = 0;

@@ -6,7 +6,7 @@
 #include "base/file_helpers.h"
 #include "base/picture_table.h"
 #include "browse/selection_status.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_modes.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_exclusions.h"
@@ -120,8 +120,14 @@ void FileOperationsController::wire()
         connect(f.FolderOperations, &QMenu::aboutToShow, this, &FileOperationsController::FolderOperationsClick);
 }
 
+TSettingsRecord& FileOperationsController::settingsRecord()
+{
+    return m_host->settings().Settings;
+}
+
 PictureOpsOptions FileOperationsController::options() const
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     PictureOpsOptions o;
     o.autoCopyVoice = FlagOn(Settings.AutoCopyVoice);
     o.keepShowsInSync = Settings.KeepShowsInSync != 0;
@@ -217,6 +223,7 @@ void FileOperationsController::MoveToolButtonClick()
 
 void FileOperationsController::CopyOrMovePictureTo()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const bool save = m_copy.CopyModeSave == 1;
     const bool cutOut = save && !m_copy.CopySuggestName.isEmpty();
     const QString source = m_copy.CopySource;
@@ -596,7 +603,8 @@ void FileOperationsController::CreateFolderPopClick()
         name = *typed;
     }
     const QString created =
-        CreateFolder(SelectedFolder, name, preset == QLatin1String("SmallPics"), FlagOn(Settings.HideSmallPics));
+        CreateFolder(SelectedFolder, name, preset == QLatin1String("SmallPics"),
+                     FlagOn(m_host->settings().Settings.HideSmallPics));
     if (!created.isEmpty()) {
         m_host->RefreshSelectedFolder();
         if (QTreeWidgetItem* node = m_w.TreeView1 ? m_w.TreeView1->currentItem() : nullptr)
@@ -619,6 +627,7 @@ void FileOperationsController::CreatenewFolderClick()
 
 void FileOperationsController::RenameFolderPopClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const QString folder = SelectedFolder;
     if (folder.isEmpty())
         return;

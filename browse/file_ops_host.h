@@ -6,6 +6,7 @@
 
 #include <QString>
 
+struct SettingsStore;
 class QAction;
 class QLabel;
 class QMenu;
@@ -64,6 +65,8 @@ public:
     virtual ~FileOpsHost() = default;
 
     virtual FileOpsWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // The controller of the thumbnail page now shown (null when none).
     virtual ThumbnailPageController* PageView() const = 0;
     virtual bool PageShowRuns() const = 0;

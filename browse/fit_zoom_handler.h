@@ -12,6 +12,7 @@
 #pragma once
 
 #include "browse/crop.h"
+#include "base/settings_record.h"
 #include "browse/fit_zoom.h"
 
 #include <QObject>
@@ -31,7 +32,7 @@ struct FitZoomHooks {
     // image's parent (its top left is the window's offset). Unset: the
     // image's bounds when the handler was made.
     std::function<QRect()> PictureArea;
-    // The enlargement limit in effect, percent. Unset: Settings.MaxEnlargePercent.
+    // The enlargement limit in effect, percent. Unset: the settings' MaxEnlargePercent.
     std::function<int()> EnlargeLimit;
     // The one-shot no-limit byte: read, and cleared after the sizing.
     std::function<bool()> NoLimitOnce;
@@ -40,7 +41,7 @@ struct FitZoomHooks {
     // view is FullViewActive; the picture is the one the crop path names
     // (or the slot's).
     std::function<CropContext()> CropState;
-    // The crop ratio in effect and the custom ratio (Settings' fields when unset).
+    // The crop ratio in effect and the custom ratio (the settings' fields when unset).
     std::function<double()> RatioWidth;
     std::function<double()> RatioHeight;
     std::function<double()> CustomRatioWidth;
@@ -71,8 +72,10 @@ class FitZoomHandler : public QObject {
     Q_OBJECT
 public:
     // `image` is the widget the picture view is attached to (e.g. Image1);
-    // `slot` the picture slot it shows.
-    FitZoomHandler(QWidget* image, PictureSlotModel* slot, QObject* parent = nullptr);
+    // `slot` the picture slot it shows; `settings` the record whose limits
+    // and ratios apply where a hook is unset.
+    FitZoomHandler(QWidget* image, PictureSlotModel* slot, const TSettingsRecord& settings,
+                   QObject* parent = nullptr);
     ~FitZoomHandler() override;
 
     FitZoomHooks& Hooks() { return m_hooks; }
@@ -139,6 +142,7 @@ private:
 
     QPointer<QWidget> m_image;
     PictureSlotModel* m_slot = nullptr;
+    const TSettingsRecord& m_settings;
     FitZoomHooks m_hooks;
     CropSelection m_crop;
     CropBandOverlay* m_overlay = nullptr;

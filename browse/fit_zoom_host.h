@@ -3,6 +3,7 @@
 // ratio panel is open, and the few routines of other sections it calls.
 #pragma once
 
+struct SettingsStore;
 class QLabel;
 class QMenuBar;
 class QToolBar;
@@ -22,6 +23,8 @@ public:
     virtual ~FitZoomHost() = default;
 
     virtual FitZoomWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
 
     // The commands for the shown picture.
     virtual void SetPictureMenuCaptions() = 0;

@@ -11,7 +11,7 @@
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "base/picture_table.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -99,7 +99,8 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // when the picture display has not done so yet.
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
-        m_image1FitZoom = new FitZoomHandler(m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
+        m_image1FitZoom = new FitZoomHandler(m_w.Image1, PictureSlot(SlotForm1Im1), m_host->settings().Settings,
+                                             m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
         // The picture area the layouts set; until they do, Image1's
@@ -114,10 +115,10 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // and closed by a click on it.
         // The enlargement limit of the running show or full view, else the
         // play options' own; the one-shot no-limit byte of the show state.
-        hooks.EnlargeLimit = [] {
+        hooks.EnlargeLimit = [this] {
             if (PlaybackActive == 1 || FullViewActive == 1)
                 return int(ShowState.EnlargeLimit);
-            return int(Settings.MaxEnlargePercent);
+            return int(m_host->settings().Settings.MaxEnlargePercent);
         };
         hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
         hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
@@ -175,8 +176,8 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
                 m_host->SetPictureMenuCaptions();
                 showFullViewStatus(m_w.Window, path);
             };
-            Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
-                                                  && QFile::exists(Settings.EditPrograms[0]));
+            const QString editProgram = m_host->settings().Settings.EditPrograms[0];
+            Form9->RunExeSpeedButton->setEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
             watchFullViewEnd(m_w.Window, *m_host);
             Form9->StartFullView(path);
             if (Form9->isVisible())
@@ -195,7 +196,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
 CustomRatioPanel* FitZoomSection::CustomRatio()
 {
     if (!m_customRatio) {
-        m_customRatio = new CustomRatioPanel(m_w.ClientArea ? m_w.ClientArea : m_w.Window);
+        m_customRatio = new CustomRatioPanel(m_host->settings().Settings, m_w.ClientArea ? m_w.ClientArea : m_w.Window);
         m_customRatio->SetWindowCommandsEnabled = [this](bool enabled) {
             if (m_w.ToolBar1)
                 m_w.ToolBar1->setEnabled(enabled);

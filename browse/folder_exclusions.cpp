@@ -163,20 +163,20 @@ void LoadFolderExclusions()
     ExclusionsChanged = 0;
 }
 
-ExclusionRules CurrentExclusionRules()
+ExclusionRules CurrentExclusionRules(bool excludeSmallPics)
 {
     ExclusionRules rules;
     rules.active = FolderExclusionsActive != 0;
     rules.demoMode = DemoMode != 0;
-    rules.excludeSmallPics = Settings.ExcludeSmallPics == QLatin1String("1");
+    rules.excludeSmallPics = excludeSmallPics;
     rules.cutOutFolder = ExclusionKey(CutOutFolder);
     rules.mailFolder = ExclusionKey(MailTempFolder);
     return rules;
 }
 
-uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
+uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect, bool excludeSmallPics)
 {
-    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(), folder, browse, search, collect);
+    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(excludeSmallPics), folder, browse, search, collect);
 }
 
 bool CheckOpenFolderExcluded(const QStringList& levelFolders)
@@ -187,7 +187,7 @@ bool CheckOpenFolderExcluded(const QStringList& levelFolders)
     for (const QString& level : levelFolders) {
         if (level.isEmpty())
             continue;
-        if (IsFolderExcluded(ExclusionKey(level), true, false, false) == 0) {
+        if (IsFolderExcluded(ExclusionKey(level), true, false, false, false) == 0) {
             FolderExclusionsActive = 0;
             platform::showMessage(platform::PromptKind::Information, ExclusionsTurnedOffText);
             return true;

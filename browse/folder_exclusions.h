@@ -89,11 +89,13 @@ QStringList OwnExcludedFolders();
 // ExclusionsChanged is set.
 void LoadFolderExclusions();
 
-// The rules in force (active flag, demo mode, the ExcludeSmallPics setting).
-ExclusionRules CurrentExclusionRules();
+// The rules in force (active flag, demo mode, the ExcludeSmallPics setting
+// given as `excludeSmallPics`).
+ExclusionRules CurrentExclusionRules(bool excludeSmallPics);
 
-// The program's one exclusion test, over the list and rules in force.
-uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
+// The program's one exclusion test, over the list and rules in force
+// (`excludeSmallPics` counts only outside browsing).
+uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect, bool excludeSmallPics);
 
 // Before a walk to a folder: when exclusions are active and one of the
 // folder's levels (`levelFolders`, the drive root left out) is excluded from

@@ -5,12 +5,12 @@
 
 #include <QCoreApplication>
 
-QStringList CollectSubfolderTree(const QString& start, bool includeSystemFolders,
-                                 bool searchCollecting, const bool* cancel)
+QStringList CollectSubfolderTree(const QString& start, bool includeSystemFolders, bool searchCollecting,
+                                 bool excludeSmallPics, const bool* cancel)
 {
     LoadFolderExclusions();
-    const CollectAllowedFn allowed = [searchCollecting](const QString& lowerPath) {
-        return IsFolderExcluded(lowerPath, false, searchCollecting, true) == 1;
+    const CollectAllowedFn allowed = [searchCollecting, excludeSmallPics](const QString& lowerPath) {
+        return IsFolderExcluded(lowerPath, false, searchCollecting, true, excludeSmallPics) == 1;
     };
     SubfolderList.start(start);
     for (int i = 0; i <= SubfolderList.count(); ++i) {

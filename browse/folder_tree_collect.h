@@ -9,7 +9,8 @@
 
 // Fills SubfolderList from `start` and returns its folders, start folder
 // first. `searchCollecting` selects the exclusions for picture-search
-// results instead of those for shows and mail. Window events run after each
-// folder; a set `cancel` stops the walk with what was found so far.
-QStringList CollectSubfolderTree(const QString& start, bool includeSystemFolders,
-                                 bool searchCollecting, const bool* cancel = nullptr);
+// results instead of those for shows and mail; `excludeSmallPics` leaves
+// out "SmallPics" folders. Window events run after each folder; a set
+// `cancel` stops the walk with what was found so far.
+QStringList CollectSubfolderTree(const QString& start, bool includeSystemFolders, bool searchCollecting,
+                                 bool excludeSmallPics, const bool* cancel = nullptr);

@@ -8,6 +8,7 @@
 
 #include <array>
 
+struct SettingsStore;
 class QAction;
 class QLabel;
 class QMenu;
@@ -44,6 +45,8 @@ public:
     virtual ~FolderTreeHost() = default;
 
     virtual FolderTreeWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // The menu item of entry `index` of the favourites or the recent folders.
     virtual QAction* listItem(bool favorites, int index) const = 0;
 

@@ -4,7 +4,7 @@
 
 #include "base/caption_helpers.h"
 #include "base/environment.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "browse/external_programs.h"
 #include "browse/folder_exclusions.h"
@@ -32,7 +32,7 @@
 
 namespace {
 
-TreePlayOptions PlayOptionsFromSettings()
+TreePlayOptions PlayOptionsFromSettings(const TSettingsRecord& Settings)
 {
     TreePlayOptions opts;
     const int32_t flags[PictureTypeCount] = {Settings.InclJPG, Settings.InclJPEG, Settings.InclBMP,
@@ -63,7 +63,7 @@ void FolderTreeSection::wire()
     QTreeWidget* TreeView1 = m_w.TreeView1;
     FolderTreeHooks hooks;
     hooks.playbackActive = [] { return PlaybackActive == 1; };
-    hooks.playOptions = [] { return PlayOptionsFromSettings(); };
+    hooks.playOptions = [this] { return PlayOptionsFromSettings(m_host->settings().Settings); };
     hooks.captionChanged = [this] { UpdateFolderCaption(); };
     hooks.stopIdleTimer = [this] {
         if (m_w.Timer1)
@@ -71,6 +71,7 @@ void FolderTreeSection::wire()
     };
     hooks.userActivity = [this] { m_host->UserActivity(); };
     hooks.listEntryWalked = [this](const ListEntryRef& ref, const QString& path) {
+        TSettingsRecord& Settings = m_host->settings().Settings;
         auto& list = ref.favorites ? Settings.Favorites : Settings.RecentFolders;
         list[ref.index] = path;
         if (QAction* item = m_host->listItem(ref.favorites, ref.index))
@@ -81,7 +82,7 @@ void FolderTreeSection::wire()
     hooks.pictureClicked = [this](const QString& path, bool showFull) {
         loadPictureFromTree(path, showFull);
     };
-    hooks.videoProgram = [] { return Settings.VideoPrograms[0]; };
+    hooks.videoProgram = [this] { return m_host->settings().Settings.VideoPrograms[0]; };
     // The video program is started on the clicked file alone.
     hooks.runVideo = [this](const QString& program, const QString& file) {
         EditTarget = file;
@@ -142,7 +143,7 @@ void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
 {
     // Ctrl-click, the middle button, or any click while the MyShow panel is
     // hidden: the full picture view.
-    if (showFull || Settings.MyShowHidden == 1) {
+    if (showFull || m_host->settings().Settings.MyShowHidden == 1) {
         m_host->ShowPictureFull(path);
         return;
     }
@@ -192,7 +193,8 @@ void FolderTreeSection::UpdateFolderCaption()
         return;
     const QString shortFolder = ShortenPathCaption(SelectedFolder, false);
     const FolderCaptionTexts texts =
-        BuildFolderCaption(SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1, MappedDrive);
+        BuildFolderCaption(SelectedFolder, shortFolder, m_host->settings().Settings.IncludeSubfolders == 1,
+                           MappedDrive);
     if (m_w.StatusBar1)
         m_w.StatusBar1->setToolTip(texts.statusHint);
     if (m_w.StatusPanel1)
@@ -227,9 +229,12 @@ bool FolderTreeSection::DriveReady(QChar letter)
 
 void FolderTreeSection::AddSubfoldersToList(const QString& folder)
 {
+    const TSettingsRecord& Settings = m_host->settings().Settings;
+    const bool excludeSmallPics = FlagOn(Settings.ExcludeSmallPics);
     ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
-                          [](const QString& lowerPath) {
-                              return ::IsFolderExcluded(lowerPath, false, SearchCollecting != 0, true) == 1;
+                          [excludeSmallPics](const QString& lowerPath) {
+                              return ::IsFolderExcluded(lowerPath, false, SearchCollecting != 0, true,
+                                                        excludeSmallPics) == 1;
                           });
 }
 
@@ -241,7 +246,8 @@ void FolderTreeSection::TreeView1MouseDown(bool fromTree, Qt::MouseButton button
 
 quint8 FolderTreeSection::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
 {
-    return ::IsFolderExcluded(folder, browse, search, collect);
+    const bool excludeSmallPics = FlagOn(m_host->settings().Settings.ExcludeSmallPics);
+    return ::IsFolderExcluded(folder, browse, search, collect, excludeSmallPics);
 }
 
 void FolderTreeSection::LoadFolderExclusions()

@@ -162,7 +162,7 @@ QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTr
     }
     const FolderFillResult fill = ReadFolderForTree(
         folder, playOptions(), VideoImageIndex,
-        [](const QString& lowerPath) { return IsFolderExcluded(lowerPath, true, false, false) == 1; },
+        [](const QString& lowerPath) { return IsFolderExcluded(lowerPath, true, false, false, false) == 1; },
         nextLevel);
     QTreeWidgetItem* next = nullptr;
     if (fill.entryPassed) {

@@ -9,6 +9,7 @@
 
 #include <array>
 
+struct SettingsStore;
 class QAction;
 class QMenu;
 class QTimer;
@@ -63,6 +64,8 @@ public:
     virtual ~ListMenusHost() = default;
 
     virtual ListMenusWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // Fits a menu's width to its captions.
     virtual void MeasureMenu(QMenu* menu) = 0;
 

@@ -7,7 +7,7 @@
 #include "base/caption_helpers.h"
 #include "base/environment.h"
 #include "base/settings_fields.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "browse/drive_menu.h"
 #include "browse/folder_exclusions.h"
@@ -148,18 +148,21 @@ void ListMenusSection::SetupListMenus()
 
 void ListMenusSection::BuildRecentMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     FillListMenu(Settings.RecentFolders, m_w.FolderItems);
 }
 
 void ListMenusSection::BuildFavoritesMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     FillListMenu(Settings.Favorites, m_w.FavItems);
 }
 
 void ListMenusSection::BuildHistoryMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     if (m_w.N1)
         m_w.N1->setVisible(false);
@@ -192,6 +195,7 @@ void ListMenusSection::FavoritesClick()
 
 void ListMenusSection::AddToRecentFolders()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     RecentAddInput in;
     in.path = RecentCandidate;
     in.listEntryStarted = ListEntryStarted == 1;
@@ -213,12 +217,14 @@ void ListMenusSection::AddToRecentFolders()
 
 void ListMenusSection::AddToShowHistory(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     PutAtTopOfHistory(Settings.ShowHistory, path);
     BuildHistoryMenu();
 }
 
 void ListMenusSection::AddToFavorites(const QString& path, bool add)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (add && !path.isEmpty()) {
         if (QFileInfo(path).isFile() && OpenShowMayNotChange()) {
             platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
@@ -243,24 +249,28 @@ void ListMenusSection::AddToFavorites(const QString& path, bool add)
 
 void ListMenusSection::RemoveFromRecent(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (RemoveListEntry(Settings.RecentFolders, path, ListCompare::IgnoreCase))
         BuildRecentMenu();
 }
 
 void ListMenusSection::RemoveFromFavorites(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (RemoveListEntry(Settings.Favorites, path, ListCompare::IgnoreCase))
         BuildFavoritesMenu();
 }
 
 void ListMenusSection::RemoveFromHistory(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (RemoveListEntry(Settings.ShowHistory, path, ListCompare::Exact))
         BuildHistoryMenu();
 }
 
 bool ListMenusSection::FindInRecentLists(QChar kind, const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const int index = FindInList(Settings, kind, path);
     if (index < 0)
         return false;
@@ -270,6 +280,7 @@ bool ListMenusSection::FindInRecentLists(QChar kind, const QString& path)
 
 int32_t ListMenusSection::FavoriteIndexOf(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     return FindListEntry(Settings.Favorites, path, ListCompare::IgnoreCase);
 }
 
@@ -277,6 +288,7 @@ int32_t ListMenusSection::FavoriteIndexOf(const QString& path)
 
 void ListMenusSection::OpenRecentEntry()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     // In the thumbnail view the show is stopped first; its end opens the
     // entry again.
@@ -345,6 +357,7 @@ void ListMenusSection::playListEntry(const QString& entry)
 
 void ListMenusSection::OpenHistoryShow()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     if (m_w.Timer1)
         m_w.Timer1->stop();
@@ -400,6 +413,7 @@ void ListMenusSection::AddSelectedFolderClick()
 
 void ListMenusSection::MakeDefaultClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const QString path = ListEntryStarted == 1 ? StartedListEntry : SelectedFolder;
     if (path.isEmpty())
         return;
@@ -413,6 +427,7 @@ void ListMenusSection::MakeDefaultClick()
 
 void ListMenusSection::MakeAutomaticClick(QObject* sender)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     Settings.KeepAutoShow = 1;
     QString path;
     if (sender && sender == m_w.AutomaticFolder)
@@ -423,7 +438,7 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
         path = CurrentListPath();
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
-    SettingsChanged();
+    m_host->settings().SettingsChanged();
 }
 
 void ListMenusSection::MakeDefaultPopClick()
@@ -440,6 +455,7 @@ void ListMenusSection::MakeAutoMaticPopClick()
 
 void ListMenusSection::DPDefStartUpClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     KeepListEntry = 0;
     ListEntryToUpdate = ListEntryRef{};
     FolderToOpen = Settings.StartupFolder;

@@ -4,6 +4,7 @@
 // fitting, the show's pause and end).
 #pragma once
 
+struct SettingsStore;
 class QAction;
 class QLabel;
 class QMenu;
@@ -60,6 +61,8 @@ public:
     virtual ~PictureDisplayHost() = default;
 
     virtual PictureDisplayWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
 
     // The sound of the picture shown before ends with it.
     virtual void ReleaseVoiceFile() = 0;

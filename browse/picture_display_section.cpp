@@ -4,7 +4,7 @@
 #include "browse/picture_display_section.h"
 
 #include "base/picture_table.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/file_helpers.h"
 #include "base/start_args.h"
 #include "browse/drive_menu.h"
@@ -58,7 +58,7 @@ bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out
 
 // The show file the running show plays itself: the show-file argument, or
 // the recent or favourite entry that was started.
-QString RunningShowFilePath()
+QString RunningShowFilePath(const TSettingsRecord& Settings)
 {
     return ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
 }
@@ -314,7 +314,7 @@ bool voiceRecordingPossible()
     return !QMediaDevices::audioInputs().isEmpty();
 }
 
-bool editProgramExists()
+bool editProgramExists(const TSettingsRecord& Settings)
 {
     return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
 }
@@ -347,7 +347,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     QString error;
     QString which;
     if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath();
+        const QString path = RunningShowFilePath(m_host->settings().Settings);
         if (path.isEmpty())
             return false;
         QByteArray bytes;
@@ -369,10 +369,12 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
         return false;
     ShowRec = record;
     PrefetchNextShowRecord(which);
-    if (::DemoMode && !ShowRec.SoundFile.isEmpty())
+    if (::DemoMode && !ShowRec.SoundFile.isEmpty()) {
+        const char startupDrive = m_host->settings().Settings.StartupDrive;
         ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
                                           platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
-                                          platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
+                                          platform::DriveRoot(QChar::fromLatin1(startupDrive)));
+    }
     const bool soundExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
     ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(ShowRec.IntervalSeconds, ShowRec.SoundKind,
                                                         ShowRec.SoundFile, soundExists, 0);
@@ -421,7 +423,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
 
 void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 {
-    const BookmarkMenuState state = ComputeBookmarkMenuState(key, Settings.Bookmarks, ShowState.BookmarkCount);
+    const BookmarkMenuState state = ComputeBookmarkMenuState(key, m_host->settings().Settings.Bookmarks, ShowState.BookmarkCount);
     enableItem(m_w.AddBookMark, state.AddEnabled);
     enableItem(m_w.RemoveBookmark, state.RemoveEnabled);
     if (ShowState.BookmarkCount > 0 || state.CurrentIndex >= 0) {
@@ -527,7 +529,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     }
     if (Form9)
         enableItem(Form9->WindowScreenSpeedButton, true);
-    if (editProgramExists()) {
+    if (editProgramExists(m_host->settings().Settings)) {
         if (m_w.LaunchEditProgram1)
             m_w.LaunchEditProgram1->setEnabled(true);
         enableItem(m_w.RunExeToolButton, true);
@@ -541,6 +543,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 
 void PictureDisplaySection::UpdatePictureStatus()
 {
+    const TSettingsRecord& Settings = m_host->settings().Settings;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
         return;
     if (!validIndex(PictureIndex))
@@ -592,7 +595,7 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath();
+    const QString path = RunningShowFilePath(m_host->settings().Settings);
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         NextShowRec = DecodeShowRecord(bytes);
@@ -629,7 +632,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     if (in.sourceIsShow)
         in.removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
                                              openShowFreeSpaceKB());
-    in.editProgramExists = editProgramExists();
+    in.editProgramExists = editProgramExists(m_host->settings().Settings);
     const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);
 
     enableItem(m_w.ShowForwardToolButton, st.showForward);

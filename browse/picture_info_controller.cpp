@@ -7,7 +7,7 @@
 #include "base/file_helpers.h"
 #include "base/found_file.h"
 #include "base/layout_state.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_modes.h"
 #include "browse/background_work.h"
 #include "browse/external_programs.h"
@@ -98,21 +98,22 @@ int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, cons
                                                     const QString& SlotName, bool FromPreview, bool IgnoreDrive,
                                                     bool ForceRenew, bool SetPictureDate)
 {
-    return ::CreateOrRefreshThumbnail(Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive, ForceRenew,
-                                      SetPictureDate);
+    return ::CreateOrRefreshThumbnail(m_host->settings(), Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive,
+                                      ForceRenew, SetPictureDate);
 }
 
 void PictureInfoController::MakeSmallClick()
 {
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(SelectedFolder, m_w.Window);
+    TForm38 window(m_host->settings(), SelectedFolder, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
 
 void PictureInfoController::ThumbnailInfoOnce()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (m_thumbnailInfoAsked || Settings.ThumbInfoShown != 0)
         return;
     m_thumbnailInfoAsked = true;
@@ -267,7 +268,7 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
                 const quint64 generation = ++g_previewGeneration;
                 QString source = Path;
                 if (UseThumbnail) {
-                    const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path));
+                    const int r = CreateOrRefreshThumbnailServingEvents(m_host->settings(), Path, ThumbnailPath(Path));
                     if (generation != g_previewGeneration)
                         return;
                     if (r == ThumbMade || r == ThumbUpToDate)

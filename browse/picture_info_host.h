@@ -9,6 +9,7 @@
 
 #include <array>
 
+struct SettingsStore;
 class QAction;
 class QFrame;
 class QLabel;
@@ -73,6 +74,8 @@ public:
     virtual ~PictureInfoHost() = default;
 
     virtual PictureInfoWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // The designed bounds of a widget of the window's layout (invalid when none).
     virtual QRect designBound(const QString& name) const = 0;
 

@@ -15,6 +15,8 @@ class TForm1ExternalProgramsHost final : public ExternalProgramsHost {
 public:
     explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     ExternalProgramsWidgets widgets() const override
     {
         TForm1* f = m_form;

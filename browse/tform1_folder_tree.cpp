@@ -14,6 +14,8 @@ class TForm1FolderTreeHost final : public FolderTreeHost {
 public:
     explicit TForm1FolderTreeHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     FolderTreeWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -16,6 +16,8 @@ class TForm1ListMenusHost final : public ListMenusHost {
 public:
     explicit TForm1ListMenusHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     ListMenusWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -16,11 +16,11 @@
 namespace {
 
 // The loader's steps of thumbnails and information and the status of
-// thumbnail making, installed at start unless something else already
-// installed its own.
-void installLoaderSteps()
+// thumbnail making, installed when the main window is made unless something
+// else already installed its own.
+void installLoaderSteps(const SettingsStore& settings)
 {
-    InstallThumbnailLoaderSteps(false);
+    InstallThumbnailLoaderSteps(settings, false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
             if (Form1 && Form1->StatusPanel0)
@@ -31,6 +31,8 @@ void installLoaderSteps()
 class TForm1PictureInfoHost final : public PictureInfoHost {
 public:
     explicit TForm1PictureInfoHost(TForm1* form) : m_form(form) {}
+
+    SettingsStore& settings() override { return m_form->state().settings; }
 
     PictureInfoWidgets widgets() const override
     {
@@ -81,7 +83,7 @@ public:
 
     QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
 
-    void InstallLoaderSteps() override { installLoaderSteps(); }
+    void InstallLoaderSteps() override { installLoaderSteps(m_form->state().settings); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
     void SetThumbnailPreview(const QString& path, bool fromTree) override
@@ -110,7 +112,6 @@ public:
 
 void startThumbnailFiles()
 {
-    installLoaderSteps();
     qApp->installEventFilter(new ThumbnailFilesWatcher(qApp));
 }
 
@@ -120,5 +121,6 @@ Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
 void TForm1::InstallPictureInfo()
 {
+    installLoaderSteps(state().settings);
     m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this));
 }

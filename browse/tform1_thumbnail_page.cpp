@@ -44,8 +44,9 @@ public:
         const QSize c = f->ClientArea ? f->ClientArea->size() : QSize();
         return QSize(c.width(), std::max(0, c.height() - ToolBarHeight()));
     }
-    ThumbFill FillOrder() const override { return ThumbFillFromSetting(Settings.ThumbFillMode); }
+    ThumbFill FillOrder() const override { return ThumbFillFromSetting(f->state().settings.Settings.ThumbFillMode); }
     int EnlargeLimit() const override { return ShowState.EnlargeLimit; }
+    ThumbnailOptions ThumbOptions() const override { return CurrentThumbnailOptions(f->state().settings); }
     // Pictures deleted or moved during the page show leave its play order.
     int PictureTotal() const override
     {
@@ -66,7 +67,7 @@ public:
     void TogglePause() override { f->PageTogglePause(); }
     bool InManualMode() const override { return f->InManualMode(); }
     bool ShowShown() const override { return PlaybackActive == 1; }
-    void StoreLayoutChoice(int layout) override { Settings.PicturesPerPageIndex = QString::number(layout); }
+    void StoreLayoutChoice(int layout) override { f->state().settings.Settings.PicturesPerPageIndex = QString::number(layout); }
     void SetWindowCaption(const QString& caption) override { f->setWindowTitle(caption); }
     void SetSelectionMenuCaptions(const SelectionCells&, bool) override
     {
@@ -333,7 +334,7 @@ bool TForm1::StartPageShowIfWanted(const QList<int>& order, bool continuous)
     // full-screen start play one picture at a time.
     const int layout = (DemoMode || ArgumentMode || AutoShowRunning == 1 || !requested)
                            ? 0
-                           : PageLayoutFromSetting(Settings.PicturesPerPageIndex);
+                           : PageLayoutFromSetting(state().settings.Settings.PicturesPerPageIndex);
     if (layout < 1 || !PageView)
         return false;
     PreparePageShow();

@@ -77,8 +77,10 @@ bool OutsideThumbnailFolders(const QString& picture, const QString& internetCach
     return true;
 }
 
-ThumbnailOptions CurrentThumbnailOptions()
+ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings)
 {
+    const TAddSettingsRecord& AddSettings = settings.AddSettings;
+    const TSettingsRecord& Settings = settings.Settings;
     ThumbnailOptions o;
     o.onFixedDrives = AddSettings.ThumbsOnFixedDrives != 0;
     o.onNetworkDrives = AddSettings.ThumbsOnNetworkDrives != 0;
@@ -264,18 +266,20 @@ std::function<void(const QString&)> statusThroughWindowThread()
 
 } // namespace
 
-int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
-                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate)
+int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail,
+                             const QString& slotName, bool fromPreview, bool ignoreDrive, bool forceRenew,
+                             bool setPictureDate)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions();
+    const ThumbnailOptions options = CurrentThumbnailOptions(settings);
     return CreateOrRefreshThumbnail(programThumbnailRequest(picture, thumbnail, slotName, fromPreview, ignoreDrive,
                                                             forceRenew, setPictureDate, options),
                                     options);
 }
 
-int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName)
+int CreateOrRefreshThumbnailInBackground(const SettingsStore& settings, const QString& picture,
+                                         const QString& thumbnail, const QString& slotName)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions();
+    const ThumbnailOptions options = CurrentThumbnailOptions(settings);
     if (options.demoMode)
         return ThumbNothingDone;
     ThumbnailRequest request =
@@ -288,9 +292,10 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
     return ThumbNothingDone;
 }
 
-int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail)
+int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const QString& picture,
+                                          const QString& thumbnail)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions();
+    const ThumbnailOptions options = CurrentThumbnailOptions(settings);
     ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, QString(), false, false, false, false, options);
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
@@ -301,7 +306,7 @@ int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString&
     return result;
 }
 
-void InstallThumbnailLoaderSteps(bool replace)
+void InstallThumbnailLoaderSteps(const SettingsStore& settings, bool replace)
 {
     PictureLoaderHooks& hooks = LoaderHooks();
     if (replace || !hooks.ThumbnailPath)
@@ -309,8 +314,9 @@ void InstallThumbnailLoaderSteps(bool replace)
     if (replace || !hooks.PictureInfoText)
         hooks.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
     if (replace || !hooks.CreateOrRefreshThumbnail)
-        hooks.CreateOrRefreshThumbnail = [](const QString& path, const QString& thumbnail, const QString& slot) {
-            return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot);
+        hooks.CreateOrRefreshThumbnail = [&settings](const QString& path, const QString& thumbnail,
+                                                     const QString& slot) {
+            return CreateOrRefreshThumbnailInBackground(settings, path, thumbnail, slot);
         };
 }
 

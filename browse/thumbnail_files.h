@@ -7,6 +7,8 @@
 // and a rename; the picture's own bytes are never written.
 #pragma once
 
+#include "base/settings_store.h"
+
 #include <QImage>
 #include <QString>
 
@@ -51,13 +53,14 @@ struct ThumbnailOptions {
     bool onRemovableDrives = false;
     int32_t minSizeKB = 300;
     int32_t sizeIndex = 2;            // 0 Tiny .. 4 Extra
-    bool resetFileDate = false;       // Settings.ResetFileDate == "1"
+    bool resetFileDate = false;       // the ResetFileDate setting is "1"
     bool demoMode = false;
     QString internetCacheLower;
 };
 
-// The options from AddSettings, Settings, DemoMode and the environment.
-ThumbnailOptions CurrentThumbnailOptions();
+// The options from the store's AddSettings and Settings, DemoMode and the
+// environment.
+ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings);
 
 // Eligibility of a picture of `sizeKB` for a thumbnail: at least
 // minSizeKB; extension ".jpg" (lower-cased; never ".jpeg"); its drive kind
@@ -113,26 +116,29 @@ struct ThumbnailRequest {
 int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOptions& options,
                              const ThumbnailMaker& maker = ThumbnailMaker());
 
-// The program's form: options from the settings, the picture as loaded in
+// The program's form: options from `settings`, the picture as loaded in
 // the named slot ("form1im1", "form9im1", "form9im2"; "" for none), the
 // status through ThumbnailStatusSink.
-int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
+int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail, const QString& slotName,
                              bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate);
 
 // The same (not from the preview, nothing forced) made on the background
 // writer thread, so the window's thread never waits for the write; writes run
 // one after another. Returns ThumbNothingDone at once; the status "T" is
 // shown on the window's thread while the thumbnail is made.
-int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName);
+int CreateOrRefreshThumbnailInBackground(const SettingsStore& settings, const QString& picture,
+                                         const QString& thumbnail, const QString& slotName);
 
 // The program's form without a slot, made on a worker while the window's
 // thread serves its events; the same result.
-int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail);
+int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const QString& picture,
+                                          const QString& thumbnail);
 
 // Installs the picture loader's thumbnail and information steps (the path
 // rule, PictureInfoText, and the program's CreateOrRefreshThumbnail with the
-// slot just loaded, made in the background). Steps already installed stay unless `replace`.
-void InstallThumbnailLoaderSteps(bool replace = false);
+// slot just loaded, made in the background, with the options of `settings`,
+// which outlives the steps). Steps already installed stay unless `replace`.
+void InstallThumbnailLoaderSteps(const SettingsStore& settings, bool replace = false);
 
 // Where the program's form shows its status ("T" while making); unset: nowhere.
 std::function<void(const QString&)>& ThumbnailStatusSink();

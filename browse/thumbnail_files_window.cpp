@@ -63,7 +63,8 @@ void repaintControls(QWidget* window)
 
 // ---- TForm38 -------------------------------------------------------------------------
 
-TForm38::TForm38(const QString& selectedFolder, QWidget* parent) : QDialog(parent), m_folder(selectedFolder)
+TForm38::TForm38(SettingsStore& settings, const QString& selectedFolder, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_folder(selectedFolder)
 {
     setObjectName(QStringLiteral("Form38"));
     setWindowTitle(QStringLiteral("Vistamo! - Create/Replace thumbnails manually"));
@@ -147,9 +148,9 @@ void TForm38::FormCreate()
     Label2->setToolTip(QStringLiteral("Vistamo! creates a thumbnail of a picture when the picture is loaded to be shown")
                        + QLatin1Char('\n')
                        + QStringLiteral("and there is no or an outdated thumbnail available (More information: see Options)"));
-    OnFixedDrives = AddSettings.ThumbsOnFixedDrives;
-    OnNetworkDrives = AddSettings.ThumbsOnNetworkDrives;
-    OnRemovableDrives = AddSettings.ThumbsOnRemovableDrives;
+    OnFixedDrives = m_settings.AddSettings.ThumbsOnFixedDrives;
+    OnNetworkDrives = m_settings.AddSettings.ThumbsOnNetworkDrives;
+    OnRemovableDrives = m_settings.AddSettings.ThumbsOnRemovableDrives;
     PreviewBox = Image1->geometry();
     CannotOpenLabel->move(CannotOpenLabel->x(), FileNotExistLabel->y());
     CancelRequested = false;
@@ -201,20 +202,20 @@ void TForm38::BtnOKClick()
                        static_cast<QWidget*>(CBReplaceExisting), static_cast<QWidget*>(CBConvertSmallPics),
                        static_cast<QWidget*>(CBOnlyCleanup)})
         w->setEnabled(false);
-    if (!DriveAlreadyAllowed && Settings.ResetFileDate != QLatin1String("1")) {
+    if (!DriveAlreadyAllowed && m_settings.Settings.ResetFileDate != QLatin1String("1")) {
         const QString question =
             QStringLiteral("For thumbnails to be automatically replaced when the") + QLatin1Char('\n')
             + QStringLiteral("original has changed, you should check 'Reset file date to date taken'") + QLatin1Char('\n')
             + QStringLiteral("on the Edit tab page of the Options menu. Choose 'Yes' to check this option automatically.");
         if (platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
             == platform::PromptAnswer::Yes)
-            Settings.ResetFileDate = QStringLiteral("1");
+            m_settings.Settings.ResetFileDate = QStringLiteral("1");
     }
-    AddSettings.ThumbsOnFixedDrives = OnFixedDrives;
-    AddSettings.ThumbsOnNetworkDrives = OnNetworkDrives;
-    AddSettings.ThumbsOnRemovableDrives = OnRemovableDrives;
+    m_settings.AddSettings.ThumbsOnFixedDrives = OnFixedDrives;
+    m_settings.AddSettings.ThumbsOnNetworkDrives = OnNetworkDrives;
+    m_settings.AddSettings.ThumbsOnRemovableDrives = OnRemovableDrives;
     if (!AddSettingsPath.isEmpty()) {
-        const platform::RecordResult written = WriteAddSettings(AddSettingsPath, AddSettings);
+        const platform::RecordResult written = WriteAddSettings(AddSettingsPath, m_settings.AddSettings);
         if (!written.ok())
             platform::showMessage(platform::PromptKind::Error, written.Message);
     }
@@ -344,6 +345,7 @@ void TForm38::ProcessThumbnails()
     batch.previewBox = previewBoxSize();
     batch.showPreview = [this](const QString&, int result, const QImage& preview) { ShowPreview(result, preview); };
     batch.cancelRequested = [this] { return CancelRequested; };
+    batch.thumbnailOptions = CurrentThumbnailOptions(m_settings);
     ThumbnailBatchOptions options;
     options.folder = m_folder;
     options.includeSubfolders = CBInclSubfolders->isChecked();
@@ -351,7 +353,7 @@ void TForm38::ProcessThumbnails()
     options.convertSmallPics = CBConvertSmallPics->isChecked();
     options.onlyCleanup = CBOnlyCleanup->isChecked();
     options.driveAlreadyAllowed = DriveAlreadyAllowed;
-    options.resetFileDate = Settings.ResetFileDate == QLatin1String("1");
+    options.resetFileDate = m_settings.Settings.ResetFileDate == QLatin1String("1");
     LastCounts = batch.run(options);
 
     // The Reduce picture size window is hidden.

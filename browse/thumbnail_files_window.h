@@ -20,7 +20,7 @@ class QTextEdit;
 class TForm38 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm38(const QString& selectedFolder, QWidget* parent = nullptr);
+    explicit TForm38(SettingsStore& settings, const QString& selectedFolder, QWidget* parent = nullptr);
 
     QCheckBox* CBInclSubfolders = nullptr;
     QCheckBox* CBReplaceExisting = nullptr;
@@ -71,6 +71,7 @@ protected:
 
 private:
     QSize previewBoxSize() const;
+    SettingsStore& m_settings;
     QString m_folder;
 };
 

@@ -1,7 +1,7 @@
 #include "slideshow/auto_show_windows.h"
 
 #include "platform/keyboard_hook.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "platform/clock.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -16,7 +16,7 @@
 TForm13* Form13 = nullptr;
 TForm2* Form2 = nullptr;
 
-QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* records)
+QStringList AutomaticShowPictures(const QString& autoShowPath, const TSettingsRecord& settings, QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -26,17 +26,18 @@ QStringList AutomaticShowPictures(const QString& autoShowPath, QList<int>* recor
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(autoShowPath, PlayOptionsFrom(Settings, true));
+        pictures = CollectFolderPictures(autoShowPath, PlayOptionsFrom(settings, true));
     }
     return pictures;
 }
 
 bool PlayAutomaticShow(AutomaticShowHost* host)
 {
+    const TSettingsRecord& Settings = host->settings().Settings;
     AutoShowRunning = 1;
-    ApplyShowOptions();
+    ApplyShowOptions(Settings);
     QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath, &records);
+    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath, Settings, &records);
     if (pictures.isEmpty()) {
         AutoShowRunning = 0;
         return false;
@@ -52,7 +53,7 @@ TForm13::TForm13(AutomaticShowHost* form, QWidget* parent)
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Vistamo!"));
     auto* layout = new QVBoxLayout(this);
-    TitleLabel = new QLabel(QFileInfo(Settings.AutoShowPath).completeBaseName(), this);
+    TitleLabel = new QLabel(QFileInfo(form->settings().Settings.AutoShowPath).completeBaseName(), this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
     layout->addWidget(TitleLabel);
     auto* row = new QHBoxLayout;

@@ -6,6 +6,7 @@
 
 class QTimer;
 class QWidget;
+struct SettingsStore;
 
 class AutomaticShowHost {
 public:
@@ -18,4 +19,6 @@ public:
     virtual QWidget* AutomaticShowWindow() = 0;
     // The idle timer that starts the replay.
     virtual QTimer* IdleTimer() = 0;
+    // The settings the automatic show is stored in.
+    virtual SettingsStore& settings() = 0;
 };

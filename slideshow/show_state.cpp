@@ -75,13 +75,14 @@ TPlayOptions PlayOptionsFrom(const TSettingsRecord& s, bool automaticShow)
     }
     o.ContinuousPlay = s.ContinuousPlay;
     o.IgnoreErrors = s.IgnoreErrors;
+    o.ExcludeSmallPics = FlagOn(s.ExcludeSmallPics) ? 1 : 0;
     o.IntervalSeconds = IntervalGroupSeconds(o.IntervalIndex);
     return o;
 }
 
-void ApplyShowOptions()
+void ApplyShowOptions(const TSettingsRecord& settings)
 {
-    PlayOptions = PlayOptionsFrom(Settings, AutoShowRunning == 1);
+    PlayOptions = PlayOptionsFrom(settings, AutoShowRunning == 1);
     // The speed steps count whole seconds from one: the step of the chosen
     // interval is its seconds less one.
     ShowIntervalStep = qBound(0, PlayOptions.IntervalSeconds - 1, 59);
@@ -131,7 +132,7 @@ QStringList CollectFolderPictures(const QString& folder, const TPlayOptions& opt
     // symbolic links lead back to it.
     const QStringList folders =
         options.IncludeSubfolders ? CollectSubfolderTree(folder, options.IncludeSystemFolders != 0,
-                                                         SearchCollecting == 1, cancel)
+                                                         SearchCollecting == 1, options.ExcludeSmallPics != 0, cancel)
                                   : QStringList{folder};
     QStringList pictures;
     for (const QString& current : folders) {

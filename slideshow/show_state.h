@@ -37,6 +37,7 @@ struct TPlayOptions {
     int32_t BackgroundColor = 0;
     int32_t ContinuousPlay = 0;
     int32_t IgnoreErrors = 0;
+    int32_t ExcludeSmallPics = 0;     // 1: "SmallPics" folders stay out of the collection
 };
 extern TPlayOptions PlayOptions;
 
@@ -87,9 +88,9 @@ int32_t IntervalSecondsForIndex(int32_t index);
 // automatic-show options.
 TPlayOptions PlayOptionsFrom(const TSettingsRecord& settings, bool automaticShow);
 
-// Sets the play options in effect from `Settings` (or from its automatic-show
+// Sets the play options in effect from `settings` (or from its automatic-show
 // options while the automatic show runs) and the show state that follows.
-void ApplyShowOptions();
+void ApplyShowOptions(const TSettingsRecord& settings);
 
 // Whether a file is a picture that the options in effect let into a show:
 // its type is included and its size within the limits.

@@ -35,7 +35,7 @@
 
 void TForm1::ApplyShowOptions()
 {
-    ::ApplyShowOptions();
+    ::ApplyShowOptions(state().settings.Settings);
 }
 
 void TForm1::ShowAddAllDialog()
@@ -103,7 +103,7 @@ void TForm1::BuildAndStartShow()
     // The source: a show file given as the automatic show path (a show-file
     // argument), else the open show, else the selected folder.
     QStringList pictures;
-    const QString autoShow = Settings.AutoShowPath;
+    const QString autoShow = state().settings.Settings.AutoShowPath;
     if (ArgumentMode && ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
@@ -147,7 +147,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
         RecentCandidate = ShowSourcePath;
         AddToRecentFolders();
     }
-    StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);
+    StoreLastShowRecord(state().settings.Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);
     ShowSourcePath.clear();
     // The play options of this show.
     ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
@@ -208,7 +208,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
-    if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !DemoMode
+    if (PageStartRequested && PageLayoutFromSetting(state().settings.Settings.PicturesPerPageIndex) >= 1 && !DemoMode
         && !ArgumentMode && AutoShowRunning != 1) {
         Form9->SetPictureTable(Pictures, Records, dates);
         if (StartPageShowIfWanted(order, continuous))
