@@ -244,6 +244,7 @@ TEST(FormCreate, ShortSettingsFileIsKeptAsBadAndDefaultsWritten)
 
 TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     {
         TForm1 first(TestState());  // a normal start makes the settings file
@@ -270,6 +271,7 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
 
 TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
@@ -292,6 +294,7 @@ TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
 
 TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString pictures = freshDir("pictures");
     // The launcher is answered "open in the normal window".
     ScopedPromptResponder responder([&](const PromptRequest& r) {
@@ -359,6 +362,7 @@ TEST(FormCreate, RequestFileMakesADesktopLinkToTheShowsFolder)
 
 TEST(FormCreate, CloseDuringAShowEndsTheShowThenSaves)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
@@ -408,6 +412,7 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
 
 TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;  // answered No
     TForm1 form(TestState());
     form.FormCreate();
@@ -427,6 +432,7 @@ TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
 
 TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
@@ -444,6 +450,7 @@ TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
 
 TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
 {
+    TAddSettingsRecord& AddSettings = TestState().settings.AddSettings;
     Quiet quiet;
     const QString uploader = freshDir("prog") + "/photo-uploader.sh";
     ASSERT_TRUE(writeFile(uploader, "#!/bin/sh\n"));
@@ -471,6 +478,7 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
 
 TEST(FormCreate, DeletingAPictureAsksAboutItsVoiceFileThroughTheVoiceWindow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString folder = freshDir("voice");
     const QString picture = folder + "/beach.jpg";
     const QString voice = folder + "/beach.wav";

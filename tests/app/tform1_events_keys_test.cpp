@@ -48,7 +48,7 @@ struct StateGuard {
     {
         Form9 = before;
         PlaybackActive = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
         SourceIsFolder = 0;
         SourceIsShow = 0;
         ShowState.ManualMode = false;
@@ -147,6 +147,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
 
 TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("gosmall"));
     makePicture(dir, QStringLiteral("a.jpg"));
@@ -197,6 +198,7 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
 
 TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("auto"));
     TForm1 form(TestState());

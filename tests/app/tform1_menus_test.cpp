@@ -48,7 +48,7 @@ struct ShowFlagGuard {
     ~ShowFlagGuard()
     {
         PlaybackActive = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
         MaximizedLayout = 0;
         WindowMaximized = 0;
     }
@@ -84,6 +84,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
 
 TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.SetupMenus();
@@ -178,6 +179,7 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
 
 TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.InstallApplicationEvents();
@@ -274,6 +276,7 @@ TEST(MainWindowPreview, ZeroSizedPictureShowsAMessage)
 
 TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     TForm9 show(TestState());
@@ -347,6 +350,7 @@ TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
 
 TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.show();

@@ -300,11 +300,11 @@ QString recordingProgram(const QString& dir, const QString& out, const char* wai
 }
 
 struct SettingsGuard {
-    TSettingsRecord saved = Settings;
+    TSettingsRecord saved = TestState().settings.Settings;
     QString picture = CurrentPicturePath;
     ~SettingsGuard()
     {
-        Settings = saved;
+        TestState().settings.Settings = saved;
         CurrentPicturePath = picture;
         IrfanViewFound = 0;
         IrfanViewPath.clear();
@@ -315,6 +315,7 @@ struct SettingsGuard {
 
 TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     const QString dir = freshDir(QStringLiteral("launch"));
     const QString out = dir + QStringLiteral("/args.txt");
@@ -342,6 +343,7 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
 
 TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     for (auto& p : Settings.EditPrograms)
         p.clear();
@@ -362,6 +364,7 @@ TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
 
 TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     const QString dir = freshDir(QStringLiteral("video"));
     const QString out = dir + QStringLiteral("/args.txt");
@@ -408,6 +411,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
 
 TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     const QString dir = freshDir(QStringLiteral("cutout"));
     const QString out = dir + QStringLiteral("/mode.txt");

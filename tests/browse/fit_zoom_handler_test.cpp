@@ -1,4 +1,5 @@
 #include "browse/crop_band_overlay.h"
+#include "support/test_state.h"
 #include "browse/crop_cut_out.h"
 #include "browse/fit_zoom_handler.h"
 #include "browse/picture_loader_slots.h"
@@ -62,7 +63,7 @@ struct Window {
         picture.jpegScaleNum = 2;
         slot.SetPicture(ctx.picturePath, picture);
 
-        handler = std::make_unique<FitZoomHandler>(image, &slot);
+        handler = std::make_unique<FitZoomHandler>(image, &slot, TestState().settings.Settings);
         FitZoomHooks& h = handler->Hooks();
         h.PictureArea = [] { return QRect(0, 30, 800, 600); };
         h.EnlargeLimit = [] { return 100; };

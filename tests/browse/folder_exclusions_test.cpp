@@ -144,10 +144,10 @@ TEST(ExclusionTest, OpeningInsideAnExcludedFolderTurnsExclusionsOff)
 
     // The own folders are in the list, every flag set.
     LoadFolderExclusions();
-    EXPECT_EQ(IsFolderExcluded(ExclusionKey(ShowsFolder), true, false, false), 0);
-    EXPECT_EQ(IsFolderExcluded(ExclusionKey(MailTempFolder), false, false, true), 0);
-    EXPECT_EQ(IsFolderExcluded("/d/secret", true, false, false), 0);
-    EXPECT_EQ(IsFolderExcluded("/d/secret", false, false, true), 1);
+    EXPECT_EQ(IsFolderExcluded(ExclusionKey(ShowsFolder), true, false, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(ExclusionKey(MailTempFolder), false, false, true, false), 0);
+    EXPECT_EQ(IsFolderExcluded("/d/secret", true, false, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded("/d/secret", false, false, true, false), 1);
 
     EXPECT_FALSE(CheckOpenFolderExcluded({"/d/open", "/d/open/x"}));
     EXPECT_EQ(FolderExclusionsActive, 1);

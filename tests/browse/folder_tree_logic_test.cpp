@@ -273,11 +273,11 @@ TEST(SubfolderList, CollectionFollowsTheExclusions)
             out << f.mid(dir.size());
         return out;
     };
-    EXPECT_EQ(rel(CollectSubfolderTree(dir, false, false)),
+    EXPECT_EQ(rel(CollectSubfolderTree(dir, false, false, false)),
               (QStringList{"", "/keep", "/nosearch", "/old", "/old/smallpics"}));
-    EXPECT_EQ(rel(CollectSubfolderTree(dir, false, true)),
+    EXPECT_EQ(rel(CollectSubfolderTree(dir, false, true, false)),
               (QStringList{"", "/keep", "/noshow", "/old", "/old/smallpics"}));
     EXPECT_EQ(SubfolderList.count(), 4);
     bool cancel = true;
-    EXPECT_EQ(CollectSubfolderTree(dir, false, false, &cancel), QStringList{dir});
+    EXPECT_EQ(CollectSubfolderTree(dir, false, false, false, &cancel), QStringList{dir});
 }

@@ -210,6 +210,7 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
 
 TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     TForm1* savedForm = Form1;
     Form1 = &form;

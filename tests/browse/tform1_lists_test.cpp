@@ -39,9 +39,9 @@ protected:
         QDir().mkpath(drive + "/Tom & Jerry/Sub");
         QDir().mkpath(drive + "/Other");
         writeFile(drive + "/Tom & Jerry/p.jpg", "jpg");
-        Settings = TSettingsRecord();
-        Settings.InclJPG = 1;
-        Settings.MaxSizeKB = 999999;
+        TestState().settings.Settings = TSettingsRecord();
+        TestState().settings.Settings.InclJPG = 1;
+        TestState().settings.Settings.MaxSizeKB = 999999;
         PlaybackActive = 0;
         ListEntryStarted = 0;
     }
@@ -62,6 +62,7 @@ protected:
 
 TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.SetupListMenus();
     Settings.RecentFolders[0] = drive + "/Tom & Jerry";
@@ -80,6 +81,7 @@ TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 
 TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.listMenus()->AddToFavorites(drive + "/Other", true);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Other");
@@ -102,6 +104,7 @@ TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 
 TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     for (int i = 0; i < 9; ++i)
         Settings.Favorites[size_t(i)] = drive + "/F" + QString::number(i);
@@ -116,6 +119,7 @@ TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
 
 TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     // The same folder is also a favourite and another recent entry, spelt
     // loosely: only the clicked entry gets the walked path.
@@ -149,6 +153,7 @@ TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry
 
 TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     Settings.RecentFolders[0] = drive + "/Gone";
     form.BuildRecentMenu();
@@ -167,6 +172,7 @@ TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
 
 TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.listMenus()->AddToShowHistory(drive + "/a.vxt");
     form.listMenus()->AddToShowHistory(drive + "/b.vxt");
@@ -228,6 +234,7 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
 
 TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     SelectedFolder = drive + "/Tom & Jerry";
     form.listMenus()->MakeDefaultClick();
@@ -265,6 +272,7 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 
 TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.RecentFolders[0] = drive + "/Other";
     Settings.Favorites[0] = drive + "/Tom & Jerry";
     Settings.ShowHistory[0] = drive + "/a.vxt";
@@ -279,6 +287,7 @@ TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
 
 TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString data = freshDir("data");
     DraftShowPath = data + "/vistamo.vxt";
     WorkShowPath = data + "/vistamo.tmp";
@@ -304,6 +313,7 @@ TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
 
 TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     Settings.Favorites[0] = drive + "/Gone";
     form.BuildFavoritesMenu();

@@ -104,10 +104,10 @@ struct AssembledShow : ::testing::Test {
     TForm1 form{TestState()};
     AssembledShow()
     {
-        Settings = TSettingsRecord{};
-        Settings.InclJPG = 1;
-        Settings.IntervalIndex = 4;   // 10 seconds
-        Settings.ShowTitles = 1;
+        TestState().settings.Settings = TSettingsRecord{};
+        TestState().settings.Settings.InclJPG = 1;
+        TestState().settings.Settings.IntervalIndex = 4;   // 10 seconds
+        TestState().settings.Settings.ShowTitles = 1;
         ShowState = TShowState{};
         CutOutCount = 0;
         ZoomFactor = 0;
@@ -123,7 +123,7 @@ struct AssembledShow : ::testing::Test {
         PlaybackActive = 0;
         CutOutCount = 0;
         ZoomFactor = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
     }
     // The show window, once a show plays.
     TForm9* show() const { return Form9 && Form9->isVisible() ? Form9 : nullptr; }
@@ -136,7 +136,7 @@ struct AssembledShow : ::testing::Test {
     // The first entry of the Recent menu, played (as with Ctrl held).
     void playRecentShow(const QString& showFile)
     {
-        Settings.RecentFolders[0] = showFile;
+        TestState().settings.Settings.RecentFolders[0] = showFile;
         ReopenAfterStop = 1;
         form.FolderItems[0]->trigger();
     }
@@ -167,6 +167,7 @@ TEST_F(AssembledShow, EveryDisplayStepHookIsInstalledAtCreation)
 
 TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("bydate"));
     makePhoto(dir + "/a.jpg", "2021:05:01 18:45:00");
     makePhoto(dir + "/b.jpg", "2019:07:14 09:30:00");
@@ -334,6 +335,7 @@ TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
 
 TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("missing"));
     makePhoto(dir + "/a.jpg", "");
     makePhoto(dir + "/c.jpg", "");
@@ -377,6 +379,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
 
 TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("ahead"));
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
         makePhoto(dir + "/" + name, "");

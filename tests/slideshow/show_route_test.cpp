@@ -85,8 +85,8 @@ void wheel(QWidget* target, int delta)
 struct ShowReset {
     ShowReset()
     {
-        Settings = TSettingsRecord{};
-        Settings.InclJPG = 1;
+        TestState().settings.Settings = TSettingsRecord{};
+        TestState().settings.Settings.InclJPG = 1;
         PlayOptions = TPlayOptions{};
         ShowState = TShowState{};
         CutOutCount = 0;
@@ -103,7 +103,7 @@ struct ShowReset {
         FullViewActive = 0;
         CutOutCount = 0;
         ZoomFactor = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
     }
 };
 

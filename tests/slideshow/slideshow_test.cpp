@@ -87,6 +87,7 @@ TEST(RCSettings, DefaultRecordByteByByteAndRoundTrip)
 
 TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TSettingsRecord s;
     s.PlayOrder = 1;
     s.IntervalIndex = 4;
@@ -112,7 +113,7 @@ TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
     ShowState.LoopFlag = 1;
     PlaybackActive = 1;
     Settings.ContinuousPlay = 0;
-    ApplyShowOptions();
+    ApplyShowOptions(Settings);
     EXPECT_EQ(ShowState.DefaultInterval, 10);
     EXPECT_EQ(IntervalSecondsForIndex(ShowIntervalStep), 10);   // the speed step starts at the chosen interval
     EXPECT_EQ(ShowState.ContinuousPlay, 1); // the loop forces continuous play while a show runs
@@ -206,6 +207,7 @@ TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
 
 TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("argfolder"));
     makePicture(folder + QStringLiteral("/one.jpg"));
@@ -272,6 +274,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
 
 TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("auto"));
     makePicture(folder + QStringLiteral("/a.jpg"));
@@ -279,7 +282,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
-    EXPECT_EQ(AutomaticShowPictures(folder), QStringList{folder + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(AutomaticShowPictures(folder, Settings), QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -311,6 +314,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
 
 TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString dir = freshDir(QStringLiteral("demo"));
     makePicture(dir + QStringLiteral("/one.jpg"));
@@ -320,7 +324,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
-    EXPECT_EQ(AutomaticShowPictures(show),
+    EXPECT_EQ(AutomaticShowPictures(show, Settings),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
