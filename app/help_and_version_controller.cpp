@@ -12,7 +12,6 @@
 #include "base/data_folder.h"
 #include "base/settings_store.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "platform/build_info.h"
 #include "platform/prompt_dialogs.h"
 
@@ -42,18 +41,19 @@ private:
     bool active_ = true;
 };
 
-QString foundVersionFile()
+QString foundVersionFile(const DataPaths& paths)
 {
-    if (!FoundVersionPath.isEmpty())
-        return FoundVersionPath;
-    const QString folder = DataFolder.isEmpty() ? QDir::tempPath() : DataFolder;
+    if (!paths.FoundVersionPath.isEmpty())
+        return paths.FoundVersionPath;
+    const QString folder = paths.DataFolder.isEmpty() ? QDir::tempPath() : paths.DataFolder;
     return folder + QStringLiteral("/FoundVersion.vxt");
 }
 
 } // namespace
 
-HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_items(items)
+HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths,
+                                                   const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_paths(paths), m_items(items)
 {
 }
 
@@ -96,13 +96,13 @@ void HelpAndVersionController::ShowHelpTopic(const QString& topic)
     m_host.SetupSmallHandlers();   // HelpTimer ends the hourglass
     // The help pages are looked for where the program runs from; start-up
     // switches the Getting started item off when they are missing.
-    const QString folder = HelpFolder(ProgramFolder.isEmpty() ? platform::programFolder() : ProgramFolder);
+    const QString folder = HelpFolder(m_paths.ProgramFolder.isEmpty() ? platform::programFolder() : m_paths.ProgramFolder);
     const bool itemOff = m_items.GettingStarted && (!m_items.GettingStarted->isEnabled() || !m_items.GettingStarted->isVisible());
     if (itemOff || folder.isEmpty()) {
         platform::showMessage(platform::PromptKind::Error, HelpPagesMissingText);
         return;
     }
-    if (DemoMode)
+    if (m_host.start().DemoMode)
         return;
     const HelpPageResult page = FindHelpPage(folder, topic);
     if (page.kind == HelpPageKind::PagesMissing) {
@@ -210,7 +210,7 @@ void HelpAndVersionController::CheckforupdateClick()
     WaitCursor cursor;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    const QString target = foundVersionFile();
+    const QString target = foundVersionFile(m_paths);
     if (QFile::exists(target))
         QFile::remove(target);
 
@@ -246,7 +246,7 @@ void HelpAndVersionController::CheckforupdateClick()
 
 void HelpAndVersionController::MonthlySuggestionAtStart()
 {
-    if (DemoMode || AudioMode || ArgumentMode)
+    if (m_host.start().DemoMode || m_host.start().AudioMode || m_host.start().ArgumentMode)
         return;
     TSettingsRecord& Settings = m_host.settings().Settings;
     if (!ShouldSuggestUpdate(Settings))

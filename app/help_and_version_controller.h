@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+struct DataPaths;
+struct StartContext;
 class QAction;
 class QTimer;
 class QWidget;
@@ -24,6 +26,8 @@ public:
     virtual void CloseMainWindow() = 0;
     // The settings holding the monthly suggestion's marks.
     virtual SettingsStore& settings() = 0;
+    // How the program was started (no help or suggestion in demo mode).
+    virtual const StartContext& start() const = 0;
 };
 
 class HelpAndVersionController : public QObject {
@@ -43,8 +47,9 @@ public:
         QTimer* HelpTimer = nullptr;
     };
 
-    // `window` parents the dialogs this controller opens.
-    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const Items& items);
+    // `window` parents the dialogs this controller opens; `paths` give the
+    // program's folder (its help pages) and the data folder.
+    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths, const Items& items);
 
     // Gives the Help menu its captions and connects its items and the help
     // timer (once). Without help pages start-up has turned the contents item
@@ -72,6 +77,7 @@ public:
 private:
     QWidget* m_window;
     HelpAndVersionHost& m_host;
+    const DataPaths& m_paths;
     Items m_items;
     bool m_connected = false;
     bool m_helpCursorSet = false;

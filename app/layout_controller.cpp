@@ -4,7 +4,7 @@
 // monitor and thumbnail-count pop-ups and the full-screen window's buttons.
 #include "app/layout_controller.h"
 #include "base/layout_calc.h"
-#include "base/layout_state.h"
+#include "base/program_state.h"
 #include "shows/show_file.h"
 #include "app/layout_preview.h"
 #include "platform/keyboard_hook.h"
@@ -48,7 +48,7 @@ QRect screenRect(const QWidget* w)
     return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-bool showRuns() { return PlaybackActive == 1; }
+bool showRuns(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 // The window manager's frame around the window (none before it is framed).
 QMargins frameMargins(const QWidget* w)
@@ -61,7 +61,10 @@ QMargins frameMargins(const QWidget* w)
 
 } // namespace
 
-LayoutController::LayoutController(QWidget& window, LayoutHost& host) : m_window(window), m_host(host) {}
+LayoutController::LayoutController(QWidget& window, LayoutHost& host, ProgramState& state)
+    : m_window(window), m_host(host), m_state(state)
+{
+}
 
 void LayoutController::SetItems(const Items& items)
 {
@@ -82,7 +85,6 @@ void LayoutController::SaveControlBounds()
         for (const QString& n : *names)
             if (const QWidget* w = layoutControl(n))
                 m_designBounds.insert(n, w->geometry());
-    DesignBounds = m_designBounds;
 }
 
 namespace {
@@ -117,11 +119,11 @@ void LayoutController::PlaceVoiceButtons(int offset)
 void LayoutController::ApplyMaximizedLayout()
 {
     SaveControlBounds();
-    MaximizedLayout = 1;
+    m_layoutState.MaximizedLayout = 1;
     m_host.pictureInfo()->UpdateTarnivoPanelVisibility();
     // Under an X11 window manager a half-width "maximized" window can't be
     // asked for: the window keeps the normal state with the computed bounds.
-    if (m_host.settings().Settings.MyShowHidden == 1) {
+    if (m_state.settings.Settings.MyShowHidden == 1) {
         const QRect screen = screenRect(&m_window);
         if (m_window.isMaximized())
             m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
@@ -135,7 +137,7 @@ void LayoutController::ApplyMaximizedLayout()
 
 void LayoutController::LayoutForWindowSize()
 {
-    if (m_designBounds.isEmpty() || DemoMode || !m_items.ClientArea)
+    if (m_designBounds.isEmpty() || m_state.start.DemoMode || !m_items.ClientArea)
         return;
     // Reloading a preview lets pending window events run: the resize that
     // follows a maximize may arrive in the middle of a layout made for the
@@ -155,12 +157,12 @@ void LayoutController::LayoutForWindowSize()
 
 void LayoutController::layOutOnce()
 {
-    const bool hidden = m_host.settings().Settings.MyShowHidden == 1;
+    const bool hidden = m_state.settings.Settings.MyShowHidden == 1;
     const QRect screen = screenRect(&m_window);
     // The restored layout is the smallest: a window manager may make the
     // window larger (the controls then share the room), never smaller.
     if (!m_fitsWorkArea) {
-        const QSize smallest = MaximizedLayout == 1 ? QSize(0, 0)
+        const QSize smallest = m_layoutState.MaximizedLayout == 1 ? QSize(0, 0)
                                                     : QSize(hidden ? 400 : 800, std::min(600, screen.height()));
         // (never raised above the present size: a change of width under way
         // finishes first)
@@ -171,7 +173,7 @@ void LayoutController::layOutOnce()
     const QSize restored(hidden ? 400 : 800, 600);
     ControlBounds b = currentBounds(&m_window, m_designBounds);
     QRect previewBounds;
-    if (MaximizedLayout != 1 && (m_window.size() == restored || m_fitsWorkArea)) {
+    if (m_layoutState.MaximizedLayout != 1 && (m_window.size() == restored || m_fitsWorkArea)) {
         const bool fittedToWorkArea = m_fitsWorkArea && m_window.size() != restored;
         // The restored layout: every control at its designed bounds; on a
         // narrow screen the lower controls move up above the status bar.
@@ -184,8 +186,8 @@ void LayoutController::layOutOnce()
         // the window's own size when the window manager sized it.
         MaximizedLayoutInput in;
         const int columnsWidth = hidden ? 2 * m_window.width() : m_window.width();
-        in.screen = QSize(MaximizedLayout == 1 ? std::min(screen.width(), columnsWidth) : columnsWidth,
-                          MaximizedLayout == 1 ? screen.height() : m_window.height());
+        in.screen = QSize(m_layoutState.MaximizedLayout == 1 ? std::min(screen.width(), columnsWidth) : columnsWidth,
+                          m_layoutState.MaximizedLayout == 1 ? screen.height() : m_window.height());
         in.myShowHidden = hidden;
         in.statusPanel0Width = m_items.StatusPanel0 ? m_items.StatusPanel0->width() : 0;
         in.rowButtonsInPanel1 = m_items.UploadSp && m_items.UploadSp->parentWidget() == m_items.Panel1;
@@ -203,8 +205,8 @@ void LayoutController::layOutOnce()
         if (w) w->setUpdatesEnabled(true);
     // The previews are drawn into the picture box of this layout; shown
     // ones are fitted again.
-    if (PreviewDrawBounds != previewBounds) {
-        PreviewDrawBounds = previewBounds;
+    if (m_layoutState.PreviewDrawBounds != previewBounds) {
+        m_layoutState.PreviewDrawBounds = previewBounds;
         if (m_items.Image4 && m_items.Image4->isVisible() && !m_host.pictureInfo()->PreviewedPath.isEmpty()) {
             const QString path = m_host.pictureInfo()->PreviewedPath;
             m_host.pictureInfo()->PreviewedPath.clear();
@@ -232,11 +234,11 @@ void LayoutController::FitToWorkArea()
 {
     const QRect screen = screenRect(&m_window);
     m_fitsWorkArea = m_fitsWorkArea || StartScreenWidth(m_window.screen()) == 800;
-    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || DemoMode)
+    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || m_state.start.DemoMode)
         return;
     const QMargins frame = frameMargins(&m_window);
     m_fittedFrame = frame;
-    const bool hidden = m_host.settings().Settings.MyShowHidden == 1;
+    const bool hidden = m_state.settings.Settings.MyShowHidden == 1;
     const int w = hidden ? 400 : 800;
     const QRect client(screen.x() + (hidden ? (screen.width() - w) / 2 : 0) + frame.left(), screen.y() + frame.top(),
                        std::min(w, screen.width()) - frame.left() - frame.right(),
@@ -273,8 +275,8 @@ void LayoutController::RestoreBrowseView()
 void LayoutController::ApplyRestoredLayout()
 {
     SaveControlBounds();
-    MaximizedLayout = 0;
-    const bool hidden = m_host.settings().Settings.MyShowHidden == 1;
+    m_layoutState.MaximizedLayout = 0;
+    const bool hidden = m_state.settings.Settings.MyShowHidden == 1;
     if (m_window.isMaximized())
         m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
     // The window comes back where it was before it was maximized.
@@ -289,27 +291,28 @@ void LayoutController::ApplyRestoredLayout()
 
 int LayoutController::HandleSystemCommand(int command)
 {
+    TForm9* const Form9 = m_host.showWindow();
     SysCommandState st;
-    st.maximizedLayout = MaximizedLayout == 1;
-    st.windowMaximized = WindowMaximized == 1;
-    st.sizeCommandSeen = SizeCommandSeen == 1;
-    st.minimizedDuringShow = MinimizedDuringShow == 1;
-    st.resumeAfterRestore = ResumeAfterRestore == 1;
-    st.showWasPaused = ShowWasPaused == 1;
+    st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
+    st.windowMaximized = m_layoutState.WindowMaximized == 1;
+    st.sizeCommandSeen = m_layoutState.SizeCommandSeen == 1;
+    st.minimizedDuringShow = m_layoutState.MinimizedDuringShow == 1;
+    st.resumeAfterRestore = m_layoutState.ResumeAfterRestore == 1;
+    st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
-    ctx.windowMinimized = m_window.isMinimized() || WindowWasMinimized;
-    ctx.showRunning = showRuns();
+    ctx.windowMinimized = m_window.isMinimized() || m_layoutState.WindowWasMinimized;
+    ctx.showRunning = showRuns(m_state.session);
     ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
     ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    ctx.myShowHidden = m_host.settings().Settings.MyShowHidden == 1;
+    ctx.myShowHidden = m_state.settings.Settings.MyShowHidden == 1;
 
     const SysCommandActions a = HandleSysCommand(SysCommand(command), st, ctx);
-    MaximizedLayout = st.maximizedLayout;
-    WindowMaximized = st.windowMaximized;
-    SizeCommandSeen = st.sizeCommandSeen;
-    MinimizedDuringShow = st.minimizedDuringShow;
-    ResumeAfterRestore = st.resumeAfterRestore;
-    ShowWasPaused = st.showWasPaused;
+    m_layoutState.MaximizedLayout = st.maximizedLayout;
+    m_layoutState.WindowMaximized = st.windowMaximized;
+    m_layoutState.SizeCommandSeen = st.sizeCommandSeen;
+    m_layoutState.MinimizedDuringShow = st.minimizedDuringShow;
+    m_layoutState.ResumeAfterRestore = st.resumeAfterRestore;
+    m_layoutState.ShowWasPaused = st.showWasPaused;
 
     if (a.rememberRestoredPos)
         m_restoredPos = m_window.normalGeometry().topLeft();
@@ -337,17 +340,18 @@ int LayoutController::HandleSystemCommand(int command)
 
 void LayoutController::AppRestore()
 {
+    TForm9* const Form9 = m_host.showWindow();
     SysCommandState st;
-    st.maximizedLayout = MaximizedLayout == 1;
-    st.minimizedDuringShow = MinimizedDuringShow == 1;
-    st.resumeAfterRestore = ResumeAfterRestore == 1;
-    st.showWasPaused = ShowWasPaused == 1;
+    st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
+    st.minimizedDuringShow = m_layoutState.MinimizedDuringShow == 1;
+    st.resumeAfterRestore = m_layoutState.ResumeAfterRestore == 1;
+    st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
-    ctx.showRunning = showRuns();
-    ctx.myShowHidden = m_host.settings().Settings.MyShowHidden == 1;
+    ctx.showRunning = showRuns(m_state.session);
+    ctx.myShowHidden = m_state.settings.Settings.MyShowHidden == 1;
     const AppRestoreActions a = HandleAppRestore(st, ctx);
-    MinimizedDuringShow = st.minimizedDuringShow;
-    ResumeAfterRestore = st.resumeAfterRestore;
+    m_layoutState.MinimizedDuringShow = st.minimizedDuringShow;
+    m_layoutState.ResumeAfterRestore = st.resumeAfterRestore;
     if (a.halfWidth) {
         const QRect screen = screenRect(&m_window);
         const QRect w = HalfWidthTopCentre(QRect(0, 0, screen.width(), m_window.height()), screen.width());
@@ -380,10 +384,10 @@ void LayoutController::WindowStateChanged(QEvent* event)
     // The state has already changed when the event arrives: a refused
     // change is undone.
     m_inStateChange = true;
-    WindowWasMinimized = (before & Qt::WindowMinimized) ? 1 : 0;
+    m_layoutState.WindowWasMinimized = (before & Qt::WindowMinimized) ? 1 : 0;
     const int done = HandleSystemCommand(command);
     const bool accepted = done >= 0;
-    WindowWasMinimized = 0;
+    m_layoutState.WindowWasMinimized = 0;
     if (!accepted) {
         m_window.setWindowState(before);
     } else if (done != command && (command == 0 || command == 1)) {
@@ -395,7 +399,7 @@ void LayoutController::WindowStateChanged(QEvent* event)
         AppRestore();
     // With the MyShow panel hidden the maximized layout is half the screen
     // wide: a window-manager maximize is turned back into that geometry.
-    if (accepted && command == 1 && MaximizedLayout == 1 && m_host.settings().Settings.MyShowHidden == 1
+    if (accepted && command == 1 && m_layoutState.MaximizedLayout == 1 && m_state.settings.Settings.MyShowHidden == 1
         && m_window.isMaximized())
         ApplyMaximizedLayout();
     m_inStateChange = false;
@@ -456,15 +460,15 @@ void LayoutController::SetShowStoppedHints()
 
 void LayoutController::ShowMyShowLabel(const QString& action)
 {
-    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(), MyShowSaving == 1);
+    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(), m_layoutState.MyShowSaving == 1);
     if (!t.known) {
-        if (MyShowSaving != 1)
+        if (m_layoutState.MyShowSaving != 1)
             platform::showMessage(platform::PromptKind::Plain, QStringLiteral("ShowMyShowLabel: unknown action"));
         return;
     }
     if (!t.keep && m_items.MyShowLabel)
         m_items.MyShowLabel->setText(t.text);
-    MyShowSaving = t.saving ? 1 : 0;
+    m_layoutState.MyShowSaving = t.saving ? 1 : 0;
     if (t.busyCursor) {
         if (!QApplication::overrideCursor())
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -477,9 +481,11 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 
 void LayoutController::ChangeShowSpeed(bool faster)
 {
-    int step = ShowIntervalStep;
-    SpeedMessageText = ChangeShowSpeedStep(step, faster);
-    ShowIntervalStep = step;
+    TForm9* const Form9 = m_host.showWindow();
+    TShowState& ShowState = m_state.session.ShowState;
+    int step = m_state.session.ShowIntervalStep;
+    m_layoutState.SpeedMessageText = ChangeShowSpeedStep(step, faster);
+    m_state.session.ShowIntervalStep = step;
     // The show's default interval follows the speed; the picture on the
     // screen gets it too, counted from now.
     ShowState.DefaultInterval = IntervalSecondsForIndex(step);
@@ -488,23 +494,13 @@ void LayoutController::ChangeShowSpeed(bool faster)
         m_items.IntervalTimer->start(ShowState.CurrentInterval * 1000);
     // The speed message itself (text + interval) belongs to the show window:
     // at its top right for two seconds.
-    if (Form9 && Form9->SpeedLabel) {
-        QLabel* label = Form9->SpeedLabel;
-        label->setText(SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
-        label->adjustSize();
-        label->move(Form9->width() - label->width() - 30, 10);
-        label->show();
-        label->raise();
-        if (Form9->SpeedTimer) {
-            Form9->SpeedTimer->setSingleShot(true);
-            Form9->SpeedTimer->start(2000);
-        }
-    }
+    if (Form9)
+        Form9->ShowSpeedMessage(m_layoutState.SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
 }
 
 void LayoutController::ShowPicturePreview(const QString& path)
 {
-    PicturePreviewWindow().ShowPicture(path, PreviewEntryKind);
+    PicturePreviewWindow().ShowPicture(path, m_layoutState.PreviewEntryKind);
 }
 
 void LayoutController::TBMonitorSelectionClick(bool myShowBar)
@@ -513,11 +509,11 @@ void LayoutController::TBMonitorSelectionClick(bool myShowBar)
         return;
     m_items.MMainMonitor->setCheckable(true);
     m_items.MSecondMonitor->setCheckable(true);
-    m_items.MMainMonitor->setChecked(UseMainMonitor == 1);
-    m_items.MSecondMonitor->setChecked(UseMainMonitor != 1);
+    m_items.MMainMonitor->setChecked(m_state.session.UseMainMonitor == 1);
+    m_items.MSecondMonitor->setChecked(m_state.session.UseMainMonitor != 1);
     const bool second = QGuiApplication::screens().size() > 1;
-    m_items.MMainMonitor->setEnabled(UseMainMonitor != 1);
-    m_items.MSecondMonitor->setEnabled(UseMainMonitor == 1 && second);
+    m_items.MMainMonitor->setEnabled(m_state.session.UseMainMonitor != 1);
+    m_items.MSecondMonitor->setEnabled(m_state.session.UseMainMonitor == 1 && second);
     const int y = m_window.geometry().top() + (m_items.ToolBar1 ? m_items.ToolBar1->y() + m_items.ToolBar1->height() : 0) + 45;
     int x = m_window.geometry().left();
     if (QWidget* ref = m_items.ToolBar1 ? m_items.ToolBar1->widgetForAction(myShowBar ? m_items.StartMySlideShowTB : m_items.ToolButton1) : nullptr)
@@ -546,71 +542,68 @@ void LayoutController::TBNrOfThumbsClick(bool myShowBar)
 
 void LayoutController::MMainMonitorClick(bool mainMonitor)
 {
-    UseMainMonitor = mainMonitor ? 1 : 0;
+    m_state.session.UseMainMonitor = mainMonitor ? 1 : 0;
 }
 
 
 void LayoutController::UpdateHintsButton()
 {
-    if (!Form9 || !Form9->SBInfo)
-        return;
-    const HintsButtonLook look = HintsButtonFor(m_host.settings().Settings.ShowHints != 0);
-    Form9->SBInfo->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, look.glyph));
-    Form9->SBInfo->setToolTip(look.tip);
+    TForm9* const Form9 = m_host.showWindow();
+    if (Form9)
+        Form9->ShowHintsButton(m_state.settings.Settings.ShowHints != 0);
 }
 
 void LayoutController::SyncControlPanelButtons()
 {
+    TForm9* const Form9 = m_host.showWindow();
     if (!Form9)
         return;
     const auto enabled = [](const QAction* a) { return a && a->isEnabled(); };
-    const auto twin = [](QToolButton* b, bool on) {
-        if (b)
-            b->setEnabled(on);
-    };
-    twin(Form9->ShowInReverseSpeedButton, enabled(m_items.ShowinReverseToolButton));
-    twin(Form9->ShowForwardSpeedButton, enabled(m_items.ShowForwardToolButton));
-    twin(Form9->WindowScreenSpeedButton, enabled(m_items.FullScreenToolButton3));
-    twin(Form9->VolumeSpeedButton, enabled(m_items.Volume));
-    twin(Form9->PlaylistBASB, enabled(m_items.PlaylistBATB));
-    twin(Form9->PlaylistFWSB, enabled(m_items.PlaylistFWTB));
-    const bool advancing = showRuns() && !m_host.InManualMode();
+    TForm9::PanelButtons on;
+    on.showInReverse = enabled(m_items.ShowinReverseToolButton);
+    on.showForward = enabled(m_items.ShowForwardToolButton);
+    on.windowScreen = enabled(m_items.FullScreenToolButton3);
+    on.volume = enabled(m_items.Volume);
+    on.playlistBack = enabled(m_items.PlaylistBATB);
+    on.playlistForward = enabled(m_items.PlaylistFWTB);
+    const bool advancing = showRuns(m_state.session) && !m_host.InManualMode();
     const bool thumbnailView = false;
-    twin(Form9->RunExeSpeedButton, (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing);
-    twin(Form9->OneForwardSpeedButton, !advancing);
-    twin(Form9->OneBackwardsSpeedButton, !advancing || ZoomFactor > 0);
-    twin(Form9->SBRotateLeft, thumbnailView || (enabled(m_items.TBRotateL) && !advancing));
-    twin(Form9->SBRotateRight, thumbnailView || (enabled(m_items.TBRotateR) && !advancing));
+    on.editProgram = (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing;
+    on.oneForward = !advancing;
+    on.oneBackwards = !advancing || m_state.session.ZoomFactor > 0;
+    on.rotateLeft = thumbnailView || (enabled(m_items.TBRotateL) && !advancing);
+    on.rotateRight = thumbnailView || (enabled(m_items.TBRotateR) && !advancing);
+    Form9->SetPanelButtons(on);
 }
 
 void LayoutController::SetFullScreenImageHint()
 {
-    if (!Form9 || DemoMode == 1)
+    TForm9* const Form9 = m_host.showWindow();
+    if (!Form9 || m_state.start.DemoMode == 1)
         return;
     FullScreenHintInput in;
-    in.navPanelVisible = Form9->NavPanel && Form9->NavPanel->isVisible();
-    in.zoomed = ZoomFactor > 0;
-    in.fullView = FullViewActive == 1;
-    in.manualMode = showRuns() && m_host.InManualMode();
-    in.automaticShow = AutoShowRunning == 1;
+    in.navPanelVisible = Form9->NavPanelShown();
+    in.zoomed = m_state.session.ZoomFactor > 0;
+    in.fullView = m_state.session.FullViewActive == 1;
+    in.manualMode = showRuns(m_state.session) && m_host.InManualMode();
+    in.automaticShow = m_state.session.AutoShowRunning == 1;
     const QString tip = FullScreenImageHint(in);
-    if (Form9->Image1)
-        Form9->Image1->setToolTip(tip);
-    if (Form9->Image2)
-        Form9->Image2->setToolTip(tip);
+    Form9->SetPictureHint(tip);
 }
 
 void LayoutController::SaveControlPanelPosition()
 {
-    TSettingsRecord& Settings = m_host.settings().Settings;
-    if (!Form9 || !Form9->ControlPanel || (Form9->NavPanel && Form9->NavPanel->isVisible()))
+    TSettingsRecord& Settings = m_state.settings.Settings;
+    TForm9* const Form9 = m_host.showWindow();
+    const std::optional<QRect> place = Form9 ? Form9->ControlPanelPlace() : std::nullopt;
+    if (!place)
         return;
-    const QRect r = Form9->ControlPanel->geometry();
-    ControlPanelPos[0] = r.x();
-    ControlPanelPos[1] = r.x() + r.width();
-    ControlPanelPos[2] = r.y();
+    const QRect r = *place;
+    m_layoutState.ControlPanelPos[0] = r.x();
+    m_layoutState.ControlPanelPos[1] = r.x() + r.width();
+    m_layoutState.ControlPanelPos[2] = r.y();
     // Kept in the settings for the next run.
-    Settings.PanelLeft = ControlPanelPos[0];
-    Settings.PanelRight = ControlPanelPos[1];
-    Settings.PanelTop = ControlPanelPos[2];
+    Settings.PanelLeft = m_layoutState.ControlPanelPos[0];
+    Settings.PanelRight = m_layoutState.ControlPanelPos[1];
+    Settings.PanelTop = m_layoutState.ControlPanelPos[2];
 }

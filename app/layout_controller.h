@@ -6,12 +6,15 @@
 // events to it.
 #pragma once
 
+#include "base/layout_state.h"
+
 #include <QHash>
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
+struct ProgramState;
 class QEvent;
 class QPainter;
 class QWidget;
@@ -25,7 +28,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
-struct SettingsStore;
+class TForm9;
 
 // What the layout controller asks of the main window.
 class LayoutHost {
@@ -38,8 +41,8 @@ public:
     virtual bool InManualMode() const = 0;
     // The tool-bar or menu action of that objectName (or none).
     virtual QAction* actionNamed(const QString& name) const = 0;
-    // The settings holding the MyShow panel's state, the hints and the panel's place.
-    virtual SettingsStore& settings() = 0;
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
 };
 
 class LayoutController {
@@ -84,7 +87,7 @@ public:
     };
 
     // `window` is the main window the layouts size and place.
-    LayoutController(QWidget& window, LayoutHost& host);
+    LayoutController(QWidget& window, LayoutHost& host, ProgramState& state);
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
 
@@ -117,6 +120,8 @@ public:
     void SaveControlPanelPosition();
     // The designed bounds captured by SaveControlBounds (name -> bounds).
     const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
+    // The state of the layouts and screen modes.
+    LayoutState& layoutState() { return m_layoutState; }
     // Lays the controls out for the window's present size: the designed
     // bounds at the restored size, the maximized layout's rules otherwise
     // (also for a size the window manager gave), so no control covers another.
@@ -143,6 +148,8 @@ private:
 
     QWidget& m_window;
     LayoutHost& m_host;
+    ProgramState& m_state;
+    LayoutState m_layoutState;
     Items m_items;
     bool m_layingOut = false;
     bool m_layoutPending = false;  // the window changed size while it was laid out

@@ -4,6 +4,7 @@
 #pragma once
 #include "base/layout_state.h"
 
+#include <QRect>
 #include <QWidget>
 
 class QLabel;
@@ -17,6 +18,8 @@ public:
     QLabel* VideoLabel = nullptr;
     QLabel* CannotOpenLabel = nullptr;
     QLabel* FileNotExistLabel = nullptr;
+    // The picture area of the preview window.
+    const QRect PreviewBox{0, 0, 300, 225};
 
     // Shows the entry: a folder hides the labels and loads nothing; a video
     // clears the picture and says so; a missing file says so; a picture is

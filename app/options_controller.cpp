@@ -3,7 +3,6 @@
 #include "app/favorites_window.h"
 #include "app/options_dialog.h"
 #include "base/settings_store.h"
-#include "browse/folder_tree_state.h"
 #include "platform/drives.h"
 #include "platform/prompt_dialogs.h"
 
@@ -11,8 +10,9 @@
 #include <QMenu>
 
 OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
-                                     const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_items(items)
+                                     const DataPaths& paths, ShowSession& session, const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths), m_session(session),
+      m_items(items)
 {
 }
 
@@ -38,6 +38,7 @@ void OptionsController::Options1Click()
     // The menus' own opening handler pauses an advancing show.
     if (QMenu* exclude = m_items.ExcludeFolder) {
         exclude->setTitle(QStringLiteral("E&xclude from"));
+        const QString SelectedFolder = m_host.selectedFolder();
         exclude->setEnabled(!SelectedFolder.isEmpty() && !platform::IsMountPoint(SelectedFolder));
     }
     m_host.MeasureOptionsMenu();
@@ -48,7 +49,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        TForm3 dialog(m_host.settings(), m_window, &m_dialogHost);
+        TForm3 dialog(m_host.settings(), m_paths, m_session, m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }

@@ -5,8 +5,11 @@
 // dialog's Apply flow through OptionsHost.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QObject>
 
+struct DataPaths;
 class OptionsHost;
 class QAction;
 class QMenu;
@@ -26,6 +29,8 @@ public:
     virtual void MeasureOptionsMenu() = 0;
     // The settings the options dialog and the maintenance window change.
     virtual SettingsStore& settings() = 0;
+    // The folder selected in the folder tree.
+    virtual QString selectedFolder() const = 0;
 };
 
 class OptionsController : public QObject {
@@ -43,8 +48,9 @@ public:
     };
 
     // `window` parents the dialogs; `dialogHost` is what the options
-    // dialog refreshes on Apply.
-    OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, const Items& items);
+    // dialog refreshes on Apply; `paths` are the data paths the dialog writes to.
+    OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, const DataPaths& paths,
+                      ShowSession& session, const Items& items);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -64,6 +70,8 @@ private:
     QWidget* m_window;
     OptionsMenuHost& m_host;
     OptionsHost& m_dialogHost;
+    const DataPaths& m_paths;
+    ShowSession& m_session;
     Items m_items;
     bool m_optionsHandlersSetUp = false;
 };

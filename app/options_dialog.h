@@ -10,6 +10,7 @@
 #include "app/options_controls.h"
 #include "app/options_dialog_logic.h"
 #include "app/options_host.h"
+#include "base/data_paths.h"
 #include "app/options_page_automatic_show.h"
 #include "app/options_page_edit.h"
 #include "app/options_page_full_screen.h"
@@ -21,6 +22,7 @@
 #include "app/options_page_video.h"
 #include "app/options_pages_small.h"
 #include "base/settings_store.h"
+#include "base/show_session.h"
 
 #include <QDialog>
 #include <QList>
@@ -41,8 +43,11 @@ class TForm3 : public QDialog {
     Q_OBJECT
 public:
     // `host` is the window the Apply flow refreshes (else the parent when it
-    // is one; none leaves only the settings changed).
-    explicit TForm3(SettingsStore& settings, QWidget* parent = nullptr, OptionsHost* host = nullptr);
+    // is one; none leaves only the settings changed). `settings` holds the
+    // records the dialog shows and stores; `paths` names the additional
+    // settings file the dialog writes.
+    explicit TForm3(SettingsStore& settings, const DataPaths& paths, ShowSession& session, QWidget* parent = nullptr,
+                    OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -115,7 +120,9 @@ private:
     void applyPlayOptions(const TOptionsValues& v);
     void refreshMainWindow();
     SettingsStore& m_settings;
+    const DataPaths& m_paths;
     OptionsHost* m_host = nullptr;
+    ShowSession& m_session;
 
     // The interval of the play options' choice when the dialog was activated
     // during a show.

@@ -7,6 +7,9 @@
 #include "browse/page_state.h"
 
 #include "platform/icons.h"
+#include "shows/show_windows.h"
+#include "slideshow/auto_show_windows.h"
+#include "slideshow/show_window.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,7 +25,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-TForm1* Form1 = nullptr;
 
 
 namespace {
@@ -98,7 +100,7 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 } // namespace
 
 TForm1::TForm1(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_layout(std::make_unique<LayoutController>(*this, *this))
+    : QMainWindow(parent), m_state(state), m_layout(std::make_unique<LayoutController>(*this, *this, state))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -112,10 +114,10 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
-        this, *this,
+        this, *this, m_state.paths,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this,
+    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();
@@ -131,9 +133,22 @@ TForm1::~TForm1()
 {
     FormDestroy();  // the keyboard hook goes with the window
     FitZoomSect = nullptr;  // the event filter no longer asks it for the ratio panel
-    if (Form1 == this)
-        Form1 = nullptr;
+    for (const QPointer<QWidget>& window : m_windowsMadeHere)
+        delete window.data();
 }
+
+TForm9* TForm1::showWindow() const { return m_showWindow; }
+void TForm1::setShowWindow(TForm9* window) { m_showWindow = window; }
+TForm10* TForm1::pictureTextWindow() const { return m_pictureTextWindow; }
+void TForm1::setPictureTextWindow(TForm10* window) { m_pictureTextWindow = window; }
+TForm16* TForm1::showManager() const { return m_showManager; }
+void TForm1::setShowManager(TForm16* window) { m_showManager = window; }
+TForm20* TForm1::folderPictureWindow() const { return m_folderPictureWindow; }
+void TForm1::setFolderPictureWindow(TForm20* window) { m_folderPictureWindow = window; }
+TForm13* TForm1::demoShowWindow() const { return m_demoShowWindow; }
+void TForm1::setDemoShowWindow(TForm13* window) { m_demoShowWindow = window; }
+TForm2* TForm1::replayWindow() const { return m_replayWindow; }
+void TForm1::setReplayWindow(TForm2* window) { m_replayWindow = window; }
 
 QAction* TForm1::actionNamed(const QString& name) const
 {
@@ -181,8 +196,39 @@ void TForm1::buildClientArea()
     for (QToolButton* b : {ExchangeButtonBoven, ExchangeButtonBeneden, MoveButton, DeleteButton, TextSB, ClearListButton})
         b->setEnabled(false);
 
-    // Browse preview panel under the tree.
-    TreeThumbnailPanel = makeFrame(c, "TreeThumbnailPanel", QRect(4, 355, 392, 190));
+    buildBrowsePreviewPanel();
+    buildShowPreviewPanel();
+
+    // The main picture area: covers the client area while a show runs in
+    // the window; hidden otherwise.
+    Image1 = makeLabel(c, "Image1", QRect(0, 30, 800, 515));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->hide();
+
+    // Hidden helper images.
+    Image3 = makeLabel(c, "Image3", QRect(0, 0, 1, 1));
+    ImMenuBG = makeLabel(c, "ImMenuBG", QRect(0, 0, 1, 1));
+    ImBottomBar = makeLabel(c, "ImBottomBar", QRect(0, 0, 1, 1));
+    for (QLabel* l : {Image3, ImMenuBG, ImBottomBar})
+        l->hide();
+
+    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+    setStatusBar(StatusBar1);
+    StatusPanel0 = named(new QLabel(StatusBar1), "StatusBar1Panel0");
+    StatusPanel1 = named(new QLabel(StatusBar1), "StatusBar1Panel1");
+    StatusPanel0->setMinimumWidth(250);
+    // Panel 1 takes the rest of the bar's width (window width less panel 0);
+    // its text never makes the window wider.
+    StatusPanel1->setMinimumWidth(0);
+    StatusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    StatusBar1->addWidget(StatusPanel0);
+    StatusBar1->addWidget(StatusPanel1, 1);
+}
+
+// The browse preview panel under the tree.
+void TForm1::buildBrowsePreviewPanel()
+{
+    TreeThumbnailPanel = makeFrame(ClientArea, "TreeThumbnailPanel", QRect(4, 355, 392, 190));
     QWidget* tp = TreeThumbnailPanel;
     Bevel3 = makeFrame(tp, "Bevel3", QRect(6, 6, 190, 178), QFrame::Box);
     NoShowPanel4 = makeFrame(tp, "NoShowPanel4", QRect(12, 12, 178, 166));
@@ -209,9 +255,12 @@ void TForm1::buildClientArea()
     }
     TarnivoPanel = makeFrame(tp, "TarnivoPanel", QRect(330, 6, 56, 40));
     TarnivoPanel->hide();
+}
 
-    // Show preview panel under the list.
-    Panel1 = makeFrame(c, "Panel1", QRect(404, 355, 392, 190));
+// The show preview panel under the list.
+void TForm1::buildShowPreviewPanel()
+{
+    Panel1 = makeFrame(ClientArea, "Panel1", QRect(404, 355, 392, 190));
     QWidget* p1 = Panel1;
     Bevel1 = makeFrame(p1, "Bevel1", QRect(6, 6, 190, 178), QFrame::Box);
     NoShowPanel = makeFrame(p1, "NoShowPanel", QRect(12, 12, 178, 166));
@@ -244,31 +293,6 @@ void TForm1::buildClientArea()
     }
     for (QLabel* l : {CannotOpenLabel, VideoLabel, FileNotExistLabel, CannotOpenLabel4, VideoLabel4, FileNotExistLabel4})
         l->hide();
-
-    // The main picture area: covers the client area while a show runs in
-    // the window; hidden otherwise.
-    Image1 = makeLabel(c, "Image1", QRect(0, 30, 800, 515));
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->hide();
-
-    // Hidden helper images.
-    Image3 = makeLabel(c, "Image3", QRect(0, 0, 1, 1));
-    ImMenuBG = makeLabel(c, "ImMenuBG", QRect(0, 0, 1, 1));
-    ImBottomBar = makeLabel(c, "ImBottomBar", QRect(0, 0, 1, 1));
-    for (QLabel* l : {Image3, ImMenuBG, ImBottomBar})
-        l->hide();
-
-    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
-    setStatusBar(StatusBar1);
-    StatusPanel0 = named(new QLabel(StatusBar1), "StatusBar1Panel0");
-    StatusPanel1 = named(new QLabel(StatusBar1), "StatusBar1Panel1");
-    StatusPanel0->setMinimumWidth(250);
-    // Panel 1 takes the rest of the bar's width (window width less panel 0);
-    // its text never makes the window wider.
-    StatusPanel1->setMinimumWidth(0);
-    StatusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    StatusBar1->addWidget(StatusPanel0);
-    StatusBar1->addWidget(StatusPanel1, 1);
 }
 
 void TForm1::buildToolBars()
@@ -381,8 +405,16 @@ void TForm1::buildToolBars()
 void TForm1::buildMenus()
 {
     MainMenu1 = named(menuBar(), "MainMenu1");
+    buildFileMenu();
+    buildShowMenu();
+    buildPageAndMyShowMenus();
+    buildListMenus();
+    buildOptionsAndHelpMenus();
+}
 
-    // File.
+// The File menu.
+void TForm1::buildFileMenu()
+{
     Bestand1 = barMenu(MainMenu1, "Bestand1", QStringLiteral("&File"));
     AddSelectedFolder = item(Bestand1, "AddSelectedFolder", QStringLiteral("Add folder to &Favorites"));
     AddSelectedFolderB = submenu(Bestand1, "AddSelectedFolderB", QStringLiteral("&Favorites"));
@@ -461,8 +493,11 @@ void TForm1::buildMenus()
     Bestand1->addSeparator();
     Afsluiten1 = item(Bestand1, "Afsluiten1", QStringLiteral("E&xit"));
     connect(Afsluiten1, &QAction::triggered, this, &QWidget::close);
+}
 
-    // Show.
+// The Show menu with its bookmarks.
+void TForm1::buildShowMenu()
+{
     Show = barMenu(MainMenu1, "Show", QStringLiteral("&Show"));
     PictureShow1 = submenu(Show, "PictureShow1", QStringLiteral("Start Sl&ide Show - Full screen"));
     SlideShowFolder = item(PictureShow1, "SlideShowFolder", QStringLiteral("from &folder"));
@@ -496,8 +531,11 @@ void TForm1::buildMenus()
     for (QAction* a : {N10, AddBookMark, RemoveBookmark, GoToNextBookMark, GoToPreviousBoolMark,
                        BookMarks->menuAction(), ClearBookMarks})
         a->setVisible(false);
+}
 
-    // Pictures per page.
+// The pictures-per-page and My Show menus.
+void TForm1::buildPageAndMyShowMenus()
+{
     MMultSlide = barMenu(MainMenu1, "MMultSlide", kThumbnailViewMenuText);
     MMultSlide->menuAction()->setVisible(false);
     MMultMode = item(MMultSlide, "MMultMode", kMultModeMenuText);
@@ -527,8 +565,11 @@ void TForm1::buildMenus()
         HistoryItems[n] = item(MyShow, QStringLiteral("histVXO%1").arg(n + 1).toLatin1().constData(), QString());
         HistoryItems[n]->setVisible(false);
     }
+}
 
-    // Playlist.
+// The Playlist, Favorites and Recent menus.
+void TForm1::buildListMenus()
+{
     Playlist = barMenu(MainMenu1, "Playlist", QStringLiteral("P&laylist"));
     DefPlaylist = item(Playlist, "DefPlaylist", QStringLiteral("&Default playlist"));
     for (int n = 0; n < 9; ++n) {
@@ -553,8 +594,11 @@ void TForm1::buildMenus()
     ClearRec = item(Recent1, "ClearRec", QStringLiteral("&Maintenance Recent"));
     for (QAction* a : {N12, ClearFavs, N16, ClearRec})
         a->setVisible(false);
+}
 
-    // Options.
+// The Options and Help menus.
+void TForm1::buildOptionsAndHelpMenus()
+{
     Options1 = barMenu(MainMenu1, "Options1", QStringLiteral("&Options"));
     PictureShowOptions1 = item(Options1, "PictureShowOptions1", QStringLiteral("&Options"));
     ExcludeFolder = submenu(Options1, "ExcludeFolder", QStringLiteral("E&xclude from"));

@@ -13,13 +13,16 @@
 
 #include "app/help_and_version_controller.h"
 #include "app/layout_controller.h"
+#include "app/main_window_widgets.h"
 #include "app/options_controller.h"
 #include "app/options_host.h"
 #include "base/program_state.h"
 #include "slideshow/automatic_show_host.h"
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QMargins>
 #include <QRect>
 #include <QString>
@@ -46,8 +49,14 @@ class QWidget;
 class QSlider;
 class QCloseEvent;
 class QShowEvent;
+class TForm2;
+class TForm9;
+class TForm10;
+class TForm13;
+class TForm16;
+class TForm20;
 
-class TForm1 : public QMainWindow, public AutomaticShowHost, public OptionsHost,
+class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
                public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost {
     Q_OBJECT
 
@@ -59,376 +68,45 @@ public:
     ProgramState& state() const { return m_state; }
     // The settings store the hosts' interfaces hand to the controllers and windows.
     SettingsStore& settings() override { return m_state.settings; }
+    // How the program was started, for the controllers' hosts.
+    const StartContext& start() const override { return m_state.start; }
 private:
     ProgramState& m_state;
 public:
 
+    // The other long-lived windows, made and deleted by main() (or a test)
+    // and kept here; any may be null (not made yet, or not for this start).
+    // The full-screen show window `Form9`.
+    TForm9* showWindow() const override;
+    void setShowWindow(TForm9* window);
+    // The picture-text window `Form10`.
+    TForm10* pictureTextWindow() const;
+    void setPictureTextWindow(TForm10* window);
+    // The MyShow manager `Form16`.
+    TForm16* showManager() const;
+    void setShowManager(TForm16* window);
+    // The folder picture chooser `Form20` (a child of this window).
+    TForm20* folderPictureWindow() const;
+    void setFolderPictureWindow(TForm20* window);
+    // The automatic show window of a demo start `Form13`.
+    TForm13* demoShowWindow() const;
+    void setDemoShowWindow(TForm13* window);
+    // The idle replay window `Form2`.
+    TForm2* replayWindow() const;
+    void setReplayWindow(TForm2* window);
+private:
+    QPointer<TForm9> m_showWindow;
+    QPointer<TForm10> m_pictureTextWindow;
+    QPointer<TForm16> m_showManager;
+    QPointer<TForm20> m_folderPictureWindow;
+    QPointer<TForm13> m_demoShowWindow;
+    QPointer<TForm2> m_replayWindow;
+    // The windows of their own this window made at first use; they go with it.
+    QList<QPointer<QWidget>> m_windowsMadeHere;
+public:
+
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
     QAction* actionNamed(const QString& name) const;
-
-    // ===================================================================
-    // Components. Built by the constructor; every one has its objectName.
-    // ===================================================================
-
-    // --- client area -----------------------------------------------------
-    QWidget* ClientArea = nullptr;           // central widget, controls placed at design bounds
-    QToolBar* ToolBar1 = nullptr;            // folder / picture tool bar (left half)
-    QToolBar* ToolBar2 = nullptr;            // MyShow tool bar (right half)
-    QTreeWidget* TreeView1 = nullptr;        // the folder tree
-    QTableWidget* MyShowSG = nullptr;        // the show list grid (Seq, T, S, Title, Path)
-    QFrame* Bevel1 = nullptr;
-    QFrame* Bevel2 = nullptr;
-    QFrame* Bevel3 = nullptr;
-    QFrame* TreeThumbnailPanel = nullptr;    // browse preview panel under the tree
-    QFrame* Panel1 = nullptr;                // show preview panel under the list
-    QFrame* NoShowPanel4 = nullptr;          // frame of the browse preview
-    QFrame* NoShowPanel = nullptr;           // frame of the show preview
-    QFrame* SizeDatePanel4 = nullptr;        // file information of the browse preview
-    QFrame* SizeDatePanel = nullptr;         // file information of the show preview
-    QFrame* TarnivoPanel = nullptr;
-    QFrame* VoiceBevel = nullptr;
-
-    // Images (QLabel holding a pixmap).
-    QLabel* Image1 = nullptr;                // main picture area ("form1im1")
-    QLabel* image2 = nullptr;                // MyShow preview
-    QLabel* Image3 = nullptr;                // hidden; text measurements
-    QLabel* Image4 = nullptr;                // browse preview
-    QLabel* ImMenuBG = nullptr;              // hidden; menu bar background
-    QLabel* ImMyShowHeader = nullptr;        // header picture over the show list
-    QLabel* ImBottomBar = nullptr;           // hidden; bottom-bar bitmap
-    QLabel* MusicBlackIm = nullptr;
-    QLabel* MusicPurpleIm = nullptr;
-
-    // Labels.
-    QLabel* Label2 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* PicInListLabel = nullptr;
-    QLabel* NrofPicLabel = nullptr;
-    QLabel* MyShowLabel = nullptr;
-    QLabel* CannotOpenLabel = nullptr;
-    QLabel* VideoLabel = nullptr;
-    QLabel* FileNotExistLabel = nullptr;
-    QLabel* CannotOpenLabel4 = nullptr;
-    QLabel* VideoLabel4 = nullptr;
-    QLabel* FileNotExistLabel4 = nullptr;
-    QLabel* FileDateLabel = nullptr;
-    QLabel* FileDateLabel4 = nullptr;
-    QLabel* FileSizeLabel = nullptr;
-    QLabel* FileSizeLabel4 = nullptr;
-    QLabel* ModelLabel = nullptr;
-    QLabel* ModelLabel4 = nullptr;
-    QLabel* ReadOnlyLabel = nullptr;
-    QLabel* ReadOnlyLabel4 = nullptr;
-
-    QComboBox* ShowPlayOrderCB = nullptr;
-    QComboBox* FPlayorderCB = nullptr;
-
-    // Buttons of the show list column and the preview panels.
-    QToolButton* MailSP = nullptr;
-    QToolButton* UploadSp = nullptr;
-    QToolButton* CopyVXOButton = nullptr;
-    QToolButton* ExchangeButtonBoven = nullptr;   // move up
-    QToolButton* ExchangeButtonBeneden = nullptr; // move down
-    QToolButton* MoveButton = nullptr;
-    QToolButton* DeleteButton = nullptr;
-    QToolButton* TextSB = nullptr;
-    QToolButton* ClearListButton = nullptr;
-    QToolButton* MicroSB = nullptr;
-    QToolButton* VoicePlaySB = nullptr;
-    std::array<QToolButton*, 5> ExeSB{};          // ExeSB0..ExeSB4 (show list edit programs)
-    std::array<QToolButton*, 5> Exe4SB{};         // Exe4SB0..Exe4SB4 (browse preview edit programs)
-
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* StatusPanel0 = nullptr;               // panel 0 of StatusBar1 ("StatusBar1Panel0")
-    QLabel* StatusPanel1 = nullptr;               // panel 1 of StatusBar1 ("StatusBar1Panel1")
-
-    // --- tool bar 1 (actions) ----------------------------------------------
-    QAction* ToolButton1 = nullptr;               // start slide show from folder
-    QAction* ToolButton2 = nullptr;               // stop slide show
-    QAction* ShowinReverseToolButton = nullptr;
-    QAction* ShowForwardToolButton = nullptr;
-    QAction* ManualModeToolButton = nullptr;
-    QAction* Backwards1ToolButton = nullptr;
-    QAction* Forward1ToolButton = nullptr;
-    QAction* FullScreenToolButton3 = nullptr;
-    QAction* TBGoSmall = nullptr;
-    QAction* TBMonitorSelection = nullptr;
-    QAction* TBNrOfThumbs = nullptr;
-    QAction* TBSelAll = nullptr;
-    QAction* TBMultMode = nullptr;                // pictures per page (MultiPop)
-    QAction* TBSelNone = nullptr;
-    QAction* TBSelInvert = nullptr;
-    QAction* SaveToolButton = nullptr;
-    QAction* MoveToolButton = nullptr;
-    QAction* RenamePictureToolButton = nullptr;
-    QAction* RecycleBinToolButton = nullptr;
-    QAction* TBRotateL = nullptr;
-    QAction* TBRotateR = nullptr;
-    QAction* TBMakeSmall = nullptr;
-    QAction* RunExeToolButton = nullptr;
-    QAction* ExplorerTB = nullptr;
-    QAction* SearchTB = nullptr;
-    QAction* AddPicMultTB = nullptr;
-    QAction* MicroTB = nullptr;
-    QAction* VoicePlayTB = nullptr;
-    QAction* PlaylistBATB = nullptr;
-    QAction* PlaylistFWTB = nullptr;
-    QAction* Volume = nullptr;
-    QAction* OptionsTB = nullptr;
-    QAction* TBTarnivo = nullptr;
-    QAction* TBSepTarn = nullptr;
-    QAction* SBScreenMode = nullptr;
-    QAction* HideShowMyShowTB = nullptr;
-
-    // --- tool bar 2 (MyShow) -----------------------------------------------
-    QAction* StartMySlideShowTB = nullptr;
-    QAction* TBGoSmallMS = nullptr;
-    QAction* TBMonitorSelectionMS = nullptr;
-    QAction* TBNrOfThumbsMS = nullptr;
-    QAction* ShowOpenTB = nullptr;
-    QAction* NewShowTB = nullptr;
-    QAction* MyShowDraftTB = nullptr;
-    QAction* CloseMyShowTB = nullptr;
-    QAction* SaveMyShowTB = nullptr;
-    QAction* SaveMyShowAsTB = nullptr;
-    QAction* UndoTB = nullptr;
-    QAction* AttachPlaylistTB = nullptr;
-    QAction* RunExeMyShowTB = nullptr;
-    QAction* ShowAllTB = nullptr;
-
-    // --- main menu -----------------------------------------------------------
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* Bestand1 = nullptr;                    // File
-    QMenu* Show = nullptr;
-    QMenu* MMultSlide = nullptr;                  // pictures per page
-    QMenu* MyShow = nullptr;
-    QMenu* Playlist = nullptr;
-    QMenu* Favorites = nullptr;
-    QMenu* Recent1 = nullptr;
-    QMenu* Options1 = nullptr;
-    QMenu* Help1 = nullptr;
-
-    // File menu.
-    QAction* AddSelectedFolder = nullptr;
-    QMenu* AddSelectedFolderB = nullptr;
-    QAction* AddFolder = nullptr;
-    QAction* AddShow = nullptr;
-    QAction* MakeDefault = nullptr;
-    QAction* MakeAutomatic = nullptr;
-    QMenu* MakeAutomaticB = nullptr;
-    QAction* AutomaticFolder = nullptr;
-    QAction* AutomaticShow = nullptr;
-    QMenu* DriveChange1 = nullptr;
-    std::array<QAction*, 26> DriveItems{};        // Drive01..Drive26
-    QAction* N26 = nullptr;
-    QAction* MDesktop = nullptr;
-    QAction* MMyPictures = nullptr;
-    QAction* MInternet = nullptr;
-    QAction* MDefStartUp = nullptr;
-    QAction* ShowPicFullHidden = nullptr;
-    QMenu* ShowPicFull = nullptr;
-    QAction* ShowPicFullFolder = nullptr;
-    QAction* ShowPicFullMyShow = nullptr;
-    QAction* AddPicMyShow = nullptr;
-    QAction* AddPicMult = nullptr;
-    QAction* AddToShowM = nullptr;
-    QAction* Voice = nullptr;
-    QAction* Search = nullptr;
-    QMenu* FileOperations = nullptr;
-    QAction* SavePictureTo = nullptr;
-    QAction* MovePictureTo = nullptr;
-    QAction* SendRecycleBin = nullptr;
-    QAction* RenamePicture = nullptr;
-    QAction* MRotateL = nullptr;
-    QAction* MRotateR = nullptr;
-    QMenu* FolderOperations = nullptr;
-    QAction* CreatenewFolder = nullptr;
-    QAction* EmptyFolder = nullptr;
-    QAction* DeleteFolder1 = nullptr;
-    QAction* RenameFolder = nullptr;
-    QAction* HideSmall = nullptr;
-    QAction* Refresh = nullptr;
-    QAction* WindowsExplorer1 = nullptr;
-    QAction* Tarnivo = nullptr;
-    QAction* MResetToEXIF = nullptr;
-    QAction* MMakeSmall = nullptr;
-    QAction* Wallpaper = nullptr;
-    QMenu* WallPaperB = nullptr;
-    QAction* WallPaperFolder = nullptr;
-    QAction* WallPaperMyShow = nullptr;
-    QMenu* ClipBoardFunctions = nullptr;
-    QAction* PictureToClipboard = nullptr;
-    QAction* PathToClipboard = nullptr;
-    QAction* PictureToCBMyShow = nullptr;
-    QAction* PathToCBMyShow = nullptr;
-    QMenu* MakeAutCDROM = nullptr;
-    QAction* AutoCDFolder = nullptr;
-    QAction* AutoCDMyShow = nullptr;
-    QAction* AutoFolderToCD = nullptr;
-    QAction* Mail = nullptr;
-    QAction* Upload = nullptr;
-    QMenu* LaunchEditProgram1 = nullptr;
-    std::array<QAction*, 5> LaunchItems{};        // Launch0..Launch4
-    QAction* Afsluiten1 = nullptr;                // Exit
-
-    // Show menu.
-    QMenu* PictureShow1 = nullptr;
-    QAction* SlideShowFolder = nullptr;
-    QAction* SlideShowShow = nullptr;
-    QAction* Restart = nullptr;
-    QAction* StopPictureShow1 = nullptr;
-    QMenu* MGoSmall = nullptr;
-    QAction* SlideShowThFolder = nullptr;
-    QAction* SlideShowThShow = nullptr;
-    QAction* ShowinReverse1 = nullptr;
-    QAction* ShowForward1 = nullptr;
-    QAction* ManualMode1 = nullptr;
-    QAction* PictureForward = nullptr;
-    QAction* PictureBackwards = nullptr;
-    QAction* UseEntireScreen1 = nullptr;
-    QAction* N10 = nullptr;
-    QAction* AddBookMark = nullptr;
-    QAction* RemoveBookmark = nullptr;
-    QAction* GoToNextBookMark = nullptr;
-    QAction* GoToPreviousBoolMark = nullptr;
-    QMenu* BookMarks = nullptr;
-    std::array<QAction*, 20> BookmarkItems{};     // Bookmark00..Bookmark19
-    QAction* ClearBookMarks = nullptr;
-
-    // Pictures-per-page menu.
-    QAction* MMultMode = nullptr;
-    QAction* MSelectAll = nullptr;
-    QAction* MSelectNone = nullptr;
-    QAction* MSelectInvert = nullptr;
-    QAction* MRatio = nullptr;
-
-    // My Show menu.
-    QAction* LoadMyShow = nullptr;
-    QAction* NewShow = nullptr;
-    QAction* MyShowDraft = nullptr;
-    QAction* SaveMyShow = nullptr;
-    QAction* SaveMyShowAs = nullptr;
-    QAction* CopyMyShow = nullptr;
-    QAction* SortMyShow = nullptr;
-    QAction* ShowAll = nullptr;
-    QAction* UndoM = nullptr;
-    QAction* AttachPlaylist = nullptr;
-    QAction* HideShowMyShow = nullptr;
-    QAction* MailMyShow = nullptr;
-    QAction* MailPicMyShow = nullptr;
-    QAction* DeleteMyShow = nullptr;
-    QAction* N1 = nullptr;
-    std::array<QAction*, 5> HistoryItems{};       // histVXO1..histVXO5
-
-    // Playlist menu.
-    QAction* DefPlaylist = nullptr;
-    std::array<QAction*, 9> PlaylistHistItems{};  // PH1..PH9
-
-    // Favorites and Recent menus.
-    std::array<QAction*, 9> FavItems{};           // Fav1..Fav9
-    QAction* N12 = nullptr;
-    QAction* ClearFavs = nullptr;
-    std::array<QAction*, 9> FolderItems{};        // Folder1..Folder9
-    QAction* N16 = nullptr;
-    QAction* ClearRec = nullptr;
-
-    // Options menu.
-    QAction* PictureShowOptions1 = nullptr;
-    QMenu* ExcludeFolder = nullptr;
-    QAction* Browse = nullptr;
-    QAction* SubShow = nullptr;
-    QAction* SubSearch = nullptr;
-    QAction* All = nullptr;
-    QAction* FolderExclusions = nullptr;
-
-    // Help menu.
-    QAction* GettingStarted = nullptr;
-    QAction* WhatsNew = nullptr;
-    QAction* Credits = nullptr;
-    QAction* VXOnlineHelp = nullptr;
-    QAction* N23 = nullptr;
-    QAction* Irfanview = nullptr;
-    QAction* Checkforupdate = nullptr;
-    QAction* ReportBug = nullptr;
-    QAction* Support = nullptr;
-    QAction* AboutPictureShow1 = nullptr;
-
-    // --- pop-up menus ----------------------------------------------------------
-    // Folder-tree pop-up: items 0..21 are the folder items, 22.. the file items.
-    QMenu* RightClickTreeView = nullptr;
-    QAction* StartSlideShowPop = nullptr;
-    QAction* GoSmallPop = nullptr;
-    QAction* AddSelectedFolderPop = nullptr;
-    QAction* MakeDefaultPop = nullptr;
-    QAction* MakeAutoMaticPop = nullptr;
-    QMenu* ExcludeFolderPop = nullptr;
-    QAction* BrowsePop = nullptr;
-    QAction* SubShowPop = nullptr;
-    QAction* SubSearchPop = nullptr;
-    QAction* AllPop = nullptr;
-    QAction* RefreshPop = nullptr;
-    QAction* UploadFolderR = nullptr;
-    QAction* AddToShow = nullptr;
-    QAction* MailPictures = nullptr;
-    QAction* AutoFolderToCDPop = nullptr;
-    QAction* TarnivoPop = nullptr;
-    QAction* ResetToExifPop = nullptr;
-    QAction* CreateFolderPop = nullptr;
-    QAction* DeleteFolderPop = nullptr;
-    QAction* EmptyFolderPop = nullptr;
-    QAction* RenameFolderPop = nullptr;
-    QAction* MakeSmall = nullptr;
-    QAction* SearchPop = nullptr;
-    QAction* WindowsExplorer = nullptr;
-    QAction* ShowPicFullPop = nullptr;
-    QAction* AddPicMyShowPop = nullptr;
-    QAction* Save = nullptr;
-    QAction* Move = nullptr;
-    QAction* Rename = nullptr;
-    QAction* RecycleBin = nullptr;
-    QAction* MailPicPop = nullptr;
-    QAction* UploadPicture = nullptr;
-    QAction* SetWalPaper = nullptr;
-    QAction* VoicePop = nullptr;
-    QAction* AddMult = nullptr;
-    QAction* RCRotateL = nullptr;
-    QAction* RCRotateR = nullptr;
-    QAction* ResumeInFull = nullptr;
-    QAction* N24 = nullptr;
-    QAction* PictureToClipboradPop = nullptr;
-    QAction* PathToClipboardPop = nullptr;
-    QMenu* RaunchEditProgram = nullptr;
-    std::array<QAction*, 5> RaunchItems{};        // Raunch0..Raunch4
-    QMenu* LaunchVideoProgram = nullptr;
-    std::array<QAction*, 5> VaunchItems{};        // Vaunch0..Vaunch4
-
-    // Drive pop-up (item for item like DriveChange1).
-    QMenu* DrivePop = nullptr;
-    std::array<QAction*, 26> PDriveItems{};       // PDrive01..PDrive26
-    QAction* N25 = nullptr;
-    QAction* Desktop = nullptr;
-    QAction* MyPictures = nullptr;
-    QAction* Internet = nullptr;
-    QAction* DPDefStartUp = nullptr;
-
-    // Monitor choice and pictures-per-page pop-ups.
-    QMenu* PopScreen = nullptr;
-    QAction* MMainMonitor = nullptr;
-    QAction* MSecondMonitor = nullptr;
-    QMenu* MultiPop = nullptr;
-    std::array<QAction*, 25> MultiItems{};        // M1, M2, M4 ... M77 (PageLayoutTable's order)
-
-    // --- timers ------------------------------------------------------------------
-    QTimer* Timer1 = nullptr;                     // idle timer, 1000 ms, off at design
-    QTimer* TimerHook = nullptr;                  // 500 ms, off
-    QTimer* HookHandled = nullptr;                // 300 ms, off
-    QTimer* TimerAutoCDRun = nullptr;             // 1 ms, off
-    QTimer* HelpTimer = nullptr;                  // 1500 ms one-shot, off
-    QTimer* TimerThumbnail = nullptr;             // 100 ms one-shot, off
-    QTimer* IntervalTimer = nullptr;              // slide show step, off
-    QTimer* FadeTimer = nullptr;                  // music fade, off
-    QTimer* TimerMusic = nullptr;                 // music queue, off
-    QTimer* ImageTimer = nullptr;                 // picture settle timer, off
 
     // =====================================================================
     // SECTION: start-up and close  (owner: startup; app/tform1_create*.cpp,
@@ -466,6 +144,8 @@ public:
     bool CloseWithoutSaving = false;
     // Set once the close has run its save (the window may close).
     bool CloseDone = false;
+    // 1 once the close has passed its refusals.
+    uint8_t ClosingDown = 0;
     // The upload button's glyph and its grey copy for the disabled state.
     QPixmap UploadGlyph;
     QPixmap UploadGlyphGrey;
@@ -512,7 +192,7 @@ public:
     // (done once; the first showing of the window does it too).
     void SetupMenus();
     // The one painter of every menu item (windows other than the main
-    // window call it on Form1).
+    // window call it on the main window).
     void DrawMenuItem(const QString& hint, class QPainter& canvas, const QRect& rect, bool selected,
                       const QString& caption, int imageIndex, int disabledImageIndex, bool enabled);
     QString SplitMenuCaption(const QString& caption);
@@ -605,7 +285,7 @@ public:
     // constructor; its routines are forwarded here for the other sections.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
-    class FolderTreeController* folderTree();
+    class FolderTreeController* folderTree() const;
     void OpenFolderOrShow();
     QString GetNodePath(class QTreeWidgetItem* node);
     void UpdateFolderCaption();
@@ -680,6 +360,8 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
+    ShowSession& Session() override { return m_state.session; }
+    const DataPaths& Paths() const override { return m_state.paths; }
     void EndShow();
     void ToolButton2Click();
     void PauseShow();
@@ -800,11 +482,15 @@ public:
     void RemoveKeyboardHook() override;
     void RestoreKeyboardHook() override;
     void MeasureOptionsMenu() override;
+    QString selectedFolder() const override;
     // What the options dialog asks of this window on "&Apply".
     void EnableEditCommands(bool on) override;
+    void EnableShowWindowEditButton(bool on) override;
+    bool PictureTextWindowShown() const override;
     void RefitShownPicture() override;
     void RefreshAfterOptions() override;
     void OptionsDialogClosed() override;
+    bool SecondMonitorSelected() const override;
 private:
     OptionsController* m_options = nullptr;
 public:
@@ -874,11 +560,15 @@ public:
 
 private:
     void buildClientArea();
+    void buildBrowsePreviewPanel();
+    void buildShowPreviewPanel();
     void buildToolBars();
     void buildMenus();
+    void buildFileMenu();
+    void buildShowMenu();
+    void buildPageAndMyShowMenus();
+    void buildListMenus();
+    void buildOptionsAndHelpMenus();
     void buildPopups();
     void buildTimers();
 };
-
-// The one main window of the process (nullptr until main() makes it).
-extern TForm1* Form1;

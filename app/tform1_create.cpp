@@ -22,7 +22,7 @@
 #include "base/settings_versions.h"
 #include "base/start_args.h"
 #include "browse/folder_exclusions.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -141,35 +141,37 @@ QString onCurrentDrive(const QString& path, const QString& currentDir)
 
 bool TForm1::VisibleAtStart() const
 {
-    return !DemoMode && !AudioMode && !ArgumentMode;
+    return !state().start.DemoMode && !state().start.AudioMode && !state().start.ArgumentMode;
 }
 
 void TForm1::FormCreate()
 {
     TSettingsRecord& Settings = state().settings.Settings;
+    StartContext& start = state().start;
+    DataPaths& paths = m_state.paths;
     // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
     InitColorScheme();
     ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
 
     // Start modes from the command line.
-    ClearStartModes();
-    DemoShowFolder.clear();
-    ApplyStartArgs(ParseStartArgs(StartParameters, QDir::currentPath()));
+    ClearStartModes(start);
+    start.DemoShowFolder.clear();
+    ApplyStartArgs(start, ParseStartArgs(StartParameters, QDir::currentPath()));
     SetFileMode(FileModeReadWrite, false);
 
     // Folders of the start, the interface font.
-    StartDirectory = QDir::currentPath();
-    ProgramFolder = QCoreApplication::applicationDirPath();
+    paths.StartDirectory = QDir::currentPath();
+    paths.ProgramFolder = QCoreApplication::applicationDirPath();
     SelectUIFont();
     SystemDriveLetter = GetSystemDriveLetter();
 
     // The upload button's glyphs and the outside picture viewer.
-    if (!DemoMode) {
+    if (!start.DemoMode) {
         UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
         UploadGlyphGrey = UploadGlyph;
         GrayscaleBitmap(UploadGlyphGrey);
-        FindIrfanView(ProgramFolder);
+        FindIrfanView(paths.ProgramFolder);
     }
     TBTarnivo->setVisible(false);
     TBSepTarn->setVisible(false);
@@ -177,13 +179,13 @@ void TForm1::FormCreate()
     TarnivoPop->setVisible(false);
 
     // The program must be on a fixed drive.
-    if (!DemoMode && platform::DriveKindOfPath(ProgramFolder) != platform::DriveKind::Fixed) {
-        StartAbort = 1;
+    if (!start.DemoMode && platform::DriveKindOfPath(paths.ProgramFolder) != platform::DriveKind::Fixed) {
+        start.StartAbort = 1;
         platform::showMessage(PromptKind::Error, NotOnFixedDriveText);
     }
 
     // The metadata reader (pictures' EXIF), not needed by a demo show.
-    if (!DemoMode)
+    if (!start.DemoMode)
         MetadataReader();
 
     // A picture's voice file goes along with it: asked through the "Voice
@@ -216,94 +218,94 @@ void TForm1::FormCreate()
     InstallApplicationEvents();
 
     // Help pages.
-    if (helpPagesFolder(ProgramFolder).isEmpty()) {
+    if (helpPagesFolder(paths.ProgramFolder).isEmpty()) {
         GettingStarted->setVisible(false);
         WhatsNew->setVisible(false);
         VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     }
 
     // The data folder and this start's run marker.
-    SetDataFolderPaths(DefaultDataFolder());
-    QDir().mkpath(DataFolder);
-    if (!DemoMode)
-        CreateRunMarker();
+    SetDataFolderPaths(paths, DefaultDataFolder());
+    QDir().mkpath(paths.DataFolder);
+    if (!start.DemoMode)
+        CreateRunMarker(paths, start.AudioMode != 0);
 
     // Older settings files.
-    FoundSettingsVersion = 0;
-    SettingsConverted = 0;
-    const TSettingsMigration migration = MigrateSettingsFile(DataFolder, SettingsPath);
+    paths.FoundSettingsVersion = 0;
+    paths.SettingsConverted = 0;
+    const TSettingsMigration migration = MigrateSettingsFile(paths.DataFolder, paths.SettingsPath);
     if (migration.Converted) {
-        FoundSettingsVersion = migration.FoundVersion;
-        SettingsConverted = 1;
+        paths.FoundSettingsVersion = migration.FoundVersion;
+        paths.SettingsConverted = 1;
         if (migration.Moved)
             platform::showMessage(PromptKind::Information, SettingsConvertedText);
     }
     // A settings file too short to hold its record is kept aside and the
     // start goes on as a first start.
-    if (!DemoMode)
-        KeepShortSettingsFileAside(SettingsPath);
+    if (!start.DemoMode)
+        KeepShortSettingsFileAside(paths.SettingsPath);
 
     // Desktop links asked for by request files.
-    shortcutOnRequest(DataFolder + QStringLiteral("/CSCSS.txt"), ShowsFolder,
+    shortcutOnRequest(paths.DataFolder + QStringLiteral("/CSCSS.txt"), paths.ShowsFolder,
                       QStringLiteral("Quick access to your Vistamo! slide shows"), QStringLiteral("SS"),
                       QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! slide shows"));
-    shortcutOnRequest(DataFolder + QStringLiteral("/CSCSP.txt"), PlaylistsFolder,
+    shortcutOnRequest(paths.DataFolder + QStringLiteral("/CSCSP.txt"), paths.PlaylistsFolder,
                       QStringLiteral("Quick access to your Vistamo! sound playlists"), QStringLiteral("SP"),
                       QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! sound playlists"));
 
     // Every data file must be writable.
-    if (!DemoMode && !StartAbort) {
-        const QString message = ReadOnlyDataFileMessage(SettingsPath);
+    if (!start.DemoMode && !start.StartAbort) {
+        const QString message = ReadOnlyDataFileMessage(paths, paths.SettingsPath);
         if (!message.isEmpty()) {
             platform::showMessage(PromptKind::Error, message);
-            StartAbort = 1;
+            start.StartAbort = 1;
         }
     }
     // The screen must be at least 800 pixels wide.
-    if (!StartAbort && screenWidth < 800) {
+    if (!start.StartAbort && screenWidth < 800) {
         platform::showMessage(PromptKind::Error, ScreenTooNarrowText);
-        StartAbort = 1;
+        start.StartAbort = 1;
     }
 
     // The settings file in use: in demo mode the one at the root of the
     // drive the program runs from.
-    if (!StartAbort) {
-        if (DemoMode) {
-            const auto drive = platform::DriveOf(StartDirectory);
+    if (!start.StartAbort) {
+        if (start.DemoMode) {
+            const auto drive = platform::DriveOf(paths.StartDirectory);
             const QString root = drive ? drive->mountPoint : QStringLiteral("/");
-            SettingsFileName = QDir::cleanPath(root + QLatin1Char('/') + SettingsFileNameFor(SettingsVersion));
-            if (!QFileInfo(SettingsFileName).isFile()) {
+            paths.SettingsFileName = QDir::cleanPath(root + QLatin1Char('/') + SettingsFileNameFor(SettingsVersion));
+            if (!QFileInfo(paths.SettingsFileName).isFile()) {
                 // Without it there is nothing to show; defaults are not
                 // written at a drive root.
                 platform::showMessage(PromptKind::Plain, NoSettingsFileText);
-                StartAbort = 1;
+                start.StartAbort = 1;
             }
             SetFileMode(FileModeReadOnly, false);
         } else {
-            SettingsFileName = SettingsPath;
+            paths.SettingsFileName = paths.SettingsPath;
         }
     }
 
     // A refused start asks the program to end and leaves no marker.
-    if (StartAbort) {
-        DeleteRunMarker();
+    if (start.StartAbort) {
+        DeleteRunMarker(paths, start.AudioMode != 0);
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return;
     }
 
     // The start goes on: no warning pending yet, the first status panel
     // 250 pixels wide.
-    StartupMessage.clear();
+    start.StartupMessage.clear();
     StatusPanel0->setMinimumWidth(250);
 
     // Read the settings, or make them at a first start.
-    const platform::RecordResult read = ReadSettingsFile(SettingsFileName, Settings);
+    const platform::RecordResult read = ReadSettingsFile(paths.SettingsFileName, Settings);
     if (read.ok()) {
-        if (!DemoMode) {
+        if (!start.DemoMode) {
             const uint8_t markerOnDisk = Settings.RunningMarker;
             Settings.RunningMarker = 1;
-            if (SettingsConverted)
-                ApplySettingsUpgrades(Settings, FoundSettingsVersion, DataFolder, ShowsFolder,
+            if (paths.SettingsConverted)
+                ApplySettingsUpgrades(Settings, paths.FoundSettingsVersion, paths.DataFolder, paths.ShowsFolder,
                                       platform::now().date().day());
             QStringList favorites(Settings.Favorites.begin(), Settings.Favorites.end());
             QStringList recent(Settings.RecentFolders.begin(), Settings.RecentFolders.end());
@@ -323,43 +325,43 @@ void TForm1::FormCreate()
             // It keeps the in-use mark it had, since the close of an argument
             // start writes no settings to take this start's mark back.
             std::optional<TSettingsRecord> toWrite;
-            if (!ArgumentMode)
+            if (!start.ArgumentMode)
                 toWrite = Settings;
-            else if (SettingsConverted) {
+            else if (paths.SettingsConverted) {
                 toWrite = Settings;
                 toWrite->RunningMarker = markerOnDisk;
             }
             if (toWrite) {
-                const auto written = WriteSettingsFile(SettingsFileName, *toWrite);
+                const auto written = WriteSettingsFile(paths.SettingsFileName, *toWrite);
                 if (!written.ok())
                     platform::showMessage(PromptKind::Error, written.Message);
             }
         }
     } else if (read.Status == platform::RecordStatus::NotFound || read.Status == platform::RecordStatus::Truncated) {
         TFirstRunInputs in;
-        in.DataFolder = DataFolder;
-        const auto drive = platform::DriveOf(DataFolder);
+        in.DataFolder = paths.DataFolder;
+        const auto drive = platform::DriveOf(paths.DataFolder);
         in.DataFolderDrive = drive ? drive->mountPoint : QStringLiteral("/");
         in.FontName = UIFontName;
         in.DayOfMonth = platform::now().date().day();
         Settings = TSettingsRecord{};
-        const auto made = InitDefaultSettings(SettingsFileName, Settings, in, findEditPrograms);
+        const auto made = InitDefaultSettings(paths.SettingsFileName, Settings, in, findEditPrograms);
         if (!made.ok())
             platform::showMessage(PromptKind::Error, made.Message);
     } else {
         platform::showMessage(PromptKind::Error, read.Message);
-        StartAbort = 1;
-        DeleteRunMarker();
+        start.StartAbort = 1;
+        DeleteRunMarker(paths, start.AudioMode != 0);
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return;
     }
 
     // The slide-show options file.
-    if (!DemoMode && !QFileInfo::exists(RCSettingsPath))
-        CreateRCSettingsFile(RCSettingsPath);
+    if (!start.DemoMode && !QFileInfo::exists(paths.RCSettingsPath))
+        CreateRCSettingsFile(paths.RCSettingsPath);
 
     // Folders of the desktop; the window's size.
-    if (!DemoMode) {
+    if (!start.DemoMode) {
         ReadShellFolders(Settings.StartupFolder);
         sizeWindowAtStart();
     }
@@ -374,10 +376,10 @@ void TForm1::FormCreate()
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                        | Qt::WindowCloseButtonHint);
     MyShowSG->hide();
-    StartupRunFlag = 1;
-    if (!DemoMode)
+    start.StartupRunFlag = 1;
+    if (!start.DemoMode)
         layouts()->SaveControlBounds();
-    if (DemoMode) {
+    if (start.DemoMode) {
         for (QMenu* m : {Bestand1, Recent1, Show, Options1, Favorites, Help1})
             m->menuAction()->setEnabled(false);
     }
@@ -388,31 +390,31 @@ void TForm1::FormCreate()
         FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
 
     // Demo mode: the automatic show on the drive the program runs from.
-    if (DemoMode && !Settings.AutoShowPath.isEmpty()) {
-        Settings.AutoShowPath = onCurrentDrive(Settings.AutoShowPath, StartDirectory);
+    if (start.DemoMode && !Settings.AutoShowPath.isEmpty()) {
+        Settings.AutoShowPath = onCurrentDrive(Settings.AutoShowPath, paths.StartDirectory);
         if (QFileInfo::exists(Settings.AutoShowPath)) {
-            DemoShowFolder = QFileInfo(Settings.AutoShowPath).path();
-            if (!platform::IsMountPoint(DemoShowFolder))
-                DemoShowFolder += QLatin1Char('/');
+            start.DemoShowFolder = QFileInfo(Settings.AutoShowPath).path();
+            if (!platform::IsMountPoint(start.DemoShowFolder))
+                start.DemoShowFolder += QLatin1Char('/');
         }
     }
 
     // Data folders and files, the additional settings, program lists.
-    if (!DemoMode) {
+    if (!start.DemoMode) {
         const TDataFilesResult files =
-            CreateMissingDataFiles(ReadXdgFolders().music, StartDirectory);
+            CreateMissingDataFiles(paths, ReadXdgFolders().music, paths.StartDirectory);
         for (const QString& message : files.FolderMessages)
             platform::showMessage(PromptKind::Plain, message);
         if (!files.FolderMessages.isEmpty()) {
             // The program ends once the event loop runs; it leaves no marker.
-            DeleteRunMarker();
+            DeleteRunMarker(paths, start.AudioMode != 0);
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         if (!files.FileError.ok())
             platform::showMessage(PromptKind::Error, files.FileError.Message);
         ExclusionsChanged = 1;
 
-        state().settings.LoadAddSettings(AddSettingsPath, SettingsVersion, UploaderPath);
+        state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, UploaderPath);
         ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);
@@ -426,8 +428,8 @@ void TForm1::FormCreate()
 
     // The settings as read (the base of the merge at close), the show
     // button's hint and the keyboard hook.
-    if (!DemoMode) {
-        state().settings.ReadSettingsSnapshot(SettingsFileName);
+    if (!start.DemoMode) {
+        state().settings.ReadSettingsSnapshot(paths.SettingsFileName);
         ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
         InstallKeyboardHook();
     }
@@ -467,11 +469,11 @@ void TForm1::openStartupFolder()
         const QString drive = letter.isNull() ? QStringLiteral("C") : QString(letter);
         if (!QFileInfo(folder).isDir()) {
             if (IsOnUnmountedVolume(folder))
-                StartupMessage = QStringLiteral("Drive ") + drive + QStringLiteral(": not ready") +
+                state().start.StartupMessage = QStringLiteral("Drive ") + drive + QStringLiteral(": not ready") +
                                  QStringLiteral(", could not open Default start-up folder ") + folder +
                                  QStringLiteral(".");
             else
-                StartupMessage = QStringLiteral("Default start-up folder doesn't exist on ") + drive +
+                state().start.StartupMessage = QStringLiteral("Default start-up folder doesn't exist on ") + drive +
                                  QStringLiteral(":, could not open ") + folder + QStringLiteral(".");
             openAt = QStringLiteral("/");
         }
@@ -480,8 +482,8 @@ void TForm1::openStartupFolder()
         const auto drive = letter.isLetter() ? platform::driveByLetter(letter) : std::nullopt;
         openAt = drive && platform::DriveReady(letter) ? drive->mountPoint : QStringLiteral("/");
     }
-    SelectedFolder = openAt;
-    FolderToOpen = openAt;
+    folderTree()->SelectedFolder = openAt;
+    folderTree()->FolderToOpen = openAt;
     OpenFolderOrShow();
 }
 
@@ -493,7 +495,7 @@ void TForm1::applyStartFonts()
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (DemoMode && !event->spontaneous())
+    if (state().start.DemoMode && !event->spontaneous())
         TimerAutoCDRun->start();
 }
 

@@ -3,7 +3,6 @@
 // toolbars and menus.
 #include "app/tform1.h"
 #include "platform/keyboard_hook.h"
-#include "base/layout_state.h"
 #include "base/picture_table.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_controller.h"
@@ -23,7 +22,7 @@
 
 namespace {
 
-bool runs() { return PlaybackActive == 1; }
+bool runs(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 void trigger(QAction* a)
 {
@@ -51,11 +50,12 @@ bool isTextInput(const QWidget* w)
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    TForm9* const Form9 = m_showWindow;
     MainKeyInput in;
     in.key = key;
     in.alt = shift.testFlag(Qt::AltModifier);
     in.ctrl = (shift | QGuiApplication::queryKeyboardModifiers()).testFlag(Qt::ControlModifier);
-    in.showRunning = runs();
+    in.showRunning = runs(m_state.session);
     // Keys typed into a text field, or into another of the program's
     // windows, are not the main window's letter commands.
     const QWidget* active = QApplication::activeWindow();
@@ -87,10 +87,13 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 
 void TForm1::RestartShow()
 {
-    if (!runs()) {
+    TForm9* const Form9 = m_showWindow;
+    TShowState& ShowState = m_state.session.ShowState;
+    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
+    if (!runs(m_state.session)) {
         // A new show of the current source: the selected folder after a
         // folder start, else the open MyShow (or the folder without one).
-        if (SourceIsFolder == 1) {
+        if (state().session.SourceIsFolder == 1) {
             ApplyShowOptions();
             CollectPictures();
         } else {
@@ -108,17 +111,17 @@ void TForm1::RestartShow()
     // The running show plays in the full-screen window; its pictures stay,
     // the cursor goes back before the first picture and the show continues
     // forward from there.
-    if (!Form9 || !Form9->isVisible() || PictureCount <= 0)
+    if (!Form9 || !Form9->isVisible() || m_state.session.PictureCount <= 0)
         return;
     QStringList paths;
     QList<double> dates;
-    for (int i = 0; i < PictureCount && i < int(PictureTable.size()); ++i) {
+    for (int i = 0; i < m_state.session.PictureCount && i < int(PictureTable.size()); ++i) {
         paths << PictureTable[size_t(i)].FullPath;
         dates << PictureTable[size_t(i)].PictureDate;
     }
     const QList<int> order = BuildPlayOrder(paths, dates, ShowState.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
-    const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
+    const bool continuous = m_state.session.PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     ShowState.ManualMode = false;
     QPointer<TForm1> self(this);
     Form9->Play(order, continuous, [self] {
@@ -131,36 +134,38 @@ void TForm1::RestartShow()
 void TForm1::ToolButton1Click()
 {
     // While a show runs the button reads "Restart Slide Show - Home".
-    if (runs()) {
+    if (runs(m_state.session)) {
         RestartShow();
         return;
     }
-    SourceIsFolder = 1;
+    state().session.SourceIsFolder = 1;
     SourceIsShow = 0;
-    FolderSourceFullScreen = 1;
+    state().session.FolderSourceFullScreen = 1;
     RestartShow();
 }
 
 void TForm1::TBGoSmallClick()
 {
-    PageStartRequested = !runs();
-    SourceIsFolder = 1;
+    PageStartRequested = !runs(m_state.session);
+    state().session.SourceIsFolder = 1;
     SourceIsShow = 0;
-    FolderSourceFullScreen = 0;
+    state().session.FolderSourceFullScreen = 0;
     RestartShow();
 }
 
 void TForm1::TBGoSmallMSClick()
 {
-    PageStartRequested = !runs();
-    SourceIsFolder = 0;
+    PageStartRequested = !runs(m_state.session);
+    state().session.SourceIsFolder = 0;
     SourceIsShow = 1;
-    FolderSourceFullScreen = 0;
+    state().session.FolderSourceFullScreen = 0;
     RestartShow();
 }
 
 void TForm1::ResumeInFullClick()
 {
+    TForm9* const Form9 = m_showWindow;
+    TShowState& ShowState = m_state.session.ShowState;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).
     if (PageShowRuns()) {
@@ -171,14 +176,14 @@ void TForm1::ResumeInFullClick()
     for (QAction* a : {TBSelAll, TBSelNone, TBSelInvert})
         if (a)
             a->setVisible(false);
-    if (!runs() || !Form9)
+    if (!runs(m_state.session) || !Form9)
         return;
     // The show goes on in full screen, forward.
     ShowState.ManualMode = false;
     ShowState.LastDirection = 1;
     if (!Form9->isVisible())
         Form9->showFullScreen();
-    if (PictureCount < 2)
+    if (m_state.session.PictureCount < 2)
         return;
     if (Form9->Paused())
         Form9->TogglePause();
@@ -202,7 +207,7 @@ void TForm1::ConnectShowCommands()
     // The MyShow's start button and the Show menu's "of show" item play the
     // open MyShow.
     const auto startMyShow = [this] {
-        SourceIsFolder = 0;
+        state().session.SourceIsFolder = 0;
         SourceIsShow = 1;
         RestartShow();
     };

@@ -41,7 +41,7 @@ static void watchForMainWindow()
                 if (auto* form = qobject_cast<TForm1*>(o)) {
                     form->SetupMenus();
                     form->InstallApplicationEvents();
-                    if (!DemoMode)
+                    if (!form->state().start.DemoMode)
                         form->layouts()->SaveControlBounds();
                     if (!KeyboardHookInstalled)
                         form->InstallKeyboardHook();

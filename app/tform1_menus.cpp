@@ -5,7 +5,6 @@
 #include "base/caption_helpers.h"
 #include "base/environment.h"
 #include "base/found_file.h"
-#include "base/layout_state.h"
 #include "app/menu_captions.h"
 #include "app/menu_state.h"
 #include "app/menu_style.h"
@@ -13,7 +12,7 @@
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/build_info.h"
@@ -39,7 +38,7 @@
 
 namespace {
 
-bool runs() { return PlaybackActive == 1; }
+bool runs(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 MenuPicture pictureAt(const QString& path)
 {
@@ -81,7 +80,7 @@ void TForm1::SetupMenus()
     style->setGlyphState([this] {
         MenuGlyphState g;
         g.myShowHidden = state().settings.Settings.MyShowHidden == 1;
-        g.showRunning = runs();
+        g.showRunning = runs(m_state.session);
         g.picturePopup = RightClickTreeView && RightClickTreeView->property("vxPicturePopup").toBool();
         return g;
     });
@@ -128,7 +127,7 @@ void TForm1::SetupMenus()
     for (QMenu* m : {Favorites, Recent1, Options1})
         if (m)
             connect(m, &QMenu::aboutToShow, this, [this] {
-                if (runs() && !InManualMode())
+                if (runs(m_state.session) && !InManualMode())
                     PauseShow();
             });
 
@@ -157,7 +156,7 @@ void TForm1::SetupMenus()
     onClick(StartSlideShowPop, startFolderShow);
     onClick(SlideShowFolder, startFolderShow);
     onClick(Restart, [this, startFolderShow] {
-        if (runs())
+        if (runs(m_state.session))
             RestartShow();
         else
             startFolderShow();
@@ -237,33 +236,33 @@ MenuCaptionState TForm1::menuCaptionState() const
 {
     TSettingsRecord& Settings = state().settings.Settings;
     MenuCaptionState s;
-    s.showRunning = runs();
+    s.showRunning = runs(m_state.session);
     s.manualMode = s.showRunning && const_cast<TForm1*>(this)->InManualMode();
     s.myShowHidden = Settings.MyShowHidden == 1;
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
-    s.demoMode = DemoMode == 1;
-    s.cutOutShown = CutOutCount > 0;
+    s.demoMode = state().start.DemoMode == 1;
+    s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(CurrentPicturePath);
     const QString browse = previewPath(Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
     s.myShowPreview = pictureAt(previewPath(image2));
     s.browsePreviewVisible = !Image4 || !Image4->isHidden();
     s.myShowPreviewVisible = !image2 || !image2->isHidden();
-    s.selectedFolder = SelectedFolder;
+    s.selectedFolder = folderTree()->SelectedFolder;
     s.draftShowOpen = DraftShowOpen == 1;
     s.namedShowOpen = NamedShowOpen == 1;
     s.openShowFile = OpenShowPath;
     s.openShowPictureCount = MyShowSG ? MyShowSG->rowCount() : 0;
     s.showChangeable = ShowChangeable == 1;
     s.runningSourceIsShow = SourceIsShow == 1;
-    s.runningSource = s.runningSourceIsShow ? OpenShowPath : SelectedFolder;
+    s.runningSource = s.runningSourceIsShow ? OpenShowPath : folderTree()->SelectedFolder;
     s.runningSourceIsDraft = s.runningSourceIsShow && s.draftShowOpen;
     s.startupFolder = Settings.StartupFolder;
     for (const QString& f : Settings.Favorites)
         if (!f.isEmpty())
             s.favorites << f;
     const QString autoPath = Settings.AutoShowPath.toLower();
-    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == SelectedFolder.toLower();
+    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == folderTree()->SelectedFolder.toLower();
     s.showIsAutomatic = !autoPath.isEmpty() && autoPath == OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
     state().settings.SettingsChanged();
@@ -379,9 +378,9 @@ void TForm1::RightClickTreeViewPopup()
         if (!node)
             node = TreeView1->currentItem();
     }
-    QString path = node ? GetNodePath(node) : SelectedFolder;
+    QString path = node ? GetNodePath(node) : folderTree()->SelectedFolder;
     if (path.isEmpty())
-        path = SelectedFolder;
+        path = folderTree()->SelectedFolder;
     const QFileInfo fi(path);
     TreePopupState t;
     const bool looksLikeFolder = fi.isDir() || (!fi.exists() && fi.suffix().isEmpty());
@@ -389,7 +388,7 @@ void TForm1::RightClickTreeViewPopup()
                              : (IsVideoFileName(path) ? TreeNodeKind::Video : TreeNodeKind::Picture);
     t.exists = fi.exists();
     if (t.kind == TreeNodeKind::Folder) {
-        SelectedFolder = path;
+        folderTree()->SelectedFolder = path;
         t.folder = path;
         t.folderOnMountPoint = platform::IsMountPoint(path);
         t.driveHasSpace = platform::FreeSpaceOf(path) != 0;
@@ -461,7 +460,7 @@ void TForm1::HideShowMyShowClick()
 {
     TSettingsRecord& Settings = state().settings.Settings;
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    const bool maximizedState = MaximizedLayout == 1 || isMaximized();
+    const bool maximizedState = layouts()->layoutState().MaximizedLayout == 1 || isMaximized();
     // (the window that fills an 800-pixel screen is 800 wide with its frame)
     const bool fullWidth = (!maximizedState && (width() == 800 || frameGeometry().width() == 800)) || maximizedState;
     const bool hide = fullWidth && Settings.MyShowHidden != 1;
@@ -496,7 +495,7 @@ void TForm1::HideShowMyShowClick()
             resize(800, height());
     }
     const QRect frame = frameGeometry();
-    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && MaximizedLayout != 1) {
+    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && layouts()->layoutState().MaximizedLayout != 1) {
         const int top = screenArea.width() == 800 ? 0
                                                   : int(std::nearbyint((screenArea.height() - height()) / 2.0));
         move(screenArea.x() + int(std::nearbyint((screenArea.width() - width()) / 2.0)), screenArea.y() + top);
@@ -510,7 +509,7 @@ void TForm1::HideShowMyShowClick()
 void TForm1::PathToClipboardClick(QObject* sender)
 {
     QString path;
-    if (runs())
+    if (runs(m_state.session))
         path = CurrentPicturePath;
     else if (sender == PathToCBMyShow)
         path = previewPath(image2);
@@ -529,7 +528,7 @@ void TForm1::PathToClipboardClick(QObject* sender)
 void TForm1::PictureToClipboardClick(QObject* sender)
 {
     const QLabel* source = nullptr;
-    if (!runs())
+    if (!runs(m_state.session))
         source = sender == PictureToCBMyShow ? image2 : Image4;
     else
         source = Image1;

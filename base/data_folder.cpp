@@ -1,6 +1,5 @@
 #include "base/data_folder.h"
 
-#include "base/start_args.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
 #include "base/rc_settings.h"
@@ -10,36 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-QString ProgramFolder;
-QString StartDirectory;
-QString DataFolder;
-QString IrfanViewDataFolder;
-QString SettingsPath;
-QString SettingsFileName;
-int FoundSettingsVersion = 0;
-uint8_t SettingsConverted = 0;
-
-QString RCSettingsPath;
-QString DraftShowPath;
-QString TmpJpgPath;
-QString WorkShowPath;
-QString ConvertPath;
-QString ExcludeFolderPath;
-QString ShowListPath;
-QString ShowsFolder;
-QString TempFolder;
-QString ConversionBackupFolder;
-QString CutOutFolder;
-QString MailTempFolder;
-QString PlaylistsFolder;
-QString DefaultPlaylistPath;
-QString SearchSettingsPath;
-QString FoundVersionPath;
-QString PlaylistHistPath;
-QString TempPlaylistPath;
-QString VoiceScratchPath;
-QString AddSettingsPath;
 
 QString DefaultDataFolder()
 {
@@ -54,52 +23,52 @@ QString SettingsFileNameFor(int version)
     return QStringLiteral("VXSettings%1.dat").arg(version);
 }
 
-void SetDataFolderPaths(const QString& dataFolder)
+void SetDataFolderPaths(DataPaths& paths, const QString& dataFolder)
 {
-    DataFolder = QDir::cleanPath(dataFolder);
-    const QString base = DataFolder + QLatin1Char('/');
-    QDir appData(DataFolder);
+    paths.DataFolder = QDir::cleanPath(dataFolder);
+    const QString base = paths.DataFolder + QLatin1Char('/');
+    QDir appData(paths.DataFolder);
     appData.cdUp();
-    IrfanViewDataFolder = appData.path() + QStringLiteral("/vxview");
-    SettingsPath = base + SettingsFileNameFor(SettingsVersion);
-    RCSettingsPath = base + QStringLiteral("RCSettings.dat");
-    DraftShowPath = base + QStringLiteral("vistamo.vxt");
-    TmpJpgPath = base + QStringLiteral("TmpJPG.dat");
-    WorkShowPath = base + QStringLiteral("vistamo.tmp");
-    ConvertPath = base + QStringLiteral("vistamo.cnv");
-    ExcludeFolderPath = base + QStringLiteral("ExcludeFolder.dat");
-    ShowListPath = base + QStringLiteral("AllMyShow.dat");
-    ShowsFolder = base + QStringLiteral("Vistamo! Slide Shows");
-    TempFolder = base + QStringLiteral("temp");
-    ConversionBackupFolder = TempFolder + QStringLiteral("/Conversion Backup");
-    CutOutFolder = TempFolder + QStringLiteral("/Cut out Bitmap Files");
-    MailTempFolder = TempFolder + QStringLiteral("/Temporary pictures for mail");
-    PlaylistsFolder = base + QStringLiteral("Vistamo! Sound Playlists");
-    DefaultPlaylistPath = base + QStringLiteral("Default Playlist.vxz");
-    SearchSettingsPath = base + QStringLiteral("VXSearchSettings.dat");
-    FoundVersionPath = base + QStringLiteral("FoundVersion.vxt");
-    PlaylistHistPath = base + QStringLiteral("PlaylistHist.dat");
-    TempPlaylistPath = base + QStringLiteral("Temp.vxz");
-    VoiceScratchPath = base + QStringLiteral("vxo.wav");
-    AddSettingsPath = base + QStringLiteral("VXAddSettings.dat");
+    paths.IrfanViewDataFolder = appData.path() + QStringLiteral("/vxview");
+    paths.SettingsPath = base + SettingsFileNameFor(SettingsVersion);
+    paths.RCSettingsPath = base + QStringLiteral("RCSettings.dat");
+    paths.DraftShowPath = base + QStringLiteral("vistamo.vxt");
+    paths.TmpJpgPath = base + QStringLiteral("TmpJPG.dat");
+    paths.WorkShowPath = base + QStringLiteral("vistamo.tmp");
+    paths.ConvertPath = base + QStringLiteral("vistamo.cnv");
+    paths.ExcludeFolderPath = base + QStringLiteral("ExcludeFolder.dat");
+    paths.ShowListPath = base + QStringLiteral("AllMyShow.dat");
+    paths.ShowsFolder = base + QStringLiteral("Vistamo! Slide Shows");
+    paths.TempFolder = base + QStringLiteral("temp");
+    paths.ConversionBackupFolder = paths.TempFolder + QStringLiteral("/Conversion Backup");
+    paths.CutOutFolder = paths.TempFolder + QStringLiteral("/Cut out Bitmap Files");
+    paths.MailTempFolder = paths.TempFolder + QStringLiteral("/Temporary pictures for mail");
+    paths.PlaylistsFolder = base + QStringLiteral("Vistamo! Sound Playlists");
+    paths.DefaultPlaylistPath = base + QStringLiteral("Default Playlist.vxz");
+    paths.SearchSettingsPath = base + QStringLiteral("VXSearchSettings.dat");
+    paths.FoundVersionPath = base + QStringLiteral("FoundVersion.vxt");
+    paths.PlaylistHistPath = base + QStringLiteral("PlaylistHist.dat");
+    paths.TempPlaylistPath = base + QStringLiteral("Temp.vxz");
+    paths.VoiceScratchPath = base + QStringLiteral("vxo.wav");
+    paths.AddSettingsPath = base + QStringLiteral("VXAddSettings.dat");
 }
 
-QString RunMarkerPath(bool audio)
+QString RunMarkerPath(const DataPaths& paths, bool audio)
 {
-    return DataFolder + (audio ? QStringLiteral("/AudioRun.dat") : QStringLiteral("/OtherRun.dat"));
+    return paths.DataFolder + (audio ? QStringLiteral("/AudioRun.dat") : QStringLiteral("/OtherRun.dat"));
 }
 
-bool CreateRunMarker()
+bool CreateRunMarker(const DataPaths& paths, bool audio)
 {
-    QFile f(RunMarkerPath(AudioMode != 0));
+    QFile f(RunMarkerPath(paths, audio));
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
-void DeleteRunMarker()
+void DeleteRunMarker(const DataPaths& paths, bool audio)
 {
-    if (DataFolder.isEmpty())
+    if (paths.DataFolder.isEmpty())
         return;
-    QFile::remove(RunMarkerPath(AudioMode != 0));
+    QFile::remove(RunMarkerPath(paths, audio));
 }
 
 platform::RecordResult CreateRCSettingsFile(const QString& path)
@@ -132,49 +101,50 @@ platform::RecordResult createEmptyIfMissing(const QString& path)
 
 } // namespace
 
-TDataFilesResult CreateMissingDataFiles(const QString& musicFolder, const QString& startDirectory)
+TDataFilesResult CreateMissingDataFiles(const DataPaths& paths, const QString& musicFolder,
+                                        const QString& startDirectory)
 {
     TDataFilesResult result;
     const std::pair<const QString*, const char*> folders[] = {
-        {&TempFolder, "Can not create temp directory!"},
-        {&ShowsFolder, "Can not create Vistamo! Slide Shows folder!"},
-        {&ConversionBackupFolder, "Can not create Conversion Backup folder!"},
-        {&CutOutFolder, "Can not create Bitmap folder!"},
-        {&MailTempFolder, "Can not create Temporary Mail Picture folder!"},
-        {&PlaylistsFolder, "Can not create Sound Playlist folder!"},
+        {&paths.TempFolder, "Can not create temp directory!"},
+        {&paths.ShowsFolder, "Can not create Vistamo! Slide Shows folder!"},
+        {&paths.ConversionBackupFolder, "Can not create Conversion Backup folder!"},
+        {&paths.CutOutFolder, "Can not create Bitmap folder!"},
+        {&paths.MailTempFolder, "Can not create Temporary Mail Picture folder!"},
+        {&paths.PlaylistsFolder, "Can not create Sound Playlist folder!"},
     };
     for (const auto& [folder, message] : folders) {
         if (!QFileInfo(*folder).isDir() && !QDir().mkpath(*folder))
             result.FolderMessages << QString::fromLatin1(message);
     }
-    for (const QString* path : {&DefaultPlaylistPath, &DraftShowPath, &WorkShowPath, &ExcludeFolderPath,
-                                &PlaylistHistPath, &ShowListPath, &AddSettingsPath}) {
+    for (const QString* path : {&paths.DefaultPlaylistPath, &paths.DraftShowPath, &paths.WorkShowPath, &paths.ExcludeFolderPath,
+                                &paths.PlaylistHistPath, &paths.ShowListPath, &paths.AddSettingsPath}) {
         const auto r = createEmptyIfMissing(*path);
         if (!r.ok() && result.FileError.ok())
             result.FileError = r;
     }
-    if (!QFileInfo::exists(SearchSettingsPath)) {
-        const auto r = CreateSearchSettingsFile(SearchSettingsPath, musicFolder, startDirectory);
+    if (!QFileInfo::exists(paths.SearchSettingsPath)) {
+        const auto r = CreateSearchSettingsFile(paths.SearchSettingsPath, musicFolder, startDirectory);
         if (!r.ok() && result.FileError.ok())
             result.FileError = r;
     }
     return result;
 }
 
-QStringList DataFilesCheckedForWriting(const QString& settingsFileName)
+QStringList DataFilesCheckedForWriting(const DataPaths& paths, const QString& settingsFileName)
 {
-    return {settingsFileName, RCSettingsPath, DraftShowPath, WorkShowPath, ExcludeFolderPath, ConvertPath,
-            ShowListPath, PlaylistHistPath, DefaultPlaylistPath, SearchSettingsPath, TempPlaylistPath,
-            VoiceScratchPath};
+    return {settingsFileName, paths.RCSettingsPath, paths.DraftShowPath, paths.WorkShowPath, paths.ExcludeFolderPath, paths.ConvertPath,
+            paths.ShowListPath, paths.PlaylistHistPath, paths.DefaultPlaylistPath, paths.SearchSettingsPath, paths.TempPlaylistPath,
+            paths.VoiceScratchPath};
 }
 
-QString ReadOnlyDataFileMessage(const QString& settingsFileName)
+QString ReadOnlyDataFileMessage(const DataPaths& paths, const QString& settingsFileName)
 {
-    for (const QString& path : DataFilesCheckedForWriting(settingsFileName)) {
+    for (const QString& path : DataFilesCheckedForWriting(paths, settingsFileName)) {
         if (path.isEmpty() || !QFileInfo(path).isFile() || !platform::IsReadOnly(path))
             continue;
         QString shown = path;
-        if (path == DraftShowPath)
+        if (path == paths.DraftShowPath)
             shown.replace(QLatin1String("&"), QLatin1String("&&"));
         return shown + QStringLiteral(" is set to read only, can not run Vistamo!");
     }

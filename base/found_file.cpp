@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <sys/stat.h>
 
-TSearchRec FoundFile;
-
 namespace {
 
 bool hasWildcards(const QString& name)
@@ -45,7 +43,7 @@ bool wildcardMatch(const QString& pattern, const QString& name)
     return p == pattern.size();
 }
 
-bool fillFrom(const QString& fullPath)
+bool fillFrom(const QString& fullPath, TSearchRec& FoundFile)
 {
     struct stat st;
     if (::stat(QFile::encodeName(fullPath).constData(), &st) != 0)
@@ -62,7 +60,7 @@ bool fillFrom(const QString& fullPath)
 
 // Finds the entry for a path (with wildcards: the first match in name order)
 // and fills FoundFile.
-bool findEntry(const QString& path)
+bool findEntry(const QString& path, TSearchRec& FoundFile)
 {
     FoundFile = TSearchRec{};
     if (path.isEmpty())
@@ -71,7 +69,7 @@ bool findEntry(const QString& path)
     const QString name = info.fileName();
     // A name that merely contains "*" or "?" (allowed on Linux) is that file.
     if (!hasWildcards(name) || QFileInfo::exists(path))
-        return fillFrom(path);
+        return fillFrom(path, FoundFile);
 
     const QString folder = info.path();
     const QString pattern = name == QLatin1String("*.*") ? QStringLiteral("*") : name;
@@ -83,24 +81,27 @@ bool findEntry(const QString& path)
     });
     for (const QString& candidate : names) {
         if (wildcardMatch(pattern, candidate))
-            return fillFrom(QDir(folder).filePath(candidate));
+            return fillFrom(QDir(folder).filePath(candidate), FoundFile);
     }
     return false;
 }
 
 } // namespace
 
-bool FileExistsNotDir(const QString& path)
+bool FileExistsNotDir(const QString& path, TSearchRec* found)
 {
-    if (!findEntry(path))
+    TSearchRec local;
+    TSearchRec& FoundFile = found ? *found : local;
+    if (!findEntry(path, FoundFile))
         return false;
     return (FoundFile.Attr & platform::faDirectory) == 0;
 }
 
-bool FileExistsDated(const QString& path)
+bool FileExistsDated(const QString& path, TSearchRec* found)
 {
-    FoundFile.Time = 0;
-    if (!findEntry(path))
+    TSearchRec local;
+    TSearchRec& FoundFile = found ? *found : local;
+    if (!findEntry(path, FoundFile))
         return false;
     return (FoundFile.Attr & platform::faDirectory) == 0 && FoundFile.Time != 0;
 }
@@ -112,5 +113,6 @@ double SearchRecDateTime(const TSearchRec& rec)
 
 bool IsReadOnlyFile(const QString& path)
 {
-    return FileExistsNotDir(path) && (FoundFile.Attr & platform::faReadOnly) != 0;
+    TSearchRec FoundFile;
+    return FileExistsNotDir(path, &FoundFile) && (FoundFile.Attr & platform::faReadOnly) != 0;
 }

@@ -1,5 +1,5 @@
-// File tests that leave the found directory entry behind in `FoundFile`
-// for the caller to read right after the test (date, size, attributes).
+// File tests that can hand the found directory entry to the caller (date,
+// size, attributes).
 #pragma once
 
 #include <QString>
@@ -14,19 +14,15 @@ struct TSearchRec {
     QString FullPath;      // the entry's full path
 };
 
-// The entry found by the last FileExistsNotDir / FileExistsDated; any later
-// test overwrites it.
-extern TSearchRec FoundFile;
-
 // True when the path names an entry that is not a folder. The path may hold
 // the wildcards "*" and "?" in its last part (compared ignoring case, "*.*"
 // meaning every name); the first match in name order decides. Fills
-// FoundFile (emptied when nothing is found).
-bool FileExistsNotDir(const QString& path);
+// *found when given (emptied when nothing is found).
+bool FileExistsNotDir(const QString& path, TSearchRec* found = nullptr);
 
 // As FileExistsNotDir, but also false when the file's date can't be packed
 // (outside 1980..2107): the test that a file exists and has a usable date.
-bool FileExistsDated(const QString& path);
+bool FileExistsDated(const QString& path, TSearchRec* found = nullptr);
 
 // The record's packed time stamp as the program's date-time value (days
 // since 1899-12-30); 0 when the record holds no valid date.

@@ -56,17 +56,152 @@ QRect HalfWidthTopCentre(const QRect& window, int screenWidth)
     return QRect(RoundEven((screenWidth - w) / 2.0), 0, w, window.height());
 }
 
+namespace {
+
+// The bounds being laid out, by control name, with the designed bounds
+// beside them (a control without designed bounds keeps its current ones).
+struct LayoutBounds {
+    ControlBounds& b;
+    const ControlBounds& design;
+    QRect& get(const char* n) const { return b[QString::fromLatin1(n)]; }
+    QRect des(const char* n) const
+    {
+        const QString name = QString::fromLatin1(n);
+        return design.contains(name) ? design.value(name) : b.value(name);
+    }
+};
+
+// Tree and list side by side, each half the screen wide.
+void placeMaximizedColumns(const LayoutBounds& l, int W)
+{
+    QRect& tree = l.get("TreeView1");
+    QRect& list = l.get("MyShowSG");
+    tree.setWidth(RoundEven((W - 8) / 2.0));
+    list.setWidth(tree.width());
+    list.moveLeft(tree.width() + 4);
+    l.get("ToolBar2").moveLeft(list.x());
+    l.get("ToolBar2").setWidth(list.width());
+    QRect& bevel2 = l.get("Bevel2");
+    bevel2.moveLeft(list.x());
+    bevel2.setWidth(list.width());
+    l.get("MyShowLabel").moveLeft(list.x() + 5);
+    l.get("ToolBar1").setWidth(list.width() + 5);
+    l.get("ImMyShowHeader") = bevel2;
+}
+
+// The preview panel under the tree, scaled with the screen height, and what
+// lies inside it; the show preview panel mirrors it under the list. Returns
+// image2's bounds.
+QRect placeMaximizedPreviews(const LayoutBounds& l, int H, int statusBarTop)
+{
+    QRect& tree = l.get("TreeView1");
+    const QRect& list = l.get("MyShowSG");
+    const double sy = H / 600.0;
+    const QRect panelDesign = l.des("TreeThumbnailPanel");
+    QRect& panel = l.get("TreeThumbnailPanel");
+    panel.setWidth(tree.width());
+    panel.setHeight(RoundEven(panelDesign.height() * sy));
+    panel.moveTop(statusBarTop - 5 - panel.height());
+    tree.setHeight(panel.y() - 5 - tree.y());
+
+    const double panelScale = panelDesign.height() > 0
+                                  ? double(panel.height()) / panelDesign.height() : 1.0;
+    QRect& image2 = l.get("image2");
+    const QRect image2Design = l.des("image2");
+    image2.setSize(QSize(RoundEven(image2Design.width() * panelScale),
+                         RoundEven(image2Design.height() * panelScale)));
+    QRect& bevel3 = l.get("Bevel3");
+    const QRect bevel3Design = l.des("Bevel3");
+    const int bevel3H = panel.height() - 12;
+    const int bevel3W = bevel3Design.height() > 0
+                            ? RoundEven(bevel3Design.width() * (double(bevel3H) / bevel3Design.height()))
+                            : bevel3Design.width();
+    bevel3 = QRect(6, 6, bevel3W, bevel3H);
+    QRect& noShow4 = l.get("NoShowPanel4");
+    noShow4 = QRect(12, 12, bevel3.width() - 12, panel.height() - 24);
+    image2.setWidth(noShow4.width() - 12);
+    image2.setHeight(RoundEven(image2.width() * 3 / 4.0));
+    image2.moveLeft(18);
+    image2.moveTop(HalfTrunc(panel.height() - image2.height()));
+    l.get("Image4").moveTop(image2.y());
+
+    // File information panels and the show preview panel.
+    QRect& sdp4 = l.get("SizeDatePanel4");
+    sdp4.setWidth(tree.width() - bevel3.width() - 16);
+    sdp4.moveLeft(right(bevel3) + 5);
+    sdp4.moveTop(bottom(bevel3) - sdp4.height());
+    l.get("Panel1") = QRect(list.x(), panel.y(), panel.width(), panel.height());
+    l.get("Bevel1") = bevel3;
+    l.get("NoShowPanel") = noShow4;
+    l.get("SizeDatePanel") = sdp4;
+    return image2;
+}
+
+// The list's height, the play-order boxes, the picture count and the
+// buttons of the MyShow column.
+void placeMaximizedListControls(const LayoutBounds& l, bool rowButtonsInPanel1)
+{
+    QRect& list = l.get("MyShowSG");
+    const QRect& panel1 = l.get("Panel1");
+    // The list's height leaves room for the button row.
+    list.setHeight(l.get("TreeView1").height() - 2 * l.get("DeleteButton").height() - 8);
+
+    const int comboLeft = right(l.get("Bevel1")) + 5;
+    l.get("Label2").moveLeft(comboLeft);
+    l.get("ShowPlayOrderCB").moveLeft(comboLeft);
+    l.get("Label7").moveLeft(l.get("Label2").x());
+    l.get("FPlayorderCB").moveLeft(l.get("ShowPlayOrderCB").x());
+    QRect& picIn = l.get("PicInListLabel");
+    picIn.moveLeft(panel1.width() - picIn.width() - 10);
+
+    // Right-aligned buttons of the MyShow column.
+    QRect& upload = l.get("UploadSp");
+    upload.moveLeft(panel1.width() - upload.width() - 5 + (rowButtonsInPanel1 ? 0 : list.x()));
+    QRect& mail = l.get("MailSP");
+    mail.moveLeft(upload.x() - 5 - mail.width());
+    QRect& copy = l.get("CopyVXOButton");
+    copy.moveLeft(mail.x() - 5 - copy.width());
+    l.get("MusicBlackIm").moveLeft(copy.x() - 25);
+    l.get("MusicPurpleIm").moveLeft(copy.x() - 25);
+
+    // Six list buttons of one width under the list.
+    const int w = RoundEven(list.width() / 6.0);
+    const char* buttons[] = {"ExchangeButtonBoven", "ExchangeButtonBeneden", "MoveButton",
+                             "DeleteButton", "TextSB", "ClearListButton"};
+    for (int i = 0; i < 6; ++i) {
+        QRect& r = l.get(buttons[i]);
+        r = QRect(list.x() + i * w, bottom(list) + 5, w, r.height());
+    }
+}
+
+// The centred labels of both previews and the picture count beside the play
+// order box.
+void placeMaximizedLabels(const LayoutBounds& l)
+{
+    const QRect noShow = l.get("NoShowPanel");
+    for (const char* n : {"CannotOpenLabel", "VideoLabel", "FileNotExistLabel"}) {
+        QRect& label = l.get(n);
+        label.moveTo(RoundEven((noShow.width() - label.width()) / 2.0),
+                     RoundEven((noShow.height() - label.height()) / 2.0));
+    }
+    const std::pair<const char*, const char*> twins[] = {
+        {"CannotOpenLabel4", "CannotOpenLabel"}, {"VideoLabel4", "VideoLabel"},
+        {"FileNotExistLabel4", "FileNotExistLabel"}};
+    for (const auto& [to, from] : twins)
+        l.get(to).moveTo(l.get(from).topLeft());
+    l.get("NrofPicLabel").moveTo(l.get("Panel1").width() - 45, l.get("ShowPlayOrderCB").y());
+}
+
+} // namespace
+
 MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds& design,
                                            const MaximizedLayoutInput& in)
 {
     MaximizedLayoutResult res;
     const int W = in.screen.width();
     const int H = in.screen.height();
-    const auto get = [&b](const char* n) -> QRect& { return b[QString::fromLatin1(n)]; };
-    const auto des = [&design, &b](const char* n) {
-        const QString name = QString::fromLatin1(n);
-        return design.contains(name) ? design.value(name) : b.value(name);
-    };
+    const LayoutBounds l{b, design};
+    const QRect panelDesign = l.des("TreeThumbnailPanel");
 
     // The window with the MyShow panel hidden: half width, top centre.
     QRect window(0, 0, W, H);
@@ -76,119 +211,20 @@ MaximizedLayoutResult ApplyMaximizedBounds(ControlBounds& b, const ControlBounds
     }
     res.window = window;
 
-    // Tree and list side by side.
-    QRect& tree = get("TreeView1");
-    QRect& list = get("MyShowSG");
-    tree.setWidth(RoundEven((W - 8) / 2.0));
-    list.setWidth(tree.width());
-    list.moveLeft(tree.width() + 4);
-    get("ToolBar2").moveLeft(list.x());
-    get("ToolBar2").setWidth(list.width());
-    QRect& bevel2 = get("Bevel2");
-    bevel2.moveLeft(list.x());
-    bevel2.setWidth(list.width());
-    get("MyShowLabel").moveLeft(list.x() + 5);
-    get("ToolBar1").setWidth(list.width() + 5);
-    get("ImMyShowHeader") = bevel2;
-
-    // The preview panel under the tree, scaled with the screen height.
-    const double sy = H / 600.0;
-    const QRect panelDesign = des("TreeThumbnailPanel");
-    QRect& panel = get("TreeThumbnailPanel");
-    panel.setWidth(tree.width());
-    panel.setHeight(RoundEven(panelDesign.height() * sy));
-    panel.moveTop(in.statusBarTop - 5 - panel.height());
-    tree.setHeight(panel.y() - 5 - tree.y());
-
-    // Inside the panel.
-    const double panelScale = panelDesign.height() > 0
-                                  ? double(panel.height()) / panelDesign.height() : 1.0;
-    QRect& image2 = get("image2");
-    const QRect image2Design = des("image2");
-    image2.setSize(QSize(RoundEven(image2Design.width() * panelScale),
-                         RoundEven(image2Design.height() * panelScale)));
-    QRect& bevel3 = get("Bevel3");
-    const QRect bevel3Design = des("Bevel3");
-    const int bevel3H = panel.height() - 12;
-    const int bevel3W = bevel3Design.height() > 0
-                            ? RoundEven(bevel3Design.width() * (double(bevel3H) / bevel3Design.height()))
-                            : bevel3Design.width();
-    bevel3 = QRect(6, 6, bevel3W, bevel3H);
-    QRect& noShow4 = get("NoShowPanel4");
-    noShow4 = QRect(12, 12, bevel3.width() - 12, panel.height() - 24);
-    image2.setWidth(noShow4.width() - 12);
-    image2.setHeight(RoundEven(image2.width() * 3 / 4.0));
-    image2.moveLeft(18);
-    image2.moveTop(HalfTrunc(panel.height() - image2.height()));
-    res.image2Bounds = image2;
-    get("Image4").moveTop(image2.y());
-
-    // File information panels and the show preview panel.
-    QRect& sdp4 = get("SizeDatePanel4");
-    sdp4.setWidth(tree.width() - bevel3.width() - 16);
-    sdp4.moveLeft(right(bevel3) + 5);
-    sdp4.moveTop(bottom(bevel3) - sdp4.height());
-    QRect& panel1 = get("Panel1");
-    panel1 = QRect(list.x(), panel.y(), panel.width(), panel.height());
-    get("Bevel1") = bevel3;
-    get("NoShowPanel") = noShow4;
-    get("SizeDatePanel") = sdp4;
-
-    // The list's height leaves room for the button row.
-    list.setHeight(tree.height() - 2 * get("DeleteButton").height() - 8);
-
-    // Play-order boxes and the picture count.
-    const int comboLeft = right(get("Bevel1")) + 5;
-    get("Label2").moveLeft(comboLeft);
-    get("ShowPlayOrderCB").moveLeft(comboLeft);
-    get("Label7").moveLeft(get("Label2").x());
-    get("FPlayorderCB").moveLeft(get("ShowPlayOrderCB").x());
-    QRect& picIn = get("PicInListLabel");
-    picIn.moveLeft(panel1.width() - picIn.width() - 10);
-
-    // Right-aligned buttons of the MyShow column.
-    QRect& upload = get("UploadSp");
-    upload.moveLeft(panel1.width() - upload.width() - 5
-                    + (in.rowButtonsInPanel1 ? 0 : list.x()));
-    QRect& mail = get("MailSP");
-    mail.moveLeft(upload.x() - 5 - mail.width());
-    QRect& copy = get("CopyVXOButton");
-    copy.moveLeft(mail.x() - 5 - copy.width());
-    get("MusicBlackIm").moveLeft(copy.x() - 25);
-    get("MusicPurpleIm").moveLeft(copy.x() - 25);
-
-    // Six list buttons of one width under the list.
-    const int w = RoundEven(list.width() / 6.0);
-    const char* buttons[] = {"ExchangeButtonBoven", "ExchangeButtonBeneden", "MoveButton",
-                             "DeleteButton", "TextSB", "ClearListButton"};
-    for (int i = 0; i < 6; ++i) {
-        QRect& r = get(buttons[i]);
-        r = QRect(list.x() + i * w, bottom(list) + 5, w, r.height());
-    }
-
-    // Status panel and the centred labels of the show preview.
+    placeMaximizedColumns(l, W);
+    res.image2Bounds = placeMaximizedPreviews(l, H, in.statusBarTop);
+    placeMaximizedListControls(l, in.rowButtonsInPanel1);
     res.statusPanel1Width = window.width() - in.statusPanel0Width;
-    const QRect noShow = get("NoShowPanel");
-    for (const char* n : {"CannotOpenLabel", "VideoLabel", "FileNotExistLabel"}) {
-        QRect& l = get(n);
-        l.moveTo(RoundEven((noShow.width() - l.width()) / 2.0),
-                 RoundEven((noShow.height() - l.height()) / 2.0));
-    }
-    const std::pair<const char*, const char*> twins[] = {
-        {"CannotOpenLabel4", "CannotOpenLabel"}, {"VideoLabel4", "VideoLabel"},
-        {"FileNotExistLabel4", "FileNotExistLabel"}};
-    for (const auto& [to, from] : twins)
-        get(to).moveTo(get(from).topLeft());
-    get("NrofPicLabel").moveTo(panel1.width() - 45, get("ShowPlayOrderCB").y());
+    placeMaximizedLabels(l);
 
     // Voice buttons at offset 0.
     PlaceVoiceButtonBounds(b, 0);
     // The sibling program's panel keeps its distance from the panel's right
     // edge: at its designed place the play order box would now lie under it.
     if (b.contains(QStringLiteral("TarnivoPanel"))) {
-        const QRect tarnivoDesign = des("TarnivoPanel");
+        const QRect tarnivoDesign = l.des("TarnivoPanel");
         const int panelWidth = b.value(QStringLiteral("TreeThumbnailPanel")).width();
-        get("TarnivoPanel").moveLeft(panelWidth - (panelDesign.width() - tarnivoDesign.x()));
+        l.get("TarnivoPanel").moveLeft(panelWidth - (panelDesign.width() - tarnivoDesign.x()));
     }
     return res;
 }

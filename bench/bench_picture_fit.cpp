@@ -152,7 +152,7 @@ int main(int argc, char** argv)
     settings.AddSettings.ThumbSizeIndex = 2;
     settings.AddSettings.ThumbMinSizeKB = 300;
     settings.Settings.ResetFileDate = QStringLiteral("0");
-    InstallThumbnailLoaderSteps(settings, true);
+    InstallThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); }, true);
     QString titleHint;
     LoaderHooks().SetTitleHint = [&titleHint](const QString& text) { titleHint = text; };
 

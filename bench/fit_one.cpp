@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     settings.AddSettings.ThumbsOnFixedDrives = 1;
     settings.AddSettings.ThumbSizeIndex = 2;
     settings.AddSettings.ThumbMinSizeKB = 300;
-    InstallThumbnailLoaderSteps(settings, true);
+    InstallThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); }, true);
     LoaderHooks().SetTitleHint = [](const QString&) {};
     const QString picture = QString::fromLocal8Bit(argv[1]);
     const QSize area(std::atoi(argv[2]), std::atoi(argv[3]));

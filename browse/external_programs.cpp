@@ -17,15 +17,6 @@
 
 #include <unistd.h>
 
-uint8_t ExternalProcessRunning = 0;
-int32_t EditProgramIndex = -1;
-int32_t VideoProgramIndex = 0;
-QString EditTarget;
-uint8_t EditFromShowList = 0;
-std::array<uint8_t, 5> LaunchButtonShown{};
-QString TarnivoPath;
-uint8_t TarnivoInstalled = 0;
-
 const QString OneExternalProcessText =
     QStringLiteral("Not allowed to start more than 1 external process from Vistamo!");
 const QString ViewerMissingText = QStringLiteral(
@@ -157,9 +148,9 @@ bool RotateFileWithViewer(const QString& viewer, const QString& file, const QStr
     return rotated;
 }
 
-QString ViewerIniInDataFolder()
+QString ViewerIniInDataFolder(const DataPaths& paths)
 {
-    return IrfanViewDataFolder.isEmpty() ? QString() : IrfanViewDataFolder + QStringLiteral("/vxview.ini");
+    return paths.IrfanViewDataFolder.isEmpty() ? QString() : paths.IrfanViewDataFolder + QStringLiteral("/vxview.ini");
 }
 
 QString ViewerIniBesideProgram(const QString& viewerPath)
@@ -203,9 +194,9 @@ QString GetResampleFilterText(const QString& inDataFolder, const QString& beside
     return result;
 }
 
-QString GetResampleFilterText()
+QString GetResampleFilterText(const DataPaths& paths, const QString& viewerPath)
 {
-    return GetResampleFilterText(ViewerIniInDataFolder(), ViewerIniBesideProgram(IrfanViewPath));
+    return GetResampleFilterText(ViewerIniInDataFolder(paths), ViewerIniBesideProgram(viewerPath));
 }
 
 // ---- rotation of ticked pictures ------------------------------------------------------------

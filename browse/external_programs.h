@@ -15,25 +15,7 @@
 #include <cstdint>
 #include <functional>
 
-// ---- state ------------------------------------------------------------------------
-
-// 1 while an outside program started through RunExternalProgram runs; the
-// main window's close is put off while it is 1.
-extern uint8_t ExternalProcessRunning;
-// The edit program chosen by a launch item; -1 after each launch (program 0).
-extern int32_t EditProgramIndex;
-// The video program chosen by a launch item.
-extern int32_t VideoProgramIndex;
-// The picture an edit program, a rotation or a launch button works on.
-extern QString EditTarget;
-// 1 when the launch came from a button of the show list.
-extern uint8_t EditFromShowList;
-// 1 for each edit program whose launch buttons are shown.
-extern std::array<uint8_t, 5> LaunchButtonShown;
-// The sibling renaming program: never installed on Linux, so its items stay
-// hidden; kept so its launch works should a path ever be given.
-extern QString TarnivoPath;
-extern uint8_t TarnivoInstalled;
+struct DataPaths;
 
 // The texts of this concern.
 extern const QString OneExternalProcessText;  // "Not allowed to start more than 1 external process from Vistamo!"
@@ -121,7 +103,7 @@ ExternalCommand ViewerResizeCommand(const QString& viewer, const QString& source
                                     int width, int height);
 
 // Makes the resized copy through the viewer at IrfanViewPath and waits for
-// it (not guarded by ExternalProcessRunning). True when the viewer ended
+// it (not guarded by the one-program-at-a-time rule). True when the viewer ended
 // normally with 0 and the target exists.
 bool RunIrfanViewResize(const QString& source, const QString& target, int width, int height);
 
@@ -138,11 +120,11 @@ bool RotateFileWithViewer(const QString& viewer, const QString& file, const QStr
 // it is older than the other) and `inDataFolder`; "Resample filter not
 // determined" when the file chosen cannot be read.
 QString GetResampleFilterText(const QString& inDataFolder, const QString& besideProgram);
-// The same for the installed viewer (IrfanViewDataFolder, IrfanViewPath).
-QString GetResampleFilterText();
+// The same for the viewer at `viewerPath` (its data folder IrfanViewDataFolder).
+QString GetResampleFilterText(const DataPaths& paths, const QString& viewerPath);
 // The viewer's settings files: in its data folder, and beside the program
 // (its path without the extension, + ".ini").
-QString ViewerIniInDataFolder();
+QString ViewerIniInDataFolder(const DataPaths& paths);
 QString ViewerIniBesideProgram(const QString& viewerPath);
 
 // ---- rotation of ticked pictures --------------------------------------------------------

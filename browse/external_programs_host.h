@@ -8,7 +8,9 @@
 #include <array>
 
 struct SettingsStore;
+struct DataPaths;
 class FolderTreeController;
+struct ProgramState;
 class QAction;
 class QFrame;
 class QLabel;
@@ -17,6 +19,8 @@ class QTableWidget;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
+class TForm9;
+class TForm20;
 
 // The window's widgets the section uses (any may be null but Window).
 struct ExternalProgramsWidgets {
@@ -61,6 +65,10 @@ public:
     virtual ExternalProgramsWidgets widgets() const = 0;
     // The settings records.
     virtual SettingsStore& settings() = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
 
     // Folder tree.
     virtual FolderTreeController* folderTree() = 0;
@@ -74,4 +82,9 @@ public:
     virtual void DisplayCurrentPicture() = 0;
     virtual void ShowPicturePreview(const QString& path) = 0;
     virtual void SizePictureToDisplay(bool toggle) = 0;
+
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
+    // The folder picture chooser, made at first use.
+    virtual TForm20* folderPictureWindow() = 0;
 };

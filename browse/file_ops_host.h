@@ -7,6 +7,9 @@
 #include <QString>
 
 struct SettingsStore;
+class FolderTreeController;
+struct DataPaths;
+struct ProgramState;
 class QAction;
 class QLabel;
 class QMenu;
@@ -14,6 +17,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class ThumbnailPageController;
+class TForm9;
+class TForm16;
 
 // The window's widgets the operations wire and read (any may be null).
 struct FileOpsWidgets {
@@ -67,9 +72,15 @@ public:
     virtual FileOpsWidgets widgets() const = 0;
     // The settings records.
     virtual SettingsStore& settings() = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
     // The controller of the thumbnail page now shown (null when none).
     virtual ThumbnailPageController* PageView() const = 0;
     virtual bool PageShowRuns() const = 0;
+    // The folder tree's controller (the selected folder, the folder to open).
+    virtual FolderTreeController* folderTree() = 0;
 
     // Folder tree.
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
@@ -103,4 +114,8 @@ public:
     virtual void MyShowDraftClick() = 0;
     virtual void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength,
                                     bool Replace) = 0;
+
+    // The full-screen show window and the MyShow manager (either may be null).
+    virtual TForm9* showWindow() const = 0;
+    virtual TForm16* showManager() const = 0;
 };

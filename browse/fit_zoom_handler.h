@@ -26,6 +26,7 @@ class CropBandOverlay;
 class PictureSlotModel;
 class QLabel;
 class QWidget;
+struct ShowSession;
 
 struct FitZoomHooks {
     // The area the picture is fitted into, in the coordinates of the
@@ -37,7 +38,7 @@ struct FitZoomHooks {
     // The one-shot no-limit byte: read, and cleared after the sizing.
     std::function<bool()> NoLimitOnce;
     std::function<void()> ClearNoLimitOnce;
-    // The show state the crop rules read. Unset: no show runs; the full
+    // The show state the crop rules read. Unset: no show runs (nor a demo); the full
     // view is FullViewActive; the picture is the one the crop path names
     // (or the slot's).
     std::function<CropContext()> CropState;
@@ -46,7 +47,7 @@ struct FitZoomHooks {
     std::function<double()> RatioHeight;
     std::function<double()> CustomRatioWidth;
     std::function<double()> CustomRatioHeight;
-    // Where cut-outs are written. Unset: CutOutFolder (or the data folder's).
+    // Where cut-outs are written. Unset or empty: the default data folder's.
     std::function<QString()> CutOutFolderPath;
     // The readout label ("Enlargement factor: n%"); unset: none.
     std::function<QLabel*()> SpeedLabel;
@@ -71,10 +72,12 @@ struct FitZoomHooks {
 class FitZoomHandler : public QObject {
     Q_OBJECT
 public:
-    // `image` is the widget the picture view is attached to (e.g. Image1);
-    // `slot` the picture slot it shows; `settings` the record whose limits
-    // and ratios apply where a hook is unset.
-    FitZoomHandler(QWidget* image, PictureSlotModel* slot, const TSettingsRecord& settings,
+    // `session` holds the view state of the shown picture (cut-outs, zoom,
+    // full view) the handlers of both windows share; `image` is the widget
+    // the picture view is attached to (e.g. Image1); `slot` the picture slot
+    // it shows; `settings` the record whose limits and ratios apply where a
+    // hook is unset.
+    FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot, const TSettingsRecord& settings,
                    QObject* parent = nullptr);
     ~FitZoomHandler() override;
 
@@ -133,6 +136,9 @@ protected:
 
 private:
     fitzoom::FitInput fitInput() const;
+    // The folder cut-outs are written to (CutOutFolderPath's, else the
+    // default data folder's).
+    QString cutOutFolder() const;
     void applyResult(const fitzoom::FitResult& r);
     CropContext cropContext() const;
     CropGeometry cropGeometry() const;
@@ -140,6 +146,7 @@ private:
     double ratioHeight() const;
     void makeCutOut(const QRect& source);
 
+    ShowSession& m_session;
     QPointer<QWidget> m_image;
     PictureSlotModel* m_slot = nullptr;
     const TSettingsRecord& m_settings;

@@ -4,10 +4,14 @@
 #pragma once
 
 struct SettingsStore;
+struct DataPaths;
+struct StartContext;
+struct ProgramState;
 class QLabel;
 class QMenuBar;
 class QToolBar;
 class QWidget;
+class TForm9;
 
 // The window's widgets the fit-zoom section uses (any may be null but Window).
 struct FitZoomWidgets {
@@ -25,6 +29,10 @@ public:
     virtual FitZoomWidgets widgets() const = 0;
     // The settings records.
     virtual SettingsStore& settings() = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
 
     // The commands for the shown picture.
     virtual void SetPictureMenuCaptions() = 0;
@@ -32,4 +40,8 @@ public:
     virtual void RestoreBrowseView() = 0;
     virtual bool InManualMode() const = 0;
     virtual void ApplyShowOptions() = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
 };

@@ -1,8 +1,6 @@
 #include "browse/folder_exclusions.h"
 
 #include "base/settings_record.h"
-#include "base/start_args.h"
-#include "base/start_modes.h"
 #include "platform/fixed_text.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
@@ -145,49 +143,51 @@ uint8_t IsFolderExcluded(const std::vector<TExcludeFolderRecord>& list, const Ex
     return result;
 }
 
-QStringList OwnExcludedFolders()
+QStringList OwnExcludedFolders(const DataPaths& paths)
 {
     QStringList own;
     // The program's own files sit in its installed share folder.
-    if (!ProgramFolder.isEmpty())
-        own << QDir::cleanPath(ProgramFolder + QStringLiteral("/../share/vistamo"));
-    own << ShowsFolder << CutOutFolder << MailTempFolder;
+    if (!paths.ProgramFolder.isEmpty())
+        own << QDir::cleanPath(paths.ProgramFolder + QStringLiteral("/../share/vistamo"));
+    own << paths.ShowsFolder << paths.CutOutFolder << paths.MailTempFolder;
     return own;
 }
 
-void LoadFolderExclusions()
+void LoadFolderExclusions(const DataPaths& paths)
 {
     if (!ExclusionsChanged)
         return;
-    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(ExcludeFolderPath).Items, OwnExcludedFolders());
+    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(paths.ExcludeFolderPath).Items, OwnExcludedFolders(paths));
     ExclusionsChanged = 0;
 }
 
-ExclusionRules CurrentExclusionRules(bool excludeSmallPics)
+ExclusionRules CurrentExclusionRules(const DataPaths& paths, bool demoMode, bool excludeSmallPics)
 {
     ExclusionRules rules;
     rules.active = FolderExclusionsActive != 0;
-    rules.demoMode = DemoMode != 0;
+    rules.demoMode = demoMode;
     rules.excludeSmallPics = excludeSmallPics;
-    rules.cutOutFolder = ExclusionKey(CutOutFolder);
-    rules.mailFolder = ExclusionKey(MailTempFolder);
+    rules.cutOutFolder = ExclusionKey(paths.CutOutFolder);
+    rules.mailFolder = ExclusionKey(paths.MailTempFolder);
     return rules;
 }
 
-uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect, bool excludeSmallPics)
+uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect,
+                         bool demoMode, bool excludeSmallPics)
 {
-    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(excludeSmallPics), folder, browse, search, collect);
+    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(paths, demoMode, excludeSmallPics), folder, browse,
+                            search, collect);
 }
 
-bool CheckOpenFolderExcluded(const QStringList& levelFolders)
+bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders, bool demoMode)
 {
     if (!FolderExclusionsActive)
         return false;
-    LoadFolderExclusions();
+    LoadFolderExclusions(paths);
     for (const QString& level : levelFolders) {
         if (level.isEmpty())
             continue;
-        if (IsFolderExcluded(ExclusionKey(level), true, false, false, false) == 0) {
+        if (IsFolderExcluded(paths, ExclusionKey(level), true, false, false, demoMode, false) == 0) {
             FolderExclusionsActive = 0;
             platform::showMessage(platform::PromptKind::Information, ExclusionsTurnedOffText);
             return true;
@@ -253,8 +253,7 @@ ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item
 
 platform::RecordResult StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice)
 {
-    // A start with a folder or show argument keeps every data file as it is.
-    if (ArgumentMode || file.isEmpty())
+    if (file.isEmpty())
         return platform::RecordResult::Fail(platform::RecordStatus::ReadOnly, QString());
     // The other folders' records come from the file: one that could not be
     // read is not replaced by this folder's record alone.
@@ -285,7 +284,7 @@ platform::RecordResult StoreExclusionFlags(const QString& file, const QString& f
 
 bool ClearExclusionFile(const QString& file)
 {
-    if (ArgumentMode || file.isEmpty())
+    if (file.isEmpty())
         return false;
     ExclusionsChanged = 1;
     return WriteExcludeFolderFile(file, {});

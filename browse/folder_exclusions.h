@@ -83,25 +83,26 @@ extern uint8_t SearchCollecting;        // 1 while the picture search collects i
 // The program's own folders that are always excluded (full paths): its
 // installed share folder, and of the data folder (app/data_folder.h)
 // ShowsFolder, CutOutFolder and MailTempFolder.
-QStringList OwnExcludedFolders();
+QStringList OwnExcludedFolders(const DataPaths& paths);
 
 // Rebuilds ExclusionList from "ExcludeFolder.dat" (ExcludeFolderPath) when
 // ExclusionsChanged is set.
-void LoadFolderExclusions();
+void LoadFolderExclusions(const DataPaths& paths);
 
 // The rules in force (active flag, demo mode, the ExcludeSmallPics setting
-// given as `excludeSmallPics`).
-ExclusionRules CurrentExclusionRules(bool excludeSmallPics);
+// given as `excludeSmallPics`, the cut-out and mail folders of `paths`).
+ExclusionRules CurrentExclusionRules(const DataPaths& paths, bool demoMode, bool excludeSmallPics);
 
 // The program's one exclusion test, over the list and rules in force
 // (`excludeSmallPics` counts only outside browsing).
-uint8_t IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect, bool excludeSmallPics);
+uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect,
+                         bool demoMode, bool excludeSmallPics);
 
 // Before a walk to a folder: when exclusions are active and one of the
 // folder's levels (`levelFolders`, the drive root left out) is excluded from
 // browsing, exclusions are switched off with a message. Returns true when it
 // switched them off.
-bool CheckOpenFolderExcluded(const QStringList& levelFolders);
+bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders, bool demoMode);
 
 extern const QString ExclusionsTurnedOffText;
 extern const QString ConfirmClearExclusionsText;
@@ -135,8 +136,7 @@ ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item
 // place, or a new one is appended (a record with no flag set stays). The
 // whole file is rewritten safely; sets ExclusionsChanged. Fails, with the
 // user's text in Message, when the file could not be read (it is then left
-// as it is) or written; fails with no text when data files are read-only in
-// this start.
+// as it is) or written; fails with no text without a file name.
 platform::RecordResult StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice);
 // Empties the file; sets ExclusionsChanged.
 bool ClearExclusionFile(const QString& file);

@@ -5,13 +5,14 @@
 
 #include <QCoreApplication>
 
-QStringList CollectSubfolderTree(const QString& start, bool includeSystemFolders, bool searchCollecting,
-                                 bool excludeSmallPics, const bool* cancel)
+QStringList CollectSubfolderTree(const DataPaths& paths, const QString& start, bool includeSystemFolders,
+                                 bool searchCollecting, bool demoMode, bool excludeSmallPics, const bool* cancel)
 {
-    LoadFolderExclusions();
-    const CollectAllowedFn allowed = [searchCollecting, excludeSmallPics](const QString& lowerPath) {
-        return IsFolderExcluded(lowerPath, false, searchCollecting, true, excludeSmallPics) == 1;
+    LoadFolderExclusions(paths);
+    const CollectAllowedFn allowed = [&paths, searchCollecting, demoMode, excludeSmallPics](const QString& lowerPath) {
+        return IsFolderExcluded(paths, lowerPath, false, searchCollecting, true, demoMode, excludeSmallPics) == 1;
     };
+    TSubfolderList SubfolderList;
     SubfolderList.start(start);
     for (int i = 0; i <= SubfolderList.count(); ++i) {
         if (cancel && *cancel)

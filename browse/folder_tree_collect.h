@@ -7,10 +7,15 @@
 #include <QString>
 #include <QStringList>
 
-// Fills SubfolderList from `start` and returns its folders, start folder
-// first. `searchCollecting` selects the exclusions for picture-search
-// results instead of those for shows and mail; `excludeSmallPics` leaves
-// out "SmallPics" folders. Window events run after each folder; a set
-// `cancel` stops the walk with what was found so far.
-QStringList CollectSubfolderTree(const QString& start, bool includeSystemFolders, bool searchCollecting,
-                                 bool excludeSmallPics, const bool* cancel = nullptr);
+struct DataPaths;
+
+// Collects the subfolder list from `start` and returns its folders, start folder
+// first. `paths` give the exclusion file and the program's own folders
+// (always excluded). `searchCollecting` selects the exclusions for picture-search
+// results instead of those for shows and mail; `demoMode` keeps only the
+// fixed exclusions; `excludeSmallPics` leaves out "SmallPics" folders.
+// Window events run after each folder; a set `cancel` stops the walk with
+// what was found so far.
+QStringList CollectSubfolderTree(const DataPaths& paths, const QString& start, bool includeSystemFolders,
+                                 bool searchCollecting, bool demoMode, bool excludeSmallPics,
+                                 const bool* cancel = nullptr);

@@ -9,6 +9,8 @@
 #include <array>
 
 struct SettingsStore;
+struct DataPaths;
+struct StartContext;
 class QAction;
 class QLabel;
 class QMenu;
@@ -47,6 +49,8 @@ public:
     virtual FolderTreeWidgets widgets() const = 0;
     // The settings records.
     virtual SettingsStore& settings() = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
     // The menu item of entry `index` of the favourites or the recent folders.
     virtual QAction* listItem(bool favorites, int index) const = 0;
 
@@ -59,4 +63,8 @@ public:
     virtual void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D) = 0;
     virtual void RunExternalProgram(const QString& program, const QStringList& startArguments,
                                     bool withPicture) = 0;
+    // Runs a program on one file alone (the file becomes the edit target).
+    virtual void RunProgramOnFile(const QString& program, const QString& file) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -14,7 +14,6 @@
 #include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
-#include "base/start_modes.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 
@@ -49,8 +48,8 @@ TreePlayOptions PlayOptionsFromSettings(const TSettingsRecord& Settings)
 
 } // namespace
 
-FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("FolderTreeSection"));
     wire();
@@ -62,7 +61,7 @@ void FolderTreeSection::wire()
 {
     QTreeWidget* TreeView1 = m_w.TreeView1;
     FolderTreeHooks hooks;
-    hooks.playbackActive = [] { return PlaybackActive == 1; };
+    hooks.playbackActive = [this] { return m_session.PlaybackActive == 1; };
     hooks.playOptions = [this] { return PlayOptionsFromSettings(m_host->settings().Settings); };
     hooks.captionChanged = [this] { UpdateFolderCaption(); };
     hooks.stopIdleTimer = [this] {
@@ -85,14 +84,14 @@ void FolderTreeSection::wire()
     hooks.videoProgram = [this] { return m_host->settings().Settings.VideoPrograms[0]; };
     // The video program is started on the clicked file alone.
     hooks.runVideo = [this](const QString& program, const QString& file) {
-        EditTarget = file;
-        m_host->RunExternalProgram(program, {}, true);
+        m_host->RunProgramOnFile(program, file);
     };
+    hooks.demoMode = [this] { return m_host->start().DemoMode != 0; };
     hooks.focusMainWindow = [this] {
         m_w.Window->activateWindow();
         m_w.Window->setFocus();
     };
-    m_tree = new FolderTreeController(TreeView1, std::move(hooks), m_w.Window);
+    m_tree = new FolderTreeController(TreeView1, m_host->Paths(), std::move(hooks), m_w.Window);
 
     TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(TreeView1, &QTreeWidget::customContextMenuRequested, this,
@@ -189,11 +188,11 @@ QString FolderTreeSection::BuildLevelMask(QTreeWidgetItem* node)
 
 void FolderTreeSection::UpdateFolderCaption()
 {
-    if (DemoMode)
+    if (m_host->start().DemoMode)
         return;
-    const QString shortFolder = ShortenPathCaption(SelectedFolder, false);
+    const QString shortFolder = ShortenPathCaption(m_tree->SelectedFolder, false);
     const FolderCaptionTexts texts =
-        BuildFolderCaption(SelectedFolder, shortFolder, m_host->settings().Settings.IncludeSubfolders == 1,
+        BuildFolderCaption(m_tree->SelectedFolder, shortFolder, m_host->settings().Settings.IncludeSubfolders == 1,
                            MappedDrive);
     if (m_w.StatusBar1)
         m_w.StatusBar1->setToolTip(texts.statusHint);
@@ -231,10 +230,11 @@ void FolderTreeSection::AddSubfoldersToList(const QString& folder)
 {
     const TSettingsRecord& Settings = m_host->settings().Settings;
     const bool excludeSmallPics = FlagOn(Settings.ExcludeSmallPics);
+    const bool demo = m_host->start().DemoMode != 0;
     ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
-                          [excludeSmallPics](const QString& lowerPath) {
-                              return ::IsFolderExcluded(lowerPath, false, SearchCollecting != 0, true,
-                                                        excludeSmallPics) == 1;
+                          [this, demo, excludeSmallPics](const QString& lowerPath) {
+                              return ::IsFolderExcluded(m_host->Paths(), lowerPath, false, SearchCollecting != 0, true,
+                                                        demo, excludeSmallPics) == 1;
                           });
 }
 
@@ -247,21 +247,22 @@ void FolderTreeSection::TreeView1MouseDown(bool fromTree, Qt::MouseButton button
 quint8 FolderTreeSection::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
 {
     const bool excludeSmallPics = FlagOn(m_host->settings().Settings.ExcludeSmallPics);
-    return ::IsFolderExcluded(folder, browse, search, collect, excludeSmallPics);
+    return ::IsFolderExcluded(m_host->Paths(), folder, browse, search, collect, m_host->start().DemoMode != 0,
+                              excludeSmallPics);
 }
 
 void FolderTreeSection::LoadFolderExclusions()
 {
-    ::LoadFolderExclusions();
+    ::LoadFolderExclusions(m_host->Paths());
 }
 
 void FolderTreeSection::FolderExclusionsClick()
 {
     FolderExclusionsActive = m_w.FolderExclusions && m_w.FolderExclusions->isChecked() ? 1 : 0;
     // The tree is built again from the drive root.
-    const auto drive = platform::DriveOf(SelectedFolder);
-    FolderToOpen = drive ? drive->mountPoint : platform::DriveRoot(m_tree->TreeDriveLetter);
-    KeepListEntry = 1;
+    const auto drive = platform::DriveOf(m_tree->SelectedFolder);
+    m_tree->FolderToOpen = drive ? drive->mountPoint : platform::DriveRoot(m_tree->TreeDriveLetter);
+    m_tree->KeepListEntry = 1;
     OpenFolderOrShow();
 }
 
@@ -282,8 +283,8 @@ void ShowExclusionChoice(const std::array<QAction*, 8>& items, const ExclusionCh
 
 void FolderTreeSection::ExcludeFolderClick()
 {
-    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(ExcludeFolderPath).Items;
-    const int index = FindExclusionRecord(records, SelectedFolder);
+    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(m_host->Paths().ExcludeFolderPath).Items;
+    const int index = FindExclusionRecord(records, m_tree->SelectedFolder);
     const ExclusionChoice choice = index >= 0 ? ChoiceOfRecord(records[index]) : ExclusionChoice();
     ShowExclusionChoice(m_w.ExclusionItems, choice);
 }
@@ -302,7 +303,10 @@ void FolderTreeSection::exclusionItemClick(int item, QAction* sender)
         *marks[item] = !*marks[item];
     const ExclusionChoice after = ToggleExclusionChoice(before, static_cast<ExclusionItem>(item));
     ShowExclusionChoice(items, after);
-    const platform::RecordResult stored = StoreExclusionFlags(ExcludeFolderPath, SelectedFolder, after);
+    // A start with a folder or show argument keeps every data file as it is.
+    if (m_host->start().ArgumentMode)
+        return;
+    const platform::RecordResult stored = StoreExclusionFlags(m_host->Paths().ExcludeFolderPath, m_tree->SelectedFolder, after);
     if (stored.ok() || stored.Message.isEmpty())
         return;
     // The choice did not land: the marks show what the file holds.
@@ -337,7 +341,10 @@ void FolderTreeSection::ClearExclusionsClick()
     if (platform::showMessage(platform::PromptKind::Confirmation, ConfirmClearExclusionsText,
                               platform::kOkCancel) != platform::PromptAnswer::Ok)
         return;
-    if (!ClearExclusionFile(ExcludeFolderPath) && !ArgumentMode)
+    // A start with a folder or show argument keeps every data file as it is.
+    if (m_host->start().ArgumentMode)
+        return;
+    if (!ClearExclusionFile(m_host->Paths().ExcludeFolderPath))
         platform::showMessage(platform::PromptKind::Error,
-                              QStringLiteral("The folder exclusions could not be saved in ") + ExcludeFolderPath);
+                              QStringLiteral("The folder exclusions could not be saved in ") + m_host->Paths().ExcludeFolderPath);
 }

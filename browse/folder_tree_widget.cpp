@@ -37,8 +37,9 @@ static QIcon IconForImage(int image)
     return TreeImageIcon(image);
 }
 
-FolderTreeController::FolderTreeController(QTreeWidget* tree, FolderTreeHooks hooks, QObject* parent)
-    : QObject(parent), tree_(tree), hooks_(std::move(hooks))
+FolderTreeController::FolderTreeController(QTreeWidget* tree, const DataPaths& paths, FolderTreeHooks hooks,
+                                           QObject* parent)
+    : QObject(parent), tree_(tree), paths_(paths), hooks_(std::move(hooks))
 {
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
@@ -75,6 +76,11 @@ void FolderTreeController::SetNodeImage(QTreeWidgetItem* node, int image)
         return;
     node->setData(0, TreeImageRole, image);
     node->setIcon(0, IconForImage(image));
+}
+
+bool FolderTreeController::demoMode() const
+{
+    return hooks_.demoMode && hooks_.demoMode();
 }
 
 TreePlayOptions FolderTreeController::playOptions() const
@@ -139,7 +145,7 @@ void FolderTreeController::clearTree()
 QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTreeWidgetItem* node,
                                                       const QString& nextLevel)
 {
-    LoadFolderExclusions();
+    LoadFolderExclusions(paths_);
     if (!node) {
         clearTree();
         const QChar letter = platform::DriveLetterOf(folder);
@@ -162,7 +168,9 @@ QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTr
     }
     const FolderFillResult fill = ReadFolderForTree(
         folder, playOptions(), VideoImageIndex,
-        [](const QString& lowerPath) { return IsFolderExcluded(lowerPath, true, false, false, false) == 1; },
+        [this, demo = demoMode()](const QString& lowerPath) {
+            return IsFolderExcluded(paths_, lowerPath, true, false, false, demo, false) == 1;
+        },
         nextLevel);
     QTreeWidgetItem* next = nullptr;
     if (fill.entryPassed) {
@@ -235,7 +243,7 @@ void FolderTreeController::walkTo(const OpenTarget& target)
     const FolderLevelSplit split = SplitFolderIntoLevels(target.path, target.mountPoint);
     FolderLevels = split.levels;
     FolderLevelMasks = split.masks;
-    CheckOpenFolderExcluded(FolderLevelMasks.mid(1));
+    CheckOpenFolderExcluded(paths_, FolderLevelMasks.mid(1), demoMode());
 
     const int levelCount = FolderLevels.size();
     QTreeWidgetItem* next = FillFolderNode(target.mountPoint, nullptr,

@@ -17,6 +17,7 @@
 
 #include <functional>
 
+struct DataPaths;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -45,12 +46,14 @@ struct FolderTreeHooks {
     std::function<void(const QString& program, const QString& file)> runVideo;
     std::function<void()> focusMainWindow;
     std::function<void()> beforeRefresh;               // hide the preview side window
+    std::function<bool()> demoMode;                    // the self-running demo start
 };
 
 class FolderTreeController : public QObject {
     Q_OBJECT
 public:
-    FolderTreeController(QTreeWidget* tree, FolderTreeHooks hooks, QObject* parent = nullptr);
+    // `paths` give the folder exclusions' file and the program's own folders.
+    FolderTreeController(QTreeWidget* tree, const DataPaths& paths, FolderTreeHooks hooks, QObject* parent = nullptr);
 
     QTreeWidget* tree() const { return tree_; }
     FolderTreeHooks& hooks() { return hooks_; }
@@ -70,6 +73,23 @@ public:
     bool PopupEnabled = true;              // the tree's pop-up menu may open
     bool AutoExpand = false;
     QString LastVideoPath;
+
+    // ---- Folder state ---------------------------------------------------------
+    // The folder selected in the tree (shows, mail, copy and search work on it).
+    QString SelectedFolder;
+    // The folder or MyShow file that OpenFolderOrShow opens next; every
+    // caller fills it first.
+    QString FolderToOpen;
+    // Set by callers that open a path not taken from the recent or favourites
+    // list; cleared by every run of OpenFolderOrShow.
+    uint8_t KeepListEntry = 0;
+    // The recent or favourite entry whose opening is under way.
+    ListEntryRef ListEntryToUpdate;
+    // The image of video nodes (21 plain, 22 with the video program's icon).
+    int32_t VideoImageIndex = ImgVideoPlain;
+    // Called by the opening of a recent (favorites false) or favourite entry
+    // right before it fills FolderToOpen and calls OpenFolderOrShow.
+    void MarkListEntryOpening(bool favorites, int index) { ListEntryToUpdate = ListEntryRef{favorites, index}; }
 
     // ---- Operations ---------------------------------------------------------
     // Reads `folder` into `node`; with no node, clears the tree and builds a new
@@ -110,9 +130,11 @@ private:
     void walkTo(const OpenTarget& target);
     void captionChanged();
     TreePlayOptions playOptions() const;
+    bool demoMode() const;
 
     QTreeWidget* tree_;
     QPointer<QWidget> viewport_;  // the tree's viewport, watched for presses
+    const DataPaths& paths_;
     FolderTreeHooks hooks_;
 };
 

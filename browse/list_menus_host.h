@@ -10,6 +10,9 @@
 #include <array>
 
 struct SettingsStore;
+class FolderTreeController;
+struct DataPaths;
+struct StartContext;
 class QAction;
 class QMenu;
 class QTimer;
@@ -66,8 +69,12 @@ public:
     virtual ListMenusWidgets widgets() const = 0;
     // The settings records.
     virtual SettingsStore& settings() = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
     // Fits a menu's width to its captions.
     virtual void MeasureMenu(QMenu* menu) = 0;
+    // The folder tree's controller (the selected folder, the folder to open).
+    virtual FolderTreeController* folderTree() = 0;
 
     virtual void OpenFolderOrShow() = 0;
     virtual void UpdateFolderCaption() = 0;
@@ -80,4 +87,6 @@ public:
     virtual void PlayPictures(const QStringList& Pictures, const QList<int>& Records) = 0;
     virtual void LoadMyShowClick(const QString& PresetFile) = 0;
     virtual void ShowMyShowLabel(const QString& action) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

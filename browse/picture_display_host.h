@@ -5,12 +5,17 @@
 #pragma once
 
 struct SettingsStore;
+struct ProgramState;
+struct StartContext;
 class QAction;
+class QSize;
 class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
 class QWidget;
+class TForm9;
+class TForm16;
 
 // The window's widgets the picture display section uses (any may be null but
 // Window).
@@ -63,6 +68,10 @@ public:
     virtual PictureDisplayWidgets widgets() const = 0;
     // The settings records.
     virtual SettingsStore& settings() = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The main window's picture area set by the layouts (empty when not set).
+    virtual QSize MainPictureArea() const = 0;
 
     // The sound of the picture shown before ends with it.
     virtual void ReleaseVoiceFile() = 0;
@@ -72,4 +81,10 @@ public:
     virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
+
+    // The full-screen show window and the MyShow manager (either may be null).
+    virtual TForm9* showWindow() const = 0;
+    virtual TForm16* showManager() const = 0;
 };

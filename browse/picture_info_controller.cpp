@@ -6,13 +6,11 @@
 
 #include "base/file_helpers.h"
 #include "base/found_file.h"
-#include "base/layout_state.h"
 #include "base/settings_store.h"
-#include "base/start_modes.h"
+#include "base/start_context.h"
 #include "browse/background_work.h"
 #include "browse/external_programs.h"
 #include "browse/folder_tree_logic.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
@@ -70,8 +68,8 @@ private:
 
 } // namespace
 
-PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("PictureInfoController"));
 }
@@ -99,14 +97,15 @@ int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, cons
                                                     bool ForceRenew, bool SetPictureDate)
 {
     return ::CreateOrRefreshThumbnail(m_host->settings(), Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive,
-                                      ForceRenew, SetPictureDate);
+                                      ForceRenew, SetPictureDate, m_host->start().DemoMode != 0);
 }
 
 void PictureInfoController::MakeSmallClick()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(m_host->settings(), SelectedFolder, m_w.Window);
+    TForm38 window(m_host->settings(), m_host->Paths(), SelectedFolder, m_host->start().DemoMode != 0, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
@@ -174,8 +173,9 @@ QRect previewArea(const PictureInfoHost& host, QLabel* label)
 {
     if (!label)
         return {};
-    if (PreviewDrawBounds.isValid() && !PreviewDrawBounds.isEmpty())
-        return PreviewDrawBounds;
+    const QRect kept = host.previewDrawBounds();
+    if (kept.isValid() && !kept.isEmpty())
+        return kept;
     const QRect designed = host.designBound(QStringLiteral("image2"));
     return designed.isValid() ? designed : label->geometry();
 }
@@ -219,7 +219,7 @@ void PictureInfoController::UpdateTarnivoPanelVisibility()
     // The panel presents the sibling renaming program; it shows only while
     // that program is installed.
     const bool sizeDateHidden = !m_w.SizeDatePanel4 || m_w.SizeDatePanel4->isHidden();
-    m_w.TarnivoPanel->setVisible(TarnivoInstalled != 0 && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
+    m_w.TarnivoPanel->setVisible(m_host->tarnivoInstalled() && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
 }
 
 void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
@@ -268,7 +268,8 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
                 const quint64 generation = ++g_previewGeneration;
                 QString source = Path;
                 if (UseThumbnail) {
-                    const int r = CreateOrRefreshThumbnailServingEvents(m_host->settings(), Path, ThumbnailPath(Path));
+                    const int r = CreateOrRefreshThumbnailServingEvents(m_host->settings(), Path, ThumbnailPath(Path),
+                                                                        m_host->start().DemoMode != 0);
                     if (generation != g_previewGeneration)
                         return;
                     if (r == ThumbMade || r == ThumbUpToDate)
@@ -382,7 +383,7 @@ bool topWindowVisible(const char* name)
 void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
 {
     Q_UNUSED(Shift);
-    if (!m_w.TreeView1 || topWindowVisible("Form12") || ArgumentMode)
+    if (!m_w.TreeView1 || topWindowVisible("Form12") || m_host->start().ArgumentMode)
         return;
     if (m_w.Window->isEnabled())
         m_w.TreeView1->setFocus(Qt::MouseFocusReason);
@@ -409,7 +410,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         m_w.PathToClipboard->setEnabled(true);
 
     const int image = node->data(0, TreeImageRole).toInt();
-    if (image == VideoImageIndex || IsVideoImage(image))
+    if (image == m_host->folderTree()->VideoImageIndex || IsVideoImage(image))
         PreviewKind = QLatin1Char('V');
     else if (image >= 4 && image <= 17)
         PreviewKind = QLatin1Char('P');
@@ -455,7 +456,8 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         if (m_w.FileSizeLabel4)
             setLine(m_w.FileSizeLabel4, PreviewSizeText(bytes));
         const bool exists = QFileInfo(path).isFile();
-        if (FileExistsDated(path)) {
+        TSearchRec FoundFile;
+        if (FileExistsDated(path, &FoundFile)) {
             if (m_w.FileDateLabel4)
                 setLine(m_w.FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
         } else {
@@ -473,7 +475,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
     }
 
-    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && PlaybackActive == 0 && !topWindowVisible("Form16")) {
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !topWindowVisible("Form16")) {
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }

@@ -10,6 +10,9 @@
 #include <array>
 
 struct SettingsStore;
+class FolderTreeController;
+struct DataPaths;
+struct StartContext;
 class QAction;
 class QFrame;
 class QLabel;
@@ -76,15 +79,26 @@ public:
     virtual PictureInfoWidgets widgets() const = 0;
     // The settings records.
     virtual SettingsStore& settings() = 0;
+    // The data-folder paths of this start.
+    virtual const DataPaths& Paths() const = 0;
     // The designed bounds of a widget of the window's layout (invalid when none).
     virtual QRect designBound(const QString& name) const = 0;
+    // The picture box of the previews the window's layout keeps (none before
+    // the first layout).
+    virtual QRect previewDrawBounds() const = 0;
 
     // Installs the picture loader's thumbnail and information steps and the
     // status of thumbnail making, unless something else installed its own.
     virtual void InstallLoaderSteps() = 0;
     virtual void RefreshSelectedFolder() = 0;
+    // The folder tree's controller (the selected folder, the video image).
+    virtual FolderTreeController* folderTree() = 0;
+    // The sibling renaming program is installed.
+    virtual bool tarnivoInstalled() const = 0;
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
     // The picture the thumbnail timer shows when it fires, and whether it is
     // the tree's.
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

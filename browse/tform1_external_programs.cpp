@@ -5,6 +5,7 @@
 
 #include "browse/external_programs_controller.h"
 #include "browse/external_programs_host.h"
+#include "shows/show_windows.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -17,6 +18,9 @@ public:
 
     SettingsStore& settings() override { return m_form->state().settings; }
 
+    ProgramState& state() const override { return m_form->state(); }
+
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     ExternalProgramsWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -63,6 +67,13 @@ public:
     void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
     void ShowPicturePreview(const QString& path) override { m_form->layouts()->ShowPicturePreview(path); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm20* folderPictureWindow() override
+    {
+        if (!m_form->folderPictureWindow())
+            m_form->setFolderPictureWindow(new TForm20(m_form));
+        return m_form->folderPictureWindow();
+    }
 
 private:
     TForm1* m_form;
@@ -93,5 +104,5 @@ Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
 
 void TForm1::InstallExternalPrograms()
 {
-    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this));
+    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this), m_state.session);
 }

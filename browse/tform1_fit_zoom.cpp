@@ -14,6 +14,7 @@ public:
 
     SettingsStore& settings() override { return m_form->state().settings; }
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     FitZoomWidgets widgets() const override
     {
         FitZoomWidgets w;
@@ -25,10 +26,14 @@ public:
         return w;
     }
 
+    ProgramState& state() const override { return m_form->state(); }
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+
+    const StartContext& start() const override { return m_form->state().start; }
 
 private:
     TForm1* m_form;
@@ -38,7 +43,7 @@ private:
 
 void TForm1::InstallFitZoom()
 {
-    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this));
+    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this), m_state.session);
 }
 
 void TForm1::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }

@@ -4,6 +4,7 @@
 // controller when the window is first shown.
 #include "app/tform1.h"
 
+#include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/picture_info_host.h"
 #include "browse/picture_loader.h"
@@ -16,15 +17,26 @@
 namespace {
 
 // The loader's steps of thumbnails and information and the status of
-// thumbnail making, installed when the main window is made unless something
-// else already installed its own.
-void installLoaderSteps(const SettingsStore& settings)
+// thumbnail making (shown by the main window), installed at start unless
+// something else already installed its own.
+// The thumbnail options of the program's main window: its settings and
+// whether it was started in demo mode (the defaults before it exists).
+ThumbnailOptions mainWindowThumbnailOptions()
 {
-    InstallThumbnailLoaderSteps(settings, false);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TForm1*>(window))
+            return CurrentThumbnailOptions(form->state().settings, form->state().start.DemoMode);
+    return ThumbnailOptions();
+}
+
+void installLoaderSteps()
+{
+    InstallThumbnailLoaderSteps(mainWindowThumbnailOptions, false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
-            if (Form1 && Form1->StatusPanel0)
-                Form1->StatusPanel0->setText(text);
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* form = qobject_cast<TForm1*>(window); form && form->StatusPanel0)
+                    form->StatusPanel0->setText(text);
         };
 }
 
@@ -34,6 +46,7 @@ public:
 
     SettingsStore& settings() override { return m_form->state().settings; }
 
+    const DataPaths& Paths() const override { return m_form->state().paths; }
     PictureInfoWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -82,15 +95,20 @@ public:
     }
 
     QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
+    QRect previewDrawBounds() const override { return m_form->layouts()->layoutState().PreviewDrawBounds; }
 
-    void InstallLoaderSteps() override { installLoaderSteps(m_form->state().settings); }
+    void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
+    bool tarnivoInstalled() const override { return m_form->externalPrograms()->TarnivoInstalled != 0; }
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
     void SetThumbnailPreview(const QString& path, bool fromTree) override
     {
         m_form->ThumbnailPreviewPath = path;
         m_form->ThumbnailPreviewFromTree = fromTree;
     }
+
+    const StartContext& start() const override { return m_form->state().start; }
 
 private:
     TForm1* m_form;
@@ -112,6 +130,7 @@ public:
 
 void startThumbnailFiles()
 {
+    installLoaderSteps();
     qApp->installEventFilter(new ThumbnailFilesWatcher(qApp));
 }
 
@@ -121,6 +140,5 @@ Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
 void TForm1::InstallPictureInfo()
 {
-    installLoaderSteps(state().settings);
-    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this));
+    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this), m_state.session);
 }

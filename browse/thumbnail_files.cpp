@@ -4,7 +4,6 @@
 #include "base/environment.h"
 #include "base/file_helpers.h"
 #include "base/settings_record.h"
-#include "base/start_args.h"
 #include "browse/picture_info.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
@@ -77,7 +76,7 @@ bool OutsideThumbnailFolders(const QString& picture, const QString& internetCach
     return true;
 }
 
-ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings)
+ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings, bool demoMode)
 {
     const TAddSettingsRecord& AddSettings = settings.AddSettings;
     const TSettingsRecord& Settings = settings.Settings;
@@ -88,7 +87,7 @@ ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings)
     o.minSizeKB = AddSettings.ThumbMinSizeKB;
     o.sizeIndex = AddSettings.ThumbSizeIndex;
     o.resetFileDate = Settings.ResetFileDate == QLatin1String("1");
-    o.demoMode = DemoMode != 0;
+    o.demoMode = demoMode;
     o.internetCacheLower = InternetCacheFolderLower;
     return o;
 }
@@ -268,18 +267,17 @@ std::function<void(const QString&)> statusThroughWindowThread()
 
 int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail,
                              const QString& slotName, bool fromPreview, bool ignoreDrive, bool forceRenew,
-                             bool setPictureDate)
+                             bool setPictureDate, bool demoMode)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions(settings);
+    const ThumbnailOptions options = CurrentThumbnailOptions(settings, demoMode);
     return CreateOrRefreshThumbnail(programThumbnailRequest(picture, thumbnail, slotName, fromPreview, ignoreDrive,
                                                             forceRenew, setPictureDate, options),
                                     options);
 }
 
-int CreateOrRefreshThumbnailInBackground(const SettingsStore& settings, const QString& picture,
-                                         const QString& thumbnail, const QString& slotName)
+int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
+                                         const ThumbnailOptions& options)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions(settings);
     if (options.demoMode)
         return ThumbNothingDone;
     ThumbnailRequest request =
@@ -293,9 +291,9 @@ int CreateOrRefreshThumbnailInBackground(const SettingsStore& settings, const QS
 }
 
 int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const QString& picture,
-                                          const QString& thumbnail)
+                                          const QString& thumbnail, bool demoMode)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions(settings);
+    const ThumbnailOptions options = CurrentThumbnailOptions(settings, demoMode);
     ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, QString(), false, false, false, false, options);
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
@@ -306,7 +304,7 @@ int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const Q
     return result;
 }
 
-void InstallThumbnailLoaderSteps(const SettingsStore& settings, bool replace)
+void InstallThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, bool replace)
 {
     PictureLoaderHooks& hooks = LoaderHooks();
     if (replace || !hooks.ThumbnailPath)
@@ -314,9 +312,9 @@ void InstallThumbnailLoaderSteps(const SettingsStore& settings, bool replace)
     if (replace || !hooks.PictureInfoText)
         hooks.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
     if (replace || !hooks.CreateOrRefreshThumbnail)
-        hooks.CreateOrRefreshThumbnail = [&settings](const QString& path, const QString& thumbnail,
-                                                     const QString& slot) {
-            return CreateOrRefreshThumbnailInBackground(settings, path, thumbnail, slot);
+        hooks.CreateOrRefreshThumbnail = [options](const QString& path, const QString& thumbnail, const QString& slot) {
+            return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot,
+                                                        options ? options() : ThumbnailOptions());
         };
 }
 

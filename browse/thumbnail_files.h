@@ -58,9 +58,9 @@ struct ThumbnailOptions {
     QString internetCacheLower;
 };
 
-// The options from the store's AddSettings and Settings, DemoMode and the
-// environment.
-ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings);
+// The options from the store's AddSettings and Settings, the demo mode and
+// the environment.
+ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings, bool demoMode);
 
 // Eligibility of a picture of `sizeKB` for a thumbnail: at least
 // minSizeKB; extension ".jpg" (lower-cased; never ".jpeg"); its drive kind
@@ -119,26 +119,28 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
 // The program's form: options from `settings`, the picture as loaded in
 // the named slot ("form1im1", "form9im1", "form9im2"; "" for none), the
 // status through ThumbnailStatusSink.
-int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail, const QString& slotName,
-                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate);
+int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail,
+                             const QString& slotName, bool fromPreview, bool ignoreDrive, bool forceRenew,
+                             bool setPictureDate, bool demoMode);
 
-// The same (not from the preview, nothing forced) made on the background
+// The same with `options` (not from the preview, nothing forced) made on the background
 // writer thread, so the window's thread never waits for the write; writes run
 // one after another. Returns ThumbNothingDone at once; the status "T" is
 // shown on the window's thread while the thumbnail is made.
-int CreateOrRefreshThumbnailInBackground(const SettingsStore& settings, const QString& picture,
-                                         const QString& thumbnail, const QString& slotName);
+int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
+                                         const ThumbnailOptions& options);
 
 // The program's form without a slot, made on a worker while the window's
 // thread serves its events; the same result.
 int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const QString& picture,
-                                          const QString& thumbnail);
+                                          const QString& thumbnail, bool demoMode);
 
 // Installs the picture loader's thumbnail and information steps (the path
 // rule, PictureInfoText, and the program's CreateOrRefreshThumbnail with the
-// slot just loaded, made in the background, with the options of `settings`,
-// which outlives the steps). Steps already installed stay unless `replace`.
-void InstallThumbnailLoaderSteps(const SettingsStore& settings, bool replace = false);
+// slot just loaded, made in the background). Steps already installed stay unless `replace`.
+// `options`, asked at each thumbnail, gives the thumbnail options in effect
+// (the settings and the demo mode; unset: the defaults, no drive allowed).
+void InstallThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, bool replace = false);
 
 // Where the program's form shows its status ("T" while making); unset: nowhere.
 std::function<void(const QString&)>& ThumbnailStatusSink();

@@ -71,7 +71,7 @@ public:
     // Replaces the making of one thumbnail; a CreateOrRefreshThumbnail result.
     std::function<int(const QString& picture, const QString& thumbnail, bool ignoreDrive, bool forceRenew)>
         createThumbnail;
-    // The thumbnail settings of the run.
+    // The thumbnail settings of the run (none are made in demo mode).
     ThumbnailOptions thumbnailOptions;
     // Polled before every folder and entry; true stops the run.
     std::function<bool()> cancelRequested;

@@ -63,8 +63,9 @@ void repaintControls(QWidget* window)
 
 // ---- TForm38 -------------------------------------------------------------------------
 
-TForm38::TForm38(SettingsStore& settings, const QString& selectedFolder, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_folder(selectedFolder)
+TForm38::TForm38(SettingsStore& settings, const DataPaths& paths, const QString& selectedFolder, bool demoMode,
+                 QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_paths(paths), m_folder(selectedFolder), m_demoMode(demoMode)
 {
     setObjectName(QStringLiteral("Form38"));
     setWindowTitle(QStringLiteral("Vistamo! - Create/Replace thumbnails manually"));
@@ -214,8 +215,8 @@ void TForm38::BtnOKClick()
     m_settings.AddSettings.ThumbsOnFixedDrives = OnFixedDrives;
     m_settings.AddSettings.ThumbsOnNetworkDrives = OnNetworkDrives;
     m_settings.AddSettings.ThumbsOnRemovableDrives = OnRemovableDrives;
-    if (!AddSettingsPath.isEmpty()) {
-        const platform::RecordResult written = WriteAddSettings(AddSettingsPath, m_settings.AddSettings);
+    if (!m_paths.AddSettingsPath.isEmpty()) {
+        const platform::RecordResult written = WriteAddSettings(m_paths.AddSettingsPath, m_settings.AddSettings);
         if (!written.ok())
             platform::showMessage(platform::PromptKind::Error, written.Message);
     }
@@ -345,7 +346,7 @@ void TForm38::ProcessThumbnails()
     batch.previewBox = previewBoxSize();
     batch.showPreview = [this](const QString&, int result, const QImage& preview) { ShowPreview(result, preview); };
     batch.cancelRequested = [this] { return CancelRequested; };
-    batch.thumbnailOptions = CurrentThumbnailOptions(m_settings);
+    batch.thumbnailOptions = CurrentThumbnailOptions(m_settings, m_demoMode);
     ThumbnailBatchOptions options;
     options.folder = m_folder;
     options.includeSubfolders = CBInclSubfolders->isChecked();

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QRect>
 
+struct DataPaths;
 class QCheckBox;
 class QFrame;
 class QTimer;
@@ -20,7 +21,11 @@ class QTextEdit;
 class TForm38 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm38(SettingsStore& settings, const QString& selectedFolder, QWidget* parent = nullptr);
+    // `settings` hold the thumbnail options the window reads and stores;
+    // `paths` name the additional settings file the window writes; with
+    // `demoMode` (a demo start) no thumbnails are made.
+    TForm38(SettingsStore& settings, const DataPaths& paths, const QString& selectedFolder, bool demoMode,
+            QWidget* parent = nullptr);
 
     QCheckBox* CBInclSubfolders = nullptr;
     QCheckBox* CBReplaceExisting = nullptr;
@@ -72,7 +77,9 @@ protected:
 private:
     QSize previewBoxSize() const;
     SettingsStore& m_settings;
+    const DataPaths& m_paths;
     QString m_folder;
+    bool m_demoMode = false;
 };
 
 class TForm39 : public QDialog {

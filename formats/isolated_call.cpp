@@ -46,6 +46,76 @@ bool writeAll(int fd, const char* data, qint64 size)
     return true;
 }
 
+// The child's side: holds its address space to what it maps already plus
+// `memoryLimitBytes`, computes, writes the result and leaves without running
+// any destructor of the parent's objects.
+[[noreturn]] void runChild(int writeFd, const std::function<QByteArray()>& work, qint64 memoryLimitBytes)
+{
+    ::signal(SIGPIPE, SIG_IGN);
+#ifndef VISTAMO_ASAN
+    // The limit counts from what the process already maps (libraries,
+    // thread stacks), so only the converter's own use is held down.
+    long long pages = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%lld", &pages) != 1)
+            pages = 0;
+        std::fclose(statm);
+    }
+    if (pages > 0) {
+        const rlim_t cap = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + rlim_t(memoryLimitBytes);
+        rlimit limit{cap, cap};
+        ::setrlimit(RLIMIT_AS, &limit);
+    }
+#else
+    // Instrumented builds: the sanitizer's report of a fault inside the
+    // converter stays on the child's standard error, and the child then
+    // ends with its own exit code so the parent can tell a fault from a
+    // refused file. The fuzzing driver's own death handling is not the
+    // child's business.
+    (void)memoryLimitBytes;
+    __sanitizer_set_death_callback(+[] { ::_exit(kSanitizerExit); });
+#endif
+    int status = 1;
+    try {
+        const QByteArray out = work();
+        if (!out.isEmpty() && writeAll(writeFd, out.constData(), out.size()))
+            status = 0;
+    } catch (...) {
+        status = 2;
+    }
+    ::close(writeFd);
+    ::_exit(status);
+}
+
+// The parent's side: reads the child's output until its end, the time limit
+// or far more than any drawing needs. False when the time ran out (or the
+// output grew too large).
+bool readChildOutput(int readFd, int timeoutMs, QByteArray& result)
+{
+    QElapsedTimer clock;
+    clock.start();
+    char buffer[65536];
+    for (;;) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0)
+            return false;
+        pollfd p{readFd, POLLIN, 0};
+        const int ready = ::poll(&p, 1, int(left));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            return ready != 0;
+        const ssize_t n = ::read(readFd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return true; // end of output
+        result.append(buffer, qsizetype(n));
+        if (result.size() > 256LL * 1024 * 1024)
+            return false; // far more than any drawing needs
+    }
+}
+
 } // namespace
 
 std::optional<QByteArray> RunIsolated(const std::function<QByteArray()>& work, int timeoutMs, qint64 memoryLimitBytes)
@@ -60,76 +130,13 @@ std::optional<QByteArray> RunIsolated(const std::function<QByteArray()>& work, i
         return std::nullopt;
     }
     if (pid == 0) {
-        // Child: compute, write, leave without running any destructor of
-        // the parent's objects.
         ::close(fds[0]);
-        ::signal(SIGPIPE, SIG_IGN);
-#ifndef VISTAMO_ASAN
-        // The limit counts from what the process already maps (libraries,
-        // thread stacks), so only the converter's own use is held down.
-        long long pages = 0;
-        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-            if (std::fscanf(statm, "%lld", &pages) != 1)
-                pages = 0;
-            std::fclose(statm);
-        }
-        if (pages > 0) {
-            const rlim_t cap = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + rlim_t(memoryLimitBytes);
-            rlimit limit{cap, cap};
-            ::setrlimit(RLIMIT_AS, &limit);
-        }
-#else
-        // Instrumented builds: the sanitizer's report of a fault inside the
-        // converter stays on the child's standard error, and the child then
-        // ends with its own exit code so the parent can tell a fault from a
-        // refused file. The fuzzing driver's own death handling is not the
-        // child's business.
-        (void)memoryLimitBytes;
-        __sanitizer_set_death_callback(+[] { ::_exit(kSanitizerExit); });
-#endif
-        int status = 1;
-        try {
-            const QByteArray out = work();
-            if (!out.isEmpty() && writeAll(fds[1], out.constData(), out.size()))
-                status = 0;
-        } catch (...) {
-            status = 2;
-        }
-        ::close(fds[1]);
-        ::_exit(status);
+        runChild(fds[1], work, memoryLimitBytes);
     }
 
     ::close(fds[1]);
     QByteArray result;
-    QElapsedTimer clock;
-    clock.start();
-    bool timedOut = false;
-    char buffer[65536];
-    for (;;) {
-        const qint64 left = timeoutMs - clock.elapsed();
-        if (left <= 0) {
-            timedOut = true;
-            break;
-        }
-        pollfd p{fds[0], POLLIN, 0};
-        const int ready = ::poll(&p, 1, int(left));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0) {
-            timedOut = ready == 0;
-            break;
-        }
-        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break; // end of output
-        result.append(buffer, qsizetype(n));
-        if (result.size() > 256LL * 1024 * 1024) {
-            timedOut = true; // far more than any drawing needs
-            break;
-        }
-    }
+    const bool timedOut = !readChildOutput(fds[0], timeoutMs, result);
     ::close(fds[0]);
     if (timedOut)
         ::kill(pid, SIGKILL);

@@ -90,28 +90,18 @@ void startJob(DecodeJob* job, const QByteArray& bytes)
     job->err.message[0] = 0;
 }
 
-// Runs the header read (and, with decode set, the whole decode) in a
-// function that holds no C++ objects, so longjmp is safe.
-bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int targetW, int targetH, bool decode)
-{
-    if (setjmp(job->err.jump))
-        return false;
-    jpeg_create_decompress(&job->cinfo);
-    job->created = true;
-    job->cinfo.mem->max_memory_to_use = MaxLibjpegMemory;
-    jpeg_mem_src(&job->cinfo, data, size);
-    jpeg_read_header(&job->cinfo, TRUE);
-    job->header.size = QSize(int(job->cinfo.image_width), int(job->cinfo.image_height));
-    job->header.components = job->cinfo.num_components;
-    job->header.progressive = jpeg_has_multiple_scans(&job->cinfo);
-    if (!decode)
-        return true;
+// The helpers below run inside runJob's setjmp frame: they hold no C++
+// objects, so a libjpeg error may jump out of them.
 
+// Refuses a header whose data cannot fill it, and a progressive picture whose
+// coefficients would not fit in libjpeg's memory limit.
+bool refuseOversizedHeader(DecodeJob* job, unsigned long size)
+{
     const qint64 w = job->cinfo.image_width;
     const qint64 h = job->cinfo.image_height;
     if (w <= 0 || h <= 0) {
         std::snprintf(job->err.message, sizeof job->err.message, "JPEG picture has no pixels");
-        return false;
+        return true;
     }
     // With Huffman coding every 8 x 8 block of every component costs at
     // least one bit (its DC difference code); a header claiming more blocks
@@ -125,7 +115,7 @@ bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int t
     if (blocks > qint64(size) * blocksPerByte) {
         std::snprintf(job->err.message, sizeof job->err.message, "JPEG data is too short for its size (%lldx%lld)",
                       static_cast<long long>(w), static_cast<long long>(h));
-        return false;
+        return true;
     }
     if (job->header.progressive) {
         // All coefficients stay in memory: 2 bytes a sample before subsampling.
@@ -133,10 +123,17 @@ bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int t
         if (coefficientBytes > MaxLibjpegMemory) {
             std::snprintf(job->err.message, sizeof job->err.message, "JPEG picture is too large (%lldx%lld)",
                           static_cast<long long>(w), static_cast<long long>(h));
-            return false;
+            return true;
         }
     }
+    return false;
+}
 
+// Chooses the DCT scale for the target size and the output colour space,
+// and allocates the output buffer (and a CMYK row). False when the output is
+// too large or the memory is not there.
+bool prepareOutput(DecodeJob* job, int targetW, int targetH)
+{
     job->scaleNum = ChooseJpegScale(job->header.size, QSize(targetW, targetH));
     job->cinfo.scale_num = static_cast<unsigned>(job->scaleNum);
     job->cinfo.scale_denom = 8;
@@ -154,48 +151,83 @@ bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int t
     const qint64 oh = job->cinfo.output_height;
     if (ow <= 0 || oh <= 0 || ow * oh > MaxDecodedPixels || ow > 32767 || oh > 32767) {
         std::snprintf(job->err.message, sizeof job->err.message, "JPEG picture is too large (%lldx%lld)",
-                      static_cast<long long>(w), static_cast<long long>(h));
+                      static_cast<long long>(job->cinfo.image_width), static_cast<long long>(job->cinfo.image_height));
         return false;
     }
     job->outWidth = int(ow);
     job->outHeight = int(oh);
-    const size_t stride = size_t(ow) * 4;
-    job->pixels = static_cast<unsigned char*>(std::malloc(stride * size_t(oh)));
+    job->pixels = static_cast<unsigned char*>(std::malloc(size_t(ow) * 4 * size_t(oh)));
     if (cmyk)
         job->cmykRow = static_cast<unsigned char*>(std::malloc(size_t(ow) * 4));
     if (!job->pixels || (cmyk && !job->cmykRow)) {
         std::snprintf(job->err.message, sizeof job->err.message, "Out of memory decoding JPEG");
         return false;
     }
+    return true;
+}
+
+// A progressive picture is filled only when every component got its DC scan;
+// scans missing before the end leave it grey.
+bool progressiveScansComplete(const DecodeJob* job)
+{
+    if (!job->header.progressive || !job->cinfo.coef_bits)
+        return true;
+    for (int c = 0; c < job->cinfo.num_components; ++c)
+        if (job->cinfo.coef_bits[c][0] < 0)
+            return false;
+    return true;
+}
+
+// One CMYK row (Adobe's inverted form or plain) into BGRA.
+void cmykRowToBgra(const unsigned char* row, unsigned char* line, qint64 width, bool inverted)
+{
+    for (qint64 x = 0; x < width; ++x) {
+        int c = row[x * 4], m = row[x * 4 + 1], y = row[x * 4 + 2], k = row[x * 4 + 3];
+        if (!inverted) {
+            c = 255 - c; m = 255 - m; y = 255 - y; k = 255 - k;
+        }
+        line[x * 4 + 0] = static_cast<unsigned char>(y * k / 255);
+        line[x * 4 + 1] = static_cast<unsigned char>(m * k / 255);
+        line[x * 4 + 2] = static_cast<unsigned char>(c * k / 255);
+        line[x * 4 + 3] = 255;
+    }
+}
+
+// Runs the header read (and, with decode set, the whole decode) in a
+// function that holds no C++ objects, so longjmp is safe.
+bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int targetW, int targetH, bool decode)
+{
+    if (setjmp(job->err.jump))
+        return false;
+    jpeg_create_decompress(&job->cinfo);
+    job->created = true;
+    job->cinfo.mem->max_memory_to_use = MaxLibjpegMemory;
+    jpeg_mem_src(&job->cinfo, data, size);
+    jpeg_read_header(&job->cinfo, TRUE);
+    job->header.size = QSize(int(job->cinfo.image_width), int(job->cinfo.image_height));
+    job->header.components = job->cinfo.num_components;
+    job->header.progressive = jpeg_has_multiple_scans(&job->cinfo);
+    if (!decode)
+        return true;
+    if (refuseOversizedHeader(job, size) || !prepareOutput(job, targetW, targetH))
+        return false;
+
     jpeg_start_decompress(&job->cinfo);
     // A progressive picture has been read whole by now.
-    if (job->header.progressive && job->cinfo.coef_bits) {
-        // A progressive picture is filled only when every component got
-        // its DC scan; scans missing before the end leave it grey.
-        for (int c = 0; c < job->cinfo.num_components; ++c)
-            if (job->cinfo.coef_bits[c][0] < 0) {
-                std::snprintf(job->err.message, sizeof job->err.message, "JPEG file is truncated");
-                return false;
-            }
+    if (!progressiveScansComplete(job)) {
+        std::snprintf(job->err.message, sizeof job->err.message, "JPEG file is truncated");
+        return false;
     }
+    const bool cmyk = job->cinfo.out_color_space == JCS_CMYK;
     const bool inverted = job->cinfo.saw_Adobe_marker;
+    const size_t stride = size_t(job->outWidth) * 4;
     while (job->cinfo.output_scanline < job->cinfo.output_height) {
         unsigned char* line = job->pixels + stride * job->cinfo.output_scanline;
         JSAMPROW row = cmyk ? job->cmykRow : line;
         if (jpeg_read_scanlines(&job->cinfo, &row, 1) != 1)
             break;
-        if (cmyk) {
-            for (qint64 x = 0; x < ow; ++x) {
-                int c = row[x * 4], m = row[x * 4 + 1], y = row[x * 4 + 2], k = row[x * 4 + 3];
-                if (!inverted) {
-                    c = 255 - c; m = 255 - m; y = 255 - y; k = 255 - k;
-                }
-                line[x * 4 + 0] = static_cast<unsigned char>(y * k / 255);
-                line[x * 4 + 1] = static_cast<unsigned char>(m * k / 255);
-                line[x * 4 + 2] = static_cast<unsigned char>(c * k / 255);
-                line[x * 4 + 3] = 255;
-            }
-        }
+        if (cmyk)
+            cmykRowToBgra(row, line, job->outWidth, inverted);
     }
     jpeg_finish_decompress(&job->cinfo);
     return true;

@@ -74,68 +74,87 @@ QString startPath(const PromptRequest& r)
     return QDir(r.folder).filePath(r.value);
 }
 
+QMessageBox::Icon iconOf(PromptKind kind)
+{
+    switch (kind) {
+    case PromptKind::Warning: return QMessageBox::Warning;
+    case PromptKind::Error: return QMessageBox::Critical;
+    case PromptKind::Information: return QMessageBox::Information;
+    case PromptKind::Confirmation: return QMessageBox::Question;
+    case PromptKind::Plain: return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The standard button of an answer; `text` gets a caption where the
+// standard button's own would be wrong ("&All").
+QMessageBox::StandardButton standardButtonOf(PromptAnswer b, QString& text)
+{
+    switch (b) {
+    case PromptAnswer::Ok: return QMessageBox::Ok;
+    case PromptAnswer::Cancel: return QMessageBox::Cancel;
+    case PromptAnswer::Yes: return QMessageBox::Yes;
+    case PromptAnswer::No: return QMessageBox::No;
+    case PromptAnswer::Abort: return QMessageBox::Abort;
+    case PromptAnswer::Retry: return QMessageBox::Retry;
+    case PromptAnswer::Ignore: return QMessageBox::Ignore;
+    case PromptAnswer::All: text = QStringLiteral("&All"); return QMessageBox::YesToAll;
+    case PromptAnswer::YesToAll: return QMessageBox::YesToAll;
+    case PromptAnswer::NoToAll: return QMessageBox::NoToAll;
+    case PromptAnswer::None: break;
+    }
+    return QMessageBox::Ok;
+}
+
+// A message box with the request's buttons, in their fixed order, captioned
+// by the request where it names a caption.
+PromptReply showMessageBox(const PromptRequest& r, QWidget* parent, const QString& title)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(r.text);
+    box.setIcon(iconOf(r.kind));
+    QList<QPair<QAbstractButton*, PromptAnswer>> made;
+    for (PromptAnswer b : kPromptButtonOrder) {
+        if (!hasPromptButton(r.buttons, b))
+            continue;
+        QString text;
+        for (const auto& t : r.buttonTexts)
+            if (t.first == b)
+                text = t.second;
+        QAbstractButton* button = nullptr;
+        if (text.isEmpty()) {
+            const QMessageBox::StandardButton sb = standardButtonOf(b, text);
+            if (text.isEmpty())
+                button = box.addButton(sb);
+        }
+        if (!button) {
+            const bool rejecting = b == PromptAnswer::Cancel || b == PromptAnswer::No
+                                   || b == PromptAnswer::NoToAll || b == PromptAnswer::Abort;
+            button = box.addButton(text, rejecting ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+        }
+        made << qMakePair(button, b);
+        if (b == r.defaultButton)
+            box.setDefaultButton(qobject_cast<QPushButton*>(button));
+    }
+    if (made.isEmpty())
+        made << qMakePair(static_cast<QAbstractButton*>(box.addButton(QMessageBox::Ok)), PromptAnswer::Ok);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    for (const auto& m : made)
+        if (m.first == clicked)
+            return PromptReply::button(m.second);
+    return PromptReply::button(hasPromptButton(r.buttons, PromptAnswer::Cancel) ? PromptAnswer::Cancel
+                                                                          : PromptAnswer::None);
+}
+
 PromptReply showDialog(const PromptRequest& r)
 {
     QWidget* parent = QApplication::activeWindow();
     const QString title = defaultTitle(r);
     switch (r.type) {
-    case PromptType::Message: {
-        QMessageBox box(parent);
-        box.setWindowTitle(title);
-        box.setText(r.text);
-        switch (r.kind) {
-        case PromptKind::Warning: box.setIcon(QMessageBox::Warning); break;
-        case PromptKind::Error: box.setIcon(QMessageBox::Critical); break;
-        case PromptKind::Information: box.setIcon(QMessageBox::Information); break;
-        case PromptKind::Confirmation: box.setIcon(QMessageBox::Question); break;
-        case PromptKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
-        }
-        QList<QPair<QAbstractButton*, PromptAnswer>> made;
-        for (PromptAnswer b : kPromptButtonOrder) {
-            if (!hasPromptButton(r.buttons, b))
-                continue;
-            QString text;
-            for (const auto& t : r.buttonTexts)
-                if (t.first == b)
-                    text = t.second;
-            QAbstractButton* button = nullptr;
-            if (text.isEmpty()) {
-                QMessageBox::StandardButton sb = QMessageBox::Ok;
-                switch (b) {
-                case PromptAnswer::Ok: sb = QMessageBox::Ok; break;
-                case PromptAnswer::Cancel: sb = QMessageBox::Cancel; break;
-                case PromptAnswer::Yes: sb = QMessageBox::Yes; break;
-                case PromptAnswer::No: sb = QMessageBox::No; break;
-                case PromptAnswer::Abort: sb = QMessageBox::Abort; break;
-                case PromptAnswer::Retry: sb = QMessageBox::Retry; break;
-                case PromptAnswer::Ignore: sb = QMessageBox::Ignore; break;
-                case PromptAnswer::All: sb = QMessageBox::YesToAll; text = QStringLiteral("&All"); break;
-                case PromptAnswer::YesToAll: sb = QMessageBox::YesToAll; break;
-                case PromptAnswer::NoToAll: sb = QMessageBox::NoToAll; break;
-                case PromptAnswer::None: break;
-                }
-                if (text.isEmpty())
-                    button = box.addButton(sb);
-            }
-            if (!button) {
-                const bool rejecting = b == PromptAnswer::Cancel || b == PromptAnswer::No
-                                       || b == PromptAnswer::NoToAll || b == PromptAnswer::Abort;
-                button = box.addButton(text, rejecting ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
-            }
-            made << qMakePair(button, b);
-            if (b == r.defaultButton)
-                box.setDefaultButton(qobject_cast<QPushButton*>(button));
-        }
-        if (made.isEmpty())
-            made << qMakePair(static_cast<QAbstractButton*>(box.addButton(QMessageBox::Ok)), PromptAnswer::Ok);
-        box.exec();
-        QAbstractButton* clicked = box.clickedButton();
-        for (const auto& m : made)
-            if (m.first == clicked)
-                return PromptReply::button(m.second);
-        return PromptReply::button(hasPromptButton(r.buttons, PromptAnswer::Cancel) ? PromptAnswer::Cancel
-                                                                              : PromptAnswer::None);
-    }
+    case PromptType::Message:
+        return showMessageBox(r, parent, title);
     case PromptType::Input: {
         bool ok = false;
         const QString text = QInputDialog::getText(parent, title, r.text, QLineEdit::Normal, r.value, &ok);

@@ -101,7 +101,7 @@ void TForm1::MyShowDraftClick()
     }
     AskMakeChangesPermanent();
     CloseOpenShow();
-    const auto opened = OpenDraftShow(DraftShowPath, WorkShowPath);
+    const auto opened = OpenDraftShow(m_state.paths.DraftShowPath, m_state.paths.WorkShowPath);
     if (!opened.ok()) {
         platform::showMessage(platform::PromptKind::Error, opened.Message);
         return;
@@ -116,9 +116,10 @@ void TForm1::MyShowDraftClick()
 
 void TForm1::LoadMyShowClick(const QString& PresetFile)
 {
+    TForm16* const Form16 = m_showManager;
     QString path = PresetFile;
     if (path.isEmpty()) {
-        const auto chosen = platform::chooseOpenFile(QStringLiteral("Open MyShow"), ShowsFolder,
+        const auto chosen = platform::chooseOpenFile(QStringLiteral("Open MyShow"), m_state.paths.ShowsFolder,
                                                      QStringLiteral("MyShow files (*.vxt)|*.vxt"));
         if (!chosen)
             return;
@@ -128,14 +129,14 @@ void TForm1::LoadMyShowClick(const QString& PresetFile)
         platform::showMessage(platform::PromptKind::Error, path + QStringLiteral(" not found"));
         return;
     }
-    if (QFileInfo(path).fileName().compare(QFileInfo(DraftShowPath).fileName(), Qt::CaseInsensitive) == 0) {
+    if (QFileInfo(path).fileName().compare(QFileInfo(m_state.paths.DraftShowPath).fileName(), Qt::CaseInsensitive) == 0) {
         platform::showMessage(platform::PromptKind::Warning,
                               QStringLiteral("The Draft show can not be opened as a named show"));
         return;
     }
     AskMakeChangesPermanent();
     CloseOpenShow();
-    const auto opened = OpenNamedShow(path, WorkShowPath, DraftShowPath);
+    const auto opened = OpenNamedShow(path, m_state.paths.WorkShowPath, m_state.paths.DraftShowPath);
     if (!opened.ok()) {
         platform::showMessage(platform::PromptKind::Error, opened.Message);
         MyShowDraftClick();

@@ -2,6 +2,7 @@
 
 #include "platform/keyboard_hook.h"
 #include "base/settings_store.h"
+#include "base/start_context.h"
 #include "platform/clock.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -13,10 +14,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TForm13* Form13 = nullptr;
-TForm2* Form2 = nullptr;
 
-QStringList AutomaticShowPictures(const QString& autoShowPath, const TSettingsRecord& settings, QList<int>* records)
+QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, const TSettingsRecord& settings,
+                                  bool demoMode, QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -26,7 +26,7 @@ QStringList AutomaticShowPictures(const QString& autoShowPath, const TSettingsRe
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(autoShowPath, PlayOptionsFrom(settings, true));
+        pictures = CollectFolderPictures(paths, autoShowPath, PlayOptionsFrom(settings, true), demoMode);
     }
     return pictures;
 }
@@ -34,12 +34,14 @@ QStringList AutomaticShowPictures(const QString& autoShowPath, const TSettingsRe
 bool PlayAutomaticShow(AutomaticShowHost* host)
 {
     const TSettingsRecord& Settings = host->settings().Settings;
-    AutoShowRunning = 1;
-    ApplyShowOptions(Settings);
+    ShowSession& session = host->Session();
+    session.AutoShowRunning = 1;
+    ApplyShowOptions(session, Settings);
     QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(Settings.AutoShowPath, Settings, &records);
+    const QStringList pictures =
+        AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, Settings, host->start().DemoMode != 0, &records);
     if (pictures.isEmpty()) {
-        AutoShowRunning = 0;
+        session.AutoShowRunning = 0;
         return false;
     }
     host->PlayPictures(pictures, records);
@@ -120,8 +122,8 @@ void TForm2::Tick()
     if (form_)
         form_->AutomaticShowWindow()->setEnabled(true);
     hide();
-    if (!form_ || !PlayAutomaticShow(form_))
-        AutoShowRunning = 0;
+    if (form_ && !PlayAutomaticShow(form_))
+        form_->Session().AutoShowRunning = 0;
 }
 
 void TForm2::CancelCountdown()
@@ -129,8 +131,8 @@ void TForm2::CancelCountdown()
     CountTimer->stop();
     hide();
     IdleStartTick = platform::monotonicMs();
-    AutoShowRunning = 0;
     if (form_) {
+        form_->Session().AutoShowRunning = 0;
         form_->IdleTimer()->stop();
         QWidget* window = form_->AutomaticShowWindow();
         window->setEnabled(true);

@@ -17,8 +17,8 @@ class QTimer;
 // The pictures of the automatic show's source (`AutoShowPath`): the pictures
 // of a show file, or of a folder under the automatic-show options.
 // `records`, when given, gets each picture's record number in a show file.
-QStringList AutomaticShowPictures(const QString& autoShowPath, const TSettingsRecord& settings,
-                                  QList<int>* records = nullptr);
+QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, const TSettingsRecord& settings,
+                                  bool demoMode, QList<int>* records = nullptr);
 
 // Plays the automatic show in `host`'s full-screen window; false (and
 // nothing shown) when its source holds no picture.
@@ -35,7 +35,6 @@ public:
 private:
     AutomaticShowHost* form_;
 };
-extern TForm13* Form13;
 
 class TForm2 : public QWidget {
     Q_OBJECT
@@ -56,4 +55,3 @@ private:
     AutomaticShowHost* form_;
     int remaining_ = 5;
 };
-extern TForm2* Form2;

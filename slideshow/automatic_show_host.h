@@ -1,9 +1,13 @@
 // What the automatic-show windows (Form13, Form2) need of the main window.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QList>
 #include <QStringList>
 
+struct DataPaths;
+struct StartContext;
 class QTimer;
 class QWidget;
 struct SettingsStore;
@@ -21,4 +25,11 @@ public:
     virtual QTimer* IdleTimer() = 0;
     // The settings the automatic show is stored in.
     virtual SettingsStore& settings() = 0;
+    // The show the automatic show starts and ends.
+    virtual ShowSession& Session() = 0;
+    // The data-folder paths of this start (the folder exclusions a folder
+    // source's collection follows).
+    virtual const DataPaths& Paths() const = 0;
+    // How the program was started (demo mode keeps only the fixed exclusions).
+    virtual const StartContext& start() const = 0;
 };

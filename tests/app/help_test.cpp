@@ -41,13 +41,13 @@ struct HelpFixture : ::testing::Test {
     {
         ClearOpenedUrls();
         clearPromptLog();
-        DemoMode = 0;
-        ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Edit MyShow.htm")});
+        TestState().start.DemoMode = 0;
+        TestState().paths.ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Edit MyShow.htm")});
     }
     void TearDown() override
     {
-        ProgramFolder.clear();
-        DemoMode = 0;
+        TestState().paths.ProgramFolder.clear();
+        TestState().start.DemoMode = 0;
         qunsetenv(WebSiteVariable);
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
@@ -174,7 +174,7 @@ TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
     TForm1 form(TestState());
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Edit MyShow.htm"));
     ASSERT_EQ(OpenedUrls().size(), 1);
-    EXPECT_EQ(OpenedUrls().first(), QUrl::fromLocalFile(ProgramFolder + QStringLiteral("/help/Edit MyShow.htm")));
+    EXPECT_EQ(OpenedUrls().first(), QUrl::fromLocalFile(TestState().paths.ProgramFolder + QStringLiteral("/help/Edit MyShow.htm")));
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_TRUE(form.HelpTimer->isActive());
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
@@ -205,7 +205,7 @@ TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
     form.GettingStarted->setVisible(false);   // how start-up switches it off
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Options.htm"));
     form.GettingStarted->setVisible(true);
-    ProgramFolder = testsupport::freshDir(QStringLiteral("nohelp"));
+    TestState().paths.ProgramFolder = testsupport::freshDir(QStringLiteral("nohelp"));
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_EQ(messages(), QStringList({HelpPagesMissingText, HelpPagesMissingText, HelpPagesMissingText}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Error);
@@ -223,7 +223,7 @@ TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
 TEST_F(HelpFixture, DemoModeOpensNoHelp)
 {
     TForm1 form(TestState());
-    DemoMode = 1;
+    TestState().start.DemoMode = 1;
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_TRUE(OpenedUrls().isEmpty());
     EXPECT_TRUE(messages().isEmpty());
@@ -232,7 +232,6 @@ TEST_F(HelpFixture, DemoModeOpensNoHelp)
 TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
 {
     TForm1 form(TestState());
-    Form1 = &form;
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("Form18"));
     InstallHelpKey(&dialog, QStringLiteral("Edit MyShow.htm"));
@@ -247,7 +246,6 @@ TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
     pressF1(&noTopic);
     pressF1(form.TreeView1);
     form.helpAndVersion()->HelpTimerTimer();
-    Form1 = nullptr;
 
     ASSERT_EQ(OpenedUrls().size(), 2);
     EXPECT_TRUE(OpenedUrls().at(0).toLocalFile().endsWith(QStringLiteral("/help/Edit MyShow.htm")));
@@ -290,7 +288,7 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
 
 TEST_F(HelpFixture, TheHelpMenuCreditsItemOpensItsPage)
 {
-    ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Credits.htm")});
+    TestState().paths.ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Credits.htm")});
     TForm1 form(TestState());
     form.SetupSmallHandlers();
     QAction* credits = form.actionNamed(QStringLiteral("Credits"));

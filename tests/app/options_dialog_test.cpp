@@ -4,11 +4,10 @@
 #include "base/add_settings_record.h"
 #include "support/test_state.h"
 #include "base/data_folder.h"
-#include "base/layout_state.h"
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -95,11 +94,11 @@ protected:
     {
         TestState().settings.Settings = sampleSettings();
         TestState().settings.AddSettings = sampleAdd();
-        AddSettingsPath = testsupport::freshDir(QStringLiteral("options")) + QStringLiteral("/VXAddSettings.dat");
-        PlaybackActive = 0;
-        UseMainMonitor = 1;
-        savedPlayOptions_ = PlayOptions;
-        savedShowState_ = ShowState;
+        TestState().paths.AddSettingsPath = testsupport::freshDir(QStringLiteral("options")) + QStringLiteral("/VXAddSettings.dat");
+        TestState().session.PlaybackActive = 0;
+        TestState().session.UseMainMonitor = 1;
+        savedPlayOptions_ = TestState().session.PlayOptions;
+        savedShowState_ = TestState().session.ShowState;
         setClock(QDateTime(QDate(2026, 3, 30), QTime(10, 0)));
     }
     void TearDown() override
@@ -107,10 +106,10 @@ protected:
         resetClock();
         TestState().settings.Settings = TSettingsRecord{};
         TestState().settings.AddSettings = TAddSettingsRecord{};
-        AddSettingsPath.clear();
-        PlaybackActive = 0;
-        PlayOptions = savedPlayOptions_;
-        ShowState = savedShowState_;
+        TestState().paths.AddSettingsPath.clear();
+        TestState().session.PlaybackActive = 0;
+        TestState().session.PlayOptions = savedPlayOptions_;
+        TestState().session.ShowState = savedShowState_;
     }
 
 private:
@@ -366,7 +365,7 @@ TEST(OptionsStore, AdditionalSettingsChangeAndThumbnailSwitch)
 
 TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
 {
-    TForm3 dialog(TestState().settings);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
     EXPECT_EQ(dialog.objectName(), QStringLiteral("Form3"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vistamo! - Options"));
     auto* tabs = dialog.findChild<QTabWidget*>("PageControl1");
@@ -398,7 +397,7 @@ TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().settings);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
     dialog.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(5);
     dialog.findChild<QLineEdit*>("MinSizeEdit")->setText(QStringLiteral("500"));
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("100"));
@@ -410,14 +409,14 @@ TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
     EXPECT_EQ(dialog.LastCheck.Focus, QStringLiteral("MinSizeEdit"));
     EXPECT_EQ(Settings.MinSizeKB, 10);
     EXPECT_EQ(Settings.ContinuousPlay, 0);
-    EXPECT_FALSE(QFile::exists(AddSettingsPath));
+    EXPECT_FALSE(QFile::exists(TestState().paths.AddSettingsPath));
 }
 
 TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().settings);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("x"));
     dialog.findChild<QLineEdit*>("SecondsWaitASEdit")->setText(QStringLiteral("4"));
     dialog.PictureOptionsDone->click();
@@ -432,7 +431,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     {
-        TForm3 dialog(TestState().settings);
+        TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
         dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
         dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         dialog.CancelButton->click();
@@ -442,7 +441,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
     EXPECT_EQ(Settings.ContinuousPlay, 0);
 
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().settings);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
     dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
     dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     dialog.findChild<QComboBox*>("IntervalComboBox")->setCurrentIndex(7);
@@ -457,9 +456,9 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
     EXPECT_EQ(Settings.NewShowInterval, 7);
     EXPECT_EQ(Settings.IntervalIndex, 4);
     EXPECT_EQ(Settings.ExcludeSmallPics, QStringLiteral("1"));
-    EXPECT_EQ(PlayOptions.IntervalSeconds, 10);
+    EXPECT_EQ(TestState().session.PlayOptions.IntervalSeconds, 10);
     // No change of the additional settings: their file is not written.
-    EXPECT_FALSE(QFile::exists(AddSettingsPath));
+    EXPECT_FALSE(QFile::exists(TestState().paths.AddSettingsPath));
 }
 
 TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
@@ -469,7 +468,7 @@ TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
     AddSettings.ThumbsOnFixedDrives = 0;
     Settings.ResetFileDate = QStringLiteral("0");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    TForm3 dialog(TestState().settings);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
     dialog.findChild<QCheckBox*>("CBUseThumbNWD")->setChecked(true);
     EXPECT_TRUE(dialog.findChild<QWidget*>("RGThumbSize")->isEnabled());
     dialog.PictureOptionsDone->click();
@@ -479,7 +478,7 @@ TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
     EXPECT_EQ(AddSettings.ThumbsOnNetworkDrives, 1);
     // Changed additional settings are written at once.
     TAddSettingsRecord onDisk;
-    ASSERT_TRUE(DecodeAddSettings(testsupport::readFile(AddSettingsPath), onDisk).ok());
+    ASSERT_TRUE(DecodeAddSettings(testsupport::readFile(TestState().paths.AddSettingsPath), onDisk).ok());
     EXPECT_EQ(onDisk.ThumbsOnNetworkDrives, 1);
 }
 
@@ -495,7 +494,7 @@ TEST_F(OptionsDialogTest, ChosenColoursShowOnBothExamplesAndAreStored)
         colors->accept();   // the user's OK makes the colour the chosen one
         return PromptReply::result(QDialog::Accepted);
     });
-    TForm3 dialog(TestState().settings);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
     dialog.findChild<QPushButton*>("BackGroundButton")->click();   // blue background
     dialog.findChild<QPushButton*>("ColorSB")->click();            // green text
     const auto* background = dialog.findChild<QLabel*>("BackgroundColorLabel");
@@ -514,7 +513,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.EditPrograms[0] = QStringLiteral("/Prog/Edit");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::ok(QStringLiteral("/prog/edit"))});
-    TForm3 dialog(TestState().settings);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
     dialog.BrowseButton->click();
     ASSERT_EQ(promptLog().size(), 2);
     EXPECT_EQ(promptLog()[1].request.text, QStringLiteral("Program already exists in list!"));
@@ -523,7 +522,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
 
 TEST_F(OptionsDialogTest, NeverUseAutomaticShowDisablesItsControlsButNotTheCdTexts)
 {
-    TForm3 dialog(TestState().settings);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
     dialog.NeverUseASCheckBox->setChecked(true);
     EXPECT_FALSE(dialog.HoldLastShowBox->isEnabled());
     EXPECT_FALSE(dialog.SecondsWaitASEdit->isEnabled());
@@ -554,23 +553,23 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
 
 TEST_F(OptionsDialogTest, RunningShowKeepsItsIntervalUnlessTheChoiceChanged)
 {
-    PlaybackActive = 1;
-    ShowState.CurrentInterval = 7;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState.CurrentInterval = 7;
     {
-        TForm3 dialog(TestState().settings);
+        TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
         dialog.FormActivate();
         dialog.PictureOptionsDone->click();
         ASSERT_TRUE(dialog.LastCheck.ok());
     }
-    EXPECT_EQ(ShowState.CurrentInterval, 7);
+    EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
     {
-        TForm3 dialog(TestState().settings);
+        TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
         dialog.FormActivate();
         dialog.Intervalgroup->setItemIndex(3);
         dialog.PictureOptionsDone->click();
     }
-    EXPECT_EQ(ShowState.CurrentInterval, 5);
-    PlaybackActive = 0;
+    EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 5);
+    TestState().session.PlaybackActive = 0;
 }
 
 TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
@@ -580,7 +579,7 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     ASSERT_TRUE(testsupport::writeFile(editor, "#!/bin/sh\n"));
     Settings.EditPrograms[0] = editor;
     TForm1 form(TestState());
-    TForm3 dialog(form.state().settings, &form);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session, &form);
     EXPECT_EQ(dialog.ExtProgComboBox->currentText(), editor);
     dialog.PictureOptionsDone->click();
     ASSERT_TRUE(dialog.LastCheck.ok());
@@ -594,14 +593,14 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
 TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
 {
     TForm1 form(TestState());
-    SelectedFolder = QStringLiteral("/");
+    form.folderTree()->SelectedFolder = QStringLiteral("/");
     form.options()->Options1Click();
     EXPECT_FALSE(form.ExcludeFolder->isEnabled());
     EXPECT_EQ(form.ExcludeFolder->title(), QStringLiteral("E&xclude from"));
-    SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
+    form.folderTree()->SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
     form.options()->Options1Click();
     EXPECT_TRUE(form.ExcludeFolder->isEnabled());
-    SelectedFolder.clear();
+    form.folderTree()->SelectedFolder.clear();
 }
 
 TEST(OptionsLoad, DamagedDigitTextsSelectTheFirstItem)
@@ -624,7 +623,7 @@ TEST_F(OptionsDialogTest, ChoosingAProgramMakesItTheFirstAndRemoveEmptiesTheText
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.EditPrograms = {QStringLiteral("/p/a"), QStringLiteral("/p/b"), QStringLiteral("/p/c"), {}, {}};
-    TForm3 dialog(TestState().settings);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().session);
     auto* list = dialog.findChild<QComboBox*>("ExtProgComboBox");
     ASSERT_EQ(list->count(), 3);
     EXPECT_TRUE(dialog.BrowseButton->isEnabled());

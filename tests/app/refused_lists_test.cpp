@@ -11,7 +11,7 @@
 #include "app/tform1.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/prompt.h"
 #include "shows/known_shows.h"
 #include "shows/show_windows.h"
@@ -142,11 +142,11 @@ TEST_P(RefusedListTest, TheCloseLeavesTheKnownShowsAsTheyAreAndSaysSo)
     placeRefused(showList, GetParam(), ShowListMaxBytes, EncodeShowListRecord("/shows/kept.vxt"));
     const QByteArray before = onDisk(showList);
     MainWindowFixture window;
-    ASSERT_EQ(ShowListPath, showList);
-    ASSERT_TRUE(Form16);
-    EXPECT_TRUE(Form16->KnownShows().isEmpty());
+    ASSERT_EQ(window.form()->state().paths.ShowListPath, showList);
+    ASSERT_TRUE(window.form()->showManager());
+    EXPECT_TRUE(window.form()->showManager()->KnownShows().isEmpty());
     // A show added during the run does not make the close rewrite the file.
-    Form16->AddKnownShow(window.parentFolder() + "/new.vxt");
+    window.form()->showManager()->AddKnownShow(window.parentFolder() + "/new.vxt");
 
     window.clearPrompts();
     ASSERT_TRUE(window.closeWindow());
@@ -158,7 +158,7 @@ TEST_P(RefusedListTest, TheCloseLeavesTheKnownShowsAsTheyAreAndSaysSo)
     EXPECT_EQ(platform::promptLog().size(), 1) << allPrompts().toStdString();
     // The settings were saved as usual.
     TSettingsRecord saved;
-    ASSERT_TRUE(ReadSettingsFile(SettingsFileName, saved).ok());
+    ASSERT_TRUE(ReadSettingsFile(window.form()->state().paths.SettingsFileName, saved).ok());
     EXPECT_EQ(saved.RunningMarker, 0);
 }
 
@@ -168,9 +168,9 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
                  EncodeExcludeFolderRecord(TExcludeFolderRecord{"/kept", 1, 0, 0, 0}));
     const QByteArray before = onDisk(exclusions);
     MainWindowFixture window;
-    ASSERT_EQ(ExcludeFolderPath, exclusions);
+    ASSERT_EQ(window.form()->state().paths.ExcludeFolderPath, exclusions);
     window.clickNode(window.folder());
-    ASSERT_EQ(SelectedFolder, window.folder());
+    ASSERT_EQ(window.form()->folderTree()->SelectedFolder, window.folder());
 
     window.clearPrompts();
     window.form()->BrowsePop->trigger();
@@ -199,7 +199,7 @@ TEST_P(RefusedListTest, AFolderRenameLeavesEveryRefusedListAsItIsAndSaysSo)
     MainWindowFixture window;
     // A playlist in the playlist folder, refused the same way; a pipe or a
     // folder there is not taken for a playlist at all.
-    const QString playlist = PlaylistsFolder + "/Trip songs.vxz";
+    const QString playlist = window.form()->state().paths.PlaylistsFolder + "/Trip songs.vxz";
     TPlaylistRecord track;
     track.SoundPath = window.folder() + "/song.mp3";
     placeRefused(playlist, GetParam(), PlaylistMaxBytes, EncodePlaylistRecord(track));
@@ -208,7 +208,7 @@ TEST_P(RefusedListTest, AFolderRenameLeavesEveryRefusedListAsItIsAndSaysSo)
     const QByteArray playlistBefore = onDisk(playlist);
     Settings.KeepShowsInSync = 1;
     window.clickNode(window.folder());
-    ASSERT_EQ(SelectedFolder, window.folder());
+    ASSERT_EQ(window.form()->folderTree()->SelectedFolder, window.folder());
 
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{platform::PromptReply::ok("Holiday")});

@@ -2,13 +2,12 @@
 #include "support/test_state.h"
 #include "base/layout_calc.h"
 #include "app/layout_preview.h"
-#include "base/layout_state.h"
 #include "app/menu_captions.h"
 #include "app/menu_painter.h"
 #include "app/menu_style.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
@@ -47,10 +46,8 @@ QString makePicture(const QString& dir, const QString& name)
 struct ShowFlagGuard {
     ~ShowFlagGuard()
     {
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         TestState().settings.Settings = TSettingsRecord{};
-        MaximizedLayout = 0;
-        WindowMaximized = 0;
     }
 };
 
@@ -62,7 +59,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     const QString dir = testsupport::freshDir(QStringLiteral("pics"));
     TForm1 form(TestState());
     form.SetupMenus();
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
     emit form.Bestand1->aboutToShow();
     EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
@@ -147,12 +144,12 @@ TEST(MainWindowLayouts, MaximizedAndBackRestoresEveryControl)
     ASSERT_TRUE(design.contains(QStringLiteral("TreeView1")));
     ASSERT_TRUE(design.contains(QStringLiteral("Label7")));
     form.layouts()->ApplyMaximizedLayout();
-    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 1);
     const int W = form.screen()->availableGeometry().width();
     EXPECT_EQ(form.TreeView1->width(), RoundEven((W - 8) / 2.0));
     EXPECT_EQ(form.MyShowSG->x(), form.TreeView1->width() + 4);
     form.layouts()->ApplyRestoredLayout();
-    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 0);
     for (auto it = design.begin(); it != design.end(); ++it) {
         if (it.key().startsWith(QLatin1String("Voice")) || it.key() == QLatin1String("MicroSB"))
             continue;
@@ -168,13 +165,13 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     EXPECT_EQ(form.layouts()->HandleSystemCommand(1), -1);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,
               QStringLiteral("Maximizing/Restoring not allowed in a running slide show!"));
     EXPECT_EQ(platform::promptLog().first().request.kind, platform::PromptKind::Error);
-    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 0);
 }
 
 TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
@@ -207,7 +204,7 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     }
     QObject::connect(form.Forward1ToolButton, &QAction::triggered, [&] { ++forward1; });
     QObject::connect(form.ShowForwardToolButton, &QAction::triggered, [&] { ++showForward; });
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
 
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right);
@@ -280,8 +277,7 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     TForm9 show(TestState());
-    TForm9* before = Form9;
-    Form9 = &show;
+    form.setShowWindow(&show);
     Settings.ShowHints = 1;
     form.layouts()->UpdateHintsButton();
     EXPECT_EQ(show.SBInfo->toolTip(), QStringLiteral("Press to hide hints/tooltips"));
@@ -300,7 +296,6 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     form.Volume->setEnabled(true);
     form.layouts()->SyncControlPanelButtons();
     EXPECT_TRUE(show.VolumeSpeedButton->isEnabled());
-    Form9 = before;
 }
 
 TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
@@ -316,18 +311,18 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
 
     form.layouts()->ShowMyShowLabel(QStringLiteral("Save"));
     EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Saving..."));
-    EXPECT_EQ(MyShowSaving, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MyShowSaving, 1);
     form.layouts()->ShowMyShowLabel(QStringLiteral("Draft"));
     EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft (saves automatically)"));
-    EXPECT_EQ(MyShowSaving, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MyShowSaving, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    ShowIntervalStep = 0;
+    TestState().session.ShowIntervalStep = 0;
     form.layouts()->ChangeShowSpeed(true);
-    EXPECT_EQ(ShowIntervalStep, 0);
-    EXPECT_EQ(SpeedMessageText, QStringLiteral("Already in fastest mode of "));
+    EXPECT_EQ(TestState().session.ShowIntervalStep, 0);
+    EXPECT_EQ(form.layouts()->layoutState().SpeedMessageText, QStringLiteral("Already in fastest mode of "));
     form.layouts()->ChangeShowSpeed(false);
-    EXPECT_EQ(ShowIntervalStep, 1);
+    EXPECT_EQ(TestState().session.ShowIntervalStep, 1);
 }
 
 TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
@@ -360,14 +355,14 @@ TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
     const QRect avail = form.screen()->availableGeometry();
     form.showMaximized();
     QCoreApplication::processEvents();
-    EXPECT_EQ(MaximizedLayout, 1);
-    EXPECT_EQ(WindowMaximized, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 1);
+    EXPECT_EQ(form.layouts()->layoutState().WindowMaximized, 1);
     // The columns share the window's inside (the screen less the frame).
     EXPECT_EQ(form.TreeView1->width(), RoundEven((form.ClientArea->width() - 8) / 2.0));
     EXPECT_LE(form.MyShowSG->geometry().right(), form.ClientArea->width());
     form.showNormal();
     QCoreApplication::processEvents();
-    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 0);
     EXPECT_EQ(form.TreeView1->geometry(), form.layouts()->designBounds().value(QStringLiteral("TreeView1")));
 
     // With the MyShow panel hidden the "maximized" window is a normal
@@ -375,7 +370,7 @@ TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
     Settings.MyShowHidden = 1;
     form.showMaximized();
     QCoreApplication::processEvents();
-    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 1);
     EXPECT_FALSE(form.isMaximized());
     // (never narrower than the window's menu bar and tool bars allow)
     EXPECT_EQ(form.frameGeometry().width(), std::max(RoundEven(avail.width() / 2.0), form.minimumSizeHint().width()));
@@ -388,46 +383,44 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     const QString dir = testsupport::freshDir(QStringLiteral("showpics"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
     TForm9 show(TestState());
-    TForm9* before = Form9;
-    Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     show.show();
-    PlaybackActive = 1;
-    ShowState.ManualMode = false;
-    ShowState.Direction = 1;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState.ManualMode = false;
+    TestState().session.ShowState.Direction = 1;
     ASSERT_FALSE(show.Paused());
 
     // The window's state changes as the window manager reports them (the
     // offscreen platform does not keep a window minimized).
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     EXPECT_EQ(form.layouts()->HandleSystemCommand(2), 2);
     EXPECT_TRUE(show.Paused());
-    EXPECT_EQ(MinimizedDuringShow, 1);
+    EXPECT_EQ(form.layouts()->layoutState().MinimizedDuringShow, 1);
 
     // Restored from the taskbar: the restore command, the restore handler
     // and the activation all follow; the show is resumed once.
-    WindowWasMinimized = 1;
+    form.layouts()->layoutState().WindowWasMinimized = 1;
     EXPECT_EQ(form.layouts()->HandleSystemCommand(0), 0);
     form.layouts()->AppRestore();
-    WindowWasMinimized = 0;
+    form.layouts()->layoutState().WindowWasMinimized = 0;
     EXPECT_FALSE(show.Paused());
     form.QuestionUpdateStatusBar();
     EXPECT_FALSE(show.Paused());
-    EXPECT_EQ(MinimizedDuringShow, 0);
+    EXPECT_EQ(form.layouts()->layoutState().MinimizedDuringShow, 0);
 
     // A maximize command arriving for the minimized window resumes it
     // once too, and the restore handler after it does not pause it again.
     form.layouts()->HandleSystemCommand(2);
     EXPECT_TRUE(show.Paused());
-    WindowWasMinimized = 1;
+    form.layouts()->layoutState().WindowWasMinimized = 1;
     form.layouts()->HandleSystemCommand(1);
-    WindowWasMinimized = 0;
+    form.layouts()->layoutState().WindowWasMinimized = 0;
     EXPECT_FALSE(show.Paused());
     form.layouts()->AppRestore();
     EXPECT_FALSE(show.Paused());
 
     show.StopSlideShow();
-    Form9 = before;
 }
 
 TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
@@ -443,7 +436,7 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
     form.Restart->setVisible(true);
     form.Restart->trigger();
     EXPECT_EQ(starts, 3);
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     form.Restart->trigger();
     EXPECT_EQ(starts, 3);
 }
@@ -455,7 +448,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     form.SetupMenus();
     form.TreeView1->clear();
     const QString dir = testsupport::freshDir(QStringLiteral("popup"));
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.RightClickTreeViewPopup();
     const QList<QAction*> items = form.RightClickTreeView->actions();
@@ -467,7 +460,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     EXPECT_TRUE(platform::promptLog().isEmpty());
     EXPECT_GT(form.RightClickTreeView->property(MenuWidthProperty).toInt(), 40);
 
-    SelectedFolder = dir + QStringLiteral("/gone");
+    form.folderTree()->SelectedFolder = dir + QStringLiteral("/gone");
     form.RightClickTreeViewPopup();
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,

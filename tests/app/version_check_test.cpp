@@ -79,8 +79,8 @@ struct CheckFixture : ::testing::Test {
     {
         site = testsupport::freshDir(QStringLiteral("site"));
         qputenv(WebSiteVariable, QUrl::fromLocalFile(site).toString().toUtf8());
-        SetDataFolderPaths(testsupport::freshDir(QStringLiteral("data")));
-        QDir().mkpath(DataFolder);
+        SetDataFolderPaths(TestState().paths, testsupport::freshDir(QStringLiteral("data")));
+        QDir().mkpath(TestState().paths.DataFolder);
         TestState().settings.Settings = TSettingsRecord{};
         ClearOpenedUrls();
         clearPromptLog();
@@ -91,7 +91,7 @@ struct CheckFixture : ::testing::Test {
     {
         qunsetenv(WebSiteVariable);
         resetClock();
-        DemoMode = AudioMode = ArgumentMode = 0;
+        TestState().start.DemoMode = TestState().start.AudioMode = TestState().start.ArgumentMode = 0;
     }
     void publish(const QByteArray& bytes)
     {
@@ -251,12 +251,12 @@ TEST_F(CheckFixture, SameVersionIsUpToDate)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     publish(record(GetFileVersionText().toUtf8()));
-    testsupport::writeFile(FoundVersionPath, "old");
+    testsupport::writeFile(TestState().paths.FoundVersionPath, "old");
     TForm1 form(TestState());
     form.helpAndVersion()->CheckforupdateClick();
     EXPECT_EQ(messages(), QStringList({UpToDateText}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Information);
-    EXPECT_EQ(testsupport::readFile(FoundVersionPath), record(GetFileVersionText().toUtf8()));
+    EXPECT_EQ(testsupport::readFile(TestState().paths.FoundVersionPath), record(GetFileVersionText().toUtf8()));
     // The check marks this month.
     EXPECT_EQ(Settings.SuggestionMonths[2], 1);
     EXPECT_EQ(Settings.SuggestionDay, 14);
@@ -403,7 +403,7 @@ TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
 
     // Not in a demo, audio or argument start.
     Settings.SuggestionMonths.fill(0);
-    ArgumentMode = 1;
+    TestState().start.ArgumentMode = 1;
     form.helpAndVersion()->MonthlySuggestionAtStart();
     EXPECT_EQ(suggestions, 1);
 }

@@ -1,6 +1,7 @@
 // Folder exclusions: the 205-byte records of "ExcludeFolder.dat" and the one
 // exclusion test the tree and the collections use.
 #include "browse/folder_exclusions.h"
+#include "support/test_state.h"
 
 #include "base/data_folder.h"
 #include "base/settings_record.h"
@@ -136,24 +137,28 @@ TEST(ExclusionTest, ListIsSortedByBytesWithOwnFoldersAdded)
 TEST(ExclusionTest, OpeningInsideAnExcludedFolderTurnsExclusionsOff)
 {
     const QString data = freshDir("data");
-    SetDataFolderPaths(data);
-    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderPath, {Rec("/d/secret", 1, 0, 0, 0)}));
+    SetDataFolderPaths(TestState().paths, data);
+    ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {Rec("/d/secret", 1, 0, 0, 0)}));
     ExclusionsChanged = 1;
     FolderExclusionsActive = 1;
     platform::ScopedPromptResponder answer(QList<platform::PromptReply>{});
 
     // The own folders are in the list, every flag set.
-    LoadFolderExclusions();
-    EXPECT_EQ(IsFolderExcluded(ExclusionKey(ShowsFolder), true, false, false, false), 0);
-    EXPECT_EQ(IsFolderExcluded(ExclusionKey(MailTempFolder), false, false, true, false), 0);
-    EXPECT_EQ(IsFolderExcluded("/d/secret", true, false, false, false), 0);
-    EXPECT_EQ(IsFolderExcluded("/d/secret", false, false, true, false), 1);
+    LoadFolderExclusions(TestState().paths);
+    EXPECT_EQ(IsFolderExcluded(TestState().paths, ExclusionKey(TestState().paths.ShowsFolder), true, false, false,
+                               false, false),
+              0);
+    EXPECT_EQ(IsFolderExcluded(TestState().paths, ExclusionKey(TestState().paths.MailTempFolder), false, false, true,
+                               false, false),
+              0);
+    EXPECT_EQ(IsFolderExcluded(TestState().paths, "/d/secret", true, false, false, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(TestState().paths, "/d/secret", false, false, true, false, false), 1);
 
-    EXPECT_FALSE(CheckOpenFolderExcluded({"/d/open", "/d/open/x"}));
+    EXPECT_FALSE(CheckOpenFolderExcluded(TestState().paths, {"/d/open", "/d/open/x"}, false));
     EXPECT_EQ(FolderExclusionsActive, 1);
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
-    EXPECT_TRUE(CheckOpenFolderExcluded({"/d", "/d/Secret", "/d/Secret/inner"}));
+    EXPECT_TRUE(CheckOpenFolderExcluded(TestState().paths, {"/d", "/d/Secret", "/d/Secret/inner"}, false));
     EXPECT_EQ(FolderExclusionsActive, 0);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
@@ -161,7 +166,7 @@ TEST(ExclusionTest, OpeningInsideAnExcludedFolderTurnsExclusionsOff)
               "'Folder Exclusions Active' is turned off");
     EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Information);
     // Off already: no second message.
-    EXPECT_FALSE(CheckOpenFolderExcluded({"/d/secret"}));
+    EXPECT_FALSE(CheckOpenFolderExcluded(TestState().paths, {"/d/secret"}, false));
     EXPECT_EQ(platform::promptLog().size(), 1);
     FolderExclusionsActive = 1;
 }

@@ -1,6 +1,7 @@
 // The folder tree's rules on folders the tests make: which entries become
 // nodes, their images and order, the level split and the subfolder list.
 #include "browse/folder_tree_logic.h"
+#include "support/test_state.h"
 
 #include "base/data_folder.h"
 #include "browse/folder_exclusions.h"
@@ -254,7 +255,7 @@ TEST(SubfolderList, SymbolicLinkLoopsEnd)
 TEST(SubfolderList, CollectionFollowsTheExclusions)
 {
     const QString data = freshDir("data");
-    SetDataFolderPaths(data);
+    SetDataFolderPaths(TestState().paths, data);
     const QString dir = freshDir("shows");
     for (const char* sub : {"keep", "noshow", "nosearch", "old/smallpics", "keep/vxothumb"})
         QDir().mkpath(dir + "/" + sub);
@@ -264,7 +265,7 @@ TEST(SubfolderList, CollectionFollowsTheExclusions)
     TExcludeFolderRecord noSearch;
     noSearch.Path = (dir + "/nosearch").toLower();
     noSearch.SubSearch = 1;
-    ASSERT_TRUE(WriteExcludeFolderFile(ExcludeFolderPath, {noShow, noSearch}));
+    ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {noShow, noSearch}));
     ExclusionsChanged = 1;
 
     auto rel = [&](const QStringList& folders) {
@@ -273,11 +274,10 @@ TEST(SubfolderList, CollectionFollowsTheExclusions)
             out << f.mid(dir.size());
         return out;
     };
-    EXPECT_EQ(rel(CollectSubfolderTree(dir, false, false, false)),
+    EXPECT_EQ(rel(CollectSubfolderTree(TestState().paths, dir, false, false, false, false)),
               (QStringList{"", "/keep", "/nosearch", "/old", "/old/smallpics"}));
-    EXPECT_EQ(rel(CollectSubfolderTree(dir, false, true, false)),
+    EXPECT_EQ(rel(CollectSubfolderTree(TestState().paths, dir, false, true, false, false)),
               (QStringList{"", "/keep", "/noshow", "/old", "/old/smallpics"}));
-    EXPECT_EQ(SubfolderList.count(), 4);
     bool cancel = true;
-    EXPECT_EQ(CollectSubfolderTree(dir, false, false, false, &cancel), QStringList{dir});
+    EXPECT_EQ(CollectSubfolderTree(TestState().paths, dir, false, false, false, false, &cancel), QStringList{dir});
 }

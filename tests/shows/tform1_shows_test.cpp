@@ -20,9 +20,9 @@ namespace {
 void useDataFolder()
 {
     const QString data = freshDir(QStringLiteral("data"));
-    DraftShowPath = data + QStringLiteral("/vistamo.vxt");
-    WorkShowPath = data + QStringLiteral("/vistamo.tmp");
-    ShowsFolder = data + QStringLiteral("/Vistamo! Slide Shows");
+    TestState().paths.DraftShowPath = data + QStringLiteral("/vistamo.vxt");
+    TestState().paths.WorkShowPath = data + QStringLiteral("/vistamo.tmp");
+    TestState().paths.ShowsFolder = data + QStringLiteral("/Vistamo! Slide Shows");
 }
 } // namespace
 
@@ -47,7 +47,7 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     platform::ScopedPromptResponder nobody(QList<platform::PromptReply>{});
     form.AskMakeChangesPermanent();
     EXPECT_TRUE(platform::promptLog().isEmpty());
-    EXPECT_EQ(readFile(DraftShowPath).size(), 2276);
+    EXPECT_EQ(readFile(TestState().paths.DraftShowPath).size(), 2276);
     CloseOpenShow();
 }
 
@@ -57,13 +57,14 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
     const QString show = freshDir(QStringLiteral("shows")) + QStringLiteral("/Holiday.vxt");
     writeFile(show, EncodeShowRecord(NewPictureRecord(QStringLiteral("/p/a.jpg"), 40)));
     const QByteArray original = readFile(show);
-    Form16 = new TForm16(freshDir(QStringLiteral("list")) + QStringLiteral("/AllMyShow.dat"));
+    TForm16 manager(freshDir(QStringLiteral("list")) + QStringLiteral("/AllMyShow.dat"));
 
     TForm1 form(TestState());
+    form.setShowManager(&manager);
     form.LoadMyShowClick(show);
     EXPECT_EQ(NamedShowOpen, 1);
     EXPECT_EQ(form.MyShowSG->rowCount(), 1);
-    EXPECT_EQ(Form16->KnownShows(), QStringList{show});
+    EXPECT_EQ(manager.KnownShows(), QStringList{show});
 
     form.AddPictureToMyShow(QStringLiteral("/p/b.jpg"), 0, 1, 1, 1);
     {
@@ -82,12 +83,10 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
     {
         // The Draft show's file is refused as a named show.
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-        writeFile(DraftShowPath, QByteArray());
-        form.LoadMyShowClick(DraftShowPath);
+        writeFile(TestState().paths.DraftShowPath, QByteArray());
+        form.LoadMyShowClick(TestState().paths.DraftShowPath);
         EXPECT_EQ(platform::promptLog().size(), 1);
         EXPECT_EQ(NamedShowOpen, 1);
     }
     CloseOpenShow();
-    delete Form16;
-    Form16 = nullptr;
 }

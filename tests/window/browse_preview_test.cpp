@@ -2,7 +2,6 @@
 // preview stays inside its box (a truncated JPEG too, in both layouts), the
 // cursor keys move the preview and the captions, Enter acts as a left press,
 // Shift+F10 and the menu key open the tree's pop-up at its fixed place.
-#include "base/layout_state.h"
 #include "app/tform1.h"
 #include "browse/picture_info_controller.h"
 #include "support/main_window_fixture.h"
@@ -75,7 +74,7 @@ TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
     // Maximized, the preview is fitted into the larger box again.
     form->setWindowState(Qt::WindowMaximized);
     f.settle(50);
-    ASSERT_EQ(MaximizedLayout, 1);
+    ASSERT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
     ASSERT_TRUE(form->Image4->isVisible());
     expectPreviewInItsBox(f, "c.jpg maximized");
     f.clickNode(f.picture("cut.jpg"));

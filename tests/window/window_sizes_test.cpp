@@ -2,13 +2,14 @@
 // restored 800 x 600 layout, maximize and restore through the window's own
 // state (with the previews shown, after a show and after a full view), the
 // MyShow panel hidden, the narrow screen, and no control painted over another.
-#include "base/layout_state.h"
 #include "app/tform1.h"
+#include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -66,7 +67,7 @@ void expectMaximizedLayout(MainWindowFixture& f, const char* what)
 {
     TForm1* form = f.form();
     const QRect client = form->ClientArea->rect();
-    EXPECT_EQ(MaximizedLayout, 1) << what;
+    EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 1) << what;
     EXPECT_NEAR(form->TreeView1->width(), (client.width() - 8) / 2.0, 1.0) << what;
     EXPECT_EQ(form->MyShowSG->width(), form->TreeView1->width()) << what;
     EXPECT_NEAR(form->MyShowSG->geometry().right(), client.width() - 5, 1) << what;
@@ -91,7 +92,7 @@ void maximizeAndRestore(MainWindowFixture& f, const char* what)
         EXPECT_TRUE(form->NoShowPanel4->geometry().contains(form->Image4->geometry())) << what;
     form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
     f.settle(50);
-    EXPECT_EQ(MaximizedLayout, 0) << what;
+    EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0) << what;
     EXPECT_EQ(form->size(), QSize(800, 600)) << what;
     EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318)) << what;
     expectNoOverlap(f);
@@ -113,7 +114,7 @@ TEST(WindowSizes, MaximizeFillsTheScreenAndRestoreGives800x600)
 
         form->setWindowState(form->windowState() | Qt::WindowMaximized);
         f.settle(50);
-        EXPECT_EQ(MaximizedLayout, 1);
+        EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
         EXPECT_EQ(form->frameGeometry().width(), screen->availableGeometry().width());
         EXPECT_LE(form->frameGeometry().right(), screen->availableGeometry().right());
         // The tree and the list take half the window each.
@@ -124,7 +125,7 @@ TEST(WindowSizes, MaximizeFillsTheScreenAndRestoreGives800x600)
 
         form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
         f.settle(50);
-        EXPECT_EQ(MaximizedLayout, 0);
+        EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0);
         EXPECT_EQ(form->size(), QSize(800, 600));
         EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
         expectNoOverlap(f);
@@ -156,23 +157,23 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         // After a show of the folder played and stopped (the folder selected:
         // the sibling program's panel, as if it were installed, shows in place
         // of the file's lines).
-        TarnivoInstalled = 1;
+        form->externalPrograms()->TarnivoInstalled = 1;
         f.clickNode(f.folder());
         form->ToolButton1->trigger();
-        ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+        ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
         f.settle(50);
-        QTest::keyClick(Form9, Qt::Key_Escape);
-        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && PlaybackActive == 0; }));
+        QTest::keyClick(f.showWindow(), Qt::Key_Escape);
+        ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && TestState().session.PlaybackActive == 0; }));
         f.settle();
         ASSERT_TRUE(MainWindowFixture::visible(form->TarnivoPanel));
         maximizeAndRestore(f, "after a show");
 
         // After a full view of a picture.
         f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
-        ASSERT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
-        QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+        ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible(); }));
+        QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
         f.click(shown, shown->rect().center());
-        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible(); }));
+        ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible(); }));
         f.settle();
         maximizeAndRestore(f, "after a full view");
     }
@@ -194,14 +195,14 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     ASSERT_NE(screen, nullptr);
     form->setWindowState(Qt::WindowMaximized);
     f.settle(50);
-    EXPECT_EQ(MaximizedLayout, 1);
+    EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
     EXPECT_EQ(form->frameGeometry().width(), 683);
     EXPECT_EQ(form->frameGeometry().top(), screen->availableGeometry().top());
     EXPECT_EQ(form->frameGeometry().left(), screen->availableGeometry().left() + 342);
     expectNoOverlap(f);
     form->layouts()->ApplyRestoredLayout();
     f.settle(50);
-    EXPECT_EQ(MaximizedLayout, 0);
+    EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0);
     EXPECT_EQ(form->size(), QSize(400, 600));
     EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
 
