@@ -98,7 +98,7 @@ void TForm36::SetMenuRebuilder(MenuRebuilder rebuild)
     menuRebuilder() = std::move(rebuild);
 }
 
-TForm36::TForm36(QWidget* parent)
+TForm36::TForm36(const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent), m_favorites(FavoritesMaintenanceMode == 1)
 {
     setObjectName(QStringLiteral("Form36"));
@@ -188,11 +188,11 @@ TForm36::TForm36(QWidget* parent)
                                p1->contentsMargins().bottom());
     }
     BtnApply->setEnabled(false);
-    if (!UIFontName.isEmpty()) {
+    if (!environment.UIFontName.isEmpty()) {
         QFont f = font();
-        f.setFamily(UIFontName);
-        if (UIFontSize > 0)
-            f.setPointSize(UIFontSize);
+        f.setFamily(environment.UIFontName);
+        if (environment.UIFontSize > 0)
+            f.setPointSize(environment.UIFontSize);
         setFont(f);
     }
     FormActivate();

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 
+struct EnvironmentInfo;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -27,7 +28,8 @@ class TForm36 : public QDialog {
     Q_OBJECT
 public:
     // Reads FavoritesMaintenanceMode (FormCreate).
-    explicit TForm36(QWidget* parent = nullptr);
+    // The window takes the interface font of `environment`.
+    explicit TForm36(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     // Apply builds the main window's Favorites (true) or Recent menu again
     // through the rebuilder the main window installs, given the window's

@@ -53,8 +53,8 @@ QString foundVersionFile(const DataPaths& paths)
 } // namespace
 
 HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths,
-                                                   const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_paths(paths), m_items(items)
+                                                   const EnvironmentInfo& environment, const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_paths(paths), m_environment(environment), m_items(items)
 {
 }
 
@@ -184,14 +184,14 @@ void HelpAndVersionController::SupportClick()
 void HelpAndVersionController::AboutPictureShow1Click()
 {
     m_host.StopIdleTimer();
-    TForm4 about(m_window);
+    TForm4 about(m_environment, m_window);
     about.FormActivate();
     platform::execModal(about);
 }
 
 void HelpAndVersionController::ImgTarnClick()
 {
-    TForm35 sibling(m_window);
+    TForm35 sibling(m_environment, m_window);
     platform::execModal(sibling);
 }
 
@@ -235,7 +235,7 @@ void HelpAndVersionController::CheckforupdateClick()
     NewVersionText = published.text;
     int result = 0;
     {
-        TForm31 offer(m_window);
+        TForm31 offer(m_environment, m_window);
         offer.FormActivate();
         result = platform::execModal(offer);
     }
@@ -255,7 +255,7 @@ void HelpAndVersionController::MonthlySuggestionAtStart()
     MarkSuggestionMonth();
     int result = 0;
     {
-        TForm32 suggestion(m_window);
+        TForm32 suggestion(m_environment, m_window);
         suggestion.FormActivate();
         result = platform::execModal(suggestion);
     }

@@ -431,8 +431,8 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
         canvas.drawPixmap(rect.left() + 1, rect.top() + 5, icon);
     }
     QFont f = label ? label->font() : m_window.font();
-    if (!UIFontName.isEmpty())
-        f.setFamily(UIFontName);
+    if (!m_state.environment.UIFontName.isEmpty())
+        f.setFamily(m_state.environment.UIFontName);
     f.setBold(true);
     canvas.setFont(f);
     canvas.setPen(Qt::black);

@@ -10,8 +10,9 @@
 #include <QMenu>
 
 OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
-                                     const DataPaths& paths, const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths), m_items(items)
+                                     const DataPaths& paths, const EnvironmentInfo& environment, const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths),
+      m_environment(environment), m_items(items)
 {
 }
 
@@ -47,7 +48,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        TForm3 dialog(m_paths, m_window, &m_dialogHost);
+        TForm3 dialog(m_paths, m_environment, m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }
@@ -62,13 +63,13 @@ void OptionsController::OptionsTBClick()
 void OptionsController::ClearFavsClick()
 {
     FavoritesMaintenanceMode = 1;
-    TForm36 window(m_window);
+    TForm36 window(m_environment, m_window);
     platform::execModal(window);
 }
 
 void OptionsController::ClearRecClick()
 {
     FavoritesMaintenanceMode = 0;
-    TForm36 window(m_window);
+    TForm36 window(m_environment, m_window);
     platform::execModal(window);
 }

@@ -38,9 +38,10 @@ using platform::PromptKind;
 // screen with the window frame.
 const QSize OptionsDialogSize(700, 500);
 
-TForm3::TForm3(const DataPaths& paths, QWidget* parent, OptionsHost* host)
+TForm3::TForm3(const DataPaths& paths, const EnvironmentInfo& environment, QWidget* parent, OptionsHost* host)
     : QDialog(parent)
     , m_paths(paths)
+    , m_environment(environment)
     , m_host(host ? host : dynamic_cast<OptionsHost*>(parent))
 {
     setObjectName(QStringLiteral("Form3"));
@@ -48,14 +49,15 @@ TForm3::TForm3(const DataPaths& paths, QWidget* parent, OptionsHost* host)
     setModal(true);
     // Every control takes the interface font chosen at start; the pages
     // size their fields by it.
-    if (!UIFontName.isEmpty()) {
+    if (!environment.UIFontName.isEmpty()) {
         QFont f = font();
-        f.setFamily(UIFontName);
-        if (UIFontSize > 0)
-            f.setPointSize(UIFontSize);
+        f.setFamily(environment.UIFontName);
+        if (environment.UIFontSize > 0)
+            f.setPointSize(environment.UIFontSize);
         setFont(f);
     }
     buildPages();
+    options_ui::SetComboItemFill(this, environment.ColorScheme[0]);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
 
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
@@ -129,7 +131,8 @@ void TForm3::buildPages()
 // under the mouse in the scheme's colour 3.
 void TForm3::styleTabs()
 {
-    const QColor hover = ColorScheme[2].isValid() ? ColorScheme[2] : QColor(0xC0, 0xD8, 0xF0);
+    const QColor scheme3 = m_environment.ColorScheme[2];
+    const QColor hover = scheme3.isValid() ? scheme3 : QColor(0xC0, 0xD8, 0xF0);
     PageControl1->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { color: black; padding: 3px 6px; }"
                        "QTabBar::tab:hover { background: %1; }"
@@ -295,7 +298,7 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
             if (!written.ok())
                 platform::showMessage(PromptKind::Error, written.Message);
             else
-                LoadAddSettings(m_paths.AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+                LoadAddSettings(m_paths.AddSettingsPath, AddSettings, SettingsVersion, m_environment.UploaderPath);
         }
     }
     QCheckBox* resetFileDate = EditProgramsSheet->ResetFileDateCB;

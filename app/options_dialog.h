@@ -11,6 +11,7 @@
 #include "app/options_dialog_logic.h"
 #include "app/options_host.h"
 #include "base/data_paths.h"
+#include "base/environment_info.h"
 #include "app/options_page_automatic_show.h"
 #include "app/options_page_edit.h"
 #include "app/options_page_full_screen.h"
@@ -42,8 +43,10 @@ class TForm3 : public QDialog {
 public:
     // `host` is the window the Apply flow refreshes (else the parent when it
     // is one; none leaves only the settings changed). `paths` names the
-    // additional settings file the dialog writes.
-    explicit TForm3(const DataPaths& paths, QWidget* parent = nullptr, OptionsHost* host = nullptr);
+    // additional settings file the dialog writes; `environment` gives the
+    // interface font, the colour scheme and the uploader found.
+    TForm3(const DataPaths& paths, const EnvironmentInfo& environment, QWidget* parent = nullptr,
+           OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -116,6 +119,7 @@ private:
     void applyPlayOptions(const TOptionsValues& v);
     void refreshMainWindow();
     const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
     OptionsHost* m_host = nullptr;
 
     // The interval of the play options' choice when the dialog was activated

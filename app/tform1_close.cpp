@@ -104,8 +104,8 @@ bool TForm1::FormClose()
         return true;
     // Network folders are ordinary mounts: MappedDrive stays empty and there
     // is nothing to disconnect.
-    if (!MappedDrive.isEmpty())
-        CancelNetworkDrive(MappedDrive);
+    if (!m_state.environment.MappedDrive.isEmpty())
+        CancelNetworkDrive(m_state.environment.MappedDrive);
 
     // Pictures waiting for the uploader would be lost.
     if (!DemoMode) {

@@ -147,9 +147,10 @@ bool TForm1::VisibleAtStart() const
 void TForm1::FormCreate()
 {
     DataPaths& paths = m_state.paths;
+    EnvironmentInfo& environment = m_state.environment;
     // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
-    InitColorScheme();
+    InitColorScheme(environment);
     ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
 
     // Start modes from the command line.
@@ -161,15 +162,15 @@ void TForm1::FormCreate()
     // Folders of the start, the interface font.
     paths.StartDirectory = QDir::currentPath();
     paths.ProgramFolder = QCoreApplication::applicationDirPath();
-    SelectUIFont();
-    SystemDriveLetter = GetSystemDriveLetter();
+    SelectUIFont(environment);
+    environment.SystemDriveLetter = GetSystemDriveLetter();
 
     // The upload button's glyphs and the outside picture viewer.
     if (!DemoMode) {
         UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
         UploadGlyphGrey = UploadGlyph;
         GrayscaleBitmap(UploadGlyphGrey);
-        FindIrfanView(paths.ProgramFolder);
+        FindIrfanView(environment, paths.ProgramFolder);
     }
     TBTarnivo->setVisible(false);
     TBSepTarn->setVisible(false);
@@ -308,9 +309,9 @@ void TForm1::FormCreate()
             QStringList favorites(Settings.Favorites.begin(), Settings.Favorites.end());
             QStringList recent(Settings.RecentFolders.begin(), Settings.RecentFolders.end());
             if (HasOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                                   SystemDriveLetter)) {
+                                   environment.SystemDriveLetter)) {
                 DropOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                                    SystemDriveLetter);
+                                    environment.SystemDriveLetter);
                 for (size_t i = 0; i < Settings.Favorites.size(); ++i)
                     Settings.Favorites[i] = int(i) < favorites.size() ? favorites.at(int(i)) : QString();
                 for (size_t i = 0; i < Settings.RecentFolders.size(); ++i)
@@ -340,7 +341,7 @@ void TForm1::FormCreate()
         in.DataFolder = paths.DataFolder;
         const auto drive = platform::DriveOf(paths.DataFolder);
         in.DataFolderDrive = drive ? drive->mountPoint : QStringLiteral("/");
-        in.FontName = UIFontName;
+        in.FontName = environment.UIFontName;
         in.DayOfMonth = platform::now().date().day();
         Settings = TSettingsRecord{};
         const auto made = InitDefaultSettings(paths.SettingsFileName, Settings, in, findEditPrograms);
@@ -360,7 +361,7 @@ void TForm1::FormCreate()
 
     // Folders of the desktop; the window's size.
     if (!DemoMode) {
-        ReadShellFolders(Settings.StartupFolder);
+        ReadShellFolders(environment, Settings.StartupFolder);
         sizeWindowAtStart();
     }
     const bool hidden = Settings.MyShowHidden == 1;
@@ -412,7 +413,7 @@ void TForm1::FormCreate()
             platform::showMessage(PromptKind::Error, files.FileError.Message);
         ExclusionsChanged = 1;
 
-        LoadAddSettings(paths.AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+        LoadAddSettings(paths.AddSettingsPath, AddSettings, SettingsVersion, environment.UploaderPath);
         ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);
@@ -486,7 +487,7 @@ void TForm1::openStartupFolder()
 
 void TForm1::applyStartFonts()
 {
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, m_state.environment.UIFontName);
 }
 
 void TForm1::showEvent(QShowEvent* event)

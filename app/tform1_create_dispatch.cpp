@@ -94,7 +94,7 @@ void TForm1::OfferMonthlySuggestion()
         return;
     // Marked first: answering No also counts for this month.
     MarkSuggestionMonth();
-    TForm32 suggestion(this);
+    TForm32 suggestion(m_state.environment, this);
     using platform::PromptAnswer;
     const int result = ExecModalWindow(suggestion, QStringLiteral("Check for Update/New version?"),
                                        {{PromptAnswer::Yes, 1, QStringLiteral("&Yes")},

@@ -14,6 +14,7 @@ public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     FileOpsWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -268,7 +268,7 @@ MenuCaptionState TForm1::menuCaptionState() const
     const bool optionsChanged = AutoShowMatchesOptions == 0;
     s.folderAutomaticOptionsChanged = s.folderIsAutomatic && optionsChanged;
     s.showAutomaticOptionsChanged = s.showIsAutomatic && optionsChanged;
-    s.irfanViewFound = IrfanViewFound == 1;
+    s.irfanViewFound = m_state.environment.IrfanViewFound == 1;
     const QString programFolder = platform::programFolder();
     s.cdFilesPresent = QFileInfo::exists(programFolder + QStringLiteral("/autorun.inf"))
                        && QFileInfo::exists(programFolder + QStringLiteral("/autorun.exe"));

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+struct EnvironmentInfo;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -18,7 +19,8 @@ inline constexpr int ModalResultAbort = 3;
 class TForm31 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm31(QWidget* parent = nullptr);
+    // The window takes the interface font of `environment`.
+    explicit TForm31(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;       // "Currently installed version:"
     QLabel* Label1V = nullptr;      // the own version
@@ -44,7 +46,8 @@ protected:
 class TForm32 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm32(QWidget* parent = nullptr);
+    // The window takes the interface font of `environment`.
+    explicit TForm32(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;          // "Check for Update/New version?"
     QCheckBox* DontAskCB = nullptr;

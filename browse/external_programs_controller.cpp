@@ -278,7 +278,7 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
 void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
 {
     const bool thumbnails = pageShown();
-    if (IrfanViewFound != 1) {
+    if (m_host->Environment().IrfanViewFound != 1) {
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
@@ -293,7 +293,7 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
 void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
 {
     const bool thumbnails = pageShown();
-    if (IrfanViewFound != 1) {
+    if (m_host->Environment().IrfanViewFound != 1) {
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
@@ -332,7 +332,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     const qint32 before = cut ? 0 : qint32(platform::FileDosDate(target));
     const QString thumbnail = cut ? QString() : thumbnailOf(target);
     ExternalProcessRunning = 1;
-    const bool rotated = RotateFileWithViewer(IrfanViewPath, target, thumbnail, direction,
+    const bool rotated = RotateFileWithViewer(m_host->Environment().IrfanViewPath, target, thumbnail, direction,
                                               !cut && Settings.ResetFileDate == QLatin1String("1"), before);
     ExternalProcessRunning = 0;
     if (!rotated)
@@ -381,7 +381,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         QApplication::setOverrideCursor(Qt::WaitCursor);
         QCoreApplication::processEvents();
         const qint32 before = qint32(platform::FileDosDate(picture));
-        RotateFileWithViewer(IrfanViewPath, picture, thumbnailOf(picture), direction,
+        RotateFileWithViewer(m_host->Environment().IrfanViewPath, picture, thumbnailOf(picture), direction,
                              Settings.ResetFileDate == QLatin1String("1"), before);
         if (PageHooks().ReloadPagePicture)
             PageHooks().ReloadPagePicture(picture);

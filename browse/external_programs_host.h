@@ -8,6 +8,7 @@
 #include <array>
 
 struct DataPaths;
+struct EnvironmentInfo;
 class FolderTreeController;
 class QAction;
 class QFrame;
@@ -61,6 +62,8 @@ public:
     virtual ExternalProgramsWidgets widgets() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // What environment detection found at start-up.
+    virtual const EnvironmentInfo& Environment() const = 0;
 
     // Folder tree.
     virtual FolderTreeController* folderTree() = 0;

@@ -131,7 +131,7 @@ PictureOpsOptions FileOperationsController::options() const
 TForm26* FileOperationsController::progressWindow()
 {
     if (!m_progress)
-        m_progress = new TForm26(m_w.Window);
+        m_progress = new TForm26(m_host->Environment(), m_w.Window);
     return m_progress;
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 struct DataPaths;
+struct EnvironmentInfo;
 class QAction;
 class QLabel;
 class QMenu;
@@ -67,6 +68,8 @@ public:
     virtual FileOpsWidgets widgets() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // What environment detection found at start-up.
+    virtual const EnvironmentInfo& Environment() const = 0;
     // The controller of the thumbnail page now shown (null when none).
     virtual ThumbnailPageController* PageView() const = 0;
     virtual bool PageShowRuns() const = 0;

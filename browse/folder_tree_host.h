@@ -9,6 +9,7 @@
 #include <array>
 
 struct DataPaths;
+struct EnvironmentInfo;
 class QAction;
 class QLabel;
 class QMenu;
@@ -47,6 +48,8 @@ public:
     virtual FolderTreeWidgets widgets() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // What environment detection found at start-up.
+    virtual const EnvironmentInfo& Environment() const = 0;
     // The menu item of entry `index` of the favourites or the recent folders.
     virtual QAction* listItem(bool favorites, int index) const = 0;
 

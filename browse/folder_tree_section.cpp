@@ -192,7 +192,7 @@ void FolderTreeSection::UpdateFolderCaption()
         return;
     const QString shortFolder = ShortenPathCaption(SelectedFolder, false);
     const FolderCaptionTexts texts =
-        BuildFolderCaption(SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1, MappedDrive);
+        BuildFolderCaption(SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1, m_host->Environment().MappedDrive);
     if (m_w.StatusBar1)
         m_w.StatusBar1->setToolTip(texts.statusHint);
     if (m_w.StatusPanel1)

@@ -10,6 +10,7 @@
 #include <array>
 
 struct DataPaths;
+struct EnvironmentInfo;
 class QAction;
 class QMenu;
 class QTimer;
@@ -66,6 +67,8 @@ public:
     virtual ListMenusWidgets widgets() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // What environment detection found at start-up.
+    virtual const EnvironmentInfo& Environment() const = 0;
     // Fits a menu's width to its captions.
     virtual void MeasureMenu(QMenu* menu) = 0;
 

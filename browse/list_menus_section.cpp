@@ -481,8 +481,9 @@ void ListMenusSection::BuildDriveMenu()
         }
     }
     const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
-    const bool desktop = found(DesktopFolder), pictures = found(MyPicturesFolder),
-               internet = found(InternetCacheFolder);
+    const EnvironmentInfo& environment = m_host->Environment();
+    const bool desktop = found(environment.DesktopFolder), pictures = found(environment.MyPicturesFolder),
+               internet = found(environment.InternetCacheFolder);
     for (const auto& [item, shown] : {std::pair{m_w.MDesktop, desktop}, std::pair{m_w.MMyPictures, pictures},
                                       std::pair{m_w.MInternet, internet}})
         if (item)
@@ -496,8 +497,9 @@ void ListMenusSection::DrivePopPopup()
 {
     BuildDriveMenu();
     const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
-    const bool desktop = found(DesktopFolder), pictures = found(MyPicturesFolder),
-               internet = found(InternetCacheFolder);
+    const EnvironmentInfo& environment = m_host->Environment();
+    const bool desktop = found(environment.DesktopFolder), pictures = found(environment.MyPicturesFolder),
+               internet = found(environment.InternetCacheFolder);
     for (const auto& [item, shown] : {std::pair{m_w.Desktop, desktop}, std::pair{m_w.MyPictures, pictures},
                                       std::pair{m_w.Internet, internet}})
         if (item)

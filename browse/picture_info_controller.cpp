@@ -105,7 +105,7 @@ void PictureInfoController::MakeSmallClick()
 {
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(m_host->Paths(), SelectedFolder, m_w.Window);
+    TForm38 window(m_host->Paths(), m_host->Environment(), SelectedFolder, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
@@ -119,7 +119,7 @@ void PictureInfoController::ThumbnailInfoOnce()
                              + QStringLiteral("Are you familiar with Vistamo!'s SmallPics folders?");
     const bool familiar = platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
                           == platform::PromptAnswer::Yes;
-    TForm39 window(familiar, m_w.Window);
+    TForm39 window(m_host->Environment(), familiar, m_w.Window);
     platform::execModal(window);
     if (!window.CBNext->isChecked())
         Settings.ThumbInfoShown = 1;

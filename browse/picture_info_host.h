@@ -10,6 +10,7 @@
 #include <array>
 
 struct DataPaths;
+struct EnvironmentInfo;
 class QAction;
 class QFrame;
 class QLabel;
@@ -76,6 +77,8 @@ public:
     virtual PictureInfoWidgets widgets() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // What environment detection found at start-up.
+    virtual const EnvironmentInfo& Environment() const = 0;
     // The designed bounds of a widget of the window's layout (invalid when none).
     virtual QRect designBound(const QString& name) const = 0;
     // The picture box of the previews the window's layout keeps (none before

@@ -16,6 +16,7 @@ public:
     explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     ExternalProgramsWidgets widgets() const override
     {
         TForm1* f = m_form;

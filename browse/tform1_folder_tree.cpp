@@ -15,6 +15,7 @@ public:
     explicit TForm1FolderTreeHost(TForm1* form) : m_form(form) {}
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     FolderTreeWidgets widgets() const override
     {
         TForm1* f = m_form;

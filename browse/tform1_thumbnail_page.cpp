@@ -359,11 +359,11 @@ void TForm1::PreparePageShow()
     // The page's colours: the scheme's eighth (thumbnail page background)
     // and ninth colour (thumbnail page controls).
     PageLook look;
-    if (ColorScheme[7].isValid())
-        look.frame = ColorScheme[7];
-    if (ColorScheme[8].isValid())
-        look.caption = ColorScheme[8];
-    look.fontName = UIFontName;
+    if (m_state.environment.ColorScheme[7].isValid())
+        look.frame = m_state.environment.ColorScheme[7];
+    if (m_state.environment.ColorScheme[8].isValid())
+        look.caption = m_state.environment.ColorScheme[8];
+    look.fontName = m_state.environment.UIFontName;
     PageView->SetLook(look);
     // The full view of a cell's picture comes back to the page.
     if (Form9) {

@@ -87,7 +87,6 @@ ThumbnailOptions CurrentThumbnailOptions()
     o.sizeIndex = AddSettings.ThumbSizeIndex;
     o.resetFileDate = Settings.ResetFileDate == QLatin1String("1");
     o.demoMode = DemoMode != 0;
-    o.internetCacheLower = InternetCacheFolderLower;
     return o;
 }
 
@@ -130,7 +129,6 @@ bool DefaultThumbnailMaker(const QString& picture, const QString& thumbnail, con
     request.sourcePath = picture;
     request.targetPath = thumbnail;
     request.shownPicture = shown;
-    request.useOutsideViewer = false;
     request.keepFileDate = false;
     request.sizeChoice = sizeIndex;
     request.quality = 75;

@@ -56,7 +56,9 @@ struct ThumbnailOptions {
     QString internetCacheLower;
 };
 
-// The options from AddSettings, Settings, DemoMode and the environment.
+// The options from AddSettings, Settings and DemoMode. internetCacheLower
+// stays empty: there is no internet cache folder on Linux
+// (EnvironmentInfo::InternetCacheFolder is always empty).
 ThumbnailOptions CurrentThumbnailOptions();
 
 // Eligibility of a picture of `sizeKB` for a thumbnail: at least

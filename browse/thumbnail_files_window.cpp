@@ -63,8 +63,9 @@ void repaintControls(QWidget* window)
 
 // ---- TForm38 -------------------------------------------------------------------------
 
-TForm38::TForm38(const DataPaths& paths, const QString& selectedFolder, QWidget* parent)
-    : QDialog(parent), m_paths(paths), m_folder(selectedFolder)
+TForm38::TForm38(const DataPaths& paths, const EnvironmentInfo& environment, const QString& selectedFolder,
+                 QWidget* parent)
+    : QDialog(parent), m_paths(paths), m_environment(environment), m_folder(selectedFolder)
 {
     setObjectName(QStringLiteral("Form38"));
     setWindowTitle(QStringLiteral("Vistamo! - Create/Replace thumbnails manually"));
@@ -182,7 +183,7 @@ void TForm38::FormCreate()
     }
     if (LblInfo->text().isEmpty())
         DriveAlreadyAllowed = true;
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, m_environment.UIFontName);
 }
 
 void TForm38::CBOnlyCleanupClick()
@@ -416,7 +417,8 @@ QList<ThumbInfoLine> ThumbnailInfoLines(bool familiar)
     };
 }
 
-TForm39::TForm39(bool familiar, QWidget* parent) : QDialog(parent)
+TForm39::TForm39(const EnvironmentInfo& environment, bool familiar, QWidget* parent)
+    : QDialog(parent), m_environment(environment)
 {
     setObjectName(QStringLiteral("Form39"));
     setWindowTitle(QStringLiteral("Vistamo! - Thumbnails info"));
@@ -489,7 +491,7 @@ void TForm39::FormCreate(bool familiar)
             add(QString(), QTextCharFormat());
         previous = line.kind;
     }
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, m_environment.UIFontName);
 }
 
 void TForm39::showEvent(QShowEvent* event)

@@ -11,6 +11,7 @@
 #include <QRect>
 
 struct DataPaths;
+struct EnvironmentInfo;
 class QCheckBox;
 class QFrame;
 class QTimer;
@@ -21,8 +22,10 @@ class QTextEdit;
 class TForm38 : public QDialog {
     Q_OBJECT
 public:
-    // `paths` name the additional settings file the window writes.
-    TForm38(const DataPaths& paths, const QString& selectedFolder, QWidget* parent = nullptr);
+    // `paths` name the additional settings file the window writes; the
+    // window takes the interface font of `environment`.
+    TForm38(const DataPaths& paths, const EnvironmentInfo& environment, const QString& selectedFolder,
+            QWidget* parent = nullptr);
 
     QCheckBox* CBInclSubfolders = nullptr;
     QCheckBox* CBReplaceExisting = nullptr;
@@ -74,14 +77,16 @@ protected:
 private:
     QSize previewBoxSize() const;
     const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
     QString m_folder;
 };
 
 class TForm39 : public QDialog {
     Q_OBJECT
 public:
-    // familiar: the answer to "Are you familiar with ... SmallPics folders?"
-    explicit TForm39(bool familiar, QWidget* parent = nullptr);
+    // familiar: the answer to "Are you familiar with ... SmallPics folders?";
+    // the window takes the interface font of `environment`.
+    TForm39(const EnvironmentInfo& environment, bool familiar, QWidget* parent = nullptr);
 
     QTextEdit* REText = nullptr;
     QCheckBox* CBNext = nullptr;
@@ -98,6 +103,9 @@ public:
 protected:
     void keyPressEvent(class QKeyEvent* event) override;
     void showEvent(class QShowEvent* event) override;
+
+private:
+    const EnvironmentInfo& m_environment;
 };
 
 // The texts of the information window, heading (bold blue), body (black)

@@ -365,7 +365,7 @@ TEST(OptionsStore, AdditionalSettingsChangeAndThumbnailSwitch)
 
 TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
 {
-    TForm3 dialog(TestState().paths);
+    TForm3 dialog(TestState().paths, TestState().environment);
     EXPECT_EQ(dialog.objectName(), QStringLiteral("Form3"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vistamo! - Options"));
     auto* tabs = dialog.findChild<QTabWidget*>("PageControl1");
@@ -396,7 +396,7 @@ TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
 TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
 {
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().paths);
+    TForm3 dialog(TestState().paths, TestState().environment);
     dialog.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(5);
     dialog.findChild<QLineEdit*>("MinSizeEdit")->setText(QStringLiteral("500"));
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("100"));
@@ -414,7 +414,7 @@ TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
 TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
 {
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().paths);
+    TForm3 dialog(TestState().paths, TestState().environment);
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("x"));
     dialog.findChild<QLineEdit*>("SecondsWaitASEdit")->setText(QStringLiteral("4"));
     dialog.PictureOptionsDone->click();
@@ -428,7 +428,7 @@ TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
 TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
 {
     {
-        TForm3 dialog(TestState().paths);
+        TForm3 dialog(TestState().paths, TestState().environment);
         dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
         dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         dialog.CancelButton->click();
@@ -438,7 +438,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
     EXPECT_EQ(Settings.ContinuousPlay, 0);
 
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().paths);
+    TForm3 dialog(TestState().paths, TestState().environment);
     dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
     dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     dialog.findChild<QComboBox*>("IntervalComboBox")->setCurrentIndex(7);
@@ -463,7 +463,7 @@ TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
     AddSettings.ThumbsOnFixedDrives = 0;
     Settings.ResetFileDate = QStringLiteral("0");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    TForm3 dialog(TestState().paths);
+    TForm3 dialog(TestState().paths, TestState().environment);
     dialog.findChild<QCheckBox*>("CBUseThumbNWD")->setChecked(true);
     EXPECT_TRUE(dialog.findChild<QWidget*>("RGThumbSize")->isEnabled());
     dialog.PictureOptionsDone->click();
@@ -488,7 +488,7 @@ TEST_F(OptionsDialogTest, ChosenColoursShowOnBothExamplesAndAreStored)
         colors->accept();   // the user's OK makes the colour the chosen one
         return PromptReply::result(QDialog::Accepted);
     });
-    TForm3 dialog(TestState().paths);
+    TForm3 dialog(TestState().paths, TestState().environment);
     dialog.findChild<QPushButton*>("BackGroundButton")->click();   // blue background
     dialog.findChild<QPushButton*>("ColorSB")->click();            // green text
     const auto* background = dialog.findChild<QLabel*>("BackgroundColorLabel");
@@ -506,7 +506,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
 {
     Settings.EditPrograms[0] = QStringLiteral("/Prog/Edit");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::ok(QStringLiteral("/prog/edit"))});
-    TForm3 dialog(TestState().paths);
+    TForm3 dialog(TestState().paths, TestState().environment);
     dialog.BrowseButton->click();
     ASSERT_EQ(promptLog().size(), 2);
     EXPECT_EQ(promptLog()[1].request.text, QStringLiteral("Program already exists in list!"));
@@ -515,7 +515,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
 
 TEST_F(OptionsDialogTest, NeverUseAutomaticShowDisablesItsControlsButNotTheCdTexts)
 {
-    TForm3 dialog(TestState().paths);
+    TForm3 dialog(TestState().paths, TestState().environment);
     dialog.NeverUseASCheckBox->setChecked(true);
     EXPECT_FALSE(dialog.HoldLastShowBox->isEnabled());
     EXPECT_FALSE(dialog.SecondsWaitASEdit->isEnabled());
@@ -549,14 +549,14 @@ TEST_F(OptionsDialogTest, RunningShowKeepsItsIntervalUnlessTheChoiceChanged)
     PlaybackActive = 1;
     ShowState.CurrentInterval = 7;
     {
-        TForm3 dialog(TestState().paths);
+        TForm3 dialog(TestState().paths, TestState().environment);
         dialog.FormActivate();
         dialog.PictureOptionsDone->click();
         ASSERT_TRUE(dialog.LastCheck.ok());
     }
     EXPECT_EQ(ShowState.CurrentInterval, 7);
     {
-        TForm3 dialog(TestState().paths);
+        TForm3 dialog(TestState().paths, TestState().environment);
         dialog.FormActivate();
         dialog.Intervalgroup->setItemIndex(3);
         dialog.PictureOptionsDone->click();
@@ -571,7 +571,7 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     ASSERT_TRUE(testsupport::writeFile(editor, "#!/bin/sh\n"));
     Settings.EditPrograms[0] = editor;
     TForm1 form(TestState());
-    TForm3 dialog(TestState().paths, &form);
+    TForm3 dialog(TestState().paths, TestState().environment, &form);
     EXPECT_EQ(dialog.ExtProgComboBox->currentText(), editor);
     dialog.PictureOptionsDone->click();
     ASSERT_TRUE(dialog.LastCheck.ok());
@@ -614,7 +614,7 @@ TEST(OptionsLoad, DamagedDigitTextsSelectTheFirstItem)
 TEST_F(OptionsDialogTest, ChoosingAProgramMakesItTheFirstAndRemoveEmptiesTheText)
 {
     Settings.EditPrograms = {QStringLiteral("/p/a"), QStringLiteral("/p/b"), QStringLiteral("/p/c"), {}, {}};
-    TForm3 dialog(TestState().paths);
+    TForm3 dialog(TestState().paths, TestState().environment);
     auto* list = dialog.findChild<QComboBox*>("ExtProgComboBox");
     ASSERT_EQ(list->count(), 3);
     EXPECT_TRUE(dialog.BrowseButton->isEnabled());

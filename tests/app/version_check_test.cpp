@@ -319,7 +319,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
 TEST_F(CheckFixture, NewVersionWindowTextsAndButtons)
 {
     const QString own = GetFileVersionText();
-    TForm31 window;
+    TForm31 window(TestState().environment);
     NewVersionText = own.left(5) + QStringLiteral("x");
     window.FormActivate();
     EXPECT_EQ(NewVersionIsMajor, 0);
@@ -361,7 +361,7 @@ TEST_F(CheckFixture, NewVersionWindowTextsAndButtons)
 
 TEST_F(CheckFixture, SuggestionWindowSwitchesItselfOff)
 {
-    TForm32 window;
+    TForm32 window(TestState().environment);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Suggestion (appears once a month)"));
     EXPECT_EQ(window.Label1->text(), QStringLiteral("Check for Update/New version?"));
     EXPECT_EQ(window.DontAskCB->text(), QStringLiteral("Don't ask this question again"));

@@ -166,13 +166,11 @@ TEST(ExternalViewer, RotationThroughTheRealToolKeepsDatesWhenAsked)
     EXPECT_EQ(qint32(platform::FileDosDate(plain)), plainDate);
 
     // A resized copy through the installed viewer.
-    IrfanViewPath = viewer;
-    EXPECT_TRUE(RunIrfanViewResize(picture, dir + QStringLiteral("/small.jpg"), 16, 16));
+    EXPECT_TRUE(RunIrfanViewResize(viewer, picture, dir + QStringLiteral("/small.jpg"), 16, 16));
     EXPECT_EQ(QImage(dir + QStringLiteral("/small.jpg")).size(), QSize(8, 16));
     // A picture the viewer cannot read: no copy, reported as such.
     ASSERT_TRUE(writeFile(dir + QStringLiteral("/bad.jpg"), QByteArray("nothing")));
-    EXPECT_FALSE(RunIrfanViewResize(dir + QStringLiteral("/bad.jpg"), dir + QStringLiteral("/bad2.jpg"), 16, 16));
-    IrfanViewPath.clear();
+    EXPECT_FALSE(RunIrfanViewResize(viewer, dir + QStringLiteral("/bad.jpg"), dir + QStringLiteral("/bad2.jpg"), 16, 16));
 }
 
 TEST(ExternalViewer, ResampleFilterText)
@@ -306,8 +304,8 @@ struct SettingsGuard {
     {
         Settings = saved;
         CurrentPicturePath = picture;
-        IrfanViewFound = 0;
-        IrfanViewPath.clear();
+        TestState().environment.IrfanViewFound = 0;
+        TestState().environment.IrfanViewPath.clear();
     }
 };
 
@@ -384,7 +382,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     TForm1 form(TestState());
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-        IrfanViewFound = 0;
+        form.state().environment.IrfanViewFound = 0;
         form.externalPrograms()->TBRotateLClick();
         ASSERT_EQ(platform::promptLog().size(), 1);
         EXPECT_EQ(platform::promptLog()[0].request.text,
@@ -395,8 +393,8 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     const QString viewer = vxviewBinary();
     if (viewer.isEmpty())
         GTEST_SKIP() << "vxview not built";
-    IrfanViewPath = viewer;
-    IrfanViewFound = 1;
+    form.state().environment.IrfanViewPath = viewer;
+    form.state().environment.IrfanViewFound = 1;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.externalPrograms()->TBRotateRClick();
     EXPECT_EQ(QImage(picture).size(), QSize(32, 64));
