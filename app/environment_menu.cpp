@@ -2,16 +2,17 @@
 // each opens its folder in the folder tree.
 #include "base/environment.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 
 namespace {
 void openShellFolder(TForm1* form, const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    KeepListEntry = 0;
-    ListEntryToUpdate = ListEntryRef{};
-    FolderToOpen = folder;
+    FolderTreeController* tree = form->folderTree();
+    tree->KeepListEntry = 0;
+    tree->ListEntryToUpdate = ListEntryRef{};
+    tree->FolderToOpen = folder;
     form->OpenFolderOrShow();
 }
 } // namespace

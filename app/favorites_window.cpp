@@ -20,8 +20,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-uint8_t FavoritesMaintenanceMode = 1;
-
 namespace {
 
 // The grid's cells: headers sky blue, body rows alternating grey, the
@@ -98,8 +96,8 @@ void TForm36::SetMenuRebuilder(MenuRebuilder rebuild)
     menuRebuilder() = std::move(rebuild);
 }
 
-TForm36::TForm36(const EnvironmentInfo& environment, QWidget* parent)
-    : QDialog(parent), m_favorites(FavoritesMaintenanceMode == 1)
+TForm36::TForm36(const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode, QWidget* parent)
+    : QDialog(parent), FavoritesMaintenanceMode(favoritesMaintenanceMode), m_favorites(FavoritesMaintenanceMode == 1)
 {
     setObjectName(QStringLiteral("Form36"));
     setModal(true);

@@ -12,7 +12,6 @@
 #include "base/data_folder.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "platform/build_info.h"
 #include "platform/prompt_dialogs.h"
 
@@ -103,7 +102,7 @@ void HelpAndVersionController::ShowHelpTopic(const QString& topic)
         platform::showMessage(platform::PromptKind::Error, HelpPagesMissingText);
         return;
     }
-    if (DemoMode)
+    if (m_host.start().DemoMode)
         return;
     const HelpPageResult page = FindHelpPage(folder, topic);
     if (page.kind == HelpPageKind::PagesMissing) {
@@ -236,6 +235,7 @@ void HelpAndVersionController::CheckforupdateClick()
     int result = 0;
     {
         TForm31 offer(m_environment, m_window);
+        offer.NewVersionText = NewVersionText;
         offer.FormActivate();
         result = platform::execModal(offer);
     }
@@ -247,7 +247,7 @@ void HelpAndVersionController::CheckforupdateClick()
 
 void HelpAndVersionController::MonthlySuggestionAtStart()
 {
-    if (DemoMode || AudioMode || ArgumentMode)
+    if (m_host.start().DemoMode || m_host.start().AudioMode || m_host.start().ArgumentMode)
         return;
     if (!ShouldSuggestUpdate())
         return;

@@ -9,6 +9,7 @@
 
 struct DataPaths;
 struct EnvironmentInfo;
+struct StartContext;
 class QAction;
 class QTimer;
 class QWidget;
@@ -23,6 +24,8 @@ public:
     virtual void StopIdleTimer() = 0;
     // The program closes (the user goes to download a new version).
     virtual void CloseMainWindow() = 0;
+    // How the program was started (no help or suggestion in demo mode).
+    virtual const StartContext& start() const = 0;
 };
 
 class HelpAndVersionController : public QObject {
@@ -70,6 +73,11 @@ public:
     void OpenWhatsNewPage();
     void ReportBugClick();
     void SupportClick();
+
+    // The published version the last check found newer than the own one.
+    QString NewVersionText;
+    // The longest the version check's download may take (tests shorten it).
+    int VersionDownloadTimeoutMs = 20000;
 
 private:
     QWidget* m_window;

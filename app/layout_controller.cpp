@@ -48,7 +48,7 @@ QRect screenRect(const QWidget* w)
     return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-bool showRuns() { return PlaybackActive == 1; }
+bool showRuns(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 // The window manager's frame around the window (none before it is framed).
 QMargins frameMargins(const QWidget* w)
@@ -137,7 +137,7 @@ void LayoutController::ApplyMaximizedLayout()
 
 void LayoutController::LayoutForWindowSize()
 {
-    if (m_designBounds.isEmpty() || DemoMode || !m_items.ClientArea)
+    if (m_designBounds.isEmpty() || m_state.start.DemoMode || !m_items.ClientArea)
         return;
     // Reloading a preview lets pending window events run: the resize that
     // follows a maximize may arrive in the middle of a layout made for the
@@ -234,7 +234,7 @@ void LayoutController::FitToWorkArea()
 {
     const QRect screen = screenRect(&m_window);
     m_fitsWorkArea = m_fitsWorkArea || StartScreenWidth(m_window.screen()) == 800;
-    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || DemoMode)
+    if (!m_fitsWorkArea || screen.width() > 800 || m_window.isMaximized() || m_window.isMinimized() || m_state.start.DemoMode)
         return;
     const QMargins frame = frameMargins(&m_window);
     m_fittedFrame = frame;
@@ -291,6 +291,7 @@ void LayoutController::ApplyRestoredLayout()
 
 int LayoutController::HandleSystemCommand(int command)
 {
+    TForm9* const Form9 = m_host.showWindow();
     SysCommandState st;
     st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
     st.windowMaximized = m_layoutState.WindowMaximized == 1;
@@ -300,7 +301,7 @@ int LayoutController::HandleSystemCommand(int command)
     st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
     ctx.windowMinimized = m_window.isMinimized() || m_layoutState.WindowWasMinimized;
-    ctx.showRunning = showRuns();
+    ctx.showRunning = showRuns(m_state.session);
     ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
     ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     ctx.myShowHidden = Settings.MyShowHidden == 1;
@@ -339,13 +340,14 @@ int LayoutController::HandleSystemCommand(int command)
 
 void LayoutController::AppRestore()
 {
+    TForm9* const Form9 = m_host.showWindow();
     SysCommandState st;
     st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
     st.minimizedDuringShow = m_layoutState.MinimizedDuringShow == 1;
     st.resumeAfterRestore = m_layoutState.ResumeAfterRestore == 1;
     st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
-    ctx.showRunning = showRuns();
+    ctx.showRunning = showRuns(m_state.session);
     ctx.myShowHidden = Settings.MyShowHidden == 1;
     const AppRestoreActions a = HandleAppRestore(st, ctx);
     m_layoutState.MinimizedDuringShow = st.minimizedDuringShow;
@@ -478,9 +480,11 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 
 void LayoutController::ChangeShowSpeed(bool faster)
 {
-    int step = ShowIntervalStep;
+    TForm9* const Form9 = m_host.showWindow();
+    TShowState& ShowState = m_state.session.ShowState;
+    int step = m_state.session.ShowIntervalStep;
     m_layoutState.SpeedMessageText = ChangeShowSpeedStep(step, faster);
-    ShowIntervalStep = step;
+    m_state.session.ShowIntervalStep = step;
     // The show's default interval follows the speed; the picture on the
     // screen gets it too, counted from now.
     ShowState.DefaultInterval = IntervalSecondsForIndex(step);
@@ -489,18 +493,8 @@ void LayoutController::ChangeShowSpeed(bool faster)
         m_items.IntervalTimer->start(ShowState.CurrentInterval * 1000);
     // The speed message itself (text + interval) belongs to the show window:
     // at its top right for two seconds.
-    if (Form9 && Form9->SpeedLabel) {
-        QLabel* label = Form9->SpeedLabel;
-        label->setText(m_layoutState.SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
-        label->adjustSize();
-        label->move(Form9->width() - label->width() - 30, 10);
-        label->show();
-        label->raise();
-        if (Form9->SpeedTimer) {
-            Form9->SpeedTimer->setSingleShot(true);
-            Form9->SpeedTimer->start(2000);
-        }
-    }
+    if (Form9)
+        Form9->ShowSpeedMessage(m_layoutState.SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
 }
 
 void LayoutController::ShowPicturePreview(const QString& path)
@@ -553,59 +547,56 @@ void LayoutController::MMainMonitorClick(bool mainMonitor)
 
 void LayoutController::UpdateHintsButton()
 {
-    if (!Form9 || !Form9->SBInfo)
-        return;
-    const HintsButtonLook look = HintsButtonFor(Settings.ShowHints != 0);
-    Form9->SBInfo->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, look.glyph));
-    Form9->SBInfo->setToolTip(look.tip);
+    TForm9* const Form9 = m_host.showWindow();
+    if (Form9)
+        Form9->ShowHintsButton(Settings.ShowHints != 0);
 }
 
 void LayoutController::SyncControlPanelButtons()
 {
+    TForm9* const Form9 = m_host.showWindow();
     if (!Form9)
         return;
     const auto enabled = [](const QAction* a) { return a && a->isEnabled(); };
-    const auto twin = [](QToolButton* b, bool on) {
-        if (b)
-            b->setEnabled(on);
-    };
-    twin(Form9->ShowInReverseSpeedButton, enabled(m_items.ShowinReverseToolButton));
-    twin(Form9->ShowForwardSpeedButton, enabled(m_items.ShowForwardToolButton));
-    twin(Form9->WindowScreenSpeedButton, enabled(m_items.FullScreenToolButton3));
-    twin(Form9->VolumeSpeedButton, enabled(m_items.Volume));
-    twin(Form9->PlaylistBASB, enabled(m_items.PlaylistBATB));
-    twin(Form9->PlaylistFWSB, enabled(m_items.PlaylistFWTB));
-    const bool advancing = showRuns() && !m_host.InManualMode();
+    TForm9::PanelButtons on;
+    on.showInReverse = enabled(m_items.ShowinReverseToolButton);
+    on.showForward = enabled(m_items.ShowForwardToolButton);
+    on.windowScreen = enabled(m_items.FullScreenToolButton3);
+    on.volume = enabled(m_items.Volume);
+    on.playlistBack = enabled(m_items.PlaylistBATB);
+    on.playlistForward = enabled(m_items.PlaylistFWTB);
+    const bool advancing = showRuns(m_state.session) && !m_host.InManualMode();
     const bool thumbnailView = false;
-    twin(Form9->RunExeSpeedButton, (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing);
-    twin(Form9->OneForwardSpeedButton, !advancing);
-    twin(Form9->OneBackwardsSpeedButton, !advancing || ZoomFactor > 0);
-    twin(Form9->SBRotateLeft, thumbnailView || (enabled(m_items.TBRotateL) && !advancing));
-    twin(Form9->SBRotateRight, thumbnailView || (enabled(m_items.TBRotateR) && !advancing));
+    on.editProgram = (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing;
+    on.oneForward = !advancing;
+    on.oneBackwards = !advancing || m_state.session.ZoomFactor > 0;
+    on.rotateLeft = thumbnailView || (enabled(m_items.TBRotateL) && !advancing);
+    on.rotateRight = thumbnailView || (enabled(m_items.TBRotateR) && !advancing);
+    Form9->SetPanelButtons(on);
 }
 
 void LayoutController::SetFullScreenImageHint()
 {
-    if (!Form9 || DemoMode == 1)
+    TForm9* const Form9 = m_host.showWindow();
+    if (!Form9 || m_state.start.DemoMode == 1)
         return;
     FullScreenHintInput in;
-    in.navPanelVisible = Form9->NavPanel && Form9->NavPanel->isVisible();
-    in.zoomed = ZoomFactor > 0;
-    in.fullView = FullViewActive == 1;
-    in.manualMode = showRuns() && m_host.InManualMode();
-    in.automaticShow = AutoShowRunning == 1;
+    in.navPanelVisible = Form9->NavPanelShown();
+    in.zoomed = m_state.session.ZoomFactor > 0;
+    in.fullView = m_state.session.FullViewActive == 1;
+    in.manualMode = showRuns(m_state.session) && m_host.InManualMode();
+    in.automaticShow = m_state.session.AutoShowRunning == 1;
     const QString tip = FullScreenImageHint(in);
-    if (Form9->Image1)
-        Form9->Image1->setToolTip(tip);
-    if (Form9->Image2)
-        Form9->Image2->setToolTip(tip);
+    Form9->SetPictureHint(tip);
 }
 
 void LayoutController::SaveControlPanelPosition()
 {
-    if (!Form9 || !Form9->ControlPanel || (Form9->NavPanel && Form9->NavPanel->isVisible()))
+    TForm9* const Form9 = m_host.showWindow();
+    const std::optional<QRect> place = Form9 ? Form9->ControlPanelPlace() : std::nullopt;
+    if (!place)
         return;
-    const QRect r = Form9->ControlPanel->geometry();
+    const QRect r = *place;
     m_layoutState.ControlPanelPos[0] = r.x();
     m_layoutState.ControlPanelPos[1] = r.x() + r.width();
     m_layoutState.ControlPanelPos[2] = r.y();

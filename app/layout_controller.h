@@ -28,6 +28,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class TForm9;
 
 // What the layout controller asks of the main window.
 class LayoutHost {
@@ -40,6 +41,8 @@ public:
     virtual bool InManualMode() const = 0;
     // The tool-bar or menu action of that objectName (or none).
     virtual QAction* actionNamed(const QString& name) const = 0;
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
 };
 
 class LayoutController {

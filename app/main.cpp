@@ -16,6 +16,7 @@
 #include "app/quit_on_signal.h"
 #include "slideshow/auto_show_windows.h"
 #include "base/start_args.h"
+#include "base/start_modes.h"
 #include "app/tform1.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
@@ -37,9 +38,9 @@ namespace {
 // the uploader) still ends the program, without the save.
 void closeOnSignal(TForm1* form1)
 {
-    if (form1->close() || CloseAfterShowPending == 1)
+    if (form1->close() || form1->state().session.CloseAfterShowPending == 1)
         return;   // closed (the program ends), or the show's end closes it
-    DeleteRunMarker(form1->state().paths);
+    DeleteRunMarker(form1->state().paths, form1->state().start.AudioMode != 0);
     form1->CloseWithoutSaving = true;
     form1->close();
 }
@@ -56,35 +57,35 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     // The main window; its creation does the settings work.
     auto* form1 = new TForm1(state);
     form1Out = form1;
-    Form1 = form1;
     form1->StartParameters = params;
     form1->FormCreate();
 
     // Demo mode keeps the main window out of sight.
-    if (DemoMode) {
+    if (state.start.DemoMode) {
         form1->resize(1, 1);
         QCoreApplication::processEvents();
     }
 
     // A refused start ends here.
-    if (StartAbort || StartupRunFlag != 1) {
+    if (state.start.StartAbort || state.start.StartupRunFlag != 1) {
         form1->CloseWithoutSaving = true;
         return 2;
     }
 
-    // The long-lived windows of the other subsystems.
-    if (!Form9)
-        Form9 = new TForm9(state);
-    if (!Form10)
-        Form10 = new TForm10;
-    if (!Form20)
-        Form20 = new TForm20(form1);
-    if (!DemoMode && !ArgumentMode && !Form16)
-        Form16 = new TForm16(state.paths.ShowListPath);
-    if (DemoMode && !Form13)
-        Form13 = new TForm13(form1);
-    if (!Form2)
-        Form2 = new TForm2(form1);
+    // The long-lived windows of the other subsystems; the main window keeps
+    // them.
+    if (!form1->showWindow())
+        form1->setShowWindow(new TForm9(state));
+    if (!form1->pictureTextWindow())
+        form1->setPictureTextWindow(new TForm10);
+    if (!form1->folderPictureWindow())
+        form1->setFolderPictureWindow(new TForm20(form1));
+    if (!state.start.DemoMode && !state.start.ArgumentMode && !form1->showManager())
+        form1->setShowManager(new TForm16(state.paths.ShowListPath));
+    if (state.start.DemoMode && !form1->demoShowWindow())
+        form1->setDemoShowWindow(new TForm13(form1));
+    if (!form1->replayWindow())
+        form1->setReplayWindow(new TForm2(form1));
 
     // From here a signal closes the complete main window.
     QuitByClosing([form1] { closeOnSignal(form1); });
@@ -95,27 +96,27 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
 
     // A demo start stops the idle timer; any other start disables the
     // edit-program button.
-    if (DemoMode)
+    if (state.start.DemoMode)
         form1->Timer1->stop();
     else
         form1->RunExeToolButton->setEnabled(false);
 
     if (form1->VisibleAtStart())
         form1->show();
-    else if (DemoMode) {
+    else if (state.start.DemoMode) {
         // The automatic show window with its two buttons; the main window
         // shows 1 x 1 and hides itself at once (TimerAutoCDRun).
-        Form13->show();
+        form1->demoShowWindow()->show();
         form1->show();
     }
     guard.Listen(RaiseRunningWindows);
 
     // A start-up warning, once the windows are up.
-    if (!StartupMessage.isEmpty()) {
+    if (!state.start.StartupMessage.isEmpty()) {
         form1->Timer1->stop();
-        if (platform::showMessage(platform::PromptKind::Warning, StartupMessage) == platform::PromptAnswer::Ok
+        if (platform::showMessage(platform::PromptKind::Warning, state.start.StartupMessage) == platform::PromptAnswer::Ok
             && !QuitRequested()) {
-            StartupMessage.clear();
+            state.start.StartupMessage.clear();
             form1->Timer1->start();
         }
     }
@@ -160,6 +161,8 @@ int main(int argc, char** argv)
 
     // The program's state outlives every window.
     ProgramState state;
+    // Data files open read only while the program runs on an argument.
+    InstallReadOnlyRule(&state.start);
     // The start runs inside the event loop.
     TForm1* form1 = nullptr;
     int startCode = 0;
@@ -178,16 +181,19 @@ int main(int argc, char** argv)
     guard.Release();
     // The windows without a parent go first; the others are the main
     // window's children and go with it.
-    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16),
-                       static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form13)})
-        delete w;
-    Form9 = nullptr;
-    Form10 = nullptr;
-    Form16 = nullptr;
-    Form2 = nullptr;
-    Form13 = nullptr;
-    Form20 = nullptr;  // a child of the main window
+    if (form1) {
+        for (QWidget* w : {static_cast<QWidget*>(form1->showWindow()), static_cast<QWidget*>(form1->pictureTextWindow()),
+                           static_cast<QWidget*>(form1->showManager()), static_cast<QWidget*>(form1->replayWindow()),
+                           static_cast<QWidget*>(form1->demoShowWindow())})
+            delete w;
+        form1->setShowWindow(nullptr);
+        form1->setPictureTextWindow(nullptr);
+        form1->setShowManager(nullptr);
+        form1->setReplayWindow(nullptr);
+        form1->setDemoShowWindow(nullptr);
+        form1->setFolderPictureWindow(nullptr);  // a child of the main window
+    }
     delete form1;
-    Form1 = nullptr;
+    InstallReadOnlyRule(nullptr);
     return startCode != 0 ? startCode : loopCode;
 }

@@ -2,7 +2,6 @@
 
 #include "app/favorites_window.h"
 #include "app/options_dialog.h"
-#include "browse/folder_tree_state.h"
 #include "platform/drives.h"
 #include "platform/prompt_dialogs.h"
 
@@ -10,9 +9,10 @@
 #include <QMenu>
 
 OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
-                                     const DataPaths& paths, const EnvironmentInfo& environment, const Items& items)
+                                     const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
+                                     const Items& items)
     : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths),
-      m_environment(environment), m_items(items)
+      m_environment(environment), m_session(session), m_items(items)
 {
 }
 
@@ -38,6 +38,7 @@ void OptionsController::Options1Click()
     // The menus' own opening handler pauses an advancing show.
     if (QMenu* exclude = m_items.ExcludeFolder) {
         exclude->setTitle(QStringLiteral("E&xclude from"));
+        const QString SelectedFolder = m_host.selectedFolder();
         exclude->setEnabled(!SelectedFolder.isEmpty() && !platform::IsMountPoint(SelectedFolder));
     }
     m_host.MeasureOptionsMenu();
@@ -48,7 +49,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        TForm3 dialog(m_paths, m_environment, m_window, &m_dialogHost);
+        TForm3 dialog(m_paths, m_environment, m_session, m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }
@@ -62,14 +63,12 @@ void OptionsController::OptionsTBClick()
 
 void OptionsController::ClearFavsClick()
 {
-    FavoritesMaintenanceMode = 1;
-    TForm36 window(m_environment, m_window);
+    TForm36 window(m_environment, 1, m_window);
     platform::execModal(window);
 }
 
 void OptionsController::ClearRecClick()
 {
-    FavoritesMaintenanceMode = 0;
-    TForm36 window(m_environment, m_window);
+    TForm36 window(m_environment, 0, m_window);
     platform::execModal(window);
 }

@@ -5,6 +5,8 @@
 // dialog's Apply flow through OptionsHost.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QObject>
 
 struct DataPaths;
@@ -25,6 +27,8 @@ public:
     virtual void RestoreKeyboardHook() = 0;
     // The Options menu (menu 7) is measured for its width.
     virtual void MeasureOptionsMenu() = 0;
+    // The folder selected in the folder tree.
+    virtual QString selectedFolder() const = 0;
 };
 
 class OptionsController : public QObject {
@@ -45,7 +49,7 @@ public:
     // dialog refreshes on Apply; `paths` are the data paths the dialog writes
     // to; `environment` gives the dialogs their font and colours.
     OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, const DataPaths& paths,
-                      const EnvironmentInfo& environment, const Items& items);
+                      const EnvironmentInfo& environment, ShowSession& session, const Items& items);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -67,6 +71,7 @@ private:
     OptionsHost& m_dialogHost;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
+    ShowSession& m_session;
     Items m_items;
     bool m_optionsHandlersSetUp = false;
 };

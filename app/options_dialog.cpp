@@ -38,11 +38,13 @@ using platform::PromptKind;
 // screen with the window frame.
 const QSize OptionsDialogSize(700, 500);
 
-TForm3::TForm3(const DataPaths& paths, const EnvironmentInfo& environment, QWidget* parent, OptionsHost* host)
+TForm3::TForm3(const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session, QWidget* parent,
+               OptionsHost* host)
     : QDialog(parent)
     , m_paths(paths)
     , m_environment(environment)
     , m_host(host ? host : dynamic_cast<OptionsHost*>(parent))
+    , m_session(session)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Vistamo! - Options"));
@@ -185,11 +187,11 @@ void TForm3::FormActivate()
 {
     QApplication::restoreOverrideCursor();
     // Opened beside the picture-text window of MyShow: its page comes first.
-    if (Form10 && Form10->isVisible())
+    if (m_host && m_host->PictureTextWindowShown())
         PageControl1->setCurrentWidget(MyShowTextSheet);
     // The show background colour in effect.
-    showExampleColors(PlaybackActive == 1 ? ShowState.BackgroundColor : PlaySheet->backgroundColor());
-    if (PlaybackActive == 1)
+    showExampleColors(m_session.PlaybackActive == 1 ? m_session.ShowState.BackgroundColor : PlaySheet->backgroundColor());
+    if (m_session.PlaybackActive == 1)
         m_intervalAtActivation = IntervalGroupSeconds(PlaySheet->intervalIndex());
     PictureOptionsDone->setFocus();
 }
@@ -257,19 +259,20 @@ void TForm3::showFailedCheck(const TOptionsCheck& check)
 // enlargement limit takes effect in the running show at once.
 void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
 {
+    int32_t& PlaybackActive = m_session.PlaybackActive;
+    TShowState& ShowState = m_session.ShowState;
     const bool exists = !v.EditProgramText.isEmpty() && EditProgramAcceptable(v.EditProgramText);
-    QWidget* speed = Form9 ? Form9->RunExeSpeedButton : nullptr;
     const auto enable = [&](bool on, bool alsoSpeed) {
         if (m_host)
             m_host->EnableEditCommands(on);
-        if (alsoSpeed && speed)
-            speed->setEnabled(on);
+        if (alsoSpeed && m_host)
+            m_host->EnableShowWindowEditButton(on);
     };
     if (exists && PlaybackActive == 1)
         enable(true, true);
     if (v.EditProgramText.isEmpty()) {
-        if (speed)
-            speed->setEnabled(false);
+        if (m_host)
+            m_host->EnableShowWindowEditButton(false);
         if (PlaybackActive == 1)
             enable(false, false);
     }
@@ -316,15 +319,16 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
 // show's options follow when the show asks for it.
 void TForm3::applyPlayOptions(const TOptionsValues& v)
 {
+    TShowState& ShowState = m_session.ShowState;
     const int32_t runningInterval = ShowState.CurrentInterval;
-    ApplyShowOptions();
+    ApplyShowOptions(m_session, Settings);
     const int32_t seconds = IntervalGroupSeconds(v.IntervalIndex);
-    if (AutoShowRunning != 1) {
-        PlayOptions.IntervalSeconds = seconds;
+    if (m_session.AutoShowRunning != 1) {
+        m_session.PlayOptions.IntervalSeconds = seconds;
         ShowState.DefaultInterval = seconds;
     }
-    ShowState.CurrentInterval = PlaybackActive == 1 && seconds == m_intervalAtActivation ? runningInterval
-                                                                                           : PlayOptions.IntervalSeconds;
+    ShowState.CurrentInterval = m_session.PlaybackActive == 1 && seconds == m_intervalAtActivation ? runningInterval
+                                                                                           : m_session.PlayOptions.IntervalSeconds;
     if (ShowState.CopyToAutoShowOptions == 1) {
         Settings.AutoShowOptions.IntervalIndex = Settings.IntervalIndex;
         Settings.AutoShowOptions.MaxEnlargePercent = Settings.MaxEnlargePercent;
@@ -339,11 +343,10 @@ void TForm3::refreshMainWindow()
     if (!m_host)
         return;
     m_host->RefreshAfterOptions();
-    if (PlaybackActive == 1) {
+    if (m_session.PlaybackActive == 1) {
         const bool set = !Settings.EditPrograms[0].isEmpty();
         m_host->EnableEditCommands(set);
-        if (Form9 && Form9->RunExeSpeedButton)
-            Form9->RunExeSpeedButton->setEnabled(set);
+        m_host->EnableShowWindowEditButton(set);
     }
 }
 

@@ -22,6 +22,7 @@
 #include "app/options_page_upload.h"
 #include "app/options_page_video.h"
 #include "app/options_pages_small.h"
+#include "base/show_session.h"
 
 #include <QDialog>
 #include <QList>
@@ -45,8 +46,8 @@ public:
     // is one; none leaves only the settings changed). `paths` names the
     // additional settings file the dialog writes; `environment` gives the
     // interface font, the colour scheme and the uploader found.
-    TForm3(const DataPaths& paths, const EnvironmentInfo& environment, QWidget* parent = nullptr,
-           OptionsHost* host = nullptr);
+    TForm3(const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
+           QWidget* parent = nullptr, OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -121,6 +122,7 @@ private:
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     OptionsHost* m_host = nullptr;
+    ShowSession& m_session;
 
     // The interval of the play options' choice when the dialog was activated
     // during a show.

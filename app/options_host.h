@@ -7,6 +7,10 @@ public:
     virtual ~OptionsHost() = default;
     // The edit commands (the edit tool button and the launch menu) on or off.
     virtual void EnableEditCommands(bool on) = 0;
+    // The full-screen show window's edit button on or off.
+    virtual void EnableShowWindowEditButton(bool on) = 0;
+    // The picture-text window of MyShow is open.
+    virtual bool PictureTextWindowShown() const = 0;
     // A changed enlargement limit takes effect on the picture shown now.
     virtual void RefitShownPicture() = 0;
     // The window follows the stored options: its launch menu and buttons,

@@ -7,6 +7,9 @@
 #include "browse/page_state.h"
 
 #include "platform/icons.h"
+#include "shows/show_windows.h"
+#include "slideshow/auto_show_windows.h"
+#include "slideshow/show_window.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,7 +25,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-TForm1* Form1 = nullptr;
 
 
 namespace {
@@ -115,7 +117,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
         this, *this, m_state.paths, m_state.environment,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.environment,
+    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.environment, m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();
@@ -131,9 +133,22 @@ TForm1::~TForm1()
 {
     FormDestroy();  // the keyboard hook goes with the window
     FitZoomSect = nullptr;  // the event filter no longer asks it for the ratio panel
-    if (Form1 == this)
-        Form1 = nullptr;
+    for (const QPointer<QWidget>& window : m_windowsMadeHere)
+        delete window.data();
 }
+
+TForm9* TForm1::showWindow() const { return m_showWindow; }
+void TForm1::setShowWindow(TForm9* window) { m_showWindow = window; }
+TForm10* TForm1::pictureTextWindow() const { return m_pictureTextWindow; }
+void TForm1::setPictureTextWindow(TForm10* window) { m_pictureTextWindow = window; }
+TForm16* TForm1::showManager() const { return m_showManager; }
+void TForm1::setShowManager(TForm16* window) { m_showManager = window; }
+TForm20* TForm1::folderPictureWindow() const { return m_folderPictureWindow; }
+void TForm1::setFolderPictureWindow(TForm20* window) { m_folderPictureWindow = window; }
+TForm13* TForm1::demoShowWindow() const { return m_demoShowWindow; }
+void TForm1::setDemoShowWindow(TForm13* window) { m_demoShowWindow = window; }
+TForm2* TForm1::replayWindow() const { return m_replayWindow; }
+void TForm1::setReplayWindow(TForm2* window) { m_replayWindow = window; }
 
 QAction* TForm1::actionNamed(const QString& name) const
 {
@@ -337,6 +352,13 @@ void TForm1::buildToolBars()
                        RunExeToolButton, AddPicMultTB})
         a->setEnabled(false);
 
+    buildMyShowToolBar();
+    setToolBarGlyphs();
+}
+
+// Tool bar 2, of the MyShow column.
+void TForm1::buildMyShowToolBar()
+{
     ToolBar2->setIconSize(QSize(16, 16));
     ToolBar2->setToolButtonStyle(Qt::ToolButtonIconOnly);
     StartMySlideShowTB = tool(ToolBar2, "StartMySlideShowTB", QString());
@@ -355,9 +377,12 @@ void TForm1::buildToolBars()
     ShowAllTB = tool(ToolBar2, "ShowAllTB", QStringLiteral("View shows stored on fixed disk(s)"));
     for (QAction* a : {SaveMyShowTB, UndoTB, CloseMyShowTB, RunExeMyShowTB})
         a->setEnabled(false);
+}
 
-    // Glyphs: the menu glyph of the menu item each button mirrors; the text
-    // is what a tool bar without the icon shows.
+// The tool buttons' glyphs: the menu glyph of the menu item each button
+// mirrors; the text is what a tool bar without the icon shows.
+void TForm1::setToolBarGlyphs()
+{
     const struct {
         QAction* action;
         int glyph;
@@ -643,7 +668,35 @@ void TForm1::buildPopups()
     EmptyFolderPop = item(p, "EmptyFolderPop", QStringLiteral("&Empty"));
     RenameFolderPop = item(p, "RenameFolderPop", QStringLiteral("Ren&ame"));
     MakeSmall = item(p, "MakeSmall", QStringLiteral("Create/Replace thumbnails manually"));
-    // File items: positions 22 and up.
+    addTreeFileItems(p);
+
+    DrivePop = named(new QMenu(this), "DrivePop");
+    for (int n = 0; n < 26; ++n) {
+        PDriveItems[n] = item(DrivePop, ("PDrive" + twoDigits(n + 1)).toLatin1().constData(), QString());
+        PDriveItems[n]->setVisible(false);
+    }
+    N25 = separator(DrivePop, "N25");
+    Desktop = item(DrivePop, "Desktop", QStringLiteral("&Desktop"));
+    MyPictures = item(DrivePop, "MyPictures", QStringLiteral("&My Pictures"));
+    Internet = item(DrivePop, "Internet", QStringLiteral("&Internet"));
+    DPDefStartUp = item(DrivePop, "DPDefStartUp", QStringLiteral("Default start-&up folder"));
+
+    // "Create show from folder": the folder's pictures through the collection.
+    for (QAction* a : {AutoFolderToCD, AutoFolderToCDPop})
+        connect(a, &QAction::triggered, this, [this] { AutoFolderToCDClick(); });
+
+    PopScreen = named(new QMenu(this), "PopScreen");
+    MMainMonitor = item(PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
+    MSecondMonitor = item(PopScreen, "MSecondMonitor", QStringLiteral("&Second monitor"));
+
+    MultiPop = named(new QMenu(this), "MultiPop");
+    for (const PageLayoutEntry& layout : PageLayoutTable())
+        MultiItems[size_t(layout.index)] = item(MultiPop, layout.menuItem, QString::fromLatin1(layout.caption));
+}
+
+// The tree pop-up's file items (positions 22 and up), after its folder items.
+void TForm1::addTreeFileItems(QMenu* p)
+{
     ShowPicFullPop = item(p, "ShowPicFullPop", QStringLiteral("&Show picture in Full Screen mode ~- Ctrl + Left click"));
     AddPicMyShowPop = item(p, "AddPicMyShowPop", QStringLiteral("A&dd picture to Draft  ~- Left click"));
     AddMult = item(p, "AddMult", QStringLiteral("Add to &Multiple Shows"));
@@ -675,29 +728,6 @@ void TForm1::buildPopups()
     }
     ResumeInFull->setVisible(false);
     N24->setVisible(false);
-
-    DrivePop = named(new QMenu(this), "DrivePop");
-    for (int n = 0; n < 26; ++n) {
-        PDriveItems[n] = item(DrivePop, ("PDrive" + twoDigits(n + 1)).toLatin1().constData(), QString());
-        PDriveItems[n]->setVisible(false);
-    }
-    N25 = separator(DrivePop, "N25");
-    Desktop = item(DrivePop, "Desktop", QStringLiteral("&Desktop"));
-    MyPictures = item(DrivePop, "MyPictures", QStringLiteral("&My Pictures"));
-    Internet = item(DrivePop, "Internet", QStringLiteral("&Internet"));
-    DPDefStartUp = item(DrivePop, "DPDefStartUp", QStringLiteral("Default start-&up folder"));
-
-    // "Create show from folder": the folder's pictures through the collection.
-    for (QAction* a : {AutoFolderToCD, AutoFolderToCDPop})
-        connect(a, &QAction::triggered, this, [this] { AutoFolderToCDClick(); });
-
-    PopScreen = named(new QMenu(this), "PopScreen");
-    MMainMonitor = item(PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
-    MSecondMonitor = item(PopScreen, "MSecondMonitor", QStringLiteral("&Second monitor"));
-
-    MultiPop = named(new QMenu(this), "MultiPop");
-    for (const PageLayoutEntry& layout : PageLayoutTable())
-        MultiItems[size_t(layout.index)] = item(MultiPop, layout.menuItem, QString::fromLatin1(layout.caption));
 }
 
 void TForm1::buildTimers()

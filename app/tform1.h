@@ -20,7 +20,9 @@
 #include "slideshow/automatic_show_host.h"
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QMargins>
 #include <QRect>
 #include <QString>
@@ -47,6 +49,12 @@ class QWidget;
 class QSlider;
 class QCloseEvent;
 class QShowEvent;
+class TForm2;
+class TForm9;
+class TForm10;
+class TForm13;
+class TForm16;
+class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
                public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost {
@@ -58,8 +66,41 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
+    // How the program was started, for the controllers' hosts.
+    const StartContext& start() const override { return m_state.start; }
 private:
     ProgramState& m_state;
+public:
+
+    // The other long-lived windows, made and deleted by main() (or a test)
+    // and kept here; any may be null (not made yet, or not for this start).
+    // The full-screen show window `Form9`.
+    TForm9* showWindow() const override;
+    void setShowWindow(TForm9* window);
+    // The picture-text window `Form10`.
+    TForm10* pictureTextWindow() const;
+    void setPictureTextWindow(TForm10* window);
+    // The MyShow manager `Form16`.
+    TForm16* showManager() const;
+    void setShowManager(TForm16* window);
+    // The folder picture chooser `Form20` (a child of this window).
+    TForm20* folderPictureWindow() const;
+    void setFolderPictureWindow(TForm20* window);
+    // The automatic show window of a demo start `Form13`.
+    TForm13* demoShowWindow() const;
+    void setDemoShowWindow(TForm13* window);
+    // The idle replay window `Form2`.
+    TForm2* replayWindow() const;
+    void setReplayWindow(TForm2* window);
+private:
+    QPointer<TForm9> m_showWindow;
+    QPointer<TForm10> m_pictureTextWindow;
+    QPointer<TForm16> m_showManager;
+    QPointer<TForm20> m_folderPictureWindow;
+    QPointer<TForm13> m_demoShowWindow;
+    QPointer<TForm2> m_replayWindow;
+    // The windows of their own this window made at first use; they go with it.
+    QList<QPointer<QWidget>> m_windowsMadeHere;
 public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
@@ -101,6 +142,8 @@ public:
     bool CloseWithoutSaving = false;
     // Set once the close has run its save (the window may close).
     bool CloseDone = false;
+    // 1 once the close has passed its refusals.
+    uint8_t ClosingDown = 0;
     // The upload button's glyph and its grey copy for the disabled state.
     QPixmap UploadGlyph;
     QPixmap UploadGlyphGrey;
@@ -147,7 +190,7 @@ public:
     // (done once; the first showing of the window does it too).
     void SetupMenus();
     // The one painter of every menu item (windows other than the main
-    // window call it on Form1).
+    // window call it on the main window).
     void DrawMenuItem(const QString& hint, class QPainter& canvas, const QRect& rect, bool selected,
                       const QString& caption, int imageIndex, int disabledImageIndex, bool enabled);
     QString SplitMenuCaption(const QString& caption);
@@ -219,6 +262,13 @@ public:
     // Connects the timers and the application's events (once).
     void InstallApplicationEvents();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The state of the hook and the idle timer.
+    uint8_t KeyboardHookInstalled = 0;   // 1 while the filter is installed
+    uint8_t HookCtrlLatch = 0;           // 1 for 500 ms after Ctrl was seen
+    uint8_t MouseButtonDown = 0;         // 1 from a mouse press on the main window to its release
+    int64_t IdleStartTick = 0;           // monotonic milliseconds when the idle time began
+    int32_t AutoShowCountdown = 0;       // 1 while the replay window counts down
+    int32_t AutoShowStarting = 0;        // set when the replay window starts the show
 private:
     class KeyboardHookFilter* m_hookFilter = nullptr;
     bool m_appEventsInstalled = false;
@@ -240,7 +290,7 @@ public:
     // constructor; its routines are forwarded here for the other sections.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
-    class FolderTreeController* folderTree();
+    class FolderTreeController* folderTree() const;
     void OpenFolderOrShow();
     QString GetNodePath(class QTreeWidgetItem* node);
     void UpdateFolderCaption();
@@ -315,7 +365,10 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
+    void RestartIdleTime() override;
+    ShowSession& Session() override { return m_state.session; }
     const DataPaths& Paths() const override { return m_state.paths; }
+    FolderExclusionState& Exclusions() override;
     void EndShow();
     void ToolButton2Click();
     void PauseShow();
@@ -436,8 +489,11 @@ public:
     void RemoveKeyboardHook() override;
     void RestoreKeyboardHook() override;
     void MeasureOptionsMenu() override;
+    QString selectedFolder() const override;
     // What the options dialog asks of this window on "&Apply".
     void EnableEditCommands(bool on) override;
+    void EnableShowWindowEditButton(bool on) override;
+    bool PictureTextWindowShown() const override;
     void RefitShownPicture() override;
     void RefreshAfterOptions() override;
     void OptionsDialogClosed() override;
@@ -514,6 +570,8 @@ private:
     void buildBrowsePreviewPanel();
     void buildShowPreviewPanel();
     void buildToolBars();
+    void buildMyShowToolBar();
+    void setToolBarGlyphs();
     void buildMenus();
     void buildFileMenu();
     void buildShowMenu();
@@ -521,8 +579,6 @@ private:
     void buildListMenus();
     void buildOptionsAndHelpMenus();
     void buildPopups();
+    void addTreeFileItems(QMenu* popup);
     void buildTimers();
 };
-
-// The one main window of the process (nullptr until main() makes it).
-extern TForm1* Form1;

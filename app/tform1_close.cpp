@@ -8,6 +8,7 @@
 #include "base/start_args.h"
 #include "app/tform1.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "platform/prompt.h"
 #include "sharing/process_check.h"
 #include "shows/known_shows.h"
@@ -22,8 +23,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
-
-uint8_t ClosingDown = 0;
 
 TCloseSave SaveAtClose(const QString& settingsFileName, TSettingsRecord& live, const TSettingsRecord& snapshot,
                        TSettingsRecord& onDisk, int32_t myShowHidden, bool audioMode,
@@ -63,14 +62,14 @@ QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settin
     return texts;
 }
 
-std::optional<QStringList> KnownShowsOfManager()
+std::optional<QStringList> KnownShowsOfManager(const TForm16* Form16)
 {
     if (!Form16 || !Form16->ListRefusal().isEmpty())
         return std::nullopt;
     return Form16->KnownShows();
 }
 
-QString KnownShowsLeftMessage(const QString& showListPath)
+QString KnownShowsLeftMessage(const TForm16* Form16, const QString& showListPath)
 {
     if (!Form16 || Form16->ListRefusal().isEmpty())
         return QString();
@@ -79,12 +78,13 @@ QString KnownShowsLeftMessage(const QString& showListPath)
 
 void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
 {
+    TForm16* const Form16 = m_showManager;
     // A file that could not be read is not rewritten from a list that lacks its shows.
-    if (const QString left = KnownShowsLeftMessage(m_state.paths.ShowListPath); !left.isEmpty()) {
+    if (const QString left = KnownShowsLeftMessage(m_showManager, m_state.paths.ShowListPath); !left.isEmpty()) {
         platform::showMessage(platform::PromptKind::Warning, left);
         return;
     }
-    auto shows = KnownShowsOfManager();
+    auto shows = KnownShowsOfManager(m_showManager);
     if (!shows)
         return;
     QStringList paths = *shows;
@@ -108,7 +108,7 @@ bool TForm1::FormClose()
         CancelNetworkDrive(m_state.environment.MappedDrive);
 
     // Pictures waiting for the uploader would be lost.
-    if (!DemoMode) {
+    if (!state().start.DemoMode) {
         const QString pending = UploadPendingMessage(AddSettings.UploaderPath, m_state.paths.MailTempFolder);
         if (!pending.isEmpty()) {
             platform::showMessage(platform::PromptKind::Information, pending);
@@ -130,18 +130,18 @@ bool TForm1::FormClose()
         StopMusic();
 
     // During a show: stop it; ending the show closes the window again.
-    if (PlaybackActive == 1) {
+    if (m_state.session.PlaybackActive == 1) {
         if (!InManualMode())
             PauseShow();
-        CloseAfterShowPending = 1;
+        m_state.session.CloseAfterShowPending = 1;
         ToolButton2Click();
         return false;
     }
 
     // A start with an argument or a demo start saves nothing.
-    if (ArgumentMode && !DemoMode)
-        DeleteRunMarker(m_state.paths);
-    if (DemoMode || ArgumentMode) {
+    if (state().start.ArgumentMode && !state().start.DemoMode)
+        DeleteRunMarker(m_state.paths, m_state.start.AudioMode != 0);
+    if (state().start.DemoMode || state().start.ArgumentMode) {
         CloseDone = true;
         return true;
     }
@@ -150,7 +150,7 @@ bool TForm1::FormClose()
     ClosingDown = 1;
 
     // The open show's changes.
-    if (!AudioMode) {
+    if (!state().start.AudioMode) {
         if (NamedShowOpen != 1) {
             MyShowDraftClick();
         } else {
@@ -161,7 +161,7 @@ bool TForm1::FormClose()
     // An outside program started from here still runs: the close goes on,
     // and the program ends once that program's wait loop hands control back
     // to the event loop (the quit below waits for it).
-    if (ExternalProcessRunning == 1)
+    if (externalPrograms()->ExternalProcessRunning == 1)
         platform::showMessage(platform::PromptKind::Information,
                               QStringLiteral("Vistamo! will be closed as soon the called external program is closed"));
 
@@ -173,16 +173,16 @@ bool TForm1::FormClose()
     // The full-screen control panel's place is taken after the merge: it is
     // this window's own.
     const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
-                                         AudioMode != 0, KnownShowsOfManager(), m_state.paths.ShowListPath,
+                                         state().start.AudioMode != 0, KnownShowsOfManager(m_showManager), m_state.paths.ShowListPath,
                                          [this](TSettingsRecord&) { layouts()->SaveControlPanelPosition(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.
-    if (!AudioMode)
-        if (const QString left = KnownShowsLeftMessage(m_state.paths.ShowListPath); !left.isEmpty())
+    if (!state().start.AudioMode)
+        if (const QString left = KnownShowsLeftMessage(m_showManager, m_state.paths.ShowListPath); !left.isEmpty())
             platform::showMessage(platform::PromptKind::Warning, left);
     for (const QString& text : CloseSaveFailureTexts(saved, m_state.paths.SettingsFileName, m_state.paths.ShowListPath))
         platform::showMessage(platform::PromptKind::Error, text);
-    DeleteRunMarker(m_state.paths);
+    DeleteRunMarker(m_state.paths, m_state.start.AudioMode != 0);
     CloseDone = true;
     return true;
 }

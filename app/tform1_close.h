@@ -11,8 +11,7 @@
 #include <functional>
 #include <optional>
 
-// (A close during a show sets CloseAfterShowPending, slideshow/show_state.h.)
-extern uint8_t ClosingDown;     // 1 once the close has passed its refusals
+class TForm16;
 
 struct TCloseSave {
     bool DiskRead = false;          // the settings file on disk was read for the merge
@@ -43,7 +42,7 @@ QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settin
 // The known shows as the MyShow manager `Form16` lists them, or nothing when
 // that window does not exist or could not read the file of known shows (the
 // file is then left as it is).
-std::optional<QStringList> KnownShowsOfManager();
+std::optional<QStringList> KnownShowsOfManager(const TForm16* Form16);
 // The message that the file of known shows is left as it is because the
 // manager could not read it; empty when it was read whole.
-QString KnownShowsLeftMessage(const QString& showListPath);
+QString KnownShowsLeftMessage(const TForm16* Form16, const QString& showListPath);

@@ -22,7 +22,7 @@
 #include "base/settings_versions.h"
 #include "base/start_args.h"
 #include "browse/folder_exclusions.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -141,11 +141,12 @@ QString onCurrentDrive(const QString& path, const QString& currentDir)
 
 bool TForm1::VisibleAtStart() const
 {
-    return !DemoMode && !AudioMode && !ArgumentMode;
+    return !state().start.DemoMode && !state().start.AudioMode && !state().start.ArgumentMode;
 }
 
 void TForm1::FormCreate()
 {
+    StartContext& start = state().start;
     DataPaths& paths = m_state.paths;
     EnvironmentInfo& environment = m_state.environment;
     // Colours and the initial state of the controls (built hidden or
@@ -154,9 +155,9 @@ void TForm1::FormCreate()
     ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
 
     // Start modes from the command line.
-    ClearStartModes();
-    DemoShowFolder.clear();
-    ApplyStartArgs(ParseStartArgs(StartParameters, QDir::currentPath()));
+    ClearStartModes(start);
+    start.DemoShowFolder.clear();
+    ApplyStartArgs(start, ParseStartArgs(StartParameters, QDir::currentPath()));
     SetFileMode(FileModeReadWrite, false);
 
     // Folders of the start, the interface font.
@@ -166,7 +167,7 @@ void TForm1::FormCreate()
     environment.SystemDriveLetter = GetSystemDriveLetter();
 
     // The upload button's glyphs and the outside picture viewer.
-    if (!DemoMode) {
+    if (!start.DemoMode) {
         UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
         UploadGlyphGrey = UploadGlyph;
         GrayscaleBitmap(UploadGlyphGrey);
@@ -178,13 +179,13 @@ void TForm1::FormCreate()
     TarnivoPop->setVisible(false);
 
     // The program must be on a fixed drive.
-    if (!DemoMode && platform::DriveKindOfPath(paths.ProgramFolder) != platform::DriveKind::Fixed) {
-        StartAbort = 1;
+    if (!start.DemoMode && platform::DriveKindOfPath(paths.ProgramFolder) != platform::DriveKind::Fixed) {
+        start.StartAbort = 1;
         platform::showMessage(PromptKind::Error, NotOnFixedDriveText);
     }
 
     // The metadata reader (pictures' EXIF), not needed by a demo show.
-    if (!DemoMode)
+    if (!start.DemoMode)
         MetadataReader();
 
     // A picture's voice file goes along with it: asked through the "Voice
@@ -226,8 +227,8 @@ void TForm1::FormCreate()
     // The data folder and this start's run marker.
     SetDataFolderPaths(paths, DefaultDataFolder());
     QDir().mkpath(paths.DataFolder);
-    if (!DemoMode)
-        CreateRunMarker(paths);
+    if (!start.DemoMode)
+        CreateRunMarker(paths, start.AudioMode != 0);
 
     // Older settings files.
     paths.FoundSettingsVersion = 0;
@@ -241,7 +242,7 @@ void TForm1::FormCreate()
     }
     // A settings file too short to hold its record is kept aside and the
     // start goes on as a first start.
-    if (!DemoMode)
+    if (!start.DemoMode)
         KeepShortSettingsFileAside(paths.SettingsPath);
 
     // Desktop links asked for by request files.
@@ -253,23 +254,23 @@ void TForm1::FormCreate()
                       QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! sound playlists"));
 
     // Every data file must be writable.
-    if (!DemoMode && !StartAbort) {
+    if (!start.DemoMode && !start.StartAbort) {
         const QString message = ReadOnlyDataFileMessage(paths, paths.SettingsPath);
         if (!message.isEmpty()) {
             platform::showMessage(PromptKind::Error, message);
-            StartAbort = 1;
+            start.StartAbort = 1;
         }
     }
     // The screen must be at least 800 pixels wide.
-    if (!StartAbort && screenWidth < 800) {
+    if (!start.StartAbort && screenWidth < 800) {
         platform::showMessage(PromptKind::Error, ScreenTooNarrowText);
-        StartAbort = 1;
+        start.StartAbort = 1;
     }
 
     // The settings file in use: in demo mode the one at the root of the
     // drive the program runs from.
-    if (!StartAbort) {
-        if (DemoMode) {
+    if (!start.StartAbort) {
+        if (start.DemoMode) {
             const auto drive = platform::DriveOf(paths.StartDirectory);
             const QString root = drive ? drive->mountPoint : QStringLiteral("/");
             paths.SettingsFileName = QDir::cleanPath(root + QLatin1Char('/') + SettingsFileNameFor(SettingsVersion));
@@ -277,7 +278,7 @@ void TForm1::FormCreate()
                 // Without it there is nothing to show; defaults are not
                 // written at a drive root.
                 platform::showMessage(PromptKind::Plain, NoSettingsFileText);
-                StartAbort = 1;
+                start.StartAbort = 1;
             }
             SetFileMode(FileModeReadOnly, false);
         } else {
@@ -286,21 +287,21 @@ void TForm1::FormCreate()
     }
 
     // A refused start asks the program to end and leaves no marker.
-    if (StartAbort) {
-        DeleteRunMarker(paths);
+    if (start.StartAbort) {
+        DeleteRunMarker(paths, start.AudioMode != 0);
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return;
     }
 
     // The start goes on: no warning pending yet, the first status panel
     // 250 pixels wide.
-    StartupMessage.clear();
+    start.StartupMessage.clear();
     StatusPanel0->setMinimumWidth(250);
 
     // Read the settings, or make them at a first start.
     const platform::RecordResult read = ReadSettingsFile(paths.SettingsFileName, Settings);
     if (read.ok()) {
-        if (!DemoMode) {
+        if (!start.DemoMode) {
             const uint8_t markerOnDisk = Settings.RunningMarker;
             Settings.RunningMarker = 1;
             if (paths.SettingsConverted)
@@ -324,7 +325,7 @@ void TForm1::FormCreate()
             // It keeps the in-use mark it had, since the close of an argument
             // start writes no settings to take this start's mark back.
             std::optional<TSettingsRecord> toWrite;
-            if (!ArgumentMode)
+            if (!start.ArgumentMode)
                 toWrite = Settings;
             else if (paths.SettingsConverted) {
                 toWrite = Settings;
@@ -349,18 +350,18 @@ void TForm1::FormCreate()
             platform::showMessage(PromptKind::Error, made.Message);
     } else {
         platform::showMessage(PromptKind::Error, read.Message);
-        StartAbort = 1;
-        DeleteRunMarker(paths);
+        start.StartAbort = 1;
+        DeleteRunMarker(paths, start.AudioMode != 0);
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return;
     }
 
     // The slide-show options file.
-    if (!DemoMode && !QFileInfo::exists(paths.RCSettingsPath))
+    if (!start.DemoMode && !QFileInfo::exists(paths.RCSettingsPath))
         CreateRCSettingsFile(paths.RCSettingsPath);
 
     // Folders of the desktop; the window's size.
-    if (!DemoMode) {
+    if (!start.DemoMode) {
         ReadShellFolders(environment, Settings.StartupFolder);
         sizeWindowAtStart();
     }
@@ -375,10 +376,10 @@ void TForm1::FormCreate()
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                        | Qt::WindowCloseButtonHint);
     MyShowSG->hide();
-    StartupRunFlag = 1;
-    if (!DemoMode)
+    start.StartupRunFlag = 1;
+    if (!start.DemoMode)
         layouts()->SaveControlBounds();
-    if (DemoMode) {
+    if (start.DemoMode) {
         for (QMenu* m : {Bestand1, Recent1, Show, Options1, Favorites, Help1})
             m->menuAction()->setEnabled(false);
     }
@@ -389,29 +390,29 @@ void TForm1::FormCreate()
         FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
 
     // Demo mode: the automatic show on the drive the program runs from.
-    if (DemoMode && !Settings.AutoShowPath.isEmpty()) {
+    if (start.DemoMode && !Settings.AutoShowPath.isEmpty()) {
         Settings.AutoShowPath = onCurrentDrive(Settings.AutoShowPath, paths.StartDirectory);
         if (QFileInfo::exists(Settings.AutoShowPath)) {
-            DemoShowFolder = QFileInfo(Settings.AutoShowPath).path();
-            if (!platform::IsMountPoint(DemoShowFolder))
-                DemoShowFolder += QLatin1Char('/');
+            start.DemoShowFolder = QFileInfo(Settings.AutoShowPath).path();
+            if (!platform::IsMountPoint(start.DemoShowFolder))
+                start.DemoShowFolder += QLatin1Char('/');
         }
     }
 
     // Data folders and files, the additional settings, program lists.
-    if (!DemoMode) {
+    if (!start.DemoMode) {
         const TDataFilesResult files =
             CreateMissingDataFiles(paths, ReadXdgFolders().music, paths.StartDirectory);
         for (const QString& message : files.FolderMessages)
             platform::showMessage(PromptKind::Plain, message);
         if (!files.FolderMessages.isEmpty()) {
             // The program ends once the event loop runs; it leaves no marker.
-            DeleteRunMarker(paths);
+            DeleteRunMarker(paths, start.AudioMode != 0);
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         if (!files.FileError.ok())
             platform::showMessage(PromptKind::Error, files.FileError.Message);
-        ExclusionsChanged = 1;
+        folderTree()->Exclusions.ExclusionsChanged = 1;
 
         LoadAddSettings(paths.AddSettingsPath, AddSettings, SettingsVersion, environment.UploaderPath);
         ApplyUploadCaptions();
@@ -427,7 +428,7 @@ void TForm1::FormCreate()
 
     // The settings as read (the base of the merge at close), the show
     // button's hint and the keyboard hook.
-    if (!DemoMode) {
+    if (!start.DemoMode) {
         ReadSettingsSnapshot(paths.SettingsFileName);
         ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
         InstallKeyboardHook();
@@ -467,11 +468,11 @@ void TForm1::openStartupFolder()
         const QString drive = letter.isNull() ? QStringLiteral("C") : QString(letter);
         if (!QFileInfo(folder).isDir()) {
             if (IsOnUnmountedVolume(folder))
-                StartupMessage = QStringLiteral("Drive ") + drive + QStringLiteral(": not ready") +
+                state().start.StartupMessage = QStringLiteral("Drive ") + drive + QStringLiteral(": not ready") +
                                  QStringLiteral(", could not open Default start-up folder ") + folder +
                                  QStringLiteral(".");
             else
-                StartupMessage = QStringLiteral("Default start-up folder doesn't exist on ") + drive +
+                state().start.StartupMessage = QStringLiteral("Default start-up folder doesn't exist on ") + drive +
                                  QStringLiteral(":, could not open ") + folder + QStringLiteral(".");
             openAt = QStringLiteral("/");
         }
@@ -480,8 +481,8 @@ void TForm1::openStartupFolder()
         const auto drive = letter.isLetter() ? platform::driveByLetter(letter) : std::nullopt;
         openAt = drive && platform::DriveReady(letter) ? drive->mountPoint : QStringLiteral("/");
     }
-    SelectedFolder = openAt;
-    FolderToOpen = openAt;
+    folderTree()->SelectedFolder = openAt;
+    folderTree()->FolderToOpen = openAt;
     OpenFolderOrShow();
 }
 
@@ -493,7 +494,7 @@ void TForm1::applyStartFonts()
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (DemoMode && !event->spontaneous())
+    if (state().start.DemoMode && !event->spontaneous())
         TimerAutoCDRun->start();
 }
 

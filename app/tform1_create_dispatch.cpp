@@ -3,7 +3,7 @@
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/record_file.h"
 #include "shows/show_windows.h"
 #include "slideshow/launcher_window.h"
@@ -17,25 +17,24 @@
 
 void TForm1::AutoFolderToCDClick()
 {
+    TForm20* const Form20 = m_folderPictureWindow;
     LoadFolderExclusions();
-    if (Form20) {
-        const QString name = QFileInfo(SelectedFolder).fileName();
-        Form20->FolderLabel->setText(name.isEmpty() ? SelectedFolder : name);
-    }
+    if (Form20)
+        Form20->SetFolder(folderTree()->SelectedFolder);
     CollectPurpose = QStringLiteral("FolderToCD");
     ShowAddAllDialog();
 }
 
 void TForm1::DispatchStartArgument()
 {
-    if (DemoMode)
+    if (state().start.DemoMode)
         return;  // the automatic show window takes over
-    if (AudioMode) {
+    if (state().start.AudioMode) {
         DefPlaylistClick();
         return;
     }
-    if (ArgumentMode && ShowFileArgument) {
-        const QString showFile = StartArgument;
+    if (state().start.ArgumentMode && state().start.ShowFileArgument) {
+        const QString showFile = state().start.StartArgument;
         TForm34 launcher(showFile, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay:
@@ -46,22 +45,22 @@ void TForm1::DispatchStartArgument()
             QTimer::singleShot(0, this, [this] { close(); });
             break;
         case LauncherNormal:
-            OpenNormally = 1;
+            state().start.OpenNormally = 1;
             break;
         default:
             break;
         }
-        if (OpenNormally == 1)
+        if (state().start.OpenNormally == 1)
             OpenArgumentNormally(true);
         return;
     }
-    if (ArgumentMode) {
+    if (state().start.ArgumentMode) {
         // A drive root stays its mount point: the tree opens the drive.
-        SelectedFolder = StartArgument;
-        FolderToOpen = StartArgument.left(200);
+        folderTree()->SelectedFolder = state().start.StartArgument;
+        folderTree()->FolderToOpen = state().start.StartArgument.left(200);
         Timer1->stop();
         AutoFolderToCDClick();
-        if (OpenNormally == 1)
+        if (state().start.OpenNormally == 1)
             OpenArgumentNormally(false);
         return;
     }
@@ -77,20 +76,22 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
     SetFileMode(FileModeReadWrite, true);
     setEnabled(true);
     show();
-    ArgumentMode = 0;
-    ShowFileArgument = 0;
-    if (!Form16)
-        Form16 = new TForm16(m_state.paths.ShowListPath);
+    state().start.ArgumentMode = 0;
+    state().start.ShowFileArgument = 0;
+    if (!m_showManager) {
+        m_showManager = new TForm16(m_state.paths.ShowListPath);
+        m_windowsMadeHere << m_showManager.data();
+    }
     OpenFolderOrShow();
-    if (showFileGiven && QFileInfo(StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
-        LoadMyShowClick(StartArgument);
+    if (showFileGiven && QFileInfo(state().start.StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
+        LoadMyShowClick(state().start.StartArgument);
     else
         MyShowDraftClick();
 }
 
 void TForm1::OfferMonthlySuggestion()
 {
-    if (DemoMode || AudioMode || ArgumentMode || !ShouldSuggestUpdate())
+    if (state().start.DemoMode || state().start.AudioMode || state().start.ArgumentMode || !ShouldSuggestUpdate())
         return;
     // Marked first: answering No also counts for this month.
     MarkSuggestionMonth();

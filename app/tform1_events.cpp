@@ -6,6 +6,7 @@
 #include "slideshow/auto_show_windows.h"
 #include "platform/screen_saver.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "base/caption_helpers.h"
 #include "platform/keyboard_hook.h"
 #include "app/menu_style.h"
@@ -33,7 +34,7 @@
 
 namespace {
 
-bool runs() { return PlaybackActive == 1; }
+bool runs(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 bool usable(const QAction* a) { return a && a->isEnabled() && a->isVisible(); }
 
@@ -69,7 +70,7 @@ void TForm1::InstallApplicationEvents()
     m_layout->hookStatusPanels();
     // While a show advances (and the playlist editor is not open) neither
     // the screen saver nor the monitor's power-off may interrupt it.
-    platform::KeepScreenAwakeWhile(this, [this] { return runs() && !InManualMode() && !topLevelVisible("Form11"); });
+    platform::KeepScreenAwakeWhile(this, [this] { return runs(m_state.session) && !InManualMode() && !topLevelVisible("Form11"); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             QuestionUpdateStatusBar();
@@ -97,12 +98,13 @@ void TForm1::FormDestroy()
 
 void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 {
+    TForm9* const Form9 = m_showWindow;
     HookInput in;
     in.mainWindowEnabled = isEnabled() && !QApplication::activeModalWidget();
     in.hookHandledRunning = HookHandled && HookHandled->isActive();
     in.form9Visible = Form9 && Form9->isVisible();
     in.mouseButtonDown = MouseButtonDown == 1;
-    in.playbackActive = runs();
+    in.playbackActive = runs(m_state.session);
     in.ctrlLatch = HookCtrlLatch == 1;
     in.ctrlHeld = (modifiers | QGuiApplication::queryKeyboardModifiers()) & Qt::ControlModifier;
     in.rotateLUsable = usable(TBRotateL);
@@ -161,15 +163,16 @@ void TForm1::HookHandledTimer()
 
 void TForm1::Timer1Timer()
 {
+    TForm2* const Form2 = m_replayWindow;
     IdleInput in;
     in.thumbnailView = false;
     in.mainWindowActive = isActiveWindow();
-    in.playbackActive = runs();
+    in.playbackActive = runs(m_state.session);
     in.neverAutoShow = Settings.NeverAutoShow != 0;
     in.form10Visible = topLevelVisible("Form10");
-    in.externalProcessRunning = ExternalProcessRunning == 1;
+    in.externalProcessRunning = externalPrograms()->ExternalProcessRunning == 1;
     in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    in.demoMode = DemoMode == 1;
+    in.demoMode = state().start.DemoMode == 1;
     in.now = platform::monotonicMs();
     in.idleStart = IdleStartTick;
     in.waitSeconds = Settings.AutoShowWaitSeconds;
@@ -206,6 +209,11 @@ void TForm1::Timer1Timer()
     }
 }
 
+void TForm1::RestartIdleTime()
+{
+    IdleStartTick = platform::monotonicMs();
+}
+
 void TForm1::UserActivity()
 {
     m_idleMessageGiven = false;
@@ -218,8 +226,9 @@ void TForm1::UserActivity()
 
 void TForm1::FormMouseDown(Qt::MouseButton button)
 {
+    TForm9* const Form9 = m_showWindow;
     MouseButtonDown = 1;
-    if (runs()) {
+    if (runs(m_state.session)) {
         if (button == Qt::RightButton) {
             trigger(FullScreenToolButton3);
             return;
@@ -242,17 +251,18 @@ void TForm1::FormMouseMove()
 
 void TForm1::FormMouseWheel(int delta)
 {
+    TForm9* const Form9 = m_showWindow;
     UserActivity();
     if (delta == 0)
         return;
     const bool forward = delta > 0;
     // Only a cut-out is zoomed by the wheel.
-    if (CutOutCount >= 1) {
+    if (state().session.CutOutCount >= 1) {
         if (FitZoomSect)
             FitZoomSect->WheelZoomPicture(forward ? 3 : -3);
         return;
     }
-    if (!runs() || (AutoShowRunning == 1 && DemoMode != 1))
+    if (!runs(m_state.session) || (m_state.session.AutoShowRunning == 1 && state().start.DemoMode != 1))
         return;
     if (InManualMode()) {
         // The show plays in the full-screen window: one picture on or back.
@@ -268,7 +278,7 @@ void TForm1::FormActivate()
     // The window comes back to the front (a message box or dialog closed,
     // another program left): the idle timer runs again, but this is no input
     // of the user, so after the idle message it stays off.
-    if (!runs() && Timer1 && !Timer1->isActive() && !m_idleMessageGiven)
+    if (!runs(m_state.session) && Timer1 && !Timer1->isActive() && !m_idleMessageGiven)
         UserActivity();
 }
 
@@ -289,7 +299,7 @@ void TForm1::ApplicationHint(const QString& hint)
     if (!m_hintMemory)
         m_hintMemory = std::make_unique<HintMemory>();
     HintContext ctx;
-    ctx.showRunning = runs();
+    ctx.showRunning = runs(m_state.session);
     ctx.currentPanelText = StatusPanel1 ? StatusPanel1->text() : QString();
     ctx.cdMenuText = CdMenuStatusText;
     ctx.cdFolderText = CdFolderStatusText;
@@ -314,12 +324,12 @@ void TForm1::AppException(const QString& message)
 
 void TForm1::MultiPopPopup()
 {
-    if (runs())
+    if (runs(m_state.session))
         PauseShow();
     // The layout in effect carries the check glyph and can't be chosen again:
     // the running show's (the single display, 0, while it plays full screen),
     // else the stored choice.
-    const int current = PageLayoutInEffect(runs(), PageShowRuns() ? PageView->State().PageLayoutIndex : 0,
+    const int current = PageLayoutInEffect(runs(m_state.session), PageShowRuns() ? PageView->State().PageLayoutIndex : 0,
                                            Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < MultiItems.size(); ++k) {
         if (!MultiItems[k])

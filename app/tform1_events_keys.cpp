@@ -22,7 +22,7 @@
 
 namespace {
 
-bool runs() { return PlaybackActive == 1; }
+bool runs(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 void trigger(QAction* a)
 {
@@ -50,11 +50,12 @@ bool isTextInput(const QWidget* w)
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    TForm9* const Form9 = m_showWindow;
     MainKeyInput in;
     in.key = key;
     in.alt = shift.testFlag(Qt::AltModifier);
     in.ctrl = (shift | QGuiApplication::queryKeyboardModifiers()).testFlag(Qt::ControlModifier);
-    in.showRunning = runs();
+    in.showRunning = runs(m_state.session);
     // Keys typed into a text field, or into another of the program's
     // windows, are not the main window's letter commands.
     const QWidget* active = QApplication::activeWindow();
@@ -86,7 +87,10 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 
 void TForm1::RestartShow()
 {
-    if (!runs()) {
+    TForm9* const Form9 = m_showWindow;
+    TShowState& ShowState = m_state.session.ShowState;
+    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
+    if (!runs(m_state.session)) {
         // A new show of the current source: the selected folder after a
         // folder start, else the open MyShow (or the folder without one).
         if (state().session.SourceIsFolder == 1) {
@@ -107,17 +111,17 @@ void TForm1::RestartShow()
     // The running show plays in the full-screen window; its pictures stay,
     // the cursor goes back before the first picture and the show continues
     // forward from there.
-    if (!Form9 || !Form9->isVisible() || PictureCount <= 0)
+    if (!Form9 || !Form9->isVisible() || m_state.session.PictureCount <= 0)
         return;
     QStringList paths;
     QList<double> dates;
-    for (int i = 0; i < PictureCount && i < int(PictureTable.size()); ++i) {
+    for (int i = 0; i < m_state.session.PictureCount && i < int(PictureTable.size()); ++i) {
         paths << PictureTable[size_t(i)].FullPath;
         dates << PictureTable[size_t(i)].PictureDate;
     }
     const QList<int> order = BuildPlayOrder(paths, dates, ShowState.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
-    const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
+    const bool continuous = m_state.session.PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     ShowState.ManualMode = false;
     QPointer<TForm1> self(this);
     Form9->Play(order, continuous, [self] {
@@ -130,7 +134,7 @@ void TForm1::RestartShow()
 void TForm1::ToolButton1Click()
 {
     // While a show runs the button reads "Restart Slide Show - Home".
-    if (runs()) {
+    if (runs(m_state.session)) {
         RestartShow();
         return;
     }
@@ -142,7 +146,7 @@ void TForm1::ToolButton1Click()
 
 void TForm1::TBGoSmallClick()
 {
-    PageStartRequested = !runs();
+    PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 1;
     SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 0;
@@ -151,7 +155,7 @@ void TForm1::TBGoSmallClick()
 
 void TForm1::TBGoSmallMSClick()
 {
-    PageStartRequested = !runs();
+    PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 0;
     SourceIsShow = 1;
     state().session.FolderSourceFullScreen = 0;
@@ -160,6 +164,8 @@ void TForm1::TBGoSmallMSClick()
 
 void TForm1::ResumeInFullClick()
 {
+    TForm9* const Form9 = m_showWindow;
+    TShowState& ShowState = m_state.session.ShowState;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).
     if (PageShowRuns()) {
@@ -170,14 +176,14 @@ void TForm1::ResumeInFullClick()
     for (QAction* a : {TBSelAll, TBSelNone, TBSelInvert})
         if (a)
             a->setVisible(false);
-    if (!runs() || !Form9)
+    if (!runs(m_state.session) || !Form9)
         return;
     // The show goes on in full screen, forward.
     ShowState.ManualMode = false;
     ShowState.LastDirection = 1;
     if (!Form9->isVisible())
         Form9->showFullScreen();
-    if (PictureCount < 2)
+    if (m_state.session.PictureCount < 2)
         return;
     if (Form9->Paused())
         Form9->TogglePause();

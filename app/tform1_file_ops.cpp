@@ -13,6 +13,8 @@ class TForm1FileOpsHost final : public FileOpsHost {
 public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
+    ProgramState& state() const override { return m_form->state(); }
+
     const DataPaths& Paths() const override { return m_form->state().paths; }
     const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     FileOpsWidgets widgets() const override
@@ -60,6 +62,7 @@ public:
     }
     ThumbnailPageController* PageView() const override { return m_form->PageView; }
     bool PageShowRuns() const override { return m_form->PageShowRuns(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
     void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }
@@ -96,6 +99,8 @@ public:
     {
         m_form->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
     }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm16* showManager() const override { return m_form->showManager(); }
 
 private:
     TForm1* m_form;
@@ -108,7 +113,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == m_form && event->type() == QEvent::Show && !FileOperationsController::Of(m_form))
-            FileOperationsController::Create(std::make_unique<TForm1FileOpsHost>(m_form));
+            FileOperationsController::Create(std::make_unique<TForm1FileOpsHost>(m_form), m_form->state().session);
         return false;
     }
 

@@ -1,6 +1,6 @@
 // The hooks through which the program's other windows and its plain logic
-// reach the main window: each checks that the main window (Form1) still
-// exists when it is called.
+// reach the main window: each checks that the main window that installed
+// them still exists when it is called.
 #include "app/tform1.h"
 
 #include "app/favorites_window.h"
@@ -12,31 +12,33 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 
 void TForm1::InstallWindowHooks()
 {
+    const QPointer<TForm1> self(this);
     // Renames and deletions that reach the open show show their progress in
     // the status bar and have the show's list read again.
-    showSyncHooks().showStatus = [](const QString& text) {
-        if (Form1 && Form1->StatusPanel1)
-            Form1->StatusPanel1->setText(text);
+    showSyncHooks().showStatus = [self](const QString& text) {
+        if (self && self->StatusPanel1)
+            self->StatusPanel1->setText(text);
     };
-    showSyncHooks().showFileRewritten = [] {
-        if (Form1)
-            Form1->ReadMyShowFile();
+    showSyncHooks().showFileRewritten = [self] {
+        if (self)
+            self->ReadMyShowFile();
     };
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
-    TForm9::SetCustomRatioShower([] {
-        if (Form1)
-            Form1->fitZoom()->ShowCustomRatioPanel();
+    TForm9::SetCustomRatioShower([self] {
+        if (self)
+            self->fitZoom()->ShowCustomRatioPanel();
     });
     // The favourites and recent lists' maintenance window rebuilds the menu
     // of the main window it belongs to (else of the program's main window).
-    TForm36::SetMenuRebuilder([](bool favorites, QWidget* parent) {
+    TForm36::SetMenuRebuilder([self](bool favorites, QWidget* parent) {
         TForm1* form = qobject_cast<TForm1*>(parent);
         if (!form)
-            form = Form1;
+            form = self.data();
         if (!form)
             return;
         if (favorites)
@@ -45,26 +47,26 @@ void TForm1::InstallWindowHooks()
             form->BuildRecentMenu();
     });
     // F1 in every window opens its topic in the main window's help.
-    SetHelpTopicShower([](const QString& topic) {
-        if (Form1)
-            Form1->helpAndVersion()->ShowHelpTopic(topic);
+    SetHelpTopicShower([self](const QString& topic) {
+        if (self)
+            self->helpAndVersion()->ShowHelpTopic(topic);
     });
     // The selection status line and its hint go to the status bar; an edit
     // of the show disables "Undo last search".
-    selectionStatusHooks().showStatusLine = [](const SelectionStatus& s) {
-        if (!Form1)
+    selectionStatusHooks().showStatusLine = [self](const SelectionStatus& s) {
+        if (!self)
             return;
-        if (Form1->StatusPanel1)
-            Form1->StatusPanel1->setText(s.text);
-        if (Form1->StatusBar1)
-            Form1->StatusBar1->setToolTip(s.hint);
+        if (self->StatusPanel1)
+            self->StatusPanel1->setText(s.text);
+        if (self->StatusBar1)
+            self->StatusBar1->setToolTip(s.hint);
     };
-    selectionStatusHooks().disableUndoLastSearch = [] {
-        if (Form1 && Form1->UndoTB && Form1->UndoTB->isEnabled())
-            Form1->UndoTB->setEnabled(false);
+    selectionStatusHooks().disableUndoLastSearch = [self] {
+        if (self && self->UndoTB && self->UndoTB->isEnabled())
+            self->UndoTB->setEnabled(false);
     };
-    selectionStatusHooks().focusMainWindow = [] {
-        if (Form1)
-            Form1->setFocus(Qt::OtherFocusReason);
+    selectionStatusHooks().focusMainWindow = [self] {
+        if (self && !self->state().start.ArgumentMode)
+            self->setFocus(Qt::OtherFocusReason);
     };
 }

@@ -41,9 +41,9 @@ static void watchForMainWindow()
                 if (auto* form = qobject_cast<TForm1*>(o)) {
                     form->SetupMenus();
                     form->InstallApplicationEvents();
-                    if (!DemoMode)
+                    if (!form->state().start.DemoMode)
                         form->layouts()->SaveControlBounds();
-                    if (!KeyboardHookInstalled)
+                    if (!form->KeyboardHookInstalled)
                         form->InstallKeyboardHook();
                 }
             }

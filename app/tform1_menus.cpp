@@ -12,7 +12,7 @@
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/build_info.h"
@@ -38,7 +38,7 @@
 
 namespace {
 
-bool runs() { return PlaybackActive == 1; }
+bool runs(const ShowSession& session) { return session.PlaybackActive == 1; }
 
 MenuPicture pictureAt(const QString& path)
 {
@@ -80,7 +80,7 @@ void TForm1::SetupMenus()
     style->setGlyphState([this] {
         MenuGlyphState g;
         g.myShowHidden = Settings.MyShowHidden == 1;
-        g.showRunning = runs();
+        g.showRunning = runs(m_state.session);
         g.picturePopup = RightClickTreeView && RightClickTreeView->property("vxPicturePopup").toBool();
         return g;
     });
@@ -127,7 +127,7 @@ void TForm1::SetupMenus()
     for (QMenu* m : {Favorites, Recent1, Options1})
         if (m)
             connect(m, &QMenu::aboutToShow, this, [this] {
-                if (runs() && !InManualMode())
+                if (runs(m_state.session) && !InManualMode())
                     PauseShow();
             });
 
@@ -156,7 +156,7 @@ void TForm1::SetupMenus()
     onClick(StartSlideShowPop, startFolderShow);
     onClick(SlideShowFolder, startFolderShow);
     onClick(Restart, [this, startFolderShow] {
-        if (runs())
+        if (runs(m_state.session))
             RestartShow();
         else
             startFolderShow();
@@ -186,13 +186,18 @@ void TForm1::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& re
     if (ctx.screenWidth <= 0)
         if (const QScreen* s = screen())
             ctx.screenWidth = s->geometry().width();
-    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx);
+    MenuState scratch;
+    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx,
+                   style ? style->menuState() : scratch);
 }
 
 QString TForm1::SplitMenuCaption(const QString& caption)
 {
     const QFontMetrics fm(Image3 ? Image3->font() : font());
-    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); });
+    MenuProxyStyle* style = CurrentMenuStyle();
+    MenuState scratch;
+    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); },
+                              style ? style->menuState() : scratch);
 }
 
 void TForm1::MeasureMenuWidth(int menuIndex)
@@ -235,33 +240,33 @@ void TForm1::MeasureTreePopupWidth()
 MenuCaptionState TForm1::menuCaptionState() const
 {
     MenuCaptionState s;
-    s.showRunning = runs();
+    s.showRunning = runs(m_state.session);
     s.manualMode = s.showRunning && const_cast<TForm1*>(this)->InManualMode();
     s.myShowHidden = Settings.MyShowHidden == 1;
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
-    s.demoMode = DemoMode == 1;
-    s.cutOutShown = CutOutCount > 0;
+    s.demoMode = state().start.DemoMode == 1;
+    s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(CurrentPicturePath);
     const QString browse = previewPath(Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
     s.myShowPreview = pictureAt(previewPath(image2));
     s.browsePreviewVisible = !Image4 || !Image4->isHidden();
     s.myShowPreviewVisible = !image2 || !image2->isHidden();
-    s.selectedFolder = SelectedFolder;
+    s.selectedFolder = folderTree()->SelectedFolder;
     s.draftShowOpen = DraftShowOpen == 1;
     s.namedShowOpen = NamedShowOpen == 1;
     s.openShowFile = OpenShowPath;
     s.openShowPictureCount = MyShowSG ? MyShowSG->rowCount() : 0;
     s.showChangeable = ShowChangeable == 1;
     s.runningSourceIsShow = SourceIsShow == 1;
-    s.runningSource = s.runningSourceIsShow ? OpenShowPath : SelectedFolder;
+    s.runningSource = s.runningSourceIsShow ? OpenShowPath : folderTree()->SelectedFolder;
     s.runningSourceIsDraft = s.runningSourceIsShow && s.draftShowOpen;
     s.startupFolder = Settings.StartupFolder;
     for (const QString& f : Settings.Favorites)
         if (!f.isEmpty())
             s.favorites << f;
     const QString autoPath = Settings.AutoShowPath.toLower();
-    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == SelectedFolder.toLower();
+    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == folderTree()->SelectedFolder.toLower();
     s.showIsAutomatic = !autoPath.isEmpty() && autoPath == OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
     SettingsChanged();
@@ -376,9 +381,9 @@ void TForm1::RightClickTreeViewPopup()
         if (!node)
             node = TreeView1->currentItem();
     }
-    QString path = node ? GetNodePath(node) : SelectedFolder;
+    QString path = node ? GetNodePath(node) : folderTree()->SelectedFolder;
     if (path.isEmpty())
-        path = SelectedFolder;
+        path = folderTree()->SelectedFolder;
     const QFileInfo fi(path);
     TreePopupState t;
     const bool looksLikeFolder = fi.isDir() || (!fi.exists() && fi.suffix().isEmpty());
@@ -386,7 +391,7 @@ void TForm1::RightClickTreeViewPopup()
                              : (IsVideoFileName(path) ? TreeNodeKind::Video : TreeNodeKind::Picture);
     t.exists = fi.exists();
     if (t.kind == TreeNodeKind::Folder) {
-        SelectedFolder = path;
+        folderTree()->SelectedFolder = path;
         t.folder = path;
         t.folderOnMountPoint = platform::IsMountPoint(path);
         t.driveHasSpace = platform::FreeSpaceOf(path) != 0;
@@ -506,7 +511,7 @@ void TForm1::HideShowMyShowClick()
 void TForm1::PathToClipboardClick(QObject* sender)
 {
     QString path;
-    if (runs())
+    if (runs(m_state.session))
         path = CurrentPicturePath;
     else if (sender == PathToCBMyShow)
         path = previewPath(image2);
@@ -525,7 +530,7 @@ void TForm1::PathToClipboardClick(QObject* sender)
 void TForm1::PictureToClipboardClick(QObject* sender)
 {
     const QLabel* source = nullptr;
-    if (!runs())
+    if (!runs(m_state.session))
         source = sender == PictureToCBMyShow ? image2 : Image4;
     else
         source = Image1;

@@ -6,7 +6,10 @@
 #include "app/options_controller.h"
 #include "app/options_dialog_logic.h"
 #include "browse/external_programs_controller.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/selection_status.h"
+#include "shows/show_windows.h"
+#include "slideshow/show_window.h"
 #include "platform/icons.h"
 
 #include <QAction>
@@ -56,12 +59,28 @@ void TForm1::MeasureOptionsMenu()
     MeasureMenuWidth(7);
 }
 
+QString TForm1::selectedFolder() const
+{
+    return folderTree()->SelectedFolder;
+}
+
 void TForm1::EnableEditCommands(bool on)
 {
     if (RunExeToolButton)
         RunExeToolButton->setEnabled(on);
     if (LaunchEditProgram1)
         LaunchEditProgram1->setEnabled(on);
+}
+
+void TForm1::EnableShowWindowEditButton(bool on)
+{
+    if (m_showWindow)
+        m_showWindow->SetEditButtonEnabled(on);
+}
+
+bool TForm1::PictureTextWindowShown() const
+{
+    return m_pictureTextWindow && m_pictureTextWindow->isVisible();
 }
 
 void TForm1::RefitShownPicture()

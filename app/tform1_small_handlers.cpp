@@ -45,7 +45,7 @@ bool handleHelpKey(QObject* watched, QEvent* event)
     if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !Form1)
+    if (!widget)
         return false;
     QWidget* window = widget->window();
     if (!window || !window->objectName().startsWith(QLatin1String("Form")))
@@ -53,7 +53,7 @@ bool handleHelpKey(QObject* watched, QEvent* event)
     // A window's own topic first, else the one its name gives.
     const QVariant own = window->property(HelpTopicProperty);
     const QString topic = own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), CollectPurpose);
-    Form1->helpAndVersion()->ShowHelpTopic(topic);
+    ShowHelpTopicFromWindow(topic);
     return true;
 }
 
@@ -86,7 +86,7 @@ public:
         if (event->type() == QEvent::Show) {
             if (auto* form = qobject_cast<TForm1*>(watched)) {
                 form->SetupSmallHandlers();
-                if (form == Form1 && StartupRunFlag == 1 && !suggestionOffered_
+                if (form->state().start.StartupRunFlag == 1 && !suggestionOffered_
                     && QCoreApplication::applicationName() == QLatin1String("Vistamo!")) {
                     suggestionOffered_ = true;
                     offerSuggestionWhenIdle(form);
@@ -269,21 +269,14 @@ void TForm1::Image1Progress(bool endStage)
 
 void TForm1::ImageTimerTimer()
 {
+    TForm16* const Form16 = m_showManager;
     if (ImageTimer)
         ImageTimer->stop();
-    ShowState.PictureLoaded = 1;
+    m_state.session.ShowState.PictureLoaded = 1;
     PictureLoadTimeMs = platform::monotonicMs();
-    if (DemoMode || ArgumentMode || !Form16 || !Form16->isVisible())
+    if (state().start.DemoMode || state().start.ArgumentMode || !Form16)
         return;
-    for (QToolButton* b : {Form16->BackSB, Form16->ForwardSB})
-        if (b)
-            b->setEnabled(true);
-    if (Form16->PicturesSelected > 0) {
-        for (QToolButton* b : {Form16->AddPicsButton1, Form16->DeletePicButton})
-            if (b)
-                b->setEnabled(true);
-        Form16->SetAddButtonGlyph(true, 0);
-    }
+    Form16->EnableAfterPictureLoad();
 }
 
 void TForm1::VXOnlineHelpClick()

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+
+#include <cstdint>
 
 struct EnvironmentInfo;
 class QCheckBox;
@@ -14,7 +17,7 @@ inline constexpr int ModalResultOk = 1;
 inline constexpr int ModalResultCancel = 2;
 inline constexpr int ModalResultAbort = 3;
 
-// Offers the version in NewVersionText. Closes with OK (Cancel button) or
+// Offers the published version NewVersionText. Closes with OK (Cancel button) or
 // with abort (the user agreed to close the program for the download).
 class TForm31 : public QDialog {
     Q_OBJECT
@@ -29,6 +32,11 @@ public:
     QPushButton* LinkBtn1 = nullptr;   // what's new / bug fixes
     QPushButton* LinkBtn2 = nullptr;   // "&Go to the Download area"
     QPushButton* CloseButton = nullptr; // "&Cancel"
+
+    // The published version offered, and whether it differs from the own
+    // one in its first five characters (set on activation).
+    QString NewVersionText;
+    uint8_t NewVersionIsMajor = 0;
 
     // Sets the caption and texts from NewVersionText (run on activation).
     void FormActivate();

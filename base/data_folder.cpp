@@ -1,6 +1,5 @@
 #include "base/data_folder.h"
 
-#include "base/start_args.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
 #include "base/rc_settings.h"
@@ -59,17 +58,17 @@ QString RunMarkerPath(const DataPaths& paths, bool audio)
     return paths.DataFolder + (audio ? QStringLiteral("/AudioRun.dat") : QStringLiteral("/OtherRun.dat"));
 }
 
-bool CreateRunMarker(const DataPaths& paths)
+bool CreateRunMarker(const DataPaths& paths, bool audio)
 {
-    QFile f(RunMarkerPath(paths, AudioMode != 0));
+    QFile f(RunMarkerPath(paths, audio));
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
-void DeleteRunMarker(const DataPaths& paths)
+void DeleteRunMarker(const DataPaths& paths, bool audio)
 {
     if (paths.DataFolder.isEmpty())
         return;
-    QFile::remove(RunMarkerPath(paths, AudioMode != 0));
+    QFile::remove(RunMarkerPath(paths, audio));
 }
 
 platform::RecordResult CreateRCSettingsFile(const QString& path)

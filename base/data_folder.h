@@ -30,10 +30,10 @@ void SetDataFolderPaths(DataPaths& paths, const QString& dataFolder);
 // Run markers in the data folder: "AudioRun.dat" for an audio-only start,
 // "OtherRun.dat" else.
 QString RunMarkerPath(const DataPaths& paths, bool audio);
-// Creates the marker of this start's kind (AudioMode), empty; false on failure.
-bool CreateRunMarker(const DataPaths& paths);
+// Creates the marker of this start's kind (`audio`: AudioMode), empty; false on failure.
+bool CreateRunMarker(const DataPaths& paths, bool audio);
 // Deletes it, ignoring any failure.
-void DeleteRunMarker(const DataPaths& paths);
+void DeleteRunMarker(const DataPaths& paths, bool audio);
 
 // Writes the default record of "RCSettings.dat" (new file, safe write).
 platform::RecordResult CreateRCSettingsFile(const QString& path);

@@ -1,14 +1,11 @@
 // The picture table and its growth during a collection.
 #include "base/picture_table.h"
 
+#include "base/show_session.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
-
-std::vector<TPictureEntry> PictureTable;
-int32_t PictureCount = 0;
-int32_t PictureIndex = 0;
-int32_t CollectionProgressCounter = 0;
 
 namespace {
 std::function<void(const QString&)>& progressHandler()
@@ -28,8 +25,10 @@ void SetCollectionProgressHandler(std::function<void(const QString& text)> handl
     progressHandler() = std::move(handler);
 }
 
-void GrowSelectionList(int32_t count, bool progress, std::vector<TPictureEntry>& table)
+void GrowSelectionList(int32_t count, bool progress, ShowSession& session)
 {
+    std::vector<TPictureEntry>& table = session.PictureTable;
+    int32_t& CollectionProgressCounter = session.CollectionProgressCounter;
     const int64_t needed = std::max<int64_t>(0, int64_t(count) + 10);
     if (!progress) {
         table.resize(size_t(needed));
@@ -38,7 +37,7 @@ void GrowSelectionList(int32_t count, bool progress, std::vector<TPictureEntry>&
     ++CollectionProgressCounter;
     if (CollectionProgressCounter > 250) {
         if (progressHandler())
-            progressHandler()(CollectionProgressText(PictureCount));
+            progressHandler()(CollectionProgressText(session.PictureCount));
         QCoreApplication::processEvents();
         CollectionProgressCounter = 0;
     }
@@ -47,9 +46,4 @@ void GrowSelectionList(int32_t count, bool progress, std::vector<TPictureEntry>&
         const int64_t grown = std::max<int64_t>(int64_t(table.size()) + PictureTableGrowStep, needed);
         table.resize(size_t(grown));
     }
-}
-
-void GrowSelectionList(int32_t count, bool progress)
-{
-    GrowSelectionList(count, progress, PictureTable);
 }

@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+struct ShowSession;
+
 struct TPictureEntry {
     QString FullPath;          // the picture's full path
     QString BookmarkKey;       // second text: the key bookmarks are compared with
@@ -17,16 +19,6 @@ struct TPictureEntry {
     uint8_t ReadOnly = 0;      // 1 when the file is read-only
     int32_t RecordIndex = 0;   // record index of the picture in the show file
 };
-
-// The table; entries from PictureCount on are spare room.
-extern std::vector<TPictureEntry> PictureTable;
-// Number of entries in use.
-extern int32_t PictureCount;
-// The show cursor: index of the current entry.
-extern int32_t PictureIndex;
-// Calls of GrowSelectionList with progress since the progress text was
-// last refreshed; reset to 0 at the start of each collection.
-extern int32_t CollectionProgressCounter;
 
 // Entries added at a time while a collection grows the table.
 constexpr int32_t PictureTableGrowStep = 500;
@@ -39,11 +31,11 @@ QString CollectionProgressText(int32_t pictureCount);
 // Without a handler only the window messages run.
 void SetCollectionProgressHandler(std::function<void(const QString& text)> handler);
 
-// Makes room in `table` for `count` pictures (plus 10 spare).
-// Without progress the table gets exactly count + 10 entries (it may shrink).
-// With progress the counter rises; above 250 the progress text is shown and
-// the counter returns to 0; then a table smaller than count + 10 grows by
-// 500 entries, or further when that is still too small. New entries are
-// empty. With progress the table never shrinks.
-void GrowSelectionList(int32_t count, bool progress, std::vector<TPictureEntry>& table);
-void GrowSelectionList(int32_t count, bool progress);   // on PictureTable
+// Makes room in the session's picture table for `count` pictures (plus 10
+// spare). Without progress the table gets exactly count + 10 entries (it may
+// shrink). With progress the session's CollectionProgressCounter rises;
+// above 250 the progress text (of its PictureCount) is shown and the counter
+// returns to 0; then a table smaller than count + 10 grows by 500 entries,
+// or further when that is still too small. New entries are empty. With
+// progress the table never shrinks.
+void GrowSelectionList(int32_t count, bool progress, ShowSession& session);

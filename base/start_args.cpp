@@ -7,16 +7,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-uint8_t DemoMode = 0;
-uint8_t AudioMode = 0;
-uint8_t ShowFileArgument = 0;
-QString AudioPlaylistArgument;
-QString StartArgument;
-uint8_t StartAbort = 0;
-uint8_t StartupRunFlag = 0;
-uint8_t OpenNormally = 0;
-QString StartupMessage;
-
 namespace {
 
 QString absoluteClean(const QString& path, const QString& currentDir)
@@ -67,31 +57,29 @@ TStartArgs ParseStartArgs(const QStringList& params, const QString& currentDir)
     return args;
 }
 
-void ClearStartModes()
+void ClearStartModes(StartContext& start)
 {
-    DemoMode = 0;
-    AudioMode = 0;
-    ArgumentMode = 0;
-    ShowFileArgument = 0;
-    AudioPlaylistArgument.clear();
-    StartArgument.clear();
-    StartAbort = 0;
-    StartupRunFlag = 0;
-    OpenNormally = 0;
-    StartupMessage.clear();
+    start.DemoMode = 0;
+    start.AudioMode = 0;
+    start.ArgumentMode = 0;
+    start.ShowFileArgument = 0;
+    start.AudioPlaylistArgument.clear();
+    start.StartArgument.clear();
+    start.StartAbort = 0;
+    start.StartupRunFlag = 0;
+    start.OpenNormally = 0;
+    start.StartupMessage.clear();
 }
 
-void ApplyStartArgs(const TStartArgs& args)
+void ApplyStartArgs(StartContext& start, const TStartArgs& args)
 {
-    DemoMode = args.Kind == StartKind::Demo;
-    AudioMode = args.Kind == StartKind::Audio;
-    ArgumentMode = args.Kind == StartKind::Folder || args.Kind == StartKind::ShowFile;
-    ShowFileArgument = args.Kind == StartKind::ShowFile;
-    AudioPlaylistArgument = args.PlaylistArgument;
-    StartArgument = args.Argument;
+    start.DemoMode = args.Kind == StartKind::Demo;
+    start.AudioMode = args.Kind == StartKind::Audio;
+    start.ArgumentMode = args.Kind == StartKind::Folder || args.Kind == StartKind::ShowFile;
+    start.ShowFileArgument = args.Kind == StartKind::ShowFile;
+    start.AudioPlaylistArgument = args.PlaylistArgument;
+    start.StartArgument = args.Argument;
 }
-
-QString DemoShowFolder;
 
 const QString NotOnFixedDriveText =
     QStringLiteral("Please install Vistamo! on a fixed drive first and then run the program again");

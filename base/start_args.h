@@ -8,26 +8,12 @@
 // Anything else is ignored.
 #pragma once
 
-#include "base/start_modes.h"  // ArgumentMode
+#include "base/start_context.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
-
-// Start modes (1 = set), all 0 unless the command line sets them.
-extern uint8_t DemoMode;
-extern uint8_t AudioMode;
-extern uint8_t ShowFileArgument;
-extern QString AudioPlaylistArgument;   // the playlist given after "/audio"
-// The folder or show-file argument as given (made absolute), empty without one.
-extern QString StartArgument;
-
-// Start outcomes.
-extern uint8_t StartAbort;      // the program refuses to run
-extern uint8_t StartupRunFlag;  // 1 when the main window was created completely
-extern uint8_t OpenNormally;    // the user chose to open the argument in the normal window
-extern QString StartupMessage;  // a start-up warning shown once the windows exist
 
 enum class StartKind { Normal, Demo, Audio, Folder, ShowFile };
 
@@ -44,19 +30,15 @@ TStartArgs ParseStartArgs(const QStringList& params, const QString& currentDir);
 // True when the file name's extension in lower case is ".vxt".
 bool IsShowFileName(const QString& path);
 
-// Sets the mode globals from a parsed command line (clearing the others).
-void ApplyStartArgs(const TStartArgs& args);
+// Sets the start modes from a parsed command line (clearing the others).
+void ApplyStartArgs(StartContext& start, const TStartArgs& args);
 
 // Clears every start mode and outcome (a new start; used by tests too).
-void ClearStartModes();
+void ClearStartModes(StartContext& start);
 
 // True when the start keeps "AudioRun.dat" rather than "OtherRun.dat": the
 // first parameter is exactly "/audio".
 bool IsAudioStart(const QStringList& params);
-
-// Demo mode: the folder of the automatic show on the current drive ("/"-ended
-// unless empty).
-extern QString DemoShowFolder;
 
 // ---- Start refusals ---------------------------------------------------------
 extern const QString NotOnFixedDriveText;   // the program is not on a fixed drive

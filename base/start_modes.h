@@ -1,8 +1,9 @@
-// Start modes set from the command line at start-up.
+// The read-only rule of the data files, set by the start modes.
 #pragma once
 
-#include <cstdint>
+struct StartContext;
 
-// 1 when the program was started with a folder or a show file as argument:
-// data files are then opened read only (SetFileMode) and nothing is saved at close.
-extern uint8_t ArgumentMode;
+// Makes every data-file open read only while `start` runs on an argument
+// (`ArgumentMode`, see SetFileMode). `start` must outlive the rule; a null
+// pointer removes it.
+void InstallReadOnlyRule(const StartContext* start);

@@ -151,7 +151,7 @@ int main(int argc, char** argv)
     AddSettings.ThumbSizeIndex = 2;
     AddSettings.ThumbMinSizeKB = 300;
     Settings.ResetFileDate = QStringLiteral("0");
-    InstallThumbnailLoaderSteps(true);
+    InstallThumbnailLoaderSteps(nullptr, true);
     QString titleHint;
     LoaderHooks().SetTitleHint = [&titleHint](const QString& text) { titleHint = text; };
 

@@ -19,7 +19,7 @@
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/picture_info_controller.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/background_work.h"
 #include "browse/picture_slot_decoder.h"
 #include "slideshow/show_state.h"
@@ -103,13 +103,13 @@ int main(int argc, char** argv)
     std::vector<double> ahead, cold;
     for (int r = 0; r < reps; ++r) {
         for (const bool withPrefetch : {true, false}) {
-            SelectedFolder = photoDir;
+            form.folderTree()->SelectedFolder = photoDir;
             form.ToolButton1->trigger();
-            if (!Form9 || !Form9->isVisible()) {
+            if (!form.showWindow() || !form.showWindow()->isVisible()) {
                 std::fprintf(stderr, "The show did not start\n");
                 return 1;
             }
-            for (int step = 1; step < count && Form9->isVisible(); ++step) {
+            for (int step = 1; step < count && form.showWindow()->isVisible(); ++step) {
                 // The interval: long enough for the decode ahead to finish.
                 if (withPrefetch)
                     serveUntil([] { return PrefetchedPictureReady() || PrefetchedPicturePath().isEmpty(); });
@@ -120,12 +120,12 @@ int main(int argc, char** argv)
                     DropPrefetchedPicture();
                 QElapsedTimer t;
                 t.start();
-                Form9->IntervalTimerTimer();
-                Form9->repaint();
+                form.showWindow()->IntervalTimerTimer();
+                form.showWindow()->repaint();
                 (withPrefetch ? ahead : cold).push_back(msSince(t));
             }
-            if (Form9->isVisible())
-                Form9->StopSlideShow();
+            if (form.showWindow()->isVisible())
+                form.showWindow()->StopSlideShow();
             serveUntil([] { return false; }, 50);
         }
     }
@@ -149,8 +149,8 @@ int main(int argc, char** argv)
             QCoreApplication::processEvents();
             form.ShowPictureFull(photo);               // Ctrl+click: the full view
             QCoreApplication::processEvents();
-            if (Form9 && Form9->isVisible())
-                Form9->StopSlideShow();
+            if (form.showWindow() && form.showWindow()->isVisible())
+                form.showWindow()->StopSlideShow();
             QCoreApplication::processEvents();
         }
         heartbeat.stop();

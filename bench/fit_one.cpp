@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     AddSettings.ThumbsOnFixedDrives = 1;
     AddSettings.ThumbSizeIndex = 2;
     AddSettings.ThumbMinSizeKB = 300;
-    InstallThumbnailLoaderSteps(true);
+    InstallThumbnailLoaderSteps(nullptr, true);
     LoaderHooks().SetTitleHint = [](const QString&) {};
     const QString picture = QString::fromLocal8Bit(argv[1]);
     const QSize area(std::atoi(argv[2]), std::atoi(argv[3]));

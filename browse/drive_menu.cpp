@@ -3,10 +3,6 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
-std::array<QString, DriveLetterCount> DriveTable;
-int32_t DriveMenuIndex = 0;
-QChar FirstWritableCdDrive = QLatin1Char('1');
-
 QString DriveTableEntry(QChar letter, const QString& mountPoint, platform::DriveKind kind)
 {
     const QString kindText = platform::DriveKindText(kind);

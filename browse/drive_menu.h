@@ -16,15 +16,6 @@
 
 constexpr int DriveLetterCount = 26;
 
-// Entry n for letter A + n: the drive's letter, ":", a blank, its mount
-// point and its kind ("C: / Fixed Drive"); empty when the letter has no drive.
-extern std::array<QString, DriveLetterCount> DriveTable;
-// The entry chosen in a drive menu (0 .. 25).
-extern int32_t DriveMenuIndex;
-// The first CD/DVD drive that is ready and has more than 1 KB free, or '1'
-// when there is none.
-extern QChar FirstWritableCdDrive;
-
 // The drive-table text of one drive. The kind text keeps at most 17
 // characters with its leading blank (the table's old width of 20 less the
 // three of "X:\"), so a removable drive reads "D: /media/usb Floppy/Removable";

@@ -17,15 +17,6 @@
 
 #include <unistd.h>
 
-uint8_t ExternalProcessRunning = 0;
-int32_t EditProgramIndex = -1;
-int32_t VideoProgramIndex = 0;
-QString EditTarget;
-uint8_t EditFromShowList = 0;
-std::array<uint8_t, 5> LaunchButtonShown{};
-QString TarnivoPath;
-uint8_t TarnivoInstalled = 0;
-
 const QString OneExternalProcessText =
     QStringLiteral("Not allowed to start more than 1 external process from Vistamo!");
 const QString ViewerMissingText = QStringLiteral(

@@ -17,26 +17,6 @@
 
 struct DataPaths;
 
-// ---- state ------------------------------------------------------------------------
-
-// 1 while an outside program started through RunExternalProgram runs; the
-// main window's close is put off while it is 1.
-extern uint8_t ExternalProcessRunning;
-// The edit program chosen by a launch item; -1 after each launch (program 0).
-extern int32_t EditProgramIndex;
-// The video program chosen by a launch item.
-extern int32_t VideoProgramIndex;
-// The picture an edit program, a rotation or a launch button works on.
-extern QString EditTarget;
-// 1 when the launch came from a button of the show list.
-extern uint8_t EditFromShowList;
-// 1 for each edit program whose launch buttons are shown.
-extern std::array<uint8_t, 5> LaunchButtonShown;
-// The sibling renaming program: never installed on Linux, so its items stay
-// hidden; kept so its launch works should a path ever be given.
-extern QString TarnivoPath;
-extern uint8_t TarnivoInstalled;
-
 // The texts of this concern.
 extern const QString OneExternalProcessText;  // "Not allowed to start more than 1 external process from Vistamo!"
 extern const QString ViewerMissingText;       // the rotate handlers' note when vxview is missing
@@ -123,8 +103,8 @@ ExternalCommand ViewerResizeCommand(const QString& viewer, const QString& source
                                     int width, int height);
 
 // Makes the resized copy through the viewer at `viewer` (IrfanViewPath) and
-// waits for it (not guarded by ExternalProcessRunning). True when the viewer
-// ended normally with 0 and the target exists.
+// waits for it (not guarded by the one-program-at-a-time rule). True when the
+// viewer ended normally with 0 and the target exists.
 bool RunIrfanViewResize(const QString& viewer, const QString& source, const QString& target, int width, int height);
 
 // Rotates a file and, when it exists, its thumbnail through the viewer,

@@ -5,12 +5,12 @@
 #include "browse/external_programs_controller.h"
 
 #include "base/data_folder.h"
+#include "base/program_state.h"
 #include "base/environment.h"
 #include "base/settings_record.h"
 #include "browse/crop_cut_out.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
@@ -44,9 +44,9 @@ using platform::PromptKind;
 
 namespace {
 
-bool showRuns()
+bool showRuns(const ShowSession& session)
 {
-    return PlaybackActive == 1;
+    return session.PlaybackActive == 1;
 }
 
 bool pageShown()
@@ -59,12 +59,12 @@ QStringList tickedPictures()
     return pageShown() && PageHooks().TickedPictures ? PageHooks().TickedPictures() : QStringList();
 }
 
-// The cut-out bitmap on screen (in `cutOutFolder`), "" when none.
-QString cutOutOnScreen(const QString& cutOutFolder)
+// The cut-out bitmap on screen (number `cutOutCount` in `cutOutFolder`), "" when none.
+QString cutOutOnScreen(const QString& cutOutFolder, int cutOutCount)
 {
-    if (CutOutCount < 1 || cutOutFolder.isEmpty())
+    if (cutOutCount < 1 || cutOutFolder.isEmpty())
         return {};
-    const QString path = CutOutFilePath(cutOutFolder, CutOutCount);
+    const QString path = CutOutFilePath(cutOutFolder, cutOutCount);
     return QFileInfo(path).isFile() ? path : QString();
 }
 
@@ -85,8 +85,8 @@ void refreshThumbnail(const QString& picture)
 
 } // namespace
 
-ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("ExternalProgramsController"));
 }
@@ -95,6 +95,7 @@ ExternalProgramsController::~ExternalProgramsController() = default;
 
 void ExternalProgramsController::SetupExternalPrograms()
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (m_setUp)
         return;
     m_setUp = true;
@@ -137,10 +138,8 @@ void ExternalProgramsController::SetupExternalPrograms()
     onClick(m_w.MRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.MRotateR, [this] { TBRotateRClick(); });
     if (Form9) {
-        if (Form9->SBRotateLeft)
-            connect(Form9->SBRotateLeft, &QToolButton::clicked, this, [this] { TBRotateLClick(true); });
-        if (Form9->SBRotateRight)
-            connect(Form9->SBRotateRight, &QToolButton::clicked, this, [this] { TBRotateRClick(true); });
+        connect(Form9, &TForm9::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
+        connect(Form9, &TForm9::RotateRightClicked, this, [this] { TBRotateRClick(true); });
     }
     onClick(m_w.Irfanview, [this] { IrfanviewClick(); });
     onClick(m_w.TBTarnivo, [this] { TBTarnivoClick(); });
@@ -161,7 +160,7 @@ void ExternalProgramsController::SetupExternalPrograms()
 
 QString ExternalProgramsController::editTargetForLaunch()
 {
-    if (FullViewActive == 1 && !CurrentPicturePath.isEmpty())
+    if (m_host->state().session.FullViewActive == 1 && !CurrentPicturePath.isEmpty())
         return CurrentPicturePath;
     if (EditFromShowList == 1 && m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
         const int row = m_w.MyShowSG->currentRow();
@@ -186,20 +185,20 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
         platform::showMessage(PromptKind::Error, OneExternalProcessText);
         return;
     }
-    if (pageShown() && FullViewActive == 1) {
+    if (pageShown() && m_host->state().session.FullViewActive == 1) {
         const QString slot = PageHooks().CurrentSlotPicture ? PageHooks().CurrentSlotPicture() : QString();
         EditTarget = slot.isEmpty() ? CurrentPicturePath : slot;
     }
     ExternalLaunchState state;
     state.thumbnailView = pageShown();
-    state.fullViewOpen = FullViewActive == 1;
+    state.fullViewOpen = m_host->state().session.FullViewActive == 1;
     state.tickedPictures = tickedPictures();
     state.withPicture = withPicture;
-    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder) : QString();
-    state.showRunning = showRuns();
+    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount) : QString();
+    state.showRunning = showRuns(m_session);
     state.currentShowPicture = CurrentPicturePath;
     state.editTarget = EditTarget;
-    state.selectedFolder = SelectedFolder;
+    state.selectedFolder = m_host->folderTree()->SelectedFolder;
     const ExternalLaunchPlan plan = PlanExternalLaunch({program, startArguments}, state);
     if (plan.cutOut)
         platform::SetReadOnly(state.cutOutPath, true);   // the editor may not change the cut-out
@@ -221,7 +220,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
 
 void ExternalProgramsController::RunExeToolButtonClick()
 {
-    if (!showRuns())
+    if (!showRuns(m_session))
         EditTarget = editTargetForLaunch();
     else
         m_host->PauseShow();
@@ -234,9 +233,9 @@ void ExternalProgramsController::RunExeToolButtonClick()
             if (PageHooks().ReloadPagePicture)
                 for (const QString& p : tickedPictures())
                     PageHooks().ReloadPagePicture(p);
-        } else if (CutOutCount < 1 && showRuns())
+        } else if (m_host->state().session.CutOutCount < 1 && showRuns(m_session))
             m_host->DisplayCurrentPicture();
-        else if (!showRuns() && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
+        else if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
             m_host->ShowPicturePreview(EditTarget);
     }
     EditProgramIndex = -1;
@@ -256,8 +255,8 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
     MoveVideoProgramToFront(Settings.VideoPrograms, index);
     const QIcon icon = platform::ProgramIcon(Settings.VideoPrograms[0]);
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22, icon);
-    VideoImageIndex = icon.isNull() ? 21 : 22;
     if (m_host->folderTree()) {
+        m_host->folderTree()->VideoImageIndex = icon.isNull() ? 21 : 22;
         m_host->folderTree()->RefreshTreeImages();
         m_w.TreeView1->viewport()->update();
     }
@@ -282,11 +281,11 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('L'));
     else
         RotatePicture(QLatin1Char('L'));
-    if (CutOutCount < 1 && showRuns() && !thumbnails)
+    if (m_host->state().session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
@@ -297,26 +296,26 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('R'));
     else
         RotatePicture(QLatin1Char('R'));
-    if (CutOutCount < 1 && showRuns() && !thumbnails)
+    if (m_host->state().session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
     QString target;
-    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder);
-    if (showRuns())
+    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount);
+    if (showRuns(m_session))
         m_host->PauseShow();
     if (!cutOut.isEmpty()) {
         target = cutOut;
         platform::SetReadOnly(cutOut, false);
     } else if (pageShown() && PageHooks().CurrentSlotPicture && !PageHooks().CurrentSlotPicture().isEmpty()) {
         target = PageHooks().CurrentSlotPicture();
-    } else if (showRuns()) {
+    } else if (showRuns(m_session)) {
         target = CurrentPicturePath;
     } else {
         target = editTargetForLaunch();
@@ -343,14 +342,15 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
-    if (cutOut || FullViewActive == 1) {
+    TForm9* const Form9 = m_host->showWindow();
+    if (cutOut || m_host->state().session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
         if (TryLoadPictureIntoSlot(target, slot).isEmpty())
             m_host->SizePictureToDisplay(false);
         return;
     }
-    if (!showRuns() && m_w.Image4 && !m_w.Image4->isHidden())
+    if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden())
         m_host->ShowPicturePreview(target);
 }
 
@@ -403,10 +403,11 @@ void ExternalProgramsController::TBTarnivoClick()
     if (TarnivoPath.isEmpty())
         return;
     m_host->ReleaseVoiceFile();
+    QString& SelectedFolder = m_host->folderTree()->SelectedFolder;
     RunExternalProgram(TarnivoPath, {SelectedFolder}, false);
     if (!QFileInfo(SelectedFolder).isDir()) {
         SelectedFolder = QFileInfo(SelectedFolder).path();
-        FolderToOpen = SelectedFolder;
+        m_host->folderTree()->FolderToOpen = SelectedFolder;
         m_host->OpenFolderOrShow();
     } else {
         m_host->RefreshSelectedFolder();
@@ -417,14 +418,13 @@ void ExternalProgramsController::TBTarnivoClick()
 
 void ExternalProgramsController::ResetToExifPopClick()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    if (!Form20)
-        Form20 = new TForm20(m_w.Window);
-    Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
-                                                                                : QFileInfo(SelectedFolder).fileName());
+    TForm20* const Form20 = m_host->folderPictureWindow();
+    Form20->SetFolder(SelectedFolder);
     CollectPurpose = QStringLiteral("ResetToEXIF");
-    const int result = Form20->Run();
+    const int result = Form20->Run(m_session.PlayOptions);
     CollectPurpose.clear();
     if (result == 1)
         ResetFileDatesToExif();
@@ -435,8 +435,9 @@ void ExternalProgramsController::ResetFileDatesToExif()
     const QString saved = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Reset file dates to picture date taken (EXIF)...."));
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const ResetDateCounts counts =
-        ResetFileDatesInFolder(SelectedFolder, PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
+        ResetFileDatesInFolder(SelectedFolder, m_session.PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
             if (m_w.StatusPanel1)
                 m_w.StatusPanel1->setText(QStringLiteral("Processing ") + name);
             QCoreApplication::processEvents();
@@ -475,7 +476,7 @@ void ExternalProgramsController::BuildLaunchMenu()
     if (m_w.RunExeMyShowTB)
         m_w.RunExeMyShowTB->setToolTip(hint);
     if (m_w.RunExeToolButton) {
-        m_w.RunExeToolButton->setToolTip(!none && showRuns() ? hint + QStringLiteral(" - E") : hint);
+        m_w.RunExeToolButton->setToolTip(!none && showRuns(m_session) ? hint + QStringLiteral(" - E") : hint);
         m_w.RunExeToolButton->setEnabled(!none);
     }
     if (m_w.LaunchEditProgram1)
@@ -549,7 +550,7 @@ void ExternalProgramsController::ArrangeLaunchButtons()
 
 void ExternalProgramsController::WallpaperClick(QObject* sender)
 {
-    if (PlaybackActive == 1)
+    if (m_session.PlaybackActive == 1)
         m_host->PauseShow();
     QString picture = CurrentPicturePath;
     if (sender && sender == m_w.WallPaperFolder) {
@@ -582,6 +583,7 @@ void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*
     const int result = platform::execModal(dialog);
     if (result != 1)
         return;
+    WallpaperStyleChoice = dialog.StyleIndex();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     if (m_w.StatusPanel1)

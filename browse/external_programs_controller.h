@@ -5,20 +5,46 @@
 // through ExternalProgramsHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/external_programs_host.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstdint>
 #include <memory>
 
 class ExternalProgramsController : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the items are wired on first showing.
-    explicit ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host);
+    ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host, ShowSession& session);
     ~ExternalProgramsController() override;
+
+    // 1 while an outside program started through RunExternalProgram runs; the
+    // main window's close is put off while it is 1.
+    uint8_t ExternalProcessRunning = 0;
+    // The edit program chosen by a launch item; -1 after each launch (program 0).
+    int32_t EditProgramIndex = -1;
+    // The video program chosen by a launch item.
+    int32_t VideoProgramIndex = 0;
+    // The picture an edit program, a rotation or a launch button works on.
+    QString EditTarget;
+    // 1 when the launch came from a button of the show list.
+    uint8_t EditFromShowList = 0;
+    // 1 for each edit program whose launch buttons are shown.
+    std::array<uint8_t, 5> LaunchButtonShown{};
+    // The sibling renaming program: never installed on Linux, so its items stay
+    // hidden; kept so its launch works should a path ever be given.
+    QString TarnivoPath;
+    uint8_t TarnivoInstalled = 0;
+    // The wallpaper picture, and 1 when its lower-cased extension is not ".bmp".
+    QString WallpaperPath;
+    uint8_t WallpaperNotBitmap = 0;
+    // The style dialog's choice: 0 Tiled, 1 Centered, 2 Stretched, -1 none chosen.
+    int32_t WallpaperStyleChoice = -1;
 
     // Connects the launch items and buttons, the rotations, the sibling
     // program, the EXIF date reset and the wallpaper items, and builds the
@@ -55,6 +81,7 @@ private:
     void refreshAfterRotation(const QString& target, bool cutOut);
 
     std::unique_ptr<ExternalProgramsHost> m_host;
+    ShowSession& m_session;
     const ExternalProgramsWidgets m_w;
     bool m_setUp = false;
 };

@@ -10,6 +10,7 @@
 struct DataPaths;
 struct EnvironmentInfo;
 class FolderTreeController;
+struct ProgramState;
 class QAction;
 class QFrame;
 class QLabel;
@@ -18,6 +19,8 @@ class QTableWidget;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
+class TForm9;
+class TForm20;
 
 // The window's widgets the section uses (any may be null but Window).
 struct ExternalProgramsWidgets {
@@ -60,6 +63,8 @@ public:
     virtual ~ExternalProgramsHost() = default;
 
     virtual ExternalProgramsWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
     // What environment detection found at start-up.
@@ -77,4 +82,9 @@ public:
     virtual void DisplayCurrentPicture() = 0;
     virtual void ShowPicturePreview(const QString& path) = 0;
     virtual void SizePictureToDisplay(bool toggle) = 0;
+
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
+    // The folder picture chooser, made at first use.
+    virtual TForm20* folderPictureWindow() = 0;
 };

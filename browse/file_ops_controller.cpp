@@ -3,14 +3,13 @@
 #include "browse/file_ops_host.h"
 
 #include "base/data_folder.h"
+#include "base/program_state.h"
 #include "base/file_helpers.h"
 #include "base/picture_table.h"
 #include "browse/selection_status.h"
 #include "base/settings_record.h"
-#include "base/start_modes.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_exclusions.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/progress_window.h"
@@ -34,12 +33,6 @@
 #include <QTreeWidget>
 #include <QUrl>
 
-uint8_t FolderChangedDuringShow = 0;
-uint8_t FolderEmptying = 0;
-uint8_t FolderWalkBusy = 0;
-QString PresetFolderName;
-uint8_t FolderCreated = 0;
-
 namespace {
 
 using platform::PromptAnswer;
@@ -61,20 +54,20 @@ FileOperationsController* FileOperationsController::Of(QObject* window)
     return window ? window->findChild<FileOperationsController*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-FileOperationsController* FileOperationsController::Create(std::unique_ptr<FileOpsHost> host)
+FileOperationsController* FileOperationsController::Create(std::unique_ptr<FileOpsHost> host, ShowSession& session)
 {
     if (!host)
         return nullptr;
     QWidget* window = host->widgets().Window;
     if (FileOperationsController* existing = Of(window))
         return existing;
-    auto* controller = new FileOperationsController(std::move(host));
+    auto* controller = new FileOperationsController(std::move(host), session);
     controller->wire();
     return controller;
 }
 
-FileOperationsController::FileOperationsController(std::unique_ptr<FileOpsHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+FileOperationsController::FileOperationsController(std::unique_ptr<FileOpsHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("FileOperationsController"));
 }
@@ -137,9 +130,10 @@ TForm26* FileOperationsController::progressWindow()
 
 QString FileOperationsController::currentPicture() const
 {
-    if (PlaybackActive == 1) {
-        if (PictureIndex >= 0 && PictureIndex < PictureCount && size_t(PictureIndex) < PictureTable.size())
-            return PictureTable[size_t(PictureIndex)].FullPath;
+    int32_t& PictureIndex = m_session.PictureIndex;
+    if (m_session.PlaybackActive == 1) {
+        if (PictureIndex >= 0 && PictureIndex < m_session.PictureCount && size_t(PictureIndex) < m_session.PictureTable.size())
+            return m_session.PictureTable[size_t(PictureIndex)].FullPath;
         return CurrentPicturePath;
     }
     QTreeWidget* tree = m_w.TreeView1;
@@ -150,7 +144,7 @@ QString FileOperationsController::currentPicture() const
 
 void FileOperationsController::pauseRunningShow()
 {
-    if (PlaybackActive == 1 && !m_host->InManualMode())
+    if (m_session.PlaybackActive == 1 && !m_host->InManualMode())
         m_host->PauseShow();
 }
 
@@ -158,8 +152,8 @@ void FileOperationsController::reopenFolder(const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    FolderToOpen = folder;
-    KeepListEntry = 1;
+    m_host->folderTree()->FolderToOpen = folder;
+    m_host->folderTree()->KeepListEntry = 1;
     m_host->OpenFolderOrShow();
     if (m_w.TreeView1)
         m_w.TreeView1->viewport()->update();
@@ -169,6 +163,7 @@ void FileOperationsController::reopenFolder(const QString& folder)
 
 void FileOperationsController::SaveToolButtonClick()
 {
+    TForm9* const Form9 = m_host->showWindow();
     // On the thumbnail page the ticked pictures are saved (not while a
     // cell's picture is open in the full view).
     if (pageShown() && !(Form9 && Form9->isVisible())) {
@@ -182,8 +177,8 @@ void FileOperationsController::SaveToolButtonClick()
     m_copy.CopySource = picture;
     m_copy.CopySuggestName.clear();
     // A cut-out on screen is saved from its bitmap under a name of its picture.
-    if (CutOutCount >= 1) {
-        m_copy.CopySource = m_host->Paths().CutOutFolder + QStringLiteral("/cut") + QString::number(CutOutCount) + QStringLiteral(".bmp");
+    if (m_host->state().session.CutOutCount >= 1) {
+        m_copy.CopySource = m_host->Paths().CutOutFolder + QStringLiteral("/cut") + QString::number(m_host->state().session.CutOutCount) + QStringLiteral(".bmp");
         m_copy.CopySuggestName = picture;
     }
     m_copy.CopyModeSave = 1;
@@ -246,7 +241,7 @@ void FileOperationsController::CopyOrMovePictureTo()
         return;
     }
     Settings.LastCopyTarget = FolderOf(target);
-    const bool show = PlaybackActive == 1;
+    const bool show = m_session.PlaybackActive == 1;
     if (save) {
         status(QStringLiteral("Copying picture...."));
     } else {
@@ -262,7 +257,7 @@ void FileOperationsController::CopyOrMovePictureTo()
         if (!save && show)
             FolderChangedDuringShow = 1;
         ::CopyPictureFile(source, target, m_copy, options(), *this);
-        if (show && PlaybackActive != 1)
+        if (show && m_session.PlaybackActive != 1)
             return;
     }
     m_host->UpdateFolderCaption();
@@ -352,7 +347,7 @@ void FileOperationsController::ApplyToTickedPictures(const QString& action)
             m_copy.CopyModeMove = save ? 0 : 1;
             CopyOrMovePictureTo();
         }
-        if (PlaybackActive != 1 || m_host->PageView() != page || !page->ThumbnailViewActive()) {
+        if (m_session.PlaybackActive != 1 || m_host->PageView() != page || !page->ThumbnailViewActive()) {
             // The show ended meanwhile: the page is gone.
             m_ticked.TickedBusy = 0;
             m_w.Window->setEnabled(true);
@@ -390,7 +385,8 @@ void FileOperationsController::ApplyToTickedPictures(const QString& action)
 
 void FileOperationsController::ConfirmAndDeletePicture()
 {
-    const bool showRan = PlaybackActive == 1;
+    int32_t& PictureIndex = m_session.PictureIndex;
+    const bool showRan = m_session.PlaybackActive == 1;
     pauseRunningShow();
     const QString picture = currentPicture();
     if (picture.isEmpty() || (!(showRan && SourceIsShow == 1) && !QFileInfo(picture).isFile()))
@@ -404,8 +400,8 @@ void FileOperationsController::ConfirmAndDeletePicture()
                                       == PromptAnswer::Yes;
         if (yes) {
             m_host->ReleaseVoiceFile(picture);
-            if (PictureIndex >= 0 && size_t(PictureIndex) < PictureTable.size())
-                removeShowRecordDuringShow(PictureTable[size_t(PictureIndex)].RecordIndex);
+            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size())
+                removeShowRecordDuringShow(m_session.PictureTable[size_t(PictureIndex)].RecordIndex);
         }
     } else {
         const QString name = QFileInfo(picture).fileName();
@@ -444,7 +440,7 @@ void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
     m_w.Window->setEnabled(false);
     pauseRunningShow();
     status(onFixedDrive ? QStringLiteral("Sending picture to Recycle Bin....") : QStringLiteral("Deleting picture...."));
-    if (PlaybackActive == 1)
+    if (m_session.PlaybackActive == 1)
         FolderChangedDuringShow = 1;
     DeletePictureFile(picture, true, false, true, *this);
     // A run over the ticked pictures keeps the window disabled until its end.
@@ -453,6 +449,7 @@ void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
 
 void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
 {
+    std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
     // The record leaves the open show's working copy; later records move up.
     if (ShowFile.IsOpen() && ShowFile.IsWritable() && recordIndex >= 0 && recordIndex < ShowFile.RecordCount()) {
         QList<QByteArray> records;
@@ -467,7 +464,7 @@ void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
             ShowFile.Truncate(records.size());
             ShowFile.Flush();
             ShowChanged = 1;
-            for (int32_t i = 0; i < PictureCount && size_t(i) < PictureTable.size(); ++i)
+            for (int32_t i = 0; i < m_session.PictureCount && size_t(i) < PictureTable.size(); ++i)
                 if (PictureTable[size_t(i)].RecordIndex > recordIndex)
                     --PictureTable[size_t(i)].RecordIndex;
             reloadShowList();
@@ -478,6 +475,7 @@ void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
 
 void FileOperationsController::RenamePictureToolButtonClick()
 {
+    int32_t& PictureIndex = m_session.PictureIndex;
     pauseRunningShow();
     // On the thumbnail page the picture of the first ticked cell; nothing
     // without a ticked cell.
@@ -505,9 +503,9 @@ void FileOperationsController::RenamePictureToolButtonClick()
     const RenameOutcome outcome = RenamePictureFile(picture, *name, options(), *this);
     if (outcome.renamed) {
         const QString newPath = outcome.newPath;
-        if (PlaybackActive == 1) {
-            if (PictureIndex >= 0 && size_t(PictureIndex) < PictureTable.size())
-                PictureTable[size_t(PictureIndex)].FullPath = newPath;
+        if (m_session.PlaybackActive == 1) {
+            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size())
+                m_session.PictureTable[size_t(PictureIndex)].FullPath = newPath;
             FolderChangedDuringShow = 1;
             CurrentPicturePath = newPath;
             PictureDisplayName = QFileInfo(newPath).fileName();
@@ -531,18 +529,20 @@ void FileOperationsController::RenamePictureToolButtonClick()
 
 void FileOperationsController::Backwards1ToolButtonClick()
 {
+    TForm9* const Form9 = m_host->showWindow();
     QAction* button = m_w.Backwards1ToolButton;
-    if ((button && !button->isEnabled()) || PlaybackActive != 1 || ShowState.StepInProgress || !Form9)
+    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;
     Form9->OneBackwardsClick();
 }
 
 void FileOperationsController::Forward1ToolButtonClick()
 {
+    TForm9* const Form9 = m_host->showWindow();
     QAction* button = m_w.Forward1ToolButton;
-    if ((button && !button->isEnabled()) || PlaybackActive != 1 || ShowState.StepInProgress || !Form9)
+    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;
-    ShowState.StepByHand = true;
+    m_session.ShowState.StepByHand = true;
     Form9->Step(1);
 }
 
@@ -561,6 +561,7 @@ void FileOperationsController::FolderOperationsClick()
     };
     for (QAction* a : {f.EmptyFolder, f.DeleteFolder1, f.RenameFolder, f.MResetToEXIF, f.HideSmall})
         enable(a, false);
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const bool writable = !SelectedFolder.isEmpty() && platform::FreeSpaceOf(SelectedFolder) != 0;
     const bool notRoot = !SelectedFolder.isEmpty() && SelectedFolder != QLatin1String("/")
                          && !platform::IsMountPoint(SelectedFolder);
@@ -584,6 +585,7 @@ void FileOperationsController::CreateFolderPopClick()
 {
     m_host->FormDestroy();
     FolderCreated = 0;
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const QString preset = PresetFolderName;
     QString name = preset;
     if (name.isEmpty()) {
@@ -613,13 +615,13 @@ void FileOperationsController::CreateFolderPopClick()
 
 void FileOperationsController::CreatenewFolderClick()
 {
-    reopenFolder(SelectedFolder);
+    reopenFolder(m_host->folderTree()->SelectedFolder);
     CreateFolderPopClick();
 }
 
 void FileOperationsController::RenameFolderPopClick()
 {
-    const QString folder = SelectedFolder;
+    const QString folder = m_host->folderTree()->SelectedFolder;
     if (folder.isEmpty())
         return;
     m_host->FormDestroy();
@@ -651,23 +653,23 @@ void FileOperationsController::DeleteOrEmptyFolder(const QString& folder, Folder
 
 void FileOperationsController::DeleteFolderPopClick()
 {
-    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::Delete, false, true);
+    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::Delete, false, true);
 }
 
 void FileOperationsController::DeleteFolder1Click()
 {
-    reopenFolder(SelectedFolder);
+    reopenFolder(m_host->folderTree()->SelectedFolder);
     DeleteFolderPopClick();
 }
 
 void FileOperationsController::EmptyFolderPopClick()
 {
-    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::Empty, false, true);
+    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::Empty, false, true);
 }
 
 void FileOperationsController::HideSmallClick()
 {
-    DeleteOrEmptyFolder(SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
+    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
 }
 
 void FileOperationsController::EmptyMailTempFolder(bool subfolders)
@@ -678,6 +680,7 @@ void FileOperationsController::EmptyMailTempFolder(bool subfolders)
 
 void FileOperationsController::WindowsExplorer1Click()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (!SelectedFolder.isEmpty())
         QDesktopServices::openUrl(QUrl::fromLocalFile(SelectedFolder));
 }
@@ -702,26 +705,28 @@ void FileOperationsController::processEvents()
 
 bool FileOperationsController::showRunning() const
 {
-    return PlaybackActive == 1;
+    return m_session.PlaybackActive == 1;
 }
 
 void FileOperationsController::pictureMovedDuringShow(const QString& newPath)
 {
+    TShowState& ShowState = m_session.ShowState;
     if (m_w.AddBookMark && !m_w.AddBookMark->isEnabled() && ShowState.BookmarkIndex >= 0
-        && ShowState.BookmarkIndex < int(Bookmarks.size()))
-        Bookmarks[size_t(ShowState.BookmarkIndex)] = QFileInfo(newPath).fileName().toLower();
+        && ShowState.BookmarkIndex < int(m_session.Bookmarks.size()))
+        m_session.Bookmarks[size_t(ShowState.BookmarkIndex)] = QFileInfo(newPath).fileName().toLower();
     removeFromPlayOrder();
 }
 
 void FileOperationsController::removeFromPlayOrder()
 {
+    TForm9* const Form9 = m_host->showWindow();
     // A page show keeps its own play order.
     if (pageShown()) {
-        if (m_host->PageView()->RemovePictureFromPlayOrder(PictureIndex))
-            ShowState.PictureCount = int32_t(m_host->PageView()->PicturesLeft());
+        if (m_host->PageView()->RemovePictureFromPlayOrder(m_session.PictureIndex))
+            m_session.ShowState.PictureCount = int32_t(m_host->PageView()->PicturesLeft());
         return;
     }
-    if (Form9 && PlaybackActive == 1)
+    if (Form9 && m_session.PlaybackActive == 1)
         Form9->RemoveCurrentFromPlayOrder();
 }
 
@@ -797,6 +802,7 @@ bool FileOperationsController::deletePictureFile(const QString& path)
 
 bool FileOperationsController::deleteShowFile(const QString& path)
 {
+    TForm16* const Form16 = m_host->showManager();
     if (!OpenShowPath.isEmpty() && SameFile(OpenShowPath, path))
         openDraftShow();
     if (!SendToRecycleBin(path)) {
@@ -849,7 +855,7 @@ void FileOperationsController::rebuildListMenus()
 
 void FileOperationsController::reloadExclusions()
 {
-    ExclusionsChanged = 1;
+    m_host->folderTree()->Exclusions.ExclusionsChanged = 1;
     m_host->LoadFolderExclusions();
 }
 
@@ -865,6 +871,7 @@ void FileOperationsController::syncShowsAfterFolderRename(const QString& oldFold
 
 QStringList FileOperationsController::playlists() const
 {
+    TForm16* const Form16 = m_host->showManager();
     QStringList lists;
     const auto add = [&lists](const QString& path) {
         if (!path.isEmpty() && QFileInfo(path).isFile() && !lists.contains(path))

@@ -4,6 +4,7 @@
 // plain routines of picture_file_ops, folder_ops and copy_file.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/file_ops_host.h"
 #include "browse/folder_ops.h"
 #include "browse/picture_file_ops.h"
@@ -16,17 +17,6 @@
 
 class TForm26;
 
-// Set when a picture was moved, deleted or renamed while a slide show runs
-// (the folder of a folder show is opened again when the show ends).
-extern uint8_t FolderChangedDuringShow;
-// 1 while a folder is emptied or deleted, and while its walk runs.
-extern uint8_t FolderEmptying;
-extern uint8_t FolderWalkBusy;
-// A folder name the next folder creation uses without asking (cleared after).
-extern QString PresetFolderName;
-// 1 after a folder was created.
-extern uint8_t FolderCreated;
-
 class FileOperationsController : public QObject, public PictureOpsHost, public FolderOpsHost {
     Q_OBJECT
 public:
@@ -34,8 +24,19 @@ public:
     static FileOperationsController* Of(QObject* window);
     // Makes and wires the controller of host's window (a child of it);
     // returns the existing one when the window has one already.
-    static FileOperationsController* Create(std::unique_ptr<FileOpsHost> host);
+    static FileOperationsController* Create(std::unique_ptr<FileOpsHost> host, ShowSession& session);
     ~FileOperationsController() override;
+
+    // Set when a picture was moved, deleted or renamed while a slide show runs
+    // (the folder of a folder show is opened again when the show ends).
+    uint8_t FolderChangedDuringShow = 0;
+    // 1 while a folder is emptied or deleted, and while its walk runs.
+    uint8_t FolderEmptying = 0;
+    uint8_t FolderWalkBusy = 0;
+    // A folder name the next folder creation uses without asking (cleared after).
+    QString PresetFolderName;
+    // 1 after a folder was created.
+    uint8_t FolderCreated = 0;
 
     // The shared copy state (also the show-copy engine's).
     CopyState& copyState() { return m_copy; }
@@ -115,7 +116,7 @@ public:
     QStringList playlists() const override;
 
 private:
-    explicit FileOperationsController(std::unique_ptr<FileOpsHost> host);
+    FileOperationsController(std::unique_ptr<FileOpsHost> host, ShowSession& session);
     void wire();
     void pauseRunningShow();
     void reopenFolder(const QString& folder);
@@ -126,6 +127,7 @@ private:
     bool confirmTickedRemoval(const QString& prompt);
 
     std::unique_ptr<FileOpsHost> m_host;
+    ShowSession& m_session;
     const FileOpsWidgets m_w;
     CopyState m_copy;
     TickedFlags m_ticked;

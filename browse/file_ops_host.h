@@ -6,8 +6,10 @@
 
 #include <QString>
 
+class FolderTreeController;
 struct DataPaths;
 struct EnvironmentInfo;
+struct ProgramState;
 class QAction;
 class QLabel;
 class QMenu;
@@ -15,6 +17,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class ThumbnailPageController;
+class TForm9;
+class TForm16;
 
 // The window's widgets the operations wire and read (any may be null).
 struct FileOpsWidgets {
@@ -66,6 +70,8 @@ public:
     virtual ~FileOpsHost() = default;
 
     virtual FileOpsWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
     // What environment detection found at start-up.
@@ -73,6 +79,8 @@ public:
     // The controller of the thumbnail page now shown (null when none).
     virtual ThumbnailPageController* PageView() const = 0;
     virtual bool PageShowRuns() const = 0;
+    // The folder tree's controller (the selected folder, the folder to open).
+    virtual FolderTreeController* folderTree() = 0;
 
     // Folder tree.
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
@@ -106,4 +114,8 @@ public:
     virtual void MyShowDraftClick() = 0;
     virtual void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength,
                                     bool Replace) = 0;
+
+    // The full-screen show window and the MyShow manager (either may be null).
+    virtual TForm9* showWindow() const = 0;
+    virtual TForm16* showManager() const = 0;
 };

@@ -1,19 +1,10 @@
 #include "browse/fit_zoom.h"
 
+#include "base/show_session.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
-
-int32_t CutOutCount = 0;
-double ZoomFactor = 0;
-int32_t ZoomSteps = 0;
-uint8_t FullViewActive = 0;
-double LastFitFactorY = 0;
-double LastFitFactorX = 0;
-int32_t PictureAreaWidth = 0;
-int32_t PictureAreaHeight = 0;
-int32_t PictureAreaLeft = 0;
-int32_t PictureAreaTop = 0;
 
 namespace fitzoom {
 
@@ -190,24 +181,24 @@ QSize FullScreenPictureArea(bool useMainMonitor, bool navPanelShown, const QSize
     return QSize(mon2Width, mon2Height);
 }
 
-ZoomState ZoomStateFromGlobals()
+ZoomState ZoomStateFrom(const ShowSession& session)
 {
     ZoomState s;
-    s.cutOutCount = CutOutCount;
-    s.zoomFactor = ZoomFactor;
-    s.zoomSteps = ZoomSteps;
-    s.fitFactorY = LastFitFactorY;
-    s.fitFactorX = LastFitFactorX;
+    s.cutOutCount = session.CutOutCount;
+    s.zoomFactor = session.ZoomFactor;
+    s.zoomSteps = session.ZoomSteps;
+    s.fitFactorY = session.LastFitFactorY;
+    s.fitFactorX = session.LastFitFactorX;
     return s;
 }
 
-void StoreZoomStateToGlobals(const ZoomState& state)
+void StoreZoomState(ShowSession& session, const ZoomState& state)
 {
-    CutOutCount = state.cutOutCount;
-    ZoomFactor = state.zoomFactor;
-    ZoomSteps = state.zoomSteps;
-    LastFitFactorY = state.fitFactorY;
-    LastFitFactorX = state.fitFactorX;
+    session.CutOutCount = state.cutOutCount;
+    session.ZoomFactor = state.zoomFactor;
+    session.ZoomSteps = state.zoomSteps;
+    session.LastFitFactorY = state.fitFactorY;
+    session.LastFitFactorX = state.fitFactorX;
 }
 
 } // namespace fitzoom

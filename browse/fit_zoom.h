@@ -15,29 +15,7 @@
 
 #include <cstdint>
 
-// ---- Program-wide view state ------------------------------------------------
-
-// Number of cut-outs made from the current picture (0 = the picture itself
-// is shown). Numbers the cut-out files "cut" + n + ".bmp".
-extern int32_t CutOutCount;
-// The wheel zoom factor in effect (0 = none).
-extern double ZoomFactor;
-// Accumulated wheel percent since the last fit.
-extern int32_t ZoomSteps;
-// 1 while a single picture is shown in the full view.
-extern uint8_t FullViewActive;
-// The last vertical and horizontal fit factors.
-extern double LastFitFactorY;
-extern double LastFitFactorX;
-
-// The main window's picture area, set by the window layouts: available
-// width and height and the left and top offset in the client area. A
-// width or height of 0 means "not set": the picture image's designed
-// bounds are used.
-extern int32_t PictureAreaWidth;
-extern int32_t PictureAreaHeight;
-extern int32_t PictureAreaLeft;
-extern int32_t PictureAreaTop;
+struct ShowSession;
 
 namespace fitzoom {
 
@@ -111,8 +89,8 @@ QString EnlargementText(int imageHeight, int pictureHeight);
 QSize FullScreenPictureArea(bool useMainMonitor, bool navPanelShown, const QSize& primaryScreen,
                             int mon2Width, int mon2Height);
 
-// Reads and writes the program-wide globals above.
-ZoomState ZoomStateFromGlobals();
-void StoreZoomStateToGlobals(const ZoomState& state);
+// Reads and writes the zoom part of the show's view state.
+ZoomState ZoomStateFrom(const ShowSession& session);
+void StoreZoomState(ShowSession& session, const ZoomState& state);
 
 } // namespace fitzoom

@@ -2,8 +2,7 @@
 #include "browse/picture_slot_decoder.h"
 
 #include "base/data_folder.h"
-#include "platform/keyboard_hook.h"
-#include "base/start_args.h"
+#include "base/show_session.h"
 #include "base/settings_record.h"
 #include "browse/crop_band_overlay.h"
 #include "browse/crop_cut_out.h"
@@ -21,8 +20,8 @@
 
 using namespace fitzoom;
 
-FitZoomHandler::FitZoomHandler(QWidget* image, PictureSlotModel* slot, QObject* parent)
-    : QObject(parent), m_image(image), m_slot(slot)
+FitZoomHandler::FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot, QObject* parent)
+    : QObject(parent), m_session(session), m_image(image), m_slot(slot)
 {
     setObjectName(QStringLiteral("FitZoomHandler"));
     if (m_image) {
@@ -91,13 +90,13 @@ FitResult FitZoomHandler::SizePictureToDisplay(bool toggle)
     // A cut-out count left over from another picture (one shown without
     // the display step that resets it) would zoom the new picture by the
     // old cut-out's factor: the image holds no cut-out, so the count is 0.
-    if (CutOutCount > 0 && m_slot && m_slot->Loaded()
-        && QFileInfo(m_slot->Path()).fileName() != CutOutFileName(CutOutCount))
-        CutOutCount = 0;
+    if (m_session.CutOutCount > 0 && m_slot && m_slot->Loaded()
+        && QFileInfo(m_slot->Path()).fileName() != CutOutFileName(m_session.CutOutCount))
+        m_session.CutOutCount = 0;
     const FitInput in = fitInput();
-    ZoomState state = ZoomStateFromGlobals();
+    ZoomState state = ZoomStateFrom(m_session);
     const FitResult r = FitPicture(state, in);
-    StoreZoomStateToGlobals(state);
+    StoreZoomState(m_session, state);
     applyResult(r);
     if (m_hooks.ClearNoLimitOnce)
         m_hooks.ClearNoLimitOnce();
@@ -109,12 +108,12 @@ FitResult FitZoomHandler::SizePictureToDisplay(bool toggle)
 
 FitResult FitZoomHandler::WheelZoomPicture(int step)
 {
-    if (CutOutCount < 1)
+    if (m_session.CutOutCount < 1)
         return FitResult{};
     const FitInput in = fitInput();
-    ZoomState state = ZoomStateFromGlobals();
+    ZoomState state = ZoomStateFrom(m_session);
     const FitResult r = WheelZoom(state, step, in);
-    StoreZoomStateToGlobals(state);
+    StoreZoomState(m_session, state);
     applyResult(r);
     if (m_hooks.ClearNoLimitOnce)
         m_hooks.ClearNoLimitOnce();
@@ -129,7 +128,7 @@ void FitZoomHandler::ShowEnlargementFactor(int imageHeight, int pictureHeight)
     QLabel* label = m_hooks.SpeedLabel ? m_hooks.SpeedLabel() : nullptr;
     if (!label)
         return;
-    if (CutOutCount != 0) {
+    if (m_session.CutOutCount != 0) {
         if (m_hooks.StopSpeedTimers)
             m_hooks.StopSpeedTimers();
         label->setText(EnlargementText(imageHeight, pictureHeight));
@@ -146,9 +145,9 @@ void FitZoomHandler::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 
 bool FitZoomHandler::StepBackCutOut(const QString& picturePath)
 {
-    if (CutOutCount < 1 || !m_slot)
+    if (m_session.CutOutCount < 1 || !m_slot)
         return false;
-    const int previous = CutOutCount - 1;
+    const int previous = m_session.CutOutCount - 1;
     const QString folder = cutOutFolder();
     const QString path = previous >= 1 ? CutOutFilePath(folder, previous) : picturePath;
     LoadedPicture picture;
@@ -162,7 +161,7 @@ bool FitZoomHandler::StepBackCutOut(const QString& picturePath)
     }
     if (picture.image.isNull())
         return false;
-    CutOutCount = previous;
+    m_session.CutOutCount = previous;
     m_slot->SetPicture(path, std::move(picture));
     SizePictureToDisplay(false);
     return true;
@@ -186,9 +185,8 @@ CropContext FitZoomHandler::cropContext() const
         return m_hooks.CropState();
     CropContext ctx;
     ctx.picturePath = !CropPath.isEmpty() ? CropPath : (m_slot ? m_slot->Path() : QString());
-    ctx.fullViewActive = FullViewActive != 0;
+    ctx.fullViewActive = m_session.FullViewActive != 0;
     ctx.fullScreenVisible = ctx.fullViewActive;
-    ctx.demoMode = DemoMode != 0;
     return ctx;
 }
 
@@ -252,7 +250,7 @@ void FitZoomHandler::makeCutOut(const QRect& source)
         return;
     const QString folder = cutOutFolder();
 
-    int count = CutOutCount;
+    int count = m_session.CutOutCount;
     QImage bitmap;
     const CutOutSaved saved = MakeCutOut(m_slot->CurrentImage(), m_slot->PictureSize(), m_slot->Path(), source,
                                          folder, count, &bitmap);
@@ -260,7 +258,7 @@ void FitZoomHandler::makeCutOut(const QRect& source)
         platform::showMessage(platform::PromptKind::Error, saved.message, platform::kOk);
         return;
     }
-    CutOutCount = count;
+    m_session.CutOutCount = count;
     if (m_hooks.HideTextLabels)
         m_hooks.HideTextLabels();
     // The cut-out takes the picture's place in the slot; its true size is
@@ -281,7 +279,8 @@ void FitZoomHandler::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
 {
     if ((HandlersBlocked && HandlersBlocked()) || (ThumbnailView && ThumbnailView()))
         return;
-    MouseButtonDown = 1;
+    if (MouseButtonChanged)
+        MouseButtonChanged(true);
     switch (button) {
     case Qt::LeftButton:
         m_leftDown = true;
@@ -311,7 +310,8 @@ void FitZoomHandler::ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers,
 {
     if (HandlersBlocked && HandlersBlocked())
         return;
-    MouseButtonDown = 0;
+    if (MouseButtonChanged)
+        MouseButtonChanged(false);
     if (button != Qt::LeftButton)
         return;
     const bool wasDown = m_leftDown;
@@ -346,7 +346,7 @@ bool FitZoomHandler::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     case QEvent::Wheel: {
-        if (!HandleWheel || CutOutCount < 1)
+        if (!HandleWheel || m_session.CutOutCount < 1)
             return false;
         auto* e = static_cast<QWheelEvent*>(event);
         const int delta = e->angleDelta().y();

@@ -25,6 +25,7 @@ class CropBandOverlay;
 class PictureSlotModel;
 class QLabel;
 class QWidget;
+struct ShowSession;
 
 struct FitZoomHooks {
     // The area the picture is fitted into, in the coordinates of the
@@ -36,7 +37,7 @@ struct FitZoomHooks {
     // The one-shot no-limit byte: read, and cleared after the sizing.
     std::function<bool()> NoLimitOnce;
     std::function<void()> ClearNoLimitOnce;
-    // The show state the crop rules read. Unset: no show runs; the full
+    // The show state the crop rules read. Unset: no show runs (nor a demo); the full
     // view is FullViewActive; the picture is the one the crop path names
     // (or the slot's).
     std::function<CropContext()> CropState;
@@ -70,9 +71,11 @@ struct FitZoomHooks {
 class FitZoomHandler : public QObject {
     Q_OBJECT
 public:
-    // `image` is the widget the picture view is attached to (e.g. Image1);
-    // `slot` the picture slot it shows.
-    FitZoomHandler(QWidget* image, PictureSlotModel* slot, QObject* parent = nullptr);
+    // `session` holds the view state of the shown picture (cut-outs, zoom,
+    // full view) the handlers of both windows share; `image` is the widget
+    // the picture view is attached to (e.g. Image1); `slot` the picture slot
+    // it shows.
+    FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot, QObject* parent = nullptr);
     ~FitZoomHandler() override;
 
     FitZoomHooks& Hooks() { return m_hooks; }
@@ -115,6 +118,9 @@ public:
     void ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     std::function<void()> RightButton;   // full screen on or off
     std::function<void()> MiddleButton;  // pause or continue
+    // A press (true) on the picture and its release (false), for the
+    // window's MouseButtonDown.
+    std::function<void(bool down)> MouseButtonChanged;
     // True while the image handlers do nothing (custom ratio panel shown,
     // thumbnail view in the main window).
     std::function<bool()> HandlersBlocked;
@@ -140,6 +146,7 @@ private:
     double ratioHeight() const;
     void makeCutOut(const QRect& source);
 
+    ShowSession& m_session;
     QPointer<QWidget> m_image;
     PictureSlotModel* m_slot = nullptr;
     FitZoomHooks m_hooks;

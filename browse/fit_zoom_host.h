@@ -4,10 +4,12 @@
 #pragma once
 
 struct DataPaths;
+struct ProgramState;
 class QLabel;
 class QMenuBar;
 class QToolBar;
 class QWidget;
+class TForm9;
 
 // The window's widgets the fit-zoom section uses (any may be null but Window).
 struct FitZoomWidgets {
@@ -23,6 +25,8 @@ public:
     virtual ~FitZoomHost() = default;
 
     virtual FitZoomWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
 
@@ -32,4 +36,8 @@ public:
     virtual void RestoreBrowseView() = 0;
     virtual bool InManualMode() const = 0;
     virtual void ApplyShowOptions() = 0;
+    // A mouse press on the picture (true) and its release (false).
+    virtual void SetMouseButtonDown(bool down) = 0;
+    // The full-screen show window (or none).
+    virtual TForm9* showWindow() const = 0;
 };

@@ -12,6 +12,7 @@
 #include "browse/picture_loader_slots.h"
 #include "base/data_paths.h"
 #include "base/picture_table.h"
+#include "base/program_state.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "platform/prompt.h"
@@ -32,7 +33,7 @@ namespace {
 
 // The window title and the full-screen title of the picture in the full
 // view: its name or path and its date (taken, else the file's).
-void showFullViewStatus(QWidget* window, const QString& path)
+void showFullViewStatus(QWidget* window, TForm9* Form9, const QString& path, const TPlayOptions& PlayOptions)
 {
     const QFileInfo info(path);
     const int32_t fileDate = int32_t(platform::FileDosDate(path));
@@ -40,27 +41,26 @@ void showFullViewStatus(QWidget* window, const QString& path)
     const double days = packed ? platform::DateTimeToDays(platform::DosToDateTime(platform::DosDateTime(packed))) : 0;
     const QString dateText = StatusDateText(days);
     window->setWindowTitle(info.fileName() + QStringLiteral("  - ") + dateText);
-    if (!Form9 || !Form9->TitleLabel)
+    if (!Form9)
         return;
-    QLabel* title = Form9->TitleLabel;
-    title->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText);
-    title->adjustSize();
-    title->move(qRound((Form9->width() - title->width()) / 2.0), Form9->height() - 14);
-    title->setVisible(PlayOptions.ShowTitles == 1);
-    if (title->isVisible())
-        title->raise();
+    Form9->SetTitle(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText,
+                    Form9->size());
+    Form9->SetTitleShown(PlayOptions.ShowTitles == 1, true);
 }
 
 // When the full-screen window closes after a full view, the main window
 // shows the browse view again.
 class FullViewEndWatch : public QObject {
 public:
-    FullViewEndWatch(QWidget* window, FitZoomHost& host) : QObject(window), host_(host) {}
+    FullViewEndWatch(QWidget* window, FitZoomHost& host, const ShowSession& session)
+        : QObject(window), host_(host), session_(session)
+    {
+    }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && watched == Form9 && armed) {
+        if (event->type() == QEvent::Hide && watched == host_.showWindow() && armed) {
             armed = false;
-            if (PlaybackActive != 1)
+            if (session_.PlaybackActive != 1)
                 host_.RestoreBrowseView();
         }
         return false;
@@ -69,29 +69,35 @@ public:
 
 private:
     FitZoomHost& host_;
+    const ShowSession& session_;
 };
 
-void watchFullViewEnd(QWidget* window, FitZoomHost& host)
+void watchFullViewEnd(QWidget* window, FitZoomHost& host, const ShowSession& session)
 {
     static const QString name = QStringLiteral("FullViewEndWatch");
     auto* watch = static_cast<FullViewEndWatch*>(window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly));
     if (!watch) {
-        watch = new FullViewEndWatch(window, host);
+        watch = new FullViewEndWatch(window, host, session);
         watch->setObjectName(name);
     }
-    Form9->installEventFilter(watch);   // (once per window: installing again only moves it first)
+    host.showWindow()->installEventFilter(watch);   // (once per window: installing again only moves it first)
     watch->armed = true;
 }
 
 } // namespace
 
-FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host)
-    : m_host(std::move(host)), m_w(m_host->widgets())
+FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& session)
+    : m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setParent(m_w.Window);
 }
 
 FitZoomSection::~FitZoomSection() = default;
+
+ShowSession& FitZoomSection::session() const
+{
+    return m_host->state().session;
+}
 
 FitZoomHandler* FitZoomSection::Image1FitZoom()
 {
@@ -100,13 +106,14 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // when the picture display has not done so yet.
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
-        m_image1FitZoom = new FitZoomHandler(m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
+        m_image1FitZoom = new FitZoomHandler(session(), m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
+        m_image1FitZoom->MouseButtonChanged = [this](bool down) { m_host->SetMouseButtonDown(down); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
         // The picture area the layouts set; until they do, Image1's
         // designed bounds.
         const QRect designed = m_w.Image1 ? m_w.Image1->geometry() : QRect();
-        hooks.PictureArea = [designed] {
+        hooks.PictureArea = [this, designed] {
             if (PictureAreaWidth > 0 && PictureAreaHeight > 0)
                 return QRect(PictureAreaLeft, PictureAreaTop, PictureAreaWidth, PictureAreaHeight);
             return designed;
@@ -115,27 +122,28 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // and closed by a click on it.
         // The enlargement limit of the running show or full view, else the
         // play options' own; the one-shot no-limit byte of the show state.
-        hooks.EnlargeLimit = [] {
-            if (PlaybackActive == 1 || FullViewActive == 1)
-                return int(ShowState.EnlargeLimit);
+        hooks.EnlargeLimit = [this] {
+            if (m_session.PlaybackActive == 1 || session().FullViewActive == 1)
+                return int(m_session.ShowState.EnlargeLimit);
             return int(Settings.MaxEnlargePercent);
         };
-        hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+        hooks.NoLimitOnce = [this] { return m_session.ShowState.NoLimitOnce != 0; };
         hooks.CutOutFolderPath = [this] { return m_host->Paths().CutOutFolder; };
-        hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
+        hooks.ClearNoLimitOnce = [this] { m_session.ShowState.NoLimitOnce = 0; };
         hooks.CropState = [this] {
             CropContext ctx;
-            ctx.showRunning = PlaybackActive == 1;
-            ctx.autoShowRunning = AutoShowRunning == 1;
-            ctx.fullViewActive = FullViewActive == 1;
+            ctx.showRunning = m_session.PlaybackActive == 1;
+            ctx.autoShowRunning = m_session.AutoShowRunning == 1;
+            ctx.fullViewActive = session().FullViewActive == 1;
             ctx.manualMode = ctx.showRunning && m_host->InManualMode();
-            ctx.demoMode = DemoMode == 1;
+            ctx.demoMode = m_host->state().start.DemoMode == 1;
             ctx.fullScreenVisible = ctx.fullViewActive;
             // In a show the current entry; otherwise the picture of the
             // full view (or the one shown).
-            if (ctx.showRunning && !ctx.fullViewActive && PictureIndex >= 0 && PictureIndex < PictureCount
-                && PictureIndex < int(PictureTable.size()))
-                ctx.picturePath = PictureTable[PictureIndex].FullPath;
+            const int32_t index = m_session.PictureIndex;
+            if (ctx.showRunning && !ctx.fullViewActive && index >= 0 && index < m_session.PictureCount
+                && index < int(m_session.PictureTable.size()))
+                ctx.picturePath = m_session.PictureTable[index].FullPath;
             else if (!m_image1FitZoom->CropPath.isEmpty())
                 ctx.picturePath = m_image1FitZoom->CropPath;
             else
@@ -169,24 +177,25 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // With the full-screen window at hand, the full view opens there
         // (the picture loaded into "form9im1" and fitted to the screen).
         hooks.StartFullView = [this](const QString& path) {
+            TForm9* const Form9 = m_host->showWindow();
             if (!Form9)
                 return;
             // The titles describe the picture of the full view (never the
             // last picture of a show played before).
             Form9->CutOutShown = [this, path] {
                 m_host->SetPictureMenuCaptions();
-                showFullViewStatus(m_w.Window, path);
+                showFullViewStatus(m_w.Window, m_host->showWindow(), path, m_session.PlayOptions);
             };
-            Form9->RunExeSpeedButton->setEnabled(!Settings.EditPrograms[0].isEmpty()
+            Form9->SetEditButtonEnabled(!Settings.EditPrograms[0].isEmpty()
                                                   && QFile::exists(Settings.EditPrograms[0]));
-            watchFullViewEnd(m_w.Window, *m_host);
+            watchFullViewEnd(m_w.Window, *m_host, m_session);
             Form9->StartFullView(path);
             if (Form9->isVisible())
-                showFullViewStatus(m_w.Window, path);
+                showFullViewStatus(m_w.Window, Form9, path, m_session.PlayOptions);
         };
         hooks.CloseFullView = [this] {
-            FullViewActive = 0;
-            CutOutCount = 0;
+            session().FullViewActive = 0;
+            session().CutOutCount = 0;
             if (m_w.Image1)
                 m_w.Image1->hide();
         };
@@ -211,15 +220,16 @@ CustomRatioPanel* FitZoomSection::CustomRatio()
 
 namespace {
 
-bool fullScreenShown() { return Form9 && Form9->isVisible(); }
+bool fullScreenShown(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
 
 } // namespace
 
 void FitZoomSection::SizePictureToDisplay(bool toggle)
 {
+    TForm9* const Form9 = m_host->showWindow();
     // In the full-screen window the picture went into the image that the
     // active-image byte names.
-    if (fullScreenShown())
+    if (fullScreenShown(Form9))
         Form9->ReceivingFitZoom()->SizePictureToDisplay(toggle);
     else
         Image1FitZoom()->SizePictureToDisplay(toggle);
@@ -227,8 +237,9 @@ void FitZoomSection::SizePictureToDisplay(bool toggle)
 
 void FitZoomSection::WheelZoomPicture(int step)
 {
+    TForm9* const Form9 = m_host->showWindow();
     // The full-screen window zooms the image shown now.
-    if (fullScreenShown())
+    if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->WheelZoomPicture(step);
     else
         Image1FitZoom()->WheelZoomPicture(step);
@@ -236,7 +247,8 @@ void FitZoomSection::WheelZoomPicture(int step)
 
 void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 {
-    if (fullScreenShown())
+    TForm9* const Form9 = m_host->showWindow();
+    if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
     else
         Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
@@ -244,14 +256,15 @@ void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
+    TForm9* const Form9 = m_host->showWindow();
     FitZoomHandler* handler = Image1FitZoom();
-    CutOutCount = 0;
-    ZoomFactor = 0;
-    FullViewActive = 1;
+    session().CutOutCount = 0;
+    session().ZoomFactor = 0;
+    session().FullViewActive = 1;
     handler->CropPath = path;
     LoadErrorKind.clear();
-    ShowState.Direction = 0;
-    AutoShowRunning = 0;
+    m_session.ShowState.Direction = 0;
+    m_session.AutoShowRunning = 0;
     m_host->ApplyShowOptions();
     if (Form9 && handler->Hooks().StartFullView) {
         handler->Hooks().StartFullView(path);
@@ -259,7 +272,7 @@ void FitZoomSection::ShowPictureFull(const QString& path)
         handler->SizePictureToDisplay(false);
     }
     if (!LoadErrorKind.isEmpty()) {
-        FullViewActive = 0;
+        session().FullViewActive = 0;
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
     }

@@ -5,21 +5,24 @@
 // reaches the rest of the window through FitZoomHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/fit_zoom_host.h"
 
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 
 class CustomRatioPanel;
 class FitZoomHandler;
+struct ShowSession;
 
 class FitZoomSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window.
-    explicit FitZoomSection(std::unique_ptr<FitZoomHost> host);
+    FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& session);
     ~FitZoomSection() override;
 
     // Fits and centres the picture just loaded into its image; with toggle
@@ -52,8 +55,20 @@ public:
     // The custom ratio panel once made, else null (never makes it).
     CustomRatioPanel* CustomRatioIfMade() const { return m_customRatio; }
 
+    // The main window's picture area, set by the window layouts: available
+    // width and height and the left and top offset in the client area. A
+    // width or height of 0 means "not set": Image1's designed bounds are used.
+    int32_t PictureAreaWidth = 0;
+    int32_t PictureAreaHeight = 0;
+    int32_t PictureAreaLeft = 0;
+    int32_t PictureAreaTop = 0;
+
 private:
+    // The view state of the shown picture.
+    ShowSession& session() const;
+
     std::unique_ptr<FitZoomHost> m_host;
+    ShowSession& m_session;
     const FitZoomWidgets m_w;
     FitZoomHandler* m_image1FitZoom = nullptr;
     CustomRatioPanel* m_customRatio = nullptr;

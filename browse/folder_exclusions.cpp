@@ -1,8 +1,6 @@
 #include "browse/folder_exclusions.h"
 
 #include "base/settings_record.h"
-#include "base/start_args.h"
-#include "base/start_modes.h"
 #include "platform/fixed_text.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
@@ -13,18 +11,11 @@
 
 #include <algorithm>
 
-std::vector<TExcludeFolderRecord> ExclusionList;
-uint8_t ExclusionsChanged = 1;
-uint8_t FolderExclusionsActive = 1;
-uint8_t SearchCollecting = 0;
-
 const QString ExclusionsTurnedOffText =
     QStringLiteral("(Parent) folder had been excluded from Browse window,\n"
                    "'Folder Exclusions Active' is turned off");
 
 const QString ConfirmClearExclusionsText = QStringLiteral("Please confirm clearing all folder exclusions");
-uint8_t ExclusionPresetSubfolders = 0;
-uint8_t ExclusionPresetNone = 0;
 
 QByteArray EncodeExcludeFolderRecord(const TExcludeFolderRecord& record)
 {
@@ -155,40 +146,44 @@ QStringList OwnExcludedFolders(const DataPaths& paths)
     return own;
 }
 
-void LoadFolderExclusions(const DataPaths& paths)
+void LoadFolderExclusions(FolderExclusionState& state, const DataPaths& paths)
 {
-    if (!ExclusionsChanged)
+    if (!state.ExclusionsChanged)
         return;
-    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(paths.ExcludeFolderPath).Items, OwnExcludedFolders(paths));
-    ExclusionsChanged = 0;
+    state.ExclusionList =
+        BuildExclusionList(ReadExcludeFolderFile(paths.ExcludeFolderPath).Items, OwnExcludedFolders(paths));
+    state.ExclusionsChanged = 0;
 }
 
-ExclusionRules CurrentExclusionRules(const DataPaths& paths)
+ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths, bool demoMode)
 {
     ExclusionRules rules;
-    rules.active = FolderExclusionsActive != 0;
-    rules.demoMode = DemoMode != 0;
+    rules.active = state.FolderExclusionsActive != 0;
+    rules.demoMode = demoMode;
     rules.excludeSmallPics = Settings.ExcludeSmallPics == QLatin1String("1");
     rules.cutOutFolder = ExclusionKey(paths.CutOutFolder);
     rules.mailFolder = ExclusionKey(paths.MailTempFolder);
     return rules;
 }
 
-uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect)
+uint8_t IsFolderExcluded(const FolderExclusionState& state, const DataPaths& paths, const QString& folder,
+                         bool browse, bool search, bool collect, bool demoMode)
 {
-    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(paths), folder, browse, search, collect);
+    return IsFolderExcluded(state.ExclusionList, CurrentExclusionRules(state, paths, demoMode), folder, browse, search,
+                            collect);
 }
 
-bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders)
+bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths, const QStringList& levelFolders,
+                             bool demoMode)
 {
-    if (!FolderExclusionsActive)
+    if (!state.FolderExclusionsActive)
         return false;
-    LoadFolderExclusions(paths);
+    LoadFolderExclusions(state, paths);
     for (const QString& level : levelFolders) {
         if (level.isEmpty())
             continue;
-        if (IsFolderExcluded(paths, ExclusionKey(level), true, false, false) == 0) {
-            FolderExclusionsActive = 0;
+        if (IsFolderExcluded(state, paths, ExclusionKey(level), true, false, false, demoMode) == 0) {
+            state.FolderExclusionsActive = 0;
             platform::showMessage(platform::PromptKind::Information, ExclusionsTurnedOffText);
             return true;
         }
@@ -218,7 +213,7 @@ ExclusionChoice ChoiceOfRecord(const TExcludeFolderRecord& record)
     return choice;
 }
 
-ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item)
+ExclusionChoice ToggleExclusionChoice(FolderExclusionState& state, ExclusionChoice choice, ExclusionItem item)
 {
     switch (item) {
     case ExclusionItem::Browse:
@@ -230,17 +225,17 @@ ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item
         choice.all = false;
         break;
     case ExclusionItem::SubShow:
-        if (ExclusionPresetSubfolders) {
+        if (state.ExclusionPresetSubfolders) {
             choice.subShow = choice.subSearch = true;
             choice.browse = false;
-        } else if (ExclusionPresetNone) {
+        } else if (state.ExclusionPresetNone) {
             choice.subShow = choice.subSearch = choice.browse = false;
         } else {
             choice.subShow = !choice.subShow;
         }
         choice.all = false;
-        ExclusionPresetSubfolders = 0;
-        ExclusionPresetNone = 0;
+        state.ExclusionPresetSubfolders = 0;
+        state.ExclusionPresetNone = 0;
         break;
     case ExclusionItem::All:
         choice.all = !choice.all;
@@ -251,10 +246,10 @@ ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item
     return choice;
 }
 
-platform::RecordResult StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice)
+platform::RecordResult StoreExclusionFlags(FolderExclusionState& state, const QString& file, const QString& folder,
+                                           const ExclusionChoice& choice)
 {
-    // A start with a folder or show argument keeps every data file as it is.
-    if (ArgumentMode || file.isEmpty())
+    if (file.isEmpty())
         return platform::RecordResult::Fail(platform::RecordStatus::ReadOnly, QString());
     // The other folders' records come from the file: one that could not be
     // read is not replaced by this folder's record alone.
@@ -276,17 +271,17 @@ platform::RecordResult StoreExclusionFlags(const QString& file, const QString& f
         records[index] = record;
     else
         records.push_back(record);
-    ExclusionsChanged = 1;
+    state.ExclusionsChanged = 1;
     if (!WriteExcludeFolderFile(file, records))
         return platform::RecordResult::Fail(platform::RecordStatus::WriteFailed,
                                             QStringLiteral("The folder exclusions could not be saved in ") + file);
     return platform::RecordResult::Ok();
 }
 
-bool ClearExclusionFile(const QString& file)
+bool ClearExclusionFile(FolderExclusionState& state, const QString& file)
 {
-    if (ArgumentMode || file.isEmpty())
+    if (file.isEmpty())
         return false;
-    ExclusionsChanged = 1;
+    state.ExclusionsChanged = 1;
     return WriteExcludeFolderFile(file, {});
 }

@@ -5,13 +5,14 @@
 
 #include <QCoreApplication>
 
-QStringList CollectSubfolderTree(const DataPaths& paths, const QString& start, bool includeSystemFolders,
-                                 bool searchCollecting, const bool* cancel)
+QStringList CollectSubfolderTree(const DataPaths& paths, FolderExclusionState& exclusions, const QString& start,
+                                 bool includeSystemFolders, bool searchCollecting, bool demoMode, const bool* cancel)
 {
-    LoadFolderExclusions(paths);
-    const CollectAllowedFn allowed = [&paths, searchCollecting](const QString& lowerPath) {
-        return IsFolderExcluded(paths, lowerPath, false, searchCollecting, true) == 1;
+    LoadFolderExclusions(exclusions, paths);
+    const CollectAllowedFn allowed = [&paths, &exclusions, searchCollecting, demoMode](const QString& lowerPath) {
+        return IsFolderExcluded(exclusions, paths, lowerPath, false, searchCollecting, true, demoMode) == 1;
     };
+    TSubfolderList SubfolderList;
     SubfolderList.start(start);
     for (int i = 0; i <= SubfolderList.count(); ++i) {
         if (cancel && *cancel)

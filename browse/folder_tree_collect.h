@@ -8,11 +8,15 @@
 #include <QStringList>
 
 struct DataPaths;
+struct FolderExclusionState;
 
-// Fills SubfolderList from `start` and returns its folders, start folder
-// first. `paths` give the exclusion file and the program's own folders
-// (always excluded). `searchCollecting` selects the exclusions for picture-search
-// results instead of those for shows and mail. Window events run after each
-// folder; a set `cancel` stops the walk with what was found so far.
-QStringList CollectSubfolderTree(const DataPaths& paths, const QString& start, bool includeSystemFolders,
-                                 bool searchCollecting, const bool* cancel = nullptr);
+// Collects the subfolder list from `start` and returns its folders, start
+// folder first. `paths` give the exclusion file and the program's own
+// folders (always excluded); `exclusions` the exclusions in force.
+// `searchCollecting` selects the exclusions for picture-search results
+// instead of those for shows and mail; `demoMode` keeps only the fixed
+// exclusions. Window events run after each folder; a set `cancel` stops the
+// walk with what was found so far.
+QStringList CollectSubfolderTree(const DataPaths& paths, FolderExclusionState& exclusions, const QString& start,
+                                 bool includeSystemFolders, bool searchCollecting, bool demoMode,
+                                 const bool* cancel = nullptr);

@@ -10,6 +10,7 @@
 
 struct DataPaths;
 struct EnvironmentInfo;
+struct StartContext;
 class QAction;
 class QLabel;
 class QMenu;
@@ -62,4 +63,8 @@ public:
     virtual void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D) = 0;
     virtual void RunExternalProgram(const QString& program, const QStringList& startArguments,
                                     bool withPicture) = 0;
+    // Runs a program on one file alone (the file becomes the edit target).
+    virtual void RunProgramOnFile(const QString& program, const QString& file) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -13,8 +13,6 @@
 
 const QString TreePlaceholderText = QStringLiteral("<no picture or video files to select>");
 
-TSubfolderList SubfolderList;
-
 bool IsDriveRootImage(int image)
 {
     return image == ImgFixedDrive || image == ImgCdDrive || image == ImgRemovableDrive

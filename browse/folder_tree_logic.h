@@ -132,7 +132,6 @@ struct TSubfolderList {
     int count() const { return static_cast<int>(folders.size()) - 1; }
     void start(const QString& folder);
 };
-extern TSubfolderList SubfolderList;
 
 // Decides whether a folder (lower-case full path) may be collected.
 using CollectAllowedFn = std::function<bool(const QString& lowerFolderPath)>;

@@ -14,7 +14,6 @@
 #include "browse/picture_loader_slots.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
-#include "base/start_modes.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 
@@ -49,8 +48,8 @@ TreePlayOptions PlayOptionsFromSettings()
 
 } // namespace
 
-FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("FolderTreeSection"));
     wire();
@@ -62,7 +61,7 @@ void FolderTreeSection::wire()
 {
     QTreeWidget* TreeView1 = m_w.TreeView1;
     FolderTreeHooks hooks;
-    hooks.playbackActive = [] { return PlaybackActive == 1; };
+    hooks.playbackActive = [this] { return m_session.PlaybackActive == 1; };
     hooks.playOptions = [] { return PlayOptionsFromSettings(); };
     hooks.captionChanged = [this] { UpdateFolderCaption(); };
     hooks.stopIdleTimer = [this] {
@@ -84,9 +83,9 @@ void FolderTreeSection::wire()
     hooks.videoProgram = [] { return Settings.VideoPrograms[0]; };
     // The video program is started on the clicked file alone.
     hooks.runVideo = [this](const QString& program, const QString& file) {
-        EditTarget = file;
-        m_host->RunExternalProgram(program, {}, true);
+        m_host->RunProgramOnFile(program, file);
     };
+    hooks.demoMode = [this] { return m_host->start().DemoMode != 0; };
     hooks.focusMainWindow = [this] {
         m_w.Window->activateWindow();
         m_w.Window->setFocus();
@@ -165,9 +164,9 @@ void FolderTreeSection::OpenFolderOrShow()
     m_tree->OpenFolderOrShow();
     // A walk into an excluded folder switches exclusions off.
     if (QAction* FolderExclusions = m_w.FolderExclusions;
-        FolderExclusions && FolderExclusions->isChecked() != (FolderExclusionsActive != 0)) {
+        FolderExclusions && FolderExclusions->isChecked() != (m_tree->Exclusions.FolderExclusionsActive != 0)) {
         const QSignalBlocker blocker(FolderExclusions);
-        FolderExclusions->setChecked(FolderExclusionsActive != 0);
+        FolderExclusions->setChecked(m_tree->Exclusions.FolderExclusionsActive != 0);
     }
 }
 
@@ -188,11 +187,12 @@ QString FolderTreeSection::BuildLevelMask(QTreeWidgetItem* node)
 
 void FolderTreeSection::UpdateFolderCaption()
 {
-    if (DemoMode)
+    if (m_host->start().DemoMode)
         return;
-    const QString shortFolder = ShortenPathCaption(SelectedFolder, false);
+    const QString shortFolder = ShortenPathCaption(m_tree->SelectedFolder, false);
     const FolderCaptionTexts texts =
-        BuildFolderCaption(SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1, m_host->Environment().MappedDrive);
+        BuildFolderCaption(m_tree->SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1,
+                           m_host->Environment().MappedDrive);
     if (m_w.StatusBar1)
         m_w.StatusBar1->setToolTip(texts.statusHint);
     if (m_w.StatusPanel1)
@@ -227,9 +227,12 @@ bool FolderTreeSection::DriveReady(QChar letter)
 
 void FolderTreeSection::AddSubfoldersToList(const QString& folder)
 {
+    const bool demo = m_host->start().DemoMode != 0;
     ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
-                          [this](const QString& lowerPath) {
-                              return ::IsFolderExcluded(m_host->Paths(), lowerPath, false, SearchCollecting != 0, true) == 1;
+                          [this, demo](const QString& lowerPath) {
+                              const FolderExclusionState& exclusions = m_tree->Exclusions;
+                              return ::IsFolderExcluded(exclusions, m_host->Paths(), lowerPath, false,
+                                                        exclusions.SearchCollecting != 0, true, demo) == 1;
                           });
 }
 
@@ -241,21 +244,22 @@ void FolderTreeSection::TreeView1MouseDown(bool fromTree, Qt::MouseButton button
 
 quint8 FolderTreeSection::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
 {
-    return ::IsFolderExcluded(m_host->Paths(), folder, browse, search, collect);
+    return ::IsFolderExcluded(m_tree->Exclusions, m_host->Paths(), folder, browse, search, collect,
+                              m_host->start().DemoMode != 0);
 }
 
 void FolderTreeSection::LoadFolderExclusions()
 {
-    ::LoadFolderExclusions(m_host->Paths());
+    ::LoadFolderExclusions(m_tree->Exclusions, m_host->Paths());
 }
 
 void FolderTreeSection::FolderExclusionsClick()
 {
-    FolderExclusionsActive = m_w.FolderExclusions && m_w.FolderExclusions->isChecked() ? 1 : 0;
+    m_tree->Exclusions.FolderExclusionsActive = m_w.FolderExclusions && m_w.FolderExclusions->isChecked() ? 1 : 0;
     // The tree is built again from the drive root.
-    const auto drive = platform::DriveOf(SelectedFolder);
-    FolderToOpen = drive ? drive->mountPoint : platform::DriveRoot(m_tree->TreeDriveLetter);
-    KeepListEntry = 1;
+    const auto drive = platform::DriveOf(m_tree->SelectedFolder);
+    m_tree->FolderToOpen = drive ? drive->mountPoint : platform::DriveRoot(m_tree->TreeDriveLetter);
+    m_tree->KeepListEntry = 1;
     OpenFolderOrShow();
 }
 
@@ -277,7 +281,7 @@ void ShowExclusionChoice(const std::array<QAction*, 8>& items, const ExclusionCh
 void FolderTreeSection::ExcludeFolderClick()
 {
     const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(m_host->Paths().ExcludeFolderPath).Items;
-    const int index = FindExclusionRecord(records, SelectedFolder);
+    const int index = FindExclusionRecord(records, m_tree->SelectedFolder);
     const ExclusionChoice choice = index >= 0 ? ChoiceOfRecord(records[index]) : ExclusionChoice();
     ShowExclusionChoice(m_w.ExclusionItems, choice);
 }
@@ -294,9 +298,13 @@ void FolderTreeSection::exclusionItemClick(int item, QAction* sender)
             *marks[i] = items[i]->isChecked();
     if (sender && sender == items[item])
         *marks[item] = !*marks[item];
-    const ExclusionChoice after = ToggleExclusionChoice(before, static_cast<ExclusionItem>(item));
+    const ExclusionChoice after = ToggleExclusionChoice(m_tree->Exclusions, before, static_cast<ExclusionItem>(item));
     ShowExclusionChoice(items, after);
-    const platform::RecordResult stored = StoreExclusionFlags(m_host->Paths().ExcludeFolderPath, SelectedFolder, after);
+    // A start with a folder or show argument keeps every data file as it is.
+    if (m_host->start().ArgumentMode)
+        return;
+    const platform::RecordResult stored =
+        StoreExclusionFlags(m_tree->Exclusions, m_host->Paths().ExcludeFolderPath, m_tree->SelectedFolder, after);
     if (stored.ok() || stored.Message.isEmpty())
         return;
     // The choice did not land: the marks show what the file holds.
@@ -331,7 +339,10 @@ void FolderTreeSection::ClearExclusionsClick()
     if (platform::showMessage(platform::PromptKind::Confirmation, ConfirmClearExclusionsText,
                               platform::kOkCancel) != platform::PromptAnswer::Ok)
         return;
-    if (!ClearExclusionFile(m_host->Paths().ExcludeFolderPath) && !ArgumentMode)
+    // A start with a folder or show argument keeps every data file as it is.
+    if (m_host->start().ArgumentMode)
+        return;
+    if (!ClearExclusionFile(m_tree->Exclusions, m_host->Paths().ExcludeFolderPath))
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("The folder exclusions could not be saved in ") + m_host->Paths().ExcludeFolderPath);
 }

@@ -3,7 +3,9 @@
 // the folder caption. It reaches the rest of the window through FolderTreeHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/folder_tree_host.h"
+#include "browse/folder_tree_logic.h"
 
 #include <QObject>
 #include <QPoint>
@@ -16,7 +18,7 @@ class FolderTreeSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; wires the widgets at once.
-    explicit FolderTreeSection(std::unique_ptr<FolderTreeHost> host);
+    FolderTreeSection(std::unique_ptr<FolderTreeHost> host, ShowSession& session);
     ~FolderTreeSection() override;
 
     // The controller of TreeView1 (tree state, fill, walk, handlers).
@@ -35,6 +37,7 @@ public:
     bool DriveReady(QChar letter);
     // Appends the subfolders of a folder to SubfolderList (collections).
     void AddSubfoldersToList(const QString& folder);
+    TSubfolderList SubfolderList;
     // The mouse-down handler; TreeView1KeyDown calls it with fromTree false
     // (Enter: left click on SelectedTreeNode; Shift+F10, menu key: right click).
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
@@ -59,6 +62,7 @@ private:
     void loadPictureFromTree(const QString& path, bool showFull);
 
     std::unique_ptr<FolderTreeHost> m_host;
+    ShowSession& m_session;
     const FolderTreeWidgets m_w;
     FolderTreeController* m_tree = nullptr;
 };

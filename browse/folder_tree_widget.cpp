@@ -78,6 +78,11 @@ void FolderTreeController::SetNodeImage(QTreeWidgetItem* node, int image)
     node->setIcon(0, IconForImage(image));
 }
 
+bool FolderTreeController::demoMode() const
+{
+    return hooks_.demoMode && hooks_.demoMode();
+}
+
 TreePlayOptions FolderTreeController::playOptions() const
 {
     return hooks_.playOptions ? hooks_.playOptions() : TreePlayOptions();
@@ -140,7 +145,7 @@ void FolderTreeController::clearTree()
 QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTreeWidgetItem* node,
                                                       const QString& nextLevel)
 {
-    LoadFolderExclusions(paths_);
+    LoadFolderExclusions(Exclusions, paths_);
     if (!node) {
         clearTree();
         const QChar letter = platform::DriveLetterOf(folder);
@@ -163,7 +168,9 @@ QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTr
     }
     const FolderFillResult fill = ReadFolderForTree(
         folder, playOptions(), VideoImageIndex,
-        [this](const QString& lowerPath) { return IsFolderExcluded(paths_, lowerPath, true, false, false) == 1; },
+        [this, demo = demoMode()](const QString& lowerPath) {
+            return IsFolderExcluded(Exclusions, paths_, lowerPath, true, false, false, demo) == 1;
+        },
         nextLevel);
     QTreeWidgetItem* next = nullptr;
     if (fill.entryPassed) {
@@ -236,7 +243,7 @@ void FolderTreeController::walkTo(const OpenTarget& target)
     const FolderLevelSplit split = SplitFolderIntoLevels(target.path, target.mountPoint);
     FolderLevels = split.levels;
     FolderLevelMasks = split.masks;
-    CheckOpenFolderExcluded(paths_, FolderLevelMasks.mid(1));
+    CheckOpenFolderExcluded(Exclusions, paths_, FolderLevelMasks.mid(1), demoMode());
 
     const int levelCount = FolderLevels.size();
     QTreeWidgetItem* next = FillFolderNode(target.mountPoint, nullptr,

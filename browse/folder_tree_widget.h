@@ -5,6 +5,7 @@
 // it down level by level.
 #pragma once
 
+#include "browse/folder_exclusions.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_open.h"
 #include "browse/folder_tree_state.h"
@@ -46,6 +47,7 @@ struct FolderTreeHooks {
     std::function<void(const QString& program, const QString& file)> runVideo;
     std::function<void()> focusMainWindow;
     std::function<void()> beforeRefresh;               // hide the preview side window
+    std::function<bool()> demoMode;                    // the self-running demo start
 };
 
 class FolderTreeController : public QObject {
@@ -72,6 +74,25 @@ public:
     bool PopupEnabled = true;              // the tree's pop-up menu may open
     bool AutoExpand = false;
     QString LastVideoPath;
+
+    // ---- Folder state ---------------------------------------------------------
+    // The folder selected in the tree (shows, mail, copy and search work on it).
+    QString SelectedFolder;
+    // The folder or MyShow file that OpenFolderOrShow opens next; every
+    // caller fills it first.
+    QString FolderToOpen;
+    // Set by callers that open a path not taken from the recent or favourites
+    // list; cleared by every run of OpenFolderOrShow.
+    uint8_t KeepListEntry = 0;
+    // The recent or favourite entry whose opening is under way.
+    ListEntryRef ListEntryToUpdate;
+    // The image of video nodes (21 plain, 22 with the video program's icon).
+    int32_t VideoImageIndex = ImgVideoPlain;
+    // Called by the opening of a recent (favorites false) or favourite entry
+    // right before it fills FolderToOpen and calls OpenFolderOrShow.
+    void MarkListEntryOpening(bool favorites, int index) { ListEntryToUpdate = ListEntryRef{favorites, index}; }
+    // The folder exclusions in force (the tree and the collections follow them).
+    FolderExclusionState Exclusions;
 
     // ---- Operations ---------------------------------------------------------
     // Reads `folder` into `node`; with no node, clears the tree and builds a new
@@ -112,6 +133,7 @@ private:
     void walkTo(const OpenTarget& target);
     void captionChanged();
     TreePlayOptions playOptions() const;
+    bool demoMode() const;
 
     QTreeWidget* tree_;
     QPointer<QWidget> viewport_;  // the tree's viewport, watched for presses

@@ -9,8 +9,10 @@
 
 #include <array>
 
+class FolderTreeController;
 struct DataPaths;
 struct EnvironmentInfo;
+struct StartContext;
 class QAction;
 class QMenu;
 class QTimer;
@@ -71,6 +73,8 @@ public:
     virtual const EnvironmentInfo& Environment() const = 0;
     // Fits a menu's width to its captions.
     virtual void MeasureMenu(QMenu* menu) = 0;
+    // The folder tree's controller (the selected folder, the folder to open).
+    virtual FolderTreeController* folderTree() = 0;
 
     virtual void OpenFolderOrShow() = 0;
     virtual void UpdateFolderCaption() = 0;
@@ -83,4 +87,6 @@ public:
     virtual void PlayPictures(const QStringList& Pictures, const QList<int>& Records) = 0;
     virtual void LoadMyShowClick(const QString& PresetFile) = 0;
     virtual void ShowMyShowLabel(const QString& action) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -11,7 +11,7 @@
 #include "base/start_args.h"
 #include "browse/drive_menu.h"
 #include "browse/folder_exclusions.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/recent_lists.h"
 #include "platform/drives.h"
@@ -51,20 +51,20 @@ bool FillListMenu(const std::array<QString, N>& list, const std::array<QAction*,
     return any;
 }
 
-bool ShowRuns()
+bool ShowRuns(const ShowSession& session)
 {
-    return PlaybackActive == 1;
+    return session.PlaybackActive == 1;
 }
 
-bool OpenShowMayNotChange()
+bool OpenShowMayNotChange(const ShowSession& session)
 {
-    return ShowMayNotChange(ShowRuns(), ShowState.PlaysOwnShowFile, ShowChangeable == 1);
+    return ShowMayNotChange(ShowRuns(session), session.ShowState.PlaysOwnShowFile, ShowChangeable == 1);
 }
 
 } // namespace
 
-ListMenusSection::ListMenusSection(std::unique_ptr<ListMenusHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+ListMenusSection::ListMenusSection(std::unique_ptr<ListMenusHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("ListMenusSection"));
 }
@@ -131,7 +131,8 @@ void ListMenusSection::SetupListMenus()
     onClick(m_w.AddSelectedFolder, [this] { AddSelectedFolderClick(); });
     onClick(m_w.AddSelectedFolderPop, [this] { AddSelectedFolderClick(); });
     onClick(m_w.AddFolder, [this] {
-        AddToFavorites(SelectedFolder, m_w.AddFolder->text().startsWith(QLatin1String("Add")));
+        AddToFavorites(m_host->folderTree()->SelectedFolder,
+                       m_w.AddFolder->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.AddShow, [this] {
         AddToFavorites(OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
@@ -196,7 +197,7 @@ void ListMenusSection::AddToRecentFolders()
     in.path = RecentCandidate;
     in.listEntryStarted = ListEntryStarted == 1;
     in.existingShowFile = QFileInfo(RecentCandidate).isFile();
-    in.mayNotChange = OpenShowMayNotChange();
+    in.mayNotChange = OpenShowMayNotChange(m_session);
     const RecentAddOutcome out = AddToRecentList(Settings, in);
     if (out.result == RecentAddResult::Unchangeable || out.result == RecentAddResult::Empty)
         return;
@@ -220,7 +221,7 @@ void ListMenusSection::AddToShowHistory(const QString& path)
 void ListMenusSection::AddToFavorites(const QString& path, bool add)
 {
     if (add && !path.isEmpty()) {
-        if (QFileInfo(path).isFile() && OpenShowMayNotChange()) {
+        if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session)) {
             platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
         } else if (AddToFirstFreeSlot(Settings.Favorites, path) < 0) {
             if (platform::showMessage(platform::PromptKind::Confirmation, FavoritesFullText, platform::kYesNo)
@@ -285,9 +286,9 @@ void ListMenusSection::OpenRecentEntry()
         m_host->ToolButton2Click();
         return;
     }
-    SearchCollecting = 0;
+    m_host->folderTree()->Exclusions.SearchCollecting = 0;
     const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
-    const bool play = ctrl || ReopenAfterStop == 1 || ShowRuns();
+    const bool play = ctrl || ReopenAfterStop == 1 || ShowRuns(m_session);
     ReopenAfterStop = 0;
     if (ListEntryIndex < 0 || ListEntryIndex >= RecentSlots)
         return;
@@ -302,18 +303,19 @@ void ListMenusSection::OpenRecentEntry()
     }
     // Browse: the walk writes the path, with its letter case as found on
     // disk, back into this entry.
-    FolderToOpen = entry;
+    FolderTreeController* tree = m_host->folderTree();
+    tree->FolderToOpen = entry;
     ListEntryStarted = 0;
-    KeepListEntry = 0;
-    MarkListEntryOpening(ListIsFavorites == 1, ListEntryIndex);
+    tree->KeepListEntry = 0;
+    tree->MarkListEntryOpening(ListIsFavorites == 1, ListEntryIndex);
     m_host->OpenFolderOrShow();
 }
 
 void ListMenusSection::playListEntry(const QString& entry)
 {
-    if (ShowRuns())
+    if (ShowRuns(m_session))
         m_host->EndShow();
-    ShowState.PlaysOwnShowFile = false;
+    m_session.ShowState.PlaysOwnShowFile = false;
     const QFileInfo info(entry);
     if (!info.exists()) {
         ListEntryStarted = 0;
@@ -326,12 +328,13 @@ void ListMenusSection::playListEntry(const QString& entry)
     m_host->ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        pictures = CollectFolderPictures(m_host->Paths(), entry, PlayOptions);
+        pictures = CollectFolderPictures(m_host->Paths(), m_host->folderTree()->Exclusions, entry,
+                                         m_session.PlayOptions, m_host->start().DemoMode != 0);
     } else {
         if (entry == OpenShowPath)
             ListEntryStarted = 0;
         pictures = ReadShowPicturePaths(entry);
-        ShowState.PlaysOwnShowFile = true;
+        m_session.ShowState.PlaysOwnShowFile = true;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
@@ -378,11 +381,11 @@ namespace {
 
 // The folder or show the File menu's single items name: the list entry a
 // show was played from, the running show's file, else the selected folder.
-QString CurrentListPath()
+QString CurrentListPath(const ShowSession& session, const QString& SelectedFolder)
 {
     if (ListEntryStarted == 1)
         return StartedListEntry;
-    if (PlaybackActive == 1 && SourceIsShow == 1 && !OpenShowPath.isEmpty())
+    if (session.PlaybackActive == 1 && SourceIsShow == 1 && !OpenShowPath.isEmpty())
         return OpenShowPath;
     return SelectedFolder;
 }
@@ -394,13 +397,13 @@ void ListMenusSection::AddSelectedFolderClick()
     // The item offers "Add" for a path that is not a favourite and "Delete"
     // for one that is; asking the list itself also serves the tree's pop-up,
     // whose File-menu twin may not have been rebuilt for this folder.
-    const QString path = CurrentListPath();
+    const QString path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder);
     AddToFavorites(path, FavoriteIndexOf(path) < 0);
 }
 
 void ListMenusSection::MakeDefaultClick()
 {
-    const QString path = ListEntryStarted == 1 ? StartedListEntry : SelectedFolder;
+    const QString path = ListEntryStarted == 1 ? StartedListEntry : m_host->folderTree()->SelectedFolder;
     if (path.isEmpty())
         return;
     Settings.StartupFolder = path;
@@ -416,11 +419,11 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
     Settings.KeepAutoShow = 1;
     QString path;
     if (sender && sender == m_w.AutomaticFolder)
-        path = SelectedFolder;
+        path = m_host->folderTree()->SelectedFolder;
     else if (sender && sender == m_w.AutomaticShow)
         path = OpenShowPath;
     else
-        path = CurrentListPath();
+        path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder);
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
     SettingsChanged();
@@ -440,9 +443,10 @@ void ListMenusSection::MakeAutoMaticPopClick()
 
 void ListMenusSection::DPDefStartUpClick()
 {
-    KeepListEntry = 0;
-    ListEntryToUpdate = ListEntryRef{};
-    FolderToOpen = Settings.StartupFolder;
+    FolderTreeController* tree = m_host->folderTree();
+    tree->KeepListEntry = 0;
+    tree->ListEntryToUpdate = ListEntryRef{};
+    tree->FolderToOpen = Settings.StartupFolder;
     m_host->OpenFolderOrShow();
 }
 
@@ -514,9 +518,10 @@ void ListMenusSection::OpenDrive()
     if (DriveMenuIndex < 0 || DriveMenuIndex >= DriveLetterCount)
         return;
     const QString& entry = DriveTable[size_t(DriveMenuIndex)];
-    FolderToOpen = entry.isEmpty() ? QString(QChar('A' + DriveMenuIndex)) + QLatin1Char(':') : entry.left(2);
-    KeepListEntry = 1;
-    ListEntryToUpdate = ListEntryRef{};
+    FolderTreeController* tree = m_host->folderTree();
+    tree->FolderToOpen = entry.isEmpty() ? QString(QChar('A' + DriveMenuIndex)) + QLatin1Char(':') : entry.left(2);
+    tree->KeepListEntry = 1;
+    tree->ListEntryToUpdate = ListEntryRef{};
     m_host->OpenFolderOrShow();
 }
 
@@ -532,5 +537,5 @@ qint64 ListMenusSection::FileSizeOf(const QString& path)
 
 qint64 ListMenusSection::FreeSpaceOnDrive(QChar letter)
 {
-    return ::FreeSpaceOnDrive(letter, DemoMode != 0);
+    return ::FreeSpaceOnDrive(letter, m_host->start().DemoMode != 0);
 }

@@ -2,10 +2,15 @@
 // menus. It reaches the rest of the window through ListMenusHost.
 #pragma once
 
+#include "base/show_session.h"
+#include "browse/drive_menu.h"
 #include "browse/list_menus_host.h"
 
+#include <QChar>
 #include <QObject>
+#include <QString>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -13,7 +18,7 @@ class ListMenusSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the menus are wired on first use.
-    explicit ListMenusSection(std::unique_ptr<ListMenusHost> host);
+    ListMenusSection(std::unique_ptr<ListMenusHost> host, ShowSession& session);
     ~ListMenusSection() override;
 
     // Connects the list and drive menus and their items to their handlers
@@ -47,6 +52,14 @@ public:
     // Menu openings.
     void Recent1Click();
     void FavoritesClick();
+    // Entry n for letter A + n: the drive's letter, ":", a blank, its mount
+    // point and its kind ("C: / Fixed Drive"); empty when the letter has no drive.
+    std::array<QString, DriveLetterCount> DriveTable;
+    // The entry chosen in a drive menu (0 .. 25).
+    int32_t DriveMenuIndex = 0;
+    // The first CD/DVD drive that is ready and has more than 1 KB free, or '1'
+    // when there is none.
+    QChar FirstWritableCdDrive = QLatin1Char('1');
     // The drive table and the drive menus; OpenDrive opens DriveMenuIndex.
     void PrepareDriveTable();
     void BuildDriveMenu();
@@ -60,6 +73,7 @@ private:
     void playListEntry(const QString& entry);
 
     std::unique_ptr<ListMenusHost> m_host;
+    ShowSession& m_session;
     const ListMenusWidgets m_w;
     bool m_listMenusSetUp = false;
 };

@@ -4,12 +4,16 @@
 // fitting, the show's pause and end).
 #pragma once
 
+struct ProgramState;
 class QAction;
+class QSize;
 class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
 class QWidget;
+class TForm9;
+class TForm16;
 
 // The window's widgets the picture display section uses (any may be null but
 // Window).
@@ -60,6 +64,10 @@ public:
     virtual ~PictureDisplayHost() = default;
 
     virtual PictureDisplayWidgets widgets() const = 0;
+    // The program's state the window was made with.
+    virtual ProgramState& state() const = 0;
+    // The main window's picture area set by the layouts (empty when not set).
+    virtual QSize MainPictureArea() const = 0;
 
     // The sound of the picture shown before ends with it.
     virtual void ReleaseVoiceFile() = 0;
@@ -69,4 +77,8 @@ public:
     virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
+
+    // The full-screen show window and the MyShow manager (either may be null).
+    virtual TForm9* showWindow() const = 0;
+    virtual TForm16* showManager() const = 0;
 };

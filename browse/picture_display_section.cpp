@@ -4,6 +4,7 @@
 #include "browse/picture_display_section.h"
 
 #include "base/picture_table.h"
+#include "base/program_state.h"
 #include "base/settings_record.h"
 #include "base/file_helpers.h"
 #include "base/start_args.h"
@@ -46,77 +47,75 @@ void enableItem(QAction* action, bool on)
         action->setEnabled(on);
 }
 
-void enableItem(QWidget* widget, bool on)
-{
-    if (widget)
-        widget->setEnabled(on);
-}
-
-bool fullScreenVisible() { return Form9 && Form9->isVisible(); }
+bool fullScreenVisible(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
 
 bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
 
 // The show file the running show plays itself: the show-file argument, or
 // the recent or favourite entry that was started.
-QString RunningShowFilePath()
+QString RunningShowFilePath(const StartContext& start)
 {
-    return ArgumentMode && ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
+    return start.ArgumentMode && start.ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
 }
 
-bool validIndex(int index) { return index >= 0 && index < PictureCount && index < int(PictureTable.size()); }
+bool validIndex(const ShowSession& session, int index)
+{
+    return index >= 0 && index < session.PictureCount && index < int(session.PictureTable.size());
+}
 
 // The area the display step decodes a slot's picture for: the main window's
 // picture area, or the full-screen window's fit area; empty for the screen.
-QSize displayAreaFor(const QString& slot)
+QSize displayAreaFor(const PictureDisplayHost& host, const QString& slot)
 {
-    if (slot == SlotForm1Im1 && PictureAreaWidth > 0 && PictureAreaHeight > 0)
-        return QSize(PictureAreaWidth, PictureAreaHeight);
-    if (slot != SlotForm1Im1 && Form9)
-        return Form9->PictureArea().size();
+    if (slot == SlotForm1Im1 && !host.MainPictureArea().isEmpty())
+        return host.MainPictureArea();
+    if (slot != SlotForm1Im1 && host.showWindow())
+        return host.showWindow()->PictureArea().size();
     return QSize();
 }
 
 // The one-shot no-limit byte lets the fit enlarge freely.
-int displayLimit() { return ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit; }
+int displayLimit(const ShowSession& session)
+{
+    return session.ShowState.NoLimitOnce ? 9999 : session.ShowState.EnlargeLimit;
+}
 
 // The display step on the real windows and the show's globals.
 class Form1DisplayHost : public DisplayStepHost {
 public:
-    Form1DisplayHost(PictureDisplaySection* section, PictureDisplayHost& host, const PictureDisplayWidgets& w)
-        : m_s(section), m_host(host), m_w(w)
+    Form1DisplayHost(PictureDisplaySection* section, PictureDisplayHost& host, const PictureDisplayWidgets& w,
+                     ShowSession& session)
+        : m_s(section), m_host(host), m_w(w), m_session(session)
     {
     }
 
-    int PictureIndex() const override { return ::PictureIndex; }
-    int PictureCount() const override { return ::PictureCount; }
+    int PictureIndex() const override { return m_session.PictureIndex; }
+    int PictureCount() const override { return m_session.PictureCount; }
     QString EntryPath(int index) const override
     {
-        return validIndex(index) ? PictureTable[size_t(index)].FullPath : QString();
+        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].FullPath : QString();
     }
     QString EntryBookmarkKey(int index) const override
     {
-        return validIndex(index) ? PictureTable[size_t(index)].BookmarkKey : QString();
+        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].BookmarkKey : QString();
     }
     bool ThumbnailViewActive() const override
     {
         return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
     }
-    bool FullScreenVisible() const override { return fullScreenVisible(); }
-    bool DemoMode() const override { return ::DemoMode != 0; }
-    bool ShowViewActive() const override { return PlaybackActive == 1; }
-    bool FullViewActive() const override { return ::FullViewActive != 0; }
-    bool ManualMode() const override { return ShowState.ManualMode; }
-    bool SkipUnreadable() const override { return ShowState.SkipUnreadable != 0; }
-    int ShowDirection() const override { return ShowState.Direction; }
-    int ActiveImage() const override { return ShowState.ActiveImage; }
+    bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
+    bool DemoMode() const override { return m_host.state().start.DemoMode != 0; }
+    bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
+    bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
+    bool ManualMode() const override { return m_session.ShowState.ManualMode; }
+    bool SkipUnreadable() const override { return m_session.ShowState.SkipUnreadable != 0; }
+    int ShowDirection() const override { return m_session.ShowState.Direction; }
+    int ActiveImage() const override { return m_session.ShowState.ActiveImage; }
 
     void BeforeStep() override
     {
-        if (Form9) {
-            enableItem(Form9->SBRotateLeft, false);
-            enableItem(Form9->SBRotateRight, false);
-            enableItem(Form9->RunExeSpeedButton, false);
-        }
+        if (TForm9* const Form9 = m_host.showWindow())
+            Form9->SetPictureButtonsEnabled(false);
         QCoreApplication::processEvents();
     }
     void ThumbnailStep() override
@@ -127,11 +126,11 @@ public:
     void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
     void ShowTitleLabelByOption() override
     {
-        if (Form9 && Form9->TitleLabel)
-            Form9->TitleLabel->setVisible(ShowState.TitleOption == 1);
+        if (TForm9* const Form9 = m_host.showWindow())
+            Form9->SetTitleShown(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
-    void ResetBackwardsButton() override { CutOutCount = 0; }
+    void ResetBackwardsButton() override { m_host.state().session.CutOutCount = 0; }
     bool ReadShowRecord(int index) override
     {
         if (DisplayHooks().ReadShowRecord)
@@ -167,13 +166,13 @@ public:
     void LoadIntoSlot(const QString& path, const QString& slot) override
     {
         if (PictureSlotModel* model = PictureSlot(slot)) {
-            model->DisplayArea = displayAreaFor(slot);
-            model->EnlargeLimit = displayLimit();
+            model->DisplayArea = displayAreaFor(m_host, slot);
+            model->EnlargeLimit = displayLimit(m_session);
         }
         DisplayStepHost::LoadIntoSlot(path, slot);
     }
     void SizePictureToDisplay(bool toggle) override { m_host.SizePictureToDisplay(toggle); }
-    void SetPictureLoaded() override { ShowState.PictureLoaded = 1; }
+    void SetPictureLoaded() override { m_session.ShowState.PictureLoaded = 1; }
     void SetPictureMenuCaptions() override { m_s->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_s->UpdatePictureStatus(); }
     void PictureDrawn() override { m_host.Image1Progress(true); }
@@ -183,7 +182,7 @@ public:
     }
     void NoVoicePlays() override
     {
-        ShowState.CurrentInterval = IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
+        m_session.ShowState.CurrentInterval = IntervalWithoutVoice(m_session.ShowState.CurrentInterval, m_session.ShowState.DefaultInterval);
     }
     void PrepareNextStep() override
     {
@@ -192,13 +191,13 @@ public:
     }
     void ArmIntervalTimer(int intervalMs) override
     {
-        ShowState.StepReentry = 0;
+        m_session.ShowState.StepReentry = 0;
         if (m_w.IntervalTimer) {
             m_w.IntervalTimer->setInterval(intervalMs);
             m_w.IntervalTimer->start();
         }
     }
-    int CurrentIntervalSeconds() const override { return ShowState.CurrentInterval; }
+    int CurrentIntervalSeconds() const override { return m_session.ShowState.CurrentInterval; }
     void StartMusicFade(int intervalMs) override
     {
         if (DisplayHooks().StartMusicFade)
@@ -206,8 +205,8 @@ public:
     }
     void PauseIfRequested() override
     {
-        if (ShowState.PauseRequest) {
-            ShowState.PauseRequest = false;
+        if (m_session.ShowState.PauseRequest) {
+            m_session.ShowState.PauseRequest = false;
             m_host.PauseShow();
         }
     }
@@ -218,29 +217,23 @@ public:
     }
     void HidePictureImages() override
     {
-        if (fullScreenVisible()) {
-            if (Form9->Image1)
-                Form9->Image1->hide();
-            if (Form9->Image2)
-                Form9->Image2->hide();
+        TForm9* const Form9 = m_host.showWindow();
+        if (fullScreenVisible(Form9)) {
+            Form9->HidePictures();
         } else if (m_w.Image1) {
             m_w.Image1->hide();
         }
     }
     void SetErrorCaption(const QString& caption) override
     {
-        if (Form9) {
-            for (QLabel* label : Form9->TextLabels)
-                if (label)
-                    label->hide();
-        }
+        TForm9* const Form9 = m_host.showWindow();
+        if (Form9)
+            Form9->HideTextLines();
         m_w.Window->setWindowTitle(caption);
-        if (Form9 && Form9->TitleLabel) {
+        if (Form9) {
             QString title = caption;
             title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            Form9->TitleLabel->setText(title);
-            Form9->TitleLabel->adjustSize();
-            centreTitle();
+            Form9->SetTitle(title, titleArea());
         }
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
@@ -266,20 +259,18 @@ public:
         }
     }
 
-    static void centreTitle()
+    // The area the show window's title is centred in: the primary screen.
+    static QSize titleArea()
     {
-        if (!Form9 || !Form9->TitleLabel)
-            return;
         const QScreen* screen = QGuiApplication::primaryScreen();
-        const QSize size = screen ? screen->size() : QSize(1024, 768);
-        QLabel* title = Form9->TitleLabel;
-        title->move(qRound((size.width() - title->width()) / 2.0), size.height() - 14);
+        return screen ? screen->size() : QSize(1024, 768);
     }
 
 private:
     PictureDisplaySection* m_s;
     PictureDisplayHost& m_host;
     const PictureDisplayWidgets& m_w;
+    ShowSession& m_session;
 };
 
 // Record `index` of a show file open on `file`; false with the reason when
@@ -319,16 +310,16 @@ bool editProgramExists()
     return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
 }
 
-qint64 openShowFreeSpaceKB()
+qint64 openShowFreeSpaceKB(bool demoMode)
 {
     const QString path = OpenShowPath.isEmpty() ? ShowFile.Path() : OpenShowPath;
-    return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0);
+    return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), demoMode);
 }
 
 } // namespace
 
-PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host)
-    : m_host(std::move(host)), m_w(m_host->widgets())
+PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, ShowSession& session)
+    : m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setParent(m_w.Window);
 }
@@ -337,17 +328,18 @@ PictureDisplaySection::~PictureDisplaySection() = default;
 
 bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
 {
+    TShowState& ShowState = m_session.ShowState;
     // The running show plays a show file of its own ("TFFile2"), or the
     // list comes from the open MyShow ("TFFile"): the entry's record is
     // read, then the record of the picture that follows.
-    if (!validIndex(index))
+    if (!validIndex(m_session, index))
         return false;
-    const TPictureEntry& entry = PictureTable[size_t(index)];
+    const TPictureEntry& entry = m_session.PictureTable[size_t(index)];
     TShowRecord record;
     QString error;
     QString which;
     if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath();
+        const QString path = RunningShowFilePath(m_host->state().start);
         if (path.isEmpty())
             return false;
         QByteArray bytes;
@@ -356,7 +348,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
             throw std::runtime_error(result.Message.toStdString()); // a read error is a load failure
         record = DecodeShowRecord(bytes);
         which = QStringLiteral("TFFile2");
-    } else if (SourceIsShow == 1 && AutoShowRunning == 0 && ShowFile.IsOpen()) {
+    } else if (SourceIsShow == 1 && m_session.AutoShowRunning == 0 && ShowFile.IsOpen()) {
         if (!ReadShowRecordOf(ShowFile, entry.RecordIndex, record, &error))
             throw std::runtime_error(error.toStdString());
         which = QStringLiteral("TFFile");
@@ -369,7 +361,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
         return false;
     ShowRec = record;
     PrefetchNextShowRecord(which);
-    if (::DemoMode && !ShowRec.SoundFile.isEmpty())
+    if (m_host->state().start.DemoMode && !ShowRec.SoundFile.isEmpty())
         ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
                                           platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
                                           platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
@@ -398,29 +390,30 @@ void PictureDisplaySection::SetPictureDisplayName()
 
 void PictureDisplaySection::DisplayCurrentPicture()
 {
-    Form1DisplayHost host(this, *m_host, m_w);
+    Form1DisplayHost host(this, *m_host, m_w, m_session);
     RunDisplayStep(host);
 }
 
 void PictureDisplaySection::PrefetchShowPicture(int index)
 {
-    if (!validIndex(index)) {
+    if (!validIndex(m_session, index)) {
         DropPrefetchedPicture();
         return;
     }
-    const bool fullScreen = fullScreenVisible() || ::DemoMode;
+    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || m_host->state().start.DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
-    const QString slot = DisplaySlotName(fullScreen, ShowState.ActiveImage);
-    QSize area = displayAreaFor(slot);
+    const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
+    QSize area = displayAreaFor(*m_host, slot);
     if (area.isEmpty()) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         area = screen ? screen->size() : QSize(1920, 1080);
     }
-    PrefetchPicture(PictureTable[size_t(index)].FullPath, area, displayLimit());
+    PrefetchPicture(m_session.PictureTable[size_t(index)].FullPath, area, displayLimit(m_session));
 }
 
 void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 {
+    TShowState& ShowState = m_session.ShowState;
     const BookmarkMenuState state = ComputeBookmarkMenuState(key, Settings.Bookmarks, ShowState.BookmarkCount);
     enableItem(m_w.AddBookMark, state.AddEnabled);
     enableItem(m_w.RemoveBookmark, state.RemoveEnabled);
@@ -434,6 +427,7 @@ void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 
 void PictureDisplaySection::DisablePictureCommands()
 {
+    TForm9* const Form9 = m_host->showWindow();
     // The sound of the picture shown before ends with it.
     if (PictureSoundPlayerOpen == 1)
         m_host->ReleaseVoiceFile();
@@ -446,23 +440,25 @@ void PictureDisplaySection::DisablePictureCommands()
     if (m_w.LaunchEditProgram1)
         m_w.LaunchEditProgram1->setEnabled(false);
     if (Form9) {
-        enableItem(Form9->RunExeSpeedButton, false);
-        enableItem(Form9->WindowScreenSpeedButton, false);
+        Form9->SetEditButtonEnabled(false);
+        Form9->SetWindowScreenButtonEnabled(false);
     }
     QCoreApplication::processEvents();
 }
 
 bool PictureDisplaySection::CanRotatePicture(int index)
 {
-    if (!validIndex(index))
+    if (!validIndex(m_session, index))
         return false;
-    const TPictureEntry& entry = PictureTable[size_t(index)];
+    const TPictureEntry& entry = m_session.PictureTable[size_t(index)];
     return ::CanRotatePicture(entry.FullPath, entry.ReadOnly != 0, freeSpaceKB(entry.FullPath));
 }
 
 void PictureDisplaySection::SetPictureMenuCaptions()
 {
-    if (PlaybackActive != 1)
+    TForm9* const Form9 = m_host->showWindow();
+    std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
+    if (m_session.PlaybackActive != 1)
         return;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
         SetSelectionMenuCaptions();
@@ -470,12 +466,12 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     }
     enableItem(m_w.SaveToolButton, true);
     enableItem(m_w.SavePictureTo, true);
-    const int index = PictureIndex;
-    const bool entryOk = validIndex(index);
+    const int index = m_session.PictureIndex;
+    const bool entryOk = validIndex(m_session, index);
     const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
     const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
     const bool rotate = CanRotatePicture(index);
-    if (CutOutCount < 1) {
+    if (m_host->state().session.CutOutCount < 1) {
         if (SourceIsShow == 1) {
             enableItem(m_w.Voice, false);
             enableItem(m_w.ShowAllTB, false);
@@ -485,8 +481,8 @@ void PictureDisplaySection::SetPictureMenuCaptions()
                 m_w.SendRecycleBin->setText(QStringLiteral("Remove picture from M&yShow     ~- D"));
             for (QAction* a : {m_w.MovePictureTo, m_w.MoveToolButton, m_w.RenamePictureToolButton, m_w.RenamePicture})
                 enableItem(a, false);
-            const bool removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0,
-                                                         OpenShowName, openShowFreeSpaceKB());
+            const bool removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0,
+                                                         OpenShowName, openShowFreeSpaceKB(m_host->state().start.DemoMode != 0));
             enableItem(m_w.RecycleBinToolButton, removeAllowed);
             enableItem(m_w.SendRecycleBin, removeAllowed);
             enableItem(m_w.TBRotateR, removeAllowed && rotate);
@@ -516,7 +512,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.TBRotateL, true);
     }
     enableItem(m_w.FullScreenToolButton3, true);
-    if (CutOutCount >= 1) {
+    if (m_host->state().session.CutOutCount >= 1) {
         enableItem(m_w.MicroTB, false);
         enableItem(m_w.VoicePlayTB, false);
         enableItem(m_w.Voice, false);
@@ -526,26 +522,28 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.VoicePlayTB, entryOk && QFile::exists(VoicePathFor(PictureTable[size_t(index)].FullPath)));
     }
     if (Form9)
-        enableItem(Form9->WindowScreenSpeedButton, true);
+        Form9->SetWindowScreenButtonEnabled(true);
     if (editProgramExists()) {
         if (m_w.LaunchEditProgram1)
             m_w.LaunchEditProgram1->setEnabled(true);
         enableItem(m_w.RunExeToolButton, true);
         if (Form9)
-            enableItem(Form9->RunExeSpeedButton, true);
+            Form9->SetEditButtonEnabled(true);
     }
     enableItem(m_w.PictureToClipboard, true);
-    enableItem(m_w.PathToClipboard, CutOutCount < 1);
+    enableItem(m_w.PathToClipboard, m_host->state().session.CutOutCount < 1);
     QCoreApplication::processEvents();
 }
 
 void PictureDisplaySection::UpdatePictureStatus()
 {
+    TForm9* const Form9 = m_host->showWindow();
+    TShowState& ShowState = m_session.ShowState;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
         return;
-    if (!validIndex(PictureIndex))
+    if (!validIndex(m_session, m_session.PictureIndex))
         return;
-    TPictureEntry& entry = PictureTable[size_t(PictureIndex)];
+    TPictureEntry& entry = m_session.PictureTable[size_t(m_session.PictureIndex)];
     if (entry.PictureDate == 0)
         entry.PictureDate = ShowPictureDate(entry.FullPath);
     PictureStatusInput in;
@@ -566,33 +564,31 @@ void PictureDisplaySection::UpdatePictureStatus()
     }
     const PictureStatusTexts texts = ComputePictureStatus(in);
     m_w.Window->setWindowTitle(texts.mainCaption);
-    if (Form9 && Form9->TitleLabel) {
-        Form9->TitleLabel->setText(texts.titleLabel);
-        Form9->TitleLabel->adjustSize();
-        Form1DisplayHost::centreTitle();
-    }
+    if (Form9)
+        Form9->SetTitle(texts.titleLabel, Form1DisplayHost::titleArea());
 }
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
-    const int direction = ShowState.Direction;
+    TForm9* const Form9 = m_host->showWindow();
+    const int direction = m_session.ShowState.Direction;
     if (direction == 0 || !Form9)
         return;
     // The cursor is only looked at, not moved.
     bool reachedEnd = false;
     const int next = Form9->PeekNextIndex(direction >= 1 ? 1 : -1, &reachedEnd);
     // The window's play order knows whether the show plays continuously.
-    ShowState.LastPictureAhead = reachedEnd ? 1 : 0;
-    if (!validIndex(next))
+    m_session.ShowState.LastPictureAhead = reachedEnd ? 1 : 0;
+    if (!validIndex(m_session, next))
         return;
-    const qint64 record = PictureTable[size_t(next)].RecordIndex;
+    const qint64 record = m_session.PictureTable[size_t(next)].RecordIndex;
     if (which == QLatin1String("TFFile")) {
         if (ShowFile.IsOpen())
             ReadShowRecordOf(ShowFile, record, NextShowRec, nullptr);
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath();
+    const QString path = RunningShowFilePath(m_host->state().start);
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         NextShowRec = DecodeShowRecord(bytes);
@@ -601,34 +597,30 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 
 void PictureDisplaySection::SetSelectionMenuCaptions()
 {
+    TForm16* const Form16 = m_host->showManager();
     CurrentPicturePath.clear();
     const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
     const int n = int(ticked.size());
 
-    if (Form16 && Form16->isVisible()) {
-        const bool on = n > 0 && Form16->ShowSelectedLabel
-                        && Form16->ShowSelectedLabel->text() != QLatin1String("Select a show");
-        enableItem(Form16->DeletePicButton, on);
-        enableItem(Form16->AddPicsButton1, on);
-        Form16->SetAddButtonGlyph(on, 0);
-    }
+    if (Form16)
+        Form16->EnableForTickedPictures(n);
 
     SelectionCommandInput in;
     in.selected = n;
     in.pageHoldsAll = PageHoldsAllPictures(DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0,
-                                           PictureCount);
-    in.direction = ShowState.Direction;
+                                           m_session.PictureCount);
+    in.direction = m_session.ShowState.Direction;
     in.thumbnailView = DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
     in.sourceIsShow = SourceIsShow == 1;
-    if (n == 1 && validIndex(ticked.first())) {
-        const TPictureEntry& entry = PictureTable[size_t(ticked.first())];
+    if (n == 1 && validIndex(m_session, ticked.first())) {
+        const TPictureEntry& entry = m_session.PictureTable[size_t(ticked.first())];
         CurrentPicturePath = entry.FullPath;
         in.selectionChangeable = entry.ReadOnly == 0 && freeSpaceKB(entry.FullPath) > 0;
         in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
     }
     if (in.sourceIsShow)
-        in.removeAllowed = ShowRemoveAllowed(ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
-                                             openShowFreeSpaceKB());
+        in.removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
+                                             openShowFreeSpaceKB(m_host->state().start.DemoMode != 0));
     in.editProgramExists = editProgramExists();
     const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);
 
@@ -678,11 +670,11 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
 
 void PictureDisplaySection::TBRatioClick()
 {
+    TForm9* const Form9 = m_host->showWindow();
     if (!Form9)
         return;
-    Form9->RefreshRatioMenu();
     QPoint at(0, 0);
     if (m_w.ToolBar1)
         at = QPoint(m_w.ToolBar1->x(), m_w.ToolBar1->y() + m_w.ToolBar1->height() + 50);
-    Form9->PMRatio->popup(m_w.Window->mapToGlobal(at));
+    Form9->PopupRatioMenu(m_w.Window->mapToGlobal(at));
 }

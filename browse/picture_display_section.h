@@ -4,6 +4,7 @@
 // reaches the rest of the window through PictureDisplayHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/picture_display_host.h"
 
 #include <QObject>
@@ -15,7 +16,7 @@ class PictureDisplaySection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window.
-    explicit PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host);
+    PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, ShowSession& session);
     ~PictureDisplaySection() override;
 
     // Shows entry PictureIndex of PictureTable (the slide show's step).
@@ -50,5 +51,6 @@ public:
 
 private:
     std::unique_ptr<PictureDisplayHost> m_host;
+    ShowSession& m_session;
     const PictureDisplayWidgets m_w;
 };

@@ -7,11 +7,10 @@
 #include "base/file_helpers.h"
 #include "base/found_file.h"
 #include "base/settings_record.h"
-#include "base/start_modes.h"
+#include "base/start_context.h"
 #include "browse/background_work.h"
 #include "browse/external_programs.h"
 #include "browse/folder_tree_logic.h"
-#include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
@@ -69,8 +68,8 @@ private:
 
 } // namespace
 
-PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets())
+PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("PictureInfoController"));
 }
@@ -98,14 +97,15 @@ int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, cons
                                                     bool ForceRenew, bool SetPictureDate)
 {
     return ::CreateOrRefreshThumbnail(Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive, ForceRenew,
-                                      SetPictureDate);
+                                      SetPictureDate, m_host->start().DemoMode != 0);
 }
 
 void PictureInfoController::MakeSmallClick()
 {
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(m_host->Paths(), m_host->Environment(), SelectedFolder, m_w.Window);
+    TForm38 window(m_host->Paths(), m_host->Environment(), SelectedFolder, m_host->start().DemoMode != 0, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
@@ -218,7 +218,7 @@ void PictureInfoController::UpdateTarnivoPanelVisibility()
     // The panel presents the sibling renaming program; it shows only while
     // that program is installed.
     const bool sizeDateHidden = !m_w.SizeDatePanel4 || m_w.SizeDatePanel4->isHidden();
-    m_w.TarnivoPanel->setVisible(TarnivoInstalled != 0 && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
+    m_w.TarnivoPanel->setVisible(m_host->tarnivoInstalled() && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
 }
 
 void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
@@ -267,7 +267,7 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
                 const quint64 generation = ++g_previewGeneration;
                 QString source = Path;
                 if (UseThumbnail) {
-                    const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path));
+                    const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path), m_host->start().DemoMode != 0);
                     if (generation != g_previewGeneration)
                         return;
                     if (r == ThumbMade || r == ThumbUpToDate)
@@ -381,7 +381,7 @@ bool topWindowVisible(const char* name)
 void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
 {
     Q_UNUSED(Shift);
-    if (!m_w.TreeView1 || topWindowVisible("Form12") || ArgumentMode)
+    if (!m_w.TreeView1 || topWindowVisible("Form12") || m_host->start().ArgumentMode)
         return;
     if (m_w.Window->isEnabled())
         m_w.TreeView1->setFocus(Qt::MouseFocusReason);
@@ -408,7 +408,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         m_w.PathToClipboard->setEnabled(true);
 
     const int image = node->data(0, TreeImageRole).toInt();
-    if (image == VideoImageIndex || IsVideoImage(image))
+    if (image == m_host->folderTree()->VideoImageIndex || IsVideoImage(image))
         PreviewKind = QLatin1Char('V');
     else if (image >= 4 && image <= 17)
         PreviewKind = QLatin1Char('P');
@@ -473,7 +473,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
     }
 
-    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && PlaybackActive == 0 && !topWindowVisible("Form16")) {
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !topWindowVisible("Form16")) {
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }

@@ -5,6 +5,7 @@
 // through PictureInfoHost.
 #pragma once
 
+#include "base/show_session.h"
 #include "browse/picture_info_host.h"
 
 #include <QObject>
@@ -17,7 +18,7 @@ class PictureInfoController : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the items are wired on first showing.
-    explicit PictureInfoController(std::unique_ptr<PictureInfoHost> host);
+    PictureInfoController(std::unique_ptr<PictureInfoHost> host, ShowSession& session);
     ~PictureInfoController() override;
 
     // Connects the "Create thumbnails manually" items, the tree's mouse moves
@@ -53,6 +54,7 @@ public:
 
 private:
     std::unique_ptr<PictureInfoHost> m_host;
+    ShowSession& m_session;
     const PictureInfoWidgets m_w;
     bool m_thumbnailFilesSetUp = false;
     bool m_thumbnailInfoAsked = false;

@@ -9,8 +9,10 @@
 
 #include <array>
 
+class FolderTreeController;
 struct DataPaths;
 struct EnvironmentInfo;
+struct StartContext;
 class QAction;
 class QFrame;
 class QLabel;
@@ -89,8 +91,14 @@ public:
     // status of thumbnail making, unless something else installed its own.
     virtual void InstallLoaderSteps() = 0;
     virtual void RefreshSelectedFolder() = 0;
+    // The folder tree's controller (the selected folder, the video image).
+    virtual FolderTreeController* folderTree() = 0;
+    // The sibling renaming program is installed.
+    virtual bool tarnivoInstalled() const = 0;
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
     // The picture the thumbnail timer shows when it fires, and whether it is
     // the tree's.
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
+    // How the program was started (demo and argument mode).
+    virtual const StartContext& start() const = 0;
 };

@@ -2,7 +2,6 @@
 #include "browse/selection_status.h"
 
 #include "base/caption_helpers.h"
-#include "base/start_modes.h"
 
 uint8_t MyShowChanged = 0;
 
@@ -63,6 +62,6 @@ void SetMyShowChanged(bool b)
 
 void FocusMainWindow()
 {
-    if (!ArgumentMode && selectionStatusHooks().focusMainWindow)
+    if (selectionStatusHooks().focusMainWindow)
         selectionStatusHooks().focusMainWindow();
 }

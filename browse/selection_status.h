@@ -51,8 +51,8 @@ extern uint8_t MyShowChanged;
 // "Undo last search" button is disabled.
 void SetMyShowChanged(bool b);
 
-// Outside argument mode, gives the main window the keyboard focus; does
-// nothing when it can't take it yet.
+// Gives the main window the keyboard focus (its hook leaves it alone in
+// argument mode); does nothing when it can't take it yet.
 void FocusMainWindow();
 
 // What the functions above do to the main window, which installs them: the

@@ -5,6 +5,7 @@
 
 #include "browse/external_programs_controller.h"
 #include "browse/external_programs_host.h"
+#include "shows/show_windows.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -14,6 +15,8 @@ namespace {
 class TForm1ExternalProgramsHost final : public ExternalProgramsHost {
 public:
     explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
+
+    ProgramState& state() const override { return m_form->state(); }
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
     const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
@@ -63,6 +66,13 @@ public:
     void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
     void ShowPicturePreview(const QString& path) override { m_form->layouts()->ShowPicturePreview(path); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm20* folderPictureWindow() override
+    {
+        if (!m_form->folderPictureWindow())
+            m_form->setFolderPictureWindow(new TForm20(m_form));
+        return m_form->folderPictureWindow();
+    }
 
 private:
     TForm1* m_form;
@@ -93,5 +103,5 @@ Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
 
 void TForm1::InstallExternalPrograms()
 {
-    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this));
+    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this), m_state.session);
 }

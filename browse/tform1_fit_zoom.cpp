@@ -24,10 +24,13 @@ public:
         return w;
     }
 
+    ProgramState& state() const override { return m_form->state(); }
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
+    void SetMouseButtonDown(bool down) override { m_form->MouseButtonDown = down ? 1 : 0; }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
 
 private:
     TForm1* m_form;
@@ -37,7 +40,7 @@ private:
 
 void TForm1::InstallFitZoom()
 {
-    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this));
+    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this), m_state.session);
 }
 
 void TForm1::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }

@@ -60,6 +60,13 @@ public:
     {
         m_form->externalPrograms()->RunExternalProgram(program, startArguments, withPicture);
     }
+    void RunProgramOnFile(const QString& program, const QString& file) override
+    {
+        m_form->externalPrograms()->EditTarget = file;
+        m_form->externalPrograms()->RunExternalProgram(program, {}, true);
+    }
+
+    const StartContext& start() const override { return m_form->state().start; }
 
 private:
     TForm1* m_form;
@@ -69,10 +76,11 @@ private:
 
 void TForm1::InstallFolderTree()
 {
-    FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this));
+    FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this), m_state.session);
 }
 
-FolderTreeController* TForm1::folderTree() { return FolderTreeSect->folderTree(); }
+FolderTreeController* TForm1::folderTree() const { return FolderTreeSect->folderTree(); }
+FolderExclusionState& TForm1::Exclusions() { return folderTree()->Exclusions; }
 void TForm1::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
 QString TForm1::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
 void TForm1::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }

@@ -64,6 +64,7 @@ public:
         return w;
     }
     void MeasureMenu(QMenu* menu) override { ::MeasureMenu(menu); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }
     void UpdateFolderCaption() override { m_form->UpdateFolderCaption(); }
@@ -79,6 +80,8 @@ public:
     }
     void LoadMyShowClick(const QString& PresetFile) override { m_form->LoadMyShowClick(PresetFile); }
     void ShowMyShowLabel(const QString& action) override { m_form->layouts()->ShowMyShowLabel(action); }
+
+    const StartContext& start() const override { return m_form->state().start; }
 
 private:
     TForm1* m_form;
@@ -115,7 +118,7 @@ Q_COREAPP_STARTUP_FUNCTION(watchForListMenus)
 
 void TForm1::InstallListMenus()
 {
-    ListMenusSect = new ListMenusSection(std::make_unique<TForm1ListMenusHost>(this));
+    ListMenusSect = new ListMenusSection(std::make_unique<TForm1ListMenusHost>(this), m_state.session);
 }
 
 void TForm1::SetupListMenus() { ListMenusSect->SetupListMenus(); }

@@ -3,6 +3,7 @@
 // sections call to it.
 #include "app/tform1.h"
 
+#include "browse/fit_zoom_section.h"
 #include "browse/picture_display_host.h"
 #include "browse/picture_display_section.h"
 
@@ -56,11 +57,21 @@ public:
         return w;
     }
 
+    ProgramState& state() const override { return m_form->state(); }
+    QSize MainPictureArea() const override
+    {
+        const FitZoomSection* zoom = m_form->fitZoom();
+        if (zoom && zoom->PictureAreaWidth > 0 && zoom->PictureAreaHeight > 0)
+            return QSize(zoom->PictureAreaWidth, zoom->PictureAreaHeight);
+        return QSize();
+    }
     void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
     void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
+    TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm16* showManager() const override { return m_form->showManager(); }
 
 private:
     TForm1* m_form;
@@ -70,7 +81,7 @@ private:
 
 void TForm1::InstallPictureDisplay()
 {
-    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this));
+    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this), m_state.session);
 }
 
 void TForm1::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }

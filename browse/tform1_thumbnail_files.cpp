@@ -4,6 +4,7 @@
 // controller when the window is first shown.
 #include "app/tform1.h"
 
+#include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/picture_info_host.h"
 #include "browse/picture_loader.h"
@@ -15,16 +16,26 @@
 
 namespace {
 
+// The program's main window was started in demo mode.
+bool mainWindowInDemoMode()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TForm1*>(window))
+            return form->state().start.DemoMode;
+    return false;
+}
+
 // The loader's steps of thumbnails and information and the status of
-// thumbnail making, installed at start unless something else already
-// installed its own.
+// thumbnail making (shown by the main window), installed at start unless
+// something else already installed its own.
 void installLoaderSteps()
 {
-    InstallThumbnailLoaderSteps(false);
+    InstallThumbnailLoaderSteps(mainWindowInDemoMode, false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
-            if (Form1 && Form1->StatusPanel0)
-                Form1->StatusPanel0->setText(text);
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* form = qobject_cast<TForm1*>(window); form && form->StatusPanel0)
+                    form->StatusPanel0->setText(text);
         };
 }
 
@@ -86,12 +97,16 @@ public:
 
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
+    bool tarnivoInstalled() const override { return m_form->externalPrograms()->TarnivoInstalled != 0; }
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
     void SetThumbnailPreview(const QString& path, bool fromTree) override
     {
         m_form->ThumbnailPreviewPath = path;
         m_form->ThumbnailPreviewFromTree = fromTree;
     }
+
+    const StartContext& start() const override { return m_form->state().start; }
 
 private:
     TForm1* m_form;
@@ -123,5 +138,5 @@ Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
 void TForm1::InstallPictureInfo()
 {
-    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this));
+    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this), m_state.session);
 }

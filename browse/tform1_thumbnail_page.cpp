@@ -8,7 +8,6 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
 #include "browse/page_layouts.h"
@@ -44,27 +43,28 @@ public:
         return QSize(c.width(), std::max(0, c.height() - ToolBarHeight()));
     }
     ThumbFill FillOrder() const override { return ThumbFillFromSetting(Settings.ThumbFillMode); }
-    int EnlargeLimit() const override { return ShowState.EnlargeLimit; }
+    int EnlargeLimit() const override { return f->state().session.ShowState.EnlargeLimit; }
+    bool DemoMode() const override { return f->state().start.DemoMode != 0; }
     // Pictures deleted or moved during the page show leave its play order.
     int PictureTotal() const override
     {
-        return f->PageView && f->PageView->PageShowRunning() ? f->PageView->PicturesLeft() : PictureCount;
+        return f->PageView && f->PageView->PageShowRunning() ? f->PageView->PicturesLeft() : f->state().session.PictureCount;
     }
     QString PicturePath(int index) const override
     {
-        return index >= 0 && index < PictureCount && index < int(PictureTable.size())
-                   ? PictureTable[size_t(index)].FullPath
+        return index >= 0 && index < f->state().session.PictureCount && index < int(f->state().session.PictureTable.size())
+                   ? f->state().session.PictureTable[size_t(index)].FullPath
                    : QString();
     }
     void SetPictureIndex(int index) override
     {
-        ::PictureIndex = index;
-        ShowState.ShownNumber = f->PageView ? f->PageView->Cursor().ShownNumber() : 0;
+        f->state().session.PictureIndex = index;
+        f->state().session.ShowState.ShownNumber = f->PageView ? f->PageView->Cursor().ShownNumber() : 0;
     }
     void PauseShow() override { f->PauseShow(); }
     void TogglePause() override { f->PageTogglePause(); }
     bool InManualMode() const override { return f->InManualMode(); }
-    bool ShowShown() const override { return PlaybackActive == 1; }
+    bool ShowShown() const override { return f->state().session.PlaybackActive == 1; }
     void StoreLayoutChoice(int layout) override { Settings.PicturesPerPageIndex = QString::number(layout); }
     void SetWindowCaption(const QString& caption) override { f->setWindowTitle(caption); }
     void SetSelectionMenuCaptions(const SelectionCells&, bool) override
@@ -116,6 +116,7 @@ public:
     {
         // The show goes on full screen, one picture at a time, at the page's
         // first picture in the same play order, paused.
+        TForm9* const Form9 = f->showWindow();
         if (!Form9 || !f->PageView)
             return;
         const QList<int> order = f->PageView->Cursor().order;
@@ -137,13 +138,14 @@ public:
     }
     bool LeaveSingleDisplay(QList<int>& order, int& position) override
     {
-        if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || FullViewActive == 1)
+        TForm9* const Form9 = f->showWindow();
+        if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || f->state().session.FullViewActive == 1)
             return false;
         order = Form9->PlayOrder();
         position = std::max(0, Form9->CurrentPosition());
         // The cut-out or zoom of the full-screen picture goes with its window.
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        f->state().session.CutOutCount = 0;
+        f->state().session.ZoomFactor = 0;
         Form9->HandOverShow();
         f->PreparePageShow();
         f->show();
@@ -154,9 +156,9 @@ public:
     void PageViewEntered() override { f->layouts()->SetShowRunningHints(); }
     void PageFilled(bool holdsAll) override
     {
-        ShowState.StepReentry = 0;
+        f->state().session.ShowState.StepReentry = 0;
         if (!holdsAll && !f->InManualMode() && f->IntervalTimer) {
-            f->IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
+            f->IntervalTimer->setInterval(NextIntervalMs(f->state().session.ShowState.CurrentInterval, 0));
             f->IntervalTimer->start();
         }
     }
@@ -191,9 +193,9 @@ public:
         f->PageBar->show();
         f->PageBar->raise();
     }
-    bool StopPending() const override { return PlaybackActive != 1; }
-    bool WheelZoomed() const override { return ZoomFactor >= 1; }
-    void ResetWheelZoom() override { ZoomFactor = 0; }
+    bool StopPending() const override { return f->state().session.PlaybackActive != 1; }
+    bool WheelZoomed() const override { return f->state().session.ZoomFactor >= 1; }
+    void ResetWheelZoom() override { f->state().session.ZoomFactor = 0; }
 
     // The backdrop follows the client area while the page is shown.
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -220,7 +222,7 @@ public:
     explicit PageFullViewWatch(TForm1* form) : QObject(form), form_(form) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && watched == Form9 && form_->PageView
+        if (event->type() == QEvent::Hide && watched == form_->showWindow() && form_->PageView
             && form_->PageView->ReturnToPagePending())
             QTimer::singleShot(0, form_, [f = QPointer<TForm1>(form_)] {
                 if (f && f->PageView)
@@ -241,7 +243,7 @@ void TForm1::InstallThumbnailPage()
     m_pageHost = host;
     PageView = new ThumbnailPageController(*host, PageLook(), this);
     PageView->setObjectName(QStringLiteral("ThumbnailPageController"));
-    PageView->ShowStepDirection = [] { return ShowState.Direction < 0 ? -1 : 1; };
+    PageView->ShowStepDirection = [this] { return m_state.session.ShowState.Direction < 0 ? -1 : 1; };
 
     // What the picture commands and the display step read of the page.
     QPointer<TForm1> self(this);
@@ -314,7 +316,7 @@ void TForm1::InstallThumbnailPage()
     whilePages(Backwards1ToolButton, [this] { PagePause(); PageView->StepPage(-1); });
     whilePages(ManualModeToolButton, [this] {
         PagePause();
-        ShowState.ManualMode = true;
+        m_state.session.ShowState.ManualMode = true;
     });
     whilePages(ShowForwardToolButton, [this] { PageContinue(1); });
     whilePages(ShowinReverseToolButton, [this] { PageContinue(-1); });
@@ -322,15 +324,16 @@ void TForm1::InstallThumbnailPage()
 
 bool TForm1::PageShowRuns() const
 {
-    return PlaybackActive == 1 && PageView && PageView->PageShowRunning();
+    return m_state.session.PlaybackActive == 1 && PageView && PageView->PageShowRunning();
 }
 
 bool TForm1::StartPageShowIfWanted(const QList<int>& order, bool continuous)
 {
+    TShowState& ShowState = m_state.session.ShowState;
     const bool requested = std::exchange(PageStartRequested, false);
     // A demo, a start with an argument, the automatic show and a
     // full-screen start play one picture at a time.
-    const int layout = (DemoMode || ArgumentMode || AutoShowRunning == 1 || !requested)
+    const int layout = (state().start.DemoMode || state().start.ArgumentMode || m_state.session.AutoShowRunning == 1 || !requested)
                            ? 0
                            : PageLayoutFromSetting(Settings.PicturesPerPageIndex);
     if (layout < 1 || !PageView)
@@ -348,6 +351,7 @@ bool TForm1::StartPageShowIfWanted(const QList<int>& order, bool continuous)
 
 void TForm1::PreparePageShow()
 {
+    TForm9* const Form9 = m_showWindow;
     // The interval timer steps the pages.
     if (IntervalTimer) {
         IntervalTimer->stop();
@@ -402,6 +406,7 @@ void TForm1::MMultSlideClick()
 
 void TForm1::PagePause()
 {
+    TShowState& ShowState = m_state.session.ShowState;
     if (!PageShowRuns())
         return;
     if (IntervalTimer)
@@ -415,7 +420,8 @@ void TForm1::PagePause()
 
 void TForm1::PageContinue(int direction)
 {
-    if (!PageShowRuns() || PageView->State().PageHoldsAllPictures(PictureCount))
+    TShowState& ShowState = m_state.session.ShowState;
+    if (!PageShowRuns() || PageView->State().PageHoldsAllPictures(m_state.session.PictureCount))
         return;
     ShowState.ManualMode = false;
     ShowState.Direction = direction < 0 ? -1 : 1;
@@ -432,8 +438,8 @@ void TForm1::PageTogglePause()
 {
     if (!PageShowRuns())
         return;
-    if (ShowState.Direction != 0)
+    if (m_state.session.ShowState.Direction != 0)
         PagePause();
     else
-        PageContinue(ShowState.LastDirection);
+        PageContinue(m_state.session.ShowState.LastDirection);
 }

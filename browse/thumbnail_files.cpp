@@ -4,7 +4,6 @@
 #include "base/environment.h"
 #include "base/file_helpers.h"
 #include "base/settings_record.h"
-#include "base/start_args.h"
 #include "browse/picture_info.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
@@ -77,7 +76,7 @@ bool OutsideThumbnailFolders(const QString& picture, const QString& internetCach
     return true;
 }
 
-ThumbnailOptions CurrentThumbnailOptions()
+ThumbnailOptions CurrentThumbnailOptions(bool demoMode)
 {
     ThumbnailOptions o;
     o.onFixedDrives = AddSettings.ThumbsOnFixedDrives != 0;
@@ -86,7 +85,7 @@ ThumbnailOptions CurrentThumbnailOptions()
     o.minSizeKB = AddSettings.ThumbMinSizeKB;
     o.sizeIndex = AddSettings.ThumbSizeIndex;
     o.resetFileDate = Settings.ResetFileDate == QLatin1String("1");
-    o.demoMode = DemoMode != 0;
+    o.demoMode = demoMode;
     return o;
 }
 
@@ -263,17 +262,19 @@ std::function<void(const QString&)> statusThroughWindowThread()
 } // namespace
 
 int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
-                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate)
+                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate,
+                             bool demoMode)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions();
+    const ThumbnailOptions options = CurrentThumbnailOptions(demoMode);
     return CreateOrRefreshThumbnail(programThumbnailRequest(picture, thumbnail, slotName, fromPreview, ignoreDrive,
                                                             forceRenew, setPictureDate, options),
                                     options);
 }
 
-int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName)
+int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
+                                         bool demoMode)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions();
+    const ThumbnailOptions options = CurrentThumbnailOptions(demoMode);
     if (options.demoMode)
         return ThumbNothingDone;
     ThumbnailRequest request =
@@ -286,9 +287,9 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
     return ThumbNothingDone;
 }
 
-int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail)
+int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail, bool demoMode)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions();
+    const ThumbnailOptions options = CurrentThumbnailOptions(demoMode);
     ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, QString(), false, false, false, false, options);
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
@@ -299,7 +300,7 @@ int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString&
     return result;
 }
 
-void InstallThumbnailLoaderSteps(bool replace)
+void InstallThumbnailLoaderSteps(std::function<bool()> demoMode, bool replace)
 {
     PictureLoaderHooks& hooks = LoaderHooks();
     if (replace || !hooks.ThumbnailPath)
@@ -307,8 +308,8 @@ void InstallThumbnailLoaderSteps(bool replace)
     if (replace || !hooks.PictureInfoText)
         hooks.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
     if (replace || !hooks.CreateOrRefreshThumbnail)
-        hooks.CreateOrRefreshThumbnail = [](const QString& path, const QString& thumbnail, const QString& slot) {
-            return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot);
+        hooks.CreateOrRefreshThumbnail = [demoMode](const QString& path, const QString& thumbnail, const QString& slot) {
+            return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot, demoMode && demoMode());
         };
 }
 

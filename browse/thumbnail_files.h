@@ -56,10 +56,10 @@ struct ThumbnailOptions {
     QString internetCacheLower;
 };
 
-// The options from AddSettings, Settings and DemoMode. internetCacheLower
+// The options from AddSettings, Settings and the demo mode. internetCacheLower
 // stays empty: there is no internet cache folder on Linux
 // (EnvironmentInfo::InternetCacheFolder is always empty).
-ThumbnailOptions CurrentThumbnailOptions();
+ThumbnailOptions CurrentThumbnailOptions(bool demoMode);
 
 // Eligibility of a picture of `sizeKB` for a thumbnail: at least
 // minSizeKB; extension ".jpg" (lower-cased; never ".jpeg"); its drive kind
@@ -119,22 +119,26 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
 // the named slot ("form1im1", "form9im1", "form9im2"; "" for none), the
 // status through ThumbnailStatusSink.
 int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
-                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate);
+                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate,
+                             bool demoMode);
 
 // The same (not from the preview, nothing forced) made on the background
 // writer thread, so the window's thread never waits for the write; writes run
 // one after another. Returns ThumbNothingDone at once; the status "T" is
 // shown on the window's thread while the thumbnail is made.
-int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName);
+int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
+                                         bool demoMode);
 
 // The program's form without a slot, made on a worker while the window's
 // thread serves its events; the same result.
-int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail);
+int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail, bool demoMode);
 
 // Installs the picture loader's thumbnail and information steps (the path
 // rule, PictureInfoText, and the program's CreateOrRefreshThumbnail with the
 // slot just loaded, made in the background). Steps already installed stay unless `replace`.
-void InstallThumbnailLoaderSteps(bool replace = false);
+// `demoMode`, asked at each thumbnail, keeps them from being made in demo
+// mode (unset: never demo mode).
+void InstallThumbnailLoaderSteps(std::function<bool()> demoMode, bool replace = false);
 
 // Where the program's form shows its status ("T" while making); unset: nowhere.
 std::function<void(const QString&)>& ThumbnailStatusSink();

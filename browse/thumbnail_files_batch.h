@@ -71,8 +71,10 @@ public:
     // Replaces the making of one thumbnail; a CreateOrRefreshThumbnail result.
     std::function<int(const QString& picture, const QString& thumbnail, bool ignoreDrive, bool forceRenew)>
         createThumbnail;
-    // The thumbnail settings of the run; unset: the program's current ones.
+    // The thumbnail settings of the run; unset: the program's current ones
+    // (with demoMode: none are made).
     std::optional<ThumbnailOptions> thumbnailOptions;
+    bool demoMode = false;
     // Polled before every folder and entry; true stops the run.
     std::function<bool()> cancelRequested;
 

@@ -64,8 +64,8 @@ void repaintControls(QWidget* window)
 // ---- TForm38 -------------------------------------------------------------------------
 
 TForm38::TForm38(const DataPaths& paths, const EnvironmentInfo& environment, const QString& selectedFolder,
-                 QWidget* parent)
-    : QDialog(parent), m_paths(paths), m_environment(environment), m_folder(selectedFolder)
+                 bool demoMode, QWidget* parent)
+    : QDialog(parent), m_paths(paths), m_environment(environment), m_folder(selectedFolder), m_demoMode(demoMode)
 {
     setObjectName(QStringLiteral("Form38"));
     setWindowTitle(QStringLiteral("Vistamo! - Create/Replace thumbnails manually"));
@@ -339,6 +339,7 @@ void TForm38::ProcessThumbnails()
     Busy = true;
     QCoreApplication::processEvents();
     ThumbnailBatch batch;
+    batch.demoMode = m_demoMode;
     batch.addLogLine = [this](const QString& text, int32_t colour, bool after, bool before) {
         AddLogLine(text, colour, after, before);
     };

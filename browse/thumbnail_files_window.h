@@ -23,8 +23,9 @@ class TForm38 : public QDialog {
     Q_OBJECT
 public:
     // `paths` name the additional settings file the window writes; the
-    // window takes the interface font of `environment`.
-    TForm38(const DataPaths& paths, const EnvironmentInfo& environment, const QString& selectedFolder,
+    // window takes the interface font of `environment`; with `demoMode` (a
+    // demo start) no thumbnails are made.
+    TForm38(const DataPaths& paths, const EnvironmentInfo& environment, const QString& selectedFolder, bool demoMode,
             QWidget* parent = nullptr);
 
     QCheckBox* CBInclSubfolders = nullptr;
@@ -79,6 +80,7 @@ private:
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     QString m_folder;
+    bool m_demoMode = false;
 };
 
 class TForm39 : public QDialog {

@@ -10,10 +10,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-QString WallpaperPath;
-uint8_t WallpaperNotBitmap = 0;
-int32_t WallpaperStyleChoice = -1;
-
 const QString WallpaperBeingSetText = QStringLiteral("Wallpaper is being set....");
 
 namespace {

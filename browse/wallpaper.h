@@ -18,12 +18,6 @@
 #include <functional>
 #include <optional>
 
-extern QString WallpaperPath;
-// 1 when the lower-cased extension of WallpaperPath is not ".bmp".
-extern uint8_t WallpaperNotBitmap;
-// The dialog's choice: 0 Tiled, 1 Centered, 2 Stretched, -1 none chosen.
-extern int32_t WallpaperStyleChoice;
-
 // "Wallpaper is being set...."
 extern const QString WallpaperBeingSetText;
 

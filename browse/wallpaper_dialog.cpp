@@ -79,7 +79,6 @@ void TForm18::OKButtonClick()
 {
     OKButton->setEnabled(false);
     CancelButton->setEnabled(false);
-    WallpaperStyleChoice = StyleIndex();
     done(1);
 }
 

@@ -29,7 +29,7 @@ public:
     int StyleIndex() const;
 
     void FormShow();
-    // Stores the chosen item into WallpaperStyleChoice and closes with 1.
+    // Closes with 1 (the chosen item is StyleIndex).
     void OKButtonClick();
     // Closes with 2.
     void CancelButtonClick();

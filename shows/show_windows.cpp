@@ -14,13 +14,11 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
+#include <QPointer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 QString CollectPurpose;
-TForm16* Form16 = nullptr;
-TForm10* Form10 = nullptr;
-TForm20* Form20 = nullptr;
 
 TForm16::TForm16(const QString& showListPath, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -28,7 +26,9 @@ TForm16::TForm16(const QString& showListPath, QWidget* parent)
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("MyShow Manager"));
     // Renames and deletions keep the shows of the program's manager in step.
-    showSyncHooks().knownShows = [] { return Form16 ? Form16->KnownShows() : QStringList(); };
+    showSyncHooks().knownShows = [self = QPointer<TForm16>(this)] {
+        return self ? self->KnownShows() : QStringList();
+    };
     auto* layout = new QVBoxLayout(this);
     ShowSelectedLabel = new QLabel(QStringLiteral("Select a show"), this);
     ShowSelectedLabel->setObjectName(QStringLiteral("ShowSelectedLabel"));
@@ -94,6 +94,33 @@ void TForm16::SetAddButtonGlyph(bool enabled, int)
     AddPicsButton1->setIcon(style()->standardIcon(enabled ? QStyle::SP_FileDialogNewFolder : QStyle::SP_FileIcon));
 }
 
+void TForm16::EnableAfterPictureLoad()
+{
+    if (!isVisible())
+        return;
+    for (QToolButton* b : {BackSB, ForwardSB})
+        if (b)
+            b->setEnabled(true);
+    if (PicturesSelected > 0) {
+        for (QToolButton* b : {AddPicsButton1, DeletePicButton})
+            if (b)
+                b->setEnabled(true);
+        SetAddButtonGlyph(true, 0);
+    }
+}
+
+void TForm16::EnableForTickedPictures(int ticked)
+{
+    if (!isVisible())
+        return;
+    const bool on = ticked > 0 && ShowSelectedLabel && ShowSelectedLabel->text() != QLatin1String("Select a show");
+    if (DeletePicButton)
+        DeletePicButton->setEnabled(on);
+    if (AddPicsButton1)
+        AddPicsButton1->setEnabled(on);
+    SetAddButtonGlyph(on, 0);
+}
+
 TForm10::TForm10(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
@@ -125,7 +152,13 @@ TForm20::TForm20(QWidget* parent)
     layout->addLayout(row);
 }
 
-int TForm20::Run()
+void TForm20::SetFolder(const QString& folder)
+{
+    const QString name = QFileInfo(folder).fileName();
+    FolderLabel->setText(name.isEmpty() ? folder : name);
+}
+
+int TForm20::Run(TPlayOptions& PlayOptions)
 {
     SubfoldersCB->setChecked(PlayOptions.IncludeSubfolders == 1);
     using platform::PromptAnswer;

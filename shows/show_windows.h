@@ -3,6 +3,8 @@
 // `Form10` and the folder picture chooser `Form20`.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <QWidget>
@@ -46,19 +48,22 @@ public:
     void RemoveKnownShow(const QString& showPath);
     // The add button's glyph for its enabled state.
     void SetAddButtonGlyph(bool enabled, int mode);
+    // A picture has been loaded: the step buttons, and with pictures selected
+    // the add and delete buttons, come on (a hidden manager is left alone).
+    void EnableAfterPictureLoad();
+    // The add and delete buttons follow the number of ticked pictures of
+    // the main window, once a show is chosen (a hidden manager is left alone).
+    void EnableForTickedPictures(int ticked);
 
 private:
     QString listRefusal_;
 };
-
-extern TForm16* Form16;
 
 class TForm10 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm10(QWidget* parent = nullptr);
 };
-extern TForm10* Form10;
 
 class TForm20 : public QDialog {
     Q_OBJECT
@@ -68,7 +73,9 @@ public:
     QCheckBox* SubfoldersCB = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
+    // The folder the pictures are taken from (shown by its name).
+    void SetFolder(const QString& folder);
     // Modal (through the prompt seam when headless): 1 = OK, 2 = Cancel.
-    int Run();
+    // The box shows and, on OK, sets the options' IncludeSubfolders.
+    int Run(TPlayOptions& PlayOptions);
 };
-extern TForm20* Form20;

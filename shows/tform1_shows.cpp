@@ -116,6 +116,7 @@ void TForm1::MyShowDraftClick()
 
 void TForm1::LoadMyShowClick(const QString& PresetFile)
 {
+    TForm16* const Form16 = m_showManager;
     QString path = PresetFile;
     if (path.isEmpty()) {
         const auto chosen = platform::chooseOpenFile(QStringLiteral("Open MyShow"), m_state.paths.ShowsFolder,

@@ -1,8 +1,7 @@
 #include "slideshow/auto_show_windows.h"
 
-#include "platform/keyboard_hook.h"
 #include "base/settings_record.h"
-#include "platform/clock.h"
+#include "base/start_context.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 
@@ -13,10 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TForm13* Form13 = nullptr;
-TForm2* Form2 = nullptr;
 
-QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, QList<int>* records)
+QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& exclusions,
+                                  const QString& autoShowPath, bool demoMode, QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -26,19 +24,21 @@ QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoSho
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(paths, autoShowPath, PlayOptionsFrom(Settings, true));
+        pictures = CollectFolderPictures(paths, exclusions, autoShowPath, PlayOptionsFrom(Settings, true), demoMode);
     }
     return pictures;
 }
 
 bool PlayAutomaticShow(AutomaticShowHost* host)
 {
-    AutoShowRunning = 1;
-    ApplyShowOptions();
+    ShowSession& session = host->Session();
+    session.AutoShowRunning = 1;
+    ApplyShowOptions(session, Settings);
     QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, &records);
+    const QStringList pictures = AutomaticShowPictures(host->Paths(), host->Exclusions(), Settings.AutoShowPath,
+                                                       host->start().DemoMode != 0, &records);
     if (pictures.isEmpty()) {
-        AutoShowRunning = 0;
+        session.AutoShowRunning = 0;
         return false;
     }
     host->PlayPictures(pictures, records);
@@ -119,17 +119,17 @@ void TForm2::Tick()
     if (form_)
         form_->AutomaticShowWindow()->setEnabled(true);
     hide();
-    if (!form_ || !PlayAutomaticShow(form_))
-        AutoShowRunning = 0;
+    if (form_ && !PlayAutomaticShow(form_))
+        form_->Session().AutoShowRunning = 0;
 }
 
 void TForm2::CancelCountdown()
 {
     CountTimer->stop();
     hide();
-    IdleStartTick = platform::monotonicMs();
-    AutoShowRunning = 0;
     if (form_) {
+        form_->RestartIdleTime();
+        form_->Session().AutoShowRunning = 0;
         form_->IdleTimer()->stop();
         QWidget* window = form_->AutomaticShowWindow();
         window->setEnabled(true);

@@ -16,8 +16,8 @@ class QTimer;
 // The pictures of the automatic show's source (`AutoShowPath`): the pictures
 // of a show file, or of a folder under the automatic-show options.
 // `records`, when given, gets each picture's record number in a show file.
-QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath,
-                                  QList<int>* records = nullptr);
+QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& exclusions,
+                                  const QString& autoShowPath, bool demoMode, QList<int>* records = nullptr);
 
 // Plays the automatic show in `host`'s full-screen window; false (and
 // nothing shown) when its source holds no picture.
@@ -34,7 +34,6 @@ public:
 private:
     AutomaticShowHost* form_;
 };
-extern TForm13* Form13;
 
 class TForm2 : public QWidget {
     Q_OBJECT
@@ -55,4 +54,3 @@ private:
     AutomaticShowHost* form_;
     int remaining_ = 5;
 };
-extern TForm2* Form2;

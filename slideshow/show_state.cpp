@@ -12,15 +12,6 @@
 
 #include <algorithm>
 
-int32_t PlaybackActive = 0;
-int32_t ShowIntervalStep = 0;
-uint8_t AutoShowRunning = 0;
-uint8_t CloseAfterShowPending = 0;
-std::array<QString, 20> Bookmarks;
-TPlayOptions PlayOptions;
-QString ShowSourcePath;
-TShowState ShowState;
-
 int32_t IntervalGroupSeconds(int index)
 {
     static constexpr int32_t seconds[] = {1, 2, 3, 5, 10};
@@ -79,12 +70,14 @@ TPlayOptions PlayOptionsFrom(const TSettingsRecord& s, bool automaticShow)
     return o;
 }
 
-void ApplyShowOptions()
+void ApplyShowOptions(ShowSession& session, const TSettingsRecord& settings)
 {
-    PlayOptions = PlayOptionsFrom(Settings, AutoShowRunning == 1);
+    TPlayOptions& PlayOptions = session.PlayOptions;
+    TShowState& ShowState = session.ShowState;
+    PlayOptions = PlayOptionsFrom(settings, session.AutoShowRunning == 1);
     // The speed steps count whole seconds from one: the step of the chosen
     // interval is its seconds less one.
-    ShowIntervalStep = qBound(0, PlayOptions.IntervalSeconds - 1, 59);
+    session.ShowIntervalStep = qBound(0, PlayOptions.IntervalSeconds - 1, 59);
     ShowState.PlayOrder = PlayOptions.PlayOrder;
     ShowState.DefaultInterval = PlayOptions.IntervalSeconds;
     ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
@@ -93,7 +86,7 @@ void ApplyShowOptions()
     ShowState.TitleOption = PlayOptions.ShowTitles;
     ShowState.BackgroundColor = PlayOptions.BackgroundColor;
     ShowState.ContinuousPlay = PlayOptions.ContinuousPlay;
-    if (ShowState.LoopFlag == 1 && PlaybackActive == 1)
+    if (ShowState.LoopFlag == 1 && session.PlaybackActive == 1)
         ShowState.ContinuousPlay = 1;
 }
 
@@ -124,15 +117,15 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
     return true;
 }
 
-QStringList CollectFolderPictures(const DataPaths& paths, const QString& folder, const TPlayOptions& options,
-                                  const bool* cancel)
+QStringList CollectFolderPictures(const DataPaths& paths, FolderExclusionState& exclusions, const QString& folder,
+                                  const TPlayOptions& options, bool demoMode, const bool* cancel)
 {
     // The folders come from the tree's subfolder collection: no names with
     // "xx", no thumbnail or excluded folders, each folder once even when
     // symbolic links lead back to it.
     const QStringList folders =
-        options.IncludeSubfolders ? CollectSubfolderTree(paths, folder, options.IncludeSystemFolders != 0,
-                                                         SearchCollecting == 1, cancel)
+        options.IncludeSubfolders ? CollectSubfolderTree(paths, exclusions, folder, options.IncludeSystemFolders != 0,
+                                                         exclusions.SearchCollecting == 1, demoMode, cancel)
                                   : QStringList{folder};
     QStringList pictures;
     for (const QString& current : folders) {

@@ -4,6 +4,7 @@
 
 #include "base/data_paths.h"
 #include "base/settings_record.h"
+#include "base/show_session.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,71 +12,7 @@
 #include <array>
 #include <cstdint>
 
-// 1 from the start of a slide show (or of the music queue) until it ends.
-extern int32_t PlaybackActive;
-// The running show's interval index, 0 (fastest) .. 59 (slowest).
-extern int32_t ShowIntervalStep;
-// 1 while the automatic show runs.
-extern uint8_t AutoShowRunning;
-// 1 when the main window is to close once the running show has ended.
-extern uint8_t CloseAfterShowPending;
-// The running show's bookmarks (20 x string[75]).
-extern std::array<QString, 20> Bookmarks;
-
-// The play options in effect.
-struct TPlayOptions {
-    int32_t PlayOrder = 0;            // 0 as listed, 1 random, 2..4 as listed here
-    int32_t IntervalIndex = 0;
-    int32_t IntervalSeconds = 1;
-    int32_t IncludeSubfolders = 0;
-    int32_t IncludeSystemFolders = 0;
-    int32_t InclJPG = 1, InclJPEG = 1, InclBMP = 1, InclICO = 1, InclEMF = 1, InclWMF = 1, InclGIF = 1;
-    int32_t MaxEnlargePercent = 0;
-    int32_t MaxPictures = 0;          // 0: no limit
-    int32_t MinSizeKB = 0;
-    int32_t MaxSizeKB = 0;            // 0: no limit
-    int32_t ShowTitles = 0;
-    int32_t BackgroundColor = 0;
-    int32_t ContinuousPlay = 0;
-    int32_t IgnoreErrors = 0;
-};
-extern TPlayOptions PlayOptions;
-
-// The state of the running show that other parts read or set.
-struct TShowState {
-    int32_t Direction = 0;            // >= 1 forward, < 0 reverse, 0 paused / not advancing
-    int32_t LastDirection = 1;
-    uint8_t StepReentry = 0;
-    bool StepInProgress = false;
-    bool StepByHand = false;
-    bool Reload = false;
-    int32_t CurrentInterval = 0;      // seconds
-    int32_t DefaultInterval = 0;      // seconds
-    int32_t PlayOrder = 0;
-    int32_t EnlargeLimit = 0;         // percent
-    int32_t EnlargeInEffect = 0;
-    bool EnlargePending = false;
-    int32_t SkipUnreadable = 0;
-    int32_t TitleOption = 0;
-    uint8_t PictureLoaded = 0;
-    bool PauseRequest = false;
-    uint8_t ActiveImage = 1;          // 1 = "form9im1"
-    int32_t ShownNumber = 0;
-    int32_t PictureCount = 0;
-    int32_t BookmarkCount = 0;
-    int32_t BookmarkIndex = 0;
-    uint8_t NoLimitOnce = 0;
-    uint8_t PageAbort = 0;
-    int32_t PageFirstSlot = 0;
-    bool PlaysOwnShowFile = false;    // the show plays a show file of its own
-    int32_t ContinuousPlay = 0;
-    uint8_t LastPictureAhead = 0;
-    int32_t BackgroundColor = 0;
-    uint8_t LoopFlag = 0;             // forces continuous play while a show runs
-    uint8_t CopyToAutoShowOptions = 0;
-    bool ManualMode = false;
-};
-extern TShowState ShowState;
+struct FolderExclusionState;
 
 // Seconds of an interval choice (`IntervalIndex`): 1, 2, 3, 5 or 10 (1 for
 // anything else).
@@ -88,9 +25,10 @@ int32_t IntervalSecondsForIndex(int32_t index);
 // automatic-show options.
 TPlayOptions PlayOptionsFrom(const TSettingsRecord& settings, bool automaticShow);
 
-// Sets the play options in effect from `Settings` (or from its automatic-show
-// options while the automatic show runs) and the show state that follows.
-void ApplyShowOptions();
+// Sets the session's play options in effect from `settings` (or from its
+// automatic-show options while the automatic show runs) and the show state
+// that follows.
+void ApplyShowOptions(ShowSession& session, const TSettingsRecord& settings);
 
 // Whether a file is a picture that the options in effect let into a show:
 // its type is included and its size within the limits.
@@ -101,12 +39,10 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 // folders only with `includeSystemFolders`, each folder once), in folder
 // order and by name within a folder, filtered by the options, cut to the
 // maximum number of pictures. Polls `cancel` between folders. `paths` give
-// the folder exclusions' file and the program's own folders.
-QStringList CollectFolderPictures(const DataPaths& paths, const QString& folder, const TPlayOptions& options,
-                                  const bool* cancel = nullptr);
-
-// The source of the show about to start (a folder or a show file).
-extern QString ShowSourcePath;
+// the folder exclusions' file and the program's own folders; `exclusions`
+// the exclusions in force; `demoMode` keeps only the fixed exclusions.
+QStringList CollectFolderPictures(const DataPaths& paths, FolderExclusionState& exclusions, const QString& folder,
+                                  const TPlayOptions& options, bool demoMode, const bool* cancel = nullptr);
 
 // Remembers a show started by the user as the automatic show: its source in
 // `AutoShowPath` (cut to 200 characters) and the live play options in

@@ -39,7 +39,6 @@
 
 #include <algorithm>
 
-TForm9* Form9 = nullptr;
 
 namespace {
 
@@ -57,7 +56,7 @@ QSize primaryScreenSize()
 }
 
 // The slot decodes for the full-screen area and the show's enlargement limit.
-void prepareSlot(const QString& name, QSize area)
+void prepareSlot(const QString& name, QSize area, const TShowState& ShowState)
 {
     if (PictureSlotModel* slot = PictureSlot(name)) {
         slot->DisplayArea = area;
@@ -67,14 +66,14 @@ void prepareSlot(const QString& name, QSize area)
 
 // The interval a show continues with: a picture that was to stay as long as
 // its voice (which a pause may have cut short) gets the default interval.
-int resumeIntervalSeconds()
+int resumeIntervalSeconds(const TShowState& ShowState)
 {
     return IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
 }
 
-bool validEntry(int index)
+bool validEntry(const ShowSession& session, int index)
 {
-    return index >= 0 && index < PictureCount && index < int(PictureTable.size());
+    return index >= 0 && index < session.PictureCount && index < int(session.PictureTable.size());
 }
 
 } // namespace
@@ -158,6 +157,8 @@ TForm9::TForm9(ProgramState& state, QWidget* parent)
     PlaylistFWSB = button("PlaylistFWSB");
     SBRotateLeft = button("SBRotateLeft");
     SBRotateRight = button("SBRotateRight");
+    connect(SBRotateLeft, &QToolButton::clicked, this, &TForm9::RotateLeftClicked);
+    connect(SBRotateRight, &QToolButton::clicked, this, &TForm9::RotateRightClicked);
     SBRatio = button("SBRatio");
     SBManualMode = button("SBManualMode");
     SBInfo = button("SBInfo");
@@ -258,7 +259,7 @@ QRect TForm9::PictureArea() const
 
 void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
 {
-    auto* handler = new FitZoomHandler(image, PictureSlot(slot), this);
+    auto* handler = new FitZoomHandler(m_state.session, image, PictureSlot(slot), this);
     handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
     handler->ReadoutMargin = 30;
     handler->MiddleButton = [this] { TogglePause(); };
@@ -266,21 +267,23 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
 
     FitZoomHooks& hooks = handler->Hooks();
     hooks.PictureArea = [this] { return PictureArea(); };
-    hooks.EnlargeLimit = [] { return int(ShowState.EnlargeLimit); };
-    hooks.NoLimitOnce = [] { return ShowState.NoLimitOnce != 0; };
+        const TShowState& ShowState = m_state.session.ShowState;
+    hooks.EnlargeLimit = [this] { return int(m_state.session.ShowState.EnlargeLimit); };
+    hooks.NoLimitOnce = [this] { return m_state.session.ShowState.NoLimitOnce != 0; };
     hooks.CutOutFolderPath = [this] { return m_state.paths.CutOutFolder; };
-    hooks.ClearNoLimitOnce = [] { ShowState.NoLimitOnce = 0; };
+    hooks.ClearNoLimitOnce = [this] { m_state.session.ShowState.NoLimitOnce = 0; };
     hooks.CropState = [this, handler] {
         CropContext ctx;
-        ctx.fullViewActive = FullViewActive == 1;
-        ctx.showRunning = PlaybackActive == 1 && !ctx.fullViewActive;
-        ctx.autoShowRunning = AutoShowRunning == 1;
+        ctx.fullViewActive = m_state.session.FullViewActive == 1;
+        ctx.showRunning = m_state.session.PlaybackActive == 1 && !ctx.fullViewActive;
+        ctx.autoShowRunning = m_state.session.AutoShowRunning == 1;
+        const TShowState& ShowState = m_state.session.ShowState;
         ctx.manualMode = ctx.showRunning && (ShowState.ManualMode || ShowState.Direction == 0);
-        ctx.demoMode = DemoMode == 1;
+        ctx.demoMode = m_state.start.DemoMode == 1;
         ctx.navPanelShown = NavPanel && NavPanel->isVisible();
         ctx.fullScreenVisible = true;
-        if (ctx.showRunning && validEntry(PictureIndex))
-            ctx.picturePath = PictureTable[size_t(PictureIndex)].FullPath;
+        if (ctx.showRunning && validEntry(m_state.session, m_state.session.PictureIndex))
+            ctx.picturePath = m_state.session.PictureTable[size_t(m_state.session.PictureIndex)].FullPath;
         else if (!handler->CropPath.isEmpty())
             ctx.picturePath = handler->CropPath;
         else if (handler->Slot())
@@ -300,7 +303,7 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
     };
     hooks.CloseFullView = [this] { StopSlideShow(); };
     hooks.AfterCutOutShown = [this] {
-        if (FullViewActive == 1)
+        if (m_state.session.FullViewActive == 1)
             showCutOutButtons(true);
         if (CutOutShown)
             CutOutShown();
@@ -323,7 +326,7 @@ void TForm9::afterSizing(int index, bool toggle)
     if (PictureSlotModel* slot = m_fitZoom[size_t(1 - index)]->Slot())
         slot->Visible = false;
     if (toggle && isVisible())
-        ShowState.ActiveImage = index == 0 ? 0 : 1;
+        m_state.session.ShowState.ActiveImage = index == 0 ? 0 : 1;
     if (TitleLabel->isVisible())
         TitleLabel->raise();
     Label1->raise();
@@ -333,26 +336,26 @@ void TForm9::afterSizing(int index, bool toggle)
 
 FitZoomHandler* TForm9::ReceivingFitZoom() const
 {
-    return m_fitZoom[ShowState.ActiveImage == 1 ? 0 : 1];
+    return m_fitZoom[m_state.session.ShowState.ActiveImage == 1 ? 0 : 1];
 }
 
 FitZoomHandler* TForm9::ShownFitZoom() const
 {
-    return m_fitZoom[ShowState.ActiveImage == 1 ? 1 : 0];
+    return m_fitZoom[m_state.session.ShowState.ActiveImage == 1 ? 1 : 0];
 }
 
 QString TForm9::CurrentPicture() const
 {
-    if (position_ < 0 || position_ >= order_.size() || !validEntry(order_[position_]))
+    if (position_ < 0 || position_ >= order_.size() || !validEntry(m_state.session, order_[position_]))
         return {};
-    return PictureTable[size_t(order_[position_])].FullPath;
+    return m_state.session.PictureTable[size_t(order_[position_])].FullPath;
 }
 
 QString TForm9::shownPicturePath() const
 {
-    if (FullViewActive == 1)
+    if (m_state.session.FullViewActive == 1)
         return ShownFitZoom()->CropPath;
-    return validEntry(PictureIndex) ? PictureTable[size_t(PictureIndex)].FullPath : QString();
+    return validEntry(m_state.session, m_state.session.PictureIndex) ? m_state.session.PictureTable[size_t(m_state.session.PictureIndex)].FullPath : QString();
 }
 
 void TForm9::showCutOutButtons(bool shown)
@@ -371,16 +374,16 @@ void TForm9::Play(const QStringList& pictures, const QList<int>& order, int inte
                   const QList<double>& dates)
 {
     SetPictureTable(pictures, records, dates);
-    ShowState.CurrentInterval = std::max(1, intervalMs / 1000);
-    ShowState.TitleOption = showTitles ? 1 : 0;
+    m_state.session.ShowState.CurrentInterval = std::max(1, intervalMs / 1000);
+    m_state.session.ShowState.TitleOption = showTitles ? 1 : 0;
     Play(order, continuous, std::move(ended));
 }
 
 void TForm9::SetPictureTable(const QStringList& pictures, const QList<int>& records, const QList<double>& dates)
 {
-    GrowSelectionList(int32_t(pictures.size()), false);
+    GrowSelectionList(int32_t(pictures.size()), false, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
-        TPictureEntry& entry = PictureTable[size_t(i)];
+        TPictureEntry& entry = m_state.session.PictureTable[size_t(i)];
         entry = TPictureEntry{};
         entry.FullPath = pictures[i];
         entry.RecordIndex = records.size() == pictures.size() ? records[i] : i;
@@ -388,8 +391,8 @@ void TForm9::SetPictureTable(const QStringList& pictures, const QList<int>& reco
         const QFileInfo info(pictures[i]);
         entry.ReadOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner) ? 1 : 0;
     }
-    PictureCount = int32_t(pictures.size());
-    PictureIndex = 0;
+    m_state.session.PictureCount = int32_t(pictures.size());
+    m_state.session.PictureIndex = 0;
 }
 
 void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
@@ -399,6 +402,7 @@ void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()
 
 void TForm9::PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused)
 {
+    TShowState& ShowState = m_state.session.ShowState;
     order_ = order;
     continuous_ = continuous;
     ended_ = std::move(ended);
@@ -406,7 +410,7 @@ void TForm9::PlayFrom(const QList<int>& order, bool continuous, std::function<vo
     stopping_ = false;
     // The first step goes one on from here, to order[start].
     position_ = std::clamp(start, 0, std::max(0, int(order.size()) - 1)) - 1;
-    FullViewActive = 0;
+    m_state.session.FullViewActive = 0;
     if (paused_) {
         if (ShowState.Direction != 0)
             ShowState.LastDirection = ShowState.Direction;
@@ -454,13 +458,13 @@ void TForm9::Step(int direction)
     if (next < 0)
         next = order_.size() - 1;
     position_ = next;
-    ShowState.ShownNumber = position_ + 1;
+    m_state.session.ShowState.ShownNumber = position_ + 1;
     // A hint about the show ("Show restarted …") goes with the picture it came with.
     HintPanel->hide();
-    PictureIndex = order_[position_];
+    m_state.session.PictureIndex = order_[position_];
     // A jump, a restart or a turn of direction: the picture decoded ahead is
     // not the one wanted.
-    if (prefetchedIndex_ != PictureIndex)
+    if (prefetchedIndex_ != m_state.session.PictureIndex)
         dropPrefetch();
     prefetchedIndex_ = -1;
     inStep_ = true;
@@ -478,10 +482,10 @@ void TForm9::prefetchNext()
 {
     // While the show advances, the next picture in play order is decoded
     // during this one's interval.
-    if (stopping_ || paused_ || ShowState.Direction == 0 || order_.size() < 2 || !PrefetchPicture)
+    if (stopping_ || paused_ || m_state.session.ShowState.Direction == 0 || order_.size() < 2 || !PrefetchPicture)
         return;
     bool reachedEnd = false;
-    const int next = PeekNextIndex(ShowState.Direction, &reachedEnd);
+    const int next = PeekNextIndex(m_state.session.ShowState.Direction, &reachedEnd);
     if (next < 0 || reachedEnd)
         return;
     prefetchedIndex_ = next;
@@ -497,11 +501,12 @@ void TForm9::dropPrefetch()
 
 void TForm9::IntervalTimerTimer()
 {
-    Step(ShowState.Direction < 0 ? -1 : 1);
+    Step(m_state.session.ShowState.Direction < 0 ? -1 : 1);
 }
 
 void TForm9::TogglePause()
 {
+    TShowState& ShowState = m_state.session.ShowState;
     if (order_.size() < 2 || stopping_)
         return;
     paused_ = !paused_;
@@ -515,7 +520,7 @@ void TForm9::TogglePause()
     } else {
         ShowState.Direction = ShowState.LastDirection >= 0 ? 1 : -1;
         if (IntervalTimer) {
-            IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(), 0));
+            IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(m_state.session.ShowState), 0));
             IntervalTimer->start();
         }
         prefetchNext();
@@ -524,11 +529,11 @@ void TForm9::TogglePause()
 
 void TForm9::StopSlideShow()
 {
-    if (FullViewActive == 1) {
+    if (m_state.session.FullViewActive == 1) {
         // The full view ends: back to the window it came from.
-        FullViewActive = 0;
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        m_state.session.FullViewActive = 0;
+        m_state.session.CutOutCount = 0;
+        m_state.session.ZoomFactor = 0;
         HintPanel->hide();
         hide();
         return;
@@ -542,7 +547,7 @@ void TForm9::StopSlideShow()
     dropPrefetch();
     if (IntervalTimer)
         IntervalTimer->stop();
-    ShowState.Direction = 0;
+    m_state.session.ShowState.Direction = 0;
     HintPanel->hide();
     hide();
     if (auto ended = std::exchange(ended_, nullptr))
@@ -570,7 +575,7 @@ void TForm9::RemoveCurrentFromPlayOrder()
     if (position_ < 0 || position_ >= order_.size())
         return;
     order_.removeAt(position_);
-    ShowState.PictureCount = int32_t(order_.size());
+    m_state.session.ShowState.PictureCount = int32_t(order_.size());
     if (order_.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No more pictures left in show"));
         StopSlideShow();
@@ -588,9 +593,9 @@ void TForm9::StartFullView(const QString& path)
     order_.clear();
     position_ = -1;
     stopping_ = true;
-    FullViewActive = 1;
-    ShowState.ActiveImage = 1;
-    ShowState.Direction = 0;
+    m_state.session.FullViewActive = 1;
+    m_state.session.ShowState.ActiveImage = 1;
+    m_state.session.ShowState.Direction = 0;
     FitZoom(1)->CropPath = path;
     FitZoom(2)->CropPath = path;
     // The panel: only the stop button ("Return to browse window"); the
@@ -606,7 +611,7 @@ void TForm9::StartFullView(const QString& path)
     const QFileInfo info(path);
     const bool readOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner);
     const bool rotatable =
-        CanRotatePicture(path, readOnly, FreeSpaceOnDrive(platform::DriveLetterOf(path), DemoMode != 0));
+        CanRotatePicture(path, readOnly, FreeSpaceOnDrive(platform::DriveLetterOf(path), m_state.start.DemoMode != 0));
     for (QToolButton* b : {SBRotateLeft, SBRotateRight}) {
         b->setEnabled(rotatable);
         b->setVisible(rotatable);
@@ -620,9 +625,9 @@ void TForm9::StartFullView(const QString& path)
     showFullScreen();
     raise();
     activateWindow();
-    prepareSlot(SlotForm9Im1, PictureArea().size());
+    prepareSlot(SlotForm9Im1, PictureArea().size(), m_state.session.ShowState);
     if (!TryLoadPictureIntoSlot(path, SlotForm9Im1).isEmpty()) {
-        FullViewActive = 0;
+        m_state.session.FullViewActive = 0;
         hide();
         return;
     }
@@ -663,37 +668,169 @@ void TForm9::ShowCenteredHint(const QString& text)
 
 void TForm9::OneBackwardsClick()
 {
-    if (CutOutCount > 0) {
+    if (m_state.session.CutOutCount > 0) {
         FitZoomHandler* shown = ShownFitZoom();
-        if (CutOutCount == 1) {
+        if (m_state.session.CutOutCount == 1) {
             // From the first cut-out back to the picture itself, through the loader.
             const QString slot = shown->Slot()->Name();
-            prepareSlot(slot, PictureArea().size());
+            prepareSlot(slot, PictureArea().size(), m_state.session.ShowState);
             if (TryLoadPictureIntoSlot(shownPicturePath(), slot).isEmpty()) {
-                CutOutCount = 0;
+                m_state.session.CutOutCount = 0;
                 shown->SizePictureToDisplay(false);
             }
         } else {
             shown->StepBackCutOut(shownPicturePath());
         }
-        if (CutOutCount == 0 && FullViewActive == 1)
+        if (m_state.session.CutOutCount == 0 && m_state.session.FullViewActive == 1)
             showCutOutButtons(false);
         return;
     }
     Step(-1);
 }
 
+void TForm9::SetEditButtonEnabled(bool on)
+{
+    if (RunExeSpeedButton)
+        RunExeSpeedButton->setEnabled(on);
+}
+
+void TForm9::SetEditButtonHint(const QString& hint)
+{
+    if (RunExeSpeedButton)
+        RunExeSpeedButton->setToolTip(hint);
+}
+
+void TForm9::SetWindowScreenButtonEnabled(bool on)
+{
+    if (WindowScreenSpeedButton)
+        WindowScreenSpeedButton->setEnabled(on);
+}
+
+void TForm9::SetPictureButtonsEnabled(bool on)
+{
+    for (QToolButton* b : {SBRotateLeft, SBRotateRight, RunExeSpeedButton})
+        if (b)
+            b->setEnabled(on);
+}
+
+void TForm9::ResetOneBackwardsHint()
+{
+    if (OneBackwardsSpeedButton)
+        OneBackwardsSpeedButton->setToolTip(QStringLiteral("1 picture backwards\r\nCursor left or Mousewheel down"));
+}
+
+void TForm9::SetPanelButtons(const PanelButtons& on)
+{
+    const auto twin = [](QToolButton* b, bool enabled) {
+        if (b)
+            b->setEnabled(enabled);
+    };
+    twin(ShowInReverseSpeedButton, on.showInReverse);
+    twin(ShowForwardSpeedButton, on.showForward);
+    twin(WindowScreenSpeedButton, on.windowScreen);
+    twin(VolumeSpeedButton, on.volume);
+    twin(PlaylistBASB, on.playlistBack);
+    twin(PlaylistFWSB, on.playlistForward);
+    twin(RunExeSpeedButton, on.editProgram);
+    twin(OneForwardSpeedButton, on.oneForward);
+    twin(OneBackwardsSpeedButton, on.oneBackwards);
+    twin(SBRotateLeft, on.rotateLeft);
+    twin(SBRotateRight, on.rotateRight);
+}
+
+void TForm9::ShowHintsButton(bool hintsOn)
+{
+    if (!SBInfo)
+        return;
+    const HintsButtonLook look = HintsButtonFor(hintsOn);
+    SBInfo->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, look.glyph));
+    SBInfo->setToolTip(look.tip);
+}
+
+void TForm9::ShowSpeedMessage(const QString& text)
+{
+    if (!SpeedLabel)
+        return;
+    SpeedLabel->setText(text);
+    SpeedLabel->adjustSize();
+    SpeedLabel->move(width() - SpeedLabel->width() - 30, 10);
+    SpeedLabel->show();
+    SpeedLabel->raise();
+    if (SpeedTimer) {
+        SpeedTimer->setSingleShot(true);
+        SpeedTimer->start(2000);
+    }
+}
+
+void TForm9::SetPictureHint(const QString& hint)
+{
+    for (QLabel* image : {Image1, Image2})
+        if (image)
+            image->setToolTip(hint);
+}
+
+bool TForm9::NavPanelShown() const
+{
+    return NavPanel && NavPanel->isVisible();
+}
+
+std::optional<QRect> TForm9::ControlPanelPlace() const
+{
+    if (!ControlPanel || NavPanelShown())
+        return std::nullopt;
+    return ControlPanel->geometry();
+}
+
+void TForm9::SetTitleShown(bool shown, bool raised)
+{
+    if (!TitleLabel)
+        return;
+    TitleLabel->setVisible(shown);
+    if (raised && TitleLabel->isVisible())
+        TitleLabel->raise();
+}
+
+void TForm9::SetTitle(const QString& text, const QSize& area)
+{
+    if (!TitleLabel)
+        return;
+    TitleLabel->setText(text);
+    TitleLabel->adjustSize();
+    TitleLabel->move(qRound((area.width() - TitleLabel->width()) / 2.0), area.height() - 14);
+}
+
+void TForm9::HidePictures()
+{
+    for (QLabel* image : {Image1, Image2})
+        if (image)
+            image->hide();
+}
+
+void TForm9::HideTextLines()
+{
+    for (QLabel* label : TextLabels)
+        if (label)
+            label->hide();
+}
+
+void TForm9::PopupRatioMenu(const QPoint& globalPos)
+{
+    RefreshRatioMenu();
+    if (PMRatio)
+        PMRatio->popup(globalPos);
+}
+
 void TForm9::SaveCutOutClick()
 {
     FitZoomHandler* shown = ShownFitZoom();
     PictureSlotModel* slot = shown ? shown->Slot() : nullptr;
-    if (CutOutCount < 1 || !slot || !slot->Loaded())
+    if (m_state.session.CutOutCount < 1 || !slot || !slot->Loaded())
         return;
     const QFileInfo picture(shownPicturePath());
     const std::optional<QString> target = platform::chooseSaveFile(
         QStringLiteral("Save cut-out as"), picture.absolutePath(),
         QStringLiteral("Bitmap (*.bmp);;JPEG (*.jpg *.jpeg)"),
-        picture.completeBaseName() + QStringLiteral("_cut") + QString::number(CutOutCount) + QStringLiteral(".bmp"),
+        picture.completeBaseName() + QStringLiteral("_cut") + QString::number(m_state.session.CutOutCount) + QStringLiteral(".bmp"),
         QStringLiteral("bmp"));
     if (!target || target->isEmpty())
         return;
@@ -708,6 +845,7 @@ void TForm9::SaveCutOutClick()
 
 void TForm9::ContinueShow(int direction)
 {
+    TShowState& ShowState = m_state.session.ShowState;
     if (order_.size() < 2 || stopping_)
         return;
     paused_ = false;
@@ -718,7 +856,7 @@ void TForm9::ContinueShow(int direction)
     if (before != ShowState.Direction)
         dropPrefetch();
     if (IntervalTimer) {
-        IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(), 0));
+        IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(m_state.session.ShowState), 0));
         IntervalTimer->start();
     }
     prefetchNext();
@@ -731,7 +869,7 @@ void TForm9::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Escape: StopSlideShow(); break;
     case Qt::Key_Space: TogglePause(); break;
     case Qt::Key_Home:
-        if (RestartShow && FullViewActive != 1)
+        if (RestartShow && m_state.session.FullViewActive != 1)
             RestartShow();
         break;
     case Qt::Key_Right:
@@ -777,12 +915,12 @@ void TForm9::wheelEvent(QWheelEvent* event)
     event->accept();
     if (delta == 0)
         return;
-    if (CutOutCount >= 1) {
+    if (m_state.session.CutOutCount >= 1) {
         if (FitZoomHandler* shown = ShownFitZoom())
             shown->WheelZoomPicture(delta > 0 ? 3 : -3);
         return;
     }
-    if (WheelTurn && FullViewActive != 1)
+    if (WheelTurn && m_state.session.FullViewActive != 1)
         WheelTurn(delta);
 }
 

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class FitZoomHandler;
 class PictureView;
@@ -147,6 +148,50 @@ public:
     // The save button: saves the cut-out shown to a file the user chooses.
     void SaveCutOutClick();
 
+    // ---- what the main window asks of the window's controls ---------------
+    // The edit-program button of the control panel on or off, and its hint.
+    void SetEditButtonEnabled(bool on);
+    void SetEditButtonHint(const QString& hint);
+    // The full-screen button on or off.
+    void SetWindowScreenButtonEnabled(bool on);
+    // The buttons that act on the shown picture (rotations, edit program)
+    // on or off, as a step begins.
+    void SetPictureButtonsEnabled(bool on);
+    // The one-back button's hint for stepping back a picture.
+    void ResetOneBackwardsHint();
+    // The control panel's twins of the main window's show commands.
+    struct PanelButtons {
+        bool showInReverse = false, showForward = false, windowScreen = false, volume = false;
+        bool playlistBack = false, playlistForward = false, editProgram = false;
+        bool oneForward = false, oneBackwards = false, rotateLeft = false, rotateRight = false;
+    };
+    void SetPanelButtons(const PanelButtons& on);
+    // The hints button's look for hints shown or not.
+    void ShowHintsButton(bool hintsOn);
+    // The speed message at the window's top right, for two seconds.
+    void ShowSpeedMessage(const QString& text);
+    // The hint of both picture images.
+    void SetPictureHint(const QString& hint);
+    bool NavPanelShown() const;
+    // The control panel's place, or nothing while the navigation panel shows.
+    std::optional<QRect> ControlPanelPlace() const;
+    // The title: shown or not (raised over the pictures when `raised`); its
+    // text, sized and centred at the bottom of an area of `area`'s size.
+    void SetTitleShown(bool shown, bool raised = false);
+    void SetTitle(const QString& text, const QSize& area);
+    // The picture images, and the text lines, hidden.
+    void HidePictures();
+    void HideTextLines();
+    // The crop-ratio menu, refreshed, at `globalPos`.
+    void PopupRatioMenu(const QPoint& globalPos);
+
+signals:
+    // The rotate buttons of the control panel were clicked.
+    void RotateLeftClicked();
+    void RotateRightClicked();
+
+public:
+
     // The picture index that follows the cursor one step in `direction`
     // (>= 1 forward, else back) without moving it; -1 when there is none.
     // `reachedEnd` is set when that step passes the end of the play order
@@ -198,5 +243,3 @@ private:
     void dropPrefetch();
     std::function<void()> ended_;
 };
-
-extern TForm9* Form9;

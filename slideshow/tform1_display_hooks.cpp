@@ -32,7 +32,7 @@ void TForm1::InstallDisplayHooks()
     // The page of thumbnails tells whether it is shown; without it every
     // picture is shown on its own.
     hooks.ThumbnailViewActive = [] { return pageViewShown(); };
-    hooks.ThumbnailStep = [self] {
+    hooks.ThumbnailStep = [self, &session = m_state.session] {
         if (!self)
             return;
         if (MusicQueueActive == 1 && QueueRestartPending == 1) {
@@ -41,9 +41,10 @@ void TForm1::InstallDisplayHooks()
             if (self->TimerMusic)
                 self->TimerMusic->start();
         }
+        TShowState& ShowState = session.ShowState;
         ShowState.StepReentry = 0;
         const int slotCount = DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0;
-        if (ShowState.PageAbort == 0 && !PageHoldsAllPictures(slotCount, PictureCount) && !self->InManualMode()
+        if (ShowState.PageAbort == 0 && !PageHoldsAllPictures(slotCount, session.PictureCount) && !self->InManualMode()
             && self->IntervalTimer) {
             self->IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
             self->IntervalTimer->start();
@@ -69,13 +70,13 @@ void TForm1::InstallDisplayHooks()
             self->pictureDisplay()->SetPictureDisplayName();
     };
     // The ticked cells of the page, as picture indexes.
-    hooks.SelectedPictures = [] {
+    hooks.SelectedPictures = [&session = m_state.session] {
         QList<int> indexes;
         if (!pageViewShown() || !PageHooks().TickedPictures)
             return indexes;
         const QStringList ticked = PageHooks().TickedPictures();
-        for (int i = 0; i < PictureCount && i < int(PictureTable.size()); ++i)
-            if (ticked.contains(PictureTable[size_t(i)].FullPath))
+        for (int i = 0; i < session.PictureCount && i < int(session.PictureTable.size()); ++i)
+            if (ticked.contains(session.PictureTable[size_t(i)].FullPath))
                 indexes << i;
         return indexes;
     };
@@ -97,9 +98,10 @@ void TForm1::PrepareNextShowStep()
 
 void TForm1::ShowCurrentPictureStatus(bool Full)
 {
+    TForm9* const Form9 = m_showWindow;
     // The one-back button steps back one picture while no cut-out is shown.
-    if (Form9 && Form9->OneBackwardsSpeedButton && CutOutCount == 0)
-        Form9->OneBackwardsSpeedButton->setToolTip(QStringLiteral("1 picture backwards\r\nCursor left or Mousewheel down"));
+    if (Form9 && state().session.CutOutCount == 0)
+        Form9->ResetOneBackwardsHint();
     if (Full && StatusPanel1 && !PictureDisplayName.isEmpty())
         StatusPanel1->setText(PictureDisplayName);
 }

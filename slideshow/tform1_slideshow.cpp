@@ -5,13 +5,12 @@
 #include "base/data_folder.h"
 #include "base/picture_table.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/recent_lists.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -34,27 +33,29 @@
 
 void TForm1::ApplyShowOptions()
 {
-    ::ApplyShowOptions();
+    ::ApplyShowOptions(m_state.session, Settings);
 }
 
 void TForm1::ShowAddAllDialog()
 {
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    const QString SelectedFolder = folderTree()->SelectedFolder;
     ApplyShowOptions();
     Timer1->stop();
-    if (ArgumentMode) {
+    if (state().start.ArgumentMode) {
         TForm34 launcher(SelectedFolder, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay: {
             const TRCSettingsRecord choices = launcher.Choices();
             PlayOptions.IncludeSubfolders = choices.IncludeSubfolders;
             PlayOptions.PlayOrder = choices.PlayOrder;
-            ShowState.LoopFlag = choices.Loop;
+            m_state.session.ShowState.LoopFlag = choices.Loop;
             PlayOptions.ContinuousPlay = choices.Loop;
             CollectPictures();
             break;
         }
         case LauncherNormal:
-            OpenNormally = 1;
+            state().start.OpenNormally = 1;
             break;
         default:
             close();
@@ -62,27 +63,30 @@ void TForm1::ShowAddAllDialog()
         }
         return;
     }
-    if (!Form20)
-        Form20 = new TForm20(this);
-    Form20->FolderLabel->setText(QFileInfo(SelectedFolder).fileName().isEmpty() ? SelectedFolder
-                                                                                 : QFileInfo(SelectedFolder).fileName());
-    if (Form20->Run() == 1)
+    if (!m_folderPictureWindow)
+        m_folderPictureWindow = new TForm20(this);
+    TForm20* const Form20 = m_folderPictureWindow;
+    Form20->SetFolder(SelectedFolder);
+    if (Form20->Run(m_state.session.PlayOptions) == 1)
         CollectPictures();
 }
 
 void TForm1::CollectPictures()
 {
-    CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, PlayOptions);
-    GrowSelectionList(int32_t(pictures.size()), true);
+    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
+    const QString SelectedFolder = folderTree()->SelectedFolder;
+    m_state.session.CollectionProgressCounter = 0;
+    const QStringList pictures = CollectFolderPictures(m_state.paths, folderTree()->Exclusions, SelectedFolder,
+                                                       m_state.session.PlayOptions, m_state.start.DemoMode != 0);
+    GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
         PictureTable[size_t(i)].FullPath = pictures[i];
         PictureTable[size_t(i)].RecordIndex = i;
     }
-    PictureCount = int32_t(pictures.size());
+    m_state.session.PictureCount = int32_t(pictures.size());
     if (pictures.isEmpty()) {
-        if (ArgumentMode) {
+        if (state().start.ArgumentMode) {
             platform::showMessage(platform::PromptKind::Information,
                                   QStringLiteral("No pictures found in ") + SelectedFolder);
             close();
@@ -93,25 +97,27 @@ void TForm1::CollectPictures()
         return;
     }
     SourceIsShow = 0;
-    ShowSourcePath = SelectedFolder;
+    m_state.session.ShowSourcePath = SelectedFolder;
     PlayPictures(pictures);
 }
 
 void TForm1::BuildAndStartShow()
 {
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    QString& ShowSourcePath = m_state.session.ShowSourcePath;
     // The source: a show file given as the automatic show path (a show-file
     // argument), else the open show, else the selected folder.
     QStringList pictures;
     const QString autoShow = Settings.AutoShowPath;
-    if (ArgumentMode && ShowFileArgument && QFileInfo(autoShow).isFile()) {
+    if (state().start.ArgumentMode && state().start.ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
         const TRCSettingsRecord choices = ReadRCSettings(m_state.paths.RCSettingsPath);
         PlayOptions.PlayOrder = choices.PlayOrder;
         PlayOptions.ContinuousPlay = choices.Loop;
-        ShowState.LoopFlag = choices.Loop;
+        m_state.session.ShowState.LoopFlag = choices.Loop;
         pictures = ReadShowPicturePaths(autoShow);
-        ShowState.PlaysOwnShowFile = true;
+        m_state.session.ShowState.PlaysOwnShowFile = true;
         ShowSourcePath = autoShow;
     } else if (ShowFile.IsOpen() && OpenShowCount() > 0 && MyShowSG->isVisible()) {
         pictures = ReadShowPicturePaths(ShowFile.Path());
@@ -119,13 +125,14 @@ void TForm1::BuildAndStartShow()
         ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(m_state.paths, SelectedFolder, PlayOptions);
-        ShowSourcePath = SelectedFolder;
+        pictures = CollectFolderPictures(m_state.paths, folderTree()->Exclusions, folderTree()->SelectedFolder,
+                                         PlayOptions, m_state.start.DemoMode != 0);
+        ShowSourcePath = folderTree()->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
-        if (ArgumentMode)
+        if (state().start.ArgumentMode)
             close();
         return;
     }
@@ -134,19 +141,25 @@ void TForm1::BuildAndStartShow()
 
 void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records)
 {
-    if (!Form9)
-        Form9 = new TForm9(state());
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    TShowState& ShowState = m_state.session.ShowState;
+    QString& ShowSourcePath = m_state.session.ShowSourcePath;
+    if (!m_showWindow) {
+        m_showWindow = new TForm9(state());
+        m_windowsMadeHere << m_showWindow.data();
+    }
+    TForm9* const Form9 = m_showWindow;
     // "Stop Slide Show" (also what a close during a show triggers).
     if (ToolButton2)
         connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click, Qt::UniqueConnection);
-    PlaybackActive = 1;
+    m_state.session.PlaybackActive = 1;
     // The show's source (a folder or a show file) goes to the top of the
     // recent list.
     if (!ShowSourcePath.isEmpty()) {
         RecentCandidate = ShowSourcePath;
         AddToRecentFolders();
     }
-    StoreLastShowRecord(Settings, ShowSourcePath, AutoShowRunning == 1, DemoMode || ArgumentMode);
+    StoreLastShowRecord(Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1, state().start.DemoMode || state().start.ArgumentMode);
     ShowSourcePath.clear();
     // The play options of this show.
     ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
@@ -159,7 +172,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     LastLoadFailed = 0;
     LastFailedIndex = -1;
     ConsecutiveLoadFailures = 0;
-    CutOutCount = 0;
+    state().session.CutOutCount = 0;
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
     QPointer<TForm1> self(this);
@@ -188,8 +201,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     // The tool bar's show buttons and their twins on the full-screen
     // window's panel carry the hints of a running show.
     layouts()->SetShowRunningHints();
-    if (RunExeToolButton && Form9->RunExeSpeedButton && !RunExeToolButton->toolTip().isEmpty())
-        Form9->RunExeSpeedButton->setToolTip(RunExeToolButton->toolTip());
+    if (RunExeToolButton && !RunExeToolButton->toolTip().isEmpty())
+        Form9->SetEditButtonHint(RunExeToolButton->toolTip());
     Form9->IntervalTimer = IntervalTimer;
     if (IntervalTimer) {
         IntervalTimer->stop();
@@ -207,8 +220,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
-    if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !DemoMode
-        && !ArgumentMode && AutoShowRunning != 1) {
+    if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !state().start.DemoMode
+        && !state().start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
         Form9->SetPictureTable(Pictures, Records, dates);
         if (StartPageShowIfWanted(order, continuous))
             return;
@@ -224,6 +237,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
 
 void TForm1::EndShow()
 {
+    TForm13* const Form13 = m_demoShowWindow;
+    TForm9* const Form9 = m_showWindow;
     if (Form9 && Form9->isVisible()) {
         Form9->StopSlideShow(); // reports back here once more; nothing left to do then
         return;
@@ -233,20 +248,20 @@ void TForm1::EndShow()
         if (Form9)
             disconnect(IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer);
     }
-    PlaybackActive = 0;
-    ShowState.Direction = 0;
+    m_state.session.PlaybackActive = 0;
+    m_state.session.ShowState.Direction = 0;
     if (PageView)
         PageView->EndPageShow();
     if (IntervalTimer && PageView)
         disconnect(IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer);
-    ShowState.PlaysOwnShowFile = false;
+    m_state.session.ShowState.PlaysOwnShowFile = false;
     // The picture's own sound ends with the show.
     ReleaseVoiceFile();
     layouts()->SetShowStoppedHints();
-    AutoShowRunning = 0;
+    m_state.session.AutoShowRunning = 0;
     layouts()->RestoreBrowseView();
     // A demo start offers its show again.
-    if (DemoMode && Form13) {
+    if (state().start.DemoMode && Form13) {
         Form13->show();
         Form13->raise();
     }
@@ -254,15 +269,17 @@ void TForm1::EndShow()
         StatusPanel1->setText(QStringLiteral("Slide show ended!"));
     // Pictures of the folder were moved, renamed or deleted during the show:
     // the tree reads the folder again.
-    if (state().session.SourceIsFolder == 1 && FolderChangedDuringShow == 1 && !SelectedFolder.isEmpty()) {
-        FolderChangedDuringShow = 0;
-        FolderToOpen = SelectedFolder;
-        KeepListEntry = 1;
+    FileOperationsController* fileOps = FileOperationsController::Of(this);
+    if (state().session.SourceIsFolder == 1 && fileOps && fileOps->FolderChangedDuringShow == 1
+        && !folderTree()->SelectedFolder.isEmpty()) {
+        fileOps->FolderChangedDuringShow = 0;
+        folderTree()->FolderToOpen = folderTree()->SelectedFolder;
+        folderTree()->KeepListEntry = 1;
         OpenFolderOrShow();
     }
     // A start with an argument has no window to come back to.
-    if (CloseAfterShowPending == 1 || (ArgumentMode && !isVisible())) {
-        CloseAfterShowPending = 0;
+    if (m_state.session.CloseAfterShowPending == 1 || (state().start.ArgumentMode && !isVisible())) {
+        m_state.session.CloseAfterShowPending = 0;
         QTimer::singleShot(0, this, [this] { close(); });
     }
 }
@@ -274,6 +291,7 @@ void TForm1::ToolButton2Click()
 
 void TForm1::PauseShow()
 {
+    TForm9* const Form9 = m_showWindow;
     if (PageShowRuns()) {
         PagePause();
         return;
@@ -284,5 +302,5 @@ void TForm1::PauseShow()
 
 bool TForm1::InManualMode() const
 {
-    return ShowState.ManualMode || ShowState.Direction == 0;
+    return m_state.session.ShowState.ManualMode || m_state.session.ShowState.Direction == 0;
 }

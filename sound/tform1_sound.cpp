@@ -44,7 +44,7 @@ void TForm1::ResetVoicePlayButton()
 {
     const QString hint = QStringLiteral("Play voice recording");
     const QIcon idle = platform::ImageListIcon(platform::ImageListId::MenuIL, VoicePlayIdleGlyph);
-    if (PlaybackActive == 1) {
+    if (m_state.session.PlaybackActive == 1) {
         if (VoicePlayTB) {
             VoicePlayTB->setToolTip(hint);
             VoicePlayTB->setIcon(idle);
@@ -61,7 +61,7 @@ void TForm1::DefPlaylistClick()
     // is only queued. An audio-only start has nothing else to show and ends.
     PlayQueue.clear();
     PlayQueueIndex = -1;
-    if (AudioMode)
+    if (state().start.AudioMode)
         QTimer::singleShot(0, this, [this] { close(); });
 }
 
@@ -112,7 +112,7 @@ bool TForm1::PlayShownPictureSound(bool recordRead)
     in.soundKind = ShowRec.SoundKind;
     in.soundFile = ShowRec.SoundFile;
     in.soundFileExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
-    in.intervalSeconds = ShowState.CurrentInterval;
+    in.intervalSeconds = m_state.session.ShowState.CurrentInterval;
     in.queueActive = MusicQueueActive == 1;
     in.restartPending = QueueRestartPending == 1;
     const PictureSoundPlan plan = PlanPictureSound(in);
@@ -138,11 +138,12 @@ bool TForm1::PlayShownPictureSound(bool recordRead)
 
 void TForm1::VoiceEnded(bool failed)
 {
+    TShowState& ShowState = m_state.session.ShowState;
     PictureSoundPlaying = 0;
     if (!m_waitingForVoice)
         return;
     m_waitingForVoice = false;
-    if (PlaybackActive != 1 || ShowState.Direction == 0 || !IntervalTimer)
+    if (m_state.session.PlaybackActive != 1 || ShowState.Direction == 0 || !IntervalTimer)
         return;
     // After the voice the show steps on; a voice that could not be played
     // leaves the picture its default interval.
@@ -166,7 +167,7 @@ void TForm1::StartMusicFadeBeforeNextStep(int intervalMs)
         return;
     // The music fades out before the end of the show: only when the last
     // picture is the one that follows.
-    if (ShowState.LastPictureAhead != 1)
+    if (m_state.session.ShowState.LastPictureAhead != 1)
         return;
     FadeTimer->setInterval(fadeDelay);
     FadeTimer->setSingleShot(true);

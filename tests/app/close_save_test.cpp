@@ -159,7 +159,7 @@ int closeTheMainWindow(qint64 limit)
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
     TForm1 form(TestState());
     form.FormCreate();
-    if (StartAbort != 0)
+    if (TestState().start.StartAbort != 0)
         return 2;
     form.show();
     Settings.PlayOrder = 1;
@@ -198,7 +198,7 @@ TEST(CloseSave, AFullDataFolderKeepsTheSettingsFileAndSaysWhy)
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
     TForm1 form(TestState());
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
     form.show();
     const QByteArray before = readFile(settingsPath());
     ASSERT_EQ(before.size(), SettingsRecordSize);

@@ -9,6 +9,7 @@
 #include "app/tform1.h"
 #include "base/voice_carry.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "shows/show_file.h"
@@ -64,8 +65,8 @@ TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
-    EXPECT_EQ(StartupRunFlag, 1);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
+    EXPECT_EQ(TestState().start.StartupRunFlag, 1);
     const QString d = dataFolder();
     EXPECT_EQ(TestState().paths.DataFolder, d);
 
@@ -131,8 +132,8 @@ TEST(FormCreate, ReadOnlyDataFileRefusesAndRemovesTheMarker)
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
-    EXPECT_EQ(StartAbort, 1);
-    EXPECT_NE(StartupRunFlag, 1);
+    EXPECT_EQ(TestState().start.StartAbort, 1);
+    EXPECT_NE(TestState().start.StartupRunFlag, 1);
     // The first hit in checking order is reported, one message only.
     const QString expected = base + "/Vistamo/vistamo.vxt";
     EXPECT_TRUE(shown(PromptKind::Error,
@@ -149,7 +150,7 @@ TEST(FormCreate, NarrowScreenRefuses)
     TForm1 form(TestState());
     form.FormCreate();
     SetScreenWidthForTests(0);
-    EXPECT_EQ(StartAbort, 1);
+    EXPECT_EQ(TestState().start.StartAbort, 1);
     EXPECT_TRUE(shown(PromptKind::Error, "Screen resolation must be at least 800x600, can not run Vistamo!"));
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
 }
@@ -162,7 +163,7 @@ TEST(FormCreate, ProgramNotOnAFixedDriveRefuses)
     TForm1 form(TestState());
     form.FormCreate();
     clearFakeMountTable();
-    EXPECT_EQ(StartAbort, 1);
+    EXPECT_EQ(TestState().start.StartAbort, 1);
     EXPECT_TRUE(shown(PromptKind::Error,
                       "Please install Vistamo! on a fixed drive first and then run the program again"));
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
@@ -180,8 +181,8 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     TForm1 refused(TestState());
     refused.StartParameters = {"/vxdemo"};
     refused.FormCreate();
-    EXPECT_EQ(DemoMode, 1);
-    EXPECT_EQ(StartAbort, 1);
+    EXPECT_EQ(TestState().start.DemoMode, 1);
+    EXPECT_EQ(TestState().start.StartAbort, 1);
     EXPECT_TRUE(shown(PromptKind::Plain, "No settingsfile found, run will be terminated"));
     // Nothing is written at the drive root, no marker is made.
     EXPECT_FALSE(QFileInfo::exists(cd + "/VXSettings61.dat"));
@@ -199,8 +200,8 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     demo.FormCreate();
     QDir::setCurrent(oldCwd);
     clearFakeMountTable();
-    EXPECT_EQ(StartAbort, 0);
-    EXPECT_EQ(StartupRunFlag, 1);
+    EXPECT_EQ(TestState().start.StartAbort, 0);
+    EXPECT_EQ(TestState().start.StartupRunFlag, 1);
     EXPECT_EQ(TestState().paths.SettingsFileName, cd + "/VXSettings61.dat");
     EXPECT_EQ(readFile(cd + "/VXSettings61.dat"), before);
     EXPECT_FALSE(demo.VisibleAtStart());
@@ -219,7 +220,7 @@ TEST(FormCreate, OlderSettingsFileIsMigratedWithAMessage)
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
     EXPECT_TRUE(shown(PromptKind::Information, "Vistamo! : Settingsfile converted to new version"));
     EXPECT_EQ(TestState().paths.FoundSettingsVersion, 54);
     EXPECT_FALSE(QFileInfo::exists(d + "/VXSettings54.dat"));
@@ -237,7 +238,7 @@ TEST(FormCreate, ShortSettingsFileIsKeptAsBadAndDefaultsWritten)
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
-    EXPECT_EQ(StartAbort, 0);
+    EXPECT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(readFile(d + "/VXSettings61.dat.bad"), QByteArray(300, 'q'));
     EXPECT_EQ(QFileInfo(d + "/VXSettings61.dat").size(), 12048);
 }
@@ -258,8 +259,8 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
     TForm1 form(TestState());
     form.StartParameters = {pictures};
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
-    EXPECT_EQ(ArgumentMode, 1);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
+    EXPECT_EQ(TestState().start.ArgumentMode, 1);
     EXPECT_FALSE(form.VisibleAtStart());
     EXPECT_TRUE(QFileInfo::exists(d + "/OtherRun.dat"));
     Settings.PlayOrder = 4;
@@ -273,7 +274,7 @@ TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
     const QString path = dataFolder() + "/VXSettings61.dat";
     // Another instance changes the interval on disk; this one the play order.
     TSettingsRecord disk;
@@ -302,14 +303,14 @@ TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
     TForm1 form(TestState());
     form.StartParameters = {pictures};
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
-    ASSERT_EQ(ArgumentMode, 1);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
+    ASSERT_EQ(TestState().start.ArgumentMode, 1);
     SetFileMode(FileModeReadWrite, false);
     EXPECT_EQ(CurrentFileMode(), FileModeReadOnly);  // an argument start opens data files read only
 
     form.DispatchStartArgument();
-    EXPECT_EQ(OpenNormally, 1);
-    EXPECT_EQ(ArgumentMode, 0);
+    EXPECT_EQ(TestState().start.OpenNormally, 1);
+    EXPECT_EQ(TestState().start.ArgumentMode, 0);
     EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
     SetFileMode(FileModeReadWrite, false);
     EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
@@ -331,11 +332,11 @@ TEST(FormCreate, ShowFileArgumentCancelledClosesWithoutSaving)
     TForm1 form(TestState());
     form.StartParameters = {dir + "/Trip.vxt"};
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
-    EXPECT_EQ(ShowFileArgument, 1);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
+    EXPECT_EQ(TestState().start.ShowFileArgument, 1);
     const QByteArray before = readFile(dataFolder() + "/VXSettings61.dat");
     form.DispatchStartArgument();
-    EXPECT_NE(OpenNormally, 1);
+    EXPECT_NE(TestState().start.OpenNormally, 1);
     EXPECT_TRUE(form.FormClose());
     EXPECT_EQ(readFile(dataFolder() + "/VXSettings61.dat"), before);
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
@@ -362,13 +363,13 @@ TEST(FormCreate, CloseDuringAShowEndsTheShowThenSaves)
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
     form.show();
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     Settings.PlayOrder = 3;
     form.close();
     // The first pass only ends the show; the close that ending makes saves.
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_TRUE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
     for (int i = 0; i < 20 && QFileInfo::exists(dataFolder() + "/OtherRun.dat"); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -398,9 +399,9 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
     TForm1 form(TestState());
     form.StartParameters = {argument};
     form.FormCreate();
-    ASSERT_EQ(ShowFileArgument, 1);
+    ASSERT_EQ(TestState().start.ShowFileArgument, 1);
     form.DispatchStartArgument();
-    EXPECT_EQ(OpenNormally, 1);
+    EXPECT_EQ(TestState().start.OpenNormally, 1);
     EXPECT_EQ(DraftShowOpen, 1);
     EXPECT_EQ(NamedShowOpen, 0);
     form.CloseWithoutSaving = true;
@@ -411,7 +412,7 @@ TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
     Quiet quiet;  // answered No
     TForm1 form(TestState());
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
     Settings.AskMonthlyUpdate = 1;
     Settings.SuggestionMonths.fill(0);
     clearPromptLog();
@@ -430,11 +431,11 @@ TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
     Quiet quiet;
     TForm1 form(TestState());
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
     Settings.PlayOrder = 2;
-    ExternalProcessRunning = 1;
+    form.externalPrograms()->ExternalProcessRunning = 1;
     EXPECT_TRUE(form.FormClose());
-    ExternalProcessRunning = 0;
+    form.externalPrograms()->ExternalProcessRunning = 0;
     EXPECT_TRUE(shown(PromptKind::Information,
                       "Vistamo! will be closed as soon the called external program is closed"));
     TSettingsRecord after;
@@ -449,7 +450,7 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
     ASSERT_TRUE(writeFile(uploader, "#!/bin/sh\n"));
     TForm1 form(TestState());
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
     AddSettings.UploaderPath = uploader;
     form.ApplyUploadCaptions();
     EXPECT_EQ(form.UploadPicture->text(), QStringLiteral("&Upload picture through photo-uploader"));
@@ -486,7 +487,7 @@ TEST(FormCreate, DeletingAPictureAsksAboutItsVoiceFileThroughTheVoiceWindow)
     });
     TForm1 form(TestState());
     form.FormCreate();
-    ASSERT_EQ(StartAbort, 0);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
     CarryVoiceFile(picture, false, "D", QString(), Settings);
     EXPECT_EQ(titleShown, QStringLiteral("Voice file detected (.wav)"));
     EXPECT_TRUE(QFileInfo::exists(voice));             // kept

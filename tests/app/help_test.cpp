@@ -41,13 +41,13 @@ struct HelpFixture : ::testing::Test {
     {
         ClearOpenedUrls();
         clearPromptLog();
-        DemoMode = 0;
+        TestState().start.DemoMode = 0;
         TestState().paths.ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Edit MyShow.htm")});
     }
     void TearDown() override
     {
         TestState().paths.ProgramFolder.clear();
-        DemoMode = 0;
+        TestState().start.DemoMode = 0;
         qunsetenv(WebSiteVariable);
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
@@ -224,7 +224,7 @@ TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
 TEST_F(HelpFixture, DemoModeOpensNoHelp)
 {
     TForm1 form(TestState());
-    DemoMode = 1;
+    TestState().start.DemoMode = 1;
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_TRUE(OpenedUrls().isEmpty());
     EXPECT_TRUE(messages().isEmpty());
@@ -233,7 +233,6 @@ TEST_F(HelpFixture, DemoModeOpensNoHelp)
 TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
 {
     TForm1 form(TestState());
-    Form1 = &form;
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("Form18"));
     InstallHelpKey(&dialog, QStringLiteral("Edit MyShow.htm"));
@@ -248,7 +247,6 @@ TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
     pressF1(&noTopic);
     pressF1(form.TreeView1);
     form.helpAndVersion()->HelpTimerTimer();
-    Form1 = nullptr;
 
     ASSERT_EQ(OpenedUrls().size(), 2);
     EXPECT_TRUE(OpenedUrls().at(0).toLocalFile().endsWith(QStringLiteral("/help/Edit MyShow.htm")));

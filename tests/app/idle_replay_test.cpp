@@ -25,18 +25,17 @@ TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
     QApplication::processEvents();
     if (!form.isActiveWindow() || QGuiApplication::applicationState() != Qt::ApplicationActive)
         GTEST_SKIP() << "this platform gives no active window";
-    Form2 = new TForm2(&form);
+    TForm2 replay(&form);
+    form.setReplayWindow(&replay);
     platform::setMonotonicMs(1000);
-    IdleStartTick = 1000;
+    form.IdleStartTick = 1000;
     form.Timer1Timer();
-    EXPECT_FALSE(Form2->isVisible());   // not idle long enough yet
+    EXPECT_FALSE(replay.isVisible());   // not idle long enough yet
     platform::setMonotonicMs(1000 + 6000);
     form.Timer1Timer();
-    EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form2->CountLabel->text(), QStringLiteral("5"));
-    Form2->CancelCountdown();
-    delete Form2;
-    Form2 = nullptr;
+    EXPECT_TRUE(replay.isVisible());
+    EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("5"));
+    replay.CancelCountdown();
     platform::resetClock();
     Settings = TSettingsRecord{};
 }

@@ -15,8 +15,9 @@
 #include "app/tform1.h"
 #include "app/version_check.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "browse/folder_tree_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_window.h"
@@ -224,7 +225,7 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
 
     StartedWindow w;
     Settings.VideoPrograms[0] = program;
-    FolderToOpen = folder;
+    w.form.folderTree()->FolderToOpen = folder;
     w.form.OpenFolderOrShow();
     QTreeWidgetItem* node = w.form.folderTreeSection()->FindAndSelectTreeNode(QStringLiteral("clip one.avi"), true);
     ASSERT_NE(node, nullptr);
@@ -234,7 +235,7 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
     for (int i = 0; i < 50 && !QFileInfo::exists(argsFile); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(QString::fromUtf8(readFile(argsFile)), "1\n" + clip + "\n");
-    EXPECT_EQ(ExternalProcessRunning, 0);
+    EXPECT_EQ(w.form.externalPrograms()->ExternalProcessRunning, 0);
 }
 
 TEST(MainWindowStart, MigratedSettingsAreWrittenInTheirNewFormByAnArgumentStart)
@@ -248,8 +249,8 @@ TEST(MainWindowStart, MigratedSettingsAreWrittenInTheirNewFormByAnArgumentStart)
     ASSERT_TRUE(WriteSettingsFile(data + "/VXSettings43.dat", old).ok());
 
     StartedWindow w({freshDir("pictures")});
-    ASSERT_EQ(StartAbort, 0);
-    ASSERT_EQ(ArgumentMode, 1);
+    ASSERT_EQ(TestState().start.StartAbort, 0);
+    ASSERT_EQ(TestState().start.ArgumentMode, 1);
     EXPECT_FALSE(QFileInfo::exists(data + "/VXSettings43.dat"));
     TSettingsRecord now;
     ASSERT_TRUE(ReadSettingsFile(settingsPath(), now).ok());
@@ -281,8 +282,9 @@ TEST(MainWindowStart, ControlPanelPlaceIsSavedAfterTheMerge)
         ASSERT_TRUE(WriteSettingsFile(settingsPath(), rec).ok());
     }
     StartedWindow w;
-    Form9 = new TForm9(TestState());
-    Form9->ControlPanel->setGeometry(place);
+    TForm9 show(TestState());
+    w.form.setShowWindow(&show);
+    show.ControlPanel->setGeometry(place);
     TSettingsRecord disk;
     ASSERT_TRUE(ReadSettingsFile(settingsPath(), disk).ok());
     disk.PanelLeft = 500;
@@ -291,8 +293,6 @@ TEST(MainWindowStart, ControlPanelPlaceIsSavedAfterTheMerge)
     ASSERT_TRUE(WriteSettingsFile(settingsPath(), disk).ok());
 
     EXPECT_TRUE(w.form.FormClose());
-    delete Form9;
-    Form9 = nullptr;
     TSettingsRecord after;
     ASSERT_TRUE(ReadSettingsFile(settingsPath(), after).ok());
     EXPECT_EQ(after.PanelLeft, 120);

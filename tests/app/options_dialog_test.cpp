@@ -7,7 +7,7 @@
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -95,10 +95,10 @@ protected:
         Settings = sampleSettings();
         AddSettings = sampleAdd();
         TestState().paths.AddSettingsPath = testsupport::freshDir(QStringLiteral("options")) + QStringLiteral("/VXAddSettings.dat");
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         TestState().session.UseMainMonitor = 1;
-        savedPlayOptions_ = PlayOptions;
-        savedShowState_ = ShowState;
+        savedPlayOptions_ = TestState().session.PlayOptions;
+        savedShowState_ = TestState().session.ShowState;
         setClock(QDateTime(QDate(2026, 3, 30), QTime(10, 0)));
     }
     void TearDown() override
@@ -107,9 +107,9 @@ protected:
         Settings = TSettingsRecord{};
         AddSettings = TAddSettingsRecord{};
         TestState().paths.AddSettingsPath.clear();
-        PlaybackActive = 0;
-        PlayOptions = savedPlayOptions_;
-        ShowState = savedShowState_;
+        TestState().session.PlaybackActive = 0;
+        TestState().session.PlayOptions = savedPlayOptions_;
+        TestState().session.ShowState = savedShowState_;
     }
 
 private:
@@ -365,7 +365,7 @@ TEST(OptionsStore, AdditionalSettingsChangeAndThumbnailSwitch)
 
 TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
 {
-    TForm3 dialog(TestState().paths, TestState().environment);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
     EXPECT_EQ(dialog.objectName(), QStringLiteral("Form3"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vistamo! - Options"));
     auto* tabs = dialog.findChild<QTabWidget*>("PageControl1");
@@ -396,7 +396,7 @@ TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
 TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
 {
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().paths, TestState().environment);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(5);
     dialog.findChild<QLineEdit*>("MinSizeEdit")->setText(QStringLiteral("500"));
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("100"));
@@ -414,7 +414,7 @@ TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
 TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
 {
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().paths, TestState().environment);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("x"));
     dialog.findChild<QLineEdit*>("SecondsWaitASEdit")->setText(QStringLiteral("4"));
     dialog.PictureOptionsDone->click();
@@ -428,7 +428,7 @@ TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
 TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
 {
     {
-        TForm3 dialog(TestState().paths, TestState().environment);
+        TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
         dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
         dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         dialog.CancelButton->click();
@@ -438,7 +438,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
     EXPECT_EQ(Settings.ContinuousPlay, 0);
 
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().paths, TestState().environment);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
     dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     dialog.findChild<QComboBox*>("IntervalComboBox")->setCurrentIndex(7);
@@ -453,7 +453,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
     EXPECT_EQ(Settings.NewShowInterval, 7);
     EXPECT_EQ(Settings.IntervalIndex, 4);
     EXPECT_EQ(Settings.ExcludeSmallPics, QStringLiteral("1"));
-    EXPECT_EQ(PlayOptions.IntervalSeconds, 10);
+    EXPECT_EQ(TestState().session.PlayOptions.IntervalSeconds, 10);
     // No change of the additional settings: their file is not written.
     EXPECT_FALSE(QFile::exists(TestState().paths.AddSettingsPath));
 }
@@ -463,7 +463,7 @@ TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
     AddSettings.ThumbsOnFixedDrives = 0;
     Settings.ResetFileDate = QStringLiteral("0");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    TForm3 dialog(TestState().paths, TestState().environment);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QCheckBox*>("CBUseThumbNWD")->setChecked(true);
     EXPECT_TRUE(dialog.findChild<QWidget*>("RGThumbSize")->isEnabled());
     dialog.PictureOptionsDone->click();
@@ -488,7 +488,7 @@ TEST_F(OptionsDialogTest, ChosenColoursShowOnBothExamplesAndAreStored)
         colors->accept();   // the user's OK makes the colour the chosen one
         return PromptReply::result(QDialog::Accepted);
     });
-    TForm3 dialog(TestState().paths, TestState().environment);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QPushButton*>("BackGroundButton")->click();   // blue background
     dialog.findChild<QPushButton*>("ColorSB")->click();            // green text
     const auto* background = dialog.findChild<QLabel*>("BackgroundColorLabel");
@@ -506,7 +506,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
 {
     Settings.EditPrograms[0] = QStringLiteral("/Prog/Edit");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::ok(QStringLiteral("/prog/edit"))});
-    TForm3 dialog(TestState().paths, TestState().environment);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
     dialog.BrowseButton->click();
     ASSERT_EQ(promptLog().size(), 2);
     EXPECT_EQ(promptLog()[1].request.text, QStringLiteral("Program already exists in list!"));
@@ -515,7 +515,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
 
 TEST_F(OptionsDialogTest, NeverUseAutomaticShowDisablesItsControlsButNotTheCdTexts)
 {
-    TForm3 dialog(TestState().paths, TestState().environment);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
     dialog.NeverUseASCheckBox->setChecked(true);
     EXPECT_FALSE(dialog.HoldLastShowBox->isEnabled());
     EXPECT_FALSE(dialog.SecondsWaitASEdit->isEnabled());
@@ -546,23 +546,23 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
 
 TEST_F(OptionsDialogTest, RunningShowKeepsItsIntervalUnlessTheChoiceChanged)
 {
-    PlaybackActive = 1;
-    ShowState.CurrentInterval = 7;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState.CurrentInterval = 7;
     {
-        TForm3 dialog(TestState().paths, TestState().environment);
+        TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
         dialog.FormActivate();
         dialog.PictureOptionsDone->click();
         ASSERT_TRUE(dialog.LastCheck.ok());
     }
-    EXPECT_EQ(ShowState.CurrentInterval, 7);
+    EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
     {
-        TForm3 dialog(TestState().paths, TestState().environment);
+        TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
         dialog.FormActivate();
         dialog.Intervalgroup->setItemIndex(3);
         dialog.PictureOptionsDone->click();
     }
-    EXPECT_EQ(ShowState.CurrentInterval, 5);
-    PlaybackActive = 0;
+    EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 5);
+    TestState().session.PlaybackActive = 0;
 }
 
 TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
@@ -571,7 +571,7 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     ASSERT_TRUE(testsupport::writeFile(editor, "#!/bin/sh\n"));
     Settings.EditPrograms[0] = editor;
     TForm1 form(TestState());
-    TForm3 dialog(TestState().paths, TestState().environment, &form);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session, &form);
     EXPECT_EQ(dialog.ExtProgComboBox->currentText(), editor);
     dialog.PictureOptionsDone->click();
     ASSERT_TRUE(dialog.LastCheck.ok());
@@ -585,14 +585,14 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
 TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
 {
     TForm1 form(TestState());
-    SelectedFolder = QStringLiteral("/");
+    form.folderTree()->SelectedFolder = QStringLiteral("/");
     form.options()->Options1Click();
     EXPECT_FALSE(form.ExcludeFolder->isEnabled());
     EXPECT_EQ(form.ExcludeFolder->title(), QStringLiteral("E&xclude from"));
-    SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
+    form.folderTree()->SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
     form.options()->Options1Click();
     EXPECT_TRUE(form.ExcludeFolder->isEnabled());
-    SelectedFolder.clear();
+    form.folderTree()->SelectedFolder.clear();
 }
 
 TEST(OptionsLoad, DamagedDigitTextsSelectTheFirstItem)
@@ -614,7 +614,7 @@ TEST(OptionsLoad, DamagedDigitTextsSelectTheFirstItem)
 TEST_F(OptionsDialogTest, ChoosingAProgramMakesItTheFirstAndRemoveEmptiesTheText)
 {
     Settings.EditPrograms = {QStringLiteral("/p/a"), QStringLiteral("/p/b"), QStringLiteral("/p/c"), {}, {}};
-    TForm3 dialog(TestState().paths, TestState().environment);
+    TForm3 dialog(TestState().paths, TestState().environment, TestState().session);
     auto* list = dialog.findChild<QComboBox*>("ExtProgComboBox");
     ASSERT_EQ(list->count(), 3);
     EXPECT_TRUE(dialog.BrowseButton->isEnabled());

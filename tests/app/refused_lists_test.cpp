@@ -10,7 +10,7 @@
 #include "app/tform1.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/prompt.h"
 #include "shows/known_shows.h"
 #include "shows/show_windows.h"
@@ -142,10 +142,10 @@ TEST_P(RefusedListTest, TheCloseLeavesTheKnownShowsAsTheyAreAndSaysSo)
     const QByteArray before = onDisk(showList);
     MainWindowFixture window;
     ASSERT_EQ(window.form()->state().paths.ShowListPath, showList);
-    ASSERT_TRUE(Form16);
-    EXPECT_TRUE(Form16->KnownShows().isEmpty());
+    ASSERT_TRUE(window.form()->showManager());
+    EXPECT_TRUE(window.form()->showManager()->KnownShows().isEmpty());
     // A show added during the run does not make the close rewrite the file.
-    Form16->AddKnownShow(window.parentFolder() + "/new.vxt");
+    window.form()->showManager()->AddKnownShow(window.parentFolder() + "/new.vxt");
 
     window.clearPrompts();
     ASSERT_TRUE(window.closeWindow());
@@ -169,7 +169,7 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
     MainWindowFixture window;
     ASSERT_EQ(window.form()->state().paths.ExcludeFolderPath, exclusions);
     window.clickNode(window.folder());
-    ASSERT_EQ(SelectedFolder, window.folder());
+    ASSERT_EQ(window.form()->folderTree()->SelectedFolder, window.folder());
 
     window.clearPrompts();
     window.form()->BrowsePop->trigger();
@@ -206,7 +206,7 @@ TEST_P(RefusedListTest, AFolderRenameLeavesEveryRefusedListAsItIsAndSaysSo)
     const QByteArray playlistBefore = onDisk(playlist);
     Settings.KeepShowsInSync = 1;
     window.clickNode(window.folder());
-    ASSERT_EQ(SelectedFolder, window.folder());
+    ASSERT_EQ(window.form()->folderTree()->SelectedFolder, window.folder());
 
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{platform::PromptReply::ok("Holiday")});

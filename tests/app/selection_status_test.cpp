@@ -80,7 +80,6 @@ TEST(SelectionStatus, ShownInTheMainWindowStatusBar)
 {
     platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}});
     TForm1 window(TestState());
-    Form1 = &window;
     SelectionStatusInput in;
     in.sourceIsFolder = true;
     in.selectedFolder = "/Pictures/2007/Holiday";
@@ -93,6 +92,5 @@ TEST(SelectionStatus, ShownInTheMainWindowStatusBar)
     in.selectedFolder = "/Other";
     ShowSelectionStatus(in);
     EXPECT_EQ(window.StatusPanel1->text(), "Selected folder: /../Holiday (excluding subfolders)");
-    Form1 = nullptr;
     platform::clearFakeMountTable();
 }

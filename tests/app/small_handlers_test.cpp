@@ -108,22 +108,22 @@ TEST(SmallHandlers, ShowListTakesTheFocusUnlessAnotherWindowIsOpen)
 TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
 {
     platform::setMonotonicMs(123456);
-    ShowState.PictureLoaded = 0;
-    DemoMode = 0;
-    ArgumentMode = 0;
+    TestState().session.ShowState.PictureLoaded = 0;
+    TestState().start.DemoMode = 0;
+    TestState().start.ArgumentMode = 0;
     TForm16 manager(testsupport::freshDir(QStringLiteral("shows")) + QStringLiteral("/AllMyShow.dat"));
-    Form16 = &manager;
     for (QToolButton* b : {manager.BackSB, manager.ForwardSB, manager.AddPicsButton1, manager.DeletePicButton})
         b->setEnabled(false);
     manager.show();
     manager.PicturesSelected = 0;
 
     TForm1 form(TestState());
+    form.setShowManager(&manager);
     form.SetupSmallHandlers();
     form.ImageTimer->start(2000);
     form.ImageTimerTimer();
     EXPECT_FALSE(form.ImageTimer->isActive());
-    EXPECT_EQ(ShowState.PictureLoaded, 1);
+    EXPECT_EQ(TestState().session.ShowState.PictureLoaded, 1);
     EXPECT_EQ(form.PictureLoadTimeMs, 123456);
     EXPECT_TRUE(manager.BackSB->isEnabled());
     EXPECT_TRUE(manager.ForwardSB->isEnabled());
@@ -139,7 +139,6 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
     manager.BackSB->setEnabled(false);
     form.ImageTimerTimer();
     EXPECT_FALSE(manager.BackSB->isEnabled());
-    Form16 = nullptr;
     platform::resetClock();
 }
 

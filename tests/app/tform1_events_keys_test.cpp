@@ -5,7 +5,7 @@
 #include "base/settings_fields.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -42,15 +42,13 @@ MainKeyCommand key(int k, bool running, Qt::KeyboardModifiers mods = Qt::NoModif
 }
 
 struct StateGuard {
-    TForm9* before = Form9;
     ~StateGuard()
     {
-        Form9 = before;
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         Settings = TSettingsRecord{};
         TestState().session.SourceIsFolder = 0;
         SourceIsShow = 0;
-        ShowState.ManualMode = false;
+        TestState().session.ShowState.ManualMode = false;
     }
 };
 
@@ -92,10 +90,9 @@ TEST(MainWindowKeys, LettersIgnoredWithAltOrWhileTyping)
 TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
 {
     StateGuard guard;
-    Form9 = nullptr;
     TForm1 form(TestState());
     form.InstallApplicationEvents();
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     int saves = 0;
     form.SaveToolButton->setEnabled(true);
     QObject::connect(form.SaveToolButton, &QAction::triggered, [&] { ++saves; });
@@ -116,22 +113,22 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg")),
                                makePicture(dir, QStringLiteral("c.jpg"))};
     TForm9 show(TestState());
-    Form9 = &show;
-    ShowState.PlayOrder = 0;
+    TestState().session.ShowState.PlayOrder = 0;
     show.Play(pictures, {0, 1, 2}, 600000, true, false, [] {});
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     show.Step(1);
     show.Step(1);
     ASSERT_EQ(show.CurrentPosition(), 2);
 
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     form.SetupMenus();
     form.Restart->setVisible(true);
     form.Restart->trigger();
     EXPECT_EQ(show.CurrentPosition(), 0);
-    EXPECT_EQ(PictureIndex, 0);
+    EXPECT_EQ(TestState().session.PictureIndex, 0);
     EXPECT_EQ(show.HintLabel->text(), QStringLiteral(" Show restarted from the beginning "));
-    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
 
     // A paused show restarts and goes on forward; Home does the same.
     show.Step(1);
@@ -140,7 +137,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     form.FormKeyDown(Qt::Key_Home, Qt::NoModifier);
     EXPECT_EQ(show.CurrentPosition(), 0);
     EXPECT_FALSE(show.Paused());
-    EXPECT_EQ(ShowState.Direction, 1);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     show.StopSlideShow();
 }
 
@@ -151,10 +148,10 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     makePicture(dir, QStringLiteral("a.jpg"));
     makePicture(dir, QStringLiteral("b.jpg"));
     TForm9 show(TestState());
-    Form9 = &show;
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     form.SetupMenus();
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     Settings.InclJPG = 1;
     SourceIsShow = 1;
     TestState().session.FolderSourceFullScreen = 1;
@@ -163,10 +160,10 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     EXPECT_EQ(TestState().session.SourceIsFolder, 1);
     EXPECT_EQ(SourceIsShow, 0);
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
-    EXPECT_EQ(PlaybackActive, 1);
-    EXPECT_EQ(PictureCount, 2);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PictureCount, 2);
     show.StopSlideShow();
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
 
 TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
@@ -175,12 +172,12 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     const QString dir = testsupport::freshDir(QStringLiteral("resume"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
     TForm9 show(TestState());
-    Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     show.TogglePause();
-    ShowState.ManualMode = true;
+    TestState().session.ShowState.ManualMode = true;
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     form.SetupMenus();
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
         a->setVisible(true);
@@ -189,7 +186,7 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
         EXPECT_FALSE(a->isVisible());
     EXPECT_FALSE(show.Paused());
-    EXPECT_FALSE(ShowState.ManualMode);
+    EXPECT_FALSE(TestState().session.ShowState.ManualMode);
     EXPECT_EQ(show.HintLabel->text(), QStringLiteral(" Show continued in forward direction "));
     show.StopSlideShow();
 }
@@ -201,7 +198,7 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
     TForm1 form(TestState());
     form.SetupMenus();
     Settings.MyShowHidden = 1;
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     Settings.AutoShowPath = dir;
     StorePlayOptionsInAutoShow(Settings);
     emit form.Bestand1->aboutToShow();
@@ -242,7 +239,7 @@ TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
     StateGuard guard;
     TForm1 form(TestState());
     form.SetupMenus();
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     emit form.Show->aboutToShow();
     ASSERT_TRUE(form.N10->isVisible());
     form.Show->resize(form.Show->sizeHint());

@@ -7,7 +7,7 @@
 #include "app/menu_style.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
@@ -46,7 +46,7 @@ QString makePicture(const QString& dir, const QString& name)
 struct ShowFlagGuard {
     ~ShowFlagGuard()
     {
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         Settings = TSettingsRecord{};
     }
 };
@@ -59,7 +59,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     const QString dir = testsupport::freshDir(QStringLiteral("pics"));
     TForm1 form(TestState());
     form.SetupMenus();
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
     emit form.Bestand1->aboutToShow();
     EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
@@ -164,7 +164,7 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     EXPECT_EQ(form.layouts()->HandleSystemCommand(1), -1);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,
@@ -193,7 +193,7 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.InstallKeyboardHook();
-    EXPECT_EQ(KeyboardHookInstalled, 1);
+    EXPECT_EQ(form.KeyboardHookInstalled, 1);
     int forward1 = 0, showForward = 0;
     for (QAction* a : {form.Forward1ToolButton, form.ShowForwardToolButton}) {
         QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
@@ -202,7 +202,7 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     }
     QObject::connect(form.Forward1ToolButton, &QAction::triggered, [&] { ++forward1; });
     QObject::connect(form.ShowForwardToolButton, &QAction::triggered, [&] { ++showForward; });
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
 
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right);
@@ -217,21 +217,21 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     form.HookHandledTimer();
     QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
     QCoreApplication::sendEvent(form.TreeView1, &ctrl);
-    EXPECT_EQ(HookCtrlLatch, 1);
+    EXPECT_EQ(form.HookCtrlLatch, 1);
     form.HookHandledTimer();
     QKeyEvent right2(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right2);
     EXPECT_EQ(showForward, 1);
     EXPECT_EQ(forward1, 1);
     form.TimerHookTimer();
-    EXPECT_EQ(HookCtrlLatch, 0);
+    EXPECT_EQ(form.HookCtrlLatch, 0);
 
     form.FormDestroy();
     form.HookHandledTimer();
     QKeyEvent right3(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right3);
     EXPECT_EQ(forward1, 1);
-    EXPECT_EQ(KeyboardHookInstalled, 0);
+    EXPECT_EQ(form.KeyboardHookInstalled, 0);
 }
 
 TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
@@ -239,11 +239,11 @@ TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     platform::setMonotonicMs(123456);
-    AutoShowCountdown = 3;
+    form.AutoShowCountdown = 3;
     form.Timer1->stop();
     form.UserActivity();
-    EXPECT_EQ(IdleStartTick, 123456);
-    EXPECT_EQ(AutoShowCountdown, 0);
+    EXPECT_EQ(form.IdleStartTick, 123456);
+    EXPECT_EQ(form.AutoShowCountdown, 0);
     EXPECT_TRUE(form.Timer1->isActive());
     form.AppMinimize();
     EXPECT_FALSE(form.Timer1->isActive());
@@ -274,8 +274,7 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     TForm9 show(TestState());
-    TForm9* before = Form9;
-    Form9 = &show;
+    form.setShowWindow(&show);
     Settings.ShowHints = 1;
     form.layouts()->UpdateHintsButton();
     EXPECT_EQ(show.SBInfo->toolTip(), QStringLiteral("Press to hide hints/tooltips"));
@@ -294,7 +293,6 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     form.Volume->setEnabled(true);
     form.layouts()->SyncControlPanelButtons();
     EXPECT_TRUE(show.VolumeSpeedButton->isEnabled());
-    Form9 = before;
 }
 
 TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
@@ -316,12 +314,12 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
     EXPECT_EQ(form.layouts()->layoutState().MyShowSaving, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    ShowIntervalStep = 0;
+    TestState().session.ShowIntervalStep = 0;
     form.layouts()->ChangeShowSpeed(true);
-    EXPECT_EQ(ShowIntervalStep, 0);
+    EXPECT_EQ(TestState().session.ShowIntervalStep, 0);
     EXPECT_EQ(form.layouts()->layoutState().SpeedMessageText, QStringLiteral("Already in fastest mode of "));
     form.layouts()->ChangeShowSpeed(false);
-    EXPECT_EQ(ShowIntervalStep, 1);
+    EXPECT_EQ(TestState().session.ShowIntervalStep, 1);
 }
 
 TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
@@ -381,18 +379,17 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     const QString dir = testsupport::freshDir(QStringLiteral("showpics"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
     TForm9 show(TestState());
-    TForm9* before = Form9;
-    Form9 = &show;
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     show.show();
-    PlaybackActive = 1;
-    ShowState.ManualMode = false;
-    ShowState.Direction = 1;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState.ManualMode = false;
+    TestState().session.ShowState.Direction = 1;
     ASSERT_FALSE(show.Paused());
 
     // The window's state changes as the window manager reports them (the
     // offscreen platform does not keep a window minimized).
     TForm1 form(TestState());
+    form.setShowWindow(&show);
     EXPECT_EQ(form.layouts()->HandleSystemCommand(2), 2);
     EXPECT_TRUE(show.Paused());
     EXPECT_EQ(form.layouts()->layoutState().MinimizedDuringShow, 1);
@@ -420,7 +417,6 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     EXPECT_FALSE(show.Paused());
 
     show.StopSlideShow();
-    Form9 = before;
 }
 
 TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
@@ -436,7 +432,7 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
     form.Restart->setVisible(true);
     form.Restart->trigger();
     EXPECT_EQ(starts, 3);
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     form.Restart->trigger();
     EXPECT_EQ(starts, 3);
 }
@@ -448,7 +444,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     form.SetupMenus();
     form.TreeView1->clear();
     const QString dir = testsupport::freshDir(QStringLiteral("popup"));
-    SelectedFolder = dir;
+    form.folderTree()->SelectedFolder = dir;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.RightClickTreeViewPopup();
     const QList<QAction*> items = form.RightClickTreeView->actions();
@@ -460,7 +456,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     EXPECT_TRUE(platform::promptLog().isEmpty());
     EXPECT_GT(form.RightClickTreeView->property(MenuWidthProperty).toInt(), 40);
 
-    SelectedFolder = dir + QStringLiteral("/gone");
+    form.folderTree()->SelectedFolder = dir + QStringLiteral("/gone");
     form.RightClickTreeViewPopup();
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,

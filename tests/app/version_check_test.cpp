@@ -85,13 +85,12 @@ struct CheckFixture : ::testing::Test {
         ClearOpenedUrls();
         clearPromptLog();
         setClock(QDateTime(QDate(2026, 3, 14), QTime(10, 0)));
-        NewVersionText.clear();
     }
     void TearDown() override
     {
         qunsetenv(WebSiteVariable);
         resetClock();
-        DemoMode = AudioMode = ArgumentMode = 0;
+        TestState().start.DemoMode = TestState().start.AudioMode = TestState().start.ArgumentMode = 0;
     }
     void publish(const QByteArray& bytes)
     {
@@ -279,14 +278,13 @@ TEST_F(CheckFixture, ASecondCheckDuringTheDownloadIsNotStarted)
 {
     LoopbackServer silent{QByteArray()};
     qputenv(WebSiteVariable, silent.site().toUtf8());
-    VersionDownloadTimeoutMs = 500;
     TForm1 form(TestState());
+    form.helpAndVersion()->VersionDownloadTimeoutMs = 500;
     QTimer again;
     again.setSingleShot(true);
     QObject::connect(&again, &QTimer::timeout, [&] { form.helpAndVersion()->CheckforupdateClick(); });
     again.start(50);
     form.helpAndVersion()->CheckforupdateClick();
-    VersionDownloadTimeoutMs = 20000;
     EXPECT_FALSE(again.isActive());
     EXPECT_EQ(messages(), QStringList({DownloadFailedText}));   // one check, timed out
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -311,7 +309,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
     EXPECT_EQ(shownCaption, QStringLiteral("New Vistamo! version available, download recommended"));
     EXPECT_EQ(own, GetFileVersionText());
     EXPECT_EQ(found, QStringLiteral("0.0.0.0"));
-    EXPECT_EQ(NewVersionText, QStringLiteral("0.0.0.0"));
+    EXPECT_EQ(form.helpAndVersion()->NewVersionText, QStringLiteral("0.0.0.0"));
     ASSERT_EQ(OpenedUrls().size(), 1);
     EXPECT_TRUE(OpenedUrls().first().toString().endsWith(QStringLiteral("/download.htm")));
 }
@@ -320,18 +318,18 @@ TEST_F(CheckFixture, NewVersionWindowTextsAndButtons)
 {
     const QString own = GetFileVersionText();
     TForm31 window(TestState().environment);
-    NewVersionText = own.left(5) + QStringLiteral("x");
+    window.NewVersionText = own.left(5) + QStringLiteral("x");
     window.FormActivate();
-    EXPECT_EQ(NewVersionIsMajor, 0);
+    EXPECT_EQ(window.NewVersionIsMajor, 0);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Updated Vistamo! version available, download recommended"));
     EXPECT_EQ(window.LinkBtn1->text(), QStringLiteral("&Show me the bug fixes in this new version"));
     EXPECT_EQ(window.LinkBtn2->text(), QStringLiteral("&Go to the Download area"));
     EXPECT_EQ(window.CloseButton->text(), QStringLiteral("&Cancel"));
     window.LinkBtn1Click();
 
-    NewVersionText = QStringLiteral("99.0");
+    window.NewVersionText = QStringLiteral("99.0");
     window.FormActivate();
-    EXPECT_EQ(NewVersionIsMajor, 1);
+    EXPECT_EQ(window.NewVersionIsMajor, 1);
     EXPECT_EQ(window.LinkBtn1->text(), QStringLiteral("&Show me what's new in this version"));
     window.LinkBtn1Click();
 
@@ -399,7 +397,7 @@ TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
 
     // Not in a demo, audio or argument start.
     Settings.SuggestionMonths.fill(0);
-    ArgumentMode = 1;
+    TestState().start.ArgumentMode = 1;
     form.helpAndVersion()->MonthlySuggestionAtStart();
     EXPECT_EQ(suggestions, 1);
 }

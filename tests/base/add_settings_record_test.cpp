@@ -1,5 +1,5 @@
 #include "base/add_settings_record.h"
-#include "base/start_modes.h"
+#include "support/test_state.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"
 #include "support/write_failure.h"
@@ -44,7 +44,7 @@ QString MakeProgram(const QString& name)
 struct Restore {
     ~Restore()
     {
-        ArgumentMode = 0;
+        TestState().start.ArgumentMode = 0;
         SetFileMode(FileModeReadWrite, true);
     }
 };
@@ -184,7 +184,7 @@ TEST(AddSettingsRecord, ArgumentStartWritesNothing)
     TAddSettingsRecord old = DefaultAddSettings(54);
     ASSERT_TRUE(WriteAddSettings(path, old).ok());
     const QByteArray before = readFile(path);
-    ArgumentMode = 1;
+    TestState().start.ArgumentMode = 1;
     TAddSettingsRecord rec;
     const auto load = LoadAddSettings(path, rec, kVersion);
     EXPECT_TRUE(load.Result.ok());

@@ -59,18 +59,22 @@ TEST(StartArgs, FoldersAndShowFiles)
 
 TEST(StartArgs, ApplySetsOneModeAndClearsTheOthers)
 {
-    ClearStartModes();
-    ApplyStartArgs(TStartArgs{StartKind::ShowFile, {}, "/p/a.vxt"});
-    EXPECT_EQ(ArgumentMode, 1);
-    EXPECT_EQ(ShowFileArgument, 1);
-    EXPECT_EQ(DemoMode, 0);
-    EXPECT_EQ(StartArgument, QStringLiteral("/p/a.vxt"));
-    ApplyStartArgs(TStartArgs{StartKind::Audio, "list.vxz", {}});
-    EXPECT_EQ(ArgumentMode, 0);
-    EXPECT_EQ(ShowFileArgument, 0);
-    EXPECT_EQ(AudioMode, 1);
-    EXPECT_EQ(AudioPlaylistArgument, QStringLiteral("list.vxz"));
-    ClearStartModes();
+    StartContext start;
+    start.StartAbort = 1;
+    ApplyStartArgs(start, TStartArgs{StartKind::ShowFile, {}, "/p/a.vxt"});
+    EXPECT_EQ(start.ArgumentMode, 1);
+    EXPECT_EQ(start.ShowFileArgument, 1);
+    EXPECT_EQ(start.DemoMode, 0);
+    EXPECT_EQ(start.StartArgument, QStringLiteral("/p/a.vxt"));
+    ApplyStartArgs(start, TStartArgs{StartKind::Audio, "list.vxz", {}});
+    EXPECT_EQ(start.ArgumentMode, 0);
+    EXPECT_EQ(start.ShowFileArgument, 0);
+    EXPECT_EQ(start.AudioMode, 1);
+    EXPECT_EQ(start.AudioPlaylistArgument, QStringLiteral("list.vxz"));
+    ClearStartModes(start);
+    EXPECT_EQ(start.AudioMode, 0);
+    EXPECT_EQ(start.StartAbort, 0);
+    EXPECT_TRUE(start.AudioPlaylistArgument.isEmpty());
 }
 
 TEST(StartArgs, FolderNameOrDriveNamesDriveRootsByLetter)

@@ -325,13 +325,13 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
     bool triedSecond = false;
     QTimer::singleShot(60, &form, [&] {
         triedSecond = true;
-        EXPECT_EQ(ExternalProcessRunning, 1);
+        EXPECT_EQ(form.externalPrograms()->ExternalProcessRunning, 1);
         form.externalPrograms()->RunExternalProgram(Settings.EditPrograms[0], {}, true);
     });
     form.externalPrograms()->RunExeToolButtonClick();
     EXPECT_TRUE(triedSecond);
-    EXPECT_EQ(ExternalProcessRunning, 0);
-    EXPECT_EQ(EditProgramIndex, -1);
+    EXPECT_EQ(form.externalPrograms()->ExternalProcessRunning, 0);
+    EXPECT_EQ(form.externalPrograms()->EditProgramIndex, -1);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Error);
     EXPECT_EQ(platform::promptLog()[0].request.text, "Not allowed to start more than 1 external process from Vistamo!");
@@ -366,7 +366,7 @@ TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
     const QString player = recordingProgram(dir, out, "0");
     Settings.VideoPrograms = {"/a", "/b", "/c", player, "/e"};
     TForm1 form(TestState());
-    VideoProgramIndex = 3;
+    form.externalPrograms()->VideoProgramIndex = 3;
     form.externalPrograms()->LaunchChosenVideoProgram();
     EXPECT_EQ(Settings.VideoPrograms, (std::array<QString, 5>{player, "/a", "/b", "/c", "/e"}));
     EXPECT_TRUE(QFileInfo(out).isFile());
@@ -418,7 +418,7 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     TestState().paths.CutOutFolder = dir + QStringLiteral("/cuts");
     const QString cut = TestState().paths.CutOutFolder + QStringLiteral("/cut2.bmp");
     ASSERT_TRUE(writeFile(cut, fixtures::bmp(8, 8)));
-    CutOutCount = 2;
+    TestState().session.CutOutCount = 2;
     Settings.EditPrograms[0] = script;
     TForm1 form(TestState());
     form.externalPrograms()->RunExeToolButtonClick();
@@ -427,6 +427,6 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     EXPECT_EQ(lines[0], cut);
     EXPECT_EQ(lines[1].toInt(nullptr, 8) & 0222, 0);     // no one could write it meanwhile
     EXPECT_TRUE(QFile::permissions(cut) & QFileDevice::WriteOwner);
-    CutOutCount = 0;
+    TestState().session.CutOutCount = 0;
     TestState().paths.CutOutFolder = savedFolder;
 }

@@ -5,6 +5,7 @@
 #include "formats/picture_file.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
+#include "support/test_state.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -34,10 +35,10 @@ struct Window {
 
     Window()
     {
-        CutOutCount = 0;
-        ZoomFactor = 0;
-        ZoomSteps = 0;
-        FullViewActive = 1;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
+        TestState().session.ZoomSteps = 0;
+        TestState().session.FullViewActive = 1;
         window.resize(1000, 700);
         image = new QLabel(&window);
         image->setObjectName(QStringLiteral("Image1"));
@@ -62,7 +63,7 @@ struct Window {
         picture.jpegScaleNum = 2;
         slot.SetPicture(ctx.picturePath, picture);
 
-        handler = std::make_unique<FitZoomHandler>(image, &slot);
+        handler = std::make_unique<FitZoomHandler>(TestState().session, image, &slot);
         FitZoomHooks& h = handler->Hooks();
         h.PictureArea = [] { return QRect(0, 30, 800, 600); };
         h.EnlargeLimit = [] { return 100; };
@@ -112,7 +113,7 @@ TEST(FitZoomHandler, FitsThePictureByItsTrueSize)
     EXPECT_TRUE(w.speed->text().isEmpty());
     // The wheel does not zoom a picture that is not a cut-out.
     w.wheel(120);
-    EXPECT_EQ(ZoomFactor, 0);
+    EXPECT_EQ(TestState().session.ZoomFactor, 0);
     EXPECT_EQ(w.image->geometry(), QRect(0, 30, 800, 600));
 }
 
@@ -128,7 +129,7 @@ TEST(FitZoomHandler, DragCutsOutSavesAndShowsItEnlarged)
     w.send(QEvent::MouseButtonRelease, {110, 60}, Qt::LeftButton, Qt::NoButton);
     EXPECT_FALSE(w.handler->Overlay()->BandShown());
 
-    EXPECT_EQ(CutOutCount, 1);
+    EXPECT_EQ(TestState().session.CutOutCount, 1);
     const QString cut1 = w.folder + QStringLiteral("/cut1.bmp");
     ASSERT_TRUE(QFileInfo::exists(cut1));
     QImage saved(cut1, "BMP");
@@ -145,16 +146,16 @@ TEST(FitZoomHandler, WheelZoomsACutOutAndTheNextFitKeepsIt)
     Window w;
     w.handler->SizePictureToDisplay();
     w.drag({10, 10}, {110, 60});
-    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
     w.wheel(120);
-    EXPECT_NEAR(ZoomFactor, 1.648, 1e-9);
+    EXPECT_NEAR(TestState().session.ZoomFactor, 1.648, 1e-9);
     EXPECT_EQ(w.image->geometry(), QRect(-12, 124, 824, 412));
     EXPECT_EQ(w.speed->text(), QStringLiteral("Enlargement factor: 65%"));
     w.wheel(-120);
-    EXPECT_NEAR(ZoomFactor, 1.648 * 0.97, 1e-9);
+    EXPECT_NEAR(TestState().session.ZoomFactor, 1.648 * 0.97, 1e-9);
     w.handler->SizePictureToDisplay();
-    EXPECT_NEAR(ZoomFactor, 1.648 * 0.97, 1e-9);
-    EXPECT_EQ(ZoomSteps, 0);
+    EXPECT_NEAR(TestState().session.ZoomFactor, 1.648 * 0.97, 1e-9);
+    EXPECT_EQ(TestState().session.ZoomSteps, 0);
 }
 
 TEST(FitZoomHandler, ThreeCutOutsOfOnePictureAreNumbered)
@@ -164,7 +165,7 @@ TEST(FitZoomHandler, ThreeCutOutsOfOnePictureAreNumbered)
     w.drag({10, 10}, {410, 310});
     w.drag({0, 0}, {400, 300});
     w.drag({100, 100}, {500, 300});
-    EXPECT_EQ(CutOutCount, 3);
+    EXPECT_EQ(TestState().session.CutOutCount, 3);
     for (int i = 1; i <= 3; ++i)
         EXPECT_TRUE(QFileInfo::exists(w.folder + QStringLiteral("/cut%1.bmp").arg(i))) << i;
     // The readout shows the enlargement of the last cut-out.
@@ -180,7 +181,7 @@ TEST(FitZoomHandler, SmallSelectionsAndRefusals)
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     // Two pixels wide: only repainted.
     w.drag({10, 10}, {12, 200});
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
     // A running, not paused show: no band and the pause hint on release.
@@ -192,7 +193,7 @@ TEST(FitZoomHandler, SmallSelectionsAndRefusals)
     w.send(QEvent::MouseButtonRelease, {300, 300}, Qt::LeftButton, Qt::NoButton);
     ASSERT_EQ(w.hints.size(), 1);
     EXPECT_EQ(w.hints.first(), CropPauseHintText());
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 }
 
 TEST(FitZoomHandler, SelectionCoveringNoPicturePixelSaysSo)
@@ -212,7 +213,7 @@ TEST(FitZoomHandler, SelectionCoveringNoPicturePixelSaysSo)
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text, QStringLiteral("Selection too small!"));
     EXPECT_EQ(platform::promptLog().first().request.kind, platform::PromptKind::Error);
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 }
 
 TEST(FitZoomHandler, AClickInTheFullViewClosesIt)
@@ -223,7 +224,7 @@ TEST(FitZoomHandler, AClickInTheFullViewClosesIt)
     w.handler->Hooks().CloseFullView = [&] { ++closed; };
     w.drag({50, 50}, {51, 50});
     EXPECT_EQ(closed, 1);
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 }
 
 TEST(FitZoomHandler, APictureWithoutSizeHidesTheImage)
@@ -235,7 +236,7 @@ TEST(FitZoomHandler, APictureWithoutSizeHidesTheImage)
     EXPECT_FALSE(w.image->isVisible());
     EXPECT_FALSE(w.slot.Visible);
     w.drag({10, 10}, {200, 200});
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 }
 
 TEST(FitZoomHandler, StepBackThroughTheCutOutsToThePicture)
@@ -250,23 +251,23 @@ TEST(FitZoomHandler, StepBackThroughTheCutOutsToThePicture)
     w.handler->SizePictureToDisplay();
     w.drag({0, 0}, {400, 300});
     w.drag({0, 0}, {400, 300});
-    ASSERT_EQ(CutOutCount, 2);
+    ASSERT_EQ(TestState().session.CutOutCount, 2);
     EXPECT_EQ(w.slot.PictureSize(), QSize(200, 150));
     // The readout sits 40 pixels from the right edge.
     EXPECT_EQ(w.speed->x(), 1000 - w.speed->width() - 40);
 
     ASSERT_TRUE(w.handler->StepBackCutOut(path));
-    EXPECT_EQ(CutOutCount, 1);
+    EXPECT_EQ(TestState().session.CutOutCount, 1);
     EXPECT_EQ(w.slot.Path(), w.folder + QStringLiteral("/cut1.bmp"));
     EXPECT_EQ(w.slot.PictureSize(), QSize(400, 300));
     ASSERT_TRUE(w.handler->StepBackCutOut(path));
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
     EXPECT_EQ(w.slot.Path(), path);
     EXPECT_EQ(w.slot.PictureSize(), QSize(800, 600));
     EXPECT_EQ(w.image->geometry(), QRect(0, 30, 800, 600));
     EXPECT_TRUE(w.speed->text().isEmpty());
     EXPECT_FALSE(w.handler->StepBackCutOut(path));
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 }
 
 TEST(FitZoomHandler, AnotherPictureInTheImageEndsTheCutOutZoom)
@@ -275,16 +276,16 @@ TEST(FitZoomHandler, AnotherPictureInTheImageEndsTheCutOutZoom)
     w.handler->SizePictureToDisplay();
     w.drag({10, 10}, {110, 60});
     w.wheel(120);
-    ASSERT_EQ(CutOutCount, 1);
-    ASSERT_GT(ZoomFactor, 0);
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
+    ASSERT_GT(TestState().session.ZoomFactor, 0);
     LoadedPicture other;
     other.image = QImage(400, 300, QImage::Format_RGB32);
     other.trueSize = QSize(400, 300);
     other.kind = PictureKind::Bitmap;
     w.slot.SetPicture(QStringLiteral("/pics/other.bmp"), other);
     const fitzoom::FitResult r = w.handler->SizePictureToDisplay();
-    EXPECT_EQ(CutOutCount, 0);
-    EXPECT_EQ(ZoomFactor, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
+    EXPECT_EQ(TestState().session.ZoomFactor, 0);
     EXPECT_DOUBLE_EQ(r.factor, 2.0);
     EXPECT_TRUE(w.speed->text().isEmpty());
 }

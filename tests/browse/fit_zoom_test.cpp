@@ -1,5 +1,7 @@
 #include "browse/fit_zoom.h"
 
+#include "base/show_session.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -220,18 +222,18 @@ TEST(FitZoomReadout, PercentRoundsHalvesToEven)
     EXPECT_EQ(EnlargementText(450, 300), QStringLiteral("Enlargement factor: 50%"));
 }
 
-TEST(FitZoomState, GlobalsRoundTrip)
+TEST(FitZoomState, SessionRoundTrip)
 {
+    ShowSession session;
     ZoomState s;
     s.cutOutCount = 3;
     s.zoomFactor = 1.25;
     s.zoomSteps = -6;
-    StoreZoomStateToGlobals(s);
-    EXPECT_EQ(CutOutCount, 3);
-    EXPECT_EQ(ZoomFactor, 1.25);
-    const ZoomState back = ZoomStateFromGlobals();
+    StoreZoomState(session, s);
+    EXPECT_EQ(session.CutOutCount, 3);
+    EXPECT_EQ(session.ZoomFactor, 1.25);
+    const ZoomState back = ZoomStateFrom(session);
     EXPECT_EQ(back.zoomSteps, -6);
-    StoreZoomStateToGlobals(ZoomState{});
 }
 
 TEST(FitZoomArea, FullScreenAreaFallsBackToThePrimaryScreen)

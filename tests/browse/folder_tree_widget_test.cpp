@@ -72,11 +72,11 @@ protected:
         hooks.runVideo = [this](const QString&, const QString& f) { calls.videos << f; };
         ctl = std::make_unique<FolderTreeController>(tree, TestState().paths, hooks);
 
-        ExclusionList.clear();
-        ExclusionsChanged = 0;
-        FolderExclusionsActive = 1;
-        KeepListEntry = 0;
-        ListEntryToUpdate = ListEntryRef();
+        ctl->Exclusions.ExclusionList.clear();
+        ctl->Exclusions.ExclusionsChanged = 0;
+        ctl->Exclusions.FolderExclusionsActive = 1;
+        ctl->KeepListEntry = 0;
+        ctl->ListEntryToUpdate = ListEntryRef();
     }
 
     void TearDown() override
@@ -90,7 +90,7 @@ protected:
 
     OpenTargetKind open(const QString& path)
     {
-        FolderToOpen = path;
+        ctl->FolderToOpen = path;
         return ctl->OpenFolderOrShow();
     }
 
@@ -151,7 +151,7 @@ TEST_F(FolderTreeWidgetTest, OpensAFolderAndWalksDownToIt)
     ASSERT_NE(holiday, nullptr);
     EXPECT_TRUE(holiday->isExpanded());
     EXPECT_EQ(tree()->currentItem(), holiday);
-    EXPECT_EQ(SelectedFolder, drive + "/Pics/Holiday");
+    EXPECT_EQ(ctl->SelectedFolder, drive + "/Pics/Holiday");
     EXPECT_EQ(ctl->OpenedFolderNode, holiday);
     // Folders first, then pictures and videos; the thumbnail folder and the
     // text file are not listed.
@@ -173,19 +173,19 @@ TEST_F(FolderTreeWidgetTest, OpeningTheDriveShowsItsRoot)
     QTreeWidgetItem* root = tree()->topLevelItem(0);
     ASSERT_NE(root, nullptr);
     EXPECT_TRUE(root->isExpanded());
-    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_EQ(ctl->SelectedFolder, drive);
     // "D:" names the same drive.
     EXPECT_EQ(open("D:"), OpenTargetKind::Folder);
-    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_EQ(ctl->SelectedFolder, drive);
     EXPECT_EQ(open("d:\\Pics"), OpenTargetKind::Folder);
-    EXPECT_EQ(SelectedFolder, drive + "/Pics");
+    EXPECT_EQ(ctl->SelectedFolder, drive + "/Pics");
 }
 
 TEST_F(FolderTreeWidgetTest, RefusalsShowTheirMessagesAndKeepTheTree)
 {
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     open(drive + "/Pics");
-    const QString before = SelectedFolder;
+    const QString before = ctl->SelectedFolder;
 
     calls.playing = true;
     EXPECT_EQ(open(drive + "/Docs"), OpenTargetKind::ShowRunning);
@@ -206,7 +206,7 @@ TEST_F(FolderTreeWidgetTest, RefusalsShowTheirMessagesAndKeepTheTree)
         EXPECT_EQ(log[i].request.text, "Folder or file no longer exists!");
     for (const auto& record : log)
         EXPECT_EQ(record.request.kind, platform::PromptKind::Plain);
-    EXPECT_EQ(SelectedFolder, before);
+    EXPECT_EQ(ctl->SelectedFolder, before);
     EXPECT_EQ(ctl->TreeDriveLetter, QChar('D'));
     EXPECT_TRUE(calls.shows.isEmpty());
 }
@@ -216,7 +216,7 @@ TEST_F(FolderTreeWidgetTest, AFileIsOpenedAsTheShow)
     open(drive + "/Pics");
     EXPECT_EQ(open(drive + "/Pics/show.vxt"), OpenTargetKind::ShowFile);
     EXPECT_EQ(calls.shows, QStringList{drive + "/Pics/show.vxt"});
-    EXPECT_EQ(SelectedFolder, drive + "/Pics");
+    EXPECT_EQ(ctl->SelectedFolder, drive + "/Pics");
 }
 
 TEST_F(FolderTreeWidgetTest, WritesBackOnlyIntoTheListEntryThatAskedOnce)
@@ -225,29 +225,29 @@ TEST_F(FolderTreeWidgetTest, WritesBackOnlyIntoTheListEntryThatAskedOnce)
     open(drive + "/Pics/Holiday");
     EXPECT_TRUE(calls.writeBacks.isEmpty());
 
-    MarkListEntryOpening(true, 3);
+    ctl->MarkListEntryOpening(true, 3);
     open(drive + "/Pics/Holiday");
     ASSERT_EQ(calls.writeBacks.size(), 1);
     EXPECT_TRUE(calls.writeBacks[0].first.favorites);
     EXPECT_EQ(calls.writeBacks[0].first.index, 3);
     EXPECT_EQ(calls.writeBacks[0].second, drive + "/Pics/Holiday");
-    EXPECT_EQ(KeepListEntry, 0);
-    EXPECT_FALSE(ListEntryToUpdate.valid());
+    EXPECT_EQ(ctl->KeepListEntry, 0);
+    EXPECT_FALSE(ctl->ListEntryToUpdate.valid());
 
     // Used once: the next opening (a refresh, a drive menu) writes nothing.
     open(drive + "/Docs");
     EXPECT_EQ(calls.writeBacks.size(), 1);
 
     // A caller that keeps the list entry, and a failed opening, clear the request too.
-    MarkListEntryOpening(false, 0);
-    KeepListEntry = 1;
+    ctl->MarkListEntryOpening(false, 0);
+    ctl->KeepListEntry = 1;
     open(drive + "/Docs");
     EXPECT_EQ(calls.writeBacks.size(), 1);
-    EXPECT_EQ(KeepListEntry, 0);
+    EXPECT_EQ(ctl->KeepListEntry, 0);
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    MarkListEntryOpening(false, 1);
+    ctl->MarkListEntryOpening(false, 1);
     open(drive + "/Nothing");
-    EXPECT_FALSE(ListEntryToUpdate.valid());
+    EXPECT_FALSE(ctl->ListEntryToUpdate.valid());
     open(drive + "/Docs");
     EXPECT_EQ(calls.writeBacks.size(), 1);
 }
@@ -265,7 +265,7 @@ TEST_F(FolderTreeWidgetTest, CollapseThrowsAwayAndExpandReadsAgain)
     holiday->setExpanded(true);
     EXPECT_TRUE(childTexts(holiday).contains("new.gif"));
     EXPECT_EQ(FolderTreeController::NodeImage(holiday), 2);
-    EXPECT_EQ(SelectedFolder, drive + "/Pics/Holiday");
+    EXPECT_EQ(ctl->SelectedFolder, drive + "/Pics/Holiday");
 
     // A folder with only non-picture files shows the placeholder alone.
     QTreeWidgetItem* docs = child(tree()->topLevelItem(0), "Docs");
@@ -303,7 +303,7 @@ TEST_F(FolderTreeWidgetTest, ClicksOnPicturesVideosAndVanishedNodes)
 
     // A folder click selects the folder.
     click(child(holiday, "Beach"));
-    EXPECT_EQ(SelectedFolder, drive + "/Pics/Holiday/Beach");
+    EXPECT_EQ(ctl->SelectedFolder, drive + "/Pics/Holiday/Beach");
 
     // Vanished folder and file.
     QDir(drive + "/Pics/Holiday/2020").removeRecursively();
@@ -354,7 +354,7 @@ TEST_F(FolderTreeWidgetTest, ExcludedFoldersAreLeftOutAndAWalkIntoOneTurnsExclus
     rec.Path = ExclusionKey(drive + "/Pics/Holiday");
     rec.Browse = 1;
     ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {rec}));
-    ExclusionsChanged = 1;
+    ctl->Exclusions.ExclusionsChanged = 1;
 
     open(drive + "/Pics");
     QTreeWidgetItem* pics = child(tree()->topLevelItem(0), "Pics");
@@ -362,15 +362,15 @@ TEST_F(FolderTreeWidgetTest, ExcludedFoldersAreLeftOutAndAWalkIntoOneTurnsExclus
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
     open(drive + "/Pics/Holiday/Beach");
-    EXPECT_EQ(FolderExclusionsActive, 0);
+    EXPECT_EQ(ctl->Exclusions.FolderExclusionsActive, 0);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
               "(Parent) folder had been excluded from Browse window,\n'Folder Exclusions Active' is turned off");
-    EXPECT_EQ(SelectedFolder, drive + "/Pics/Holiday/Beach");
+    EXPECT_EQ(ctl->SelectedFolder, drive + "/Pics/Holiday/Beach");
     EXPECT_EQ(tree()->currentItem()->text(0), "Beach");
-    FolderExclusionsActive = 1;
+    ctl->Exclusions.FolderExclusionsActive = 1;
     TestState().paths.ExcludeFolderPath.clear();
-    ExclusionsChanged = 1;
+    ctl->Exclusions.ExclusionsChanged = 1;
 }
 
 TEST_F(FolderTreeWidgetTest, RefreshKeepsTheSelectedNodeAndImagesFollowTheOptions)
@@ -384,17 +384,17 @@ TEST_F(FolderTreeWidgetTest, RefreshKeepsTheSelectedNodeAndImagesFollowTheOption
     EXPECT_EQ(tree()->currentItem()->text(0), "b.jpg");
     holiday = child(child(tree()->topLevelItem(0), "Pics"), "Holiday");
     EXPECT_TRUE(childTexts(holiday).contains("c.jpg"));
-    EXPECT_EQ(KeepListEntry, 0);
+    EXPECT_EQ(ctl->KeepListEntry, 0);
 
     TreePlayOptions opts;
     opts.include[0] = false;
     ctl->hooks().playOptions = [opts] { return opts; };
-    VideoImageIndex = 22;
+    ctl->VideoImageIndex = 22;
     ctl->RefreshTreeImages();
     EXPECT_EQ(FolderTreeController::NodeImage(child(holiday, "b.jpg")), 11);
     EXPECT_EQ(FolderTreeController::NodeImage(child(holiday, "A.bmp")), 6);
     EXPECT_EQ(FolderTreeController::NodeImage(child(holiday, "clip.avi")), 22);
-    VideoImageIndex = 21;
+    ctl->VideoImageIndex = 21;
 }
 
 TEST_F(FolderTreeWidgetTest, ClickOnTheCollapsedRootReadsTheDriveAgain)
@@ -405,7 +405,7 @@ TEST_F(FolderTreeWidgetTest, ClickOnTheCollapsedRootReadsTheDriveAgain)
     // The root keeps its children when it collapses.
     EXPECT_EQ(childTexts(root), (QStringList{"Docs", "Pics"}));
     EXPECT_EQ(ctl->CurrentFolderNode, root);
-    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_EQ(ctl->SelectedFolder, drive);
 
     QDir().mkpath(drive + "/Added");
     ctl->TreeView1Click();
@@ -414,7 +414,7 @@ TEST_F(FolderTreeWidgetTest, ClickOnTheCollapsedRootReadsTheDriveAgain)
     EXPECT_TRUE(root->isExpanded());
     EXPECT_EQ(childTexts(root), (QStringList{"Added", "Docs", "Pics"}));
     EXPECT_EQ(ctl->TreeRootNode, root);
-    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_EQ(ctl->SelectedFolder, drive);
 }
 
 TEST_F(FolderTreeWidgetTest, EnterActsAsALeftClickOnTheSelectedNode)

@@ -125,22 +125,22 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
 
     // The display step reports each with the error title.
     const QStringList list{f.movie, f.huge, f.pipe};
-    PictureTable.assign(size_t(list.size()) + 10, TPictureEntry());
+    TestState().session.PictureTable.assign(size_t(list.size()) + 10, TPictureEntry());
     for (int i = 0; i < list.size(); ++i)
-        PictureTable[size_t(i)].FullPath = list[i];
-    PictureCount = int32_t(list.size());
+        TestState().session.PictureTable[size_t(i)].FullPath = list[i];
+    TestState().session.PictureCount = int32_t(list.size());
     LastLoadFailed = 0;
     LastFailedIndex = -1;
-    PlaybackActive = 1;
-    ShowState = TShowState();
-    ShowState.Direction = 0;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState = TShowState();
+    TestState().session.ShowState.Direction = 0;
     const QStringList kinds{"Invalid Graphic", "Invalid Graphic", "Open error"};
     for (int i = 0; i < list.size(); ++i) {
-        PictureIndex = i;
+        TestState().session.PictureIndex = i;
         form.DisplayCurrentPicture();
         EXPECT_EQ(LoadErrorKind, kinds[i]);
         EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File " + QFileInfo(list[i]).fileName()
                                           + " can not be opened, " + kinds[i]);
     }
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
 }

@@ -33,13 +33,13 @@ void showAll(std::initializer_list<QAction*> actions)
 
 void setList(const QStringList& paths)
 {
-    PictureTable.assign(size_t(paths.size()) + 10, TPictureEntry());
+    TestState().session.PictureTable.assign(size_t(paths.size()) + 10, TPictureEntry());
     for (int i = 0; i < paths.size(); ++i) {
-        PictureTable[size_t(i)].FullPath = paths[i];
-        PictureTable[size_t(i)].RecordIndex = i;
+        TestState().session.PictureTable[size_t(i)].FullPath = paths[i];
+        TestState().session.PictureTable[size_t(i)].RecordIndex = i;
     }
-    PictureCount = int32_t(paths.size());
-    PictureIndex = 0;
+    TestState().session.PictureCount = int32_t(paths.size());
+    TestState().session.PictureIndex = 0;
 }
 
 } // namespace
@@ -109,8 +109,8 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     const QString picture = dir + "/a.jpg";
     ASSERT_TRUE(testsupport::writeFile(picture, "x"));
     setList({picture});
-    PlaybackActive = 1;
-    CutOutCount = 0;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.CutOutCount = 0;
     SourceIsShow = 1;
     ShowChangeable = 0;
     OpenShowName = "Holiday";
@@ -134,7 +134,7 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     DisplayHooks().VoiceRecordingPossible = nullptr;
     SourceIsShow = 0;
     OpenShowName.clear();
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
 }
 
 TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
@@ -144,8 +144,8 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     ASSERT_TRUE(testsupport::writeFile(dir + "/b.jpg", "x"));
     setList({dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg", dir + "/d.jpg"});
     SourceIsShow = 0;
-    ShowState = TShowState();
-    ShowState.Direction = 0;
+    TestState().session.ShowState = TShowState();
+    TestState().session.ShowState.Direction = 0;
     QList<int> ticked{1};
     TForm1 form(TestState());   // installs the display hooks; the test answers the page's
     DisplayHooks().SelectedPictures = [&ticked] { return ticked; };
@@ -179,40 +179,36 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
     for (const QString& p : pictures)
         ASSERT_TRUE(AddPictureToShowFile(p).ok());
     setList(pictures);
-    ShowState = TShowState();
+    TestState().session.ShowState = TShowState();
 
     TForm1 form(TestState());
     TForm9 window(TestState());
-    TForm9* saved = Form9;
-    Form9 = &window;
+    form.setShowWindow(&window);
     window.Play({0, 1, 2}, false, [] {});   // no display step: only the cursor moves
-    ASSERT_EQ(PictureIndex, 0);
+    ASSERT_EQ(TestState().session.PictureIndex, 0);
     form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
     EXPECT_EQ(NextShowRec.PicturePath, pictures[1]);
-    EXPECT_EQ(ShowState.LastPictureAhead, 0);
+    EXPECT_EQ(TestState().session.ShowState.LastPictureAhead, 0);
 
     window.Step(1);
     window.Step(1);   // the last picture: the end of the order is next
     form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
     EXPECT_EQ(NextShowRec.PicturePath, pictures[0]);
-    EXPECT_EQ(ShowState.LastPictureAhead, 1);
-    EXPECT_EQ(PictureIndex, 2);   // the cursor did not move
+    EXPECT_EQ(TestState().session.ShowState.LastPictureAhead, 1);
+    EXPECT_EQ(TestState().session.PictureIndex, 2);   // the cursor did not move
 
-    ShowState.Direction = -1;
+    TestState().session.ShowState.Direction = -1;
     form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
     EXPECT_EQ(NextShowRec.PicturePath, pictures[1]);
-    EXPECT_EQ(ShowState.LastPictureAhead, 0);
+    EXPECT_EQ(TestState().session.ShowState.LastPictureAhead, 0);
 
     window.StopSlideShow();
-    Form9 = saved;
     CloseOpenShow();
 }
 
 TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
 {
     TForm1 form(TestState());
-    TForm1* savedForm = Form1;
-    Form1 = &form;
     TForm9 window(TestState());
     QMenu* menu = window.findChild<QMenu*>("PMRatio");
     ASSERT_NE(menu, nullptr);
@@ -243,7 +239,6 @@ TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(panel->isHidden());
     form.fitZoom()->BtnCancelClick();
-    Form1 = savedForm;
 }
 
 TEST(PictureDisplayShow, IntervalOfAShowRecord)
@@ -277,34 +272,34 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     ASSERT_TRUE(ShowFile.Write(1, EncodeShowRecord(second)).ok());
 
     setList(pictures);
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     SourceIsShow = 1;
-    AutoShowRunning = 0;
+    TestState().session.AutoShowRunning = 0;
     LastLoadFailed = 0;
     LastFailedIndex = -1;
-    ShowState = TShowState();
-    ShowState.DefaultInterval = 7;
+    TestState().session.ShowState = TShowState();
+    TestState().session.ShowState.DefaultInterval = 7;
 
     TForm1 form(TestState());
     form.DisplayCurrentPicture();
     EXPECT_TRUE(LoadErrorKind.isEmpty());
     EXPECT_EQ(ShowRec.TextLines[0], "Hello");
-    EXPECT_EQ(ShowState.CurrentInterval, 7);
-    PictureIndex = 1;
+    EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
+    TestState().session.PictureIndex = 1;
     form.DisplayCurrentPicture();
-    EXPECT_EQ(ShowState.CurrentInterval, 4);
+    EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 4);
 
     // An entry whose record belongs to another picture keeps the default.
-    PictureTable[0].RecordIndex = 1;
-    PictureIndex = 0;
-    ShowState.CurrentInterval = 7;
+    TestState().session.PictureTable[0].RecordIndex = 1;
+    TestState().session.PictureIndex = 0;
+    TestState().session.ShowState.CurrentInterval = 7;
     form.DisplayCurrentPicture();
     EXPECT_TRUE(LoadErrorKind.isEmpty());
-    EXPECT_EQ(ShowState.CurrentInterval, 7);
+    EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
 
     CloseOpenShow();
     SourceIsShow = 0;
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
 }
 
 TEST(PictureDisplayShow, FullViewShowsRotateAndRatioButtonsForWritablePictures)

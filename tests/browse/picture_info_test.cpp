@@ -148,6 +148,7 @@ TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
 #include "app/tform1.h"
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -183,7 +184,7 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
     form.pictureInfo()->ShowPictureInfo(path, true, false);
     EXPECT_TRUE(form.SizeDatePanel4->isHidden());
     EXPECT_TRUE(form.TarnivoPanel->isHidden());
-    TarnivoInstalled = 1;
+    form.externalPrograms()->TarnivoInstalled = 1;
     form.pictureInfo()->UpdateTarnivoPanelVisibility();
     EXPECT_FALSE(form.TarnivoPanel->isHidden());
     form.pictureInfo()->HideTarnivoPanel = true;

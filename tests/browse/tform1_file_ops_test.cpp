@@ -7,7 +7,7 @@
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/folder_tree_logic.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/progress_window.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -48,7 +48,7 @@ protected:
         Settings.InclJPG = 1;
         Settings.MaxSizeKB = 999999;
         Settings.VoiceDeleteMode = "0";
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         form = std::make_unique<TForm1>(TestState());
         form->resize(1000, 700);
         form->show();
@@ -61,8 +61,8 @@ protected:
     }
     void open(const QString& folder)
     {
-        FolderToOpen = folder;
-        KeepListEntry = 1;
+        form->folderTree()->FolderToOpen = folder;
+        form->folderTree()->KeepListEntry = 1;
         form->OpenFolderOrShow();
     }
     // Selects the picture's node below the selected folder's node.
@@ -141,7 +141,7 @@ TEST_F(TForm1FileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenames
     EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? ");
     EXPECT_EQ(platform::promptLog()[0].request.value, "Album");
     EXPECT_TRUE(QFileInfo(drive + "/Photos/p.jpg").isFile());
-    EXPECT_EQ(SelectedFolder, drive + "/Photos");
+    EXPECT_EQ(form->folderTree()->SelectedFolder, drive + "/Photos");
     EXPECT_EQ(Settings.Favorites[0], drive + "/Photos");
     EXPECT_EQ(Settings.Favorites[1], drive + "/Albums");
 
@@ -161,7 +161,7 @@ TEST_F(TForm1FileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
     form->DeleteFolderPop->trigger();
     EXPECT_EQ(platform::promptLog()[0].request.text, "Delete folder " + drive + "/Album?");
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album"));
-    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_EQ(form->folderTree()->SelectedFolder, drive);
     EXPECT_FALSE(FileOperationsController::Of(form.get())->progressWindow()->isVisible());
 }
 
@@ -176,27 +176,29 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
     }
     SourceIsShow = 0;
     TestState().session.SourceIsFolder = 1;
-    PlayOptions.IntervalSeconds = 60;
+    TestState().session.PlayOptions.IntervalSeconds = 60;
     platform::ScopedPromptResponder answers([](const platform::PromptRequest& request) {
         return request.buttons & unsigned(PromptAnswer::Yes) ? PromptReply::button(PromptAnswer::Yes)
                                                               : PromptReply::button(PromptAnswer::Ok);
     });
     form->PlayPictures(pictures);
-    ASSERT_EQ(PlaybackActive, 1);
-    const QString shown = PictureTable[size_t(PictureIndex)].FullPath;
-    FolderChangedDuringShow = 0;
+    ASSERT_EQ(TestState().session.PlaybackActive, 1);
+    const QString shown = TestState().session.PictureTable[size_t(TestState().session.PictureIndex)].FullPath;
+    FileOperationsController* fileOps = FileOperationsController::Of(form.get());
+    ASSERT_NE(fileOps, nullptr);
+    fileOps->FolderChangedDuringShow = 0;
     form->RecycleBinToolButton->trigger();
     EXPECT_FALSE(QFileInfo::exists(shown));
-    EXPECT_EQ(ShowState.PictureCount, 2);
-    EXPECT_EQ(FolderChangedDuringShow, 1);
-    ASSERT_NE(Form9, nullptr);
-    EXPECT_EQ(Form9->HintLabel->text(), "Number of pictures : 2");
-    EXPECT_NE(PictureTable[size_t(PictureIndex)].FullPath, shown);
+    EXPECT_EQ(TestState().session.ShowState.PictureCount, 2);
+    EXPECT_EQ(fileOps->FolderChangedDuringShow, 1);
+    ASSERT_NE(form->showWindow(), nullptr);
+    EXPECT_EQ(form->showWindow()->HintLabel->text(), "Number of pictures : 2");
+    EXPECT_NE(TestState().session.PictureTable[size_t(TestState().session.PictureIndex)].FullPath, shown);
 
     // At the show's end the folder is read again without the deleted picture.
-    Form9->StopSlideShow();
-    EXPECT_EQ(PlaybackActive, 0);
-    EXPECT_EQ(FolderChangedDuringShow, 0);
+    form->showWindow()->StopSlideShow();
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
+    EXPECT_EQ(fileOps->FolderChangedDuringShow, 0);
     QTreeWidgetItem* album = form->TreeView1->currentItem();
     ASSERT_NE(album, nullptr);
     album->setExpanded(true);

@@ -58,15 +58,15 @@ TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
     TForm1 form(TestState());
     const QString path = makeJpeg(400, 300);
     form.ShowPictureFull(path);
-    EXPECT_EQ(FullViewActive, 1);
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.FullViewActive, 1);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
     ASSERT_TRUE(PictureSlot(SlotForm1Im1)->Loaded());
     EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(400, 300));
     // The picture area is Image1's designed place: 800 x 515 at (0, 30).
     EXPECT_EQ(form.Image1->geometry(), QRect(200, 137, 400, 300));
 
     drag(form.Image1, {200, 0}, {400, 100});
-    EXPECT_EQ(CutOutCount, 1);
+    EXPECT_EQ(TestState().session.CutOutCount, 1);
     const QString cut1 = TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp");
     ASSERT_TRUE(QFileInfo::exists(cut1));
     EXPECT_EQ(QImage(cut1).size(), QSize(200, 100));
@@ -79,7 +79,7 @@ TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
 
     // A click (no drag) closes the full view.
     drag(form.Image1, {50, 50}, {50, 50});
-    EXPECT_EQ(FullViewActive, 0);
+    EXPECT_EQ(TestState().session.FullViewActive, 0);
     EXPECT_TRUE(form.Image1->isHidden());
 }
 
@@ -89,7 +89,7 @@ TEST(TForm1FitZoom, AFullViewThatCannotLoadSaysSo)
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     const QString path = testsupport::freshDir(QStringLiteral("pics")) + QStringLiteral("/gone.jpg");
     form.ShowPictureFull(path);
-    EXPECT_EQ(FullViewActive, 0);
+    EXPECT_EQ(TestState().session.FullViewActive, 0);
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().last().request.text,
               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
@@ -129,10 +129,10 @@ TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
     EXPECT_EQ(Settings.CustomRatioHeight, 0);
 
     // While the panel is shown, a drag over the picture does nothing.
-    CutOutCount = 0;
-    FullViewActive = 1;
+    TestState().session.CutOutCount = 0;
+    TestState().session.FullViewActive = 1;
     drag(form.Image1, {10, 10}, {200, 200});
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 
     y->setText(QStringLiteral("9"));
     form.fitZoom()->LECusRatioYExit();
@@ -168,14 +168,13 @@ TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
 {
     Settings.MaxEnlargePercent = 100;
     TForm1 form(TestState());
-    PictureAreaLeft = 10;
-    PictureAreaTop = 40;
-    PictureAreaWidth = 1001;
-    PictureAreaHeight = 500;
+    form.fitZoom()->PictureAreaLeft = 10;
+    form.fitZoom()->PictureAreaTop = 40;
+    form.fitZoom()->PictureAreaWidth = 1001;
+    form.fitZoom()->PictureAreaHeight = 500;
     form.ShowPictureFull(makeJpeg(400, 300));
     // Factor min(500 / 300, 1001 / 400, 2): 1.6667 -> 667 x 500; left 10 + 334 / 2.
     EXPECT_EQ(form.Image1->geometry(), QRect(177, 40, 667, 500));
-    PictureAreaWidth = PictureAreaHeight = 0;
 }
 
 TEST(TForm1FitZoom, InAShowOnlyAPausedPictureIsCropped)
@@ -183,23 +182,23 @@ TEST(TForm1FitZoom, InAShowOnlyAPausedPictureIsCropped)
     TestState().paths.CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
     TForm1 form(TestState());
     const QString path = makeJpeg(400, 300);
-    PictureTable.assign(1, TPictureEntry{});
-    PictureTable[0].FullPath = path;
-    PictureCount = 1;
-    PictureIndex = 0;
-    PlaybackActive = 1;
-    ShowState.Direction = 1;
-    ShowState.EnlargeLimit = 0;
+    TestState().session.PictureTable.assign(1, TPictureEntry{});
+    TestState().session.PictureTable[0].FullPath = path;
+    TestState().session.PictureCount = 1;
+    TestState().session.PictureIndex = 0;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState.Direction = 1;
+    TestState().session.ShowState.EnlargeLimit = 0;
     ASSERT_TRUE(TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty());
     form.SizePictureToDisplay(true);
     EXPECT_EQ(form.Image1->geometry(), QRect(200, 137, 400, 300));
 
     drag(form.Image1, {10, 10}, {200, 200});
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 
-    ShowState.Direction = 0;   // paused
+    TestState().session.ShowState.Direction = 0;   // paused
     drag(form.Image1, {10, 10}, {200, 200});
-    EXPECT_EQ(CutOutCount, 1);
+    EXPECT_EQ(TestState().session.CutOutCount, 1);
     EXPECT_TRUE(QFileInfo::exists(TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp")));
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
 }

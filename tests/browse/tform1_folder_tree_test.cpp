@@ -45,12 +45,12 @@ protected:
         Settings.InclJPG = Settings.InclJPEG = Settings.InclBMP = Settings.InclICO = 1;
         Settings.InclEMF = Settings.InclWMF = Settings.InclGIF = 1;
         Settings.MaxSizeKB = 999999;
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
     }
     void TearDown() override
     {
         platform::clearFakeMountTable();
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
     }
     QString drive;
 };
@@ -60,8 +60,8 @@ protected:
 TEST_F(TForm1FolderTreeTest, OpensAFolderInTreeView1)
 {
     TForm1 form(TestState());
-    FolderToOpen = drive + "/Album & more";
-    KeepListEntry = 1;
+    form.folderTree()->FolderToOpen = drive + "/Album & more";
+    form.folderTree()->KeepListEntry = 1;
     form.OpenFolderOrShow();
     auto* tree = form.findChild<QTreeWidget*>("TreeView1");
     ASSERT_NE(tree, nullptr);
@@ -72,8 +72,8 @@ TEST_F(TForm1FolderTreeTest, OpensAFolderInTreeView1)
     ASSERT_NE(tree->currentItem(), nullptr);
     EXPECT_EQ(tree->currentItem()->text(0), "Album & more");
     EXPECT_EQ(form.GetNodePath(tree->currentItem()), drive + "/Album & more");
-    EXPECT_EQ(SelectedFolder, drive + "/Album & more");
-    EXPECT_EQ(KeepListEntry, 0);
+    EXPECT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more");
+    EXPECT_EQ(form.folderTree()->KeepListEntry, 0);
     EXPECT_TRUE(form.StatusPanel1->text().startsWith("Selected folder: "));
     EXPECT_TRUE(form.StatusPanel1->text().endsWith("  (excluding subfolders)"));
     EXPECT_EQ(form.StatusBar1->toolTip(),
@@ -88,8 +88,8 @@ TEST_F(TForm1FolderTreeTest, RefusesWhileAShowPlays)
 {
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    PlaybackActive = 1;
-    FolderToOpen = drive;
+    TestState().session.PlaybackActive = 1;
+    form.folderTree()->FolderToOpen = drive;
     form.OpenFolderOrShow();
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
@@ -101,8 +101,8 @@ TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
 {
     TForm1 form(TestState());
     Settings.Favorites[2] = drive + "/Album & more";
-    MarkListEntryOpening(true, 2);
-    FolderToOpen = Settings.Favorites[2];
+    form.folderTree()->MarkListEntryOpening(true, 2);
+    form.folderTree()->FolderToOpen = Settings.Favorites[2];
     form.OpenFolderOrShow();
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
     EXPECT_EQ(form.FavItems[2]->text(), "&3 - " + drive + "/Album && more");
@@ -111,7 +111,7 @@ TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
 
     // A later opening by another caller does not touch the entry.
     form.FavItems[2]->setText("unchanged");
-    FolderToOpen = drive + "/Album & more/Sub";
+    form.folderTree()->FolderToOpen = drive + "/Album & more/Sub";
     form.OpenFolderOrShow();
     EXPECT_EQ(form.FavItems[2]->text(), "unchanged");
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
@@ -127,7 +127,7 @@ TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
     ASSERT_TRUE(image.save(drive + "/Album & more/real.jpg", "JPG"));
     writeFile(drive + "/Album & more/broken.jpg", "not a jpeg at all");
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    FolderToOpen = drive + "/Album & more";
+    form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
 
     QTreeWidgetItem* folder = form.TreeView1->currentItem();
@@ -159,14 +159,14 @@ TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
 TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
 {
     TForm1 form(TestState());
-    FolderToOpen = drive + "/Album & more/Sub";
+    form.folderTree()->FolderToOpen = drive + "/Album & more/Sub";
     form.OpenFolderOrShow();
-    ASSERT_EQ(SelectedFolder, drive + "/Album & more/Sub");
+    ASSERT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more/Sub");
 
     // Refresh reads the selected folder again and keeps the node selected.
     QDir().mkpath(drive + "/Album & more/Sub/New");
     form.Refresh->trigger();
-    EXPECT_EQ(SelectedFolder, drive + "/Album & more/Sub");
+    EXPECT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more/Sub");
     ASSERT_NE(form.TreeView1->currentItem(), nullptr);
     EXPECT_EQ(form.TreeView1->currentItem()->text(0), "Sub");
     EXPECT_EQ(form.TreeView1->currentItem()->childCount(), 1);
@@ -174,17 +174,17 @@ TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
     // Switching exclusions off rebuilds the tree from the drive root.
     form.FolderExclusions->trigger();
     EXPECT_FALSE(form.FolderExclusions->isChecked());
-    EXPECT_EQ(FolderExclusionsActive, 0);
-    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 0);
+    EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
     form.FolderExclusions->trigger();
-    EXPECT_EQ(FolderExclusionsActive, 1);
+    EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 1);
 }
 
 TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
 {
     TForm1 form(TestState());
     SetDataFolderPaths(TestState().paths, freshDir("data"));
-    FolderToOpen = drive + "/Album & more";
+    form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
 
     form.BrowsePop->trigger();
@@ -204,10 +204,10 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     EXPECT_EQ(records[0].Browse, 0);
 
     // Opening the submenu for another folder shows its own (empty) choice.
-    SelectedFolder = drive;
+    form.folderTree()->SelectedFolder = drive;
     form.folderTreeSection()->ExcludeFolderClick();
     EXPECT_FALSE(form.All->isChecked());
-    SelectedFolder = drive + "/Album & more";
+    form.folderTree()->SelectedFolder = drive + "/Album & more";
     form.folderTreeSection()->ExcludeFolderClick();
     EXPECT_TRUE(form.All->isChecked());
 
@@ -238,7 +238,7 @@ TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
     ASSERT_TRUE(ShowFile.IsOpen());
     const int before = form.MyShowSG->rowCount();
 
-    FolderToOpen = drive + "/Album & more";
+    form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
     ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("blue.jpg", true), nullptr);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());

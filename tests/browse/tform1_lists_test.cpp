@@ -9,7 +9,7 @@
 #include "base/settings_record.h"
 #include "browse/drive_menu.h"
 #include "browse/list_menus_section.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/recent_lists.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -42,13 +42,13 @@ protected:
         Settings = TSettingsRecord();
         Settings.InclJPG = 1;
         Settings.MaxSizeKB = 999999;
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
         ListEntryStarted = 0;
     }
     void TearDown() override
     {
         platform::clearFakeMountTable();
-        PlaybackActive = 0;
+        TestState().session.PlaybackActive = 0;
     }
     static void open(QMenu* menu)
     {
@@ -129,7 +129,7 @@ TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry
     form.actionNamed("Folder2")->trigger();
 
     EXPECT_TRUE(platform::promptLog().isEmpty());
-    EXPECT_EQ(SelectedFolder, drive + "/Tom & Jerry/Sub");
+    EXPECT_EQ(form.folderTree()->SelectedFolder, drive + "/Tom & Jerry/Sub");
     ASSERT_NE(form.TreeView1->currentItem(), nullptr);
     EXPECT_EQ(form.TreeView1->currentItem()->text(0), "Sub");
     EXPECT_EQ(Settings.RecentFolders[1], drive + "/Tom & Jerry/Sub");
@@ -138,7 +138,7 @@ TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry
     EXPECT_EQ(Settings.RecentFolders[2], loose);
     EXPECT_EQ(Settings.Favorites[1], loose);
     EXPECT_EQ(ListEntryStarted, 0);
-    EXPECT_EQ(KeepListEntry, 0);
+    EXPECT_EQ(form.folderTree()->KeepListEntry, 0);
 
     // A favourite click writes into the favourite only.
     form.BuildFavoritesMenu();
@@ -159,8 +159,8 @@ TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
     EXPECT_EQ(Settings.RecentFolders[0], drive + "/Gone");
 
     // A later opening by another caller writes into no entry.
-    FolderToOpen = drive + "/Other";
-    KeepListEntry = 1;
+    form.folderTree()->FolderToOpen = drive + "/Other";
+    form.folderTree()->KeepListEntry = 1;
     form.OpenFolderOrShow();
     EXPECT_EQ(Settings.RecentFolders[0], drive + "/Gone");
 }
@@ -205,8 +205,8 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
     // The painter takes the glyph from the caption: fixed 2, removable 3.
     EXPECT_EQ(DriveImageIndex(c->text()), 2);
     EXPECT_EQ(DriveImageIndex(d->text()), 3);
-    EXPECT_EQ(DriveTable[3], "D: " + drive + " Floppy/Removable");
-    EXPECT_EQ(FirstWritableCdDrive, QLatin1Char('1'));
+    EXPECT_EQ(form.listMenus()->DriveTable[3], "D: " + drive + " Floppy/Removable");
+    EXPECT_EQ(form.listMenus()->FirstWritableCdDrive, QLatin1Char('1'));
     // The pop-up copies the File menu's submenu item for item.
     QAction* pd = form.actionNamed("PDrive04");
     EXPECT_EQ(pd->text(), d->text());
@@ -214,8 +214,8 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
     EXPECT_TRUE(form.actionNamed("DPDefStartUp")->isVisible());
 
     pd->trigger();
-    EXPECT_EQ(DriveMenuIndex, 3);
-    EXPECT_EQ(SelectedFolder, drive);
+    EXPECT_EQ(form.listMenus()->DriveMenuIndex, 3);
+    EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
     ASSERT_EQ(form.TreeView1->topLevelItemCount(), 1);
 
     // A volume that is gone takes its item away: letters follow the mount points.
@@ -229,7 +229,7 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
 TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 {
     TForm1 form(TestState());
-    SelectedFolder = drive + "/Tom & Jerry";
+    form.folderTree()->SelectedFolder = drive + "/Tom & Jerry";
     form.listMenus()->MakeDefaultClick();
     EXPECT_EQ(Settings.StartupFolder, drive + "/Tom & Jerry");
     QAction* makeDefault = form.actionNamed("MakeDefault");
@@ -238,10 +238,10 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
     EXPECT_TRUE(makeDefault->text().contains("&&"));
 
     // Without a folder the default stays as it was.
-    SelectedFolder.clear();
+    form.folderTree()->SelectedFolder.clear();
     form.listMenus()->MakeDefaultClick();
     EXPECT_EQ(Settings.StartupFolder, drive + "/Tom & Jerry");
-    SelectedFolder = drive + "/Tom & Jerry";
+    form.folderTree()->SelectedFolder = drive + "/Tom & Jerry";
 
     // The pop-up's item adds the selected folder, then takes it out again.
     form.listMenus()->AddSelectedFolderClick();
@@ -307,7 +307,7 @@ TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
     TForm1 form(TestState());
     Settings.Favorites[0] = drive + "/Gone";
     form.BuildFavoritesMenu();
-    PlaybackActive = 1;
+    TestState().session.PlaybackActive = 1;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("Fav1")->trigger();
     ASSERT_FALSE(platform::promptLog().isEmpty());

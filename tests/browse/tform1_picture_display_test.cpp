@@ -26,11 +26,11 @@ namespace {
 
 void setList(const QStringList& paths)
 {
-    PictureTable.assign(size_t(paths.size()) + 10, TPictureEntry());
+    TestState().session.PictureTable.assign(size_t(paths.size()) + 10, TPictureEntry());
     for (int i = 0; i < paths.size(); ++i)
-        PictureTable[size_t(i)].FullPath = paths[i];
-    PictureCount = int32_t(paths.size());
-    PictureIndex = 0;
+        TestState().session.PictureTable[size_t(i)].FullPath = paths[i];
+    TestState().session.PictureCount = int32_t(paths.size());
+    TestState().session.PictureIndex = 0;
     LastLoadFailed = 0;
     LastFailedIndex = -1;
     ConsecutiveLoadFailures = 0;
@@ -51,9 +51,9 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
         ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 10)), QFileDevice::FileModificationTime));
     }
     setList({dir + "/good.jpg", dir + "/bad.jpg"});
-    PlaybackActive = 1;
-    ShowState = TShowState();
-    ShowState.Direction = 0;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState = TShowState();
+    TestState().session.ShowState.Direction = 0;
 
     TForm1 form(TestState());
     form.DisplayCurrentPicture();
@@ -63,14 +63,14 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     EXPECT_TRUE(form.SaveToolButton->isEnabled());
     // The JPEG's status follows at once: title and the picture-loaded byte.
     EXPECT_EQ(form.windowTitle(), "good.jpg  - March 5, 2024,14:07");
-    EXPECT_EQ(ShowState.PictureLoaded, 1);
+    EXPECT_EQ(TestState().session.ShowState.PictureLoaded, 1);
 
-    PictureIndex = 1;
+    TestState().session.PictureIndex = 1;
     form.DisplayCurrentPicture();
     EXPECT_EQ(LoadErrorKind, "Invalid Graphic");
     EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
     EXPECT_FALSE(form.SaveToolButton->isEnabled());
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
 }
 
 TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
@@ -79,10 +79,10 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
     ASSERT_TRUE(testsupport::writeFile(dir + "/a.gif", "GIF89a broken"));
     ASSERT_TRUE(testsupport::writeFile(dir + "/b.bmp", "BM broken"));
     setList({dir + "/a.gif", dir + "/b.bmp"});
-    PlaybackActive = 1;
-    ShowState = TShowState();
-    ShowState.SkipUnreadable = 1;
-    ShowState.Direction = 1;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState = TShowState();
+    TestState().session.ShowState.SkipUnreadable = 1;
+    TestState().session.ShowState.Direction = 1;
 
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -92,12 +92,12 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
     EXPECT_EQ(form.IntervalTimer->interval(), 0);
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
-    PictureIndex = 1;
+    TestState().session.PictureIndex = 1;
     form.DisplayCurrentPicture();
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().front().request.text, "Not a single picture could be loaded!");
     EXPECT_EQ(platform::promptLog().front().request.kind, platform::PromptKind::Information);
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
 }
 
 TEST(TForm1PictureDisplay, BookmarkItemsFollowTheTable)
@@ -109,7 +109,7 @@ TEST(TForm1PictureDisplay, BookmarkItemsFollowTheTable)
         a->setVisible(true);
     Settings.Bookmarks = {};
     Settings.Bookmarks[0] = "/p/a.jpg";
-    ShowState.BookmarkCount = 1;
+    TestState().session.ShowState.BookmarkCount = 1;
     form.pictureDisplay()->SetBookmarkMenuState("/p/a.jpg");
     EXPECT_FALSE(form.AddBookMark->isEnabled());
     EXPECT_TRUE(form.RemoveBookmark->isEnabled());
@@ -118,5 +118,5 @@ TEST(TForm1PictureDisplay, BookmarkItemsFollowTheTable)
     EXPECT_TRUE(form.AddBookMark->isEnabled());
     EXPECT_FALSE(form.RemoveBookmark->isEnabled());
     Settings.Bookmarks = {};
-    ShowState.BookmarkCount = 0;
+    TestState().session.ShowState.BookmarkCount = 0;
 }

@@ -548,7 +548,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
     AddSettings.ThumbSizeIndex = 0;
     Settings.ResetFileDate = QStringLiteral("0");
 
-    TForm38 window(TestState().paths, TestState().environment, dir);
+    TForm38 window(TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.windowTitle(), "Vistamo! - Create/Replace thumbnails manually");
     EXPECT_EQ(window.FolderLabel->text(), "Folder: " + QFileInfo(dir).fileName());
     EXPECT_EQ(window.LblInfo->text(), "Info: The option 'Create thumbnails on Fixed drives' will be automatically checked");
@@ -584,7 +584,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
 TEST_F(ThumbBatch, CancelledRunSaysSo)
 {
     write("a.jpg", pictureBytes(800, 600, 310 * 1024));
-    TForm38 window(TestState().paths, TestState().environment, dir);
+    TForm38 window(TestState().paths, TestState().environment, dir, false);
     window.DriveAlreadyAllowed = true;
     window.CancelRequested = true;   // as if Cancel was pressed at once
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -598,7 +598,7 @@ TEST_F(ThumbBatch, CancelledRunSaysSo)
 
 TEST_F(ThumbBatch, PreviewOfOnePicture)
 {
-    TForm38 window(TestState().paths, TestState().environment, dir);
+    TForm38 window(TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.PreviewPicture(write("p.jpg", fixtures::jpeg(400, 200))), 0);
     EXPECT_FALSE(window.Image1->pixmap().isNull());
     EXPECT_EQ(window.PreviewPicture(write("bad.jpg", "not a picture")), 1);
@@ -658,7 +658,7 @@ TEST(ThumbnailLoaderSteps, InstalledWithTheMainWindow)
     EXPECT_EQ(hooks.ThumbnailPath("/p/a.jpg"), "/p/vxothumb/a.jpg");
     // Steps someone else installed stay.
     LoaderHooks().ThumbnailPath = [](const QString&) { return QStringLiteral("own"); };
-    InstallThumbnailLoaderSteps();
+    InstallThumbnailLoaderSteps(nullptr);
     EXPECT_EQ(LoaderHooks().ThumbnailPath("/p/a.jpg"), "own");
     LoaderHooks() = saved;
 }
@@ -673,7 +673,7 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
     AddSettings.ThumbMinSizeKB = 300;
     AddSettings.ThumbSizeIndex = 1;   // 640 x 480
     Settings.ResetFileDate = QStringLiteral("1");
-    InstallThumbnailLoaderSteps(true);
+    InstallThumbnailLoaderSteps(nullptr, true);
     LoaderHooks().SetTitleHint = [](const QString&) {};
 
     EXPECT_EQ(TryLoadPictureIntoSlot(picture, "form1im1"), QString());

@@ -35,6 +35,7 @@ public:
     QSize ClientAreaBelowToolBar() const override { return QSize(1000, 700); }
     ThumbFill FillOrder() const override { return ThumbFill::RowByRow; }
     int EnlargeLimit() const override { return 0; }
+    bool DemoMode() const override { return false; }
     int PictureTotal() const override { return total; }
     QString PicturePath(int index) const override { return QStringLiteral("/pictures/p%1.jpg").arg(index); }
     void SetPictureIndex(int index) override { pictureIndex = index; }

@@ -181,7 +181,7 @@ TEST(WallpaperCommand, OkWritesValuesAndAppliesCancelLeavesAlone)
     }
     EXPECT_EQ(stored("Wallpaper"), "");
     EXPECT_TRUE(runner.calls.isEmpty());
-    EXPECT_EQ(WallpaperNotBitmap, 1);
+    EXPECT_EQ(form.externalPrograms()->WallpaperNotBitmap, 1);
 
     // "Stretched" and OK.
     {
@@ -194,7 +194,7 @@ TEST(WallpaperCommand, OkWritesValuesAndAppliesCancelLeavesAlone)
         });
         form.externalPrograms()->SetWallpaperTo(picture, nullptr);
     }
-    EXPECT_EQ(WallpaperStyleChoice, 2);
+    EXPECT_EQ(form.externalPrograms()->WallpaperStyleChoice, 2);
     EXPECT_EQ(stored("Wallpaper"), picture);
     EXPECT_EQ(stored("TileWallpaper"), "0");
     EXPECT_EQ(stored("WallpaperStyle"), "2");

@@ -1,6 +1,6 @@
 #include "platform/record_file.h"
 
-#include "base/start_modes.h"
+#include "support/test_state.h"
 #include "support/sandbox.h"
 #include "support/write_failure.h"
 
@@ -28,7 +28,7 @@ QByteArray Rec(char c, int size = 8)
 struct ModeGuard {
     ~ModeGuard()
     {
-        ArgumentMode = 0;
+        TestState().start.ArgumentMode = 0;
         SetFileMode(FileModeReadWrite, true);
     }
 };
@@ -99,7 +99,7 @@ TEST(RecordFile, ArgumentModeOpensReadOnlyUnlessForced)
     SetFileMode(FileModeReadWrite, false);
     EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
 
-    ArgumentMode = 1;
+    TestState().start.ArgumentMode = 1;
     SetFileMode(FileModeReadWrite, false);
     EXPECT_EQ(CurrentFileMode(), FileModeReadOnly);
     RecordFile f;

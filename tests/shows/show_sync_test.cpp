@@ -75,8 +75,8 @@ TEST(ShowSync, DeleteRemovesPicturesDetachesSoundsAndReachesTheOpenShow)
     writeFile(known, showOf(records));
     writeFile(open, showOf(records));
 
-    Form16 = new TForm16(data + QStringLiteral("/AllMyShow.dat"));
-    Form16->AddKnownShow(known);
+    TForm16 manager(data + QStringLiteral("/AllMyShow.dat"));
+    manager.AddKnownShow(known);
     ASSERT_TRUE(OpenNamedShow(open, data + QStringLiteral("/vistamo.tmp"), data + QStringLiteral("/vistamo.vxt")).ok());
 
     SyncShowsAfterDelete(QStringLiteral("/p/gone.jpg"));
@@ -90,6 +90,4 @@ TEST(ShowSync, DeleteRemovesPicturesDetachesSoundsAndReachesTheOpenShow)
     }
     EXPECT_EQ(OpenShowCount(), 2);
     CloseOpenShow();
-    delete Form16;
-    Form16 = nullptr;
 }

@@ -57,13 +57,14 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
     const QString show = freshDir(QStringLiteral("shows")) + QStringLiteral("/Holiday.vxt");
     writeFile(show, EncodeShowRecord(NewPictureRecord(QStringLiteral("/p/a.jpg"), 40)));
     const QByteArray original = readFile(show);
-    Form16 = new TForm16(freshDir(QStringLiteral("list")) + QStringLiteral("/AllMyShow.dat"));
+    TForm16 manager(freshDir(QStringLiteral("list")) + QStringLiteral("/AllMyShow.dat"));
 
     TForm1 form(TestState());
+    form.setShowManager(&manager);
     form.LoadMyShowClick(show);
     EXPECT_EQ(NamedShowOpen, 1);
     EXPECT_EQ(form.MyShowSG->rowCount(), 1);
-    EXPECT_EQ(Form16->KnownShows(), QStringList{show});
+    EXPECT_EQ(manager.KnownShows(), QStringList{show});
 
     form.AddPictureToMyShow(QStringLiteral("/p/b.jpg"), 0, 1, 1, 1);
     {
@@ -88,6 +89,4 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
         EXPECT_EQ(NamedShowOpen, 1);
     }
     CloseOpenShow();
-    delete Form16;
-    Form16 = nullptr;
 }

@@ -8,7 +8,7 @@
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
@@ -108,29 +108,29 @@ struct AssembledShow : ::testing::Test {
         Settings.InclJPG = 1;
         Settings.IntervalIndex = 4;   // 10 seconds
         Settings.ShowTitles = 1;
-        ShowState = TShowState{};
-        CutOutCount = 0;
-        ZoomFactor = 0;
-        FullViewActive = 0;
-        PlaybackActive = 0;
+        TestState().session.ShowState = TShowState{};
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
+        TestState().session.FullViewActive = 0;
+        TestState().session.PlaybackActive = 0;
         form.CloseWithoutSaving = true;
         form.show();                  // menus, hook and events are wired on the first show
     }
     ~AssembledShow() override
     {
-        if (Form9)
-            Form9->StopSlideShow();
-        PlaybackActive = 0;
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        if (form.showWindow())
+            form.showWindow()->StopSlideShow();
+        TestState().session.PlaybackActive = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
         Settings = TSettingsRecord{};
     }
     // The show window, once a show plays.
-    TForm9* show() const { return Form9 && Form9->isVisible() ? Form9 : nullptr; }
+    TForm9* show() const { return form.showWindow() && form.showWindow()->isVisible() ? form.showWindow() : nullptr; }
     // The tool bar's start button on the selected folder.
     void playFolder(const QString& folder)
     {
-        SelectedFolder = folder;
+        form.folderTree()->SelectedFolder = folder;
         form.ToolButton1->trigger();
     }
     // The first entry of the Recent menu, played (as with Ctrl held).
@@ -142,7 +142,7 @@ struct AssembledShow : ::testing::Test {
     }
     // The next key counts for the keyboard hook (one key per 300 ms).
     void nextKeyCounts() { form.HookHandled->stop(); }
-    QString title() const { return Form9->TitleLabel->text(); }
+    QString title() const { return form.showWindow()->TitleLabel->text(); }
 };
 
 } // namespace
@@ -175,7 +175,7 @@ TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
     Settings.PlayOrder = 3;   // "Date asc."
     playFolder(dir);
     ASSERT_NE(show(), nullptr);
-    EXPECT_TRUE(Form9->TitleLabel->isVisible());
+    EXPECT_TRUE(form.showWindow()->TitleLabel->isVisible());
     EXPECT_EQ(title(), "July 14, 2019,09:30   " + dir + "/b.jpg 1/3");
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + "/b.jpg");
     keyClick(show(), Qt::Key_Right);
@@ -201,10 +201,10 @@ TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
     playFolder(dir);
     ASSERT_NE(show(), nullptr);
     EXPECT_EQ(title(), dir + "/a.jpg  - May 1, 2021,18:45 1/4");
-    QStringList seen{Form9->CurrentPicture()};
+    QStringList seen{form.showWindow()->CurrentPicture()};
     for (int i = 0; i < 3; ++i) {
         keyClick(show(), Qt::Key_Right);
-        seen << Form9->CurrentPicture();
+        seen << form.showWindow()->CurrentPicture();
     }
     EXPECT_EQ(seen, (QStringList{dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg", dir + "/Sub/aa.jpg"}));
 }
@@ -230,39 +230,39 @@ TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
     wheel(window, QPoint(2, 2), -120);
     EXPECT_EQ(window->SpeedLabel->text(), QStringLiteral("Slowing down, interval is set to 11 second(s) "));
     EXPECT_EQ(form.IntervalTimer->interval(), 11000);
-    EXPECT_EQ(ShowState.ShownNumber, 1);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 1);
 
     // Paused (Space), a turn steps one picture on or back.
     keyClick(window, Qt::Key_Space);
-    EXPECT_EQ(ShowState.Direction, 0);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     wheel(window, QPoint(2, 2), 120);
-    EXPECT_EQ(ShowState.ShownNumber, 2);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
     wheel(window, QPoint(2, 2), 120);
-    EXPECT_EQ(ShowState.ShownNumber, 3);
-    EXPECT_EQ(title(), dir + "/c.jpg  - " + StatusDateText(PictureTable[2].PictureDate) + " 3/3");
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
+    EXPECT_EQ(title(), dir + "/c.jpg  - " + StatusDateText(TestState().session.PictureTable[2].PictureDate) + " 3/3");
     wheel(window, QPoint(2, 2), -120);
-    EXPECT_EQ(ShowState.ShownNumber, 2);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
 
     // Home restarts the show from its first picture.
     keyClick(window, Qt::Key_Home);
-    EXPECT_EQ(ShowState.ShownNumber, 1);
-    EXPECT_EQ(PictureIndex, 0);
-    EXPECT_GE(ShowState.Direction, 1);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 1);
+    EXPECT_EQ(TestState().session.PictureIndex, 0);
+    EXPECT_GE(TestState().session.ShowState.Direction, 1);
     EXPECT_TRUE(window->HintPanel->isVisible());
     EXPECT_EQ(window->HintLabel->text(), QStringLiteral(" Show restarted from the beginning "));
 
     // A key pressed in the main window still reaches the show.
     nextKeyCounts();
     keyClick(form.TreeView1, Qt::Key_Right);
-    EXPECT_EQ(ShowState.ShownNumber, 2);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
     // ... once per key: the window's own key reaches it only once.
     nextKeyCounts();
     keyClick(window, Qt::Key_Right);
-    EXPECT_EQ(ShowState.ShownNumber, 3);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
     nextKeyCounts();
     keyClick(form.TreeView1, Qt::Key_Escape);
     EXPECT_EQ(show(), nullptr);
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
 
 TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
@@ -272,32 +272,32 @@ TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
     makePhoto(dir + "/b.jpg", "");
     playFolder(dir);
     ASSERT_NE(show(), nullptr);
-    for (QToolButton* b : Form9->ControlPanel->findChildren<QToolButton*>()) {
+    for (QToolButton* b : form.showWindow()->ControlPanel->findChildren<QToolButton*>()) {
         EXPECT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
         EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
         EXPECT_EQ(b->focusPolicy(), Qt::NoFocus) << b->objectName().toStdString();
     }
     // The hints are those of the twins in the main window's tool bar.
-    EXPECT_EQ(Form9->StartShowSpeedButton->toolTip(), form.ToolButton1->toolTip());
-    EXPECT_EQ(Form9->StartShowSpeedButton->toolTip(), QStringLiteral("Restart Slide Show - Home"));
-    EXPECT_EQ(Form9->StopButton->toolTip(), form.ToolButton2->toolTip());
-    EXPECT_EQ(Form9->ShowForwardSpeedButton->toolTip(), form.ShowForwardToolButton->toolTip());
-    EXPECT_EQ(Form9->OneForwardSpeedButton->toolTip(), form.Forward1ToolButton->toolTip());
-    EXPECT_EQ(Form9->StartShowSpeedButton->icon().pixmap(16).toImage(),
+    EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), form.ToolButton1->toolTip());
+    EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), QStringLiteral("Restart Slide Show - Home"));
+    EXPECT_EQ(form.showWindow()->StopButton->toolTip(), form.ToolButton2->toolTip());
+    EXPECT_EQ(form.showWindow()->ShowForwardSpeedButton->toolTip(), form.ShowForwardToolButton->toolTip());
+    EXPECT_EQ(form.showWindow()->OneForwardSpeedButton->toolTip(), form.Forward1ToolButton->toolTip());
+    EXPECT_EQ(form.showWindow()->StartShowSpeedButton->icon().pixmap(16).toImage(),
               form.ToolButton1->icon().pixmap(16).toImage());
     keyClick(show(), Qt::Key_Escape);
 
     // The full view's panel, as the user sees it once a cut-out is made.
     form.ShowPictureFull(dir + "/a.jpg");
     ASSERT_NE(show(), nullptr);
-    auto* image1 = Form9->findChild<QLabel*>(QStringLiteral("Image1"));
+    auto* image1 = form.showWindow()->findChild<QLabel*>(QStringLiteral("Image1"));
     mouse(image1, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
     mouse(image1, QEvent::MouseMove, {120, 90}, Qt::NoButton, Qt::LeftButton);
     mouse(image1, QEvent::MouseButtonRelease, {120, 90}, Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(CutOutCount, 1);
-    ASSERT_TRUE(Form9->ControlPanel->isVisible());
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
+    ASSERT_TRUE(form.showWindow()->ControlPanel->isVisible());
     int shown = 0;
-    for (QToolButton* b : Form9->ControlPanel->findChildren<QToolButton*>()) {
+    for (QToolButton* b : form.showWindow()->ControlPanel->findChildren<QToolButton*>()) {
         if (!b->isVisible())
             continue;
         ++shown;
@@ -305,7 +305,7 @@ TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
         EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
     }
     EXPECT_GE(shown, 3);
-    EXPECT_EQ(Form9->StopButton->toolTip(), QStringLiteral("Return to browse window"));
+    EXPECT_EQ(form.showWindow()->StopButton->toolTip(), QStringLiteral("Return to browse window"));
 }
 
 TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
@@ -325,7 +325,7 @@ TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
     EXPECT_EQ(PictureSoundPlaying, 0);
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
-    EXPECT_EQ(ShowState.CurrentInterval, 10);
+    EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 10);
 
     keyClick(show(), Qt::Key_Right);
     EXPECT_EQ(ShowRec.PicturePath, dir + "/b.jpg");
@@ -349,13 +349,13 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     const QString error = QStringLiteral("Vistamo! :  Error occurred, File gone.jpg can not be opened, Open error");
     EXPECT_EQ(form.windowTitle(), error);
     EXPECT_EQ(title(), error);
-    EXPECT_FALSE(Form9->Image1->isVisible());
-    EXPECT_FALSE(Form9->Image2->isVisible());
+    EXPECT_FALSE(form.showWindow()->Image1->isVisible());
+    EXPECT_FALSE(form.showWindow()->Image2->isVisible());
     // The caption stays for a second, then the show goes on.
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 1000);
     keyClick(show(), Qt::Key_Right);
-    EXPECT_TRUE(title().endsWith("/c.jpg  - " + StatusDateText(PictureTable[2].PictureDate) + " 3/3"));
+    EXPECT_TRUE(title().endsWith("/c.jpg  - " + StatusDateText(TestState().session.PictureTable[2].PictureDate) + " 3/3"));
     // c plays with its own record (its 7 seconds).
     EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_EQ(form.IntervalTimer->interval(), 7000);
@@ -367,11 +367,11 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     playRecentShow(showFile);
     ASSERT_NE(show(), nullptr);
     keyClick(show(), Qt::Key_Right);
-    for (int i = 0; i < 20 && ShowState.ShownNumber != 3; ++i)
+    for (int i = 0; i < 20 && TestState().session.ShowState.ShownNumber != 3; ++i)
         QCoreApplication::processEvents();
-    EXPECT_EQ(ShowState.ShownNumber, 3);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
     EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
-    EXPECT_TRUE(Form9->Image1->isVisible() || Form9->Image2->isVisible());
+    EXPECT_TRUE(form.showWindow()->Image1->isVisible() || form.showWindow()->Image2->isVisible());
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
 
@@ -396,7 +396,7 @@ TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
 
     // Continued in reverse: the picture before is decoded ahead instead.
     keyClick(window, Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_LT(ShowState.Direction, 0);
+    EXPECT_LT(TestState().session.ShowState.Direction, 0);
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
 
     // A pause drops it; going on decodes ahead again; the end drops it.

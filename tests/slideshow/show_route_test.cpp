@@ -87,22 +87,22 @@ struct ShowReset {
     {
         Settings = TSettingsRecord{};
         Settings.InclJPG = 1;
-        PlayOptions = TPlayOptions{};
-        ShowState = TShowState{};
-        CutOutCount = 0;
-        ZoomFactor = 0;
-        FullViewActive = 0;
-        PlaybackActive = 0;
+        TestState().session.PlayOptions = TPlayOptions{};
+        TestState().session.ShowState = TShowState{};
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
+        TestState().session.FullViewActive = 0;
+        TestState().session.PlaybackActive = 0;
         TestState().paths.CutOutFolder = CutOutFolderFor(freshDir(QStringLiteral("data")));
     }
     ~ShowReset()
     {
-        if (Form9)
-            Form9->StopSlideShow();
-        PlaybackActive = 0;
-        FullViewActive = 0;
-        CutOutCount = 0;
-        ZoomFactor = 0;
+        if (TForm9* show = showWindow())
+            show->StopSlideShow();
+        TestState().session.PlaybackActive = 0;
+        TestState().session.FullViewActive = 0;
+        TestState().session.CutOutCount = 0;
+        TestState().session.ZoomFactor = 0;
         Settings = TSettingsRecord{};
     }
 };
@@ -116,9 +116,11 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     makeJpeg(dir + QStringLiteral("/a.jpg"));
     makeBroken(dir + QStringLiteral("/b.jpg"));
     makeJpeg(dir + QStringLiteral("/c.jpg"), 300, 400);
-    PlayOptions.IgnoreErrors = 1;
-    PlayOptions.IntervalSeconds = 60;   // only the skip may step on its own
-    const QStringList pictures = CollectFolderPictures(TestState().paths, dir, PlayOptions);
+    TestState().session.PlayOptions.IgnoreErrors = 1;
+    TestState().session.PlayOptions.IntervalSeconds = 60;   // only the skip may step on its own
+    FolderExclusionState exclusions;
+    const QStringList pictures =
+        CollectFolderPictures(TestState().paths, exclusions, dir, TestState().session.PlayOptions, false);
     ASSERT_EQ(pictures.size(), 3);
 
     TForm1 form(TestState());
@@ -143,7 +145,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->PictureSize(), QSize(400, 300));
     EXPECT_TRUE(image1->isVisible());
     EXPECT_EQ(image1->size(), QSize(400, 300));   // limit 0: never enlarged
-    EXPECT_EQ(ShowState.ActiveImage, 0);
+    EXPECT_EQ(TestState().session.ShowState.ActiveImage, 0);
     EXPECT_EQ(CurrentPicturePath, dir + QStringLiteral("/a.jpg"));
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 60000);
@@ -152,7 +154,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     // the next step queued on the interval timer, not taken from inside.
     form.IntervalTimer->stop();
     show->IntervalTimerTimer();
-    EXPECT_EQ(PictureIndex, 1);
+    EXPECT_EQ(TestState().session.PictureIndex, 1);
     EXPECT_EQ(LoadErrorKind, QStringLiteral("Invalid Graphic"));
     EXPECT_EQ(LastLoadFailed, 1);
     EXPECT_TRUE(form.IntervalTimer->isActive());
@@ -161,20 +163,20 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     EXPECT_TRUE(image1->isVisible());                            // skipping keeps the picture
 
     // The event loop takes the queued step: the third picture, in "form9im2".
-    for (int i = 0; i < 20 && PictureIndex != 2; ++i)
+    for (int i = 0; i < 20 && TestState().session.PictureIndex != 2; ++i)
         QCoreApplication::processEvents();
-    EXPECT_EQ(PictureIndex, 2);
+    EXPECT_EQ(TestState().session.PictureIndex, 2);
     EXPECT_TRUE(LoadErrorKind.isEmpty());
     EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), dir + QStringLiteral("/c.jpg"));
     EXPECT_TRUE(image2->isVisible());
     EXPECT_FALSE(image1->isVisible());
-    EXPECT_EQ(ShowState.ActiveImage, 1);
+    EXPECT_EQ(TestState().session.ShowState.ActiveImage, 1);
     EXPECT_EQ(form.IntervalTimer->interval(), 60000);
     EXPECT_TRUE(platform::promptLog().isEmpty());   // skipped quietly
 
     // The stop button ends the show.
     show->findChild<QToolButton*>(QStringLiteral("StopButton"))->click();
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_FALSE(show->isVisible());
     EXPECT_FALSE(form.IntervalTimer->isActive());
     // A step armed late (by a step that ran while the show stopped) no
@@ -182,7 +184,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     form.IntervalTimer->start(0);
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
-    EXPECT_EQ(PictureIndex, 2);
+    EXPECT_EQ(TestState().session.PictureIndex, 2);
     EXPECT_FALSE(show->isVisible());
 }
 
@@ -193,15 +195,15 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
     makeBroken(dir + QStringLiteral("/a.jpg"));
     makeBroken(dir + QStringLiteral("/b.jpg"));
     makeBroken(dir + QStringLiteral("/c.jpg"));
-    PlayOptions.IgnoreErrors = 1;
-    PlayOptions.ContinuousPlay = 1;   // a looping show would otherwise skip for ever
+    TestState().session.PlayOptions.IgnoreErrors = 1;
+    TestState().session.PlayOptions.ContinuousPlay = 1;   // a looping show would otherwise skip for ever
 
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.PlayPictures(CollectFolderPictures(TestState().paths, dir, PlayOptions));
-    for (int i = 0; i < 50 && PlaybackActive == 1; ++i)
+    form.PlayPictures(CollectFolderPictures(TestState().paths, form.Exclusions(), dir, TestState().session.PlayOptions, false));
+    for (int i = 0; i < 50 && TestState().session.PlaybackActive == 1; ++i)
         QCoreApplication::processEvents();
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_FALSE(showWindow()->isVisible());
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().front().request.text, QStringLiteral("Not a single picture could be loaded!"));
@@ -224,12 +226,12 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
 
     // Not paused: the drag is refused.
     drag(image1, {200, 0}, {400, 100});
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
 
     show->TogglePause();
-    EXPECT_EQ(ShowState.Direction, 0);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     drag(image1, {200, 0}, {400, 100});
-    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
     const QString cut1 = TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp");
     ASSERT_TRUE(QFileInfo::exists(cut1));
     EXPECT_EQ(QImage(cut1).size(), QSize(200, 100));
@@ -239,16 +241,16 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
 
     // The wheel over the cut-out zooms it by 3 % a notch.
     wheel(image1, 120);
-    EXPECT_GT(ZoomFactor, 0);
+    EXPECT_GT(TestState().session.ZoomFactor, 0);
     EXPECT_EQ(image1->size(), QSize(206, 103));
     EXPECT_TRUE(show->SpeedLabel->text().startsWith(QStringLiteral("Enlargement factor: ")));
 
     // One back: from the first cut-out to the picture, through the loader.
     show->OneBackwardsSpeedButton->click();
-    EXPECT_EQ(CutOutCount, 0);
+    EXPECT_EQ(TestState().session.CutOutCount, 0);
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/a.jpg"));
     EXPECT_EQ(image1->geometry(), fitted);
-    EXPECT_EQ(PictureIndex, 0);   // still the same picture
+    EXPECT_EQ(TestState().session.PictureIndex, 0);   // still the same picture
 }
 
 TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
@@ -256,15 +258,15 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     ShowReset reset;
     const QString dir = freshDir(QStringLiteral("fullview"));
     makeJpeg(dir + QStringLiteral("/photo.jpg"));
-    if (!Form9)
-        Form9 = new TForm9(TestState());
+    TForm9 window(TestState());
 
     TForm1 form(TestState());
+    form.setShowWindow(&window);
     form.ShowPictureFull(dir + QStringLiteral("/photo.jpg"));
     TForm9* show = showWindow();
     ASSERT_NE(show, nullptr);
     EXPECT_TRUE(show->isVisible());
-    EXPECT_EQ(FullViewActive, 1);
+    EXPECT_EQ(TestState().session.FullViewActive, 1);
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/photo.jpg"));
     auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
     EXPECT_TRUE(image1->isVisible());
@@ -272,7 +274,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     EXPECT_TRUE(show->SaveSB->isHidden());
 
     drag(image1, {0, 0}, {100, 150});
-    ASSERT_EQ(CutOutCount, 1);
+    ASSERT_EQ(TestState().session.CutOutCount, 1);
     EXPECT_FALSE(show->SaveSB->isHidden());
     EXPECT_FALSE(show->OneBackwardsSpeedButton->isHidden());
 
@@ -286,9 +288,9 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
 
     // A click without a drag closes the full view.
     drag(image1, {20, 20}, {20, 20});
-    EXPECT_EQ(FullViewActive, 0);
+    EXPECT_EQ(TestState().session.FullViewActive, 0);
     EXPECT_FALSE(show->isVisible());
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
 
 TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
@@ -296,13 +298,13 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
     ShowReset reset;
     const QString path = freshDir(QStringLiteral("fullbad")) + QStringLiteral("/bad.jpg");
     makeBroken(path);
-    if (!Form9)
-        Form9 = new TForm9(TestState());
+    TForm9 window(TestState());
     TForm1 form(TestState());
+    form.setShowWindow(&window);
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.ShowPictureFull(path);
     EXPECT_FALSE(showWindow()->isVisible());
-    EXPECT_EQ(FullViewActive, 0);
+    EXPECT_EQ(TestState().session.FullViewActive, 0);
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().last().request.text,
               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
@@ -330,11 +332,11 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
     noShow.Path = (root + QStringLiteral("/noshow")).toLower();
     noShow.SubShow = 1;
     ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {noShow}));
-    ExclusionsChanged = 1;
+    FolderExclusionState exclusions;
 
     TPlayOptions options;
     options.IncludeSubfolders = 1;
-    QStringList found = CollectFolderPictures(TestState().paths, root, options);
+    QStringList found = CollectFolderPictures(TestState().paths, exclusions, root, options, false);
     QStringList relative;
     for (const QString& path : found)
         relative << path.mid(root.size());
@@ -343,11 +345,12 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
 
     // Without subfolders only the folder's own pictures.
     options.IncludeSubfolders = 0;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options), QStringList{root + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false),
+              QStringList{root + QStringLiteral("/a.jpg")});
 
     // Exclusions switched off: the excluded folder is collected again.
-    FolderExclusionsActive = 0;
+    exclusions.FolderExclusionsActive = 0;
     options.IncludeSubfolders = 1;
-    EXPECT_TRUE(CollectFolderPictures(TestState().paths, root, options).contains(root + QStringLiteral("/noshow/c.jpg")));
-    FolderExclusionsActive = 1;
+    EXPECT_TRUE(CollectFolderPictures(TestState().paths, exclusions, root, options, false)
+                    .contains(root + QStringLiteral("/noshow/c.jpg")));
 }

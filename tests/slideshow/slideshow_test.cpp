@@ -3,9 +3,8 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
 #include "slideshow/launcher_window.h"
@@ -23,6 +22,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -47,10 +47,10 @@ void makePicture(const QString& path, int bytes = 0)
 struct ModeReset {
     ~ModeReset()
     {
-        ArgumentMode = 0;
-        OpenNormally = 0;
-        PlaybackActive = 0;
-        CloseAfterShowPending = 0;
+        TestState().start.ArgumentMode = 0;
+        TestState().start.OpenNormally = 0;
+        TestState().session.PlaybackActive = 0;
+        TestState().session.CloseAfterShowPending = 0;
     }
 };
 
@@ -109,15 +109,15 @@ TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
     EXPECT_EQ(automatic.ContinuousPlay, 1);
 
     Settings = s;
-    ShowState.LoopFlag = 1;
-    PlaybackActive = 1;
+    TestState().session.ShowState.LoopFlag = 1;
+    TestState().session.PlaybackActive = 1;
     Settings.ContinuousPlay = 0;
-    ApplyShowOptions();
-    EXPECT_EQ(ShowState.DefaultInterval, 10);
-    EXPECT_EQ(IntervalSecondsForIndex(ShowIntervalStep), 10);   // the speed step starts at the chosen interval
-    EXPECT_EQ(ShowState.ContinuousPlay, 1); // the loop forces continuous play while a show runs
-    ShowState.LoopFlag = 0;
-    PlaybackActive = 0;
+    ApplyShowOptions(TestState().session, Settings);
+    EXPECT_EQ(TestState().session.ShowState.DefaultInterval, 10);
+    EXPECT_EQ(IntervalSecondsForIndex(TestState().session.ShowIntervalStep), 10);   // the speed step starts at the chosen interval
+    EXPECT_EQ(TestState().session.ShowState.ContinuousPlay, 1); // the loop forces continuous play while a show runs
+    TestState().session.ShowState.LoopFlag = 0;
+    TestState().session.PlaybackActive = 0;
     Settings = TSettingsRecord{};
 
     EXPECT_TRUE(PictureIncluded(QStringLiteral("a.JPG"), 5 * 1024, live));
@@ -135,14 +135,15 @@ TEST(PlayOptions, CollectsAFolderWithOrWithoutSubfolders)
     makePicture(root + QStringLiteral("/sub/d.jpg"));
     makePicture(root + QStringLiteral("/.hidden/e.jpg"));
     TPlayOptions options;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options),
+    FolderExclusionState exclusions;
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false),
               (QStringList{root + QStringLiteral("/b.jpg"), root + QStringLiteral("/c.bmp")}));
     options.IncludeSubfolders = 1;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options).size(), 3);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false).size(), 3);
     options.IncludeSystemFolders = 1;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options).size(), 4);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false).size(), 4);
     options.MaxPictures = 2;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options).size(), 2);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false).size(), 2);
 
 }
 
@@ -211,34 +212,34 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     makePicture(folder + QStringLiteral("/one.jpg"));
     makePicture(folder + QStringLiteral("/two.jpg"));
     TestState().paths.RCSettingsPath = freshDir(QStringLiteral("argdata")) + QStringLiteral("/RCSettings.dat");
-    SelectedFolder = folder;
-    ArgumentMode = 1;
+    TestState().start.ArgumentMode = 1;
     Settings = TSettingsRecord{};
     Settings.InclJPG = 1;
 
     TForm1 form(TestState());
+    form.folderTree()->SelectedFolder = folder;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
         form.ShowAddAllDialog();
-        EXPECT_EQ(OpenNormally, 1);
-        EXPECT_EQ(PlaybackActive, 0);
+        EXPECT_EQ(TestState().start.OpenNormally, 1);
+        EXPECT_EQ(TestState().session.PlaybackActive, 0);
     }
-    OpenNormally = 0;
+    TestState().start.OpenNormally = 0;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
         form.ShowAddAllDialog();
-        EXPECT_EQ(PlaybackActive, 1);
-        EXPECT_EQ(PictureCount, 2);
-        ASSERT_NE(Form9, nullptr);
-        EXPECT_TRUE(Form9->isVisible());
-        EXPECT_TRUE(Form9->CurrentPicture().startsWith(folder));
+        EXPECT_EQ(TestState().session.PlaybackActive, 1);
+        EXPECT_EQ(TestState().session.PictureCount, 2);
+        ASSERT_NE(form.showWindow(), nullptr);
+        EXPECT_TRUE(form.showWindow()->isVisible());
+        EXPECT_TRUE(form.showWindow()->CurrentPicture().startsWith(folder));
         // The first picture went through the loader into "form9im1".
         EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Loaded());
-        EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), Form9->CurrentPicture());
-        Form9->Step(1);
-        Form9->StopSlideShow();
-        EXPECT_EQ(PlaybackActive, 0);
-        EXPECT_FALSE(Form9->isVisible());
+        EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), form.showWindow()->CurrentPicture());
+        form.showWindow()->Step(1);
+        form.showWindow()->StopSlideShow();
+        EXPECT_EQ(TestState().session.PlaybackActive, 0);
+        EXPECT_FALSE(form.showWindow()->isVisible());
     }
     Settings = TSettingsRecord{};
 }
@@ -247,9 +248,9 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
 {
     ModeReset reset;
     TestState().paths.RCSettingsPath.clear();
-    SelectedFolder = freshDir(QStringLiteral("emptyarg"));
-    ArgumentMode = 1;
+    TestState().start.ArgumentMode = 1;
     TForm1 form(TestState());
+    form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
     form.CloseWithoutSaving = true;
     form.show();
     {
@@ -261,7 +262,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
         form.ShowAddAllDialog();
-        EXPECT_EQ(PlaybackActive, 0);
+        EXPECT_EQ(TestState().session.PlaybackActive, 0);
         EXPECT_FALSE(form.isVisible());
     }
 }
@@ -279,7 +280,8 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, folder), QStringList{folder + QStringLiteral("/a.jpg")});
+    FolderExclusionState exclusions;
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, false), QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -289,23 +291,23 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     for (int i = 0; i < 4; ++i)
         replay.Tick();
     EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("1"));
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     replay.Tick();
     EXPECT_TRUE(form.isEnabled());
     EXPECT_FALSE(replay.isVisible());
-    EXPECT_EQ(PlaybackActive, 1);
-    EXPECT_EQ(AutoShowRunning, 1);
-    ASSERT_NE(Form9, nullptr);
-    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/a.jpg"));
-    Form9->StopSlideShow();
-    EXPECT_EQ(AutoShowRunning, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.AutoShowRunning, 1);
+    ASSERT_NE(form.showWindow(), nullptr);
+    EXPECT_EQ(form.showWindow()->CurrentPicture(), folder + QStringLiteral("/a.jpg"));
+    form.showWindow()->StopSlideShow();
+    EXPECT_EQ(TestState().session.AutoShowRunning, 0);
 
     // Cancel: nothing plays, the main window is usable again.
     replay.StartCountdown();
     replay.CancelCountdown();
     EXPECT_TRUE(form.isEnabled());
     EXPECT_FALSE(replay.isVisible());
-    EXPECT_EQ(PlaybackActive, 0);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
     Settings = TSettingsRecord{};
 }
 
@@ -320,7 +322,8 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, show),
+    FolderExclusionState exclusions;
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, false),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
@@ -330,8 +333,8 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     demo.show();
     demo.PictureShowButton->click();
     EXPECT_FALSE(demo.isVisible());
-    EXPECT_EQ(PlaybackActive, 1);
-    Form9->StopSlideShow();
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    form.showWindow()->StopSlideShow();
     demo.CancelButton->click();
     EXPECT_FALSE(form.isVisible());
     Settings = TSettingsRecord{};
@@ -368,13 +371,13 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     form.CloseWithoutSaving = true;
     form.show();
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
-    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
     form.ToolButton2->trigger();
-    EXPECT_EQ(PlaybackActive, 0);
-    EXPECT_FALSE(Form9->isVisible());
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
+    EXPECT_FALSE(form.showWindow()->isVisible());
 
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
-    CloseAfterShowPending = 1;
+    TestState().session.CloseAfterShowPending = 1;
     form.ToolButton2->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(form.isVisible());
@@ -400,8 +403,42 @@ TEST(ShowPictures, MissingPicturesKeepTheirPlaceAndEachPictureItsRecord)
     // texts, sound and interval.
     TForm9 show(TestState());
     show.Play(play.Paths, {0, 1, 2}, 600000, false, false, [] {}, play.Records);
-    ASSERT_EQ(PictureCount, 3);
-    EXPECT_EQ(PictureTable[1].RecordIndex, 1);
-    EXPECT_EQ(PictureTable[2].RecordIndex, 3);
+    ASSERT_EQ(TestState().session.PictureCount, 3);
+    EXPECT_EQ(TestState().session.PictureTable[1].RecordIndex, 1);
+    EXPECT_EQ(TestState().session.PictureTable[2].RecordIndex, 3);
     show.StopSlideShow();
+}
+
+TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
+{
+    ModeReset reset;
+    const QString folder = freshDir(QStringLiteral("owner"));
+    makePicture(folder + QStringLiteral("/a.jpg"));
+    QPointer<TForm9> made;
+    {
+        TForm1 form(TestState());
+        form.CloseWithoutSaving = true;
+        form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        made = form.showWindow();
+        ASSERT_TRUE(made);
+        form.EndShow();
+    }
+    EXPECT_FALSE(made);   // made at first use: it goes with the main window
+
+    TForm9 given(TestState());
+    {
+        TForm1 form(TestState());
+        form.CloseWithoutSaving = true;
+        form.setShowWindow(&given);
+        form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        EXPECT_EQ(form.showWindow(), &given);
+        EXPECT_TRUE(given.isVisible());
+        form.EndShow();
+        // A window deleted by its maker is no longer named.
+        auto* other = new TForm9(TestState());
+        form.setShowWindow(other);
+        delete other;
+        EXPECT_EQ(form.showWindow(), nullptr);
+    }
+    EXPECT_FALSE(given.isVisible());   // given by the caller: still the caller's
 }

@@ -4,7 +4,7 @@
 #include "base/data_folder.h"
 #include "base/settings_fields.h"
 #include "app/tform1.h"
-#include "browse/folder_tree_state.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/prompt.h"
 #include "shows/show_windows.h"
 #include "slideshow/auto_show_windows.h"
@@ -86,20 +86,19 @@ void MainWindowFixture::start(const Options& options)
     }
 
     form_ = new TForm1(TestState());
-    Form1 = form_;
     if (QScreen* s = options.screen.isEmpty() ? nullptr : screenOfSize(options.screen))
         form_->setScreen(s);
     form_->FormCreate();
-    if (!Form9)
-        Form9 = new TForm9(TestState());
-    if (!Form10)
-        Form10 = new TForm10;
-    if (!Form20)
-        Form20 = new TForm20(form_);
-    if (!Form16)
-        Form16 = new TForm16(TestState().paths.ShowListPath);
-    if (!Form2)
-        Form2 = new TForm2(form_);
+    if (!form_->showWindow())
+        form_->setShowWindow(new TForm9(TestState()));
+    if (!form_->pictureTextWindow())
+        form_->setPictureTextWindow(new TForm10);
+    if (!form_->folderPictureWindow())
+        form_->setFolderPictureWindow(new TForm20(form_));
+    if (!form_->showManager())
+        form_->setShowManager(new TForm16(TestState().paths.ShowListPath));
+    if (!form_->replayWindow())
+        form_->setReplayWindow(new TForm2(form_));
     if (!options.showWindow)
         return;
     form_->show();
@@ -119,17 +118,23 @@ MainWindowFixture::~MainWindowFixture()
     }
     // Form2 has no parent (the main window only drives it): it goes here
     // with the other windows of their own; Form20 is a child of the form.
-    for (QWidget* w : {static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form10), static_cast<QWidget*>(Form16),
-                       static_cast<QWidget*>(Form2)})
-        delete w;
-    Form9 = nullptr;
-    Form10 = nullptr;
-    Form16 = nullptr;
-    Form2 = nullptr;
-    Form20 = nullptr;
+    if (form_) {
+        for (QWidget* w : {static_cast<QWidget*>(form_->showWindow()), static_cast<QWidget*>(form_->pictureTextWindow()),
+                           static_cast<QWidget*>(form_->showManager()), static_cast<QWidget*>(form_->replayWindow())})
+            delete w;
+        form_->setShowWindow(nullptr);
+        form_->setPictureTextWindow(nullptr);
+        form_->setShowManager(nullptr);
+        form_->setReplayWindow(nullptr);
+        form_->setFolderPictureWindow(nullptr);
+    }
     delete form_;
-    Form1 = nullptr;
-    PlaybackActive = 0;
+    TestState().session.PlaybackActive = 0;
+}
+
+TForm9* MainWindowFixture::showWindow() const
+{
+    return form_ ? form_->showWindow() : nullptr;
 }
 
 QTreeWidget* MainWindowFixture::tree() const
@@ -168,8 +173,8 @@ QRect MainWindowFixture::geometryInWindow(const QWidget* w) const
 
 void MainWindowFixture::openFolder(const QString& path)
 {
-    FolderToOpen = path;
-    KeepListEntry = 1;
+    form_->folderTree()->FolderToOpen = path;
+    form_->folderTree()->KeepListEntry = 1;
     form_->OpenFolderOrShow();
     settle();
 }

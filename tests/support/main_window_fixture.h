@@ -24,6 +24,7 @@ class QScreen;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TForm1;
+class TForm9;
 
 namespace platform {
 class ScopedPromptResponder;
@@ -55,6 +56,8 @@ public:
     MainWindowFixture& operator=(const MainWindowFixture&) = delete;
 
     TForm1* form() const { return form_; }
+    // The full-screen show window the main window keeps (or none).
+    TForm9* showWindow() const;
     QTreeWidget* tree() const;
 
     // The test's picture folder "Trip" (a.jpg 640x480, b.jpg 480x640,

@@ -5,6 +5,7 @@
 #include "browse/fit_zoom.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -42,21 +43,21 @@ TEST(MainRoad, BrowseClickFullViewCropAndClose)
 
     // Ctrl+click: the full view of the picture.
     f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
-    ASSERT_NE(Form9, nullptr);
-    ASSERT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
-    QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    ASSERT_NE(f.showWindow(), nullptr);
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible(); }));
+    QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
     ASSERT_TRUE(shown->isVisible());
 
     // A drag over the picture crops and enlarges it.
     const QRect r = shown->rect();
     f.drag(shown, r.center() - QPoint(60, 40), r.center() + QPoint(60, 40));
-    EXPECT_EQ(CutOutCount, 1);
-    QLabel* cut = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    EXPECT_EQ(TestState().session.CutOutCount, 1);
+    QLabel* cut = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
     EXPECT_TRUE(cut->isVisible());
 
     // A click without a drag closes the full view: the browse window is back.
     f.click(cut, cut->rect().center());
-    ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible(); }));
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(MainWindowFixture::visible(f.tree()));
 

@@ -6,6 +6,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QAction>
 #include <QMenu>
@@ -25,9 +26,9 @@ TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
         f.clickExpander(f.node(folder));
         f.clickNode(folder);
         f.form()->ToolButton1->trigger();
-        ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
-        QTest::keyClick(Form9, Qt::Key_Escape);
-        ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+        ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
+        QTest::keyClick(f.showWindow(), Qt::Key_Escape);
+        ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
         EXPECT_EQ(Settings.RecentFolders[0], folder);
         ASSERT_TRUE(f.closeWindow());
     }

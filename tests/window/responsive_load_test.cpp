@@ -68,8 +68,8 @@ TEST(ResponsiveLoad, EventsAreServedWhileABigPhotographDecodes)
 
     EXPECT_GT(ticksAtArrival, 0);
     EXPECT_EQ(SlotLoadsWaiting(), 0);
-    ASSERT_NE(Form9, nullptr);
-    EXPECT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
+    ASSERT_NE(f.showWindow(), nullptr);
+    EXPECT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible(); }));
     EXPECT_EQ(slot->PictureSize(), QSize(6000, 4000));
     EXPECT_TRUE(f.closeWindow());
 }

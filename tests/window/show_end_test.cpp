@@ -6,6 +6,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,11 +25,11 @@ void playTheFolderAndStopIt(MainWindowFixture& f)
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
     f.form()->ToolButton1->trigger();
-    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     // Let the show reach its second picture, then stop it with Escape.
     f.settle(50);
-    QTest::keyClick(Form9, Qt::Key_Escape);
-    ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && PlaybackActive == 0; }));
+    QTest::keyClick(f.showWindow(), Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && TestState().session.PlaybackActive == 0; }));
     f.settle();
 }
 
@@ -65,21 +66,21 @@ TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)
     TForm1* form = f.form();
 
     f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
-    ASSERT_TRUE(f.waitFor([] { return Form9->isVisible() && FullViewActive == 1; }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.FullViewActive == 1; }));
     EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("c.jpg  - "))) << form->windowTitle().toStdString();
-    const QString title = Form9->TitleLabel->text();
+    const QString title = f.showWindow()->TitleLabel->text();
     EXPECT_TRUE(title.startsWith(f.picture("c.jpg") + QStringLiteral("  - "))) << title.toStdString();
     EXPECT_FALSE(title.endsWith(QStringLiteral("/2")));
 
     // A crop keeps the title of the same picture.
-    QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
     f.drag(shown, shown->rect().center() - QPoint(50, 30), shown->rect().center() + QPoint(50, 30));
     EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("c.jpg  - ")));
 
     // The click that closes the full view brings the browse view back.
-    shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
     f.click(shown, shown->rect().center());
-    ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible(); }));
     f.settle(150);
     expectBrowseView(f);
 }

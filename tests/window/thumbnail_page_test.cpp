@@ -15,6 +15,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,8 +73,8 @@ QString makeFolder(MainWindowFixture& f, const QString& name, int count, const Q
 // A show steps on only when the test says so, however busy the machine.
 void holdShowSteps(MainWindowFixture& f)
 {
-    ShowState.DefaultInterval = ShowState.CurrentInterval = 3600;
-    for (QTimer* timer : {f.form()->IntervalTimer, Form9 ? Form9->IntervalTimer.data() : nullptr})
+    TestState().session.ShowState.DefaultInterval = TestState().session.ShowState.CurrentInterval = 3600;
+    for (QTimer* timer : {f.form()->IntervalTimer, f.showWindow() ? f.showWindow()->IntervalTimer.data() : nullptr})
         if (timer && timer->isActive())
             timer->start(3600 * 1000);
 }
@@ -146,7 +147,7 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     ThumbnailPageController* page = playAsPages(f, folder, 7);   // "12 pictures (3 x 4)"
     TForm1* form = f.form();
     ASSERT_EQ(page->State().count(), 12);
-    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("No pictures selected"));
     for (int i = 0; i < 12; ++i) {
         const PageSlotWidgets& w = page->View().slot(i);
@@ -168,7 +169,7 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("1 picture selected"));
     EXPECT_EQ(page->View().slot(2).cell->palette().color(QPalette::Window), QColor(Qt::blue));
     EXPECT_TRUE(page->View().slot(2).checkBox->isChecked());
-    EXPECT_EQ(ShowState.Direction, 0) << "a click on a cell pauses the show";
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0) << "a click on a cell pauses the show";
     clickCaption(f, page, 3);
     EXPECT_EQ(page->TickedPictures(), QStringList{folder + QStringLiteral("/p04.jpg")});
     // Ctrl+click adds; Shift+click fills the run back to the nearest ticked cell.
@@ -233,7 +234,7 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
 
     // Stop: the cells go, the browse view returns.
     form->ToolButton2->trigger();
-    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_EQ(page->State().count(), 0);
     EXPECT_EQ(page->View().count(), 0);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!"));
@@ -271,7 +272,7 @@ TEST(ThumbnailPage, APictureThatCanNotBeShownKeepsItsCellAndMovesWithFirstOnPage
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("2 - p02.jpg"));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("7 - p07.jpg"));
     f.form()->ToolButton2->trigger();
-    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
 TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells)
@@ -297,11 +298,11 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     // page comes back when the full view ends.
     QLabel* image = page->View().slot(1).image;
     f.click(image, image->rect().center());
-    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
     EXPECT_TRUE(page->TickedPictures().isEmpty());
     EXPECT_TRUE(page->ReturnToPagePending());
-    QTest::keyClick(Form9, Qt::Key_Escape);
-    ASSERT_TRUE(f.waitFor([page] { return !Form9->isVisible() && !page->ReturnToPagePending(); }));
+    QTest::keyClick(f.showWindow(), Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && !page->ReturnToPagePending(); }));
     f.settle();
     EXPECT_EQ(f.form()->windowTitle(),
               QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
@@ -310,12 +311,12 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     clickCaption(f, page, 2);
     f.form()->ResumeInFull->setEnabled(true);
     f.form()->ResumeInFull->trigger();
-    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible(); }));
-    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/p03.jpg"));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
+    EXPECT_EQ(f.showWindow()->CurrentPicture(), folder + QStringLiteral("/p03.jpg"));
     EXPECT_FALSE(page->ThumbnailViewActive());
-    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
     f.form()->ToolButton2->trigger();
-    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
 TEST(ThumbnailPage, EscapeWithTheFocusOnACheckBoxEndsThePageShow)
@@ -333,7 +334,7 @@ TEST(ThumbnailPage, EscapeWithTheFocusOnACheckBoxEndsThePageShow)
     // The key is on its way to the check box when ending the show frees the
     // cells, the check box among them.
     QTest::keyClick(box, Qt::Key_Escape);
-    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_FALSE(page->ThumbnailViewActive());
     EXPECT_TRUE(f.form()->TreeView1->isVisible());
 }
@@ -432,7 +433,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     EXPECT_TRUE(form->isEnabled());
     QFile::remove(trash);
     form->ToolButton2->trigger();
-    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
 TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled)
@@ -512,7 +513,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
     EXPECT_EQ(captionLine(page, 1)->text(), QStringLiteral("2 - Harbour.jpg"));
     EXPECT_EQ(page->State().cell(1).path, folder + QStringLiteral("/Harbour.jpg"));
     form->ToolButton2->trigger();
-    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
 TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayoutZeroGoesBack)
@@ -526,14 +527,14 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     Settings.PicturesPerPageIndex = QStringLiteral("7");
     Settings.IntervalIndex = 4;
     form->ToolButton1->trigger();
-    ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     holdShowSteps(f);
     EXPECT_FALSE(page->ThumbnailViewActive());
     for (int i = 0; i < 4; ++i)
-        QTest::keyClick(Form9, Qt::Key_Right);
+        QTest::keyClick(f.showWindow(), Qt::Key_Right);
     const QString fifth = folder + QStringLiteral("/p05.jpg");
-    ASSERT_TRUE(f.waitFor([&] { return Form9->CurrentPicture() == fifth; }));
-    ASSERT_NE(ShowState.Direction, 0) << "the show still advances";
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->CurrentPicture() == fifth; }));
+    ASSERT_NE(TestState().session.ShowState.Direction, 0) << "the show still advances";
 
     // The layout menu of the main window: the single display is in effect.
     const auto menuItem = [form](const char* name) {
@@ -553,67 +554,67 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     };
     form->TBNrOfThumbs->trigger();
     ASSERT_TRUE(f.waitFor([form] { return form->MultiPop->isVisible(); }));
-    EXPECT_EQ(ShowState.Direction, 0) << "the layout menu pauses the show";
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0) << "the layout menu pauses the show";
     EXPECT_FALSE(menuItem("M1")->isEnabled());
     EXPECT_TRUE(menuItem("M12")->isEnabled()) << "the stored choice is not the layout in effect";
     form->MultiPop->hide();
     // A cut-out of the paused picture, zoomed with the wheel; then the show
     // goes on.
-    QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+    QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
     f.drag(shown, shown->rect().center() - QPoint(60, 40), shown->rect().center() + QPoint(60, 40));
-    ASSERT_GE(CutOutCount, 1);
-    QWheelEvent turn(QPointF(Form9->rect().center()), QPointF(Form9->mapToGlobal(Form9->rect().center())), QPoint(),
+    ASSERT_GE(TestState().session.CutOutCount, 1);
+    QWheelEvent turn(QPointF(f.showWindow()->rect().center()), QPointF(f.showWindow()->mapToGlobal(f.showWindow()->rect().center())), QPoint(),
                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Form9, &turn);
-    ASSERT_GT(ZoomFactor, 0);
-    QTest::keyClick(Form9, Qt::Key_Space);
-    ASSERT_NE(ShowState.Direction, 0);
+    QApplication::sendEvent(f.showWindow(), &turn);
+    ASSERT_GT(TestState().session.ZoomFactor, 0);
+    QTest::keyClick(f.showWindow(), Qt::Key_Space);
+    ASSERT_NE(TestState().session.ShowState.Direction, 0);
 
     // "6 pictures (2 x 3)": the full-screen window closes, the main window
     // shows a page from the picture shown on, paused.
     choose("M6");
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
-    EXPECT_FALSE(Form9->isVisible());
-    EXPECT_EQ(CutOutCount, 0) << "the cut-out and its zoom go with the full-screen window";
-    EXPECT_EQ(ZoomFactor, 0);
+    EXPECT_FALSE(f.showWindow()->isVisible());
+    EXPECT_EQ(TestState().session.CutOutCount, 0) << "the cut-out and its zoom go with the full-screen window";
+    EXPECT_EQ(TestState().session.ZoomFactor, 0);
     ASSERT_EQ(page->State().count(), 6);
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(MainWindowFixture::visible(page->View().slot(i).image)) << i;
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
-    EXPECT_EQ(ShowState.Direction, 0);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     EXPECT_EQ(form->StatusPanel1->text(), QStringLiteral("Show paused"));
     EXPECT_FALSE(form->IntervalTimer->isActive()) << "no page steps on by itself";
     EXPECT_TRUE(MainWindowFixture::visible(form->PageBackdrop));
     for (QAction* a : {form->TBSelAll, form->TBSelNone, form->TBSelInvert})
         EXPECT_TRUE(a->isVisible());
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
-    EXPECT_EQ(PlaybackActive, 1);
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
     // Space continues the page show; a step by hand pauses it again, and the
     // play order goes on after the page.
     // (The keyboard hook takes one key action at a time.)
     ASSERT_TRUE(f.waitFor([form] { return !form->HookHandled->isActive(); }));
     QTest::keyClick(form, Qt::Key_Space);
-    EXPECT_EQ(ShowState.Direction, 1);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     EXPECT_TRUE(form->IntervalTimer->isActive());
     form->Forward1ToolButton->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("11 - p11.jpg"));
-    EXPECT_EQ(ShowState.Direction, 0);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
 
     // Layout 0: back to the single display at the page's first picture, paused.
     choose("M1");
-    ASSERT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible(); }));
     EXPECT_FALSE(page->ThumbnailViewActive());
-    EXPECT_EQ(Form9->CurrentPicture(), folder + QStringLiteral("/p11.jpg"));
-    EXPECT_EQ(ShowState.ShownNumber, 11);
-    EXPECT_TRUE(Form9->Paused());
+    EXPECT_EQ(f.showWindow()->CurrentPicture(), folder + QStringLiteral("/p11.jpg"));
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 11);
+    EXPECT_TRUE(f.showWindow()->Paused());
     EXPECT_FALSE(form->TBSelAll->isVisible());
     // It goes on in the same order.
-    QTest::keyClick(Form9, Qt::Key_Right);
-    ASSERT_TRUE(f.waitFor([&] { return Form9->CurrentPicture() == folder + QStringLiteral("/p12.jpg"); }));
-    QTest::keyClick(Form9, Qt::Key_Escape);
-    ASSERT_TRUE(f.waitFor([] { return PlaybackActive == 0; }));
+    QTest::keyClick(f.showWindow(), Qt::Key_Right);
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->CurrentPicture() == folder + QStringLiteral("/p12.jpg"); }));
+    QTest::keyClick(f.showWindow(), Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_EQ(page->State().count(), 0);
 }

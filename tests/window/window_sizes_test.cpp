@@ -3,11 +3,13 @@
 // state (with the previews shown, after a show and after a full view), the
 // MyShow panel hidden, the narrow screen, and no control painted over another.
 #include "app/tform1.h"
+#include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/test_state.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -155,23 +157,23 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         // After a show of the folder played and stopped (the folder selected:
         // the sibling program's panel, as if it were installed, shows in place
         // of the file's lines).
-        TarnivoInstalled = 1;
+        form->externalPrograms()->TarnivoInstalled = 1;
         f.clickNode(f.folder());
         form->ToolButton1->trigger();
-        ASSERT_TRUE(f.waitFor([] { return Form9 && Form9->isVisible() && PlaybackActive == 1; }));
+        ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
         f.settle(50);
-        QTest::keyClick(Form9, Qt::Key_Escape);
-        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible() && PlaybackActive == 0; }));
+        QTest::keyClick(f.showWindow(), Qt::Key_Escape);
+        ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && TestState().session.PlaybackActive == 0; }));
         f.settle();
         ASSERT_TRUE(MainWindowFixture::visible(form->TarnivoPanel));
         maximizeAndRestore(f, "after a show");
 
         // After a full view of a picture.
         f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
-        ASSERT_TRUE(f.waitFor([] { return Form9->isVisible(); }));
-        QLabel* shown = Form9->Image1->isVisible() ? Form9->Image1 : Form9->Image2;
+        ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible(); }));
+        QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
         f.click(shown, shown->rect().center());
-        ASSERT_TRUE(f.waitFor([] { return !Form9->isVisible(); }));
+        ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible(); }));
         f.settle();
         maximizeAndRestore(f, "after a full view");
     }
