@@ -459,7 +459,7 @@ void LayoutController::SetShowStoppedHints()
 
 void LayoutController::ShowMyShowLabel(const QString& action)
 {
-    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(), m_layoutState.MyShowSaving == 1);
+    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(m_host.openShow()), m_layoutState.MyShowSaving == 1);
     if (!t.known) {
         if (m_layoutState.MyShowSaving != 1)
             platform::showMessage(platform::PromptKind::Plain, QStringLiteral("ShowMyShowLabel: unknown action"));

@@ -17,7 +17,9 @@
 #include "app/options_controller.h"
 #include "app/options_host.h"
 #include "base/program_state.h"
+#include "shows/show_file.h"
 #include "slideshow/automatic_show_host.h"
+#include "sound/sound_plan.h"
 
 #include <QHash>
 #include <QList>
@@ -68,8 +70,11 @@ public:
     ProgramState& state() const { return m_state; }
     // How the program was started, for the controllers' hosts.
     const StartContext& start() const override { return m_state.start; }
+    // The open show (its working copy and flags), kept by this window.
+    OpenShow& openShow() override { return m_openShow; }
 private:
     ProgramState& m_state;
+    OpenShow m_openShow;
 public:
 
     // The other long-lived windows, made and deleted by main() (or a test)
@@ -274,6 +279,7 @@ private:
     bool m_appEventsInstalled = false;
     bool m_waitingForVoice = false;      // the show waits for the picture's voice
     bool m_voicePlayerWatched = false;
+    SoundSession m_sound;
     void WatchVoicePlayer();
     std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
     // The idle timer's message that the automatic show can't start was
@@ -374,11 +380,13 @@ public:
     void PauseShow();
     bool InManualMode() const;
     // Sound (sound/tform1_sound.cpp).
+    // The state of the sound players and the music queue.
+    SoundSession& sound() { return m_sound; }
     void StopMusic();
     void ReleaseVoiceFile(const QString& PicturePath = QString());
     void ResetVoicePlayButton();
     void DefPlaylistClick();
-    // Plays the sound of `ShowRec` (marked by PictureSoundPlaying) or the
+    // Plays the sound of `ShowRec` (marked by sound().PictureSoundPlaying) or the
     // music queue's track; false when it could not be started.
     bool PlaySoundFile();
     // The display step's sound of the shown picture; true when the show

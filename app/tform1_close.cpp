@@ -151,11 +151,11 @@ bool TForm1::FormClose()
 
     // The open show's changes.
     if (!state().start.AudioMode) {
-        if (NamedShowOpen != 1) {
+        if (m_openShow.NamedShowOpen != 1) {
             MyShowDraftClick();
         } else {
             AskMakeChangesPermanent();
-            CloseOpenShow();
+            CloseOpenShow(m_openShow);
         }
     }
     // An outside program started from here still runs: the close goes on,

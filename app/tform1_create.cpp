@@ -27,6 +27,7 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
+#include "slideshow/auto_show_windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -192,17 +193,17 @@ void TForm1::FormCreate()
     // file detected (.wav)" window, and the shows kept in step.
     VoiceCarryHooks& voice = CurrentVoiceCarryHooks();
     voice.askDelete = [this](const QString& voicePath) -> platform::PromptAnswer {
-        switch (AskVoiceFileAction(voicePath, this)) {
+        switch (AskVoiceFileAction(m_sound, voicePath, this)) {
         case VoiceAnswerDelete: return platform::PromptAnswer::Yes;
         case VoiceAnswerAlways: return platform::PromptAnswer::All;
         case VoiceAnswerNever: return platform::PromptAnswer::NoToAll;
         default: return platform::PromptAnswer::No;
         }
     };
-    voice.syncShowsAfterRename = [](const QString& oldPath, const QString& newPath) {
-        SyncShowsAfterRename(oldPath, newPath);
+    voice.syncShowsAfterRename = [this](const QString& oldPath, const QString& newPath) {
+        SyncShowsAfterRename(m_openShow, oldPath, newPath);
     };
-    voice.syncShowsAfterDelete = [](const QString& path) { SyncShowsAfterDelete(path); };
+    voice.syncShowsAfterDelete = [this](const QString& path) { SyncShowsAfterDelete(m_openShow, path); };
 
     // Show list columns.
     const int screenWidth = StartScreenWidth();
@@ -504,16 +505,12 @@ void TForm1::TimerAutoCDRunTimer()
     TimerAutoCDRun->stop();
     // The automatic show window takes the focus. Without one the demo has
     // nothing to show, and an invisible program would only linger: it ends.
-    bool shown = false;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form13") && w->isVisible()) {
-            w->activateWindow();
-            w->setFocus();
-            shown = true;
-        }
-    }
-    if (!shown)
+    if (m_demoShowWindow && m_demoShowWindow->isVisible()) {
+        m_demoShowWindow->activateWindow();
+        m_demoShowWindow->setFocus();
+    } else {
         close();
+    }
 }
 
 void TForm1::UpdateUploadButtonGlyph()

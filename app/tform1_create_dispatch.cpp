@@ -21,7 +21,7 @@ void TForm1::AutoFolderToCDClick()
     LoadFolderExclusions();
     if (Form20)
         Form20->SetFolder(folderTree()->SelectedFolder);
-    CollectPurpose = QStringLiteral("FolderToCD");
+    m_openShow.CollectPurpose = QStringLiteral("FolderToCD");
     ShowAddAllDialog();
 }
 

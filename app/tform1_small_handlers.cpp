@@ -35,6 +35,16 @@
 
 namespace {
 
+// The purpose of the picture collection a window serves, kept by the main
+// window that owns it (empty when none does).
+QString collectPurposeOf(QWidget* window)
+{
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* form = qobject_cast<TForm1*>(w))
+            return form->openShow().CollectPurpose;
+    return QString();
+}
+
 // F1 in any of the program's own windows (objectName "Form…"), caught once
 // for the whole application.
 bool handleHelpKey(QObject* watched, QEvent* event)
@@ -52,7 +62,8 @@ bool handleHelpKey(QObject* watched, QEvent* event)
         return false;
     // A window's own topic first, else the one its name gives.
     const QVariant own = window->property(HelpTopicProperty);
-    const QString topic = own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), CollectPurpose);
+    const QString topic =
+        own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), collectPurposeOf(window));
     ShowHelpTopicFromWindow(topic);
     return true;
 }

@@ -57,8 +57,9 @@ struct FitZoomHooks {
     // Steps the rest of the program takes part in.
     // Opens the full-screen window on the picture of the full view
     // (`TForm1.StartFullScreenShow` with the full view's buttons). Unset:
-    // the full view shows the picture in this handler's own image.
-    std::function<void(const QString& path)> StartFullView;
+    // the full view shows the picture in this handler's own image. Returns
+    // the kind of the load failure (empty when the picture is shown).
+    std::function<QString(const QString& path)> StartFullView;
     std::function<void()> CloseFullView;          // a click in the full view
     std::function<void(const QString&)> ShowHint; // the pause hint
     std::function<void()> HideTextLabels;         // before a cut-out is shown

@@ -11,6 +11,7 @@
 struct DataPaths;
 struct EnvironmentInfo;
 struct StartContext;
+struct OpenShow;
 class QAction;
 class QLabel;
 class QMenu;
@@ -51,6 +52,8 @@ public:
     virtual const DataPaths& Paths() const = 0;
     // What environment detection found at start-up.
     virtual const EnvironmentInfo& Environment() const = 0;
+    // The open show.
+    virtual OpenShow& openShow() = 0;
     // The menu item of entry `index` of the favourites or the recent folders.
     virtual QAction* listItem(bool favorites, int index) const = 0;
 

@@ -150,9 +150,9 @@ void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
     QTreeWidgetItem* clicked = m_w.TreeView1->currentItem();
     m_host->PreviewTreeNode(clicked && GetNodePath(clicked) == path ? clicked : nullptr);
     // The picture joins the open MyShow when that show may be changed.
-    if (!ShowFile.IsOpen())
+    if (!m_host->openShow().ShowFile.IsOpen())
         return;
-    if (ShowChangeable == 1)
+    if (m_host->openShow().ShowChangeable == 1)
         m_host->AddPictureToMyShow(path, 0, 0, 0, 0);
     else
         platform::showMessage(platform::PromptKind::Plain,

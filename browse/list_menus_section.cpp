@@ -56,9 +56,9 @@ bool ShowRuns(const ShowSession& session)
     return session.PlaybackActive == 1;
 }
 
-bool OpenShowMayNotChange(const ShowSession& session)
+bool OpenShowMayNotChange(const ShowSession& session, const OpenShow& show)
 {
-    return ShowMayNotChange(ShowRuns(session), session.ShowState.PlaysOwnShowFile, ShowChangeable == 1);
+    return ShowMayNotChange(ShowRuns(session), session.ShowState.PlaysOwnShowFile, show.ShowChangeable == 1);
 }
 
 } // namespace
@@ -135,7 +135,7 @@ void ListMenusSection::SetupListMenus()
                        m_w.AddFolder->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.AddShow, [this] {
-        AddToFavorites(OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
+        AddToFavorites(m_host->openShow().OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.MakeDefault, [this] { MakeDefaultClick(); });
     onClick(m_w.MakeDefaultPop, [this] { MakeDefaultPopClick(); });
@@ -197,7 +197,7 @@ void ListMenusSection::AddToRecentFolders()
     in.path = RecentCandidate;
     in.listEntryStarted = ListEntryStarted == 1;
     in.existingShowFile = QFileInfo(RecentCandidate).isFile();
-    in.mayNotChange = OpenShowMayNotChange(m_session);
+    in.mayNotChange = OpenShowMayNotChange(m_session, m_host->openShow());
     const RecentAddOutcome out = AddToRecentList(Settings, in);
     if (out.result == RecentAddResult::Unchangeable || out.result == RecentAddResult::Empty)
         return;
@@ -221,7 +221,7 @@ void ListMenusSection::AddToShowHistory(const QString& path)
 void ListMenusSection::AddToFavorites(const QString& path, bool add)
 {
     if (add && !path.isEmpty()) {
-        if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session)) {
+        if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session, m_host->openShow())) {
             platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
         } else if (AddToFirstFreeSlot(Settings.Favorites, path) < 0) {
             if (platform::showMessage(platform::PromptKind::Confirmation, FavoritesFullText, platform::kYesNo)
@@ -331,7 +331,7 @@ void ListMenusSection::playListEntry(const QString& entry)
         pictures = CollectFolderPictures(m_host->Paths(), m_host->folderTree()->Exclusions, entry,
                                          m_session.PlayOptions, m_host->start().DemoMode != 0);
     } else {
-        if (entry == OpenShowPath)
+        if (entry == m_host->openShow().OpenShowPath)
             ListEntryStarted = 0;
         pictures = ReadShowPicturePaths(entry);
         m_session.ShowState.PlaysOwnShowFile = true;
@@ -359,19 +359,20 @@ void ListMenusSection::OpenHistoryShow()
         return;
     }
     m_host->LoadMyShowClick(entry);
-    if (NamedShowOpen != 1 || OpenShowPath != entry)
+    OpenShow& show = m_host->openShow();
+    if (show.NamedShowOpen != 1 || show.OpenShowPath != entry)
         return;   // the show could not be opened (said so already)
     const qint64 freeKB = FreeSpaceOnDrive(platform::DriveLetterOf(entry));
     if (freeKB <= 0)
-        ShowChangeable = 0;
+        show.ShowChangeable = 0;
     m_host->ShowMyShowLabel(QStringLiteral("Copy"));
     AddToShowHistory(entry);
     m_host->UpdateFolderCaption();
     if (m_w.SaveMyShowAs)
-        m_w.SaveMyShowAs->setEnabled(ShowChangeable == 1);
+        m_w.SaveMyShowAs->setEnabled(show.ShowChangeable == 1);
     if (m_w.DeleteMyShow) {
         const bool writable = (QFileInfo(entry).permissions() & QFileDevice::WriteOwner) != 0;
-        m_w.DeleteMyShow->setEnabled(ShowChangeable == 1 && writable && freeKB > 0);
+        m_w.DeleteMyShow->setEnabled(show.ShowChangeable == 1 && writable && freeKB > 0);
     }
 }
 
@@ -381,12 +382,13 @@ namespace {
 
 // The folder or show the File menu's single items name: the list entry a
 // show was played from, the running show's file, else the selected folder.
-QString CurrentListPath(const ShowSession& session, const QString& SelectedFolder)
+QString CurrentListPath(const ShowSession& session, const QString& SelectedFolder, uint8_t listEntryStarted,
+                        const QString& startedListEntry, const OpenShow& show)
 {
-    if (ListEntryStarted == 1)
-        return StartedListEntry;
-    if (session.PlaybackActive == 1 && SourceIsShow == 1 && !OpenShowPath.isEmpty())
-        return OpenShowPath;
+    if (listEntryStarted == 1)
+        return startedListEntry;
+    if (session.PlaybackActive == 1 && show.SourceIsShow == 1 && !show.OpenShowPath.isEmpty())
+        return show.OpenShowPath;
     return SelectedFolder;
 }
 
@@ -397,7 +399,8 @@ void ListMenusSection::AddSelectedFolderClick()
     // The item offers "Add" for a path that is not a favourite and "Delete"
     // for one that is; asking the list itself also serves the tree's pop-up,
     // whose File-menu twin may not have been rebuilt for this folder.
-    const QString path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder);
+    const QString path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder, ListEntryStarted,
+                                         StartedListEntry, m_host->openShow());
     AddToFavorites(path, FavoriteIndexOf(path) < 0);
 }
 
@@ -421,9 +424,10 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
     if (sender && sender == m_w.AutomaticFolder)
         path = m_host->folderTree()->SelectedFolder;
     else if (sender && sender == m_w.AutomaticShow)
-        path = OpenShowPath;
+        path = m_host->openShow().OpenShowPath;
     else
-        path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder);
+        path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder, ListEntryStarted, StartedListEntry,
+                               m_host->openShow());
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
     SettingsChanged();

@@ -233,7 +233,7 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
     const bool exists = QFileInfo(Path).isFile();
     // The voice controls: a picture has them; otherwise they stay only while
     // a recording plays.
-    const bool playing = RecordingPlaying != 0;
+    const bool playing = m_host->RecordingPlaying();
     const bool voice = kind == QLatin1Char('P');
     setShown(m_w.MicroSB, voice && exists);
     setShown(m_w.VoiceBevel, voice || playing);
@@ -436,7 +436,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         m_w.FileOperations->setEnabled(false);
     }
 
-    CurrentPicturePath = path;
+    m_host->SetCurrentPicturePath(path);
     TreeHoverPath = path;
     if (m_w.PictureToClipboard)
         m_w.PictureToClipboard->setEnabled(false);
@@ -473,7 +473,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
     }
 
-    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !topWindowVisible("Form16")) {
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !m_host->ShowManagerShown()) {
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }

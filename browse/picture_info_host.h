@@ -86,6 +86,8 @@ public:
     // The picture box of the previews the window's layout keeps (none before
     // the first layout).
     virtual QRect previewDrawBounds() const = 0;
+    // The picture the tree's selection names becomes the current picture.
+    virtual void SetCurrentPicturePath(const QString& path) = 0;
 
     // Installs the picture loader's thumbnail and information steps and the
     // status of thumbnail making, unless something else installed its own.
@@ -101,4 +103,8 @@ public:
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
     // How the program was started (demo and argument mode).
     virtual const StartContext& start() const = 0;
+    // The MyShow manager is open.
+    virtual bool ShowManagerShown() const = 0;
+    // A voice recording plays.
+    virtual bool RecordingPlaying() const = 0;
 };

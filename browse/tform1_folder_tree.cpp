@@ -16,6 +16,7 @@ public:
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
     const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
+    OpenShow& openShow() override { return m_form->openShow(); }
     FolderTreeWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -12,6 +12,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/page_layouts.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "browse/picture_info.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/prompt.h"
@@ -81,7 +82,7 @@ public:
             if (a)
                 a->setVisible(visible);
     }
-    void SetCurrentPicturePath(const QString& path) override { ::CurrentPicturePath = path; }
+    void SetCurrentPicturePath(const QString& path) override { f->pictureDisplay()->displayState().CurrentPicturePath = path; }
     void ShowPagePopup(QPoint globalPos) override
     {
         if (f->RightClickTreeView)

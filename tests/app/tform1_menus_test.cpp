@@ -14,6 +14,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/sandbox.h"
+#include "browse/picture_display_section.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,7 +61,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     TForm1 form(TestState());
     form.SetupMenus();
     form.folderTree()->SelectedFolder = dir;
-    CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
+    form.pictureDisplay()->displayState().CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
     emit form.Bestand1->aboutToShow();
     EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
               QStringLiteral("&Save 'Tom && Jerry.jpg' to"));

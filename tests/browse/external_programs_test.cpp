@@ -280,6 +280,7 @@ TEST(ExternalExifDates, FolderResetCountsEachKind)
 #include "browse/external_programs_controller.h"
 #include "base/settings_record.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "platform/prompt.h"
 
 #include <QAction>
@@ -299,11 +300,9 @@ QString recordingProgram(const QString& dir, const QString& out, const char* wai
 
 struct SettingsGuard {
     TSettingsRecord saved = Settings;
-    QString picture = CurrentPicturePath;
     ~SettingsGuard()
     {
         Settings = saved;
-        CurrentPicturePath = picture;
         TestState().environment.IrfanViewFound = 0;
         TestState().environment.IrfanViewPath.clear();
     }
@@ -319,8 +318,8 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
     const QString picture = dir + QStringLiteral("/my pic.jpg");
     ASSERT_TRUE(writeFile(picture, fixtures::jpeg(16, 16)));
     Settings.EditPrograms[0] = recordingProgram(dir, out);
-    CurrentPicturePath = picture;
     TForm1 form(TestState());
+    form.pictureDisplay()->displayState().CurrentPicturePath = picture;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     bool triedSecond = false;
     QTimer::singleShot(60, &form, [&] {
@@ -378,8 +377,8 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     const QString dir = freshDir(QStringLiteral("rotwin"));
     const QString picture = dir + QStringLiteral("/p.jpg");
     ASSERT_TRUE(writeFile(picture, fixtures::jpeg(64, 32)));
-    CurrentPicturePath = picture;
     TForm1 form(TestState());
+    form.pictureDisplay()->displayState().CurrentPicturePath = picture;
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
         form.state().environment.IrfanViewFound = 0;
