@@ -20,8 +20,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-uint8_t FavoritesMaintenanceMode = 1;
-
 namespace {
 
 // The grid's cells: headers sky blue, body rows alternating grey, the
@@ -98,8 +96,10 @@ void TForm36::SetMenuRebuilder(MenuRebuilder rebuild)
     menuRebuilder() = std::move(rebuild);
 }
 
-TForm36::TForm36(TSettingsRecord& settings, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_favorites(FavoritesMaintenanceMode == 1)
+TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
+                 QWidget* parent)
+    : QDialog(parent), FavoritesMaintenanceMode(favoritesMaintenanceMode), m_settings(settings),
+      m_favorites(FavoritesMaintenanceMode == 1)
 {
     setObjectName(QStringLiteral("Form36"));
     setModal(true);
@@ -188,11 +188,11 @@ TForm36::TForm36(TSettingsRecord& settings, QWidget* parent)
                                p1->contentsMargins().bottom());
     }
     BtnApply->setEnabled(false);
-    if (!UIFontName.isEmpty()) {
+    if (!environment.UIFontName.isEmpty()) {
         QFont f = font();
-        f.setFamily(UIFontName);
-        if (UIFontSize > 0)
-            f.setPointSize(UIFontSize);
+        f.setFamily(environment.UIFontName);
+        if (environment.UIFontSize > 0)
+            f.setPointSize(environment.UIFontSize);
         setFont(f);
     }
     FormActivate();

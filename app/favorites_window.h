@@ -15,20 +15,24 @@
 
 #include <cstdint>
 
+struct EnvironmentInfo;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTimer;
 
-// 1: the window maintains the favourites; 0: the recent list.
-extern uint8_t FavoritesMaintenanceMode;
-
 class TForm36 : public QDialog {
     Q_OBJECT
 public:
-    // Reads FavoritesMaintenanceMode (FormCreate).
-    explicit TForm36(TSettingsRecord& settings, QWidget* parent = nullptr);
+    // `settings` holds the lists the window maintains;
+    // `favoritesMaintenanceMode` becomes FavoritesMaintenanceMode; the
+    // window takes the interface font of `environment`.
+    TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
+            QWidget* parent = nullptr);
+
+    // 1: the window maintains the favourites; 0: the recent list.
+    const uint8_t FavoritesMaintenanceMode;
 
     // Apply builds the main window's Favorites (true) or Recent menu again
     // through the rebuilder the main window installs, given the window's

@@ -52,8 +52,8 @@ QString foundVersionFile(const DataPaths& paths)
 } // namespace
 
 HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths,
-                                                   const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_paths(paths), m_items(items)
+                                                   const EnvironmentInfo& environment, const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_paths(paths), m_environment(environment), m_items(items)
 {
 }
 
@@ -183,14 +183,14 @@ void HelpAndVersionController::SupportClick()
 void HelpAndVersionController::AboutPictureShow1Click()
 {
     m_host.StopIdleTimer();
-    TForm4 about(m_window);
+    TForm4 about(m_environment, m_window);
     about.FormActivate();
     platform::execModal(about);
 }
 
 void HelpAndVersionController::ImgTarnClick()
 {
-    TForm35 sibling(m_window);
+    TForm35 sibling(m_environment, m_window);
     platform::execModal(sibling);
 }
 
@@ -234,7 +234,8 @@ void HelpAndVersionController::CheckforupdateClick()
     NewVersionText = published.text;
     int result = 0;
     {
-        TForm31 offer(m_window);
+        TForm31 offer(m_environment, m_window);
+        offer.NewVersionText = NewVersionText;
         offer.FormActivate();
         result = platform::execModal(offer);
     }
@@ -255,7 +256,7 @@ void HelpAndVersionController::MonthlySuggestionAtStart()
     MarkSuggestionMonth(Settings);
     int result = 0;
     {
-        TForm32 suggestion(Settings, m_window);
+        TForm32 suggestion(Settings, m_environment, m_window);
         suggestion.FormActivate();
         result = platform::execModal(suggestion);
     }

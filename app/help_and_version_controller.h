@@ -8,6 +8,7 @@
 #include <QString>
 
 struct DataPaths;
+struct EnvironmentInfo;
 struct StartContext;
 class QAction;
 class QTimer;
@@ -48,8 +49,10 @@ public:
     };
 
     // `window` parents the dialogs this controller opens; `paths` give the
-    // program's folder (its help pages) and the data folder.
-    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths, const Items& items);
+    // program's folder (its help pages) and the data folder; `environment`
+    // the dialogs' font.
+    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths,
+                             const EnvironmentInfo& environment, const Items& items);
 
     // Gives the Help menu its captions and connects its items and the help
     // timer (once). Without help pages start-up has turned the contents item
@@ -74,10 +77,16 @@ public:
     void ReportBugClick();
     void SupportClick();
 
+    // The published version the last check found newer than the own one.
+    QString NewVersionText;
+    // The longest the version check's download may take (tests shorten it).
+    int VersionDownloadTimeoutMs = 20000;
+
 private:
     QWidget* m_window;
     HelpAndVersionHost& m_host;
     const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
     Items m_items;
     bool m_connected = false;
     bool m_helpCursorSet = false;

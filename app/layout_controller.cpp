@@ -434,8 +434,8 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
         canvas.drawPixmap(rect.left() + 1, rect.top() + 5, icon);
     }
     QFont f = label ? label->font() : m_window.font();
-    if (!UIFontName.isEmpty())
-        f.setFamily(UIFontName);
+    if (!m_state.environment.UIFontName.isEmpty())
+        f.setFamily(m_state.environment.UIFontName);
     f.setBold(true);
     canvas.setFont(f);
     canvas.setPen(Qt::black);
@@ -460,7 +460,7 @@ void LayoutController::SetShowStoppedHints()
 
 void LayoutController::ShowMyShowLabel(const QString& action)
 {
-    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(), m_layoutState.MyShowSaving == 1);
+    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(m_host.openShow()), m_layoutState.MyShowSaving == 1);
     if (!t.known) {
         if (m_layoutState.MyShowSaving != 1)
             platform::showMessage(platform::PromptKind::Plain, QStringLiteral("ShowMyShowLabel: unknown action"));

@@ -1,5 +1,4 @@
 #include "app/menu_caption.h"
-#include "app/menu_state.h"
 
 #include <algorithm>
 
@@ -25,19 +24,19 @@ MenuCaptionParts SplitCaptionParts(const QString& caption)
     return parts;
 }
 
-QString SplitMenuCaption(const QString& caption, const MenuTextWidth& width)
+QString SplitMenuCaption(const QString& caption, const MenuTextWidth& width, MenuState& state)
 {
-    MenuCaptionText.clear();
-    MenuHintWidth = 0;
+    state.MenuCaptionText.clear();
+    state.MenuHintWidth = 0;
     const int p = caption.indexOf(QStringLiteral("~-"));
     if (p < 0)
         return QString();
     const QString result = caption.mid(p + 1);
     if (p == 0)
         return result;
-    MenuCaptionText = trimRight(caption.left(p));
+    state.MenuCaptionText = trimRight(caption.left(p));
     if (!result.isEmpty() && width)
-        MenuHintWidth = width(result);
+        state.MenuHintWidth = width(result);
     return result;
 }
 
@@ -65,31 +64,31 @@ QString MenuFileNamePart(const QString& caption)
 }
 
 MenuMeasureResult MeasureMenuItems(std::vector<MenuMeasureItem>& items,
-                                   const MenuTextWidth& width, bool fileNamePart)
+                                   const MenuTextWidth& width, MenuState& state, bool fileNamePart)
 {
-    MenuItemWidth = 0;
-    MenuMaxHintWidth = 0;
+    state.MenuItemWidth = 0;
+    state.MenuMaxHintWidth = 0;
     for (const MenuMeasureItem& item : items) {
         if (!item.visible || item.caption == QLatin1String("-"))
             continue;
-        const QString hint = SplitMenuCaption(item.caption, width);
-        QString text = hint.isEmpty() ? item.caption : MenuCaptionText;
+        const QString hint = SplitMenuCaption(item.caption, width, state);
+        QString text = hint.isEmpty() ? item.caption : state.MenuCaptionText;
         if (fileNamePart)
             text = MenuFileNamePart(item.caption);
-        MenuItemWidth = std::max(MenuItemWidth, width ? width(text) : 0);
-        MenuMaxHintWidth = std::max(MenuMaxHintWidth, MenuHintWidth);
+        state.MenuItemWidth = std::max(state.MenuItemWidth, width ? width(text) : 0);
+        state.MenuMaxHintWidth = std::max(state.MenuMaxHintWidth, state.MenuHintWidth);
     }
-    if (MenuMaxHintWidth >= 1)
-        MenuItemWidth += 60 + MenuMaxHintWidth;
+    if (state.MenuMaxHintWidth >= 1)
+        state.MenuItemWidth += 60 + state.MenuMaxHintWidth;
     else
-        MenuItemWidth += 40;
+        state.MenuItemWidth += 40;
     for (MenuMeasureItem& item : items) {
         if (!item.visible)
             continue;
         const QChar marker = item.hint.isEmpty() ? QLatin1Char('>') : item.hint.at(0);
-        item.hint = QString(marker) + QString::number(MenuMaxHintWidth);
+        item.hint = QString(marker) + QString::number(state.MenuMaxHintWidth);
     }
-    return {MenuItemWidth, MenuMaxHintWidth};
+    return {state.MenuItemWidth, state.MenuMaxHintWidth};
 }
 
 int DriveImageIndex(const QString& caption)

@@ -1,6 +1,8 @@
 // Menu caption conventions: the key-hint marker "~-", the hint width tag,
 // the drive access-key cell, and the width measurement of a menu.
 #pragma once
+#include "app/menu_state.h"
+
 #include <QString>
 #include <functional>
 #include <vector>
@@ -16,10 +18,11 @@ struct MenuCaptionParts {
 // Splits a caption at the first "~-" without touching the shared state.
 MenuCaptionParts SplitCaptionParts(const QString& caption);
 
-// Splits a caption, stores the left part in MenuCaptionText and the key
-// hint's width in MenuHintWidth; returns the key hint ("" without a marker).
-// A caption that starts with the marker has an unmeasured (0) key hint.
-QString SplitMenuCaption(const QString& caption, const MenuTextWidth& width);
+// Splits a caption, stores the left part in state.MenuCaptionText and the
+// key hint's width in state.MenuHintWidth; returns the key hint ("" without
+// a marker). A caption that starts with the marker has an unmeasured (0)
+// key hint.
+QString SplitMenuCaption(const QString& caption, const MenuTextWidth& width, MenuState& state);
 
 // The widest key-hint width carried in an item's hint tag (marker character
 // then a decimal number). Empty or non-numeric tags count as 0.
@@ -44,11 +47,12 @@ struct MenuMeasureResult {
     int maxHintWidth = 0;   // widest key hint
 };
 
-// Measures the items of one menu: sets MenuItemWidth and MenuMaxHintWidth,
-// and gives every visible item the hint tag of the widest key hint.
-// With fileNamePart the file-name part of each caption is measured.
+// Measures the items of one menu: sets state.MenuItemWidth and
+// state.MenuMaxHintWidth, and gives every visible item the hint tag of the
+// widest key hint. With fileNamePart the file-name part of each caption is
+// measured.
 MenuMeasureResult MeasureMenuItems(std::vector<MenuMeasureItem>& items,
-                                   const MenuTextWidth& width,
+                                   const MenuTextWidth& width, MenuState& state,
                                    bool fileNamePart = false);
 
 // Glyph of a drive entry from its caption: fixed 2, removable/floppy 3,

@@ -1,5 +1,4 @@
 #include "app/menu_painter.h"
-#include "app/menu_state.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -41,7 +40,7 @@ QPixmap DefaultMenuBarBackground()
 
 void DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
                   QString caption, int imageIndex, int disabledImageIndex, bool enabled,
-                  const MenuPaintContext& ctx)
+                  const MenuPaintContext& ctx, MenuState& state)
 {
     WinRect r{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 
@@ -112,11 +111,11 @@ void DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool
     }
 
     const QFontMetrics fm(canvas.font());
-    MenuShortcutText = SplitMenuCaption(caption, [&fm](const QString& s) {
+    state.MenuShortcutText = SplitMenuCaption(caption, [&fm](const QString& s) {
         return fm.horizontalAdvance(s);
-    });
-    if (!MenuShortcutText.isEmpty())
-        caption = MenuCaptionText;
+    }, state);
+    if (!state.MenuShortcutText.isEmpty())
+        caption = state.MenuCaptionText;
 
     if (separator) {
         canvas.setPen(Qt::black);
@@ -133,8 +132,8 @@ void DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool
         } else {
             drawText(canvas, r.left, r, caption);
         }
-        if (!MenuShortcutText.isEmpty())
-            drawText(canvas, r.right - hintW - 20, r, MenuShortcutText);
+        if (!state.MenuShortcutText.isEmpty())
+            drawText(canvas, r.right - hintW - 20, r, state.MenuShortcutText);
     };
     drawTexts();
     if (!enabled) {

@@ -40,7 +40,8 @@ QPixmap DefaultMenuBarBackground();
 // Paints one item into rect (absolute coordinates of the menu's canvas, as
 // the glyph strip sits at x = 3 .. 21 and the body starts at x = 25).
 // imageIndex is the glyph of the enabled item, disabledImageIndex that of
-// the disabled one (-1 none, -2 menu bar item). Uses the painter's font.
+// the disabled one (-1 none, -2 menu bar item). Uses the painter's font;
+// the caption's split goes into `state`.
 void DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
                   QString caption, int imageIndex, int disabledImageIndex, bool enabled,
-                  const MenuPaintContext& ctx);
+                  const MenuPaintContext& ctx, MenuState& state);

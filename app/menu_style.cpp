@@ -145,10 +145,10 @@ void MenuProxyStyle::drawControl(ControlElement element, const QStyleOption* opt
         if (element == CE_MenuBarItem) {
             const bool open = mi->state & (State_Sunken | State_Selected);
             DrawMenuItem(QStringLiteral(">0"), *painter, mi->rect, open, look.caption,
-                         MenuBarGlyph, MenuBarGlyph, look.enabled, ctx);
+                         MenuBarGlyph, MenuBarGlyph, look.enabled, ctx, m_menuState);
         } else {
             DrawMenuItem(look.hint, *painter, mi->rect, selected, look.caption,
-                         look.glyphs.enabled, look.glyphs.disabled, look.enabled, ctx);
+                         look.glyphs.enabled, look.glyphs.disabled, look.enabled, ctx, m_menuState);
             if (mi->menuItemType == QStyleOptionMenuItem::SubMenu) {
                 // The submenu arrow, as the system draws it beside an
                 // owner-drawn item.
@@ -212,7 +212,7 @@ QSize MenuProxyStyle::sizeFromContents(ContentsType type, const QStyleOption* op
                 const QFontMetrics fm(menu->font());
                 width = MeasureMenuItems(items, [&fm](const QString& s) {
                     return fm.horizontalAdvance(s);
-                }, menu->property(MenuFileNameProperty).toBool()).itemWidth;
+                }, m_menuState, menu->property(MenuFileNameProperty).toBool()).itemWidth;
             }
             const bool separator = mi->menuItemType == QStyleOptionMenuItem::Separator;
             const int height = MenuItemHeightFor(separator ? mi->text : QString(), separator);
@@ -270,9 +270,13 @@ int MeasureMenu(QMenu* menu, bool fileNamePart)
         anyMeasured = anyMeasured || f == 0;
     }
     const QFontMetrics fm(menu->font());
+    // The style's state takes the measurement (a scratch one before the
+    // style is installed).
+    MenuState scratch;
+    MenuState& state = g_style ? g_style->menuState() : scratch;
     const MenuMeasureResult r = MeasureMenuItems(items, [&fm](const QString& s) {
         return fm.horizontalAdvance(s);
-    }, fileNamePart);
+    }, state, fileNamePart);
     for (int i = 0; i < actions.size(); ++i) {
         if (actions[i]->isVisible() && !actions[i]->isSeparator()
             && actions[i]->statusTip() != items[size_t(i)].hint)

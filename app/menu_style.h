@@ -16,6 +16,9 @@ public:
     explicit MenuProxyStyle(QStyle* base = nullptr);
 
     MenuPaintContext& paintContext() { return m_ctx; }
+    // The state of the last measure and paint (the style measures and paints
+    // from its const queries, so the state is kept mutable).
+    MenuState& menuState() const { return m_menuState; }
     // State that some glyph pairs depend on (MyShow panel, running show ...).
     void setGlyphState(std::function<MenuGlyphState()> f) { m_glyphState = std::move(f); }
     // Finds an action by object name (for items drawn with another item's caption).
@@ -47,6 +50,7 @@ private:
     QAction* resolve(const QString& name) const;
 
     MenuPaintContext m_ctx;
+    mutable MenuState m_menuState;
     std::function<MenuGlyphState()> m_glyphState;
     std::function<QAction*(const QString&)> m_resolve;
 };
@@ -56,8 +60,8 @@ MenuProxyStyle* InstallMenuStyle();
 MenuProxyStyle* CurrentMenuStyle();
 
 // Measures one menu in the font it is painted in: writes the width tag into
-// each visible item's hint (its status tip), sets MenuItemWidth and
-// MenuMaxHintWidth, and keeps the width on the menu itself so that it does
+// each visible item's hint (its status tip), sets the style's MenuItemWidth
+// and MenuMaxHintWidth, and keeps the width on the menu itself so that it does
 // not change when another menu is measured. fileNamePart measures the
 // file-name part of each caption (program lists).
 int MeasureMenu(QMenu* menu, bool fileNamePart = false);

@@ -10,9 +10,10 @@
 #include <QMenu>
 
 OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
-                                     const DataPaths& paths, ShowSession& session, const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths), m_session(session),
-      m_items(items)
+                                     const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
+                                     const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths),
+      m_environment(environment), m_session(session), m_items(items)
 {
 }
 
@@ -49,7 +50,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        TForm3 dialog(m_host.settings(), m_paths, m_session, m_window, &m_dialogHost);
+        TForm3 dialog(m_host.settings(), m_paths, m_environment, m_session, m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }
@@ -63,14 +64,12 @@ void OptionsController::OptionsTBClick()
 
 void OptionsController::ClearFavsClick()
 {
-    FavoritesMaintenanceMode = 1;
-    TForm36 window(m_host.settings().Settings, m_window);
+    TForm36 window(m_host.settings().Settings, m_environment, 1, m_window);
     platform::execModal(window);
 }
 
 void OptionsController::ClearRecClick()
 {
-    FavoritesMaintenanceMode = 0;
-    TForm36 window(m_host.settings().Settings, m_window);
+    TForm36 window(m_host.settings().Settings, m_environment, 0, m_window);
     platform::execModal(window);
 }

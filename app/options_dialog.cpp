@@ -38,11 +38,12 @@ using platform::PromptKind;
 // screen with the window frame.
 const QSize OptionsDialogSize(700, 500);
 
-TForm3::TForm3(SettingsStore& settings, const DataPaths& paths, ShowSession& session, QWidget* parent,
-               OptionsHost* host)
+TForm3::TForm3(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+               ShowSession& session, QWidget* parent, OptionsHost* host)
     : QDialog(parent)
     , m_settings(settings)
     , m_paths(paths)
+    , m_environment(environment)
     , m_host(host ? host : dynamic_cast<OptionsHost*>(parent))
     , m_session(session)
 {
@@ -51,14 +52,15 @@ TForm3::TForm3(SettingsStore& settings, const DataPaths& paths, ShowSession& ses
     setModal(true);
     // Every control takes the interface font chosen at start; the pages
     // size their fields by it.
-    if (!UIFontName.isEmpty()) {
+    if (!environment.UIFontName.isEmpty()) {
         QFont f = font();
-        f.setFamily(UIFontName);
-        if (UIFontSize > 0)
-            f.setPointSize(UIFontSize);
+        f.setFamily(environment.UIFontName);
+        if (environment.UIFontSize > 0)
+            f.setPointSize(environment.UIFontSize);
         setFont(f);
     }
     buildPages();
+    options_ui::SetComboItemFill(this, environment.ColorScheme[0]);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
 
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
@@ -132,7 +134,8 @@ void TForm3::buildPages()
 // under the mouse in the scheme's colour 3.
 void TForm3::styleTabs()
 {
-    const QColor hover = ColorScheme[2].isValid() ? ColorScheme[2] : QColor(0xC0, 0xD8, 0xF0);
+    const QColor scheme3 = m_environment.ColorScheme[2];
+    const QColor hover = scheme3.isValid() ? scheme3 : QColor(0xC0, 0xD8, 0xF0);
     PageControl1->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { color: black; padding: 3px 6px; }"
                        "QTabBar::tab:hover { background: %1; }"
@@ -300,7 +303,7 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
             if (!written.ok())
                 platform::showMessage(PromptKind::Error, written.Message);
             else
-                m_settings.LoadAddSettings(m_paths.AddSettingsPath, SettingsVersion, UploaderPath);
+                m_settings.LoadAddSettings(m_paths.AddSettingsPath, SettingsVersion, m_environment.UploaderPath);
         }
     }
     QCheckBox* resetFileDate = EditProgramsSheet->ResetFileDateCB;

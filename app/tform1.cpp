@@ -114,10 +114,10 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
-        this, *this, m_state.paths,
+        this, *this, m_state.paths, m_state.environment,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.session,
+    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.environment, m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();
@@ -352,6 +352,13 @@ void TForm1::buildToolBars()
                        RunExeToolButton, AddPicMultTB})
         a->setEnabled(false);
 
+    buildMyShowToolBar();
+    setToolBarGlyphs();
+}
+
+// Tool bar 2, of the MyShow column.
+void TForm1::buildMyShowToolBar()
+{
     ToolBar2->setIconSize(QSize(16, 16));
     ToolBar2->setToolButtonStyle(Qt::ToolButtonIconOnly);
     StartMySlideShowTB = tool(ToolBar2, "StartMySlideShowTB", QString());
@@ -370,9 +377,12 @@ void TForm1::buildToolBars()
     ShowAllTB = tool(ToolBar2, "ShowAllTB", QStringLiteral("View shows stored on fixed disk(s)"));
     for (QAction* a : {SaveMyShowTB, UndoTB, CloseMyShowTB, RunExeMyShowTB})
         a->setEnabled(false);
+}
 
-    // Glyphs: the menu glyph of the menu item each button mirrors; the text
-    // is what a tool bar without the icon shows.
+// The tool buttons' glyphs: the menu glyph of the menu item each button
+// mirrors; the text is what a tool bar without the icon shows.
+void TForm1::setToolBarGlyphs()
+{
     const struct {
         QAction* action;
         int glyph;
@@ -658,7 +668,35 @@ void TForm1::buildPopups()
     EmptyFolderPop = item(p, "EmptyFolderPop", QStringLiteral("&Empty"));
     RenameFolderPop = item(p, "RenameFolderPop", QStringLiteral("Ren&ame"));
     MakeSmall = item(p, "MakeSmall", QStringLiteral("Create/Replace thumbnails manually"));
-    // File items: positions 22 and up.
+    addTreeFileItems(p);
+
+    DrivePop = named(new QMenu(this), "DrivePop");
+    for (int n = 0; n < 26; ++n) {
+        PDriveItems[n] = item(DrivePop, ("PDrive" + twoDigits(n + 1)).toLatin1().constData(), QString());
+        PDriveItems[n]->setVisible(false);
+    }
+    N25 = separator(DrivePop, "N25");
+    Desktop = item(DrivePop, "Desktop", QStringLiteral("&Desktop"));
+    MyPictures = item(DrivePop, "MyPictures", QStringLiteral("&My Pictures"));
+    Internet = item(DrivePop, "Internet", QStringLiteral("&Internet"));
+    DPDefStartUp = item(DrivePop, "DPDefStartUp", QStringLiteral("Default start-&up folder"));
+
+    // "Create show from folder": the folder's pictures through the collection.
+    for (QAction* a : {AutoFolderToCD, AutoFolderToCDPop})
+        connect(a, &QAction::triggered, this, [this] { AutoFolderToCDClick(); });
+
+    PopScreen = named(new QMenu(this), "PopScreen");
+    MMainMonitor = item(PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
+    MSecondMonitor = item(PopScreen, "MSecondMonitor", QStringLiteral("&Second monitor"));
+
+    MultiPop = named(new QMenu(this), "MultiPop");
+    for (const PageLayoutEntry& layout : PageLayoutTable())
+        MultiItems[size_t(layout.index)] = item(MultiPop, layout.menuItem, QString::fromLatin1(layout.caption));
+}
+
+// The tree pop-up's file items (positions 22 and up), after its folder items.
+void TForm1::addTreeFileItems(QMenu* p)
+{
     ShowPicFullPop = item(p, "ShowPicFullPop", QStringLiteral("&Show picture in Full Screen mode ~- Ctrl + Left click"));
     AddPicMyShowPop = item(p, "AddPicMyShowPop", QStringLiteral("A&dd picture to Draft  ~- Left click"));
     AddMult = item(p, "AddMult", QStringLiteral("Add to &Multiple Shows"));
@@ -690,29 +728,6 @@ void TForm1::buildPopups()
     }
     ResumeInFull->setVisible(false);
     N24->setVisible(false);
-
-    DrivePop = named(new QMenu(this), "DrivePop");
-    for (int n = 0; n < 26; ++n) {
-        PDriveItems[n] = item(DrivePop, ("PDrive" + twoDigits(n + 1)).toLatin1().constData(), QString());
-        PDriveItems[n]->setVisible(false);
-    }
-    N25 = separator(DrivePop, "N25");
-    Desktop = item(DrivePop, "Desktop", QStringLiteral("&Desktop"));
-    MyPictures = item(DrivePop, "MyPictures", QStringLiteral("&My Pictures"));
-    Internet = item(DrivePop, "Internet", QStringLiteral("&Internet"));
-    DPDefStartUp = item(DrivePop, "DPDefStartUp", QStringLiteral("Default start-&up folder"));
-
-    // "Create show from folder": the folder's pictures through the collection.
-    for (QAction* a : {AutoFolderToCD, AutoFolderToCDPop})
-        connect(a, &QAction::triggered, this, [this] { AutoFolderToCDClick(); });
-
-    PopScreen = named(new QMenu(this), "PopScreen");
-    MMainMonitor = item(PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
-    MSecondMonitor = item(PopScreen, "MSecondMonitor", QStringLiteral("&Second monitor"));
-
-    MultiPop = named(new QMenu(this), "MultiPop");
-    for (const PageLayoutEntry& layout : PageLayoutTable())
-        MultiItems[size_t(layout.index)] = item(MultiPop, layout.menuItem, QString::fromLatin1(layout.caption));
 }
 
 void TForm1::buildTimers()

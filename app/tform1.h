@@ -17,7 +17,9 @@
 #include "app/options_controller.h"
 #include "app/options_host.h"
 #include "base/program_state.h"
+#include "shows/show_file.h"
 #include "slideshow/automatic_show_host.h"
+#include "sound/sound_plan.h"
 
 #include <QHash>
 #include <QList>
@@ -70,8 +72,11 @@ public:
     SettingsStore& settings() override { return m_state.settings; }
     // How the program was started, for the controllers' hosts.
     const StartContext& start() const override { return m_state.start; }
+    // The open show (its working copy and flags), kept by this window.
+    OpenShow& openShow() override { return m_openShow; }
 private:
     ProgramState& m_state;
+    OpenShow m_openShow;
 public:
 
     // The other long-lived windows, made and deleted by main() (or a test)
@@ -264,11 +269,19 @@ public:
     // Connects the timers and the application's events (once).
     void InstallApplicationEvents();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The state of the hook and the idle timer.
+    uint8_t KeyboardHookInstalled = 0;   // 1 while the filter is installed
+    uint8_t HookCtrlLatch = 0;           // 1 for 500 ms after Ctrl was seen
+    uint8_t MouseButtonDown = 0;         // 1 from a mouse press on the main window to its release
+    int64_t IdleStartTick = 0;           // monotonic milliseconds when the idle time began
+    int32_t AutoShowCountdown = 0;       // 1 while the replay window counts down
+    int32_t AutoShowStarting = 0;        // set when the replay window starts the show
 private:
     class KeyboardHookFilter* m_hookFilter = nullptr;
     bool m_appEventsInstalled = false;
     bool m_waitingForVoice = false;      // the show waits for the picture's voice
     bool m_voicePlayerWatched = false;
+    SoundSession m_sound;
     void WatchVoicePlayer();
     std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
     // The idle timer's message that the automatic show can't start was
@@ -360,18 +373,22 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
+    void RestartIdleTime() override;
     ShowSession& Session() override { return m_state.session; }
     const DataPaths& Paths() const override { return m_state.paths; }
+    FolderExclusionState& Exclusions() override;
     void EndShow();
     void ToolButton2Click();
     void PauseShow();
     bool InManualMode() const;
     // Sound (sound/tform1_sound.cpp).
+    // The state of the sound players and the music queue.
+    SoundSession& sound() { return m_sound; }
     void StopMusic();
     void ReleaseVoiceFile(const QString& PicturePath = QString());
     void ResetVoicePlayButton();
     void DefPlaylistClick();
-    // Plays the sound of `ShowRec` (marked by PictureSoundPlaying) or the
+    // Plays the sound of `ShowRec` (marked by sound().PictureSoundPlaying) or the
     // music queue's track; false when it could not be started.
     bool PlaySoundFile();
     // The display step's sound of the shown picture; true when the show
@@ -563,6 +580,8 @@ private:
     void buildBrowsePreviewPanel();
     void buildShowPreviewPanel();
     void buildToolBars();
+    void buildMyShowToolBar();
+    void setToolBarGlyphs();
     void buildMenus();
     void buildFileMenu();
     void buildShowMenu();
@@ -570,5 +589,6 @@ private:
     void buildListMenus();
     void buildOptionsAndHelpMenus();
     void buildPopups();
+    void addTreeFileItems(QMenu* popup);
     void buildTimers();
 };

@@ -105,8 +105,8 @@ bool TForm1::FormClose()
         return true;
     // Network folders are ordinary mounts: MappedDrive stays empty and there
     // is nothing to disconnect.
-    if (!MappedDrive.isEmpty())
-        CancelNetworkDrive(MappedDrive);
+    if (!m_state.environment.MappedDrive.isEmpty())
+        CancelNetworkDrive(m_state.environment.MappedDrive);
 
     // Pictures waiting for the uploader would be lost.
     if (!state().start.DemoMode) {
@@ -153,11 +153,11 @@ bool TForm1::FormClose()
 
     // The open show's changes.
     if (!state().start.AudioMode) {
-        if (NamedShowOpen != 1) {
+        if (m_openShow.NamedShowOpen != 1) {
             MyShowDraftClick();
         } else {
             AskMakeChangesPermanent();
-            CloseOpenShow();
+            CloseOpenShow(m_openShow);
         }
     }
     // An outside program started from here still runs: the close goes on,

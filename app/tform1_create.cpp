@@ -27,6 +27,7 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
+#include "slideshow/auto_show_windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -149,9 +150,10 @@ void TForm1::FormCreate()
     TSettingsRecord& Settings = state().settings.Settings;
     StartContext& start = state().start;
     DataPaths& paths = m_state.paths;
+    EnvironmentInfo& environment = m_state.environment;
     // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
-    InitColorScheme();
+    InitColorScheme(environment);
     ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
 
     // Start modes from the command line.
@@ -163,15 +165,15 @@ void TForm1::FormCreate()
     // Folders of the start, the interface font.
     paths.StartDirectory = QDir::currentPath();
     paths.ProgramFolder = QCoreApplication::applicationDirPath();
-    SelectUIFont();
-    SystemDriveLetter = GetSystemDriveLetter();
+    SelectUIFont(environment);
+    environment.SystemDriveLetter = GetSystemDriveLetter();
 
     // The upload button's glyphs and the outside picture viewer.
     if (!start.DemoMode) {
         UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
         UploadGlyphGrey = UploadGlyph;
         GrayscaleBitmap(UploadGlyphGrey);
-        FindIrfanView(paths.ProgramFolder);
+        FindIrfanView(environment, paths.ProgramFolder);
     }
     TBTarnivo->setVisible(false);
     TBSepTarn->setVisible(false);
@@ -192,17 +194,17 @@ void TForm1::FormCreate()
     // file detected (.wav)" window, and the shows kept in step.
     VoiceCarryHooks& voice = CurrentVoiceCarryHooks();
     voice.askDelete = [this](const QString& voicePath) -> platform::PromptAnswer {
-        switch (AskVoiceFileAction(voicePath, this)) {
+        switch (AskVoiceFileAction(m_sound, voicePath, this)) {
         case VoiceAnswerDelete: return platform::PromptAnswer::Yes;
         case VoiceAnswerAlways: return platform::PromptAnswer::All;
         case VoiceAnswerNever: return platform::PromptAnswer::NoToAll;
         default: return platform::PromptAnswer::No;
         }
     };
-    voice.syncShowsAfterRename = [](const QString& oldPath, const QString& newPath) {
-        SyncShowsAfterRename(oldPath, newPath);
+    voice.syncShowsAfterRename = [this](const QString& oldPath, const QString& newPath) {
+        SyncShowsAfterRename(m_openShow, oldPath, newPath);
     };
-    voice.syncShowsAfterDelete = [](const QString& path) { SyncShowsAfterDelete(path); };
+    voice.syncShowsAfterDelete = [this](const QString& path) { SyncShowsAfterDelete(m_openShow, path); };
 
     // Show list columns.
     const int screenWidth = StartScreenWidth();
@@ -310,9 +312,9 @@ void TForm1::FormCreate()
             QStringList favorites(Settings.Favorites.begin(), Settings.Favorites.end());
             QStringList recent(Settings.RecentFolders.begin(), Settings.RecentFolders.end());
             if (HasOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                                   SystemDriveLetter)) {
+                                   environment.SystemDriveLetter)) {
                 DropOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                                    SystemDriveLetter);
+                                    environment.SystemDriveLetter);
                 for (size_t i = 0; i < Settings.Favorites.size(); ++i)
                     Settings.Favorites[i] = int(i) < favorites.size() ? favorites.at(int(i)) : QString();
                 for (size_t i = 0; i < Settings.RecentFolders.size(); ++i)
@@ -342,7 +344,7 @@ void TForm1::FormCreate()
         in.DataFolder = paths.DataFolder;
         const auto drive = platform::DriveOf(paths.DataFolder);
         in.DataFolderDrive = drive ? drive->mountPoint : QStringLiteral("/");
-        in.FontName = UIFontName;
+        in.FontName = environment.UIFontName;
         in.DayOfMonth = platform::now().date().day();
         Settings = TSettingsRecord{};
         const auto made = InitDefaultSettings(paths.SettingsFileName, Settings, in, findEditPrograms);
@@ -362,7 +364,7 @@ void TForm1::FormCreate()
 
     // Folders of the desktop; the window's size.
     if (!start.DemoMode) {
-        ReadShellFolders(Settings.StartupFolder);
+        ReadShellFolders(environment, Settings.StartupFolder);
         sizeWindowAtStart();
     }
     const bool hidden = Settings.MyShowHidden == 1;
@@ -412,9 +414,9 @@ void TForm1::FormCreate()
         }
         if (!files.FileError.ok())
             platform::showMessage(PromptKind::Error, files.FileError.Message);
-        ExclusionsChanged = 1;
+        folderTree()->Exclusions.ExclusionsChanged = 1;
 
-        state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, UploaderPath);
+        state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, environment.UploaderPath);
         ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);
@@ -489,7 +491,7 @@ void TForm1::openStartupFolder()
 
 void TForm1::applyStartFonts()
 {
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, m_state.environment.UIFontName);
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -505,16 +507,12 @@ void TForm1::TimerAutoCDRunTimer()
     TimerAutoCDRun->stop();
     // The automatic show window takes the focus. Without one the demo has
     // nothing to show, and an invisible program would only linger: it ends.
-    bool shown = false;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form13") && w->isVisible()) {
-            w->activateWindow();
-            w->setFocus();
-            shown = true;
-        }
-    }
-    if (!shown)
+    if (m_demoShowWindow && m_demoShowWindow->isVisible()) {
+        m_demoShowWindow->activateWindow();
+        m_demoShowWindow->setFocus();
+    } else {
         close();
+    }
 }
 
 void TForm1::UpdateUploadButtonGlyph()

@@ -21,7 +21,7 @@ void TForm1::AutoFolderToCDClick()
     LoadFolderExclusions();
     if (Form20)
         Form20->SetFolder(folderTree()->SelectedFolder);
-    CollectPurpose = QStringLiteral("FolderToCD");
+    m_openShow.CollectPurpose = QStringLiteral("FolderToCD");
     ShowAddAllDialog();
 }
 
@@ -96,7 +96,7 @@ void TForm1::OfferMonthlySuggestion()
         return;
     // Marked first: answering No also counts for this month.
     MarkSuggestionMonth(state().settings.Settings);
-    TForm32 suggestion(state().settings.Settings, this);
+    TForm32 suggestion(state().settings.Settings, m_state.environment, this);
     using platform::PromptAnswer;
     const int result = ExecModalWindow(suggestion, QStringLiteral("Check for Update/New version?"),
                                        {{PromptAnswer::Yes, 1, QStringLiteral("&Yes")},

@@ -15,6 +15,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
@@ -170,7 +171,7 @@ void TForm1::Timer1Timer()
     in.mainWindowActive = isActiveWindow();
     in.playbackActive = runs(m_state.session);
     in.neverAutoShow = Settings.NeverAutoShow != 0;
-    in.form10Visible = topLevelVisible("Form10");
+    in.form10Visible = PictureTextWindowShown();
     in.externalProcessRunning = externalPrograms()->ExternalProcessRunning == 1;
     in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     in.demoMode = state().start.DemoMode == 1;
@@ -208,6 +209,11 @@ void TForm1::Timer1Timer()
             Form2->StartCountdown();
         break;
     }
+}
+
+void TForm1::RestartIdleTime()
+{
+    IdleStartTick = platform::monotonicMs();
 }
 
 void TForm1::UserActivity()
@@ -305,7 +311,7 @@ void TForm1::ApplicationHint(const QString& hint)
     ctx.neverAutoShow = Settings.NeverAutoShow != 0;
     ctx.autoShowPathShort = ShortenPathCaption(Settings.AutoShowPath, true);
     ctx.wallpaperItemVisible = Wallpaper && Wallpaper->isVisible();
-    ctx.lastLoadedFileName = QFileInfo(CurrentPicturePath).fileName();
+    ctx.lastLoadedFileName = QFileInfo(pictureDisplay()->displayState().CurrentPicturePath).fileName();
     const HintResult r = ApplicationHintText(hint, ctx, *m_hintMemory);
     if (r.outcome == HintOutcome::SetText && StatusPanel1)
         StatusPanel1->setText(r.text);

@@ -139,7 +139,7 @@ void TForm1::ToolButton1Click()
         return;
     }
     state().session.SourceIsFolder = 1;
-    SourceIsShow = 0;
+    m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 1;
     RestartShow();
 }
@@ -148,7 +148,7 @@ void TForm1::TBGoSmallClick()
 {
     PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 1;
-    SourceIsShow = 0;
+    m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 0;
     RestartShow();
 }
@@ -157,7 +157,7 @@ void TForm1::TBGoSmallMSClick()
 {
     PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 0;
-    SourceIsShow = 1;
+    m_openShow.SourceIsShow = 1;
     state().session.FolderSourceFullScreen = 0;
     RestartShow();
 }
@@ -208,7 +208,7 @@ void TForm1::ConnectShowCommands()
     // open MyShow.
     const auto startMyShow = [this] {
         state().session.SourceIsFolder = 0;
-        SourceIsShow = 1;
+        m_openShow.SourceIsShow = 1;
         RestartShow();
     };
     onClick(StartMySlideShowTB, startMyShow);

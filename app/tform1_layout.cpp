@@ -43,7 +43,7 @@ static void watchForMainWindow()
                     form->InstallApplicationEvents();
                     if (!form->state().start.DemoMode)
                         form->layouts()->SaveControlBounds();
-                    if (!KeyboardHookInstalled)
+                    if (!form->KeyboardHookInstalled)
                         form->InstallKeyboardHook();
                 }
             }

@@ -14,6 +14,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
@@ -186,13 +187,18 @@ void TForm1::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& re
     if (ctx.screenWidth <= 0)
         if (const QScreen* s = screen())
             ctx.screenWidth = s->geometry().width();
-    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx);
+    MenuState scratch;
+    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx,
+                   style ? style->menuState() : scratch);
 }
 
 QString TForm1::SplitMenuCaption(const QString& caption)
 {
     const QFontMetrics fm(Image3 ? Image3->font() : font());
-    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); });
+    MenuProxyStyle* style = CurrentMenuStyle();
+    MenuState scratch;
+    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); },
+                              style ? style->menuState() : scratch);
 }
 
 void TForm1::MeasureMenuWidth(int menuIndex)
@@ -242,20 +248,20 @@ MenuCaptionState TForm1::menuCaptionState() const
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
     s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
-    s.current = pictureAt(CurrentPicturePath);
+    s.current = pictureAt(pictureDisplay()->displayState().CurrentPicturePath);
     const QString browse = previewPath(Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
     s.myShowPreview = pictureAt(previewPath(image2));
     s.browsePreviewVisible = !Image4 || !Image4->isHidden();
     s.myShowPreviewVisible = !image2 || !image2->isHidden();
     s.selectedFolder = folderTree()->SelectedFolder;
-    s.draftShowOpen = DraftShowOpen == 1;
-    s.namedShowOpen = NamedShowOpen == 1;
-    s.openShowFile = OpenShowPath;
+    s.draftShowOpen = m_openShow.DraftShowOpen == 1;
+    s.namedShowOpen = m_openShow.NamedShowOpen == 1;
+    s.openShowFile = m_openShow.OpenShowPath;
     s.openShowPictureCount = MyShowSG ? MyShowSG->rowCount() : 0;
-    s.showChangeable = ShowChangeable == 1;
-    s.runningSourceIsShow = SourceIsShow == 1;
-    s.runningSource = s.runningSourceIsShow ? OpenShowPath : folderTree()->SelectedFolder;
+    s.showChangeable = m_openShow.ShowChangeable == 1;
+    s.runningSourceIsShow = m_openShow.SourceIsShow == 1;
+    s.runningSource = s.runningSourceIsShow ? m_openShow.OpenShowPath : folderTree()->SelectedFolder;
     s.runningSourceIsDraft = s.runningSourceIsShow && s.draftShowOpen;
     s.startupFolder = Settings.StartupFolder;
     for (const QString& f : Settings.Favorites)
@@ -263,13 +269,13 @@ MenuCaptionState TForm1::menuCaptionState() const
             s.favorites << f;
     const QString autoPath = Settings.AutoShowPath.toLower();
     s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == folderTree()->SelectedFolder.toLower();
-    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == OpenShowPath.toLower();
+    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == m_openShow.OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
     state().settings.SettingsChanged();
     const bool optionsChanged = state().settings.AutoShowMatchesOptions == 0;
     s.folderAutomaticOptionsChanged = s.folderIsAutomatic && optionsChanged;
     s.showAutomaticOptionsChanged = s.showIsAutomatic && optionsChanged;
-    s.irfanViewFound = IrfanViewFound == 1;
+    s.irfanViewFound = m_state.environment.IrfanViewFound == 1;
     const QString programFolder = platform::programFolder();
     s.cdFilesPresent = QFileInfo::exists(programFolder + QStringLiteral("/autorun.inf"))
                        && QFileInfo::exists(programFolder + QStringLiteral("/autorun.exe"));
@@ -439,7 +445,7 @@ void TForm1::SetPicturePopupCaptions()
         return;
     RightClickTreeView->setProperty("vxPicturePopup", true);
     PicturePopupState p;
-    p.showPictures = SourceIsShow == 1;
+    p.showPictures = m_openShow.SourceIsShow == 1;
     p.selectedCount = PageView ? PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
         if (QAction* l = LaunchItems[size_t(k)]) {
@@ -468,7 +474,7 @@ void TForm1::HideShowMyShowClick()
     if (!m_layout->fitsWorkArea())
         setMinimumSize(400, minimumHeight());
     if (hide) {
-        const bool switchToDraft = DraftShowOpen != 1;
+        const bool switchToDraft = m_openShow.DraftShowOpen != 1;
         if (switchToDraft)
             AskMakeChangesPermanent();
         if (HideShowMyShowTB)
@@ -481,7 +487,7 @@ void TForm1::HideShowMyShowClick()
             setGeometry(screenArea.x() + int(std::nearbyint((screenArea.width() - w) / 2.0)), y(), w, height());
         else
             resize(w, height());
-        if (switchToDraft && NamedShowOpen == 1)
+        if (switchToDraft && m_openShow.NamedShowOpen == 1)
             MyShowDraftClick();
         Settings.MyShowHidden = 1;
     } else {
@@ -510,13 +516,13 @@ void TForm1::PathToClipboardClick(QObject* sender)
 {
     QString path;
     if (runs(m_state.session))
-        path = CurrentPicturePath;
+        path = pictureDisplay()->displayState().CurrentPicturePath;
     else if (sender == PathToCBMyShow)
         path = previewPath(image2);
     else {
         path = previewPath(Image4);
         if (path.isEmpty())
-            path = CurrentPicturePath;
+            path = pictureDisplay()->displayState().CurrentPicturePath;
     }
     QClipboard* cb = QGuiApplication::clipboard();
     cb->setText(path);

@@ -16,9 +16,6 @@ const QString DownloadFailedText = QStringLiteral(
     "determine whether a new/updated version is available or not, sorry for the inconvenience!");
 const QString UpToDateText = QStringLiteral("Your Vistamo! installation is up to date!");
 
-QString NewVersionText;
-uint8_t NewVersionIsMajor = 0;
-
 QString VersionReadErrorText(int errorNumber)
 {
     return QStringLiteral("Can not read new/updated version information, sorry for the inconvenience! (error %1)")

@@ -30,11 +30,6 @@ extern const QString UpToDateText;         // "Your Vistamo! installation is up 
 // inconvenience! (error n)".
 QString VersionReadErrorText(int errorNumber);
 
-// The published version while the new-version window is open, and whether
-// it differs from the own one in its first five characters.
-extern QString NewVersionText;
-extern uint8_t NewVersionIsMajor;
-
 // The program's own version: the build's version as four numbers
 // major.minor.release.build, e.g. "1.0.0.0" ("Unknown" when the build has
 // none).

@@ -8,8 +8,6 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
-int VersionDownloadTimeoutMs = 20000;
-
 DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int timeoutMs, qint64 maxBytes)
 {
     DownloadOutcome out;

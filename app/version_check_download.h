@@ -19,9 +19,6 @@ struct DownloadOutcome {
     bool ok() const { return result == DownloadResult::Ok; }
 };
 
-// The longest the version check's download may take (tests shorten it).
-extern int VersionDownloadTimeoutMs;
-
 // Downloads `url` (http, https or file) into `target`, written whole through
 // a temporary file; at most `maxBytes` are accepted and redirects only stay
 // on the same site. A failed download leaves no target file behind.

@@ -34,7 +34,7 @@ const QString CloseBeforeInstallText = QStringLiteral(
 
 // ---- TForm31 -----------------------------------------------------------------
 
-TForm31::TForm31(QWidget* parent)
+TForm31::TForm31(const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form31"));
@@ -62,7 +62,7 @@ TForm31::TForm31(QWidget* parent)
     connect(LinkBtn2, &QPushButton::clicked, this, &TForm31::LinkBtn2Click);
     connect(CloseButton, &QPushButton::clicked, this, &TForm31::CloseButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, environment.UIFontName);
 }
 
 void TForm31::showEvent(QShowEvent* event)
@@ -108,7 +108,7 @@ void TForm31::CloseButtonClick()
 
 // ---- TForm32 -----------------------------------------------------------------
 
-TForm32::TForm32(TSettingsRecord& settings, QWidget* parent)
+TForm32::TForm32(TSettingsRecord& settings, const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
     , m_settings(settings)
 {
@@ -130,7 +130,7 @@ TForm32::TForm32(TSettingsRecord& settings, QWidget* parent)
     connect(YesButton, &QPushButton::clicked, this, &TForm32::YesButtonClick);
     connect(NoButton, &QPushButton::clicked, this, &TForm32::NoButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, environment.UIFontName);
 }
 
 void TForm32::showEvent(QShowEvent* event)

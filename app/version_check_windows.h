@@ -5,7 +5,11 @@
 #include "base/settings_record.h"
 
 #include <QDialog>
+#include <QString>
 
+#include <cstdint>
+
+struct EnvironmentInfo;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -15,12 +19,13 @@ inline constexpr int ModalResultOk = 1;
 inline constexpr int ModalResultCancel = 2;
 inline constexpr int ModalResultAbort = 3;
 
-// Offers the version in NewVersionText. Closes with OK (Cancel button) or
+// Offers the published version NewVersionText. Closes with OK (Cancel button) or
 // with abort (the user agreed to close the program for the download).
 class TForm31 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm31(QWidget* parent = nullptr);
+    // The window takes the interface font of `environment`.
+    explicit TForm31(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;       // "Currently installed version:"
     QLabel* Label1V = nullptr;      // the own version
@@ -29,6 +34,11 @@ public:
     QPushButton* LinkBtn1 = nullptr;   // what's new / bug fixes
     QPushButton* LinkBtn2 = nullptr;   // "&Go to the Download area"
     QPushButton* CloseButton = nullptr; // "&Cancel"
+
+    // The published version offered, and whether it differs from the own
+    // one in its first five characters (set on activation).
+    QString NewVersionText;
+    uint8_t NewVersionIsMajor = 0;
 
     // Sets the caption and texts from NewVersionText (run on activation).
     void FormActivate();
@@ -46,7 +56,9 @@ protected:
 class TForm32 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm32(TSettingsRecord& settings, QWidget* parent = nullptr);
+    // `settings` get the answer "Don't ask this question again"; the window
+    // takes the interface font of `environment`.
+    TForm32(TSettingsRecord& settings, const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;          // "Check for Update/New version?"
     QCheckBox* DontAskCB = nullptr;

@@ -3,7 +3,6 @@
 
 #include "base/data_folder.h"
 #include "base/show_session.h"
-#include "platform/keyboard_hook.h"
 #include "base/settings_record.h"
 #include "browse/crop_band_overlay.h"
 #include "browse/crop_cut_out.h"
@@ -281,7 +280,8 @@ void FitZoomHandler::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
 {
     if ((HandlersBlocked && HandlersBlocked()) || (ThumbnailView && ThumbnailView()))
         return;
-    MouseButtonDown = 1;
+    if (MouseButtonChanged)
+        MouseButtonChanged(true);
     switch (button) {
     case Qt::LeftButton:
         m_leftDown = true;
@@ -311,7 +311,8 @@ void FitZoomHandler::ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers,
 {
     if (HandlersBlocked && HandlersBlocked())
         return;
-    MouseButtonDown = 0;
+    if (MouseButtonChanged)
+        MouseButtonChanged(false);
     if (button != Qt::LeftButton)
         return;
     const bool wasDown = m_leftDown;

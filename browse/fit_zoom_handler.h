@@ -58,8 +58,9 @@ struct FitZoomHooks {
     // Steps the rest of the program takes part in.
     // Opens the full-screen window on the picture of the full view
     // (`TForm1.StartFullScreenShow` with the full view's buttons). Unset:
-    // the full view shows the picture in this handler's own image.
-    std::function<void(const QString& path)> StartFullView;
+    // the full view shows the picture in this handler's own image. Returns
+    // the kind of the load failure (empty when the picture is shown).
+    std::function<QString(const QString& path)> StartFullView;
     std::function<void()> CloseFullView;          // a click in the full view
     std::function<void(const QString&)> ShowHint; // the pause hint
     std::function<void()> HideTextLabels;         // before a cut-out is shown
@@ -121,6 +122,9 @@ public:
     void ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     std::function<void()> RightButton;   // full screen on or off
     std::function<void()> MiddleButton;  // pause or continue
+    // A press (true) on the picture and its release (false), for the
+    // window's MouseButtonDown.
+    std::function<void(bool down)> MouseButtonChanged;
     // True while the image handlers do nothing (custom ratio panel shown,
     // thumbnail view in the main window).
     std::function<bool()> HandlersBlocked;

@@ -5,7 +5,6 @@
 
 struct SettingsStore;
 struct DataPaths;
-struct StartContext;
 struct ProgramState;
 class QLabel;
 class QMenuBar;
@@ -40,8 +39,8 @@ public:
     virtual void RestoreBrowseView() = 0;
     virtual bool InManualMode() const = 0;
     virtual void ApplyShowOptions() = 0;
-    // How the program was started (demo and argument mode).
-    virtual const StartContext& start() const = 0;
+    // A mouse press on the picture (true) and its release (false).
+    virtual void SetMouseButtonDown(bool down) = 0;
     // The full-screen show window (or none).
     virtual TForm9* showWindow() const = 0;
 };

@@ -94,10 +94,6 @@ FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& s
 
 FitZoomSection::~FitZoomSection() = default;
 
-ShowSession& FitZoomSection::session() const
-{
-    return m_host->state().session;
-}
 
 FitZoomHandler* FitZoomSection::Image1FitZoom()
 {
@@ -106,9 +102,10 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // when the picture display has not done so yet.
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
-        m_image1FitZoom = new FitZoomHandler(session(), m_w.Image1, PictureSlot(SlotForm1Im1),
+        m_image1FitZoom = new FitZoomHandler(m_session, m_w.Image1, PictureSlot(SlotForm1Im1),
                                              m_host->settings().Settings, m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
+        m_image1FitZoom->MouseButtonChanged = [this](bool down) { m_host->SetMouseButtonDown(down); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
         // The picture area the layouts set; until they do, Image1's
         // designed bounds.
@@ -123,7 +120,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // The enlargement limit of the running show or full view, else the
         // play options' own; the one-shot no-limit byte of the show state.
         hooks.EnlargeLimit = [this] {
-            if (m_session.PlaybackActive == 1 || session().FullViewActive == 1)
+            if (m_session.PlaybackActive == 1 || m_session.FullViewActive == 1)
                 return int(m_session.ShowState.EnlargeLimit);
             return int(m_host->settings().Settings.MaxEnlargePercent);
         };
@@ -134,9 +131,9 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             CropContext ctx;
             ctx.showRunning = m_session.PlaybackActive == 1;
             ctx.autoShowRunning = m_session.AutoShowRunning == 1;
-            ctx.fullViewActive = session().FullViewActive == 1;
+            ctx.fullViewActive = m_session.FullViewActive == 1;
             ctx.manualMode = ctx.showRunning && m_host->InManualMode();
-            ctx.demoMode = m_host->start().DemoMode == 1;
+            ctx.demoMode = m_host->state().start.DemoMode == 1;
             ctx.fullScreenVisible = ctx.fullViewActive;
             // In a show the current entry; otherwise the picture of the
             // full view (or the one shown).
@@ -179,7 +176,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         hooks.StartFullView = [this](const QString& path) {
             TForm9* const Form9 = m_host->showWindow();
             if (!Form9)
-                return;
+                return QString();
             // The titles describe the picture of the full view (never the
             // last picture of a show played before).
             Form9->CutOutShown = [this, path] {
@@ -189,13 +186,14 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
             const QString editProgram = m_host->settings().Settings.EditPrograms[0];
             Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
             watchFullViewEnd(m_w.Window, *m_host, m_session);
-            Form9->StartFullView(path);
+            const QString failure = Form9->StartFullView(path);
             if (Form9->isVisible())
                 showFullViewStatus(m_w.Window, Form9, path, m_session.PlayOptions);
+            return failure;
         };
         hooks.CloseFullView = [this] {
-            session().FullViewActive = 0;
-            session().CutOutCount = 0;
+            m_session.FullViewActive = 0;
+            m_session.CutOutCount = 0;
             if (m_w.Image1)
                 m_w.Image1->hide();
         };
@@ -258,21 +256,23 @@ void FitZoomSection::ShowPictureFull(const QString& path)
 {
     TForm9* const Form9 = m_host->showWindow();
     FitZoomHandler* handler = Image1FitZoom();
-    session().CutOutCount = 0;
-    session().ZoomFactor = 0;
-    session().FullViewActive = 1;
+    m_session.CutOutCount = 0;
+    m_session.ZoomFactor = 0;
+    m_session.FullViewActive = 1;
     handler->CropPath = path;
-    LoadErrorKind.clear();
     m_session.ShowState.Direction = 0;
     m_session.AutoShowRunning = 0;
     m_host->ApplyShowOptions();
+    QString failure;
     if (Form9 && handler->Hooks().StartFullView) {
-        handler->Hooks().StartFullView(path);
-    } else if (TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty()) {
-        handler->SizePictureToDisplay(false);
+        failure = handler->Hooks().StartFullView(path);
+    } else {
+        failure = TryLoadPictureIntoSlot(path, SlotForm1Im1);
+        if (failure.isEmpty())
+            handler->SizePictureToDisplay(false);
     }
-    if (!LoadErrorKind.isEmpty()) {
-        session().FullViewActive = 0;
+    if (!failure.isEmpty()) {
+        m_session.FullViewActive = 0;
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
     }

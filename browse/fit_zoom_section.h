@@ -16,7 +16,6 @@
 
 class CustomRatioPanel;
 class FitZoomHandler;
-struct ShowSession;
 
 class FitZoomSection : public QObject {
     Q_OBJECT
@@ -64,9 +63,6 @@ public:
     int32_t PictureAreaTop = 0;
 
 private:
-    // The view state of the shown picture.
-    ShowSession& session() const;
-
     std::unique_ptr<FitZoomHost> m_host;
     ShowSession& m_session;
     const FitZoomWidgets m_w;

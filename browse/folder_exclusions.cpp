@@ -11,18 +11,11 @@
 
 #include <algorithm>
 
-std::vector<TExcludeFolderRecord> ExclusionList;
-uint8_t ExclusionsChanged = 1;
-uint8_t FolderExclusionsActive = 1;
-uint8_t SearchCollecting = 0;
-
 const QString ExclusionsTurnedOffText =
     QStringLiteral("(Parent) folder had been excluded from Browse window,\n"
                    "'Folder Exclusions Active' is turned off");
 
 const QString ConfirmClearExclusionsText = QStringLiteral("Please confirm clearing all folder exclusions");
-uint8_t ExclusionPresetSubfolders = 0;
-uint8_t ExclusionPresetNone = 0;
 
 QByteArray EncodeExcludeFolderRecord(const TExcludeFolderRecord& record)
 {
@@ -153,18 +146,20 @@ QStringList OwnExcludedFolders(const DataPaths& paths)
     return own;
 }
 
-void LoadFolderExclusions(const DataPaths& paths)
+void LoadFolderExclusions(FolderExclusionState& state, const DataPaths& paths)
 {
-    if (!ExclusionsChanged)
+    if (!state.ExclusionsChanged)
         return;
-    ExclusionList = BuildExclusionList(ReadExcludeFolderFile(paths.ExcludeFolderPath).Items, OwnExcludedFolders(paths));
-    ExclusionsChanged = 0;
+    state.ExclusionList =
+        BuildExclusionList(ReadExcludeFolderFile(paths.ExcludeFolderPath).Items, OwnExcludedFolders(paths));
+    state.ExclusionsChanged = 0;
 }
 
-ExclusionRules CurrentExclusionRules(const DataPaths& paths, bool demoMode, bool excludeSmallPics)
+ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths, bool demoMode,
+                                     bool excludeSmallPics)
 {
     ExclusionRules rules;
-    rules.active = FolderExclusionsActive != 0;
+    rules.active = state.FolderExclusionsActive != 0;
     rules.demoMode = demoMode;
     rules.excludeSmallPics = excludeSmallPics;
     rules.cutOutFolder = ExclusionKey(paths.CutOutFolder);
@@ -172,23 +167,24 @@ ExclusionRules CurrentExclusionRules(const DataPaths& paths, bool demoMode, bool
     return rules;
 }
 
-uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect,
-                         bool demoMode, bool excludeSmallPics)
+uint8_t IsFolderExcluded(const FolderExclusionState& state, const DataPaths& paths, const QString& folder,
+                         bool browse, bool search, bool collect, bool demoMode, bool excludeSmallPics)
 {
-    return IsFolderExcluded(ExclusionList, CurrentExclusionRules(paths, demoMode, excludeSmallPics), folder, browse,
-                            search, collect);
+    return IsFolderExcluded(state.ExclusionList, CurrentExclusionRules(state, paths, demoMode, excludeSmallPics),
+                            folder, browse, search, collect);
 }
 
-bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders, bool demoMode)
+bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths, const QStringList& levelFolders,
+                             bool demoMode)
 {
-    if (!FolderExclusionsActive)
+    if (!state.FolderExclusionsActive)
         return false;
-    LoadFolderExclusions(paths);
+    LoadFolderExclusions(state, paths);
     for (const QString& level : levelFolders) {
         if (level.isEmpty())
             continue;
-        if (IsFolderExcluded(paths, ExclusionKey(level), true, false, false, demoMode, false) == 0) {
-            FolderExclusionsActive = 0;
+        if (IsFolderExcluded(state, paths, ExclusionKey(level), true, false, false, demoMode, false) == 0) {
+            state.FolderExclusionsActive = 0;
             platform::showMessage(platform::PromptKind::Information, ExclusionsTurnedOffText);
             return true;
         }
@@ -218,7 +214,7 @@ ExclusionChoice ChoiceOfRecord(const TExcludeFolderRecord& record)
     return choice;
 }
 
-ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item)
+ExclusionChoice ToggleExclusionChoice(FolderExclusionState& state, ExclusionChoice choice, ExclusionItem item)
 {
     switch (item) {
     case ExclusionItem::Browse:
@@ -230,17 +226,17 @@ ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item
         choice.all = false;
         break;
     case ExclusionItem::SubShow:
-        if (ExclusionPresetSubfolders) {
+        if (state.ExclusionPresetSubfolders) {
             choice.subShow = choice.subSearch = true;
             choice.browse = false;
-        } else if (ExclusionPresetNone) {
+        } else if (state.ExclusionPresetNone) {
             choice.subShow = choice.subSearch = choice.browse = false;
         } else {
             choice.subShow = !choice.subShow;
         }
         choice.all = false;
-        ExclusionPresetSubfolders = 0;
-        ExclusionPresetNone = 0;
+        state.ExclusionPresetSubfolders = 0;
+        state.ExclusionPresetNone = 0;
         break;
     case ExclusionItem::All:
         choice.all = !choice.all;
@@ -251,7 +247,8 @@ ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item
     return choice;
 }
 
-platform::RecordResult StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice)
+platform::RecordResult StoreExclusionFlags(FolderExclusionState& state, const QString& file, const QString& folder,
+                                           const ExclusionChoice& choice)
 {
     if (file.isEmpty())
         return platform::RecordResult::Fail(platform::RecordStatus::ReadOnly, QString());
@@ -275,17 +272,17 @@ platform::RecordResult StoreExclusionFlags(const QString& file, const QString& f
         records[index] = record;
     else
         records.push_back(record);
-    ExclusionsChanged = 1;
+    state.ExclusionsChanged = 1;
     if (!WriteExcludeFolderFile(file, records))
         return platform::RecordResult::Fail(platform::RecordStatus::WriteFailed,
                                             QStringLiteral("The folder exclusions could not be saved in ") + file);
     return platform::RecordResult::Ok();
 }
 
-bool ClearExclusionFile(const QString& file)
+bool ClearExclusionFile(FolderExclusionState& state, const QString& file)
 {
     if (file.isEmpty())
         return false;
-    ExclusionsChanged = 1;
+    state.ExclusionsChanged = 1;
     return WriteExcludeFolderFile(file, {});
 }

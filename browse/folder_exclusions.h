@@ -75,10 +75,17 @@ uint8_t IsFolderExcluded(const std::vector<TExcludeFolderRecord>& list, const Ex
 
 // ---- The program's state -------------------------------------------------
 
-extern std::vector<TExcludeFolderRecord> ExclusionList;
-extern uint8_t ExclusionsChanged;       // 1: rebuild the list from the file
-extern uint8_t FolderExclusionsActive;  // 1 while "Folder Exclusions Active" is checked
-extern uint8_t SearchCollecting;        // 1 while the picture search collects its results
+// The exclusions in force (kept by the folder tree's controller).
+struct FolderExclusionState {
+    std::vector<TExcludeFolderRecord> ExclusionList;
+    uint8_t ExclusionsChanged = 1;       // 1: rebuild the list from the file
+    uint8_t FolderExclusionsActive = 1;  // 1 while "Folder Exclusions Active" is checked
+    uint8_t SearchCollecting = 0;        // 1 while the picture search collects its results
+    // Set by the copy dialog before it asks for SubShow on a folder it created:
+    // subfolders excluded from shows and search (not from the tree), or nothing.
+    uint8_t ExclusionPresetSubfolders = 0;
+    uint8_t ExclusionPresetNone = 0;
+};
 
 // The program's own folders that are always excluded (full paths): its
 // installed share folder, and of the data folder (app/data_folder.h)
@@ -87,22 +94,24 @@ QStringList OwnExcludedFolders(const DataPaths& paths);
 
 // Rebuilds ExclusionList from "ExcludeFolder.dat" (ExcludeFolderPath) when
 // ExclusionsChanged is set.
-void LoadFolderExclusions(const DataPaths& paths);
+void LoadFolderExclusions(FolderExclusionState& state, const DataPaths& paths);
 
 // The rules in force (active flag, demo mode, the ExcludeSmallPics setting
 // given as `excludeSmallPics`, the cut-out and mail folders of `paths`).
-ExclusionRules CurrentExclusionRules(const DataPaths& paths, bool demoMode, bool excludeSmallPics);
+ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths, bool demoMode,
+                                     bool excludeSmallPics);
 
 // The program's one exclusion test, over the list and rules in force
 // (`excludeSmallPics` counts only outside browsing).
-uint8_t IsFolderExcluded(const DataPaths& paths, const QString& folder, bool browse, bool search, bool collect,
-                         bool demoMode, bool excludeSmallPics);
+uint8_t IsFolderExcluded(const FolderExclusionState& state, const DataPaths& paths, const QString& folder,
+                         bool browse, bool search, bool collect, bool demoMode, bool excludeSmallPics);
 
 // Before a walk to a folder: when exclusions are active and one of the
 // folder's levels (`levelFolders`, the drive root left out) is excluded from
 // browsing, exclusions are switched off with a message. Returns true when it
 // switched them off.
-bool CheckOpenFolderExcluded(const DataPaths& paths, const QStringList& levelFolders, bool demoMode);
+bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths, const QStringList& levelFolders,
+                             bool demoMode);
 
 extern const QString ExclusionsTurnedOffText;
 extern const QString ConfirmClearExclusionsText;
@@ -119,11 +128,6 @@ struct ExclusionChoice {
 };
 enum class ExclusionItem { Browse, SubShow, SubSearch, All };
 
-// Set by the copy dialog before it asks for SubShow on a folder it created:
-// subfolders excluded from shows and search (not from the tree), or nothing.
-extern uint8_t ExclusionPresetSubfolders;
-extern uint8_t ExclusionPresetNone;
-
 // Index of the record of a folder (compared by its lower-case key), or -1.
 int FindExclusionRecord(const std::vector<TExcludeFolderRecord>& records, const QString& folder);
 // The check marks a record shows: All alone when it is set.
@@ -131,12 +135,13 @@ ExclusionChoice ChoiceOfRecord(const TExcludeFolderRecord& record);
 // The check marks after one item is chosen: the three single items uncheck
 // All; All, when it ends checked, unchecks the three. SubShow follows the
 // presets instead of toggling and clears them.
-ExclusionChoice ToggleExclusionChoice(ExclusionChoice choice, ExclusionItem item);
+ExclusionChoice ToggleExclusionChoice(FolderExclusionState& state, ExclusionChoice choice, ExclusionItem item);
 // Writes the check marks of `folder` into the file: its record is changed in
 // place, or a new one is appended (a record with no flag set stays). The
 // whole file is rewritten safely; sets ExclusionsChanged. Fails, with the
 // user's text in Message, when the file could not be read (it is then left
 // as it is) or written; fails with no text without a file name.
-platform::RecordResult StoreExclusionFlags(const QString& file, const QString& folder, const ExclusionChoice& choice);
+platform::RecordResult StoreExclusionFlags(FolderExclusionState& state, const QString& file, const QString& folder,
+                                           const ExclusionChoice& choice);
 // Empties the file; sets ExclusionsChanged.
-bool ClearExclusionFile(const QString& file);
+bool ClearExclusionFile(FolderExclusionState& state, const QString& file);

@@ -5,12 +5,15 @@
 
 #include <QCoreApplication>
 
-QStringList CollectSubfolderTree(const DataPaths& paths, const QString& start, bool includeSystemFolders,
-                                 bool searchCollecting, bool demoMode, bool excludeSmallPics, const bool* cancel)
+QStringList CollectSubfolderTree(const DataPaths& paths, FolderExclusionState& exclusions, const QString& start,
+                                 bool includeSystemFolders, bool searchCollecting, bool demoMode,
+                                 bool excludeSmallPics, const bool* cancel)
 {
-    LoadFolderExclusions(paths);
-    const CollectAllowedFn allowed = [&paths, searchCollecting, demoMode, excludeSmallPics](const QString& lowerPath) {
-        return IsFolderExcluded(paths, lowerPath, false, searchCollecting, true, demoMode, excludeSmallPics) == 1;
+    LoadFolderExclusions(exclusions, paths);
+    const CollectAllowedFn allowed = [&paths, &exclusions, searchCollecting, demoMode,
+                                      excludeSmallPics](const QString& lowerPath) {
+        return IsFolderExcluded(exclusions, paths, lowerPath, false, searchCollecting, true, demoMode,
+                                excludeSmallPics) == 1;
     };
     TSubfolderList SubfolderList;
     SubfolderList.start(start);

@@ -151,9 +151,9 @@ void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
     QTreeWidgetItem* clicked = m_w.TreeView1->currentItem();
     m_host->PreviewTreeNode(clicked && GetNodePath(clicked) == path ? clicked : nullptr);
     // The picture joins the open MyShow when that show may be changed.
-    if (!ShowFile.IsOpen())
+    if (!m_host->openShow().ShowFile.IsOpen())
         return;
-    if (ShowChangeable == 1)
+    if (m_host->openShow().ShowChangeable == 1)
         m_host->AddPictureToMyShow(path, 0, 0, 0, 0);
     else
         platform::showMessage(platform::PromptKind::Plain,
@@ -165,9 +165,9 @@ void FolderTreeSection::OpenFolderOrShow()
     m_tree->OpenFolderOrShow();
     // A walk into an excluded folder switches exclusions off.
     if (QAction* FolderExclusions = m_w.FolderExclusions;
-        FolderExclusions && FolderExclusions->isChecked() != (FolderExclusionsActive != 0)) {
+        FolderExclusions && FolderExclusions->isChecked() != (m_tree->Exclusions.FolderExclusionsActive != 0)) {
         const QSignalBlocker blocker(FolderExclusions);
-        FolderExclusions->setChecked(FolderExclusionsActive != 0);
+        FolderExclusions->setChecked(m_tree->Exclusions.FolderExclusionsActive != 0);
     }
 }
 
@@ -193,7 +193,7 @@ void FolderTreeSection::UpdateFolderCaption()
     const QString shortFolder = ShortenPathCaption(m_tree->SelectedFolder, false);
     const FolderCaptionTexts texts =
         BuildFolderCaption(m_tree->SelectedFolder, shortFolder, m_host->settings().Settings.IncludeSubfolders == 1,
-                           MappedDrive);
+                           m_host->Environment().MappedDrive);
     if (m_w.StatusBar1)
         m_w.StatusBar1->setToolTip(texts.statusHint);
     if (m_w.StatusPanel1)
@@ -233,8 +233,10 @@ void FolderTreeSection::AddSubfoldersToList(const QString& folder)
     const bool demo = m_host->start().DemoMode != 0;
     ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
                           [this, demo, excludeSmallPics](const QString& lowerPath) {
-                              return ::IsFolderExcluded(m_host->Paths(), lowerPath, false, SearchCollecting != 0, true,
-                                                        demo, excludeSmallPics) == 1;
+                              const FolderExclusionState& exclusions = m_tree->Exclusions;
+                              return ::IsFolderExcluded(exclusions, m_host->Paths(), lowerPath, false,
+                                                        exclusions.SearchCollecting != 0, true, demo,
+                                                        excludeSmallPics) == 1;
                           });
 }
 
@@ -247,18 +249,18 @@ void FolderTreeSection::TreeView1MouseDown(bool fromTree, Qt::MouseButton button
 quint8 FolderTreeSection::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
 {
     const bool excludeSmallPics = FlagOn(m_host->settings().Settings.ExcludeSmallPics);
-    return ::IsFolderExcluded(m_host->Paths(), folder, browse, search, collect, m_host->start().DemoMode != 0,
-                              excludeSmallPics);
+    return ::IsFolderExcluded(m_tree->Exclusions, m_host->Paths(), folder, browse, search, collect,
+                              m_host->start().DemoMode != 0, excludeSmallPics);
 }
 
 void FolderTreeSection::LoadFolderExclusions()
 {
-    ::LoadFolderExclusions(m_host->Paths());
+    ::LoadFolderExclusions(m_tree->Exclusions, m_host->Paths());
 }
 
 void FolderTreeSection::FolderExclusionsClick()
 {
-    FolderExclusionsActive = m_w.FolderExclusions && m_w.FolderExclusions->isChecked() ? 1 : 0;
+    m_tree->Exclusions.FolderExclusionsActive = m_w.FolderExclusions && m_w.FolderExclusions->isChecked() ? 1 : 0;
     // The tree is built again from the drive root.
     const auto drive = platform::DriveOf(m_tree->SelectedFolder);
     m_tree->FolderToOpen = drive ? drive->mountPoint : platform::DriveRoot(m_tree->TreeDriveLetter);
@@ -301,12 +303,13 @@ void FolderTreeSection::exclusionItemClick(int item, QAction* sender)
             *marks[i] = items[i]->isChecked();
     if (sender && sender == items[item])
         *marks[item] = !*marks[item];
-    const ExclusionChoice after = ToggleExclusionChoice(before, static_cast<ExclusionItem>(item));
+    const ExclusionChoice after = ToggleExclusionChoice(m_tree->Exclusions, before, static_cast<ExclusionItem>(item));
     ShowExclusionChoice(items, after);
     // A start with a folder or show argument keeps every data file as it is.
     if (m_host->start().ArgumentMode)
         return;
-    const platform::RecordResult stored = StoreExclusionFlags(m_host->Paths().ExcludeFolderPath, m_tree->SelectedFolder, after);
+    const platform::RecordResult stored =
+        StoreExclusionFlags(m_tree->Exclusions, m_host->Paths().ExcludeFolderPath, m_tree->SelectedFolder, after);
     if (stored.ok() || stored.Message.isEmpty())
         return;
     // The choice did not land: the marks show what the file holds.
@@ -344,7 +347,7 @@ void FolderTreeSection::ClearExclusionsClick()
     // A start with a folder or show argument keeps every data file as it is.
     if (m_host->start().ArgumentMode)
         return;
-    if (!ClearExclusionFile(m_host->Paths().ExcludeFolderPath))
+    if (!ClearExclusionFile(m_tree->Exclusions, m_host->Paths().ExcludeFolderPath))
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("The folder exclusions could not be saved in ") + m_host->Paths().ExcludeFolderPath);
 }

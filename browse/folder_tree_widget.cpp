@@ -145,7 +145,7 @@ void FolderTreeController::clearTree()
 QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTreeWidgetItem* node,
                                                       const QString& nextLevel)
 {
-    LoadFolderExclusions(paths_);
+    LoadFolderExclusions(Exclusions, paths_);
     if (!node) {
         clearTree();
         const QChar letter = platform::DriveLetterOf(folder);
@@ -169,7 +169,7 @@ QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTr
     const FolderFillResult fill = ReadFolderForTree(
         folder, playOptions(), VideoImageIndex,
         [this, demo = demoMode()](const QString& lowerPath) {
-            return IsFolderExcluded(paths_, lowerPath, true, false, false, demo, false) == 1;
+            return IsFolderExcluded(Exclusions, paths_, lowerPath, true, false, false, demo, false) == 1;
         },
         nextLevel);
     QTreeWidgetItem* next = nullptr;
@@ -243,7 +243,7 @@ void FolderTreeController::walkTo(const OpenTarget& target)
     const FolderLevelSplit split = SplitFolderIntoLevels(target.path, target.mountPoint);
     FolderLevels = split.levels;
     FolderLevelMasks = split.masks;
-    CheckOpenFolderExcluded(paths_, FolderLevelMasks.mid(1), demoMode());
+    CheckOpenFolderExcluded(Exclusions, paths_, FolderLevelMasks.mid(1), demoMode());
 
     const int levelCount = FolderLevels.size();
     QTreeWidgetItem* next = FillFolderNode(target.mountPoint, nullptr,

@@ -5,6 +5,7 @@
 // it down level by level.
 #pragma once
 
+#include "browse/folder_exclusions.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_open.h"
 #include "browse/folder_tree_state.h"
@@ -90,6 +91,8 @@ public:
     // Called by the opening of a recent (favorites false) or favourite entry
     // right before it fills FolderToOpen and calls OpenFolderOrShow.
     void MarkListEntryOpening(bool favorites, int index) { ListEntryToUpdate = ListEntryRef{favorites, index}; }
+    // The folder exclusions in force (the tree and the collections follow them).
+    FolderExclusionState Exclusions;
 
     // ---- Operations ---------------------------------------------------------
     // Reads `folder` into `node`; with no node, clears the tree and builds a new

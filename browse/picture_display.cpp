@@ -10,12 +10,6 @@
 
 #include <cmath>
 
-int32_t LastLoadFailed = 0;
-int32_t LastFailedIndex = -1;
-QString CurrentPicturePath;
-QString PictureDisplayName;
-int32_t ConsecutiveLoadFailures = 0;
-
 const QString NoPictureLoadedText = QStringLiteral("Not a single picture could be loaded!");
 
 PictureDisplayHooks& DisplayHooks()
@@ -38,9 +32,6 @@ QString DisplaySlotName(bool fullScreenOrDemo, int activeImage)
 
 namespace {
 
-// The kind of the failure at LastFailedIndex, reported again for a repeat.
-QString g_lastFailureKind;
-
 QString lowerExtension(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix();
@@ -52,14 +43,14 @@ bool isJpegExtension(const QString& ext)
     return ext == QLatin1String(".jpg") || ext == QLatin1String(".jpeg");
 }
 
-void handleFailure(DisplayStepHost& host)
+void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
 {
     const int index = host.PictureIndex();
     if (!host.FullViewActive())
         host.ShowCurrentPictureStatus();
-    LastLoadFailed = 1;
-    LastFailedIndex = index;
-    g_lastFailureKind = LoadErrorKind;
+    state.LastLoadFailed = 1;
+    state.LastFailedIndex = index;
+    state.LastFailureKind = state.LoadErrorKind;
     const bool reportOnScreen = !host.SkipUnreadable() || host.ManualMode();
     if (reportOnScreen)
         host.HidePictureImages();
@@ -68,7 +59,7 @@ void handleFailure(DisplayStepHost& host)
     } catch (...) {
     }
     if (reportOnScreen)
-        host.SetErrorCaption(LoadErrorCaption(PictureDisplayName, LoadErrorKind));
+        host.SetErrorCaption(LoadErrorCaption(state.PictureDisplayName, state.LoadErrorKind));
     if (host.FullViewActive() || host.ManualMode())
         return;
     if (!host.SkipUnreadable()) {
@@ -77,9 +68,9 @@ void handleFailure(DisplayStepHost& host)
     }
     // Skipping: the next picture follows at once, through the event loop.
     // When every picture of the show has failed in a row, the show ends.
-    ++ConsecutiveLoadFailures;
-    if (ConsecutiveLoadFailures >= std::max(1, host.PictureCount())) {
-        ConsecutiveLoadFailures = 0;
+    ++state.ConsecutiveLoadFailures;
+    if (state.ConsecutiveLoadFailures >= std::max(1, host.PictureCount())) {
+        state.ConsecutiveLoadFailures = 0;
         host.EndShowNoPictures();
         return;
     }
@@ -88,7 +79,7 @@ void handleFailure(DisplayStepHost& host)
 
 } // namespace
 
-void RunDisplayStep(DisplayStepHost& host)
+void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state)
 {
     try {
         host.BeforeStep();
@@ -105,17 +96,17 @@ void RunDisplayStep(DisplayStepHost& host)
 
         int textDelays = 0;
         try {
-            if (LastLoadFailed == 1 && index == LastFailedIndex) {
+            if (state.LastLoadFailed == 1 && index == state.LastFailedIndex) {
                 // Reported again without a new load.
-                LoadErrorKind = g_lastFailureKind.isEmpty() ? QStringLiteral("Other Error") : g_lastFailureKind;
+                state.LoadErrorKind = state.LastFailureKind.isEmpty() ? QStringLiteral("Other Error") : state.LastFailureKind;
             } else {
-                LastLoadFailed = 0;
+                state.LastLoadFailed = 0;
                 host.DisablePictureCommands();
                 host.ResetBackwardsButton();
                 recordRead = host.ReadShowRecord(index);
-                CurrentPicturePath = path;
+                state.CurrentPicturePath = path;
                 host.SetPictureDisplayName();
-                LoadErrorKind.clear();
+                state.LoadErrorKind.clear();
                 if (recordRead && host.FullScreenVisible())
                     textDelays = host.TextLineDelayMs();
                 const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
@@ -128,9 +119,9 @@ void RunDisplayStep(DisplayStepHost& host)
                 host.LoadIntoSlot(path, DisplaySlotName(fullScreen, host.ActiveImage()));
                 // Loaded: a load that ran while this one waited for its
                 // picture may have left its own failure kind behind.
-                LoadErrorKind.clear();
+                state.LoadErrorKind.clear();
                 host.SizePictureToDisplay(true);
-                if (LoadErrorKind.isEmpty())
+                if (state.LoadErrorKind.isEmpty())
                     host.SetPictureLoaded();
             }
         } catch (const ELoadSuperseded&) {
@@ -138,14 +129,14 @@ void RunDisplayStep(DisplayStepHost& host)
             // step shows the picture and goes on from there.
             return;
         } catch (...) {
-            LoadErrorKind = ClassifyLoadError(std::current_exception());
+            state.LoadErrorKind = ClassifyLoadError(std::current_exception());
         }
 
-        if (!LoadErrorKind.isEmpty()) {
-            handleFailure(host);
+        if (!state.LoadErrorKind.isEmpty()) {
+            handleFailure(host, state);
             return;
         }
-        ConsecutiveLoadFailures = 0;
+        state.ConsecutiveLoadFailures = 0;
 
         host.SetPictureMenuCaptions();
         try {

@@ -4,9 +4,10 @@
 // fitting, the show's pause and end).
 #pragma once
 
+#include <QString>
+
 struct SettingsStore;
 struct ProgramState;
-struct StartContext;
 class QAction;
 class QSize;
 class QLabel;
@@ -16,6 +17,7 @@ class QToolBar;
 class QWidget;
 class TForm9;
 class TForm16;
+struct OpenShow;
 
 // The window's widgets the picture display section uses (any may be null but
 // Window).
@@ -81,8 +83,12 @@ public:
     virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
-    // How the program was started (demo and argument mode).
-    virtual const StartContext& start() const = 0;
+    // The recent or favourite entry the running show was started from.
+    virtual QString StartedListEntry() const = 0;
+    // The picture-sound player holds a sound.
+    virtual bool PictureSoundPlayerOpen() const = 0;
+    // The open show.
+    virtual OpenShow& openShow() = 0;
 
     // The full-screen show window and the MyShow manager (either may be null).
     virtual TForm9* showWindow() const = 0;

@@ -12,6 +12,7 @@
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
 #include "platform/trash.h"
+#include "shows/show_file.h"
 #include "shows/show_sync.h"
 
 #include <QCoreApplication>
@@ -81,12 +82,14 @@ void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QS
 
 void PictureOpsHost::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
 {
-    SyncShowsAfterRename(oldPath, newPath);
+    OpenShow noShowOpen;
+    SyncShowsAfterRename(noShowOpen, oldPath, newPath);
 }
 
 void PictureOpsHost::syncShowsAfterDelete(const QString& path)
 {
-    SyncShowsAfterDelete(path);
+    OpenShow noShowOpen;
+    SyncShowsAfterDelete(noShowOpen, path);
 }
 
 // ---- copy and move --------------------------------------------------------

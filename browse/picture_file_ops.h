@@ -53,7 +53,8 @@ public:
     virtual TSettingsRecord& settingsRecord() = 0;
     // The voice file follows (action "C", "M", "R", "D"); default CarryVoiceFile.
     virtual void carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target);
-    // Every known show follows; defaults SyncShowsAfterRename / SyncShowsAfterDelete.
+    // Every known show follows; defaults SyncShowsAfterRename / SyncShowsAfterDelete
+    // with no show open.
     virtual void syncShowsAfterRename(const QString& oldPath, const QString& newPath);
     virtual void syncShowsAfterDelete(const QString& path);
     // During a show: the picture moved to `newPath` leaves the running show

@@ -105,7 +105,8 @@ void PictureInfoController::MakeSmallClick()
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(m_host->settings(), m_host->Paths(), SelectedFolder, m_host->start().DemoMode != 0, m_w.Window);
+    TForm38 window(m_host->settings(), m_host->Paths(), m_host->Environment(), SelectedFolder,
+                   m_host->start().DemoMode != 0, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
@@ -120,7 +121,7 @@ void PictureInfoController::ThumbnailInfoOnce()
                              + QStringLiteral("Are you familiar with Vistamo!'s SmallPics folders?");
     const bool familiar = platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
                           == platform::PromptAnswer::Yes;
-    TForm39 window(familiar, m_w.Window);
+    TForm39 window(m_host->Environment(), familiar, m_w.Window);
     platform::execModal(window);
     if (!window.CBNext->isChecked())
         Settings.ThumbInfoShown = 1;
@@ -234,7 +235,7 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
     const bool exists = QFileInfo(Path).isFile();
     // The voice controls: a picture has them; otherwise they stay only while
     // a recording plays.
-    const bool playing = RecordingPlaying != 0;
+    const bool playing = m_host->RecordingPlaying();
     const bool voice = kind == QLatin1Char('P');
     setShown(m_w.MicroSB, voice && exists);
     setShown(m_w.VoiceBevel, voice || playing);
@@ -438,7 +439,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         m_w.FileOperations->setEnabled(false);
     }
 
-    CurrentPicturePath = path;
+    m_host->SetCurrentPicturePath(path);
     TreeHoverPath = path;
     if (m_w.PictureToClipboard)
         m_w.PictureToClipboard->setEnabled(false);
@@ -475,7 +476,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
     }
 
-    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !topWindowVisible("Form16")) {
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !m_host->ShowManagerShown()) {
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }

@@ -17,6 +17,8 @@ public:
     SettingsStore& settings() override { return m_form->state().settings; }
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
+    OpenShow& openShow() override { return m_form->openShow(); }
     FolderTreeWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -81,6 +83,7 @@ void TForm1::InstallFolderTree()
 }
 
 FolderTreeController* TForm1::folderTree() const { return FolderTreeSect->folderTree(); }
+FolderExclusionState& TForm1::Exclusions() { return folderTree()->Exclusions; }
 void TForm1::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
 QString TForm1::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
 void TForm1::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }

@@ -19,6 +19,8 @@ public:
     SettingsStore& settings() override { return m_form->state().settings; }
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
+    OpenShow& openShow() override { return m_form->openShow(); }
     ListMenusWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 
 #include "browse/fit_zoom_section.h"
+#include "browse/list_menus_section.h"
 #include "browse/picture_display_host.h"
 #include "browse/picture_display_section.h"
 
@@ -75,7 +76,9 @@ public:
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }
 
-    const StartContext& start() const override { return m_form->state().start; }
+    QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
+    bool PictureSoundPlayerOpen() const override { return m_form->sound().PictureSoundPlayerOpen == 1; }
+    OpenShow& openShow() override { return m_form->openShow(); }
 
 private:
     TForm1* m_form;

@@ -12,6 +12,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/page_layouts.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "browse/picture_info.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/prompt.h"
@@ -84,7 +85,7 @@ public:
             if (a)
                 a->setVisible(visible);
     }
-    void SetCurrentPicturePath(const QString& path) override { ::CurrentPicturePath = path; }
+    void SetCurrentPicturePath(const QString& path) override { f->pictureDisplay()->displayState().CurrentPicturePath = path; }
     void ShowPagePopup(QPoint globalPos) override
     {
         if (f->RightClickTreeView)
@@ -366,11 +367,11 @@ void TForm1::PreparePageShow()
     // The page's colours: the scheme's eighth (thumbnail page background)
     // and ninth colour (thumbnail page controls).
     PageLook look;
-    if (ColorScheme[7].isValid())
-        look.frame = ColorScheme[7];
-    if (ColorScheme[8].isValid())
-        look.caption = ColorScheme[8];
-    look.fontName = UIFontName;
+    if (m_state.environment.ColorScheme[7].isValid())
+        look.frame = m_state.environment.ColorScheme[7];
+    if (m_state.environment.ColorScheme[8].isValid())
+        look.caption = m_state.environment.ColorScheme[8];
+    look.fontName = m_state.environment.UIFontName;
     PageView->SetLook(look);
     // The full view of a cell's picture comes back to the page.
     if (Form9) {

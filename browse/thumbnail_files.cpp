@@ -88,7 +88,6 @@ ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings, bool dem
     o.sizeIndex = AddSettings.ThumbSizeIndex;
     o.resetFileDate = Settings.ResetFileDate == QLatin1String("1");
     o.demoMode = demoMode;
-    o.internetCacheLower = InternetCacheFolderLower;
     return o;
 }
 
@@ -131,7 +130,6 @@ bool DefaultThumbnailMaker(const QString& picture, const QString& thumbnail, con
     request.sourcePath = picture;
     request.targetPath = thumbnail;
     request.shownPicture = shown;
-    request.useOutsideViewer = false;
     request.keepFileDate = false;
     request.sizeChoice = sizeIndex;
     request.quality = 75;

@@ -58,8 +58,9 @@ struct ThumbnailOptions {
     QString internetCacheLower;
 };
 
-// The options from the store's AddSettings and Settings, the demo mode and
-// the environment.
+// The options from the store's AddSettings and Settings and the demo mode.
+// internetCacheLower stays empty: there is no internet cache folder on Linux
+// (EnvironmentInfo::InternetCacheFolder is always empty).
 ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings, bool demoMode);
 
 // Eligibility of a picture of `sizeKB` for a thumbnail: at least

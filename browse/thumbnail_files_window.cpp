@@ -63,9 +63,10 @@ void repaintControls(QWidget* window)
 
 // ---- TForm38 -------------------------------------------------------------------------
 
-TForm38::TForm38(SettingsStore& settings, const DataPaths& paths, const QString& selectedFolder, bool demoMode,
-                 QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_paths(paths), m_folder(selectedFolder), m_demoMode(demoMode)
+TForm38::TForm38(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+                 const QString& selectedFolder, bool demoMode, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_paths(paths), m_environment(environment), m_folder(selectedFolder),
+      m_demoMode(demoMode)
 {
     setObjectName(QStringLiteral("Form38"));
     setWindowTitle(QStringLiteral("Vistamo! - Create/Replace thumbnails manually"));
@@ -183,7 +184,7 @@ void TForm38::FormCreate()
     }
     if (LblInfo->text().isEmpty())
         DriveAlreadyAllowed = true;
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, m_environment.UIFontName);
 }
 
 void TForm38::CBOnlyCleanupClick()
@@ -418,7 +419,8 @@ QList<ThumbInfoLine> ThumbnailInfoLines(bool familiar)
     };
 }
 
-TForm39::TForm39(bool familiar, QWidget* parent) : QDialog(parent)
+TForm39::TForm39(const EnvironmentInfo& environment, bool familiar, QWidget* parent)
+    : QDialog(parent), m_environment(environment)
 {
     setObjectName(QStringLiteral("Form39"));
     setWindowTitle(QStringLiteral("Vistamo! - Thumbnails info"));
@@ -491,7 +493,7 @@ void TForm39::FormCreate(bool familiar)
             add(QString(), QTextCharFormat());
         previous = line.kind;
     }
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, m_environment.UIFontName);
 }
 
 void TForm39::showEvent(QShowEvent* event)

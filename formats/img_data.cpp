@@ -16,8 +16,6 @@
 #include <exiv2/exiv2.hpp>
 #include <jpeglib.h>
 
-int MetadataTraceSwitch = 0;
-
 namespace {
 
 void quietExiv2()

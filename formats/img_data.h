@@ -14,10 +14,6 @@
 #include <cstdint>
 #include <vector>
 
-// The switch of the metadata unit that the EXIF reads clear before each
-// read (it turns the reader's diagnostic trace on when not 0).
-extern int MetadataTraceSwitch;
-
 // One found tag: its number and its value as text.
 struct TTagEntry {
     uint16_t Tag = 0;
@@ -44,6 +40,9 @@ public:
 
     // The tag-group mask (255: all groups).
     int BuildList;
+    // The reader's diagnostic trace switch, cleared by the EXIF reads before
+    // each read (the trace is on when not 0).
+    int MetadataTraceSwitch = 0;
 
     // Reads the metadata of a file. False when the file cannot be processed
     // (missing, not a regular file, unreadable, not a JPEG, EXIF block

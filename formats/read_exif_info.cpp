@@ -31,8 +31,8 @@ QString JoinCameraName(const QString& make, const QString& model)
 void ReadExifInfo(const QString& path, bool wantDate, bool wantCamera, bool wantDimensions, ExifInfo& result)
 {
     result = ExifInfo();
-    MetadataTraceSwitch = 0;
     TimgData* reader = MetadataReader();
+    reader->MetadataTraceSwitch = 0;
     reader->BuildList = 255;
     if (!reader->ProcessFile(path))
         return;

@@ -3,13 +3,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-uint8_t KeyboardHookInstalled = 0;
-uint8_t HookCtrlLatch = 0;
-uint8_t MouseButtonDown = 0;
-int64_t IdleStartTick = 0;
-int32_t AutoShowCountdown = 0;
-int32_t AutoShowStarting = 0;
-
 HookDecision DecideHookKey(const HookInput& in)
 {
     HookDecision d;

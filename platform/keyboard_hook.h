@@ -10,13 +10,9 @@
 #include <cstdint>
 #include <functional>
 
-// Process-wide state of the hook and the idle timer (GUI thread only).
-extern uint8_t KeyboardHookInstalled;   // 1 while the filter is installed
-extern uint8_t HookCtrlLatch;           // 1 for 500 ms after Ctrl was seen
-extern uint8_t MouseButtonDown;         // 1 from a mouse press on the main window to its release
-extern int64_t IdleStartTick;           // monotonic milliseconds when the idle time began
-extern int32_t AutoShowCountdown;       // set by the replay window while it counts down
-extern int32_t AutoShowStarting;        // set by the replay window when it starts the show
+// The state of the hook and the idle timer (KeyboardHookInstalled,
+// HookCtrlLatch, MouseButtonDown, IdleStartTick, AutoShowCountdown,
+// AutoShowStarting) is kept by the window that installs the hook.
 
 // ---- The key decision ------------------------------------------------------
 

@@ -1,9 +1,7 @@
 #include "slideshow/auto_show_windows.h"
 
-#include "platform/keyboard_hook.h"
 #include "base/settings_store.h"
 #include "base/start_context.h"
-#include "platform/clock.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 
@@ -14,9 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-
-QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, const TSettingsRecord& settings,
-                                  bool demoMode, QList<int>* records)
+QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& exclusions,
+                                  const QString& autoShowPath, const TSettingsRecord& settings, bool demoMode,
+                                  QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -26,7 +24,7 @@ QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoSho
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(paths, autoShowPath, PlayOptionsFrom(settings, true), demoMode);
+        pictures = CollectFolderPictures(paths, exclusions, autoShowPath, PlayOptionsFrom(settings, true), demoMode);
     }
     return pictures;
 }
@@ -38,8 +36,8 @@ bool PlayAutomaticShow(AutomaticShowHost* host)
     session.AutoShowRunning = 1;
     ApplyShowOptions(session, Settings);
     QList<int> records;
-    const QStringList pictures =
-        AutomaticShowPictures(host->Paths(), Settings.AutoShowPath, Settings, host->start().DemoMode != 0, &records);
+    const QStringList pictures = AutomaticShowPictures(host->Paths(), host->Exclusions(), Settings.AutoShowPath,
+                                                       Settings, host->start().DemoMode != 0, &records);
     if (pictures.isEmpty()) {
         session.AutoShowRunning = 0;
         return false;
@@ -130,8 +128,8 @@ void TForm2::CancelCountdown()
 {
     CountTimer->stop();
     hide();
-    IdleStartTick = platform::monotonicMs();
     if (form_) {
+        form_->RestartIdleTime();
         form_->Session().AutoShowRunning = 0;
         form_->IdleTimer()->stop();
         QWidget* window = form_->AutomaticShowWindow();

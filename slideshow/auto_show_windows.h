@@ -17,8 +17,9 @@ class QTimer;
 // The pictures of the automatic show's source (`AutoShowPath`): the pictures
 // of a show file, or of a folder under the automatic-show options.
 // `records`, when given, gets each picture's record number in a show file.
-QStringList AutomaticShowPictures(const DataPaths& paths, const QString& autoShowPath, const TSettingsRecord& settings,
-                                  bool demoMode, QList<int>* records = nullptr);
+QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& exclusions,
+                                  const QString& autoShowPath, const TSettingsRecord& settings, bool demoMode,
+                                  QList<int>* records = nullptr);
 
 // Plays the automatic show in `host`'s full-screen window; false (and
 // nothing shown) when its source holds no picture.

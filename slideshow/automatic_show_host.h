@@ -7,6 +7,7 @@
 #include <QStringList>
 
 struct DataPaths;
+struct FolderExclusionState;
 struct StartContext;
 class QTimer;
 class QWidget;
@@ -25,6 +26,8 @@ public:
     virtual QTimer* IdleTimer() = 0;
     // The settings the automatic show is stored in.
     virtual SettingsStore& settings() = 0;
+    // The idle time begins again now (a cancelled count-down).
+    virtual void RestartIdleTime() = 0;
     // The show the automatic show starts and ends.
     virtual ShowSession& Session() = 0;
     // The data-folder paths of this start (the folder exclusions a folder
@@ -32,4 +35,6 @@ public:
     virtual const DataPaths& Paths() const = 0;
     // How the program was started (demo mode keeps only the fixed exclusions).
     virtual const StartContext& start() const = 0;
+    // The folder exclusions in force.
+    virtual FolderExclusionState& Exclusions() = 0;
 };

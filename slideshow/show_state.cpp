@@ -118,16 +118,16 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
     return true;
 }
 
-QStringList CollectFolderPictures(const DataPaths& paths, const QString& folder, const TPlayOptions& options,
-                                  bool demoMode, const bool* cancel)
+QStringList CollectFolderPictures(const DataPaths& paths, FolderExclusionState& exclusions, const QString& folder,
+                                  const TPlayOptions& options, bool demoMode, const bool* cancel)
 {
     // The folders come from the tree's subfolder collection: no names with
     // "xx", no thumbnail or excluded folders, each folder once even when
     // symbolic links lead back to it.
     const QStringList folders =
-        options.IncludeSubfolders ? CollectSubfolderTree(paths, folder, options.IncludeSystemFolders != 0,
-                                                         SearchCollecting == 1, demoMode, options.ExcludeSmallPics != 0,
-                                                         cancel)
+        options.IncludeSubfolders ? CollectSubfolderTree(paths, exclusions, folder, options.IncludeSystemFolders != 0,
+                                                         exclusions.SearchCollecting == 1, demoMode,
+                                                         options.ExcludeSmallPics != 0, cancel)
                                   : QStringList{folder};
     QStringList pictures;
     for (const QString& current : folders) {

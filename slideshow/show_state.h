@@ -12,6 +12,8 @@
 #include <array>
 #include <cstdint>
 
+struct FolderExclusionState;
+
 // Seconds of an interval choice (`IntervalIndex`): 1, 2, 3, 5 or 10 (1 for
 // anything else).
 int32_t IntervalGroupSeconds(int index);
@@ -37,10 +39,10 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
 // folders only with `includeSystemFolders`, each folder once), in folder
 // order and by name within a folder, filtered by the options, cut to the
 // maximum number of pictures. Polls `cancel` between folders. `paths` give
-// the folder exclusions' file and the program's own folders; `demoMode`
-// keeps only the fixed exclusions.
-QStringList CollectFolderPictures(const DataPaths& paths, const QString& folder, const TPlayOptions& options,
-                                  bool demoMode, const bool* cancel = nullptr);
+// the folder exclusions' file and the program's own folders; `exclusions`
+// the exclusions in force; `demoMode` keeps only the fixed exclusions.
+QStringList CollectFolderPictures(const DataPaths& paths, FolderExclusionState& exclusions, const QString& folder,
+                                  const TPlayOptions& options, bool demoMode, const bool* cancel = nullptr);
 
 // Remembers a show started by the user as the automatic show: its source in
 // `AutoShowPath` (cut to 200 characters) and the live play options in

@@ -589,7 +589,7 @@ void TForm9::RemoveCurrentFromPlayOrder()
     Step(1);
 }
 
-void TForm9::StartFullView(const QString& path)
+QString TForm9::StartFullView(const QString& path)
 {
     order_.clear();
     position_ = -1;
@@ -627,12 +627,14 @@ void TForm9::StartFullView(const QString& path)
     raise();
     activateWindow();
     prepareSlot(SlotForm9Im1, PictureArea().size(), m_state.session.ShowState);
-    if (!TryLoadPictureIntoSlot(path, SlotForm9Im1).isEmpty()) {
+    const QString failure = TryLoadPictureIntoSlot(path, SlotForm9Im1);
+    if (!failure.isEmpty()) {
         m_state.session.FullViewActive = 0;
         hide();
-        return;
+        return failure;
     }
     ReceivingFitZoom()->SizePictureToDisplay(true);
+    return QString();
 }
 
 int TForm9::PeekNextIndex(int direction, bool* reachedEnd) const

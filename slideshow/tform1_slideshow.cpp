@@ -8,6 +8,7 @@
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
+#include "browse/list_menus_section.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
 #include "browse/folder_tree_widget.h"
@@ -76,7 +77,8 @@ void TForm1::CollectPictures()
     std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     const QString SelectedFolder = folderTree()->SelectedFolder;
     m_state.session.CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(m_state.paths, SelectedFolder, m_state.session.PlayOptions, m_state.start.DemoMode != 0);
+    const QStringList pictures = CollectFolderPictures(m_state.paths, folderTree()->Exclusions, SelectedFolder,
+                                                       m_state.session.PlayOptions, m_state.start.DemoMode != 0);
     GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -95,7 +97,7 @@ void TForm1::CollectPictures()
         }
         return;
     }
-    SourceIsShow = 0;
+    m_openShow.SourceIsShow = 0;
     m_state.session.ShowSourcePath = SelectedFolder;
     PlayPictures(pictures);
 }
@@ -118,14 +120,14 @@ void TForm1::BuildAndStartShow()
         pictures = ReadShowPicturePaths(autoShow);
         m_state.session.ShowState.PlaysOwnShowFile = true;
         ShowSourcePath = autoShow;
-    } else if (ShowFile.IsOpen() && OpenShowCount() > 0 && MyShowSG->isVisible()) {
-        pictures = ReadShowPicturePaths(ShowFile.Path());
-        SourceIsShow = 1;
-        ShowSourcePath = NamedShowOpen == 1 ? OpenShowPath : QString();
+    } else if (m_openShow.ShowFile.IsOpen() && OpenShowCount(m_openShow) > 0 && MyShowSG->isVisible()) {
+        pictures = ReadShowPicturePaths(m_openShow.ShowFile.Path());
+        m_openShow.SourceIsShow = 1;
+        ShowSourcePath = m_openShow.NamedShowOpen == 1 ? m_openShow.OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(m_state.paths, folderTree()->SelectedFolder, PlayOptions,
-                                         m_state.start.DemoMode != 0);
+        pictures = CollectFolderPictures(m_state.paths, folderTree()->Exclusions, folderTree()->SelectedFolder,
+                                         PlayOptions, m_state.start.DemoMode != 0);
         ShowSourcePath = folderTree()->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
@@ -155,7 +157,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     // The show's source (a folder or a show file) goes to the top of the
     // recent list.
     if (!ShowSourcePath.isEmpty()) {
-        RecentCandidate = ShowSourcePath;
+        ListMenusSect->RecentCandidate = ShowSourcePath;
         AddToRecentFolders();
     }
     StoreLastShowRecord(state().settings.Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1,
@@ -169,9 +171,9 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     ShowState.TitleOption = PlayOptions.ShowTitles;
     ShowState.PlayOrder = PlayOptions.PlayOrder;
     ShowState.ManualMode = false;
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
-    ConsecutiveLoadFailures = 0;
+    pictureDisplay()->displayState().LastLoadFailed = 0;
+    pictureDisplay()->displayState().LastFailedIndex = -1;
+    pictureDisplay()->displayState().ConsecutiveLoadFailures = 0;
     state().session.CutOutCount = 0;
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.

@@ -43,7 +43,6 @@ protected:
         for (int i = 0; i < 5; ++i)
             TestState().settings.Settings.Favorites[size_t(i)] = QStringLiteral("/pics/fav%1").arg(i + 1);
         TestState().settings.Settings.RecentFolders[0] = QStringLiteral("/shows/Trip.VXT");
-        FavoritesMaintenanceMode = 1;
     }
     void TearDown() override { TestState().settings.Settings = TSettingsRecord{}; }
 
@@ -116,7 +115,7 @@ TEST(MaintenanceList, EntryTypes)
 TEST_F(FavoritesWindowTest, GridShowsTheFavoritesAndRemoveKeepsTheSelection)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm36 w(Settings);
+    TForm36 w(Settings, TestState().environment, 1);
     EXPECT_EQ(w.objectName(), QStringLiteral("Form36"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Maintenance Favorites"));
     auto* grid = w.findChild<QTableWidget*>("SGFolder");
@@ -152,7 +151,7 @@ TEST_F(FavoritesWindowTest, RemovingTheOnlyEntryLeavesOnlyApplyAndCancel)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.Favorites = {};
     Settings.Favorites[0] = QStringLiteral("/only");
-    TForm36 w(Settings);
+    TForm36 w(Settings, TestState().environment, 1);
     w.findChild<QPushButton*>("BtnRemove")->click();
     EXPECT_EQ(w.selectedRow(), 1);
     for (const char* name : {"BtnUp", "BtnDown", "BtnRemove", "BtnClear"})
@@ -166,7 +165,7 @@ TEST_F(FavoritesWindowTest, ApplyWritesThePackedListAndCancelNothing)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.Favorites[1].clear();   // a gap read from an older file
     {
-        TForm36 w(Settings);
+        TForm36 w(Settings, TestState().environment, 1);
         w.selectRow(2);
         w.findChild<QPushButton*>("BtnDown")->click();
         w.findChild<QPushButton*>("BtnCancel")->click();
@@ -175,7 +174,7 @@ TEST_F(FavoritesWindowTest, ApplyWritesThePackedListAndCancelNothing)
     EXPECT_TRUE(Settings.Favorites[1].isEmpty());
     EXPECT_EQ(Settings.Favorites[2], QStringLiteral("/pics/fav3"));
 
-    TForm36 w(Settings);
+    TForm36 w(Settings, TestState().environment, 1);
     EXPECT_EQ(cell(w, 2, 2), QStringLiteral("/pics/fav3"));
     w.selectRow(1);
     w.findChild<QPushButton*>("BtnDown")->click();
@@ -193,8 +192,7 @@ TEST_F(FavoritesWindowTest, RecentModeClearsTheRecentListAndRebuildsItsMenu)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
-    FavoritesMaintenanceMode = 0;
-    TForm36 w(Settings, &form);
+    TForm36 w(Settings, TestState().environment, 0, &form);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Maintenance Recent"));
     EXPECT_EQ(w.findChild<QLabel*>("Label1")->text(),
               QStringLiteral("When playing a slide show that is marked as Favorite, this slide show will not appear in Recent"));

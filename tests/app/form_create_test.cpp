@@ -406,8 +406,8 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
     ASSERT_EQ(TestState().start.ShowFileArgument, 1);
     form.DispatchStartArgument();
     EXPECT_EQ(TestState().start.OpenNormally, 1);
-    EXPECT_EQ(DraftShowOpen, 1);
-    EXPECT_EQ(NamedShowOpen, 0);
+    EXPECT_EQ(form.openShow().DraftShowOpen, 1);
+    EXPECT_EQ(form.openShow().NamedShowOpen, 0);
     form.CloseWithoutSaving = true;
 }
 

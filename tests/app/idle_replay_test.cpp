@@ -29,7 +29,7 @@ TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
     TForm2 replay(&form);
     form.setReplayWindow(&replay);
     platform::setMonotonicMs(1000);
-    IdleStartTick = 1000;
+    form.IdleStartTick = 1000;
     form.Timer1Timer();
     EXPECT_FALSE(replay.isVisible());   // not idle long enough yet
     platform::setMonotonicMs(1000 + 6000);

@@ -11,27 +11,29 @@ int sevenPx(const QString& s) { return 7 * int(s.size()); }
 
 TEST(SplitMenuCaption, PaddedCaptionGivesLeftTextAndKeyHint)
 {
-    const QString hint = SplitMenuCaption(QStringLiteral("&Stop Slide Show                 ~- Escape"), sevenPx);
+    MenuState state;
+    const QString hint = SplitMenuCaption(QStringLiteral("&Stop Slide Show                 ~- Escape"), sevenPx, state);
     EXPECT_EQ(hint, QStringLiteral("- Escape"));
-    EXPECT_EQ(MenuCaptionText, QStringLiteral("&Stop Slide Show"));
-    EXPECT_EQ(MenuHintWidth, 7 * 8);
+    EXPECT_EQ(state.MenuCaptionText, QStringLiteral("&Stop Slide Show"));
+    EXPECT_EQ(state.MenuHintWidth, 7 * 8);
 }
 
 TEST(SplitMenuCaption, MarkerRightAfterTextAndAtStart)
 {
-    EXPECT_EQ(SplitMenuCaption(QStringLiteral("Abc~- X"), sevenPx), QStringLiteral("- X"));
-    EXPECT_EQ(MenuCaptionText, QStringLiteral("Abc"));
-    EXPECT_EQ(MenuHintWidth, 21);
+    MenuState state;
+    EXPECT_EQ(SplitMenuCaption(QStringLiteral("Abc~- X"), sevenPx, state), QStringLiteral("- X"));
+    EXPECT_EQ(state.MenuCaptionText, QStringLiteral("Abc"));
+    EXPECT_EQ(state.MenuHintWidth, 21);
 
     // A caption that begins with the marker: empty left text, hint not measured.
-    EXPECT_EQ(SplitMenuCaption(QStringLiteral("~- Home"), sevenPx), QStringLiteral("- Home"));
-    EXPECT_EQ(MenuCaptionText, QString());
-    EXPECT_EQ(MenuHintWidth, 0);
+    EXPECT_EQ(SplitMenuCaption(QStringLiteral("~- Home"), sevenPx, state), QStringLiteral("- Home"));
+    EXPECT_EQ(state.MenuCaptionText, QString());
+    EXPECT_EQ(state.MenuHintWidth, 0);
 
     // No marker clears the state of the previous split.
-    EXPECT_EQ(SplitMenuCaption(QStringLiteral("&Open"), sevenPx), QString());
-    EXPECT_EQ(MenuCaptionText, QString());
-    EXPECT_EQ(MenuHintWidth, 0);
+    EXPECT_EQ(SplitMenuCaption(QStringLiteral("&Open"), sevenPx, state), QString());
+    EXPECT_EQ(state.MenuCaptionText, QString());
+    EXPECT_EQ(state.MenuHintWidth, 0);
 
     const MenuCaptionParts p = SplitCaptionParts(QStringLiteral("Refresh  ~- F5 "));
     EXPECT_EQ(p.left, QStringLiteral("Refresh"));
@@ -61,17 +63,18 @@ TEST(MenuAccessCell, DriveCaptionsBetweenAAndZ)
 
 TEST(MeasureMenuItems, WithoutKeyHintsFortyPixelsWider)
 {
+    MenuState state;
     std::vector<MenuMeasureItem> items{
         {QStringLiteral("&Open"), true, QString()},
         {QStringLiteral("-"), true, QString()},
         {QStringLiteral("A much longer hidden caption"), false, QStringLiteral("Q")},
         {QStringLiteral("Make default"), true, QStringLiteral("X")},
     };
-    const MenuMeasureResult r = MeasureMenuItems(items, sevenPx);
+    const MenuMeasureResult r = MeasureMenuItems(items, sevenPx, state);
     EXPECT_EQ(r.itemWidth, 7 * 12 + 40);
     EXPECT_EQ(r.maxHintWidth, 0);
-    EXPECT_EQ(MenuItemWidth, r.itemWidth);
-    EXPECT_EQ(MenuMaxHintWidth, 0);
+    EXPECT_EQ(state.MenuItemWidth, r.itemWidth);
+    EXPECT_EQ(state.MenuMaxHintWidth, 0);
     EXPECT_EQ(items[0].hint, QStringLiteral(">0"));
     EXPECT_EQ(items[1].hint, QStringLiteral(">0"));   // separators get the tag too
     EXPECT_EQ(items[2].hint, QStringLiteral("Q"));    // hidden items keep theirs
@@ -80,12 +83,13 @@ TEST(MeasureMenuItems, WithoutKeyHintsFortyPixelsWider)
 
 TEST(MeasureMenuItems, WithKeyHintsSixtyPlusWidestHint)
 {
+    MenuState state;
     std::vector<MenuMeasureItem> items{
         {QStringLiteral("&Stop Slide Show                 ~- Escape"), true, QStringLiteral("D12")},
         {QStringLiteral("Restart Sl&ide Show ~- Home"), true, QString()},
         {QStringLiteral("Short"), true, QString()},
     };
-    const MenuMeasureResult r = MeasureMenuItems(items, sevenPx);
+    const MenuMeasureResult r = MeasureMenuItems(items, sevenPx, state);
     // Widest left text "Restart Sl&ide Show" (19), widest hint "- Escape" (8).
     EXPECT_EQ(r.maxHintWidth, 56);
     EXPECT_EQ(r.itemWidth, 7 * 19 + 60 + 56);
@@ -95,11 +99,12 @@ TEST(MeasureMenuItems, WithKeyHintsSixtyPlusWidestHint)
 
 TEST(MeasureMenuItems, ProgramListsMeasureTheFileName)
 {
+    MenuState state;
     std::vector<MenuMeasureItem> items{
         {QStringLiteral("/usr/bin/gimp"), true, QString()},
         {QStringLiteral("C:\\Programs\\viewer.exe"), true, QString()},
     };
-    EXPECT_EQ(MeasureMenuItems(items, sevenPx, true).itemWidth, 7 * 10 + 40);
+    EXPECT_EQ(MeasureMenuItems(items, sevenPx, state, true).itemWidth, 7 * 10 + 40);
     EXPECT_EQ(MenuFileNamePart(QStringLiteral("d:x")), QStringLiteral("x"));
 }
 

@@ -31,6 +31,7 @@ MenuPaintContext context()
 
 struct Canvas {
     QImage image;
+    MenuState state;
     explicit Canvas(int w = 400, int h = 18) : image(w, h, QImage::Format_RGB32)
     {
         image.fill(Untouched);
@@ -42,7 +43,7 @@ struct Canvas {
         QFont f(QStringLiteral("DejaVu Sans"));
         f.setPixelSize(11);
         p.setFont(f);
-        DrawMenuItem(hint, p, r, selected, caption, img, disImg, enabled, ctx);
+        DrawMenuItem(hint, p, r, selected, caption, img, disImg, enabled, ctx, state);
     }
     QColor at(int x, int y) const { return image.pixelColor(x, y); }
     bool columnHas(int x, const std::function<bool(QColor)>& pred) const
@@ -124,8 +125,8 @@ TEST(DrawMenuItem, KeyHintColumnStartsAtRightMinusWidestHintMinusTwenty)
     Canvas c;
     c.paint(QStringLiteral("X50"), QRect(0, 0, 400, 18), false,
             QStringLiteral("&Stop Slide Show                 ~- Escape"), 21, 22, true);
-    EXPECT_EQ(MenuShortcutText, QStringLiteral("- Escape"));
-    EXPECT_EQ(MenuCaptionText, QStringLiteral("&Stop Slide Show"));
+    EXPECT_EQ(c.state.MenuShortcutText, QStringLiteral("- Escape"));
+    EXPECT_EQ(c.state.MenuCaptionText, QStringLiteral("&Stop Slide Show"));
     // Left text ends well before the column; the key hint starts at 400 - 50 - 20.
     EXPECT_TRUE(c.rangeHas(30, 40, dark));
     EXPECT_FALSE(c.rangeHas(200, 329, dark));

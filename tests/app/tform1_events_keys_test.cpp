@@ -47,7 +47,6 @@ struct StateGuard {
         TestState().session.PlaybackActive = 0;
         TestState().settings.Settings = TSettingsRecord{};
         TestState().session.SourceIsFolder = 0;
-        SourceIsShow = 0;
         TestState().session.ShowState.ManualMode = false;
     }
 };
@@ -154,12 +153,12 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     form.SetupMenus();
     form.folderTree()->SelectedFolder = dir;
     Settings.InclJPG = 1;
-    SourceIsShow = 1;
+    form.openShow().SourceIsShow = 1;
     TestState().session.FolderSourceFullScreen = 1;
     form.TBGoSmall->setEnabled(true);
     form.TBGoSmall->trigger();
     EXPECT_EQ(TestState().session.SourceIsFolder, 1);
-    EXPECT_EQ(SourceIsShow, 0);
+    EXPECT_EQ(form.openShow().SourceIsShow, 0);
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_EQ(TestState().session.PictureCount, 2);

@@ -14,6 +14,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/sandbox.h"
+#include "browse/picture_display_section.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,7 +61,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     TForm1 form(TestState());
     form.SetupMenus();
     form.folderTree()->SelectedFolder = dir;
-    CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
+    form.pictureDisplay()->displayState().CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
     emit form.Bestand1->aboutToShow();
     EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
               QStringLiteral("&Save 'Tom && Jerry.jpg' to"));
@@ -195,7 +196,7 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.InstallKeyboardHook();
-    EXPECT_EQ(KeyboardHookInstalled, 1);
+    EXPECT_EQ(form.KeyboardHookInstalled, 1);
     int forward1 = 0, showForward = 0;
     for (QAction* a : {form.Forward1ToolButton, form.ShowForwardToolButton}) {
         QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
@@ -219,21 +220,21 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     form.HookHandledTimer();
     QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
     QCoreApplication::sendEvent(form.TreeView1, &ctrl);
-    EXPECT_EQ(HookCtrlLatch, 1);
+    EXPECT_EQ(form.HookCtrlLatch, 1);
     form.HookHandledTimer();
     QKeyEvent right2(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right2);
     EXPECT_EQ(showForward, 1);
     EXPECT_EQ(forward1, 1);
     form.TimerHookTimer();
-    EXPECT_EQ(HookCtrlLatch, 0);
+    EXPECT_EQ(form.HookCtrlLatch, 0);
 
     form.FormDestroy();
     form.HookHandledTimer();
     QKeyEvent right3(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right3);
     EXPECT_EQ(forward1, 1);
-    EXPECT_EQ(KeyboardHookInstalled, 0);
+    EXPECT_EQ(form.KeyboardHookInstalled, 0);
 }
 
 TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
@@ -241,11 +242,11 @@ TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     platform::setMonotonicMs(123456);
-    AutoShowCountdown = 3;
+    form.AutoShowCountdown = 3;
     form.Timer1->stop();
     form.UserActivity();
-    EXPECT_EQ(IdleStartTick, 123456);
-    EXPECT_EQ(AutoShowCountdown, 0);
+    EXPECT_EQ(form.IdleStartTick, 123456);
+    EXPECT_EQ(form.AutoShowCountdown, 0);
     EXPECT_TRUE(form.Timer1->isActive());
     form.AppMinimize();
     EXPECT_FALSE(form.Timer1->isActive());

@@ -85,7 +85,6 @@ struct CheckFixture : ::testing::Test {
         ClearOpenedUrls();
         clearPromptLog();
         setClock(QDateTime(QDate(2026, 3, 14), QTime(10, 0)));
-        NewVersionText.clear();
     }
     void TearDown() override
     {
@@ -281,14 +280,13 @@ TEST_F(CheckFixture, ASecondCheckDuringTheDownloadIsNotStarted)
 {
     LoopbackServer silent{QByteArray()};
     qputenv(WebSiteVariable, silent.site().toUtf8());
-    VersionDownloadTimeoutMs = 500;
     TForm1 form(TestState());
+    form.helpAndVersion()->VersionDownloadTimeoutMs = 500;
     QTimer again;
     again.setSingleShot(true);
     QObject::connect(&again, &QTimer::timeout, [&] { form.helpAndVersion()->CheckforupdateClick(); });
     again.start(50);
     form.helpAndVersion()->CheckforupdateClick();
-    VersionDownloadTimeoutMs = 20000;
     EXPECT_FALSE(again.isActive());
     EXPECT_EQ(messages(), QStringList({DownloadFailedText}));   // one check, timed out
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -313,7 +311,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
     EXPECT_EQ(shownCaption, QStringLiteral("New Vistamo! version available, download recommended"));
     EXPECT_EQ(own, GetFileVersionText());
     EXPECT_EQ(found, QStringLiteral("0.0.0.0"));
-    EXPECT_EQ(NewVersionText, QStringLiteral("0.0.0.0"));
+    EXPECT_EQ(form.helpAndVersion()->NewVersionText, QStringLiteral("0.0.0.0"));
     ASSERT_EQ(OpenedUrls().size(), 1);
     EXPECT_TRUE(OpenedUrls().first().toString().endsWith(QStringLiteral("/download.htm")));
 }
@@ -321,19 +319,19 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
 TEST_F(CheckFixture, NewVersionWindowTextsAndButtons)
 {
     const QString own = GetFileVersionText();
-    TForm31 window;
-    NewVersionText = own.left(5) + QStringLiteral("x");
+    TForm31 window(TestState().environment);
+    window.NewVersionText = own.left(5) + QStringLiteral("x");
     window.FormActivate();
-    EXPECT_EQ(NewVersionIsMajor, 0);
+    EXPECT_EQ(window.NewVersionIsMajor, 0);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Updated Vistamo! version available, download recommended"));
     EXPECT_EQ(window.LinkBtn1->text(), QStringLiteral("&Show me the bug fixes in this new version"));
     EXPECT_EQ(window.LinkBtn2->text(), QStringLiteral("&Go to the Download area"));
     EXPECT_EQ(window.CloseButton->text(), QStringLiteral("&Cancel"));
     window.LinkBtn1Click();
 
-    NewVersionText = QStringLiteral("99.0");
+    window.NewVersionText = QStringLiteral("99.0");
     window.FormActivate();
-    EXPECT_EQ(NewVersionIsMajor, 1);
+    EXPECT_EQ(window.NewVersionIsMajor, 1);
     EXPECT_EQ(window.LinkBtn1->text(), QStringLiteral("&Show me what's new in this version"));
     window.LinkBtn1Click();
 
@@ -364,7 +362,7 @@ TEST_F(CheckFixture, NewVersionWindowTextsAndButtons)
 TEST_F(CheckFixture, SuggestionWindowSwitchesItselfOff)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm32 window(Settings);
+    TForm32 window(Settings, TestState().environment);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Suggestion (appears once a month)"));
     EXPECT_EQ(window.Label1->text(), QStringLiteral("Check for Update/New version?"));
     EXPECT_EQ(window.DontAskCB->text(), QStringLiteral("Don't ask this question again"));

@@ -20,6 +20,7 @@ TEST(WholeFileWriters, AFileSizeLimitKeepsEveryOldFileAndIsReported)
     const QString dir = testsupport::freshDir(QStringLiteral("writers"));
     const QString registry = dir + QStringLiteral("/registry.ini");
     const QString exclusions = dir + QStringLiteral("/ExcludeFolder.dat");
+    FolderExclusionState exclusionState;
     const QString showList = dir + QStringLiteral("/AllMyShow.dat");
     const QString addSettings = dir + QStringLiteral("/VXAddSettings.dat");
     const QString hidden = dir + QStringLiteral("/.hidden");
@@ -28,7 +29,9 @@ TEST(WholeFileWriters, AFileSizeLimitKeepsEveryOldFileAndIsReported)
 
     SetRegistryStorePath(registry);
     ASSERT_TRUE(WriteRegistryString(root, key, QStringLiteral("Wallpaper"), QStringLiteral("/p/a.jpg")));
-    ASSERT_TRUE(StoreExclusionFlags(exclusions, QStringLiteral("/d/pics"), ExclusionChoice{true, false, false, false}).ok());
+    ASSERT_TRUE(StoreExclusionFlags(exclusionState, exclusions, QStringLiteral("/d/pics"),
+                                    ExclusionChoice{true, false, false, false})
+                    .ok());
     QStringList shows{QStringLiteral("/s/a.vxt")};
     ASSERT_TRUE(WriteKnownShows(showList, shows).ok());
     ASSERT_TRUE(WriteAddSettings(addSettings, DefaultAddSettings(61)).ok());
@@ -41,7 +44,9 @@ TEST(WholeFileWriters, AFileSizeLimitKeepsEveryOldFileAndIsReported)
         testsupport::ScopedFileSizeLimit limit(3);  // smaller than any new file here
         EXPECT_FALSE(WriteRegistryString(root, key, QStringLiteral("WallpaperStyle"), QStringLiteral("2")));
         EXPECT_FALSE(
-            StoreExclusionFlags(exclusions, QStringLiteral("/d/other"), ExclusionChoice{false, true, false, false}).ok());
+            StoreExclusionFlags(exclusionState, exclusions, QStringLiteral("/d/other"),
+                                ExclusionChoice{false, true, false, false})
+                .ok());
         shows << QStringLiteral("/s/b.vxt");
         EXPECT_FALSE(WriteKnownShows(showList, shows).ok());
         TAddSettingsRecord changed = DefaultAddSettings(61);

@@ -136,62 +136,60 @@ TEST(ExclusionTest, ListIsSortedByBytesWithOwnFoldersAdded)
 
 TEST(ExclusionTest, OpeningInsideAnExcludedFolderTurnsExclusionsOff)
 {
+    FolderExclusionState state;
     const QString data = freshDir("data");
     SetDataFolderPaths(TestState().paths, data);
     ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {Rec("/d/secret", 1, 0, 0, 0)}));
-    ExclusionsChanged = 1;
-    FolderExclusionsActive = 1;
+    state.ExclusionsChanged = 1;
+    state.FolderExclusionsActive = 1;
     platform::ScopedPromptResponder answer(QList<platform::PromptReply>{});
 
     // The own folders are in the list, every flag set.
-    LoadFolderExclusions(TestState().paths);
-    EXPECT_EQ(IsFolderExcluded(TestState().paths, ExclusionKey(TestState().paths.ShowsFolder), true, false, false,
-                               false, false),
-              0);
-    EXPECT_EQ(IsFolderExcluded(TestState().paths, ExclusionKey(TestState().paths.MailTempFolder), false, false, true,
-                               false, false),
-              0);
-    EXPECT_EQ(IsFolderExcluded(TestState().paths, "/d/secret", true, false, false, false, false), 0);
-    EXPECT_EQ(IsFolderExcluded(TestState().paths, "/d/secret", false, false, true, false, false), 1);
+    LoadFolderExclusions(state, TestState().paths);
+    const DataPaths& paths = TestState().paths;
+    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.ShowsFolder), true, false, false, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.MailTempFolder), false, false, true, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", true, false, false, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", false, false, true, false, false), 1);
 
-    EXPECT_FALSE(CheckOpenFolderExcluded(TestState().paths, {"/d/open", "/d/open/x"}, false));
-    EXPECT_EQ(FolderExclusionsActive, 1);
+    EXPECT_FALSE(CheckOpenFolderExcluded(state, TestState().paths, {"/d/open", "/d/open/x"}, false));
+    EXPECT_EQ(state.FolderExclusionsActive, 1);
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
-    EXPECT_TRUE(CheckOpenFolderExcluded(TestState().paths, {"/d", "/d/Secret", "/d/Secret/inner"}, false));
-    EXPECT_EQ(FolderExclusionsActive, 0);
+    EXPECT_TRUE(CheckOpenFolderExcluded(state, TestState().paths, {"/d", "/d/Secret", "/d/Secret/inner"}, false));
+    EXPECT_EQ(state.FolderExclusionsActive, 0);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
               "(Parent) folder had been excluded from Browse window,\n"
               "'Folder Exclusions Active' is turned off");
     EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Information);
     // Off already: no second message.
-    EXPECT_FALSE(CheckOpenFolderExcluded(TestState().paths, {"/d/secret"}, false));
+    EXPECT_FALSE(CheckOpenFolderExcluded(state, TestState().paths, {"/d/secret"}, false));
     EXPECT_EQ(platform::promptLog().size(), 1);
-    FolderExclusionsActive = 1;
 }
 
 TEST(ExclusionEdit, ChoiceRulesAndPresets)
 {
+    FolderExclusionState state;
     ExclusionChoice c;
-    c = ToggleExclusionChoice(c, ExclusionItem::All);
+    c = ToggleExclusionChoice(state, c, ExclusionItem::All);
     EXPECT_TRUE(c.all);
-    c = ToggleExclusionChoice(c, ExclusionItem::Browse);
+    c = ToggleExclusionChoice(state, c, ExclusionItem::Browse);
     EXPECT_EQ(c, (ExclusionChoice{true, false, false, false}));
-    c = ToggleExclusionChoice(c, ExclusionItem::SubSearch);
-    c = ToggleExclusionChoice(c, ExclusionItem::All);
+    c = ToggleExclusionChoice(state, c, ExclusionItem::SubSearch);
+    c = ToggleExclusionChoice(state, c, ExclusionItem::All);
     EXPECT_EQ(c, (ExclusionChoice{false, false, false, true}));
-    c = ToggleExclusionChoice(c, ExclusionItem::All);
+    c = ToggleExclusionChoice(state, c, ExclusionItem::All);
     EXPECT_EQ(c, ExclusionChoice{});
 
-    ExclusionPresetSubfolders = 1;
-    c = ToggleExclusionChoice(ExclusionChoice{true, true, false, false}, ExclusionItem::SubShow);
+    state.ExclusionPresetSubfolders = 1;
+    c = ToggleExclusionChoice(state, ExclusionChoice{true, true, false, false}, ExclusionItem::SubShow);
     EXPECT_EQ(c, (ExclusionChoice{false, true, true, false}));
-    EXPECT_EQ(ExclusionPresetSubfolders, 0);
-    ExclusionPresetNone = 1;
-    c = ToggleExclusionChoice(c, ExclusionItem::SubShow);
+    EXPECT_EQ(state.ExclusionPresetSubfolders, 0);
+    state.ExclusionPresetNone = 1;
+    c = ToggleExclusionChoice(state, c, ExclusionItem::SubShow);
     EXPECT_EQ(c, ExclusionChoice{});
-    EXPECT_EQ(ExclusionPresetNone, 0);
+    EXPECT_EQ(state.ExclusionPresetNone, 0);
 
     TExcludeFolderRecord all = Rec("/x", 1, 1, 0, 1);
     EXPECT_EQ(ChoiceOfRecord(all), (ExclusionChoice{false, false, false, true}));
@@ -199,29 +197,30 @@ TEST(ExclusionEdit, ChoiceRulesAndPresets)
 
 TEST(ExclusionEdit, StoringChangesTheRecordInPlaceOrAppends)
 {
+    FolderExclusionState state;
     const QString file = freshDir("store") + "/ExcludeFolder.dat";
     ASSERT_TRUE(WriteExcludeFolderFile(file, {Rec("/first", 0, 1, 0, 0), Rec("/d/pics", 1, 0, 0, 0)}));
     // Toggling Browse twice on a folder without a record leaves one record
     // with every flag 0.
-    ExclusionChoice c = ToggleExclusionChoice({}, ExclusionItem::Browse);
-    ASSERT_TRUE(StoreExclusionFlags(file, "/D/New/", c).ok());
-    c = ToggleExclusionChoice(c, ExclusionItem::Browse);
-    ASSERT_TRUE(StoreExclusionFlags(file, "/d/new", c).ok());
+    ExclusionChoice c = ToggleExclusionChoice(state, {}, ExclusionItem::Browse);
+    ASSERT_TRUE(StoreExclusionFlags(state, file, "/D/New/", c).ok());
+    c = ToggleExclusionChoice(state, c, ExclusionItem::Browse);
+    ASSERT_TRUE(StoreExclusionFlags(state, file, "/d/new", c).ok());
     auto records = ReadExcludeFolderFile(file).Items;
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[2].Path, "/d/new");
     EXPECT_EQ(records[2].Browse + records[2].SubShow + records[2].SubSearch + records[2].All, 0);
 
     // An existing record keeps its place.
-    ExclusionsChanged = 0;
-    ASSERT_TRUE(StoreExclusionFlags(file, "/D/Pics", ExclusionChoice{false, false, false, true}).ok());
-    EXPECT_EQ(ExclusionsChanged, 1);
+    state.ExclusionsChanged = 0;
+    ASSERT_TRUE(StoreExclusionFlags(state, file, "/D/Pics", ExclusionChoice{false, false, false, true}).ok());
+    EXPECT_EQ(state.ExclusionsChanged, 1);
     records = ReadExcludeFolderFile(file).Items;
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1].Path, "/d/pics");
     EXPECT_EQ(records[1].All, 1);
     EXPECT_EQ(records[1].Browse, 0);
 
-    ASSERT_TRUE(ClearExclusionFile(file));
+    ASSERT_TRUE(ClearExclusionFile(state, file));
     EXPECT_EQ(testsupport::readFile(file).size(), 0);
 }

@@ -72,9 +72,9 @@ protected:
         hooks.runVideo = [this](const QString&, const QString& f) { calls.videos << f; };
         ctl = std::make_unique<FolderTreeController>(tree, TestState().paths, hooks);
 
-        ExclusionList.clear();
-        ExclusionsChanged = 0;
-        FolderExclusionsActive = 1;
+        ctl->Exclusions.ExclusionList.clear();
+        ctl->Exclusions.ExclusionsChanged = 0;
+        ctl->Exclusions.FolderExclusionsActive = 1;
         ctl->KeepListEntry = 0;
         ctl->ListEntryToUpdate = ListEntryRef();
     }
@@ -354,7 +354,7 @@ TEST_F(FolderTreeWidgetTest, ExcludedFoldersAreLeftOutAndAWalkIntoOneTurnsExclus
     rec.Path = ExclusionKey(drive + "/Pics/Holiday");
     rec.Browse = 1;
     ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {rec}));
-    ExclusionsChanged = 1;
+    ctl->Exclusions.ExclusionsChanged = 1;
 
     open(drive + "/Pics");
     QTreeWidgetItem* pics = child(tree()->topLevelItem(0), "Pics");
@@ -362,15 +362,15 @@ TEST_F(FolderTreeWidgetTest, ExcludedFoldersAreLeftOutAndAWalkIntoOneTurnsExclus
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
     open(drive + "/Pics/Holiday/Beach");
-    EXPECT_EQ(FolderExclusionsActive, 0);
+    EXPECT_EQ(ctl->Exclusions.FolderExclusionsActive, 0);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
               "(Parent) folder had been excluded from Browse window,\n'Folder Exclusions Active' is turned off");
     EXPECT_EQ(ctl->SelectedFolder, drive + "/Pics/Holiday/Beach");
     EXPECT_EQ(tree()->currentItem()->text(0), "Beach");
-    FolderExclusionsActive = 1;
+    ctl->Exclusions.FolderExclusionsActive = 1;
     TestState().paths.ExcludeFolderPath.clear();
-    ExclusionsChanged = 1;
+    ctl->Exclusions.ExclusionsChanged = 1;
 }
 
 TEST_F(FolderTreeWidgetTest, RefreshKeepsTheSelectedNodeAndImagesFollowTheOptions)

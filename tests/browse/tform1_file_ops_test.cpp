@@ -176,7 +176,7 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
         ASSERT_TRUE(image.save(drive + "/Album/" + name, "JPEG"));
         pictures << drive + "/Album/" + name;
     }
-    SourceIsShow = 0;
+    form->openShow().SourceIsShow = 0;
     TestState().session.SourceIsFolder = 1;
     TestState().session.PlayOptions.IntervalSeconds = 60;
     platform::ScopedPromptResponder answers([](const platform::PromptRequest& request) {

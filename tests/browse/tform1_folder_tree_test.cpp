@@ -175,10 +175,10 @@ TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
     // Switching exclusions off rebuilds the tree from the drive root.
     form.FolderExclusions->trigger();
     EXPECT_FALSE(form.FolderExclusions->isChecked());
-    EXPECT_EQ(FolderExclusionsActive, 0);
+    EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 0);
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
     form.FolderExclusions->trigger();
-    EXPECT_EQ(FolderExclusionsActive, 1);
+    EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 1);
 }
 
 TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
@@ -236,7 +236,7 @@ TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
     ASSERT_TRUE(image.save(drive + "/Album & more/blue.jpg", "JPG"));
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.MyShowDraftClick();
-    ASSERT_TRUE(ShowFile.IsOpen());
+    ASSERT_TRUE(form.openShow().ShowFile.IsOpen());
     const int before = form.MyShowSG->rowCount();
 
     form.folderTree()->FolderToOpen = drive + "/Album & more";
@@ -246,11 +246,11 @@ TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
     EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
 
     // A show that may not be changed is not touched, and the user is told.
-    ShowChangeable = 0;
+    form.openShow().ShowChangeable = 0;
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().last().request.text,
               "Picture can not be added to a show on a full or non-writable disk");
-    ShowChangeable = 1;
+    form.openShow().ShowChangeable = 1;
 }

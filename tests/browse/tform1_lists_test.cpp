@@ -43,7 +43,6 @@ protected:
         TestState().settings.Settings.InclJPG = 1;
         TestState().settings.Settings.MaxSizeKB = 999999;
         TestState().session.PlaybackActive = 0;
-        ListEntryStarted = 0;
     }
     void TearDown() override
     {
@@ -91,7 +90,7 @@ TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
     EXPECT_TRUE(form.actionNamed("N12")->isVisible());
     EXPECT_TRUE(form.actionNamed("ClearFavs")->isVisible());
     EXPECT_TRUE(form.listMenus()->FindInRecentLists('F', (drive + "/OTHER")));
-    EXPECT_EQ(FoundListIndex, 0);
+    EXPECT_EQ(form.listMenus()->FoundListIndex, 0);
 
     form.listMenus()->RemoveFromFavorites(drive + "/other");
     open(favorites);
@@ -141,7 +140,7 @@ TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry
     EXPECT_EQ(Settings.RecentFolders[0], drive + "/Other");
     EXPECT_EQ(Settings.RecentFolders[2], loose);
     EXPECT_EQ(Settings.Favorites[1], loose);
-    EXPECT_EQ(ListEntryStarted, 0);
+    EXPECT_EQ(form.listMenus()->ListEntryStarted, 0);
     EXPECT_EQ(form.folderTree()->KeepListEntry, 0);
 
     // A favourite click writes into the favourite only.
@@ -258,15 +257,15 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 
     Settings.PlayOrder = 2;
     Settings.MaxPictures = 40;
-    ListEntryStarted = 1;
-    StartedListEntry = drive + "/Other";
+    form.listMenus()->ListEntryStarted = 1;
+    form.listMenus()->StartedListEntry = drive + "/Other";
     form.listMenus()->MakeAutomaticClick(&form);
     EXPECT_EQ(Settings.AutoShowPath, drive + "/Other");
     EXPECT_EQ(Settings.KeepAutoShow, 1);
     EXPECT_EQ(Settings.AutoShowOptions.PlayOrder, 2);
     EXPECT_EQ(Settings.AutoShowOptions.MaxPictures, 40);
     form.listMenus()->MakeAutoMaticPopClick();
-    EXPECT_EQ(ListEntryStarted, 0);
+    EXPECT_EQ(form.listMenus()->ListEntryStarted, 0);
     EXPECT_EQ(Settings.AutoShowPath, drive + "/Tom & Jerry");
 }
 
@@ -300,15 +299,15 @@ TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
     form.BuildHistoryMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("histVXO2")->trigger();
-    EXPECT_EQ(NamedShowOpen, 1);
-    EXPECT_EQ(OpenShowPath, trip);
+    EXPECT_EQ(form.openShow().NamedShowOpen, 1);
+    EXPECT_EQ(form.openShow().OpenShowPath, trip);
     EXPECT_EQ(form.MyShowSG->rowCount(), 1);
     EXPECT_EQ(Settings.ShowHistory[0], trip);
     EXPECT_EQ(Settings.ShowHistory[1], drive + "/Other.vxt");
     EXPECT_TRUE(Settings.ShowHistory[2].isEmpty());
     EXPECT_EQ(form.actionNamed("histVXO1")->text(), "&1 - " + trip);
-    EXPECT_EQ(form.actionNamed("SaveMyShowAs")->isEnabled(), ShowChangeable == 1);
-    CloseOpenShow();
+    EXPECT_EQ(form.actionNamed("SaveMyShowAs")->isEnabled(), form.openShow().ShowChangeable == 1);
+    CloseOpenShow(form.openShow());
 }
 
 TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
@@ -322,7 +321,7 @@ TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
     form.actionNamed("Fav1")->trigger();
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().back().request.text, "Folder or File no longer exists!");
-    EXPECT_EQ(ListEntryStarted, 0);
+    EXPECT_EQ(form.listMenus()->ListEntryStarted, 0);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Gone");
     EXPECT_EQ(form.TreeView1->topLevelItemCount(), 0);   // nothing was browsed
 }

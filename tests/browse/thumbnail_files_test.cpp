@@ -550,7 +550,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
     AddSettings.ThumbSizeIndex = 0;
     Settings.ResetFileDate = QStringLiteral("0");
 
-    TForm38 window(TestState().settings, TestState().paths, dir, false);
+    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.windowTitle(), "Vistamo! - Create/Replace thumbnails manually");
     EXPECT_EQ(window.FolderLabel->text(), "Folder: " + QFileInfo(dir).fileName());
     EXPECT_EQ(window.LblInfo->text(), "Info: The option 'Create thumbnails on Fixed drives' will be automatically checked");
@@ -586,7 +586,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
 TEST_F(ThumbBatch, CancelledRunSaysSo)
 {
     write("a.jpg", pictureBytes(800, 600, 310 * 1024));
-    TForm38 window(TestState().settings, TestState().paths, dir, false);
+    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     window.DriveAlreadyAllowed = true;
     window.CancelRequested = true;   // as if Cancel was pressed at once
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -600,7 +600,7 @@ TEST_F(ThumbBatch, CancelledRunSaysSo)
 
 TEST_F(ThumbBatch, PreviewOfOnePicture)
 {
-    TForm38 window(TestState().settings, TestState().paths, dir, false);
+    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.PreviewPicture(write("p.jpg", fixtures::jpeg(400, 200))), 0);
     EXPECT_FALSE(window.Image1->pixmap().isNull());
     EXPECT_EQ(window.PreviewPicture(write("bad.jpg", "not a picture")), 1);

@@ -7,6 +7,7 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
+#include "browse/list_menus_section.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
@@ -137,7 +138,7 @@ struct AssembledShow : ::testing::Test {
     void playRecentShow(const QString& showFile)
     {
         TestState().settings.Settings.RecentFolders[0] = showFile;
-        ReopenAfterStop = 1;
+        form.listMenus()->ReopenAfterStop = 1;
         form.FolderItems[0]->trigger();
     }
     // The next key counts for the keyboard hook (one key per 300 ms).
@@ -322,14 +323,14 @@ TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
                                                              record(dir + "/b.jpg", 999, dir + "/gone.wav")});
     playRecentShow(showFile);
     ASSERT_NE(show(), nullptr);
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/a.jpg");
-    EXPECT_EQ(PictureSoundPlaying, 0);
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/a.jpg");
+    EXPECT_EQ(form.sound().PictureSoundPlaying, 0);
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 10);
 
     keyClick(show(), Qt::Key_Right);
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/b.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/b.jpg");
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
 }
 
@@ -359,7 +360,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     keyClick(show(), Qt::Key_Right);
     EXPECT_TRUE(title().endsWith("/c.jpg  - " + StatusDateText(TestState().session.PictureTable[2].PictureDate) + " 3/3"));
     // c plays with its own record (its 7 seconds).
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_EQ(form.IntervalTimer->interval(), 7000);
     keyClick(show(), Qt::Key_Escape);
 
@@ -372,7 +373,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     for (int i = 0; i < 20 && TestState().session.ShowState.ShownNumber != 3; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_TRUE(form.showWindow()->Image1->isVisible() || form.showWindow()->Image2->isVisible());
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }

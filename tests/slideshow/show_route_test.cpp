@@ -20,6 +20,7 @@
 #include "slideshow/show_window.h"
 
 #include "support/sandbox.h"
+#include "browse/picture_display_section.h"
 
 #include <QApplication>
 #include <QDir>
@@ -118,7 +119,9 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     makeJpeg(dir + QStringLiteral("/c.jpg"), 300, 400);
     TestState().session.PlayOptions.IgnoreErrors = 1;
     TestState().session.PlayOptions.IntervalSeconds = 60;   // only the skip may step on its own
-    const QStringList pictures = CollectFolderPictures(TestState().paths, dir, TestState().session.PlayOptions, false);
+    FolderExclusionState exclusions;
+    const QStringList pictures =
+        CollectFolderPictures(TestState().paths, exclusions, dir, TestState().session.PlayOptions, false);
     ASSERT_EQ(pictures.size(), 3);
 
     TForm1 form(TestState());
@@ -144,7 +147,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     EXPECT_TRUE(image1->isVisible());
     EXPECT_EQ(image1->size(), QSize(400, 300));   // limit 0: never enlarged
     EXPECT_EQ(TestState().session.ShowState.ActiveImage, 0);
-    EXPECT_EQ(CurrentPicturePath, dir + QStringLiteral("/a.jpg"));
+    EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + QStringLiteral("/a.jpg"));
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 60000);
 
@@ -153,8 +156,8 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     form.IntervalTimer->stop();
     show->IntervalTimerTimer();
     EXPECT_EQ(TestState().session.PictureIndex, 1);
-    EXPECT_EQ(LoadErrorKind, QStringLiteral("Invalid Graphic"));
-    EXPECT_EQ(LastLoadFailed, 1);
+    EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, QStringLiteral("Invalid Graphic"));
+    EXPECT_EQ(form.pictureDisplay()->displayState().LastLoadFailed, 1);
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 0);
     EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), QString());   // nothing loaded into it
@@ -164,7 +167,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     for (int i = 0; i < 20 && TestState().session.PictureIndex != 2; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(TestState().session.PictureIndex, 2);
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), dir + QStringLiteral("/c.jpg"));
     EXPECT_TRUE(image2->isVisible());
     EXPECT_FALSE(image1->isVisible());
@@ -198,7 +201,7 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
 
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.PlayPictures(CollectFolderPictures(TestState().paths, dir, TestState().session.PlayOptions, false));
+    form.PlayPictures(CollectFolderPictures(TestState().paths, form.Exclusions(), dir, TestState().session.PlayOptions, false));
     for (int i = 0; i < 50 && TestState().session.PlaybackActive == 1; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
@@ -330,11 +333,11 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
     noShow.Path = (root + QStringLiteral("/noshow")).toLower();
     noShow.SubShow = 1;
     ASSERT_TRUE(WriteExcludeFolderFile(TestState().paths.ExcludeFolderPath, {noShow}));
-    ExclusionsChanged = 1;
+    FolderExclusionState exclusions;
 
     TPlayOptions options;
     options.IncludeSubfolders = 1;
-    QStringList found = CollectFolderPictures(TestState().paths, root, options, false);
+    QStringList found = CollectFolderPictures(TestState().paths, exclusions, root, options, false);
     QStringList relative;
     for (const QString& path : found)
         relative << path.mid(root.size());
@@ -343,11 +346,12 @@ TEST(ShowCollection, HonoursExclusionsNamesThumbnailFoldersAndSymlinkLoops)
 
     // Without subfolders only the folder's own pictures.
     options.IncludeSubfolders = 0;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false), QStringList{root + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false),
+              QStringList{root + QStringLiteral("/a.jpg")});
 
     // Exclusions switched off: the excluded folder is collected again.
-    FolderExclusionsActive = 0;
+    exclusions.FolderExclusionsActive = 0;
     options.IncludeSubfolders = 1;
-    EXPECT_TRUE(CollectFolderPictures(TestState().paths, root, options, false).contains(root + QStringLiteral("/noshow/c.jpg")));
-    FolderExclusionsActive = 1;
+    EXPECT_TRUE(CollectFolderPictures(TestState().paths, exclusions, root, options, false)
+                    .contains(root + QStringLiteral("/noshow/c.jpg")));
 }

@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -135,14 +136,15 @@ TEST(PlayOptions, CollectsAFolderWithOrWithoutSubfolders)
     makePicture(root + QStringLiteral("/sub/d.jpg"));
     makePicture(root + QStringLiteral("/.hidden/e.jpg"));
     TPlayOptions options;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false),
+    FolderExclusionState exclusions;
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false),
               (QStringList{root + QStringLiteral("/b.jpg"), root + QStringLiteral("/c.bmp")}));
     options.IncludeSubfolders = 1;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 3);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false).size(), 3);
     options.IncludeSystemFolders = 1;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 4);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false).size(), 4);
     options.MaxPictures = 2;
-    EXPECT_EQ(CollectFolderPictures(TestState().paths, root, options, false).size(), 2);
+    EXPECT_EQ(CollectFolderPictures(TestState().paths, exclusions, root, options, false).size(), 2);
 
 }
 
@@ -281,7 +283,9 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, folder, Settings, false), QStringList{folder + QStringLiteral("/a.jpg")});
+    FolderExclusionState exclusions;
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, Settings, false),
+              QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -323,7 +327,8 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, show, Settings, false),
+    FolderExclusionState exclusions;
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, Settings, false),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
@@ -407,4 +412,38 @@ TEST(ShowPictures, MissingPicturesKeepTheirPlaceAndEachPictureItsRecord)
     EXPECT_EQ(TestState().session.PictureTable[1].RecordIndex, 1);
     EXPECT_EQ(TestState().session.PictureTable[2].RecordIndex, 3);
     show.StopSlideShow();
+}
+
+TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
+{
+    ModeReset reset;
+    const QString folder = freshDir(QStringLiteral("owner"));
+    makePicture(folder + QStringLiteral("/a.jpg"));
+    QPointer<TForm9> made;
+    {
+        TForm1 form(TestState());
+        form.CloseWithoutSaving = true;
+        form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        made = form.showWindow();
+        ASSERT_TRUE(made);
+        form.EndShow();
+    }
+    EXPECT_FALSE(made);   // made at first use: it goes with the main window
+
+    TForm9 given(TestState());
+    {
+        TForm1 form(TestState());
+        form.CloseWithoutSaving = true;
+        form.setShowWindow(&given);
+        form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        EXPECT_EQ(form.showWindow(), &given);
+        EXPECT_TRUE(given.isVisible());
+        form.EndShow();
+        // A window deleted by its maker is no longer named.
+        auto* other = new TForm9(TestState());
+        form.setShowWindow(other);
+        delete other;
+        EXPECT_EQ(form.showWindow(), nullptr);
+    }
+    EXPECT_FALSE(given.isVisible());   // given by the caller: still the caller's
 }
