@@ -164,6 +164,7 @@ void TForm1::HookHandledTimer()
 
 void TForm1::Timer1Timer()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     TForm2* const Form2 = m_replayWindow;
     IdleInput in;
     in.thumbnailView = false;
@@ -297,6 +298,7 @@ void TForm1::QuestionUpdateStatusBar()
 
 void TForm1::ApplicationHint(const QString& hint)
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     if (!m_hintMemory)
         m_hintMemory = std::make_unique<HintMemory>();
     HintContext ctx;
@@ -331,7 +333,7 @@ void TForm1::MultiPopPopup()
     // the running show's (the single display, 0, while it plays full screen),
     // else the stored choice.
     const int current = PageLayoutInEffect(runs(m_state.session), PageShowRuns() ? PageView->State().PageLayoutIndex : 0,
-                                           Settings.PicturesPerPageIndex);
+                                           state().settings.Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < MultiItems.size(); ++k) {
         if (!MultiItems[k])
             continue;

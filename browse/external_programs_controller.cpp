@@ -7,7 +7,7 @@
 #include "base/data_folder.h"
 #include "base/program_state.h"
 #include "base/environment.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "browse/crop_cut_out.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
@@ -221,6 +221,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
 
 void ExternalProgramsController::RunExeToolButtonClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (!showRuns(m_session))
         EditTarget = editTargetForLaunch();
     else
@@ -250,6 +251,7 @@ void ExternalProgramsController::LaunchEditProgram()
 
 void ExternalProgramsController::LaunchChosenVideoProgram()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const int index = std::clamp(VideoProgramIndex, 0, 4);
     if (Settings.VideoPrograms[size_t(index)].isEmpty())
         return;
@@ -278,7 +280,7 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
 void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
 {
     const bool thumbnails = pageShown();
-    if (IrfanViewFound != 1) {
+    if (m_host->Environment().IrfanViewFound != 1) {
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
@@ -293,7 +295,7 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
 void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
 {
     const bool thumbnails = pageShown();
-    if (IrfanViewFound != 1) {
+    if (m_host->Environment().IrfanViewFound != 1) {
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
@@ -307,6 +309,7 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
 
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     QString target;
     const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_session.CutOutCount);
     if (showRuns(m_session))
@@ -332,7 +335,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     const qint32 before = cut ? 0 : qint32(platform::FileDosDate(target));
     const QString thumbnail = cut ? QString() : thumbnailOf(target);
     ExternalProcessRunning = 1;
-    const bool rotated = RotateFileWithViewer(IrfanViewPath, target, thumbnail, direction,
+    const bool rotated = RotateFileWithViewer(m_host->Environment().IrfanViewPath, target, thumbnail, direction,
                                               !cut && Settings.ResetFileDate == QLatin1String("1"), before);
     ExternalProcessRunning = 0;
     if (!rotated)
@@ -357,6 +360,7 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
 
 void ExternalProgramsController::RotateSelectedPictures(QChar direction)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     QStringList ticked = tickedPictures();
     m_w.Window->setEnabled(false);
     QStringList blocked;
@@ -382,7 +386,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         QApplication::setOverrideCursor(Qt::WaitCursor);
         QCoreApplication::processEvents();
         const qint32 before = qint32(platform::FileDosDate(picture));
-        RotateFileWithViewer(IrfanViewPath, picture, thumbnailOf(picture), direction,
+        RotateFileWithViewer(m_host->Environment().IrfanViewPath, picture, thumbnailOf(picture), direction,
                              Settings.ResetFileDate == QLatin1String("1"), before);
         if (PageHooks().ReloadPagePicture)
             PageHooks().ReloadPagePicture(picture);
@@ -453,6 +457,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
 
 void ExternalProgramsController::BuildLaunchMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     using platform::ImageListId;
     const QString first = Settings.EditPrograms[0];
     const QIcon firstIcon = first.isEmpty() ? QIcon() : platform::ProgramIcon(first);
@@ -486,6 +491,7 @@ void ExternalProgramsController::BuildLaunchMenu()
 
 void ExternalProgramsController::LoadVideoProgramIcons()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     for (int k = 0; k < 5; ++k) {
         const QString program = Settings.VideoPrograms[size_t(k)];
         platform::ReplaceImageListIcon(platform::ImageListId::MenuIL, 81 + k,
@@ -499,6 +505,7 @@ void ExternalProgramsController::LoadVideoProgramIcons()
 
 void ExternalProgramsController::BuildLaunchButtons()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden() && m_w.SizeDatePanel4)
         m_w.SizeDatePanel4->hide();
     LaunchButtonShown.fill(0);

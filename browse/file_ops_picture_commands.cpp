@@ -79,6 +79,7 @@ void FileOperationsController::MoveToolButtonClick()
 
 void FileOperationsController::CopyOrMovePictureTo()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const bool save = m_copy.CopyModeSave == 1;
     const bool cutOut = save && !m_copy.CopySuggestName.isEmpty();
     const QString source = m_copy.CopySource;

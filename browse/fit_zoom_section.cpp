@@ -112,7 +112,7 @@ void FitZoomSection::SetImage1ShowHooks(FitZoomHooks& hooks)
     hooks.EnlargeLimit = [this] {
         if (m_session.PlaybackActive == 1 || m_session.FullViewActive == 1)
             return int(m_session.ShowState.EnlargeLimit);
-        return int(Settings.MaxEnlargePercent);
+        return int(m_host->settings().Settings.MaxEnlargePercent);
     };
     hooks.NoLimitOnce = [this] { return m_session.ShowState.NoLimitOnce != 0; };
     hooks.CutOutFolderPath = [this] { return m_host->Paths().CutOutFolder; };
@@ -159,8 +159,8 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
             m_host->SetPictureMenuCaptions();
             showFullViewStatus(m_w.Window, m_host->showWindow(), path, m_session.PlayOptions);
         };
-        Form9->SetEditButtonEnabled(!Settings.EditPrograms[0].isEmpty()
-                                              && QFile::exists(Settings.EditPrograms[0]));
+        const QString editProgram = m_host->settings().Settings.EditPrograms[0];
+        Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
         watchFullViewEnd(m_w.Window, *m_host, m_session);
         const QString failure = Form9->StartFullView(path);
         if (Form9->isVisible())
@@ -210,7 +210,8 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // when the picture display has not done so yet.
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
-        m_image1FitZoom = new FitZoomHandler(m_session, m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
+        m_image1FitZoom = new FitZoomHandler(m_session, m_w.Image1, PictureSlot(SlotForm1Im1),
+                                             m_host->settings().Settings, m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
         m_image1FitZoom->MouseButtonChanged = [this](bool down) { m_host->SetMouseButtonDown(down); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
@@ -224,7 +225,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
 CustomRatioPanel* FitZoomSection::CustomRatio()
 {
     if (!m_customRatio) {
-        m_customRatio = new CustomRatioPanel(m_w.ClientArea ? m_w.ClientArea : m_w.Window);
+        m_customRatio = new CustomRatioPanel(m_host->settings().Settings, m_w.ClientArea ? m_w.ClientArea : m_w.Window);
         m_customRatio->SetWindowCommandsEnabled = [this](bool enabled) {
             if (m_w.ToolBar1)
                 m_w.ToolBar1->setEnabled(enabled);

@@ -6,7 +6,7 @@
 
 #include "base/file_helpers.h"
 #include "base/found_file.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_context.h"
 #include "browse/background_work.h"
 #include "browse/external_programs.h"
@@ -96,8 +96,8 @@ int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, cons
                                                     const QString& SlotName, bool FromPreview, bool IgnoreDrive,
                                                     bool ForceRenew, bool SetPictureDate)
 {
-    return ::CreateOrRefreshThumbnail(Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive, ForceRenew,
-                                      SetPictureDate, m_host->start().DemoMode != 0);
+    return ::CreateOrRefreshThumbnail(m_host->settings(), Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive,
+                                      ForceRenew, SetPictureDate, m_host->start().DemoMode != 0);
 }
 
 void PictureInfoController::MakeSmallClick()
@@ -105,13 +105,15 @@ void PictureInfoController::MakeSmallClick()
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(m_host->Paths(), SelectedFolder, m_host->start().DemoMode != 0, m_w.Window);
+    TForm38 window(m_host->settings(), m_host->Paths(), m_host->Environment(), SelectedFolder,
+                   m_host->start().DemoMode != 0, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
 
 void PictureInfoController::ThumbnailInfoOnce()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (m_thumbnailInfoAsked || Settings.ThumbInfoShown != 0)
         return;
     m_thumbnailInfoAsked = true;
@@ -119,7 +121,7 @@ void PictureInfoController::ThumbnailInfoOnce()
                              + QStringLiteral("Are you familiar with Vistamo!'s SmallPics folders?");
     const bool familiar = platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
                           == platform::PromptAnswer::Yes;
-    TForm39 window(familiar, m_w.Window);
+    TForm39 window(m_host->Environment(), familiar, m_w.Window);
     platform::execModal(window);
     if (!window.CBNext->isChecked())
         Settings.ThumbInfoShown = 1;
@@ -258,7 +260,8 @@ bool PictureInfoController::LoadPreviewImage(const QString& Path, bool UseThumbn
     const quint64 generation = ++g_previewGeneration;
     QString source = Path;
     if (UseThumbnail) {
-        const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path), m_host->start().DemoMode != 0);
+        const int r = CreateOrRefreshThumbnailServingEvents(m_host->settings(), Path, ThumbnailPath(Path),
+                                                            m_host->start().DemoMode != 0);
         if (generation != g_previewGeneration)
             return false;
         if (r == ThumbMade || r == ThumbUpToDate)

@@ -43,9 +43,12 @@ public:
         const QSize c = f->ClientArea ? f->ClientArea->size() : QSize();
         return QSize(c.width(), std::max(0, c.height() - ToolBarHeight()));
     }
-    ThumbFill FillOrder() const override { return ThumbFillFromSetting(Settings.ThumbFillMode); }
+    ThumbFill FillOrder() const override { return ThumbFillFromSetting(f->state().settings.Settings.ThumbFillMode); }
     int EnlargeLimit() const override { return f->state().session.ShowState.EnlargeLimit; }
-    bool DemoMode() const override { return f->state().start.DemoMode != 0; }
+    ThumbnailOptions ThumbOptions() const override
+    {
+        return CurrentThumbnailOptions(f->state().settings, f->state().start.DemoMode != 0);
+    }
     // Pictures deleted or moved during the page show leave its play order.
     int PictureTotal() const override
     {
@@ -66,7 +69,7 @@ public:
     void TogglePause() override { f->PageTogglePause(); }
     bool InManualMode() const override { return f->InManualMode(); }
     bool ShowShown() const override { return f->state().session.PlaybackActive == 1; }
-    void StoreLayoutChoice(int layout) override { Settings.PicturesPerPageIndex = QString::number(layout); }
+    void StoreLayoutChoice(int layout) override { f->state().settings.Settings.PicturesPerPageIndex = QString::number(layout); }
     void SetWindowCaption(const QString& caption) override { f->setWindowTitle(caption); }
     void SetSelectionMenuCaptions(const SelectionCells&, bool) override
     {
@@ -336,7 +339,7 @@ bool TForm1::StartPageShowIfWanted(const QList<int>& order, bool continuous)
     // full-screen start play one picture at a time.
     const int layout = (state().start.DemoMode || state().start.ArgumentMode || m_state.session.AutoShowRunning == 1 || !requested)
                            ? 0
-                           : PageLayoutFromSetting(Settings.PicturesPerPageIndex);
+                           : PageLayoutFromSetting(state().settings.Settings.PicturesPerPageIndex);
     if (layout < 1 || !PageView)
         return false;
     PreparePageShow();
@@ -364,11 +367,11 @@ void TForm1::PreparePageShow()
     // The page's colours: the scheme's eighth (thumbnail page background)
     // and ninth colour (thumbnail page controls).
     PageLook look;
-    if (ColorScheme[7].isValid())
-        look.frame = ColorScheme[7];
-    if (ColorScheme[8].isValid())
-        look.caption = ColorScheme[8];
-    look.fontName = UIFontName;
+    if (m_state.environment.ColorScheme[7].isValid())
+        look.frame = m_state.environment.ColorScheme[7];
+    if (m_state.environment.ColorScheme[8].isValid())
+        look.caption = m_state.environment.ColorScheme[8];
+    look.fontName = m_state.environment.UIFontName;
     PageView->SetLook(look);
     // The full view of a cell's picture comes back to the page.
     if (Form9) {
