@@ -65,6 +65,8 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
+    // The settings store the hosts' interfaces hand to the controllers and windows.
+    SettingsStore& settings() override { return m_state.settings; }
     // How the program was started, for the controllers' hosts.
     const StartContext& start() const override { return m_state.start; }
     // The open show (its working copy and flags), kept by this window.

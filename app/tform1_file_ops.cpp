@@ -1,6 +1,7 @@
 // The FileOpsHost of the main window: the window's widgets and routines the
 // picture and folder operations use.
 #include "app/tform1.h"
+#include "browse/picture_display_section.h"
 #include "browse/file_ops_controller.h"
 #include "browse/file_ops_host.h"
 #include "browse/list_menus_section.h"
@@ -14,9 +15,13 @@ class TForm1FileOpsHost final : public FileOpsHost {
 public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     ProgramState& state() const override { return m_form->state(); }
+    PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     FileOpsWidgets widgets() const override
     {

@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 
 #include "app/menu_style.h"
+#include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_section.h"
 
 namespace {
@@ -40,8 +41,7 @@ public:
         w.ShowinReverseToolButton = f->ShowinReverseToolButton;
         return w;
     }
-    ShowSession& Session() override { return m_form->state().session; }
-    const StartContext& start() const override { return m_form->state().start; }
+    ProgramState& state() const override { return m_form->state(); }
     TForm9* showWindow() const override { return m_form->showWindow(); }
 
     void PauseShow() override { m_form->PauseShow(); }
@@ -49,6 +49,10 @@ public:
     void EndShow() override { m_form->EndShow(); }
     void SetSelectionMenuCaptions() override { m_form->SetSelectionMenuCaptions(); }
     void ShowPictureFull(const QString& path) override { m_form->ShowPictureFull(path); }
+    void SetCurrentPicturePath(const QString& path) override
+    {
+        m_form->pictureDisplay()->displayState().CurrentPicturePath = path;
+    }
     void SetShowRunningHints() override { m_form->layouts()->SetShowRunningHints(); }
     bool MaximizedLayout() const override { return m_form->layouts()->layoutState().MaximizedLayout == 1; }
     void TBNrOfThumbsClick() override { m_form->layouts()->TBNrOfThumbsClick(false); }

@@ -3,14 +3,12 @@
 // view's menu items.
 #include "browse/thumbnail_page_section.h"
 
-#include "base/environment.h"
 #include "base/settings_record.h"
-#include "base/show_session.h"
-#include "base/start_context.h"
 #include "browse/external_programs.h"
 #include "browse/page_layouts.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
+#include "browse/thumbnail_files.h"
 #include "browse/thumbnail_page_view.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -28,7 +26,8 @@
 #include <utility>
 
 ThumbnailPageSection::ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets()), m_session(m_host->Session())
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets()), m_state(m_host->state()),
+      m_session(m_state.session)
 {
     setObjectName(QStringLiteral("ThumbnailPageSection"));
     PageView = new ThumbnailPageController(*this, PageLook(), this);
@@ -141,13 +140,13 @@ bool ThumbnailPageSection::PageShowRuns() const
 bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool continuous)
 {
     TShowState& ShowState = m_session.ShowState;
-    const StartContext& start = m_host->start();
+    const StartContext& start = m_state.start;
     const bool requested = std::exchange(PageStartRequested, false);
     // A demo, a start with an argument, the automatic show and a
     // full-screen start play one picture at a time.
     const int layout = (start.DemoMode || start.ArgumentMode || m_session.AutoShowRunning == 1 || !requested)
                            ? 0
-                           : PageLayoutFromSetting(Settings.PicturesPerPageIndex);
+                           : PageLayoutFromSetting(m_state.settings.Settings.PicturesPerPageIndex);
     if (layout < 1 || !PageView)
         return false;
     PreparePageShow();
@@ -175,11 +174,11 @@ void ThumbnailPageSection::PreparePageShow()
     // The page's colours: the scheme's eighth (thumbnail page background)
     // and ninth colour (thumbnail page controls).
     PageLook look;
-    if (ColorScheme[7].isValid())
-        look.frame = ColorScheme[7];
-    if (ColorScheme[8].isValid())
-        look.caption = ColorScheme[8];
-    look.fontName = UIFontName;
+    if (m_state.environment.ColorScheme[7].isValid())
+        look.frame = m_state.environment.ColorScheme[7];
+    if (m_state.environment.ColorScheme[8].isValid())
+        look.caption = m_state.environment.ColorScheme[8];
+    look.fontName = m_state.environment.UIFontName;
     PageView->SetLook(look);
     // The full view of a cell's picture comes back to the page.
     if (Form9 && m_watchedShowWindow != Form9) {
@@ -280,9 +279,12 @@ QSize ThumbnailPageSection::ClientAreaBelowToolBar() const
     const QSize c = m_w.ClientArea ? m_w.ClientArea->size() : QSize();
     return QSize(c.width(), std::max(0, c.height() - ToolBarHeight()));
 }
-ThumbFill ThumbnailPageSection::FillOrder() const { return ThumbFillFromSetting(Settings.ThumbFillMode); }
+ThumbFill ThumbnailPageSection::FillOrder() const { return ThumbFillFromSetting(m_state.settings.Settings.ThumbFillMode); }
 int ThumbnailPageSection::EnlargeLimit() const { return m_session.ShowState.EnlargeLimit; }
-bool ThumbnailPageSection::DemoMode() const { return m_host->start().DemoMode != 0; }
+ThumbnailOptions ThumbnailPageSection::ThumbOptions() const
+{
+    return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode != 0);
+}
 // Pictures deleted or moved during the page show leave its play order.
 int ThumbnailPageSection::PictureTotal() const
 {
@@ -303,7 +305,7 @@ void ThumbnailPageSection::PauseShow() { m_host->PauseShow(); }
 void ThumbnailPageSection::TogglePause() { PageTogglePause(); }
 bool ThumbnailPageSection::InManualMode() const { return m_host->InManualMode(); }
 bool ThumbnailPageSection::ShowShown() const { return m_session.PlaybackActive == 1; }
-void ThumbnailPageSection::StoreLayoutChoice(int layout) { Settings.PicturesPerPageIndex = QString::number(layout); }
+void ThumbnailPageSection::StoreLayoutChoice(int layout) { m_state.settings.Settings.PicturesPerPageIndex = QString::number(layout); }
 void ThumbnailPageSection::SetWindowCaption(const QString& caption) { m_w.Window->setWindowTitle(caption); }
 void ThumbnailPageSection::SetSelectionMenuCaptions(const SelectionCells&, bool)
 {
@@ -319,7 +321,7 @@ void ThumbnailPageSection::SetSelectionButtonsVisible(bool visible)
         if (a)
             a->setVisible(visible);
 }
-void ThumbnailPageSection::SetCurrentPicturePath(const QString& path) { ::CurrentPicturePath = path; }
+void ThumbnailPageSection::SetCurrentPicturePath(const QString& path) { m_host->SetCurrentPicturePath(path); }
 void ThumbnailPageSection::ShowPagePopup(QPoint globalPos)
 {
     if (m_w.RightClickTreeView)

@@ -5,6 +5,7 @@
 // ThumbnailPageSectionHost.
 #pragma once
 
+#include "base/program_state.h"
 #include "browse/thumbnail_page_controller.h"
 #include "browse/thumbnail_page_section_host.h"
 
@@ -64,7 +65,7 @@ private:
     QSize ClientAreaBelowToolBar() const override;
     ThumbFill FillOrder() const override;
     int EnlargeLimit() const override;
-    bool DemoMode() const override;
+    ThumbnailOptions ThumbOptions() const override;
     int PictureTotal() const override;
     QString PicturePath(int index) const override;
     void SetPictureIndex(int index) override;
@@ -94,6 +95,7 @@ private:
 
     std::unique_ptr<ThumbnailPageSectionHost> m_host;
     const ThumbnailPageWidgets m_w;
+    ProgramState& m_state;
     ShowSession& m_session;
     // The full-screen window whose hiding ends a cell's full view.
     QPointer<QObject> m_watchedShowWindow;

@@ -7,8 +7,7 @@
 
 #include <array>
 
-struct ShowSession;
-struct StartContext;
+struct ProgramState;
 class QAction;
 class QLabel;
 class QMenu;
@@ -50,10 +49,9 @@ public:
     virtual ~ThumbnailPageSectionHost() = default;
 
     virtual ThumbnailPageWidgets widgets() const = 0;
-    // The show: its state, options, picture table and position.
-    virtual ShowSession& Session() = 0;
-    // How the program was started (demo and argument mode).
-    virtual const StartContext& start() const = 0;
+    // The program's state (the show session, the settings, how the program
+    // was started, the environment's colours and font).
+    virtual ProgramState& state() const = 0;
     // The full-screen show window (null when not made).
     virtual TForm9* showWindow() const = 0;
 
@@ -63,6 +61,8 @@ public:
     // The window's picture and selection captions of the menus.
     virtual void SetSelectionMenuCaptions() = 0;
     virtual void ShowPictureFull(const QString& path) = 0;
+    // The path of the picture the page selected (the picture commands act on it).
+    virtual void SetCurrentPicturePath(const QString& path) = 0;
     // The tool tips of a running show.
     virtual void SetShowRunningHints() = 0;
     // True while the maximized layout is in effect.

@@ -34,7 +34,7 @@
 
 void TForm1::ApplyShowOptions()
 {
-    ::ApplyShowOptions(m_state.session, Settings);
+    ::ApplyShowOptions(m_state.session, state().settings.Settings);
 }
 
 void TForm1::ShowAddAllDialog()
@@ -109,7 +109,7 @@ void TForm1::BuildAndStartShow()
     // The source: a show file given as the automatic show path (a show-file
     // argument), else the open show, else the selected folder.
     QStringList pictures;
-    const QString autoShow = Settings.AutoShowPath;
+    const QString autoShow = state().settings.Settings.AutoShowPath;
     if (state().start.ArgumentMode && state().start.ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
@@ -160,7 +160,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
         ListMenusSect->RecentCandidate = ShowSourcePath;
         AddToRecentFolders();
     }
-    StoreLastShowRecord(Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1, state().start.DemoMode || state().start.ArgumentMode);
+    StoreLastShowRecord(state().settings.Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1,
+                        state().start.DemoMode || state().start.ArgumentMode);
     ShowSourcePath.clear();
     // The play options of this show.
     ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
@@ -170,9 +171,9 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     ShowState.TitleOption = PlayOptions.ShowTitles;
     ShowState.PlayOrder = PlayOptions.PlayOrder;
     ShowState.ManualMode = false;
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
-    ConsecutiveLoadFailures = 0;
+    pictureDisplay()->displayState().LastLoadFailed = 0;
+    pictureDisplay()->displayState().LastFailedIndex = -1;
+    pictureDisplay()->displayState().ConsecutiveLoadFailures = 0;
     state().session.CutOutCount = 0;
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
@@ -221,8 +222,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
-    if (thumbnailPage()->PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !state().start.DemoMode
-        && !state().start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
+    if (thumbnailPage()->PageStartRequested && PageLayoutFromSetting(state().settings.Settings.PicturesPerPageIndex) >= 1
+        && !state().start.DemoMode && !state().start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
         Form9->SetPictureTable(Pictures, Records, dates);
         if (thumbnailPage()->StartPageShowIfWanted(order, continuous))
             return;

@@ -5,6 +5,7 @@
 // are deleted to the Trash and moved with their voice files, the page
 // packing the rest.
 #include "base/picture_table.h"
+#include "support/test_state.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
 #include "browse/fit_zoom.h"
@@ -82,6 +83,7 @@ void holdShowSteps(MainWindowFixture& f)
 // Plays `folder` in the thumbnail view with `layout` and waits for the first page.
 ThumbnailPageController* playAsPages(MainWindowFixture& f, const QString& folder, int layout)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     f.openFolder(folder);
     f.settle();
     Settings.PicturesPerPageIndex = QString::number(layout);
@@ -142,6 +144,7 @@ void writeVoice(const QString& path)
 
 TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindowFixture f;
     const QString folder = makeFolder(f, QStringLiteral("Thirty"), 30);
     ThumbnailPageController* page = playAsPages(f, folder, 7);   // "12 pictures (3 x 4)"
@@ -438,6 +441,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
 
 TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindowFixture f;
     const QString folder = makeFolder(f, QStringLiteral("Moving"), 8);
     const QString other = f.parentFolder() + QStringLiteral("/Elsewhere");
@@ -518,6 +522,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
 
 TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayoutZeroGoesBack)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindowFixture f;
     const QString folder = makeFolder(f, QStringLiteral("Twenty"), 20);
     TForm1* form = f.form();
