@@ -90,7 +90,7 @@ public:
 
     void FormDestroy() override { m_form->FormDestroy(); }
     void InstallKeyboardHook() override { m_form->InstallKeyboardHook(); }
-    void VXOnlineHelpClick() override { m_form->VXOnlineHelpClick(); }
+    void VXOnlineHelpClick() override { m_form->helpAndVersion()->VXOnlineHelpClick(); }
 
     void RemoveFromRecent(const QString& path) override { m_form->listMenus()->RemoveFromRecent(path); }
     void RemoveFromFavorites(const QString& path) override { m_form->listMenus()->RemoveFromFavorites(path); }

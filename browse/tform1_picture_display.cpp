@@ -70,7 +70,6 @@ public:
     }
     void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
-    void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
     TForm9* showWindow() const override { return m_form->showWindow(); }
