@@ -14,6 +14,7 @@
 #include "app/help_and_version_controller.h"
 #include "app/layout_controller.h"
 #include "app/main_window_widgets.h"
+#include "app/menu_controller.h"
 #include "app/options_controller.h"
 #include "app/options_host.h"
 #include "base/program_state.h"
@@ -57,7 +58,7 @@ class TForm16;
 class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
-               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost {
+               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public MenuHost {
     Q_OBJECT
 
 public:
@@ -183,39 +184,17 @@ public:
     // === end of section: layouts and screen modes ===
 
     // =====================================================================
-    // SECTION: menus and captions  (owner: menus; app/tform1_menus*.cpp)
+    // SECTION: menus and captions  (owner: menus; the controller in
+    // app/menu_controller.cpp)
     // =====================================================================
 public:
-    // Connects the menus' opening handlers and the owner-drawn menu style
-    // (done once; the first showing of the window does it too).
-    void SetupMenus();
-    // The one painter of every menu item (windows other than the main
-    // window call it on the main window).
-    void DrawMenuItem(const QString& hint, class QPainter& canvas, const QRect& rect, bool selected,
-                      const QString& caption, int imageIndex, int disabledImageIndex, bool enabled);
-    QString SplitMenuCaption(const QString& caption);
-    void MeasureMenuWidth(int menuIndex);
-    void MeasureSubMenuWidth(int menuIndex, int itemIndex);
-    void MeasurePopupSubMenuWidth(int itemIndex);
-    void MeasureTreePopupWidth();
-    // Menu openings: captions, visibility and enabled states rebuilt.
-    void Bestand1Click();
-    void ShowClick();
-    void MyShowClick();
-    void Help1Click();
-    void RightClickTreeViewPopup();
-    void SetPicturePopupCaptions();
-    void HideShowMyShowClick();
-    void PathToClipboardClick(QObject* sender);
-    void PictureToClipboardClick(QObject* sender);
-    // The state the caption rules read, taken from the program's globals.
-    struct MenuCaptionState menuCaptionState() const;
-    // Applies caption changes to the actions by object name.
-    void applyMenuChanges(const class MenuChanges& changes);
-    // Texts prepared by the File menu for the CD items' status hints.
-    QString CdMenuStatusText, CdFolderStatusText, CdShowStatusText;
+    // The menus and captions (app/menu_controller.cpp): the owner-drawn
+    // style, the menus' opening handlers, the measurers, the MyShow panel
+    // switch and the clipboard commands.
+    MenuController* menus() const { return m_menus; }
+    ThumbnailPageController* pageView() const override { return PageView; }
 private:
-    bool m_menusSetUp = false;
+    MenuController* m_menus = nullptr;
 public:
     // === end of section: menus and captions ===
 
@@ -243,7 +222,6 @@ public:
     void ApplicationHint(const QString& hint);
     // Shows an exception's message and asks the application to end.
     void AppException(const QString& message);
-    void MultiPopPopup();
     // The main window's key commands, for a key handed on by the hook
     // (app/tform1_events_keys.cpp). Ctrl is also read from the keyboard.
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
