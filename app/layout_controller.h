@@ -14,6 +14,7 @@
 #include <QRect>
 #include <QString>
 
+struct OpenShow;
 struct ProgramState;
 class QEvent;
 class QPainter;
@@ -43,6 +44,8 @@ public:
     virtual QAction* actionNamed(const QString& name) const = 0;
     // The full-screen show window (or none).
     virtual TForm9* showWindow() const = 0;
+    // The open show, whose name the MyShow label gives.
+    virtual OpenShow& openShow() = 0;
 };
 
 class LayoutController {

@@ -18,7 +18,8 @@
 #include "browse/folder_tree_widget.h"
 #include "browse/page_layouts.h"
 #include "browse/picture_display.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/picture_display_section.h"
+#include "browse/thumbnail_page_section.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
 #include "platform/icons.h"
@@ -101,7 +102,7 @@ void MenuController::setupMenuStyle()
     };
     style->setGlyphState([this] {
         MenuGlyphState g;
-        g.myShowHidden = Settings.MyShowHidden == 1;
+        g.myShowHidden = state().settings.Settings.MyShowHidden == 1;
         g.showRunning = runs(m_state.session);
         g.picturePopup = m_w.RightClickTreeView && m_w.RightClickTreeView->property("vxPicturePopup").toBool();
         return g;
@@ -276,6 +277,7 @@ void MenuController::MeasureTreePopupWidth()
 
 MenuCaptionState MenuController::menuCaptionState() const
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     MenuCaptionState s;
     s.showRunning = runs(m_state.session);
     s.manualMode = s.showRunning && m_host.InManualMode();
@@ -283,20 +285,20 @@ MenuCaptionState MenuController::menuCaptionState() const
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
     s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
-    s.current = pictureAt(CurrentPicturePath);
+    s.current = pictureAt(m_host.pictureDisplay()->displayState().CurrentPicturePath);
     const QString browse = previewPath(m_w.Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
     s.myShowPreview = pictureAt(previewPath(m_w.image2));
     s.browsePreviewVisible = !m_w.Image4 || !m_w.Image4->isHidden();
     s.myShowPreviewVisible = !m_w.image2 || !m_w.image2->isHidden();
     s.selectedFolder = m_host.folderTree()->SelectedFolder;
-    s.draftShowOpen = DraftShowOpen == 1;
-    s.namedShowOpen = NamedShowOpen == 1;
-    s.openShowFile = OpenShowPath;
+    s.draftShowOpen = m_host.openShow().DraftShowOpen == 1;
+    s.namedShowOpen = m_host.openShow().NamedShowOpen == 1;
+    s.openShowFile = m_host.openShow().OpenShowPath;
     s.openShowPictureCount = m_w.MyShowSG ? m_w.MyShowSG->rowCount() : 0;
-    s.showChangeable = ShowChangeable == 1;
-    s.runningSourceIsShow = SourceIsShow == 1;
-    s.runningSource = s.runningSourceIsShow ? OpenShowPath : m_host.folderTree()->SelectedFolder;
+    s.showChangeable = m_host.openShow().ShowChangeable == 1;
+    s.runningSourceIsShow = m_host.openShow().SourceIsShow == 1;
+    s.runningSource = s.runningSourceIsShow ? m_host.openShow().OpenShowPath : m_host.folderTree()->SelectedFolder;
     s.runningSourceIsDraft = s.runningSourceIsShow && s.draftShowOpen;
     s.startupFolder = Settings.StartupFolder;
     for (const QString& f : Settings.Favorites)
@@ -304,13 +306,13 @@ MenuCaptionState MenuController::menuCaptionState() const
             s.favorites << f;
     const QString autoPath = Settings.AutoShowPath.toLower();
     s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == m_host.folderTree()->SelectedFolder.toLower();
-    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == OpenShowPath.toLower();
+    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == m_host.openShow().OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
-    SettingsChanged();
-    const bool optionsChanged = AutoShowMatchesOptions == 0;
+    state().settings.SettingsChanged();
+    const bool optionsChanged = state().settings.AutoShowMatchesOptions == 0;
     s.folderAutomaticOptionsChanged = s.folderIsAutomatic && optionsChanged;
     s.showAutomaticOptionsChanged = s.showIsAutomatic && optionsChanged;
-    s.irfanViewFound = IrfanViewFound == 1;
+    s.irfanViewFound = m_state.environment.IrfanViewFound == 1;
     const QString programFolder = platform::programFolder();
     s.cdFilesPresent = QFileInfo::exists(programFolder + QStringLiteral("/autorun.inf"))
                        && QFileInfo::exists(programFolder + QStringLiteral("/autorun.exe"));
@@ -402,10 +404,11 @@ void MenuController::Help1Click()
 
 void MenuController::RightClickTreeViewPopup()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     if (!m_w.RightClickTreeView)
         return;
     // Over the page of thumbnails the pop-up acts on the selected pictures.
-    if (m_host.PageShowRuns() && m_host.pageView()->ThumbnailViewActive()) {
+    if (m_host.thumbnailPage()->PageShowRuns() && m_host.thumbnailPage()->PageView->ThumbnailViewActive()) {
         SetPicturePopupCaptions();
         return;
     }
@@ -479,8 +482,8 @@ void MenuController::SetPicturePopupCaptions()
         return;
     m_w.RightClickTreeView->setProperty("vxPicturePopup", true);
     PicturePopupState p;
-    p.showPictures = SourceIsShow == 1;
-    p.selectedCount = m_host.pageView() ? m_host.pageView()->State().SelectedPictureCount() : 0;
+    p.showPictures = m_host.openShow().SourceIsShow == 1;
+    p.selectedCount = m_host.thumbnailPage()->PageView ? m_host.thumbnailPage()->PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
         if (QAction* l = m_w.LaunchItems[size_t(k)]) {
             p.launchCaption[k] = l->text();
@@ -503,8 +506,9 @@ void MenuController::MultiPopPopup()
     // The layout in effect carries the check glyph and can't be chosen again:
     // the running show's (the single display, 0, while it plays full screen),
     // else the stored choice.
-    const int current = PageLayoutInEffect(runs(m_state.session), m_host.PageShowRuns() ? m_host.pageView()->State().PageLayoutIndex : 0,
-                                           Settings.PicturesPerPageIndex);
+    const int current = PageLayoutInEffect(runs(m_state.session),
+                                           m_host.thumbnailPage()->PageShowRuns() ? m_host.thumbnailPage()->PageView->State().PageLayoutIndex : 0,
+                                           state().settings.Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < m_w.MultiItems.size(); ++k) {
         if (!m_w.MultiItems[k])
             continue;
@@ -518,6 +522,7 @@ void MenuController::MultiPopPopup()
 
 void MenuController::HideShowMyShowClick()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     const QRect screenArea = m_window.screen() ? m_window.screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     const bool maximizedState = m_host.layouts()->layoutState().MaximizedLayout == 1 || m_window.isMaximized();
     // (the window that fills an 800-pixel screen is 800 wide with its frame)
@@ -527,7 +532,7 @@ void MenuController::HideShowMyShowClick()
     if (!m_host.layouts()->fitsWorkArea())
         m_window.setMinimumSize(400, m_window.minimumHeight());
     if (hide) {
-        const bool switchToDraft = DraftShowOpen != 1;
+        const bool switchToDraft = m_host.openShow().DraftShowOpen != 1;
         if (switchToDraft)
             m_host.AskMakeChangesPermanent();
         if (m_w.HideShowMyShowTB)
@@ -540,7 +545,7 @@ void MenuController::HideShowMyShowClick()
             m_window.setGeometry(screenArea.x() + int(std::nearbyint((screenArea.width() - w) / 2.0)), m_window.y(), w, m_window.height());
         else
             m_window.resize(w, m_window.height());
-        if (switchToDraft && NamedShowOpen == 1)
+        if (switchToDraft && m_host.openShow().NamedShowOpen == 1)
             m_host.MyShowDraftClick();
         Settings.MyShowHidden = 1;
     } else {
@@ -569,13 +574,13 @@ void MenuController::PathToClipboardClick(QObject* sender)
 {
     QString path;
     if (runs(m_state.session))
-        path = CurrentPicturePath;
+        path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
     else if (sender == m_w.PathToCBMyShow)
         path = previewPath(m_w.image2);
     else {
         path = previewPath(m_w.Image4);
         if (path.isEmpty())
-            path = CurrentPicturePath;
+            path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
     }
     QClipboard* cb = QGuiApplication::clipboard();
     cb->setText(path);

@@ -10,6 +10,7 @@
 
 struct MainWindowWidgets;
 struct MenuCaptionState;
+struct OpenShow;
 struct ProgramState;
 class FolderTreeController;
 class LayoutController;
@@ -19,7 +20,8 @@ class QPainter;
 class QRect;
 class QTreeWidgetItem;
 class QWidget;
-class ThumbnailPageController;
+class PictureDisplaySection;
+class ThumbnailPageSection;
 
 // What the menus ask of the main window.
 class MenuHost {
@@ -33,9 +35,12 @@ public:
     virtual void RestartShow() = 0;
     // Connects the start, restart and resume commands (once).
     virtual void ConnectShowCommands() = 0;
-    // The page of thumbnails, and whether a show plays as pages.
-    virtual ThumbnailPageController* pageView() const = 0;
-    virtual bool PageShowRuns() const = 0;
+    // The page of thumbnails (whether a show plays as pages, its selection).
+    virtual ThumbnailPageSection* thumbnailPage() const = 0;
+    // The picture display (the picture shown now).
+    virtual PictureDisplaySection* pictureDisplay() const = 0;
+    // The open show (its flags and file).
+    virtual OpenShow& openShow() = 0;
     // The folder tree's controller (the selected folder) and a node's path.
     virtual FolderTreeController* folderTree() const = 0;
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;

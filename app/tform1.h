@@ -18,7 +18,9 @@
 #include "app/options_controller.h"
 #include "app/options_host.h"
 #include "base/program_state.h"
+#include "shows/show_file.h"
 #include "slideshow/automatic_show_host.h"
+#include "sound/sound_plan.h"
 
 #include <QHash>
 #include <QList>
@@ -38,9 +40,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class PagePositionBarWidget;
-class ThumbnailPageController;
-class ThumbnailPageHost;
 class QTableWidget;
 class QTimer;
 class QToolBar;
@@ -67,10 +66,15 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
+    // The settings store the hosts' interfaces hand to the controllers and windows.
+    SettingsStore& settings() override { return m_state.settings; }
     // How the program was started, for the controllers' hosts.
     const StartContext& start() const override { return m_state.start; }
+    // The open show (its working copy and flags), kept by this window.
+    OpenShow& openShow() override { return m_openShow; }
 private:
     ProgramState& m_state;
+    OpenShow m_openShow;
 public:
 
     // The other long-lived windows, made and deleted by main() (or a test)
@@ -192,7 +196,6 @@ public:
     // style, the menus' opening handlers, the measurers, the MyShow panel
     // switch and the clipboard commands.
     MenuController* menus() const { return m_menus; }
-    ThumbnailPageController* pageView() const override { return PageView; }
 private:
     MenuController* m_menus = nullptr;
 public:
@@ -252,6 +255,7 @@ private:
     bool m_appEventsInstalled = false;
     bool m_waitingForVoice = false;      // the show waits for the picture's voice
     bool m_voicePlayerWatched = false;
+    SoundSession m_sound;
     void WatchVoicePlayer();
     std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
     // The idle timer's message that the automatic show can't start was
@@ -352,11 +356,13 @@ public:
     void PauseShow();
     bool InManualMode() const;
     // Sound (sound/tform1_sound.cpp).
+    // The state of the sound players and the music queue.
+    SoundSession& sound() { return m_sound; }
     void StopMusic();
     void ReleaseVoiceFile(const QString& PicturePath = QString());
     void ResetVoicePlayButton();
     void DefPlaylistClick();
-    // Plays the sound of `ShowRec` (marked by PictureSoundPlaying) or the
+    // Plays the sound of `ShowRec` (marked by sound().PictureSoundPlaying) or the
     // music queue's track; false when it could not be started.
     bool PlaySoundFile();
     // The display step's sound of the shown picture; true when the show
@@ -513,33 +519,15 @@ public:
 
     // === section: thumbnail view (browse/tform1_thumbnail_page.cpp) ===
 public:
-    // The page of thumbnails: its controller (state, cells, page show) and
-    // the backdrop that covers the browse controls while it is shown.
-    ThumbnailPageController* PageView = nullptr;
-    QWidget* PageBackdrop = nullptr;
-    PagePositionBarWidget* PageBar = nullptr;
-    // Set by the thumbnail-view start buttons: the next show plays as pages.
-    bool PageStartRequested = false;
-    void InstallThumbnailPage();
-    bool PageShowRuns() const;
+    // The page of thumbnails, its page show and the layout menu
+    // (browse/thumbnail_page_section.h), made in the constructor.
+    class ThumbnailPageSection* thumbnailPage() const { return ThumbnailPageSect; }
     // Makes and wires the picture and folder operations (FileOperationsController)
     // when the window is first shown (app/tform1_file_ops.cpp).
     void InstallFileOperations();
-    // The layout menu's items `M1` .. `M77`.
-    void M2Click(int layout);
-    void MMultSlideClick();
-    // Starts the show of `order` in the thumbnail view when a page layout
-    // is chosen for it; false when it plays one picture at a time.
-    bool StartPageShowIfWanted(const QList<int>& order, bool continuous);
-    // Wires the interval timer, the cells' look and the full view's return
-    // for a show that plays as pages.
-    void PreparePageShow();
-    // Pauses, continues and steps a show played as pages.
-    void PagePause();
-    void PageContinue(int direction);
-    void PageTogglePause();
 private:
-    ThumbnailPageHost* m_pageHost = nullptr;
+    class ThumbnailPageSection* ThumbnailPageSect = nullptr;
+    void InstallThumbnailPage();
 public:
     // === end of section: thumbnail view ===
 

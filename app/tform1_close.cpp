@@ -100,16 +100,18 @@ void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPref
 
 bool TForm1::FormClose()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     if (CloseDone)
         return true;
     // Network folders are ordinary mounts: MappedDrive stays empty and there
     // is nothing to disconnect.
-    if (!MappedDrive.isEmpty())
-        CancelNetworkDrive(MappedDrive);
+    if (!m_state.environment.MappedDrive.isEmpty())
+        CancelNetworkDrive(m_state.environment.MappedDrive);
 
     // Pictures waiting for the uploader would be lost.
     if (!state().start.DemoMode) {
-        const QString pending = UploadPendingMessage(AddSettings.UploaderPath, m_state.paths.MailTempFolder);
+        const QString pending = UploadPendingMessage(state().settings.AddSettings.UploaderPath,
+                                                     m_state.paths.MailTempFolder);
         if (!pending.isEmpty()) {
             platform::showMessage(platform::PromptKind::Information, pending);
             return false;
@@ -151,11 +153,11 @@ bool TForm1::FormClose()
 
     // The open show's changes.
     if (!state().start.AudioMode) {
-        if (NamedShowOpen != 1) {
+        if (m_openShow.NamedShowOpen != 1) {
             MyShowDraftClick();
         } else {
             AskMakeChangesPermanent();
-            CloseOpenShow();
+            CloseOpenShow(m_openShow);
         }
     }
     // An outside program started from here still runs: the close goes on,
@@ -172,8 +174,10 @@ bool TForm1::FormClose()
     const int32_t panelHidden = Settings.MyShowHidden == 1 ? 1 : 0;
     // The full-screen control panel's place is taken after the merge: it is
     // this window's own.
-    const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
-                                         state().start.AudioMode != 0, KnownShowsOfManager(m_showManager), m_state.paths.ShowListPath,
+    SettingsStore& store = state().settings;
+    const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, store.SettingsSnapshot,
+                                         store.SettingsOnDisk, panelHidden, state().start.AudioMode != 0,
+                                         KnownShowsOfManager(m_showManager), m_state.paths.ShowListPath,
                                          [this](TSettingsRecord&) { layouts()->SaveControlPanelPosition(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.

@@ -27,6 +27,7 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
+#include "slideshow/auto_show_windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -146,11 +147,13 @@ bool TForm1::VisibleAtStart() const
 
 void TForm1::FormCreate()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     StartContext& start = state().start;
     DataPaths& paths = m_state.paths;
+    EnvironmentInfo& environment = m_state.environment;
     // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
-    InitColorScheme();
+    InitColorScheme(environment);
     ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
 
     // Start modes from the command line.
@@ -162,15 +165,15 @@ void TForm1::FormCreate()
     // Folders of the start, the interface font.
     paths.StartDirectory = QDir::currentPath();
     paths.ProgramFolder = QCoreApplication::applicationDirPath();
-    SelectUIFont();
-    SystemDriveLetter = GetSystemDriveLetter();
+    SelectUIFont(environment);
+    environment.SystemDriveLetter = GetSystemDriveLetter();
 
     // The upload button's glyphs and the outside picture viewer.
     if (!start.DemoMode) {
         UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
         UploadGlyphGrey = UploadGlyph;
         GrayscaleBitmap(UploadGlyphGrey);
-        FindIrfanView(paths.ProgramFolder);
+        FindIrfanView(environment, paths.ProgramFolder);
     }
     TBTarnivo->setVisible(false);
     TBSepTarn->setVisible(false);
@@ -191,17 +194,17 @@ void TForm1::FormCreate()
     // file detected (.wav)" window, and the shows kept in step.
     VoiceCarryHooks& voice = CurrentVoiceCarryHooks();
     voice.askDelete = [this](const QString& voicePath) -> platform::PromptAnswer {
-        switch (AskVoiceFileAction(voicePath, this)) {
+        switch (AskVoiceFileAction(m_sound, voicePath, this)) {
         case VoiceAnswerDelete: return platform::PromptAnswer::Yes;
         case VoiceAnswerAlways: return platform::PromptAnswer::All;
         case VoiceAnswerNever: return platform::PromptAnswer::NoToAll;
         default: return platform::PromptAnswer::No;
         }
     };
-    voice.syncShowsAfterRename = [](const QString& oldPath, const QString& newPath) {
-        SyncShowsAfterRename(oldPath, newPath);
+    voice.syncShowsAfterRename = [this](const QString& oldPath, const QString& newPath) {
+        SyncShowsAfterRename(m_openShow, oldPath, newPath);
     };
-    voice.syncShowsAfterDelete = [](const QString& path) { SyncShowsAfterDelete(path); };
+    voice.syncShowsAfterDelete = [this](const QString& path) { SyncShowsAfterDelete(m_openShow, path); };
 
     // Show list columns.
     const int screenWidth = StartScreenWidth();
@@ -309,9 +312,9 @@ void TForm1::FormCreate()
             QStringList favorites(Settings.Favorites.begin(), Settings.Favorites.end());
             QStringList recent(Settings.RecentFolders.begin(), Settings.RecentFolders.end());
             if (HasOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                                   SystemDriveLetter)) {
+                                   environment.SystemDriveLetter)) {
                 DropOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                                    SystemDriveLetter);
+                                    environment.SystemDriveLetter);
                 for (size_t i = 0; i < Settings.Favorites.size(); ++i)
                     Settings.Favorites[i] = int(i) < favorites.size() ? favorites.at(int(i)) : QString();
                 for (size_t i = 0; i < Settings.RecentFolders.size(); ++i)
@@ -341,7 +344,7 @@ void TForm1::FormCreate()
         in.DataFolder = paths.DataFolder;
         const auto drive = platform::DriveOf(paths.DataFolder);
         in.DataFolderDrive = drive ? drive->mountPoint : QStringLiteral("/");
-        in.FontName = UIFontName;
+        in.FontName = environment.UIFontName;
         in.DayOfMonth = platform::now().date().day();
         Settings = TSettingsRecord{};
         const auto made = InitDefaultSettings(paths.SettingsFileName, Settings, in, findEditPrograms);
@@ -361,7 +364,7 @@ void TForm1::FormCreate()
 
     // Folders of the desktop; the window's size.
     if (!start.DemoMode) {
-        ReadShellFolders(Settings.StartupFolder);
+        ReadShellFolders(environment, Settings.StartupFolder);
         sizeWindowAtStart();
     }
     const bool hidden = Settings.MyShowHidden == 1;
@@ -413,7 +416,7 @@ void TForm1::FormCreate()
             platform::showMessage(PromptKind::Error, files.FileError.Message);
         folderTree()->Exclusions.ExclusionsChanged = 1;
 
-        LoadAddSettings(paths.AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+        state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, environment.UploaderPath);
         ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);
@@ -428,7 +431,7 @@ void TForm1::FormCreate()
     // The settings as read (the base of the merge at close), the show
     // button's hint and the keyboard hook.
     if (!start.DemoMode) {
-        ReadSettingsSnapshot(paths.SettingsFileName);
+        state().settings.ReadSettingsSnapshot(paths.SettingsFileName);
         ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
         InstallKeyboardHook();
     }
@@ -444,7 +447,7 @@ void TForm1::sizeWindowAtStart()
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     const int screenWidth = StartScreenWidth(screen);
-    const bool hidden = Settings.MyShowHidden == 1;
+    const bool hidden = state().settings.Settings.MyShowHidden == 1;
     ToolBar1->resize(401, ToolBar1->height());
     if (screenWidth == 800) {
         // The window fills the work area (400 wide and centred with the
@@ -458,6 +461,7 @@ void TForm1::sizeWindowAtStart()
 
 void TForm1::openStartupFolder()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     // The start-up folder: kept when its volume is merely not mounted, with a
     // message after the windows are up; the tree then opens the system drive.
     const QString folder = Settings.StartupFolder;
@@ -487,7 +491,7 @@ void TForm1::openStartupFolder()
 
 void TForm1::applyStartFonts()
 {
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, m_state.environment.UIFontName);
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -503,16 +507,12 @@ void TForm1::TimerAutoCDRunTimer()
     TimerAutoCDRun->stop();
     // The automatic show window takes the focus. Without one the demo has
     // nothing to show, and an invisible program would only linger: it ends.
-    bool shown = false;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form13") && w->isVisible()) {
-            w->activateWindow();
-            w->setFocus();
-            shown = true;
-        }
-    }
-    if (!shown)
+    if (m_demoShowWindow && m_demoShowWindow->isVisible()) {
+        m_demoShowWindow->activateWindow();
+        m_demoShowWindow->setFocus();
+    } else {
         close();
+    }
 }
 
 void TForm1::UpdateUploadButtonGlyph()
@@ -524,6 +524,7 @@ void TForm1::UpdateUploadButtonGlyph()
 
 void TForm1::ApplyUploadCaptions()
 {
+    const TAddSettingsRecord& AddSettings = state().settings.AddSettings;
     if (!AddSettings.UploaderPath.isEmpty()) {
         const TUploadCaptions c = UploadCaptionsFor(AddSettings.UploaderPath);
         if (UploadPicture)

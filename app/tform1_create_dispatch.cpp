@@ -21,7 +21,7 @@ void TForm1::AutoFolderToCDClick()
     LoadFolderExclusions();
     if (Form20)
         Form20->SetFolder(folderTree()->SelectedFolder);
-    CollectPurpose = QStringLiteral("FolderToCD");
+    m_openShow.CollectPurpose = QStringLiteral("FolderToCD");
     ShowAddAllDialog();
 }
 
@@ -38,7 +38,7 @@ void TForm1::DispatchStartArgument()
         TForm34 launcher(showFile, m_state.paths.RCSettingsPath, this);
         switch (launcher.Run()) {
         case LauncherPlay:
-            Settings.AutoShowPath = showFile.left(200);
+            state().settings.Settings.AutoShowPath = showFile.left(200);
             BuildAndStartShow();
             break;
         case LauncherEnd:
@@ -91,11 +91,12 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
 
 void TForm1::OfferMonthlySuggestion()
 {
-    if (state().start.DemoMode || state().start.AudioMode || state().start.ArgumentMode || !ShouldSuggestUpdate())
+    if (state().start.DemoMode || state().start.AudioMode || state().start.ArgumentMode
+        || !ShouldSuggestUpdate(state().settings.Settings))
         return;
     // Marked first: answering No also counts for this month.
-    MarkSuggestionMonth();
-    TForm32 suggestion(this);
+    MarkSuggestionMonth(state().settings.Settings);
+    TForm32 suggestion(state().settings.Settings, m_state.environment, this);
     using platform::PromptAnswer;
     const int result = ExecModalWindow(suggestion, QStringLiteral("Check for Update/New version?"),
                                        {{PromptAnswer::Yes, 1, QStringLiteral("&Yes")},

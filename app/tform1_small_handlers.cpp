@@ -35,6 +35,16 @@
 
 namespace {
 
+// The purpose of the picture collection a window serves, kept by the main
+// window that owns it (empty when none does).
+QString collectPurposeOf(QWidget* window)
+{
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* form = qobject_cast<TForm1*>(w))
+            return form->openShow().CollectPurpose;
+    return QString();
+}
+
 // F1 in any of the program's own windows (objectName "Form…"), caught once
 // for the whole application.
 bool handleHelpKey(QObject* watched, QEvent* event)
@@ -52,7 +62,8 @@ bool handleHelpKey(QObject* watched, QEvent* event)
         return false;
     // A window's own topic first, else the one its name gives.
     const QVariant own = window->property(HelpTopicProperty);
-    const QString topic = own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), CollectPurpose);
+    const QString topic =
+        own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), collectPurposeOf(window));
     ShowHelpTopicFromWindow(topic);
     return true;
 }
@@ -226,7 +237,8 @@ void TForm1::TreeView1CustomDrawItem()
 {
     if (!TreeView1)
         return;
-    const QColor selected = ColorScheme[6].isValid() ? ColorScheme[6] : QColor(0x7E, 0xB6, 0xFF);
+    const QColor scheme7 = m_state.environment.ColorScheme[6];
+    const QColor selected = scheme7.isValid() ? scheme7 : QColor(0x7E, 0xB6, 0xFF);
     QPalette palette = TreeView1->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::Highlight, selected);

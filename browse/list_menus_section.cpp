@@ -7,7 +7,7 @@
 #include "base/caption_helpers.h"
 #include "base/environment.h"
 #include "base/settings_fields.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "browse/drive_menu.h"
 #include "browse/folder_exclusions.h"
@@ -56,9 +56,9 @@ bool ShowRuns(const ShowSession& session)
     return session.PlaybackActive == 1;
 }
 
-bool OpenShowMayNotChange(const ShowSession& session)
+bool OpenShowMayNotChange(const ShowSession& session, const OpenShow& show)
 {
-    return ShowMayNotChange(ShowRuns(session), session.ShowState.PlaysOwnShowFile, ShowChangeable == 1);
+    return ShowMayNotChange(ShowRuns(session), session.ShowState.PlaysOwnShowFile, show.ShowChangeable == 1);
 }
 
 } // namespace
@@ -135,7 +135,7 @@ void ListMenusSection::SetupListMenus()
                        m_w.AddFolder->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.AddShow, [this] {
-        AddToFavorites(OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
+        AddToFavorites(m_host->openShow().OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.MakeDefault, [this] { MakeDefaultClick(); });
     onClick(m_w.MakeDefaultPop, [this] { MakeDefaultPopClick(); });
@@ -149,18 +149,21 @@ void ListMenusSection::SetupListMenus()
 
 void ListMenusSection::BuildRecentMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     FillListMenu(Settings.RecentFolders, m_w.FolderItems);
 }
 
 void ListMenusSection::BuildFavoritesMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     FillListMenu(Settings.Favorites, m_w.FavItems);
 }
 
 void ListMenusSection::BuildHistoryMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     if (m_w.N1)
         m_w.N1->setVisible(false);
@@ -193,11 +196,12 @@ void ListMenusSection::FavoritesClick()
 
 void ListMenusSection::AddToRecentFolders()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     RecentAddInput in;
     in.path = RecentCandidate;
     in.listEntryStarted = ListEntryStarted == 1;
     in.existingShowFile = QFileInfo(RecentCandidate).isFile();
-    in.mayNotChange = OpenShowMayNotChange(m_session);
+    in.mayNotChange = OpenShowMayNotChange(m_session, m_host->openShow());
     const RecentAddOutcome out = AddToRecentList(Settings, in);
     if (out.result == RecentAddResult::Unchangeable || out.result == RecentAddResult::Empty)
         return;
@@ -214,14 +218,16 @@ void ListMenusSection::AddToRecentFolders()
 
 void ListMenusSection::AddToShowHistory(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     PutAtTopOfHistory(Settings.ShowHistory, path);
     BuildHistoryMenu();
 }
 
 void ListMenusSection::AddToFavorites(const QString& path, bool add)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (add && !path.isEmpty()) {
-        if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session)) {
+        if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session, m_host->openShow())) {
             platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
         } else if (AddToFirstFreeSlot(Settings.Favorites, path) < 0) {
             if (platform::showMessage(platform::PromptKind::Confirmation, FavoritesFullText, platform::kYesNo)
@@ -244,24 +250,28 @@ void ListMenusSection::AddToFavorites(const QString& path, bool add)
 
 void ListMenusSection::RemoveFromRecent(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (RemoveListEntry(Settings.RecentFolders, path, ListCompare::IgnoreCase))
         BuildRecentMenu();
 }
 
 void ListMenusSection::RemoveFromFavorites(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (RemoveListEntry(Settings.Favorites, path, ListCompare::IgnoreCase))
         BuildFavoritesMenu();
 }
 
 void ListMenusSection::RemoveFromHistory(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (RemoveListEntry(Settings.ShowHistory, path, ListCompare::Exact))
         BuildHistoryMenu();
 }
 
 bool ListMenusSection::FindInRecentLists(QChar kind, const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const int index = FindInList(Settings, kind, path);
     if (index < 0)
         return false;
@@ -271,6 +281,7 @@ bool ListMenusSection::FindInRecentLists(QChar kind, const QString& path)
 
 int32_t ListMenusSection::FavoriteIndexOf(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     return FindListEntry(Settings.Favorites, path, ListCompare::IgnoreCase);
 }
 
@@ -278,6 +289,7 @@ int32_t ListMenusSection::FavoriteIndexOf(const QString& path)
 
 void ListMenusSection::OpenRecentEntry()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     // In the thumbnail view the show is stopped first; its end opens the
     // entry again.
@@ -331,7 +343,7 @@ void ListMenusSection::playListEntry(const QString& entry)
         pictures = CollectFolderPictures(m_host->Paths(), m_host->folderTree()->Exclusions, entry,
                                          m_session.PlayOptions, m_host->start().DemoMode != 0);
     } else {
-        if (entry == OpenShowPath)
+        if (entry == m_host->openShow().OpenShowPath)
             ListEntryStarted = 0;
         pictures = ReadShowPicturePaths(entry);
         m_session.ShowState.PlaysOwnShowFile = true;
@@ -348,6 +360,7 @@ void ListMenusSection::playListEntry(const QString& entry)
 
 void ListMenusSection::OpenHistoryShow()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     if (m_w.Timer1)
         m_w.Timer1->stop();
@@ -359,19 +372,20 @@ void ListMenusSection::OpenHistoryShow()
         return;
     }
     m_host->LoadMyShowClick(entry);
-    if (NamedShowOpen != 1 || OpenShowPath != entry)
+    OpenShow& show = m_host->openShow();
+    if (show.NamedShowOpen != 1 || show.OpenShowPath != entry)
         return;   // the show could not be opened (said so already)
     const qint64 freeKB = FreeSpaceOnDrive(platform::DriveLetterOf(entry));
     if (freeKB <= 0)
-        ShowChangeable = 0;
+        show.ShowChangeable = 0;
     m_host->ShowMyShowLabel(QStringLiteral("Copy"));
     AddToShowHistory(entry);
     m_host->UpdateFolderCaption();
     if (m_w.SaveMyShowAs)
-        m_w.SaveMyShowAs->setEnabled(ShowChangeable == 1);
+        m_w.SaveMyShowAs->setEnabled(show.ShowChangeable == 1);
     if (m_w.DeleteMyShow) {
         const bool writable = (QFileInfo(entry).permissions() & QFileDevice::WriteOwner) != 0;
-        m_w.DeleteMyShow->setEnabled(ShowChangeable == 1 && writable && freeKB > 0);
+        m_w.DeleteMyShow->setEnabled(show.ShowChangeable == 1 && writable && freeKB > 0);
     }
 }
 
@@ -381,12 +395,13 @@ namespace {
 
 // The folder or show the File menu's single items name: the list entry a
 // show was played from, the running show's file, else the selected folder.
-QString CurrentListPath(const ShowSession& session, const QString& SelectedFolder)
+QString CurrentListPath(const ShowSession& session, const QString& SelectedFolder, uint8_t listEntryStarted,
+                        const QString& startedListEntry, const OpenShow& show)
 {
-    if (ListEntryStarted == 1)
-        return StartedListEntry;
-    if (session.PlaybackActive == 1 && SourceIsShow == 1 && !OpenShowPath.isEmpty())
-        return OpenShowPath;
+    if (listEntryStarted == 1)
+        return startedListEntry;
+    if (session.PlaybackActive == 1 && show.SourceIsShow == 1 && !show.OpenShowPath.isEmpty())
+        return show.OpenShowPath;
     return SelectedFolder;
 }
 
@@ -397,12 +412,14 @@ void ListMenusSection::AddSelectedFolderClick()
     // The item offers "Add" for a path that is not a favourite and "Delete"
     // for one that is; asking the list itself also serves the tree's pop-up,
     // whose File-menu twin may not have been rebuilt for this folder.
-    const QString path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder);
+    const QString path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder, ListEntryStarted,
+                                         StartedListEntry, m_host->openShow());
     AddToFavorites(path, FavoriteIndexOf(path) < 0);
 }
 
 void ListMenusSection::MakeDefaultClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const QString path = ListEntryStarted == 1 ? StartedListEntry : m_host->folderTree()->SelectedFolder;
     if (path.isEmpty())
         return;
@@ -416,17 +433,19 @@ void ListMenusSection::MakeDefaultClick()
 
 void ListMenusSection::MakeAutomaticClick(QObject* sender)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     Settings.KeepAutoShow = 1;
     QString path;
     if (sender && sender == m_w.AutomaticFolder)
         path = m_host->folderTree()->SelectedFolder;
     else if (sender && sender == m_w.AutomaticShow)
-        path = OpenShowPath;
+        path = m_host->openShow().OpenShowPath;
     else
-        path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder);
+        path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder, ListEntryStarted, StartedListEntry,
+                               m_host->openShow());
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
-    SettingsChanged();
+    m_host->settings().SettingsChanged();
 }
 
 void ListMenusSection::MakeDefaultPopClick()
@@ -443,6 +462,7 @@ void ListMenusSection::MakeAutoMaticPopClick()
 
 void ListMenusSection::DPDefStartUpClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     FolderTreeController* tree = m_host->folderTree();
     tree->KeepListEntry = 0;
     tree->ListEntryToUpdate = ListEntryRef{};
@@ -485,8 +505,9 @@ void ListMenusSection::BuildDriveMenu()
         }
     }
     const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
-    const bool desktop = found(DesktopFolder), pictures = found(MyPicturesFolder),
-               internet = found(InternetCacheFolder);
+    const EnvironmentInfo& environment = m_host->Environment();
+    const bool desktop = found(environment.DesktopFolder), pictures = found(environment.MyPicturesFolder),
+               internet = found(environment.InternetCacheFolder);
     for (const auto& [item, shown] : {std::pair{m_w.MDesktop, desktop}, std::pair{m_w.MMyPictures, pictures},
                                       std::pair{m_w.MInternet, internet}})
         if (item)
@@ -500,8 +521,9 @@ void ListMenusSection::DrivePopPopup()
 {
     BuildDriveMenu();
     const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
-    const bool desktop = found(DesktopFolder), pictures = found(MyPicturesFolder),
-               internet = found(InternetCacheFolder);
+    const EnvironmentInfo& environment = m_host->Environment();
+    const bool desktop = found(environment.DesktopFolder), pictures = found(environment.MyPicturesFolder),
+               internet = found(environment.InternetCacheFolder);
     for (const auto& [item, shown] : {std::pair{m_w.Desktop, desktop}, std::pair{m_w.MyPictures, pictures},
                                       std::pair{m_w.Internet, internet}})
         if (item)

@@ -69,6 +69,17 @@ public:
     qint64 FileSizeOf(const QString& path);
     qint64 FreeSpaceOnDrive(QChar letter);
 
+    // ---- State of the list entry being opened ----
+    int32_t ListEntryIndex = 0;     // 0 .. 8: the recent or favourite entry being opened
+    uint8_t ListIsFavorites = 0;    // 1 when ListEntryIndex names a favourite
+    uint8_t ListEntryStarted = 0;   // 1 when the current show was played straight from a list entry
+    QString StartedListEntry;       // ... and that entry
+    int32_t HistoryEntryIndex = 0;  // 0 .. 4: the history entry being opened
+    int32_t FoundListIndex = -1;    // index found by the last FindInRecentLists
+    QString RecentCandidate;        // the folder or show file of the show that is starting
+    uint8_t ListEntryIsShow = 0;    // 1 when the entry last opened is a show file, 0 a folder
+    uint8_t ReopenAfterStop = 0;    // the entry is opened again once the running show has stopped
+
 private:
     void playListEntry(const QString& entry);
 

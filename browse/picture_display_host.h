@@ -4,6 +4,9 @@
 // fitting, the show's pause and end).
 #pragma once
 
+#include <QString>
+
+struct SettingsStore;
 struct ProgramState;
 class QAction;
 class QSize;
@@ -14,6 +17,7 @@ class QToolBar;
 class QWidget;
 class TForm9;
 class TForm16;
+struct OpenShow;
 
 // The window's widgets the picture display section uses (any may be null but
 // Window).
@@ -64,6 +68,8 @@ public:
     virtual ~PictureDisplayHost() = default;
 
     virtual PictureDisplayWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // The program's state the window was made with.
     virtual ProgramState& state() const = 0;
     // The main window's picture area set by the layouts (empty when not set).
@@ -77,6 +83,12 @@ public:
     virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
+    // The recent or favourite entry the running show was started from.
+    virtual QString StartedListEntry() const = 0;
+    // The picture-sound player holds a sound.
+    virtual bool PictureSoundPlayerOpen() const = 0;
+    // The open show.
+    virtual OpenShow& openShow() = 0;
 
     // The full-screen show window and the MyShow manager (either may be null).
     virtual TForm9* showWindow() const = 0;

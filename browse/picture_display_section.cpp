@@ -53,9 +53,9 @@ bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out
 
 // The show file the running show plays itself: the show-file argument, or
 // the recent or favourite entry that was started.
-QString RunningShowFilePath(const StartContext& start)
+QString RunningShowFilePath(const StartContext& start, const TSettingsRecord& Settings, const QString& startedListEntry)
 {
-    return start.ArgumentMode && start.ShowFileArgument ? Settings.AutoShowPath : StartedListEntry;
+    return start.ArgumentMode && start.ShowFileArgument ? Settings.AutoShowPath : startedListEntry;
 }
 
 bool validIndex(const ShowSession& session, int index)
@@ -106,7 +106,7 @@ public:
     bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
     bool DemoMode() const override { return m_host.state().start.DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
-    bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
+    bool FullViewActive() const override { return m_session.FullViewActive != 0; }
     bool ManualMode() const override { return m_session.ShowState.ManualMode; }
     bool SkipUnreadable() const override { return m_session.ShowState.SkipUnreadable != 0; }
     int ShowDirection() const override { return m_session.ShowState.Direction; }
@@ -130,7 +130,7 @@ public:
             Form9->SetTitleShown(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
-    void ResetBackwardsButton() override { m_host.state().session.CutOutCount = 0; }
+    void ResetBackwardsButton() override { m_session.CutOutCount = 0; }
     bool ReadShowRecord(int index) override
     {
         if (DisplayHooks().ReadShowRecord)
@@ -305,14 +305,14 @@ bool voiceRecordingPossible()
     return !QMediaDevices::audioInputs().isEmpty();
 }
 
-bool editProgramExists()
+bool editProgramExists(const TSettingsRecord& Settings)
 {
     return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
 }
 
-qint64 openShowFreeSpaceKB(bool demoMode)
+qint64 openShowFreeSpaceKB(const OpenShow& show, bool demoMode)
 {
-    const QString path = OpenShowPath.isEmpty() ? ShowFile.Path() : OpenShowPath;
+    const QString path = show.OpenShowPath.isEmpty() ? show.ShowFile.Path() : show.OpenShowPath;
     return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), demoMode);
 }
 
@@ -329,6 +329,7 @@ PictureDisplaySection::~PictureDisplaySection() = default;
 bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
 {
     TShowState& ShowState = m_session.ShowState;
+    OpenShow& show = m_host->openShow();
     // The running show plays a show file of its own ("TFFile2"), or the
     // list comes from the open MyShow ("TFFile"): the entry's record is
     // read, then the record of the picture that follows.
@@ -339,7 +340,8 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     QString error;
     QString which;
     if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath(m_host->state().start);
+        const QString path = RunningShowFilePath(m_host->state().start, m_host->settings().Settings,
+                                                 m_host->StartedListEntry());
         if (path.isEmpty())
             return false;
         QByteArray bytes;
@@ -348,8 +350,8 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
             throw std::runtime_error(result.Message.toStdString()); // a read error is a load failure
         record = DecodeShowRecord(bytes);
         which = QStringLiteral("TFFile2");
-    } else if (SourceIsShow == 1 && m_session.AutoShowRunning == 0 && ShowFile.IsOpen()) {
-        if (!ReadShowRecordOf(ShowFile, entry.RecordIndex, record, &error))
+    } else if (show.SourceIsShow == 1 && m_session.AutoShowRunning == 0 && show.ShowFile.IsOpen()) {
+        if (!ReadShowRecordOf(show.ShowFile, entry.RecordIndex, record, &error))
             throw std::runtime_error(error.toStdString());
         which = QStringLiteral("TFFile");
     } else {
@@ -359,16 +361,19 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     // give this picture foreign texts and sound.
     if (record.PicturePath.compare(entry.FullPath, Qt::CaseInsensitive) != 0)
         return false;
-    ShowRec = record;
+    show.ShowRec = record;
     PrefetchNextShowRecord(which);
-    if (m_host->state().start.DemoMode && !ShowRec.SoundFile.isEmpty())
-        ShowRec.SoundFile = DemoSoundPath(ShowRec.SoundFile,
-                                          platform::DriveRoot(platform::DriveLetterOf(ShowRec.SoundFile)),
-                                          platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
-    const bool soundExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
-    ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(ShowRec.IntervalSeconds, ShowRec.SoundKind,
-                                                        ShowRec.SoundFile, soundExists, 0);
-    ShowState.CurrentInterval = ShowRec.IntervalSeconds != 0 ? ShowRec.IntervalSeconds : ShowState.DefaultInterval;
+    if (m_host->state().start.DemoMode && !show.ShowRec.SoundFile.isEmpty()) {
+        const char startupDrive = m_host->settings().Settings.StartupDrive;
+        show.ShowRec.SoundFile = DemoSoundPath(show.ShowRec.SoundFile,
+                                          platform::DriveRoot(platform::DriveLetterOf(show.ShowRec.SoundFile)),
+                                          platform::DriveRoot(QChar::fromLatin1(startupDrive)));
+    }
+    const bool soundExists = !show.ShowRec.SoundFile.isEmpty() && QFileInfo(show.ShowRec.SoundFile).isFile();
+    show.ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(show.ShowRec.IntervalSeconds, show.ShowRec.SoundKind,
+                                                        show.ShowRec.SoundFile, soundExists, 0);
+    ShowState.CurrentInterval =
+        show.ShowRec.IntervalSeconds != 0 ? show.ShowRec.IntervalSeconds : ShowState.DefaultInterval;
     return true;
 }
 
@@ -376,22 +381,23 @@ int PictureDisplaySection::ShowRecordTextDelayMs() const
 {
     std::array<QString, 5> texts;
     std::array<int, 5> codes{};
+    const OpenShow& show = m_host->openShow();
     for (size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = ShowRec.TextLines[i];
-        codes[i] = ShowRec.TextDelays[i];
+        texts[i] = show.ShowRec.TextLines[i];
+        codes[i] = show.ShowRec.TextDelays[i];
     }
     return ::TextLineDelayMs(texts, codes);
 }
 
 void PictureDisplaySection::SetPictureDisplayName()
 {
-    PictureDisplayName = QFileInfo(CurrentPicturePath).fileName();
+    m_display.PictureDisplayName = QFileInfo(m_display.CurrentPicturePath).fileName();
 }
 
 void PictureDisplaySection::DisplayCurrentPicture()
 {
     Form1DisplayHost host(this, *m_host, m_w, m_session);
-    RunDisplayStep(host);
+    RunDisplayStep(host, m_display);
 }
 
 void PictureDisplaySection::PrefetchShowPicture(int index)
@@ -414,6 +420,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
 void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 {
     TShowState& ShowState = m_session.ShowState;
+    const TSettingsRecord& Settings = m_host->settings().Settings;
     const BookmarkMenuState state = ComputeBookmarkMenuState(key, Settings.Bookmarks, ShowState.BookmarkCount);
     enableItem(m_w.AddBookMark, state.AddEnabled);
     enableItem(m_w.RemoveBookmark, state.RemoveEnabled);
@@ -429,7 +436,7 @@ void PictureDisplaySection::DisablePictureCommands()
 {
     TForm9* const Form9 = m_host->showWindow();
     // The sound of the picture shown before ends with it.
-    if (PictureSoundPlayerOpen == 1)
+    if (m_host->PictureSoundPlayerOpen())
         m_host->ReleaseVoiceFile();
     for (QAction* action :
          {m_w.SaveToolButton, m_w.MoveToolButton, m_w.RunExeToolButton, m_w.FullScreenToolButton3, m_w.Voice,
@@ -458,6 +465,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 {
     TForm9* const Form9 = m_host->showWindow();
     std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
+    OpenShow& show = m_host->openShow();
     if (m_session.PlaybackActive != 1)
         return;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
@@ -471,18 +479,19 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
     const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
     const bool rotate = CanRotatePicture(index);
-    if (m_host->state().session.CutOutCount < 1) {
-        if (SourceIsShow == 1) {
+    if (m_session.CutOutCount < 1) {
+        if (show.SourceIsShow == 1) {
             enableItem(m_w.Voice, false);
             enableItem(m_w.ShowAllTB, false);
             if (m_w.RecycleBinToolButton)
-                m_w.RecycleBinToolButton->setToolTip(RemoveFromShowHint(OpenShowName, false));
+                m_w.RecycleBinToolButton->setToolTip(RemoveFromShowHint(show.OpenShowName, false));
             if (m_w.SendRecycleBin)
                 m_w.SendRecycleBin->setText(QStringLiteral("Remove picture from M&yShow     ~- D"));
             for (QAction* a : {m_w.MovePictureTo, m_w.MoveToolButton, m_w.RenamePictureToolButton, m_w.RenamePicture})
                 enableItem(a, false);
-            const bool removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0,
-                                                         OpenShowName, openShowFreeSpaceKB(m_host->state().start.DemoMode != 0));
+            const bool removeAllowed =
+                ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, show.ShowChangeable != 0, show.OpenShowName,
+                                  openShowFreeSpaceKB(show, m_host->state().start.DemoMode != 0));
             enableItem(m_w.RecycleBinToolButton, removeAllowed);
             enableItem(m_w.SendRecycleBin, removeAllowed);
             enableItem(m_w.TBRotateR, removeAllowed && rotate);
@@ -512,7 +521,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.TBRotateL, true);
     }
     enableItem(m_w.FullScreenToolButton3, true);
-    if (m_host->state().session.CutOutCount >= 1) {
+    if (m_session.CutOutCount >= 1) {
         enableItem(m_w.MicroTB, false);
         enableItem(m_w.VoicePlayTB, false);
         enableItem(m_w.Voice, false);
@@ -523,7 +532,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     }
     if (Form9)
         Form9->SetWindowScreenButtonEnabled(true);
-    if (editProgramExists()) {
+    if (editProgramExists(m_host->settings().Settings)) {
         if (m_w.LaunchEditProgram1)
             m_w.LaunchEditProgram1->setEnabled(true);
         enableItem(m_w.RunExeToolButton, true);
@@ -531,12 +540,13 @@ void PictureDisplaySection::SetPictureMenuCaptions()
             Form9->SetEditButtonEnabled(true);
     }
     enableItem(m_w.PictureToClipboard, true);
-    enableItem(m_w.PathToClipboard, m_host->state().session.CutOutCount < 1);
+    enableItem(m_w.PathToClipboard, m_session.CutOutCount < 1);
     QCoreApplication::processEvents();
 }
 
 void PictureDisplaySection::UpdatePictureStatus()
 {
+    const TSettingsRecord& Settings = m_host->settings().Settings;
     TForm9* const Form9 = m_host->showWindow();
     TShowState& ShowState = m_session.ShowState;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
@@ -547,7 +557,7 @@ void PictureDisplaySection::UpdatePictureStatus()
     if (entry.PictureDate == 0)
         entry.PictureDate = ShowPictureDate(entry.FullPath);
     PictureStatusInput in;
-    in.displayName = PictureDisplayName;
+    in.displayName = m_display.PictureDisplayName;
     in.path = entry.FullPath;
     in.date = entry.PictureDate;
     in.playOrder = ShowState.PlayOrder;
@@ -571,6 +581,7 @@ void PictureDisplaySection::UpdatePictureStatus()
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
     TForm9* const Form9 = m_host->showWindow();
+    OpenShow& show = m_host->openShow();
     const int direction = m_session.ShowState.Direction;
     if (direction == 0 || !Form9)
         return;
@@ -583,22 +594,24 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
         return;
     const qint64 record = m_session.PictureTable[size_t(next)].RecordIndex;
     if (which == QLatin1String("TFFile")) {
-        if (ShowFile.IsOpen())
-            ReadShowRecordOf(ShowFile, record, NextShowRec, nullptr);
+        if (show.ShowFile.IsOpen())
+            ReadShowRecordOf(show.ShowFile, record, show.NextShowRec, nullptr);
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath(m_host->state().start);
+    const QString path = RunningShowFilePath(m_host->state().start, m_host->settings().Settings,
+                                             m_host->StartedListEntry());
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
-        NextShowRec = DecodeShowRecord(bytes);
+        show.NextShowRec = DecodeShowRecord(bytes);
 }
 
 
 void PictureDisplaySection::SetSelectionMenuCaptions()
 {
     TForm16* const Form16 = m_host->showManager();
-    CurrentPicturePath.clear();
+    OpenShow& show = m_host->openShow();
+    m_display.CurrentPicturePath.clear();
     const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
     const int n = int(ticked.size());
 
@@ -611,18 +624,19 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
                                            m_session.PictureCount);
     in.direction = m_session.ShowState.Direction;
     in.thumbnailView = DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
-    in.sourceIsShow = SourceIsShow == 1;
+    in.sourceIsShow = show.SourceIsShow == 1;
     if (n == 1 && validIndex(m_session, ticked.first())) {
         const TPictureEntry& entry = m_session.PictureTable[size_t(ticked.first())];
-        CurrentPicturePath = entry.FullPath;
+        m_display.CurrentPicturePath = entry.FullPath;
         in.selectionChangeable = entry.ReadOnly == 0 && freeSpaceKB(entry.FullPath) > 0;
         in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
     }
     if (in.sourceIsShow)
-        in.removeAllowed = ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, ShowChangeable != 0, OpenShowName,
-                                             openShowFreeSpaceKB(m_host->state().start.DemoMode != 0));
-    in.editProgramExists = editProgramExists();
-    const SelectionCommandState st = ComputeSelectionCommands(in, OpenShowName);
+        in.removeAllowed =
+            ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, show.ShowChangeable != 0, show.OpenShowName,
+                              openShowFreeSpaceKB(show, m_host->state().start.DemoMode != 0));
+    in.editProgramExists = editProgramExists(m_host->settings().Settings);
+    const SelectionCommandState st = ComputeSelectionCommands(in, show.OpenShowName);
 
     enableItem(m_w.ShowForwardToolButton, st.showForward);
     enableItem(m_w.ShowinReverseToolButton, st.showInReverse);

@@ -5,6 +5,7 @@
 // small host, so the main window and tests drive them alike.
 #pragma once
 
+#include "base/settings_record.h"
 #include "platform/prompt.h"
 
 #include <QString>
@@ -48,9 +49,12 @@ public:
     // Waits `seconds` while window messages run (the pause before a retry).
     virtual void waitSeconds(int seconds);
     virtual bool showRunning() const { return false; }
+    // The settings record the voice file's questions read and store answers in.
+    virtual TSettingsRecord& settingsRecord() = 0;
     // The voice file follows (action "C", "M", "R", "D"); default CarryVoiceFile.
     virtual void carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target);
-    // Every known show follows; defaults SyncShowsAfterRename / SyncShowsAfterDelete.
+    // Every known show follows; defaults SyncShowsAfterRename / SyncShowsAfterDelete
+    // with no show open.
     virtual void syncShowsAfterRename(const QString& oldPath, const QString& newPath);
     virtual void syncShowsAfterDelete(const QString& path);
     // During a show: the picture moved to `newPath` leaves the running show

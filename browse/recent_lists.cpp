@@ -6,16 +6,6 @@
 
 #include <vector>
 
-int32_t ListEntryIndex = 0;
-uint8_t ListIsFavorites = 0;
-uint8_t ListEntryStarted = 0;
-QString StartedListEntry;
-int32_t HistoryEntryIndex = 0;
-int32_t FoundListIndex = -1;
-QString RecentCandidate;
-uint8_t ListEntryIsShow = 0;
-uint8_t ReopenAfterStop = 0;
-
 const QString DraftShowFileName = QStringLiteral("vistamo.vxt");
 const QString UnchangeableFavoriteText =
     QStringLiteral("A MyShow file that can not be changed, can not be added to Favorites");

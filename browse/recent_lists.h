@@ -16,18 +16,6 @@ constexpr int RecentSlots = 9;
 constexpr int FavoriteSlots = 9;
 constexpr int HistorySlots = 5;
 
-// ---- State of the list that is being opened ---------------------------------
-
-extern int32_t ListEntryIndex;        // 0 .. 8: the recent or favourite entry being opened
-extern uint8_t ListIsFavorites;       // 1 when ListEntryIndex names a favourite
-extern uint8_t ListEntryStarted;      // 1 when the current show was played straight from a list entry
-extern QString StartedListEntry;      // ... and that entry
-extern int32_t HistoryEntryIndex;     // 0 .. 4: the history entry being opened
-extern int32_t FoundListIndex;        // index found by the last FindInRecentLists
-extern QString RecentCandidate;       // the folder or show file of the show that is starting
-extern uint8_t ListEntryIsShow;       // 1 when the entry last opened is a show file, 0 a folder
-extern uint8_t ReopenAfterStop;       // the entry is opened again once the running show has stopped
-
 // ---- Comparing -----------------------------------------------------------------
 
 // The recent list and the favourites compare paths ignoring letter case

@@ -2,8 +2,7 @@
 #include "browse/selection_status.h"
 
 #include "base/caption_helpers.h"
-
-uint8_t MyShowChanged = 0;
+#include "shows/show_file.h"
 
 SelectionStatusHooks& selectionStatusHooks()
 {
@@ -53,9 +52,9 @@ bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showRec
     return !(playbackActive && sourceIsShow && showReceivedByMail && selectedFolder == openShowFile);
 }
 
-void SetMyShowChanged(bool b)
+void SetMyShowChanged(OpenShow& show, bool b)
 {
-    MyShowChanged = b ? 1 : 0;
+    show.MyShowChanged = b ? 1 : 0;
     if (b && selectionStatusHooks().disableUndoLastSearch)
         selectionStatusHooks().disableUndoLastSearch();
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+struct OpenShow;
+
 // What the status line is made from.
 struct SelectionStatusInput {
     bool demoMode = false;
@@ -43,13 +45,10 @@ void ShowSelectionStatus(const SelectionStatusInput& in);
 bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showReceivedByMail,
                             const QString& selectedFolder, const QString& openShowFile);
 
-// The open show has changes not yet made permanent.
-extern uint8_t MyShowChanged;
-
-// Sets MyShowChanged; once the show is edited (b true) the pictures added by
+// Sets the open show's MyShowChanged; once the show is edited (b true) the pictures added by
 // the last search can no longer be taken back, so the main window's
 // "Undo last search" button is disabled.
-void SetMyShowChanged(bool b);
+void SetMyShowChanged(OpenShow& show, bool b);
 
 // Gives the main window the keyboard focus (its hook leaves it alone in
 // argument mode); does nothing when it can't take it yet.

@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 
 #include "browse/fit_zoom_section.h"
+#include "browse/list_menus_section.h"
 #include "browse/picture_display_host.h"
 #include "browse/picture_display_section.h"
 
@@ -12,6 +13,8 @@ namespace {
 class TForm1PictureDisplayHost final : public PictureDisplayHost {
 public:
     explicit TForm1PictureDisplayHost(TForm1* form) : m_form(form) {}
+
+    SettingsStore& settings() override { return m_form->state().settings; }
 
     PictureDisplayWidgets widgets() const override
     {
@@ -72,6 +75,10 @@ public:
     void EndShow() override { m_form->EndShow(); }
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }
+
+    QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
+    bool PictureSoundPlayerOpen() const override { return m_form->sound().PictureSoundPlayerOpen == 1; }
+    OpenShow& openShow() override { return m_form->openShow(); }
 
 private:
     TForm1* m_form;

@@ -4,17 +4,6 @@
 #include <QFileInfo>
 #include <QObject>
 
-platform::RecordFile ShowFile;
-TShowRecord ShowRec;
-TShowRecord NextShowRec;
-uint8_t ShowChangeable = 0;
-uint8_t DraftShowOpen = 0;
-uint8_t NamedShowOpen = 0;
-uint8_t SourceIsShow = 0;
-uint8_t ShowChanged = 0;
-QString OpenShowPath;
-QString OpenShowName;
-
 using platform::RecordResult;
 using platform::RecordStatus;
 
@@ -37,9 +26,9 @@ ShowFileFormat ProbeShowFileFormat(qint64 fileSize)
     return ShowFileFormat::Unknown;
 }
 
-RecordResult PrepareShowWorkingCopy(const QString& showPath, const QString& workPath)
+RecordResult PrepareShowWorkingCopy(OpenShow& show, const QString& showPath, const QString& workPath)
 {
-    ShowFile.Close();
+    show.ShowFile.Close();
     QByteArray bytes;
     if (QFileInfo(showPath).isFile()) {
         const RecordResult read = platform::ReadWholeFile(showPath, bytes, MaxShowFileBytes);
@@ -53,71 +42,72 @@ RecordResult PrepareShowWorkingCopy(const QString& showPath, const QString& work
     const RecordResult written = platform::SafeWriteFile(workPath, bytes);
     if (!written.ok())
         return written;
-    const RecordResult opened = ShowFile.OpenWithMode(workPath, ShowRecordSize, FileModeReadWrite);
+    const RecordResult opened = show.ShowFile.OpenWithMode(workPath, ShowRecordSize, FileModeReadWrite);
     if (opened.ok())
-        OpenShowPath = showPath;
+        show.OpenShowPath = showPath;
     return opened;
 }
 
-RecordResult OpenDraftShow(const QString& draftShowPath, const QString& workPath)
+RecordResult OpenDraftShow(OpenShow& show, const QString& draftShowPath, const QString& workPath)
 {
     if (!QFileInfo::exists(draftShowPath)) {
         const RecordResult created = platform::SafeWriteFile(draftShowPath, QByteArray());
         if (!created.ok())
             return created;
     }
-    const RecordResult result = PrepareShowWorkingCopy(draftShowPath, workPath);
+    const RecordResult result = PrepareShowWorkingCopy(show, draftShowPath, workPath);
     if (!result.ok())
         return result;
-    DraftShowOpen = 1;
-    NamedShowOpen = 0;
-    ShowChangeable = 1; // the Draft show always may be changed
-    ShowChanged = 0;
-    OpenShowName = QStringLiteral("Draft");
+    show.DraftShowOpen = 1;
+    show.NamedShowOpen = 0;
+    show.ShowChangeable = 1; // the Draft show always may be changed
+    show.ShowChanged = 0;
+    show.OpenShowName = QStringLiteral("Draft");
     return result;
 }
 
-RecordResult OpenNamedShow(const QString& showPath, const QString& workPath, const QString& draftShowPath)
+RecordResult OpenNamedShow(OpenShow& show, const QString& showPath, const QString& workPath,
+                           const QString& draftShowPath)
 {
     if (!QFileInfo(showPath).isFile())
         return RecordResult::Fail(RecordStatus::NotFound,
                                   QStringLiteral("Vistamo! : ") + showPath + QStringLiteral(" not found"));
-    const RecordResult result = PrepareShowWorkingCopy(showPath, workPath);
+    const RecordResult result = PrepareShowWorkingCopy(show, showPath, workPath);
     if (!result.ok())
         return result;
     const QFileInfo info(showPath);
     const bool fileWritable = info.permissions() & QFileDevice::WriteOwner;
     const bool folderWritable = QFileInfo(info.absolutePath()).permissions() & QFileDevice::WriteOwner;
-    DraftShowOpen = 0;
-    NamedShowOpen = 1;
-    ShowChangeable = (fileWritable && folderWritable) ? 1 : 0;
-    ShowChanged = 0;
-    OpenShowName = ShowDisplayName(showPath, draftShowPath);
+    show.DraftShowOpen = 0;
+    show.NamedShowOpen = 1;
+    show.ShowChangeable = (fileWritable && folderWritable) ? 1 : 0;
+    show.ShowChanged = 0;
+    show.OpenShowName = ShowDisplayName(showPath, draftShowPath);
     return result;
 }
 
-void CloseOpenShow()
+void CloseOpenShow(OpenShow& show)
 {
-    ShowFile.Close();
-    DraftShowOpen = 0;
-    NamedShowOpen = 0;
-    ShowChangeable = 0;
-    ShowChanged = 0;
-    OpenShowPath.clear();
-    OpenShowName.clear();
+    show.ShowFile.Close();
+    show.DraftShowOpen = 0;
+    show.NamedShowOpen = 0;
+    show.ShowChangeable = 0;
+    show.ShowChanged = 0;
+    show.OpenShowPath.clear();
+    show.OpenShowName.clear();
 }
 
-qint64 OpenShowCount()
+qint64 OpenShowCount(const OpenShow& show)
 {
-    return ShowFile.IsOpen() ? ShowFile.RecordCount() : 0;
+    return show.ShowFile.IsOpen() ? show.ShowFile.RecordCount() : 0;
 }
 
-RecordResult ReadShowRecord(qint64 index, TShowRecord& out)
+RecordResult ReadShowRecord(OpenShow& show, qint64 index, TShowRecord& out)
 {
-    if (!ShowFile.IsOpen())
+    if (!show.ShowFile.IsOpen())
         return RecordResult::Fail(RecordStatus::NotOpen, QStringLiteral("No show is open"));
     QByteArray bytes;
-    const RecordResult result = ShowFile.Read(index, bytes);
+    const RecordResult result = show.ShowFile.Read(index, bytes);
     if (result.ok())
         out = DecodeShowRecord(bytes);
     return result;
@@ -148,58 +138,59 @@ TShowPictures ShowPicturesToPlay(const QStringList& pictures)
     return anyExists ? play : TShowPictures{};
 }
 
-RecordResult AddPictureToShowFile(const QString& picturePath, qint64* index)
+RecordResult AddPictureToShowFile(OpenShow& show, const QString& picturePath, qint64* index)
 {
-    if (!ShowFile.IsOpen())
+    if (!show.ShowFile.IsOpen())
         return RecordResult::Fail(RecordStatus::NotOpen, QStringLiteral("No show is open"));
     if (picturePath.toUtf8().size() > ShowRecordLayout::PicturePathCapacity)
         return RecordResult::Fail(RecordStatus::WrongSize,
                                   QStringLiteral("Vistamo! : The path of ") + picturePath
                                       + QStringLiteral(" is longer than 200 characters, picture not added"));
-    const qint64 at = ShowFile.RecordCount();
-    RecordResult result = ShowFile.Write(at, EncodeShowRecord(NewPictureRecord(picturePath, ShowFormatMarker)));
+    const qint64 at = show.ShowFile.RecordCount();
+    RecordResult result =
+        show.ShowFile.Write(at, EncodeShowRecord(NewPictureRecord(picturePath, show.ShowFormatMarker)));
     if (result.ok())
-        result = ShowFile.Flush();
+        result = show.ShowFile.Flush();
     if (result.ok()) {
-        ShowChanged = 1;
+        show.ShowChanged = 1;
         if (index)
             *index = at;
     }
     return result;
 }
 
-RecordResult WriteShowHeader()
+RecordResult WriteShowHeader(OpenShow& show)
 {
-    if (!ShowFile.IsOpen() || ShowFile.RecordCount() == 0)
+    if (!show.ShowFile.IsOpen() || show.ShowFile.RecordCount() == 0)
         return RecordResult::Ok();
     QByteArray bytes;
-    RecordResult result = ShowFile.Read(0, bytes);
+    RecordResult result = show.ShowFile.Read(0, bytes);
     if (!result.ok())
         return result;
     TShowRecord header = DecodeShowRecord(bytes);
-    header.FormatMarker = ShowFormatMarker;
-    result = ShowFile.Write(0, EncodeShowRecord(header));
-    return result.ok() ? ShowFile.Flush() : result;
+    header.FormatMarker = show.ShowFormatMarker;
+    result = show.ShowFile.Write(0, EncodeShowRecord(header));
+    return result.ok() ? show.ShowFile.Flush() : result;
 }
 
-RecordResult MakeShowChangesPermanent()
+RecordResult MakeShowChangesPermanent(OpenShow& show)
 {
-    if (!ShowFile.IsOpen() || OpenShowPath.isEmpty())
+    if (!show.ShowFile.IsOpen() || show.OpenShowPath.isEmpty())
         return RecordResult::Fail(RecordStatus::NotOpen, QStringLiteral("No show is open"));
-    RecordResult result = ShowFile.Flush();
+    RecordResult result = show.ShowFile.Flush();
     if (!result.ok())
         return result;
     QByteArray bytes;
-    result = platform::ReadWholeFile(ShowFile.Path(), bytes, MaxShowFileBytes);
+    result = platform::ReadWholeFile(show.ShowFile.Path(), bytes, MaxShowFileBytes);
     if (!result.ok())
         return result;
-    result = platform::SafeWriteFile(OpenShowPath, bytes);
+    result = platform::SafeWriteFile(show.OpenShowPath, bytes);
     if (result.ok())
-        ShowChanged = 0;
+        show.ShowChanged = 0;
     return result;
 }
 
-QString OpenShowLabelName()
+QString OpenShowLabelName(const OpenShow& show)
 {
-    return OpenShowPath.isEmpty() ? OpenShowName : QFileInfo(OpenShowPath).fileName();
+    return show.OpenShowPath.isEmpty() ? show.OpenShowName : QFileInfo(show.OpenShowPath).fileName();
 }

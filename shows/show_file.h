@@ -13,18 +13,25 @@
 #include <QString>
 
 // ---- State of the open show ------------------------------------------------
-extern platform::RecordFile ShowFile;  // open on the working copy of the open show
-extern TShowRecord ShowRec;            // record of the picture shown
-extern TShowRecord NextShowRec;        // look-ahead record
-extern uint8_t ShowChangeable;         // 1 when the open show may be changed
-extern uint8_t DraftShowOpen;          // 1 while the Draft show is open
-extern uint8_t NamedShowOpen;          // 1 while a named show file is open
-extern uint8_t SourceIsShow;           // 1 when the picture list comes from the open show
-extern uint8_t ShowChanged;            // 1 when the working copy differs from the show file
-extern QString OpenShowPath;           // the show file opened (empty when none)
-extern QString OpenShowName;           // "Draft" for the Draft show, else the file's name
+// Kept by the main window and handed to the functions below.
+struct OpenShow {
+    platform::RecordFile ShowFile;   // open on the working copy of the open show
+    TShowRecord ShowRec;             // record of the picture shown
+    TShowRecord NextShowRec;         // look-ahead record
+    uint8_t ShowChangeable = 0;      // 1 when the open show may be changed
+    uint8_t DraftShowOpen = 0;       // 1 while the Draft show is open
+    uint8_t NamedShowOpen = 0;       // 1 while a named show file is open
+    uint8_t SourceIsShow = 0;        // 1 when the picture list comes from the open show
+    uint8_t ShowChanged = 0;         // 1 when the working copy differs from the show file
+    QString OpenShowPath;            // the show file opened (empty when none)
+    QString OpenShowName;            // "Draft" for the Draft show, else the file's name
+    int32_t ShowFormatMarker = CurrentShowFormat;  // the format number written into every show record
+    QString CollectPurpose;          // the purpose of the next picture collection ("FolderToCD", "ResetToEXIF" …)
+    uint8_t MyShowChanged = 0;       // the open show has changes not yet made permanent
+};
+
 // The open show's file name for the MyShow label.
-QString OpenShowLabelName();
+QString OpenShowLabelName(const OpenShow& show);
 
 // The name a show is known by: "Draft" for the Draft show's file, else the
 // file name without its extension.
@@ -37,24 +44,24 @@ ShowFileFormat ProbeShowFileFormat(qint64 fileSize);
 // Copies `showPath` to `workPath` (whole-file safe write) and opens ShowFile
 // on the copy for reading and writing. A missing show file gives an empty
 // working copy. Sets OpenShowPath.
-platform::RecordResult PrepareShowWorkingCopy(const QString& showPath, const QString& workPath);
+platform::RecordResult PrepareShowWorkingCopy(OpenShow& show, const QString& showPath, const QString& workPath);
 
 // Opens the Draft show: the Draft file is created empty when missing.
-platform::RecordResult OpenDraftShow(const QString& draftShowPath, const QString& workPath);
+platform::RecordResult OpenDraftShow(OpenShow& show, const QString& draftShowPath, const QString& workPath);
 
 // Opens a named show file (the state bytes for a named show; the show may be
 // changed when its file and folder are writable).
-platform::RecordResult OpenNamedShow(const QString& showPath, const QString& workPath,
+platform::RecordResult OpenNamedShow(OpenShow& show, const QString& showPath, const QString& workPath,
                                      const QString& draftShowPath);
 
 // Closes ShowFile and clears the open-show state.
-void CloseOpenShow();
+void CloseOpenShow(OpenShow& show);
 
 // Number of records in the working copy (0 when none is open).
-qint64 OpenShowCount();
+qint64 OpenShowCount(const OpenShow& show);
 
 // Reads record `index` of the working copy.
-platform::RecordResult ReadShowRecord(qint64 index, TShowRecord& out);
+platform::RecordResult ReadShowRecord(OpenShow& show, qint64 index, TShowRecord& out);
 // All paths of the open show's pictures, in show order.
 QStringList ReadShowPicturePaths(const QString& showPath);
 
@@ -71,11 +78,11 @@ TShowPictures ShowPicturesToPlay(const QStringList& pictures);
 
 // Appends the record of a picture to the working copy; `index` gets its
 // record number. Refuses a path that does not fit the record's path field.
-platform::RecordResult AddPictureToShowFile(const QString& picturePath, qint64* index = nullptr);
+platform::RecordResult AddPictureToShowFile(OpenShow& show, const QString& picturePath, qint64* index = nullptr);
 
 // Rewrites record 0's show-level fields (the format marker) in the working
 // copy, when the show holds pictures.
-platform::RecordResult WriteShowHeader();
+platform::RecordResult WriteShowHeader(OpenShow& show);
 
 // Copies the working copy back over the show file (one safe write).
-platform::RecordResult MakeShowChangesPermanent();
+platform::RecordResult MakeShowChangesPermanent(OpenShow& show);

@@ -4,8 +4,6 @@
 
 #include <QtEndian>
 
-int32_t ShowFormatMarker = CurrentShowFormat;
-
 namespace {
 
 int32_t readInt(const QByteArray& bytes, int offset)

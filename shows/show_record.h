@@ -63,6 +63,3 @@ TShowRecord NewPictureRecord(const QString& picturePath, int32_t formatMarker);
 // Appearance delay of a text line in milliseconds (0 at once, 1 half a
 // second, 2..10 one to nine seconds; other codes at once).
 int TextDelayMs(int32_t code);
-
-// The format number written into every show record (set to 40 at start).
-extern int32_t ShowFormatMarker;

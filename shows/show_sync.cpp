@@ -76,40 +76,40 @@ bool removeFromRecords(QList<TShowRecord>& records, const QString& deletedPath)
 }
 
 // The working copy stays open: it is rewritten through its own handle.
-void rewriteWorkingCopy(const std::function<bool(QList<TShowRecord>&)>& change)
+void rewriteWorkingCopy(OpenShow& show, const std::function<bool(QList<TShowRecord>&)>& change)
 {
-    if (!ShowFile.IsOpen() || !ShowFile.IsWritable())
+    if (!show.ShowFile.IsOpen() || !show.ShowFile.IsWritable())
         return;
     QList<TShowRecord> records;
-    for (qint64 i = 0; i < ShowFile.RecordCount(); ++i) {
+    for (qint64 i = 0; i < show.ShowFile.RecordCount(); ++i) {
         TShowRecord record;
-        if (!ReadShowRecord(i, record).ok())
+        if (!ReadShowRecord(show, i, record).ok())
             return;
         records << record;
     }
     if (!change(records))
         return;
     for (qint64 i = 0; i < records.size(); ++i)
-        if (!ShowFile.Write(i, EncodeShowRecord(records[int(i)])).ok())
+        if (!show.ShowFile.Write(i, EncodeShowRecord(records[int(i)])).ok())
             return;
-    ShowFile.Truncate(records.size());
-    ShowFile.Flush();
-    ShowChanged = 1;
+    show.ShowFile.Truncate(records.size());
+    show.ShowFile.Flush();
+    show.ShowChanged = 1;
 }
 
-QStringList showsToSync()
+QStringList showsToSync(const OpenShow& show)
 {
     QStringList shows;
     if (showSyncHooks().knownShows)
         shows = showSyncHooks().knownShows();
-    if (!OpenShowPath.isEmpty() && !shows.contains(OpenShowPath))
-        shows << OpenShowPath;
+    if (!show.OpenShowPath.isEmpty() && !shows.contains(show.OpenShowPath))
+        shows << show.OpenShowPath;
     return shows;
 }
 
-void refreshList()
+void refreshList(const OpenShow& show)
 {
-    if (ShowFile.IsOpen() && showSyncHooks().showFileRewritten)
+    if (show.ShowFile.IsOpen() && showSyncHooks().showFileRewritten)
         showSyncHooks().showFileRewritten();
 }
 
@@ -155,25 +155,26 @@ bool RemoveFromShowFile(const QString& showPath, const QString& deletedPath)
     return writeAll(showPath, records);
 }
 
-void SyncShowsAfterRename(const QString& oldPath, const QString& newPath, int oldLength, bool folder)
+void SyncShowsAfterRename(OpenShow& openShow, const QString& oldPath, const QString& newPath, int oldLength,
+                          bool folder)
 {
     if (showSyncHooks().showStatus)
         showSyncHooks().showStatus(QStringLiteral("Synchronizing MyShow files..."));
-    for (const QString& show : showsToSync())
+    for (const QString& show : showsToSync(openShow))
         RenameInShowFile(show, oldPath, newPath, oldLength, folder);
-    rewriteWorkingCopy([&](QList<TShowRecord>& records) {
+    rewriteWorkingCopy(openShow, [&](QList<TShowRecord>& records) {
         bool changed = false;
         for (TShowRecord& record : records)
             changed = RenameInShowRecord(record, oldPath, newPath, oldLength, folder) || changed;
         return changed;
     });
-    refreshList();
+    refreshList(openShow);
 }
 
-void SyncShowsAfterDelete(const QString& deletedPath)
+void SyncShowsAfterDelete(OpenShow& openShow, const QString& deletedPath)
 {
-    for (const QString& show : showsToSync())
+    for (const QString& show : showsToSync(openShow))
         RemoveFromShowFile(show, deletedPath);
-    rewriteWorkingCopy([&](QList<TShowRecord>& records) { return removeFromRecords(records, deletedPath); });
-    refreshList();
+    rewriteWorkingCopy(openShow, [&](QList<TShowRecord>& records) { return removeFromRecords(records, deletedPath); });
+    refreshList(openShow);
 }

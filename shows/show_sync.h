@@ -9,6 +9,8 @@
 
 #include <functional>
 
+struct OpenShow;
+
 // The record after a rename of `oldPath` to `newPath`. With `folder` set,
 // every stored path that no longer exists and starts with the old folder
 // (first `oldLength` characters, compared in lower case, at a whole folder
@@ -27,8 +29,9 @@ bool RemoveFromShowFile(const QString& showPath, const QString& deletedPath);
 
 // Every show of the MyShow manager, the open show file and its working copy
 // (rewritten in place, since it stays open). Failures are not reported.
-void SyncShowsAfterRename(const QString& oldPath, const QString& newPath, int oldLength = 0, bool folder = false);
-void SyncShowsAfterDelete(const QString& deletedPath);
+void SyncShowsAfterRename(OpenShow& openShow, const QString& oldPath, const QString& newPath, int oldLength = 0,
+                          bool folder = false);
+void SyncShowsAfterDelete(OpenShow& openShow, const QString& deletedPath);
 
 // What keeping the shows in step needs from the windows: the shows of the
 // MyShow manager, a status-bar text while it works, and a new reading of the

@@ -18,8 +18,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-QString CollectPurpose;
-
 TForm16::TForm16(const QString& showListPath, QWidget* parent)
     : QWidget(parent, Qt::Window)
 {

@@ -15,9 +15,6 @@ class QPushButton;
 class QTableWidget;
 class QToolButton;
 
-// The purpose of the next picture collection ("FolderToCD", "ResetToEXIF" …).
-extern QString CollectPurpose;
-
 class TForm16 : public QWidget {
     Q_OBJECT
 public:

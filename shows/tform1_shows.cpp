@@ -31,11 +31,11 @@ void setRow(QTableWidget* grid, int row, qint64 number, const TShowRecord& recor
 void TForm1::ReadMyShowFile()
 {
     MyShowSG->setRowCount(0);
-    const qint64 count = OpenShowCount();
+    const qint64 count = OpenShowCount(m_openShow);
     MyShowSG->setRowCount(int(count));
     for (qint64 i = 0; i < count; ++i) {
         TShowRecord record;
-        if (!ReadShowRecord(i, record).ok())
+        if (!ReadShowRecord(m_openShow, i, record).ok())
             break;
         setRow(MyShowSG, int(i), i, record);
     }
@@ -44,16 +44,17 @@ void TForm1::ReadMyShowFile()
 
 void TForm1::UpdateMyShowControls()
 {
-    const qint64 count = OpenShowCount();
+    const qint64 count = OpenShowCount(m_openShow);
+    const QString& name = m_openShow.OpenShowName;
     if (MyShowLabel)
-        MyShowLabel->setText(OpenShowName.isEmpty() ? QString()
-                                                    : OpenShowName + QStringLiteral(" : ") + QString::number(count)
-                                                          + (count == 1 ? QStringLiteral(" picture") : QStringLiteral(" pictures")));
+        MyShowLabel->setText(name.isEmpty() ? QString()
+                                            : name + QStringLiteral(" : ") + QString::number(count)
+                                                  + (count == 1 ? QStringLiteral(" picture") : QStringLiteral(" pictures")));
     for (QAction* action : {StartMySlideShowTB, SaveMyShowAsTB})
         if (action)
             action->setEnabled(count > 0);
     if (SaveMyShowTB)
-        SaveMyShowTB->setEnabled(NamedShowOpen == 1 && ShowChanged == 1);
+        SaveMyShowTB->setEnabled(m_openShow.NamedShowOpen == 1 && m_openShow.ShowChanged == 1);
 }
 
 void TForm1::ShowMyShowPanel()
@@ -66,23 +67,24 @@ void TForm1::ShowMyShowPanel()
 
 void TForm1::AskMakeChangesPermanent()
 {
-    if (!ShowFile.IsOpen())
+    if (!m_openShow.ShowFile.IsOpen())
         return;
-    if (DraftShowOpen == 1) {
+    if (m_openShow.DraftShowOpen == 1) {
         // The Draft show keeps every change.
-        WriteShowHeader();
-        const auto saved = MakeShowChangesPermanent();
+        WriteShowHeader(m_openShow);
+        const auto saved = MakeShowChangesPermanent(m_openShow);
         if (!saved.ok())
             platform::showMessage(platform::PromptKind::Error, saved.Message);
         return;
     }
-    if (NamedShowOpen == 1 && ShowChanged == 1 && ShowChangeable == 1) {
+    if (m_openShow.NamedShowOpen == 1 && m_openShow.ShowChanged == 1 && m_openShow.ShowChangeable == 1) {
         const auto answer = platform::showMessage(platform::PromptKind::Confirmation,
-                                                  QStringLiteral("Make changes permanent to ") + OpenShowName,
+                                                  QStringLiteral("Make changes permanent to ")
+                                                      + m_openShow.OpenShowName,
                                                   platform::kYesNo, platform::PromptAnswer::Yes);
         if (answer == platform::PromptAnswer::Yes) {
-            WriteShowHeader();
-            const auto saved = MakeShowChangesPermanent();
+            WriteShowHeader(m_openShow);
+            const auto saved = MakeShowChangesPermanent(m_openShow);
             if (!saved.ok())
                 platform::showMessage(platform::PromptKind::Error, saved.Message);
         }
@@ -91,7 +93,7 @@ void TForm1::AskMakeChangesPermanent()
 
 void TForm1::MyShowDraftClick()
 {
-    if (DraftShowOpen == 1 && ShowFile.IsOpen()) {
+    if (m_openShow.DraftShowOpen == 1 && m_openShow.ShowFile.IsOpen()) {
         if (ClosingDown == 1) {
             AskMakeChangesPermanent();
             return;
@@ -100,8 +102,8 @@ void TForm1::MyShowDraftClick()
         return;
     }
     AskMakeChangesPermanent();
-    CloseOpenShow();
-    const auto opened = OpenDraftShow(m_state.paths.DraftShowPath, m_state.paths.WorkShowPath);
+    CloseOpenShow(m_openShow);
+    const auto opened = OpenDraftShow(m_openShow, m_state.paths.DraftShowPath, m_state.paths.WorkShowPath);
     if (!opened.ok()) {
         platform::showMessage(platform::PromptKind::Error, opened.Message);
         return;
@@ -135,8 +137,8 @@ void TForm1::LoadMyShowClick(const QString& PresetFile)
         return;
     }
     AskMakeChangesPermanent();
-    CloseOpenShow();
-    const auto opened = OpenNamedShow(path, m_state.paths.WorkShowPath, m_state.paths.DraftShowPath);
+    CloseOpenShow(m_openShow);
+    const auto opened = OpenNamedShow(m_openShow, path, m_state.paths.WorkShowPath, m_state.paths.DraftShowPath);
     if (!opened.ok()) {
         platform::showMessage(platform::PromptKind::Error, opened.Message);
         MyShowDraftClick();
@@ -150,15 +152,15 @@ void TForm1::LoadMyShowClick(const QString& PresetFile)
 
 void TForm1::AddPictureToMyShow(const QString& PicturePath, int, int, int, int)
 {
-    if (!ShowFile.IsOpen() || ShowChangeable != 1)
+    if (!m_openShow.ShowFile.IsOpen() || m_openShow.ShowChangeable != 1)
         return;
     qint64 index = -1;
-    const auto added = AddPictureToShowFile(PicturePath, &index);
+    const auto added = AddPictureToShowFile(m_openShow, PicturePath, &index);
     if (!added.ok()) {
         platform::showMessage(platform::PromptKind::Error, added.Message);
         return;
     }
-    TShowRecord record = NewPictureRecord(PicturePath, ShowFormatMarker);
+    TShowRecord record = NewPictureRecord(PicturePath, m_openShow.ShowFormatMarker);
     MyShowSG->insertRow(int(index));
     setRow(MyShowSG, int(index), index, record);
     MyShowSG->selectRow(int(index));

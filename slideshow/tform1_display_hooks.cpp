@@ -35,9 +35,10 @@ void TForm1::InstallDisplayHooks()
     hooks.ThumbnailStep = [self, &session = m_state.session] {
         if (!self)
             return;
-        if (MusicQueueActive == 1 && QueueRestartPending == 1) {
-            QueueRestartPending = 0;
-            PlayQueueIndex = -1;
+        SoundSession& sound = self->sound();
+        if (sound.MusicQueueActive == 1 && sound.QueueRestartPending == 1) {
+            sound.QueueRestartPending = 0;
+            sound.PlayQueueIndex = -1;
             if (self->TimerMusic)
                 self->TimerMusic->start();
         }
@@ -87,7 +88,7 @@ void TForm1::InstallDisplayHooks()
     if (FadeTimer)
         connect(FadeTimer, &QTimer::timeout, this, [this] {
             if (FadeTimer->isSingleShot())
-                ::StartMusicFadeOut();
+                ::StartMusicFadeOut(m_sound);
         });
 }
 
@@ -102,6 +103,6 @@ void TForm1::ShowCurrentPictureStatus(bool Full)
     // The one-back button steps back one picture while no cut-out is shown.
     if (Form9 && state().session.CutOutCount == 0)
         Form9->ResetOneBackwardsHint();
-    if (Full && StatusPanel1 && !PictureDisplayName.isEmpty())
-        StatusPanel1->setText(PictureDisplayName);
+    if (Full && StatusPanel1 && !pictureDisplay()->displayState().PictureDisplayName.isEmpty())
+        StatusPanel1->setText(pictureDisplay()->displayState().PictureDisplayName);
 }

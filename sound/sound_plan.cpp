@@ -2,19 +2,6 @@
 
 #include <QFileInfo>
 
-QStringList PlayQueue;
-int32_t PlayQueueIndex = -1;
-uint8_t PlaylistPaused = 0;
-QString CurrentTrackTitle;
-uint8_t MusicQueueActive = 0;
-uint8_t QueueRestartPending = 0;
-uint8_t PictureSoundPlaying = 0;
-uint8_t PictureSoundPlayerOpen = 0;
-uint8_t RecordingPlaying = 0;
-QString CurrentTrackKind;
-QString CurrentTrackPath;
-QString VoicePlayerFile;
-
 QString VoiceFileName(const QString& picturePath, bool keep)
 {
     const QFileInfo info(picturePath);

@@ -1,6 +1,6 @@
-// The program-wide state of the sound players that browsing and start-up
-// read and set, the voice recording of a picture, and the plain decisions
-// about a shown picture's sound (no player: see sound_state.h).
+// The state of the sound players that browsing and start-up read and set,
+// the voice recording of a picture, and the plain decisions about a shown
+// picture's sound (no player: see sound_state.h).
 #pragma once
 
 #include <QString>
@@ -8,18 +8,23 @@
 
 #include <cstdint>
 
-extern QStringList PlayQueue;          // the music queue (sound file paths)
-extern int32_t PlayQueueIndex;         // -1 before the first track
-extern uint8_t PlaylistPaused;
-extern QString CurrentTrackTitle;      // read by the "P" hint
-extern uint8_t MusicQueueActive;
-extern uint8_t QueueRestartPending;
-extern uint8_t PictureSoundPlaying;
-extern uint8_t PictureSoundPlayerOpen;
-extern uint8_t RecordingPlaying;
-extern QString CurrentTrackKind;       // "F" = file
-extern QString CurrentTrackPath;
-extern QString VoicePlayerFile;        // the file the picture-sound player holds
+// The state of the sound players and the music queue, kept by the main
+// window and handed to the functions that play and release sounds.
+struct SoundSession {
+    QStringList PlayQueue;              // the music queue (sound file paths)
+    int32_t PlayQueueIndex = -1;        // -1 before the first track
+    uint8_t PlaylistPaused = 0;
+    QString CurrentTrackTitle;          // read by the "P" hint
+    uint8_t MusicQueueActive = 0;
+    uint8_t QueueRestartPending = 0;
+    uint8_t PictureSoundPlaying = 0;
+    uint8_t PictureSoundPlayerOpen = 0;
+    uint8_t RecordingPlaying = 0;
+    QString CurrentTrackKind;           // "F" = file
+    QString CurrentTrackPath;
+    QString VoicePlayerFile;            // the file the picture-sound player holds
+    QString VoiceFileDetected;          // the voice file the "Voice file detected" window names
+};
 
 // The picture's voice recording: the picture path without its extension +
 // ".wav"; empty when that file does not exist, unless `keep` is set.

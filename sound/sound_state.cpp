@@ -41,51 +41,51 @@ QMediaPlayer* PlayerQueue()
     return queuePlayer;
 }
 
-bool ReleaseVoiceFile(const QString& picturePath)
+bool ReleaseVoiceFile(SoundSession& sound, const QString& picturePath)
 {
-    if (!PictureSoundPlayerOpen)
+    if (!sound.PictureSoundPlayerOpen)
         return false;
     if (!picturePath.isEmpty()) {
         const QString voice = VoiceFileName(picturePath, true);
-        if (voice.compare(VoicePlayerFile, Qt::CaseInsensitive) != 0)
+        if (voice.compare(sound.VoicePlayerFile, Qt::CaseInsensitive) != 0)
             return false;
     }
     if (forcePlayer) {
         forcePlayer->stop();
         forcePlayer->setSource(QUrl());
     }
-    PictureSoundPlayerOpen = 0;
-    PictureSoundPlaying = 0;
-    RecordingPlaying = 0;
-    VoicePlayerFile.clear();
+    sound.PictureSoundPlayerOpen = 0;
+    sound.PictureSoundPlaying = 0;
+    sound.RecordingPlaying = 0;
+    sound.VoicePlayerFile.clear();
     return true;
 }
 
-bool PlayPictureSound(const QString& soundPath)
+bool PlayPictureSound(SoundSession& sound, const QString& soundPath)
 {
     if (!QFileInfo(soundPath).isFile())
         return false;
     QMediaPlayer* player = PlayerForce();
     player->setSource(QUrl::fromLocalFile(soundPath));
     player->play();
-    VoicePlayerFile = soundPath;
-    PictureSoundPlayerOpen = 1;
-    PictureSoundPlaying = 1;
+    sound.VoicePlayerFile = soundPath;
+    sound.PictureSoundPlayerOpen = 1;
+    sound.PictureSoundPlaying = 1;
     return true;
 }
 
-void StopMusic()
+void StopMusic(SoundSession& sound)
 {
     if (queuePlayer)
         queuePlayer->stop();
-    ReleaseVoiceFile(QString());
-    MusicQueueActive = 0;
-    PlaylistPaused = 0;
+    ReleaseVoiceFile(sound, QString());
+    sound.MusicQueueActive = 0;
+    sound.PlaylistPaused = 0;
 }
 
-void StartMusicFadeOut()
+void StartMusicFadeOut(SoundSession& sound)
 {
     if (queuePlayer)
         queuePlayer->stop();
-    MusicQueueActive = 0;
+    sound.MusicQueueActive = 0;
 }

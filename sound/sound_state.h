@@ -1,5 +1,5 @@
 // The sound players (the picture's own sound and the music queue) and the
-// sound device check; the state they keep is in sound_plan.h.
+// sound device check; the state they keep is a SoundSession (sound_plan.h).
 #pragma once
 
 #include "sound/sound_plan.h"
@@ -20,13 +20,13 @@ QMediaPlayer* PlayerQueue();
 // Closes the picture-sound player when it holds `picturePath`'s voice
 // recording (compared case-insensitively), or always when the path is empty.
 // Returns true when the player was closed.
-bool ReleaseVoiceFile(const QString& picturePath);
+bool ReleaseVoiceFile(SoundSession& sound, const QString& picturePath);
 
 // Plays a sound file on the picture-sound player (returns false when the
 // file does not exist).
-bool PlayPictureSound(const QString& soundPath);
+bool PlayPictureSound(SoundSession& sound, const QString& soundPath);
 
 // Stops both players and ends a fade; clears the queue state.
-void StopMusic();
+void StopMusic(SoundSession& sound);
 // Starts fading out the music queue (the least: stops it).
-void StartMusicFadeOut();
+void StartMusicFadeOut(SoundSession& sound);

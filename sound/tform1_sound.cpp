@@ -27,14 +27,14 @@ void TForm1::StopMusic()
 {
     if (FadeTimer)
         FadeTimer->stop();
-    ::StopMusic();
+    ::StopMusic(m_sound);
     m_waitingForVoice = false;
     ResetVoicePlayButton();
 }
 
 void TForm1::ReleaseVoiceFile(const QString& PicturePath)
 {
-    if (::ReleaseVoiceFile(PicturePath)) {
+    if (::ReleaseVoiceFile(m_sound, PicturePath)) {
         m_waitingForVoice = false;
         ResetVoicePlayButton();
     }
@@ -59,8 +59,8 @@ void TForm1::DefPlaylistClick()
 {
     // The playlist editor is not built yet: the default (or given) playlist
     // is only queued. An audio-only start has nothing else to show and ends.
-    PlayQueue.clear();
-    PlayQueueIndex = -1;
+    m_sound.PlayQueue.clear();
+    m_sound.PlayQueueIndex = -1;
     if (state().start.AudioMode)
         QTimer::singleShot(0, this, [this] { close(); });
 }
@@ -82,24 +82,25 @@ void TForm1::WatchVoicePlayer()
 
 bool TForm1::PlaySoundFile()
 {
-    if (PictureSoundPlaying == 1) {
+    if (m_sound.PictureSoundPlaying == 1) {
         // The sound of the shown picture, on the picture-sound player.
         WatchVoicePlayer();
-        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(ShowRec.SoundFile)) {
-            PictureSoundPlaying = 0;
+        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(m_sound, m_openShow.ShowRec.SoundFile)) {
+            m_sound.PictureSoundPlaying = 0;
             return false;
         }
         return true;
     }
     // The music queue's track at PlayQueueIndex.
-    if (PlayQueueIndex < 0 || PlayQueueIndex >= PlayQueue.size() || !QFileInfo(PlayQueue[PlayQueueIndex]).isFile())
+    if (m_sound.PlayQueueIndex < 0 || m_sound.PlayQueueIndex >= m_sound.PlayQueue.size()
+        || !QFileInfo(m_sound.PlayQueue[m_sound.PlayQueueIndex]).isFile())
         return false;
     QMediaPlayer* player = PlayerQueue();
     if (!player->isAvailable())
         return false;
-    CurrentTrackKind = QStringLiteral("F");
-    CurrentTrackPath = PlayQueue[PlayQueueIndex];
-    player->setSource(QUrl::fromLocalFile(CurrentTrackPath));
+    m_sound.CurrentTrackKind = QStringLiteral("F");
+    m_sound.CurrentTrackPath = m_sound.PlayQueue[m_sound.PlayQueueIndex];
+    player->setSource(QUrl::fromLocalFile(m_sound.CurrentTrackPath));
     player->play();
     return true;
 }
@@ -109,26 +110,27 @@ bool TForm1::PlayShownPictureSound(bool recordRead)
     PictureSoundInput in;
     in.recordRead = recordRead;
     in.devicePresent = recordRead && SoundDevicePresent();
+    const TShowRecord& ShowRec = m_openShow.ShowRec;
     in.soundKind = ShowRec.SoundKind;
     in.soundFile = ShowRec.SoundFile;
     in.soundFileExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
     in.intervalSeconds = m_state.session.ShowState.CurrentInterval;
-    in.queueActive = MusicQueueActive == 1;
-    in.restartPending = QueueRestartPending == 1;
+    in.queueActive = m_sound.MusicQueueActive == 1;
+    in.restartPending = m_sound.QueueRestartPending == 1;
     const PictureSoundPlan plan = PlanPictureSound(in);
     m_waitingForVoice = false;
     if (plan.playPictureSound) {
-        PictureSoundPlaying = 1;
+        m_sound.PictureSoundPlaying = 1;
         const bool playing = PlaySoundFile();
         m_waitingForVoice = plan.waitForVoice && playing;
         if (plan.restartQueue) {
-            QueueRestartPending = 0;
-            PlayQueueIndex = -1;
+            m_sound.QueueRestartPending = 0;
+            m_sound.PlayQueueIndex = -1;
             if (TimerMusic)
                 TimerMusic->start();
         }
     } else if (plan.playQueueFirst) {
-        PlayQueueIndex = 0;
+        m_sound.PlayQueueIndex = 0;
         PlaySoundFile();
         if (TimerMusic)
             TimerMusic->start();
@@ -139,7 +141,7 @@ bool TForm1::PlayShownPictureSound(bool recordRead)
 void TForm1::VoiceEnded(bool failed)
 {
     TShowState& ShowState = m_state.session.ShowState;
-    PictureSoundPlaying = 0;
+    m_sound.PictureSoundPlaying = 0;
     if (!m_waitingForVoice)
         return;
     m_waitingForVoice = false;
@@ -160,10 +162,11 @@ void TForm1::StartMusicFadeBeforeNextStep(int intervalMs)
         return;
     const int fadeDelay = intervalMs - 1500;
     FadeTimer->stop();
+    const TShowRecord& ShowRec = m_openShow.ShowRec;
     const bool ownSound = ShowRec.SoundKind == QLatin1String("F") && !ShowRec.SoundFile.isEmpty()
                           && QFileInfo(ShowRec.SoundFile).isFile();
-    if (!MusicFadeDue(fadeDelay, SoundDevicePresent(), CurrentTrackKind,
-                      !CurrentTrackPath.isEmpty() && QFileInfo(CurrentTrackPath).isFile(), ownSound))
+    if (!MusicFadeDue(fadeDelay, SoundDevicePresent(), m_sound.CurrentTrackKind,
+                      !m_sound.CurrentTrackPath.isEmpty() && QFileInfo(m_sound.CurrentTrackPath).isFile(), ownSound))
         return;
     // The music fades out before the end of the show: only when the last
     // picture is the one that follows.

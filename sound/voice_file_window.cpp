@@ -1,21 +1,20 @@
 #include "sound/voice_file_window.h"
 
 #include "slideshow/modal_window.h"
+#include "sound/sound_plan.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString VoiceFileDetected;
-
-TForm7::TForm7(QWidget* parent)
+TForm7::TForm7(const QString& voiceFile, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Voice file detected (.wav)"));
     auto* layout = new QVBoxLayout(this);
-    WavLabel = new QLabel(VoiceFileDetected, this);
+    WavLabel = new QLabel(voiceFile, this);
     WavLabel->setObjectName(QStringLiteral("WavLabel"));
     WavLabel->setWordWrap(true);
     layout->addWidget(WavLabel);
@@ -33,10 +32,10 @@ TForm7::TForm7(QWidget* parent)
     layout->addLayout(row);
 }
 
-int AskVoiceFileAction(const QString& voicePath, QWidget* parent)
+int AskVoiceFileAction(SoundSession& sound, const QString& voicePath, QWidget* parent)
 {
-    VoiceFileDetected = voicePath;
-    TForm7 window(parent);
+    sound.VoiceFileDetected = voicePath;
+    TForm7 window(sound.VoiceFileDetected, parent);
     using platform::PromptAnswer;
     return ExecModalWindow(window, voicePath,
                            {{PromptAnswer::Yes, VoiceAnswerDelete, QString()},

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QLabel;
+struct SoundSession;
 class QPushButton;
 
 // Modal results of the window.
@@ -13,13 +15,11 @@ constexpr int VoiceAnswerKeep = 7;      // no
 constexpr int VoiceAnswerNever = 9;     // no to all
 constexpr int VoiceAnswerAlways = 10;   // yes to all
 
-// The voice file's path, shown in WavLabel.
-extern QString VoiceFileDetected;
-
 class TForm7 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm7(QWidget* parent = nullptr);
+    // `voiceFile`: the voice file's path, shown in WavLabel.
+    explicit TForm7(const QString& voiceFile = QString(), QWidget* parent = nullptr);
     QLabel* WavLabel = nullptr;
     QPushButton* YesButton = nullptr;
     QPushButton* NoButton = nullptr;
@@ -28,5 +28,6 @@ public:
 };
 
 // Shows the window for `voicePath` (through the prompt seam when headless)
-// and returns one of the results above.
-int AskVoiceFileAction(const QString& voicePath, QWidget* parent = nullptr);
+// and returns one of the results above; the path is kept as the session's
+// VoiceFileDetected.
+int AskVoiceFileAction(SoundSession& sound, const QString& voicePath, QWidget* parent = nullptr);

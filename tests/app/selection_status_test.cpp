@@ -56,10 +56,11 @@ TEST(SelectionStatus, NotPlayingReceivedShow)
 
 TEST(SelectionStatus, ShowChangedFlagWithoutWindow)
 {
-    SetMyShowChanged(true);
-    EXPECT_EQ(MyShowChanged, 1);
-    SetMyShowChanged(false);
-    EXPECT_EQ(MyShowChanged, 0);
+    OpenShow show;
+    SetMyShowChanged(show, true);
+    EXPECT_EQ(show.MyShowChanged, 1);
+    SetMyShowChanged(show, false);
+    EXPECT_EQ(show.MyShowChanged, 0);
     FocusMainWindow();   // no window yet: nothing happens
 }
 

@@ -45,9 +45,8 @@ struct StateGuard {
     ~StateGuard()
     {
         TestState().session.PlaybackActive = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
         TestState().session.SourceIsFolder = 0;
-        SourceIsShow = 0;
         TestState().session.ShowState.ManualMode = false;
     }
 };
@@ -143,6 +142,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
 
 TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("gosmall"));
     makePicture(dir, QStringLiteral("a.jpg"));
@@ -153,12 +153,12 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     form.menus()->SetupMenus();
     form.folderTree()->SelectedFolder = dir;
     Settings.InclJPG = 1;
-    SourceIsShow = 1;
+    form.openShow().SourceIsShow = 1;
     TestState().session.FolderSourceFullScreen = 1;
     form.TBGoSmall->setEnabled(true);
     form.TBGoSmall->trigger();
     EXPECT_EQ(TestState().session.SourceIsFolder, 1);
-    EXPECT_EQ(SourceIsShow, 0);
+    EXPECT_EQ(form.openShow().SourceIsShow, 0);
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_EQ(TestState().session.PictureCount, 2);
@@ -193,6 +193,7 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
 
 TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("auto"));
     TForm1 form(TestState());

@@ -111,10 +111,10 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     setList({picture});
     TestState().session.PlaybackActive = 1;
     TestState().session.CutOutCount = 0;
-    SourceIsShow = 1;
-    ShowChangeable = 0;
-    OpenShowName = "Holiday";
     TForm1 form(TestState());   // installs the display hooks; the test answers one of them
+    form.openShow().SourceIsShow = 1;
+    form.openShow().ShowChangeable = 0;
+    form.openShow().OpenShowName = "Holiday";
     DisplayHooks().VoiceRecordingPossible = [] { return true; };
     showAll({form.RecycleBinToolButton, form.SendRecycleBin, form.Voice, form.MicroTB, form.VoicePlayTB});
     form.SetPictureMenuCaptions();
@@ -125,15 +125,13 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     EXPECT_FALSE(form.VoicePlayTB->isEnabled());             // no voice file yet
 
     ASSERT_TRUE(testsupport::writeFile(VoicePathFor(picture), "RIFF"));
-    ShowChangeable = 1;
-    OpenShowName = "Draft";
+    form.openShow().ShowChangeable = 1;
+    form.openShow().OpenShowName = "Draft";
     form.SetPictureMenuCaptions();
     EXPECT_TRUE(form.RecycleBinToolButton->isEnabled());
     EXPECT_TRUE(form.VoicePlayTB->isEnabled());
 
     DisplayHooks().VoiceRecordingPossible = nullptr;
-    SourceIsShow = 0;
-    OpenShowName.clear();
     TestState().session.PlaybackActive = 0;
 }
 
@@ -143,18 +141,18 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     ASSERT_TRUE(testsupport::writeFile(dir + "/a.jpg", "x"));
     ASSERT_TRUE(testsupport::writeFile(dir + "/b.jpg", "x"));
     setList({dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg", dir + "/d.jpg"});
-    SourceIsShow = 0;
     TestState().session.ShowState = TShowState();
     TestState().session.ShowState.Direction = 0;
     QList<int> ticked{1};
     TForm1 form(TestState());   // installs the display hooks; the test answers the page's
+    form.openShow().SourceIsShow = 0;
     DisplayHooks().SelectedPictures = [&ticked] { return ticked; };
     DisplayHooks().PageSlotCount = [] { return 2; };
 
     showAll({form.Backwards1ToolButton, form.ManualModeToolButton, form.SaveToolButton, form.PictureToClipboard});
-    CurrentPicturePath = "old";
+    form.pictureDisplay()->displayState().CurrentPicturePath = "old";
     form.SetSelectionMenuCaptions();
-    EXPECT_EQ(CurrentPicturePath, dir + "/b.jpg");
+    EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/b.jpg");
     EXPECT_TRUE(form.Backwards1ToolButton->isEnabled());
     EXPECT_FALSE(form.ManualModeToolButton->isEnabled());
     EXPECT_TRUE(form.SaveToolButton->isEnabled());
@@ -163,7 +161,7 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
 
     ticked = {0, 1};
     form.SetSelectionMenuCaptions();
-    EXPECT_TRUE(CurrentPicturePath.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().CurrentPicturePath.isEmpty());
     EXPECT_FALSE(form.PictureToClipboard->isVisible());
     EXPECT_FALSE(form.SaveToolButton->isEnabled());
 
@@ -174,40 +172,42 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
 TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
 {
     const QString dir = testsupport::freshDir("prefetch");
-    ASSERT_TRUE(OpenDraftShow(dir + "/vistamo.vxt", dir + "/vistamo.tmp").ok());
+    TForm1 form(TestState());
+    OpenShow& show = form.openShow();
+    ASSERT_TRUE(OpenDraftShow(show, dir + "/vistamo.vxt", dir + "/vistamo.tmp").ok());
     const QStringList pictures{dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg"};
     for (const QString& p : pictures)
-        ASSERT_TRUE(AddPictureToShowFile(p).ok());
+        ASSERT_TRUE(AddPictureToShowFile(show, p).ok());
     setList(pictures);
     TestState().session.ShowState = TShowState();
 
-    TForm1 form(TestState());
     TForm9 window(TestState());
     form.setShowWindow(&window);
     window.Play({0, 1, 2}, false, [] {});   // no display step: only the cursor moves
     ASSERT_EQ(TestState().session.PictureIndex, 0);
     form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
-    EXPECT_EQ(NextShowRec.PicturePath, pictures[1]);
+    EXPECT_EQ(show.NextShowRec.PicturePath, pictures[1]);
     EXPECT_EQ(TestState().session.ShowState.LastPictureAhead, 0);
 
     window.Step(1);
     window.Step(1);   // the last picture: the end of the order is next
     form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
-    EXPECT_EQ(NextShowRec.PicturePath, pictures[0]);
+    EXPECT_EQ(show.NextShowRec.PicturePath, pictures[0]);
     EXPECT_EQ(TestState().session.ShowState.LastPictureAhead, 1);
     EXPECT_EQ(TestState().session.PictureIndex, 2);   // the cursor did not move
 
     TestState().session.ShowState.Direction = -1;
     form.pictureDisplay()->PrefetchNextShowRecord("TFFile");
-    EXPECT_EQ(NextShowRec.PicturePath, pictures[1]);
+    EXPECT_EQ(show.NextShowRec.PicturePath, pictures[1]);
     EXPECT_EQ(TestState().session.ShowState.LastPictureAhead, 0);
 
     window.StopSlideShow();
-    CloseOpenShow();
+    CloseOpenShow(show);
 }
 
 TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     TForm9 window(TestState());
     QMenu* menu = window.findChild<QMenu*>("PMRatio");
@@ -258,32 +258,31 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     const QStringList pictures{dir + "/a.jpg", dir + "/b.jpg"};
     for (const QString& p : pictures)
         ASSERT_TRUE(testsupport::writeFile(p, fixtures::jpeg(64, 48)));
-    ASSERT_TRUE(OpenDraftShow(dir + "/vistamo.vxt", dir + "/vistamo.tmp").ok());
+    TForm1 form(TestState());
+    OpenShow& show = form.openShow();
+    ASSERT_TRUE(OpenDraftShow(show, dir + "/vistamo.vxt", dir + "/vistamo.tmp").ok());
     for (const QString& p : pictures)
-        ASSERT_TRUE(AddPictureToShowFile(p).ok());
+        ASSERT_TRUE(AddPictureToShowFile(show, p).ok());
     TShowRecord first = NewPictureRecord(pictures[0], 40);
     first.IntervalSeconds = 999;        // as long as a voice that is missing
     first.SoundKind = "F";
     first.SoundFile = dir + "/missing.wav";
     first.TextLines[0] = "Hello";
-    ASSERT_TRUE(ShowFile.Write(0, EncodeShowRecord(first)).ok());
+    ASSERT_TRUE(show.ShowFile.Write(0, EncodeShowRecord(first)).ok());
     TShowRecord second = NewPictureRecord(pictures[1], 40);
     second.IntervalSeconds = 4;
-    ASSERT_TRUE(ShowFile.Write(1, EncodeShowRecord(second)).ok());
+    ASSERT_TRUE(show.ShowFile.Write(1, EncodeShowRecord(second)).ok());
 
     setList(pictures);
     TestState().session.PlaybackActive = 1;
-    SourceIsShow = 1;
+    show.SourceIsShow = 1;
     TestState().session.AutoShowRunning = 0;
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
     TestState().session.ShowState = TShowState();
     TestState().session.ShowState.DefaultInterval = 7;
 
-    TForm1 form(TestState());
     form.DisplayCurrentPicture();
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
-    EXPECT_EQ(ShowRec.TextLines[0], "Hello");
+    EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
+    EXPECT_EQ(show.ShowRec.TextLines[0], "Hello");
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
     TestState().session.PictureIndex = 1;
     form.DisplayCurrentPicture();
@@ -294,11 +293,10 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     TestState().session.PictureIndex = 0;
     TestState().session.ShowState.CurrentInterval = 7;
     form.DisplayCurrentPicture();
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
 
-    CloseOpenShow();
-    SourceIsShow = 0;
+    CloseOpenShow(show);
     TestState().session.PlaybackActive = 0;
 }
 

@@ -41,10 +41,10 @@ protected:
                                      {drive, "vfat", "/dev/sdc1", true}});
         QDir().mkpath(drive + "/Album & more/Sub");
         writeFile(drive + "/Album & more/p.jpg", "jpg");
-        Settings = TSettingsRecord();
-        Settings.InclJPG = Settings.InclJPEG = Settings.InclBMP = Settings.InclICO = 1;
-        Settings.InclEMF = Settings.InclWMF = Settings.InclGIF = 1;
-        Settings.MaxSizeKB = 999999;
+        TestState().settings.Settings = TSettingsRecord();
+        TestState().settings.Settings.InclJPG = TestState().settings.Settings.InclJPEG = TestState().settings.Settings.InclBMP = TestState().settings.Settings.InclICO = 1;
+        TestState().settings.Settings.InclEMF = TestState().settings.Settings.InclWMF = TestState().settings.Settings.InclGIF = 1;
+        TestState().settings.Settings.MaxSizeKB = 999999;
         TestState().session.PlaybackActive = 0;
     }
     void TearDown() override
@@ -99,6 +99,7 @@ TEST_F(TForm1FolderTreeTest, RefusesWhileAShowPlays)
 
 TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     Settings.Favorites[2] = drive + "/Album & more";
     form.folderTree()->MarkListEntryOpening(true, 2);
@@ -235,7 +236,7 @@ TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
     ASSERT_TRUE(image.save(drive + "/Album & more/blue.jpg", "JPG"));
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.MyShowDraftClick();
-    ASSERT_TRUE(ShowFile.IsOpen());
+    ASSERT_TRUE(form.openShow().ShowFile.IsOpen());
     const int before = form.MyShowSG->rowCount();
 
     form.folderTree()->FolderToOpen = drive + "/Album & more";
@@ -245,11 +246,11 @@ TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
     EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
 
     // A show that may not be changed is not touched, and the user is told.
-    ShowChangeable = 0;
+    form.openShow().ShowChangeable = 0;
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().last().request.text,
               "Picture can not be added to a show on a full or non-writable disk");
-    ShowChangeable = 1;
+    form.openShow().ShowChangeable = 1;
 }

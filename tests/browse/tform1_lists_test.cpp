@@ -39,11 +39,10 @@ protected:
         QDir().mkpath(drive + "/Tom & Jerry/Sub");
         QDir().mkpath(drive + "/Other");
         writeFile(drive + "/Tom & Jerry/p.jpg", "jpg");
-        Settings = TSettingsRecord();
-        Settings.InclJPG = 1;
-        Settings.MaxSizeKB = 999999;
+        TestState().settings.Settings = TSettingsRecord();
+        TestState().settings.Settings.InclJPG = 1;
+        TestState().settings.Settings.MaxSizeKB = 999999;
         TestState().session.PlaybackActive = 0;
-        ListEntryStarted = 0;
     }
     void TearDown() override
     {
@@ -62,6 +61,7 @@ protected:
 
 TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.SetupListMenus();
     Settings.RecentFolders[0] = drive + "/Tom & Jerry";
@@ -80,6 +80,7 @@ TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 
 TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.listMenus()->AddToFavorites(drive + "/Other", true);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Other");
@@ -89,7 +90,7 @@ TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
     EXPECT_TRUE(form.actionNamed("N12")->isVisible());
     EXPECT_TRUE(form.actionNamed("ClearFavs")->isVisible());
     EXPECT_TRUE(form.listMenus()->FindInRecentLists('F', (drive + "/OTHER")));
-    EXPECT_EQ(FoundListIndex, 0);
+    EXPECT_EQ(form.listMenus()->FoundListIndex, 0);
 
     form.listMenus()->RemoveFromFavorites(drive + "/other");
     open(favorites);
@@ -102,6 +103,7 @@ TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 
 TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     for (int i = 0; i < 9; ++i)
         Settings.Favorites[size_t(i)] = drive + "/F" + QString::number(i);
@@ -116,6 +118,7 @@ TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
 
 TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     // The same folder is also a favourite and another recent entry, spelt
     // loosely: only the clicked entry gets the walked path.
@@ -137,7 +140,7 @@ TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry
     EXPECT_EQ(Settings.RecentFolders[0], drive + "/Other");
     EXPECT_EQ(Settings.RecentFolders[2], loose);
     EXPECT_EQ(Settings.Favorites[1], loose);
-    EXPECT_EQ(ListEntryStarted, 0);
+    EXPECT_EQ(form.listMenus()->ListEntryStarted, 0);
     EXPECT_EQ(form.folderTree()->KeepListEntry, 0);
 
     // A favourite click writes into the favourite only.
@@ -149,6 +152,7 @@ TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry
 
 TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     Settings.RecentFolders[0] = drive + "/Gone";
     form.BuildRecentMenu();
@@ -167,6 +171,7 @@ TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
 
 TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.listMenus()->AddToShowHistory(drive + "/a.vxt");
     form.listMenus()->AddToShowHistory(drive + "/b.vxt");
@@ -228,6 +233,7 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
 
 TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.folderTree()->SelectedFolder = drive + "/Tom & Jerry";
     form.listMenus()->MakeDefaultClick();
@@ -251,20 +257,21 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 
     Settings.PlayOrder = 2;
     Settings.MaxPictures = 40;
-    ListEntryStarted = 1;
-    StartedListEntry = drive + "/Other";
+    form.listMenus()->ListEntryStarted = 1;
+    form.listMenus()->StartedListEntry = drive + "/Other";
     form.listMenus()->MakeAutomaticClick(&form);
     EXPECT_EQ(Settings.AutoShowPath, drive + "/Other");
     EXPECT_EQ(Settings.KeepAutoShow, 1);
     EXPECT_EQ(Settings.AutoShowOptions.PlayOrder, 2);
     EXPECT_EQ(Settings.AutoShowOptions.MaxPictures, 40);
     form.listMenus()->MakeAutoMaticPopClick();
-    EXPECT_EQ(ListEntryStarted, 0);
+    EXPECT_EQ(form.listMenus()->ListEntryStarted, 0);
     EXPECT_EQ(Settings.AutoShowPath, drive + "/Tom & Jerry");
 }
 
 TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.RecentFolders[0] = drive + "/Other";
     Settings.Favorites[0] = drive + "/Tom & Jerry";
     Settings.ShowHistory[0] = drive + "/a.vxt";
@@ -279,6 +286,7 @@ TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
 
 TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString data = freshDir("data");
     TestState().paths.DraftShowPath = data + "/vistamo.vxt";
     TestState().paths.WorkShowPath = data + "/vistamo.tmp";
@@ -291,19 +299,20 @@ TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
     form.BuildHistoryMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("histVXO2")->trigger();
-    EXPECT_EQ(NamedShowOpen, 1);
-    EXPECT_EQ(OpenShowPath, trip);
+    EXPECT_EQ(form.openShow().NamedShowOpen, 1);
+    EXPECT_EQ(form.openShow().OpenShowPath, trip);
     EXPECT_EQ(form.MyShowSG->rowCount(), 1);
     EXPECT_EQ(Settings.ShowHistory[0], trip);
     EXPECT_EQ(Settings.ShowHistory[1], drive + "/Other.vxt");
     EXPECT_TRUE(Settings.ShowHistory[2].isEmpty());
     EXPECT_EQ(form.actionNamed("histVXO1")->text(), "&1 - " + trip);
-    EXPECT_EQ(form.actionNamed("SaveMyShowAs")->isEnabled(), ShowChangeable == 1);
-    CloseOpenShow();
+    EXPECT_EQ(form.actionNamed("SaveMyShowAs")->isEnabled(), form.openShow().ShowChangeable == 1);
+    CloseOpenShow(form.openShow());
 }
 
 TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     Settings.Favorites[0] = drive + "/Gone";
     form.BuildFavoritesMenu();
@@ -312,7 +321,7 @@ TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
     form.actionNamed("Fav1")->trigger();
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().back().request.text, "Folder or File no longer exists!");
-    EXPECT_EQ(ListEntryStarted, 0);
+    EXPECT_EQ(form.listMenus()->ListEntryStarted, 0);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Gone");
     EXPECT_EQ(form.TreeView1->topLevelItemCount(), 0);   // nothing was browsed
 }

@@ -36,16 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             checkRecord(bytes.mid(at, recordSize));
     (void)ProbeShowFileFormat(bytes.size());
 
+    OpenShow openShow;
     const QString show = fuzzfiles::Write(QStringLiteral("fuzz.vxt"), bytes);
     (void)ReadShowPicturePaths(show);
-    if (PrepareShowWorkingCopy(show, fuzzfiles::Folder() + QStringLiteral("/work.tmp")).ok()) {
-        const qint64 count = OpenShowCount();
+    if (PrepareShowWorkingCopy(openShow, show, fuzzfiles::Folder() + QStringLiteral("/work.tmp")).ok()) {
+        const qint64 count = OpenShowCount(openShow);
         for (qint64 i = 0; i < count; ++i) {
             TShowRecord record;
-            if (!ReadShowRecord(i, record).ok())
+            if (!ReadShowRecord(openShow, i, record).ok())
                 std::abort(); // a file accepted as a show has whole records
         }
     }
-    CloseOpenShow();
+    CloseOpenShow(openShow);
     return 0;
 }

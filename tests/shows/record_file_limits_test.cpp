@@ -38,10 +38,11 @@ TEST(RecordFileLimits, FilesLargerThanTheirFormatHoldsAreRefused)
     const QString dir = testsupport::freshDir("limits");
     const QString show = sparseFile(dir + "/big.vxt", MaxShowFileBytes + ShowRecordSize);
     ASSERT_FALSE(show.isEmpty());
-    const platform::RecordResult opened = PrepareShowWorkingCopy(show, dir + "/work.tmp");
+    OpenShow openShow;
+    const platform::RecordResult opened = PrepareShowWorkingCopy(openShow, show, dir + "/work.tmp");
     EXPECT_EQ(opened.Status, platform::RecordStatus::WrongSize);
     EXPECT_TRUE(opened.Message.contains("too large")) << opened.Message.toStdString();
-    EXPECT_FALSE(ShowFile.IsOpen());
+    EXPECT_FALSE(openShow.ShowFile.IsOpen());
     EXPECT_TRUE(ReadShowPicturePaths(show).isEmpty());
 
     // The list readers say that the file was refused, and why.
@@ -72,9 +73,10 @@ TEST(RecordFileLimits, APipeNamedLikeADataFileIsRefused)
         return path;
     };
     const QString show = pipe("pipe.vxt");
-    EXPECT_FALSE(OpenNamedShow(show, dir + "/work.tmp", dir + "/vistamo.vxt").ok());
-    EXPECT_FALSE(PrepareShowWorkingCopy(show, dir + "/work.tmp").ok() && OpenShowCount() > 0);
-    CloseOpenShow();
+    OpenShow openShow;
+    EXPECT_FALSE(OpenNamedShow(openShow, show, dir + "/work.tmp", dir + "/vistamo.vxt").ok());
+    EXPECT_FALSE(PrepareShowWorkingCopy(openShow, show, dir + "/work.tmp").ok() && OpenShowCount(openShow) > 0);
+    CloseOpenShow(openShow);
     EXPECT_TRUE(ReadShowPicturePaths(show).isEmpty());
     const auto refusedAsPipe = [](const auto& read) {
         return read.refused() && read.Items.empty() && read.Reason == "it is a pipe, not a file";
@@ -97,7 +99,8 @@ TEST(RecordFileLimits, APipeNamedLikeADataFileIsRefused)
     EXPECT_EQ(file.OpenWithMode(pipe("records.dat"), 10, FileModeReadOnly).Status, platform::RecordStatus::OpenFailed);
 
     // A sound, and a folder's ".hidden" list, that are pipes.
-    EXPECT_FALSE(PlayPictureSound(pipe("voice.wav")));
+    SoundSession sound;
+    EXPECT_FALSE(PlayPictureSound(sound, pipe("voice.wav")));
     pipe(".hidden");
     EXPECT_TRUE(ReadDotHiddenNames(dir).empty());
     EXPECT_FALSE(platform::IsHidden(dir + "/pipe.vxt"));

@@ -81,42 +81,43 @@ TEST(ShowFile, DraftWorkingCopyTakesAddedPicturesUntilSaved)
     const QString draft = data + QStringLiteral("/vistamo.vxt");
     const QString work = data + QStringLiteral("/vistamo.tmp");
 
-    ASSERT_TRUE(OpenDraftShow(draft, work).ok());
+    OpenShow openShow;
+    ASSERT_TRUE(OpenDraftShow(openShow, draft, work).ok());
     EXPECT_TRUE(QFile::exists(draft));
-    EXPECT_EQ(DraftShowOpen, 1);
-    EXPECT_EQ(NamedShowOpen, 0);
-    EXPECT_EQ(ShowChangeable, 1);
-    EXPECT_EQ(OpenShowName, QStringLiteral("Draft"));
+    EXPECT_EQ(openShow.DraftShowOpen, 1);
+    EXPECT_EQ(openShow.NamedShowOpen, 0);
+    EXPECT_EQ(openShow.ShowChangeable, 1);
+    EXPECT_EQ(openShow.OpenShowName, QStringLiteral("Draft"));
 
     qint64 index = -1;
-    ASSERT_TRUE(AddPictureToShowFile(QStringLiteral("/p/one.jpg"), &index).ok());
+    ASSERT_TRUE(AddPictureToShowFile(openShow, QStringLiteral("/p/one.jpg"), &index).ok());
     EXPECT_EQ(index, 0);
-    ASSERT_TRUE(AddPictureToShowFile(QStringLiteral("/p/two.jpg"), &index).ok());
+    ASSERT_TRUE(AddPictureToShowFile(openShow, QStringLiteral("/p/two.jpg"), &index).ok());
     EXPECT_EQ(index, 1);
-    EXPECT_EQ(OpenShowCount(), 2);
-    EXPECT_EQ(ShowChanged, 1);
+    EXPECT_EQ(OpenShowCount(openShow), 2);
+    EXPECT_EQ(openShow.ShowChanged, 1);
     // Only the working copy changed.
     EXPECT_EQ(QFileInfo(draft).size(), 0);
     EXPECT_EQ(QFileInfo(work).size(), 2 * 2276);
 
     TShowRecord second;
-    ASSERT_TRUE(ReadShowRecord(1, second).ok());
+    ASSERT_TRUE(ReadShowRecord(openShow, 1, second).ok());
     EXPECT_EQ(second.PicturePath, QStringLiteral("/p/two.jpg"));
     EXPECT_EQ(second.FormatMarker, 40);
 
     // A path that does not fit the field is refused, not stored cut.
-    const auto tooLong = AddPictureToShowFile(QStringLiteral("/") + QString(210, QLatin1Char('a')));
+    const auto tooLong = AddPictureToShowFile(openShow, QStringLiteral("/") + QString(210, QLatin1Char('a')));
     EXPECT_FALSE(tooLong.ok());
     EXPECT_FALSE(tooLong.Message.isEmpty());
-    EXPECT_EQ(OpenShowCount(), 2);
+    EXPECT_EQ(OpenShowCount(openShow), 2);
 
-    ASSERT_TRUE(WriteShowHeader().ok());
-    ASSERT_TRUE(MakeShowChangesPermanent().ok());
-    EXPECT_EQ(ShowChanged, 0);
+    ASSERT_TRUE(WriteShowHeader(openShow).ok());
+    ASSERT_TRUE(MakeShowChangesPermanent(openShow).ok());
+    EXPECT_EQ(openShow.ShowChanged, 0);
     EXPECT_EQ(readFile(draft), readFile(work));
     EXPECT_EQ(ReadShowPicturePaths(draft), (QStringList{QStringLiteral("/p/one.jpg"), QStringLiteral("/p/two.jpg")}));
-    CloseOpenShow();
-    EXPECT_EQ(OpenShowCount(), 0);
+    CloseOpenShow(openShow);
+    EXPECT_EQ(OpenShowCount(openShow), 0);
 }
 
 TEST(ShowFile, NamedShowOpensThroughACopyAndReadOnlyIsNotChangeable)
@@ -126,24 +127,25 @@ TEST(ShowFile, NamedShowOpensThroughACopyAndReadOnlyIsNotChangeable)
     const QString showPath = shows + QStringLiteral("/Holiday.vxt");
     writeFile(showPath, EncodeShowRecord(NewPictureRecord(QStringLiteral("/p/a.jpg"), 40)));
 
-    ASSERT_TRUE(OpenNamedShow(showPath, data + QStringLiteral("/vistamo.tmp"), data + QStringLiteral("/vistamo.vxt")).ok());
-    EXPECT_EQ(NamedShowOpen, 1);
-    EXPECT_EQ(DraftShowOpen, 0);
-    EXPECT_EQ(ShowChangeable, 1);
-    EXPECT_EQ(OpenShowName, QStringLiteral("Holiday"));
-    EXPECT_EQ(OpenShowCount(), 1);
-    CloseOpenShow();
+    OpenShow openShow;
+    ASSERT_TRUE(OpenNamedShow(openShow, showPath, data + QStringLiteral("/vistamo.tmp"), data + QStringLiteral("/vistamo.vxt")).ok());
+    EXPECT_EQ(openShow.NamedShowOpen, 1);
+    EXPECT_EQ(openShow.DraftShowOpen, 0);
+    EXPECT_EQ(openShow.ShowChangeable, 1);
+    EXPECT_EQ(openShow.OpenShowName, QStringLiteral("Holiday"));
+    EXPECT_EQ(OpenShowCount(openShow), 1);
+    CloseOpenShow(openShow);
 
     testsupport::setReadOnly(showPath, true);
-    ASSERT_TRUE(OpenNamedShow(showPath, data + QStringLiteral("/vistamo.tmp"), QString()).ok());
-    EXPECT_EQ(ShowChangeable, 0);
-    CloseOpenShow();
+    ASSERT_TRUE(OpenNamedShow(openShow, showPath, data + QStringLiteral("/vistamo.tmp"), QString()).ok());
+    EXPECT_EQ(openShow.ShowChangeable, 0);
+    CloseOpenShow(openShow);
 
     // A file of another size is not taken for a show of this version.
     const QString odd = shows + QStringLiteral("/Odd.vxt");
     writeFile(odd, QByteArray(1000, 'x'));
-    EXPECT_FALSE(OpenNamedShow(odd, data + QStringLiteral("/vistamo.tmp"), QString()).ok());
-    EXPECT_FALSE(OpenNamedShow(shows + QStringLiteral("/missing.vxt"), data + QStringLiteral("/w.tmp"), QString()).ok());
+    EXPECT_FALSE(OpenNamedShow(openShow, odd, data + QStringLiteral("/vistamo.tmp"), QString()).ok());
+    EXPECT_FALSE(OpenNamedShow(openShow, shows + QStringLiteral("/missing.vxt"), data + QStringLiteral("/w.tmp"), QString()).ok());
     EXPECT_EQ(ProbeShowFileFormat(1928 * 3), ShowFileFormat::V24);
     EXPECT_EQ(ProbeShowFileFormat(1888), ShowFileFormat::V1);
     EXPECT_EQ(ProbeShowFileFormat(0), ShowFileFormat::Current);

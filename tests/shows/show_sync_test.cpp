@@ -77,9 +77,10 @@ TEST(ShowSync, DeleteRemovesPicturesDetachesSoundsAndReachesTheOpenShow)
 
     TForm16 manager(data + QStringLiteral("/AllMyShow.dat"));
     manager.AddKnownShow(known);
-    ASSERT_TRUE(OpenNamedShow(open, data + QStringLiteral("/vistamo.tmp"), data + QStringLiteral("/vistamo.vxt")).ok());
+    OpenShow openShow;
+    ASSERT_TRUE(OpenNamedShow(openShow, open, data + QStringLiteral("/vistamo.tmp"), data + QStringLiteral("/vistamo.vxt")).ok());
 
-    SyncShowsAfterDelete(QStringLiteral("/p/gone.jpg"));
+    SyncShowsAfterDelete(openShow, QStringLiteral("/p/gone.jpg"));
     for (const QString& path : {known, open, data + QStringLiteral("/vistamo.tmp")}) {
         const QByteArray bytes = readFile(path);
         ASSERT_EQ(bytes.size(), 2 * 2276) << path.toStdString();
@@ -88,6 +89,6 @@ TEST(ShowSync, DeleteRemovesPicturesDetachesSoundsAndReachesTheOpenShow)
         EXPECT_TRUE(first.SoundFile.isEmpty());
         EXPECT_TRUE(first.SoundKind.isEmpty());
     }
-    EXPECT_EQ(OpenShowCount(), 2);
-    CloseOpenShow();
+    EXPECT_EQ(OpenShowCount(openShow), 2);
+    CloseOpenShow(openShow);
 }

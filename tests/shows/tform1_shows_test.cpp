@@ -31,7 +31,7 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     useDataFolder();
     TForm1 form(TestState());
     form.MyShowDraftClick();
-    EXPECT_EQ(DraftShowOpen, 1);
+    EXPECT_EQ(form.openShow().DraftShowOpen, 1);
     EXPECT_TRUE(form.MyShowSG->isVisibleTo(&form));
     EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft : 0 pictures"));
 
@@ -48,7 +48,7 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     form.AskMakeChangesPermanent();
     EXPECT_TRUE(platform::promptLog().isEmpty());
     EXPECT_EQ(readFile(TestState().paths.DraftShowPath).size(), 2276);
-    CloseOpenShow();
+    CloseOpenShow(form.openShow());
 }
 
 TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
@@ -62,7 +62,7 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
     TForm1 form(TestState());
     form.setShowManager(&manager);
     form.LoadMyShowClick(show);
-    EXPECT_EQ(NamedShowOpen, 1);
+    EXPECT_EQ(form.openShow().NamedShowOpen, 1);
     EXPECT_EQ(form.MyShowSG->rowCount(), 1);
     EXPECT_EQ(manager.KnownShows(), QStringList{show});
 
@@ -86,7 +86,7 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
         writeFile(TestState().paths.DraftShowPath, QByteArray());
         form.LoadMyShowClick(TestState().paths.DraftShowPath);
         EXPECT_EQ(platform::promptLog().size(), 1);
-        EXPECT_EQ(NamedShowOpen, 1);
+        EXPECT_EQ(form.openShow().NamedShowOpen, 1);
     }
-    CloseOpenShow();
+    CloseOpenShow(form.openShow());
 }

@@ -7,6 +7,7 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
+#include "browse/list_menus_section.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
@@ -104,10 +105,10 @@ struct AssembledShow : ::testing::Test {
     TForm1 form{TestState()};
     AssembledShow()
     {
-        Settings = TSettingsRecord{};
-        Settings.InclJPG = 1;
-        Settings.IntervalIndex = 4;   // 10 seconds
-        Settings.ShowTitles = 1;
+        TestState().settings.Settings = TSettingsRecord{};
+        TestState().settings.Settings.InclJPG = 1;
+        TestState().settings.Settings.IntervalIndex = 4;   // 10 seconds
+        TestState().settings.Settings.ShowTitles = 1;
         TestState().session.ShowState = TShowState{};
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
@@ -123,7 +124,7 @@ struct AssembledShow : ::testing::Test {
         TestState().session.PlaybackActive = 0;
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
     }
     // The show window, once a show plays.
     TForm9* show() const { return form.showWindow() && form.showWindow()->isVisible() ? form.showWindow() : nullptr; }
@@ -136,8 +137,8 @@ struct AssembledShow : ::testing::Test {
     // The first entry of the Recent menu, played (as with Ctrl held).
     void playRecentShow(const QString& showFile)
     {
-        Settings.RecentFolders[0] = showFile;
-        ReopenAfterStop = 1;
+        TestState().settings.Settings.RecentFolders[0] = showFile;
+        form.listMenus()->ReopenAfterStop = 1;
         form.FolderItems[0]->trigger();
     }
     // The next key counts for the keyboard hook (one key per 300 ms).
@@ -167,6 +168,7 @@ TEST_F(AssembledShow, EveryDisplayStepHookIsInstalledAtCreation)
 
 TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("bydate"));
     makePhoto(dir + "/a.jpg", "2021:05:01 18:45:00");
     makePhoto(dir + "/b.jpg", "2019:07:14 09:30:00");
@@ -321,19 +323,20 @@ TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
                                                              record(dir + "/b.jpg", 999, dir + "/gone.wav")});
     playRecentShow(showFile);
     ASSERT_NE(show(), nullptr);
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/a.jpg");
-    EXPECT_EQ(PictureSoundPlaying, 0);
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/a.jpg");
+    EXPECT_EQ(form.sound().PictureSoundPlaying, 0);
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 10);
 
     keyClick(show(), Qt::Key_Right);
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/b.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/b.jpg");
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
 }
 
 TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("missing"));
     makePhoto(dir + "/a.jpg", "");
     makePhoto(dir + "/c.jpg", "");
@@ -357,7 +360,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     keyClick(show(), Qt::Key_Right);
     EXPECT_TRUE(title().endsWith("/c.jpg  - " + StatusDateText(TestState().session.PictureTable[2].PictureDate) + " 3/3"));
     // c plays with its own record (its 7 seconds).
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_EQ(form.IntervalTimer->interval(), 7000);
     keyClick(show(), Qt::Key_Escape);
 
@@ -370,13 +373,14 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     for (int i = 0; i < 20 && TestState().session.ShowState.ShownNumber != 3; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
-    EXPECT_EQ(ShowRec.PicturePath, dir + "/c.jpg");
+    EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/c.jpg");
     EXPECT_TRUE(form.showWindow()->Image1->isVisible() || form.showWindow()->Image2->isVisible());
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
 
 TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("ahead"));
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
         makePhoto(dir + "/" + name, "");

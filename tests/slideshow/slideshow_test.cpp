@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -86,6 +87,7 @@ TEST(RCSettings, DefaultRecordByteByByteAndRoundTrip)
 
 TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TSettingsRecord s;
     s.PlayOrder = 1;
     s.IntervalIndex = 4;
@@ -206,6 +208,7 @@ TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
 
 TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("argfolder"));
     makePicture(folder + QStringLiteral("/one.jpg"));
@@ -272,6 +275,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
 
 TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("auto"));
     makePicture(folder + QStringLiteral("/a.jpg"));
@@ -280,7 +284,8 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
     FolderExclusionState exclusions;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, false), QStringList{folder + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, Settings, false),
+              QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -312,6 +317,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
 
 TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString dir = freshDir(QStringLiteral("demo"));
     makePicture(dir + QStringLiteral("/one.jpg"));
@@ -322,7 +328,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
     FolderExclusionState exclusions;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, false),
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, Settings, false),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
@@ -406,4 +412,38 @@ TEST(ShowPictures, MissingPicturesKeepTheirPlaceAndEachPictureItsRecord)
     EXPECT_EQ(TestState().session.PictureTable[1].RecordIndex, 1);
     EXPECT_EQ(TestState().session.PictureTable[2].RecordIndex, 3);
     show.StopSlideShow();
+}
+
+TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
+{
+    ModeReset reset;
+    const QString folder = freshDir(QStringLiteral("owner"));
+    makePicture(folder + QStringLiteral("/a.jpg"));
+    QPointer<TForm9> made;
+    {
+        TForm1 form(TestState());
+        form.CloseWithoutSaving = true;
+        form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        made = form.showWindow();
+        ASSERT_TRUE(made);
+        form.EndShow();
+    }
+    EXPECT_FALSE(made);   // made at first use: it goes with the main window
+
+    TForm9 given(TestState());
+    {
+        TForm1 form(TestState());
+        form.CloseWithoutSaving = true;
+        form.setShowWindow(&given);
+        form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        EXPECT_EQ(form.showWindow(), &given);
+        EXPECT_TRUE(given.isVisible());
+        form.EndShow();
+        // A window deleted by its maker is no longer named.
+        auto* other = new TForm9(TestState());
+        form.setShowWindow(other);
+        delete other;
+        EXPECT_EQ(form.showWindow(), nullptr);
+    }
+    EXPECT_FALSE(given.isVisible());   // given by the caller: still the caller's
 }

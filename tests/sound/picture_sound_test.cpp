@@ -67,26 +67,27 @@ TEST(PictureSound, TheVoicePlayerIsReleasedForItsOwnPictureOnly)
     form.VoicePlaySB->setToolTip(QStringLiteral("Stop"));
     // The picture-sound player holds Photo's voice recording (the player
     // itself is made only when a sound device exists).
-    const auto holdVoice = [&dir] {
-        VoicePlayerFile = dir + "/Photo.wav";
-        PictureSoundPlayerOpen = 1;
-        PictureSoundPlaying = 1;
+    SoundSession& sound = form.sound();
+    const auto holdVoice = [&dir, &sound] {
+        sound.VoicePlayerFile = dir + "/Photo.wav";
+        sound.PictureSoundPlayerOpen = 1;
+        sound.PictureSoundPlaying = 1;
     };
     holdVoice();
 
     // Another picture's voice stays open; this picture's (any letter case) closes.
     form.ReleaseVoiceFile(dir + "/Other.jpg");
-    EXPECT_EQ(PictureSoundPlayerOpen, 1);
+    EXPECT_EQ(sound.PictureSoundPlayerOpen, 1);
     EXPECT_EQ(form.VoicePlaySB->toolTip(), QStringLiteral("Stop"));
     form.ReleaseVoiceFile(dir + "/PHOTO.JPG");
-    EXPECT_EQ(PictureSoundPlayerOpen, 0);
-    EXPECT_EQ(PictureSoundPlaying, 0);
-    EXPECT_TRUE(VoicePlayerFile.isEmpty());
+    EXPECT_EQ(sound.PictureSoundPlayerOpen, 0);
+    EXPECT_EQ(sound.PictureSoundPlaying, 0);
+    EXPECT_TRUE(sound.VoicePlayerFile.isEmpty());
     EXPECT_EQ(form.VoicePlaySB->toolTip(), QStringLiteral("Play voice recording"));
     EXPECT_FALSE(form.VoicePlaySB->icon().isNull());
 
     // Without a picture the player is always closed.
     holdVoice();
     form.ReleaseVoiceFile();
-    EXPECT_EQ(PictureSoundPlayerOpen, 0);
+    EXPECT_EQ(sound.PictureSoundPlayerOpen, 0);
 }

@@ -110,12 +110,13 @@ TEST(Voice, FileNameAndTheVoiceFileQuestion)
 
     platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::All),
                                             platform::PromptReply::button(platform::PromptAnswer::NoToAll)});
-    EXPECT_EQ(AskVoiceFileAction(dir + QStringLiteral("/Beach.wav")), VoiceAnswerAlways);
-    EXPECT_EQ(AskVoiceFileAction(dir + QStringLiteral("/Beach.wav")), VoiceAnswerNever);
+    SoundSession sound;
+    EXPECT_EQ(AskVoiceFileAction(sound, dir + QStringLiteral("/Beach.wav")), VoiceAnswerAlways);
+    EXPECT_EQ(AskVoiceFileAction(sound, dir + QStringLiteral("/Beach.wav")), VoiceAnswerNever);
     ASSERT_EQ(platform::promptLog().size(), 2);
     EXPECT_EQ(platform::promptLog()[0].request.title, QStringLiteral("Voice file detected (.wav)"));
     EXPECT_EQ(platform::promptLog()[0].request.text, dir + QStringLiteral("/Beach.wav"));
-    EXPECT_EQ(VoiceFileDetected, dir + QStringLiteral("/Beach.wav"));
+    EXPECT_EQ(sound.VoiceFileDetected, dir + QStringLiteral("/Beach.wav"));
 
     TForm7 window;
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("WavLabel")), static_cast<QWidget*>(window.WavLabel));
