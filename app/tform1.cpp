@@ -111,6 +111,8 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     buildPopups();
     buildTimers();
     m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, Image4, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, TreeView1, UploadSp, Volume, image2});
+    m_sound = std::make_unique<SoundController>(*this, *this, state);
+    m_sound->SetItems({VoicePlayTB, VoicePlaySB, FadeTimer, TimerMusic, IntervalTimer});
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(

@@ -19,7 +19,7 @@
 #include "base/program_state.h"
 #include "shows/show_file.h"
 #include "slideshow/automatic_show_host.h"
-#include "sound/sound_plan.h"
+#include "sound/sound_controller.h"
 
 #include <QHash>
 #include <QList>
@@ -59,7 +59,7 @@ class TForm16;
 class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
-               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost {
+               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public SoundHost {
     Q_OBJECT
 
 public:
@@ -75,6 +75,7 @@ public:
 private:
     ProgramState& m_state;
     OpenShow m_openShow;
+    std::unique_ptr<SoundController> m_sound;
 public:
 
     // The other long-lived windows, made and deleted by main() (or a test)
@@ -277,10 +278,6 @@ public:
 private:
     class KeyboardHookFilter* m_hookFilter = nullptr;
     bool m_appEventsInstalled = false;
-    bool m_waitingForVoice = false;      // the show waits for the picture's voice
-    bool m_voicePlayerWatched = false;
-    SoundSession m_sound;
-    void WatchVoicePlayer();
     std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
     // The idle timer's message that the automatic show can't start was
     // given; it is not given again before the next real user input.
@@ -379,23 +376,9 @@ public:
     void ToolButton2Click();
     void PauseShow();
     bool InManualMode() const;
-    // Sound (sound/tform1_sound.cpp).
-    // The state of the sound players and the music queue.
-    SoundSession& sound() { return m_sound; }
-    void StopMusic();
-    void ReleaseVoiceFile(const QString& PicturePath = QString());
-    void ResetVoicePlayButton();
-    void DefPlaylistClick();
-    // Plays the sound of `ShowRec` (marked by sound().PictureSoundPlaying) or the
-    // music queue's track; false when it could not be started.
-    bool PlaySoundFile();
-    // The display step's sound of the shown picture; true when the show
-    // waits until the picture's voice has played.
-    bool PlayShownPictureSound(bool RecordRead);
-    // The voice the show waited for has ended (or could not be played).
-    void VoiceEnded(bool Failed);
-    // Arms the music fade-out before the next step of the show.
-    void StartMusicFadeBeforeNextStep(int IntervalMs);
+    // The sound of a shown picture, the voice player and the music queue
+    // (sound/sound_controller.h).
+    SoundController* sound() const { return m_sound.get(); }
     // The display step's hooks into the show, its files, the sound and the
     // page view; installed at creation.
     void InstallDisplayHooks();

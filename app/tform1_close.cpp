@@ -127,7 +127,7 @@ bool TForm1::FormClose()
 
     // The music.
     if (FadeTimer->isActive())
-        StopMusic();
+        sound()->StopMusic();
 
     // During a show: stop it; ending the show closes the window again.
     if (m_state.session.PlaybackActive == 1) {

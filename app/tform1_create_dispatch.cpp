@@ -30,7 +30,7 @@ void TForm1::DispatchStartArgument()
     if (state().start.DemoMode)
         return;  // the automatic show window takes over
     if (state().start.AudioMode) {
-        DefPlaylistClick();
+        sound()->DefPlaylistClick();
         return;
     }
     if (state().start.ArgumentMode && state().start.ShowFileArgument) {

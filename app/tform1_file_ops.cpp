@@ -74,7 +74,7 @@ public:
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
     void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
-    void ReleaseVoiceFile(const QString& PicturePath) override { m_form->ReleaseVoiceFile(PicturePath); }
+    void ReleaseVoiceFile(const QString& PicturePath) override { m_form->sound()->ReleaseVoiceFile(PicturePath); }
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName, bool FromPreview,
                            bool UseViewer, bool KeepDate, int SizeChoice, int Quality) override
     {
