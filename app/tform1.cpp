@@ -100,7 +100,7 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 } // namespace
 
 TForm1::TForm1(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_layout(std::make_unique<LayoutController>(*this, *this, state))
+    : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()), m_layout(std::make_unique<LayoutController>(*this, *this, state))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -111,6 +111,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     buildPopups();
     buildTimers();
     m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, Image4, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, TreeView1, UploadSp, Volume, image2});
+    m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
     m_sound = std::make_unique<SoundController>(*this, *this, state);
     m_sound->SetItems({VoicePlayTB, VoicePlaySB, FadeTimer, TimerMusic, IntervalTimer});
     InstallPictureDisplay();

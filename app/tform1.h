@@ -17,7 +17,7 @@
 #include "app/options_controller.h"
 #include "app/options_host.h"
 #include "base/program_state.h"
-#include "shows/show_file.h"
+#include "shows/my_show_controller.h"
 #include "slideshow/automatic_show_host.h"
 #include "sound/sound_controller.h"
 
@@ -70,11 +70,14 @@ public:
     ProgramState& state() const { return m_state; }
     // How the program was started, for the controllers' hosts.
     const StartContext& start() const override { return m_state.start; }
-    // The open show (its working copy and flags), kept by this window.
+    // The open show (its working copy and flags), kept by the show controller.
     OpenShow& openShow() override { return m_openShow; }
 private:
     ProgramState& m_state;
-    OpenShow m_openShow;
+    std::unique_ptr<MyShowController> m_myShow;
+    OpenShow& m_openShow;  // the show controller's open show
+    // Makes the show controller with its host over this window (shows/tform1_shows.cpp).
+    std::unique_ptr<MyShowController> makeMyShow();
     std::unique_ptr<SoundController> m_sound;
 public:
 
@@ -349,14 +352,8 @@ public:
     // sound/, sharing/ tform1_*.cpp files)
     // =====================================================================
 public:
-    // Shows (shows/tform1_shows.cpp): the open show and its list MyShowSG.
-    void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D);
-    void MyShowDraftClick();
-    void AskMakeChangesPermanent();
-    void LoadMyShowClick(const QString& PresetFile = QString());
-    void ReadMyShowFile();
-    void UpdateMyShowControls();
-    void ShowMyShowPanel();
+    // The open show and its list MyShowSG (shows/my_show_controller.h).
+    MyShowController* myShow() const { return m_myShow.get(); }
     // Slide show (slideshow/tform1_slideshow.cpp).
     void ApplyShowOptions();
     void ShowAddAllDialog();

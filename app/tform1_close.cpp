@@ -152,9 +152,9 @@ bool TForm1::FormClose()
     // The open show's changes.
     if (!state().start.AudioMode) {
         if (m_openShow.NamedShowOpen != 1) {
-            MyShowDraftClick();
+            myShow()->MyShowDraftClick();
         } else {
-            AskMakeChangesPermanent();
+            myShow()->AskMakeChangesPermanent();
             CloseOpenShow(m_openShow);
         }
     }

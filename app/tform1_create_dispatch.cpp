@@ -66,7 +66,7 @@ void TForm1::DispatchStartArgument()
     }
     // A normal start: the tree was opened at the start-up folder while the
     // window was made; the Draft show opens.
-    MyShowDraftClick();
+    myShow()->MyShowDraftClick();
 }
 
 void TForm1::OpenArgumentNormally(bool showFileGiven)
@@ -84,9 +84,9 @@ void TForm1::OpenArgumentNormally(bool showFileGiven)
     }
     OpenFolderOrShow();
     if (showFileGiven && QFileInfo(state().start.StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
-        LoadMyShowClick(state().start.StartArgument);
+        myShow()->LoadMyShowClick(state().start.StartArgument);
     else
-        MyShowDraftClick();
+        myShow()->MyShowDraftClick();
 }
 
 void TForm1::OfferMonthlySuggestion()

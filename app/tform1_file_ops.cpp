@@ -92,8 +92,8 @@ public:
     void BuildRecentMenu() override { m_form->BuildRecentMenu(); }
     void BuildHistoryMenu() override { m_form->BuildHistoryMenu(); }
     void BuildFavoritesMenu() override { m_form->BuildFavoritesMenu(); }
-    void ReadMyShowFile() override { m_form->ReadMyShowFile(); }
-    void MyShowDraftClick() override { m_form->MyShowDraftClick(); }
+    void ReadMyShowFile() override { m_form->myShow()->ReadMyShowFile(); }
+    void MyShowDraftClick() override { m_form->myShow()->MyShowDraftClick(); }
     void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength,
                             bool Replace) override
     {

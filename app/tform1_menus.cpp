@@ -472,7 +472,7 @@ void TForm1::HideShowMyShowClick()
     if (hide) {
         const bool switchToDraft = m_openShow.DraftShowOpen != 1;
         if (switchToDraft)
-            AskMakeChangesPermanent();
+            myShow()->AskMakeChangesPermanent();
         if (HideShowMyShowTB)
             HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
         applyMenuChanges(HideShowMyShowCaptions(true));
@@ -484,7 +484,7 @@ void TForm1::HideShowMyShowClick()
         else
             resize(w, height());
         if (switchToDraft && m_openShow.NamedShowOpen == 1)
-            MyShowDraftClick();
+            myShow()->MyShowDraftClick();
         Settings.MyShowHidden = 1;
     } else {
         Settings.MyShowHidden = 0;

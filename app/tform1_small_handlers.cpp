@@ -307,7 +307,7 @@ void TForm1::CloseMainWindow()
 
 void TForm1::OpenDraftShowAtStart()
 {
-    MyShowDraftClick();
+    myShow()->MyShowDraftClick();
 }
 
 // ---- waiting and paths ----------------------------------------------------------
