@@ -11,11 +11,13 @@
 // browse/tform1_<concern>.cpp).
 #pragma once
 
+#include "app/close_controller.h"
 #include "app/help_and_version_controller.h"
 #include "app/layout_controller.h"
 #include "app/main_window_widgets.h"
 #include "app/options_controller.h"
 #include "app/options_host.h"
+#include "app/startup_controller.h"
 #include "base/program_state.h"
 #include "shows/show_file.h"
 #include "slideshow/automatic_show_host.h"
@@ -59,7 +61,7 @@ class TForm16;
 class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
-               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost {
+               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public StartCloseHost {
     Q_OBJECT
 
 public:
@@ -112,59 +114,28 @@ public:
     QAction* actionNamed(const QString& name) const;
 
     // =====================================================================
-    // SECTION: start-up and close  (owner: startup; app/tform1_create*.cpp,
-    // app/tform1_close*.cpp)
+    // SECTION: start-up and close  (owner: startup; the controllers in
+    // app/startup_controller.cpp and app/close_controller.cpp)
     // =====================================================================
 public:
-    // The command-line parameters (without the program name) FormCreate reads;
-    // main() fills them from the real command line.
-    QStringList StartParameters;
-
-    // The settings work of a real start: modes, data folder, settings file,
-    // refusals, data files. Sets StartAbort / StartupRunFlag.
-    void FormCreate();
-    // True when the main window shows itself at start (none of demo, audio
-    // and argument mode).
-    bool VisibleAtStart() const;
-    // The close handler: false when the close is refused or put off.
-    bool FormClose();
-    // The folder argument and the "Create show from folder" items.
-    void AutoFolderToCDClick();
-    // Acts on the command-line argument once the windows exist: the audio
-    // player, the launcher for a show file or a folder, or the tree and the
-    // Draft show of a normal start.
-    void DispatchStartArgument();
-    // The user chose to open the argument in the normal window: data files
-    // writable again, the window shown, the folder or show opened.
-    void OpenArgumentNormally(bool showFileGiven);
-    // Once a month at start (not in demo, audio or argument mode): asks
-    // whether to check for a new version, and checks on Yes.
-    void OfferMonthlySuggestion();
-    // Rewrites "AllMyShow.dat" from the list of known shows; with `Replace`
-    // paths under a renamed folder are rewritten first.
-    void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace);
-    // Lets the program close without the close handler (after a refusal).
-    bool CloseWithoutSaving = false;
-    // Set once the close has run its save (the window may close).
-    bool CloseDone = false;
-    // 1 once the close has passed its refusals.
-    uint8_t ClosingDown = 0;
-    // The upload button's glyph and its grey copy for the disabled state.
-    QPixmap UploadGlyph;
-    QPixmap UploadGlyphGrey;
-    // Gives `UploadSp` the glyph of its state (the grey copy when disabled).
-    void UpdateUploadButtonGlyph();
-    // Names the configured uploader program in the upload commands and takes
-    // its icon for them.
-    void ApplyUploadCaptions();
+    // The start: the settings work of FormCreate, the command-line argument,
+    // the monthly update suggestion, the demo start's hand-over and the
+    // upload commands' captions and glyphs (app/startup_controller.h).
+    StartupController* startup() const { return m_startup.get(); }
+    // The close: refusals, the open show's changes, the settings merge and
+    // save, the list of known shows (app/close_controller.h).
+    CloseController* closing() const { return m_close.get(); }
+    // A window of its own made at first use by a controller: it goes with
+    // this window.
+    void adoptWindow(QWidget* window) override;
 protected:
+    // The close and show events are handed to the controllers.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 private:
-    void TimerAutoCDRunTimer();
-    void sizeWindowAtStart();
-    void openStartupFolder();
-    void applyStartFonts();
+    std::unique_ptr<StartupController> m_startup;
+    std::unique_ptr<CloseController> m_close;
+public:
     // === end of section: start-up and close ===
 
     // =====================================================================

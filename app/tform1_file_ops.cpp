@@ -99,7 +99,7 @@ public:
     void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength,
                             bool Replace) override
     {
-        m_form->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
+        m_form->closing()->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
     }
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }

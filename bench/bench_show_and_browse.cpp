@@ -92,7 +92,7 @@ int main(int argc, char** argv)
 
     ProgramState state;
     TForm1 form(state);
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     Settings.InclJPG = 1;
     Settings.IntervalIndex = 59;   // the slowest: the bench takes each step itself

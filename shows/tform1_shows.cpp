@@ -3,7 +3,7 @@
 #include "app/tform1.h"
 
 #include "base/data_folder.h"
-#include "app/tform1_close.h"
+#include "app/close_controller.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
@@ -94,7 +94,7 @@ void TForm1::AskMakeChangesPermanent()
 void TForm1::MyShowDraftClick()
 {
     if (m_openShow.DraftShowOpen == 1 && m_openShow.ShowFile.IsOpen()) {
-        if (ClosingDown == 1) {
+        if (closing()->ClosingDown == 1) {
             AskMakeChangesPermanent();
             return;
         }
@@ -108,7 +108,7 @@ void TForm1::MyShowDraftClick()
         platform::showMessage(platform::PromptKind::Error, opened.Message);
         return;
     }
-    if (ClosingDown == 1) {
+    if (closing()->ClosingDown == 1) {
         AskMakeChangesPermanent();
         return;
     }

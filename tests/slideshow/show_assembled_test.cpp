@@ -114,7 +114,7 @@ struct AssembledShow : ::testing::Test {
         TestState().session.ZoomFactor = 0;
         TestState().session.FullViewActive = 0;
         TestState().session.PlaybackActive = 0;
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.show();                  // menus, hook and events are wired on the first show
     }
     ~AssembledShow() override

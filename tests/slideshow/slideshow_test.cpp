@@ -251,7 +251,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     TestState().start.ArgumentMode = 1;
     TForm1 form(TestState());
     form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
@@ -327,7 +327,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     TForm13 demo(&form);
     demo.show();
@@ -368,7 +368,7 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     const QString folder = freshDir(QStringLiteral("stop"));
     makePicture(folder + QStringLiteral("/a.jpg"));
     TForm1 form(TestState());
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
@@ -417,7 +417,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
     QPointer<TForm9> made;
     {
         TForm1 form(TestState());
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         made = form.showWindow();
         ASSERT_TRUE(made);
@@ -428,7 +428,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
     TForm9 given(TestState());
     {
         TForm1 form(TestState());
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.setShowWindow(&given);
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         EXPECT_EQ(form.showWindow(), &given);
