@@ -112,8 +112,8 @@ bool CloseController::FormClose()
         return true;
     // Network folders are ordinary mounts: MappedDrive stays empty and there
     // is nothing to disconnect.
-    if (!MappedDrive.isEmpty())
-        CancelNetworkDrive(MappedDrive);
+    if (!m_state.environment.MappedDrive.isEmpty())
+        CancelNetworkDrive(m_state.environment.MappedDrive);
 
     // Pictures waiting for the uploader would be lost.
     if (!state().start.DemoMode && !clearUploadFolder())
@@ -152,7 +152,8 @@ bool CloseController::FormClose()
 
 bool CloseController::clearUploadFolder()
 {
-    const QString pending = UploadPendingMessage(AddSettings.UploaderPath, m_state.paths.MailTempFolder);
+    const QString pending = UploadPendingMessage(state().settings.AddSettings.UploaderPath,
+                                                 m_state.paths.MailTempFolder);
     if (!pending.isEmpty()) {
         platform::showMessage(platform::PromptKind::Information, pending);
         return false;
@@ -190,6 +191,7 @@ void CloseController::closeOpenShow()
 
 void CloseController::saveSettingsAndShows()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     // The save: settings and the list of known shows, each in one safe
     // write. The marker goes whatever happens.
     // The MyShow panel's state is kept in Settings.MyShowHidden while the
@@ -197,8 +199,10 @@ void CloseController::saveSettingsAndShows()
     const int32_t panelHidden = Settings.MyShowHidden == 1 ? 1 : 0;
     // The full-screen control panel's place is taken after the merge: it is
     // this window's own.
-    const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, SettingsSnapshot, SettingsOnDisk, panelHidden,
-                                         state().start.AudioMode != 0, KnownShowsOfManager(m_host.showManager()), m_state.paths.ShowListPath,
+    SettingsStore& store = state().settings;
+    const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, store.SettingsSnapshot,
+                                         store.SettingsOnDisk, panelHidden, state().start.AudioMode != 0,
+                                         KnownShowsOfManager(m_host.showManager()), m_state.paths.ShowListPath,
                                          [this](TSettingsRecord&) { m_host.layouts()->SaveControlPanelPosition(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.

@@ -153,9 +153,10 @@ bool StartupController::VisibleAtStart() const
 void StartupController::FormCreate()
 {
     StartContext& start = state().start;
+    EnvironmentInfo& environment = m_state.environment;
     // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
-    InitColorScheme();
+    InitColorScheme(environment);
     m_widgets.ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
 
     readStartModes();
@@ -208,6 +209,7 @@ void StartupController::readStartModes()
 {
     StartContext& start = state().start;
     DataPaths& paths = m_state.paths;
+    EnvironmentInfo& environment = m_state.environment;
     // Start modes from the command line.
     ClearStartModes(start);
     start.DemoShowFolder.clear();
@@ -217,8 +219,8 @@ void StartupController::readStartModes()
     // Folders of the start, the interface font.
     paths.StartDirectory = QDir::currentPath();
     paths.ProgramFolder = QCoreApplication::applicationDirPath();
-    SelectUIFont();
-    SystemDriveLetter = GetSystemDriveLetter();
+    SelectUIFont(environment);
+    environment.SystemDriveLetter = GetSystemDriveLetter();
 }
 
 void StartupController::prepareUploadAndViewer()
@@ -230,7 +232,7 @@ void StartupController::prepareUploadAndViewer()
         UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
         UploadGlyphGrey = UploadGlyph;
         GrayscaleBitmap(UploadGlyphGrey);
-        FindIrfanView(paths.ProgramFolder);
+        FindIrfanView(m_state.environment, paths.ProgramFolder);
     }
     m_widgets.TBTarnivo->setVisible(false);
     m_widgets.TBSepTarn->setVisible(false);
@@ -384,6 +386,7 @@ void StartupController::endStartWithoutMarker()
 
 bool StartupController::readOrMakeSettings()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     // Read the settings, or make them at a first start.
     const platform::RecordResult read = ReadSettingsFile(m_state.paths.SettingsFileName, Settings);
     if (read.ok()) {
@@ -402,8 +405,10 @@ bool StartupController::readOrMakeSettings()
 
 void StartupController::takeReadSettings()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     const StartContext& start = state().start;
     const DataPaths& paths = m_state.paths;
+    const EnvironmentInfo& environment = m_state.environment;
     const uint8_t markerOnDisk = Settings.RunningMarker;
     Settings.RunningMarker = 1;
     if (paths.SettingsConverted)
@@ -412,9 +417,9 @@ void StartupController::takeReadSettings()
     QStringList favorites(Settings.Favorites.begin(), Settings.Favorites.end());
     QStringList recent(Settings.RecentFolders.begin(), Settings.RecentFolders.end());
     if (HasOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                           SystemDriveLetter)) {
+                           environment.SystemDriveLetter)) {
         DropOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                            SystemDriveLetter);
+                            environment.SystemDriveLetter);
         for (size_t i = 0; i < Settings.Favorites.size(); ++i)
             Settings.Favorites[i] = int(i) < favorites.size() ? favorites.at(int(i)) : QString();
         for (size_t i = 0; i < Settings.RecentFolders.size(); ++i)
@@ -442,12 +447,13 @@ void StartupController::takeReadSettings()
 
 void StartupController::makeFirstSettings()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     const DataPaths& paths = m_state.paths;
     TFirstRunInputs in;
     in.DataFolder = paths.DataFolder;
     const auto drive = platform::DriveOf(paths.DataFolder);
     in.DataFolderDrive = drive ? drive->mountPoint : QStringLiteral("/");
-    in.FontName = UIFontName;
+    in.FontName = m_state.environment.UIFontName;
     in.DayOfMonth = platform::now().date().day();
     Settings = TSettingsRecord{};
     const auto made = InitDefaultSettings(paths.SettingsFileName, Settings, in, findEditPrograms);
@@ -457,6 +463,7 @@ void StartupController::makeFirstSettings()
 
 void StartupController::dressWindowFromSettings()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     StartContext& start = state().start;
     const DataPaths& paths = m_state.paths;
     // The slide-show options file.
@@ -465,7 +472,7 @@ void StartupController::dressWindowFromSettings()
 
     // Folders of the desktop; the window's size.
     if (!start.DemoMode) {
-        ReadShellFolders(Settings.StartupFolder);
+        ReadShellFolders(m_state.environment, Settings.StartupFolder);
         sizeWindowAtStart();
     }
     const bool hidden = Settings.MyShowHidden == 1;
@@ -491,6 +498,7 @@ void StartupController::dressWindowFromSettings()
 
 void StartupController::applyPlayOptions()
 {
+    const TSettingsRecord& Settings = state().settings.Settings;
     // The play options in effect come from the settings; the play order shown.
     m_host.ApplyShowOptions();
     if (m_widgets.FPlayorderCB->count() > Settings.PlayOrder && Settings.PlayOrder >= 0)
@@ -499,6 +507,7 @@ void StartupController::applyPlayOptions()
 
 void StartupController::findDemoShow()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     StartContext& start = state().start;
     const DataPaths& paths = m_state.paths;
     // Demo mode: the automatic show on the drive the program runs from.
@@ -514,6 +523,7 @@ void StartupController::findDemoShow()
 
 void StartupController::createDataFiles()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     const StartContext& start = state().start;
     DataPaths& paths = m_state.paths;
     // Data folders and files, the additional settings, program lists.
@@ -530,7 +540,7 @@ void StartupController::createDataFiles()
             platform::showMessage(PromptKind::Error, files.FileError.Message);
         m_host.folderTree()->Exclusions.ExclusionsChanged = 1;
 
-        LoadAddSettings(paths.AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+        state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, m_state.environment.UploaderPath);
         ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);
@@ -548,7 +558,7 @@ void StartupController::takeSettingsSnapshot()
     // The settings as read (the base of the merge at close), the show
     // button's hint and the keyboard hook.
     if (!state().start.DemoMode) {
-        ReadSettingsSnapshot(m_state.paths.SettingsFileName);
+        state().settings.ReadSettingsSnapshot(m_state.paths.SettingsFileName);
         m_widgets.ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
         m_host.InstallKeyboardHook();
     }
@@ -561,7 +571,7 @@ void StartupController::sizeWindowAtStart()
     const QScreen* screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     const int screenWidth = StartScreenWidth(screen);
-    const bool hidden = Settings.MyShowHidden == 1;
+    const bool hidden = state().settings.Settings.MyShowHidden == 1;
     m_widgets.ToolBar1->resize(401, m_widgets.ToolBar1->height());
     if (screenWidth == 800) {
         // The window fills the work area (400 wide and centred with the
@@ -575,6 +585,7 @@ void StartupController::sizeWindowAtStart()
 
 void StartupController::openStartupFolder()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     // The start-up folder: kept when its volume is merely not mounted, with a
     // message after the windows are up; the tree then opens the system drive.
     const QString folder = Settings.StartupFolder;
@@ -604,7 +615,7 @@ void StartupController::openStartupFolder()
 
 void StartupController::applyStartFonts()
 {
-    ApplyFontFamily(&m_window, UIFontName);
+    ApplyFontFamily(&m_window, m_state.environment.UIFontName);
 }
 
 void StartupController::WindowShown(bool spontaneous)
@@ -638,6 +649,7 @@ void StartupController::UpdateUploadButtonGlyph()
 
 void StartupController::ApplyUploadCaptions()
 {
+    const TAddSettingsRecord& AddSettings = state().settings.AddSettings;
     if (!AddSettings.UploaderPath.isEmpty()) {
         const TUploadCaptions c = UploadCaptionsFor(AddSettings.UploaderPath);
         if (m_widgets.UploadPicture)

@@ -42,7 +42,7 @@ void StartupController::DispatchStartArgument()
         TForm34 launcher(showFile, m_state.paths.RCSettingsPath, &m_window);
         switch (launcher.Run()) {
         case LauncherPlay:
-            Settings.AutoShowPath = showFile.left(200);
+            state().settings.Settings.AutoShowPath = showFile.left(200);
             m_host.BuildAndStartShow();
             break;
         case LauncherEnd:
@@ -96,11 +96,12 @@ void StartupController::OpenArgumentNormally(bool showFileGiven)
 
 void StartupController::OfferMonthlySuggestion()
 {
-    if (state().start.DemoMode || state().start.AudioMode || state().start.ArgumentMode || !ShouldSuggestUpdate())
+    if (state().start.DemoMode || state().start.AudioMode || state().start.ArgumentMode
+        || !ShouldSuggestUpdate(state().settings.Settings))
         return;
     // Marked first: answering No also counts for this month.
-    MarkSuggestionMonth();
-    TForm32 suggestion(&m_window);
+    MarkSuggestionMonth(state().settings.Settings);
+    TForm32 suggestion(state().settings.Settings, m_state.environment, &m_window);
     using platform::PromptAnswer;
     const int result = ExecModalWindow(suggestion, QStringLiteral("Check for Update/New version?"),
                                        {{PromptAnswer::Yes, 1, QStringLiteral("&Yes")},

@@ -41,9 +41,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class PagePositionBarWidget;
-class ThumbnailPageController;
-class ThumbnailPageHost;
 class QTableWidget;
 class QTimer;
 class QToolBar;
@@ -70,6 +67,8 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
+    // The settings store the hosts' interfaces hand to the controllers and windows.
+    SettingsStore& settings() override { return m_state.settings; }
     // How the program was started, for the controllers' hosts.
     const StartContext& start() const override { return m_state.start; }
     // The open show (its working copy and flags), kept by this window.
@@ -514,33 +513,15 @@ public:
 
     // === section: thumbnail view (browse/tform1_thumbnail_page.cpp) ===
 public:
-    // The page of thumbnails: its controller (state, cells, page show) and
-    // the backdrop that covers the browse controls while it is shown.
-    ThumbnailPageController* PageView = nullptr;
-    QWidget* PageBackdrop = nullptr;
-    PagePositionBarWidget* PageBar = nullptr;
-    // Set by the thumbnail-view start buttons: the next show plays as pages.
-    bool PageStartRequested = false;
-    void InstallThumbnailPage();
-    bool PageShowRuns() const;
+    // The page of thumbnails, its page show and the layout menu
+    // (browse/thumbnail_page_section.h), made in the constructor.
+    class ThumbnailPageSection* thumbnailPage() const { return ThumbnailPageSect; }
     // Makes and wires the picture and folder operations (FileOperationsController)
     // when the window is first shown (app/tform1_file_ops.cpp).
     void InstallFileOperations();
-    // The layout menu's items `M1` .. `M77`.
-    void M2Click(int layout);
-    void MMultSlideClick();
-    // Starts the show of `order` in the thumbnail view when a page layout
-    // is chosen for it; false when it plays one picture at a time.
-    bool StartPageShowIfWanted(const QList<int>& order, bool continuous);
-    // Wires the interval timer, the cells' look and the full view's return
-    // for a show that plays as pages.
-    void PreparePageShow();
-    // Pauses, continues and steps a show played as pages.
-    void PagePause();
-    void PageContinue(int direction);
-    void PageTogglePause();
 private:
-    ThumbnailPageHost* m_pageHost = nullptr;
+    class ThumbnailPageSection* ThumbnailPageSect = nullptr;
+    void InstallThumbnailPage();
 public:
     // === end of section: thumbnail view ===
 

@@ -5,6 +5,7 @@
 #include "browse/file_ops_controller.h"
 #include "browse/file_ops_host.h"
 #include "browse/list_menus_section.h"
+#include "browse/thumbnail_page_section.h"
 
 #include <QEvent>
 
@@ -14,10 +15,13 @@ class TForm1FileOpsHost final : public FileOpsHost {
 public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     ProgramState& state() const override { return m_form->state(); }
     PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     FileOpsWidgets widgets() const override
     {
@@ -62,8 +66,8 @@ public:
         w.Tarnivo = f->Tarnivo;
         return w;
     }
-    ThumbnailPageController* PageView() const override { return m_form->PageView; }
-    bool PageShowRuns() const override { return m_form->PageShowRuns(); }
+    ThumbnailPageController* PageView() const override { return m_form->thumbnailPage()->PageView; }
+    bool PageShowRuns() const override { return m_form->thumbnailPage()->PageShowRuns(); }
     FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }

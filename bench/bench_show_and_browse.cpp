@@ -94,6 +94,7 @@ int main(int argc, char** argv)
     TForm1 form(state);
     form.closing()->CloseWithoutSaving = true;
     form.show();
+    TSettingsRecord& Settings = state.settings.Settings;
     Settings.InclJPG = 1;
     Settings.IntervalIndex = 59;   // the slowest: the bench takes each step itself
     Settings.PlayOrder = 2;        // alphabetic: the photographs in turn

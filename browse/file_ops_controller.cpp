@@ -8,7 +8,7 @@
 #include "base/file_helpers.h"
 #include "base/picture_table.h"
 #include "browse/selection_status.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_widget.h"
@@ -111,8 +111,14 @@ void FileOperationsController::wire()
         connect(f.FolderOperations, &QMenu::aboutToShow, this, &FileOperationsController::FolderOperationsClick);
 }
 
+TSettingsRecord& FileOperationsController::settingsRecord()
+{
+    return m_host->settings().Settings;
+}
+
 PictureOpsOptions FileOperationsController::options() const
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     PictureOpsOptions o;
     o.autoCopyVoice = FlagOn(Settings.AutoCopyVoice);
     o.keepShowsInSync = Settings.KeepShowsInSync != 0;
@@ -122,7 +128,7 @@ PictureOpsOptions FileOperationsController::options() const
 TForm26* FileOperationsController::progressWindow()
 {
     if (!m_progress)
-        m_progress = new TForm26(m_w.Window);
+        m_progress = new TForm26(m_host->Environment(), m_w.Window);
     return m_progress;
 }
 

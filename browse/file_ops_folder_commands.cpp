@@ -4,7 +4,7 @@
 #include "browse/file_ops_host.h"
 
 #include "base/data_folder.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -65,7 +65,8 @@ void FileOperationsController::CreateFolderPopClick()
         name = *typed;
     }
     const QString created =
-        CreateFolder(SelectedFolder, name, preset == QLatin1String("SmallPics"), FlagOn(Settings.HideSmallPics));
+        CreateFolder(SelectedFolder, name, preset == QLatin1String("SmallPics"),
+                     FlagOn(m_host->settings().Settings.HideSmallPics));
     if (!created.isEmpty()) {
         m_host->RefreshSelectedFolder();
         if (QTreeWidgetItem* node = m_w.TreeView1 ? m_w.TreeView1->currentItem() : nullptr)
@@ -88,6 +89,7 @@ void FileOperationsController::CreatenewFolderClick()
 
 void FileOperationsController::RenameFolderPopClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const QString folder = m_host->folderTree()->SelectedFolder;
     if (folder.isEmpty())
         return;

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "browse/crop.h"
+#include "base/settings_record.h"
 #include "browse/fit_zoom.h"
 
 #include <QObject>
@@ -32,7 +33,7 @@ struct FitZoomHooks {
     // image's parent (its top left is the window's offset). Unset: the
     // image's bounds when the handler was made.
     std::function<QRect()> PictureArea;
-    // The enlargement limit in effect, percent. Unset: Settings.MaxEnlargePercent.
+    // The enlargement limit in effect, percent. Unset: the settings' MaxEnlargePercent.
     std::function<int()> EnlargeLimit;
     // The one-shot no-limit byte: read, and cleared after the sizing.
     std::function<bool()> NoLimitOnce;
@@ -41,7 +42,7 @@ struct FitZoomHooks {
     // view is FullViewActive; the picture is the one the crop path names
     // (or the slot's).
     std::function<CropContext()> CropState;
-    // The crop ratio in effect and the custom ratio (Settings' fields when unset).
+    // The crop ratio in effect and the custom ratio (the settings' fields when unset).
     std::function<double()> RatioWidth;
     std::function<double()> RatioHeight;
     std::function<double()> CustomRatioWidth;
@@ -75,8 +76,10 @@ public:
     // `session` holds the view state of the shown picture (cut-outs, zoom,
     // full view) the handlers of both windows share; `image` is the widget
     // the picture view is attached to (e.g. Image1); `slot` the picture slot
-    // it shows.
-    FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot, QObject* parent = nullptr);
+    // it shows; `settings` the record whose limits and ratios apply where a
+    // hook is unset.
+    FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot, const TSettingsRecord& settings,
+                   QObject* parent = nullptr);
     ~FitZoomHandler() override;
 
     FitZoomHooks& Hooks() { return m_hooks; }
@@ -150,6 +153,7 @@ private:
     ShowSession& m_session;
     QPointer<QWidget> m_image;
     PictureSlotModel* m_slot = nullptr;
+    const TSettingsRecord& m_settings;
     FitZoomHooks m_hooks;
     CropSelection m_crop;
     CropBandOverlay* m_overlay = nullptr;

@@ -77,6 +77,78 @@ void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
     host.QueueNextStep();
 }
 
+
+// Loads the step's picture into its slot, or repeats the last failure of
+// the same entry; a failure is left in state.LoadErrorKind. False when a newer
+// load of the slot superseded this one. recordRead and textDelays tell the
+// rest of the step about the show record read.
+bool loadStepPicture(DisplayStepHost& host, PictureDisplayState& state, int index, const QString& path,
+                     bool& recordRead, int& textDelays)
+{
+    try {
+        if (state.LastLoadFailed == 1 && index == state.LastFailedIndex) {
+            // Reported again without a new load.
+            state.LoadErrorKind = state.LastFailureKind.isEmpty() ? QStringLiteral("Other Error") : state.LastFailureKind;
+        } else {
+            state.LastLoadFailed = 0;
+            host.DisablePictureCommands();
+            host.ResetBackwardsButton();
+            recordRead = host.ReadShowRecord(index);
+            state.CurrentPicturePath = path;
+            host.SetPictureDisplayName();
+            state.LoadErrorKind.clear();
+            if (recordRead && host.FullScreenVisible())
+                textDelays = host.TextLineDelayMs();
+            const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
+            if (!fullScreen) {
+                host.StartImageTimer(-1);
+                host.HideMainImage();
+            } else {
+                host.StartImageTimer(isJpegExtension(lowerExtension(path)) ? 2000 : 100);
+            }
+            host.LoadIntoSlot(path, DisplaySlotName(fullScreen, host.ActiveImage()));
+            // Loaded: a load that ran while this one waited for its
+            // picture may have left its own failure kind behind.
+            state.LoadErrorKind.clear();
+            host.SizePictureToDisplay(true);
+            if (state.LoadErrorKind.isEmpty())
+                host.SetPictureLoaded();
+        }
+    } catch (const ELoadSuperseded&) {
+        // A newer load of the slot came in while this one decoded; its
+        // step shows the picture and goes on from there.
+        return false;
+    } catch (...) {
+        state.LoadErrorKind = ClassifyLoadError(std::current_exception());
+    }
+    return true;
+}
+
+// After a picture shows: its captions and status, its voice, and in a show
+// the timers of the next step.
+void finishShownStep(DisplayStepHost& host, const QString& ext, bool recordRead, int textDelays)
+{
+    host.SetPictureMenuCaptions();
+    try {
+        if (host.FullScreenVisible() || !isJpegExtension(ext))
+            host.UpdatePictureStatus();
+        else
+            host.PictureDrawn();
+    } catch (...) {
+    }
+    const bool waitForVoice = host.PlayPictureSound(recordRead);
+    if (!waitForVoice)
+        host.NoVoicePlays();
+    if (host.ShowViewActive()) {
+        host.PrepareNextStep();
+        if (host.ShowDirection() != 0 && !waitForVoice) {
+            const int interval = NextIntervalMs(host.CurrentIntervalSeconds(), textDelays);
+            host.StartMusicFade(interval);
+            host.ArmIntervalTimer(interval);
+        }
+    }
+}
+
 } // namespace
 
 void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state)
@@ -95,68 +167,15 @@ void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state)
         host.SetBookmarkMenuState(host.EntryBookmarkKey(index));
 
         int textDelays = 0;
-        try {
-            if (state.LastLoadFailed == 1 && index == state.LastFailedIndex) {
-                // Reported again without a new load.
-                state.LoadErrorKind = state.LastFailureKind.isEmpty() ? QStringLiteral("Other Error") : state.LastFailureKind;
-            } else {
-                state.LastLoadFailed = 0;
-                host.DisablePictureCommands();
-                host.ResetBackwardsButton();
-                recordRead = host.ReadShowRecord(index);
-                state.CurrentPicturePath = path;
-                host.SetPictureDisplayName();
-                state.LoadErrorKind.clear();
-                if (recordRead && host.FullScreenVisible())
-                    textDelays = host.TextLineDelayMs();
-                const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
-                if (!fullScreen) {
-                    host.StartImageTimer(-1);
-                    host.HideMainImage();
-                } else {
-                    host.StartImageTimer(isJpegExtension(ext) ? 2000 : 100);
-                }
-                host.LoadIntoSlot(path, DisplaySlotName(fullScreen, host.ActiveImage()));
-                // Loaded: a load that ran while this one waited for its
-                // picture may have left its own failure kind behind.
-                state.LoadErrorKind.clear();
-                host.SizePictureToDisplay(true);
-                if (state.LoadErrorKind.isEmpty())
-                    host.SetPictureLoaded();
-            }
-        } catch (const ELoadSuperseded&) {
-            // A newer load of the slot came in while this one decoded; its
-            // step shows the picture and goes on from there.
+        if (!loadStepPicture(host, state, index, path, recordRead, textDelays))
             return;
-        } catch (...) {
-            state.LoadErrorKind = ClassifyLoadError(std::current_exception());
-        }
-
         if (!state.LoadErrorKind.isEmpty()) {
             handleFailure(host, state);
             return;
         }
         state.ConsecutiveLoadFailures = 0;
 
-        host.SetPictureMenuCaptions();
-        try {
-            if (host.FullScreenVisible() || !isJpegExtension(ext))
-                host.UpdatePictureStatus();
-            else
-                host.PictureDrawn();
-        } catch (...) {
-        }
-        const bool waitForVoice = host.PlayPictureSound(recordRead);
-        if (!waitForVoice)
-            host.NoVoicePlays();
-        if (host.ShowViewActive()) {
-            host.PrepareNextStep();
-            if (host.ShowDirection() != 0 && !waitForVoice) {
-                const int interval = NextIntervalMs(host.CurrentIntervalSeconds(), textDelays);
-                host.StartMusicFade(interval);
-                host.ArmIntervalTimer(interval);
-            }
-        }
+        finishShownStep(host, ext, recordRead, textDelays);
         host.PauseIfRequested();
         host.Tail();
     } catch (...) {

@@ -9,8 +9,10 @@
 
 #include <array>
 
+struct SettingsStore;
 class FolderTreeController;
 struct DataPaths;
+struct EnvironmentInfo;
 struct StartContext;
 class QAction;
 class QFrame;
@@ -76,8 +78,12 @@ public:
     virtual ~PictureInfoHost() = default;
 
     virtual PictureInfoWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // What environment detection found at start-up.
+    virtual const EnvironmentInfo& Environment() const = 0;
     // The designed bounds of a widget of the window's layout (invalid when none).
     virtual QRect designBound(const QString& name) const = 0;
     // The picture box of the previews the window's layout keeps (none before

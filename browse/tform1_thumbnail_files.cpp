@@ -18,13 +18,14 @@
 
 namespace {
 
-// The program's main window was started in demo mode.
-bool mainWindowInDemoMode()
+// The thumbnail options of the program's main window: its settings and
+// whether it was started in demo mode (the defaults before it exists).
+ThumbnailOptions mainWindowThumbnailOptions()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* form = qobject_cast<TForm1*>(window))
-            return form->state().start.DemoMode;
-    return false;
+            return CurrentThumbnailOptions(form->state().settings, form->state().start.DemoMode);
+    return ThumbnailOptions();
 }
 
 // The loader's steps of thumbnails and information and the status of
@@ -32,7 +33,7 @@ bool mainWindowInDemoMode()
 // something else already installed its own.
 void installLoaderSteps()
 {
-    InstallThumbnailLoaderSteps(mainWindowInDemoMode, false);
+    InstallThumbnailLoaderSteps(mainWindowThumbnailOptions, false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
             for (QWidget* window : QApplication::topLevelWidgets())
@@ -45,7 +46,10 @@ class TForm1PictureInfoHost final : public PictureInfoHost {
 public:
     explicit TForm1PictureInfoHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     PictureInfoWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -156,6 +156,7 @@ QString settingsFailureText(const QString& reason)
 // Prints every message shown and whether the window closed.
 int closeTheMainWindow(qint64 limit)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
     TForm1 form(TestState());
     form.startup()->FormCreate();
@@ -193,6 +194,7 @@ TEST(CloseSave, AFileSizeLimitAtCloseKeepsTheSettingsFileAndSaysWhy)
 
 TEST(CloseSave, AFullDataFolderKeepsTheSettingsFileAndSaysWhy)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     testsupport::TinyVolume volume(DefaultDataFolder(), 1024);
     SKIP_UNLESS_MOUNTED(volume);
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });

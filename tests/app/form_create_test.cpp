@@ -245,6 +245,7 @@ TEST(FormCreate, ShortSettingsFileIsKeptAsBadAndDefaultsWritten)
 
 TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     {
         TForm1 first(TestState());  // a normal start makes the settings file
@@ -271,6 +272,7 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
 
 TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     TForm1 form(TestState());
     form.startup()->FormCreate();
@@ -293,6 +295,7 @@ TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
 
 TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString pictures = freshDir("pictures");
     // The launcher is answered "open in the normal window".
     ScopedPromptResponder responder([&](const PromptRequest& r) {
@@ -360,6 +363,7 @@ TEST(FormCreate, RequestFileMakesADesktopLinkToTheShowsFolder)
 
 TEST(FormCreate, CloseDuringAShowEndsTheShowThenSaves)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     TForm1 form(TestState());
     form.startup()->FormCreate();
@@ -409,6 +413,7 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
 
 TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;  // answered No
     TForm1 form(TestState());
     form.startup()->FormCreate();
@@ -428,6 +433,7 @@ TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
 
 TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     TForm1 form(TestState());
     form.startup()->FormCreate();
@@ -445,6 +451,7 @@ TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
 
 TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
 {
+    TAddSettingsRecord& AddSettings = TestState().settings.AddSettings;
     Quiet quiet;
     const QString uploader = freshDir("prog") + "/photo-uploader.sh";
     ASSERT_TRUE(writeFile(uploader, "#!/bin/sh\n"));
@@ -472,6 +479,7 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
 
 TEST(FormCreate, DeletingAPictureAsksAboutItsVoiceFileThroughTheVoiceWindow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString folder = freshDir("voice");
     const QString picture = folder + "/beach.jpg";
     const QString voice = folder + "/beach.wav";

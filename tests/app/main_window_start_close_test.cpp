@@ -132,6 +132,7 @@ TEST(MainWindowStart, VersionCheckAnsweredWithAWebPageIsAReadFailure)
 
 TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StartedWindow w;
     const QString gone = freshDir("auto") + "/Holiday.vxt";
     Settings.AutoShowPath = gone;
@@ -176,6 +177,7 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
 
 TEST(MainWindowStart, OptionsApplyKeepsAPageLayoutTheListDoesNotHold)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StartedWindow w;
     const auto applyThroughTheMenu = [&](int choose) {
         int shownIndex = -2;
@@ -215,6 +217,7 @@ TEST(MainWindowStart, OptionsApplyKeepsAPageLayoutTheListDoesNotHold)
 
 TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString folder = freshDir("videos");
     const QString clip = folder + "/clip one.avi";
     ASSERT_TRUE(writeFile(clip, QByteArray(4096, 'v')));

@@ -48,7 +48,7 @@ struct ShowFlagGuard {
     ~ShowFlagGuard()
     {
         TestState().session.PlaybackActive = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
     }
 };
 
@@ -82,6 +82,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
 
 TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.SetupMenus();
@@ -176,6 +177,7 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
 
 TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.InstallApplicationEvents();
@@ -272,6 +274,7 @@ TEST(MainWindowPreview, ZeroSizedPictureShowsAMessage)
 
 TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     TForm9 show(TestState());
@@ -343,6 +346,7 @@ TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
 
 TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.show();

@@ -166,13 +166,11 @@ TEST(ExternalViewer, RotationThroughTheRealToolKeepsDatesWhenAsked)
     EXPECT_EQ(qint32(platform::FileDosDate(plain)), plainDate);
 
     // A resized copy through the installed viewer.
-    IrfanViewPath = viewer;
-    EXPECT_TRUE(RunIrfanViewResize(picture, dir + QStringLiteral("/small.jpg"), 16, 16));
+    EXPECT_TRUE(RunIrfanViewResize(viewer, picture, dir + QStringLiteral("/small.jpg"), 16, 16));
     EXPECT_EQ(QImage(dir + QStringLiteral("/small.jpg")).size(), QSize(8, 16));
     // A picture the viewer cannot read: no copy, reported as such.
     ASSERT_TRUE(writeFile(dir + QStringLiteral("/bad.jpg"), QByteArray("nothing")));
-    EXPECT_FALSE(RunIrfanViewResize(dir + QStringLiteral("/bad.jpg"), dir + QStringLiteral("/bad2.jpg"), 16, 16));
-    IrfanViewPath.clear();
+    EXPECT_FALSE(RunIrfanViewResize(viewer, dir + QStringLiteral("/bad.jpg"), dir + QStringLiteral("/bad2.jpg"), 16, 16));
 }
 
 TEST(ExternalViewer, ResampleFilterText)
@@ -301,12 +299,12 @@ QString recordingProgram(const QString& dir, const QString& out, const char* wai
 }
 
 struct SettingsGuard {
-    TSettingsRecord saved = Settings;
+    TSettingsRecord saved = TestState().settings.Settings;
     ~SettingsGuard()
     {
-        Settings = saved;
-        IrfanViewFound = 0;
-        IrfanViewPath.clear();
+        TestState().settings.Settings = saved;
+        TestState().environment.IrfanViewFound = 0;
+        TestState().environment.IrfanViewPath.clear();
     }
 };
 
@@ -314,6 +312,7 @@ struct SettingsGuard {
 
 TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     const QString dir = freshDir(QStringLiteral("launch"));
     const QString out = dir + QStringLiteral("/args.txt");
@@ -341,6 +340,7 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
 
 TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     for (auto& p : Settings.EditPrograms)
         p.clear();
@@ -361,6 +361,7 @@ TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
 
 TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     const QString dir = freshDir(QStringLiteral("video"));
     const QString out = dir + QStringLiteral("/args.txt");
@@ -383,7 +384,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     form.pictureDisplay()->displayState().CurrentPicturePath = picture;
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-        IrfanViewFound = 0;
+        form.state().environment.IrfanViewFound = 0;
         form.externalPrograms()->TBRotateLClick();
         ASSERT_EQ(platform::promptLog().size(), 1);
         EXPECT_EQ(platform::promptLog()[0].request.text,
@@ -394,8 +395,8 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     const QString viewer = vxviewBinary();
     if (viewer.isEmpty())
         GTEST_SKIP() << "vxview not built";
-    IrfanViewPath = viewer;
-    IrfanViewFound = 1;
+    form.state().environment.IrfanViewPath = viewer;
+    form.state().environment.IrfanViewFound = 1;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.externalPrograms()->TBRotateRClick();
     EXPECT_EQ(QImage(picture).size(), QSize(32, 64));
@@ -407,6 +408,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
 
 TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     const QString dir = freshDir(QStringLiteral("cutout"));
     const QString out = dir + QStringLiteral("/mode.txt");

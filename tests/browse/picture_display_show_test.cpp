@@ -207,6 +207,7 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
 
 TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     TForm9 window(TestState());
     QMenu* menu = window.findChild<QMenu*>("PMRatio");

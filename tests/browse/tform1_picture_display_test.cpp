@@ -99,6 +99,7 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
 
 TEST(TForm1PictureDisplay, BookmarkItemsFollowTheTable)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     // The bookmark items are shown while a show runs (hidden items never
     // read as enabled).

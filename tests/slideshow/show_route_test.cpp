@@ -86,8 +86,8 @@ void wheel(QWidget* target, int delta)
 struct ShowReset {
     ShowReset()
     {
-        Settings = TSettingsRecord{};
-        Settings.InclJPG = 1;
+        TestState().settings.Settings = TSettingsRecord{};
+        TestState().settings.Settings.InclJPG = 1;
         TestState().session.PlayOptions = TPlayOptions{};
         TestState().session.ShowState = TShowState{};
         TestState().session.CutOutCount = 0;
@@ -104,7 +104,7 @@ struct ShowReset {
         TestState().session.FullViewActive = 0;
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
     }
 };
 

@@ -87,6 +87,7 @@ TEST(RCSettings, DefaultRecordByteByByteAndRoundTrip)
 
 TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TSettingsRecord s;
     s.PlayOrder = 1;
     s.IntervalIndex = 4;
@@ -207,6 +208,7 @@ TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
 
 TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("argfolder"));
     makePicture(folder + QStringLiteral("/one.jpg"));
@@ -273,6 +275,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
 
 TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("auto"));
     makePicture(folder + QStringLiteral("/a.jpg"));
@@ -281,7 +284,8 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
     FolderExclusionState exclusions;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, false), QStringList{folder + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, Settings, false),
+              QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -313,6 +317,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
 
 TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString dir = freshDir(QStringLiteral("demo"));
     makePicture(dir + QStringLiteral("/one.jpg"));
@@ -323,7 +328,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
     FolderExclusionState exclusions;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, false),
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, Settings, false),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
