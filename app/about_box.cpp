@@ -33,7 +33,7 @@ QString shownCaption(const QString& caption)
 
 } // namespace
 
-TForm4::TForm4(QWidget* parent)
+TForm4::TForm4(const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form4"));
@@ -115,7 +115,7 @@ TForm4::TForm4(QWidget* parent)
     connect(OKAboutButton, &QPushButton::clicked, this, &TForm4::OKAboutButtonClick);
 
     // The interface font on every control.
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, environment.UIFontName);
     if (parent) {
         adjustSize();
         move(parent->geometry().center() - rect().center());

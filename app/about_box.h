@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+struct EnvironmentInfo;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -14,7 +15,8 @@ inline const QString MakerNotice = QStringLiteral("2026 The Vistamo! developers"
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm4(QWidget* parent = nullptr);
+    // The window takes the interface font of `environment`.
+    explicit TForm4(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QFrame* Panel1 = nullptr;
     QLabel* Image1 = nullptr;

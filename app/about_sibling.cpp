@@ -42,7 +42,7 @@ QLabel* staticText(QWidget* parent, const char* name, const QString& text)
 
 } // namespace
 
-TForm35::TForm35(QWidget* parent)
+TForm35::TForm35(const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form35"));
@@ -104,7 +104,7 @@ TForm35::TForm35(QWidget* parent)
                        static_cast<QWidget*>(chdXPPanel2), static_cast<QWidget*>(chdXPPanel3)})
         w->installEventFilter(this);
 
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, environment.UIFontName);
     if (parent) {
         adjustSize();
         move(parent->geometry().center() - rect().center());

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+struct EnvironmentInfo;
 class QFrame;
 class QLabel;
 class QTimer;
@@ -12,7 +13,8 @@ class QTimer;
 class TForm35 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm35(QWidget* parent = nullptr);
+    // The window takes the interface font of `environment`.
+    explicit TForm35(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QFrame* chdXPPanel1 = nullptr;
     QFrame* chdXPPanel2 = nullptr;

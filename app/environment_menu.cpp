@@ -19,15 +19,15 @@ void openShellFolder(TForm1* form, const QString& folder)
 
 void TForm1::DesktopClick()
 {
-    openShellFolder(this, DesktopFolder);
+    openShellFolder(this, m_state.environment.DesktopFolder);
 }
 
 void TForm1::MyPicturesClick()
 {
-    openShellFolder(this, MyPicturesFolder);
+    openShellFolder(this, m_state.environment.MyPicturesFolder);
 }
 
 void TForm1::InternetClick()
 {
-    openShellFolder(this, InternetCacheFolder);
+    openShellFolder(this, m_state.environment.InternetCacheFolder);
 }

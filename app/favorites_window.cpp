@@ -96,8 +96,10 @@ void TForm36::SetMenuRebuilder(MenuRebuilder rebuild)
     menuRebuilder() = std::move(rebuild);
 }
 
-TForm36::TForm36(uint8_t favoritesMaintenanceMode, QWidget* parent)
-    : QDialog(parent), FavoritesMaintenanceMode(favoritesMaintenanceMode), m_favorites(FavoritesMaintenanceMode == 1)
+TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
+                 QWidget* parent)
+    : QDialog(parent), FavoritesMaintenanceMode(favoritesMaintenanceMode), m_settings(settings),
+      m_favorites(FavoritesMaintenanceMode == 1)
 {
     setObjectName(QStringLiteral("Form36"));
     setModal(true);
@@ -186,11 +188,11 @@ TForm36::TForm36(uint8_t favoritesMaintenanceMode, QWidget* parent)
                                p1->contentsMargins().bottom());
     }
     BtnApply->setEnabled(false);
-    if (!UIFontName.isEmpty()) {
+    if (!environment.UIFontName.isEmpty()) {
         QFont f = font();
-        f.setFamily(UIFontName);
-        if (UIFontSize > 0)
-            f.setPointSize(UIFontSize);
+        f.setFamily(environment.UIFontName);
+        if (environment.UIFontSize > 0)
+            f.setPointSize(environment.UIFontSize);
         setFont(f);
     }
     FormActivate();
@@ -206,7 +208,7 @@ void TForm36::FormActivate()
 {
     for (int r = 0; r < MaintenanceRows; ++r)
         SGFolder->item(r, 0)->setText(QString::number(r + 1));
-    const auto& source = m_favorites ? Settings.Favorites : Settings.RecentFolders;
+    const auto& source = m_favorites ? m_settings.Favorites : m_settings.RecentFolders;
     for (size_t i = 0; i < m_list.size(); ++i)
         m_list[i] = source[i];
     // A list read with gaps is shown packed, as every edit keeps it.
@@ -290,7 +292,7 @@ void TForm36::BtnClearClick()
 
 void TForm36::BtnApplyClick()
 {
-    auto& target = m_favorites ? Settings.Favorites : Settings.RecentFolders;
+    auto& target = m_favorites ? m_settings.Favorites : m_settings.RecentFolders;
     for (size_t i = 0; i < target.size(); ++i)
         target[i] = platform::FixedTextCut(m_list[i], 200);
     if (menuRebuilder())

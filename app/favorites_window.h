@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/favorites_window_logic.h"
+#include "base/settings_record.h"
 
 #include <QDialog>
 
@@ -14,6 +15,7 @@
 
 #include <cstdint>
 
+struct EnvironmentInfo;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -23,8 +25,11 @@ class QTimer;
 class TForm36 : public QDialog {
     Q_OBJECT
 public:
-    // `favoritesMaintenanceMode` becomes FavoritesMaintenanceMode.
-    explicit TForm36(uint8_t favoritesMaintenanceMode, QWidget* parent = nullptr);
+    // `settings` holds the lists the window maintains;
+    // `favoritesMaintenanceMode` becomes FavoritesMaintenanceMode; the
+    // window takes the interface font of `environment`.
+    TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
+            QWidget* parent = nullptr);
 
     // 1: the window maintains the favourites; 0: the recent list.
     const uint8_t FavoritesMaintenanceMode;
@@ -75,6 +80,7 @@ protected:
 private:
     void applyButtonRules();
     void edited(int row);
+    TSettingsRecord& m_settings;
     TMaintenanceList m_list;
     bool m_favorites = true;
     bool m_activated = false;

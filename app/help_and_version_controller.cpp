@@ -10,7 +10,7 @@
 #include "app/version_check_download.h"
 #include "app/version_check_windows.h"
 #include "base/data_folder.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "platform/build_info.h"
 #include "platform/prompt_dialogs.h"
@@ -52,8 +52,8 @@ QString foundVersionFile(const DataPaths& paths)
 } // namespace
 
 HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths,
-                                                   const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_paths(paths), m_items(items)
+                                                   const EnvironmentInfo& environment, const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_paths(paths), m_environment(environment), m_items(items)
 {
 }
 
@@ -183,14 +183,14 @@ void HelpAndVersionController::SupportClick()
 void HelpAndVersionController::AboutPictureShow1Click()
 {
     m_host.StopIdleTimer();
-    TForm4 about(m_window);
+    TForm4 about(m_environment, m_window);
     about.FormActivate();
     platform::execModal(about);
 }
 
 void HelpAndVersionController::ImgTarnClick()
 {
-    TForm35 sibling(m_window);
+    TForm35 sibling(m_environment, m_window);
     platform::execModal(sibling);
 }
 
@@ -206,7 +206,7 @@ void HelpAndVersionController::CheckforupdateClick()
         ~Done() { flag = false; }
     } done{m_checking};
 
-    MarkSuggestionMonth();
+    MarkSuggestionMonth(m_host.settings().Settings);
     WaitCursor cursor;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
@@ -234,7 +234,7 @@ void HelpAndVersionController::CheckforupdateClick()
     NewVersionText = published.text;
     int result = 0;
     {
-        TForm31 offer(m_window);
+        TForm31 offer(m_environment, m_window);
         offer.NewVersionText = NewVersionText;
         offer.FormActivate();
         result = platform::execModal(offer);
@@ -249,13 +249,14 @@ void HelpAndVersionController::MonthlySuggestionAtStart()
 {
     if (m_host.start().DemoMode || m_host.start().AudioMode || m_host.start().ArgumentMode)
         return;
-    if (!ShouldSuggestUpdate())
+    TSettingsRecord& Settings = m_host.settings().Settings;
+    if (!ShouldSuggestUpdate(Settings))
         return;
     // Recorded first, so answering No also counts for this month.
-    MarkSuggestionMonth();
+    MarkSuggestionMonth(Settings);
     int result = 0;
     {
-        TForm32 suggestion(m_window);
+        TForm32 suggestion(Settings, m_environment, m_window);
         suggestion.FormActivate();
         result = platform::execModal(suggestion);
     }

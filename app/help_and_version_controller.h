@@ -8,10 +8,12 @@
 #include <QString>
 
 struct DataPaths;
+struct EnvironmentInfo;
 struct StartContext;
 class QAction;
 class QTimer;
 class QWidget;
+struct SettingsStore;
 
 // What the help and version controller asks of the main window.
 class HelpAndVersionHost {
@@ -23,6 +25,8 @@ public:
     virtual void StopIdleTimer() = 0;
     // The program closes (the user goes to download a new version).
     virtual void CloseMainWindow() = 0;
+    // The settings holding the monthly suggestion's marks.
+    virtual SettingsStore& settings() = 0;
     // How the program was started (no help or suggestion in demo mode).
     virtual const StartContext& start() const = 0;
 };
@@ -45,8 +49,10 @@ public:
     };
 
     // `window` parents the dialogs this controller opens; `paths` give the
-    // program's folder (its help pages) and the data folder.
-    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths, const Items& items);
+    // program's folder (its help pages) and the data folder; `environment`
+    // the dialogs' font.
+    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths,
+                             const EnvironmentInfo& environment, const Items& items);
 
     // Gives the Help menu its captions and connects its items and the help
     // timer (once). Without help pages start-up has turned the contents item
@@ -80,6 +86,7 @@ private:
     QWidget* m_window;
     HelpAndVersionHost& m_host;
     const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
     Items m_items;
     bool m_connected = false;
     bool m_helpCursorSet = false;

@@ -9,7 +9,7 @@
 #include "app/layout_preview.h"
 #include "platform/keyboard_hook.h"
 #include "base/environment.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
 #include "platform/icons.h"
@@ -123,7 +123,7 @@ void LayoutController::ApplyMaximizedLayout()
     m_host.pictureInfo()->UpdateTarnivoPanelVisibility();
     // Under an X11 window manager a half-width "maximized" window can't be
     // asked for: the window keeps the normal state with the computed bounds.
-    if (Settings.MyShowHidden == 1) {
+    if (m_state.settings.Settings.MyShowHidden == 1) {
         const QRect screen = screenRect(&m_window);
         if (m_window.isMaximized())
             m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
@@ -157,7 +157,7 @@ void LayoutController::LayoutForWindowSize()
 
 void LayoutController::layOutOnce()
 {
-    const bool hidden = Settings.MyShowHidden == 1;
+    const bool hidden = m_state.settings.Settings.MyShowHidden == 1;
     const QRect screen = screenRect(&m_window);
     // The restored layout is the smallest: a window manager may make the
     // window larger (the controls then share the room), never smaller.
@@ -238,7 +238,7 @@ void LayoutController::FitToWorkArea()
         return;
     const QMargins frame = frameMargins(&m_window);
     m_fittedFrame = frame;
-    const bool hidden = Settings.MyShowHidden == 1;
+    const bool hidden = m_state.settings.Settings.MyShowHidden == 1;
     const int w = hidden ? 400 : 800;
     const QRect client(screen.x() + (hidden ? (screen.width() - w) / 2 : 0) + frame.left(), screen.y() + frame.top(),
                        std::min(w, screen.width()) - frame.left() - frame.right(),
@@ -276,7 +276,7 @@ void LayoutController::ApplyRestoredLayout()
 {
     SaveControlBounds();
     m_layoutState.MaximizedLayout = 0;
-    const bool hidden = Settings.MyShowHidden == 1;
+    const bool hidden = m_state.settings.Settings.MyShowHidden == 1;
     if (m_window.isMaximized())
         m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
     // The window comes back where it was before it was maximized.
@@ -304,7 +304,7 @@ int LayoutController::HandleSystemCommand(int command)
     ctx.showRunning = showRuns(m_state.session);
     ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
     ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    ctx.myShowHidden = Settings.MyShowHidden == 1;
+    ctx.myShowHidden = m_state.settings.Settings.MyShowHidden == 1;
 
     const SysCommandActions a = HandleSysCommand(SysCommand(command), st, ctx);
     m_layoutState.MaximizedLayout = st.maximizedLayout;
@@ -348,7 +348,7 @@ void LayoutController::AppRestore()
     st.showWasPaused = m_layoutState.ShowWasPaused == 1;
     SysCommandContext ctx;
     ctx.showRunning = showRuns(m_state.session);
-    ctx.myShowHidden = Settings.MyShowHidden == 1;
+    ctx.myShowHidden = m_state.settings.Settings.MyShowHidden == 1;
     const AppRestoreActions a = HandleAppRestore(st, ctx);
     m_layoutState.MinimizedDuringShow = st.minimizedDuringShow;
     m_layoutState.ResumeAfterRestore = st.resumeAfterRestore;
@@ -399,7 +399,8 @@ void LayoutController::WindowStateChanged(QEvent* event)
         AppRestore();
     // With the MyShow panel hidden the maximized layout is half the screen
     // wide: a window-manager maximize is turned back into that geometry.
-    if (accepted && command == 1 && m_layoutState.MaximizedLayout == 1 && Settings.MyShowHidden == 1 && m_window.isMaximized())
+    if (accepted && command == 1 && m_layoutState.MaximizedLayout == 1 && m_state.settings.Settings.MyShowHidden == 1
+        && m_window.isMaximized())
         ApplyMaximizedLayout();
     m_inStateChange = false;
 }
@@ -433,8 +434,8 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
         canvas.drawPixmap(rect.left() + 1, rect.top() + 5, icon);
     }
     QFont f = label ? label->font() : m_window.font();
-    if (!UIFontName.isEmpty())
-        f.setFamily(UIFontName);
+    if (!m_state.environment.UIFontName.isEmpty())
+        f.setFamily(m_state.environment.UIFontName);
     f.setBold(true);
     canvas.setFont(f);
     canvas.setPen(Qt::black);
@@ -549,7 +550,7 @@ void LayoutController::UpdateHintsButton()
 {
     TForm9* const Form9 = m_host.showWindow();
     if (Form9)
-        Form9->ShowHintsButton(Settings.ShowHints != 0);
+        Form9->ShowHintsButton(m_state.settings.Settings.ShowHints != 0);
 }
 
 void LayoutController::SyncControlPanelButtons()
@@ -592,6 +593,7 @@ void LayoutController::SetFullScreenImageHint()
 
 void LayoutController::SaveControlPanelPosition()
 {
+    TSettingsRecord& Settings = m_state.settings.Settings;
     TForm9* const Form9 = m_host.showWindow();
     const std::optional<QRect> place = Form9 ? Form9->ControlPanelPlace() : std::nullopt;
     if (!place)

@@ -2,6 +2,7 @@
 
 #include "app/favorites_window.h"
 #include "app/options_dialog.h"
+#include "base/settings_store.h"
 #include "platform/drives.h"
 #include "platform/prompt_dialogs.h"
 
@@ -9,9 +10,10 @@
 #include <QMenu>
 
 OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
-                                     const DataPaths& paths, ShowSession& session, const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths), m_session(session),
-      m_items(items)
+                                     const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
+                                     const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths),
+      m_environment(environment), m_session(session), m_items(items)
 {
 }
 
@@ -48,7 +50,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        TForm3 dialog(m_paths, m_session, m_window, &m_dialogHost);
+        TForm3 dialog(m_host.settings(), m_paths, m_environment, m_session, m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }
@@ -62,12 +64,12 @@ void OptionsController::OptionsTBClick()
 
 void OptionsController::ClearFavsClick()
 {
-    TForm36 window(1, m_window);
+    TForm36 window(m_host.settings().Settings, m_environment, 1, m_window);
     platform::execModal(window);
 }
 
 void OptionsController::ClearRecClick()
 {
-    TForm36 window(0, m_window);
+    TForm36 window(m_host.settings().Settings, m_environment, 0, m_window);
     platform::execModal(window);
 }

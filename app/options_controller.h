@@ -10,10 +10,12 @@
 #include <QObject>
 
 struct DataPaths;
+struct EnvironmentInfo;
 class OptionsHost;
 class QAction;
 class QMenu;
 class QWidget;
+struct SettingsStore;
 
 // What the options controller asks of the main window.
 class OptionsMenuHost {
@@ -26,6 +28,8 @@ public:
     virtual void RestoreKeyboardHook() = 0;
     // The Options menu (menu 7) is measured for its width.
     virtual void MeasureOptionsMenu() = 0;
+    // The settings the options dialog and the maintenance window change.
+    virtual SettingsStore& settings() = 0;
     // The folder selected in the folder tree.
     virtual QString selectedFolder() const = 0;
 };
@@ -45,9 +49,10 @@ public:
     };
 
     // `window` parents the dialogs; `dialogHost` is what the options
-    // dialog refreshes on Apply; `paths` are the data paths the dialog writes to.
+    // dialog refreshes on Apply; `paths` are the data paths the dialog writes
+    // to; `environment` gives the dialogs their font and colours.
     OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, const DataPaths& paths,
-                      ShowSession& session, const Items& items);
+                      const EnvironmentInfo& environment, ShowSession& session, const Items& items);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -68,6 +73,7 @@ private:
     OptionsMenuHost& m_host;
     OptionsHost& m_dialogHost;
     const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
     ShowSession& m_session;
     Items m_items;
     bool m_optionsHandlersSetUp = false;

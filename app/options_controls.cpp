@@ -114,15 +114,17 @@ void TUpDown::setPosition(int value)
 namespace {
 
 // Selected items on blue (colour value 16752640), the others on colour 1 of
-// the scheme; the text 5 pixels right and 1 down from the item's corner.
+// the scheme (the list's base colour until one is given); the text 5 pixels
+// right and 1 down from the item's corner.
 class OptionsComboDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    QColor itemFill;
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const bool selected = option.state & (QStyle::State_Selected | QStyle::State_MouseOver);
         const QColor fill = selected ? ColorOfValue(16752640)
-                          : (ColorScheme[0].isValid() ? ColorScheme[0] : option.palette.base().color());
+                          : (itemFill.isValid() ? itemFill : option.palette.base().color());
         p->fillRect(option.rect, fill);
         p->setFont(option.font);
         p->setPen(option.palette.text().color());
@@ -172,6 +174,13 @@ QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& items,
     c->addItems(items);
     c->setItemDelegate(new OptionsComboDelegate(c));
     return c;
+}
+
+void SetComboItemFill(QWidget* root, const QColor& fill)
+{
+    for (QComboBox* c : root->findChildren<QComboBox*>())
+        if (auto* delegate = dynamic_cast<OptionsComboDelegate*>(c->itemDelegate()))
+            delegate->itemFill = fill;
 }
 
 QLabel* label(QWidget* parent, const QString& text, const char* name)

@@ -67,6 +67,9 @@ QLineEdit* numberEdit(QWidget* parent, const char* name);
 QPushButton* button(QWidget* parent, const char* name, const QString& caption);
 // A combo box whose items are painted as every list of the dialog paints them.
 QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& items, bool editable = false);
+// The colour of the unselected items of every such combo box below `root`
+// (colour 1 of the scheme).
+void SetComboItemFill(QWidget* root, const QColor& fill);
 QLabel* label(QWidget* parent, const QString& text, const char* name = nullptr);
 // A checkable tool button, one of the exclusive `group`.
 QToolButton* alignButton(QWidget* parent, const char* name, const QString& text, QButtonGroup* group);

@@ -38,9 +38,12 @@ using platform::PromptKind;
 // screen with the window frame.
 const QSize OptionsDialogSize(700, 500);
 
-TForm3::TForm3(const DataPaths& paths, ShowSession& session, QWidget* parent, OptionsHost* host)
+TForm3::TForm3(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+               ShowSession& session, QWidget* parent, OptionsHost* host)
     : QDialog(parent)
+    , m_settings(settings)
     , m_paths(paths)
+    , m_environment(environment)
     , m_host(host ? host : dynamic_cast<OptionsHost*>(parent))
     , m_session(session)
 {
@@ -49,14 +52,15 @@ TForm3::TForm3(const DataPaths& paths, ShowSession& session, QWidget* parent, Op
     setModal(true);
     // Every control takes the interface font chosen at start; the pages
     // size their fields by it.
-    if (!UIFontName.isEmpty()) {
+    if (!environment.UIFontName.isEmpty()) {
         QFont f = font();
-        f.setFamily(UIFontName);
-        if (UIFontSize > 0)
-            f.setPointSize(UIFontSize);
+        f.setFamily(environment.UIFontName);
+        if (environment.UIFontSize > 0)
+            f.setPointSize(environment.UIFontSize);
         setFont(f);
     }
     buildPages();
+    options_ui::SetComboItemFill(this, environment.ColorScheme[0]);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
 
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
@@ -73,7 +77,7 @@ TForm3::TForm3(const DataPaths& paths, ShowSession& session, QWidget* parent, Op
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     resize(std::min(OptionsDialogSize.width(), avail.width() - 40),
            std::min(OptionsDialogSize.height(), avail.height() - 60));
-    setValues(OptionsValuesFrom(Settings, AddSettings));
+    setValues(OptionsValuesFrom(m_settings.Settings, m_settings.AddSettings));
 }
 
 void TForm3::buildPages()
@@ -130,7 +134,8 @@ void TForm3::buildPages()
 // under the mouse in the scheme's colour 3.
 void TForm3::styleTabs()
 {
-    const QColor hover = ColorScheme[2].isValid() ? ColorScheme[2] : QColor(0xC0, 0xD8, 0xF0);
+    const QColor scheme3 = m_environment.ColorScheme[2];
+    const QColor hover = scheme3.isValid() ? scheme3 : QColor(0xC0, 0xD8, 0xF0);
     PageControl1->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { color: black; padding: 3px 6px; }"
                        "QTabBar::tab:hover { background: %1; }"
@@ -289,6 +294,7 @@ void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
 // their changed originals.
 void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
 {
+    TAddSettingsRecord& AddSettings = m_settings.AddSettings;
     const bool thumbsOn = ThumbnailsSwitchedOn(AddSettings, v);
     if (AddSettingsDiffer(AddSettings, v, n)) {
         StoreAddSettings(AddSettings, v, n);
@@ -297,7 +303,7 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
             if (!written.ok())
                 platform::showMessage(PromptKind::Error, written.Message);
             else
-                LoadAddSettings(m_paths.AddSettingsPath, AddSettings, SettingsVersion, UploaderPath);
+                m_settings.LoadAddSettings(m_paths.AddSettingsPath, SettingsVersion, m_environment.UploaderPath);
         }
     }
     QCheckBox* resetFileDate = EditProgramsSheet->ResetFileDateCB;
@@ -315,6 +321,7 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
 // show's options follow when the show asks for it.
 void TForm3::applyPlayOptions(const TOptionsValues& v)
 {
+    TSettingsRecord& Settings = m_settings.Settings;
     TShowState& ShowState = m_session.ShowState;
     const int32_t runningInterval = ShowState.CurrentInterval;
     ApplyShowOptions(m_session, Settings);
@@ -340,7 +347,7 @@ void TForm3::refreshMainWindow()
         return;
     m_host->RefreshAfterOptions();
     if (m_session.PlaybackActive == 1) {
-        const bool set = !Settings.EditPrograms[0].isEmpty();
+        const bool set = !m_settings.Settings.EditPrograms[0].isEmpty();
         m_host->EnableEditCommands(set);
         m_host->EnableShowWindowEditButton(set);
     }
@@ -348,6 +355,7 @@ void TForm3::refreshMainWindow()
 
 void TForm3::PictureOptionsDoneClick()
 {
+    TSettingsRecord& Settings = m_settings.Settings;
     TOptionsValues v = values();
     TOptionsNumbers n;
     n.MaxEnlarge = Settings.MaxEnlargePercent;

@@ -11,6 +11,7 @@
 #include "app/options_dialog_logic.h"
 #include "app/options_host.h"
 #include "base/data_paths.h"
+#include "base/environment_info.h"
 #include "app/options_page_automatic_show.h"
 #include "app/options_page_edit.h"
 #include "app/options_page_full_screen.h"
@@ -21,6 +22,7 @@
 #include "app/options_page_upload.h"
 #include "app/options_page_video.h"
 #include "app/options_pages_small.h"
+#include "base/settings_store.h"
 #include "base/show_session.h"
 
 #include <QDialog>
@@ -42,10 +44,12 @@ class TForm3 : public QDialog {
     Q_OBJECT
 public:
     // `host` is the window the Apply flow refreshes (else the parent when it
-    // is one; none leaves only the settings changed). `paths` names the
-    // additional settings file the dialog writes.
-    explicit TForm3(const DataPaths& paths, ShowSession& session, QWidget* parent = nullptr,
-                    OptionsHost* host = nullptr);
+    // is one; none leaves only the settings changed). `settings` holds the
+    // records the dialog shows and stores; `paths` names the additional
+    // settings file the dialog writes; `environment` gives the interface
+    // font, the colour scheme and the uploader found.
+    TForm3(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
+           QWidget* parent = nullptr, OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -117,7 +121,9 @@ private:
     void applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n);
     void applyPlayOptions(const TOptionsValues& v);
     void refreshMainWindow();
+    SettingsStore& m_settings;
     const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
     OptionsHost* m_host = nullptr;
     ShowSession& m_session;
 

@@ -12,12 +12,14 @@
 #include "slideshow/show_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -100,7 +102,10 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 } // namespace
 
 TForm1::TForm1(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()), m_layout(std::make_unique<LayoutController>(*this, *this, state))
+    : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
+      m_startup(std::make_unique<StartupController>(*this, *this, *this, state)),
+      m_close(std::make_unique<CloseController>(*this, *this, *this, state)),
+      m_layout(std::make_unique<LayoutController>(*this, *this, state))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -117,10 +122,10 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
-        this, *this, m_state.paths,
+        this, *this, m_state.paths, m_state.environment,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.session,
+    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.environment, m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();
@@ -152,6 +157,15 @@ TForm13* TForm1::demoShowWindow() const { return m_demoShowWindow; }
 void TForm1::setDemoShowWindow(TForm13* window) { m_demoShowWindow = window; }
 TForm2* TForm1::replayWindow() const { return m_replayWindow; }
 void TForm1::setReplayWindow(TForm2* window) { m_replayWindow = window; }
+void TForm1::adoptWindow(QWidget* window) { m_windowsMadeHere << window; }
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    m_startup->WindowShown(event->spontaneous());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) { m_close->CloseRequested(event); }
 
 QAction* TForm1::actionNamed(const QString& name) const
 {
@@ -686,7 +700,7 @@ void TForm1::buildPopups()
 
     // "Create show from folder": the folder's pictures through the collection.
     for (QAction* a : {AutoFolderToCD, AutoFolderToCDPop})
-        connect(a, &QAction::triggered, this, [this] { AutoFolderToCDClick(); });
+        connect(a, &QAction::triggered, this, [this] { m_startup->AutoFolderToCDClick(); });
 
     PopScreen = named(new QMenu(this), "PopScreen");
     MMainMonitor = item(PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
@@ -745,5 +759,5 @@ void TForm1::buildTimers()
     FadeTimer = MakeNamedTimer(this, "FadeTimer", 100, false);
     TimerMusic = MakeNamedTimer(this, "TimerMusic", 1000, false);
     ImageTimer = MakeNamedTimer(this, "ImageTimer", 100, true);
-    connect(TimerAutoCDRun, &QTimer::timeout, this, [this] { TimerAutoCDRunTimer(); });
+    connect(TimerAutoCDRun, &QTimer::timeout, this, [this] { m_startup->TimerAutoCDRunTimer(); });
 }

@@ -11,11 +11,13 @@
 // browse/tform1_<concern>.cpp).
 #pragma once
 
+#include "app/close_controller.h"
 #include "app/help_and_version_controller.h"
 #include "app/layout_controller.h"
 #include "app/main_window_widgets.h"
 #include "app/options_controller.h"
 #include "app/options_host.h"
+#include "app/startup_controller.h"
 #include "base/program_state.h"
 #include "shows/my_show_controller.h"
 #include "slideshow/automatic_show_host.h"
@@ -39,9 +41,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class PagePositionBarWidget;
-class ThumbnailPageController;
-class ThumbnailPageHost;
 class QTableWidget;
 class QTimer;
 class QToolBar;
@@ -59,7 +58,8 @@ class TForm16;
 class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
-               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public SoundHost {
+               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public StartCloseHost,
+               public SoundHost {
     Q_OBJECT
 
 public:
@@ -68,6 +68,8 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
+    // The settings store the hosts' interfaces hand to the controllers and windows.
+    SettingsStore& settings() override { return m_state.settings; }
     // How the program was started, for the controllers' hosts.
     const StartContext& start() const override { return m_state.start; }
     // The open show (its working copy and flags), kept by the show controller.
@@ -116,59 +118,28 @@ public:
     QAction* actionNamed(const QString& name) const;
 
     // =====================================================================
-    // SECTION: start-up and close  (owner: startup; app/tform1_create*.cpp,
-    // app/tform1_close*.cpp)
+    // SECTION: start-up and close  (owner: startup; the controllers in
+    // app/startup_controller.cpp and app/close_controller.cpp)
     // =====================================================================
 public:
-    // The command-line parameters (without the program name) FormCreate reads;
-    // main() fills them from the real command line.
-    QStringList StartParameters;
-
-    // The settings work of a real start: modes, data folder, settings file,
-    // refusals, data files. Sets StartAbort / StartupRunFlag.
-    void FormCreate();
-    // True when the main window shows itself at start (none of demo, audio
-    // and argument mode).
-    bool VisibleAtStart() const;
-    // The close handler: false when the close is refused or put off.
-    bool FormClose();
-    // The folder argument and the "Create show from folder" items.
-    void AutoFolderToCDClick();
-    // Acts on the command-line argument once the windows exist: the audio
-    // player, the launcher for a show file or a folder, or the tree and the
-    // Draft show of a normal start.
-    void DispatchStartArgument();
-    // The user chose to open the argument in the normal window: data files
-    // writable again, the window shown, the folder or show opened.
-    void OpenArgumentNormally(bool showFileGiven);
-    // Once a month at start (not in demo, audio or argument mode): asks
-    // whether to check for a new version, and checks on Yes.
-    void OfferMonthlySuggestion();
-    // Rewrites "AllMyShow.dat" from the list of known shows; with `Replace`
-    // paths under a renamed folder are rewritten first.
-    void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace);
-    // Lets the program close without the close handler (after a refusal).
-    bool CloseWithoutSaving = false;
-    // Set once the close has run its save (the window may close).
-    bool CloseDone = false;
-    // 1 once the close has passed its refusals.
-    uint8_t ClosingDown = 0;
-    // The upload button's glyph and its grey copy for the disabled state.
-    QPixmap UploadGlyph;
-    QPixmap UploadGlyphGrey;
-    // Gives `UploadSp` the glyph of its state (the grey copy when disabled).
-    void UpdateUploadButtonGlyph();
-    // Names the configured uploader program in the upload commands and takes
-    // its icon for them.
-    void ApplyUploadCaptions();
+    // The start: the settings work of FormCreate, the command-line argument,
+    // the monthly update suggestion, the demo start's hand-over and the
+    // upload commands' captions and glyphs (app/startup_controller.h).
+    StartupController* startup() const { return m_startup.get(); }
+    // The close: refusals, the open show's changes, the settings merge and
+    // save, the list of known shows (app/close_controller.h).
+    CloseController* closing() const { return m_close.get(); }
+    // A window of its own made at first use by a controller: it goes with
+    // this window.
+    void adoptWindow(QWidget* window) override;
 protected:
+    // The close and show events are handed to the controllers.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 private:
-    void TimerAutoCDRunTimer();
-    void sizeWindowAtStart();
-    void openStartupFolder();
-    void applyStartFonts();
+    std::unique_ptr<StartupController> m_startup;
+    std::unique_ptr<CloseController> m_close;
+public:
     // === end of section: start-up and close ===
 
     // =====================================================================
@@ -353,7 +324,7 @@ public:
     // =====================================================================
 public:
     // The open show and its list MyShowSG (shows/my_show_controller.h).
-    MyShowController* myShow() const { return m_myShow.get(); }
+    MyShowController* myShow() const override { return m_myShow.get(); }
     // Slide show (slideshow/tform1_slideshow.cpp).
     void ApplyShowOptions();
     void ShowAddAllDialog();
@@ -375,7 +346,7 @@ public:
     bool InManualMode() const;
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
-    SoundController* sound() const { return m_sound.get(); }
+    SoundController* sound() const override { return m_sound.get(); }
     // The display step's hooks into the show, its files, the sound and the
     // page view; installed at creation.
     void InstallDisplayHooks();
@@ -523,33 +494,15 @@ public:
 
     // === section: thumbnail view (browse/tform1_thumbnail_page.cpp) ===
 public:
-    // The page of thumbnails: its controller (state, cells, page show) and
-    // the backdrop that covers the browse controls while it is shown.
-    ThumbnailPageController* PageView = nullptr;
-    QWidget* PageBackdrop = nullptr;
-    PagePositionBarWidget* PageBar = nullptr;
-    // Set by the thumbnail-view start buttons: the next show plays as pages.
-    bool PageStartRequested = false;
-    void InstallThumbnailPage();
-    bool PageShowRuns() const;
+    // The page of thumbnails, its page show and the layout menu
+    // (browse/thumbnail_page_section.h), made in the constructor.
+    class ThumbnailPageSection* thumbnailPage() const { return ThumbnailPageSect; }
     // Makes and wires the picture and folder operations (FileOperationsController)
     // when the window is first shown (app/tform1_file_ops.cpp).
     void InstallFileOperations();
-    // The layout menu's items `M1` .. `M77`.
-    void M2Click(int layout);
-    void MMultSlideClick();
-    // Starts the show of `order` in the thumbnail view when a page layout
-    // is chosen for it; false when it plays one picture at a time.
-    bool StartPageShowIfWanted(const QList<int>& order, bool continuous);
-    // Wires the interval timer, the cells' look and the full view's return
-    // for a show that plays as pages.
-    void PreparePageShow();
-    // Pauses, continues and steps a show played as pages.
-    void PagePause();
-    void PageContinue(int direction);
-    void PageTogglePause();
 private:
-    ThumbnailPageHost* m_pageHost = nullptr;
+    class ThumbnailPageSection* ThumbnailPageSect = nullptr;
+    void InstallThumbnailPage();
 public:
     // === end of section: thumbnail view ===
 

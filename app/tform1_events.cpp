@@ -15,7 +15,8 @@
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/picture_display_section.h"
+#include "browse/thumbnail_page_section.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -122,8 +123,8 @@ void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     case HookAction::None:
         break;
     case HookAction::TogglePause:
-        if (PageShowRuns())
-            PageTogglePause();
+        if (thumbnailPage()->PageShowRuns())
+            thumbnailPage()->PageTogglePause();
         else if (Form9)
             Form9->TogglePause();
         break;
@@ -163,13 +164,14 @@ void TForm1::HookHandledTimer()
 
 void TForm1::Timer1Timer()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     TForm2* const Form2 = m_replayWindow;
     IdleInput in;
     in.thumbnailView = false;
     in.mainWindowActive = isActiveWindow();
     in.playbackActive = runs(m_state.session);
     in.neverAutoShow = Settings.NeverAutoShow != 0;
-    in.form10Visible = topLevelVisible("Form10");
+    in.form10Visible = PictureTextWindowShown();
     in.externalProcessRunning = externalPrograms()->ExternalProcessRunning == 1;
     in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     in.demoMode = state().start.DemoMode == 1;
@@ -296,6 +298,7 @@ void TForm1::QuestionUpdateStatusBar()
 
 void TForm1::ApplicationHint(const QString& hint)
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     if (!m_hintMemory)
         m_hintMemory = std::make_unique<HintMemory>();
     HintContext ctx;
@@ -308,7 +311,7 @@ void TForm1::ApplicationHint(const QString& hint)
     ctx.neverAutoShow = Settings.NeverAutoShow != 0;
     ctx.autoShowPathShort = ShortenPathCaption(Settings.AutoShowPath, true);
     ctx.wallpaperItemVisible = Wallpaper && Wallpaper->isVisible();
-    ctx.lastLoadedFileName = QFileInfo(CurrentPicturePath).fileName();
+    ctx.lastLoadedFileName = QFileInfo(pictureDisplay()->displayState().CurrentPicturePath).fileName();
     const HintResult r = ApplicationHintText(hint, ctx, *m_hintMemory);
     if (r.outcome == HintOutcome::SetText && StatusPanel1)
         StatusPanel1->setText(r.text);
@@ -329,8 +332,9 @@ void TForm1::MultiPopPopup()
     // The layout in effect carries the check glyph and can't be chosen again:
     // the running show's (the single display, 0, while it plays full screen),
     // else the stored choice.
-    const int current = PageLayoutInEffect(runs(m_state.session), PageShowRuns() ? PageView->State().PageLayoutIndex : 0,
-                                           Settings.PicturesPerPageIndex);
+    const int current = PageLayoutInEffect(runs(m_state.session),
+                                           thumbnailPage()->PageShowRuns() ? thumbnailPage()->PageView->State().PageLayoutIndex : 0,
+                                           state().settings.Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < MultiItems.size(); ++k) {
         if (!MultiItems[k])
             continue;

@@ -1,9 +1,11 @@
 // The FileOpsHost of the main window: the window's widgets and routines the
 // picture and folder operations use.
 #include "app/tform1.h"
+#include "browse/picture_display_section.h"
 #include "browse/file_ops_controller.h"
 #include "browse/file_ops_host.h"
 #include "browse/list_menus_section.h"
+#include "browse/thumbnail_page_section.h"
 
 #include <QEvent>
 
@@ -13,9 +15,13 @@ class TForm1FileOpsHost final : public FileOpsHost {
 public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     ProgramState& state() const override { return m_form->state(); }
+    PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     FileOpsWidgets widgets() const override
     {
@@ -60,8 +66,8 @@ public:
         w.Tarnivo = f->Tarnivo;
         return w;
     }
-    ThumbnailPageController* PageView() const override { return m_form->PageView; }
-    bool PageShowRuns() const override { return m_form->PageShowRuns(); }
+    ThumbnailPageController* PageView() const override { return m_form->thumbnailPage()->PageView; }
+    bool PageShowRuns() const override { return m_form->thumbnailPage()->PageShowRuns(); }
     FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
@@ -97,7 +103,7 @@ public:
     void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength,
                             bool Replace) override
     {
-        m_form->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
+        m_form->closing()->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
     }
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }

@@ -14,7 +14,8 @@
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/picture_display_section.h"
+#include "browse/thumbnail_page_section.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
 #include "platform/icons.h"
@@ -79,7 +80,7 @@ void TForm1::SetupMenus()
     };
     style->setGlyphState([this] {
         MenuGlyphState g;
-        g.myShowHidden = Settings.MyShowHidden == 1;
+        g.myShowHidden = state().settings.Settings.MyShowHidden == 1;
         g.showRunning = runs(m_state.session);
         g.picturePopup = RightClickTreeView && RightClickTreeView->property("vxPicturePopup").toBool();
         return g;
@@ -239,6 +240,7 @@ void TForm1::MeasureTreePopupWidth()
 
 MenuCaptionState TForm1::menuCaptionState() const
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     MenuCaptionState s;
     s.showRunning = runs(m_state.session);
     s.manualMode = s.showRunning && const_cast<TForm1*>(this)->InManualMode();
@@ -246,7 +248,7 @@ MenuCaptionState TForm1::menuCaptionState() const
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
     s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
-    s.current = pictureAt(CurrentPicturePath);
+    s.current = pictureAt(pictureDisplay()->displayState().CurrentPicturePath);
     const QString browse = previewPath(Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
     s.myShowPreview = pictureAt(previewPath(image2));
@@ -269,11 +271,11 @@ MenuCaptionState TForm1::menuCaptionState() const
     s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == folderTree()->SelectedFolder.toLower();
     s.showIsAutomatic = !autoPath.isEmpty() && autoPath == m_openShow.OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
-    SettingsChanged();
-    const bool optionsChanged = AutoShowMatchesOptions == 0;
+    state().settings.SettingsChanged();
+    const bool optionsChanged = state().settings.AutoShowMatchesOptions == 0;
     s.folderAutomaticOptionsChanged = s.folderIsAutomatic && optionsChanged;
     s.showAutomaticOptionsChanged = s.showIsAutomatic && optionsChanged;
-    s.irfanViewFound = IrfanViewFound == 1;
+    s.irfanViewFound = m_state.environment.IrfanViewFound == 1;
     const QString programFolder = platform::programFolder();
     s.cdFilesPresent = QFileInfo::exists(programFolder + QStringLiteral("/autorun.inf"))
                        && QFileInfo::exists(programFolder + QStringLiteral("/autorun.exe"));
@@ -365,10 +367,11 @@ void TForm1::Help1Click()
 
 void TForm1::RightClickTreeViewPopup()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     if (!RightClickTreeView)
         return;
     // Over the page of thumbnails the pop-up acts on the selected pictures.
-    if (PageShowRuns() && PageView->ThumbnailViewActive()) {
+    if (thumbnailPage()->PageShowRuns() && thumbnailPage()->PageView->ThumbnailViewActive()) {
         SetPicturePopupCaptions();
         return;
     }
@@ -443,7 +446,7 @@ void TForm1::SetPicturePopupCaptions()
     RightClickTreeView->setProperty("vxPicturePopup", true);
     PicturePopupState p;
     p.showPictures = m_openShow.SourceIsShow == 1;
-    p.selectedCount = PageView ? PageView->State().SelectedPictureCount() : 0;
+    p.selectedCount = thumbnailPage()->PageView ? thumbnailPage()->PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
         if (QAction* l = LaunchItems[size_t(k)]) {
             p.launchCaption[k] = l->text();
@@ -461,6 +464,7 @@ void TForm1::SetPicturePopupCaptions()
 
 void TForm1::HideShowMyShowClick()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     const bool maximizedState = layouts()->layoutState().MaximizedLayout == 1 || isMaximized();
     // (the window that fills an 800-pixel screen is 800 wide with its frame)
@@ -512,13 +516,13 @@ void TForm1::PathToClipboardClick(QObject* sender)
 {
     QString path;
     if (runs(m_state.session))
-        path = CurrentPicturePath;
+        path = pictureDisplay()->displayState().CurrentPicturePath;
     else if (sender == PathToCBMyShow)
         path = previewPath(image2);
     else {
         path = previewPath(Image4);
         if (path.isEmpty())
-            path = CurrentPicturePath;
+            path = pictureDisplay()->displayState().CurrentPicturePath;
     }
     QClipboard* cb = QGuiApplication::clipboard();
     cb->setText(path);

@@ -90,6 +90,7 @@ void TForm1::RefitShownPicture()
 
 void TForm1::RefreshAfterOptions()
 {
+    TSettingsRecord& Settings = state().settings.Settings;
     externalPrograms()->BuildLaunchMenu();
     externalPrograms()->BuildLaunchButtons();
     if (RunExeMyShowTB) {

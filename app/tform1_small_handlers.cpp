@@ -237,7 +237,8 @@ void TForm1::TreeView1CustomDrawItem()
 {
     if (!TreeView1)
         return;
-    const QColor selected = ColorScheme[6].isValid() ? ColorScheme[6] : QColor(0x7E, 0xB6, 0xFF);
+    const QColor scheme7 = m_state.environment.ColorScheme[6];
+    const QColor selected = scheme7.isValid() ? scheme7 : QColor(0x7E, 0xB6, 0xFF);
     QPalette palette = TreeView1->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::Highlight, selected);

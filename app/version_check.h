@@ -74,8 +74,8 @@ bool PreviousMonthMarked(const TSettingsRecord& rec, const QDate& today);
 // is past SuggestionDay or the previous month is not marked.
 bool ShouldSuggestUpdate(const TSettingsRecord& rec, const QDate& today);
 
-// The same on the live Settings and the clock's today.
-void ResetMonthlySuggestion();
-void MarkSuggestionMonth();
-bool PreviousMonthMarked();
-bool ShouldSuggestUpdate();
+// The same on the clock's today.
+void ResetMonthlySuggestion(TSettingsRecord& rec);
+void MarkSuggestionMonth(TSettingsRecord& rec);
+bool PreviousMonthMarked(const TSettingsRecord& rec);
+bool ShouldSuggestUpdate(const TSettingsRecord& rec);

@@ -34,7 +34,7 @@ const QString CloseBeforeInstallText = QStringLiteral(
 
 // ---- TForm31 -----------------------------------------------------------------
 
-TForm31::TForm31(QWidget* parent)
+TForm31::TForm31(const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form31"));
@@ -62,7 +62,7 @@ TForm31::TForm31(QWidget* parent)
     connect(LinkBtn2, &QPushButton::clicked, this, &TForm31::LinkBtn2Click);
     connect(CloseButton, &QPushButton::clicked, this, &TForm31::CloseButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, environment.UIFontName);
 }
 
 void TForm31::showEvent(QShowEvent* event)
@@ -108,8 +108,9 @@ void TForm31::CloseButtonClick()
 
 // ---- TForm32 -----------------------------------------------------------------
 
-TForm32::TForm32(QWidget* parent)
+TForm32::TForm32(TSettingsRecord& settings, const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("Form32"));
     setWindowTitle(QStringLiteral("Suggestion (appears once a month)"));
@@ -129,7 +130,7 @@ TForm32::TForm32(QWidget* parent)
     connect(YesButton, &QPushButton::clicked, this, &TForm32::YesButtonClick);
     connect(NoButton, &QPushButton::clicked, this, &TForm32::NoButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, environment.UIFontName);
 }
 
 void TForm32::showEvent(QShowEvent* event)
@@ -146,13 +147,13 @@ void TForm32::FormActivate()
 void TForm32::YesButtonClick()
 {
     if (DontAskCB->isChecked())
-        Settings.AskMonthlyUpdate = 0;
+        m_settings.AskMonthlyUpdate = 0;
     done(ModalResultOk);
 }
 
 void TForm32::NoButtonClick()
 {
     if (DontAskCB->isChecked())
-        Settings.AskMonthlyUpdate = 0;
+        m_settings.AskMonthlyUpdate = 0;
     done(ModalResultCancel);
 }

@@ -2,11 +2,14 @@
 // monthly suggestion TForm32. Both are shown through platform::execModal.
 #pragma once
 
+#include "base/settings_record.h"
+
 #include <QDialog>
 #include <QString>
 
 #include <cstdint>
 
+struct EnvironmentInfo;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -21,7 +24,8 @@ inline constexpr int ModalResultAbort = 3;
 class TForm31 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm31(QWidget* parent = nullptr);
+    // The window takes the interface font of `environment`.
+    explicit TForm31(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;       // "Currently installed version:"
     QLabel* Label1V = nullptr;      // the own version
@@ -52,7 +56,9 @@ protected:
 class TForm32 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm32(QWidget* parent = nullptr);
+    // `settings` get the answer "Don't ask this question again"; the window
+    // takes the interface font of `environment`.
+    TForm32(TSettingsRecord& settings, const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;          // "Check for Update/New version?"
     QCheckBox* DontAskCB = nullptr;
@@ -65,4 +71,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    TSettingsRecord& m_settings;
 };

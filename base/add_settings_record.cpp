@@ -12,8 +12,6 @@
 using platform::RecordResult;
 using platform::RecordStatus;
 
-TAddSettingsRecord AddSettings;
-uint8_t UploaderRestartPending = 0;
 
 namespace {
 
@@ -106,7 +104,6 @@ TAddSettingsLoad LoadAddSettings(const QString& path, TAddSettingsRecord& rec, i
                                  const QString& detectedUploader)
 {
     TAddSettingsLoad load;
-    UploaderRestartPending = 1;
 
     // The file is created empty at start; create it here too when it went missing.
     if (!QFileInfo::exists(path)) {

@@ -37,13 +37,6 @@ struct TAddSettingsRecord {
     std::array<uint8_t, AddSettingsRecordSize> RawBytes{};
 };
 
-// The live record.
-extern TAddSettingsRecord AddSettings;
-
-// Set to 1 by every LoadAddSettings: the upload service then starts the upload
-// program afresh instead of reusing a running one, and clears it.
-extern uint8_t UploaderRestartPending;
-
 // Codec: one record to and from its 9468 bytes. Decoding never fails on a
 // buffer of the right size; a buffer of another size gives WrongSize.
 QByteArray EncodeAddSettings(const TAddSettingsRecord& rec);
@@ -67,7 +60,7 @@ struct TAddSettingsLoad {
 //  - `UploaderPath` empty (always written back) or naming no existing file (emptied);
 //  - `AddSettingsVersion` other than `currentVersion` (below 55: thumbnail options reset);
 //  - then an empty path takes `detectedUploader` when that file exists, and is written.
-// Sets UploaderRestartPending. A file whose size is not a whole number of records
+// A file whose size is not a whole number of records
 // is read from its first complete record; a file shorter than one record counts
 // as empty (defaults written). Captions and glyphs are the caller's (TForm1).
 TAddSettingsLoad LoadAddSettings(const QString& path, TAddSettingsRecord& rec,

@@ -16,22 +16,6 @@
 #include <memory>
 #include <set>
 
-QString IrfanViewPath;
-quint8 IrfanViewFound = 0;
-QString UploaderPath;
-QString UIFontName;
-qint32 UIFontSize = 9;
-quint8 IsWindowsVista = 0;
-quint8 IsWindows7 = 0;
-QString SystemDriveLetter;
-QString DesktopFolder;
-QString MyPicturesFolder;
-QString InternetCacheFolder;
-QString DesktopFolderLower;
-QString InternetCacheFolderLower;
-QString MappedDrive;
-std::array<QColor, ColorSchemeSize> ColorScheme;
-
 // ---- Colours ---------------------------------------------------------------
 
 quint32 HexToColor(const QString& hex)
@@ -58,11 +42,11 @@ const std::array<const char*, ColorSchemeSize>& ColorSchemeTexts()
     return texts;
 }
 
-void InitColorScheme()
+void InitColorScheme(EnvironmentInfo& environment)
 {
     const auto& texts = ColorSchemeTexts();
     for (int i = 0; i < ColorSchemeSize; ++i)
-        ColorScheme[i] = ColorRefToQColor(HexToColor(QString::fromLatin1(texts[i])));
+        environment.ColorScheme[i] = ColorRefToQColor(HexToColor(QString::fromLatin1(texts[i])));
 }
 
 // ---- Fonts -------------------------------------------------------------------
@@ -76,19 +60,19 @@ bool IsFontInstalled(const QString& name)
     return false;
 }
 
-int SelectUIFont()
+int SelectUIFont(EnvironmentInfo& environment)
 {
     if (IsFontInstalled(QStringLiteral("Segoe UI"))) {
-        UIFontName = QStringLiteral("Segoe UI");
-        UIFontSize = 9;
+        environment.UIFontName = QStringLiteral("Segoe UI");
+        environment.UIFontSize = 9;
     } else if (IsFontInstalled(QStringLiteral("Tahoma"))) {
-        UIFontName = QStringLiteral("Tahoma");
-        UIFontSize = 8;
+        environment.UIFontName = QStringLiteral("Tahoma");
+        environment.UIFontSize = 8;
     } else {
         // Neither is usual on Linux: the desktop's own interface font.
         const QFont general = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        UIFontName = general.family().isEmpty() ? QStringLiteral("DejaVu Sans") : general.family();
-        UIFontSize = 9;
+        environment.UIFontName = general.family().isEmpty() ? QStringLiteral("DejaVu Sans") : general.family();
+        environment.UIFontSize = 9;
     }
     return 2; // the newest system kind, the only one there is
 }
@@ -331,7 +315,7 @@ void FindEditPrograms(QStringList& editPrograms, QStringList& videoPrograms,
         FillProgramSlots(videoPrograms, FindInstalledPrograms(ProgramRole::Video, places));
 }
 
-bool FindIrfanView(const QString& programFolder, const ProgramSearchPlaces& places)
+bool FindIrfanView(EnvironmentInfo& environment, const QString& programFolder, const ProgramSearchPlaces& places)
 {
     QString folder = programFolder;
     if (folder.isEmpty() && QCoreApplication::instance())
@@ -341,16 +325,16 @@ bool FindIrfanView(const QString& programFolder, const ProgramSearchPlaces& plac
         path = QDir::cleanPath(folder + QStringLiteral("/vxview"));
     if (path.isEmpty())
         path = findInPath(QStringLiteral("vxview"), places.pathDirs);
-    IrfanViewPath = path;
-    IrfanViewFound = path.isEmpty() ? 0 : 1;
-    return IrfanViewFound == 1;
+    environment.IrfanViewPath = path;
+    environment.IrfanViewFound = path.isEmpty() ? 0 : 1;
+    return environment.IrfanViewFound == 1;
 }
 
-bool FindUploader(const ProgramSearchPlaces& places)
+bool FindUploader(EnvironmentInfo& environment, const ProgramSearchPlaces& places)
 {
     const QStringList found = FindInstalledPrograms(ProgramRole::Uploader, places);
-    UploaderPath = found.isEmpty() ? QString() : found.first();
-    return !UploaderPath.isEmpty();
+    environment.UploaderPath = found.isEmpty() ? QString() : found.first();
+    return !environment.UploaderPath.isEmpty();
 }
 
 // ---- Old profile paths ---------------------------------------------------------
@@ -571,16 +555,16 @@ bool IsOnUnmountedVolume(const QString& folder, const MountedCheck& mounted)
     return true;
 }
 
-void ReadShellFolders(QString& startupFolder, const MountedCheck& mounted)
+void ReadShellFolders(EnvironmentInfo& environment, QString& startupFolder, const MountedCheck& mounted)
 {
     const ShellFolders folders = ReadXdgFolders();
-    DesktopFolder = folders.desktop;
-    MyPicturesFolder = MapUNCFolder(folders.pictures);
-    if (!MyPicturesFolder.isEmpty() && !QFileInfo(MyPicturesFolder).isDir())
-        MyPicturesFolder.clear();
-    InternetCacheFolder.clear();
+    environment.DesktopFolder = folders.desktop;
+    environment.MyPicturesFolder = MapUNCFolder(folders.pictures);
+    if (!environment.MyPicturesFolder.isEmpty() && !QFileInfo(environment.MyPicturesFolder).isDir())
+        environment.MyPicturesFolder.clear();
+    environment.InternetCacheFolder.clear();
     if (!QFileInfo(startupFolder).isDir() && !IsOnUnmountedVolume(startupFolder, mounted))
-        startupFolder = MyPicturesFolder;
-    DesktopFolderLower = DesktopFolder.toLower();
-    InternetCacheFolderLower = InternetCacheFolder.toLower();
+        startupFolder = environment.MyPicturesFolder;
+    environment.DesktopFolderLower = environment.DesktopFolder.toLower();
+    environment.InternetCacheFolderLower = environment.InternetCacheFolder.toLower();
 }

@@ -4,6 +4,8 @@
 // controls). Nothing here talks to another program.
 #pragma once
 
+#include "base/environment_info.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -12,27 +14,7 @@
 #include <cstdint>
 #include <functional>
 
-// ---- Results kept for the whole run ---------------------------------------
-extern QString IrfanViewPath;       // the outside viewer (our own vxview)
-extern quint8 IrfanViewFound;       // 1 when IrfanViewPath exists
-extern QString UploaderPath;        // the picture uploader program
-extern QString UIFontName;
-extern qint32 UIFontSize;
-
-extern quint8 IsWindowsVista;
-extern quint8 IsWindows7;
-extern QString SystemDriveLetter;   // lower case, empty when unknown
-extern QString DesktopFolder;
-extern QString MyPicturesFolder;
-extern QString InternetCacheFolder; // never exists on Linux: always empty
-extern QString DesktopFolderLower;
-extern QString InternetCacheFolderLower;
-extern QString MappedDrive;         // never set on Linux (network folders are mounts)
-
-// The 12 colours of the owner-drawn controls, in order (index 0 is colour 1).
-constexpr int ColorSchemeSize = 12;
-extern std::array<QColor, ColorSchemeSize> ColorScheme;
-
+// ---- Colour scheme -------------------------------------------------------------
 // Reads six hexadecimal digits (red, green, blue pairs) into a colour value
 // red + green*256 + blue*65536. Anything not of that form gives 0.
 quint32 HexToColor(const QString& hex);
@@ -40,13 +22,14 @@ quint32 HexToColor(const QString& hex);
 QColor ColorRefToQColor(quint32 ref);
 // The six-digit texts of the scheme, in order.
 const std::array<const char*, ColorSchemeSize>& ColorSchemeTexts();
-void InitColorScheme();
+// Sets the environment's ColorScheme from those texts.
+void InitColorScheme(EnvironmentInfo& environment);
 
 // ---- Fonts ------------------------------------------------------------------
 bool IsFontInstalled(const QString& name);
-// Sets UIFontName and UIFontSize; returns the system kind (always 2, the
-// newest kind).
-int SelectUIFont();
+// Sets the environment's UIFontName and UIFontSize; returns the system kind
+// (always 2, the newest kind).
+int SelectUIFont(EnvironmentInfo& environment);
 
 // ---- System drive -------------------------------------------------------------
 // The letter of the system volume (the one holding "/"), lower case.
@@ -92,11 +75,12 @@ void FindEditPrograms(QStringList& editPrograms, QStringList& videoPrograms,
                       const ProgramSearchPlaces& places = ProgramSearchPlaces::fromEnvironment());
 
 // The outside viewer vxview: beside the program first, then through PATH.
-// Sets IrfanViewPath and IrfanViewFound.
-bool FindIrfanView(const QString& programFolder = QString(),
+// Sets the environment's IrfanViewPath and IrfanViewFound.
+bool FindIrfanView(EnvironmentInfo& environment, const QString& programFolder = QString(),
                    const ProgramSearchPlaces& places = ProgramSearchPlaces::fromEnvironment());
-// The first installed uploader of the table; sets UploaderPath.
-bool FindUploader(const ProgramSearchPlaces& places = ProgramSearchPlaces::fromEnvironment());
+// The first installed uploader of the table; sets the environment's UploaderPath.
+bool FindUploader(EnvironmentInfo& environment,
+                  const ProgramSearchPlaces& places = ProgramSearchPlaces::fromEnvironment());
 
 // ---- Old profile paths --------------------------------------------------------
 // prefix: system drive letter + ":\documents and settings".
@@ -140,6 +124,6 @@ int CancelNetworkDrive(const QString& localName);
 using MountedCheck = std::function<bool(const QString& mountPoint)>;
 bool IsOnUnmountedVolume(const QString& folder, const MountedCheck& mounted = {});
 
-// Reads Desktop and Pictures into the globals; the start-up folder becomes the
-// Pictures folder when it does not exist, unless its volume is only unmounted.
-void ReadShellFolders(QString& startupFolder, const MountedCheck& mounted = {});
+// Reads Desktop and Pictures into the environment; the start-up folder becomes
+// the Pictures folder when it does not exist, unless its volume is only unmounted.
+void ReadShellFolders(EnvironmentInfo& environment, QString& startupFolder, const MountedCheck& mounted = {});

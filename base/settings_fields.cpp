@@ -450,11 +450,6 @@ void MergeSettings(TSettingsRecord& L, const TSettingsRecord& S, const TSettings
     PackList(L.VideoPrograms);
 }
 
-void MergeSettingsOnClose()
-{
-    MergeSettings(Settings, SettingsSnapshot, SettingsOnDisk);
-}
-
 bool AutoShowOptionsMatch(const TSettingsRecord& r)
 {
     const TAutoShowOptions& a = r.AutoShowOptions;
@@ -465,11 +460,6 @@ bool AutoShowOptionsMatch(const TSettingsRecord& r)
            a.InclGIF == r.InclGIF && a.MaxEnlargePercent == r.MaxEnlargePercent &&
            a.MaxPictures == r.MaxPictures && a.MinSizeKB == r.MinSizeKB && a.MaxSizeKB == r.MaxSizeKB &&
            a.ShowTitles == r.ShowTitles && a.BackgroundColor == r.BackgroundColor;
-}
-
-void SettingsChanged()
-{
-    AutoShowMatchesOptions = AutoShowOptionsMatch(Settings) ? 1 : 0;
 }
 
 void StorePlayOptionsInAutoShow(TSettingsRecord& r)

@@ -97,8 +97,6 @@ platform::RecordResult InitDefaultSettings(const QString& path, TSettingsRecord&
 // Afterwards the recent, favourites, history and program lists are packed at
 // the front (and the first three hold no entry twice). Touches only `L`.
 void MergeSettings(TSettingsRecord& L, const TSettingsRecord& S, const TSettingsRecord& D);
-// The merge at close on the globals: Settings from SettingsSnapshot and SettingsOnDisk.
-void MergeSettingsOnClose();
 
 // Packs a list: non-empty entries move to the front in their order, the empty
 // ones go last. With `dropDuplicates`, a later entry equal to an earlier one is
@@ -108,8 +106,6 @@ void PackList(std::array<QString, N>& list, bool dropDuplicates = false, bool ca
 
 // True when the 17 `AutoShowOptions` equal the live play options.
 bool AutoShowOptionsMatch(const TSettingsRecord& rec);
-// Sets AutoShowMatchesOptions from the live Settings.
-void SettingsChanged();
 // Stores the live play options in `AutoShowOptions`.
 void StorePlayOptionsInAutoShow(TSettingsRecord& rec);
 

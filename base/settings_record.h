@@ -188,10 +188,3 @@ struct TSettingsRecord {
 // A flag kept as a one-character text is on only when the text is exactly "1";
 // an empty text counts as off.
 inline bool FlagOn(const QString& flag) { return flag == QLatin1String("1"); }
-
-// The live record, the disk record after start-up (merge base), the disk record
-// at close, and the save area used while a settings file for a CD is written.
-extern TSettingsRecord Settings, SettingsSnapshot, SettingsOnDisk, SettingsBackup;
-
-// 1 when `AutoShowOptions` equal the live play options (set by SettingsChanged).
-extern uint8_t AutoShowMatchesOptions;

@@ -155,8 +155,3 @@ void CompactProgramList(std::array<QString, 5>& list)
             packed[n++] = entry;
     list = packed;
 }
-
-platform::RecordResult ReadSettingsSnapshot(const QString& settingsFileName)
-{
-    return ReadSettingsFile(settingsFileName, SettingsSnapshot);
-}

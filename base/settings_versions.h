@@ -41,7 +41,3 @@ void ApplySettingsUpgrades(TSettingsRecord& rec, int foundVersion, const QString
 // An entry naming a file that no longer exists is emptied; then the non-empty
 // entries move up in their order, the empty ones last.
 void CompactProgramList(std::array<QString, 5>& list);
-
-// Reads record 0 of the settings file in use into SettingsSnapshot (the base
-// of the merge at close).
-platform::RecordResult ReadSettingsSnapshot(const QString& settingsFileName);

@@ -25,6 +25,7 @@ struct TPlayOptions {
     int32_t BackgroundColor = 0;
     int32_t ContinuousPlay = 0;
     int32_t IgnoreErrors = 0;
+    int32_t ExcludeSmallPics = 0;     // 1: "SmallPics" folders stay out of the collection
 };
 // The state of the running show that other parts read or set.
 struct TShowState {

@@ -122,9 +122,3 @@ void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& a
     if (syncShows && h.syncShowsAfterRename)
         h.syncShowsAfterRename(voice, targetVoice);
 }
-
-void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
-                    const QString& targetPicturePath)
-{
-    CarryVoiceFile(picturePath, syncShows, action, targetPicturePath, Settings);
-}

@@ -39,6 +39,3 @@ VoiceCarryHooks& CurrentVoiceCarryHooks();
 // answer "Always"/"Never" is stored into settings.VoiceDeleteMode ("0"/"2").
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
                     const QString& targetPicturePath, TSettingsRecord& settings);
-// The same on the program's `Settings`.
-void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
-                    const QString& targetPicturePath);

@@ -147,11 +147,12 @@ int main(int argc, char** argv)
 
     // The program's settings and the loader's steps as the program installs
     // them; the information step runs on every load.
-    AddSettings.ThumbsOnFixedDrives = 1;
-    AddSettings.ThumbSizeIndex = 2;
-    AddSettings.ThumbMinSizeKB = 300;
-    Settings.ResetFileDate = QStringLiteral("0");
-    InstallThumbnailLoaderSteps(nullptr, true);
+    SettingsStore settings;
+    settings.AddSettings.ThumbsOnFixedDrives = 1;
+    settings.AddSettings.ThumbSizeIndex = 2;
+    settings.AddSettings.ThumbMinSizeKB = 300;
+    settings.Settings.ResetFileDate = QStringLiteral("0");
+    InstallThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); }, true);
     QString titleHint;
     LoaderHooks().SetTitleHint = [&titleHint](const QString& text) { titleHint = text; };
 

@@ -92,8 +92,9 @@ int main(int argc, char** argv)
 
     ProgramState state;
     TForm1 form(state);
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
+    TSettingsRecord& Settings = state.settings.Settings;
     Settings.InclJPG = 1;
     Settings.IntervalIndex = 59;   // the slowest: the bench takes each step itself
     Settings.PlayOrder = 2;        // alphabetic: the photographs in turn

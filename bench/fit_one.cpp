@@ -24,10 +24,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: fit_one PICTURE WIDTH HEIGHT OUT.jpg\n");
         return 2;
     }
-    AddSettings.ThumbsOnFixedDrives = 1;
-    AddSettings.ThumbSizeIndex = 2;
-    AddSettings.ThumbMinSizeKB = 300;
-    InstallThumbnailLoaderSteps(nullptr, true);
+    SettingsStore settings;
+    settings.AddSettings.ThumbsOnFixedDrives = 1;
+    settings.AddSettings.ThumbSizeIndex = 2;
+    settings.AddSettings.ThumbMinSizeKB = 300;
+    InstallThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); }, true);
     LoaderHooks().SetTitleHint = [](const QString&) {};
     const QString picture = QString::fromLocal8Bit(argv[1]);
     const QSize area(std::atoi(argv[2]), std::atoi(argv[3]));

@@ -33,7 +33,7 @@ QString ratioText(double v)
 
 } // namespace
 
-CustomRatioPanel::CustomRatioPanel(QWidget* parent) : QFrame(parent)
+CustomRatioPanel::CustomRatioPanel(TSettingsRecord& settings, QWidget* parent) : QFrame(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("PnlCustomRatio"));
     setFrameShape(QFrame::Panel);
@@ -95,8 +95,8 @@ bool CustomRatioPanel::eventFilter(QObject* watched, QEvent* event)
 
 void CustomRatioPanel::ShowPanel()
 {
-    LECusRatioX->setText(ratioText(Settings.CustomRatioWidth));
-    LECusRatioY->setText(ratioText(Settings.CustomRatioHeight));
+    LECusRatioX->setText(ratioText(m_settings.CustomRatioWidth));
+    LECusRatioY->setText(ratioText(m_settings.CustomRatioHeight));
     LblIllegalX->hide();
     LblIllegalY->hide();
     if (parentWidget())
@@ -147,10 +147,10 @@ void CustomRatioPanel::BtnOKClick()
         QApplication::beep();
         return;
     }
-    Settings.CustomRatioWidth = *x;
-    Settings.CustomRatioHeight = *y;
-    Settings.CropRatioWidth = *x;
-    Settings.CropRatioHeight = *y;
+    m_settings.CustomRatioWidth = *x;
+    m_settings.CustomRatioHeight = *y;
+    m_settings.CropRatioWidth = *x;
+    m_settings.CropRatioHeight = *y;
     closePanel();
 }
 

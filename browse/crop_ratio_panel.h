@@ -6,6 +6,8 @@
 // menu are disabled (the window does that through the hooks).
 #pragma once
 
+#include "base/settings_record.h"
+
 #include <QFrame>
 
 #include <functional>
@@ -22,7 +24,8 @@ std::optional<double> ParseCropRatioPart(const QString& text);
 class CustomRatioPanel : public QFrame {
     Q_OBJECT
 public:
-    explicit CustomRatioPanel(QWidget* parent = nullptr);
+    // `settings` holds the custom ratio and the ratio in effect.
+    explicit CustomRatioPanel(TSettingsRecord& settings, QWidget* parent = nullptr);
 
     QLineEdit* LECusRatioX = nullptr;
     QLineEdit* LECusRatioY = nullptr;
@@ -54,4 +57,6 @@ protected:
 private:
     void checkEdit(QLineEdit* edit, QLabel* illegal, QLineEdit* other, QLabel* otherIllegal);
     void closePanel();
+
+    TSettingsRecord& m_settings;
 };

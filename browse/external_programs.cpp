@@ -121,9 +121,9 @@ ExternalCommand ViewerResizeCommand(const QString& viewer, const QString& source
              QStringLiteral("/resample"), QStringLiteral("/convert=") + target}};
 }
 
-bool RunIrfanViewResize(const QString& source, const QString& target, int width, int height)
+bool RunIrfanViewResize(const QString& viewer, const QString& source, const QString& target, int width, int height)
 {
-    const ExternalRunOutcome r = RunAndWait(ViewerResizeCommand(IrfanViewPath, source, target, width, height));
+    const ExternalRunOutcome r = RunAndWait(ViewerResizeCommand(viewer, source, target, width, height));
     return r.result == ExternalRunResult::Finished && r.exitCode == 0 && QFileInfo(target).isFile();
 }
 

@@ -102,10 +102,10 @@ ExternalCommand ViewerRotateCommand(const QString& viewer, const QString& file, 
 ExternalCommand ViewerResizeCommand(const QString& viewer, const QString& source, const QString& target,
                                     int width, int height);
 
-// Makes the resized copy through the viewer at IrfanViewPath and waits for
-// it (not guarded by the one-program-at-a-time rule). True when the viewer ended
-// normally with 0 and the target exists.
-bool RunIrfanViewResize(const QString& source, const QString& target, int width, int height);
+// Makes the resized copy through the viewer at `viewer` (IrfanViewPath) and
+// waits for it (not guarded by the one-program-at-a-time rule). True when the
+// viewer ended normally with 0 and the target exists.
+bool RunIrfanViewResize(const QString& viewer, const QString& source, const QString& target, int width, int height);
 
 // Rotates a file and, when it exists, its thumbnail through the viewer,
 // each waited for. With resetFileDate the files' dates become their EXIF

@@ -7,7 +7,7 @@
 #include "base/data_folder.h"
 #include "base/program_state.h"
 #include "base/environment.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "browse/crop_cut_out.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
@@ -161,8 +161,8 @@ void ExternalProgramsController::SetupExternalPrograms()
 
 QString ExternalProgramsController::editTargetForLaunch()
 {
-    if (m_host->state().session.FullViewActive == 1 && !CurrentPicturePath.isEmpty())
-        return CurrentPicturePath;
+    if (m_session.FullViewActive == 1 && !m_host->pictureDisplayState().CurrentPicturePath.isEmpty())
+        return m_host->pictureDisplayState().CurrentPicturePath;
     if (EditFromShowList == 1 && m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
         const int row = m_w.MyShowSG->currentRow();
         const QTableWidgetItem* name = m_w.MyShowSG->item(row, 3);
@@ -175,7 +175,7 @@ QString ExternalProgramsController::editTargetForLaunch()
         if (QFileInfo(path).isFile())
             return path;
     }
-    return CurrentPicturePath;
+    return m_host->pictureDisplayState().CurrentPicturePath;
 }
 
 // ---- launching ---------------------------------------------------------------------
@@ -186,18 +186,18 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
         platform::showMessage(PromptKind::Error, OneExternalProcessText);
         return;
     }
-    if (pageShown() && m_host->state().session.FullViewActive == 1) {
+    if (pageShown() && m_session.FullViewActive == 1) {
         const QString slot = PageHooks().CurrentSlotPicture ? PageHooks().CurrentSlotPicture() : QString();
-        EditTarget = slot.isEmpty() ? CurrentPicturePath : slot;
+        EditTarget = slot.isEmpty() ? m_host->pictureDisplayState().CurrentPicturePath : slot;
     }
     ExternalLaunchState state;
     state.thumbnailView = pageShown();
-    state.fullViewOpen = m_host->state().session.FullViewActive == 1;
+    state.fullViewOpen = m_session.FullViewActive == 1;
     state.tickedPictures = tickedPictures();
     state.withPicture = withPicture;
-    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount) : QString();
+    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_session.CutOutCount) : QString();
     state.showRunning = showRuns(m_session);
-    state.currentShowPicture = CurrentPicturePath;
+    state.currentShowPicture = m_host->pictureDisplayState().CurrentPicturePath;
     state.editTarget = EditTarget;
     state.selectedFolder = m_host->folderTree()->SelectedFolder;
     const ExternalLaunchPlan plan = PlanExternalLaunch({program, startArguments}, state);
@@ -221,6 +221,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
 
 void ExternalProgramsController::RunExeToolButtonClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (!showRuns(m_session))
         EditTarget = editTargetForLaunch();
     else
@@ -234,7 +235,7 @@ void ExternalProgramsController::RunExeToolButtonClick()
             if (PageHooks().ReloadPagePicture)
                 for (const QString& p : tickedPictures())
                     PageHooks().ReloadPagePicture(p);
-        } else if (m_host->state().session.CutOutCount < 1 && showRuns(m_session))
+        } else if (m_session.CutOutCount < 1 && showRuns(m_session))
             m_host->DisplayCurrentPicture();
         else if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
             m_host->ShowPicturePreview(EditTarget);
@@ -250,6 +251,7 @@ void ExternalProgramsController::LaunchEditProgram()
 
 void ExternalProgramsController::LaunchChosenVideoProgram()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const int index = std::clamp(VideoProgramIndex, 0, 4);
     if (Settings.VideoPrograms[size_t(index)].isEmpty())
         return;
@@ -278,37 +280,38 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
 void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
 {
     const bool thumbnails = pageShown();
-    if (IrfanViewFound != 1) {
+    if (m_host->Environment().IrfanViewFound != 1) {
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('L'));
     else
         RotatePicture(QLatin1Char('L'));
-    if (m_host->state().session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
+    if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
 void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
 {
     const bool thumbnails = pageShown();
-    if (IrfanViewFound != 1) {
+    if (m_host->Environment().IrfanViewFound != 1) {
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && m_host->state().session.FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1)
         RotateSelectedPictures(QLatin1Char('R'));
     else
         RotatePicture(QLatin1Char('R'));
-    if (m_host->state().session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
+    if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
         m_host->DisplayCurrentPicture();
 }
 
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     QString target;
-    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_host->state().session.CutOutCount);
+    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_session.CutOutCount);
     if (showRuns(m_session))
         m_host->PauseShow();
     if (!cutOut.isEmpty()) {
@@ -317,7 +320,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     } else if (pageShown() && PageHooks().CurrentSlotPicture && !PageHooks().CurrentSlotPicture().isEmpty()) {
         target = PageHooks().CurrentSlotPicture();
     } else if (showRuns(m_session)) {
-        target = CurrentPicturePath;
+        target = m_host->pictureDisplayState().CurrentPicturePath;
     } else {
         target = editTargetForLaunch();
     }
@@ -332,7 +335,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     const qint32 before = cut ? 0 : qint32(platform::FileDosDate(target));
     const QString thumbnail = cut ? QString() : thumbnailOf(target);
     ExternalProcessRunning = 1;
-    const bool rotated = RotateFileWithViewer(IrfanViewPath, target, thumbnail, direction,
+    const bool rotated = RotateFileWithViewer(m_host->Environment().IrfanViewPath, target, thumbnail, direction,
                                               !cut && Settings.ResetFileDate == QLatin1String("1"), before);
     ExternalProcessRunning = 0;
     if (!rotated)
@@ -344,7 +347,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
     TForm9* const Form9 = m_host->showWindow();
-    if (cutOut || m_host->state().session.FullViewActive == 1) {
+    if (cutOut || m_session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
         if (TryLoadPictureIntoSlot(target, slot).isEmpty())
@@ -357,6 +360,7 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
 
 void ExternalProgramsController::RotateSelectedPictures(QChar direction)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     QStringList ticked = tickedPictures();
     m_w.Window->setEnabled(false);
     QStringList blocked;
@@ -382,7 +386,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         QApplication::setOverrideCursor(Qt::WaitCursor);
         QCoreApplication::processEvents();
         const qint32 before = qint32(platform::FileDosDate(picture));
-        RotateFileWithViewer(IrfanViewPath, picture, thumbnailOf(picture), direction,
+        RotateFileWithViewer(m_host->Environment().IrfanViewPath, picture, thumbnailOf(picture), direction,
                              Settings.ResetFileDate == QLatin1String("1"), before);
         if (PageHooks().ReloadPagePicture)
             PageHooks().ReloadPagePicture(picture);
@@ -453,6 +457,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
 
 void ExternalProgramsController::BuildLaunchMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     using platform::ImageListId;
     const QString first = Settings.EditPrograms[0];
     const QIcon firstIcon = first.isEmpty() ? QIcon() : platform::ProgramIcon(first);
@@ -486,6 +491,7 @@ void ExternalProgramsController::BuildLaunchMenu()
 
 void ExternalProgramsController::LoadVideoProgramIcons()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     for (int k = 0; k < 5; ++k) {
         const QString program = Settings.VideoPrograms[size_t(k)];
         platform::ReplaceImageListIcon(platform::ImageListId::MenuIL, 81 + k,
@@ -499,6 +505,7 @@ void ExternalProgramsController::LoadVideoProgramIcons()
 
 void ExternalProgramsController::BuildLaunchButtons()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden() && m_w.SizeDatePanel4)
         m_w.SizeDatePanel4->hide();
     LaunchButtonShown.fill(0);
@@ -553,7 +560,7 @@ void ExternalProgramsController::WallpaperClick(QObject* sender)
 {
     if (m_session.PlaybackActive == 1)
         m_host->PauseShow();
-    QString picture = CurrentPicturePath;
+    QString picture = m_host->pictureDisplayState().CurrentPicturePath;
     if (sender && sender == m_w.WallPaperFolder) {
         picture.clear();
         if (m_host->folderTree() && m_host->folderTree()->SelectedTreeNode)

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 
+class QTreeWidgetItem;
 class TForm26;
 
 class FileOperationsController : public QObject, public PictureOpsHost, public FolderOpsHost {
@@ -91,6 +92,7 @@ public:
 
     // ---- PictureOpsHost / FolderOpsHost ---------------------------------------
     void status(const QString& text) override;
+    TSettingsRecord& settingsRecord() override;
     QString statusText() const override;
     void processEvents() override;
     bool showRunning() const override;
@@ -127,6 +129,8 @@ private:
     bool pageShown() const;
     // The delete prompt of one ticked picture (Yes / No / Cancel / All).
     bool confirmTickedRemoval(const QString& prompt);
+    // A picture or video node of the tree (not a folder, not the placeholder).
+    static bool isFileNode(const QTreeWidgetItem* node);
 
     std::unique_ptr<FileOpsHost> m_host;
     ShowSession& m_session;

@@ -20,8 +20,9 @@
 
 using namespace fitzoom;
 
-FitZoomHandler::FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot, QObject* parent)
-    : QObject(parent), m_session(session), m_image(image), m_slot(slot)
+FitZoomHandler::FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot,
+                               const TSettingsRecord& settings, QObject* parent)
+    : QObject(parent), m_session(session), m_image(image), m_slot(slot), m_settings(settings)
 {
     setObjectName(QStringLiteral("FitZoomHandler"));
     if (m_image) {
@@ -55,7 +56,7 @@ FitInput FitZoomHandler::fitInput() const
     in.area = area.size();
     in.offset = area.topLeft();
     in.picture = (m_slot && m_slot->Loaded()) ? m_slot->PictureSize() : QSize();
-    in.limitPercent = m_hooks.EnlargeLimit ? m_hooks.EnlargeLimit() : Settings.MaxEnlargePercent;
+    in.limitPercent = m_hooks.EnlargeLimit ? m_hooks.EnlargeLimit() : m_settings.MaxEnlargePercent;
     in.noLimit = m_hooks.NoLimitOnce ? m_hooks.NoLimitOnce() : false;
     return in;
 }
@@ -171,12 +172,12 @@ bool FitZoomHandler::StepBackCutOut(const QString& picturePath)
 
 double FitZoomHandler::ratioWidth() const
 {
-    return m_hooks.RatioWidth ? m_hooks.RatioWidth() : Settings.CropRatioWidth;
+    return m_hooks.RatioWidth ? m_hooks.RatioWidth() : m_settings.CropRatioWidth;
 }
 
 double FitZoomHandler::ratioHeight() const
 {
-    return m_hooks.RatioHeight ? m_hooks.RatioHeight() : Settings.CropRatioHeight;
+    return m_hooks.RatioHeight ? m_hooks.RatioHeight() : m_settings.CropRatioHeight;
 }
 
 CropContext FitZoomHandler::cropContext() const
@@ -200,8 +201,8 @@ CropGeometry FitZoomHandler::cropGeometry() const
 
 void FitZoomHandler::CropSelectionMouseDown(int x, int y)
 {
-    const double customW = m_hooks.CustomRatioWidth ? m_hooks.CustomRatioWidth() : Settings.CustomRatioWidth;
-    const double customH = m_hooks.CustomRatioHeight ? m_hooks.CustomRatioHeight() : Settings.CustomRatioHeight;
+    const double customW = m_hooks.CustomRatioWidth ? m_hooks.CustomRatioWidth() : m_settings.CustomRatioWidth;
+    const double customH = m_hooks.CustomRatioHeight ? m_hooks.CustomRatioHeight() : m_settings.CustomRatioHeight;
     m_crop.mouseDown(QPoint(x, y), cropContext(), ratioWidth(), ratioHeight(), customW, customH);
 }
 

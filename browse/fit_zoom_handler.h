@@ -12,6 +12,7 @@
 #pragma once
 
 #include "browse/crop.h"
+#include "base/settings_record.h"
 #include "browse/fit_zoom.h"
 
 #include <QObject>
@@ -32,7 +33,7 @@ struct FitZoomHooks {
     // image's parent (its top left is the window's offset). Unset: the
     // image's bounds when the handler was made.
     std::function<QRect()> PictureArea;
-    // The enlargement limit in effect, percent. Unset: Settings.MaxEnlargePercent.
+    // The enlargement limit in effect, percent. Unset: the settings' MaxEnlargePercent.
     std::function<int()> EnlargeLimit;
     // The one-shot no-limit byte: read, and cleared after the sizing.
     std::function<bool()> NoLimitOnce;
@@ -41,7 +42,7 @@ struct FitZoomHooks {
     // view is FullViewActive; the picture is the one the crop path names
     // (or the slot's).
     std::function<CropContext()> CropState;
-    // The crop ratio in effect and the custom ratio (Settings' fields when unset).
+    // The crop ratio in effect and the custom ratio (the settings' fields when unset).
     std::function<double()> RatioWidth;
     std::function<double()> RatioHeight;
     std::function<double()> CustomRatioWidth;
@@ -57,8 +58,9 @@ struct FitZoomHooks {
     // Steps the rest of the program takes part in.
     // Opens the full-screen window on the picture of the full view
     // (`TForm1.StartFullScreenShow` with the full view's buttons). Unset:
-    // the full view shows the picture in this handler's own image.
-    std::function<void(const QString& path)> StartFullView;
+    // the full view shows the picture in this handler's own image. Returns
+    // the kind of the load failure (empty when the picture is shown).
+    std::function<QString(const QString& path)> StartFullView;
     std::function<void()> CloseFullView;          // a click in the full view
     std::function<void(const QString&)> ShowHint; // the pause hint
     std::function<void()> HideTextLabels;         // before a cut-out is shown
@@ -74,8 +76,10 @@ public:
     // `session` holds the view state of the shown picture (cut-outs, zoom,
     // full view) the handlers of both windows share; `image` is the widget
     // the picture view is attached to (e.g. Image1); `slot` the picture slot
-    // it shows.
-    FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot, QObject* parent = nullptr);
+    // it shows; `settings` the record whose limits and ratios apply where a
+    // hook is unset.
+    FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot, const TSettingsRecord& settings,
+                   QObject* parent = nullptr);
     ~FitZoomHandler() override;
 
     FitZoomHooks& Hooks() { return m_hooks; }
@@ -149,6 +153,7 @@ private:
     ShowSession& m_session;
     QPointer<QWidget> m_image;
     PictureSlotModel* m_slot = nullptr;
+    const TSettingsRecord& m_settings;
     FitZoomHooks m_hooks;
     CropSelection m_crop;
     CropBandOverlay* m_overlay = nullptr;

@@ -3,6 +3,7 @@
 // ratio panel is open, and the few routines of other sections it calls.
 #pragma once
 
+struct SettingsStore;
 struct DataPaths;
 struct ProgramState;
 class QLabel;
@@ -25,6 +26,8 @@ public:
     virtual ~FitZoomHost() = default;
 
     virtual FitZoomWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // The program's state the window was made with.
     virtual ProgramState& state() const = 0;
     // The data-folder paths of this start.

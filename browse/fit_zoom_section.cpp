@@ -94,9 +94,113 @@ FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& s
 
 FitZoomSection::~FitZoomSection() = default;
 
-ShowSession& FitZoomSection::session() const
+
+// The picture area, the enlargement limit and the crop state of Image1's
+// handler, read from the layouts and the show session.
+void FitZoomSection::SetImage1ShowHooks(FitZoomHooks& hooks)
 {
-    return m_host->state().session;
+    // The picture area the layouts set; until they do, Image1's
+    // designed bounds.
+    const QRect designed = m_w.Image1 ? m_w.Image1->geometry() : QRect();
+    hooks.PictureArea = [this, designed] {
+        if (PictureAreaWidth > 0 && PictureAreaHeight > 0)
+            return QRect(PictureAreaLeft, PictureAreaTop, PictureAreaWidth, PictureAreaHeight);
+        return designed;
+    };
+    // The enlargement limit of the running show or full view, else the
+    // play options' own; the one-shot no-limit byte of the show state.
+    hooks.EnlargeLimit = [this] {
+        if (m_session.PlaybackActive == 1 || m_session.FullViewActive == 1)
+            return int(m_session.ShowState.EnlargeLimit);
+        return int(m_host->settings().Settings.MaxEnlargePercent);
+    };
+    hooks.NoLimitOnce = [this] { return m_session.ShowState.NoLimitOnce != 0; };
+    hooks.CutOutFolderPath = [this] { return m_host->Paths().CutOutFolder; };
+    hooks.ClearNoLimitOnce = [this] { m_session.ShowState.NoLimitOnce = 0; };
+    hooks.CropState = [this] { return Image1CropState(); };
+}
+
+// The crop context of the picture in Image1.
+CropContext FitZoomSection::Image1CropState() const
+{
+    CropContext ctx;
+    ctx.showRunning = m_session.PlaybackActive == 1;
+    ctx.autoShowRunning = m_session.AutoShowRunning == 1;
+    ctx.fullViewActive = m_session.FullViewActive == 1;
+    ctx.manualMode = ctx.showRunning && m_host->InManualMode();
+    ctx.demoMode = m_host->state().start.DemoMode == 1;
+    ctx.fullScreenVisible = ctx.fullViewActive;
+    // In a show the current entry; otherwise the picture of the
+    // full view (or the one shown).
+    const int32_t index = m_session.PictureIndex;
+    if (ctx.showRunning && !ctx.fullViewActive && index >= 0 && index < m_session.PictureCount
+        && index < int(m_session.PictureTable.size()))
+        ctx.picturePath = m_session.PictureTable[index].FullPath;
+    else if (!m_image1FitZoom->CropPath.isEmpty())
+        ctx.picturePath = m_image1FitZoom->CropPath;
+    else
+        ctx.picturePath = m_image1FitZoom->Slot() ? m_image1FitZoom->Slot()->Path() : QString();
+    return ctx;
+}
+
+// Without the full-screen window, the full view is shown in Image1
+// and closed by a click on it.
+void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
+{
+    // With the full-screen window at hand, the full view opens there
+    // (the picture loaded into "form9im1" and fitted to the screen).
+    hooks.StartFullView = [this](const QString& path) {
+        TForm9* const Form9 = m_host->showWindow();
+        if (!Form9)
+            return QString();
+        // The titles describe the picture of the full view (never the
+        // last picture of a show played before).
+        Form9->CutOutShown = [this, path] {
+            m_host->SetPictureMenuCaptions();
+            showFullViewStatus(m_w.Window, m_host->showWindow(), path, m_session.PlayOptions);
+        };
+        const QString editProgram = m_host->settings().Settings.EditPrograms[0];
+        Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
+        watchFullViewEnd(m_w.Window, *m_host, m_session);
+        const QString failure = Form9->StartFullView(path);
+        if (Form9->isVisible())
+            showFullViewStatus(m_w.Window, Form9, path, m_session.PlayOptions);
+        return failure;
+    };
+    hooks.CloseFullView = [this] {
+        m_session.FullViewActive = 0;
+        m_session.CutOutCount = 0;
+        if (m_w.Image1)
+            m_w.Image1->hide();
+    };
+}
+
+void FitZoomSection::SetImage1WindowHooks(FitZoomHooks& hooks)
+{
+    // The window's readout label and hint panel, when it has them.
+    hooks.SpeedLabel = [this] { return m_w.Window->findChild<QLabel*>(QStringLiteral("SpeedLabel")); };
+    hooks.ShowHint = [this](const QString& text) {
+        auto* panel = m_w.Window->findChild<QWidget*>(QStringLiteral("HintPanel"));
+        auto* label = m_w.Window->findChild<QLabel*>(QStringLiteral("HintLabel"));
+        if (!panel || !label)
+            return;
+        label->setText(text);
+        label->adjustSize();
+        panel->resize(label->width() + 20, label->height() + 10);
+        if (QWidget* parent = panel->parentWidget())
+            panel->move((parent->width() - panel->width()) / 2, (parent->height() - panel->height()) / 2);
+        panel->show();
+        panel->raise();
+    };
+    hooks.StopSpeedTimers = [this] {
+        if (auto* timer = m_w.Window->findChild<QTimer*>(QStringLiteral("SpeedTimer")))
+            timer->stop();
+    };
+    hooks.HideTextLabels = [this] {
+        for (int i = 0; i < 5; ++i)
+            if (auto* label = m_w.Window->findChild<QLabel*>(QStringLiteral("TextLabel%1").arg(i)))
+                label->hide();
+    };
 }
 
 FitZoomHandler* FitZoomSection::Image1FitZoom()
@@ -106,99 +210,14 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // when the picture display has not done so yet.
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
-        m_image1FitZoom = new FitZoomHandler(session(), m_w.Image1, PictureSlot(SlotForm1Im1), m_w.Window);
+        m_image1FitZoom = new FitZoomHandler(m_session, m_w.Image1, PictureSlot(SlotForm1Im1),
+                                             m_host->settings().Settings, m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
         m_image1FitZoom->MouseButtonChanged = [this](bool down) { m_host->SetMouseButtonDown(down); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
-        // The picture area the layouts set; until they do, Image1's
-        // designed bounds.
-        const QRect designed = m_w.Image1 ? m_w.Image1->geometry() : QRect();
-        hooks.PictureArea = [this, designed] {
-            if (PictureAreaWidth > 0 && PictureAreaHeight > 0)
-                return QRect(PictureAreaLeft, PictureAreaTop, PictureAreaWidth, PictureAreaHeight);
-            return designed;
-        };
-        // Without the full-screen window, the full view is shown in Image1
-        // and closed by a click on it.
-        // The enlargement limit of the running show or full view, else the
-        // play options' own; the one-shot no-limit byte of the show state.
-        hooks.EnlargeLimit = [this] {
-            if (m_session.PlaybackActive == 1 || session().FullViewActive == 1)
-                return int(m_session.ShowState.EnlargeLimit);
-            return int(Settings.MaxEnlargePercent);
-        };
-        hooks.NoLimitOnce = [this] { return m_session.ShowState.NoLimitOnce != 0; };
-        hooks.CutOutFolderPath = [this] { return m_host->Paths().CutOutFolder; };
-        hooks.ClearNoLimitOnce = [this] { m_session.ShowState.NoLimitOnce = 0; };
-        hooks.CropState = [this] {
-            CropContext ctx;
-            ctx.showRunning = m_session.PlaybackActive == 1;
-            ctx.autoShowRunning = m_session.AutoShowRunning == 1;
-            ctx.fullViewActive = session().FullViewActive == 1;
-            ctx.manualMode = ctx.showRunning && m_host->InManualMode();
-            ctx.demoMode = m_host->state().start.DemoMode == 1;
-            ctx.fullScreenVisible = ctx.fullViewActive;
-            // In a show the current entry; otherwise the picture of the
-            // full view (or the one shown).
-            const int32_t index = m_session.PictureIndex;
-            if (ctx.showRunning && !ctx.fullViewActive && index >= 0 && index < m_session.PictureCount
-                && index < int(m_session.PictureTable.size()))
-                ctx.picturePath = m_session.PictureTable[index].FullPath;
-            else if (!m_image1FitZoom->CropPath.isEmpty())
-                ctx.picturePath = m_image1FitZoom->CropPath;
-            else
-                ctx.picturePath = m_image1FitZoom->Slot() ? m_image1FitZoom->Slot()->Path() : QString();
-            return ctx;
-        };
-        // The window's readout label and hint panel, when it has them.
-        hooks.SpeedLabel = [this] { return m_w.Window->findChild<QLabel*>(QStringLiteral("SpeedLabel")); };
-        hooks.ShowHint = [this](const QString& text) {
-            auto* panel = m_w.Window->findChild<QWidget*>(QStringLiteral("HintPanel"));
-            auto* label = m_w.Window->findChild<QLabel*>(QStringLiteral("HintLabel"));
-            if (!panel || !label)
-                return;
-            label->setText(text);
-            label->adjustSize();
-            panel->resize(label->width() + 20, label->height() + 10);
-            if (QWidget* parent = panel->parentWidget())
-                panel->move((parent->width() - panel->width()) / 2, (parent->height() - panel->height()) / 2);
-            panel->show();
-            panel->raise();
-        };
-        hooks.StopSpeedTimers = [this] {
-            if (auto* timer = m_w.Window->findChild<QTimer*>(QStringLiteral("SpeedTimer")))
-                timer->stop();
-        };
-        hooks.HideTextLabels = [this] {
-            for (int i = 0; i < 5; ++i)
-                if (auto* label = m_w.Window->findChild<QLabel*>(QStringLiteral("TextLabel%1").arg(i)))
-                    label->hide();
-        };
-        // With the full-screen window at hand, the full view opens there
-        // (the picture loaded into "form9im1" and fitted to the screen).
-        hooks.StartFullView = [this](const QString& path) {
-            TForm9* const Form9 = m_host->showWindow();
-            if (!Form9)
-                return;
-            // The titles describe the picture of the full view (never the
-            // last picture of a show played before).
-            Form9->CutOutShown = [this, path] {
-                m_host->SetPictureMenuCaptions();
-                showFullViewStatus(m_w.Window, m_host->showWindow(), path, m_session.PlayOptions);
-            };
-            Form9->SetEditButtonEnabled(!Settings.EditPrograms[0].isEmpty()
-                                                  && QFile::exists(Settings.EditPrograms[0]));
-            watchFullViewEnd(m_w.Window, *m_host, m_session);
-            Form9->StartFullView(path);
-            if (Form9->isVisible())
-                showFullViewStatus(m_w.Window, Form9, path, m_session.PlayOptions);
-        };
-        hooks.CloseFullView = [this] {
-            session().FullViewActive = 0;
-            session().CutOutCount = 0;
-            if (m_w.Image1)
-                m_w.Image1->hide();
-        };
+        SetImage1ShowHooks(hooks);
+        SetImage1WindowHooks(hooks);
+        SetImage1FullViewHooks(hooks);
     }
     return m_image1FitZoom;
 }
@@ -206,7 +225,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
 CustomRatioPanel* FitZoomSection::CustomRatio()
 {
     if (!m_customRatio) {
-        m_customRatio = new CustomRatioPanel(m_w.ClientArea ? m_w.ClientArea : m_w.Window);
+        m_customRatio = new CustomRatioPanel(m_host->settings().Settings, m_w.ClientArea ? m_w.ClientArea : m_w.Window);
         m_customRatio->SetWindowCommandsEnabled = [this](bool enabled) {
             if (m_w.ToolBar1)
                 m_w.ToolBar1->setEnabled(enabled);
@@ -258,21 +277,23 @@ void FitZoomSection::ShowPictureFull(const QString& path)
 {
     TForm9* const Form9 = m_host->showWindow();
     FitZoomHandler* handler = Image1FitZoom();
-    session().CutOutCount = 0;
-    session().ZoomFactor = 0;
-    session().FullViewActive = 1;
+    m_session.CutOutCount = 0;
+    m_session.ZoomFactor = 0;
+    m_session.FullViewActive = 1;
     handler->CropPath = path;
-    LoadErrorKind.clear();
     m_session.ShowState.Direction = 0;
     m_session.AutoShowRunning = 0;
     m_host->ApplyShowOptions();
+    QString failure;
     if (Form9 && handler->Hooks().StartFullView) {
-        handler->Hooks().StartFullView(path);
-    } else if (TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty()) {
-        handler->SizePictureToDisplay(false);
+        failure = handler->Hooks().StartFullView(path);
+    } else {
+        failure = TryLoadPictureIntoSlot(path, SlotForm1Im1);
+        if (failure.isEmpty())
+            handler->SizePictureToDisplay(false);
     }
-    if (!LoadErrorKind.isEmpty()) {
-        session().FullViewActive = 0;
+    if (!failure.isEmpty()) {
+        m_session.FullViewActive = 0;
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
     }

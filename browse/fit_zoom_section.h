@@ -16,7 +16,8 @@
 
 class CustomRatioPanel;
 class FitZoomHandler;
-struct ShowSession;
+struct CropContext;
+struct FitZoomHooks;
 
 class FitZoomSection : public QObject {
     Q_OBJECT
@@ -64,8 +65,10 @@ public:
     int32_t PictureAreaTop = 0;
 
 private:
-    // The view state of the shown picture.
-    ShowSession& session() const;
+    void SetImage1ShowHooks(FitZoomHooks& hooks);
+    CropContext Image1CropState() const;
+    void SetImage1FullViewHooks(FitZoomHooks& hooks);
+    void SetImage1WindowHooks(FitZoomHooks& hooks);
 
     std::unique_ptr<FitZoomHost> m_host;
     ShowSession& m_session;

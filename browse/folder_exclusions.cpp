@@ -155,22 +155,23 @@ void LoadFolderExclusions(FolderExclusionState& state, const DataPaths& paths)
     state.ExclusionsChanged = 0;
 }
 
-ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths, bool demoMode)
+ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths, bool demoMode,
+                                     bool excludeSmallPics)
 {
     ExclusionRules rules;
     rules.active = state.FolderExclusionsActive != 0;
     rules.demoMode = demoMode;
-    rules.excludeSmallPics = Settings.ExcludeSmallPics == QLatin1String("1");
+    rules.excludeSmallPics = excludeSmallPics;
     rules.cutOutFolder = ExclusionKey(paths.CutOutFolder);
     rules.mailFolder = ExclusionKey(paths.MailTempFolder);
     return rules;
 }
 
 uint8_t IsFolderExcluded(const FolderExclusionState& state, const DataPaths& paths, const QString& folder,
-                         bool browse, bool search, bool collect, bool demoMode)
+                         bool browse, bool search, bool collect, bool demoMode, bool excludeSmallPics)
 {
-    return IsFolderExcluded(state.ExclusionList, CurrentExclusionRules(state, paths, demoMode), folder, browse, search,
-                            collect);
+    return IsFolderExcluded(state.ExclusionList, CurrentExclusionRules(state, paths, demoMode, excludeSmallPics),
+                            folder, browse, search, collect);
 }
 
 bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths, const QStringList& levelFolders,
@@ -182,7 +183,7 @@ bool CheckOpenFolderExcluded(FolderExclusionState& state, const DataPaths& paths
     for (const QString& level : levelFolders) {
         if (level.isEmpty())
             continue;
-        if (IsFolderExcluded(state, paths, ExclusionKey(level), true, false, false, demoMode) == 0) {
+        if (IsFolderExcluded(state, paths, ExclusionKey(level), true, false, false, demoMode, false) == 0) {
             state.FolderExclusionsActive = 0;
             platform::showMessage(platform::PromptKind::Information, ExclusionsTurnedOffText);
             return true;

@@ -96,13 +96,15 @@ QStringList OwnExcludedFolders(const DataPaths& paths);
 // ExclusionsChanged is set.
 void LoadFolderExclusions(FolderExclusionState& state, const DataPaths& paths);
 
-// The rules in force (active flag, demo mode, the ExcludeSmallPics setting,
-// the cut-out and mail folders of `paths`).
-ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths, bool demoMode);
+// The rules in force (active flag, demo mode, the ExcludeSmallPics setting
+// given as `excludeSmallPics`, the cut-out and mail folders of `paths`).
+ExclusionRules CurrentExclusionRules(const FolderExclusionState& state, const DataPaths& paths, bool demoMode,
+                                     bool excludeSmallPics);
 
-// The program's one exclusion test, over the list and rules in force.
+// The program's one exclusion test, over the list and rules in force
+// (`excludeSmallPics` counts only outside browsing).
 uint8_t IsFolderExcluded(const FolderExclusionState& state, const DataPaths& paths, const QString& folder,
-                         bool browse, bool search, bool collect, bool demoMode);
+                         bool browse, bool search, bool collect, bool demoMode, bool excludeSmallPics);
 
 // Before a walk to a folder: when exclusions are active and one of the
 // folder's levels (`levelFolders`, the drive root left out) is excluded from

@@ -98,7 +98,11 @@ void FolderOpsHost::processEvents()
 
 bool FolderOpsHost::deletePictureFile(const QString& path)
 {
-    PictureOpsHost plain;
+    struct PlainHost : PictureOpsHost {
+        explicit PlainHost(TSettingsRecord& settings) : m_settings(settings) {}
+        TSettingsRecord& settingsRecord() override { return m_settings; }
+        TSettingsRecord& m_settings;
+    } plain(settingsRecord());
     return DeletePictureFile(path, true, false, false, plain);
 }
 

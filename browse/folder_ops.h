@@ -32,13 +32,16 @@ public:
     virtual void status(const QString& text) {}
     virtual QString statusText() const { return {}; }
     virtual void processEvents();
+    // The settings record the voice files' questions read and store answers in.
+    virtual TSettingsRecord& settingsRecord() = 0;
     virtual void setBusyCursor(bool busy) {}
     // The progress window: shown with a caption, its label, hidden.
     virtual void progressShow(const QString& caption) {}
     virtual void progressLabel(const QString& text) {}
     virtual void progressHide() {}
     // A supported file (not a show file) goes to the Trash with its voice
-    // file, thumbnail and shows; default: DeletePictureFile with a plain host.
+    // file, thumbnail and shows; default: DeletePictureFile with a plain host
+    // over settingsRecord().
     virtual bool deletePictureFile(const QString& path);
     // A show file is deleted by the show deletion (closed, left out of the
     // lists); default: as a picture file.

@@ -6,11 +6,14 @@
 #include <QCoreApplication>
 
 QStringList CollectSubfolderTree(const DataPaths& paths, FolderExclusionState& exclusions, const QString& start,
-                                 bool includeSystemFolders, bool searchCollecting, bool demoMode, const bool* cancel)
+                                 bool includeSystemFolders, bool searchCollecting, bool demoMode,
+                                 bool excludeSmallPics, const bool* cancel)
 {
     LoadFolderExclusions(exclusions, paths);
-    const CollectAllowedFn allowed = [&paths, &exclusions, searchCollecting, demoMode](const QString& lowerPath) {
-        return IsFolderExcluded(exclusions, paths, lowerPath, false, searchCollecting, true, demoMode) == 1;
+    const CollectAllowedFn allowed = [&paths, &exclusions, searchCollecting, demoMode,
+                                      excludeSmallPics](const QString& lowerPath) {
+        return IsFolderExcluded(exclusions, paths, lowerPath, false, searchCollecting, true, demoMode,
+                                excludeSmallPics) == 1;
     };
     TSubfolderList SubfolderList;
     SubfolderList.start(start);

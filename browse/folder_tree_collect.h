@@ -15,8 +15,9 @@ struct FolderExclusionState;
 // folders (always excluded); `exclusions` the exclusions in force.
 // `searchCollecting` selects the exclusions for picture-search results
 // instead of those for shows and mail; `demoMode` keeps only the fixed
-// exclusions. Window events run after each folder; a set `cancel` stops the
-// walk with what was found so far.
+// exclusions; `excludeSmallPics` leaves out "SmallPics" folders. Window
+// events run after each folder; a set `cancel` stops the walk with what was
+// found so far.
 QStringList CollectSubfolderTree(const DataPaths& paths, FolderExclusionState& exclusions, const QString& start,
                                  bool includeSystemFolders, bool searchCollecting, bool demoMode,
-                                 const bool* cancel = nullptr);
+                                 bool excludeSmallPics, const bool* cancel = nullptr);

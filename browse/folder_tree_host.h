@@ -8,7 +8,9 @@
 
 #include <array>
 
+struct SettingsStore;
 struct DataPaths;
+struct EnvironmentInfo;
 struct StartContext;
 struct OpenShow;
 class QAction;
@@ -47,8 +49,12 @@ public:
     virtual ~FolderTreeHost() = default;
 
     virtual FolderTreeWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // What environment detection found at start-up.
+    virtual const EnvironmentInfo& Environment() const = 0;
     // The open show.
     virtual OpenShow& openShow() = 0;
     // The menu item of entry `index` of the favourites or the recent folders.

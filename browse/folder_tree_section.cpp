@@ -4,7 +4,7 @@
 
 #include "base/caption_helpers.h"
 #include "base/environment.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "browse/external_programs.h"
 #include "browse/folder_exclusions.h"
@@ -31,7 +31,7 @@
 
 namespace {
 
-TreePlayOptions PlayOptionsFromSettings()
+TreePlayOptions PlayOptionsFromSettings(const TSettingsRecord& Settings)
 {
     TreePlayOptions opts;
     const int32_t flags[PictureTypeCount] = {Settings.InclJPG, Settings.InclJPEG, Settings.InclBMP,
@@ -62,7 +62,7 @@ void FolderTreeSection::wire()
     QTreeWidget* TreeView1 = m_w.TreeView1;
     FolderTreeHooks hooks;
     hooks.playbackActive = [this] { return m_session.PlaybackActive == 1; };
-    hooks.playOptions = [] { return PlayOptionsFromSettings(); };
+    hooks.playOptions = [this] { return PlayOptionsFromSettings(m_host->settings().Settings); };
     hooks.captionChanged = [this] { UpdateFolderCaption(); };
     hooks.stopIdleTimer = [this] {
         if (m_w.Timer1)
@@ -70,6 +70,7 @@ void FolderTreeSection::wire()
     };
     hooks.userActivity = [this] { m_host->UserActivity(); };
     hooks.listEntryWalked = [this](const ListEntryRef& ref, const QString& path) {
+        TSettingsRecord& Settings = m_host->settings().Settings;
         auto& list = ref.favorites ? Settings.Favorites : Settings.RecentFolders;
         list[ref.index] = path;
         if (QAction* item = m_host->listItem(ref.favorites, ref.index))
@@ -80,7 +81,7 @@ void FolderTreeSection::wire()
     hooks.pictureClicked = [this](const QString& path, bool showFull) {
         loadPictureFromTree(path, showFull);
     };
-    hooks.videoProgram = [] { return Settings.VideoPrograms[0]; };
+    hooks.videoProgram = [this] { return m_host->settings().Settings.VideoPrograms[0]; };
     // The video program is started on the clicked file alone.
     hooks.runVideo = [this](const QString& program, const QString& file) {
         m_host->RunProgramOnFile(program, file);
@@ -141,7 +142,7 @@ void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
 {
     // Ctrl-click, the middle button, or any click while the MyShow panel is
     // hidden: the full picture view.
-    if (showFull || Settings.MyShowHidden == 1) {
+    if (showFull || m_host->settings().Settings.MyShowHidden == 1) {
         m_host->ShowPictureFull(path);
         return;
     }
@@ -191,7 +192,8 @@ void FolderTreeSection::UpdateFolderCaption()
         return;
     const QString shortFolder = ShortenPathCaption(m_tree->SelectedFolder, false);
     const FolderCaptionTexts texts =
-        BuildFolderCaption(m_tree->SelectedFolder, shortFolder, Settings.IncludeSubfolders == 1, MappedDrive);
+        BuildFolderCaption(m_tree->SelectedFolder, shortFolder, m_host->settings().Settings.IncludeSubfolders == 1,
+                           m_host->Environment().MappedDrive);
     if (m_w.StatusBar1)
         m_w.StatusBar1->setToolTip(texts.statusHint);
     if (m_w.StatusPanel1)
@@ -226,12 +228,15 @@ bool FolderTreeSection::DriveReady(QChar letter)
 
 void FolderTreeSection::AddSubfoldersToList(const QString& folder)
 {
+    const TSettingsRecord& Settings = m_host->settings().Settings;
+    const bool excludeSmallPics = FlagOn(Settings.ExcludeSmallPics);
     const bool demo = m_host->start().DemoMode != 0;
     ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
-                          [this, demo](const QString& lowerPath) {
+                          [this, demo, excludeSmallPics](const QString& lowerPath) {
                               const FolderExclusionState& exclusions = m_tree->Exclusions;
                               return ::IsFolderExcluded(exclusions, m_host->Paths(), lowerPath, false,
-                                                        exclusions.SearchCollecting != 0, true, demo) == 1;
+                                                        exclusions.SearchCollecting != 0, true, demo,
+                                                        excludeSmallPics) == 1;
                           });
 }
 
@@ -243,8 +248,9 @@ void FolderTreeSection::TreeView1MouseDown(bool fromTree, Qt::MouseButton button
 
 quint8 FolderTreeSection::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
 {
+    const bool excludeSmallPics = FlagOn(m_host->settings().Settings.ExcludeSmallPics);
     return ::IsFolderExcluded(m_tree->Exclusions, m_host->Paths(), folder, browse, search, collect,
-                              m_host->start().DemoMode != 0);
+                              m_host->start().DemoMode != 0, excludeSmallPics);
 }
 
 void FolderTreeSection::LoadFolderExclusions()

@@ -169,7 +169,7 @@ QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTr
     const FolderFillResult fill = ReadFolderForTree(
         folder, playOptions(), VideoImageIndex,
         [this, demo = demoMode()](const QString& lowerPath) {
-            return IsFolderExcluded(Exclusions, paths_, lowerPath, true, false, false, demo) == 1;
+            return IsFolderExcluded(Exclusions, paths_, lowerPath, true, false, false, demo, false) == 1;
         },
         nextLevel);
     QTreeWidgetItem* next = nullptr;

@@ -9,8 +9,10 @@
 
 #include <array>
 
+struct SettingsStore;
 class FolderTreeController;
 struct DataPaths;
+struct EnvironmentInfo;
 struct StartContext;
 struct OpenShow;
 class QAction;
@@ -67,8 +69,12 @@ public:
     virtual ~ListMenusHost() = default;
 
     virtual ListMenusWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // What environment detection found at start-up.
+    virtual const EnvironmentInfo& Environment() const = 0;
     // The open show.
     virtual OpenShow& openShow() = 0;
     // Fits a menu's width to its captions.

@@ -7,7 +7,7 @@
 #include "base/caption_helpers.h"
 #include "base/environment.h"
 #include "base/settings_fields.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_args.h"
 #include "browse/drive_menu.h"
 #include "browse/folder_exclusions.h"
@@ -149,18 +149,21 @@ void ListMenusSection::SetupListMenus()
 
 void ListMenusSection::BuildRecentMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     FillListMenu(Settings.RecentFolders, m_w.FolderItems);
 }
 
 void ListMenusSection::BuildFavoritesMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     FillListMenu(Settings.Favorites, m_w.FavItems);
 }
 
 void ListMenusSection::BuildHistoryMenu()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     if (m_w.N1)
         m_w.N1->setVisible(false);
@@ -193,6 +196,7 @@ void ListMenusSection::FavoritesClick()
 
 void ListMenusSection::AddToRecentFolders()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     RecentAddInput in;
     in.path = RecentCandidate;
     in.listEntryStarted = ListEntryStarted == 1;
@@ -214,12 +218,14 @@ void ListMenusSection::AddToRecentFolders()
 
 void ListMenusSection::AddToShowHistory(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     PutAtTopOfHistory(Settings.ShowHistory, path);
     BuildHistoryMenu();
 }
 
 void ListMenusSection::AddToFavorites(const QString& path, bool add)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (add && !path.isEmpty()) {
         if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session, m_host->openShow())) {
             platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
@@ -244,24 +250,28 @@ void ListMenusSection::AddToFavorites(const QString& path, bool add)
 
 void ListMenusSection::RemoveFromRecent(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (RemoveListEntry(Settings.RecentFolders, path, ListCompare::IgnoreCase))
         BuildRecentMenu();
 }
 
 void ListMenusSection::RemoveFromFavorites(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (RemoveListEntry(Settings.Favorites, path, ListCompare::IgnoreCase))
         BuildFavoritesMenu();
 }
 
 void ListMenusSection::RemoveFromHistory(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (RemoveListEntry(Settings.ShowHistory, path, ListCompare::Exact))
         BuildHistoryMenu();
 }
 
 bool ListMenusSection::FindInRecentLists(QChar kind, const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const int index = FindInList(Settings, kind, path);
     if (index < 0)
         return false;
@@ -271,6 +281,7 @@ bool ListMenusSection::FindInRecentLists(QChar kind, const QString& path)
 
 int32_t ListMenusSection::FavoriteIndexOf(const QString& path)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     return FindListEntry(Settings.Favorites, path, ListCompare::IgnoreCase);
 }
 
@@ -278,6 +289,7 @@ int32_t ListMenusSection::FavoriteIndexOf(const QString& path)
 
 void ListMenusSection::OpenRecentEntry()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     // In the thumbnail view the show is stopped first; its end opens the
     // entry again.
@@ -348,6 +360,7 @@ void ListMenusSection::playListEntry(const QString& entry)
 
 void ListMenusSection::OpenHistoryShow()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     SetupListMenus();
     if (m_w.Timer1)
         m_w.Timer1->stop();
@@ -406,6 +419,7 @@ void ListMenusSection::AddSelectedFolderClick()
 
 void ListMenusSection::MakeDefaultClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     const QString path = ListEntryStarted == 1 ? StartedListEntry : m_host->folderTree()->SelectedFolder;
     if (path.isEmpty())
         return;
@@ -419,6 +433,7 @@ void ListMenusSection::MakeDefaultClick()
 
 void ListMenusSection::MakeAutomaticClick(QObject* sender)
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     Settings.KeepAutoShow = 1;
     QString path;
     if (sender && sender == m_w.AutomaticFolder)
@@ -430,7 +445,7 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
                                m_host->openShow());
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
-    SettingsChanged();
+    m_host->settings().SettingsChanged();
 }
 
 void ListMenusSection::MakeDefaultPopClick()
@@ -447,6 +462,7 @@ void ListMenusSection::MakeAutoMaticPopClick()
 
 void ListMenusSection::DPDefStartUpClick()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     FolderTreeController* tree = m_host->folderTree();
     tree->KeepListEntry = 0;
     tree->ListEntryToUpdate = ListEntryRef{};
@@ -489,8 +505,9 @@ void ListMenusSection::BuildDriveMenu()
         }
     }
     const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
-    const bool desktop = found(DesktopFolder), pictures = found(MyPicturesFolder),
-               internet = found(InternetCacheFolder);
+    const EnvironmentInfo& environment = m_host->Environment();
+    const bool desktop = found(environment.DesktopFolder), pictures = found(environment.MyPicturesFolder),
+               internet = found(environment.InternetCacheFolder);
     for (const auto& [item, shown] : {std::pair{m_w.MDesktop, desktop}, std::pair{m_w.MMyPictures, pictures},
                                       std::pair{m_w.MInternet, internet}})
         if (item)
@@ -504,8 +521,9 @@ void ListMenusSection::DrivePopPopup()
 {
     BuildDriveMenu();
     const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
-    const bool desktop = found(DesktopFolder), pictures = found(MyPicturesFolder),
-               internet = found(InternetCacheFolder);
+    const EnvironmentInfo& environment = m_host->Environment();
+    const bool desktop = found(environment.DesktopFolder), pictures = found(environment.MyPicturesFolder),
+               internet = found(environment.InternetCacheFolder);
     for (const auto& [item, shown] : {std::pair{m_w.Desktop, desktop}, std::pair{m_w.MyPictures, pictures},
                                       std::pair{m_w.Internet, internet}})
         if (item)

@@ -10,12 +10,6 @@
 
 #include <cmath>
 
-int32_t LastLoadFailed = 0;
-int32_t LastFailedIndex = -1;
-QString CurrentPicturePath;
-QString PictureDisplayName;
-int32_t ConsecutiveLoadFailures = 0;
-
 const QString NoPictureLoadedText = QStringLiteral("Not a single picture could be loaded!");
 
 PictureDisplayHooks& DisplayHooks()
@@ -38,9 +32,6 @@ QString DisplaySlotName(bool fullScreenOrDemo, int activeImage)
 
 namespace {
 
-// The kind of the failure at LastFailedIndex, reported again for a repeat.
-QString g_lastFailureKind;
-
 QString lowerExtension(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix();
@@ -52,14 +43,14 @@ bool isJpegExtension(const QString& ext)
     return ext == QLatin1String(".jpg") || ext == QLatin1String(".jpeg");
 }
 
-void handleFailure(DisplayStepHost& host)
+void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
 {
     const int index = host.PictureIndex();
     if (!host.FullViewActive())
         host.ShowCurrentPictureStatus();
-    LastLoadFailed = 1;
-    LastFailedIndex = index;
-    g_lastFailureKind = LoadErrorKind;
+    state.LastLoadFailed = 1;
+    state.LastFailedIndex = index;
+    state.LastFailureKind = state.LoadErrorKind;
     const bool reportOnScreen = !host.SkipUnreadable() || host.ManualMode();
     if (reportOnScreen)
         host.HidePictureImages();
@@ -68,7 +59,7 @@ void handleFailure(DisplayStepHost& host)
     } catch (...) {
     }
     if (reportOnScreen)
-        host.SetErrorCaption(LoadErrorCaption(PictureDisplayName, LoadErrorKind));
+        host.SetErrorCaption(LoadErrorCaption(state.PictureDisplayName, state.LoadErrorKind));
     if (host.FullViewActive() || host.ManualMode())
         return;
     if (!host.SkipUnreadable()) {
@@ -77,18 +68,90 @@ void handleFailure(DisplayStepHost& host)
     }
     // Skipping: the next picture follows at once, through the event loop.
     // When every picture of the show has failed in a row, the show ends.
-    ++ConsecutiveLoadFailures;
-    if (ConsecutiveLoadFailures >= std::max(1, host.PictureCount())) {
-        ConsecutiveLoadFailures = 0;
+    ++state.ConsecutiveLoadFailures;
+    if (state.ConsecutiveLoadFailures >= std::max(1, host.PictureCount())) {
+        state.ConsecutiveLoadFailures = 0;
         host.EndShowNoPictures();
         return;
     }
     host.QueueNextStep();
 }
 
+
+// Loads the step's picture into its slot, or repeats the last failure of
+// the same entry; a failure is left in state.LoadErrorKind. False when a newer
+// load of the slot superseded this one. recordRead and textDelays tell the
+// rest of the step about the show record read.
+bool loadStepPicture(DisplayStepHost& host, PictureDisplayState& state, int index, const QString& path,
+                     bool& recordRead, int& textDelays)
+{
+    try {
+        if (state.LastLoadFailed == 1 && index == state.LastFailedIndex) {
+            // Reported again without a new load.
+            state.LoadErrorKind = state.LastFailureKind.isEmpty() ? QStringLiteral("Other Error") : state.LastFailureKind;
+        } else {
+            state.LastLoadFailed = 0;
+            host.DisablePictureCommands();
+            host.ResetBackwardsButton();
+            recordRead = host.ReadShowRecord(index);
+            state.CurrentPicturePath = path;
+            host.SetPictureDisplayName();
+            state.LoadErrorKind.clear();
+            if (recordRead && host.FullScreenVisible())
+                textDelays = host.TextLineDelayMs();
+            const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
+            if (!fullScreen) {
+                host.StartImageTimer(-1);
+                host.HideMainImage();
+            } else {
+                host.StartImageTimer(isJpegExtension(lowerExtension(path)) ? 2000 : 100);
+            }
+            host.LoadIntoSlot(path, DisplaySlotName(fullScreen, host.ActiveImage()));
+            // Loaded: a load that ran while this one waited for its
+            // picture may have left its own failure kind behind.
+            state.LoadErrorKind.clear();
+            host.SizePictureToDisplay(true);
+            if (state.LoadErrorKind.isEmpty())
+                host.SetPictureLoaded();
+        }
+    } catch (const ELoadSuperseded&) {
+        // A newer load of the slot came in while this one decoded; its
+        // step shows the picture and goes on from there.
+        return false;
+    } catch (...) {
+        state.LoadErrorKind = ClassifyLoadError(std::current_exception());
+    }
+    return true;
+}
+
+// After a picture shows: its captions and status, its voice, and in a show
+// the timers of the next step.
+void finishShownStep(DisplayStepHost& host, const QString& ext, bool recordRead, int textDelays)
+{
+    host.SetPictureMenuCaptions();
+    try {
+        if (host.FullScreenVisible() || !isJpegExtension(ext))
+            host.UpdatePictureStatus();
+        else
+            host.PictureDrawn();
+    } catch (...) {
+    }
+    const bool waitForVoice = host.PlayPictureSound(recordRead);
+    if (!waitForVoice)
+        host.NoVoicePlays();
+    if (host.ShowViewActive()) {
+        host.PrepareNextStep();
+        if (host.ShowDirection() != 0 && !waitForVoice) {
+            const int interval = NextIntervalMs(host.CurrentIntervalSeconds(), textDelays);
+            host.StartMusicFade(interval);
+            host.ArmIntervalTimer(interval);
+        }
+    }
+}
+
 } // namespace
 
-void RunDisplayStep(DisplayStepHost& host)
+void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state)
 {
     try {
         host.BeforeStep();
@@ -104,68 +167,15 @@ void RunDisplayStep(DisplayStepHost& host)
         host.SetBookmarkMenuState(host.EntryBookmarkKey(index));
 
         int textDelays = 0;
-        try {
-            if (LastLoadFailed == 1 && index == LastFailedIndex) {
-                // Reported again without a new load.
-                LoadErrorKind = g_lastFailureKind.isEmpty() ? QStringLiteral("Other Error") : g_lastFailureKind;
-            } else {
-                LastLoadFailed = 0;
-                host.DisablePictureCommands();
-                host.ResetBackwardsButton();
-                recordRead = host.ReadShowRecord(index);
-                CurrentPicturePath = path;
-                host.SetPictureDisplayName();
-                LoadErrorKind.clear();
-                if (recordRead && host.FullScreenVisible())
-                    textDelays = host.TextLineDelayMs();
-                const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
-                if (!fullScreen) {
-                    host.StartImageTimer(-1);
-                    host.HideMainImage();
-                } else {
-                    host.StartImageTimer(isJpegExtension(ext) ? 2000 : 100);
-                }
-                host.LoadIntoSlot(path, DisplaySlotName(fullScreen, host.ActiveImage()));
-                // Loaded: a load that ran while this one waited for its
-                // picture may have left its own failure kind behind.
-                LoadErrorKind.clear();
-                host.SizePictureToDisplay(true);
-                if (LoadErrorKind.isEmpty())
-                    host.SetPictureLoaded();
-            }
-        } catch (const ELoadSuperseded&) {
-            // A newer load of the slot came in while this one decoded; its
-            // step shows the picture and goes on from there.
+        if (!loadStepPicture(host, state, index, path, recordRead, textDelays))
             return;
-        } catch (...) {
-            LoadErrorKind = ClassifyLoadError(std::current_exception());
-        }
-
-        if (!LoadErrorKind.isEmpty()) {
-            handleFailure(host);
+        if (!state.LoadErrorKind.isEmpty()) {
+            handleFailure(host, state);
             return;
         }
-        ConsecutiveLoadFailures = 0;
+        state.ConsecutiveLoadFailures = 0;
 
-        host.SetPictureMenuCaptions();
-        try {
-            if (host.FullScreenVisible() || !isJpegExtension(ext))
-                host.UpdatePictureStatus();
-            else
-                host.PictureDrawn();
-        } catch (...) {
-        }
-        const bool waitForVoice = host.PlayPictureSound(recordRead);
-        if (!waitForVoice)
-            host.NoVoicePlays();
-        if (host.ShowViewActive()) {
-            host.PrepareNextStep();
-            if (host.ShowDirection() != 0 && !waitForVoice) {
-                const int interval = NextIntervalMs(host.CurrentIntervalSeconds(), textDelays);
-                host.StartMusicFade(interval);
-                host.ArmIntervalTimer(interval);
-            }
-        }
+        finishShownStep(host, ext, recordRead, textDelays);
         host.PauseIfRequested();
         host.Tail();
     } catch (...) {

@@ -15,17 +15,25 @@
 
 // ---- state of the shown picture --------------------------------------------
 
-// 1 when the picture at LastFailedIndex could not be shown; a repeated
-// display of that index reports the failure again without loading.
-extern int32_t LastLoadFailed;
-extern int32_t LastFailedIndex;
-// Full path of the picture being shown.
-extern QString CurrentPicturePath;
-// The name used in titles and messages.
-extern QString PictureDisplayName;
-// Failed displays in a row while unreadable pictures are skipped; when it
-// reaches the number of pictures, no picture of the show can be shown.
-extern int32_t ConsecutiveLoadFailures;
+// Owned by the main window's picture display section.
+struct PictureDisplayState {
+    // 1 when the picture at LastFailedIndex could not be shown; a repeated
+    // display of that index reports the failure again without loading.
+    int32_t LastLoadFailed = 0;
+    int32_t LastFailedIndex = -1;
+    // The kind of the failure at LastFailedIndex, reported again for a repeat.
+    QString LastFailureKind;
+    // Full path of the picture being shown.
+    QString CurrentPicturePath;
+    // The name used in titles and messages.
+    QString PictureDisplayName;
+    // Failed displays in a row while unreadable pictures are skipped; when it
+    // reaches the number of pictures, no picture of the show can be shown.
+    int32_t ConsecutiveLoadFailures = 0;
+    // Empty, or the kind of the last step's load failure: "Invalid Graphic",
+    // "EWin32Error", "Open error", "Access Violation" or "Other Error".
+    QString LoadErrorKind;
+};
 
 // "Not a single picture could be loaded!"
 extern const QString NoPictureLoadedText;
@@ -102,8 +110,9 @@ public:
     virtual void Tail() {}
 };
 
-// `TForm1.DisplayCurrentPicture` on a host. Never throws.
-void RunDisplayStep(DisplayStepHost& host);
+// `TForm1.DisplayCurrentPicture` on a host, with the state of the shown
+// picture. Never throws.
+void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state);
 
 // The slot the step loads into: "form1im1" in the main window, else the
 // full-screen image named by the active-image byte.

@@ -53,7 +53,7 @@ bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out
 
 // The show file the running show plays itself: the show-file argument, or
 // the recent or favourite entry that was started.
-QString RunningShowFilePath(const StartContext& start, const QString& startedListEntry)
+QString RunningShowFilePath(const StartContext& start, const TSettingsRecord& Settings, const QString& startedListEntry)
 {
     return start.ArgumentMode && start.ShowFileArgument ? Settings.AutoShowPath : startedListEntry;
 }
@@ -106,7 +106,7 @@ public:
     bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
     bool DemoMode() const override { return m_host.state().start.DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
-    bool FullViewActive() const override { return m_host.state().session.FullViewActive != 0; }
+    bool FullViewActive() const override { return m_session.FullViewActive != 0; }
     bool ManualMode() const override { return m_session.ShowState.ManualMode; }
     bool SkipUnreadable() const override { return m_session.ShowState.SkipUnreadable != 0; }
     int ShowDirection() const override { return m_session.ShowState.Direction; }
@@ -130,7 +130,7 @@ public:
             Form9->SetTitleShown(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
-    void ResetBackwardsButton() override { m_host.state().session.CutOutCount = 0; }
+    void ResetBackwardsButton() override { m_session.CutOutCount = 0; }
     bool ReadShowRecord(int index) override
     {
         if (DisplayHooks().ReadShowRecord)
@@ -305,7 +305,7 @@ bool voiceRecordingPossible()
     return !QMediaDevices::audioInputs().isEmpty();
 }
 
-bool editProgramExists()
+bool editProgramExists(const TSettingsRecord& Settings)
 {
     return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
 }
@@ -340,7 +340,8 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     QString error;
     QString which;
     if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath(m_host->state().start, m_host->StartedListEntry());
+        const QString path = RunningShowFilePath(m_host->state().start, m_host->settings().Settings,
+                                                 m_host->StartedListEntry());
         if (path.isEmpty())
             return false;
         QByteArray bytes;
@@ -362,10 +363,12 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
         return false;
     show.ShowRec = record;
     PrefetchNextShowRecord(which);
-    if (m_host->state().start.DemoMode && !show.ShowRec.SoundFile.isEmpty())
+    if (m_host->state().start.DemoMode && !show.ShowRec.SoundFile.isEmpty()) {
+        const char startupDrive = m_host->settings().Settings.StartupDrive;
         show.ShowRec.SoundFile = DemoSoundPath(show.ShowRec.SoundFile,
                                           platform::DriveRoot(platform::DriveLetterOf(show.ShowRec.SoundFile)),
-                                          platform::DriveRoot(QChar::fromLatin1(Settings.StartupDrive)));
+                                          platform::DriveRoot(QChar::fromLatin1(startupDrive)));
+    }
     const bool soundExists = !show.ShowRec.SoundFile.isEmpty() && QFileInfo(show.ShowRec.SoundFile).isFile();
     show.ShowRec.IntervalSeconds = ShowRecordIntervalSeconds(show.ShowRec.IntervalSeconds, show.ShowRec.SoundKind,
                                                         show.ShowRec.SoundFile, soundExists, 0);
@@ -388,13 +391,13 @@ int PictureDisplaySection::ShowRecordTextDelayMs() const
 
 void PictureDisplaySection::SetPictureDisplayName()
 {
-    PictureDisplayName = QFileInfo(CurrentPicturePath).fileName();
+    m_display.PictureDisplayName = QFileInfo(m_display.CurrentPicturePath).fileName();
 }
 
 void PictureDisplaySection::DisplayCurrentPicture()
 {
     Form1DisplayHost host(this, *m_host, m_w, m_session);
-    RunDisplayStep(host);
+    RunDisplayStep(host, m_display);
 }
 
 void PictureDisplaySection::PrefetchShowPicture(int index)
@@ -417,6 +420,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
 void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 {
     TShowState& ShowState = m_session.ShowState;
+    const TSettingsRecord& Settings = m_host->settings().Settings;
     const BookmarkMenuState state = ComputeBookmarkMenuState(key, Settings.Bookmarks, ShowState.BookmarkCount);
     enableItem(m_w.AddBookMark, state.AddEnabled);
     enableItem(m_w.RemoveBookmark, state.RemoveEnabled);
@@ -475,7 +479,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
     const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
     const bool rotate = CanRotatePicture(index);
-    if (m_host->state().session.CutOutCount < 1) {
+    if (m_session.CutOutCount < 1) {
         if (show.SourceIsShow == 1) {
             enableItem(m_w.Voice, false);
             enableItem(m_w.ShowAllTB, false);
@@ -517,7 +521,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.TBRotateL, true);
     }
     enableItem(m_w.FullScreenToolButton3, true);
-    if (m_host->state().session.CutOutCount >= 1) {
+    if (m_session.CutOutCount >= 1) {
         enableItem(m_w.MicroTB, false);
         enableItem(m_w.VoicePlayTB, false);
         enableItem(m_w.Voice, false);
@@ -528,7 +532,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     }
     if (Form9)
         Form9->SetWindowScreenButtonEnabled(true);
-    if (editProgramExists()) {
+    if (editProgramExists(m_host->settings().Settings)) {
         if (m_w.LaunchEditProgram1)
             m_w.LaunchEditProgram1->setEnabled(true);
         enableItem(m_w.RunExeToolButton, true);
@@ -536,12 +540,13 @@ void PictureDisplaySection::SetPictureMenuCaptions()
             Form9->SetEditButtonEnabled(true);
     }
     enableItem(m_w.PictureToClipboard, true);
-    enableItem(m_w.PathToClipboard, m_host->state().session.CutOutCount < 1);
+    enableItem(m_w.PathToClipboard, m_session.CutOutCount < 1);
     QCoreApplication::processEvents();
 }
 
 void PictureDisplaySection::UpdatePictureStatus()
 {
+    const TSettingsRecord& Settings = m_host->settings().Settings;
     TForm9* const Form9 = m_host->showWindow();
     TShowState& ShowState = m_session.ShowState;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
@@ -552,7 +557,7 @@ void PictureDisplaySection::UpdatePictureStatus()
     if (entry.PictureDate == 0)
         entry.PictureDate = ShowPictureDate(entry.FullPath);
     PictureStatusInput in;
-    in.displayName = PictureDisplayName;
+    in.displayName = m_display.PictureDisplayName;
     in.path = entry.FullPath;
     in.date = entry.PictureDate;
     in.playOrder = ShowState.PlayOrder;
@@ -594,7 +599,8 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath(m_host->state().start, m_host->StartedListEntry());
+    const QString path = RunningShowFilePath(m_host->state().start, m_host->settings().Settings,
+                                             m_host->StartedListEntry());
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         show.NextShowRec = DecodeShowRecord(bytes);
@@ -605,7 +611,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
 {
     TForm16* const Form16 = m_host->showManager();
     OpenShow& show = m_host->openShow();
-    CurrentPicturePath.clear();
+    m_display.CurrentPicturePath.clear();
     const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
     const int n = int(ticked.size());
 
@@ -621,7 +627,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     in.sourceIsShow = show.SourceIsShow == 1;
     if (n == 1 && validIndex(m_session, ticked.first())) {
         const TPictureEntry& entry = m_session.PictureTable[size_t(ticked.first())];
-        CurrentPicturePath = entry.FullPath;
+        m_display.CurrentPicturePath = entry.FullPath;
         in.selectionChangeable = entry.ReadOnly == 0 && freeSpaceKB(entry.FullPath) > 0;
         in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
     }
@@ -629,7 +635,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
         in.removeAllowed =
             ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, show.ShowChangeable != 0, show.OpenShowName,
                               openShowFreeSpaceKB(show, m_host->state().start.DemoMode != 0));
-    in.editProgramExists = editProgramExists();
+    in.editProgramExists = editProgramExists(m_host->settings().Settings);
     const SelectionCommandState st = ComputeSelectionCommands(in, show.OpenShowName);
 
     enableItem(m_w.ShowForwardToolButton, st.showForward);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "base/show_session.h"
+#include "browse/picture_display.h"
 #include "browse/picture_display_host.h"
 
 #include <QObject>
@@ -20,7 +21,8 @@ public:
     ~PictureDisplaySection() override;
 
     // Shows entry PictureIndex of PictureTable (the slide show's step).
-    // Never raises; failures are sorted into LoadErrorKind and reported.
+    // Never raises; failures are sorted into displayState().LoadErrorKind
+    // and reported.
     void DisplayCurrentPicture();
     // Decodes entry `index` of PictureTable ahead for the show's next step,
     // for the slot and size that step will load it at; -1 drops it.
@@ -49,8 +51,12 @@ public:
     int ShowRecordTextDelayMs() const;
     void SetPictureDisplayName();
 
+    // The state of the shown picture: its path and name, the load failures.
+    PictureDisplayState& displayState() { return m_display; }
+
 private:
     std::unique_ptr<PictureDisplayHost> m_host;
     ShowSession& m_session;
     const PictureDisplayWidgets m_w;
+    PictureDisplayState m_display;
 };

@@ -77,7 +77,7 @@ void PictureOpsHost::waitSeconds(int seconds)
 
 void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target)
 {
-    CarryVoiceFile(picture, syncShows, action, target);
+    CarryVoiceFile(picture, syncShows, action, target, settingsRecord());
 }
 
 void PictureOpsHost::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
@@ -94,17 +94,12 @@ void PictureOpsHost::syncShowsAfterDelete(const QString& path)
 
 // ---- copy and move --------------------------------------------------------
 
-CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopyState& state,
-                            const PictureOpsOptions& options, PictureOpsHost& host)
-{
-    CopyOutcome outcome;
-    if (state.CopyModeSave == 1)
-        state.CopyModeMove = 0;
-    const bool move = state.CopyModeMove == 1;
-    const platform::DosDateTime sourceDate = platform::FileDosDate(source);
-    const bool acrossVolumes = OnDifferentVolumes(source, target);
+namespace {
 
-    // The attempts: a target that cannot be written is tried again.
+// Copies source to target; a target that cannot be written is tried again up
+// to five times, then the copy is cancelled with the user told why.
+CopyStatus copyRetryingUnwritable(const QString& source, const QString& target, CopyState& state, PictureOpsHost& host)
+{
     int retries = 0;
     bool retry = true;
     CopyStatus result = CopyStatus::TargetUnwritable;
@@ -131,6 +126,58 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
             box(PromptKind::Error, QStringLiteral("Target drive/disk not suitable/ready or protected"));
         }
     }
+    return result;
+}
+
+// Removes the source of a moved picture: to the recycle bin on the same
+// volume (or when quiet), else deleted once the user confirms. False when the
+// move stops with the user told why; removed says whether the source is gone.
+bool removeMovedSource(const QString& source, const QString& target, bool acrossVolumes, CopyState& state,
+                       bool& removed)
+{
+    if (!acrossVolumes || state.CopyQuiet == 1) {
+        if (state.CopyQuiet == 0 && !QFileInfo(target).isFile()) {
+            box(PromptKind::Error, QStringLiteral("Scary Error in Kopyfile ") + source + QStringLiteral(" ") + target);
+            return false;
+        }
+        if (!SendToRecycleBin(source)) {
+            state.CopyPartlyKept = 1;
+            box(PromptKind::Error, QStringLiteral("File ") + source + QStringLiteral(" could not be deleted..."));
+            return false;
+        }
+        removed = true;
+    } else {
+        const PromptAnswer answer = platform::showMessage(
+            PromptKind::Warning,
+            QStringLiteral("You are moving a picture from one drive to the other\r\n"
+                           "Please confirm the removal of the picture from the source-drive"),
+            platform::kOkCancel);
+        if (answer == PromptAnswer::Ok) {
+            // The user confirmed the permanent delete of the source.
+            if (platform::IsReadOnly(source) || !QFile::remove(source)) {
+                state.CopyPartlyKept = 1;
+                box(PromptKind::Error, QStringLiteral("Picture could not be deleted..."));
+                return false;
+            }
+            removed = true;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopyState& state,
+                            const PictureOpsOptions& options, PictureOpsHost& host)
+{
+    CopyOutcome outcome;
+    if (state.CopyModeSave == 1)
+        state.CopyModeMove = 0;
+    const bool move = state.CopyModeMove == 1;
+    const platform::DosDateTime sourceDate = platform::FileDosDate(source);
+    const bool acrossVolumes = OnDifferentVolumes(source, target);
+
+    const CopyStatus result = copyRetryingUnwritable(source, target, state, host);
     if (result != CopyStatus::Ok) {
         // No partial target is ever left: the copy writes a temporary file.
         state.CopyFailed = 1;
@@ -147,33 +194,8 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
 
     if (move) {
         bool removed = false;
-        if (!acrossVolumes || state.CopyQuiet == 1) {
-            if (state.CopyQuiet == 0 && !QFileInfo(target).isFile()) {
-                box(PromptKind::Error, QStringLiteral("Scary Error in Kopyfile ") + source + QStringLiteral(" ") + target);
-                return outcome;
-            }
-            if (!SendToRecycleBin(source)) {
-                state.CopyPartlyKept = 1;
-                box(PromptKind::Error, QStringLiteral("File ") + source + QStringLiteral(" could not be deleted..."));
-                return outcome;
-            }
-            removed = true;
-        } else {
-            const PromptAnswer answer = platform::showMessage(
-                PromptKind::Warning,
-                QStringLiteral("You are moving a picture from one drive to the other\r\n"
-                               "Please confirm the removal of the picture from the source-drive"),
-                platform::kOkCancel);
-            if (answer == PromptAnswer::Ok) {
-                // The user confirmed the permanent delete of the source.
-                if (platform::IsReadOnly(source) || !QFile::remove(source)) {
-                    state.CopyPartlyKept = 1;
-                    box(PromptKind::Error, QStringLiteral("Picture could not be deleted..."));
-                    return outcome;
-                }
-                removed = true;
-            }
-        }
+        if (!removeMovedSource(source, target, acrossVolumes, state, removed))
+            return outcome;
         if (removed) {
             outcome.sourceRemoved = true;
             host.carryVoice(source, true, QStringLiteral("M"), target);

@@ -5,6 +5,7 @@
 // small host, so the main window and tests drive them alike.
 #pragma once
 
+#include "base/settings_record.h"
 #include "platform/prompt.h"
 
 #include <QString>
@@ -48,6 +49,8 @@ public:
     // Waits `seconds` while window messages run (the pause before a retry).
     virtual void waitSeconds(int seconds);
     virtual bool showRunning() const { return false; }
+    // The settings record the voice file's questions read and store answers in.
+    virtual TSettingsRecord& settingsRecord() = 0;
     // The voice file follows (action "C", "M", "R", "D"); default CarryVoiceFile.
     virtual void carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target);
     // Every known show follows; defaults SyncShowsAfterRename / SyncShowsAfterDelete

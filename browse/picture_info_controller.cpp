@@ -6,7 +6,7 @@
 
 #include "base/file_helpers.h"
 #include "base/found_file.h"
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_context.h"
 #include "browse/background_work.h"
 #include "browse/external_programs.h"
@@ -96,8 +96,8 @@ int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, cons
                                                     const QString& SlotName, bool FromPreview, bool IgnoreDrive,
                                                     bool ForceRenew, bool SetPictureDate)
 {
-    return ::CreateOrRefreshThumbnail(Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive, ForceRenew,
-                                      SetPictureDate, m_host->start().DemoMode != 0);
+    return ::CreateOrRefreshThumbnail(m_host->settings(), Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive,
+                                      ForceRenew, SetPictureDate, m_host->start().DemoMode != 0);
 }
 
 void PictureInfoController::MakeSmallClick()
@@ -105,13 +105,15 @@ void PictureInfoController::MakeSmallClick()
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(m_host->Paths(), SelectedFolder, m_host->start().DemoMode != 0, m_w.Window);
+    TForm38 window(m_host->settings(), m_host->Paths(), m_host->Environment(), SelectedFolder,
+                   m_host->start().DemoMode != 0, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
 
 void PictureInfoController::ThumbnailInfoOnce()
 {
+    TSettingsRecord& Settings = m_host->settings().Settings;
     if (m_thumbnailInfoAsked || Settings.ThumbInfoShown != 0)
         return;
     m_thumbnailInfoAsked = true;
@@ -119,7 +121,7 @@ void PictureInfoController::ThumbnailInfoOnce()
                              + QStringLiteral("Are you familiar with Vistamo!'s SmallPics folders?");
     const bool familiar = platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
                           == platform::PromptAnswer::Yes;
-    TForm39 window(familiar, m_w.Window);
+    TForm39 window(m_host->Environment(), familiar, m_w.Window);
     platform::execModal(window);
     if (!window.CBNext->isChecked())
         Settings.ThumbInfoShown = 1;
@@ -205,6 +207,17 @@ void fillFileLines(const PreviewWidgets& w, const QString& path, const ExifInfo&
     setShown(w.readOnly, platform::IsReadOnly(path));
 }
 
+// "W x H": the size the picture's data names, else the size of the picture
+// loaded (not of its copy scaled for the box).
+QString previewDimensions(const ExifInfo& exif, const QImage& image, QSize loaded)
+{
+    if (!exif.Width.isEmpty() && !exif.Height.isEmpty())
+        return exif.Width + QStringLiteral(" x ") + exif.Height;
+    if (!loaded.isValid())
+        loaded = image.size();
+    return QString::number(loaded.width()) + QStringLiteral(" x ") + QString::number(loaded.height());
+}
+
 // Counts the previews started; a preview whose decode was overtaken by a
 // newer one leaves the panel to it.
 quint64 g_previewGeneration = 0;
@@ -221,6 +234,58 @@ void PictureInfoController::UpdateTarnivoPanelVisibility()
     m_w.TarnivoPanel->setVisible(m_host->tarnivoInstalled() && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
 }
 
+// The voice controls: a picture has them; otherwise they stay only while
+// a recording plays.
+void PictureInfoController::ShowPreviewVoiceControls(const QString& Path, bool exists)
+{
+    const bool playing = m_host->RecordingPlaying();
+    const bool voice = PreviewKind == QLatin1Char('P');
+    setShown(m_w.MicroSB, voice && exists);
+    setShown(m_w.VoiceBevel, voice || playing);
+    setShown(m_w.VoicePlaySB, voice || playing);
+    if (m_w.VoicePlaySB)
+        m_w.VoicePlaySB->setEnabled(playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
+}
+
+// Loads the picture (or its thumbnail) into Image4 and adds its dimensions to
+// the camera line; false when a newer preview overtook this one.
+bool PictureInfoController::LoadPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif)
+{
+    QLabel* const imageLabel = m_w.Image4;
+    QLabel* const model = m_w.ModelLabel4;
+    QApplication::processEvents();
+    // The thumbnail and the decode run on workers while the
+    // window serves its events; a newer preview started meanwhile
+    // wins and this one ends without touching the panel.
+    const quint64 generation = ++g_previewGeneration;
+    QString source = Path;
+    if (UseThumbnail) {
+        const int r = CreateOrRefreshThumbnailServingEvents(m_host->settings(), Path, ThumbnailPath(Path),
+                                                            m_host->start().DemoMode != 0);
+        if (generation != g_previewGeneration)
+            return false;
+        if (r == ThumbMade || r == ThumbUpToDate)
+            source = ThumbnailPath(Path);
+    }
+    const QRect area = previewArea(*m_host, imageLabel);
+    QImage image;
+    QSize loaded;
+    RunServingEvents([&] { image = loadForPreview(source, area.size(), &loaded); });
+    if (generation != g_previewGeneration)
+        return false;
+    if (image.isNull()) {
+        setShown(imageLabel, false);
+        setShown(m_w.CannotOpenLabel4, true);
+        return true;
+    }
+    if (UseThumbnail && model)
+        setLine(model, model->text() + QStringLiteral("  ") + previewDimensions(exif, image, loaded));
+    showFitted(imageLabel, image, area);
+    if (m_w.PictureToClipboard)
+        m_w.PictureToClipboard->setEnabled(true);
+    return true;
+}
+
 void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
 {
     const PreviewWidgets w{m_w.Image4, m_w.SizeDatePanel4, m_w.FileSizeLabel4, m_w.FileDateLabel4, m_w.ReadOnlyLabel4,
@@ -231,15 +296,7 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
     setShown(w.video, false);
     const QChar kind = PreviewKind;
     const bool exists = QFileInfo(Path).isFile();
-    // The voice controls: a picture has them; otherwise they stay only while
-    // a recording plays.
-    const bool playing = m_host->RecordingPlaying();
-    const bool voice = kind == QLatin1Char('P');
-    setShown(m_w.MicroSB, voice && exists);
-    setShown(m_w.VoiceBevel, voice || playing);
-    setShown(m_w.VoicePlaySB, voice || playing);
-    if (m_w.VoicePlaySB)
-        m_w.VoicePlaySB->setEnabled(playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
+    ShowPreviewVoiceControls(Path, exists);
     if (kind == QLatin1Char('V'))
         for (QToolButton* b : m_w.Exe4SB)
             setShown(b, false);
@@ -259,47 +316,8 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
         fillFileLines(w, Path, exif);
         setShown(w.sizeDatePanel, true);
         if (Path != PreviewedPath) {
-            if (LoadImage) {
-                QApplication::processEvents();
-                // The thumbnail and the decode run on workers while the
-                // window serves its events; a newer preview started meanwhile
-                // wins and this one ends without touching the panel.
-                const quint64 generation = ++g_previewGeneration;
-                QString source = Path;
-                if (UseThumbnail) {
-                    const int r = CreateOrRefreshThumbnailServingEvents(Path, ThumbnailPath(Path), m_host->start().DemoMode != 0);
-                    if (generation != g_previewGeneration)
-                        return;
-                    if (r == ThumbMade || r == ThumbUpToDate)
-                        source = ThumbnailPath(Path);
-                }
-                const QRect area = previewArea(*m_host, w.image);
-                QImage image;
-                QSize loaded;
-                RunServingEvents([&] { image = loadForPreview(source, area.size(), &loaded); });
-                if (generation != g_previewGeneration)
-                    return;
-                if (image.isNull()) {
-                    setShown(w.image, false);
-                    setShown(w.cannotOpen, true);
-                } else {
-                    if (UseThumbnail && w.model) {
-                        QString dims;
-                        if (!exif.Width.isEmpty() && !exif.Height.isEmpty())
-                            dims = exif.Width + QStringLiteral(" x ") + exif.Height;
-                        else {
-                            // The size of the picture loaded (not of its copy scaled for the box).
-                            if (!loaded.isValid())
-                                loaded = image.size();
-                            dims = QString::number(loaded.width()) + QStringLiteral(" x ") + QString::number(loaded.height());
-                        }
-                        setLine(w.model, w.model->text() + QStringLiteral("  ") + dims);
-                    }
-                    showFitted(w.image, image, area);
-                    if (m_w.PictureToClipboard)
-                        m_w.PictureToClipboard->setEnabled(true);
-                }
-            }
+            if (LoadImage && !LoadPreviewImage(Path, UseThumbnail, exif))
+                return;
         } else {
             setShown(w.image, true);
             if (m_w.PictureToClipboard)
@@ -368,6 +386,16 @@ bool nodeInTree(QTreeWidget* tree, QTreeWidgetItem* node)
     return false;
 }
 
+// The preview kind of a tree image index: 'V' video, 'P' picture, 'O' other.
+QChar hoverPreviewKind(int image, int videoImageIndex)
+{
+    if (image == videoImageIndex || IsVideoImage(image))
+        return QLatin1Char('V');
+    if (image >= 4 && image <= 17)
+        return QLatin1Char('P');
+    return QLatin1Char('O');
+}
+
 bool topWindowVisible(const char* name)
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -378,47 +406,19 @@ bool topWindowVisible(const char* name)
 
 } // namespace
 
-void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
+// The node the mouse is over; a move reported by another widget keeps the
+// remembered node while it is still in the tree.
+QTreeWidgetItem* PictureInfoController::HoveredNode(QObject* Sender, int X, int Y) const
 {
-    Q_UNUSED(Shift);
-    if (!m_w.TreeView1 || topWindowVisible("Form12") || m_host->start().ArgumentMode)
-        return;
-    if (m_w.Window->isEnabled())
-        m_w.TreeView1->setFocus(Qt::MouseFocusReason);
-    if (m_w.Timer1 && !m_w.Timer1->isActive())
-        m_w.Timer1->start();
-
-    QTreeWidgetItem* node = nullptr;
     if (Sender != m_w.TreeView1 && Sender != m_w.TreeView1->viewport())
-        node = nodeInTree(m_w.TreeView1, PreviewNode) ? PreviewNode : nullptr;
-    else
-        node = m_w.TreeView1->itemAt(X, Y);
-    if (!node)
-        return;
-    const QString path = m_host->GetNodePath(node);
-    if (path.isEmpty() || path == TreeHoverPath)
-        return;
-    PreviewNode = node;
+        return nodeInTree(m_w.TreeView1, PreviewNode) ? PreviewNode : nullptr;
+    return m_w.TreeView1->itemAt(X, Y);
+}
 
-    if (m_w.FileDateLabel4 && m_w.FileSizeLabel4)
-        m_w.FileDateLabel4->move(m_w.FileSizeLabel4->x() + 50, m_w.FileSizeLabel4->y());
-    if (m_w.TimerThumbnail)
-        m_w.TimerThumbnail->stop();
-    if (m_w.PathToClipboard)
-        m_w.PathToClipboard->setEnabled(true);
-
-    const int image = node->data(0, TreeImageRole).toInt();
-    if (image == m_host->folderTree()->VideoImageIndex || IsVideoImage(image))
-        PreviewKind = QLatin1Char('V');
-    else if (image >= 4 && image <= 17)
-        PreviewKind = QLatin1Char('P');
-    else
-        PreviewKind = QLatin1Char('O');
-    const bool video = PreviewKind == QLatin1Char('V');
-    const bool picture = PreviewKind == QLatin1Char('P');
-    if (!video && !picture && m_w.PathToClipboard)
-        m_w.PathToClipboard->setEnabled(false);
-
+// The file operation items name the hovered kind ("&Save video to") and are
+// enabled for videos and pictures only.
+void PictureInfoController::CaptionHoverFileOperations(QTreeWidgetItem* node, bool video, bool picture)
+{
     if (video || picture) {
         const QString what = video ? QStringLiteral("video") : QStringLiteral("picture");
         if (m_w.SavePictureTo)
@@ -435,8 +435,68 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
     } else if (m_w.FileOperations) {
         m_w.FileOperations->setEnabled(false);
     }
+}
 
-    CurrentPicturePath = path;
+// The size, date, camera and read-only lines of a hovered video or picture.
+void PictureInfoController::ShowHoverFileLines(QTreeWidgetItem* node, const QString& path, bool picture)
+{
+    const qint64 bytes = node->data(0, TreeSizeRole).toLongLong();
+    if (m_w.FileSizeLabel4)
+        setLine(m_w.FileSizeLabel4, PreviewSizeText(bytes));
+    const bool exists = QFileInfo(path).isFile();
+    TSearchRec FoundFile;
+    if (FileExistsDated(path, &FoundFile)) {
+        if (m_w.FileDateLabel4)
+            setLine(m_w.FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
+    } else {
+        if (m_w.FileDateLabel4)
+            setLine(m_w.FileDateLabel4, QStringLiteral("Date unknown"));
+        if (!exists && m_w.FileSizeLabel4)
+            setLine(m_w.FileSizeLabel4, QStringLiteral("Could not be determined"));
+    }
+    ExifInfo exif;
+    ReadExifInfo(path, false, true, false, exif);
+    if (m_w.ModelLabel4)
+        setLine(m_w.ModelLabel4, PreviewCameraText(exif.Camera));
+    setShown(m_w.ReadOnlyLabel4, exists && platform::IsReadOnly(path));
+    setShown(m_w.SizeDatePanel4, exists);
+    setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
+}
+
+void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
+{
+    Q_UNUSED(Shift);
+    if (!m_w.TreeView1 || topWindowVisible("Form12") || m_host->start().ArgumentMode)
+        return;
+    if (m_w.Window->isEnabled())
+        m_w.TreeView1->setFocus(Qt::MouseFocusReason);
+    if (m_w.Timer1 && !m_w.Timer1->isActive())
+        m_w.Timer1->start();
+
+    QTreeWidgetItem* node = HoveredNode(Sender, X, Y);
+    if (!node)
+        return;
+    const QString path = m_host->GetNodePath(node);
+    if (path.isEmpty() || path == TreeHoverPath)
+        return;
+    PreviewNode = node;
+
+    if (m_w.FileDateLabel4 && m_w.FileSizeLabel4)
+        m_w.FileDateLabel4->move(m_w.FileSizeLabel4->x() + 50, m_w.FileSizeLabel4->y());
+    if (m_w.TimerThumbnail)
+        m_w.TimerThumbnail->stop();
+    if (m_w.PathToClipboard)
+        m_w.PathToClipboard->setEnabled(true);
+
+    PreviewKind = hoverPreviewKind(node->data(0, TreeImageRole).toInt(), m_host->folderTree()->VideoImageIndex);
+    const bool video = PreviewKind == QLatin1Char('V');
+    const bool picture = PreviewKind == QLatin1Char('P');
+    if (!video && !picture && m_w.PathToClipboard)
+        m_w.PathToClipboard->setEnabled(false);
+
+    CaptionHoverFileOperations(node, video, picture);
+
+    m_host->SetCurrentPicturePath(path);
     TreeHoverPath = path;
     if (m_w.PictureToClipboard)
         m_w.PictureToClipboard->setEnabled(false);
@@ -449,31 +509,10 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
             m_w.TimerThumbnail->start();
     }
 
-    if (video || picture) {
-        const qint64 bytes = node->data(0, TreeSizeRole).toLongLong();
-        if (m_w.FileSizeLabel4)
-            setLine(m_w.FileSizeLabel4, PreviewSizeText(bytes));
-        const bool exists = QFileInfo(path).isFile();
-        TSearchRec FoundFile;
-        if (FileExistsDated(path, &FoundFile)) {
-            if (m_w.FileDateLabel4)
-                setLine(m_w.FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
-        } else {
-            if (m_w.FileDateLabel4)
-                setLine(m_w.FileDateLabel4, QStringLiteral("Date unknown"));
-            if (!exists && m_w.FileSizeLabel4)
-                setLine(m_w.FileSizeLabel4, QStringLiteral("Could not be determined"));
-        }
-        ExifInfo exif;
-        ReadExifInfo(path, false, true, false, exif);
-        if (m_w.ModelLabel4)
-            setLine(m_w.ModelLabel4, PreviewCameraText(exif.Camera));
-        setShown(m_w.ReadOnlyLabel4, exists && platform::IsReadOnly(path));
-        setShown(m_w.SizeDatePanel4, exists);
-        setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
-    }
+    if (video || picture)
+        ShowHoverFileLines(node, path, picture);
 
-    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !topWindowVisible("Form16")) {
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !m_host->ShowManagerShown()) {
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }

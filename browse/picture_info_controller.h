@@ -14,6 +14,8 @@
 
 #include <memory>
 
+struct ExifInfo;
+
 class PictureInfoController : public QObject {
     Q_OBJECT
 public:
@@ -53,6 +55,12 @@ public:
     bool HideTarnivoPanel = false;
 
 private:
+    void ShowPreviewVoiceControls(const QString& Path, bool exists);
+    bool LoadPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif);
+    QTreeWidgetItem* HoveredNode(QObject* Sender, int X, int Y) const;
+    void CaptionHoverFileOperations(QTreeWidgetItem* node, bool video, bool picture);
+    void ShowHoverFileLines(QTreeWidgetItem* node, const QString& path, bool picture);
+
     std::unique_ptr<PictureInfoHost> m_host;
     ShowSession& m_session;
     const PictureInfoWidgets m_w;

@@ -9,8 +9,10 @@
 
 #include <array>
 
+struct SettingsStore;
 class FolderTreeController;
 struct DataPaths;
+struct EnvironmentInfo;
 struct StartContext;
 class QAction;
 class QFrame;
@@ -76,13 +78,19 @@ public:
     virtual ~PictureInfoHost() = default;
 
     virtual PictureInfoWidgets widgets() const = 0;
+    // The settings records.
+    virtual SettingsStore& settings() = 0;
     // The data-folder paths of this start.
     virtual const DataPaths& Paths() const = 0;
+    // What environment detection found at start-up.
+    virtual const EnvironmentInfo& Environment() const = 0;
     // The designed bounds of a widget of the window's layout (invalid when none).
     virtual QRect designBound(const QString& name) const = 0;
     // The picture box of the previews the window's layout keeps (none before
     // the first layout).
     virtual QRect previewDrawBounds() const = 0;
+    // The picture the tree's selection names becomes the current picture.
+    virtual void SetCurrentPicturePath(const QString& path) = 0;
 
     // Installs the picture loader's thumbnail and information steps and the
     // status of thumbnail making, unless something else installed its own.
@@ -98,6 +106,8 @@ public:
     virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
     // How the program was started (demo and argument mode).
     virtual const StartContext& start() const = 0;
+    // The MyShow manager is open.
+    virtual bool ShowManagerShown() const = 0;
     // A voice recording plays.
     virtual bool RecordingPlaying() const = 0;
 };

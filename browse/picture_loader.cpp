@@ -12,8 +12,6 @@
 
 #include <new>
 
-QString LoadErrorKind;
-
 PictureLoaderHooks& LoaderHooks()
 {
     static PictureLoaderHooks hooks;
@@ -90,7 +88,7 @@ QString LoadErrorCaption(const QString& displayName, const QString& kind)
 
 QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString* detail)
 {
-    LoadErrorKind.clear();
+    QString kind;
     if (detail)
         detail->clear();
     try {
@@ -98,13 +96,13 @@ QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString
     } catch (const ELoadSuperseded&) {
         // A newer load of the slot shows its picture; this one is no failure.
     } catch (const std::exception& e) {
-        LoadErrorKind = ClassifyLoadError(std::current_exception());
+        kind = ClassifyLoadError(std::current_exception());
         if (detail)
             *detail = QString::fromStdString(e.what());
     } catch (...) {
-        LoadErrorKind = ClassifyLoadError(std::current_exception());
+        kind = ClassifyLoadError(std::current_exception());
     }
-    return LoadErrorKind;
+    return kind;
 }
 
 void ReportLoadFailure(const QString& displayName, const QString& kind)

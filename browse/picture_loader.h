@@ -11,10 +11,6 @@
 #include <exception>
 #include <functional>
 
-// Empty, or the kind of the last load failure: "Invalid Graphic",
-// "EWin32Error", "Open error", "Access Violation" or "Other Error".
-extern QString LoadErrorKind;
-
 // The steps of a load that belong to the thumbnail files and the picture
 // information; their owners install them at start. Unset steps are skipped.
 struct PictureLoaderHooks {
@@ -51,8 +47,10 @@ QString ClassifyLoadError(std::exception_ptr error);
 // "Vistamo! :  Error occurred, File " + name + " can not be opened, " + kind
 QString LoadErrorCaption(const QString& displayName, const QString& kind);
 
-// LoadPictureIntoSlot that never throws: sets LoadErrorKind (empty on
-// success, and for a load a newer one replaced) and returns it; detail gets the decoder's own message.
+// LoadPictureIntoSlot that never throws: returns the kind of the load
+// failure ("Invalid Graphic", "EWin32Error", "Open error", "Access
+// Violation" or "Other Error"; empty on success, and for a load a newer
+// one replaced); detail gets the decoder's own message.
 QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString* detail = nullptr);
 
 // The message box of a failed load for a picture opened by the user (an

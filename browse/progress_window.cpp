@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TForm26::TForm26(QWidget* parent)
+TForm26::TForm26(const EnvironmentInfo& environment, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form26"));
@@ -28,7 +28,7 @@ TForm26::TForm26(QWidget* parent)
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
     TimerOnActivate->setSingleShot(true);
     connect(TimerOnActivate, &QTimer::timeout, this, &TForm26::TimerOnActivateTimer);
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, environment.UIFontName);
     setFixedSize(sizeHint());
 }
 

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+struct EnvironmentInfo;
 class QFrame;
 class QLabel;
 class QTimer;
@@ -12,7 +13,8 @@ class QTimer;
 class TForm26 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm26(QWidget* parent = nullptr);
+    // The window takes the interface font of `environment`.
+    explicit TForm26(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QFrame* Panel1 = nullptr;
     QLabel* DeleteLabel = nullptr;

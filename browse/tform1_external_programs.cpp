@@ -2,6 +2,7 @@
 // ExternalProgramsController with an ExternalProgramsHost over the window,
 // and wires it when the window is first shown.
 #include "app/tform1.h"
+#include "browse/picture_display_section.h"
 
 #include "browse/external_programs_controller.h"
 #include "browse/external_programs_host.h"
@@ -16,9 +17,13 @@ class TForm1ExternalProgramsHost final : public ExternalProgramsHost {
 public:
     explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     ProgramState& state() const override { return m_form->state(); }
+    PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     ExternalProgramsWidgets widgets() const override
     {

@@ -12,6 +12,8 @@ class TForm1FitZoomHost final : public FitZoomHost {
 public:
     explicit TForm1FitZoomHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     const DataPaths& Paths() const override { return m_form->state().paths; }
     FitZoomWidgets widgets() const override
     {

@@ -14,7 +14,10 @@ class TForm1FolderTreeHost final : public FolderTreeHost {
 public:
     explicit TForm1FolderTreeHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     FolderTreeWidgets widgets() const override
     {

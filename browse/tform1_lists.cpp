@@ -16,7 +16,10 @@ class TForm1ListMenusHost final : public ListMenusHost {
 public:
     explicit TForm1ListMenusHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     ListMenusWidgets widgets() const override
     {

@@ -14,6 +14,8 @@ class TForm1PictureDisplayHost final : public PictureDisplayHost {
 public:
     explicit TForm1PictureDisplayHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     PictureDisplayWidgets widgets() const override
     {
         TForm1* f = m_form;

@@ -3,12 +3,14 @@
 // picture loader's thumbnail and information steps at start and wires the
 // controller when the window is first shown.
 #include "app/tform1.h"
+#include "browse/picture_display_section.h"
 
 #include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/picture_info_host.h"
 #include "browse/picture_loader.h"
 #include "browse/thumbnail_files.h"
+#include "shows/show_windows.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -16,13 +18,14 @@
 
 namespace {
 
-// The program's main window was started in demo mode.
-bool mainWindowInDemoMode()
+// The thumbnail options of the program's main window: its settings and
+// whether it was started in demo mode (the defaults before it exists).
+ThumbnailOptions mainWindowThumbnailOptions()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* form = qobject_cast<TForm1*>(window))
-            return form->state().start.DemoMode;
-    return false;
+            return CurrentThumbnailOptions(form->state().settings, form->state().start.DemoMode);
+    return ThumbnailOptions();
 }
 
 // The loader's steps of thumbnails and information and the status of
@@ -30,7 +33,7 @@ bool mainWindowInDemoMode()
 // something else already installed its own.
 void installLoaderSteps()
 {
-    InstallThumbnailLoaderSteps(mainWindowInDemoMode, false);
+    InstallThumbnailLoaderSteps(mainWindowThumbnailOptions, false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
             for (QWidget* window : QApplication::topLevelWidgets())
@@ -43,7 +46,10 @@ class TForm1PictureInfoHost final : public PictureInfoHost {
 public:
     explicit TForm1PictureInfoHost(TForm1* form) : m_form(form) {}
 
+    SettingsStore& settings() override { return m_form->state().settings; }
+
     const DataPaths& Paths() const override { return m_form->state().paths; }
+    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     PictureInfoWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -93,6 +99,10 @@ public:
 
     QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
     QRect previewDrawBounds() const override { return m_form->layouts()->layoutState().PreviewDrawBounds; }
+    void SetCurrentPicturePath(const QString& path) override
+    {
+        m_form->pictureDisplay()->displayState().CurrentPicturePath = path;
+    }
 
     void InstallLoaderSteps() override { installLoaderSteps(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
@@ -107,6 +117,7 @@ public:
     bool RecordingPlaying() const override { return m_form->sound()->session().RecordingPlaying != 0; }
 
     const StartContext& start() const override { return m_form->state().start; }
+    bool ShowManagerShown() const override { return m_form->showManager() && m_form->showManager()->isVisible(); }
 
 private:
     TForm1* m_form;

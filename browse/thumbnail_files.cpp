@@ -76,8 +76,10 @@ bool OutsideThumbnailFolders(const QString& picture, const QString& internetCach
     return true;
 }
 
-ThumbnailOptions CurrentThumbnailOptions(bool demoMode)
+ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings, bool demoMode)
 {
+    const TAddSettingsRecord& AddSettings = settings.AddSettings;
+    const TSettingsRecord& Settings = settings.Settings;
     ThumbnailOptions o;
     o.onFixedDrives = AddSettings.ThumbsOnFixedDrives != 0;
     o.onNetworkDrives = AddSettings.ThumbsOnNetworkDrives != 0;
@@ -86,7 +88,6 @@ ThumbnailOptions CurrentThumbnailOptions(bool demoMode)
     o.sizeIndex = AddSettings.ThumbSizeIndex;
     o.resetFileDate = Settings.ResetFileDate == QLatin1String("1");
     o.demoMode = demoMode;
-    o.internetCacheLower = InternetCacheFolderLower;
     return o;
 }
 
@@ -129,7 +130,6 @@ bool DefaultThumbnailMaker(const QString& picture, const QString& thumbnail, con
     request.sourcePath = picture;
     request.targetPath = thumbnail;
     request.shownPicture = shown;
-    request.useOutsideViewer = false;
     request.keepFileDate = false;
     request.sizeChoice = sizeIndex;
     request.quality = 75;
@@ -263,20 +263,19 @@ std::function<void(const QString&)> statusThroughWindowThread()
 
 } // namespace
 
-int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
-                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate,
-                             bool demoMode)
+int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail,
+                             const QString& slotName, bool fromPreview, bool ignoreDrive, bool forceRenew,
+                             bool setPictureDate, bool demoMode)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions(demoMode);
+    const ThumbnailOptions options = CurrentThumbnailOptions(settings, demoMode);
     return CreateOrRefreshThumbnail(programThumbnailRequest(picture, thumbnail, slotName, fromPreview, ignoreDrive,
                                                             forceRenew, setPictureDate, options),
                                     options);
 }
 
 int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
-                                         bool demoMode)
+                                         const ThumbnailOptions& options)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions(demoMode);
     if (options.demoMode)
         return ThumbNothingDone;
     ThumbnailRequest request =
@@ -289,9 +288,10 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
     return ThumbNothingDone;
 }
 
-int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail, bool demoMode)
+int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const QString& picture,
+                                          const QString& thumbnail, bool demoMode)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions(demoMode);
+    const ThumbnailOptions options = CurrentThumbnailOptions(settings, demoMode);
     ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, QString(), false, false, false, false, options);
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
@@ -302,7 +302,7 @@ int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString&
     return result;
 }
 
-void InstallThumbnailLoaderSteps(std::function<bool()> demoMode, bool replace)
+void InstallThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, bool replace)
 {
     PictureLoaderHooks& hooks = LoaderHooks();
     if (replace || !hooks.ThumbnailPath)
@@ -310,8 +310,9 @@ void InstallThumbnailLoaderSteps(std::function<bool()> demoMode, bool replace)
     if (replace || !hooks.PictureInfoText)
         hooks.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
     if (replace || !hooks.CreateOrRefreshThumbnail)
-        hooks.CreateOrRefreshThumbnail = [demoMode](const QString& path, const QString& thumbnail, const QString& slot) {
-            return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot, demoMode && demoMode());
+        hooks.CreateOrRefreshThumbnail = [options](const QString& path, const QString& thumbnail, const QString& slot) {
+            return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot,
+                                                        options ? options() : ThumbnailOptions());
         };
 }
 

@@ -7,6 +7,8 @@
 // and a rename; the picture's own bytes are never written.
 #pragma once
 
+#include "base/settings_store.h"
+
 #include <QImage>
 #include <QString>
 
@@ -51,13 +53,15 @@ struct ThumbnailOptions {
     bool onRemovableDrives = false;
     int32_t minSizeKB = 300;
     int32_t sizeIndex = 2;            // 0 Tiny .. 4 Extra
-    bool resetFileDate = false;       // Settings.ResetFileDate == "1"
+    bool resetFileDate = false;       // the ResetFileDate setting is "1"
     bool demoMode = false;
     QString internetCacheLower;
 };
 
-// The options from AddSettings, Settings, the demo mode and the environment.
-ThumbnailOptions CurrentThumbnailOptions(bool demoMode);
+// The options from the store's AddSettings and Settings and the demo mode.
+// internetCacheLower stays empty: there is no internet cache folder on Linux
+// (EnvironmentInfo::InternetCacheFolder is always empty).
+ThumbnailOptions CurrentThumbnailOptions(const SettingsStore& settings, bool demoMode);
 
 // Eligibility of a picture of `sizeKB` for a thumbnail: at least
 // minSizeKB; extension ".jpg" (lower-cased; never ".jpeg"); its drive kind
@@ -113,30 +117,31 @@ struct ThumbnailRequest {
 int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOptions& options,
                              const ThumbnailMaker& maker = ThumbnailMaker());
 
-// The program's form: options from the settings, the picture as loaded in
+// The program's form: options from `settings`, the picture as loaded in
 // the named slot ("form1im1", "form9im1", "form9im2"; "" for none), the
 // status through ThumbnailStatusSink.
-int CreateOrRefreshThumbnail(const QString& picture, const QString& thumbnail, const QString& slotName,
-                             bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate,
-                             bool demoMode);
+int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail,
+                             const QString& slotName, bool fromPreview, bool ignoreDrive, bool forceRenew,
+                             bool setPictureDate, bool demoMode);
 
-// The same (not from the preview, nothing forced) made on the background
+// The same with `options` (not from the preview, nothing forced) made on the background
 // writer thread, so the window's thread never waits for the write; writes run
 // one after another. Returns ThumbNothingDone at once; the status "T" is
 // shown on the window's thread while the thumbnail is made.
 int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
-                                         bool demoMode);
+                                         const ThumbnailOptions& options);
 
 // The program's form without a slot, made on a worker while the window's
 // thread serves its events; the same result.
-int CreateOrRefreshThumbnailServingEvents(const QString& picture, const QString& thumbnail, bool demoMode);
+int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const QString& picture,
+                                          const QString& thumbnail, bool demoMode);
 
 // Installs the picture loader's thumbnail and information steps (the path
 // rule, PictureInfoText, and the program's CreateOrRefreshThumbnail with the
 // slot just loaded, made in the background). Steps already installed stay unless `replace`.
-// `demoMode`, asked at each thumbnail, keeps them from being made in demo
-// mode (unset: never demo mode).
-void InstallThumbnailLoaderSteps(std::function<bool()> demoMode, bool replace = false);
+// `options`, asked at each thumbnail, gives the thumbnail options in effect
+// (the settings and the demo mode; unset: the defaults, no drive allowed).
+void InstallThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, bool replace = false);
 
 // Where the program's form shows its status ("T" while making); unset: nowhere.
 std::function<void(const QString&)>& ThumbnailStatusSink();

@@ -182,7 +182,7 @@ ThumbnailBatchCounts ThumbnailBatch::run(const ThumbnailBatchOptions& options)
     m_cancelled = false;
     m_pending.clear();
     m_busyJobs = 0;
-    m_thumbOptions = thumbnailOptions ? *thumbnailOptions : CurrentThumbnailOptions(demoMode);
+    m_thumbOptions = thumbnailOptions;
     if (!m_wake)
         m_wake = makeWake();
     ThumbnailBatchCounts counts;

@@ -40,7 +40,7 @@ struct ThumbnailBatchOptions {
     bool convertSmallPics = true;    // CBConvertSmallPics
     bool onlyCleanup = false;        // CBOnlyCleanup
     bool driveAlreadyAllowed = false;
-    bool resetFileDate = false;      // Settings.ResetFileDate == "1"
+    bool resetFileDate = false;      // the ResetFileDate setting is "1"
 };
 
 struct ThumbnailBatchCounts {
@@ -71,10 +71,8 @@ public:
     // Replaces the making of one thumbnail; a CreateOrRefreshThumbnail result.
     std::function<int(const QString& picture, const QString& thumbnail, bool ignoreDrive, bool forceRenew)>
         createThumbnail;
-    // The thumbnail settings of the run; unset: the program's current ones
-    // (with demoMode: none are made).
-    std::optional<ThumbnailOptions> thumbnailOptions;
-    bool demoMode = false;
+    // The thumbnail settings of the run (none are made in demo mode).
+    ThumbnailOptions thumbnailOptions;
     // Polled before every folder and entry; true stops the run.
     std::function<bool()> cancelRequested;
 

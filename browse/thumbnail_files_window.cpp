@@ -63,8 +63,10 @@ void repaintControls(QWidget* window)
 
 // ---- TForm38 -------------------------------------------------------------------------
 
-TForm38::TForm38(const DataPaths& paths, const QString& selectedFolder, bool demoMode, QWidget* parent)
-    : QDialog(parent), m_paths(paths), m_folder(selectedFolder), m_demoMode(demoMode)
+TForm38::TForm38(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+                 const QString& selectedFolder, bool demoMode, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_paths(paths), m_environment(environment), m_folder(selectedFolder),
+      m_demoMode(demoMode)
 {
     setObjectName(QStringLiteral("Form38"));
     setWindowTitle(QStringLiteral("Vistamo! - Create/Replace thumbnails manually"));
@@ -148,9 +150,9 @@ void TForm38::FormCreate()
     Label2->setToolTip(QStringLiteral("Vistamo! creates a thumbnail of a picture when the picture is loaded to be shown")
                        + QLatin1Char('\n')
                        + QStringLiteral("and there is no or an outdated thumbnail available (More information: see Options)"));
-    OnFixedDrives = AddSettings.ThumbsOnFixedDrives;
-    OnNetworkDrives = AddSettings.ThumbsOnNetworkDrives;
-    OnRemovableDrives = AddSettings.ThumbsOnRemovableDrives;
+    OnFixedDrives = m_settings.AddSettings.ThumbsOnFixedDrives;
+    OnNetworkDrives = m_settings.AddSettings.ThumbsOnNetworkDrives;
+    OnRemovableDrives = m_settings.AddSettings.ThumbsOnRemovableDrives;
     PreviewBox = Image1->geometry();
     CannotOpenLabel->move(CannotOpenLabel->x(), FileNotExistLabel->y());
     CancelRequested = false;
@@ -182,7 +184,7 @@ void TForm38::FormCreate()
     }
     if (LblInfo->text().isEmpty())
         DriveAlreadyAllowed = true;
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, m_environment.UIFontName);
 }
 
 void TForm38::CBOnlyCleanupClick()
@@ -202,20 +204,20 @@ void TForm38::BtnOKClick()
                        static_cast<QWidget*>(CBReplaceExisting), static_cast<QWidget*>(CBConvertSmallPics),
                        static_cast<QWidget*>(CBOnlyCleanup)})
         w->setEnabled(false);
-    if (!DriveAlreadyAllowed && Settings.ResetFileDate != QLatin1String("1")) {
+    if (!DriveAlreadyAllowed && m_settings.Settings.ResetFileDate != QLatin1String("1")) {
         const QString question =
             QStringLiteral("For thumbnails to be automatically replaced when the") + QLatin1Char('\n')
             + QStringLiteral("original has changed, you should check 'Reset file date to date taken'") + QLatin1Char('\n')
             + QStringLiteral("on the Edit tab page of the Options menu. Choose 'Yes' to check this option automatically.");
         if (platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
             == platform::PromptAnswer::Yes)
-            Settings.ResetFileDate = QStringLiteral("1");
+            m_settings.Settings.ResetFileDate = QStringLiteral("1");
     }
-    AddSettings.ThumbsOnFixedDrives = OnFixedDrives;
-    AddSettings.ThumbsOnNetworkDrives = OnNetworkDrives;
-    AddSettings.ThumbsOnRemovableDrives = OnRemovableDrives;
+    m_settings.AddSettings.ThumbsOnFixedDrives = OnFixedDrives;
+    m_settings.AddSettings.ThumbsOnNetworkDrives = OnNetworkDrives;
+    m_settings.AddSettings.ThumbsOnRemovableDrives = OnRemovableDrives;
     if (!m_paths.AddSettingsPath.isEmpty()) {
-        const platform::RecordResult written = WriteAddSettings(m_paths.AddSettingsPath, AddSettings);
+        const platform::RecordResult written = WriteAddSettings(m_paths.AddSettingsPath, m_settings.AddSettings);
         if (!written.ok())
             platform::showMessage(platform::PromptKind::Error, written.Message);
     }
@@ -338,7 +340,6 @@ void TForm38::ProcessThumbnails()
     Busy = true;
     QCoreApplication::processEvents();
     ThumbnailBatch batch;
-    batch.demoMode = m_demoMode;
     batch.addLogLine = [this](const QString& text, int32_t colour, bool after, bool before) {
         AddLogLine(text, colour, after, before);
     };
@@ -346,6 +347,7 @@ void TForm38::ProcessThumbnails()
     batch.previewBox = previewBoxSize();
     batch.showPreview = [this](const QString&, int result, const QImage& preview) { ShowPreview(result, preview); };
     batch.cancelRequested = [this] { return CancelRequested; };
+    batch.thumbnailOptions = CurrentThumbnailOptions(m_settings, m_demoMode);
     ThumbnailBatchOptions options;
     options.folder = m_folder;
     options.includeSubfolders = CBInclSubfolders->isChecked();
@@ -353,7 +355,7 @@ void TForm38::ProcessThumbnails()
     options.convertSmallPics = CBConvertSmallPics->isChecked();
     options.onlyCleanup = CBOnlyCleanup->isChecked();
     options.driveAlreadyAllowed = DriveAlreadyAllowed;
-    options.resetFileDate = Settings.ResetFileDate == QLatin1String("1");
+    options.resetFileDate = m_settings.Settings.ResetFileDate == QLatin1String("1");
     LastCounts = batch.run(options);
 
     // The Reduce picture size window is hidden.
@@ -417,7 +419,8 @@ QList<ThumbInfoLine> ThumbnailInfoLines(bool familiar)
     };
 }
 
-TForm39::TForm39(bool familiar, QWidget* parent) : QDialog(parent)
+TForm39::TForm39(const EnvironmentInfo& environment, bool familiar, QWidget* parent)
+    : QDialog(parent), m_environment(environment)
 {
     setObjectName(QStringLiteral("Form39"));
     setWindowTitle(QStringLiteral("Vistamo! - Thumbnails info"));
@@ -490,7 +493,7 @@ void TForm39::FormCreate(bool familiar)
             add(QString(), QTextCharFormat());
         previous = line.kind;
     }
-    ApplyFontFamily(this, UIFontName);
+    ApplyFontFamily(this, m_environment.UIFontName);
 }
 
 void TForm39::showEvent(QShowEvent* event)

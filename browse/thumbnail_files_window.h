@@ -11,6 +11,7 @@
 #include <QRect>
 
 struct DataPaths;
+struct EnvironmentInfo;
 class QCheckBox;
 class QFrame;
 class QTimer;
@@ -21,9 +22,12 @@ class QTextEdit;
 class TForm38 : public QDialog {
     Q_OBJECT
 public:
-    // `paths` name the additional settings file the window writes; with
-    // `demoMode` (a demo start) no thumbnails are made.
-    TForm38(const DataPaths& paths, const QString& selectedFolder, bool demoMode, QWidget* parent = nullptr);
+    // `settings` hold the thumbnail options the window reads and stores;
+    // `paths` name the additional settings file the window writes; the
+    // window takes the interface font of `environment`; with `demoMode` (a
+    // demo start) no thumbnails are made.
+    TForm38(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+            const QString& selectedFolder, bool demoMode, QWidget* parent = nullptr);
 
     QCheckBox* CBInclSubfolders = nullptr;
     QCheckBox* CBReplaceExisting = nullptr;
@@ -74,7 +78,9 @@ protected:
 
 private:
     QSize previewBoxSize() const;
+    SettingsStore& m_settings;
     const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
     QString m_folder;
     bool m_demoMode = false;
 };
@@ -82,8 +88,9 @@ private:
 class TForm39 : public QDialog {
     Q_OBJECT
 public:
-    // familiar: the answer to "Are you familiar with ... SmallPics folders?"
-    explicit TForm39(bool familiar, QWidget* parent = nullptr);
+    // familiar: the answer to "Are you familiar with ... SmallPics folders?";
+    // the window takes the interface font of `environment`.
+    TForm39(const EnvironmentInfo& environment, bool familiar, QWidget* parent = nullptr);
 
     QTextEdit* REText = nullptr;
     QCheckBox* CBNext = nullptr;
@@ -100,6 +107,9 @@ public:
 protected:
     void keyPressEvent(class QKeyEvent* event) override;
     void showEvent(class QShowEvent* event) override;
+
+private:
+    const EnvironmentInfo& m_environment;
 };
 
 // The texts of the information window, heading (bold blue), body (black)

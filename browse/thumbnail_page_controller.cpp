@@ -311,7 +311,7 @@ void ThumbnailPageController::submit(int slot, const QString& path)
     request.thumbnail = ThumbnailPath(path);
     request.box = pictureBox();
     request.limitPercent = host_.EnlargeLimit();
-    request.options = CurrentThumbnailOptions(host_.DemoMode());
+    request.options = host_.ThumbOptions();
     const quint64 generation = generation_;
     if (!decodeOnWorkers) {
         ready_[slot] = Decode(request);

@@ -28,7 +28,7 @@ public:
     virtual QSize ClientAreaBelowToolBar() const = 0;  // the page area now
     virtual ThumbFill FillOrder() const = 0;
     virtual int EnlargeLimit() const = 0;
-    virtual bool DemoMode() const = 0;                 // a demo start: no thumbnails are made
+    virtual ThumbnailOptions ThumbOptions() const = 0;  // the thumbnail options in effect (none made in a demo start)
     virtual int PictureTotal() const = 0;
     virtual QString PicturePath(int index) const = 0;
     virtual void SetPictureIndex(int index) = 0;       // the show cursor's picture (PictureIndex)

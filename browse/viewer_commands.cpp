@@ -478,6 +478,105 @@ bool encodeFor(const QString& target, const QImage& image, const QByteArray& sou
     return true;
 }
 
+
+// Reads the whole source picture (at most 512 MB); false with the user's text.
+bool readViewerSource(const QString& path, QByteArray& source, QString& message)
+{
+    QFile in(path);
+    if (!QFileInfo(path).isFile() || !in.open(QIODevice::ReadOnly)) {
+        message = QStringLiteral("Can not open ") + path;
+        return false;
+    }
+    constexpr qint64 kMaxBytes = 512LL * 1024 * 1024;
+    if (in.size() > kMaxBytes) {
+        message = QStringLiteral("Picture too large: ") + path;
+        return false;
+    }
+    source = in.readAll();
+    return true;
+}
+
+// Turns JPEG data by quarter turns (0..3) without decoding where the
+// picture's size allows; result.lossless says whether it did.
+bool rotateJpeg(const ViewerCommand& command, const QByteArray& source, int turns, int quality, QByteArray& out,
+                ViewerResult& result)
+{
+    if (turns == 0) {
+        out = source;
+        result.lossless = true;
+        return true;
+    }
+    // Three quarter turns right are one turn left.
+    const bool right = turns != 3;
+    const int steps = turns == 2 ? 2 : 1;
+    QByteArray current = source;
+    bool lossless = true;
+    for (int i = 0; i < steps; ++i) {
+        QByteArray next;
+        const JpegRotation r = RotateJpegData(current, right, next, true, quality);
+        if (r == JpegRotation::Failed) {
+            result.message = QStringLiteral("The picture could not be rotated: ") + command.source;
+            return false;
+        }
+        lossless = lossless && r == JpegRotation::Lossless;
+        current = next;
+    }
+    out = current;
+    result.lossless = lossless;
+    return true;
+}
+
+// The rotated picture encoded for the target.
+bool rotatePicture(const ViewerCommand& command, const QByteArray& source, const QString& target, int quality,
+                   QByteArray& out, ViewerResult& result)
+{
+    int turns = ((command.quarterTurns % 4) + 4) % 4;
+    if (isJpeg(source) && formatOf(target) == "jpeg")
+        return rotateJpeg(command, source, turns, quality, out, result);
+    QImage image = decodeByName(source, command.source);
+    if (image.isNull()) {
+        result.message = QStringLiteral("Can not read the picture ") + command.source;
+        return false;
+    }
+    image = image.transformed(QTransform().rotate(90.0 * turns));
+    return encodeFor(target, image, source, quality, out, result.message);
+}
+
+// The resized picture encoded for the target.
+bool resizePicture(const ViewerCommand& command, const QByteArray& source, const QString& target, int quality,
+                   const QString& iniPath, QByteArray& out, ViewerResult& result)
+{
+    QImage image = decodeByName(source, command.source);
+    if (image.isNull()) {
+        result.message = QStringLiteral("Can not read the picture ") + command.source;
+        return false;
+    }
+    const QSize size = ViewerResizedSize(image.size(), command.box, command.aspectRatio);
+    if (qint64(size.width()) * size.height() > 400LL * 1000 * 1000) {
+        result.message = QStringLiteral("The new size is too large");
+        return false;
+    }
+    if (size != image.size())
+        image = command.resample ? resampled(image, size, ViewerResampleFilter(iniPath))
+                                 : image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return encodeFor(target, image, source, quality, out, result.message);
+}
+
+// Writes the result unless the target is read-only or its folder cannot be made.
+bool writeViewerTarget(const QString& target, const QByteArray& out, QString& message)
+{
+    if (QFileInfo::exists(target) && platform::IsReadOnly(target)) {
+        message = QStringLiteral("The file is read-only: ") + target;
+        return false;
+    }
+    const QString folder = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        message = QStringLiteral("Can not create the folder ") + folder;
+        return false;
+    }
+    return saveWhole(target, out, message);
+}
+
 } // namespace
 
 ViewerResult RunViewerCommand(const ViewerCommand& command, const QString& iniPath)
@@ -487,85 +586,16 @@ ViewerResult RunViewerCommand(const ViewerCommand& command, const QString& iniPa
         result.message = command.error.isEmpty() ? QStringLiteral("Nothing to do") : command.error;
         return result;
     }
-    QFile in(command.source);
-    if (!QFileInfo(command.source).isFile() || !in.open(QIODevice::ReadOnly)) {
-        result.message = QStringLiteral("Can not open ") + command.source;
+    QByteArray source;
+    if (!readViewerSource(command.source, source, result.message))
         return result;
-    }
-    constexpr qint64 kMaxBytes = 512LL * 1024 * 1024;
-    if (in.size() > kMaxBytes) {
-        result.message = QStringLiteral("Picture too large: ") + command.source;
-        return result;
-    }
-    const QByteArray source = in.readAll();
-    in.close();
     const QString target = command.target.isEmpty() ? command.source : command.target;
     const int quality = ViewerJpegQuality(iniPath);
     QByteArray out;
-
-    if (command.action == ViewerCommand::Action::Rotate) {
-        int turns = ((command.quarterTurns % 4) + 4) % 4;
-        if (isJpeg(source) && formatOf(target) == "jpeg") {
-            if (turns == 0) {
-                out = source;
-                result.lossless = true;
-            } else {
-                // Three quarter turns right are one turn left.
-                const bool right = turns != 3;
-                const int steps = turns == 2 ? 2 : 1;
-                QByteArray current = source;
-                bool lossless = true;
-                for (int i = 0; i < steps; ++i) {
-                    QByteArray next;
-                    const JpegRotation r = RotateJpegData(current, right, next, true, quality);
-                    if (r == JpegRotation::Failed) {
-                        result.message = QStringLiteral("The picture could not be rotated: ") + command.source;
-                        return result;
-                    }
-                    lossless = lossless && r == JpegRotation::Lossless;
-                    current = next;
-                }
-                out = current;
-                result.lossless = lossless;
-            }
-        } else {
-            QImage image = decodeByName(source, command.source);
-            if (image.isNull()) {
-                result.message = QStringLiteral("Can not read the picture ") + command.source;
-                return result;
-            }
-            image = image.transformed(QTransform().rotate(90.0 * turns));
-            if (!encodeFor(target, image, source, quality, out, result.message))
-                return result;
-        }
-    } else {
-        QImage image = decodeByName(source, command.source);
-        if (image.isNull()) {
-            result.message = QStringLiteral("Can not read the picture ") + command.source;
-            return result;
-        }
-        const QSize size = ViewerResizedSize(image.size(), command.box, command.aspectRatio);
-        if (qint64(size.width()) * size.height() > 400LL * 1000 * 1000) {
-            result.message = QStringLiteral("The new size is too large");
-            return result;
-        }
-        if (size != image.size())
-            image = command.resample ? resampled(image, size, ViewerResampleFilter(iniPath))
-                                     : image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        if (!encodeFor(target, image, source, quality, out, result.message))
-            return result;
-    }
-
-    if (QFileInfo::exists(target) && platform::IsReadOnly(target)) {
-        result.message = QStringLiteral("The file is read-only: ") + target;
-        return result;
-    }
-    const QString folder = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        result.message = QStringLiteral("Can not create the folder ") + folder;
-        return result;
-    }
-    if (!saveWhole(target, out, result.message))
+    const bool made = command.action == ViewerCommand::Action::Rotate
+                          ? rotatePicture(command, source, target, quality, out, result)
+                          : resizePicture(command, source, target, quality, iniPath, out, result);
+    if (!made || !writeViewerTarget(target, out, result.message))
         return result;
     result.ok = true;
     return result;

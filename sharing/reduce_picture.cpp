@@ -264,8 +264,9 @@ ReduceResult WriteReducedJpeg(const QString& targetPath, const ReducedJpeg& redu
 ReduceResult ReducePicture(const ReduceRequest& request)
 {
     const QSize box = ReduceBoxSize(request.sizeChoice, request.customSize);
-    if (request.useOutsideViewer && request.shownPicture.isNull() && IrfanViewFound && !box.isEmpty()
-        && RunIrfanViewResize(request.sourcePath, request.targetPath, box.width(), box.height())) {
+    if (!request.outsideViewer.isEmpty() && request.shownPicture.isNull() && !box.isEmpty()
+        && RunIrfanViewResize(request.outsideViewer, request.sourcePath, request.targetPath, box.width(),
+                              box.height())) {
         // The viewer wrote the copy; it is dated like any other.
         const ReduceSource source = ReadReduceSource(request.sourcePath, box, false);
         QDateTime date;
@@ -287,13 +288,14 @@ ReduceResult ReducePicture(const ReduceRequest& request)
 }
 
 bool ReducePictureSize(const QString& sourcePath, const QString& targetPath, const QImage& shownPicture,
-                       bool useOutsideViewer, bool keepFileDate, int sizeChoice, int quality, QSize customSize)
+                       const QString& outsideViewer, bool keepFileDate, int sizeChoice, int quality,
+                       QSize customSize)
 {
     ReduceRequest request;
     request.sourcePath = sourcePath;
     request.targetPath = targetPath;
     request.shownPicture = shownPicture;
-    request.useOutsideViewer = useOutsideViewer;
+    request.outsideViewer = outsideViewer;
     request.keepFileDate = keepFileDate;
     request.sizeChoice = sizeChoice;
     request.customSize = customSize;

@@ -40,7 +40,7 @@ struct ReduceRequest {
     // The picture as already shown (an image slot or a preview); when null the
     // source file is loaded.
     QImage shownPicture;
-    bool useOutsideViewer = false;   // let vxview do the resizing
+    QString outsideViewer;           // vxview found, to do the resizing ("": none, not used)
     bool keepFileDate = false;       // take the source's file date, not its EXIF date
     int sizeChoice = -1;
     QSize customSize;                // for size choice 5
@@ -79,7 +79,7 @@ ReduceResult WriteReducedJpeg(const QString& targetPath, const ReducedJpeg& redu
 ReduceResult ReducePicture(const ReduceRequest& request);
 
 // The program's form of the routine: shows a failure in an error box and
-// returns true when the target was written.
+// returns true when the target was written. `outsideViewer` as in ReduceRequest.
 bool ReducePictureSize(const QString& sourcePath, const QString& targetPath, const QImage& shownPicture,
-                       bool useOutsideViewer, bool keepFileDate, int sizeChoice, int quality,
+                       const QString& outsideViewer, bool keepFileDate, int sizeChoice, int quality,
                        QSize customSize = QSize());

@@ -13,5 +13,7 @@ bool TForm1::ReducePictureSize(const QString& Source, const QString& Target, con
     if (PictureSlotModel* slot = PictureSlot(SlotName))
         shown = slot->CurrentImage();
     Q_UNUSED(FromPreview);
-    return ::ReducePictureSize(Source, Target, shown, UseViewer, KeepDate, SizeChoice, Quality);
+    const EnvironmentInfo& environment = m_state.environment;
+    const QString viewer = UseViewer && environment.IrfanViewFound ? environment.IrfanViewPath : QString();
+    return ::ReducePictureSize(Source, Target, shown, viewer, KeepDate, SizeChoice, Quality);
 }

@@ -2,6 +2,7 @@
 // window.
 #include "app/tform1.h"
 
+#include "app/close_controller.h"
 #include "shows/my_show_controller.h"
 
 namespace {
@@ -10,7 +11,7 @@ class TForm1MyShowHost final : public MyShowHost {
 public:
     explicit TForm1MyShowHost(TForm1* form) : m_form(form) {}
 
-    bool closingDown() const override { return m_form->ClosingDown == 1; }
+    bool closingDown() const override { return m_form->closing()->ClosingDown == 1; }
     TForm16* showManager() const override { return m_form->showManager(); }
 
 private:

@@ -1,6 +1,6 @@
 #include "slideshow/auto_show_windows.h"
 
-#include "base/settings_record.h"
+#include "base/settings_store.h"
 #include "base/start_context.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-
 QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& exclusions,
-                                  const QString& autoShowPath, bool demoMode, QList<int>* records)
+                                  const QString& autoShowPath, const TSettingsRecord& settings, bool demoMode,
+                                  QList<int>* records)
 {
     QStringList pictures;
     const QFileInfo source(autoShowPath);
@@ -24,19 +24,20 @@ QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& 
         if (records)
             *records = existing.Records;
     } else if (source.isDir()) {
-        pictures = CollectFolderPictures(paths, exclusions, autoShowPath, PlayOptionsFrom(Settings, true), demoMode);
+        pictures = CollectFolderPictures(paths, exclusions, autoShowPath, PlayOptionsFrom(settings, true), demoMode);
     }
     return pictures;
 }
 
 bool PlayAutomaticShow(AutomaticShowHost* host)
 {
+    const TSettingsRecord& Settings = host->settings().Settings;
     ShowSession& session = host->Session();
     session.AutoShowRunning = 1;
     ApplyShowOptions(session, Settings);
     QList<int> records;
     const QStringList pictures = AutomaticShowPictures(host->Paths(), host->Exclusions(), Settings.AutoShowPath,
-                                                       host->start().DemoMode != 0, &records);
+                                                       Settings, host->start().DemoMode != 0, &records);
     if (pictures.isEmpty()) {
         session.AutoShowRunning = 0;
         return false;
@@ -52,7 +53,7 @@ TForm13::TForm13(AutomaticShowHost* form, QWidget* parent)
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Vistamo!"));
     auto* layout = new QVBoxLayout(this);
-    TitleLabel = new QLabel(QFileInfo(Settings.AutoShowPath).completeBaseName(), this);
+    TitleLabel = new QLabel(QFileInfo(form->settings().Settings.AutoShowPath).completeBaseName(), this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
     layout->addWidget(TitleLabel);
     auto* row = new QHBoxLayout;

@@ -3,6 +3,7 @@
 // from 5, then the last show plays again unless cancelled).
 #pragma once
 
+#include "base/settings_record.h"
 #include "slideshow/automatic_show_host.h"
 
 #include <QDialog>
@@ -17,7 +18,8 @@ class QTimer;
 // of a show file, or of a folder under the automatic-show options.
 // `records`, when given, gets each picture's record number in a show file.
 QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& exclusions,
-                                  const QString& autoShowPath, bool demoMode, QList<int>* records = nullptr);
+                                  const QString& autoShowPath, const TSettingsRecord& settings, bool demoMode,
+                                  QList<int>* records = nullptr);
 
 // Plays the automatic show in `host`'s full-screen window; false (and
 // nothing shown) when its source holds no picture.

@@ -11,6 +11,7 @@ struct FolderExclusionState;
 struct StartContext;
 class QTimer;
 class QWidget;
+struct SettingsStore;
 
 class AutomaticShowHost {
 public:
@@ -23,6 +24,8 @@ public:
     virtual QWidget* AutomaticShowWindow() = 0;
     // The idle timer that starts the replay.
     virtual QTimer* IdleTimer() = 0;
+    // The settings the automatic show is stored in.
+    virtual SettingsStore& settings() = 0;
     // The idle time begins again now (a cancelled count-down).
     virtual void RestartIdleTime() = 0;
     // The show the automatic show starts and ends.

@@ -66,6 +66,7 @@ TPlayOptions PlayOptionsFrom(const TSettingsRecord& s, bool automaticShow)
     }
     o.ContinuousPlay = s.ContinuousPlay;
     o.IgnoreErrors = s.IgnoreErrors;
+    o.ExcludeSmallPics = FlagOn(s.ExcludeSmallPics) ? 1 : 0;
     o.IntervalSeconds = IntervalGroupSeconds(o.IntervalIndex);
     return o;
 }
@@ -125,7 +126,8 @@ QStringList CollectFolderPictures(const DataPaths& paths, FolderExclusionState& 
     // symbolic links lead back to it.
     const QStringList folders =
         options.IncludeSubfolders ? CollectSubfolderTree(paths, exclusions, folder, options.IncludeSystemFolders != 0,
-                                                         exclusions.SearchCollecting == 1, demoMode, cancel)
+                                                         exclusions.SearchCollecting == 1, demoMode,
+                                                         options.ExcludeSmallPics != 0, cancel)
                                   : QStringList{folder};
     QStringList pictures;
     for (const QString& current : folders) {

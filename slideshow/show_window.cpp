@@ -184,14 +184,14 @@ TForm9::TForm9(ProgramState& state, QWidget* parent)
         QAction* item = PMRatio->addAction(choice.caption);
         item->setObjectName(choice.name);
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [choice] {
+        connect(item, &QAction::triggered, this, [this, choice] {
             if (choice.custom) {
                 if (customRatioShower())
                     customRatioShower()();
                 return;
             }
-            Settings.CropRatioWidth = choice.width;
-            Settings.CropRatioHeight = choice.height;
+            m_state.settings.Settings.CropRatioWidth = choice.width;
+            m_state.settings.Settings.CropRatioHeight = choice.height;
         });
     }
     connect(PMRatio, &QMenu::aboutToShow, this, &TForm9::RefreshRatioMenu);
@@ -239,7 +239,7 @@ void TForm9::dressControlPanel()
         look.button->setIconSize(QSize(16, 16));
         look.button->setToolTip(look.hint.isEmpty() ? twinHints.value(QString::fromLatin1(look.twin)) : look.hint);
     }
-    const HintsButtonLook info = HintsButtonFor(Settings.ShowHints != 0);
+    const HintsButtonLook info = HintsButtonFor(m_state.settings.Settings.ShowHints != 0);
     SBInfo->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, info.glyph));
     SBInfo->setIconSize(QSize(16, 16));
     SBInfo->setToolTip(info.tip);
@@ -251,6 +251,7 @@ void TForm9::dressControlPanel()
 
 QRect TForm9::PictureArea() const
 {
+    const TAddSettingsRecord& AddSettings = m_state.settings.AddSettings;
     const QSize area = fitzoom::FullScreenPictureArea(m_state.session.UseMainMonitor == 1, NavPanel && NavPanel->isVisible(),
                                                       primaryScreenSize(), AddSettings.Mon2Width,
                                                       AddSettings.Mon2Height);
@@ -259,7 +260,7 @@ QRect TForm9::PictureArea() const
 
 void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
 {
-    auto* handler = new FitZoomHandler(m_state.session, image, PictureSlot(slot), this);
+    auto* handler = new FitZoomHandler(m_state.session, image, PictureSlot(slot), m_state.settings.Settings, this);
     handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
     handler->ReadoutMargin = 30;
     handler->MiddleButton = [this] { TogglePause(); };
@@ -294,7 +295,7 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
     hooks.StopSpeedTimers = [this] { SpeedTimer->stop(); };
     hooks.ScreenWidth = [this] { return PictureArea().width(); };
     hooks.ShowHint = [this](const QString& text) {
-        if (Settings.ShowHints)
+        if (m_state.settings.Settings.ShowHints)
             ShowCenteredHint(text);
     };
     hooks.HideTextLabels = [this] {
@@ -588,7 +589,7 @@ void TForm9::RemoveCurrentFromPlayOrder()
     Step(1);
 }
 
-void TForm9::StartFullView(const QString& path)
+QString TForm9::StartFullView(const QString& path)
 {
     order_.clear();
     position_ = -1;
@@ -626,12 +627,14 @@ void TForm9::StartFullView(const QString& path)
     raise();
     activateWindow();
     prepareSlot(SlotForm9Im1, PictureArea().size(), m_state.session.ShowState);
-    if (!TryLoadPictureIntoSlot(path, SlotForm9Im1).isEmpty()) {
+    const QString failure = TryLoadPictureIntoSlot(path, SlotForm9Im1);
+    if (!failure.isEmpty()) {
         m_state.session.FullViewActive = 0;
         hide();
-        return;
+        return failure;
     }
     ReceivingFitZoom()->SizePictureToDisplay(true);
+    return QString();
 }
 
 int TForm9::PeekNextIndex(int direction, bool* reachedEnd) const
@@ -644,6 +647,7 @@ int TForm9::PeekNextIndex(int direction, bool* reachedEnd) const
 
 void TForm9::RefreshRatioMenu()
 {
+    const TSettingsRecord& Settings = m_state.settings.Settings;
     const QString inEffect = CropRatioCaption(true, Settings.CropRatioHeight, Settings.CropRatioWidth,
                                               Settings.CustomRatioHeight, Settings.CustomRatioWidth);
     for (QAction* item : PMRatio->actions())

@@ -137,8 +137,9 @@ public:
     // The full view of one picture (`TForm1.StartFullScreenShow` for it):
     // the window opens with the picture loaded into "form9im1" and fitted,
     // with the step and show buttons hidden. On a load failure the window is
-    // hidden again and LoadErrorKind tells why.
-    void StartFullView(const QString& path);
+    // hidden again and the kind of the failure is returned (empty when the
+    // picture is shown).
+    QString StartFullView(const QString& path);
 
     // `TForm9.ShowCenteredHint`: HintPanel with the text, centred.
     void ShowCenteredHint(const QString& text);

@@ -90,6 +90,6 @@ void TForm1::ShowCurrentPictureStatus(bool Full)
     // The one-back button steps back one picture while no cut-out is shown.
     if (Form9 && state().session.CutOutCount == 0)
         Form9->ResetOneBackwardsHint();
-    if (Full && StatusPanel1 && !PictureDisplayName.isEmpty())
-        StatusPanel1->setText(PictureDisplayName);
+    if (Full && StatusPanel1 && !pictureDisplay()->displayState().PictureDisplayName.isEmpty())
+        StatusPanel1->setText(pictureDisplay()->displayState().PictureDisplayName);
 }

@@ -21,7 +21,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "browse/page_layouts.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -34,7 +34,7 @@
 
 void TForm1::ApplyShowOptions()
 {
-    ::ApplyShowOptions(m_state.session, Settings);
+    ::ApplyShowOptions(m_state.session, state().settings.Settings);
 }
 
 void TForm1::ShowAddAllDialog()
@@ -109,7 +109,7 @@ void TForm1::BuildAndStartShow()
     // The source: a show file given as the automatic show path (a show-file
     // argument), else the open show, else the selected folder.
     QStringList pictures;
-    const QString autoShow = Settings.AutoShowPath;
+    const QString autoShow = state().settings.Settings.AutoShowPath;
     if (state().start.ArgumentMode && state().start.ShowFileArgument && QFileInfo(autoShow).isFile()) {
         // A show file given on the command line plays with the launcher's choices.
         ApplyShowOptions();
@@ -160,7 +160,8 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
         ListMenusSect->RecentCandidate = ShowSourcePath;
         AddToRecentFolders();
     }
-    StoreLastShowRecord(Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1, state().start.DemoMode || state().start.ArgumentMode);
+    StoreLastShowRecord(state().settings.Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1,
+                        state().start.DemoMode || state().start.ArgumentMode);
     ShowSourcePath.clear();
     // The play options of this show.
     ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
@@ -170,9 +171,9 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     ShowState.TitleOption = PlayOptions.ShowTitles;
     ShowState.PlayOrder = PlayOptions.PlayOrder;
     ShowState.ManualMode = false;
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
-    ConsecutiveLoadFailures = 0;
+    pictureDisplay()->displayState().LastLoadFailed = 0;
+    pictureDisplay()->displayState().LastFailedIndex = -1;
+    pictureDisplay()->displayState().ConsecutiveLoadFailures = 0;
     state().session.CutOutCount = 0;
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
@@ -221,13 +222,13 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
-    if (PageStartRequested && PageLayoutFromSetting(Settings.PicturesPerPageIndex) >= 1 && !state().start.DemoMode
-        && !state().start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
+    if (thumbnailPage()->PageStartRequested && PageLayoutFromSetting(state().settings.Settings.PicturesPerPageIndex) >= 1
+        && !state().start.DemoMode && !state().start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
         Form9->SetPictureTable(Pictures, Records, dates);
-        if (StartPageShowIfWanted(order, continuous))
+        if (thumbnailPage()->StartPageShowIfWanted(order, continuous))
             return;
     }
-    PageStartRequested = false;
+    thumbnailPage()->PageStartRequested = false;
     // The pictures become the picture table that the display step reads.
     Form9->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
                 [self] {
@@ -251,10 +252,10 @@ void TForm1::EndShow()
     }
     m_state.session.PlaybackActive = 0;
     m_state.session.ShowState.Direction = 0;
-    if (PageView)
-        PageView->EndPageShow();
-    if (IntervalTimer && PageView)
-        disconnect(IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer);
+    if (thumbnailPage()->PageView)
+        thumbnailPage()->PageView->EndPageShow();
+    if (IntervalTimer && thumbnailPage()->PageView)
+        disconnect(IntervalTimer, &QTimer::timeout, thumbnailPage()->PageView, &ThumbnailPageController::IntervalTimerTimer);
     m_state.session.ShowState.PlaysOwnShowFile = false;
     // The picture's own sound ends with the show.
     sound()->ReleaseVoiceFile();
@@ -293,8 +294,8 @@ void TForm1::ToolButton2Click()
 void TForm1::PauseShow()
 {
     TForm9* const Form9 = m_showWindow;
-    if (PageShowRuns()) {
-        PagePause();
+    if (thumbnailPage()->PageShowRuns()) {
+        thumbnailPage()->PagePause();
         return;
     }
     if (Form9 && Form9->isVisible() && !Form9->Paused())

@@ -47,7 +47,7 @@ QString text(QWidget* window, const char* name)
 
 TEST(AboutBox, TextsAndTheRunningVersion)
 {
-    TForm4 about;
+    TForm4 about(TestState().environment);
     about.show();
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Vistamo!"));
     EXPECT_NE(about.findChild<QFrame*>("Panel1"), nullptr);
@@ -76,7 +76,7 @@ TEST(AboutBox, TextsAndTheRunningVersion)
 TEST(AboutBox, LinksOpenTheSiteTheMailAndTheSupportPage)
 {
     ClearOpenedUrls();
-    TForm4 about;
+    TForm4 about(TestState().environment);
     click(about.findChild<QLabel*>("Label8"));
     click(about.findChild<QLabel*>("Label6"));
     click(about.findChild<QLabel*>("Label11"));
@@ -112,7 +112,7 @@ TEST(AboutBox, HelpMenuShowsItModallyWithTheIdleTimerStopped)
 TEST(SiblingWindow, AddressTurnsSilverAndTheSiteOpensAfterTheTimer)
 {
     ClearOpenedUrls();
-    TForm35 window;
+    TForm35 window(TestState().environment);
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarnivo"));
     for (const char* name : {"chdXPPanel1", "chdXPPanel2", "chdXPPanel3", "chdXPPanel4"})

@@ -39,12 +39,12 @@ class FavoritesWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
         for (int i = 0; i < 5; ++i)
-            Settings.Favorites[size_t(i)] = QStringLiteral("/pics/fav%1").arg(i + 1);
-        Settings.RecentFolders[0] = QStringLiteral("/shows/Trip.VXT");
+            TestState().settings.Settings.Favorites[size_t(i)] = QStringLiteral("/pics/fav%1").arg(i + 1);
+        TestState().settings.Settings.RecentFolders[0] = QStringLiteral("/shows/Trip.VXT");
     }
-    void TearDown() override { Settings = TSettingsRecord{}; }
+    void TearDown() override { TestState().settings.Settings = TSettingsRecord{}; }
 
     static QString cell(TForm36& w, int row, int col)
     {
@@ -114,7 +114,8 @@ TEST(MaintenanceList, EntryTypes)
 
 TEST_F(FavoritesWindowTest, GridShowsTheFavoritesAndRemoveKeepsTheSelection)
 {
-    TForm36 w(1);
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    TForm36 w(Settings, TestState().environment, 1);
     EXPECT_EQ(w.objectName(), QStringLiteral("Form36"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Maintenance Favorites"));
     auto* grid = w.findChild<QTableWidget*>("SGFolder");
@@ -147,9 +148,10 @@ TEST_F(FavoritesWindowTest, GridShowsTheFavoritesAndRemoveKeepsTheSelection)
 
 TEST_F(FavoritesWindowTest, RemovingTheOnlyEntryLeavesOnlyApplyAndCancel)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.Favorites = {};
     Settings.Favorites[0] = QStringLiteral("/only");
-    TForm36 w(1);
+    TForm36 w(Settings, TestState().environment, 1);
     w.findChild<QPushButton*>("BtnRemove")->click();
     EXPECT_EQ(w.selectedRow(), 1);
     for (const char* name : {"BtnUp", "BtnDown", "BtnRemove", "BtnClear"})
@@ -160,9 +162,10 @@ TEST_F(FavoritesWindowTest, RemovingTheOnlyEntryLeavesOnlyApplyAndCancel)
 
 TEST_F(FavoritesWindowTest, ApplyWritesThePackedListAndCancelNothing)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.Favorites[1].clear();   // a gap read from an older file
     {
-        TForm36 w(1);
+        TForm36 w(Settings, TestState().environment, 1);
         w.selectRow(2);
         w.findChild<QPushButton*>("BtnDown")->click();
         w.findChild<QPushButton*>("BtnCancel")->click();
@@ -171,7 +174,7 @@ TEST_F(FavoritesWindowTest, ApplyWritesThePackedListAndCancelNothing)
     EXPECT_TRUE(Settings.Favorites[1].isEmpty());
     EXPECT_EQ(Settings.Favorites[2], QStringLiteral("/pics/fav3"));
 
-    TForm36 w(1);
+    TForm36 w(Settings, TestState().environment, 1);
     EXPECT_EQ(cell(w, 2, 2), QStringLiteral("/pics/fav3"));
     w.selectRow(1);
     w.findChild<QPushButton*>("BtnDown")->click();
@@ -187,8 +190,9 @@ TEST_F(FavoritesWindowTest, ApplyWritesThePackedListAndCancelNothing)
 
 TEST_F(FavoritesWindowTest, RecentModeClearsTheRecentListAndRebuildsItsMenu)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
-    TForm36 w(0, &form);
+    TForm36 w(Settings, TestState().environment, 0, &form);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Maintenance Recent"));
     EXPECT_EQ(w.findChild<QLabel*>("Label1")->text(),
               QStringLiteral("When playing a slide show that is marked as Favorite, this slide show will not appear in Recent"));

@@ -115,8 +115,9 @@ TEST(HelpPages, TheInstalledProgramFindsItsPagesAndItsViewer)
     EXPECT_EQ(HelpFolder(bin), prefix + QStringLiteral("/share/vistamo/help"));
     for (const QString& topic : HelpTopics())
         EXPECT_EQ(FindHelpPage(HelpFolder(bin), topic).kind, HelpPageKind::Page) << topic.toStdString();
-    ASSERT_TRUE(FindIrfanView(bin, ProgramSearchPlaces{}));
-    EXPECT_EQ(IrfanViewPath, bin + QStringLiteral("/vxview"));
+    EnvironmentInfo environment;
+    ASSERT_TRUE(FindIrfanView(environment, bin, ProgramSearchPlaces{}));
+    EXPECT_EQ(environment.IrfanViewPath, bin + QStringLiteral("/vxview"));
 }
 
 TEST(HelpPages, TopicsThatAreNoPage)

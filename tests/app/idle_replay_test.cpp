@@ -14,6 +14,7 @@
 
 TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString folder = testsupport::freshDir(QStringLiteral("auto"));
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;

@@ -54,9 +54,9 @@ struct StartedWindow {
     explicit StartedWindow(const QStringList& parameters = {})
     {
         SetUpApplication();
-        form.StartParameters = parameters;
-        form.FormCreate();
-        if (form.VisibleAtStart()) {
+        form.startup()->StartParameters = parameters;
+        form.startup()->FormCreate();
+        if (form.startup()->VisibleAtStart()) {
             form.show();
             form.activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -64,7 +64,7 @@ struct StartedWindow {
     }
     ~StartedWindow()
     {
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         resetClock();
     }
 };
@@ -132,6 +132,7 @@ TEST(MainWindowStart, VersionCheckAnsweredWithAWebPageIsAReadFailure)
 
 TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StartedWindow w;
     const QString gone = freshDir("auto") + "/Holiday.vxt";
     Settings.AutoShowPath = gone;
@@ -176,6 +177,7 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
 
 TEST(MainWindowStart, OptionsApplyKeepsAPageLayoutTheListDoesNotHold)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StartedWindow w;
     const auto applyThroughTheMenu = [&](int choose) {
         int shownIndex = -2;
@@ -215,6 +217,7 @@ TEST(MainWindowStart, OptionsApplyKeepsAPageLayoutTheListDoesNotHold)
 
 TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString folder = freshDir("videos");
     const QString clip = folder + "/clip one.avi";
     ASSERT_TRUE(writeFile(clip, QByteArray(4096, 'v')));
@@ -262,7 +265,7 @@ TEST(MainWindowStart, MigratedSettingsAreWrittenInTheirNewFormByAnArgumentStart)
 
     // The close of the argument start writes nothing more.
     const QByteArray upgraded = readFile(settingsPath());
-    EXPECT_TRUE(w.form.FormClose());
+    EXPECT_TRUE(w.form.closing()->FormClose());
     EXPECT_EQ(readFile(settingsPath()), upgraded);
 }
 
@@ -292,7 +295,7 @@ TEST(MainWindowStart, ControlPanelPlaceIsSavedAfterTheMerge)
     disk.PanelTop = 300;
     ASSERT_TRUE(WriteSettingsFile(settingsPath(), disk).ok());
 
-    EXPECT_TRUE(w.form.FormClose());
+    EXPECT_TRUE(w.form.closing()->FormClose());
     TSettingsRecord after;
     ASSERT_TRUE(ReadSettingsFile(settingsPath(), after).ok());
     EXPECT_EQ(after.PanelLeft, 120);

@@ -92,8 +92,8 @@ class OptionsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Settings = sampleSettings();
-        AddSettings = sampleAdd();
+        TestState().settings.Settings = sampleSettings();
+        TestState().settings.AddSettings = sampleAdd();
         TestState().paths.AddSettingsPath = testsupport::freshDir(QStringLiteral("options")) + QStringLiteral("/VXAddSettings.dat");
         TestState().session.PlaybackActive = 0;
         TestState().session.UseMainMonitor = 1;
@@ -104,8 +104,8 @@ protected:
     void TearDown() override
     {
         resetClock();
-        Settings = TSettingsRecord{};
-        AddSettings = TAddSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
+        TestState().settings.AddSettings = TAddSettingsRecord{};
         TestState().paths.AddSettingsPath.clear();
         TestState().session.PlaybackActive = 0;
         TestState().session.PlayOptions = savedPlayOptions_;
@@ -365,7 +365,7 @@ TEST(OptionsStore, AdditionalSettingsChangeAndThumbnailSwitch)
 
 TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
 {
-    TForm3 dialog(TestState().paths, TestState().session);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     EXPECT_EQ(dialog.objectName(), QStringLiteral("Form3"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vistamo! - Options"));
     auto* tabs = dialog.findChild<QTabWidget*>("PageControl1");
@@ -395,8 +395,9 @@ TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
 
 TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().paths, TestState().session);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(5);
     dialog.findChild<QLineEdit*>("MinSizeEdit")->setText(QStringLiteral("500"));
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("100"));
@@ -413,8 +414,9 @@ TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
 
 TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().paths, TestState().session);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("x"));
     dialog.findChild<QLineEdit*>("SecondsWaitASEdit")->setText(QStringLiteral("4"));
     dialog.PictureOptionsDone->click();
@@ -427,8 +429,9 @@ TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
 
 TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     {
-        TForm3 dialog(TestState().paths, TestState().session);
+        TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
         dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
         dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         dialog.CancelButton->click();
@@ -438,7 +441,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
     EXPECT_EQ(Settings.ContinuousPlay, 0);
 
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().paths, TestState().session);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
     dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     dialog.findChild<QComboBox*>("IntervalComboBox")->setCurrentIndex(7);
@@ -460,10 +463,12 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
 
 TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    TAddSettingsRecord& AddSettings = TestState().settings.AddSettings;
     AddSettings.ThumbsOnFixedDrives = 0;
     Settings.ResetFileDate = QStringLiteral("0");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    TForm3 dialog(TestState().paths, TestState().session);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QCheckBox*>("CBUseThumbNWD")->setChecked(true);
     EXPECT_TRUE(dialog.findChild<QWidget*>("RGThumbSize")->isEnabled());
     dialog.PictureOptionsDone->click();
@@ -479,6 +484,7 @@ TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
 
 TEST_F(OptionsDialogTest, ChosenColoursShowOnBothExamplesAndAreStored)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     QList<QColor> answers{QColor(0, 0, 255), QColor(0, 255, 0)};
     ScopedPromptResponder answer([&](const PromptRequest& r) {
         auto* colors = qobject_cast<QColorDialog*>(r.dialog);
@@ -488,7 +494,7 @@ TEST_F(OptionsDialogTest, ChosenColoursShowOnBothExamplesAndAreStored)
         colors->accept();   // the user's OK makes the colour the chosen one
         return PromptReply::result(QDialog::Accepted);
     });
-    TForm3 dialog(TestState().paths, TestState().session);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QPushButton*>("BackGroundButton")->click();   // blue background
     dialog.findChild<QPushButton*>("ColorSB")->click();            // green text
     const auto* background = dialog.findChild<QLabel*>("BackgroundColorLabel");
@@ -504,9 +510,10 @@ TEST_F(OptionsDialogTest, ChosenColoursShowOnBothExamplesAndAreStored)
 
 TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.EditPrograms[0] = QStringLiteral("/Prog/Edit");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::ok(QStringLiteral("/prog/edit"))});
-    TForm3 dialog(TestState().paths, TestState().session);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.BrowseButton->click();
     ASSERT_EQ(promptLog().size(), 2);
     EXPECT_EQ(promptLog()[1].request.text, QStringLiteral("Program already exists in list!"));
@@ -515,7 +522,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
 
 TEST_F(OptionsDialogTest, NeverUseAutomaticShowDisablesItsControlsButNotTheCdTexts)
 {
-    TForm3 dialog(TestState().paths, TestState().session);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.NeverUseASCheckBox->setChecked(true);
     EXPECT_FALSE(dialog.HoldLastShowBox->isEnabled());
     EXPECT_FALSE(dialog.SecondsWaitASEdit->isEnabled());
@@ -549,14 +556,14 @@ TEST_F(OptionsDialogTest, RunningShowKeepsItsIntervalUnlessTheChoiceChanged)
     TestState().session.PlaybackActive = 1;
     TestState().session.ShowState.CurrentInterval = 7;
     {
-        TForm3 dialog(TestState().paths, TestState().session);
+        TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
         dialog.FormActivate();
         dialog.PictureOptionsDone->click();
         ASSERT_TRUE(dialog.LastCheck.ok());
     }
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
     {
-        TForm3 dialog(TestState().paths, TestState().session);
+        TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
         dialog.FormActivate();
         dialog.Intervalgroup->setItemIndex(3);
         dialog.PictureOptionsDone->click();
@@ -567,11 +574,12 @@ TEST_F(OptionsDialogTest, RunningShowKeepsItsIntervalUnlessTheChoiceChanged)
 
 TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString editor = testsupport::freshDir(QStringLiteral("prog")) + QStringLiteral("/editor");
     ASSERT_TRUE(testsupport::writeFile(editor, "#!/bin/sh\n"));
     Settings.EditPrograms[0] = editor;
     TForm1 form(TestState());
-    TForm3 dialog(TestState().paths, TestState().session, &form);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session, &form);
     EXPECT_EQ(dialog.ExtProgComboBox->currentText(), editor);
     dialog.PictureOptionsDone->click();
     ASSERT_TRUE(dialog.LastCheck.ok());
@@ -613,8 +621,9 @@ TEST(OptionsLoad, DamagedDigitTextsSelectTheFirstItem)
 
 TEST_F(OptionsDialogTest, ChoosingAProgramMakesItTheFirstAndRemoveEmptiesTheText)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.EditPrograms = {QStringLiteral("/p/a"), QStringLiteral("/p/b"), QStringLiteral("/p/c"), {}, {}};
-    TForm3 dialog(TestState().paths, TestState().session);
+    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     auto* list = dialog.findChild<QComboBox*>("ExtProgComboBox");
     ASSERT_EQ(list->count(), 3);
     EXPECT_TRUE(dialog.BrowseButton->isEnabled());

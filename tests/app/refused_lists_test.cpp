@@ -5,6 +5,7 @@
 // main window meets each through its real rewrite: the close, an exclusion
 // change, a folder rename. The file stays as it was and the user is told.
 #include "base/data_folder.h"
+#include "support/test_state.h"
 #include "base/settings_fields.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
@@ -191,6 +192,7 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
 
 TEST_P(RefusedListTest, AFolderRenameLeavesEveryRefusedListAsItIsAndSaysSo)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     placeRefused(showList, GetParam(), ShowListMaxBytes, EncodeShowListRecord("/shows/kept.vxt"));
     placeRefused(exclusions, GetParam(), ExclusionsMaxBytes,
                  EncodeExcludeFolderRecord(TExcludeFolderRecord{"/kept", 1, 0, 0, 0}));

@@ -45,7 +45,7 @@ struct StateGuard {
     ~StateGuard()
     {
         TestState().session.PlaybackActive = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
         TestState().session.SourceIsFolder = 0;
         TestState().session.ShowState.ManualMode = false;
     }
@@ -142,6 +142,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
 
 TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("gosmall"));
     makePicture(dir, QStringLiteral("a.jpg"));
@@ -192,6 +193,7 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
 
 TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("auto"));
     TForm1 form(TestState());

@@ -14,6 +14,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/sandbox.h"
+#include "browse/picture_display_section.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +48,7 @@ struct ShowFlagGuard {
     ~ShowFlagGuard()
     {
         TestState().session.PlaybackActive = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
     }
 };
 
@@ -60,7 +61,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     TForm1 form(TestState());
     form.SetupMenus();
     form.folderTree()->SelectedFolder = dir;
-    CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
+    form.pictureDisplay()->displayState().CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
     emit form.Bestand1->aboutToShow();
     EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
               QStringLiteral("&Save 'Tom && Jerry.jpg' to"));
@@ -81,6 +82,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
 
 TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.SetupMenus();
@@ -175,6 +177,7 @@ TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
 
 TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.InstallApplicationEvents();
@@ -271,6 +274,7 @@ TEST(MainWindowPreview, ZeroSizedPictureShowsAMessage)
 
 TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     TForm9 show(TestState());
@@ -342,6 +346,7 @@ TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
 
 TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
     form.show();

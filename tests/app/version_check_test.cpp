@@ -81,7 +81,7 @@ struct CheckFixture : ::testing::Test {
         qputenv(WebSiteVariable, QUrl::fromLocalFile(site).toString().toUtf8());
         SetDataFolderPaths(TestState().paths, testsupport::freshDir(QStringLiteral("data")));
         QDir().mkpath(TestState().paths.DataFolder);
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
         ClearOpenedUrls();
         clearPromptLog();
         setClock(QDateTime(QDate(2026, 3, 14), QTime(10, 0)));
@@ -181,6 +181,7 @@ TEST(MonthlySuggestion, ResetAndMarkKeepOneMonthAndACappedDay)
 
 TEST(MonthlySuggestion, DueRules)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TSettingsRecord rec;
     ResetMonthlySuggestion(rec, day(2025, 12, 5));
     // January 5, day 5, December not marked: due at once.
@@ -199,12 +200,12 @@ TEST(MonthlySuggestion, DueRules)
     Settings = rec;
     Settings.AskMonthlyUpdate = 1;
     setClock(QDateTime(day(2026, 2, 1), QTime(9, 0)));
-    EXPECT_FALSE(PreviousMonthMarked());   // January has no flag
-    EXPECT_TRUE(ShouldSuggestUpdate());
-    MarkSuggestionMonth();
+    EXPECT_FALSE(PreviousMonthMarked(Settings));   // January has no flag
+    EXPECT_TRUE(ShouldSuggestUpdate(Settings));
+    MarkSuggestionMonth(Settings);
     EXPECT_EQ(Settings.SuggestionMonths[1], 1);
     EXPECT_EQ(Settings.SuggestionDay, 1);
-    EXPECT_FALSE(ShouldSuggestUpdate());
+    EXPECT_FALSE(ShouldSuggestUpdate(Settings));
     resetClock();
     Settings = TSettingsRecord{};
 }
@@ -247,6 +248,7 @@ TEST(Download, FromALoopbackServer)
 
 TEST_F(CheckFixture, SameVersionIsUpToDate)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     publish(record(GetFileVersionText().toUtf8()));
     testsupport::writeFile(TestState().paths.FoundVersionPath, "old");
     TForm1 form(TestState());
@@ -317,7 +319,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
 TEST_F(CheckFixture, NewVersionWindowTextsAndButtons)
 {
     const QString own = GetFileVersionText();
-    TForm31 window;
+    TForm31 window(TestState().environment);
     window.NewVersionText = own.left(5) + QStringLiteral("x");
     window.FormActivate();
     EXPECT_EQ(window.NewVersionIsMajor, 0);
@@ -359,7 +361,8 @@ TEST_F(CheckFixture, NewVersionWindowTextsAndButtons)
 
 TEST_F(CheckFixture, SuggestionWindowSwitchesItselfOff)
 {
-    TForm32 window;
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    TForm32 window(Settings, TestState().environment);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Suggestion (appears once a month)"));
     EXPECT_EQ(window.Label1->text(), QStringLiteral("Check for Update/New version?"));
     EXPECT_EQ(window.DontAskCB->text(), QStringLiteral("Don't ask this question again"));
@@ -377,6 +380,7 @@ TEST_F(CheckFixture, SuggestionWindowSwitchesItselfOff)
 
 TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ResetMonthlySuggestion(Settings, QDate(2026, 3, 14));   // a first start: due at once
     publish(record(GetFileVersionText().toUtf8()));
     int suggestions = 0;
@@ -404,6 +408,7 @@ TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
 
 TEST_F(CheckFixture, AnsweringNoStillMarksTheMonth)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ResetMonthlySuggestion(Settings, QDate(2026, 3, 14));
     TForm1 form(TestState());
     form.helpAndVersion()->MonthlySuggestionAtStart();   // unanswered: rejected

@@ -1,4 +1,5 @@
 #include "base/add_settings_record.h"
+#include "base/settings_store.h"
 #include "support/test_state.h"
 #include "platform/record_file.h"
 #include "support/sandbox.h"
@@ -55,12 +56,12 @@ TEST(AddSettingsRecord, FirstStartFillsTheEmptyFile)
 {
     const QString path = AddFile();
     ASSERT_TRUE(writeFile(path, QByteArray()));  // created empty at start
-    UploaderRestartPending = 0;
-    TAddSettingsRecord rec;
-    const TAddSettingsLoad load = LoadAddSettings(path, rec, kVersion);
+    SettingsStore store;
+    const TAddSettingsLoad load = store.LoadAddSettings(path, kVersion);
+    const TAddSettingsRecord& rec = store.AddSettings;
     ASSERT_TRUE(load.Result.ok()) << load.Result.Message.toStdString();
     EXPECT_TRUE(load.Created);
-    EXPECT_EQ(UploaderRestartPending, 1);
+    EXPECT_EQ(store.UploaderRestartPending, 1);
 
     const QByteArray b = readFile(path);
     ASSERT_EQ(b.size(), 9468);

@@ -35,26 +35,28 @@ void writeDesktopFile(const QString& dir, const QString& id, const QString& exec
 
 TEST(ColorScheme, HexTextsAreRedGreenBlueInWindowsOrder)
 {
+    EnvironmentInfo environment;
     EXPECT_EQ(HexToColor(QStringLiteral("FF7F00")), 0xFFu + 0x7Fu * 256);
     EXPECT_EQ(HexToColor(QStringLiteral("0000ff")), 0xFFu * 65536);
     EXPECT_EQ(HexToColor(QStringLiteral("12345")), 0u);
     EXPECT_EQ(HexToColor(QStringLiteral("GG0000")), 0u);
 
-    InitColorScheme();
-    EXPECT_EQ(ColorScheme[0], QColor(0xDE, 0xDE, 0xDE));
-    EXPECT_EQ(ColorScheme[5], QColor(0xFF, 0x7F, 0x00));
-    EXPECT_EQ(ColorScheme[6], QColor(0x7E, 0xB6, 0xFF));
-    EXPECT_EQ(ColorScheme[11], QColor(0xFF, 0x3D, 0x0D));
+    InitColorScheme(environment);
+    EXPECT_EQ(environment.ColorScheme[0], QColor(0xDE, 0xDE, 0xDE));
+    EXPECT_EQ(environment.ColorScheme[5], QColor(0xFF, 0x7F, 0x00));
+    EXPECT_EQ(environment.ColorScheme[6], QColor(0x7E, 0xB6, 0xFF));
+    EXPECT_EQ(environment.ColorScheme[11], QColor(0xFF, 0x3D, 0x0D));
 }
 
 TEST(UIFont, FallsBackToAnInstalledFamily)
 {
-    EXPECT_EQ(SelectUIFont(), 2);
-    EXPECT_FALSE(UIFontName.isEmpty());
-    if (UIFontName == QLatin1String("Tahoma"))
-        EXPECT_EQ(UIFontSize, 8);
+    EnvironmentInfo environment;
+    EXPECT_EQ(SelectUIFont(environment), 2);
+    EXPECT_FALSE(environment.UIFontName.isEmpty());
+    if (environment.UIFontName == QLatin1String("Tahoma"))
+        EXPECT_EQ(environment.UIFontSize, 8);
     else
-        EXPECT_EQ(UIFontSize, 9);
+        EXPECT_EQ(environment.UIFontSize, 9);
     EXPECT_FALSE(IsFontInstalled(QStringLiteral("No Such Font Family 123")));
     EXPECT_EQ(GetSystemDriveLetter(), QStringLiteral("c"));
 }
@@ -142,24 +144,25 @@ TEST(ProgramDiscovery, FindsTableProgramsThroughPathThenDesktopFiles)
 
 TEST(ProgramDiscovery, OutsideViewerBesideTheProgramComesFirst)
 {
+    EnvironmentInfo environment;
     const QString programFolder = freshDir(QStringLiteral("prog"));
     const QString pathBin = freshDir(QStringLiteral("pathbin"));
     makeProgram(pathBin, QStringLiteral("vxview"));
     ProgramSearchPlaces places;
     places.pathDirs = {pathBin};
 
-    EXPECT_TRUE(FindIrfanView(programFolder, places));
-    EXPECT_EQ(IrfanViewPath, pathBin + QStringLiteral("/vxview"));
+    EXPECT_TRUE(FindIrfanView(environment, programFolder, places));
+    EXPECT_EQ(environment.IrfanViewPath, pathBin + QStringLiteral("/vxview"));
     const QString beside = makeProgram(programFolder, QStringLiteral("vxview"));
-    EXPECT_TRUE(FindIrfanView(programFolder, places));
-    EXPECT_EQ(IrfanViewPath, beside);
-    EXPECT_EQ(IrfanViewFound, 1);
+    EXPECT_TRUE(FindIrfanView(environment, programFolder, places));
+    EXPECT_EQ(environment.IrfanViewPath, beside);
+    EXPECT_EQ(environment.IrfanViewFound, 1);
 
     places.pathDirs.clear();
-    EXPECT_FALSE(FindIrfanView(freshDir(QStringLiteral("empty")), places));
-    EXPECT_EQ(IrfanViewFound, 0);
-    EXPECT_FALSE(FindUploader(places));
-    EXPECT_TRUE(UploaderPath.isEmpty());
+    EXPECT_FALSE(FindIrfanView(environment, freshDir(QStringLiteral("empty")), places));
+    EXPECT_EQ(environment.IrfanViewFound, 0);
+    EXPECT_FALSE(FindUploader(environment, places));
+    EXPECT_TRUE(environment.UploaderPath.isEmpty());
 }
 
 TEST(OldProfilePaths, DropAndCompactMatchingEntries)
@@ -204,6 +207,7 @@ TEST(OldProfilePaths, MyMusicIsNotAddedTwice)
 
 TEST(ShellFolders, StartupFolderOnAnUnmountedVolumeIsKept)
 {
+    EnvironmentInfo environment;
     const auto nothingMounted = [](const QString&) { return false; };
     const auto stickMounted = [](const QString& point) {
         return point == QLatin1String("/media/me/STICK");
@@ -220,18 +224,18 @@ TEST(ShellFolders, StartupFolderOnAnUnmountedVolumeIsKept)
     QDir().mkpath(pictures);
 
     QString unmounted = QStringLiteral("/media/me/STICK/Pics");
-    ReadShellFolders(unmounted, nothingMounted);
+    ReadShellFolders(environment, unmounted, nothingMounted);
     EXPECT_EQ(unmounted, QStringLiteral("/media/me/STICK/Pics"));
-    EXPECT_EQ(MyPicturesFolder, QDir::cleanPath(pictures));
+    EXPECT_EQ(environment.MyPicturesFolder, QDir::cleanPath(pictures));
 
     QString gone = freshDir(QStringLiteral("x")) + QStringLiteral("/gone");
-    ReadShellFolders(gone, nothingMounted);
-    EXPECT_EQ(gone, MyPicturesFolder);
+    ReadShellFolders(environment, gone, nothingMounted);
+    EXPECT_EQ(gone, environment.MyPicturesFolder);
 
     const QString existing = freshDir(QStringLiteral("start"));
     QString kept = existing;
-    ReadShellFolders(kept, nothingMounted);
+    ReadShellFolders(environment, kept, nothingMounted);
     EXPECT_EQ(kept, existing);
-    EXPECT_TRUE(InternetCacheFolder.isEmpty());
-    EXPECT_EQ(DesktopFolderLower, DesktopFolder.toLower());
+    EXPECT_TRUE(environment.InternetCacheFolder.isEmpty());
+    EXPECT_EQ(environment.DesktopFolderLower, environment.DesktopFolder.toLower());
 }

@@ -1,4 +1,5 @@
 #include "base/settings_fields.h"
+#include "base/settings_store.h"
 #include "base/settings_record.h"
 #include "platform/fixed_text.h"
 #include "platform/record_file.h"
@@ -370,17 +371,18 @@ TEST(SettingsMerge, ListsMergeEntryByEntry)
     D.SearchWords2[3] = QStringLiteral("mountain");
     D.SuggestionMonths[4] = 1;
     D.SearchInclGIF = 0;
-    Settings = L;
-    SettingsSnapshot = S;
-    SettingsOnDisk = D;
-    MergeSettingsOnClose();
-    EXPECT_EQ(Settings.RecentFolders[0], QStringLiteral("/r/mine"));
-    EXPECT_EQ(Settings.RecentFolders[8], QStringLiteral("/r/theirs"));
-    EXPECT_EQ(Settings.RecentFolders[4], QStringLiteral("/r/4"));
-    EXPECT_EQ(Settings.SearchWords2[3], QStringLiteral("mountain"));
-    EXPECT_EQ(Settings.SuggestionMonths[4], 1);
-    EXPECT_EQ(Settings.SearchInclGIF, 0);
-    EXPECT_EQ(SettingsOnDisk.RecentFolders[0], QStringLiteral("/r/0"));  // only L changes
+    SettingsStore store;
+    store.Settings = L;
+    store.SettingsSnapshot = S;
+    store.SettingsOnDisk = D;
+    store.MergeSettingsOnClose();
+    EXPECT_EQ(store.Settings.RecentFolders[0], QStringLiteral("/r/mine"));
+    EXPECT_EQ(store.Settings.RecentFolders[8], QStringLiteral("/r/theirs"));
+    EXPECT_EQ(store.Settings.RecentFolders[4], QStringLiteral("/r/4"));
+    EXPECT_EQ(store.Settings.SearchWords2[3], QStringLiteral("mountain"));
+    EXPECT_EQ(store.Settings.SuggestionMonths[4], 1);
+    EXPECT_EQ(store.Settings.SearchInclGIF, 0);
+    EXPECT_EQ(store.SettingsOnDisk.RecentFolders[0], QStringLiteral("/r/0"));  // only L changes
 }
 
 TEST(SettingsMerge, ShortenedTextIsKept)
@@ -482,10 +484,11 @@ TEST(SettingsChangedTest, ComparesTheSeventeenPlayOptions)
     other.ContinuousPlay = 0;  // not one of the stored options
     EXPECT_TRUE(AutoShowOptionsMatch(other));
 
-    Settings = rec;
-    SettingsChanged();
-    EXPECT_EQ(AutoShowMatchesOptions, 1);
-    Settings.MaxSizeKB = 5;
-    SettingsChanged();
-    EXPECT_EQ(AutoShowMatchesOptions, 0);
+    SettingsStore store;
+    store.Settings = rec;
+    store.SettingsChanged();
+    EXPECT_EQ(store.AutoShowMatchesOptions, 1);
+    store.Settings.MaxSizeKB = 5;
+    store.SettingsChanged();
+    EXPECT_EQ(store.AutoShowMatchesOptions, 0);
 }

@@ -166,13 +166,11 @@ TEST(ExternalViewer, RotationThroughTheRealToolKeepsDatesWhenAsked)
     EXPECT_EQ(qint32(platform::FileDosDate(plain)), plainDate);
 
     // A resized copy through the installed viewer.
-    IrfanViewPath = viewer;
-    EXPECT_TRUE(RunIrfanViewResize(picture, dir + QStringLiteral("/small.jpg"), 16, 16));
+    EXPECT_TRUE(RunIrfanViewResize(viewer, picture, dir + QStringLiteral("/small.jpg"), 16, 16));
     EXPECT_EQ(QImage(dir + QStringLiteral("/small.jpg")).size(), QSize(8, 16));
     // A picture the viewer cannot read: no copy, reported as such.
     ASSERT_TRUE(writeFile(dir + QStringLiteral("/bad.jpg"), QByteArray("nothing")));
-    EXPECT_FALSE(RunIrfanViewResize(dir + QStringLiteral("/bad.jpg"), dir + QStringLiteral("/bad2.jpg"), 16, 16));
-    IrfanViewPath.clear();
+    EXPECT_FALSE(RunIrfanViewResize(viewer, dir + QStringLiteral("/bad.jpg"), dir + QStringLiteral("/bad2.jpg"), 16, 16));
 }
 
 TEST(ExternalViewer, ResampleFilterText)
@@ -282,6 +280,7 @@ TEST(ExternalExifDates, FolderResetCountsEachKind)
 #include "browse/external_programs_controller.h"
 #include "base/settings_record.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 #include "platform/prompt.h"
 
 #include <QAction>
@@ -300,14 +299,12 @@ QString recordingProgram(const QString& dir, const QString& out, const char* wai
 }
 
 struct SettingsGuard {
-    TSettingsRecord saved = Settings;
-    QString picture = CurrentPicturePath;
+    TSettingsRecord saved = TestState().settings.Settings;
     ~SettingsGuard()
     {
-        Settings = saved;
-        CurrentPicturePath = picture;
-        IrfanViewFound = 0;
-        IrfanViewPath.clear();
+        TestState().settings.Settings = saved;
+        TestState().environment.IrfanViewFound = 0;
+        TestState().environment.IrfanViewPath.clear();
     }
 };
 
@@ -315,14 +312,15 @@ struct SettingsGuard {
 
 TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     const QString dir = freshDir(QStringLiteral("launch"));
     const QString out = dir + QStringLiteral("/args.txt");
     const QString picture = dir + QStringLiteral("/my pic.jpg");
     ASSERT_TRUE(writeFile(picture, fixtures::jpeg(16, 16)));
     Settings.EditPrograms[0] = recordingProgram(dir, out);
-    CurrentPicturePath = picture;
     TForm1 form(TestState());
+    form.pictureDisplay()->displayState().CurrentPicturePath = picture;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     bool triedSecond = false;
     QTimer::singleShot(60, &form, [&] {
@@ -342,6 +340,7 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
 
 TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     for (auto& p : Settings.EditPrograms)
         p.clear();
@@ -362,6 +361,7 @@ TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
 
 TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     const QString dir = freshDir(QStringLiteral("video"));
     const QString out = dir + QStringLiteral("/args.txt");
@@ -380,11 +380,11 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     const QString dir = freshDir(QStringLiteral("rotwin"));
     const QString picture = dir + QStringLiteral("/p.jpg");
     ASSERT_TRUE(writeFile(picture, fixtures::jpeg(64, 32)));
-    CurrentPicturePath = picture;
     TForm1 form(TestState());
+    form.pictureDisplay()->displayState().CurrentPicturePath = picture;
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-        IrfanViewFound = 0;
+        form.state().environment.IrfanViewFound = 0;
         form.externalPrograms()->TBRotateLClick();
         ASSERT_EQ(platform::promptLog().size(), 1);
         EXPECT_EQ(platform::promptLog()[0].request.text,
@@ -395,8 +395,8 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     const QString viewer = vxviewBinary();
     if (viewer.isEmpty())
         GTEST_SKIP() << "vxview not built";
-    IrfanViewPath = viewer;
-    IrfanViewFound = 1;
+    form.state().environment.IrfanViewPath = viewer;
+    form.state().environment.IrfanViewFound = 1;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.externalPrograms()->TBRotateRClick();
     EXPECT_EQ(QImage(picture).size(), QSize(32, 64));
@@ -408,6 +408,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
 
 TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     SettingsGuard guard;
     const QString dir = freshDir(QStringLiteral("cutout"));
     const QString out = dir + QStringLiteral("/mode.txt");

@@ -63,7 +63,7 @@ struct Window {
         picture.jpegScaleNum = 2;
         slot.SetPicture(ctx.picturePath, picture);
 
-        handler = std::make_unique<FitZoomHandler>(TestState().session, image, &slot);
+        handler = std::make_unique<FitZoomHandler>(TestState().session, image, &slot, TestState().settings.Settings);
         FitZoomHooks& h = handler->Hooks();
         h.PictureArea = [] { return QRect(0, 30, 800, 600); };
         h.EnlargeLimit = [] { return 100; };

@@ -147,10 +147,10 @@ TEST(ExclusionTest, OpeningInsideAnExcludedFolderTurnsExclusionsOff)
     // The own folders are in the list, every flag set.
     LoadFolderExclusions(state, TestState().paths);
     const DataPaths& paths = TestState().paths;
-    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.ShowsFolder), true, false, false, false), 0);
-    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.MailTempFolder), false, false, true, false), 0);
-    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", true, false, false, false), 0);
-    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", false, false, true, false), 1);
+    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.ShowsFolder), true, false, false, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(state, paths, ExclusionKey(paths.MailTempFolder), false, false, true, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", true, false, false, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(state, TestState().paths, "/d/secret", false, false, true, false, false), 1);
 
     EXPECT_FALSE(CheckOpenFolderExcluded(state, TestState().paths, {"/d/open", "/d/open/x"}, false));
     EXPECT_EQ(state.FolderExclusionsActive, 1);

@@ -5,6 +5,7 @@
 // volume), emptying and deleting with read-only pictures, links and
 // bookkeeping files, the quiet mail folder and the SmallPics walk.
 #include "browse/folder_ops.h"
+#include "support/test_state.h"
 
 #include "base/settings_fields.h"
 #include "base/settings_record.h"
@@ -46,6 +47,7 @@ QStringList messages()
 class Host : public FolderOpsHost {
 public:
     void processEvents() override {}
+    TSettingsRecord& settingsRecord() override { return TestState().settings.Settings; }
     void syncShowsAfterFolderRename(const QString& o, const QString& n) override
     {
         for (const QString& show : shows)
@@ -68,8 +70,8 @@ protected:
     void SetUp() override
     {
         root = freshDir("folders");
-        Settings = TSettingsRecord();
-        Settings.VoiceDeleteMode = "0";
+        TestState().settings.Settings = TSettingsRecord();
+        TestState().settings.Settings.VoiceDeleteMode = "0";
         platform::clearFakeMountTable();
     }
     void TearDown() override { platform::clearFakeMountTable(); }
@@ -92,6 +94,7 @@ TEST(FolderPrefix, MatchesOnlyAtAWholeFolderName)
 
 TEST_F(FolderOpsTest, ARenameCarriesEveryStoredPathBelowTheFolderAndNoOther)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString pics = root + "/Pics";
     const QString pictures = root + "/Pictures";
     QDir().mkpath(pics);
@@ -153,6 +156,7 @@ TEST_F(FolderOpsTest, ARenameCarriesEveryStoredPathBelowTheFolderAndNoOther)
 
 TEST_F(FolderOpsTest, AFailedSettingsWriteIsToldAndTheOtherFilesStillFollow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString pics = root + "/Pics";
     QDir().mkpath(pics);
     const QString settingsPath = root + "/VXSettings61.dat";
@@ -175,6 +179,7 @@ TEST_F(FolderOpsTest, AFailedSettingsWriteIsToldAndTheOtherFilesStillFollow)
 
 TEST_F(FolderOpsTest, RenameRefusalsAndALetterCaseRename)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString pics = root + "/pics";
     QDir().mkpath(pics);
     QDir().mkpath(root + "/Other");

@@ -274,10 +274,11 @@ TEST(SubfolderList, CollectionFollowsTheExclusions)
             out << f.mid(dir.size());
         return out;
     };
-    EXPECT_EQ(rel(CollectSubfolderTree(TestState().paths, exclusions, dir, false, false, false)),
+    EXPECT_EQ(rel(CollectSubfolderTree(TestState().paths, exclusions, dir, false, false, false, false)),
               (QStringList{"", "/keep", "/nosearch", "/old", "/old/smallpics"}));
-    EXPECT_EQ(rel(CollectSubfolderTree(TestState().paths, exclusions, dir, false, true, false)),
+    EXPECT_EQ(rel(CollectSubfolderTree(TestState().paths, exclusions, dir, false, true, false, false)),
               (QStringList{"", "/keep", "/noshow", "/old", "/old/smallpics"}));
     bool cancel = true;
-    EXPECT_EQ(CollectSubfolderTree(TestState().paths, exclusions, dir, false, false, false, &cancel), QStringList{dir});
+    EXPECT_EQ(CollectSubfolderTree(TestState().paths, exclusions, dir, false, false, false, false, &cancel),
+              QStringList{dir});
 }

@@ -19,6 +19,7 @@
 #include "formats/picture_fixtures.h"
 #include "slideshow/show_state.h"
 #include "support/sandbox.h"
+#include "browse/picture_display_section.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -129,8 +130,8 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     for (int i = 0; i < list.size(); ++i)
         TestState().session.PictureTable[size_t(i)].FullPath = list[i];
     TestState().session.PictureCount = int32_t(list.size());
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
+    form.pictureDisplay()->displayState().LastLoadFailed = 0;
+    form.pictureDisplay()->displayState().LastFailedIndex = -1;
     TestState().session.PlaybackActive = 1;
     TestState().session.ShowState = TShowState();
     TestState().session.ShowState.Direction = 0;
@@ -138,7 +139,7 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     for (int i = 0; i < list.size(); ++i) {
         TestState().session.PictureIndex = i;
         form.DisplayCurrentPicture();
-        EXPECT_EQ(LoadErrorKind, kinds[i]);
+        EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, kinds[i]);
         EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File " + QFileInfo(list[i]).fileName()
                                           + " can not be opened, " + kinds[i]);
     }

@@ -150,9 +150,9 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     DisplayHooks().PageSlotCount = [] { return 2; };
 
     showAll({form.Backwards1ToolButton, form.ManualModeToolButton, form.SaveToolButton, form.PictureToClipboard});
-    CurrentPicturePath = "old";
+    form.pictureDisplay()->displayState().CurrentPicturePath = "old";
     form.SetSelectionMenuCaptions();
-    EXPECT_EQ(CurrentPicturePath, dir + "/b.jpg");
+    EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/b.jpg");
     EXPECT_TRUE(form.Backwards1ToolButton->isEnabled());
     EXPECT_FALSE(form.ManualModeToolButton->isEnabled());
     EXPECT_TRUE(form.SaveToolButton->isEnabled());
@@ -161,7 +161,7 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
 
     ticked = {0, 1};
     form.SetSelectionMenuCaptions();
-    EXPECT_TRUE(CurrentPicturePath.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().CurrentPicturePath.isEmpty());
     EXPECT_FALSE(form.PictureToClipboard->isVisible());
     EXPECT_FALSE(form.SaveToolButton->isEnabled());
 
@@ -207,6 +207,7 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
 
 TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     TForm9 window(TestState());
     QMenu* menu = window.findChild<QMenu*>("PMRatio");
@@ -276,13 +277,11 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     TestState().session.PlaybackActive = 1;
     show.SourceIsShow = 1;
     TestState().session.AutoShowRunning = 0;
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
     TestState().session.ShowState = TShowState();
     TestState().session.ShowState.DefaultInterval = 7;
 
     form.DisplayCurrentPicture();
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(show.ShowRec.TextLines[0], "Hello");
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
     TestState().session.PictureIndex = 1;
@@ -294,7 +293,7 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     TestState().session.PictureIndex = 0;
     TestState().session.ShowState.CurrentInterval = 7;
     form.DisplayCurrentPicture();
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
 
     CloseOpenShow(show);

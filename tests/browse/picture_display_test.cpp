@@ -62,71 +62,62 @@ public:
     void QueueNextStep() override { ++queued; }
     void EndShowNoPictures() override { ++ended; }
     bool PlayPictureSound(bool) override { return waitVoice; }
-    void SetPictureDisplayName() override { PictureDisplayName = paths.at(size_t(index)).section('/', -1); }
-};
+    void SetPictureDisplayName() override { state.PictureDisplayName = paths.at(size_t(index)).section('/', -1); }
 
-void resetState()
-{
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
-    ConsecutiveLoadFailures = 0;
-    LoadErrorKind.clear();
-    CurrentPicturePath.clear();
-}
+    PictureDisplayState state;
+};
 
 } // namespace
 
 TEST(DisplayStep, ShowsThePictureAndArmsTheNextInterval)
 {
-    resetState();
     FakeHost host;
     host.paths = {"/p/a.jpg", "/p/b.bmp"};
     host.recordRead = true;
     host.fullScreen = true;
     host.textDelays = 2500;
     host.active = 0;
-    RunDisplayStep(host);
+    RunDisplayStep(host, host.state);
     EXPECT_EQ(host.log, QStringList({"load /p/a.jpg form9im2", "size 1"}));
-    EXPECT_EQ(CurrentPicturePath, "/p/a.jpg");
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_EQ(host.state.CurrentPicturePath, "/p/a.jpg");
+    EXPECT_TRUE(host.state.LoadErrorKind.isEmpty());
     EXPECT_EQ(host.armed, std::vector<int>({5500}));
 
     // The main window takes "form1im1"; a voice to wait for arms nothing.
     FakeHost main;
     main.paths = {"/p/a.jpg"};
     main.waitVoice = true;
-    RunDisplayStep(main);
+    RunDisplayStep(main, main.state);
     EXPECT_EQ(main.log.front(), "load /p/a.jpg form1im1");
     EXPECT_TRUE(main.armed.empty());
 }
 
 TEST(DisplayStep, FailureIsReportedAndTheSameIndexIsNotLoadedAgain)
 {
-    resetState();
     FakeHost host;
     host.paths = {"/p/bad.jpg", "/p/b.jpg"};
     host.failures["/p/bad.jpg"] = [] { throw EJPEGError("JPEG file is truncated"); };
-    RunDisplayStep(host);
-    EXPECT_EQ(LoadErrorKind, "Invalid Graphic");
-    EXPECT_EQ(LastLoadFailed, 1);
-    EXPECT_EQ(LastFailedIndex, 0);
+    RunDisplayStep(host, host.state);
+    EXPECT_EQ(host.state.LoadErrorKind, "Invalid Graphic");
+    EXPECT_EQ(host.state.LastLoadFailed, 1);
+    EXPECT_EQ(host.state.LastFailedIndex, 0);
     EXPECT_EQ(host.caption, "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
     EXPECT_TRUE(host.log.contains("hide"));
     EXPECT_EQ(host.armed, std::vector<int>({1000}));
 
-    LoadErrorKind.clear(); // e.g. a preview loaded meanwhile
+    host.state.LoadErrorKind.clear(); // the repeat reports the kind it kept
     host.caption.clear();
-    RunDisplayStep(host);
+    RunDisplayStep(host, host.state);
     EXPECT_EQ(host.loads, 1); // not opened again
-    EXPECT_EQ(LoadErrorKind, "Invalid Graphic");
+    EXPECT_EQ(host.state.LoadErrorKind, "Invalid Graphic");
     EXPECT_EQ(host.caption, "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
 
     // Another index loads again and clears the failure.
     host.index = 1;
-    RunDisplayStep(host);
+    RunDisplayStep(host, host.state);
     EXPECT_EQ(host.loads, 2);
-    EXPECT_EQ(LastLoadFailed, 0);
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_EQ(host.state.LastLoadFailed, 0);
+    EXPECT_TRUE(host.state.LoadErrorKind.isEmpty());
 }
 
 TEST(DisplayStep, EveryKindOfFailureIsCaught)
@@ -139,41 +130,38 @@ TEST(DisplayStep, EveryKindOfFailureIsCaught)
         {[] { throw 7; }, "Other Error"},
     };
     for (const auto& c : cases) {
-        resetState();
-        FakeHost host;
+            FakeHost host;
         host.paths = {"/p/x.gif"};
         host.failures["/p/x.gif"] = c.first;
-        RunDisplayStep(host);
-        EXPECT_EQ(LoadErrorKind, c.second);
+        RunDisplayStep(host, host.state);
+        EXPECT_EQ(host.state.LoadErrorKind, c.second);
     }
 }
 
 TEST(DisplayStep, SkippingQueuesTheNextStepInsteadOfRecursing)
 {
-    resetState();
     FakeHost host;
     host.paths = {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"};
     host.skip = true;
     host.fullScreen = true;
     host.failures["/p/1.jpg"] = [] { throw EJPEGError("bad"); };
     host.failures["/p/2.jpg"] = [] { throw EJPEGError("bad"); };
-    RunDisplayStep(host);
+    RunDisplayStep(host, host.state);
     EXPECT_EQ(host.queued, 1);
     EXPECT_TRUE(host.caption.isEmpty()); // no error title while skipping
     EXPECT_FALSE(host.log.contains("hide"));
     host.index = 1;
-    RunDisplayStep(host);
+    RunDisplayStep(host, host.state);
     EXPECT_EQ(host.queued, 2);
     host.index = 2;
-    RunDisplayStep(host);
+    RunDisplayStep(host, host.state);
     EXPECT_EQ(host.queued, 2);
     EXPECT_EQ(host.ended, 0);
-    EXPECT_EQ(ConsecutiveLoadFailures, 0);
+    EXPECT_EQ(host.state.ConsecutiveLoadFailures, 0);
 }
 
 TEST(DisplayStep, AShowInWhichNoPictureLoadsEnds)
 {
-    resetState();
     FakeHost host;
     host.paths = {"/p/1.jpg", "/p/2.jpg"};
     host.skip = true;
@@ -182,19 +170,18 @@ TEST(DisplayStep, AShowInWhichNoPictureLoadsEnds)
     // The show's cursor takes each queued step; a thousand rounds are far
     // more than the show holds.
     for (int round = 0; round < 1000 && host.ended == 0; ++round) {
-        RunDisplayStep(host);
+        RunDisplayStep(host, host.state);
         host.index = (host.index + 1) % 2;
     }
     EXPECT_EQ(host.ended, 1);
     EXPECT_EQ(host.queued, 1);
 
     // A single-picture show ends at its first failure.
-    resetState();
     FakeHost one;
     one.paths = {"/p/1.jpg"};
     one.skip = true;
     one.failures["/p/1.jpg"] = [] { throw EInvalidGraphic("bad"); };
-    RunDisplayStep(one);
+    RunDisplayStep(one, one.state);
     EXPECT_EQ(one.ended, 1);
     EXPECT_EQ(one.queued, 0);
     EXPECT_EQ(NoPictureLoadedText, "Not a single picture could be loaded!");
@@ -202,13 +189,12 @@ TEST(DisplayStep, AShowInWhichNoPictureLoadsEnds)
 
 TEST(DisplayStep, ManualModeAndFullViewTakeNoNextStep)
 {
-    resetState();
     FakeHost host;
     host.paths = {"/p/1.jpg"};
     host.skip = true;
     host.manual = true;
     host.failures["/p/1.jpg"] = [] { throw EInvalidGraphic("bad"); };
-    RunDisplayStep(host);
+    RunDisplayStep(host, host.state);
     EXPECT_EQ(host.queued, 0);
     EXPECT_TRUE(host.armed.empty());
     EXPECT_FALSE(host.caption.isEmpty()); // manual mode reports on screen

@@ -3,6 +3,7 @@
 // volume, a read-only picture, the Trash of the test's home folder and its
 // refusal; and the caption and slot rules of a thumbnail page.
 #include "browse/picture_file_ops.h"
+#include "support/test_state.h"
 
 #include "base/settings_record.h"
 #include "browse/copy_file.h"
@@ -51,6 +52,7 @@ public:
 class RecordingHost : public PictureOpsHost {
 public:
     void status(const QString& text) override { statuses << text; }
+    TSettingsRecord& settingsRecord() override { return TestState().settings.Settings; }
     void waitSeconds(int seconds) override { waits << seconds; }
     bool showRunning() const override { return running; }
     void carryVoice(const QString& picture, bool sync, const QString& action, const QString& target) override
@@ -90,8 +92,8 @@ protected:
         dir = freshDir("pics");
         source = dir + "/beach.jpg";
         ASSERT_TRUE(writeFile(source, QByteArray(4000, 'p')));
-        Settings = TSettingsRecord();
-        Settings.VoiceDeleteMode = "0";
+        TestState().settings.Settings = TSettingsRecord();
+        TestState().settings.Settings.VoiceDeleteMode = "0";
     }
     QString dir, source;
     CopyState state;

@@ -215,6 +215,7 @@ TEST(PicturePreview, MyShowPreview)
 #include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
 
 #include <QAction>
 #include <QTimer>
@@ -240,7 +241,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     QObject elsewhere;
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     EXPECT_EQ(form.pictureInfo()->TreeHoverPath, path);
-    EXPECT_EQ(CurrentPicturePath, path);
+    EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, path);
     EXPECT_EQ(form.FileSizeLabel4->text(), "11 Mb - ");
     EXPECT_EQ(form.FileDateLabel4->text(), "April 3, 2019, 21:05");
     EXPECT_EQ(form.ModelLabel4->text(), "Canon EOS 20D");

@@ -44,10 +44,10 @@ protected:
         platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}, {drive, "vfat", "/dev/sdc1", true}});
         writeFile(drive + "/Album/p.jpg", "picture");
         QDir().mkpath(drive + "/Other");
-        Settings = TSettingsRecord();
-        Settings.InclJPG = 1;
-        Settings.MaxSizeKB = 999999;
-        Settings.VoiceDeleteMode = "0";
+        TestState().settings.Settings = TSettingsRecord();
+        TestState().settings.Settings.InclJPG = 1;
+        TestState().settings.Settings.MaxSizeKB = 999999;
+        TestState().settings.Settings.VoiceDeleteMode = "0";
         TestState().session.PlaybackActive = 0;
         form = std::make_unique<TForm1>(TestState());
         form->resize(1000, 700);
@@ -101,6 +101,7 @@ TEST_F(TForm1FileOpsTest, SendToRecycleBinFromTheFileMenuLeavesThePlaceholderNod
 
 TEST_F(TForm1FileOpsTest, RenameAndMoveThroughTheirMenuItems)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     selectPicture("p.jpg");
     platform::ScopedPromptResponder answers([&](const platform::PromptRequest& request) {
         if (request.type == PromptType::Input)
@@ -129,6 +130,7 @@ TEST_F(TForm1FileOpsTest, RenameAndMoveThroughTheirMenuItems)
 
 TEST_F(TForm1FileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     emit form->FolderOperations->aboutToShow();
     EXPECT_TRUE(form->RenameFolder->isEnabled());
     EXPECT_TRUE(form->EmptyFolder->isEnabled());

@@ -53,6 +53,7 @@ void drag(QWidget* target, QPoint from, QPoint to)
 
 TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TestState().paths.CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
     Settings.MaxEnlargePercent = 0;
     TForm1 form(TestState());
@@ -97,6 +98,7 @@ TEST(TForm1FitZoom, AFullViewThatCannotLoadSaysSo)
 
 TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.show();
     Settings.CropRatioWidth = 3;
@@ -166,6 +168,7 @@ TEST(CropRatioPanel, ParsesNumbersAboveZero)
 
 TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.MaxEnlargePercent = 100;
     TForm1 form(TestState());
     form.fitZoom()->PictureAreaLeft = 10;

@@ -41,10 +41,10 @@ protected:
                                      {drive, "vfat", "/dev/sdc1", true}});
         QDir().mkpath(drive + "/Album & more/Sub");
         writeFile(drive + "/Album & more/p.jpg", "jpg");
-        Settings = TSettingsRecord();
-        Settings.InclJPG = Settings.InclJPEG = Settings.InclBMP = Settings.InclICO = 1;
-        Settings.InclEMF = Settings.InclWMF = Settings.InclGIF = 1;
-        Settings.MaxSizeKB = 999999;
+        TestState().settings.Settings = TSettingsRecord();
+        TestState().settings.Settings.InclJPG = TestState().settings.Settings.InclJPEG = TestState().settings.Settings.InclBMP = TestState().settings.Settings.InclICO = 1;
+        TestState().settings.Settings.InclEMF = TestState().settings.Settings.InclWMF = TestState().settings.Settings.InclGIF = 1;
+        TestState().settings.Settings.MaxSizeKB = 999999;
         TestState().session.PlaybackActive = 0;
     }
     void TearDown() override
@@ -99,6 +99,7 @@ TEST_F(TForm1FolderTreeTest, RefusesWhileAShowPlays)
 
 TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     Settings.Favorites[2] = drive + "/Album & more";
     form.folderTree()->MarkListEntryOpening(true, 2);

@@ -39,9 +39,9 @@ protected:
         QDir().mkpath(drive + "/Tom & Jerry/Sub");
         QDir().mkpath(drive + "/Other");
         writeFile(drive + "/Tom & Jerry/p.jpg", "jpg");
-        Settings = TSettingsRecord();
-        Settings.InclJPG = 1;
-        Settings.MaxSizeKB = 999999;
+        TestState().settings.Settings = TSettingsRecord();
+        TestState().settings.Settings.InclJPG = 1;
+        TestState().settings.Settings.MaxSizeKB = 999999;
         TestState().session.PlaybackActive = 0;
     }
     void TearDown() override
@@ -61,6 +61,7 @@ protected:
 
 TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.SetupListMenus();
     Settings.RecentFolders[0] = drive + "/Tom & Jerry";
@@ -79,6 +80,7 @@ TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 
 TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.listMenus()->AddToFavorites(drive + "/Other", true);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Other");
@@ -101,6 +103,7 @@ TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 
 TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     for (int i = 0; i < 9; ++i)
         Settings.Favorites[size_t(i)] = drive + "/F" + QString::number(i);
@@ -115,6 +118,7 @@ TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
 
 TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     // The same folder is also a favourite and another recent entry, spelt
     // loosely: only the clicked entry gets the walked path.
@@ -148,6 +152,7 @@ TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry
 
 TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     Settings.RecentFolders[0] = drive + "/Gone";
     form.BuildRecentMenu();
@@ -166,6 +171,7 @@ TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
 
 TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.listMenus()->AddToShowHistory(drive + "/a.vxt");
     form.listMenus()->AddToShowHistory(drive + "/b.vxt");
@@ -227,6 +233,7 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
 
 TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     form.folderTree()->SelectedFolder = drive + "/Tom & Jerry";
     form.listMenus()->MakeDefaultClick();
@@ -264,6 +271,7 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
 
 TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.RecentFolders[0] = drive + "/Other";
     Settings.Favorites[0] = drive + "/Tom & Jerry";
     Settings.ShowHistory[0] = drive + "/a.vxt";
@@ -278,6 +286,7 @@ TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
 
 TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString data = freshDir("data");
     TestState().paths.DraftShowPath = data + "/vistamo.vxt";
     TestState().paths.WorkShowPath = data + "/vistamo.tmp";
@@ -303,6 +312,7 @@ TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
 
 TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     Settings.Favorites[0] = drive + "/Gone";
     form.BuildFavoritesMenu();

@@ -31,9 +31,6 @@ void setList(const QStringList& paths)
         TestState().session.PictureTable[size_t(i)].FullPath = paths[i];
     TestState().session.PictureCount = int32_t(paths.size());
     TestState().session.PictureIndex = 0;
-    LastLoadFailed = 0;
-    LastFailedIndex = -1;
-    ConsecutiveLoadFailures = 0;
 }
 
 } // namespace
@@ -57,8 +54,8 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
 
     TForm1 form(TestState());
     form.DisplayCurrentPicture();
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
-    EXPECT_EQ(CurrentPicturePath, dir + "/good.jpg");
+    EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
+    EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/good.jpg");
     EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(320, 240));
     EXPECT_TRUE(form.SaveToolButton->isEnabled());
     // The JPEG's status follows at once: title and the picture-loaded byte.
@@ -67,7 +64,7 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
 
     TestState().session.PictureIndex = 1;
     form.DisplayCurrentPicture();
-    EXPECT_EQ(LoadErrorKind, "Invalid Graphic");
+    EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, "Invalid Graphic");
     EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
     EXPECT_FALSE(form.SaveToolButton->isEnabled());
     TestState().session.PlaybackActive = 0;
@@ -102,6 +99,7 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
 
 TEST(TForm1PictureDisplay, BookmarkItemsFollowTheTable)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TForm1 form(TestState());
     // The bookmark items are shown while a show runs (hidden items never
     // read as enabled).

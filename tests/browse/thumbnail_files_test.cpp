@@ -540,6 +540,8 @@ TEST_F(ThumbBatch, CancelWritesNothingMoreThanItReported)
 
 TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    TAddSettingsRecord& AddSettings = TestState().settings.AddSettings;
     write("a.jpg", pictureBytes(800, 600, 310 * 1024));
     const TAddSettingsRecord savedAdd = AddSettings;
     const QString savedReset = Settings.ResetFileDate;
@@ -548,7 +550,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
     AddSettings.ThumbSizeIndex = 0;
     Settings.ResetFileDate = QStringLiteral("0");
 
-    TForm38 window(TestState().paths, dir, false);
+    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.windowTitle(), "Vistamo! - Create/Replace thumbnails manually");
     EXPECT_EQ(window.FolderLabel->text(), "Folder: " + QFileInfo(dir).fileName());
     EXPECT_EQ(window.LblInfo->text(), "Info: The option 'Create thumbnails on Fixed drives' will be automatically checked");
@@ -584,7 +586,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
 TEST_F(ThumbBatch, CancelledRunSaysSo)
 {
     write("a.jpg", pictureBytes(800, 600, 310 * 1024));
-    TForm38 window(TestState().paths, dir, false);
+    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     window.DriveAlreadyAllowed = true;
     window.CancelRequested = true;   // as if Cancel was pressed at once
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -598,7 +600,7 @@ TEST_F(ThumbBatch, CancelledRunSaysSo)
 
 TEST_F(ThumbBatch, PreviewOfOnePicture)
 {
-    TForm38 window(TestState().paths, dir, false);
+    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.PreviewPicture(write("p.jpg", fixtures::jpeg(400, 200))), 0);
     EXPECT_FALSE(window.Image1->pixmap().isNull());
     EXPECT_EQ(window.PreviewPicture(write("bad.jpg", "not a picture")), 1);
@@ -610,6 +612,7 @@ TEST_F(ThumbBatch, PreviewOfOnePicture)
 
 TEST(ThumbnailInfo, AskedOnceAndRemembered)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const uint8_t saved = Settings.ThumbInfoShown;
     Settings.ThumbInfoShown = 0;
     TForm1 form(TestState());
@@ -665,6 +668,8 @@ TEST(ThumbnailLoaderSteps, InstalledWithTheMainWindow)
 
 TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    TAddSettingsRecord& AddSettings = TestState().settings.AddSettings;
     const QString picture = write("show.jpg", pictureBytes(1600, 1200, 310 * 1024, "2017:03:04 05:06:08"));
     const PictureLoaderHooks saved = LoaderHooks();
     const TAddSettingsRecord savedAdd = AddSettings;
@@ -673,7 +678,7 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
     AddSettings.ThumbMinSizeKB = 300;
     AddSettings.ThumbSizeIndex = 1;   // 640 x 480
     Settings.ResetFileDate = QStringLiteral("1");
-    InstallThumbnailLoaderSteps(nullptr, true);
+    InstallThumbnailLoaderSteps([] { return CurrentThumbnailOptions(TestState().settings, false); }, true);
     LoaderHooks().SetTitleHint = [](const QString&) {};
 
     EXPECT_EQ(TryLoadPictureIntoSlot(picture, "form1im1"), QString());

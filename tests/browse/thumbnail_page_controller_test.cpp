@@ -3,6 +3,8 @@
 // pictures pages on and back keeping only the page's own pictures, and a
 // page loaded again while the last one still decodes drops the old results.
 #include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_files.h"
+#include "support/test_state.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,7 +37,7 @@ public:
     QSize ClientAreaBelowToolBar() const override { return QSize(1000, 700); }
     ThumbFill FillOrder() const override { return ThumbFill::RowByRow; }
     int EnlargeLimit() const override { return 0; }
-    bool DemoMode() const override { return false; }
+    ThumbnailOptions ThumbOptions() const override { return CurrentThumbnailOptions(TestState().settings, false); }
     int PictureTotal() const override { return total; }
     QString PicturePath(int index) const override { return QStringLiteral("/pictures/p%1.jpg").arg(index); }
     void SetPictureIndex(int index) override { pictureIndex = index; }

@@ -118,7 +118,7 @@ TEST(ReducePicture, FitsIntoTheBoxWithoutEnlarging)
     tiny.fill(Qt::blue);
     tiny.save(small);
     const QString target = dir + QStringLiteral("/small-copy.jpg");
-    ASSERT_TRUE(ReducePictureSize(small, target, QImage(), false, false, 2, 75));
+    ASSERT_TRUE(ReducePictureSize(small, target, QImage(), QString(), false, 2, 75));
     EXPECT_EQ(QImageReader(target).size(), QSize(200, 100));
 }
 
@@ -127,7 +127,7 @@ TEST(ReducePicture, KeepsTheSourceMetadataAndTakesTheDateTaken)
     const QString dir = freshDir(QStringLiteral("exif"));
     const QString source = makeExifJpeg(dir, {1600, 1200});
     const QString target = dir + QStringLiteral("/reduced.jpg");
-    ASSERT_TRUE(ReducePictureSize(source, target, QImage(), false, false, 1, 75));
+    ASSERT_TRUE(ReducePictureSize(source, target, QImage(), QString(), false, 1, 75));
 
     EXPECT_EQ(QImageReader(target).size(), QSize(640, 480));
     TimgData data(255);
@@ -147,7 +147,7 @@ TEST(ReducePicture, KeepsTheSourceMetadataAndTakesTheDateTaken)
         f.setFileTime(fileDate, QFileDevice::FileModificationTime);
     }
     const QString second = dir + QStringLiteral("/second.jpg");
-    ASSERT_TRUE(ReducePictureSize(source, second, QImage(), false, true, 0, 60));
+    ASSERT_TRUE(ReducePictureSize(source, second, QImage(), QString(), true, 0, 60));
     EXPECT_EQ(QImageReader(second).size(), QSize(320, 240));
     EXPECT_EQ(QFileInfo(second).lastModified(), fileDate);
 }
@@ -181,7 +181,7 @@ TEST(ReducePicture, CarriesOnlyTheExifBlockAndAnRgbColourProfile)
     writeFile(source, EncodeJpeg(image, 90, segments));
 
     const QString target = dir + QStringLiteral("/thumb.jpg");
-    ASSERT_TRUE(ReducePictureSize(source, target, QImage(), false, false, 2, 75));
+    ASSERT_TRUE(ReducePictureSize(source, target, QImage(), QString(), false, 2, 75));
     const QList<JpegSegment> kept = ReadJpegMetadataSegments(readFile(target));
     ASSERT_EQ(kept.size(), 2);
     EXPECT_EQ(kept[0].marker, 0xE1);
@@ -205,7 +205,7 @@ TEST(ReducePicture, ShownPictureAtItsSizeAndAFailedLoadIsReported)
     QImage shown(123, 77, QImage::Format_RGB32);
     shown.fill(Qt::green);
     const QString cut = dir + QStringLiteral("/cut1.jpg");
-    ASSERT_TRUE(ReducePictureSize(dir + QStringLiteral("/cut1.bmp"), cut, shown, false, false, -1, 100));
+    ASSERT_TRUE(ReducePictureSize(dir + QStringLiteral("/cut1.bmp"), cut, shown, QString(), false, -1, 100));
     EXPECT_EQ(QImageReader(cut).size(), QSize(123, 77));
 
     const QString broken = dir + QStringLiteral("/broken.jpg");
@@ -213,7 +213,7 @@ TEST(ReducePicture, ShownPictureAtItsSizeAndAFailedLoadIsReported)
     const QString keep = dir + QStringLiteral("/keep.jpg");
     writeFile(keep, "old");
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    EXPECT_FALSE(ReducePictureSize(broken, keep, QImage(), false, false, 1, 75));
+    EXPECT_FALSE(ReducePictureSize(broken, keep, QImage(), QString(), false, 1, 75));
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
               QStringLiteral("Picture broken.jpg could not be loaded, picture skipped"));

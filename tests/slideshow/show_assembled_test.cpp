@@ -105,16 +105,16 @@ struct AssembledShow : ::testing::Test {
     TForm1 form{TestState()};
     AssembledShow()
     {
-        Settings = TSettingsRecord{};
-        Settings.InclJPG = 1;
-        Settings.IntervalIndex = 4;   // 10 seconds
-        Settings.ShowTitles = 1;
+        TestState().settings.Settings = TSettingsRecord{};
+        TestState().settings.Settings.InclJPG = 1;
+        TestState().settings.Settings.IntervalIndex = 4;   // 10 seconds
+        TestState().settings.Settings.ShowTitles = 1;
         TestState().session.ShowState = TShowState{};
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
         TestState().session.FullViewActive = 0;
         TestState().session.PlaybackActive = 0;
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.show();                  // menus, hook and events are wired on the first show
     }
     ~AssembledShow() override
@@ -124,7 +124,7 @@ struct AssembledShow : ::testing::Test {
         TestState().session.PlaybackActive = 0;
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
     }
     // The show window, once a show plays.
     TForm9* show() const { return form.showWindow() && form.showWindow()->isVisible() ? form.showWindow() : nullptr; }
@@ -137,7 +137,7 @@ struct AssembledShow : ::testing::Test {
     // The first entry of the Recent menu, played (as with Ctrl held).
     void playRecentShow(const QString& showFile)
     {
-        Settings.RecentFolders[0] = showFile;
+        TestState().settings.Settings.RecentFolders[0] = showFile;
         form.listMenus()->ReopenAfterStop = 1;
         form.FolderItems[0]->trigger();
     }
@@ -168,6 +168,7 @@ TEST_F(AssembledShow, EveryDisplayStepHookIsInstalledAtCreation)
 
 TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("bydate"));
     makePhoto(dir + "/a.jpg", "2021:05:01 18:45:00");
     makePhoto(dir + "/b.jpg", "2019:07:14 09:30:00");
@@ -335,6 +336,7 @@ TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
 
 TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("missing"));
     makePhoto(dir + "/a.jpg", "");
     makePhoto(dir + "/c.jpg", "");
@@ -378,6 +380,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
 
 TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("ahead"));
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
         makePhoto(dir + "/" + name, "");

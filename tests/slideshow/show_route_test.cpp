@@ -20,6 +20,7 @@
 #include "slideshow/show_window.h"
 
 #include "support/sandbox.h"
+#include "browse/picture_display_section.h"
 
 #include <QApplication>
 #include <QDir>
@@ -85,8 +86,8 @@ void wheel(QWidget* target, int delta)
 struct ShowReset {
     ShowReset()
     {
-        Settings = TSettingsRecord{};
-        Settings.InclJPG = 1;
+        TestState().settings.Settings = TSettingsRecord{};
+        TestState().settings.Settings.InclJPG = 1;
         TestState().session.PlayOptions = TPlayOptions{};
         TestState().session.ShowState = TShowState{};
         TestState().session.CutOutCount = 0;
@@ -103,7 +104,7 @@ struct ShowReset {
         TestState().session.FullViewActive = 0;
         TestState().session.CutOutCount = 0;
         TestState().session.ZoomFactor = 0;
-        Settings = TSettingsRecord{};
+        TestState().settings.Settings = TSettingsRecord{};
     }
 };
 
@@ -146,7 +147,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     EXPECT_TRUE(image1->isVisible());
     EXPECT_EQ(image1->size(), QSize(400, 300));   // limit 0: never enlarged
     EXPECT_EQ(TestState().session.ShowState.ActiveImage, 0);
-    EXPECT_EQ(CurrentPicturePath, dir + QStringLiteral("/a.jpg"));
+    EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + QStringLiteral("/a.jpg"));
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 60000);
 
@@ -155,8 +156,8 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     form.IntervalTimer->stop();
     show->IntervalTimerTimer();
     EXPECT_EQ(TestState().session.PictureIndex, 1);
-    EXPECT_EQ(LoadErrorKind, QStringLiteral("Invalid Graphic"));
-    EXPECT_EQ(LastLoadFailed, 1);
+    EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, QStringLiteral("Invalid Graphic"));
+    EXPECT_EQ(form.pictureDisplay()->displayState().LastLoadFailed, 1);
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 0);
     EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), QString());   // nothing loaded into it
@@ -166,7 +167,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     for (int i = 0; i < 20 && TestState().session.PictureIndex != 2; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(TestState().session.PictureIndex, 2);
-    EXPECT_TRUE(LoadErrorKind.isEmpty());
+    EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), dir + QStringLiteral("/c.jpg"));
     EXPECT_TRUE(image2->isVisible());
     EXPECT_FALSE(image1->isVisible());

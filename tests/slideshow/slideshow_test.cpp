@@ -87,6 +87,7 @@ TEST(RCSettings, DefaultRecordByteByByteAndRoundTrip)
 
 TEST(PlayOptions, TakenFromTheSettingsOrTheAutomaticShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     TSettingsRecord s;
     s.PlayOrder = 1;
     s.IntervalIndex = 4;
@@ -207,6 +208,7 @@ TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
 
 TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("argfolder"));
     makePicture(folder + QStringLiteral("/one.jpg"));
@@ -251,7 +253,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     TestState().start.ArgumentMode = 1;
     TForm1 form(TestState());
     form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
@@ -273,6 +275,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
 
 TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("auto"));
     makePicture(folder + QStringLiteral("/a.jpg"));
@@ -281,7 +284,8 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     Settings.AutoShowPath = folder;
     Settings.AutoShowOptions.InclJPG = 1;
     FolderExclusionState exclusions;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, false), QStringList{folder + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, Settings, false),
+              QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
     TForm2 replay(&form);
@@ -313,6 +317,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
 
 TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     ModeReset reset;
     const QString dir = freshDir(QStringLiteral("demo"));
     makePicture(dir + QStringLiteral("/one.jpg"));
@@ -323,11 +328,11 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     Settings.AutoShowPath = show;
     // The missing picture keeps its place: it is reported when its turn comes.
     FolderExclusionState exclusions;
-    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, false),
+    EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, Settings, false),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     TForm13 demo(&form);
     demo.show();
@@ -368,7 +373,7 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     const QString folder = freshDir(QStringLiteral("stop"));
     makePicture(folder + QStringLiteral("/a.jpg"));
     TForm1 form(TestState());
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
@@ -417,7 +422,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
     QPointer<TForm9> made;
     {
         TForm1 form(TestState());
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         made = form.showWindow();
         ASSERT_TRUE(made);
@@ -428,7 +433,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
     TForm9 given(TestState());
     {
         TForm1 form(TestState());
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.setShowWindow(&given);
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         EXPECT_EQ(form.showWindow(), &given);

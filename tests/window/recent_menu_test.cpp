@@ -2,6 +2,7 @@
 // list, the list is kept in the settings, and after a restart the menu drops
 // down with it; choosing the entry opens the folder in the tree.
 #include "app/tform1.h"
+#include "support/test_state.h"
 #include "base/settings_record.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -19,6 +20,7 @@ using testsupport::MainWindowFixture;
 
 TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     QString folder;
     {
         MainWindowFixture f;

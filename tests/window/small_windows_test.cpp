@@ -2,6 +2,7 @@
 // favourites maintenance window (header texts at the cell's left, a click
 // keeps the paths in view) and the options dialog (a finished layout).
 #include "app/favorites_window.h"
+#include "support/test_state.h"
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
@@ -21,6 +22,7 @@ using testsupport::MainWindowFixture;
 
 TEST(FavoritesWindow, HeaderTextsShowAndAClickScrollsNothingSideways)
 {
+    TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindowFixture f;
     Settings.Favorites[0] = f.folder();
     Settings.Favorites[1] = f.parentFolder();

@@ -1,0 +1,418 @@
+// The picture commands of the main window: save, move, delete and rename of
+// the current picture or of the ticked pictures of the thumbnail page, and
+// the steps back and forward through a running show.
+#include "browse/file_ops_controller.h"
+#include "browse/file_ops_host.h"
+
+#include "base/data_folder.h"
+#include "base/file_helpers.h"
+#include "base/picture_table.h"
+#include "base/program_state.h"
+#include "base/settings_record.h"
+#include "browse/picture_display.h"
+#include "browse/thumbnail_page_controller.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QTreeWidget>
+
+namespace {
+
+using platform::PromptAnswer;
+using platform::PromptKind;
+
+} // namespace
+
+void FileOperationsController::SaveToolButtonClick()
+{
+    TForm9* const Form9 = m_host->showWindow();
+    // On the thumbnail page the ticked pictures are saved (not while a
+    // cell's picture is open in the full view).
+    if (pageShown() && !(Form9 && Form9->isVisible())) {
+        ApplyToTickedPictures(QStringLiteral("Save"));
+        return;
+    }
+    pauseRunningShow();
+    const QString picture = currentPicture();
+    if (!QFileInfo(picture).isFile())
+        return;
+    m_copy.CopySource = picture;
+    m_copy.CopySuggestName.clear();
+    // A cut-out on screen is saved from its bitmap under a name of its picture.
+    if (m_session.CutOutCount >= 1) {
+        m_copy.CopySource = m_host->Paths().CutOutFolder + QStringLiteral("/cut") + QString::number(m_session.CutOutCount) + QStringLiteral(".bmp");
+        m_copy.CopySuggestName = picture;
+    }
+    m_copy.CopyModeSave = 1;
+    m_copy.CopyModeMove = 0;
+    CopyOrMovePictureTo();
+    processEvents();
+}
+
+void FileOperationsController::SavePictureToClick()
+{
+    SaveToolButtonClick();
+}
+
+void FileOperationsController::MoveToolButtonClick()
+{
+    if (pageShown()) {
+        ApplyToTickedPictures(QStringLiteral("Move"));
+        return;
+    }
+    pauseRunningShow();
+    const QString picture = currentPicture();
+    if (!QFileInfo(picture).isFile())
+        return;
+    m_copy.CopySource = picture;
+    m_copy.CopySuggestName.clear();
+    m_copy.CopyModeSave = 0;
+    m_copy.CopyModeMove = 1;
+    CopyOrMovePictureTo();
+    processEvents();
+}
+
+void FileOperationsController::CopyOrMovePictureTo()
+{
+    TSettingsRecord& Settings = m_host->settings().Settings;
+    const bool save = m_copy.CopyModeSave == 1;
+    const bool cutOut = save && !m_copy.CopySuggestName.isEmpty();
+    const QString source = m_copy.CopySource;
+    std::optional<QString> chosen;
+    m_host->FormDestroy();
+    if (cutOut) {
+        chosen = platform::chooseSaveFile(QStringLiteral("Save to"), FolderOf(m_copy.CopySuggestName),
+                                          QStringLiteral("Jpeg image (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp"),
+                                          MakeUniqueCopyName(m_copy.CopySuggestName, QStringLiteral("CutOutFile"), false),
+                                          QStringLiteral("jpg"));
+    } else {
+        const QString ext = FileExtOf(source);
+        chosen = platform::chooseSaveFile(save ? QStringLiteral("Save to") : QStringLiteral("Move to"),
+                                          Settings.LastCopyTarget, QStringLiteral("*") + ext + QStringLiteral("|*") + ext,
+                                          QFileInfo(source).fileName(), ext.mid(1));
+    }
+    m_host->InstallKeyboardHook();
+    if (!chosen || chosen->isEmpty()) {
+        m_ticked.TickedCancel = 1;
+        return;
+    }
+    const QString target = *chosen;
+    m_host->ReleaseVoiceFile(source);
+    if (SameFile(source, target)) {
+        platform::showMessage(PromptKind::Error,
+                              QStringLiteral("You are trying to copy or move a picture to itself,\r\nthis is not permitted !"));
+        return;
+    }
+    Settings.LastCopyTarget = FolderOf(target);
+    const bool show = m_session.PlaybackActive == 1;
+    if (save) {
+        status(QStringLiteral("Copying picture...."));
+    } else {
+        pauseRunningShow();
+        status(QStringLiteral("Moving picture...."));
+    }
+    processEvents();
+    m_copy.CopyCancelled = 0;
+    m_copy.CopyFailed = 0;
+    if (cutOut && FileExtOf(target).toLower() == QLatin1String(".jpg")) {
+        m_host->ReducePictureSize(source, target, QString(), false, false, false, -1, 100);
+    } else {
+        if (!save && show)
+            FolderChangedDuringShow = 1;
+        ::CopyPictureFile(source, target, m_copy, options(), *this);
+        if (show && m_session.PlaybackActive != 1)
+            return;
+    }
+    m_host->UpdateFolderCaption();
+    if (!save) {
+        if (show) {
+            FolderChangedDuringShow = 1;
+        } else if (!QFileInfo::exists(source)) {
+            treePictureRemoved(source);
+        } else {
+            FolderChangedDuringShow = 1;
+        }
+    }
+}
+
+CopyOutcome FileOperationsController::CopyPictureFile(const QString& source, const QString& target)
+{
+    return ::CopyPictureFile(source, target, m_copy, options(), *this);
+}
+
+void FileOperationsController::SetCopyWriteFlags(const QString& source, const QString& target, bool deleteAfterCopy)
+{
+    ::SetCopyWriteFlags(source, target, deleteAfterCopy, m_copy);
+}
+
+void FileOperationsController::RecycleBinToolButtonClick()
+{
+    if (pageShown())
+        ApplyToTickedPictures(QStringLiteral("Delete"));
+    else
+        ConfirmAndDeletePicture();
+}
+
+bool FileOperationsController::pageShown() const
+{
+    return m_host->PageView() && m_host->PageShowRuns() && m_host->PageView()->ThumbnailViewActive();
+}
+
+bool FileOperationsController::confirmTickedRemoval(const QString& prompt)
+{
+    if (m_ticked.TickedYesToAll == 1)
+        return true;
+    const PromptAnswer answer =
+        platform::showMessage(PromptKind::Confirmation, prompt,
+                              platform::kYesNoCancel | PromptAnswer::All);
+    switch (answer) {
+    case PromptAnswer::Yes:
+        return true;
+    case PromptAnswer::All:
+        m_ticked.TickedYesToAll = 1;
+        return true;
+    case PromptAnswer::No:
+        m_ticked.TickedSkip = 1;
+        return false;
+    default:   // Cancel, or the box closed without a choice
+        m_ticked.TickedCancel = 1;
+        return false;
+    }
+}
+
+void FileOperationsController::ApplyToTickedPictures(const QString& action)
+{
+    ThumbnailPageController* page = m_host->PageView();
+    if (!page || m_ticked.TickedBusy == 1)
+        return;
+    const bool save = action == QLatin1String("Save");
+    const bool remove = action == QLatin1String("Delete");
+    m_w.Window->setEnabled(false);
+    m_ticked.TickedBusy = 1;
+    m_ticked.TickedYesToAll = 0;
+    m_ticked.TickedCancel = 0;
+    bool removed = false;
+    // The ticks are read once: a removal only unticks the removed cell.
+    for (const int slot : page->TickedSlots()) {
+        const PageCell cell = page->State().cell(slot);
+        if (!cell.ticked || cell.PageSlotPicture < 0)
+            continue;
+        const int before = page->PicturesLeft();
+        page->PointCursorAt(cell.PageSlotPicture);
+        m_ticked.TickedSkip = 0;
+        m_copy.CopyCancelled = 0;
+        if (remove) {
+            ConfirmAndDeletePicture();
+        } else {
+            m_copy.CopySource = cell.path;
+            m_copy.CopySuggestName.clear();
+            m_copy.CopyModeSave = save ? 1 : 0;
+            m_copy.CopyModeMove = save ? 0 : 1;
+            CopyOrMovePictureTo();
+        }
+        if (m_session.PlaybackActive != 1 || m_host->PageView() != page || !page->ThumbnailViewActive()) {
+            // The show ended meanwhile: the page is gone.
+            m_ticked.TickedBusy = 0;
+            m_w.Window->setEnabled(true);
+            return;
+        }
+        if (page->PicturesLeft() != before) {
+            page->MarkSlotRemoved(slot, m_host->openShow().SourceIsShow == 1);
+            removed = true;
+            if (page->PicturesLeft() == 0) {
+                platform::showMessage(PromptKind::Information, QStringLiteral("No more pictures left in show"));
+                m_ticked.TickedBusy = 0;
+                m_w.Window->setEnabled(true);
+                m_host->EndShow();
+                return;
+            }
+        }
+        // One picture is saved per click.
+        if (save) {
+            if (m_ticked.TickedCancel == 0)
+                page->UntickSlot(slot);
+            break;
+        }
+        // A cancelled prompt or dialog ends the run; so does a target that
+        // refused every attempt (the next picture would meet it too).
+        if (m_ticked.TickedCancel == 1 || m_copy.CopyCancelled == 1)
+            break;
+    }
+    if (removed)
+        page->PackRemovedSlots();
+    else
+        page->SetSelectionMenuCaptions();
+    m_ticked.TickedBusy = 0;
+    m_w.Window->setEnabled(true);
+}
+
+void FileOperationsController::ConfirmAndDeletePicture()
+{
+    int32_t& PictureIndex = m_session.PictureIndex;
+    const bool showRan = m_session.PlaybackActive == 1;
+    pauseRunningShow();
+    const QString picture = currentPicture();
+    const OpenShow& show = m_host->openShow();
+    if (picture.isEmpty() || (!(showRan && show.SourceIsShow == 1) && !QFileInfo(picture).isFile()))
+        return;
+    const bool ticked = m_ticked.TickedBusy == 1;
+    if (showRan && show.SourceIsShow == 1) {
+        const QString prompt = QStringLiteral("Remove ") + picture + QStringLiteral(" from ") + show.OpenShowName
+                               + QStringLiteral(" ?");
+        const bool yes = ticked ? confirmTickedRemoval(prompt)
+                                : platform::showMessage(PromptKind::Confirmation, prompt, platform::kYesNo)
+                                      == PromptAnswer::Yes;
+        if (yes) {
+            m_host->ReleaseVoiceFile(picture);
+            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size())
+                removeShowRecordDuringShow(m_session.PictureTable[size_t(PictureIndex)].RecordIndex);
+        }
+    } else {
+        const QString name = QFileInfo(picture).fileName();
+        const bool fixed = platform::DriveKindOfPath(picture) == platform::DriveKind::Fixed;
+        const PromptAnswer answer =
+            ticked ? (confirmTickedRemoval(QStringLiteral("Delete ") + name + QStringLiteral(" ?\r\n\r\n")
+                                           + QStringLiteral("(Deletions of files stored on fixed drives will be "
+                                                            "send to the Recycle Bin)"))
+                          ? PromptAnswer::Yes
+                          : PromptAnswer::No)
+            : fixed ? platform::showMessage(PromptKind::Confirmation,
+                                          QStringLiteral("Send ") + name + QStringLiteral(" to the Recycle Bin ?"),
+                                          platform::kYesNo)
+                  : platform::showMessage(PromptKind::Warning,
+                                          QStringLiteral("Delete ") + name + QStringLiteral(" ?")
+                                              + QStringLiteral("\r\n(Deletions of files stored on non-fixed drives "
+                                                               "will not be kept in the Recycle Bin)"),
+                                          platform::kYesNo);
+        if (answer == PromptAnswer::Yes) {
+            DeleteCurrentPicture(fixed);
+            if (!showRan && FolderEmptying == 0)
+                reloadShowList();
+        }
+    }
+    m_host->UpdateFolderCaption();
+    if (showRan) {
+        m_w.Window->activateWindow();
+        m_w.Window->raise();
+    }
+}
+
+void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
+{
+    const QString picture = currentPicture();
+    m_host->ReleaseVoiceFile(picture);
+    m_w.Window->setEnabled(false);
+    pauseRunningShow();
+    status(onFixedDrive ? QStringLiteral("Sending picture to Recycle Bin....") : QStringLiteral("Deleting picture...."));
+    if (m_session.PlaybackActive == 1)
+        FolderChangedDuringShow = 1;
+    DeletePictureFile(picture, true, false, true, *this);
+    // A run over the ticked pictures keeps the window disabled until its end.
+    m_w.Window->setEnabled(m_ticked.TickedBusy == 0);
+}
+
+void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
+{
+    std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
+    OpenShow& show = m_host->openShow();
+    // The record leaves the open show's working copy; later records move up.
+    if (show.ShowFile.IsOpen() && show.ShowFile.IsWritable() && recordIndex >= 0
+        && recordIndex < show.ShowFile.RecordCount()) {
+        QList<QByteArray> records;
+        QByteArray bytes;
+        for (qint64 i = 0; i < show.ShowFile.RecordCount(); ++i)
+            if (i != recordIndex && show.ShowFile.Read(i, bytes).ok())
+                records << bytes;
+        bool ok = true;
+        for (qint64 i = 0; i < records.size() && ok; ++i)
+            ok = show.ShowFile.Write(i, records[int(i)]).ok();
+        if (ok) {
+            show.ShowFile.Truncate(records.size());
+            show.ShowFile.Flush();
+            show.ShowChanged = 1;
+            for (int32_t i = 0; i < m_session.PictureCount && size_t(i) < PictureTable.size(); ++i)
+                if (PictureTable[size_t(i)].RecordIndex > recordIndex)
+                    --PictureTable[size_t(i)].RecordIndex;
+            reloadShowList();
+        }
+    }
+    removeFromPlayOrder();
+}
+
+void FileOperationsController::RenamePictureToolButtonClick()
+{
+    int32_t& PictureIndex = m_session.PictureIndex;
+    pauseRunningShow();
+    // On the thumbnail page the picture of the first ticked cell; nothing
+    // without a ticked cell.
+    int pageSlot = -1;
+    if (pageShown()) {
+        pageSlot = m_host->PageView()->SelectedSlot();
+        if (pageSlot < 0 || m_host->PageView()->State().cell(pageSlot).PageSlotPicture < 0)
+            return;
+        m_host->PageView()->PointCursorAt(m_host->PageView()->State().cell(pageSlot).PageSlotPicture);
+    }
+    const QString picture = currentPicture();
+    if (picture.isEmpty() || !QFileInfo(picture).isFile())
+        return;
+    const QString ext = FileExtOf(picture);
+    m_host->FormDestroy();
+    const std::optional<QString> name =
+        platform::askText(QStringLiteral("Rename as ? (with extension ") + ext + QStringLiteral(")"),
+                          QStringLiteral("New file name :"), StripFileExt(QFileInfo(picture).fileName(), true));
+    if (!name) {
+        m_host->InstallKeyboardHook();
+        return;
+    }
+    m_w.Window->setEnabled(false);
+    m_host->ReleaseVoiceFile(picture);
+    const RenameOutcome outcome = RenamePictureFile(picture, *name, options(), *this);
+    if (outcome.renamed) {
+        const QString newPath = outcome.newPath;
+        if (m_session.PlaybackActive == 1) {
+            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size())
+                m_session.PictureTable[size_t(PictureIndex)].FullPath = newPath;
+            FolderChangedDuringShow = 1;
+            m_host->pictureDisplayState().CurrentPicturePath = newPath;
+            m_host->pictureDisplayState().PictureDisplayName = QFileInfo(newPath).fileName();
+            if (pageSlot >= 0 && m_host->PageView())
+                m_host->PageView()->RenameSlotPicture(pageSlot, newPath);
+            else
+                m_host->UpdatePictureStatus();
+        } else {
+            QTreeWidget* tree = m_w.TreeView1;
+            QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
+            if (node && isFileNode(node) && m_host->GetNodePath(node) == picture)
+                node->setText(0, QFileInfo(newPath).fileName());
+            m_host->pictureDisplayState().CurrentPicturePath = newPath;
+            if (tree)
+                tree->viewport()->update();
+        }
+    }
+    m_w.Window->setEnabled(true);
+    m_host->InstallKeyboardHook();
+}
+
+void FileOperationsController::Backwards1ToolButtonClick()
+{
+    TForm9* const Form9 = m_host->showWindow();
+    QAction* button = m_w.Backwards1ToolButton;
+    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
+        return;
+    Form9->OneBackwardsClick();
+}
+
+void FileOperationsController::Forward1ToolButtonClick()
+{
+    TForm9* const Form9 = m_host->showWindow();
+    QAction* button = m_w.Forward1ToolButton;
+    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
+        return;
+    m_session.ShowState.StepByHand = true;
+    Form9->Step(1);
+}
