@@ -20,6 +20,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_section.h"
+#include "shows/my_show_controller.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
 #include "platform/icons.h"
@@ -534,7 +535,7 @@ void MenuController::HideShowMyShowClick()
     if (hide) {
         const bool switchToDraft = m_host.openShow().DraftShowOpen != 1;
         if (switchToDraft)
-            m_host.AskMakeChangesPermanent();
+            m_host.myShow()->AskMakeChangesPermanent();
         if (m_w.HideShowMyShowTB)
             m_w.HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
         applyMenuChanges(HideShowMyShowCaptions(true));
@@ -546,7 +547,7 @@ void MenuController::HideShowMyShowClick()
         else
             m_window.resize(w, m_window.height());
         if (switchToDraft && m_host.openShow().NamedShowOpen == 1)
-            m_host.MyShowDraftClick();
+            m_host.myShow()->MyShowDraftClick();
         Settings.MyShowHidden = 1;
     } else {
         Settings.MyShowHidden = 0;

@@ -15,6 +15,7 @@ struct ProgramState;
 class FolderTreeController;
 class LayoutController;
 class MenuChanges;
+class MyShowController;
 class QAction;
 class QPainter;
 class QRect;
@@ -46,9 +47,8 @@ public:
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
     // The layouts and screen modes of the window.
     virtual LayoutController* layouts() const = 0;
-    // The open show: its changes kept or dropped, the Draft show opened.
-    virtual void AskMakeChangesPermanent() = 0;
-    virtual void MyShowDraftClick() = 0;
+    // The MyShow (its changes kept or dropped, the Draft show opened).
+    virtual MyShowController* myShow() const = 0;
 };
 
 class MenuController : public QObject {

@@ -308,7 +308,7 @@ void TForm1::CloseMainWindow()
 
 void TForm1::OpenDraftShowAtStart()
 {
-    MyShowDraftClick();
+    myShow()->MyShowDraftClick();
 }
 
 // ---- waiting and paths ----------------------------------------------------------

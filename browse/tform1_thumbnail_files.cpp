@@ -114,7 +114,7 @@ public:
         m_form->ThumbnailPreviewPath = path;
         m_form->ThumbnailPreviewFromTree = fromTree;
     }
-    bool RecordingPlaying() const override { return m_form->sound().RecordingPlaying != 0; }
+    bool RecordingPlaying() const override { return m_form->sound()->session().RecordingPlaying != 0; }
 
     const StartContext& start() const override { return m_form->state().start; }
     bool ShowManagerShown() const override { return m_form->showManager() && m_form->showManager()->isVisible(); }
