@@ -80,7 +80,7 @@ public:
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
     void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
-    void ReleaseVoiceFile(const QString& PicturePath) override { m_form->ReleaseVoiceFile(PicturePath); }
+    void ReleaseVoiceFile(const QString& PicturePath) override { m_form->sound()->ReleaseVoiceFile(PicturePath); }
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName, bool FromPreview,
                            bool UseViewer, bool KeepDate, int SizeChoice, int Quality) override
     {
@@ -98,12 +98,12 @@ public:
     void BuildRecentMenu() override { m_form->BuildRecentMenu(); }
     void BuildHistoryMenu() override { m_form->BuildHistoryMenu(); }
     void BuildFavoritesMenu() override { m_form->BuildFavoritesMenu(); }
-    void ReadMyShowFile() override { m_form->ReadMyShowFile(); }
-    void MyShowDraftClick() override { m_form->MyShowDraftClick(); }
+    void ReadMyShowFile() override { m_form->myShow()->ReadMyShowFile(); }
+    void MyShowDraftClick() override { m_form->myShow()->MyShowDraftClick(); }
     void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength,
                             bool Replace) override
     {
-        m_form->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
+        m_form->closing()->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
     }
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }

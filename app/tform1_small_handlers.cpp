@@ -187,7 +187,7 @@ void TForm1::CloseMainWindow()
 
 void TForm1::OpenDraftShowAtStart()
 {
-    MyShowDraftClick();
+    myShow()->MyShowDraftClick();
 }
 
 // ---- waiting and paths ----------------------------------------------------------

@@ -68,7 +68,7 @@ public:
             return QSize(zoom->PictureAreaWidth, zoom->PictureAreaHeight);
         return QSize();
     }
-    void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
+    void ReleaseVoiceFile() override { m_form->sound()->ReleaseVoiceFile(); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
@@ -76,7 +76,7 @@ public:
     TForm16* showManager() const override { return m_form->showManager(); }
 
     QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
-    bool PictureSoundPlayerOpen() const override { return m_form->sound().PictureSoundPlayerOpen == 1; }
+    bool PictureSoundPlayerOpen() const override { return m_form->sound()->session().PictureSoundPlayerOpen == 1; }
     OpenShow& openShow() override { return m_form->openShow(); }
 
 private:

@@ -258,7 +258,7 @@ void TForm1::EndShow()
         disconnect(IntervalTimer, &QTimer::timeout, thumbnailPage()->PageView, &ThumbnailPageController::IntervalTimerTimer);
     m_state.session.ShowState.PlaysOwnShowFile = false;
     // The picture's own sound ends with the show.
-    ReleaseVoiceFile();
+    sound()->ReleaseVoiceFile();
     layouts()->SetShowStoppedHints();
     m_state.session.AutoShowRunning = 0;
     layouts()->RestoreBrowseView();
