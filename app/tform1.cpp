@@ -120,6 +120,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     m_sound = std::make_unique<SoundController>(*this, *this, state);
     m_sound->SetItems({VoicePlayTB, VoicePlaySB, FadeTimer, TimerMusic, IntervalTimer});
     m_menus = new MenuController(*this, *this, *this, m_state);
+    m_input = new InputController(*this, *this, *this, m_state);
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
@@ -140,7 +141,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
 
 TForm1::~TForm1()
 {
-    FormDestroy();  // the keyboard hook goes with the window
+    m_input->FormDestroy();  // the keyboard hook goes with the window
     FitZoomSect = nullptr;  // the event filter no longer asks it for the ratio panel
     for (const QPointer<QWidget>& window : m_windowsMadeHere)
         delete window.data();

@@ -88,8 +88,8 @@ public:
                                          Quality);
     }
 
-    void FormDestroy() override { m_form->FormDestroy(); }
-    void InstallKeyboardHook() override { m_form->InstallKeyboardHook(); }
+    void FormDestroy() override { m_form->input()->FormDestroy(); }
+    void InstallKeyboardHook() override { m_form->input()->InstallKeyboardHook(); }
     void VXOnlineHelpClick() override { m_form->VXOnlineHelpClick(); }
 
     void RemoveFromRecent(const QString& path) override { m_form->listMenus()->RemoveFromRecent(path); }
