@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -264,4 +266,18 @@ void HelpAndVersionController::MonthlySuggestionAtStart()
     }
     if (result == ModalResultOk)
         CheckforupdateClick();
+}
+
+void HelpAndVersionController::OfferMonthlySuggestionWhenIdle()
+{
+    QPointer<HelpAndVersionController> guard(this);
+    QTimer::singleShot(250, this, [guard] {
+        if (!guard)
+            return;
+        if (QThread::currentThread()->loopLevel() != 1 || QApplication::activeModalWidget()) {
+            guard->OfferMonthlySuggestionWhenIdle();
+            return;
+        }
+        guard->MonthlySuggestionAtStart();
+    });
 }

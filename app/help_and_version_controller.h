@@ -66,6 +66,10 @@ public:
     // The version check and the monthly suggestion of a normal start.
     void CheckforupdateClick();
     void MonthlySuggestionAtStart();
+    // The monthly suggestion comes once the start-up sequence has ended: in
+    // the program's own event loop, with no other modal window open (a
+    // start-up warning, the launcher); until then it waits.
+    void OfferMonthlySuggestionWhenIdle();
     // The About box, the sibling's window and the maker's web pages.
     void AboutPictureShow1Click();
     void ImgTarnClick();

@@ -16,7 +16,7 @@
 #include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -80,7 +80,7 @@ void TForm1::InstallApplicationEvents()
 
 void TForm1::InstallKeyboardHook()
 {
-    SetupMenus();
+    m_menus->SetupMenus();
     InstallApplicationEvents();
     if (!m_hookFilter)
         m_hookFilter = new KeyboardHookFilter(
@@ -123,8 +123,8 @@ void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     case HookAction::None:
         break;
     case HookAction::TogglePause:
-        if (PageShowRuns())
-            PageTogglePause();
+        if (thumbnailPage()->PageShowRuns())
+            thumbnailPage()->PageTogglePause();
         else if (Form9)
             Form9->TogglePause();
         break;
@@ -304,9 +304,9 @@ void TForm1::ApplicationHint(const QString& hint)
     HintContext ctx;
     ctx.showRunning = runs(m_state.session);
     ctx.currentPanelText = StatusPanel1 ? StatusPanel1->text() : QString();
-    ctx.cdMenuText = CdMenuStatusText;
-    ctx.cdFolderText = CdFolderStatusText;
-    ctx.cdShowText = CdShowStatusText;
+    ctx.cdMenuText = m_menus->CdMenuStatusText;
+    ctx.cdFolderText = m_menus->CdFolderStatusText;
+    ctx.cdShowText = m_menus->CdShowStatusText;
     ctx.startupFolderShort = ShortenPathCaption(Settings.StartupFolder, true);
     ctx.neverAutoShow = Settings.NeverAutoShow != 0;
     ctx.autoShowPathShort = ShortenPathCaption(Settings.AutoShowPath, true);
@@ -323,26 +323,6 @@ void TForm1::AppException(const QString& message)
 {
     platform::showMessage(platform::PromptKind::Error, message);
     QCoreApplication::exit(1);
-}
-
-void TForm1::MultiPopPopup()
-{
-    if (runs(m_state.session))
-        PauseShow();
-    // The layout in effect carries the check glyph and can't be chosen again:
-    // the running show's (the single display, 0, while it plays full screen),
-    // else the stored choice.
-    const int current = PageLayoutInEffect(runs(m_state.session), PageShowRuns() ? PageView->State().PageLayoutIndex : 0,
-                                           state().settings.Settings.PicturesPerPageIndex);
-    for (size_t k = 0; k < MultiItems.size(); ++k) {
-        if (!MultiItems[k])
-            continue;
-        const bool isCurrent = int(k) == current;
-        MultiItems[k]->setCheckable(true);
-        MultiItems[k]->setChecked(isCurrent);
-        MultiItems[k]->setEnabled(!isCurrent);
-    }
-    MeasureMenu(MultiPop);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -5,7 +5,7 @@
 #include "platform/keyboard_hook.h"
 #include "base/picture_table.h"
 #include "browse/picture_display_section.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -66,8 +66,8 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     case MainKeyCommand::RestartShow: RestartShow(); break;
     case MainKeyCommand::StopShow: ToolButton2Click(); break;
     case MainKeyCommand::TogglePause:
-        if (PageShowRuns())
-            PageTogglePause();
+        if (thumbnailPage()->PageShowRuns())
+            thumbnailPage()->PageTogglePause();
         else if (Form9)
             Form9->TogglePause();
         break;
@@ -102,10 +102,10 @@ void TForm1::RestartShow()
         return;
     }
     // A page show starts again from its first page.
-    if (PageShowRuns()) {
-        PageView->Cursor().position = int(PageView->Cursor().order.size()) - 1;
-        PageContinue(1);
-        PageView->StepPage(1);
+    if (thumbnailPage()->PageShowRuns()) {
+        thumbnailPage()->PageView->Cursor().position = int(thumbnailPage()->PageView->Cursor().order.size()) - 1;
+        thumbnailPage()->PageContinue(1);
+        thumbnailPage()->PageView->StepPage(1);
         return;
     }
     // The running show plays in the full-screen window; its pictures stay,
@@ -146,7 +146,7 @@ void TForm1::ToolButton1Click()
 
 void TForm1::TBGoSmallClick()
 {
-    PageStartRequested = !runs(m_state.session);
+    thumbnailPage()->PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 1;
     m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 0;
@@ -155,7 +155,7 @@ void TForm1::TBGoSmallClick()
 
 void TForm1::TBGoSmallMSClick()
 {
-    PageStartRequested = !runs(m_state.session);
+    thumbnailPage()->PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 0;
     m_openShow.SourceIsShow = 1;
     state().session.FolderSourceFullScreen = 0;
@@ -168,10 +168,10 @@ void TForm1::ResumeInFullClick()
     TShowState& ShowState = m_state.session.ShowState;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).
-    if (PageShowRuns()) {
-        const int slot = std::max(0, PageView->SelectedSlot());
-        const int picture = PageView->State().cell(slot).PageSlotPicture;
-        PageView->LeavePageView(picture);
+    if (thumbnailPage()->PageShowRuns()) {
+        const int slot = std::max(0, thumbnailPage()->PageView->SelectedSlot());
+        const int picture = thumbnailPage()->PageView->State().cell(slot).PageSlotPicture;
+        thumbnailPage()->PageView->LeavePageView(picture);
     }
     for (QAction* a : {TBSelAll, TBSelNone, TBSelInvert})
         if (a)

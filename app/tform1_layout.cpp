@@ -39,7 +39,7 @@ static void watchForMainWindow()
         {
             if (e->type() == QEvent::Show) {
                 if (auto* form = qobject_cast<TForm1*>(o)) {
-                    form->SetupMenus();
+                    form->menus()->SetupMenus();
                     form->InstallApplicationEvents();
                     if (!form->state().start.DemoMode)
                         form->layouts()->SaveControlBounds();

@@ -18,6 +18,7 @@
 #include "slideshow/show_state.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -353,4 +354,79 @@ void FolderTreeSection::ClearExclusionsClick()
     if (!ClearExclusionFile(m_tree->Exclusions, m_paths.ExcludeFolderPath))
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("The folder exclusions could not be saved in ") + m_paths.ExcludeFolderPath);
+}
+
+// ---- the tree's keys and selection ----------------------------------------------
+
+void FolderTreeSection::ConnectKeysAndSelection()
+{
+    if (m_keysConnected || !m_w.TreeView1)
+        return;
+    m_keysConnected = true;
+    m_w.TreeView1->installEventFilter(this);
+    TreeView1CustomDrawItem();
+    connect(m_w.TreeView1, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { TreeView1Change(current); });
+}
+
+bool FolderTreeSection::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched == m_w.TreeView1) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (TreeView1KeyDown(key->key(), key->modifiers()))
+            return true;
+    }
+    return false;
+}
+
+bool FolderTreeSection::TreeView1KeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    // A key in the tree is the user at work: the automatic show waits.
+    if (m_w.Timer1)
+        m_w.Timer1->stop();
+    const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && (shift & Qt::ShiftModifier));
+    if (menuKey) {
+        // A right press on the selected node; the pop-up opens at a fixed
+        // place in the middle of the tree, 150 pixels below the window's top.
+        TreeView1MouseDown(false, Qt::RightButton, shift, QPoint());
+        if (m_tree->PopupEnabled && m_tree->SelectedTreeNode && m_w.RightClickTreeView)
+            m_w.RightClickTreeView->popup(TreePopupKeyAnchor());
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Enter acts as a left press on the selected node.
+        TreeView1MouseDown(false, Qt::LeftButton, shift, QPoint());
+        return true;
+    }
+    return false;
+}
+
+QPoint FolderTreeSection::TreePopupKeyAnchor() const
+{
+    const QRect frame = m_w.Window->frameGeometry();
+    return QPoint(frame.left() + (m_w.TreeView1 ? m_w.TreeView1->width() / 2 : 0), frame.top() + 150);
+}
+
+void FolderTreeSection::TreeView1Change(QTreeWidgetItem* node)
+{
+    if (!node || !m_w.TreeView1)
+        return;
+    // The node becomes the selected and the pop-up node; the preview and
+    // the captions follow it as they follow the mouse.
+    m_tree->SelectedTreeNode = node;
+    m_host->PreviewTreeNode(node);
+}
+
+void FolderTreeSection::TreeView1CustomDrawItem()
+{
+    if (!m_w.TreeView1)
+        return;
+    const QColor scheme7 = m_environment.ColorScheme[6];
+    const QColor selected = scheme7.isValid() ? scheme7 : QColor(0x7E, 0xB6, 0xFF);
+    QPalette palette = m_w.TreeView1->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, selected);
+        palette.setColor(group, QPalette::HighlightedText, Qt::black);
+    }
+    m_w.TreeView1->setPalette(palette);
 }

@@ -73,8 +73,6 @@ public:
     virtual void ReleaseVoiceFile() = 0;
     // Fits the picture just loaded into its image.
     virtual void SizePictureToDisplay(bool toggle) = 0;
-    // The picture has been drawn.
-    virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
     // The recent or favourite entry the running show was started from.

@@ -17,6 +17,7 @@
 #include "browse/picture_loader_slots.h"
 #include "browse/picture_slot_decoder.h"
 #include "formats/read_exif_info.h"
+#include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -176,7 +177,7 @@ public:
     void SetPictureLoaded() override { m_session.ShowState.PictureLoaded = 1; }
     void SetPictureMenuCaptions() override { m_s->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_s->UpdatePictureStatus(); }
-    void PictureDrawn() override { m_host.Image1Progress(true); }
+    void PictureDrawn() override { m_s->Image1Progress(true); }
     bool PlayPictureSound(bool recordRead) override
     {
         return DisplayHooks().PlayPictureSound && DisplayHooks().PlayPictureSound(recordRead);
@@ -693,4 +694,27 @@ void PictureDisplaySection::TBRatioClick()
     if (m_w.ToolBar1)
         at = QPoint(m_w.ToolBar1->x(), m_w.ToolBar1->y() + m_w.ToolBar1->height() + 50);
     Form9->PopupRatioMenu(m_w.Window->mapToGlobal(at));
+}
+
+void PictureDisplaySection::Image1Progress(bool endStage)
+{
+    if (m_w.ImageTimer)
+        m_w.ImageTimer->stop();
+    if (!endStage)
+        return;
+    UpdatePictureStatus();
+    ImageTimerTimer();
+}
+
+void PictureDisplaySection::ImageTimerTimer()
+{
+    TForm16* const Form16 = m_host->showManager();
+    if (m_w.ImageTimer)
+        m_w.ImageTimer->stop();
+    m_session.ShowState.PictureLoaded = 1;
+    PictureLoadTimeMs = platform::monotonicMs();
+    const StartContext& start = m_start;
+    if (start.DemoMode || start.ArgumentMode || !Form16)
+        return;
+    Form16->EnableAfterPictureLoad();
 }

@@ -54,6 +54,14 @@ public:
     bool ReadShowRecordForDisplay(int Index);
     int ShowRecordTextDelayMs() const;
     void SetPictureDisplayName();
+    // The picture's load has ended (`endStage`): the picture counts as
+    // loaded; without the end stage only the settle timer stops.
+    void Image1Progress(bool endStage);
+    // The settle timer (ImageTimer) fired: the picture counts as loaded, its
+    // load time is kept and the MyShow manager's buttons follow.
+    void ImageTimerTimer();
+    // Monotonic time of the last finished picture load.
+    qint64 PictureLoadTimeMs = 0;
 
     // The state of the shown picture: its path and name, the load failures.
     PictureDisplayState& displayState() { return m_display; }

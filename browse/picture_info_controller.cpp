@@ -507,7 +507,8 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         ShowPictureInfo(path, true, true);
     } else {
         // The picture itself is shown a moment later, when the mouse rests.
-        m_host->SetThumbnailPreview(path, true);
+        ThumbnailPreviewPath = path;
+        ThumbnailPreviewFromTree = true;
         if (m_w.TimerThumbnail)
             m_w.TimerThumbnail->start();
     }
@@ -519,4 +520,16 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }
+}
+
+void PictureInfoController::TimerThumbnailTimer()
+{
+    if (m_w.TimerThumbnail)
+        m_w.TimerThumbnail->stop();
+    if (ThumbnailPreviewPath.isEmpty())
+        return;
+    if (ThumbnailPreviewFromTree)
+        ShowPictureInfo(ThumbnailPreviewPath, true, true);
+    else
+        ShowMyShowPictureInfo(ThumbnailPreviewPath, true, false);
 }

@@ -50,6 +50,13 @@ public:
     // the remembered node) is previewed.
     void TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     QTreeWidgetItem* PreviewNode = nullptr;
+    // The delayed preview's timer (TimerThumbnail) fired: shows the
+    // remembered picture in the browse preview when it is the tree's, else
+    // in the MyShow preview.
+    void TimerThumbnailTimer();
+    // The preview TimerThumbnail shows, and whether it is the tree's.
+    QString ThumbnailPreviewPath;
+    bool ThumbnailPreviewFromTree = true;
     QString TreeHoverPath;
     // The path last shown in the browse and MyShow previews, and the kind of
     // the previewed tree node: 'V' video, 'P' picture, 'O' other.

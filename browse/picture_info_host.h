@@ -91,9 +91,6 @@ public:
     // The sibling renaming program is installed.
     virtual bool tarnivoInstalled() const = 0;
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
-    // The picture the thumbnail timer shows when it fires, and whether it is
-    // the tree's.
-    virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
     // The MyShow manager is open.
     virtual bool ShowManagerShown() const = 0;
     // A voice recording plays.

@@ -62,7 +62,7 @@ public:
     void UpdateFolderCaption() override { m_form->UpdateFolderCaption(); }
 
     void PauseShow() override { m_form->PauseShow(); }
-    void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
+    void ReleaseVoiceFile() override { m_form->sound()->ReleaseVoiceFile(); }
     void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
     void ShowPicturePreview(const QString& path) override { m_form->layouts()->ShowPicturePreview(path); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }

@@ -43,7 +43,7 @@ public:
     }
 
     void UserActivity() override { m_form->UserActivity(); }
-    void LoadMyShowClick(const QString& PresetFile) override { m_form->LoadMyShowClick(PresetFile); }
+    void LoadMyShowClick(const QString& PresetFile) override { m_form->myShow()->LoadMyShowClick(PresetFile); }
     void ShowPictureFull(const QString& path) override { m_form->ShowPictureFull(path); }
     void PreviewTreeNode(QTreeWidgetItem* node) override
     {
@@ -53,7 +53,7 @@ public:
     }
     void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D) override
     {
-        m_form->AddPictureToMyShow(PicturePath, A, B, C, D);
+        m_form->myShow()->AddPictureToMyShow(PicturePath, A, B, C, D);
     }
     void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture) override
     {

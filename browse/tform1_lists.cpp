@@ -77,7 +77,7 @@ public:
     {
         m_form->PlayPictures(Pictures, Records);
     }
-    void LoadMyShowClick(const QString& PresetFile) override { m_form->LoadMyShowClick(PresetFile); }
+    void LoadMyShowClick(const QString& PresetFile) override { m_form->myShow()->LoadMyShowClick(PresetFile); }
     void ShowMyShowLabel(const QString& action) override { m_form->layouts()->ShowMyShowLabel(action); }
 
 private:

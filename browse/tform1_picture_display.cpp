@@ -65,16 +65,15 @@ public:
             return QSize(zoom->PictureAreaWidth, zoom->PictureAreaHeight);
         return QSize();
     }
-    void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
+    void ReleaseVoiceFile() override { m_form->sound()->ReleaseVoiceFile(); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
-    void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->EndShow(); }
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }
 
     QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
-    bool PictureSoundPlayerOpen() const override { return m_form->sound().PictureSoundPlayerOpen == 1; }
+    bool PictureSoundPlayerOpen() const override { return m_form->sound()->session().PictureSoundPlayerOpen == 1; }
     OpenShow& openShow() override { return m_form->openShow(); }
 
 private:

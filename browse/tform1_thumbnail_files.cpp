@@ -105,12 +105,7 @@ public:
     FolderTreeController* folderTree() override { return m_form->folderTree(); }
     bool tarnivoInstalled() const override { return m_form->externalPrograms()->TarnivoInstalled != 0; }
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
-    void SetThumbnailPreview(const QString& path, bool fromTree) override
-    {
-        m_form->ThumbnailPreviewPath = path;
-        m_form->ThumbnailPreviewFromTree = fromTree;
-    }
-    bool RecordingPlaying() const override { return m_form->sound().RecordingPlaying != 0; }
+    bool RecordingPlaying() const override { return m_form->sound()->session().RecordingPlaying != 0; }
 
     bool ShowManagerShown() const override { return m_form->showManager() && m_form->showManager()->isVisible(); }
 

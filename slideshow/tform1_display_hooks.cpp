@@ -35,13 +35,7 @@ void TForm1::InstallDisplayHooks()
     hooks.ThumbnailStep = [self, &session = m_state.session] {
         if (!self)
             return;
-        SoundSession& sound = self->sound();
-        if (sound.MusicQueueActive == 1 && sound.QueueRestartPending == 1) {
-            sound.QueueRestartPending = 0;
-            sound.PlayQueueIndex = -1;
-            if (self->TimerMusic)
-                self->TimerMusic->start();
-        }
+        self->sound()->RestartPendingQueue();
         TShowState& ShowState = session.ShowState;
         ShowState.StepReentry = 0;
         const int slotCount = DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0;
@@ -53,14 +47,14 @@ void TForm1::InstallDisplayHooks()
     };
     hooks.ReadShowRecord = [self](int index) { return self && self->pictureDisplay()->ReadShowRecordForDisplay(index); };
     hooks.TextLineDelayMs = [self] { return self ? self->pictureDisplay()->ShowRecordTextDelayMs() : 0; };
-    hooks.PlayPictureSound = [self](bool recordRead) { return self && self->PlayShownPictureSound(recordRead); };
+    hooks.PlayPictureSound = [self](bool recordRead) { return self && self->sound()->PlayShownPictureSound(recordRead); };
     hooks.PrepareNextStep = [self] {
         if (self)
             self->PrepareNextShowStep();
     };
     hooks.StartMusicFade = [self](int intervalMs) {
         if (self)
-            self->StartMusicFadeBeforeNextStep(intervalMs);
+            self->sound()->StartMusicFadeBeforeNextStep(intervalMs);
     };
     hooks.ShowCurrentPictureStatus = [self] {
         if (self)
@@ -83,13 +77,6 @@ void TForm1::InstallDisplayHooks()
     };
     hooks.PageSlotCount = [] { return 0; };
     hooks.VoiceRecordingPossible = [] { return !QMediaDevices::audioInputs().isEmpty(); };
-
-    // The music fades out once the fade timer has run down.
-    if (FadeTimer)
-        connect(FadeTimer, &QTimer::timeout, this, [this] {
-            if (FadeTimer->isSingleShot())
-                ::StartMusicFadeOut(m_sound);
-        });
 }
 
 void TForm1::PrepareNextShowStep()

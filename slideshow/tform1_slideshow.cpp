@@ -21,7 +21,7 @@
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "browse/page_layouts.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -222,13 +222,13 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
-    if (PageStartRequested && PageLayoutFromSetting(state().settings.Settings.PicturesPerPageIndex) >= 1
+    if (thumbnailPage()->PageStartRequested && PageLayoutFromSetting(state().settings.Settings.PicturesPerPageIndex) >= 1
         && !state().start.DemoMode && !state().start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
         Form9->SetPictureTable(Pictures, Records, dates);
-        if (StartPageShowIfWanted(order, continuous))
+        if (thumbnailPage()->StartPageShowIfWanted(order, continuous))
             return;
     }
-    PageStartRequested = false;
+    thumbnailPage()->PageStartRequested = false;
     // The pictures become the picture table that the display step reads.
     Form9->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
                 [self] {
@@ -252,13 +252,13 @@ void TForm1::EndShow()
     }
     m_state.session.PlaybackActive = 0;
     m_state.session.ShowState.Direction = 0;
-    if (PageView)
-        PageView->EndPageShow();
-    if (IntervalTimer && PageView)
-        disconnect(IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer);
+    if (thumbnailPage()->PageView)
+        thumbnailPage()->PageView->EndPageShow();
+    if (IntervalTimer && thumbnailPage()->PageView)
+        disconnect(IntervalTimer, &QTimer::timeout, thumbnailPage()->PageView, &ThumbnailPageController::IntervalTimerTimer);
     m_state.session.ShowState.PlaysOwnShowFile = false;
     // The picture's own sound ends with the show.
-    ReleaseVoiceFile();
+    sound()->ReleaseVoiceFile();
     layouts()->SetShowStoppedHints();
     m_state.session.AutoShowRunning = 0;
     layouts()->RestoreBrowseView();
@@ -294,8 +294,8 @@ void TForm1::ToolButton2Click()
 void TForm1::PauseShow()
 {
     TForm9* const Form9 = m_showWindow;
-    if (PageShowRuns()) {
-        PagePause();
+    if (thumbnailPage()->PageShowRuns()) {
+        thumbnailPage()->PagePause();
         return;
     }
     if (Form9 && Form9->isVisible() && !Form9->Paused())

@@ -54,9 +54,9 @@ struct StartedWindow {
     explicit StartedWindow(const QStringList& parameters = {})
     {
         SetUpApplication();
-        form.StartParameters = parameters;
-        form.FormCreate();
-        if (form.VisibleAtStart()) {
+        form.startup()->StartParameters = parameters;
+        form.startup()->FormCreate();
+        if (form.startup()->VisibleAtStart()) {
             form.show();
             form.activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -64,7 +64,7 @@ struct StartedWindow {
     }
     ~StartedWindow()
     {
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         resetClock();
     }
 };
@@ -265,7 +265,7 @@ TEST(MainWindowStart, MigratedSettingsAreWrittenInTheirNewFormByAnArgumentStart)
 
     // The close of the argument start writes nothing more.
     const QByteArray upgraded = readFile(settingsPath());
-    EXPECT_TRUE(w.form.FormClose());
+    EXPECT_TRUE(w.form.closing()->FormClose());
     EXPECT_EQ(readFile(settingsPath()), upgraded);
 }
 
@@ -295,7 +295,7 @@ TEST(MainWindowStart, ControlPanelPlaceIsSavedAfterTheMerge)
     disk.PanelTop = 300;
     ASSERT_TRUE(WriteSettingsFile(settingsPath(), disk).ok());
 
-    EXPECT_TRUE(w.form.FormClose());
+    EXPECT_TRUE(w.form.closing()->FormClose());
     TSettingsRecord after;
     ASSERT_TRUE(ReadSettingsFile(settingsPath(), after).ok());
     EXPECT_EQ(after.PanelLeft, 120);

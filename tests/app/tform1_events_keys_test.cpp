@@ -121,7 +121,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
 
     TForm1 form(TestState());
     form.setShowWindow(&show);
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.Restart->setVisible(true);
     form.Restart->trigger();
     EXPECT_EQ(show.CurrentPosition(), 0);
@@ -150,7 +150,7 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     TForm9 show(TestState());
     TForm1 form(TestState());
     form.setShowWindow(&show);
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.folderTree()->SelectedFolder = dir;
     Settings.InclJPG = 1;
     form.openShow().SourceIsShow = 1;
@@ -178,7 +178,7 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     TestState().session.ShowState.ManualMode = true;
     TForm1 form(TestState());
     form.setShowWindow(&show);
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
         a->setVisible(true);
     form.ResumeInFull->setEnabled(true);
@@ -197,7 +197,7 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("auto"));
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     Settings.MyShowHidden = 1;
     form.folderTree()->SelectedFolder = dir;
     Settings.AutoShowPath = dir;
@@ -239,7 +239,7 @@ TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
     // The main window's Show menu during a show.
     StateGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     TestState().session.PlaybackActive = 1;
     emit form.Show->aboutToShow();
     ASSERT_TRUE(form.N10->isVisible());

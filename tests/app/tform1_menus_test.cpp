@@ -59,7 +59,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     ShowFlagGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("pics"));
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.folderTree()->SelectedFolder = dir;
     form.pictureDisplay()->displayState().CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
     emit form.Bestand1->aboutToShow();
@@ -85,15 +85,15 @@ TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
     TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.resize(800, 600);
     Settings.MyShowHidden = 0;
-    form.HideShowMyShowClick();
+    form.menus()->HideShowMyShowClick();
     EXPECT_EQ(Settings.MyShowHidden, 1);
     EXPECT_EQ(form.HideShowMyShow->text(), QStringLiteral("&Show MyShow"));
     EXPECT_EQ(form.HideShowMyShowTB->toolTip(), QStringLiteral("Show MyShow"));
     EXPECT_EQ(form.width(), 400);
-    form.HideShowMyShowClick();
+    form.menus()->HideShowMyShowClick();
     EXPECT_EQ(Settings.MyShowHidden, 0);
     EXPECT_EQ(form.HideShowMyShow->text(), QStringLiteral("&Hide MyShow"));
     EXPECT_EQ(form.width(), 800);
@@ -428,7 +428,7 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     int starts = 0;
     QObject::disconnect(form.ToolButton1, &QAction::triggered, nullptr, nullptr);
     QObject::connect(form.ToolButton1, &QAction::triggered, [&] { ++starts; });
@@ -446,12 +446,12 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.TreeView1->clear();
     const QString dir = testsupport::freshDir(QStringLiteral("popup"));
     form.folderTree()->SelectedFolder = dir;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.RightClickTreeViewPopup();
+    form.menus()->RightClickTreeViewPopup();
     const QList<QAction*> items = form.RightClickTreeView->actions();
     ASSERT_GT(items.size(), 22);
     EXPECT_TRUE(items.at(0)->isVisible());
@@ -462,7 +462,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     EXPECT_GT(form.RightClickTreeView->property(MenuWidthProperty).toInt(), 40);
 
     form.folderTree()->SelectedFolder = dir + QStringLiteral("/gone");
-    form.RightClickTreeViewPopup();
+    form.menus()->RightClickTreeViewPopup();
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,
               QStringLiteral("Folder does not exist anymore but might be still in use by another program"));
@@ -473,8 +473,8 @@ TEST(MainWindowMenus, PicturePopupOfThePage)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
-    form.SetPicturePopupCaptions();
+    form.menus()->SetupMenus();
+    form.menus()->SetPicturePopupCaptions();
     EXPECT_FALSE(form.StartSlideShowPop->isVisible());
     EXPECT_TRUE(form.Save->isVisible());
     EXPECT_EQ(form.RecycleBin->text(), QStringLiteral("Send picture(s) to Recycle &Bin"));
@@ -485,6 +485,6 @@ TEST(MainWindowMenus, PicturePopupOfThePage)
     MenuProxyStyle* style = CurrentMenuStyle();
     ASSERT_TRUE(style);
     EXPECT_EQ(style->lookOf(form.ShowPicFullPop).glyphs, (MenuGlyphPair{125, 126}));
-    form.RightClickTreeViewPopup();
+    form.menus()->RightClickTreeViewPopup();
     EXPECT_EQ(style->lookOf(form.ShowPicFullPop).glyphs, (MenuGlyphPair{33, 34}));
 }

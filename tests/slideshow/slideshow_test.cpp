@@ -253,7 +253,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     TestState().start.ArgumentMode = 1;
     TForm1 form(TestState());
     form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
@@ -332,7 +332,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     TForm13 demo(&form);
     demo.show();
@@ -373,7 +373,7 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     const QString folder = freshDir(QStringLiteral("stop"));
     makePicture(folder + QStringLiteral("/a.jpg"));
     TForm1 form(TestState());
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
@@ -422,7 +422,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
     QPointer<TForm9> made;
     {
         TForm1 form(TestState());
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         made = form.showWindow();
         ASSERT_TRUE(made);
@@ -433,7 +433,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
     TForm9 given(TestState());
     {
         TForm1 form(TestState());
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.setShowWindow(&given);
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         EXPECT_EQ(form.showWindow(), &given);
