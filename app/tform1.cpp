@@ -124,10 +124,11 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
-        this, *this, m_state.paths, m_state.environment,
+        this, *this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.environment, m_state.session,
+    m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
+                                      m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     InstallDisplayHooks();
     InstallWindowHooks();

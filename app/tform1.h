@@ -346,42 +346,22 @@ public:
     // controller in app/help_and_version_controller.cpp)
     // =====================================================================
 public:
-    // Connects the Help menu items, the help, picture and thumbnail timers
-    // and the tree and show-list handlers of this section (once; the first
-    // showing of the window does it too).
+    // Connects the Help menu items, the picture and thumbnail timers, the
+    // tree's keys and selection and the show list's mouse moves (once; the
+    // first showing of the window does it too).
     Q_INVOKABLE void SetupSmallHandlers() override;
     // Help, the version check, the About box and the maker's web pages.
     HelpAndVersionController* helpAndVersion() const { return m_helpAndVersion; }
-    // The Help menu's contents item (help pages, else the download page).
-    void VXOnlineHelpClick();
     void StopIdleTimer() override;
     void CloseMainWindow() override;
-    // Small handlers of the tree, the show list and the main picture.
-    // Returns true when the key was a tree command (Enter, Shift+F10, the
-    // menu key) and has been handled.
-    bool TreeView1KeyDown(int key, Qt::KeyboardModifiers shift);
-    // A node was selected (by keyboard or mouse): captions and the preview
-    // follow it.
-    void TreeView1Change(class QTreeWidgetItem* node);
-    // Where the tree's pop-up opens from the keyboard (screen coordinates).
-    QPoint TreePopupKeyAnchor() const;
-    void TreeView1MouseUp() {}
-    void TreeView1CustomDrawItem();   // selected node: black on scheme colour 7EB6FF
-    void TimerThumbnailTimer();
+    // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
-    void Image1Progress(bool endStage);
-    void ImageTimerTimer();
     void OpenDraftShowAtStart();
     // Waits hours : seconds . milliseconds while window messages run.
     void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds);
     // The text after the last "/" ("/" itself for the root; a text without
     // "/" whole).
     static QString LastPathComponent(const QString& Path);
-    // The preview TimerThumbnail shows, and whether it is the tree's.
-    QString ThumbnailPreviewPath;
-    bool ThumbnailPreviewFromTree = true;
-    // Monotonic time of the last finished picture load.
-    qint64 PictureLoadTimeMs = 0;
 private:
     bool m_smallHandlersSetUp = false;
     HelpAndVersionController* m_helpAndVersion = nullptr;
