@@ -13,6 +13,7 @@
 
 #include "app/close_controller.h"
 #include "app/help_and_version_controller.h"
+#include "app/input_controller.h"
 #include "app/layout_controller.h"
 #include "app/main_window_widgets.h"
 #include "app/menu_controller.h"
@@ -60,7 +61,7 @@ class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
                public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public StartCloseHost,
-               public SoundHost, public MenuHost {
+               public SoundHost, public MenuHost, public InputHost {
     Q_OBJECT
 
 public:
@@ -178,32 +179,20 @@ public:
     // === end of section: menus and captions ===
 
     // =====================================================================
-    // SECTION: keyboard hook and events  (owner: menus; app/tform1_events*.cpp)
+    // SECTION: keyboard hook, events and show commands  (owner: menus; the
+    // controller in app/input_controller.cpp, app/tform1_show_commands.cpp)
     // =====================================================================
 public:
-    // The keyboard hook: an application event filter on the GUI thread.
-    void InstallKeyboardHook();
-    // Removes the hook (before a modal dialog; also at destruction).
-    void FormDestroy();
-    void KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers);
-    void TimerHookTimer();
-    void HookHandledTimer();
-    void Timer1Timer();
-    // User activity: the idle time starts again.
-    void UserActivity();
-    void FormMouseDown(Qt::MouseButton button);
-    void FormMouseUp();
-    void FormMouseMove();
-    void FormMouseWheel(int delta);
-    void FormActivate();
-    void AppMinimize();
-    void QuestionUpdateStatusBar();
-    void ApplicationHint(const QString& hint);
-    // Shows an exception's message and asks the application to end.
-    void AppException(const QString& message);
-    // The main window's key commands, for a key handed on by the hook
-    // (app/tform1_events_keys.cpp). Ctrl is also read from the keyboard.
-    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // The keyboard hook, the key commands, the idle timer and the window's
+    // mouse, hint and activation events (app/input_controller.cpp).
+    InputController* input() const { return m_input; }
+    // What the start-up, the layouts and the automatic show ask of the hook
+    // and the idle time; the input controller does it.
+    void InstallKeyboardHook() { m_input->InstallKeyboardHook(); }
+    void InstallApplicationEvents() { m_input->InstallApplicationEvents(); }
+    void AppMinimize() { m_input->AppMinimize(); }
+    // The status panels hand their painting on to the input controller.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
     // a new show of the current source starts.
     void RestartShow();
@@ -216,23 +205,8 @@ public:
     void ResumeInFullClick();
     // Connects the start, restart and resume commands (once; SetupMenus).
     void ConnectShowCommands();
-    // Connects the timers and the application's events (once).
-    void InstallApplicationEvents();
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    // The state of the hook and the idle timer.
-    uint8_t KeyboardHookInstalled = 0;   // 1 while the filter is installed
-    uint8_t HookCtrlLatch = 0;           // 1 for 500 ms after Ctrl was seen
-    uint8_t MouseButtonDown = 0;         // 1 from a mouse press on the main window to its release
-    int64_t IdleStartTick = 0;           // monotonic milliseconds when the idle time began
-    int32_t AutoShowCountdown = 0;       // 1 while the replay window counts down
-    int32_t AutoShowStarting = 0;        // set when the replay window starts the show
 private:
-    class KeyboardHookFilter* m_hookFilter = nullptr;
-    bool m_appEventsInstalled = false;
-    std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
-    // The idle timer's message that the automatic show can't start was
-    // given; it is not given again before the next real user input.
-    bool m_idleMessageGiven = false;
+    InputController* m_input = nullptr;
 public:
     // === end of section: keyboard hook and events ===
 
@@ -313,7 +287,7 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
-    void RestartIdleTime() override;
+    void RestartIdleTime() override { m_input->RestartIdleTime(); }
     ShowSession& Session() override { return m_state.session; }
     const DataPaths& Paths() const override { return m_state.paths; }
     FolderExclusionState& Exclusions() override;

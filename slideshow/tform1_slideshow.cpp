@@ -198,7 +198,7 @@ void TForm1::PlayPictures(const QStringList& Pictures, const QList<int>& Records
     };
     Form9->WheelTurn = [self](int delta) {
         if (self)
-            self->FormMouseWheel(delta);
+            self->input()->FormMouseWheel(delta);
     };
     // The tool bar's show buttons and their twins on the full-screen
     // window's panel carry the hints of a running show.
