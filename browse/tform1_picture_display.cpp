@@ -72,7 +72,7 @@ public:
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
     void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }
     void PauseShow() override { m_form->PauseShow(); }
-    void EndShow() override { m_form->EndShow(); }
+    void EndShow() override { m_form->slideShow()->EndShow(); }
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }
 
