@@ -13,8 +13,10 @@
 
 #include "app/close_controller.h"
 #include "app/help_and_version_controller.h"
+#include "app/input_controller.h"
 #include "app/layout_controller.h"
 #include "app/main_window_widgets.h"
+#include "app/menu_controller.h"
 #include "app/options_controller.h"
 #include "app/options_host.h"
 #include "app/startup_controller.h"
@@ -60,7 +62,7 @@ class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
                public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public StartCloseHost,
-               public SoundHost {
+               public SoundHost, public MenuHost, public InputHost {
     Q_OBJECT
 
 public:
@@ -168,70 +170,34 @@ public:
     // === end of section: layouts and screen modes ===
 
     // =====================================================================
-    // SECTION: menus and captions  (owner: menus; app/tform1_menus*.cpp)
+    // SECTION: menus and captions  (owner: menus; the controller in
+    // app/menu_controller.cpp)
     // =====================================================================
 public:
-    // Connects the menus' opening handlers and the owner-drawn menu style
-    // (done once; the first showing of the window does it too).
-    void SetupMenus();
-    // The one painter of every menu item (windows other than the main
-    // window call it on the main window).
-    void DrawMenuItem(const QString& hint, class QPainter& canvas, const QRect& rect, bool selected,
-                      const QString& caption, int imageIndex, int disabledImageIndex, bool enabled);
-    QString SplitMenuCaption(const QString& caption);
-    void MeasureMenuWidth(int menuIndex);
-    void MeasureSubMenuWidth(int menuIndex, int itemIndex);
-    void MeasurePopupSubMenuWidth(int itemIndex);
-    void MeasureTreePopupWidth();
-    // Menu openings: captions, visibility and enabled states rebuilt.
-    void Bestand1Click();
-    void ShowClick();
-    void MyShowClick();
-    void Help1Click();
-    void RightClickTreeViewPopup();
-    void SetPicturePopupCaptions();
-    void HideShowMyShowClick();
-    void PathToClipboardClick(QObject* sender);
-    void PictureToClipboardClick(QObject* sender);
-    // The state the caption rules read, taken from the program's globals.
-    struct MenuCaptionState menuCaptionState() const;
-    // Applies caption changes to the actions by object name.
-    void applyMenuChanges(const class MenuChanges& changes);
-    // Texts prepared by the File menu for the CD items' status hints.
-    QString CdMenuStatusText, CdFolderStatusText, CdShowStatusText;
+    // The menus and captions (app/menu_controller.cpp): the owner-drawn
+    // style, the menus' opening handlers, the measurers, the MyShow panel
+    // switch and the clipboard commands.
+    MenuController* menus() const { return m_menus; }
 private:
-    bool m_menusSetUp = false;
+    MenuController* m_menus = nullptr;
 public:
     // === end of section: menus and captions ===
 
     // =====================================================================
-    // SECTION: keyboard hook and events  (owner: menus; app/tform1_events*.cpp)
+    // SECTION: keyboard hook, events and show commands  (owner: menus; the
+    // controller in app/input_controller.cpp, app/tform1_show_commands.cpp)
     // =====================================================================
 public:
-    // The keyboard hook: an application event filter on the GUI thread.
-    void InstallKeyboardHook();
-    // Removes the hook (before a modal dialog; also at destruction).
-    void FormDestroy();
-    void KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers);
-    void TimerHookTimer();
-    void HookHandledTimer();
-    void Timer1Timer();
-    // User activity: the idle time starts again.
-    void UserActivity();
-    void FormMouseDown(Qt::MouseButton button);
-    void FormMouseUp();
-    void FormMouseMove();
-    void FormMouseWheel(int delta);
-    void FormActivate();
-    void AppMinimize();
-    void QuestionUpdateStatusBar();
-    void ApplicationHint(const QString& hint);
-    // Shows an exception's message and asks the application to end.
-    void AppException(const QString& message);
-    void MultiPopPopup();
-    // The main window's key commands, for a key handed on by the hook
-    // (app/tform1_events_keys.cpp). Ctrl is also read from the keyboard.
-    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // The keyboard hook, the key commands, the idle timer and the window's
+    // mouse, hint and activation events (app/input_controller.cpp).
+    InputController* input() const { return m_input; }
+    // What the start-up, the layouts and the automatic show ask of the hook
+    // and the idle time; the input controller does it.
+    void InstallKeyboardHook() { m_input->InstallKeyboardHook(); }
+    void InstallApplicationEvents() { m_input->InstallApplicationEvents(); }
+    void AppMinimize() { m_input->AppMinimize(); }
+    // The status panels hand their painting on to the input controller.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
     // a new show of the current source starts.
     void RestartShow();
@@ -244,23 +210,8 @@ public:
     void ResumeInFullClick();
     // Connects the start, restart and resume commands (once; SetupMenus).
     void ConnectShowCommands();
-    // Connects the timers and the application's events (once).
-    void InstallApplicationEvents();
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    // The state of the hook and the idle timer.
-    uint8_t KeyboardHookInstalled = 0;   // 1 while the filter is installed
-    uint8_t HookCtrlLatch = 0;           // 1 for 500 ms after Ctrl was seen
-    uint8_t MouseButtonDown = 0;         // 1 from a mouse press on the main window to its release
-    int64_t IdleStartTick = 0;           // monotonic milliseconds when the idle time began
-    int32_t AutoShowCountdown = 0;       // 1 while the replay window counts down
-    int32_t AutoShowStarting = 0;        // set when the replay window starts the show
 private:
-    class KeyboardHookFilter* m_hookFilter = nullptr;
-    bool m_appEventsInstalled = false;
-    std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
-    // The idle timer's message that the automatic show can't start was
-    // given; it is not given again before the next real user input.
-    bool m_idleMessageGiven = false;
+    InputController* m_input = nullptr;
 public:
     // === end of section: keyboard hook and events ===
 
@@ -343,7 +294,7 @@ public:
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
-    void RestartIdleTime() override;
+    void RestartIdleTime() override { m_input->RestartIdleTime(); }
     ShowSession& Session() override { return m_state.session; }
     const DataPaths& Paths() const override { return m_state.paths; }
     FolderExclusionState& Exclusions() override;
@@ -401,42 +352,22 @@ public:
     // controller in app/help_and_version_controller.cpp)
     // =====================================================================
 public:
-    // Connects the Help menu items, the help, picture and thumbnail timers
-    // and the tree and show-list handlers of this section (once; the first
-    // showing of the window does it too).
+    // Connects the Help menu items, the picture and thumbnail timers, the
+    // tree's keys and selection and the show list's mouse moves (once; the
+    // first showing of the window does it too).
     Q_INVOKABLE void SetupSmallHandlers() override;
     // Help, the version check, the About box and the maker's web pages.
     HelpAndVersionController* helpAndVersion() const { return m_helpAndVersion; }
-    // The Help menu's contents item (help pages, else the download page).
-    void VXOnlineHelpClick();
     void StopIdleTimer() override;
     void CloseMainWindow() override;
-    // Small handlers of the tree, the show list and the main picture.
-    // Returns true when the key was a tree command (Enter, Shift+F10, the
-    // menu key) and has been handled.
-    bool TreeView1KeyDown(int key, Qt::KeyboardModifiers shift);
-    // A node was selected (by keyboard or mouse): captions and the preview
-    // follow it.
-    void TreeView1Change(class QTreeWidgetItem* node);
-    // Where the tree's pop-up opens from the keyboard (screen coordinates).
-    QPoint TreePopupKeyAnchor() const;
-    void TreeView1MouseUp() {}
-    void TreeView1CustomDrawItem();   // selected node: black on scheme colour 7EB6FF
-    void TimerThumbnailTimer();
+    // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
-    void Image1Progress(bool endStage);
-    void ImageTimerTimer();
     void OpenDraftShowAtStart();
     // Waits hours : seconds . milliseconds while window messages run.
     void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds);
     // The text after the last "/" ("/" itself for the root; a text without
     // "/" whole).
     static QString LastPathComponent(const QString& Path);
-    // The preview TimerThumbnail shows, and whether it is the tree's.
-    QString ThumbnailPreviewPath;
-    bool ThumbnailPreviewFromTree = true;
-    // Monotonic time of the last finished picture load.
-    qint64 PictureLoadTimeMs = 0;
 private:
     bool m_smallHandlersSetUp = false;
     HelpAndVersionController* m_helpAndVersion = nullptr;

@@ -2,6 +2,7 @@
 // over the window.
 #include "app/tform1.h"
 
+#include "app/input_controller.h"
 #include "browse/file_ops_controller.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_window.h"
@@ -39,7 +40,7 @@ public:
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
     void RestartShow() override { m_form->RestartShow(); }
-    void FormMouseWheel(int delta) override { m_form->FormMouseWheel(delta); }
+    void FormMouseWheel(int delta) override { m_form->input()->FormMouseWheel(delta); }
     void AddToRecentFolders() override { m_form->AddToRecentFolders(); }
     void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }
     void SetShowRunningHints() override { m_form->layouts()->SetShowRunningHints(); }
