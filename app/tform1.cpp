@@ -119,6 +119,8 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
     m_sound = std::make_unique<SoundController>(*this, *this, state);
     m_sound->SetItems({VoicePlayTB, VoicePlaySB, FadeTimer, TimerMusic, IntervalTimer});
+    m_slideShow = makeSlideShow();
+    m_slideShow->SetItems({Timer1, IntervalTimer, ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
     m_menus = new MenuController(*this, *this, *this, m_state);
     m_input = new InputController(*this, *this, *this, m_state);
     InstallPictureDisplay();

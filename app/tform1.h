@@ -23,6 +23,7 @@
 #include "base/program_state.h"
 #include "shows/my_show_controller.h"
 #include "slideshow/automatic_show_host.h"
+#include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 
 #include <QHash>
@@ -83,6 +84,10 @@ private:
     // Makes the show controller with its host over this window (shows/tform1_shows.cpp).
     std::unique_ptr<MyShowController> makeMyShow();
     std::unique_ptr<SoundController> m_sound;
+    std::unique_ptr<SlideShowController> m_slideShow;
+    // Makes the slide show controller with its host over this window
+    // (slideshow/tform1_slideshow.cpp).
+    std::unique_ptr<SlideShowController> makeSlideShow();
 public:
 
     // The other long-lived windows, made and deleted by main() (or a test)
@@ -276,14 +281,16 @@ public:
 public:
     // The open show and its list MyShowSG (shows/my_show_controller.h).
     MyShowController* myShow() const override { return m_myShow.get(); }
-    // Slide show (slideshow/tform1_slideshow.cpp).
-    void ApplyShowOptions();
-    void ShowAddAllDialog();
-    void CollectPictures();
-    void BuildAndStartShow();
-    // Plays the pictures; `Records` gives each one's record number in the
-    // show file it came from (else its position in the list).
-    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override;
+    // The slide show: its start, play, pause and end
+    // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
+    SlideShowController* slideShow() const { return m_slideShow.get(); }
+    void ApplyShowOptions() override { m_slideShow->ApplyShowOptions(); }
+    void ShowAddAllDialog() override { m_slideShow->ShowAddAllDialog(); }
+    void BuildAndStartShow() override { m_slideShow->BuildAndStartShow(); }
+    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override
+    {
+        m_slideShow->PlayPictures(Pictures, Records);
+    }
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
@@ -291,10 +298,9 @@ public:
     ShowSession& Session() override { return m_state.session; }
     const DataPaths& Paths() const override { return m_state.paths; }
     FolderExclusionState& Exclusions() override;
-    void EndShow();
-    void ToolButton2Click();
-    void PauseShow();
-    bool InManualMode() const;
+    void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
+    void PauseShow() override { m_slideShow->PauseShow(); }
+    bool InManualMode() const override { return m_slideShow->InManualMode(); }
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
     SoundController* sound() const override { return m_sound.get(); }

@@ -29,7 +29,7 @@ void TForm1::RestartShow()
         // folder start, else the open MyShow (or the folder without one).
         if (state().session.SourceIsFolder == 1) {
             ApplyShowOptions();
-            CollectPictures();
+            slideShow()->CollectPictures();
         } else {
             BuildAndStartShow();
         }
@@ -60,7 +60,7 @@ void TForm1::RestartShow()
     QPointer<TForm1> self(this);
     Form9->Play(order, continuous, [self] {
         if (self)
-            self->EndShow();
+            self->slideShow()->EndShow();
     });
     Form9->ShowCenteredHint(QStringLiteral(" Show restarted from the beginning "));
 }
