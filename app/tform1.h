@@ -1,7 +1,7 @@
 // The main window of Vistamo!.
 //
 // The constructor only builds the widgets (cheap, touches no file), so tests
-// can make a TForm1 freely; FormCreate() does the settings work of a real
+// can make a TForm1 freely; startup()->FormCreate() does the settings work of a real
 // start. Every component carries its own name as objectName, so tests and
 // other windows find it with findChild<...>("Name").
 //
