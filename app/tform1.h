@@ -69,10 +69,6 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
-    // The settings store the hosts' interfaces hand to the controllers and windows.
-    SettingsStore& settings() override { return m_state.settings; }
-    // How the program was started, for the controllers' hosts.
-    const StartContext& start() const override { return m_state.start; }
     // The open show (its working copy and flags), kept by the show controller.
     OpenShow& openShow() override { return m_openShow; }
 private:
@@ -314,8 +310,6 @@ public:
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
     void RestartIdleTime() override;
-    ShowSession& Session() override { return m_state.session; }
-    const DataPaths& Paths() const override { return m_state.paths; }
     FolderExclusionState& Exclusions() override;
     void EndShow();
     void ToolButton2Click();
