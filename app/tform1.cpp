@@ -119,7 +119,10 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
     m_sound = std::make_unique<SoundController>(*this, *this, state);
     m_sound->SetItems({VoicePlayTB, VoicePlaySB, FadeTimer, TimerMusic, IntervalTimer});
+    m_slideShow = makeSlideShow();
+    m_slideShow->SetItems({Timer1, IntervalTimer, ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
     m_menus = new MenuController(*this, *this, *this, m_state);
+    m_input = new InputController(*this, *this, *this, m_state);
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
@@ -141,7 +144,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
 
 TForm1::~TForm1()
 {
-    FormDestroy();  // the keyboard hook goes with the window
+    m_input->FormDestroy();  // the keyboard hook goes with the window
     FitZoomSect = nullptr;  // the event filter no longer asks it for the ratio panel
     for (const QPointer<QWidget>& window : m_windowsMadeHere)
         delete window.data();

@@ -73,7 +73,7 @@ public:
 
     bool InManualMode() const override { return m_form->InManualMode(); }
     void PauseShow() override { m_form->PauseShow(); }
-    void EndShow() override { m_form->EndShow(); }
+    void EndShow() override { m_form->slideShow()->EndShow(); }
     void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
     void ReleaseVoiceFile(const QString& PicturePath) override { m_form->sound()->ReleaseVoiceFile(PicturePath); }
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName, bool FromPreview,
@@ -83,8 +83,8 @@ public:
                                          Quality);
     }
 
-    void FormDestroy() override { m_form->FormDestroy(); }
-    void InstallKeyboardHook() override { m_form->InstallKeyboardHook(); }
+    void FormDestroy() override { m_form->input()->FormDestroy(); }
+    void InstallKeyboardHook() override { m_form->input()->InstallKeyboardHook(); }
     void VXOnlineHelpClick() override { m_form->helpAndVersion()->VXOnlineHelpClick(); }
 
     void RemoveFromRecent(const QString& path) override { m_form->listMenus()->RemoveFromRecent(path); }

@@ -27,7 +27,7 @@ public:
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
-    void SetMouseButtonDown(bool down) override { m_form->MouseButtonDown = down ? 1 : 0; }
+    void SetMouseButtonDown(bool down) override { m_form->input()->MouseButtonDown = down ? 1 : 0; }
     TForm9* showWindow() const override { return m_form->showWindow(); }
 
 private:

@@ -42,7 +42,7 @@ public:
         return index >= 0 && size_t(index) < items.size() ? items[size_t(index)] : nullptr;
     }
 
-    void UserActivity() override { m_form->UserActivity(); }
+    void UserActivity() override { m_form->input()->UserActivity(); }
     void LoadMyShowClick(const QString& PresetFile) override { m_form->myShow()->LoadMyShowClick(PresetFile); }
     void ShowPictureFull(const QString& path) override { m_form->ShowPictureFull(path); }
     void PreviewTreeNode(QTreeWidgetItem* node) override

@@ -70,7 +70,7 @@ public:
     void DesktopClick() override { m_form->DesktopClick(); }
     void MyPicturesClick() override { m_form->MyPicturesClick(); }
     void InternetClick() override { m_form->InternetClick(); }
-    void EndShow() override { m_form->EndShow(); }
+    void EndShow() override { m_form->slideShow()->EndShow(); }
     void ToolButton2Click() override { m_form->ToolButton2Click(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
     void PlayPictures(const QStringList& Pictures, const QList<int>& Records) override

@@ -45,7 +45,7 @@ public:
 
     void PauseShow() override { m_form->PauseShow(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
-    void EndShow() override { m_form->EndShow(); }
+    void EndShow() override { m_form->slideShow()->EndShow(); }
     void SetSelectionMenuCaptions() override { m_form->SetSelectionMenuCaptions(); }
     void ShowPictureFull(const QString& path) override { m_form->ShowPictureFull(path); }
     void SetCurrentPicturePath(const QString& path) override

@@ -426,7 +426,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         made = form.showWindow();
         ASSERT_TRUE(made);
-        form.EndShow();
+        form.slideShow()->EndShow();
     }
     EXPECT_FALSE(made);   // made at first use: it goes with the main window
 
@@ -438,7 +438,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         EXPECT_EQ(form.showWindow(), &given);
         EXPECT_TRUE(given.isVisible());
-        form.EndShow();
+        form.slideShow()->EndShow();
         // A window deleted by its maker is no longer named.
         auto* other = new TForm9(TestState());
         form.setShowWindow(other);
