@@ -71,10 +71,6 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
-    // The settings store the hosts' interfaces hand to the controllers and windows.
-    SettingsStore& settings() override { return m_state.settings; }
-    // How the program was started, for the controllers' hosts.
-    const StartContext& start() const override { return m_state.start; }
     // The open show (its working copy and flags), kept by the show controller.
     OpenShow& openShow() override { return m_openShow; }
 private:
@@ -295,8 +291,6 @@ public:
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
     void RestartIdleTime() override { m_input->RestartIdleTime(); }
-    ShowSession& Session() override { return m_state.session; }
-    const DataPaths& Paths() const override { return m_state.paths; }
     FolderExclusionState& Exclusions() override;
     void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
     void PauseShow() override { m_slideShow->PauseShow(); }

@@ -58,7 +58,10 @@ public:
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && watched == host_.showWindow() && armed) {
+        // (qobject_cast first: the window hides itself while it is destroyed,
+        // when it is no longer a TForm9.)
+        if (event->type() == QEvent::Hide && qobject_cast<TForm9*>(watched) && watched == host_.showWindow()
+            && armed) {
             armed = false;
             if (session_.PlaybackActive != 1)
                 host_.RestoreBrowseView();

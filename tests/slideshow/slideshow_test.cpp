@@ -288,7 +288,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
               QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
-    TForm2 replay(&form);
+    TForm2 replay(&form, form.state());
     replay.StartCountdown();
     EXPECT_FALSE(form.isEnabled());
     EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("5"));
@@ -334,7 +334,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     TForm1 form(TestState());
     form.closing()->CloseWithoutSaving = true;
     form.show();
-    TForm13 demo(&form);
+    TForm13 demo(&form, form.state());
     demo.show();
     demo.PictureShowButton->click();
     EXPECT_FALSE(demo.isVisible());
