@@ -279,10 +279,7 @@ public:
     MyShowController* myShow() const override { return m_myShow.get(); }
     // The slide show: its start, play, pause and end
     // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
-    SlideShowController* slideShow() const { return m_slideShow.get(); }
-    void ApplyShowOptions() override { m_slideShow->ApplyShowOptions(); }
-    void ShowAddAllDialog() override { m_slideShow->ShowAddAllDialog(); }
-    void BuildAndStartShow() override { m_slideShow->BuildAndStartShow(); }
+    SlideShowController* slideShow() const override { return m_slideShow.get(); }
     void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override
     {
         m_slideShow->PlayPictures(Pictures, Records);
