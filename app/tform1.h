@@ -298,17 +298,9 @@ public:
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
     SoundController* sound() const override { return m_sound.get(); }
-    // The display step's hooks into the show, its files, the sound and the
-    // page view; installed at creation.
-    void InstallDisplayHooks();
     // Installs the hooks through which other windows and the plain logic
     // reach this window (tform1_hooks.cpp).
     void InstallWindowHooks();
-    void ShowCurrentPictureStatus(bool Full);
-    void PrepareNextShowStep();
-    // Each control panel button of the full-screen window gets the glyph
-    // and hint of its twin in this window.
-    void DressControlPanel();
     // Sharing (sharing/tform1_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
