@@ -119,16 +119,20 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
     m_sound = std::make_unique<SoundController>(*this, *this, state);
     m_sound->SetItems({VoicePlayTB, VoicePlaySB, FadeTimer, TimerMusic, IntervalTimer});
+    m_slideShow = makeSlideShow();
+    m_slideShow->SetItems({Timer1, IntervalTimer, ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
     m_menus = new MenuController(*this, *this, *this, m_state);
+    m_input = new InputController(*this, *this, *this, m_state);
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
-        this, *this, m_state.paths, m_state.environment,
+        this, *this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.environment, m_state.session,
+    m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
+                                      m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
-    InstallDisplayHooks();
+    m_slideShow->InstallDisplayHooks();
     InstallWindowHooks();
     InstallThumbnailPage();
     InstallFolderTree();
@@ -140,7 +144,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
 
 TForm1::~TForm1()
 {
-    FormDestroy();  // the keyboard hook goes with the window
+    m_input->FormDestroy();  // the keyboard hook goes with the window
     FitZoomSect = nullptr;  // the event filter no longer asks it for the ratio panel
     for (const QPointer<QWidget>& window : m_windowsMadeHere)
         delete window.data();

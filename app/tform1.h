@@ -13,6 +13,7 @@
 
 #include "app/close_controller.h"
 #include "app/help_and_version_controller.h"
+#include "app/input_controller.h"
 #include "app/layout_controller.h"
 #include "app/main_window_widgets.h"
 #include "app/menu_controller.h"
@@ -22,6 +23,7 @@
 #include "base/program_state.h"
 #include "shows/my_show_controller.h"
 #include "slideshow/automatic_show_host.h"
+#include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 
 #include <QHash>
@@ -60,7 +62,7 @@ class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
                public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public StartCloseHost,
-               public SoundHost, public MenuHost {
+               public SoundHost, public MenuHost, public InputHost {
     Q_OBJECT
 
 public:
@@ -69,10 +71,6 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
-    // The settings store the hosts' interfaces hand to the controllers and windows.
-    SettingsStore& settings() override { return m_state.settings; }
-    // How the program was started, for the controllers' hosts.
-    const StartContext& start() const override { return m_state.start; }
     // The open show (its working copy and flags), kept by the show controller.
     OpenShow& openShow() override { return m_openShow; }
 private:
@@ -82,6 +80,10 @@ private:
     // Makes the show controller with its host over this window (shows/tform1_shows.cpp).
     std::unique_ptr<MyShowController> makeMyShow();
     std::unique_ptr<SoundController> m_sound;
+    std::unique_ptr<SlideShowController> m_slideShow;
+    // Makes the slide show controller with its host over this window
+    // (slideshow/tform1_slideshow.cpp).
+    std::unique_ptr<SlideShowController> makeSlideShow();
 public:
 
     // The other long-lived windows, made and deleted by main() (or a test)
@@ -178,32 +180,20 @@ public:
     // === end of section: menus and captions ===
 
     // =====================================================================
-    // SECTION: keyboard hook and events  (owner: menus; app/tform1_events*.cpp)
+    // SECTION: keyboard hook, events and show commands  (owner: menus; the
+    // controller in app/input_controller.cpp, app/tform1_show_commands.cpp)
     // =====================================================================
 public:
-    // The keyboard hook: an application event filter on the GUI thread.
-    void InstallKeyboardHook();
-    // Removes the hook (before a modal dialog; also at destruction).
-    void FormDestroy();
-    void KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers);
-    void TimerHookTimer();
-    void HookHandledTimer();
-    void Timer1Timer();
-    // User activity: the idle time starts again.
-    void UserActivity();
-    void FormMouseDown(Qt::MouseButton button);
-    void FormMouseUp();
-    void FormMouseMove();
-    void FormMouseWheel(int delta);
-    void FormActivate();
-    void AppMinimize();
-    void QuestionUpdateStatusBar();
-    void ApplicationHint(const QString& hint);
-    // Shows an exception's message and asks the application to end.
-    void AppException(const QString& message);
-    // The main window's key commands, for a key handed on by the hook
-    // (app/tform1_events_keys.cpp). Ctrl is also read from the keyboard.
-    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // The keyboard hook, the key commands, the idle timer and the window's
+    // mouse, hint and activation events (app/input_controller.cpp).
+    InputController* input() const { return m_input; }
+    // What the start-up, the layouts and the automatic show ask of the hook
+    // and the idle time; the input controller does it.
+    void InstallKeyboardHook() { m_input->InstallKeyboardHook(); }
+    void InstallApplicationEvents() { m_input->InstallApplicationEvents(); }
+    void AppMinimize() { m_input->AppMinimize(); }
+    // The status panels hand their painting on to the input controller.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
     // a new show of the current source starts.
     void RestartShow();
@@ -216,23 +206,8 @@ public:
     void ResumeInFullClick();
     // Connects the start, restart and resume commands (once; SetupMenus).
     void ConnectShowCommands();
-    // Connects the timers and the application's events (once).
-    void InstallApplicationEvents();
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    // The state of the hook and the idle timer.
-    uint8_t KeyboardHookInstalled = 0;   // 1 while the filter is installed
-    uint8_t HookCtrlLatch = 0;           // 1 for 500 ms after Ctrl was seen
-    uint8_t MouseButtonDown = 0;         // 1 from a mouse press on the main window to its release
-    int64_t IdleStartTick = 0;           // monotonic milliseconds when the idle time began
-    int32_t AutoShowCountdown = 0;       // 1 while the replay window counts down
-    int32_t AutoShowStarting = 0;        // set when the replay window starts the show
 private:
-    class KeyboardHookFilter* m_hookFilter = nullptr;
-    bool m_appEventsInstalled = false;
-    std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
-    // The idle timer's message that the automatic show can't start was
-    // given; it is not given again before the next real user input.
-    bool m_idleMessageGiven = false;
+    InputController* m_input = nullptr;
 public:
     // === end of section: keyboard hook and events ===
 
@@ -302,39 +277,30 @@ public:
 public:
     // The open show and its list MyShowSG (shows/my_show_controller.h).
     MyShowController* myShow() const override { return m_myShow.get(); }
-    // Slide show (slideshow/tform1_slideshow.cpp).
-    void ApplyShowOptions();
-    void ShowAddAllDialog();
-    void CollectPictures();
-    void BuildAndStartShow();
-    // Plays the pictures; `Records` gives each one's record number in the
-    // show file it came from (else its position in the list).
-    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override;
+    // The slide show: its start, play, pause and end
+    // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
+    SlideShowController* slideShow() const { return m_slideShow.get(); }
+    void ApplyShowOptions() override { m_slideShow->ApplyShowOptions(); }
+    void ShowAddAllDialog() override { m_slideShow->ShowAddAllDialog(); }
+    void BuildAndStartShow() override { m_slideShow->BuildAndStartShow(); }
+    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override
+    {
+        m_slideShow->PlayPictures(Pictures, Records);
+    }
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
-    void RestartIdleTime() override;
-    ShowSession& Session() override { return m_state.session; }
-    const DataPaths& Paths() const override { return m_state.paths; }
+    void RestartIdleTime() override { m_input->RestartIdleTime(); }
     FolderExclusionState& Exclusions() override;
-    void EndShow();
-    void ToolButton2Click();
-    void PauseShow();
-    bool InManualMode() const;
+    void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
+    void PauseShow() override { m_slideShow->PauseShow(); }
+    bool InManualMode() const override { return m_slideShow->InManualMode(); }
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
     SoundController* sound() const override { return m_sound.get(); }
-    // The display step's hooks into the show, its files, the sound and the
-    // page view; installed at creation.
-    void InstallDisplayHooks();
     // Installs the hooks through which other windows and the plain logic
     // reach this window (tform1_hooks.cpp).
     void InstallWindowHooks();
-    void ShowCurrentPictureStatus(bool Full);
-    void PrepareNextShowStep();
-    // Each control panel button of the full-screen window gets the glyph
-    // and hint of its twin in this window.
-    void DressControlPanel();
     // Sharing (sharing/tform1_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);

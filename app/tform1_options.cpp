@@ -46,7 +46,7 @@ Q_COREAPP_STARTUP_FUNCTION(watchForOptionsHandlers)
 
 void TForm1::RemoveKeyboardHook()
 {
-    FormDestroy();
+    m_input->FormDestroy();
 }
 
 void TForm1::RestoreKeyboardHook()

@@ -12,13 +12,19 @@
 
 #include <memory>
 
+struct SettingsStore;
+struct DataPaths;
+struct EnvironmentInfo;
+struct StartContext;
+
 class FolderTreeController;
 
 class FolderTreeSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; wires the widgets at once.
-    FolderTreeSection(std::unique_ptr<FolderTreeHost> host, ShowSession& session);
+    FolderTreeSection(std::unique_ptr<FolderTreeHost> host, SettingsStore& settings, const DataPaths& paths,
+                      const EnvironmentInfo& environment, const StartContext& start, ShowSession& session);
     ~FolderTreeSection() override;
 
     // The controller of TreeView1 (tree state, fill, walk, handlers).
@@ -79,6 +85,10 @@ private:
 
     std::unique_ptr<FolderTreeHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
+    const StartContext& m_start;
     const FolderTreeWidgets m_w;
     FolderTreeController* m_tree = nullptr;
     bool m_keysConnected = false;

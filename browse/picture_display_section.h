@@ -13,11 +13,15 @@
 
 #include <memory>
 
+struct SettingsStore;
+struct StartContext;
+
 class PictureDisplaySection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window.
-    PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, ShowSession& session);
+    PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, SettingsStore& settings, const StartContext& start,
+                          ShowSession& session);
     ~PictureDisplaySection() override;
 
     // Shows entry PictureIndex of PictureTable (the slide show's step).
@@ -65,6 +69,8 @@ public:
 private:
     std::unique_ptr<PictureDisplayHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const StartContext& m_start;
     const PictureDisplayWidgets m_w;
     PictureDisplayState m_display;
 };

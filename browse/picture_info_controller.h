@@ -14,13 +14,19 @@
 
 #include <memory>
 
+struct SettingsStore;
+struct DataPaths;
+struct EnvironmentInfo;
+struct StartContext;
+
 struct ExifInfo;
 
 class PictureInfoController : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the items are wired on first showing.
-    PictureInfoController(std::unique_ptr<PictureInfoHost> host, ShowSession& session);
+    PictureInfoController(std::unique_ptr<PictureInfoHost> host, SettingsStore& settings, const DataPaths& paths,
+                          const EnvironmentInfo& environment, const StartContext& start, ShowSession& session);
     ~PictureInfoController() override;
 
     // Connects the "Create thumbnails manually" items, the tree's mouse moves
@@ -70,6 +76,10 @@ private:
 
     std::unique_ptr<PictureInfoHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
+    const StartContext& m_start;
     const PictureInfoWidgets m_w;
     bool m_thumbnailFilesSetUp = false;
     bool m_thumbnailInfoAsked = false;

@@ -17,13 +17,8 @@ class TForm1ExternalProgramsHost final : public ExternalProgramsHost {
 public:
     explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
 
-    SettingsStore& settings() override { return m_form->state().settings; }
-
-    ProgramState& state() const override { return m_form->state(); }
     PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
-    const DataPaths& Paths() const override { return m_form->state().paths; }
-    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     ExternalProgramsWidgets widgets() const override
     {
@@ -108,5 +103,7 @@ Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
 
 void TForm1::InstallExternalPrograms()
 {
-    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this), m_state.session);
+    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this),
+                                                        m_state.settings, m_state.paths, m_state.environment,
+                                                        m_state.session);
 }

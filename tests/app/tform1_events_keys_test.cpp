@@ -90,18 +90,18 @@ TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
 {
     StateGuard guard;
     TForm1 form(TestState());
-    form.InstallApplicationEvents();
+    form.input()->InstallApplicationEvents();
     TestState().session.PlaybackActive = 1;
     int saves = 0;
     form.SaveToolButton->setEnabled(true);
     QObject::connect(form.SaveToolButton, &QAction::triggered, [&] { ++saves; });
-    form.KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
+    form.input()->KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
     EXPECT_EQ(saves, 1);
     // Within 300 ms of the first key nothing more happens.
-    form.KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
+    form.input()->KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
     EXPECT_EQ(saves, 1);
     form.HookHandled->stop();
-    form.KeyboardHookProc(Qt::Key_S, Qt::AltModifier);
+    form.input()->KeyboardHookProc(Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(saves, 1);
 }
 
@@ -133,7 +133,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     show.Step(1);
     show.TogglePause();
     ASSERT_TRUE(show.Paused());
-    form.FormKeyDown(Qt::Key_Home, Qt::NoModifier);
+    form.input()->FormKeyDown(Qt::Key_Home, Qt::NoModifier);
     EXPECT_EQ(show.CurrentPosition(), 0);
     EXPECT_FALSE(show.Paused());
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);

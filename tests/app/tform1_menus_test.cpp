@@ -180,7 +180,7 @@ TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
     TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.InstallApplicationEvents();
+    form.input()->InstallApplicationEvents();
     Settings.StartupFolder = QStringLiteral("/home");
     QStatusTipEvent tip(QStringLiteral("X12"));
     QCoreApplication::sendEvent(&form, &tip);
@@ -195,8 +195,8 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.InstallKeyboardHook();
-    EXPECT_EQ(form.KeyboardHookInstalled, 1);
+    form.input()->InstallKeyboardHook();
+    EXPECT_EQ(form.input()->KeyboardHookInstalled, 1);
     int forward1 = 0, showForward = 0;
     for (QAction* a : {form.Forward1ToolButton, form.ShowForwardToolButton}) {
         QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
@@ -217,24 +217,24 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     EXPECT_EQ(forward1, 1);
     EXPECT_TRUE(form.HookHandled->isActive());
 
-    form.HookHandledTimer();
+    form.input()->HookHandledTimer();
     QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
     QCoreApplication::sendEvent(form.TreeView1, &ctrl);
-    EXPECT_EQ(form.HookCtrlLatch, 1);
-    form.HookHandledTimer();
+    EXPECT_EQ(form.input()->HookCtrlLatch, 1);
+    form.input()->HookHandledTimer();
     QKeyEvent right2(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right2);
     EXPECT_EQ(showForward, 1);
     EXPECT_EQ(forward1, 1);
-    form.TimerHookTimer();
-    EXPECT_EQ(form.HookCtrlLatch, 0);
+    form.input()->TimerHookTimer();
+    EXPECT_EQ(form.input()->HookCtrlLatch, 0);
 
-    form.FormDestroy();
-    form.HookHandledTimer();
+    form.input()->FormDestroy();
+    form.input()->HookHandledTimer();
     QKeyEvent right3(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right3);
     EXPECT_EQ(forward1, 1);
-    EXPECT_EQ(form.KeyboardHookInstalled, 0);
+    EXPECT_EQ(form.input()->KeyboardHookInstalled, 0);
 }
 
 TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
@@ -242,13 +242,13 @@ TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     platform::setMonotonicMs(123456);
-    form.AutoShowCountdown = 3;
+    form.input()->AutoShowCountdown = 3;
     form.Timer1->stop();
-    form.UserActivity();
-    EXPECT_EQ(form.IdleStartTick, 123456);
-    EXPECT_EQ(form.AutoShowCountdown, 0);
+    form.input()->UserActivity();
+    EXPECT_EQ(form.input()->IdleStartTick, 123456);
+    EXPECT_EQ(form.input()->AutoShowCountdown, 0);
     EXPECT_TRUE(form.Timer1->isActive());
-    form.AppMinimize();
+    form.input()->AppMinimize();
     EXPECT_FALSE(form.Timer1->isActive());
     platform::resetClock();
 }
@@ -330,7 +330,7 @@ TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.InstallApplicationEvents();
+    form.input()->InstallApplicationEvents();
     form.resize(800, 600);
     form.StatusPanel1->setText(QStringLiteral("Selected folder: /home"));
     form.StatusPanel1->resize(400, 24);
@@ -406,7 +406,7 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     form.layouts()->AppRestore();
     form.layouts()->layoutState().WindowWasMinimized = 0;
     EXPECT_FALSE(show.Paused());
-    form.QuestionUpdateStatusBar();
+    form.input()->QuestionUpdateStatusBar();
     EXPECT_FALSE(show.Paused());
     EXPECT_EQ(form.layouts()->layoutState().MinimizedDuringShow, 0);
 
