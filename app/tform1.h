@@ -346,11 +346,6 @@ public:
     // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
     void OpenDraftShowAtStart();
-    // Waits hours : seconds . milliseconds while window messages run.
-    void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds);
-    // The text after the last "/" ("/" itself for the root; a text without
-    // "/" whole).
-    static QString LastPathComponent(const QString& Path);
 private:
     bool m_smallHandlersSetUp = false;
     HelpAndVersionController* m_helpAndVersion = nullptr;
