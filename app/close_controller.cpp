@@ -14,9 +14,12 @@
 #include "platform/prompt.h"
 #include "sharing/process_check.h"
 #include "shows/known_shows.h"
+#include "shows/my_show_controller.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
+#include "slideshow/slide_show_controller.h"
+#include "sound/sound_controller.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -121,14 +124,14 @@ bool CloseController::FormClose()
 
     // The music.
     if (m_widgets.FadeTimer->isActive())
-        m_host.StopMusic();
+        m_host.sound()->StopMusic();
 
     // During a show: stop it; ending the show closes the window again.
     if (m_state.session.PlaybackActive == 1) {
-        if (!m_host.InManualMode())
-            m_host.PauseShow();
+        if (!m_host.slideShow()->InManualMode())
+            m_host.slideShow()->PauseShow();
         m_state.session.CloseAfterShowPending = 1;
-        m_host.ToolButton2Click();
+        m_host.slideShow()->ToolButton2Click();
         return false;
     }
 
@@ -175,9 +178,9 @@ void CloseController::closeOpenShow()
     // The open show's changes.
     if (!state().start.AudioMode) {
         if (m_host.openShow().NamedShowOpen != 1) {
-            m_host.MyShowDraftClick();
+            m_host.myShow()->MyShowDraftClick();
         } else {
-            m_host.AskMakeChangesPermanent();
+            m_host.myShow()->AskMakeChangesPermanent();
             CloseOpenShow(m_host.openShow());
         }
     }

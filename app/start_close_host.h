@@ -9,13 +9,15 @@ class ExternalProgramsController;
 class FolderTreeController;
 class HelpAndVersionController;
 class LayoutController;
+class MyShowController;
 class QAction;
 class QWidget;
 class TForm13;
 class TForm16;
 class TForm20;
 struct OpenShow;
-struct SoundSession;
+class SlideShowController;
+class SoundController;
 
 class StartCloseHost {
 public:
@@ -26,7 +28,9 @@ public:
     virtual FolderTreeController* folderTree() const = 0;
     virtual ExternalProgramsController* externalPrograms() const = 0;
     virtual HelpAndVersionController* helpAndVersion() const = 0;
-    virtual SoundSession& sound() = 0;
+    virtual SoundController* sound() const = 0;
+    virtual MyShowController* myShow() const = 0;
+    virtual SlideShowController* slideShow() const = 0;
     virtual OpenShow& openShow() = 0;
     virtual TForm13* demoShowWindow() const = 0;
     virtual TForm16* showManager() const = 0;
@@ -40,19 +44,8 @@ public:
     // The start's wiring and the first folder or show.
     virtual void InstallApplicationEvents() = 0;
     virtual void InstallKeyboardHook() = 0;
-    virtual void ApplyShowOptions() = 0;
     virtual void OpenFolderOrShow() = 0;
     virtual void LoadFolderExclusions() = 0;
-    virtual void ShowAddAllDialog() = 0;
-    virtual void DefPlaylistClick() = 0;
-    virtual void BuildAndStartShow() = 0;
-    virtual void MyShowDraftClick() = 0;
-    virtual void LoadMyShowClick(const QString& PresetFile) = 0;
 
     // The music, the running show and the open show at close.
-    virtual void StopMusic() = 0;
-    virtual void PauseShow() = 0;
-    virtual bool InManualMode() const = 0;
-    virtual void ToolButton2Click() = 0;
-    virtual void AskMakeChangesPermanent() = 0;
 };

@@ -5,7 +5,8 @@
 #include "app/main_window_widgets.h"
 #include "base/program_state.h"
 #include "shows/show_file.h"
-#include "sound/sound_plan.h"
+#include "slideshow/slide_show_controller.h"
+#include "sound/sound_controller.h"
 #include "shows/show_sync.h"
 #include "sound/voice_file_window.h"
 #include "base/voice_carry.h"
@@ -257,7 +258,7 @@ void StartupController::installVoiceCarryHooks()
     // file detected (.wav)" window, and the shows kept in step.
     VoiceCarryHooks& voice = CurrentVoiceCarryHooks();
     voice.askDelete = [this](const QString& voicePath) -> platform::PromptAnswer {
-        switch (AskVoiceFileAction(m_host.sound(), voicePath, &m_window)) {
+        switch (AskVoiceFileAction(m_host.sound()->session(), voicePath, &m_window)) {
         case VoiceAnswerDelete: return platform::PromptAnswer::Yes;
         case VoiceAnswerAlways: return platform::PromptAnswer::All;
         case VoiceAnswerNever: return platform::PromptAnswer::NoToAll;
@@ -500,7 +501,7 @@ void StartupController::applyPlayOptions()
 {
     const TSettingsRecord& Settings = state().settings.Settings;
     // The play options in effect come from the settings; the play order shown.
-    m_host.ApplyShowOptions();
+    m_host.slideShow()->ApplyShowOptions();
     if (m_widgets.FPlayorderCB->count() > Settings.PlayOrder && Settings.PlayOrder >= 0)
         m_widgets.FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
 }

@@ -6,6 +6,9 @@
 #include "app/help_and_version_controller.h"
 #include "app/main_window_widgets.h"
 #include "base/program_state.h"
+#include "shows/my_show_controller.h"
+#include "slideshow/slide_show_controller.h"
+#include "sound/sound_controller.h"
 #include "shows/show_file.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/record_file.h"
@@ -26,7 +29,7 @@ void StartupController::AutoFolderToCDClick()
     if (Form20)
         Form20->SetFolder(m_host.folderTree()->SelectedFolder);
     m_host.openShow().CollectPurpose = QStringLiteral("FolderToCD");
-    m_host.ShowAddAllDialog();
+    m_host.slideShow()->ShowAddAllDialog();
 }
 
 void StartupController::DispatchStartArgument()
@@ -34,7 +37,7 @@ void StartupController::DispatchStartArgument()
     if (state().start.DemoMode)
         return;  // the automatic show window takes over
     if (state().start.AudioMode) {
-        m_host.DefPlaylistClick();
+        m_host.sound()->DefPlaylistClick();
         return;
     }
     if (state().start.ArgumentMode && state().start.ShowFileArgument) {
@@ -43,7 +46,7 @@ void StartupController::DispatchStartArgument()
         switch (launcher.Run()) {
         case LauncherPlay:
             state().settings.Settings.AutoShowPath = showFile.left(200);
-            m_host.BuildAndStartShow();
+            m_host.slideShow()->BuildAndStartShow();
             break;
         case LauncherEnd:
             QTimer::singleShot(0, &m_window, [this] { m_window.close(); });
@@ -70,7 +73,7 @@ void StartupController::DispatchStartArgument()
     }
     // A normal start: the tree was opened at the start-up folder while the
     // window was made; the Draft show opens.
-    m_host.MyShowDraftClick();
+    m_host.myShow()->MyShowDraftClick();
 }
 
 void StartupController::OpenArgumentNormally(bool showFileGiven)
@@ -89,9 +92,9 @@ void StartupController::OpenArgumentNormally(bool showFileGiven)
     }
     m_host.OpenFolderOrShow();
     if (showFileGiven && QFileInfo(state().start.StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
-        m_host.LoadMyShowClick(state().start.StartArgument);
+        m_host.myShow()->LoadMyShowClick(state().start.StartArgument);
     else
-        m_host.MyShowDraftClick();
+        m_host.myShow()->MyShowDraftClick();
 }
 
 void StartupController::OfferMonthlySuggestion()

@@ -41,12 +41,11 @@ public:
         w.ShowinReverseToolButton = f->ShowinReverseToolButton;
         return w;
     }
-    ProgramState& state() const override { return m_form->state(); }
     TForm9* showWindow() const override { return m_form->showWindow(); }
 
     void PauseShow() override { m_form->PauseShow(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
-    void EndShow() override { m_form->EndShow(); }
+    void EndShow() override { m_form->slideShow()->EndShow(); }
     void SetSelectionMenuCaptions() override { m_form->SetSelectionMenuCaptions(); }
     void ShowPictureFull(const QString& path) override { m_form->ShowPictureFull(path); }
     void SetCurrentPicturePath(const QString& path) override
@@ -66,5 +65,5 @@ private:
 
 void TForm1::InstallThumbnailPage()
 {
-    ThumbnailPageSect = new ThumbnailPageSection(std::make_unique<TForm1ThumbnailPageHost>(this));
+    ThumbnailPageSect = new ThumbnailPageSection(std::make_unique<TForm1ThumbnailPageHost>(this), m_state);
 }

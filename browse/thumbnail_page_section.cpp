@@ -25,8 +25,8 @@
 #include <algorithm>
 #include <utility>
 
-ThumbnailPageSection::ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets()), m_state(m_host->state()),
+ThumbnailPageSection::ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host, ProgramState& state)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets()), m_state(state),
       m_session(m_state.session)
 {
     setObjectName(QStringLiteral("ThumbnailPageSection"));
@@ -255,7 +255,9 @@ bool ThumbnailPageSection::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_w.ClientArea && event->type() == QEvent::Resize && PageBackdrop && PageBackdrop->isVisible())
         placeBackdrop();
-    if (event->type() == QEvent::Hide && watched == m_host->showWindow() && PageView
+    // (qobject_cast first: a window being destroyed hides itself and is no
+    // longer a TForm9.)
+    if (event->type() == QEvent::Hide && qobject_cast<TForm9*>(watched) && watched == m_host->showWindow() && PageView
         && PageView->ReturnToPagePending())
         QTimer::singleShot(0, this, [this] {
             if (PageView)

@@ -141,11 +141,11 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
     const QString message =
         "Automatic Show could not be started, " + gone + " no longer exists or Drive not ready";
     setMonotonicMs(1000000);
-    w.form.UserActivity();
+    w.form.input()->UserActivity();
     clearPromptLog();
 
     advanceClock(6000);
-    w.form.Timer1Timer();
+    w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 1);
     EXPECT_FALSE(w.form.Timer1->isActive());
 
@@ -155,7 +155,7 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
     QApplication::sendEvent(&w.form, &activate);
     for (int i = 0; i < 3; ++i) {
         advanceClock(6000);
-        w.form.Timer1Timer();
+        w.form.input()->Timer1Timer();
     }
     EXPECT_EQ(messagesWithText(message), 1);
     EXPECT_FALSE(w.form.Timer1->isActive());
@@ -168,10 +168,10 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
                       w.form.TreeView1->visualItemRect(root).center());
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.form.Timer1->isActive());
-    w.form.Timer1Timer();
+    w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 1);   // the idle time starts anew
     advanceClock(6000);
-    w.form.Timer1Timer();
+    w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 2);
 }
 
