@@ -83,9 +83,9 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     if (!state.start.DemoMode && !state.start.ArgumentMode && !form1->showManager())
         form1->setShowManager(new TForm16(state.paths.ShowListPath));
     if (state.start.DemoMode && !form1->demoShowWindow())
-        form1->setDemoShowWindow(new TForm13(form1));
+        form1->setDemoShowWindow(new TForm13(form1, state));
     if (!form1->replayWindow())
-        form1->setReplayWindow(new TForm2(form1));
+        form1->setReplayWindow(new TForm2(form1, state));
 
     // From here a signal closes the complete main window.
     QuitByClosing([form1] { closeOnSignal(form1); });

@@ -132,7 +132,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
                                       m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
-    InstallDisplayHooks();
+    m_slideShow->InstallDisplayHooks();
     InstallWindowHooks();
     InstallThumbnailPage();
     InstallFolderTree();

@@ -1,7 +1,7 @@
 // The main window of Vistamo!.
 //
 // The constructor only builds the widgets (cheap, touches no file), so tests
-// can make a TForm1 freely; FormCreate() does the settings work of a real
+// can make a TForm1 freely; startup()->FormCreate() does the settings work of a real
 // start. Every component carries its own name as objectName, so tests and
 // other windows find it with findChild<...>("Name").
 //
@@ -71,10 +71,6 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
-    // The settings store the hosts' interfaces hand to the controllers and windows.
-    SettingsStore& settings() override { return m_state.settings; }
-    // How the program was started, for the controllers' hosts.
-    const StartContext& start() const override { return m_state.start; }
     // The open show (its working copy and flags), kept by the show controller.
     OpenShow& openShow() override { return m_openShow; }
 private:
@@ -283,10 +279,7 @@ public:
     MyShowController* myShow() const override { return m_myShow.get(); }
     // The slide show: its start, play, pause and end
     // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
-    SlideShowController* slideShow() const { return m_slideShow.get(); }
-    void ApplyShowOptions() override { m_slideShow->ApplyShowOptions(); }
-    void ShowAddAllDialog() override { m_slideShow->ShowAddAllDialog(); }
-    void BuildAndStartShow() override { m_slideShow->BuildAndStartShow(); }
+    SlideShowController* slideShow() const override { return m_slideShow.get(); }
     void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override
     {
         m_slideShow->PlayPictures(Pictures, Records);
@@ -295,8 +288,6 @@ public:
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
     void RestartIdleTime() override { m_input->RestartIdleTime(); }
-    ShowSession& Session() override { return m_state.session; }
-    const DataPaths& Paths() const override { return m_state.paths; }
     FolderExclusionState& Exclusions() override;
     void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
     void PauseShow() override { m_slideShow->PauseShow(); }
@@ -304,17 +295,9 @@ public:
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
     SoundController* sound() const override { return m_sound.get(); }
-    // The display step's hooks into the show, its files, the sound and the
-    // page view; installed at creation.
-    void InstallDisplayHooks();
     // Installs the hooks through which other windows and the plain logic
     // reach this window (tform1_hooks.cpp).
     void InstallWindowHooks();
-    void ShowCurrentPictureStatus(bool Full);
-    void PrepareNextShowStep();
-    // Each control panel button of the full-screen window gets the glyph
-    // and hint of its twin in this window.
-    void DressControlPanel();
     // Sharing (sharing/tform1_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
@@ -363,11 +346,6 @@ public:
     // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
     void OpenDraftShowAtStart();
-    // Waits hours : seconds . milliseconds while window messages run.
-    void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds);
-    // The text after the last "/" ("/" itself for the root; a text without
-    // "/" whole).
-    static QString LastPathComponent(const QString& Path);
 private:
     bool m_smallHandlersSetUp = false;
     HelpAndVersionController* m_helpAndVersion = nullptr;

@@ -41,7 +41,6 @@ public:
         w.ShowinReverseToolButton = f->ShowinReverseToolButton;
         return w;
     }
-    ProgramState& state() const override { return m_form->state(); }
     TForm9* showWindow() const override { return m_form->showWindow(); }
 
     void PauseShow() override { m_form->PauseShow(); }
@@ -66,5 +65,5 @@ private:
 
 void TForm1::InstallThumbnailPage()
 {
-    ThumbnailPageSect = new ThumbnailPageSection(std::make_unique<TForm1ThumbnailPageHost>(this));
+    ThumbnailPageSect = new ThumbnailPageSection(std::make_unique<TForm1ThumbnailPageHost>(this), m_state);
 }

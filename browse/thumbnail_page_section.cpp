@@ -25,8 +25,8 @@
 #include <algorithm>
 #include <utility>
 
-ThumbnailPageSection::ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets()), m_state(m_host->state()),
+ThumbnailPageSection::ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host, ProgramState& state)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets()), m_state(state),
       m_session(m_state.session)
 {
     setObjectName(QStringLiteral("ThumbnailPageSection"));

@@ -21,8 +21,10 @@ class ThumbnailPageSection : public QObject, private ThumbnailPageHost {
     Q_OBJECT
 public:
     // A child of the host's window; makes the page controller and wires the
-    // layout menu, the selection items and the show buttons.
-    explicit ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host);
+    // layout menu, the selection items and the show buttons. `state` gives
+    // the show session, the settings, how the program was started and the
+    // environment's colours and font.
+    ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host, ProgramState& state);
     ~ThumbnailPageSection() override;
 
     // The page of thumbnails: its controller (state, cells, page show) and

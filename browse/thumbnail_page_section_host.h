@@ -7,7 +7,6 @@
 
 #include <array>
 
-struct ProgramState;
 class QAction;
 class QLabel;
 class QMenu;
@@ -49,9 +48,6 @@ public:
     virtual ~ThumbnailPageSectionHost() = default;
 
     virtual ThumbnailPageWidgets widgets() const = 0;
-    // The program's state (the show session, the settings, how the program
-    // was started, the environment's colours and font).
-    virtual ProgramState& state() const = 0;
     // The full-screen show window (null when not made).
     virtual TForm9* showWindow() const = 0;
 

@@ -92,6 +92,11 @@ public:
     void ToolButton2Click();
     void PauseShow();
     bool InManualMode() const;
+    // The display step's hooks into the show, its files, the sound and the
+    // page view (slide_show_display_hooks.cpp); installed at creation.
+    void InstallDisplayHooks();
+    void ShowCurrentPictureStatus(bool Full);
+    void PrepareNextShowStep();
 
 private:
     // The play options of the show about to start, and the display state reset.

@@ -26,7 +26,7 @@ TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
     QApplication::processEvents();
     if (!form.isActiveWindow() || QGuiApplication::applicationState() != Qt::ApplicationActive)
         GTEST_SKIP() << "this platform gives no active window";
-    TForm2 replay(&form);
+    TForm2 replay(&form, form.state());
     form.setReplayWindow(&replay);
     platform::setMonotonicMs(1000);
     form.input()->IdleStartTick = 1000;

@@ -222,14 +222,14 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     form.folderTree()->SelectedFolder = folder;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
-        form.ShowAddAllDialog();
+        form.slideShow()->ShowAddAllDialog();
         EXPECT_EQ(TestState().start.OpenNormally, 1);
         EXPECT_EQ(TestState().session.PlaybackActive, 0);
     }
     TestState().start.OpenNormally = 0;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
-        form.ShowAddAllDialog();
+        form.slideShow()->ShowAddAllDialog();
         EXPECT_EQ(TestState().session.PlaybackActive, 1);
         EXPECT_EQ(TestState().session.PictureCount, 2);
         ASSERT_NE(form.showWindow(), nullptr);
@@ -257,13 +257,13 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     form.show();
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
-        form.ShowAddAllDialog();
+        form.slideShow()->ShowAddAllDialog();
         EXPECT_FALSE(form.isVisible());
     }
     form.show();
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
-        form.ShowAddAllDialog();
+        form.slideShow()->ShowAddAllDialog();
         EXPECT_EQ(TestState().session.PlaybackActive, 0);
         EXPECT_FALSE(form.isVisible());
     }
@@ -288,7 +288,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
               QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
-    TForm2 replay(&form);
+    TForm2 replay(&form, form.state());
     replay.StartCountdown();
     EXPECT_FALSE(form.isEnabled());
     EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("5"));
@@ -334,7 +334,7 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     TForm1 form(TestState());
     form.closing()->CloseWithoutSaving = true;
     form.show();
-    TForm13 demo(&form);
+    TForm13 demo(&form, form.state());
     demo.show();
     demo.PictureShowButton->click();
     EXPECT_FALSE(demo.isVisible());

@@ -98,7 +98,7 @@ void MainWindowFixture::start(const Options& options)
     if (!form_->showManager())
         form_->setShowManager(new TForm16(TestState().paths.ShowListPath));
     if (!form_->replayWindow())
-        form_->setReplayWindow(new TForm2(form_));
+        form_->setReplayWindow(new TForm2(form_, form_->state()));
     if (!options.showWindow)
         return;
     form_->show();
