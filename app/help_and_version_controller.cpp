@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -51,9 +53,11 @@ QString foundVersionFile(const DataPaths& paths)
 
 } // namespace
 
-HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths,
+HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, SettingsStore& settings,
+                                                   const StartContext& start, const DataPaths& paths,
                                                    const EnvironmentInfo& environment, const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_paths(paths), m_environment(environment), m_items(items)
+    : QObject(window), m_window(window), m_host(host), m_settings(settings), m_start(start), m_paths(paths),
+      m_environment(environment), m_items(items)
 {
 }
 
@@ -102,7 +106,7 @@ void HelpAndVersionController::ShowHelpTopic(const QString& topic)
         platform::showMessage(platform::PromptKind::Error, HelpPagesMissingText);
         return;
     }
-    if (m_host.start().DemoMode)
+    if (m_start.DemoMode)
         return;
     const HelpPageResult page = FindHelpPage(folder, topic);
     if (page.kind == HelpPageKind::PagesMissing) {
@@ -206,7 +210,7 @@ void HelpAndVersionController::CheckforupdateClick()
         ~Done() { flag = false; }
     } done{m_checking};
 
-    MarkSuggestionMonth(m_host.settings().Settings);
+    MarkSuggestionMonth(m_settings.Settings);
     WaitCursor cursor;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
@@ -247,9 +251,9 @@ void HelpAndVersionController::CheckforupdateClick()
 
 void HelpAndVersionController::MonthlySuggestionAtStart()
 {
-    if (m_host.start().DemoMode || m_host.start().AudioMode || m_host.start().ArgumentMode)
+    if (m_start.DemoMode || m_start.AudioMode || m_start.ArgumentMode)
         return;
-    TSettingsRecord& Settings = m_host.settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     if (!ShouldSuggestUpdate(Settings))
         return;
     // Recorded first, so answering No also counts for this month.
@@ -262,4 +266,18 @@ void HelpAndVersionController::MonthlySuggestionAtStart()
     }
     if (result == ModalResultOk)
         CheckforupdateClick();
+}
+
+void HelpAndVersionController::OfferMonthlySuggestionWhenIdle()
+{
+    QPointer<HelpAndVersionController> guard(this);
+    QTimer::singleShot(250, this, [guard] {
+        if (!guard)
+            return;
+        if (QThread::currentThread()->loopLevel() != 1 || QApplication::activeModalWidget()) {
+            guard->OfferMonthlySuggestionWhenIdle();
+            return;
+        }
+        guard->MonthlySuggestionAtStart();
+    });
 }

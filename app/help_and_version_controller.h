@@ -25,10 +25,6 @@ public:
     virtual void StopIdleTimer() = 0;
     // The program closes (the user goes to download a new version).
     virtual void CloseMainWindow() = 0;
-    // The settings holding the monthly suggestion's marks.
-    virtual SettingsStore& settings() = 0;
-    // How the program was started (no help or suggestion in demo mode).
-    virtual const StartContext& start() const = 0;
 };
 
 class HelpAndVersionController : public QObject {
@@ -51,8 +47,9 @@ public:
     // `window` parents the dialogs this controller opens; `paths` give the
     // program's folder (its help pages) and the data folder; `environment`
     // the dialogs' font.
-    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, const DataPaths& paths,
-                             const EnvironmentInfo& environment, const Items& items);
+    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, SettingsStore& settings,
+                             const StartContext& start, const DataPaths& paths, const EnvironmentInfo& environment,
+                             const Items& items);
 
     // Gives the Help menu its captions and connects its items and the help
     // timer (once). Without help pages start-up has turned the contents item
@@ -69,6 +66,10 @@ public:
     // The version check and the monthly suggestion of a normal start.
     void CheckforupdateClick();
     void MonthlySuggestionAtStart();
+    // The monthly suggestion comes once the start-up sequence has ended: in
+    // the program's own event loop, with no other modal window open (a
+    // start-up warning, the launcher); until then it waits.
+    void OfferMonthlySuggestionWhenIdle();
     // The About box, the sibling's window and the maker's web pages.
     void AboutPictureShow1Click();
     void ImgTarnClick();
@@ -85,6 +86,8 @@ public:
 private:
     QWidget* m_window;
     HelpAndVersionHost& m_host;
+    SettingsStore& m_settings;
+    const StartContext& m_start;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     Items m_items;

@@ -41,7 +41,7 @@ void closeOnSignal(TForm1* form1)
     if (form1->close() || form1->state().session.CloseAfterShowPending == 1)
         return;   // closed (the program ends), or the show's end closes it
     DeleteRunMarker(form1->state().paths, form1->state().start.AudioMode != 0);
-    form1->CloseWithoutSaving = true;
+    form1->closing()->CloseWithoutSaving = true;
     form1->close();
 }
 
@@ -58,9 +58,9 @@ void makeLongLivedWindows(ProgramState& state, TForm1* form1)
     if (!state.start.DemoMode && !state.start.ArgumentMode && !form1->showManager())
         form1->setShowManager(new TForm16(state.paths.ShowListPath));
     if (state.start.DemoMode && !form1->demoShowWindow())
-        form1->setDemoShowWindow(new TForm13(form1));
+        form1->setDemoShowWindow(new TForm13(form1, state));
     if (!form1->replayWindow())
-        form1->setReplayWindow(new TForm2(form1));
+        form1->setReplayWindow(new TForm2(form1, state));
 }
 
 // The main window's first showing: a demo start stops the idle timer, any
@@ -73,7 +73,7 @@ void showMainWindowAtStart(ProgramState& state, TForm1* form1)
     else
         form1->RunExeToolButton->setEnabled(false);
 
-    if (form1->VisibleAtStart())
+    if (form1->startup()->VisibleAtStart())
         form1->show();
     else if (state.start.DemoMode) {
         // The automatic show window with its two buttons; the main window
@@ -108,8 +108,8 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
     // The main window; its creation does the settings work.
     auto* form1 = new TForm1(state);
     form1Out = form1;
-    form1->StartParameters = params;
-    form1->FormCreate();
+    form1->startup()->StartParameters = params;
+    form1->startup()->FormCreate();
 
     // Demo mode keeps the main window out of sight.
     if (state.start.DemoMode) {
@@ -119,7 +119,7 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
 
     // A refused start ends here.
     if (state.start.StartAbort || state.start.StartupRunFlag != 1) {
-        form1->CloseWithoutSaving = true;
+        form1->closing()->CloseWithoutSaving = true;
         return 2;
     }
 
@@ -140,12 +140,12 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
         return 0;
 
     // The command-line argument.
-    form1->DispatchStartArgument();
+    form1->startup()->DispatchStartArgument();
     if (QuitRequested())
         return 0;
 
     // The monthly suggestion.
-    form1->OfferMonthlySuggestion();
+    form1->startup()->OfferMonthlySuggestion();
     return 0;
 }
 

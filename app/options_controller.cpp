@@ -10,9 +10,9 @@
 #include <QMenu>
 
 OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
-                                     const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
-                                     const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_paths(paths),
+                                     SettingsStore& settings, const DataPaths& paths,
+                                     const EnvironmentInfo& environment, ShowSession& session, const Items& items)
+    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_settings(settings), m_paths(paths),
       m_environment(environment), m_session(session), m_items(items)
 {
 }
@@ -50,7 +50,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        TForm3 dialog(m_host.settings(), m_paths, m_environment, m_session, m_window, &m_dialogHost);
+        TForm3 dialog(m_settings, m_paths, m_environment, m_session, m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }
@@ -64,12 +64,12 @@ void OptionsController::OptionsTBClick()
 
 void OptionsController::ClearFavsClick()
 {
-    TForm36 window(m_host.settings().Settings, m_environment, 1, m_window);
+    TForm36 window(m_settings.Settings, m_environment, 1, m_window);
     platform::execModal(window);
 }
 
 void OptionsController::ClearRecClick()
 {
-    TForm36 window(m_host.settings().Settings, m_environment, 0, m_window);
+    TForm36 window(m_settings.Settings, m_environment, 0, m_window);
     platform::execModal(window);
 }

@@ -28,8 +28,6 @@ public:
     virtual void RestoreKeyboardHook() = 0;
     // The Options menu (menu 7) is measured for its width.
     virtual void MeasureOptionsMenu() = 0;
-    // The settings the options dialog and the maintenance window change.
-    virtual SettingsStore& settings() = 0;
     // The folder selected in the folder tree.
     virtual QString selectedFolder() const = 0;
 };
@@ -49,10 +47,12 @@ public:
     };
 
     // `window` parents the dialogs; `dialogHost` is what the options
-    // dialog refreshes on Apply; `paths` are the data paths the dialog writes
-    // to; `environment` gives the dialogs their font and colours.
-    OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, const DataPaths& paths,
-                      const EnvironmentInfo& environment, ShowSession& session, const Items& items);
+    // dialog refreshes on Apply; `settings` are what the options dialog and
+    // the maintenance window change; `paths` are the data paths the dialog
+    // writes to; `environment` gives the dialogs their font and colours.
+    OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, SettingsStore& settings,
+                      const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
+                      const Items& items);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -72,6 +72,7 @@ private:
     QWidget* m_window;
     OptionsMenuHost& m_host;
     OptionsHost& m_dialogHost;
+    SettingsStore& m_settings;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     ShowSession& m_session;

@@ -12,12 +12,14 @@
 #include "slideshow/show_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -100,7 +102,10 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 } // namespace
 
 TForm1::TForm1(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_layout(std::make_unique<LayoutController>(*this, *this, state))
+    : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
+      m_startup(std::make_unique<StartupController>(*this, *this, *this, state)),
+      m_close(std::make_unique<CloseController>(*this, *this, *this, state)),
+      m_layout(std::make_unique<LayoutController>(*this, *this, state))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -111,15 +116,23 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     buildPopups();
     buildTimers();
     m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, Image4, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, TreeView1, UploadSp, Volume, image2});
+    m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
+    m_sound = std::make_unique<SoundController>(*this, *this, state);
+    m_sound->SetItems({VoicePlayTB, VoicePlaySB, FadeTimer, TimerMusic, IntervalTimer});
+    m_slideShow = makeSlideShow();
+    m_slideShow->SetItems({Timer1, IntervalTimer, ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
+    m_menus = new MenuController(*this, *this, *this, m_state);
+    m_input = new InputController(*this, *this, *this, m_state);
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
-        this, *this, m_state.paths, m_state.environment,
+        this, *this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.paths, m_state.environment, m_state.session,
+    m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
+                                      m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
-    InstallDisplayHooks();
+    m_slideShow->InstallDisplayHooks();
     InstallWindowHooks();
     InstallThumbnailPage();
     InstallFolderTree();
@@ -131,7 +144,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
 
 TForm1::~TForm1()
 {
-    FormDestroy();  // the keyboard hook goes with the window
+    m_input->FormDestroy();  // the keyboard hook goes with the window
     FitZoomSect = nullptr;  // the event filter no longer asks it for the ratio panel
     for (const QPointer<QWidget>& window : m_windowsMadeHere)
         delete window.data();
@@ -149,6 +162,15 @@ TForm13* TForm1::demoShowWindow() const { return m_demoShowWindow; }
 void TForm1::setDemoShowWindow(TForm13* window) { m_demoShowWindow = window; }
 TForm2* TForm1::replayWindow() const { return m_replayWindow; }
 void TForm1::setReplayWindow(TForm2* window) { m_replayWindow = window; }
+void TForm1::adoptWindow(QWidget* window) { m_windowsMadeHere << window; }
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    m_startup->WindowShown(event->spontaneous());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) { m_close->CloseRequested(event); }
 
 QAction* TForm1::actionNamed(const QString& name) const
 {
@@ -683,7 +705,7 @@ void TForm1::buildPopups()
 
     // "Create show from folder": the folder's pictures through the collection.
     for (QAction* a : {AutoFolderToCD, AutoFolderToCDPop})
-        connect(a, &QAction::triggered, this, [this] { AutoFolderToCDClick(); });
+        connect(a, &QAction::triggered, this, [this] { m_startup->AutoFolderToCDClick(); });
 
     PopScreen = named(new QMenu(this), "PopScreen");
     MMainMonitor = item(PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
@@ -742,5 +764,5 @@ void TForm1::buildTimers()
     FadeTimer = MakeNamedTimer(this, "FadeTimer", 100, false);
     TimerMusic = MakeNamedTimer(this, "TimerMusic", 1000, false);
     ImageTimer = MakeNamedTimer(this, "ImageTimer", 100, true);
-    connect(TimerAutoCDRun, &QTimer::timeout, this, [this] { TimerAutoCDRunTimer(); });
+    connect(TimerAutoCDRun, &QTimer::timeout, this, [this] { m_startup->TimerAutoCDRunTimer(); });
 }

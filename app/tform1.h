@@ -11,15 +11,20 @@
 // browse/tform1_<concern>.cpp).
 #pragma once
 
+#include "app/close_controller.h"
 #include "app/help_and_version_controller.h"
+#include "app/input_controller.h"
 #include "app/layout_controller.h"
 #include "app/main_window_widgets.h"
+#include "app/menu_controller.h"
 #include "app/options_controller.h"
 #include "app/options_host.h"
+#include "app/startup_controller.h"
 #include "base/program_state.h"
-#include "shows/show_file.h"
+#include "shows/my_show_controller.h"
 #include "slideshow/automatic_show_host.h"
-#include "sound/sound_plan.h"
+#include "slideshow/slide_show_controller.h"
+#include "sound/sound_controller.h"
 
 #include <QHash>
 #include <QList>
@@ -39,9 +44,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class PagePositionBarWidget;
-class ThumbnailPageController;
-class ThumbnailPageHost;
 class QTableWidget;
 class QTimer;
 class QToolBar;
@@ -59,7 +61,8 @@ class TForm16;
 class TForm20;
 
 class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
-               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost {
+               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public StartCloseHost,
+               public SoundHost, public MenuHost, public InputHost {
     Q_OBJECT
 
 public:
@@ -68,15 +71,19 @@ public:
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
-    // The settings store the hosts' interfaces hand to the controllers and windows.
-    SettingsStore& settings() override { return m_state.settings; }
-    // How the program was started, for the controllers' hosts.
-    const StartContext& start() const override { return m_state.start; }
-    // The open show (its working copy and flags), kept by this window.
+    // The open show (its working copy and flags), kept by the show controller.
     OpenShow& openShow() override { return m_openShow; }
 private:
     ProgramState& m_state;
-    OpenShow m_openShow;
+    std::unique_ptr<MyShowController> m_myShow;
+    OpenShow& m_openShow;  // the show controller's open show
+    // Makes the show controller with its host over this window (shows/tform1_shows.cpp).
+    std::unique_ptr<MyShowController> makeMyShow();
+    std::unique_ptr<SoundController> m_sound;
+    std::unique_ptr<SlideShowController> m_slideShow;
+    // Makes the slide show controller with its host over this window
+    // (slideshow/tform1_slideshow.cpp).
+    std::unique_ptr<SlideShowController> makeSlideShow();
 public:
 
     // The other long-lived windows, made and deleted by main() (or a test)
@@ -114,59 +121,28 @@ public:
     QAction* actionNamed(const QString& name) const;
 
     // =====================================================================
-    // SECTION: start-up and close  (owner: startup; app/tform1_create*.cpp,
-    // app/tform1_close*.cpp)
+    // SECTION: start-up and close  (owner: startup; the controllers in
+    // app/startup_controller.cpp and app/close_controller.cpp)
     // =====================================================================
 public:
-    // The command-line parameters (without the program name) FormCreate reads;
-    // main() fills them from the real command line.
-    QStringList StartParameters;
-
-    // The settings work of a real start: modes, data folder, settings file,
-    // refusals, data files. Sets StartAbort / StartupRunFlag.
-    void FormCreate();
-    // True when the main window shows itself at start (none of demo, audio
-    // and argument mode).
-    bool VisibleAtStart() const;
-    // The close handler: false when the close is refused or put off.
-    bool FormClose();
-    // The folder argument and the "Create show from folder" items.
-    void AutoFolderToCDClick();
-    // Acts on the command-line argument once the windows exist: the audio
-    // player, the launcher for a show file or a folder, or the tree and the
-    // Draft show of a normal start.
-    void DispatchStartArgument();
-    // The user chose to open the argument in the normal window: data files
-    // writable again, the window shown, the folder or show opened.
-    void OpenArgumentNormally(bool showFileGiven);
-    // Once a month at start (not in demo, audio or argument mode): asks
-    // whether to check for a new version, and checks on Yes.
-    void OfferMonthlySuggestion();
-    // Rewrites "AllMyShow.dat" from the list of known shows; with `Replace`
-    // paths under a renamed folder are rewritten first.
-    void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace);
-    // Lets the program close without the close handler (after a refusal).
-    bool CloseWithoutSaving = false;
-    // Set once the close has run its save (the window may close).
-    bool CloseDone = false;
-    // 1 once the close has passed its refusals.
-    uint8_t ClosingDown = 0;
-    // The upload button's glyph and its grey copy for the disabled state.
-    QPixmap UploadGlyph;
-    QPixmap UploadGlyphGrey;
-    // Gives `UploadSp` the glyph of its state (the grey copy when disabled).
-    void UpdateUploadButtonGlyph();
-    // Names the configured uploader program in the upload commands and takes
-    // its icon for them.
-    void ApplyUploadCaptions();
+    // The start: the settings work of FormCreate, the command-line argument,
+    // the monthly update suggestion, the demo start's hand-over and the
+    // upload commands' captions and glyphs (app/startup_controller.h).
+    StartupController* startup() const { return m_startup.get(); }
+    // The close: refusals, the open show's changes, the settings merge and
+    // save, the list of known shows (app/close_controller.h).
+    CloseController* closing() const { return m_close.get(); }
+    // A window of its own made at first use by a controller: it goes with
+    // this window.
+    void adoptWindow(QWidget* window) override;
 protected:
+    // The close and show events are handed to the controllers.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 private:
-    void TimerAutoCDRunTimer();
-    void sizeWindowAtStart();
-    void openStartupFolder();
-    void applyStartFonts();
+    std::unique_ptr<StartupController> m_startup;
+    std::unique_ptr<CloseController> m_close;
+public:
     // === end of section: start-up and close ===
 
     // =====================================================================
@@ -190,70 +166,34 @@ public:
     // === end of section: layouts and screen modes ===
 
     // =====================================================================
-    // SECTION: menus and captions  (owner: menus; app/tform1_menus*.cpp)
+    // SECTION: menus and captions  (owner: menus; the controller in
+    // app/menu_controller.cpp)
     // =====================================================================
 public:
-    // Connects the menus' opening handlers and the owner-drawn menu style
-    // (done once; the first showing of the window does it too).
-    void SetupMenus();
-    // The one painter of every menu item (windows other than the main
-    // window call it on the main window).
-    void DrawMenuItem(const QString& hint, class QPainter& canvas, const QRect& rect, bool selected,
-                      const QString& caption, int imageIndex, int disabledImageIndex, bool enabled);
-    QString SplitMenuCaption(const QString& caption);
-    void MeasureMenuWidth(int menuIndex);
-    void MeasureSubMenuWidth(int menuIndex, int itemIndex);
-    void MeasurePopupSubMenuWidth(int itemIndex);
-    void MeasureTreePopupWidth();
-    // Menu openings: captions, visibility and enabled states rebuilt.
-    void Bestand1Click();
-    void ShowClick();
-    void MyShowClick();
-    void Help1Click();
-    void RightClickTreeViewPopup();
-    void SetPicturePopupCaptions();
-    void HideShowMyShowClick();
-    void PathToClipboardClick(QObject* sender);
-    void PictureToClipboardClick(QObject* sender);
-    // The state the caption rules read, taken from the program's globals.
-    struct MenuCaptionState menuCaptionState() const;
-    // Applies caption changes to the actions by object name.
-    void applyMenuChanges(const class MenuChanges& changes);
-    // Texts prepared by the File menu for the CD items' status hints.
-    QString CdMenuStatusText, CdFolderStatusText, CdShowStatusText;
+    // The menus and captions (app/menu_controller.cpp): the owner-drawn
+    // style, the menus' opening handlers, the measurers, the MyShow panel
+    // switch and the clipboard commands.
+    MenuController* menus() const { return m_menus; }
 private:
-    bool m_menusSetUp = false;
+    MenuController* m_menus = nullptr;
 public:
     // === end of section: menus and captions ===
 
     // =====================================================================
-    // SECTION: keyboard hook and events  (owner: menus; app/tform1_events*.cpp)
+    // SECTION: keyboard hook, events and show commands  (owner: menus; the
+    // controller in app/input_controller.cpp, app/tform1_show_commands.cpp)
     // =====================================================================
 public:
-    // The keyboard hook: an application event filter on the GUI thread.
-    void InstallKeyboardHook();
-    // Removes the hook (before a modal dialog; also at destruction).
-    void FormDestroy();
-    void KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers);
-    void TimerHookTimer();
-    void HookHandledTimer();
-    void Timer1Timer();
-    // User activity: the idle time starts again.
-    void UserActivity();
-    void FormMouseDown(Qt::MouseButton button);
-    void FormMouseUp();
-    void FormMouseMove();
-    void FormMouseWheel(int delta);
-    void FormActivate();
-    void AppMinimize();
-    void QuestionUpdateStatusBar();
-    void ApplicationHint(const QString& hint);
-    // Shows an exception's message and asks the application to end.
-    void AppException(const QString& message);
-    void MultiPopPopup();
-    // The main window's key commands, for a key handed on by the hook
-    // (app/tform1_events_keys.cpp). Ctrl is also read from the keyboard.
-    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // The keyboard hook, the key commands, the idle timer and the window's
+    // mouse, hint and activation events (app/input_controller.cpp).
+    InputController* input() const { return m_input; }
+    // What the start-up, the layouts and the automatic show ask of the hook
+    // and the idle time; the input controller does it.
+    void InstallKeyboardHook() { m_input->InstallKeyboardHook(); }
+    void InstallApplicationEvents() { m_input->InstallApplicationEvents(); }
+    void AppMinimize() { m_input->AppMinimize(); }
+    // The status panels hand their painting on to the input controller.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
     // a new show of the current source starts.
     void RestartShow();
@@ -266,27 +206,8 @@ public:
     void ResumeInFullClick();
     // Connects the start, restart and resume commands (once; SetupMenus).
     void ConnectShowCommands();
-    // Connects the timers and the application's events (once).
-    void InstallApplicationEvents();
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    // The state of the hook and the idle timer.
-    uint8_t KeyboardHookInstalled = 0;   // 1 while the filter is installed
-    uint8_t HookCtrlLatch = 0;           // 1 for 500 ms after Ctrl was seen
-    uint8_t MouseButtonDown = 0;         // 1 from a mouse press on the main window to its release
-    int64_t IdleStartTick = 0;           // monotonic milliseconds when the idle time began
-    int32_t AutoShowCountdown = 0;       // 1 while the replay window counts down
-    int32_t AutoShowStarting = 0;        // set when the replay window starts the show
 private:
-    class KeyboardHookFilter* m_hookFilter = nullptr;
-    bool m_appEventsInstalled = false;
-    bool m_waitingForVoice = false;      // the show waits for the picture's voice
-    bool m_voicePlayerWatched = false;
-    SoundSession m_sound;
-    void WatchVoicePlayer();
-    std::unique_ptr<struct HintMemory> m_hintMemory;  // made at first use, freed with the window
-    // The idle timer's message that the automatic show can't start was
-    // given; it is not given again before the next real user input.
-    bool m_idleMessageGiven = false;
+    InputController* m_input = nullptr;
 public:
     // === end of section: keyboard hook and events ===
 
@@ -354,61 +275,32 @@ public:
     // sound/, sharing/ tform1_*.cpp files)
     // =====================================================================
 public:
-    // Shows (shows/tform1_shows.cpp): the open show and its list MyShowSG.
-    void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D);
-    void MyShowDraftClick();
-    void AskMakeChangesPermanent();
-    void LoadMyShowClick(const QString& PresetFile = QString());
-    void ReadMyShowFile();
-    void UpdateMyShowControls();
-    void ShowMyShowPanel();
-    // Slide show (slideshow/tform1_slideshow.cpp).
-    void ApplyShowOptions();
-    void ShowAddAllDialog();
-    void CollectPictures();
-    void BuildAndStartShow();
-    // Plays the pictures; `Records` gives each one's record number in the
-    // show file it came from (else its position in the list).
-    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override;
+    // The open show and its list MyShowSG (shows/my_show_controller.h).
+    MyShowController* myShow() const override { return m_myShow.get(); }
+    // The slide show: its start, play, pause and end
+    // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
+    SlideShowController* slideShow() const { return m_slideShow.get(); }
+    void ApplyShowOptions() override { m_slideShow->ApplyShowOptions(); }
+    void ShowAddAllDialog() override { m_slideShow->ShowAddAllDialog(); }
+    void BuildAndStartShow() override { m_slideShow->BuildAndStartShow(); }
+    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override
+    {
+        m_slideShow->PlayPictures(Pictures, Records);
+    }
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
     QTimer* IdleTimer() override { return Timer1; }
-    void RestartIdleTime() override;
-    ShowSession& Session() override { return m_state.session; }
-    const DataPaths& Paths() const override { return m_state.paths; }
+    void RestartIdleTime() override { m_input->RestartIdleTime(); }
     FolderExclusionState& Exclusions() override;
-    void EndShow();
-    void ToolButton2Click();
-    void PauseShow();
-    bool InManualMode() const;
-    // Sound (sound/tform1_sound.cpp).
-    // The state of the sound players and the music queue.
-    SoundSession& sound() { return m_sound; }
-    void StopMusic();
-    void ReleaseVoiceFile(const QString& PicturePath = QString());
-    void ResetVoicePlayButton();
-    void DefPlaylistClick();
-    // Plays the sound of `ShowRec` (marked by sound().PictureSoundPlaying) or the
-    // music queue's track; false when it could not be started.
-    bool PlaySoundFile();
-    // The display step's sound of the shown picture; true when the show
-    // waits until the picture's voice has played.
-    bool PlayShownPictureSound(bool RecordRead);
-    // The voice the show waited for has ended (or could not be played).
-    void VoiceEnded(bool Failed);
-    // Arms the music fade-out before the next step of the show.
-    void StartMusicFadeBeforeNextStep(int IntervalMs);
-    // The display step's hooks into the show, its files, the sound and the
-    // page view; installed at creation.
-    void InstallDisplayHooks();
+    void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
+    void PauseShow() override { m_slideShow->PauseShow(); }
+    bool InManualMode() const override { return m_slideShow->InManualMode(); }
+    // The sound of a shown picture, the voice player and the music queue
+    // (sound/sound_controller.h).
+    SoundController* sound() const override { return m_sound.get(); }
     // Installs the hooks through which other windows and the plain logic
     // reach this window (tform1_hooks.cpp).
     void InstallWindowHooks();
-    void ShowCurrentPictureStatus(bool Full);
-    void PrepareNextShowStep();
-    // Each control panel button of the full-screen window gets the glyph
-    // and hint of its twin in this window.
-    void DressControlPanel();
     // Sharing (sharing/tform1_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
@@ -446,42 +338,22 @@ public:
     // controller in app/help_and_version_controller.cpp)
     // =====================================================================
 public:
-    // Connects the Help menu items, the help, picture and thumbnail timers
-    // and the tree and show-list handlers of this section (once; the first
-    // showing of the window does it too).
+    // Connects the Help menu items, the picture and thumbnail timers, the
+    // tree's keys and selection and the show list's mouse moves (once; the
+    // first showing of the window does it too).
     Q_INVOKABLE void SetupSmallHandlers() override;
     // Help, the version check, the About box and the maker's web pages.
     HelpAndVersionController* helpAndVersion() const { return m_helpAndVersion; }
-    // The Help menu's contents item (help pages, else the download page).
-    void VXOnlineHelpClick();
     void StopIdleTimer() override;
     void CloseMainWindow() override;
-    // Small handlers of the tree, the show list and the main picture.
-    // Returns true when the key was a tree command (Enter, Shift+F10, the
-    // menu key) and has been handled.
-    bool TreeView1KeyDown(int key, Qt::KeyboardModifiers shift);
-    // A node was selected (by keyboard or mouse): captions and the preview
-    // follow it.
-    void TreeView1Change(class QTreeWidgetItem* node);
-    // Where the tree's pop-up opens from the keyboard (screen coordinates).
-    QPoint TreePopupKeyAnchor() const;
-    void TreeView1MouseUp() {}
-    void TreeView1CustomDrawItem();   // selected node: black on scheme colour 7EB6FF
-    void TimerThumbnailTimer();
+    // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
-    void Image1Progress(bool endStage);
-    void ImageTimerTimer();
     void OpenDraftShowAtStart();
     // Waits hours : seconds . milliseconds while window messages run.
     void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds);
     // The text after the last "/" ("/" itself for the root; a text without
     // "/" whole).
     static QString LastPathComponent(const QString& Path);
-    // The preview TimerThumbnail shows, and whether it is the tree's.
-    QString ThumbnailPreviewPath;
-    bool ThumbnailPreviewFromTree = true;
-    // Monotonic time of the last finished picture load.
-    qint64 PictureLoadTimeMs = 0;
 private:
     bool m_smallHandlersSetUp = false;
     HelpAndVersionController* m_helpAndVersion = nullptr;
@@ -545,33 +417,15 @@ public:
 
     // === section: thumbnail view (browse/tform1_thumbnail_page.cpp) ===
 public:
-    // The page of thumbnails: its controller (state, cells, page show) and
-    // the backdrop that covers the browse controls while it is shown.
-    ThumbnailPageController* PageView = nullptr;
-    QWidget* PageBackdrop = nullptr;
-    PagePositionBarWidget* PageBar = nullptr;
-    // Set by the thumbnail-view start buttons: the next show plays as pages.
-    bool PageStartRequested = false;
-    void InstallThumbnailPage();
-    bool PageShowRuns() const;
+    // The page of thumbnails, its page show and the layout menu
+    // (browse/thumbnail_page_section.h), made in the constructor.
+    class ThumbnailPageSection* thumbnailPage() const { return ThumbnailPageSect; }
     // Makes and wires the picture and folder operations (FileOperationsController)
     // when the window is first shown (app/tform1_file_ops.cpp).
     void InstallFileOperations();
-    // The layout menu's items `M1` .. `M77`.
-    void M2Click(int layout);
-    void MMultSlideClick();
-    // Starts the show of `order` in the thumbnail view when a page layout
-    // is chosen for it; false when it plays one picture at a time.
-    bool StartPageShowIfWanted(const QList<int>& order, bool continuous);
-    // Wires the interval timer, the cells' look and the full view's return
-    // for a show that plays as pages.
-    void PreparePageShow();
-    // Pauses, continues and steps a show played as pages.
-    void PagePause();
-    void PageContinue(int direction);
-    void PageTogglePause();
 private:
-    ThumbnailPageHost* m_pageHost = nullptr;
+    class ThumbnailPageSection* ThumbnailPageSect = nullptr;
+    void InstallThumbnailPage();
 public:
     // === end of section: thumbnail view ===
 

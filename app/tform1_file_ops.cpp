@@ -5,6 +5,7 @@
 #include "browse/file_ops_controller.h"
 #include "browse/file_ops_host.h"
 #include "browse/list_menus_section.h"
+#include "browse/thumbnail_page_section.h"
 
 #include <QEvent>
 
@@ -14,13 +15,8 @@ class TForm1FileOpsHost final : public FileOpsHost {
 public:
     explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
 
-    SettingsStore& settings() override { return m_form->state().settings; }
-
-    ProgramState& state() const override { return m_form->state(); }
     PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
-    const DataPaths& Paths() const override { return m_form->state().paths; }
-    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     FileOpsWidgets widgets() const override
     {
@@ -65,8 +61,8 @@ public:
         w.Tarnivo = f->Tarnivo;
         return w;
     }
-    ThumbnailPageController* PageView() const override { return m_form->PageView; }
-    bool PageShowRuns() const override { return m_form->PageShowRuns(); }
+    ThumbnailPageController* PageView() const override { return m_form->thumbnailPage()->PageView; }
+    bool PageShowRuns() const override { return m_form->thumbnailPage()->PageShowRuns(); }
     FolderTreeController* folderTree() override { return m_form->folderTree(); }
 
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
@@ -77,9 +73,9 @@ public:
 
     bool InManualMode() const override { return m_form->InManualMode(); }
     void PauseShow() override { m_form->PauseShow(); }
-    void EndShow() override { m_form->EndShow(); }
+    void EndShow() override { m_form->slideShow()->EndShow(); }
     void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
-    void ReleaseVoiceFile(const QString& PicturePath) override { m_form->ReleaseVoiceFile(PicturePath); }
+    void ReleaseVoiceFile(const QString& PicturePath) override { m_form->sound()->ReleaseVoiceFile(PicturePath); }
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName, bool FromPreview,
                            bool UseViewer, bool KeepDate, int SizeChoice, int Quality) override
     {
@@ -87,9 +83,9 @@ public:
                                          Quality);
     }
 
-    void FormDestroy() override { m_form->FormDestroy(); }
-    void InstallKeyboardHook() override { m_form->InstallKeyboardHook(); }
-    void VXOnlineHelpClick() override { m_form->VXOnlineHelpClick(); }
+    void FormDestroy() override { m_form->input()->FormDestroy(); }
+    void InstallKeyboardHook() override { m_form->input()->InstallKeyboardHook(); }
+    void VXOnlineHelpClick() override { m_form->helpAndVersion()->VXOnlineHelpClick(); }
 
     void RemoveFromRecent(const QString& path) override { m_form->listMenus()->RemoveFromRecent(path); }
     void RemoveFromFavorites(const QString& path) override { m_form->listMenus()->RemoveFromFavorites(path); }
@@ -97,12 +93,12 @@ public:
     void BuildRecentMenu() override { m_form->BuildRecentMenu(); }
     void BuildHistoryMenu() override { m_form->BuildHistoryMenu(); }
     void BuildFavoritesMenu() override { m_form->BuildFavoritesMenu(); }
-    void ReadMyShowFile() override { m_form->ReadMyShowFile(); }
-    void MyShowDraftClick() override { m_form->MyShowDraftClick(); }
+    void ReadMyShowFile() override { m_form->myShow()->ReadMyShowFile(); }
+    void MyShowDraftClick() override { m_form->myShow()->MyShowDraftClick(); }
     void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength,
                             bool Replace) override
     {
-        m_form->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
+        m_form->closing()->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
     }
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }
@@ -118,7 +114,9 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == m_form && event->type() == QEvent::Show && !FileOperationsController::Of(m_form))
-            FileOperationsController::Create(std::make_unique<TForm1FileOpsHost>(m_form), m_form->state().session);
+            FileOperationsController::Create(std::make_unique<TForm1FileOpsHost>(m_form), m_form->state().settings,
+                                             m_form->state().paths, m_form->state().environment,
+                                             m_form->state().session);
         return false;
     }
 

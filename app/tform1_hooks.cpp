@@ -26,7 +26,7 @@ void TForm1::InstallWindowHooks()
     };
     showSyncHooks().showFileRewritten = [self] {
         if (self)
-            self->ReadMyShowFile();
+            self->myShow()->ReadMyShowFile();
     };
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
     TForm9::SetCustomRatioShower([self] {

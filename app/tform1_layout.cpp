@@ -28,6 +28,11 @@ void TForm1::changeEvent(QEvent* event)
     m_layout->WindowStateChanged(event);
 }
 
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    return m_input->eventFilter(watched, event);
+}
+
 // The window's menus, status bar, layouts and keyboard hook are wired when
 // the main window is first shown (or explicitly by the start-up code).
 static void watchForMainWindow()
@@ -39,12 +44,12 @@ static void watchForMainWindow()
         {
             if (e->type() == QEvent::Show) {
                 if (auto* form = qobject_cast<TForm1*>(o)) {
-                    form->SetupMenus();
-                    form->InstallApplicationEvents();
+                    form->menus()->SetupMenus();
+                    form->input()->InstallApplicationEvents();
                     if (!form->state().start.DemoMode)
                         form->layouts()->SaveControlBounds();
-                    if (!form->KeyboardHookInstalled)
-                        form->InstallKeyboardHook();
+                    if (!form->input()->KeyboardHookInstalled)
+                        form->input()->InstallKeyboardHook();
                 }
             }
             return false;

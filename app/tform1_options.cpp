@@ -46,7 +46,7 @@ Q_COREAPP_STARTUP_FUNCTION(watchForOptionsHandlers)
 
 void TForm1::RemoveKeyboardHook()
 {
-    FormDestroy();
+    m_input->FormDestroy();
 }
 
 void TForm1::RestoreKeyboardHook()
@@ -56,7 +56,7 @@ void TForm1::RestoreKeyboardHook()
 
 void TForm1::MeasureOptionsMenu()
 {
-    MeasureMenuWidth(7);
+    m_menus->MeasureMenuWidth(7);
 }
 
 QString TForm1::selectedFolder() const

@@ -92,7 +92,7 @@ int main(int argc, char** argv)
 
     ProgramState state;
     TForm1 form(state);
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     TSettingsRecord& Settings = state.settings.Settings;
     Settings.InclJPG = 1;

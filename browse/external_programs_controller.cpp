@@ -86,8 +86,11 @@ void refreshThumbnail(const QString& picture)
 
 } // namespace
 
-ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host, ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
+ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host,
+                                                       SettingsStore& settings, const DataPaths& paths,
+                                                       const EnvironmentInfo& environment, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
+      m_paths(paths), m_environment(environment), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("ExternalProgramsController"));
 }
@@ -195,7 +198,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
     state.fullViewOpen = m_session.FullViewActive == 1;
     state.tickedPictures = tickedPictures();
     state.withPicture = withPicture;
-    state.cutOutPath = withPicture ? cutOutOnScreen(m_host->Paths().CutOutFolder, m_session.CutOutCount) : QString();
+    state.cutOutPath = withPicture ? cutOutOnScreen(m_paths.CutOutFolder, m_session.CutOutCount) : QString();
     state.showRunning = showRuns(m_session);
     state.currentShowPicture = m_host->pictureDisplayState().CurrentPicturePath;
     state.editTarget = EditTarget;
@@ -221,7 +224,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
 
 void ExternalProgramsController::RunExeToolButtonClick()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     if (!showRuns(m_session))
         EditTarget = editTargetForLaunch();
     else
@@ -251,7 +254,7 @@ void ExternalProgramsController::LaunchEditProgram()
 
 void ExternalProgramsController::LaunchChosenVideoProgram()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     const int index = std::clamp(VideoProgramIndex, 0, 4);
     if (Settings.VideoPrograms[size_t(index)].isEmpty())
         return;
@@ -280,7 +283,7 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
 void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
 {
     const bool thumbnails = pageShown();
-    if (m_host->Environment().IrfanViewFound != 1) {
+    if (m_environment.IrfanViewFound != 1) {
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
@@ -295,7 +298,7 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
 void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
 {
     const bool thumbnails = pageShown();
-    if (m_host->Environment().IrfanViewFound != 1) {
+    if (m_environment.IrfanViewFound != 1) {
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
@@ -309,9 +312,9 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
 
 void ExternalProgramsController::RotatePicture(QChar direction)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     QString target;
-    const QString cutOut = cutOutOnScreen(m_host->Paths().CutOutFolder, m_session.CutOutCount);
+    const QString cutOut = cutOutOnScreen(m_paths.CutOutFolder, m_session.CutOutCount);
     if (showRuns(m_session))
         m_host->PauseShow();
     if (!cutOut.isEmpty()) {
@@ -335,7 +338,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     const qint32 before = cut ? 0 : qint32(platform::FileDosDate(target));
     const QString thumbnail = cut ? QString() : thumbnailOf(target);
     ExternalProcessRunning = 1;
-    const bool rotated = RotateFileWithViewer(m_host->Environment().IrfanViewPath, target, thumbnail, direction,
+    const bool rotated = RotateFileWithViewer(m_environment.IrfanViewPath, target, thumbnail, direction,
                                               !cut && Settings.ResetFileDate == QLatin1String("1"), before);
     ExternalProcessRunning = 0;
     if (!rotated)
@@ -360,7 +363,7 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
 
 void ExternalProgramsController::RotateSelectedPictures(QChar direction)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     QStringList ticked = tickedPictures();
     m_w.Window->setEnabled(false);
     QStringList blocked;
@@ -386,7 +389,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         QApplication::setOverrideCursor(Qt::WaitCursor);
         QCoreApplication::processEvents();
         const qint32 before = qint32(platform::FileDosDate(picture));
-        RotateFileWithViewer(m_host->Environment().IrfanViewPath, picture, thumbnailOf(picture), direction,
+        RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(picture), direction,
                              Settings.ResetFileDate == QLatin1String("1"), before);
         if (PageHooks().ReloadPagePicture)
             PageHooks().ReloadPagePicture(picture);
@@ -457,7 +460,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
 
 void ExternalProgramsController::BuildLaunchMenu()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     using platform::ImageListId;
     const QString first = Settings.EditPrograms[0];
     const QIcon firstIcon = first.isEmpty() ? QIcon() : platform::ProgramIcon(first);
@@ -491,7 +494,7 @@ void ExternalProgramsController::BuildLaunchMenu()
 
 void ExternalProgramsController::LoadVideoProgramIcons()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     for (int k = 0; k < 5; ++k) {
         const QString program = Settings.VideoPrograms[size_t(k)];
         platform::ReplaceImageListIcon(platform::ImageListId::MenuIL, 81 + k,
@@ -505,7 +508,7 @@ void ExternalProgramsController::LoadVideoProgramIcons()
 
 void ExternalProgramsController::BuildLaunchButtons()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     if (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden() && m_w.SizeDatePanel4)
         m_w.SizeDatePanel4->hide();
     LaunchButtonShown.fill(0);

@@ -16,11 +16,16 @@
 #include <cstdint>
 #include <memory>
 
+struct SettingsStore;
+struct DataPaths;
+struct EnvironmentInfo;
+
 class ExternalProgramsController : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the items are wired on first showing.
-    ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host, ShowSession& session);
+    ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host, SettingsStore& settings,
+                               const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session);
     ~ExternalProgramsController() override;
 
     // 1 while an outside program started through RunExternalProgram runs; the
@@ -82,6 +87,9 @@ private:
 
     std::unique_ptr<ExternalProgramsHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
     const ExternalProgramsWidgets m_w;
     bool m_setUp = false;
 };

@@ -7,13 +7,9 @@
 
 #include <array>
 
-struct SettingsStore;
-struct DataPaths;
-struct EnvironmentInfo;
 struct OpenShow;
 class FolderTreeController;
 struct PictureDisplayState;
-struct ProgramState;
 class QAction;
 class QFrame;
 class QLabel;
@@ -66,16 +62,8 @@ public:
     virtual ~ExternalProgramsHost() = default;
 
     virtual ExternalProgramsWidgets widgets() const = 0;
-    // The settings records.
-    virtual SettingsStore& settings() = 0;
-    // The program's state the window was made with.
-    virtual ProgramState& state() const = 0;
     // The state of the shown picture (its path and name).
     virtual PictureDisplayState& pictureDisplayState() const = 0;
-    // The data-folder paths of this start.
-    virtual const DataPaths& Paths() const = 0;
-    // What environment detection found at start-up.
-    virtual const EnvironmentInfo& Environment() const = 0;
     // The open show.
     virtual OpenShow& openShow() = 0;
 

@@ -52,20 +52,25 @@ FileOperationsController* FileOperationsController::Of(QObject* window)
     return window ? window->findChild<FileOperationsController*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-FileOperationsController* FileOperationsController::Create(std::unique_ptr<FileOpsHost> host, ShowSession& session)
+FileOperationsController* FileOperationsController::Create(std::unique_ptr<FileOpsHost> host, SettingsStore& settings,
+                                                           const DataPaths& paths, const EnvironmentInfo& environment,
+                                                           ShowSession& session)
 {
     if (!host)
         return nullptr;
     QWidget* window = host->widgets().Window;
     if (FileOperationsController* existing = Of(window))
         return existing;
-    auto* controller = new FileOperationsController(std::move(host), session);
+    auto* controller = new FileOperationsController(std::move(host), settings, paths, environment, session);
     controller->wire();
     return controller;
 }
 
-FileOperationsController::FileOperationsController(std::unique_ptr<FileOpsHost> host, ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
+FileOperationsController::FileOperationsController(std::unique_ptr<FileOpsHost> host, SettingsStore& settings,
+                                                   const DataPaths& paths, const EnvironmentInfo& environment,
+                                                   ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
+      m_paths(paths), m_environment(environment), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("FileOperationsController"));
 }
@@ -113,12 +118,12 @@ void FileOperationsController::wire()
 
 TSettingsRecord& FileOperationsController::settingsRecord()
 {
-    return m_host->settings().Settings;
+    return m_settings.Settings;
 }
 
 PictureOpsOptions FileOperationsController::options() const
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     PictureOpsOptions o;
     o.autoCopyVoice = FlagOn(Settings.AutoCopyVoice);
     o.keepShowsInSync = Settings.KeepShowsInSync != 0;
@@ -128,7 +133,7 @@ PictureOpsOptions FileOperationsController::options() const
 TForm26* FileOperationsController::progressWindow()
 {
     if (!m_progress)
-        m_progress = new TForm26(m_host->Environment(), m_w.Window);
+        m_progress = new TForm26(m_environment, m_w.Window);
     return m_progress;
 }
 
@@ -366,7 +371,7 @@ QStringList FileOperationsController::playlists() const
         if (!path.isEmpty() && QFileInfo(path).isFile() && !lists.contains(path))
             lists << path;
     };
-    for (const QFileInfo& info : QDir(m_host->Paths().PlaylistsFolder).entryInfoList({QStringLiteral("*.vxz")}, QDir::Files))
+    for (const QFileInfo& info : QDir(m_paths.PlaylistsFolder).entryInfoList({QStringLiteral("*.vxz")}, QDir::Files))
         add(info.absoluteFilePath());
     // The playlists the shows link to.
     QStringList shows = Form16 ? Form16->KnownShows() : QStringList();

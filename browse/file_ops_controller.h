@@ -15,6 +15,10 @@
 #include <cstdint>
 #include <memory>
 
+struct SettingsStore;
+struct DataPaths;
+struct EnvironmentInfo;
+
 class QTreeWidgetItem;
 class TForm26;
 
@@ -25,7 +29,9 @@ public:
     static FileOperationsController* Of(QObject* window);
     // Makes and wires the controller of host's window (a child of it);
     // returns the existing one when the window has one already.
-    static FileOperationsController* Create(std::unique_ptr<FileOpsHost> host, ShowSession& session);
+    static FileOperationsController* Create(std::unique_ptr<FileOpsHost> host, SettingsStore& settings,
+                                            const DataPaths& paths, const EnvironmentInfo& environment,
+                                            ShowSession& session);
     ~FileOperationsController() override;
 
     // Set when a picture was moved, deleted or renamed while a slide show runs
@@ -120,7 +126,8 @@ public:
     QStringList playlists() const override;
 
 private:
-    FileOperationsController(std::unique_ptr<FileOpsHost> host, ShowSession& session);
+    FileOperationsController(std::unique_ptr<FileOpsHost> host, SettingsStore& settings, const DataPaths& paths,
+                             const EnvironmentInfo& environment, ShowSession& session);
     void wire();
     void pauseRunningShow();
     void reopenFolder(const QString& folder);
@@ -134,6 +141,9 @@ private:
 
     std::unique_ptr<FileOpsHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
     const FileOpsWidgets m_w;
     CopyState m_copy;
     TickedFlags m_ticked;

@@ -66,7 +66,7 @@ void FileOperationsController::CreateFolderPopClick()
     }
     const QString created =
         CreateFolder(SelectedFolder, name, preset == QLatin1String("SmallPics"),
-                     FlagOn(m_host->settings().Settings.HideSmallPics));
+                     FlagOn(m_settings.Settings.HideSmallPics));
     if (!created.isEmpty()) {
         m_host->RefreshSelectedFolder();
         if (QTreeWidgetItem* node = m_w.TreeView1 ? m_w.TreeView1->currentItem() : nullptr)
@@ -89,7 +89,7 @@ void FileOperationsController::CreatenewFolderClick()
 
 void FileOperationsController::RenameFolderPopClick()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     const QString folder = m_host->folderTree()->SelectedFolder;
     if (folder.isEmpty())
         return;
@@ -98,7 +98,7 @@ void FileOperationsController::RenameFolderPopClick()
                                                           QFileInfo(folder).fileName());
     if (name) {
         m_host->ReleaseVoiceFile();
-        const DataPaths& paths = m_host->Paths();
+        const DataPaths& paths = m_paths;
         const FolderRenameOutcome outcome =
             RenameFolder(folder, *name, Settings, paths.SettingsFileName.isEmpty() ? paths.SettingsPath : paths.SettingsFileName,
                          paths.ExcludeFolderPath, Settings.KeepShowsInSync != 0, *this);
@@ -143,8 +143,8 @@ void FileOperationsController::HideSmallClick()
 
 void FileOperationsController::EmptyMailTempFolder(bool subfolders)
 {
-    if (QFileInfo(m_host->Paths().MailTempFolder).isDir())
-        DeleteOrEmptyFolder(m_host->Paths().MailTempFolder, FolderWalkMode::Empty, true, subfolders);
+    if (QFileInfo(m_paths.MailTempFolder).isDir())
+        DeleteOrEmptyFolder(m_paths.MailTempFolder, FolderWalkMode::Empty, true, subfolders);
 }
 
 void FileOperationsController::WindowsExplorer1Click()

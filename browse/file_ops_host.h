@@ -6,12 +6,8 @@
 
 #include <QString>
 
-struct SettingsStore;
 class FolderTreeController;
-struct DataPaths;
-struct EnvironmentInfo;
 struct PictureDisplayState;
-struct ProgramState;
 struct OpenShow;
 class QAction;
 class QLabel;
@@ -73,16 +69,8 @@ public:
     virtual ~FileOpsHost() = default;
 
     virtual FileOpsWidgets widgets() const = 0;
-    // The settings records.
-    virtual SettingsStore& settings() = 0;
-    // The program's state the window was made with.
-    virtual ProgramState& state() const = 0;
     // The state of the shown picture (its path and name).
     virtual PictureDisplayState& pictureDisplayState() const = 0;
-    // The data-folder paths of this start.
-    virtual const DataPaths& Paths() const = 0;
-    // What environment detection found at start-up.
-    virtual const EnvironmentInfo& Environment() const = 0;
     // The open show.
     virtual OpenShow& openShow() = 0;
     // The controller of the thumbnail page now shown (null when none).

@@ -45,7 +45,7 @@ void FileOperationsController::SaveToolButtonClick()
     m_copy.CopySuggestName.clear();
     // A cut-out on screen is saved from its bitmap under a name of its picture.
     if (m_session.CutOutCount >= 1) {
-        m_copy.CopySource = m_host->Paths().CutOutFolder + QStringLiteral("/cut") + QString::number(m_session.CutOutCount) + QStringLiteral(".bmp");
+        m_copy.CopySource = m_paths.CutOutFolder + QStringLiteral("/cut") + QString::number(m_session.CutOutCount) + QStringLiteral(".bmp");
         m_copy.CopySuggestName = picture;
     }
     m_copy.CopyModeSave = 1;
@@ -79,7 +79,7 @@ void FileOperationsController::MoveToolButtonClick()
 
 void FileOperationsController::CopyOrMovePictureTo()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     const bool save = m_copy.CopyModeSave == 1;
     const bool cutOut = save && !m_copy.CopySuggestName.isEmpty();
     const QString source = m_copy.CopySource;

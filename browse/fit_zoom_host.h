@@ -3,9 +3,6 @@
 // ratio panel is open, and the few routines of other sections it calls.
 #pragma once
 
-struct SettingsStore;
-struct DataPaths;
-struct ProgramState;
 class QLabel;
 class QMenuBar;
 class QToolBar;
@@ -26,12 +23,6 @@ public:
     virtual ~FitZoomHost() = default;
 
     virtual FitZoomWidgets widgets() const = 0;
-    // The settings records.
-    virtual SettingsStore& settings() = 0;
-    // The program's state the window was made with.
-    virtual ProgramState& state() const = 0;
-    // The data-folder paths of this start.
-    virtual const DataPaths& Paths() const = 0;
 
     // The commands for the shown picture.
     virtual void SetPictureMenuCaptions() = 0;

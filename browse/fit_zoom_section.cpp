@@ -58,7 +58,10 @@ public:
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && watched == host_.showWindow() && armed) {
+        // (qobject_cast first: the window hides itself while it is destroyed,
+        // when it is no longer a TForm9.)
+        if (event->type() == QEvent::Hide && qobject_cast<TForm9*>(watched) && watched == host_.showWindow()
+            && armed) {
             armed = false;
             if (session_.PlaybackActive != 1)
                 host_.RestoreBrowseView();
@@ -86,14 +89,15 @@ void watchFullViewEnd(QWidget* window, FitZoomHost& host, const ShowSession& ses
 
 } // namespace
 
-FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& session)
-    : m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
+FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host, SettingsStore& settings, const DataPaths& paths,
+                               const StartContext& start, ShowSession& session)
+    : m_host(std::move(host)), m_session(session), m_settings(settings), m_paths(paths), m_start(start),
+      m_w(m_host->widgets())
 {
     setParent(m_w.Window);
 }
 
 FitZoomSection::~FitZoomSection() = default;
-
 
 // The picture area, the enlargement limit and the crop state of Image1's
 // handler, read from the layouts and the show session.
@@ -112,10 +116,10 @@ void FitZoomSection::SetImage1ShowHooks(FitZoomHooks& hooks)
     hooks.EnlargeLimit = [this] {
         if (m_session.PlaybackActive == 1 || m_session.FullViewActive == 1)
             return int(m_session.ShowState.EnlargeLimit);
-        return int(m_host->settings().Settings.MaxEnlargePercent);
+        return int(m_settings.Settings.MaxEnlargePercent);
     };
     hooks.NoLimitOnce = [this] { return m_session.ShowState.NoLimitOnce != 0; };
-    hooks.CutOutFolderPath = [this] { return m_host->Paths().CutOutFolder; };
+    hooks.CutOutFolderPath = [this] { return m_paths.CutOutFolder; };
     hooks.ClearNoLimitOnce = [this] { m_session.ShowState.NoLimitOnce = 0; };
     hooks.CropState = [this] { return Image1CropState(); };
 }
@@ -128,7 +132,7 @@ CropContext FitZoomSection::Image1CropState() const
     ctx.autoShowRunning = m_session.AutoShowRunning == 1;
     ctx.fullViewActive = m_session.FullViewActive == 1;
     ctx.manualMode = ctx.showRunning && m_host->InManualMode();
-    ctx.demoMode = m_host->state().start.DemoMode == 1;
+    ctx.demoMode = m_start.DemoMode == 1;
     ctx.fullScreenVisible = ctx.fullViewActive;
     // In a show the current entry; otherwise the picture of the
     // full view (or the one shown).
@@ -159,7 +163,7 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
             m_host->SetPictureMenuCaptions();
             showFullViewStatus(m_w.Window, m_host->showWindow(), path, m_session.PlayOptions);
         };
-        const QString editProgram = m_host->settings().Settings.EditPrograms[0];
+        const QString editProgram = m_settings.Settings.EditPrograms[0];
         Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
         watchFullViewEnd(m_w.Window, *m_host, m_session);
         const QString failure = Form9->StartFullView(path);
@@ -211,7 +215,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
         m_image1FitZoom = new FitZoomHandler(m_session, m_w.Image1, PictureSlot(SlotForm1Im1),
-                                             m_host->settings().Settings, m_w.Window);
+                                             m_settings.Settings, m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
         m_image1FitZoom->MouseButtonChanged = [this](bool down) { m_host->SetMouseButtonDown(down); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
@@ -225,7 +229,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
 CustomRatioPanel* FitZoomSection::CustomRatio()
 {
     if (!m_customRatio) {
-        m_customRatio = new CustomRatioPanel(m_host->settings().Settings, m_w.ClientArea ? m_w.ClientArea : m_w.Window);
+        m_customRatio = new CustomRatioPanel(m_settings.Settings, m_w.ClientArea ? m_w.ClientArea : m_w.Window);
         m_customRatio->SetWindowCommandsEnabled = [this](bool enabled) {
             if (m_w.ToolBar1)
                 m_w.ToolBar1->setEnabled(enabled);

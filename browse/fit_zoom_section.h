@@ -14,6 +14,10 @@
 #include <cstdint>
 #include <memory>
 
+struct SettingsStore;
+struct DataPaths;
+struct StartContext;
+
 class CustomRatioPanel;
 class FitZoomHandler;
 struct CropContext;
@@ -23,7 +27,8 @@ class FitZoomSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window.
-    FitZoomSection(std::unique_ptr<FitZoomHost> host, ShowSession& session);
+    FitZoomSection(std::unique_ptr<FitZoomHost> host, SettingsStore& settings, const DataPaths& paths,
+                   const StartContext& start, ShowSession& session);
     ~FitZoomSection() override;
 
     // Fits and centres the picture just loaded into its image; with toggle
@@ -72,6 +77,9 @@ private:
 
     std::unique_ptr<FitZoomHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const DataPaths& m_paths;
+    const StartContext& m_start;
     const FitZoomWidgets m_w;
     FitZoomHandler* m_image1FitZoom = nullptr;
     CustomRatioPanel* m_customRatio = nullptr;

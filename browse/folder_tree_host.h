@@ -8,10 +8,6 @@
 
 #include <array>
 
-struct SettingsStore;
-struct DataPaths;
-struct EnvironmentInfo;
-struct StartContext;
 struct OpenShow;
 class QAction;
 class QLabel;
@@ -49,12 +45,6 @@ public:
     virtual ~FolderTreeHost() = default;
 
     virtual FolderTreeWidgets widgets() const = 0;
-    // The settings records.
-    virtual SettingsStore& settings() = 0;
-    // The data-folder paths of this start.
-    virtual const DataPaths& Paths() const = 0;
-    // What environment detection found at start-up.
-    virtual const EnvironmentInfo& Environment() const = 0;
     // The open show.
     virtual OpenShow& openShow() = 0;
     // The menu item of entry `index` of the favourites or the recent folders.
@@ -71,6 +61,4 @@ public:
                                     bool withPicture) = 0;
     // Runs a program on one file alone (the file becomes the edit target).
     virtual void RunProgramOnFile(const QString& program, const QString& file) = 0;
-    // How the program was started (demo and argument mode).
-    virtual const StartContext& start() const = 0;
 };

@@ -18,6 +18,7 @@
 #include "slideshow/show_state.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -48,8 +49,11 @@ TreePlayOptions PlayOptionsFromSettings(const TSettingsRecord& Settings)
 
 } // namespace
 
-FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host, ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
+FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host, SettingsStore& settings,
+                                     const DataPaths& paths, const EnvironmentInfo& environment,
+                                     const StartContext& start, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
+      m_paths(paths), m_environment(environment), m_start(start), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("FolderTreeSection"));
     wire();
@@ -62,7 +66,7 @@ void FolderTreeSection::wire()
     QTreeWidget* TreeView1 = m_w.TreeView1;
     FolderTreeHooks hooks;
     hooks.playbackActive = [this] { return m_session.PlaybackActive == 1; };
-    hooks.playOptions = [this] { return PlayOptionsFromSettings(m_host->settings().Settings); };
+    hooks.playOptions = [this] { return PlayOptionsFromSettings(m_settings.Settings); };
     hooks.captionChanged = [this] { UpdateFolderCaption(); };
     hooks.stopIdleTimer = [this] {
         if (m_w.Timer1)
@@ -70,7 +74,7 @@ void FolderTreeSection::wire()
     };
     hooks.userActivity = [this] { m_host->UserActivity(); };
     hooks.listEntryWalked = [this](const ListEntryRef& ref, const QString& path) {
-        TSettingsRecord& Settings = m_host->settings().Settings;
+        TSettingsRecord& Settings = m_settings.Settings;
         auto& list = ref.favorites ? Settings.Favorites : Settings.RecentFolders;
         list[ref.index] = path;
         if (QAction* item = m_host->listItem(ref.favorites, ref.index))
@@ -81,17 +85,17 @@ void FolderTreeSection::wire()
     hooks.pictureClicked = [this](const QString& path, bool showFull) {
         loadPictureFromTree(path, showFull);
     };
-    hooks.videoProgram = [this] { return m_host->settings().Settings.VideoPrograms[0]; };
+    hooks.videoProgram = [this] { return m_settings.Settings.VideoPrograms[0]; };
     // The video program is started on the clicked file alone.
     hooks.runVideo = [this](const QString& program, const QString& file) {
         m_host->RunProgramOnFile(program, file);
     };
-    hooks.demoMode = [this] { return m_host->start().DemoMode != 0; };
+    hooks.demoMode = [this] { return m_start.DemoMode != 0; };
     hooks.focusMainWindow = [this] {
         m_w.Window->activateWindow();
         m_w.Window->setFocus();
     };
-    m_tree = new FolderTreeController(TreeView1, m_host->Paths(), std::move(hooks), m_w.Window);
+    m_tree = new FolderTreeController(TreeView1, m_paths, std::move(hooks), m_w.Window);
 
     TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(TreeView1, &QTreeWidget::customContextMenuRequested, this,
@@ -142,7 +146,7 @@ void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
 {
     // Ctrl-click, the middle button, or any click while the MyShow panel is
     // hidden: the full picture view.
-    if (showFull || m_host->settings().Settings.MyShowHidden == 1) {
+    if (showFull || m_settings.Settings.MyShowHidden == 1) {
         m_host->ShowPictureFull(path);
         return;
     }
@@ -188,12 +192,12 @@ QString FolderTreeSection::BuildLevelMask(QTreeWidgetItem* node)
 
 void FolderTreeSection::UpdateFolderCaption()
 {
-    if (m_host->start().DemoMode)
+    if (m_start.DemoMode)
         return;
     const QString shortFolder = ShortenPathCaption(m_tree->SelectedFolder, false);
     const FolderCaptionTexts texts =
-        BuildFolderCaption(m_tree->SelectedFolder, shortFolder, m_host->settings().Settings.IncludeSubfolders == 1,
-                           m_host->Environment().MappedDrive);
+        BuildFolderCaption(m_tree->SelectedFolder, shortFolder, m_settings.Settings.IncludeSubfolders == 1,
+                           m_environment.MappedDrive);
     if (m_w.StatusBar1)
         m_w.StatusBar1->setToolTip(texts.statusHint);
     if (m_w.StatusPanel1)
@@ -228,13 +232,13 @@ bool FolderTreeSection::DriveReady(QChar letter)
 
 void FolderTreeSection::AddSubfoldersToList(const QString& folder)
 {
-    const TSettingsRecord& Settings = m_host->settings().Settings;
+    const TSettingsRecord& Settings = m_settings.Settings;
     const bool excludeSmallPics = FlagOn(Settings.ExcludeSmallPics);
-    const bool demo = m_host->start().DemoMode != 0;
+    const bool demo = m_start.DemoMode != 0;
     ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
                           [this, demo, excludeSmallPics](const QString& lowerPath) {
                               const FolderExclusionState& exclusions = m_tree->Exclusions;
-                              return ::IsFolderExcluded(exclusions, m_host->Paths(), lowerPath, false,
+                              return ::IsFolderExcluded(exclusions, m_paths, lowerPath, false,
                                                         exclusions.SearchCollecting != 0, true, demo,
                                                         excludeSmallPics) == 1;
                           });
@@ -248,14 +252,14 @@ void FolderTreeSection::TreeView1MouseDown(bool fromTree, Qt::MouseButton button
 
 quint8 FolderTreeSection::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
 {
-    const bool excludeSmallPics = FlagOn(m_host->settings().Settings.ExcludeSmallPics);
-    return ::IsFolderExcluded(m_tree->Exclusions, m_host->Paths(), folder, browse, search, collect,
-                              m_host->start().DemoMode != 0, excludeSmallPics);
+    const bool excludeSmallPics = FlagOn(m_settings.Settings.ExcludeSmallPics);
+    return ::IsFolderExcluded(m_tree->Exclusions, m_paths, folder, browse, search, collect,
+                              m_start.DemoMode != 0, excludeSmallPics);
 }
 
 void FolderTreeSection::LoadFolderExclusions()
 {
-    ::LoadFolderExclusions(m_tree->Exclusions, m_host->Paths());
+    ::LoadFolderExclusions(m_tree->Exclusions, m_paths);
 }
 
 void FolderTreeSection::FolderExclusionsClick()
@@ -285,7 +289,7 @@ void ShowExclusionChoice(const std::array<QAction*, 8>& items, const ExclusionCh
 
 void FolderTreeSection::ExcludeFolderClick()
 {
-    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(m_host->Paths().ExcludeFolderPath).Items;
+    const std::vector<TExcludeFolderRecord> records = ReadExcludeFolderFile(m_paths.ExcludeFolderPath).Items;
     const int index = FindExclusionRecord(records, m_tree->SelectedFolder);
     const ExclusionChoice choice = index >= 0 ? ChoiceOfRecord(records[index]) : ExclusionChoice();
     ShowExclusionChoice(m_w.ExclusionItems, choice);
@@ -306,10 +310,10 @@ void FolderTreeSection::exclusionItemClick(int item, QAction* sender)
     const ExclusionChoice after = ToggleExclusionChoice(m_tree->Exclusions, before, static_cast<ExclusionItem>(item));
     ShowExclusionChoice(items, after);
     // A start with a folder or show argument keeps every data file as it is.
-    if (m_host->start().ArgumentMode)
+    if (m_start.ArgumentMode)
         return;
     const platform::RecordResult stored =
-        StoreExclusionFlags(m_tree->Exclusions, m_host->Paths().ExcludeFolderPath, m_tree->SelectedFolder, after);
+        StoreExclusionFlags(m_tree->Exclusions, m_paths.ExcludeFolderPath, m_tree->SelectedFolder, after);
     if (stored.ok() || stored.Message.isEmpty())
         return;
     // The choice did not land: the marks show what the file holds.
@@ -345,9 +349,84 @@ void FolderTreeSection::ClearExclusionsClick()
                               platform::kOkCancel) != platform::PromptAnswer::Ok)
         return;
     // A start with a folder or show argument keeps every data file as it is.
-    if (m_host->start().ArgumentMode)
+    if (m_start.ArgumentMode)
         return;
-    if (!ClearExclusionFile(m_tree->Exclusions, m_host->Paths().ExcludeFolderPath))
+    if (!ClearExclusionFile(m_tree->Exclusions, m_paths.ExcludeFolderPath))
         platform::showMessage(platform::PromptKind::Error,
-                              QStringLiteral("The folder exclusions could not be saved in ") + m_host->Paths().ExcludeFolderPath);
+                              QStringLiteral("The folder exclusions could not be saved in ") + m_paths.ExcludeFolderPath);
+}
+
+// ---- the tree's keys and selection ----------------------------------------------
+
+void FolderTreeSection::ConnectKeysAndSelection()
+{
+    if (m_keysConnected || !m_w.TreeView1)
+        return;
+    m_keysConnected = true;
+    m_w.TreeView1->installEventFilter(this);
+    TreeView1CustomDrawItem();
+    connect(m_w.TreeView1, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { TreeView1Change(current); });
+}
+
+bool FolderTreeSection::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched == m_w.TreeView1) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (TreeView1KeyDown(key->key(), key->modifiers()))
+            return true;
+    }
+    return false;
+}
+
+bool FolderTreeSection::TreeView1KeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    // A key in the tree is the user at work: the automatic show waits.
+    if (m_w.Timer1)
+        m_w.Timer1->stop();
+    const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && (shift & Qt::ShiftModifier));
+    if (menuKey) {
+        // A right press on the selected node; the pop-up opens at a fixed
+        // place in the middle of the tree, 150 pixels below the window's top.
+        TreeView1MouseDown(false, Qt::RightButton, shift, QPoint());
+        if (m_tree->PopupEnabled && m_tree->SelectedTreeNode && m_w.RightClickTreeView)
+            m_w.RightClickTreeView->popup(TreePopupKeyAnchor());
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Enter acts as a left press on the selected node.
+        TreeView1MouseDown(false, Qt::LeftButton, shift, QPoint());
+        return true;
+    }
+    return false;
+}
+
+QPoint FolderTreeSection::TreePopupKeyAnchor() const
+{
+    const QRect frame = m_w.Window->frameGeometry();
+    return QPoint(frame.left() + (m_w.TreeView1 ? m_w.TreeView1->width() / 2 : 0), frame.top() + 150);
+}
+
+void FolderTreeSection::TreeView1Change(QTreeWidgetItem* node)
+{
+    if (!node || !m_w.TreeView1)
+        return;
+    // The node becomes the selected and the pop-up node; the preview and
+    // the captions follow it as they follow the mouse.
+    m_tree->SelectedTreeNode = node;
+    m_host->PreviewTreeNode(node);
+}
+
+void FolderTreeSection::TreeView1CustomDrawItem()
+{
+    if (!m_w.TreeView1)
+        return;
+    const QColor scheme7 = m_environment.ColorScheme[6];
+    const QColor selected = scheme7.isValid() ? scheme7 : QColor(0x7E, 0xB6, 0xFF);
+    QPalette palette = m_w.TreeView1->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, selected);
+        palette.setColor(group, QPalette::HighlightedText, Qt::black);
+    }
+    m_w.TreeView1->setPalette(palette);
 }

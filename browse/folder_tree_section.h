@@ -12,13 +12,19 @@
 
 #include <memory>
 
+struct SettingsStore;
+struct DataPaths;
+struct EnvironmentInfo;
+struct StartContext;
+
 class FolderTreeController;
 
 class FolderTreeSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; wires the widgets at once.
-    FolderTreeSection(std::unique_ptr<FolderTreeHost> host, ShowSession& session);
+    FolderTreeSection(std::unique_ptr<FolderTreeHost> host, SettingsStore& settings, const DataPaths& paths,
+                      const EnvironmentInfo& environment, const StartContext& start, ShowSession& session);
     ~FolderTreeSection() override;
 
     // The controller of TreeView1 (tree state, fill, walk, handlers).
@@ -42,6 +48,22 @@ public:
     // (Enter: left click on SelectedTreeNode; Shift+F10, menu key: right click).
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                             const QPoint& pos);
+    // The tree's keys and selection: Enter, Shift+F10 and the menu key act
+    // through TreeView1KeyDown, a selected node is previewed, the selected
+    // node takes the scheme's colour (once; the first showing of the window
+    // does it).
+    void ConnectKeysAndSelection();
+    // Returns true when the key was a tree command (Enter, Shift+F10, the
+    // menu key) and has been handled.
+    bool TreeView1KeyDown(int key, Qt::KeyboardModifiers shift);
+    // A node was selected (by keyboard or mouse): captions and the preview
+    // follow it.
+    void TreeView1Change(QTreeWidgetItem* node);
+    // Where the tree's pop-up opens from the keyboard (screen coordinates).
+    QPoint TreePopupKeyAnchor() const;
+    void TreeView1MouseUp() {}
+    void TreeView1CustomDrawItem();   // selected node: black on scheme colour 7EB6FF
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Folder exclusions.
     quint8 IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
     void LoadFolderExclusions();
@@ -63,6 +85,11 @@ private:
 
     std::unique_ptr<FolderTreeHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
+    const StartContext& m_start;
     const FolderTreeWidgets m_w;
     FolderTreeController* m_tree = nullptr;
+    bool m_keysConnected = false;
 };

@@ -9,11 +9,7 @@
 
 #include <array>
 
-struct SettingsStore;
 class FolderTreeController;
-struct DataPaths;
-struct EnvironmentInfo;
-struct StartContext;
 struct OpenShow;
 class QAction;
 class QMenu;
@@ -69,12 +65,6 @@ public:
     virtual ~ListMenusHost() = default;
 
     virtual ListMenusWidgets widgets() const = 0;
-    // The settings records.
-    virtual SettingsStore& settings() = 0;
-    // The data-folder paths of this start.
-    virtual const DataPaths& Paths() const = 0;
-    // What environment detection found at start-up.
-    virtual const EnvironmentInfo& Environment() const = 0;
     // The open show.
     virtual OpenShow& openShow() = 0;
     // Fits a menu's width to its captions.
@@ -93,6 +83,4 @@ public:
     virtual void PlayPictures(const QStringList& Pictures, const QList<int>& Records) = 0;
     virtual void LoadMyShowClick(const QString& PresetFile) = 0;
     virtual void ShowMyShowLabel(const QString& action) = 0;
-    // How the program was started (demo and argument mode).
-    virtual const StartContext& start() const = 0;
 };

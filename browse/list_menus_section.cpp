@@ -63,8 +63,11 @@ bool OpenShowMayNotChange(const ShowSession& session, const OpenShow& show)
 
 } // namespace
 
-ListMenusSection::ListMenusSection(std::unique_ptr<ListMenusHost> host, ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
+ListMenusSection::ListMenusSection(std::unique_ptr<ListMenusHost> host, SettingsStore& settings,
+                                   const DataPaths& paths, const EnvironmentInfo& environment,
+                                   const StartContext& start, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
+      m_paths(paths), m_environment(environment), m_start(start), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("ListMenusSection"));
 }
@@ -149,21 +152,21 @@ void ListMenusSection::SetupListMenus()
 
 void ListMenusSection::BuildRecentMenu()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     SetupListMenus();
     FillListMenu(Settings.RecentFolders, m_w.FolderItems);
 }
 
 void ListMenusSection::BuildFavoritesMenu()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     SetupListMenus();
     FillListMenu(Settings.Favorites, m_w.FavItems);
 }
 
 void ListMenusSection::BuildHistoryMenu()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     SetupListMenus();
     if (m_w.N1)
         m_w.N1->setVisible(false);
@@ -196,7 +199,7 @@ void ListMenusSection::FavoritesClick()
 
 void ListMenusSection::AddToRecentFolders()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     RecentAddInput in;
     in.path = RecentCandidate;
     in.listEntryStarted = ListEntryStarted == 1;
@@ -218,14 +221,14 @@ void ListMenusSection::AddToRecentFolders()
 
 void ListMenusSection::AddToShowHistory(const QString& path)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     PutAtTopOfHistory(Settings.ShowHistory, path);
     BuildHistoryMenu();
 }
 
 void ListMenusSection::AddToFavorites(const QString& path, bool add)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     if (add && !path.isEmpty()) {
         if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session, m_host->openShow())) {
             platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
@@ -250,28 +253,28 @@ void ListMenusSection::AddToFavorites(const QString& path, bool add)
 
 void ListMenusSection::RemoveFromRecent(const QString& path)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     if (RemoveListEntry(Settings.RecentFolders, path, ListCompare::IgnoreCase))
         BuildRecentMenu();
 }
 
 void ListMenusSection::RemoveFromFavorites(const QString& path)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     if (RemoveListEntry(Settings.Favorites, path, ListCompare::IgnoreCase))
         BuildFavoritesMenu();
 }
 
 void ListMenusSection::RemoveFromHistory(const QString& path)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     if (RemoveListEntry(Settings.ShowHistory, path, ListCompare::Exact))
         BuildHistoryMenu();
 }
 
 bool ListMenusSection::FindInRecentLists(QChar kind, const QString& path)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     const int index = FindInList(Settings, kind, path);
     if (index < 0)
         return false;
@@ -281,7 +284,7 @@ bool ListMenusSection::FindInRecentLists(QChar kind, const QString& path)
 
 int32_t ListMenusSection::FavoriteIndexOf(const QString& path)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     return FindListEntry(Settings.Favorites, path, ListCompare::IgnoreCase);
 }
 
@@ -289,7 +292,7 @@ int32_t ListMenusSection::FavoriteIndexOf(const QString& path)
 
 void ListMenusSection::OpenRecentEntry()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     SetupListMenus();
     // In the thumbnail view the show is stopped first; its end opens the
     // entry again.
@@ -340,8 +343,8 @@ void ListMenusSection::playListEntry(const QString& entry)
     m_host->ApplyShowOptions();
     QStringList pictures;
     if (info.isDir()) {
-        pictures = CollectFolderPictures(m_host->Paths(), m_host->folderTree()->Exclusions, entry,
-                                         m_session.PlayOptions, m_host->start().DemoMode != 0);
+        pictures = CollectFolderPictures(m_paths, m_host->folderTree()->Exclusions, entry,
+                                         m_session.PlayOptions, m_start.DemoMode != 0);
     } else {
         if (entry == m_host->openShow().OpenShowPath)
             ListEntryStarted = 0;
@@ -360,7 +363,7 @@ void ListMenusSection::playListEntry(const QString& entry)
 
 void ListMenusSection::OpenHistoryShow()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     SetupListMenus();
     if (m_w.Timer1)
         m_w.Timer1->stop();
@@ -419,7 +422,7 @@ void ListMenusSection::AddSelectedFolderClick()
 
 void ListMenusSection::MakeDefaultClick()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     const QString path = ListEntryStarted == 1 ? StartedListEntry : m_host->folderTree()->SelectedFolder;
     if (path.isEmpty())
         return;
@@ -433,7 +436,7 @@ void ListMenusSection::MakeDefaultClick()
 
 void ListMenusSection::MakeAutomaticClick(QObject* sender)
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     Settings.KeepAutoShow = 1;
     QString path;
     if (sender && sender == m_w.AutomaticFolder)
@@ -445,7 +448,7 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
                                m_host->openShow());
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
-    m_host->settings().SettingsChanged();
+    m_settings.SettingsChanged();
 }
 
 void ListMenusSection::MakeDefaultPopClick()
@@ -462,7 +465,7 @@ void ListMenusSection::MakeAutoMaticPopClick()
 
 void ListMenusSection::DPDefStartUpClick()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     FolderTreeController* tree = m_host->folderTree();
     tree->KeepListEntry = 0;
     tree->ListEntryToUpdate = ListEntryRef{};
@@ -505,7 +508,7 @@ void ListMenusSection::BuildDriveMenu()
         }
     }
     const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
-    const EnvironmentInfo& environment = m_host->Environment();
+    const EnvironmentInfo& environment = m_environment;
     const bool desktop = found(environment.DesktopFolder), pictures = found(environment.MyPicturesFolder),
                internet = found(environment.InternetCacheFolder);
     for (const auto& [item, shown] : {std::pair{m_w.MDesktop, desktop}, std::pair{m_w.MMyPictures, pictures},
@@ -521,7 +524,7 @@ void ListMenusSection::DrivePopPopup()
 {
     BuildDriveMenu();
     const auto found = [](const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); };
-    const EnvironmentInfo& environment = m_host->Environment();
+    const EnvironmentInfo& environment = m_environment;
     const bool desktop = found(environment.DesktopFolder), pictures = found(environment.MyPicturesFolder),
                internet = found(environment.InternetCacheFolder);
     for (const auto& [item, shown] : {std::pair{m_w.Desktop, desktop}, std::pair{m_w.MyPictures, pictures},
@@ -557,5 +560,5 @@ qint64 ListMenusSection::FileSizeOf(const QString& path)
 
 qint64 ListMenusSection::FreeSpaceOnDrive(QChar letter)
 {
-    return ::FreeSpaceOnDrive(letter, m_host->start().DemoMode != 0);
+    return ::FreeSpaceOnDrive(letter, m_start.DemoMode != 0);
 }

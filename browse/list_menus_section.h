@@ -14,11 +14,17 @@
 #include <cstdint>
 #include <memory>
 
+struct SettingsStore;
+struct DataPaths;
+struct EnvironmentInfo;
+struct StartContext;
+
 class ListMenusSection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the menus are wired on first use.
-    ListMenusSection(std::unique_ptr<ListMenusHost> host, ShowSession& session);
+    ListMenusSection(std::unique_ptr<ListMenusHost> host, SettingsStore& settings, const DataPaths& paths,
+                     const EnvironmentInfo& environment, const StartContext& start, ShowSession& session);
     ~ListMenusSection() override;
 
     // Connects the list and drive menus and their items to their handlers
@@ -85,6 +91,10 @@ private:
 
     std::unique_ptr<ListMenusHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
+    const StartContext& m_start;
     const ListMenusWidgets m_w;
     bool m_listMenusSetUp = false;
 };

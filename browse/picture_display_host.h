@@ -6,8 +6,6 @@
 
 #include <QString>
 
-struct SettingsStore;
-struct ProgramState;
 class QAction;
 class QSize;
 class QLabel;
@@ -68,10 +66,6 @@ public:
     virtual ~PictureDisplayHost() = default;
 
     virtual PictureDisplayWidgets widgets() const = 0;
-    // The settings records.
-    virtual SettingsStore& settings() = 0;
-    // The program's state the window was made with.
-    virtual ProgramState& state() const = 0;
     // The main window's picture area set by the layouts (empty when not set).
     virtual QSize MainPictureArea() const = 0;
 
@@ -79,8 +73,6 @@ public:
     virtual void ReleaseVoiceFile() = 0;
     // Fits the picture just loaded into its image.
     virtual void SizePictureToDisplay(bool toggle) = 0;
-    // The picture has been drawn.
-    virtual void Image1Progress(bool endStage) = 0;
     virtual void PauseShow() = 0;
     virtual void EndShow() = 0;
     // The recent or favourite entry the running show was started from.

@@ -17,6 +17,7 @@
 #include "browse/picture_loader_slots.h"
 #include "browse/picture_slot_decoder.h"
 #include "formats/read_exif_info.h"
+#include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -53,7 +54,8 @@ bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out
 
 // The show file the running show plays itself: the show-file argument, or
 // the recent or favourite entry that was started.
-QString RunningShowFilePath(const StartContext& start, const TSettingsRecord& Settings, const QString& startedListEntry)
+QString RunningShowFilePath(const StartContext& start, const TSettingsRecord& Settings,
+                            const QString& startedListEntry)
 {
     return start.ArgumentMode && start.ShowFileArgument ? Settings.AutoShowPath : startedListEntry;
 }
@@ -84,8 +86,8 @@ int displayLimit(const ShowSession& session)
 class Form1DisplayHost : public DisplayStepHost {
 public:
     Form1DisplayHost(PictureDisplaySection* section, PictureDisplayHost& host, const PictureDisplayWidgets& w,
-                     ShowSession& session)
-        : m_s(section), m_host(host), m_w(w), m_session(session)
+                     ShowSession& session, const StartContext& start)
+        : m_s(section), m_host(host), m_w(w), m_session(session), m_start(start)
     {
     }
 
@@ -104,7 +106,7 @@ public:
         return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
     }
     bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
-    bool DemoMode() const override { return m_host.state().start.DemoMode != 0; }
+    bool DemoMode() const override { return m_start.DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
     bool FullViewActive() const override { return m_session.FullViewActive != 0; }
     bool ManualMode() const override { return m_session.ShowState.ManualMode; }
@@ -175,7 +177,7 @@ public:
     void SetPictureLoaded() override { m_session.ShowState.PictureLoaded = 1; }
     void SetPictureMenuCaptions() override { m_s->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_s->UpdatePictureStatus(); }
-    void PictureDrawn() override { m_host.Image1Progress(true); }
+    void PictureDrawn() override { m_s->Image1Progress(true); }
     bool PlayPictureSound(bool recordRead) override
     {
         return DisplayHooks().PlayPictureSound && DisplayHooks().PlayPictureSound(recordRead);
@@ -271,6 +273,7 @@ private:
     PictureDisplayHost& m_host;
     const PictureDisplayWidgets& m_w;
     ShowSession& m_session;
+    const StartContext& m_start;
 };
 
 // Record `index` of a show file open on `file`; false with the reason when
@@ -318,8 +321,9 @@ qint64 openShowFreeSpaceKB(const OpenShow& show, bool demoMode)
 
 } // namespace
 
-PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, ShowSession& session)
-    : m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
+PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, SettingsStore& settings,
+                                             const StartContext& start, ShowSession& session)
+    : m_host(std::move(host)), m_session(session), m_settings(settings), m_start(start), m_w(m_host->widgets())
 {
     setParent(m_w.Window);
 }
@@ -340,7 +344,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     QString error;
     QString which;
     if (ShowState.PlaysOwnShowFile) {
-        const QString path = RunningShowFilePath(m_host->state().start, m_host->settings().Settings,
+        const QString path = RunningShowFilePath(m_start, m_settings.Settings,
                                                  m_host->StartedListEntry());
         if (path.isEmpty())
             return false;
@@ -363,8 +367,8 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
         return false;
     show.ShowRec = record;
     PrefetchNextShowRecord(which);
-    if (m_host->state().start.DemoMode && !show.ShowRec.SoundFile.isEmpty()) {
-        const char startupDrive = m_host->settings().Settings.StartupDrive;
+    if (m_start.DemoMode && !show.ShowRec.SoundFile.isEmpty()) {
+        const char startupDrive = m_settings.Settings.StartupDrive;
         show.ShowRec.SoundFile = DemoSoundPath(show.ShowRec.SoundFile,
                                           platform::DriveRoot(platform::DriveLetterOf(show.ShowRec.SoundFile)),
                                           platform::DriveRoot(QChar::fromLatin1(startupDrive)));
@@ -396,7 +400,7 @@ void PictureDisplaySection::SetPictureDisplayName()
 
 void PictureDisplaySection::DisplayCurrentPicture()
 {
-    Form1DisplayHost host(this, *m_host, m_w, m_session);
+    Form1DisplayHost host(this, *m_host, m_w, m_session, m_start);
     RunDisplayStep(host, m_display);
 }
 
@@ -406,7 +410,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
         DropPrefetchedPicture();
         return;
     }
-    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || m_host->state().start.DemoMode;
+    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || m_start.DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
     const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
     QSize area = displayAreaFor(*m_host, slot);
@@ -420,7 +424,7 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
 void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 {
     TShowState& ShowState = m_session.ShowState;
-    const TSettingsRecord& Settings = m_host->settings().Settings;
+    const TSettingsRecord& Settings = m_settings.Settings;
     const BookmarkMenuState state = ComputeBookmarkMenuState(key, Settings.Bookmarks, ShowState.BookmarkCount);
     enableItem(m_w.AddBookMark, state.AddEnabled);
     enableItem(m_w.RemoveBookmark, state.RemoveEnabled);
@@ -491,7 +495,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
                 enableItem(a, false);
             const bool removeAllowed =
                 ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, show.ShowChangeable != 0, show.OpenShowName,
-                                  openShowFreeSpaceKB(show, m_host->state().start.DemoMode != 0));
+                                  openShowFreeSpaceKB(show, m_start.DemoMode != 0));
             enableItem(m_w.RecycleBinToolButton, removeAllowed);
             enableItem(m_w.SendRecycleBin, removeAllowed);
             enableItem(m_w.TBRotateR, removeAllowed && rotate);
@@ -532,7 +536,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     }
     if (Form9)
         Form9->SetWindowScreenButtonEnabled(true);
-    if (editProgramExists(m_host->settings().Settings)) {
+    if (editProgramExists(m_settings.Settings)) {
         if (m_w.LaunchEditProgram1)
             m_w.LaunchEditProgram1->setEnabled(true);
         enableItem(m_w.RunExeToolButton, true);
@@ -546,7 +550,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 
 void PictureDisplaySection::UpdatePictureStatus()
 {
-    const TSettingsRecord& Settings = m_host->settings().Settings;
+    const TSettingsRecord& Settings = m_settings.Settings;
     TForm9* const Form9 = m_host->showWindow();
     TShowState& ShowState = m_session.ShowState;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
@@ -599,13 +603,12 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
         return;
     }
     // "TFFile2": the show file the running show plays itself.
-    const QString path = RunningShowFilePath(m_host->state().start, m_host->settings().Settings,
+    const QString path = RunningShowFilePath(m_start, m_settings.Settings,
                                              m_host->StartedListEntry());
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         show.NextShowRec = DecodeShowRecord(bytes);
 }
-
 
 void PictureDisplaySection::SetSelectionMenuCaptions()
 {
@@ -634,8 +637,8 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     if (in.sourceIsShow)
         in.removeAllowed =
             ShowRemoveAllowed(m_session.ShowState.PlaysOwnShowFile, show.ShowChangeable != 0, show.OpenShowName,
-                              openShowFreeSpaceKB(show, m_host->state().start.DemoMode != 0));
-    in.editProgramExists = editProgramExists(m_host->settings().Settings);
+                              openShowFreeSpaceKB(show, m_start.DemoMode != 0));
+    in.editProgramExists = editProgramExists(m_settings.Settings);
     const SelectionCommandState st = ComputeSelectionCommands(in, show.OpenShowName);
 
     enableItem(m_w.ShowForwardToolButton, st.showForward);
@@ -691,4 +694,27 @@ void PictureDisplaySection::TBRatioClick()
     if (m_w.ToolBar1)
         at = QPoint(m_w.ToolBar1->x(), m_w.ToolBar1->y() + m_w.ToolBar1->height() + 50);
     Form9->PopupRatioMenu(m_w.Window->mapToGlobal(at));
+}
+
+void PictureDisplaySection::Image1Progress(bool endStage)
+{
+    if (m_w.ImageTimer)
+        m_w.ImageTimer->stop();
+    if (!endStage)
+        return;
+    UpdatePictureStatus();
+    ImageTimerTimer();
+}
+
+void PictureDisplaySection::ImageTimerTimer()
+{
+    TForm16* const Form16 = m_host->showManager();
+    if (m_w.ImageTimer)
+        m_w.ImageTimer->stop();
+    m_session.ShowState.PictureLoaded = 1;
+    PictureLoadTimeMs = platform::monotonicMs();
+    const StartContext& start = m_start;
+    if (start.DemoMode || start.ArgumentMode || !Form16)
+        return;
+    Form16->EnableAfterPictureLoad();
 }

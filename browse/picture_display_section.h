@@ -13,11 +13,15 @@
 
 #include <memory>
 
+struct SettingsStore;
+struct StartContext;
+
 class PictureDisplaySection : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window.
-    PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, ShowSession& session);
+    PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, SettingsStore& settings, const StartContext& start,
+                          ShowSession& session);
     ~PictureDisplaySection() override;
 
     // Shows entry PictureIndex of PictureTable (the slide show's step).
@@ -50,6 +54,14 @@ public:
     bool ReadShowRecordForDisplay(int Index);
     int ShowRecordTextDelayMs() const;
     void SetPictureDisplayName();
+    // The picture's load has ended (`endStage`): the picture counts as
+    // loaded; without the end stage only the settle timer stops.
+    void Image1Progress(bool endStage);
+    // The settle timer (ImageTimer) fired: the picture counts as loaded, its
+    // load time is kept and the MyShow manager's buttons follow.
+    void ImageTimerTimer();
+    // Monotonic time of the last finished picture load.
+    qint64 PictureLoadTimeMs = 0;
 
     // The state of the shown picture: its path and name, the load failures.
     PictureDisplayState& displayState() { return m_display; }
@@ -57,6 +69,8 @@ public:
 private:
     std::unique_ptr<PictureDisplayHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const StartContext& m_start;
     const PictureDisplayWidgets m_w;
     PictureDisplayState m_display;
 };

@@ -68,8 +68,11 @@ private:
 
 } // namespace
 
-PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host, ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_w(m_host->widgets())
+PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host, SettingsStore& settings,
+                                             const DataPaths& paths, const EnvironmentInfo& environment,
+                                             const StartContext& start, ShowSession& session)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
+      m_paths(paths), m_environment(environment), m_start(start), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("PictureInfoController"));
 }
@@ -96,8 +99,8 @@ int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, cons
                                                     const QString& SlotName, bool FromPreview, bool IgnoreDrive,
                                                     bool ForceRenew, bool SetPictureDate)
 {
-    return ::CreateOrRefreshThumbnail(m_host->settings(), Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive,
-                                      ForceRenew, SetPictureDate, m_host->start().DemoMode != 0);
+    return ::CreateOrRefreshThumbnail(m_settings, Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive,
+                                      ForceRenew, SetPictureDate, m_start.DemoMode != 0);
 }
 
 void PictureInfoController::MakeSmallClick()
@@ -105,15 +108,15 @@ void PictureInfoController::MakeSmallClick()
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(m_host->settings(), m_host->Paths(), m_host->Environment(), SelectedFolder,
-                   m_host->start().DemoMode != 0, m_w.Window);
+    TForm38 window(m_settings, m_paths, m_environment, SelectedFolder,
+                   m_start.DemoMode != 0, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
 }
 
 void PictureInfoController::ThumbnailInfoOnce()
 {
-    TSettingsRecord& Settings = m_host->settings().Settings;
+    TSettingsRecord& Settings = m_settings.Settings;
     if (m_thumbnailInfoAsked || Settings.ThumbInfoShown != 0)
         return;
     m_thumbnailInfoAsked = true;
@@ -121,7 +124,7 @@ void PictureInfoController::ThumbnailInfoOnce()
                              + QStringLiteral("Are you familiar with Vistamo!'s SmallPics folders?");
     const bool familiar = platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
                           == platform::PromptAnswer::Yes;
-    TForm39 window(m_host->Environment(), familiar, m_w.Window);
+    TForm39 window(m_environment, familiar, m_w.Window);
     platform::execModal(window);
     if (!window.CBNext->isChecked())
         Settings.ThumbInfoShown = 1;
@@ -260,8 +263,8 @@ bool PictureInfoController::LoadPreviewImage(const QString& Path, bool UseThumbn
     const quint64 generation = ++g_previewGeneration;
     QString source = Path;
     if (UseThumbnail) {
-        const int r = CreateOrRefreshThumbnailServingEvents(m_host->settings(), Path, ThumbnailPath(Path),
-                                                            m_host->start().DemoMode != 0);
+        const int r = CreateOrRefreshThumbnailServingEvents(m_settings, Path, ThumbnailPath(Path),
+                                                            m_start.DemoMode != 0);
         if (generation != g_previewGeneration)
             return false;
         if (r == ThumbMade || r == ThumbUpToDate)
@@ -466,7 +469,7 @@ void PictureInfoController::ShowHoverFileLines(QTreeWidgetItem* node, const QStr
 void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
 {
     Q_UNUSED(Shift);
-    if (!m_w.TreeView1 || topWindowVisible("Form12") || m_host->start().ArgumentMode)
+    if (!m_w.TreeView1 || topWindowVisible("Form12") || m_start.ArgumentMode)
         return;
     if (m_w.Window->isEnabled())
         m_w.TreeView1->setFocus(Qt::MouseFocusReason);
@@ -504,7 +507,8 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         ShowPictureInfo(path, true, true);
     } else {
         // The picture itself is shown a moment later, when the mouse rests.
-        m_host->SetThumbnailPreview(path, true);
+        ThumbnailPreviewPath = path;
+        ThumbnailPreviewFromTree = true;
         if (m_w.TimerThumbnail)
             m_w.TimerThumbnail->start();
     }
@@ -516,4 +520,16 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }
+}
+
+void PictureInfoController::TimerThumbnailTimer()
+{
+    if (m_w.TimerThumbnail)
+        m_w.TimerThumbnail->stop();
+    if (ThumbnailPreviewPath.isEmpty())
+        return;
+    if (ThumbnailPreviewFromTree)
+        ShowPictureInfo(ThumbnailPreviewPath, true, true);
+    else
+        ShowMyShowPictureInfo(ThumbnailPreviewPath, true, false);
 }

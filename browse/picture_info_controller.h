@@ -14,13 +14,19 @@
 
 #include <memory>
 
+struct SettingsStore;
+struct DataPaths;
+struct EnvironmentInfo;
+struct StartContext;
+
 struct ExifInfo;
 
 class PictureInfoController : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the items are wired on first showing.
-    PictureInfoController(std::unique_ptr<PictureInfoHost> host, ShowSession& session);
+    PictureInfoController(std::unique_ptr<PictureInfoHost> host, SettingsStore& settings, const DataPaths& paths,
+                          const EnvironmentInfo& environment, const StartContext& start, ShowSession& session);
     ~PictureInfoController() override;
 
     // Connects the "Create thumbnails manually" items, the tree's mouse moves
@@ -44,6 +50,13 @@ public:
     // the remembered node) is previewed.
     void TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     QTreeWidgetItem* PreviewNode = nullptr;
+    // The delayed preview's timer (TimerThumbnail) fired: shows the
+    // remembered picture in the browse preview when it is the tree's, else
+    // in the MyShow preview.
+    void TimerThumbnailTimer();
+    // The preview TimerThumbnail shows, and whether it is the tree's.
+    QString ThumbnailPreviewPath;
+    bool ThumbnailPreviewFromTree = true;
     QString TreeHoverPath;
     // The path last shown in the browse and MyShow previews, and the kind of
     // the previewed tree node: 'V' video, 'P' picture, 'O' other.
@@ -63,6 +76,10 @@ private:
 
     std::unique_ptr<PictureInfoHost> m_host;
     ShowSession& m_session;
+    SettingsStore& m_settings;
+    const DataPaths& m_paths;
+    const EnvironmentInfo& m_environment;
+    const StartContext& m_start;
     const PictureInfoWidgets m_w;
     bool m_thumbnailFilesSetUp = false;
     bool m_thumbnailInfoAsked = false;

@@ -9,11 +9,7 @@
 
 #include <array>
 
-struct SettingsStore;
 class FolderTreeController;
-struct DataPaths;
-struct EnvironmentInfo;
-struct StartContext;
 class QAction;
 class QFrame;
 class QLabel;
@@ -78,12 +74,6 @@ public:
     virtual ~PictureInfoHost() = default;
 
     virtual PictureInfoWidgets widgets() const = 0;
-    // The settings records.
-    virtual SettingsStore& settings() = 0;
-    // The data-folder paths of this start.
-    virtual const DataPaths& Paths() const = 0;
-    // What environment detection found at start-up.
-    virtual const EnvironmentInfo& Environment() const = 0;
     // The designed bounds of a widget of the window's layout (invalid when none).
     virtual QRect designBound(const QString& name) const = 0;
     // The picture box of the previews the window's layout keeps (none before
@@ -101,11 +91,6 @@ public:
     // The sibling renaming program is installed.
     virtual bool tarnivoInstalled() const = 0;
     virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
-    // The picture the thumbnail timer shows when it fires, and whether it is
-    // the tree's.
-    virtual void SetThumbnailPreview(const QString& path, bool fromTree) = 0;
-    // How the program was started (demo and argument mode).
-    virtual const StartContext& start() const = 0;
     // The MyShow manager is open.
     virtual bool ShowManagerShown() const = 0;
     // A voice recording plays.

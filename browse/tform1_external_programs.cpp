@@ -17,13 +17,8 @@ class TForm1ExternalProgramsHost final : public ExternalProgramsHost {
 public:
     explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
 
-    SettingsStore& settings() override { return m_form->state().settings; }
-
-    ProgramState& state() const override { return m_form->state(); }
     PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
-    const DataPaths& Paths() const override { return m_form->state().paths; }
-    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     ExternalProgramsWidgets widgets() const override
     {
@@ -67,7 +62,7 @@ public:
     void UpdateFolderCaption() override { m_form->UpdateFolderCaption(); }
 
     void PauseShow() override { m_form->PauseShow(); }
-    void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
+    void ReleaseVoiceFile() override { m_form->sound()->ReleaseVoiceFile(); }
     void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
     void ShowPicturePreview(const QString& path) override { m_form->layouts()->ShowPicturePreview(path); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
@@ -108,5 +103,7 @@ Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
 
 void TForm1::InstallExternalPrograms()
 {
-    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this), m_state.session);
+    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this),
+                                                        m_state.settings, m_state.paths, m_state.environment,
+                                                        m_state.session);
 }

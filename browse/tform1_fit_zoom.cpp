@@ -12,9 +12,6 @@ class TForm1FitZoomHost final : public FitZoomHost {
 public:
     explicit TForm1FitZoomHost(TForm1* form) : m_form(form) {}
 
-    SettingsStore& settings() override { return m_form->state().settings; }
-
-    const DataPaths& Paths() const override { return m_form->state().paths; }
     FitZoomWidgets widgets() const override
     {
         FitZoomWidgets w;
@@ -26,12 +23,11 @@ public:
         return w;
     }
 
-    ProgramState& state() const override { return m_form->state(); }
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
-    void SetMouseButtonDown(bool down) override { m_form->MouseButtonDown = down ? 1 : 0; }
+    void SetMouseButtonDown(bool down) override { m_form->input()->MouseButtonDown = down ? 1 : 0; }
     TForm9* showWindow() const override { return m_form->showWindow(); }
 
 private:
@@ -42,7 +38,8 @@ private:
 
 void TForm1::InstallFitZoom()
 {
-    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this), m_state.session);
+    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this), m_state.settings, m_state.paths,
+                                     m_state.start, m_state.session);
 }
 
 void TForm1::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }

@@ -14,10 +14,6 @@ class TForm1FolderTreeHost final : public FolderTreeHost {
 public:
     explicit TForm1FolderTreeHost(TForm1* form) : m_form(form) {}
 
-    SettingsStore& settings() override { return m_form->state().settings; }
-
-    const DataPaths& Paths() const override { return m_form->state().paths; }
-    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     FolderTreeWidgets widgets() const override
     {
@@ -46,8 +42,8 @@ public:
         return index >= 0 && size_t(index) < items.size() ? items[size_t(index)] : nullptr;
     }
 
-    void UserActivity() override { m_form->UserActivity(); }
-    void LoadMyShowClick(const QString& PresetFile) override { m_form->LoadMyShowClick(PresetFile); }
+    void UserActivity() override { m_form->input()->UserActivity(); }
+    void LoadMyShowClick(const QString& PresetFile) override { m_form->myShow()->LoadMyShowClick(PresetFile); }
     void ShowPictureFull(const QString& path) override { m_form->ShowPictureFull(path); }
     void PreviewTreeNode(QTreeWidgetItem* node) override
     {
@@ -57,7 +53,7 @@ public:
     }
     void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D) override
     {
-        m_form->AddPictureToMyShow(PicturePath, A, B, C, D);
+        m_form->myShow()->AddPictureToMyShow(PicturePath, A, B, C, D);
     }
     void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture) override
     {
@@ -69,8 +65,6 @@ public:
         m_form->externalPrograms()->RunExternalProgram(program, {}, true);
     }
 
-    const StartContext& start() const override { return m_form->state().start; }
-
 private:
     TForm1* m_form;
 };
@@ -79,7 +73,8 @@ private:
 
 void TForm1::InstallFolderTree()
 {
-    FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this), m_state.session);
+    FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this), m_state.settings,
+                                          m_state.paths, m_state.environment, m_state.start, m_state.session);
 }
 
 FolderTreeController* TForm1::folderTree() const { return FolderTreeSect->folderTree(); }

@@ -16,10 +16,6 @@ class TForm1ListMenusHost final : public ListMenusHost {
 public:
     explicit TForm1ListMenusHost(TForm1* form) : m_form(form) {}
 
-    SettingsStore& settings() override { return m_form->state().settings; }
-
-    const DataPaths& Paths() const override { return m_form->state().paths; }
-    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     OpenShow& openShow() override { return m_form->openShow(); }
     ListMenusWidgets widgets() const override
     {
@@ -74,17 +70,15 @@ public:
     void DesktopClick() override { m_form->DesktopClick(); }
     void MyPicturesClick() override { m_form->MyPicturesClick(); }
     void InternetClick() override { m_form->InternetClick(); }
-    void EndShow() override { m_form->EndShow(); }
+    void EndShow() override { m_form->slideShow()->EndShow(); }
     void ToolButton2Click() override { m_form->ToolButton2Click(); }
     void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
     void PlayPictures(const QStringList& Pictures, const QList<int>& Records) override
     {
         m_form->PlayPictures(Pictures, Records);
     }
-    void LoadMyShowClick(const QString& PresetFile) override { m_form->LoadMyShowClick(PresetFile); }
+    void LoadMyShowClick(const QString& PresetFile) override { m_form->myShow()->LoadMyShowClick(PresetFile); }
     void ShowMyShowLabel(const QString& action) override { m_form->layouts()->ShowMyShowLabel(action); }
-
-    const StartContext& start() const override { return m_form->state().start; }
 
 private:
     TForm1* m_form;
@@ -121,7 +115,8 @@ Q_COREAPP_STARTUP_FUNCTION(watchForListMenus)
 
 void TForm1::InstallListMenus()
 {
-    ListMenusSect = new ListMenusSection(std::make_unique<TForm1ListMenusHost>(this), m_state.session);
+    ListMenusSect = new ListMenusSection(std::make_unique<TForm1ListMenusHost>(this), m_state.settings, m_state.paths,
+                                         m_state.environment, m_state.start, m_state.session);
 }
 
 void TForm1::SetupListMenus() { ListMenusSect->SetupListMenus(); }

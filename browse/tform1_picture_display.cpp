@@ -14,8 +14,6 @@ class TForm1PictureDisplayHost final : public PictureDisplayHost {
 public:
     explicit TForm1PictureDisplayHost(TForm1* form) : m_form(form) {}
 
-    SettingsStore& settings() override { return m_form->state().settings; }
-
     PictureDisplayWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -60,7 +58,6 @@ public:
         return w;
     }
 
-    ProgramState& state() const override { return m_form->state(); }
     QSize MainPictureArea() const override
     {
         const FitZoomSection* zoom = m_form->fitZoom();
@@ -68,16 +65,15 @@ public:
             return QSize(zoom->PictureAreaWidth, zoom->PictureAreaHeight);
         return QSize();
     }
-    void ReleaseVoiceFile() override { m_form->ReleaseVoiceFile(); }
+    void ReleaseVoiceFile() override { m_form->sound()->ReleaseVoiceFile(); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
-    void Image1Progress(bool endStage) override { m_form->Image1Progress(endStage); }
     void PauseShow() override { m_form->PauseShow(); }
-    void EndShow() override { m_form->EndShow(); }
+    void EndShow() override { m_form->slideShow()->EndShow(); }
     TForm9* showWindow() const override { return m_form->showWindow(); }
     TForm16* showManager() const override { return m_form->showManager(); }
 
     QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
-    bool PictureSoundPlayerOpen() const override { return m_form->sound().PictureSoundPlayerOpen == 1; }
+    bool PictureSoundPlayerOpen() const override { return m_form->sound()->session().PictureSoundPlayerOpen == 1; }
     OpenShow& openShow() override { return m_form->openShow(); }
 
 private:
@@ -88,7 +84,8 @@ private:
 
 void TForm1::InstallPictureDisplay()
 {
-    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this), m_state.session);
+    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this), m_state.settings,
+                                                   m_state.start, m_state.session);
 }
 
 void TForm1::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }

@@ -46,10 +46,6 @@ class TForm1PictureInfoHost final : public PictureInfoHost {
 public:
     explicit TForm1PictureInfoHost(TForm1* form) : m_form(form) {}
 
-    SettingsStore& settings() override { return m_form->state().settings; }
-
-    const DataPaths& Paths() const override { return m_form->state().paths; }
-    const EnvironmentInfo& Environment() const override { return m_form->state().environment; }
     PictureInfoWidgets widgets() const override
     {
         TForm1* f = m_form;
@@ -109,14 +105,8 @@ public:
     FolderTreeController* folderTree() override { return m_form->folderTree(); }
     bool tarnivoInstalled() const override { return m_form->externalPrograms()->TarnivoInstalled != 0; }
     QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
-    void SetThumbnailPreview(const QString& path, bool fromTree) override
-    {
-        m_form->ThumbnailPreviewPath = path;
-        m_form->ThumbnailPreviewFromTree = fromTree;
-    }
-    bool RecordingPlaying() const override { return m_form->sound().RecordingPlaying != 0; }
+    bool RecordingPlaying() const override { return m_form->sound()->session().RecordingPlaying != 0; }
 
-    const StartContext& start() const override { return m_form->state().start; }
     bool ShowManagerShown() const override { return m_form->showManager() && m_form->showManager()->isVisible(); }
 
 private:
@@ -149,5 +139,6 @@ Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
 void TForm1::InstallPictureInfo()
 {
-    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this), m_state.session);
+    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this), m_state.settings,
+                                              m_state.paths, m_state.environment, m_state.start, m_state.session);
 }

@@ -1,169 +1,26 @@
-// The main window's show commands: the Draft show and named shows opened
-// through their working copy, and the show list MyShowSG.
+// TForm1's open show: makes the MyShowController with a MyShowHost over the
+// window.
 #include "app/tform1.h"
 
-#include "base/data_folder.h"
-#include "app/tform1_close.h"
-#include "platform/prompt.h"
-#include "shows/show_file.h"
-#include "shows/show_windows.h"
-
-#include <QAction>
-#include <QDir>
-#include <QFileInfo>
-#include <QLabel>
-#include <QTableWidget>
+#include "app/close_controller.h"
+#include "shows/my_show_controller.h"
 
 namespace {
 
-void setRow(QTableWidget* grid, int row, qint64 number, const TShowRecord& record)
-{
-    const QFileInfo info(record.PicturePath);
-    const QStringList cells = {QString::number(number + 1), record.HasText() ? QStringLiteral("T") : QString(),
-                               record.HasSound() ? QStringLiteral("S") : QString(), info.fileName(),
-                               QDir::toNativeSeparators(info.path())};
-    for (int column = 0; column < cells.size(); ++column)
-        grid->setItem(row, column, new QTableWidgetItem(cells[column]));
-}
+class TForm1MyShowHost final : public MyShowHost {
+public:
+    explicit TForm1MyShowHost(TForm1* form) : m_form(form) {}
+
+    bool closingDown() const override { return m_form->closing()->ClosingDown == 1; }
+    TForm16* showManager() const override { return m_form->showManager(); }
+
+private:
+    TForm1* m_form;
+};
 
 } // namespace
 
-void TForm1::ReadMyShowFile()
+std::unique_ptr<MyShowController> TForm1::makeMyShow()
 {
-    MyShowSG->setRowCount(0);
-    const qint64 count = OpenShowCount(m_openShow);
-    MyShowSG->setRowCount(int(count));
-    for (qint64 i = 0; i < count; ++i) {
-        TShowRecord record;
-        if (!ReadShowRecord(m_openShow, i, record).ok())
-            break;
-        setRow(MyShowSG, int(i), i, record);
-    }
-    UpdateMyShowControls();
-}
-
-void TForm1::UpdateMyShowControls()
-{
-    const qint64 count = OpenShowCount(m_openShow);
-    const QString& name = m_openShow.OpenShowName;
-    if (MyShowLabel)
-        MyShowLabel->setText(name.isEmpty() ? QString()
-                                            : name + QStringLiteral(" : ") + QString::number(count)
-                                                  + (count == 1 ? QStringLiteral(" picture") : QStringLiteral(" pictures")));
-    for (QAction* action : {StartMySlideShowTB, SaveMyShowAsTB})
-        if (action)
-            action->setEnabled(count > 0);
-    if (SaveMyShowTB)
-        SaveMyShowTB->setEnabled(m_openShow.NamedShowOpen == 1 && m_openShow.ShowChanged == 1);
-}
-
-void TForm1::ShowMyShowPanel()
-{
-    MyShowSG->show();
-    if (MyShowLabel)
-        MyShowLabel->show();
-    UpdateMyShowControls();
-}
-
-void TForm1::AskMakeChangesPermanent()
-{
-    if (!m_openShow.ShowFile.IsOpen())
-        return;
-    if (m_openShow.DraftShowOpen == 1) {
-        // The Draft show keeps every change.
-        WriteShowHeader(m_openShow);
-        const auto saved = MakeShowChangesPermanent(m_openShow);
-        if (!saved.ok())
-            platform::showMessage(platform::PromptKind::Error, saved.Message);
-        return;
-    }
-    if (m_openShow.NamedShowOpen == 1 && m_openShow.ShowChanged == 1 && m_openShow.ShowChangeable == 1) {
-        const auto answer = platform::showMessage(platform::PromptKind::Confirmation,
-                                                  QStringLiteral("Make changes permanent to ")
-                                                      + m_openShow.OpenShowName,
-                                                  platform::kYesNo, platform::PromptAnswer::Yes);
-        if (answer == platform::PromptAnswer::Yes) {
-            WriteShowHeader(m_openShow);
-            const auto saved = MakeShowChangesPermanent(m_openShow);
-            if (!saved.ok())
-                platform::showMessage(platform::PromptKind::Error, saved.Message);
-        }
-    }
-}
-
-void TForm1::MyShowDraftClick()
-{
-    if (m_openShow.DraftShowOpen == 1 && m_openShow.ShowFile.IsOpen()) {
-        if (ClosingDown == 1) {
-            AskMakeChangesPermanent();
-            return;
-        }
-        MyShowSG->setVisible(!MyShowSG->isVisible());
-        return;
-    }
-    AskMakeChangesPermanent();
-    CloseOpenShow(m_openShow);
-    const auto opened = OpenDraftShow(m_openShow, m_state.paths.DraftShowPath, m_state.paths.WorkShowPath);
-    if (!opened.ok()) {
-        platform::showMessage(platform::PromptKind::Error, opened.Message);
-        return;
-    }
-    if (ClosingDown == 1) {
-        AskMakeChangesPermanent();
-        return;
-    }
-    ReadMyShowFile();
-    ShowMyShowPanel();
-}
-
-void TForm1::LoadMyShowClick(const QString& PresetFile)
-{
-    TForm16* const Form16 = m_showManager;
-    QString path = PresetFile;
-    if (path.isEmpty()) {
-        const auto chosen = platform::chooseOpenFile(QStringLiteral("Open MyShow"), m_state.paths.ShowsFolder,
-                                                     QStringLiteral("MyShow files (*.vxt)|*.vxt"));
-        if (!chosen)
-            return;
-        path = *chosen;
-    }
-    if (!QFileInfo(path).isFile()) {
-        platform::showMessage(platform::PromptKind::Error, path + QStringLiteral(" not found"));
-        return;
-    }
-    if (QFileInfo(path).fileName().compare(QFileInfo(m_state.paths.DraftShowPath).fileName(), Qt::CaseInsensitive) == 0) {
-        platform::showMessage(platform::PromptKind::Warning,
-                              QStringLiteral("The Draft show can not be opened as a named show"));
-        return;
-    }
-    AskMakeChangesPermanent();
-    CloseOpenShow(m_openShow);
-    const auto opened = OpenNamedShow(m_openShow, path, m_state.paths.WorkShowPath, m_state.paths.DraftShowPath);
-    if (!opened.ok()) {
-        platform::showMessage(platform::PromptKind::Error, opened.Message);
-        MyShowDraftClick();
-        return;
-    }
-    if (Form16)
-        Form16->AddKnownShow(path);
-    ReadMyShowFile();
-    ShowMyShowPanel();
-}
-
-void TForm1::AddPictureToMyShow(const QString& PicturePath, int, int, int, int)
-{
-    if (!m_openShow.ShowFile.IsOpen() || m_openShow.ShowChangeable != 1)
-        return;
-    qint64 index = -1;
-    const auto added = AddPictureToShowFile(m_openShow, PicturePath, &index);
-    if (!added.ok()) {
-        platform::showMessage(platform::PromptKind::Error, added.Message);
-        return;
-    }
-    TShowRecord record = NewPictureRecord(PicturePath, m_openShow.ShowFormatMarker);
-    MyShowSG->insertRow(int(index));
-    setRow(MyShowSG, int(index), index, record);
-    MyShowSG->selectRow(int(index));
-    MyShowSG->scrollToItem(MyShowSG->item(int(index), 0));
-    UpdateMyShowControls();
+    return std::make_unique<MyShowController>(std::make_unique<TForm1MyShowHost>(this), m_state.paths);
 }

@@ -1,5 +1,6 @@
 #include "slideshow/auto_show_windows.h"
 
+#include "base/program_state.h"
 #include "base/settings_store.h"
 #include "base/start_context.h"
 #include "shows/show_file.h"
@@ -29,15 +30,15 @@ QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& 
     return pictures;
 }
 
-bool PlayAutomaticShow(AutomaticShowHost* host)
+bool PlayAutomaticShow(AutomaticShowHost* host, ProgramState& state)
 {
-    const TSettingsRecord& Settings = host->settings().Settings;
-    ShowSession& session = host->Session();
+    const TSettingsRecord& Settings = state.settings.Settings;
+    ShowSession& session = state.session;
     session.AutoShowRunning = 1;
     ApplyShowOptions(session, Settings);
     QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(host->Paths(), host->Exclusions(), Settings.AutoShowPath,
-                                                       Settings, host->start().DemoMode != 0, &records);
+    const QStringList pictures = AutomaticShowPictures(state.paths, host->Exclusions(), Settings.AutoShowPath,
+                                                       Settings, state.start.DemoMode != 0, &records);
     if (pictures.isEmpty()) {
         session.AutoShowRunning = 0;
         return false;
@@ -46,14 +47,15 @@ bool PlayAutomaticShow(AutomaticShowHost* host)
     return true;
 }
 
-TForm13::TForm13(AutomaticShowHost* form, QWidget* parent)
+TForm13::TForm13(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , form_(form)
+    , state_(state)
 {
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Vistamo!"));
     auto* layout = new QVBoxLayout(this);
-    TitleLabel = new QLabel(QFileInfo(form->settings().Settings.AutoShowPath).completeBaseName(), this);
+    TitleLabel = new QLabel(QFileInfo(state_.settings.Settings.AutoShowPath).completeBaseName(), this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
     layout->addWidget(TitleLabel);
     auto* row = new QHBoxLayout;
@@ -66,7 +68,7 @@ TForm13::TForm13(AutomaticShowHost* form, QWidget* parent)
     layout->addLayout(row);
     connect(PictureShowButton, &QPushButton::clicked, this, [this] {
         hide();
-        if (!PlayAutomaticShow(form_))
+        if (!PlayAutomaticShow(form_, state_))
             show();
     });
     connect(CancelButton, &QPushButton::clicked, this, [this] {
@@ -76,9 +78,10 @@ TForm13::TForm13(AutomaticShowHost* form, QWidget* parent)
     });
 }
 
-TForm2::TForm2(AutomaticShowHost* form, QWidget* parent)
+TForm2::TForm2(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
     , form_(form)
+    , state_(state)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -120,8 +123,8 @@ void TForm2::Tick()
     if (form_)
         form_->AutomaticShowWindow()->setEnabled(true);
     hide();
-    if (form_ && !PlayAutomaticShow(form_))
-        form_->Session().AutoShowRunning = 0;
+    if (form_ && !PlayAutomaticShow(form_, state_))
+        state_.session.AutoShowRunning = 0;
 }
 
 void TForm2::CancelCountdown()
@@ -130,7 +133,7 @@ void TForm2::CancelCountdown()
     hide();
     if (form_) {
         form_->RestartIdleTime();
-        form_->Session().AutoShowRunning = 0;
+        state_.session.AutoShowRunning = 0;
         form_->IdleTimer()->stop();
         QWidget* window = form_->AutomaticShowWindow();
         window->setEnabled(true);

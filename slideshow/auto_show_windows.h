@@ -13,6 +13,8 @@
 class QLabel;
 class QPushButton;
 class QTimer;
+struct DataPaths;
+struct ProgramState;
 
 // The pictures of the automatic show's source (`AutoShowPath`): the pictures
 // of a show file, or of a folder under the automatic-show options.
@@ -22,25 +24,27 @@ QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& 
                                   QList<int>* records = nullptr);
 
 // Plays the automatic show in `host`'s full-screen window; false (and
-// nothing shown) when its source holds no picture.
-bool PlayAutomaticShow(AutomaticShowHost* host);
+// nothing shown) when its source holds no picture. `state` gives the
+// automatic show's settings, the show session, the data paths and the start.
+bool PlayAutomaticShow(AutomaticShowHost* host, ProgramState& state);
 
 class TForm13 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm13(AutomaticShowHost* form, QWidget* parent = nullptr);
+    TForm13(AutomaticShowHost* form, ProgramState& state, QWidget* parent = nullptr);
     QLabel* TitleLabel = nullptr;
     QPushButton* PictureShowButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
 private:
     AutomaticShowHost* form_;
+    ProgramState& state_;
 };
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(AutomaticShowHost* form, QWidget* parent = nullptr);
+    TForm2(AutomaticShowHost* form, ProgramState& state, QWidget* parent = nullptr);
     QLabel* CountLabel = nullptr;
     QPushButton* CancelButton = nullptr;
     QTimer* CountTimer = nullptr;
@@ -54,5 +58,6 @@ public:
 
 private:
     AutomaticShowHost* form_;
+    ProgramState& state_;
     int remaining_ = 5;
 };

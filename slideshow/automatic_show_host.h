@@ -6,12 +6,9 @@
 #include <QList>
 #include <QStringList>
 
-struct DataPaths;
 struct FolderExclusionState;
-struct StartContext;
 class QTimer;
 class QWidget;
-struct SettingsStore;
 
 class AutomaticShowHost {
 public:
@@ -24,17 +21,8 @@ public:
     virtual QWidget* AutomaticShowWindow() = 0;
     // The idle timer that starts the replay.
     virtual QTimer* IdleTimer() = 0;
-    // The settings the automatic show is stored in.
-    virtual SettingsStore& settings() = 0;
     // The idle time begins again now (a cancelled count-down).
     virtual void RestartIdleTime() = 0;
-    // The show the automatic show starts and ends.
-    virtual ShowSession& Session() = 0;
-    // The data-folder paths of this start (the folder exclusions a folder
-    // source's collection follows).
-    virtual const DataPaths& Paths() const = 0;
-    // How the program was started (demo mode keeps only the fixed exclusions).
-    virtual const StartContext& start() const = 0;
     // The folder exclusions in force.
     virtual FolderExclusionState& Exclusions() = 0;
 };

@@ -6,7 +6,7 @@
 #include "base/settings_fields.h"
 #include "base/start_args.h"
 #include "app/tform1.h"
-#include "app/tform1_close.h"
+#include "app/close_controller.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
 #include "shows/known_shows.h"
@@ -159,7 +159,7 @@ int closeTheMainWindow(qint64 limit)
     TSettingsRecord& Settings = TestState().settings.Settings;
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     if (TestState().start.StartAbort != 0)
         return 2;
     form.show();
@@ -199,7 +199,7 @@ TEST(CloseSave, AFullDataFolderKeepsTheSettingsFileAndSaysWhy)
     SKIP_UNLESS_MOUNTED(volume);
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     form.show();
     const QByteArray before = readFile(settingsPath());

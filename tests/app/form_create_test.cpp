@@ -64,7 +64,7 @@ TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
 {
     Quiet quiet;
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(TestState().start.StartupRunFlag, 1);
     const QString d = dataFolder();
@@ -107,11 +107,11 @@ TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
     EXPECT_EQ(form.MyShowSG->columnCount(), 5);
     EXPECT_EQ(form.MyShowSG->columnWidth(0), 35);
     EXPECT_EQ(form.MyShowSG->columnWidth(3), 200);
-    EXPECT_TRUE(form.VisibleAtStart());
+    EXPECT_TRUE(form.startup()->VisibleAtStart());
 
     // A second start reads the file and marks it in use.
     TForm1 again(TestState());
-    again.FormCreate();
+    again.startup()->FormCreate();
     const QByteArray settings = readFile(d + "/VXSettings61.dat");
     ASSERT_EQ(settings.size(), 12048);
     EXPECT_EQ(byteAt(settings, 2426), 1);
@@ -131,7 +131,7 @@ TEST(FormCreate, ReadOnlyDataFileRefusesAndRemovesTheMarker)
 
     Quiet quiet;
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     EXPECT_EQ(TestState().start.StartAbort, 1);
     EXPECT_NE(TestState().start.StartupRunFlag, 1);
     // The first hit in checking order is reported, one message only.
@@ -148,7 +148,7 @@ TEST(FormCreate, NarrowScreenRefuses)
     Quiet quiet;
     SetScreenWidthForTests(640);
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     SetScreenWidthForTests(0);
     EXPECT_EQ(TestState().start.StartAbort, 1);
     EXPECT_TRUE(shown(PromptKind::Error, "Screen resolation must be at least 800x600, can not run Vistamo!"));
@@ -161,7 +161,7 @@ TEST(FormCreate, ProgramNotOnAFixedDriveRefuses)
     const QString program = QCoreApplication::applicationDirPath();
     setFakeMountTable({MountEntry{"/", "ext4", "/dev/sda1", false}, MountEntry{program, "vfat", "/dev/sdb1", true}});
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     clearFakeMountTable();
     EXPECT_EQ(TestState().start.StartAbort, 1);
     EXPECT_TRUE(shown(PromptKind::Error,
@@ -179,8 +179,8 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     QDir::setCurrent(cd + "/shows");
 
     TForm1 refused(TestState());
-    refused.StartParameters = {"/vxdemo"};
-    refused.FormCreate();
+    refused.startup()->StartParameters = {"/vxdemo"};
+    refused.startup()->FormCreate();
     EXPECT_EQ(TestState().start.DemoMode, 1);
     EXPECT_EQ(TestState().start.StartAbort, 1);
     EXPECT_TRUE(shown(PromptKind::Plain, "No settingsfile found, run will be terminated"));
@@ -196,15 +196,15 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     const QByteArray before = readFile(cd + "/VXSettings61.dat");
     clearPromptLog();
     TForm1 demo(TestState());
-    demo.StartParameters = {"/vxdemo"};
-    demo.FormCreate();
+    demo.startup()->StartParameters = {"/vxdemo"};
+    demo.startup()->FormCreate();
     QDir::setCurrent(oldCwd);
     clearFakeMountTable();
     EXPECT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(TestState().start.StartupRunFlag, 1);
     EXPECT_EQ(TestState().paths.SettingsFileName, cd + "/VXSettings61.dat");
     EXPECT_EQ(readFile(cd + "/VXSettings61.dat"), before);
-    EXPECT_FALSE(demo.VisibleAtStart());
+    EXPECT_FALSE(demo.startup()->VisibleAtStart());
     EXPECT_FALSE(demo.Bestand1->menuAction()->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
 }
@@ -219,7 +219,7 @@ TEST(FormCreate, OlderSettingsFileIsMigratedWithAMessage)
     ASSERT_TRUE(WriteSettingsFile(d + "/VXSettings54.dat", old).ok());
     Quiet quiet;
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     EXPECT_TRUE(shown(PromptKind::Information, "Vistamo! : Settingsfile converted to new version"));
     EXPECT_EQ(TestState().paths.FoundSettingsVersion, 54);
@@ -237,7 +237,7 @@ TEST(FormCreate, ShortSettingsFileIsKeptAsBadAndDefaultsWritten)
     ASSERT_TRUE(writeFile(d + "/VXSettings61.dat", QByteArray(300, 'q')));
     Quiet quiet;
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     EXPECT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(readFile(d + "/VXSettings61.dat.bad"), QByteArray(300, 'q'));
     EXPECT_EQ(QFileInfo(d + "/VXSettings61.dat").size(), 12048);
@@ -249,8 +249,8 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
     Quiet quiet;
     {
         TForm1 first(TestState());  // a normal start makes the settings file
-        first.FormCreate();
-        first.CloseWithoutSaving = true;
+        first.startup()->FormCreate();
+        first.closing()->CloseWithoutSaving = true;
     }
     const QString d = dataFolder();
     QFile::remove(d + "/OtherRun.dat");
@@ -258,14 +258,14 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
     const QString pictures = freshDir("pictures");
 
     TForm1 form(TestState());
-    form.StartParameters = {pictures};
-    form.FormCreate();
+    form.startup()->StartParameters = {pictures};
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(TestState().start.ArgumentMode, 1);
-    EXPECT_FALSE(form.VisibleAtStart());
+    EXPECT_FALSE(form.startup()->VisibleAtStart());
     EXPECT_TRUE(QFileInfo::exists(d + "/OtherRun.dat"));
     Settings.PlayOrder = 4;
-    EXPECT_TRUE(form.FormClose());
+    EXPECT_TRUE(form.closing()->FormClose());
     EXPECT_FALSE(QFileInfo::exists(d + "/OtherRun.dat"));
     EXPECT_EQ(readFile(d + "/VXSettings61.dat"), before);
 }
@@ -275,7 +275,7 @@ TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     const QString path = dataFolder() + "/VXSettings61.dat";
     // Another instance changes the interval on disk; this one the play order.
@@ -284,7 +284,7 @@ TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
     disk.IntervalIndex = 17;
     ASSERT_TRUE(WriteSettingsFile(path, disk).ok());
     Settings.PlayOrder = 3;
-    EXPECT_TRUE(form.FormClose());
+    EXPECT_TRUE(form.closing()->FormClose());
     TSettingsRecord after;
     ASSERT_TRUE(ReadSettingsFile(path, after).ok());
     EXPECT_EQ(after.IntervalIndex, 17);
@@ -304,14 +304,14 @@ TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
         return defaultReply(r);
     });
     TForm1 form(TestState());
-    form.StartParameters = {pictures};
-    form.FormCreate();
+    form.startup()->StartParameters = {pictures};
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     ASSERT_EQ(TestState().start.ArgumentMode, 1);
     SetFileMode(FileModeReadWrite, false);
     EXPECT_EQ(CurrentFileMode(), FileModeReadOnly);  // an argument start opens data files read only
 
-    form.DispatchStartArgument();
+    form.startup()->DispatchStartArgument();
     EXPECT_EQ(TestState().start.OpenNormally, 1);
     EXPECT_EQ(TestState().start.ArgumentMode, 0);
     EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
@@ -320,7 +320,7 @@ TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
     EXPECT_TRUE(form.isVisible());
     // Now a normal instance: its close saves the settings.
     Settings.PlayOrder = 2;
-    EXPECT_TRUE(form.FormClose());
+    EXPECT_TRUE(form.closing()->FormClose());
     TSettingsRecord after;
     ASSERT_TRUE(ReadSettingsFile(dataFolder() + "/VXSettings61.dat", after).ok());
     EXPECT_EQ(after.PlayOrder, 2);
@@ -333,14 +333,14 @@ TEST(FormCreate, ShowFileArgumentCancelledClosesWithoutSaving)
     ASSERT_TRUE(writeFile(dir + "/Trip.vxt", {}));
     Quiet quiet;  // the launcher's default answer is Cancel
     TForm1 form(TestState());
-    form.StartParameters = {dir + "/Trip.vxt"};
-    form.FormCreate();
+    form.startup()->StartParameters = {dir + "/Trip.vxt"};
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(TestState().start.ShowFileArgument, 1);
     const QByteArray before = readFile(dataFolder() + "/VXSettings61.dat");
-    form.DispatchStartArgument();
+    form.startup()->DispatchStartArgument();
     EXPECT_NE(TestState().start.OpenNormally, 1);
-    EXPECT_TRUE(form.FormClose());
+    EXPECT_TRUE(form.closing()->FormClose());
     EXPECT_EQ(readFile(dataFolder() + "/VXSettings61.dat"), before);
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
 }
@@ -351,7 +351,7 @@ TEST(FormCreate, RequestFileMakesADesktopLinkToTheShowsFolder)
     ASSERT_TRUE(writeFile(dataFolder() + "/CSCSS.txt", "x"));
     Quiet quiet;
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/CSCSS.txt"));
     const QString link = QDir::homePath() + "/Desktop/Vistamo! Slide Shows.desktop";
     ASSERT_TRUE(QFileInfo(link).isFile());
@@ -366,7 +366,7 @@ TEST(FormCreate, CloseDuringAShowEndsTheShowThenSaves)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     form.show();
     TestState().session.PlaybackActive = 1;
@@ -389,8 +389,8 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
     {
         Quiet quiet;
         TForm1 first(TestState());
-        first.FormCreate();
-        first.CloseWithoutSaving = true;
+        first.startup()->FormCreate();
+        first.closing()->CloseWithoutSaving = true;
     }
     const QString draft = dataFolder() + "/vistamo.vxt";
     const QString argument = freshDir("copy") + "/VISTAMO.VXT";
@@ -401,14 +401,14 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
         return defaultReply(r);
     });
     TForm1 form(TestState());
-    form.StartParameters = {argument};
-    form.FormCreate();
+    form.startup()->StartParameters = {argument};
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.ShowFileArgument, 1);
-    form.DispatchStartArgument();
+    form.startup()->DispatchStartArgument();
     EXPECT_EQ(TestState().start.OpenNormally, 1);
     EXPECT_EQ(form.openShow().DraftShowOpen, 1);
     EXPECT_EQ(form.openShow().NamedShowOpen, 0);
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
 }
 
 TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
@@ -416,18 +416,18 @@ TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;  // answered No
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     Settings.AskMonthlyUpdate = 1;
     Settings.SuggestionMonths.fill(0);
     clearPromptLog();
-    form.OfferMonthlySuggestion();
+    form.startup()->OfferMonthlySuggestion();
     EXPECT_EQ(promptLog().size(), 1);
     EXPECT_EQ(promptLog().at(0).request.text, QStringLiteral("Check for Update/New version?"));
     const int month = platform::now().date().month();
     EXPECT_EQ(Settings.SuggestionMonths[size_t(month - 1)], 1);
     // Not a second time this month.
-    form.OfferMonthlySuggestion();
+    form.startup()->OfferMonthlySuggestion();
     EXPECT_EQ(promptLog().size(), 1);
 }
 
@@ -436,11 +436,11 @@ TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     Settings.PlayOrder = 2;
     form.externalPrograms()->ExternalProcessRunning = 1;
-    EXPECT_TRUE(form.FormClose());
+    EXPECT_TRUE(form.closing()->FormClose());
     form.externalPrograms()->ExternalProcessRunning = 0;
     EXPECT_TRUE(shown(PromptKind::Information,
                       "Vistamo! will be closed as soon the called external program is closed"));
@@ -456,16 +456,16 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
     const QString uploader = freshDir("prog") + "/photo-uploader.sh";
     ASSERT_TRUE(writeFile(uploader, "#!/bin/sh\n"));
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     AddSettings.UploaderPath = uploader;
-    form.ApplyUploadCaptions();
+    form.startup()->ApplyUploadCaptions();
     EXPECT_EQ(form.UploadPicture->text(), QStringLiteral("&Upload picture through photo-uploader"));
     EXPECT_EQ(form.UploadSp->toolTip(), QStringLiteral("Upload show through photo-uploader"));
 
     // Disabled, the button shows the grey copy of its glyph.
     form.UploadSp->setEnabled(false);
-    form.UpdateUploadButtonGlyph();
+    form.startup()->UpdateUploadButtonGlyph();
     const QImage grey = form.UploadSp->icon().pixmap(16, 16).toImage();
     ASSERT_FALSE(grey.isNull());
     for (int y = 0; y < grey.height(); ++y)
@@ -474,7 +474,7 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
             EXPECT_TRUE(c.red() == c.green() && c.green() == c.blue()) << x << "," << y;
         }
     AddSettings.UploaderPath.clear();
-    form.FormClose();
+    form.closing()->FormClose();
 }
 
 TEST(FormCreate, DeletingAPictureAsksAboutItsVoiceFileThroughTheVoiceWindow)
@@ -494,11 +494,11 @@ TEST(FormCreate, DeletingAPictureAsksAboutItsVoiceFileThroughTheVoiceWindow)
         return defaultReply(r);
     });
     TForm1 form(TestState());
-    form.FormCreate();
+    form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     CarryVoiceFile(picture, false, "D", QString(), Settings);
     EXPECT_EQ(titleShown, QStringLiteral("Voice file detected (.wav)"));
     EXPECT_TRUE(QFileInfo::exists(voice));             // kept
     EXPECT_EQ(Settings.VoiceDeleteMode, QStringLiteral("2"));   // and never asked again
-    form.FormClose();
+    form.closing()->FormClose();
 }

@@ -26,14 +26,14 @@ TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
     QApplication::processEvents();
     if (!form.isActiveWindow() || QGuiApplication::applicationState() != Qt::ApplicationActive)
         GTEST_SKIP() << "this platform gives no active window";
-    TForm2 replay(&form);
+    TForm2 replay(&form, form.state());
     form.setReplayWindow(&replay);
     platform::setMonotonicMs(1000);
-    form.IdleStartTick = 1000;
-    form.Timer1Timer();
+    form.input()->IdleStartTick = 1000;
+    form.input()->Timer1Timer();
     EXPECT_FALSE(replay.isVisible());   // not idle long enough yet
     platform::setMonotonicMs(1000 + 6000);
-    form.Timer1Timer();
+    form.input()->Timer1Timer();
     EXPECT_TRUE(replay.isVisible());
     EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("5"));
     replay.CancelCountdown();

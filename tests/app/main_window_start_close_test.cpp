@@ -54,9 +54,9 @@ struct StartedWindow {
     explicit StartedWindow(const QStringList& parameters = {})
     {
         SetUpApplication();
-        form.StartParameters = parameters;
-        form.FormCreate();
-        if (form.VisibleAtStart()) {
+        form.startup()->StartParameters = parameters;
+        form.startup()->FormCreate();
+        if (form.startup()->VisibleAtStart()) {
             form.show();
             form.activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -64,7 +64,7 @@ struct StartedWindow {
     }
     ~StartedWindow()
     {
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         resetClock();
     }
 };
@@ -141,11 +141,11 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
     const QString message =
         "Automatic Show could not be started, " + gone + " no longer exists or Drive not ready";
     setMonotonicMs(1000000);
-    w.form.UserActivity();
+    w.form.input()->UserActivity();
     clearPromptLog();
 
     advanceClock(6000);
-    w.form.Timer1Timer();
+    w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 1);
     EXPECT_FALSE(w.form.Timer1->isActive());
 
@@ -155,7 +155,7 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
     QApplication::sendEvent(&w.form, &activate);
     for (int i = 0; i < 3; ++i) {
         advanceClock(6000);
-        w.form.Timer1Timer();
+        w.form.input()->Timer1Timer();
     }
     EXPECT_EQ(messagesWithText(message), 1);
     EXPECT_FALSE(w.form.Timer1->isActive());
@@ -168,10 +168,10 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
                       w.form.TreeView1->visualItemRect(root).center());
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.form.Timer1->isActive());
-    w.form.Timer1Timer();
+    w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 1);   // the idle time starts anew
     advanceClock(6000);
-    w.form.Timer1Timer();
+    w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 2);
 }
 
@@ -265,7 +265,7 @@ TEST(MainWindowStart, MigratedSettingsAreWrittenInTheirNewFormByAnArgumentStart)
 
     // The close of the argument start writes nothing more.
     const QByteArray upgraded = readFile(settingsPath());
-    EXPECT_TRUE(w.form.FormClose());
+    EXPECT_TRUE(w.form.closing()->FormClose());
     EXPECT_EQ(readFile(settingsPath()), upgraded);
 }
 
@@ -295,7 +295,7 @@ TEST(MainWindowStart, ControlPanelPlaceIsSavedAfterTheMerge)
     disk.PanelTop = 300;
     ASSERT_TRUE(WriteSettingsFile(settingsPath(), disk).ok());
 
-    EXPECT_TRUE(w.form.FormClose());
+    EXPECT_TRUE(w.form.closing()->FormClose());
     TSettingsRecord after;
     ASSERT_TRUE(ReadSettingsFile(settingsPath(), after).ok());
     EXPECT_EQ(after.PanelLeft, 120);

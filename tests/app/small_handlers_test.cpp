@@ -4,6 +4,8 @@
 #include "base/start_args.h"
 #include "support/test_state.h"
 #include "app/tform1.h"
+#include "browse/picture_display_section.h"
+#include "browse/picture_info_controller.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "shows/show_windows.h"
@@ -65,10 +67,10 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
     form.SetupSmallHandlers();
     form.Image4->resize(100, 100);
     form.image2->resize(60, 60);
-    form.ThumbnailPreviewPath = picture;
-    form.ThumbnailPreviewFromTree = true;
+    form.pictureInfo()->ThumbnailPreviewPath = picture;
+    form.pictureInfo()->ThumbnailPreviewFromTree = true;
     form.TimerThumbnail->start();
-    form.TimerThumbnailTimer();
+    form.pictureInfo()->TimerThumbnailTimer();
     EXPECT_FALSE(form.TimerThumbnail->isActive());
     // The browse preview shows the picture fitted, its ratio kept.
     const QSize browse = form.Image4->pixmap().size();
@@ -76,8 +78,8 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
     EXPECT_EQ(browse.width(), 2 * browse.height());
     EXPECT_TRUE(form.image2->pixmap().isNull());
 
-    form.ThumbnailPreviewFromTree = false;
-    form.TimerThumbnailTimer();
+    form.pictureInfo()->ThumbnailPreviewFromTree = false;
+    form.pictureInfo()->TimerThumbnailTimer();
     const QSize myShow = form.image2->pixmap().size();
     ASSERT_FALSE(myShow.isEmpty());
     EXPECT_EQ(myShow.width(), 2 * myShow.height());
@@ -121,23 +123,23 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
     form.setShowManager(&manager);
     form.SetupSmallHandlers();
     form.ImageTimer->start(2000);
-    form.ImageTimerTimer();
+    form.pictureDisplay()->ImageTimerTimer();
     EXPECT_FALSE(form.ImageTimer->isActive());
     EXPECT_EQ(TestState().session.ShowState.PictureLoaded, 1);
-    EXPECT_EQ(form.PictureLoadTimeMs, 123456);
+    EXPECT_EQ(form.pictureDisplay()->PictureLoadTimeMs, 123456);
     EXPECT_TRUE(manager.BackSB->isEnabled());
     EXPECT_TRUE(manager.ForwardSB->isEnabled());
     EXPECT_FALSE(manager.AddPicsButton1->isEnabled());   // nothing selected there
 
     manager.PicturesSelected = 2;
-    form.ImageTimerTimer();
+    form.pictureDisplay()->ImageTimerTimer();
     EXPECT_TRUE(manager.AddPicsButton1->isEnabled());
     EXPECT_TRUE(manager.DeletePicButton->isEnabled());
 
     // A hidden manager is left alone.
     manager.hide();
     manager.BackSB->setEnabled(false);
-    form.ImageTimerTimer();
+    form.pictureDisplay()->ImageTimerTimer();
     EXPECT_FALSE(manager.BackSB->isEnabled());
     platform::resetClock();
 }

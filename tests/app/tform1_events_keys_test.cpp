@@ -90,18 +90,18 @@ TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
 {
     StateGuard guard;
     TForm1 form(TestState());
-    form.InstallApplicationEvents();
+    form.input()->InstallApplicationEvents();
     TestState().session.PlaybackActive = 1;
     int saves = 0;
     form.SaveToolButton->setEnabled(true);
     QObject::connect(form.SaveToolButton, &QAction::triggered, [&] { ++saves; });
-    form.KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
+    form.input()->KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
     EXPECT_EQ(saves, 1);
     // Within 300 ms of the first key nothing more happens.
-    form.KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
+    form.input()->KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
     EXPECT_EQ(saves, 1);
     form.HookHandled->stop();
-    form.KeyboardHookProc(Qt::Key_S, Qt::AltModifier);
+    form.input()->KeyboardHookProc(Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(saves, 1);
 }
 
@@ -121,7 +121,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
 
     TForm1 form(TestState());
     form.setShowWindow(&show);
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.Restart->setVisible(true);
     form.Restart->trigger();
     EXPECT_EQ(show.CurrentPosition(), 0);
@@ -133,7 +133,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     show.Step(1);
     show.TogglePause();
     ASSERT_TRUE(show.Paused());
-    form.FormKeyDown(Qt::Key_Home, Qt::NoModifier);
+    form.input()->FormKeyDown(Qt::Key_Home, Qt::NoModifier);
     EXPECT_EQ(show.CurrentPosition(), 0);
     EXPECT_FALSE(show.Paused());
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
@@ -150,7 +150,7 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     TForm9 show(TestState());
     TForm1 form(TestState());
     form.setShowWindow(&show);
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.folderTree()->SelectedFolder = dir;
     Settings.InclJPG = 1;
     form.openShow().SourceIsShow = 1;
@@ -178,7 +178,7 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     TestState().session.ShowState.ManualMode = true;
     TForm1 form(TestState());
     form.setShowWindow(&show);
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
         a->setVisible(true);
     form.ResumeInFull->setEnabled(true);
@@ -197,7 +197,7 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("auto"));
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     Settings.MyShowHidden = 1;
     form.folderTree()->SelectedFolder = dir;
     Settings.AutoShowPath = dir;
@@ -239,7 +239,7 @@ TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
     // The main window's Show menu during a show.
     StateGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     TestState().session.PlaybackActive = 1;
     emit form.Show->aboutToShow();
     ASSERT_TRUE(form.N10->isVisible());

@@ -59,7 +59,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     ShowFlagGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("pics"));
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.folderTree()->SelectedFolder = dir;
     form.pictureDisplay()->displayState().CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
     emit form.Bestand1->aboutToShow();
@@ -85,15 +85,15 @@ TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
     TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.resize(800, 600);
     Settings.MyShowHidden = 0;
-    form.HideShowMyShowClick();
+    form.menus()->HideShowMyShowClick();
     EXPECT_EQ(Settings.MyShowHidden, 1);
     EXPECT_EQ(form.HideShowMyShow->text(), QStringLiteral("&Show MyShow"));
     EXPECT_EQ(form.HideShowMyShowTB->toolTip(), QStringLiteral("Show MyShow"));
     EXPECT_EQ(form.width(), 400);
-    form.HideShowMyShowClick();
+    form.menus()->HideShowMyShowClick();
     EXPECT_EQ(Settings.MyShowHidden, 0);
     EXPECT_EQ(form.HideShowMyShow->text(), QStringLiteral("&Hide MyShow"));
     EXPECT_EQ(form.width(), 800);
@@ -180,7 +180,7 @@ TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
     TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.InstallApplicationEvents();
+    form.input()->InstallApplicationEvents();
     Settings.StartupFolder = QStringLiteral("/home");
     QStatusTipEvent tip(QStringLiteral("X12"));
     QCoreApplication::sendEvent(&form, &tip);
@@ -195,8 +195,8 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.InstallKeyboardHook();
-    EXPECT_EQ(form.KeyboardHookInstalled, 1);
+    form.input()->InstallKeyboardHook();
+    EXPECT_EQ(form.input()->KeyboardHookInstalled, 1);
     int forward1 = 0, showForward = 0;
     for (QAction* a : {form.Forward1ToolButton, form.ShowForwardToolButton}) {
         QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
@@ -217,24 +217,24 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     EXPECT_EQ(forward1, 1);
     EXPECT_TRUE(form.HookHandled->isActive());
 
-    form.HookHandledTimer();
+    form.input()->HookHandledTimer();
     QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
     QCoreApplication::sendEvent(form.TreeView1, &ctrl);
-    EXPECT_EQ(form.HookCtrlLatch, 1);
-    form.HookHandledTimer();
+    EXPECT_EQ(form.input()->HookCtrlLatch, 1);
+    form.input()->HookHandledTimer();
     QKeyEvent right2(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right2);
     EXPECT_EQ(showForward, 1);
     EXPECT_EQ(forward1, 1);
-    form.TimerHookTimer();
-    EXPECT_EQ(form.HookCtrlLatch, 0);
+    form.input()->TimerHookTimer();
+    EXPECT_EQ(form.input()->HookCtrlLatch, 0);
 
-    form.FormDestroy();
-    form.HookHandledTimer();
+    form.input()->FormDestroy();
+    form.input()->HookHandledTimer();
     QKeyEvent right3(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form.TreeView1, &right3);
     EXPECT_EQ(forward1, 1);
-    EXPECT_EQ(form.KeyboardHookInstalled, 0);
+    EXPECT_EQ(form.input()->KeyboardHookInstalled, 0);
 }
 
 TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
@@ -242,13 +242,13 @@ TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
     ShowFlagGuard guard;
     TForm1 form(TestState());
     platform::setMonotonicMs(123456);
-    form.AutoShowCountdown = 3;
+    form.input()->AutoShowCountdown = 3;
     form.Timer1->stop();
-    form.UserActivity();
-    EXPECT_EQ(form.IdleStartTick, 123456);
-    EXPECT_EQ(form.AutoShowCountdown, 0);
+    form.input()->UserActivity();
+    EXPECT_EQ(form.input()->IdleStartTick, 123456);
+    EXPECT_EQ(form.input()->AutoShowCountdown, 0);
     EXPECT_TRUE(form.Timer1->isActive());
-    form.AppMinimize();
+    form.input()->AppMinimize();
     EXPECT_FALSE(form.Timer1->isActive());
     platform::resetClock();
 }
@@ -330,7 +330,7 @@ TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.InstallApplicationEvents();
+    form.input()->InstallApplicationEvents();
     form.resize(800, 600);
     form.StatusPanel1->setText(QStringLiteral("Selected folder: /home"));
     form.StatusPanel1->resize(400, 24);
@@ -406,7 +406,7 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     form.layouts()->AppRestore();
     form.layouts()->layoutState().WindowWasMinimized = 0;
     EXPECT_FALSE(show.Paused());
-    form.QuestionUpdateStatusBar();
+    form.input()->QuestionUpdateStatusBar();
     EXPECT_FALSE(show.Paused());
     EXPECT_EQ(form.layouts()->layoutState().MinimizedDuringShow, 0);
 
@@ -428,7 +428,7 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     int starts = 0;
     QObject::disconnect(form.ToolButton1, &QAction::triggered, nullptr, nullptr);
     QObject::connect(form.ToolButton1, &QAction::triggered, [&] { ++starts; });
@@ -446,12 +446,12 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
+    form.menus()->SetupMenus();
     form.TreeView1->clear();
     const QString dir = testsupport::freshDir(QStringLiteral("popup"));
     form.folderTree()->SelectedFolder = dir;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.RightClickTreeViewPopup();
+    form.menus()->RightClickTreeViewPopup();
     const QList<QAction*> items = form.RightClickTreeView->actions();
     ASSERT_GT(items.size(), 22);
     EXPECT_TRUE(items.at(0)->isVisible());
@@ -462,7 +462,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     EXPECT_GT(form.RightClickTreeView->property(MenuWidthProperty).toInt(), 40);
 
     form.folderTree()->SelectedFolder = dir + QStringLiteral("/gone");
-    form.RightClickTreeViewPopup();
+    form.menus()->RightClickTreeViewPopup();
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().first().request.text,
               QStringLiteral("Folder does not exist anymore but might be still in use by another program"));
@@ -473,8 +473,8 @@ TEST(MainWindowMenus, PicturePopupOfThePage)
 {
     ShowFlagGuard guard;
     TForm1 form(TestState());
-    form.SetupMenus();
-    form.SetPicturePopupCaptions();
+    form.menus()->SetupMenus();
+    form.menus()->SetPicturePopupCaptions();
     EXPECT_FALSE(form.StartSlideShowPop->isVisible());
     EXPECT_TRUE(form.Save->isVisible());
     EXPECT_EQ(form.RecycleBin->text(), QStringLiteral("Send picture(s) to Recycle &Bin"));
@@ -485,6 +485,6 @@ TEST(MainWindowMenus, PicturePopupOfThePage)
     MenuProxyStyle* style = CurrentMenuStyle();
     ASSERT_TRUE(style);
     EXPECT_EQ(style->lookOf(form.ShowPicFullPop).glyphs, (MenuGlyphPair{125, 126}));
-    form.RightClickTreeViewPopup();
+    form.menus()->RightClickTreeViewPopup();
     EXPECT_EQ(style->lookOf(form.ShowPicFullPop).glyphs, (MenuGlyphPair{33, 34}));
 }

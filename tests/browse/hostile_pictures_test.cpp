@@ -107,20 +107,20 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     ASSERT_EQ(form.pictureInfo()->TreeHoverPath, f.movie);
     EXPECT_EQ(form.ModelLabel4->text(), "Camera model unknown");
-    form.TimerThumbnailTimer();
+    form.pictureInfo()->TimerThumbnailTimer();
     EXPECT_FALSE(form.CannotOpenLabel4->isHidden());
     EXPECT_TRUE(form.Image4->isHidden());
     EXPECT_FALSE(form.NoShowPanel4->isHidden());
 
     form.pictureInfo()->PreviewNode = node(f.huge);
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
-    form.TimerThumbnailTimer();
+    form.pictureInfo()->TimerThumbnailTimer();
     EXPECT_FALSE(form.CannotOpenLabel4->isHidden());
 
     // The pipe is not a file the preview opens.
     form.pictureInfo()->PreviewNode = node(f.pipe);
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
-    form.TimerThumbnailTimer();
+    form.pictureInfo()->TimerThumbnailTimer();
     EXPECT_TRUE(form.Image4->isHidden());
     EXPECT_FALSE(form.NoShowPanel4->isHidden());
 

@@ -248,7 +248,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     EXPECT_EQ(form.SavePictureTo->text(), "&Save picture to");
     EXPECT_EQ(form.RenamePicture->text(), "Re&name picture");
     EXPECT_TRUE(form.TimerThumbnail->isActive());
-    EXPECT_EQ(form.ThumbnailPreviewPath, path);
+    EXPECT_EQ(form.pictureInfo()->ThumbnailPreviewPath, path);
 
     form.pictureInfo()->PreviewNode = missing;
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);

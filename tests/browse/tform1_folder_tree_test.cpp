@@ -235,7 +235,7 @@ TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
     image.fill(Qt::blue);
     ASSERT_TRUE(image.save(drive + "/Album & more/blue.jpg", "JPG"));
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.MyShowDraftClick();
+    form.myShow()->MyShowDraftClick();
     ASSERT_TRUE(form.openShow().ShowFile.IsOpen());
     const int before = form.MyShowSG->rowCount();
 

@@ -30,12 +30,12 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
 {
     useDataFolder();
     TForm1 form(TestState());
-    form.MyShowDraftClick();
+    form.myShow()->MyShowDraftClick();
     EXPECT_EQ(form.openShow().DraftShowOpen, 1);
     EXPECT_TRUE(form.MyShowSG->isVisibleTo(&form));
     EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft : 0 pictures"));
 
-    form.AddPictureToMyShow(QStringLiteral("/pics/holiday/beach.jpg"), 0, 1, 1, 1);
+    form.myShow()->AddPictureToMyShow(QStringLiteral("/pics/holiday/beach.jpg"), 0, 1, 1, 1);
     ASSERT_EQ(form.MyShowSG->rowCount(), 1);
     EXPECT_EQ(form.MyShowSG->item(0, 0)->text(), QStringLiteral("1"));
     EXPECT_EQ(form.MyShowSG->item(0, 3)->text(), QStringLiteral("beach.jpg"));
@@ -45,7 +45,7 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
 
     // The Draft show keeps its changes without asking.
     platform::ScopedPromptResponder nobody(QList<platform::PromptReply>{});
-    form.AskMakeChangesPermanent();
+    form.myShow()->AskMakeChangesPermanent();
     EXPECT_TRUE(platform::promptLog().isEmpty());
     EXPECT_EQ(readFile(TestState().paths.DraftShowPath).size(), 2276);
     CloseOpenShow(form.openShow());
@@ -61,22 +61,22 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
 
     TForm1 form(TestState());
     form.setShowManager(&manager);
-    form.LoadMyShowClick(show);
+    form.myShow()->LoadMyShowClick(show);
     EXPECT_EQ(form.openShow().NamedShowOpen, 1);
     EXPECT_EQ(form.MyShowSG->rowCount(), 1);
     EXPECT_EQ(manager.KnownShows(), QStringList{show});
 
-    form.AddPictureToMyShow(QStringLiteral("/p/b.jpg"), 0, 1, 1, 1);
+    form.myShow()->AddPictureToMyShow(QStringLiteral("/p/b.jpg"), 0, 1, 1, 1);
     {
         platform::ScopedPromptResponder no({platform::PromptReply::button(platform::PromptAnswer::No)});
-        form.AskMakeChangesPermanent();
+        form.myShow()->AskMakeChangesPermanent();
         ASSERT_EQ(platform::promptLog().size(), 1);
         EXPECT_EQ(platform::promptLog()[0].request.text, QStringLiteral("Make changes permanent to Holiday"));
         EXPECT_EQ(readFile(show), original);
     }
     {
         platform::ScopedPromptResponder yes({platform::PromptReply::button(platform::PromptAnswer::Yes)});
-        form.AskMakeChangesPermanent();
+        form.myShow()->AskMakeChangesPermanent();
         EXPECT_EQ(readFile(show).size(), 2 * 2276);
         EXPECT_EQ(ReadShowPicturePaths(show), (QStringList{QStringLiteral("/p/a.jpg"), QStringLiteral("/p/b.jpg")}));
     }
@@ -84,7 +84,7 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
         // The Draft show's file is refused as a named show.
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
         writeFile(TestState().paths.DraftShowPath, QByteArray());
-        form.LoadMyShowClick(TestState().paths.DraftShowPath);
+        form.myShow()->LoadMyShowClick(TestState().paths.DraftShowPath);
         EXPECT_EQ(platform::promptLog().size(), 1);
         EXPECT_EQ(form.openShow().NamedShowOpen, 1);
     }

@@ -114,7 +114,7 @@ struct AssembledShow : ::testing::Test {
         TestState().session.ZoomFactor = 0;
         TestState().session.FullViewActive = 0;
         TestState().session.PlaybackActive = 0;
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.show();                  // menus, hook and events are wired on the first show
     }
     ~AssembledShow() override
@@ -324,7 +324,7 @@ TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
     playRecentShow(showFile);
     ASSERT_NE(show(), nullptr);
     EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/a.jpg");
-    EXPECT_EQ(form.sound().PictureSoundPlaying, 0);
+    EXPECT_EQ(form.sound()->session().PictureSoundPlaying, 0);
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 10);

@@ -253,7 +253,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     TestState().start.ArgumentMode = 1;
     TForm1 form(TestState());
     form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
@@ -288,7 +288,7 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
               QStringList{folder + QStringLiteral("/a.jpg")});
 
     TForm1 form(TestState());
-    TForm2 replay(&form);
+    TForm2 replay(&form, form.state());
     replay.StartCountdown();
     EXPECT_FALSE(form.isEnabled());
     EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("5"));
@@ -332,9 +332,9 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
     TForm1 form(TestState());
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
-    TForm13 demo(&form);
+    TForm13 demo(&form, form.state());
     demo.show();
     demo.PictureShowButton->click();
     EXPECT_FALSE(demo.isVisible());
@@ -373,7 +373,7 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     const QString folder = freshDir(QStringLiteral("stop"));
     makePicture(folder + QStringLiteral("/a.jpg"));
     TForm1 form(TestState());
-    form.CloseWithoutSaving = true;
+    form.closing()->CloseWithoutSaving = true;
     form.show();
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
@@ -422,23 +422,23 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
     QPointer<TForm9> made;
     {
         TForm1 form(TestState());
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         made = form.showWindow();
         ASSERT_TRUE(made);
-        form.EndShow();
+        form.slideShow()->EndShow();
     }
     EXPECT_FALSE(made);   // made at first use: it goes with the main window
 
     TForm9 given(TestState());
     {
         TForm1 form(TestState());
-        form.CloseWithoutSaving = true;
+        form.closing()->CloseWithoutSaving = true;
         form.setShowWindow(&given);
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         EXPECT_EQ(form.showWindow(), &given);
         EXPECT_TRUE(given.isVisible());
-        form.EndShow();
+        form.slideShow()->EndShow();
         // A window deleted by its maker is no longer named.
         auto* other = new TForm9(TestState());
         form.setShowWindow(other);

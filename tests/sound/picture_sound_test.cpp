@@ -67,7 +67,7 @@ TEST(PictureSound, TheVoicePlayerIsReleasedForItsOwnPictureOnly)
     form.VoicePlaySB->setToolTip(QStringLiteral("Stop"));
     // The picture-sound player holds Photo's voice recording (the player
     // itself is made only when a sound device exists).
-    SoundSession& sound = form.sound();
+    SoundSession& sound = form.sound()->session();
     const auto holdVoice = [&dir, &sound] {
         sound.VoicePlayerFile = dir + "/Photo.wav";
         sound.PictureSoundPlayerOpen = 1;
@@ -76,10 +76,10 @@ TEST(PictureSound, TheVoicePlayerIsReleasedForItsOwnPictureOnly)
     holdVoice();
 
     // Another picture's voice stays open; this picture's (any letter case) closes.
-    form.ReleaseVoiceFile(dir + "/Other.jpg");
+    form.sound()->ReleaseVoiceFile(dir + "/Other.jpg");
     EXPECT_EQ(sound.PictureSoundPlayerOpen, 1);
     EXPECT_EQ(form.VoicePlaySB->toolTip(), QStringLiteral("Stop"));
-    form.ReleaseVoiceFile(dir + "/PHOTO.JPG");
+    form.sound()->ReleaseVoiceFile(dir + "/PHOTO.JPG");
     EXPECT_EQ(sound.PictureSoundPlayerOpen, 0);
     EXPECT_EQ(sound.PictureSoundPlaying, 0);
     EXPECT_TRUE(sound.VoicePlayerFile.isEmpty());
@@ -88,6 +88,6 @@ TEST(PictureSound, TheVoicePlayerIsReleasedForItsOwnPictureOnly)
 
     // Without a picture the player is always closed.
     holdVoice();
-    form.ReleaseVoiceFile();
+    form.sound()->ReleaseVoiceFile();
     EXPECT_EQ(sound.PictureSoundPlayerOpen, 0);
 }

@@ -76,8 +76,8 @@ void MainWindowFixture::start(const Options& options)
         // A first start writes the settings file; the option goes into it.
         {
             TForm1 first(TestState());
-            first.FormCreate();
-            first.CloseWithoutSaving = true;
+            first.startup()->FormCreate();
+            first.closing()->CloseWithoutSaving = true;
         }
         TSettingsRecord rec;
         ReadSettingsFile(TestState().paths.SettingsFileName, rec);
@@ -88,7 +88,7 @@ void MainWindowFixture::start(const Options& options)
     form_ = new TForm1(TestState());
     if (QScreen* s = options.screen.isEmpty() ? nullptr : screenOfSize(options.screen))
         form_->setScreen(s);
-    form_->FormCreate();
+    form_->startup()->FormCreate();
     if (!form_->showWindow())
         form_->setShowWindow(new TForm9(TestState()));
     if (!form_->pictureTextWindow())
@@ -98,13 +98,13 @@ void MainWindowFixture::start(const Options& options)
     if (!form_->showManager())
         form_->setShowManager(new TForm16(TestState().paths.ShowListPath));
     if (!form_->replayWindow())
-        form_->setReplayWindow(new TForm2(form_));
+        form_->setReplayWindow(new TForm2(form_, form_->state()));
     if (!options.showWindow)
         return;
     form_->show();
     if (!QTest::qWaitForWindowExposed(form_))
         qWarning("the main window was not exposed");
-    form_->DispatchStartArgument();
+    form_->startup()->DispatchStartArgument();
     openFolder(parent_);
     settle();
 }
@@ -114,7 +114,7 @@ MainWindowFixture::~MainWindowFixture()
     if (form_) {
         if (form_->isVisible())
             closeWindow();
-        form_->CloseWithoutSaving = true;
+        form_->closing()->CloseWithoutSaving = true;
     }
     // Form2 has no parent (the main window only drives it): it goes here
     // with the other windows of their own; Form20 is a child of the form.

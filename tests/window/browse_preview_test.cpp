@@ -3,6 +3,7 @@
 // cursor keys move the preview and the captions, Enter acts as a left press,
 // Shift+F10 and the menu key open the tree's pop-up at its fixed place.
 #include "app/tform1.h"
+#include "browse/folder_tree_section.h"
 #include "browse/picture_info_controller.h"
 #include "support/main_window_fixture.h"
 #include "support/sandbox.h"
@@ -113,7 +114,7 @@ TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlace)
     QTreeWidget* tree = focusOnTrip(f);
 
     const QPoint anchor(form->frameGeometry().left() + tree->width() / 2, form->frameGeometry().top() + 150);
-    EXPECT_EQ(form->TreePopupKeyAnchor(), anchor);
+    EXPECT_EQ(form->folderTreeSection()->TreePopupKeyAnchor(), anchor);
     for (const auto& [key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
         f.key(tree, key, modifiers);
         ASSERT_TRUE(f.waitFor([&] { return form->RightClickTreeView->isVisible(); }));

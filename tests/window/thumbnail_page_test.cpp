@@ -12,7 +12,7 @@
 #include "browse/page_state.h"
 #include "browse/thumbnail_page_decode.h"
 #include "platform/prompt.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
@@ -89,7 +89,7 @@ ThumbnailPageController* playAsPages(MainWindowFixture& f, const QString& folder
     Settings.PicturesPerPageIndex = QString::number(layout);
     Settings.IntervalIndex = 4;     // slow enough that no page steps on by itself during a test
     f.form()->TBGoSmall->trigger();
-    ThumbnailPageController* page = f.form()->PageView;
+    ThumbnailPageController* page = f.form()->thumbnailPage()->PageView;
     EXPECT_TRUE(f.waitFor([page] { return page->ThumbnailViewActive() && !page->State().PageLoading; }, 10000));
     holdShowSteps(f);
     return page;
@@ -197,8 +197,8 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("13 - p13.jpg"));
     EXPECT_EQ(captionLine(page, 11)->text(), QStringLiteral("24 - p24.jpg"));
-    ASSERT_TRUE(form->PageBar);
-    EXPECT_EQ(form->PageBar->Bar().text, QStringLiteral("80 %     "));
+    ASSERT_TRUE(form->thumbnailPage()->PageBar);
+    EXPECT_EQ(form->thumbnailPage()->PageBar->Bar().text, QStringLiteral("80 %     "));
     form->Backwards1ToolButton->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("1 - p01.jpg"));
@@ -293,9 +293,9 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     }
     // Nothing to step to: no first buttons, the bar is full.
     EXPECT_FALSE(page->View().slot(1).firstButton->isVisible());
-    ASSERT_TRUE(f.form()->PageBar);
-    EXPECT_EQ(f.form()->PageBar->Bar().text, QStringLiteral("100%   "));
-    for (bool marked : f.form()->PageBar->Bar().marked)
+    ASSERT_TRUE(f.form()->thumbnailPage()->PageBar);
+    EXPECT_EQ(f.form()->thumbnailPage()->PageBar->Bar().text, QStringLiteral("100%   "));
+    for (bool marked : f.form()->thumbnailPage()->PageBar->Bar().marked)
         EXPECT_TRUE(marked);
     // A click on a picture opens it full screen without selecting it; the
     // page comes back when the full view ends.
@@ -406,8 +406,8 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("No pictures selected"));
     EXPECT_EQ(page->PicturesLeft(), 12);
     EXPECT_TRUE(form->isEnabled());
-    ASSERT_TRUE(form->PageBar);
-    EXPECT_EQ(form->PageBar->Bar().text, QStringLiteral("100%   "));
+    ASSERT_TRUE(form->thumbnailPage()->PageBar);
+    EXPECT_EQ(form->thumbnailPage()->PageBar->Bar().text, QStringLiteral("100%   "));
 
     // A Trash that can't be made (a file stands where its folder belongs)
     // refuses both deletions: the files and the page stay as they were.
@@ -526,7 +526,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     MainWindowFixture f;
     const QString folder = makeFolder(f, QStringLiteral("Twenty"), 20);
     TForm1* form = f.form();
-    ThumbnailPageController* page = form->PageView;
+    ThumbnailPageController* page = form->thumbnailPage()->PageView;
     f.openFolder(folder);
     f.settle();
     Settings.PicturesPerPageIndex = QStringLiteral("7");
@@ -591,7 +591,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     EXPECT_EQ(form->StatusPanel1->text(), QStringLiteral("Show paused"));
     EXPECT_FALSE(form->IntervalTimer->isActive()) << "no page steps on by itself";
-    EXPECT_TRUE(MainWindowFixture::visible(form->PageBackdrop));
+    EXPECT_TRUE(MainWindowFixture::visible(form->thumbnailPage()->PageBackdrop));
     for (QAction* a : {form->TBSelAll, form->TBSelNone, form->TBSelInvert})
         EXPECT_TRUE(a->isVisible());
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";

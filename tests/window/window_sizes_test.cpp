@@ -207,12 +207,12 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
 
     // Showing the panel again gives the 800 pixel window with the list whole.
-    form->HideShowMyShowClick();
+    form->menus()->HideShowMyShowClick();
     f.settle(50);
     EXPECT_EQ(form->size(), QSize(800, 600));
     EXPECT_TRUE(MainWindowFixture::visible(form->MyShowSG));
     EXPECT_EQ(form->MyShowSG->geometry(), QRect(404, 56, 392, 262));
-    form->HideShowMyShowClick();
+    form->menus()->HideShowMyShowClick();
     f.settle(50);
     EXPECT_EQ(form->size(), QSize(400, 600));
     // The tree keeps its designed bounds in the half-width window.
@@ -235,13 +235,13 @@ TEST(WindowSizes, NarrowScreenFitsTheWindowAndHasNoMaximizeButton)
     expectNoOverlap(f);
 
     // Hiding the MyShow panel: 400 pixels wide, full height, centred.
-    form->HideShowMyShowClick();
+    form->menus()->HideShowMyShowClick();
     f.settle(50);
     EXPECT_EQ(form->frameGeometry().width(), 400);
     EXPECT_EQ(form->frameGeometry().left(), 200);
     EXPECT_TRUE(screen->availableGeometry().contains(form->frameGeometry()));
     expectNoOverlap(f);
-    form->HideShowMyShowClick();
+    form->menus()->HideShowMyShowClick();
     f.settle(50);
     EXPECT_EQ(form->frameGeometry(), screen->availableGeometry());
     expectNoOverlap(f);

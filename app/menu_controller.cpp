@@ -1,7 +1,10 @@
 // The main window's menus: the owner-drawn style, the caption rules applied
 // when a menu opens, the measurers, the MyShow panel switch and the
 // clipboard commands.
-#include "app/tform1.h"
+#include "app/menu_controller.h"
+#include "app/layout_controller.h"
+#include "app/main_window_widgets.h"
+#include "base/program_state.h"
 #include "base/caption_helpers.h"
 #include "base/environment.h"
 #include "base/found_file.h"
@@ -13,9 +16,11 @@
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
+#include "browse/page_layouts.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
+#include "shows/my_show_controller.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
 #include "platform/icons.h"
@@ -36,6 +41,7 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QWidget>
 
 namespace {
 
@@ -62,39 +68,59 @@ QString previewPath(const QLabel* image)
 
 } // namespace
 
-void TForm1::SetupMenus()
+MenuController::MenuController(QWidget& window, MenuHost& host, const MainWindowWidgets& widgets,
+                               ProgramState& state)
+    : QObject(&window), m_window(window), m_host(host), m_w(widgets), m_state(state)
+{
+}
+
+void MenuController::SetupMenus()
 {
     if (m_menusSetUp)
         return;
     m_menusSetUp = true;
 
+    setupMenuStyle();
+    tagStatusHints();
+    connectMenuOpenings();
+    connectMenuCommands();
+    m_host.ConnectShowCommands();
+    TagSeparatorHeights(&m_window);
+    connectPopupCommands();
+}
+
+void MenuController::setupMenuStyle()
+{
     MenuProxyStyle* style = InstallMenuStyle();
     style->paintContext().glyph = [](int n) {
         return platform::ImageListPixmap(platform::ImageListId::MenuIL, n);
     };
-    if (ImMenuBG && !ImMenuBG->pixmap().isNull())
-        style->paintContext().barBackground = ImMenuBG->pixmap();
+    if (m_w.ImMenuBG && !m_w.ImMenuBG->pixmap().isNull())
+        style->paintContext().barBackground = m_w.ImMenuBG->pixmap();
     style->paintContext().repaintStatusBar = [this] {
-        if (StatusBar1)
-            StatusBar1->update();
+        if (m_w.StatusBar1)
+            m_w.StatusBar1->update();
     };
     style->setGlyphState([this] {
         MenuGlyphState g;
         g.myShowHidden = state().settings.Settings.MyShowHidden == 1;
         g.showRunning = runs(m_state.session);
-        g.picturePopup = RightClickTreeView && RightClickTreeView->property("vxPicturePopup").toBool();
+        g.picturePopup = m_w.RightClickTreeView && m_w.RightClickTreeView->property("vxPicturePopup").toBool();
         return g;
     });
-    style->setActionResolver([this](const QString& name) { return actionNamed(name); });
+    style->setActionResolver([this](const QString& name) { return m_host.actionNamed(name); });
 
     // Program lists measure the file names of their captions.
-    for (QMenu* m : {LaunchEditProgram1, RaunchEditProgram, LaunchVideoProgram})
+    for (QMenu* m : {m_w.LaunchEditProgram1, m_w.RaunchEditProgram, m_w.LaunchVideoProgram})
         if (m)
             m->setProperty(MenuFileNameProperty, true);
+}
 
+void MenuController::tagStatusHints()
+{
     // Hint codes that choose a status text when the item is pointed at.
     const auto code = [this](const char* name, const char* hint) {
-        if (QAction* a = actionNamed(QString::fromLatin1(name)))
+        if (QAction* a = m_host.actionNamed(QString::fromLatin1(name)))
             a->setStatusTip(QString::fromLatin1(hint));
     };
     code("MakeAutCDROM", "A");
@@ -113,71 +139,83 @@ void TForm1::SetupMenus()
         code(qPrintable(QStringLiteral("Fav%1").arg(i)), "Q");
         code(qPrintable(QStringLiteral("Folder%1").arg(i)), "Q");
     }
+}
 
+void MenuController::connectMenuOpenings()
+{
     // Captions are rebuilt as each menu opens; the style then measures it.
-    const auto onOpen = [this](QMenu* m, void (TForm1::*handler)()) {
+    const auto onOpen = [this](QMenu* m, void (MenuController::*handler)()) {
         if (m)
             connect(m, &QMenu::aboutToShow, this, handler);
     };
-    onOpen(Bestand1, &TForm1::Bestand1Click);
-    onOpen(Show, &TForm1::ShowClick);
-    onOpen(MyShow, &TForm1::MyShowClick);
-    onOpen(Help1, &TForm1::Help1Click);
-    onOpen(RightClickTreeView, &TForm1::RightClickTreeViewPopup);
-    onOpen(MultiPop, &TForm1::MultiPopPopup);
-    for (QMenu* m : {Favorites, Recent1, Options1})
+    onOpen(m_w.Bestand1, &MenuController::Bestand1Click);
+    onOpen(m_w.Show, &MenuController::ShowClick);
+    onOpen(m_w.MyShow, &MenuController::MyShowClick);
+    onOpen(m_w.Help1, &MenuController::Help1Click);
+    onOpen(m_w.RightClickTreeView, &MenuController::RightClickTreeViewPopup);
+    onOpen(m_w.MultiPop, &MenuController::MultiPopPopup);
+    for (QMenu* m : {m_w.Favorites, m_w.Recent1, m_w.Options1})
         if (m)
             connect(m, &QMenu::aboutToShow, this, [this] {
-                if (runs(m_state.session) && !InManualMode())
-                    PauseShow();
+                if (runs(m_state.session) && !m_host.InManualMode())
+                    m_host.PauseShow();
             });
+}
 
+void MenuController::connectMenuCommands()
+{
     const auto onClick = [this](QAction* a, auto&& f) {
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(PathToClipboard, [this] { PathToClipboardClick(PathToClipboard); });
-    onClick(PathToCBMyShow, [this] { PathToClipboardClick(PathToCBMyShow); });
-    onClick(PathToClipboardPop, [this] { PathToClipboardClick(PathToClipboardPop); });
-    onClick(PictureToClipboard, [this] { PictureToClipboardClick(PictureToClipboard); });
-    onClick(PictureToCBMyShow, [this] { PictureToClipboardClick(PictureToCBMyShow); });
-    onClick(PictureToClipboradPop, [this] { PictureToClipboardClick(PictureToClipboradPop); });
-    onClick(HideShowMyShow, [this] { HideShowMyShowClick(); });
-    onClick(HideShowMyShowTB, [this] { HideShowMyShowClick(); });
-    onClick(TBMonitorSelection, [this] { layouts()->TBMonitorSelectionClick(false); });
-    onClick(TBMonitorSelectionMS, [this] { layouts()->TBMonitorSelectionClick(true); });
-    onClick(TBNrOfThumbs, [this] { layouts()->TBNrOfThumbsClick(false); });
-    onClick(TBNrOfThumbsMS, [this] { layouts()->TBNrOfThumbsClick(true); });
+    onClick(m_w.PathToClipboard, [this] { PathToClipboardClick(m_w.PathToClipboard); });
+    onClick(m_w.PathToCBMyShow, [this] { PathToClipboardClick(m_w.PathToCBMyShow); });
+    onClick(m_w.PathToClipboardPop, [this] { PathToClipboardClick(m_w.PathToClipboardPop); });
+    onClick(m_w.PictureToClipboard, [this] { PictureToClipboardClick(m_w.PictureToClipboard); });
+    onClick(m_w.PictureToCBMyShow, [this] { PictureToClipboardClick(m_w.PictureToCBMyShow); });
+    onClick(m_w.PictureToClipboradPop, [this] { PictureToClipboardClick(m_w.PictureToClipboradPop); });
+    onClick(m_w.HideShowMyShow, [this] { HideShowMyShowClick(); });
+    onClick(m_w.HideShowMyShowTB, [this] { HideShowMyShowClick(); });
+    onClick(m_w.TBMonitorSelection, [this] { m_host.layouts()->TBMonitorSelectionClick(false); });
+    onClick(m_w.TBMonitorSelectionMS, [this] { m_host.layouts()->TBMonitorSelectionClick(true); });
+    onClick(m_w.TBNrOfThumbs, [this] { m_host.layouts()->TBNrOfThumbsClick(false); });
+    onClick(m_w.TBNrOfThumbsMS, [this] { m_host.layouts()->TBNrOfThumbsClick(true); });
     // Items that start the full-screen show of the selected folder do what
     // its tool button does; "Restart" restarts a running show.
     const auto startFolderShow = [this] {
-        if (ToolButton1)
-            ToolButton1->trigger();
+        if (m_w.ToolButton1)
+            m_w.ToolButton1->trigger();
     };
-    onClick(StartSlideShowPop, startFolderShow);
-    onClick(SlideShowFolder, startFolderShow);
-    onClick(Restart, [this, startFolderShow] {
+    onClick(m_w.StartSlideShowPop, startFolderShow);
+    onClick(m_w.SlideShowFolder, startFolderShow);
+    onClick(m_w.Restart, [this, startFolderShow] {
         if (runs(m_state.session))
-            RestartShow();
+            m_host.RestartShow();
         else
             startFolderShow();
     });
-    ConnectShowCommands();
-    TagSeparatorHeights(this);
-    // The page pop-up's rotations are the tool buttons' rotations.
-    onClick(RCRotateL, [this] {
-        if (TBRotateL)
-            TBRotateL->trigger();
-    });
-    onClick(RCRotateR, [this] {
-        if (TBRotateR)
-            TBRotateR->trigger();
-    });
-    onClick(MMainMonitor, [this] { layouts()->MMainMonitorClick(true); });
-    onClick(MSecondMonitor, [this] { layouts()->MMainMonitorClick(false); });
 }
 
-void TForm1::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
+void MenuController::connectPopupCommands()
+{
+    const auto onClick = [this](QAction* a, auto&& f) {
+        if (a)
+            connect(a, &QAction::triggered, this, f);
+    };
+    // The page pop-up's rotations are the tool buttons' rotations.
+    onClick(m_w.RCRotateL, [this] {
+        if (m_w.TBRotateL)
+            m_w.TBRotateL->trigger();
+    });
+    onClick(m_w.RCRotateR, [this] {
+        if (m_w.TBRotateR)
+            m_w.TBRotateR->trigger();
+    });
+    onClick(m_w.MMainMonitor, [this] { m_host.layouts()->MMainMonitorClick(true); });
+    onClick(m_w.MSecondMonitor, [this] { m_host.layouts()->MMainMonitorClick(false); });
+}
+
+void MenuController::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
                           const QString& caption, int imageIndex, int disabledImageIndex, bool enabled)
 {
     MenuProxyStyle* style = CurrentMenuStyle();
@@ -185,36 +223,36 @@ void TForm1::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& re
     if (!ctx.glyph)
         ctx.glyph = [](int n) { return platform::ImageListPixmap(platform::ImageListId::MenuIL, n); };
     if (ctx.screenWidth <= 0)
-        if (const QScreen* s = screen())
+        if (const QScreen* s = m_window.screen())
             ctx.screenWidth = s->geometry().width();
     MenuState scratch;
     ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx,
                    style ? style->menuState() : scratch);
 }
 
-QString TForm1::SplitMenuCaption(const QString& caption)
+QString MenuController::SplitMenuCaption(const QString& caption)
 {
-    const QFontMetrics fm(Image3 ? Image3->font() : font());
+    const QFontMetrics fm(m_w.Image3 ? m_w.Image3->font() : m_window.font());
     MenuProxyStyle* style = CurrentMenuStyle();
     MenuState scratch;
     return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); },
                               style ? style->menuState() : scratch);
 }
 
-void TForm1::MeasureMenuWidth(int menuIndex)
+void MenuController::MeasureMenuWidth(int menuIndex)
 {
-    if (!MainMenu1)
+    if (!m_w.MainMenu1)
         return;
-    const QList<QAction*> bar = MainMenu1->actions();
+    const QList<QAction*> bar = m_w.MainMenu1->actions();
     if (menuIndex >= 0 && menuIndex < bar.size())
         MeasureMenu(bar[menuIndex]->menu());
 }
 
-void TForm1::MeasureSubMenuWidth(int menuIndex, int itemIndex)
+void MenuController::MeasureSubMenuWidth(int menuIndex, int itemIndex)
 {
-    if (!MainMenu1)
+    if (!m_w.MainMenu1)
         return;
-    const QList<QAction*> bar = MainMenu1->actions();
+    const QList<QAction*> bar = m_w.MainMenu1->actions();
     if (menuIndex < 0 || menuIndex >= bar.size() || !bar[menuIndex]->menu())
         return;
     const QList<QAction*> items = bar[menuIndex]->menu()->actions();
@@ -224,52 +262,52 @@ void TForm1::MeasureSubMenuWidth(int menuIndex, int itemIndex)
     }
 }
 
-void TForm1::MeasurePopupSubMenuWidth(int itemIndex)
+void MenuController::MeasurePopupSubMenuWidth(int itemIndex)
 {
-    if (!RightClickTreeView)
+    if (!m_w.RightClickTreeView)
         return;
-    const QList<QAction*> items = RightClickTreeView->actions();
+    const QList<QAction*> items = m_w.RightClickTreeView->actions();
     if (itemIndex >= 0 && itemIndex < items.size() && items[itemIndex]->menu())
         MeasureMenu(items[itemIndex]->menu(), true);
 }
 
-void TForm1::MeasureTreePopupWidth()
+void MenuController::MeasureTreePopupWidth()
 {
-    MeasureMenu(RightClickTreeView);
+    MeasureMenu(m_w.RightClickTreeView);
 }
 
-MenuCaptionState TForm1::menuCaptionState() const
+MenuCaptionState MenuController::menuCaptionState() const
 {
     TSettingsRecord& Settings = state().settings.Settings;
     MenuCaptionState s;
     s.showRunning = runs(m_state.session);
-    s.manualMode = s.showRunning && const_cast<TForm1*>(this)->InManualMode();
+    s.manualMode = s.showRunning && m_host.InManualMode();
     s.myShowHidden = Settings.MyShowHidden == 1;
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
     s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
-    s.current = pictureAt(pictureDisplay()->displayState().CurrentPicturePath);
-    const QString browse = previewPath(Image4);
+    s.current = pictureAt(m_host.pictureDisplay()->displayState().CurrentPicturePath);
+    const QString browse = previewPath(m_w.Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
-    s.myShowPreview = pictureAt(previewPath(image2));
-    s.browsePreviewVisible = !Image4 || !Image4->isHidden();
-    s.myShowPreviewVisible = !image2 || !image2->isHidden();
-    s.selectedFolder = folderTree()->SelectedFolder;
-    s.draftShowOpen = m_openShow.DraftShowOpen == 1;
-    s.namedShowOpen = m_openShow.NamedShowOpen == 1;
-    s.openShowFile = m_openShow.OpenShowPath;
-    s.openShowPictureCount = MyShowSG ? MyShowSG->rowCount() : 0;
-    s.showChangeable = m_openShow.ShowChangeable == 1;
-    s.runningSourceIsShow = m_openShow.SourceIsShow == 1;
-    s.runningSource = s.runningSourceIsShow ? m_openShow.OpenShowPath : folderTree()->SelectedFolder;
+    s.myShowPreview = pictureAt(previewPath(m_w.image2));
+    s.browsePreviewVisible = !m_w.Image4 || !m_w.Image4->isHidden();
+    s.myShowPreviewVisible = !m_w.image2 || !m_w.image2->isHidden();
+    s.selectedFolder = m_host.folderTree()->SelectedFolder;
+    s.draftShowOpen = m_host.openShow().DraftShowOpen == 1;
+    s.namedShowOpen = m_host.openShow().NamedShowOpen == 1;
+    s.openShowFile = m_host.openShow().OpenShowPath;
+    s.openShowPictureCount = m_w.MyShowSG ? m_w.MyShowSG->rowCount() : 0;
+    s.showChangeable = m_host.openShow().ShowChangeable == 1;
+    s.runningSourceIsShow = m_host.openShow().SourceIsShow == 1;
+    s.runningSource = s.runningSourceIsShow ? m_host.openShow().OpenShowPath : m_host.folderTree()->SelectedFolder;
     s.runningSourceIsDraft = s.runningSourceIsShow && s.draftShowOpen;
     s.startupFolder = Settings.StartupFolder;
     for (const QString& f : Settings.Favorites)
         if (!f.isEmpty())
             s.favorites << f;
     const QString autoPath = Settings.AutoShowPath.toLower();
-    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == folderTree()->SelectedFolder.toLower();
-    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == m_openShow.OpenShowPath.toLower();
+    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == m_host.folderTree()->SelectedFolder.toLower();
+    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == m_host.openShow().OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
     state().settings.SettingsChanged();
     const bool optionsChanged = state().settings.AutoShowMatchesOptions == 0;
@@ -286,21 +324,21 @@ MenuCaptionState TForm1::menuCaptionState() const
         }
     s.includeSubfolders = Settings.IncludeSubfolders != 0;
     s.toolEnabled = [this](const QString& n) {
-        const QAction* a = actionNamed(n);
+        const QAction* a = m_host.actionNamed(n);
         return a && a->isEnabled();
     };
     s.toolVisible = [this](const QString& n) {
-        const QAction* a = actionNamed(n);
+        const QAction* a = m_host.actionNamed(n);
         return a && a->isVisible();
     };
     s.shorten = [](const QString& p) { return ShortenPathCaption(p, true); };
     return s;
 }
 
-void TForm1::applyMenuChanges(const MenuChanges& changes)
+void MenuController::applyMenuChanges(const MenuChanges& changes)
 {
     for (auto it = changes.items().begin(); it != changes.items().end(); ++it) {
-        QAction* a = actionNamed(it.key());
+        QAction* a = m_host.actionNamed(it.key());
         if (!a)
             continue;
         const MenuItemChange& c = it.value();
@@ -324,7 +362,7 @@ void TForm1::applyMenuChanges(const MenuChanges& changes)
     }
 }
 
-void TForm1::Bestand1Click()
+void MenuController::Bestand1Click()
 {
     const MenuCaptionState s = menuCaptionState();
     const MenuChanges c = FileMenuCaptions(s);
@@ -333,60 +371,60 @@ void TForm1::Bestand1Click()
     CdFolderStatusText = c.statusTextC;
     CdShowStatusText = c.statusTextF;
     if (c.pauseShow)
-        PauseShow();
+        m_host.PauseShow();
     // The drive menu is rebuilt by the drive-menu code when it opens.
     MeasureMenuWidth(0);
 }
 
-void TForm1::ShowClick()
+void MenuController::ShowClick()
 {
     const MenuChanges c = ShowMenuCaptions(menuCaptionState());
     applyMenuChanges(c);
     if (c.pauseShow)
-        PauseShow();
+        m_host.PauseShow();
     MeasureMenuWidth(1);
 }
 
-void TForm1::MyShowClick()
+void MenuController::MyShowClick()
 {
     const MenuChanges c = MyShowMenuCaptions(menuCaptionState());
     applyMenuChanges(c);
     if (c.pauseShow)
-        PauseShow();
+        m_host.PauseShow();
     MeasureMenuWidth(3);
 }
 
-void TForm1::Help1Click()
+void MenuController::Help1Click()
 {
     const MenuChanges c = HelpMenuCaptions(menuCaptionState());
     applyMenuChanges(c);
     if (c.pauseShow)
-        PauseShow();
+        m_host.PauseShow();
     MeasureMenuWidth(8);
 }
 
-void TForm1::RightClickTreeViewPopup()
+void MenuController::RightClickTreeViewPopup()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    if (!RightClickTreeView)
+    if (!m_w.RightClickTreeView)
         return;
     // Over the page of thumbnails the pop-up acts on the selected pictures.
-    if (PageShowRuns() && PageView->ThumbnailViewActive()) {
+    if (m_host.thumbnailPage()->PageShowRuns() && m_host.thumbnailPage()->PageView->ThumbnailViewActive()) {
         SetPicturePopupCaptions();
         return;
     }
-    RightClickTreeView->setProperty("vxPicturePopup", false);
+    m_w.RightClickTreeView->setProperty("vxPicturePopup", false);
     // The node under the pointer (the pop-up opens there), else the
     // selected node (opened from the keyboard).
     QTreeWidgetItem* node = nullptr;
-    if (TreeView1) {
-        node = TreeView1->itemAt(TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
+    if (m_w.TreeView1) {
+        node = m_w.TreeView1->itemAt(m_w.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
         if (!node)
-            node = TreeView1->currentItem();
+            node = m_w.TreeView1->currentItem();
     }
-    QString path = node ? GetNodePath(node) : folderTree()->SelectedFolder;
+    QString path = node ? m_host.GetNodePath(node) : m_host.folderTree()->SelectedFolder;
     if (path.isEmpty())
-        path = folderTree()->SelectedFolder;
+        path = m_host.folderTree()->SelectedFolder;
     const QFileInfo fi(path);
     TreePopupState t;
     const bool looksLikeFolder = fi.isDir() || (!fi.exists() && fi.suffix().isEmpty());
@@ -394,14 +432,14 @@ void TForm1::RightClickTreeViewPopup()
                              : (IsVideoFileName(path) ? TreeNodeKind::Video : TreeNodeKind::Picture);
     t.exists = fi.exists();
     if (t.kind == TreeNodeKind::Folder) {
-        folderTree()->SelectedFolder = path;
+        m_host.folderTree()->SelectedFolder = path;
         t.folder = path;
         t.folderOnMountPoint = platform::IsMountPoint(path);
         t.driveHasSpace = platform::FreeSpaceOf(path) != 0;
     }
     for (int k = 0; k < 5; ++k) {
         t.launchProgram[k] = !Settings.EditPrograms[size_t(k)].isEmpty();
-        t.launchCaption[k] = LaunchItems[size_t(k)] ? LaunchItems[size_t(k)]->text() : QString();
+        t.launchCaption[k] = m_w.LaunchItems[size_t(k)] ? m_w.LaunchItems[size_t(k)]->text() : QString();
         if (t.launchCaption[k].isEmpty())
             t.launchCaption[k] = Settings.EditPrograms[size_t(k)];
         t.videoProgram[k] = !Settings.VideoPrograms[size_t(k)].isEmpty();
@@ -412,117 +450,138 @@ void TForm1::RightClickTreeViewPopup()
     applyMenuChanges(FileMenuCaptions(s));
     const auto enabledOf = [this](QAction* a) { return a && a->isEnabled(); };
     const auto shownAndEnabled = [](QAction* a) { return a && a->isVisible() && a->isEnabled(); };
-    t.addSelectedFolderEnabled = shownAndEnabled(AddSelectedFolder) || shownAndEnabled(AddFolder);
-    t.automaticFolderEnabled = shownAndEnabled(MakeAutomatic) || shownAndEnabled(AutomaticFolder);
-    t.autoFolderToCdEnabled = enabledOf(AutoFolderToCD);
-    t.renameEnabled = enabledOf(RenamePicture);
-    t.sendEnabled = enabledOf(SendRecycleBin);
-    t.moveEnabled = enabledOf(MovePictureTo);
-    t.addPicMyShowEnabled = enabledOf(AddPicMyShow) || (AddPicMyShow && !AddPicMyShow->isVisible());
+    t.addSelectedFolderEnabled = shownAndEnabled(m_w.AddSelectedFolder) || shownAndEnabled(m_w.AddFolder);
+    t.automaticFolderEnabled = shownAndEnabled(m_w.MakeAutomatic) || shownAndEnabled(m_w.AutomaticFolder);
+    t.autoFolderToCdEnabled = enabledOf(m_w.AutoFolderToCD);
+    t.renameEnabled = enabledOf(m_w.RenamePicture);
+    t.sendEnabled = enabledOf(m_w.SendRecycleBin);
+    t.moveEnabled = enabledOf(m_w.MovePictureTo);
+    t.addPicMyShowEnabled = enabledOf(m_w.AddPicMyShow) || (m_w.AddPicMyShow && !m_w.AddPicMyShow->isVisible());
     t.showPicFullEnabled = true;
-    t.browsePreviewShown = Image4 && !Image4->isHidden();
+    t.browsePreviewShown = m_w.Image4 && !m_w.Image4->isHidden();
 
     QStringList names;
-    for (QAction* a : RightClickTreeView->actions())
+    for (QAction* a : m_w.RightClickTreeView->actions())
         names << a->objectName();
     const TreePopupResult r = TreePopupCaptions(s, t, names);
     applyMenuChanges(r.changes);
     // Pop-up items that mirror a File-menu item take its enabled state.
     if (t.kind == TreeNodeKind::Folder && t.exists) {
-        if (MakeDefaultPop && MakeDefault)
-            MakeDefaultPop->setEnabled(MakeDefault->isEnabled());
-        if (AddSelectedFolderPop && AddSelectedFolder)
-            AddSelectedFolderPop->setStatusTip(AddSelectedFolder->statusTip());
+        if (m_w.MakeDefaultPop && m_w.MakeDefault)
+            m_w.MakeDefaultPop->setEnabled(m_w.MakeDefault->isEnabled());
+        if (m_w.AddSelectedFolderPop && m_w.AddSelectedFolder)
+            m_w.AddSelectedFolderPop->setStatusTip(m_w.AddSelectedFolder->statusTip());
     }
     if (!r.message.isEmpty())
         platform::showMessage(platform::PromptKind::Error, r.message);
     MeasureTreePopupWidth();
 }
 
-void TForm1::SetPicturePopupCaptions()
+void MenuController::SetPicturePopupCaptions()
 {
-    if (!RightClickTreeView)
+    if (!m_w.RightClickTreeView)
         return;
-    RightClickTreeView->setProperty("vxPicturePopup", true);
+    m_w.RightClickTreeView->setProperty("vxPicturePopup", true);
     PicturePopupState p;
-    p.showPictures = m_openShow.SourceIsShow == 1;
-    p.selectedCount = PageView ? PageView->State().SelectedPictureCount() : 0;
+    p.showPictures = m_host.openShow().SourceIsShow == 1;
+    p.selectedCount = m_host.thumbnailPage()->PageView ? m_host.thumbnailPage()->PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
-        if (QAction* l = LaunchItems[size_t(k)]) {
+        if (QAction* l = m_w.LaunchItems[size_t(k)]) {
             p.launchCaption[k] = l->text();
             p.launchVisible[k] = l->isVisible();
             p.launchEnabled[k] = l->isEnabled();
         }
     }
     QStringList folderItems;
-    const QList<QAction*> actions = RightClickTreeView->actions();
+    const QList<QAction*> actions = m_w.RightClickTreeView->actions();
     for (int i = 0; i < actions.size() && i < 22; ++i)
         folderItems << actions[i]->objectName();
     applyMenuChanges(PicturePopupCaptions(menuCaptionState(), p, folderItems));
     MeasureTreePopupWidth();
 }
 
-void TForm1::HideShowMyShowClick()
+void MenuController::MultiPopPopup()
+{
+    if (runs(m_state.session))
+        m_host.PauseShow();
+    // The layout in effect carries the check glyph and can't be chosen again:
+    // the running show's (the single display, 0, while it plays full screen),
+    // else the stored choice.
+    const int current = PageLayoutInEffect(runs(m_state.session),
+                                           m_host.thumbnailPage()->PageShowRuns() ? m_host.thumbnailPage()->PageView->State().PageLayoutIndex : 0,
+                                           state().settings.Settings.PicturesPerPageIndex);
+    for (size_t k = 0; k < m_w.MultiItems.size(); ++k) {
+        if (!m_w.MultiItems[k])
+            continue;
+        const bool isCurrent = int(k) == current;
+        m_w.MultiItems[k]->setCheckable(true);
+        m_w.MultiItems[k]->setChecked(isCurrent);
+        m_w.MultiItems[k]->setEnabled(!isCurrent);
+    }
+    MeasureMenu(m_w.MultiPop);
+}
+
+void MenuController::HideShowMyShowClick()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    const bool maximizedState = layouts()->layoutState().MaximizedLayout == 1 || isMaximized();
+    const QRect screenArea = m_window.screen() ? m_window.screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    const bool maximizedState = m_host.layouts()->layoutState().MaximizedLayout == 1 || m_window.isMaximized();
     // (the window that fills an 800-pixel screen is 800 wide with its frame)
-    const bool fullWidth = (!maximizedState && (width() == 800 || frameGeometry().width() == 800)) || maximizedState;
+    const bool fullWidth = (!maximizedState && (m_window.width() == 800 || m_window.frameGeometry().width() == 800)) || maximizedState;
     const bool hide = fullWidth && Settings.MyShowHidden != 1;
     // The window may become as narrow as the half-width layout.
-    if (!m_layout->fitsWorkArea())
-        setMinimumSize(400, minimumHeight());
+    if (!m_host.layouts()->fitsWorkArea())
+        m_window.setMinimumSize(400, m_window.minimumHeight());
     if (hide) {
-        const bool switchToDraft = m_openShow.DraftShowOpen != 1;
+        const bool switchToDraft = m_host.openShow().DraftShowOpen != 1;
         if (switchToDraft)
-            AskMakeChangesPermanent();
-        if (HideShowMyShowTB)
-            HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
+            m_host.myShow()->AskMakeChangesPermanent();
+        if (m_w.HideShowMyShowTB)
+            m_w.HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
         applyMenuChanges(HideShowMyShowCaptions(true));
-        if (isMaximized())
-            setWindowState(windowState() & ~Qt::WindowMaximized);
-        const int w = int(std::nearbyint(width() / 2.0));
+        if (m_window.isMaximized())
+            m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
+        const int w = int(std::nearbyint(m_window.width() / 2.0));
         if (maximizedState)
-            setGeometry(screenArea.x() + int(std::nearbyint((screenArea.width() - w) / 2.0)), y(), w, height());
+            m_window.setGeometry(screenArea.x() + int(std::nearbyint((screenArea.width() - w) / 2.0)), m_window.y(), w, m_window.height());
         else
-            resize(w, height());
-        if (switchToDraft && m_openShow.NamedShowOpen == 1)
-            MyShowDraftClick();
+            m_window.resize(w, m_window.height());
+        if (switchToDraft && m_host.openShow().NamedShowOpen == 1)
+            m_host.myShow()->MyShowDraftClick();
         Settings.MyShowHidden = 1;
     } else {
         Settings.MyShowHidden = 0;
-        if (HideShowMyShowTB)
-            HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
+        if (m_w.HideShowMyShowTB)
+            m_w.HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
         applyMenuChanges(HideShowMyShowCaptions(false));
         if (maximizedState)
-            setGeometry(screenArea.x(), screenArea.y(), screenArea.width(), height());
+            m_window.setGeometry(screenArea.x(), screenArea.y(), screenArea.width(), m_window.height());
         else
-            resize(800, height());
+            m_window.resize(800, m_window.height());
     }
-    const QRect frame = frameGeometry();
-    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && layouts()->layoutState().MaximizedLayout != 1) {
+    const QRect frame = m_window.frameGeometry();
+    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && m_host.layouts()->layoutState().MaximizedLayout != 1) {
         const int top = screenArea.width() == 800 ? 0
-                                                  : int(std::nearbyint((screenArea.height() - height()) / 2.0));
-        move(screenArea.x() + int(std::nearbyint((screenArea.width() - width()) / 2.0)), screenArea.y() + top);
+                                                  : int(std::nearbyint((screenArea.height() - m_window.height()) / 2.0));
+        m_window.move(screenArea.x() + int(std::nearbyint((screenArea.width() - m_window.width()) / 2.0)), screenArea.y() + top);
     }
     // On an 800-pixel screen the window of the new width fills the work area;
     // the controls take the layout of the new width.
-    layouts()->FitToWorkArea();
-    layouts()->LayoutForWindowSize();
+    m_host.layouts()->FitToWorkArea();
+    m_host.layouts()->LayoutForWindowSize();
 }
 
-void TForm1::PathToClipboardClick(QObject* sender)
+void MenuController::PathToClipboardClick(QObject* sender)
 {
     QString path;
     if (runs(m_state.session))
-        path = pictureDisplay()->displayState().CurrentPicturePath;
-    else if (sender == PathToCBMyShow)
-        path = previewPath(image2);
+        path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
+    else if (sender == m_w.PathToCBMyShow)
+        path = previewPath(m_w.image2);
     else {
-        path = previewPath(Image4);
+        path = previewPath(m_w.Image4);
         if (path.isEmpty())
-            path = pictureDisplay()->displayState().CurrentPicturePath;
+            path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
     }
     QClipboard* cb = QGuiApplication::clipboard();
     cb->setText(path);
@@ -531,13 +590,13 @@ void TForm1::PathToClipboardClick(QObject* sender)
                               QStringLiteral("There is no text on the Clipboard, action failed"));
 }
 
-void TForm1::PictureToClipboardClick(QObject* sender)
+void MenuController::PictureToClipboardClick(QObject* sender)
 {
     const QLabel* source = nullptr;
     if (!runs(m_state.session))
-        source = sender == PictureToCBMyShow ? image2 : Image4;
+        source = sender == m_w.PictureToCBMyShow ? m_w.image2 : m_w.Image4;
     else
-        source = Image1;
+        source = m_w.Image1;
     if (source && !source->pixmap().isNull())
         QGuiApplication::clipboard()->setPixmap(source->pixmap());
 }

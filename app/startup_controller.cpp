@@ -1,12 +1,11 @@
-// Main window creation: the settings work of a real start.
-//
-// FormCreate reads the command line into the start modes, finds the data
-// folder, moves an older settings file into place, refuses to run where the
-// program cannot work (not on a fixed drive, a read-only data file, a screen
-// narrower than 800 pixels, demo mode without a settings file), reads or
-// makes the settings, creates the missing data files and folders, and sizes
-// the window. StartAbort / StartupRunFlag tell main() how it went.
-#include "app/tform1.h"
+// The start of the main window: the settings work of a real start.
+#include "app/startup_controller.h"
+#include "app/help_and_version_controller.h"
+#include "app/layout_controller.h"
+#include "app/main_window_widgets.h"
+#include "base/program_state.h"
+#include "shows/show_file.h"
+#include "sound/sound_controller.h"
 #include "shows/show_sync.h"
 #include "sound/voice_file_window.h"
 #include "base/voice_carry.h"
@@ -140,22 +139,77 @@ QString onCurrentDrive(const QString& path, const QString& currentDir)
 
 } // namespace
 
-bool TForm1::VisibleAtStart() const
+StartupController::StartupController(QWidget& window, MainWindowWidgets& widgets, StartCloseHost& host,
+                                     ProgramState& state)
+    : m_window(window), m_widgets(widgets), m_host(host), m_state(state)
+{
+}
+
+bool StartupController::VisibleAtStart() const
 {
     return !state().start.DemoMode && !state().start.AudioMode && !state().start.ArgumentMode;
 }
 
-void TForm1::FormCreate()
+void StartupController::FormCreate()
 {
-    TSettingsRecord& Settings = state().settings.Settings;
     StartContext& start = state().start;
-    DataPaths& paths = m_state.paths;
     EnvironmentInfo& environment = m_state.environment;
     // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
     InitColorScheme(environment);
-    ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
+    m_widgets.ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
 
+    readStartModes();
+    prepareUploadAndViewer();
+    refuseUnlessOnFixedDrive();
+
+    // The metadata reader (pictures' EXIF), not needed by a demo show.
+    if (!start.DemoMode)
+        MetadataReader();
+
+    installVoiceCarryHooks();
+    const int screenWidth = StartScreenWidth();
+    setShowListColumns(screenWidth);
+
+    // The application's events (activation, restore, minimise, hints,
+    // exceptions).
+    m_host.InstallApplicationEvents();
+
+    hideMissingHelpPages();
+    prepareDataFolder();
+    migrateSettingsFile();
+    makeRequestedShortcuts();
+    refuseUnworkableStart(screenWidth);
+    chooseSettingsFile();
+
+    // A refused start asks the program to end and leaves no marker.
+    if (start.StartAbort) {
+        endStartWithoutMarker();
+        return;
+    }
+
+    // The start goes on: no warning pending yet, the first status panel
+    // 250 pixels wide.
+    start.StartupMessage.clear();
+    m_widgets.StatusPanel0->setMinimumWidth(250);
+
+    if (!readOrMakeSettings())
+        return;
+    dressWindowFromSettings();
+    applyPlayOptions();
+    findDemoShow();
+    createDataFiles();
+    takeSettingsSnapshot();
+
+    // The interface font on every control.
+    applyStartFonts();
+}
+
+void StartupController::readStartModes()
+{
+    StartContext& start = state().start;
+    DataPaths& paths = m_state.paths;
+    EnvironmentInfo& environment = m_state.environment;
     // Start modes from the command line.
     ClearStartModes(start);
     start.DemoShowFolder.clear();
@@ -167,34 +221,43 @@ void TForm1::FormCreate()
     paths.ProgramFolder = QCoreApplication::applicationDirPath();
     SelectUIFont(environment);
     environment.SystemDriveLetter = GetSystemDriveLetter();
+}
 
+void StartupController::prepareUploadAndViewer()
+{
+    const StartContext& start = state().start;
+    DataPaths& paths = m_state.paths;
     // The upload button's glyphs and the outside picture viewer.
     if (!start.DemoMode) {
         UploadGlyph = platform::ImageListPixmap(platform::ImageListId::MenuIL, 130);
         UploadGlyphGrey = UploadGlyph;
         GrayscaleBitmap(UploadGlyphGrey);
-        FindIrfanView(environment, paths.ProgramFolder);
+        FindIrfanView(m_state.environment, paths.ProgramFolder);
     }
-    TBTarnivo->setVisible(false);
-    TBSepTarn->setVisible(false);
-    Tarnivo->setVisible(false);
-    TarnivoPop->setVisible(false);
+    m_widgets.TBTarnivo->setVisible(false);
+    m_widgets.TBSepTarn->setVisible(false);
+    m_widgets.Tarnivo->setVisible(false);
+    m_widgets.TarnivoPop->setVisible(false);
+}
 
+void StartupController::refuseUnlessOnFixedDrive()
+{
+    StartContext& start = state().start;
+    DataPaths& paths = m_state.paths;
     // The program must be on a fixed drive.
     if (!start.DemoMode && platform::DriveKindOfPath(paths.ProgramFolder) != platform::DriveKind::Fixed) {
         start.StartAbort = 1;
         platform::showMessage(PromptKind::Error, NotOnFixedDriveText);
     }
+}
 
-    // The metadata reader (pictures' EXIF), not needed by a demo show.
-    if (!start.DemoMode)
-        MetadataReader();
-
+void StartupController::installVoiceCarryHooks()
+{
     // A picture's voice file goes along with it: asked through the "Voice
     // file detected (.wav)" window, and the shows kept in step.
     VoiceCarryHooks& voice = CurrentVoiceCarryHooks();
     voice.askDelete = [this](const QString& voicePath) -> platform::PromptAnswer {
-        switch (AskVoiceFileAction(m_sound, voicePath, this)) {
+        switch (AskVoiceFileAction(m_host.sound()->session(), voicePath, &m_window)) {
         case VoiceAnswerDelete: return platform::PromptAnswer::Yes;
         case VoiceAnswerAlways: return platform::PromptAnswer::All;
         case VoiceAnswerNever: return platform::PromptAnswer::NoToAll;
@@ -202,36 +265,48 @@ void TForm1::FormCreate()
         }
     };
     voice.syncShowsAfterRename = [this](const QString& oldPath, const QString& newPath) {
-        SyncShowsAfterRename(m_openShow, oldPath, newPath);
+        SyncShowsAfterRename(m_host.openShow(), oldPath, newPath);
     };
-    voice.syncShowsAfterDelete = [this](const QString& path) { SyncShowsAfterDelete(m_openShow, path); };
+    voice.syncShowsAfterDelete = [this](const QString& path) { SyncShowsAfterDelete(m_host.openShow(), path); };
+}
 
+void StartupController::setShowListColumns(int screenWidth)
+{
     // Show list columns.
-    const int screenWidth = StartScreenWidth();
+    QTableWidget* MyShowSG = m_widgets.MyShowSG;
     MyShowSG->setColumnCount(5);
     MyShowSG->setHorizontalHeaderLabels(
         {QStringLiteral("Seq"), QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("Title"), QStringLiteral("Path")});
     const int widths[] = {35, 18, 18, 200, int(std::lround(screenWidth / 2.0))};
     for (int c = 0; c < 5; ++c)
         MyShowSG->setColumnWidth(c, widths[c]);
+}
 
-    // The application's events (activation, restore, minimise, hints,
-    // exceptions).
-    InstallApplicationEvents();
-
+void StartupController::hideMissingHelpPages()
+{
     // Help pages.
-    if (helpPagesFolder(paths.ProgramFolder).isEmpty()) {
-        GettingStarted->setVisible(false);
-        WhatsNew->setVisible(false);
-        VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+    if (helpPagesFolder(m_state.paths.ProgramFolder).isEmpty()) {
+        m_widgets.GettingStarted->setVisible(false);
+        m_widgets.WhatsNew->setVisible(false);
+        m_widgets.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     }
+}
 
+void StartupController::prepareDataFolder()
+{
+    const StartContext& start = state().start;
+    DataPaths& paths = m_state.paths;
     // The data folder and this start's run marker.
     SetDataFolderPaths(paths, DefaultDataFolder());
     QDir().mkpath(paths.DataFolder);
     if (!start.DemoMode)
         CreateRunMarker(paths, start.AudioMode != 0);
+}
 
+void StartupController::migrateSettingsFile()
+{
+    const StartContext& start = state().start;
+    DataPaths& paths = m_state.paths;
     // Older settings files.
     paths.FoundSettingsVersion = 0;
     paths.SettingsConverted = 0;
@@ -246,7 +321,11 @@ void TForm1::FormCreate()
     // start goes on as a first start.
     if (!start.DemoMode)
         KeepShortSettingsFileAside(paths.SettingsPath);
+}
 
+void StartupController::makeRequestedShortcuts()
+{
+    const DataPaths& paths = m_state.paths;
     // Desktop links asked for by request files.
     shortcutOnRequest(paths.DataFolder + QStringLiteral("/CSCSS.txt"), paths.ShowsFolder,
                       QStringLiteral("Quick access to your Vistamo! slide shows"), QStringLiteral("SS"),
@@ -254,7 +333,12 @@ void TForm1::FormCreate()
     shortcutOnRequest(paths.DataFolder + QStringLiteral("/CSCSP.txt"), paths.PlaylistsFolder,
                       QStringLiteral("Quick access to your Vistamo! sound playlists"), QStringLiteral("SP"),
                       QStringLiteral("Vistamo! : Could not create: Desktop shortcut to Vistamo! sound playlists"));
+}
 
+void StartupController::refuseUnworkableStart(int screenWidth)
+{
+    StartContext& start = state().start;
+    const DataPaths& paths = m_state.paths;
     // Every data file must be writable.
     if (!start.DemoMode && !start.StartAbort) {
         const QString message = ReadOnlyDataFileMessage(paths, paths.SettingsPath);
@@ -268,7 +352,12 @@ void TForm1::FormCreate()
         platform::showMessage(PromptKind::Error, ScreenTooNarrowText);
         start.StartAbort = 1;
     }
+}
 
+void StartupController::chooseSettingsFile()
+{
+    StartContext& start = state().start;
+    DataPaths& paths = m_state.paths;
     // The settings file in use: in demo mode the one at the root of the
     // drive the program runs from.
     if (!start.StartAbort) {
@@ -287,110 +376,140 @@ void TForm1::FormCreate()
             paths.SettingsFileName = paths.SettingsPath;
         }
     }
+}
 
-    // A refused start asks the program to end and leaves no marker.
-    if (start.StartAbort) {
-        DeleteRunMarker(paths, start.AudioMode != 0);
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        return;
-    }
+void StartupController::endStartWithoutMarker()
+{
+    DeleteRunMarker(m_state.paths, state().start.AudioMode != 0);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
 
-    // The start goes on: no warning pending yet, the first status panel
-    // 250 pixels wide.
-    start.StartupMessage.clear();
-    StatusPanel0->setMinimumWidth(250);
-
+bool StartupController::readOrMakeSettings()
+{
+    TSettingsRecord& Settings = state().settings.Settings;
     // Read the settings, or make them at a first start.
-    const platform::RecordResult read = ReadSettingsFile(paths.SettingsFileName, Settings);
+    const platform::RecordResult read = ReadSettingsFile(m_state.paths.SettingsFileName, Settings);
     if (read.ok()) {
-        if (!start.DemoMode) {
-            const uint8_t markerOnDisk = Settings.RunningMarker;
-            Settings.RunningMarker = 1;
-            if (paths.SettingsConverted)
-                ApplySettingsUpgrades(Settings, paths.FoundSettingsVersion, paths.DataFolder, paths.ShowsFolder,
-                                      platform::now().date().day());
-            QStringList favorites(Settings.Favorites.begin(), Settings.Favorites.end());
-            QStringList recent(Settings.RecentFolders.begin(), Settings.RecentFolders.end());
-            if (HasOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                                   environment.SystemDriveLetter)) {
-                DropOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
-                                    environment.SystemDriveLetter);
-                for (size_t i = 0; i < Settings.Favorites.size(); ++i)
-                    Settings.Favorites[i] = int(i) < favorites.size() ? favorites.at(int(i)) : QString();
-                for (size_t i = 0; i < Settings.RecentFolders.size(); ++i)
-                    Settings.RecentFolders[i] = int(i) < recent.size() ? recent.at(int(i)) : QString();
-            }
-            findEditPrograms(Settings);
-            // A start with an argument writes nothing, except a settings file
-            // just moved into place from an older version: that is written in
-            // its new form whatever the start mode, so the upgrades are kept.
-            // It keeps the in-use mark it had, since the close of an argument
-            // start writes no settings to take this start's mark back.
-            std::optional<TSettingsRecord> toWrite;
-            if (!start.ArgumentMode)
-                toWrite = Settings;
-            else if (paths.SettingsConverted) {
-                toWrite = Settings;
-                toWrite->RunningMarker = markerOnDisk;
-            }
-            if (toWrite) {
-                const auto written = WriteSettingsFile(paths.SettingsFileName, *toWrite);
-                if (!written.ok())
-                    platform::showMessage(PromptKind::Error, written.Message);
-            }
-        }
+        if (!state().start.DemoMode)
+            takeReadSettings();
     } else if (read.Status == platform::RecordStatus::NotFound || read.Status == platform::RecordStatus::Truncated) {
-        TFirstRunInputs in;
-        in.DataFolder = paths.DataFolder;
-        const auto drive = platform::DriveOf(paths.DataFolder);
-        in.DataFolderDrive = drive ? drive->mountPoint : QStringLiteral("/");
-        in.FontName = environment.UIFontName;
-        in.DayOfMonth = platform::now().date().day();
-        Settings = TSettingsRecord{};
-        const auto made = InitDefaultSettings(paths.SettingsFileName, Settings, in, findEditPrograms);
-        if (!made.ok())
-            platform::showMessage(PromptKind::Error, made.Message);
+        makeFirstSettings();
     } else {
         platform::showMessage(PromptKind::Error, read.Message);
-        start.StartAbort = 1;
-        DeleteRunMarker(paths, start.AudioMode != 0);
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        return;
+        state().start.StartAbort = 1;
+        endStartWithoutMarker();
+        return false;
     }
+    return true;
+}
 
+void StartupController::takeReadSettings()
+{
+    TSettingsRecord& Settings = state().settings.Settings;
+    const StartContext& start = state().start;
+    const DataPaths& paths = m_state.paths;
+    const EnvironmentInfo& environment = m_state.environment;
+    const uint8_t markerOnDisk = Settings.RunningMarker;
+    Settings.RunningMarker = 1;
+    if (paths.SettingsConverted)
+        ApplySettingsUpgrades(Settings, paths.FoundSettingsVersion, paths.DataFolder, paths.ShowsFolder,
+                              platform::now().date().day());
+    QStringList favorites(Settings.Favorites.begin(), Settings.Favorites.end());
+    QStringList recent(Settings.RecentFolders.begin(), Settings.RecentFolders.end());
+    if (HasOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
+                           environment.SystemDriveLetter)) {
+        DropOldProfilePaths(favorites, recent, Settings.StartupFolder, Settings.AutoShowPath,
+                            environment.SystemDriveLetter);
+        for (size_t i = 0; i < Settings.Favorites.size(); ++i)
+            Settings.Favorites[i] = int(i) < favorites.size() ? favorites.at(int(i)) : QString();
+        for (size_t i = 0; i < Settings.RecentFolders.size(); ++i)
+            Settings.RecentFolders[i] = int(i) < recent.size() ? recent.at(int(i)) : QString();
+    }
+    findEditPrograms(Settings);
+    // A start with an argument writes nothing, except a settings file
+    // just moved into place from an older version: that is written in
+    // its new form whatever the start mode, so the upgrades are kept.
+    // It keeps the in-use mark it had, since the close of an argument
+    // start writes no settings to take this start's mark back.
+    std::optional<TSettingsRecord> toWrite;
+    if (!start.ArgumentMode)
+        toWrite = Settings;
+    else if (paths.SettingsConverted) {
+        toWrite = Settings;
+        toWrite->RunningMarker = markerOnDisk;
+    }
+    if (toWrite) {
+        const auto written = WriteSettingsFile(paths.SettingsFileName, *toWrite);
+        if (!written.ok())
+            platform::showMessage(PromptKind::Error, written.Message);
+    }
+}
+
+void StartupController::makeFirstSettings()
+{
+    TSettingsRecord& Settings = state().settings.Settings;
+    const DataPaths& paths = m_state.paths;
+    TFirstRunInputs in;
+    in.DataFolder = paths.DataFolder;
+    const auto drive = platform::DriveOf(paths.DataFolder);
+    in.DataFolderDrive = drive ? drive->mountPoint : QStringLiteral("/");
+    in.FontName = m_state.environment.UIFontName;
+    in.DayOfMonth = platform::now().date().day();
+    Settings = TSettingsRecord{};
+    const auto made = InitDefaultSettings(paths.SettingsFileName, Settings, in, findEditPrograms);
+    if (!made.ok())
+        platform::showMessage(PromptKind::Error, made.Message);
+}
+
+void StartupController::dressWindowFromSettings()
+{
+    TSettingsRecord& Settings = state().settings.Settings;
+    StartContext& start = state().start;
+    const DataPaths& paths = m_state.paths;
     // The slide-show options file.
     if (!start.DemoMode && !QFileInfo::exists(paths.RCSettingsPath))
         CreateRCSettingsFile(paths.RCSettingsPath);
 
     // Folders of the desktop; the window's size.
     if (!start.DemoMode) {
-        ReadShellFolders(environment, Settings.StartupFolder);
+        ReadShellFolders(m_state.environment, Settings.StartupFolder);
         sizeWindowAtStart();
     }
     const bool hidden = Settings.MyShowHidden == 1;
-    HideShowMyShowTB->setToolTip(hidden ? QStringLiteral("Show MyShow") : QStringLiteral("Hide MyShow"));
-    HideShowMyShow->setText(hidden ? QStringLiteral("&Show MyShow") : QStringLiteral("&Hide MyShow"));
+    m_widgets.HideShowMyShowTB->setToolTip(hidden ? QStringLiteral("Show MyShow") : QStringLiteral("Hide MyShow"));
+    m_widgets.HideShowMyShow->setText(hidden ? QStringLiteral("&Show MyShow") : QStringLiteral("&Hide MyShow"));
 
     // A screen 800 pixels wide or less gets a window without a maximize
     // button. The start counts as running from here; a demo start disables
     // the menus.
-    if (StartScreenWidth(screen() ? screen() : QGuiApplication::primaryScreen()) <= 800)
-        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                       | Qt::WindowCloseButtonHint);
-    MyShowSG->hide();
+    if (StartScreenWidth(m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen()) <= 800)
+        m_window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_widgets.MyShowSG->hide();
     start.StartupRunFlag = 1;
     if (!start.DemoMode)
-        layouts()->SaveControlBounds();
+        m_host.layouts()->SaveControlBounds();
     if (start.DemoMode) {
-        for (QMenu* m : {Bestand1, Recent1, Show, Options1, Favorites, Help1})
+        for (QMenu* m : {m_widgets.Bestand1, m_widgets.Recent1, m_widgets.Show, m_widgets.Options1,
+                         m_widgets.Favorites, m_widgets.Help1})
             m->menuAction()->setEnabled(false);
     }
+}
 
+void StartupController::applyPlayOptions()
+{
+    const TSettingsRecord& Settings = state().settings.Settings;
     // The play options in effect come from the settings; the play order shown.
-    ApplyShowOptions();
-    if (FPlayorderCB->count() > Settings.PlayOrder && Settings.PlayOrder >= 0)
-        FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
+    m_host.ApplyShowOptions();
+    if (m_widgets.FPlayorderCB->count() > Settings.PlayOrder && Settings.PlayOrder >= 0)
+        m_widgets.FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
+}
 
+void StartupController::findDemoShow()
+{
+    TSettingsRecord& Settings = state().settings.Settings;
+    StartContext& start = state().start;
+    const DataPaths& paths = m_state.paths;
     // Demo mode: the automatic show on the drive the program runs from.
     if (start.DemoMode && !Settings.AutoShowPath.isEmpty()) {
         Settings.AutoShowPath = onCurrentDrive(Settings.AutoShowPath, paths.StartDirectory);
@@ -400,7 +519,13 @@ void TForm1::FormCreate()
                 start.DemoShowFolder += QLatin1Char('/');
         }
     }
+}
 
+void StartupController::createDataFiles()
+{
+    TSettingsRecord& Settings = state().settings.Settings;
+    const StartContext& start = state().start;
+    DataPaths& paths = m_state.paths;
     // Data folders and files, the additional settings, program lists.
     if (!start.DemoMode) {
         const TDataFilesResult files =
@@ -409,57 +534,56 @@ void TForm1::FormCreate()
             platform::showMessage(PromptKind::Plain, message);
         if (!files.FolderMessages.isEmpty()) {
             // The program ends once the event loop runs; it leaves no marker.
-            DeleteRunMarker(paths, start.AudioMode != 0);
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            endStartWithoutMarker();
         }
         if (!files.FileError.ok())
             platform::showMessage(PromptKind::Error, files.FileError.Message);
-        folderTree()->Exclusions.ExclusionsChanged = 1;
+        m_host.folderTree()->Exclusions.ExclusionsChanged = 1;
 
-        state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, environment.UploaderPath);
+        state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, m_state.environment.UploaderPath);
         ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);
         const QString hint = Settings.EditPrograms[0].isEmpty()
                                  ? QStringLiteral("Launch Edit Program, Define in Options")
                                  : QStringLiteral("Launch ") + QFileInfo(Settings.EditPrograms[0]).fileName();
-        RunExeMyShowTB->setToolTip(hint);
-        RunExeToolButton->setToolTip(hint);
+        m_widgets.RunExeMyShowTB->setToolTip(hint);
+        m_widgets.RunExeToolButton->setToolTip(hint);
         openStartupFolder();
     }
-
-    // The settings as read (the base of the merge at close), the show
-    // button's hint and the keyboard hook.
-    if (!start.DemoMode) {
-        state().settings.ReadSettingsSnapshot(paths.SettingsFileName);
-        ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
-        InstallKeyboardHook();
-    }
-
-    // The interface font on every control.
-    applyStartFonts();
 }
 
-void TForm1::sizeWindowAtStart()
+void StartupController::takeSettingsSnapshot()
+{
+    // The settings as read (the base of the merge at close), the show
+    // button's hint and the keyboard hook.
+    if (!state().start.DemoMode) {
+        state().settings.ReadSettingsSnapshot(m_state.paths.SettingsFileName);
+        m_widgets.ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
+        m_host.InstallKeyboardHook();
+    }
+}
+
+void StartupController::sizeWindowAtStart()
 {
     // The designed bounds are taken before anything moves.
-    layouts()->SaveControlBounds();
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    m_host.layouts()->SaveControlBounds();
+    const QScreen* screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     const int screenWidth = StartScreenWidth(screen);
     const bool hidden = state().settings.Settings.MyShowHidden == 1;
-    ToolBar1->resize(401, ToolBar1->height());
+    m_widgets.ToolBar1->resize(401, m_widgets.ToolBar1->height());
     if (screenWidth == 800) {
         // The window fills the work area (400 wide and centred with the
         // MyShow panel hidden); once framed it is fitted again.
-        layouts()->FitToWorkArea();
+        m_host.layouts()->FitToWorkArea();
     } else {
         const int w = hidden ? 400 : 800, h = 600;
-        setGeometry(avail.x() + (avail.width() - w) / 2, avail.y() + (avail.height() - h) / 2, w, h);
+        m_window.setGeometry(avail.x() + (avail.width() - w) / 2, avail.y() + (avail.height() - h) / 2, w, h);
     }
 }
 
-void TForm1::openStartupFolder()
+void StartupController::openStartupFolder()
 {
     TSettingsRecord& Settings = state().settings.Settings;
     // The start-up folder: kept when its volume is merely not mounted, with a
@@ -484,57 +608,58 @@ void TForm1::openStartupFolder()
         const auto drive = letter.isLetter() ? platform::driveByLetter(letter) : std::nullopt;
         openAt = drive && platform::DriveReady(letter) ? drive->mountPoint : QStringLiteral("/");
     }
-    folderTree()->SelectedFolder = openAt;
-    folderTree()->FolderToOpen = openAt;
-    OpenFolderOrShow();
+    m_host.folderTree()->SelectedFolder = openAt;
+    m_host.folderTree()->FolderToOpen = openAt;
+    m_host.OpenFolderOrShow();
 }
 
-void TForm1::applyStartFonts()
+void StartupController::applyStartFonts()
 {
-    ApplyFontFamily(this, m_state.environment.UIFontName);
+    ApplyFontFamily(&m_window, m_state.environment.UIFontName);
 }
 
-void TForm1::showEvent(QShowEvent* event)
+void StartupController::WindowShown(bool spontaneous)
 {
-    QMainWindow::showEvent(event);
-    if (state().start.DemoMode && !event->spontaneous())
-        TimerAutoCDRun->start();
+    if (state().start.DemoMode && !spontaneous)
+        m_widgets.TimerAutoCDRun->start();
 }
 
-void TForm1::TimerAutoCDRunTimer()
+void StartupController::TimerAutoCDRunTimer()
 {
-    hide();
-    TimerAutoCDRun->stop();
+    m_window.hide();
+    m_widgets.TimerAutoCDRun->stop();
     // The automatic show window takes the focus. Without one the demo has
     // nothing to show, and an invisible program would only linger: it ends.
-    if (m_demoShowWindow && m_demoShowWindow->isVisible()) {
-        m_demoShowWindow->activateWindow();
-        m_demoShowWindow->setFocus();
+    TForm13* const demoShowWindow = m_host.demoShowWindow();
+    if (demoShowWindow && demoShowWindow->isVisible()) {
+        demoShowWindow->activateWindow();
+        demoShowWindow->setFocus();
     } else {
-        close();
+        m_window.close();
     }
 }
 
-void TForm1::UpdateUploadButtonGlyph()
+void StartupController::UpdateUploadButtonGlyph()
 {
+    QToolButton* const UploadSp = m_widgets.UploadSp;
     if (!UploadSp)
         return;
     UploadSp->setIcon(QIcon(UploadSp->isEnabled() ? UploadGlyph : UploadGlyphGrey));
 }
 
-void TForm1::ApplyUploadCaptions()
+void StartupController::ApplyUploadCaptions()
 {
     const TAddSettingsRecord& AddSettings = state().settings.AddSettings;
     if (!AddSettings.UploaderPath.isEmpty()) {
         const TUploadCaptions c = UploadCaptionsFor(AddSettings.UploaderPath);
-        if (UploadPicture)
-            UploadPicture->setText(c.UploadPicture);
-        if (Upload)
-            Upload->setText(c.UploadPicture);
-        if (QAction* b = actionNamed(QStringLiteral("UploadB")))
+        if (m_widgets.UploadPicture)
+            m_widgets.UploadPicture->setText(c.UploadPicture);
+        if (m_widgets.Upload)
+            m_widgets.Upload->setText(c.UploadPicture);
+        if (QAction* b = m_host.actionNamed(QStringLiteral("UploadB")))
             b->setText(c.UploadB);
-        if (UploadSp)
-            UploadSp->setToolTip(c.UploadSpHint);
+        if (m_widgets.UploadSp)
+            m_widgets.UploadSp->setToolTip(c.UploadSpHint);
         const QIcon icon = platform::ProgramIcon(AddSettings.UploaderPath);
         if (!icon.isNull()) {
             platform::ReplaceImageListIcon(platform::ImageListId::MenuIL, 130, icon);

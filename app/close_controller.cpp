@@ -1,20 +1,24 @@
 // Closing the main window: refusals, the settings merge and save.
-#include "app/tform1_close.h"
+#include "app/close_controller.h"
 
 #include "base/add_settings_record.h"
 #include "base/data_folder.h"
 #include "base/environment.h"
 #include "base/settings_fields.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
+#include "app/layout_controller.h"
+#include "app/main_window_widgets.h"
+#include "base/program_state.h"
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
 #include "platform/prompt.h"
 #include "sharing/process_check.h"
 #include "shows/known_shows.h"
+#include "shows/my_show_controller.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
+#include "sound/sound_controller.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -76,15 +80,21 @@ QString KnownShowsLeftMessage(const TForm16* Form16, const QString& showListPath
     return KnownShowsLeftText(showListPath, Form16->ListRefusal());
 }
 
-void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
+CloseController::CloseController(QWidget& window, MainWindowWidgets& widgets, StartCloseHost& host,
+                                 ProgramState& state)
+    : m_window(window), m_widgets(widgets), m_host(host), m_state(state)
 {
-    TForm16* const Form16 = m_showManager;
+}
+
+void CloseController::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
+{
+    TForm16* const Form16 = m_host.showManager();
     // A file that could not be read is not rewritten from a list that lacks its shows.
-    if (const QString left = KnownShowsLeftMessage(m_showManager, m_state.paths.ShowListPath); !left.isEmpty()) {
+    if (const QString left = KnownShowsLeftMessage(Form16, m_state.paths.ShowListPath); !left.isEmpty()) {
         platform::showMessage(platform::PromptKind::Warning, left);
         return;
     }
-    auto shows = KnownShowsOfManager(m_showManager);
+    auto shows = KnownShowsOfManager(Form16);
     if (!shows)
         return;
     QStringList paths = *shows;
@@ -98,9 +108,8 @@ void TForm1::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPref
     }
 }
 
-bool TForm1::FormClose()
+bool CloseController::FormClose()
 {
-    TSettingsRecord& Settings = state().settings.Settings;
     if (CloseDone)
         return true;
     // Network folders are ordinary mounts: MappedDrive stays empty and there
@@ -109,34 +118,19 @@ bool TForm1::FormClose()
         CancelNetworkDrive(m_state.environment.MappedDrive);
 
     // Pictures waiting for the uploader would be lost.
-    if (!state().start.DemoMode) {
-        const QString pending = UploadPendingMessage(state().settings.AddSettings.UploaderPath,
-                                                     m_state.paths.MailTempFolder);
-        if (!pending.isEmpty()) {
-            platform::showMessage(platform::PromptKind::Information, pending);
-            return false;
-        }
-        if (!m_state.paths.MailTempFolder.isEmpty() && QFileInfo(m_state.paths.MailTempFolder).isDir()) {
-            QDir mail(m_state.paths.MailTempFolder);
-            for (const QFileInfo& entry : mail.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
-                if (entry.isDir() && !entry.isSymLink())
-                    QDir(entry.filePath()).removeRecursively();
-                else
-                    QFile::remove(entry.filePath());
-            }
-        }
-    }
+    if (!state().start.DemoMode && !clearUploadFolder())
+        return false;
 
     // The music.
-    if (FadeTimer->isActive())
-        StopMusic();
+    if (m_widgets.FadeTimer->isActive())
+        m_host.sound()->StopMusic();
 
     // During a show: stop it; ending the show closes the window again.
     if (m_state.session.PlaybackActive == 1) {
-        if (!InManualMode())
-            PauseShow();
+        if (!m_host.InManualMode())
+            m_host.PauseShow();
         m_state.session.CloseAfterShowPending = 1;
-        ToolButton2Click();
+        m_host.ToolButton2Click();
         return false;
     }
 
@@ -151,22 +145,55 @@ bool TForm1::FormClose()
     // The close has passed its refusals.
     ClosingDown = 1;
 
+    closeOpenShow();
+    saveSettingsAndShows();
+    DeleteRunMarker(m_state.paths, m_state.start.AudioMode != 0);
+    CloseDone = true;
+    return true;
+}
+
+bool CloseController::clearUploadFolder()
+{
+    const QString pending = UploadPendingMessage(state().settings.AddSettings.UploaderPath,
+                                                 m_state.paths.MailTempFolder);
+    if (!pending.isEmpty()) {
+        platform::showMessage(platform::PromptKind::Information, pending);
+        return false;
+    }
+    if (!m_state.paths.MailTempFolder.isEmpty() && QFileInfo(m_state.paths.MailTempFolder).isDir()) {
+        QDir mail(m_state.paths.MailTempFolder);
+        for (const QFileInfo& entry : mail.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+            if (entry.isDir() && !entry.isSymLink())
+                QDir(entry.filePath()).removeRecursively();
+            else
+                QFile::remove(entry.filePath());
+        }
+    }
+    return true;
+}
+
+void CloseController::closeOpenShow()
+{
     // The open show's changes.
     if (!state().start.AudioMode) {
-        if (m_openShow.NamedShowOpen != 1) {
-            MyShowDraftClick();
+        if (m_host.openShow().NamedShowOpen != 1) {
+            m_host.myShow()->MyShowDraftClick();
         } else {
-            AskMakeChangesPermanent();
-            CloseOpenShow(m_openShow);
+            m_host.myShow()->AskMakeChangesPermanent();
+            CloseOpenShow(m_host.openShow());
         }
     }
     // An outside program started from here still runs: the close goes on,
     // and the program ends once that program's wait loop hands control back
     // to the event loop (the quit below waits for it).
-    if (externalPrograms()->ExternalProcessRunning == 1)
+    if (m_host.externalPrograms()->ExternalProcessRunning == 1)
         platform::showMessage(platform::PromptKind::Information,
                               QStringLiteral("Vistamo! will be closed as soon the called external program is closed"));
+}
 
+void CloseController::saveSettingsAndShows()
+{
+    TSettingsRecord& Settings = state().settings.Settings;
     // The save: settings and the list of known shows, each in one safe
     // write. The marker goes whatever happens.
     // The MyShow panel's state is kept in Settings.MyShowHidden while the
@@ -177,21 +204,18 @@ bool TForm1::FormClose()
     SettingsStore& store = state().settings;
     const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, store.SettingsSnapshot,
                                          store.SettingsOnDisk, panelHidden, state().start.AudioMode != 0,
-                                         KnownShowsOfManager(m_showManager), m_state.paths.ShowListPath,
-                                         [this](TSettingsRecord&) { layouts()->SaveControlPanelPosition(); });
+                                         KnownShowsOfManager(m_host.showManager()), m_state.paths.ShowListPath,
+                                         [this](TSettingsRecord&) { m_host.layouts()->SaveControlPanelPosition(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.
     if (!state().start.AudioMode)
-        if (const QString left = KnownShowsLeftMessage(m_showManager, m_state.paths.ShowListPath); !left.isEmpty())
+        if (const QString left = KnownShowsLeftMessage(m_host.showManager(), m_state.paths.ShowListPath); !left.isEmpty())
             platform::showMessage(platform::PromptKind::Warning, left);
     for (const QString& text : CloseSaveFailureTexts(saved, m_state.paths.SettingsFileName, m_state.paths.ShowListPath))
         platform::showMessage(platform::PromptKind::Error, text);
-    DeleteRunMarker(m_state.paths, m_state.start.AudioMode != 0);
-    CloseDone = true;
-    return true;
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void CloseController::CloseRequested(QCloseEvent* event)
 {
     if (CloseWithoutSaving || FormClose()) {
         event->accept();

@@ -1,89 +1,23 @@
-// The main window's key commands (keys handed on by the keyboard hook) and
-// the commands that start, restart and resume a slide show from the
-// toolbars and menus.
+// The main window's commands that start, restart and resume a slide show
+// from the toolbars, the menus and the keys.
 #include "app/tform1.h"
-#include "platform/keyboard_hook.h"
 #include "base/picture_table.h"
 #include "browse/picture_display_section.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QDateTime>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QTextEdit>
 
 namespace {
 
 bool runs(const ShowSession& session) { return session.PlaybackActive == 1; }
 
-void trigger(QAction* a)
-{
-    if (a && a->isEnabled())
-        a->trigger();
-}
-
-// A letter typed into a text field is text, not a command.
-bool isTextInput(const QWidget* w)
-{
-    if (!w)
-        return false;
-    if (const auto* e = qobject_cast<const QLineEdit*>(w))
-        return !e->isReadOnly();
-    if (const auto* e = qobject_cast<const QTextEdit*>(w))
-        return !e->isReadOnly();
-    if (const auto* e = qobject_cast<const QPlainTextEdit*>(w))
-        return !e->isReadOnly();
-    if (const auto* c = qobject_cast<const QComboBox*>(w))
-        return c->isEditable();
-    return qobject_cast<const QAbstractSpinBox*>(w) != nullptr;
-}
-
 } // namespace
-
-void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
-{
-    TForm9* const Form9 = m_showWindow;
-    MainKeyInput in;
-    in.key = key;
-    in.alt = shift.testFlag(Qt::AltModifier);
-    in.ctrl = (shift | QGuiApplication::queryKeyboardModifiers()).testFlag(Qt::ControlModifier);
-    in.showRunning = runs(m_state.session);
-    // Keys typed into a text field, or into another of the program's
-    // windows, are not the main window's letter commands.
-    const QWidget* active = QApplication::activeWindow();
-    in.typingInText = isTextInput(QApplication::focusWidget())
-                      || (active && active != this && active != Form9);
-    switch (DecideMainKey(in)) {
-    case MainKeyCommand::None: break;
-    case MainKeyCommand::RestartShow: RestartShow(); break;
-    case MainKeyCommand::StopShow: ToolButton2Click(); break;
-    case MainKeyCommand::TogglePause:
-        if (PageShowRuns())
-            PageTogglePause();
-        else if (Form9)
-            Form9->TogglePause();
-        break;
-    case MainKeyCommand::ShowForward: trigger(ShowForwardToolButton); break;
-    case MainKeyCommand::ShowInReverse: trigger(ShowinReverseToolButton); break;
-    case MainKeyCommand::Forward1: trigger(Forward1ToolButton); break;
-    case MainKeyCommand::Backwards1: trigger(Backwards1ToolButton); break;
-    case MainKeyCommand::FullScreen: trigger(FullScreenToolButton3); break;
-    case MainKeyCommand::SavePicture: trigger(SaveToolButton); break;
-    case MainKeyCommand::MovePicture: trigger(MoveToolButton); break;
-    case MainKeyCommand::RenamePicture: trigger(RenamePictureToolButton); break;
-    case MainKeyCommand::Volume: trigger(Volume); break;
-    case MainKeyCommand::RemovePicture: trigger(RecycleBinToolButton); break;
-    case MainKeyCommand::Refresh: RefreshSelectedFolder(); break;
-    }
-}
 
 void TForm1::RestartShow()
 {
@@ -95,17 +29,17 @@ void TForm1::RestartShow()
         // folder start, else the open MyShow (or the folder without one).
         if (state().session.SourceIsFolder == 1) {
             ApplyShowOptions();
-            CollectPictures();
+            slideShow()->CollectPictures();
         } else {
             BuildAndStartShow();
         }
         return;
     }
     // A page show starts again from its first page.
-    if (PageShowRuns()) {
-        PageView->Cursor().position = int(PageView->Cursor().order.size()) - 1;
-        PageContinue(1);
-        PageView->StepPage(1);
+    if (thumbnailPage()->PageShowRuns()) {
+        thumbnailPage()->PageView->Cursor().position = int(thumbnailPage()->PageView->Cursor().order.size()) - 1;
+        thumbnailPage()->PageContinue(1);
+        thumbnailPage()->PageView->StepPage(1);
         return;
     }
     // The running show plays in the full-screen window; its pictures stay,
@@ -126,7 +60,7 @@ void TForm1::RestartShow()
     QPointer<TForm1> self(this);
     Form9->Play(order, continuous, [self] {
         if (self)
-            self->EndShow();
+            self->slideShow()->EndShow();
     });
     Form9->ShowCenteredHint(QStringLiteral(" Show restarted from the beginning "));
 }
@@ -146,7 +80,7 @@ void TForm1::ToolButton1Click()
 
 void TForm1::TBGoSmallClick()
 {
-    PageStartRequested = !runs(m_state.session);
+    thumbnailPage()->PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 1;
     m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 0;
@@ -155,7 +89,7 @@ void TForm1::TBGoSmallClick()
 
 void TForm1::TBGoSmallMSClick()
 {
-    PageStartRequested = !runs(m_state.session);
+    thumbnailPage()->PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 0;
     m_openShow.SourceIsShow = 1;
     state().session.FolderSourceFullScreen = 0;
@@ -168,10 +102,10 @@ void TForm1::ResumeInFullClick()
     TShowState& ShowState = m_state.session.ShowState;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).
-    if (PageShowRuns()) {
-        const int slot = std::max(0, PageView->SelectedSlot());
-        const int picture = PageView->State().cell(slot).PageSlotPicture;
-        PageView->LeavePageView(picture);
+    if (thumbnailPage()->PageShowRuns()) {
+        const int slot = std::max(0, thumbnailPage()->PageView->SelectedSlot());
+        const int picture = thumbnailPage()->PageView->State().cell(slot).PageSlotPicture;
+        thumbnailPage()->PageView->LeavePageView(picture);
     }
     for (QAction* a : {TBSelAll, TBSelNone, TBSelInvert})
         if (a)

@@ -2,7 +2,13 @@
 #include "base/data_folder.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
+#include "app/startup_controller.h"
+#include "app/help_and_version_controller.h"
+#include "app/main_window_widgets.h"
+#include "base/program_state.h"
+#include "shows/my_show_controller.h"
+#include "sound/sound_controller.h"
+#include "shows/show_file.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/record_file.h"
 #include "shows/show_windows.h"
@@ -15,34 +21,34 @@
 #include <QLabel>
 #include <QTimer>
 
-void TForm1::AutoFolderToCDClick()
+void StartupController::AutoFolderToCDClick()
 {
-    TForm20* const Form20 = m_folderPictureWindow;
-    LoadFolderExclusions();
+    TForm20* const Form20 = m_host.folderPictureWindow();
+    m_host.LoadFolderExclusions();
     if (Form20)
-        Form20->SetFolder(folderTree()->SelectedFolder);
-    m_openShow.CollectPurpose = QStringLiteral("FolderToCD");
-    ShowAddAllDialog();
+        Form20->SetFolder(m_host.folderTree()->SelectedFolder);
+    m_host.openShow().CollectPurpose = QStringLiteral("FolderToCD");
+    m_host.ShowAddAllDialog();
 }
 
-void TForm1::DispatchStartArgument()
+void StartupController::DispatchStartArgument()
 {
     if (state().start.DemoMode)
         return;  // the automatic show window takes over
     if (state().start.AudioMode) {
-        DefPlaylistClick();
+        m_host.sound()->DefPlaylistClick();
         return;
     }
     if (state().start.ArgumentMode && state().start.ShowFileArgument) {
         const QString showFile = state().start.StartArgument;
-        TForm34 launcher(showFile, m_state.paths.RCSettingsPath, this);
+        TForm34 launcher(showFile, m_state.paths.RCSettingsPath, &m_window);
         switch (launcher.Run()) {
         case LauncherPlay:
             state().settings.Settings.AutoShowPath = showFile.left(200);
-            BuildAndStartShow();
+            m_host.BuildAndStartShow();
             break;
         case LauncherEnd:
-            QTimer::singleShot(0, this, [this] { close(); });
+            QTimer::singleShot(0, &m_window, [this] { m_window.close(); });
             break;
         case LauncherNormal:
             state().start.OpenNormally = 1;
@@ -56,9 +62,9 @@ void TForm1::DispatchStartArgument()
     }
     if (state().start.ArgumentMode) {
         // A drive root stays its mount point: the tree opens the drive.
-        folderTree()->SelectedFolder = state().start.StartArgument;
-        folderTree()->FolderToOpen = state().start.StartArgument.left(200);
-        Timer1->stop();
+        m_host.folderTree()->SelectedFolder = state().start.StartArgument;
+        m_host.folderTree()->FolderToOpen = state().start.StartArgument.left(200);
+        m_widgets.Timer1->stop();
         AutoFolderToCDClick();
         if (state().start.OpenNormally == 1)
             OpenArgumentNormally(false);
@@ -66,42 +72,43 @@ void TForm1::DispatchStartArgument()
     }
     // A normal start: the tree was opened at the start-up folder while the
     // window was made; the Draft show opens.
-    MyShowDraftClick();
+    m_host.myShow()->MyShowDraftClick();
 }
 
-void TForm1::OpenArgumentNormally(bool showFileGiven)
+void StartupController::OpenArgumentNormally(bool showFileGiven)
 {
     // The data files were opened read only for the argument; the normal
     // window writes them again (the folder exclusions among them).
     SetFileMode(FileModeReadWrite, true);
-    setEnabled(true);
-    show();
+    m_window.setEnabled(true);
+    m_window.show();
     state().start.ArgumentMode = 0;
     state().start.ShowFileArgument = 0;
-    if (!m_showManager) {
-        m_showManager = new TForm16(m_state.paths.ShowListPath);
-        m_windowsMadeHere << m_showManager.data();
+    if (!m_host.showManager()) {
+        auto* const showManager = new TForm16(m_state.paths.ShowListPath);
+        m_host.setShowManager(showManager);
+        m_host.adoptWindow(showManager);
     }
-    OpenFolderOrShow();
+    m_host.OpenFolderOrShow();
     if (showFileGiven && QFileInfo(state().start.StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
-        LoadMyShowClick(state().start.StartArgument);
+        m_host.myShow()->LoadMyShowClick(state().start.StartArgument);
     else
-        MyShowDraftClick();
+        m_host.myShow()->MyShowDraftClick();
 }
 
-void TForm1::OfferMonthlySuggestion()
+void StartupController::OfferMonthlySuggestion()
 {
     if (state().start.DemoMode || state().start.AudioMode || state().start.ArgumentMode
         || !ShouldSuggestUpdate(state().settings.Settings))
         return;
     // Marked first: answering No also counts for this month.
     MarkSuggestionMonth(state().settings.Settings);
-    TForm32 suggestion(state().settings.Settings, m_state.environment, this);
+    TForm32 suggestion(state().settings.Settings, m_state.environment, &m_window);
     using platform::PromptAnswer;
     const int result = ExecModalWindow(suggestion, QStringLiteral("Check for Update/New version?"),
                                        {{PromptAnswer::Yes, 1, QStringLiteral("&Yes")},
                                         {PromptAnswer::No, 2, QStringLiteral("&No")}},
                                        2);
     if (result == 1)
-        m_helpAndVersion->CheckforupdateClick();
+        m_host.helpAndVersion()->CheckforupdateClick();
 }

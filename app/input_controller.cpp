@@ -1,7 +1,12 @@
-// The main window's keyboard hook (an application event filter), the idle
-// timer that starts the automatic show, the mouse activity on the window,
-// and the application's hint, activation, minimise and exception events.
-#include "app/tform1.h"
+// The main window's input: the keyboard hook (an application event filter),
+// the main window's key commands, the idle timer that starts the automatic
+// show, the mouse activity on the window, and the application's hint,
+// activation, minimise and exception events.
+#include "app/input_controller.h"
+#include "app/layout_controller.h"
+#include "app/main_window_widgets.h"
+#include "app/menu_controller.h"
+#include "base/program_state.h"
 #include "browse/crop_ratio_panel.h"
 #include "slideshow/auto_show_windows.h"
 #include "platform/screen_saver.h"
@@ -16,7 +21,7 @@
 #include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
-#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -32,6 +37,11 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace {
 
@@ -53,34 +63,58 @@ bool topLevelVisible(const char* name)
     return false;
 }
 
+// A letter typed into a text field is text, not a command.
+bool isTextInput(const QWidget* w)
+{
+    if (!w)
+        return false;
+    if (const auto* e = qobject_cast<const QLineEdit*>(w))
+        return !e->isReadOnly();
+    if (const auto* e = qobject_cast<const QTextEdit*>(w))
+        return !e->isReadOnly();
+    if (const auto* e = qobject_cast<const QPlainTextEdit*>(w))
+        return !e->isReadOnly();
+    if (const auto* c = qobject_cast<const QComboBox*>(w))
+        return c->isEditable();
+    return qobject_cast<const QAbstractSpinBox*>(w) != nullptr;
+}
+
 } // namespace
 
-void TForm1::InstallApplicationEvents()
+InputController::InputController(QWidget& window, InputHost& host, const MainWindowWidgets& widgets,
+                                 ProgramState& state)
+    : QObject(&window), m_window(window), m_host(host), m_w(widgets), m_state(state)
+{
+}
+
+InputController::~InputController() = default;
+
+void InputController::InstallApplicationEvents()
 {
     if (m_appEventsInstalled)
         return;
     m_appEventsInstalled = true;
     if (!m_hintMemory)
         m_hintMemory = std::make_unique<HintMemory>();
-    connect(TimerHook, &QTimer::timeout, this, &TForm1::TimerHookTimer);
-    connect(HookHandled, &QTimer::timeout, this, &TForm1::HookHandledTimer);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    installEventFilter(this);
-    if (ClientArea)
-        ClientArea->installEventFilter(this);
-    m_layout->hookStatusPanels();
+    connect(m_w.TimerHook, &QTimer::timeout, this, &InputController::TimerHookTimer);
+    connect(m_w.HookHandled, &QTimer::timeout, this, &InputController::HookHandledTimer);
+    connect(m_w.Timer1, &QTimer::timeout, this, &InputController::Timer1Timer);
+    m_window.installEventFilter(this);
+    if (m_w.ClientArea)
+        m_w.ClientArea->installEventFilter(this);
+    m_host.layouts()->hookStatusPanels();
     // While a show advances (and the playlist editor is not open) neither
     // the screen saver nor the monitor's power-off may interrupt it.
-    platform::KeepScreenAwakeWhile(this, [this] { return runs(m_state.session) && !InManualMode() && !topLevelVisible("Form11"); });
+    platform::KeepScreenAwakeWhile(this, [this] { return runs(m_state.session) && !m_host.InManualMode() && !topLevelVisible("Form11"); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             QuestionUpdateStatusBar();
     });
 }
 
-void TForm1::InstallKeyboardHook()
+void InputController::InstallKeyboardHook()
 {
-    SetupMenus();
+    m_host.menus()->SetupMenus();
     InstallApplicationEvents();
     if (!m_hookFilter)
         m_hookFilter = new KeyboardHookFilter(
@@ -90,50 +124,50 @@ void TForm1::InstallKeyboardHook()
     KeyboardHookInstalled = 1;
 }
 
-void TForm1::FormDestroy()
+void InputController::FormDestroy()
 {
     if (m_hookFilter)
         qApp->removeEventFilter(m_hookFilter);
     KeyboardHookInstalled = 0;
 }
 
-void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
+void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 {
-    TForm9* const Form9 = m_showWindow;
+    TForm9* const Form9 = m_host.showWindow();
     HookInput in;
-    in.mainWindowEnabled = isEnabled() && !QApplication::activeModalWidget();
-    in.hookHandledRunning = HookHandled && HookHandled->isActive();
+    in.mainWindowEnabled = m_window.isEnabled() && !QApplication::activeModalWidget();
+    in.hookHandledRunning = m_w.HookHandled && m_w.HookHandled->isActive();
     in.form9Visible = Form9 && Form9->isVisible();
     in.mouseButtonDown = MouseButtonDown == 1;
     in.playbackActive = runs(m_state.session);
     in.ctrlLatch = HookCtrlLatch == 1;
     in.ctrlHeld = (modifiers | QGuiApplication::queryKeyboardModifiers()) & Qt::ControlModifier;
-    in.rotateLUsable = usable(TBRotateL);
-    in.rotateRUsable = usable(TBRotateR);
+    in.rotateLUsable = usable(m_w.TBRotateL);
+    in.rotateRUsable = usable(m_w.TBRotateR);
     in.key = HookKeyOf(key);
     const HookDecision d = DecideHookKey(in);
-    if (d.startHookHandled && HookHandled)
-        HookHandled->start();
+    if (d.startHookHandled && m_w.HookHandled)
+        m_w.HookHandled->start();
     if (d.setCtrlLatch) {
         HookCtrlLatch = 1;
-        if (TimerHook)
-            TimerHook->start();
+        if (m_w.TimerHook)
+            m_w.TimerHook->start();
     }
     switch (d.action) {
     case HookAction::None:
         break;
     case HookAction::TogglePause:
-        if (PageShowRuns())
-            PageTogglePause();
+        if (m_host.thumbnailPage()->PageShowRuns())
+            m_host.thumbnailPage()->PageTogglePause();
         else if (Form9)
             Form9->TogglePause();
         break;
-    case HookAction::ShowForward: trigger(ShowForwardToolButton); break;
-    case HookAction::Forward1: trigger(Forward1ToolButton); break;
-    case HookAction::ShowInReverse: trigger(ShowinReverseToolButton); break;
-    case HookAction::Backwards1: trigger(Backwards1ToolButton); break;
-    case HookAction::RotateLeft: trigger(TBRotateL); break;
-    case HookAction::RotateRight: trigger(TBRotateR); break;
+    case HookAction::ShowForward: trigger(m_w.ShowForwardToolButton); break;
+    case HookAction::Forward1: trigger(m_w.Forward1ToolButton); break;
+    case HookAction::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
+    case HookAction::Backwards1: trigger(m_w.Backwards1ToolButton); break;
+    case HookAction::RotateLeft: trigger(m_w.TBRotateL); break;
+    case HookAction::RotateRight: trigger(m_w.TBRotateR); break;
     case HookAction::FormKeyDown:
         FormKeyDown(key, modifiers);
         break;
@@ -151,28 +185,28 @@ void TForm1::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
-void TForm1::TimerHookTimer()
+void InputController::TimerHookTimer()
 {
     HookCtrlLatch = 0;
-    TimerHook->stop();
+    m_w.TimerHook->stop();
 }
 
-void TForm1::HookHandledTimer()
+void InputController::HookHandledTimer()
 {
-    HookHandled->stop();
+    m_w.HookHandled->stop();
 }
 
-void TForm1::Timer1Timer()
+void InputController::Timer1Timer()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    TForm2* const Form2 = m_replayWindow;
+    TForm2* const Form2 = m_host.replayWindow();
     IdleInput in;
     in.thumbnailView = false;
-    in.mainWindowActive = isActiveWindow();
+    in.mainWindowActive = m_window.isActiveWindow();
     in.playbackActive = runs(m_state.session);
     in.neverAutoShow = Settings.NeverAutoShow != 0;
-    in.form10Visible = PictureTextWindowShown();
-    in.externalProcessRunning = externalPrograms()->ExternalProcessRunning == 1;
+    in.form10Visible = m_host.PictureTextWindowShown();
+    in.externalProcessRunning = m_host.externalPrograms()->ExternalProcessRunning == 1;
     in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     in.demoMode = state().start.DemoMode == 1;
     in.now = platform::monotonicMs();
@@ -190,10 +224,10 @@ void TForm1::Timer1Timer()
     case IdleAction::None:
         break;
     case IdleAction::StopTimer:
-        Timer1->stop();
+        m_w.Timer1->stop();
         break;
     case IdleAction::Message:
-        Timer1->stop();
+        m_w.Timer1->stop();
         AutoShowCountdown = 0;
         // Once, until the user does something: whoever starts the timer
         // again meanwhile, the message does not come back.
@@ -211,28 +245,28 @@ void TForm1::Timer1Timer()
     }
 }
 
-void TForm1::RestartIdleTime()
+void InputController::RestartIdleTime()
 {
     IdleStartTick = platform::monotonicMs();
 }
 
-void TForm1::UserActivity()
+void InputController::UserActivity()
 {
     m_idleMessageGiven = false;
     IdleStartTick = platform::monotonicMs();
     AutoShowCountdown = 0;
     AutoShowStarting = 0;
-    if (Timer1 && !Timer1->isActive())
-        Timer1->start();
+    if (m_w.Timer1 && !m_w.Timer1->isActive())
+        m_w.Timer1->start();
 }
 
-void TForm1::FormMouseDown(Qt::MouseButton button)
+void InputController::FormMouseDown(Qt::MouseButton button)
 {
-    TForm9* const Form9 = m_showWindow;
+    TForm9* const Form9 = m_host.showWindow();
     MouseButtonDown = 1;
     if (runs(m_state.session)) {
         if (button == Qt::RightButton) {
-            trigger(FullScreenToolButton3);
+            trigger(m_w.FullScreenToolButton3);
             return;
         }
         if (button == Qt::MiddleButton && Form9)
@@ -241,122 +275,139 @@ void TForm1::FormMouseDown(Qt::MouseButton button)
     UserActivity();
 }
 
-void TForm1::FormMouseUp()
+void InputController::FormMouseUp()
 {
     MouseButtonDown = 0;
 }
 
-void TForm1::FormMouseMove()
+void InputController::FormMouseMove()
 {
     UserActivity();
 }
 
-void TForm1::FormMouseWheel(int delta)
+void InputController::FormMouseWheel(int delta)
 {
-    TForm9* const Form9 = m_showWindow;
+    TForm9* const Form9 = m_host.showWindow();
     UserActivity();
     if (delta == 0)
         return;
     const bool forward = delta > 0;
     // Only a cut-out is zoomed by the wheel.
     if (state().session.CutOutCount >= 1) {
-        if (FitZoomSect)
-            FitZoomSect->WheelZoomPicture(forward ? 3 : -3);
+        if (m_host.fitZoom())
+            m_host.fitZoom()->WheelZoomPicture(forward ? 3 : -3);
         return;
     }
     if (!runs(m_state.session) || (m_state.session.AutoShowRunning == 1 && state().start.DemoMode != 1))
         return;
-    if (InManualMode()) {
+    if (m_host.InManualMode()) {
         // The show plays in the full-screen window: one picture on or back.
         if (Form9 && Form9->isVisible())
             Form9->Step(forward ? 1 : -1);
     } else {
-        layouts()->ChangeShowSpeed(forward);
+        m_host.layouts()->ChangeShowSpeed(forward);
     }
 }
 
-void TForm1::FormActivate()
+void InputController::FormActivate()
 {
     // The window comes back to the front (a message box or dialog closed,
     // another program left): the idle timer runs again, but this is no input
     // of the user, so after the idle message it stays off.
-    if (!runs(m_state.session) && Timer1 && !Timer1->isActive() && !m_idleMessageGiven)
+    if (!runs(m_state.session) && m_w.Timer1 && !m_w.Timer1->isActive() && !m_idleMessageGiven)
         UserActivity();
 }
 
-void TForm1::AppMinimize()
+void InputController::AppMinimize()
 {
-    if (Timer1)
-        Timer1->stop();
+    if (m_w.Timer1)
+        m_w.Timer1->stop();
 }
 
-void TForm1::QuestionUpdateStatusBar()
+void InputController::QuestionUpdateStatusBar()
 {
-    if (layouts()->layoutState().MinimizedDuringShow == 1)
-        layouts()->AppRestore();
+    if (m_host.layouts()->layoutState().MinimizedDuringShow == 1)
+        m_host.layouts()->AppRestore();
 }
 
-void TForm1::ApplicationHint(const QString& hint)
+void InputController::ApplicationHint(const QString& hint)
 {
     TSettingsRecord& Settings = state().settings.Settings;
     if (!m_hintMemory)
         m_hintMemory = std::make_unique<HintMemory>();
     HintContext ctx;
     ctx.showRunning = runs(m_state.session);
-    ctx.currentPanelText = StatusPanel1 ? StatusPanel1->text() : QString();
-    ctx.cdMenuText = CdMenuStatusText;
-    ctx.cdFolderText = CdFolderStatusText;
-    ctx.cdShowText = CdShowStatusText;
+    ctx.currentPanelText = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
+    ctx.cdMenuText = m_host.menus()->CdMenuStatusText;
+    ctx.cdFolderText = m_host.menus()->CdFolderStatusText;
+    ctx.cdShowText = m_host.menus()->CdShowStatusText;
     ctx.startupFolderShort = ShortenPathCaption(Settings.StartupFolder, true);
     ctx.neverAutoShow = Settings.NeverAutoShow != 0;
     ctx.autoShowPathShort = ShortenPathCaption(Settings.AutoShowPath, true);
-    ctx.wallpaperItemVisible = Wallpaper && Wallpaper->isVisible();
-    ctx.lastLoadedFileName = QFileInfo(pictureDisplay()->displayState().CurrentPicturePath).fileName();
+    ctx.wallpaperItemVisible = m_w.Wallpaper && m_w.Wallpaper->isVisible();
+    ctx.lastLoadedFileName = QFileInfo(m_host.pictureDisplay()->displayState().CurrentPicturePath).fileName();
     const HintResult r = ApplicationHintText(hint, ctx, *m_hintMemory);
-    if (r.outcome == HintOutcome::SetText && StatusPanel1)
-        StatusPanel1->setText(r.text);
+    if (r.outcome == HintOutcome::SetText && m_w.StatusPanel1)
+        m_w.StatusPanel1->setText(r.text);
     else if (r.outcome == HintOutcome::FolderCaption)
-        UpdateFolderCaption();
+        m_host.UpdateFolderCaption();
 }
 
-void TForm1::AppException(const QString& message)
+void InputController::AppException(const QString& message)
 {
     platform::showMessage(platform::PromptKind::Error, message);
     QCoreApplication::exit(1);
 }
 
-void TForm1::MultiPopPopup()
+void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    if (runs(m_state.session))
-        PauseShow();
-    // The layout in effect carries the check glyph and can't be chosen again:
-    // the running show's (the single display, 0, while it plays full screen),
-    // else the stored choice.
-    const int current = PageLayoutInEffect(runs(m_state.session), PageShowRuns() ? PageView->State().PageLayoutIndex : 0,
-                                           state().settings.Settings.PicturesPerPageIndex);
-    for (size_t k = 0; k < MultiItems.size(); ++k) {
-        if (!MultiItems[k])
-            continue;
-        const bool isCurrent = int(k) == current;
-        MultiItems[k]->setCheckable(true);
-        MultiItems[k]->setChecked(isCurrent);
-        MultiItems[k]->setEnabled(!isCurrent);
+    TForm9* const Form9 = m_host.showWindow();
+    MainKeyInput in;
+    in.key = key;
+    in.alt = shift.testFlag(Qt::AltModifier);
+    in.ctrl = (shift | QGuiApplication::queryKeyboardModifiers()).testFlag(Qt::ControlModifier);
+    in.showRunning = runs(m_state.session);
+    // Keys typed into a text field, or into another of the program's
+    // windows, are not the main window's letter commands.
+    const QWidget* active = QApplication::activeWindow();
+    in.typingInText = isTextInput(QApplication::focusWidget())
+                      || (active && active != &m_window && active != Form9);
+    switch (DecideMainKey(in)) {
+    case MainKeyCommand::None: break;
+    case MainKeyCommand::RestartShow: m_host.RestartShow(); break;
+    case MainKeyCommand::StopShow: m_host.ToolButton2Click(); break;
+    case MainKeyCommand::TogglePause:
+        if (m_host.thumbnailPage()->PageShowRuns())
+            m_host.thumbnailPage()->PageTogglePause();
+        else if (Form9)
+            Form9->TogglePause();
+        break;
+    case MainKeyCommand::ShowForward: trigger(m_w.ShowForwardToolButton); break;
+    case MainKeyCommand::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
+    case MainKeyCommand::Forward1: trigger(m_w.Forward1ToolButton); break;
+    case MainKeyCommand::Backwards1: trigger(m_w.Backwards1ToolButton); break;
+    case MainKeyCommand::FullScreen: trigger(m_w.FullScreenToolButton3); break;
+    case MainKeyCommand::SavePicture: trigger(m_w.SaveToolButton); break;
+    case MainKeyCommand::MovePicture: trigger(m_w.MoveToolButton); break;
+    case MainKeyCommand::RenamePicture: trigger(m_w.RenamePictureToolButton); break;
+    case MainKeyCommand::Volume: trigger(m_w.Volume); break;
+    case MainKeyCommand::RemovePicture: trigger(m_w.RecycleBinToolButton); break;
+    case MainKeyCommand::Refresh: m_host.RefreshSelectedFolder(); break;
     }
-    MeasureMenu(MultiPop);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool InputController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == StatusPanel0 || watched == StatusPanel1) {
+    if (watched == m_w.StatusPanel0 || watched == m_w.StatusPanel1) {
         if (event->type() == QEvent::Paint) {
             auto* label = static_cast<QLabel*>(watched);
             QPainter p(label);
-            layouts()->StatusBar1DrawPanel(p, watched == StatusPanel0 ? 0 : 1, label->rect());
+            m_host.layouts()->StatusBar1DrawPanel(p, watched == m_w.StatusPanel0 ? 0 : 1, label->rect());
             return true;
         }
         return false;
     }
-    if (watched == this) {
+    if (watched == &m_window) {
         switch (event->type()) {
         case QEvent::StatusTip:
             ApplicationHint(static_cast<QStatusTipEvent*>(event)->tip());
@@ -368,13 +419,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             break;
         }
     }
-    if (watched == this || watched == ClientArea) {
+    if (watched == &m_window || watched == m_w.ClientArea) {
         // The panel is remembered when made: a search of the children here
         // would walk widgets that are being deleted.
-        const QWidget* ratio = FitZoomSect ? FitZoomSect->CustomRatioIfMade() : nullptr;
+        const QWidget* ratio = m_host.fitZoom() ? m_host.fitZoom()->CustomRatioIfMade() : nullptr;
         const bool ratioShown = ratio && ratio->isVisible();
         const auto onEmptyArea = [this](const QPointF& pos) {
-            return !ClientArea || !ClientArea->childAt(ClientArea->mapFrom(this, mapFromGlobal(pos.toPoint())));
+            return !m_w.ClientArea || !m_w.ClientArea->childAt(m_w.ClientArea->mapFrom(&m_window, m_window.mapFromGlobal(pos.toPoint())));
         };
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
@@ -401,5 +452,5 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             break;
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }

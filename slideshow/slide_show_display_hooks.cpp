@@ -1,13 +1,15 @@
 // The display step's hooks on the assembled main window: the show record,
 // the sound of the shown picture, the music fade, the status of the shown
 // picture and the page view's part. Installed when the window is created.
-#include "app/tform1.h"
+#include "slideshow/slide_show_controller.h"
 
+#include "base/program_state.h"
 #include "base/picture_table.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
+#include "sound/sound_controller.h"
 #include "sound/sound_state.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -25,9 +27,9 @@ bool pageViewShown() { return PageHooks().ThumbnailViewActive && PageHooks().Thu
 
 } // namespace
 
-void TForm1::InstallDisplayHooks()
+void SlideShowController::InstallDisplayHooks()
 {
-    QPointer<TForm1> self(this);
+    QPointer<SlideShowController> self(this);
     PictureDisplayHooks& hooks = DisplayHooks();
     // The page of thumbnails tells whether it is shown; without it every
     // picture is shown on its own.
@@ -35,32 +37,26 @@ void TForm1::InstallDisplayHooks()
     hooks.ThumbnailStep = [self, &session = m_state.session] {
         if (!self)
             return;
-        SoundSession& sound = self->sound();
-        if (sound.MusicQueueActive == 1 && sound.QueueRestartPending == 1) {
-            sound.QueueRestartPending = 0;
-            sound.PlayQueueIndex = -1;
-            if (self->TimerMusic)
-                self->TimerMusic->start();
-        }
+        self->m_host->sound()->RestartPendingQueue();
         TShowState& ShowState = session.ShowState;
         ShowState.StepReentry = 0;
         const int slotCount = DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0;
         if (ShowState.PageAbort == 0 && !PageHoldsAllPictures(slotCount, session.PictureCount) && !self->InManualMode()
-            && self->IntervalTimer) {
-            self->IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
-            self->IntervalTimer->start();
+            && self->m_items.IntervalTimer) {
+            self->m_items.IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
+            self->m_items.IntervalTimer->start();
         }
     };
-    hooks.ReadShowRecord = [self](int index) { return self && self->pictureDisplay()->ReadShowRecordForDisplay(index); };
-    hooks.TextLineDelayMs = [self] { return self ? self->pictureDisplay()->ShowRecordTextDelayMs() : 0; };
-    hooks.PlayPictureSound = [self](bool recordRead) { return self && self->PlayShownPictureSound(recordRead); };
+    hooks.ReadShowRecord = [self](int index) { return self && self->m_host->pictureDisplay()->ReadShowRecordForDisplay(index); };
+    hooks.TextLineDelayMs = [self] { return self ? self->m_host->pictureDisplay()->ShowRecordTextDelayMs() : 0; };
+    hooks.PlayPictureSound = [self](bool recordRead) { return self && self->m_host->sound()->PlayShownPictureSound(recordRead); };
     hooks.PrepareNextStep = [self] {
         if (self)
             self->PrepareNextShowStep();
     };
     hooks.StartMusicFade = [self](int intervalMs) {
         if (self)
-            self->StartMusicFadeBeforeNextStep(intervalMs);
+            self->m_host->sound()->StartMusicFadeBeforeNextStep(intervalMs);
     };
     hooks.ShowCurrentPictureStatus = [self] {
         if (self)
@@ -68,7 +64,7 @@ void TForm1::InstallDisplayHooks()
     };
     hooks.SetPictureDisplayName = [self] {
         if (self)
-            self->pictureDisplay()->SetPictureDisplayName();
+            self->m_host->pictureDisplay()->SetPictureDisplayName();
     };
     // The ticked cells of the page, as picture indexes.
     hooks.SelectedPictures = [&session = m_state.session] {
@@ -83,26 +79,19 @@ void TForm1::InstallDisplayHooks()
     };
     hooks.PageSlotCount = [] { return 0; };
     hooks.VoiceRecordingPossible = [] { return !QMediaDevices::audioInputs().isEmpty(); };
-
-    // The music fades out once the fade timer has run down.
-    if (FadeTimer)
-        connect(FadeTimer, &QTimer::timeout, this, [this] {
-            if (FadeTimer->isSingleShot())
-                ::StartMusicFadeOut(m_sound);
-        });
 }
 
-void TForm1::PrepareNextShowStep()
+void SlideShowController::PrepareNextShowStep()
 {
     ShowCurrentPictureStatus(true);
 }
 
-void TForm1::ShowCurrentPictureStatus(bool Full)
+void SlideShowController::ShowCurrentPictureStatus(bool Full)
 {
-    TForm9* const Form9 = m_showWindow;
+    TForm9* const Form9 = m_host->showWindow();
     // The one-back button steps back one picture while no cut-out is shown.
-    if (Form9 && state().session.CutOutCount == 0)
+    if (Form9 && m_state.session.CutOutCount == 0)
         Form9->ResetOneBackwardsHint();
-    if (Full && StatusPanel1 && !pictureDisplay()->displayState().PictureDisplayName.isEmpty())
-        StatusPanel1->setText(pictureDisplay()->displayState().PictureDisplayName);
+    if (Full && m_items.StatusPanel1 && !m_host->pictureDisplay()->displayState().PictureDisplayName.isEmpty())
+        m_items.StatusPanel1->setText(m_host->pictureDisplay()->displayState().PictureDisplayName);
 }

@@ -1,7 +1,8 @@
 // The main window's sound commands: the sound of a shown picture, the
 // voice player and the music queue.
-#include "app/tform1.h"
+#include "sound/sound_controller.h"
 
+#include "base/program_state.h"
 #include "base/start_args.h"
 #include "browse/picture_display.h"
 #include "platform/icons.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWidget>
 
 namespace {
 
@@ -23,16 +25,31 @@ constexpr int VoicePlayIdleGlyph = 103;
 
 } // namespace
 
-void TForm1::StopMusic()
+SoundController::SoundController(QWidget& window, SoundHost& host, ProgramState& state)
+    : QObject(&window), m_window(window), m_host(host), m_state(state)
 {
-    if (FadeTimer)
-        FadeTimer->stop();
+}
+
+void SoundController::SetItems(const Items& items)
+{
+    m_items = items;
+    if (m_items.FadeTimer)
+        connect(m_items.FadeTimer, &QTimer::timeout, this, [this] {
+            if (m_items.FadeTimer->isSingleShot())
+                ::StartMusicFadeOut(m_sound);
+        });
+}
+
+void SoundController::StopMusic()
+{
+    if (m_items.FadeTimer)
+        m_items.FadeTimer->stop();
     ::StopMusic(m_sound);
     m_waitingForVoice = false;
     ResetVoicePlayButton();
 }
 
-void TForm1::ReleaseVoiceFile(const QString& PicturePath)
+void SoundController::ReleaseVoiceFile(const QString& PicturePath)
 {
     if (::ReleaseVoiceFile(m_sound, PicturePath)) {
         m_waitingForVoice = false;
@@ -40,32 +57,32 @@ void TForm1::ReleaseVoiceFile(const QString& PicturePath)
     }
 }
 
-void TForm1::ResetVoicePlayButton()
+void SoundController::ResetVoicePlayButton()
 {
     const QString hint = QStringLiteral("Play voice recording");
     const QIcon idle = platform::ImageListIcon(platform::ImageListId::MenuIL, VoicePlayIdleGlyph);
     if (m_state.session.PlaybackActive == 1) {
-        if (VoicePlayTB) {
-            VoicePlayTB->setToolTip(hint);
-            VoicePlayTB->setIcon(idle);
+        if (m_items.VoicePlayTB) {
+            m_items.VoicePlayTB->setToolTip(hint);
+            m_items.VoicePlayTB->setIcon(idle);
         }
-    } else if (VoicePlaySB) {
-        VoicePlaySB->setToolTip(hint);
-        VoicePlaySB->setIcon(idle);
+    } else if (m_items.VoicePlaySB) {
+        m_items.VoicePlaySB->setToolTip(hint);
+        m_items.VoicePlaySB->setIcon(idle);
     }
 }
 
-void TForm1::DefPlaylistClick()
+void SoundController::DefPlaylistClick()
 {
     // The playlist editor is not built yet: the default (or given) playlist
     // is only queued. An audio-only start has nothing else to show and ends.
     m_sound.PlayQueue.clear();
     m_sound.PlayQueueIndex = -1;
-    if (state().start.AudioMode)
-        QTimer::singleShot(0, this, [this] { close(); });
+    if (m_state.start.AudioMode)
+        QTimer::singleShot(0, &m_window, [window = &m_window] { window->close(); });
 }
 
-void TForm1::WatchVoicePlayer()
+void SoundController::WatchVoicePlayer()
 {
     if (m_voicePlayerWatched)
         return;
@@ -80,12 +97,12 @@ void TForm1::WatchVoicePlayer()
     connect(player, &QMediaPlayer::errorOccurred, this, [this] { VoiceEnded(true); });
 }
 
-bool TForm1::PlaySoundFile()
+bool SoundController::PlaySoundFile()
 {
     if (m_sound.PictureSoundPlaying == 1) {
         // The sound of the shown picture, on the picture-sound player.
         WatchVoicePlayer();
-        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(m_sound, m_openShow.ShowRec.SoundFile)) {
+        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(m_sound, m_host.openShow().ShowRec.SoundFile)) {
             m_sound.PictureSoundPlaying = 0;
             return false;
         }
@@ -105,12 +122,12 @@ bool TForm1::PlaySoundFile()
     return true;
 }
 
-bool TForm1::PlayShownPictureSound(bool recordRead)
+bool SoundController::PlayShownPictureSound(bool recordRead)
 {
     PictureSoundInput in;
     in.recordRead = recordRead;
     in.devicePresent = recordRead && SoundDevicePresent();
-    const TShowRecord& ShowRec = m_openShow.ShowRec;
+    const TShowRecord& ShowRec = m_host.openShow().ShowRec;
     in.soundKind = ShowRec.SoundKind;
     in.soundFile = ShowRec.SoundFile;
     in.soundFileExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
@@ -126,43 +143,43 @@ bool TForm1::PlayShownPictureSound(bool recordRead)
         if (plan.restartQueue) {
             m_sound.QueueRestartPending = 0;
             m_sound.PlayQueueIndex = -1;
-            if (TimerMusic)
-                TimerMusic->start();
+            if (m_items.TimerMusic)
+                m_items.TimerMusic->start();
         }
     } else if (plan.playQueueFirst) {
         m_sound.PlayQueueIndex = 0;
         PlaySoundFile();
-        if (TimerMusic)
-            TimerMusic->start();
+        if (m_items.TimerMusic)
+            m_items.TimerMusic->start();
     }
     return m_waitingForVoice;
 }
 
-void TForm1::VoiceEnded(bool failed)
+void SoundController::VoiceEnded(bool failed)
 {
     TShowState& ShowState = m_state.session.ShowState;
     m_sound.PictureSoundPlaying = 0;
     if (!m_waitingForVoice)
         return;
     m_waitingForVoice = false;
-    if (m_state.session.PlaybackActive != 1 || ShowState.Direction == 0 || !IntervalTimer)
+    if (m_state.session.PlaybackActive != 1 || ShowState.Direction == 0 || !m_items.IntervalTimer)
         return;
     // After the voice the show steps on; a voice that could not be played
     // leaves the picture its default interval.
     if (failed)
         ShowState.CurrentInterval = IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
     ShowState.StepReentry = 0;
-    IntervalTimer->setInterval(failed ? NextIntervalMs(ShowState.CurrentInterval, 0) : 200);
-    IntervalTimer->start();
+    m_items.IntervalTimer->setInterval(failed ? NextIntervalMs(ShowState.CurrentInterval, 0) : 200);
+    m_items.IntervalTimer->start();
 }
 
-void TForm1::StartMusicFadeBeforeNextStep(int intervalMs)
+void SoundController::StartMusicFadeBeforeNextStep(int intervalMs)
 {
-    if (!FadeTimer)
+    if (!m_items.FadeTimer)
         return;
     const int fadeDelay = intervalMs - 1500;
-    FadeTimer->stop();
-    const TShowRecord& ShowRec = m_openShow.ShowRec;
+    m_items.FadeTimer->stop();
+    const TShowRecord& ShowRec = m_host.openShow().ShowRec;
     const bool ownSound = ShowRec.SoundKind == QLatin1String("F") && !ShowRec.SoundFile.isEmpty()
                           && QFileInfo(ShowRec.SoundFile).isFile();
     if (!MusicFadeDue(fadeDelay, SoundDevicePresent(), m_sound.CurrentTrackKind,
@@ -172,7 +189,17 @@ void TForm1::StartMusicFadeBeforeNextStep(int intervalMs)
     // picture is the one that follows.
     if (m_state.session.ShowState.LastPictureAhead != 1)
         return;
-    FadeTimer->setInterval(fadeDelay);
-    FadeTimer->setSingleShot(true);
-    FadeTimer->start();
+    m_items.FadeTimer->setInterval(fadeDelay);
+    m_items.FadeTimer->setSingleShot(true);
+    m_items.FadeTimer->start();
+}
+
+void SoundController::RestartPendingQueue()
+{
+    if (m_sound.MusicQueueActive == 1 && m_sound.QueueRestartPending == 1) {
+        m_sound.QueueRestartPending = 0;
+        m_sound.PlayQueueIndex = -1;
+        if (m_items.TimerMusic)
+            m_items.TimerMusic->start();
+    }
 }

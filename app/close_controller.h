@@ -1,6 +1,9 @@
-// Closing the main window: the state of the close and the settings save.
+// Closing the main window: its refusals, the open show's changes, the
+// settings merge and save, and the list of known shows. The main window owns
+// the controller and hands its close event to it.
 #pragma once
 
+#include "app/start_close_host.h"
 #include "base/settings_record.h"
 #include "platform/record_file.h"
 
@@ -11,7 +14,11 @@
 #include <functional>
 #include <optional>
 
+class QCloseEvent;
+class QWidget;
 class TForm16;
+struct MainWindowWidgets;
+struct ProgramState;
 
 struct TCloseSave {
     bool DiskRead = false;          // the settings file on disk was read for the merge
@@ -46,3 +53,42 @@ std::optional<QStringList> KnownShowsOfManager(const TForm16* Form16);
 // The message that the file of known shows is left as it is because the
 // manager could not read it; empty when it was read whole.
 QString KnownShowsLeftMessage(const TForm16* Form16, const QString& showListPath);
+
+class CloseController {
+public:
+    CloseController(QWidget& window, MainWindowWidgets& widgets, StartCloseHost& host, ProgramState& state);
+
+    // The program's state the close saves.
+    ProgramState& state() const { return m_state; }
+
+    // The close handler: false when the close is refused or put off.
+    bool FormClose();
+    // The main window's close event: accepted (and the program ends) when
+    // the close may go on, else ignored.
+    void CloseRequested(QCloseEvent* event);
+    // Rewrites "AllMyShow.dat" from the list of known shows; with `Replace`
+    // paths under a renamed folder are rewritten first.
+    void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace);
+
+    // Lets the program close without the close handler (after a refusal).
+    bool CloseWithoutSaving = false;
+    // Set once the close has run its save (the window may close).
+    bool CloseDone = false;
+    // 1 once the close has passed its refusals.
+    uint8_t ClosingDown = 0;
+
+private:
+    // The parts of FormClose, in the order it runs them.
+    // False while pictures wait for the uploader (the close is refused);
+    // else the uploader's temporary folder is emptied.
+    bool clearUploadFolder();
+    // The open show's changes kept or asked for.
+    void closeOpenShow();
+    // The settings and the list of known shows, each in one safe write.
+    void saveSettingsAndShows();
+
+    QWidget& m_window;
+    MainWindowWidgets& m_widgets;
+    StartCloseHost& m_host;
+    ProgramState& m_state;
+};

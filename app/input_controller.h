@@ -1,0 +1,118 @@
+// The main window's input: the keyboard hook (an application event filter),
+// the main window's key commands, the idle timer that starts the automatic
+// show, the mouse activity on the window, and the application's hint,
+// activation, minimise and exception events. The main window owns the
+// controller, hands it its widgets and its window events, and reaches it
+// through input(); the controller reaches the window only through InputHost.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class ExternalProgramsController;
+class FitZoomSection;
+class KeyboardHookFilter;
+class LayoutController;
+class MenuController;
+class PictureDisplaySection;
+class ThumbnailPageSection;
+class QEvent;
+class QWidget;
+class TForm2;
+class TForm9;
+struct HintMemory;
+struct MainWindowWidgets;
+struct ProgramState;
+
+// What the keyboard hook, the key commands and the idle timer ask of the
+// main window.
+class InputHost {
+public:
+    virtual ~InputHost() = default;
+    // The full-screen show window and the idle replay window (or none).
+    virtual TForm9* showWindow() const = 0;
+    virtual TForm2* replayWindow() const = 0;
+    virtual bool InManualMode() const = 0;
+    // The page of thumbnails (a show played as pages, and its pause).
+    virtual ThumbnailPageSection* thumbnailPage() const = 0;
+    // The picture display (the picture shown now).
+    virtual PictureDisplaySection* pictureDisplay() const = 0;
+    // The picture-text window of MyShow is open.
+    virtual bool PictureTextWindowShown() const = 0;
+    // The show commands the keys give.
+    virtual void RestartShow() = 0;
+    virtual void ToolButton2Click() = 0;
+    virtual void RefreshSelectedFolder() = 0;
+    virtual void UpdateFolderCaption() = 0;
+    // The sections the events reach: whether an external program runs, the
+    // wheel zoom and the ratio panel, the layouts, the menus and their
+    // status texts.
+    virtual ExternalProgramsController* externalPrograms() const = 0;
+    virtual FitZoomSection* fitZoom() const = 0;
+    virtual LayoutController* layouts() const = 0;
+    virtual MenuController* menus() const = 0;
+};
+
+class InputController : public QObject {
+    Q_OBJECT
+public:
+    // `window` is the main window (it parents the controller); `widgets` are
+    // its widgets, built before the controller.
+    InputController(QWidget& window, InputHost& host, const MainWindowWidgets& widgets, ProgramState& state);
+    ~InputController() override;
+
+    ProgramState& state() const { return m_state; }
+
+    // The keyboard hook: an application event filter on the GUI thread.
+    void InstallKeyboardHook();
+    // Removes the hook (before a modal dialog; also at destruction).
+    void FormDestroy();
+    void KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers);
+    void TimerHookTimer();
+    void HookHandledTimer();
+    void Timer1Timer();
+    // The idle time starts again (the automatic show's windows ask it).
+    void RestartIdleTime();
+    // User activity: the idle time starts again.
+    void UserActivity();
+    void FormMouseDown(Qt::MouseButton button);
+    void FormMouseUp();
+    void FormMouseMove();
+    void FormMouseWheel(int delta);
+    void FormActivate();
+    void AppMinimize();
+    void QuestionUpdateStatusBar();
+    void ApplicationHint(const QString& hint);
+    // Shows an exception's message and asks the application to end.
+    void AppException(const QString& message);
+    // The main window's key commands, for a key handed on by the hook.
+    // Ctrl is also read from the keyboard.
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // Connects the timers and the application's events (once).
+    void InstallApplicationEvents();
+    // The window's events (the window and its client area hand them on):
+    // the status panels' painting, hints, activation, mouse and wheel.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The state of the hook and the idle timer.
+    uint8_t KeyboardHookInstalled = 0;   // 1 while the filter is installed
+    uint8_t HookCtrlLatch = 0;           // 1 for 500 ms after Ctrl was seen
+    uint8_t MouseButtonDown = 0;         // 1 from a mouse press on the main window to its release
+    int64_t IdleStartTick = 0;           // monotonic milliseconds when the idle time began
+    int32_t AutoShowCountdown = 0;       // 1 while the replay window counts down
+    int32_t AutoShowStarting = 0;        // set when the replay window starts the show
+
+private:
+    QWidget& m_window;
+    InputHost& m_host;
+    const MainWindowWidgets& m_w;
+    ProgramState& m_state;
+    KeyboardHookFilter* m_hookFilter = nullptr;
+    bool m_appEventsInstalled = false;
+    std::unique_ptr<HintMemory> m_hintMemory;  // made at first use, freed with the window
+    // The idle timer's message that the automatic show can't start was
+    // given; it is not given again before the next real user input.
+    bool m_idleMessageGiven = false;
+};

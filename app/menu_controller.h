@@ -1,0 +1,105 @@
+// The main window's menus and captions: the owner-drawn menu style, the
+// caption rules applied as each menu opens, the menu measurers, the MyShow
+// panel switch and the clipboard commands. The main window owns the
+// controller, hands it its widgets and reaches it through menus(); the
+// controller reaches the window only through MenuHost.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+struct MainWindowWidgets;
+struct MenuCaptionState;
+struct OpenShow;
+struct ProgramState;
+class FolderTreeController;
+class LayoutController;
+class MenuChanges;
+class MyShowController;
+class QAction;
+class QPainter;
+class QRect;
+class QTreeWidgetItem;
+class QWidget;
+class PictureDisplaySection;
+class ThumbnailPageSection;
+
+// What the menus ask of the main window.
+class MenuHost {
+public:
+    virtual ~MenuHost() = default;
+    // The tool-bar or menu action of that objectName (or none).
+    virtual QAction* actionNamed(const QString& name) const = 0;
+    virtual bool InManualMode() const = 0;
+    virtual void PauseShow() = 0;
+    // A running show starts again from its first picture.
+    virtual void RestartShow() = 0;
+    // Connects the start, restart and resume commands (once).
+    virtual void ConnectShowCommands() = 0;
+    // The page of thumbnails (whether a show plays as pages, its selection).
+    virtual ThumbnailPageSection* thumbnailPage() const = 0;
+    // The picture display (the picture shown now).
+    virtual PictureDisplaySection* pictureDisplay() const = 0;
+    // The open show (its flags and file).
+    virtual OpenShow& openShow() = 0;
+    // The folder tree's controller (the selected folder) and a node's path.
+    virtual FolderTreeController* folderTree() const = 0;
+    virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
+    // The layouts and screen modes of the window.
+    virtual LayoutController* layouts() const = 0;
+    // The MyShow (its changes kept or dropped, the Draft show opened).
+    virtual MyShowController* myShow() const = 0;
+};
+
+class MenuController : public QObject {
+    Q_OBJECT
+public:
+    // `window` is the main window whose menus these are (it parents the
+    // controller); `widgets` are its widgets, built before the controller.
+    MenuController(QWidget& window, MenuHost& host, const MainWindowWidgets& widgets, ProgramState& state);
+
+    ProgramState& state() const { return m_state; }
+
+    // Connects the menus' opening handlers and the owner-drawn menu style
+    // (done once; the first showing of the window does it too).
+    void SetupMenus();
+    // The one painter of every menu item.
+    void DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
+                      const QString& caption, int imageIndex, int disabledImageIndex, bool enabled);
+    QString SplitMenuCaption(const QString& caption);
+    void MeasureMenuWidth(int menuIndex);
+    void MeasureSubMenuWidth(int menuIndex, int itemIndex);
+    void MeasurePopupSubMenuWidth(int itemIndex);
+    void MeasureTreePopupWidth();
+    // Menu openings: captions, visibility and enabled states rebuilt.
+    void Bestand1Click();
+    void ShowClick();
+    void MyShowClick();
+    void Help1Click();
+    void RightClickTreeViewPopup();
+    void SetPicturePopupCaptions();
+    // The layout pop-up: the layout in effect is checked and can't be chosen.
+    void MultiPopPopup();
+    void HideShowMyShowClick();
+    void PathToClipboardClick(QObject* sender);
+    void PictureToClipboardClick(QObject* sender);
+    // The state the caption rules read, taken from the program's state.
+    MenuCaptionState menuCaptionState() const;
+    // Applies caption changes to the actions by object name.
+    void applyMenuChanges(const MenuChanges& changes);
+    // Texts prepared by the File menu for the CD items' status hints.
+    QString CdMenuStatusText, CdFolderStatusText, CdShowStatusText;
+
+private:
+    void setupMenuStyle();
+    void tagStatusHints();
+    void connectMenuOpenings();
+    void connectMenuCommands();
+    void connectPopupCommands();
+
+    QWidget& m_window;
+    MenuHost& m_host;
+    const MainWindowWidgets& m_w;
+    ProgramState& m_state;
+    bool m_menusSetUp = false;
+};

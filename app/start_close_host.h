@@ -1,0 +1,55 @@
+// What the start-up and close controllers ask of the main window: the
+// controllers and windows it owns, and the commands of the other sections a
+// start or a close runs.
+#pragma once
+
+#include <QString>
+
+class ExternalProgramsController;
+class FolderTreeController;
+class HelpAndVersionController;
+class LayoutController;
+class MyShowController;
+class QAction;
+class QWidget;
+class TForm13;
+class TForm16;
+class TForm20;
+struct OpenShow;
+class SoundController;
+
+class StartCloseHost {
+public:
+    virtual ~StartCloseHost() = default;
+
+    // The controllers and windows of the main window (any window may be null).
+    virtual LayoutController* layouts() const = 0;
+    virtual FolderTreeController* folderTree() const = 0;
+    virtual ExternalProgramsController* externalPrograms() const = 0;
+    virtual HelpAndVersionController* helpAndVersion() const = 0;
+    virtual SoundController* sound() const = 0;
+    virtual MyShowController* myShow() const = 0;
+    virtual OpenShow& openShow() = 0;
+    virtual TForm13* demoShowWindow() const = 0;
+    virtual TForm16* showManager() const = 0;
+    virtual void setShowManager(TForm16* window) = 0;
+    virtual TForm20* folderPictureWindow() const = 0;
+    // A window of its own made at first use: it goes with the main window.
+    virtual void adoptWindow(QWidget* window) = 0;
+    // The tool-bar or menu action of that objectName (or none).
+    virtual QAction* actionNamed(const QString& name) const = 0;
+
+    // The start's wiring and the first folder or show.
+    virtual void InstallApplicationEvents() = 0;
+    virtual void InstallKeyboardHook() = 0;
+    virtual void ApplyShowOptions() = 0;
+    virtual void OpenFolderOrShow() = 0;
+    virtual void LoadFolderExclusions() = 0;
+    virtual void ShowAddAllDialog() = 0;
+    virtual void BuildAndStartShow() = 0;
+
+    // The music, the running show and the open show at close.
+    virtual void PauseShow() = 0;
+    virtual bool InManualMode() const = 0;
+    virtual void ToolButton2Click() = 0;
+};

@@ -1,0 +1,103 @@
+// The start of the main window: FormCreate reads the command line into the
+// start modes, finds the data folder, moves an older settings file into
+// place, refuses to run where the program cannot work (not on a fixed drive,
+// a read-only data file, a screen narrower than 800 pixels, demo mode
+// without a settings file), reads or makes the settings, creates the missing
+// data files and folders, and sizes the window. StartAbort / StartupRunFlag
+// tell main() how it went. Once the windows exist the command-line argument
+// is acted on, and once a month an update check is offered. The main window
+// owns the controller.
+#pragma once
+
+#include "app/start_close_host.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+struct MainWindowWidgets;
+struct ProgramState;
+class QWidget;
+
+class StartupController {
+public:
+    // `window` is the main window the start sizes, shows and hides.
+    StartupController(QWidget& window, MainWindowWidgets& widgets, StartCloseHost& host, ProgramState& state);
+
+    // The program's state the start fills.
+    ProgramState& state() const { return m_state; }
+
+    // The command-line parameters (without the program name) FormCreate reads;
+    // main() fills them from the real command line.
+    QStringList StartParameters;
+
+    // The settings work of a real start: modes, data folder, settings file,
+    // refusals, data files. Sets StartAbort / StartupRunFlag.
+    void FormCreate();
+    // True when the main window shows itself at start (none of demo, audio
+    // and argument mode).
+    bool VisibleAtStart() const;
+    // The folder argument and the "Create show from folder" items.
+    void AutoFolderToCDClick();
+    // Acts on the command-line argument once the windows exist: the audio
+    // player, the launcher for a show file or a folder, or the tree and the
+    // Draft show of a normal start.
+    void DispatchStartArgument();
+    // The user chose to open the argument in the normal window: data files
+    // writable again, the window shown, the folder or show opened.
+    void OpenArgumentNormally(bool showFileGiven);
+    // Once a month at start (not in demo, audio or argument mode): asks
+    // whether to check for a new version, and checks on Yes.
+    void OfferMonthlySuggestion();
+    // The main window was shown: a demo start hands over to the automatic
+    // show once the window is up.
+    void WindowShown(bool spontaneous);
+    // The demo start's hand-over: the main window hides, the automatic show
+    // window takes the focus (without one the program ends).
+    void TimerAutoCDRunTimer();
+
+    // The upload button's glyph and its grey copy for the disabled state.
+    QPixmap UploadGlyph;
+    QPixmap UploadGlyphGrey;
+    // Gives `UploadSp` the glyph of its state (the grey copy when disabled).
+    void UpdateUploadButtonGlyph();
+    // Names the configured uploader program in the upload commands and takes
+    // its icon for them.
+    void ApplyUploadCaptions();
+
+private:
+    // The parts of FormCreate, in the order it runs them.
+    void readStartModes();
+    void prepareUploadAndViewer();
+    void refuseUnlessOnFixedDrive();
+    void installVoiceCarryHooks();
+    void setShowListColumns(int screenWidth);
+    void hideMissingHelpPages();
+    void prepareDataFolder();
+    void migrateSettingsFile();
+    void makeRequestedShortcuts();
+    void refuseUnworkableStart(int screenWidth);
+    void chooseSettingsFile();
+    // Reads the settings, or makes them at a first start; false when the
+    // start is refused (the program then ends).
+    bool readOrMakeSettings();
+    void takeReadSettings();
+    void makeFirstSettings();
+    void dressWindowFromSettings();
+    void applyPlayOptions();
+    void findDemoShow();
+    void createDataFiles();
+    void takeSettingsSnapshot();
+    // A refused start: the run marker goes and the program ends once the
+    // event loop runs.
+    void endStartWithoutMarker();
+
+    void sizeWindowAtStart();
+    void openStartupFolder();
+    void applyStartFonts();
+
+    QWidget& m_window;
+    MainWindowWidgets& m_widgets;
+    StartCloseHost& m_host;
+    ProgramState& m_state;
+};

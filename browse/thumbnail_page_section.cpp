@@ -1,0 +1,450 @@
+// The main window's thumbnail view: the page controller's host over the
+// window, the page show's start, pause and steps, the layout menu and the
+// view's menu items.
+#include "browse/thumbnail_page_section.h"
+
+#include "base/settings_record.h"
+#include "browse/external_programs.h"
+#include "browse/page_layouts.h"
+#include "browse/picture_display.h"
+#include "browse/picture_info.h"
+#include "browse/thumbnail_files.h"
+#include "browse/thumbnail_page_view.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <algorithm>
+#include <utility>
+
+ThumbnailPageSection::ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host, ProgramState& state)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets()), m_state(state),
+      m_session(m_state.session)
+{
+    setObjectName(QStringLiteral("ThumbnailPageSection"));
+    PageView = new ThumbnailPageController(*this, PageLook(), this);
+    PageView->setObjectName(QStringLiteral("ThumbnailPageController"));
+    PageView->ShowStepDirection = [this] { return m_session.ShowState.Direction < 0 ? -1 : 1; };
+    installPageHooks();
+    connectMenus();
+    connectShowButtons();
+}
+
+ThumbnailPageSection::~ThumbnailPageSection() = default;
+
+// What the picture commands and the display step read of the page.
+void ThumbnailPageSection::installPageHooks()
+{
+    QPointer<ThumbnailPageController> page(PageView);
+    PageProgramHooks& hooks = PageHooks();
+    hooks.ThumbnailViewActive = [page] { return page && page->ThumbnailViewActive(); };
+    hooks.TickedPictures = [page] { return page ? page->TickedPictures() : QStringList(); };
+    hooks.CurrentSlotPicture = [page] {
+        if (!page)
+            return QString();
+        const int slot = page->SelectedSlot();
+        return slot >= 0 ? page->State().cell(slot).path : QString();
+    };
+    hooks.Untick = [page](const QString& path) {
+        if (!page)
+            return;
+        const PageState& st = page->State();
+        for (int i = 0; i < st.count(); ++i)
+            if (st.cell(i).ticked && st.cell(i).path == path)
+                page->PageCheckBoxClick(i, false);
+    };
+    hooks.ReloadPagePicture = [page](const QString& path) {
+        if (!page)
+            return;
+        const PageState& st = page->State();
+        for (int i = 0; i < st.count(); ++i)
+            if (st.cell(i).path == path)
+                page->ReloadPagePicture(i, path);
+    };
+    hooks.DrawPagePositionBar = [page] {
+        if (page)
+            page->DrawPagePositionBar();
+    };
+    DisplayHooks().PageSlotCount = [page] {
+        return page && page->ThumbnailViewActive() ? page->State().count() : 0;
+    };
+    DisplayHooks().ThumbnailStep = [page] {
+        if (page)
+            page->LoadPicturePage(0);
+    };
+}
+
+// The layout menu and the view's menu items.
+void ThumbnailPageSection::connectMenus()
+{
+    for (QAction* item : m_w.MultiItems) {
+        if (!item)
+            continue;
+        const int layout = PageLayoutOfMenuItem(item->objectName());
+        connect(item, &QAction::triggered, this, [this, layout] { M2Click(layout); });
+    }
+    if (m_w.TBMultMode)
+        connect(m_w.TBMultMode, &QAction::triggered, this, [this] { m_host->TBNrOfThumbsClick(); });
+    if (m_w.MMultMode)
+        connect(m_w.MMultMode, &QAction::triggered, this, [this] {
+            if (m_w.MultiPop)
+                m_w.MultiPop->popup(QPoint(100, 48));
+        });
+    if (m_w.MMultSlide)
+        connect(m_w.MMultSlide, &QMenu::aboutToShow, this, [this] { MMultSlideClick(); });
+    const auto wire = [this](QAction* a, void (ThumbnailPageController::*slot)()) {
+        if (a)
+            connect(a, &QAction::triggered, PageView, slot);
+    };
+    wire(m_w.TBSelAll, &ThumbnailPageController::TBSelAllClick);
+    wire(m_w.TBSelNone, &ThumbnailPageController::TBSelNoneClick);
+    wire(m_w.TBSelInvert, &ThumbnailPageController::TBSelInvertClick);
+    wire(m_w.MSelectAll, &ThumbnailPageController::MSelectAllClick);
+    wire(m_w.MSelectNone, &ThumbnailPageController::MSelectNoneClick);
+    wire(m_w.MSelectInvert, &ThumbnailPageController::MSelectInvertClick);
+}
+
+// The show buttons step, pause and continue a page show.
+void ThumbnailPageSection::connectShowButtons()
+{
+    const auto whilePages = [this](QAction* a, auto&& f) {
+        if (a)
+            connect(a, &QAction::triggered, this, [this, f] {
+                if (PageShowRuns())
+                    f();
+            });
+    };
+    whilePages(m_w.Forward1ToolButton, [this] { PagePause(); PageView->StepPage(1); });
+    whilePages(m_w.Backwards1ToolButton, [this] { PagePause(); PageView->StepPage(-1); });
+    whilePages(m_w.ManualModeToolButton, [this] {
+        PagePause();
+        m_session.ShowState.ManualMode = true;
+    });
+    whilePages(m_w.ShowForwardToolButton, [this] { PageContinue(1); });
+    whilePages(m_w.ShowinReverseToolButton, [this] { PageContinue(-1); });
+}
+
+bool ThumbnailPageSection::PageShowRuns() const
+{
+    return m_session.PlaybackActive == 1 && PageView && PageView->PageShowRunning();
+}
+
+bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool continuous)
+{
+    TShowState& ShowState = m_session.ShowState;
+    const StartContext& start = m_state.start;
+    const bool requested = std::exchange(PageStartRequested, false);
+    // A demo, a start with an argument, the automatic show and a
+    // full-screen start play one picture at a time.
+    const int layout = (start.DemoMode || start.ArgumentMode || m_session.AutoShowRunning == 1 || !requested)
+                           ? 0
+                           : PageLayoutFromSetting(m_state.settings.Settings.PicturesPerPageIndex);
+    if (layout < 1 || !PageView)
+        return false;
+    PreparePageShow();
+    // A page show plays continuously.
+    ShowState.Direction = 1;
+    ShowState.LastDirection = 1;
+    ShowState.PictureCount = int32_t(order.size());
+    ShowState.ManualMode = false;
+    PageView->StartPageShow(order, true, layout);
+    Q_UNUSED(continuous);
+    return true;
+}
+
+void ThumbnailPageSection::PreparePageShow()
+{
+    TForm9* const Form9 = m_host->showWindow();
+    // The interval timer steps the pages.
+    if (m_w.IntervalTimer) {
+        m_w.IntervalTimer->stop();
+        if (Form9)
+            disconnect(m_w.IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer);
+        connect(m_w.IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer,
+                Qt::UniqueConnection);
+    }
+    // The page's colours: the scheme's eighth (thumbnail page background)
+    // and ninth colour (thumbnail page controls).
+    PageLook look;
+    if (m_state.environment.ColorScheme[7].isValid())
+        look.frame = m_state.environment.ColorScheme[7];
+    if (m_state.environment.ColorScheme[8].isValid())
+        look.caption = m_state.environment.ColorScheme[8];
+    look.fontName = m_state.environment.UIFontName;
+    PageView->SetLook(look);
+    // The full view of a cell's picture comes back to the page.
+    if (Form9 && m_watchedShowWindow != Form9) {
+        Form9->installEventFilter(this);
+        m_watchedShowWindow = Form9;
+    }
+}
+
+void ThumbnailPageSection::M2Click(int layout)
+{
+    if (PageView)
+        PageView->M2Click(layout);
+}
+
+void ThumbnailPageSection::MMultSlideClick()
+{
+    const auto follow = [](QAction* item, QAction* button) {
+        if (item && button)
+            item->setEnabled(button->isEnabled() && button->isVisible());
+    };
+    follow(m_w.MMultMode, m_w.TBMultMode);
+    follow(m_w.MSelectAll, m_w.TBSelAll);
+    follow(m_w.MSelectNone, m_w.TBSelNone);
+    follow(m_w.MSelectInvert, m_w.TBSelInvert);
+    // A menu item that stays enabled while a page loads tells why nothing happens.
+    if (PageView && PageView->State().PageLoading)
+        for (QAction* item : {m_w.MSelectAll, m_w.MSelectNone, m_w.MSelectInvert})
+            if (item)
+                item->setEnabled(true);
+    m_host->MeasureMenu(m_w.MMultSlide);
+}
+
+void ThumbnailPageSection::PagePause()
+{
+    TShowState& ShowState = m_session.ShowState;
+    if (!PageShowRuns())
+        return;
+    if (m_w.IntervalTimer)
+        m_w.IntervalTimer->stop();
+    if (ShowState.Direction != 0)
+        ShowState.LastDirection = ShowState.Direction;
+    ShowState.Direction = 0;
+    if (m_w.StatusPanel1)
+        m_w.StatusPanel1->setText(QStringLiteral("Show paused"));
+}
+
+void ThumbnailPageSection::PageContinue(int direction)
+{
+    TShowState& ShowState = m_session.ShowState;
+    if (!PageShowRuns() || PageView->State().PageHoldsAllPictures(m_session.PictureCount))
+        return;
+    ShowState.ManualMode = false;
+    ShowState.Direction = direction < 0 ? -1 : 1;
+    ShowState.LastDirection = ShowState.Direction;
+    if (m_w.StatusPanel1)
+        m_w.StatusPanel1->clear();
+    if (m_w.IntervalTimer && !PageView->State().PageLoading) {
+        m_w.IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
+        m_w.IntervalTimer->start();
+    }
+}
+
+void ThumbnailPageSection::PageTogglePause()
+{
+    if (!PageShowRuns())
+        return;
+    if (m_session.ShowState.Direction != 0)
+        PagePause();
+    else
+        PageContinue(m_session.ShowState.LastDirection);
+}
+
+bool ThumbnailPageSection::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_w.ClientArea && event->type() == QEvent::Resize && PageBackdrop && PageBackdrop->isVisible())
+        placeBackdrop();
+    // (qobject_cast first: a window being destroyed hides itself and is no
+    // longer a TForm9.)
+    if (event->type() == QEvent::Hide && qobject_cast<TForm9*>(watched) && watched == m_host->showWindow() && PageView
+        && PageView->ReturnToPagePending())
+        QTimer::singleShot(0, this, [this] {
+            if (PageView)
+                PageView->FullViewEnded();
+        });
+    return false;
+}
+
+void ThumbnailPageSection::placeBackdrop()
+{
+    const int top = ToolBarHeight();
+    PageBackdrop->setGeometry(0, top, m_w.ClientArea->width(), std::max(0, m_w.ClientArea->height() - top));
+}
+
+// ---- ThumbnailPageHost ----
+
+QWidget* ThumbnailPageSection::PageParent() { return m_w.ClientArea; }
+int ThumbnailPageSection::ToolBarHeight() const { return m_w.ToolBar1 ? m_w.ToolBar1->height() : 0; }
+QSize ThumbnailPageSection::ClientAreaBelowToolBar() const
+{
+    const QSize c = m_w.ClientArea ? m_w.ClientArea->size() : QSize();
+    return QSize(c.width(), std::max(0, c.height() - ToolBarHeight()));
+}
+ThumbFill ThumbnailPageSection::FillOrder() const { return ThumbFillFromSetting(m_state.settings.Settings.ThumbFillMode); }
+int ThumbnailPageSection::EnlargeLimit() const { return m_session.ShowState.EnlargeLimit; }
+ThumbnailOptions ThumbnailPageSection::ThumbOptions() const
+{
+    return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode != 0);
+}
+// Pictures deleted or moved during the page show leave its play order.
+int ThumbnailPageSection::PictureTotal() const
+{
+    return PageView && PageView->PageShowRunning() ? PageView->PicturesLeft() : m_session.PictureCount;
+}
+QString ThumbnailPageSection::PicturePath(int index) const
+{
+    return index >= 0 && index < m_session.PictureCount && index < int(m_session.PictureTable.size())
+               ? m_session.PictureTable[size_t(index)].FullPath
+               : QString();
+}
+void ThumbnailPageSection::SetPictureIndex(int index)
+{
+    m_session.PictureIndex = index;
+    m_session.ShowState.ShownNumber = PageView ? PageView->Cursor().ShownNumber() : 0;
+}
+void ThumbnailPageSection::PauseShow() { m_host->PauseShow(); }
+void ThumbnailPageSection::TogglePause() { PageTogglePause(); }
+bool ThumbnailPageSection::InManualMode() const { return m_host->InManualMode(); }
+bool ThumbnailPageSection::ShowShown() const { return m_session.PlaybackActive == 1; }
+void ThumbnailPageSection::StoreLayoutChoice(int layout) { m_state.settings.Settings.PicturesPerPageIndex = QString::number(layout); }
+void ThumbnailPageSection::SetWindowCaption(const QString& caption) { m_w.Window->setWindowTitle(caption); }
+void ThumbnailPageSection::SetSelectionMenuCaptions(const SelectionCells&, bool)
+{
+    m_host->SetSelectionMenuCaptions();
+    const bool usable = PageView && PageView->State().SelectionCommandsEnabled();
+    for (QAction* a : {m_w.TBSelAll, m_w.TBSelNone, m_w.TBSelInvert, m_w.TBMultMode})
+        if (a)
+            a->setEnabled(usable);
+}
+void ThumbnailPageSection::SetSelectionButtonsVisible(bool visible)
+{
+    for (QAction* a : {m_w.TBSelAll, m_w.TBSelNone, m_w.TBSelInvert, m_w.TBMultMode})
+        if (a)
+            a->setVisible(visible);
+}
+void ThumbnailPageSection::SetCurrentPicturePath(const QString& path) { m_host->SetCurrentPicturePath(path); }
+void ThumbnailPageSection::ShowPagePopup(QPoint globalPos)
+{
+    if (m_w.RightClickTreeView)
+        m_w.RightClickTreeView->popup(globalPos);
+}
+void ThumbnailPageSection::ShowPictureFull(const QString& path) { m_host->ShowPictureFull(path); }
+QString ThumbnailPageSection::PictureInfoText(const QString& path) const { return ::PictureInfoText(path); }
+
+void ThumbnailPageSection::ShowPageArea(bool shown)
+{
+    if (!PageBackdrop) {
+        PageBackdrop = new QWidget(m_w.ClientArea);
+        PageBackdrop->setObjectName(QStringLiteral("PageBackdrop"));
+        PageBackdrop->setAutoFillBackground(true);
+    }
+    if (shown) {
+        m_w.ClientArea->installEventFilter(this);
+        placeBackdrop();
+        PageBackdrop->show();
+        PageBackdrop->raise();
+        if (m_w.MMultSlide)
+            m_w.MMultSlide->menuAction()->setVisible(true);
+    } else {
+        m_w.ClientArea->removeEventFilter(this);
+        PageBackdrop->hide();
+        if (PageBar)
+            PageBar->hide();
+        if (m_w.MMultSlide)
+            m_w.MMultSlide->menuAction()->setVisible(false);
+    }
+}
+
+void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
+{
+    // The show goes on full screen, one picture at a time, at the page's
+    // first picture in the same play order, paused.
+    TForm9* const Form9 = m_host->showWindow();
+    if (!Form9 || !PageView)
+        return;
+    const QList<int> order = PageView->Cursor().order;
+    const int at = std::max(0, int(order.indexOf(picture)));
+    const bool continuous = PageView->Cursor().continuous;
+    if (m_w.IntervalTimer) {
+        m_w.IntervalTimer->stop();
+        QObject::disconnect(m_w.IntervalTimer, &QTimer::timeout, PageView,
+                            &ThumbnailPageController::IntervalTimerTimer);
+        QObject::connect(m_w.IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer,
+                         Qt::UniqueConnection);
+    }
+    QPointer<ThumbnailPageSection> self(this);
+    Form9->PlayFrom(order, continuous, [self] {
+        if (self)
+            self->m_host->EndShow();
+    }, at, true);
+    m_host->SetShowRunningHints();
+}
+
+bool ThumbnailPageSection::LeaveSingleDisplay(QList<int>& order, int& position)
+{
+    TForm9* const Form9 = m_host->showWindow();
+    if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || m_session.FullViewActive == 1)
+        return false;
+    order = Form9->PlayOrder();
+    position = std::max(0, Form9->CurrentPosition());
+    // The cut-out or zoom of the full-screen picture goes with its window.
+    m_session.CutOutCount = 0;
+    m_session.ZoomFactor = 0;
+    Form9->HandOverShow();
+    PreparePageShow();
+    m_w.Window->show();
+    m_w.Window->raise();
+    m_w.Window->activateWindow();
+    return true;
+}
+
+void ThumbnailPageSection::PageViewEntered() { m_host->SetShowRunningHints(); }
+
+void ThumbnailPageSection::PageFilled(bool holdsAll)
+{
+    m_session.ShowState.StepReentry = 0;
+    if (!holdsAll && !m_host->InManualMode() && m_w.IntervalTimer) {
+        m_w.IntervalTimer->setInterval(NextIntervalMs(m_session.ShowState.CurrentInterval, 0));
+        m_w.IntervalTimer->start();
+    }
+}
+
+void ThumbnailPageSection::EndShow()
+{
+    QPointer<ThumbnailPageSection> self(this);
+    QTimer::singleShot(0, this, [self] {
+        if (self)
+            self->m_host->EndShow();
+    });
+}
+
+PagePositionBarInput ThumbnailPageSection::PositionBarSizes() const
+{
+    QWidget* const window = m_w.Window;
+    PagePositionBarInput in;
+    in.statusBarHeight = m_w.StatusBar1 ? m_w.StatusBar1->height() : 0;
+    in.clientWidth = window->width();
+    in.screenWidth = window->screen() ? window->screen()->geometry().width() : window->width();
+    in.panelWidth = window->width() - 4 * (window->width() / 5);
+    in.percentTextWidth = window->fontMetrics().horizontalAdvance(QStringLiteral(" 100%"));
+    in.maximizedLayout = m_host->MaximizedLayout();
+    return in;
+}
+
+void ThumbnailPageSection::DrawPositionBar(const PagePositionBar& bar)
+{
+    if (!m_w.StatusBar1)
+        return;
+    if (!PageBar)
+        PageBar = new PagePositionBarWidget(m_w.StatusBar1);
+    const int x = 4 * (m_w.Window->width() / 5);
+    PageBar->setGeometry(x, 0, m_w.StatusBar1->width() - x, m_w.StatusBar1->height());
+    PageBar->SetBar(bar, x);
+    PageBar->show();
+    PageBar->raise();
+}
+
+bool ThumbnailPageSection::StopPending() const { return m_session.PlaybackActive != 1; }
+bool ThumbnailPageSection::WheelZoomed() const { return m_session.ZoomFactor >= 1; }
+void ThumbnailPageSection::ResetWheelZoom() { m_session.ZoomFactor = 0; }

@@ -1,0 +1,178 @@
+// The main window's show commands: the Draft show and named shows opened
+// through their working copy, and the show list MyShowSG.
+#include "shows/my_show_controller.h"
+
+#include "base/data_folder.h"
+#include "base/data_paths.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "shows/show_windows.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace {
+
+void setRow(QTableWidget* grid, int row, qint64 number, const TShowRecord& record)
+{
+    const QFileInfo info(record.PicturePath);
+    const QStringList cells = {QString::number(number + 1), record.HasText() ? QStringLiteral("T") : QString(),
+                               record.HasSound() ? QStringLiteral("S") : QString(), info.fileName(),
+                               QDir::toNativeSeparators(info.path())};
+    for (int column = 0; column < cells.size(); ++column)
+        grid->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+} // namespace
+
+MyShowController::MyShowController(std::unique_ptr<MyShowHost> host, const DataPaths& paths)
+    : m_host(std::move(host)), m_paths(paths)
+{
+}
+
+MyShowController::~MyShowController() = default;
+
+void MyShowController::SetItems(const Items& items) { m_items = items; }
+
+void MyShowController::ReadMyShowFile()
+{
+    m_items.MyShowSG->setRowCount(0);
+    const qint64 count = OpenShowCount(m_openShow);
+    m_items.MyShowSG->setRowCount(int(count));
+    for (qint64 i = 0; i < count; ++i) {
+        TShowRecord record;
+        if (!ReadShowRecord(m_openShow, i, record).ok())
+            break;
+        setRow(m_items.MyShowSG, int(i), i, record);
+    }
+    UpdateMyShowControls();
+}
+
+void MyShowController::UpdateMyShowControls()
+{
+    const qint64 count = OpenShowCount(m_openShow);
+    const QString& name = m_openShow.OpenShowName;
+    if (m_items.MyShowLabel)
+        m_items.MyShowLabel->setText(name.isEmpty() ? QString()
+                                            : name + QStringLiteral(" : ") + QString::number(count)
+                                                  + (count == 1 ? QStringLiteral(" picture") : QStringLiteral(" pictures")));
+    for (QAction* action : {m_items.StartMySlideShowTB, m_items.SaveMyShowAsTB})
+        if (action)
+            action->setEnabled(count > 0);
+    if (m_items.SaveMyShowTB)
+        m_items.SaveMyShowTB->setEnabled(m_openShow.NamedShowOpen == 1 && m_openShow.ShowChanged == 1);
+}
+
+void MyShowController::ShowMyShowPanel()
+{
+    m_items.MyShowSG->show();
+    if (m_items.MyShowLabel)
+        m_items.MyShowLabel->show();
+    UpdateMyShowControls();
+}
+
+void MyShowController::AskMakeChangesPermanent()
+{
+    if (!m_openShow.ShowFile.IsOpen())
+        return;
+    if (m_openShow.DraftShowOpen == 1) {
+        // The Draft show keeps every change.
+        WriteShowHeader(m_openShow);
+        const auto saved = MakeShowChangesPermanent(m_openShow);
+        if (!saved.ok())
+            platform::showMessage(platform::PromptKind::Error, saved.Message);
+        return;
+    }
+    if (m_openShow.NamedShowOpen == 1 && m_openShow.ShowChanged == 1 && m_openShow.ShowChangeable == 1) {
+        const auto answer = platform::showMessage(platform::PromptKind::Confirmation,
+                                                  QStringLiteral("Make changes permanent to ")
+                                                      + m_openShow.OpenShowName,
+                                                  platform::kYesNo, platform::PromptAnswer::Yes);
+        if (answer == platform::PromptAnswer::Yes) {
+            WriteShowHeader(m_openShow);
+            const auto saved = MakeShowChangesPermanent(m_openShow);
+            if (!saved.ok())
+                platform::showMessage(platform::PromptKind::Error, saved.Message);
+        }
+    }
+}
+
+void MyShowController::MyShowDraftClick()
+{
+    if (m_openShow.DraftShowOpen == 1 && m_openShow.ShowFile.IsOpen()) {
+        if (m_host->closingDown()) {
+            AskMakeChangesPermanent();
+            return;
+        }
+        m_items.MyShowSG->setVisible(!m_items.MyShowSG->isVisible());
+        return;
+    }
+    AskMakeChangesPermanent();
+    CloseOpenShow(m_openShow);
+    const auto opened = OpenDraftShow(m_openShow, m_paths.DraftShowPath, m_paths.WorkShowPath);
+    if (!opened.ok()) {
+        platform::showMessage(platform::PromptKind::Error, opened.Message);
+        return;
+    }
+    if (m_host->closingDown()) {
+        AskMakeChangesPermanent();
+        return;
+    }
+    ReadMyShowFile();
+    ShowMyShowPanel();
+}
+
+void MyShowController::LoadMyShowClick(const QString& PresetFile)
+{
+    TForm16* const Form16 = m_host->showManager();
+    QString path = PresetFile;
+    if (path.isEmpty()) {
+        const auto chosen = platform::chooseOpenFile(QStringLiteral("Open MyShow"), m_paths.ShowsFolder,
+                                                     QStringLiteral("MyShow files (*.vxt)|*.vxt"));
+        if (!chosen)
+            return;
+        path = *chosen;
+    }
+    if (!QFileInfo(path).isFile()) {
+        platform::showMessage(platform::PromptKind::Error, path + QStringLiteral(" not found"));
+        return;
+    }
+    if (QFileInfo(path).fileName().compare(QFileInfo(m_paths.DraftShowPath).fileName(), Qt::CaseInsensitive) == 0) {
+        platform::showMessage(platform::PromptKind::Warning,
+                              QStringLiteral("The Draft show can not be opened as a named show"));
+        return;
+    }
+    AskMakeChangesPermanent();
+    CloseOpenShow(m_openShow);
+    const auto opened = OpenNamedShow(m_openShow, path, m_paths.WorkShowPath, m_paths.DraftShowPath);
+    if (!opened.ok()) {
+        platform::showMessage(platform::PromptKind::Error, opened.Message);
+        MyShowDraftClick();
+        return;
+    }
+    if (Form16)
+        Form16->AddKnownShow(path);
+    ReadMyShowFile();
+    ShowMyShowPanel();
+}
+
+void MyShowController::AddPictureToMyShow(const QString& PicturePath, int, int, int, int)
+{
+    if (!m_openShow.ShowFile.IsOpen() || m_openShow.ShowChangeable != 1)
+        return;
+    qint64 index = -1;
+    const auto added = AddPictureToShowFile(m_openShow, PicturePath, &index);
+    if (!added.ok()) {
+        platform::showMessage(platform::PromptKind::Error, added.Message);
+        return;
+    }
+    TShowRecord record = NewPictureRecord(PicturePath, m_openShow.ShowFormatMarker);
+    m_items.MyShowSG->insertRow(int(index));
+    setRow(m_items.MyShowSG, int(index), index, record);
+    m_items.MyShowSG->selectRow(int(index));
+    m_items.MyShowSG->scrollToItem(m_items.MyShowSG->item(int(index), 0));
+    UpdateMyShowControls();
+}

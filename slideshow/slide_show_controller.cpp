@@ -1,0 +1,326 @@
+// The main window's slide show: the play options in effect, the launcher
+// for a command-line argument, the play of a folder or a show, its end.
+#include "slideshow/slide_show_controller.h"
+
+#include "base/program_state.h"
+#include "base/data_folder.h"
+#include "base/picture_table.h"
+#include "base/start_args.h"
+#include "base/settings_record.h"
+#include "browse/file_ops_controller.h"
+#include "browse/fit_zoom.h"
+#include "browse/list_menus_section.h"
+#include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/recent_lists.h"
+#include "platform/prompt.h"
+#include "shows/show_file.h"
+#include "shows/show_windows.h"
+#include "slideshow/auto_show_windows.h"
+#include "slideshow/launcher_window.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "browse/page_layouts.h"
+#include "browse/thumbnail_page_section.h"
+#include "browse/thumbnail_page_controller.h"
+#include "browse/folder_tree_state.h"
+#include "sound/sound_controller.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+
+SlideShowController::SlideShowController(QWidget& window, std::unique_ptr<SlideShowHost> host, ProgramState& state)
+    : QObject(&window), m_window(window), m_host(std::move(host)), m_state(state)
+{
+}
+
+SlideShowController::~SlideShowController() = default;
+
+void SlideShowController::SetItems(const Items& items) { m_items = items; }
+
+void SlideShowController::ApplyShowOptions()
+{
+    ::ApplyShowOptions(m_state.session, m_state.settings.Settings);
+}
+
+void SlideShowController::ShowAddAllDialog()
+{
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    ApplyShowOptions();
+    m_items.Timer1->stop();
+    if (m_state.start.ArgumentMode) {
+        TForm34 launcher(SelectedFolder, m_state.paths.RCSettingsPath, &m_window);
+        switch (launcher.Run()) {
+        case LauncherPlay: {
+            const TRCSettingsRecord choices = launcher.Choices();
+            PlayOptions.IncludeSubfolders = choices.IncludeSubfolders;
+            PlayOptions.PlayOrder = choices.PlayOrder;
+            m_state.session.ShowState.LoopFlag = choices.Loop;
+            PlayOptions.ContinuousPlay = choices.Loop;
+            CollectPictures();
+            break;
+        }
+        case LauncherNormal:
+            m_state.start.OpenNormally = 1;
+            break;
+        default:
+            m_window.close();
+            break;
+        }
+        return;
+    }
+    TForm20* const Form20 = m_host->folderPictureWindowMade();
+    Form20->SetFolder(SelectedFolder);
+    if (Form20->Run(m_state.session.PlayOptions) == 1)
+        CollectPictures();
+}
+
+void SlideShowController::CollectPictures()
+{
+    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
+    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    m_state.session.CollectionProgressCounter = 0;
+    const QStringList pictures = CollectFolderPictures(m_state.paths, m_host->folderTree()->Exclusions, SelectedFolder,
+                                                       m_state.session.PlayOptions, m_state.start.DemoMode != 0);
+    GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
+    for (int i = 0; i < pictures.size(); ++i) {
+        PictureTable[size_t(i)] = TPictureEntry{};
+        PictureTable[size_t(i)].FullPath = pictures[i];
+        PictureTable[size_t(i)].RecordIndex = i;
+    }
+    m_state.session.PictureCount = int32_t(pictures.size());
+    if (pictures.isEmpty()) {
+        if (m_state.start.ArgumentMode) {
+            platform::showMessage(platform::PromptKind::Information,
+                                  QStringLiteral("No pictures found in ") + SelectedFolder);
+            m_window.close();
+        } else {
+            platform::showMessage(platform::PromptKind::Information,
+                                  QStringLiteral("No pictures found in ") + SelectedFolder);
+        }
+        return;
+    }
+    m_host->openShow().SourceIsShow = 0;
+    m_state.session.ShowSourcePath = SelectedFolder;
+    PlayPictures(pictures);
+}
+
+void SlideShowController::BuildAndStartShow()
+{
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    QString& ShowSourcePath = m_state.session.ShowSourcePath;
+    // The source: a show file given as the automatic show path (a show-file
+    // argument), else the open show, else the selected folder.
+    QStringList pictures;
+    const QString autoShow = m_state.settings.Settings.AutoShowPath;
+    if (m_state.start.ArgumentMode && m_state.start.ShowFileArgument && QFileInfo(autoShow).isFile()) {
+        // A show file given on the command line plays with the launcher's choices.
+        ApplyShowOptions();
+        const TRCSettingsRecord choices = ReadRCSettings(m_state.paths.RCSettingsPath);
+        PlayOptions.PlayOrder = choices.PlayOrder;
+        PlayOptions.ContinuousPlay = choices.Loop;
+        m_state.session.ShowState.LoopFlag = choices.Loop;
+        pictures = ReadShowPicturePaths(autoShow);
+        m_state.session.ShowState.PlaysOwnShowFile = true;
+        ShowSourcePath = autoShow;
+    } else if (m_host->openShow().ShowFile.IsOpen() && OpenShowCount(m_host->openShow()) > 0 && m_items.MyShowSG->isVisible()) {
+        pictures = ReadShowPicturePaths(m_host->openShow().ShowFile.Path());
+        m_host->openShow().SourceIsShow = 1;
+        ShowSourcePath = m_host->openShow().NamedShowOpen == 1 ? m_host->openShow().OpenShowPath : QString();
+    } else {
+        ApplyShowOptions();
+        pictures = CollectFolderPictures(m_state.paths, m_host->folderTree()->Exclusions, m_host->folderTree()->SelectedFolder,
+                                         PlayOptions, m_state.start.DemoMode != 0);
+        ShowSourcePath = m_host->folderTree()->SelectedFolder;
+    }
+    const TShowPictures existing = ShowPicturesToPlay(pictures);
+    if (existing.Paths.isEmpty()) {
+        platform::showMessage(platform::PromptKind::Information, QStringLiteral("No pictures to show"));
+        if (m_state.start.ArgumentMode)
+            m_window.close();
+        return;
+    }
+    PlayPictures(existing.Paths, existing.Records);
+}
+
+void SlideShowController::ResetShowState()
+{
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    TShowState& ShowState = m_state.session.ShowState;
+    ShowState.CurrentInterval = PlayOptions.IntervalSeconds;
+    ShowState.DefaultInterval = PlayOptions.IntervalSeconds;
+    ShowState.EnlargeLimit = PlayOptions.MaxEnlargePercent;
+    ShowState.SkipUnreadable = PlayOptions.IgnoreErrors;
+    ShowState.TitleOption = PlayOptions.ShowTitles;
+    ShowState.PlayOrder = PlayOptions.PlayOrder;
+    ShowState.ManualMode = false;
+    m_host->pictureDisplay()->displayState().LastLoadFailed = 0;
+    m_host->pictureDisplay()->displayState().LastFailedIndex = -1;
+    m_host->pictureDisplay()->displayState().ConsecutiveLoadFailures = 0;
+    m_state.session.CutOutCount = 0;
+}
+
+void SlideShowController::WireShowWindow(TForm9* Form9)
+{
+    // Each step of the full-screen window puts its picture on the screen
+    // through the display step; the step arms IntervalTimer for the next.
+    QPointer<SlideShowController> self(this);
+    Form9->DisplayStep = [self] {
+        if (self)
+            self->m_host->DisplayCurrentPicture();
+    };
+    Form9->PrefetchPicture = [self](int index) {
+        if (self)
+            self->m_host->pictureDisplay()->PrefetchShowPicture(index);
+    };
+    Form9->CutOutShown = [self] {
+        if (self) {
+            self->m_host->SetPictureMenuCaptions();
+            self->m_host->UpdatePictureStatus();
+        }
+    };
+    Form9->RestartShow = [self] {
+        if (self)
+            self->m_host->RestartShow();
+    };
+    Form9->WheelTurn = [self](int delta) {
+        if (self)
+            self->m_host->FormMouseWheel(delta);
+    };
+    // The tool bar's show buttons and their twins on the full-screen
+    // window's panel carry the hints of a running show.
+    m_host->SetShowRunningHints();
+    if (m_items.RunExeToolButton && !m_items.RunExeToolButton->toolTip().isEmpty())
+        Form9->SetEditButtonHint(m_items.RunExeToolButton->toolTip());
+    Form9->IntervalTimer = m_items.IntervalTimer;
+    if (m_items.IntervalTimer) {
+        m_items.IntervalTimer->stop();
+        connect(m_items.IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer, Qt::UniqueConnection);
+    }
+}
+
+void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<int>& Records)
+{
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    QString& ShowSourcePath = m_state.session.ShowSourcePath;
+    TForm9* const Form9 = m_host->showWindowMade();
+    // "Stop Slide Show" (also what a close during a show triggers).
+    if (m_items.ToolButton2)
+        connect(m_items.ToolButton2, &QAction::triggered, this, &SlideShowController::ToolButton2Click, Qt::UniqueConnection);
+    m_state.session.PlaybackActive = 1;
+    // The show's source (a folder or a show file) goes to the top of the
+    // recent list.
+    if (!ShowSourcePath.isEmpty()) {
+        m_host->listMenus()->RecentCandidate = ShowSourcePath;
+        m_host->AddToRecentFolders();
+    }
+    StoreLastShowRecord(m_state.settings.Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1,
+                        m_state.start.DemoMode || m_state.start.ArgumentMode);
+    ShowSourcePath.clear();
+    ResetShowState();
+    WireShowWindow(Form9);
+    // The date orders date every picture first (EXIF date taken, else the
+    // file date); otherwise each picture is dated when its title is made.
+    QList<double> dates;
+    if (PlayOrderByDate(PlayOptions.PlayOrder)) {
+        dates.reserve(Pictures.size());
+        for (const QString& picture : Pictures)
+            dates << ShowPictureDate(picture);
+    }
+    const QList<int> order = BuildPlayOrder(Pictures, dates, PlayOptions.PlayOrder,
+                                            quint32(QDateTime::currentMSecsSinceEpoch()));
+    const bool continuous = PlayOptions.ContinuousPlay == 1 || m_state.session.ShowState.LoopFlag == 1;
+    // The thumbnail-view start plays the pictures as pages in the main window.
+    if (m_host->thumbnailPage()->PageStartRequested && PageLayoutFromSetting(m_state.settings.Settings.PicturesPerPageIndex) >= 1
+        && !m_state.start.DemoMode && !m_state.start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
+        Form9->SetPictureTable(Pictures, Records, dates);
+        if (m_host->thumbnailPage()->StartPageShowIfWanted(order, continuous))
+            return;
+    }
+    m_host->thumbnailPage()->PageStartRequested = false;
+    // The pictures become the picture table that the display step reads.
+    QPointer<SlideShowController> self(this);
+    Form9->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
+                [self] {
+        if (self)
+            self->EndShow();
+    }, Records, dates);
+}
+
+void SlideShowController::EndShow()
+{
+    TForm13* const Form13 = m_host->demoShowWindow();
+    TForm9* const Form9 = m_host->showWindow();
+    if (Form9 && Form9->isVisible()) {
+        Form9->StopSlideShow(); // reports back here once more; nothing left to do then
+        return;
+    }
+    if (m_items.IntervalTimer) {
+        m_items.IntervalTimer->stop();
+        if (Form9)
+            disconnect(m_items.IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer);
+    }
+    m_state.session.PlaybackActive = 0;
+    m_state.session.ShowState.Direction = 0;
+    if (m_host->thumbnailPage()->PageView)
+        m_host->thumbnailPage()->PageView->EndPageShow();
+    if (m_items.IntervalTimer && m_host->thumbnailPage()->PageView)
+        disconnect(m_items.IntervalTimer, &QTimer::timeout, m_host->thumbnailPage()->PageView, &ThumbnailPageController::IntervalTimerTimer);
+    m_state.session.ShowState.PlaysOwnShowFile = false;
+    // The picture's own sound ends with the show.
+    m_host->sound()->ReleaseVoiceFile();
+    m_host->SetShowStoppedHints();
+    m_state.session.AutoShowRunning = 0;
+    m_host->RestoreBrowseView();
+    // A demo start offers its show again.
+    if (m_state.start.DemoMode && Form13) {
+        Form13->show();
+        Form13->raise();
+    }
+    if (m_items.StatusPanel1)
+        m_items.StatusPanel1->setText(QStringLiteral("Slide show ended!"));
+    // Pictures of the folder were moved, renamed or deleted during the show:
+    // the tree reads the folder again.
+    FileOperationsController* fileOps = m_host->fileOperations();
+    if (m_state.session.SourceIsFolder == 1 && fileOps && fileOps->FolderChangedDuringShow == 1
+        && !m_host->folderTree()->SelectedFolder.isEmpty()) {
+        fileOps->FolderChangedDuringShow = 0;
+        m_host->folderTree()->FolderToOpen = m_host->folderTree()->SelectedFolder;
+        m_host->folderTree()->KeepListEntry = 1;
+        m_host->OpenFolderOrShow();
+    }
+    // A start with an argument has no window to come back to.
+    if (m_state.session.CloseAfterShowPending == 1 || (m_state.start.ArgumentMode && !m_window.isVisible())) {
+        m_state.session.CloseAfterShowPending = 0;
+        QTimer::singleShot(0, &m_window, [window = &m_window] { window->close(); });
+    }
+}
+
+void SlideShowController::ToolButton2Click()
+{
+    EndShow();
+}
+
+void SlideShowController::PauseShow()
+{
+    TForm9* const Form9 = m_host->showWindow();
+    if (m_host->thumbnailPage()->PageShowRuns()) {
+        m_host->thumbnailPage()->PagePause();
+        return;
+    }
+    if (Form9 && Form9->isVisible() && !Form9->Paused())
+        Form9->TogglePause();
+}
+
+bool SlideShowController::InManualMode() const
+{
+    return m_state.session.ShowState.ManualMode || m_state.session.ShowState.Direction == 0;
+}

@@ -1,0 +1,76 @@
+// The main window's sound: the sound of a shown picture, the voice player,
+// the music queue and its fade before the next step of a show. The main
+// window owns the controller and hands it its controls once built.
+#pragma once
+
+#include "sound/sound_plan.h"
+
+#include <QObject>
+#include <QString>
+
+struct OpenShow;
+struct ProgramState;
+class QAction;
+class QTimer;
+class QToolButton;
+class QWidget;
+
+// What the sound controller asks of the main window.
+class SoundHost {
+public:
+    virtual ~SoundHost() = default;
+    // The open show, whose record names the shown picture's sound.
+    virtual OpenShow& openShow() = 0;
+};
+
+class SoundController : public QObject {
+    Q_OBJECT
+public:
+    // The controls the sound uses, built by the main window (any may be missing).
+    struct Items {
+        QAction* VoicePlayTB = nullptr;
+        QToolButton* VoicePlaySB = nullptr;
+        QTimer* FadeTimer = nullptr;
+        QTimer* TimerMusic = nullptr;
+        QTimer* IntervalTimer = nullptr;
+    };
+
+    // `window` is the main window (closed after an audio-only start).
+    SoundController(QWidget& window, SoundHost& host, ProgramState& state);
+    // The controls, handed over once the window has built them; the music
+    // fades out once the fade timer has run down.
+    void SetItems(const Items& items);
+
+    // The state of the sound players and the music queue.
+    SoundSession& session() { return m_sound; }
+
+    void StopMusic();
+    void ReleaseVoiceFile(const QString& PicturePath = QString());
+    void ResetVoicePlayButton();
+    void DefPlaylistClick();
+    // Plays the sound of the open show's record (marked by
+    // session().PictureSoundPlaying) or the music queue's track; false when
+    // it could not be started.
+    bool PlaySoundFile();
+    // The display step's sound of the shown picture; true when the show
+    // waits until the picture's voice has played.
+    bool PlayShownPictureSound(bool RecordRead);
+    // The voice the show waited for has ended (or could not be played).
+    void VoiceEnded(bool Failed);
+    // Arms the music fade-out before the next step of the show.
+    void StartMusicFadeBeforeNextStep(int IntervalMs);
+    // A page of thumbnails was shown: a music queue waiting to restart
+    // starts again from its first track.
+    void RestartPendingQueue();
+
+private:
+    void WatchVoicePlayer();
+
+    QWidget& m_window;
+    SoundHost& m_host;
+    ProgramState& m_state;
+    Items m_items;
+    SoundSession m_sound;
+    bool m_waitingForVoice = false;      // the show waits for the picture's voice
+    bool m_voicePlayerWatched = false;
+};
