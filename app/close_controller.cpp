@@ -18,6 +18,7 @@
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
+#include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 
 #include <QApplication>
@@ -127,10 +128,10 @@ bool CloseController::FormClose()
 
     // During a show: stop it; ending the show closes the window again.
     if (m_state.session.PlaybackActive == 1) {
-        if (!m_host.InManualMode())
-            m_host.PauseShow();
+        if (!m_host.slideShow()->InManualMode())
+            m_host.slideShow()->PauseShow();
         m_state.session.CloseAfterShowPending = 1;
-        m_host.ToolButton2Click();
+        m_host.slideShow()->ToolButton2Click();
         return false;
     }
 

@@ -16,6 +16,7 @@ class TForm13;
 class TForm16;
 class TForm20;
 struct OpenShow;
+class SlideShowController;
 class SoundController;
 
 class StartCloseHost {
@@ -29,6 +30,7 @@ public:
     virtual HelpAndVersionController* helpAndVersion() const = 0;
     virtual SoundController* sound() const = 0;
     virtual MyShowController* myShow() const = 0;
+    virtual SlideShowController* slideShow() const = 0;
     virtual OpenShow& openShow() = 0;
     virtual TForm13* demoShowWindow() const = 0;
     virtual TForm16* showManager() const = 0;
@@ -42,14 +44,8 @@ public:
     // The start's wiring and the first folder or show.
     virtual void InstallApplicationEvents() = 0;
     virtual void InstallKeyboardHook() = 0;
-    virtual void ApplyShowOptions() = 0;
     virtual void OpenFolderOrShow() = 0;
     virtual void LoadFolderExclusions() = 0;
-    virtual void ShowAddAllDialog() = 0;
-    virtual void BuildAndStartShow() = 0;
 
     // The music, the running show and the open show at close.
-    virtual void PauseShow() = 0;
-    virtual bool InManualMode() const = 0;
-    virtual void ToolButton2Click() = 0;
 };

@@ -5,6 +5,7 @@
 #include "app/main_window_widgets.h"
 #include "base/program_state.h"
 #include "shows/show_file.h"
+#include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 #include "shows/show_sync.h"
 #include "sound/voice_file_window.h"
@@ -500,7 +501,7 @@ void StartupController::applyPlayOptions()
 {
     const TSettingsRecord& Settings = state().settings.Settings;
     // The play options in effect come from the settings; the play order shown.
-    m_host.ApplyShowOptions();
+    m_host.slideShow()->ApplyShowOptions();
     if (m_widgets.FPlayorderCB->count() > Settings.PlayOrder && Settings.PlayOrder >= 0)
         m_widgets.FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
 }

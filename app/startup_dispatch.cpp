@@ -7,6 +7,7 @@
 #include "app/main_window_widgets.h"
 #include "base/program_state.h"
 #include "shows/my_show_controller.h"
+#include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 #include "shows/show_file.h"
 #include "browse/folder_tree_widget.h"
@@ -28,7 +29,7 @@ void StartupController::AutoFolderToCDClick()
     if (Form20)
         Form20->SetFolder(m_host.folderTree()->SelectedFolder);
     m_host.openShow().CollectPurpose = QStringLiteral("FolderToCD");
-    m_host.ShowAddAllDialog();
+    m_host.slideShow()->ShowAddAllDialog();
 }
 
 void StartupController::DispatchStartArgument()
@@ -45,7 +46,7 @@ void StartupController::DispatchStartArgument()
         switch (launcher.Run()) {
         case LauncherPlay:
             state().settings.Settings.AutoShowPath = showFile.left(200);
-            m_host.BuildAndStartShow();
+            m_host.slideShow()->BuildAndStartShow();
             break;
         case LauncherEnd:
             QTimer::singleShot(0, &m_window, [this] { m_window.close(); });

@@ -1,7 +1,7 @@
 // The main window of Vistamo!.
 //
 // The constructor only builds the widgets (cheap, touches no file), so tests
-// can make a TForm1 freely; FormCreate() does the settings work of a real
+// can make a TForm1 freely; startup()->FormCreate() does the settings work of a real
 // start. Every component carries its own name as objectName, so tests and
 // other windows find it with findChild<...>("Name").
 //
@@ -279,10 +279,7 @@ public:
     MyShowController* myShow() const override { return m_myShow.get(); }
     // The slide show: its start, play, pause and end
     // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
-    SlideShowController* slideShow() const { return m_slideShow.get(); }
-    void ApplyShowOptions() override { m_slideShow->ApplyShowOptions(); }
-    void ShowAddAllDialog() override { m_slideShow->ShowAddAllDialog(); }
-    void BuildAndStartShow() override { m_slideShow->BuildAndStartShow(); }
+    SlideShowController* slideShow() const override { return m_slideShow.get(); }
     void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override
     {
         m_slideShow->PlayPictures(Pictures, Records);
@@ -349,11 +346,6 @@ public:
     // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
     void OpenDraftShowAtStart();
-    // Waits hours : seconds . milliseconds while window messages run.
-    void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds);
-    // The text after the last "/" ("/" itself for the root; a text without
-    // "/" whole).
-    static QString LastPathComponent(const QString& Path);
 private:
     bool m_smallHandlersSetUp = false;
     HelpAndVersionController* m_helpAndVersion = nullptr;

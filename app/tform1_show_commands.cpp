@@ -28,10 +28,10 @@ void TForm1::RestartShow()
         // A new show of the current source: the selected folder after a
         // folder start, else the open MyShow (or the folder without one).
         if (state().session.SourceIsFolder == 1) {
-            ApplyShowOptions();
+            slideShow()->ApplyShowOptions();
             slideShow()->CollectPictures();
         } else {
-            BuildAndStartShow();
+            slideShow()->BuildAndStartShow();
         }
         return;
     }

@@ -1,8 +1,7 @@
 // Small handlers of the main window: the wiring of this concern (the Help
 // menu, the picture and thumbnail timers and the tree's keys through their
 // controllers, F1 in every window, the monthly suggestion once), the show
-// list's focus grab, a wait that lets window messages run and the last
-// component of a path.
+// list's focus grab.
 #include "base/environment.h"
 #include "app/help.h"
 #include "platform/help_key.h"
@@ -12,28 +11,22 @@
 #include "browse/picture_info_controller.h"
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
-#include "platform/clock.h"
-#include "platform/drives.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
-#include <QThread>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include <algorithm>
 
 namespace {
 
@@ -188,36 +181,4 @@ void TForm1::CloseMainWindow()
 void TForm1::OpenDraftShowAtStart()
 {
     myShow()->MyShowDraftClick();
-}
-
-// ---- waiting and paths ----------------------------------------------------------
-
-void TForm1::WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds)
-{
-    // Measured on the monotonic clock: a change of the wall clock (summer
-    // time, a correction) neither stretches nor cuts the wait.
-    const qint64 span = qint64(Hours) * 3600000 + qint64(Seconds / 60) * 60000 + qint64(Seconds % 60) * 1000
-                        + qint64(Milliseconds);
-    const qint64 end = platform::monotonicMs() + span;
-    // A clock frozen by a test still lets the wait end.
-    QElapsedTimer real;
-    real.start();
-    while (platform::monotonicMs() < end && real.elapsed() <= span + 1000) {
-        QEventLoop loop;
-        QTimer::singleShot(int(std::clamp<qint64>(end - platform::monotonicMs(), 1, 10)), &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-}
-
-QString TForm1::LastPathComponent(const QString& Path)
-{
-    const int slash = Path.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0)
-        return Path;
-    const QString last = Path.mid(slash + 1);
-    if (!last.isEmpty())
-        return last;
-    // A path ending in "/": the root of its drive.
-    const auto drive = platform::DriveOf(Path);
-    return drive ? drive->mountPoint : QStringLiteral("/");
 }

@@ -3,6 +3,7 @@
 #include "base/file_helpers.h"
 
 #include "base/found_file.h"
+#include "platform/drives.h"
 #include "platform/prompt.h"
 
 #include <QDir>
@@ -245,4 +246,17 @@ bool MoveFileChecked(const QString& source, const QString& target, bool replace)
         return false;
     }
     return true;
+}
+
+QString LastPathComponent(const QString& Path)
+{
+    const int slash = Path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return Path;
+    const QString last = Path.mid(slash + 1);
+    if (!last.isEmpty())
+        return last;
+    // A path ending in "/": the root of its drive.
+    const auto drive = platform::DriveOf(Path);
+    return drive ? drive->mountPoint : QStringLiteral("/");
 }

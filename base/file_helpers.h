@@ -19,6 +19,9 @@ QString CutAtLastBackslash(const QString& path, bool keepSeparator);
 
 // The folder of a path, without a trailing "/" except for "/" itself.
 QString FolderOf(const QString& path);
+// The text after the last "/"; of a path ending in "/" the mount point of
+// its drive ("/" for the root); a text without "/" whole.
+QString LastPathComponent(const QString& Path);
 
 // The voice recording that belongs to a picture: the picture path with its
 // extension replaced by "wav" ("/p/beach.jpg" -> "/p/beach.wav").

@@ -69,7 +69,8 @@ FileOperationsController* FileOperationsController::Create(std::unique_ptr<FileO
 FileOperationsController::FileOperationsController(std::unique_ptr<FileOpsHost> host, SettingsStore& settings,
                                                    const DataPaths& paths, const EnvironmentInfo& environment,
                                                    ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
+    : QObject(host->widgets().Window), PictureOpsHost(settings.Settings), FolderOpsHost(settings.Settings),
+      m_host(std::move(host)), m_session(session), m_settings(settings),
       m_paths(paths), m_environment(environment), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("FileOperationsController"));
@@ -114,11 +115,6 @@ void FileOperationsController::wire()
     on(f.WindowsExplorer, &FileOperationsController::WindowsExplorer1Click);
     if (f.FolderOperations)
         connect(f.FolderOperations, &QMenu::aboutToShow, this, &FileOperationsController::FolderOperationsClick);
-}
-
-TSettingsRecord& FileOperationsController::settingsRecord()
-{
-    return m_settings.Settings;
 }
 
 PictureOpsOptions FileOperationsController::options() const

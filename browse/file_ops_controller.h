@@ -98,7 +98,6 @@ public:
 
     // ---- PictureOpsHost / FolderOpsHost ---------------------------------------
     void status(const QString& text) override;
-    TSettingsRecord& settingsRecord() override;
     QString statusText() const override;
     void processEvents() override;
     bool showRunning() const override;

@@ -98,11 +98,7 @@ void FolderOpsHost::processEvents()
 
 bool FolderOpsHost::deletePictureFile(const QString& path)
 {
-    struct PlainHost : PictureOpsHost {
-        explicit PlainHost(TSettingsRecord& settings) : m_settings(settings) {}
-        TSettingsRecord& settingsRecord() override { return m_settings; }
-        TSettingsRecord& m_settings;
-    } plain(settingsRecord());
+    PictureOpsHost plain(m_settingsRecord);
     return DeletePictureFile(path, true, false, false, plain);
 }
 

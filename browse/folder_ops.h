@@ -28,12 +28,13 @@ std::optional<QString> ReplaceFolderPrefix(const QString& path, const QString& o
 // What the folder operations need from the window they run in.
 class FolderOpsHost {
 public:
+    // `settings` is the record the voice files' questions read and store
+    // answers in.
+    explicit FolderOpsHost(TSettingsRecord& settings) : m_settingsRecord(settings) {}
     virtual ~FolderOpsHost() = default;
     virtual void status(const QString& text) {}
     virtual QString statusText() const { return {}; }
     virtual void processEvents();
-    // The settings record the voice files' questions read and store answers in.
-    virtual TSettingsRecord& settingsRecord() = 0;
     virtual void setBusyCursor(bool busy) {}
     // The progress window: shown with a caption, its label, hidden.
     virtual void progressShow(const QString& caption) {}
@@ -41,7 +42,7 @@ public:
     virtual void progressHide() {}
     // A supported file (not a show file) goes to the Trash with its voice
     // file, thumbnail and shows; default: DeletePictureFile with a plain host
-    // over settingsRecord().
+    // over the settings record.
     virtual bool deletePictureFile(const QString& path);
     // A show file is deleted by the show deletion (closed, left out of the
     // lists); default: as a picture file.
@@ -62,6 +63,9 @@ public:
     virtual void syncShowsAfterFolderRename(const QString& oldFolder, const QString& newFolder) {}
     // The playlists whose sound paths follow a folder rename.
     virtual QStringList playlists() const { return {}; }
+
+protected:
+    TSettingsRecord& m_settingsRecord;
 };
 
 // ---- create and rename -------------------------------------------------------

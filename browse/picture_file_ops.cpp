@@ -77,7 +77,7 @@ void PictureOpsHost::waitSeconds(int seconds)
 
 void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target)
 {
-    CarryVoiceFile(picture, syncShows, action, target, settingsRecord());
+    CarryVoiceFile(picture, syncShows, action, target, m_settingsRecord);
 }
 
 void PictureOpsHost::syncShowsAfterRename(const QString& oldPath, const QString& newPath)

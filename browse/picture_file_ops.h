@@ -41,6 +41,9 @@ struct PictureOpsOptions {
 // default that works without a window.
 class PictureOpsHost {
 public:
+    // `settings` is the record the voice file's questions read and store
+    // answers in.
+    explicit PictureOpsHost(TSettingsRecord& settings) : m_settingsRecord(settings) {}
     virtual ~PictureOpsHost() = default;
     // Status panel 1 of the main window.
     virtual void status(const QString& text) {}
@@ -49,8 +52,6 @@ public:
     // Waits `seconds` while window messages run (the pause before a retry).
     virtual void waitSeconds(int seconds);
     virtual bool showRunning() const { return false; }
-    // The settings record the voice file's questions read and store answers in.
-    virtual TSettingsRecord& settingsRecord() = 0;
     // The voice file follows (action "C", "M", "R", "D"); default CarryVoiceFile.
     virtual void carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target);
     // Every known show follows; defaults SyncShowsAfterRename / SyncShowsAfterDelete
@@ -67,6 +68,9 @@ public:
     virtual void treePictureRemoved(const QString& path) {}
     // The help page on making an automatic CD by hand.
     virtual void showCdHelp() {}
+
+protected:
+    TSettingsRecord& m_settingsRecord;
 };
 
 // ---- copy and move --------------------------------------------------------

@@ -72,7 +72,7 @@ public:
     void InternetClick() override { m_form->InternetClick(); }
     void EndShow() override { m_form->slideShow()->EndShow(); }
     void ToolButton2Click() override { m_form->ToolButton2Click(); }
-    void ApplyShowOptions() override { m_form->ApplyShowOptions(); }
+    void ApplyShowOptions() override { m_form->slideShow()->ApplyShowOptions(); }
     void PlayPictures(const QStringList& Pictures, const QList<int>& Records) override
     {
         m_form->PlayPictures(Pictures, Records);

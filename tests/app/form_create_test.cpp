@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QMenu>
 #include <QTableWidget>
 #include <QToolButton>
@@ -447,6 +448,40 @@ TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
     TSettingsRecord after;
     ASSERT_TRUE(ReadSettingsFile(dataFolder() + "/VXSettings61.dat", after).ok());
     EXPECT_EQ(after.PlayOrder, 2);
+}
+
+TEST(FormCreate, CloseIsRefusedWhileTheUploaderHasPicturesWaitingThenEmptiesTheirFolder)
+{
+    TAddSettingsRecord& AddSettings = TestState().settings.AddSettings;
+    Quiet quiet;
+    TForm1 form(TestState());
+    form.startup()->FormCreate();
+    ASSERT_EQ(TestState().start.StartAbort, 0);
+    // A real uploader process, waiting on its input, with a batch of
+    // pictures in the mail folder.
+    const QString uploader = freshDir("uploader") + "/photo-uploader.sh";
+    ASSERT_TRUE(writeFile(uploader, "#!/bin/sh\nread line\n"));
+    const QString mail = TestState().paths.MailTempFolder;
+    ASSERT_TRUE(writeFile(mail + "/U1/beach.jpg", "jpg"));
+    AddSettings.UploaderPath = uploader;
+    QProcess running;
+    running.start(QStringLiteral("/bin/sh"), {uploader});
+    ASSERT_TRUE(running.waitForStarted());
+
+    EXPECT_FALSE(form.closing()->FormClose());
+    EXPECT_TRUE(shown(PromptKind::Information, "Please close photo-uploader before closing Vistamo!\n\n"
+                                               "Temporary picture files to be uploaded would be lost!"));
+    EXPECT_FALSE(form.closing()->CloseDone);
+    EXPECT_TRUE(QFileInfo::exists(mail + "/U1/beach.jpg"));
+
+    // Once the uploader has ended the close goes on and the batch goes.
+    running.closeWriteChannel();
+    ASSERT_TRUE(running.waitForFinished());
+    EXPECT_TRUE(form.closing()->FormClose());
+    EXPECT_TRUE(form.closing()->CloseDone);
+    EXPECT_TRUE(QFileInfo(mail).isDir());
+    EXPECT_TRUE(QDir(mail).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    AddSettings.UploaderPath.clear();
 }
 
 TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)

@@ -4,6 +4,7 @@
 #include "base/start_args.h"
 #include "support/test_state.h"
 #include "app/tform1.h"
+#include "base/file_helpers.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_info_controller.h"
 #include "platform/clock.h"
@@ -25,14 +26,14 @@
 
 TEST(SmallHandlers, LastPathComponent)
 {
-    EXPECT_EQ(TForm1::LastPathComponent(QStringLiteral("/home/anna/Pictures/Summer 2026")),
+    EXPECT_EQ(LastPathComponent(QStringLiteral("/home/anna/Pictures/Summer 2026")),
               QStringLiteral("Summer 2026"));
-    EXPECT_EQ(TForm1::LastPathComponent(QStringLiteral("no separator")), QStringLiteral("no separator"));
-    EXPECT_EQ(TForm1::LastPathComponent(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_EQ(LastPathComponent(QStringLiteral("no separator")), QStringLiteral("no separator"));
+    EXPECT_EQ(LastPathComponent(QStringLiteral("/")), QStringLiteral("/"));
     // A path ending in "/" gives the root of its drive.
     const auto drive = platform::DriveOf(QStringLiteral("/home/"));
     ASSERT_TRUE(drive.has_value());
-    EXPECT_EQ(TForm1::LastPathComponent(QStringLiteral("/home/")), drive->mountPoint);
+    EXPECT_EQ(LastPathComponent(QStringLiteral("/home/")), drive->mountPoint);
 }
 
 TEST(SmallHandlers, SelectedTreeNodeIsBlackOnTheSchemeBlue)
@@ -155,14 +156,14 @@ TEST(SmallHandlers, WaitLetsMessagesRunUntilTheTimeHasPassed)
         platform::advanceClock(500);
     });
     advance.start(1);
-    form.WaitProcessingMessages(0, 2, 0);   // 2 seconds on the (fake) clock
+    platform::WaitProcessingMessages(0, 2, 0);   // 2 seconds on the (fake) clock
     advance.stop();
     EXPECT_GE(platform::monotonicMs(), 3000);
     EXPECT_GE(ticks, 4);
 
     // A frozen clock does not hold the program for ever.
     platform::setMonotonicMs(5000);
-    form.WaitProcessingMessages(0, 0, 20);
+    platform::WaitProcessingMessages(0, 0, 20);
     EXPECT_EQ(platform::monotonicMs(), 5000);
     platform::resetClock();
 }

@@ -47,7 +47,7 @@ QStringList messages()
 class Host : public FolderOpsHost {
 public:
     void processEvents() override {}
-    TSettingsRecord& settingsRecord() override { return TestState().settings.Settings; }
+    Host() : FolderOpsHost(TestState().settings.Settings) {}
     void syncShowsAfterFolderRename(const QString& o, const QString& n) override
     {
         for (const QString& show : shows)

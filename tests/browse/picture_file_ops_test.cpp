@@ -52,7 +52,7 @@ public:
 class RecordingHost : public PictureOpsHost {
 public:
     void status(const QString& text) override { statuses << text; }
-    TSettingsRecord& settingsRecord() override { return TestState().settings.Settings; }
+    RecordingHost() : PictureOpsHost(TestState().settings.Settings) {}
     void waitSeconds(int seconds) override { waits << seconds; }
     bool showRunning() const override { return running; }
     void carryVoice(const QString& picture, bool sync, const QString& action, const QString& target) override

@@ -222,14 +222,14 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     form.folderTree()->SelectedFolder = folder;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
-        form.ShowAddAllDialog();
+        form.slideShow()->ShowAddAllDialog();
         EXPECT_EQ(TestState().start.OpenNormally, 1);
         EXPECT_EQ(TestState().session.PlaybackActive, 0);
     }
     TestState().start.OpenNormally = 0;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
-        form.ShowAddAllDialog();
+        form.slideShow()->ShowAddAllDialog();
         EXPECT_EQ(TestState().session.PlaybackActive, 1);
         EXPECT_EQ(TestState().session.PictureCount, 2);
         ASSERT_NE(form.showWindow(), nullptr);
@@ -257,13 +257,13 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     form.show();
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
-        form.ShowAddAllDialog();
+        form.slideShow()->ShowAddAllDialog();
         EXPECT_FALSE(form.isVisible());
     }
     form.show();
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
-        form.ShowAddAllDialog();
+        form.slideShow()->ShowAddAllDialog();
         EXPECT_EQ(TestState().session.PlaybackActive, 0);
         EXPECT_FALSE(form.isVisible());
     }
