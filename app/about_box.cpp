@@ -33,23 +33,9 @@ QString shownCaption(const QString& caption)
 
 } // namespace
 
-TForm4::TForm4(const EnvironmentInfo& environment, QWidget* parent)
-    : QDialog(parent)
+// The picture, the text and link labels and the OK button on Panel1.
+void TForm4::makeControls()
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("About Vistamo!"));
-    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
-
-    Panel1 = named(new QFrame(this), "Panel1");
-    Panel1->setAutoFillBackground(true);
-    QPalette navy = Panel1->palette();
-    navy.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
-    navy.setColor(QPalette::WindowText, Qt::white);
-    Panel1->setPalette(navy);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(Panel1);
-
     auto label = [this](const char* name, const QString& text) {
         auto* l = named(new QLabel(text, Panel1), name);
         l->setAlignment(Qt::AlignCenter);
@@ -80,7 +66,10 @@ TForm4::TForm4(const EnvironmentInfo& environment, QWidget* parent)
     OKAboutButton = named(new QPushButton(QStringLiteral("&OK"), Panel1), "OKAboutButton");
     OKAboutButton->setCursor(Qt::ArrowCursor);
     OKAboutButton->setDefault(true);
+}
 
+void TForm4::layOutColumn()
+{
     // One centred column; pairs of labels share a centred row.
     auto* column = new QVBoxLayout(Panel1);
     const auto pair = [column](QLabel* a, QLabel* b) {
@@ -102,6 +91,27 @@ TForm4::TForm4(const EnvironmentInfo& environment, QWidget* parent)
     pair(Label7, Label10);
     column->addWidget(Image2);
     column->addWidget(OKAboutButton, 0, Qt::AlignCenter);
+}
+
+TForm4::TForm4(const EnvironmentInfo& environment, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("About Vistamo!"));
+    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+
+    Panel1 = named(new QFrame(this), "Panel1");
+    Panel1->setAutoFillBackground(true);
+    QPalette navy = Panel1->palette();
+    navy.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
+    navy.setColor(QPalette::WindowText, Qt::white);
+    Panel1->setPalette(navy);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(Panel1);
+
+    makeControls();
+    layOutColumn();
 
     // The links: hand cursor, underlined; a click opens the page.
     for (QLabel* link : {Label8, Label6, Label11}) {

@@ -43,4 +43,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void makeControls();
+    void layOutColumn();
 };

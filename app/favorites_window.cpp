@@ -96,24 +96,9 @@ void TForm36::SetMenuRebuilder(MenuRebuilder rebuild)
     menuRebuilder() = std::move(rebuild);
 }
 
-TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
-                 QWidget* parent)
-    : QDialog(parent), FavoritesMaintenanceMode(favoritesMaintenanceMode), m_settings(settings),
-      m_favorites(FavoritesMaintenanceMode == 1)
+// The grid of entries: sequence, type and folder or show file.
+void TForm36::makeGrid(QVBoxLayout* outer)
 {
-    setObjectName(QStringLiteral("Form36"));
-    setModal(true);
-    resize(640, 360);
-    auto* outer = new QVBoxLayout(this);
-
-    Panel1 = makePanel(this, "Panel1");
-    auto* p1 = new QVBoxLayout(Panel1);
-    Label1 = new QLabel(QStringLiteral("New favorite folders can be added by right clicking on a folder in the folder tree"),
-                        Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    p1->addWidget(Label1);
-    outer->addWidget(Panel1);
-
     SGFolder = new QTableWidget(MaintenanceRows, 3, this);
     SGFolder->setObjectName(QStringLiteral("SGFolder"));
     SGFolder->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -143,7 +128,11 @@ TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, 
     connect(SGFolder, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
         SGFolderSelectCell(row + 1);
     });
+}
 
+// The rows of buttons: moving and removing entries, Apply and Cancel.
+void TForm36::makeButtonPanels(QVBoxLayout* outer)
+{
     Panel2 = makePanel(this, "Panel2");
     auto* p2 = new QHBoxLayout(Panel2);
     BtnUp = makeButton(Panel2, "BtnUp", QStringLiteral("&Up"));
@@ -170,13 +159,11 @@ TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, 
     connect(BtnClear, &QPushButton::clicked, this, &TForm36::BtnClearClick);
     connect(BtnApply, &QPushButton::clicked, this, &TForm36::BtnApplyClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TForm36::BtnCancelClick);
+}
 
-    TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
-    connect(TimerOnActivate, &QTimer::timeout, this, &TForm36::TimerOnActivateTimer);
-    TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
-    connect(TimerAltKey, &QTimer::timeout, this, &TForm36::TimerAltKeyTimer);
-
-    // FormCreate: captions by mode.
+// The title and the text of Label1 for favorites or recent shows.
+void TForm36::setCaptionsByMode(QVBoxLayout* p1)
+{
     if (m_favorites) {
         setWindowTitle(QStringLiteral("Maintenance Favorites"));
         Label1->setWordWrap(false);
@@ -187,6 +174,35 @@ TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, 
         p1->setContentsMargins(p1->contentsMargins().left(), 8, p1->contentsMargins().right(),
                                p1->contentsMargins().bottom());
     }
+}
+
+TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
+                 QWidget* parent)
+    : QDialog(parent), FavoritesMaintenanceMode(favoritesMaintenanceMode), m_settings(settings),
+      m_favorites(FavoritesMaintenanceMode == 1)
+{
+    setObjectName(QStringLiteral("Form36"));
+    setModal(true);
+    resize(640, 360);
+    auto* outer = new QVBoxLayout(this);
+
+    Panel1 = makePanel(this, "Panel1");
+    auto* p1 = new QVBoxLayout(Panel1);
+    Label1 = new QLabel(QStringLiteral("New favorite folders can be added by right clicking on a folder in the folder tree"),
+                        Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    p1->addWidget(Label1);
+    outer->addWidget(Panel1);
+
+    makeGrid(outer);
+    makeButtonPanels(outer);
+
+    TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
+    connect(TimerOnActivate, &QTimer::timeout, this, &TForm36::TimerOnActivateTimer);
+    TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
+    connect(TimerAltKey, &QTimer::timeout, this, &TForm36::TimerAltKeyTimer);
+
+    setCaptionsByMode(p1);
     BtnApply->setEnabled(false);
     if (!environment.UIFontName.isEmpty()) {
         QFont f = font();

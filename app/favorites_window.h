@@ -21,6 +21,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTimer;
+class QVBoxLayout;
 
 class TForm36 : public QDialog {
     Q_OBJECT
@@ -78,6 +79,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void makeGrid(QVBoxLayout* outer);
+    void makeButtonPanels(QVBoxLayout* outer);
+    void setCaptionsByMode(QVBoxLayout* p1);
     void applyButtonRules();
     void edited(int row);
     TSettingsRecord& m_settings;

@@ -45,6 +45,57 @@ void closeOnSignal(TForm1* form1)
     form1->close();
 }
 
+// The long-lived windows of the other subsystems; the main window keeps
+// them.
+void makeLongLivedWindows(ProgramState& state, TForm1* form1)
+{
+    if (!form1->showWindow())
+        form1->setShowWindow(new TForm9(state));
+    if (!form1->pictureTextWindow())
+        form1->setPictureTextWindow(new TForm10);
+    if (!form1->folderPictureWindow())
+        form1->setFolderPictureWindow(new TForm20(form1));
+    if (!state.start.DemoMode && !state.start.ArgumentMode && !form1->showManager())
+        form1->setShowManager(new TForm16(state.paths.ShowListPath));
+    if (state.start.DemoMode && !form1->demoShowWindow())
+        form1->setDemoShowWindow(new TForm13(form1, state));
+    if (!form1->replayWindow())
+        form1->setReplayWindow(new TForm2(form1, state));
+}
+
+// The main window's first showing: a demo start stops the idle timer, any
+// other disables the edit-program button; a demo start whose main window is
+// not visible at start shows the automatic show window.
+void showMainWindowAtStart(ProgramState& state, TForm1* form1)
+{
+    if (state.start.DemoMode)
+        form1->Timer1->stop();
+    else
+        form1->RunExeToolButton->setEnabled(false);
+
+    if (form1->startup()->VisibleAtStart())
+        form1->show();
+    else if (state.start.DemoMode) {
+        // The automatic show window with its two buttons; the main window
+        // shows 1 x 1 and hides itself at once (TimerAutoCDRun).
+        form1->demoShowWindow()->show();
+        form1->show();
+    }
+}
+
+// A start-up warning, once the windows are up; the idle timer waits for it.
+void showStartupWarning(ProgramState& state, TForm1* form1)
+{
+    if (!state.start.StartupMessage.isEmpty()) {
+        form1->Timer1->stop();
+        if (platform::showMessage(platform::PromptKind::Warning, state.start.StartupMessage) == platform::PromptAnswer::Ok
+            && !QuitRequested()) {
+            state.start.StartupMessage.clear();
+            form1->Timer1->start();
+        }
+    }
+}
+
 // The start after the guard: the main window and the other long-lived
 // windows, the start-up warning, the command-line argument and the monthly
 // suggestion. Returns 2 when the program refuses to run, else 0. After each
@@ -72,20 +123,7 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
         return 2;
     }
 
-    // The long-lived windows of the other subsystems; the main window keeps
-    // them.
-    if (!form1->showWindow())
-        form1->setShowWindow(new TForm9(state));
-    if (!form1->pictureTextWindow())
-        form1->setPictureTextWindow(new TForm10);
-    if (!form1->folderPictureWindow())
-        form1->setFolderPictureWindow(new TForm20(form1));
-    if (!state.start.DemoMode && !state.start.ArgumentMode && !form1->showManager())
-        form1->setShowManager(new TForm16(state.paths.ShowListPath));
-    if (state.start.DemoMode && !form1->demoShowWindow())
-        form1->setDemoShowWindow(new TForm13(form1, state));
-    if (!form1->replayWindow())
-        form1->setReplayWindow(new TForm2(form1, state));
+    makeLongLivedWindows(state, form1);
 
     // From here a signal closes the complete main window.
     QuitByClosing([form1] { closeOnSignal(form1); });
@@ -94,32 +132,10 @@ int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, c
         return 0;
     }
 
-    // A demo start stops the idle timer; any other start disables the
-    // edit-program button.
-    if (state.start.DemoMode)
-        form1->Timer1->stop();
-    else
-        form1->RunExeToolButton->setEnabled(false);
-
-    if (form1->startup()->VisibleAtStart())
-        form1->show();
-    else if (state.start.DemoMode) {
-        // The automatic show window with its two buttons; the main window
-        // shows 1 x 1 and hides itself at once (TimerAutoCDRun).
-        form1->demoShowWindow()->show();
-        form1->show();
-    }
+    showMainWindowAtStart(state, form1);
     guard.Listen(RaiseRunningWindows);
 
-    // A start-up warning, once the windows are up.
-    if (!state.start.StartupMessage.isEmpty()) {
-        form1->Timer1->stop();
-        if (platform::showMessage(platform::PromptKind::Warning, state.start.StartupMessage) == platform::PromptAnswer::Ok
-            && !QuitRequested()) {
-            state.start.StartupMessage.clear();
-            form1->Timer1->start();
-        }
-    }
+    showStartupWarning(state, form1);
     if (QuitRequested())
         return 0;
 

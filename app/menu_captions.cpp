@@ -494,13 +494,11 @@ MenuChanges HideShowMyShowCaptions(bool nowHidden)
     return c;
 }
 
-TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupState& t,
-                                  const QStringList& itemNames)
+namespace {
+
+// The single-picture view's defaults.
+void setSinglePictureDefaults(MenuChanges& c)
 {
-    TreePopupResult r;
-    MenuChanges& c = r.changes;
-    const bool fileNode = t.kind != TreeNodeKind::Folder;
-    // The single-picture view's defaults.
     set(c, "RecycleBin", q("Send picture to Recycle &Bin"));
     set(c, "UploadPicture", q("&Upload picture"));
     set(c, "ShowPicFullPop", q("&Show picture in Full Screen mode ~- Ctrl + Left click"));
@@ -512,6 +510,86 @@ TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupStat
                           "SetWalPaper", "VoicePop", "AddMult", "ShowPicFullPop", "AddPicMyShowPop",
                           "PictureToClipboradPop", "PathToClipboardPop"})
         set(c, n, std::nullopt, std::nullopt, false);
+}
+
+// The items of a picture or video node: captions naming the kind, the
+// launch items of its programs, the show and clipboard items.
+void setFileNodeItems(MenuChanges& c, const MenuCaptionState& s, const TreePopupState& t)
+{
+    const bool video = t.kind == TreeNodeKind::Video;
+    const QString what = video ? q("video") : q("picture");
+    set(c, "Save", q("&Save ") + what + q(" to"));
+    set(c, "Move", q("&Move ") + what + q(" to"), std::nullopt, t.moveEnabled);
+    set(c, "RecycleBin", q("Send ") + what + q(" to Recycle &Bin"), std::nullopt, t.sendEnabled);
+    set(c, "Rename", q("Re&name ") + what, std::nullopt, t.renameEnabled);
+    set(c, "MailPicPop", q("Mai&l ") + what);
+    if (!video) {
+        for (const char* n : {"MailPicPop", "Save", "VoicePop", "SetWalPaper", "AddMult"})
+            c[n].enabled = true;
+        for (int k = 0; k < 5; ++k)
+            set(c, qPrintable(QStringLiteral("Raunch%1").arg(k)),
+                t.launchCaption[k].isEmpty() ? std::optional<QString>() : t.launchCaption[k],
+                t.launchProgram[k], t.launchProgram[k]);
+    } else {
+        c["Save"].enabled = true;
+        c["MailPicPop"].enabled = true;
+        for (int k = 0; k < 5; ++k)
+            set(c, qPrintable(QStringLiteral("Vaunch%1").arg(k)), std::nullopt, t.videoProgram[k],
+                t.videoProgram[k]);
+    }
+    bool anyEdit = false, anyVideo = false;
+    for (int k = 0; k < 5; ++k) {
+        anyEdit = anyEdit || t.launchProgram[k];
+        anyVideo = anyVideo || t.videoProgram[k];
+    }
+    const bool videoLaunch = video && anyVideo;
+    set(c, "RaunchEditProgram", std::nullopt, std::nullopt, !video && anyEdit);
+    set(c, "LaunchVideoProgram", std::nullopt, std::nullopt, videoLaunch);
+    set(c, "UploadPicture", std::nullopt, std::nullopt, !videoLaunch);
+    set(c, "ShowPicFullPop", std::nullopt, std::nullopt, t.showPicFullEnabled && !video);
+    set(c, "AddPicMyShowPop",
+        s.draftShowOpen ? q("A&dd picture to Draft  ~- Left click")
+                        : q("A&dd picture to ") + OpenShowCaptionName(s) + q("  ~- Left click"),
+        std::nullopt, t.addPicMyShowEnabled && !video);
+    set(c, "PictureToClipboradPop", std::nullopt, std::nullopt, t.browsePreviewShown);
+    set(c, "PathToClipboardPop", std::nullopt, std::nullopt, t.browsePreviewShown);
+}
+
+// The items of a folder node; those that change the folder need space on
+// its drive and a folder that is not a mount point.
+void setFolderNodeItems(MenuChanges& c, const MenuCaptionState& s, const TreePopupState& t)
+{
+    const bool writable = t.driveHasSpace;
+    const bool notRoot = !t.folderOnMountPoint;
+    set(c, "AddSelectedFolderPop", std::nullopt, std::nullopt, t.addSelectedFolderEnabled);
+    set(c, "MakeDefaultPop", q("Set as default start-up folder"));
+    set(c, "MakeAutoMaticPop", q("Set as AutomaticShow folder"), std::nullopt, t.automaticFolderEnabled);
+    set(c, "ExcludeFolderPop", q("E&xclude from"), std::nullopt, notRoot);
+    set(c, "RefreshPop", q("Refresh  ~- F5 "));
+    set(c, "UploadFolderR", t.uploaderName.isEmpty() ? q("Upload pictures")
+                                                     : q("Upload pictures through ") + t.uploaderName);
+    set(c, "AddToShow", q("&Add pictures to ") + OpenShowCaptionName(s), std::nullopt, s.showChangeable);
+    set(c, "MailPictures", q("Mai&l pictures/video's"));
+    set(c, "AutoFolderToCDPop", q("Create show from folder and copy to cd"), std::nullopt,
+        t.autoFolderToCdEnabled);
+    set(c, "TarnivoPop", q("Launch &Tarnivo"), t.tarnivoInstalled);
+    set(c, "ResetToExifPop", q("Reset file dates to picture date taken (EXI&F)"));
+    set(c, "DeleteFolderPop", q("&Delete"), std::nullopt, writable && notRoot);
+    set(c, "EmptyFolderPop", q("&Empty"), std::nullopt, writable && notRoot);
+    set(c, "RenameFolderPop", q("Ren&ame"), std::nullopt, writable && notRoot);
+    set(c, "MakeSmall", q("Create/Replace thumbnails manually"), std::nullopt, writable && notRoot);
+    set(c, "CreateFolderPop", std::nullopt, std::nullopt, writable);
+}
+
+} // namespace
+
+TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupState& t,
+                                  const QStringList& itemNames)
+{
+    TreePopupResult r;
+    MenuChanges& c = r.changes;
+    const bool fileNode = t.kind != TreeNodeKind::Folder;
+    setSinglePictureDefaults(c);
 
     // Gone from the disk: a message and nothing to offer.
     if (!t.exists) {
@@ -527,66 +605,10 @@ TreePopupResult TreePopupCaptions(const MenuCaptionState& s, const TreePopupStat
     for (int i = 0; i < itemNames.size(); ++i)
         c[itemNames[i]].visible = (i < 22) != fileNode;
 
-    if (fileNode) {
-        const bool video = t.kind == TreeNodeKind::Video;
-        const QString what = video ? q("video") : q("picture");
-        set(c, "Save", q("&Save ") + what + q(" to"));
-        set(c, "Move", q("&Move ") + what + q(" to"), std::nullopt, t.moveEnabled);
-        set(c, "RecycleBin", q("Send ") + what + q(" to Recycle &Bin"), std::nullopt, t.sendEnabled);
-        set(c, "Rename", q("Re&name ") + what, std::nullopt, t.renameEnabled);
-        set(c, "MailPicPop", q("Mai&l ") + what);
-        if (!video) {
-            for (const char* n : {"MailPicPop", "Save", "VoicePop", "SetWalPaper", "AddMult"})
-                c[n].enabled = true;
-            for (int k = 0; k < 5; ++k)
-                set(c, qPrintable(QStringLiteral("Raunch%1").arg(k)),
-                    t.launchCaption[k].isEmpty() ? std::optional<QString>() : t.launchCaption[k],
-                    t.launchProgram[k], t.launchProgram[k]);
-        } else {
-            c["Save"].enabled = true;
-            c["MailPicPop"].enabled = true;
-            for (int k = 0; k < 5; ++k)
-                set(c, qPrintable(QStringLiteral("Vaunch%1").arg(k)), std::nullopt, t.videoProgram[k],
-                    t.videoProgram[k]);
-        }
-        bool anyEdit = false, anyVideo = false;
-        for (int k = 0; k < 5; ++k) {
-            anyEdit = anyEdit || t.launchProgram[k];
-            anyVideo = anyVideo || t.videoProgram[k];
-        }
-        const bool videoLaunch = video && anyVideo;
-        set(c, "RaunchEditProgram", std::nullopt, std::nullopt, !video && anyEdit);
-        set(c, "LaunchVideoProgram", std::nullopt, std::nullopt, videoLaunch);
-        set(c, "UploadPicture", std::nullopt, std::nullopt, !videoLaunch);
-        set(c, "ShowPicFullPop", std::nullopt, std::nullopt, t.showPicFullEnabled && !video);
-        set(c, "AddPicMyShowPop",
-            s.draftShowOpen ? q("A&dd picture to Draft  ~- Left click")
-                            : q("A&dd picture to ") + OpenShowCaptionName(s) + q("  ~- Left click"),
-            std::nullopt, t.addPicMyShowEnabled && !video);
-        set(c, "PictureToClipboradPop", std::nullopt, std::nullopt, t.browsePreviewShown);
-        set(c, "PathToClipboardPop", std::nullopt, std::nullopt, t.browsePreviewShown);
-    } else {
-        const bool writable = t.driveHasSpace;
-        const bool notRoot = !t.folderOnMountPoint;
-        set(c, "AddSelectedFolderPop", std::nullopt, std::nullopt, t.addSelectedFolderEnabled);
-        set(c, "MakeDefaultPop", q("Set as default start-up folder"));
-        set(c, "MakeAutoMaticPop", q("Set as AutomaticShow folder"), std::nullopt, t.automaticFolderEnabled);
-        set(c, "ExcludeFolderPop", q("E&xclude from"), std::nullopt, notRoot);
-        set(c, "RefreshPop", q("Refresh  ~- F5 "));
-        set(c, "UploadFolderR", t.uploaderName.isEmpty() ? q("Upload pictures")
-                                                         : q("Upload pictures through ") + t.uploaderName);
-        set(c, "AddToShow", q("&Add pictures to ") + OpenShowCaptionName(s), std::nullopt, s.showChangeable);
-        set(c, "MailPictures", q("Mai&l pictures/video's"));
-        set(c, "AutoFolderToCDPop", q("Create show from folder and copy to cd"), std::nullopt,
-            t.autoFolderToCdEnabled);
-        set(c, "TarnivoPop", q("Launch &Tarnivo"), t.tarnivoInstalled);
-        set(c, "ResetToExifPop", q("Reset file dates to picture date taken (EXI&F)"));
-        set(c, "DeleteFolderPop", q("&Delete"), std::nullopt, writable && notRoot);
-        set(c, "EmptyFolderPop", q("&Empty"), std::nullopt, writable && notRoot);
-        set(c, "RenameFolderPop", q("Ren&ame"), std::nullopt, writable && notRoot);
-        set(c, "MakeSmall", q("Create/Replace thumbnails manually"), std::nullopt, writable && notRoot);
-        set(c, "CreateFolderPop", std::nullopt, std::nullopt, writable);
-    }
+    if (fileNode)
+        setFileNodeItems(c, s, t);
+    else
+        setFolderNodeItems(c, s, t);
     set(c, "ResumeInFull", std::nullopt, false);
     set(c, "N24", std::nullopt, false);
     return r;

@@ -38,6 +38,84 @@ QPixmap DefaultMenuBarBackground()
     return pm;
 }
 
+namespace {
+
+// The glyph strip at the left of a popup item, with the item's glyph.
+void drawGlyphStrip(QPainter& canvas, WinRect r, int glyph, const MenuPaintContext& ctx)
+{
+    r.left = 3;
+    r.right = 22;
+    canvas.fillRect(r.toQRect(), menucolors::GlyphStrip);
+    if (glyph != -1 && ctx.glyph) {
+        const QPixmap pm = ctx.glyph(glyph);
+        if (!pm.isNull())
+            canvas.drawPixmap(QRect(5, r.top + 1, 16, 16), pm);
+    }
+}
+
+// The item's background: the selection or body fill of a popup item (right
+// of the glyph strip), or the menu bar's picture; the fill used is returned.
+// A bar caption starting with '>' stretches to the screen's right edge.
+QColor paintItemBackground(QPainter& canvas, WinRect& r, const QString& caption, bool selected, bool separator,
+                           bool popupItem, bool enabled, const MenuPaintContext& ctx)
+{
+    QColor brush;
+    if (selected && !separator) {
+        brush = enabled ? menucolors::SelectedFill : menucolors::SelectedFillDisabled;
+    } else if (popupItem) {
+        brush = menucolors::Body;
+    } else {
+        if (caption.startsWith(QLatin1Char('>')) && ctx.screenWidth > r.right)
+            r.right = ctx.screenWidth;
+        const QPixmap bg = ctx.barBackground.isNull() ? DefaultMenuBarBackground()
+                                                      : ctx.barBackground;
+        canvas.drawPixmap(r.toQRect(), bg);
+    }
+
+    if (popupItem) {
+        r.left = 25;
+        canvas.fillRect(r.toQRect(), brush);
+    }
+    return brush;
+}
+
+// The rounded frame of a selected item.
+void drawSelectionFrame(QPainter& canvas, const WinRect& r, const QColor& brush, bool enabled)
+{
+    canvas.setPen(QPen(enabled ? menucolors::SelectedFrame : menucolors::SelectedFrameDisabled, 1));
+    canvas.setBrush(brush);
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    // Outline inside [left, right - 1] x [top, bottom - 1], corner ellipse 6 x 6.
+    canvas.drawRoundedRect(QRectF(r.left + 0.5, r.top + 0.5, r.right - r.left - 1,
+                                  r.bottom - r.top - 1), 3, 3);
+}
+
+// The caption (an access cell's two first characters apart) and the
+// shortcut at the right; a disabled item is drawn twice, highlight under
+// shadow, with the pen already set to the highlight and r moved by one.
+void drawItemTexts(QPainter& canvas, WinRect r, const QString& caption, const QString& shortcut, bool accessCell,
+                   int hintW, bool enabled, const MenuPaintContext& ctx)
+{
+    const auto drawTexts = [&] {
+        if (accessCell) {
+            drawText(canvas, r.left, r, caption.left(2));
+            drawText(canvas, r.left + 10, r, caption.mid(2));
+        } else {
+            drawText(canvas, r.left, r, caption);
+        }
+        if (!shortcut.isEmpty())
+            drawText(canvas, r.right - hintW - 20, r, shortcut);
+    };
+    drawTexts();
+    if (!enabled) {
+        r.offset(-1, -1);
+        canvas.setPen(ctx.buttonShadow);
+        drawTexts();
+    }
+}
+
+} // namespace
+
 void DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
                   QString caption, int imageIndex, int disabledImageIndex, bool enabled,
                   const MenuPaintContext& ctx, MenuState& state)
@@ -58,49 +136,15 @@ void DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool
     const bool popupItem = imageIndex != MenuBarGlyph;
     const bool separator = caption == QLatin1String("-");
 
-    if (popupItem) {
-        const int right = r.right;
-        r.left = 3;
-        r.right = 22;
-        canvas.fillRect(r.toQRect(), menucolors::GlyphStrip);
-        r.right = right;
-        const int glyph = enabled ? imageIndex : disabledImageIndex;
-        if (glyph != -1 && ctx.glyph) {
-            const QPixmap pm = ctx.glyph(glyph);
-            if (!pm.isNull())
-                canvas.drawPixmap(QRect(5, r.top + 1, 16, 16), pm);
-        }
-    }
-
-    QColor brush;
-    if (selected && !separator) {
-        brush = enabled ? menucolors::SelectedFill : menucolors::SelectedFillDisabled;
-    } else if (popupItem) {
-        brush = menucolors::Body;
-    } else {
-        if (caption.startsWith(QLatin1Char('>')) && ctx.screenWidth > r.right)
-            r.right = ctx.screenWidth;
-        const QPixmap bg = ctx.barBackground.isNull() ? DefaultMenuBarBackground()
-                                                      : ctx.barBackground;
-        canvas.drawPixmap(r.toQRect(), bg);
-    }
-
-    if (popupItem) {
-        r.left = 25;
-        canvas.fillRect(r.toQRect(), brush);
-    }
+    if (popupItem)
+        drawGlyphStrip(canvas, r, enabled ? imageIndex : disabledImageIndex, ctx);
+    const QColor brush = paintItemBackground(canvas, r, caption, selected, separator, popupItem, enabled, ctx);
 
     if (caption.startsWith(QLatin1Char('>')))
         caption.remove(0, 1);
 
-    if (selected && !separator) {
-        canvas.setPen(QPen(enabled ? menucolors::SelectedFrame : menucolors::SelectedFrameDisabled, 1));
-        canvas.setBrush(brush);
-        canvas.setRenderHint(QPainter::Antialiasing, false);
-        // Outline inside [left, right - 1] x [top, bottom - 1], corner ellipse 6 x 6.
-        canvas.drawRoundedRect(QRectF(r.left + 0.5, r.top + 0.5, r.right - r.left - 1,
-                                      r.bottom - r.top - 1), 3, 3);
-    }
+    if (selected && !separator)
+        drawSelectionFrame(canvas, r, brush, enabled);
 
     r.left += 5;
     if (enabled) {
@@ -125,21 +169,6 @@ void DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool
         return;
     }
 
-    const auto drawTexts = [&] {
-        if (accessCell) {
-            drawText(canvas, r.left, r, caption.left(2));
-            drawText(canvas, r.left + 10, r, caption.mid(2));
-        } else {
-            drawText(canvas, r.left, r, caption);
-        }
-        if (!state.MenuShortcutText.isEmpty())
-            drawText(canvas, r.right - hintW - 20, r, state.MenuShortcutText);
-    };
-    drawTexts();
-    if (!enabled) {
-        r.offset(-1, -1);
-        canvas.setPen(ctx.buttonShadow);
-        drawTexts();
-    }
+    drawItemTexts(canvas, r, caption, state.MenuShortcutText, accessCell, hintW, enabled, ctx);
     canvas.restore();
 }

@@ -149,9 +149,11 @@ int NewShowIntervalIndex(int32_t seconds)
 
 // ---- Loading ----------------------------------------------------------------------
 
-TOptionsValues OptionsValuesFrom(const TSettingsRecord& s, const TAddSettingsRecord& a)
+namespace {
+
+// The "Include", "Play" and "Full Screen" pages.
+void fillIncludePlayValues(TOptionsValues& v, const TSettingsRecord& s, const TAddSettingsRecord& a)
 {
-    TOptionsValues v;
     v.InclTypes = {s.InclJPG == 1, s.InclJPEG == 1, s.InclBMP == 1, s.InclICO == 1,
                    s.InclEMF == 1, s.InclWMF == 1, s.InclGIF == 1};
     v.MinSizeText = QString::number(s.MinSizeKB);
@@ -178,7 +180,11 @@ TOptionsValues OptionsValuesFrom(const TSettingsRecord& s, const TAddSettingsRec
     v.Mon2WidthText = QString::number(a.Mon2Width);
     v.Mon2HeightText = QString::number(a.Mon2Height);
     v.Mon2Manual = a.Mon2Manual == 1;
+}
 
+// The "Edit", "Video" and "Automatic Show/CD" pages.
+void fillProgramAutoShowValues(TOptionsValues& v, const TSettingsRecord& s)
+{
     v.EditPrograms = programList(s.EditPrograms);
     v.EditProgramText = v.EditPrograms.value(0);
     v.ResetFileDate = FlagOn(s.ResetFileDate);
@@ -190,7 +196,11 @@ TOptionsValues OptionsValuesFrom(const TSettingsRecord& s, const TAddSettingsRec
     v.CDIntroText1 = s.CDIntroText1.left(38);
     v.CDIntroText2 = s.CDIntroText2.left(38);
     v.AutoShowPath = s.AutoShowPath;
+}
 
+// The "MyShow" page: new pictures' defaults, voices and text.
+void fillMyShowValues(TOptionsValues& v, const TSettingsRecord& s)
+{
     v.NewShowIntervalIndex = NewShowIntervalIndex(s.NewShowInterval);
     v.NewShowPlayOrder = boundedIndex(s.NewShowPlayOrder, 6);
     v.TextDelay = boundedIndex(s.TextDelay, 11);
@@ -207,7 +217,12 @@ TOptionsValues OptionsValuesFrom(const TSettingsRecord& s, const TAddSettingsRec
     v.TextFontSize = s.TextFontSize;
     v.TextColor = s.TextColor;
     v.TextTransparent = s.TextTransparent == 1;
+}
 
+// The "Update/New version", "Playlist", "Voice files", "Thumbnails", "Upload"
+// and "SmallPics" pages.
+void fillUpdateThumbnailUploadValues(TOptionsValues& v, const TSettingsRecord& s, const TAddSettingsRecord& a)
+{
     v.AskMonthlyUpdate = s.AskMonthlyUpdate == 1;
     v.PlaylistPlayOrder = digitIndex(s.PlaylistPlayOrder, 2);
     v.VoiceDeleteMode = digitIndex(s.VoiceDeleteMode, 3);
@@ -228,6 +243,17 @@ TOptionsValues OptionsValuesFrom(const TSettingsRecord& s, const TAddSettingsRec
 
     v.ExcludeSmallPics = FlagOn(s.ExcludeSmallPics);
     v.HideSmallPics = FlagOn(s.HideSmallPics);
+}
+
+} // namespace
+
+TOptionsValues OptionsValuesFrom(const TSettingsRecord& s, const TAddSettingsRecord& a)
+{
+    TOptionsValues v;
+    fillIncludePlayValues(v, s, a);
+    fillProgramAutoShowValues(v, s);
+    fillMyShowValues(v, s);
+    fillUpdateThumbnailUploadValues(v, s, a);
     return v;
 }
 

@@ -337,45 +337,11 @@ RecordResult WriteSettingsFile(const QString& path, const TSettingsRecord& rec)
     return platform::SafeWriteFile(path, EncodeSettings(rec));
 }
 
-void FillFirstRunSettings(TSettingsRecord& rec, const TFirstRunInputs& in)
+namespace {
+
+// The text lines of new MyShow pictures: font, colour, placement; voices attach.
+void setNewPictureTextDefaults(TSettingsRecord& r, const TFirstRunInputs& in)
 {
-    TSettingsRecord r;  // every field 0 or empty, every byte of the record 0
-    r.PlayOrder = 4;
-    r.IntervalIndex = 2;
-    r.IncludeSubfolders = 1;
-    r.IncludeSystemFolders = 1;
-    r.MailSizeQuality = 1752;
-    r.ContinuousPlay = 1;
-    r.InclJPG = r.InclJPEG = r.InclBMP = r.InclICO = r.InclEMF = r.InclWMF = r.InclGIF = 1;
-    r.IgnoreErrors = 1;
-    r.BackgroundColor = 0;
-    r.MaxEnlargePercent = 100;
-    r.AutoShowWaitSeconds = 300;
-    r.MaxPictures = 25000;
-    r.MinSizeKB = 0;
-    r.MaxSizeKB = 999999;
-    r.SearchShowResults = QStringLiteral("1");
-    r.ThumbFillMode = QStringLiteral("1");
-    r.ThumbManualMode = 1;
-    r.MaxSoundAttachments = 10;
-    r.ResetFileDate = QStringLiteral("1");
-    r.SearchVoiceOnly = QStringLiteral("0");
-    r.DefaultFade = QStringLiteral("1");
-    r.PackIncludePlaylist = QStringLiteral("1");
-    r.AutoCopyVoice = QStringLiteral("1");
-    r.PackIncludeVoice = QStringLiteral("1");
-    r.VoiceDeleteMode = QStringLiteral("1");
-    r.MailResample = 0;
-    r.PicturesPerPageIndex = QStringLiteral("3");
-    r.PlaylistPlayOrder = QStringLiteral("0");
-    r.VoiceRecordQuality = QStringLiteral("2");
-    r.VoiceLongerAction = QStringLiteral("0");
-    r.RunningMarker = 1;
-    r.ShowTitles = 1;
-    r.ShowHints = 1;
-    r.StartupDrive = 'C';
-    r.CDIntroText1 = QStringLiteral("Free text line 1");
-    r.CDIntroText2 = QStringLiteral("Free text line 2");
     r.TextColor = 255;
     r.TextFontName = platform::FixedTextCut(in.FontName, 30);
     r.TextFontSize = 24;
@@ -384,6 +350,13 @@ void FillFirstRunSettings(TSettingsRecord& rec, const TFirstRunInputs& in)
     r.TextFontStyle = in.FontStyle;
     r.TextTransparent = 1;
     r.AttachVoice = QStringLiteral("A");
+}
+
+// The search window: every picture type, any size, date and word.
+void setSearchDefaults(TSettingsRecord& r)
+{
+    r.SearchShowResults = QStringLiteral("1");
+    r.SearchVoiceOnly = QStringLiteral("0");
     r.SearchInclJPG = r.SearchInclJPEG = r.SearchInclBMP = r.SearchInclICO = 1;
     r.SearchInclEMF = r.SearchInclWMF = r.SearchInclGIF = 1;
     r.SearchMaxSizeKB = 999999;
@@ -394,7 +367,35 @@ void FillFirstRunSettings(TSettingsRecord& rec, const TFirstRunInputs& in)
     r.SearchIgnoreCase1 = r.SearchIgnoreCase2 = r.SearchIgnoreCase3 = 1;
     r.SearchDateFrom = {-1, -1, -1};
     r.SearchDateTo = {-1, -1, -1};
+    r.SearchOrAnd1 = 0;
+    r.SearchOrAnd2 = 1;
+}
+
+// Mail, packing, voice files and keeping shows in sync.
+void setMailPackVoiceDefaults(TSettingsRecord& r)
+{
+    r.MailSizeQuality = 1752;
+    r.MaxSoundAttachments = 10;
+    r.PackIncludePlaylist = QStringLiteral("1");
+    r.AutoCopyVoice = QStringLiteral("1");
+    r.PackIncludeVoice = QStringLiteral("1");
+    r.VoiceDeleteMode = QStringLiteral("1");
+    r.MailResample = 0;
+    r.VoiceRecordQuality = QStringLiteral("2");
+    r.VoiceLongerAction = QStringLiteral("0");
     r.SyncKeepVisible = r.SyncAutoAdvance = r.SyncSkipExisting = r.KeepShowsInSync = r.SyncShrinkWindow = 1;
+    r.MaxPictureAttachments = 250;
+    r.MailCustomWidth = 100;
+    r.MailCustomHeight = 75;
+    r.PackIncludeMyShow = 1;
+    r.PackIncludeSoundFiles = 1;
+    r.PackIncludeInstructions = 1;
+}
+
+// The folders offered first (on the data folder's drive) and the monthly
+// update question.
+void setFolderAndUpdateDefaults(TSettingsRecord& r, const TFirstRunInputs& in)
+{
     r.LastTargetDrive = platform::FixedTextCut(in.DataFolderDrive, 200);
     const QString showsFolder = in.DataFolder + QStringLiteral("/Vistamo! Slide Shows");
     r.LastOpenShowFolder = platform::FixedTextCut(showsFolder, 200);
@@ -404,21 +405,49 @@ void FillFirstRunSettings(TSettingsRecord& rec, const TFirstRunInputs& in)
     r.SuggestionDay = std::clamp(in.DayOfMonth, 1, 28);
     r.SuggestionMonths.fill(0);
     r.AskMonthlyUpdate = 1;
+}
+
+} // namespace
+
+void FillFirstRunSettings(TSettingsRecord& rec, const TFirstRunInputs& in)
+{
+    TSettingsRecord r;  // every field 0 or empty, every byte of the record 0
+    r.PlayOrder = 4;
+    r.IntervalIndex = 2;
+    r.IncludeSubfolders = 1;
+    r.IncludeSystemFolders = 1;
+    r.ContinuousPlay = 1;
+    r.InclJPG = r.InclJPEG = r.InclBMP = r.InclICO = r.InclEMF = r.InclWMF = r.InclGIF = 1;
+    r.IgnoreErrors = 1;
+    r.BackgroundColor = 0;
+    r.MaxEnlargePercent = 100;
+    r.AutoShowWaitSeconds = 300;
+    r.MaxPictures = 25000;
+    r.MinSizeKB = 0;
+    r.MaxSizeKB = 999999;
+    r.ThumbFillMode = QStringLiteral("1");
+    r.ThumbManualMode = 1;
+    r.PicturesPerPageIndex = QStringLiteral("3");
+    r.PlaylistPlayOrder = QStringLiteral("0");
+    r.RunningMarker = 1;
+    r.ShowTitles = 1;
+    r.ShowHints = 1;
+    r.StartupDrive = 'C';
+    r.CDIntroText1 = QStringLiteral("Free text line 1");
+    r.CDIntroText2 = QStringLiteral("Free text line 2");
     r.DockPanel = 1;
     r.ShowPanelWhenPaused = 1;
     r.ShowBurnerMessage = 1;
     r.PlayerDontAdd = 1;
     r.PlayerOnlyTitle = 0;
     r.MyShowHidden = 0;
-    r.MaxPictureAttachments = 250;
-    r.MailCustomWidth = 100;
-    r.MailCustomHeight = 75;
     r.OpenCopiedShow = 1;
-    r.PackIncludeMyShow = 1;
-    r.PackIncludeSoundFiles = 1;
-    r.SearchOrAnd1 = 0;
-    r.SearchOrAnd2 = 1;
-    r.PackIncludeInstructions = 1;
+    r.ResetFileDate = QStringLiteral("1");
+    r.DefaultFade = QStringLiteral("1");
+    setNewPictureTextDefaults(r, in);
+    setSearchDefaults(r);
+    setMailPackVoiceDefaults(r);
+    setFolderAndUpdateDefaults(r, in);
     rec = std::move(r);
 }
 

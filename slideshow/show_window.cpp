@@ -83,15 +83,9 @@ void TForm9::SetCustomRatioShower(std::function<void()> show)
     customRatioShower() = std::move(show);
 }
 
-TForm9::TForm9(ProgramState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_state(state)
+// The picture, title, text, speed and message labels.
+void TForm9::makeLabels()
 {
-    setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(QStringLiteral("Vistamo!"));
-    setStyleSheet(QStringLiteral("TForm9 { background: black; }"));
-    setAttribute(Qt::WA_StyledBackground);
-    setFocusPolicy(Qt::StrongFocus);
-
     const auto label = [this](const char* name) {
         auto* l = new QLabel(this);
         l->setObjectName(QLatin1String(name));
@@ -113,7 +107,11 @@ TForm9::TForm9(ProgramState& state, QWidget* parent)
     SpeedLabel->hide();
     Label1 = label("Label1");
     Label1->hide();
+}
 
+// The speed readout's timer, which hides it, and the label timer.
+void TForm9::makeTimers()
+{
     const auto timer = [this](const char* name) {
         auto* t = new QTimer(this);
         t->setObjectName(QLatin1String(name));
@@ -122,7 +120,11 @@ TForm9::TForm9(ProgramState& state, QWidget* parent)
     SpeedTimer = timer("SpeedTimer");
     LabelTimer = timer("LabelTimer");
     connect(SpeedTimer, &QTimer::timeout, SpeedLabel, &QLabel::hide);
+}
 
+// The navigation, hint and control panels with the control buttons.
+void TForm9::makePanels()
+{
     const auto frame = [this](const char* name) {
         auto* f = new QFrame(this);
         f->setObjectName(QLatin1String(name));
@@ -162,7 +164,11 @@ TForm9::TForm9(ProgramState& state, QWidget* parent)
     SBRatio = button("SBRatio");
     SBManualMode = button("SBManualMode");
     SBInfo = button("SBInfo");
-    dressControlPanel();
+}
+
+// The control buttons' actions.
+void TForm9::connectControlPanel()
+{
     connect(StopButton, &QToolButton::clicked, this, &TForm9::StopSlideShow);
     connect(StartShowSpeedButton, &QToolButton::clicked, this, [this] {
         if (RestartShow)
@@ -177,6 +183,11 @@ TForm9::TForm9(ProgramState& state, QWidget* parent)
     connect(OneBackwardsSpeedButton, &QToolButton::clicked, this, &TForm9::OneBackwardsClick);
     connect(OneForwardSpeedButton, &QToolButton::clicked, this, [this] { Step(1); });
     connect(SaveSB, &QToolButton::clicked, this, &TForm9::SaveCutOutClick);
+}
+
+// The crop ratio menu of SBRatio; its custom item opens the custom ratio panel.
+void TForm9::makeRatioMenu()
+{
     PMRatio = new QMenu(this);
     PMRatio->setObjectName(QStringLiteral("PMRatio"));
     SBRatio->setToolTip(QStringLiteral("Crop ratio"));
@@ -196,6 +207,23 @@ TForm9::TForm9(ProgramState& state, QWidget* parent)
     }
     connect(PMRatio, &QMenu::aboutToShow, this, &TForm9::RefreshRatioMenu);
     connect(SBRatio, &QToolButton::clicked, this, &TForm9::SBRatioClick);
+}
+
+TForm9::TForm9(ProgramState& state, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_state(state)
+{
+    setObjectName(QStringLiteral("Form9"));
+    setWindowTitle(QStringLiteral("Vistamo!"));
+    setStyleSheet(QStringLiteral("TForm9 { background: black; }"));
+    setAttribute(Qt::WA_StyledBackground);
+    setFocusPolicy(Qt::StrongFocus);
+
+    makeLabels();
+    makeTimers();
+    makePanels();
+    dressControlPanel();
+    connectControlPanel();
+    makeRatioMenu();
 
     // The images show their slots; the handlers fit, zoom and crop them.
     AttachPictureView(Image1, PictureSlot(SlotForm9Im1));

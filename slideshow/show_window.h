@@ -223,6 +223,11 @@ protected:
 
 private:
     ProgramState& m_state;
+    void makeLabels();
+    void makeTimers();
+    void makePanels();
+    void connectControlPanel();
+    void makeRatioMenu();
     void makeFitZoom(int index, QLabel* image, const QString& slot);
     void dressControlPanel();
     void afterSizing(int index, bool toggle);
