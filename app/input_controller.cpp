@@ -131,6 +131,13 @@ void InputController::FormDestroy()
     KeyboardHookInstalled = 0;
 }
 
+void InputController::DetachFromWindow()
+{
+    m_window.removeEventFilter(this);
+    if (m_w.ClientArea)
+        m_w.ClientArea->removeEventFilter(this);
+}
+
 void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 {
     TForm9* const Form9 = m_host.showWindow();

@@ -70,6 +70,10 @@ public:
     void InstallKeyboardHook();
     // Removes the hook (before a modal dialog; also at destruction).
     void FormDestroy();
+    // Takes the controller's filters off the window and its client area;
+    // the window calls it first thing in its destructor, so that no event of
+    // a widget being deleted reaches the half-destroyed window through it.
+    void DetachFromWindow();
     void KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers);
     void TimerHookTimer();
     void HookHandledTimer();

@@ -109,7 +109,7 @@ void writeBounds(QWidget* form, const ControlBounds& b)
 void LayoutController::PlaceVoiceButtons(int offset)
 {
     ControlBounds b = currentBounds(&m_window, m_designBounds);
-    for (const char* n : {"m_items.TreeThumbnailPanel", "FPlayorderCB", "VoiceBevel", "MicroSB", "VoicePlaySB"})
+    for (const char* n : {"TreeThumbnailPanel", "FPlayorderCB", "VoiceBevel", "MicroSB", "VoicePlaySB"})
         if (const QWidget* w = layoutControl(QString::fromLatin1(n)))
             b.insert(QString::fromLatin1(n), w->geometry());
     PlaceVoiceButtonBounds(b, offset);
@@ -180,7 +180,7 @@ void LayoutController::layOutOnce()
         ApplyRestoredBounds(b, m_designBounds, hidden, 0);
         if (fittedToWorkArea)
             ApplyNarrowScreenShift(b, m_items.ClientArea->height());
-        previewBounds = m_designBounds.value(QStringLiteral("m_items.image2"));
+        previewBounds = m_designBounds.value(QStringLiteral("image2"));
     } else {
         // The maximized layout's rules, for the screen when maximized and for
         // the window's own size when the window manager sized it.

@@ -448,7 +448,7 @@ void MenuController::RightClickTreeViewPopup()
     // The File menu's items are brought up to date first: the pop-up mirrors them.
     const MenuCaptionState s = menuCaptionState();
     applyMenuChanges(FileMenuCaptions(s));
-    const auto enabledOf = [this](QAction* a) { return a && a->isEnabled(); };
+    const auto enabledOf = [](QAction* a) { return a && a->isEnabled(); };
     const auto shownAndEnabled = [](QAction* a) { return a && a->isVisible() && a->isEnabled(); };
     t.addSelectedFolderEnabled = shownAndEnabled(m_w.AddSelectedFolder) || shownAndEnabled(m_w.AddFolder);
     t.automaticFolderEnabled = shownAndEnabled(m_w.MakeAutomatic) || shownAndEnabled(m_w.AutomaticFolder);

@@ -1,6 +1,8 @@
 // The main window's widgets: built once by the constructor, all inactive
 // until the concerns that own them switch them on.
 #include "app/tform1.h"
+
+#include "app/options_dialog_logic.h"
 #include "platform/keyboard_hook.h"
 #include "base/named_timer.h"
 #include "browse/page_layouts.h"
@@ -145,6 +147,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
 TForm1::~TForm1()
 {
     m_input->FormDestroy();  // the keyboard hook goes with the window
+    m_input->DetachFromWindow();
     FitZoomSect = nullptr;  // the event filter no longer asks it for the ratio panel
     for (const QPointer<QWidget>& window : m_windowsMadeHere)
         delete window.data();
@@ -267,6 +270,8 @@ void TForm1::buildBrowsePreviewPanel()
     Label7 = makeLabel(tp, "Label7", QRect(201, 6, 120, 16));
     FPlayorderCB = named(new QComboBox(tp), "FPlayorderCB");
     FPlayorderCB->setGeometry(201, 24, 120, 22);
+    // It shows the play order in effect (PlayOrder indexes these items).
+    FPlayorderCB->addItems(PlayOrderItems());
     VoiceBevel = makeFrame(tp, "VoiceBevel", QRect(322, 54, 50, 28), QFrame::Box);
     MicroSB = makeButton(tp, "MicroSB", QRect(325, 57, 22, 22));
     VoicePlaySB = makeButton(tp, "VoicePlaySB", QRect(348, 57, 22, 22));

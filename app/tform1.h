@@ -95,16 +95,16 @@ public:
     TForm10* pictureTextWindow() const;
     void setPictureTextWindow(TForm10* window);
     // The MyShow manager `Form16`.
-    TForm16* showManager() const;
-    void setShowManager(TForm16* window);
+    TForm16* showManager() const override;
+    void setShowManager(TForm16* window) override;
     // The folder picture chooser `Form20` (a child of this window).
-    TForm20* folderPictureWindow() const;
+    TForm20* folderPictureWindow() const override;
     void setFolderPictureWindow(TForm20* window);
     // The automatic show window of a demo start `Form13`.
-    TForm13* demoShowWindow() const;
+    TForm13* demoShowWindow() const override;
     void setDemoShowWindow(TForm13* window);
     // The idle replay window `Form2`.
-    TForm2* replayWindow() const;
+    TForm2* replayWindow() const override;
     void setReplayWindow(TForm2* window);
 private:
     QPointer<TForm9> m_showWindow;
@@ -118,7 +118,7 @@ private:
 public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
-    QAction* actionNamed(const QString& name) const;
+    QAction* actionNamed(const QString& name) const override;
 
     // =====================================================================
     // SECTION: start-up and close  (owner: startup; the controllers in
@@ -154,7 +154,7 @@ public:
     // and maximized layouts, window state changes, status panels, the tips
     // of a running or stopped show, the show speed and the monitor pop-ups.
     // (Named so as not to hide QWidget::layout().)
-    LayoutController* layouts() const { return m_layout.get(); }
+    LayoutController* layouts() const override { return m_layout.get(); }
 protected:
     // The size, move and state events are forwarded to the layout controller.
     void changeEvent(QEvent* event) override;
@@ -173,7 +173,7 @@ public:
     // The menus and captions (app/menu_controller.cpp): the owner-drawn
     // style, the menus' opening handlers, the measurers, the MyShow panel
     // switch and the clipboard commands.
-    MenuController* menus() const { return m_menus; }
+    MenuController* menus() const override { return m_menus; }
 private:
     MenuController* m_menus = nullptr;
 public:
@@ -189,14 +189,14 @@ public:
     InputController* input() const { return m_input; }
     // What the start-up, the layouts and the automatic show ask of the hook
     // and the idle time; the input controller does it.
-    void InstallKeyboardHook() { m_input->InstallKeyboardHook(); }
-    void InstallApplicationEvents() { m_input->InstallApplicationEvents(); }
-    void AppMinimize() { m_input->AppMinimize(); }
+    void InstallKeyboardHook() override { m_input->InstallKeyboardHook(); }
+    void InstallApplicationEvents() override { m_input->InstallApplicationEvents(); }
+    void AppMinimize() override { m_input->AppMinimize(); }
     // The status panels hand their painting on to the input controller.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
     // a new show of the current source starts.
-    void RestartShow();
+    void RestartShow() override;
     // Start buttons and items: "Start Slide Show" (ToolButton1), the
     // thumbnail-view starts of the folder and of the MyShow, and the
     // resume in full screen from the page.
@@ -205,7 +205,7 @@ public:
     void TBGoSmallMSClick();
     void ResumeInFullClick();
     // Connects the start, restart and resume commands (once; SetupMenus).
-    void ConnectShowCommands();
+    void ConnectShowCommands() override;
 private:
     InputController* m_input = nullptr;
 public:
@@ -219,16 +219,16 @@ public:
     // constructor; its routines are forwarded here for the other sections.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
-    class FolderTreeController* folderTree() const;
-    void OpenFolderOrShow();
-    QString GetNodePath(class QTreeWidgetItem* node);
-    void UpdateFolderCaption();
+    class FolderTreeController* folderTree() const override;
+    void OpenFolderOrShow() override;
+    QString GetNodePath(class QTreeWidgetItem* node) override;
+    void UpdateFolderCaption() override;
     void RefreshTreeImages();
-    void RefreshSelectedFolder();
+    void RefreshSelectedFolder() override;
     bool DriveReady(QChar letter);
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
                             Qt::KeyboardModifiers modifiers, const QPoint& pos);
-    void LoadFolderExclusions();
+    void LoadFolderExclusions() override;
 private:
     class FolderTreeSection* FolderTreeSect = nullptr;
     void InstallFolderTree();
@@ -243,7 +243,7 @@ public:
     // in the constructor: the display step, the picture commands and the
     // title of the shown picture. The routines other sections call are
     // forwarded here.
-    class PictureDisplaySection* pictureDisplay() const { return PictureDisplaySect; }
+    class PictureDisplaySection* pictureDisplay() const override { return PictureDisplaySect; }
     void DisplayCurrentPicture();
     void SetPictureMenuCaptions();
     void SetSelectionMenuCaptions();
@@ -261,7 +261,7 @@ public:
     // The fitting, zooming and crop section (browse/fit_zoom_section.h), made
     // in the constructor: Image1's fit-zoom handler, the full view and the
     // custom ratio panel. The routines other sections call are forwarded here.
-    class FitZoomSection* fitZoom() const { return FitZoomSect; }
+    class FitZoomSection* fitZoom() const override { return FitZoomSect; }
     void SizePictureToDisplay(bool toggle);
     void ShowPictureFull(const QString& path);
 private:
@@ -340,7 +340,7 @@ public:
     // first showing of the window does it too).
     Q_INVOKABLE void SetupSmallHandlers() override;
     // Help, the version check, the About box and the maker's web pages.
-    HelpAndVersionController* helpAndVersion() const { return m_helpAndVersion; }
+    HelpAndVersionController* helpAndVersion() const override { return m_helpAndVersion; }
     void StopIdleTimer() override;
     void CloseMainWindow() override;
     // The show list takes the keyboard when the mouse moves over it.
@@ -385,7 +385,7 @@ public:
 public:
     // The launch menus and buttons, rotations, the sibling program, the EXIF
     // date reset and the wallpaper (browse/external_programs_controller.h).
-    class ExternalProgramsController* externalPrograms() const { return m_externalPrograms; }
+    class ExternalProgramsController* externalPrograms() const override { return m_externalPrograms; }
 private:
     class ExternalProgramsController* m_externalPrograms = nullptr;
     void InstallExternalPrograms();
@@ -400,7 +400,7 @@ public:
 public:
     // The browse and MyShow previews, the tree's hover preview and the
     // thumbnail files (browse/picture_info_controller.h).
-    class PictureInfoController* pictureInfo() const { return m_pictureInfo; }
+    class PictureInfoController* pictureInfo() const override { return m_pictureInfo; }
 private:
     class PictureInfoController* m_pictureInfo = nullptr;
     void InstallPictureInfo();
@@ -411,7 +411,7 @@ public:
 public:
     // The page of thumbnails, its page show and the layout menu
     // (browse/thumbnail_page_section.h), made in the constructor.
-    class ThumbnailPageSection* thumbnailPage() const { return ThumbnailPageSect; }
+    class ThumbnailPageSection* thumbnailPage() const override { return ThumbnailPageSect; }
     // Makes and wires the picture and folder operations (FileOperationsController)
     // when the window is first shown (app/tform1_file_ops.cpp).
     void InstallFileOperations();
