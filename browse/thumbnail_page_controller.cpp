@@ -111,6 +111,7 @@ void ThumbnailPageController::EndPageShow()
     ++generation_;
     loading_ = false;
     ready_.clear();
+    redecoding_.clear();
     state_.PageLoading = 0;
     state_.PageResetting = 0;
     FreePageControls(0);
@@ -202,6 +203,12 @@ void ThumbnailPageController::ApplyPageLayout(int layout)
     showAll();
     for (int i : plan.recolour)
         UpdatePageCaption(i);
+    // Kept cells that grew get their pictures decoded again at the new size
+    // (the picture decoded for the smaller cell stays until then).
+    std::vector<int> grown;
+    for (int i : plan.refit)
+        if (cellOutgrewPicture(i))
+            grown.push_back(i);
     if (plan.setCursor) {
         host_.SetPictureIndex(plan.cursorPicture);
         if (plan.findPlayPosition)
@@ -212,9 +219,53 @@ void ThumbnailPageController::ApplyPageLayout(int layout)
     if (plan.loadFrom < 0) {
         SetSelectionMenuCaptions();
         DrawPagePositionBar();
-        return;
+    } else {
+        LoadPicturePage(plan.loadFrom);
     }
-    LoadPicturePage(plan.loadFrom);
+    for (int i : grown)
+        decodeAgainAtCellSize(i);
+}
+
+bool ThumbnailPageController::cellOutgrewPicture(int slot) const
+{
+    if (slot < 0 || slot >= state_.count() || slot >= int(trueSizes_.size()) || !state_.cell(slot).PageSlotLoaded)
+        return false;
+    const QSize shown = view_->Picture(slot).size();
+    const QSize file = trueSizes_[size_t(slot)];
+    const QRect fit = FitPictureInCell(pictureBox(), file, host_.EnlargeLimit());
+    // Only a picture decoded smaller than its file can come out sharper.
+    const bool larger = fit.width() > shown.width() || fit.height() > shown.height();
+    const bool sharper = shown.width() < file.width() && shown.height() < file.height();
+    return !shown.isEmpty() && larger && sharper;
+}
+
+void ThumbnailPageController::decodeAgainAtCellSize(int slot)
+{
+    const QString path = state_.cell(slot).path;
+    redecoding_[slot] = path;
+    submit(slot, path);
+    // Decoded on the window's thread at once (decodeOnWorkers off).
+    const auto done = ready_.find(slot);
+    if (!decodeOnWorkers && done != ready_.end()) {
+        const PageDecodeResult r = std::move(done->second);
+        ready_.erase(done);
+        applyRedecoded(slot, r);
+    }
+}
+
+void ThumbnailPageController::applyRedecoded(int slot, const PageDecodeResult& r)
+{
+    const auto it = redecoding_.find(slot);
+    if (it == redecoding_.end())
+        return;
+    const QString path = it->second;
+    redecoding_.erase(it);
+    // The cell may have been given another picture meanwhile.
+    if (!r.ok || slot >= state_.count() || !state_.cell(slot).PageSlotLoaded || state_.cell(slot).path != path)
+        return;
+    trueSizes_[size_t(slot)] = r.trueSize;
+    view_->SetPicture(slot, QPixmap::fromImage(r.image), QRect());
+    ShowTitlePathHint(slot, true);
 }
 
 void ThumbnailPageController::enterPageView(int layout)
@@ -271,12 +322,14 @@ void ThumbnailPageController::LoadPicturePage(int first, bool keepCaptions)
         return;
     ++generation_;
     ready_.clear();
+    redecoding_.clear();
     loading_ = true;
     keepCaptions_ = keepCaptions;
     first = std::clamp(first, 0, state_.count());
     loadFirst_ = first;
     nextToApply_ = first;
     lastToLoad_ = first - 1;
+    host_.PageLoadStarted();
     const std::vector<int> reset = state_.BeginPageLoad(first);
     for (int i : reset)
         view_->ClearPicture(i);
@@ -335,8 +388,15 @@ void ThumbnailPageController::submit(int slot, const QString& path)
 
 void ThumbnailPageController::decoded(quint64 generation, int slot, PageDecodeResult result)
 {
-    if (generation != generation_ || !loading_)
+    if (generation != generation_)
         return;   // a page that was left or refilled meanwhile
+    // A kept cell's picture decoded again for its grown cell.
+    if (redecoding_.count(slot) && (!loading_ || slot < loadFirst_)) {
+        applyRedecoded(slot, result);
+        return;
+    }
+    if (!loading_)
+        return;
     ready_[slot] = std::move(result);
     applyReady();
 }

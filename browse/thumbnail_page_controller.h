@@ -61,6 +61,8 @@ public:
     }
     // The show now plays as pages (the tool tips of a running page show).
     virtual void PageViewEntered() {}
+    // A page load begins: the show's step and direction buttons go off.
+    virtual void PageLoadStarted() {}
     // The page is filled: the next step is armed unless the page holds
     // every picture or the show is in manual mode.
     virtual void PageFilled(bool holdsAll) = 0;
@@ -209,6 +211,11 @@ private:
     QSize pictureBox() const;
     void applySlotResult(int slot, const PageDecodeResult& r);
     void enterPageView(int layout);
+    // A kept cell whose fitted picture is now larger than the picture it
+    // holds, which its file could give sharper.
+    bool cellOutgrewPicture(int slot) const;
+    void decodeAgainAtCellSize(int slot);
+    void applyRedecoded(int slot, const PageDecodeResult& r);
 
     ThumbnailPageHost& host_;
     PageState state_;
@@ -226,6 +233,7 @@ private:
     bool loading_ = false;
     std::map<int, PageDecodeResult> ready_;
     std::vector<QString> captions_;    // the caption each loading slot gets
+    std::map<int, QString> redecoding_; // kept cells decoded again at their grown size: the path asked for
     bool returnToPage_ = false;
     int returnSlot_ = -1;
 };

@@ -41,6 +41,9 @@ struct ThumbnailPageWidgets {
     QAction* ManualModeToolButton = nullptr;
     QAction* ShowForwardToolButton = nullptr;
     QAction* ShowinReverseToolButton = nullptr;
+    QAction* ToolButton2 = nullptr;          // Stop Slide Show
+    QAction* PictureForward = nullptr;       // the Show menu's "1 Picture/Page forward"
+    QAction* PictureBackwards = nullptr;
 };
 
 class ThumbnailPageSectionHost {

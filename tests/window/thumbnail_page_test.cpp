@@ -596,13 +596,15 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
         EXPECT_TRUE(a->isVisible());
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
-    // Space continues the page show; a step by hand pauses it again, and the
-    // play order goes on after the page.
+    // Space continues the page show (no step by hand while it advances);
+    // paused again, the play order goes on after the page.
     // (The keyboard hook takes one key action at a time.)
     ASSERT_TRUE(f.waitFor([form] { return !form->HookHandled->isActive(); }));
     QTest::keyClick(form, Qt::Key_Space);
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     EXPECT_TRUE(form->IntervalTimer->isActive());
+    EXPECT_FALSE(form->Forward1ToolButton->isEnabled());
+    form->ManualModeToolButton->trigger();
     form->Forward1ToolButton->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("11 - p11.jpg"));
