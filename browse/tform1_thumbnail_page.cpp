@@ -45,6 +45,7 @@ public:
         return w;
     }
     TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm16* showManager() const override { return m_form->showManager(); }
 
     void PauseShow() override { m_form->PauseShow(); }
     bool InManualMode() const override { return m_form->InManualMode(); }

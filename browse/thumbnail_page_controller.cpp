@@ -174,6 +174,12 @@ void ThumbnailPageController::M2Click(int layout)
 
 void ThumbnailPageController::ApplyPageLayout(int layout)
 {
+    changePageLayout(layout);
+    host_.PageLayoutApplied();
+}
+
+void ThumbnailPageController::changePageLayout(int layout)
+{
     if (!running_) {
         // The show plays one picture at a time: a page layout makes it a
         // page show from the picture shown on.

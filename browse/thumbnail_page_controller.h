@@ -63,6 +63,8 @@ public:
     virtual void PageViewEntered() {}
     // A page load begins: the show's step and direction buttons go off.
     virtual void PageLoadStarted() {}
+    // A layout chosen during the show has been applied.
+    virtual void PageLayoutApplied() {}
     // The page is filled: the next step is armed unless the page holds
     // every picture or the show is in manual mode.
     virtual void PageFilled(bool holdsAll) = 0;
@@ -211,6 +213,7 @@ private:
     QSize pictureBox() const;
     void applySlotResult(int slot, const PageDecodeResult& r);
     void enterPageView(int layout);
+    void changePageLayout(int layout);
     // A kept cell whose fitted picture is now larger than the picture it
     // holds, which its file could give sharper.
     bool cellOutgrewPicture(int slot) const;

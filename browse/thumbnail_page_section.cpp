@@ -11,9 +11,11 @@
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_page_view.h"
 #include "slideshow/show_state.h"
+#include "shows/show_windows.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -433,6 +435,16 @@ bool ThumbnailPageSection::LeaveSingleDisplay(QList<int>& order, int& position)
 }
 
 void ThumbnailPageSection::PageViewEntered() { m_host->SetShowRunningHints(); }
+
+void ThumbnailPageSection::PageLayoutApplied()
+{
+    // The show list window's automatic advance follows its setting.
+    TForm16* const Form16 = m_host->showManager();
+    if (Form16 && Form16->isVisible() && Form16->AutoAdvanceCB) {
+        Form16->AutoAdvanceCB->setChecked(m_state.settings.Settings.SyncAutoAdvance == 1);
+        Form16->AutoAdvanceCB->setEnabled(true);
+    }
+}
 
 void ThumbnailPageSection::PageLoadStarted()
 {

@@ -90,6 +90,7 @@ private:
     bool LeaveSingleDisplay(QList<int>& order, int& position) override;
     void PageViewEntered() override;
     void PageLoadStarted() override;
+    void PageLayoutApplied() override;
     void PageFilled(bool holdsAll) override;
     void EndShow() override;
     PagePositionBarInput PositionBarSizes() const override;

@@ -13,6 +13,7 @@
 #include "browse/thumbnail_page_decode.h"
 #include "platform/prompt.h"
 #include "browse/thumbnail_page_section.h"
+#include "shows/show_windows.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
@@ -680,6 +681,18 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     form->ManualModeToolButton->trigger();
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     EXPECT_TRUE(form->Forward1ToolButton->isEnabled());
+
+    // With the show list window open, a layout change gives its automatic
+    // advance the stored setting.
+    TForm16* manager = form->showManager();
+    ASSERT_TRUE(manager);
+    manager->show();
+    EXPECT_FALSE(manager->AutoAdvanceCB->isEnabled());
+    form->MultiItems[7]->trigger();   // 12 a page
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 12; }, 10000));
+    EXPECT_TRUE(manager->AutoAdvanceCB->isEnabled());
+    EXPECT_EQ(manager->AutoAdvanceCB->isChecked(), Settings.SyncAutoAdvance == 1);
+    manager->hide();
 
     // Escape closes the layout menu, a cell's pop-up and a menu-bar menu;
     // the show goes on.
