@@ -286,6 +286,9 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
     // through the window's thread.
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
+    // Worker: copies of the request and options; reaches the picture's own
+    // files, the drive table and the `.hidden` lists (both guarded), and
+    // posts its status to the window's thread.
     RunInBackgroundWriter([request, options] { CreateOrRefreshThumbnail(request, options); }, {});
     return ThumbNothingDone;
 }
@@ -298,6 +301,8 @@ int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const Q
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
     int result = ThumbNothingDone;
+    // Worker: as in the background making above; `result` is read only
+    // after the worker's answer.
     RunServingEvents([&] { result = CreateOrRefreshThumbnail(request, options); });
     // The status calls posted by the worker run before the result is used.
     QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::MetaCall);

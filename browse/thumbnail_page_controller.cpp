@@ -5,11 +5,9 @@
 #include "platform/prompt.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QThreadPool>
 
 #include <algorithm>
 
@@ -66,7 +64,8 @@ ThumbnailPageController::ThumbnailPageController(ThumbnailPageHost& host, PageLo
 
 ThumbnailPageController::~ThumbnailPageController()
 {
-    // Decodes still running report to a gone receiver: Qt drops them.
+    // The workers stop first (queued cells dropped, running ones awaited);
+    // answers already posted find no controller and are dropped.
     ++generation_;
 }
 
@@ -377,20 +376,18 @@ void ThumbnailPageController::submit(int slot, const QString& path)
         ready_[slot] = Decode(request);
         return;
     }
-    // The worker gets the request by value and gives back a result by value;
-    // it touches nothing of the controller. The answer is posted to the
-    // application object, which outlives every page, and reaches the
+    // Worker: gets the request by value and gives back a result by value;
+    // it touches nothing of the controller. The answer reaches the
     // controller only if it still exists when the answer is served.
+    if (!workers_)
+        workers_ = std::make_unique<platform::WorkerPool>();
     QPointer<ThumbnailPageController> self(this);
-    QThreadPool::globalInstance()->start([self, generation, slot, request, decode = Decode]() mutable {
+    workers_->run([self, generation, slot, request, decode = Decode]() mutable {
         PageDecodeResult result = decode(request);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self = std::move(self), generation, slot, result = std::move(result)]() mutable {
-                if (self)
-                    self->decoded(generation, slot, std::move(result));
-            },
-            Qt::QueuedConnection);
+        platform::postToWindowThread([self = std::move(self), generation, slot, result = std::move(result)]() mutable {
+            if (self)
+                self->decoded(generation, slot, std::move(result));
+        });
     });
 }
 

@@ -9,6 +9,7 @@
 #include "browse/page_state.h"
 #include "browse/thumbnail_page_decode.h"
 #include "browse/thumbnail_page_view.h"
+#include "platform/worker_pool.h"
 
 #include <QList>
 #include <QObject>
@@ -239,4 +240,7 @@ private:
     std::map<int, QString> redecoding_; // kept cells decoded again at their grown size: the path asked for
     bool returnToPage_ = false;
     int returnSlot_ = -1;
+    // The workers that decode the cells, made at the first page; last, so
+    // they stop before the rest of the controller goes.
+    std::unique_ptr<platform::WorkerPool> workers_;
 };
