@@ -11,6 +11,7 @@
 #include "platform/dos_date.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
+#include "platform/worker_pool.h"
 #include "sharing/reduce_picture.h"
 
 #include <QCoreApplication>
@@ -258,9 +259,7 @@ std::function<void(const QString&)> statusThroughWindowThread()
     const std::function<void(const QString&)> sink = ThumbnailStatusSink();
     if (!sink)
         return nullptr;
-    return [sink](const QString& text) {
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [sink, text] { sink(text); }, Qt::QueuedConnection);
-    };
+    return [sink](const QString& text) { platform::postToWindowThread([sink, text] { sink(text); }); };
 }
 
 } // namespace
@@ -302,10 +301,8 @@ int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const Q
     request.showStatus = statusThroughWindowThread();
     int result = ThumbNothingDone;
     // Worker: as in the background making above; `result` is read only
-    // after the worker's answer.
+    // after the worker's answer, which comes after its status answers.
     RunServingEvents([&] { result = CreateOrRefreshThumbnail(request, options); });
-    // The status calls posted by the worker run before the result is used.
-    QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
     return result;
 }
 

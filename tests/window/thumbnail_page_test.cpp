@@ -354,7 +354,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     ThumbnailPageController* page = playAsPages(f, folder, 7);   // 12 a page
     ASSERT_EQ(page->State().count(), 12);
     TForm1* form = f.form();
-    int decodes = 0;
+    std::atomic<int> decodes{0};   // counted on the workers
     page->Decode = [&decodes](const PageDecodeRequest& r) {
         ++decodes;
         return DecodePageCell(r);
