@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QThreadPool>
 
 #include <algorithm>
 
@@ -65,7 +64,8 @@ ThumbnailPageController::ThumbnailPageController(ThumbnailPageHost& host, PageLo
 
 ThumbnailPageController::~ThumbnailPageController()
 {
-    // Decodes still running report to a gone receiver: Qt drops them.
+    // The workers stop first (queued cells dropped, running ones awaited);
+    // answers already posted find no controller and are dropped.
     ++generation_;
 }
 
@@ -317,19 +317,18 @@ void ThumbnailPageController::submit(int slot, const QString& path)
         ready_[slot] = Decode(request);
         return;
     }
+    // Worker: gets the request by value and gives back a result by value;
+    // it touches nothing of the controller. The answer reaches the
+    // controller only if it still exists when the answer is served.
+    if (!workers_)
+        workers_ = std::make_unique<platform::WorkerPool>();
     QPointer<ThumbnailPageController> self(this);
-    QThreadPool::globalInstance()->start([self, generation, slot, request, decode = Decode] {
+    workers_->run([self, generation, slot, request, decode = Decode]() mutable {
         PageDecodeResult result = decode(request);
-        if (!self)
-            return;
-        // Back on the window's thread; a controller gone by then drops it.
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, generation, slot, result = std::move(result)]() mutable {
-                if (self)
-                    self->decoded(generation, slot, std::move(result));
-            },
-            Qt::QueuedConnection);
+        platform::postToWindowThread([self = std::move(self), generation, slot, result = std::move(result)]() mutable {
+            if (self)
+                self->decoded(generation, slot, std::move(result));
+        });
     });
 }
 

@@ -9,6 +9,7 @@
 #include "browse/page_state.h"
 #include "browse/thumbnail_page_decode.h"
 #include "browse/thumbnail_page_view.h"
+#include "platform/worker_pool.h"
 
 #include <QList>
 #include <QObject>
@@ -228,4 +229,7 @@ private:
     std::vector<QString> captions_;    // the caption each loading slot gets
     bool returnToPage_ = false;
     int returnSlot_ = -1;
+    // The workers that decode the cells, made at the first page; last, so
+    // they stop before the rest of the controller goes.
+    std::unique_ptr<platform::WorkerPool> workers_;
 };
