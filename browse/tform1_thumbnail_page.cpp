@@ -58,7 +58,7 @@ public:
     }
     void SetShowRunningHints() override { m_form->layouts()->SetShowRunningHints(); }
     bool MaximizedLayout() const override { return m_form->layouts()->layoutState().MaximizedLayout == 1; }
-    void TBNrOfThumbsClick() override { m_form->layouts()->TBNrOfThumbsClick(false); }
+    void TBNrOfThumbsClick() override { m_form->layouts()->TBNrOfThumbsClick(false, m_form->TBMultMode); }
     void MeasureMenu(QMenu* menu) override { ::MeasureMenu(menu); }
 
 private:

@@ -245,7 +245,11 @@ ThumbnailRequest programThumbnailRequest(const QString& picture, const QString& 
             if (slot->Loaded() && slot->Path() == picture && !slot->Animated()) {
                 const QSize fitted = FitWithoutEnlarging(slot->PictureSize(), ReduceBoxSize(options.sizeIndex));
                 const QSize buffer = slot->Buffer().size();
-                if (buffer.width() >= fitted.width() && buffer.height() >= fitted.height())
+                // A buffer decoded at a DCT scale fits a pixel short of the
+                // picture's own fit; then the file is decoded again.
+                const QSize box = ReduceBoxSize(options.sizeIndex);
+                if (buffer.width() >= fitted.width() && buffer.height() >= fitted.height()
+                    && FitWithoutEnlarging(buffer, box) == fitted)
                     request.shownPicture = slot->Buffer();
             }
         }

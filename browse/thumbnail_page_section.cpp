@@ -96,10 +96,7 @@ void ThumbnailPageSection::connectMenus()
     if (m_w.TBMultMode)
         connect(m_w.TBMultMode, &QAction::triggered, this, [this] { m_host->TBNrOfThumbsClick(); });
     if (m_w.MMultMode)
-        connect(m_w.MMultMode, &QAction::triggered, this, [this] {
-            if (m_w.MultiPop)
-                m_w.MultiPop->popup(QPoint(100, 48));
-        });
+        connect(m_w.MMultMode, &QAction::triggered, this, [this] { m_host->TBNrOfThumbsClick(); });
     if (m_w.MMultSlide)
         connect(m_w.MMultSlide, &QMenu::aboutToShow, this, [this] { MMultSlideClick(); });
     const auto wire = [this](QAction* a, void (ThumbnailPageController::*slot)()) {
