@@ -132,10 +132,12 @@ TEST(WorkerStress, PagesOfSeventySevenFromOriginalsWriteTheirThumbnails)
         // Each picture took the date of its own EXIF block.
         EXPECT_EQ(QFileInfo(folder + QStringLiteral("/p05.jpg")).lastModified().date(), QDate(2019, 5, 6));
         EXPECT_EQ(QFileInfo(folder + QStringLiteral("/p30.jpg")).lastModified().date(), QDate(2019, 5, 3));
-        QTest::keyClick(f.form(), Qt::Key_Escape);
+        // Stop, as the tool bar's button does.
+        f.form()->ToolButton2->trigger();
         ASSERT_TRUE(f.waitFor([page] { return !page->ThumbnailViewActive() && TestState().session.PlaybackActive == 0; },
                               30000))
-            << "round " << round;
+            << "round " << round << ": view " << page->ThumbnailViewActive() << ", playing "
+            << TestState().session.PlaybackActive;
     }
 }
 
