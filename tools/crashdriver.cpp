@@ -40,7 +40,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -457,7 +457,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
     if (args.size() < 3 || !pathNames().contains(args[1]))
