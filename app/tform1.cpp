@@ -549,8 +549,8 @@ void TForm1::buildShowMenu()
     ShowinReverse1 = item(Show, "ShowinReverse1", QStringLiteral("Show in &Reverse"));
     ShowForward1 = item(Show, "ShowForward1", QStringLiteral("Show &Forward"));
     ManualMode1 = item(Show, "ManualMode1", QStringLiteral("&Manual Mode"));
-    PictureForward = item(Show, "PictureForward", QStringLiteral("1 Picture forward"));
-    PictureBackwards = item(Show, "PictureBackwards", QStringLiteral("1 Picture backwards"));
+    PictureForward = item(Show, "PictureForward", QStringLiteral("1 Picture/Page f&orward"));
+    PictureBackwards = item(Show, "PictureBackwards", QStringLiteral("1 Picture/Page bac&kwards"));
     UseEntireScreen1 = item(Show, "UseEntireScreen1", QStringLiteral("Full Screen mode"));
     for (QAction* a : {ShowinReverse1, ShowForward1, ManualMode1, PictureForward, PictureBackwards, UseEntireScreen1})
         a->setEnabled(false);

@@ -273,6 +273,8 @@ bool PictureInfoController::LoadPreviewImage(const QString& Path, bool UseThumbn
     const QRect area = previewArea(*m_host, imageLabel);
     QImage image;
     QSize loaded;
+    // Worker: decodes the file into `image` and `loaded`, read here only
+    // after the worker's answer.
     RunServingEvents([&] { image = loadForPreview(source, area.size(), &loaded); });
     if (generation != g_previewGeneration)
         return false;

@@ -39,9 +39,13 @@ public:
         w.ManualModeToolButton = f->ManualModeToolButton;
         w.ShowForwardToolButton = f->ShowForwardToolButton;
         w.ShowinReverseToolButton = f->ShowinReverseToolButton;
+        w.ToolButton2 = f->ToolButton2;
+        w.PictureForward = f->PictureForward;
+        w.PictureBackwards = f->PictureBackwards;
         return w;
     }
     TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm16* showManager() const override { return m_form->showManager(); }
 
     void PauseShow() override { m_form->PauseShow(); }
     bool InManualMode() const override { return m_form->InManualMode(); }

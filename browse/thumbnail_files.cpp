@@ -116,7 +116,9 @@ bool ThumbnailAllowed(const QString& picture, int32_t sizeKB, bool ignoreDrive, 
             // A file of that name leaves no room for the folder.
             allowed = info.isDir();
         } else {
-            allowed = QDir().mkdir(folder);
+            // Workers of one page may make the same folder at once; the
+            // folder is there for all of them whoever made it.
+            allowed = QDir().mkdir(folder) || QFileInfo(folder).isDir();
             if (allowed)
                 platform::SetHidden(folder, true);
         }
@@ -284,6 +286,9 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
     // through the window's thread.
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
+    // Worker: copies of the request and options; reaches the picture's own
+    // files, the drive table and the `.hidden` lists (both guarded), and
+    // posts its status to the window's thread.
     RunInBackgroundWriter([request, options] { CreateOrRefreshThumbnail(request, options); }, {});
     return ThumbNothingDone;
 }
@@ -296,6 +301,8 @@ int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const Q
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
     int result = ThumbNothingDone;
+    // Worker: as in the background making above; `result` is read only
+    // after the worker's answer.
     RunServingEvents([&] { result = CreateOrRefreshThumbnail(request, options); });
     // The status calls posted by the worker run before the result is used.
     QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::MetaCall);

@@ -2,6 +2,7 @@
 // favourites maintenance window (header texts at the cell's left, a click
 // keeps the paths in view) and the options dialog (a finished layout).
 #include "app/favorites_window.h"
+#include "app/layout_preview.h"
 #include "support/test_state.h"
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
@@ -115,4 +116,18 @@ TEST(OptionsDialog, AFinishedLayoutThatFitsASmallScreen)
     });
     f.form()->OptionsTB->trigger();
     EXPECT_TRUE(driven);
+}
+
+TEST(PreviewWindow, OpensAtTheMainWindowsRightEdgeLevelWithItsTop)
+{
+    testsupport::MainWindowFixture f;
+    TForm19& preview = PicturePreviewWindow();
+    preview.ShowPicture(f.picture(QStringLiteral("c.jpg")), PreviewKind::Picture);
+    preview.show();
+    f.settle();
+    const QRect main = f.form()->frameGeometry();
+    EXPECT_EQ(preview.height(), 298);
+    EXPECT_EQ(preview.x(), main.left() + main.width());
+    EXPECT_EQ(preview.y(), main.top());
+    preview.hide();
 }
