@@ -9,6 +9,8 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 
 const QString TreePlaceholderText = QStringLiteral("<no picture or video files to select>");
@@ -154,6 +156,15 @@ QString JoinTreePath(const QString& folder, const QString& name)
     return folder + QLatin1Char('/') + name;
 }
 
+QString ListingRefusal(const QString& folder)
+{
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return qt_error_string(errno);
+    ::closedir(dir);
+    return QString();
+}
+
 FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions& opts,
                                    int videoImageIndex, const BrowseAllowedFn& browseAllowed,
                                    const QString& nextLevel)
@@ -166,11 +177,30 @@ FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions&
     const QFileInfoList entries = dir.entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     result.readable = dir.isReadable();
+    if (entries.isEmpty()) {
+        // An empty listing may be a folder that refuses to be read: say why.
+        const QString reason = ListingRefusal(folder);
+        if (!reason.isEmpty()) {
+            result.readable = false;
+            result.entryPassed = true;
+            result.problem = QStringLiteral("<Folder could not be read: ") + reason + QLatin1Char('>');
+            result.children.push_back({result.problem, ImgPlaceholder, 0});
+            return result;
+        }
+    }
     const QString nextLower = nextLevel.toLower();
+    QStringList unreadableNames;
     for (const QFileInfo& info : entries) {
         const QString name = info.fileName();
         if (name == QLatin1String(".") || name == QLatin1String(".."))
             continue;
+        // A name whose bytes are not valid UTF-8 comes back with replacement
+        // characters, under which the entry can't be found again.
+        if (name.contains(QChar::ReplacementCharacter) && !info.exists() && !info.isSymLink()) {
+            result.entryPassed = true;
+            unreadableNames << name;
+            continue;
+        }
         if (info.isDir()) {
             if (browseAllowed && !browseAllowed(JoinTreePath(folder, name).toLower()))
                 continue;
@@ -198,6 +228,15 @@ FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions&
                      [](const TreeEntry& a, const TreeEntry& b) {
                          return CompareTreeNodes(a.image, a.name, b.image, b.name) < 0;
                      });
+    // The entries that could not be read are told once, after the others.
+    if (!unreadableNames.isEmpty()) {
+        result.problem = unreadableNames.size() == 1
+                             ? QStringLiteral("<") + unreadableNames.first()
+                                   + QStringLiteral(" could not be read: its name is not valid UTF-8>")
+                             : QStringLiteral("<") + QString::number(unreadableNames.size())
+                                   + QStringLiteral(" files could not be read: their names are not valid UTF-8>");
+        result.children.push_back({result.problem, ImgPlaceholder, 0});
+    }
     if (!result.nextLevelName.isEmpty()) {
         for (size_t i = 0; i < result.children.size(); ++i) {
             if (IsFolderNode(result.children[i].image)

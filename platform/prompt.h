@@ -157,6 +157,16 @@ void setPromptPresenter(PromptPresenter presenter);
 // Drops the log's pointers to a modal window that is about to go away.
 void forgetPromptDialog(const QDialog* dialog);
 
+// ---- Windows that step aside ------------------------------------------------
+
+// Told `true` as a prompt opens while no other is open, and `false` when the
+// last open prompt has closed, whoever answers it (the user, a test, the
+// default). A window that stays on top hides meanwhile, so that it never
+// covers a question.
+using PromptOpenWatcher = std::function<void(bool open)>;
+int addPromptOpenWatcher(PromptOpenWatcher watcher);
+void removePromptOpenWatcher(int id);
+
 // ---- Tests -----------------------------------------------------------------
 
 using PromptResponder = std::function<PromptReply(const PromptRequest&)>;

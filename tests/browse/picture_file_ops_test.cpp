@@ -55,10 +55,11 @@ public:
     RecordingHost() : PictureOpsHost(TestState().settings.Settings) {}
     void waitSeconds(int seconds) override { waits << seconds; }
     bool showRunning() const override { return running; }
-    void carryVoice(const QString& picture, bool sync, const QString& action, const QString& target) override
+    void carryVoice(const QString& picture, bool sync, const QString& action, const QString& target,
+                    bool targetReplaced) override
     {
         voiceActions << action;
-        PictureOpsHost::carryVoice(picture, sync, action, target);
+        PictureOpsHost::carryVoice(picture, sync, action, target, targetReplaced);
     }
     void syncShowsAfterRename(const QString& o, const QString& n) override { renamed << o + " -> " + n; }
     void syncShowsAfterDelete(const QString& p) override { deleted << p; }
