@@ -156,11 +156,18 @@ QString JoinTreePath(const QString& folder, const QString& name)
     return folder + QLatin1Char('/') + name;
 }
 
-QString ListingRefusal(const QString& folder)
+QString ListingRefusal(const QString& folder, QStringList* undecodable)
 {
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return qt_error_string(errno);
+    // Qt's listing leaves out names that are not valid UTF-8; they are
+    // found here, byte by byte.
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (undecodable && !QUtf8StringView(name).isValidUtf8())
+            *undecodable << QString::fromUtf8(name);
+    }
     ::closedir(dir);
     return QString();
 }
@@ -177,10 +184,11 @@ FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions&
     const QFileInfoList entries = dir.entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     result.readable = dir.isReadable();
-    if (entries.isEmpty()) {
-        // An empty listing may be a folder that refuses to be read: say why.
-        const QString reason = ListingRefusal(folder);
-        if (!reason.isEmpty()) {
+    QStringList unreadableNames;
+    {
+        // A folder that refuses to be read is said, with why.
+        const QString reason = ListingRefusal(folder, &unreadableNames);
+        if (!reason.isEmpty() && entries.isEmpty()) {
             result.readable = false;
             result.entryPassed = true;
             result.problem = QStringLiteral("<Folder could not be read: ") + reason + QLatin1Char('>');
@@ -189,18 +197,12 @@ FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions&
         }
     }
     const QString nextLower = nextLevel.toLower();
-    QStringList unreadableNames;
+    if (!unreadableNames.isEmpty())
+        result.entryPassed = true;
     for (const QFileInfo& info : entries) {
         const QString name = info.fileName();
         if (name == QLatin1String(".") || name == QLatin1String(".."))
             continue;
-        // A name whose bytes are not valid UTF-8 comes back with replacement
-        // characters, under which the entry can't be found again.
-        if (name.contains(QChar::ReplacementCharacter) && !info.exists() && !info.isSymLink()) {
-            result.entryPassed = true;
-            unreadableNames << name;
-            continue;
-        }
         if (info.isDir()) {
             if (browseAllowed && !browseAllowed(JoinTreePath(folder, name).toLower()))
                 continue;

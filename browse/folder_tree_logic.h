@@ -103,8 +103,10 @@ struct FolderFillResult {
     QString problem;
 };
 
-// Why a folder can't be listed (the system's reason), or "" when it can.
-QString ListingRefusal(const QString& folder);
+// Why a folder can't be listed (the system's reason), or "" when it can;
+// `undecodable` gets the names (decoded with replacement characters) whose
+// bytes are not valid UTF-8, which Qt's listings leave out.
+QString ListingRefusal(const QString& folder, QStringList* undecodable = nullptr);
 
 // Reads one folder for the tree: hidden entries included, excluded folders left
 // out, folders first, a placeholder when entries were seen but none is selectable.
