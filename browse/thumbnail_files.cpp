@@ -116,7 +116,9 @@ bool ThumbnailAllowed(const QString& picture, int32_t sizeKB, bool ignoreDrive, 
             // A file of that name leaves no room for the folder.
             allowed = info.isDir();
         } else {
-            allowed = QDir().mkdir(folder);
+            // Workers of one page may make the same folder at once; the
+            // folder is there for all of them whoever made it.
+            allowed = QDir().mkdir(folder) || QFileInfo(folder).isDir();
             if (allowed)
                 platform::SetHidden(folder, true);
         }

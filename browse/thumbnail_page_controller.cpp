@@ -5,6 +5,7 @@
 #include "platform/prompt.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -317,15 +318,16 @@ void ThumbnailPageController::submit(int slot, const QString& path)
         ready_[slot] = Decode(request);
         return;
     }
+    // The worker gets the request by value and gives back a result by value;
+    // it touches nothing of the controller. The answer is posted to the
+    // application object, which outlives every page, and reaches the
+    // controller only if it still exists when the answer is served.
     QPointer<ThumbnailPageController> self(this);
-    QThreadPool::globalInstance()->start([self, generation, slot, request, decode = Decode] {
+    QThreadPool::globalInstance()->start([self, generation, slot, request, decode = Decode]() mutable {
         PageDecodeResult result = decode(request);
-        if (!self)
-            return;
-        // Back on the window's thread; a controller gone by then drops it.
         QMetaObject::invokeMethod(
-            self.data(),
-            [self, generation, slot, result = std::move(result)]() mutable {
+            QCoreApplication::instance(),
+            [self = std::move(self), generation, slot, result = std::move(result)]() mutable {
                 if (self)
                     self->decoded(generation, slot, std::move(result));
             },
