@@ -67,6 +67,18 @@ void removePromptOpenWatcher(int id)
         }
 }
 
+PromptOpenScope::PromptOpenScope()
+{
+    if (state().openPrompts++ == 0)
+        tellWatchers(true);
+}
+
+PromptOpenScope::~PromptOpenScope()
+{
+    if (--state().openPrompts == 0)
+        tellWatchers(false);
+}
+
 PromptReply defaultReply(const PromptRequest& request)
 {
     if (request.type != PromptType::Message)
@@ -86,8 +98,7 @@ PromptReply ask(const PromptRequest& request)
 {
     PromptState& s = state();
     PromptReply reply;
-    if (s.openPrompts++ == 0)
-        tellWatchers(true);
+    const PromptOpenScope open;
     if (s.responder) {
         // Copy first: a responder may replace itself.
         const PromptResponder responder = s.responder;
@@ -99,8 +110,6 @@ PromptReply ask(const PromptRequest& request)
         const PromptPresenter presenter = s.presenter;
         reply = presenter(request);
     }
-    if (--s.openPrompts == 0)
-        tellWatchers(false);
     if (reply.answer == PromptAnswer::Ok && reply.values.isEmpty() && !reply.value.isEmpty())
         reply.values << reply.value;
     s.log.append(PromptRecord{request, reply});

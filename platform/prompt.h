@@ -167,6 +167,16 @@ using PromptOpenWatcher = std::function<void(bool open)>;
 int addPromptOpenWatcher(PromptOpenWatcher watcher);
 void removePromptOpenWatcher(int id);
 
+// Marks a prompt open for its lifetime: ask() uses it, and so does a modal
+// window of the program that is shown without going through ask().
+class PromptOpenScope {
+public:
+    PromptOpenScope();
+    ~PromptOpenScope();
+    PromptOpenScope(const PromptOpenScope&) = delete;
+    PromptOpenScope& operator=(const PromptOpenScope&) = delete;
+};
+
 // ---- Tests -----------------------------------------------------------------
 
 using PromptResponder = std::function<PromptReply(const PromptRequest&)>;

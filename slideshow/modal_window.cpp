@@ -13,6 +13,7 @@ int ExecModalWindow(QDialog& dialog, const QString& text, const QList<ModalButto
                     int closedResult)
 {
     if (!HeadlessPlatform()) {
+        const platform::PromptOpenScope open;   // windows that stay on top step aside
         const int result = dialog.exec();
         return result == QDialog::Rejected ? closedResult : result;
     }
