@@ -25,6 +25,7 @@
 #include "platform/drives.h"
 #include "platform/icons.h"
 #include "platform/prompt.h"
+#include "platform/volume_root.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 
@@ -434,7 +435,7 @@ void MenuController::RightClickTreeViewPopup()
     if (t.kind == TreeNodeKind::Folder) {
         m_host.folderTree()->SelectedFolder = path;
         t.folder = path;
-        t.folderOnMountPoint = platform::IsMountPoint(path);
+        t.folderOnMountPoint = platform::IsVolumeRoot(path);
         t.driveHasSpace = platform::FreeSpaceOf(path) != 0;
     }
     for (int k = 0; k < 5; ++k) {

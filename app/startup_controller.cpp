@@ -24,6 +24,7 @@
 #include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
+#include "platform/temp_files.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
 #include "slideshow/auto_show_windows.h"
@@ -524,6 +525,11 @@ void StartupController::createDataFiles()
     DataPaths& paths = m_state.paths;
     // Data folders and files, the additional settings, program lists.
     if (!start.DemoMode) {
+        // Leftovers of writes that were interrupted (a crash, a kill) go;
+        // what a running instance is writing stays.
+        for (const QString& folder : {paths.DataFolder, paths.ShowsFolder, paths.PlaylistsFolder})
+            if (!folder.isEmpty())
+                platform::RemoveStaleTempFiles(folder, true);
         const TDataFilesResult files =
             CreateMissingDataFiles(paths, ReadXdgFolders().music, paths.StartDirectory);
         for (const QString& message : files.FolderMessages)

@@ -5,11 +5,11 @@
 #include "base/found_file.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
+#include "platform/temp_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <filesystem>
@@ -56,6 +56,51 @@ bool sameBytes(QFileDevice& a, QFileDevice& b)
             return false;
     }
     return b.atEnd();
+}
+
+// Writes the whole source into the locked temporary file, syncs it, checks
+// its bytes, gives it the source's mode and date, and renames it to the target.
+CopyStatus copyIntoTemp(QFile& in, const platform::TempFile& temp, const QString& target)
+{
+    QFile tmp;
+    if (!tmp.open(temp.fd, QIODevice::ReadWrite, QFileDevice::DontCloseHandle))
+        return CopyStatus::TargetUnwritable;
+    constexpr qint64 chunk = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray data = in.read(chunk);
+        if (data.isEmpty() && in.error() != QFileDevice::NoError)
+            return CopyStatus::SourceUnreadable;
+        if (tmp.write(data) != data.size())
+            return CopyStatus::TargetUnwritable;
+    }
+    if (!tmp.flush() || ::fsync(temp.fd) != 0)
+        return CopyStatus::TargetUnwritable;
+    if (!sameBytes(in, tmp))
+        return CopyStatus::VerifyFailed;
+    // The copy keeps the source's permissions and date, as a file copy does.
+    struct stat st;
+    if (::fstat(in.handle(), &st) == 0) {
+        ::fchmod(temp.fd, st.st_mode & 07777);
+        const struct timespec times[2] = {st.st_atim, st.st_mtim};
+        ::futimens(temp.fd, times);
+    }
+    tmp.close();
+    if (::rename(temp.path.constData(), QFile::encodeName(target).constData()) != 0)
+        return CopyStatus::TargetUnwritable;
+    return CopyStatus::Ok;
+}
+
+// The new entry of the folder reaches the disk: until the folder itself is
+// synced, a power cut can lose a renamed file even though its bytes were
+// synced. A move deletes its source only after this.
+void syncFolderOf(const QString& path)
+{
+    const int dir = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
 }
 
 } // namespace
@@ -190,33 +235,18 @@ CopyStatus CopyFileVerified(const QString& source, const QString& target)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return CopyStatus::SourceUnreadable;
-    QTemporaryFile tmp(targetInfo.absolutePath() + QStringLiteral("/.vistamo-copy-XXXXXX"));
-    if (!tmp.open())
+    // The copy goes to the target's own temporary file, locked while it is
+    // written; a leftover of an interrupted copy is taken over.
+    const platform::TempFile temp = platform::OpenTempFor(target);
+    if (temp.fd < 0)
         return CopyStatus::TargetUnwritable;
-    constexpr qint64 chunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray data = in.read(chunk);
-        if (data.isEmpty() && in.error() != QFileDevice::NoError)
-            return CopyStatus::SourceUnreadable;
-        if (tmp.write(data) != data.size())
-            return CopyStatus::TargetUnwritable;
-    }
-    if (!tmp.flush() || ::fsync(tmp.handle()) != 0)
-        return CopyStatus::TargetUnwritable;
-    if (!sameBytes(in, tmp))
-        return CopyStatus::VerifyFailed;
-    // The copy keeps the source's permissions and date, as a file copy does.
-    struct stat st;
-    if (::fstat(in.handle(), &st) == 0) {
-        ::fchmod(tmp.handle(), st.st_mode & 07777);
-        const struct timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(tmp.handle(), times);
-    }
-    tmp.close();
-    if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-        return CopyStatus::TargetUnwritable;
-    tmp.setAutoRemove(false);
-    return CopyStatus::Ok;
+    const CopyStatus status = copyIntoTemp(in, temp, target);
+    if (status != CopyStatus::Ok)
+        ::unlink(temp.path.constData());
+    ::close(temp.fd);   // the lock lasts until the file is renamed or gone
+    if (status == CopyStatus::Ok)
+        syncFolderOf(target);
+    return status;
 }
 
 bool CopyFileChecked(const QString& source, const QString& target)

@@ -46,7 +46,7 @@ VoiceCarryHooks& CurrentVoiceCarryHooks()
 }
 
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
-                    const QString& targetPicturePath, TSettingsRecord& settings)
+                    const QString& targetPicturePath, TSettingsRecord& settings, bool targetReplaced)
 {
     VoiceCarryHooks& h = hooks();
     if (h.showCopyRunning && h.showCopyRunning())
@@ -95,7 +95,25 @@ void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& a
     if (targetPicturePath.isEmpty() || SameFile(voice, targetVoice))
         return;   // nothing to carry: the voice file is already there
 
-    if (action == QLatin1String("C")) {
+    const bool copy = action == QLatin1String("C");
+    if (copy || action == QLatin1String("M")) {
+        const QString failed = (copy ? QStringLiteral("Could not save ") : QStringLiteral("Could not move ")) + targetVoice;
+        const QFileInfo there(targetVoice);
+        if (there.exists() || there.isSymLink()) {
+            // Another recording has the name: it belongs to the picture the
+            // user has just agreed to replace, or it stays as it is.
+            if (!targetReplaced) {
+                errorBox(failed + QStringLiteral(" (a voice file of that name is already there; it is kept)"));
+                return;
+            }
+            if (there.isDir() || IsReadOnlyFile(targetVoice)
+                || !(h.sendToRecycleBin ? h.sendToRecycleBin(targetVoice) : platform::MoveToTrash(targetVoice))) {
+                errorBox(failed + QStringLiteral(" (the voice file there could not be sent to the Trash)"));
+                return;
+            }
+        }
+    }
+    if (copy) {
         if (!CopyFileChecked(voice, targetVoice))
             errorBox(QStringLiteral("Could not save ") + targetVoice);
         return;

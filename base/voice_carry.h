@@ -37,5 +37,9 @@ VoiceCarryHooks& CurrentVoiceCarryHooks();
 // A move copies, checks the copy, and only then deletes the original.
 // Errors are shown as error boxes (OK); nothing is retried. For "D", the
 // answer "Always"/"Never" is stored into settings.VoiceDeleteMode ("0"/"2").
+// A copy or move never silently replaces a recording at the target: only
+// when `targetReplaced` says the user has just agreed to replace the picture
+// there does the old recording go (to the Trash, first); otherwise it stays,
+// the carried one is not written, and the user is told.
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
-                    const QString& targetPicturePath, TSettingsRecord& settings);
+                    const QString& targetPicturePath, TSettingsRecord& settings, bool targetReplaced = false);

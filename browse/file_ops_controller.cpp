@@ -189,11 +189,19 @@ bool FileOperationsController::showRunning() const
 
 void FileOperationsController::pictureMovedDuringShow(const QString& newPath)
 {
-    TShowState& ShowState = m_session.ShowState;
-    if (m_w.AddBookMark && !m_w.AddBookMark->isEnabled() && ShowState.BookmarkIndex >= 0
-        && ShowState.BookmarkIndex < int(m_session.Bookmarks.size()))
-        m_session.Bookmarks[size_t(ShowState.BookmarkIndex)] = QFileInfo(newPath).fileName().toLower();
+    setCurrentBookmark(QFileInfo(newPath).fileName().toLower());
     removeFromPlayOrder();
+}
+
+void FileOperationsController::setCurrentBookmark(const QString& key)
+{
+    // The add item is disabled while the picture shown is bookmarked: its
+    // slot of the settings record's bookmarks follows the picture.
+    const TShowState& ShowState = m_session.ShowState;
+    std::array<QString, 20>& Bookmarks = m_settings.Settings.Bookmarks;
+    if (m_session.PlaybackActive == 1 && m_w.AddBookMark && !m_w.AddBookMark->isEnabled()
+        && ShowState.BookmarkIndex >= 0 && ShowState.BookmarkIndex < int(Bookmarks.size()))
+        Bookmarks[size_t(ShowState.BookmarkIndex)] = key.left(75);
 }
 
 void FileOperationsController::removeFromPlayOrder()
@@ -351,7 +359,11 @@ void FileOperationsController::syncShowsAfterFolderRename(const QString& oldFold
 
 void FileOperationsController::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
 {
+    // The synchronisation says what it does in the status bar; what stood
+    // there before comes back afterwards.
+    const QString kept = statusText();
     SyncShowsAfterRename(m_host->openShow(), oldPath, newPath);
+    status(kept);
 }
 
 void FileOperationsController::syncShowsAfterDelete(const QString& path)

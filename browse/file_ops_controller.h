@@ -102,6 +102,9 @@ public:
     void processEvents() override;
     bool showRunning() const override;
     void pictureMovedDuringShow(const QString& newPath) override;
+    // During a show whose current picture is bookmarked: its bookmark slot
+    // in the settings record becomes `key` (cut to 75 characters).
+    void setCurrentBookmark(const QString& key);
     void removeFromPlayOrder() override;
     void treePictureRemoved(const QString& path) override;
     void showCdHelp() override;

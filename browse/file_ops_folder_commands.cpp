@@ -8,6 +8,7 @@
 #include "browse/folder_tree_widget.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
+#include "platform/volume_root.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -30,8 +31,7 @@ void FileOperationsController::FolderOperationsClick()
         enable(a, false);
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     const bool writable = !SelectedFolder.isEmpty() && platform::FreeSpaceOf(SelectedFolder) != 0;
-    const bool notRoot = !SelectedFolder.isEmpty() && SelectedFolder != QLatin1String("/")
-                         && !platform::IsMountPoint(SelectedFolder);
+    const bool notRoot = !SelectedFolder.isEmpty() && !platform::IsVolumeRoot(SelectedFolder);
     for (QAction* a : {f.MMakeSmall, f.CreatenewFolder, f.CreateFolderPop, f.MResetToEXIF})
         enable(a, writable);
     for (QAction* a : {f.EmptyFolder, f.DeleteFolder1, f.RenameFolder, f.HideSmall})

@@ -312,7 +312,9 @@ void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
     status(onFixedDrive ? QStringLiteral("Sending picture to Recycle Bin....") : QStringLiteral("Deleting picture...."));
     if (m_session.PlaybackActive == 1)
         FolderChangedDuringShow = 1;
-    DeletePictureFile(picture, true, false, true, *this);
+    // The prompt of a drive other than a fixed one said its deletions are
+    // not kept: where its Trash can't be had, the picture goes for good.
+    DeletePictureFile(picture, true, false, true, *this, !onFixedDrive);
     // A run over the ticked pictures keeps the window disabled until its end.
     m_w.Window->setEnabled(m_ticked.TickedBusy == 0);
 }
@@ -376,8 +378,14 @@ void FileOperationsController::RenamePictureToolButtonClick()
     if (outcome.renamed) {
         const QString newPath = outcome.newPath;
         if (m_session.PlaybackActive == 1) {
-            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size())
-                m_session.PictureTable[size_t(PictureIndex)].FullPath = newPath;
+            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size()) {
+                TPictureEntry& entry = m_session.PictureTable[size_t(PictureIndex)];
+                entry.FullPath = newPath;
+                // A bookmark key made of the file name follows the new name.
+                if (entry.BookmarkKey.isEmpty() || entry.BookmarkKey == QFileInfo(picture).fileName().toLower())
+                    entry.BookmarkKey = QFileInfo(newPath).fileName().toLower();
+                setCurrentBookmark(entry.BookmarkKey);
+            }
             FolderChangedDuringShow = 1;
             m_host->pictureDisplayState().CurrentPicturePath = newPath;
             m_host->pictureDisplayState().PictureDisplayName = QFileInfo(newPath).fileName();

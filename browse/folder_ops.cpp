@@ -11,6 +11,7 @@
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
 #include "platform/prompt.h"
+#include "platform/volume_root.h"
 #include "base/sound_records.h"
 
 #include <QCoreApplication>
@@ -53,7 +54,7 @@ bool holdsOnlyBookkeeping(const QString& folder)
 
 bool isRootOfVolume(const QString& folder)
 {
-    return folder == QLatin1String("/") || platform::IsMountPoint(folder);
+    return platform::IsVolumeRoot(folder);
 }
 
 QString parentOf(const QString& folder)

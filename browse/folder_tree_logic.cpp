@@ -9,6 +9,8 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 
 const QString TreePlaceholderText = QStringLiteral("<no picture or video files to select>");
@@ -154,6 +156,22 @@ QString JoinTreePath(const QString& folder, const QString& name)
     return folder + QLatin1Char('/') + name;
 }
 
+QString ListingRefusal(const QString& folder, QStringList* undecodable)
+{
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return qt_error_string(errno);
+    // Qt's listing leaves out names that are not valid UTF-8; they are
+    // found here, byte by byte.
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (undecodable && !QUtf8StringView(name).isValidUtf8())
+            *undecodable << QString::fromUtf8(name);
+    }
+    ::closedir(dir);
+    return QString();
+}
+
 FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions& opts,
                                    int videoImageIndex, const BrowseAllowedFn& browseAllowed,
                                    const QString& nextLevel)
@@ -166,7 +184,21 @@ FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions&
     const QFileInfoList entries = dir.entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     result.readable = dir.isReadable();
+    QStringList unreadableNames;
+    {
+        // A folder that refuses to be read is said, with why.
+        const QString reason = ListingRefusal(folder, &unreadableNames);
+        if (!reason.isEmpty() && entries.isEmpty()) {
+            result.readable = false;
+            result.entryPassed = true;
+            result.problem = QStringLiteral("<Folder could not be read: ") + reason + QLatin1Char('>');
+            result.children.push_back({result.problem, ImgPlaceholder, 0});
+            return result;
+        }
+    }
     const QString nextLower = nextLevel.toLower();
+    if (!unreadableNames.isEmpty())
+        result.entryPassed = true;
     for (const QFileInfo& info : entries) {
         const QString name = info.fileName();
         if (name == QLatin1String(".") || name == QLatin1String(".."))
@@ -198,6 +230,15 @@ FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions&
                      [](const TreeEntry& a, const TreeEntry& b) {
                          return CompareTreeNodes(a.image, a.name, b.image, b.name) < 0;
                      });
+    // The entries that could not be read are told once, after the others.
+    if (!unreadableNames.isEmpty()) {
+        result.problem = unreadableNames.size() == 1
+                             ? QStringLiteral("<") + unreadableNames.first()
+                                   + QStringLiteral(" could not be read: its name is not valid UTF-8>")
+                             : QStringLiteral("<") + QString::number(unreadableNames.size())
+                                   + QStringLiteral(" files could not be read: their names are not valid UTF-8>");
+        result.children.push_back({result.problem, ImgPlaceholder, 0});
+    }
     if (!result.nextLevelName.isEmpty()) {
         for (size_t i = 0; i < result.children.size(); ++i) {
             if (IsFolderNode(result.children[i].image)

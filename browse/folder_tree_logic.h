@@ -97,10 +97,21 @@ struct FolderFillResult {
     std::vector<TreeEntry> children; // sorted; the placeholder alone when nothing selectable
     int nextLevelChild = -1;      // index in children of the folder named like the next level
     QString nextLevelName;        // that folder's name as found on disk
+    // What could not be read, as the node told after the others says it
+    // ("<Folder could not be read: Permission denied>", "<… could not be
+    // read: its name is not valid UTF-8>"); empty when all was read.
+    QString problem;
 };
+
+// Why a folder can't be listed (the system's reason), or "" when it can;
+// `undecodable` gets the names (decoded with replacement characters) whose
+// bytes are not valid UTF-8, which Qt's listings leave out.
+QString ListingRefusal(const QString& folder, QStringList* undecodable = nullptr);
 
 // Reads one folder for the tree: hidden entries included, excluded folders left
 // out, folders first, a placeholder when entries were seen but none is selectable.
+// A folder that can't be listed gets one placeholder saying why; entries
+// whose names are not valid UTF-8 are told in a placeholder after the others.
 // `nextLevel` (may be empty) is the name of the next level of a walk, matched
 // ignoring letter case.
 FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions& opts,

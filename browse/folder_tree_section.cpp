@@ -135,7 +135,7 @@ void FolderTreeSection::showTreePopup(const QPoint& pos)
         item = TreeView1->currentItem();
     if (!item || !RightClickTreeView)
         return;
-    if (item->text(0) == TreePlaceholderText)
+    if (item->text(0) == TreePlaceholderText || FolderTreeController::NodeImage(item) == ImgPlaceholder)
         return;
     const QRect rect = TreeView1->visualItemRect(item);
     const QPoint at = rect.contains(pos) ? pos : rect.center();

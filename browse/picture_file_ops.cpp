@@ -23,6 +23,10 @@
 #include <QSet>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
+
 namespace {
 
 using platform::PromptAnswer;
@@ -55,6 +59,21 @@ void thumbnailsFollow(const QString& source, const QString& target, bool move)
     QFile::remove(targetThumb);
 }
 
+// Deletes a file for good, and its thumbnail with it; `reason` says why not.
+bool deleteForGood(const QString& path, QString& reason)
+{
+    if (platform::IsReadOnly(path)) {
+        reason = QStringLiteral("The file is read only");
+        return false;
+    }
+    if (::unlink(QFile::encodeName(path).constData()) != 0) {
+        reason = qt_error_string(errno);
+        return false;
+    }
+    QFile::remove(ThumbnailPath(path));
+    return true;
+}
+
 } // namespace
 
 // ---- host defaults ------------------------------------------------------------
@@ -75,9 +94,10 @@ void PictureOpsHost::waitSeconds(int seconds)
     }
 }
 
-void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target)
+void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target,
+                                bool targetReplaced)
 {
-    CarryVoiceFile(picture, syncShows, action, target, m_settingsRecord);
+    CarryVoiceFile(picture, syncShows, action, target, m_settingsRecord, targetReplaced);
 }
 
 void PictureOpsHost::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
@@ -176,6 +196,10 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
     const bool move = state.CopyModeMove == 1;
     const platform::DosDateTime sourceDate = platform::FileDosDate(source);
     const bool acrossVolumes = OnDifferentVolumes(source, target);
+    // A picture already at the target is replaced only as the user agreed in
+    // the save dialog; its voice file may then be replaced too.
+    const QFileInfo targetBefore(target);
+    const bool targetReplaced = targetBefore.exists() || targetBefore.isSymLink();
 
     const CopyStatus result = copyRetryingUnwritable(source, target, state, host);
     if (result != CopyStatus::Ok) {
@@ -190,7 +214,7 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
     outcome.copied = true;
 
     if (!move && options.autoCopyVoice && state.CopyQuiet == 0)
-        host.carryVoice(source, false, QStringLiteral("C"), target);
+        host.carryVoice(source, false, QStringLiteral("C"), target, targetReplaced);
 
     if (move) {
         bool removed = false;
@@ -198,7 +222,7 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
             return outcome;
         if (removed) {
             outcome.sourceRemoved = true;
-            host.carryVoice(source, true, QStringLiteral("M"), target);
+            host.carryVoice(source, true, QStringLiteral("M"), target, targetReplaced);
             if (options.keepShowsInSync)
                 host.syncShowsAfterRename(source, target);
             if (host.showRunning())
@@ -258,11 +282,15 @@ bool SendToRecycleBin(const QString& path)
 }
 
 bool DeletePictureFile(const QString& path, bool removeFromShows, bool keepPlayOrder, bool updateTree,
-                       PictureOpsHost& host)
+                       PictureOpsHost& host, bool forGoodWithoutTrash)
 {
     if (!SendToRecycleBin(path)) {
-        box(PromptKind::Error, QStringLiteral("File could not be deleted"));
-        return false;
+        QString reason;
+        if (!forGoodWithoutTrash || !deleteForGood(path, reason)) {
+            box(PromptKind::Error, QStringLiteral("File could not be deleted")
+                                       + (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason));
+            return false;
+        }
     }
     host.carryVoice(path, removeFromShows, QStringLiteral("D"), QString());
     if (removeFromShows)
@@ -310,10 +338,15 @@ RenameOutcome RenamePictureFile(const QString& oldPath, const QString& newName, 
     }
     outcome.renamed = true;
     outcome.newPath = newPath;
-    // The thumbnail follows; a thumbnail already at its new name stays, the
-    // old one is dropped (it is made again when the picture is next shown).
+    // The thumbnail follows. A thumbnail already at its new name belongs to
+    // no picture (the picture's name was free), so the picture's own wins;
+    // when even that fails, the old one is dropped (it is made again when
+    // the picture is next shown).
     const QString oldThumb = ThumbnailPath(oldPath);
-    if (QFileInfo(oldThumb).isFile() && !RenameNoReplace(oldThumb, ThumbnailPath(newPath)))
+    const QString newThumb = ThumbnailPath(newPath);
+    if (QFileInfo(oldThumb).isFile()
+        && (QFileInfo(newThumb).isDir()
+            || ::rename(QFile::encodeName(oldThumb).constData(), QFile::encodeName(newThumb).constData()) != 0))
         QFile::remove(oldThumb);
     host.carryVoice(oldPath, true, QStringLiteral("R"), newPath);
     if (options.keepShowsInSync)

@@ -53,7 +53,10 @@ public:
     virtual void waitSeconds(int seconds);
     virtual bool showRunning() const { return false; }
     // The voice file follows (action "C", "M", "R", "D"); default CarryVoiceFile.
-    virtual void carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target);
+    // `targetReplaced`: the copy replaced a picture at the target, as the
+    // user agreed (a recording there then belongs to the replaced picture).
+    virtual void carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target,
+                            bool targetReplaced = false);
     // Every known show follows; defaults SyncShowsAfterRename / SyncShowsAfterDelete
     // with no show open.
     virtual void syncShowsAfterRename(const QString& oldPath, const QString& newPath);
@@ -104,11 +107,14 @@ void SetCopyWriteFlags(const QString& source, const QString& target, bool delete
 bool SendToRecycleBin(const QString& path);
 
 // Deletes one picture, sound or show file through the Trash; "File could not
-// be deleted" when that fails. Then the voice file follows ("D"), the shows
-// (with `removeFromShows`), the tree (with `updateTree`, outside a show) and
-// the running show's play order (unless `keepPlayOrder`; not for ".vxt").
+// be deleted" when that fails. With `forGoodWithoutTrash` (a drive whose
+// prompt said its deletions are not kept) a file the Trash refuses is
+// deleted for good instead, and only a failure of that is told, with its
+// reason. Then the voice file follows ("D"), the shows (with
+// `removeFromShows`), the tree (with `updateTree`, outside a show) and the
+// running show's play order (unless `keepPlayOrder`; not for ".vxt").
 bool DeletePictureFile(const QString& path, bool removeFromShows, bool keepPlayOrder, bool updateTree,
-                       PictureOpsHost& host);
+                       PictureOpsHost& host, bool forGoodWithoutTrash = false);
 
 // ---- rename ------------------------------------------------------------------
 
@@ -124,8 +130,8 @@ struct RenameOutcome {
 // Renames a picture to folder + newName + its old extension (the extension
 // always stays). Never replaces an existing file: a picture, or a voice file
 // that the picture's own would land on, refuses the rename. The thumbnail
-// follows without replacing one (when its new name is taken the old
-// thumbnail is dropped), then the voice file ("R") and the shows.
+// follows (the picture's own replaces an orphan at its new name), then the
+// voice file ("R") and the shows.
 RenameOutcome RenamePictureFile(const QString& oldPath, const QString& newName, const PictureOpsOptions& options,
                                 PictureOpsHost& host);
 

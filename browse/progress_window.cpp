@@ -3,6 +3,7 @@
 #include "base/environment.h"
 #include "platform/ui_font.h"
 #include "base/named_timer.h"
+#include "platform/prompt.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -30,6 +31,24 @@ TForm26::TForm26(const EnvironmentInfo& environment, QWidget* parent)
     connect(TimerOnActivate, &QTimer::timeout, this, &TForm26::TimerOnActivateTimer);
     ApplyFontFamily(this, environment.UIFontName);
     setFixedSize(sizeHint());
+    m_promptWatcher = platform::addPromptOpenWatcher([this](bool open) { stepAsideForPrompt(open); });
+}
+
+TForm26::~TForm26()
+{
+    platform::removePromptOpenWatcher(m_promptWatcher);
+}
+
+void TForm26::stepAsideForPrompt(bool promptOpen)
+{
+    if (promptOpen && isVisible()) {
+        m_hiddenForPrompt = true;
+        hide();
+    } else if (!promptOpen && m_hiddenForPrompt) {
+        m_hiddenForPrompt = false;
+        show();
+        raise();
+    }
 }
 
 void TForm26::ShowWithCaption(const QString& caption, QWidget* over)

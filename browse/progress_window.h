@@ -24,6 +24,14 @@ public:
     void ShowWithCaption(const QString& caption, QWidget* over);
     void SetLabel(const QString& text);
 
+    ~TForm26() override;
+
 private:
     void TimerOnActivateTimer();
+    // While a question is open the window, which stays on top, is hidden
+    // and comes back when the question has closed.
+    void stepAsideForPrompt(bool promptOpen);
+
+    int m_promptWatcher = 0;
+    bool m_hiddenForPrompt = false;
 };

@@ -16,6 +16,9 @@ struct PromptState {
     PromptResponder responder;
     PromptPresenter presenter;
     QList<PromptRecord> log;
+    int openPrompts = 0;
+    int nextWatcherId = 1;
+    QList<QPair<int, PromptOpenWatcher>> watchers;
 };
 
 PromptState& state()
@@ -34,7 +37,47 @@ bool headless()
     return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
 }
 
+// Tells the watchers that prompts open or have all closed.
+void tellWatchers(bool open)
+{
+    // A copy: a watcher may add or remove watchers.
+    const QList<QPair<int, PromptOpenWatcher>> watchers = state().watchers;
+    for (const auto& w : watchers)
+        if (w.second)
+            w.second(open);
+}
+
 } // namespace
+
+int addPromptOpenWatcher(PromptOpenWatcher watcher)
+{
+    PromptState& s = state();
+    const int id = s.nextWatcherId++;
+    s.watchers.append({id, std::move(watcher)});
+    return id;
+}
+
+void removePromptOpenWatcher(int id)
+{
+    PromptState& s = state();
+    for (qsizetype i = 0; i < s.watchers.size(); ++i)
+        if (s.watchers[i].first == id) {
+            s.watchers.removeAt(i);
+            return;
+        }
+}
+
+PromptOpenScope::PromptOpenScope()
+{
+    if (state().openPrompts++ == 0)
+        tellWatchers(true);
+}
+
+PromptOpenScope::~PromptOpenScope()
+{
+    if (--state().openPrompts == 0)
+        tellWatchers(false);
+}
 
 PromptReply defaultReply(const PromptRequest& request)
 {
@@ -55,6 +98,7 @@ PromptReply ask(const PromptRequest& request)
 {
     PromptState& s = state();
     PromptReply reply;
+    const PromptOpenScope open;
     if (s.responder) {
         // Copy first: a responder may replace itself.
         const PromptResponder responder = s.responder;

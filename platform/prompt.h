@@ -157,6 +157,26 @@ void setPromptPresenter(PromptPresenter presenter);
 // Drops the log's pointers to a modal window that is about to go away.
 void forgetPromptDialog(const QDialog* dialog);
 
+// ---- Windows that step aside ------------------------------------------------
+
+// Told `true` as a prompt opens while no other is open, and `false` when the
+// last open prompt has closed, whoever answers it (the user, a test, the
+// default). A window that stays on top hides meanwhile, so that it never
+// covers a question.
+using PromptOpenWatcher = std::function<void(bool open)>;
+int addPromptOpenWatcher(PromptOpenWatcher watcher);
+void removePromptOpenWatcher(int id);
+
+// Marks a prompt open for its lifetime: ask() uses it, and so does a modal
+// window of the program that is shown without going through ask().
+class PromptOpenScope {
+public:
+    PromptOpenScope();
+    ~PromptOpenScope();
+    PromptOpenScope(const PromptOpenScope&) = delete;
+    PromptOpenScope& operator=(const PromptOpenScope&) = delete;
+};
+
 // ---- Tests -----------------------------------------------------------------
 
 using PromptResponder = std::function<PromptReply(const PromptRequest&)>;

@@ -4,6 +4,7 @@
 // over the target. Any failure (a full disk, a file-size limit, a read-only
 // volume) removes the temporary file and leaves the old file as it was.
 #include "platform/record_file.h"
+#include "platform/temp_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -112,15 +112,13 @@ RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes)
     const QString target = finalTarget(path);
     const QByteArray targetName = QFile::encodeName(target);
     const QFileInfo targetInfo(target);
-    // The temporary file is hidden and named after the target, unless that
-    // name would pass the longest name a folder entry may have.
-    QString tempName = QStringLiteral(".") + targetInfo.fileName() + QStringLiteral(".XXXXXX");
-    if (QFile::encodeName(tempName).size() > 250)
-        tempName = QStringLiteral(".vistamo-write.XXXXXX");
-    QByteArray temp = QFile::encodeName(targetInfo.absolutePath() + QLatin1Char('/') + tempName);
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return failed(RecordStatus::OpenFailed, path, errno);
+    // The temporary file is hidden, named after the target and locked while
+    // it is written; a leftover of an interrupted write is taken over.
+    const TempFile tempFile = OpenTempFor(target);
+    if (tempFile.fd < 0)
+        return failed(RecordStatus::OpenFailed, path, tempFile.error);
+    const int fd = tempFile.fd;
+    const QByteArray& temp = tempFile.path;
     // The new file gets the old one's permissions, or the usual ones of a new file.
     struct stat old {};
     const mode_t mode = ::stat(targetName.constData(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
@@ -137,13 +135,14 @@ RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes)
         ok = writeAll(fd, bytes.constData(), bytes.size(), error);
     if (ok)
         check(::fsync(fd) == 0);
-    check(::close(fd) == 0);  // always closed; a failed close fails the write
     if (ok)
         check(::rename(temp.constData(), targetName.constData()) == 0);
-    if (!ok) {
+    if (!ok)
         ::unlink(temp.constData());
+    // Closed only now: the lock on the temporary file lasts until it is renamed or gone.
+    ::close(fd);
+    if (!ok)
         return failed(RecordStatus::WriteFailed, path, error);
-    }
     // The rename itself reaches the disk with the folder's entry.
     const int dir = ::open(QFile::encodeName(targetInfo.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {

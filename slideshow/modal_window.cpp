@@ -16,6 +16,7 @@ int ExecModalWindow(QDialog& dialog, const QString& text, const QList<ModalButto
 {
     platform::KeepWidthForTitle(&dialog);
     if (!HeadlessPlatform()) {
+        const platform::PromptOpenScope open;   // windows that stay on top step aside
         const int result = dialog.exec();
         return result == QDialog::Rejected ? closedResult : result;
     }

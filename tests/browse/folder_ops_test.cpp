@@ -25,6 +25,7 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <unistd.h>
 
 using platform::PromptAnswer;
@@ -202,8 +203,12 @@ TEST_F(FolderOpsTest, RenameRefusalsAndALetterCaseRename)
     EXPECT_TRUE(rename("Pics"));
     EXPECT_TRUE(QFileInfo(root + "/Pics").isDir());
 
-    // The root of a volume is never renamed, emptied or deleted.
-    platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}, {root + "/Pics", "vfat", "/dev/sdb1", true}});
+    // The root of a volume is never renamed, emptied or deleted: a real
+    // tmpfs below the test's folder, which the drive table leaves out.
+    if (::geteuid() != 0
+        || ::mount("tmpfs", QFile::encodeName(root + "/Pics").constData(), "tmpfs", 0, "size=1M") != 0)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    ASSERT_TRUE(writeFile(root + "/Pics/x.jpg", "on the volume"));
     platform::clearPromptLog();
     EXPECT_FALSE(RenameFolder(root + "/Pics", "X", Settings, QString(), QString(), false, host).renamed);
     EXPECT_FALSE(DeleteOrEmptyFolder(root + "/Pics", FolderWalkMode::Delete, false, true, host).asked);
@@ -212,6 +217,8 @@ TEST_F(FolderOpsTest, RenameRefusalsAndALetterCaseRename)
                                        "The root of a drive can not be emptied or deleted",
                                        "The root of a drive can not be emptied or deleted"}));
     EXPECT_TRUE(QFileInfo(root + "/Pics").isDir());
+    EXPECT_EQ(readFile(root + "/Pics/x.jpg"), "on the volume");
+    ::umount2(QFile::encodeName(root + "/Pics").constData(), MNT_DETACH);
 }
 
 TEST_F(FolderOpsTest, CreateRefusesReservedNamesAndHidesAPresetSmallPics)

@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QThread>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -55,10 +57,11 @@ public:
     RecordingHost() : PictureOpsHost(TestState().settings.Settings) {}
     void waitSeconds(int seconds) override { waits << seconds; }
     bool showRunning() const override { return running; }
-    void carryVoice(const QString& picture, bool sync, const QString& action, const QString& target) override
+    void carryVoice(const QString& picture, bool sync, const QString& action, const QString& target,
+                    bool targetReplaced) override
     {
         voiceActions << action;
-        PictureOpsHost::carryVoice(picture, sync, action, target);
+        PictureOpsHost::carryVoice(picture, sync, action, target, targetReplaced);
     }
     void syncShowsAfterRename(const QString& o, const QString& n) override { renamed << o + " -> " + n; }
     void syncShowsAfterDelete(const QString& p) override { deleted << p; }
@@ -313,6 +316,116 @@ TEST_F(PictureFileOpsTest, RenameRefusesBadNamesAndExistingFilesAndKeepsTheExten
     const RenameOutcome cased = RenamePictureFile(dir + "/a.jpg.jpg", "A.jpg", options, host);
     ASSERT_TRUE(cased.renamed);
     EXPECT_TRUE(QFileInfo::exists(dir + "/A.jpg.jpg"));
+}
+
+TEST_F(PictureFileOpsTest, ASaveOrMoveNeverReplacesARecordingOfAnotherPicture)
+{
+    // Folder B holds x.gif and its recording x.wav.
+    const QString b = freshDir("B");
+    writeFile(b + "/x.gif", "gif");
+    writeFile(b + "/x.wav", "the gif's recording");
+    const QString x = dir + "/x.jpg";
+    writeFile(x, "jpg");
+    writeFile(dir + "/x.wav", "the jpg's recording");
+    options.autoCopyVoice = true;
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{});
+        state.CopyModeSave = 1;
+        EXPECT_TRUE(CopyPictureFile(x, b + "/x.jpg", state, options, host).copied);
+        EXPECT_EQ(messages(), QStringList{"Could not save " + b + "/x.wav (a voice file of that name is already there; it is kept)"});
+    }
+    EXPECT_EQ(readFile(b + "/x.wav"), "the gif's recording");
+    QFile::remove(b + "/x.jpg");
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{});
+        state = CopyState();
+        state.CopyModeMove = 1;
+        EXPECT_TRUE(CopyPictureFile(x, b + "/x.jpg", state, options, host).sourceRemoved);
+        EXPECT_EQ(messages(), QStringList{"Could not move " + b + "/x.wav (a voice file of that name is already there; it is kept)"});
+    }
+    EXPECT_EQ(readFile(b + "/x.wav"), "the gif's recording");
+    EXPECT_EQ(readFile(dir + "/x.wav"), "the jpg's recording");
+
+    // Replacing B/x.jpg, as the user agreed, replaces its recording too; the
+    // old one goes to the Trash first.
+    const QString y = dir + "/y/x.jpg";
+    writeFile(y, "another jpg");
+    writeFile(dir + "/y/x.wav", "the new recording");
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{});
+        state = CopyState();
+        state.CopyModeSave = 1;
+        EXPECT_TRUE(CopyPictureFile(y, b + "/x.jpg", state, options, host).copied);
+        EXPECT_TRUE(messages().isEmpty());
+    }
+    EXPECT_EQ(readFile(b + "/x.wav"), "the new recording");
+    EXPECT_EQ(readFile(trashFiles() + "/x.wav"), "the gif's recording");
+}
+
+TEST_F(PictureFileOpsTest, AMoveSyncsTheTargetFolderBeforeTheSourceGoes)
+{
+    TmpfsMount other("8m");
+    if (!other.mounted)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    if (QStandardPaths::findExecutable("strace").isEmpty())
+        GTEST_SKIP() << "strace is not installed";
+    // strace watches this process's calls while the picture moves across
+    // volumes (deleted after the question) and on one volume (to the Trash).
+    const QString log = freshDir("trace") + "/calls";
+    QProcess strace;
+    strace.start("strace", {"-f", "-qq", "-y", "-e", "trace=fsync,unlink,unlinkat,rename,renameat,renameat2", "-o", log,
+                            "-p", QString::number(::getpid())});
+    ASSERT_TRUE(strace.waitForStarted());
+    const auto traced = [] {
+        QFile status("/proc/self/status");
+        return status.open(QIODevice::ReadOnly) && !status.readAll().contains("TracerPid:\t0\n");
+    };
+    for (int i = 0; i < 500 && !traced(); ++i)
+        QThread::msleep(10);
+    ASSERT_TRUE(traced());
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Ok)});
+        state.CopyModeMove = 1;
+        EXPECT_TRUE(CopyPictureFile(source, other.path + "/moved.jpg", state, options, host).sourceRemoved);
+        writeFile(other.path + "/sub/local.jpg", "local");
+        state = CopyState();
+        state.CopyModeMove = 1;
+        EXPECT_TRUE(CopyPictureFile(other.path + "/sub/local.jpg", other.path + "/local.jpg", state, options, host)
+                        .sourceRemoved);
+    }
+    strace.terminate();
+    strace.waitForFinished();
+    const QStringList calls = QString::fromUtf8(readFile(log)).split('\n');
+    const auto first = [&](const QString& call, const QString& path) {
+        for (int i = 0; i < calls.size(); ++i)
+            if (calls[i].contains(call + "(") && calls[i].contains(path) && !calls[i].contains("= -1"))
+                return i;
+        return -1;
+    };
+    // The target folder's fsync comes before the source's unlink, and before
+    // the rename that takes the other source to the Trash.
+    const int folderSynced = first("fsync", "<" + other.path + ">");
+    const int sourceDeleted = first("unlink", source);
+    ASSERT_GE(folderSynced, 0) << readFile(log).toStdString();
+    ASSERT_GE(sourceDeleted, 0) << readFile(log).toStdString();
+    EXPECT_LT(folderSynced, sourceDeleted);
+    const int trashed = first("rename", other.path + "/sub/local.jpg");
+    ASSERT_GE(trashed, 0);
+    int syncedBeforeTrash = -1;
+    for (int i = sourceDeleted + 1; i < trashed; ++i)
+        if (calls[i].contains("fsync(") && calls[i].contains("<" + other.path + ">"))
+            syncedBeforeTrash = i;
+    EXPECT_GE(syncedBeforeTrash, 0) << readFile(log).toStdString();
+}
+
+TEST_F(PictureFileOpsTest, ARenamedPicturesOwnThumbnailWinsOverAnOrphan)
+{
+    writeFile(ThumbnailPath(source), "own thumbnail");
+    writeFile(ThumbnailPath(dir + "/sunset.jpg"), "orphan thumbnail");
+    platform::ScopedPromptResponder answers(QList<PromptReply>{});
+    ASSERT_TRUE(RenamePictureFile(source, "sunset", options, host).renamed);
+    EXPECT_EQ(readFile(ThumbnailPath(dir + "/sunset.jpg")), "own thumbnail");
+    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(source)));
 }
 
 TEST(PageCaptions, NumberBeforeDashAndRenumbering)

@@ -27,6 +27,9 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 using platform::PromptAnswer;
 using platform::PromptReply;
 using platform::PromptType;
@@ -147,13 +150,21 @@ TEST_F(TForm1FileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenames
     EXPECT_EQ(Settings.Favorites[0], drive + "/Photos");
     EXPECT_EQ(Settings.Favorites[1], drive + "/Albums");
 
-    // On the drive's root Empty, Delete and Rename are not offered.
-    open(drive);
+    // On a volume's root Empty, Delete and Rename are not offered: a real
+    // tmpfs below the folder, which the drive table leaves out.
+    const QString card = drive + "/Card";
+    QDir().mkpath(card);
+    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(card).constData(), "tmpfs", 0, "size=1M") != 0)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    writeFile(card + "/q.jpg", "picture");
+    open(card);
+    EXPECT_EQ(form->folderTree()->SelectedFolder, card);
     emit form->FolderOperations->aboutToShow();
     EXPECT_FALSE(form->RenameFolder->isEnabled());
     EXPECT_FALSE(form->EmptyFolder->isEnabled());
     EXPECT_FALSE(form->DeleteFolder1->isEnabled());
     EXPECT_TRUE(form->CreatenewFolder->isEnabled());
+    ::umount2(QFile::encodeName(card).constData(), MNT_DETACH);
 }
 
 TEST_F(TForm1FileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
@@ -210,4 +221,76 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
     EXPECT_FALSE(names.contains(QFileInfo(shown).fileName()));
     EXPECT_EQ(names.size(), 3);
     TestState().session.SourceIsFolder = 0;
+}
+
+TEST_F(TForm1FileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuringAShow)
+{
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    auto& session = TestState().session;
+    Settings.KeepShowsInSync = 1;
+    selectPicture("p.jpg");
+    form->StatusPanel1->setText("Selected folder: Album");
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("holiday")});
+        form->RenamePicture->trigger();
+    }
+    ASSERT_TRUE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
+    EXPECT_EQ(form->StatusPanel1->text(), "Selected folder: Album");
+
+    // During a show whose picture is bookmarked (the add item is off), its
+    // bookmark in the settings record follows the new name.
+    TPictureEntry entry;
+    entry.FullPath = drive + "/Album/holiday.jpg";
+    entry.BookmarkKey = "holiday.jpg";
+    session.PictureTable = {entry};
+    session.PictureCount = 1;
+    session.PictureIndex = 0;
+    session.ShowState.ManualMode = true;
+    session.ShowState.BookmarkIndex = 2;
+    Settings.Bookmarks[2] = "holiday.jpg";
+    form->AddBookMark->setEnabled(false);
+    session.PlaybackActive = 1;
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("beach")});
+        form->RenamePicture->trigger();
+    }
+    session.PlaybackActive = 0;
+    ASSERT_TRUE(QFileInfo::exists(drive + "/Album/beach.jpg"));
+    EXPECT_EQ(Settings.Bookmarks[2], "beach.jpg");
+    EXPECT_EQ(session.PictureTable[0].BookmarkKey, "beach.jpg");
+}
+
+TEST_F(TForm1FileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedDeleteIsForGood)
+{
+    // A real volume on the removable drive; a file stands where its Trash
+    // folder would have to be made.
+    const QString card = drive + "/Card";
+    QDir().mkpath(card);
+    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(card).constData(), "tmpfs", 0, "size=1M") != 0)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    writeFile(card + "/.Trash-" + QString::number(::getuid()), "not a folder");
+    writeFile(card + "/p.jpg", "picture");
+    writeFile(card + "/r.jpg", "read-only picture");
+    testsupport::setReadOnly(card + "/r.jpg", true);
+    open(card);
+    selectPicture("p.jpg");
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
+        form->SendRecycleBin->trigger();
+        ASSERT_EQ(platform::promptLog().size(), 1);
+        EXPECT_TRUE(platform::promptLog()[0].request.text.contains("will not be kept in the Recycle Bin"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(card + "/p.jpg"));
+
+    // When even that fails, the user is told why and the picture stays.
+    open(card);
+    selectPicture("r.jpg");
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
+        form->SendRecycleBin->trigger();
+        ASSERT_EQ(platform::promptLog().size(), 2);
+        EXPECT_EQ(platform::promptLog()[1].request.text, "File could not be deleted\r\nThe file is read only");
+    }
+    EXPECT_EQ(readFile(card + "/r.jpg"), "read-only picture");
+    ::umount2(QFile::encodeName(card).constData(), MNT_DETACH);
 }
