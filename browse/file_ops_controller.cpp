@@ -191,7 +191,7 @@ bool FileOperationsController::showRunning() const
 void FileOperationsController::pictureMovedDuringShow(const QString& newPath)
 {
     TShowState& ShowState = m_session.ShowState;
-    if (m_w.AddBookMark && !m_w.AddBookMark->isEnabled() && ShowState.BookmarkIndex >= 0
+    if (m_w.AddBookMark && !m_w.AddBookMark->isEnabled() && ShowState.BookmarkCount > 0 && ShowState.BookmarkIndex >= 0
         && ShowState.BookmarkIndex < int(m_session.Bookmarks.size()))
         m_session.Bookmarks[size_t(ShowState.BookmarkIndex)] = QFileInfo(newPath).fileName().toLower();
     removeFromPlayOrder();
