@@ -27,7 +27,7 @@ const QStringList& AbsentFeatureItems()
         QStringLiteral("AttachPlaylist"),
         // Bookmarks.
         QStringLiteral("AddBookMark"), QStringLiteral("RemoveBookmark"), QStringLiteral("GoToNextBookMark"),
-        QStringLiteral("GoToPreviousBoolMark"), QStringLiteral("ClearBookMarks"),
+        QStringLiteral("GoToPreviousBoolMark"), QStringLiteral("ClearBookMarks"), QStringLiteral("BookMarks"),
         // Copying to CD.
         QStringLiteral("AutoCDFolder"), QStringLiteral("AutoCDMyShow"), QStringLiteral("AutoFolderToCD"),
         QStringLiteral("AutoFolderToCDPop"),

@@ -378,10 +378,6 @@ void MenuController::Bestand1Click()
 
 void MenuController::ShowClick()
 {
-    // A show that advances pauses first, so that the show items offer what
-    // the paused show allows.
-    if (runs(m_state.session) && !m_host.InManualMode())
-        m_host.PauseShow();
     const MenuChanges c = ShowMenuCaptions(menuCaptionState());
     applyMenuChanges(c);
     m_host.SyncShowButtons();

@@ -235,10 +235,11 @@ TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     ASSERT_EQ(TestState().session.ShowState.Direction, 1);
 
-    // Opening the Show menu pauses the show; its items then continue it.
+    // The Show menu offers what the advancing show allows, and pauses it;
+    // its items continue it either way or keep it paused by hand.
     openMenu(form->Show);
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
-    EXPECT_FALSE(form->ManualMode1->isEnabled());
+    EXPECT_FALSE(form->ShowForward1->isEnabled());
     choose(form->ShowinReverse1);
     EXPECT_EQ(TestState().session.ShowState.Direction, -1);
     EXPECT_TRUE(form->IntervalTimer->isActive());
@@ -246,9 +247,13 @@ TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
     choose(form->ShowForward1);
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     openMenu(form->Show);
-    choose(form->ShowForward1);
-    openMenu(form->Show);
+    choose(form->ManualMode1);
+    EXPECT_TRUE(TestState().session.ShowState.ManualMode);
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
+    // In manual mode the menu leaves the show as it is.
+    openMenu(form->Show);
+    EXPECT_FALSE(form->ManualMode1->isEnabled());
+    EXPECT_TRUE(form->ShowForward1->isEnabled());
     choose(form->UseEntireScreen1);
     EXPECT_TRUE(f.showWindow()->isVisible());
     choose(form->StopPictureShow1);
