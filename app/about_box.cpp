@@ -51,7 +51,7 @@ void TForm4::makeControls()
     Label9 = label("Label9", shownCaption(QStringLiteral("Slide Show Application && Audio Player")));
     Label2 = label("Label2", QStringLiteral("version"));
     Label3 = label("Label3", QStringLiteral("for"));
-    Label4 = label("Label4", QStringLiteral("Windows 7/Vista/XP/2003/2000"));
+    Label4 = label("Label4", QStringLiteral("Linux"));
     Label1 = label("Label1", QStringLiteral("\u00A9"));
     Label5 = label("Label5", MakerNotice);
     Label8 = label("Label8", QStringLiteral("Vistamo! web site"));

@@ -5,6 +5,8 @@
 
 const QString HelpPagesMissingText = QStringLiteral("Download Vistamo! (again), Help pages are missing");
 const QString NoHelpForSubjectText = QStringLiteral("No help available for this subject");
+const QString NoWebPageProgramText =
+    QStringLiteral("This desktop has no program to show web pages.\nThe help page is\n");
 
 const QStringList& HelpTopics()
 {

@@ -13,6 +13,9 @@
 extern const QString HelpPagesMissingText;
 // "No help available for this subject"
 extern const QString NoHelpForSubjectText;
+// The start of the message shown when the desktop has no program for web
+// pages; the help page's path follows.
+extern const QString NoWebPageProgramText;
 
 // The topics the program's windows open (page file names, ".htm").
 const QStringList& HelpTopics();

@@ -13,6 +13,7 @@
 #include "base/settings_store.h"
 #include "base/start_args.h"
 #include "platform/build_info.h"
+#include "platform/prompt.h"
 #include "platform/prompt_dialogs.h"
 
 #include <QAction>
@@ -127,7 +128,11 @@ void HelpAndVersionController::ShowHelpTopic(const QString& topic)
         m_items.HelpTimer->start();
     else
         HelpTimerTimer();
-    OpenInBrowser(QUrl::fromLocalFile(page.path));
+    // Without a program for web pages the user learns where the page is.
+    const QString pagePath = page.path;
+    OpenInBrowser(QUrl::fromLocalFile(pagePath), [pagePath] {
+        platform::showMessage(platform::PromptKind::Information, NoWebPageProgramText + pagePath);
+    });
 }
 
 void HelpAndVersionController::HelpTimerTimer()

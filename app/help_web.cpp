@@ -1,6 +1,8 @@
 #include "app/help_web.h"
 
-#include <QDesktopServices>
+#include "platform/desktop_open.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHostAddress>
 
@@ -60,18 +62,18 @@ QUrl WebPageUrl(const QString& page)
     return QUrl(MakerWebSite() + path);
 }
 
-void OpenInBrowser(const QUrl& url)
+void OpenInBrowser(const QUrl& url, NoProgramHandler noProgram)
 {
     opened().append(url);
     if (opener()) {
-        opener()(url);
+        opener()(url, noProgram);
         return;
     }
     // Without a screen (offscreen test runs) no browser is started.
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+    const QString qpa = QGuiApplication::platformName();
+    if (qpa == QLatin1String("offscreen") || qpa == QLatin1String("minimal"))
         return;
-    QDesktopServices::openUrl(url);
+    platform::OpenWithDesktop(url, QCoreApplication::instance(), std::move(noProgram));
 }
 
 void SetUrlOpener(UrlOpener o)

@@ -35,12 +35,16 @@ bool IsAcceptedSiteOverride(const QString& site);
 // The address of a page of the web site; `page` starts with "/".
 QUrl WebPageUrl(const QString& page);
 
+// Runs when the desktop has no program for an address.
+using NoProgramHandler = std::function<void()>;
+
 // Opens an address in the user's browser (or mail program for "mailto:").
-// On the offscreen and minimal platforms it is only recorded.
-void OpenInBrowser(const QUrl& url);
+// On the offscreen and minimal platforms it is only recorded. `noProgram`,
+// when given, runs later when the desktop has no program for the address.
+void OpenInBrowser(const QUrl& url, NoProgramHandler noProgram = {});
 
 // ---- Tests -----------------------------------------------------------------
-using UrlOpener = std::function<void(const QUrl&)>;
+using UrlOpener = std::function<void(const QUrl&, const NoProgramHandler&)>;
 // Replaces the opener (an empty function restores the desktop's). Every
 // address asked for is recorded either way.
 void SetUrlOpener(UrlOpener opener);

@@ -526,10 +526,20 @@ void LayoutController::TBMonitorSelectionClick(bool myShowBar)
     m_items.PopScreen->popup(QPoint(x, y));
 }
 
-void LayoutController::TBNrOfThumbsClick(bool myShowBar)
+void LayoutController::TBNrOfThumbsClick(bool myShowBar, QAction* button)
 {
     if (!m_items.MultiPop)
         return;
+    // The chooser drops down from the button that asked for it.
+    if (button) {
+        for (QObject* object : button->associatedObjects()) {
+            auto* tool = qobject_cast<QToolButton*>(object);
+            if (tool && tool->isVisible()) {
+                m_items.MultiPop->popup(tool->mapToGlobal(QPoint(0, tool->height())));
+                return;
+            }
+        }
+    }
     const int y = m_window.geometry().top() + (m_items.ToolBar1 ? m_items.ToolBar1->y() + m_items.ToolBar1->height() : 0) + 45;
     int x = m_window.geometry().left();
     QToolBar* bar = myShowBar ? m_items.ToolBar2 : m_items.ToolBar1;

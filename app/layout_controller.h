@@ -113,7 +113,8 @@ public:
     // The picture preview: fits a picture into the preview box.
     void ShowPicturePreview(const QString& path);
     void TBMonitorSelectionClick(bool myShowBar = false);
-    void TBNrOfThumbsClick(bool myShowBar = false);
+    // Opens the layout chooser under `button`'s tool button when it shows.
+    void TBNrOfThumbsClick(bool myShowBar = false, QAction* button = nullptr);
     void MMainMonitorClick(bool mainMonitor);
     // The full-screen window's hints button, its control-panel buttons
     // following their main-window twins, its picture tip and panel position.

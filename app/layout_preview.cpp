@@ -2,6 +2,7 @@
 #include "base/layout_calc.h"
 #include "formats/picture_file.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
@@ -55,6 +56,29 @@ void TForm19::ShowPicture(const QString& path, PreviewKind kind)
     }
     Image1->setGeometry(target);
     Image1->setPixmap(QPixmap::fromImage(image));
+}
+
+void TForm19::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    const auto topLevel = [](const char* name) -> QWidget* {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name) && w != nullptr)
+                return w;
+        return nullptr;
+    };
+    const QWidget* reduce = topLevel("Form25");
+    if (reduce && reduce->isVisible()) {
+        const QRect r = reduce->frameGeometry();
+        resize(width(), 288);
+        move(r.left() + r.width() + 4, r.top() + 4);
+        return;
+    }
+    if (const QWidget* main = topLevel("Form1")) {
+        const QRect r = main->frameGeometry();
+        resize(width(), 298);
+        move(r.left() + r.width(), r.top());
+    }
 }
 
 TForm19& PicturePreviewWindow()

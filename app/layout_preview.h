@@ -28,6 +28,11 @@ public:
     void ShowPicture(const QString& path, PreviewKind kind);
     QString LoadedPath() const { return m_path; }
 
+protected:
+    // Shown beside the Reduce picture size window `Form25` when that is
+    // open, else at the main window's right edge, level with its top.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QString m_path;
 };

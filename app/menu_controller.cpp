@@ -178,8 +178,8 @@ void MenuController::connectMenuCommands()
     onClick(m_w.HideShowMyShowTB, [this] { HideShowMyShowClick(); });
     onClick(m_w.TBMonitorSelection, [this] { m_host.layouts()->TBMonitorSelectionClick(false); });
     onClick(m_w.TBMonitorSelectionMS, [this] { m_host.layouts()->TBMonitorSelectionClick(true); });
-    onClick(m_w.TBNrOfThumbs, [this] { m_host.layouts()->TBNrOfThumbsClick(false); });
-    onClick(m_w.TBNrOfThumbsMS, [this] { m_host.layouts()->TBNrOfThumbsClick(true); });
+    onClick(m_w.TBNrOfThumbs, [this] { m_host.layouts()->TBNrOfThumbsClick(false, m_w.TBNrOfThumbs); });
+    onClick(m_w.TBNrOfThumbsMS, [this] { m_host.layouts()->TBNrOfThumbsClick(true, m_w.TBNrOfThumbsMS); });
     // Items that start the full-screen show of the selected folder do what
     // its tool button does; "Restart" restarts a running show.
     const auto startFolderShow = [this] {

@@ -11,7 +11,6 @@
 #include "sound/voice_file_window.h"
 #include "base/voice_carry.h"
 #include "platform/icons.h"
-#include "formats/read_exif_info.h"
 #include "sharing/grayscale.h"
 
 #include "base/add_settings_record.h"
@@ -163,10 +162,6 @@ void StartupController::FormCreate()
     readStartModes();
     prepareUploadAndViewer();
     refuseUnlessOnFixedDrive();
-
-    // The metadata reader (pictures' EXIF), not needed by a demo show.
-    if (!start.DemoMode)
-        MetadataReader();
 
     installVoiceCarryHooks();
     const int screenWidth = StartScreenWidth();

@@ -6,6 +6,7 @@
 #include "app/options_dialog_logic.h"
 #include "platform/keyboard_hook.h"
 #include "base/named_timer.h"
+#include "browse/info_lines_layout.h"
 #include "browse/page_layouts.h"
 #include "browse/page_state.h"
 
@@ -269,6 +270,11 @@ void TForm1::buildBrowsePreviewPanel()
     FileSizeLabel4 = makeLabel(SizeDatePanel4, "FileSizeLabel4", QRect(4, 22, 177, 16));
     ModelLabel4 = makeLabel(SizeDatePanel4, "ModelLabel4", QRect(4, 40, 177, 16));
     ReadOnlyLabel4 = makeLabel(SizeDatePanel4, "ReadOnlyLabel4", QRect(4, 58, 177, 16));
+    // The date follows the size on its line when both fit.
+    auto* lines4 = new InfoLinesLayout(SizeDatePanel4, 22);
+    lines4->addLine({FileSizeLabel4, FileDateLabel4});
+    lines4->addLine({ModelLabel4});
+    lines4->addLine({ReadOnlyLabel4});
     Label7 = makeLabel(tp, "Label7", QRect(201, 6, 120, 16));
     FPlayorderCB = named(new QComboBox(tp), "FPlayorderCB");
     FPlayorderCB->setGeometry(201, 24, 120, 22);
@@ -303,6 +309,9 @@ void TForm1::buildShowPreviewPanel()
     FileSizeLabel = makeLabel(SizeDatePanel, "FileSizeLabel", QRect(4, 22, 177, 16));
     ModelLabel = makeLabel(SizeDatePanel, "ModelLabel", QRect(4, 40, 177, 16));
     ReadOnlyLabel = makeLabel(SizeDatePanel, "ReadOnlyLabel", QRect(4, 58, 177, 16));
+    auto* lines = new InfoLinesLayout(SizeDatePanel, 4);
+    for (QLabel* line : {FileDateLabel, FileSizeLabel, ModelLabel, ReadOnlyLabel})
+        lines->addLine({line});
     Label2 = makeLabel(p1, "Label2", QRect(201, 6, 120, 16));
     ShowPlayOrderCB = named(new QComboBox(p1), "ShowPlayOrderCB");
     ShowPlayOrderCB->setGeometry(201, 24, 120, 22);
@@ -551,8 +560,8 @@ void TForm1::buildShowMenu()
     ShowinReverse1 = item(Show, "ShowinReverse1", QStringLiteral("Show in &Reverse"));
     ShowForward1 = item(Show, "ShowForward1", QStringLiteral("Show &Forward"));
     ManualMode1 = item(Show, "ManualMode1", QStringLiteral("&Manual Mode"));
-    PictureForward = item(Show, "PictureForward", QStringLiteral("1 Picture forward"));
-    PictureBackwards = item(Show, "PictureBackwards", QStringLiteral("1 Picture backwards"));
+    PictureForward = item(Show, "PictureForward", QStringLiteral("1 Picture/Page f&orward"));
+    PictureBackwards = item(Show, "PictureBackwards", QStringLiteral("1 Picture/Page bac&kwards"));
     UseEntireScreen1 = item(Show, "UseEntireScreen1", QStringLiteral("Full Screen mode"));
     for (QAction* a : {ShowinReverse1, ShowForward1, ManualMode1, PictureForward, PictureBackwards, UseEntireScreen1})
         a->setEnabled(false);

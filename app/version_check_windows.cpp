@@ -137,6 +137,9 @@ void TForm32::showEvent(QShowEvent* event)
 {
     FormActivate();
     QDialog::showEvent(event);
+    // The window keeps the size it opens with: a window manager then draws
+    // no resize bar under its buttons.
+    setFixedSize(size());
 }
 
 void TForm32::FormActivate()

@@ -1,14 +1,14 @@
 #include "browse/background_work.h"
 
+#include "platform/worker_pool.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QMetaObject>
-#include <QMutex>
 #include <QPointer>
-#include <QThreadPool>
 
 #include <exception>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -16,7 +16,7 @@ namespace {
 // application, after its writes have finished.
 class BackgroundWriter : public QObject {
 public:
-    BackgroundWriter() : QObject(QCoreApplication::instance()) { m_pool.setMaxThreadCount(1); }
+    BackgroundWriter() : QObject(QCoreApplication::instance()), m_pool(1) {}
     ~BackgroundWriter() override { m_pool.waitForDone(); }
 
     static BackgroundWriter& instance()
@@ -30,59 +30,74 @@ public:
     void write(std::function<void()> work, std::function<void()> done)
     {
         ++m_running;
-        // The pool is waited for before the writer goes, so `this` is whole
-        // while a job runs; a posted report dies with it.
-        m_pool.start([this, work = std::move(work), done = std::move(done)]() mutable {
+        // Worker: runs `work` alone (what it touches is the caller's to
+        // keep to itself). The report runs on the window's thread, and only
+        // while the writer still exists.
+        QPointer<BackgroundWriter> self(this);
+        m_pool.run([self, work = std::move(work), done = std::move(done)]() mutable {
             try {
                 work();
             } catch (...) {
             }
-            QMetaObject::invokeMethod(this, [this, done = std::move(done)]() {
-                --m_running;
+            platform::postToWindowThread([self = std::move(self), done = std::move(done)]() {
+                if (!self)
+                    return;
+                --self->m_running;
                 if (done)
                     done();
-            }, Qt::QueuedConnection);
+            });
         });
     }
     int running() const { return m_running; }
 
 private:
-    QThreadPool m_pool;
     int m_running = 0;
+    platform::WorkerPool m_pool;
 };
 
 } // namespace
 
 void RunServingEvents(const std::function<void()>& work)
 {
+    // The window's thread serves its events in `loop` until the worker's
+    // answer says it is done; the worker runs `work` alone, and what `work`
+    // wrote is seen here after the answer (both hand-offs take a mutex).
     struct State {
-        QMutex mutex;
+        std::mutex mutex;
         bool done = false;
         std::exception_ptr error;
+        QPointer<QEventLoop> loop;   // the window's thread's only
     };
+    static platform::WorkerPool pool;
     auto state = std::make_shared<State>();
     QEventLoop loop;
-    QThreadPool::globalInstance()->start([state, &work, &loop]() {
+    state->loop = &loop;
+    pool.run([state, &work]() {
+        std::exception_ptr error;
         try {
             work();
         } catch (...) {
-            state->error = std::current_exception();
+            error = std::current_exception();
         }
-        QMutexLocker lock(&state->mutex);
-        state->done = true;
-        // The caller waits in `loop` until this call has run.
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        {
+            std::lock_guard lock(state->mutex);
+            state->error = error;
+            state->done = true;
+        }
+        platform::postToWindowThread([state]() {
+            if (state->loop)
+                state->loop->quit();
+        });
     });
     for (;;) {
         {
-            QMutexLocker lock(&state->mutex);
+            std::lock_guard lock(state->mutex);
             if (state->done)
                 break;
         }
         loop.exec();
     }
-    // Let the posted quit run before the loop object goes.
-    QCoreApplication::sendPostedEvents(&loop, QEvent::MetaCall);
+    state->loop = nullptr;
     if (state->error)
         std::rethrow_exception(state->error);
 }

@@ -9,6 +9,7 @@
 #include "base/picture_table.h"
 #include "base/program_state.h"
 #include "base/settings_record.h"
+#include "browse/external_programs.h"
 #include "browse/picture_display.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/drives.h"
@@ -398,8 +399,16 @@ void FileOperationsController::RenamePictureToolButtonClick()
     m_host->InstallKeyboardHook();
 }
 
+// A show played as pages is stepped by its page section.
+static bool PageShowStepsItself()
+{
+    return PageHooks().ThumbnailViewActive && PageHooks().ThumbnailViewActive();
+}
+
 void FileOperationsController::Backwards1ToolButtonClick()
 {
+    if (PageShowStepsItself())
+        return;
     TForm9* const Form9 = m_host->showWindow();
     QAction* button = m_w.Backwards1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
@@ -409,6 +418,8 @@ void FileOperationsController::Backwards1ToolButtonClick()
 
 void FileOperationsController::Forward1ToolButtonClick()
 {
+    if (PageShowStepsItself())
+        return;
     TForm9* const Form9 = m_host->showWindow();
     QAction* button = m_w.Forward1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)

@@ -50,7 +50,7 @@ int PageLayoutFromSetting(const QString& PicturesPerPageIndex)
 {
     bool ok = false;
     const int v = PicturesPerPageIndex.trimmed().toInt(&ok);
-    return ok && v >= 0 && v < kPageLayoutCount ? v : 0;
+    return ok && v >= 0 && v < kPageLayoutCount ? v : kDefaultPageLayout;
 }
 
 int PageLayoutOfMenuItem(const QString& objectName)

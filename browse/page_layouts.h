@@ -35,7 +35,8 @@ const std::array<PageLayoutEntry, kPageLayoutCount>& PageLayoutTable();
 const PageLayoutEntry& PageLayoutAt(int index);
 
 // The layout a PicturesPerPageIndex text names: its decimal value 0 .. 24;
-// any other text gives the single picture display (0).
+// any other text gives the default layout, "6 pictures (2 x 3)".
+constexpr int kDefaultPageLayout = 3;
 int PageLayoutFromSetting(const QString& PicturesPerPageIndex);
 
 // The layout of a MultiPop item by its objectName; -1 for another name.

@@ -99,10 +99,19 @@ LayoutChange PageState::ApplyPageLayout(int layout, QSize pageArea, int toolBarH
         }
         return ch;
     }
+    if (ch.oldCount > 0 && ch.lastPicture == -1) {
+        // Grown from a page that held the whole list (it ends in an empty
+        // slot): there is nothing more to show; the new cells stay empty
+        // and the cursor stays on the list's last picture.
+        for (int i = 0; i < ch.oldCount; ++i) {
+            if (cells_[size_t(i)].PageSlotLoaded)
+                ch.refit.push_back(i);
+            ch.recolour.push_back(i);
+        }
+        return ch;
+    }
     if (ch.oldCount > 0) {
-        // Grown: the list continues after the old last picture. A short
-        // list's page ends in an empty slot (-1); the load then stops at
-        // once and the page keeps its pictures.
+        // Grown: the list continues after the old last picture.
         ch.setCursor = true;
         ch.cursorPicture = ch.lastPicture;
         ch.findPlayPosition = ch.stepNext = ch.lastPicture != -1;
@@ -146,6 +155,11 @@ void PageState::SlotLoading(int slot, int32_t pictureIndex, const QString& path)
     c.PageSlotLoaded = 0;
     c.imageVisible = false;
     c.frameText = kPageLoadingText;
+    // The caption of the picture the cell showed before goes; the cell's
+    // own comes with its picture.
+    c.caption.clear();
+    c.captionHint.clear();
+    c.hintOn = false;
 }
 
 void PageState::SlotLoaded(int slot, const QString& caption)

@@ -104,7 +104,8 @@ struct LayoutChange {
     int32_t cursorPicture = -1;
     bool findPlayPosition = false;
     bool stepNext = false;
-    // LoadPicturePage(loadFrom); -1: no load (a shrink only refreshes the
+    // LoadPicturePage(loadFrom); -1: no load (a shrink, or a grow of a page
+    // that held the whole list, only refreshes the
     // selection commands and the position bar).
     int loadFrom = -1;
 };
@@ -188,7 +189,8 @@ public:
     // disabled, unticked, its first button hidden and its picture emptied.
     // Returns the slots reset.
     std::vector<int> BeginPageLoad(int first);
-    // The slot is being filled with picture `pictureIndex`.
+    // The slot is being filled with picture `pictureIndex`: it reads
+    // kPageLoadingText, without a caption until the picture is shown.
     void SlotLoading(int slot, int32_t pictureIndex, const QString& path);
     // The picture is shown in the slot, with this caption.
     void SlotLoaded(int slot, const QString& caption);

@@ -1,31 +1,33 @@
 #include "browse/picture_decode_queue.h"
 
 #include "browse/picture_loader.h"
+#include "platform/worker_pool.h"
 
-#include <QMetaObject>
-#include <QMutex>
-#include <QMutexLocker>
-#include <QThreadPool>
+#include <QPointer>
 
+#include <mutex>
 #include <set>
 
+// The tickets still wanted, shared by the window's thread and the workers.
+// The pool is last, so it stops (and waits for its jobs) before the rest goes.
 struct PictureDecodeQueue::Shared {
-    mutable QMutex mutex;
+    explicit Shared(int threads) : pool(std::max(1, threads)) {}
+
+    mutable std::mutex mutex;
     std::set<quint64> pending;
     quint64 lastTicket = 0;
-    QThreadPool pool;
+    platform::WorkerPool pool;
 
     bool stillPending(quint64 ticket) const
     {
-        QMutexLocker lock(&mutex);
+        std::lock_guard lock(mutex);
         return pending.count(ticket) != 0;
     }
 };
 
 PictureDecodeQueue::PictureDecodeQueue(int maxThreads, QObject* parent)
-    : QObject(parent), m_shared(std::make_unique<Shared>())
+    : QObject(parent), m_shared(std::make_unique<Shared>(maxThreads))
 {
-    m_shared->pool.setMaxThreadCount(std::max(1, maxThreads));
 }
 
 PictureDecodeQueue::~PictureDecodeQueue()
@@ -39,14 +41,17 @@ quint64 PictureDecodeQueue::submit(const Request& request)
 {
     quint64 ticket;
     {
-        QMutexLocker lock(&m_shared->mutex);
+        std::lock_guard lock(m_shared->mutex);
         ticket = ++m_shared->lastTicket;
         m_shared->pending.insert(ticket);
     }
-    // The destructor cancels every ticket and waits for the pool before the
-    // queue and its shared state go, so both outlive every job.
+    // Worker: reads the request (a copy) and the ticket set under its mutex,
+    // decodes through the loader (no shared state), and posts its answer.
+    // The destructor waits for the pool before the shared state goes; an
+    // answer served after the queue is gone finds no queue and is dropped.
     Shared* shared = m_shared.get();
-    m_shared->pool.start([this, shared, ticket, request]() {
+    QPointer<PictureDecodeQueue> self(this);
+    m_shared->pool.run([self, shared, ticket, request]() mutable {
         if (!shared->stillPending(ticket))
             return; // cancelled before it started
         LoadedPicture picture;
@@ -67,15 +72,13 @@ quint64 PictureDecodeQueue::submit(const Request& request)
         } catch (...) {
             kind = ClassifyLoadError(std::current_exception());
         }
-        // Posted under the lock: the destructor cancels under the same lock
-        // first, so a result is posted only while the queue is whole. A posted
-        // result dies with the queue if it is destroyed before delivery.
-        QMutexLocker lock(&shared->mutex);
-        if (!shared->pending.count(ticket))
+        if (!shared->stillPending(ticket))
             return;
-        QMetaObject::invokeMethod(
-            this, [this, ticket, picture = std::move(picture), kind, detail]() { deliver(ticket, picture, kind, detail); },
-            Qt::QueuedConnection);
+        platform::postToWindowThread(
+            [self = std::move(self), ticket, picture = std::move(picture), kind, detail]() {
+                if (self)
+                    self->deliver(ticket, picture, kind, detail);
+            });
     });
     return ticket;
 }
@@ -84,7 +87,7 @@ void PictureDecodeQueue::deliver(quint64 ticket, const LoadedPicture& picture, c
                                  const QString& detail)
 {
     {
-        QMutexLocker lock(&m_shared->mutex);
+        std::lock_guard lock(m_shared->mutex);
         if (!m_shared->pending.erase(ticket))
             return; // cancelled after the decode finished
     }
@@ -93,13 +96,13 @@ void PictureDecodeQueue::deliver(quint64 ticket, const LoadedPicture& picture, c
 
 void PictureDecodeQueue::cancel(quint64 ticket)
 {
-    QMutexLocker lock(&m_shared->mutex);
+    std::lock_guard lock(m_shared->mutex);
     m_shared->pending.erase(ticket);
 }
 
 void PictureDecodeQueue::cancelAll()
 {
-    QMutexLocker lock(&m_shared->mutex);
+    std::lock_guard lock(m_shared->mutex);
     m_shared->pending.clear();
 }
 

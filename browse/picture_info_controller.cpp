@@ -212,13 +212,16 @@ void fillFileLines(const PreviewWidgets& w, const QString& path, const ExifInfo&
 
 // "W x H": the size the picture's data names, else the size of the picture
 // loaded (not of its copy scaled for the box).
+// Its blanks do not break, so a line too long for the panel wraps before the
+// size, never inside it.
 QString previewDimensions(const ExifInfo& exif, const QImage& image, QSize loaded)
 {
+    const QString by = QStringLiteral("\u00A0x\u00A0");
     if (!exif.Width.isEmpty() && !exif.Height.isEmpty())
-        return exif.Width + QStringLiteral(" x ") + exif.Height;
+        return exif.Width + by + exif.Height;
     if (!loaded.isValid())
         loaded = image.size();
-    return QString::number(loaded.width()) + QStringLiteral(" x ") + QString::number(loaded.height());
+    return QString::number(loaded.width()) + by + QString::number(loaded.height());
 }
 
 // Counts the previews started; a preview whose decode was overtaken by a
@@ -273,6 +276,8 @@ bool PictureInfoController::LoadPreviewImage(const QString& Path, bool UseThumbn
     const QRect area = previewArea(*m_host, imageLabel);
     QImage image;
     QSize loaded;
+    // Worker: decodes the file into `image` and `loaded`, read here only
+    // after the worker's answer.
     RunServingEvents([&] { image = loadForPreview(source, area.size(), &loaded); });
     if (generation != g_previewGeneration)
         return false;
@@ -487,8 +492,6 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         return;
     PreviewNode = node;
 
-    if (m_w.FileDateLabel4 && m_w.FileSizeLabel4)
-        m_w.FileDateLabel4->move(m_w.FileSizeLabel4->x() + 50, m_w.FileSizeLabel4->y());
     if (m_w.TimerThumbnail)
         m_w.TimerThumbnail->stop();
     if (m_w.PathToClipboard)

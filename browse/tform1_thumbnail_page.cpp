@@ -39,9 +39,13 @@ public:
         w.ManualModeToolButton = f->ManualModeToolButton;
         w.ShowForwardToolButton = f->ShowForwardToolButton;
         w.ShowinReverseToolButton = f->ShowinReverseToolButton;
+        w.ToolButton2 = f->ToolButton2;
+        w.PictureForward = f->PictureForward;
+        w.PictureBackwards = f->PictureBackwards;
         return w;
     }
     TForm9* showWindow() const override { return m_form->showWindow(); }
+    TForm16* showManager() const override { return m_form->showManager(); }
 
     void PauseShow() override { m_form->PauseShow(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
@@ -54,7 +58,7 @@ public:
     }
     void SetShowRunningHints() override { m_form->layouts()->SetShowRunningHints(); }
     bool MaximizedLayout() const override { return m_form->layouts()->layoutState().MaximizedLayout == 1; }
-    void TBNrOfThumbsClick() override { m_form->layouts()->TBNrOfThumbsClick(false); }
+    void TBNrOfThumbsClick() override { m_form->layouts()->TBNrOfThumbsClick(false, m_form->TBMultMode); }
     void MeasureMenu(QMenu* menu) override { ::MeasureMenu(menu); }
 
 private:

@@ -11,6 +11,7 @@
 #include "platform/dos_date.h"
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
+#include "platform/worker_pool.h"
 #include "sharing/reduce_picture.h"
 
 #include <QCoreApplication>
@@ -116,7 +117,9 @@ bool ThumbnailAllowed(const QString& picture, int32_t sizeKB, bool ignoreDrive, 
             // A file of that name leaves no room for the folder.
             allowed = info.isDir();
         } else {
-            allowed = QDir().mkdir(folder);
+            // Workers of one page may make the same folder at once; the
+            // folder is there for all of them whoever made it.
+            allowed = QDir().mkdir(folder) || QFileInfo(folder).isDir();
             if (allowed)
                 platform::SetHidden(folder, true);
         }
@@ -242,7 +245,11 @@ ThumbnailRequest programThumbnailRequest(const QString& picture, const QString& 
             if (slot->Loaded() && slot->Path() == picture && !slot->Animated()) {
                 const QSize fitted = FitWithoutEnlarging(slot->PictureSize(), ReduceBoxSize(options.sizeIndex));
                 const QSize buffer = slot->Buffer().size();
-                if (buffer.width() >= fitted.width() && buffer.height() >= fitted.height())
+                // A buffer decoded at a DCT scale fits a pixel short of the
+                // picture's own fit; then the file is decoded again.
+                const QSize box = ReduceBoxSize(options.sizeIndex);
+                if (buffer.width() >= fitted.width() && buffer.height() >= fitted.height()
+                    && FitWithoutEnlarging(buffer, box) == fitted)
                     request.shownPicture = slot->Buffer();
             }
         }
@@ -256,9 +263,7 @@ std::function<void(const QString&)> statusThroughWindowThread()
     const std::function<void(const QString&)> sink = ThumbnailStatusSink();
     if (!sink)
         return nullptr;
-    return [sink](const QString& text) {
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [sink, text] { sink(text); }, Qt::QueuedConnection);
-    };
+    return [sink](const QString& text) { platform::postToWindowThread([sink, text] { sink(text); }); };
 }
 
 } // namespace
@@ -284,6 +289,9 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
     // through the window's thread.
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
+    // Worker: copies of the request and options; reaches the picture's own
+    // files, the drive table and the `.hidden` lists (both guarded), and
+    // posts its status to the window's thread.
     RunInBackgroundWriter([request, options] { CreateOrRefreshThumbnail(request, options); }, {});
     return ThumbNothingDone;
 }
@@ -296,9 +304,9 @@ int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const Q
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
     int result = ThumbNothingDone;
+    // Worker: as in the background making above; `result` is read only
+    // after the worker's answer, which comes after its status answers.
     RunServingEvents([&] { result = CreateOrRefreshThumbnail(request, options); });
-    // The status calls posted by the worker run before the result is used.
-    QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "browse/picture_info.h"
 #include "formats/picture_scale.h"
 #include "platform/file_attributes.h"
+#include "platform/worker_pool.h"
 #include "sharing/reduce_picture.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <atomic>
@@ -30,7 +29,6 @@ struct ThumbnailBatch::Job {
     int32_t minSizeKB = 0;
     QSize previewBox;
     bool makePreview = true;
-    std::shared_ptr<QObject> wake;
     // Results.
     int previewResult = 1;       // 0 decoded, 1 cannot be opened, 2 missing
     QImage preview;
@@ -43,15 +41,10 @@ namespace {
 void processMessages() { QCoreApplication::processEvents(); }
 
 // The workers of thumbnail runs: one per core.
-QThreadPool& thumbnailPool()
+platform::WorkerPool& thumbnailPool()
 {
-    static QThreadPool* pool = [] {
-        auto* p = new QThreadPool;
-        p->setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
-        p->setExpiryTimeout(5000);
-        return p;
-    }();
-    return *pool;
+    static platform::WorkerPool pool;
+    return pool;
 }
 
 // Reads and decodes the picture once; fits the preview and encodes the
@@ -86,12 +79,6 @@ void runJob(ThumbnailBatch::Job& job)
         request.quality = 75;
         job.reduced = PrepareReducedJpeg(request, source);
     }
-}
-
-// Wakes the waiting run when a worker is done (the event itself does nothing).
-std::shared_ptr<QObject> makeWake()
-{
-    return std::shared_ptr<QObject>(new QObject, [](QObject* o) { o->deleteLater(); });
 }
 
 // The entry of a folder whose name is `lowerName` in lower case ("" when none).
@@ -183,8 +170,6 @@ ThumbnailBatchCounts ThumbnailBatch::run(const ThumbnailBatchOptions& options)
     m_pending.clear();
     m_busyJobs = 0;
     m_thumbOptions = thumbnailOptions;
-    if (!m_wake)
-        m_wake = makeWake();
     ThumbnailBatchCounts counts;
     processMessages();
     QStringList folders{options.folder};
@@ -297,21 +282,22 @@ void ThumbnailBatch::submitPicture(const QString& path, const QString& name, con
     job->minSizeKB = m_thumbOptions.minSizeKB;
     job->previewBox = previewBox;
     job->makePreview = !previewPicture && showPreview;
-    job->wake = m_wake;
     if (createThumbnail && previewPicture) {
         // Both steps replaced: nothing for a worker to do.
         job->done = true;
     } else {
         // Enough in flight to keep every worker busy; the rest waits.
-        const int limit = 2 * thumbnailPool().maxThreadCount();
+        const int limit = 2 * thumbnailPool().threadCount();
         for (flush(false); m_busyJobs >= limit && !stopNow(); flush(false))
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         if (stopNow())
             return;
-        thumbnailPool().start([job] {
+        // Worker: reads and writes only its job (the picture's own files
+        // and results); the run reads the results after `done`.
+        thumbnailPool().run([job] {
             runJob(*job);
             job->done = true;
-            QCoreApplication::postEvent(job->wake.get(), new QEvent(QEvent::User));
+            platform::postToWindowThread({});   // wakes the run waiting in flush()
         });
     }
     ++m_busyJobs;

@@ -112,5 +112,4 @@ private:
     ThumbnailOptions m_thumbOptions;
     std::deque<Pending> m_pending;
     int m_busyJobs = 0;
-    std::shared_ptr<class QObject> m_wake;   // woken by the workers
 };

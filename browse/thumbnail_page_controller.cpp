@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QThreadPool>
 
 #include <algorithm>
 
@@ -65,7 +64,8 @@ ThumbnailPageController::ThumbnailPageController(ThumbnailPageHost& host, PageLo
 
 ThumbnailPageController::~ThumbnailPageController()
 {
-    // Decodes still running report to a gone receiver: Qt drops them.
+    // The workers stop first (queued cells dropped, running ones awaited);
+    // answers already posted find no controller and are dropped.
     ++generation_;
 }
 
@@ -111,6 +111,7 @@ void ThumbnailPageController::EndPageShow()
     ++generation_;
     loading_ = false;
     ready_.clear();
+    redecoding_.clear();
     state_.PageLoading = 0;
     state_.PageResetting = 0;
     FreePageControls(0);
@@ -173,6 +174,12 @@ void ThumbnailPageController::M2Click(int layout)
 
 void ThumbnailPageController::ApplyPageLayout(int layout)
 {
+    changePageLayout(layout);
+    host_.PageLayoutApplied();
+}
+
+void ThumbnailPageController::changePageLayout(int layout)
+{
     if (!running_) {
         // The show plays one picture at a time: a page layout makes it a
         // page show from the picture shown on.
@@ -202,6 +209,12 @@ void ThumbnailPageController::ApplyPageLayout(int layout)
     showAll();
     for (int i : plan.recolour)
         UpdatePageCaption(i);
+    // Kept cells that grew get their pictures decoded again at the new size
+    // (the picture decoded for the smaller cell stays until then).
+    std::vector<int> grown;
+    for (int i : plan.refit)
+        if (cellOutgrewPicture(i))
+            grown.push_back(i);
     if (plan.setCursor) {
         host_.SetPictureIndex(plan.cursorPicture);
         if (plan.findPlayPosition)
@@ -212,9 +225,53 @@ void ThumbnailPageController::ApplyPageLayout(int layout)
     if (plan.loadFrom < 0) {
         SetSelectionMenuCaptions();
         DrawPagePositionBar();
-        return;
+    } else {
+        LoadPicturePage(plan.loadFrom);
     }
-    LoadPicturePage(plan.loadFrom);
+    for (int i : grown)
+        decodeAgainAtCellSize(i);
+}
+
+bool ThumbnailPageController::cellOutgrewPicture(int slot) const
+{
+    if (slot < 0 || slot >= state_.count() || slot >= int(trueSizes_.size()) || !state_.cell(slot).PageSlotLoaded)
+        return false;
+    const QSize shown = view_->Picture(slot).size();
+    const QSize file = trueSizes_[size_t(slot)];
+    const QRect fit = FitPictureInCell(pictureBox(), file, host_.EnlargeLimit());
+    // Only a picture decoded smaller than its file can come out sharper.
+    const bool larger = fit.width() > shown.width() || fit.height() > shown.height();
+    const bool sharper = shown.width() < file.width() && shown.height() < file.height();
+    return !shown.isEmpty() && larger && sharper;
+}
+
+void ThumbnailPageController::decodeAgainAtCellSize(int slot)
+{
+    const QString path = state_.cell(slot).path;
+    redecoding_[slot] = path;
+    submit(slot, path);
+    // Decoded on the window's thread at once (decodeOnWorkers off).
+    const auto done = ready_.find(slot);
+    if (!decodeOnWorkers && done != ready_.end()) {
+        const PageDecodeResult r = std::move(done->second);
+        ready_.erase(done);
+        applyRedecoded(slot, r);
+    }
+}
+
+void ThumbnailPageController::applyRedecoded(int slot, const PageDecodeResult& r)
+{
+    const auto it = redecoding_.find(slot);
+    if (it == redecoding_.end())
+        return;
+    const QString path = it->second;
+    redecoding_.erase(it);
+    // The cell may have been given another picture meanwhile.
+    if (!r.ok || slot >= state_.count() || !state_.cell(slot).PageSlotLoaded || state_.cell(slot).path != path)
+        return;
+    trueSizes_[size_t(slot)] = r.trueSize;
+    view_->SetPicture(slot, QPixmap::fromImage(r.image), QRect());
+    ShowTitlePathHint(slot, true);
 }
 
 void ThumbnailPageController::enterPageView(int layout)
@@ -271,12 +328,14 @@ void ThumbnailPageController::LoadPicturePage(int first, bool keepCaptions)
         return;
     ++generation_;
     ready_.clear();
+    redecoding_.clear();
     loading_ = true;
     keepCaptions_ = keepCaptions;
     first = std::clamp(first, 0, state_.count());
     loadFirst_ = first;
     nextToApply_ = first;
     lastToLoad_ = first - 1;
+    host_.PageLoadStarted();
     const std::vector<int> reset = state_.BeginPageLoad(first);
     for (int i : reset)
         view_->ClearPicture(i);
@@ -317,26 +376,32 @@ void ThumbnailPageController::submit(int slot, const QString& path)
         ready_[slot] = Decode(request);
         return;
     }
+    // Worker: gets the request by value and gives back a result by value;
+    // it touches nothing of the controller. The answer reaches the
+    // controller only if it still exists when the answer is served.
+    if (!workers_)
+        workers_ = std::make_unique<platform::WorkerPool>();
     QPointer<ThumbnailPageController> self(this);
-    QThreadPool::globalInstance()->start([self, generation, slot, request, decode = Decode] {
+    workers_->run([self, generation, slot, request, decode = Decode]() mutable {
         PageDecodeResult result = decode(request);
-        if (!self)
-            return;
-        // Back on the window's thread; a controller gone by then drops it.
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, generation, slot, result = std::move(result)]() mutable {
-                if (self)
-                    self->decoded(generation, slot, std::move(result));
-            },
-            Qt::QueuedConnection);
+        platform::postToWindowThread([self = std::move(self), generation, slot, result = std::move(result)]() mutable {
+            if (self)
+                self->decoded(generation, slot, std::move(result));
+        });
     });
 }
 
 void ThumbnailPageController::decoded(quint64 generation, int slot, PageDecodeResult result)
 {
-    if (generation != generation_ || !loading_)
+    if (generation != generation_)
         return;   // a page that was left or refilled meanwhile
+    // A kept cell's picture decoded again for its grown cell.
+    if (redecoding_.count(slot) && (!loading_ || slot < loadFirst_)) {
+        applyRedecoded(slot, result);
+        return;
+    }
+    if (!loading_)
+        return;
     ready_[slot] = std::move(result);
     applyReady();
 }

@@ -9,6 +9,7 @@
 #include "browse/page_state.h"
 #include "browse/thumbnail_page_decode.h"
 #include "browse/thumbnail_page_view.h"
+#include "platform/worker_pool.h"
 
 #include <QList>
 #include <QObject>
@@ -61,6 +62,10 @@ public:
     }
     // The show now plays as pages (the tool tips of a running page show).
     virtual void PageViewEntered() {}
+    // A page load begins: the show's step and direction buttons go off.
+    virtual void PageLoadStarted() {}
+    // A layout chosen during the show has been applied.
+    virtual void PageLayoutApplied() {}
     // The page is filled: the next step is armed unless the page holds
     // every picture or the show is in manual mode.
     virtual void PageFilled(bool holdsAll) = 0;
@@ -209,6 +214,12 @@ private:
     QSize pictureBox() const;
     void applySlotResult(int slot, const PageDecodeResult& r);
     void enterPageView(int layout);
+    void changePageLayout(int layout);
+    // A kept cell whose fitted picture is now larger than the picture it
+    // holds, which its file could give sharper.
+    bool cellOutgrewPicture(int slot) const;
+    void decodeAgainAtCellSize(int slot);
+    void applyRedecoded(int slot, const PageDecodeResult& r);
 
     ThumbnailPageHost& host_;
     PageState state_;
@@ -226,6 +237,10 @@ private:
     bool loading_ = false;
     std::map<int, PageDecodeResult> ready_;
     std::vector<QString> captions_;    // the caption each loading slot gets
+    std::map<int, QString> redecoding_; // kept cells decoded again at their grown size: the path asked for
     bool returnToPage_ = false;
     int returnSlot_ = -1;
+    // The workers that decode the cells, made at the first page; last, so
+    // they stop before the rest of the controller goes.
+    std::unique_ptr<platform::WorkerPool> workers_;
 };

@@ -11,9 +11,11 @@
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_page_view.h"
 #include "slideshow/show_state.h"
+#include "shows/show_windows.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -94,10 +96,7 @@ void ThumbnailPageSection::connectMenus()
     if (m_w.TBMultMode)
         connect(m_w.TBMultMode, &QAction::triggered, this, [this] { m_host->TBNrOfThumbsClick(); });
     if (m_w.MMultMode)
-        connect(m_w.MMultMode, &QAction::triggered, this, [this] {
-            if (m_w.MultiPop)
-                m_w.MultiPop->popup(QPoint(100, 48));
-        });
+        connect(m_w.MMultMode, &QAction::triggered, this, [this] { m_host->TBNrOfThumbsClick(); });
     if (m_w.MMultSlide)
         connect(m_w.MMultSlide, &QMenu::aboutToShow, this, [this] { MMultSlideClick(); });
     const auto wire = [this](QAction* a, void (ThumbnailPageController::*slot)()) {
@@ -122,8 +121,18 @@ void ThumbnailPageSection::connectShowButtons()
                     f();
             });
     };
-    whilePages(m_w.Forward1ToolButton, [this] { PagePause(); PageView->StepPage(1); });
-    whilePages(m_w.Backwards1ToolButton, [this] { PagePause(); PageView->StepPage(-1); });
+    // One page on or back by hand: the tool buttons (which the arrow keys
+    // press) and their twins in the Show menu, while the button is enabled.
+    const auto step = [this](QAction* button, int direction) {
+        if (button && !button->isEnabled())
+            return;
+        PagePause();
+        PageView->StepPage(direction);
+    };
+    whilePages(m_w.Forward1ToolButton, [step, this] { step(m_w.Forward1ToolButton, 1); });
+    whilePages(m_w.PictureForward, [step, this] { step(m_w.Forward1ToolButton, 1); });
+    whilePages(m_w.Backwards1ToolButton, [step, this] { step(m_w.Backwards1ToolButton, -1); });
+    whilePages(m_w.PictureBackwards, [step, this] { step(m_w.Backwards1ToolButton, -1); });
     whilePages(m_w.ManualModeToolButton, [this] {
         PagePause();
         m_session.ShowState.ManualMode = true;
@@ -150,11 +159,13 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
     if (layout < 1 || !PageView)
         return false;
     PreparePageShow();
-    // A page show plays continuously.
-    ShowState.Direction = 1;
+    // A page show plays continuously; with "Start in Manual mode" of the
+    // thumbnail view it starts paused and is stepped by hand.
+    const bool manual = m_state.settings.Settings.ThumbManualMode == 1;
+    ShowState.Direction = manual ? 0 : 1;
     ShowState.LastDirection = 1;
     ShowState.PictureCount = int32_t(order.size());
-    ShowState.ManualMode = false;
+    ShowState.ManualMode = manual;
     PageView->StartPageShow(order, true, layout);
     Q_UNUSED(continuous);
     return true;
@@ -223,6 +234,24 @@ void ThumbnailPageSection::PagePause()
     ShowState.Direction = 0;
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Show paused"));
+    refreshShowButtons();
+}
+
+// The show buttons follow the show's direction (the step buttons while it
+// is paused, continuing while it is not advancing, ...); a page being
+// loaded keeps them off until it is filled.
+void ThumbnailPageSection::refreshShowButtons()
+{
+    if (PageView && !PageView->State().PageLoading)
+        m_host->SetSelectionMenuCaptions();
+}
+
+void ThumbnailPageSection::setShowButtonsVisible(bool visible)
+{
+    for (QAction* a : {m_w.ToolButton2, m_w.ShowinReverseToolButton, m_w.ShowForwardToolButton,
+                       m_w.ManualModeToolButton, m_w.Backwards1ToolButton, m_w.Forward1ToolButton})
+        if (a)
+            a->setVisible(visible);
 }
 
 void ThumbnailPageSection::PageContinue(int direction)
@@ -239,6 +268,7 @@ void ThumbnailPageSection::PageContinue(int direction)
         m_w.IntervalTimer->setInterval(NextIntervalMs(ShowState.CurrentInterval, 0));
         m_w.IntervalTimer->start();
     }
+    refreshShowButtons();
 }
 
 void ThumbnailPageSection::PageTogglePause()
@@ -346,7 +376,9 @@ void ThumbnailPageSection::ShowPageArea(bool shown)
         PageBackdrop->raise();
         if (m_w.MMultSlide)
             m_w.MMultSlide->menuAction()->setVisible(true);
+        setShowButtonsVisible(true);
     } else {
+        setShowButtonsVisible(false);
         m_w.ClientArea->removeEventFilter(this);
         PageBackdrop->hide();
         if (PageBar)
@@ -400,6 +432,25 @@ bool ThumbnailPageSection::LeaveSingleDisplay(QList<int>& order, int& position)
 }
 
 void ThumbnailPageSection::PageViewEntered() { m_host->SetShowRunningHints(); }
+
+void ThumbnailPageSection::PageLayoutApplied()
+{
+    // The show list window's automatic advance follows its setting.
+    TForm16* const Form16 = m_host->showManager();
+    if (Form16 && Form16->isVisible() && Form16->AutoAdvanceCB) {
+        Form16->AutoAdvanceCB->setChecked(m_state.settings.Settings.SyncAutoAdvance == 1);
+        Form16->AutoAdvanceCB->setEnabled(true);
+    }
+}
+
+void ThumbnailPageSection::PageLoadStarted()
+{
+    // While the page is filled no step or change of direction is taken.
+    for (QAction* a : {m_w.ShowinReverseToolButton, m_w.ShowForwardToolButton, m_w.ManualModeToolButton,
+                       m_w.Backwards1ToolButton, m_w.Forward1ToolButton})
+        if (a)
+            a->setEnabled(false);
+}
 
 void ThumbnailPageSection::PageFilled(bool holdsAll)
 {

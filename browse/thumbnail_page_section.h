@@ -60,6 +60,8 @@ private:
     void connectMenus();
     void connectShowButtons();
     void placeBackdrop();
+    void refreshShowButtons();
+    void setShowButtonsVisible(bool visible);
 
     // ThumbnailPageHost: what the page controller asks of the window.
     QWidget* PageParent() override;
@@ -87,6 +89,8 @@ private:
     void ReturnToSingleDisplay(int picture) override;
     bool LeaveSingleDisplay(QList<int>& order, int& position) override;
     void PageViewEntered() override;
+    void PageLoadStarted() override;
+    void PageLayoutApplied() override;
     void PageFilled(bool holdsAll) override;
     void EndShow() override;
     PagePositionBarInput PositionBarSizes() const override;

@@ -15,6 +15,7 @@ class QTimer;
 class QToolBar;
 class QWidget;
 class TForm9;
+class TForm16;
 
 // The window's widgets of the thumbnail view (any may be null but Window).
 struct ThumbnailPageWidgets {
@@ -41,6 +42,9 @@ struct ThumbnailPageWidgets {
     QAction* ManualModeToolButton = nullptr;
     QAction* ShowForwardToolButton = nullptr;
     QAction* ShowinReverseToolButton = nullptr;
+    QAction* ToolButton2 = nullptr;          // Stop Slide Show
+    QAction* PictureForward = nullptr;       // the Show menu's "1 Picture/Page forward"
+    QAction* PictureBackwards = nullptr;
 };
 
 class ThumbnailPageSectionHost {
@@ -50,6 +54,8 @@ public:
     virtual ThumbnailPageWidgets widgets() const = 0;
     // The full-screen show window (null when not made).
     virtual TForm9* showWindow() const = 0;
+    // The show list window (null when not made).
+    virtual TForm16* showManager() const { return nullptr; }
 
     virtual void PauseShow() = 0;
     virtual bool InManualMode() const = 0;

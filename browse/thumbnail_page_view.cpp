@@ -17,6 +17,9 @@
 namespace {
 
 const char* const kSlotProperty = "pageSlot";
+// A cell takes no clicks while this is false (its picture is not yet shown
+// or the page is being refilled); it is drawn as it is, not greyed.
+const char* const kCellEnabledProperty = "pageCellEnabled";
 
 void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
 {
@@ -148,10 +151,12 @@ void ThumbnailPageView::place(int i, const PageSlotGeometry& g)
     w.frame->setGeometry(g.frame);
     w.caption->setGeometry(g.caption);
     w.checkBox->setGeometry(g.checkBox);
+    // The caption's text stops where the check box begins.
+    w.caption->setTextMargins(0, 0, std::max(0, g.caption.right() - g.checkBox.left() + 3), 0);
     w.firstButton->setGeometry(g.firstButton);
     w.firstButton->hide();
     w.checkBox->setEnabled(false);
-    w.cell->setEnabled(false);
+    w.cell->setProperty(kCellEnabledProperty, false);
     w.cell->show();
     w.cell->raise();
 }
@@ -184,7 +189,7 @@ void ThumbnailPageView::ShowCell(int i, const PageCell& c)
         return;
     PageSlotWidgets& w = slots_[size_t(i)];
     setColour(w.cell, QPalette::Window, c.ticked ? QColor(Qt::blue) : w.cell->palette().color(QPalette::Button));
-    w.cell->setEnabled(c.cellEnabled);
+    w.cell->setProperty(kCellEnabledProperty, c.cellEnabled);
     w.frame->setText(c.frameText);
     w.image->setVisible(c.imageVisible);
     if (w.caption->text() != c.caption) {
@@ -243,7 +248,26 @@ bool ThumbnailPageView::eventFilter(QObject* watched, QEvent* event)
     if (i < 0 || i >= count())
         return QObject::eventFilter(watched, event);
     const PageSlotWidgets& w = slots_[size_t(i)];
+    const bool enabled = w.cell && w.cell->property(kCellEnabledProperty).toBool();
     switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+        if (!enabled)
+            return event->type() != QEvent::Enter;
+        break;
+    default:
+        break;
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double click on the caption line counts as
+        // a press; the line never selects or scrolls its text.
+        if (watched != w.caption)
+            break;
+        [[fallthrough]];
     case QEvent::MouseButtonPress: {
         auto* me = static_cast<QMouseEvent*>(event);
         const QPoint global = me->globalPosition().toPoint();
@@ -254,8 +278,13 @@ bool ThumbnailPageView::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         emit frameMouseDown(i, me->button(), me->modifiers(), watched == w.caption, global);
-        return watched != w.caption;
+        return true;
     }
+    case QEvent::MouseMove:
+        // No drag selection in the caption line (it would scroll the text).
+        if (watched == w.caption)
+            return true;
+        break;
     case QEvent::MouseButtonRelease: {
         auto* me = static_cast<QMouseEvent*>(event);
         if (watched == w.image && me->button() == Qt::LeftButton && w.image->rect().contains(me->position().toPoint()))

@@ -18,13 +18,15 @@
 
 namespace {
 
+// exiv2's log level is process-wide: set once, by whichever thread reads
+// metadata first.
 void quietExiv2()
 {
-    static bool done = false;
-    if (!done) {
+    static const bool done = [] {
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
-        done = true;
-    }
+        return true;
+    }();
+    (void)done;
 }
 
 QString cleanValue(std::string text)

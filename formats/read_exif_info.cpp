@@ -2,23 +2,6 @@
 
 #include "formats/img_data.h"
 
-#include <memory>
-
-namespace {
-TimgData* g_reader = nullptr;
-}
-
-TimgData* MetadataReader()
-{
-    if (!g_reader) {
-        static std::unique_ptr<TimgData> own = std::make_unique<TimgData>(255);
-        g_reader = own.get();
-    }
-    return g_reader;
-}
-
-void SetMetadataReader(TimgData* reader) { g_reader = reader; }
-
 QString JoinCameraName(const QString& make, const QString& model)
 {
     const QString m = make.trimmed();
@@ -31,16 +14,17 @@ QString JoinCameraName(const QString& make, const QString& model)
 void ReadExifInfo(const QString& path, bool wantDate, bool wantCamera, bool wantDimensions, ExifInfo& result)
 {
     result = ExifInfo();
-    TimgData* reader = MetadataReader();
-    reader->MetadataTraceSwitch = 0;
-    reader->BuildList = 255;
-    if (!reader->ProcessFile(path))
+    // A reader of its own for every call: page decodes and thumbnail runs
+    // read metadata on several worker threads at once.
+    TimgData reader(255);
+    reader.MetadataTraceSwitch = 0;
+    if (!reader.ProcessFile(path))
         return;
-    if (!reader->HasExif())
+    if (!reader.HasExif())
         return;
     bool seen306 = false, seen36867 = false, seenMake = false, seenModel = false, seenW = false, seenH = false;
     QString make, model;
-    TImageInfo& info = reader->ExifObj;
+    TImageInfo& info = reader.ExifObj;
     info.ResetIterator();
     TTagEntry tag;
     for (;;) {

@@ -1,10 +1,9 @@
 // The program's EXIF access: date taken, camera and pixel dimensions of a
-// picture, read through the one metadata reader.
+// picture. Safe to call from several threads at once: each call reads
+// through a metadata reader of its own.
 #pragma once
 
 #include <QString>
-
-class TimgData;
 
 struct ExifInfo {
     QString DateTaken;   // "YYYY:MM:DD HH:MM:SS" as stored
@@ -12,10 +11,6 @@ struct ExifInfo {
     QString Width;
     QString Height;
 };
-
-// The reader used by ReadExifInfo; created on first use unless set.
-TimgData* MetadataReader();
-void SetMetadataReader(TimgData* reader);
 
 // Reads the wanted groups; each result is empty when not found or when the
 // file cannot be processed.

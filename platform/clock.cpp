@@ -6,11 +6,15 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <mutex>
 
 namespace platform {
 namespace {
 
+// Workers read the clock (file dates) while a test may set it on the
+// window's thread: the mutex guards the frozen state.
 struct ClockState {
+    std::mutex mutex;
     bool fake = false;
     QDateTime wall;
     qint64 mono = 0;
@@ -24,7 +28,7 @@ ClockState& state()
 
 qint64 realMonotonicMs()
 {
-    static QElapsedTimer timer = [] {
+    static const QElapsedTimer timer = [] {
         QElapsedTimer t;
         t.start();
         return t;
@@ -32,9 +36,9 @@ qint64 realMonotonicMs()
     return timer.elapsed();
 }
 
-void freezeAtRealTime()
+// Called with the mutex held.
+void freezeAtRealTime(ClockState& s)
 {
-    ClockState& s = state();
     if (s.fake)
         return;
     s.wall = QDateTime::currentDateTime();
@@ -46,44 +50,55 @@ void freezeAtRealTime()
 
 QDateTime now()
 {
-    const ClockState& s = state();
+    ClockState& s = state();
+    std::lock_guard lock(s.mutex);
     return s.fake ? s.wall : QDateTime::currentDateTime();
 }
 
 qint64 monotonicMs()
 {
-    const ClockState& s = state();
+    ClockState& s = state();
+    std::lock_guard lock(s.mutex);
     return s.fake ? s.mono : realMonotonicMs();
 }
 
 void setClock(const QDateTime& wall)
 {
-    freezeAtRealTime();
-    state().wall = wall.toLocalTime();
+    ClockState& s = state();
+    std::lock_guard lock(s.mutex);
+    freezeAtRealTime(s);
+    s.wall = wall.toLocalTime();
 }
 
 void setMonotonicMs(qint64 ms)
 {
-    freezeAtRealTime();
-    state().mono = ms;
+    ClockState& s = state();
+    std::lock_guard lock(s.mutex);
+    freezeAtRealTime(s);
+    s.mono = ms;
 }
 
 void advanceClock(qint64 ms)
 {
-    freezeAtRealTime();
     ClockState& s = state();
+    std::lock_guard lock(s.mutex);
+    freezeAtRealTime(s);
     s.wall = s.wall.addMSecs(ms);
     s.mono += ms;
 }
 
 void resetClock()
 {
-    state().fake = false;
+    ClockState& s = state();
+    std::lock_guard lock(s.mutex);
+    s.fake = false;
 }
 
 bool clockIsFake()
 {
-    return state().fake;
+    ClockState& s = state();
+    std::lock_guard lock(s.mutex);
+    return s.fake;
 }
 
 void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds)

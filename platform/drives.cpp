@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <dirent.h>
+#include <mutex>
 #include <sys/statvfs.h>
 
 namespace platform {
@@ -131,7 +132,10 @@ bool blockDeviceRemovable(const QString& source)
     return false;
 }
 
+// The table is read and renewed by the window's thread and by the workers
+// that make thumbnails; the mutex guards every field, and readers get a copy.
 struct TableState {
+    std::mutex mutex;
     bool fake = false;
     QList<MountEntry> fakeMounts;
     QList<Drive> cache;
@@ -144,9 +148,10 @@ TableState& state()
     return s;
 }
 
-const QList<Drive>& table()
+QList<Drive> table()
 {
     TableState& s = state();
+    std::lock_guard lock(s.mutex);
     if (s.fake)
         return s.cache;
     if (!s.age.isValid() || s.age.elapsed() > 1000) {
@@ -289,8 +294,9 @@ std::optional<Drive> DriveOf(const QString& path)
     const QString clean = cleanAbsolute(path);
     if (clean.isEmpty())
         return std::nullopt;
+    const QList<Drive> all = table();
     const Drive* best = nullptr;
-    for (const Drive& d : table())
+    for (const Drive& d : all)
         if (IsPathPrefix(d.mountPoint, clean) && (!best || d.mountPoint.size() > best->mountPoint.size()))
             best = &d;
     if (!best)
@@ -404,6 +410,7 @@ QString DriveKindText(DriveKind kind)
 void setFakeMountTable(const QList<MountEntry>& mounts)
 {
     TableState& s = state();
+    std::lock_guard lock(s.mutex);
     s.fake = true;
     s.fakeMounts = mounts;
     s.cache = BuildDriveTable(mounts);
@@ -412,6 +419,7 @@ void setFakeMountTable(const QList<MountEntry>& mounts)
 void clearFakeMountTable()
 {
     TableState& s = state();
+    std::lock_guard lock(s.mutex);
     s.fake = false;
     s.fakeMounts.clear();
     s.cache.clear();

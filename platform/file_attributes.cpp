@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <mutex>
 #include <sys/stat.h>
 
 namespace platform {
@@ -115,6 +116,10 @@ bool SetHidden(const QString& path, bool hidden)
     if (name.startsWith(QLatin1Char('.')))
         return hidden;   // a dot-name is always hidden
     const QString listPath = hiddenListOf(clean);
+    // Thumbnail workers hide new thumbnail folders while the window's thread
+    // may hide others: one read-change-write of a `.hidden` list at a time.
+    static std::mutex listMutex;
+    std::lock_guard lock(listMutex);
     bool complete = false;
     QStringList names = readHiddenList(listPath, &complete);
     if (!complete)

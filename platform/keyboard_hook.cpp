@@ -1,7 +1,30 @@
 #include "platform/keyboard_hook.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
+
+namespace {
+
+// The key goes to an open menu (a pop-up, a menu-bar menu, a combo box's
+// list), to the menu bar itself, or is one that a dialog takes for itself
+// (Escape closes it, Return and Enter press its default button): the menu
+// or dialog consumes it.
+bool ConsumedByMenuOrDialog(const QWidget* widget, int key)
+{
+    if (QApplication::activePopupWidget())
+        return true;
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w))
+            return true;
+    const bool dialogKey = key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
+    return dialogKey && widget && qobject_cast<const QDialog*>(widget->window());
+}
+
+} // namespace
 
 HookDecision DecideHookKey(const HookInput& in)
 {
@@ -190,6 +213,8 @@ bool KeyboardHookFilter::eventFilter(QObject* watched, QEvent* event)
                            && widget->isAncestorOf(m_lastWidget);
         m_lastEvent = event;
         m_lastWidget = widget;
+        if (!again && ConsumedByMenuOrDialog(widget, ke->key()))
+            return QObject::eventFilter(watched, event);
         if (!again && m_onKey)
             m_onKey(ke->key(), ke->modifiers());
     }

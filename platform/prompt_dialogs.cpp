@@ -1,13 +1,17 @@
 #include "platform/prompt_dialogs.h"
 
+#include "platform/title_width.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QWidget>
 
 namespace platform {
@@ -139,6 +143,14 @@ PromptReply showMessageBox(const PromptRequest& r, QWidget* parent, const QStrin
     }
     if (made.isEmpty())
         made << qMakePair(static_cast<QAbstractButton*>(box.addButton(QMessageBox::Ok)), PromptAnswer::Ok);
+    // The box sizes itself when shown; a row of the title's width keeps it
+    // at least as wide as its title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const QMargins m = grid->contentsMargins();
+        grid->addItem(new QSpacerItem(TitleBarWidth(title) - m.left() - m.right(), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     for (const auto& m : made)
@@ -156,9 +168,14 @@ PromptReply showDialog(const PromptRequest& r)
     case PromptType::Message:
         return showMessageBox(r, parent, title);
     case PromptType::Input: {
-        bool ok = false;
-        const QString text = QInputDialog::getText(parent, title, r.text, QLineEdit::Normal, r.value, &ok);
-        return ok ? PromptReply::ok(text) : PromptReply::cancel();
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(r.text);
+        dialog.setTextValue(r.value);
+        KeepWidthForTitle(&dialog);
+        if (dialog.exec() != QDialog::Accepted)
+            return PromptReply::cancel();
+        return PromptReply::ok(dialog.textValue());
     }
     case PromptType::OpenFile: {
         const QString f = QFileDialog::getOpenFileName(parent, title, startPath(r), toQtFilter(r.filter));
@@ -212,6 +229,7 @@ int execModal(QDialog& dialog)
     r.text = dialog.objectName();
     r.buttons = kOkCancel;
     r.dialog = &dialog;
+    KeepWidthForTitle(&dialog);
     const PromptReply reply = ask(r);
     // The window is gone when the call returns; keep no pointer to it.
     forgetPromptDialog(&dialog);

@@ -45,11 +45,28 @@ QString finalTarget(const QString& path)
     return path;
 }
 
+// The process's file-creation mask, read from /proc: setting and restoring
+// it with umask() would leave it 0 for an instant, in which another thread
+// could create a file open to everyone.
+mode_t processUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return mode_t(mask & 0777);
+            }
+        }
+    }
+    return 022;
+}
+
 mode_t newFileMode()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~processUmask();
 }
 
 bool writeAll(int fd, const char* data, qint64 size, int& error)

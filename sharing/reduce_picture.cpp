@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
 #include <cstdio>
 #include <csetjmp>
 #include <jpeglib.h>
@@ -40,7 +41,9 @@ QSize FitWithoutEnlarging(QSize size, QSize box)
     if (size.width() <= box.width() && size.height() <= box.height())
         return size;
     const double ratio = qMin(double(box.width()) / size.width(), double(box.height()) / size.height());
-    return QSize(qMax(1, int(size.width() * ratio + 0.5)), qMax(1, int(size.height() * ratio + 0.5)));
+    // Nearest, halves to the even neighbour.
+    return QSize(qMax(1, int(std::nearbyint(size.width() * ratio))),
+                 qMax(1, int(std::nearbyint(size.height() * ratio))));
 }
 
 namespace {
@@ -57,7 +60,7 @@ void onJpegError(j_common_ptr cinfo)
 
 // Decoded at the smallest DCT scale that still covers the box (a JPEG), or
 // by the reader that knows the format.
-QImage decodePicture(const QByteArray& bytes, const QString& path, QSize box)
+LoadedPicture decodePicture(const QByteArray& bytes, const QString& path, QSize box)
 {
     if (bytes.isEmpty())
         return {};
@@ -67,7 +70,7 @@ QImage decodePicture(const QByteArray& bytes, const QString& path, QSize box)
         const PictureKind kind = bytes.startsWith("\xFF\xD8") ? PictureKind::Jpeg : PictureKindOfPath(path);
         return DecodePicture(bytes, kind, [box](QSize trueSize) {
                    return box.isEmpty() ? QSize() : FitWithoutEnlarging(trueSize, box);
-               }).image;
+               });
     } catch (...) {
         return {};
     }
@@ -205,8 +208,12 @@ ReduceSource ReadReduceSource(const QString& path, QSize box, bool decode)
     if (!platform::ReadWholeFile(path, source.bytes, MaxPictureFileBytes).ok())
         source.bytes.clear();
     source.fileDate = info.lastModified();
-    if (decode)
-        source.picture = decodePicture(source.bytes, path, box);
+    if (decode) {
+        const LoadedPicture loaded = decodePicture(source.bytes, path, box);
+        source.picture = loaded.image;
+        if (!loaded.image.isNull())
+            source.trueSize = loaded.trueSize;
+    }
     return source;
 }
 
@@ -220,7 +227,12 @@ ReducedJpeg PrepareReducedJpeg(const ReduceRequest& request, const ReduceSource&
         return reduced;
     }
     const QSize box = ReduceBoxSize(request.sizeChoice, request.customSize);
-    const QSize fitted = request.sizeChoice < 0 ? picture.size() : FitWithoutEnlarging(picture.size(), box);
+    // The size is fitted from the picture's own size, not from the buffer
+    // decoded for it (a JPEG decoded at a DCT scale is a few pixels larger
+    // than the fitted size, which would round the copy one pixel short).
+    const QSize own = request.shownPicture.isNull() ? source.trueSize : QSize();
+    const QSize fitted = request.sizeChoice < 0 ? picture.size()
+                                                : FitWithoutEnlarging(own.isEmpty() ? picture.size() : own, box);
     picture = ScaleDecodedPicture(picture, fitted);
     const QList<JpegSegment> all = ReadJpegMetadataSegments(source.bytes);
     const QList<JpegSegment> segments = ExifAndColourProfile(all);

@@ -59,6 +59,7 @@ struct ReduceSource {
     QByteArray bytes;
     QDateTime fileDate;
     QImage picture;
+    QSize trueSize;                  // the picture's own size (empty when not decoded)
 };
 ReduceSource ReadReduceSource(const QString& path, QSize box, bool decode = true);
 

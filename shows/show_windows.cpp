@@ -49,6 +49,10 @@ TForm16::TForm16(const QString& showListPath, QWidget* parent)
     button(ForwardSB, "ForwardSB");
     button(AddPicsButton1, "AddPicsButton1");
     button(DeletePicButton, "DeletePicButton");
+    AutoAdvanceCB = new QCheckBox(QStringLiteral("Advance automatically"), this);
+    AutoAdvanceCB->setObjectName(QStringLiteral("AutoAdvanceCB"));
+    AutoAdvanceCB->setEnabled(false);
+    row->addWidget(AutoAdvanceCB);
     layout->addLayout(row);
     const KnownShowsRead known = ReadKnownShows(showListPath, true);
     listRefusal_ = known.Reason;

@@ -34,6 +34,7 @@ public:
     QToolButton* BackSB = nullptr;
     QToolButton* ForwardSB = nullptr;
     QLabel* ShowSelectedLabel = nullptr;   // "Select a show" while none is chosen
+    QCheckBox* AutoAdvanceCB = nullptr;    // advance automatically (SyncAutoAdvance); off until a page layout is applied
     int32_t PicturesSelected = 0;
 
     static constexpr int FirstShowRow = 2;

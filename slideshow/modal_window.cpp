@@ -1,5 +1,7 @@
 #include "slideshow/modal_window.h"
 
+#include "platform/title_width.h"
+
 #include <QDialog>
 #include <QGuiApplication>
 
@@ -12,6 +14,7 @@ bool HeadlessPlatform()
 int ExecModalWindow(QDialog& dialog, const QString& text, const QList<ModalButton>& buttons,
                     int closedResult)
 {
+    platform::KeepWidthForTitle(&dialog);
     if (!HeadlessPlatform()) {
         const int result = dialog.exec();
         return result == QDialog::Rejected ? closedResult : result;

@@ -56,7 +56,7 @@ TEST(AboutBox, TextsAndTheRunningVersion)
     EXPECT_EQ(text(&about, "Label9"), QStringLiteral("Slide Show Application & Audio Player"));
     EXPECT_EQ(text(&about, "Label2"), QStringLiteral("version ") + GetFileVersionText());
     EXPECT_EQ(text(&about, "Label3"), QStringLiteral("for"));
-    EXPECT_EQ(text(&about, "Label4"), QStringLiteral("Windows 7/Vista/XP/2003/2000"));
+    EXPECT_EQ(text(&about, "Label4"), QStringLiteral("Linux"));
     EXPECT_EQ(text(&about, "Label1"), QStringLiteral("\u00A9"));
     EXPECT_EQ(text(&about, "Label8"), QStringLiteral("Vistamo! web site"));
     EXPECT_EQ(text(&about, "Label6"), QStringLiteral("mail to: ") + MakerMailAddress);

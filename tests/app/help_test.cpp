@@ -8,6 +8,7 @@
 #include "app/help_web.h"
 #include "base/start_args.h"
 #include "app/tform1.h"
+#include "platform/desktop_open.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
 
@@ -19,6 +20,7 @@
 #include <QTreeWidget>
 #include <QKeyEvent>
 #include <QProcess>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -285,6 +287,26 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
                                  QStringLiteral("https://vistamo.example/sup.htm"),
                                  QStringLiteral("GettingStarted.htm"),
                                  QStringLiteral("https://vistamo.example/download.htm")}));
+}
+
+TEST_F(HelpFixture, HelpContentsWithoutAProgramForWebPagesSaysWhereThePageIs)
+{
+    // A desktop without xdg-open and without any browser on the PATH.
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", testsupport::freshDir(QStringLiteral("empty-path")).toLocal8Bit());
+    SetUrlOpener([](const QUrl& url, const NoProgramHandler& noProgram) {
+        platform::OpenWithDesktop(url, QCoreApplication::instance(), noProgram);
+    });
+    TForm1 form(TestState());
+    form.SetupSmallHandlers();
+    form.VXOnlineHelp->trigger();
+    const QString page = TestState().paths.ProgramFolder + QStringLiteral("/help/GettingStarted.htm");
+    for (int i = 0; i < 50 && messages().isEmpty(); ++i)
+        QTest::qWait(20);
+    EXPECT_EQ(messages(), QStringList({NoWebPageProgramText + page}));
+    EXPECT_TRUE(messages().value(0).endsWith(QStringLiteral("\n") + page));
+    SetUrlOpener({});
+    qputenv("PATH", savedPath);
 }
 
 TEST_F(HelpFixture, TheHelpMenuCreditsItemOpensItsPage)

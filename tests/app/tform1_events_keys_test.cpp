@@ -162,7 +162,7 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_EQ(TestState().session.PictureCount, 2);
-    show.StopSlideShow();
+    form.ToolButton2->trigger();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
 

@@ -71,8 +71,10 @@ TEST(PageLayouts, TableMenuItemsAndSettings)
     EXPECT_EQ(PageLayoutOfMenuItem("M3"), -1);
     EXPECT_EQ(PageLayoutFromSetting("3"), 3);
     EXPECT_EQ(PageLayoutFromSetting("24"), 24);
-    EXPECT_EQ(PageLayoutFromSetting("25"), 0);
-    EXPECT_EQ(PageLayoutFromSetting("x"), 0);
+    EXPECT_EQ(PageLayoutFromSetting("25"), 3);
+    EXPECT_EQ(PageLayoutFromSetting("-1"), 3);
+    EXPECT_EQ(PageLayoutFromSetting("x"), 3);
+    EXPECT_EQ(PageLayoutFromSetting("0"), 0);
     EXPECT_EQ(PageLayoutInEffect(true, 5, "3"), 5);
     EXPECT_EQ(PageLayoutInEffect(false, 5, "3"), 3);
     EXPECT_EQ(ThumbFillFromSetting("0"), ThumbFill::ColumnByColumn);

@@ -175,6 +175,16 @@ TEST_F(ThumbFiles, MakesADatedThumbnailInTheHiddenFolder)
     EXPECT_EQ(run(picture), ThumbUpToDate);
 }
 
+TEST_F(ThumbFiles, SizeIsFittedFromThePicturesOwnSize)
+{
+    // 1600 x 1203 into 800 x 600: 1600 * 600 / 1203 = 798.0, although the
+    // picture is decoded at half scale (800 x 602) first.
+    options.sizeIndex = 2;
+    const QString picture = write("wide.jpg", pictureBytes(1600, 1203, 310 * 1024));
+    EXPECT_EQ(run(picture), ThumbMade);
+    EXPECT_EQ(QImageReader(ThumbnailPath(picture)).size(), QSize(798, 600));
+}
+
 TEST_F(ThumbFiles, RenewsByDateOnlyWithResetFileDateOrByForce)
 {
     const QString picture = write("p.jpg", pictureBytes(800, 600, 310 * 1024));
@@ -670,13 +680,13 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     TAddSettingsRecord& AddSettings = TestState().settings.AddSettings;
-    const QString picture = write("show.jpg", pictureBytes(1600, 1200, 310 * 1024, "2017:03:04 05:06:08"));
+    const QString picture = write("show.jpg", pictureBytes(1600, 1203, 310 * 1024, "2017:03:04 05:06:08"));
     const PictureLoaderHooks saved = LoaderHooks();
     const TAddSettingsRecord savedAdd = AddSettings;
     const QString savedReset = Settings.ResetFileDate;
     AddSettings.ThumbsOnFixedDrives = 1;
     AddSettings.ThumbMinSizeKB = 300;
-    AddSettings.ThumbSizeIndex = 1;   // 640 x 480
+    AddSettings.ThumbSizeIndex = 2;   // 800 x 600
     Settings.ResetFileDate = QStringLiteral("1");
     InstallThumbnailLoaderSteps([] { return CurrentThumbnailOptions(TestState().settings, false); }, true);
     LoaderHooks().SetTitleHint = [](const QString&) {};
@@ -686,7 +696,7 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
     WaitForBackgroundWrites();
     const QString thumb = ThumbnailPath(picture);
     ASSERT_TRUE(QFileInfo::exists(thumb));
-    EXPECT_EQ(QImageReader(thumb).size(), QSize(640, 480));
+    EXPECT_EQ(QImageReader(thumb).size(), QSize(798, 600));
     EXPECT_EQ(platform::FileDosDate(thumb), platform::DateTimeToDos(at(2017, 3, 4, 5, 6, 8)));
     EXPECT_EQ(platform::FileDosDate(picture), platform::DateTimeToDos(at(2017, 3, 4, 5, 6, 8)));
     EXPECT_EQ(LoaderHooks().PictureInfoText(picture).split("\r\n").value(2), "Creation date: March 4, 2017, 05:06:08");

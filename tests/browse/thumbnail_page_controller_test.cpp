@@ -166,18 +166,32 @@ TEST(ThumbnailPageController, AThousandPicturesPageOnAndBackKeepingOnlyThePagesP
         EXPECT_LE(p.width(), box.width());
         EXPECT_LE(p.height(), box.height());
     }
-    // A layout change keeps the cells' pictures: a shrink decodes nothing,
-    // a grow only the new cells.
+    // A layout change keeps the cells' pictures: a shrink decodes again
+    // only the kept cells, which grew, at their new size; a grow decodes
+    // only the new cells.
     const int before = decodes.load();
     const QLabel* kept = page.View().slot(3).image;
+    const int smallWidth = page.View().Picture(3).width();
     page.ApplyPageLayout(3);   // 6 a page
     ASSERT_TRUE(waitLoaded(page));
-    EXPECT_EQ(decodes.load(), before);
+    QElapsedTimer clock;
+    clock.start();
+    const auto stillSmall = [&page, smallWidth] {
+        for (int i = 0; i < 6; ++i)
+            if (page.View().Picture(i).width() == smallWidth)
+                return true;
+        return false;
+    };
+    while (stillSmall() && clock.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(decodes.load(), before + 6);
     EXPECT_EQ(page.View().slot(3).image, kept);
+    EXPECT_GT(page.View().Picture(3).width(), smallWidth);
+    EXPECT_EQ(page.View().slot(3).caption->text(), QStringLiteral("4 - p3.jpg"));
     EXPECT_EQ(page.View().slot(5).caption->text(), QStringLiteral("6 - p5.jpg"));
     page.ApplyPageLayout(7);
     ASSERT_TRUE(waitLoaded(page));
-    EXPECT_EQ(decodes.load(), before + 6);
+    EXPECT_EQ(decodes.load(), before + 12);
     EXPECT_EQ(page.View().slot(6).caption->text(), QStringLiteral("7 - p6.jpg"));
     // Going back past the first page wraps to the end of the list.
     page.StepPage(-1);

@@ -205,8 +205,10 @@ TEST(ViewerRun, EveryResampleFilterGivesAPlausiblePicture)
     const QString dir = freshDir(QStringLiteral("vxfilter"));
     const QString source = dir + QStringLiteral("/s.png");
     ASSERT_TRUE(writeFile(source, fixtures::encode(fixtures::testPattern(120, 80), "PNG")));
-    const QString ini = dir + QStringLiteral("/vxview.ini");
     for (int filter = 0; filter <= 5; ++filter) {
+        // A file of its own for each filter: QSettings caches a file's values
+        // by path and misses a rewrite of the same size within one tick.
+        const QString ini = dir + QStringLiteral("/vxview%1.ini").arg(filter);
         ASSERT_TRUE(writeFile(ini, QStringLiteral("[Resize]\nResampleFilter=%1\n").arg(filter).toUtf8()));
         EXPECT_EQ(ViewerResampleFilter(ini), filter);
         const QString target = dir + QStringLiteral("/t%1.png").arg(filter);
@@ -219,7 +221,8 @@ TEST(ViewerRun, EveryResampleFilterGivesAPlausiblePicture)
         EXPECT_NEAR(out.pixelColor(5, 5).red(), 230, 12) << filter;
         EXPECT_NEAR(out.pixelColor(55, 35).green(), 240, 12) << filter;
     }
-    ASSERT_TRUE(writeFile(ini, QByteArray("[Resize]\nResampleFilter=9\n")));
-    EXPECT_EQ(ViewerResampleFilter(ini), 5);
+    const QString outOfRange = dir + QStringLiteral("/vxview9.ini");
+    ASSERT_TRUE(writeFile(outOfRange, QByteArray("[Resize]\nResampleFilter=9\n")));
+    EXPECT_EQ(ViewerResampleFilter(outOfRange), 5);
     EXPECT_EQ(ViewerResampleFilter(dir + "/missing.ini"), 5);
 }

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 using namespace fixtures;
 
 namespace {
@@ -108,6 +111,43 @@ TEST(ReadExifInfo, ReadsOnlyTheWantedGroups)
     ExifInfo none;
     ReadExifInfo(path + ".missing", true, true, true, none);
     EXPECT_TRUE(none.DateTaken.isEmpty() && none.Camera.isEmpty() && none.Width.isEmpty());
+}
+
+// Page decodes and thumbnail runs read metadata on several workers at once:
+// each read gets its own file's fields, whatever the others do meanwhile.
+TEST(ReadExifInfo, ThreadsReadingAtOnceEachGetTheirOwnFile)
+{
+    const QString dir = testsupport::freshDir("exifthreads");
+    constexpr int kFiles = 8;
+    QStringList paths;
+    for (int i = 0; i < kFiles; ++i) {
+        const std::string date = "2010:01:0" + std::to_string(i + 1) + " 10:11:12";
+        // Sizes differ, so that the parses take different times and overlap.
+        const QByteArray bytes = withExif(jpeg(40 + 30 * i, 30 + 20 * i),
+                                          {{"Exif.Photo.DateTimeOriginal", date},
+                                           {"Exif.Image.Model", "Camera " + std::to_string(i)},
+                                           {"Exif.Photo.PixelXDimension", std::to_string(1000 + i)}});
+        paths << dir + QStringLiteral("/p%1.jpg").arg(i);
+        ASSERT_TRUE(testsupport::writeFile(paths.back(), bytes));
+    }
+    std::vector<int> wrong(kFiles, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kFiles; ++t) {
+        threads.emplace_back([&, t] {
+            const QString wantDate = QStringLiteral("2010:01:0%1 10:11:12").arg(t + 1);
+            for (int round = 0; round < 200; ++round) {
+                ExifInfo info;
+                ReadExifInfo(paths.at(t), true, true, true, info);
+                if (info.DateTaken != wantDate || info.Camera != QStringLiteral("Camera %1").arg(t)
+                    || info.Width != QString::number(1000 + t))
+                    ++wrong[size_t(t)];
+            }
+        });
+    }
+    for (std::thread& th : threads)
+        th.join();
+    for (int t = 0; t < kFiles; ++t)
+        EXPECT_EQ(wrong[size_t(t)], 0) << "file " << t;
 }
 
 TEST(WriteExifJpeg, CarriesTheMetadataIntoTheResavedPicture)

@@ -50,7 +50,60 @@ void expectPreviewInItsBox(MainWindowFixture& f, const char* what)
     EXPECT_FALSE(picture.intersects(form->SizeDatePanel4->geometry())) << what;
 }
 
+// Each shown information line lies inside its panel, apart from the
+// others, and shows its whole text (on one row, or wrapped within its
+// height).
+void expectWholeLines(TForm1* form, const QString& what)
+{
+    const QRect panel = form->SizeDatePanel4->rect();
+    QList<QLabel*> shown;
+    for (QLabel* label : {form->FileSizeLabel4, form->FileDateLabel4, form->ModelLabel4, form->ReadOnlyLabel4})
+        if (!label->isHidden() && !label->text().isEmpty())
+            shown << label;
+    ASSERT_GE(shown.size(), 3) << what.toStdString();
+    for (QLabel* label : shown) {
+        const std::string name = what.toStdString() + " " + label->objectName().toStdString();
+        EXPECT_TRUE(panel.contains(label->geometry())) << name;
+        if (label->fontMetrics().horizontalAdvance(label->text()) > label->width()) {
+            EXPECT_TRUE(label->wordWrap()) << name;
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name;
+        }
+        for (QLabel* other : shown)
+            if (other != label)
+                EXPECT_FALSE(label->geometry().intersects(other->geometry())) << name;
+    }
+}
+
 } // namespace
+
+TEST(BrowsePreview, EachInformationLineShowsItsWholeTextInEveryLayout)
+{
+    for (const QSize screen : {QSize(800, 600), QSize(1366, 768), QSize(1920, 1080)}) {
+        MainWindowFixture::Options options;
+        options.screen = screen;
+        MainWindowFixture f(options);
+        if (!testsupport::screenOfSize(screen))
+            GTEST_SKIP() << "no offscreen screen of this size";
+        TForm1* form = f.form();
+        if (screen.width() > 800) {
+            form->setWindowState(Qt::WindowMaximized);
+            f.settle(50);
+            ASSERT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
+        }
+        expandTrip(f);
+        f.clickNode(f.picture("c.jpg"));
+        ASSERT_TRUE(f.waitFor([&] {
+            return form->pictureInfo()->PreviewedPath == f.picture("c.jpg") && form->Image4->isVisible()
+                   && form->ModelLabel4->text().endsWith(QStringLiteral("1200"));
+        }));
+        f.settle(20);
+        const QString what = QString::number(screen.width()) + QLatin1Char('x') + QString::number(screen.height());
+        expectWholeLines(form, what);
+        // Size and date share their line when the panel is wide enough.
+        if (form->SizeDatePanel4->width() > 400)
+            EXPECT_EQ(form->FileDateLabel4->y(), form->FileSizeLabel4->y()) << what.toStdString();
+    }
+}
 
 TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
 {
@@ -69,7 +122,7 @@ TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
             expectPreviewInItsBox(f, name);
     }
     // The camera line tells the picture's own size, not that of the box.
-    EXPECT_TRUE(form->ModelLabel4->text().endsWith(QStringLiteral("  1600 x 1200")))
+    EXPECT_TRUE(form->ModelLabel4->text().endsWith(QStringLiteral("  1600\u00A0x\u00A01200")))
         << form->ModelLabel4->text().toStdString();
 
     // Maximized, the preview is fitted into the larger box again.

@@ -2,13 +2,19 @@
 // favourites maintenance window (header texts at the cell's left, a click
 // keeps the paths in view) and the options dialog (a finished layout).
 #include "app/favorites_window.h"
+#include "app/layout_preview.h"
 #include "support/test_state.h"
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
 #include "app/tform1.h"
+#include "app/version_check_windows.h"
+#include "platform/prompt_dialogs.h"
 #include "support/main_window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QToolBar>
 #include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -115,4 +121,56 @@ TEST(OptionsDialog, AFinishedLayoutThatFitsASmallScreen)
     });
     f.form()->OptionsTB->trigger();
     EXPECT_TRUE(driven);
+}
+
+TEST(PreviewWindow, OpensAtTheMainWindowsRightEdgeLevelWithItsTop)
+{
+    testsupport::MainWindowFixture f;
+    TForm19& preview = PicturePreviewWindow();
+    preview.ShowPicture(f.picture(QStringLiteral("c.jpg")), PreviewKind::Picture);
+    preview.show();
+    f.settle();
+    const QRect main = f.form()->frameGeometry();
+    EXPECT_EQ(preview.height(), 298);
+    EXPECT_EQ(preview.x(), main.left() + main.width());
+    EXPECT_EQ(preview.y(), main.top());
+    preview.hide();
+}
+
+TEST(SmallDialogs, TheMonthlySuggestionIsAsWideAsItsTitleAndKeepsItsSize)
+{
+    MainWindowFixture f;
+    TForm32 suggestion(TestState().settings.Settings, TestState().environment, f.form());
+    int width = 0;
+    bool fixed = false;
+    f.onDialog([&](QDialog& dialog) {
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        width = dialog.width();
+        fixed = dialog.minimumSize() == dialog.maximumSize();
+        dialog.hide();
+        return 0;
+    });
+    platform::execModal(suggestion);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(suggestion.windowTitle()));
+    // A window of fixed size gets no resize bar from the window manager.
+    EXPECT_TRUE(fixed);
+}
+
+TEST(LayoutChooser, OpensUnderItsButton)
+{
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    QWidget* button = form->ToolBar1->widgetForAction(form->TBNrOfThumbs);
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isVisible());
+    f.click(button, button->rect().center());
+    ASSERT_TRUE(f.waitFor([&] { return form->MultiPop->isVisible(); }));
+    const QPoint under = button->mapToGlobal(QPoint(0, button->height()));
+    EXPECT_LE((form->MultiPop->geometry().topLeft() - under).manhattanLength(), 4)
+        << form->MultiPop->geometry().x() << "," << form->MultiPop->geometry().y() << " for " << under.x() << ","
+        << under.y();
+    form->MultiPop->close();
 }

@@ -13,6 +13,7 @@
 #include "browse/thumbnail_page_decode.h"
 #include "platform/prompt.h"
 #include "browse/thumbnail_page_section.h"
+#include "shows/show_windows.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
@@ -34,8 +35,11 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QThread>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 using platform::PromptAnswer;
 using platform::PromptReply;
@@ -350,7 +354,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     ThumbnailPageController* page = playAsPages(f, folder, 7);   // 12 a page
     ASSERT_EQ(page->State().count(), 12);
     TForm1* form = f.form();
-    int decodes = 0;
+    std::atomic<int> decodes{0};   // counted on the workers
     page->Decode = [&decodes](const PageDecodeRequest& r) {
         ++decodes;
         return DecodePageCell(r);
@@ -596,13 +600,15 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
         EXPECT_TRUE(a->isVisible());
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
-    // Space continues the page show; a step by hand pauses it again, and the
-    // play order goes on after the page.
+    // Space continues the page show (no step by hand while it advances);
+    // paused again, the play order goes on after the page.
     // (The keyboard hook takes one key action at a time.)
     ASSERT_TRUE(f.waitFor([form] { return !form->HookHandled->isActive(); }));
     QTest::keyClick(form, Qt::Key_Space);
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     EXPECT_TRUE(form->IntervalTimer->isActive());
+    EXPECT_FALSE(form->Forward1ToolButton->isEnabled());
+    form->ManualModeToolButton->trigger();
     form->Forward1ToolButton->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("11 - p11.jpg"));
@@ -622,4 +628,173 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     QTest::keyClick(f.showWindow(), Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_EQ(page->State().count(), 0);
+}
+
+TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu)
+{
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("ByHand"), 30);
+    TForm1* form = f.form();
+    ASSERT_EQ(Settings.ThumbManualMode, 1) << "the thumbnail view starts in manual mode by default";
+    // A stored layout outside the list plays the default "6 pictures (2 x 3)".
+    ThumbnailPageController* page = playAsPages(f, folder, 31);
+    ASSERT_EQ(page->State().count(), 6);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
+    EXPECT_FALSE(form->IntervalTimer->isActive()) << "started in manual mode, nothing steps by itself";
+    const auto button = [form](QAction* a) { return form->ToolBar1->widgetForAction(a); };
+    for (QAction* a : {form->Forward1ToolButton, form->Backwards1ToolButton, form->ShowForwardToolButton,
+                       form->ToolButton2}) {
+        ASSERT_TRUE(button(a) && MainWindowFixture::visible(button(a))) << a->objectName().toStdString();
+        EXPECT_TRUE(button(a)->isEnabled()) << a->objectName().toStdString();
+    }
+    EXPECT_TRUE(MainWindowFixture::visible(button(form->ManualModeToolButton)));
+    EXPECT_FALSE(form->ManualModeToolButton->isEnabled()) << "already paused";
+    const auto keyWhenFree = [&f, form](QWidget* target, int key) {
+        ASSERT_TRUE(f.waitFor([form] { return !form->HookHandled->isActive(); }));
+        QTest::keyClick(target, Qt::Key(key));
+        f.settle();
+    };
+
+    // The arrow keys step a page on and back.
+    keyWhenFree(form, Qt::Key_Right);
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("7 - p07.jpg"));
+    // The Show menu's "1 Picture/Page forward".
+    form->Show->popup(QPoint(0, 0));
+    ASSERT_TRUE(f.waitFor([form] { return form->Show->isVisible(); }));
+    ASSERT_TRUE(form->PictureForward->isEnabled());
+    QTest::mouseClick(form->Show, Qt::LeftButton, {}, form->Show->actionGeometry(form->PictureForward).center());
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "13 - p13.jpg"; }, 10000));
+    keyWhenFree(form, Qt::Key_Left);
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "7 - p07.jpg"; }, 10000));
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
+
+    // "Show Forward" goes on by itself (no step by hand then); "Manual Mode"
+    // pauses again.
+    form->ShowForwardToolButton->trigger();
+    EXPECT_EQ(TestState().session.ShowState.Direction, 1);
+    EXPECT_TRUE(form->IntervalTimer->isActive());
+    EXPECT_FALSE(form->Forward1ToolButton->isEnabled());
+    EXPECT_FALSE(form->ShowForwardToolButton->isEnabled());
+    EXPECT_TRUE(form->ManualModeToolButton->isEnabled());
+    form->ManualModeToolButton->trigger();
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
+    EXPECT_TRUE(form->Forward1ToolButton->isEnabled());
+
+    // With the show list window open, a layout change gives its automatic
+    // advance the stored setting.
+    TForm16* manager = form->showManager();
+    ASSERT_TRUE(manager);
+    manager->show();
+    EXPECT_FALSE(manager->AutoAdvanceCB->isEnabled());
+    form->MultiItems[7]->trigger();   // 12 a page
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 12; }, 10000));
+    EXPECT_TRUE(manager->AutoAdvanceCB->isEnabled());
+    EXPECT_EQ(manager->AutoAdvanceCB->isChecked(), Settings.SyncAutoAdvance == 1);
+    manager->hide();
+
+    // Escape closes the layout menu, a cell's pop-up and a menu-bar menu;
+    // the show goes on.
+    form->TBNrOfThumbs->trigger();
+    ASSERT_TRUE(f.waitFor([form] { return form->MultiPop->isVisible(); }));
+    keyWhenFree(form->MultiPop, Qt::Key_Escape);
+    EXPECT_FALSE(form->MultiPop->isVisible());
+    QLineEdit* line = captionLine(page, 1);
+    f.click(line, line->rect().center(), Qt::RightButton);
+    ASSERT_TRUE(f.waitFor([form] { return form->RightClickTreeView->isVisible(); }));
+    keyWhenFree(form->RightClickTreeView, Qt::Key_Escape);
+    EXPECT_FALSE(form->RightClickTreeView->isVisible());
+    form->Show->popup(QPoint(0, 0));
+    ASSERT_TRUE(f.waitFor([form] { return form->Show->isVisible(); }));
+    keyWhenFree(form->Show, Qt::Key_Escape);
+    EXPECT_FALSE(form->Show->isVisible());
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    EXPECT_TRUE(pageIdle(page));
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("7 - p07.jpg"));
+    // Without a menu open, Escape ends the show.
+    keyWhenFree(form, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
+    EXPECT_FALSE(MainWindowFixture::visible(button(form->Forward1ToolButton)));
+}
+
+TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPictureAtItsSize)
+{
+    MainWindowFixture f;
+    // Six large pictures, one with a long name, all of one date (folder order).
+    const QString folder = f.parentFolder() + QStringLiteral("/Large");
+    const QStringList names{"p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg",
+                            "p6 taken from the harbour wall at dawn before the boats went out.jpg"};
+    const QDateTime oneDate(QDate(2024, 6, 1), QTime(12, 0));
+    for (const QString& name : names) {
+        ASSERT_TRUE(testsupport::writeJpeg(folder + QLatin1Char('/') + name, 1600, 1200, Qt::darkGreen));
+        QFile file(folder + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(oneDate, QFileDevice::FileModificationTime));
+    }
+    ThumbnailPageController* page = playAsPages(f, folder, 12);   // 24 a page: the list fits
+    TForm1* form = f.form();
+    ASSERT_EQ(page->State().count(), 24);
+    const int last = TestState().session.PictureIndex;
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 6);
+
+    // Growing a page that holds the whole list leaves the cursor on its last picture.
+    form->MultiItems[24]->trigger();   // "77 pictures (7 x 11)"
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 77; }, 10000));
+    EXPECT_EQ(TestState().session.PictureIndex, last);
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 6);
+
+    // Shrunk to 4: the kept cells, much larger now, get their pictures
+    // decoded again at their size instead of the small ones stretched.
+    const QSize small = page->View().Picture(0).size();
+    form->MultiItems[2]->trigger();    // "4 pictures (2 x 2)"
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 4; }, 10000));
+    ASSERT_TRUE(f.waitFor([page] {
+        for (int i = 0; i < 4; ++i)
+            if (page->View().Picture(i).width() < page->View().slot(i).image->width()
+                || page->View().Picture(i).height() < page->View().slot(i).image->height())
+                return false;
+        return true;
+    }, 10000));
+    EXPECT_LT(small.width(), page->View().slot(0).image->width()) << "the old picture was smaller than the cell";
+    EXPECT_EQ(captionLine(page, 3)->text(), QStringLiteral("4 - p4.jpg"));
+
+    // The next page; its second cell (the long name) waits for its picture
+    // while the first one is shown: it has no caption yet, not the one of
+    // the page before, and the shown cell is not greyed.
+    std::atomic<bool> gate{false};
+    page->Decode = [&gate](const PageDecodeRequest& r) {
+        while (r.path.contains(QLatin1String("harbour")) && !gate.load())
+            QThread::msleep(5);
+        return DecodePageCell(r);
+    };
+    form->Forward1ToolButton->trigger();
+    ASSERT_TRUE(f.waitFor([page] { return page->View().slot(0).image->isVisible(); }, 10000));
+    EXPECT_TRUE(page->State().PageLoading);
+    EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p5.jpg"));
+    EXPECT_TRUE(page->View().slot(0).image->isEnabled()) << "a shown picture is not greyed";
+    EXPECT_TRUE(captionLine(page, 0)->isEnabled());
+    EXPECT_TRUE(captionLine(page, 1)->text().isEmpty());
+    EXPECT_EQ(page->View().slot(1).frame->text(), QStringLiteral("Loading........."));
+    // A click on a cell while the page loads selects nothing.
+    clickCaption(f, page, 0);
+    EXPECT_TRUE(page->TickedPictures().isEmpty());
+    gate = true;
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
+    page->Decode = DecodePageCell;
+
+    // The long caption: a click at its end selects the cell and keeps the
+    // caption's start in view; its end stops left of the tick box.
+    QLineEdit* line = captionLine(page, 1);
+    ASSERT_TRUE(line->text().startsWith(QStringLiteral("6 - p6 taken")));
+    ASSERT_GT(line->fontMetrics().horizontalAdvance(line->text()), line->width()) << "longer than the line";
+    f.click(line, QPoint(line->width() - 24, line->height() / 2));
+    EXPECT_EQ(page->TickedPictures().size(), 1);
+    EXPECT_EQ(line->cursorPosition(), 0);
+    EXPECT_FALSE(line->hasSelectedText());
+    line->setCursorPosition(int(line->text().size()));
+    line->repaint();   // the line scrolls to its cursor when painted
+    const int textEnd = line->mapTo(page->View().slot(1).cell, line->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft()).x();
+    EXPECT_LT(textEnd, page->View().slot(1).checkBox->x());
+    form->ToolButton2->trigger();
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
