@@ -273,7 +273,7 @@ void InputController::FormMouseDown(Qt::MouseButton button)
     MouseButtonDown = 1;
     if (runs(m_state.session)) {
         if (button == Qt::RightButton) {
-            trigger(m_w.FullScreenToolButton3);
+            m_host.FullScreenToolButton3Click();
             return;
         }
         if (button == Qt::MiddleButton && Form9)
@@ -393,7 +393,7 @@ void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     case MainKeyCommand::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
     case MainKeyCommand::Forward1: trigger(m_w.Forward1ToolButton); break;
     case MainKeyCommand::Backwards1: trigger(m_w.Backwards1ToolButton); break;
-    case MainKeyCommand::FullScreen: trigger(m_w.FullScreenToolButton3); break;
+    case MainKeyCommand::FullScreen: m_host.FullScreenToolButton3Click(); break;
     case MainKeyCommand::SavePicture: trigger(m_w.SaveToolButton); break;
     case MainKeyCommand::MovePicture: trigger(m_w.MoveToolButton); break;
     case MainKeyCommand::RenamePicture: trigger(m_w.RenamePictureToolButton); break;

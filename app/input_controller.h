@@ -45,6 +45,8 @@ public:
     // The show commands the keys give.
     virtual void RestartShow() = 0;
     virtual void ToolButton2Click() = 0;
+    // Full screen on or off: the page show resumes in full screen.
+    virtual void FullScreenToolButton3Click() = 0;
     virtual void RefreshSelectedFolder() = 0;
     virtual void UpdateFolderCaption() = 0;
     // The sections the events reach: whether an external program runs, the

@@ -455,6 +455,7 @@ MenuChanges ShowMenuCaptions(const MenuCaptionState& s)
         {"PictureBackwards", "Backwards1ToolButton"}, {"UseEntireScreen1", "FullScreenToolButton3"}};
     for (const auto& [item, tool] : twins)
         set(c, item, std::nullopt, std::nullopt, toolEnabled(s, tool));
+    set(c, "StopPictureShow1", std::nullopt, std::nullopt, s.showRunning);
     c.pauseShow = s.showRunning && !s.manualMode;
     return c;
 }

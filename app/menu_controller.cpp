@@ -381,6 +381,7 @@ void MenuController::ShowClick()
 {
     const MenuChanges c = ShowMenuCaptions(menuCaptionState());
     applyMenuChanges(c);
+    m_host.SyncShowButtons();
     if (c.pauseShow)
         m_host.PauseShow();
     MeasureMenuWidth(1);

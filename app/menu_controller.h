@@ -36,6 +36,9 @@ public:
     virtual void RestartShow() = 0;
     // Connects the start, restart and resume commands (once).
     virtual void ConnectShowCommands() = 0;
+    // The Show menu's show items take the state of the show that plays in
+    // the full-screen window.
+    virtual void SyncShowButtons() = 0;
     // The page of thumbnails (whether a show plays as pages, its selection).
     virtual ThumbnailPageSection* thumbnailPage() const = 0;
     // The picture display (the picture shown now).

@@ -2,6 +2,7 @@
 // until the concerns that own them switch them on.
 #include "app/tform1.h"
 
+#include "app/absent_features.h"
 #include "app/options_dialog_logic.h"
 #include "platform/keyboard_hook.h"
 #include "base/named_timer.h"
@@ -118,6 +119,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     buildMenus();
     buildPopups();
     buildTimers();
+    KeepAbsentFeaturesDisabled(this);
     m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, Image4, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, TreeView1, UploadSp, Volume, image2});
     m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
     m_sound = std::make_unique<SoundController>(*this, *this, state);
@@ -716,10 +718,6 @@ void TForm1::buildPopups()
     MyPictures = item(DrivePop, "MyPictures", QStringLiteral("&My Pictures"));
     Internet = item(DrivePop, "Internet", QStringLiteral("&Internet"));
     DPDefStartUp = item(DrivePop, "DPDefStartUp", QStringLiteral("Default start-&up folder"));
-
-    // "Create show from folder": the folder's pictures through the collection.
-    for (QAction* a : {AutoFolderToCD, AutoFolderToCDPop})
-        connect(a, &QAction::triggered, this, [this] { m_startup->AutoFolderToCDClick(); });
 
     PopScreen = named(new QMenu(this), "PopScreen");
     MMainMonitor = item(PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));

@@ -204,8 +204,34 @@ public:
     void TBGoSmallClick();
     void TBGoSmallMSClick();
     void ResumeInFullClick();
-    // Connects the start, restart and resume commands (once; SetupMenus).
+    // Full screen on or off: from the page show the show resumes in full
+    // screen; a show in the full-screen window comes to the front (a show
+    // of one picture at a time plays there only).
+    void FullScreenToolButton3Click() override;
+    // The Show menu's show items take the state of the show in the
+    // full-screen window (after the caption rules).
+    void SyncShowButtons() override;
+    // A show plays one picture at a time in the full-screen window.
+    bool FullScreenShowRuns() const;
+    // "Show Forward"/"Show in Reverse" and "Manual Mode" of the Show menu.
+    void ShowDirectionClick(int direction, QAction* pageButton);
+    void ManualModeClick();
+    // The screen choice of the folder source (SBScreenMode).
+    void SBScreenModeClick();
+    // Connects the start, restart and resume commands and the Show menu's
+    // show items (once; SetupMenus).
     void ConnectShowCommands() override;
+    // Browse and MyShow commands (app/tform1_browse_commands.cpp): the
+    // current picture joins the open show; a click on the browse or the
+    // MyShow preview, or the pop-up's item, opens the full view; the
+    // selected row of MyShowSG is previewed.
+    void AddCurrentPictureToMyShow();
+    void Image4Click();
+    void Image2Click();
+    void ShowPicFullPopClick();
+    void MyShowSGSelectCell();
+    // Connects those and the play-order boxes (once, with the show commands).
+    void ConnectBrowseCommands();
 private:
     InputController* m_input = nullptr;
 public:

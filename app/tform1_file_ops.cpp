@@ -55,6 +55,7 @@ public:
         w.HideSmall = f->HideSmall;
         w.WindowsExplorer1 = f->WindowsExplorer1;
         w.WindowsExplorer = f->WindowsExplorer;
+        w.ExplorerTB = f->ExplorerTB;
         w.MResetToEXIF = f->MResetToEXIF;
         w.MMakeSmall = f->MMakeSmall;
         w.Refresh = f->Refresh;

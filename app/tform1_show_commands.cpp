@@ -17,6 +17,12 @@ namespace {
 
 bool runs(const ShowSession& session) { return session.PlaybackActive == 1; }
 
+void enable(QAction* a, bool on)
+{
+    if (a)
+        a->setEnabled(on);
+}
+
 } // namespace
 
 void TForm1::RestartShow()
@@ -27,7 +33,9 @@ void TForm1::RestartShow()
     if (!runs(m_state.session)) {
         // A new show of the current source: the selected folder after a
         // folder start, else the open MyShow (or the folder without one).
+        // The folder plays full screen or as pages by its screen choice.
         if (state().session.SourceIsFolder == 1) {
+            thumbnailPage()->PageStartRequested = state().session.FolderSourceFullScreen == 0;
             slideShow()->ApplyShowOptions();
             slideShow()->CollectPictures();
         } else {
@@ -75,16 +83,20 @@ void TForm1::ToolButton1Click()
     state().session.SourceIsFolder = 1;
     m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 1;
+    if (SBScreenMode)
+        SBScreenMode->setChecked(true);
     RestartShow();
 }
 
 void TForm1::TBGoSmallClick()
 {
-    thumbnailPage()->PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 1;
     m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 0;
+    if (SBScreenMode)
+        SBScreenMode->setChecked(false);
     RestartShow();
+    thumbnailPage()->PageStartRequested = false;
 }
 
 void TForm1::TBGoSmallMSClick()
@@ -126,6 +138,69 @@ void TForm1::ResumeInFullClick()
     Form9->ShowCenteredHint(QStringLiteral(" Show continued in forward direction "));
 }
 
+void TForm1::FullScreenToolButton3Click()
+{
+    if (!runs(m_state.session))
+        return;
+    if (thumbnailPage()->PageShowRuns()) {
+        ResumeInFullClick();
+        return;
+    }
+    if (m_showWindow && m_showWindow->isVisible()) {
+        m_showWindow->raise();
+        m_showWindow->activateWindow();
+    }
+}
+
+bool TForm1::FullScreenShowRuns() const
+{
+    return runs(m_state.session) && !thumbnailPage()->PageShowRuns() && m_showWindow && m_showWindow->isVisible()
+           && m_state.session.FullViewActive != 1;
+}
+
+void TForm1::SyncShowButtons()
+{
+    // The tool bar keeps its show buttons for the page show; the show of the
+    // full-screen window sets the Show menu's items from its own state:
+    // reverse and forward while paused or going the other way, manual mode
+    // while it advances.
+    if (!FullScreenShowRuns())
+        return;
+    const int direction = m_state.session.ShowState.Direction;
+    const bool several = m_state.session.ShowState.PictureCount >= 2 || m_state.session.PictureCount >= 2;
+    enable(ShowForward1, several && direction <= 0);
+    enable(ShowinReverse1, several && direction >= 0);
+    enable(ManualMode1, direction != 0);
+    enable(UseEntireScreen1, true);
+}
+
+void TForm1::ShowDirectionClick(int direction, QAction* pageButton)
+{
+    if (FullScreenShowRuns())
+        m_showWindow->ContinueShow(direction);
+    else if (pageButton)
+        pageButton->trigger();
+}
+
+void TForm1::ManualModeClick()
+{
+    if (!FullScreenShowRuns()) {
+        if (ManualModeToolButton)
+            ManualModeToolButton->trigger();
+        return;
+    }
+    if (!m_showWindow->Paused())
+        m_showWindow->TogglePause();
+    m_state.session.ShowState.ManualMode = true;
+}
+
+void TForm1::SBScreenModeClick()
+{
+    state().session.FolderSourceFullScreen = state().session.FolderSourceFullScreen == 1 ? 0 : 1;
+    if (SBScreenMode)
+        SBScreenMode->setChecked(state().session.FolderSourceFullScreen == 1);
+}
+
 void TForm1::ConnectShowCommands()
 {
     const auto onClick = [this](QAction* a, auto&& f) {
@@ -150,4 +225,22 @@ void TForm1::ConnectShowCommands()
     onClick(ResumeInFull, [this] { ResumeInFullClick(); });
     // The crop ratio of the pictures shown full screen.
     onClick(MRatio, [this] { pictureDisplay()->TBRatioClick(); });
+
+    // The Show menu's show items: the show of the full-screen window, or
+    // through the tool buttons the page show.
+    onClick(ShowinReverse1, [this] { ShowDirectionClick(-1, ShowinReverseToolButton); });
+    onClick(ShowForward1, [this] { ShowDirectionClick(1, ShowForwardToolButton); });
+    onClick(ManualMode1, [this] { ManualModeClick(); });
+    onClick(UseEntireScreen1, [this] { FullScreenToolButton3Click(); });
+    onClick(StopPictureShow1, [this] {
+        if (runs(m_state.session))
+            slideShow()->ToolButton2Click();
+    });
+    onClick(FullScreenToolButton3, [this] { FullScreenToolButton3Click(); });
+    if (SBScreenMode) {
+        SBScreenMode->setCheckable(true);
+        SBScreenMode->setChecked(state().session.FolderSourceFullScreen == 1);
+        onClick(SBScreenMode, [this] { SBScreenModeClick(); });
+    }
+    ConnectBrowseCommands();
 }

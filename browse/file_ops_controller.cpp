@@ -113,6 +113,7 @@ void FileOperationsController::wire()
     on(f.HideSmall, &FileOperationsController::HideSmallClick);
     on(f.WindowsExplorer1, &FileOperationsController::WindowsExplorer1Click);
     on(f.WindowsExplorer, &FileOperationsController::WindowsExplorer1Click);
+    on(f.ExplorerTB, &FileOperationsController::WindowsExplorer1Click);
     if (f.FolderOperations)
         connect(f.FolderOperations, &QMenu::aboutToShow, this, &FileOperationsController::FolderOperationsClick);
 }

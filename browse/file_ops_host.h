@@ -58,6 +58,7 @@ struct FileOpsWidgets {
     QAction* HideSmall = nullptr;
     QAction* WindowsExplorer1 = nullptr;
     QAction* WindowsExplorer = nullptr;
+    QAction* ExplorerTB = nullptr;      // "Files": the selected folder in the file manager
     QAction* MResetToEXIF = nullptr;
     QAction* MMakeSmall = nullptr;
     QAction* Refresh = nullptr;

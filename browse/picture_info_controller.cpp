@@ -289,6 +289,8 @@ bool PictureInfoController::LoadPreviewImage(const QString& Path, bool UseThumbn
     if (UseThumbnail && model)
         setLine(model, model->text() + QStringLiteral("  ") + previewDimensions(exif, image, loaded));
     showFitted(imageLabel, image, area);
+    // The picture the preview shows, for the menus that name it.
+    imageLabel->setProperty("picturePath", Path);
     if (m_w.PictureToClipboard)
         m_w.PictureToClipboard->setEnabled(true);
     return true;
@@ -376,6 +378,7 @@ void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool Load
             setShown(w.noShowPanel, true);
         } else {
             showFitted(w.image, image, previewArea(*m_host, w.image));
+            w.image->setProperty("picturePath", Path);
         }
     }
     MyShowPreviewedPath = Path;

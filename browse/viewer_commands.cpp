@@ -2,6 +2,7 @@
 
 #include "formats/picture_file.h"
 #include "platform/file_attributes.h"
+#include "platform/ini_file.h"
 #include "platform/record_file.h"
 #include "sharing/reduce_picture.h"
 
@@ -12,7 +13,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTransform>
 
@@ -262,9 +262,8 @@ int ViewerResampleFilter(const QString& iniPath)
 {
     if (iniPath.isEmpty() || !QFileInfo(iniPath).isFile())
         return 5;
-    QSettings ini(iniPath, QSettings::IniFormat);
     bool ok = false;
-    const int v = ini.value(QStringLiteral("Resize/ResampleFilter")).toString().trimmed().toInt(&ok);
+    const int v = platform::ReadIniValue(iniPath, QStringLiteral("Resize/ResampleFilter")).toString().trimmed().toInt(&ok);
     return ok && v >= 0 && v <= 5 ? v : 5;
 }
 
@@ -272,9 +271,8 @@ int ViewerJpegQuality(const QString& iniPath)
 {
     if (iniPath.isEmpty() || !QFileInfo(iniPath).isFile())
         return 92;
-    QSettings ini(iniPath, QSettings::IniFormat);
     bool ok = false;
-    const int v = ini.value(QStringLiteral("JPEG/Save Quality")).toString().trimmed().toInt(&ok);
+    const int v = platform::ReadIniValue(iniPath, QStringLiteral("JPEG/Save Quality")).toString().trimmed().toInt(&ok);
     return ok && v >= 1 && v <= 100 ? v : 92;
 }
 

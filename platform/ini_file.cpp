@@ -45,4 +45,21 @@ RecordResult SetIniValue(const QString& path, const QString& key, const QVariant
     return SafeWriteFile(path, text);
 }
 
+QVariant ReadIniValue(const QString& path, const QString& key)
+{
+    QByteArray text;
+    if (!QFileInfo(path).isFile() || !ReadWholeFile(path, text).ok())
+        return {};
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return {};
+    const QString copy = scratch.filePath(QStringLiteral("values.ini"));
+    {
+        QFile file(copy);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            return {};
+    }
+    return QSettings(copy, QSettings::IniFormat).value(key);
+}
+
 } // namespace platform

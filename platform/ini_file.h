@@ -13,4 +13,10 @@ namespace platform {
 // when missing; its folder must exist). Other values stay as they were.
 RecordResult SetIniValue(const QString& path, const QString& key, const QVariant& value);
 
+// The value of `key` ("Group/Name") as the INI file at `path` holds it now
+// (an invalid value when the file or the key is missing). Read from a copy
+// of the file's bytes: QSettings keeps files it has read and may answer from
+// them when the file was rewritten with the same size in the same moment.
+QVariant ReadIniValue(const QString& path, const QString& key);
+
 } // namespace platform

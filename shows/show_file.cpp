@@ -194,3 +194,12 @@ QString OpenShowLabelName(const OpenShow& show)
 {
     return show.OpenShowPath.isEmpty() ? show.OpenShowName : QFileInfo(show.OpenShowPath).fileName();
 }
+
+int32_t ShowPlayOrderInEffect(int32_t showOrder, int32_t playOptionsOrder)
+{
+    if (showOrder == 1)
+        return playOptionsOrder;
+    if (showOrder >= 2 && showOrder <= 5)
+        return showOrder - 1;
+    return 0;
+}

@@ -28,7 +28,16 @@ struct OpenShow {
     int32_t ShowFormatMarker = CurrentShowFormat;  // the format number written into every show record
     QString CollectPurpose;          // the purpose of the next picture collection ("FolderToCD", "ResetToEXIF" …)
     uint8_t MyShowChanged = 0;       // the open show has changes not yet made permanent
+    // The play order the open show plays in (ShowPlayOrderCB): 0 MyShow
+    // list, 1 as in the play options, 2 Random, 3 Alphabetic, 4 Date
+    // ascending, 5 Date descending.
+    int32_t PlayOrder = 0;
 };
+
+// The play order (0 Unsorted .. 4 Date descending) a show with the show
+// play order `showOrder` plays in; "as in the play options" takes
+// `playOptionsOrder`, the MyShow list plays in its own order.
+int32_t ShowPlayOrderInEffect(int32_t showOrder, int32_t playOptionsOrder);
 
 // The open show's file name for the MyShow label.
 QString OpenShowLabelName(const OpenShow& show);

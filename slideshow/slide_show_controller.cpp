@@ -134,6 +134,8 @@ void SlideShowController::BuildAndStartShow()
     } else if (m_host->openShow().ShowFile.IsOpen() && OpenShowCount(m_host->openShow()) > 0 && m_items.MyShowSG->isVisible()) {
         pictures = ReadShowPicturePaths(m_host->openShow().ShowFile.Path());
         m_host->openShow().SourceIsShow = 1;
+        // The open show plays in its own play order (ShowPlayOrderCB).
+        PlayOptions.PlayOrder = ShowPlayOrderInEffect(m_host->openShow().PlayOrder, m_state.settings.Settings.PlayOrder);
         ShowSourcePath = m_host->openShow().NamedShowOpen == 1 ? m_host->openShow().OpenShowPath : QString();
     } else {
         ApplyShowOptions();

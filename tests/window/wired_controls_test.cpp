@@ -1,0 +1,324 @@
+// The controls that reach their routines, each by its effect in the
+// assembled window: the Draft count, the full view's window, the folder in
+// the file manager, the screen choice, the show's direction and end, and
+// the order a show plays in.
+#include "app/tform1.h"
+#include "base/settings_record.h"
+#include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
+#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
+#include "shows/my_show_controller.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "support/main_window_fixture.h"
+#include "support/test_state.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using testsupport::MainWindowFixture;
+
+// Catches what the program hands the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+namespace {
+
+// Opens a menu as the user does: its captions and states are rebuilt.
+void openMenu(QMenu* menu)
+{
+    emit menu->aboutToShow();
+    MainWindowFixture::settle();
+}
+
+// Chooses an item of an enabled, visible menu item.
+void choose(QAction* item)
+{
+    ASSERT_TRUE(item->isVisible()) << item->objectName().toStdString();
+    ASSERT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    item->trigger();
+    MainWindowFixture::settle();
+}
+
+bool fullViewOf(MainWindowFixture& f, const QString& picture)
+{
+    return f.waitFor([&] {
+        return f.showWindow()->isVisible() && TestState().session.FullViewActive == 1
+               && f.form()->windowTitle().startsWith(picture + QStringLiteral("  - "));
+    });
+}
+
+void closeFullView(MainWindowFixture& f)
+{
+    QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
+    f.click(shown, shown->rect().center());
+    ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible(); }));
+}
+
+// Gives the test's pictures file dates a day apart: a.jpg oldest, then
+// b.jpg, Sub/d.jpg and c.jpg.
+void dateThePictures(MainWindowFixture& f)
+{
+    const QDateTime first(QDate(2023, 5, 1), QTime(12, 0));
+    int day = 0;
+    for (const char* name : {"a.jpg", "b.jpg", "Sub/d.jpg", "c.jpg"}) {
+        QFile file(f.picture(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(first.addDays(day++), QFileDevice::FileModificationTime));
+    }
+}
+
+// The picture a show plays first, then the show ends.
+QString firstPictureOfTheShow(MainWindowFixture& f, QAction* start)
+{
+    TestState().settings.Settings.IntervalIndex = 4;
+    start->trigger();
+    EXPECT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
+    EXPECT_TRUE(f.waitFor([&] { return !f.form()->pictureDisplay()->displayState().CurrentPicturePath.isEmpty(); }));
+    const QString first = QFileInfo(f.form()->pictureDisplay()->displayState().CurrentPicturePath).fileName();
+
+    openMenu(f.form()->Show);
+    choose(f.form()->StopPictureShow1);
+    EXPECT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }));
+    f.settle();
+    return first;
+}
+
+} // namespace
+
+TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButtons)
+{
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    f.clickExpander(f.node(f.folder()));
+    // A plain click adds the picture; the items add the current picture again.
+    f.clickNode(f.picture("a.jpg"));
+    ASSERT_EQ(form->MyShowSG->rowCount(), 1);
+    openMenu(form->Bestand1);
+    choose(form->AddPicMyShow);
+    EXPECT_EQ(form->MyShowSG->rowCount(), 2);
+    f.hoverNode(f.node(f.picture("b.jpg")));
+    openMenu(form->RightClickTreeView);
+    choose(form->AddPicMyShowPop);
+    EXPECT_EQ(form->MyShowSG->rowCount(), 3);
+    EXPECT_EQ(form->MyShowSG->item(2, 3)->text(), QStringLiteral("b.jpg"));
+    EXPECT_TRUE(form->MyShowLabel->text().endsWith(QStringLiteral(": 3 pictures"))) << form->MyShowLabel->text().toStdString();
+
+    // The Draft button shows and hides the open Draft's list.
+    ASSERT_TRUE(MainWindowFixture::visible(form->MyShowSG));
+    choose(form->MyShowDraftTB);
+    EXPECT_FALSE(MainWindowFixture::visible(form->MyShowSG));
+    choose(form->MyShowDraftTB);
+    EXPECT_TRUE(MainWindowFixture::visible(form->MyShowSG));
+
+    // A named show open: the My Show menu's "Draft show" closes it and the
+    // Draft comes back with its three pictures.
+    form->myShow()->AskMakeChangesPermanent();
+    const QString named = f.parentFolder() + QStringLiteral("/Named.vxt");
+    ASSERT_TRUE(QFile::copy(TestState().paths.DraftShowPath, named));
+    form->myShow()->LoadMyShowClick(named);
+    ASSERT_EQ(form->openShow().NamedShowOpen, 1);
+    f.clickNode(f.picture("c.jpg"));
+    EXPECT_EQ(form->MyShowSG->rowCount(), 4);
+    openMenu(form->MyShow);
+    choose(form->MyShowDraft);
+    EXPECT_EQ(form->openShow().DraftShowOpen, 1);
+    EXPECT_EQ(form->MyShowSG->rowCount(), 3);
+    EXPECT_TRUE(form->MyShowLabel->text().startsWith(QStringLiteral("Draft"))) << form->MyShowLabel->text().toStdString();
+}
+
+TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
+{
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    f.clickExpander(f.node(f.folder()));
+    f.clickNode(f.picture("b.jpg"));
+    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(form->Image4); }));
+
+    // A click on the browse preview.
+    f.click(form->Image4, form->Image4->rect().center());
+    ASSERT_TRUE(fullViewOf(f, QStringLiteral("b.jpg")));
+    closeFullView(f);
+
+    // The File menu's item.
+    openMenu(form->Bestand1);
+    QAction* item = form->ShowPicFullHidden->isVisible() ? form->ShowPicFullHidden : form->ShowPicFullFolder;
+    choose(item);
+    ASSERT_TRUE(fullViewOf(f, QStringLiteral("b.jpg")));
+    closeFullView(f);
+
+    // The MyShow list: its selected row is previewed with its information,
+    // and a click on that preview opens the full view.
+    f.clickNode(f.picture("c.jpg"));
+    ASSERT_EQ(form->MyShowSG->rowCount(), 2);
+    form->MyShowSG->selectRow(0);
+    f.settle();
+    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(form->image2); }));
+    EXPECT_EQ(form->image2->property("picturePath").toString(), f.picture("b.jpg"));
+    EXPECT_TRUE(MainWindowFixture::visible(form->SizeDatePanel));
+    EXPECT_FALSE(form->FileSizeLabel->text().isEmpty());
+    f.click(form->image2, form->image2->rect().center());
+    ASSERT_TRUE(fullViewOf(f, QStringLiteral("b.jpg")));
+    closeFullView(f);
+    form->MyShowSG->selectRow(1);
+    f.settle();
+    EXPECT_EQ(form->image2->property("picturePath").toString(), f.picture("c.jpg"));
+    openMenu(form->Bestand1);
+    choose(form->ShowPicFullMyShow);
+    ASSERT_TRUE(fullViewOf(f, QStringLiteral("c.jpg")));
+    closeFullView(f);
+}
+
+TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
+{
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    f.clickExpander(f.node(f.folder()));
+    f.clickNode(f.folder());
+
+    UrlCatcher opened;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
+    choose(form->ExplorerTB);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_EQ(opened.urls.first().toLocalFile(), f.folder());
+
+    // The screen choice: a new show of the folder plays full screen with it,
+    // as pages of thumbnails without it.
+    TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
+    TestState().settings.Settings.IntervalIndex = 4;
+    TestState().session.SourceIsFolder = 1;
+    const bool before = form->SBScreenMode->isChecked();
+    choose(form->SBScreenMode);
+    EXPECT_NE(form->SBScreenMode->isChecked(), before);
+    if (!form->SBScreenMode->isChecked())
+        choose(form->SBScreenMode);
+    ASSERT_EQ(TestState().session.FolderSourceFullScreen, 1);
+    form->RestartShow();
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
+    EXPECT_FALSE(form->thumbnailPage()->PageShowRuns());
+    form->ToolButton2->trigger();
+    ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }));
+    choose(form->SBScreenMode);
+    EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
+    form->RestartShow();
+    ASSERT_TRUE(f.waitFor([&] { return form->thumbnailPage()->PageShowRuns(); }, 10000));
+    EXPECT_FALSE(f.showWindow()->isVisible());
+}
+
+TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
+{
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    f.clickExpander(f.node(f.folder()));
+    f.clickNode(f.folder());
+    TestState().settings.Settings.IntervalIndex = 4;
+    form->ToolButton1->trigger();
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
+    ASSERT_EQ(TestState().session.ShowState.Direction, 1);
+
+    // The Show menu offers what the advancing show allows, and pauses it;
+    // its items continue it either way or keep it paused by hand.
+    openMenu(form->Show);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
+    EXPECT_FALSE(form->ShowForward1->isEnabled());
+    choose(form->ShowinReverse1);
+    EXPECT_EQ(TestState().session.ShowState.Direction, -1);
+    EXPECT_TRUE(form->IntervalTimer->isActive());
+    openMenu(form->Show);
+    choose(form->ShowForward1);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 1);
+    openMenu(form->Show);
+    choose(form->ManualMode1);
+    EXPECT_TRUE(TestState().session.ShowState.ManualMode);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
+    // In manual mode the menu leaves the show as it is.
+    openMenu(form->Show);
+    EXPECT_FALSE(form->ManualMode1->isEnabled());
+    EXPECT_TRUE(form->ShowForward1->isEnabled());
+    choose(form->UseEntireScreen1);
+    EXPECT_TRUE(f.showWindow()->isVisible());
+    choose(form->StopPictureShow1);
+    ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0 && !f.showWindow()->isVisible(); }));
+}
+
+TEST(WiredControls, FullScreenFromAPageShowResumesTheShowInTheFullScreenWindow)
+{
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    f.openFolder(f.folder());
+    TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
+    TestState().settings.Settings.IntervalIndex = 4;
+    form->TBGoSmall->trigger();
+    ASSERT_TRUE(f.waitFor([form] {
+        ThumbnailPageController* page = form->thumbnailPage()->PageView;
+        return page && page->ThumbnailViewActive() && !page->State().PageLoading;
+    }, 10000));
+    ASSERT_FALSE(f.showWindow()->isVisible());
+    // The full-screen key ('F') of the main window.
+    QTest::keyClick(form, Qt::Key_F);
+    f.settle();
+    ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible(); }));
+    EXPECT_FALSE(form->thumbnailPage()->PageShowRuns());
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    form->slideShow()->ToolButton2Click();
+    ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }));
+}
+
+TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
+{
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    dateThePictures(f);
+    f.clickExpander(f.node(f.folder()));
+    f.clickNode(f.folder());
+    Settings.PlayOrder = 4;
+    form->FPlayorderCB->setCurrentIndex(4);
+    EXPECT_EQ(firstPictureOfTheShow(f, form->ToolButton1), QStringLiteral("c.jpg"));
+
+    // "Date asc." in the box under the tree: the oldest first, and the
+    // Options show the same order.
+    form->FPlayorderCB->setFocus();
+    QTest::keyClick(form->FPlayorderCB, Qt::Key_Up);
+    f.settle();
+    ASSERT_EQ(form->FPlayorderCB->currentText(), QStringLiteral("Date asc."));
+    EXPECT_EQ(Settings.PlayOrder, 3);
+    EXPECT_EQ(firstPictureOfTheShow(f, form->ToolButton1), QStringLiteral("a.jpg"));
+
+    // The MyShow box: the list's own order (b, c, a), or alphabetic.
+    ASSERT_GE(form->ShowPlayOrderCB->count(), 6);
+    EXPECT_EQ(form->ShowPlayOrderCB->itemText(0), QStringLiteral("MyShow list"));
+    for (const char* name : {"b.jpg", "c.jpg", "a.jpg"})
+        f.clickNode(f.picture(QString::fromLatin1(name)));
+    ASSERT_EQ(form->MyShowSG->rowCount(), 3);
+    form->ShowPlayOrderCB->setFocus();
+    while (form->ShowPlayOrderCB->currentIndex() > 0)
+        QTest::keyClick(form->ShowPlayOrderCB, Qt::Key_Up);
+    f.settle();
+    EXPECT_EQ(firstPictureOfTheShow(f, form->StartMySlideShowTB), QStringLiteral("b.jpg"));
+    while (form->ShowPlayOrderCB->currentText() != QStringLiteral("Alphabetic"))
+        QTest::keyClick(form->ShowPlayOrderCB, Qt::Key_Down);
+    f.settle();
+    EXPECT_EQ(firstPictureOfTheShow(f, form->StartMySlideShowTB), QStringLiteral("a.jpg"));
+}
+
+#include "wired_controls_test.moc"
