@@ -141,6 +141,10 @@ void ExternalProgramsController::SetupExternalPrograms()
     onClick(m_w.TBRotateR, [this] { TBRotateRClick(); });
     onClick(m_w.MRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.MRotateR, [this] { TBRotateRClick(); });
+    // The pop-up's rotations run the tool buttons' routines themselves: a
+    // hidden tool button's action would not trigger.
+    onClick(m_w.RCRotateL, [this] { TBRotateLClick(); });
+    onClick(m_w.RCRotateR, [this] { TBRotateRClick(); });
     if (Form9) {
         connect(Form9, &TForm9::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
         connect(Form9, &TForm9::RotateRightClicked, this, [this] { TBRotateRClick(true); });
