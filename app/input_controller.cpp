@@ -163,16 +163,9 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     switch (d.action) {
     case HookAction::None:
         break;
-    case HookAction::TogglePause:
-        if (m_host.thumbnailPage()->PageShowRuns())
-            m_host.thumbnailPage()->PageTogglePause();
-        else if (Form9)
-            Form9->TogglePause();
+    case HookAction::ShowKey:
+        RunShowKey(d.showKey);
         break;
-    case HookAction::ShowForward: trigger(m_w.ShowForwardToolButton); break;
-    case HookAction::Forward1: trigger(m_w.Forward1ToolButton); break;
-    case HookAction::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
-    case HookAction::Backwards1: trigger(m_w.Backwards1ToolButton); break;
     case HookAction::RotateLeft: trigger(m_w.TBRotateL); break;
     case HookAction::RotateRight: trigger(m_w.TBRotateR); break;
     case HookAction::FormKeyDown:
@@ -366,6 +359,26 @@ void InputController::AppException(const QString& message)
     QCoreApplication::exit(1);
 }
 
+void InputController::RunShowKey(ShowKeyCommand command)
+{
+    TForm9* const Form9 = m_host.showWindow();
+    switch (command) {
+    case ShowKeyCommand::None: break;
+    case ShowKeyCommand::RestartShow: m_host.RestartShow(); break;
+    case ShowKeyCommand::StopShow: m_host.ToolButton2Click(); break;
+    case ShowKeyCommand::TogglePause:
+        if (m_host.thumbnailPage()->PageShowRuns())
+            m_host.thumbnailPage()->PageTogglePause();
+        else if (Form9)
+            Form9->TogglePause();
+        break;
+    case ShowKeyCommand::ShowForward: trigger(m_w.ShowForwardToolButton); break;
+    case ShowKeyCommand::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
+    case ShowKeyCommand::Forward1: trigger(m_w.Forward1ToolButton); break;
+    case ShowKeyCommand::Backwards1: trigger(m_w.Backwards1ToolButton); break;
+    }
+}
+
 void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
     TForm9* const Form9 = m_host.showWindow();
@@ -379,20 +392,10 @@ void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     const QWidget* active = QApplication::activeWindow();
     in.typingInText = isTextInput(QApplication::focusWidget())
                       || (active && active != &m_window && active != Form9);
-    switch (DecideMainKey(in)) {
+    const MainKeyDecision d = DecideMainKey(in);
+    switch (d.command) {
     case MainKeyCommand::None: break;
-    case MainKeyCommand::RestartShow: m_host.RestartShow(); break;
-    case MainKeyCommand::StopShow: m_host.ToolButton2Click(); break;
-    case MainKeyCommand::TogglePause:
-        if (m_host.thumbnailPage()->PageShowRuns())
-            m_host.thumbnailPage()->PageTogglePause();
-        else if (Form9)
-            Form9->TogglePause();
-        break;
-    case MainKeyCommand::ShowForward: trigger(m_w.ShowForwardToolButton); break;
-    case MainKeyCommand::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
-    case MainKeyCommand::Forward1: trigger(m_w.Forward1ToolButton); break;
-    case MainKeyCommand::Backwards1: trigger(m_w.Backwards1ToolButton); break;
+    case MainKeyCommand::ShowKey: RunShowKey(d.showKey); break;
     case MainKeyCommand::FullScreen: m_host.FullScreenToolButton3Click(); break;
     case MainKeyCommand::SavePicture: trigger(m_w.SaveToolButton); break;
     case MainKeyCommand::MovePicture: trigger(m_w.MoveToolButton); break;

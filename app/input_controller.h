@@ -6,6 +6,8 @@
 // through input(); the controller reaches the window only through InputHost.
 #pragma once
 
+#include "slideshow/show_keys.h"
+
 #include <QObject>
 #include <QString>
 
@@ -97,6 +99,8 @@ public:
     // The main window's key commands, for a key handed on by the hook.
     // Ctrl is also read from the keyboard.
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // A command of the show's key table in the main window.
+    void RunShowKey(ShowKeyCommand command);
     // Connects the timers and the application's events (once).
     void InstallApplicationEvents();
     // The window's events (the window and its client area hand them on):

@@ -420,9 +420,9 @@ void PictureDisplaySection::FinishDisplayStep(quint64 ticket, const LoadOutcome&
     ::FinishDisplayStep(host, m_display, ticket, outcome);
 }
 
-void PictureDisplaySection::PrefetchShowPicture(int index)
+void PictureDisplaySection::KeepShowPicturesDecoded(int next, int left)
 {
-    if (!validIndex(m_session, index)) {
+    if (!validIndex(m_session, next) && !validIndex(m_session, left)) {
         DropPrefetchedPicture();
         return;
     }
@@ -434,7 +434,10 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
         const QScreen* screen = QGuiApplication::primaryScreen();
         area = screen ? screen->size() : QSize(1920, 1080);
     }
-    PrefetchPicture(m_session.PictureTable[size_t(index)].FullPath, area, displayLimit(m_session));
+    const auto pathOf = [this](int index) {
+        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].FullPath : QString();
+    };
+    KeepPicturesDecoded(pathOf(next), pathOf(left), area, displayLimit(m_session));
 }
 
 void PictureDisplaySection::SetBookmarkMenuState(const QString& key)

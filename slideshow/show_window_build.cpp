@@ -135,7 +135,7 @@ void TForm9::connectControlPanel()
     connect(ShowForwardSpeedButton, &QToolButton::clicked, this, [this] { ContinueShow(1); });
     connect(ShowInReverseSpeedButton, &QToolButton::clicked, this, [this] { ContinueShow(-1); });
     connect(SBManualMode, &QToolButton::clicked, this, [this] {
-        if (!paused_)
+        if (!m_sequence.Paused())
             TogglePause();
     });
     connect(OneBackwardsSpeedButton, &QToolButton::clicked, this, &TForm9::OneBackwardsClick);
@@ -144,7 +144,7 @@ void TForm9::connectControlPanel()
 }
 
 TForm9::TForm9(ProgramState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_state(state)
+    : QWidget(parent, Qt::Window), m_state(state), m_sequence(state.session.ShowState)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Vistamo!"));

@@ -179,9 +179,9 @@ void SlideShowController::WireShowWindow(TForm9* Form9)
         if (self)
             self->m_host->DisplayCurrentPicture();
     };
-    Form9->PrefetchPicture = [self](int index) {
+    Form9->KeepDecodedAhead = [self](int next, int left) {
         if (self)
-            self->m_host->pictureDisplay()->PrefetchShowPicture(index);
+            self->m_host->pictureDisplay()->KeepShowPicturesDecoded(next, left);
     };
     Form9->CutOutShown = [self] {
         if (self) {

@@ -30,7 +30,15 @@ QString makePicture(const QString& dir, const QString& name)
     return path;
 }
 
-MainKeyCommand key(int k, bool running, Qt::KeyboardModifiers mods = Qt::NoModifier, bool typing = false)
+// A main-window key's decision, compared with a main-window command or with
+// a command of the show's key table.
+struct KeyDecision {
+    MainKeyDecision d;
+    bool operator==(MainKeyCommand c) const { return d.command == c; }
+    bool operator==(ShowKeyCommand c) const { return d.command == MainKeyCommand::ShowKey && d.showKey == c; }
+};
+
+KeyDecision key(int k, bool running, Qt::KeyboardModifiers mods = Qt::NoModifier, bool typing = false)
 {
     MainKeyInput in;
     in.key = k;
@@ -38,7 +46,7 @@ MainKeyCommand key(int k, bool running, Qt::KeyboardModifiers mods = Qt::NoModif
     in.ctrl = mods.testFlag(Qt::ControlModifier);
     in.showRunning = running;
     in.typingInText = typing;
-    return DecideMainKey(in);
+    return {DecideMainKey(in)};
 }
 
 struct StateGuard {
@@ -55,14 +63,14 @@ struct StateGuard {
 
 TEST(MainWindowKeys, ShowKeysFromTheToolTipsAndCaptions)
 {
-    EXPECT_EQ(key(Qt::Key_Home, true), MainKeyCommand::RestartShow);
+    EXPECT_EQ(key(Qt::Key_Home, true), ShowKeyCommand::RestartShow);
     EXPECT_EQ(key(Qt::Key_Home, false), MainKeyCommand::None);
-    EXPECT_EQ(key(Qt::Key_Escape, true), MainKeyCommand::StopShow);
-    EXPECT_EQ(key(Qt::Key_Space, true), MainKeyCommand::TogglePause);
-    EXPECT_EQ(key(Qt::Key_Right, true), MainKeyCommand::Forward1);
-    EXPECT_EQ(key(Qt::Key_Right, true, Qt::ControlModifier), MainKeyCommand::ShowForward);
-    EXPECT_EQ(key(Qt::Key_Left, true), MainKeyCommand::Backwards1);
-    EXPECT_EQ(key(Qt::Key_Left, true, Qt::ControlModifier), MainKeyCommand::ShowInReverse);
+    EXPECT_EQ(key(Qt::Key_Escape, true), ShowKeyCommand::StopShow);
+    EXPECT_EQ(key(Qt::Key_Space, true), ShowKeyCommand::TogglePause);
+    EXPECT_EQ(key(Qt::Key_Right, true), ShowKeyCommand::Forward1);
+    EXPECT_EQ(key(Qt::Key_Right, true, Qt::ControlModifier), ShowKeyCommand::ShowForward);
+    EXPECT_EQ(key(Qt::Key_Left, true), ShowKeyCommand::Backwards1);
+    EXPECT_EQ(key(Qt::Key_Left, true, Qt::ControlModifier), ShowKeyCommand::ShowInReverse);
     EXPECT_EQ(key(Qt::Key_F, true), MainKeyCommand::FullScreen);
     EXPECT_EQ(key(Qt::Key_W, true), MainKeyCommand::FullScreen);
     EXPECT_EQ(key(Qt::Key_S, true), MainKeyCommand::SavePicture);
@@ -83,7 +91,7 @@ TEST(MainWindowKeys, LettersIgnoredWithAltOrWhileTyping)
     EXPECT_EQ(key(Qt::Key_D, false, Qt::NoModifier, true), MainKeyCommand::None);
     EXPECT_EQ(key(Qt::Key_Space, true, Qt::NoModifier, true), MainKeyCommand::None);
     // Escape still stops the show while a text field has the focus.
-    EXPECT_EQ(key(Qt::Key_Escape, true, Qt::NoModifier, true), MainKeyCommand::StopShow);
+    EXPECT_EQ(key(Qt::Key_Escape, true, Qt::NoModifier, true), ShowKeyCommand::StopShow);
 }
 
 TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)

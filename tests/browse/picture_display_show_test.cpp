@@ -44,20 +44,6 @@ void setList(const QStringList& paths)
 
 } // namespace
 
-TEST(PictureDisplayShow, LookAheadWrapsAndMarksTheEnd)
-{
-    const QList<int> order{4, 2, 7};
-    EXPECT_EQ(PeekPlayOrder(order, 0, 1, false).index, 2);
-    EXPECT_FALSE(PeekPlayOrder(order, 0, 1, false).reachedEnd);
-    // From the last picture forward: back to the first, the end is ahead.
-    EXPECT_EQ(PeekPlayOrder(order, 2, 1, false).index, 4);
-    EXPECT_TRUE(PeekPlayOrder(order, 2, 1, false).reachedEnd);
-    EXPECT_FALSE(PeekPlayOrder(order, 2, 1, true).reachedEnd);
-    // Reverse from the first: the last one.
-    EXPECT_EQ(PeekPlayOrder(order, 0, -1, false).index, 7);
-    EXPECT_EQ(PeekPlayOrder({}, 0, 1, false).index, -1);
-}
-
 TEST(PictureDisplayShow, RemoveRulesOfAShowList)
 {
     EXPECT_EQ(RemoveFromShowHint("Holiday", false), "Remove picture from Holiday - 'D'");

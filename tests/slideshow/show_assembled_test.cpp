@@ -385,7 +385,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
 
-TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
+TEST_F(AssembledShow, TheNextPictureAndTheOneLeftStayDecodedPausedOrNot)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("ahead"));
@@ -399,23 +399,41 @@ TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/b.jpg");
     ASSERT_TRUE(QTest::qWaitFor([] { return PrefetchedPictureReady(); }, 30000));
 
-    // The step shows the picture decoded ahead and decodes the next one.
+    // The step shows the picture decoded ahead, decodes the next one and
+    // keeps the one it left.
     keyClick(window, Qt::Key_Right);
     EXPECT_EQ(window->CurrentPicture(), dir + "/b.jpg");
     EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Path() == dir + "/b.jpg" || PictureSlot(SlotForm9Im2)->Path() == dir + "/b.jpg");
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/c.jpg");
+    EXPECT_EQ(KeptPicturePath(), dir + "/a.jpg");
 
-    // Continued in reverse: the picture before is decoded ahead instead.
+    // Continued in reverse: the picture before is the one decoded ahead.
     keyClick(window, Qt::Key_Left, Qt::ControlModifier);
     EXPECT_LT(TestState().session.ShowState.Direction, 0);
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
 
-    // A pause drops it; going on decodes ahead again; the end drops it.
+    // Paused, the pictures stay; a step by hand goes on decoding ahead in
+    // its direction, and the step back is answered without a decode.
     keyClick(window, Qt::Key_Space);
-    EXPECT_EQ(PrefetchedPicturePath(), QString());
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([] { return SlotLoadsWaiting() == 0; }, 30000));
+    keyClick(window, Qt::Key_Right);
+    EXPECT_EQ(window->CurrentPicture(), dir + "/c.jpg");
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/d.jpg");
+    EXPECT_EQ(KeptPicturePath(), dir + "/b.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([] { return SlotLoadsWaiting() == 0 && PrefetchedPictureReady(); }, 30000));
+    keyClick(window, Qt::Key_Left);
+    EXPECT_EQ(window->CurrentPicture(), dir + "/b.jpg");
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
+    EXPECT_EQ(KeptPicturePath(), dir + "/c.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([] { return SlotLoadsWaiting() == 0; }, 30000));
+    EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Path() == dir + "/b.jpg" || PictureSlot(SlotForm9Im2)->Path() == dir + "/b.jpg");
+
+    // Going on decodes ahead in the last direction; the end drops it all.
     keyClick(window, Qt::Key_Space);
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
     keyClick(window, Qt::Key_Escape);
     EXPECT_EQ(show(), nullptr);
     EXPECT_EQ(PrefetchedPicturePath(), QString());
+    EXPECT_EQ(KeptPicturePath(), QString());
 }
