@@ -203,15 +203,6 @@ void MenuController::connectPopupCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    // The page pop-up's rotations are the tool buttons' rotations.
-    onClick(m_w.RCRotateL, [this] {
-        if (m_w.TBRotateL)
-            m_w.TBRotateL->trigger();
-    });
-    onClick(m_w.RCRotateR, [this] {
-        if (m_w.TBRotateR)
-            m_w.TBRotateR->trigger();
-    });
     onClick(m_w.MMainMonitor, [this] { m_host.layouts()->MMainMonitorClick(true); });
     onClick(m_w.MSecondMonitor, [this] { m_host.layouts()->MMainMonitorClick(false); });
 }

@@ -6,9 +6,6 @@
 #include <QEventLoop>
 #include <QPointer>
 
-#include <exception>
-#include <memory>
-#include <mutex>
 
 namespace {
 
@@ -56,51 +53,6 @@ private:
 };
 
 } // namespace
-
-void RunServingEvents(const std::function<void()>& work)
-{
-    // The window's thread serves its events in `loop` until the worker's
-    // answer says it is done; the worker runs `work` alone, and what `work`
-    // wrote is seen here after the answer (both hand-offs take a mutex).
-    struct State {
-        std::mutex mutex;
-        bool done = false;
-        std::exception_ptr error;
-        QPointer<QEventLoop> loop;   // the window's thread's only
-    };
-    static platform::WorkerPool pool;
-    auto state = std::make_shared<State>();
-    QEventLoop loop;
-    state->loop = &loop;
-    pool.run([state, &work]() {
-        std::exception_ptr error;
-        try {
-            work();
-        } catch (...) {
-            error = std::current_exception();
-        }
-        {
-            std::lock_guard lock(state->mutex);
-            state->error = error;
-            state->done = true;
-        }
-        platform::postToWindowThread([state]() {
-            if (state->loop)
-                state->loop->quit();
-        });
-    });
-    for (;;) {
-        {
-            std::lock_guard lock(state->mutex);
-            if (state->done)
-                break;
-        }
-        loop.exec();
-    }
-    state->loop = nullptr;
-    if (state->error)
-        std::rethrow_exception(state->error);
-}
 
 void RunInBackgroundWriter(std::function<void()> work, std::function<void()> done)
 {

@@ -14,6 +14,7 @@
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
+#include "browse/picture_loader_slots.h"
 #include "browse/wallpaper.h"
 #include "browse/wallpaper_dialog.h"
 #include "platform/dos_date.h"
@@ -141,6 +142,10 @@ void ExternalProgramsController::SetupExternalPrograms()
     onClick(m_w.TBRotateR, [this] { TBRotateRClick(); });
     onClick(m_w.MRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.MRotateR, [this] { TBRotateRClick(); });
+    // The pop-up's rotations run the tool buttons' routines themselves: a
+    // hidden tool button's action would not trigger.
+    onClick(m_w.RCRotateL, [this] { TBRotateLClick(); });
+    onClick(m_w.RCRotateR, [this] { TBRotateRClick(); });
     if (Form9) {
         connect(Form9, &TForm9::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
         connect(Form9, &TForm9::RotateRightClicked, this, [this] { TBRotateRClick(true); });
@@ -353,8 +358,12 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
     if (cutOut || m_session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
-        if (TryLoadPictureIntoSlot(target, slot).isEmpty())
-            m_host->SizePictureToDisplay(false);
+        // The rotated picture is fitted when it has arrived.
+        const quint64 ticket = RequestPictureForSlot(target, slot);
+        WhenSlotAnswers(PictureSlot(slot), ticket, this, [this](const LoadOutcome& outcome) {
+            if (!outcome)
+                m_host->SizePictureToDisplay(false);
+        });
         return;
     }
     if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden())

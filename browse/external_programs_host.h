@@ -44,6 +44,8 @@ struct ExternalProgramsWidgets {
     QAction* TBRotateR = nullptr;
     QAction* MRotateL = nullptr;
     QAction* MRotateR = nullptr;
+    QAction* RCRotateL = nullptr;   // the pop-up's rotations
+    QAction* RCRotateR = nullptr;
     QAction* Irfanview = nullptr;
     QAction* TBTarnivo = nullptr;
     QAction* TarnivoPop = nullptr;

@@ -1,5 +1,4 @@
 #include "browse/fit_zoom_handler.h"
-#include "browse/picture_slot_decoder.h"
 
 #include "base/data_folder.h"
 #include "base/show_session.h"
@@ -151,20 +150,17 @@ bool FitZoomHandler::StepBackCutOut(const QString& picturePath)
     const int previous = m_session.CutOutCount - 1;
     const QString folder = cutOutFolder();
     const QString path = previous >= 1 ? CutOutFilePath(folder, previous) : picturePath;
-    LoadedPicture picture;
-    try {
-        const FitInput in = fitInput();
-        const int limit = in.noLimit ? 9999 : in.limitPercent;
-        // Decoded on a worker; the window serves its events meanwhile.
-        picture = DecodeForSlot(m_slot->Name(), path, in.area, limit);
-    } catch (...) {
-        return false;
-    }
-    if (picture.image.isNull())
-        return false;
-    m_session.CutOutCount = previous;
-    m_slot->SetPicture(path, std::move(picture));
-    SizePictureToDisplay(false);
+    const FitInput in = fitInput();
+    const int limit = in.noLimit ? 9999 : in.limitPercent;
+    // Decoded on a worker; the step back is taken when the slot answers
+    // with the picture (a file that can't be read changes nothing).
+    const quint64 ticket = m_slot->Request(path, in.area, limit);
+    WhenSlotAnswers(m_slot, ticket, this, [this, previous](const LoadOutcome& outcome) {
+        if (outcome || !m_slot->Loaded())
+            return;
+        m_session.CutOutCount = previous;
+        SizePictureToDisplay(false);
+    });
     return true;
 }
 

@@ -58,9 +58,10 @@ struct FitZoomHooks {
     // Steps the rest of the program takes part in.
     // Opens the full-screen window on the picture of the full view
     // (`TForm1.StartFullScreenShow` with the full view's buttons). Unset:
-    // the full view shows the picture in this handler's own image. Returns
-    // the kind of the load failure (empty when the picture is shown).
-    std::function<QString(const QString& path)> StartFullView;
+    // the full view shows the picture in this handler's own image. `done`
+    // follows when the picture is shown or failed, with the kind of the load
+    // failure (empty when the picture is shown).
+    std::function<void(const QString& path, std::function<void(const QString& failure)> done)> StartFullView;
     std::function<void()> CloseFullView;          // a click in the full view
     std::function<void(const QString&)> ShowHint; // the pause hint
     std::function<void()> HideTextLabels;         // before a cut-out is shown
@@ -102,11 +103,11 @@ public:
     // main window, 30 in the full-screen window.
     int ReadoutMargin = 40;
 
-    // One step back through the cut-outs (the show's one-back button):
-    // lowers CutOutCount by one and shows the cut-out before, or, from the
-    // first cut-out, the picture itself again (picturePath), fitted. False
-    // when no cut-out is shown or the file can't be read (nothing changes
-    // then).
+    // One step back through the cut-outs (the show's one-back button): asks
+    // the slot for the cut-out before, or, from the first cut-out, the
+    // picture itself again (picturePath); when the slot answers with it,
+    // CutOutCount goes down by one and the picture is fitted (a file that
+    // can't be read changes nothing). False when no cut-out is shown.
     bool StepBackCutOut(const QString& picturePath);
 
     // The crop mouse routines, in image coordinates.

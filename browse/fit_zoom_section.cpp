@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QFile>
+#include <QPointer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -153,10 +154,13 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
 {
     // With the full-screen window at hand, the full view opens there
     // (the picture loaded into "form9im1" and fitted to the screen).
-    hooks.StartFullView = [this](const QString& path) {
+    hooks.StartFullView = [this](const QString& path, std::function<void(const QString& failure)> done) {
         TForm9* const Form9 = m_host->showWindow();
-        if (!Form9)
-            return QString();
+        if (!Form9) {
+            if (done)
+                done(QString());
+            return;
+        }
         // The titles describe the picture of the full view (never the
         // last picture of a show played before).
         Form9->CutOutShown = [this, path] {
@@ -166,10 +170,13 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
         const QString editProgram = m_settings.Settings.EditPrograms[0];
         Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
         watchFullViewEnd(m_w.Window, *m_host, m_session);
-        const QString failure = Form9->StartFullView(path);
-        if (Form9->isVisible())
-            showFullViewStatus(m_w.Window, Form9, path, m_session.PlayOptions);
-        return failure;
+        QPointer<TForm9> window(Form9);
+        Form9->StartFullView(path, [this, window, path, done](const QString& failure) {
+            if (window && window->isVisible())
+                showFullViewStatus(m_w.Window, window, path, m_session.PlayOptions);
+            if (done)
+                done(failure);
+        });
     };
     hooks.CloseFullView = [this] {
         m_session.FullViewActive = 0;
@@ -288,18 +295,27 @@ void FitZoomSection::ShowPictureFull(const QString& path)
     m_session.ShowState.Direction = 0;
     m_session.AutoShowRunning = 0;
     m_host->ApplyShowOptions();
-    QString failure;
-    if (Form9 && handler->Hooks().StartFullView) {
-        failure = handler->Hooks().StartFullView(path);
-    } else {
-        failure = TryLoadPictureIntoSlot(path, SlotForm1Im1);
+    // The full view's end follows the picture's arrival (or failure).
+    const auto done = [this, path](const QString& failure) {
         if (failure.isEmpty())
-            handler->SizePictureToDisplay(false);
-    }
-    if (!failure.isEmpty()) {
+            return;
         m_session.FullViewActive = 0;
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
+    };
+    if (Form9 && handler->Hooks().StartFullView) {
+        handler->Hooks().StartFullView(path, done);
+    } else {
+        const quint64 ticket = RequestPictureForSlot(path, SlotForm1Im1);
+        if (!ticket) {
+            handler->SizePictureToDisplay(false);
+            return;
+        }
+        WhenSlotAnswers(PictureSlot(SlotForm1Im1), ticket, this, [handler, done](const LoadOutcome& outcome) {
+            if (!outcome)
+                handler->SizePictureToDisplay(false);
+            done(outcome ? LoadFailureName(outcome->kind) : QString());
+        });
     }
 }
 

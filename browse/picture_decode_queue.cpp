@@ -55,8 +55,7 @@ quint64 PictureDecodeQueue::submit(const Request& request)
         if (!shared->stillPending(ticket))
             return; // cancelled before it started
         LoadedPicture picture;
-        QString kind;
-        QString detail;
+        LoadOutcome outcome;
         try {
             if (request.area.isEmpty()) {
                 picture = LoadPictureFile(request.path, QSize());
@@ -66,32 +65,29 @@ quint64 PictureDecodeQueue::submit(const Request& request)
                 picture = LoadPictureFile(
                     request.path, [area, limit](QSize trueSize) { return FittedPictureSize(trueSize, area, limit); });
             }
-        } catch (const std::exception& e) {
-            kind = ClassifyLoadError(std::current_exception());
-            detail = QString::fromStdString(e.what());
         } catch (...) {
-            kind = ClassifyLoadError(std::current_exception());
+            // The decoders' exceptions end here; a value goes on.
+            outcome = LoadErrorOf(std::current_exception());
         }
         if (!shared->stillPending(ticket))
             return;
         platform::postToWindowThread(
-            [self = std::move(self), ticket, picture = std::move(picture), kind, detail]() {
+            [self = std::move(self), ticket, picture = std::move(picture), outcome]() {
                 if (self)
-                    self->deliver(ticket, picture, kind, detail);
+                    self->deliver(ticket, picture, outcome);
             });
     });
     return ticket;
 }
 
-void PictureDecodeQueue::deliver(quint64 ticket, const LoadedPicture& picture, const QString& kind,
-                                 const QString& detail)
+void PictureDecodeQueue::deliver(quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome)
 {
     {
         std::lock_guard lock(m_shared->mutex);
         if (!m_shared->pending.erase(ticket))
             return; // cancelled after the decode finished
     }
-    emit decoded(ticket, picture, kind, detail);
+    emit decoded(ticket, picture, outcome);
 }
 
 void PictureDecodeQueue::cancel(quint64 ticket)

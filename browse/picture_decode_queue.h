@@ -3,6 +3,7 @@
 // window. Each request gets a ticket; a cancelled ticket's result is dropped.
 #pragma once
 
+#include "browse/picture_load_error.h"
 #include "formats/picture_file.h"
 
 #include <QObject>
@@ -36,14 +37,13 @@ public:
     bool isPending(quint64 ticket) const;
 
 signals:
-    // On the owner's thread. kind is empty on success, else one of the
-    // loader's five failure kinds ("Invalid Graphic", ...), detail the
-    // decoder's text.
-    void decoded(quint64 ticket, const LoadedPicture& picture, const QString& kind, const QString& detail);
+    // On the owner's thread. outcome has no value on success, else the
+    // failure's kind and the decoder's text.
+    void decoded(quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome);
 
 private:
     struct Shared;
-    void deliver(quint64 ticket, const LoadedPicture& picture, const QString& kind, const QString& detail);
+    void deliver(quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome);
 
     std::unique_ptr<Shared> m_shared;
 };

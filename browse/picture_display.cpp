@@ -2,7 +2,6 @@
 
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
-#include "browse/picture_slot_decoder.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -18,9 +17,15 @@ PictureDisplayHooks& DisplayHooks()
     return hooks;
 }
 
-void DisplayStepHost::LoadIntoSlot(const QString& path, const QString& slot)
+quint64 DisplayStepHost::RequestPicture(const QString& path, const QString& slot)
 {
-    LoadPictureIntoSlot(path, slot);
+    return RequestPictureForSlot(path, slot);
+}
+
+void DisplayStepHost::CancelPicture(const QString& slot)
+{
+    if (PictureSlotModel* model = PictureSlot(slot))
+        model->CancelRequest();
 }
 
 QString DisplaySlotName(bool fullScreenOrDemo, int activeImage)
@@ -78,50 +83,41 @@ void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
 }
 
 
-// Loads the step's picture into its slot, or repeats the last failure of
-// the same entry; a failure is left in state.LoadErrorKind. False when a newer
-// load of the slot superseded this one. recordRead and textDelays tell the
-// rest of the step about the show record read.
-bool loadStepPicture(DisplayStepHost& host, PictureDisplayState& state, int index, const QString& path,
-                     bool& recordRead, int& textDelays)
+// Asks the step's slot for its picture, or repeats the last failure of the
+// same entry (left in state.LoadErrorKind). True when a request waits for
+// the slot's answer.
+bool requestStepPicture(DisplayStepHost& host, PictureDisplayState& state, int index, const QString& path)
 {
     try {
         if (state.LastLoadFailed == 1 && index == state.LastFailedIndex) {
             // Reported again without a new load.
             state.LoadErrorKind = state.LastFailureKind.isEmpty() ? QStringLiteral("Other Error") : state.LastFailureKind;
-        } else {
-            state.LastLoadFailed = 0;
-            host.DisablePictureCommands();
-            host.ResetBackwardsButton();
-            recordRead = host.ReadShowRecord(index);
-            state.CurrentPicturePath = path;
-            host.SetPictureDisplayName();
-            state.LoadErrorKind.clear();
-            if (recordRead && host.FullScreenVisible())
-                textDelays = host.TextLineDelayMs();
-            const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
-            if (!fullScreen) {
-                host.StartImageTimer(-1);
-                host.HideMainImage();
-            } else {
-                host.StartImageTimer(isJpegExtension(lowerExtension(path)) ? 2000 : 100);
-            }
-            host.LoadIntoSlot(path, DisplaySlotName(fullScreen, host.ActiveImage()));
-            // Loaded: a load that ran while this one waited for its
-            // picture may have left its own failure kind behind.
-            state.LoadErrorKind.clear();
-            host.SizePictureToDisplay(true);
-            if (state.LoadErrorKind.isEmpty())
-                host.SetPictureLoaded();
+            return false;
         }
-    } catch (const ELoadSuperseded&) {
-        // A newer load of the slot came in while this one decoded; its
-        // step shows the picture and goes on from there.
-        return false;
+        state.LastLoadFailed = 0;
+        host.DisablePictureCommands();
+        host.ResetBackwardsButton();
+        state.PendingRecordRead = host.ReadShowRecord(index);
+        state.CurrentPicturePath = path;
+        host.SetPictureDisplayName();
+        state.LoadErrorKind.clear();
+        if (state.PendingRecordRead && host.FullScreenVisible())
+            state.PendingTextDelays = host.TextLineDelayMs();
+        const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
+        if (!fullScreen) {
+            host.StartImageTimer(-1);
+            host.HideMainImage();
+        } else {
+            host.StartImageTimer(isJpegExtension(lowerExtension(path)) ? 2000 : 100);
+        }
+        state.PendingSlot = DisplaySlotName(fullScreen, host.ActiveImage());
+        state.PendingTicket = host.RequestPicture(path, state.PendingSlot);
+        return state.PendingTicket != 0;
     } catch (...) {
+        // The show record could not be read: a load failure of the step.
         state.LoadErrorKind = ClassifyLoadError(std::current_exception());
     }
-    return true;
+    return false;
 }
 
 // After a picture shows: its captions and status, its voice, and in a show
@@ -149,11 +145,36 @@ void finishShownStep(DisplayStepHost& host, const QString& ext, bool recordRead,
     }
 }
 
+// The step's end once its picture is in its slot (or nothing was asked).
+void endLoadedStep(DisplayStepHost& host, PictureDisplayState& state)
+{
+    try {
+        host.SizePictureToDisplay(true);
+        if (state.LoadErrorKind.isEmpty())
+            host.SetPictureLoaded();
+    } catch (...) {
+        state.LoadErrorKind = ClassifyLoadError(std::current_exception());
+    }
+    if (!state.LoadErrorKind.isEmpty()) {
+        handleFailure(host, state);
+        return;
+    }
+    state.ConsecutiveLoadFailures = 0;
+    finishShownStep(host, state.PendingExtension, state.PendingRecordRead, state.PendingTextDelays);
+    host.PauseIfRequested();
+    host.Tail();
+}
+
 } // namespace
 
 void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state)
 {
     try {
+        // A step still waiting for its picture is replaced by this one.
+        if (state.PendingTicket) {
+            state.PendingTicket = 0;
+            host.CancelPicture(state.PendingSlot);
+        }
         host.BeforeStep();
         if (host.ThumbnailViewActive()) {
             host.ThumbnailStep();
@@ -161,26 +182,41 @@ void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state)
         }
         const int index = host.PictureIndex();
         const QString path = host.EntryPath(index);
-        QString ext = lowerExtension(path);
-        bool recordRead = false;
+        state.PendingExtension = lowerExtension(path);
+        state.PendingRecordRead = false;
+        state.PendingTextDelays = 0;
         host.ShowTitleLabelByOption();
         host.SetBookmarkMenuState(host.EntryBookmarkKey(index));
 
-        int textDelays = 0;
-        if (!loadStepPicture(host, state, index, path, recordRead, textDelays))
-            return;
+        if (requestStepPicture(host, state, index, path))
+            return; // the end follows the slot's answer
         if (!state.LoadErrorKind.isEmpty()) {
             handleFailure(host, state);
             return;
         }
-        state.ConsecutiveLoadFailures = 0;
-
-        finishShownStep(host, ext, recordRead, textDelays);
-        host.PauseIfRequested();
-        host.Tail();
+        // Nothing was asked of a slot: the step ends at once.
+        endLoadedStep(host, state);
     } catch (...) {
         // The step never raises; a failure outside the load block (a window
         // gone, a hook throwing) ends this step quietly.
+    }
+}
+
+void FinishDisplayStep(DisplayStepHost& host, PictureDisplayState& state, quint64 ticket, const LoadOutcome& outcome)
+{
+    if (ticket == 0 || ticket != state.PendingTicket)
+        return; // an older step's answer
+    state.PendingTicket = 0;
+    try {
+        if (outcome) {
+            state.LoadErrorKind = LoadFailureName(outcome->kind);
+            handleFailure(host, state);
+            return;
+        }
+        state.LoadErrorKind.clear();
+        endLoadedStep(host, state);
+    } catch (...) {
+        // As in the beginning: a host failure ends the step quietly.
     }
 }
 

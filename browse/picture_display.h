@@ -1,11 +1,16 @@
 // The display step: puts the current entry of the picture list on the
-// screen (`TForm1.DisplayCurrentPicture`), sorts load failures, and the
-// small rules around it (text-line delays, the next interval, bookmark
-// menu state, rotation, status line and window title).
+// screen, reports load failures, and the small rules around it (text-line
+// delays, the next interval, bookmark menu state, rotation, status line and
+// window title).
 //
-// The step itself runs against a DisplayStepHost, so the windows, the show
-// and the sound supply their parts and tests can drive it with a fake.
+// The step runs in two parts around the picture's decode: its beginning
+// (captions, the show record, the request to the slot) and, when the slot
+// answers, its end (fit, status, sound, interval timer). Both run against a
+// DisplayStepHost, so the windows, the show and the sound supply their parts
+// and tests can drive it with a fake.
 #pragma once
+
+#include "browse/picture_load_error.h"
 
 #include <QList>
 #include <QString>
@@ -33,6 +38,15 @@ struct PictureDisplayState {
     // Empty, or the kind of the last step's load failure: "Invalid Graphic",
     // "EWin32Error", "Open error", "Access Violation" or "Other Error".
     QString LoadErrorKind;
+
+    // The step waiting for its picture: the ticket of its request (0: none),
+    // the slot asked, and what its end needs from its beginning. A newer
+    // step replaces it; the older answer is then ignored.
+    quint64 PendingTicket = 0;
+    QString PendingSlot;
+    QString PendingExtension;
+    bool PendingRecordRead = false;
+    int PendingTextDelays = 0;
 };
 
 // "Not a single picture could be loaded!"
@@ -77,7 +91,12 @@ public:
     virtual void SetPictureDisplayName() {}
     virtual void StartImageTimer(int intervalMs) {}
     virtual void HideMainImage() {}
-    virtual void LoadIntoSlot(const QString& path, const QString& slot);
+    // Asks the slot for the picture; the answer comes later through
+    // FinishDisplayStep with the ticket returned (0: nothing asked, the
+    // step ends at once as loaded).
+    virtual quint64 RequestPicture(const QString& path, const QString& slot);
+    // Drops the slot's request still waiting (a newer step replaces it).
+    virtual void CancelPicture(const QString& slot);
     virtual void SizePictureToDisplay(bool toggle) {}
     virtual void SetPictureLoaded() {}
 
@@ -110,9 +129,17 @@ public:
     virtual void Tail() {}
 };
 
-// `TForm1.DisplayCurrentPicture` on a host, with the state of the shown
-// picture. Never throws.
+// The beginning of the display step on a host, with the state of the shown
+// picture: ends with the request to the slot (state.PendingTicket), or, for
+// a repeated failure, reports it at once. A step still waiting is replaced.
+// Never throws.
 void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state);
+
+// The end of the display step for the slot's answer to `ticket` (outcome
+// without value: loaded). An answer that is not the waiting step's is
+// ignored. Never throws.
+void FinishDisplayStep(DisplayStepHost& host, PictureDisplayState& state, quint64 ticket,
+                       const LoadOutcome& outcome);
 
 // The slot the step loads into: "form1im1" in the main window, else the
 // full-screen image named by the active-image byte.

@@ -165,13 +165,13 @@ public:
         if (m_w.Image1)
             m_w.Image1->hide();
     }
-    void LoadIntoSlot(const QString& path, const QString& slot) override
+    quint64 RequestPicture(const QString& path, const QString& slot) override
     {
         if (PictureSlotModel* model = PictureSlot(slot)) {
             model->DisplayArea = displayAreaFor(m_host, slot);
             model->EnlargeLimit = displayLimit(m_session);
         }
-        DisplayStepHost::LoadIntoSlot(path, slot);
+        return DisplayStepHost::RequestPicture(path, slot);
     }
     void SizePictureToDisplay(bool toggle) override { m_host.SizePictureToDisplay(toggle); }
     void SetPictureLoaded() override { m_session.ShowState.PictureLoaded = 1; }
@@ -326,6 +326,14 @@ PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost>
     : m_host(std::move(host)), m_session(session), m_settings(settings), m_start(start), m_w(m_host->widgets())
 {
     setParent(m_w.Window);
+    // The display step ends when the slot it asked answers.
+    for (const QString& name : {SlotForm1Im1, SlotForm9Im1, SlotForm9Im2}) {
+        PictureSlotModel* slot = PictureSlot(name);
+        connect(slot, &PictureSlotModel::loaded, this,
+                [this](quint64 ticket, const LoadedPicture&) { FinishDisplayStep(ticket, LoadOutcome()); });
+        connect(slot, &PictureSlotModel::failed, this,
+                [this](quint64 ticket, const LoadError& error) { FinishDisplayStep(ticket, error); });
+    }
 }
 
 PictureDisplaySection::~PictureDisplaySection() = default;
@@ -402,6 +410,14 @@ void PictureDisplaySection::DisplayCurrentPicture()
 {
     Form1DisplayHost host(this, *m_host, m_w, m_session, m_start);
     RunDisplayStep(host, m_display);
+}
+
+void PictureDisplaySection::FinishDisplayStep(quint64 ticket, const LoadOutcome& outcome)
+{
+    if (ticket == 0 || ticket != m_display.PendingTicket)
+        return;
+    Form1DisplayHost host(this, *m_host, m_w, m_session, m_start);
+    ::FinishDisplayStep(host, m_display, ticket, outcome);
 }
 
 void PictureDisplaySection::PrefetchShowPicture(int index)

@@ -24,10 +24,13 @@ public:
                           ShowSession& session);
     ~PictureDisplaySection() override;
 
-    // Shows entry PictureIndex of PictureTable (the slide show's step).
+    // Shows entry PictureIndex of PictureTable (the slide show's step): asks
+    // the picture's slot for it, and the step ends when the slot answers.
     // Never raises; failures are sorted into displayState().LoadErrorKind
     // and reported.
     void DisplayCurrentPicture();
+    // The display step waits for its picture.
+    bool DisplayStepWaiting() const { return m_display.PendingTicket != 0; }
     // Decodes entry `index` of PictureTable ahead for the show's next step,
     // for the slot and size that step will load it at; -1 drops it.
     void PrefetchShowPicture(int index);
@@ -67,6 +70,8 @@ public:
     PictureDisplayState& displayState() { return m_display; }
 
 private:
+    void FinishDisplayStep(quint64 ticket, const LoadOutcome& outcome);
+
     std::unique_ptr<PictureDisplayHost> m_host;
     ShowSession& m_session;
     SettingsStore& m_settings;

@@ -8,12 +8,12 @@
 #include "base/found_file.h"
 #include "base/settings_store.h"
 #include "base/start_context.h"
-#include "browse/background_work.h"
 #include "browse/external_programs.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
+#include "browse/preview_request.h"
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_files_window.h"
 #include "formats/picture_file.h"
@@ -75,6 +75,16 @@ PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> ho
       m_paths(paths), m_environment(environment), m_start(start), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("PictureInfoController"));
+    m_browsePreview = new PreviewRequest(this);
+    m_myShowPreview = new PreviewRequest(this);
+    connect(m_browsePreview, &PreviewRequest::loaded, this,
+            [this](quint64, const QImage& image, QSize loaded) { PreviewImageAnswered(image, loaded); });
+    connect(m_browsePreview, &PreviewRequest::failed, this,
+            [this](quint64, const LoadError&) { PreviewImageAnswered(QImage(), QSize()); });
+    connect(m_myShowPreview, &PreviewRequest::loaded, this,
+            [this](quint64, const QImage& image, QSize) { MyShowImageAnswered(image); });
+    connect(m_myShowPreview, &PreviewRequest::failed, this,
+            [this](quint64, const LoadError&) { MyShowImageAnswered(QImage()); });
 }
 
 PictureInfoController::~PictureInfoController() = default;
@@ -148,12 +158,6 @@ void setLine(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
-// Loads a picture for a preview, decoded no larger than the area needs.
-QImage loadForPreview(const QString& path, QSize area, QSize* trueSize = nullptr)
-{
-    return LoadPicturePreview(path, area, trueSize);
-}
-
 // Fits the image into the area without an enlargement limit and centres it.
 void showFitted(QLabel* label, const QImage& image, const QRect& area)
 {
@@ -224,10 +228,6 @@ QString previewDimensions(const ExifInfo& exif, const QImage& image, QSize loade
     return QString::number(loaded.width()) + by + QString::number(loaded.height());
 }
 
-// Counts the previews started; a preview whose decode was overtaken by a
-// newer one leaves the panel to it.
-quint64 g_previewGeneration = 0;
-
 } // namespace
 
 void PictureInfoController::UpdateTarnivoPanelVisibility()
@@ -253,53 +253,57 @@ void PictureInfoController::ShowPreviewVoiceControls(const QString& Path, bool e
         m_w.VoicePlaySB->setEnabled(playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
 }
 
-// Loads the picture (or its thumbnail) into Image4 and adds its dimensions to
-// the camera line; false when a newer preview overtook this one.
-bool PictureInfoController::LoadPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif)
+// Asks for the picture (or its thumbnail) for Image4; PreviewImageAnswered
+// shows it. A newer preview replaces this one.
+void PictureInfoController::RequestPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif)
+{
+    m_pendingPreview = {Path, UseThumbnail, exif};
+    std::optional<ThumbnailOptions> thumbnail;
+    if (UseThumbnail)
+        thumbnail = CurrentThumbnailOptions(m_settings, m_start.DemoMode != 0);
+    m_browsePreview->Request(Path, previewArea(*m_host, m_w.Image4).size(), thumbnail);
+}
+
+// The browse preview's picture has arrived (a null image: it can't be
+// shown): Image4 shows it and the camera line gets its dimensions.
+void PictureInfoController::PreviewImageAnswered(const QImage& image, QSize loaded)
 {
     QLabel* const imageLabel = m_w.Image4;
     QLabel* const model = m_w.ModelLabel4;
-    QApplication::processEvents();
-    // The thumbnail and the decode run on workers while the
-    // window serves its events; a newer preview started meanwhile
-    // wins and this one ends without touching the panel.
-    const quint64 generation = ++g_previewGeneration;
-    QString source = Path;
-    if (UseThumbnail) {
-        const int r = CreateOrRefreshThumbnailServingEvents(m_settings, Path, ThumbnailPath(Path),
-                                                            m_start.DemoMode != 0);
-        if (generation != g_previewGeneration)
-            return false;
-        if (r == ThumbMade || r == ThumbUpToDate)
-            source = ThumbnailPath(Path);
-    }
-    const QRect area = previewArea(*m_host, imageLabel);
-    QImage image;
-    QSize loaded;
-    // Worker: decodes the file into `image` and `loaded`, read here only
-    // after the worker's answer.
-    RunServingEvents([&] { image = loadForPreview(source, area.size(), &loaded); });
-    if (generation != g_previewGeneration)
-        return false;
+    const PendingPreview pending = m_pendingPreview;
     if (image.isNull()) {
         setShown(imageLabel, false);
         setShown(m_w.CannotOpenLabel4, true);
-        return true;
+    } else {
+        if (pending.useThumbnail && model)
+            setLine(model, model->text() + QStringLiteral("  ") + previewDimensions(pending.exif, image, loaded));
+        showFitted(imageLabel, image, previewArea(*m_host, imageLabel));
+        // The picture the preview shows, for the menus that name it.
+        imageLabel->setProperty("picturePath", pending.path);
+        if (m_w.PictureToClipboard)
+            m_w.PictureToClipboard->setEnabled(true);
     }
-    if (UseThumbnail && model)
-        setLine(model, model->text() + QStringLiteral("  ") + previewDimensions(exif, image, loaded));
-    showFitted(imageLabel, image, area);
-    // The picture the preview shows, for the menus that name it.
-    imageLabel->setProperty("picturePath", Path);
-    if (m_w.PictureToClipboard)
-        m_w.PictureToClipboard->setEnabled(true);
-    return true;
+    FinishPictureInfo(pending.path);
+}
+
+// The browse preview's last lines: the no-show panel, the sibling panel and
+// the path now previewed.
+void PictureInfoController::FinishPictureInfo(const QString& Path)
+{
+    const bool noShow = (m_w.CannotOpenLabel4 && !m_w.CannotOpenLabel4->isHidden())
+                        || (m_w.FileNotExistLabel4 && !m_w.FileNotExistLabel4->isHidden())
+                        || (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden());
+    setShown(m_w.NoShowPanel4, noShow);
+    UpdateTarnivoPanelVisibility();
+    PreviewedPath = Path;
 }
 
 void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
 {
     const PreviewWidgets w{m_w.Image4, m_w.SizeDatePanel4, m_w.FileSizeLabel4, m_w.FileDateLabel4, m_w.ReadOnlyLabel4,
                            m_w.ModelLabel4, m_w.NoShowPanel4, m_w.VideoLabel4, m_w.CannotOpenLabel4, m_w.FileNotExistLabel4};
+    // A preview still waiting for its picture is replaced by this one.
+    m_browsePreview->Cancel();
     setShown(w.noShowPanel, false);
     setShown(w.cannotOpen, false);
     setShown(w.fileNotExist, false);
@@ -326,19 +330,18 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
         fillFileLines(w, Path, exif);
         setShown(w.sizeDatePanel, true);
         if (Path != PreviewedPath) {
-            if (LoadImage && !LoadPreviewImage(Path, UseThumbnail, exif))
+            if (LoadImage) {
+                // The rest follows the picture's answer.
+                RequestPreviewImage(Path, UseThumbnail, exif);
                 return;
+            }
         } else {
             setShown(w.image, true);
             if (m_w.PictureToClipboard)
                 m_w.PictureToClipboard->setEnabled(true);
         }
     }
-    const bool noShow = (w.cannotOpen && !w.cannotOpen->isHidden()) || (w.fileNotExist && !w.fileNotExist->isHidden())
-                        || (w.video && !w.video->isHidden());
-    setShown(w.noShowPanel, noShow);
-    UpdateTarnivoPanelVisibility();
-    PreviewedPath = Path;
+    FinishPictureInfo(Path);
 }
 
 void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse)
@@ -349,6 +352,8 @@ void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool Load
         MyShowPreviewedPath.clear();
     else if (Path == MyShowPreviewedPath)
         return;
+    // A picture still waiting for the MyShow preview is replaced.
+    m_myShowPreview->Cancel();
     setShown(w.noShowPanel, false);
     setShown(w.cannotOpen, false);
     setShown(w.fileNotExist, false);
@@ -366,22 +371,31 @@ void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool Load
     fillFileLines(w, Path, exif);
     setShown(w.sizeDatePanel, true);
     if (LoadImage && w.image) {
-        // From the browse preview the picture already shown there is taken over.
-        QImage image;
+        // From the browse preview the picture already shown there is taken
+        // over; otherwise it is asked for on a worker.
+        m_pendingMyShowPath = Path;
         if (FromBrowse && m_w.Image4 && Path == PreviewedPath && !m_w.Image4->pixmap().isNull())
-            image = m_w.Image4->pixmap().toImage();
+            MyShowImageAnswered(m_w.Image4->pixmap().toImage());
         else
-            image = loadForPreview(Path, previewArea(*m_host, w.image).size());
-        if (image.isNull()) {
-            setShown(w.image, false);
-            setShown(w.cannotOpen, true);
-            setShown(w.noShowPanel, true);
-        } else {
-            showFitted(w.image, image, previewArea(*m_host, w.image));
-            w.image->setProperty("picturePath", Path);
-        }
+            m_myShowPreview->Request(Path, previewArea(*m_host, w.image).size(), std::nullopt);
     }
     MyShowPreviewedPath = Path;
+}
+
+// The MyShow preview's picture has arrived (a null image: it can't be shown).
+void PictureInfoController::MyShowImageAnswered(const QImage& image)
+{
+    QLabel* const label = m_w.image2;
+    if (!label)
+        return;
+    if (image.isNull()) {
+        setShown(label, false);
+        setShown(m_w.CannotOpenLabel, true);
+        setShown(m_w.NoShowPanel, true);
+    } else {
+        showFitted(label, image, previewArea(*m_host, label));
+        label->setProperty("picturePath", m_pendingMyShowPath);
+    }
 }
 
 namespace {

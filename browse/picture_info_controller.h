@@ -7,6 +7,7 @@
 
 #include "base/show_session.h"
 #include "browse/picture_info_host.h"
+#include "formats/read_exif_info.h"
 
 #include <QObject>
 #include <QChar>
@@ -19,7 +20,7 @@ struct DataPaths;
 struct EnvironmentInfo;
 struct StartContext;
 
-struct ExifInfo;
+class PreviewRequest;
 
 class PictureInfoController : public QObject {
     Q_OBJECT
@@ -42,7 +43,9 @@ public:
     void MakeSmallClick();
     // The one-time notice about thumbnail folders and the window TForm39.
     void ThumbnailInfoOnce();
-    // The browse preview (Image4 and its panel) and the MyShow preview (image2).
+    // The browse preview (Image4 and its panel) and the MyShow preview
+    // (image2). A picture to load is asked for on a worker; the preview's
+    // image and the panel's last lines follow its answer.
     void ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail);
     void ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse);
     void UpdateTarnivoPanelVisibility();
@@ -69,7 +72,10 @@ public:
 
 private:
     void ShowPreviewVoiceControls(const QString& Path, bool exists);
-    bool LoadPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif);
+    void RequestPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif);
+    void PreviewImageAnswered(const QImage& image, QSize loaded);
+    void FinishPictureInfo(const QString& Path);
+    void MyShowImageAnswered(const QImage& image);
     QTreeWidgetItem* HoveredNode(QObject* Sender, int X, int Y) const;
     void CaptionHoverFileOperations(QTreeWidgetItem* node, bool video, bool picture);
     void ShowHoverFileLines(QTreeWidgetItem* node, const QString& path, bool picture);
@@ -81,6 +87,15 @@ private:
     const EnvironmentInfo& m_environment;
     const StartContext& m_start;
     const PictureInfoWidgets m_w;
+    // The previews' pictures, made on workers, and what their answers need.
+    PreviewRequest* m_browsePreview = nullptr;
+    PreviewRequest* m_myShowPreview = nullptr;
+    struct PendingPreview {
+        QString path;
+        bool useThumbnail = false;
+        ExifInfo exif;
+    } m_pendingPreview;
+    QString m_pendingMyShowPath;
     bool m_thumbnailFilesSetUp = false;
     bool m_thumbnailInfoAsked = false;
 };

@@ -2,8 +2,6 @@
 
 #include "browse/fit_zoom.h"
 #include "browse/picture_loader_slots.h"
-#include "browse/picture_slot_decoder.h"
-#include "formats/picture_errors.h"
 #include "formats/picture_file.h"
 #include "platform/prompt.h"
 
@@ -42,17 +40,8 @@ QSize screenSize()
 
 } // namespace
 
-void LoadPictureIntoSlot(const QString& path, const QString& slot)
+void RunPictureLoaderSteps(const QString& path, const QString& slot)
 {
-    PictureSlotModel* model = PictureSlot(slot);
-    if (model) {
-        const QSize area = model->DisplayArea.isEmpty() ? screenSize() : model->DisplayArea;
-        const int limit = model->EnlargeLimit;
-        // Decoded on a worker; the window serves its events meanwhile.
-        model->SetPicture(path, DecodeForSlot(slot, path, area, limit));
-    } else {
-        platform::showMessage(platform::PromptKind::Plain, QStringLiteral("Unknown formim: ") + slot);
-    }
     PictureLoaderHooks& hooks = LoaderHooks();
     const QString thumbnail = hooks.ThumbnailPath ? hooks.ThumbnailPath(path) : QString();
     if (hooks.PictureInfoText && hooks.SetTitleHint)
@@ -61,23 +50,23 @@ void LoadPictureIntoSlot(const QString& path, const QString& slot)
         hooks.CreateOrRefreshThumbnail(path, thumbnail, slot);
 }
 
+quint64 RequestPictureForSlot(const QString& path, const QString& slot)
+{
+    PictureSlotModel* model = PictureSlot(slot);
+    if (!model) {
+        platform::showMessage(platform::PromptKind::Plain, QStringLiteral("Unknown formim: ") + slot);
+        RunPictureLoaderSteps(path, slot);
+        return 0;
+    }
+    const QSize area = model->DisplayArea.isEmpty() ? screenSize() : model->DisplayArea;
+    return model->Request(path, area, model->EnlargeLimit, true);
+}
+
 QString ClassifyLoadError(std::exception_ptr error)
 {
-    try {
-        if (error)
-            std::rethrow_exception(error);
+    if (!error)
         return QString();
-    } catch (const EInvalidGraphic&) {
-        return QStringLiteral("Invalid Graphic");
-    } catch (const EWin32Error&) {
-        return QStringLiteral("EWin32Error");
-    } catch (const EFOpenError&) {
-        return QStringLiteral("Open error");
-    } catch (const EAccessViolation&) {
-        return QStringLiteral("Access Violation");
-    } catch (...) {
-        return QStringLiteral("Other Error");
-    }
+    return LoadFailureName(LoadErrorOf(error).kind);
 }
 
 QString LoadErrorCaption(const QString& displayName, const QString& kind)
@@ -88,21 +77,29 @@ QString LoadErrorCaption(const QString& displayName, const QString& kind)
 
 QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString* detail)
 {
-    QString kind;
     if (detail)
         detail->clear();
-    try {
-        LoadPictureIntoSlot(path, slot);
-    } catch (const ELoadSuperseded&) {
-        // A newer load of the slot shows its picture; this one is no failure.
-    } catch (const std::exception& e) {
-        kind = ClassifyLoadError(std::current_exception());
-        if (detail)
-            *detail = QString::fromStdString(e.what());
-    } catch (...) {
-        kind = ClassifyLoadError(std::current_exception());
+    PictureSlotModel* model = PictureSlot(slot);
+    if (model) {
+        model->CancelRequest();
+        const QSize area = model->DisplayArea.isEmpty() ? screenSize() : model->DisplayArea;
+        const int limit = model->EnlargeLimit;
+        LoadedPicture picture;
+        try {
+            picture = LoadPictureFile(
+                path, [area, limit](QSize trueSize) { return FittedPictureSize(trueSize, area, limit); });
+        } catch (...) {
+            const LoadError error = LoadErrorOf(std::current_exception());
+            if (detail)
+                *detail = error.text;
+            return LoadFailureName(error.kind);
+        }
+        model->SetPicture(path, std::move(picture));
+    } else {
+        platform::showMessage(platform::PromptKind::Plain, QStringLiteral("Unknown formim: ") + slot);
     }
-    return kind;
+    RunPictureLoaderSteps(path, slot);
+    return QString();
 }
 
 void ReportLoadFailure(const QString& displayName, const QString& kind)

@@ -1,9 +1,11 @@
-// The one loading primitive of the program: `LoadPictureIntoSlot` loads a
-// picture file into one of the three picture slots, decoded no larger than
-// it will be shown, and lets the thumbnail and information steps follow.
-// Load failures leave as exceptions; the display step sorts them into the
-// five kinds it reports.
+// The one loading primitive of the program: `RequestPictureForSlot` asks one
+// of the three picture slots for a picture file, decoded no larger than it
+// will be shown; the slot answers later, and the thumbnail and information
+// steps follow the picture's arrival. A failure is a value (LoadError) with
+// one of the five kinds the display step reports.
 #pragma once
+
+#include "browse/picture_load_error.h"
 
 #include <QSize>
 #include <QString>
@@ -30,27 +32,33 @@ PictureLoaderHooks& LoaderHooks();
 // picture gives an empty size (decode in full).
 QSize FittedPictureSize(QSize trueSize, QSize area, int limitPercent);
 
-// Loads the file into the slot ("form1im1", "form9im1", "form9im2"),
-// decoded for the slot's display area and limit on a worker thread while the
-// window's thread serves events. A newer load of the same slot made
-// meanwhile replaces this one: it then throws ELoadSuperseded
-// (browse/picture_slot_decoder.h) and runs none of the later steps. An unknown slot name
-// loads nothing and shows "Unknown formim: " + slot; the thumbnail and
-// information steps still run. Throws the loader's exceptions.
-void LoadPictureIntoSlot(const QString& path, const QString& slot);
+// Asks the slot ("form1im1", "form9im1", "form9im2") for the file, decoded
+// for the slot's display area (the primary screen when empty) and limit on a
+// worker thread; returns the ticket the slot's answer names
+// (PictureSlotModel::loaded / failed). The thumbnail and information steps
+// run when the picture has arrived, before `loaded`. A newer request of the
+// same slot replaces this one, which is then never answered. An unknown slot
+// name loads nothing and shows "Unknown formim: " + slot; the thumbnail and
+// information steps still run, and the ticket is 0.
+quint64 RequestPictureForSlot(const QString& path, const QString& slot);
 
-// The kind of a load failure, first match in this order: invalid graphic
-// (the decoders' errors are derived from it), operating-system error,
-// file-open error, access violation, anything else.
+// The thumbnail and information steps after a picture was loaded into the
+// slot: the title hint and the thumbnail made from the slot's picture.
+void RunPictureLoaderSteps(const QString& path, const QString& slot);
+
+// The name of a load failure's kind (LoadFailureName of LoadErrorOf).
 QString ClassifyLoadError(std::exception_ptr error);
 
 // "Vistamo! :  Error occurred, File " + name + " can not be opened, " + kind
 QString LoadErrorCaption(const QString& displayName, const QString& kind);
 
-// LoadPictureIntoSlot that never throws: returns the kind of the load
-// failure ("Invalid Graphic", "EWin32Error", "Open error", "Access
-// Violation" or "Other Error"; empty on success, and for a load a newer
-// one replaced); detail gets the decoder's own message.
+// Loads the file into the slot at once, on the calling thread, for tools and
+// tests that run without a window (the windows ask the slot with
+// RequestPictureForSlot): a request of the slot still waiting is dropped,
+// the picture decoded for the slot's area and limit, and the thumbnail and
+// information steps run. Returns the name of the failure's kind ("Invalid
+// Graphic", "EWin32Error", "Open error", "Access Violation" or "Other
+// Error"; empty on success); detail gets the decoder's own message.
 QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString* detail = nullptr);
 
 // The message box of a failed load for a picture opened by the user (an

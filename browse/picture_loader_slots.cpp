@@ -1,5 +1,8 @@
 #include "browse/picture_loader_slots.h"
 
+#include "browse/picture_loader.h"
+#include "browse/picture_slot_decoder.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -44,6 +47,40 @@ void PictureSlotModel::SetPicture(const QString& path, LoadedPicture picture)
     m_picture = std::move(picture);
     m_frame = 0;
     NotifyChanged();
+}
+
+quint64 PictureSlotModel::Request(const QString& path, QSize area, int limitPercent, bool loaderSteps)
+{
+    PictureSlotDecoder& decoder = PictureSlotDecoder::instance();
+    connect(&decoder, &PictureSlotDecoder::answered, this, &PictureSlotModel::answer, Qt::UniqueConnection);
+    CancelRequest();
+    m_requestedPath = path;
+    m_loaderSteps = loaderSteps;
+    m_ticket = decoder.submit(path, area, limitPercent);
+    return m_ticket;
+}
+
+void PictureSlotModel::CancelRequest()
+{
+    if (m_ticket)
+        PictureSlotDecoder::instance().cancel(m_ticket);
+    m_ticket = 0;
+}
+
+void PictureSlotModel::answer(quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome)
+{
+    if (ticket == 0 || ticket != m_ticket)
+        return; // another slot's, or replaced by a newer request
+    m_ticket = 0;
+    if (outcome) {
+        emit failed(ticket, *outcome);
+        return;
+    }
+    const QString path = m_requestedPath;
+    SetPicture(path, picture);
+    if (m_loaderSteps)
+        RunPictureLoaderSteps(path, m_name);
+    emit loaded(ticket, m_picture);
 }
 
 void PictureSlotModel::Clear()
@@ -91,4 +128,26 @@ PictureSlotModel* PictureSlot(const QString& name)
     if (name == SlotForm9Im2)
         return &form9im2;
     return nullptr;
+}
+
+void WhenSlotAnswers(PictureSlotModel* slot, quint64 ticket, QObject* context,
+                     std::function<void(const LoadOutcome& outcome)> done)
+{
+    if (!slot || !ticket)
+        return;
+    // The waiter lives until the slot's next answer: only the newest request
+    // is ever answered, so any answer ends it.
+    auto* waiter = new QObject(context);
+    auto finish = [slot, waiter, ticket, done](quint64 answered, const LoadOutcome& outcome) {
+        const auto callback = done;
+        const bool mine = answered == ticket;
+        QObject::disconnect(slot, nullptr, waiter, nullptr);
+        waiter->deleteLater();
+        if (mine && callback)
+            callback(outcome);
+    };
+    QObject::connect(slot, &PictureSlotModel::loaded, waiter,
+                     [finish](quint64 answered, const LoadedPicture&) { finish(answered, LoadOutcome()); });
+    QObject::connect(slot, &PictureSlotModel::failed, waiter,
+                     [finish](quint64 answered, const LoadError& error) { finish(answered, error); });
 }

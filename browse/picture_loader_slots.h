@@ -1,11 +1,14 @@
 // The three picture slots ("form1im1", "form9im1", "form9im2") as plain
 // view-models: what a picture view paints and what fitting, zooming and
 // cropping read. A slot holds the decoded buffer (decoded only as large as
-// needed) and, apart from it, the picture's true size.
+// needed) and, apart from it, the picture's true size. A slot is asked for a
+// picture and answers later, when the decode on a worker has ended.
 #pragma once
 
+#include "browse/picture_load_error.h"
 #include "formats/picture_file.h"
 
+#include <QObject>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -15,9 +18,10 @@
 #include <memory>
 #include <vector>
 
-class PictureSlotModel {
+class PictureSlotModel : public QObject {
+    Q_OBJECT
 public:
-    explicit PictureSlotModel(QString name) : m_name(std::move(name)) {}
+    explicit PictureSlotModel(QString name, QObject* parent = nullptr) : QObject(parent), m_name(std::move(name)) {}
 
     const QString& Name() const { return m_name; }
 
@@ -57,6 +61,20 @@ public:
     QSize DisplayArea;
     int EnlargeLimit = 9999;
 
+    // ---- asking for a picture ----
+    // Asks for the file decoded for `area` with the enlargement limit
+    // (percent; an empty area: full size). The slot answers later, never
+    // from inside this call, with `loaded` (the slot holds the picture by
+    // then) or `failed` (the slot keeps what it held), naming the ticket
+    // returned here. A newer request replaces one still waiting, which is
+    // then never answered. With `loaderSteps` the loader's thumbnail and
+    // information steps run when the picture has arrived, before `loaded`.
+    quint64 Request(const QString& path, QSize area, int limitPercent, bool loaderSteps = false);
+    // Drops the request still waiting (it is never answered).
+    void CancelRequest();
+    // The ticket of the request still waiting, 0 when none.
+    quint64 PendingTicket() const { return m_ticket; }
+
     // ---- changes ----
     void SetPicture(const QString& path, LoadedPicture picture);
     void Clear();
@@ -65,8 +83,17 @@ public:
     int AddListener(std::function<void()> listener);
     void RemoveListener(int id);
 
+signals:
+    void loaded(quint64 ticket, const LoadedPicture& picture);
+    void failed(quint64 ticket, const LoadError& error);
+
 private:
+    void answer(quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome);
+
     QString m_name;
+    quint64 m_ticket = 0;
+    QString m_requestedPath;
+    bool m_loaderSteps = false;
     QString m_path;
     LoadedPicture m_picture;
     int m_frame = 0;
@@ -81,3 +108,9 @@ extern const QString SlotForm9Im2; // "form9im2": full-screen, second image
 
 // The slot of that name, or nullptr for any other name.
 PictureSlotModel* PictureSlot(const QString& name);
+
+// Runs `done` once, on `context`'s thread while `context` lives, with the
+// slot's answer to `ticket` (no value: loaded). When the slot answers a newer
+// request first, `done` never runs.
+void WhenSlotAnswers(PictureSlotModel* slot, quint64 ticket, QObject* context,
+                     std::function<void(const LoadOutcome& outcome)> done);

@@ -1,16 +1,14 @@
 #include "browse/picture_slot_decoder.h"
 
 #include "browse/picture_decode_queue.h"
-#include "formats/picture_errors.h"
+#include "platform/worker_pool.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QPointer>
 
-#include <map>
-#include <memory>
+#include <set>
 
 namespace {
 
@@ -27,126 +25,11 @@ struct FileStamp {
     bool operator==(const FileStamp& o) const { return modified == o.modified && size == o.size; }
 };
 
-struct Outcome {
-    bool done = false;
-    bool superseded = false;
-    LoadedPicture picture;
-    QString kind;
-    QString detail;
-    QEventLoop* loop = nullptr;
-};
+} // namespace
 
-[[noreturn]] void throwLoadFailure(const QString& kind, const QString& detail)
-{
-    const std::string text = detail.toStdString();
-    if (kind == QLatin1String("Invalid Graphic"))
-        throw EInvalidGraphic(text);
-    if (kind == QLatin1String("EWin32Error"))
-        throw EWin32Error(text);
-    if (kind == QLatin1String("Open error"))
-        throw EFOpenError(text);
-    if (kind == QLatin1String("Access Violation"))
-        throw EAccessViolation(text);
-    throw std::runtime_error(text);
-}
+struct PictureSlotDecoder::Private {
+    explicit Private(QObject* owner) : queue(QThread::idealThreadCount(), owner) {}
 
-class SlotDecoder : public QObject {
-public:
-    SlotDecoder() : QObject(QCoreApplication::instance()), m_queue(QThread::idealThreadCount(), this)
-    {
-        connect(&m_queue, &PictureDecodeQueue::decoded, this,
-                [this](quint64 ticket, const LoadedPicture& picture, const QString& kind, const QString& detail) {
-                    delivered(ticket, picture, kind, detail);
-                });
-    }
-
-    static SlotDecoder& instance()
-    {
-        static QPointer<SlotDecoder> decoder;
-        if (!decoder)
-            decoder = new SlotDecoder;
-        return *decoder;
-    }
-
-    LoadedPicture decode(const QString& slot, const QString& path, QSize area, int limit)
-    {
-        // A load still waiting for this slot is replaced.
-        if (auto it = m_slotTicket.find(slot); it != m_slotTicket.end()) {
-            if (auto w = m_waiting.find(it->second); w != m_waiting.end()) {
-                w->second->superseded = true;
-                if (w->second->loop)
-                    w->second->loop->quit();
-                m_waiting.erase(w);
-            }
-            m_queue.cancel(it->second);
-            m_slotTicket.erase(it);
-        }
-        auto outcome = std::make_shared<Outcome>();
-        quint64 ticket = 0;
-        if (m_ahead.ticket && m_ahead.path == path && m_ahead.area == area && m_ahead.limit == limit
-            && m_ahead.stamp == FileStamp::of(path)) {
-            if (m_ahead.ready) {
-                outcome->done = true;
-                outcome->picture = std::move(m_ahead.outcome.picture);
-                outcome->kind = m_ahead.outcome.kind;
-                outcome->detail = m_ahead.outcome.detail;
-            } else {
-                ticket = m_ahead.ticket;
-            }
-            m_ahead = Ahead();
-        }
-        if (!outcome->done) {
-            if (!ticket)
-                ticket = m_queue.submit({path, area, limit});
-            m_slotTicket[slot] = ticket;
-            m_waiting[ticket] = outcome;
-            QEventLoop loop;
-            outcome->loop = &loop;
-            if (!outcome->done && !outcome->superseded)
-                loop.exec();
-            outcome->loop = nullptr;
-            // Neither delivered nor replaced: the application is quitting and
-            // ended every event loop; the picture is not wanted any more.
-            if (!outcome->done && !outcome->superseded) {
-                m_queue.cancel(ticket);
-                outcome->superseded = true;
-            }
-            if (auto it = m_slotTicket.find(slot); it != m_slotTicket.end() && it->second == ticket)
-                m_slotTicket.erase(it);
-            m_waiting.erase(ticket);
-        }
-        if (outcome->superseded)
-            throw ELoadSuperseded();
-        if (!outcome->kind.isEmpty())
-            throwLoadFailure(outcome->kind, outcome->detail);
-        return std::move(outcome->picture);
-    }
-
-    void prefetch(const QString& path, QSize area, int limit)
-    {
-        if (m_ahead.ticket && m_ahead.path == path && m_ahead.area == area && m_ahead.limit == limit
-            && m_ahead.stamp == FileStamp::of(path))
-            return;
-        dropAhead();
-        m_ahead.path = path;
-        m_ahead.area = area;
-        m_ahead.limit = limit;
-        m_ahead.stamp = FileStamp::of(path);
-        m_ahead.ticket = m_queue.submit({path, area, limit});
-    }
-
-    void dropAhead()
-    {
-        if (m_ahead.ticket && !m_ahead.ready)
-            m_queue.cancel(m_ahead.ticket);
-        m_ahead = Ahead();
-    }
-
-    int waitingCount() const { return int(m_waiting.size()); }
-    QString aheadPath() const { return m_ahead.path; }
-    bool aheadReady() const { return m_ahead.ticket && m_ahead.ready; }
-
-private:
     struct Ahead {
         QString path;
         QSize area;
@@ -154,63 +37,130 @@ private:
         FileStamp stamp;
         quint64 ticket = 0;
         bool ready = false;
-        Outcome outcome;
+        LoadedPicture picture;
+        LoadOutcome outcome;
     };
 
-    void delivered(quint64 ticket, const LoadedPicture& picture, const QString& kind, const QString& detail)
-    {
-        if (auto w = m_waiting.find(ticket); w != m_waiting.end()) {
-            Outcome& o = *w->second;
-            o.done = true;
-            o.picture = picture;
-            o.kind = kind;
-            o.detail = detail;
-            if (o.loop)
-                o.loop->quit();
-            return;
-        }
-        if (m_ahead.ticket == ticket) {
-            m_ahead.ready = true;
-            m_ahead.outcome.picture = picture;
-            m_ahead.outcome.kind = kind;
-            m_ahead.outcome.detail = detail;
-        }
-    }
-
-    PictureDecodeQueue m_queue;
-    std::map<QString, quint64> m_slotTicket;
-    std::map<quint64, std::shared_ptr<Outcome>> m_waiting;
-    Ahead m_ahead;
+    PictureDecodeQueue queue;
+    // Tickets submitted and neither answered nor cancelled.
+    std::set<quint64> waiting;
+    Ahead ahead;
 };
 
-} // namespace
-
-LoadedPicture DecodeForSlot(const QString& slot, const QString& path, QSize area, int limitPercent)
+PictureSlotDecoder::PictureSlotDecoder() : QObject(QCoreApplication::instance()), d(std::make_unique<Private>(this))
 {
-    return SlotDecoder::instance().decode(slot, path, area, limitPercent);
+    connect(&d->queue, &PictureDecodeQueue::decoded, this,
+            [this](quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome) {
+                if (d->waiting.erase(ticket)) {
+                    emit answered(ticket, picture, outcome);
+                    return;
+                }
+                if (d->ahead.ticket == ticket) {
+                    d->ahead.ready = true;
+                    d->ahead.picture = picture;
+                    d->ahead.outcome = outcome;
+                }
+            });
+}
+
+PictureSlotDecoder::~PictureSlotDecoder() = default;
+
+PictureSlotDecoder& PictureSlotDecoder::instance()
+{
+    static QPointer<PictureSlotDecoder> decoder;
+    if (!decoder)
+        decoder = new PictureSlotDecoder;
+    return *decoder;
+}
+
+quint64 PictureSlotDecoder::submit(const QString& path, QSize area, int limitPercent)
+{
+    Private::Ahead& ahead = d->ahead;
+    if (ahead.ticket && ahead.path == path && ahead.area == area && ahead.limit == limitPercent
+        && ahead.stamp == FileStamp::of(path)) {
+        const quint64 ticket = ahead.ticket;
+        d->waiting.insert(ticket);
+        if (ahead.ready) {
+            // Decoded already: answered on the next turn of the window's
+            // thread, as any other decode.
+            QPointer<PictureSlotDecoder> self(this);
+            platform::postToWindowThread(
+                [self, ticket, picture = std::move(ahead.picture), outcome = std::move(ahead.outcome)]() {
+                    if (self && self->d->waiting.erase(ticket))
+                        emit self->answered(ticket, picture, outcome);
+                });
+        }
+        ahead = Private::Ahead();
+        return ticket;
+    }
+    const quint64 ticket = d->queue.submit({path, area, limitPercent});
+    d->waiting.insert(ticket);
+    return ticket;
+}
+
+void PictureSlotDecoder::cancel(quint64 ticket)
+{
+    if (d->waiting.erase(ticket))
+        d->queue.cancel(ticket);
+}
+
+int PictureSlotDecoder::waitingCount() const
+{
+    return int(d->waiting.size());
+}
+
+void PictureSlotDecoder::prefetch(const QString& path, QSize area, int limitPercent)
+{
+    Private::Ahead& ahead = d->ahead;
+    if (ahead.ticket && ahead.path == path && ahead.area == area && ahead.limit == limitPercent
+        && ahead.stamp == FileStamp::of(path))
+        return;
+    dropAhead();
+    ahead.path = path;
+    ahead.area = area;
+    ahead.limit = limitPercent;
+    ahead.stamp = FileStamp::of(path);
+    ahead.ticket = d->queue.submit({path, area, limitPercent});
+}
+
+void PictureSlotDecoder::dropAhead()
+{
+    if (d->ahead.ticket && !d->ahead.ready)
+        d->queue.cancel(d->ahead.ticket);
+    d->ahead = Private::Ahead();
+}
+
+QString PictureSlotDecoder::aheadPath() const
+{
+    return d->ahead.path;
+}
+
+bool PictureSlotDecoder::aheadReady() const
+{
+    return d->ahead.ticket && d->ahead.ready;
 }
 
 int SlotLoadsWaiting()
 {
-    return SlotDecoder::instance().waitingCount();
+    return PictureSlotDecoder::instance().waitingCount();
 }
 
 void PrefetchPicture(const QString& path, QSize area, int limitPercent)
 {
-    SlotDecoder::instance().prefetch(path, area, limitPercent);
+    PictureSlotDecoder::instance().prefetch(path, area, limitPercent);
 }
 
 void DropPrefetchedPicture()
 {
-    SlotDecoder::instance().dropAhead();
+    PictureSlotDecoder::instance().dropAhead();
 }
 
 QString PrefetchedPicturePath()
 {
-    return SlotDecoder::instance().aheadPath();
+    return PictureSlotDecoder::instance().aheadPath();
 }
 
 bool PrefetchedPictureReady()
 {
-    return SlotDecoder::instance().aheadReady();
+    return PictureSlotDecoder::instance().aheadReady();
 }

@@ -43,6 +43,8 @@ public:
         w.TBRotateR = f->TBRotateR;
         w.MRotateL = f->MRotateL;
         w.MRotateR = f->MRotateR;
+        w.RCRotateL = f->RCRotateL;
+        w.RCRotateR = f->RCRotateR;
         w.Irfanview = f->Irfanview;
         w.TBTarnivo = f->TBTarnivo;
         w.TarnivoPop = f->TarnivoPop;

@@ -296,18 +296,13 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
     return ThumbNothingDone;
 }
 
-int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const QString& picture,
-                                          const QString& thumbnail, bool demoMode)
+ThumbnailRequest WorkerThumbnailRequest(const QString& picture, const QString& thumbnail,
+                                        const ThumbnailOptions& options)
 {
-    const ThumbnailOptions options = CurrentThumbnailOptions(settings, demoMode);
     ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, QString(), false, false, false, false, options);
     request.processMessages = false;
     request.showStatus = statusThroughWindowThread();
-    int result = ThumbNothingDone;
-    // Worker: as in the background making above; `result` is read only
-    // after the worker's answer, which comes after its status answers.
-    RunServingEvents([&] { result = CreateOrRefreshThumbnail(request, options); });
-    return result;
+    return request;
 }
 
 void InstallThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, bool replace)

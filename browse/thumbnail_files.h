@@ -131,10 +131,12 @@ int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& pictu
 int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
                                          const ThumbnailOptions& options);
 
-// The program's form without a slot, made on a worker while the window's
-// thread serves its events; the same result.
-int CreateOrRefreshThumbnailServingEvents(const SettingsStore& settings, const QString& picture,
-                                          const QString& thumbnail, bool demoMode);
+// The program's form without a slot, not from the preview and nothing
+// forced, for a worker: its status goes to ThumbnailStatusSink through the
+// window's thread. Made on the window's thread; the worker runs
+// CreateOrRefreshThumbnail(request, options) with it.
+ThumbnailRequest WorkerThumbnailRequest(const QString& picture, const QString& thumbnail,
+                                        const ThumbnailOptions& options);
 
 // Installs the picture loader's thumbnail and information steps (the path
 // rule, PictureInfoText, and the program's CreateOrRefreshThumbnail with the

@@ -163,7 +163,7 @@ LoadedPicture LoadPictureFile(const QString& path, const DisplaySizeFor& display
     return DecodePicture(ReadPictureFile(path), kind, displaySize);
 }
 
-QImage LoadPicturePreview(const QString& path, QSize box, QSize* trueSize)
+QImage DecodePicturePreview(const QString& path, QSize box, QSize* trueSize)
 {
     const auto fitted = [box](QSize size) {
         if (size.isEmpty() || box.isEmpty())
@@ -174,14 +174,19 @@ QImage LoadPicturePreview(const QString& path, QSize box, QSize* trueSize)
         return QSize(std::max(1, int(std::nearbyint(size.width() * f))),
                      std::max(1, int(std::nearbyint(size.height() * f))));
     };
+    const LoadedPicture picture = LoadPictureFile(path, fitted);
+    if (trueSize)
+        *trueSize = picture.trueSize;
+    const QSize target = fitted(picture.trueSize);
+    if (target.isValid() && picture.image.size() != target)
+        return picture.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return picture.image;
+}
+
+QImage LoadPicturePreview(const QString& path, QSize box, QSize* trueSize)
+{
     try {
-        const LoadedPicture picture = LoadPictureFile(path, fitted);
-        if (trueSize)
-            *trueSize = picture.trueSize;
-        const QSize target = fitted(picture.trueSize);
-        if (target.isValid() && picture.image.size() != target)
-            return picture.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        return picture.image;
+        return DecodePicturePreview(path, box, trueSize);
     } catch (...) {
         return QImage();
     }

@@ -52,6 +52,8 @@ LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, QSize tar
 // the true size). A null image when the file cannot be shown; trueSize,
 // when given, gets the picture's own size.
 QImage LoadPicturePreview(const QString& path, QSize box, QSize* trueSize = nullptr);
+// The same, throwing the loader's exceptions when the file cannot be shown.
+QImage DecodePicturePreview(const QString& path, QSize box, QSize* trueSize = nullptr);
 
 // ReadPictureFile + DecodePicture by the path's extension.
 LoadedPicture LoadPictureFile(const QString& path, const DisplaySizeFor& displaySize);

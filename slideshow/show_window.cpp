@@ -32,6 +32,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -446,7 +447,7 @@ void TForm9::RemoveCurrentFromPlayOrder()
     Step(1);
 }
 
-QString TForm9::StartFullView(const QString& path)
+void TForm9::StartFullView(const QString& path, std::function<void(const QString& failure)> done)
 {
     order_.clear();
     position_ = -1;
@@ -484,14 +485,21 @@ QString TForm9::StartFullView(const QString& path)
     raise();
     activateWindow();
     prepareSlot(SlotForm9Im1, PictureArea().size(), m_state.session.ShowState);
-    const QString failure = TryLoadPictureIntoSlot(path, SlotForm9Im1);
-    if (!failure.isEmpty()) {
-        m_state.session.FullViewActive = 0;
-        hide();
-        return failure;
-    }
-    ReceivingFitZoom()->SizePictureToDisplay(true);
-    return QString();
+    const auto answered = [this, done](const LoadOutcome& outcome) {
+        if (outcome) {
+            m_state.session.FullViewActive = 0;
+            hide();
+        } else {
+            ReceivingFitZoom()->SizePictureToDisplay(true);
+        }
+        if (done)
+            done(outcome ? LoadFailureName(outcome->kind) : QString());
+    };
+    const quint64 ticket = RequestPictureForSlot(path, SlotForm9Im1);
+    if (!ticket)
+        answered(LoadOutcome());
+    else
+        WhenSlotAnswers(PictureSlot(SlotForm9Im1), ticket, this, answered);
 }
 
 int TForm9::PeekNextIndex(int direction, bool* reachedEnd) const
@@ -535,15 +543,20 @@ void TForm9::OneBackwardsClick()
             // From the first cut-out back to the picture itself, through the loader.
             const QString slot = shown->Slot()->Name();
             prepareSlot(slot, PictureArea().size(), m_state.session.ShowState);
-            if (TryLoadPictureIntoSlot(shownPicturePath(), slot).isEmpty()) {
+            const quint64 ticket = RequestPictureForSlot(shownPicturePath(), slot);
+            QPointer<FitZoomHandler> handler(shown);
+            WhenSlotAnswers(shown->Slot(), ticket, this, [this, handler](const LoadOutcome& outcome) {
+                if (outcome || !handler)
+                    return;
                 m_state.session.CutOutCount = 0;
-                shown->SizePictureToDisplay(false);
-            }
+                handler->SizePictureToDisplay(false);
+                if (m_state.session.FullViewActive == 1)
+                    showCutOutButtons(false);
+            });
         } else {
+            // Steps back from the second cut-out or later: a cut-out stays.
             shown->StepBackCutOut(shownPicturePath());
         }
-        if (m_state.session.CutOutCount == 0 && m_state.session.FullViewActive == 1)
-            showCutOutButtons(false);
         return;
     }
     Step(-1);

@@ -134,12 +134,12 @@ public:
     // the show ends with "No more pictures left in show" when none is left.
     void RemoveCurrentFromPlayOrder();
 
-    // The full view of one picture (`TForm1.StartFullScreenShow` for it):
-    // the window opens with the picture loaded into "form9im1" and fitted,
-    // with the step and show buttons hidden. On a load failure the window is
-    // hidden again and the kind of the failure is returned (empty when the
-    // picture is shown).
-    QString StartFullView(const QString& path);
+    // The full view of one picture: the window opens with the step and show
+    // buttons hidden and asks "form9im1" for the picture; when it arrives it
+    // is fitted. On a load failure the window is hidden again. `done`
+    // follows either, with the kind of the failure (empty when the picture
+    // is shown).
+    void StartFullView(const QString& path, std::function<void(const QString& failure)> done = {});
 
     // `TForm9.ShowCenteredHint`: HintPanel with the text, centred.
     void ShowCenteredHint(const QString& text);

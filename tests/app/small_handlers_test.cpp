@@ -72,6 +72,7 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
     form.pictureInfo()->ThumbnailPreviewFromTree = true;
     form.TimerThumbnail->start();
     form.pictureInfo()->TimerThumbnailTimer();
+    testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.TimerThumbnail->isActive());
     // The browse preview shows the picture fitted, its ratio kept.
     const QSize browse = form.Image4->pixmap().size();
@@ -81,6 +82,7 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
 
     form.pictureInfo()->ThumbnailPreviewFromTree = false;
     form.pictureInfo()->TimerThumbnailTimer();
+    testsupport::waitForPictureAnswers();
     const QSize myShow = form.image2->pixmap().size();
     ASSERT_FALSE(myShow.isEmpty());
     EXPECT_EQ(myShow.width(), 2 * myShow.height());

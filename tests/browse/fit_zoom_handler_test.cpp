@@ -257,16 +257,19 @@ TEST(FitZoomHandler, StepBackThroughTheCutOutsToThePicture)
     EXPECT_EQ(w.speed->x(), 1000 - w.speed->width() - 40);
 
     ASSERT_TRUE(w.handler->StepBackCutOut(path));
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.CutOutCount, 1);
     EXPECT_EQ(w.slot.Path(), w.folder + QStringLiteral("/cut1.bmp"));
     EXPECT_EQ(w.slot.PictureSize(), QSize(400, 300));
     ASSERT_TRUE(w.handler->StepBackCutOut(path));
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.CutOutCount, 0);
     EXPECT_EQ(w.slot.Path(), path);
     EXPECT_EQ(w.slot.PictureSize(), QSize(800, 600));
     EXPECT_EQ(w.image->geometry(), QRect(0, 30, 800, 600));
     EXPECT_TRUE(w.speed->text().isEmpty());
     EXPECT_FALSE(w.handler->StepBackCutOut(path));
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.CutOutCount, 0);
 }
 

@@ -108,6 +108,7 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     ASSERT_EQ(form.pictureInfo()->TreeHoverPath, f.movie);
     EXPECT_EQ(form.ModelLabel4->text(), "Camera model unknown");
     form.pictureInfo()->TimerThumbnailTimer();
+    testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.CannotOpenLabel4->isHidden());
     EXPECT_TRUE(form.Image4->isHidden());
     EXPECT_FALSE(form.NoShowPanel4->isHidden());
@@ -115,12 +116,14 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     form.pictureInfo()->PreviewNode = node(f.huge);
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     form.pictureInfo()->TimerThumbnailTimer();
+    testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.CannotOpenLabel4->isHidden());
 
     // The pipe is not a file the preview opens.
     form.pictureInfo()->PreviewNode = node(f.pipe);
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     form.pictureInfo()->TimerThumbnailTimer();
+    testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.Image4->isHidden());
     EXPECT_FALSE(form.NoShowPanel4->isHidden());
 
@@ -139,6 +142,7 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     for (int i = 0; i < list.size(); ++i) {
         TestState().session.PictureIndex = i;
         form.DisplayCurrentPicture();
+        testsupport::waitForPictureAnswers();
         EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, kinds[i]);
         EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File " + QFileInfo(list[i]).fileName()
                                           + " can not be opened, " + kinds[i]);

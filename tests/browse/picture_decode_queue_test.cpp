@@ -26,8 +26,9 @@ struct Collector {
     explicit Collector(PictureDecodeQueue& queue)
     {
         QObject::connect(&queue, &PictureDecodeQueue::decoded, &queue,
-                         [this](quint64 ticket, const LoadedPicture& picture, const QString& kind, const QString& detail) {
-                             results.push_back({ticket, picture, kind, detail, QThread::currentThread()});
+                         [this](quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome) {
+                             results.push_back({ticket, picture, outcome ? LoadFailureName(outcome->kind) : QString(),
+                                                outcome ? outcome->text : QString(), QThread::currentThread()});
                          });
     }
     bool waitFor(quint64 ticket)

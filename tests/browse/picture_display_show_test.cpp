@@ -281,11 +281,13 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     TestState().session.ShowState.DefaultInterval = 7;
 
     form.DisplayCurrentPicture();
+    testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(show.ShowRec.TextLines[0], "Hello");
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
     TestState().session.PictureIndex = 1;
     form.DisplayCurrentPicture();
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 4);
 
     // An entry whose record belongs to another picture keeps the default.
@@ -293,6 +295,7 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     TestState().session.PictureIndex = 0;
     TestState().session.ShowState.CurrentInterval = 7;
     form.DisplayCurrentPicture();
+    testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
 
@@ -308,6 +311,7 @@ TEST(PictureDisplayShow, FullViewShowsRotateAndRatioButtonsForWritablePictures)
     testsupport::setReadOnly(dir + "/b.jpg", true);
     TForm9 window(TestState());
     window.StartFullView(dir + "/a.jpg");
+    testsupport::waitForPictureAnswers();
     auto* left = window.findChild<QToolButton*>("SBRotateLeft");
     auto* ratio = window.findChild<QToolButton*>("SBRatio");
     ASSERT_TRUE(left && ratio);
@@ -317,6 +321,7 @@ TEST(PictureDisplayShow, FullViewShowsRotateAndRatioButtonsForWritablePictures)
     window.StopSlideShow();
 
     window.StartFullView(dir + "/b.jpg");
+    testsupport::waitForPictureAnswers();
     EXPECT_TRUE(left->isHidden());
     window.StopSlideShow();
     testsupport::setReadOnly(dir + "/b.jpg", false);

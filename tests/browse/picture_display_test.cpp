@@ -47,13 +47,27 @@ public:
     bool ReadShowRecord(int) override { return recordRead; }
     int TextLineDelayMs() const override { return textDelays; }
     int CurrentIntervalSeconds() const override { return intervalSeconds; }
-    void LoadIntoSlot(const QString& path, const QString& slot) override
+    quint64 RequestPicture(const QString& path, const QString& slot) override
     {
         ++loads;
         log << "load " + path + " " + slot;
+        requested = path;
+        return ++lastTicket;
+    }
+    void CancelPicture(const QString& slot) override { log << "cancel " + slot; }
+    // The slot's answer to the request: the failure the path is given
+    // (a decoder's exception, as a value), else the picture.
+    LoadOutcome answerFor(const QString& path) const
+    {
         auto it = failures.find(path);
-        if (it != failures.end())
+        if (it == failures.end())
+            return LoadOutcome();
+        try {
             it->second();
+        } catch (...) {
+            return LoadErrorOf(std::current_exception());
+        }
+        return LoadOutcome();
     }
     void SizePictureToDisplay(bool toggle) override { log << QString("size %1").arg(toggle); }
     void HidePictureImages() override { log << "hide"; }
@@ -65,7 +79,17 @@ public:
     void SetPictureDisplayName() override { state.PictureDisplayName = paths.at(size_t(index)).section('/', -1); }
 
     PictureDisplayState state;
+    QString requested;
+    quint64 lastTicket = 0;
 };
+
+// The step's beginning, then the slot's answer to its request.
+void runStep(FakeHost& host)
+{
+    RunDisplayStep(host, host.state);
+    if (host.state.PendingTicket)
+        FinishDisplayStep(host, host.state, host.state.PendingTicket, host.answerFor(host.requested));
+}
 
 } // namespace
 
@@ -77,7 +101,7 @@ TEST(DisplayStep, ShowsThePictureAndArmsTheNextInterval)
     host.fullScreen = true;
     host.textDelays = 2500;
     host.active = 0;
-    RunDisplayStep(host, host.state);
+    runStep(host);
     EXPECT_EQ(host.log, QStringList({"load /p/a.jpg form9im2", "size 1"}));
     EXPECT_EQ(host.state.CurrentPicturePath, "/p/a.jpg");
     EXPECT_TRUE(host.state.LoadErrorKind.isEmpty());
@@ -87,7 +111,7 @@ TEST(DisplayStep, ShowsThePictureAndArmsTheNextInterval)
     FakeHost main;
     main.paths = {"/p/a.jpg"};
     main.waitVoice = true;
-    RunDisplayStep(main, main.state);
+    runStep(main);
     EXPECT_EQ(main.log.front(), "load /p/a.jpg form1im1");
     EXPECT_TRUE(main.armed.empty());
 }
@@ -97,7 +121,7 @@ TEST(DisplayStep, FailureIsReportedAndTheSameIndexIsNotLoadedAgain)
     FakeHost host;
     host.paths = {"/p/bad.jpg", "/p/b.jpg"};
     host.failures["/p/bad.jpg"] = [] { throw EJPEGError("JPEG file is truncated"); };
-    RunDisplayStep(host, host.state);
+    runStep(host);
     EXPECT_EQ(host.state.LoadErrorKind, "Invalid Graphic");
     EXPECT_EQ(host.state.LastLoadFailed, 1);
     EXPECT_EQ(host.state.LastFailedIndex, 0);
@@ -107,14 +131,14 @@ TEST(DisplayStep, FailureIsReportedAndTheSameIndexIsNotLoadedAgain)
 
     host.state.LoadErrorKind.clear(); // the repeat reports the kind it kept
     host.caption.clear();
-    RunDisplayStep(host, host.state);
+    runStep(host);
     EXPECT_EQ(host.loads, 1); // not opened again
     EXPECT_EQ(host.state.LoadErrorKind, "Invalid Graphic");
     EXPECT_EQ(host.caption, "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
 
     // Another index loads again and clears the failure.
     host.index = 1;
-    RunDisplayStep(host, host.state);
+    runStep(host);
     EXPECT_EQ(host.loads, 2);
     EXPECT_EQ(host.state.LastLoadFailed, 0);
     EXPECT_TRUE(host.state.LoadErrorKind.isEmpty());
@@ -133,7 +157,7 @@ TEST(DisplayStep, EveryKindOfFailureIsCaught)
             FakeHost host;
         host.paths = {"/p/x.gif"};
         host.failures["/p/x.gif"] = c.first;
-        RunDisplayStep(host, host.state);
+        runStep(host);
         EXPECT_EQ(host.state.LoadErrorKind, c.second);
     }
 }
@@ -146,15 +170,15 @@ TEST(DisplayStep, SkippingQueuesTheNextStepInsteadOfRecursing)
     host.fullScreen = true;
     host.failures["/p/1.jpg"] = [] { throw EJPEGError("bad"); };
     host.failures["/p/2.jpg"] = [] { throw EJPEGError("bad"); };
-    RunDisplayStep(host, host.state);
+    runStep(host);
     EXPECT_EQ(host.queued, 1);
     EXPECT_TRUE(host.caption.isEmpty()); // no error title while skipping
     EXPECT_FALSE(host.log.contains("hide"));
     host.index = 1;
-    RunDisplayStep(host, host.state);
+    runStep(host);
     EXPECT_EQ(host.queued, 2);
     host.index = 2;
-    RunDisplayStep(host, host.state);
+    runStep(host);
     EXPECT_EQ(host.queued, 2);
     EXPECT_EQ(host.ended, 0);
     EXPECT_EQ(host.state.ConsecutiveLoadFailures, 0);
@@ -170,7 +194,7 @@ TEST(DisplayStep, AShowInWhichNoPictureLoadsEnds)
     // The show's cursor takes each queued step; a thousand rounds are far
     // more than the show holds.
     for (int round = 0; round < 1000 && host.ended == 0; ++round) {
-        RunDisplayStep(host, host.state);
+        runStep(host);
         host.index = (host.index + 1) % 2;
     }
     EXPECT_EQ(host.ended, 1);
@@ -181,7 +205,7 @@ TEST(DisplayStep, AShowInWhichNoPictureLoadsEnds)
     one.paths = {"/p/1.jpg"};
     one.skip = true;
     one.failures["/p/1.jpg"] = [] { throw EInvalidGraphic("bad"); };
-    RunDisplayStep(one, one.state);
+    runStep(one);
     EXPECT_EQ(one.ended, 1);
     EXPECT_EQ(one.queued, 0);
     EXPECT_EQ(NoPictureLoadedText, "Not a single picture could be loaded!");
@@ -194,10 +218,33 @@ TEST(DisplayStep, ManualModeAndFullViewTakeNoNextStep)
     host.skip = true;
     host.manual = true;
     host.failures["/p/1.jpg"] = [] { throw EInvalidGraphic("bad"); };
-    RunDisplayStep(host, host.state);
+    runStep(host);
     EXPECT_EQ(host.queued, 0);
     EXPECT_TRUE(host.armed.empty());
     EXPECT_FALSE(host.caption.isEmpty()); // manual mode reports on screen
+}
+
+TEST(DisplayStep, ANewerStepReplacesTheOneWaitingForItsPicture)
+{
+    FakeHost host;
+    host.paths = {"/p/a.jpg", "/p/b.jpg"};
+    RunDisplayStep(host, host.state);
+    const quint64 older = host.state.PendingTicket;
+    ASSERT_NE(older, 0u);
+    // Nothing of the step's end runs before the slot answers.
+    EXPECT_EQ(host.log, QStringList({"load /p/a.jpg form1im1"}));
+    host.index = 1;
+    RunDisplayStep(host, host.state);
+    const quint64 newer = host.state.PendingTicket;
+    EXPECT_EQ(host.log, QStringList({"load /p/a.jpg form1im1", "cancel form1im1", "load /p/b.jpg form1im1"}));
+    // The older answer is ignored; the newer one ends the step once.
+    FinishDisplayStep(host, host.state, older, LoadOutcome());
+    EXPECT_EQ(host.log.size(), 3);
+    FinishDisplayStep(host, host.state, newer, LoadOutcome());
+    EXPECT_EQ(host.log.last(), "size 1");
+    EXPECT_EQ(host.armed, std::vector<int>({3000}));
+    FinishDisplayStep(host, host.state, newer, LoadError{LoadFailure::OpenError, "gone"});
+    EXPECT_TRUE(host.state.LoadErrorKind.isEmpty());
 }
 
 TEST(DisplayRules, TextDelaysAndIntervals)

@@ -161,6 +161,7 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
                                                                               {"Exif.Image.Model", "NIKON D70"}}));
     form.pictureInfo()->PreviewKind = QLatin1Char('P');
     form.pictureInfo()->ShowPictureInfo(path, true, false);
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(form.FileSizeLabel4->text(), PreviewSizeText(QFileInfo(path).size()));
     EXPECT_EQ(form.FileDateLabel4->text(), "March 2, 2015, 10:00");
     EXPECT_EQ(form.ModelLabel4->text(), "NIKON CORPORATION NIKON D70");
@@ -170,18 +171,21 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
     EXPECT_EQ(form.pictureInfo()->PreviewedPath, path);
 
     form.pictureInfo()->ShowPictureInfo(path + ".gone", true, false);
+    testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.SizeDatePanel4->isHidden());
     EXPECT_FALSE(form.FileNotExistLabel4->isHidden());
     EXPECT_FALSE(form.NoShowPanel4->isHidden());
 
     form.pictureInfo()->PreviewKind = QLatin1Char('V');
     form.pictureInfo()->ShowPictureInfo(path, true, false);
+    testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.VideoLabel4->isHidden());
 
     // The sibling panel shows only while the size panel is hidden, and
     // never while the sibling program is not installed.
     form.pictureInfo()->PreviewKind = QLatin1Char('O');
     form.pictureInfo()->ShowPictureInfo(path, true, false);
+    testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.SizeDatePanel4->isHidden());
     EXPECT_TRUE(form.TarnivoPanel->isHidden());
     form.externalPrograms()->TarnivoInstalled = 1;
@@ -197,6 +201,7 @@ TEST(PicturePreview, MyShowPreview)
     TForm1 form(TestState());
     const QString path = writeDated("m.jpg", fixtures::jpeg(200, 100));
     form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(form.ModelLabel->text(), "Camera model unknown");
     EXPECT_EQ(form.FileDateLabel->text(), "March 2, 2015, 10:00");
     EXPECT_TRUE(form.ReadOnlyLabel->isHidden());
@@ -205,9 +210,11 @@ TEST(PicturePreview, MyShowPreview)
     form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);   // the same path again: nothing happens
     EXPECT_TRUE(form.ReadOnlyLabel->isHidden());
     form.pictureInfo()->ShowMyShowPictureInfo(path, true, true);
+    testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.ReadOnlyLabel->isHidden());
     testsupport::setReadOnly(path, false);
     form.pictureInfo()->ShowMyShowPictureInfo("/no/such.jpg", true, false);
+    testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.FileNotExistLabel->isHidden());
     EXPECT_TRUE(form.SizeDatePanel->isHidden());
 }
@@ -273,15 +280,18 @@ TEST(PicturePreview, VoiceControlsFollowTheKind)
     testsupport::writeFile(path, fixtures::jpeg(40, 30));
     form.pictureInfo()->PreviewKind = QLatin1Char('P');
     form.pictureInfo()->ShowPictureInfo(path, false, false);
+    testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.MicroSB->isHidden());
     EXPECT_FALSE(form.VoicePlaySB->isEnabled());
     testsupport::writeFile(dir + "/v.wav", "RIFF");
     form.pictureInfo()->PreviewedPath.clear();
     form.pictureInfo()->ShowPictureInfo(path, false, false);
+    testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.VoicePlaySB->isEnabled());
 
     form.pictureInfo()->PreviewKind = QLatin1Char('V');
     form.pictureInfo()->ShowPictureInfo(dir + "/clip.mp4", false, false);
+    testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.MicroSB->isHidden());
     EXPECT_TRUE(form.VoicePlaySB->isHidden());
 }

@@ -1,4 +1,4 @@
-// LoadPictureIntoSlot: decoding for the slot's display area, the true size
+// RequestPictureForSlot: decoding for the slot's display area, the true size
 // kept apart, the unknown-slot message, the hooks, and the sorting of load
 // failures into the five kinds with their caption text.
 #include "browse/picture_display_view.h"
@@ -10,6 +10,7 @@
 #include "support/sandbox.h"
 
 #include <QImage>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <new>
@@ -21,6 +22,13 @@ namespace {
 struct HookGuard {
     ~HookGuard() { LoaderHooks() = PictureLoaderHooks(); }
 };
+
+// Asks the slot for the picture and waits for its answer.
+void loadIntoSlot(const QString& path, const QString& slot)
+{
+    RequestPictureForSlot(path, slot);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PictureSlot(slot)->PendingTicket() == 0; }, 30000));
+}
 
 } // namespace
 
@@ -45,7 +53,7 @@ TEST(PictureLoader, DecodesForTheSlotAreaAndKeepsTheTrueSize)
     ASSERT_NE(slot, nullptr);
     slot->DisplayArea = QSize(400, 300);
     slot->EnlargeLimit = 0;
-    LoadPictureIntoSlot(path, "form1im1");
+    loadIntoSlot(path, "form1im1");
     EXPECT_TRUE(slot->Loaded());
     EXPECT_EQ(slot->Path(), path);
     EXPECT_EQ(slot->PictureSize(), QSize(4000, 3000));
@@ -72,7 +80,7 @@ TEST(PictureLoader, UnknownSlotShowsTheMessageAndTheOtherStepsStillRun)
         return 4;
     };
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    LoadPictureIntoSlot(path, "form5im1");
+    EXPECT_EQ(RequestPictureForSlot(path, "form5im1"), 0u);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().front().request.text, "Unknown formim: form5im1");
     EXPECT_EQ(calls, QStringList({"thumbpath", "info", "hint:File size:  1 kb", "thumb:" + path + ".thumb:form5im1"}));
@@ -135,7 +143,7 @@ TEST(PictureView, ScalesOncePerPictureAndSize)
     host.show();
     PictureSlotModel* slot = PictureSlot("form9im2");
     PictureView* view = AttachPictureView(&host, slot);
-    LoadPictureIntoSlot(dir + "/red.bmp", "form9im2");
+    loadIntoSlot(dir + "/red.bmp", "form9im2");
 
     const QImage first = view->ScaledImage();
     EXPECT_EQ(first.size(), QSize(80, 60));
@@ -144,7 +152,7 @@ TEST(PictureView, ScalesOncePerPictureAndSize)
 
     host.resize(40, 30);
     EXPECT_EQ(view->ScaledImage().size(), QSize(40, 30));
-    LoadPictureIntoSlot(dir + "/blue.bmp", "form9im2");
+    loadIntoSlot(dir + "/blue.bmp", "form9im2");
     EXPECT_EQ(view->ScaledImage().pixelColor(20, 15), QColor(0, 0, 250));
     QImage shot(view->size(), QImage::Format_RGB32);
     view->render(&shot);
@@ -175,7 +183,7 @@ TEST(PictureView, PaintsWhatTheSlotHoldsAndStepsAnimations)
     host.resize(80, 60);
     EXPECT_EQ(view->size(), QSize(80, 60));
 
-    LoadPictureIntoSlot(dir + "/anim.gif", "form9im1");
+    loadIntoSlot(dir + "/anim.gif", "form9im1");
     ASSERT_TRUE(slot->Animated());
     EXPECT_EQ(slot->FrameDelay(), 50);
     QImage shot(view->size(), QImage::Format_RGB32);

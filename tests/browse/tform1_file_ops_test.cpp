@@ -195,6 +195,7 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
                                                               : PromptReply::button(PromptAnswer::Ok);
     });
     form->PlayPictures(pictures);
+    testsupport::waitForPictureAnswers();
     ASSERT_EQ(TestState().session.PlaybackActive, 1);
     const QString shown = TestState().session.PictureTable[size_t(TestState().session.PictureIndex)].FullPath;
     FileOperationsController* fileOps = FileOperationsController::Of(form.get());

@@ -59,6 +59,7 @@ TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
     TForm1 form(TestState());
     const QString path = makeJpeg(400, 300);
     form.ShowPictureFull(path);
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.FullViewActive, 1);
     EXPECT_EQ(TestState().session.CutOutCount, 0);
     ASSERT_TRUE(PictureSlot(SlotForm1Im1)->Loaded());
@@ -90,6 +91,7 @@ TEST(TForm1FitZoom, AFullViewThatCannotLoadSaysSo)
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     const QString path = testsupport::freshDir(QStringLiteral("pics")) + QStringLiteral("/gone.jpg");
     form.ShowPictureFull(path);
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.FullViewActive, 0);
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().last().request.text,
@@ -176,6 +178,7 @@ TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
     form.fitZoom()->PictureAreaWidth = 1001;
     form.fitZoom()->PictureAreaHeight = 500;
     form.ShowPictureFull(makeJpeg(400, 300));
+    testsupport::waitForPictureAnswers();
     // Factor min(500 / 300, 1001 / 400, 2): 1.6667 -> 667 x 500; left 10 + 334 / 2.
     EXPECT_EQ(form.Image1->geometry(), QRect(177, 40, 667, 500));
 }

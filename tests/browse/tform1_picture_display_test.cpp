@@ -54,6 +54,7 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
 
     TForm1 form(TestState());
     form.DisplayCurrentPicture();
+    testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/good.jpg");
     EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(320, 240));
@@ -64,6 +65,7 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
 
     TestState().session.PictureIndex = 1;
     form.DisplayCurrentPicture();
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, "Invalid Graphic");
     EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
     EXPECT_FALSE(form.SaveToolButton->isEnabled());
@@ -84,6 +86,7 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.DisplayCurrentPicture();
+    testsupport::waitForPictureAnswers();
     // The next step is queued on the interval timer, not taken from inside.
     EXPECT_TRUE(form.IntervalTimer->isActive());
     EXPECT_EQ(form.IntervalTimer->interval(), 0);
@@ -91,6 +94,7 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
 
     TestState().session.PictureIndex = 1;
     form.DisplayCurrentPicture();
+    testsupport::waitForPictureAnswers();
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().front().request.text, "Not a single picture could be loaded!");
     EXPECT_EQ(platform::promptLog().front().request.kind, platform::PromptKind::Information);

@@ -86,12 +86,15 @@ void keyClick(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::No
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers);
     QApplication::sendEvent(target, &release);
+    // A picture the key asked for is shown when its slot answers.
+    testsupport::waitForPictureAnswers();
 }
 
 void mouse(QWidget* target, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons)
 {
     QMouseEvent e(type, QPointF(p), QPointF(target->mapToGlobal(p)), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &e);
+    testsupport::waitForPictureAnswers();
 }
 
 void wheel(QWidget* target, QPoint at, int delta)
@@ -99,6 +102,7 @@ void wheel(QWidget* target, QPoint at, int delta)
     QWheelEvent e(QPointF(at), QPointF(target->mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &e);
+    testsupport::waitForPictureAnswers();
 }
 
 struct AssembledShow : ::testing::Test {
@@ -133,6 +137,7 @@ struct AssembledShow : ::testing::Test {
     {
         form.folderTree()->SelectedFolder = folder;
         form.ToolButton1->trigger();
+        testsupport::waitForPictureAnswers();
     }
     // The first entry of the Recent menu, played (as with Ctrl held).
     void playRecentShow(const QString& showFile)
@@ -140,6 +145,7 @@ struct AssembledShow : ::testing::Test {
         TestState().settings.Settings.RecentFolders[0] = showFile;
         form.listMenus()->ReopenAfterStop = 1;
         form.FolderItems[0]->trigger();
+        testsupport::waitForPictureAnswers();
     }
     // The next key counts for the keyboard hook (one key per 300 ms).
     void nextKeyCounts() { form.HookHandled->stop(); }
@@ -291,6 +297,7 @@ TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
 
     // The full view's panel, as the user sees it once a cut-out is made.
     form.ShowPictureFull(dir + "/a.jpg");
+    testsupport::waitForPictureAnswers();
     ASSERT_NE(show(), nullptr);
     auto* image1 = form.showWindow()->findChild<QLabel*>(QStringLiteral("Image1"));
     mouse(image1, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);

@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using testsupport::freshDir;
@@ -127,6 +128,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.PlayPictures(pictures);
+    testsupport::waitForPictureAnswers();
     TForm9* show = showWindow();
     ASSERT_NE(show, nullptr);
     ASSERT_TRUE(show->isVisible());
@@ -153,19 +155,40 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
 
     // The unreadable picture: the step returns with the failure sorted and
     // the next step queued on the interval timer, not taken from inside.
+    // What the step left is read right after the slot's answer ends it,
+    // before the event loop takes the queued step.
+    struct AfterFailure {
+        bool seen = false;
+        int index = -1;
+        QString kind;
+        int failed = 0;
+        bool timerActive = false;
+        int interval = -1;
+        QString otherSlot;
+        bool image1Visible = false;
+    } after;
+    QObject probe;
+    QObject::connect(PictureSlot(SlotForm9Im2), &PictureSlotModel::failed, &probe, [&] {
+        const PictureDisplayState& state = form.pictureDisplay()->displayState();
+        after = {true, TestState().session.PictureIndex, state.LoadErrorKind, state.LastLoadFailed,
+                 form.IntervalTimer->isActive(), form.IntervalTimer->interval(),
+                 PictureSlot(SlotForm9Im2)->Path(), image1->isVisible()};
+    });
     form.IntervalTimer->stop();
     show->IntervalTimerTimer();
-    EXPECT_EQ(TestState().session.PictureIndex, 1);
-    EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, QStringLiteral("Invalid Graphic"));
-    EXPECT_EQ(form.pictureDisplay()->displayState().LastLoadFailed, 1);
-    EXPECT_TRUE(form.IntervalTimer->isActive());
-    EXPECT_EQ(form.IntervalTimer->interval(), 0);
-    EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), QString());   // nothing loaded into it
-    EXPECT_TRUE(image1->isVisible());                            // skipping keeps the picture
+    ASSERT_TRUE(QTest::qWaitFor([&] { return after.seen; }, 30000));
+    EXPECT_EQ(after.index, 1);
+    EXPECT_EQ(after.kind, QStringLiteral("Invalid Graphic"));
+    EXPECT_EQ(after.failed, 1);
+    EXPECT_TRUE(after.timerActive);
+    EXPECT_EQ(after.interval, 0);
+    EXPECT_EQ(after.otherSlot, QString());   // nothing loaded into it
+    EXPECT_TRUE(after.image1Visible);        // skipping keeps the picture
 
     // The event loop takes the queued step: the third picture, in "form9im2".
     for (int i = 0; i < 20 && TestState().session.PictureIndex != 2; ++i)
         QCoreApplication::processEvents();
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.PictureIndex, 2);
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), dir + QStringLiteral("/c.jpg"));
@@ -202,8 +225,9 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
     TForm1 form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.PlayPictures(CollectFolderPictures(TestState().paths, form.Exclusions(), dir, TestState().session.PlayOptions, false));
-    for (int i = 0; i < 50 && TestState().session.PlaybackActive == 1; ++i)
-        QCoreApplication::processEvents();
+    testsupport::waitForPictureAnswers();
+    // Each skipped step's picture is answered later through the event loop.
+    QTest::qWaitFor([] { return TestState().session.PlaybackActive == 0; }, 30000);
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_FALSE(showWindow()->isVisible());
     ASSERT_EQ(platform::promptLog().size(), 1);
@@ -219,6 +243,7 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
 
     TForm1 form(TestState());
     form.PlayPictures({dir + QStringLiteral("/a.jpg"), dir + QStringLiteral("/b.jpg")});
+    testsupport::waitForPictureAnswers();
     TForm9* show = showWindow();
     ASSERT_NE(show, nullptr);
     auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
@@ -248,6 +273,7 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
 
     // One back: from the first cut-out to the picture, through the loader.
     show->OneBackwardsSpeedButton->click();
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.CutOutCount, 0);
     EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/a.jpg"));
     EXPECT_EQ(image1->geometry(), fitted);
@@ -264,6 +290,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     TForm1 form(TestState());
     form.setShowWindow(&window);
     form.ShowPictureFull(dir + QStringLiteral("/photo.jpg"));
+    testsupport::waitForPictureAnswers();
     TForm9* show = showWindow();
     ASSERT_NE(show, nullptr);
     EXPECT_TRUE(show->isVisible());
@@ -304,6 +331,7 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
     form.setShowWindow(&window);
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.ShowPictureFull(path);
+    testsupport::waitForPictureAnswers();
     EXPECT_FALSE(showWindow()->isVisible());
     EXPECT_EQ(TestState().session.FullViewActive, 0);
     ASSERT_FALSE(platform::promptLog().isEmpty());

@@ -236,6 +236,7 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
         EXPECT_TRUE(form.showWindow()->isVisible());
         EXPECT_TRUE(form.showWindow()->CurrentPicture().startsWith(folder));
         // The first picture went through the loader into "form9im1".
+        testsupport::waitForPictureAnswers();
         EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Loaded());
         EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), form.showWindow()->CurrentPicture());
         form.showWindow()->Step(1);
@@ -376,12 +377,14 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     form.closing()->CloseWithoutSaving = true;
     form.show();
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+    testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     form.ToolButton2->trigger();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_FALSE(form.showWindow()->isVisible());
 
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+    testsupport::waitForPictureAnswers();
     TestState().session.CloseAfterShowPending = 1;
     form.ToolButton2->trigger();
     QCoreApplication::processEvents();
@@ -424,6 +427,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
         TForm1 form(TestState());
         form.closing()->CloseWithoutSaving = true;
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        testsupport::waitForPictureAnswers();
         made = form.showWindow();
         ASSERT_TRUE(made);
         form.slideShow()->EndShow();
@@ -436,6 +440,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
         form.closing()->CloseWithoutSaving = true;
         form.setShowWindow(&given);
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
+        testsupport::waitForPictureAnswers();
         EXPECT_EQ(form.showWindow(), &given);
         EXPECT_TRUE(given.isVisible());
         form.slideShow()->EndShow();

@@ -1,4 +1,5 @@
 #include "support/main_window_fixture.h"
+#include "support/sandbox.h"
 #include "support/test_state.h"
 
 #include "base/data_folder.h"
@@ -278,6 +279,10 @@ void MainWindowFixture::settle(int ms)
         if (ms > 0)
             QTest::qWait(std::min<qint64>(10, std::max<qint64>(1, ms - t.elapsed())));
     } while (t.elapsed() < ms);
+    // Pictures asked of a slot or a preview are answered through the event
+    // loop; their answers are part of what settles.
+    testsupport::waitForPictureAnswers();
+    QApplication::processEvents();
 }
 
 bool MainWindowFixture::waitFor(const std::function<bool()>& done, int ms)

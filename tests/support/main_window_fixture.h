@@ -99,7 +99,8 @@ public:
                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // A left-button drag from `from` to `to` in steps, as a hand would.
     void drag(QWidget* target, const QPoint& from, const QPoint& to, Qt::KeyboardModifiers modifiers = {});
-    // Lets queued events, timers of up to `ms` and repaints run.
+    // Lets queued events, timers of up to `ms` and repaints run, and waits
+    // for the answers to pictures asked of a slot or a preview.
     static void settle(int ms = 0);
     // Waits (letting events run) until `done` holds or `ms` pass.
     static bool waitFor(const std::function<bool()>& done, int ms = 3000);

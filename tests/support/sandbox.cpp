@@ -1,5 +1,10 @@
 #include "support/sandbox.h"
 
+#include "browse/picture_slot_decoder.h"
+#include "browse/preview_request.h"
+
+#include <QTest>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,3 +55,8 @@ void setReadOnly(const QString& path, bool readOnly)
 }
 
 } // namespace testsupport
+
+bool testsupport::waitForPictureAnswers(int ms)
+{
+    return QTest::qWaitFor([] { return SlotLoadsWaiting() == 0 && PreviewsWaiting() == 0; }, ms);
+}

@@ -67,6 +67,7 @@ TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)
 
     f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.FullViewActive == 1; }));
+    f.settle();   // the titles follow the picture's arrival
     EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("c.jpg  - "))) << form->windowTitle().toStdString();
     const QString title = f.showWindow()->TitleLabel->text();
     EXPECT_TRUE(title.startsWith(f.picture("c.jpg") + QStringLiteral("  - "))) << title.toStdString();

@@ -10,6 +10,7 @@
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
 #include "support/test_state.h"
+#include "support/sandbox.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -151,6 +152,7 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
 
         // The show preview too.
         form->pictureInfo()->ShowMyShowPictureInfo(f.picture("c.jpg"), true, false);
+        testsupport::waitForPictureAnswers();
         ASSERT_TRUE(MainWindowFixture::visible(form->image2));
         maximizeAndRestore(f, "both previews shown");
 

@@ -20,6 +20,8 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
@@ -322,3 +324,26 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
 }
 
 #include "wired_controls_test.moc"
+
+// The tree pop-up's rotations turn the picture under the mouse, as the tool
+// bar's buttons do, whether or not those buttons are on show.
+TEST(WiredControls, ThePopupRotationsTurnThePicture)
+{
+    const QString viewer = QFileInfo(QStringLiteral(VISTAMO_BIN)).path() + QStringLiteral("/vxview");
+    if (!QFileInfo(viewer).isFile())
+        GTEST_SKIP() << "vxview not built";
+    MainWindowFixture f;
+    TForm1* form = f.form();
+    TestState().environment.IrfanViewPath = viewer;
+    TestState().environment.IrfanViewFound = 1;
+    f.clickExpander(f.node(f.folder()));
+    const QString c = f.picture("c.jpg");   // 1600 x 1200
+    f.clickNode(c);
+    f.hoverNode(f.node(c));
+    openMenu(form->RightClickTreeView);
+    choose(form->RCRotateL);
+    ASSERT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1200, 1600); }, 10000)) << QImage(c).width();
+    openMenu(form->RightClickTreeView);
+    choose(form->RCRotateR);
+    EXPECT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1600, 1200); }, 10000));
+}
