@@ -74,8 +74,8 @@ public:
         uint8_t TickedBusy = 0;       // an operation on ticked pictures is under way
     };
     const TickedFlags& tickedFlags() const { return m_ticked; }
-    // `TForm1.CopyPictureFile` and `TForm1.SetCopyWriteFlags` for the
-    // show-copy engine.
+    // `::CopyPictureFile` and `::SetCopyWriteFlags` on this controller's copy
+    // state, for the show-copy engine.
     CopyOutcome CopyPictureFile(const QString& source, const QString& target);
     void SetCopyWriteFlags(const QString& source, const QString& target, bool deleteAfterCopy);
 

@@ -129,7 +129,7 @@ public:
     void ShowKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Closes the window (and the full view) and reports a show's end once.
     void StopSlideShow();
-    // `TForm1.RemovePictureFromPlayOrder`: the current picture leaves the
+    // The current picture leaves the
     // play order ("Number of pictures : n"); the next picture is shown, or
     // the show ends with "No more pictures left in show" when none is left.
     void RemoveCurrentFromPlayOrder();
@@ -141,7 +141,7 @@ public:
     // is shown).
     void StartFullView(const QString& path, std::function<void(const QString& failure)> done = {});
 
-    // `TForm9.ShowCenteredHint`: HintPanel with the text, centred.
+    // HintPanel with the text, centred.
     void ShowCenteredHint(const QString& text);
     // The one-back button: one cut-out back (to the picture from the first),
     // or, without a cut-out, one picture back.
