@@ -171,11 +171,6 @@ void TForm3::showExampleColors(int32_t colorValue)
     MyShowTextSheet->showExampleBackground(colorValue);
 }
 
-void TForm3::ExtProgComboBoxClick(int index)
-{
-    EditProgramsSheet->ExtProgComboBoxClick(index);
-}
-
 // ---- Activation --------------------------------------------------------------------
 
 void TForm3::showEvent(QShowEvent* event)

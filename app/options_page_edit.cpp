@@ -22,10 +22,6 @@ TEditProgramsPage::TEditProgramsPage(QTabWidget* tabs)
     l->addStretch();
 }
 
-void TEditProgramsPage::BrowseButtonClick() { m_programs->browse(); }
-void TEditProgramsPage::RemoveEditProgramClick() { m_programs->remove(); }
-void TEditProgramsPage::ExtProgComboBoxClick(int index) { m_programs->choose(index); }
-
 void TEditProgramsPage::load(const TOptionsValues& v)
 {
     m_programs->load(v.EditPrograms);

@@ -19,11 +19,6 @@ public:
     TOptionsCheck check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
                         TOptionsNumbers& numbers) const override;
 
-    void BrowseButtonClick();
-    void RemoveEditProgramClick();
-    // Choosing entry `index` makes it the first program.
-    void ExtProgComboBoxClick(int index);
-
     QComboBox* ExtProgComboBox = nullptr;
     QPushButton* BrowseButton = nullptr;
     QPushButton* RemoveEditProgram = nullptr;

@@ -126,9 +126,6 @@ public:
     QPoint start() const { return start_; }
     QPoint end() const { return end_; }
     QPoint last() const { return last_; }
-    const QString& cropPath() const { return cropPath_; }
-    const QString& ratioCaption() const { return ratioCaption_; }
-    int mouseDownCount() const { return downCount_; }
 
     uint8_t CropAllowed = 0;
     uint8_t CropRefused = 0;

@@ -84,9 +84,7 @@ public:
     ~FitZoomHandler() override;
 
     FitZoomHooks& Hooks() { return m_hooks; }
-    QWidget* Image() const { return m_image; }
     PictureSlotModel* Slot() const { return m_slot; }
-    CropSelection& Crop() { return m_crop; }
     CropBandOverlay* Overlay() const { return m_overlay; }
 
     // The picture the full view shows, or the one last hovered in the tree.
@@ -115,7 +113,6 @@ public:
     void CropSelectionMouseDown(int x, int y);
     void CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y);
     CropUpResult CropSelectionMouseUp(int x, int y);
-    bool LeftButtonDown() const { return m_leftDown; }
 
     // The main window's image handlers: left button crops; right and
     // middle buttons go to the hooks below.

@@ -29,8 +29,6 @@ public:
     // Never raises; failures are sorted into displayState().LoadErrorKind
     // and reported.
     void DisplayCurrentPicture();
-    // The display step waits for its picture.
-    bool DisplayStepWaiting() const { return m_display.PendingTicket != 0; }
     // Decodes entry `index` of PictureTable ahead for the show's next step,
     // for the slot and size that step will load it at; -1 drops it.
     void PrefetchShowPicture(int index);

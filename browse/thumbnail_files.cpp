@@ -268,16 +268,6 @@ std::function<void(const QString&)> statusThroughWindowThread()
 
 } // namespace
 
-int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail,
-                             const QString& slotName, bool fromPreview, bool ignoreDrive, bool forceRenew,
-                             bool setPictureDate, bool demoMode)
-{
-    const ThumbnailOptions options = CurrentThumbnailOptions(settings, demoMode);
-    return CreateOrRefreshThumbnail(programThumbnailRequest(picture, thumbnail, slotName, fromPreview, ignoreDrive,
-                                                            forceRenew, setPictureDate, options),
-                                    options);
-}
-
 int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
                                          const ThumbnailOptions& options)
 {

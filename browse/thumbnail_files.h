@@ -117,13 +117,6 @@ struct ThumbnailRequest {
 int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOptions& options,
                              const ThumbnailMaker& maker = ThumbnailMaker());
 
-// The program's form: options from `settings`, the picture as loaded in
-// the named slot ("form1im1", "form9im1", "form9im2"; "" for none), the
-// status through ThumbnailStatusSink.
-int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail,
-                             const QString& slotName, bool fromPreview, bool ignoreDrive, bool forceRenew,
-                             bool setPictureDate, bool demoMode);
-
 // The same with `options` (not from the preview, nothing forced) made on the background
 // writer thread, so the window's thread never waits for the write; writes run
 // one after another. Returns ThumbNothingDone at once; the status "T" is

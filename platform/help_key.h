@@ -16,8 +16,6 @@ inline constexpr const char* HelpTopicProperty = "helpTopic";
 
 // Makes F1 in `window` (and its children) open `topic`.
 void InstallHelpKey(QWidget* window, const QString& topic);
-// The topic of a window ("" when it has none).
-QString HelpTopicOf(const QWidget* window);
 
 // What F1 does: the installed shower (nothing before the main window
 // installs its ShowHelpTopic).

@@ -210,7 +210,6 @@ public:
     // A show plays here (not stopped, not the full view of one picture).
     bool ShowPlaying() const { return !stopping_ && !order_.isEmpty(); }
     const QList<int>& PlayOrder() const { return order_; }
-    bool PlaysContinuously() const { return continuous_; }
 
     int CurrentPosition() const { return position_; }
     QString CurrentPicture() const;
