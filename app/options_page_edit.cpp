@@ -35,9 +35,3 @@ void TEditProgramsPage::store(TOptionsValues& v) const
     v.EditProgramText = m_programs->text();
     v.ResetFileDate = ResetFileDateCB->isChecked();
 }
-
-TOptionsCheck TEditProgramsPage::check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
-                                       TOptionsNumbers&) const
-{
-    return CheckEditFields(v, ctx);
-}
