@@ -314,23 +314,3 @@ void FitZoomSection::ShowCustomRatioPanel()
 {
     CustomRatio()->ShowPanel();
 }
-
-void FitZoomSection::LECusRatioXExit()
-{
-    CustomRatio()->LECusRatioXExit();
-}
-
-void FitZoomSection::LECusRatioYExit()
-{
-    CustomRatio()->LECusRatioYExit();
-}
-
-void FitZoomSection::BtnOKClick()
-{
-    CustomRatio()->BtnOKClick();
-}
-
-void FitZoomSection::BtnCancelClick()
-{
-    CustomRatio()->BtnCancelClick();
-}

@@ -39,12 +39,8 @@ public:
     void WheelZoomPicture(int step);
     // The full view of one picture.
     void ShowPictureFull(const QString& path);
-    // The custom crop ratio panel `PnlCustomRatio` and its controls.
+    // Shows the custom crop ratio panel `PnlCustomRatio`.
     void ShowCustomRatioPanel();
-    void LECusRatioXExit();
-    void LECusRatioYExit();
-    void BtnOKClick();
-    void BtnCancelClick();
     // The fitting, zoom and crop handler of Image1 and the custom ratio
     // panel; both made on first use.
     FitZoomHandler* Image1FitZoom();

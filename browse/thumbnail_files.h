@@ -150,22 +150,6 @@ bool DefaultThumbnailMaker(const QString& picture, const QString& thumbnail, con
 
 // ---- keeping thumbnails in step ------------------------------------------------
 
-// Deletes the thumbnail of a picture (the picture was deleted); errors are
-// ignored. True when a thumbnail was there and is gone.
-bool DeleteThumbnailOf(const QString& picture);
-
-// The picture moved or was renamed from oldPicture to newPicture: its
-// thumbnail follows into the new folder's thumbnail folder (created hidden
-// when missing), replacing a thumbnail of the old file of that name. When
-// it cannot follow it is deleted, to be made again when the picture is next
-// shown. True when the thumbnail now lies at ThumbnailPath(newPicture).
-bool MoveThumbnailWith(const QString& oldPicture, const QString& newPicture);
-
-// The picture was copied: nothing is copied (the copy's thumbnail is made
-// when it is shown), but a thumbnail left at the target's place from an
-// earlier file of that name is deleted.
-void DropStaleThumbnailOf(const QString& newPicture);
-
 // True when the folder holds no file other than "Thumbs.db" (any case) and
 // no subfolder: an emptied thumbnail folder that may be removed.
 bool FolderHoldsOnlyThumbsDb(const QString& folder);
