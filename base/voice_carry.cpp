@@ -46,7 +46,8 @@ VoiceCarryHooks& CurrentVoiceCarryHooks()
 }
 
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
-                    const QString& targetPicturePath, TSettingsRecord& settings, bool targetReplaced)
+                    const QString& targetPicturePath, TSettingsRecord& settings, bool targetReplaced,
+                    bool forGoodWithoutTrash)
 {
     VoiceCarryHooks& h = hooks();
     if (h.showCopyRunning && h.showCopyRunning())
@@ -81,7 +82,8 @@ void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& a
         if (!remove)
             return;
         const bool trashed = !IsReadOnlyFile(voice)
-                             && (h.sendToRecycleBin ? h.sendToRecycleBin(voice) : platform::MoveToTrash(voice));
+                             && ((h.sendToRecycleBin ? h.sendToRecycleBin(voice) : platform::MoveToTrash(voice))
+                                 || (forGoodWithoutTrash && QFile::remove(voice)));
         if (trashed) {
             if (syncShows && h.syncShowsAfterDelete)
                 h.syncShowsAfterDelete(voice);

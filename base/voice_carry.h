@@ -41,5 +41,9 @@ VoiceCarryHooks& CurrentVoiceCarryHooks();
 // when `targetReplaced` says the user has just agreed to replace the picture
 // there does the old recording go (to the Trash, first); otherwise it stays,
 // the carried one is not written, and the user is told.
+// `forGoodWithoutTrash`: the picture was deleted for good because its
+// drive's Trash refused it (as the user was told before); a deleted voice
+// file then goes for good too when the Trash refuses it.
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
-                    const QString& targetPicturePath, TSettingsRecord& settings, bool targetReplaced = false);
+                    const QString& targetPicturePath, TSettingsRecord& settings, bool targetReplaced = false,
+                    bool forGoodWithoutTrash = false);

@@ -4,12 +4,14 @@
 #pragma once
 
 #include "formats/jpeg_decoder.h"
+#include "formats/picture_file.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -56,17 +58,13 @@ inline Args parseArgs(const QStringList& args, int photos, int thumbs)
     return a;
 }
 
-// The JPEG header of the file; false where it is none.
+// The JPEG header of the file; false where it is none. The file is read
+// whole, as the program reads a picture, so a header behind a large
+// metadata block is found too.
 inline bool headerOf(const QString& path, JpegHeaderInfo& header)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
     try {
-        // The header lies in the first bytes, unless a large metadata block
-        // stands before it.
-        QByteArray head = f.read(1 << 20);
-        header = ReadJpegHeader(head);
+        header = ReadJpegHeader(ReadPictureFile(path));
         return header.size.width() > 0;
     } catch (...) {
         return false;
@@ -79,14 +77,20 @@ struct PhotoFile {
 };
 
 // Every JPEG of at least one megapixel below the folders (thumbnail files
-// left out), sorted by path.
+// left out), sorted by path. Symbolic links are followed, to folders and to
+// files; a file reached by several paths is taken once, by its own path.
 inline std::vector<PhotoFile> photoFiles(const QStringList& folders)
 {
     std::vector<PhotoFile> found;
+    QSet<QString> seen;
     for (const QString& folder : folders) {
-        QDirIterator it(folder, {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG"}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(folder, {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG"}, QDir::Files,
+                        QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
         while (it.hasNext()) {
-            const QString path = it.next();
+            const QString path = QFileInfo(it.next()).canonicalFilePath();
+            if (path.isEmpty() || seen.contains(path))
+                continue;
+            seen.insert(path);
             JpegHeaderInfo header;
             if (!path.contains("/vxothumb/") && headerOf(path, header)
                 && qint64(header.size.width()) * header.size.height() >= 1000000)

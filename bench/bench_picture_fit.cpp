@@ -11,7 +11,8 @@
 // thumbnail and information steps, and the last scale alone from the
 // DCT-scaled buffer to the shown size.
 // Then thumbnail files for up to 200 photographs: the manual thumbnail run
-// on every core against vipsthumbnail in as many processes as there are cores.
+// on every core against vipsthumbnail in as many processes as there are cores
+// (wall time, and the CPU time each spent with the cores it kept busy).
 //
 //   bench_picture_fit [--reps N] [--photos N] [--thumbs N] [FOLDER...]
 //
@@ -48,6 +49,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QWidget>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -360,7 +363,13 @@ int main(int argc, char** argv)
     const int cores = QThread::idealThreadCount();
     const QString vipsOut = work.path() + "/vthumbs";
     QDir().mkpath(vipsOut);
-    std::vector<double> ours, theirs;
+    std::vector<double> ours, theirs, ourCpu, theirCpu;
+    // The CPU time of this process (its threads) or of its finished children.
+    const auto cpuMs = [](int who) {
+        rusage u{};
+        getrusage(who, &u);
+        return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+    };
     int made = 0;
     for (int r = 0; r < std::min(reps, 3); ++r) {
         ThumbnailBatch batch;
@@ -375,12 +384,15 @@ int main(int argc, char** argv)
         run.forceReplace = true;
         run.driveAlreadyAllowed = true;
         QElapsedTimer t;
+        double cpu = cpuMs(RUSAGE_SELF);
         t.start();
         made = batch.run(run).created;
         ours.push_back(msSince(t));
+        ourCpu.push_back(cpuMs(RUSAGE_SELF) - cpu);
 
         if (vips.isEmpty())
             continue;
+        cpu = cpuMs(RUSAGE_CHILDREN);
         t.start();
         std::vector<std::unique_ptr<QProcess>> procs;
         for (int c = 0; c < cores; ++c) {
@@ -395,16 +407,19 @@ int main(int argc, char** argv)
         for (auto& p : procs)
             p->waitForFinished(600000);
         theirs.push_back(msSince(t));
+        theirCpu.push_back(cpuMs(RUSAGE_CHILDREN) - cpu);
     }
     const double ourMs = median(ours), vipsMs = median(theirs);
     std::printf("\nThumbnail files (800x600, quality 75) for %lld photographs, %d cores (%d made):\n",
                 static_cast<long long>(thumbFiles.size()), cores, made);
-    std::printf("  thumbnail run on %d worker threads: %8.0f ms (%.1f ms a picture)\n", cores, ourMs,
-                ourMs / thumbFiles.size());
+    const double ourCpuMs = median(ourCpu), vipsCpuMs = median(theirCpu);
+    std::printf("  thumbnail run on %d worker threads: %8.0f ms (%.1f ms a picture), CPU %6.0f ms, %.1f cores busy\n",
+                cores, ourMs, ourMs / thumbFiles.size(), ourCpuMs, ourCpuMs / ourMs);
     if (vipsMs > 0)
-        std::printf("  vipsthumbnail in %d processes:      %8.0f ms (%.1f ms a picture)\n", cores, vipsMs,
-                    vipsMs / thumbFiles.size());
+        std::printf("  vipsthumbnail in %d processes:      %8.0f ms (%.1f ms a picture), CPU %6.0f ms, %.1f cores busy\n",
+                    cores, vipsMs, vipsMs / thumbFiles.size(), vipsCpuMs, vipsCpuMs / vipsMs);
+    // Wall time, the same photographs, the same run.
     if (vipsMs > 0)
-        row("thumbnail files: vips / ours", vipsMs / ourMs, ">= 1", vipsMs >= ourMs, QString());
+        row("thumbnail files: vips / ours (wall time)", vipsMs / ourMs, ">= 1.5", vipsMs >= 1.5 * ourMs, QString());
     return 0;
 }

@@ -96,7 +96,7 @@ int main(int argc, char** argv)
     form.show();
     TSettingsRecord& Settings = state.settings.Settings;
     Settings.InclJPG = 1;
-    Settings.IntervalIndex = 59;   // the slowest: the bench takes each step itself
+    Settings.IntervalIndex = 4;    // 10 s, the longest: the bench takes each step itself
     Settings.PlayOrder = 2;        // alphabetic: the photographs in turn
     Settings.ShowTitles = 1;
 

@@ -3,6 +3,7 @@
 #include "platform/regular_file.h"
 
 #include <QCollator>
+#include <QCollatorSortKey>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -101,18 +102,71 @@ int RefreshedNodeImage(int image, std::int64_t size, const TreePlayOptions& opts
     return PictureImageFor(type, size, opts);
 }
 
+namespace {
+
+// What a file's name alone says: a picture type (0 .. 6), a video, or neither.
+enum class NameKind { Picture, Video, Other };
+
+NameKind TreeNameKind(QStringView name, int& pictureType)
+{
+    pictureType = -1;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return NameKind::Other;
+    const QStringView ext = name.mid(dot);
+    // The common case, a short ASCII extension, is lower-cased in place;
+    // any other goes through the full lower-casing.
+    char buffer[8];
+    bool ascii = ext.size() <= qsizetype(sizeof buffer);
+    for (qsizetype i = 0; ascii && i < ext.size(); ++i) {
+        const char16_t c = ext[i].unicode();
+        if (c >= 0x80)
+            ascii = false;
+        else
+            buffer[i] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    }
+    if (!ascii) {
+        const QString lowered = ext.toString().toLower();
+        pictureType = PictureTypeOf(lowered);
+        if (pictureType >= 0)
+            return NameKind::Picture;
+        return IsVideoExtension(lowered) ? NameKind::Video : NameKind::Other;
+    }
+    const QLatin1StringView lowerExt(buffer, ext.size());
+    static const char* const pictures[PictureTypeCount] = {".jpg", ".jpeg", ".bmp", ".ico",
+                                                           ".emf", ".wmf", ".gif"};
+    for (int i = 0; i < PictureTypeCount; ++i) {
+        if (lowerExt == QLatin1StringView(pictures[i])) {
+            pictureType = i;
+            return NameKind::Picture;
+        }
+    }
+    static const char* const videos[] = {".mpg", ".mov", ".avi", ".mpa", ".wmv"};
+    for (const char* v : videos)
+        if (lowerExt == QLatin1StringView(v))
+            return NameKind::Video;
+    return lowerExt.startsWith(QLatin1StringView(".mpeg")) ? NameKind::Video : NameKind::Other;
+}
+
+ClassifiedEntry ClassifyByName(NameKind kind, int pictureType, std::int64_t size,
+                               const TreePlayOptions& opts, int videoImageIndex)
+{
+    // A picture's extension counts only for a file that holds something.
+    if (kind == NameKind::Picture && size > 0)
+        return {TreeEntryKind::Picture, PictureImageFor(pictureType, size, opts)};
+    if (kind == NameKind::Video)
+        return {TreeEntryKind::Video, videoImageIndex};
+    return {};
+}
+
+} // namespace
+
 ClassifiedEntry ClassifyTreeFile(const QString& name, std::int64_t size,
                                  const TreePlayOptions& opts, int videoImageIndex)
 {
-    const QString ext = TreeExtensionOf(name);
-    if (size > 0) {
-        const int type = PictureTypeOf(ext);
-        if (type >= 0)
-            return {TreeEntryKind::Picture, PictureImageFor(type, size, opts)};
-    }
-    if (IsVideoExtension(ext))
-        return {TreeEntryKind::Video, videoImageIndex};
-    return {};
+    int type = -1;
+    const NameKind kind = TreeNameKind(name, type);
+    return ClassifyByName(kind, type, size, opts, videoImageIndex);
 }
 
 static QCollator& TreeCollator()
@@ -172,38 +226,90 @@ QString ListingRefusal(const QString& folder, QStringList* undecodable)
     return QString();
 }
 
+namespace {
+
+// One child of a fill with what orders it among its siblings.
+struct SortedChild {
+    bool folder;
+    QCollatorSortKey key;
+    int index;   // its place in the listing: equal names keep it
+};
+
+// Sorts the children in the tree's order (CompareTreeNodes), keeping the
+// listing's order among equal names. Each name's collation key is made once,
+// so the sort compares bytes instead of running the collation again and again.
+void SortTreeChildren(std::vector<TreeEntry>& children)
+{
+    if (children.size() < 2)
+        return;
+    const QCollator& collator = TreeCollator();
+    std::vector<SortedChild> order;
+    order.reserve(children.size());
+    for (size_t i = 0; i < children.size(); ++i)
+        order.push_back({IsFolderNode(children[i].image), collator.sortKey(children[i].name), int(i)});
+    std::sort(order.begin(), order.end(), [](const SortedChild& a, const SortedChild& b) {
+        if (a.folder != b.folder)
+            return a.folder;
+        const int c = a.key.compare(b.key);
+        return c != 0 ? c < 0 : a.index < b.index;
+    });
+    std::vector<TreeEntry> sorted;
+    sorted.reserve(children.size());
+    for (const SortedChild& c : order)
+        sorted.push_back(std::move(children[size_t(c.index)]));
+    children = std::move(sorted);
+}
+
+} // namespace
+
 FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions& opts,
                                    int videoImageIndex, const BrowseAllowedFn& browseAllowed,
                                    const QString& nextLevel)
 {
     FolderFillResult result;
-    QDir dir(folder);
-    if (folder.isEmpty() || !dir.exists())
+    if (folder.isEmpty())
         return result;
-    // Hidden and system entries are listed too, as in every folder view of the tree.
-    const QFileInfoList entries = dir.entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    result.readable = dir.isReadable();
-    QStringList unreadableNames;
-    {
+    const QByteArray encoded = QFile::encodeName(folder);
+    struct stat folderStat {};
+    if (::stat(encoded.constData(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode))
+        return result;
+    result.readable = QDir(folder).isReadable();
+    // One pass over the folder: hidden and system entries are listed too, as
+    // in every folder view of the tree. Only the entries that may become
+    // nodes are looked at further, relative to the open folder.
+    DIR* dir = ::opendir(encoded.constData());
+    if (!dir) {
         // A folder that refuses to be read is said, with why.
-        const QString reason = ListingRefusal(folder, &unreadableNames);
-        if (!reason.isEmpty() && entries.isEmpty()) {
-            result.readable = false;
-            result.entryPassed = true;
-            result.problem = QStringLiteral("<Folder could not be read: ") + reason + QLatin1Char('>');
-            result.children.push_back({result.problem, ImgPlaceholder, 0});
-            return result;
-        }
-    }
-    const QString nextLower = nextLevel.toLower();
-    if (!unreadableNames.isEmpty())
+        result.readable = false;
         result.entryPassed = true;
-    for (const QFileInfo& info : entries) {
-        const QString name = info.fileName();
-        if (name == QLatin1String(".") || name == QLatin1String(".."))
+        result.problem = QStringLiteral("<Folder could not be read: ") + qt_error_string(errno) + QLatin1Char('>');
+        result.children.push_back({result.problem, ImgPlaceholder, 0});
+        return result;
+    }
+    const int dirFd = ::dirfd(dir);
+    const QString nextLower = nextLevel.toLower();
+    QStringList unreadableNames;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* raw = entry->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
             continue;
-        if (info.isDir()) {
+        const QByteArrayView bytes(raw);
+        if (!QUtf8StringView(bytes).isValidUtf8()) {
+            // Such names can't be passed on as paths; they are told at the end.
+            unreadableNames << QString::fromUtf8(bytes);
+            continue;
+        }
+        // Symbolic links are followed, as for the files they name; a link
+        // that leads nowhere is a file of no size.
+        struct stat st {};
+        bool statted = false;
+        bool isDir = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            statted = ::fstatat(dirFd, raw, &st, 0) == 0;
+            isDir = statted && S_ISDIR(st.st_mode);
+        }
+        const QString name = QString::fromUtf8(bytes);
+        if (isDir) {
             if (browseAllowed && !browseAllowed(JoinTreePath(folder, name).toLower()))
                 continue;
             result.entryPassed = true;
@@ -217,19 +323,25 @@ FolderFillResult ReadFolderForTree(const QString& folder, const TreePlayOptions&
             continue;
         }
         result.entryPassed = true;
-        const std::int64_t size = info.size();
-        const ClassifiedEntry c = ClassifyTreeFile(name, size, opts, videoImageIndex);
+        int pictureType = -1;
+        const NameKind kind = TreeNameKind(name, pictureType);
+        if (kind == NameKind::Other)
+            continue;
+        if (!statted)
+            statted = ::fstatat(dirFd, raw, &st, 0) == 0;
+        const std::int64_t size = statted ? std::int64_t(st.st_size) : 0;
+        const ClassifiedEntry c = ClassifyByName(kind, pictureType, size, opts, videoImageIndex);
         if (c.kind == TreeEntryKind::Ignored)
             continue;
         result.selectableAdded = true;
         result.children.push_back({name, c.image, size});
     }
+    ::closedir(dir);
+    if (!unreadableNames.isEmpty())
+        result.entryPassed = true;
     if (result.entryPassed && !result.selectableAdded)
         result.children.push_back({TreePlaceholderText, ImgPlaceholder, 0});
-    std::stable_sort(result.children.begin(), result.children.end(),
-                     [](const TreeEntry& a, const TreeEntry& b) {
-                         return CompareTreeNodes(a.image, a.name, b.image, b.name) < 0;
-                     });
+    SortTreeChildren(result.children);
     // The entries that could not be read are told once, after the others.
     if (!unreadableNames.isEmpty()) {
         result.problem = unreadableNames.size() == 1

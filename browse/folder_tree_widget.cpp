@@ -13,6 +13,8 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include <array>
+
 const QString FolderGoneInUseText =
     QStringLiteral("Folder does not exist anymore but might be still in use by another program");
 const QString FileGoneInUseText = QStringLiteral(
@@ -176,13 +178,39 @@ QTreeWidgetItem* FolderTreeController::FillFolderNode(const QString& folder, QTr
     if (fill.entryPassed) {
         const QSignalBlocker blocker(tree_);
         deleteChildren(node);
+        // The children are made apart from the tree and handed to it at once:
+        // the tree's model and view then take one insertion, not one per node.
+        // Each image's icon is taken once per fill.
+        std::array<QIcon, ImgVideoProgram + 1> icons;
+        std::array<bool, ImgVideoProgram + 1> iconTaken{};
+        const auto iconFor = [&](int image) -> const QIcon& {
+            static const QIcon none;
+            if (image < 0 || image > ImgVideoProgram)
+                return none;
+            if (!iconTaken[size_t(image)]) {
+                icons[size_t(image)] = IconForImage(image);
+                iconTaken[size_t(image)] = true;
+            }
+            return icons[size_t(image)];
+        };
+        const auto make = [&](const TreeEntry& entry) {
+            auto* item = new QTreeWidgetItem(QStringList(entry.name));
+            item->setData(0, TreeSizeRole, QVariant::fromValue<qint64>(entry.size));
+            item->setData(0, TreeImageRole, entry.image);
+            item->setIcon(0, iconFor(entry.image));
+            return item;
+        };
+        QList<QTreeWidgetItem*> children;
+        children.reserve(qsizetype(fill.children.size()));
         for (size_t i = 0; i < fill.children.size(); ++i) {
-            QTreeWidgetItem* child = addNode(node, fill.children[i]);
+            QTreeWidgetItem* child = make(fill.children[i]);
             if (fill.children[i].image == ImgFolderClosed)
-                addPlaceholder(child);
+                child->addChild(make(TreeEntry{TreePlaceholderText, ImgPlaceholder, 0}));
             if (static_cast<int>(i) == fill.nextLevelChild)
                 next = child;
+            children.append(child);
         }
+        node->addChildren(children);
     }
     CurrentFolderNode = node;
     return next;

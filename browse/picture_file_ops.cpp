@@ -95,9 +95,9 @@ void PictureOpsHost::waitSeconds(int seconds)
 }
 
 void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target,
-                                bool targetReplaced)
+                                bool targetReplaced, bool forGoodWithoutTrash)
 {
-    CarryVoiceFile(picture, syncShows, action, target, m_settingsRecord, targetReplaced);
+    CarryVoiceFile(picture, syncShows, action, target, m_settingsRecord, targetReplaced, forGoodWithoutTrash);
 }
 
 void PictureOpsHost::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
@@ -284,6 +284,7 @@ bool SendToRecycleBin(const QString& path)
 bool DeletePictureFile(const QString& path, bool removeFromShows, bool keepPlayOrder, bool updateTree,
                        PictureOpsHost& host, bool forGoodWithoutTrash)
 {
+    bool forGood = false;
     if (!SendToRecycleBin(path)) {
         QString reason;
         if (!forGoodWithoutTrash || !deleteForGood(path, reason)) {
@@ -291,8 +292,9 @@ bool DeletePictureFile(const QString& path, bool removeFromShows, bool keepPlayO
                                        + (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason));
             return false;
         }
+        forGood = true;
     }
-    host.carryVoice(path, removeFromShows, QStringLiteral("D"), QString());
+    host.carryVoice(path, removeFromShows, QStringLiteral("D"), QString(), false, forGood);
     if (removeFromShows)
         host.syncShowsAfterDelete(path);
     const bool show = host.showRunning();

@@ -55,8 +55,10 @@ public:
     // The voice file follows (action "C", "M", "R", "D"); default CarryVoiceFile.
     // `targetReplaced`: the copy replaced a picture at the target, as the
     // user agreed (a recording there then belongs to the replaced picture).
+    // `forGoodWithoutTrash`: the picture went for good, its drive's Trash
+    // refusing it; so may its voice file.
     virtual void carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target,
-                            bool targetReplaced = false);
+                            bool targetReplaced = false, bool forGoodWithoutTrash = false);
     // Every known show follows; defaults SyncShowsAfterRename / SyncShowsAfterDelete
     // with no show open.
     virtual void syncShowsAfterRename(const QString& oldPath, const QString& newPath);

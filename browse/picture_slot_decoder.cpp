@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPointer>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -27,8 +28,15 @@ struct FileStamp {
 
 } // namespace
 
+// The slots need few decodes at once (the picture asked for and those
+// decoded ahead); more threads would only hold more large buffers at once.
+constexpr int kMaxSlotDecodeThreads = 4;
+
 struct PictureSlotDecoder::Private {
-    explicit Private(QObject* owner) : queue(QThread::idealThreadCount(), owner) {}
+    explicit Private(QObject* owner)
+        : queue(std::min(kMaxSlotDecodeThreads, std::max(1, QThread::idealThreadCount())), owner)
+    {
+    }
 
     struct Ahead {
         QString path;

@@ -21,19 +21,23 @@
 #include <cstdlib>
 
 // One picture's work for a worker thread: everything it reads or writes is
-// in here, shared with the run until both are done with it.
+// in here, shared with the run until both are done with it. The inputs are
+// set before the job is queued; the results are written by the worker
+// before `state` becomes Done and read by the run only after that.
 struct ThumbnailBatch::Job {
+    enum State { Queued, Running, Done, Dropped };
     QString picture;
     QString thumbnail;
-    int32_t sizeIndex = 2;
-    int32_t minSizeKB = 0;
+    ThumbnailOptions options;
+    bool ignoreDrive = false;
+    bool forceRenew = false;
     QSize previewBox;
     bool makePreview = true;
     // Results.
-    int previewResult = 1;       // 0 decoded, 1 cannot be opened, 2 missing
+    int previewResult = 1;          // 0 decoded, 1 cannot be opened, 2 missing
     QImage preview;
-    ReducedJpeg reduced;         // empty jpeg: not made ahead
-    std::atomic<bool> done{false};
+    int result = ThumbNothingDone;  // CreateOrRefreshThumbnail's, when decoded
+    std::atomic<int> state{Queued};
 };
 
 namespace {
@@ -47,17 +51,16 @@ platform::WorkerPool& thumbnailPool()
     return pool;
 }
 
-// Reads and decodes the picture once; fits the preview and encodes the
-// thumbnail from the same decode. The thumbnail is made ahead only for a
-// picture large enough to get one (the decision itself comes later, in order).
+// Reads and decodes the picture once; fits the preview from that decode,
+// then makes or renews the thumbnail as CreateOrRefreshThumbnail decides,
+// encoding it from the same decode and writing it through the safe write.
 void runJob(ThumbnailBatch::Job& job)
 {
     if (!QFileInfo(job.picture).isFile()) {
         job.previewResult = 2;
         return;
     }
-    const QSize box = ReduceBoxSize(job.sizeIndex);
-    const ReduceSource source = ReadReduceSource(job.picture, box);
+    const ReduceSource source = ReadReduceSource(job.picture, ReduceBoxSize(job.options.sizeIndex));
     if (source.picture.isNull()) {
         job.previewResult = 1;
         return;
@@ -71,14 +74,33 @@ void runJob(ThumbnailBatch::Job& job)
                            std::max(1, int(std::nearbyint(size.height() * f))));
         job.preview = ScaleDecodedPicture(source.picture, fitted);
     }
-    if (SizeInKB(source.bytes.size()) >= job.minSizeKB) {
-        ReduceRequest request;
-        request.sourcePath = job.picture;
-        request.targetPath = job.thumbnail;
-        request.sizeChoice = job.sizeIndex;
-        request.quality = 75;
-        job.reduced = PrepareReducedJpeg(request, source);
-    }
+
+    ThumbnailRequest request;
+    request.picture = job.picture;
+    request.thumbnail = job.thumbnail;
+    request.fromPreview = true;
+    request.ignoreDrive = job.ignoreDrive;
+    request.forceRenew = job.forceRenew;
+    request.processMessages = false;   // no status panel and no window messages here
+    // The thumbnail is encoded from this decode only when it is to be made.
+    ReducedJpeg reduced;
+    const ThumbnailMaker maker = [&source, &reduced](const QString& picture, const QString& target, const QImage&,
+                                                     int32_t sizeIndex) {
+        ReduceRequest r;
+        r.sourcePath = picture;
+        r.targetPath = target;
+        r.sizeChoice = sizeIndex;
+        r.quality = 75;
+        reduced = PrepareReducedJpeg(r, source);
+        return WriteReducedJpeg(target, reduced).written;
+    };
+    // The date taken as read with the picture (no second read).
+    request.exifFileDate = [&reduced, &job](int32_t fallback) {
+        if (reduced.jpeg.isEmpty())
+            return ExifDateAsFileDate(job.picture, fallback);
+        return ExifTextAsFileDate(reduced.dateTaken, fallback);
+    };
+    job.result = CreateOrRefreshThumbnail(request, job.options, maker);
 }
 
 // The entry of a folder whose name is `lowerName` in lower case ("" when none).
@@ -133,28 +155,35 @@ void ThumbnailBatch::queue(std::function<void()> finish, std::shared_ptr<Job> jo
 void ThumbnailBatch::flush(bool wait)
 {
     while (!m_pending.empty()) {
-        if (stopNow()) {
-            // Pictures not reported yet are not done: the workers' results
-            // are dropped. The lines of what the walk did do still appear.
-            for (Pending& step : m_pending)
-                if (!step.job)
-                    step.finish();
-            m_pending.clear();
-            return;
-        }
         Pending& front = m_pending.front();
-        if (front.job && !front.job->done.load()) {
-            if (!wait)
+        if (front.job && stopNow()) {
+            // A picture whose worker has not started it is not done; one
+            // under way is waited for and reported like any other.
+            int queued = Job::Queued;
+            if (front.job->state.compare_exchange_strong(queued, Job::Dropped) || queued == Job::Dropped) {
+                m_pending.pop_front();
+                continue;
+            }
+        }
+        if (front.job && front.job->state.load() != Job::Done) {
+            if (!wait && !m_cancelled)
                 return;
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
             continue;
         }
         Pending step = std::move(front);
         m_pending.pop_front();
-        if (step.job)
-            --m_busyJobs;
         step.finish();
     }
+}
+
+int ThumbnailBatch::unfinishedJobs() const
+{
+    int n = 0;
+    for (const Pending& step : m_pending)
+        if (step.job && step.job->state.load() < Job::Done)
+            ++n;
+    return n;
 }
 
 bool ThumbnailBatch::stopNow()
@@ -168,7 +197,6 @@ ThumbnailBatchCounts ThumbnailBatch::run(const ThumbnailBatchOptions& options)
 {
     m_cancelled = false;
     m_pending.clear();
-    m_busyJobs = 0;
     m_thumbOptions = thumbnailOptions;
     ThumbnailBatchCounts counts;
     processMessages();
@@ -275,90 +303,56 @@ void ThumbnailBatch::processFolder(const QString& folder, const ThumbnailBatchOp
 void ThumbnailBatch::submitPicture(const QString& path, const QString& name, const QString& thumbnail,
                                    const ThumbnailBatchOptions& options, ThumbnailBatchCounts& counts)
 {
+    // Enough pictures queued to keep every worker busy, and room for the
+    // finished ones to wait behind a slow one for their turn to be shown;
+    // beyond that the walk waits.
+    const int workers = thumbnailPool().threadCount();
+    for (flush(false); !stopNow() && (unfinishedJobs() >= 2 * workers || int(m_pending.size()) >= 32 * workers);
+         flush(false))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (stopNow())
+        return;
     auto job = std::make_shared<Job>();
     job->picture = path;
     job->thumbnail = thumbnail;
-    job->sizeIndex = m_thumbOptions.sizeIndex;
-    job->minSizeKB = m_thumbOptions.minSizeKB;
+    job->options = m_thumbOptions;
+    job->ignoreDrive = options.driveAlreadyAllowed;
+    job->forceRenew = options.forceReplace;
     job->previewBox = previewBox;
-    job->makePreview = !previewPicture && showPreview;
-    if (createThumbnail && previewPicture) {
-        // Both steps replaced: nothing for a worker to do.
-        job->done = true;
-    } else {
-        // Enough in flight to keep every worker busy; the rest waits.
-        const int limit = 2 * thumbnailPool().threadCount();
-        for (flush(false); m_busyJobs >= limit && !stopNow(); flush(false))
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (stopNow())
-            return;
-        // Worker: reads and writes only its job (the picture's own files
-        // and results); the run reads the results after `done`.
-        thumbnailPool().run([job] {
-            runJob(*job);
-            job->done = true;
-            platform::postToWindowThread({});   // wakes the run waiting in flush()
-        });
-    }
-    ++m_busyJobs;
-    queue([this, job, name, thumbnail, options, &counts] { finishPicture(*job, name, thumbnail, options, counts); },
-          job);
+    job->makePreview = bool(showPreview);
+    // Worker: reads and writes only its job, the picture's file and its
+    // thumbnail file and folder; the drive table and the `.hidden` lists it
+    // may reach are guarded. The run reads the results once `state` is Done.
+    thumbnailPool().run([job] {
+        int queued = Job::Queued;
+        if (!job->state.compare_exchange_strong(queued, Job::Running))
+            return;   // dropped by a cancelled run
+        runJob(*job);
+        job->state = Job::Done;
+        platform::postToWindowThread({});   // wakes the run waiting in flush()
+    });
+    queue([this, job, name, &counts] { finishPicture(*job, name, counts); }, job);
     flush(false);
 }
 
-void ThumbnailBatch::finishPicture(Job& job, const QString& name, const QString& thumbnail,
-                                   const ThumbnailBatchOptions& options, ThumbnailBatchCounts& counts)
+void ThumbnailBatch::finishPicture(const Job& job, const QString& name, ThumbnailBatchCounts& counts)
 {
-    const QString& path = job.picture;
-    int shown = job.previewResult;
-    if (previewPicture)
-        shown = previewPicture(path);
-    else if (showPreview)
-        showPreview(path, shown, job.preview);
-    if (shown == 1) {
-        ++counts.cannotOpen;
-        emitLine(name + QStringLiteral(" - could not be opened"), ThumbLogRed, false, false);
-        return;
-    }
-    if (shown == 2) {
-        ++counts.notExist;
-        emitLine(name + QStringLiteral(" - does not exist!"), ThumbLogRed, false, false);
-        return;
-    }
-    int result;
-    if (createThumbnail) {
-        result = createThumbnail(path, thumbnail, options.driveAlreadyAllowed, options.forceReplace);
-    } else {
-        ThumbnailRequest request;
-        request.picture = path;
-        request.thumbnail = thumbnail;
-        request.fromPreview = true;
-        request.ignoreDrive = options.driveAlreadyAllowed;
-        request.forceRenew = options.forceReplace;
-        request.showStatus = ThumbnailStatusSink();
-        request.processMessages = false;
-        // The thumbnail the worker made; one it did not make ahead (or for
-        // other settings) is made here.
-        const ReducedJpeg reduced = job.reduced;
-        const int32_t madeFor = job.sizeIndex;
-        const ThumbnailMaker maker = [reduced, madeFor](const QString& picture, const QString& target,
-                                                        const QImage& shownImage, int32_t sizeIndex) {
-            if (reduced.jpeg.isEmpty() || sizeIndex != madeFor)
-                return DefaultThumbnailMaker(picture, target, shownImage, sizeIndex);
-            return WriteReducedJpeg(target, reduced).written;
-        };
-        if (!reduced.jpeg.isEmpty())
-            request.exifFileDate = [taken = reduced.dateTaken](int32_t fallback) {
-                return ExifTextAsFileDate(taken, fallback);
-            };
-        result = CreateOrRefreshThumbnail(request, m_thumbOptions, maker);
-    }
-    job.reduced = ReducedJpeg();
-    job.preview = QImage();
+    if (showPreview)
+        showPreview(job.picture, job.previewResult, job.preview);
     const auto line = [this, &name](const char* text, int32_t colour) {
         emitLine(name + QString::fromLatin1(text), colour, false, false);
     };
-    switch (result) {
+    if (job.previewResult == 1) {
+        ++counts.cannotOpen;
+        line(" - could not be opened", ThumbLogRed);
+        return;
+    }
+    if (job.previewResult == 2) {
+        ++counts.notExist;
+        line(" - does not exist!", ThumbLogRed);
+        return;
+    }
+    switch (job.result) {
     case ThumbMade:
         ++counts.created;
         line(" - thumbnail successfully (re)created", ThumbLogBlue);

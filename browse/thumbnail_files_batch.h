@@ -4,10 +4,11 @@
 // thumbnail folders, and writes its log and summary through a sink, so the
 // window that shows the log stays a thin shell.
 //
-// Each picture is read and decoded once, on a worker thread (as many as
-// there are cores): the worker makes the preview and the encoded thumbnail.
-// The decision, the writing of the thumbnail, the log and the counts stay on
-// the calling thread and follow the walk's order exactly.
+// Each picture is done whole on a worker thread (as many as there are
+// cores): the worker reads and decodes it once, makes the preview, decides
+// whether the thumbnail is made and writes it. The workers run ahead of what
+// the user sees: the previews, the log lines and the counts follow on the
+// calling thread in the walk's order exactly.
 #pragma once
 
 #include "browse/thumbnail_files.h"
@@ -65,19 +66,15 @@ public:
     // opened, 2 does not exist. Unset: no preview is shown.
     std::function<void(const QString& picture, int result, const QImage& preview)> showPreview;
     QSize previewBox;
-    // Replaces the worker's preview: the picture is shown by this call
-    // (0 shown, 1 cannot be opened, 2 does not exist).
-    std::function<int(const QString& picture)> previewPicture;
-    // Replaces the making of one thumbnail; a CreateOrRefreshThumbnail result.
-    std::function<int(const QString& picture, const QString& thumbnail, bool ignoreDrive, bool forceRenew)>
-        createThumbnail;
     // The thumbnail settings of the run (none are made in demo mode).
     ThumbnailOptions thumbnailOptions;
     // Polled before every folder and entry; true stops the run.
     std::function<bool()> cancelRequested;
 
     // Walks, makes, cleans up; the counts of what was done. Pending window
-    // messages run after every entry and log line and while workers decode.
+    // messages run after every entry and log line and while workers work.
+    // A cancelled run starts no further picture; those under way are
+    // finished and reported, so the log names every thumbnail written.
     ThumbnailBatchCounts run(const ThumbnailBatchOptions& options);
     // The closing summary of a run.
     void writeSummary(const ThumbnailBatchCounts& counts, bool cancelled);
@@ -98,12 +95,14 @@ private:
     void emitLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore);
     void queue(std::function<void()> finish, std::shared_ptr<Job> job = nullptr);
     // Runs the steps whose turn has come; with `wait`, waits (serving
-    // window messages) until all have run or the run is cancelled.
+    // window messages) until all have run. Once the run is cancelled, the
+    // pictures not started are dropped and the others waited for.
     void flush(bool wait);
+    // The pictures queued or being made.
+    int unfinishedJobs() const;
     void submitPicture(const QString& path, const QString& name, const QString& thumbnail,
                        const ThumbnailBatchOptions& options, ThumbnailBatchCounts& counts);
-    void finishPicture(Job& job, const QString& name, const QString& thumbnail, const ThumbnailBatchOptions& options,
-                       ThumbnailBatchCounts& counts);
+    void finishPicture(const Job& job, const QString& name, ThumbnailBatchCounts& counts);
     bool stopNow();
     void processFolder(const QString& folder, const ThumbnailBatchOptions& options, QStringList& folders,
                        QStringList& cleanup, ThumbnailBatchCounts& counts);
@@ -111,5 +110,4 @@ private:
     bool m_cancelled = false;
     ThumbnailOptions m_thumbOptions;
     std::deque<Pending> m_pending;
-    int m_busyJobs = 0;
 };

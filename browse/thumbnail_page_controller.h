@@ -204,7 +204,9 @@ private:
     void showSelectionChange(const std::vector<int>& changed);
     // While the page loads the selection commands are refused with the text.
     bool selectionRefused(const QString& whileLoadingText);
+    PageDecodeRequest request(const QString& path) const;
     void submit(int slot, const QString& path);
+    void submit(int slot, const PageDecodeRequest& request);
     void decoded(quint64 generation, int slot, PageDecodeResult result);
     void applyReady();
     void finishLoad(bool aborted);

@@ -146,6 +146,48 @@ TEST(FolderTreeRules, ReadsAFolderInTreeOrderWithHiddenEntries)
     EXPECT_EQ(r.children[r.nextLevelChild].name, "Alpha");
 }
 
+TEST(FolderTreeRules, ALargeFolderKeepsThePairwiseOrderAndFollowsLinks)
+{
+    const QString dir = freshDir("large");
+    const QString other = freshDir("large_other");
+    QDir().mkpath(other + "/target");
+    writeFile(other + "/real.jpg", "four");
+    // Names that differ in letter case, accents, digits and punctuation;
+    // some equal but for letter case.
+    const QStringList stems{"IMG_", "img_", "Été ", "ete ", "photo-", "Photo ", "_x", "9", "Z"};
+    const QStringList exts{".jpg", ".JPG", ".jpeg", ".Gif", ".avi", ".MPEGx", ".txt"};
+    for (int i = 0; i < 600; ++i)
+        writeFile(dir + "/" + stems[i % stems.size()] + QString::number(i % 97) + "_" + QString::number(i)
+                      + exts[(i / 9) % exts.size()],
+                  "x");
+    for (int i = 0; i < 20; ++i)
+        QDir().mkpath(dir + "/" + stems[i % stems.size()] + "folder " + QString::number(i));
+    // A link to a folder is a folder; a link to a picture has the picture's
+    // size; a link that leads nowhere is a file of no size.
+    ASSERT_EQ(::symlink(QFile::encodeName(other + "/target").constData(), QFile::encodeName(dir + "/linked").constData()), 0);
+    ASSERT_EQ(::symlink(QFile::encodeName(other + "/real.jpg").constData(), QFile::encodeName(dir + "/link.jpg").constData()), 0);
+    ASSERT_EQ(::symlink("nowhere.jpg", QFile::encodeName(dir + "/broken.jpg").constData()), 0);
+    ASSERT_EQ(::symlink("nowhere.avi", QFile::encodeName(dir + "/broken.avi").constData()), 0);
+
+    const FolderFillResult r = ReadFolderForTree(dir, TreePlayOptions(), 21, {});
+    // 600 files less the 81 ".txt" ones, 20 folders, the folder link, the
+    // picture link and the broken video link.
+    ASSERT_EQ(r.children.size(), 600u - 81u + 20u + 3u);
+    for (size_t i = 1; i < r.children.size(); ++i) {
+        const TreeEntry& a = r.children[i - 1];
+        const TreeEntry& b = r.children[i];
+        EXPECT_LE(CompareTreeNodes(a.image, a.name, b.image, b.name), 0) << a.name.toStdString() << " / "
+                                                                          << b.name.toStdString();
+    }
+    EXPECT_EQ(ImageOf(r, "linked"), 1);
+    EXPECT_EQ(ImageOf(r, "link.jpg"), 4);
+    EXPECT_EQ(ImageOf(r, "broken.jpg"), -100);
+    EXPECT_EQ(ImageOf(r, "broken.avi"), 21);
+    for (const TreeEntry& e : r.children)
+        if (e.name == "link.jpg")
+            EXPECT_EQ(e.size, 4);
+}
+
 TEST(FolderTreeRules, ExactNameWinsWhenTwoFoldersDifferInCase)
 {
     const QString dir = freshDir("case");

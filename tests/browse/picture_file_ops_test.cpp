@@ -58,10 +58,10 @@ public:
     void waitSeconds(int seconds) override { waits << seconds; }
     bool showRunning() const override { return running; }
     void carryVoice(const QString& picture, bool sync, const QString& action, const QString& target,
-                    bool targetReplaced) override
+                    bool targetReplaced, bool forGoodWithoutTrash) override
     {
         voiceActions << action;
-        PictureOpsHost::carryVoice(picture, sync, action, target, targetReplaced);
+        PictureOpsHost::carryVoice(picture, sync, action, target, targetReplaced, forGoodWithoutTrash);
     }
     void syncShowsAfterRename(const QString& o, const QString& n) override { renamed << o + " -> " + n; }
     void syncShowsAfterDelete(const QString& p) override { deleted << p; }

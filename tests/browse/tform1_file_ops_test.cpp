@@ -271,17 +271,21 @@ TEST_F(TForm1FileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedDelet
         GTEST_SKIP() << "mounting a tmpfs needs root";
     writeFile(card + "/.Trash-" + QString::number(::getuid()), "not a folder");
     writeFile(card + "/p.jpg", "picture");
+    writeFile(card + "/p.wav", "its recording");
     writeFile(card + "/r.jpg", "read-only picture");
     testsupport::setReadOnly(card + "/r.jpg", true);
     open(card);
     selectPicture("p.jpg");
     {
+        // The picture's recording goes with it, unasked.
+        TestState().settings.Settings.VoiceDeleteMode = "0";
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
         form->SendRecycleBin->trigger();
         ASSERT_EQ(platform::promptLog().size(), 1);
         EXPECT_TRUE(platform::promptLog()[0].request.text.contains("will not be kept in the Recycle Bin"));
     }
     EXPECT_FALSE(QFileInfo::exists(card + "/p.jpg"));
+    EXPECT_FALSE(QFileInfo::exists(card + "/p.wav"));
 
     // When even that fails, the user is told why and the picture stays.
     open(card);
