@@ -70,8 +70,6 @@ public:
     // The grid row selected, 1 .. 9.
     int selectedRow() const;
     void selectRow(int row);
-    const TMaintenanceList& workingList() const { return m_list; }
-    bool favoritesMode() const { return m_favorites; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -353,12 +353,6 @@ void InputController::ApplicationHint(const QString& hint)
         m_host.UpdateFolderCaption();
 }
 
-void InputController::AppException(const QString& message)
-{
-    platform::showMessage(platform::PromptKind::Error, message);
-    QCoreApplication::exit(1);
-}
-
 void InputController::RunShowKey(ShowKeyCommand command)
 {
     TForm9* const Form9 = m_host.showWindow();

@@ -94,8 +94,6 @@ public:
     void AppMinimize();
     void QuestionUpdateStatusBar();
     void ApplicationHint(const QString& hint);
-    // Shows an exception's message and asks the application to end.
-    void AppException(const QString& message);
     // The main window's key commands, for a key handed on by the hook.
     // Ctrl is also read from the keyboard.
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);

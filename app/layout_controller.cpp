@@ -106,16 +106,6 @@ void writeBounds(QWidget* form, const ControlBounds& b)
 }
 } // namespace
 
-void LayoutController::PlaceVoiceButtons(int offset)
-{
-    ControlBounds b = currentBounds(&m_window, m_designBounds);
-    for (const char* n : {"TreeThumbnailPanel", "FPlayorderCB", "VoiceBevel", "MicroSB", "VoicePlaySB"})
-        if (const QWidget* w = layoutControl(QString::fromLatin1(n)))
-            b.insert(QString::fromLatin1(n), w->geometry());
-    PlaceVoiceButtonBounds(b, offset);
-    writeBounds(&m_window, b);
-}
-
 void LayoutController::ApplyMaximizedLayout()
 {
     SaveControlBounds();

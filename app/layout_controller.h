@@ -98,7 +98,6 @@ public:
     void SaveControlBounds();
     void ApplyMaximizedLayout();
     void ApplyRestoredLayout();
-    void PlaceVoiceButtons(int offset);
     // A system command (0 restore, 1 maximize, 2 minimize, 3 other) as the
     // window's state changes; returns the command carried out (it may be
     // rewritten), or -1 when it was refused.

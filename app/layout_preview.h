@@ -26,7 +26,6 @@ public:
     // scaled into PreviewBox and centred. A picture without size (empty or
     // unreadable) shows "Can not show picture" instead of being scaled.
     void ShowPicture(const QString& path, PreviewKind kind);
-    QString LoadedPath() const { return m_path; }
 
 protected:
     // Shown beside the Reduce picture size window `Form25` when that is

@@ -292,6 +292,7 @@ struct MainWindowWidgets {
     QAction* SubSearch = nullptr;
     QAction* All = nullptr;
     QAction* FolderExclusions = nullptr;
+    QAction* ClearExclusions = nullptr;
 
     // Help menu.
     QAction* GettingStarted = nullptr;

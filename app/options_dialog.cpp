@@ -171,11 +171,6 @@ void TForm3::showExampleColors(int32_t colorValue)
     MyShowTextSheet->showExampleBackground(colorValue);
 }
 
-void TForm3::ExtProgComboBoxClick(int index)
-{
-    EditProgramsSheet->ExtProgComboBoxClick(index);
-}
-
 // ---- Activation --------------------------------------------------------------------
 
 void TForm3::showEvent(QShowEvent* event)
@@ -237,10 +232,7 @@ TOptionsCheck TForm3::checkPages(const TOptionsValues& v, TOptionsNumbers& numbe
     TOptionsCheckContext ctx;
     ctx.editProgramExists = EditProgramAcceptable(v.EditProgramText);
     ctx.secondMonitorSelected = m_host && m_host->SecondMonitorSelected();
-    TOptionsCheck first;
-    for (const TOptionsPage* page : pages())
-        first = EarlierCheck(first, page->check(v, ctx, numbers));
-    return first;
+    return CheckOptions(v, ctx, numbers);
 }
 
 // The message, then the page of the field with the field focused.

@@ -91,7 +91,6 @@ public:
     void FormActivate();
     void PictureOptionsDoneClick();
     void CancelButtonClick();
-    void ExtProgComboBoxClick(int index);
     void TimerOnActivateTimer();
     void TimerAltKeyTimer();
 

@@ -657,6 +657,7 @@ void TForm1::buildOptionsAndHelpMenus()
     FolderExclusions = item(Options1, "FolderExclusions", QStringLiteral("&Folder Exclusions Active"));
     FolderExclusions->setCheckable(true);
     FolderExclusions->setChecked(true);
+    ClearExclusions = item(Options1, "ClearExclusions", QStringLiteral("&Clear Folder Exclusions"));
 
     // Help (the last item of the bar).
     Help1 = barMenu(MainMenu1, "Help1", QStringLiteral(">&Help"));

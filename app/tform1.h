@@ -348,7 +348,6 @@ public:
     void BuildFavoritesMenu();
     void BuildHistoryMenu();
     void AddToRecentFolders();
-    qint64 FreeSpaceOnDrive(QChar letter);
 private:
     class ListMenusSection* ListMenusSect = nullptr;
     void InstallListMenus();
@@ -371,7 +370,6 @@ public:
     void CloseMainWindow() override;
     // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
-    void OpenDraftShowAtStart();
 private:
     bool m_smallHandlersSetUp = false;
     HelpAndVersionController* m_helpAndVersion = nullptr;

@@ -6,6 +6,7 @@
 
 #include "app/options_dialog_logic.h"
 #include "base/settings_record.h"
+#include "browse/folder_tree_section.h"
 #include "browse/page_state.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
@@ -129,6 +130,7 @@ void TForm1::ConnectBrowseCommands()
             connect(a, &QAction::triggered, this, f);
     };
     onClick(AddPicMyShow, [this] { AddCurrentPictureToMyShow(); });
+    onClick(ClearExclusions, [this] { folderTreeSection()->ClearExclusionsClick(); });
     onClick(AddPicMyShowPop, [this] { AddCurrentPictureToMyShow(); });
     // The Draft show; with a named show open it closes that show.
     for (QAction* a : {MyShowDraftTB, CloseMyShowTB, MyShowDraft})

@@ -177,8 +177,3 @@ void TForm1::CloseMainWindow()
 {
     close();
 }
-
-void TForm1::OpenDraftShowAtStart()
-{
-    myShow()->MyShowDraftClick();
-}

@@ -141,16 +141,6 @@ void FileOperationsController::CopyOrMovePictureTo()
     }
 }
 
-CopyOutcome FileOperationsController::CopyPictureFile(const QString& source, const QString& target)
-{
-    return ::CopyPictureFile(source, target, m_copy, options(), *this);
-}
-
-void FileOperationsController::SetCopyWriteFlags(const QString& source, const QString& target, bool deleteAfterCopy)
-{
-    ::SetCopyWriteFlags(source, target, deleteAfterCopy, m_copy);
-}
-
 void FileOperationsController::RecycleBinToolButtonClick()
 {
     if (pageShown())

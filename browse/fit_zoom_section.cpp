@@ -275,15 +275,6 @@ void FitZoomSection::WheelZoomPicture(int step)
         Image1FitZoom()->WheelZoomPicture(step);
 }
 
-void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
-{
-    TForm9* const Form9 = m_host->showWindow();
-    if (fullScreenShown(Form9))
-        Form9->ShownFitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
-    else
-        Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
-}
-
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
     TForm9* const Form9 = m_host->showWindow();
@@ -319,57 +310,7 @@ void FitZoomSection::ShowPictureFull(const QString& path)
     }
 }
 
-void FitZoomSection::Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->ImageMouseDown(button, shift, x, y);
-}
-
-void FitZoomSection::Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->ImageMouseMove(shift, x, y);
-}
-
-void FitZoomSection::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->ImageMouseUp(button, shift, x, y);
-}
-
-void FitZoomSection::CropSelectionMouseDown(int x, int y)
-{
-    Image1FitZoom()->CropSelectionMouseDown(x, y);
-}
-
-void FitZoomSection::CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->CropSelectionMouseMove(shift, x, y);
-}
-
-void FitZoomSection::CropSelectionMouseUp(int x, int y)
-{
-    Image1FitZoom()->CropSelectionMouseUp(x, y);
-}
-
 void FitZoomSection::ShowCustomRatioPanel()
 {
     CustomRatio()->ShowPanel();
-}
-
-void FitZoomSection::LECusRatioXExit()
-{
-    CustomRatio()->LECusRatioXExit();
-}
-
-void FitZoomSection::LECusRatioYExit()
-{
-    CustomRatio()->LECusRatioYExit();
-}
-
-void FitZoomSection::BtnOKClick()
-{
-    CustomRatio()->BtnOKClick();
-}
-
-void FitZoomSection::BtnCancelClick()
-{
-    CustomRatio()->BtnCancelClick();
 }

@@ -29,8 +29,6 @@ public:
     // Never raises; failures are sorted into displayState().LoadErrorKind
     // and reported.
     void DisplayCurrentPicture();
-    // The display step waits for its picture.
-    bool DisplayStepWaiting() const { return m_display.PendingTicket != 0; }
     // Keeps entries of PictureTable decoded for the show's next steps, for
     // the slot and size those steps load them at: `next` decoded ahead,
     // `left` (the picture just left) kept while still at hand; -1 for none.

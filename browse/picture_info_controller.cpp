@@ -105,14 +105,6 @@ void PictureInfoController::SetupThumbnailFiles()
     }
 }
 
-int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail,
-                                                    const QString& SlotName, bool FromPreview, bool IgnoreDrive,
-                                                    bool ForceRenew, bool SetPictureDate)
-{
-    return ::CreateOrRefreshThumbnail(m_settings, Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive,
-                                      ForceRenew, SetPictureDate, m_start.DemoMode != 0);
-}
-
 void PictureInfoController::MakeSmallClick()
 {
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;

@@ -34,10 +34,6 @@ public:
     // and the status of thumbnail making (once; the first showing of the
     // window does it too).
     void SetupThumbnailFiles();
-    // Makes or renews a picture's thumbnail; the result codes of the free
-    // CreateOrRefreshThumbnail (-1 .. 4).
-    int CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail, const QString& SlotName,
-                                 bool FromPreview, bool IgnoreDrive, bool ForceRenew, bool SetPictureDate);
     // The manual creation window TForm38 for SelectedFolder; the tree is
     // refreshed afterwards.
     void MakeSmallClick();

@@ -124,4 +124,3 @@ void TForm1::BuildRecentMenu() { ListMenusSect->BuildRecentMenu(); }
 void TForm1::BuildFavoritesMenu() { ListMenusSect->BuildFavoritesMenu(); }
 void TForm1::BuildHistoryMenu() { ListMenusSect->BuildHistoryMenu(); }
 void TForm1::AddToRecentFolders() { ListMenusSect->AddToRecentFolders(); }
-qint64 TForm1::FreeSpaceOnDrive(QChar letter) { return ListMenusSect->FreeSpaceOnDrive(letter); }

@@ -553,13 +553,6 @@ void ThumbnailPageController::DrawPagePositionBar()
     host_.DrawPositionBar(ComputePagePositionBar(in));
 }
 
-void ThumbnailPageController::ToggleSlotSelection(int slot, bool shift)
-{
-    for (int i : state_.ToggleSlotSelection(slot, shift, CtrlHeld && CtrlHeld()))
-        UpdatePageCaption(i);
-    host_.SetWindowCaption(state_.WindowCaption());
-}
-
 void ThumbnailPageController::showSelectionChange(const std::vector<int>& changed)
 {
     for (int i : changed)

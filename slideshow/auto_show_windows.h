@@ -52,7 +52,6 @@ public:
     // Counts down from 5 (the window shows itself).
     void StartCountdown();
     void CancelCountdown();
-    int Remaining() const { return remaining_; }
     // One second of the count-down (the timer's tick).
     void Tick();
 

@@ -134,7 +134,7 @@ public:
     void ShowKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Closes the window (and the full view) and reports a show's end once.
     void StopSlideShow();
-    // `TForm1.RemovePictureFromPlayOrder`: the current picture leaves the
+    // The current picture leaves the
     // play order ("Number of pictures : n"); the next picture is shown, or
     // the show ends with "No more pictures left in show" when none is left.
     void RemoveCurrentFromPlayOrder();
@@ -146,7 +146,7 @@ public:
     // is shown).
     void StartFullView(const QString& path, std::function<void(const QString& failure)> done = {});
 
-    // `TForm9.ShowCenteredHint`: HintPanel with the text, centred.
+    // HintPanel with the text, centred.
     void ShowCenteredHint(const QString& text);
     // The one-back button: one cut-out back (to the picture from the first),
     // or, without a cut-out, one picture back.
@@ -215,7 +215,6 @@ public:
     // A show plays here (not stopped, not the full view of one picture).
     bool ShowPlaying() const { return m_sequence.Playing(); }
     const QList<int>& PlayOrder() const { return m_sequence.Order(); }
-    bool PlaysContinuously() const { return m_sequence.Continuous(); }
 
     int CurrentPosition() const { return m_sequence.Position(); }
     QString CurrentPicture() const;

@@ -628,7 +628,7 @@ TEST_F(OptionsDialogTest, ChoosingAProgramMakesItTheFirstAndRemoveEmptiesTheText
     ASSERT_EQ(list->count(), 3);
     EXPECT_TRUE(dialog.BrowseButton->isEnabled());
     list->setCurrentIndex(2);
-    dialog.ExtProgComboBoxClick(2);
+    emit list->activated(2);
     EXPECT_EQ(dialog.values().EditPrograms, QStringList({"/p/c", "/p/a", "/p/b"}));
     EXPECT_EQ(list->currentText(), QStringLiteral("/p/c"));
     dialog.RemoveEditProgram->click();

@@ -186,7 +186,9 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
     EXPECT_FALSE(window.form()->BrowsePop->isChecked());
 
     // Clearing the refused file asks first; cancelled, it stays too.
-    window.form()->folderTreeSection()->ClearExclusionsClick();
+    window.form()->ClearExclusions->trigger();
+    EXPECT_TRUE(shown(platform::PromptKind::Confirmation, "Please confirm clearing all folder exclusions"))
+        << allPrompts().toStdString();
     EXPECT_EQ(onDisk(exclusions), before);
 }
 

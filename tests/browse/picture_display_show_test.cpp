@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -224,7 +225,10 @@ TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
     QWidget* panel = form.findChild<QWidget*>("PnlCustomRatio");
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(panel->isHidden());
-    form.fitZoom()->BtnCancelClick();
+    auto* cancel = panel->findChild<QPushButton*>("BtnCancel");
+    ASSERT_NE(cancel, nullptr);
+    cancel->click();
+    EXPECT_TRUE(panel->isHidden());
 }
 
 TEST(PictureDisplayShow, IntervalOfAShowRecord)

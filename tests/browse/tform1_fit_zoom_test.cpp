@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -119,15 +120,15 @@ TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
 
     // A zero is refused when the edit is left.
     x->setText(QStringLiteral("0"));
-    form.fitZoom()->LECusRatioXExit();
+    panel->LECusRatioXExit();
     EXPECT_FALSE(illegalX->isHidden());
     x->setText(QStringLiteral("16"));
-    form.fitZoom()->LECusRatioXExit();
+    panel->LECusRatioXExit();
     EXPECT_TRUE(illegalX->isHidden());
 
     // The height edit was never left and is empty: OK stores nothing.
     y->clear();
-    form.fitZoom()->BtnOKClick();
+    panel->BtnOK->click();
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(Settings.CropRatioWidth, 3);
     EXPECT_EQ(Settings.CustomRatioHeight, 0);
@@ -139,8 +140,8 @@ TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
     EXPECT_EQ(TestState().session.CutOutCount, 0);
 
     y->setText(QStringLiteral("9"));
-    form.fitZoom()->LECusRatioYExit();
-    form.fitZoom()->BtnOKClick();
+    panel->LECusRatioYExit();
+    panel->BtnOK->click();
     EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(form.ToolBar1->isEnabled());
     EXPECT_EQ(Settings.CropRatioWidth, 16);
@@ -152,7 +153,7 @@ TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
     form.fitZoom()->ShowCustomRatioPanel();
     EXPECT_EQ(x->text(), QStringLiteral("16"));
     x->setText(QStringLiteral("4"));
-    form.fitZoom()->BtnCancelClick();
+    panel->BtnCancel->click();
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(Settings.CropRatioWidth, 16);
 }

@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 #include "support/test_state.h"
 
+#include "app/menu_controller.h"
 #include "base/data_folder.h"
 #include "base/settings_record.h"
 #include "browse/folder_exclusions.h"
@@ -212,18 +213,19 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     form.folderTreeSection()->ExcludeFolderClick();
     EXPECT_TRUE(form.All->isChecked());
 
-    // Clearing asks first.
+    // Clearing (Options, "Clear Folder Exclusions") asks first.
+    form.menus()->SetupMenus();
     {
         platform::ScopedPromptResponder cancel(QList<platform::PromptReply>{
             platform::PromptReply::button(platform::PromptAnswer::Cancel)});
-        form.folderTreeSection()->ClearExclusionsClick();
+        form.ClearExclusions->trigger();
         EXPECT_EQ(platform::promptLog()[0].request.text, "Please confirm clearing all folder exclusions");
         EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Confirmation);
         EXPECT_EQ(ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items.size(), 1u);
     }
     platform::ScopedPromptResponder ok(QList<platform::PromptReply>{
         platform::PromptReply::button(platform::PromptAnswer::Ok)});
-    form.folderTreeSection()->ClearExclusionsClick();
+    form.ClearExclusions->trigger();
     EXPECT_TRUE(ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items.empty());
 }
 

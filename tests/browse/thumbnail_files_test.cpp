@@ -261,48 +261,6 @@ TEST_F(ThumbFiles, ThePictureItselfIsNeverTheTarget)
     EXPECT_EQ(testsupport::readFile(picture), bytes);
 }
 
-TEST_F(ThumbFiles, ThumbnailsFollowTheirPictures)
-{
-    const QString picture = write("a.jpg", pictureBytes(800, 600, 310 * 1024));
-    ASSERT_EQ(run(picture), ThumbMade);
-    const QByteArray thumbBytes = testsupport::readFile(ThumbnailPath(picture));
-
-    // Renamed in the same folder.
-    const QString renamed = dir + "/b.jpg";
-    QFile::rename(picture, renamed);
-    EXPECT_TRUE(MoveThumbnailWith(picture, renamed));
-    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(picture)));
-    EXPECT_EQ(testsupport::readFile(ThumbnailPath(renamed)), thumbBytes);
-
-    // Moved to another folder: its thumbnail folder is made hidden, and a
-    // thumbnail of an older file of that name is replaced.
-    const QString other = testsupport::freshDir(QStringLiteral("other"));
-    const QString moved = other + "/b.jpg";
-    testsupport::writeFile(ThumbnailPath(moved), "stale");
-    QFile::rename(renamed, moved);
-    EXPECT_TRUE(MoveThumbnailWith(renamed, moved));
-    EXPECT_EQ(testsupport::readFile(ThumbnailPath(moved)), thumbBytes);
-
-    const QString third = testsupport::freshDir(QStringLiteral("third"));
-    QFile::rename(moved, third + "/c.jpg");
-    EXPECT_TRUE(MoveThumbnailWith(moved, third + "/c.jpg"));
-    EXPECT_TRUE(platform::IsHidden(third + "/vxothumb"));
-
-    // Into a thumbnail folder it does not follow; it is dropped.
-    EXPECT_FALSE(MoveThumbnailWith(third + "/c.jpg", third + "/SmallPics/c.jpg"));
-    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(third + "/c.jpg")));
-
-    // A copy leaves no stale thumbnail at its new name.
-    testsupport::writeFile(ThumbnailPath(third + "/d.jpg"), "stale");
-    DropStaleThumbnailOf(third + "/d.jpg");
-    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(third + "/d.jpg")));
-
-    // Deleted with its picture; a missing one is no error.
-    testsupport::writeFile(ThumbnailPath(third + "/e.jpg"), "x");
-    EXPECT_TRUE(DeleteThumbnailOf(third + "/e.jpg"));
-    EXPECT_FALSE(DeleteThumbnailOf(third + "/e.jpg"));
-}
-
 TEST(ThumbnailFolders, OnlyThumbsDbCountsAsEmpty)
 {
     const QString d = testsupport::freshDir();
