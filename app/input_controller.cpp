@@ -140,7 +140,7 @@ void InputController::DetachFromWindow()
 
 void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     HookInput in;
     in.mainWindowEnabled = m_window.isEnabled() && !QApplication::activeModalWidget();
     in.hookHandledRunning = m_w.HookHandled && m_w.HookHandled->isActive();
@@ -199,7 +199,7 @@ void InputController::HookHandledTimer()
 void InputController::Timer1Timer()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    TForm2* const Form2 = m_host.replayWindow();
+    AutoShowCountdownWindow* const Form2 = m_host.replayWindow();
     IdleInput in;
     in.thumbnailView = false;
     in.mainWindowActive = m_window.isActiveWindow();
@@ -262,7 +262,7 @@ void InputController::UserActivity()
 
 void InputController::FormMouseDown(Qt::MouseButton button)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     MouseButtonDown = 1;
     if (runs(m_state.session)) {
         if (button == Qt::RightButton) {
@@ -287,7 +287,7 @@ void InputController::FormMouseMove()
 
 void InputController::FormMouseWheel(int delta)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     UserActivity();
     if (delta == 0)
         return;
@@ -355,7 +355,7 @@ void InputController::ApplicationHint(const QString& hint)
 
 void InputController::RunShowKey(ShowKeyCommand command)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     switch (command) {
     case ShowKeyCommand::None: break;
     case ShowKeyCommand::RestartShow: m_host.RestartShow(); break;
@@ -375,7 +375,7 @@ void InputController::RunShowKey(ShowKeyCommand command)
 
 void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     MainKeyInput in;
     in.key = key;
     in.alt = shift.testFlag(Qt::AltModifier);

@@ -23,8 +23,8 @@ class PictureDisplaySection;
 class ThumbnailPageSection;
 class QEvent;
 class QWidget;
-class TForm2;
-class TForm9;
+class AutoShowCountdownWindow;
+class ShowWindow;
 struct HintMemory;
 struct MainWindowWidgets;
 struct ProgramState;
@@ -35,8 +35,8 @@ class InputHost {
 public:
     virtual ~InputHost() = default;
     // The full-screen show window and the idle replay window (or none).
-    virtual TForm9* showWindow() const = 0;
-    virtual TForm2* replayWindow() const = 0;
+    virtual ShowWindow* showWindow() const = 0;
+    virtual AutoShowCountdownWindow* replayWindow() const = 0;
     virtual bool InManualMode() const = 0;
     // The page of thumbnails (a show played as pages, and its pause).
     virtual ThumbnailPageSection* thumbnailPage() const = 0;

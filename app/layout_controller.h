@@ -29,7 +29,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
-class TForm9;
+class ShowWindow;
 
 // What the layout controller asks of the main window.
 class LayoutHost {
@@ -43,7 +43,7 @@ public:
     // The tool-bar or menu action of that objectName (or none).
     virtual QAction* actionNamed(const QString& name) const = 0;
     // The full-screen show window (or none).
-    virtual TForm9* showWindow() const = 0;
+    virtual ShowWindow* showWindow() const = 0;
     // The open show, whose name the MyShow label gives.
     virtual OpenShow& openShow() = 0;
 };

@@ -9,10 +9,11 @@
 
 class QLabel;
 
-class TForm19 : public QWidget {
+// The window whose objectName is "Form19".
+class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm19(QWidget* parent = nullptr);
+    explicit PreviewWindow(QWidget* parent = nullptr);
 
     QLabel* Image1 = nullptr;
     QLabel* VideoLabel = nullptr;
@@ -37,4 +38,4 @@ private:
 };
 
 // The one preview window, made on first use.
-TForm19& PicturePreviewWindow();
+PreviewWindow& PicturePreviewWindow();

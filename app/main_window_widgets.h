@@ -1,6 +1,6 @@
 // The main window's widgets: every component the main window builds, each
 // carrying its own name as objectName, so that tests and the controllers find
-// them by name. TForm1 builds them in its constructor; the controllers get the
+// them by name. MainWindow builds them in its constructor; the controllers get the
 // ones they work with.
 #pragma once
 

@@ -10,7 +10,7 @@
 // folder of its own, so the user's settings stay untouched.
 #include "bench_photos.h"
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/settings_record.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_slot_decoder.h"
@@ -91,7 +91,7 @@ int main(int argc, char** argv)
         copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
 
     ProgramState state;
-    TForm1 form(state);
+    MainWindow form(state);
     form.closing()->CloseWithoutSaving = true;
     form.show();
     TSettingsRecord& Settings = state.settings.Settings;

@@ -18,7 +18,7 @@
 // own, so the user's settings stay untouched.
 #include "bench_photos.h"
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/settings_record.h"
 #include "browse/folder_tree_widget.h"
 #include "slideshow/show_state.h"
@@ -107,7 +107,7 @@ int main(int argc, char** argv)
         copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
 
     ProgramState state;
-    TForm1 form(state);
+    MainWindow form(state);
     form.closing()->CloseWithoutSaving = true;
     form.show();
     TSettingsRecord& Settings = state.settings.Settings;
@@ -123,7 +123,7 @@ int main(int argc, char** argv)
         for (const bool pausedShow : {false, true}) {
             form.folderTree()->SelectedFolder = photoDir;
             form.ToolButton1->trigger();
-            TForm9* show = form.showWindow();
+            ShowWindow* show = form.showWindow();
             if (!show || !show->isVisible()) {
                 std::fprintf(stderr, "The show did not start\n");
                 return 1;

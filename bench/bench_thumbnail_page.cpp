@@ -22,7 +22,7 @@
 // folder of its own, so the user's settings stay untouched.
 #include "bench_photos.h"
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/add_settings_record.h"
 #include "base/settings_record.h"
 #include "browse/folder_tree_widget.h"
@@ -140,7 +140,7 @@ int runBench(QApplication& app, const Args& parsed, const QString& platformName)
     }
 
     ProgramState state;
-    TForm1 form(state);
+    MainWindow form(state);
     form.closing()->CloseWithoutSaving = true;
     form.setGeometry(form.screen()->availableGeometry());
     form.showMaximized();

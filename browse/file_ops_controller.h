@@ -20,7 +20,7 @@ struct DataPaths;
 struct EnvironmentInfo;
 
 class QTreeWidgetItem;
-class TForm26;
+class ProgressWindow;
 
 class FileOperationsController : public QObject, public PictureOpsHost, public FolderOpsHost {
     Q_OBJECT
@@ -47,7 +47,7 @@ public:
 
     PictureOpsOptions options() const;
     // The progress window, made on first use.
-    TForm26* progressWindow();
+    ProgressWindow* progressWindow();
 
     // ---- picture commands ---------------------------------------------------
     void SaveToolButtonClick();
@@ -141,5 +141,5 @@ private:
     const FileOpsWidgets m_w;
     CopyState m_copy;
     TickedFlags m_ticked;
-    QPointer<TForm26> m_progress;
+    QPointer<ProgressWindow> m_progress;
 };

@@ -4,7 +4,7 @@
 // drag over the image into a cut-out that is saved as "cut" + n + ".bmp"
 // and shown enlarged in place of the picture.
 //
-// The window (TForm1, or the full-screen window) owns one handler per image
+// The window (MainWindow, or the full-screen window) owns one handler per image
 // it shows. What belongs to other parts of the program (the show state, the
 // full-screen window, the text labels, the menu captions) reaches the
 // handler through FitZoomHooks; unset hooks mean "no show runs, nothing
@@ -57,7 +57,7 @@ struct FitZoomHooks {
     std::function<int()> ScreenWidth;
     // Steps the rest of the program takes part in.
     // Opens the full-screen window on the picture of the full view
-    // (`TForm9::StartFullView`, with the full view's buttons). Unset:
+    // (`ShowWindow::StartFullView`, with the full view's buttons). Unset:
     // the full view shows the picture in this handler's own image. `done`
     // follows when the picture is shown or failed, with the kind of the load
     // failure (empty when the picture is shown).

@@ -34,7 +34,7 @@ namespace {
 
 // The window title and the full-screen title of the picture in the full
 // view: its name or path and its date (taken, else the file's).
-void showFullViewStatus(QWidget* window, TForm9* Form9, const QString& path, const TPlayOptions& PlayOptions)
+void showFullViewStatus(QWidget* window, ShowWindow* Form9, const QString& path, const TPlayOptions& PlayOptions)
 {
     const QFileInfo info(path);
     const int32_t fileDate = int32_t(platform::FileDosDate(path));
@@ -60,8 +60,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // (qobject_cast first: the window hides itself while it is destroyed,
-        // when it is no longer a TForm9.)
-        if (event->type() == QEvent::Hide && qobject_cast<TForm9*>(watched) && watched == host_.showWindow()
+        // when it is no longer a ShowWindow.)
+        if (event->type() == QEvent::Hide && qobject_cast<ShowWindow*>(watched) && watched == host_.showWindow()
             && armed) {
             armed = false;
             if (session_.PlaybackActive != 1)
@@ -155,7 +155,7 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
     // With the full-screen window at hand, the full view opens there
     // (the picture loaded into "form9im1" and fitted to the screen).
     hooks.StartFullView = [this](const QString& path, std::function<void(const QString& failure)> done) {
-        TForm9* const Form9 = m_host->showWindow();
+        ShowWindow* const Form9 = m_host->showWindow();
         if (!Form9) {
             if (done)
                 done(QString());
@@ -170,7 +170,7 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
         const QString editProgram = m_settings.Settings.EditPrograms[0];
         Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
         watchFullViewEnd(m_w.Window, *m_host, m_session);
-        QPointer<TForm9> window(Form9);
+        QPointer<ShowWindow> window(Form9);
         Form9->StartFullView(path, [this, window, path, done](const QString& failure) {
             if (window && window->isVisible())
                 showFullViewStatus(m_w.Window, window, path, m_session.PlayOptions);
@@ -250,13 +250,13 @@ CustomRatioPanel* FitZoomSection::CustomRatio()
 
 namespace {
 
-bool fullScreenShown(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
+bool fullScreenShown(const ShowWindow* Form9) { return Form9 && Form9->isVisible(); }
 
 } // namespace
 
 void FitZoomSection::SizePictureToDisplay(bool toggle)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     // In the full-screen window the picture went into the image that the
     // active-image byte names.
     if (fullScreenShown(Form9))
@@ -267,7 +267,7 @@ void FitZoomSection::SizePictureToDisplay(bool toggle)
 
 void FitZoomSection::WheelZoomPicture(int step)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     // The full-screen window zooms the image shown now.
     if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->WheelZoomPicture(step);
@@ -277,7 +277,7 @@ void FitZoomSection::WheelZoomPicture(int step)
 
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     FitZoomHandler* handler = Image1FitZoom();
     m_session.CutOutCount = 0;
     m_session.ZoomFactor = 0;

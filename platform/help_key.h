@@ -1,7 +1,7 @@
 // F1 in any of the program's windows opens the window's help topic through
 // the shower the main window installs (HelpAndVersionController::ShowHelpTopic); a window without a topic gives "No help available
 // for this subject". The key is caught once, for the whole application (by
-// handleHelpKey in app/tform1_small_handlers.cpp); a window names its topic
+// handleHelpKey in app/main_window_small_handlers.cpp); a window names its topic
 // with InstallHelpKey.
 #pragma once
 

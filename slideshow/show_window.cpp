@@ -79,13 +79,13 @@ bool validEntry(const ShowSession& session, int index)
 
 } // namespace
 
-void TForm9::SetCustomRatioShower(std::function<void()> show)
+void ShowWindow::SetCustomRatioShower(std::function<void()> show)
 {
     customRatioShower() = std::move(show);
 }
 
 // The crop ratio menu of SBRatio; its custom item opens the custom ratio panel.
-void TForm9::makeRatioMenu()
+void ShowWindow::makeRatioMenu()
 {
     PMRatio = new QMenu(this);
     PMRatio->setObjectName(QStringLiteral("PMRatio"));
@@ -104,11 +104,11 @@ void TForm9::makeRatioMenu()
             m_state.settings.Settings.CropRatioHeight = choice.height;
         });
     }
-    connect(PMRatio, &QMenu::aboutToShow, this, &TForm9::RefreshRatioMenu);
-    connect(SBRatio, &QToolButton::clicked, this, &TForm9::SBRatioClick);
+    connect(PMRatio, &QMenu::aboutToShow, this, &ShowWindow::RefreshRatioMenu);
+    connect(SBRatio, &QToolButton::clicked, this, &ShowWindow::SBRatioClick);
 }
 
-QRect TForm9::PictureArea() const
+QRect ShowWindow::PictureArea() const
 {
     const TAddSettingsRecord& AddSettings = m_state.settings.AddSettings;
     const QSize area = fitzoom::FullScreenPictureArea(m_state.session.UseMainMonitor == 1, NavPanel && NavPanel->isVisible(),
@@ -117,7 +117,7 @@ QRect TForm9::PictureArea() const
     return QRect(QPoint(0, 0), area);
 }
 
-void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
+void ShowWindow::makeFitZoom(int index, QLabel* image, const QString& slot)
 {
     auto* handler = new FitZoomHandler(m_state.session, image, PictureSlot(slot), m_state.settings.Settings, this);
     handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
@@ -170,7 +170,7 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
     hooks.AfterSizing = [this, index](bool toggle) { afterSizing(index, toggle); };
 }
 
-void TForm9::afterSizing(int index, bool toggle)
+void ShowWindow::afterSizing(int index, bool toggle)
 {
     // The image that got the picture is shown, the other one hidden; with
     // toggle the next picture goes into the other image.
@@ -193,17 +193,17 @@ void TForm9::afterSizing(int index, bool toggle)
     HintPanel->raise();
 }
 
-FitZoomHandler* TForm9::ReceivingFitZoom() const
+FitZoomHandler* ShowWindow::ReceivingFitZoom() const
 {
     return m_fitZoom[m_state.session.ShowState.ActiveImage == 1 ? 0 : 1];
 }
 
-FitZoomHandler* TForm9::ShownFitZoom() const
+FitZoomHandler* ShowWindow::ShownFitZoom() const
 {
     return m_fitZoom[m_state.session.ShowState.ActiveImage == 1 ? 1 : 0];
 }
 
-QString TForm9::CurrentPicture() const
+QString ShowWindow::CurrentPicture() const
 {
     const int index = m_sequence.Current();
     if (!validEntry(m_state.session, index))
@@ -211,14 +211,14 @@ QString TForm9::CurrentPicture() const
     return m_state.session.PictureTable[size_t(index)].FullPath;
 }
 
-QString TForm9::shownPicturePath() const
+QString ShowWindow::shownPicturePath() const
 {
     if (m_state.session.FullViewActive == 1)
         return ShownFitZoom()->CropPath;
     return validEntry(m_state.session, m_state.session.PictureIndex) ? m_state.session.PictureTable[size_t(m_state.session.PictureIndex)].FullPath : QString();
 }
 
-void TForm9::showCutOutButtons(bool shown)
+void ShowWindow::showCutOutButtons(bool shown)
 {
     OneBackwardsSpeedButton->setVisible(shown);
     SaveSB->setVisible(shown);
@@ -229,7 +229,7 @@ void TForm9::showCutOutButtons(bool shown)
     }
 }
 
-void TForm9::Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
+void ShowWindow::Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
                   bool showTitles, std::function<void()> ended, const QList<int>& records,
                   const QList<double>& dates)
 {
@@ -239,7 +239,7 @@ void TForm9::Play(const QStringList& pictures, const QList<int>& order, int inte
     Play(order, continuous, std::move(ended));
 }
 
-void TForm9::SetPictureTable(const QStringList& pictures, const QList<int>& records, const QList<double>& dates)
+void ShowWindow::SetPictureTable(const QStringList& pictures, const QList<int>& records, const QList<double>& dates)
 {
     GrowSelectionList(int32_t(pictures.size()), false, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
@@ -255,12 +255,12 @@ void TForm9::SetPictureTable(const QStringList& pictures, const QList<int>& reco
     m_state.session.PictureIndex = 0;
 }
 
-void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
+void ShowWindow::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
 {
     PlayFrom(order, continuous, std::move(ended), 0, false);
 }
 
-void TForm9::PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused)
+void ShowWindow::PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused)
 {
     ended_ = std::move(ended);
     m_sequence.Start(order, continuous, start, paused);
@@ -278,7 +278,7 @@ void TForm9::PlayFrom(const QList<int>& order, bool continuous, std::function<vo
     Step(1);
 }
 
-void TForm9::Step(int direction)
+void ShowWindow::Step(int direction)
 {
     // The display step arms the interval timer again for the next picture;
     // a timer armed by a step that ran while the show was being stopped
@@ -308,7 +308,7 @@ void TForm9::Step(int direction)
     keepAhead();
 }
 
-void TForm9::keepAhead()
+void ShowWindow::keepAhead()
 {
     // In every mode, paused or not: the next picture in the show's
     // direction (paused: in the direction of the last step) and the one
@@ -319,18 +319,18 @@ void TForm9::keepAhead()
     KeepDecodedAhead(ahead.next, ahead.left);
 }
 
-void TForm9::dropAhead()
+void ShowWindow::dropAhead()
 {
     if (KeepDecodedAhead)
         KeepDecodedAhead(-1, -1);
 }
 
-void TForm9::IntervalTimerTimer()
+void ShowWindow::IntervalTimerTimer()
 {
     Step(m_sequence.TimerDirection());
 }
 
-void TForm9::TogglePause()
+void ShowWindow::TogglePause()
 {
     if (!m_sequence.TogglePause())
         return;
@@ -344,7 +344,7 @@ void TForm9::TogglePause()
     keepAhead();
 }
 
-void TForm9::StopSlideShow()
+void ShowWindow::StopSlideShow()
 {
     if (m_state.session.FullViewActive == 1) {
         // The full view ends: back to the window it came from.
@@ -368,7 +368,7 @@ void TForm9::StopSlideShow()
         ended();
 }
 
-void TForm9::HandOverShow()
+void ShowWindow::HandOverShow()
 {
     m_sequence.Clear();
     dropAhead();
@@ -380,7 +380,7 @@ void TForm9::HandOverShow()
     hide();
 }
 
-void TForm9::RemoveCurrentFromPlayOrder()
+void ShowWindow::RemoveCurrentFromPlayOrder()
 {
     switch (m_sequence.RemoveCurrent()) {
     case RemoveOutcome::None:
@@ -397,7 +397,7 @@ void TForm9::RemoveCurrentFromPlayOrder()
     Step(1);
 }
 
-void TForm9::StartFullView(const QString& path, std::function<void(const QString& failure)> done)
+void ShowWindow::StartFullView(const QString& path, std::function<void(const QString& failure)> done)
 {
     m_sequence.Clear();
     m_state.session.FullViewActive = 1;
@@ -450,12 +450,12 @@ void TForm9::StartFullView(const QString& path, std::function<void(const QString
         WhenSlotAnswers(PictureSlot(SlotForm9Im1), ticket, this, answered);
 }
 
-int TForm9::PeekNextIndex(int direction, bool* reachedEnd) const
+int ShowWindow::PeekNextIndex(int direction, bool* reachedEnd) const
 {
     return m_sequence.PeekNext(direction, reachedEnd);
 }
 
-void TForm9::RefreshRatioMenu()
+void ShowWindow::RefreshRatioMenu()
 {
     const TSettingsRecord& Settings = m_state.settings.Settings;
     const QString inEffect = CropRatioCaption(true, Settings.CropRatioHeight, Settings.CropRatioWidth,
@@ -464,13 +464,13 @@ void TForm9::RefreshRatioMenu()
         item->setChecked(item->text().remove(QLatin1Char('&')) == inEffect);
 }
 
-void TForm9::SBRatioClick()
+void ShowWindow::SBRatioClick()
 {
     RefreshRatioMenu();
     PMRatio->popup(SBRatio->mapToGlobal(QPoint(0, -PMRatio->sizeHint().height())));
 }
 
-void TForm9::ShowCenteredHint(const QString& text)
+void ShowWindow::ShowCenteredHint(const QString& text)
 {
     HintLabel->setText(text);
     HintLabel->adjustSize();
@@ -480,7 +480,7 @@ void TForm9::ShowCenteredHint(const QString& text)
     HintPanel->raise();
 }
 
-void TForm9::OneBackwardsClick()
+void ShowWindow::OneBackwardsClick()
 {
     if (m_state.session.CutOutCount > 0) {
         FitZoomHandler* shown = ShownFitZoom();
@@ -507,7 +507,7 @@ void TForm9::OneBackwardsClick()
     Step(-1);
 }
 
-void TForm9::SaveCutOutClick()
+void ShowWindow::SaveCutOutClick()
 {
     FitZoomHandler* shown = ShownFitZoom();
     PictureSlotModel* slot = shown ? shown->Slot() : nullptr;
@@ -530,7 +530,7 @@ void TForm9::SaveCutOutClick()
         platform::showMessage(platform::PromptKind::Error, *target + QStringLiteral(" could not be written!"));
 }
 
-void TForm9::ContinueShow(int direction)
+void ShowWindow::ContinueShow(int direction)
 {
     TShowState& ShowState = m_state.session.ShowState;
     if (!m_sequence.Continue(direction))
@@ -542,12 +542,12 @@ void TForm9::ContinueShow(int direction)
     keepAhead();
 }
 
-void TForm9::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)
+void ShowWindow::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     runShowKey(DecideShowKey(key, modifiers.testFlag(Qt::ControlModifier), ShowKeyPlace::ShowWindow));
 }
 
-void TForm9::runShowKey(ShowKeyCommand command)
+void ShowWindow::runShowKey(ShowKeyCommand command)
 {
     switch (command) {
     case ShowKeyCommand::None: break;
@@ -564,7 +564,7 @@ void TForm9::runShowKey(ShowKeyCommand command)
     }
 }
 
-void TForm9::keyPressEvent(QKeyEvent* event)
+void ShowWindow::keyPressEvent(QKeyEvent* event)
 {
     const ShowKeyCommand command =
         DecideShowKey(event->key(), event->modifiers().testFlag(Qt::ControlModifier), ShowKeyPlace::ShowWindow);
@@ -574,7 +574,7 @@ void TForm9::keyPressEvent(QKeyEvent* event)
         runShowKey(command);
 }
 
-void TForm9::wheelEvent(QWheelEvent* event)
+void ShowWindow::wheelEvent(QWheelEvent* event)
 {
     // Over a cut-out the wheel zooms (the image's handler takes turns over
     // the picture itself); otherwise it steps or changes the show's speed.
@@ -591,7 +591,7 @@ void TForm9::wheelEvent(QWheelEvent* event)
         WheelTurn(delta);
 }
 
-void TForm9::closeEvent(QCloseEvent* event)
+void ShowWindow::closeEvent(QCloseEvent* event)
 {
     StopSlideShow();
     event->accept();

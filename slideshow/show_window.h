@@ -30,10 +30,11 @@ class QMenu;
 class QTimer;
 class QToolButton;
 
-class TForm9 : public QWidget {
+// The window whose objectName is "Form9".
+class ShowWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm9(ProgramState& state, QWidget* parent = nullptr);
+    explicit ShowWindow(ProgramState& state, QWidget* parent = nullptr);
 
     // The two images; each carries a picture view of its slot
     // (Image1: "form9im1", Image2: "form9im2").

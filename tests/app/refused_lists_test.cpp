@@ -8,7 +8,7 @@
 #include "support/test_state.h"
 #include "base/settings_fields.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"

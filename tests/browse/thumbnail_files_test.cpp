@@ -501,7 +501,7 @@ TEST_F(ThumbBatch, CancelStartsNoMorePicturesAndReportsEveryThumbnailWritten)
 
 #include "base/add_settings_record.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_info_controller.h"
 #include "browse/folder_tree_state.h"
 #include "browse/picture_loader.h"
@@ -525,7 +525,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
     AddSettings.ThumbSizeIndex = 0;
     Settings.ResetFileDate = QStringLiteral("0");
 
-    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
+    ThumbnailOptionsDialog window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.windowTitle(), "Vistamo! - Create/Replace thumbnails manually");
     EXPECT_EQ(window.FolderLabel->text(), "Folder: " + QFileInfo(dir).fileName());
     EXPECT_EQ(window.LblInfo->text(), "Info: The option 'Create thumbnails on Fixed drives' will be automatically checked");
@@ -561,7 +561,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
 TEST_F(ThumbBatch, CancelledRunSaysSo)
 {
     write("a.jpg", pictureBytes(800, 600, 310 * 1024));
-    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
+    ThumbnailOptionsDialog window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     window.DriveAlreadyAllowed = true;
     window.CancelRequested = true;   // as if Cancel was pressed at once
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -575,7 +575,7 @@ TEST_F(ThumbBatch, CancelledRunSaysSo)
 
 TEST_F(ThumbBatch, PreviewOfOnePicture)
 {
-    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
+    ThumbnailOptionsDialog window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.PreviewPicture(write("p.jpg", fixtures::jpeg(400, 200))), 0);
     EXPECT_FALSE(window.Image1->pixmap().isNull());
     EXPECT_EQ(window.PreviewPicture(write("bad.jpg", "not a picture")), 1);
@@ -590,7 +590,7 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
     TSettingsRecord& Settings = TestState().settings.Settings;
     const uint8_t saved = Settings.ThumbInfoShown;
     Settings.ThumbInfoShown = 0;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     QStringList texts;
     {
         platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
@@ -599,7 +599,7 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
                 EXPECT_EQ(r.text, "Important information about the use of thumbnails\n\n"
                                   "Are you familiar with Vistamo!'s SmallPics folders?");
                 reply.answer = platform::PromptAnswer::No;
-            } else if (auto* info = qobject_cast<TForm39*>(r.dialog)) {
+            } else if (auto* info = qobject_cast<ThumbnailRunWindow*>(r.dialog)) {
                 EXPECT_EQ(info->windowTitle(), "Vistamo! - Thumbnails info");
                 texts = info->REText->toPlainText().split('\n');
                 info->CBNext->setChecked(false);
@@ -627,7 +627,7 @@ TEST(ThumbnailLoaderSteps, InstalledWithTheMainWindow)
 {
     const PictureLoaderHooks saved = LoaderHooks();
     LoaderHooks() = PictureLoaderHooks();
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.pictureInfo()->SetupThumbnailFiles();
     PictureLoaderHooks& hooks = LoaderHooks();
     ASSERT_TRUE(bool(hooks.ThumbnailPath));

@@ -6,7 +6,7 @@
 #include "support/test_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/list_menus_section.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
@@ -106,7 +106,7 @@ void wheel(QWidget* target, QPoint at, int delta)
 }
 
 struct AssembledShow : ::testing::Test {
-    TForm1 form{TestState()};
+    MainWindow form{TestState()};
     AssembledShow()
     {
         TestState().settings.Settings = TSettingsRecord{};
@@ -131,7 +131,7 @@ struct AssembledShow : ::testing::Test {
         TestState().settings.Settings = TSettingsRecord{};
     }
     // The show window, once a show plays.
-    TForm9* show() const { return form.showWindow() && form.showWindow()->isVisible() ? form.showWindow() : nullptr; }
+    ShowWindow* show() const { return form.showWindow() && form.showWindow()->isVisible() ? form.showWindow() : nullptr; }
     // The tool bar's start button on the selected folder.
     void playFolder(const QString& folder)
     {
@@ -223,7 +223,7 @@ TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
         makePhoto(dir + "/" + name, "");
     playFolder(dir);
-    TForm9* window = show();
+    ShowWindow* window = show();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
 
@@ -393,7 +393,7 @@ TEST_F(AssembledShow, TheNextPictureAndTheOneLeftStayDecodedPausedOrNot)
         makePhoto(dir + "/" + name, "");
     Settings.PlayOrder = 2;   // alphabetic
     playFolder(dir);
-    TForm9* window = show();
+    ShowWindow* window = show();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->CurrentPicture(), dir + "/a.jpg");
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/b.jpg");

@@ -1,7 +1,7 @@
-// TForm1's picture display: makes the PictureDisplaySection with a
+// MainWindow's picture display: makes the PictureDisplaySection with a
 // PictureDisplayHost over the window, and forwards the routines other
 // sections call to it.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "browse/fit_zoom_section.h"
 #include "browse/list_menus_section.h"
@@ -10,13 +10,13 @@
 
 namespace {
 
-class TForm1PictureDisplayHost final : public PictureDisplayHost {
+class MainWindowPictureDisplayHost final : public PictureDisplayHost {
 public:
-    explicit TForm1PictureDisplayHost(TForm1* form) : m_form(form) {}
+    explicit MainWindowPictureDisplayHost(MainWindow* form) : m_form(form) {}
 
     PictureDisplayWidgets widgets() const override
     {
-        TForm1* f = m_form;
+        MainWindow* f = m_form;
         PictureDisplayWidgets w;
         w.Window = f;
         w.Image1 = f->Image1;
@@ -69,26 +69,26 @@ public:
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->slideShow()->EndShow(); }
-    TForm9* showWindow() const override { return m_form->showWindow(); }
-    TForm16* showManager() const override { return m_form->showManager(); }
+    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    ShowManagerWindow* showManager() const override { return m_form->showManager(); }
 
     QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
     bool PictureSoundPlayerOpen() const override { return m_form->sound()->session().PictureSoundPlayerOpen == 1; }
     OpenShow& openShow() override { return m_form->openShow(); }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 } // namespace
 
-void TForm1::InstallPictureDisplay()
+void MainWindow::InstallPictureDisplay()
 {
-    PictureDisplaySect = new PictureDisplaySection(std::make_unique<TForm1PictureDisplayHost>(this), m_state.settings,
+    PictureDisplaySect = new PictureDisplaySection(std::make_unique<MainWindowPictureDisplayHost>(this), m_state.settings,
                                                    m_state.start, m_state.session);
 }
 
-void TForm1::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }
-void TForm1::SetPictureMenuCaptions() { PictureDisplaySect->SetPictureMenuCaptions(); }
-void TForm1::SetSelectionMenuCaptions() { PictureDisplaySect->SetSelectionMenuCaptions(); }
-void TForm1::UpdatePictureStatus() { PictureDisplaySect->UpdatePictureStatus(); }
+void MainWindow::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }
+void MainWindow::SetPictureMenuCaptions() { PictureDisplaySect->SetPictureMenuCaptions(); }
+void MainWindow::SetSelectionMenuCaptions() { PictureDisplaySect->SetSelectionMenuCaptions(); }
+void MainWindow::UpdatePictureStatus() { PictureDisplaySect->UpdatePictureStatus(); }

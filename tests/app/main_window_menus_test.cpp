@@ -6,7 +6,7 @@
 #include "app/menu_painter.h"
 #include "app/menu_style.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "platform/clock.h"
@@ -58,7 +58,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
 {
     ShowFlagGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("pics"));
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.menus()->SetupMenus();
     form.folderTree()->SelectedFolder = dir;
     form.pictureDisplay()->displayState().CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
@@ -84,7 +84,7 @@ TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.menus()->SetupMenus();
     form.resize(800, 600);
     Settings.MyShowHidden = 0;
@@ -139,7 +139,7 @@ TEST(MainWindowMenus, StyledMenuPaintsGlyphStripAndItemHeights)
 TEST(MainWindowLayouts, MaximizedAndBackRestoresEveryControl)
 {
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.layouts()->SaveControlBounds();
     const QHash<QString, QRect> design = form.layouts()->designBounds();
     ASSERT_TRUE(design.contains(QStringLiteral("TreeView1")));
@@ -164,7 +164,7 @@ TEST(MainWindowLayouts, MaximizedAndBackRestoresEveryControl)
 TEST(MainWindowLayouts, SizeChangeRefusedDuringAShow)
 {
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     TestState().session.PlaybackActive = 1;
     EXPECT_EQ(form.layouts()->HandleSystemCommand(1), -1);
@@ -179,7 +179,7 @@ TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.input()->InstallApplicationEvents();
     Settings.StartupFolder = QStringLiteral("/home");
     QStatusTipEvent tip(QStringLiteral("X12"));
@@ -194,7 +194,7 @@ TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
 TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
 {
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.input()->InstallKeyboardHook();
     EXPECT_EQ(form.input()->KeyboardHookInstalled, 1);
     int forward1 = 0, showForward = 0;
@@ -240,7 +240,7 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
 TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
 {
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     platform::setMonotonicMs(123456);
     form.input()->AutoShowCountdown = 3;
     form.Timer1->stop();
@@ -258,7 +258,7 @@ TEST(MainWindowPreview, ZeroSizedPictureShowsAMessage)
     const QString dir = testsupport::freshDir(QStringLiteral("preview"));
     const QString empty = dir + QStringLiteral("/empty.jpg");
     testsupport::writeFile(empty, QByteArray());
-    TForm19& preview = PicturePreviewWindow();
+    PreviewWindow& preview = PicturePreviewWindow();
     preview.ShowPicture(empty, PreviewKind::Picture);
     EXPECT_FALSE(preview.CannotOpenLabel->isHidden());
     EXPECT_TRUE(preview.Image1->pixmap().isNull());
@@ -276,8 +276,8 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
-    TForm1 form(TestState());
-    TForm9 show(TestState());
+    MainWindow form(TestState());
+    ShowWindow show(TestState());
     form.setShowWindow(&show);
     Settings.ShowHints = 1;
     form.layouts()->UpdateHintsButton();
@@ -301,7 +301,7 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
 TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
 {
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.layouts()->SetShowRunningHints();
     EXPECT_EQ(form.ToolButton2->toolTip(), QStringLiteral("Stop Slide Show - Escape"));
     EXPECT_EQ(form.Volume->toolTip(), QStringLiteral("Control volume - 'V'"));
@@ -328,7 +328,7 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
 TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
 {
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.input()->InstallApplicationEvents();
     form.resize(800, 600);
     form.StatusPanel1->setText(QStringLiteral("Selected folder: /home"));
@@ -347,7 +347,7 @@ TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.show();
     QApplication::setActiveWindow(&form);
     QCoreApplication::processEvents();
@@ -382,7 +382,7 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
     ShowFlagGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("showpics"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
-    TForm9 show(TestState());
+    ShowWindow show(TestState());
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     show.show();
     TestState().session.PlaybackActive = 1;
@@ -392,7 +392,7 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
 
     // The window's state changes as the window manager reports them (the
     // offscreen platform does not keep a window minimized).
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.setShowWindow(&show);
     EXPECT_EQ(form.layouts()->HandleSystemCommand(2), 2);
     EXPECT_TRUE(show.Paused());
@@ -426,7 +426,7 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
 TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
 {
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.menus()->SetupMenus();
     int starts = 0;
     QObject::disconnect(form.ToolButton1, &QAction::triggered, nullptr, nullptr);
@@ -444,7 +444,7 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
 TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
 {
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.menus()->SetupMenus();
     form.TreeView1->clear();
     const QString dir = testsupport::freshDir(QStringLiteral("popup"));
@@ -471,7 +471,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
 TEST(MainWindowMenus, PicturePopupOfThePage)
 {
     ShowFlagGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.menus()->SetupMenus();
     form.menus()->SetPicturePopupCaptions();
     EXPECT_FALSE(form.StartSlideShowPop->isVisible());

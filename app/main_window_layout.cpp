@@ -1,6 +1,6 @@
 // The main window's size, move and state events, forwarded to its layout
 // controller, and the wiring done when the window is first shown.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "platform/keyboard_hook.h"
 #include "base/environment.h"
 #include "base/start_args.h"
@@ -10,25 +10,25 @@
 #include <QMoveEvent>
 #include <QResizeEvent>
 
-void TForm1::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     m_layout->LayoutForWindowSize();
 }
 
-void TForm1::moveEvent(QMoveEvent* event)
+void MainWindow::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
     m_layout->WindowMoved();
 }
 
-void TForm1::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     m_layout->WindowStateChanged(event);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     return m_input->eventFilter(watched, event);
 }
@@ -43,7 +43,7 @@ static void watchForMainWindow()
         bool eventFilter(QObject* o, QEvent* e) override
         {
             if (e->type() == QEvent::Show) {
-                if (auto* form = qobject_cast<TForm1*>(o)) {
+                if (auto* form = qobject_cast<MainWindow*>(o)) {
                     form->menus()->SetupMenus();
                     form->input()->InstallApplicationEvents();
                     if (!form->state().start.DemoMode)

@@ -1,7 +1,7 @@
 // The folder tree inside the main window: TreeView1 found by name, opening a
 // folder for any caller, the refusal while a show plays, the caption and the
 // write-back into a favourite entry with its menu item.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "support/test_state.h"
 
 #include "app/menu_controller.h"
@@ -33,7 +33,7 @@ using testsupport::writeFile;
 
 namespace {
 
-class TForm1FolderTreeTest : public ::testing::Test {
+class MainWindowFolderTreeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -58,9 +58,9 @@ protected:
 
 } // namespace
 
-TEST_F(TForm1FolderTreeTest, OpensAFolderInTreeView1)
+TEST_F(MainWindowFolderTreeTest, OpensAFolderInTreeView1)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.folderTree()->KeepListEntry = 1;
     form.OpenFolderOrShow();
@@ -85,9 +85,9 @@ TEST_F(TForm1FolderTreeTest, OpensAFolderInTreeView1)
     EXPECT_FALSE(form.DriveReady('Q'));
 }
 
-TEST_F(TForm1FolderTreeTest, RefusesWhileAShowPlays)
+TEST_F(MainWindowFolderTreeTest, RefusesWhileAShowPlays)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     TestState().session.PlaybackActive = 1;
     form.folderTree()->FolderToOpen = drive;
@@ -98,10 +98,10 @@ TEST_F(TForm1FolderTreeTest, RefusesWhileAShowPlays)
     EXPECT_EQ(form.TreeView1->topLevelItemCount(), 0);
 }
 
-TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
+TEST_F(MainWindowFolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     Settings.Favorites[2] = drive + "/Album & more";
     form.folderTree()->MarkListEntryOpening(true, 2);
     form.folderTree()->FolderToOpen = Settings.Favorites[2];
@@ -119,9 +119,9 @@ TEST_F(TForm1FolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
 }
 
-TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
+TEST_F(MainWindowFolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.resize(1000, 700);
     form.show();
     QImage image(64, 48, QImage::Format_RGB32);
@@ -158,9 +158,9 @@ TEST_F(TForm1FolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTree)
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
 
-TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
+TEST_F(MainWindowFolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.folderTree()->FolderToOpen = drive + "/Album & more/Sub";
     form.OpenFolderOrShow();
     ASSERT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more/Sub");
@@ -182,9 +182,9 @@ TEST_F(TForm1FolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
     EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 1);
 }
 
-TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
+TEST_F(MainWindowFolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     SetDataFolderPaths(TestState().paths, freshDir("data"));
     form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
@@ -229,9 +229,9 @@ TEST_F(TForm1FolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     EXPECT_TRUE(ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items.empty());
 }
 
-TEST_F(TForm1FolderTreeTest, ClickAddsThePictureToTheOpenShow)
+TEST_F(MainWindowFolderTreeTest, ClickAddsThePictureToTheOpenShow)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     SetDataFolderPaths(TestState().paths, freshDir("data"));
     QImage image(32, 32, QImage::Format_RGB32);
     image.fill(Qt::blue);

@@ -1,7 +1,7 @@
-// TForm1's recent folders, favourites, MyShow history and drive menus: makes
+// MainWindow's recent folders, favourites, MyShow history and drive menus: makes
 // the ListMenusSection with a ListMenusHost over the window, builds the list
 // menus when the window is first shown, and forwards the routines.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "app/menu_style.h"
 #include "browse/list_menus_host.h"
@@ -12,14 +12,14 @@
 
 namespace {
 
-class TForm1ListMenusHost final : public ListMenusHost {
+class MainWindowListMenusHost final : public ListMenusHost {
 public:
-    explicit TForm1ListMenusHost(TForm1* form) : m_form(form) {}
+    explicit MainWindowListMenusHost(MainWindow* form) : m_form(form) {}
 
     OpenShow& openShow() override { return m_form->openShow(); }
     ListMenusWidgets widgets() const override
     {
-        TForm1* f = m_form;
+        MainWindow* f = m_form;
         ListMenusWidgets w;
         w.Window = f;
         w.Timer1 = f->Timer1;
@@ -81,7 +81,7 @@ public:
     void ShowMyShowLabel(const QString& action) override { m_form->layouts()->ShowMyShowLabel(action); }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 // Fills the list menus of a main window from the settings read at start
@@ -93,7 +93,7 @@ public:
     {
         if (event->type() != QEvent::Show)
             return false;
-        auto* form = qobject_cast<TForm1*>(watched);
+        auto* form = qobject_cast<MainWindow*>(watched);
         if (form && !form->property("vxListMenusBuilt").toBool()) {
             form->setProperty("vxListMenusBuilt", true);
             form->BuildRecentMenu();
@@ -113,14 +113,14 @@ void watchForListMenus()
 
 Q_COREAPP_STARTUP_FUNCTION(watchForListMenus)
 
-void TForm1::InstallListMenus()
+void MainWindow::InstallListMenus()
 {
-    ListMenusSect = new ListMenusSection(std::make_unique<TForm1ListMenusHost>(this), m_state.settings, m_state.paths,
+    ListMenusSect = new ListMenusSection(std::make_unique<MainWindowListMenusHost>(this), m_state.settings, m_state.paths,
                                          m_state.environment, m_state.start, m_state.session);
 }
 
-void TForm1::SetupListMenus() { ListMenusSect->SetupListMenus(); }
-void TForm1::BuildRecentMenu() { ListMenusSect->BuildRecentMenu(); }
-void TForm1::BuildFavoritesMenu() { ListMenusSect->BuildFavoritesMenu(); }
-void TForm1::BuildHistoryMenu() { ListMenusSect->BuildHistoryMenu(); }
-void TForm1::AddToRecentFolders() { ListMenusSect->AddToRecentFolders(); }
+void MainWindow::SetupListMenus() { ListMenusSect->SetupListMenus(); }
+void MainWindow::BuildRecentMenu() { ListMenusSect->BuildRecentMenu(); }
+void MainWindow::BuildFavoritesMenu() { ListMenusSect->BuildFavoritesMenu(); }
+void MainWindow::BuildHistoryMenu() { ListMenusSect->BuildHistoryMenu(); }
+void MainWindow::AddToRecentFolders() { ListMenusSect->AddToRecentFolders(); }

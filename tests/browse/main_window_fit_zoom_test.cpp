@@ -4,7 +4,7 @@
 #include "browse/picture_loader.h"
 #include "slideshow/show_state.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/crop_cut_out.h"
 #include "browse/crop_ratio_panel.h"
 #include "browse/fit_zoom.h"
@@ -52,12 +52,12 @@ void drag(QWidget* target, QPoint from, QPoint to)
 
 } // namespace
 
-TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
+TEST(MainWindowFitZoom, FullViewShowsThePictureFittedAndCropsIt)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     TestState().paths.CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
     Settings.MaxEnlargePercent = 0;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     const QString path = makeJpeg(400, 300);
     form.ShowPictureFull(path);
     testsupport::waitForPictureAnswers();
@@ -86,9 +86,9 @@ TEST(TForm1FitZoom, FullViewShowsThePictureFittedAndCropsIt)
     EXPECT_TRUE(form.Image1->isHidden());
 }
 
-TEST(TForm1FitZoom, AFullViewThatCannotLoadSaysSo)
+TEST(MainWindowFitZoom, AFullViewThatCannotLoadSaysSo)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     const QString path = testsupport::freshDir(QStringLiteral("pics")) + QStringLiteral("/gone.jpg");
     form.ShowPictureFull(path);
@@ -99,10 +99,10 @@ TEST(TForm1FitZoom, AFullViewThatCannotLoadSaysSo)
               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
 }
 
-TEST(TForm1FitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
+TEST(MainWindowFitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.show();
     Settings.CropRatioWidth = 3;
     Settings.CropRatioHeight = 2;
@@ -169,11 +169,11 @@ TEST(CropRatioPanel, ParsesNumbersAboveZero)
     EXPECT_FALSE(ParseCropRatioPart(QStringLiteral("inf")));
 }
 
-TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
+TEST(MainWindowFitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.MaxEnlargePercent = 100;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.fitZoom()->PictureAreaLeft = 10;
     form.fitZoom()->PictureAreaTop = 40;
     form.fitZoom()->PictureAreaWidth = 1001;
@@ -184,10 +184,10 @@ TEST(TForm1FitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
     EXPECT_EQ(form.Image1->geometry(), QRect(177, 40, 667, 500));
 }
 
-TEST(TForm1FitZoom, InAShowOnlyAPausedPictureIsCropped)
+TEST(MainWindowFitZoom, InAShowOnlyAPausedPictureIsCropped)
 {
     TestState().paths.CutOutFolder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     const QString path = makeJpeg(400, 300);
     TestState().session.PictureTable.assign(1, TPictureEntry{});
     TestState().session.PictureTable[0].FullPath = path;

@@ -1,6 +1,6 @@
-// TForm1's slide show: makes the SlideShowController with a SlideShowHost
+// MainWindow's slide show: makes the SlideShowController with a SlideShowHost
 // over the window.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "app/input_controller.h"
 #include "browse/file_ops_controller.h"
@@ -9,9 +9,9 @@
 
 namespace {
 
-class TForm1SlideShowHost final : public SlideShowHost {
+class MainWindowSlideShowHost final : public SlideShowHost {
 public:
-    explicit TForm1SlideShowHost(TForm1* form) : m_form(form) {}
+    explicit MainWindowSlideShowHost(MainWindow* form) : m_form(form) {}
 
     FolderTreeController* folderTree() override { return m_form->folderTree(); }
     PictureDisplaySection* pictureDisplay() override { return m_form->pictureDisplay(); }
@@ -20,22 +20,22 @@ public:
     ListMenusSection* listMenus() override { return m_form->listMenus(); }
     FileOperationsController* fileOperations() override { return FileOperationsController::Of(m_form); }
     OpenShow& openShow() override { return m_form->openShow(); }
-    TForm9* showWindowMade() override
+    ShowWindow* showWindowMade() override
     {
         if (!m_form->showWindow()) {
-            m_form->setShowWindow(new TForm9(m_form->state()));
+            m_form->setShowWindow(new ShowWindow(m_form->state()));
             m_form->adoptWindow(m_form->showWindow());
         }
         return m_form->showWindow();
     }
-    TForm9* showWindow() override { return m_form->showWindow(); }
-    TForm20* folderPictureWindowMade() override
+    ShowWindow* showWindow() override { return m_form->showWindow(); }
+    FolderPictureChooser* folderPictureWindowMade() override
     {
         if (!m_form->folderPictureWindow())
-            m_form->setFolderPictureWindow(new TForm20(m_form));
+            m_form->setFolderPictureWindow(new FolderPictureChooser(m_form));
         return m_form->folderPictureWindow();
     }
-    TForm13* demoShowWindow() override { return m_form->demoShowWindow(); }
+    AutoShowOfferWindow* demoShowWindow() override { return m_form->demoShowWindow(); }
     void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
@@ -48,12 +48,12 @@ public:
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 } // namespace
 
-std::unique_ptr<SlideShowController> TForm1::makeSlideShow()
+std::unique_ptr<SlideShowController> MainWindow::makeSlideShow()
 {
-    return std::make_unique<SlideShowController>(*this, std::make_unique<TForm1SlideShowHost>(this), m_state);
+    return std::make_unique<SlideShowController>(*this, std::make_unique<MainWindowSlideShowHost>(this), m_state);
 }

@@ -2,7 +2,7 @@
 // menu items and tool buttons act on the picture selected in the tree and on
 // the selected folder, with the prompt seam answering.
 #include "support/test_state.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
@@ -39,7 +39,7 @@ using testsupport::writeFile;
 
 namespace {
 
-class TForm1FileOpsTest : public ::testing::Test {
+class MainWindowFileOpsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -52,7 +52,7 @@ protected:
         TestState().settings.Settings.MaxSizeKB = 999999;
         TestState().settings.Settings.VoiceDeleteMode = "0";
         TestState().session.PlaybackActive = 0;
-        form = std::make_unique<TForm1>(TestState());
+        form = std::make_unique<MainWindow>(TestState());
         form->resize(1000, 700);
         form->show();
         open(drive + "/Album");
@@ -80,12 +80,12 @@ protected:
         ASSERT_EQ(form->TreeView1->currentItem()->text(0), name);
     }
     QString drive;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 } // namespace
 
-TEST_F(TForm1FileOpsTest, SendToRecycleBinFromTheFileMenuLeavesThePlaceholderNode)
+TEST_F(MainWindowFileOpsTest, SendToRecycleBinFromTheFileMenuLeavesThePlaceholderNode)
 {
     selectPicture("p.jpg");
     QTreeWidgetItem* folder = form->TreeView1->currentItem()->parent();
@@ -102,7 +102,7 @@ TEST_F(TForm1FileOpsTest, SendToRecycleBinFromTheFileMenuLeavesThePlaceholderNod
     EXPECT_TRUE(form->isEnabled());
 }
 
-TEST_F(TForm1FileOpsTest, RenameAndMoveThroughTheirMenuItems)
+TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     selectPicture("p.jpg");
@@ -131,7 +131,7 @@ TEST_F(TForm1FileOpsTest, RenameAndMoveThroughTheirMenuItems)
     EXPECT_EQ(form->TreeView1->currentItem()->text(0), TreePlaceholderText);
 }
 
-TEST_F(TForm1FileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
+TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     emit form->FolderOperations->aboutToShow();
@@ -167,7 +167,7 @@ TEST_F(TForm1FileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenames
     ::umount2(QFile::encodeName(card).constData(), MNT_DETACH);
 }
 
-TEST_F(TForm1FileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
+TEST_F(MainWindowFileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
 {
     writeFile(drive + "/Album/Sub/q.gif", "q");
     platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
@@ -178,7 +178,7 @@ TEST_F(TForm1FileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
     EXPECT_FALSE(FileOperationsController::Of(form.get())->progressWindow()->isVisible());
 }
 
-TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
+TEST_F(MainWindowFileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
 {
     QStringList pictures;
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
@@ -224,7 +224,7 @@ TEST_F(TForm1FileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
     TestState().session.SourceIsFolder = 0;
 }
 
-TEST_F(TForm1FileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuringAShow)
+TEST_F(MainWindowFileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuringAShow)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     auto& session = TestState().session;
@@ -261,7 +261,7 @@ TEST_F(TForm1FileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuringAS
     EXPECT_EQ(session.PictureTable[0].BookmarkKey, "beach.jpg");
 }
 
-TEST_F(TForm1FileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedDeleteIsForGood)
+TEST_F(MainWindowFileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedDeleteIsForGood)
 {
     // A real volume on the removable drive; a file stands where its Trash
     // folder would have to be made.

@@ -1,7 +1,7 @@
-// TForm1's side of the Options menu: the wiring of its controller when the
+// MainWindow's side of the Options menu: the wiring of its controller when the
 // window is first shown, and what the controller and the options dialog ask
 // of the window.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "app/options_controller.h"
 #include "app/options_dialog_logic.h"
@@ -29,7 +29,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show)
-            if (auto* form = qobject_cast<TForm1*>(watched))
+            if (auto* form = qobject_cast<MainWindow*>(watched))
                 form->options()->SetupOptionsHandlers();
         return false;
     }
@@ -44,27 +44,27 @@ void watchForOptionsHandlers()
 
 Q_COREAPP_STARTUP_FUNCTION(watchForOptionsHandlers)
 
-void TForm1::RemoveKeyboardHook()
+void MainWindow::RemoveKeyboardHook()
 {
     m_input->FormDestroy();
 }
 
-void TForm1::RestoreKeyboardHook()
+void MainWindow::RestoreKeyboardHook()
 {
     InstallKeyboardHook();
 }
 
-void TForm1::MeasureOptionsMenu()
+void MainWindow::MeasureOptionsMenu()
 {
     m_menus->MeasureMenuWidth(7);
 }
 
-QString TForm1::selectedFolder() const
+QString MainWindow::selectedFolder() const
 {
     return folderTree()->SelectedFolder;
 }
 
-void TForm1::EnableEditCommands(bool on)
+void MainWindow::EnableEditCommands(bool on)
 {
     if (RunExeToolButton)
         RunExeToolButton->setEnabled(on);
@@ -72,23 +72,23 @@ void TForm1::EnableEditCommands(bool on)
         LaunchEditProgram1->setEnabled(on);
 }
 
-void TForm1::EnableShowWindowEditButton(bool on)
+void MainWindow::EnableShowWindowEditButton(bool on)
 {
     if (m_showWindow)
         m_showWindow->SetEditButtonEnabled(on);
 }
 
-bool TForm1::PictureTextWindowShown() const
+bool MainWindow::PictureTextWindowShown() const
 {
     return m_pictureTextWindow && m_pictureTextWindow->isVisible();
 }
 
-void TForm1::RefitShownPicture()
+void MainWindow::RefitShownPicture()
 {
     SizePictureToDisplay(false);
 }
 
-void TForm1::RefreshAfterOptions()
+void MainWindow::RefreshAfterOptions()
 {
     TSettingsRecord& Settings = state().settings.Settings;
     externalPrograms()->BuildLaunchMenu();
@@ -107,13 +107,13 @@ void TForm1::RefreshAfterOptions()
         FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
 }
 
-void TForm1::OptionsDialogClosed()
+void MainWindow::OptionsDialogClosed()
 {
     layouts()->UpdateHintsButton();
     RefreshTreeImages();
 }
 
-bool TForm1::SecondMonitorSelected() const
+bool MainWindow::SecondMonitorSelected() const
 {
     return state().session.UseMainMonitor == 0;
 }

@@ -1,7 +1,7 @@
-// TForm1's external programs and wallpaper: makes the
+// MainWindow's external programs and wallpaper: makes the
 // ExternalProgramsController with an ExternalProgramsHost over the window,
 // and wires it when the window is first shown.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_display_section.h"
 
 #include "browse/external_programs_controller.h"
@@ -13,16 +13,16 @@
 
 namespace {
 
-class TForm1ExternalProgramsHost final : public ExternalProgramsHost {
+class MainWindowExternalProgramsHost final : public ExternalProgramsHost {
 public:
-    explicit TForm1ExternalProgramsHost(TForm1* form) : m_form(form) {}
+    explicit MainWindowExternalProgramsHost(MainWindow* form) : m_form(form) {}
 
     PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
     OpenShow& openShow() override { return m_form->openShow(); }
     ExternalProgramsWidgets widgets() const override
     {
-        TForm1* f = m_form;
+        MainWindow* f = m_form;
         ExternalProgramsWidgets w;
         w.Window = f;
         w.MyShowSG = f->MyShowSG;
@@ -68,16 +68,16 @@ public:
     void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
     void ShowPicturePreview(const QString& path) override { m_form->layouts()->ShowPicturePreview(path); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
-    TForm9* showWindow() const override { return m_form->showWindow(); }
-    TForm20* folderPictureWindow() override
+    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    FolderPictureChooser* folderPictureWindow() override
     {
         if (!m_form->folderPictureWindow())
-            m_form->setFolderPictureWindow(new TForm20(m_form));
+            m_form->setFolderPictureWindow(new FolderPictureChooser(m_form));
         return m_form->folderPictureWindow();
     }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 // Wires the section when the main window is first shown.
@@ -87,7 +87,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show)
-            if (auto* form = qobject_cast<TForm1*>(watched))
+            if (auto* form = qobject_cast<MainWindow*>(watched))
                 if (form->externalPrograms())
                     form->externalPrograms()->SetupExternalPrograms();
         return false;
@@ -103,9 +103,9 @@ void watchForExternalPrograms()
 
 Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
 
-void TForm1::InstallExternalPrograms()
+void MainWindow::InstallExternalPrograms()
 {
-    m_externalPrograms = new ExternalProgramsController(std::make_unique<TForm1ExternalProgramsHost>(this),
+    m_externalPrograms = new ExternalProgramsController(std::make_unique<MainWindowExternalProgramsHost>(this),
                                                         m_state.settings, m_state.paths, m_state.environment,
                                                         m_state.session);
 }

@@ -1,7 +1,7 @@
 // The Recent, Favorites, history and drive menus of the main window: filled
 // as they open, found by name; a click on an entry opens it in the tree and
 // writes back only into that entry.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "support/test_state.h"
 
 #include "base/data_folder.h"
@@ -30,7 +30,7 @@ using testsupport::writeFile;
 
 namespace {
 
-class TForm1ListsTest : public ::testing::Test {
+class MainWindowListsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -59,10 +59,10 @@ protected:
 
 } // namespace
 
-TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
+TEST_F(MainWindowListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.SetupListMenus();
     Settings.RecentFolders[0] = drive + "/Tom & Jerry";
     Settings.RecentFolders[1] = drive + "/Other";
@@ -78,10 +78,10 @@ TEST_F(TForm1ListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
     EXPECT_TRUE(form.actionNamed("ClearRec")->isVisible());
 }
 
-TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
+TEST_F(MainWindowListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.listMenus()->AddToFavorites(drive + "/Other", true);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Other");
     QMenu* favorites = form.findChild<QMenu*>("Favorites");
@@ -101,10 +101,10 @@ TEST_F(TForm1ListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
     EXPECT_EQ(form.listMenus()->FavoriteIndexOf(drive + "/Other"), -1);
 }
 
-TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
+TEST_F(MainWindowListsTest, FullFavouritesAskBeforeAnything)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     for (int i = 0; i < 9; ++i)
         Settings.Favorites[size_t(i)] = drive + "/F" + QString::number(i);
     const auto before = Settings.Favorites;
@@ -116,10 +116,10 @@ TEST_F(TForm1ListsTest, FullFavouritesAskBeforeAnything)
     EXPECT_EQ(Settings.Favorites, before);
 }
 
-TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry)
+TEST_F(MainWindowListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     // The same folder is also a favourite and another recent entry, spelt
     // loosely: only the clicked entry gets the walked path.
     const QString loose = drive + "/Tom & Jerry/./Sub/";
@@ -150,10 +150,10 @@ TEST_F(TForm1ListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatEntry
     EXPECT_EQ(Settings.RecentFolders[2], loose);
 }
 
-TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
+TEST_F(MainWindowListsTest, EntryThatIsGoneIsReportedAndKept)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     Settings.RecentFolders[0] = drive + "/Gone";
     form.BuildRecentMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -169,10 +169,10 @@ TEST_F(TForm1ListsTest, EntryThatIsGoneIsReportedAndKept)
     EXPECT_EQ(Settings.RecentFolders[0], drive + "/Gone");
 }
 
-TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
+TEST_F(MainWindowListsTest, HistoryMenuAndMissingHistoryFile)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.listMenus()->AddToShowHistory(drive + "/a.vxt");
     form.listMenus()->AddToShowHistory(drive + "/b.vxt");
     form.listMenus()->AddToShowHistory(drive + "/a.vxt");
@@ -194,9 +194,9 @@ TEST_F(TForm1ListsTest, HistoryMenuAndMissingHistoryFile)
     EXPECT_FALSE(form.actionNamed("histVXO1")->isVisible());
 }
 
-TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
+TEST_F(MainWindowListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.SetupListMenus();
     open(form.findChild<QMenu*>("Bestand1"));
     QAction* c = form.actionNamed("Drive03");
@@ -231,10 +231,10 @@ TEST_F(TForm1ListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
     EXPECT_TRUE(form.actionNamed("PDrive03")->isVisible());
 }
 
-TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
+TEST_F(MainWindowListsTest, DefaultStartupFolderAndAutomaticShow)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.folderTree()->SelectedFolder = drive + "/Tom & Jerry";
     form.listMenus()->MakeDefaultClick();
     EXPECT_EQ(Settings.StartupFolder, drive + "/Tom & Jerry");
@@ -269,13 +269,13 @@ TEST_F(TForm1ListsTest, DefaultStartupFolderAndAutomaticShow)
     EXPECT_EQ(Settings.AutoShowPath, drive + "/Tom & Jerry");
 }
 
-TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
+TEST_F(MainWindowListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.RecentFolders[0] = drive + "/Other";
     Settings.Favorites[0] = drive + "/Tom & Jerry";
     Settings.ShowHistory[0] = drive + "/a.vxt";
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     EXPECT_FALSE(form.actionNamed("Folder1")->isVisible());
     form.show();
     EXPECT_TRUE(form.actionNamed("Folder1")->isVisible());
@@ -284,7 +284,7 @@ TEST_F(TForm1ListsTest, ListMenusAreFilledWhenTheWindowFirstShows)
     form.hide();
 }
 
-TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
+TEST_F(MainWindowListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     const QString data = freshDir("data");
@@ -295,7 +295,7 @@ TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
     ASSERT_TRUE(writeFile(trip, EncodeShowRecord(NewPictureRecord(drive + "/Tom & Jerry/p.jpg", 40))));
     Settings.ShowHistory[0] = drive + "/Other.vxt";
     Settings.ShowHistory[1] = trip;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.BuildHistoryMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("histVXO2")->trigger();
@@ -311,10 +311,10 @@ TEST_F(TForm1ListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
     CloseOpenShow(form.openShow());
 }
 
-TEST_F(TForm1ListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
+TEST_F(MainWindowListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     Settings.Favorites[0] = drive + "/Gone";
     form.BuildFavoritesMenu();
     TestState().session.PlaybackActive = 1;

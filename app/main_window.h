@@ -1,14 +1,14 @@
 // The main window of Vistamo!.
 //
 // The constructor only builds the widgets (cheap, touches no file), so tests
-// can make a TForm1 freely; startup()->FormCreate() does the settings work of a real
+// can make a MainWindow freely; startup()->FormCreate() does the settings work of a real
 // start. Every component carries its own name as objectName, so tests and
 // other windows find it with findChild<...>("Name").
 //
 // The class is shared by several concerns. Each has one marked section
 // below; members of a concern are declared only inside its section and
-// defined in that concern's own .cpp file (app/tform1_<concern>.cpp or
-// browse/tform1_<concern>.cpp).
+// defined in that concern's own .cpp file (app/main_window_<concern>.cpp or
+// browse/main_window_<concern>.cpp).
 #pragma once
 
 #include "app/close_controller.h"
@@ -53,21 +53,22 @@ class QWidget;
 class QSlider;
 class QCloseEvent;
 class QShowEvent;
-class TForm2;
-class TForm9;
-class TForm10;
-class TForm13;
-class TForm16;
-class TForm20;
+class AutoShowCountdownWindow;
+class ShowWindow;
+class PictureTextWindow;
+class AutoShowOfferWindow;
+class ShowManagerWindow;
+class FolderPictureChooser;
 
-class TForm1 : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
+// The window whose objectName is "Form1".
+class MainWindow : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
                public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public StartCloseHost,
                public SoundHost, public MenuHost, public InputHost {
     Q_OBJECT
 
 public:
-    explicit TForm1(ProgramState& state, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(ProgramState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
@@ -77,42 +78,42 @@ private:
     ProgramState& m_state;
     std::unique_ptr<MyShowController> m_myShow;
     OpenShow& m_openShow;  // the show controller's open show
-    // Makes the show controller with its host over this window (shows/tform1_shows.cpp).
+    // Makes the show controller with its host over this window (shows/main_window_shows.cpp).
     std::unique_ptr<MyShowController> makeMyShow();
     std::unique_ptr<SoundController> m_sound;
     std::unique_ptr<SlideShowController> m_slideShow;
     // Makes the slide show controller with its host over this window
-    // (slideshow/tform1_slideshow.cpp).
+    // (slideshow/main_window_slideshow.cpp).
     std::unique_ptr<SlideShowController> makeSlideShow();
 public:
 
     // The other long-lived windows, made and deleted by main() (or a test)
     // and kept here; any may be null (not made yet, or not for this start).
     // The full-screen show window `Form9`.
-    TForm9* showWindow() const override;
-    void setShowWindow(TForm9* window);
+    ShowWindow* showWindow() const override;
+    void setShowWindow(ShowWindow* window);
     // The picture-text window `Form10`.
-    TForm10* pictureTextWindow() const;
-    void setPictureTextWindow(TForm10* window);
+    PictureTextWindow* pictureTextWindow() const;
+    void setPictureTextWindow(PictureTextWindow* window);
     // The MyShow manager `Form16`.
-    TForm16* showManager() const override;
-    void setShowManager(TForm16* window) override;
+    ShowManagerWindow* showManager() const override;
+    void setShowManager(ShowManagerWindow* window) override;
     // The folder picture chooser `Form20` (a child of this window).
-    TForm20* folderPictureWindow() const override;
-    void setFolderPictureWindow(TForm20* window);
+    FolderPictureChooser* folderPictureWindow() const override;
+    void setFolderPictureWindow(FolderPictureChooser* window);
     // The automatic show window of a demo start `Form13`.
-    TForm13* demoShowWindow() const override;
-    void setDemoShowWindow(TForm13* window);
+    AutoShowOfferWindow* demoShowWindow() const override;
+    void setDemoShowWindow(AutoShowOfferWindow* window);
     // The idle replay window `Form2`.
-    TForm2* replayWindow() const override;
-    void setReplayWindow(TForm2* window);
+    AutoShowCountdownWindow* replayWindow() const override;
+    void setReplayWindow(AutoShowCountdownWindow* window);
 private:
-    QPointer<TForm9> m_showWindow;
-    QPointer<TForm10> m_pictureTextWindow;
-    QPointer<TForm16> m_showManager;
-    QPointer<TForm20> m_folderPictureWindow;
-    QPointer<TForm13> m_demoShowWindow;
-    QPointer<TForm2> m_replayWindow;
+    QPointer<ShowWindow> m_showWindow;
+    QPointer<PictureTextWindow> m_pictureTextWindow;
+    QPointer<ShowManagerWindow> m_showManager;
+    QPointer<FolderPictureChooser> m_folderPictureWindow;
+    QPointer<AutoShowOfferWindow> m_demoShowWindow;
+    QPointer<AutoShowCountdownWindow> m_replayWindow;
     // The windows of their own this window made at first use; they go with it.
     QList<QPointer<QWidget>> m_windowsMadeHere;
 public:
@@ -146,7 +147,7 @@ public:
     // === end of section: start-up and close ===
 
     // =====================================================================
-    // SECTION: layouts and screen modes  (owner: menus; app/tform1_layout.cpp,
+    // SECTION: layouts and screen modes  (owner: menus; app/main_window_layout.cpp,
     // the controller in app/layout_controller.cpp)
     // =====================================================================
 public:
@@ -181,7 +182,7 @@ public:
 
     // =====================================================================
     // SECTION: keyboard hook, events and show commands  (owner: menus; the
-    // controller in app/input_controller.cpp, app/tform1_show_commands.cpp)
+    // controller in app/input_controller.cpp, app/main_window_show_commands.cpp)
     // =====================================================================
 public:
     // The keyboard hook, the key commands, the idle timer and the window's
@@ -221,7 +222,7 @@ public:
     // Connects the start, restart and resume commands and the Show menu's
     // show items (once; SetupMenus).
     void ConnectShowCommands() override;
-    // Browse and MyShow commands (app/tform1_browse_commands.cpp): the
+    // Browse and MyShow commands (app/main_window_browse_commands.cpp): the
     // current picture joins the open show; a click on the browse or the
     // MyShow preview, or the pop-up's item, opens the full view; the
     // selected row of MyShowSG is previewed.
@@ -238,7 +239,7 @@ public:
     // === end of section: keyboard hook and events ===
 
     // =====================================================================
-    // SECTION: folder tree  (owner: tree; browse/tform1_folder_tree*.cpp)
+    // SECTION: folder tree  (owner: tree; browse/main_window_folder_tree*.cpp)
     // =====================================================================
 public:
     // The folder tree section (browse/folder_tree_section.h), made in the
@@ -262,7 +263,7 @@ public:
     // === end of section: folder tree ===
 
     // =====================================================================
-    // SECTION: picture display  (owner: loader; browse/tform1_picture*.cpp)
+    // SECTION: picture display  (owner: loader; browse/main_window_picture*.cpp)
     // =====================================================================
 public:
     // The picture display section (browse/picture_display_section.h), made
@@ -281,7 +282,7 @@ public:
     // === end of section: picture display ===
 
     // =====================================================================
-    // SECTION: fitting, zooming and crop  (owner: zoom; browse/tform1_fit*.cpp)
+    // SECTION: fitting, zooming and crop  (owner: zoom; browse/main_window_fit*.cpp)
     // =====================================================================
 public:
     // The fitting, zooming and crop section (browse/fit_zoom_section.h), made
@@ -298,7 +299,7 @@ public:
 
     // =====================================================================
     // SECTION: shows and services  (owner: services; shows/, slideshow/,
-    // sound/, sharing/ tform1_*.cpp files)
+    // sound/, sharing/ main_window_*.cpp files)
     // =====================================================================
 public:
     // The open show and its list MyShowSG (shows/my_show_controller.h).
@@ -322,9 +323,9 @@ public:
     // (sound/sound_controller.h).
     SoundController* sound() const override { return m_sound.get(); }
     // Installs the hooks through which other windows and the plain logic
-    // reach this window (tform1_hooks.cpp).
+    // reach this window (main_window_hooks.cpp).
     void InstallWindowHooks();
-    // Sharing (sharing/tform1_sharing.cpp).
+    // Sharing (sharing/main_window_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
     // Environment (app/environment_menu.cpp): the user's folders of the drive menus.
@@ -335,7 +336,7 @@ public:
 
     // =====================================================================
     // SECTION: recent folders, favourites, history and drives  (owner: lists;
-    // browse/tform1_lists.cpp)
+    // browse/main_window_lists.cpp)
     // =====================================================================
 public:
     // The list and drive menus (browse/list_menus_section.h), made in the
@@ -356,7 +357,7 @@ public:
 
     // =====================================================================
     // SECTION: help, version check, about and small handlers  (owner:
-    // smallwin; app/tform1_small_handlers.cpp, the help and version
+    // smallwin; app/main_window_small_handlers.cpp, the help and version
     // controller in app/help_and_version_controller.cpp)
     // =====================================================================
 public:
@@ -378,7 +379,7 @@ public:
 
     // =====================================================================
     // SECTION: options and favourites windows  (owner: options;
-    // app/tform1_options.cpp, the controller in app/options_controller.cpp)
+    // app/main_window_options.cpp, the controller in app/options_controller.cpp)
     // =====================================================================
 public:
     // The Options menu, the options dialog and the maintenance window.
@@ -403,7 +404,7 @@ public:
 
     // =====================================================================
     // SECTION: external programs and wallpaper  (owner: extprog;
-    // browse/tform1_external_programs.cpp, the controller in
+    // browse/main_window_external_programs.cpp, the controller in
     // browse/external_programs_controller.cpp)
     // =====================================================================
 public:
@@ -418,7 +419,7 @@ public:
 
     // =====================================================================
     // SECTION: picture information and thumbnail files  (owner: thumbs;
-    // browse/tform1_thumbnail_files.cpp, the controller in
+    // browse/main_window_thumbnail_files.cpp, the controller in
     // browse/picture_info_controller.cpp)
     // =====================================================================
 public:
@@ -431,13 +432,13 @@ private:
 public:
     // === end of section: picture information and thumbnail files ===
 
-    // === section: thumbnail view (browse/tform1_thumbnail_page.cpp) ===
+    // === section: thumbnail view (browse/main_window_thumbnail_page.cpp) ===
 public:
     // The page of thumbnails, its page show and the layout menu
     // (browse/thumbnail_page_section.h), made in the constructor.
     class ThumbnailPageSection* thumbnailPage() const override { return ThumbnailPageSect; }
     // Makes and wires the picture and folder operations (FileOperationsController)
-    // when the window is first shown (app/tform1_file_ops.cpp).
+    // when the window is first shown (app/main_window_file_ops.cpp).
     void InstallFileOperations();
 private:
     class ThumbnailPageSection* ThumbnailPageSect = nullptr;

@@ -4,7 +4,7 @@
 // ends with the message.
 #include "base/picture_table.h"
 #include "support/test_state.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_loader.h"
@@ -35,7 +35,7 @@ void setList(const QStringList& paths)
 
 } // namespace
 
-TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
+TEST(MainWindowPictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
 {
     const QString dir = testsupport::freshDir("display");
     const QByteArray good = jpeg(320, 240);
@@ -52,7 +52,7 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     TestState().session.ShowState = TShowState();
     TestState().session.ShowState.Direction = 0;
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
@@ -72,7 +72,7 @@ TEST(TForm1PictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     TestState().session.PlaybackActive = 0;
 }
 
-TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
+TEST(MainWindowPictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
 {
     const QString dir = testsupport::freshDir("unreadable");
     ASSERT_TRUE(testsupport::writeFile(dir + "/a.gif", "GIF89a broken"));
@@ -83,7 +83,7 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
     TestState().session.ShowState.SkipUnreadable = 1;
     TestState().session.ShowState.Direction = 1;
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
@@ -101,10 +101,10 @@ TEST(TForm1PictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
     TestState().session.PlaybackActive = 0;
 }
 
-TEST(TForm1PictureDisplay, BookmarkItemsStayGreyed)
+TEST(MainWindowPictureDisplay, BookmarkItemsStayGreyed)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     // The bookmark items are shown while a show runs; there are no
     // bookmarks here, so they stay greyed whatever the table holds.
     for (QAction* a : {form.AddBookMark, form.RemoveBookmark, form.GoToNextBookMark})

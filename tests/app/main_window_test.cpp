@@ -1,5 +1,5 @@
 // The main window's components exist by name, and construction is cheap.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "support/test_state.h"
 
 #include <QAction>
@@ -9,9 +9,9 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-TEST(TForm1Components, NamedComponentsExist)
+TEST(MainWindowComponents, NamedComponentsExist)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     EXPECT_NE(form.findChild<QTreeWidget*>("TreeView1"), nullptr);
     EXPECT_NE(form.findChild<QTableWidget*>("MyShowSG"), nullptr);
     for (const char* t : {"Timer1", "TimerHook", "HookHandled", "TimerAutoCDRun", "TimerThumbnail", "HelpTimer"}) {
@@ -34,9 +34,9 @@ TEST(TForm1Components, NamedComponentsExist)
     EXPECT_EQ(form.ShowAllTB->toolTip(), QStringLiteral("View shows stored on fixed disk(s)"));
 }
 
-TEST(TForm1Components, TreePopupHasTwentyTwoFolderItems)
+TEST(MainWindowComponents, TreePopupHasTwentyTwoFolderItems)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     const auto items = form.RightClickTreeView->actions();
     ASSERT_GT(items.size(), 22);
     EXPECT_EQ(items.at(21)->objectName(), QStringLiteral("MakeSmall"));

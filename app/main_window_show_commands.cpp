@@ -1,6 +1,6 @@
 // The main window's commands that start, restart and resume a slide show
 // from the toolbars, the menus and the keys.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/picture_table.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_section.h"
@@ -25,9 +25,9 @@ void enable(QAction* a, bool on)
 
 } // namespace
 
-void TForm1::RestartShow()
+void MainWindow::RestartShow()
 {
-    TForm9* const Form9 = m_showWindow;
+    ShowWindow* const Form9 = m_showWindow;
     TShowState& ShowState = m_state.session.ShowState;
     std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     if (!runs(m_state.session)) {
@@ -65,7 +65,7 @@ void TForm1::RestartShow()
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = m_state.session.PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
     ShowState.ManualMode = false;
-    QPointer<TForm1> self(this);
+    QPointer<MainWindow> self(this);
     Form9->Play(order, continuous, [self] {
         if (self)
             self->slideShow()->EndShow();
@@ -73,7 +73,7 @@ void TForm1::RestartShow()
     Form9->ShowCenteredHint(QStringLiteral(" Show restarted from the beginning "));
 }
 
-void TForm1::ToolButton1Click()
+void MainWindow::ToolButton1Click()
 {
     // While a show runs the button reads "Restart Slide Show - Home".
     if (runs(m_state.session)) {
@@ -88,7 +88,7 @@ void TForm1::ToolButton1Click()
     RestartShow();
 }
 
-void TForm1::TBGoSmallClick()
+void MainWindow::TBGoSmallClick()
 {
     state().session.SourceIsFolder = 1;
     m_openShow.SourceIsShow = 0;
@@ -99,7 +99,7 @@ void TForm1::TBGoSmallClick()
     thumbnailPage()->PageStartRequested = false;
 }
 
-void TForm1::TBGoSmallMSClick()
+void MainWindow::TBGoSmallMSClick()
 {
     thumbnailPage()->PageStartRequested = !runs(m_state.session);
     state().session.SourceIsFolder = 0;
@@ -108,9 +108,9 @@ void TForm1::TBGoSmallMSClick()
     RestartShow();
 }
 
-void TForm1::ResumeInFullClick()
+void MainWindow::ResumeInFullClick()
 {
-    TForm9* const Form9 = m_showWindow;
+    ShowWindow* const Form9 = m_showWindow;
     TShowState& ShowState = m_state.session.ShowState;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).
@@ -138,7 +138,7 @@ void TForm1::ResumeInFullClick()
     Form9->ShowCenteredHint(QStringLiteral(" Show continued in forward direction "));
 }
 
-void TForm1::FullScreenToolButton3Click()
+void MainWindow::FullScreenToolButton3Click()
 {
     if (!runs(m_state.session))
         return;
@@ -152,13 +152,13 @@ void TForm1::FullScreenToolButton3Click()
     }
 }
 
-bool TForm1::FullScreenShowRuns() const
+bool MainWindow::FullScreenShowRuns() const
 {
     return runs(m_state.session) && !thumbnailPage()->PageShowRuns() && m_showWindow && m_showWindow->isVisible()
            && m_state.session.FullViewActive != 1;
 }
 
-void TForm1::SyncShowButtons()
+void MainWindow::SyncShowButtons()
 {
     // The tool bar keeps its show buttons for the page show; the show of the
     // full-screen window sets the Show menu's items from its own state:
@@ -174,7 +174,7 @@ void TForm1::SyncShowButtons()
     enable(UseEntireScreen1, true);
 }
 
-void TForm1::ShowDirectionClick(int direction, QAction* pageButton)
+void MainWindow::ShowDirectionClick(int direction, QAction* pageButton)
 {
     if (FullScreenShowRuns())
         m_showWindow->ContinueShow(direction);
@@ -182,7 +182,7 @@ void TForm1::ShowDirectionClick(int direction, QAction* pageButton)
         pageButton->trigger();
 }
 
-void TForm1::ManualModeClick()
+void MainWindow::ManualModeClick()
 {
     if (!FullScreenShowRuns()) {
         if (ManualModeToolButton)
@@ -194,14 +194,14 @@ void TForm1::ManualModeClick()
     m_state.session.ShowState.ManualMode = true;
 }
 
-void TForm1::SBScreenModeClick()
+void MainWindow::SBScreenModeClick()
 {
     state().session.FolderSourceFullScreen = state().session.FolderSourceFullScreen == 1 ? 0 : 1;
     if (SBScreenMode)
         SBScreenMode->setChecked(state().session.FolderSourceFullScreen == 1);
 }
 
-void TForm1::ConnectShowCommands()
+void MainWindow::ConnectShowCommands()
 {
     const auto onClick = [this](QAction* a, auto&& f) {
         if (a)

@@ -1,7 +1,7 @@
 // The hooks through which the program's other windows and its plain logic
 // reach the main window: each checks that the main window that installed
 // them still exists when it is called.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "app/favorites_window.h"
 #include "browse/fit_zoom_section.h"
@@ -15,9 +15,9 @@
 #include <QPointer>
 #include <QStatusBar>
 
-void TForm1::InstallWindowHooks()
+void MainWindow::InstallWindowHooks()
 {
-    const QPointer<TForm1> self(this);
+    const QPointer<MainWindow> self(this);
     // Renames and deletions that reach the open show show their progress in
     // the status bar and have the show's list read again.
     showSyncHooks().showStatus = [self](const QString& text) {
@@ -29,14 +29,14 @@ void TForm1::InstallWindowHooks()
             self->myShow()->ReadMyShowFile();
     };
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
-    TForm9::SetCustomRatioShower([self] {
+    ShowWindow::SetCustomRatioShower([self] {
         if (self)
             self->fitZoom()->ShowCustomRatioPanel();
     });
     // The favourites and recent lists' maintenance window rebuilds the menu
     // of the main window it belongs to (else of the program's main window).
-    TForm36::SetMenuRebuilder([self](bool favorites, QWidget* parent) {
-        TForm1* form = qobject_cast<TForm1*>(parent);
+    FavoritesWindow::SetMenuRebuilder([self](bool favorites, QWidget* parent) {
+        MainWindow* form = qobject_cast<MainWindow*>(parent);
         if (!form)
             form = self.data();
         if (!form)

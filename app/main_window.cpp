@@ -1,6 +1,6 @@
 // The main window's widgets: built once by the constructor, all inactive
 // until the concerns that own them switch them on.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "app/absent_features.h"
 #include "app/options_dialog_logic.h"
@@ -105,7 +105,7 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 
 } // namespace
 
-TForm1::TForm1(ProgramState& state, QWidget* parent)
+MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
       m_startup(std::make_unique<StartupController>(*this, *this, *this, state)),
       m_close(std::make_unique<CloseController>(*this, *this, *this, state)),
@@ -147,7 +147,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     InstallFileOperations();
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     m_input->FormDestroy();  // the keyboard hook goes with the window
     m_input->DetachFromWindow();
@@ -156,35 +156,35 @@ TForm1::~TForm1()
         delete window.data();
 }
 
-TForm9* TForm1::showWindow() const { return m_showWindow; }
-void TForm1::setShowWindow(TForm9* window) { m_showWindow = window; }
-TForm10* TForm1::pictureTextWindow() const { return m_pictureTextWindow; }
-void TForm1::setPictureTextWindow(TForm10* window) { m_pictureTextWindow = window; }
-TForm16* TForm1::showManager() const { return m_showManager; }
-void TForm1::setShowManager(TForm16* window) { m_showManager = window; }
-TForm20* TForm1::folderPictureWindow() const { return m_folderPictureWindow; }
-void TForm1::setFolderPictureWindow(TForm20* window) { m_folderPictureWindow = window; }
-TForm13* TForm1::demoShowWindow() const { return m_demoShowWindow; }
-void TForm1::setDemoShowWindow(TForm13* window) { m_demoShowWindow = window; }
-TForm2* TForm1::replayWindow() const { return m_replayWindow; }
-void TForm1::setReplayWindow(TForm2* window) { m_replayWindow = window; }
-void TForm1::adoptWindow(QWidget* window) { m_windowsMadeHere << window; }
+ShowWindow* MainWindow::showWindow() const { return m_showWindow; }
+void MainWindow::setShowWindow(ShowWindow* window) { m_showWindow = window; }
+PictureTextWindow* MainWindow::pictureTextWindow() const { return m_pictureTextWindow; }
+void MainWindow::setPictureTextWindow(PictureTextWindow* window) { m_pictureTextWindow = window; }
+ShowManagerWindow* MainWindow::showManager() const { return m_showManager; }
+void MainWindow::setShowManager(ShowManagerWindow* window) { m_showManager = window; }
+FolderPictureChooser* MainWindow::folderPictureWindow() const { return m_folderPictureWindow; }
+void MainWindow::setFolderPictureWindow(FolderPictureChooser* window) { m_folderPictureWindow = window; }
+AutoShowOfferWindow* MainWindow::demoShowWindow() const { return m_demoShowWindow; }
+void MainWindow::setDemoShowWindow(AutoShowOfferWindow* window) { m_demoShowWindow = window; }
+AutoShowCountdownWindow* MainWindow::replayWindow() const { return m_replayWindow; }
+void MainWindow::setReplayWindow(AutoShowCountdownWindow* window) { m_replayWindow = window; }
+void MainWindow::adoptWindow(QWidget* window) { m_windowsMadeHere << window; }
 
-void TForm1::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     m_startup->WindowShown(event->spontaneous());
 }
 
-void TForm1::closeEvent(QCloseEvent* event) { m_close->CloseRequested(event); }
+void MainWindow::closeEvent(QCloseEvent* event) { m_close->CloseRequested(event); }
 
-QAction* TForm1::actionNamed(const QString& name) const
+QAction* MainWindow::actionNamed(const QString& name) const
 {
     const auto actions = findChildren<QAction*>(name);
     return actions.isEmpty() ? nullptr : actions.first();
 }
 
-void TForm1::buildClientArea()
+void MainWindow::buildClientArea()
 {
     ClientArea = named(new QWidget(this), "ClientArea");
     setCentralWidget(ClientArea);
@@ -254,7 +254,7 @@ void TForm1::buildClientArea()
 }
 
 // The browse preview panel under the tree.
-void TForm1::buildBrowsePreviewPanel()
+void MainWindow::buildBrowsePreviewPanel()
 {
     TreeThumbnailPanel = makeFrame(ClientArea, "TreeThumbnailPanel", QRect(4, 355, 392, 190));
     QWidget* tp = TreeThumbnailPanel;
@@ -293,7 +293,7 @@ void TForm1::buildBrowsePreviewPanel()
 }
 
 // The show preview panel under the list.
-void TForm1::buildShowPreviewPanel()
+void MainWindow::buildShowPreviewPanel()
 {
     Panel1 = makeFrame(ClientArea, "Panel1", QRect(404, 355, 392, 190));
     QWidget* p1 = Panel1;
@@ -333,7 +333,7 @@ void TForm1::buildShowPreviewPanel()
         l->hide();
 }
 
-void TForm1::buildToolBars()
+void MainWindow::buildToolBars()
 {
     ToolBar1->setIconSize(QSize(16, 16));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -395,7 +395,7 @@ void TForm1::buildToolBars()
 }
 
 // Tool bar 2, of the MyShow column.
-void TForm1::buildMyShowToolBar()
+void MainWindow::buildMyShowToolBar()
 {
     ToolBar2->setIconSize(QSize(16, 16));
     ToolBar2->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -419,7 +419,7 @@ void TForm1::buildMyShowToolBar()
 
 // The tool buttons' glyphs: the menu glyph of the menu item each button
 // mirrors; the text is what a tool bar without the icon shows.
-void TForm1::setToolBarGlyphs()
+void MainWindow::setToolBarGlyphs()
 {
     const struct {
         QAction* action;
@@ -450,7 +450,7 @@ void TForm1::setToolBarGlyphs()
     }
 }
 
-void TForm1::buildMenus()
+void MainWindow::buildMenus()
 {
     MainMenu1 = named(menuBar(), "MainMenu1");
     buildFileMenu();
@@ -461,7 +461,7 @@ void TForm1::buildMenus()
 }
 
 // The File menu.
-void TForm1::buildFileMenu()
+void MainWindow::buildFileMenu()
 {
     Bestand1 = barMenu(MainMenu1, "Bestand1", QStringLiteral("&File"));
     AddSelectedFolder = item(Bestand1, "AddSelectedFolder", QStringLiteral("Add folder to &Favorites"));
@@ -544,7 +544,7 @@ void TForm1::buildFileMenu()
 }
 
 // The Show menu with its bookmarks.
-void TForm1::buildShowMenu()
+void MainWindow::buildShowMenu()
 {
     Show = barMenu(MainMenu1, "Show", QStringLiteral("&Show"));
     PictureShow1 = submenu(Show, "PictureShow1", QStringLiteral("Start Sl&ide Show - Full screen"));
@@ -582,7 +582,7 @@ void TForm1::buildShowMenu()
 }
 
 // The pictures-per-page and My Show menus.
-void TForm1::buildPageAndMyShowMenus()
+void MainWindow::buildPageAndMyShowMenus()
 {
     MMultSlide = barMenu(MainMenu1, "MMultSlide", kThumbnailViewMenuText);
     MMultSlide->menuAction()->setVisible(false);
@@ -616,7 +616,7 @@ void TForm1::buildPageAndMyShowMenus()
 }
 
 // The Playlist, Favorites and Recent menus.
-void TForm1::buildListMenus()
+void MainWindow::buildListMenus()
 {
     Playlist = barMenu(MainMenu1, "Playlist", QStringLiteral("P&laylist"));
     DefPlaylist = item(Playlist, "DefPlaylist", QStringLiteral("&Default playlist"));
@@ -645,7 +645,7 @@ void TForm1::buildListMenus()
 }
 
 // The Options and Help menus.
-void TForm1::buildOptionsAndHelpMenus()
+void MainWindow::buildOptionsAndHelpMenus()
 {
     Options1 = barMenu(MainMenu1, "Options1", QStringLiteral("&Options"));
     PictureShowOptions1 = item(Options1, "PictureShowOptions1", QStringLiteral("&Options"));
@@ -675,7 +675,7 @@ void TForm1::buildOptionsAndHelpMenus()
     AboutPictureShow1 = item(Help1, "AboutPictureShow1", QStringLiteral("&About"));
 }
 
-void TForm1::buildPopups()
+void MainWindow::buildPopups()
 {
     RightClickTreeView = named(new QMenu(this), "RightClickTreeView");
     QMenu* p = RightClickTreeView;
@@ -730,7 +730,7 @@ void TForm1::buildPopups()
 }
 
 // The tree pop-up's file items (positions 22 and up), after its folder items.
-void TForm1::addTreeFileItems(QMenu* p)
+void MainWindow::addTreeFileItems(QMenu* p)
 {
     ShowPicFullPop = item(p, "ShowPicFullPop", QStringLiteral("&Show picture in Full Screen mode ~- Ctrl + Left click"));
     AddPicMyShowPop = item(p, "AddPicMyShowPop", QStringLiteral("A&dd picture to Draft  ~- Left click"));
@@ -765,7 +765,7 @@ void TForm1::addTreeFileItems(QMenu* p)
     N24->setVisible(false);
 }
 
-void TForm1::buildTimers()
+void MainWindow::buildTimers()
 {
     Timer1 = MakeNamedTimer(this, "Timer1", 1000, false);
     TimerHook = MakeNamedTimer(this, "TimerHook", 500, false);

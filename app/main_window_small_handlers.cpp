@@ -6,7 +6,7 @@
 #include "app/help.h"
 #include "platform/help_key.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_info_controller.h"
 #include "browse/folder_tree_section.h"
@@ -35,7 +35,7 @@ namespace {
 QString collectPurposeOf(QWidget* window)
 {
     for (QWidget* w = window; w; w = w->parentWidget())
-        if (auto* form = qobject_cast<TForm1*>(w))
+        if (auto* form = qobject_cast<MainWindow*>(w))
             return form->openShow().CollectPurpose;
     return QString();
 }
@@ -73,7 +73,7 @@ public:
         if (handleHelpKey(watched, event))
             return true;
         if (event->type() == QEvent::Show) {
-            if (auto* form = qobject_cast<TForm1*>(watched)) {
+            if (auto* form = qobject_cast<MainWindow*>(watched)) {
                 form->SetupSmallHandlers();
                 if (form->state().start.StartupRunFlag == 1 && !suggestionOffered_
                     && QCoreApplication::applicationName() == QLatin1String("Vistamo!")) {
@@ -117,7 +117,7 @@ bool otherWindowOpen(const QWidget* mainWindow)
 // half-destroyed widget may be called then.
 class SmallHandlersFilter : public QObject {
 public:
-    SmallHandlersFilter(TForm1* form, QWidget* showListViewport)
+    SmallHandlersFilter(MainWindow* form, QWidget* showListViewport)
         : QObject(form), form_(form), showListViewport_(showListViewport)
     {
     }
@@ -129,7 +129,7 @@ public:
     }
 
 private:
-    TForm1* form_;
+    MainWindow* form_;
     QPointer<QWidget> showListViewport_;
 };
 
@@ -138,7 +138,7 @@ private:
 
 Q_COREAPP_STARTUP_FUNCTION(watchForSmallHandlers)
 
-void TForm1::SetupSmallHandlers()
+void MainWindow::SetupSmallHandlers()
 {
     if (m_smallHandlersSetUp)
         return;
@@ -160,20 +160,20 @@ void TForm1::SetupSmallHandlers()
 
 // ---- delayed preview, show list, main picture -----------------------------------
 
-void TForm1::MyShowSGMouseMove()
+void MainWindow::MyShowSGMouseMove()
 {
     if (!MyShowSG || otherWindowOpen(this))
         return;
     MyShowSG->setFocus(Qt::MouseFocusReason);
 }
 
-void TForm1::StopIdleTimer()
+void MainWindow::StopIdleTimer()
 {
     if (Timer1)
         Timer1->stop();
 }
 
-void TForm1::CloseMainWindow()
+void MainWindow::CloseMainWindow()
 {
     close();
 }

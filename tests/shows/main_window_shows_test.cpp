@@ -1,6 +1,6 @@
 #include "base/data_folder.h"
 #include "support/test_state.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "platform/prompt.h"
 #include "shows/known_shows.h"
 #include "shows/show_file.h"
@@ -29,7 +29,7 @@ void useDataFolder()
 TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
 {
     useDataFolder();
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.myShow()->MyShowDraftClick();
     EXPECT_EQ(form.openShow().DraftShowOpen, 1);
     EXPECT_TRUE(form.MyShowSG->isVisibleTo(&form));
@@ -57,9 +57,9 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
     const QString show = freshDir(QStringLiteral("shows")) + QStringLiteral("/Holiday.vxt");
     writeFile(show, EncodeShowRecord(NewPictureRecord(QStringLiteral("/p/a.jpg"), 40)));
     const QByteArray original = readFile(show);
-    TForm16 manager(freshDir(QStringLiteral("list")) + QStringLiteral("/AllMyShow.dat"));
+    ShowManagerWindow manager(freshDir(QStringLiteral("list")) + QStringLiteral("/AllMyShow.dat"));
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.setShowManager(&manager);
     form.myShow()->LoadMyShowClick(show);
     EXPECT_EQ(form.openShow().NamedShowOpen, 1);

@@ -1,8 +1,8 @@
-// TForm1's picture information and thumbnail files: makes the
+// MainWindow's picture information and thumbnail files: makes the
 // PictureInfoController with a PictureInfoHost over the window, installs the
 // picture loader's thumbnail and information steps at start and wires the
 // controller when the window is first shown.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_display_section.h"
 
 #include "browse/external_programs_controller.h"
@@ -23,7 +23,7 @@ namespace {
 ThumbnailOptions mainWindowThumbnailOptions()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<TForm1*>(window))
+        if (auto* form = qobject_cast<MainWindow*>(window))
             return CurrentThumbnailOptions(form->state().settings, form->state().start.DemoMode);
     return ThumbnailOptions();
 }
@@ -37,18 +37,18 @@ void installLoaderSteps()
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
             for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* form = qobject_cast<TForm1*>(window); form && form->StatusPanel0)
+                if (auto* form = qobject_cast<MainWindow*>(window); form && form->StatusPanel0)
                     form->StatusPanel0->setText(text);
         };
 }
 
-class TForm1PictureInfoHost final : public PictureInfoHost {
+class MainWindowPictureInfoHost final : public PictureInfoHost {
 public:
-    explicit TForm1PictureInfoHost(TForm1* form) : m_form(form) {}
+    explicit MainWindowPictureInfoHost(MainWindow* form) : m_form(form) {}
 
     PictureInfoWidgets widgets() const override
     {
-        TForm1* f = m_form;
+        MainWindow* f = m_form;
         PictureInfoWidgets w;
         w.Window = f;
         w.TreeView1 = f->TreeView1;
@@ -110,7 +110,7 @@ public:
     bool ShowManagerShown() const override { return m_form->showManager() && m_form->showManager()->isVisible(); }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 // Wires the section when a main window is first shown.
@@ -120,7 +120,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show)
-            if (auto* form = qobject_cast<TForm1*>(watched))
+            if (auto* form = qobject_cast<MainWindow*>(watched))
                 if (form->pictureInfo())
                     form->pictureInfo()->SetupThumbnailFiles();
         return false;
@@ -137,8 +137,8 @@ void startThumbnailFiles()
 
 Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
-void TForm1::InstallPictureInfo()
+void MainWindow::InstallPictureInfo()
 {
-    m_pictureInfo = new PictureInfoController(std::make_unique<TForm1PictureInfoHost>(this), m_state.settings,
+    m_pictureInfo = new PictureInfoController(std::make_unique<MainWindowPictureInfoHost>(this), m_state.settings,
                                               m_state.paths, m_state.environment, m_state.start, m_state.session);
 }

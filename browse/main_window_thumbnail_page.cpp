@@ -1,6 +1,6 @@
-// TForm1's thumbnail view: makes the ThumbnailPageSection with a
+// MainWindow's thumbnail view: makes the ThumbnailPageSection with a
 // ThumbnailPageSectionHost over the window.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "app/menu_style.h"
 #include "browse/picture_display_section.h"
@@ -8,13 +8,13 @@
 
 namespace {
 
-class TForm1ThumbnailPageHost final : public ThumbnailPageSectionHost {
+class MainWindowThumbnailPageHost final : public ThumbnailPageSectionHost {
 public:
-    explicit TForm1ThumbnailPageHost(TForm1* form) : m_form(form) {}
+    explicit MainWindowThumbnailPageHost(MainWindow* form) : m_form(form) {}
 
     ThumbnailPageWidgets widgets() const override
     {
-        TForm1* f = m_form;
+        MainWindow* f = m_form;
         ThumbnailPageWidgets w;
         w.Window = f;
         w.ClientArea = f->ClientArea;
@@ -44,8 +44,8 @@ public:
         w.PictureBackwards = f->PictureBackwards;
         return w;
     }
-    TForm9* showWindow() const override { return m_form->showWindow(); }
-    TForm16* showManager() const override { return m_form->showManager(); }
+    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    ShowManagerWindow* showManager() const override { return m_form->showManager(); }
 
     void PauseShow() override { m_form->PauseShow(); }
     bool InManualMode() const override { return m_form->InManualMode(); }
@@ -62,12 +62,12 @@ public:
     void MeasureMenu(QMenu* menu) override { ::MeasureMenu(menu); }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 } // namespace
 
-void TForm1::InstallThumbnailPage()
+void MainWindow::InstallThumbnailPage()
 {
-    ThumbnailPageSect = new ThumbnailPageSection(std::make_unique<TForm1ThumbnailPageHost>(this), m_state);
+    ThumbnailPageSect = new ThumbnailPageSection(std::make_unique<MainWindowThumbnailPageHost>(this), m_state);
 }

@@ -4,7 +4,7 @@
 #include "base/picture_table.h"
 #include "base/settings_fields.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_tree_widget.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
@@ -97,7 +97,7 @@ TEST(MainWindowKeys, LettersIgnoredWithAltOrWhileTyping)
 TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
 {
     StateGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.input()->InstallApplicationEvents();
     TestState().session.PlaybackActive = 1;
     int saves = 0;
@@ -119,7 +119,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     const QString dir = testsupport::freshDir(QStringLiteral("restart"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg")),
                                makePicture(dir, QStringLiteral("c.jpg"))};
-    TForm9 show(TestState());
+    ShowWindow show(TestState());
     TestState().session.ShowState.PlayOrder = 0;
     show.Play(pictures, {0, 1, 2}, 600000, true, false, [] {});
     TestState().session.PlaybackActive = 1;
@@ -127,7 +127,7 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     show.Step(1);
     ASSERT_EQ(show.CurrentPosition(), 2);
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.setShowWindow(&show);
     form.menus()->SetupMenus();
     form.Restart->setVisible(true);
@@ -155,8 +155,8 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     const QString dir = testsupport::freshDir(QStringLiteral("gosmall"));
     makePicture(dir, QStringLiteral("a.jpg"));
     makePicture(dir, QStringLiteral("b.jpg"));
-    TForm9 show(TestState());
-    TForm1 form(TestState());
+    ShowWindow show(TestState());
+    MainWindow form(TestState());
     form.setShowWindow(&show);
     form.menus()->SetupMenus();
     form.folderTree()->SelectedFolder = dir;
@@ -179,12 +179,12 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("resume"));
     const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
-    TForm9 show(TestState());
+    ShowWindow show(TestState());
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     TestState().session.PlaybackActive = 1;
     show.TogglePause();
     TestState().session.ShowState.ManualMode = true;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.setShowWindow(&show);
     form.menus()->SetupMenus();
     for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
@@ -204,7 +204,7 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
     TSettingsRecord& Settings = TestState().settings.Settings;
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("auto"));
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.menus()->SetupMenus();
     Settings.MyShowHidden = 1;
     form.folderTree()->SelectedFolder = dir;
@@ -246,7 +246,7 @@ TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
 
     // The main window's Show menu during a show.
     StateGuard guard;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.menus()->SetupMenus();
     TestState().session.PlaybackActive = 1;
     emit form.Show->aboutToShow();

@@ -1,6 +1,6 @@
-// TForm1's folder tree: makes the FolderTreeSection with a FolderTreeHost
+// MainWindow's folder tree: makes the FolderTreeSection with a FolderTreeHost
 // over the window, and forwards the tree's routines to it.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_info_controller.h"
 
 #include "browse/external_programs_controller.h"
@@ -10,14 +10,14 @@
 
 namespace {
 
-class TForm1FolderTreeHost final : public FolderTreeHost {
+class MainWindowFolderTreeHost final : public FolderTreeHost {
 public:
-    explicit TForm1FolderTreeHost(TForm1* form) : m_form(form) {}
+    explicit MainWindowFolderTreeHost(MainWindow* form) : m_form(form) {}
 
     OpenShow& openShow() override { return m_form->openShow(); }
     FolderTreeWidgets widgets() const override
     {
-        TForm1* f = m_form;
+        MainWindow* f = m_form;
         FolderTreeWidgets w;
         w.Window = f;
         w.TreeView1 = f->TreeView1;
@@ -66,28 +66,28 @@ public:
     }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 } // namespace
 
-void TForm1::InstallFolderTree()
+void MainWindow::InstallFolderTree()
 {
-    FolderTreeSect = new FolderTreeSection(std::make_unique<TForm1FolderTreeHost>(this), m_state.settings,
+    FolderTreeSect = new FolderTreeSection(std::make_unique<MainWindowFolderTreeHost>(this), m_state.settings,
                                           m_state.paths, m_state.environment, m_state.start, m_state.session);
 }
 
-FolderTreeController* TForm1::folderTree() const { return FolderTreeSect->folderTree(); }
-FolderExclusionState& TForm1::Exclusions() { return folderTree()->Exclusions; }
-void TForm1::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
-QString TForm1::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
-void TForm1::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }
-void TForm1::RefreshTreeImages() { FolderTreeSect->RefreshTreeImages(); }
-void TForm1::RefreshSelectedFolder() { FolderTreeSect->RefreshSelectedFolder(); }
-bool TForm1::DriveReady(QChar letter) { return FolderTreeSect->DriveReady(letter); }
-void TForm1::TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+FolderTreeController* MainWindow::folderTree() const { return FolderTreeSect->folderTree(); }
+FolderExclusionState& MainWindow::Exclusions() { return folderTree()->Exclusions; }
+void MainWindow::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
+QString MainWindow::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
+void MainWindow::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }
+void MainWindow::RefreshTreeImages() { FolderTreeSect->RefreshTreeImages(); }
+void MainWindow::RefreshSelectedFolder() { FolderTreeSect->RefreshSelectedFolder(); }
+bool MainWindow::DriveReady(QChar letter) { return FolderTreeSect->DriveReady(letter); }
+void MainWindow::TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                 const QPoint& pos)
 {
     FolderTreeSect->TreeView1MouseDown(fromTree, button, modifiers, pos);
 }
-void TForm1::LoadFolderExclusions() { FolderTreeSect->LoadFolderExclusions(); }
+void MainWindow::LoadFolderExclusions() { FolderTreeSect->LoadFolderExclusions(); }

@@ -1,16 +1,16 @@
-// TForm1's fitting, zooming and crop: makes the FitZoomSection with a
+// MainWindow's fitting, zooming and crop: makes the FitZoomSection with a
 // FitZoomHost over the window, and forwards the routines other sections
 // call to it.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "browse/fit_zoom_host.h"
 #include "browse/fit_zoom_section.h"
 
 namespace {
 
-class TForm1FitZoomHost final : public FitZoomHost {
+class MainWindowFitZoomHost final : public FitZoomHost {
 public:
-    explicit TForm1FitZoomHost(TForm1* form) : m_form(form) {}
+    explicit MainWindowFitZoomHost(MainWindow* form) : m_form(form) {}
 
     FitZoomWidgets widgets() const override
     {
@@ -28,19 +28,19 @@ public:
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->slideShow()->ApplyShowOptions(); }
     void SetMouseButtonDown(bool down) override { m_form->input()->MouseButtonDown = down ? 1 : 0; }
-    TForm9* showWindow() const override { return m_form->showWindow(); }
+    ShowWindow* showWindow() const override { return m_form->showWindow(); }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 } // namespace
 
-void TForm1::InstallFitZoom()
+void MainWindow::InstallFitZoom()
 {
-    FitZoomSect = new FitZoomSection(std::make_unique<TForm1FitZoomHost>(this), m_state.settings, m_state.paths,
+    FitZoomSect = new FitZoomSection(std::make_unique<MainWindowFitZoomHost>(this), m_state.settings, m_state.paths,
                                      m_state.start, m_state.session);
 }
 
-void TForm1::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }
-void TForm1::ShowPictureFull(const QString& path) { FitZoomSect->ShowPictureFull(path); }
+void MainWindow::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }
+void MainWindow::ShowPictureFull(const QString& path) { FitZoomSect->ShowPictureFull(path); }

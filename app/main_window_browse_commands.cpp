@@ -2,7 +2,7 @@
 // to the open show, the Draft show, the full view from the menus and from a
 // click on either preview, the MyShow list's preview of its selected row and
 // the two play-order boxes.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "app/options_dialog_logic.h"
 #include "base/settings_record.h"
@@ -65,7 +65,7 @@ QString masterPicture(const QString& path)
 
 } // namespace
 
-void TForm1::AddCurrentPictureToMyShow()
+void MainWindow::AddCurrentPictureToMyShow()
 {
     const QString path = pictureDisplay()->displayState().CurrentPicturePath;
     if (path.isEmpty() || !QFileInfo(path).isFile() || !m_openShow.ShowFile.IsOpen())
@@ -77,21 +77,21 @@ void TForm1::AddCurrentPictureToMyShow()
                               QStringLiteral("Picture can not be added to a show on a full or non-writable disk"));
 }
 
-void TForm1::Image4Click()
+void MainWindow::Image4Click()
 {
     const QString path = pictureInfo() ? pictureInfo()->PreviewedPath : QString();
     if (!path.isEmpty() && Image4 && !Image4->isHidden())
         ShowPictureFull(path);
 }
 
-void TForm1::Image2Click()
+void MainWindow::Image2Click()
 {
     const QString path = pictureInfo() ? pictureInfo()->MyShowPreviewedPath : QString();
     if (!path.isEmpty() && image2 && !image2->isHidden())
         ShowPictureFull(path);
 }
 
-void TForm1::ShowPicFullPopClick()
+void MainWindow::ShowPicFullPopClick()
 {
     // Over a page: the original of the selected picture.
     if (thumbnailPage()->PageShowRuns() && thumbnailPage()->PageView->ThumbnailViewActive()) {
@@ -109,7 +109,7 @@ void TForm1::ShowPicFullPopClick()
         ShowPictureFull(path);
 }
 
-void TForm1::MyShowSGSelectCell()
+void MainWindow::MyShowSGSelectCell()
 {
     if (!MyShowSG || !pictureInfo())
         return;
@@ -123,7 +123,7 @@ void TForm1::MyShowSGSelectCell()
     pictureInfo()->ShowMyShowPictureInfo(path, true, path == pictureInfo()->PreviewedPath);
 }
 
-void TForm1::ConnectBrowseCommands()
+void MainWindow::ConnectBrowseCommands()
 {
     const auto onClick = [this](QAction* a, auto&& f) {
         if (a)

@@ -1,6 +1,6 @@
 // The FileOpsHost of the main window: the window's widgets and routines the
 // picture and folder operations use.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_display_section.h"
 #include "browse/file_ops_controller.h"
 #include "browse/file_ops_host.h"
@@ -11,16 +11,16 @@
 
 namespace {
 
-class TForm1FileOpsHost final : public FileOpsHost {
+class MainWindowFileOpsHost final : public FileOpsHost {
 public:
-    explicit TForm1FileOpsHost(TForm1* form) : m_form(form) {}
+    explicit MainWindowFileOpsHost(MainWindow* form) : m_form(form) {}
 
     PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
 
     OpenShow& openShow() override { return m_form->openShow(); }
     FileOpsWidgets widgets() const override
     {
-        TForm1* f = m_form;
+        MainWindow* f = m_form;
         FileOpsWidgets w;
         w.Window = f;
         w.TreeView1 = f->TreeView1;
@@ -101,33 +101,33 @@ public:
     {
         m_form->closing()->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
     }
-    TForm9* showWindow() const override { return m_form->showWindow(); }
-    TForm16* showManager() const override { return m_form->showManager(); }
+    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    ShowManagerWindow* showManager() const override { return m_form->showManager(); }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 // Wires the window's operations when it is first shown.
 class FileOpsWatcher : public QObject {
 public:
-    explicit FileOpsWatcher(TForm1* form) : QObject(form), m_form(form) {}
+    explicit FileOpsWatcher(MainWindow* form) : QObject(form), m_form(form) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == m_form && event->type() == QEvent::Show && !FileOperationsController::Of(m_form))
-            FileOperationsController::Create(std::make_unique<TForm1FileOpsHost>(m_form), m_form->state().settings,
+            FileOperationsController::Create(std::make_unique<MainWindowFileOpsHost>(m_form), m_form->state().settings,
                                              m_form->state().paths, m_form->state().environment,
                                              m_form->state().session);
         return false;
     }
 
 private:
-    TForm1* m_form;
+    MainWindow* m_form;
 };
 
 } // namespace
 
-void TForm1::InstallFileOperations()
+void MainWindow::InstallFileOperations()
 {
     installEventFilter(new FileOpsWatcher(this));
 }

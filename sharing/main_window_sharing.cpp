@@ -1,11 +1,11 @@
 // The main window's side of the reduced copies.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "sharing/reduce_picture.h"
 #include "browse/picture_loader_slots.h"
 
 
-bool TForm1::ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
+bool MainWindow::ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                                bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality)
 {
     // The picture as shown, when a slot is named.
