@@ -137,7 +137,6 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
                                       m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
-    m_slideShow->InstallDisplayHooks();
     InstallWindowHooks();
     InstallThumbnailPage();
     InstallFolderTree();
@@ -145,6 +144,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallExternalPrograms();
     InstallPictureInfo();
     InstallFileOperations();
+    ConnectPictureDisplay();
 }
 
 MainWindow::~MainWindow()

@@ -278,6 +278,9 @@ public:
 private:
     class PictureDisplaySection* PictureDisplaySect = nullptr;
     void InstallPictureDisplay();
+    // Connects the display step to the page of thumbnails, the show and the
+    // sound, once every section exists.
+    void ConnectPictureDisplay();
 public:
     // === end of section: picture display ===
 

@@ -25,12 +25,6 @@ const QString ViewerMissingText = QStringLiteral(
 const QString NoEditProgramHint = QStringLiteral("Launch Edit Program, Define in Options");
 const QString ViewerHomePage = QStringLiteral("https://www.irfanview.com/");
 
-PageProgramHooks& PageHooks()
-{
-    static PageProgramHooks hooks;
-    return hooks;
-}
-
 QString ExternalCommandText(const ExternalCommand& command)
 {
     const auto quoted = [](const QString& part) {

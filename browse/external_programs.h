@@ -24,18 +24,6 @@ extern const QString NoEditProgramHint;       // "Launch Edit Program, Define in
 // The viewer's home page (the Help menu's item opens it).
 extern const QString ViewerHomePage;
 
-// What the page of thumbnails supplies to the launches and rotations; its
-// owner installs them. Unset: no page of thumbnails is shown.
-struct PageProgramHooks {
-    std::function<bool()> ThumbnailViewActive;
-    std::function<QStringList()> TickedPictures;          // in slot order
-    std::function<QString()> CurrentSlotPicture;          // "" when no slot is current
-    std::function<void(const QString&)> Untick;
-    std::function<void(const QString&)> ReloadPagePicture;
-    std::function<void()> DrawPagePositionBar;
-};
-PageProgramHooks& PageHooks();
-
 // ---- commands ------------------------------------------------------------------------
 
 struct ExternalCommand {

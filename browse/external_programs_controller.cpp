@@ -51,16 +51,6 @@ bool showRuns(const ShowSession& session)
     return session.PlaybackActive == 1;
 }
 
-bool pageShown()
-{
-    return PageHooks().ThumbnailViewActive && PageHooks().ThumbnailViewActive();
-}
-
-QStringList tickedPictures()
-{
-    return pageShown() && PageHooks().TickedPictures ? PageHooks().TickedPictures() : QStringList();
-}
-
 // The cut-out bitmap on screen (number `cutOutCount` in `cutOutFolder`), "" when none.
 QString cutOutOnScreen(const QString& cutOutFolder, int cutOutCount)
 {
@@ -97,6 +87,15 @@ ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalP
 }
 
 ExternalProgramsController::~ExternalProgramsController() = default;
+
+void ExternalProgramsController::SetPage(PageSelection* page) { m_page = page ? page : &m_noPage; }
+
+bool ExternalProgramsController::pageShown() const { return m_page->ThumbnailViewActive(); }
+
+QStringList ExternalProgramsController::tickedPictures() const
+{
+    return pageShown() ? m_page->TickedPictures() : QStringList();
+}
 
 void ExternalProgramsController::SetupExternalPrograms()
 {
@@ -195,7 +194,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
         return;
     }
     if (pageShown() && m_session.FullViewActive == 1) {
-        const QString slot = PageHooks().CurrentSlotPicture ? PageHooks().CurrentSlotPicture() : QString();
+        const QString slot = m_page->CurrentSlotPicture();
         EditTarget = slot.isEmpty() ? m_host->pictureDisplayState().CurrentPicturePath : slot;
     }
     ExternalLaunchState state;
@@ -221,8 +220,8 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
         for (const QString& picture : plan.pictures)
             if (QFileInfo(picture).isFile())
                 refreshThumbnail(picture);
-        if (plan.pageRun && PageHooks().DrawPagePositionBar)
-            PageHooks().DrawPagePositionBar();
+        if (plan.pageRun)
+            m_page->DrawPagePositionBar();
     }
     ExternalProcessRunning = 0;
 }
@@ -240,9 +239,8 @@ void ExternalProgramsController::RunExeToolButtonClick()
         RunExternalProgram(program, {}, true);
         // The pictures may have changed: they are shown again.
         if (pageShown()) {
-            if (PageHooks().ReloadPagePicture)
-                for (const QString& p : tickedPictures())
-                    PageHooks().ReloadPagePicture(p);
+            for (const QString& p : tickedPictures())
+                m_page->ReloadPagePicture(p);
         } else if (m_session.CutOutCount < 1 && showRuns(m_session))
             m_host->DisplayCurrentPicture();
         else if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
@@ -325,8 +323,8 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     if (!cutOut.isEmpty()) {
         target = cutOut;
         platform::SetReadOnly(cutOut, false);
-    } else if (pageShown() && PageHooks().CurrentSlotPicture && !PageHooks().CurrentSlotPicture().isEmpty()) {
-        target = PageHooks().CurrentSlotPicture();
+    } else if (pageShown() && !m_page->CurrentSlotPicture().isEmpty()) {
+        target = m_page->CurrentSlotPicture();
     } else if (showRuns(m_session)) {
         target = m_host->pictureDisplayState().CurrentPicturePath;
     } else {
@@ -389,8 +387,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         }
         for (const QString& p : blocked) {
             ticked.removeAll(p);
-            if (PageHooks().Untick)
-                PageHooks().Untick(p);
+            m_page->Untick(p);
         }
     }
     ExternalProcessRunning = 1;
@@ -400,8 +397,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         const qint32 before = qint32(platform::FileDosDate(picture));
         RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(picture), direction,
                              Settings.ResetFileDate == QLatin1String("1"), before);
-        if (PageHooks().ReloadPagePicture)
-            PageHooks().ReloadPagePicture(picture);
+        m_page->ReloadPagePicture(picture);
         QApplication::restoreOverrideCursor();
     }
     ExternalProcessRunning = 0;

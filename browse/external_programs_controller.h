@@ -7,6 +7,7 @@
 
 #include "base/show_session.h"
 #include "browse/external_programs_host.h"
+#include "browse/page_selection.h"
 
 #include <QObject>
 #include <QString>
@@ -80,8 +81,12 @@ public:
     // WallpaperClick for a given picture (the dialog, then the values).
     void SetWallpaperTo(const QString& picture, QObject* sender);
     void WallPaperAndStyle();
+    // The page of thumbnails the launches and rotations read and refresh.
+    void SetPage(PageSelection* page);
 
 private:
+    bool pageShown() const;
+    QStringList tickedPictures() const;
     QString editTargetForLaunch();
     void refreshAfterRotation(const QString& target, bool cutOut);
 
@@ -92,4 +97,6 @@ private:
     const EnvironmentInfo& m_environment;
     const ExternalProgramsWidgets m_w;
     bool m_setUp = false;
+    PageSelection m_noPage;
+    PageSelection* m_page = &m_noPage;
 };

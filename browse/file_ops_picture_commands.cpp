@@ -397,15 +397,9 @@ void FileOperationsController::RenamePictureToolButtonClick()
     m_host->InstallKeyboardHook();
 }
 
-// A show played as pages is stepped by its page section.
-static bool PageShowStepsItself()
-{
-    return PageHooks().ThumbnailViewActive && PageHooks().ThumbnailViewActive();
-}
-
 void FileOperationsController::Backwards1ToolButtonClick()
 {
-    if (PageShowStepsItself())
+    if (m_host->PageView() && m_host->PageView()->ThumbnailViewActive())  // the page section steps a page show
         return;
     ShowWindow* const Form9 = m_host->showWindow();
     QAction* button = m_w.Backwards1ToolButton;
@@ -416,7 +410,7 @@ void FileOperationsController::Backwards1ToolButtonClick()
 
 void FileOperationsController::Forward1ToolButtonClick()
 {
-    if (PageShowStepsItself())
+    if (m_host->PageView() && m_host->PageView()->ThumbnailViewActive())  // the page section steps a page show
         return;
     ShowWindow* const Form9 = m_host->showWindow();
     QAction* button = m_w.Forward1ToolButton;

@@ -296,7 +296,7 @@ void ListMenusSection::OpenRecentEntry()
     SetupListMenus();
     // In the thumbnail view the show is stopped first; its end opens the
     // entry again.
-    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
+    if (m_page->ThumbnailViewActive()) {
         ReopenAfterStop = 1;
         m_host->ToolButton2Click();
         return;

@@ -5,6 +5,7 @@
 #include "base/show_session.h"
 #include "browse/drive_menu.h"
 #include "browse/list_menus_host.h"
+#include "browse/page_selection.h"
 
 #include <QChar>
 #include <QObject>
@@ -84,6 +85,9 @@ public:
     uint8_t ListEntryIsShow = 0;    // 1 when the entry last opened is a show file, 0 a folder
     uint8_t ReopenAfterStop = 0;    // the entry is opened again once the running show has stopped
 
+    // The page of thumbnails: an entry opened while it is shown stops the show first.
+    void SetPage(PageSelection* page) { m_page = page ? page : &m_noPage; }
+
 private:
     void playListEntry(const QString& entry);
 
@@ -95,4 +99,6 @@ private:
     const StartContext& m_start;
     const ListMenusWidgets m_w;
     bool m_listMenusSetUp = false;
+    PageSelection m_noPage;
+    PageSelection* m_page = &m_noPage;
 };

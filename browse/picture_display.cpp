@@ -11,12 +11,6 @@
 
 const QString NoPictureLoadedText = QStringLiteral("Not a single picture could be loaded!");
 
-PictureDisplayHooks& DisplayHooks()
-{
-    static PictureDisplayHooks hooks;
-    return hooks;
-}
-
 quint64 DisplayStepHost::RequestPicture(const QString& path, const QString& slot)
 {
     return RequestPictureForSlot(path, slot);

@@ -237,28 +237,3 @@ struct SelectionCommandState {
     QString recycleCaption;                   // SendRecycleBin's caption
 };
 SelectionCommandState ComputeSelectionCommands(const SelectionCommandInput& in, const QString& showName);
-
-// ---- the main window's display step -------------------------------------------
-
-#include <functional>
-
-// What the main window's display step takes from the show, its files and
-// the sound; their owners install them (an unset step is skipped).
-struct PictureDisplayHooks {
-    std::function<bool()> ThumbnailViewActive;
-    std::function<void()> ThumbnailStep;
-    // Reads the entry's show record; returns whether one was read.
-    std::function<bool(int index)> ReadShowRecord;
-    std::function<int()> TextLineDelayMs;
-    std::function<bool(bool recordRead)> PlayPictureSound;
-    std::function<void()> PrepareNextStep;
-    std::function<void(int intervalMs)> StartMusicFade;
-    std::function<void()> ShowCurrentPictureStatus;
-    std::function<void()> SetPictureDisplayName;
-    // The thumbnail page: the picture indexes of the ticked cells.
-    std::function<QList<int>()> SelectedPictures;
-    std::function<int()> PageSlotCount;
-    // Whether a voice can be recorded (an audio input exists when unset).
-    std::function<bool()> VoiceRecordingPossible;
-};
-PictureDisplayHooks& DisplayHooks();

@@ -79,6 +79,9 @@ public:
     virtual QString StartedListEntry() const = 0;
     // The picture-sound player holds a sound.
     virtual bool PictureSoundPlayerOpen() const = 0;
+    // Plays the shown picture's sound (its show record read or not); true
+    // when a voice plays that the show waits for.
+    virtual bool PlayPictureSound(bool recordRead) = 0;
     // The open show.
     virtual OpenShow& openShow() = 0;
 

@@ -12,6 +12,7 @@
 #include "browse/recent_lists.h"
 #include "shows/show_windows.h"
 #include "browse/fit_zoom.h"
+#include "browse/page_selection.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
@@ -103,7 +104,7 @@ public:
     }
     bool ThumbnailViewActive() const override
     {
-        return DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
+        return m_s->ThumbnailViewActive();
     }
     bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
     bool DemoMode() const override { return m_start.DemoMode != 0; }
@@ -122,8 +123,8 @@ public:
     }
     void ThumbnailStep() override
     {
-        if (DisplayHooks().ThumbnailStep)
-            DisplayHooks().ThumbnailStep();
+        if (PageSelection* page = m_s->page())
+            page->LoadPageFromCurrent();
     }
     void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
     void ShowTitleLabelByOption() override
@@ -135,22 +136,15 @@ public:
     void ResetBackwardsButton() override { m_session.CutOutCount = 0; }
     bool ReadShowRecord(int index) override
     {
-        if (DisplayHooks().ReadShowRecord)
-            return DisplayHooks().ReadShowRecord(index);
         return m_s->ReadShowRecordForDisplay(index);
     }
     int TextLineDelayMs() const override
     {
-        if (DisplayHooks().TextLineDelayMs)
-            return DisplayHooks().TextLineDelayMs();
         return m_s->ShowRecordTextDelayMs();
     }
     void SetPictureDisplayName() override
     {
-        if (DisplayHooks().SetPictureDisplayName)
-            DisplayHooks().SetPictureDisplayName();
-        else
-            m_s->SetPictureDisplayName();
+        m_s->SetPictureDisplayName();
     }
     void StartImageTimer(int intervalMs) override
     {
@@ -180,7 +174,7 @@ public:
     void PictureDrawn() override { m_s->Image1Progress(true); }
     bool PlayPictureSound(bool recordRead) override
     {
-        return DisplayHooks().PlayPictureSound && DisplayHooks().PlayPictureSound(recordRead);
+        return m_host.PlayPictureSound(recordRead);
     }
     void NoVoicePlays() override
     {
@@ -188,8 +182,7 @@ public:
     }
     void PrepareNextStep() override
     {
-        if (DisplayHooks().PrepareNextStep)
-            DisplayHooks().PrepareNextStep();
+        emit m_s->nextStepPrepared();
     }
     void ArmIntervalTimer(int intervalMs) override
     {
@@ -202,8 +195,7 @@ public:
     int CurrentIntervalSeconds() const override { return m_session.ShowState.CurrentInterval; }
     void StartMusicFade(int intervalMs) override
     {
-        if (DisplayHooks().StartMusicFade)
-            DisplayHooks().StartMusicFade(intervalMs);
+        emit m_s->musicFadeWanted(intervalMs);
     }
     void PauseIfRequested() override
     {
@@ -214,8 +206,7 @@ public:
     }
     void ShowCurrentPictureStatus() override
     {
-        if (DisplayHooks().ShowCurrentPictureStatus)
-            DisplayHooks().ShowCurrentPictureStatus();
+        emit m_s->pictureStatusWanted();
     }
     void HidePictureImages() override
     {
@@ -301,13 +292,6 @@ qint64 freeSpaceKB(const QString& path)
 
 namespace {
 
-bool voiceRecordingPossible()
-{
-    if (DisplayHooks().VoiceRecordingPossible)
-        return DisplayHooks().VoiceRecordingPossible();
-    return !QMediaDevices::audioInputs().isEmpty();
-}
-
 bool editProgramExists(const TSettingsRecord& Settings)
 {
     return !Settings.EditPrograms[0].isEmpty() && QFile::exists(Settings.EditPrograms[0]);
@@ -337,6 +321,22 @@ PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost>
 }
 
 PictureDisplaySection::~PictureDisplaySection() = default;
+
+void PictureDisplaySection::SetPage(PageSelection* page) { m_page = page; }
+
+bool PictureDisplaySection::ThumbnailViewActive() const { return m_page && m_page->ThumbnailViewActive(); }
+
+QList<int> PictureDisplaySection::SelectedPictures() const
+{
+    QList<int> indexes;
+    if (!ThumbnailViewActive())
+        return indexes;
+    const QStringList ticked = m_page->TickedPictures();
+    for (int i = 0; i < m_session.PictureCount && i < int(m_session.PictureTable.size()); ++i)
+        if (ticked.contains(m_session.PictureTable[size_t(i)].FullPath))
+            indexes << i;
+    return indexes;
+}
 
 bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
 {
@@ -491,7 +491,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     OpenShow& show = m_host->openShow();
     if (m_session.PlaybackActive != 1)
         return;
-    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive()) {
+    if (ThumbnailViewActive()) {
         SetSelectionMenuCaptions();
         return;
     }
@@ -548,7 +548,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.MicroTB, false);
         enableItem(m_w.VoicePlayTB, false);
         enableItem(m_w.Voice, false);
-    } else if (voiceRecordingPossible()) {
+    } else if (AudioInputPresent ? AudioInputPresent() : !QMediaDevices::audioInputs().isEmpty()) {
         enableItem(m_w.Voice, true);
         enableItem(m_w.MicroTB, true);
         enableItem(m_w.VoicePlayTB, entryOk && QFile::exists(VoicePathFor(PictureTable[size_t(index)].FullPath)));
@@ -572,7 +572,7 @@ void PictureDisplaySection::UpdatePictureStatus()
     const TSettingsRecord& Settings = m_settings.Settings;
     ShowWindow* const Form9 = m_host->showWindow();
     TShowState& ShowState = m_session.ShowState;
-    if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
+    if (ThumbnailViewActive())
         return;
     if (!validIndex(m_session, m_session.PictureIndex))
         return;
@@ -634,7 +634,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     ShowManagerWindow* const Form16 = m_host->showManager();
     OpenShow& show = m_host->openShow();
     m_display.CurrentPicturePath.clear();
-    const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
+    const QList<int> ticked = SelectedPictures();
     const int n = int(ticked.size());
 
     if (Form16)
@@ -642,10 +642,10 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
 
     SelectionCommandInput in;
     in.selected = n;
-    in.pageHoldsAll = PageHoldsAllPictures(DisplayHooks().PageSlotCount ? DisplayHooks().PageSlotCount() : 0,
+    in.pageHoldsAll = PageHoldsAllPictures(m_page ? m_page->ShownSlotCount() : 0,
                                            m_session.PictureCount);
     in.direction = m_session.ShowState.Direction;
-    in.thumbnailView = DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive();
+    in.thumbnailView = ThumbnailViewActive();
     in.sourceIsShow = show.SourceIsShow == 1;
     if (n == 1 && validIndex(m_session, ticked.first())) {
         const TPictureEntry& entry = m_session.PictureTable[size_t(ticked.first())];

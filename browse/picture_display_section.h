@@ -11,7 +11,10 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+
+class PageSelection;
 
 struct SettingsStore;
 struct StartContext;
@@ -68,7 +71,27 @@ public:
     // The state of the shown picture: its path and name, the load failures.
     PictureDisplayState& displayState() { return m_display; }
 
+    // The page of thumbnails the step and the selection commands read (none
+    // until the main window hands it over).
+    void SetPage(PageSelection* page);
+    PageSelection* page() const { return m_page; }
+    // Whether a page of thumbnails is shown; the picture indexes of its
+    // ticked cells.
+    bool ThumbnailViewActive() const;
+    QList<int> SelectedPictures() const;
+    // Whether a voice can be recorded: an audio input exists.
+    std::function<bool()> AudioInputPresent;
+
+signals:
+    // The step has shown its picture and the show's next step may be
+    // prepared; the status of the shown picture is wanted.
+    void nextStepPrepared();
+    void pictureStatusWanted();
+    // The music fades out before the next step, `intervalMs` from now.
+    void musicFadeWanted(int intervalMs);
+
 private:
+
     void FinishDisplayStep(quint64 ticket, const LoadOutcome& outcome);
 
     std::unique_ptr<PictureDisplayHost> m_host;
@@ -77,4 +100,5 @@ private:
     const StartContext& m_start;
     const PictureDisplayWidgets m_w;
     PictureDisplayState m_display;
+    PageSelection* m_page = nullptr;
 };

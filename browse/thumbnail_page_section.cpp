@@ -35,53 +35,56 @@ ThumbnailPageSection::ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionH
     PageView = new ThumbnailPageController(*this, PageLook(), this);
     PageView->setObjectName(QStringLiteral("ThumbnailPageController"));
     PageView->ShowStepDirection = [this] { return m_session.ShowState.Direction < 0 ? -1 : 1; };
-    installPageHooks();
     connectMenus();
     connectShowButtons();
 }
 
 ThumbnailPageSection::~ThumbnailPageSection() = default;
 
-// What the picture commands and the display step read of the page.
-void ThumbnailPageSection::installPageHooks()
+bool ThumbnailPageSection::ThumbnailViewActive() const { return PageView && PageView->ThumbnailViewActive(); }
+
+int ThumbnailPageSection::ShownSlotCount() const { return ThumbnailViewActive() ? PageView->State().count() : 0; }
+
+QStringList ThumbnailPageSection::TickedPictures() const { return PageView ? PageView->TickedPictures() : QStringList(); }
+
+QString ThumbnailPageSection::CurrentSlotPicture() const
 {
-    QPointer<ThumbnailPageController> page(PageView);
-    PageProgramHooks& hooks = PageHooks();
-    hooks.ThumbnailViewActive = [page] { return page && page->ThumbnailViewActive(); };
-    hooks.TickedPictures = [page] { return page ? page->TickedPictures() : QStringList(); };
-    hooks.CurrentSlotPicture = [page] {
-        if (!page)
-            return QString();
-        const int slot = page->SelectedSlot();
-        return slot >= 0 ? page->State().cell(slot).path : QString();
-    };
-    hooks.Untick = [page](const QString& path) {
-        if (!page)
-            return;
-        const PageState& st = page->State();
-        for (int i = 0; i < st.count(); ++i)
-            if (st.cell(i).ticked && st.cell(i).path == path)
-                page->PageCheckBoxClick(i, false);
-    };
-    hooks.ReloadPagePicture = [page](const QString& path) {
-        if (!page)
-            return;
-        const PageState& st = page->State();
-        for (int i = 0; i < st.count(); ++i)
-            if (st.cell(i).path == path)
-                page->ReloadPagePicture(i, path);
-    };
-    hooks.DrawPagePositionBar = [page] {
-        if (page)
-            page->DrawPagePositionBar();
-    };
-    DisplayHooks().PageSlotCount = [page] {
-        return page && page->ThumbnailViewActive() ? page->State().count() : 0;
-    };
-    DisplayHooks().ThumbnailStep = [page] {
-        if (page)
-            page->LoadPicturePage(0);
-    };
+    if (!PageView)
+        return QString();
+    const int slot = PageView->SelectedSlot();
+    return slot >= 0 ? PageView->State().cell(slot).path : QString();
+}
+
+void ThumbnailPageSection::Untick(const QString& path)
+{
+    if (!PageView)
+        return;
+    const PageState& st = PageView->State();
+    for (int i = 0; i < st.count(); ++i)
+        if (st.cell(i).ticked && st.cell(i).path == path)
+            PageView->PageCheckBoxClick(i, false);
+}
+
+void ThumbnailPageSection::ReloadPagePicture(const QString& path)
+{
+    if (!PageView)
+        return;
+    const PageState& st = PageView->State();
+    for (int i = 0; i < st.count(); ++i)
+        if (st.cell(i).path == path)
+            PageView->ReloadPagePicture(i, path);
+}
+
+void ThumbnailPageSection::DrawPagePositionBar()
+{
+    if (PageView)
+        PageView->DrawPagePositionBar();
+}
+
+void ThumbnailPageSection::LoadPageFromCurrent()
+{
+    if (PageView)
+        PageView->LoadPicturePage(0);
 }
 
 // The layout menu and the view's menu items.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/program_state.h"
+#include "browse/page_selection.h"
 #include "browse/thumbnail_page_controller.h"
 #include "browse/thumbnail_page_section_host.h"
 
@@ -17,7 +18,7 @@
 
 class PagePositionBarWidget;
 
-class ThumbnailPageSection : public QObject, private ThumbnailPageHost {
+class ThumbnailPageSection : public QObject, public PageSelection, private ThumbnailPageHost {
     Q_OBJECT
 public:
     // A child of the host's window; makes the page controller and wires the
@@ -55,8 +56,17 @@ public:
     // full view of a cell's picture ends when the full-screen window hides.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // What the other sections read of the page and ask of it.
+    bool ThumbnailViewActive() const override;
+    int ShownSlotCount() const override;
+    QStringList TickedPictures() const override;
+    QString CurrentSlotPicture() const override;
+    void Untick(const QString& path) override;
+    void ReloadPagePicture(const QString& path) override;
+    void DrawPagePositionBar() override;
+    void LoadPageFromCurrent() override;
+
 private:
-    void installPageHooks();
     void connectMenus();
     void connectShowButtons();
     void placeBackdrop();

@@ -92,9 +92,8 @@ public:
     void ToolButton2Click();
     void PauseShow();
     bool InManualMode() const;
-    // The display step's hooks into the show, its files, the sound and the
-    // page view (slide_show_display_hooks.cpp); installed at creation.
-    void InstallDisplayHooks();
+    // The status of the shown picture (slide_show_status.cpp); the display
+    // step asks for it when it has shown a picture.
     void ShowCurrentPictureStatus(bool Full);
     void PrepareNextShowStep();
 

@@ -8,6 +8,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
+#include "browse/page_selection.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_loader.h"
 #include "shows/show_file.h"
@@ -98,11 +99,11 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     setList({picture});
     TestState().session.PlaybackActive = 1;
     TestState().session.CutOutCount = 0;
-    MainWindow form(TestState());   // installs the display hooks; the test answers one of them
+    MainWindow form(TestState());
     form.openShow().SourceIsShow = 1;
     form.openShow().ShowChangeable = 0;
     form.openShow().OpenShowName = "Holiday";
-    DisplayHooks().VoiceRecordingPossible = [] { return true; };
+    form.pictureDisplay()->AudioInputPresent = [] { return true; };
     showAll({form.RecycleBinToolButton, form.SendRecycleBin, form.Voice, form.MicroTB, form.VoicePlayTB});
     form.SetPictureMenuCaptions();
     EXPECT_EQ(form.RecycleBinToolButton->toolTip(), "Remove picture from Holiday - 'D'");
@@ -118,7 +119,6 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     EXPECT_TRUE(form.RecycleBinToolButton->isEnabled());
     EXPECT_TRUE(form.VoicePlayTB->isEnabled());
 
-    DisplayHooks().VoiceRecordingPossible = nullptr;
     TestState().session.PlaybackActive = 0;
 }
 
@@ -131,10 +131,23 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     TestState().session.ShowState = TShowState();
     TestState().session.ShowState.Direction = 0;
     QList<int> ticked{1};
-    MainWindow form(TestState());   // installs the display hooks; the test answers the page's
+    // A page of two cells with the ticked pictures of `ticked`.
+    struct TwoCellPage : PageSelection {
+        const QList<int>& ticked;
+        explicit TwoCellPage(const QList<int>& t) : ticked(t) {}
+        bool ThumbnailViewActive() const override { return true; }
+        int ShownSlotCount() const override { return 2; }
+        QStringList TickedPictures() const override
+        {
+            QStringList paths;
+            for (int i : ticked)
+                paths << TestState().session.PictureTable[size_t(i)].FullPath;
+            return paths;
+        }
+    } page(ticked);
+    MainWindow form(TestState());
     form.openShow().SourceIsShow = 0;
-    DisplayHooks().SelectedPictures = [&ticked] { return ticked; };
-    DisplayHooks().PageSlotCount = [] { return 2; };
+    form.pictureDisplay()->SetPage(&page);
 
     showAll({form.Backwards1ToolButton, form.ManualModeToolButton, form.SaveToolButton, form.PictureToClipboard});
     form.pictureDisplay()->displayState().CurrentPicturePath = "old";
@@ -152,8 +165,6 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     EXPECT_FALSE(form.PictureToClipboard->isVisible());
     EXPECT_FALSE(form.SaveToolButton->isEnabled());
 
-    DisplayHooks().SelectedPictures = nullptr;
-    DisplayHooks().PageSlotCount = nullptr;
 }
 
 TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)

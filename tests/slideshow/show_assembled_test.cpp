@@ -154,24 +154,6 @@ struct AssembledShow : ::testing::Test {
 
 } // namespace
 
-TEST_F(AssembledShow, EveryDisplayStepHookIsInstalledAtCreation)
-{
-    const PictureDisplayHooks& h = DisplayHooks();
-    EXPECT_TRUE(h.ThumbnailViewActive);
-    EXPECT_TRUE(h.ThumbnailStep);
-    EXPECT_TRUE(h.ReadShowRecord);
-    EXPECT_TRUE(h.TextLineDelayMs);
-    EXPECT_TRUE(h.PlayPictureSound);
-    EXPECT_TRUE(h.PrepareNextStep);
-    EXPECT_TRUE(h.StartMusicFade);
-    EXPECT_TRUE(h.ShowCurrentPictureStatus);
-    EXPECT_TRUE(h.SetPictureDisplayName);
-    EXPECT_TRUE(h.SelectedPictures);
-    EXPECT_TRUE(h.PageSlotCount);
-    EXPECT_TRUE(h.VoiceRecordingPossible);
-    EXPECT_FALSE(h.ThumbnailViewActive());   // no page of thumbnails is shown
-}
-
 TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
