@@ -5,7 +5,6 @@
 
 #include "app/favorites_window.h"
 #include "browse/fit_zoom_section.h"
-#include "browse/selection_status.h"
 #include "platform/help_key.h"
 #include "shows/show_sync.h"
 #include "slideshow/show_window.h"
@@ -51,22 +50,4 @@ void MainWindow::InstallWindowHooks()
         if (self)
             self->helpAndVersion()->ShowHelpTopic(topic);
     });
-    // The selection status line and its hint go to the status bar; an edit
-    // of the show disables "Undo last search".
-    selectionStatusHooks().showStatusLine = [self](const SelectionStatus& s) {
-        if (!self)
-            return;
-        if (self->StatusPanel1)
-            self->StatusPanel1->setText(s.text);
-        if (self->StatusBar1)
-            self->StatusBar1->setToolTip(s.hint);
-    };
-    selectionStatusHooks().disableUndoLastSearch = [self] {
-        if (self && self->UndoTB && self->UndoTB->isEnabled())
-            self->UndoTB->setEnabled(false);
-    };
-    selectionStatusHooks().focusMainWindow = [self] {
-        if (self && !self->state().start.ArgumentMode)
-            self->setFocus(Qt::OtherFocusReason);
-    };
 }

@@ -111,6 +111,10 @@ void MainWindow::OptionsDialogClosed()
 {
     layouts()->UpdateHintsButton();
     RefreshTreeImages();
+    // The main window takes the focus back (its keyboard hook leaves it
+    // alone in argument mode).
+    if (!state().start.ArgumentMode)
+        setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindow::SecondMonitorSelected() const

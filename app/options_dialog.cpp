@@ -370,5 +370,4 @@ void OptionsDialog::PictureOptionsDoneClick()
     done(1);
     if (m_host)
         m_host->OptionsDialogClosed();
-    FocusMainWindow();
 }

@@ -1,14 +1,8 @@
-// Selection status line, received-show test, unsaved-changes flag, focus.
+// Selection status line, received-show test, unsaved-changes flag.
 #include "browse/selection_status.h"
 
 #include "base/caption_helpers.h"
 #include "shows/show_file.h"
-
-SelectionStatusHooks& selectionStatusHooks()
-{
-    static SelectionStatusHooks hooks;
-    return hooks;
-}
 
 SelectionStatus SelectionStatusText(const SelectionStatusInput& in)
 {
@@ -39,28 +33,15 @@ SelectionStatus SelectionStatusText(const SelectionStatusInput& in)
     return out;
 }
 
-void ShowSelectionStatus(const SelectionStatusInput& in)
-{
-    const SelectionStatus s = SelectionStatusText(in);
-    if (s.shown && selectionStatusHooks().showStatusLine)
-        selectionStatusHooks().showStatusLine(s);
-}
-
 bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showReceivedByMail,
                             const QString& selectedFolder, const QString& openShowFile)
 {
     return !(playbackActive && sourceIsShow && showReceivedByMail && selectedFolder == openShowFile);
 }
 
-void SetMyShowChanged(OpenShow& show, bool b)
+void SetMyShowChanged(OpenShow& show, bool b, const std::function<void()>& disableUndoLastSearch)
 {
     show.MyShowChanged = b ? 1 : 0;
-    if (b && selectionStatusHooks().disableUndoLastSearch)
-        selectionStatusHooks().disableUndoLastSearch();
-}
-
-void FocusMainWindow()
-{
-    if (selectionStatusHooks().focusMainWindow)
-        selectionStatusHooks().focusMainWindow();
+    if (b && disableUndoLastSearch)
+        disableUndoLastSearch();
 }

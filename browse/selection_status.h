@@ -35,31 +35,12 @@ struct SelectionStatus {
 // "Selected show: … - Received by email".
 SelectionStatus SelectionStatusText(const SelectionStatusInput& in);
 
-// Puts the status line into panel 1 of the main window's StatusBar1 and its
-// full-path form into the status bar's hint (nothing in demo mode or while
-// the automatic show runs, or without a main window).
-void ShowSelectionStatus(const SelectionStatusInput& in);
-
 // False when a slide show runs, the pictures come from a show received by
 // e-mail and the selected name is the open show file; true otherwise.
 bool NotPlayingReceivedShow(bool playbackActive, bool sourceIsShow, bool showReceivedByMail,
                             const QString& selectedFolder, const QString& openShowFile);
 
-// Sets the open show's MyShowChanged; once the show is edited (b true) the pictures added by
-// the last search can no longer be taken back, so the main window's
-// "Undo last search" button is disabled.
-void SetMyShowChanged(OpenShow& show, bool b);
-
-// Gives the main window the keyboard focus (its hook leaves it alone in
-// argument mode); does nothing when it can't take it yet.
-void FocusMainWindow();
-
-// What the functions above do to the main window, which installs them: the
-// status line and its hint, disabling "Undo last search", taking the focus.
-// An unset member does nothing (no main window yet).
-struct SelectionStatusHooks {
-    std::function<void(const SelectionStatus&)> showStatusLine;
-    std::function<void()> disableUndoLastSearch;
-    std::function<void()> focusMainWindow;
-};
-SelectionStatusHooks& selectionStatusHooks();
+// Sets the open show's MyShowChanged; once the show is edited (b true) the
+// pictures added by the last search can no longer be taken back, so
+// `disableUndoLastSearch` (the main window's "Undo last search") runs.
+void SetMyShowChanged(OpenShow& show, bool b, const std::function<void()>& disableUndoLastSearch = {});

@@ -57,11 +57,13 @@ TEST(SelectionStatus, NotPlayingReceivedShow)
 TEST(SelectionStatus, ShowChangedFlagWithoutWindow)
 {
     OpenShow show;
-    SetMyShowChanged(show, true);
+    int undoDisabled = 0;
+    SetMyShowChanged(show, true, [&undoDisabled] { ++undoDisabled; });
     EXPECT_EQ(show.MyShowChanged, 1);
-    SetMyShowChanged(show, false);
+    EXPECT_EQ(undoDisabled, 1);
+    SetMyShowChanged(show, false, [&undoDisabled] { ++undoDisabled; });
     EXPECT_EQ(show.MyShowChanged, 0);
-    FocusMainWindow();   // no window yet: nothing happens
+    EXPECT_EQ(undoDisabled, 1);
 }
 
 TEST(RegistryStore, ValuesRoundTripAndMissingOnesAreEmpty)
@@ -77,21 +79,3 @@ TEST(RegistryStore, ValuesRoundTripAndMissingOnesAreEmpty)
     SetRegistryStorePath(QString());
 }
 
-TEST(SelectionStatus, ShownInTheMainWindowStatusBar)
-{
-    platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}});
-    MainWindow window(TestState());
-    SelectionStatusInput in;
-    in.sourceIsFolder = true;
-    in.selectedFolder = "/Pictures/2007/Holiday";
-    ShowSelectionStatus(in);
-    ASSERT_NE(window.StatusPanel1, nullptr);
-    EXPECT_EQ(window.StatusPanel1->text(), "Selected folder: /../Holiday (excluding subfolders)");
-    EXPECT_EQ(window.StatusBar1->toolTip(), "Selected folder: /Pictures/2007/Holiday (excluding subfolders)");
-
-    in.autoShowRunning = true;
-    in.selectedFolder = "/Other";
-    ShowSelectionStatus(in);
-    EXPECT_EQ(window.StatusPanel1->text(), "Selected folder: /../Holiday (excluding subfolders)");
-    platform::clearFakeMountTable();
-}
