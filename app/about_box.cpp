@@ -34,7 +34,7 @@ QString shownCaption(const QString& caption)
 } // namespace
 
 // The picture, the text and link labels and the OK button on Panel1.
-void TForm4::makeControls()
+void AboutBox::makeControls()
 {
     auto label = [this](const char* name, const QString& text) {
         auto* l = named(new QLabel(text, Panel1), name);
@@ -68,7 +68,7 @@ void TForm4::makeControls()
     OKAboutButton->setDefault(true);
 }
 
-void TForm4::layOutColumn()
+void AboutBox::layOutColumn()
 {
     // One centred column; pairs of labels share a centred row.
     auto* column = new QVBoxLayout(Panel1);
@@ -93,7 +93,7 @@ void TForm4::layOutColumn()
     column->addWidget(OKAboutButton, 0, Qt::AlignCenter);
 }
 
-TForm4::TForm4(const EnvironmentInfo& environment, QWidget* parent)
+AboutBox::AboutBox(const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form4"));
@@ -122,7 +122,7 @@ TForm4::TForm4(const EnvironmentInfo& environment, QWidget* parent)
         link->installEventFilter(this);
     }
     Panel1->setCursor(Qt::ArrowCursor);
-    connect(OKAboutButton, &QPushButton::clicked, this, &TForm4::OKAboutButtonClick);
+    connect(OKAboutButton, &QPushButton::clicked, this, &AboutBox::OKAboutButtonClick);
 
     // The interface font on every control.
     ApplyFontFamily(this, environment.UIFontName);
@@ -132,18 +132,18 @@ TForm4::TForm4(const EnvironmentInfo& environment, QWidget* parent)
     }
 }
 
-void TForm4::showEvent(QShowEvent* event)
+void AboutBox::showEvent(QShowEvent* event)
 {
     FormActivate();
     QDialog::showEvent(event);
 }
 
-void TForm4::FormActivate()
+void AboutBox::FormActivate()
 {
     Label2->setText(QStringLiteral("version ") + GetFileVersionText());
 }
 
-bool TForm4::eventFilter(QObject* watched, QEvent* event)
+bool AboutBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -157,22 +157,22 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm4::Label8Click()
+void AboutBox::Label8Click()
 {
     OpenWebPage(HomePage);
 }
 
-void TForm4::Label6Click()
+void AboutBox::Label6Click()
 {
     OpenInBrowser(QUrl(QStringLiteral("mailto:") + MakerMailAddress));
 }
 
-void TForm4::Label11Click()
+void AboutBox::Label11Click()
 {
     OpenWebPage(SupportPage);
 }
 
-void TForm4::OKAboutButtonClick()
+void AboutBox::OKAboutButtonClick()
 {
     done(QDialog::Accepted);
 }

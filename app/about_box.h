@@ -1,4 +1,4 @@
-// The About box TForm4: the program's name, version and maker, with links
+// The About box AboutBox: the program's name, version and maker, with links
 // to the web site, the maker's mail address and the support page.
 #pragma once
 
@@ -12,11 +12,12 @@ class QPushButton;
 // The maker's notice beside the "©" sign.
 inline const QString MakerNotice = QStringLiteral("2026 The Vistamo! developers");
 
-class TForm4 : public QDialog {
+// The window whose objectName is "Form4".
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
     // The window takes the interface font of `environment`.
-    explicit TForm4(const EnvironmentInfo& environment, QWidget* parent = nullptr);
+    explicit AboutBox(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QFrame* Panel1 = nullptr;
     QLabel* Image1 = nullptr;

@@ -42,7 +42,7 @@ QLabel* staticText(QWidget* parent, const char* name, const QString& text)
 
 } // namespace
 
-TForm35::TForm35(const EnvironmentInfo& environment, QWidget* parent)
+AboutSiblingWindow::AboutSiblingWindow(const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form35"));
@@ -97,7 +97,7 @@ TForm35::TForm35(const EnvironmentInfo& environment, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(10);
     Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &TForm35::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &AboutSiblingWindow::Timer1Timer);
 
     for (QWidget* w : {static_cast<QWidget*>(StaticText3), static_cast<QWidget*>(StaticText4),
                        static_cast<QWidget*>(StaticText7), static_cast<QWidget*>(StaticText9),
@@ -111,19 +111,19 @@ TForm35::TForm35(const EnvironmentInfo& environment, QWidget* parent)
     }
 }
 
-QColor TForm35::linkColor() const
+QColor AboutSiblingWindow::linkColor() const
 {
     return StaticText3->palette().color(QPalette::WindowText);
 }
 
-void TForm35::setLinkColor(const QColor& color)
+void AboutSiblingWindow::setLinkColor(const QColor& color)
 {
     QPalette p = StaticText3->palette();
     p.setColor(QPalette::WindowText, color);
     StaticText3->setPalette(p);
 }
 
-bool TForm35::eventFilter(QObject* watched, QEvent* event)
+bool AboutSiblingWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove) {
         // A move over a link is the link's alone; it does not reach the
@@ -150,7 +150,7 @@ bool TForm35::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm35::StaticText3MouseMove()
+void AboutSiblingWindow::StaticText3MouseMove()
 {
     if (Timer1->isActive())
         return;
@@ -158,7 +158,7 @@ void TForm35::StaticText3MouseMove()
     setLinkColor(Qt::red);
 }
 
-void TForm35::chdXPPanel3MouseMove()
+void AboutSiblingWindow::chdXPPanel3MouseMove()
 {
     if (StaticText3->cursor().shape() != Qt::ArrowCursor) {
         StaticText3->setCursor(Qt::ArrowCursor);
@@ -166,20 +166,20 @@ void TForm35::chdXPPanel3MouseMove()
     }
 }
 
-void TForm35::chdXPPanel2MouseMove()
+void AboutSiblingWindow::chdXPPanel2MouseMove()
 {
     for (QLabel* link : {StaticText4, StaticText7, StaticText9})
         if (link->cursor().shape() != Qt::ArrowCursor)
             link->setCursor(Qt::ArrowCursor);
 }
 
-void TForm35::LinkMouseMove(QLabel* link)
+void AboutSiblingWindow::LinkMouseMove(QLabel* link)
 {
     if (!Timer1->isActive() && link)
         link->setCursor(Qt::PointingHandCursor);
 }
 
-void TForm35::StaticText3Click()
+void AboutSiblingWindow::StaticText3Click()
 {
     StaticText3->setCursor(Qt::ArrowCursor);
     setLinkColor(Silver);
@@ -187,12 +187,12 @@ void TForm35::StaticText3Click()
     Timer1->start();
 }
 
-void TForm35::LinkClick()
+void AboutSiblingWindow::LinkClick()
 {
     Timer1->start();
 }
 
-void TForm35::Timer1Timer()
+void AboutSiblingWindow::Timer1Timer()
 {
     Timer1->stop();
     OpenInBrowser(QUrl(SiblingWebSite + QLatin1Char('/')));

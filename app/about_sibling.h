@@ -1,4 +1,4 @@
-// TForm35: the window that presents the maker's sibling renaming program
+// AboutSiblingWindow: the window that presents the maker's sibling renaming program
 // Tarnivo. The sibling is never installed on Linux, so the main window keeps
 // its items hidden; the window is kept whole for when it is shown.
 #pragma once
@@ -10,11 +10,12 @@ class QFrame;
 class QLabel;
 class QTimer;
 
-class TForm35 : public QDialog {
+// The window whose objectName is "Form35".
+class AboutSiblingWindow : public QDialog {
     Q_OBJECT
 public:
     // The window takes the interface font of `environment`.
-    explicit TForm35(const EnvironmentInfo& environment, QWidget* parent = nullptr);
+    explicit AboutSiblingWindow(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QFrame* chdXPPanel1 = nullptr;
     QFrame* chdXPPanel2 = nullptr;

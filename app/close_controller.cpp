@@ -67,14 +67,14 @@ QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settin
     return texts;
 }
 
-std::optional<QStringList> KnownShowsOfManager(const TForm16* Form16)
+std::optional<QStringList> KnownShowsOfManager(const ShowManagerWindow* Form16)
 {
     if (!Form16 || !Form16->ListRefusal().isEmpty())
         return std::nullopt;
     return Form16->KnownShows();
 }
 
-QString KnownShowsLeftMessage(const TForm16* Form16, const QString& showListPath)
+QString KnownShowsLeftMessage(const ShowManagerWindow* Form16, const QString& showListPath)
 {
     if (!Form16 || Form16->ListRefusal().isEmpty())
         return QString();
@@ -89,7 +89,7 @@ CloseController::CloseController(QWidget& window, MainWindowWidgets& widgets, St
 
 void CloseController::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
 {
-    TForm16* const Form16 = m_host.showManager();
+    ShowManagerWindow* const Form16 = m_host.showManager();
     // A file that could not be read is not rewritten from a list that lacks its shows.
     if (const QString left = KnownShowsLeftMessage(Form16, m_state.paths.ShowListPath); !left.isEmpty()) {
         platform::showMessage(platform::PromptKind::Warning, left);

@@ -16,7 +16,7 @@
 
 class QCloseEvent;
 class QWidget;
-class TForm16;
+class ShowManagerWindow;
 struct MainWindowWidgets;
 struct ProgramState;
 
@@ -49,10 +49,10 @@ QStringList CloseSaveFailureTexts(const TCloseSave& saved, const QString& settin
 // The known shows as the MyShow manager `Form16` lists them, or nothing when
 // that window does not exist or could not read the file of known shows (the
 // file is then left as it is).
-std::optional<QStringList> KnownShowsOfManager(const TForm16* Form16);
+std::optional<QStringList> KnownShowsOfManager(const ShowManagerWindow* Form16);
 // The message that the file of known shows is left as it is because the
 // manager could not read it; empty when it was read whole.
-QString KnownShowsLeftMessage(const TForm16* Form16, const QString& showListPath);
+QString KnownShowsLeftMessage(const ShowManagerWindow* Form16, const QString& showListPath);
 
 class CloseController {
 public:

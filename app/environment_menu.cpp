@@ -1,11 +1,11 @@
 // The "Desktop", "Pictures" and "Internet images" items of the drive menus:
 // each opens its folder in the folder tree.
 #include "base/environment.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_tree_widget.h"
 
 namespace {
-void openShellFolder(TForm1* form, const QString& folder)
+void openShellFolder(MainWindow* form, const QString& folder)
 {
     if (folder.isEmpty())
         return;
@@ -17,17 +17,17 @@ void openShellFolder(TForm1* form, const QString& folder)
 }
 } // namespace
 
-void TForm1::DesktopClick()
+void MainWindow::DesktopClick()
 {
     openShellFolder(this, m_state.environment.DesktopFolder);
 }
 
-void TForm1::MyPicturesClick()
+void MainWindow::MyPicturesClick()
 {
     openShellFolder(this, m_state.environment.MyPicturesFolder);
 }
 
-void TForm1::InternetClick()
+void MainWindow::InternetClick()
 {
     openShellFolder(this, m_state.environment.InternetCacheFolder);
 }

@@ -84,20 +84,20 @@ QFrame* makePanel(QWidget* parent, const char* name)
     return f;
 }
 
-TForm36::MenuRebuilder& menuRebuilder()
+FavoritesWindow::MenuRebuilder& menuRebuilder()
 {
-    static TForm36::MenuRebuilder rebuild;
+    static FavoritesWindow::MenuRebuilder rebuild;
     return rebuild;
 }
 } // namespace
 
-void TForm36::SetMenuRebuilder(MenuRebuilder rebuild)
+void FavoritesWindow::SetMenuRebuilder(MenuRebuilder rebuild)
 {
     menuRebuilder() = std::move(rebuild);
 }
 
 // The grid of entries: sequence, type and folder or show file.
-void TForm36::makeGrid(QVBoxLayout* outer)
+void FavoritesWindow::makeGrid(QVBoxLayout* outer)
 {
     SGFolder = new QTableWidget(MaintenanceRows, 3, this);
     SGFolder->setObjectName(QStringLiteral("SGFolder"));
@@ -131,7 +131,7 @@ void TForm36::makeGrid(QVBoxLayout* outer)
 }
 
 // The rows of buttons: moving and removing entries, Apply and Cancel.
-void TForm36::makeButtonPanels(QVBoxLayout* outer)
+void FavoritesWindow::makeButtonPanels(QVBoxLayout* outer)
 {
     Panel2 = makePanel(this, "Panel2");
     auto* p2 = new QHBoxLayout(Panel2);
@@ -153,16 +153,16 @@ void TForm36::makeButtonPanels(QVBoxLayout* outer)
     p3->addWidget(BtnCancel);
     outer->addWidget(Panel3);
 
-    connect(BtnUp, &QPushButton::clicked, this, &TForm36::BtnUpClick);
-    connect(BtnDown, &QPushButton::clicked, this, &TForm36::BtnDownClick);
-    connect(BtnRemove, &QPushButton::clicked, this, &TForm36::BtnRemoveClick);
-    connect(BtnClear, &QPushButton::clicked, this, &TForm36::BtnClearClick);
-    connect(BtnApply, &QPushButton::clicked, this, &TForm36::BtnApplyClick);
-    connect(BtnCancel, &QPushButton::clicked, this, &TForm36::BtnCancelClick);
+    connect(BtnUp, &QPushButton::clicked, this, &FavoritesWindow::BtnUpClick);
+    connect(BtnDown, &QPushButton::clicked, this, &FavoritesWindow::BtnDownClick);
+    connect(BtnRemove, &QPushButton::clicked, this, &FavoritesWindow::BtnRemoveClick);
+    connect(BtnClear, &QPushButton::clicked, this, &FavoritesWindow::BtnClearClick);
+    connect(BtnApply, &QPushButton::clicked, this, &FavoritesWindow::BtnApplyClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &FavoritesWindow::BtnCancelClick);
 }
 
 // The title and the text of Label1 for favorites or recent shows.
-void TForm36::setCaptionsByMode(QVBoxLayout* p1)
+void FavoritesWindow::setCaptionsByMode(QVBoxLayout* p1)
 {
     if (m_favorites) {
         setWindowTitle(QStringLiteral("Maintenance Favorites"));
@@ -176,7 +176,7 @@ void TForm36::setCaptionsByMode(QVBoxLayout* p1)
     }
 }
 
-TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
+FavoritesWindow::FavoritesWindow(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
                  QWidget* parent)
     : QDialog(parent), FavoritesMaintenanceMode(favoritesMaintenanceMode), m_settings(settings),
       m_favorites(FavoritesMaintenanceMode == 1)
@@ -198,9 +198,9 @@ TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, 
     makeButtonPanels(outer);
 
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
-    connect(TimerOnActivate, &QTimer::timeout, this, &TForm36::TimerOnActivateTimer);
+    connect(TimerOnActivate, &QTimer::timeout, this, &FavoritesWindow::TimerOnActivateTimer);
     TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
-    connect(TimerAltKey, &QTimer::timeout, this, &TForm36::TimerAltKeyTimer);
+    connect(TimerAltKey, &QTimer::timeout, this, &FavoritesWindow::TimerAltKeyTimer);
 
     setCaptionsByMode(p1);
     BtnApply->setEnabled(false);
@@ -214,13 +214,13 @@ TForm36::TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, 
     FormActivate();
 }
 
-void TForm36::showEvent(QShowEvent* event)
+void FavoritesWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     TimerOnActivate->start();
 }
 
-void TForm36::FormActivate()
+void FavoritesWindow::FormActivate()
 {
     for (int r = 0; r < MaintenanceRows; ++r)
         SGFolder->item(r, 0)->setText(QString::number(r + 1));
@@ -235,7 +235,7 @@ void TForm36::FormActivate()
     m_activated = true;
 }
 
-void TForm36::FillGrid()
+void FavoritesWindow::FillGrid()
 {
     for (int r = 0; r < MaintenanceRows; ++r) {
         const QString& e = m_list[size_t(r)];
@@ -245,18 +245,18 @@ void TForm36::FillGrid()
     SGFolder->viewport()->update();
 }
 
-int TForm36::selectedRow() const
+int FavoritesWindow::selectedRow() const
 {
     return SGFolder->currentRow() + 1;
 }
 
-void TForm36::selectRow(int row)
+void FavoritesWindow::selectRow(int row)
 {
     SGFolder->setCurrentCell(qBound(1, row, MaintenanceRows) - 1, qMax(1, SGFolder->currentColumn()));
     SGFolder->viewport()->update();
 }
 
-void TForm36::applyButtonRules()
+void FavoritesWindow::applyButtonRules()
 {
     const TMaintenanceButtons b = MaintenanceButtonRules(m_list, selectedRow());
     BtnRemove->setEnabled(b.Remove);
@@ -265,14 +265,14 @@ void TForm36::applyButtonRules()
     BtnClear->setEnabled(b.Clear);
 }
 
-void TForm36::SGFolderSelectCell(int row)
+void FavoritesWindow::SGFolderSelectCell(int row)
 {
     Q_UNUSED(row);
     applyButtonRules();
     SGFolder->viewport()->update();
 }
 
-void TForm36::edited(int row)
+void FavoritesWindow::edited(int row)
 {
     FillGrid();
     selectRow(row);
@@ -280,33 +280,33 @@ void TForm36::edited(int row)
     BtnApply->setEnabled(true);
 }
 
-void TForm36::BtnUpClick()
+void FavoritesWindow::BtnUpClick()
 {
     const int row = selectedRow();
     if (MaintenanceButtonRules(m_list, row).Up)
         edited(MoveMaintenanceEntryUp(m_list, row));
 }
 
-void TForm36::BtnDownClick()
+void FavoritesWindow::BtnDownClick()
 {
     const int row = selectedRow();
     if (MaintenanceButtonRules(m_list, row).Down)
         edited(MoveMaintenanceEntryDown(m_list, row));
 }
 
-void TForm36::BtnRemoveClick()
+void FavoritesWindow::BtnRemoveClick()
 {
     const int row = selectedRow();
     if (MaintenanceButtonRules(m_list, row).Remove)
         edited(RemoveMaintenanceEntry(m_list, row));
 }
 
-void TForm36::BtnClearClick()
+void FavoritesWindow::BtnClearClick()
 {
     edited(ClearMaintenanceList(m_list));
 }
 
-void TForm36::BtnApplyClick()
+void FavoritesWindow::BtnApplyClick()
 {
     auto& target = m_favorites ? m_settings.Favorites : m_settings.RecentFolders;
     for (size_t i = 0; i < target.size(); ++i)
@@ -316,26 +316,26 @@ void TForm36::BtnApplyClick()
     done(QDialog::Accepted);
 }
 
-void TForm36::BtnCancelClick()
+void FavoritesWindow::BtnCancelClick()
 {
     done(QDialog::Rejected);
 }
 
-void TForm36::keyPressEvent(QKeyEvent* event)
+void FavoritesWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->modifiers() & Qt::AltModifier)
         TimerAltKey->start();
     QDialog::keyPressEvent(event);
 }
 
-bool TForm36::eventFilter(QObject* watched, QEvent* event)
+bool FavoritesWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == SGFolder->viewport() && event->type() == QEvent::MouseMove && !SGFolder->hasFocus())
         SGFolder->setFocus();
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm36::TimerOnActivateTimer()
+void FavoritesWindow::TimerOnActivateTimer()
 {
     TimerOnActivate->stop();
     for (QFrame* panel : {Panel1, Panel2, Panel3})
@@ -343,7 +343,7 @@ void TForm36::TimerOnActivateTimer()
     TimerAltKey->start();
 }
 
-void TForm36::TimerAltKeyTimer()
+void FavoritesWindow::TimerAltKeyTimer()
 {
     for (QWidget* w : findChildren<QWidget*>())
         if (qobject_cast<QFrame*>(w) || qobject_cast<QAbstractButton*>(w))

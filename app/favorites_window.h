@@ -1,4 +1,4 @@
-// TForm36: the modal maintenance window of the favourites ("Maintenance
+// FavoritesWindow: the modal maintenance window of the favourites ("Maintenance
 // Favorites") or of the recent folders and shows ("Maintenance Recent").
 // The user reorders, removes or clears the nine entries in the grid
 // `SGFolder`; "&Apply" writes them into the settings and rebuilds the
@@ -23,13 +23,14 @@ class QTableWidget;
 class QTimer;
 class QVBoxLayout;
 
-class TForm36 : public QDialog {
+// The window whose objectName is "Form36".
+class FavoritesWindow : public QDialog {
     Q_OBJECT
 public:
     // `settings` holds the lists the window maintains;
     // `favoritesMaintenanceMode` becomes FavoritesMaintenanceMode; the
     // window takes the interface font of `environment`.
-    TForm36(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
+    FavoritesWindow(TSettingsRecord& settings, const EnvironmentInfo& environment, uint8_t favoritesMaintenanceMode,
             QWidget* parent = nullptr);
 
     // 1: the window maintains the favourites; 0: the recent list.
@@ -70,8 +71,6 @@ public:
     // The grid row selected, 1 .. 9.
     int selectedRow() const;
     void selectRow(int row);
-    const TMaintenanceList& workingList() const { return m_list; }
-    bool favoritesMode() const { return m_favorites; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,5 @@
 // The rules of the maintenance window for the favourites and the recent
-// folders (TForm36): a working copy of the nine entries, edited by moving,
+// folders (FavoritesWindow): a working copy of the nine entries, edited by moving,
 // removing and clearing, always packed at the front, and the button rules
 // for the selected row. Rows are numbered 1 .. 9 as in the window's grid
 // (row r shows entry r, index r - 1).

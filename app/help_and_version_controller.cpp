@@ -192,14 +192,14 @@ void HelpAndVersionController::SupportClick()
 void HelpAndVersionController::AboutPictureShow1Click()
 {
     m_host.StopIdleTimer();
-    TForm4 about(m_environment, m_window);
+    AboutBox about(m_environment, m_window);
     about.FormActivate();
     platform::execModal(about);
 }
 
 void HelpAndVersionController::ImgTarnClick()
 {
-    TForm35 sibling(m_environment, m_window);
+    AboutSiblingWindow sibling(m_environment, m_window);
     platform::execModal(sibling);
 }
 
@@ -243,7 +243,7 @@ void HelpAndVersionController::CheckforupdateClick()
     NewVersionText = published.text;
     int result = 0;
     {
-        TForm31 offer(m_environment, m_window);
+        NewVersionDialog offer(m_environment, m_window);
         offer.NewVersionText = NewVersionText;
         offer.FormActivate();
         result = platform::execModal(offer);
@@ -265,7 +265,7 @@ void HelpAndVersionController::MonthlySuggestionAtStart()
     MarkSuggestionMonth(Settings);
     int result = 0;
     {
-        TForm32 suggestion(Settings, m_environment, m_window);
+        MonthlySuggestionDialog suggestion(Settings, m_environment, m_window);
         suggestion.FormActivate();
         result = platform::execModal(suggestion);
     }

@@ -140,7 +140,7 @@ void InputController::DetachFromWindow()
 
 void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     HookInput in;
     in.mainWindowEnabled = m_window.isEnabled() && !QApplication::activeModalWidget();
     in.hookHandledRunning = m_w.HookHandled && m_w.HookHandled->isActive();
@@ -163,16 +163,9 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     switch (d.action) {
     case HookAction::None:
         break;
-    case HookAction::TogglePause:
-        if (m_host.thumbnailPage()->PageShowRuns())
-            m_host.thumbnailPage()->PageTogglePause();
-        else if (Form9)
-            Form9->TogglePause();
+    case HookAction::ShowKey:
+        RunShowKey(d.showKey);
         break;
-    case HookAction::ShowForward: trigger(m_w.ShowForwardToolButton); break;
-    case HookAction::Forward1: trigger(m_w.Forward1ToolButton); break;
-    case HookAction::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
-    case HookAction::Backwards1: trigger(m_w.Backwards1ToolButton); break;
     case HookAction::RotateLeft: trigger(m_w.TBRotateL); break;
     case HookAction::RotateRight: trigger(m_w.TBRotateR); break;
     case HookAction::FormKeyDown:
@@ -206,7 +199,7 @@ void InputController::HookHandledTimer()
 void InputController::Timer1Timer()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    TForm2* const Form2 = m_host.replayWindow();
+    AutoShowCountdownWindow* const Form2 = m_host.replayWindow();
     IdleInput in;
     in.thumbnailView = false;
     in.mainWindowActive = m_window.isActiveWindow();
@@ -269,7 +262,7 @@ void InputController::UserActivity()
 
 void InputController::FormMouseDown(Qt::MouseButton button)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     MouseButtonDown = 1;
     if (runs(m_state.session)) {
         if (button == Qt::RightButton) {
@@ -294,7 +287,7 @@ void InputController::FormMouseMove()
 
 void InputController::FormMouseWheel(int delta)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     UserActivity();
     if (delta == 0)
         return;
@@ -360,15 +353,29 @@ void InputController::ApplicationHint(const QString& hint)
         m_host.UpdateFolderCaption();
 }
 
-void InputController::AppException(const QString& message)
+void InputController::RunShowKey(ShowKeyCommand command)
 {
-    platform::showMessage(platform::PromptKind::Error, message);
-    QCoreApplication::exit(1);
+    ShowWindow* const Form9 = m_host.showWindow();
+    switch (command) {
+    case ShowKeyCommand::None: break;
+    case ShowKeyCommand::RestartShow: m_host.RestartShow(); break;
+    case ShowKeyCommand::StopShow: m_host.ToolButton2Click(); break;
+    case ShowKeyCommand::TogglePause:
+        if (m_host.thumbnailPage()->PageShowRuns())
+            m_host.thumbnailPage()->PageTogglePause();
+        else if (Form9)
+            Form9->TogglePause();
+        break;
+    case ShowKeyCommand::ShowForward: trigger(m_w.ShowForwardToolButton); break;
+    case ShowKeyCommand::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
+    case ShowKeyCommand::Forward1: trigger(m_w.Forward1ToolButton); break;
+    case ShowKeyCommand::Backwards1: trigger(m_w.Backwards1ToolButton); break;
+    }
 }
 
 void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     MainKeyInput in;
     in.key = key;
     in.alt = shift.testFlag(Qt::AltModifier);
@@ -379,20 +386,10 @@ void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     const QWidget* active = QApplication::activeWindow();
     in.typingInText = isTextInput(QApplication::focusWidget())
                       || (active && active != &m_window && active != Form9);
-    switch (DecideMainKey(in)) {
+    const MainKeyDecision d = DecideMainKey(in);
+    switch (d.command) {
     case MainKeyCommand::None: break;
-    case MainKeyCommand::RestartShow: m_host.RestartShow(); break;
-    case MainKeyCommand::StopShow: m_host.ToolButton2Click(); break;
-    case MainKeyCommand::TogglePause:
-        if (m_host.thumbnailPage()->PageShowRuns())
-            m_host.thumbnailPage()->PageTogglePause();
-        else if (Form9)
-            Form9->TogglePause();
-        break;
-    case MainKeyCommand::ShowForward: trigger(m_w.ShowForwardToolButton); break;
-    case MainKeyCommand::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
-    case MainKeyCommand::Forward1: trigger(m_w.Forward1ToolButton); break;
-    case MainKeyCommand::Backwards1: trigger(m_w.Backwards1ToolButton); break;
+    case MainKeyCommand::ShowKey: RunShowKey(d.showKey); break;
     case MainKeyCommand::FullScreen: m_host.FullScreenToolButton3Click(); break;
     case MainKeyCommand::SavePicture: trigger(m_w.SaveToolButton); break;
     case MainKeyCommand::MovePicture: trigger(m_w.MoveToolButton); break;

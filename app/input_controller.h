@@ -6,6 +6,8 @@
 // through input(); the controller reaches the window only through InputHost.
 #pragma once
 
+#include "slideshow/show_keys.h"
+
 #include <QObject>
 #include <QString>
 
@@ -21,8 +23,8 @@ class PictureDisplaySection;
 class ThumbnailPageSection;
 class QEvent;
 class QWidget;
-class TForm2;
-class TForm9;
+class AutoShowCountdownWindow;
+class ShowWindow;
 struct HintMemory;
 struct MainWindowWidgets;
 struct ProgramState;
@@ -33,8 +35,8 @@ class InputHost {
 public:
     virtual ~InputHost() = default;
     // The full-screen show window and the idle replay window (or none).
-    virtual TForm9* showWindow() const = 0;
-    virtual TForm2* replayWindow() const = 0;
+    virtual ShowWindow* showWindow() const = 0;
+    virtual AutoShowCountdownWindow* replayWindow() const = 0;
     virtual bool InManualMode() const = 0;
     // The page of thumbnails (a show played as pages, and its pause).
     virtual ThumbnailPageSection* thumbnailPage() const = 0;
@@ -92,11 +94,11 @@ public:
     void AppMinimize();
     void QuestionUpdateStatusBar();
     void ApplicationHint(const QString& hint);
-    // Shows an exception's message and asks the application to end.
-    void AppException(const QString& message);
     // The main window's key commands, for a key handed on by the hook.
     // Ctrl is also read from the keyboard.
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // A command of the show's key table in the main window.
+    void RunShowKey(ShowKeyCommand command);
     // Connects the timers and the application's events (once).
     void InstallApplicationEvents();
     // The window's events (the window and its client area hand them on):

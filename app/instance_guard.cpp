@@ -251,12 +251,6 @@ InstanceGuard& ProcessInstanceGuard()
     return guard;
 }
 
-int CheckPreviousInstance(bool audioStart, bool createMarker)
-{
-    const GuardResult r = ProcessInstanceGuard().Check(DefaultDataFolder(), audioStart, createMarker);
-    return r.Outcome == GuardOutcome::Admitted ? 0 : 1;
-}
-
 void RaiseRunningWindows()
 {
     QWidget* modal = QApplication::activeModalWidget();

@@ -83,10 +83,6 @@ private:
 // The guard of this process.
 InstanceGuard& ProcessInstanceGuard();
 
-// 0: this start may go on; 1: it must end. Uses the process guard on the
-// default data folder.
-int CheckPreviousInstance(bool audioStart, bool createMarker = true);
-
 // Brings the program's top-level windows to the front: a minimised one is
 // restored; a hidden window stays hidden.
 void RaiseRunningWindows();

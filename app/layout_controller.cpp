@@ -106,16 +106,6 @@ void writeBounds(QWidget* form, const ControlBounds& b)
 }
 } // namespace
 
-void LayoutController::PlaceVoiceButtons(int offset)
-{
-    ControlBounds b = currentBounds(&m_window, m_designBounds);
-    for (const char* n : {"TreeThumbnailPanel", "FPlayorderCB", "VoiceBevel", "MicroSB", "VoicePlaySB"})
-        if (const QWidget* w = layoutControl(QString::fromLatin1(n)))
-            b.insert(QString::fromLatin1(n), w->geometry());
-    PlaceVoiceButtonBounds(b, offset);
-    writeBounds(&m_window, b);
-}
-
 void LayoutController::ApplyMaximizedLayout()
 {
     SaveControlBounds();
@@ -291,7 +281,7 @@ void LayoutController::ApplyRestoredLayout()
 
 int LayoutController::HandleSystemCommand(int command)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     SysCommandState st;
     st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
     st.windowMaximized = m_layoutState.WindowMaximized == 1;
@@ -340,7 +330,7 @@ int LayoutController::HandleSystemCommand(int command)
 
 void LayoutController::AppRestore()
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     SysCommandState st;
     st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
     st.minimizedDuringShow = m_layoutState.MinimizedDuringShow == 1;
@@ -481,7 +471,7 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 
 void LayoutController::ChangeShowSpeed(bool faster)
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     TShowState& ShowState = m_state.session.ShowState;
     int step = m_state.session.ShowIntervalStep;
     m_layoutState.SpeedMessageText = ChangeShowSpeedStep(step, faster);
@@ -558,18 +548,18 @@ void LayoutController::MMainMonitorClick(bool mainMonitor)
 
 void LayoutController::UpdateHintsButton()
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     if (Form9)
         Form9->ShowHintsButton(m_state.settings.Settings.ShowHints != 0);
 }
 
 void LayoutController::SyncControlPanelButtons()
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     if (!Form9)
         return;
     const auto enabled = [](const QAction* a) { return a && a->isEnabled(); };
-    TForm9::PanelButtons on;
+    ShowWindow::PanelButtons on;
     on.showInReverse = enabled(m_items.ShowinReverseToolButton);
     on.showForward = enabled(m_items.ShowForwardToolButton);
     on.windowScreen = enabled(m_items.FullScreenToolButton3);
@@ -588,7 +578,7 @@ void LayoutController::SyncControlPanelButtons()
 
 void LayoutController::SetFullScreenImageHint()
 {
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     if (!Form9 || m_state.start.DemoMode == 1)
         return;
     FullScreenHintInput in;
@@ -604,7 +594,7 @@ void LayoutController::SetFullScreenImageHint()
 void LayoutController::SaveControlPanelPosition()
 {
     TSettingsRecord& Settings = m_state.settings.Settings;
-    TForm9* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_host.showWindow();
     const std::optional<QRect> place = Form9 ? Form9->ControlPanelPlace() : std::nullopt;
     if (!place)
         return;

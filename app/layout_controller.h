@@ -29,7 +29,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
-class TForm9;
+class ShowWindow;
 
 // What the layout controller asks of the main window.
 class LayoutHost {
@@ -43,7 +43,7 @@ public:
     // The tool-bar or menu action of that objectName (or none).
     virtual QAction* actionNamed(const QString& name) const = 0;
     // The full-screen show window (or none).
-    virtual TForm9* showWindow() const = 0;
+    virtual ShowWindow* showWindow() const = 0;
     // The open show, whose name the MyShow label gives.
     virtual OpenShow& openShow() = 0;
 };
@@ -98,7 +98,6 @@ public:
     void SaveControlBounds();
     void ApplyMaximizedLayout();
     void ApplyRestoredLayout();
-    void PlaceVoiceButtons(int offset);
     // A system command (0 restore, 1 maximize, 2 minimize, 3 other) as the
     // window's state changes; returns the command carried out (it may be
     // rewritten), or -1 when it was refused.

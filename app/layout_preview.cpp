@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPointer>
 
-TForm19::TForm19(QWidget* parent)
+PreviewWindow::PreviewWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("Form19"));
@@ -28,7 +28,7 @@ TForm19::TForm19(QWidget* parent)
     FileNotExistLabel = label("FileNotExistLabel", QStringLiteral("File does not exist"));
 }
 
-void TForm19::ShowPicture(const QString& path, PreviewKind kind)
+void PreviewWindow::ShowPicture(const QString& path, PreviewKind kind)
 {
     VideoLabel->hide();
     CannotOpenLabel->hide();
@@ -58,7 +58,7 @@ void TForm19::ShowPicture(const QString& path, PreviewKind kind)
     Image1->setPixmap(QPixmap::fromImage(image));
 }
 
-void TForm19::showEvent(QShowEvent* event)
+void PreviewWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     const auto topLevel = [](const char* name) -> QWidget* {
@@ -81,10 +81,10 @@ void TForm19::showEvent(QShowEvent* event)
     }
 }
 
-TForm19& PicturePreviewWindow()
+PreviewWindow& PicturePreviewWindow()
 {
-    static QPointer<TForm19> window;
+    static QPointer<PreviewWindow> window;
     if (!window)
-        window = new TForm19;
+        window = new PreviewWindow;
     return *window;
 }

@@ -9,10 +9,11 @@
 
 class QLabel;
 
-class TForm19 : public QWidget {
+// The window whose objectName is "Form19".
+class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm19(QWidget* parent = nullptr);
+    explicit PreviewWindow(QWidget* parent = nullptr);
 
     QLabel* Image1 = nullptr;
     QLabel* VideoLabel = nullptr;
@@ -26,7 +27,6 @@ public:
     // scaled into PreviewBox and centred. A picture without size (empty or
     // unreadable) shows "Can not show picture" instead of being scaled.
     void ShowPicture(const QString& path, PreviewKind kind);
-    QString LoadedPath() const { return m_path; }
 
 protected:
     // Shown beside the Reduce picture size window `Form25` when that is
@@ -38,4 +38,4 @@ private:
 };
 
 // The one preview window, made on first use.
-TForm19& PicturePreviewWindow();
+PreviewWindow& PicturePreviewWindow();

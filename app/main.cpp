@@ -17,7 +17,7 @@
 #include "slideshow/auto_show_windows.h"
 #include "base/start_args.h"
 #include "base/start_modes.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
 #include "shows/show_windows.h"
@@ -36,7 +36,7 @@ namespace {
 // The close a signal runs once the main window is complete. A close that is
 // refused while nothing will close the window later (pictures waiting for
 // the uploader) still ends the program, without the save.
-void closeOnSignal(TForm1* form1)
+void closeOnSignal(MainWindow* form1)
 {
     if (form1->close() || form1->state().session.CloseAfterShowPending == 1)
         return;   // closed (the program ends), or the show's end closes it
@@ -47,26 +47,26 @@ void closeOnSignal(TForm1* form1)
 
 // The long-lived windows of the other subsystems; the main window keeps
 // them.
-void makeLongLivedWindows(ProgramState& state, TForm1* form1)
+void makeLongLivedWindows(ProgramState& state, MainWindow* form1)
 {
     if (!form1->showWindow())
-        form1->setShowWindow(new TForm9(state));
+        form1->setShowWindow(new ShowWindow(state));
     if (!form1->pictureTextWindow())
-        form1->setPictureTextWindow(new TForm10);
+        form1->setPictureTextWindow(new PictureTextWindow);
     if (!form1->folderPictureWindow())
-        form1->setFolderPictureWindow(new TForm20(form1));
+        form1->setFolderPictureWindow(new FolderPictureChooser(form1));
     if (!state.start.DemoMode && !state.start.ArgumentMode && !form1->showManager())
-        form1->setShowManager(new TForm16(state.paths.ShowListPath));
+        form1->setShowManager(new ShowManagerWindow(state.paths.ShowListPath));
     if (state.start.DemoMode && !form1->demoShowWindow())
-        form1->setDemoShowWindow(new TForm13(form1, state));
+        form1->setDemoShowWindow(new AutoShowOfferWindow(form1, state));
     if (!form1->replayWindow())
-        form1->setReplayWindow(new TForm2(form1, state));
+        form1->setReplayWindow(new AutoShowCountdownWindow(form1, state));
 }
 
 // The main window's first showing: a demo start stops the idle timer, any
 // other disables the edit-program button; a demo start whose main window is
 // not visible at start shows the automatic show window.
-void showMainWindowAtStart(ProgramState& state, TForm1* form1)
+void showMainWindowAtStart(ProgramState& state, MainWindow* form1)
 {
     if (state.start.DemoMode)
         form1->Timer1->stop();
@@ -84,7 +84,7 @@ void showMainWindowAtStart(ProgramState& state, TForm1* form1)
 }
 
 // A start-up warning, once the windows are up; the idle timer waits for it.
-void showStartupWarning(ProgramState& state, TForm1* form1)
+void showStartupWarning(ProgramState& state, MainWindow* form1)
 {
     if (!state.start.StartupMessage.isEmpty()) {
         form1->Timer1->stop();
@@ -100,13 +100,13 @@ void showStartupWarning(ProgramState& state, TForm1* form1)
 // windows, the start-up warning, the command-line argument and the monthly
 // suggestion. Returns 2 when the program refuses to run, else 0. After each
 // part that may wait for the user, a signal's request to end is obeyed.
-int startProgram(ProgramState& state, TForm1*& form1Out, InstanceGuard& guard, const QStringList& params)
+int startProgram(ProgramState& state, MainWindow*& form1Out, InstanceGuard& guard, const QStringList& params)
 {
     if (QuitRequested())
         return 0;   // asked to end before anything was made
 
     // The main window; its creation does the settings work.
-    auto* form1 = new TForm1(state);
+    auto* form1 = new MainWindow(state);
     form1Out = form1;
     form1->startup()->StartParameters = params;
     form1->startup()->FormCreate();
@@ -180,7 +180,7 @@ int main(int argc, char** argv)
     // Data files open read only while the program runs on an argument.
     InstallReadOnlyRule(&state.start);
     // The start runs inside the event loop.
-    TForm1* form1 = nullptr;
+    MainWindow* form1 = nullptr;
     int startCode = 0;
     QTimer::singleShot(0, &app, [&] {
         startCode = startProgram(state, form1, guard, params);

@@ -1,6 +1,6 @@
 // The main window's widgets: every component the main window builds, each
 // carrying its own name as objectName, so that tests and the controllers find
-// them by name. TForm1 builds them in its constructor; the controllers get the
+// them by name. MainWindow builds them in its constructor; the controllers get the
 // ones they work with.
 #pragma once
 
@@ -292,6 +292,7 @@ struct MainWindowWidgets {
     QAction* SubSearch = nullptr;
     QAction* All = nullptr;
     QAction* FolderExclusions = nullptr;
+    QAction* ClearExclusions = nullptr;
 
     // Help menu.
     QAction* GettingStarted = nullptr;

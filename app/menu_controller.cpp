@@ -207,30 +207,6 @@ void MenuController::connectPopupCommands()
     onClick(m_w.MSecondMonitor, [this] { m_host.layouts()->MMainMonitorClick(false); });
 }
 
-void MenuController::DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
-                          const QString& caption, int imageIndex, int disabledImageIndex, bool enabled)
-{
-    MenuProxyStyle* style = CurrentMenuStyle();
-    MenuPaintContext ctx = style ? style->paintContext() : MenuPaintContext{};
-    if (!ctx.glyph)
-        ctx.glyph = [](int n) { return platform::ImageListPixmap(platform::ImageListId::MenuIL, n); };
-    if (ctx.screenWidth <= 0)
-        if (const QScreen* s = m_window.screen())
-            ctx.screenWidth = s->geometry().width();
-    MenuState scratch;
-    ::DrawMenuItem(hint, canvas, rect, selected, caption, imageIndex, disabledImageIndex, enabled, ctx,
-                   style ? style->menuState() : scratch);
-}
-
-QString MenuController::SplitMenuCaption(const QString& caption)
-{
-    const QFontMetrics fm(m_w.Image3 ? m_w.Image3->font() : m_window.font());
-    MenuProxyStyle* style = CurrentMenuStyle();
-    MenuState scratch;
-    return ::SplitMenuCaption(caption, [&fm](const QString& s) { return fm.horizontalAdvance(s); },
-                              style ? style->menuState() : scratch);
-}
-
 void MenuController::MeasureMenuWidth(int menuIndex)
 {
     if (!m_w.MainMenu1)
@@ -238,29 +214,6 @@ void MenuController::MeasureMenuWidth(int menuIndex)
     const QList<QAction*> bar = m_w.MainMenu1->actions();
     if (menuIndex >= 0 && menuIndex < bar.size())
         MeasureMenu(bar[menuIndex]->menu());
-}
-
-void MenuController::MeasureSubMenuWidth(int menuIndex, int itemIndex)
-{
-    if (!m_w.MainMenu1)
-        return;
-    const QList<QAction*> bar = m_w.MainMenu1->actions();
-    if (menuIndex < 0 || menuIndex >= bar.size() || !bar[menuIndex]->menu())
-        return;
-    const QList<QAction*> items = bar[menuIndex]->menu()->actions();
-    if (itemIndex >= 0 && itemIndex < items.size() && items[itemIndex]->menu()) {
-        QMenu* sub = items[itemIndex]->menu();
-        MeasureMenu(sub, sub->property(MenuFileNameProperty).toBool());
-    }
-}
-
-void MenuController::MeasurePopupSubMenuWidth(int itemIndex)
-{
-    if (!m_w.RightClickTreeView)
-        return;
-    const QList<QAction*> items = m_w.RightClickTreeView->actions();
-    if (itemIndex >= 0 && itemIndex < items.size() && items[itemIndex]->menu())
-        MeasureMenu(items[itemIndex]->menu(), true);
 }
 
 void MenuController::MeasureTreePopupWidth()

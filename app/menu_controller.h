@@ -66,13 +66,7 @@ public:
     // Connects the menus' opening handlers and the owner-drawn menu style
     // (done once; the first showing of the window does it too).
     void SetupMenus();
-    // The one painter of every menu item.
-    void DrawMenuItem(const QString& hint, QPainter& canvas, const QRect& rect, bool selected,
-                      const QString& caption, int imageIndex, int disabledImageIndex, bool enabled);
-    QString SplitMenuCaption(const QString& caption);
     void MeasureMenuWidth(int menuIndex);
-    void MeasureSubMenuWidth(int menuIndex, int itemIndex);
-    void MeasurePopupSubMenuWidth(int itemIndex);
     void MeasureTreePopupWidth();
     // Menu openings: captions, visibility and enabled states rebuilt.
     void Bestand1Click();

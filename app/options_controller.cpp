@@ -50,7 +50,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        TForm3 dialog(m_settings, m_paths, m_environment, m_session, m_window, &m_dialogHost);
+        OptionsDialog dialog(m_settings, m_paths, m_environment, m_session, m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }
@@ -64,12 +64,12 @@ void OptionsController::OptionsTBClick()
 
 void OptionsController::ClearFavsClick()
 {
-    TForm36 window(m_settings.Settings, m_environment, 1, m_window);
+    FavoritesWindow window(m_settings.Settings, m_environment, 1, m_window);
     platform::execModal(window);
 }
 
 void OptionsController::ClearRecClick()
 {
-    TForm36 window(m_settings.Settings, m_environment, 0, m_window);
+    FavoritesWindow window(m_settings.Settings, m_environment, 0, m_window);
     platform::execModal(window);
 }

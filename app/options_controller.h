@@ -1,5 +1,5 @@
 // The Options menu of the main window: the menu's opening, the options
-// dialog TForm3 and the maintenance window TForm36 of the favourites and
+// dialog OptionsDialog and the maintenance window FavoritesWindow of the favourites and
 // the recent list. The main window builds the items and hands them over;
 // the controller reaches the window only through OptionsMenuHost, and the
 // dialog's Apply flow through OptionsHost.
@@ -60,11 +60,11 @@ public:
     // The Options menu opens: "E&xclude from" is enabled for a folder that
     // is not a drive's root; the menu is measured.
     void Options1Click();
-    // The options dialog TForm3, modal, with the idle timer stopped and the
+    // The options dialog OptionsDialog, modal, with the idle timer stopped and the
     // keyboard hook removed while it shows.
     void PictureShowOptions1Click();
     void OptionsTBClick();
-    // The maintenance window TForm36 for the favourites / the recent list.
+    // The maintenance window FavoritesWindow for the favourites / the recent list.
     void ClearFavsClick();
     void ClearRecClick();
 

@@ -58,11 +58,6 @@ void TRadioGroup::setItemIndex(int index)
     m_group->setExclusive(true);
 }
 
-int TRadioGroup::count() const
-{
-    return int(m_group->buttons().size());
-}
-
 // ---- TUpDown ------------------------------------------------------------------------
 
 TUpDown::TUpDown(const QString& name, QLineEdit* buddy, int min, int max, QWidget* parent)

@@ -26,7 +26,6 @@ public:
     TRadioGroup(const QString& name, const QString& caption, const QStringList& items, QWidget* parent);
     int itemIndex() const;
     void setItemIndex(int index);
-    int count() const;
 
 private:
     QButtonGroup* m_group = nullptr;

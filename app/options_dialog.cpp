@@ -38,7 +38,7 @@ using platform::PromptKind;
 // screen with the window frame.
 const QSize OptionsDialogSize(700, 500);
 
-TForm3::TForm3(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+OptionsDialog::OptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
                ShowSession& session, QWidget* parent, OptionsHost* host)
     : QDialog(parent)
     , m_settings(settings)
@@ -64,9 +64,9 @@ TForm3::TForm3(SettingsStore& settings, const DataPaths& paths, const Environmen
     InstallHelpKey(this, QStringLiteral("Options.htm"));
 
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
-    connect(TimerOnActivate, &QTimer::timeout, this, &TForm3::TimerOnActivateTimer);
+    connect(TimerOnActivate, &QTimer::timeout, this, &OptionsDialog::TimerOnActivateTimer);
     TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
-    connect(TimerAltKey, &QTimer::timeout, this, &TForm3::TimerAltKeyTimer);
+    connect(TimerAltKey, &QTimer::timeout, this, &OptionsDialog::TimerAltKeyTimer);
     styleTabs();
 
     PageControl1->setCurrentWidget(IncludeSheet);
@@ -80,7 +80,7 @@ TForm3::TForm3(SettingsStore& settings, const DataPaths& paths, const Environmen
     setValues(OptionsValuesFrom(m_settings.Settings, m_settings.AddSettings));
 }
 
-void TForm3::buildPages()
+void OptionsDialog::buildPages()
 {
     auto* outer = new QVBoxLayout(this);
     Panel2 = new QFrame(this);
@@ -126,13 +126,13 @@ void TForm3::buildPages()
     buttons->addWidget(PictureOptionsDone);
     buttons->addWidget(CancelButton);
     outer->addLayout(buttons);
-    connect(PictureOptionsDone, &QPushButton::clicked, this, &TForm3::PictureOptionsDoneClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TForm3::CancelButtonClick);
+    connect(PictureOptionsDone, &QPushButton::clicked, this, &OptionsDialog::PictureOptionsDoneClick);
+    connect(CancelButton, &QPushButton::clicked, this, &OptionsDialog::CancelButtonClick);
 }
 
 // The tabs: selected red with white text (green under the mouse), the tab
 // under the mouse in the scheme's colour 3.
-void TForm3::styleTabs()
+void OptionsDialog::styleTabs()
 {
     const QColor scheme3 = m_environment.ColorScheme[2];
     const QColor hover = scheme3.isValid() ? scheme3 : QColor(0xC0, 0xD8, 0xF0);
@@ -144,20 +144,20 @@ void TForm3::styleTabs()
             .arg(hover.name()));
 }
 
-QList<TOptionsPage*> TForm3::pages() const
+QList<TOptionsPage*> OptionsDialog::pages() const
 {
     return {IncludeSheet, PlaySheet, FullScreenSheet, EditProgramsSheet, AutomaticShowSheet,
             MyShowTextSheet, VideoTextSheet, UpdateTab, PlayListTS, VoiceTB,
             TSMultSlideMode, TbUpload, TBSmallPics};
 }
 
-void TForm3::setValues(const TOptionsValues& v)
+void OptionsDialog::setValues(const TOptionsValues& v)
 {
     for (TOptionsPage* page : pages())
         page->load(v);
 }
 
-TOptionsValues TForm3::values() const
+TOptionsValues OptionsDialog::values() const
 {
     TOptionsValues v;
     for (const TOptionsPage* page : pages())
@@ -165,26 +165,21 @@ TOptionsValues TForm3::values() const
     return v;
 }
 
-void TForm3::showExampleColors(int32_t colorValue)
+void OptionsDialog::showExampleColors(int32_t colorValue)
 {
     PlaySheet->showBackgroundColor(colorValue);
     MyShowTextSheet->showExampleBackground(colorValue);
 }
 
-void TForm3::ExtProgComboBoxClick(int index)
-{
-    EditProgramsSheet->ExtProgComboBoxClick(index);
-}
-
 // ---- Activation --------------------------------------------------------------------
 
-void TForm3::showEvent(QShowEvent* event)
+void OptionsDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     TimerOnActivate->start();
 }
 
-void TForm3::FormActivate()
+void OptionsDialog::FormActivate()
 {
     QApplication::restoreOverrideCursor();
     // Opened beside the picture-text window of MyShow: its page comes first.
@@ -197,27 +192,27 @@ void TForm3::FormActivate()
     PictureOptionsDone->setFocus();
 }
 
-void TForm3::TimerOnActivateTimer()
+void OptionsDialog::TimerOnActivateTimer()
 {
     TimerOnActivate->stop();
     PageControl1->tabBar()->update();
 }
 
-void TForm3::TimerAltKeyTimer()
+void OptionsDialog::TimerAltKeyTimer()
 {
     for (QWidget* w : findChildren<QWidget*>())
         if (qobject_cast<QGroupBox*>(w) || qobject_cast<QFrame*>(w) || qobject_cast<QAbstractButton*>(w))
             w->update();
 }
 
-void TForm3::keyPressEvent(QKeyEvent* event)
+void OptionsDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->modifiers() & Qt::AltModifier)
         TimerAltKey->start();
     QDialog::keyPressEvent(event);
 }
 
-QWidget* TForm3::pageCaptioned(const QString& caption) const
+QWidget* OptionsDialog::pageCaptioned(const QString& caption) const
 {
     for (int i = 0; i < PageControl1->count(); ++i)
         if (PageControl1->tabText(i) == caption)
@@ -227,24 +222,21 @@ QWidget* TForm3::pageCaptioned(const QString& caption) const
 
 // ---- Cancel and Apply ---------------------------------------------------------------------
 
-void TForm3::CancelButtonClick()
+void OptionsDialog::CancelButtonClick()
 {
     done(1);
 }
 
-TOptionsCheck TForm3::checkPages(const TOptionsValues& v, TOptionsNumbers& numbers) const
+TOptionsCheck OptionsDialog::checkPages(const TOptionsValues& v, TOptionsNumbers& numbers) const
 {
     TOptionsCheckContext ctx;
     ctx.editProgramExists = EditProgramAcceptable(v.EditProgramText);
     ctx.secondMonitorSelected = m_host && m_host->SecondMonitorSelected();
-    TOptionsCheck first;
-    for (const TOptionsPage* page : pages())
-        first = EarlierCheck(first, page->check(v, ctx, numbers));
-    return first;
+    return CheckOptions(v, ctx, numbers);
 }
 
 // The message, then the page of the field with the field focused.
-void TForm3::showFailedCheck(const TOptionsCheck& check)
+void OptionsDialog::showFailedCheck(const TOptionsCheck& check)
 {
     const PromptKind kind = check.Message.startsWith(QLatin1String("Error ")) ? PromptKind::Error
                                                                               : PromptKind::Warning;
@@ -258,7 +250,7 @@ void TForm3::showFailedCheck(const TOptionsCheck& check)
 
 // The edit commands follow the edit program's text, and a changed
 // enlargement limit takes effect in the running show at once.
-void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
+void OptionsDialog::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
 {
     int32_t& PlaybackActive = m_session.PlaybackActive;
     TShowState& ShowState = m_session.ShowState;
@@ -292,7 +284,7 @@ void TForm3::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarge)
 // The additional settings are written at once when they changed. Switching
 // thumbnails on asks to reset file dates too, so that thumbnails follow
 // their changed originals.
-void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
+void OptionsDialog::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
 {
     TAddSettingsRecord& AddSettings = m_settings.AddSettings;
     const bool thumbsOn = ThumbnailsSwitchedOn(AddSettings, v);
@@ -319,7 +311,7 @@ void TForm3::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n)
 // The play options take effect for the rest of the run. The running show
 // keeps its own interval unless the interval choice changed; the automatic
 // show's options follow when the show asks for it.
-void TForm3::applyPlayOptions(const TOptionsValues& v)
+void OptionsDialog::applyPlayOptions(const TOptionsValues& v)
 {
     TSettingsRecord& Settings = m_settings.Settings;
     TShowState& ShowState = m_session.ShowState;
@@ -341,7 +333,7 @@ void TForm3::applyPlayOptions(const TOptionsValues& v)
 
 // The main window follows the stored options; during a show the edit
 // commands follow the first edit program, the show window's included.
-void TForm3::refreshMainWindow()
+void OptionsDialog::refreshMainWindow()
 {
     if (!m_host)
         return;
@@ -353,7 +345,7 @@ void TForm3::refreshMainWindow()
     }
 }
 
-void TForm3::PictureOptionsDoneClick()
+void OptionsDialog::PictureOptionsDoneClick()
 {
     TSettingsRecord& Settings = m_settings.Settings;
     TOptionsValues v = values();

@@ -1,4 +1,4 @@
-// The options dialog TForm3 ("Vistamo! - Options"): thirteen pages of the
+// The options dialog OptionsDialog ("Vistamo! - Options"): thirteen pages of the
 // lasting options. Each page (app/options_page_*.h) shows its fields of
 // `Settings` and `AddSettings`, copies them back and checks them; the dialog
 // holds the window, the tabs and the buttons, and on "&Apply" shows the
@@ -40,7 +40,8 @@ class QTimer;
 // The options dialog's size (it fits an 800 x 600 screen).
 extern const QSize OptionsDialogSize;
 
-class TForm3 : public QDialog {
+// The window whose objectName is "Form3".
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
     // `host` is the window the Apply flow refreshes (else the parent when it
@@ -48,7 +49,7 @@ public:
     // records the dialog shows and stores; `paths` names the additional
     // settings file the dialog writes; `environment` gives the interface
     // font, the colour scheme and the uploader found.
-    TForm3(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
+    OptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
            QWidget* parent = nullptr, OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
@@ -91,7 +92,6 @@ public:
     void FormActivate();
     void PictureOptionsDoneClick();
     void CancelButtonClick();
-    void ExtProgComboBoxClick(int index);
     void TimerOnActivateTimer();
     void TimerAltKeyTimer();
 

@@ -1,10 +1,10 @@
-// The rules of the options dialog (TForm3) that need no widget: the values
+// The rules of the options dialog (OptionsDialog) that need no widget: the values
 // its controls show, loading them from the settings records, the checks of
 // "&Apply" in their order, writing the values back, the program lists, the
 // interval table of new MyShow pictures and the placement of the example
 // text label.
 //
-// Each page of TForm3 (app/options_dialog.h, app/options_page_*.h) shows its
+// Each page of OptionsDialog (app/options_dialog.h, app/options_page_*.h) shows its
 // fields of a TOptionsValues and copies them back, and runs its own checks
 // below; the dialog shows the failed check with the lowest number and, when
 // every check passed, runs the Apply functions.

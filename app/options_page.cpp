@@ -8,8 +8,3 @@ TOptionsPage::TOptionsPage(QTabWidget* tabs, const char* name, const QString& ca
     setObjectName(QString::fromLatin1(name));
     tabs->addTab(this, caption);
 }
-
-TOptionsCheck TOptionsPage::check(const TOptionsValues&, const TOptionsCheckContext&, TOptionsNumbers&) const
-{
-    return {};
-}

@@ -1,6 +1,6 @@
 // One tab page of the options dialog: it builds its controls, shows its
-// fields of the dialog's values, copies them back, and runs its own checks
-// (the rules themselves are in app/options_dialog_logic.h).
+// fields of the dialog's values and copies them back (the dialog checks the
+// values with the rules of app/options_dialog_logic.h).
 #pragma once
 
 #include "app/options_dialog_logic.h"
@@ -19,9 +19,4 @@ public:
     virtual void load(const TOptionsValues& v) = 0;
     // Copies the page's controls into their fields of `v`.
     virtual void store(TOptionsValues& v) const = 0;
-    // The first of the page's own checks that fails on `v` (number 0: every
-    // one passed, or the page has none); `numbers` takes the page's values
-    // as far as they were converted.
-    virtual TOptionsCheck check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
-                                TOptionsNumbers& numbers) const;
 };

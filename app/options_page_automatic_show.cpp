@@ -75,9 +75,3 @@ void TAutomaticShowPage::store(TOptionsValues& v) const
     v.CDIntroText1 = EditASText1->text();
     v.CDIntroText2 = EditASText2->text();
 }
-
-TOptionsCheck TAutomaticShowPage::check(const TOptionsValues& v, const TOptionsCheckContext&,
-                                        TOptionsNumbers& numbers) const
-{
-    return CheckAutomaticShowFields(v, numbers);
-}

@@ -16,8 +16,6 @@ public:
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
-    TOptionsCheck check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
-                        TOptionsNumbers& numbers) const override;
 
     // "Never use" disables the automatic show's own controls; the CD's text
     // lines stay enabled either way.

@@ -22,10 +22,6 @@ TEditProgramsPage::TEditProgramsPage(QTabWidget* tabs)
     l->addStretch();
 }
 
-void TEditProgramsPage::BrowseButtonClick() { m_programs->browse(); }
-void TEditProgramsPage::RemoveEditProgramClick() { m_programs->remove(); }
-void TEditProgramsPage::ExtProgComboBoxClick(int index) { m_programs->choose(index); }
-
 void TEditProgramsPage::load(const TOptionsValues& v)
 {
     m_programs->load(v.EditPrograms);
@@ -38,10 +34,4 @@ void TEditProgramsPage::store(TOptionsValues& v) const
     v.EditPrograms = m_programs->entries();
     v.EditProgramText = m_programs->text();
     v.ResetFileDate = ResetFileDateCB->isChecked();
-}
-
-TOptionsCheck TEditProgramsPage::check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
-                                       TOptionsNumbers&) const
-{
-    return CheckEditFields(v, ctx);
 }

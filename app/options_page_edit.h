@@ -16,13 +16,6 @@ public:
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
-    TOptionsCheck check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
-                        TOptionsNumbers& numbers) const override;
-
-    void BrowseButtonClick();
-    void RemoveEditProgramClick();
-    // Choosing entry `index` makes it the first program.
-    void ExtProgComboBoxClick(int index);
 
     QComboBox* ExtProgComboBox = nullptr;
     QPushButton* BrowseButton = nullptr;

@@ -54,9 +54,3 @@ void TFullScreenPage::store(TOptionsValues& v) const
     v.Mon2HeightText = LEMon2Height->text();
     v.Mon2Manual = CBMon2Manual->isChecked();
 }
-
-TOptionsCheck TFullScreenPage::check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
-                                     TOptionsNumbers& numbers) const
-{
-    return CheckFullScreenFields(v, ctx, numbers);
-}

@@ -14,8 +14,6 @@ public:
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
-    TOptionsCheck check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
-                        TOptionsNumbers& numbers) const override;
 
     QCheckBox* ShowTitlesCheckBox = nullptr;
     QCheckBox* ShowHintsBox = nullptr;

@@ -132,8 +132,3 @@ void TIncludePage::store(TOptionsValues& v) const
     v.MaxAttachText = MAxAttachEdit->text();
     v.MaxSFAttachText = MaxSFAttachEdit->text();
 }
-
-TOptionsCheck TIncludePage::check(const TOptionsValues& v, const TOptionsCheckContext&, TOptionsNumbers& numbers) const
-{
-    return CheckIncludeFields(v, numbers);
-}

@@ -17,8 +17,6 @@ public:
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
-    TOptionsCheck check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
-                        TOptionsNumbers& numbers) const override;
 
     // A type box shows its coloured picture when checked, else the grey twin over it.
     void InclBoxClick(int type);

@@ -103,8 +103,3 @@ void TPlayPage::store(TOptionsValues& v) const
     v.MaxEnlargeText = EdMaxEnlarge->text();
     v.ShowCameraModel = CBShowModel->isChecked();
 }
-
-TOptionsCheck TPlayPage::check(const TOptionsValues& v, const TOptionsCheckContext&, TOptionsNumbers& numbers) const
-{
-    return CheckPlayFields(v, numbers);
-}

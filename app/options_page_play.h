@@ -19,8 +19,6 @@ public:
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
-    TOptionsCheck check(const TOptionsValues& v, const TOptionsCheckContext& ctx,
-                        TOptionsNumbers& numbers) const override;
 
     // The background colour chosen (stored on Apply).
     int32_t backgroundColor() const { return m_backgroundColor; }

@@ -16,10 +16,6 @@ TVideoPage::TVideoPage(QTabWidget* tabs)
     l->addStretch();
 }
 
-void TVideoPage::BrowseVideoButtonClick() { m_programs->browse(); }
-void TVideoPage::RemoveVideoProgramClick() { m_programs->remove(); }
-void TVideoPage::VidProgComboBoxClick(int index) { m_programs->choose(index); }
-
 void TVideoPage::load(const TOptionsValues& v)
 {
     m_programs->load(v.VideoPrograms);

@@ -15,11 +15,6 @@ public:
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
 
-    void BrowseVideoButtonClick();
-    void RemoveVideoProgramClick();
-    // Choosing entry `index` makes it the first program.
-    void VidProgComboBoxClick(int index);
-
     QComboBox* VidProgComboBox = nullptr;
     QPushButton* BrowseVideoButton = nullptr;
     QPushButton* RemoveVideoProgram = nullptr;

@@ -12,9 +12,9 @@ class LayoutController;
 class MyShowController;
 class QAction;
 class QWidget;
-class TForm13;
-class TForm16;
-class TForm20;
+class AutoShowOfferWindow;
+class ShowManagerWindow;
+class FolderPictureChooser;
 struct OpenShow;
 class SlideShowController;
 class SoundController;
@@ -32,10 +32,10 @@ public:
     virtual MyShowController* myShow() const = 0;
     virtual SlideShowController* slideShow() const = 0;
     virtual OpenShow& openShow() = 0;
-    virtual TForm13* demoShowWindow() const = 0;
-    virtual TForm16* showManager() const = 0;
-    virtual void setShowManager(TForm16* window) = 0;
-    virtual TForm20* folderPictureWindow() const = 0;
+    virtual AutoShowOfferWindow* demoShowWindow() const = 0;
+    virtual ShowManagerWindow* showManager() const = 0;
+    virtual void setShowManager(ShowManagerWindow* window) = 0;
+    virtual FolderPictureChooser* folderPictureWindow() const = 0;
     // A window of its own made at first use: it goes with the main window.
     virtual void adoptWindow(QWidget* window) = 0;
     // The tool-bar or menu action of that objectName (or none).

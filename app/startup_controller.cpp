@@ -632,7 +632,7 @@ void StartupController::TimerAutoCDRunTimer()
     m_widgets.TimerAutoCDRun->stop();
     // The automatic show window takes the focus. Without one the demo has
     // nothing to show, and an invisible program would only linger: it ends.
-    TForm13* const demoShowWindow = m_host.demoShowWindow();
+    AutoShowOfferWindow* const demoShowWindow = m_host.demoShowWindow();
     if (demoShowWindow && demoShowWindow->isVisible()) {
         demoShowWindow->activateWindow();
         demoShowWindow->setFocus();

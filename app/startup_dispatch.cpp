@@ -24,7 +24,7 @@
 
 void StartupController::AutoFolderToCDClick()
 {
-    TForm20* const Form20 = m_host.folderPictureWindow();
+    FolderPictureChooser* const Form20 = m_host.folderPictureWindow();
     m_host.LoadFolderExclusions();
     if (Form20)
         Form20->SetFolder(m_host.folderTree()->SelectedFolder);
@@ -42,7 +42,7 @@ void StartupController::DispatchStartArgument()
     }
     if (state().start.ArgumentMode && state().start.ShowFileArgument) {
         const QString showFile = state().start.StartArgument;
-        TForm34 launcher(showFile, m_state.paths.RCSettingsPath, &m_window);
+        ShowLauncherDialog launcher(showFile, m_state.paths.RCSettingsPath, &m_window);
         switch (launcher.Run()) {
         case LauncherPlay:
             state().settings.Settings.AutoShowPath = showFile.left(200);
@@ -86,7 +86,7 @@ void StartupController::OpenArgumentNormally(bool showFileGiven)
     state().start.ArgumentMode = 0;
     state().start.ShowFileArgument = 0;
     if (!m_host.showManager()) {
-        auto* const showManager = new TForm16(m_state.paths.ShowListPath);
+        auto* const showManager = new ShowManagerWindow(m_state.paths.ShowListPath);
         m_host.setShowManager(showManager);
         m_host.adoptWindow(showManager);
     }
@@ -104,7 +104,7 @@ void StartupController::OfferMonthlySuggestion()
         return;
     // Marked first: answering No also counts for this month.
     MarkSuggestionMonth(state().settings.Settings);
-    TForm32 suggestion(state().settings.Settings, m_state.environment, &m_window);
+    MonthlySuggestionDialog suggestion(state().settings.Settings, m_state.environment, &m_window);
     using platform::PromptAnswer;
     const int result = ExecModalWindow(suggestion, QStringLiteral("Check for Update/New version?"),
                                        {{PromptAnswer::Yes, 1, QStringLiteral("&Yes")},

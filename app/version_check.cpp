@@ -149,7 +149,6 @@ bool ShouldSuggestUpdate(const TSettingsRecord& rec, const QDate& today)
     return today.day() > rec.SuggestionDay || !PreviousMonthMarked(rec, today);
 }
 
-void ResetMonthlySuggestion(TSettingsRecord& rec) { ResetMonthlySuggestion(rec, clockToday()); }
 void MarkSuggestionMonth(TSettingsRecord& rec) { MarkSuggestionMonth(rec, clockToday()); }
 bool PreviousMonthMarked(const TSettingsRecord& rec) { return PreviousMonthMarked(rec, clockToday()); }
 bool ShouldSuggestUpdate(const TSettingsRecord& rec) { return ShouldSuggestUpdate(rec, clockToday()); }

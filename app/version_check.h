@@ -75,7 +75,6 @@ bool PreviousMonthMarked(const TSettingsRecord& rec, const QDate& today);
 bool ShouldSuggestUpdate(const TSettingsRecord& rec, const QDate& today);
 
 // The same on the clock's today.
-void ResetMonthlySuggestion(TSettingsRecord& rec);
 void MarkSuggestionMonth(TSettingsRecord& rec);
 bool PreviousMonthMarked(const TSettingsRecord& rec);
 bool ShouldSuggestUpdate(const TSettingsRecord& rec);

@@ -32,9 +32,9 @@ const QString CloseBeforeInstallText = QStringLiteral(
 
 } // namespace
 
-// ---- TForm31 -----------------------------------------------------------------
+// ---- NewVersionDialog -----------------------------------------------------------------
 
-TForm31::TForm31(const EnvironmentInfo& environment, QWidget* parent)
+NewVersionDialog::NewVersionDialog(const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form31"));
@@ -58,20 +58,20 @@ TForm31::TForm31(const EnvironmentInfo& environment, QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
     column->addLayout(buttons);
-    connect(LinkBtn1, &QPushButton::clicked, this, &TForm31::LinkBtn1Click);
-    connect(LinkBtn2, &QPushButton::clicked, this, &TForm31::LinkBtn2Click);
-    connect(CloseButton, &QPushButton::clicked, this, &TForm31::CloseButtonClick);
+    connect(LinkBtn1, &QPushButton::clicked, this, &NewVersionDialog::LinkBtn1Click);
+    connect(LinkBtn2, &QPushButton::clicked, this, &NewVersionDialog::LinkBtn2Click);
+    connect(CloseButton, &QPushButton::clicked, this, &NewVersionDialog::CloseButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
     ApplyFontFamily(this, environment.UIFontName);
 }
 
-void TForm31::showEvent(QShowEvent* event)
+void NewVersionDialog::showEvent(QShowEvent* event)
 {
     FormActivate();
     QDialog::showEvent(event);
 }
 
-void TForm31::FormActivate()
+void NewVersionDialog::FormActivate()
 {
     const QString own = GetFileVersionText();
     NewVersionIsMajor = IsMajorVersionChange(NewVersionText, own) ? 1 : 0;
@@ -86,12 +86,12 @@ void TForm31::FormActivate()
     Label2V->setText(NewVersionText);
 }
 
-void TForm31::LinkBtn1Click()
+void NewVersionDialog::LinkBtn1Click()
 {
     OpenWebPage(NewVersionIsMajor ? WhatsNewPage : BugReportPage);
 }
 
-void TForm31::LinkBtn2Click()
+void NewVersionDialog::LinkBtn2Click()
 {
     const auto answer = platform::showMessage(platform::PromptKind::Confirmation, CloseBeforeInstallText,
                                               platform::kYesNo);
@@ -101,14 +101,14 @@ void TForm31::LinkBtn2Click()
         OpenWebPage(DownloadPage);
 }
 
-void TForm31::CloseButtonClick()
+void NewVersionDialog::CloseButtonClick()
 {
     done(ModalResultOk);
 }
 
-// ---- TForm32 -----------------------------------------------------------------
+// ---- MonthlySuggestionDialog -----------------------------------------------------------------
 
-TForm32::TForm32(TSettingsRecord& settings, const EnvironmentInfo& environment, QWidget* parent)
+MonthlySuggestionDialog::MonthlySuggestionDialog(TSettingsRecord& settings, const EnvironmentInfo& environment, QWidget* parent)
     : QDialog(parent)
     , m_settings(settings)
 {
@@ -127,13 +127,13 @@ TForm32::TForm32(TSettingsRecord& settings, const EnvironmentInfo& environment, 
     column->addWidget(DontAskCB);
     column->addLayout(buttons);
     YesButton->setDefault(true);
-    connect(YesButton, &QPushButton::clicked, this, &TForm32::YesButtonClick);
-    connect(NoButton, &QPushButton::clicked, this, &TForm32::NoButtonClick);
+    connect(YesButton, &QPushButton::clicked, this, &MonthlySuggestionDialog::YesButtonClick);
+    connect(NoButton, &QPushButton::clicked, this, &MonthlySuggestionDialog::NoButtonClick);
     InstallHelpKey(this, QStringLiteral("Options.htm"));
     ApplyFontFamily(this, environment.UIFontName);
 }
 
-void TForm32::showEvent(QShowEvent* event)
+void MonthlySuggestionDialog::showEvent(QShowEvent* event)
 {
     FormActivate();
     QDialog::showEvent(event);
@@ -142,19 +142,19 @@ void TForm32::showEvent(QShowEvent* event)
     setFixedSize(size());
 }
 
-void TForm32::FormActivate()
+void MonthlySuggestionDialog::FormActivate()
 {
     DontAskCB->setChecked(false);
 }
 
-void TForm32::YesButtonClick()
+void MonthlySuggestionDialog::YesButtonClick()
 {
     if (DontAskCB->isChecked())
         m_settings.AskMonthlyUpdate = 0;
     done(ModalResultOk);
 }
 
-void TForm32::NoButtonClick()
+void MonthlySuggestionDialog::NoButtonClick()
 {
     if (DontAskCB->isChecked())
         m_settings.AskMonthlyUpdate = 0;

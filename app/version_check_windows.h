@@ -1,5 +1,5 @@
-// The windows of the version check: the new-version window TForm31 and the
-// monthly suggestion TForm32. Both are shown through platform::execModal.
+// The windows of the version check: the new-version window NewVersionDialog and the
+// monthly suggestion MonthlySuggestionDialog. Both are shown through platform::execModal.
 #pragma once
 
 #include "base/settings_record.h"
@@ -21,11 +21,12 @@ inline constexpr int ModalResultAbort = 3;
 
 // Offers the published version NewVersionText. Closes with OK (Cancel button) or
 // with abort (the user agreed to close the program for the download).
-class TForm31 : public QDialog {
+// The window whose objectName is "Form31".
+class NewVersionDialog : public QDialog {
     Q_OBJECT
 public:
     // The window takes the interface font of `environment`.
-    explicit TForm31(const EnvironmentInfo& environment, QWidget* parent = nullptr);
+    explicit NewVersionDialog(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;       // "Currently installed version:"
     QLabel* Label1V = nullptr;      // the own version
@@ -53,12 +54,13 @@ protected:
 // "Suggestion (appears once a month)": closes with OK (Yes) or cancel (No);
 // with "Don't ask this question again" ticked, either answer switches the
 // suggestion off (AskMonthlyUpdate 0).
-class TForm32 : public QDialog {
+// The window whose objectName is "Form32".
+class MonthlySuggestionDialog : public QDialog {
     Q_OBJECT
 public:
     // `settings` get the answer "Don't ask this question again"; the window
     // takes the interface font of `environment`.
-    TForm32(TSettingsRecord& settings, const EnvironmentInfo& environment, QWidget* parent = nullptr);
+    MonthlySuggestionDialog(TSettingsRecord& settings, const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;          // "Check for Update/New version?"
     QCheckBox* DontAskCB = nullptr;

@@ -62,7 +62,7 @@ struct TAddSettingsLoad {
 //  - then an empty path takes `detectedUploader` when that file exists, and is written.
 // A file whose size is not a whole number of records
 // is read from its first complete record; a file shorter than one record counts
-// as empty (defaults written). Captions and glyphs are the caller's (TForm1).
+// as empty (defaults written). Captions and glyphs are the caller's (MainWindow).
 TAddSettingsLoad LoadAddSettings(const QString& path, TAddSettingsRecord& rec,
                                  int32_t currentVersion, const QString& detectedUploader = {});
 

@@ -7,11 +7,6 @@ platform::RecordResult SettingsStore::ReadSettingsSnapshot(const QString& path)
     return ReadSettingsFile(path, SettingsSnapshot);
 }
 
-void SettingsStore::MergeSettingsOnClose()
-{
-    MergeSettings(Settings, SettingsSnapshot, SettingsOnDisk);
-}
-
 void SettingsStore::SettingsChanged()
 {
     AutoShowMatchesOptions = AutoShowOptionsMatch(Settings) ? 1 : 0;

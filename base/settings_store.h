@@ -1,4 +1,4 @@
-// The settings records with their load, save and merge.
+// The settings records with their load and save.
 #pragma once
 
 #include "base/add_settings_record.h"
@@ -28,9 +28,6 @@ struct SettingsStore {
     // Reads record 0 of the settings file `path` into SettingsSnapshot (the
     // base of the merge at close).
     platform::RecordResult ReadSettingsSnapshot(const QString& path);
-
-    // The merge at close: Settings from SettingsSnapshot and SettingsOnDisk.
-    void MergeSettingsOnClose();
 
     // Sets AutoShowMatchesOptions from the live Settings.
     void SettingsChanged();

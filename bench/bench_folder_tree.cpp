@@ -16,7 +16,7 @@
 // benchmarks with photographs).
 #include "bench_photos.h"
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_tree_widget.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ using namespace benchphotos;
 
 namespace {
 
-TForm1* gForm = nullptr;
+MainWindow* gForm = nullptr;
 QString gHome;
 QString gFolders;   // where the folders are made
 std::map<int, std::vector<double>> gTimes;   // files -> milliseconds of each opening
@@ -160,7 +160,7 @@ int main(int argc, char** argv)
     gFolders = qEnvironmentVariable("VISTAMO_BENCH_TREE_FOLDERS", gHome + QStringLiteral("/Folders"));
 
     ProgramState state;
-    TForm1 form(state);
+    MainWindow form(state);
     form.closing()->CloseWithoutSaving = true;
     form.show();
     QCoreApplication::processEvents();

@@ -17,7 +17,7 @@
 #include "bench_photos.h"
 
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_info_controller.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/background_work.h"
@@ -91,7 +91,7 @@ int main(int argc, char** argv)
         photos << copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
 
     ProgramState state;
-    TForm1 form(state);
+    MainWindow form(state);
     form.closing()->CloseWithoutSaving = true;
     form.show();
     TSettingsRecord& Settings = state.settings.Settings;

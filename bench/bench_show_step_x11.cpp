@@ -5,7 +5,8 @@
 //   playing - the interval timer's step after an interval of one second,
 //             during which the show decodes ahead as it will;
 //   paused  - the Right key in a paused show, pressed one second after the
-//             last step.
+//             last step; then the Left key back over the same pictures (the
+//             first Left goes back to the picture just left).
 // Nothing waits for the decode ahead and nothing repaints synchronously, so
 // these are the figures the offscreen show step of bench_show_and_browse is
 // a lower bound of. Needs an X display (scripts/bench starts Xvfb where none
@@ -17,7 +18,7 @@
 // own, so the user's settings stay untouched.
 #include "bench_photos.h"
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/settings_record.h"
 #include "browse/folder_tree_widget.h"
 #include "slideshow/show_state.h"
@@ -106,7 +107,7 @@ int main(int argc, char** argv)
         copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
 
     ProgramState state;
-    TForm1 form(state);
+    MainWindow form(state);
     form.closing()->CloseWithoutSaving = true;
     form.show();
     TSettingsRecord& Settings = state.settings.Settings;
@@ -116,13 +117,13 @@ int main(int argc, char** argv)
     Settings.ShowTitles = 1;
     QScreen* screen = QGuiApplication::primaryScreen();
 
-    std::vector<double> playing, paused;
+    std::vector<double> playing, paused, pausedBack;
     int lost = 0;
     for (int r = 0; r < reps; ++r) {
         for (const bool pausedShow : {false, true}) {
             form.folderTree()->SelectedFolder = photoDir;
             form.ToolButton1->trigger();
-            TForm9* show = form.showWindow();
+            ShowWindow* show = form.showWindow();
             if (!show || !show->isVisible()) {
                 std::fprintf(stderr, "The show did not start\n");
                 return 1;
@@ -143,6 +144,16 @@ int main(int argc, char** argv)
                 else
                     (pausedShow ? paused : playing).push_back(ms);
             }
+            for (int step = 1; pausedShow && step < count && show->isVisible(); ++step) {
+                serveFor(kIntervalMs);
+                const double ms = timeToScreen(screen, [show] {
+                    QCoreApplication::postEvent(show, new QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier));
+                });
+                if (ms < 0)
+                    ++lost;
+                else
+                    pausedBack.push_back(ms);
+            }
             if (show->isVisible())
                 show->StopSlideShow();
             serveFor(200);
@@ -156,7 +167,7 @@ int main(int argc, char** argv)
     const auto longest = [](const std::vector<double>& v) {
         return v.empty() ? 0.0 : *std::max_element(v.begin(), v.end());
     };
-    const double play = median(playing), pause = median(paused);
+    const double play = median(playing), pause = median(paused), back = median(pausedBack);
     std::printf("%-58s %8.2f %10s (median of %zu steps; longest %.1f)\n",
                 "show step on X, playing: interval end to screen (ms)", play, "-", playing.size(), longest(playing));
     const double limit = 1.5 * play;
@@ -165,6 +176,9 @@ int main(int argc, char** argv)
     std::printf("%-58s %8.2f %10s %s (median of %zu steps; longest %.1f; 1.5x playing)\n",
                 "show step on X, paused: Right key to screen (ms)", pause, target,
                 pause >= 0 && play > 0 && pause <= limit ? "met    " : "NOT met", paused.size(), longest(paused));
+    std::printf("%-58s %8.2f %10s %s (median of %zu steps; longest %.1f; 1.5x playing)\n",
+                "show step on X, paused: Left key back to screen (ms)", back, target,
+                back >= 0 && play > 0 && back <= limit ? "met    " : "NOT met", pausedBack.size(), longest(pausedBack));
     if (lost > 0)
         std::printf("%d steps did not change the screen within 10 s\n", lost);
     form.close();

@@ -1,181 +1,310 @@
-// A 77-cell thumbnail page, measured two ways in one interleaved run:
-//   thumbnails - every cell from the picture's thumbnail file (made once
-//                before the run), as the page loader shows a page it has
-//                shown before;
-//   originals  - every cell decoded from the 24-megapixel original, as for
-//                pictures without thumbnail files.
-// Both decode the cells on every core, as the page loader does. The
-// originals are real photographs (the wallpaper packages that scripts/deps
-// --bench installs, or the folders given) enlarged to 6000 x 4000 and saved
-// as JPEG quality 90. Each figure is the best of the repetitions; the CPU
-// time over the wall time tells how many cores were busy.
+// A 77-cell page of the thumbnail view as a user sees it: the assembled main
+// window, maximized on a 1920 x 1080 screen, plays a folder of 77 real
+// photographs as pages of 77, and each page is timed from the thumbnail
+// view's tool button to the last cell painted (the paint of the last cell's
+// picture after the page is filled). Measured two ways, interleaved in one
+// run:
+//   thumbnails - every cell from the picture's thumbnail file (made by a
+//                first showing before the run), as a page shown before;
+//   originals  - thumbnail files off: every cell decoded from the photograph.
+// The figure is the median of the repetitions; beside it the time to the
+// page filled (the last cell's picture applied), and how the page's time
+// divides into the decodes on the workers (their CPU time and how many
+// cores they kept busy) and the window's thread (applying the pictures and
+// painting).
 //
-//   bench_thumbnail_page [--reps N] [FOLDER...]
+// The run is offscreen; with an X display (DISPLAY set) it runs once more on
+// the X platform in a process of its own.
+//
+//   bench_thumbnail_page [--reps N] [--photos N] [--thumbs N] [FOLDER...]
+//
+// --photos and --thumbs are accepted and ignored. The program runs in a home
+// folder of its own, so the user's settings stay untouched.
+#include "bench_photos.h"
+
+#include "app/main_window.h"
+#include "base/add_settings_record.h"
+#include "base/settings_record.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/page_layouts.h"
 #include "browse/thumbnail_files.h"
+#include "browse/thumbnail_page_controller.h"
 #include "browse/thumbnail_page_decode.h"
+#include "browse/thumbnail_page_section.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
-#include <QImageReader>
+#include <QFileInfo>
+#include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <ctime>
-#include <thread>
+#include <functional>
 #include <vector>
+
+using namespace benchphotos;
 
 namespace {
 
 constexpr int kCells = 77;
 
-QStringList findPhotos(const QStringList& folders, int limit)
+// Serves events until done() holds or the time is up; between events the
+// thread sleeps (a 5 ms timer wakes it), so the decodes have every core.
+bool serveUntil(const std::function<bool()>& done, int ms = 60000)
 {
-    QStringList found;
-    for (const QString& folder : folders) {
-        QDirIterator it(folder, {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG"}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext() && found.size() < limit) {
-            const QString path = it.next();
-            if (path.contains("/vxothumb/"))
-                continue;
-            QImageReader reader(path);
-            const QSize s = reader.size();
-            if (qint64(s.width()) * s.height() >= 1000000)
-                found << path;
-        }
+    QElapsedTimer t;
+    t.start();
+    QTimer wake;
+    wake.start(5);
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
-    return found;
+    return true;
 }
 
-struct Run {
-    double wallMs = 0;
-    double cpuMs = 0;
-    int failed = 0;
+// Notes when the last cell's picture is painted.
+class PaintWatch : public QObject {
+public:
+    QString lastImage;
+    qint64 paintedAt = -1;   // ns on `clock`
+    const QElapsedTimer* clock = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && clock && watched->objectName() == lastImage)
+            paintedAt = clock->nsecsElapsed();
+        return QObject::eventFilter(watched, event);
+    }
 };
 
-// Decodes the cells on `threads` threads, as the page loader's workers do.
-Run decodePage(const std::vector<PageDecodeRequest>& cells, int threads)
+struct PageRun {
+    double painted = -1;   // ms to the last cell painted
+    double filled = -1;    // ms to the page filled
+    double workerCpu = 0;  // ms of CPU time on the other threads
+    double windowCpu = 0;  // ms of CPU time on the window's thread
+};
+
+double threadCpuMs()
 {
-    std::atomic<int> next{0};
-    std::atomic<int> failed{0};
-    QElapsedTimer wall;
-    const std::clock_t cpu0 = std::clock();
-    wall.start();
-    std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([&] {
-            for (int i = next++; i < int(cells.size()); i = next++)
-                if (!DecodePageCell(cells[size_t(i)]).ok)
-                    ++failed;
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1000 + double(ts.tv_nsec) / 1e6;
+}
+
+double processCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1000 + double(ts.tv_nsec) / 1e6;
+}
+
+int runBench(QApplication& app, const Args& parsed, const QString& platformName)
+{
+    const QStringList sources = photoPaths(parsed.folders);
+    // Photographs large enough to get a thumbnail file (300 KB, the least by default).
+    QStringList large;
+    for (const QString& s : sources)
+        if (QFileInfo(s).size() >= 300 * 1024)
+            large << s;
+    if (large.isEmpty()) {
+        std::fprintf(stderr, "No JPEG photographs of at least 1 megapixel and 300 KB in %s\n",
+                     qPrintable(parsed.folders.join(", ")));
+        return 1;
+    }
+    // Two folders of the same 77 photographs (an even spread over the list;
+    // fewer than 77 are taken again): one gets its thumbnail files, the
+    // other can't, as a file stands where its thumbnail folder would be.
+    QTemporaryDir work;
+    const QString folder = work.path() + "/Photos";
+    const QString plainFolder = work.path() + "/Originals";
+    for (const QString& f : {folder, plainFolder}) {
+        QDir().mkpath(f);
+        for (int i = 0; i < kCells; ++i)
+            copyInto(f, i, large[int(qint64(i) * large.size() / kCells) % large.size()]);
+    }
+    {
+        QFile blocker(QFileInfo(ThumbnailPath(plainFolder + "/x.jpg")).path());
+        blocker.open(QIODevice::WriteOnly);
+    }
+
+    ProgramState state;
+    MainWindow form(state);
+    form.closing()->CloseWithoutSaving = true;
+    form.setGeometry(form.screen()->availableGeometry());
+    form.showMaximized();
+    serveUntil([] { return false; }, 300);
+    TSettingsRecord& Settings = state.settings.Settings;
+    Settings.InclJPG = 1;
+    Settings.PlayOrder = 2;    // alphabetic: the photographs in turn
+    Settings.IntervalIndex = 4;
+    Settings.PicturesPerPageIndex = QString::number(kLastPageLayout);
+    Settings.ThumbManualMode = 1;   // the page stays until the bench ends the show
+    // The thumbnail options a first start sets.
+    state.settings.AddSettings = DefaultAddSettings(state.settings.AddSettings.AddSettingsVersion);
+    auto openFolder = [&](const QString& path) {
+        form.folderTree()->FolderToOpen = path;
+        form.folderTree()->KeepListEntry = 1;
+        form.OpenFolderOrShow();
+        serveUntil([] { return false; }, 300);
+    };
+
+    PaintWatch watch;
+    watch.lastImage = QStringLiteral("PageImage%1").arg(kCells - 1);
+    app.installEventFilter(&watch);
+    QElapsedTimer clock;
+    watch.clock = &clock;
+
+    QSize box;   // a cell's picture box
+    auto showPage = [&](bool thumbnails) {
+        openFolder(thumbnails ? folder : plainFolder);
+        PageRun r;
+        bool filled = false;
+        qint64 filledAt = -1;
+        watch.paintedAt = -1;
+        const double window0 = threadCpuMs(), process0 = processCpuMs();
+        clock.start();
+        form.TBGoSmall->trigger();
+        ThumbnailPageController* page = form.thumbnailPage()->PageView;
+        if (!page)
+            return r;
+        QMetaObject::Connection c = QObject::connect(page, &ThumbnailPageController::pageLoaded, [&] {
+            filled = true;
+            filledAt = clock.nsecsElapsed();
         });
-    for (std::thread& w : workers)
-        w.join();
-    Run r;
-    r.wallMs = double(wall.nsecsElapsed()) / 1e6;
-    r.cpuMs = double(std::clock() - cpu0) * 1000.0 / CLOCKS_PER_SEC;
-    r.failed = failed;
-    return r;
+        serveUntil([&] { return filled && watch.paintedAt > filledAt; }, 60000);
+        QObject::disconnect(c);
+        r.filled = double(filledAt) / 1e6;
+        r.painted = double(watch.paintedAt) / 1e6;
+        r.windowCpu = threadCpuMs() - window0;
+        r.workerCpu = processCpuMs() - process0 - r.windowCpu;
+        if (page->State().count() != kCells)
+            r.painted = -1;
+        else
+            box = page->State().geometry().slotRects.front().pictureBox;
+        // Stop, as the tool bar's button does.
+        form.ToolButton2->trigger();
+        serveUntil([&] { return !page->ThumbnailViewActive() && state.session.PlaybackActive == 0; }, 30000);
+        serveUntil([] { return false; }, 200);
+        return r;
+    };
+
+    // The first showing makes the thumbnail files.
+    const PageRun firstShowing = showPage(true);
+    const qsizetype thumbnailFiles = QDir(QFileInfo(ThumbnailPath(folder + "/x.jpg")).path()).entryList(QDir::Files).size();
+    std::vector<double> thumbPainted, thumbFilled, origPainted, origFilled;
+    PageRun thumbCpu, origCpu;
+    for (int rep = 0; rep < parsed.reps; ++rep) {
+        for (const bool thumbnails : {true, false}) {
+            const PageRun r = showPage(thumbnails);
+            if (r.painted < 0) {
+                std::fprintf(stderr, "The page of %d was not shown\n", kCells);
+                return 1;
+            }
+            (thumbnails ? thumbPainted : origPainted).push_back(r.painted);
+            (thumbnails ? thumbFilled : origFilled).push_back(r.filled);
+            PageRun& cpu = thumbnails ? thumbCpu : origCpu;
+            cpu.windowCpu += r.windowCpu / parsed.reps;
+            cpu.workerCpu += r.workerCpu / parsed.reps;
+        }
+    }
+    app.removeEventFilter(&watch);
+    // The least the page from the originals can take: every core busy, or
+    // the longest single decode, each cell decoded alone once.
+    double longestCell = 0, allCells = 0;
+    {
+        const QStringList names = QDir(plainFolder).entryList({"*.jpg"}, QDir::Files, QDir::Name);
+        for (const QString& name : names) {
+            PageDecodeRequest r;
+            r.path = plainFolder + "/" + name;
+            r.box = box;
+            r.useThumbnail = false;
+            QElapsedTimer t;
+            t.start();
+            DecodePageCell(r);
+            longestCell = std::max(longestCell, msSince(t));
+            allCells += msSince(t);
+        }
+    }
+
+    const QSize area = form.size();
+    std::printf("[%s] 77-cell page in a %d x %d window, %lld photographs (%lld distinct), %d cores, "
+                "median of %d\n",
+                qPrintable(platformName), area.width(), area.height(), static_cast<long long>(kCells),
+                static_cast<long long>(std::min<qsizetype>(kCells, large.size())), QThread::idealThreadCount(),
+                parsed.reps);
+    std::printf("thumbnail files made by the first showing: %lld\n", static_cast<long long>(thumbnailFiles));
+    std::printf("\n%-50s %9s %9s %10s %10s\n", "page", "painted", "filled", "window CPU", "worker CPU");
+    const double tp = median(thumbPainted), op = median(origPainted);
+    std::printf("%-50s %9.1f %9.1f %10.1f %10.1f (%.1f cores busy)\n", "from thumbnail files (ms)", tp,
+                median(thumbFilled), thumbCpu.windowCpu, thumbCpu.workerCpu, thumbCpu.workerCpu / std::max(1.0, tp));
+    std::printf("%-50s %9.1f %9.1f %10.1f %10.1f (%.1f cores busy)\n", "from the originals (ms)", op,
+                median(origFilled), origCpu.windowCpu, origCpu.workerCpu, origCpu.workerCpu / std::max(1.0, op));
+    std::printf("%-50s %9.1f %9.1f %10.1f %10.1f (%.1f cores busy)\n", "first showing, making the thumbnail files (ms)",
+                firstShowing.painted, firstShowing.filled, firstShowing.windowCpu, firstShowing.workerCpu,
+                firstShowing.workerCpu / std::max(1.0, firstShowing.painted));
+    const double ratio = tp / std::max(0.001, op) * 100;
+    std::printf("%-50s %8.1f %% %10s %s\n", "page from thumbnail files / from originals", ratio, "<= 10 %",
+                ratio <= 10 ? "met" : "NOT met");
+    const int cores = QThread::idealThreadCount();
+    const double limit = std::max(longestCell, allCells / cores);
+    std::printf("%-50s %9.1f %10s %s (all cells alone %.0f ms, the longest %.0f ms)\n",
+                "page from originals / least on every core (x)", op / std::max(0.001, limit), "<= 1.25",
+                op <= 1.25 * limit ? "met" : "NOT met", allCells, longestCell);
+    form.close();
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    int reps = 3;
-    QStringList folders;
-    const QStringList args = app.arguments().mid(1);
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == "--reps" && i + 1 < args.size())
-            reps = std::max(1, args[++i].toInt());
-        else if (!args[i].startsWith("--"))
-            folders << args[i];
-        else if (i + 1 < args.size() && !args[i + 1].startsWith("--"))
-            ++i;   // another benchmark's option and its value
+    const bool onX = argc > 1 && qstrcmp(argv[argc - 1], "--on-x") == 0;
+    // A home of its own and, offscreen, a 1920 x 1080 screen, set up before
+    // the application starts.
+    QTemporaryDir home;
+    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(var, QFile::encodeName(home.path() + (qstrcmp(var, "HOME") ? QStringLiteral("/") + var : QString())));
+    if (onX) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    } else {
+        const QString screens = home.path() + "/screens.json";
+        QFile f(screens);
+        f.open(QIODevice::WriteOnly);
+        f.write(R"({ "screens": [ { "name": "Screen1920", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
+        f.close();
+        qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screens));
     }
-    if (folders.isEmpty())
-        folders << "/usr/share/backgrounds" << "/usr/share/wallpapers";
-    const QStringList photos = findPhotos(folders, 8);
-    if (photos.isEmpty()) {
-        std::fprintf(stderr, "No JPEG photographs of at least 1 megapixel in %s\n", qPrintable(folders.join(", ")));
-        return 1;
+    int code = 0;
+    QStringList args;
+    {
+        QApplication app(argc, argv);
+        args = app.arguments().mid(1);
+        args.removeAll(QStringLiteral("--on-x"));
+        code = runBench(app, parseArgs(args, 30, 0), onX ? QStringLiteral("X") : QStringLiteral("offscreen"));
     }
-
-    // The 24-megapixel originals, and 77 pictures of them in one folder.
-    QTemporaryDir work;
-    const QString folder = work.path() + "/page";
-    QDir().mkpath(folder);
-    QStringList originals;
-    for (int i = 0; i < photos.size(); ++i) {
-        QImage image(photos[i]);
-        image = image.scaled(6000, 4000, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-        image = image.copy((image.width() - 6000) / 2, (image.height() - 4000) / 2, 6000, 4000);
-        const QString path = QStringLiteral("%1/original%2.jpg").arg(work.path()).arg(i);
-        if (image.save(path, "JPG", 90))
-            originals << path;
+    std::fflush(stdout);
+    if (!onX && code == 0 && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        // The same on the X platform, in a process of its own.
+        std::printf("\n");
+        std::fflush(stdout);
+        QProcess x;
+        x.setProcessChannelMode(QProcess::ForwardedChannels);
+        x.start(QString::fromLocal8Bit(argv[0]), args << QStringLiteral("--on-x"));
+        x.waitForFinished(-1);
+        code = x.exitCode();
     }
-    if (originals.isEmpty()) {
-        std::fprintf(stderr, "The originals could not be written\n");
-        return 1;
-    }
-    // The cells of the 77-picture layout in a 1366 x 768 window.
-    const PageGeometry geometry = ComputePageGeometry(kLastPageLayout, QSize(1366, 768 - 30 - 20 - 23), 30,
-                                                      ThumbFill::RowByRow);
-    const QSize box = geometry.slotRects.front().pictureBox;
-    ThumbnailOptions options;
-    options.minSizeKB = 0;
-    std::vector<PageDecodeRequest> fromThumbnails, fromOriginals;
-    for (int i = 0; i < kCells; ++i) {
-        const QString path = QStringLiteral("%1/p%2.jpg").arg(folder).arg(i, 2, 10, QLatin1Char('0'));
-        QFile::copy(originals[i % originals.size()], path);
-        PageDecodeRequest r;
-        r.path = path;
-        r.thumbnail = ThumbnailPath(path);
-        r.box = box;
-        r.options = options;
-        r.ignoreDrive = true;
-        // The thumbnail file is made once, as the first showing of the page does.
-        ThumbnailRequest make;
-        make.picture = path;
-        make.thumbnail = r.thumbnail;
-        make.ignoreDrive = true;
-        make.processMessages = false;
-        CreateOrRefreshThumbnail(make, options);
-        fromThumbnails.push_back(r);
-        r.useThumbnail = false;
-        fromOriginals.push_back(r);
-    }
-    const int cores = std::max(1, int(std::thread::hardware_concurrency()));
-    std::printf("77-cell page, picture box %d x %d, %lld originals of 6000 x 4000 from %lld photographs, %d cores, "
-                "%d repetitions\n",
-                box.width(), box.height(), static_cast<long long>(kCells), static_cast<long long>(originals.size()),
-                cores, reps);
-    Run bestThumbs, bestOriginals;
-    bestThumbs.wallMs = bestOriginals.wallMs = 1e18;
-    for (int rep = 0; rep < reps; ++rep) {
-        const Run t = decodePage(fromThumbnails, cores);
-        const Run o = decodePage(fromOriginals, cores);
-        if (t.wallMs < bestThumbs.wallMs)
-            bestThumbs = t;
-        if (o.wallMs < bestOriginals.wallMs)
-            bestOriginals = o;
-    }
-    const Run oneCore = decodePage(fromOriginals, 1);
-    std::printf("  from thumbnail files  %9.1f ms   (%.1f cores busy)%s\n", bestThumbs.wallMs,
-                bestThumbs.cpuMs / std::max(1.0, bestThumbs.wallMs),
-                bestThumbs.failed ? "  SOME CELLS FAILED" : "");
-    std::printf("  from the originals    %9.1f ms   (%.1f cores busy)%s\n", bestOriginals.wallMs,
-                bestOriginals.cpuMs / std::max(1.0, bestOriginals.wallMs),
-                bestOriginals.failed ? "  SOME CELLS FAILED" : "");
-    std::printf("  originals on 1 core   %9.1f ms   (all cores %.1fx faster)\n", oneCore.wallMs,
-                oneCore.wallMs / std::max(0.001, bestOriginals.wallMs));
-    const double ratio = bestThumbs.wallMs / std::max(0.001, bestOriginals.wallMs) * 100;
-    std::printf("  page ratio thumbnails / originals: %.1f %% (target: under 10 %%)\n", ratio);
-    return 0;
+    return code;
 }

@@ -45,24 +45,6 @@ bool OnDifferentVolumes(const QString& source, const QString& target)
     return a != b;
 }
 
-bool CopyFileByStream(const QString& source, const QString& target, bool quiet)
-{
-    if (CopyFileVerified(source, target) == CopyStatus::Ok)
-        return true;
-    if (!quiet)
-        platform::showMessage(platform::PromptKind::Error,
-                              source + QStringLiteral(" could not be copied to ") + target);
-    return false;
-}
-
-bool CopyFileWithLog(const QString& source, const QString& target, QStringList& log)
-{
-    log << QStringLiteral("Start copy : ") + source + QStringLiteral(" -> ") + target;
-    const bool ok = CopyFileByStream(source, target);
-    log << QStringLiteral("End of copy : ") + source + QStringLiteral(" -> ") + target;
-    return ok;
-}
-
 bool RenameNoReplace(const QString& from, const QString& to)
 {
     const QByteArray a = QFile::encodeName(from);

@@ -14,15 +14,6 @@
 // existing folder is compared with the source file's).
 bool OnDifferentVolumes(const QString& source, const QString& target);
 
-// The copy of show working files and conversions: a verified copy; on
-// failure, unless quiet, an error box source + " could not be copied to " +
-// target. True when the target now holds the source's bytes.
-bool CopyFileByStream(const QString& source, const QString& target, bool quiet = false);
-
-// The same copy, with "Start copy : " + source + " -> " + target before and
-// "End of copy : " + source + " -> " + target after it appended to `log`.
-bool CopyFileWithLog(const QString& source, const QString& target, QStringList& log);
-
 // Renames a file or folder without ever replacing another one: false (and
 // nothing changed) when `to` names an existing entry, except when both
 // names are the same entry (a change of letter case on a file system that

@@ -75,7 +75,7 @@ struct CropContext {
     bool fullViewActive = false;
     bool manualMode = false;    // the show is paused / not advancing
     bool demoMode = false;
-    bool navPanelShown = false; // `Form9.NavPanel` shown
+    bool navPanelShown = false; // the show window's `NavPanel` shown
     bool thumbnailView = false;
     bool fullScreenVisible = false;
 };
@@ -110,8 +110,9 @@ struct CropUpResult {
     QRect source;               // CutOut: picture coordinates (true size)
 };
 
-// The crop state and its mouse rules (`TForm1.CropSelectionMouseDown`,
-// `TForm1.CropSelectionMouseMove`, `TForm1.CropSelectionMouseUp`).
+// The crop state and its mouse rules (applied by
+// `FitZoomHandler::CropSelectionMouseDown`, `FitZoomHandler::CropSelectionMouseMove`
+// and `FitZoomHandler::CropSelectionMouseUp`).
 class CropSelection {
 public:
     void mouseDown(QPoint p, const CropContext& ctx, double ratioWidth, double ratioHeight,
@@ -125,9 +126,6 @@ public:
     QPoint start() const { return start_; }
     QPoint end() const { return end_; }
     QPoint last() const { return last_; }
-    const QString& cropPath() const { return cropPath_; }
-    const QString& ratioCaption() const { return ratioCaption_; }
-    int mouseDownCount() const { return downCount_; }
 
     uint8_t CropAllowed = 0;
     uint8_t CropRefused = 0;

@@ -28,12 +28,6 @@ bool CropBandOverlay::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-QRect CropBandOverlay::BandRect() const
-{
-    const QPoint origin = m_image ? m_image->geometry().topLeft() : QPoint();
-    return QRect(m_start + origin, m_end + origin).normalized();
-}
-
 void CropBandOverlay::ShowBand(QPoint start, QPoint end, const QString& sizeText, const QString& fullSizeText,
                                int screenWidth)
 {

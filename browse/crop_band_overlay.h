@@ -26,8 +26,6 @@ public:
     void Clear();
 
     bool BandShown() const { return m_shown; }
-    QRect BandRect() const;       // in the overlay's coordinates
-    QRect SizeTextRect() const { return m_sizeRect; }
     const QString& SizeText() const { return m_sizeText; }
     const QString& FullSizeText() const { return m_fullText; }
 

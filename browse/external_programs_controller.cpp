@@ -100,7 +100,7 @@ ExternalProgramsController::~ExternalProgramsController() = default;
 
 void ExternalProgramsController::SetupExternalPrograms()
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     if (m_setUp)
         return;
     m_setUp = true;
@@ -147,8 +147,8 @@ void ExternalProgramsController::SetupExternalPrograms()
     onClick(m_w.RCRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.RCRotateR, [this] { TBRotateRClick(); });
     if (Form9) {
-        connect(Form9, &TForm9::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
-        connect(Form9, &TForm9::RotateRightClicked, this, [this] { TBRotateRClick(true); });
+        connect(Form9, &ShowWindow::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
+        connect(Form9, &ShowWindow::RotateRightClicked, this, [this] { TBRotateRClick(true); });
     }
     onClick(m_w.Irfanview, [this] { IrfanviewClick(); });
     onClick(m_w.TBTarnivo, [this] { TBTarnivoClick(); });
@@ -354,7 +354,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     if (cutOut || m_session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
@@ -438,7 +438,7 @@ void ExternalProgramsController::ResetToExifPopClick()
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm20* const Form20 = m_host->folderPictureWindow();
+    FolderPictureChooser* const Form20 = m_host->folderPictureWindow();
     Form20->SetFolder(SelectedFolder);
     m_host->openShow().CollectPurpose = QStringLiteral("ResetToEXIF");
     const int result = Form20->Run(m_session.PlayOptions);
@@ -598,7 +598,7 @@ void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*
                               QStringLiteral("The picture ") + picture + QStringLiteral(" does not exist"));
         return;
     }
-    TForm18 dialog(m_w.Window);
+    WallpaperDialog dialog(m_w.Window);
     WallpaperStyleChoice = -1;
     const int result = platform::execModal(dialog);
     if (result != 1)

@@ -18,8 +18,8 @@ class QTableWidget;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
-class TForm9;
-class TForm20;
+class ShowWindow;
+class FolderPictureChooser;
 
 // The window's widgets the section uses (any may be null but Window).
 struct ExternalProgramsWidgets {
@@ -83,7 +83,7 @@ public:
     virtual void SizePictureToDisplay(bool toggle) = 0;
 
     // The full-screen show window (or none).
-    virtual TForm9* showWindow() const = 0;
+    virtual ShowWindow* showWindow() const = 0;
     // The folder picture chooser, made at first use.
-    virtual TForm20* folderPictureWindow() = 0;
+    virtual FolderPictureChooser* folderPictureWindow() = 0;
 };

@@ -127,10 +127,10 @@ PictureOpsOptions FileOperationsController::options() const
     return o;
 }
 
-TForm26* FileOperationsController::progressWindow()
+ProgressWindow* FileOperationsController::progressWindow()
 {
     if (!m_progress)
-        m_progress = new TForm26(m_environment, m_w.Window);
+        m_progress = new ProgressWindow(m_environment, m_w.Window);
     return m_progress;
 }
 
@@ -207,7 +207,7 @@ void FileOperationsController::setCurrentBookmark(const QString& key)
 
 void FileOperationsController::removeFromPlayOrder()
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     // A page show keeps its own play order.
     if (pageShown()) {
         if (m_host->PageView()->RemovePictureFromPlayOrder(m_session.PictureIndex))
@@ -290,7 +290,7 @@ bool FileOperationsController::deletePictureFile(const QString& path)
 
 bool FileOperationsController::deleteShowFile(const QString& path)
 {
-    TForm16* const Form16 = m_host->showManager();
+    ShowManagerWindow* const Form16 = m_host->showManager();
     const QString openShowPath = m_host->openShow().OpenShowPath;
     if (!openShowPath.isEmpty() && SameFile(openShowPath, path))
         openDraftShow();
@@ -374,7 +374,7 @@ void FileOperationsController::syncShowsAfterDelete(const QString& path)
 
 QStringList FileOperationsController::playlists() const
 {
-    TForm16* const Form16 = m_host->showManager();
+    ShowManagerWindow* const Form16 = m_host->showManager();
     QStringList lists;
     const auto add = [&lists](const QString& path) {
         if (!path.isEmpty() && QFileInfo(path).isFile() && !lists.contains(path))

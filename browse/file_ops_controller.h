@@ -20,7 +20,7 @@ struct DataPaths;
 struct EnvironmentInfo;
 
 class QTreeWidgetItem;
-class TForm26;
+class ProgressWindow;
 
 class FileOperationsController : public QObject, public PictureOpsHost, public FolderOpsHost {
     Q_OBJECT
@@ -45,11 +45,9 @@ public:
     // 1 after a folder was created.
     uint8_t FolderCreated = 0;
 
-    // The shared copy state (also the show-copy engine's).
-    CopyState& copyState() { return m_copy; }
     PictureOpsOptions options() const;
     // The progress window, made on first use.
-    TForm26* progressWindow();
+    ProgressWindow* progressWindow();
 
     // ---- picture commands ---------------------------------------------------
     void SaveToolButtonClick();
@@ -73,11 +71,6 @@ public:
         uint8_t TickedSkip = 0;       // "No" for this picture
         uint8_t TickedBusy = 0;       // an operation on ticked pictures is under way
     };
-    const TickedFlags& tickedFlags() const { return m_ticked; }
-    // `TForm1.CopyPictureFile` and `TForm1.SetCopyWriteFlags` for the
-    // show-copy engine.
-    CopyOutcome CopyPictureFile(const QString& source, const QString& target);
-    void SetCopyWriteFlags(const QString& source, const QString& target, bool deleteAfterCopy);
 
     // ---- folder commands ------------------------------------------------------
     void FolderOperationsClick();
@@ -90,7 +83,6 @@ public:
     void HideSmallClick();
     void WindowsExplorer1Click();
     void DeleteOrEmptyFolder(const QString& folder, FolderWalkMode mode, bool quiet, bool subfolders);
-    void EmptyMailTempFolder(bool subfolders);
 
     // The picture the commands work on: during a show the show's current
     // picture, else the picture selected in the tree (else the one shown).
@@ -149,5 +141,5 @@ private:
     const FileOpsWidgets m_w;
     CopyState m_copy;
     TickedFlags m_ticked;
-    QPointer<TForm26> m_progress;
+    QPointer<ProgressWindow> m_progress;
 };

@@ -141,12 +141,6 @@ void FileOperationsController::HideSmallClick()
     DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
 }
 
-void FileOperationsController::EmptyMailTempFolder(bool subfolders)
-{
-    if (QFileInfo(m_paths.MailTempFolder).isDir())
-        DeleteOrEmptyFolder(m_paths.MailTempFolder, FolderWalkMode::Empty, true, subfolders);
-}
-
 void FileOperationsController::WindowsExplorer1Click()
 {
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;

@@ -16,8 +16,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class ThumbnailPageController;
-class TForm9;
-class TForm16;
+class ShowWindow;
+class ShowManagerWindow;
 
 // The window's widgets the operations wire and read (any may be null).
 struct FileOpsWidgets {
@@ -114,6 +114,6 @@ public:
                                     bool Replace) = 0;
 
     // The full-screen show window and the MyShow manager (either may be null).
-    virtual TForm9* showWindow() const = 0;
-    virtual TForm16* showManager() const = 0;
+    virtual ShowWindow* showWindow() const = 0;
+    virtual ShowManagerWindow* showManager() const = 0;
 };

@@ -31,7 +31,7 @@ using platform::PromptKind;
 
 void FileOperationsController::SaveToolButtonClick()
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     // On the thumbnail page the ticked pictures are saved (not while a
     // cell's picture is open in the full view).
     if (pageShown() && !(Form9 && Form9->isVisible())) {
@@ -139,16 +139,6 @@ void FileOperationsController::CopyOrMovePictureTo()
             FolderChangedDuringShow = 1;
         }
     }
-}
-
-CopyOutcome FileOperationsController::CopyPictureFile(const QString& source, const QString& target)
-{
-    return ::CopyPictureFile(source, target, m_copy, options(), *this);
-}
-
-void FileOperationsController::SetCopyWriteFlags(const QString& source, const QString& target, bool deleteAfterCopy)
-{
-    ::SetCopyWriteFlags(source, target, deleteAfterCopy, m_copy);
 }
 
 void FileOperationsController::RecycleBinToolButtonClick()
@@ -417,7 +407,7 @@ void FileOperationsController::Backwards1ToolButtonClick()
 {
     if (PageShowStepsItself())
         return;
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     QAction* button = m_w.Backwards1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;
@@ -428,7 +418,7 @@ void FileOperationsController::Forward1ToolButtonClick()
 {
     if (PageShowStepsItself())
         return;
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     QAction* button = m_w.Forward1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;

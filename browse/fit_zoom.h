@@ -63,14 +63,14 @@ struct FitResult {
     bool undone = false;        // wheel zoom: the step was undone
 };
 
-// Fit (`TForm1.SizePictureToDisplay` geometry): clears the zoom steps and,
+// Fit (the geometry of `FitZoomHandler::SizePictureToDisplay`): clears the zoom steps and,
 // without a cut-out, the zoom factor; takes the smaller of the two fit
 // factors, holds it to the enlargement limit, and while a cut-out is shown
 // and zoomed keeps the zoom factor. A picture of zero width or height gives
 // an invalid result with no image, centred in the area.
 FitResult FitPicture(ZoomState& state, const FitInput& in);
 
-// Wheel zoom by `step` percent (`TForm1.WheelZoomPicture` geometry). A step
+// Wheel zoom by `step` percent (the geometry of `FitZoomHandler::WheelZoomPicture`). A step
 // that would make the image vanish (or larger than kMaxImageSide) is undone:
 // the image and the zoom state stay as they were before it.
 FitResult WheelZoom(ZoomState& state, int step, const FitInput& in);

@@ -4,7 +4,7 @@
 // drag over the image into a cut-out that is saved as "cut" + n + ".bmp"
 // and shown enlarged in place of the picture.
 //
-// The window (TForm1, or the full-screen window) owns one handler per image
+// The window (MainWindow, or the full-screen window) owns one handler per image
 // it shows. What belongs to other parts of the program (the show state, the
 // full-screen window, the text labels, the menu captions) reaches the
 // handler through FitZoomHooks; unset hooks mean "no show runs, nothing
@@ -57,7 +57,7 @@ struct FitZoomHooks {
     std::function<int()> ScreenWidth;
     // Steps the rest of the program takes part in.
     // Opens the full-screen window on the picture of the full view
-    // (`TForm1.StartFullScreenShow` with the full view's buttons). Unset:
+    // (`ShowWindow::StartFullView`, with the full view's buttons). Unset:
     // the full view shows the picture in this handler's own image. `done`
     // follows when the picture is shown or failed, with the kind of the load
     // failure (empty when the picture is shown).
@@ -84,20 +84,19 @@ public:
     ~FitZoomHandler() override;
 
     FitZoomHooks& Hooks() { return m_hooks; }
-    QWidget* Image() const { return m_image; }
     PictureSlotModel* Slot() const { return m_slot; }
-    CropSelection& Crop() { return m_crop; }
     CropBandOverlay* Overlay() const { return m_overlay; }
 
     // The picture the full view shows, or the one last hovered in the tree.
     QString CropPath;
 
-    // `TForm1.SizePictureToDisplay`: fits and centres the slot's picture.
+    // Fits and centres the slot's picture.
     fitzoom::FitResult SizePictureToDisplay(bool toggle = false);
-    // `TForm1.WheelZoomPicture`: zooms by step percent (+3 / -3); only
+    // Zooms by step percent (+3 / -3); only
     // while a cut-out is shown (CutOutCount >= 1), otherwise nothing.
     fitzoom::FitResult WheelZoomPicture(int step);
-    // `TForm1.ShowEnlargementFactor`.
+    // With a cut-out shown, the readout "Enlargement factor: n%" against the
+    // screen's right edge; without one, clears a readout left from before.
     void ShowEnlargementFactor(int imageHeight, int pictureHeight);
     // Space between the readout and the screen's right edge: 40 in the
     // main window, 30 in the full-screen window.
@@ -114,7 +113,6 @@ public:
     void CropSelectionMouseDown(int x, int y);
     void CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y);
     CropUpResult CropSelectionMouseUp(int x, int y);
-    bool LeftButtonDown() const { return m_leftDown; }
 
     // The main window's image handlers: left button crops; right and
     // middle buttons go to the hooks below.

@@ -7,7 +7,7 @@ class QLabel;
 class QMenuBar;
 class QToolBar;
 class QWidget;
-class TForm9;
+class ShowWindow;
 
 // The window's widgets the fit-zoom section uses (any may be null but Window).
 struct FitZoomWidgets {
@@ -33,5 +33,5 @@ public:
     // A mouse press on the picture (true) and its release (false).
     virtual void SetMouseButtonDown(bool down) = 0;
     // The full-screen show window (or none).
-    virtual TForm9* showWindow() const = 0;
+    virtual ShowWindow* showWindow() const = 0;
 };

@@ -34,7 +34,7 @@ namespace {
 
 // The window title and the full-screen title of the picture in the full
 // view: its name or path and its date (taken, else the file's).
-void showFullViewStatus(QWidget* window, TForm9* Form9, const QString& path, const TPlayOptions& PlayOptions)
+void showFullViewStatus(QWidget* window, ShowWindow* Form9, const QString& path, const TPlayOptions& PlayOptions)
 {
     const QFileInfo info(path);
     const int32_t fileDate = int32_t(platform::FileDosDate(path));
@@ -60,8 +60,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // (qobject_cast first: the window hides itself while it is destroyed,
-        // when it is no longer a TForm9.)
-        if (event->type() == QEvent::Hide && qobject_cast<TForm9*>(watched) && watched == host_.showWindow()
+        // when it is no longer a ShowWindow.)
+        if (event->type() == QEvent::Hide && qobject_cast<ShowWindow*>(watched) && watched == host_.showWindow()
             && armed) {
             armed = false;
             if (session_.PlaybackActive != 1)
@@ -155,7 +155,7 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
     // With the full-screen window at hand, the full view opens there
     // (the picture loaded into "form9im1" and fitted to the screen).
     hooks.StartFullView = [this](const QString& path, std::function<void(const QString& failure)> done) {
-        TForm9* const Form9 = m_host->showWindow();
+        ShowWindow* const Form9 = m_host->showWindow();
         if (!Form9) {
             if (done)
                 done(QString());
@@ -170,7 +170,7 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
         const QString editProgram = m_settings.Settings.EditPrograms[0];
         Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
         watchFullViewEnd(m_w.Window, *m_host, m_session);
-        QPointer<TForm9> window(Form9);
+        QPointer<ShowWindow> window(Form9);
         Form9->StartFullView(path, [this, window, path, done](const QString& failure) {
             if (window && window->isVisible())
                 showFullViewStatus(m_w.Window, window, path, m_session.PlayOptions);
@@ -250,13 +250,13 @@ CustomRatioPanel* FitZoomSection::CustomRatio()
 
 namespace {
 
-bool fullScreenShown(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
+bool fullScreenShown(const ShowWindow* Form9) { return Form9 && Form9->isVisible(); }
 
 } // namespace
 
 void FitZoomSection::SizePictureToDisplay(bool toggle)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     // In the full-screen window the picture went into the image that the
     // active-image byte names.
     if (fullScreenShown(Form9))
@@ -267,7 +267,7 @@ void FitZoomSection::SizePictureToDisplay(bool toggle)
 
 void FitZoomSection::WheelZoomPicture(int step)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     // The full-screen window zooms the image shown now.
     if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->WheelZoomPicture(step);
@@ -275,18 +275,9 @@ void FitZoomSection::WheelZoomPicture(int step)
         Image1FitZoom()->WheelZoomPicture(step);
 }
 
-void FitZoomSection::ShowEnlargementFactor(int imageHeight, int pictureHeight)
-{
-    TForm9* const Form9 = m_host->showWindow();
-    if (fullScreenShown(Form9))
-        Form9->ShownFitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
-    else
-        Image1FitZoom()->ShowEnlargementFactor(imageHeight, pictureHeight);
-}
-
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     FitZoomHandler* handler = Image1FitZoom();
     m_session.CutOutCount = 0;
     m_session.ZoomFactor = 0;
@@ -319,57 +310,7 @@ void FitZoomSection::ShowPictureFull(const QString& path)
     }
 }
 
-void FitZoomSection::Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->ImageMouseDown(button, shift, x, y);
-}
-
-void FitZoomSection::Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->ImageMouseMove(shift, x, y);
-}
-
-void FitZoomSection::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->ImageMouseUp(button, shift, x, y);
-}
-
-void FitZoomSection::CropSelectionMouseDown(int x, int y)
-{
-    Image1FitZoom()->CropSelectionMouseDown(x, y);
-}
-
-void FitZoomSection::CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y)
-{
-    Image1FitZoom()->CropSelectionMouseMove(shift, x, y);
-}
-
-void FitZoomSection::CropSelectionMouseUp(int x, int y)
-{
-    Image1FitZoom()->CropSelectionMouseUp(x, y);
-}
-
 void FitZoomSection::ShowCustomRatioPanel()
 {
     CustomRatio()->ShowPanel();
-}
-
-void FitZoomSection::LECusRatioXExit()
-{
-    CustomRatio()->LECusRatioXExit();
-}
-
-void FitZoomSection::LECusRatioYExit()
-{
-    CustomRatio()->LECusRatioYExit();
-}
-
-void FitZoomSection::BtnOKClick()
-{
-    CustomRatio()->BtnOKClick();
-}
-
-void FitZoomSection::BtnCancelClick()
-{
-    CustomRatio()->BtnCancelClick();
 }

@@ -37,23 +37,10 @@ public:
     void SizePictureToDisplay(bool toggle);
     // Zooms the shown cut-out by step percent (+3 / -3).
     void WheelZoomPicture(int step);
-    // "Enlargement factor: n%" while a cut-out is shown.
-    void ShowEnlargementFactor(int imageHeight, int pictureHeight);
     // The full view of one picture.
     void ShowPictureFull(const QString& path);
-    // Image1's mouse: left button crops, right toggles full screen, middle pauses.
-    void Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void CropSelectionMouseDown(int x, int y);
-    void CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void CropSelectionMouseUp(int x, int y);
-    // The custom crop ratio panel `PnlCustomRatio` and its controls.
+    // Shows the custom crop ratio panel `PnlCustomRatio`.
     void ShowCustomRatioPanel();
-    void LECusRatioXExit();
-    void LECusRatioYExit();
-    void BtnOKClick();
-    void BtnCancelClick();
     // The fitting, zoom and crop handler of Image1 and the custom ratio
     // panel; both made on first use.
     FitZoomHandler* Image1FitZoom();

@@ -175,19 +175,9 @@ void FolderTreeSection::OpenFolderOrShow()
     }
 }
 
-void FolderTreeSection::FillFolderNode(const QString& mask, QTreeWidgetItem* node)
-{
-    m_tree->FillFolderNode(mask, node);
-}
-
 QString FolderTreeSection::GetNodePath(QTreeWidgetItem* node)
 {
     return m_tree->GetNodePath(node);
-}
-
-QString FolderTreeSection::BuildLevelMask(QTreeWidgetItem* node)
-{
-    return m_tree->BuildLevelMask(node);
 }
 
 void FolderTreeSection::UpdateFolderCaption()
@@ -230,31 +220,10 @@ bool FolderTreeSection::DriveReady(QChar letter)
     return platform::DriveReady(letter.toUpper());
 }
 
-void FolderTreeSection::AddSubfoldersToList(const QString& folder)
-{
-    const TSettingsRecord& Settings = m_settings.Settings;
-    const bool excludeSmallPics = FlagOn(Settings.ExcludeSmallPics);
-    const bool demo = m_start.DemoMode != 0;
-    ::AddSubfoldersToList(SubfolderList, folder, Settings.IncludeSystemFolders == 1,
-                          [this, demo, excludeSmallPics](const QString& lowerPath) {
-                              const FolderExclusionState& exclusions = m_tree->Exclusions;
-                              return ::IsFolderExcluded(exclusions, m_paths, lowerPath, false,
-                                                        exclusions.SearchCollecting != 0, true, demo,
-                                                        excludeSmallPics) == 1;
-                          });
-}
-
 void FolderTreeSection::TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
                                 Qt::KeyboardModifiers modifiers, const QPoint& pos)
 {
     m_tree->TreeView1MouseDown(fromTree, button, modifiers, pos);
-}
-
-quint8 FolderTreeSection::IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect)
-{
-    const bool excludeSmallPics = FlagOn(m_settings.Settings.ExcludeSmallPics);
-    return ::IsFolderExcluded(m_tree->Exclusions, m_paths, folder, browse, search, collect,
-                              m_start.DemoMode != 0, excludeSmallPics);
 }
 
 void FolderTreeSection::LoadFolderExclusions()
@@ -321,26 +290,6 @@ void FolderTreeSection::exclusionItemClick(int item, QAction* sender)
     platform::showMessage(stored.Status == platform::RecordStatus::WriteFailed ? platform::PromptKind::Error
                                                                                 : platform::PromptKind::Warning,
                           stored.Message);
-}
-
-void FolderTreeSection::BrowseClick(QAction* sender)
-{
-    exclusionItemClick(0, sender);
-}
-
-void FolderTreeSection::SubShowClick(QAction* sender)
-{
-    exclusionItemClick(1, sender);
-}
-
-void FolderTreeSection::SubSearchClick(QAction* sender)
-{
-    exclusionItemClick(2, sender);
-}
-
-void FolderTreeSection::AllClick(QAction* sender)
-{
-    exclusionItemClick(3, sender);
 }
 
 void FolderTreeSection::ClearExclusionsClick()

@@ -33,16 +33,12 @@ public:
     // Opens FolderToOpen: a folder is walked to in the tree, a file is opened
     // as the MyShow. Refused while a slide show runs.
     void OpenFolderOrShow();
-    void FillFolderNode(const QString& mask, QTreeWidgetItem* node);
     QString GetNodePath(QTreeWidgetItem* node);
-    QString BuildLevelMask(QTreeWidgetItem* node);
     void UpdateFolderCaption();
     void RefreshTreeImages();
     void RefreshSelectedFolder();
     QTreeWidgetItem* FindAndSelectTreeNode(const QString& name, bool select);
     bool DriveReady(QChar letter);
-    // Appends the subfolders of a folder to SubfolderList (collections).
-    void AddSubfoldersToList(const QString& folder);
     TSubfolderList SubfolderList;
     // The mouse-down handler; TreeView1KeyDown calls it with fromTree false
     // (Enter: left click on SelectedTreeNode; Shift+F10, menu key: right click).
@@ -61,20 +57,14 @@ public:
     void TreeView1Change(QTreeWidgetItem* node);
     // Where the tree's pop-up opens from the keyboard (screen coordinates).
     QPoint TreePopupKeyAnchor() const;
-    void TreeView1MouseUp() {}
     void TreeView1CustomDrawItem();   // selected node: black on scheme colour 7EB6FF
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Folder exclusions.
-    quint8 IsFolderExcluded(const QString& folder, bool browse, bool search, bool collect);
     void LoadFolderExclusions();
     void FolderExclusionsClick();
     // The "Exclude from" submenus (Options and the tree's pop-up) for
     // SelectedFolder: opening shows the stored choice; each item stores it.
     void ExcludeFolderClick();
-    void BrowseClick(QAction* sender);
-    void SubShowClick(QAction* sender);
-    void SubSearchClick(QAction* sender);
-    void AllClick(QAction* sender);
     void ClearExclusionsClick();
 
 private:

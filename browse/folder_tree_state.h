@@ -4,7 +4,7 @@
 
 // The recent or favourite entry whose opening is under way. Only the opening
 // of a list entry sets it (MarkListEntryOpening); the next run of
-// TForm1::OpenFolderOrShow uses it once to write the walked path (with its
+// FolderTreeController::OpenFolderOrShow uses it once to write the walked path (with its
 // letter case as found on disk) back into that entry, and clears it.
 struct ListEntryRef {
     bool favorites = false;

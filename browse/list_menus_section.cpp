@@ -548,16 +548,6 @@ void ListMenusSection::OpenDrive()
     m_host->OpenFolderOrShow();
 }
 
-bool ListMenusSection::IsOnFixedDrive(const QString& path)
-{
-    return ::IsOnFixedDrive(path);
-}
-
-qint64 ListMenusSection::FileSizeOf(const QString& path)
-{
-    return ::FileSizeOf(path);
-}
-
 qint64 ListMenusSection::FreeSpaceOnDrive(QChar letter)
 {
     return ::FreeSpaceOnDrive(letter, m_start.DemoMode != 0);

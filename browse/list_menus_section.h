@@ -71,8 +71,6 @@ public:
     void BuildDriveMenu();
     void DrivePopPopup();
     void OpenDrive();
-    bool IsOnFixedDrive(const QString& path);
-    qint64 FileSizeOf(const QString& path);
     qint64 FreeSpaceOnDrive(QChar letter);
 
     // ---- State of the list entry being opened ----

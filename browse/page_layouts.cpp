@@ -117,8 +117,3 @@ PageGeometry ComputePageGeometry(int layout, QSize pageArea, int toolBarHeight, 
     }
     return g;
 }
-
-QRect PageImageRect(const PageSlotGeometry& slot, QSize pictureSize, int limitPercent)
-{
-    return FitPictureInCell(slot.pictureBox, pictureSize, limitPercent);
-}

@@ -99,7 +99,3 @@ struct PageGeometry {
 // / columns), height nearest((height - (rows + 1)) / rows), a one-pixel gap
 // between cells. Layout 0 has no cells. Sizes never go below 0.
 PageGeometry ComputePageGeometry(int layout, QSize pageArea, int toolBarHeight, ThumbFill fill);
-
-// Where a picture of `pictureSize` goes in its frame: fitted into the
-// picture box with the enlargement limit (percent) and centred in it.
-QRect PageImageRect(const PageSlotGeometry& slot, QSize pictureSize, int limitPercent);

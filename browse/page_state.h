@@ -204,8 +204,6 @@ public:
     // ---- selection ----
 
     int SelectedPictureCount() const;
-    // Cell colour: blue when ticked.
-    bool CellSelected(int slot) const { return cells_[size_t(slot)].ticked; }
     QString WindowCaption() const { return PageWindowCaption(count(), SelectedPictureCount()); }
 
     // The click rule: nothing for slot >= 99 or a disabled check box; a click

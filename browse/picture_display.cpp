@@ -308,22 +308,6 @@ PictureStatusTexts ComputePictureStatus(const PictureStatusInput& in)
     return out;
 }
 
-LookAheadStep PeekPlayOrder(const QList<int>& order, int position, int direction, bool continuous)
-{
-    LookAheadStep step;
-    if (order.isEmpty())
-        return step;
-    int next = position + (direction >= 1 ? 1 : -1);
-    if (next >= order.size()) {
-        next = 0;
-        step.reachedEnd = !continuous;
-    } else if (next < 0) {
-        next = int(order.size()) - 1;
-    }
-    step.index = order[next];
-    return step;
-}
-
 QString RemoveFromShowHint(const QString& showName, bool plural)
 {
     return (plural ? QStringLiteral("Remove pictures from ") : QStringLiteral("Remove picture from ")) + showName

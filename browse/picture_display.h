@@ -192,18 +192,6 @@ PictureStatusTexts ComputePictureStatus(const PictureStatusInput& in);
 // "mmmm d, yyyy,hh:mm" of a day number (days since 1899-12-30).
 QString StatusDateText(double date);
 
-// ---- the show's look-ahead -------------------------------------------------------
-
-// The step after `position` over `order` in `direction` (>= 1 forward, else
-// back), wrapping round: the picture index there (-1 for an empty order)
-// and whether the step passed the end of the order while the show does not
-// play continuously (the last picture is then the one shown now).
-struct LookAheadStep {
-    int index = -1;
-    bool reachedEnd = false;
-};
-LookAheadStep PeekPlayOrder(const QList<int>& order, int position, int direction, bool continuous);
-
 // The interval a show record gives its picture, in seconds: the record's
 // own, or `defaultSeconds` when it is 0. 999 (as long as the picture's
 // voice) holds only for a sound of kind "F" whose file exists, else the

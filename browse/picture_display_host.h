@@ -13,8 +13,8 @@ class QMenu;
 class QTimer;
 class QToolBar;
 class QWidget;
-class TForm9;
-class TForm16;
+class ShowWindow;
+class ShowManagerWindow;
 struct OpenShow;
 
 // The window's widgets the picture display section uses (any may be null but
@@ -83,6 +83,6 @@ public:
     virtual OpenShow& openShow() = 0;
 
     // The full-screen show window and the MyShow manager (either may be null).
-    virtual TForm9* showWindow() const = 0;
-    virtual TForm16* showManager() const = 0;
+    virtual ShowWindow* showWindow() const = 0;
+    virtual ShowManagerWindow* showManager() const = 0;
 };

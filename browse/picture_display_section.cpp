@@ -48,7 +48,7 @@ void enableItem(QAction* action, bool on)
         action->setEnabled(on);
 }
 
-bool fullScreenVisible(const TForm9* Form9) { return Form9 && Form9->isVisible(); }
+bool fullScreenVisible(const ShowWindow* Form9) { return Form9 && Form9->isVisible(); }
 
 bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
 
@@ -116,7 +116,7 @@ public:
 
     void BeforeStep() override
     {
-        if (TForm9* const Form9 = m_host.showWindow())
+        if (ShowWindow* const Form9 = m_host.showWindow())
             Form9->SetPictureButtonsEnabled(false);
         QCoreApplication::processEvents();
     }
@@ -128,7 +128,7 @@ public:
     void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
     void ShowTitleLabelByOption() override
     {
-        if (TForm9* const Form9 = m_host.showWindow())
+        if (ShowWindow* const Form9 = m_host.showWindow())
             Form9->SetTitleShown(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
@@ -219,7 +219,7 @@ public:
     }
     void HidePictureImages() override
     {
-        TForm9* const Form9 = m_host.showWindow();
+        ShowWindow* const Form9 = m_host.showWindow();
         if (fullScreenVisible(Form9)) {
             Form9->HidePictures();
         } else if (m_w.Image1) {
@@ -228,7 +228,7 @@ public:
     }
     void SetErrorCaption(const QString& caption) override
     {
-        TForm9* const Form9 = m_host.showWindow();
+        ShowWindow* const Form9 = m_host.showWindow();
         if (Form9)
             Form9->HideTextLines();
         m_w.Window->setWindowTitle(caption);
@@ -420,9 +420,9 @@ void PictureDisplaySection::FinishDisplayStep(quint64 ticket, const LoadOutcome&
     ::FinishDisplayStep(host, m_display, ticket, outcome);
 }
 
-void PictureDisplaySection::PrefetchShowPicture(int index)
+void PictureDisplaySection::KeepShowPicturesDecoded(int next, int left)
 {
-    if (!validIndex(m_session, index)) {
+    if (!validIndex(m_session, next) && !validIndex(m_session, left)) {
         DropPrefetchedPicture();
         return;
     }
@@ -434,7 +434,10 @@ void PictureDisplaySection::PrefetchShowPicture(int index)
         const QScreen* screen = QGuiApplication::primaryScreen();
         area = screen ? screen->size() : QSize(1920, 1080);
     }
-    PrefetchPicture(m_session.PictureTable[size_t(index)].FullPath, area, displayLimit(m_session));
+    const auto pathOf = [this](int index) {
+        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].FullPath : QString();
+    };
+    KeepPicturesDecoded(pathOf(next), pathOf(left), area, displayLimit(m_session));
 }
 
 void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
@@ -454,7 +457,7 @@ void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 
 void PictureDisplaySection::DisablePictureCommands()
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     // The sound of the picture shown before ends with it.
     if (m_host->PictureSoundPlayerOpen())
         m_host->ReleaseVoiceFile();
@@ -483,7 +486,7 @@ bool PictureDisplaySection::CanRotatePicture(int index)
 
 void PictureDisplaySection::SetPictureMenuCaptions()
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
     OpenShow& show = m_host->openShow();
     if (m_session.PlaybackActive != 1)
@@ -567,7 +570,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 void PictureDisplaySection::UpdatePictureStatus()
 {
     const TSettingsRecord& Settings = m_settings.Settings;
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     TShowState& ShowState = m_session.ShowState;
     if (DisplayHooks().ThumbnailViewActive && DisplayHooks().ThumbnailViewActive())
         return;
@@ -600,7 +603,7 @@ void PictureDisplaySection::UpdatePictureStatus()
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     OpenShow& show = m_host->openShow();
     const int direction = m_session.ShowState.Direction;
     if (direction == 0 || !Form9)
@@ -628,7 +631,7 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 
 void PictureDisplaySection::SetSelectionMenuCaptions()
 {
-    TForm16* const Form16 = m_host->showManager();
+    ShowManagerWindow* const Form16 = m_host->showManager();
     OpenShow& show = m_host->openShow();
     m_display.CurrentPicturePath.clear();
     const QList<int> ticked = DisplayHooks().SelectedPictures ? DisplayHooks().SelectedPictures() : QList<int>();
@@ -703,7 +706,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
 
 void PictureDisplaySection::TBRatioClick()
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     if (!Form9)
         return;
     QPoint at(0, 0);
@@ -724,7 +727,7 @@ void PictureDisplaySection::Image1Progress(bool endStage)
 
 void PictureDisplaySection::ImageTimerTimer()
 {
-    TForm16* const Form16 = m_host->showManager();
+    ShowManagerWindow* const Form16 = m_host->showManager();
     if (m_w.ImageTimer)
         m_w.ImageTimer->stop();
     m_session.ShowState.PictureLoaded = 1;

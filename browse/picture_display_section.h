@@ -29,11 +29,10 @@ public:
     // Never raises; failures are sorted into displayState().LoadErrorKind
     // and reported.
     void DisplayCurrentPicture();
-    // The display step waits for its picture.
-    bool DisplayStepWaiting() const { return m_display.PendingTicket != 0; }
-    // Decodes entry `index` of PictureTable ahead for the show's next step,
-    // for the slot and size that step will load it at; -1 drops it.
-    void PrefetchShowPicture(int index);
+    // Keeps entries of PictureTable decoded for the show's next steps, for
+    // the slot and size those steps load them at: `next` decoded ahead,
+    // `left` (the picture just left) kept while still at hand; -1 for none.
+    void KeepShowPicturesDecoded(int next, int left);
     // Bookmark items for the picture whose bookmark key is `key`.
     void SetBookmarkMenuState(const QString& key);
     // Run before a picture is loaded: the picture commands are disabled.

@@ -39,15 +39,6 @@ void PictureView::modelChanged()
     update();
 }
 
-void PictureView::SetSmooth(bool smooth)
-{
-    if (smooth == m_smooth)
-        return;
-    m_smooth = smooth;
-    dropScaled();
-    update();
-}
-
 void PictureView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

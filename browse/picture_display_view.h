@@ -19,9 +19,6 @@ public:
     void SetModel(PictureSlotModel* model);
     PictureSlotModel* Model() const { return m_model; }
 
-    // Smooth (bilinear) scaling; on by default.
-    void SetSmooth(bool smooth);
-
     // The picture as it is painted when shrunk: the slot's current image at
     // the view's size in device pixels, made at the next paint when out of
     // date. Null when there is nothing to paint or the picture is enlarged

@@ -105,20 +105,12 @@ void PictureInfoController::SetupThumbnailFiles()
     }
 }
 
-int PictureInfoController::CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail,
-                                                    const QString& SlotName, bool FromPreview, bool IgnoreDrive,
-                                                    bool ForceRenew, bool SetPictureDate)
-{
-    return ::CreateOrRefreshThumbnail(m_settings, Picture, Thumbnail, SlotName, FromPreview, IgnoreDrive,
-                                      ForceRenew, SetPictureDate, m_start.DemoMode != 0);
-}
-
 void PictureInfoController::MakeSmallClick()
 {
     const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    TForm38 window(m_settings, m_paths, m_environment, SelectedFolder,
+    ThumbnailOptionsDialog window(m_settings, m_paths, m_environment, SelectedFolder,
                    m_start.DemoMode != 0, m_w.Window);
     platform::execModal(window);
     m_host->RefreshSelectedFolder();
@@ -134,7 +126,7 @@ void PictureInfoController::ThumbnailInfoOnce()
                              + QStringLiteral("Are you familiar with Vistamo!'s SmallPics folders?");
     const bool familiar = platform::showMessage(platform::PromptKind::Confirmation, question, platform::kYesNo)
                           == platform::PromptAnswer::Yes;
-    TForm39 window(m_environment, familiar, m_w.Window);
+    ThumbnailRunWindow window(m_environment, familiar, m_w.Window);
     platform::execModal(window);
     if (!window.CBNext->isChecked())
         Settings.ThumbInfoShown = 1;

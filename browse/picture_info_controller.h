@@ -34,14 +34,10 @@ public:
     // and the status of thumbnail making (once; the first showing of the
     // window does it too).
     void SetupThumbnailFiles();
-    // Makes or renews a picture's thumbnail; the result codes of the free
-    // CreateOrRefreshThumbnail (-1 .. 4).
-    int CreateOrRefreshThumbnail(const QString& Picture, const QString& Thumbnail, const QString& SlotName,
-                                 bool FromPreview, bool IgnoreDrive, bool ForceRenew, bool SetPictureDate);
-    // The manual creation window TForm38 for SelectedFolder; the tree is
+    // The manual creation window ThumbnailOptionsDialog for SelectedFolder; the tree is
     // refreshed afterwards.
     void MakeSmallClick();
-    // The one-time notice about thumbnail folders and the window TForm39.
+    // The one-time notice about thumbnail folders and the window ThumbnailRunWindow.
     void ThumbnailInfoOnce();
     // The browse preview (Image4 and its panel) and the MyShow preview
     // (image2). A picture to load is asked for on a worker; the preview's

@@ -31,8 +31,6 @@ public:
     // The picture's own size in pixels (from its header), whatever the
     // decoded buffer's size.
     QSize PictureSize() const { return m_picture.trueSize; }
-    int PictureWidth() const { return m_picture.trueSize.width(); }
-    int PictureHeight() const { return m_picture.trueSize.height(); }
     // The decoded buffer (a JPEG may be decoded at n/8 of its size).
     const QImage& Buffer() const { return m_picture.image; }
     PictureKind Kind() const { return m_picture.kind; }

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QPointer>
 
-#include <set>
+#include <algorithm>
+#include <deque>
+#include <map>
 
 namespace {
 
@@ -27,10 +29,18 @@ struct FileStamp {
 
 } // namespace
 
-struct PictureSlotDecoder::Private {
-    explicit Private(QObject* owner) : queue(QThread::idealThreadCount(), owner) {}
+// The slots need few decodes at once (the picture asked for and those
+// decoded ahead); more threads would only hold more large buffers at once.
+constexpr int kMaxSlotDecodeThreads = 4;
 
-    struct Ahead {
+struct PictureSlotDecoder::Private {
+    explicit Private(QObject* owner)
+        : queue(std::min(kMaxSlotDecodeThreads, std::max(1, QThread::idealThreadCount())), owner)
+    {
+    }
+
+    // A picture asked for, decoding or decoded.
+    struct Entry {
         QString path;
         QSize area;
         int limit = 0;
@@ -39,20 +49,43 @@ struct PictureSlotDecoder::Private {
         bool ready = false;
         LoadedPicture picture;
         LoadOutcome outcome;
+        bool matches(const QString& p, QSize a, int l) const
+        {
+            return ticket && path == p && area == a && limit == l && stamp == FileStamp::of(p);
+        }
     };
 
     PictureDecodeQueue queue;
-    // Tickets submitted and neither answered nor cancelled.
-    std::set<quint64> waiting;
-    Ahead ahead;
+    // Tickets submitted and neither answered nor cancelled, with what they ask.
+    std::map<quint64, Entry> waiting;
+    // The next picture of a show, decoded ahead; the picture just left.
+    Entry ahead;
+    Entry left;
+    // While a show keeps pictures: the last two answered, newest first.
+    bool keeping = false;
+    std::deque<Entry> recent;
+
+    // Tickets of answers from memory: apart from the queue's.
+    quint64 lastMemoryTicket = 0;
+    quint64 memoryTicket() { return (quint64(1) << 63) | ++lastMemoryTicket; }
+
+    void remember(Entry entry)
+    {
+        if (!keeping || entry.outcome)
+            return;
+        std::erase_if(recent, [&entry](const Entry& r) { return r.path == entry.path; });
+        recent.push_front(std::move(entry));
+        if (recent.size() > 2)
+            recent.pop_back();
+    }
 };
 
 PictureSlotDecoder::PictureSlotDecoder() : QObject(QCoreApplication::instance()), d(std::make_unique<Private>(this))
 {
     connect(&d->queue, &PictureDecodeQueue::decoded, this,
             [this](quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome) {
-                if (d->waiting.erase(ticket)) {
-                    emit answered(ticket, picture, outcome);
+                if (d->waiting.count(ticket)) {
+                    answer(ticket, picture, outcome);
                     return;
                 }
                 if (d->ahead.ticket == ticket) {
@@ -73,28 +106,66 @@ PictureSlotDecoder& PictureSlotDecoder::instance()
     return *decoder;
 }
 
+void PictureSlotDecoder::answer(quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome)
+{
+    const auto it = d->waiting.find(ticket);
+    if (it == d->waiting.end())
+        return;
+    Private::Entry entry = std::move(it->second);
+    d->waiting.erase(it);
+    entry.ready = true;
+    entry.picture = picture;
+    entry.outcome = outcome;
+    d->remember(std::move(entry));
+    emit answered(ticket, picture, outcome);
+}
+
 quint64 PictureSlotDecoder::submit(const QString& path, QSize area, int limitPercent)
 {
-    Private::Ahead& ahead = d->ahead;
-    if (ahead.ticket && ahead.path == path && ahead.area == area && ahead.limit == limitPercent
-        && ahead.stamp == FileStamp::of(path)) {
-        const quint64 ticket = ahead.ticket;
-        d->waiting.insert(ticket);
-        if (ahead.ready) {
-            // Decoded already: answered on the next turn of the window's
-            // thread, as any other decode.
-            QPointer<PictureSlotDecoder> self(this);
-            platform::postToWindowThread(
-                [self, ticket, picture = std::move(ahead.picture), outcome = std::move(ahead.outcome)]() {
-                    if (self && self->d->waiting.erase(ticket))
-                        emit self->answered(ticket, picture, outcome);
-                });
+    // A picture at hand (decoded ahead, just left, or answered a moment
+    // ago) is answered from memory; a decode ahead still running is waited for.
+    Private::Entry* atHand = nullptr;
+    if (d->ahead.matches(path, area, limitPercent))
+        atHand = &d->ahead;
+    else if (d->left.matches(path, area, limitPercent))
+        atHand = &d->left;
+    else
+        for (Private::Entry& r : d->recent)
+            if (r.matches(path, area, limitPercent)) {
+                atHand = &r;
+                break;
+            }
+    if (atHand) {
+        Private::Entry entry = *atHand;
+        if (atHand == &d->ahead || atHand == &d->left)
+            *atHand = Private::Entry();
+        const bool decoding = !entry.ready;
+        const quint64 ticket = decoding ? entry.ticket : d->memoryTicket();
+        entry.ticket = ticket;
+        if (decoding) {
+            d->waiting.emplace(ticket, std::move(entry));
+            return ticket;
         }
-        ahead = Private::Ahead();
+        LoadedPicture picture = entry.picture;
+        LoadOutcome outcome = entry.outcome;
+        entry.picture = LoadedPicture();
+        d->waiting.emplace(ticket, std::move(entry));
+        // Answered on the next turn of the window's thread, as any other decode.
+        QPointer<PictureSlotDecoder> self(this);
+        platform::postToWindowThread([self, ticket, picture = std::move(picture), outcome = std::move(outcome)]() {
+            if (self)
+                self->answer(ticket, picture, outcome);
+        });
         return ticket;
     }
-    const quint64 ticket = d->queue.submit({path, area, limitPercent});
-    d->waiting.insert(ticket);
+    Private::Entry entry;
+    entry.path = path;
+    entry.area = area;
+    entry.limit = limitPercent;
+    entry.stamp = FileStamp::of(path);
+    entry.ticket = d->queue.submit({path, area, limitPercent});
+    const quint64 ticket = entry.ticket;
+    d->waiting.emplace(ticket, std::move(entry));
     return ticket;
 }
 
@@ -111,11 +182,20 @@ int PictureSlotDecoder::waitingCount() const
 
 void PictureSlotDecoder::prefetch(const QString& path, QSize area, int limitPercent)
 {
-    Private::Ahead& ahead = d->ahead;
-    if (ahead.ticket && ahead.path == path && ahead.area == area && ahead.limit == limitPercent
-        && ahead.stamp == FileStamp::of(path))
+    d->keeping = true;
+    Private::Entry& ahead = d->ahead;
+    if (ahead.matches(path, area, limitPercent))
         return;
-    dropAhead();
+    if (ahead.ticket && !ahead.ready)
+        d->queue.cancel(ahead.ticket);
+    ahead = Private::Entry();
+    // Just left or answered a moment ago: at hand without a decode.
+    for (const Private::Entry* e : {&d->left, d->recent.empty() ? nullptr : &d->recent.front(),
+                                    d->recent.size() < 2 ? nullptr : &d->recent.back()})
+        if (e && e->ready && e->matches(path, area, limitPercent)) {
+            ahead = *e;
+            return;
+        }
     ahead.path = path;
     ahead.area = area;
     ahead.limit = limitPercent;
@@ -123,11 +203,36 @@ void PictureSlotDecoder::prefetch(const QString& path, QSize area, int limitPerc
     ahead.ticket = d->queue.submit({path, area, limitPercent});
 }
 
+void PictureSlotDecoder::keep(const QString& next, const QString& left, QSize area, int limitPercent)
+{
+    d->keeping = true;
+    Private::Entry kept;
+    if (!left.isEmpty()) {
+        if (d->left.matches(left, area, limitPercent))
+            kept = d->left;
+        else
+            for (const Private::Entry& r : d->recent)
+                if (r.matches(left, area, limitPercent))
+                    kept = r;
+    }
+    d->left = std::move(kept);
+    if (next.isEmpty()) {
+        if (d->ahead.ticket && !d->ahead.ready)
+            d->queue.cancel(d->ahead.ticket);
+        d->ahead = Private::Entry();
+    } else {
+        prefetch(next, area, limitPercent);
+    }
+}
+
 void PictureSlotDecoder::dropAhead()
 {
     if (d->ahead.ticket && !d->ahead.ready)
         d->queue.cancel(d->ahead.ticket);
-    d->ahead = Private::Ahead();
+    d->ahead = Private::Entry();
+    d->left = Private::Entry();
+    d->recent.clear();
+    d->keeping = false;
 }
 
 QString PictureSlotDecoder::aheadPath() const
@@ -140,6 +245,11 @@ bool PictureSlotDecoder::aheadReady() const
     return d->ahead.ticket && d->ahead.ready;
 }
 
+QString PictureSlotDecoder::keptPath() const
+{
+    return d->left.path;
+}
+
 int SlotLoadsWaiting()
 {
     return PictureSlotDecoder::instance().waitingCount();
@@ -148,6 +258,16 @@ int SlotLoadsWaiting()
 void PrefetchPicture(const QString& path, QSize area, int limitPercent)
 {
     PictureSlotDecoder::instance().prefetch(path, area, limitPercent);
+}
+
+void KeepPicturesDecoded(const QString& next, const QString& left, QSize area, int limitPercent)
+{
+    PictureSlotDecoder::instance().keep(next, left, area, limitPercent);
+}
+
+QString KeptPicturePath()
+{
+    return PictureSlotDecoder::instance().keptPath();
 }
 
 void DropPrefetchedPicture()

@@ -2,8 +2,9 @@
 // submitted with the picture's path, the area it is fitted into and the
 // enlargement limit, and answered later on the window's thread through
 // `answered` with its ticket; a cancelled ticket is never answered. A running
-// show decodes the next picture ahead (PrefetchPicture); a decode of the same
-// file, unchanged since, for the same size takes it.
+// show keeps two pictures at hand: the next one, decoded ahead
+// (PrefetchPicture), and the one just left (KeepPicturesDecoded); a request
+// for the same file, unchanged since, at the same size takes either.
 #pragma once
 
 #include "browse/picture_load_error.h"
@@ -34,9 +35,17 @@ public:
     // Starts decoding `path` ahead for a later submit with the same area
     // and limit; replaces an earlier picture decoded ahead.
     void prefetch(const QString& path, QSize area, int limitPercent);
-    // Drops the picture decoded ahead (its decode, when still running, is
-    // never used).
+    // Keeps `next` decoded ahead (as prefetch; empty: none) and `left`
+    // when it is one of the last two pictures answered (empty: none), both
+    // for the area and limit. Until dropAhead the decoder remembers the last
+    // two pictures it answered for this; they share their buffers with the
+    // slots that show them.
+    void keep(const QString& next, const QString& left, QSize area, int limitPercent);
+    // Drops the pictures decoded ahead and kept (a decode still running is
+    // never used) and remembers no more.
     void dropAhead();
+    // The picture just left that is kept, empty when none.
+    QString keptPath() const;
     QString aheadPath() const;
     bool aheadReady() const;
 
@@ -46,6 +55,8 @@ signals:
 
 private:
     PictureSlotDecoder();
+    // Answers a waiting ticket and remembers the picture while a show keeps them.
+    void answer(quint64 ticket, const LoadedPicture& picture, const LoadOutcome& outcome);
     ~PictureSlotDecoder() override;
     struct Private;
     std::unique_ptr<Private> d;
@@ -56,6 +67,9 @@ int SlotLoadsWaiting();
 
 // PictureSlotDecoder's decode-ahead.
 void PrefetchPicture(const QString& path, QSize area, int limitPercent);
+void KeepPicturesDecoded(const QString& next, const QString& left, QSize area, int limitPercent);
+// The picture just left that is kept, empty when none.
+QString KeptPicturePath();
 void DropPrefetchedPicture();
 // The path decoded ahead, empty when none.
 QString PrefetchedPicturePath();

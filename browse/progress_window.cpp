@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TForm26::TForm26(const EnvironmentInfo& environment, QWidget* parent)
+ProgressWindow::ProgressWindow(const EnvironmentInfo& environment, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form26"));
@@ -28,18 +28,18 @@ TForm26::TForm26(const EnvironmentInfo& environment, QWidget* parent)
     layout->addWidget(Panel1);
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
     TimerOnActivate->setSingleShot(true);
-    connect(TimerOnActivate, &QTimer::timeout, this, &TForm26::TimerOnActivateTimer);
+    connect(TimerOnActivate, &QTimer::timeout, this, &ProgressWindow::TimerOnActivateTimer);
     ApplyFontFamily(this, environment.UIFontName);
     setFixedSize(sizeHint());
     m_promptWatcher = platform::addPromptOpenWatcher([this](bool open) { stepAsideForPrompt(open); });
 }
 
-TForm26::~TForm26()
+ProgressWindow::~ProgressWindow()
 {
     platform::removePromptOpenWatcher(m_promptWatcher);
 }
 
-void TForm26::stepAsideForPrompt(bool promptOpen)
+void ProgressWindow::stepAsideForPrompt(bool promptOpen)
 {
     if (promptOpen && isVisible()) {
         m_hiddenForPrompt = true;
@@ -51,7 +51,7 @@ void TForm26::stepAsideForPrompt(bool promptOpen)
     }
 }
 
-void TForm26::ShowWithCaption(const QString& caption, QWidget* over)
+void ProgressWindow::ShowWithCaption(const QString& caption, QWidget* over)
 {
     setWindowTitle(caption);
     DeleteLabel->clear();
@@ -64,13 +64,13 @@ void TForm26::ShowWithCaption(const QString& caption, QWidget* over)
     TimerOnActivate->start();
 }
 
-void TForm26::SetLabel(const QString& text)
+void ProgressWindow::SetLabel(const QString& text)
 {
     DeleteLabel->setText(text);
     raise();
 }
 
-void TForm26::TimerOnActivateTimer()
+void ProgressWindow::TimerOnActivateTimer()
 {
     TimerOnActivate->stop();
     Panel1->update();

@@ -1,4 +1,4 @@
-// The progress window of a folder walk (`TForm26`): a caption and one label
+// The progress window of a folder walk (`ProgressWindow`): a caption and one label
 // `DeleteLabel` on `Panel1` telling what is being deleted. Single border,
 // always on top, centred on the main window; not modal.
 #pragma once
@@ -10,11 +10,12 @@ class QFrame;
 class QLabel;
 class QTimer;
 
-class TForm26 : public QWidget {
+// The window whose objectName is "Form26".
+class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
     // The window takes the interface font of `environment`.
-    explicit TForm26(const EnvironmentInfo& environment, QWidget* parent = nullptr);
+    explicit ProgressWindow(const EnvironmentInfo& environment, QWidget* parent = nullptr);
 
     QFrame* Panel1 = nullptr;
     QLabel* DeleteLabel = nullptr;
@@ -24,7 +25,7 @@ public:
     void ShowWithCaption(const QString& caption, QWidget* over);
     void SetLabel(const QString& text);
 
-    ~TForm26() override;
+    ~ProgressWindow() override;
 
 private:
     void TimerOnActivateTimer();

@@ -1,7 +1,7 @@
 // The recent folders, the favourites and the MyShow history: three short
 // lists kept in the settings record, used entries packed at the front.
 //
-// The rules here are plain functions over the lists; TForm1 (tform1_lists.cpp)
+// The rules here are plain functions over the lists; MainWindow (main_window_lists.cpp)
 // keeps the menus in step with them and opens the entries.
 #pragma once
 

@@ -268,16 +268,6 @@ std::function<void(const QString&)> statusThroughWindowThread()
 
 } // namespace
 
-int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail,
-                             const QString& slotName, bool fromPreview, bool ignoreDrive, bool forceRenew,
-                             bool setPictureDate, bool demoMode)
-{
-    const ThumbnailOptions options = CurrentThumbnailOptions(settings, demoMode);
-    return CreateOrRefreshThumbnail(programThumbnailRequest(picture, thumbnail, slotName, fromPreview, ignoreDrive,
-                                                            forceRenew, setPictureDate, options),
-                                    options);
-}
-
 int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
                                          const ThumbnailOptions& options)
 {
@@ -320,52 +310,6 @@ void InstallThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, bool
 }
 
 // ---- keeping thumbnails in step ------------------------------------------------
-
-bool DeleteThumbnailOf(const QString& picture)
-{
-    const QString thumbnail = ThumbnailPath(picture);
-    const QFileInfo info(thumbnail);
-    if (!info.exists() || info.isDir())
-        return false;
-    return QFile::remove(thumbnail);
-}
-
-void DropStaleThumbnailOf(const QString& newPicture)
-{
-    DeleteThumbnailOf(newPicture);
-}
-
-bool MoveThumbnailWith(const QString& oldPicture, const QString& newPicture)
-{
-    const QString from = ThumbnailPath(oldPicture);
-    const QString to = ThumbnailPath(newPicture);
-    const QFileInfo fromInfo(from);
-    if (!fromInfo.exists() || fromInfo.isDir()) {
-        // No thumbnail to carry; one at the new place belonged to another file.
-        DropStaleThumbnailOf(newPicture);
-        return false;
-    }
-    if (QDir::cleanPath(from) == QDir::cleanPath(to))
-        return true;
-    // Only into a folder that may hold thumbnails.
-    bool ok = OutsideThumbnailFolders(newPicture, QString());
-    const QString folder = ThumbnailFolderOf(newPicture);
-    if (ok && !QFileInfo(folder).isDir()) {
-        ok = !QFileInfo::exists(folder) && QDir().mkdir(folder);
-        if (ok)
-            platform::SetHidden(folder, true);
-    }
-    if (ok) {
-        if (QFileInfo::exists(to))
-            QFile::remove(to);
-        ok = MoveFileChecked(from, to, false);
-    }
-    if (!ok) {
-        QFile::remove(from);
-        DropStaleThumbnailOf(newPicture);
-    }
-    return ok;
-}
 
 bool FolderHoldsOnlyThumbsDb(const QString& folder)
 {

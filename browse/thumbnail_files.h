@@ -117,13 +117,6 @@ struct ThumbnailRequest {
 int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOptions& options,
                              const ThumbnailMaker& maker = ThumbnailMaker());
 
-// The program's form: options from `settings`, the picture as loaded in
-// the named slot ("form1im1", "form9im1", "form9im2"; "" for none), the
-// status through ThumbnailStatusSink.
-int CreateOrRefreshThumbnail(const SettingsStore& settings, const QString& picture, const QString& thumbnail,
-                             const QString& slotName, bool fromPreview, bool ignoreDrive, bool forceRenew,
-                             bool setPictureDate, bool demoMode);
-
 // The same with `options` (not from the preview, nothing forced) made on the background
 // writer thread, so the window's thread never waits for the write; writes run
 // one after another. Returns ThumbNothingDone at once; the status "T" is
@@ -156,22 +149,6 @@ bool DefaultThumbnailMaker(const QString& picture, const QString& thumbnail, con
                            int32_t sizeIndex);
 
 // ---- keeping thumbnails in step ------------------------------------------------
-
-// Deletes the thumbnail of a picture (the picture was deleted); errors are
-// ignored. True when a thumbnail was there and is gone.
-bool DeleteThumbnailOf(const QString& picture);
-
-// The picture moved or was renamed from oldPicture to newPicture: its
-// thumbnail follows into the new folder's thumbnail folder (created hidden
-// when missing), replacing a thumbnail of the old file of that name. When
-// it cannot follow it is deleted, to be made again when the picture is next
-// shown. True when the thumbnail now lies at ThumbnailPath(newPicture).
-bool MoveThumbnailWith(const QString& oldPicture, const QString& newPicture);
-
-// The picture was copied: nothing is copied (the copy's thumbnail is made
-// when it is shown), but a thumbnail left at the target's place from an
-// earlier file of that name is deleted.
-void DropStaleThumbnailOf(const QString& newPicture);
 
 // True when the folder holds no file other than "Thumbs.db" (any case) and
 // no subfolder: an emptied thumbnail folder that may be removed.

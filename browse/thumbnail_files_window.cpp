@@ -61,9 +61,9 @@ void repaintControls(QWidget* window)
 
 } // namespace
 
-// ---- TForm38 -------------------------------------------------------------------------
+// ---- ThumbnailOptionsDialog -------------------------------------------------------------------------
 
-TForm38::TForm38(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+ThumbnailOptionsDialog::ThumbnailOptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
                  const QString& selectedFolder, bool demoMode, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_paths(paths), m_environment(environment), m_folder(selectedFolder),
       m_demoMode(demoMode)
@@ -127,8 +127,8 @@ TForm38::TForm38(SettingsStore& settings, const DataPaths& paths, const Environm
     Panel1 = headerPanel(this, "Panel1");
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
     TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
-    connect(TimerOnActivate, &QTimer::timeout, this, &TForm38::TimerOnActivateTimer);
-    connect(TimerAltKey, &QTimer::timeout, this, &TForm38::TimerAltKeyTimer);
+    connect(TimerOnActivate, &QTimer::timeout, this, &ThumbnailOptionsDialog::TimerOnActivateTimer);
+    connect(TimerAltKey, &QTimer::timeout, this, &ThumbnailOptionsDialog::TimerAltKeyTimer);
     auto* main = new QVBoxLayout(this);
     main->addWidget(Panel1);
     main->addLayout(top);
@@ -137,13 +137,13 @@ TForm38::TForm38(SettingsStore& settings, const DataPaths& paths, const Environm
     main->addLayout(buttons);
     resize(640, 560);
 
-    connect(BtnOK, &QPushButton::clicked, this, &TForm38::BtnOKClick);
-    connect(BtnCancel, &QPushButton::clicked, this, &TForm38::BtnCancelClick);
-    connect(CBOnlyCleanup, &QCheckBox::toggled, this, &TForm38::CBOnlyCleanupClick);
+    connect(BtnOK, &QPushButton::clicked, this, &ThumbnailOptionsDialog::BtnOKClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &ThumbnailOptionsDialog::BtnCancelClick);
+    connect(CBOnlyCleanup, &QCheckBox::toggled, this, &ThumbnailOptionsDialog::CBOnlyCleanupClick);
     FormCreate();
 }
 
-void TForm38::FormCreate()
+void ThumbnailOptionsDialog::FormCreate()
 {
     const int cut = std::max(m_folder.lastIndexOf(QLatin1Char('/')), m_folder.lastIndexOf(QLatin1Char(':')));
     FolderLabel->setText(QStringLiteral("Folder: ") + m_folder.mid(cut + 1));
@@ -187,14 +187,14 @@ void TForm38::FormCreate()
     ApplyFontFamily(this, m_environment.UIFontName);
 }
 
-void TForm38::CBOnlyCleanupClick()
+void ThumbnailOptionsDialog::CBOnlyCleanupClick()
 {
     const bool enabled = !CBOnlyCleanup->isChecked();
     CBConvertSmallPics->setEnabled(enabled);
     CBReplaceExisting->setEnabled(enabled);
 }
 
-void TForm38::BtnOKClick()
+void ThumbnailOptionsDialog::BtnOKClick()
 {
     if (BtnOK->text() == QLatin1String("&Done")) {
         done(2);
@@ -224,7 +224,7 @@ void TForm38::BtnOKClick()
     ProcessThumbnails();
 }
 
-void TForm38::BtnCancelClick()
+void ThumbnailOptionsDialog::BtnCancelClick()
 {
     CancelRequested = true;
     QCoreApplication::processEvents();
@@ -232,7 +232,7 @@ void TForm38::BtnCancelClick()
         done(2);
 }
 
-void TForm38::keyPressEvent(QKeyEvent* event)
+void ThumbnailOptionsDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         ShowHelpTopicFromWindow(QStringLiteral("ThumbnailCreationManually.htm"));
@@ -247,17 +247,17 @@ void TForm38::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void TForm38::showEvent(QShowEvent* event)
+void ThumbnailOptionsDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     TimerOnActivate->start();
 }
 
-void TForm38::TimerOnActivateTimer() { Panel1->update(); }
+void ThumbnailOptionsDialog::TimerOnActivateTimer() { Panel1->update(); }
 
-void TForm38::TimerAltKeyTimer() { repaintControls(this); }
+void ThumbnailOptionsDialog::TimerAltKeyTimer() { repaintControls(this); }
 
-void TForm38::closeEvent(QCloseEvent* event)
+void ThumbnailOptionsDialog::closeEvent(QCloseEvent* event)
 {
     // Closing while the run is busy only asks it to stop.
     if (Busy) {
@@ -268,7 +268,7 @@ void TForm38::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void TForm38::AddLogLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)
+void ThumbnailOptionsDialog::AddLogLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)
 {
     QTextCursor cursor(REResult->document());
     cursor.movePosition(QTextCursor::End);
@@ -292,7 +292,7 @@ void TForm38::AddLogLine(const QString& text, int32_t colour, bool blankAfter, b
     QCoreApplication::processEvents();
 }
 
-int TForm38::PreviewPicture(const QString& picture)
+int ThumbnailOptionsDialog::PreviewPicture(const QString& picture)
 {
     if (!QFileInfo(picture).isFile())
         return ShowPreview(2, QImage());
@@ -308,12 +308,12 @@ int TForm38::PreviewPicture(const QString& picture)
     return ShowPreview(image.isNull() ? 1 : 0, image);
 }
 
-QSize TForm38::previewBoxSize() const
+QSize ThumbnailOptionsDialog::previewBoxSize() const
 {
     return PreviewBox.size().isEmpty() ? Image1->size() : PreviewBox.size();
 }
 
-int TForm38::ShowPreview(int result, const QImage& image)
+int ThumbnailOptionsDialog::ShowPreview(int result, const QImage& image)
 {
     FileNotExistLabel->hide();
     CannotOpenLabel->hide();
@@ -335,7 +335,7 @@ int TForm38::ShowPreview(int result, const QImage& image)
     return 0;
 }
 
-void TForm38::ProcessThumbnails()
+void ThumbnailOptionsDialog::ProcessThumbnails()
 {
     Busy = true;
     QCoreApplication::processEvents();
@@ -378,7 +378,7 @@ void TForm38::ProcessThumbnails()
     batch.writeSummary(LastCounts, cancelled);
 }
 
-// ---- TForm39 -------------------------------------------------------------------------
+// ---- ThumbnailRunWindow -------------------------------------------------------------------------
 
 QList<ThumbInfoLine> ThumbnailInfoLines(bool familiar)
 {
@@ -419,7 +419,7 @@ QList<ThumbInfoLine> ThumbnailInfoLines(bool familiar)
     };
 }
 
-TForm39::TForm39(const EnvironmentInfo& environment, bool familiar, QWidget* parent)
+ThumbnailRunWindow::ThumbnailRunWindow(const EnvironmentInfo& environment, bool familiar, QWidget* parent)
     : QDialog(parent), m_environment(environment)
 {
     setObjectName(QStringLiteral("Form39"));
@@ -446,8 +446,8 @@ TForm39::TForm39(const EnvironmentInfo& environment, bool familiar, QWidget* par
     Panel3 = headerPanel(this, "Panel3");
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
     TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
-    connect(TimerOnActivate, &QTimer::timeout, this, &TForm39::TimerOnActivateTimer);
-    connect(TimerAltKey, &QTimer::timeout, this, &TForm39::TimerAltKeyTimer);
+    connect(TimerOnActivate, &QTimer::timeout, this, &ThumbnailRunWindow::TimerOnActivateTimer);
+    connect(TimerAltKey, &QTimer::timeout, this, &ThumbnailRunWindow::TimerAltKeyTimer);
     auto* main = new QVBoxLayout(this);
     main->addWidget(Panel1);
     main->addWidget(title);
@@ -460,7 +460,7 @@ TForm39::TForm39(const EnvironmentInfo& environment, bool familiar, QWidget* par
     FormCreate(familiar);
 }
 
-void TForm39::FormCreate(bool familiar)
+void ThumbnailRunWindow::FormCreate(bool familiar)
 {
     REText->clear();
     QTextCursor cursor(REText->document());
@@ -496,21 +496,21 @@ void TForm39::FormCreate(bool familiar)
     ApplyFontFamily(this, m_environment.UIFontName);
 }
 
-void TForm39::showEvent(QShowEvent* event)
+void ThumbnailRunWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     TimerOnActivate->start();
 }
 
-void TForm39::TimerOnActivateTimer()
+void ThumbnailRunWindow::TimerOnActivateTimer()
 {
     Panel1->update();
     Panel3->update();
 }
 
-void TForm39::TimerAltKeyTimer() { repaintControls(this); }
+void ThumbnailRunWindow::TimerAltKeyTimer() { repaintControls(this); }
 
-void TForm39::keyPressEvent(QKeyEvent* event)
+void ThumbnailRunWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Alt)
         TimerAltKey->start();

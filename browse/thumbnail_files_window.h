@@ -1,7 +1,7 @@
 // The two windows of the thumbnail files: "Vistamo! - Create/Replace
-// thumbnails manually" (TForm38), which runs ThumbnailBatch over the
+// thumbnails manually" (ThumbnailOptionsDialog), which runs ThumbnailBatch over the
 // selected folder and shows its log, and "Vistamo! - Thumbnails info"
-// (TForm39), the one-time explanation of the thumbnail folders.
+// (ThumbnailRunWindow), the one-time explanation of the thumbnail folders.
 #pragma once
 
 #include "browse/thumbnail_files_batch.h"
@@ -19,14 +19,15 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 
-class TForm38 : public QDialog {
+// The window whose objectName is "Form38".
+class ThumbnailOptionsDialog : public QDialog {
     Q_OBJECT
 public:
     // `settings` hold the thumbnail options the window reads and stores;
     // `paths` name the additional settings file the window writes; the
     // window takes the interface font of `environment`; with `demoMode` (a
     // demo start) no thumbnails are made.
-    TForm38(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+    ThumbnailOptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
             const QString& selectedFolder, bool demoMode, QWidget* parent = nullptr);
 
     QCheckBox* CBInclSubfolders = nullptr;
@@ -85,12 +86,13 @@ private:
     bool m_demoMode = false;
 };
 
-class TForm39 : public QDialog {
+// The window whose objectName is "Form39".
+class ThumbnailRunWindow : public QDialog {
     Q_OBJECT
 public:
     // familiar: the answer to "Are you familiar with ... SmallPics folders?";
     // the window takes the interface font of `environment`.
-    TForm39(const EnvironmentInfo& environment, bool familiar, QWidget* parent = nullptr);
+    ThumbnailRunWindow(const EnvironmentInfo& environment, bool familiar, QWidget* parent = nullptr);
 
     QTextEdit* REText = nullptr;
     QCheckBox* CBNext = nullptr;

@@ -109,6 +109,8 @@ void ThumbnailPageController::StartPageShow(const QList<int>& order, bool contin
 void ThumbnailPageController::EndPageShow()
 {
     ++generation_;
+    if (workers_)
+        workers_->clear();   // the decodes not started are for no page now
     loading_ = false;
     ready_.clear();
     redecoding_.clear();
@@ -327,6 +329,9 @@ void ThumbnailPageController::LoadPicturePage(int first, bool keepCaptions)
     if (state_.count() == 0)
         return;
     ++generation_;
+    // The decodes not started yet are for the page being left.
+    if (workers_)
+        workers_->clear();
     ready_.clear();
     redecoding_.clear();
     loading_ = true;
@@ -350,20 +355,32 @@ void ThumbnailPageController::LoadPicturePage(int first, bool keepCaptions)
     cursor.next = [this] { host_.SetPictureIndex(cursor_.NextShowIndex(true)); };
     cursor.previous = [this] { host_.SetPictureIndex(cursor_.NextShowIndex(false)); };
     captions_.assign(size_t(state_.count()), QString());
-    const PageLoadResult fill = FillPageSlots(cells, first, cursor, [this](int slot, int picture) {
+    std::vector<std::pair<int, PageDecodeRequest>> requests;
+    const PageLoadResult fill = FillPageSlots(cells, first, cursor, [this, &requests](int slot, int picture) {
         const QString path = host_.PicturePath(picture);
         state_.SlotLoading(slot, picture, path);
         captions_[size_t(slot)] = CellCaptionText(cursor_.ShownNumber(), path);
         view_->ShowCell(slot, state_.cell(slot));
         lastToLoad_ = slot;
-        submit(slot, path);
+        requests.emplace_back(slot, request(path));
         return true;
     });
     Q_UNUSED(fill);
+    // The costliest decodes start first, so that no large photograph is left
+    // to decode alone at the end while the other cores idle; the pictures
+    // are still shown in slot order.
+    for (const size_t i : PageDecodeOrder([&requests] {
+             std::vector<PageDecodeRequest> r;
+             r.reserve(requests.size());
+             for (const auto& [slot, req] : requests)
+                 r.push_back(req);
+             return r;
+         }()))
+        submit(requests[i].first, requests[i].second);
     applyReady();
 }
 
-void ThumbnailPageController::submit(int slot, const QString& path)
+PageDecodeRequest ThumbnailPageController::request(const QString& path) const
 {
     PageDecodeRequest request;
     request.path = path;
@@ -371,6 +388,16 @@ void ThumbnailPageController::submit(int slot, const QString& path)
     request.box = pictureBox();
     request.limitPercent = host_.EnlargeLimit();
     request.options = host_.ThumbOptions();
+    return request;
+}
+
+void ThumbnailPageController::submit(int slot, const QString& path)
+{
+    submit(slot, request(path));
+}
+
+void ThumbnailPageController::submit(int slot, const PageDecodeRequest& request)
+{
     const quint64 generation = generation_;
     if (!decodeOnWorkers) {
         ready_[slot] = Decode(request);
@@ -524,13 +551,6 @@ void ThumbnailPageController::DrawPagePositionBar()
     in.total = page.total;
     in.slotsPerPage = page.slotsPerPage;
     host_.DrawPositionBar(ComputePagePositionBar(in));
-}
-
-void ThumbnailPageController::ToggleSlotSelection(int slot, bool shift)
-{
-    for (int i : state_.ToggleSlotSelection(slot, shift, CtrlHeld && CtrlHeld()))
-        UpdatePageCaption(i);
-    host_.SetWindowCaption(state_.WindowCaption());
 }
 
 void ThumbnailPageController::showSelectionChange(const std::vector<int>& changed)

@@ -105,7 +105,6 @@ public:
     const PageState& State() const { return state_; }
     ThumbnailPageView& View() { return *view_; }
     PageShowCursor& Cursor() { return cursor_; }
-    PageAreaSize& Area() { return area_; }
     bool PageShowRunning() const { return running_; }
     bool ThumbnailViewActive() const { return running_ && state_.ThumbnailViewActive(); }
 
@@ -140,7 +139,6 @@ public:
     void StepPage(int direction);
 
     // Selection.
-    void ToggleSlotSelection(int slot, bool shift);
     void TBSelAllClick();
     void TBSelNoneClick();
     void TBSelInvertClick();
@@ -177,7 +175,6 @@ public:
 
     // The full view of a cell's picture ended: back to the page.
     bool ReturnToPagePending() const { return returnToPage_; }
-    int ReturnSlot() const { return returnSlot_; }
     void FullViewEnded();
 
     // The keyboard state of Ctrl for clicks (QGuiApplication's by default).
@@ -207,7 +204,9 @@ private:
     void showSelectionChange(const std::vector<int>& changed);
     // While the page loads the selection commands are refused with the text.
     bool selectionRefused(const QString& whileLoadingText);
+    PageDecodeRequest request(const QString& path) const;
     void submit(int slot, const QString& path);
+    void submit(int slot, const PageDecodeRequest& request);
     void decoded(quint64 generation, int slot, PageDecodeResult result);
     void applyReady();
     void finishLoad(bool aborted);

@@ -3,7 +3,11 @@
 #include "browse/picture_loader.h"
 #include "formats/picture_file.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
 #include <exception>
+#include <numeric>
 
 PageDecodeResult DecodePageCell(const PageDecodeRequest& request)
 {
@@ -41,4 +45,19 @@ PageDecodeResult DecodePageCell(const PageDecodeRequest& request)
         return DecodePageCell(again);
     }
     return r;
+}
+
+std::vector<size_t> PageDecodeOrder(const std::vector<PageDecodeRequest>& requests)
+{
+    std::vector<qint64> cost(requests.size());
+    for (size_t i = 0; i < requests.size(); ++i) {
+        const PageDecodeRequest& r = requests[i];
+        const QFileInfo thumbnail(r.thumbnail);
+        const bool fromThumbnail = r.useThumbnail && !r.thumbnail.isEmpty() && thumbnail.isFile();
+        cost[i] = fromThumbnail ? thumbnail.size() : QFileInfo(r.path).size();
+    }
+    std::vector<size_t> order(requests.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&cost](size_t a, size_t b) { return cost[a] > cost[b]; });
+    return order;
 }

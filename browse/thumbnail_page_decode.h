@@ -10,6 +10,8 @@
 #include <QSize>
 #include <QString>
 
+#include <vector>
+
 struct PageDecodeRequest {
     QString path;                 // the picture
     QString thumbnail;            // its thumbnail path (ThumbnailPath)
@@ -29,3 +31,8 @@ struct PageDecodeResult {
 };
 
 PageDecodeResult DecodePageCell(const PageDecodeRequest& request);
+
+// The order to start the cells' decodes in: the costliest first, judged by
+// the size of the file each decodes (its thumbnail file when it has one and
+// may show it, else the picture); equal costs keep their order.
+std::vector<size_t> PageDecodeOrder(const std::vector<PageDecodeRequest>& requests);

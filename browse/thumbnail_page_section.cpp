@@ -173,12 +173,12 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
 
 void ThumbnailPageSection::PreparePageShow()
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     // The interval timer steps the pages.
     if (m_w.IntervalTimer) {
         m_w.IntervalTimer->stop();
         if (Form9)
-            disconnect(m_w.IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer);
+            disconnect(m_w.IntervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer);
         connect(m_w.IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer,
                 Qt::UniqueConnection);
     }
@@ -286,8 +286,8 @@ bool ThumbnailPageSection::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_w.ClientArea && event->type() == QEvent::Resize && PageBackdrop && PageBackdrop->isVisible())
         placeBackdrop();
     // (qobject_cast first: a window being destroyed hides itself and is no
-    // longer a TForm9.)
-    if (event->type() == QEvent::Hide && qobject_cast<TForm9*>(watched) && watched == m_host->showWindow() && PageView
+    // longer a ShowWindow.)
+    if (event->type() == QEvent::Hide && qobject_cast<ShowWindow*>(watched) && watched == m_host->showWindow() && PageView
         && PageView->ReturnToPagePending())
         QTimer::singleShot(0, this, [this] {
             if (PageView)
@@ -392,7 +392,7 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
 {
     // The show goes on full screen, one picture at a time, at the page's
     // first picture in the same play order, paused.
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     if (!Form9 || !PageView)
         return;
     const QList<int> order = PageView->Cursor().order;
@@ -402,7 +402,7 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
         m_w.IntervalTimer->stop();
         QObject::disconnect(m_w.IntervalTimer, &QTimer::timeout, PageView,
                             &ThumbnailPageController::IntervalTimerTimer);
-        QObject::connect(m_w.IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer,
+        QObject::connect(m_w.IntervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer,
                          Qt::UniqueConnection);
     }
     QPointer<ThumbnailPageSection> self(this);
@@ -415,7 +415,7 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
 
 bool ThumbnailPageSection::LeaveSingleDisplay(QList<int>& order, int& position)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || m_session.FullViewActive == 1)
         return false;
     order = Form9->PlayOrder();
@@ -436,7 +436,7 @@ void ThumbnailPageSection::PageViewEntered() { m_host->SetShowRunningHints(); }
 void ThumbnailPageSection::PageLayoutApplied()
 {
     // The show list window's automatic advance follows its setting.
-    TForm16* const Form16 = m_host->showManager();
+    ShowManagerWindow* const Form16 = m_host->showManager();
     if (Form16 && Form16->isVisible() && Form16->AutoAdvanceCB) {
         Form16->AutoAdvanceCB->setChecked(m_state.settings.Settings.SyncAutoAdvance == 1);
         Form16->AutoAdvanceCB->setEnabled(true);

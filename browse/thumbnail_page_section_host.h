@@ -14,8 +14,8 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QWidget;
-class TForm9;
-class TForm16;
+class ShowWindow;
+class ShowManagerWindow;
 
 // The window's widgets of the thumbnail view (any may be null but Window).
 struct ThumbnailPageWidgets {
@@ -53,9 +53,9 @@ public:
 
     virtual ThumbnailPageWidgets widgets() const = 0;
     // The full-screen show window (null when not made).
-    virtual TForm9* showWindow() const = 0;
+    virtual ShowWindow* showWindow() const = 0;
     // The show list window (null when not made).
-    virtual TForm16* showManager() const { return nullptr; }
+    virtual ShowManagerWindow* showManager() const { return nullptr; }
 
     virtual void PauseShow() = 0;
     virtual bool InManualMode() const = 0;

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TForm18::TForm18(QWidget* parent) : QDialog(parent)
+WallpaperDialog::WallpaperDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form18"));
     setWindowTitle(QStringLiteral("Change Wallpaper"));
@@ -49,16 +49,16 @@ TForm18::TForm18(QWidget* parent) : QDialog(parent)
     buttons->addWidget(OKButton);
     buttons->addWidget(CancelButton);
     layout->addLayout(buttons);
-    connect(OKButton, &QPushButton::clicked, this, &TForm18::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TForm18::CancelButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &WallpaperDialog::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &WallpaperDialog::CancelButtonClick);
 
     TimerOnActivate = MakeNamedTimer(this, "TimerOnActivate", 1);
     connect(TimerOnActivate, &QTimer::timeout, this, [this] { Panel1->update(); });
     TimerAltKey = MakeNamedTimer(this, "TimerAltKey", 10);
-    connect(TimerAltKey, &QTimer::timeout, this, &TForm18::TimerAltKeyTimer);
+    connect(TimerAltKey, &QTimer::timeout, this, &WallpaperDialog::TimerAltKeyTimer);
 }
 
-int TForm18::StyleIndex() const
+int WallpaperDialog::StyleIndex() const
 {
     if (StyleTiled->isChecked())
         return 0;
@@ -69,43 +69,43 @@ int TForm18::StyleIndex() const
     return -1;
 }
 
-void TForm18::FormShow()
+void WallpaperDialog::FormShow()
 {
     OKButton->setEnabled(true);
     CancelButton->setEnabled(true);
 }
 
-void TForm18::OKButtonClick()
+void WallpaperDialog::OKButtonClick()
 {
     OKButton->setEnabled(false);
     CancelButton->setEnabled(false);
     done(1);
 }
 
-void TForm18::CancelButtonClick()
+void WallpaperDialog::CancelButtonClick()
 {
     done(2);
 }
 
-void TForm18::FormActivate()
+void WallpaperDialog::FormActivate()
 {
     TimerOnActivate->start();
 }
 
-void TForm18::showEvent(QShowEvent* event)
+void WallpaperDialog::showEvent(QShowEvent* event)
 {
     FormShow();
     QDialog::showEvent(event);
 }
 
-bool TForm18::event(QEvent* event)
+bool WallpaperDialog::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         FormActivate();
     return QDialog::event(event);
 }
 
-void TForm18::keyPressEvent(QKeyEvent* event)
+void WallpaperDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         ShowHelpTopicFromWindow(QStringLiteral("MiscellaneousFeatures.htm"));
@@ -116,7 +116,7 @@ void TForm18::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void TForm18::TimerAltKeyTimer()
+void WallpaperDialog::TimerAltKeyTimer()
 {
     for (QWidget* w : findChildren<QWidget*>())
         if (qobject_cast<QGroupBox*>(w) || qobject_cast<QFrame*>(w) || qobject_cast<QAbstractButton*>(w))

@@ -1,4 +1,4 @@
-// "Change Wallpaper" (TForm18): the style of the new wallpaper, asked for
+// "Change Wallpaper" (WallpaperDialog): the style of the new wallpaper, asked for
 // every time (no style is chosen when it opens).
 #pragma once
 
@@ -10,10 +10,11 @@ class QRadioButton;
 class QTimer;
 class QFrame;
 
-class TForm18 : public QDialog {
+// The window whose objectName is "Form18".
+class WallpaperDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm18(QWidget* parent = nullptr);
+    explicit WallpaperDialog(QWidget* parent = nullptr);
 
     QFrame* Panel1 = nullptr;
     QGroupBox* StyleRG = nullptr;                // "Wallpaper style"

@@ -27,8 +27,3 @@ void InstallHelpKey(QWidget* window, const QString& topic)
     if (window)
         window->setProperty(HelpTopicProperty, topic);
 }
-
-QString HelpTopicOf(const QWidget* window)
-{
-    return window ? window->property(HelpTopicProperty).toString() : QString();
-}

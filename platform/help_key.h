@@ -1,7 +1,8 @@
 // F1 in any of the program's windows opens the window's help topic through
 // the shower the main window installs (HelpAndVersionController::ShowHelpTopic); a window without a topic gives "No help available
-// for this subject". The key is caught once, for the whole application (see
-// TForm1::SetupSmallHandlers); a window names its topic with InstallHelpKey.
+// for this subject". The key is caught once, for the whole application (by
+// handleHelpKey in app/main_window_small_handlers.cpp); a window names its topic
+// with InstallHelpKey.
 #pragma once
 
 #include <QString>
@@ -15,8 +16,6 @@ inline constexpr const char* HelpTopicProperty = "helpTopic";
 
 // Makes F1 in `window` (and its children) open `topic`.
 void InstallHelpKey(QWidget* window, const QString& topic);
-// The topic of a window ("" when it has none).
-QString HelpTopicOf(const QWidget* window);
 
 // What F1 does: the installed shower (nothing before the main window
 // installs its ShowHelpTopic).

@@ -38,23 +38,20 @@ HookDecision DecideHookKey(const HookInput& in)
     }
     if (!in.form9Visible && !in.mouseButtonDown && in.playbackActive) {
         switch (in.key) {
-        case HookKey::Space:
-            if (handled)
-                d.action = HookAction::TogglePause;
-            return d;
         case HookKey::Control:
             if (!in.ctrlLatch) {
                 d.setCtrlLatch = true;
                 return d;
             }
             break;   // as any other key
+        case HookKey::Space:
         case HookKey::Right:
-            if (handled)
-                d.action = in.ctrlLatch ? HookAction::ShowForward : HookAction::Forward1;
-            return d;
         case HookKey::Left:
-            if (handled)
-                d.action = in.ctrlLatch ? HookAction::ShowInReverse : HookAction::Backwards1;
+            // Space and the arrows do nothing more when not handled.
+            if (handled) {
+                d.action = HookAction::ShowKey;
+                d.showKey = DecideShowKey(QtKeyOf(in.key), in.ctrlLatch, ShowKeyPlace::MainWindow);
+            }
             return d;
         case HookKey::L:
             if (handled && in.rotateLUsable && in.ctrlHeld) {
@@ -184,6 +181,20 @@ HintResult ApplicationHintText(const QString& hint, const HintContext& ctx, Hint
     return r;
 }
 
+int QtKeyOf(HookKey key)
+{
+    switch (key) {
+    case HookKey::Space: return Qt::Key_Space;
+    case HookKey::Control: return Qt::Key_Control;
+    case HookKey::Right: return Qt::Key_Right;
+    case HookKey::Left: return Qt::Key_Left;
+    case HookKey::L: return Qt::Key_L;
+    case HookKey::R: return Qt::Key_R;
+    case HookKey::Other: break;
+    }
+    return 0;
+}
+
 HookKey HookKeyOf(int key)
 {
     switch (key) {
@@ -221,42 +232,37 @@ bool KeyboardHookFilter::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-MainKeyCommand DecideMainKey(const MainKeyInput& in)
+MainKeyDecision DecideMainKey(const MainKeyInput& in)
 {
     const bool run = in.showRunning;
-    switch (in.key) {
-    case Qt::Key_Escape: return run ? MainKeyCommand::StopShow : MainKeyCommand::None;
-    case Qt::Key_Home: return run ? MainKeyCommand::RestartShow : MainKeyCommand::None;
-    case Qt::Key_Space: return run && !in.typingInText ? MainKeyCommand::TogglePause : MainKeyCommand::None;
-    case Qt::Key_Right:
-        if (!run)
-            return MainKeyCommand::None;
-        return in.ctrl ? MainKeyCommand::ShowForward : MainKeyCommand::Forward1;
-    case Qt::Key_Left:
-        if (!run)
-            return MainKeyCommand::None;
-        return in.ctrl ? MainKeyCommand::ShowInReverse : MainKeyCommand::Backwards1;
-    case Qt::Key_F5: return run ? MainKeyCommand::None : MainKeyCommand::Refresh;
-    default:
-        break;
+    MainKeyDecision d;
+    if (run && !(in.key == Qt::Key_Space && in.typingInText)) {
+        d.showKey = DecideShowKey(in.key, in.ctrl, ShowKeyPlace::MainWindow);
+        if (d.showKey != ShowKeyCommand::None) {
+            d.command = MainKeyCommand::ShowKey;
+            return d;
+        }
     }
+    const auto command = [&d](MainKeyCommand c) {
+        d.command = c;
+        return d;
+    };
+    if (in.key == Qt::Key_F5)
+        return command(run ? MainKeyCommand::None : MainKeyCommand::Refresh);
     // Letter commands: not with Alt (menu accelerators), not while typing.
     if (in.alt || in.typingInText || in.ctrl)
-        return MainKeyCommand::None;
-    switch (in.key) {
-    case Qt::Key_D: return MainKeyCommand::RemovePicture;
-    default:
-        break;
-    }
+        return d;
+    if (in.key == Qt::Key_D)
+        return command(MainKeyCommand::RemovePicture);
     if (!run)
-        return MainKeyCommand::None;
+        return d;
     switch (in.key) {
     case Qt::Key_F:
-    case Qt::Key_W: return MainKeyCommand::FullScreen;
-    case Qt::Key_S: return MainKeyCommand::SavePicture;
-    case Qt::Key_M: return MainKeyCommand::MovePicture;
-    case Qt::Key_A: return MainKeyCommand::RenamePicture;
-    case Qt::Key_V: return MainKeyCommand::Volume;
-    default: return MainKeyCommand::None;
+    case Qt::Key_W: return command(MainKeyCommand::FullScreen);
+    case Qt::Key_S: return command(MainKeyCommand::SavePicture);
+    case Qt::Key_M: return command(MainKeyCommand::MovePicture);
+    case Qt::Key_A: return command(MainKeyCommand::RenamePicture);
+    case Qt::Key_V: return command(MainKeyCommand::Volume);
+    default: return d;
     }
 }

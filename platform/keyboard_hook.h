@@ -3,6 +3,8 @@
 // wherever the focus is; the idle time that starts the automatic show; the
 // short hint codes that choose a status-bar text.
 #pragma once
+#include "slideshow/show_keys.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -31,15 +33,13 @@ struct HookInput {
     HookKey key = HookKey::Other;
 };
 
-enum class HookAction {
-    None, TogglePause, ShowForward, Forward1, ShowInReverse, Backwards1, RotateLeft, RotateRight,
-    FormKeyDown, RaiseForm9
-};
+enum class HookAction { None, ShowKey, RotateLeft, RotateRight, FormKeyDown, RaiseForm9 };
 
 struct HookDecision {
     bool startHookHandled = false;   // start the 300 ms guard
     bool setCtrlLatch = false;       // set HookCtrlLatch and start TimerHook (500 ms)
     HookAction action = HookAction::None;
+    ShowKeyCommand showKey = ShowKeyCommand::None;   // for HookAction::ShowKey
 };
 
 // One key event: at most one key action per 300 ms, whatever the number
@@ -49,11 +49,16 @@ HookDecision DecideHookKey(const HookInput& in);
 // ---- The main window's key commands -----------------------------------------
 
 // What a key handed on by the hook does in the main window: the show's keys
-// named in its tool tips and menu captions ("~- Home", "~- Escape",
-// "~- F5 ", "~- D", 'F' or 'W', 'S', 'M', 'A', 'V').
+// (the show's key table: "~- Home", "~- Escape", Space and the arrows) and
+// the commands named in its tool tips and menu captions ("~- F5 ", "~- D",
+// 'F' or 'W', 'S', 'M', 'A', 'V').
 enum class MainKeyCommand {
-    None, RestartShow, StopShow, TogglePause, ShowForward, ShowInReverse, Forward1, Backwards1,
-    FullScreen, SavePicture, MovePicture, RenamePicture, Volume, RemovePicture, Refresh
+    None, ShowKey, FullScreen, SavePicture, MovePicture, RenamePicture, Volume, RemovePicture, Refresh
+};
+
+struct MainKeyDecision {
+    MainKeyCommand command = MainKeyCommand::None;
+    ShowKeyCommand showKey = ShowKeyCommand::None;   // for MainKeyCommand::ShowKey
 };
 
 struct MainKeyInput {
@@ -64,7 +69,7 @@ struct MainKeyInput {
     bool typingInText = false;       // the focus is in a text field: letters are typed, not commands
 };
 
-MainKeyCommand DecideMainKey(const MainKeyInput& in);
+MainKeyDecision DecideMainKey(const MainKeyInput& in);
 
 // ---- The idle timer ---------------------------------------------------------
 
@@ -150,3 +155,4 @@ private:
 };
 
 HookKey HookKeyOf(int qtKey);
+int QtKeyOf(HookKey key);

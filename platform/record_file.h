@@ -75,7 +75,6 @@ public:
     bool IsOpen() const;
     bool IsWritable() const;
     QString Path() const { return path_; }
-    int RecordSize() const { return recordSize_; }
 
     // Whole records in the file (a partial tail record is not counted).
     qint64 RecordCount() const;

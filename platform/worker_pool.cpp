@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <malloc.h>
+#include <mutex>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -99,10 +101,23 @@ void ensureMailbox()
         Mailbox::current() = new Mailbox(app);
 }
 
+// Picture buffers are made on one thread and freed on another, megabytes
+// each. The C library would raise its threshold for mapping such blocks
+// after the first is freed, and then keep the freed buffers in each
+// thread's heap, so that every worker ends up holding several pictures it
+// no longer needs. A fixed threshold of a megabyte gives every block that
+// large back to the system when it is freed.
+void limitHeldPictureMemory()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { mallopt(M_MMAP_THRESHOLD, 1 << 20); });
+}
+
 } // namespace
 
 WorkerPool::WorkerPool(int threads)
 {
+    limitHeldPictureMemory();
     ensureMailbox();
     const int count = threads > 0 ? threads : std::max(1, QThread::idealThreadCount());
     m_threads.reserve(size_t(count));

@@ -127,7 +127,7 @@ void MyShowController::MyShowDraftClick()
 
 void MyShowController::LoadMyShowClick(const QString& PresetFile)
 {
-    TForm16* const Form16 = m_host->showManager();
+    ShowManagerWindow* const Form16 = m_host->showManager();
     QString path = PresetFile;
     if (path.isEmpty()) {
         const auto chosen = platform::chooseOpenFile(QStringLiteral("Open MyShow"), m_paths.ShowsFolder,

@@ -13,7 +13,7 @@ struct DataPaths;
 class QAction;
 class QLabel;
 class QTableWidget;
-class TForm16;
+class ShowManagerWindow;
 
 // What the show controller asks of the main window.
 class MyShowHost {
@@ -23,7 +23,7 @@ public:
     // saved, not shown.
     virtual bool closingDown() const = 0;
     // The MyShow manager, told of each named show opened (or none).
-    virtual TForm16* showManager() const = 0;
+    virtual ShowManagerWindow* showManager() const = 0;
 };
 
 class MyShowController {

@@ -18,13 +18,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TForm16::TForm16(const QString& showListPath, QWidget* parent)
+ShowManagerWindow::ShowManagerWindow(const QString& showListPath, QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("MyShow Manager"));
     // Renames and deletions keep the shows of the program's manager in step.
-    showSyncHooks().knownShows = [self = QPointer<TForm16>(this)] {
+    showSyncHooks().knownShows = [self = QPointer<ShowManagerWindow>(this)] {
         return self ? self->KnownShows() : QStringList();
     };
     auto* layout = new QVBoxLayout(this);
@@ -60,7 +60,7 @@ TForm16::TForm16(const QString& showListPath, QWidget* parent)
         AddKnownShow(path);
 }
 
-QStringList TForm16::KnownShows() const
+QStringList ShowManagerWindow::KnownShows() const
 {
     QStringList paths;
     for (int row = FirstShowRow; row < AllShowSG->rowCount(); ++row)
@@ -69,7 +69,7 @@ QStringList TForm16::KnownShows() const
     return paths;
 }
 
-void TForm16::AddKnownShow(const QString& showPath)
+void ShowManagerWindow::AddKnownShow(const QString& showPath)
 {
     if (showPath.isEmpty())
         return;
@@ -82,7 +82,7 @@ void TForm16::AddKnownShow(const QString& showPath)
     AllShowSG->setItem(row, PathColumn, new QTableWidgetItem(clean));
 }
 
-void TForm16::RemoveKnownShow(const QString& showPath)
+void ShowManagerWindow::RemoveKnownShow(const QString& showPath)
 {
     const QString clean = QDir::cleanPath(showPath);
     for (int row = AllShowSG->rowCount() - 1; row >= FirstShowRow; --row)
@@ -90,13 +90,13 @@ void TForm16::RemoveKnownShow(const QString& showPath)
             AllShowSG->removeRow(row);
 }
 
-void TForm16::SetAddButtonGlyph(bool enabled, int)
+void ShowManagerWindow::SetAddButtonGlyph(bool enabled, int)
 {
     AddPicsButton1->setEnabled(enabled);
     AddPicsButton1->setIcon(style()->standardIcon(enabled ? QStyle::SP_FileDialogNewFolder : QStyle::SP_FileIcon));
 }
 
-void TForm16::EnableAfterPictureLoad()
+void ShowManagerWindow::EnableAfterPictureLoad()
 {
     if (!isVisible())
         return;
@@ -111,7 +111,7 @@ void TForm16::EnableAfterPictureLoad()
     }
 }
 
-void TForm16::EnableForTickedPictures(int ticked)
+void ShowManagerWindow::EnableForTickedPictures(int ticked)
 {
     if (!isVisible())
         return;
@@ -123,14 +123,14 @@ void TForm16::EnableForTickedPictures(int ticked)
     SetAddButtonGlyph(on, 0);
 }
 
-TForm10::TForm10(QWidget* parent)
+PictureTextWindow::PictureTextWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("MyShow picture text"));
 }
 
-TForm20::TForm20(QWidget* parent)
+FolderPictureChooser::FolderPictureChooser(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form20"));
@@ -154,13 +154,13 @@ TForm20::TForm20(QWidget* parent)
     layout->addLayout(row);
 }
 
-void TForm20::SetFolder(const QString& folder)
+void FolderPictureChooser::SetFolder(const QString& folder)
 {
     const QString name = QFileInfo(folder).fileName();
     FolderLabel->setText(name.isEmpty() ? folder : name);
 }
 
-int TForm20::Run(TPlayOptions& PlayOptions)
+int FolderPictureChooser::Run(TPlayOptions& PlayOptions)
 {
     SubfoldersCB->setChecked(PlayOptions.IncludeSubfolders == 1);
     using platform::PromptAnswer;

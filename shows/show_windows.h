@@ -15,12 +15,13 @@ class QPushButton;
 class QTableWidget;
 class QToolButton;
 
-class TForm16 : public QWidget {
+// The window whose objectName is "Form16".
+class ShowManagerWindow : public QWidget {
     Q_OBJECT
 public:
     // Reads the known shows from `showListPath`, leaving out the ones that no
     // longer exist.
-    explicit TForm16(const QString& showListPath, QWidget* parent = nullptr);
+    explicit ShowManagerWindow(const QString& showListPath, QWidget* parent = nullptr);
 
     // Why the file of known shows was refused when it was read (empty when
     // it was read whole): the list then is not the file's, and the file is
@@ -57,16 +58,18 @@ private:
     QString listRefusal_;
 };
 
-class TForm10 : public QWidget {
+// The window whose objectName is "Form10".
+class PictureTextWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm10(QWidget* parent = nullptr);
+    explicit PictureTextWindow(QWidget* parent = nullptr);
 };
 
-class TForm20 : public QDialog {
+// The window whose objectName is "Form20".
+class FolderPictureChooser : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm20(QWidget* parent = nullptr);
+    explicit FolderPictureChooser(QWidget* parent = nullptr);
     QLabel* FolderLabel = nullptr;
     QCheckBox* SubfoldersCB = nullptr;
     QPushButton* OKButton = nullptr;

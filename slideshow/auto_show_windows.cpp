@@ -47,7 +47,7 @@ bool PlayAutomaticShow(AutomaticShowHost* host, ProgramState& state)
     return true;
 }
 
-TForm13::TForm13(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
+AutoShowOfferWindow::AutoShowOfferWindow(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , form_(form)
     , state_(state)
@@ -78,7 +78,7 @@ TForm13::TForm13(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
     });
 }
 
-TForm2::TForm2(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
+AutoShowCountdownWindow::AutoShowCountdownWindow(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
     , form_(form)
     , state_(state)
@@ -96,11 +96,11 @@ TForm2::TForm2(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
     CountTimer = new QTimer(this);
     CountTimer->setObjectName(QStringLiteral("CountTimer"));
     CountTimer->setInterval(1000);
-    connect(CountTimer, &QTimer::timeout, this, &TForm2::Tick);
-    connect(CancelButton, &QPushButton::clicked, this, &TForm2::CancelCountdown);
+    connect(CountTimer, &QTimer::timeout, this, &AutoShowCountdownWindow::Tick);
+    connect(CancelButton, &QPushButton::clicked, this, &AutoShowCountdownWindow::CancelCountdown);
 }
 
-void TForm2::StartCountdown()
+void AutoShowCountdownWindow::StartCountdown()
 {
     if (form_) {
         form_->IdleTimer()->stop();
@@ -113,7 +113,7 @@ void TForm2::StartCountdown()
     CountTimer->start();
 }
 
-void TForm2::Tick()
+void AutoShowCountdownWindow::Tick()
 {
     --remaining_;
     CountLabel->setText(QString::number(qMax(0, remaining_)));
@@ -127,7 +127,7 @@ void TForm2::Tick()
         state_.session.AutoShowRunning = 0;
 }
 
-void TForm2::CancelCountdown()
+void AutoShowCountdownWindow::CancelCountdown()
 {
     CountTimer->stop();
     hide();

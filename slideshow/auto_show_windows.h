@@ -28,10 +28,11 @@ QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& 
 // automatic show's settings, the show session, the data paths and the start.
 bool PlayAutomaticShow(AutomaticShowHost* host, ProgramState& state);
 
-class TForm13 : public QWidget {
+// The window whose objectName is "Form13".
+class AutoShowOfferWindow : public QWidget {
     Q_OBJECT
 public:
-    TForm13(AutomaticShowHost* form, ProgramState& state, QWidget* parent = nullptr);
+    AutoShowOfferWindow(AutomaticShowHost* form, ProgramState& state, QWidget* parent = nullptr);
     QLabel* TitleLabel = nullptr;
     QPushButton* PictureShowButton = nullptr;
     QPushButton* CancelButton = nullptr;
@@ -41,10 +42,11 @@ private:
     ProgramState& state_;
 };
 
-class TForm2 : public QWidget {
+// The window whose objectName is "Form2".
+class AutoShowCountdownWindow : public QWidget {
     Q_OBJECT
 public:
-    TForm2(AutomaticShowHost* form, ProgramState& state, QWidget* parent = nullptr);
+    AutoShowCountdownWindow(AutomaticShowHost* form, ProgramState& state, QWidget* parent = nullptr);
     QLabel* CountLabel = nullptr;
     QPushButton* CancelButton = nullptr;
     QTimer* CountTimer = nullptr;
@@ -52,7 +54,6 @@ public:
     // Counts down from 5 (the window shows itself).
     void StartCountdown();
     void CancelCountdown();
-    int Remaining() const { return remaining_; }
     // One second of the count-down (the timer's tick).
     void Tick();
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm34::TForm34(const QString& argument, const QString& rcSettingsPath, QWidget* parent)
+ShowLauncherDialog::ShowLauncherDialog(const QString& argument, const QString& rcSettingsPath, QWidget* parent)
     : QDialog(parent)
     , argument_(argument)
     , rcSettingsPath_(rcSettingsPath)
@@ -52,7 +52,7 @@ TForm34::TForm34(const QString& argument, const QString& rcSettingsPath, QWidget
     layout->addLayout(row);
 }
 
-TRCSettingsRecord TForm34::Choices() const
+TRCSettingsRecord ShowLauncherDialog::Choices() const
 {
     TRCSettingsRecord r = record_;
     r.IncludeSubfolders = SubfoldersCB->isChecked() ? 1 : 0;
@@ -64,7 +64,7 @@ TRCSettingsRecord TForm34::Choices() const
     return r;
 }
 
-int TForm34::Run()
+int ShowLauncherDialog::Run()
 {
     using platform::PromptAnswer;
     const int result = ExecModalWindow(*this, argument_,

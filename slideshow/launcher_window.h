@@ -1,4 +1,4 @@
-// `TForm34`, the instant slide-show launcher: offered for a folder or a show
+// `ShowLauncherDialog`, the instant slide-show launcher: offered for a folder or a show
 // file given on the command line. Play (OK) plays it, Cancel ends the
 // program, Ignore opens it in the normal window. Its choices are kept in
 // "RCSettings.dat".
@@ -17,10 +17,11 @@ constexpr int LauncherPlay = 1;     // OK
 constexpr int LauncherEnd = 2;      // Cancel
 constexpr int LauncherNormal = 5;   // Ignore
 
-class TForm34 : public QDialog {
+// The window whose objectName is "Form34".
+class ShowLauncherDialog : public QDialog {
     Q_OBJECT
 public:
-    TForm34(const QString& argument, const QString& rcSettingsPath, QWidget* parent = nullptr);
+    ShowLauncherDialog(const QString& argument, const QString& rcSettingsPath, QWidget* parent = nullptr);
 
     QLabel* ArgumentLabel = nullptr;
     QCheckBox* SubfoldersCB = nullptr;

@@ -79,13 +79,13 @@ bool validEntry(const ShowSession& session, int index)
 
 } // namespace
 
-void TForm9::SetCustomRatioShower(std::function<void()> show)
+void ShowWindow::SetCustomRatioShower(std::function<void()> show)
 {
     customRatioShower() = std::move(show);
 }
 
 // The crop ratio menu of SBRatio; its custom item opens the custom ratio panel.
-void TForm9::makeRatioMenu()
+void ShowWindow::makeRatioMenu()
 {
     PMRatio = new QMenu(this);
     PMRatio->setObjectName(QStringLiteral("PMRatio"));
@@ -104,11 +104,11 @@ void TForm9::makeRatioMenu()
             m_state.settings.Settings.CropRatioHeight = choice.height;
         });
     }
-    connect(PMRatio, &QMenu::aboutToShow, this, &TForm9::RefreshRatioMenu);
-    connect(SBRatio, &QToolButton::clicked, this, &TForm9::SBRatioClick);
+    connect(PMRatio, &QMenu::aboutToShow, this, &ShowWindow::RefreshRatioMenu);
+    connect(SBRatio, &QToolButton::clicked, this, &ShowWindow::SBRatioClick);
 }
 
-QRect TForm9::PictureArea() const
+QRect ShowWindow::PictureArea() const
 {
     const TAddSettingsRecord& AddSettings = m_state.settings.AddSettings;
     const QSize area = fitzoom::FullScreenPictureArea(m_state.session.UseMainMonitor == 1, NavPanel && NavPanel->isVisible(),
@@ -117,7 +117,7 @@ QRect TForm9::PictureArea() const
     return QRect(QPoint(0, 0), area);
 }
 
-void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
+void ShowWindow::makeFitZoom(int index, QLabel* image, const QString& slot)
 {
     auto* handler = new FitZoomHandler(m_state.session, image, PictureSlot(slot), m_state.settings.Settings, this);
     handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
@@ -170,7 +170,7 @@ void TForm9::makeFitZoom(int index, QLabel* image, const QString& slot)
     hooks.AfterSizing = [this, index](bool toggle) { afterSizing(index, toggle); };
 }
 
-void TForm9::afterSizing(int index, bool toggle)
+void ShowWindow::afterSizing(int index, bool toggle)
 {
     // The image that got the picture is shown, the other one hidden; with
     // toggle the next picture goes into the other image.
@@ -193,31 +193,32 @@ void TForm9::afterSizing(int index, bool toggle)
     HintPanel->raise();
 }
 
-FitZoomHandler* TForm9::ReceivingFitZoom() const
+FitZoomHandler* ShowWindow::ReceivingFitZoom() const
 {
     return m_fitZoom[m_state.session.ShowState.ActiveImage == 1 ? 0 : 1];
 }
 
-FitZoomHandler* TForm9::ShownFitZoom() const
+FitZoomHandler* ShowWindow::ShownFitZoom() const
 {
     return m_fitZoom[m_state.session.ShowState.ActiveImage == 1 ? 1 : 0];
 }
 
-QString TForm9::CurrentPicture() const
+QString ShowWindow::CurrentPicture() const
 {
-    if (position_ < 0 || position_ >= order_.size() || !validEntry(m_state.session, order_[position_]))
+    const int index = m_sequence.Current();
+    if (!validEntry(m_state.session, index))
         return {};
-    return m_state.session.PictureTable[size_t(order_[position_])].FullPath;
+    return m_state.session.PictureTable[size_t(index)].FullPath;
 }
 
-QString TForm9::shownPicturePath() const
+QString ShowWindow::shownPicturePath() const
 {
     if (m_state.session.FullViewActive == 1)
         return ShownFitZoom()->CropPath;
     return validEntry(m_state.session, m_state.session.PictureIndex) ? m_state.session.PictureTable[size_t(m_state.session.PictureIndex)].FullPath : QString();
 }
 
-void TForm9::showCutOutButtons(bool shown)
+void ShowWindow::showCutOutButtons(bool shown)
 {
     OneBackwardsSpeedButton->setVisible(shown);
     SaveSB->setVisible(shown);
@@ -228,7 +229,7 @@ void TForm9::showCutOutButtons(bool shown)
     }
 }
 
-void TForm9::Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
+void ShowWindow::Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
                   bool showTitles, std::function<void()> ended, const QList<int>& records,
                   const QList<double>& dates)
 {
@@ -238,7 +239,7 @@ void TForm9::Play(const QStringList& pictures, const QList<int>& order, int inte
     Play(order, continuous, std::move(ended));
 }
 
-void TForm9::SetPictureTable(const QStringList& pictures, const QList<int>& records, const QList<double>& dates)
+void ShowWindow::SetPictureTable(const QStringList& pictures, const QList<int>& records, const QList<double>& dates)
 {
     GrowSelectionList(int32_t(pictures.size()), false, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
@@ -254,32 +255,17 @@ void TForm9::SetPictureTable(const QStringList& pictures, const QList<int>& reco
     m_state.session.PictureIndex = 0;
 }
 
-void TForm9::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
+void ShowWindow::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
 {
     PlayFrom(order, continuous, std::move(ended), 0, false);
 }
 
-void TForm9::PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused)
+void ShowWindow::PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused)
 {
-    TShowState& ShowState = m_state.session.ShowState;
-    order_ = order;
-    continuous_ = continuous;
     ended_ = std::move(ended);
-    paused_ = paused && order.size() >= 2;
-    stopping_ = false;
-    // The first step goes one on from here, to order[start].
-    position_ = std::clamp(start, 0, std::max(0, int(order.size()) - 1)) - 1;
+    m_sequence.Start(order, continuous, start, paused);
     m_state.session.FullViewActive = 0;
-    if (paused_) {
-        if (ShowState.Direction != 0)
-            ShowState.LastDirection = ShowState.Direction;
-        ShowState.Direction = 0;
-    } else {
-        ShowState.Direction = 1;
-        ShowState.LastDirection = 1;
-    }
-    ShowState.ActiveImage = 1;
-    ShowState.PictureCount = int32_t(order.size());
+    m_state.session.ShowState.ActiveImage = 1;
     for (QToolButton* b : {OneForwardSpeedButton, OneBackwardsSpeedButton, StopButton})
         b->show();
     StopButton->setToolTip(QStringLiteral("Stop Slide Show - Escape"));
@@ -292,101 +278,73 @@ void TForm9::PlayFrom(const QList<int>& order, bool continuous, std::function<vo
     Step(1);
 }
 
-void TForm9::Step(int direction)
+void ShowWindow::Step(int direction)
 {
     // The display step arms the interval timer again for the next picture;
     // a timer armed by a step that ran while the show was being stopped
     // stays off.
     if (IntervalTimer)
         IntervalTimer->stop();
-    if (order_.isEmpty() || stopping_)
+    const ShowStep step = m_sequence.BeginStep(direction);
+    switch (step.outcome) {
+    case StepOutcome::None:
+    case StepOutcome::Waits:
         return;
-    if (inStep_) {
-        // The step under way waits for its picture: this one follows it.
-        pendingStep_ = direction < 0 ? -1 : 1;
+    case StepOutcome::Ends:
+        StopSlideShow();
         return;
+    case StepOutcome::Shows:
+        break;
     }
-    int next = position_ + (direction < 0 ? -1 : 1);
-    if (next >= order_.size()) {
-        if (!continuous_) {
-            StopSlideShow();
-            return;
-        }
-        next = 0;
-    }
-    if (next < 0)
-        next = order_.size() - 1;
-    position_ = next;
-    m_state.session.ShowState.ShownNumber = position_ + 1;
     // A hint about the show ("Show restarted …") goes with the picture it came with.
     HintPanel->hide();
-    m_state.session.PictureIndex = order_[position_];
-    // A jump, a restart or a turn of direction: the picture decoded ahead is
-    // not the one wanted.
-    if (prefetchedIndex_ != m_state.session.PictureIndex)
-        dropPrefetch();
-    prefetchedIndex_ = -1;
-    inStep_ = true;
+    m_state.session.PictureIndex = step.index;
     if (DisplayStep)
         DisplayStep();
-    inStep_ = false;
-    if (const int pending = std::exchange(pendingStep_, 0)) {
+    if (const int pending = m_sequence.EndStep()) {
         Step(pending);
         return;
     }
-    prefetchNext();
+    keepAhead();
 }
 
-void TForm9::prefetchNext()
+void ShowWindow::keepAhead()
 {
-    // While the show advances, the next picture in play order is decoded
-    // during this one's interval.
-    if (stopping_ || paused_ || m_state.session.ShowState.Direction == 0 || order_.size() < 2 || !PrefetchPicture)
+    // In every mode, paused or not: the next picture in the show's
+    // direction (paused: in the direction of the last step) and the one
+    // just left stay decoded, so that a step either way is shown at once.
+    if (!KeepDecodedAhead || m_sequence.Stopping())
         return;
-    bool reachedEnd = false;
-    const int next = PeekNextIndex(m_state.session.ShowState.Direction, &reachedEnd);
-    if (next < 0 || reachedEnd)
+    const PicturesAhead ahead = m_sequence.Ahead();
+    KeepDecodedAhead(ahead.next, ahead.left);
+}
+
+void ShowWindow::dropAhead()
+{
+    if (KeepDecodedAhead)
+        KeepDecodedAhead(-1, -1);
+}
+
+void ShowWindow::IntervalTimerTimer()
+{
+    Step(m_sequence.TimerDirection());
+}
+
+void ShowWindow::TogglePause()
+{
+    if (!m_sequence.TogglePause())
         return;
-    prefetchedIndex_ = next;
-    PrefetchPicture(next);
-}
-
-void TForm9::dropPrefetch()
-{
-    prefetchedIndex_ = -1;
-    if (PrefetchPicture)
-        PrefetchPicture(-1);
-}
-
-void TForm9::IntervalTimerTimer()
-{
-    Step(m_state.session.ShowState.Direction < 0 ? -1 : 1);
-}
-
-void TForm9::TogglePause()
-{
-    TShowState& ShowState = m_state.session.ShowState;
-    if (order_.size() < 2 || stopping_)
-        return;
-    paused_ = !paused_;
-    if (paused_) {
-        dropPrefetch();
+    if (m_sequence.Paused()) {
         if (IntervalTimer)
             IntervalTimer->stop();
-        if (ShowState.Direction != 0)
-            ShowState.LastDirection = ShowState.Direction;
-        ShowState.Direction = 0;
-    } else {
-        ShowState.Direction = ShowState.LastDirection >= 0 ? 1 : -1;
-        if (IntervalTimer) {
-            IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(m_state.session.ShowState), 0));
-            IntervalTimer->start();
-        }
-        prefetchNext();
+    } else if (IntervalTimer) {
+        IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(m_state.session.ShowState), 0));
+        IntervalTimer->start();
     }
+    keepAhead();
 }
 
-void TForm9::StopSlideShow()
+void ShowWindow::StopSlideShow()
 {
     if (m_state.session.FullViewActive == 1) {
         // The full view ends: back to the window it came from.
@@ -397,61 +355,51 @@ void TForm9::StopSlideShow()
         hide();
         return;
     }
-    if (stopping_) {
+    if (!m_sequence.Stop()) {
         hide();
         return;
     }
-    stopping_ = true;
-    pendingStep_ = 0;
-    dropPrefetch();
+    dropAhead();
     if (IntervalTimer)
         IntervalTimer->stop();
-    m_state.session.ShowState.Direction = 0;
     HintPanel->hide();
     hide();
     if (auto ended = std::exchange(ended_, nullptr))
         ended();
 }
 
-void TForm9::HandOverShow()
+void ShowWindow::HandOverShow()
 {
-    stopping_ = true;
-    pendingStep_ = 0;
-    dropPrefetch();
+    m_sequence.Clear();
+    dropAhead();
     if (IntervalTimer)
         IntervalTimer->stop();
     ended_ = nullptr;
-    order_.clear();
-    position_ = -1;
-    paused_ = false;
     HintPanel->hide();
     SpeedLabel->hide();
     hide();
 }
 
-void TForm9::RemoveCurrentFromPlayOrder()
+void ShowWindow::RemoveCurrentFromPlayOrder()
 {
-    if (position_ < 0 || position_ >= order_.size())
+    switch (m_sequence.RemoveCurrent()) {
+    case RemoveOutcome::None:
         return;
-    order_.removeAt(position_);
-    m_state.session.ShowState.PictureCount = int32_t(order_.size());
-    if (order_.isEmpty()) {
+    case RemoveOutcome::Emptied:
         platform::showMessage(platform::PromptKind::Information, QStringLiteral("No more pictures left in show"));
         StopSlideShow();
         return;
+    case RemoveOutcome::ShowsNext:
+        break;
     }
-    ShowCenteredHint(QStringLiteral("Number of pictures : ") + QString::number(order_.size()));
+    ShowCenteredHint(QStringLiteral("Number of pictures : ") + QString::number(m_sequence.Order().size()));
     // The picture that took the removed one's place is shown next.
-    // After the last one the show goes on from the first.
-    position_ = position_ >= order_.size() ? -1 : position_ - 1;
     Step(1);
 }
 
-void TForm9::StartFullView(const QString& path, std::function<void(const QString& failure)> done)
+void ShowWindow::StartFullView(const QString& path, std::function<void(const QString& failure)> done)
 {
-    order_.clear();
-    position_ = -1;
-    stopping_ = true;
+    m_sequence.Clear();
     m_state.session.FullViewActive = 1;
     m_state.session.ShowState.ActiveImage = 1;
     m_state.session.ShowState.Direction = 0;
@@ -502,15 +450,12 @@ void TForm9::StartFullView(const QString& path, std::function<void(const QString
         WhenSlotAnswers(PictureSlot(SlotForm9Im1), ticket, this, answered);
 }
 
-int TForm9::PeekNextIndex(int direction, bool* reachedEnd) const
+int ShowWindow::PeekNextIndex(int direction, bool* reachedEnd) const
 {
-    const LookAheadStep step = PeekPlayOrder(order_, position_, direction, continuous_);
-    if (reachedEnd)
-        *reachedEnd = step.reachedEnd;
-    return step.index;
+    return m_sequence.PeekNext(direction, reachedEnd);
 }
 
-void TForm9::RefreshRatioMenu()
+void ShowWindow::RefreshRatioMenu()
 {
     const TSettingsRecord& Settings = m_state.settings.Settings;
     const QString inEffect = CropRatioCaption(true, Settings.CropRatioHeight, Settings.CropRatioWidth,
@@ -519,13 +464,13 @@ void TForm9::RefreshRatioMenu()
         item->setChecked(item->text().remove(QLatin1Char('&')) == inEffect);
 }
 
-void TForm9::SBRatioClick()
+void ShowWindow::SBRatioClick()
 {
     RefreshRatioMenu();
     PMRatio->popup(SBRatio->mapToGlobal(QPoint(0, -PMRatio->sizeHint().height())));
 }
 
-void TForm9::ShowCenteredHint(const QString& text)
+void ShowWindow::ShowCenteredHint(const QString& text)
 {
     HintLabel->setText(text);
     HintLabel->adjustSize();
@@ -535,7 +480,7 @@ void TForm9::ShowCenteredHint(const QString& text)
     HintPanel->raise();
 }
 
-void TForm9::OneBackwardsClick()
+void ShowWindow::OneBackwardsClick()
 {
     if (m_state.session.CutOutCount > 0) {
         FitZoomHandler* shown = ShownFitZoom();
@@ -562,7 +507,7 @@ void TForm9::OneBackwardsClick()
     Step(-1);
 }
 
-void TForm9::SaveCutOutClick()
+void ShowWindow::SaveCutOutClick()
 {
     FitZoomHandler* shown = ShownFitZoom();
     PictureSlotModel* slot = shown ? shown->Slot() : nullptr;
@@ -585,71 +530,51 @@ void TForm9::SaveCutOutClick()
         platform::showMessage(platform::PromptKind::Error, *target + QStringLiteral(" could not be written!"));
 }
 
-void TForm9::ContinueShow(int direction)
+void ShowWindow::ContinueShow(int direction)
 {
     TShowState& ShowState = m_state.session.ShowState;
-    if (order_.size() < 2 || stopping_)
+    if (!m_sequence.Continue(direction))
         return;
-    paused_ = false;
-    ShowState.ManualMode = false;
-    const int before = ShowState.Direction;
-    ShowState.Direction = direction < 0 ? -1 : 1;
-    ShowState.LastDirection = ShowState.Direction;
-    if (before != ShowState.Direction)
-        dropPrefetch();
     if (IntervalTimer) {
-        IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(m_state.session.ShowState), 0));
+        IntervalTimer->setInterval(NextIntervalMs(resumeIntervalSeconds(ShowState), 0));
         IntervalTimer->start();
     }
-    prefetchNext();
+    keepAhead();
 }
 
-void TForm9::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)
+void ShowWindow::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
-    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
-    switch (key) {
-    case Qt::Key_Escape: StopSlideShow(); break;
-    case Qt::Key_Space: TogglePause(); break;
-    case Qt::Key_Home:
+    runShowKey(DecideShowKey(key, modifiers.testFlag(Qt::ControlModifier), ShowKeyPlace::ShowWindow));
+}
+
+void ShowWindow::runShowKey(ShowKeyCommand command)
+{
+    switch (command) {
+    case ShowKeyCommand::None: break;
+    case ShowKeyCommand::StopShow: StopSlideShow(); break;
+    case ShowKeyCommand::TogglePause: TogglePause(); break;
+    case ShowKeyCommand::RestartShow:
         if (RestartShow && m_state.session.FullViewActive != 1)
             RestartShow();
         break;
-    case Qt::Key_Right:
-        if (ctrl)
-            ContinueShow(1);
-        else
-            Step(1);
-        break;
-    case Qt::Key_PageDown: Step(1); break;
-    case Qt::Key_Left:
-        if (ctrl)
-            ContinueShow(-1);
-        else
-            OneBackwardsClick();
-        break;
-    case Qt::Key_PageUp: OneBackwardsClick(); break;
-    default: break;
+    case ShowKeyCommand::Forward1: Step(1); break;
+    case ShowKeyCommand::Backwards1: OneBackwardsClick(); break;
+    case ShowKeyCommand::ShowForward: ContinueShow(1); break;
+    case ShowKeyCommand::ShowInReverse: ContinueShow(-1); break;
     }
 }
 
-void TForm9::keyPressEvent(QKeyEvent* event)
+void ShowWindow::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Space:
-    case Qt::Key_Home:
-    case Qt::Key_Right:
-    case Qt::Key_Left:
-    case Qt::Key_PageDown:
-    case Qt::Key_PageUp:
-        ShowKeyDown(event->key(), event->modifiers());
-        break;
-    default:
+    const ShowKeyCommand command =
+        DecideShowKey(event->key(), event->modifiers().testFlag(Qt::ControlModifier), ShowKeyPlace::ShowWindow);
+    if (command == ShowKeyCommand::None)
         QWidget::keyPressEvent(event);
-    }
+    else
+        runShowKey(command);
 }
 
-void TForm9::wheelEvent(QWheelEvent* event)
+void ShowWindow::wheelEvent(QWheelEvent* event)
 {
     // Over a cut-out the wheel zooms (the image's handler takes turns over
     // the picture itself); otherwise it steps or changes the show's speed.
@@ -666,7 +591,7 @@ void TForm9::wheelEvent(QWheelEvent* event)
         WheelTurn(delta);
 }
 
-void TForm9::closeEvent(QCloseEvent* event)
+void ShowWindow::closeEvent(QCloseEvent* event)
 {
     StopSlideShow();
     event->accept();

@@ -1,13 +1,16 @@
 // The full-screen show window `Form9`: two alternating picture images that
 // show the slots "form9im1" and "form9im2", each with its own fitting, zoom
 // and crop handler; the title and text labels, the navigation and control
-// panels. The window holds the show's play order and cursor; every picture
-// is put on the screen by the program's display step (which loads it through
-// the one picture loader), so the window never loads a picture itself.
-// Keys: Escape stops, Space pauses and continues, the cursor keys step by hand.
+// panels. The show's sequence (play order, cursor, direction, pause, steps
+// and the pictures to decode ahead) is a ShowSequence that the window asks
+// and follows; every picture is put on the screen by the program's display
+// step (which loads it through the one picture loader), so the window never
+// loads a picture itself. Keys: the show's key table (show_keys.h).
 #pragma once
 
 #include "base/program_state.h"
+#include "slideshow/show_keys.h"
+#include "slideshow/show_sequence.h"
 
 #include <QList>
 #include <QPointer>
@@ -27,10 +30,11 @@ class QMenu;
 class QTimer;
 class QToolButton;
 
-class TForm9 : public QWidget {
+// The window whose objectName is "Form9".
+class ShowWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm9(ProgramState& state, QWidget* parent = nullptr);
+    explicit ShowWindow(ProgramState& state, QWidget* parent = nullptr);
 
     // The two images; each carries a picture view of its slot
     // (Image1: "form9im1", Image2: "form9im2").
@@ -85,9 +89,11 @@ public:
     // ---- the show -----------------------------------------------------------
     // Puts the picture at PictureIndex on the screen (the display step).
     std::function<void()> DisplayStep;
-    // Decodes the picture at that index of PictureTable ahead, for the
-    // step after the one shown; -1 drops the picture decoded ahead.
-    std::function<void(int index)> PrefetchPicture;
+    // Keeps the pictures at these indexes of PictureTable decoded for the
+    // steps to come: `next` decoded ahead, `left` (the one just left) kept
+    // when it is still at hand; any other picture decoded ahead is dropped.
+    // -1 for none; (-1, -1) drops them all.
+    std::function<void(int next, int left)> KeepDecodedAhead;
     // "Restart Slide Show - Home": the main window restarts the show.
     std::function<void()> RestartShow;
     // A wheel turn that is no zoom (angle delta; forward > 0): the main
@@ -122,14 +128,14 @@ public:
     // Continues the show in `direction` (1 forward, -1 in reverse), paused
     // or not.
     void ContinueShow(int direction);
-    // The show's keys: Escape stops, Space pauses and continues, the cursor
-    // keys step by hand (with Ctrl they continue the show that way), Home
-    // restarts. Keys pressed in another window reach it through the main
-    // window's keyboard hook.
+    // The show's keys (the show's key table): Escape stops, Space pauses and
+    // continues, the cursor keys step by hand (with Ctrl they continue the
+    // show that way), Home restarts. Keys pressed in another window reach it
+    // through the main window's keyboard hook.
     void ShowKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Closes the window (and the full view) and reports a show's end once.
     void StopSlideShow();
-    // `TForm1.RemovePictureFromPlayOrder`: the current picture leaves the
+    // The current picture leaves the
     // play order ("Number of pictures : n"); the next picture is shown, or
     // the show ends with "No more pictures left in show" when none is left.
     void RemoveCurrentFromPlayOrder();
@@ -141,7 +147,7 @@ public:
     // is shown).
     void StartFullView(const QString& path, std::function<void(const QString& failure)> done = {});
 
-    // `TForm9.ShowCenteredHint`: HintPanel with the text, centred.
+    // HintPanel with the text, centred.
     void ShowCenteredHint(const QString& text);
     // The one-back button: one cut-out back (to the picture from the first),
     // or, without a cut-out, one picture back.
@@ -208,13 +214,12 @@ public:
     // main window. The window hides; its steps and its end report stop.
     void HandOverShow();
     // A show plays here (not stopped, not the full view of one picture).
-    bool ShowPlaying() const { return !stopping_ && !order_.isEmpty(); }
-    const QList<int>& PlayOrder() const { return order_; }
-    bool PlaysContinuously() const { return continuous_; }
+    bool ShowPlaying() const { return m_sequence.Playing(); }
+    const QList<int>& PlayOrder() const { return m_sequence.Order(); }
 
-    int CurrentPosition() const { return position_; }
+    int CurrentPosition() const { return m_sequence.Position(); }
     QString CurrentPicture() const;
-    bool Paused() const { return paused_; }
+    bool Paused() const { return m_sequence.Paused(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -235,17 +240,12 @@ private:
     QString shownPicturePath() const;
 
     std::array<FitZoomHandler*, 2> m_fitZoom{};
-    QList<int> order_;
-    int position_ = -1;
-    bool continuous_ = false;
-    bool paused_ = false;
-    bool stopping_ = true;
-    bool inStep_ = false;
-    // A step asked for while a step waited for its picture: the newest
-    // direction asked, taken once that picture is shown.
-    int pendingStep_ = 0;
-    int prefetchedIndex_ = -1;
-    void prefetchNext();
-    void dropPrefetch();
+    ShowSequence m_sequence;
+    // Hands the sequence's pictures to decode ahead to KeepDecodedAhead,
+    // or none.
+    void keepAhead();
+    void dropAhead();
+    // Runs one command of the show's key table.
+    void runShowKey(ShowKeyCommand command);
     std::function<void()> ended_;
 };

@@ -42,7 +42,7 @@
 #include <algorithm>
 
 // The picture, title, text, speed and message labels.
-void TForm9::makeLabels()
+void ShowWindow::makeLabels()
 {
     const auto label = [this](const char* name) {
         auto* l = new QLabel(this);
@@ -68,7 +68,7 @@ void TForm9::makeLabels()
 }
 
 // The speed readout's timer, which hides it, and the label timer.
-void TForm9::makeTimers()
+void ShowWindow::makeTimers()
 {
     const auto timer = [this](const char* name) {
         auto* t = new QTimer(this);
@@ -81,7 +81,7 @@ void TForm9::makeTimers()
 }
 
 // The navigation, hint and control panels with the control buttons.
-void TForm9::makePanels()
+void ShowWindow::makePanels()
 {
     const auto frame = [this](const char* name) {
         auto* f = new QFrame(this);
@@ -117,17 +117,17 @@ void TForm9::makePanels()
     PlaylistFWSB = button("PlaylistFWSB");
     SBRotateLeft = button("SBRotateLeft");
     SBRotateRight = button("SBRotateRight");
-    connect(SBRotateLeft, &QToolButton::clicked, this, &TForm9::RotateLeftClicked);
-    connect(SBRotateRight, &QToolButton::clicked, this, &TForm9::RotateRightClicked);
+    connect(SBRotateLeft, &QToolButton::clicked, this, &ShowWindow::RotateLeftClicked);
+    connect(SBRotateRight, &QToolButton::clicked, this, &ShowWindow::RotateRightClicked);
     SBRatio = button("SBRatio");
     SBManualMode = button("SBManualMode");
     SBInfo = button("SBInfo");
 }
 
 // The control buttons' actions.
-void TForm9::connectControlPanel()
+void ShowWindow::connectControlPanel()
 {
-    connect(StopButton, &QToolButton::clicked, this, &TForm9::StopSlideShow);
+    connect(StopButton, &QToolButton::clicked, this, &ShowWindow::StopSlideShow);
     connect(StartShowSpeedButton, &QToolButton::clicked, this, [this] {
         if (RestartShow)
             RestartShow();
@@ -135,20 +135,20 @@ void TForm9::connectControlPanel()
     connect(ShowForwardSpeedButton, &QToolButton::clicked, this, [this] { ContinueShow(1); });
     connect(ShowInReverseSpeedButton, &QToolButton::clicked, this, [this] { ContinueShow(-1); });
     connect(SBManualMode, &QToolButton::clicked, this, [this] {
-        if (!paused_)
+        if (!m_sequence.Paused())
             TogglePause();
     });
-    connect(OneBackwardsSpeedButton, &QToolButton::clicked, this, &TForm9::OneBackwardsClick);
+    connect(OneBackwardsSpeedButton, &QToolButton::clicked, this, &ShowWindow::OneBackwardsClick);
     connect(OneForwardSpeedButton, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(SaveSB, &QToolButton::clicked, this, &TForm9::SaveCutOutClick);
+    connect(SaveSB, &QToolButton::clicked, this, &ShowWindow::SaveCutOutClick);
 }
 
-TForm9::TForm9(ProgramState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_state(state)
+ShowWindow::ShowWindow(ProgramState& state, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_state(state), m_sequence(state.session.ShowState)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Vistamo!"));
-    setStyleSheet(QStringLiteral("TForm9 { background: black; }"));
+    setStyleSheet(QStringLiteral("ShowWindow { background: black; }"));
     setAttribute(Qt::WA_StyledBackground);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -166,7 +166,7 @@ TForm9::TForm9(ProgramState& state, QWidget* parent)
     makeFitZoom(1, Image2, SlotForm9Im2);
 }
 
-void TForm9::dressControlPanel()
+void ShowWindow::dressControlPanel()
 {
     // Each button shows the glyph and the hint of its twin in the main
     // window's tool bar (the hints a running show gives them).

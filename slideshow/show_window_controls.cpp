@@ -41,38 +41,38 @@
 
 #include <algorithm>
 
-void TForm9::SetEditButtonEnabled(bool on)
+void ShowWindow::SetEditButtonEnabled(bool on)
 {
     if (RunExeSpeedButton)
         RunExeSpeedButton->setEnabled(on);
 }
 
-void TForm9::SetEditButtonHint(const QString& hint)
+void ShowWindow::SetEditButtonHint(const QString& hint)
 {
     if (RunExeSpeedButton)
         RunExeSpeedButton->setToolTip(hint);
 }
 
-void TForm9::SetWindowScreenButtonEnabled(bool on)
+void ShowWindow::SetWindowScreenButtonEnabled(bool on)
 {
     if (WindowScreenSpeedButton)
         WindowScreenSpeedButton->setEnabled(on);
 }
 
-void TForm9::SetPictureButtonsEnabled(bool on)
+void ShowWindow::SetPictureButtonsEnabled(bool on)
 {
     for (QToolButton* b : {SBRotateLeft, SBRotateRight, RunExeSpeedButton})
         if (b)
             b->setEnabled(on);
 }
 
-void TForm9::ResetOneBackwardsHint()
+void ShowWindow::ResetOneBackwardsHint()
 {
     if (OneBackwardsSpeedButton)
         OneBackwardsSpeedButton->setToolTip(QStringLiteral("1 picture backwards\r\nCursor left or Mousewheel down"));
 }
 
-void TForm9::SetPanelButtons(const PanelButtons& on)
+void ShowWindow::SetPanelButtons(const PanelButtons& on)
 {
     const auto twin = [](QToolButton* b, bool enabled) {
         if (b)
@@ -91,7 +91,7 @@ void TForm9::SetPanelButtons(const PanelButtons& on)
     twin(SBRotateRight, on.rotateRight);
 }
 
-void TForm9::ShowHintsButton(bool hintsOn)
+void ShowWindow::ShowHintsButton(bool hintsOn)
 {
     if (!SBInfo)
         return;
@@ -100,7 +100,7 @@ void TForm9::ShowHintsButton(bool hintsOn)
     SBInfo->setToolTip(look.tip);
 }
 
-void TForm9::ShowSpeedMessage(const QString& text)
+void ShowWindow::ShowSpeedMessage(const QString& text)
 {
     if (!SpeedLabel)
         return;
@@ -115,26 +115,26 @@ void TForm9::ShowSpeedMessage(const QString& text)
     }
 }
 
-void TForm9::SetPictureHint(const QString& hint)
+void ShowWindow::SetPictureHint(const QString& hint)
 {
     for (QLabel* image : {Image1, Image2})
         if (image)
             image->setToolTip(hint);
 }
 
-bool TForm9::NavPanelShown() const
+bool ShowWindow::NavPanelShown() const
 {
     return NavPanel && NavPanel->isVisible();
 }
 
-std::optional<QRect> TForm9::ControlPanelPlace() const
+std::optional<QRect> ShowWindow::ControlPanelPlace() const
 {
     if (!ControlPanel || NavPanelShown())
         return std::nullopt;
     return ControlPanel->geometry();
 }
 
-void TForm9::SetTitleShown(bool shown, bool raised)
+void ShowWindow::SetTitleShown(bool shown, bool raised)
 {
     if (!TitleLabel)
         return;
@@ -143,7 +143,7 @@ void TForm9::SetTitleShown(bool shown, bool raised)
         TitleLabel->raise();
 }
 
-void TForm9::SetTitle(const QString& text, const QSize& area)
+void ShowWindow::SetTitle(const QString& text, const QSize& area)
 {
     if (!TitleLabel)
         return;
@@ -152,21 +152,21 @@ void TForm9::SetTitle(const QString& text, const QSize& area)
     TitleLabel->move(qRound((area.width() - TitleLabel->width()) / 2.0), area.height() - 14);
 }
 
-void TForm9::HidePictures()
+void ShowWindow::HidePictures()
 {
     for (QLabel* image : {Image1, Image2})
         if (image)
             image->hide();
 }
 
-void TForm9::HideTextLines()
+void ShowWindow::HideTextLines()
 {
     for (QLabel* label : TextLabels)
         if (label)
             label->hide();
 }
 
-void TForm9::PopupRatioMenu(const QPoint& globalPos)
+void ShowWindow::PopupRatioMenu(const QPoint& globalPos)
 {
     RefreshRatioMenu();
     if (PMRatio)

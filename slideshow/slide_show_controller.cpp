@@ -57,7 +57,7 @@ void SlideShowController::ShowAddAllDialog()
     ApplyShowOptions();
     m_items.Timer1->stop();
     if (m_state.start.ArgumentMode) {
-        TForm34 launcher(SelectedFolder, m_state.paths.RCSettingsPath, &m_window);
+        ShowLauncherDialog launcher(SelectedFolder, m_state.paths.RCSettingsPath, &m_window);
         switch (launcher.Run()) {
         case LauncherPlay: {
             const TRCSettingsRecord choices = launcher.Choices();
@@ -77,7 +77,7 @@ void SlideShowController::ShowAddAllDialog()
         }
         return;
     }
-    TForm20* const Form20 = m_host->folderPictureWindowMade();
+    FolderPictureChooser* const Form20 = m_host->folderPictureWindowMade();
     Form20->SetFolder(SelectedFolder);
     if (Form20->Run(m_state.session.PlayOptions) == 1)
         CollectPictures();
@@ -170,7 +170,7 @@ void SlideShowController::ResetShowState()
     m_state.session.CutOutCount = 0;
 }
 
-void SlideShowController::WireShowWindow(TForm9* Form9)
+void SlideShowController::WireShowWindow(ShowWindow* Form9)
 {
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
@@ -179,9 +179,9 @@ void SlideShowController::WireShowWindow(TForm9* Form9)
         if (self)
             self->m_host->DisplayCurrentPicture();
     };
-    Form9->PrefetchPicture = [self](int index) {
+    Form9->KeepDecodedAhead = [self](int next, int left) {
         if (self)
-            self->m_host->pictureDisplay()->PrefetchShowPicture(index);
+            self->m_host->pictureDisplay()->KeepShowPicturesDecoded(next, left);
     };
     Form9->CutOutShown = [self] {
         if (self) {
@@ -205,7 +205,7 @@ void SlideShowController::WireShowWindow(TForm9* Form9)
     Form9->IntervalTimer = m_items.IntervalTimer;
     if (m_items.IntervalTimer) {
         m_items.IntervalTimer->stop();
-        connect(m_items.IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer, Qt::UniqueConnection);
+        connect(m_items.IntervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer, Qt::UniqueConnection);
     }
 }
 
@@ -213,7 +213,7 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
 {
     TPlayOptions& PlayOptions = m_state.session.PlayOptions;
     QString& ShowSourcePath = m_state.session.ShowSourcePath;
-    TForm9* const Form9 = m_host->showWindowMade();
+    ShowWindow* const Form9 = m_host->showWindowMade();
     // "Stop Slide Show" (also what a close during a show triggers).
     if (m_items.ToolButton2)
         connect(m_items.ToolButton2, &QAction::triggered, this, &SlideShowController::ToolButton2Click, Qt::UniqueConnection);
@@ -259,8 +259,8 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
 
 void SlideShowController::EndShow()
 {
-    TForm13* const Form13 = m_host->demoShowWindow();
-    TForm9* const Form9 = m_host->showWindow();
+    AutoShowOfferWindow* const Form13 = m_host->demoShowWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     if (Form9 && Form9->isVisible()) {
         Form9->StopSlideShow(); // reports back here once more; nothing left to do then
         return;
@@ -268,7 +268,7 @@ void SlideShowController::EndShow()
     if (m_items.IntervalTimer) {
         m_items.IntervalTimer->stop();
         if (Form9)
-            disconnect(m_items.IntervalTimer, &QTimer::timeout, Form9, &TForm9::IntervalTimerTimer);
+            disconnect(m_items.IntervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer);
     }
     m_state.session.PlaybackActive = 0;
     m_state.session.ShowState.Direction = 0;
@@ -313,7 +313,7 @@ void SlideShowController::ToolButton2Click()
 
 void SlideShowController::PauseShow()
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     if (m_host->thumbnailPage()->PageShowRuns()) {
         m_host->thumbnailPage()->PagePause();
         return;

@@ -23,9 +23,9 @@ class QTableWidget;
 class QTimer;
 class QWidget;
 class SoundController;
-class TForm9;
-class TForm13;
-class TForm20;
+class ShowWindow;
+class AutoShowOfferWindow;
+class FolderPictureChooser;
 class ThumbnailPageSection;
 
 // What the slide show asks of the main window.
@@ -41,13 +41,13 @@ public:
     virtual FileOperationsController* fileOperations() = 0;
     virtual OpenShow& openShow() = 0;
     // The full-screen show window, made at first use.
-    virtual TForm9* showWindowMade() = 0;
+    virtual ShowWindow* showWindowMade() = 0;
     // The full-screen show window (or none).
-    virtual TForm9* showWindow() = 0;
+    virtual ShowWindow* showWindow() = 0;
     // The folder picture chooser, made at first use.
-    virtual TForm20* folderPictureWindowMade() = 0;
+    virtual FolderPictureChooser* folderPictureWindowMade() = 0;
     // The automatic show window of a demo start (or none).
-    virtual TForm13* demoShowWindow() = 0;
+    virtual AutoShowOfferWindow* demoShowWindow() = 0;
     // The commands of the other sections a show runs.
     virtual void DisplayCurrentPicture() = 0;
     virtual void SetPictureMenuCaptions() = 0;
@@ -102,7 +102,7 @@ private:
     // The play options of the show about to start, and the display state reset.
     void ResetShowState();
     // The full-screen window's hand-offs back to the main window.
-    void WireShowWindow(TForm9* Form9);
+    void WireShowWindow(ShowWindow* Form9);
 
     QWidget& m_window;
     std::unique_ptr<SlideShowHost> m_host;

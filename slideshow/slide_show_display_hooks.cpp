@@ -88,7 +88,7 @@ void SlideShowController::PrepareNextShowStep()
 
 void SlideShowController::ShowCurrentPictureStatus(bool Full)
 {
-    TForm9* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_host->showWindow();
     // The one-back button steps back one picture while no cut-out is shown.
     if (Form9 && m_state.session.CutOutCount == 0)
         Form9->ResetOneBackwardsHint();

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm7::TForm7(const QString& voiceFile, QWidget* parent)
+VoiceFileDialog::VoiceFileDialog(const QString& voiceFile, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form7"));
@@ -35,7 +35,7 @@ TForm7::TForm7(const QString& voiceFile, QWidget* parent)
 int AskVoiceFileAction(SoundSession& sound, const QString& voicePath, QWidget* parent)
 {
     sound.VoiceFileDetected = voicePath;
-    TForm7 window(sound.VoiceFileDetected, parent);
+    VoiceFileDialog window(sound.VoiceFileDetected, parent);
     using platform::PromptAnswer;
     return ExecModalWindow(window, voicePath,
                            {{PromptAnswer::Yes, VoiceAnswerDelete, QString()},

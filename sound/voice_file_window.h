@@ -15,11 +15,12 @@ constexpr int VoiceAnswerKeep = 7;      // no
 constexpr int VoiceAnswerNever = 9;     // no to all
 constexpr int VoiceAnswerAlways = 10;   // yes to all
 
-class TForm7 : public QDialog {
+// The window whose objectName is "Form7".
+class VoiceFileDialog : public QDialog {
     Q_OBJECT
 public:
     // `voiceFile`: the voice file's path, shown in WavLabel.
-    explicit TForm7(const QString& voiceFile = QString(), QWidget* parent = nullptr);
+    explicit VoiceFileDialog(const QString& voiceFile = QString(), QWidget* parent = nullptr);
     QLabel* WavLabel = nullptr;
     QPushButton* YesButton = nullptr;
     QPushButton* NoButton = nullptr;

@@ -3,7 +3,7 @@
 #include "support/test_state.h"
 #include "app/about_sibling.h"
 #include "app/help_web.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "app/version_check.h"
 #include "platform/prompt.h"
 
@@ -47,7 +47,7 @@ QString text(QWidget* window, const char* name)
 
 TEST(AboutBox, TextsAndTheRunningVersion)
 {
-    TForm4 about(TestState().environment);
+    AboutBox about(TestState().environment);
     about.show();
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Vistamo!"));
     EXPECT_NE(about.findChild<QFrame*>("Panel1"), nullptr);
@@ -76,7 +76,7 @@ TEST(AboutBox, TextsAndTheRunningVersion)
 TEST(AboutBox, LinksOpenTheSiteTheMailAndTheSupportPage)
 {
     ClearOpenedUrls();
-    TForm4 about(TestState().environment);
+    AboutBox about(TestState().environment);
     click(about.findChild<QLabel*>("Label8"));
     click(about.findChild<QLabel*>("Label6"));
     click(about.findChild<QLabel*>("Label11"));
@@ -100,7 +100,7 @@ TEST(AboutBox, HelpMenuShowsItModallyWithTheIdleTimerStopped)
         }
         return PromptReply::result(1);
     });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.Timer1->start();
     form.SetupSmallHandlers();
     form.AboutPictureShow1->trigger();
@@ -112,7 +112,7 @@ TEST(AboutBox, HelpMenuShowsItModallyWithTheIdleTimerStopped)
 TEST(SiblingWindow, AddressTurnsSilverAndTheSiteOpensAfterTheTimer)
 {
     ClearOpenedUrls();
-    TForm35 window(TestState().environment);
+    AboutSiblingWindow window(TestState().environment);
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarnivo"));
     for (const char* name : {"chdXPPanel1", "chdXPPanel2", "chdXPPanel3", "chdXPPanel4"})

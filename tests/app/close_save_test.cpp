@@ -5,7 +5,7 @@
 #include "support/test_state.h"
 #include "base/settings_fields.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "app/close_controller.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
@@ -158,7 +158,7 @@ int closeTheMainWindow(qint64 limit)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     if (TestState().start.StartAbort != 0)
         return 2;
@@ -198,7 +198,7 @@ TEST(CloseSave, AFullDataFolderKeepsTheSettingsFileAndSaysWhy)
     testsupport::TinyVolume volume(DefaultDataFolder(), 1024);
     SKIP_UNLESS_MOUNTED(volume);
     platform::ScopedPromptResponder quiet([](const platform::PromptRequest& r) { return platform::defaultReply(r); });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     form.show();

@@ -3,7 +3,7 @@
 #include "app/favorites_window.h"
 #include "support/test_state.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include <QAction>
 #include <QLabel>
@@ -46,7 +46,7 @@ protected:
     }
     void TearDown() override { TestState().settings.Settings = TSettingsRecord{}; }
 
-    static QString cell(TForm36& w, int row, int col)
+    static QString cell(FavoritesWindow& w, int row, int col)
     {
         return w.findChild<QTableWidget*>("SGFolder")->item(row - 1, col)->text();
     }
@@ -115,7 +115,7 @@ TEST(MaintenanceList, EntryTypes)
 TEST_F(FavoritesWindowTest, GridShowsTheFavoritesAndRemoveKeepsTheSelection)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm36 w(Settings, TestState().environment, 1);
+    FavoritesWindow w(Settings, TestState().environment, 1);
     EXPECT_EQ(w.objectName(), QStringLiteral("Form36"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Maintenance Favorites"));
     auto* grid = w.findChild<QTableWidget*>("SGFolder");
@@ -151,7 +151,7 @@ TEST_F(FavoritesWindowTest, RemovingTheOnlyEntryLeavesOnlyApplyAndCancel)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.Favorites = {};
     Settings.Favorites[0] = QStringLiteral("/only");
-    TForm36 w(Settings, TestState().environment, 1);
+    FavoritesWindow w(Settings, TestState().environment, 1);
     w.findChild<QPushButton*>("BtnRemove")->click();
     EXPECT_EQ(w.selectedRow(), 1);
     for (const char* name : {"BtnUp", "BtnDown", "BtnRemove", "BtnClear"})
@@ -165,7 +165,7 @@ TEST_F(FavoritesWindowTest, ApplyWritesThePackedListAndCancelNothing)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.Favorites[1].clear();   // a gap read from an older file
     {
-        TForm36 w(Settings, TestState().environment, 1);
+        FavoritesWindow w(Settings, TestState().environment, 1);
         w.selectRow(2);
         w.findChild<QPushButton*>("BtnDown")->click();
         w.findChild<QPushButton*>("BtnCancel")->click();
@@ -174,7 +174,7 @@ TEST_F(FavoritesWindowTest, ApplyWritesThePackedListAndCancelNothing)
     EXPECT_TRUE(Settings.Favorites[1].isEmpty());
     EXPECT_EQ(Settings.Favorites[2], QStringLiteral("/pics/fav3"));
 
-    TForm36 w(Settings, TestState().environment, 1);
+    FavoritesWindow w(Settings, TestState().environment, 1);
     EXPECT_EQ(cell(w, 2, 2), QStringLiteral("/pics/fav3"));
     w.selectRow(1);
     w.findChild<QPushButton*>("BtnDown")->click();
@@ -191,8 +191,8 @@ TEST_F(FavoritesWindowTest, ApplyWritesThePackedListAndCancelNothing)
 TEST_F(FavoritesWindowTest, RecentModeClearsTheRecentListAndRebuildsItsMenu)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
-    TForm36 w(Settings, TestState().environment, 0, &form);
+    MainWindow form(TestState());
+    FavoritesWindow w(Settings, TestState().environment, 0, &form);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Maintenance Recent"));
     EXPECT_EQ(w.findChild<QLabel*>("Label1")->text(),
               QStringLiteral("When playing a slide show that is marked as Favorite, this slide show will not appear in Recent"));

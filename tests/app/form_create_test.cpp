@@ -6,7 +6,7 @@
 #include "base/data_folder.h"
 #include "base/settings_fields.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/voice_carry.h"
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
@@ -64,7 +64,7 @@ struct Quiet {
 TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
 {
     Quiet quiet;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(TestState().start.StartupRunFlag, 1);
@@ -111,7 +111,7 @@ TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
     EXPECT_TRUE(form.startup()->VisibleAtStart());
 
     // A second start reads the file and marks it in use.
-    TForm1 again(TestState());
+    MainWindow again(TestState());
     again.startup()->FormCreate();
     const QByteArray settings = readFile(d + "/VXSettings61.dat");
     ASSERT_EQ(settings.size(), 12048);
@@ -131,7 +131,7 @@ TEST(FormCreate, ReadOnlyDataFileRefusesAndRemovesTheMarker)
     setReadOnly(d + "/AllMyShow.dat", true);
 
     Quiet quiet;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     EXPECT_EQ(TestState().start.StartAbort, 1);
     EXPECT_NE(TestState().start.StartupRunFlag, 1);
@@ -148,7 +148,7 @@ TEST(FormCreate, NarrowScreenRefuses)
 {
     Quiet quiet;
     SetScreenWidthForTests(640);
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     SetScreenWidthForTests(0);
     EXPECT_EQ(TestState().start.StartAbort, 1);
@@ -161,7 +161,7 @@ TEST(FormCreate, ProgramNotOnAFixedDriveRefuses)
     Quiet quiet;
     const QString program = QCoreApplication::applicationDirPath();
     setFakeMountTable({MountEntry{"/", "ext4", "/dev/sda1", false}, MountEntry{program, "vfat", "/dev/sdb1", true}});
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     clearFakeMountTable();
     EXPECT_EQ(TestState().start.StartAbort, 1);
@@ -179,7 +179,7 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     const QString oldCwd = QDir::currentPath();
     QDir::setCurrent(cd + "/shows");
 
-    TForm1 refused(TestState());
+    MainWindow refused(TestState());
     refused.startup()->StartParameters = {"/vxdemo"};
     refused.startup()->FormCreate();
     EXPECT_EQ(TestState().start.DemoMode, 1);
@@ -196,7 +196,7 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     ASSERT_TRUE(writeFile(cd + "/media/elsewhere/shows/Trip.vxt", "x"));
     const QByteArray before = readFile(cd + "/VXSettings61.dat");
     clearPromptLog();
-    TForm1 demo(TestState());
+    MainWindow demo(TestState());
     demo.startup()->StartParameters = {"/vxdemo"};
     demo.startup()->FormCreate();
     QDir::setCurrent(oldCwd);
@@ -219,7 +219,7 @@ TEST(FormCreate, OlderSettingsFileIsMigratedWithAMessage)
     old.SearchShowResults = "0";
     ASSERT_TRUE(WriteSettingsFile(d + "/VXSettings54.dat", old).ok());
     Quiet quiet;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     EXPECT_TRUE(shown(PromptKind::Information, "Vistamo! : Settingsfile converted to new version"));
@@ -237,7 +237,7 @@ TEST(FormCreate, ShortSettingsFileIsKeptAsBadAndDefaultsWritten)
     const QString d = dataFolder();
     ASSERT_TRUE(writeFile(d + "/VXSettings61.dat", QByteArray(300, 'q')));
     Quiet quiet;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     EXPECT_EQ(TestState().start.StartAbort, 0);
     EXPECT_EQ(readFile(d + "/VXSettings61.dat.bad"), QByteArray(300, 'q'));
@@ -249,7 +249,7 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
     {
-        TForm1 first(TestState());  // a normal start makes the settings file
+        MainWindow first(TestState());  // a normal start makes the settings file
         first.startup()->FormCreate();
         first.closing()->CloseWithoutSaving = true;
     }
@@ -258,7 +258,7 @@ TEST(FormCreate, ArgumentStartWritesNoSettingsAndItsCloseRemovesTheMarker)
     const QByteArray before = readFile(d + "/VXSettings61.dat");
     const QString pictures = freshDir("pictures");
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->StartParameters = {pictures};
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
@@ -275,7 +275,7 @@ TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     const QString path = dataFolder() + "/VXSettings61.dat";
@@ -304,7 +304,7 @@ TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
             return PromptReply::button(PromptAnswer::Ignore);
         return defaultReply(r);
     });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->StartParameters = {pictures};
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
@@ -333,7 +333,7 @@ TEST(FormCreate, ShowFileArgumentCancelledClosesWithoutSaving)
     const QString dir = freshDir("shows");
     ASSERT_TRUE(writeFile(dir + "/Trip.vxt", {}));
     Quiet quiet;  // the launcher's default answer is Cancel
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->StartParameters = {dir + "/Trip.vxt"};
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
@@ -351,7 +351,7 @@ TEST(FormCreate, RequestFileMakesADesktopLinkToTheShowsFolder)
     QDir().mkpath(dataFolder());
     ASSERT_TRUE(writeFile(dataFolder() + "/CSCSS.txt", "x"));
     Quiet quiet;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/CSCSS.txt"));
     const QString link = QDir::homePath() + "/Desktop/Vistamo! Slide Shows.desktop";
@@ -366,7 +366,7 @@ TEST(FormCreate, CloseDuringAShowEndsTheShowThenSaves)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     form.show();
@@ -389,7 +389,7 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
     // Make the data folder and its Draft show with a first start.
     {
         Quiet quiet;
-        TForm1 first(TestState());
+        MainWindow first(TestState());
         first.startup()->FormCreate();
         first.closing()->CloseWithoutSaving = true;
     }
@@ -401,7 +401,7 @@ TEST(FormCreate, DraftShowFileArgumentOpenedNormallyOpensTheDraftShow)
             return PromptReply::button(PromptAnswer::Ignore);
         return defaultReply(r);
     });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->StartParameters = {argument};
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.ShowFileArgument, 1);
@@ -416,7 +416,7 @@ TEST(FormCreate, MonthlySuggestionIsOfferedOnceAMonthAndMarked)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;  // answered No
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     Settings.AskMonthlyUpdate = 1;
@@ -436,7 +436,7 @@ TEST(FormCreate, CloseWhileAnOutsideProgramRunsIsAnnouncedAndStillSaves)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     Quiet quiet;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     Settings.PlayOrder = 2;
@@ -454,7 +454,7 @@ TEST(FormCreate, CloseIsRefusedWhileTheUploaderHasPicturesWaitingThenEmptiesThei
 {
     TAddSettingsRecord& AddSettings = TestState().settings.AddSettings;
     Quiet quiet;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     // A real uploader process, waiting on its input, with a batch of
@@ -490,7 +490,7 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
     Quiet quiet;
     const QString uploader = freshDir("prog") + "/photo-uploader.sh";
     ASSERT_TRUE(writeFile(uploader, "#!/bin/sh\n"));
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     AddSettings.UploaderPath = uploader;
@@ -528,7 +528,7 @@ TEST(FormCreate, DeletingAPictureAsksAboutItsVoiceFileThroughTheVoiceWindow)
         }
         return defaultReply(r);
     });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     CarryVoiceFile(picture, false, "D", QString(), Settings);

@@ -7,7 +7,7 @@
 #include "platform/help_key.h"
 #include "app/help_web.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "platform/desktop_open.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
@@ -174,7 +174,7 @@ TEST(WebSite, OnlyAFileFolderOrTheLoopbackMayStandInForTheSite)
 
 TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Edit MyShow.htm"));
     ASSERT_EQ(OpenedUrls().size(), 1);
     EXPECT_EQ(OpenedUrls().first(), QUrl::fromLocalFile(TestState().paths.ProgramFolder + QStringLiteral("/help/Edit MyShow.htm")));
@@ -191,7 +191,7 @@ TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
 
 TEST_F(HelpFixture, ATopicWithoutAPageSaysSo)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Search.htm"));
     form.helpAndVersion()->ShowHelpTopic(QString());
     EXPECT_TRUE(OpenedUrls().isEmpty());
@@ -201,7 +201,7 @@ TEST_F(HelpFixture, ATopicWithoutAPageSaysSo)
 
 TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.GettingStarted->setEnabled(false);
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     form.GettingStarted->setEnabled(true);
@@ -217,7 +217,7 @@ TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
 
 TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     form.SetupSmallHandlers();
     EXPECT_EQ(form.VXOnlineHelp->text(), QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
@@ -225,7 +225,7 @@ TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
 
 TEST_F(HelpFixture, DemoModeOpensNoHelp)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     TestState().start.DemoMode = 1;
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_TRUE(OpenedUrls().isEmpty());
@@ -234,7 +234,7 @@ TEST_F(HelpFixture, DemoModeOpensNoHelp)
 
 TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("Form18"));
     InstallHelpKey(&dialog, QStringLiteral("Edit MyShow.htm"));
@@ -258,7 +258,7 @@ TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
 
 TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.SetupSmallHandlers();
     EXPECT_EQ(form.GettingStarted->text(), QStringLiteral("&Getting started - Quick Reference Guide"));
     EXPECT_EQ(form.WhatsNew->text(), QStringLiteral("&What's new? (www)"));
@@ -297,7 +297,7 @@ TEST_F(HelpFixture, HelpContentsWithoutAProgramForWebPagesSaysWhereThePageIs)
     SetUrlOpener([](const QUrl& url, const NoProgramHandler& noProgram) {
         platform::OpenWithDesktop(url, QCoreApplication::instance(), noProgram);
     });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.SetupSmallHandlers();
     form.VXOnlineHelp->trigger();
     const QString page = TestState().paths.ProgramFolder + QStringLiteral("/help/GettingStarted.htm");
@@ -312,7 +312,7 @@ TEST_F(HelpFixture, HelpContentsWithoutAProgramForWebPagesSaysWhereThePageIs)
 TEST_F(HelpFixture, TheHelpMenuCreditsItemOpensItsPage)
 {
     TestState().paths.ProgramFolder = programWithHelp({GettingStartedTopic, QStringLiteral("Credits.htm")});
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.SetupSmallHandlers();
     QAction* credits = form.actionNamed(QStringLiteral("Credits"));
     ASSERT_NE(credits, nullptr);

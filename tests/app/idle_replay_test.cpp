@@ -2,7 +2,7 @@
 #include "platform/keyboard_hook.h"
 #include "support/test_state.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "platform/clock.h"
 #include "slideshow/auto_show_windows.h"
 #include "support/sandbox.h"
@@ -19,14 +19,14 @@ TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
     Settings = TSettingsRecord{};
     Settings.AutoShowPath = folder;
     Settings.AutoShowWaitSeconds = 5;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.show();
     form.activateWindow();
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
     if (!form.isActiveWindow() || QGuiApplication::applicationState() != Qt::ApplicationActive)
         GTEST_SKIP() << "this platform gives no active window";
-    TForm2 replay(&form, form.state());
+    AutoShowCountdownWindow replay(&form, form.state());
     form.setReplayWindow(&replay);
     platform::setMonotonicMs(1000);
     form.input()->IdleStartTick = 1000;

@@ -15,22 +15,27 @@ HookInput showKey(HookKey key)
     in.key = key;
     return in;
 }
+// The show command a key decision runs, None when it runs none.
+ShowKeyCommand showCommand(const HookDecision& d)
+{
+    return d.action == HookAction::ShowKey ? d.showKey : ShowKeyCommand::None;
+}
 } // namespace
 
 TEST(KeyboardHook, ArrowsDuringAShowStepOrContinue)
 {
     HookDecision d = DecideHookKey(showKey(HookKey::Right));
     EXPECT_TRUE(d.startHookHandled);
-    EXPECT_EQ(d.action, HookAction::Forward1);
+    EXPECT_EQ(showCommand(d), ShowKeyCommand::Forward1);
     HookInput in = showKey(HookKey::Left);
-    EXPECT_EQ(DecideHookKey(in).action, HookAction::Backwards1);
+    EXPECT_EQ(showCommand(DecideHookKey(in)), ShowKeyCommand::Backwards1);
     // Right arrow while the Ctrl latch is set continues the show forward.
     in = showKey(HookKey::Right);
     in.ctrlLatch = true;
-    EXPECT_EQ(DecideHookKey(in).action, HookAction::ShowForward);
+    EXPECT_EQ(showCommand(DecideHookKey(in)), ShowKeyCommand::ShowForward);
     in.key = HookKey::Left;
-    EXPECT_EQ(DecideHookKey(in).action, HookAction::ShowInReverse);
-    EXPECT_EQ(DecideHookKey(showKey(HookKey::Space)).action, HookAction::TogglePause);
+    EXPECT_EQ(showCommand(DecideHookKey(in)), ShowKeyCommand::ShowInReverse);
+    EXPECT_EQ(showCommand(DecideHookKey(showKey(HookKey::Space))), ShowKeyCommand::TogglePause);
 }
 
 TEST(KeyboardHook, AtMostOneActionPer300Ms)

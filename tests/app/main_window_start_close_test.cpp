@@ -12,7 +12,7 @@
 #include "app/options_dialog.h"
 #include "base/settings_fields.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "app/version_check.h"
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
@@ -50,7 +50,7 @@ QString settingsPath() { return DefaultDataFolder() + "/VXSettings61.dat"; }
 // The main window as the program makes it: created, shown and active.
 struct StartedWindow {
     ScopedPromptResponder quiet{[](const PromptRequest& r) { return defaultReply(r); }};
-    TForm1 form{TestState()};
+    MainWindow form{TestState()};
     explicit StartedWindow(const QStringList& parameters = {})
     {
         SetUpApplication();
@@ -183,7 +183,7 @@ TEST(MainWindowStart, OptionsApplyKeepsAPageLayoutTheListDoesNotHold)
         int shownIndex = -2;
         QString shownText;
         ScopedPromptResponder apply([&](const PromptRequest& r) {
-            auto* options = qobject_cast<TForm3*>(r.dialog);
+            auto* options = qobject_cast<OptionsDialog*>(r.dialog);
             if (r.type != PromptType::Dialog || !options)
                 return defaultReply(r);
             options->show();
@@ -285,7 +285,7 @@ TEST(MainWindowStart, ControlPanelPlaceIsSavedAfterTheMerge)
         ASSERT_TRUE(WriteSettingsFile(settingsPath(), rec).ok());
     }
     StartedWindow w;
-    TForm9 show(TestState());
+    ShowWindow show(TestState());
     w.form.setShowWindow(&show);
     show.ControlPanel->setGeometry(place);
     TSettingsRecord disk;

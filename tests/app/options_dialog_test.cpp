@@ -6,7 +6,7 @@
 #include "base/data_folder.h"
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
@@ -365,7 +365,7 @@ TEST(OptionsStore, AdditionalSettingsChangeAndThumbnailSwitch)
 
 TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
 {
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     EXPECT_EQ(dialog.objectName(), QStringLiteral("Form3"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vistamo! - Options"));
     auto* tabs = dialog.findChild<QTabWidget*>("PageControl1");
@@ -397,7 +397,7 @@ TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(5);
     dialog.findChild<QLineEdit*>("MinSizeEdit")->setText(QStringLiteral("500"));
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("100"));
@@ -416,7 +416,7 @@ TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("x"));
     dialog.findChild<QLineEdit*>("SecondsWaitASEdit")->setText(QStringLiteral("4"));
     dialog.PictureOptionsDone->click();
@@ -431,7 +431,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     {
-        TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+        OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
         dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
         dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         dialog.CancelButton->click();
@@ -441,7 +441,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
     EXPECT_EQ(Settings.ContinuousPlay, 0);
 
     ScopedPromptResponder answer(QList<PromptReply>{});
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
     dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     dialog.findChild<QComboBox*>("IntervalComboBox")->setCurrentIndex(7);
@@ -468,7 +468,7 @@ TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
     AddSettings.ThumbsOnFixedDrives = 0;
     Settings.ResetFileDate = QStringLiteral("0");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QCheckBox*>("CBUseThumbNWD")->setChecked(true);
     EXPECT_TRUE(dialog.findChild<QWidget*>("RGThumbSize")->isEnabled());
     dialog.PictureOptionsDone->click();
@@ -494,7 +494,7 @@ TEST_F(OptionsDialogTest, ChosenColoursShowOnBothExamplesAndAreStored)
         colors->accept();   // the user's OK makes the colour the chosen one
         return PromptReply::result(QDialog::Accepted);
     });
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.findChild<QPushButton*>("BackGroundButton")->click();   // blue background
     dialog.findChild<QPushButton*>("ColorSB")->click();            // green text
     const auto* background = dialog.findChild<QLabel*>("BackgroundColorLabel");
@@ -513,7 +513,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.EditPrograms[0] = QStringLiteral("/Prog/Edit");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::ok(QStringLiteral("/prog/edit"))});
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.BrowseButton->click();
     ASSERT_EQ(promptLog().size(), 2);
     EXPECT_EQ(promptLog()[1].request.text, QStringLiteral("Program already exists in list!"));
@@ -522,7 +522,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
 
 TEST_F(OptionsDialogTest, NeverUseAutomaticShowDisablesItsControlsButNotTheCdTexts)
 {
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     dialog.NeverUseASCheckBox->setChecked(true);
     EXPECT_FALSE(dialog.HoldLastShowBox->isEnabled());
     EXPECT_FALSE(dialog.SecondsWaitASEdit->isEnabled());
@@ -538,7 +538,7 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
             shown << r.dialog->objectName() + QLatin1Char('|') + r.dialog->windowTitle();
         return PromptReply::result(1);
     });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.options()->SetupOptionsHandlers();
     form.Timer1->start();
     form.PictureShowOptions1->trigger();
@@ -556,14 +556,14 @@ TEST_F(OptionsDialogTest, RunningShowKeepsItsIntervalUnlessTheChoiceChanged)
     TestState().session.PlaybackActive = 1;
     TestState().session.ShowState.CurrentInterval = 7;
     {
-        TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+        OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
         dialog.FormActivate();
         dialog.PictureOptionsDone->click();
         ASSERT_TRUE(dialog.LastCheck.ok());
     }
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
     {
-        TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+        OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
         dialog.FormActivate();
         dialog.Intervalgroup->setItemIndex(3);
         dialog.PictureOptionsDone->click();
@@ -578,8 +578,8 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     const QString editor = testsupport::freshDir(QStringLiteral("prog")) + QStringLiteral("/editor");
     ASSERT_TRUE(testsupport::writeFile(editor, "#!/bin/sh\n"));
     Settings.EditPrograms[0] = editor;
-    TForm1 form(TestState());
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session, &form);
+    MainWindow form(TestState());
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session, &form);
     EXPECT_EQ(dialog.ExtProgComboBox->currentText(), editor);
     dialog.PictureOptionsDone->click();
     ASSERT_TRUE(dialog.LastCheck.ok());
@@ -592,7 +592,7 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
 
 TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.folderTree()->SelectedFolder = QStringLiteral("/");
     form.options()->Options1Click();
     EXPECT_FALSE(form.ExcludeFolder->isEnabled());
@@ -623,12 +623,12 @@ TEST_F(OptionsDialogTest, ChoosingAProgramMakesItTheFirstAndRemoveEmptiesTheText
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.EditPrograms = {QStringLiteral("/p/a"), QStringLiteral("/p/b"), QStringLiteral("/p/c"), {}, {}};
-    TForm3 dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
     auto* list = dialog.findChild<QComboBox*>("ExtProgComboBox");
     ASSERT_EQ(list->count(), 3);
     EXPECT_TRUE(dialog.BrowseButton->isEnabled());
     list->setCurrentIndex(2);
-    dialog.ExtProgComboBoxClick(2);
+    emit list->activated(2);
     EXPECT_EQ(dialog.values().EditPrograms, QStringList({"/p/c", "/p/a", "/p/b"}));
     EXPECT_EQ(list->currentText(), QStringLiteral("/p/c"));
     dialog.RemoveEditProgram->click();

@@ -8,7 +8,7 @@
 #include "support/test_state.h"
 #include "base/settings_fields.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
@@ -186,7 +186,9 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
     EXPECT_FALSE(window.form()->BrowsePop->isChecked());
 
     // Clearing the refused file asks first; cancelled, it stays too.
-    window.form()->folderTreeSection()->ClearExclusionsClick();
+    window.form()->ClearExclusions->trigger();
+    EXPECT_TRUE(shown(platform::PromptKind::Confirmation, "Please confirm clearing all folder exclusions"))
+        << allPrompts().toStdString();
     EXPECT_EQ(onDisk(exclusions), before);
 }
 

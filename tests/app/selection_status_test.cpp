@@ -1,7 +1,7 @@
 #include "base/registry_store.h"
 #include "support/test_state.h"
 #include "browse/selection_status.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "platform/drives.h"
 #include "support/sandbox.h"
 
@@ -80,7 +80,7 @@ TEST(RegistryStore, ValuesRoundTripAndMissingOnesAreEmpty)
 TEST(SelectionStatus, ShownInTheMainWindowStatusBar)
 {
     platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}});
-    TForm1 window(TestState());
+    MainWindow window(TestState());
     SelectionStatusInput in;
     in.sourceIsFolder = true;
     in.selectedFolder = "/Pictures/2007/Holiday";

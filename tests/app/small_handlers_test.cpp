@@ -3,7 +3,7 @@
 // and the last path component.
 #include "base/start_args.h"
 #include "support/test_state.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/file_helpers.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_info_controller.h"
@@ -38,7 +38,7 @@ TEST(SmallHandlers, LastPathComponent)
 
 TEST(SmallHandlers, SelectedTreeNodeIsBlackOnTheSchemeBlue)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.SetupSmallHandlers();
     const QPalette p = form.TreeView1->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
@@ -49,7 +49,7 @@ TEST(SmallHandlers, SelectedTreeNodeIsBlackOnTheSchemeBlue)
 
 TEST(SmallHandlers, AKeyInTheTreeStopsTheIdleTimer)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.SetupSmallHandlers();
     form.Timer1->start();
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
@@ -64,7 +64,7 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(picture));
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.SetupSmallHandlers();
     form.Image4->resize(100, 100);
     form.image2->resize(60, 60);
@@ -90,7 +90,7 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
 
 TEST(SmallHandlers, ShowListTakesTheFocusUnlessAnotherWindowIsOpen)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.show();
     form.MyShowSG->show();   // the MyShow panel shown
     form.activateWindow();
@@ -116,13 +116,13 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
     TestState().session.ShowState.PictureLoaded = 0;
     TestState().start.DemoMode = 0;
     TestState().start.ArgumentMode = 0;
-    TForm16 manager(testsupport::freshDir(QStringLiteral("shows")) + QStringLiteral("/AllMyShow.dat"));
+    ShowManagerWindow manager(testsupport::freshDir(QStringLiteral("shows")) + QStringLiteral("/AllMyShow.dat"));
     for (QToolButton* b : {manager.BackSB, manager.ForwardSB, manager.AddPicsButton1, manager.DeletePicButton})
         b->setEnabled(false);
     manager.show();
     manager.PicturesSelected = 0;
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.setShowManager(&manager);
     form.SetupSmallHandlers();
     form.ImageTimer->start(2000);
@@ -150,7 +150,7 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
 TEST(SmallHandlers, WaitLetsMessagesRunUntilTheTimeHasPassed)
 {
     platform::setMonotonicMs(1000);
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     int ticks = 0;
     QTimer advance;
     QObject::connect(&advance, &QTimer::timeout, [&] {

@@ -6,7 +6,7 @@
 #include "app/help_web.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "app/version_check.h"
 #include "app/version_check_download.h"
 #include "app/version_check_windows.h"
@@ -251,7 +251,7 @@ TEST_F(CheckFixture, SameVersionIsUpToDate)
     TSettingsRecord& Settings = TestState().settings.Settings;
     publish(record(GetFileVersionText().toUtf8()));
     testsupport::writeFile(TestState().paths.FoundVersionPath, "old");
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.helpAndVersion()->CheckforupdateClick();
     EXPECT_EQ(messages(), QStringList({UpToDateText}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Information);
@@ -264,7 +264,7 @@ TEST_F(CheckFixture, SameVersionIsUpToDate)
 
 TEST_F(CheckFixture, FailuresGiveTheirMessages)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.helpAndVersion()->CheckforupdateClick();   // nothing published
     publish(QByteArray("\x03" "1.0", 4));
     form.helpAndVersion()->CheckforupdateClick();   // shorter than a record
@@ -280,7 +280,7 @@ TEST_F(CheckFixture, ASecondCheckDuringTheDownloadIsNotStarted)
 {
     LoopbackServer silent{QByteArray()};
     qputenv(WebSiteVariable, silent.site().toUtf8());
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.helpAndVersion()->VersionDownloadTimeoutMs = 500;
     QTimer again;
     again.setSingleShot(true);
@@ -298,7 +298,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
     QString shownCaption, own, found;
     ScopedPromptResponder answer([&](const PromptRequest& r) {
         if (r.type == PromptType::Dialog && r.dialog && r.dialog->objectName() == QLatin1String("Form31")) {
-            auto* form31 = static_cast<TForm31*>(r.dialog);
+            auto* form31 = static_cast<NewVersionDialog*>(r.dialog);
             shownCaption = form31->windowTitle();
             own = form31->Label1V->text();
             found = form31->Label2V->text();
@@ -306,7 +306,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
         }
         return defaultReply(r);
     });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.helpAndVersion()->CheckforupdateClick();
     EXPECT_EQ(shownCaption, QStringLiteral("New Vistamo! version available, download recommended"));
     EXPECT_EQ(own, GetFileVersionText());
@@ -319,7 +319,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
 TEST_F(CheckFixture, NewVersionWindowTextsAndButtons)
 {
     const QString own = GetFileVersionText();
-    TForm31 window(TestState().environment);
+    NewVersionDialog window(TestState().environment);
     window.NewVersionText = own.left(5) + QStringLiteral("x");
     window.FormActivate();
     EXPECT_EQ(window.NewVersionIsMajor, 0);
@@ -362,7 +362,7 @@ TEST_F(CheckFixture, NewVersionWindowTextsAndButtons)
 TEST_F(CheckFixture, SuggestionWindowSwitchesItselfOff)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm32 window(Settings, TestState().environment);
+    MonthlySuggestionDialog window(Settings, TestState().environment);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Suggestion (appears once a month)"));
     EXPECT_EQ(window.Label1->text(), QStringLiteral("Check for Update/New version?"));
     EXPECT_EQ(window.DontAskCB->text(), QStringLiteral("Don't ask this question again"));
@@ -391,7 +391,7 @@ TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
         }
         return defaultReply(r);
     });
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.helpAndVersion()->MonthlySuggestionAtStart();
     EXPECT_EQ(suggestions, 1);
     EXPECT_EQ(messages(), QStringList({UpToDateText}));
@@ -410,7 +410,7 @@ TEST_F(CheckFixture, AnsweringNoStillMarksTheMonth)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ResetMonthlySuggestion(Settings, QDate(2026, 3, 14));
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.helpAndVersion()->MonthlySuggestionAtStart();   // unanswered: rejected
     EXPECT_EQ(Settings.SuggestionMonths[2], 1);
     EXPECT_TRUE(messages().isEmpty());   // no check ran

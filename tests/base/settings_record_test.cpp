@@ -371,18 +371,14 @@ TEST(SettingsMerge, ListsMergeEntryByEntry)
     D.SearchWords2[3] = QStringLiteral("mountain");
     D.SuggestionMonths[4] = 1;
     D.SearchInclGIF = 0;
-    SettingsStore store;
-    store.Settings = L;
-    store.SettingsSnapshot = S;
-    store.SettingsOnDisk = D;
-    store.MergeSettingsOnClose();
-    EXPECT_EQ(store.Settings.RecentFolders[0], QStringLiteral("/r/mine"));
-    EXPECT_EQ(store.Settings.RecentFolders[8], QStringLiteral("/r/theirs"));
-    EXPECT_EQ(store.Settings.RecentFolders[4], QStringLiteral("/r/4"));
-    EXPECT_EQ(store.Settings.SearchWords2[3], QStringLiteral("mountain"));
-    EXPECT_EQ(store.Settings.SuggestionMonths[4], 1);
-    EXPECT_EQ(store.Settings.SearchInclGIF, 0);
-    EXPECT_EQ(store.SettingsOnDisk.RecentFolders[0], QStringLiteral("/r/0"));  // only L changes
+    MergeSettings(L, S, D);
+    EXPECT_EQ(L.RecentFolders[0], QStringLiteral("/r/mine"));
+    EXPECT_EQ(L.RecentFolders[8], QStringLiteral("/r/theirs"));
+    EXPECT_EQ(L.RecentFolders[4], QStringLiteral("/r/4"));
+    EXPECT_EQ(L.SearchWords2[3], QStringLiteral("mountain"));
+    EXPECT_EQ(L.SuggestionMonths[4], 1);
+    EXPECT_EQ(L.SearchInclGIF, 0);
+    EXPECT_EQ(D.RecentFolders[0], QStringLiteral("/r/0"));  // only L changes
 }
 
 TEST(SettingsMerge, ShortenedTextIsKept)

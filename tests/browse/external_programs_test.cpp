@@ -276,7 +276,7 @@ TEST(ExternalExifDates, FolderResetCountsEachKind)
 
 // ---- the main window ------------------------------------------------------------------
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/external_programs_controller.h"
 #include "base/settings_record.h"
 #include "browse/picture_display.h"
@@ -319,7 +319,7 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
     const QString picture = dir + QStringLiteral("/my pic.jpg");
     ASSERT_TRUE(writeFile(picture, fixtures::jpeg(16, 16)));
     Settings.EditPrograms[0] = recordingProgram(dir, out);
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.pictureDisplay()->displayState().CurrentPicturePath = picture;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     bool triedSecond = false;
@@ -344,7 +344,7 @@ TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
     SettingsGuard guard;
     for (auto& p : Settings.EditPrograms)
         p.clear();
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.externalPrograms()->BuildLaunchMenu();
     EXPECT_FALSE(form.RunExeToolButton->isEnabled());
     EXPECT_EQ(form.RunExeToolButton->toolTip(), "Launch Edit Program, Define in Options");
@@ -367,7 +367,7 @@ TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
     const QString out = dir + QStringLiteral("/args.txt");
     const QString player = recordingProgram(dir, out, "0");
     Settings.VideoPrograms = {"/a", "/b", "/c", player, "/e"};
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.externalPrograms()->VideoProgramIndex = 3;
     form.externalPrograms()->LaunchChosenVideoProgram();
     EXPECT_EQ(Settings.VideoPrograms, (std::array<QString, 5>{player, "/a", "/b", "/c", "/e"}));
@@ -380,7 +380,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     const QString dir = freshDir(QStringLiteral("rotwin"));
     const QString picture = dir + QStringLiteral("/p.jpg");
     ASSERT_TRUE(writeFile(picture, fixtures::jpeg(64, 32)));
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.pictureDisplay()->displayState().CurrentPicturePath = picture;
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -423,7 +423,7 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     ASSERT_TRUE(writeFile(cut, fixtures::bmp(8, 8)));
     TestState().session.CutOutCount = 2;
     Settings.EditPrograms[0] = script;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.externalPrograms()->RunExeToolButtonClick();
     const QStringList lines = QString::fromUtf8(readFile(out)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);

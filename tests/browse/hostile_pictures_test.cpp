@@ -7,7 +7,7 @@
 // timeout is the guard).
 #include "base/picture_table.h"
 #include "support/test_state.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_info_controller.h"
 #include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
@@ -89,7 +89,7 @@ TEST(HostilePictures, LoadThumbnailAndInformationGiveClassifiedResults)
 TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
 {
     const HostileFolder f;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.resize(1000, 700);
     form.folderTree()->TreeDriveRoot = f.dir;
     auto* root = new QTreeWidgetItem(form.TreeView1, QStringList{"C:"});

@@ -4,7 +4,7 @@
 #include "support/test_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,20 +44,6 @@ void setList(const QStringList& paths)
 }
 
 } // namespace
-
-TEST(PictureDisplayShow, LookAheadWrapsAndMarksTheEnd)
-{
-    const QList<int> order{4, 2, 7};
-    EXPECT_EQ(PeekPlayOrder(order, 0, 1, false).index, 2);
-    EXPECT_FALSE(PeekPlayOrder(order, 0, 1, false).reachedEnd);
-    // From the last picture forward: back to the first, the end is ahead.
-    EXPECT_EQ(PeekPlayOrder(order, 2, 1, false).index, 4);
-    EXPECT_TRUE(PeekPlayOrder(order, 2, 1, false).reachedEnd);
-    EXPECT_FALSE(PeekPlayOrder(order, 2, 1, true).reachedEnd);
-    // Reverse from the first: the last one.
-    EXPECT_EQ(PeekPlayOrder(order, 0, -1, false).index, 7);
-    EXPECT_EQ(PeekPlayOrder({}, 0, 1, false).index, -1);
-}
 
 TEST(PictureDisplayShow, RemoveRulesOfAShowList)
 {
@@ -111,7 +98,7 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     setList({picture});
     TestState().session.PlaybackActive = 1;
     TestState().session.CutOutCount = 0;
-    TForm1 form(TestState());   // installs the display hooks; the test answers one of them
+    MainWindow form(TestState());   // installs the display hooks; the test answers one of them
     form.openShow().SourceIsShow = 1;
     form.openShow().ShowChangeable = 0;
     form.openShow().OpenShowName = "Holiday";
@@ -144,7 +131,7 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     TestState().session.ShowState = TShowState();
     TestState().session.ShowState.Direction = 0;
     QList<int> ticked{1};
-    TForm1 form(TestState());   // installs the display hooks; the test answers the page's
+    MainWindow form(TestState());   // installs the display hooks; the test answers the page's
     form.openShow().SourceIsShow = 0;
     DisplayHooks().SelectedPictures = [&ticked] { return ticked; };
     DisplayHooks().PageSlotCount = [] { return 2; };
@@ -172,7 +159,7 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
 TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
 {
     const QString dir = testsupport::freshDir("prefetch");
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     OpenShow& show = form.openShow();
     ASSERT_TRUE(OpenDraftShow(show, dir + "/vistamo.vxt", dir + "/vistamo.tmp").ok());
     const QStringList pictures{dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg"};
@@ -181,7 +168,7 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
     setList(pictures);
     TestState().session.ShowState = TShowState();
 
-    TForm9 window(TestState());
+    ShowWindow window(TestState());
     form.setShowWindow(&window);
     window.Play({0, 1, 2}, false, [] {});   // no display step: only the cursor moves
     ASSERT_EQ(TestState().session.PictureIndex, 0);
@@ -208,8 +195,8 @@ TEST(PictureDisplayShow, LookAheadReadsTheNextRecordOfTheOpenShow)
 TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    TForm1 form(TestState());
-    TForm9 window(TestState());
+    MainWindow form(TestState());
+    ShowWindow window(TestState());
     QMenu* menu = window.findChild<QMenu*>("PMRatio");
     ASSERT_NE(menu, nullptr);
     QAction* wide = window.findChild<QAction*>("Ratio16x9");
@@ -238,7 +225,10 @@ TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
     QWidget* panel = form.findChild<QWidget*>("PnlCustomRatio");
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(panel->isHidden());
-    form.fitZoom()->BtnCancelClick();
+    auto* cancel = panel->findChild<QPushButton*>("BtnCancel");
+    ASSERT_NE(cancel, nullptr);
+    cancel->click();
+    EXPECT_TRUE(panel->isHidden());
 }
 
 TEST(PictureDisplayShow, IntervalOfAShowRecord)
@@ -258,7 +248,7 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     const QStringList pictures{dir + "/a.jpg", dir + "/b.jpg"};
     for (const QString& p : pictures)
         ASSERT_TRUE(testsupport::writeFile(p, fixtures::jpeg(64, 48)));
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     OpenShow& show = form.openShow();
     ASSERT_TRUE(OpenDraftShow(show, dir + "/vistamo.vxt", dir + "/vistamo.tmp").ok());
     for (const QString& p : pictures)
@@ -309,7 +299,7 @@ TEST(PictureDisplayShow, FullViewShowsRotateAndRatioButtonsForWritablePictures)
     ASSERT_TRUE(testsupport::writeFile(dir + "/a.jpg", fixtures::jpeg(64, 48)));
     ASSERT_TRUE(testsupport::writeFile(dir + "/b.jpg", fixtures::jpeg(64, 48)));
     testsupport::setReadOnly(dir + "/b.jpg", true);
-    TForm9 window(TestState());
+    ShowWindow window(TestState());
     window.StartFullView(dir + "/a.jpg");
     testsupport::waitForPictureAnswers();
     auto* left = window.findChild<QToolButton*>("SBRotateLeft");

@@ -145,7 +145,7 @@ TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
 
 // ---- the previews of the main window -----------------------------------------------------
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
@@ -155,7 +155,7 @@ TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
 
 TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.resize(1000, 700);
     const QString path = writeDated("p.jpg", withExif(fixtures::jpeg(400, 300), {{"Exif.Image.Make", "NIKON CORPORATION"},
                                                                               {"Exif.Image.Model", "NIKON D70"}}));
@@ -198,7 +198,7 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
 
 TEST(PicturePreview, MyShowPreview)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     const QString path = writeDated("m.jpg", fixtures::jpeg(200, 100));
     form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
     testsupport::waitForPictureAnswers();
@@ -230,7 +230,7 @@ TEST(PicturePreview, MyShowPreview)
 
 TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     const QString dir = testsupport::freshDir(QStringLiteral("hover"));
     const QString path = dir + "/IMG 1.jpg";
     testsupport::writeFile(path, withExif(fixtures::jpeg(64, 48), {{"Exif.Image.Make", "Canon"},
@@ -274,7 +274,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
 
 TEST(PicturePreview, VoiceControlsFollowTheKind)
 {
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     const QString dir = testsupport::freshDir(QStringLiteral("voice"));
     const QString path = dir + "/v.jpg";
     testsupport::writeFile(path, fixtures::jpeg(40, 30));

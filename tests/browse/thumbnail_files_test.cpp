@@ -261,48 +261,6 @@ TEST_F(ThumbFiles, ThePictureItselfIsNeverTheTarget)
     EXPECT_EQ(testsupport::readFile(picture), bytes);
 }
 
-TEST_F(ThumbFiles, ThumbnailsFollowTheirPictures)
-{
-    const QString picture = write("a.jpg", pictureBytes(800, 600, 310 * 1024));
-    ASSERT_EQ(run(picture), ThumbMade);
-    const QByteArray thumbBytes = testsupport::readFile(ThumbnailPath(picture));
-
-    // Renamed in the same folder.
-    const QString renamed = dir + "/b.jpg";
-    QFile::rename(picture, renamed);
-    EXPECT_TRUE(MoveThumbnailWith(picture, renamed));
-    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(picture)));
-    EXPECT_EQ(testsupport::readFile(ThumbnailPath(renamed)), thumbBytes);
-
-    // Moved to another folder: its thumbnail folder is made hidden, and a
-    // thumbnail of an older file of that name is replaced.
-    const QString other = testsupport::freshDir(QStringLiteral("other"));
-    const QString moved = other + "/b.jpg";
-    testsupport::writeFile(ThumbnailPath(moved), "stale");
-    QFile::rename(renamed, moved);
-    EXPECT_TRUE(MoveThumbnailWith(renamed, moved));
-    EXPECT_EQ(testsupport::readFile(ThumbnailPath(moved)), thumbBytes);
-
-    const QString third = testsupport::freshDir(QStringLiteral("third"));
-    QFile::rename(moved, third + "/c.jpg");
-    EXPECT_TRUE(MoveThumbnailWith(moved, third + "/c.jpg"));
-    EXPECT_TRUE(platform::IsHidden(third + "/vxothumb"));
-
-    // Into a thumbnail folder it does not follow; it is dropped.
-    EXPECT_FALSE(MoveThumbnailWith(third + "/c.jpg", third + "/SmallPics/c.jpg"));
-    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(third + "/c.jpg")));
-
-    // A copy leaves no stale thumbnail at its new name.
-    testsupport::writeFile(ThumbnailPath(third + "/d.jpg"), "stale");
-    DropStaleThumbnailOf(third + "/d.jpg");
-    EXPECT_FALSE(QFileInfo::exists(ThumbnailPath(third + "/d.jpg")));
-
-    // Deleted with its picture; a missing one is no error.
-    testsupport::writeFile(ThumbnailPath(third + "/e.jpg"), "x");
-    EXPECT_TRUE(DeleteThumbnailOf(third + "/e.jpg"));
-    EXPECT_FALSE(DeleteThumbnailOf(third + "/e.jpg"));
-}
-
 TEST(ThumbnailFolders, OnlyThumbsDbCountsAsEmpty)
 {
     const QString d = testsupport::freshDir();
@@ -543,7 +501,7 @@ TEST_F(ThumbBatch, CancelStartsNoMorePicturesAndReportsEveryThumbnailWritten)
 
 #include "base/add_settings_record.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_info_controller.h"
 #include "browse/folder_tree_state.h"
 #include "browse/picture_loader.h"
@@ -567,7 +525,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
     AddSettings.ThumbSizeIndex = 0;
     Settings.ResetFileDate = QStringLiteral("0");
 
-    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
+    ThumbnailOptionsDialog window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.windowTitle(), "Vistamo! - Create/Replace thumbnails manually");
     EXPECT_EQ(window.FolderLabel->text(), "Folder: " + QFileInfo(dir).fileName());
     EXPECT_EQ(window.LblInfo->text(), "Info: The option 'Create thumbnails on Fixed drives' will be automatically checked");
@@ -603,7 +561,7 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
 TEST_F(ThumbBatch, CancelledRunSaysSo)
 {
     write("a.jpg", pictureBytes(800, 600, 310 * 1024));
-    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
+    ThumbnailOptionsDialog window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     window.DriveAlreadyAllowed = true;
     window.CancelRequested = true;   // as if Cancel was pressed at once
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -617,7 +575,7 @@ TEST_F(ThumbBatch, CancelledRunSaysSo)
 
 TEST_F(ThumbBatch, PreviewOfOnePicture)
 {
-    TForm38 window(TestState().settings, TestState().paths, TestState().environment, dir, false);
+    ThumbnailOptionsDialog window(TestState().settings, TestState().paths, TestState().environment, dir, false);
     EXPECT_EQ(window.PreviewPicture(write("p.jpg", fixtures::jpeg(400, 200))), 0);
     EXPECT_FALSE(window.Image1->pixmap().isNull());
     EXPECT_EQ(window.PreviewPicture(write("bad.jpg", "not a picture")), 1);
@@ -632,7 +590,7 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
     TSettingsRecord& Settings = TestState().settings.Settings;
     const uint8_t saved = Settings.ThumbInfoShown;
     Settings.ThumbInfoShown = 0;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     QStringList texts;
     {
         platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
@@ -641,7 +599,7 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
                 EXPECT_EQ(r.text, "Important information about the use of thumbnails\n\n"
                                   "Are you familiar with Vistamo!'s SmallPics folders?");
                 reply.answer = platform::PromptAnswer::No;
-            } else if (auto* info = qobject_cast<TForm39*>(r.dialog)) {
+            } else if (auto* info = qobject_cast<ThumbnailRunWindow*>(r.dialog)) {
                 EXPECT_EQ(info->windowTitle(), "Vistamo! - Thumbnails info");
                 texts = info->REText->toPlainText().split('\n');
                 info->CBNext->setChecked(false);
@@ -669,7 +627,7 @@ TEST(ThumbnailLoaderSteps, InstalledWithTheMainWindow)
 {
     const PictureLoaderHooks saved = LoaderHooks();
     LoaderHooks() = PictureLoaderHooks();
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.pictureInfo()->SetupThumbnailFiles();
     PictureLoaderHooks& hooks = LoaderHooks();
     ASSERT_TRUE(bool(hooks.ThumbnailPath));

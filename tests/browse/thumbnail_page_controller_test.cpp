@@ -1,7 +1,8 @@
 // The page controller with its widgets on a stand-in window: decodes that
 // come back out of order are applied in slot order, a list of a thousand
 // pictures pages on and back keeping only the page's own pictures, and a
-// page loaded again while the last one still decodes drops the old results.
+// page loaded again while the last one still decodes drops the old results;
+// the cells' decodes start with the costliest file.
 #include "browse/thumbnail_page_controller.h"
 #include "browse/thumbnail_files.h"
 #include "support/test_state.h"
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QThread>
@@ -238,4 +241,26 @@ TEST(PageShowCursor, ARemovedPictureLeavesTheOrderAndTheCursorStaysOnItsSuccesso
     EXPECT_TRUE(c.RemovePicture(7));
     EXPECT_EQ(c.current(), -1);
     EXPECT_EQ(c.NextShowIndex(true), -1);
+}
+
+TEST(PageDecodeOrder, TheCostliestFileStartsFirstAndAThumbnailFileCountsForItsPicture)
+{
+    QTemporaryDir dir;
+    auto write = [&dir](const QString& name, int bytes) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(bytes, 'x'));
+        return f.fileName();
+    };
+    std::vector<PageDecodeRequest> requests(4);
+    requests[0].path = write("small.jpg", 100);
+    requests[1].path = write("large.jpg", 5000);
+    requests[2].path = write("middle.jpg", 1000);
+    requests[2].thumbnail = dir.filePath("missing-thumbnail.jpg");
+    // A large picture with a small thumbnail file decodes the thumbnail.
+    requests[3].path = write("huge.jpg", 9000);
+    requests[3].thumbnail = write("huge-thumbnail.jpg", 500);
+    EXPECT_EQ(PageDecodeOrder(requests), (std::vector<size_t>{1, 2, 3, 0}));
+    requests[3].useThumbnail = false;
+    EXPECT_EQ(PageDecodeOrder(requests), (std::vector<size_t>{3, 1, 2, 0}));
 }

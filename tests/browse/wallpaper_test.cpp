@@ -7,7 +7,7 @@
 #include "browse/wallpaper_dialog.h"
 
 #include "base/registry_store.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/external_programs_controller.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
@@ -152,7 +152,7 @@ TEST(WallpaperDesktop, ApplyRunsTheCallsThroughTheSeam)
 
 TEST(WallpaperDialog, StartsWithoutAStyleAndReturnsTheChoice)
 {
-    TForm18 dialog;
+    WallpaperDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Change Wallpaper");
     auto* rg = dialog.findChild<QWidget*>("StyleRG");
     ASSERT_NE(rg, nullptr);
@@ -167,7 +167,7 @@ TEST(WallpaperCommand, OkWritesValuesAndAppliesCancelLeavesAlone)
 {
     SetRegistryStorePath(freshDir(QStringLiteral("reg2")) + QStringLiteral("/registry.ini"));
     RecordingRunner runner;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     const QString picture = freshDir(QStringLiteral("wp")) + QStringLiteral("/pic.JPG");
     ASSERT_TRUE(testsupport::writeFile(picture, QByteArray("x")));
     SetDesktopOverride(DesktopKind::Gnome);

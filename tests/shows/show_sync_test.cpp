@@ -75,7 +75,7 @@ TEST(ShowSync, DeleteRemovesPicturesDetachesSoundsAndReachesTheOpenShow)
     writeFile(known, showOf(records));
     writeFile(open, showOf(records));
 
-    TForm16 manager(data + QStringLiteral("/AllMyShow.dat"));
+    ShowManagerWindow manager(data + QStringLiteral("/AllMyShow.dat"));
     manager.AddKnownShow(known);
     OpenShow openShow;
     ASSERT_TRUE(OpenNamedShow(openShow, open, data + QStringLiteral("/vistamo.tmp"), data + QStringLiteral("/vistamo.vxt")).ok());

@@ -6,7 +6,7 @@
 #include "support/test_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/list_menus_section.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
@@ -106,7 +106,7 @@ void wheel(QWidget* target, QPoint at, int delta)
 }
 
 struct AssembledShow : ::testing::Test {
-    TForm1 form{TestState()};
+    MainWindow form{TestState()};
     AssembledShow()
     {
         TestState().settings.Settings = TSettingsRecord{};
@@ -131,7 +131,7 @@ struct AssembledShow : ::testing::Test {
         TestState().settings.Settings = TSettingsRecord{};
     }
     // The show window, once a show plays.
-    TForm9* show() const { return form.showWindow() && form.showWindow()->isVisible() ? form.showWindow() : nullptr; }
+    ShowWindow* show() const { return form.showWindow() && form.showWindow()->isVisible() ? form.showWindow() : nullptr; }
     // The tool bar's start button on the selected folder.
     void playFolder(const QString& folder)
     {
@@ -223,7 +223,7 @@ TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
         makePhoto(dir + "/" + name, "");
     playFolder(dir);
-    TForm9* window = show();
+    ShowWindow* window = show();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(form.IntervalTimer->interval(), 10000);
 
@@ -385,7 +385,7 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
 
-TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
+TEST_F(AssembledShow, TheNextPictureAndTheOneLeftStayDecodedPausedOrNot)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     const QString dir = freshDir(QStringLiteral("ahead"));
@@ -393,29 +393,47 @@ TEST_F(AssembledShow, TheNextPictureIsDecodedAheadAndATurnOrAPauseDropsIt)
         makePhoto(dir + "/" + name, "");
     Settings.PlayOrder = 2;   // alphabetic
     playFolder(dir);
-    TForm9* window = show();
+    ShowWindow* window = show();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->CurrentPicture(), dir + "/a.jpg");
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/b.jpg");
     ASSERT_TRUE(QTest::qWaitFor([] { return PrefetchedPictureReady(); }, 30000));
 
-    // The step shows the picture decoded ahead and decodes the next one.
+    // The step shows the picture decoded ahead, decodes the next one and
+    // keeps the one it left.
     keyClick(window, Qt::Key_Right);
     EXPECT_EQ(window->CurrentPicture(), dir + "/b.jpg");
     EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Path() == dir + "/b.jpg" || PictureSlot(SlotForm9Im2)->Path() == dir + "/b.jpg");
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/c.jpg");
+    EXPECT_EQ(KeptPicturePath(), dir + "/a.jpg");
 
-    // Continued in reverse: the picture before is decoded ahead instead.
+    // Continued in reverse: the picture before is the one decoded ahead.
     keyClick(window, Qt::Key_Left, Qt::ControlModifier);
     EXPECT_LT(TestState().session.ShowState.Direction, 0);
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
 
-    // A pause drops it; going on decodes ahead again; the end drops it.
+    // Paused, the pictures stay; a step by hand goes on decoding ahead in
+    // its direction, and the step back is answered without a decode.
     keyClick(window, Qt::Key_Space);
-    EXPECT_EQ(PrefetchedPicturePath(), QString());
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([] { return SlotLoadsWaiting() == 0; }, 30000));
+    keyClick(window, Qt::Key_Right);
+    EXPECT_EQ(window->CurrentPicture(), dir + "/c.jpg");
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/d.jpg");
+    EXPECT_EQ(KeptPicturePath(), dir + "/b.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([] { return SlotLoadsWaiting() == 0 && PrefetchedPictureReady(); }, 30000));
+    keyClick(window, Qt::Key_Left);
+    EXPECT_EQ(window->CurrentPicture(), dir + "/b.jpg");
+    EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
+    EXPECT_EQ(KeptPicturePath(), dir + "/c.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([] { return SlotLoadsWaiting() == 0; }, 30000));
+    EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Path() == dir + "/b.jpg" || PictureSlot(SlotForm9Im2)->Path() == dir + "/b.jpg");
+
+    // Going on decodes ahead in the last direction; the end drops it all.
     keyClick(window, Qt::Key_Space);
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
     keyClick(window, Qt::Key_Escape);
     EXPECT_EQ(show(), nullptr);
     EXPECT_EQ(PrefetchedPicturePath(), QString());
+    EXPECT_EQ(KeptPicturePath(), QString());
 }

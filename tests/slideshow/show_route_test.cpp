@@ -6,7 +6,7 @@
 #include "support/test_state.h"
 #include "base/picture_table.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/crop_cut_out.h"
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_handler.h"
@@ -55,11 +55,11 @@ void makeBroken(const QString& path)
     ASSERT_TRUE(writeFile(path, QByteArray("\xFF\xD8\xFF\xE0 not a picture at all", 26)));
 }
 
-TForm9* showWindow()
+ShowWindow* showWindow()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("Form9"))
-            return static_cast<TForm9*>(w);
+            return static_cast<ShowWindow*>(w);
     return nullptr;
 }
 
@@ -99,7 +99,7 @@ struct ShowReset {
     }
     ~ShowReset()
     {
-        if (TForm9* show = showWindow())
+        if (ShowWindow* show = showWindow())
             show->StopSlideShow();
         TestState().session.PlaybackActive = 0;
         TestState().session.FullViewActive = 0;
@@ -125,11 +125,11 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
         CollectFolderPictures(TestState().paths, exclusions, dir, TestState().session.PlayOptions, false);
     ASSERT_EQ(pictures.size(), 3);
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.PlayPictures(pictures);
     testsupport::waitForPictureAnswers();
-    TForm9* show = showWindow();
+    ShowWindow* show = showWindow();
     ASSERT_NE(show, nullptr);
     ASSERT_TRUE(show->isVisible());
     auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
@@ -222,7 +222,7 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
     TestState().session.PlayOptions.IgnoreErrors = 1;
     TestState().session.PlayOptions.ContinuousPlay = 1;   // a looping show would otherwise skip for ever
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.PlayPictures(CollectFolderPictures(TestState().paths, form.Exclusions(), dir, TestState().session.PlayOptions, false));
     testsupport::waitForPictureAnswers();
@@ -240,10 +240,10 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
     makeJpeg(dir + QStringLiteral("/a.jpg"));
     makeJpeg(dir + QStringLiteral("/b.jpg"));
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.PlayPictures({dir + QStringLiteral("/a.jpg"), dir + QStringLiteral("/b.jpg")});
     testsupport::waitForPictureAnswers();
-    TForm9* show = showWindow();
+    ShowWindow* show = showWindow();
     ASSERT_NE(show, nullptr);
     auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
     ASSERT_TRUE(image1->isVisible());
@@ -284,13 +284,13 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     ShowReset reset;
     const QString dir = freshDir(QStringLiteral("fullview"));
     makeJpeg(dir + QStringLiteral("/photo.jpg"));
-    TForm9 window(TestState());
+    ShowWindow window(TestState());
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.setShowWindow(&window);
     form.ShowPictureFull(dir + QStringLiteral("/photo.jpg"));
     testsupport::waitForPictureAnswers();
-    TForm9* show = showWindow();
+    ShowWindow* show = showWindow();
     ASSERT_NE(show, nullptr);
     EXPECT_TRUE(show->isVisible());
     EXPECT_EQ(TestState().session.FullViewActive, 1);
@@ -325,8 +325,8 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
     ShowReset reset;
     const QString path = freshDir(QStringLiteral("fullbad")) + QStringLiteral("/bad.jpg");
     makeBroken(path);
-    TForm9 window(TestState());
-    TForm1 form(TestState());
+    ShowWindow window(TestState());
+    MainWindow form(TestState());
     form.setShowWindow(&window);
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.ShowPictureFull(path);

@@ -3,7 +3,7 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_loader_slots.h"
 #include "platform/prompt.h"
@@ -173,7 +173,7 @@ TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
     const QString path = freshDir(QStringLiteral("launch")) + QStringLiteral("/RCSettings.dat");
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
-        TForm34 launcher(QStringLiteral("/pics"), path);
+        ShowLauncherDialog launcher(QStringLiteral("/pics"), path);
         EXPECT_EQ(launcher.objectName(), QStringLiteral("Form34"));
         launcher.SubfoldersCB->setChecked(false);
         EXPECT_EQ(launcher.Run(), LauncherEnd);
@@ -181,7 +181,7 @@ TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
     }
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ok)});
-        TForm34 launcher(QStringLiteral("/pics"), path);
+        ShowLauncherDialog launcher(QStringLiteral("/pics"), path);
         EXPECT_TRUE(launcher.SubfoldersCB->isChecked());
         launcher.SubfoldersCB->setChecked(false);
         launcher.LoopCB->setChecked(true);
@@ -194,14 +194,14 @@ TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
     EXPECT_EQ(stored[213], 1);
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
-        TForm34 launcher(QStringLiteral("/pics"), path);
+        ShowLauncherDialog launcher(QStringLiteral("/pics"), path);
         EXPECT_FALSE(launcher.SubfoldersCB->isChecked());
         EXPECT_EQ(launcher.Run(), LauncherNormal);
     }
     {
         // Closed without a choice: taken as Cancel, never left hanging.
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::None)});
-        TForm34 launcher(QStringLiteral("/pics"), path);
+        ShowLauncherDialog launcher(QStringLiteral("/pics"), path);
         EXPECT_EQ(launcher.Run(), LauncherEnd);
     }
 }
@@ -218,7 +218,7 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
     Settings = TSettingsRecord{};
     Settings.InclJPG = 1;
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.folderTree()->SelectedFolder = folder;
     {
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Ignore)});
@@ -252,7 +252,7 @@ TEST(Launcher, CancelAndAnEmptyFolderCloseTheMainWindow)
     ModeReset reset;
     TestState().paths.RCSettingsPath.clear();
     TestState().start.ArgumentMode = 1;
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.folderTree()->SelectedFolder = freshDir(QStringLiteral("emptyarg"));
     form.closing()->CloseWithoutSaving = true;
     form.show();
@@ -288,8 +288,8 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
     EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, folder, Settings, false),
               QStringList{folder + QStringLiteral("/a.jpg")});
 
-    TForm1 form(TestState());
-    TForm2 replay(&form, form.state());
+    MainWindow form(TestState());
+    AutoShowCountdownWindow replay(&form, form.state());
     replay.StartCountdown();
     EXPECT_FALSE(form.isEnabled());
     EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("5"));
@@ -332,10 +332,10 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     EXPECT_EQ(AutomaticShowPictures(TestState().paths, exclusions, show, Settings, false),
               (QStringList{dir + QStringLiteral("/one.jpg"), dir + QStringLiteral("/gone.jpg")}));
 
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.closing()->CloseWithoutSaving = true;
     form.show();
-    TForm13 demo(&form, form.state());
+    AutoShowOfferWindow demo(&form, form.state());
     demo.show();
     demo.PictureShowButton->click();
     EXPECT_FALSE(demo.isVisible());
@@ -373,7 +373,7 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("stop"));
     makePicture(folder + QStringLiteral("/a.jpg"));
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.closing()->CloseWithoutSaving = true;
     form.show();
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
@@ -409,7 +409,7 @@ TEST(ShowPictures, MissingPicturesKeepTheirPlaceAndEachPictureItsRecord)
 
     // The played picture table keeps each record number, so c gets its own
     // texts, sound and interval.
-    TForm9 show(TestState());
+    ShowWindow show(TestState());
     show.Play(play.Paths, {0, 1, 2}, 600000, false, false, [] {}, play.Records);
     ASSERT_EQ(TestState().session.PictureCount, 3);
     EXPECT_EQ(TestState().session.PictureTable[1].RecordIndex, 1);
@@ -422,9 +422,9 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
     ModeReset reset;
     const QString folder = freshDir(QStringLiteral("owner"));
     makePicture(folder + QStringLiteral("/a.jpg"));
-    QPointer<TForm9> made;
+    QPointer<ShowWindow> made;
     {
-        TForm1 form(TestState());
+        MainWindow form(TestState());
         form.closing()->CloseWithoutSaving = true;
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
         testsupport::waitForPictureAnswers();
@@ -434,9 +434,9 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
     }
     EXPECT_FALSE(made);   // made at first use: it goes with the main window
 
-    TForm9 given(TestState());
+    ShowWindow given(TestState());
     {
-        TForm1 form(TestState());
+        MainWindow form(TestState());
         form.closing()->CloseWithoutSaving = true;
         form.setShowWindow(&given);
         form.PlayPictures({folder + QStringLiteral("/a.jpg")});
@@ -445,7 +445,7 @@ TEST(AutomaticShow, TheMainWindowDeletesOnlyTheShowWindowItMadeItself)
         EXPECT_TRUE(given.isVisible());
         form.slideShow()->EndShow();
         // A window deleted by its maker is no longer named.
-        auto* other = new TForm9(TestState());
+        auto* other = new ShowWindow(TestState());
         form.setShowWindow(other);
         delete other;
         EXPECT_EQ(form.showWindow(), nullptr);

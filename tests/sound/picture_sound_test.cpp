@@ -1,7 +1,7 @@
 // The sound of a shown picture: when it plays, when the show waits for it,
 // what interval a picture gets without its voice, when the music fades, and
 // the voice player's release.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "support/test_state.h"
 #include "sound/sound_state.h"
 
@@ -63,7 +63,7 @@ TEST(PictureSound, MusicFadesOnlyWithTimeADeviceAndAMusicFileOfItsOwn)
 TEST(PictureSound, TheVoicePlayerIsReleasedForItsOwnPictureOnly)
 {
     const QString dir = testsupport::freshDir(QStringLiteral("voice"));
-    TForm1 form(TestState());
+    MainWindow form(TestState());
     form.VoicePlaySB->setToolTip(QStringLiteral("Stop"));
     // The picture-sound player holds Photo's voice recording (the player
     // itself is made only when a sound device exists).

@@ -118,6 +118,6 @@ TEST(Voice, FileNameAndTheVoiceFileQuestion)
     EXPECT_EQ(platform::promptLog()[0].request.text, dir + QStringLiteral("/Beach.wav"));
     EXPECT_EQ(sound.VoiceFileDetected, dir + QStringLiteral("/Beach.wav"));
 
-    TForm7 window;
+    VoiceFileDialog window;
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("WavLabel")), static_cast<QWidget*>(window.WavLabel));
 }

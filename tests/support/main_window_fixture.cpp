@@ -4,7 +4,7 @@
 
 #include "base/data_folder.h"
 #include "base/settings_fields.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/prompt.h"
 #include "shows/show_windows.h"
@@ -76,7 +76,7 @@ void MainWindowFixture::start(const Options& options)
     if (options.myShowHidden) {
         // A first start writes the settings file; the option goes into it.
         {
-            TForm1 first(TestState());
+            MainWindow first(TestState());
             first.startup()->FormCreate();
             first.closing()->CloseWithoutSaving = true;
         }
@@ -86,20 +86,20 @@ void MainWindowFixture::start(const Options& options)
         WriteSettingsFile(TestState().paths.SettingsFileName, rec);
     }
 
-    form_ = new TForm1(TestState());
+    form_ = new MainWindow(TestState());
     if (QScreen* s = options.screen.isEmpty() ? nullptr : screenOfSize(options.screen))
         form_->setScreen(s);
     form_->startup()->FormCreate();
     if (!form_->showWindow())
-        form_->setShowWindow(new TForm9(TestState()));
+        form_->setShowWindow(new ShowWindow(TestState()));
     if (!form_->pictureTextWindow())
-        form_->setPictureTextWindow(new TForm10);
+        form_->setPictureTextWindow(new PictureTextWindow);
     if (!form_->folderPictureWindow())
-        form_->setFolderPictureWindow(new TForm20(form_));
+        form_->setFolderPictureWindow(new FolderPictureChooser(form_));
     if (!form_->showManager())
-        form_->setShowManager(new TForm16(TestState().paths.ShowListPath));
+        form_->setShowManager(new ShowManagerWindow(TestState().paths.ShowListPath));
     if (!form_->replayWindow())
-        form_->setReplayWindow(new TForm2(form_, form_->state()));
+        form_->setReplayWindow(new AutoShowCountdownWindow(form_, form_->state()));
     if (!options.showWindow)
         return;
     form_->show();
@@ -133,7 +133,7 @@ MainWindowFixture::~MainWindowFixture()
     TestState().session.PlaybackActive = 0;
 }
 
-TForm9* MainWindowFixture::showWindow() const
+ShowWindow* MainWindowFixture::showWindow() const
 {
     return form_ ? form_->showWindow() : nullptr;
 }

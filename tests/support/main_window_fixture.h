@@ -1,4 +1,4 @@
-// The assembled main window for tests: the real TForm1 made as the program
+// The assembled main window for tests: the real MainWindow made as the program
 // makes it (FormCreate, the long-lived windows of the other subsystems),
 // shown offscreen in the test's sandbox, with a picture folder of small
 // JPEGs that the test owns. Helpers find widgets by objectName and drive the
@@ -23,8 +23,8 @@
 class QScreen;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TForm1;
-class TForm9;
+class MainWindow;
+class ShowWindow;
 
 namespace platform {
 class ScopedPromptResponder;
@@ -55,9 +55,9 @@ public:
     MainWindowFixture(const MainWindowFixture&) = delete;
     MainWindowFixture& operator=(const MainWindowFixture&) = delete;
 
-    TForm1* form() const { return form_; }
+    MainWindow* form() const { return form_; }
     // The full-screen show window the main window keeps (or none).
-    TForm9* showWindow() const;
+    ShowWindow* showWindow() const;
     QTreeWidget* tree() const;
 
     // The test's picture folder "Trip" (a.jpg 640x480, b.jpg 480x640,
@@ -123,7 +123,7 @@ private:
     // tree's viewport (none when there is no tree or node).
     std::optional<QRect> scrolledToNode(QTreeWidgetItem* node);
 
-    TForm1* form_ = nullptr;
+    MainWindow* form_ = nullptr;
     QString parent_;
     QString folder_;
     std::unique_ptr<platform::ScopedPromptResponder> responder_;

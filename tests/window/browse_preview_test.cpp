@@ -2,7 +2,7 @@
 // preview stays inside its box (a truncated JPEG too, in both layouts), the
 // cursor keys move the preview and the captions, Enter acts as a left press,
 // Shift+F10 and the menu key open the tree's pop-up at its fixed place.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/folder_tree_section.h"
 #include "browse/picture_info_controller.h"
 #include "support/main_window_fixture.h"
@@ -43,7 +43,7 @@ QTreeWidget* focusOnTrip(MainWindowFixture& f)
 
 void expectPreviewInItsBox(MainWindowFixture& f, const char* what)
 {
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     const QRect picture = form->Image4->geometry();
     EXPECT_TRUE(form->NoShowPanel4->geometry().contains(picture)) << what;
     EXPECT_FALSE(picture.intersects(form->FPlayorderCB->geometry())) << what;
@@ -53,7 +53,7 @@ void expectPreviewInItsBox(MainWindowFixture& f, const char* what)
 // Each shown information line lies inside its panel, apart from the
 // others, and shows its whole text (on one row, or wrapped within its
 // height).
-void expectWholeLines(TForm1* form, const QString& what)
+void expectWholeLines(MainWindow* form, const QString& what)
 {
     const QRect panel = form->SizeDatePanel4->rect();
     QList<QLabel*> shown;
@@ -84,7 +84,7 @@ TEST(BrowsePreview, EachInformationLineShowsItsWholeTextInEveryLayout)
         MainWindowFixture f(options);
         if (!testsupport::screenOfSize(screen))
             GTEST_SKIP() << "no offscreen screen of this size";
-        TForm1* form = f.form();
+        MainWindow* form = f.form();
         if (screen.width() > 800) {
             form->setWindowState(Qt::WindowMaximized);
             f.settle(50);
@@ -108,7 +108,7 @@ TEST(BrowsePreview, EachInformationLineShowsItsWholeTextInEveryLayout)
 TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     // A JPEG cut off after a third of its bytes.
     const QByteArray whole = testsupport::readFile(f.picture("c.jpg"));
     ASSERT_TRUE(testsupport::writeFile(f.picture("cut.jpg"), whole.left(whole.size() / 3)));
@@ -140,7 +140,7 @@ TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
 TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     QTreeWidget* tree = focusOnTrip(f);
 
     // Sub, then a.jpg: the preview and the file menu follow the keyboard.
@@ -163,7 +163,7 @@ TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
 TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlace)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     QTreeWidget* tree = focusOnTrip(f);
 
     const QPoint anchor(form->frameGeometry().left() + tree->width() / 2, form->frameGeometry().top() + 150);

@@ -4,7 +4,7 @@
 // opened as the user opens it (its captions and states rebuilt), and every
 // visible, enabled item, tool button, push button and play-order box must
 // have a handler of its own beyond what Qt's menus and tool bars connect.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/settings_record.h"
 #include "browse/thumbnail_page_controller.h"
 #include "browse/thumbnail_page_section.h"
@@ -91,14 +91,14 @@ bool reachable(QAction* a)
 
 // Opens every menu as the user would, so the caption rules decide what is
 // shown and enabled.
-void openEveryMenu(TForm1* form)
+void openEveryMenu(MainWindow* form)
 {
     for (QMenu* menu : form->findChildren<QMenu*>())
         emit menu->aboutToShow();
     MainWindowFixture::settle();
 }
 
-QStringList controlsWithoutHandler(TForm1* form)
+QStringList controlsWithoutHandler(MainWindow* form)
 {
     openEveryMenu(form);
     QStringList dead;
@@ -162,7 +162,7 @@ TEST(EveryControlAnswers, DuringAPausedPageShow)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     f.openFolder(f.folder());
     Settings.PicturesPerPageIndex = QStringLiteral("3");
     Settings.IntervalIndex = 4;

@@ -1,7 +1,7 @@
 // The main road through the assembled window: start, expand the test's
 // folder, click a picture, open it in the full view, drag a crop, close the
 // full view, close the window.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/fit_zoom.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
@@ -19,7 +19,7 @@ using testsupport::MainWindowFixture;
 TEST(MainRoad, BrowseClickFullViewCropAndClose)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     ASSERT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!"));
 

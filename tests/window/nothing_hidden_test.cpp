@@ -1,7 +1,7 @@
 // What the user must see during file work in the assembled main window: the
 // voice question of a folder delete is the active window with nothing over
 // it, and a folder or file name that can't be read is said in the tree.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "support/main_window_fixture.h"
 #include "support/sandbox.h"
 
@@ -70,7 +70,7 @@ TEST(NothingHidden, TheVoiceQuestionOfAFolderDeleteIsTheActiveWindowWithNothingO
     MainWindowFixture f;
     ASSERT_TRUE(testsupport::writeFile(f.picture("a.wav"), "a's recording"));
     f.openFolder(f.folder());
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     int voiceQuestions = 0;
     bool active = false;
     QStringList covering;

@@ -1,7 +1,7 @@
 // The Recent menu of the assembled window: a played folder joins the recent
 // list, the list is kept in the settings, and after a restart the menu drops
 // down with it; choosing the entry opens the folder in the tree.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "support/test_state.h"
 #include "base/settings_record.h"
 #include "slideshow/show_state.h"
@@ -37,7 +37,7 @@ TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
     Settings = TSettingsRecord();
 
     MainWindowFixture again;
-    TForm1* form = again.form();
+    MainWindow* form = again.form();
     EXPECT_EQ(Settings.RecentFolders[0], folder);
     // The menu drops down from the menu bar with the folder as its first item.
     QMenuBar* bar = form->MainMenu1;

@@ -1,7 +1,7 @@
 // The window keeps serving its events while a big photograph decodes: a
 // Ctrl+click on a 24-megapixel JPEG opens the full view, and a zero-timer on
 // the window's thread goes on firing until the picture arrives.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/picture_loader_slots.h"
 #include "browse/picture_slot_decoder.h"
 #include "slideshow/show_window.h"

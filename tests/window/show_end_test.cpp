@@ -1,7 +1,7 @@
 // Back from a slide show and from the full view in the assembled window:
 // the browse view returns with its own title, and the full view after a
 // show is titled with its own picture.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/fit_zoom.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -35,7 +35,7 @@ void playTheFolderAndStopIt(MainWindowFixture& f)
 
 void expectBrowseView(MainWindowFixture& f)
 {
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!"));
     EXPECT_FALSE(MainWindowFixture::visible(form->Image1));
     for (QWidget* w : {static_cast<QWidget*>(form->TreeView1), static_cast<QWidget*>(form->TreeThumbnailPanel),
@@ -63,7 +63,7 @@ TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)
 {
     MainWindowFixture f;
     playTheFolderAndStopIt(f);
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
 
     f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.FullViewActive == 1; }));

@@ -6,7 +6,7 @@
 #include "support/test_state.h"
 #include "app/options_dialog.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "app/version_check_windows.h"
 #include "platform/prompt_dialogs.h"
 #include "support/main_window_fixture.h"
@@ -126,7 +126,7 @@ TEST(OptionsDialog, AFinishedLayoutThatFitsASmallScreen)
 TEST(PreviewWindow, OpensAtTheMainWindowsRightEdgeLevelWithItsTop)
 {
     testsupport::MainWindowFixture f;
-    TForm19& preview = PicturePreviewWindow();
+    PreviewWindow& preview = PicturePreviewWindow();
     preview.ShowPicture(f.picture(QStringLiteral("c.jpg")), PreviewKind::Picture);
     preview.show();
     f.settle();
@@ -140,7 +140,7 @@ TEST(PreviewWindow, OpensAtTheMainWindowsRightEdgeLevelWithItsTop)
 TEST(SmallDialogs, TheMonthlySuggestionIsAsWideAsItsTitleAndKeepsItsSize)
 {
     MainWindowFixture f;
-    TForm32 suggestion(TestState().settings.Settings, TestState().environment, f.form());
+    MonthlySuggestionDialog suggestion(TestState().settings.Settings, TestState().environment, f.form());
     int width = 0;
     bool fixed = false;
     f.onDialog([&](QDialog& dialog) {
@@ -162,7 +162,7 @@ TEST(SmallDialogs, TheMonthlySuggestionIsAsWideAsItsTitleAndKeepsItsSize)
 TEST(LayoutChooser, OpensUnderItsButton)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     QWidget* button = form->ToolBar1->widgetForAction(form->TBNrOfThumbs);
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isVisible());

@@ -7,7 +7,7 @@
 #include "base/picture_table.h"
 #include "support/test_state.h"
 #include "base/settings_record.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/fit_zoom.h"
 #include "browse/page_state.h"
 #include "browse/thumbnail_page_decode.h"
@@ -152,7 +152,7 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     MainWindowFixture f;
     const QString folder = makeFolder(f, QStringLiteral("Thirty"), 30);
     ThumbnailPageController* page = playAsPages(f, folder, 7);   // "12 pictures (3 x 4)"
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     ASSERT_EQ(page->State().count(), 12);
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("No pictures selected"));
@@ -353,7 +353,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     writeVoice(folder + QStringLiteral("/p05.wav"));
     ThumbnailPageController* page = playAsPages(f, folder, 7);   // 12 a page
     ASSERT_EQ(page->State().count(), 12);
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     std::atomic<int> decodes{0};   // counted on the workers
     page->Decode = [&decodes](const PageDecodeRequest& r) {
         ++decodes;
@@ -454,7 +454,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
         writeVoice(folder + QLatin1String(voice));
     ThumbnailPageController* page = playAsPages(f, folder, 3);   // 6 a page
     ASSERT_EQ(page->State().count(), 6);
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     clickCaption(f, page, 1);
     for (int slot : {2, 3, 4})
         clickCaption(f, page, slot, Qt::ControlModifier);
@@ -529,7 +529,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindowFixture f;
     const QString folder = makeFolder(f, QStringLiteral("Twenty"), 20);
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     ThumbnailPageController* page = form->thumbnailPage()->PageView;
     f.openFolder(folder);
     f.settle();
@@ -635,7 +635,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindowFixture f;
     const QString folder = makeFolder(f, QStringLiteral("ByHand"), 30);
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     ASSERT_EQ(Settings.ThumbManualMode, 1) << "the thumbnail view starts in manual mode by default";
     // A stored layout outside the list plays the default "6 pictures (2 x 3)".
     ThumbnailPageController* page = playAsPages(f, folder, 31);
@@ -684,7 +684,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
 
     // With the show list window open, a layout change gives its automatic
     // advance the stored setting.
-    TForm16* manager = form->showManager();
+    ShowManagerWindow* manager = form->showManager();
     ASSERT_TRUE(manager);
     manager->show();
     EXPECT_FALSE(manager->AutoAdvanceCB->isEnabled());
@@ -732,7 +732,7 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
         ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(oneDate, QFileDevice::FileModificationTime));
     }
     ThumbnailPageController* page = playAsPages(f, folder, 12);   // 24 a page: the list fits
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     ASSERT_EQ(page->State().count(), 24);
     const int last = TestState().session.PictureIndex;
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 6);

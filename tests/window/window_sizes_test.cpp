@@ -2,7 +2,7 @@
 // restored 800 x 600 layout, maximize and restore through the window's own
 // state (with the previews shown, after a show and after a full view), the
 // MyShow panel hidden, the narrow screen, and no control painted over another.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
@@ -39,7 +39,7 @@ MainWindowFixture::Options on(QSize screen, bool myShowHidden = false)
 // overlaps another, and each lies inside the client area.
 void expectNoOverlap(MainWindowFixture& f)
 {
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     const QList<QWidget*> controls = {form->TreeView1, form->MyShowSG, form->TreeThumbnailPanel, form->Panel1};
     const QRect client = form->ClientArea->rect();
     // A control wholly outside the client area is not on screen (the MyShow
@@ -66,7 +66,7 @@ void expectNoOverlap(MainWindowFixture& f)
 // box.
 void expectMaximizedLayout(MainWindowFixture& f, const char* what)
 {
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     const QRect client = form->ClientArea->rect();
     EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 1) << what;
     EXPECT_NEAR(form->TreeView1->width(), (client.width() - 8) / 2.0, 1.0) << what;
@@ -85,7 +85,7 @@ void expectMaximizedLayout(MainWindowFixture& f, const char* what)
 // Maximizes through the window's own state and restores again.
 void maximizeAndRestore(MainWindowFixture& f, const char* what)
 {
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     form->setWindowState(form->windowState() | Qt::WindowMaximized);
     f.settle(50);
     expectMaximizedLayout(f, what);
@@ -108,7 +108,7 @@ TEST(WindowSizes, MaximizeFillsTheScreenAndRestoreGives800x600)
         QScreen* screen = testsupport::screenOfSize(screenSize);
         if (!screen)
             GTEST_SKIP() << "no offscreen screen of this size";
-        TForm1* form = f.form();
+        MainWindow* form = f.form();
         EXPECT_EQ(form->size(), QSize(800, 600));
         EXPECT_TRUE(screen->availableGeometry().contains(form->frameGeometry()));
         expectNoOverlap(f);
@@ -139,7 +139,7 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         MainWindowFixture f(on(screenSize));
         if (!testsupport::screenOfSize(screenSize))
             GTEST_SKIP() << "no offscreen screen of this size";
-        TForm1* form = f.form();
+        MainWindow* form = f.form();
         QTreeWidget* tree = f.tree();
 
         // The browse preview shows a picture chosen with the keyboard.
@@ -184,7 +184,7 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
 TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
 {
     MainWindowFixture f(on(QSize(1366, 768), true));
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     EXPECT_EQ(form->size(), QSize(400, 600));
     EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
     EXPECT_TRUE(MainWindowFixture::visible(form->TreeView1));
@@ -227,7 +227,7 @@ TEST(WindowSizes, NarrowScreenFitsTheWindowAndHasNoMaximizeButton)
     MainWindowFixture f(on(QSize(800, 600)));
     QScreen* screen = testsupport::screenOfSize(QSize(800, 600));
     ASSERT_NE(screen, nullptr);
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
     // A window of fixed size: window managers offer no maximize for it.
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
@@ -252,7 +252,7 @@ TEST(WindowSizes, NarrowScreenFitsTheWindowAndHasNoMaximizeButton)
 TEST(WindowSizes, AResizeByTheWindowManagerPaintsNoControlOverAnother)
 {
     MainWindowFixture f(on(QSize(1366, 768)));
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     for (const QSize size : {QSize(1000, 700), QSize(640, 480), QSize(800, 600)}) {
         form->resize(size);
         f.settle(30);

@@ -2,7 +2,7 @@
 // assembled window: the Draft count, the full view's window, the folder in
 // the file manager, the screen choice, the show's direction and end, and
 // the order a show plays in.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/settings_record.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
@@ -109,7 +109,7 @@ QString firstPictureOfTheShow(MainWindowFixture& f, QAction* start)
 TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButtons)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     f.clickExpander(f.node(f.folder()));
     // A plain click adds the picture; the items add the current picture again.
     f.clickNode(f.picture("a.jpg"));
@@ -150,7 +150,7 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
 TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.picture("b.jpg"));
     ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(form->Image4); }));
@@ -192,7 +192,7 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
 TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
 
@@ -229,7 +229,7 @@ TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
 TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
     TestState().settings.Settings.IntervalIndex = 4;
@@ -265,7 +265,7 @@ TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
 TEST(WiredControls, FullScreenFromAPageShowResumesTheShowInTheFullScreenWindow)
 {
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     f.openFolder(f.folder());
     TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
     TestState().settings.Settings.IntervalIndex = 4;
@@ -289,7 +289,7 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     dateThePictures(f);
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
@@ -333,7 +333,7 @@ TEST(WiredControls, ThePopupRotationsTurnThePicture)
     if (!QFileInfo(viewer).isFile())
         GTEST_SKIP() << "vxview not built";
     MainWindowFixture f;
-    TForm1* form = f.form();
+    MainWindow* form = f.form();
     TestState().environment.IrfanViewPath = viewer;
     TestState().environment.IrfanViewFound = 1;
     f.clickExpander(f.node(f.folder()));

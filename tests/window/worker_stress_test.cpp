@@ -4,7 +4,7 @@
 // pictures decoded ahead. Each is repeated VISTAMO_STRESS_ROUNDS times
 // (2 unless set; the thread-sanitizer pass sets 20), so that workers of one
 // round meet the window's thread and each other in many orders.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/add_settings_record.h"
 #include "base/settings_record.h"
 #include "browse/page_state.h"
@@ -180,7 +180,7 @@ TEST(WorkerStress, AShowSteppedThroughPicturesDecodedAhead)
         ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible()
                                            && TestState().session.PlaybackActive == 1; }, 30000));
         holdShowSteps(f);
-        TForm9* show = f.showWindow();
+        ShowWindow* show = f.showWindow();
         // Every step shows a picture not shown before in this round, until
         // all twelve were shown.
         QStringList seen;

@@ -1,0 +1,465 @@
+// The main window of Vistamo!.
+//
+// The constructor only builds the widgets (cheap, touches no file), so tests
+// can make a MainWindow freely; startup()->FormCreate() does the settings work of a real
+// start. Every component carries its own name as objectName, so tests and
+// other windows find it with findChild<...>("Name").
+//
+// The class is shared by several concerns. Each has one marked section
+// below; members of a concern are declared only inside its section and
+// defined in that concern's own .cpp file (app/main_window_<concern>.cpp or
+// browse/main_window_<concern>.cpp).
+#pragma once
+
+#include "app/close_controller.h"
+#include "app/help_and_version_controller.h"
+#include "app/input_controller.h"
+#include "app/layout_controller.h"
+#include "app/main_window_widgets.h"
+#include "app/menu_controller.h"
+#include "app/options_controller.h"
+#include "app/options_host.h"
+#include "app/startup_controller.h"
+#include "base/program_state.h"
+#include "shows/my_show_controller.h"
+#include "slideshow/automatic_show_host.h"
+#include "slideshow/slide_show_controller.h"
+#include "sound/sound_controller.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QMargins>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QTableWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+class QSlider;
+class QCloseEvent;
+class QShowEvent;
+class AutoShowCountdownWindow;
+class ShowWindow;
+class PictureTextWindow;
+class AutoShowOfferWindow;
+class ShowManagerWindow;
+class FolderPictureChooser;
+
+// The window whose objectName is "Form1".
+class MainWindow : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
+               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public StartCloseHost,
+               public SoundHost, public MenuHost, public InputHost {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(ProgramState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The program's state, made by main() (or a test) and outliving the window.
+    ProgramState& state() const { return m_state; }
+    // The open show (its working copy and flags), kept by the show controller.
+    OpenShow& openShow() override { return m_openShow; }
+private:
+    ProgramState& m_state;
+    std::unique_ptr<MyShowController> m_myShow;
+    OpenShow& m_openShow;  // the show controller's open show
+    // Makes the show controller with its host over this window (shows/main_window_shows.cpp).
+    std::unique_ptr<MyShowController> makeMyShow();
+    std::unique_ptr<SoundController> m_sound;
+    std::unique_ptr<SlideShowController> m_slideShow;
+    // Makes the slide show controller with its host over this window
+    // (slideshow/main_window_slideshow.cpp).
+    std::unique_ptr<SlideShowController> makeSlideShow();
+public:
+
+    // The other long-lived windows, made and deleted by main() (or a test)
+    // and kept here; any may be null (not made yet, or not for this start).
+    // The full-screen show window `Form9`.
+    ShowWindow* showWindow() const override;
+    void setShowWindow(ShowWindow* window);
+    // The picture-text window `Form10`.
+    PictureTextWindow* pictureTextWindow() const;
+    void setPictureTextWindow(PictureTextWindow* window);
+    // The MyShow manager `Form16`.
+    ShowManagerWindow* showManager() const override;
+    void setShowManager(ShowManagerWindow* window) override;
+    // The folder picture chooser `Form20` (a child of this window).
+    FolderPictureChooser* folderPictureWindow() const override;
+    void setFolderPictureWindow(FolderPictureChooser* window);
+    // The automatic show window of a demo start `Form13`.
+    AutoShowOfferWindow* demoShowWindow() const override;
+    void setDemoShowWindow(AutoShowOfferWindow* window);
+    // The idle replay window `Form2`.
+    AutoShowCountdownWindow* replayWindow() const override;
+    void setReplayWindow(AutoShowCountdownWindow* window);
+private:
+    QPointer<ShowWindow> m_showWindow;
+    QPointer<PictureTextWindow> m_pictureTextWindow;
+    QPointer<ShowManagerWindow> m_showManager;
+    QPointer<FolderPictureChooser> m_folderPictureWindow;
+    QPointer<AutoShowOfferWindow> m_demoShowWindow;
+    QPointer<AutoShowCountdownWindow> m_replayWindow;
+    // The windows of their own this window made at first use; they go with it.
+    QList<QPointer<QWidget>> m_windowsMadeHere;
+public:
+
+    // Finds a menu or tool-bar action by its objectName (nullptr when none).
+    QAction* actionNamed(const QString& name) const override;
+
+    // =====================================================================
+    // SECTION: start-up and close  (owner: startup; the controllers in
+    // app/startup_controller.cpp and app/close_controller.cpp)
+    // =====================================================================
+public:
+    // The start: the settings work of FormCreate, the command-line argument,
+    // the monthly update suggestion, the demo start's hand-over and the
+    // upload commands' captions and glyphs (app/startup_controller.h).
+    StartupController* startup() const { return m_startup.get(); }
+    // The close: refusals, the open show's changes, the settings merge and
+    // save, the list of known shows (app/close_controller.h).
+    CloseController* closing() const { return m_close.get(); }
+    // A window of its own made at first use by a controller: it goes with
+    // this window.
+    void adoptWindow(QWidget* window) override;
+protected:
+    // The close and show events are handed to the controllers.
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+private:
+    std::unique_ptr<StartupController> m_startup;
+    std::unique_ptr<CloseController> m_close;
+public:
+    // === end of section: start-up and close ===
+
+    // =====================================================================
+    // SECTION: layouts and screen modes  (owner: menus; app/main_window_layout.cpp,
+    // the controller in app/layout_controller.cpp)
+    // =====================================================================
+public:
+    // The layouts and screen modes (app/layout_controller.cpp): the restored
+    // and maximized layouts, window state changes, status panels, the tips
+    // of a running or stopped show, the show speed and the monitor pop-ups.
+    // (Named so as not to hide QWidget::layout().)
+    LayoutController* layouts() const override { return m_layout.get(); }
+protected:
+    // The size, move and state events are forwarded to the layout controller.
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(class QResizeEvent* event) override;
+    void moveEvent(class QMoveEvent* event) override;
+private:
+    std::unique_ptr<LayoutController> m_layout;
+public:
+    // === end of section: layouts and screen modes ===
+
+    // =====================================================================
+    // SECTION: menus and captions  (owner: menus; the controller in
+    // app/menu_controller.cpp)
+    // =====================================================================
+public:
+    // The menus and captions (app/menu_controller.cpp): the owner-drawn
+    // style, the menus' opening handlers, the measurers, the MyShow panel
+    // switch and the clipboard commands.
+    MenuController* menus() const override { return m_menus; }
+private:
+    MenuController* m_menus = nullptr;
+public:
+    // === end of section: menus and captions ===
+
+    // =====================================================================
+    // SECTION: keyboard hook, events and show commands  (owner: menus; the
+    // controller in app/input_controller.cpp, app/main_window_show_commands.cpp)
+    // =====================================================================
+public:
+    // The keyboard hook, the key commands, the idle timer and the window's
+    // mouse, hint and activation events (app/input_controller.cpp).
+    InputController* input() const { return m_input; }
+    // What the start-up, the layouts and the automatic show ask of the hook
+    // and the idle time; the input controller does it.
+    void InstallKeyboardHook() override { m_input->InstallKeyboardHook(); }
+    void InstallApplicationEvents() override { m_input->InstallApplicationEvents(); }
+    void AppMinimize() override { m_input->AppMinimize(); }
+    // The status panels hand their painting on to the input controller.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A running show starts again from its first picture; with none running
+    // a new show of the current source starts.
+    void RestartShow() override;
+    // Start buttons and items: "Start Slide Show" (ToolButton1), the
+    // thumbnail-view starts of the folder and of the MyShow, and the
+    // resume in full screen from the page.
+    void ToolButton1Click();
+    void TBGoSmallClick();
+    void TBGoSmallMSClick();
+    void ResumeInFullClick();
+    // Full screen on or off: from the page show the show resumes in full
+    // screen; a show in the full-screen window comes to the front (a show
+    // of one picture at a time plays there only).
+    void FullScreenToolButton3Click() override;
+    // The Show menu's show items take the state of the show in the
+    // full-screen window (after the caption rules).
+    void SyncShowButtons() override;
+    // A show plays one picture at a time in the full-screen window.
+    bool FullScreenShowRuns() const;
+    // "Show Forward"/"Show in Reverse" and "Manual Mode" of the Show menu.
+    void ShowDirectionClick(int direction, QAction* pageButton);
+    void ManualModeClick();
+    // The screen choice of the folder source (SBScreenMode).
+    void SBScreenModeClick();
+    // Connects the start, restart and resume commands and the Show menu's
+    // show items (once; SetupMenus).
+    void ConnectShowCommands() override;
+    // Browse and MyShow commands (app/main_window_browse_commands.cpp): the
+    // current picture joins the open show; a click on the browse or the
+    // MyShow preview, or the pop-up's item, opens the full view; the
+    // selected row of MyShowSG is previewed.
+    void AddCurrentPictureToMyShow();
+    void Image4Click();
+    void Image2Click();
+    void ShowPicFullPopClick();
+    void MyShowSGSelectCell();
+    // Connects those and the play-order boxes (once, with the show commands).
+    void ConnectBrowseCommands();
+private:
+    InputController* m_input = nullptr;
+public:
+    // === end of section: keyboard hook and events ===
+
+    // =====================================================================
+    // SECTION: folder tree  (owner: tree; browse/main_window_folder_tree*.cpp)
+    // =====================================================================
+public:
+    // The folder tree section (browse/folder_tree_section.h), made in the
+    // constructor; its routines are forwarded here for the other sections.
+    class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
+    // The controller of TreeView1 (tree state, fill, walk, handlers).
+    class FolderTreeController* folderTree() const override;
+    void OpenFolderOrShow() override;
+    QString GetNodePath(class QTreeWidgetItem* node) override;
+    void UpdateFolderCaption() override;
+    void RefreshTreeImages();
+    void RefreshSelectedFolder() override;
+    bool DriveReady(QChar letter);
+    void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
+                            Qt::KeyboardModifiers modifiers, const QPoint& pos);
+    void LoadFolderExclusions() override;
+private:
+    class FolderTreeSection* FolderTreeSect = nullptr;
+    void InstallFolderTree();
+public:
+    // === end of section: folder tree ===
+
+    // =====================================================================
+    // SECTION: picture display  (owner: loader; browse/main_window_picture*.cpp)
+    // =====================================================================
+public:
+    // The picture display section (browse/picture_display_section.h), made
+    // in the constructor: the display step, the picture commands and the
+    // title of the shown picture. The routines other sections call are
+    // forwarded here.
+    class PictureDisplaySection* pictureDisplay() const override { return PictureDisplaySect; }
+    void DisplayCurrentPicture();
+    void SetPictureMenuCaptions();
+    void SetSelectionMenuCaptions();
+    void UpdatePictureStatus();
+private:
+    class PictureDisplaySection* PictureDisplaySect = nullptr;
+    void InstallPictureDisplay();
+public:
+    // === end of section: picture display ===
+
+    // =====================================================================
+    // SECTION: fitting, zooming and crop  (owner: zoom; browse/main_window_fit*.cpp)
+    // =====================================================================
+public:
+    // The fitting, zooming and crop section (browse/fit_zoom_section.h), made
+    // in the constructor: Image1's fit-zoom handler, the full view and the
+    // custom ratio panel. The routines other sections call are forwarded here.
+    class FitZoomSection* fitZoom() const override { return FitZoomSect; }
+    void SizePictureToDisplay(bool toggle);
+    void ShowPictureFull(const QString& path);
+private:
+    class FitZoomSection* FitZoomSect = nullptr;
+    void InstallFitZoom();
+public:
+    // === end of section: fitting, zooming and crop ===
+
+    // =====================================================================
+    // SECTION: shows and services  (owner: services; shows/, slideshow/,
+    // sound/, sharing/ main_window_*.cpp files)
+    // =====================================================================
+public:
+    // The open show and its list MyShowSG (shows/my_show_controller.h).
+    MyShowController* myShow() const override { return m_myShow.get(); }
+    // The slide show: its start, play, pause and end
+    // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
+    SlideShowController* slideShow() const override { return m_slideShow.get(); }
+    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override
+    {
+        m_slideShow->PlayPictures(Pictures, Records);
+    }
+    // The automatic-show windows' host: this window and its idle timer.
+    QWidget* AutomaticShowWindow() override { return this; }
+    QTimer* IdleTimer() override { return Timer1; }
+    void RestartIdleTime() override { m_input->RestartIdleTime(); }
+    FolderExclusionState& Exclusions() override;
+    void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
+    void PauseShow() override { m_slideShow->PauseShow(); }
+    bool InManualMode() const override { return m_slideShow->InManualMode(); }
+    // The sound of a shown picture, the voice player and the music queue
+    // (sound/sound_controller.h).
+    SoundController* sound() const override { return m_sound.get(); }
+    // Installs the hooks through which other windows and the plain logic
+    // reach this window (main_window_hooks.cpp).
+    void InstallWindowHooks();
+    // Sharing (sharing/main_window_sharing.cpp).
+    bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
+                           bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
+    // Environment (app/environment_menu.cpp): the user's folders of the drive menus.
+    void DesktopClick();
+    void MyPicturesClick();
+    void InternetClick();
+    // === end of section: shows and services ===
+
+    // =====================================================================
+    // SECTION: recent folders, favourites, history and drives  (owner: lists;
+    // browse/main_window_lists.cpp)
+    // =====================================================================
+public:
+    // The list and drive menus (browse/list_menus_section.h), made in the
+    // constructor; their routines are forwarded here for the other sections.
+    class ListMenusSection* listMenus() const { return ListMenusSect; }
+    // Invokable, so the window's meta-object links it in: the list menus are
+    // built when the window is first shown.
+    Q_INVOKABLE void SetupListMenus();
+    void BuildRecentMenu();
+    void BuildFavoritesMenu();
+    void BuildHistoryMenu();
+    void AddToRecentFolders();
+private:
+    class ListMenusSection* ListMenusSect = nullptr;
+    void InstallListMenus();
+public:
+    // === end of section: recent folders, favourites, history and drives ===
+
+    // =====================================================================
+    // SECTION: help, version check, about and small handlers  (owner:
+    // smallwin; app/main_window_small_handlers.cpp, the help and version
+    // controller in app/help_and_version_controller.cpp)
+    // =====================================================================
+public:
+    // Connects the Help menu items, the picture and thumbnail timers, the
+    // tree's keys and selection and the show list's mouse moves (once; the
+    // first showing of the window does it too).
+    Q_INVOKABLE void SetupSmallHandlers() override;
+    // Help, the version check, the About box and the maker's web pages.
+    HelpAndVersionController* helpAndVersion() const override { return m_helpAndVersion; }
+    void StopIdleTimer() override;
+    void CloseMainWindow() override;
+    // The show list takes the keyboard when the mouse moves over it.
+    void MyShowSGMouseMove();
+private:
+    bool m_smallHandlersSetUp = false;
+    HelpAndVersionController* m_helpAndVersion = nullptr;
+public:
+    // === end of section: help, version check, about and small handlers ===
+
+    // =====================================================================
+    // SECTION: options and favourites windows  (owner: options;
+    // app/main_window_options.cpp, the controller in app/options_controller.cpp)
+    // =====================================================================
+public:
+    // The Options menu, the options dialog and the maintenance window.
+    OptionsController* options() const { return m_options; }
+    // What the options controller asks of this window.
+    void RemoveKeyboardHook() override;
+    void RestoreKeyboardHook() override;
+    void MeasureOptionsMenu() override;
+    QString selectedFolder() const override;
+    // What the options dialog asks of this window on "&Apply".
+    void EnableEditCommands(bool on) override;
+    void EnableShowWindowEditButton(bool on) override;
+    bool PictureTextWindowShown() const override;
+    void RefitShownPicture() override;
+    void RefreshAfterOptions() override;
+    void OptionsDialogClosed() override;
+    bool SecondMonitorSelected() const override;
+private:
+    OptionsController* m_options = nullptr;
+public:
+    // === end of section: options and favourites windows ===
+
+    // =====================================================================
+    // SECTION: external programs and wallpaper  (owner: extprog;
+    // browse/main_window_external_programs.cpp, the controller in
+    // browse/external_programs_controller.cpp)
+    // =====================================================================
+public:
+    // The launch menus and buttons, rotations, the sibling program, the EXIF
+    // date reset and the wallpaper (browse/external_programs_controller.h).
+    class ExternalProgramsController* externalPrograms() const override { return m_externalPrograms; }
+private:
+    class ExternalProgramsController* m_externalPrograms = nullptr;
+    void InstallExternalPrograms();
+public:
+    // === end of section: external programs and wallpaper ===
+
+    // =====================================================================
+    // SECTION: picture information and thumbnail files  (owner: thumbs;
+    // browse/main_window_thumbnail_files.cpp, the controller in
+    // browse/picture_info_controller.cpp)
+    // =====================================================================
+public:
+    // The browse and MyShow previews, the tree's hover preview and the
+    // thumbnail files (browse/picture_info_controller.h).
+    class PictureInfoController* pictureInfo() const override { return m_pictureInfo; }
+private:
+    class PictureInfoController* m_pictureInfo = nullptr;
+    void InstallPictureInfo();
+public:
+    // === end of section: picture information and thumbnail files ===
+
+    // === section: thumbnail view (browse/main_window_thumbnail_page.cpp) ===
+public:
+    // The page of thumbnails, its page show and the layout menu
+    // (browse/thumbnail_page_section.h), made in the constructor.
+    class ThumbnailPageSection* thumbnailPage() const override { return ThumbnailPageSect; }
+    // Makes and wires the picture and folder operations (FileOperationsController)
+    // when the window is first shown (app/main_window_file_ops.cpp).
+    void InstallFileOperations();
+private:
+    class ThumbnailPageSection* ThumbnailPageSect = nullptr;
+    void InstallThumbnailPage();
+public:
+    // === end of section: thumbnail view ===
+
+private:
+    void buildClientArea();
+    void buildBrowsePreviewPanel();
+    void buildShowPreviewPanel();
+    void buildToolBars();
+    void buildMyShowToolBar();
+    void setToolBarGlyphs();
+    void buildMenus();
+    void buildFileMenu();
+    void buildShowMenu();
+    void buildPageAndMyShowMenus();
+    void buildListMenus();
+    void buildOptionsAndHelpMenus();
+    void buildPopups();
+    void addTreeFileItems(QMenu* popup);
+    void buildTimers();
+};

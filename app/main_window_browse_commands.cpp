@@ -1,0 +1,176 @@
+// The main window's browse and MyShow commands: the current picture added
+// to the open show, the Draft show, the full view from the menus and from a
+// click on either preview, the MyShow list's preview of its selected row and
+// the two play-order boxes.
+#include "app/main_window.h"
+
+#include "app/options_dialog_logic.h"
+#include "base/settings_record.h"
+#include "browse/folder_tree_section.h"
+#include "browse/page_state.h"
+#include "browse/picture_display.h"
+#include "browse/picture_display_section.h"
+#include "browse/picture_info_controller.h"
+#include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_page_section.h"
+#include "platform/prompt.h"
+#include "shows/my_show_controller.h"
+#include "shows/show_file.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// A left click on a preview image runs `clicked`.
+class PreviewClickFilter : public QObject {
+public:
+    PreviewClickFilter(QLabel* image, std::function<void()> clicked)
+        : QObject(image), clicked_(std::move(clicked))
+    {
+        image->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            clicked_();
+        return false;
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
+// The original of a page picture: a thumbnail file's picture in the folder
+// above its "vxothumb" folder; any other picture is its own.
+QString masterPicture(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.dir().dirName().compare(QLatin1String("vxothumb"), Qt::CaseInsensitive) != 0)
+        return path;
+    QDir folder = info.dir();
+    folder.cdUp();
+    return folder.filePath(info.fileName());
+}
+
+} // namespace
+
+void MainWindow::AddCurrentPictureToMyShow()
+{
+    const QString path = pictureDisplay()->displayState().CurrentPicturePath;
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !m_openShow.ShowFile.IsOpen())
+        return;
+    if (m_openShow.ShowChangeable == 1)
+        myShow()->AddPictureToMyShow(path, 0, 1, 1, 1);
+    else
+        platform::showMessage(platform::PromptKind::Plain,
+                              QStringLiteral("Picture can not be added to a show on a full or non-writable disk"));
+}
+
+void MainWindow::Image4Click()
+{
+    const QString path = pictureInfo() ? pictureInfo()->PreviewedPath : QString();
+    if (!path.isEmpty() && Image4 && !Image4->isHidden())
+        ShowPictureFull(path);
+}
+
+void MainWindow::Image2Click()
+{
+    const QString path = pictureInfo() ? pictureInfo()->MyShowPreviewedPath : QString();
+    if (!path.isEmpty() && image2 && !image2->isHidden())
+        ShowPictureFull(path);
+}
+
+void MainWindow::ShowPicFullPopClick()
+{
+    // Over a page: the original of the selected picture.
+    if (thumbnailPage()->PageShowRuns() && thumbnailPage()->PageView->ThumbnailViewActive()) {
+        ThumbnailPageController* page = thumbnailPage()->PageView;
+        const int slot = page->SelectedSlot();
+        if (slot < 0 || slot >= page->State().count())
+            return;
+        const QString master = masterPicture(page->State().cell(slot).path);
+        if (QFileInfo(master).isFile())
+            ShowPictureFull(master);
+        return;
+    }
+    const QString path = pictureDisplay()->displayState().CurrentPicturePath;
+    if (!path.isEmpty())
+        ShowPictureFull(path);
+}
+
+void MainWindow::MyShowSGSelectCell()
+{
+    if (!MyShowSG || !pictureInfo())
+        return;
+    const int row = MyShowSG->currentRow();
+    const QTableWidgetItem* name = row >= 0 ? MyShowSG->item(row, 3) : nullptr;
+    const QTableWidgetItem* folder = row >= 0 ? MyShowSG->item(row, 4) : nullptr;
+    if (!name || !folder)
+        return;
+    const QString path = QDir::fromNativeSeparators(folder->text()) + QLatin1Char('/') + name->text();
+    // A picture just added from the tree takes over the browse preview's picture.
+    pictureInfo()->ShowMyShowPictureInfo(path, true, path == pictureInfo()->PreviewedPath);
+}
+
+void MainWindow::ConnectBrowseCommands()
+{
+    const auto onClick = [this](QAction* a, auto&& f) {
+        if (a)
+            connect(a, &QAction::triggered, this, f);
+    };
+    onClick(AddPicMyShow, [this] { AddCurrentPictureToMyShow(); });
+    onClick(ClearExclusions, [this] { folderTreeSection()->ClearExclusionsClick(); });
+    onClick(AddPicMyShowPop, [this] { AddCurrentPictureToMyShow(); });
+    // The Draft show; with a named show open it closes that show.
+    for (QAction* a : {MyShowDraftTB, CloseMyShowTB, MyShowDraft})
+        onClick(a, [this] { myShow()->MyShowDraftClick(); });
+
+    // The full view of the browse picture, of the MyShow picture and of the
+    // tree pop-up's picture.
+    const auto showBrowsePicture = [this] {
+        const QString preview = pictureInfo() ? pictureInfo()->PreviewedPath : QString();
+        const QString path = preview.isEmpty() ? pictureDisplay()->displayState().CurrentPicturePath : preview;
+        if (!path.isEmpty())
+            ShowPictureFull(path);
+    };
+    onClick(ShowPicFullHidden, [this] {
+        const QString path = pictureDisplay()->displayState().CurrentPicturePath;
+        if (!path.isEmpty())
+            ShowPictureFull(path);
+    });
+    onClick(ShowPicFullFolder, showBrowsePicture);
+    onClick(ShowPicFullMyShow, [this] { Image2Click(); });
+    onClick(ShowPicFullPop, [this] { ShowPicFullPopClick(); });
+    if (Image4)
+        new PreviewClickFilter(Image4, [this] { Image4Click(); });
+    if (image2)
+        new PreviewClickFilter(image2, [this] { Image2Click(); });
+    if (MyShowSG)
+        connect(MyShowSG, &QTableWidget::itemSelectionChanged, this, [this] { MyShowSGSelectCell(); });
+
+    // The play order of the folder shows, as the Options set it.
+    if (FPlayorderCB)
+        connect(FPlayorderCB, &QComboBox::activated, this, [this](int index) {
+            m_state.settings.Settings.PlayOrder = index;
+            m_state.session.PlayOptions.PlayOrder = index;
+        });
+    // The play order of the open show.
+    if (ShowPlayOrderCB) {
+        if (ShowPlayOrderCB->count() == 0)
+            ShowPlayOrderCB->addItems(NewShowPlayOrderItems());
+        m_openShow.PlayOrder = std::clamp<int32_t>(m_state.settings.Settings.NewShowPlayOrder, 0, 5);
+        ShowPlayOrderCB->setCurrentIndex(m_openShow.PlayOrder);
+        connect(ShowPlayOrderCB, &QComboBox::activated, this, [this](int index) { m_openShow.PlayOrder = index; });
+    }
+}

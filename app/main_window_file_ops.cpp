@@ -1,0 +1,133 @@
+// The FileOpsHost of the main window: the window's widgets and routines the
+// picture and folder operations use.
+#include "app/main_window.h"
+#include "browse/picture_display_section.h"
+#include "browse/file_ops_controller.h"
+#include "browse/file_ops_host.h"
+#include "browse/list_menus_section.h"
+#include "browse/thumbnail_page_section.h"
+
+#include <QEvent>
+
+namespace {
+
+class MainWindowFileOpsHost final : public FileOpsHost {
+public:
+    explicit MainWindowFileOpsHost(MainWindow* form) : m_form(form) {}
+
+    PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
+
+    OpenShow& openShow() override { return m_form->openShow(); }
+    FileOpsWidgets widgets() const override
+    {
+        MainWindow* f = m_form;
+        FileOpsWidgets w;
+        w.Window = f;
+        w.TreeView1 = f->TreeView1;
+        w.StatusPanel1 = f->StatusPanel1;
+        w.FolderOperations = f->FolderOperations;
+        w.SaveToolButton = f->SaveToolButton;
+        w.SavePictureTo = f->SavePictureTo;
+        w.Save = f->Save;
+        w.MoveToolButton = f->MoveToolButton;
+        w.MovePictureTo = f->MovePictureTo;
+        w.Move = f->Move;
+        w.RecycleBinToolButton = f->RecycleBinToolButton;
+        w.SendRecycleBin = f->SendRecycleBin;
+        w.RecycleBin = f->RecycleBin;
+        w.RenamePictureToolButton = f->RenamePictureToolButton;
+        w.RenamePicture = f->RenamePicture;
+        w.Rename = f->Rename;
+        w.Backwards1ToolButton = f->Backwards1ToolButton;
+        w.PictureBackwards = f->PictureBackwards;
+        w.Forward1ToolButton = f->Forward1ToolButton;
+        w.PictureForward = f->PictureForward;
+        w.AddBookMark = f->AddBookMark;
+        w.VXOnlineHelp = f->VXOnlineHelp;
+        w.CreateFolderPop = f->CreateFolderPop;
+        w.CreatenewFolder = f->CreatenewFolder;
+        w.RenameFolderPop = f->RenameFolderPop;
+        w.RenameFolder = f->RenameFolder;
+        w.DeleteFolderPop = f->DeleteFolderPop;
+        w.DeleteFolder1 = f->DeleteFolder1;
+        w.EmptyFolderPop = f->EmptyFolderPop;
+        w.EmptyFolder = f->EmptyFolder;
+        w.HideSmall = f->HideSmall;
+        w.WindowsExplorer1 = f->WindowsExplorer1;
+        w.WindowsExplorer = f->WindowsExplorer;
+        w.ExplorerTB = f->ExplorerTB;
+        w.MResetToEXIF = f->MResetToEXIF;
+        w.MMakeSmall = f->MMakeSmall;
+        w.Refresh = f->Refresh;
+        w.Tarnivo = f->Tarnivo;
+        return w;
+    }
+    ThumbnailPageController* PageView() const override { return m_form->thumbnailPage()->PageView; }
+    bool PageShowRuns() const override { return m_form->thumbnailPage()->PageShowRuns(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
+
+    QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
+    void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }
+    void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
+    void UpdateFolderCaption() override { m_form->UpdateFolderCaption(); }
+    void LoadFolderExclusions() override { m_form->LoadFolderExclusions(); }
+
+    bool InManualMode() const override { return m_form->InManualMode(); }
+    void PauseShow() override { m_form->PauseShow(); }
+    void EndShow() override { m_form->slideShow()->EndShow(); }
+    void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
+    void ReleaseVoiceFile(const QString& PicturePath) override { m_form->sound()->ReleaseVoiceFile(PicturePath); }
+    bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName, bool FromPreview,
+                           bool UseViewer, bool KeepDate, int SizeChoice, int Quality) override
+    {
+        return m_form->ReducePictureSize(Source, Target, SlotName, FromPreview, UseViewer, KeepDate, SizeChoice,
+                                         Quality);
+    }
+
+    void FormDestroy() override { m_form->input()->FormDestroy(); }
+    void InstallKeyboardHook() override { m_form->input()->InstallKeyboardHook(); }
+    void VXOnlineHelpClick() override { m_form->helpAndVersion()->VXOnlineHelpClick(); }
+
+    void RemoveFromRecent(const QString& path) override { m_form->listMenus()->RemoveFromRecent(path); }
+    void RemoveFromFavorites(const QString& path) override { m_form->listMenus()->RemoveFromFavorites(path); }
+    void RemoveFromHistory(const QString& path) override { m_form->listMenus()->RemoveFromHistory(path); }
+    void BuildRecentMenu() override { m_form->BuildRecentMenu(); }
+    void BuildHistoryMenu() override { m_form->BuildHistoryMenu(); }
+    void BuildFavoritesMenu() override { m_form->BuildFavoritesMenu(); }
+    void ReadMyShowFile() override { m_form->myShow()->ReadMyShowFile(); }
+    void MyShowDraftClick() override { m_form->myShow()->MyShowDraftClick(); }
+    void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength,
+                            bool Replace) override
+    {
+        m_form->closing()->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
+    }
+    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    ShowManagerWindow* showManager() const override { return m_form->showManager(); }
+
+private:
+    MainWindow* m_form;
+};
+
+// Wires the window's operations when it is first shown.
+class FileOpsWatcher : public QObject {
+public:
+    explicit FileOpsWatcher(MainWindow* form) : QObject(form), m_form(form) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_form && event->type() == QEvent::Show && !FileOperationsController::Of(m_form))
+            FileOperationsController::Create(std::make_unique<MainWindowFileOpsHost>(m_form), m_form->state().settings,
+                                             m_form->state().paths, m_form->state().environment,
+                                             m_form->state().session);
+        return false;
+    }
+
+private:
+    MainWindow* m_form;
+};
+
+} // namespace
+
+void MainWindow::InstallFileOperations()
+{
+    installEventFilter(new FileOpsWatcher(this));
+}

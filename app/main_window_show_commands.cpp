@@ -1,0 +1,246 @@
+// The main window's commands that start, restart and resume a slide show
+// from the toolbars, the menus and the keys.
+#include "app/main_window.h"
+#include "base/picture_table.h"
+#include "browse/picture_display_section.h"
+#include "browse/thumbnail_page_section.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QPointer>
+
+namespace {
+
+bool runs(const ShowSession& session) { return session.PlaybackActive == 1; }
+
+void enable(QAction* a, bool on)
+{
+    if (a)
+        a->setEnabled(on);
+}
+
+} // namespace
+
+void MainWindow::RestartShow()
+{
+    ShowWindow* const Form9 = m_showWindow;
+    TShowState& ShowState = m_state.session.ShowState;
+    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
+    if (!runs(m_state.session)) {
+        // A new show of the current source: the selected folder after a
+        // folder start, else the open MyShow (or the folder without one).
+        // The folder plays full screen or as pages by its screen choice.
+        if (state().session.SourceIsFolder == 1) {
+            thumbnailPage()->PageStartRequested = state().session.FolderSourceFullScreen == 0;
+            slideShow()->ApplyShowOptions();
+            slideShow()->CollectPictures();
+        } else {
+            slideShow()->BuildAndStartShow();
+        }
+        return;
+    }
+    // A page show starts again from its first page.
+    if (thumbnailPage()->PageShowRuns()) {
+        thumbnailPage()->PageView->Cursor().position = int(thumbnailPage()->PageView->Cursor().order.size()) - 1;
+        thumbnailPage()->PageContinue(1);
+        thumbnailPage()->PageView->StepPage(1);
+        return;
+    }
+    // The running show plays in the full-screen window; its pictures stay,
+    // the cursor goes back before the first picture and the show continues
+    // forward from there.
+    if (!Form9 || !Form9->isVisible() || m_state.session.PictureCount <= 0)
+        return;
+    QStringList paths;
+    QList<double> dates;
+    for (int i = 0; i < m_state.session.PictureCount && i < int(PictureTable.size()); ++i) {
+        paths << PictureTable[size_t(i)].FullPath;
+        dates << PictureTable[size_t(i)].PictureDate;
+    }
+    const QList<int> order = BuildPlayOrder(paths, dates, ShowState.PlayOrder,
+                                            quint32(QDateTime::currentMSecsSinceEpoch()));
+    const bool continuous = m_state.session.PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
+    ShowState.ManualMode = false;
+    QPointer<MainWindow> self(this);
+    Form9->Play(order, continuous, [self] {
+        if (self)
+            self->slideShow()->EndShow();
+    });
+    Form9->ShowCenteredHint(QStringLiteral(" Show restarted from the beginning "));
+}
+
+void MainWindow::ToolButton1Click()
+{
+    // While a show runs the button reads "Restart Slide Show - Home".
+    if (runs(m_state.session)) {
+        RestartShow();
+        return;
+    }
+    state().session.SourceIsFolder = 1;
+    m_openShow.SourceIsShow = 0;
+    state().session.FolderSourceFullScreen = 1;
+    if (SBScreenMode)
+        SBScreenMode->setChecked(true);
+    RestartShow();
+}
+
+void MainWindow::TBGoSmallClick()
+{
+    state().session.SourceIsFolder = 1;
+    m_openShow.SourceIsShow = 0;
+    state().session.FolderSourceFullScreen = 0;
+    if (SBScreenMode)
+        SBScreenMode->setChecked(false);
+    RestartShow();
+    thumbnailPage()->PageStartRequested = false;
+}
+
+void MainWindow::TBGoSmallMSClick()
+{
+    thumbnailPage()->PageStartRequested = !runs(m_state.session);
+    state().session.SourceIsFolder = 0;
+    m_openShow.SourceIsShow = 1;
+    state().session.FolderSourceFullScreen = 0;
+    RestartShow();
+}
+
+void MainWindow::ResumeInFullClick()
+{
+    ShowWindow* const Form9 = m_showWindow;
+    TShowState& ShowState = m_state.session.ShowState;
+    // From the thumbnail view the show goes on full screen from the
+    // selected picture (the page's first without a selection).
+    if (thumbnailPage()->PageShowRuns()) {
+        const int slot = std::max(0, thumbnailPage()->PageView->SelectedSlot());
+        const int picture = thumbnailPage()->PageView->State().cell(slot).PageSlotPicture;
+        thumbnailPage()->PageView->LeavePageView(picture);
+    }
+    for (QAction* a : {TBSelAll, TBSelNone, TBSelInvert})
+        if (a)
+            a->setVisible(false);
+    if (!runs(m_state.session) || !Form9)
+        return;
+    // The show goes on in full screen, forward.
+    ShowState.ManualMode = false;
+    ShowState.LastDirection = 1;
+    if (!Form9->isVisible())
+        Form9->showFullScreen();
+    if (m_state.session.PictureCount < 2)
+        return;
+    if (Form9->Paused())
+        Form9->TogglePause();
+    else
+        ShowState.Direction = 1;
+    Form9->ShowCenteredHint(QStringLiteral(" Show continued in forward direction "));
+}
+
+void MainWindow::FullScreenToolButton3Click()
+{
+    if (!runs(m_state.session))
+        return;
+    if (thumbnailPage()->PageShowRuns()) {
+        ResumeInFullClick();
+        return;
+    }
+    if (m_showWindow && m_showWindow->isVisible()) {
+        m_showWindow->raise();
+        m_showWindow->activateWindow();
+    }
+}
+
+bool MainWindow::FullScreenShowRuns() const
+{
+    return runs(m_state.session) && !thumbnailPage()->PageShowRuns() && m_showWindow && m_showWindow->isVisible()
+           && m_state.session.FullViewActive != 1;
+}
+
+void MainWindow::SyncShowButtons()
+{
+    // The tool bar keeps its show buttons for the page show; the show of the
+    // full-screen window sets the Show menu's items from its own state:
+    // reverse and forward while paused or going the other way, manual mode
+    // while it advances.
+    if (!FullScreenShowRuns())
+        return;
+    const int direction = m_state.session.ShowState.Direction;
+    const bool several = m_state.session.ShowState.PictureCount >= 2 || m_state.session.PictureCount >= 2;
+    enable(ShowForward1, several && direction <= 0);
+    enable(ShowinReverse1, several && direction >= 0);
+    enable(ManualMode1, direction != 0);
+    enable(UseEntireScreen1, true);
+}
+
+void MainWindow::ShowDirectionClick(int direction, QAction* pageButton)
+{
+    if (FullScreenShowRuns())
+        m_showWindow->ContinueShow(direction);
+    else if (pageButton)
+        pageButton->trigger();
+}
+
+void MainWindow::ManualModeClick()
+{
+    if (!FullScreenShowRuns()) {
+        if (ManualModeToolButton)
+            ManualModeToolButton->trigger();
+        return;
+    }
+    if (!m_showWindow->Paused())
+        m_showWindow->TogglePause();
+    m_state.session.ShowState.ManualMode = true;
+}
+
+void MainWindow::SBScreenModeClick()
+{
+    state().session.FolderSourceFullScreen = state().session.FolderSourceFullScreen == 1 ? 0 : 1;
+    if (SBScreenMode)
+        SBScreenMode->setChecked(state().session.FolderSourceFullScreen == 1);
+}
+
+void MainWindow::ConnectShowCommands()
+{
+    const auto onClick = [this](QAction* a, auto&& f) {
+        if (a)
+            connect(a, &QAction::triggered, this, f);
+    };
+    onClick(ToolButton1, [this] { ToolButton1Click(); });
+    onClick(TBGoSmall, [this] { TBGoSmallClick(); });
+    onClick(SlideShowThFolder, [this] { TBGoSmallClick(); });
+    onClick(GoSmallPop, [this] { TBGoSmallClick(); });
+    onClick(TBGoSmallMS, [this] { TBGoSmallMSClick(); });
+    onClick(SlideShowThShow, [this] { TBGoSmallMSClick(); });
+    // The MyShow's start button and the Show menu's "of show" item play the
+    // open MyShow.
+    const auto startMyShow = [this] {
+        state().session.SourceIsFolder = 0;
+        m_openShow.SourceIsShow = 1;
+        RestartShow();
+    };
+    onClick(StartMySlideShowTB, startMyShow);
+    onClick(SlideShowShow, startMyShow);
+    onClick(ResumeInFull, [this] { ResumeInFullClick(); });
+    // The crop ratio of the pictures shown full screen.
+    onClick(MRatio, [this] { pictureDisplay()->TBRatioClick(); });
+
+    // The Show menu's show items: the show of the full-screen window, or
+    // through the tool buttons the page show.
+    onClick(ShowinReverse1, [this] { ShowDirectionClick(-1, ShowinReverseToolButton); });
+    onClick(ShowForward1, [this] { ShowDirectionClick(1, ShowForwardToolButton); });
+    onClick(ManualMode1, [this] { ManualModeClick(); });
+    onClick(UseEntireScreen1, [this] { FullScreenToolButton3Click(); });
+    onClick(StopPictureShow1, [this] {
+        if (runs(m_state.session))
+            slideShow()->ToolButton2Click();
+    });
+    onClick(FullScreenToolButton3, [this] { FullScreenToolButton3Click(); });
+    if (SBScreenMode) {
+        SBScreenMode->setCheckable(true);
+        SBScreenMode->setChecked(state().session.FolderSourceFullScreen == 1);
+        onClick(SBScreenMode, [this] { SBScreenModeClick(); });
+    }
+    ConnectBrowseCommands();
+}

@@ -1,0 +1,179 @@
+// Small handlers of the main window: the wiring of this concern (the Help
+// menu, the picture and thumbnail timers and the tree's keys through their
+// controllers, F1 in every window, the monthly suggestion once), the show
+// list's focus grab.
+#include "base/environment.h"
+#include "app/help.h"
+#include "platform/help_key.h"
+#include "base/start_args.h"
+#include "app/main_window.h"
+#include "browse/picture_display_section.h"
+#include "browse/picture_info_controller.h"
+#include "browse/folder_tree_section.h"
+#include "browse/folder_tree_widget.h"
+#include "shows/show_windows.h"
+#include "slideshow/show_state.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+
+namespace {
+
+// The purpose of the picture collection a window serves, kept by the main
+// window that owns it (empty when none does).
+QString collectPurposeOf(QWidget* window)
+{
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* form = qobject_cast<MainWindow*>(w))
+            return form->openShow().CollectPurpose;
+    return QString();
+}
+
+// F1 in any of the program's own windows (objectName "Form…"), caught once
+// for the whole application.
+bool handleHelpKey(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget)
+        return false;
+    QWidget* window = widget->window();
+    if (!window || !window->objectName().startsWith(QLatin1String("Form")))
+        return false;
+    // A window's own topic first, else the one its name gives.
+    const QVariant own = window->property(HelpTopicProperty);
+    const QString topic =
+        own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), collectPurposeOf(window));
+    ShowHelpTopicFromWindow(topic);
+    return true;
+}
+
+// Wires the concern when the main window is first shown, and offers the
+// monthly version check once after a complete normal start.
+class SmallHandlersWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (handleHelpKey(watched, event))
+            return true;
+        if (event->type() == QEvent::Show) {
+            if (auto* form = qobject_cast<MainWindow*>(watched)) {
+                form->SetupSmallHandlers();
+                if (form->state().start.StartupRunFlag == 1 && !suggestionOffered_
+                    && QCoreApplication::applicationName() == QLatin1String("Vistamo!")) {
+                    suggestionOffered_ = true;
+                    form->helpAndVersion()->OfferMonthlySuggestionWhenIdle();
+                }
+            }
+        }
+        return false;
+    }
+
+private:
+    bool suggestionOffered_ = false;
+};
+
+void watchForSmallHandlers()
+{
+    qApp->installEventFilter(new SmallHandlersWatcher(qApp));
+}
+
+// Any other window of the program open over the main window takes the
+// keyboard, so the show list does not grab the focus.
+bool otherWindowOpen(const QWidget* mainWindow)
+{
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return true;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == mainWindow || !w->isVisible())
+            continue;
+        const Qt::WindowType type = w->windowType();
+        if (type == Qt::ToolTip || type == Qt::SplashScreen || type == Qt::Desktop)
+            continue;
+        return true;
+    }
+    return false;
+}
+
+// The show-list events this concern handles. The watched widget is kept as
+// a pointer of its own and only compared: while the main window is destroyed
+// its children still send events, and neither the window's members nor a
+// half-destroyed widget may be called then.
+class SmallHandlersFilter : public QObject {
+public:
+    SmallHandlersFilter(MainWindow* form, QWidget* showListViewport)
+        : QObject(form), form_(form), showListViewport_(showListViewport)
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove && showListViewport_ && watched == showListViewport_.data())
+            form_->MyShowSGMouseMove();
+        return false;
+    }
+
+private:
+    MainWindow* form_;
+    QPointer<QWidget> showListViewport_;
+};
+
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watchForSmallHandlers)
+
+void MainWindow::SetupSmallHandlers()
+{
+    if (m_smallHandlersSetUp)
+        return;
+    m_smallHandlersSetUp = true;
+
+    m_helpAndVersion->ConnectHelpMenu();
+    if (TimerThumbnail)
+        connect(TimerThumbnail, &QTimer::timeout, pictureInfo(), &PictureInfoController::TimerThumbnailTimer);
+    if (ImageTimer)
+        connect(ImageTimer, &QTimer::timeout, pictureDisplay(), &PictureDisplaySection::ImageTimerTimer);
+
+    FolderTreeSect->ConnectKeysAndSelection();
+    if (MyShowSG) {
+        MyShowSG->setMouseTracking(true);
+        MyShowSG->viewport()->setMouseTracking(true);
+        MyShowSG->viewport()->installEventFilter(new SmallHandlersFilter(this, MyShowSG->viewport()));
+    }
+}
+
+// ---- delayed preview, show list, main picture -----------------------------------
+
+void MainWindow::MyShowSGMouseMove()
+{
+    if (!MyShowSG || otherWindowOpen(this))
+        return;
+    MyShowSG->setFocus(Qt::MouseFocusReason);
+}
+
+void MainWindow::StopIdleTimer()
+{
+    if (Timer1)
+        Timer1->stop();
+}
+
+void MainWindow::CloseMainWindow()
+{
+    close();
+}

@@ -1,0 +1,134 @@
+// The program's memory while a show plays 30 real photographs: the assembled
+// window on a 1920 x 1080 screen plays a full-screen show of the photographs,
+// each step taken when the next picture is decoded ahead, and then reads its
+// own peak (VmHWM) and resident size (VmRSS) from /proc. A process of its
+// own, so that nothing else it did counts in the peak.
+//
+//   bench_show_memory [--reps N] [--photos N] [--thumbs N] [FOLDER...]
+//
+// --reps and --thumbs are accepted and ignored. The program runs in a home
+// folder of its own, so the user's settings stay untouched.
+#include "bench_photos.h"
+
+#include "app/main_window.h"
+#include "base/settings_record.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/picture_slot_decoder.h"
+#include "slideshow/show_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+using namespace benchphotos;
+
+namespace {
+
+constexpr double kPeakGoalMB = 220;
+
+bool serveUntil(const std::function<bool()>& done, int ms = 60000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// A "VmXXX:   1234 kB" line of /proc/self/status in megabytes; -1 when missing.
+double statusMB(const char* key)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(key)) {
+            const QList<QByteArray> parts = line.simplified().split(' ');
+            return parts.size() >= 2 ? parts[1].toDouble() / 1024.0 : -1;
+        }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(var, QFile::encodeName(home.path() + (qstrcmp(var, "HOME") ? QStringLiteral("/") + var : QString())));
+    const QString screens = home.path() + "/screens.json";
+    {
+        QFile f(screens);
+        f.open(QIODevice::WriteOnly);
+        f.write(R"({ "screens": [ { "name": "Screen1920", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
+    }
+    qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screens));
+    QApplication app(argc, argv);
+    const Args parsed = parseArgs(app.arguments().mid(1), 30, 0);
+    const QStringList sources = photoPaths(parsed.folders);
+    if (sources.size() < 2) {
+        std::fprintf(stderr, "Fewer than 2 JPEG photographs of at least 1 megapixel in %s\n",
+                     qPrintable(parsed.folders.join(", ")));
+        return 1;
+    }
+    // An even spread over the list, 30 at most.
+    const int count = std::min<int>(std::min(std::max(2, parsed.photos), 30), int(sources.size()));
+    const QString photoDir = home.path() + "/Photos";
+    QDir().mkpath(photoDir);
+    for (int i = 0; i < count; ++i)
+        copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
+
+    ProgramState state;
+    MainWindow form(state);
+    form.closing()->CloseWithoutSaving = true;
+    form.show();
+    TSettingsRecord& Settings = state.settings.Settings;
+    Settings.InclJPG = 1;
+    Settings.IntervalIndex = 4;    // the bench takes each step itself
+    Settings.PlayOrder = 2;        // alphabetic: the photographs in turn
+    Settings.ShowTitles = 1;
+    serveUntil([] { return false; }, 200);
+    const double beforeMB = statusMB("VmRSS:");
+
+    form.folderTree()->SelectedFolder = photoDir;
+    form.ToolButton1->trigger();
+    if (!form.showWindow() || !form.showWindow()->isVisible()) {
+        std::fprintf(stderr, "The show did not start\n");
+        return 1;
+    }
+    int shown = 1;
+    for (int step = 1; step < count && form.showWindow()->isVisible(); ++step) {
+        serveUntil([] { return PrefetchedPictureReady() || PrefetchedPicturePath().isEmpty(); });
+        serveUntil([] { return false; }, 20);
+        form.showWindow()->IntervalTimerTimer();
+        serveUntil([] { return SlotLoadsWaiting() == 0; });
+        form.showWindow()->repaint();
+        ++shown;
+    }
+    serveUntil([] { return false; }, 200);
+    const double peak = statusMB("VmHWM:"), resident = statusMB("VmRSS:");
+    if (form.showWindow()->isVisible())
+        form.showWindow()->StopSlideShow();
+    serveUntil([] { return false; }, 50);
+
+    std::printf("%d photographs played full screen at 1920 x 1080; %d cores; resident before the show %.0f MB\n",
+                shown, QThread::idealThreadCount(), beforeMB);
+    std::printf("\n%-58s %8s %10s %s\n", "figure", "value", "goal", "");
+    std::printf("%-58s %8.0f %10s %s\n", "peak memory while playing (VmHWM, MB)", peak, "<= 220",
+                peak <= kPeakGoalMB ? "met" : "NOT met");
+    std::printf("%-58s %8.0f %10s\n", "resident after the show (VmRSS, MB)", resident, "-");
+    form.close();
+    return 0;
+}

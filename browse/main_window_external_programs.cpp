@@ -1,0 +1,111 @@
+// MainWindow's external programs and wallpaper: makes the
+// ExternalProgramsController with an ExternalProgramsHost over the window,
+// and wires it when the window is first shown.
+#include "app/main_window.h"
+#include "browse/picture_display_section.h"
+
+#include "browse/external_programs_controller.h"
+#include "browse/external_programs_host.h"
+#include "shows/show_windows.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace {
+
+class MainWindowExternalProgramsHost final : public ExternalProgramsHost {
+public:
+    explicit MainWindowExternalProgramsHost(MainWindow* form) : m_form(form) {}
+
+    PictureDisplayState& pictureDisplayState() const override { return m_form->pictureDisplay()->displayState(); }
+
+    OpenShow& openShow() override { return m_form->openShow(); }
+    ExternalProgramsWidgets widgets() const override
+    {
+        MainWindow* f = m_form;
+        ExternalProgramsWidgets w;
+        w.Window = f;
+        w.MyShowSG = f->MyShowSG;
+        w.TreeView1 = f->TreeView1;
+        w.Image4 = f->Image4;
+        w.StatusPanel1 = f->StatusPanel1;
+        w.VideoLabel4 = f->VideoLabel4;
+        w.SizeDatePanel4 = f->SizeDatePanel4;
+        w.RunExeToolButton = f->RunExeToolButton;
+        w.RunExeMyShowTB = f->RunExeMyShowTB;
+        w.LaunchEditProgram1 = f->LaunchEditProgram1;
+        w.LaunchItems = f->LaunchItems;
+        w.RaunchItems = f->RaunchItems;
+        w.VaunchItems = f->VaunchItems;
+        w.Exe4SB = f->Exe4SB;
+        w.ExeSB = f->ExeSB;
+        w.TBRotateL = f->TBRotateL;
+        w.TBRotateR = f->TBRotateR;
+        w.MRotateL = f->MRotateL;
+        w.MRotateR = f->MRotateR;
+        w.RCRotateL = f->RCRotateL;
+        w.RCRotateR = f->RCRotateR;
+        w.Irfanview = f->Irfanview;
+        w.TBTarnivo = f->TBTarnivo;
+        w.TarnivoPop = f->TarnivoPop;
+        w.Tarnivo = f->Tarnivo;
+        w.ResetToExifPop = f->ResetToExifPop;
+        w.MResetToEXIF = f->MResetToEXIF;
+        w.Wallpaper = f->Wallpaper;
+        w.WallPaperFolder = f->WallPaperFolder;
+        w.WallPaperMyShow = f->WallPaperMyShow;
+        w.SetWalPaper = f->SetWalPaper;
+        return w;
+    }
+
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
+    void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }
+    void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
+    void UpdateFolderCaption() override { m_form->UpdateFolderCaption(); }
+
+    void PauseShow() override { m_form->PauseShow(); }
+    void ReleaseVoiceFile() override { m_form->sound()->ReleaseVoiceFile(); }
+    void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
+    void ShowPicturePreview(const QString& path) override { m_form->layouts()->ShowPicturePreview(path); }
+    void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
+    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    FolderPictureChooser* folderPictureWindow() override
+    {
+        if (!m_form->folderPictureWindow())
+            m_form->setFolderPictureWindow(new FolderPictureChooser(m_form));
+        return m_form->folderPictureWindow();
+    }
+
+private:
+    MainWindow* m_form;
+};
+
+// Wires the section when the main window is first shown.
+class ExternalProgramsWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* form = qobject_cast<MainWindow*>(watched))
+                if (form->externalPrograms())
+                    form->externalPrograms()->SetupExternalPrograms();
+        return false;
+    }
+};
+
+void watchForExternalPrograms()
+{
+    qApp->installEventFilter(new ExternalProgramsWatcher(qApp));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
+
+void MainWindow::InstallExternalPrograms()
+{
+    m_externalPrograms = new ExternalProgramsController(std::make_unique<MainWindowExternalProgramsHost>(this),
+                                                        m_state.settings, m_state.paths, m_state.environment,
+                                                        m_state.session);
+}

@@ -1,0 +1,144 @@
+// MainWindow's picture information and thumbnail files: makes the
+// PictureInfoController with a PictureInfoHost over the window, installs the
+// picture loader's thumbnail and information steps at start and wires the
+// controller when the window is first shown.
+#include "app/main_window.h"
+#include "browse/picture_display_section.h"
+
+#include "browse/external_programs_controller.h"
+#include "browse/picture_info_controller.h"
+#include "browse/picture_info_host.h"
+#include "browse/picture_loader.h"
+#include "browse/thumbnail_files.h"
+#include "shows/show_windows.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+
+// The thumbnail options of the program's main window: its settings and
+// whether it was started in demo mode (the defaults before it exists).
+ThumbnailOptions mainWindowThumbnailOptions()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<MainWindow*>(window))
+            return CurrentThumbnailOptions(form->state().settings, form->state().start.DemoMode);
+    return ThumbnailOptions();
+}
+
+// The loader's steps of thumbnails and information and the status of
+// thumbnail making (shown by the main window), installed at start unless
+// something else already installed its own.
+void installLoaderSteps()
+{
+    InstallThumbnailLoaderSteps(mainWindowThumbnailOptions, false);
+    if (!ThumbnailStatusSink())
+        ThumbnailStatusSink() = [](const QString& text) {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* form = qobject_cast<MainWindow*>(window); form && form->StatusPanel0)
+                    form->StatusPanel0->setText(text);
+        };
+}
+
+class MainWindowPictureInfoHost final : public PictureInfoHost {
+public:
+    explicit MainWindowPictureInfoHost(MainWindow* form) : m_form(form) {}
+
+    PictureInfoWidgets widgets() const override
+    {
+        MainWindow* f = m_form;
+        PictureInfoWidgets w;
+        w.Window = f;
+        w.TreeView1 = f->TreeView1;
+        w.MyShowSG = f->MyShowSG;
+        w.Timer1 = f->Timer1;
+        w.TimerThumbnail = f->TimerThumbnail;
+        w.TBMakeSmall = f->TBMakeSmall;
+        w.MMakeSmall = f->MMakeSmall;
+        w.MakeSmall = f->MakeSmall;
+        w.Image4 = f->Image4;
+        w.SizeDatePanel4 = f->SizeDatePanel4;
+        w.FileSizeLabel4 = f->FileSizeLabel4;
+        w.FileDateLabel4 = f->FileDateLabel4;
+        w.ReadOnlyLabel4 = f->ReadOnlyLabel4;
+        w.ModelLabel4 = f->ModelLabel4;
+        w.NoShowPanel4 = f->NoShowPanel4;
+        w.VideoLabel4 = f->VideoLabel4;
+        w.CannotOpenLabel4 = f->CannotOpenLabel4;
+        w.FileNotExistLabel4 = f->FileNotExistLabel4;
+        w.Exe4SB = f->Exe4SB;
+        w.TarnivoPanel = f->TarnivoPanel;
+        w.MicroSB = f->MicroSB;
+        w.VoiceBevel = f->VoiceBevel;
+        w.VoicePlaySB = f->VoicePlaySB;
+        w.image2 = f->image2;
+        w.SizeDatePanel = f->SizeDatePanel;
+        w.FileSizeLabel = f->FileSizeLabel;
+        w.FileDateLabel = f->FileDateLabel;
+        w.ReadOnlyLabel = f->ReadOnlyLabel;
+        w.ModelLabel = f->ModelLabel;
+        w.NoShowPanel = f->NoShowPanel;
+        w.VideoLabel = f->VideoLabel;
+        w.CannotOpenLabel = f->CannotOpenLabel;
+        w.FileNotExistLabel = f->FileNotExistLabel;
+        w.PictureToClipboard = f->PictureToClipboard;
+        w.PathToClipboard = f->PathToClipboard;
+        w.FileOperations = f->FileOperations;
+        w.SavePictureTo = f->SavePictureTo;
+        w.MovePictureTo = f->MovePictureTo;
+        w.SendRecycleBin = f->SendRecycleBin;
+        w.RenamePicture = f->RenamePicture;
+        return w;
+    }
+
+    QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
+    QRect previewDrawBounds() const override { return m_form->layouts()->layoutState().PreviewDrawBounds; }
+    void SetCurrentPicturePath(const QString& path) override
+    {
+        m_form->pictureDisplay()->displayState().CurrentPicturePath = path;
+    }
+
+    void InstallLoaderSteps() override { installLoaderSteps(); }
+    void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
+    FolderTreeController* folderTree() override { return m_form->folderTree(); }
+    bool tarnivoInstalled() const override { return m_form->externalPrograms()->TarnivoInstalled != 0; }
+    QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
+    bool RecordingPlaying() const override { return m_form->sound()->session().RecordingPlaying != 0; }
+
+    bool ShowManagerShown() const override { return m_form->showManager() && m_form->showManager()->isVisible(); }
+
+private:
+    MainWindow* m_form;
+};
+
+// Wires the section when a main window is first shown.
+class ThumbnailFilesWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* form = qobject_cast<MainWindow*>(watched))
+                if (form->pictureInfo())
+                    form->pictureInfo()->SetupThumbnailFiles();
+        return false;
+    }
+};
+
+void startThumbnailFiles()
+{
+    installLoaderSteps();
+    qApp->installEventFilter(new ThumbnailFilesWatcher(qApp));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
+
+void MainWindow::InstallPictureInfo()
+{
+    m_pictureInfo = new PictureInfoController(std::make_unique<MainWindowPictureInfoHost>(this), m_state.settings,
+                                              m_state.paths, m_state.environment, m_state.start, m_state.session);
+}

@@ -1,0 +1,301 @@
+// The picture and folder operations in the assembled main window: the real
+// menu items and tool buttons act on the picture selected in the tree and on
+// the selected folder, with the prompt seam answering.
+#include "support/test_state.h"
+#include "app/main_window.h"
+
+#include "base/settings_record.h"
+#include "browse/file_ops_controller.h"
+#include "browse/folder_tree_logic.h"
+#include "browse/folder_tree_widget.h"
+#include "browse/progress_window.h"
+#include "platform/drives.h"
+#include "platform/prompt.h"
+#include "base/picture_table.h"
+#include "shows/show_file.h"
+#include "slideshow/show_state.h"
+#include "slideshow/show_window.h"
+#include "support/sandbox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+using platform::PromptAnswer;
+using platform::PromptReply;
+using platform::PromptType;
+using testsupport::freshDir;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+class MainWindowFileOpsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        drive = freshDir("driveE");
+        platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}, {drive, "vfat", "/dev/sdc1", true}});
+        writeFile(drive + "/Album/p.jpg", "picture");
+        QDir().mkpath(drive + "/Other");
+        TestState().settings.Settings = TSettingsRecord();
+        TestState().settings.Settings.InclJPG = 1;
+        TestState().settings.Settings.MaxSizeKB = 999999;
+        TestState().settings.Settings.VoiceDeleteMode = "0";
+        TestState().session.PlaybackActive = 0;
+        form = std::make_unique<MainWindow>(TestState());
+        form->resize(1000, 700);
+        form->show();
+        open(drive + "/Album");
+    }
+    void TearDown() override
+    {
+        form.reset();
+        platform::clearFakeMountTable();
+    }
+    void open(const QString& folder)
+    {
+        form->folderTree()->FolderToOpen = folder;
+        form->folderTree()->KeepListEntry = 1;
+        form->OpenFolderOrShow();
+    }
+    // Selects the picture's node below the selected folder's node.
+    void selectPicture(const QString& name)
+    {
+        QTreeWidgetItem* folder = form->TreeView1->currentItem();
+        ASSERT_NE(folder, nullptr);
+        folder->setExpanded(true);
+        for (int i = 0; i < folder->childCount(); ++i)
+            if (folder->child(i)->text(0) == name)
+                form->TreeView1->setCurrentItem(folder->child(i));
+        ASSERT_EQ(form->TreeView1->currentItem()->text(0), name);
+    }
+    QString drive;
+    std::unique_ptr<MainWindow> form;
+};
+
+} // namespace
+
+TEST_F(MainWindowFileOpsTest, SendToRecycleBinFromTheFileMenuLeavesThePlaceholderNode)
+{
+    selectPicture("p.jpg");
+    QTreeWidgetItem* folder = form->TreeView1->currentItem()->parent();
+    platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
+    form->SendRecycleBin->trigger();
+    ASSERT_EQ(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.text,
+              "Delete p.jpg ?\r\n(Deletions of files stored on non-fixed drives will not be kept in the Recycle Bin)");
+    EXPECT_FALSE(QFileInfo::exists(drive + "/Album/p.jpg"));
+    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files";
+    EXPECT_EQ(readFile(trash + "/p.jpg"), "picture");
+    ASSERT_EQ(folder->childCount(), 1);
+    EXPECT_EQ(folder->child(0)->text(0), TreePlaceholderText);
+    EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
+{
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    selectPicture("p.jpg");
+    platform::ScopedPromptResponder answers([&](const platform::PromptRequest& request) {
+        if (request.type == PromptType::Input)
+            return PromptReply::ok("holiday");
+        if (request.type == PromptType::SaveFile)
+            return PromptReply::ok(drive + "/Other/holiday.jpg");
+        return PromptReply::button(PromptAnswer::Ok);
+    });
+    form->RenamePicture->trigger();
+    ASSERT_GE(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? (with extension .jpg)");
+    EXPECT_EQ(platform::promptLog()[0].request.text, "New file name :");
+    EXPECT_EQ(platform::promptLog()[0].request.value, "p");
+    EXPECT_TRUE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
+    EXPECT_EQ(form->TreeView1->currentItem()->text(0), "holiday.jpg");
+
+    platform::clearPromptLog();
+    form->MovePictureTo->trigger();
+    ASSERT_GE(platform::promptLog().size(), 1);
+    EXPECT_EQ(platform::promptLog()[0].request.title, "Move to");
+    EXPECT_EQ(readFile(drive + "/Other/holiday.jpg"), "picture");
+    EXPECT_FALSE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
+    EXPECT_EQ(Settings.LastCopyTarget, drive + "/Other");
+    EXPECT_EQ(form->TreeView1->currentItem()->text(0), TreePlaceholderText);
+}
+
+TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
+{
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    emit form->FolderOperations->aboutToShow();
+    EXPECT_TRUE(form->RenameFolder->isEnabled());
+    EXPECT_TRUE(form->EmptyFolder->isEnabled());
+    EXPECT_EQ(form->HideSmall->text(), "Set all SmallPics folders to hidden");
+
+    Settings.Favorites[0] = drive + "/Album";
+    Settings.Favorites[1] = drive + "/Albums";
+    platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("Photos")});
+    form->RenameFolder->trigger();
+    EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? ");
+    EXPECT_EQ(platform::promptLog()[0].request.value, "Album");
+    EXPECT_TRUE(QFileInfo(drive + "/Photos/p.jpg").isFile());
+    EXPECT_EQ(form->folderTree()->SelectedFolder, drive + "/Photos");
+    EXPECT_EQ(Settings.Favorites[0], drive + "/Photos");
+    EXPECT_EQ(Settings.Favorites[1], drive + "/Albums");
+
+    // On a volume's root Empty, Delete and Rename are not offered: a real
+    // tmpfs below the folder, which the drive table leaves out.
+    const QString card = drive + "/Card";
+    QDir().mkpath(card);
+    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(card).constData(), "tmpfs", 0, "size=1M") != 0)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    writeFile(card + "/q.jpg", "picture");
+    open(card);
+    EXPECT_EQ(form->folderTree()->SelectedFolder, card);
+    emit form->FolderOperations->aboutToShow();
+    EXPECT_FALSE(form->RenameFolder->isEnabled());
+    EXPECT_FALSE(form->EmptyFolder->isEnabled());
+    EXPECT_FALSE(form->DeleteFolder1->isEnabled());
+    EXPECT_TRUE(form->CreatenewFolder->isEnabled());
+    ::umount2(QFile::encodeName(card).constData(), MNT_DETACH);
+}
+
+TEST_F(MainWindowFileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
+{
+    writeFile(drive + "/Album/Sub/q.gif", "q");
+    platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
+    form->DeleteFolderPop->trigger();
+    EXPECT_EQ(platform::promptLog()[0].request.text, "Delete folder " + drive + "/Album?");
+    EXPECT_FALSE(QFileInfo::exists(drive + "/Album"));
+    EXPECT_EQ(form->folderTree()->SelectedFolder, drive);
+    EXPECT_FALSE(FileOperationsController::Of(form.get())->progressWindow()->isVisible());
+}
+
+TEST_F(MainWindowFileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
+{
+    QStringList pictures;
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        ASSERT_TRUE(image.save(drive + "/Album/" + name, "JPEG"));
+        pictures << drive + "/Album/" + name;
+    }
+    form->openShow().SourceIsShow = 0;
+    TestState().session.SourceIsFolder = 1;
+    TestState().session.PlayOptions.IntervalSeconds = 60;
+    platform::ScopedPromptResponder answers([](const platform::PromptRequest& request) {
+        return request.buttons & unsigned(PromptAnswer::Yes) ? PromptReply::button(PromptAnswer::Yes)
+                                                              : PromptReply::button(PromptAnswer::Ok);
+    });
+    form->PlayPictures(pictures);
+    testsupport::waitForPictureAnswers();
+    ASSERT_EQ(TestState().session.PlaybackActive, 1);
+    const QString shown = TestState().session.PictureTable[size_t(TestState().session.PictureIndex)].FullPath;
+    FileOperationsController* fileOps = FileOperationsController::Of(form.get());
+    ASSERT_NE(fileOps, nullptr);
+    fileOps->FolderChangedDuringShow = 0;
+    form->RecycleBinToolButton->trigger();
+    EXPECT_FALSE(QFileInfo::exists(shown));
+    EXPECT_EQ(TestState().session.ShowState.PictureCount, 2);
+    EXPECT_EQ(fileOps->FolderChangedDuringShow, 1);
+    ASSERT_NE(form->showWindow(), nullptr);
+    EXPECT_EQ(form->showWindow()->HintLabel->text(), "Number of pictures : 2");
+    EXPECT_NE(TestState().session.PictureTable[size_t(TestState().session.PictureIndex)].FullPath, shown);
+
+    // At the show's end the folder is read again without the deleted picture.
+    form->showWindow()->StopSlideShow();
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
+    EXPECT_EQ(fileOps->FolderChangedDuringShow, 0);
+    QTreeWidgetItem* album = form->TreeView1->currentItem();
+    ASSERT_NE(album, nullptr);
+    album->setExpanded(true);
+    QStringList names;
+    for (int i = 0; i < album->childCount(); ++i)
+        names << album->child(i)->text(0);
+    EXPECT_FALSE(names.contains(QFileInfo(shown).fileName()));
+    EXPECT_EQ(names.size(), 3);
+    TestState().session.SourceIsFolder = 0;
+}
+
+TEST_F(MainWindowFileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuringAShow)
+{
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    auto& session = TestState().session;
+    Settings.KeepShowsInSync = 1;
+    selectPicture("p.jpg");
+    form->StatusPanel1->setText("Selected folder: Album");
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("holiday")});
+        form->RenamePicture->trigger();
+    }
+    ASSERT_TRUE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
+    EXPECT_EQ(form->StatusPanel1->text(), "Selected folder: Album");
+
+    // During a show whose picture is bookmarked (the add item is off), its
+    // bookmark in the settings record follows the new name.
+    TPictureEntry entry;
+    entry.FullPath = drive + "/Album/holiday.jpg";
+    entry.BookmarkKey = "holiday.jpg";
+    session.PictureTable = {entry};
+    session.PictureCount = 1;
+    session.PictureIndex = 0;
+    session.ShowState.ManualMode = true;
+    session.ShowState.BookmarkIndex = 2;
+    Settings.Bookmarks[2] = "holiday.jpg";
+    form->AddBookMark->setEnabled(false);
+    session.PlaybackActive = 1;
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("beach")});
+        form->RenamePicture->trigger();
+    }
+    session.PlaybackActive = 0;
+    ASSERT_TRUE(QFileInfo::exists(drive + "/Album/beach.jpg"));
+    EXPECT_EQ(Settings.Bookmarks[2], "beach.jpg");
+    EXPECT_EQ(session.PictureTable[0].BookmarkKey, "beach.jpg");
+}
+
+TEST_F(MainWindowFileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedDeleteIsForGood)
+{
+    // A real volume on the removable drive; a file stands where its Trash
+    // folder would have to be made.
+    const QString card = drive + "/Card";
+    QDir().mkpath(card);
+    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(card).constData(), "tmpfs", 0, "size=1M") != 0)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    writeFile(card + "/.Trash-" + QString::number(::getuid()), "not a folder");
+    writeFile(card + "/p.jpg", "picture");
+    writeFile(card + "/p.wav", "its recording");
+    writeFile(card + "/r.jpg", "read-only picture");
+    testsupport::setReadOnly(card + "/r.jpg", true);
+    open(card);
+    selectPicture("p.jpg");
+    {
+        // The picture's recording goes with it, unasked.
+        TestState().settings.Settings.VoiceDeleteMode = "0";
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
+        form->SendRecycleBin->trigger();
+        ASSERT_EQ(platform::promptLog().size(), 1);
+        EXPECT_TRUE(platform::promptLog()[0].request.text.contains("will not be kept in the Recycle Bin"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(card + "/p.jpg"));
+    EXPECT_FALSE(QFileInfo::exists(card + "/p.wav"));
+
+    // When even that fails, the user is told why and the picture stays.
+    open(card);
+    selectPicture("r.jpg");
+    {
+        platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
+        form->SendRecycleBin->trigger();
+        ASSERT_EQ(platform::promptLog().size(), 2);
+        EXPECT_EQ(platform::promptLog()[1].request.text, "File could not be deleted\r\nThe file is read only");
+    }
+    EXPECT_EQ(readFile(card + "/r.jpg"), "read-only picture");
+    ::umount2(QFile::encodeName(card).constData(), MNT_DETACH);
+}
