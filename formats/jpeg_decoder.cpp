@@ -1,5 +1,6 @@
 #include "formats/jpeg_decoder.h"
 
+#include "formats/area_average.h"
 #include "formats/picture_errors.h"
 
 #include <csetjmp>
@@ -65,12 +66,20 @@ struct DecodeJob {
     int outHeight = 0;
     int scaleNum = 8;
     JpegHeaderInfo header;
+    // With a size to bring the decoded picture to: that picture (malloc'ed
+    // RGB32) and its shrinking, which runs beside the decode.
+    QSize fittedSize;
+    unsigned char* fitted = nullptr;
+    AreaAverageInBands* bands = nullptr;
 
     ~DecodeJob()
     {
+        // No band may still read the decoded rows when they go.
+        delete bands;
         if (created)
             jpeg_destroy_decompress(&cinfo);
         std::free(pixels);
+        std::free(fitted);
         std::free(cmykRow);
     }
 };
@@ -166,6 +175,24 @@ bool prepareOutput(DecodeJob* job, int targetW, int targetH)
     return true;
 }
 
+// With a fitted size that the decoded picture exceeds (and covers on both
+// sides), the fitted picture and the shrinking in bands that fills it.
+bool prepareFitted(DecodeJob* job, bool toTarget, int targetW, int targetH)
+{
+    if (!toTarget || targetW <= 0 || targetH <= 0 || targetW > job->outWidth || targetH > job->outHeight
+        || (targetW == job->outWidth && targetH == job->outHeight))
+        return true;
+    job->fitted = static_cast<unsigned char*>(std::malloc(size_t(targetW) * 4 * size_t(targetH)));
+    if (!job->fitted) {
+        std::snprintf(job->err.message, sizeof job->err.message, "Out of memory decoding JPEG");
+        return false;
+    }
+    job->fittedSize = QSize(targetW, targetH);
+    job->bands = new AreaAverageInBands(AreaAverage(QSize(job->outWidth, job->outHeight), job->fittedSize),
+                                        job->pixels, qsizetype(job->outWidth) * 4, job->fitted, qsizetype(targetW) * 4);
+    return true;
+}
+
 // A progressive picture is filled only when every component got its DC scan;
 // scans missing before the end leave it grey.
 bool progressiveScansComplete(const DecodeJob* job)
@@ -195,7 +222,8 @@ void cmykRowToBgra(const unsigned char* row, unsigned char* line, qint64 width, 
 
 // Runs the header read (and, with decode set, the whole decode) in a
 // function that holds no C++ objects, so longjmp is safe.
-bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int targetW, int targetH, bool decode)
+bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int targetW, int targetH, bool decode,
+            bool toTarget = false)
 {
     if (setjmp(job->err.jump))
         return false;
@@ -209,7 +237,8 @@ bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int t
     job->header.progressive = jpeg_has_multiple_scans(&job->cinfo);
     if (!decode)
         return true;
-    if (refuseOversizedHeader(job, size) || !prepareOutput(job, targetW, targetH))
+    if (refuseOversizedHeader(job, size) || !prepareOutput(job, targetW, targetH)
+        || !prepareFitted(job, toTarget, targetW, targetH))
         return false;
 
     jpeg_start_decompress(&job->cinfo);
@@ -228,6 +257,8 @@ bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int t
             break;
         if (cmyk)
             cmykRowToBgra(row, line, job->outWidth, inverted);
+        if (job->bands)
+            job->bands->sourceRowsReady(int(job->cinfo.output_scanline));
     }
     jpeg_finish_decompress(&job->cinfo);
     return true;
@@ -278,20 +309,43 @@ int ChooseJpegScale(QSize trueSize, QSize target)
     return 8;
 }
 
-DecodedJpeg DecodeJpeg(const QByteArray& bytes, QSize target)
+namespace {
+
+DecodedJpeg decode(const QByteArray& bytes, QSize target, bool toTarget)
 {
     checkInput(bytes);
     auto job = std::make_unique<DecodeJob>();
     startJob(job.get(), bytes);
     if (!runJob(job.get(), reinterpret_cast<const unsigned char*>(bytes.constData()),
-                static_cast<unsigned long>(bytes.size()), target.width(), target.height(), true))
+                static_cast<unsigned long>(bytes.size()), target.width(), target.height(), true, toTarget))
         fail(*job, "Invalid JPEG data");
     DecodedJpeg out;
     out.trueSize = job->header.size;
     out.scaleNum = job->scaleNum;
+    QSize size(job->outWidth, job->outHeight);
     unsigned char* pixels = job->pixels;
-    job->pixels = nullptr; // the image owns it from here
-    out.image = QImage(pixels, job->outWidth, job->outHeight, job->outWidth * 4, QImage::Format_RGB32,
+    if (job->bands) {
+        job->bands->finish();
+        size = job->fittedSize;
+        pixels = job->fitted;
+        job->fitted = nullptr;
+    } else {
+        job->pixels = nullptr;
+    }
+    // The image owns its pixels from here.
+    out.image = QImage(pixels, size.width(), size.height(), size.width() * 4, QImage::Format_RGB32,
                        [](void* p) { std::free(p); }, pixels);
     return out;
+}
+
+} // namespace
+
+DecodedJpeg DecodeJpeg(const QByteArray& bytes, QSize target)
+{
+    return decode(bytes, target, false);
+}
+
+DecodedJpeg DecodeJpegToSize(const QByteArray& bytes, QSize target)
+{
+    return decode(bytes, target, true);
 }

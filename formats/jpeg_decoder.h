@@ -30,7 +30,7 @@ int ChooseJpegScale(QSize trueSize, QSize target);
 QSize ScaledJpegSize(QSize trueSize, int scaleNum);
 
 struct DecodedJpeg {
-    QImage image;        // Format_RGB32, at the scaled size
+    QImage image;        // Format_RGB32, at the scaled size (or the target size)
     QSize trueSize;      // from the header
     int scaleNum = 8;    // the n of n/8 used
 };
@@ -39,3 +39,9 @@ struct DecodedJpeg {
 // truncated or oversized pictures; never allocates more than the limits
 // above allow.
 DecodedJpeg DecodeJpeg(const QByteArray& bytes, QSize target);
+
+// The same, brought to exactly target where the chosen scale gives more
+// (and covers target on both sides): each pixel the area average of the
+// decoded pixels it covers, made in bands on other threads while the decode
+// goes on. A picture smaller than target stays at its decoded size.
+DecodedJpeg DecodeJpegToSize(const QByteArray& bytes, QSize target);

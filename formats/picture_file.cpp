@@ -112,7 +112,7 @@ LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, const Dis
     switch (kind) {
     case PictureKind::Jpeg: {
         const QSize target = targetFor(ReadJpegHeader(bytes).size);
-        DecodedJpeg jpeg = DecodeJpeg(bytes, target);
+        DecodedJpeg jpeg = DecodeJpegToSize(bytes, target);
         out.image = std::move(jpeg.image);
         out.trueSize = jpeg.trueSize;
         out.jpegScaleNum = jpeg.scaleNum;

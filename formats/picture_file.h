@@ -41,7 +41,8 @@ using DisplaySizeFor = std::function<QSize(QSize trueSize)>;
 
 // Decodes bytes of the given kind for display at the size that
 // displaySize gives for the picture's true size: a JPEG at the smallest DCT
-// scale covering it, a metafile drawn at it. Throws EInvalidGraphic (or a
+// scale covering it and shrunk to it exactly (DecodeJpegToSize), a metafile
+// drawn at it. Throws EInvalidGraphic (or a
 // class derived from it) for bad data, unknown kinds and oversized pictures.
 LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, const DisplaySizeFor& displaySize);
 // The same for a fixed display size (an empty size decodes at the true size).

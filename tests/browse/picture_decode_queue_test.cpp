@@ -64,9 +64,9 @@ TEST(PictureDecodeQueue, DecodesForTheFittedSizeOnWorkersAndDeliversOnTheOwnersT
     EXPECT_TRUE(a->kind.isEmpty());
     EXPECT_EQ(a->thread, QThread::currentThread());
     EXPECT_EQ(a->picture.trueSize, QSize(4000, 3000));
-    // Decoded at the DCT scale covering FittedPictureSize, as the loader does.
+    // Decoded to FittedPictureSize, as the loader does.
     EXPECT_EQ(FittedPictureSize(QSize(4000, 3000), QSize(400, 300), 0), QSize(400, 300));
-    EXPECT_EQ(a->picture.image.size(), QSize(500, 375));
+    EXPECT_EQ(a->picture.image.size(), QSize(400, 300));
     EXPECT_EQ(got.find(full)->picture.image.size(), QSize(4000, 3000));
     EXPECT_FALSE(queue.isPending(fitted));
 }

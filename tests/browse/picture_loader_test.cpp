@@ -58,7 +58,8 @@ TEST(PictureLoader, DecodesForTheSlotAreaAndKeepsTheTrueSize)
     EXPECT_EQ(slot->Path(), path);
     EXPECT_EQ(slot->PictureSize(), QSize(4000, 3000));
     EXPECT_EQ(slot->JpegScaleNum(), 1);
-    EXPECT_EQ(slot->Buffer().size(), QSize(500, 375));
+    // Decoded at 1/8 (500 x 375) and shrunk to the size shown.
+    EXPECT_EQ(slot->Buffer().size(), QSize(400, 300));
     // The full picture is there on request.
     EXPECT_EQ(slot->FullResolutionImage().size(), QSize(4000, 3000));
     slot->Clear();

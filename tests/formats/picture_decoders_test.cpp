@@ -17,6 +17,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 using namespace fixtures;
 
 TEST(JpegScale, SmallestScaleThatStillCoversTheTarget)
@@ -50,6 +53,40 @@ TEST(JpegDecode, KeepsTrueSizeApartFromTheScaledBuffer)
     EXPECT_EQ(full.image.size(), QSize(1001, 667));
     EXPECT_EQ(full.scaleNum, 8);
     EXPECT_EQ(ReadJpegHeader(bytes).size, QSize(1001, 667));
+}
+
+TEST(JpegDecode, ToSizeLooksLikeTheSmoothScaleOfTheScaledBuffer)
+{
+    // Gradients, hard edges and fine lines, shrunk a little (7/8 then to the
+    // size) and a lot (1/8 then to the size).
+    QImage picture(1600, 1000, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x * 255 / 1599, (x / 40 + y / 40) % 2 ? 230 : 20, y % 3 ? y * 255 / 999 : 0));
+    const QByteArray bytes = encode(picture, "JPG", 90);
+    for (const QSize target : {QSize(1370, 856), QSize(190, 119)}) {
+        const DecodedJpeg fitted = DecodeJpegToSize(bytes, target);
+        ASSERT_EQ(fitted.image.size(), target);
+        ASSERT_EQ(fitted.image.format(), QImage::Format_RGB32);
+        const QImage smooth = DecodeJpeg(bytes, target).image.scaled(target, Qt::IgnoreAspectRatio,
+                                                                         Qt::SmoothTransformation);
+        double total = 0;
+        int largest = 0;
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x) {
+                const QRgb a = fitted.image.pixel(x, y), b = smooth.pixel(x, y);
+                for (const int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)}) {
+                    total += std::abs(d);
+                    largest = std::max(largest, std::abs(d));
+                }
+                ASSERT_EQ(qAlpha(a), 255);
+            }
+        EXPECT_LT(total / (3.0 * target.width() * target.height()), 1.0) << target.width();
+        EXPECT_LE(largest, 24) << target.width();
+    }
+    // No reduction left: the decoded size itself.
+    EXPECT_EQ(DecodeJpegToSize(bytes, QSize(1400, 875)).image.size(), QSize(1400, 875));
+    EXPECT_EQ(DecodeJpegToSize(bytes, QSize(3200, 2000)).image.size(), QSize(1600, 1000));
 }
 
 TEST(JpegDecode, ProgressivePicturesDecodeScaled)
