@@ -60,6 +60,7 @@
 #include <limits>
 #include <map>
 #include <vector>
+#include <memory>
 
 using namespace benchphotos;
 
@@ -158,9 +159,13 @@ int main(int argc, char** argv)
     settings.AddSettings.ThumbSizeIndex = 2;
     settings.AddSettings.ThumbMinSizeKB = 300;
     settings.Settings.ResetFileDate = QStringLiteral("0");
-    InstallThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); }, true);
+    PictureLoaderSteps loaderSteps =
+        ThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); });
     QString titleHint;
-    LoaderHooks().SetTitleHint = [&titleHint](const QString& text) { titleHint = text; };
+    loaderSteps.SetTitleHint = [&titleHint](const QString& text) { titleHint = text; };
+    // The steps follow the slot's pictures while stepsOwner lives.
+    auto stepsOwner = std::make_unique<QObject>();
+    ConnectPictureLoaderSteps(stepsOwner.get(), loaderSteps);
 
     PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
     QWidget host;
@@ -210,13 +215,15 @@ int main(int argc, char** argv)
         case LoaderNoSteps: {
             slot->DisplayArea = target.area;
             showAt(fitted);
-            const PictureLoaderHooks steps = LoaderHooks();
             if (m == LoaderNoSteps)
-                LoaderHooks() = PictureLoaderHooks();
+                stepsOwner.reset();
             t.start();
             const bool ok = TryLoadPictureIntoSlot(p.copy, SlotForm1Im1).isEmpty() && !view->ScaledImage().isNull();
             const double ms = done(ok);
-            LoaderHooks() = steps;
+            if (!stepsOwner) {
+                stepsOwner = std::make_unique<QObject>();
+                ConnectPictureLoaderSteps(stepsOwner.get(), loaderSteps);
+            }
             WaitForBackgroundWrites();   // the thumbnail check, outside the time
             return ms;
         }

@@ -28,8 +28,9 @@ int main(int argc, char** argv)
     settings.AddSettings.ThumbsOnFixedDrives = 1;
     settings.AddSettings.ThumbSizeIndex = 2;
     settings.AddSettings.ThumbMinSizeKB = 300;
-    InstallThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); }, true);
-    LoaderHooks().SetTitleHint = [](const QString&) {};
+    PictureLoaderSteps steps = ThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); });
+    steps.SetTitleHint = [](const QString&) {};
+    ConnectPictureLoaderSteps(&app, steps);
     const QString picture = QString::fromLocal8Bit(argv[1]);
     const QSize area(std::atoi(argv[2]), std::atoi(argv[3]));
     PictureSlotModel* slot = PictureSlot(SlotForm1Im1);

@@ -60,27 +60,29 @@ QString cutOutOnScreen(const QString& cutOutFolder, int cutOutCount)
     return QFileInfo(path).isFile() ? path : QString();
 }
 
-QString thumbnailOf(const QString& picture)
+QString thumbnailOf(const PictureLoaderSteps& thumbnails, const QString& picture)
 {
-    if (LoaderHooks().ThumbnailPath)
-        return LoaderHooks().ThumbnailPath(picture);
+    if (thumbnails.ThumbnailPath)
+        return thumbnails.ThumbnailPath(picture);
     const QFileInfo fi(picture);
     return fi.path() + QStringLiteral("/vxothumb/") + fi.fileName();
 }
 
-void refreshThumbnail(const QString& picture)
+void refreshThumbnail(const PictureLoaderSteps& thumbnails, const QString& picture)
 {
-    if (picture.isEmpty() || !LoaderHooks().CreateOrRefreshThumbnail)
+    if (picture.isEmpty() || !thumbnails.CreateOrRefreshThumbnail)
         return;
-    LoaderHooks().CreateOrRefreshThumbnail(picture, thumbnailOf(picture), QString());
+    thumbnails.CreateOrRefreshThumbnail(picture, thumbnailOf(thumbnails, picture), QString());
 }
 
 } // namespace
 
 ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host,
                                                        SettingsStore& settings, const DataPaths& paths,
-                                                       const EnvironmentInfo& environment, ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
+                                                       const EnvironmentInfo& environment, ShowSession& session,
+                                                       PictureLoaderSteps thumbnails)
+    : QObject(host->widgets().Window), m_host(std::move(host)), m_thumbnails(std::move(thumbnails)),
+      m_session(session), m_settings(settings),
       m_paths(paths), m_environment(environment), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("ExternalProgramsController"));
@@ -219,7 +221,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
     } else {
         for (const QString& picture : plan.pictures)
             if (QFileInfo(picture).isFile())
-                refreshThumbnail(picture);
+                refreshThumbnail(m_thumbnails, picture);
         if (plan.pageRun)
             m_page->DrawPagePositionBar();
     }
@@ -339,7 +341,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     }
     const bool cut = !cutOut.isEmpty();
     const qint32 before = cut ? 0 : qint32(platform::FileDosDate(target));
-    const QString thumbnail = cut ? QString() : thumbnailOf(target);
+    const QString thumbnail = cut ? QString() : thumbnailOf(m_thumbnails, target);
     ExternalProcessRunning = 1;
     const bool rotated = RotateFileWithViewer(m_environment.IrfanViewPath, target, thumbnail, direction,
                                               !cut && Settings.ResetFileDate == QLatin1String("1"), before);
@@ -395,7 +397,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         QApplication::setOverrideCursor(Qt::WaitCursor);
         QCoreApplication::processEvents();
         const qint32 before = qint32(platform::FileDosDate(picture));
-        RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(picture), direction,
+        RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(m_thumbnails, picture), direction,
                              Settings.ResetFileDate == QLatin1String("1"), before);
         m_page->ReloadPagePicture(picture);
         QApplication::restoreOverrideCursor();

@@ -7,6 +7,7 @@
 
 #include "base/show_session.h"
 #include "browse/external_programs_host.h"
+#include "browse/picture_loader.h"
 #include "browse/page_selection.h"
 
 #include <QObject>
@@ -25,8 +26,11 @@ class ExternalProgramsController : public QObject {
     Q_OBJECT
 public:
     // A child of the host's window; the items are wired on first showing.
+    // `thumbnails` gives a picture's thumbnail path and renews the thumbnail
+    // after a rotation or a date reset.
     ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host, SettingsStore& settings,
-                               const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session);
+                               const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
+                               PictureLoaderSteps thumbnails);
     ~ExternalProgramsController() override;
 
     // 1 while an outside program started through RunExternalProgram runs; the
@@ -91,6 +95,7 @@ private:
     void refreshAfterRotation(const QString& target, bool cutOut);
 
     std::unique_ptr<ExternalProgramsHost> m_host;
+    const PictureLoaderSteps m_thumbnails;
     ShowSession& m_session;
     SettingsStore& m_settings;
     const DataPaths& m_paths;

@@ -6,6 +6,7 @@
 
 #include "browse/external_programs_controller.h"
 #include "browse/external_programs_host.h"
+#include "browse/thumbnail_files.h"
 #include "shows/show_windows.h"
 
 #include <QCoreApplication>
@@ -107,5 +108,8 @@ void MainWindow::InstallExternalPrograms()
 {
     m_externalPrograms = new ExternalProgramsController(std::make_unique<MainWindowExternalProgramsHost>(this),
                                                         m_state.settings, m_state.paths, m_state.environment,
-                                                        m_state.session);
+                                                        m_state.session, ThumbnailLoaderSteps([this] {
+                                                            return CurrentThumbnailOptions(m_state.settings,
+                                                                                           m_state.start.DemoMode);
+                                                        }));
 }

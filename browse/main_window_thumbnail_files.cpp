@@ -1,7 +1,7 @@
 // MainWindow's picture information and thumbnail files: makes the
-// PictureInfoController with a PictureInfoHost over the window, installs the
-// picture loader's thumbnail and information steps at start and wires the
-// controller when the window is first shown.
+// PictureInfoController with a PictureInfoHost over the window, connects the
+// picture loader's thumbnail and information steps to the slots and wires
+// the controller when the window is first shown.
 #include "app/main_window.h"
 #include "browse/picture_display_section.h"
 
@@ -18,22 +18,10 @@
 
 namespace {
 
-// The thumbnail options of the program's main window: its settings and
-// whether it was started in demo mode (the defaults before it exists).
-ThumbnailOptions mainWindowThumbnailOptions()
+// The status of thumbnail making, shown by the main window, unless
+// something else already shows it.
+void installThumbnailStatus()
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<MainWindow*>(window))
-            return CurrentThumbnailOptions(form->state().settings, form->state().start.DemoMode);
-    return ThumbnailOptions();
-}
-
-// The loader's steps of thumbnails and information and the status of
-// thumbnail making (shown by the main window), installed at start unless
-// something else already installed its own.
-void installLoaderSteps()
-{
-    InstallThumbnailLoaderSteps(mainWindowThumbnailOptions, false);
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
             for (QWidget* window : QApplication::topLevelWidgets())
@@ -100,7 +88,7 @@ public:
         m_form->pictureDisplay()->displayState().CurrentPicturePath = path;
     }
 
-    void InstallLoaderSteps() override { installLoaderSteps(); }
+    void InstallThumbnailStatus() override { installThumbnailStatus(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
     FolderTreeController* folderTree() override { return m_form->folderTree(); }
     bool tarnivoInstalled() const override { return m_form->externalPrograms()->TarnivoInstalled != 0; }
@@ -129,7 +117,7 @@ public:
 
 void startThumbnailFiles()
 {
-    installLoaderSteps();
+    installThumbnailStatus();
     qApp->installEventFilter(new ThumbnailFilesWatcher(qApp));
 }
 
@@ -141,4 +129,9 @@ void MainWindow::InstallPictureInfo()
 {
     m_pictureInfo = new PictureInfoController(std::make_unique<MainWindowPictureInfoHost>(this), m_state.settings,
                                               m_state.paths, m_state.environment, m_state.start, m_state.session);
+    // The thumbnail and information steps follow each picture loaded into
+    // a slot, with this window's thumbnail options.
+    ConnectPictureLoaderSteps(this, ThumbnailLoaderSteps([this] {
+                                  return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode);
+                              }));
 }

@@ -94,7 +94,7 @@ void PictureInfoController::SetupThumbnailFiles()
     if (m_thumbnailFilesSetUp)
         return;
     m_thumbnailFilesSetUp = true;
-    m_host->InstallLoaderSteps();
+    m_host->InstallThumbnailStatus();
     for (QAction* action : {m_w.TBMakeSmall, m_w.MMakeSmall, m_w.MakeSmall})
         if (action)
             connect(action, &QAction::triggered, this, &PictureInfoController::MakeSmallClick);

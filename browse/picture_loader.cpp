@@ -10,12 +10,6 @@
 
 #include <new>
 
-PictureLoaderHooks& LoaderHooks()
-{
-    static PictureLoaderHooks hooks;
-    return hooks;
-}
-
 QSize FittedPictureSize(QSize trueSize, QSize area, int limitPercent)
 {
     if (trueSize.width() <= 0 || trueSize.height() <= 0 || area.width() <= 0 || area.height() <= 0)
@@ -40,14 +34,22 @@ QSize screenSize()
 
 } // namespace
 
-void RunPictureLoaderSteps(const QString& path, const QString& slot)
+void RunPictureLoaderSteps(const PictureLoaderSteps& steps, const QString& path, const QString& slot)
 {
-    PictureLoaderHooks& hooks = LoaderHooks();
-    const QString thumbnail = hooks.ThumbnailPath ? hooks.ThumbnailPath(path) : QString();
-    if (hooks.PictureInfoText && hooks.SetTitleHint)
-        hooks.SetTitleHint(hooks.PictureInfoText(path));
-    if (hooks.CreateOrRefreshThumbnail)
-        hooks.CreateOrRefreshThumbnail(path, thumbnail, slot);
+    const QString thumbnail = steps.ThumbnailPath ? steps.ThumbnailPath(path) : QString();
+    if (steps.PictureInfoText && steps.SetTitleHint)
+        steps.SetTitleHint(steps.PictureInfoText(path));
+    if (steps.CreateOrRefreshThumbnail)
+        steps.CreateOrRefreshThumbnail(path, thumbnail, slot);
+}
+
+void ConnectPictureLoaderSteps(QObject* context, PictureLoaderSteps steps)
+{
+    for (const QString& name : {SlotForm1Im1, SlotForm9Im1, SlotForm9Im2}) {
+        PictureSlotModel* slot = PictureSlot(name);
+        QObject::connect(slot, &PictureSlotModel::pictureArrived, context,
+                         [steps, name](const QString& path) { RunPictureLoaderSteps(steps, path, name); });
+    }
 }
 
 quint64 RequestPictureForSlot(const QString& path, const QString& slot)
@@ -55,7 +57,6 @@ quint64 RequestPictureForSlot(const QString& path, const QString& slot)
     PictureSlotModel* model = PictureSlot(slot);
     if (!model) {
         platform::showMessage(platform::PromptKind::Plain, QStringLiteral("Unknown formim: ") + slot);
-        RunPictureLoaderSteps(path, slot);
         return 0;
     }
     const QSize area = model->DisplayArea.isEmpty() ? screenSize() : model->DisplayArea;
@@ -95,10 +96,10 @@ QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString
             return LoadFailureName(error.kind);
         }
         model->SetPicture(path, std::move(picture));
+        emit model->pictureArrived(path);
     } else {
         platform::showMessage(platform::PromptKind::Plain, QStringLiteral("Unknown formim: ") + slot);
     }
-    RunPictureLoaderSteps(path, slot);
     return QString();
 }
 

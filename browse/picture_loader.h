@@ -13,9 +13,13 @@
 #include <exception>
 #include <functional>
 
+class PictureSlotModel;
+class QObject;
+
 // The steps of a load that belong to the thumbnail files and the picture
-// information; their owners install them at start. Unset steps are skipped.
-struct PictureLoaderHooks {
+// information; their owner connects them to the slots' `pictureArrived`
+// (ConnectPictureLoaderSteps). Unset steps are skipped.
+struct PictureLoaderSteps {
     std::function<QString(const QString& path)> ThumbnailPath;
     std::function<QString(const QString& path)> PictureInfoText;
     // Puts the information text on the full-screen title as its hint and
@@ -24,7 +28,14 @@ struct PictureLoaderHooks {
     // Makes or renews the thumbnail from the picture just loaded into the slot.
     std::function<int(const QString& path, const QString& thumbnailPath, const QString& slot)> CreateOrRefreshThumbnail;
 };
-PictureLoaderHooks& LoaderHooks();
+
+// Runs the steps for a picture just loaded into the slot: the title hint
+// and the thumbnail made from the slot's picture.
+void RunPictureLoaderSteps(const PictureLoaderSteps& steps, const QString& path, const QString& slot);
+
+// Runs the steps whenever one of the three slots says a picture asked for
+// with them has arrived, for as long as context lives.
+void ConnectPictureLoaderSteps(QObject* context, PictureLoaderSteps steps);
 
 // The size a picture of trueSize is shown at when fitted into area with the
 // enlargement limit (percent): the smaller of the two fit factors, held to
@@ -35,16 +46,12 @@ QSize FittedPictureSize(QSize trueSize, QSize area, int limitPercent);
 // Asks the slot ("form1im1", "form9im1", "form9im2") for the file, decoded
 // for the slot's display area (the primary screen when empty) and limit on a
 // worker thread; returns the ticket the slot's answer names
-// (PictureSlotModel::loaded / failed). The thumbnail and information steps
-// run when the picture has arrived, before `loaded`. A newer request of the
-// same slot replaces this one, which is then never answered. An unknown slot
-// name loads nothing and shows "Unknown formim: " + slot; the thumbnail and
-// information steps still run, and the ticket is 0.
+// (PictureSlotModel::loaded / failed). The slot says `pictureArrived` when
+// the picture has arrived, before `loaded`, for the thumbnail and
+// information steps. A newer request of the same slot replaces this one,
+// which is then never answered. An unknown slot name loads nothing and shows
+// "Unknown formim: " + slot, and the ticket is 0.
 quint64 RequestPictureForSlot(const QString& path, const QString& slot);
-
-// The thumbnail and information steps after a picture was loaded into the
-// slot: the title hint and the thumbnail made from the slot's picture.
-void RunPictureLoaderSteps(const QString& path, const QString& slot);
 
 // The name of a load failure's kind (LoadFailureName of LoadErrorOf).
 QString ClassifyLoadError(std::exception_ptr error);
@@ -55,8 +62,8 @@ QString LoadErrorCaption(const QString& displayName, const QString& kind);
 // Loads the file into the slot at once, on the calling thread, for tools and
 // tests that run without a window (the windows ask the slot with
 // RequestPictureForSlot): a request of the slot still waiting is dropped,
-// the picture decoded for the slot's area and limit, and the thumbnail and
-// information steps run. Returns the name of the failure's kind ("Invalid
+// the picture decoded for the slot's area and limit, and the slot says
+// `pictureArrived` for the thumbnail and information steps. Returns the name of the failure's kind ("Invalid
 // Graphic", "EWin32Error", "Open error", "Access Violation" or "Other
 // Error"; empty on success); detail gets the decoder's own message.
 QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString* detail = nullptr);

@@ -79,7 +79,7 @@ void PictureSlotModel::answer(quint64 ticket, const LoadedPicture& picture, cons
     const QString path = m_requestedPath;
     SetPicture(path, picture);
     if (m_loaderSteps)
-        RunPictureLoaderSteps(path, m_name);
+        emit pictureArrived(path);
     emit loaded(ticket, m_picture);
 }
 

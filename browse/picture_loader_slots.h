@@ -65,8 +65,9 @@ public:
     // from inside this call, with `loaded` (the slot holds the picture by
     // then) or `failed` (the slot keeps what it held), naming the ticket
     // returned here. A newer request replaces one still waiting, which is
-    // then never answered. With `loaderSteps` the loader's thumbnail and
-    // information steps run when the picture has arrived, before `loaded`.
+    // then never answered. With `loaderSteps` the slot says `pictureArrived`
+    // when the picture has arrived, before `loaded`, for the loader's
+    // thumbnail and information steps.
     quint64 Request(const QString& path, QSize area, int limitPercent, bool loaderSteps = false);
     // Drops the request still waiting (it is never answered).
     void CancelRequest();
@@ -82,6 +83,8 @@ public:
     void RemoveListener(int id);
 
 signals:
+    // A picture asked for with the loader's steps is in the slot.
+    void pictureArrived(const QString& path);
     void loaded(quint64 ticket, const LoadedPicture& picture);
     void failed(quint64 ticket, const LoadError& error);
 

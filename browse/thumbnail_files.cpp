@@ -295,18 +295,15 @@ ThumbnailRequest WorkerThumbnailRequest(const QString& picture, const QString& t
     return request;
 }
 
-void InstallThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, bool replace)
+PictureLoaderSteps ThumbnailLoaderSteps(std::function<ThumbnailOptions()> options)
 {
-    PictureLoaderHooks& hooks = LoaderHooks();
-    if (replace || !hooks.ThumbnailPath)
-        hooks.ThumbnailPath = [](const QString& path) { return ThumbnailPath(path); };
-    if (replace || !hooks.PictureInfoText)
-        hooks.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
-    if (replace || !hooks.CreateOrRefreshThumbnail)
-        hooks.CreateOrRefreshThumbnail = [options](const QString& path, const QString& thumbnail, const QString& slot) {
-            return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot,
-                                                        options ? options() : ThumbnailOptions());
-        };
+    PictureLoaderSteps steps;
+    steps.ThumbnailPath = [](const QString& path) { return ThumbnailPath(path); };
+    steps.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
+    steps.CreateOrRefreshThumbnail = [options](const QString& path, const QString& thumbnail, const QString& slot) {
+        return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot, options ? options() : ThumbnailOptions());
+    };
+    return steps;
 }
 
 // ---- keeping thumbnails in step ------------------------------------------------

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "base/settings_store.h"
+#include "browse/picture_loader.h"
 
 #include <QImage>
 #include <QString>
@@ -131,12 +132,12 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
 ThumbnailRequest WorkerThumbnailRequest(const QString& picture, const QString& thumbnail,
                                         const ThumbnailOptions& options);
 
-// Installs the picture loader's thumbnail and information steps (the path
-// rule, PictureInfoText, and the program's CreateOrRefreshThumbnail with the
-// slot just loaded, made in the background). Steps already installed stay unless `replace`.
-// `options`, asked at each thumbnail, gives the thumbnail options in effect
-// (the settings and the demo mode; unset: the defaults, no drive allowed).
-void InstallThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, bool replace = false);
+// The picture loader's thumbnail and information steps (the path rule,
+// PictureInfoText, and the program's CreateOrRefreshThumbnail with the slot
+// just loaded, made in the background); no title hint. `options`, asked at
+// each thumbnail, gives the thumbnail options in effect (the settings and
+// the demo mode; unset: the defaults, no drive allowed).
+PictureLoaderSteps ThumbnailLoaderSteps(std::function<ThumbnailOptions()> options);
 
 // Where the program's form shows its status ("T" while making); unset: nowhere.
 std::function<void(const QString&)>& ThumbnailStatusSink();

@@ -1,5 +1,5 @@
 // RequestPictureForSlot: decoding for the slot's display area, the true size
-// kept apart, the unknown-slot message, the hooks, and the sorting of load
+// kept apart, the unknown-slot message, the loader's steps, and the sorting of load
 // failures into the five kinds with their caption text.
 #include "browse/picture_display_view.h"
 #include "browse/picture_loader.h"
@@ -18,10 +18,6 @@
 using namespace fixtures;
 
 namespace {
-
-struct HookGuard {
-    ~HookGuard() { LoaderHooks() = PictureLoaderHooks(); }
-};
 
 // Asks the slot for the picture and waits for its answer.
 void loadIntoSlot(const QString& path, const QString& slot)
@@ -67,24 +63,40 @@ TEST(PictureLoader, DecodesForTheSlotAreaAndKeepsTheTrueSize)
     EXPECT_FALSE(slot->Loaded());
 }
 
-TEST(PictureLoader, UnknownSlotShowsTheMessageAndTheOtherStepsStillRun)
+TEST(PictureLoader, UnknownSlotShowsTheMessage)
 {
     const QString path = testsupport::freshDir("unknown") + "/a.bmp";
     ASSERT_TRUE(testsupport::writeFile(path, bmp(8, 8)));
-    HookGuard guard;
-    QStringList calls;
-    LoaderHooks().ThumbnailPath = [&](const QString& p) { calls << "thumbpath"; return p + ".thumb"; };
-    LoaderHooks().PictureInfoText = [&](const QString&) { calls << "info"; return QStringLiteral("File size:  1 kb"); };
-    LoaderHooks().SetTitleHint = [&](const QString& text) { calls << "hint:" + text; };
-    LoaderHooks().CreateOrRefreshThumbnail = [&](const QString&, const QString& thumb, const QString& slot) {
-        calls << "thumb:" + thumb + ":" + slot;
-        return 4;
-    };
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     EXPECT_EQ(RequestPictureForSlot(path, "form5im1"), 0u);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().front().request.text, "Unknown formim: form5im1");
-    EXPECT_EQ(calls, QStringList({"thumbpath", "info", "hint:File size:  1 kb", "thumb:" + path + ".thumb:form5im1"}));
+}
+
+TEST(PictureLoader, TheConnectedStepsFollowThePictureIntoTheSlot)
+{
+    const QString path = testsupport::freshDir("steps") + "/a.bmp";
+    ASSERT_TRUE(testsupport::writeFile(path, bmp(8, 8)));
+    QStringList calls;
+    PictureLoaderSteps steps;
+    steps.ThumbnailPath = [&](const QString& p) { calls << "thumbpath"; return p + ".thumb"; };
+    steps.PictureInfoText = [&](const QString&) { calls << "info"; return QStringLiteral("File size:  1 kb"); };
+    steps.SetTitleHint = [&](const QString& text) { calls << "hint:" + text; };
+    steps.CreateOrRefreshThumbnail = [&](const QString&, const QString& thumb, const QString& slot) {
+        calls << "thumb:" + thumb + ":" + slot + (PictureSlot(slot)->Path() == path ? ":in" : ":out");
+        return 4;
+    };
+    {
+        QObject owner;
+        ConnectPictureLoaderSteps(&owner, steps);
+        loadIntoSlot(path, SlotForm9Im2);
+        EXPECT_EQ(calls, QStringList({"thumbpath", "info", "hint:File size:  1 kb", "thumb:" + path + ".thumb:form9im2:in"}));
+    }
+    // Gone with their owner.
+    calls.clear();
+    loadIntoSlot(path, SlotForm9Im2);
+    EXPECT_TRUE(calls.isEmpty());
+    PictureSlot(SlotForm9Im2)->Clear();
 }
 
 TEST(PictureLoader, FailuresAreSortedIntoTheFiveKinds)

@@ -623,22 +623,14 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
     Settings.ThumbInfoShown = saved;
 }
 
-TEST(ThumbnailLoaderSteps, InstalledWithTheMainWindow)
+TEST(ThumbnailLoaderSteps, ThePathRuleAndTheInformation)
 {
-    const PictureLoaderHooks saved = LoaderHooks();
-    LoaderHooks() = PictureLoaderHooks();
-    MainWindow form(TestState());
-    form.pictureInfo()->SetupThumbnailFiles();
-    PictureLoaderHooks& hooks = LoaderHooks();
-    ASSERT_TRUE(bool(hooks.ThumbnailPath));
-    ASSERT_TRUE(bool(hooks.PictureInfoText));
-    ASSERT_TRUE(bool(hooks.CreateOrRefreshThumbnail));
-    EXPECT_EQ(hooks.ThumbnailPath("/p/a.jpg"), "/p/vxothumb/a.jpg");
-    // Steps someone else installed stay.
-    LoaderHooks().ThumbnailPath = [](const QString&) { return QStringLiteral("own"); };
-    InstallThumbnailLoaderSteps(nullptr);
-    EXPECT_EQ(LoaderHooks().ThumbnailPath("/p/a.jpg"), "own");
-    LoaderHooks() = saved;
+    const PictureLoaderSteps steps = ThumbnailLoaderSteps(nullptr);
+    ASSERT_TRUE(bool(steps.ThumbnailPath));
+    ASSERT_TRUE(bool(steps.PictureInfoText));
+    ASSERT_TRUE(bool(steps.CreateOrRefreshThumbnail));
+    EXPECT_FALSE(bool(steps.SetTitleHint));
+    EXPECT_EQ(steps.ThumbnailPath("/p/a.jpg"), "/p/vxothumb/a.jpg");
 }
 
 TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
@@ -646,15 +638,16 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
     TSettingsRecord& Settings = TestState().settings.Settings;
     TAddSettingsRecord& AddSettings = TestState().settings.AddSettings;
     const QString picture = write("show.jpg", pictureBytes(1600, 1203, 310 * 1024, "2017:03:04 05:06:08"));
-    const PictureLoaderHooks saved = LoaderHooks();
     const TAddSettingsRecord savedAdd = AddSettings;
     const QString savedReset = Settings.ResetFileDate;
     AddSettings.ThumbsOnFixedDrives = 1;
     AddSettings.ThumbMinSizeKB = 300;
     AddSettings.ThumbSizeIndex = 2;   // 800 x 600
     Settings.ResetFileDate = QStringLiteral("1");
-    InstallThumbnailLoaderSteps([] { return CurrentThumbnailOptions(TestState().settings, false); }, true);
-    LoaderHooks().SetTitleHint = [](const QString&) {};
+    PictureLoaderSteps steps = ThumbnailLoaderSteps([] { return CurrentThumbnailOptions(TestState().settings, false); });
+    steps.SetTitleHint = [](const QString&) {};
+    QObject stepsOwner;
+    ConnectPictureLoaderSteps(&stepsOwner, steps);
 
     EXPECT_EQ(TryLoadPictureIntoSlot(picture, "form1im1"), QString());
     // The thumbnail is written on the background writer.
@@ -664,9 +657,8 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
     EXPECT_EQ(QImageReader(thumb).size(), QSize(798, 600));
     EXPECT_EQ(platform::FileDosDate(thumb), platform::DateTimeToDos(at(2017, 3, 4, 5, 6, 8)));
     EXPECT_EQ(platform::FileDosDate(picture), platform::DateTimeToDos(at(2017, 3, 4, 5, 6, 8)));
-    EXPECT_EQ(LoaderHooks().PictureInfoText(picture).split("\r\n").value(2), "Creation date: March 4, 2017, 05:06:08");
+    EXPECT_EQ(steps.PictureInfoText(picture).split("\r\n").value(2), "Creation date: March 4, 2017, 05:06:08");
 
-    LoaderHooks() = saved;
     AddSettings = savedAdd;
     Settings.ResetFileDate = savedReset;
 }
