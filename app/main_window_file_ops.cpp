@@ -6,6 +6,9 @@
 #include "browse/file_ops_host.h"
 #include "browse/list_menus_section.h"
 #include "browse/thumbnail_page_section.h"
+#include "shows/show_sync.h"
+#include "sound/sound_controller.h"
+#include "sound/voice_file_window.h"
 
 #include <QEvent>
 
@@ -108,16 +111,38 @@ private:
     MainWindow* m_form;
 };
 
+// A picture's voice file goes along with it: asked through the "Voice file
+// detected (.wav)" window, and the shows kept in step.
+VoiceCarrySteps voiceCarrySteps(MainWindow* form)
+{
+    VoiceCarrySteps voice;
+    voice.askDelete = [form](const QString& voicePath) -> platform::PromptAnswer {
+        switch (AskVoiceFileAction(form->sound()->session(), voicePath, form)) {
+        case VoiceAnswerDelete: return platform::PromptAnswer::Yes;
+        case VoiceAnswerAlways: return platform::PromptAnswer::All;
+        case VoiceAnswerNever: return platform::PromptAnswer::NoToAll;
+        default: return platform::PromptAnswer::No;
+        }
+    };
+    voice.syncShowsAfterRename = [form](const QString& oldPath, const QString& newPath) {
+        SyncShowsAfterRename(form->openShow(), oldPath, newPath);
+    };
+    voice.syncShowsAfterDelete = [form](const QString& path) { SyncShowsAfterDelete(form->openShow(), path); };
+    return voice;
+}
+
 // Wires the window's operations when it is first shown.
 class FileOpsWatcher : public QObject {
 public:
     explicit FileOpsWatcher(MainWindow* form) : QObject(form), m_form(form) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_form && event->type() == QEvent::Show && !FileOperationsController::Of(m_form))
-            FileOperationsController::Create(std::make_unique<MainWindowFileOpsHost>(m_form), m_form->state().settings,
-                                             m_form->state().paths, m_form->state().environment,
-                                             m_form->state().session);
+        if (watched == m_form && event->type() == QEvent::Show && !FileOperationsController::Of(m_form)) {
+            FileOperationsController* fileOps = FileOperationsController::Create(
+                std::make_unique<MainWindowFileOpsHost>(m_form), m_form->state().settings, m_form->state().paths,
+                m_form->state().environment, m_form->state().session);
+            fileOps->SetVoiceCarrySteps(voiceCarrySteps(m_form));
+        }
         return false;
     }
 

@@ -7,9 +7,6 @@
 #include "shows/show_file.h"
 #include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
-#include "shows/show_sync.h"
-#include "sound/voice_file_window.h"
-#include "base/voice_carry.h"
 #include "platform/icons.h"
 #include "sharing/grayscale.h"
 
@@ -164,7 +161,6 @@ void StartupController::FormCreate()
     prepareUploadAndViewer();
     refuseUnlessOnFixedDrive();
 
-    installVoiceCarryHooks();
     const int screenWidth = StartScreenWidth();
     setShowListColumns(screenWidth);
 
@@ -246,25 +242,6 @@ void StartupController::refuseUnlessOnFixedDrive()
         start.StartAbort = 1;
         platform::showMessage(PromptKind::Error, NotOnFixedDriveText);
     }
-}
-
-void StartupController::installVoiceCarryHooks()
-{
-    // A picture's voice file goes along with it: asked through the "Voice
-    // file detected (.wav)" window, and the shows kept in step.
-    VoiceCarryHooks& voice = CurrentVoiceCarryHooks();
-    voice.askDelete = [this](const QString& voicePath) -> platform::PromptAnswer {
-        switch (AskVoiceFileAction(m_host.sound()->session(), voicePath, &m_window)) {
-        case VoiceAnswerDelete: return platform::PromptAnswer::Yes;
-        case VoiceAnswerAlways: return platform::PromptAnswer::All;
-        case VoiceAnswerNever: return platform::PromptAnswer::NoToAll;
-        default: return platform::PromptAnswer::No;
-        }
-    };
-    voice.syncShowsAfterRename = [this](const QString& oldPath, const QString& newPath) {
-        SyncShowsAfterRename(m_host.openShow(), oldPath, newPath);
-    };
-    voice.syncShowsAfterDelete = [this](const QString& path) { SyncShowsAfterDelete(m_host.openShow(), path); };
 }
 
 void StartupController::setShowListColumns(int screenWidth)

@@ -70,7 +70,6 @@ private:
     void readStartModes();
     void prepareUploadAndViewer();
     void refuseUnlessOnFixedDrive();
-    void installVoiceCarryHooks();
     void setShowListColumns(int screenWidth);
     void hideMissingHelpPages();
     void prepareDataFolder();

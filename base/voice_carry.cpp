@@ -17,12 +17,6 @@ void errorBox(const QString& text)
     platform::showMessage(platform::PromptKind::Error, text, platform::kOk);
 }
 
-VoiceCarryHooks& hooks()
-{
-    static VoiceCarryHooks h;
-    return h;
-}
-
 platform::PromptAnswer askDeleteDefault(const QString& voicePath)
 {
     using platform::PromptAnswer;
@@ -35,21 +29,10 @@ platform::PromptAnswer askDeleteDefault(const QString& voicePath)
 
 } // namespace
 
-void SetVoiceCarryHooks(VoiceCarryHooks h)
-{
-    hooks() = std::move(h);
-}
-
-VoiceCarryHooks& CurrentVoiceCarryHooks()
-{
-    return hooks();
-}
-
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
-                    const QString& targetPicturePath, TSettingsRecord& settings, bool targetReplaced,
-                    bool forGoodWithoutTrash)
+                    const QString& targetPicturePath, TSettingsRecord& settings, const VoiceCarrySteps& h,
+                    bool targetReplaced, bool forGoodWithoutTrash)
 {
-    VoiceCarryHooks& h = hooks();
     if (h.showCopyRunning && h.showCopyRunning())
         return;
     if (!PictureCarriesVoice(picturePath))

@@ -11,9 +11,9 @@
 
 struct TSettingsRecord;
 
-// What CarryVoiceFile needs from other parts of the program. Each owner
-// installs its piece; a missing piece has a safe default.
-struct VoiceCarryHooks {
+// What CarryVoiceFile needs from other parts of the program, handed in by
+// its caller; a missing piece has a safe default.
+struct VoiceCarrySteps {
     // True while the show-copy engine copies a show (nothing is carried then).
     // Default: false.
     std::function<bool()> showCopyRunning;
@@ -27,9 +27,6 @@ struct VoiceCarryHooks {
     std::function<void(const QString& oldPath, const QString& newPath)> syncShowsAfterRename;
     std::function<void(const QString& path)> syncShowsAfterDelete;
 };
-
-void SetVoiceCarryHooks(VoiceCarryHooks hooks);
-VoiceCarryHooks& CurrentVoiceCarryHooks();
 
 // Carries the picture's voice file along with an operation on the picture:
 // action "C" copy, "M" move, "D" delete, "R" (and anything else) rename; the
@@ -45,5 +42,5 @@ VoiceCarryHooks& CurrentVoiceCarryHooks();
 // drive's Trash refused it (as the user was told before); a deleted voice
 // file then goes for good too when the Trash refuses it.
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
-                    const QString& targetPicturePath, TSettingsRecord& settings, bool targetReplaced = false,
-                    bool forGoodWithoutTrash = false);
+                    const QString& targetPicturePath, TSettingsRecord& settings, const VoiceCarrySteps& steps = {},
+                    bool targetReplaced = false, bool forGoodWithoutTrash = false);

@@ -97,7 +97,8 @@ void PictureOpsHost::waitSeconds(int seconds)
 void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target,
                                 bool targetReplaced, bool forGoodWithoutTrash)
 {
-    CarryVoiceFile(picture, syncShows, action, target, m_settingsRecord, targetReplaced, forGoodWithoutTrash);
+    CarryVoiceFile(picture, syncShows, action, target, m_settingsRecord, m_voiceSteps, targetReplaced,
+                   forGoodWithoutTrash);
 }
 
 void PictureOpsHost::syncShowsAfterRename(const QString& oldPath, const QString& newPath)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/settings_record.h"
+#include "base/voice_carry.h"
 #include "platform/prompt.h"
 
 #include <QString>
@@ -52,7 +53,8 @@ public:
     // Waits `seconds` while window messages run (the pause before a retry).
     virtual void waitSeconds(int seconds);
     virtual bool showRunning() const { return false; }
-    // The voice file follows (action "C", "M", "R", "D"); default CarryVoiceFile.
+    // The voice file follows (action "C", "M", "R", "D"); default
+    // CarryVoiceFile with the steps set by SetVoiceCarrySteps.
     // `targetReplaced`: the copy replaced a picture at the target, as the
     // user agreed (a recording there then belongs to the replaced picture).
     // `forGoodWithoutTrash`: the picture went for good, its drive's Trash
@@ -74,8 +76,13 @@ public:
     // The help page on making an automatic CD by hand.
     virtual void showCdHelp() {}
 
+    // What the default carryVoice hands CarryVoiceFile (the window's voice
+    // question, the shows kept in step).
+    void SetVoiceCarrySteps(VoiceCarrySteps steps) { m_voiceSteps = std::move(steps); }
+
 protected:
     TSettingsRecord& m_settingsRecord;
+    VoiceCarrySteps m_voiceSteps;
 };
 
 // ---- copy and move --------------------------------------------------------

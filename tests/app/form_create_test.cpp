@@ -7,7 +7,7 @@
 #include "base/settings_fields.h"
 #include "base/start_args.h"
 #include "app/main_window.h"
-#include "base/voice_carry.h"
+#include "browse/file_ops_controller.h"
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
 #include "platform/clock.h"
@@ -531,7 +531,10 @@ TEST(FormCreate, DeletingAPictureAsksAboutItsVoiceFileThroughTheVoiceWindow)
     MainWindow form(TestState());
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
-    CarryVoiceFile(picture, false, "D", QString(), Settings);
+    form.show();   // the window's file operations are made as it first shows
+    FileOperationsController* fileOps = FileOperationsController::Of(&form);
+    ASSERT_NE(fileOps, nullptr);
+    fileOps->carryVoice(picture, false, "D", QString());
     EXPECT_EQ(titleShown, QStringLiteral("Voice file detected (.wav)"));
     EXPECT_TRUE(QFileInfo::exists(voice));             // kept
     EXPECT_EQ(Settings.VoiceDeleteMode, QStringLiteral("2"));   // and never asked again

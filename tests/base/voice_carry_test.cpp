@@ -19,6 +19,7 @@ struct VoiceFixture : ::testing::Test {
     QString picture;
     QString voice;
     TSettingsRecord settings;
+    VoiceCarrySteps steps;
     QStringList synced;
     QStringList trashed;
     platform::ScopedPromptResponder prompts{QList<platform::PromptReply>{}};
@@ -31,16 +32,14 @@ struct VoiceFixture : ::testing::Test {
         ASSERT_TRUE(testsupport::writeFile(picture, "JPEG"));
         ASSERT_TRUE(testsupport::writeFile(voice, QByteArray(100000, 'v')));
         settings.VoiceDeleteMode = "1";
-        VoiceCarryHooks h;
+        VoiceCarrySteps& h = steps;
         h.syncShowsAfterRename = [this](const QString& a, const QString& b) { synced << a + " -> " + b; };
         h.syncShowsAfterDelete = [this](const QString& a) { synced << "deleted " + a; };
         h.sendToRecycleBin = [this](const QString& p) {
             trashed << p;
             return QFile::remove(p);
         };
-        SetVoiceCarryHooks(h);
     }
-    void TearDown() override { SetVoiceCarryHooks({}); }
 
     QStringList messages() const
     {
@@ -56,7 +55,7 @@ struct VoiceFixture : ::testing::Test {
 TEST_F(VoiceFixture, CopyLeavesTheOriginal)
 {
     const QString target = testsupport::freshDir() + "/beach.jpg";
-    CarryVoiceFile(picture, true, "C", target, settings);
+    CarryVoiceFile(picture, true, "C", target, settings, steps);
     EXPECT_TRUE(QFile::exists(voice));
     EXPECT_EQ(testsupport::readFile(QFileInfo(target).path() + "/beach.wav"), testsupport::readFile(voice));
     EXPECT_TRUE(messages().isEmpty());
@@ -67,7 +66,7 @@ TEST_F(VoiceFixture, MoveDeletesTheOriginalOnlyAfterACompleteCopy)
 {
     const QString targetDir = testsupport::freshDir();
     const QByteArray bytes = testsupport::readFile(voice);
-    CarryVoiceFile(picture, true, "M", targetDir + "/sunny.jpg", settings);
+    CarryVoiceFile(picture, true, "M", targetDir + "/sunny.jpg", settings, steps);
     EXPECT_FALSE(QFile::exists(voice));
     EXPECT_EQ(testsupport::readFile(targetDir + "/sunny.wav"), bytes);
     EXPECT_EQ(synced, QStringList({voice + " -> " + targetDir + "/sunny.wav"}));
@@ -77,7 +76,7 @@ TEST_F(VoiceFixture, MoveDeletesTheOriginalOnlyAfterACompleteCopy)
 TEST_F(VoiceFixture, FailedMoveKeepsTheOriginal)
 {
     const QString missingDir = dir + "/no/such/folder";
-    CarryVoiceFile(picture, true, "M", missingDir + "/beach.jpg", settings);
+    CarryVoiceFile(picture, true, "M", missingDir + "/beach.jpg", settings, steps);
     EXPECT_TRUE(QFile::exists(voice));
     EXPECT_EQ(testsupport::readFile(voice).size(), 100000);
     EXPECT_EQ(messages(), QStringList({"Could not move " + missingDir + "/beach.wav"}));
@@ -87,8 +86,8 @@ TEST_F(VoiceFixture, FailedMoveKeepsTheOriginal)
 
 TEST_F(VoiceFixture, MoveOntoItselfLosesNothing)
 {
-    CarryVoiceFile(picture, true, "M", picture, settings);
-    CarryVoiceFile(picture, true, "M", dir + "/./beach.jpg", settings);
+    CarryVoiceFile(picture, true, "M", picture, settings, steps);
+    CarryVoiceFile(picture, true, "M", dir + "/./beach.jpg", settings, steps);
     EXPECT_EQ(testsupport::readFile(voice).size(), 100000);
 }
 
@@ -96,7 +95,7 @@ TEST_F(VoiceFixture, MoveOfAReadOnlyVoiceFileKeepsItAndSaysSo)
 {
     testsupport::setReadOnly(voice, true);
     const QString targetDir = testsupport::freshDir();
-    CarryVoiceFile(picture, true, "M", targetDir + "/beach.jpg", settings);
+    CarryVoiceFile(picture, true, "M", targetDir + "/beach.jpg", settings, steps);
     EXPECT_TRUE(QFile::exists(voice));
     EXPECT_TRUE(QFile::exists(targetDir + "/beach.wav"));
     EXPECT_EQ(messages(), QStringList({"Could not remove " + voice + " (file might be set to read-only)"}));
@@ -105,14 +104,14 @@ TEST_F(VoiceFixture, MoveOfAReadOnlyVoiceFileKeepsItAndSaysSo)
 
 TEST_F(VoiceFixture, RenameNeverReplacesAFile)
 {
-    CarryVoiceFile(picture, true, "R", dir + "/sunset.jpg", settings);
+    CarryVoiceFile(picture, true, "R", dir + "/sunset.jpg", settings, steps);
     EXPECT_FALSE(QFile::exists(voice));
     EXPECT_TRUE(QFile::exists(dir + "/sunset.wav"));
     EXPECT_EQ(synced.size(), 1);
 
     ASSERT_TRUE(testsupport::writeFile(dir + "/other.jpg", "J"));
     ASSERT_TRUE(testsupport::writeFile(dir + "/other.wav", "other voice"));
-    CarryVoiceFile(dir + "/other.jpg", false, "R", dir + "/sunset.jpg", settings);
+    CarryVoiceFile(dir + "/other.jpg", false, "R", dir + "/sunset.jpg", settings, steps);
     EXPECT_EQ(testsupport::readFile(dir + "/sunset.wav").size(), 100000);
     EXPECT_EQ(testsupport::readFile(dir + "/other.wav"), QByteArray("other voice"));
     EXPECT_EQ(messages(), QStringList({"Could not rename " + dir + "/other.wav (file might be set to read-only)"}));
@@ -121,12 +120,12 @@ TEST_F(VoiceFixture, RenameNeverReplacesAFile)
 TEST_F(VoiceFixture, DeleteFollowsTheStoredAnswer)
 {
     settings.VoiceDeleteMode = "2";
-    CarryVoiceFile(picture, true, "D", QString(), settings);
+    CarryVoiceFile(picture, true, "D", QString(), settings, steps);
     EXPECT_TRUE(QFile::exists(voice));
     EXPECT_TRUE(platform::promptLog().isEmpty());   // never asked
 
     settings.VoiceDeleteMode = "0";
-    CarryVoiceFile(picture, true, "D", QString(), settings);
+    CarryVoiceFile(picture, true, "D", QString(), settings, steps);
     EXPECT_FALSE(QFile::exists(voice));
     EXPECT_EQ(trashed, QStringList({voice}));
     EXPECT_EQ(synced, QStringList({"deleted " + voice}));
@@ -137,7 +136,7 @@ TEST_F(VoiceFixture, DeleteAsksAndRemembersAlwaysAndNever)
 {
     {
         platform::ScopedPromptResponder r({platform::PromptReply::button(PromptAnswer::NoToAll)});
-        CarryVoiceFile(picture, false, "D", QString(), settings);
+        CarryVoiceFile(picture, false, "D", QString(), settings, steps);
         EXPECT_TRUE(QFile::exists(voice));
         EXPECT_EQ(settings.VoiceDeleteMode, "2");
         ASSERT_EQ(platform::promptLog().size(), 1);
@@ -147,13 +146,13 @@ TEST_F(VoiceFixture, DeleteAsksAndRemembersAlwaysAndNever)
     settings.VoiceDeleteMode = "1";
     {
         platform::ScopedPromptResponder r({platform::PromptReply::button(PromptAnswer::No)});
-        CarryVoiceFile(picture, false, "D", QString(), settings);
+        CarryVoiceFile(picture, false, "D", QString(), settings, steps);
         EXPECT_TRUE(QFile::exists(voice));
         EXPECT_EQ(settings.VoiceDeleteMode, "1");
     }
     {
         platform::ScopedPromptResponder r({platform::PromptReply::button(PromptAnswer::All)});
-        CarryVoiceFile(picture, false, "D", QString(), settings);
+        CarryVoiceFile(picture, false, "D", QString(), settings, steps);
         EXPECT_FALSE(QFile::exists(voice));
         EXPECT_EQ(settings.VoiceDeleteMode, "0");
         EXPECT_TRUE(synced.isEmpty());   // not asked to keep shows in step
@@ -164,7 +163,7 @@ TEST_F(VoiceFixture, ReadOnlyVoiceFileIsNotDeleted)
 {
     settings.VoiceDeleteMode = "0";
     testsupport::setReadOnly(voice, true);
-    CarryVoiceFile(picture, true, "D", QString(), settings);
+    CarryVoiceFile(picture, true, "D", QString(), settings, steps);
     EXPECT_TRUE(QFile::exists(voice));
     EXPECT_TRUE(trashed.isEmpty());
     EXPECT_EQ(messages(), QStringList({"Could not remove " + voice + " (file might be set to read-only)"}));
@@ -175,16 +174,16 @@ TEST_F(VoiceFixture, NothingIsCarriedForOtherTypesOrDuringAShowCopy)
     ASSERT_TRUE(testsupport::writeFile(dir + "/p.png", "PNG"));
     ASSERT_TRUE(testsupport::writeFile(dir + "/p.wav", "voice"));
     settings.VoiceDeleteMode = "0";
-    CarryVoiceFile(dir + "/p.png", true, "D", QString(), settings);
+    CarryVoiceFile(dir + "/p.png", true, "D", QString(), settings, steps);
     EXPECT_TRUE(QFile::exists(dir + "/p.wav"));
 
-    CurrentVoiceCarryHooks().showCopyRunning = [] { return true; };
-    CarryVoiceFile(picture, true, "D", QString(), settings);
+    steps.showCopyRunning = [] { return true; };
+    CarryVoiceFile(picture, true, "D", QString(), settings, steps);
     EXPECT_TRUE(QFile::exists(voice));
-    CurrentVoiceCarryHooks().showCopyRunning = nullptr;
+    steps.showCopyRunning = nullptr;
 
     QFile::remove(voice);   // no voice file: nothing happens, nothing is said
-    CarryVoiceFile(picture, true, "M", testsupport::freshDir() + "/beach.jpg", settings);
+    CarryVoiceFile(picture, true, "M", testsupport::freshDir() + "/beach.jpg", settings, steps);
     EXPECT_TRUE(messages().isEmpty());
 }
 
