@@ -7,10 +7,13 @@
 #include "browse/list_menus_section.h"
 #include "browse/thumbnail_page_section.h"
 #include "shows/show_sync.h"
+#include "shows/show_windows.h"
+#include "shows/my_show_controller.h"
 #include "sound/sound_controller.h"
 #include "sound/voice_file_window.h"
 
 #include <QEvent>
+#include <QLabel>
 
 namespace {
 
@@ -111,6 +114,21 @@ private:
     MainWindow* m_form;
 };
 
+// Renames and deletions keep the shows of the window's MyShow manager in
+// step, show their progress in the status bar and have the open show's list
+// read again.
+ShowSyncSteps showSyncSteps(MainWindow* form)
+{
+    ShowSyncSteps steps;
+    steps.knownShows = [form] { return form->showManager() ? form->showManager()->KnownShows() : QStringList(); };
+    steps.showStatus = [form](const QString& text) {
+        if (form->StatusPanel1)
+            form->StatusPanel1->setText(text);
+    };
+    steps.showFileRewritten = [form] { form->myShow()->ReadMyShowFile(); };
+    return steps;
+}
+
 // A picture's voice file goes along with it: asked through the "Voice file
 // detected (.wav)" window, and the shows kept in step.
 VoiceCarrySteps voiceCarrySteps(MainWindow* form)
@@ -125,9 +143,9 @@ VoiceCarrySteps voiceCarrySteps(MainWindow* form)
         }
     };
     voice.syncShowsAfterRename = [form](const QString& oldPath, const QString& newPath) {
-        SyncShowsAfterRename(form->openShow(), oldPath, newPath);
+        SyncShowsAfterRename(form->openShow(), showSyncSteps(form), oldPath, newPath);
     };
-    voice.syncShowsAfterDelete = [form](const QString& path) { SyncShowsAfterDelete(form->openShow(), path); };
+    voice.syncShowsAfterDelete = [form](const QString& path) { SyncShowsAfterDelete(form->openShow(), showSyncSteps(form), path); };
     return voice;
 }
 
@@ -141,6 +159,7 @@ public:
             FileOperationsController* fileOps = FileOperationsController::Create(
                 std::make_unique<MainWindowFileOpsHost>(m_form), m_form->state().settings, m_form->state().paths,
                 m_form->state().environment, m_form->state().session);
+            fileOps->SetShowSyncSteps(showSyncSteps(m_form));
             fileOps->SetVoiceCarrySteps(voiceCarrySteps(m_form));
         }
         return false;

@@ -6,7 +6,6 @@
 #include "app/favorites_window.h"
 #include "browse/fit_zoom_section.h"
 #include "platform/help_key.h"
-#include "shows/show_sync.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
@@ -17,16 +16,6 @@
 void MainWindow::InstallWindowHooks()
 {
     const QPointer<MainWindow> self(this);
-    // Renames and deletions that reach the open show show their progress in
-    // the status bar and have the show's list read again.
-    showSyncHooks().showStatus = [self](const QString& text) {
-        if (self && self->StatusPanel1)
-            self->StatusPanel1->setText(text);
-    };
-    showSyncHooks().showFileRewritten = [self] {
-        if (self)
-            self->myShow()->ReadMyShowFile();
-    };
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
     ShowWindow::SetCustomRatioShower([self] {
         if (self)

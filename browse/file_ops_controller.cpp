@@ -355,7 +355,7 @@ void FileOperationsController::writeKnownShows(const QString& oldFolder, const Q
 
 void FileOperationsController::syncShowsAfterFolderRename(const QString& oldFolder, const QString& newFolder)
 {
-    SyncShowsAfterRename(m_host->openShow(), oldFolder, newFolder, int(oldFolder.size()), true);
+    SyncShowsAfterRename(m_host->openShow(), m_showSync, oldFolder, newFolder, int(oldFolder.size()), true);
 }
 
 void FileOperationsController::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
@@ -363,13 +363,13 @@ void FileOperationsController::syncShowsAfterRename(const QString& oldPath, cons
     // The synchronisation says what it does in the status bar; what stood
     // there before comes back afterwards.
     const QString kept = statusText();
-    SyncShowsAfterRename(m_host->openShow(), oldPath, newPath);
+    SyncShowsAfterRename(m_host->openShow(), m_showSync, oldPath, newPath);
     status(kept);
 }
 
 void FileOperationsController::syncShowsAfterDelete(const QString& path)
 {
-    SyncShowsAfterDelete(m_host->openShow(), path);
+    SyncShowsAfterDelete(m_host->openShow(), m_showSync, path);
 }
 
 QStringList FileOperationsController::playlists() const

@@ -104,13 +104,13 @@ void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QS
 void PictureOpsHost::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
 {
     OpenShow noShowOpen;
-    SyncShowsAfterRename(noShowOpen, oldPath, newPath);
+    SyncShowsAfterRename(noShowOpen, m_showSync, oldPath, newPath);
 }
 
 void PictureOpsHost::syncShowsAfterDelete(const QString& path)
 {
     OpenShow noShowOpen;
-    SyncShowsAfterDelete(noShowOpen, path);
+    SyncShowsAfterDelete(noShowOpen, m_showSync, path);
 }
 
 // ---- copy and move --------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include "base/settings_record.h"
 #include "base/voice_carry.h"
+#include "shows/show_sync.h"
 #include "platform/prompt.h"
 
 #include <QString>
@@ -62,7 +63,7 @@ public:
     virtual void carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target,
                             bool targetReplaced = false, bool forGoodWithoutTrash = false);
     // Every known show follows; defaults SyncShowsAfterRename / SyncShowsAfterDelete
-    // with no show open.
+    // with no show open and the steps set by SetShowSyncSteps.
     virtual void syncShowsAfterRename(const QString& oldPath, const QString& newPath);
     virtual void syncShowsAfterDelete(const QString& path);
     // During a show: the picture moved to `newPath` leaves the running show
@@ -79,10 +80,14 @@ public:
     // What the default carryVoice hands CarryVoiceFile (the window's voice
     // question, the shows kept in step).
     void SetVoiceCarrySteps(VoiceCarrySteps steps) { m_voiceSteps = std::move(steps); }
+    // What keeping the shows in step needs (the known shows, the status, a
+    // new reading of the open show's list).
+    void SetShowSyncSteps(ShowSyncSteps steps) { m_showSync = std::move(steps); }
 
 protected:
     TSettingsRecord& m_settingsRecord;
     VoiceCarrySteps m_voiceSteps;
+    ShowSyncSteps m_showSync;
 };
 
 // ---- copy and move --------------------------------------------------------

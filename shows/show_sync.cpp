@@ -97,29 +97,23 @@ void rewriteWorkingCopy(OpenShow& show, const std::function<bool(QList<TShowReco
     show.ShowChanged = 1;
 }
 
-QStringList showsToSync(const OpenShow& show)
+QStringList showsToSync(const OpenShow& show, const ShowSyncSteps& steps)
 {
     QStringList shows;
-    if (showSyncHooks().knownShows)
-        shows = showSyncHooks().knownShows();
+    if (steps.knownShows)
+        shows = steps.knownShows();
     if (!show.OpenShowPath.isEmpty() && !shows.contains(show.OpenShowPath))
         shows << show.OpenShowPath;
     return shows;
 }
 
-void refreshList(const OpenShow& show)
+void refreshList(const OpenShow& show, const ShowSyncSteps& steps)
 {
-    if (show.ShowFile.IsOpen() && showSyncHooks().showFileRewritten)
-        showSyncHooks().showFileRewritten();
+    if (show.ShowFile.IsOpen() && steps.showFileRewritten)
+        steps.showFileRewritten();
 }
 
 } // namespace
-
-ShowSyncHooks& showSyncHooks()
-{
-    static ShowSyncHooks hooks;
-    return hooks;
-}
 
 bool RenameInShowRecord(TShowRecord& record, const QString& oldPath, const QString& newPath, int oldLength,
                         bool folder)
@@ -155,12 +149,12 @@ bool RemoveFromShowFile(const QString& showPath, const QString& deletedPath)
     return writeAll(showPath, records);
 }
 
-void SyncShowsAfterRename(OpenShow& openShow, const QString& oldPath, const QString& newPath, int oldLength,
-                          bool folder)
+void SyncShowsAfterRename(OpenShow& openShow, const ShowSyncSteps& steps, const QString& oldPath,
+                          const QString& newPath, int oldLength, bool folder)
 {
-    if (showSyncHooks().showStatus)
-        showSyncHooks().showStatus(QStringLiteral("Synchronizing MyShow files..."));
-    for (const QString& show : showsToSync(openShow))
+    if (steps.showStatus)
+        steps.showStatus(QStringLiteral("Synchronizing MyShow files..."));
+    for (const QString& show : showsToSync(openShow, steps))
         RenameInShowFile(show, oldPath, newPath, oldLength, folder);
     rewriteWorkingCopy(openShow, [&](QList<TShowRecord>& records) {
         bool changed = false;
@@ -168,13 +162,13 @@ void SyncShowsAfterRename(OpenShow& openShow, const QString& oldPath, const QStr
             changed = RenameInShowRecord(record, oldPath, newPath, oldLength, folder) || changed;
         return changed;
     });
-    refreshList(openShow);
+    refreshList(openShow, steps);
 }
 
-void SyncShowsAfterDelete(OpenShow& openShow, const QString& deletedPath)
+void SyncShowsAfterDelete(OpenShow& openShow, const ShowSyncSteps& steps, const QString& deletedPath)
 {
-    for (const QString& show : showsToSync(openShow))
+    for (const QString& show : showsToSync(openShow, steps))
         RemoveFromShowFile(show, deletedPath);
     rewriteWorkingCopy(openShow, [&](QList<TShowRecord>& records) { return removeFromRecords(records, deletedPath); });
-    refreshList(openShow);
+    refreshList(openShow, steps);
 }

@@ -27,19 +27,19 @@ bool RenameInShowFile(const QString& showPath, const QString& oldPath, const QSt
 // voice file from the records that use it. Returns true when rewritten.
 bool RemoveFromShowFile(const QString& showPath, const QString& deletedPath);
 
-// Every show of the MyShow manager, the open show file and its working copy
-// (rewritten in place, since it stays open). Failures are not reported.
-void SyncShowsAfterRename(OpenShow& openShow, const QString& oldPath, const QString& newPath, int oldLength = 0,
-                          bool folder = false);
-void SyncShowsAfterDelete(OpenShow& openShow, const QString& deletedPath);
-
 // What keeping the shows in step needs from the windows: the shows of the
 // MyShow manager, a status-bar text while it works, and a new reading of the
 // open show's list once its working copy was rewritten. An unset member does
 // nothing (no known shows, no text, no new reading).
-struct ShowSyncHooks {
+struct ShowSyncSteps {
     std::function<QStringList()> knownShows;
     std::function<void(const QString&)> showStatus;
     std::function<void()> showFileRewritten;
 };
-ShowSyncHooks& showSyncHooks();
+
+// Every show of the MyShow manager (steps.knownShows), the open show file and
+// its working copy (rewritten in place, since it stays open). Failures are
+// not reported.
+void SyncShowsAfterRename(OpenShow& openShow, const ShowSyncSteps& steps, const QString& oldPath,
+                          const QString& newPath, int oldLength = 0, bool folder = false);
+void SyncShowsAfterDelete(OpenShow& openShow, const ShowSyncSteps& steps, const QString& deletedPath);

@@ -23,10 +23,6 @@ ShowManagerWindow::ShowManagerWindow(const QString& showListPath, QWidget* paren
 {
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("MyShow Manager"));
-    // Renames and deletions keep the shows of the program's manager in step.
-    showSyncHooks().knownShows = [self = QPointer<ShowManagerWindow>(this)] {
-        return self ? self->KnownShows() : QStringList();
-    };
     auto* layout = new QVBoxLayout(this);
     ShowSelectedLabel = new QLabel(QStringLiteral("Select a show"), this);
     ShowSelectedLabel->setObjectName(QStringLiteral("ShowSelectedLabel"));

@@ -256,7 +256,7 @@ class RenameHost : public FolderOpsHost {
 public:
     RenameHost(TSettingsRecord& settings, const Fixture& fx) : FolderOpsHost(settings), m_fx(fx)
     {
-        showSyncHooks().knownShows = [this] { return ReadKnownShows(m_fx.paths.ShowListPath, false).Items; };
+        m_showSync.knownShows = [this] { return ReadKnownShows(m_fx.paths.ShowListPath, false).Items; };
     }
     void writeKnownShows(const QString& oldFolder, const QString& newFolder) override
     {
@@ -269,12 +269,13 @@ public:
     void syncShowsAfterFolderRename(const QString& oldFolder, const QString& newFolder) override
     {
         OpenShow none;
-        SyncShowsAfterRename(none, oldFolder, newFolder, int(oldFolder.size()), true);
+        SyncShowsAfterRename(none, m_showSync, oldFolder, newFolder, int(oldFolder.size()), true);
     }
     QStringList playlists() const override { return {m_fx.paths.PlaylistsFolder + "/walk.vxz"}; }
 
 private:
     const Fixture& m_fx;
+    ShowSyncSteps m_showSync;
 };
 
 bool setupRename(const Fixture& fx, Manifest& m)

@@ -80,7 +80,9 @@ TEST(ShowSync, DeleteRemovesPicturesDetachesSoundsAndReachesTheOpenShow)
     OpenShow openShow;
     ASSERT_TRUE(OpenNamedShow(openShow, open, data + QStringLiteral("/vistamo.tmp"), data + QStringLiteral("/vistamo.vxt")).ok());
 
-    SyncShowsAfterDelete(openShow, QStringLiteral("/p/gone.jpg"));
+    ShowSyncSteps steps;
+    steps.knownShows = [&manager] { return manager.KnownShows(); };
+    SyncShowsAfterDelete(openShow, steps, QStringLiteral("/p/gone.jpg"));
     for (const QString& path : {known, open, data + QStringLiteral("/vistamo.tmp")}) {
         const QByteArray bytes = readFile(path);
         ASSERT_EQ(bytes.size(), 2 * 2276) << path.toStdString();
