@@ -83,18 +83,7 @@ QFrame* makePanel(QWidget* parent, const char* name)
     f->setObjectName(QString::fromLatin1(name));
     return f;
 }
-
-FavoritesWindow::MenuRebuilder& menuRebuilder()
-{
-    static FavoritesWindow::MenuRebuilder rebuild;
-    return rebuild;
-}
 } // namespace
-
-void FavoritesWindow::SetMenuRebuilder(MenuRebuilder rebuild)
-{
-    menuRebuilder() = std::move(rebuild);
-}
 
 // The grid of entries: sequence, type and folder or show file.
 void FavoritesWindow::makeGrid(QVBoxLayout* outer)
@@ -311,8 +300,7 @@ void FavoritesWindow::BtnApplyClick()
     auto& target = m_favorites ? m_settings.Favorites : m_settings.RecentFolders;
     for (size_t i = 0; i < target.size(); ++i)
         target[i] = platform::FixedTextCut(m_list[i], 200);
-    if (menuRebuilder())
-        menuRebuilder()(m_favorites, parentWidget());
+    emit ListApplied(m_favorites);
     done(QDialog::Accepted);
 }
 

@@ -36,11 +36,12 @@ public:
     // 1: the window maintains the favourites; 0: the recent list.
     const uint8_t FavoritesMaintenanceMode;
 
-    // Apply builds the main window's Favorites (true) or Recent menu again
-    // through the rebuilder the main window installs, given the window's
-    // parent.
-    using MenuRebuilder = std::function<void(bool favorites, QWidget* parent)>;
-    static void SetMenuRebuilder(MenuRebuilder rebuild);
+signals:
+    // Apply stored the favourites (true) or the recent list: their menu is
+    // built again.
+    void ListApplied(bool favorites);
+
+public:
 
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;

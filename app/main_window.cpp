@@ -13,6 +13,7 @@
 #include "platform/icons.h"
 #include "shows/show_windows.h"
 #include "slideshow/auto_show_windows.h"
+#include "browse/fit_zoom_section.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
@@ -157,7 +158,15 @@ MainWindow::~MainWindow()
 }
 
 ShowWindow* MainWindow::showWindow() const { return m_showWindow; }
-void MainWindow::setShowWindow(ShowWindow* window) { m_showWindow = window; }
+void MainWindow::setShowWindow(ShowWindow* window)
+{
+    if (m_showWindow)
+        disconnect(m_showWindow, &ShowWindow::CustomRatioRequested, this, nullptr);
+    m_showWindow = window;
+    // The full-screen show's "Custom" crop ratio is typed in this window's panel.
+    if (window)
+        connect(window, &ShowWindow::CustomRatioRequested, this, [this] { fitZoom()->ShowCustomRatioPanel(); });
+}
 PictureTextWindow* MainWindow::pictureTextWindow() const { return m_pictureTextWindow; }
 void MainWindow::setPictureTextWindow(PictureTextWindow* window) { m_pictureTextWindow = window; }
 ShowManagerWindow* MainWindow::showManager() const { return m_showManager; }

@@ -16,23 +16,13 @@
 void MainWindow::InstallWindowHooks()
 {
     const QPointer<MainWindow> self(this);
-    // The full-screen show's "Custom" crop ratio is typed in this window's panel.
-    ShowWindow::SetCustomRatioShower([self] {
-        if (self)
-            self->fitZoom()->ShowCustomRatioPanel();
-    });
-    // The favourites and recent lists' maintenance window rebuilds the menu
-    // of the main window it belongs to (else of the program's main window).
-    FavoritesWindow::SetMenuRebuilder([self](bool favorites, QWidget* parent) {
-        MainWindow* form = qobject_cast<MainWindow*>(parent);
-        if (!form)
-            form = self.data();
-        if (!form)
-            return;
+    // The favourites and recent lists' maintenance window rebuilds this
+    // window's menu of the list it stored.
+    connect(m_options, &OptionsController::ListApplied, this, [this](bool favorites) {
         if (favorites)
-            form->BuildFavoritesMenu();
+            BuildFavoritesMenu();
         else
-            form->BuildRecentMenu();
+            BuildRecentMenu();
     });
     // F1 in every window opens its topic in the main window's help.
     SetHelpTopicShower([self](const QString& topic) {

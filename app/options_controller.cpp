@@ -65,11 +65,13 @@ void OptionsController::OptionsTBClick()
 void OptionsController::ClearFavsClick()
 {
     FavoritesWindow window(m_settings.Settings, m_environment, 1, m_window);
+    connect(&window, &FavoritesWindow::ListApplied, this, &OptionsController::ListApplied);
     platform::execModal(window);
 }
 
 void OptionsController::ClearRecClick()
 {
     FavoritesWindow window(m_settings.Settings, m_environment, 0, m_window);
+    connect(&window, &FavoritesWindow::ListApplied, this, &OptionsController::ListApplied);
     platform::execModal(window);
 }

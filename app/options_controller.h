@@ -68,6 +68,11 @@ public:
     void ClearFavsClick();
     void ClearRecClick();
 
+signals:
+    // The maintenance window stored the favourites (true) or the recent
+    // list: their menu is built again.
+    void ListApplied(bool favorites);
+
 private:
     QWidget* m_window;
     OptionsMenuHost& m_host;

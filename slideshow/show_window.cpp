@@ -43,12 +43,6 @@
 
 namespace {
 
-std::function<void()>& customRatioShower()
-{
-    static std::function<void()> show;
-    return show;
-}
-
 QSize primaryScreenSize()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -79,11 +73,6 @@ bool validEntry(const ShowSession& session, int index)
 
 } // namespace
 
-void ShowWindow::SetCustomRatioShower(std::function<void()> show)
-{
-    customRatioShower() = std::move(show);
-}
-
 // The crop ratio menu of SBRatio; its custom item opens the custom ratio panel.
 void ShowWindow::makeRatioMenu()
 {
@@ -96,8 +85,7 @@ void ShowWindow::makeRatioMenu()
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, choice] {
             if (choice.custom) {
-                if (customRatioShower())
-                    customRatioShower()();
+                emit CustomRatioRequested();
                 return;
             }
             m_state.settings.Settings.CropRatioWidth = choice.width;

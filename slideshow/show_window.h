@@ -82,9 +82,6 @@ public:
     QRect PictureArea() const;
     // Called after a cut-out is shown (menu captions and status).
     std::function<void()> CutOutShown;
-    // The crop menu's "Custom" ratio is typed in the main window's panel,
-    // whose OK button puts it into effect; the main window installs this.
-    static void SetCustomRatioShower(std::function<void()> show);
 
     // ---- the show -----------------------------------------------------------
     // Puts the picture at PictureIndex on the screen (the display step).
@@ -196,6 +193,9 @@ signals:
     // The rotate buttons of the control panel were clicked.
     void RotateLeftClicked();
     void RotateRightClicked();
+    // The crop menu's "Custom" ratio was chosen: it is typed in the main
+    // window's panel, whose OK button puts it into effect.
+    void CustomRatioRequested();
 
 public:
 

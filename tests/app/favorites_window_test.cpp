@@ -4,6 +4,8 @@
 #include "support/test_state.h"
 #include "base/settings_record.h"
 #include "app/main_window.h"
+#include "app/options_controller.h"
+#include "platform/prompt.h"
 
 #include <QAction>
 #include <QLabel>
@@ -192,14 +194,26 @@ TEST_F(FavoritesWindowTest, RecentModeClearsTheRecentListAndRebuildsItsMenu)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindow form(TestState());
-    FavoritesWindow w(Settings, TestState().environment, 0, &form);
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Maintenance Recent"));
-    EXPECT_EQ(w.findChild<QLabel*>("Label1")->text(),
-              QStringLiteral("When playing a slide show that is marked as Favorite, this slide show will not appear in Recent"));
-    EXPECT_EQ(cell(w, 1, 1), QStringLiteral("M"));
-    w.findChild<QPushButton*>("BtnClear")->click();
-    EXPECT_EQ(w.selectedRow(), 1);
-    w.findChild<QPushButton*>("BtnApply")->click();
+    // The main window's maintenance item opens the window; it is cleared
+    // and applied there.
+    bool shown = false;
+    platform::ScopedPromptResponder answer([&](const platform::PromptRequest& r) {
+        auto* window = qobject_cast<FavoritesWindow*>(r.dialog);
+        if (r.type != platform::PromptType::Dialog || !window)
+            return platform::defaultReply(r);
+        shown = true;
+        FavoritesWindow& w = *window;
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Maintenance Recent"));
+        EXPECT_EQ(w.findChild<QLabel*>("Label1")->text(),
+                  QStringLiteral("When playing a slide show that is marked as Favorite, this slide show will not appear in Recent"));
+        EXPECT_EQ(cell(w, 1, 1), QStringLiteral("M"));
+        w.findChild<QPushButton*>("BtnClear")->click();
+        EXPECT_EQ(w.selectedRow(), 1);
+        w.findChild<QPushButton*>("BtnApply")->click();
+        return platform::PromptReply::result(w.result());
+    });
+    form.options()->ClearRecClick();
+    ASSERT_TRUE(shown);
     EXPECT_TRUE(Settings.RecentFolders[0].isEmpty());
     EXPECT_EQ(Settings.Favorites[0], QStringLiteral("/pics/fav1"));
     ASSERT_TRUE(form.FolderItems[0]);

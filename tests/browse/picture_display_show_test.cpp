@@ -208,6 +208,7 @@ TEST(PictureDisplayShow, RatioMenuSetsTheCropRatio)
     TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindow form(TestState());
     ShowWindow window(TestState());
+    form.setShowWindow(&window);   // as the program pairs them at start
     QMenu* menu = window.findChild<QMenu*>("PMRatio");
     ASSERT_NE(menu, nullptr);
     QAction* wide = window.findChild<QAction*>("Ratio16x9");
