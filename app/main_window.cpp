@@ -138,7 +138,14 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
                                       m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
-    InstallWindowHooks();
+    // The favourites and recent lists' maintenance window rebuilds this
+    // window's menu of the list it stored.
+    connect(m_options, &OptionsController::ListApplied, this, [this](bool favorites) {
+        if (favorites)
+            BuildFavoritesMenu();
+        else
+            BuildRecentMenu();
+    });
     InstallThumbnailPage();
     InstallFolderTree();
     InstallListMenus();

@@ -325,9 +325,6 @@ public:
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
     SoundController* sound() const override { return m_sound.get(); }
-    // Installs the hooks through which other windows and the plain logic
-    // reach this window (main_window_hooks.cpp).
-    void InstallWindowHooks();
     // Sharing (sharing/main_window_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);

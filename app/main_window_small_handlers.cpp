@@ -4,6 +4,7 @@
 // list's focus grab.
 #include "base/environment.h"
 #include "app/help.h"
+#include "app/help_and_version_controller.h"
 #include "platform/help_key.h"
 #include "base/start_args.h"
 #include "app/main_window.h"
@@ -32,6 +33,18 @@ namespace {
 
 // The purpose of the picture collection a window serves, kept by the main
 // window that owns it (empty when none does).
+// The main window `window` belongs to, else the program's main window.
+MainWindow* mainWindowOf(QWidget* window)
+{
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* form = qobject_cast<MainWindow*>(w))
+            return form;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<MainWindow*>(w))
+            return form;
+    return nullptr;
+}
+
 QString collectPurposeOf(QWidget* window)
 {
     for (QWidget* w = window; w; w = w->parentWidget())
@@ -59,7 +72,8 @@ bool handleHelpKey(QObject* watched, QEvent* event)
     const QVariant own = window->property(HelpTopicProperty);
     const QString topic =
         own.isValid() ? own.toString() : DefaultHelpTopic(window->objectName(), collectPurposeOf(window));
-    ShowHelpTopicFromWindow(topic);
+    if (MainWindow* form = mainWindowOf(window))
+        form->helpAndVersion()->ShowHelpTopic(topic);
     return true;
 }
 

@@ -71,6 +71,7 @@ ThumbnailOptionsDialog::ThumbnailOptionsDialog(SettingsStore& settings, const Da
     setObjectName(QStringLiteral("Form38"));
     setWindowTitle(QStringLiteral("Vistamo! - Create/Replace thumbnails manually"));
     setModal(true);
+    InstallHelpKey(this, QStringLiteral("ThumbnailCreationManually.htm"));
 
     CBInclSubfolders = named<QCheckBox>(this, "CBInclSubfolders", QStringLiteral("Include subfolders"));
     CBInclSubfolders->setChecked(true);
@@ -234,10 +235,6 @@ void ThumbnailOptionsDialog::BtnCancelClick()
 
 void ThumbnailOptionsDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelpTopicFromWindow(QStringLiteral("ThumbnailCreationManually.htm"));
-        return;
-    }
     if (event->key() == Qt::Key_Alt)
         TimerAltKey->start();
     if (event->key() == Qt::Key_Escape && Busy) {
@@ -514,9 +511,5 @@ void ThumbnailRunWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Alt)
         TimerAltKey->start();
-    if (event->key() == Qt::Key_F1) {
-        ShowHelpTopicFromWindow(QString());
-        return;
-    }
     QDialog::keyPressEvent(event);
 }

@@ -18,6 +18,7 @@ WallpaperDialog::WallpaperDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form18"));
     setWindowTitle(QStringLiteral("Change Wallpaper"));
+    InstallHelpKey(this, QStringLiteral("MiscellaneousFeatures.htm"));
     auto* layout = new QVBoxLayout(this);
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -107,10 +108,6 @@ bool WallpaperDialog::event(QEvent* event)
 
 void WallpaperDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelpTopicFromWindow(QStringLiteral("MiscellaneousFeatures.htm"));
-        return;
-    }
     if (event->key() == Qt::Key_Alt || (event->modifiers() & Qt::AltModifier))
         TimerAltKey->start();
     QDialog::keyPressEvent(event);

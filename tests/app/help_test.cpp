@@ -1,5 +1,6 @@
 // Help pages: topic to page, the missing-help and no-page messages, the web
 // site override, F1 in the program's windows and the Help menu's pages.
+#include "browse/wallpaper_dialog.h"
 #include "base/data_folder.h"
 #include "support/test_state.h"
 #include "base/environment.h"
@@ -254,6 +255,19 @@ TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
     EXPECT_TRUE(OpenedUrls().at(0).toLocalFile().endsWith(QStringLiteral("/help/Edit MyShow.htm")));
     EXPECT_TRUE(OpenedUrls().at(1).toLocalFile().endsWith(QStringLiteral("/help/GettingStarted.htm")));
     EXPECT_EQ(messages(), QStringList({NoHelpForSubjectText}));
+}
+
+TEST_F(HelpFixture, F1InTheWallpaperWindowOpensItsTopic)
+{
+    testsupport::writeFile(TestState().paths.ProgramFolder + QStringLiteral("/help/MiscellaneousFeatures.htm"), "x");
+    MainWindow form(TestState());
+    WallpaperDialog wallpaper(&form);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&wallpaper, &press);
+    ASSERT_EQ(OpenedUrls().size(), 1);
+    EXPECT_TRUE(OpenedUrls().first().toLocalFile().endsWith(QStringLiteral("/help/MiscellaneousFeatures.htm")));
+    EXPECT_TRUE(messages().isEmpty());
+    form.helpAndVersion()->HelpTimerTimer();
 }
 
 TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
