@@ -24,7 +24,6 @@
 #include "platform/prompt_dialogs.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
-#include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>

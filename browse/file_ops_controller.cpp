@@ -20,7 +20,6 @@
 #include "shows/show_file.h"
 #include "shows/show_sync.h"
 #include "shows/show_windows.h"
-#include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>

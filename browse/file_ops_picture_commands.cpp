@@ -15,7 +15,6 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
-#include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>

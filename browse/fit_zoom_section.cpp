@@ -11,12 +11,12 @@
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "base/data_paths.h"
+#include "base/play_options.h"
 #include "base/picture_table.h"
 #include "base/program_state.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "platform/prompt.h"
-#include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>

@@ -12,6 +12,7 @@
 #include "browse/recent_lists.h"
 #include "shows/show_windows.h"
 #include "browse/fit_zoom.h"
+#include "browse/folder_pictures.h"
 #include "browse/page_selection.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
@@ -22,7 +23,6 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
-#include "slideshow/show_state.h"
 #include "sound/sound_state.h"
 #include "slideshow/show_window.h"
 

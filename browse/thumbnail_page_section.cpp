@@ -10,7 +10,6 @@
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_page_view.h"
-#include "slideshow/show_state.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_window.h"
 
