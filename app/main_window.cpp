@@ -157,6 +157,7 @@ MainWindow::~MainWindow()
 }
 
 ShowWindow* MainWindow::showWindow() const { return m_showWindow; }
+ShowView* MainWindow::showView() const { return m_showWindow.data(); }
 void MainWindow::setShowWindow(ShowWindow* window) { m_showWindow = window; }
 PictureTextWindow* MainWindow::pictureTextWindow() const { return m_pictureTextWindow; }
 void MainWindow::setPictureTextWindow(PictureTextWindow* window) { m_pictureTextWindow = window; }
