@@ -12,6 +12,7 @@
 #include "browse/recent_lists.h"
 #include "shows/show_windows.h"
 #include "browse/fit_zoom.h"
+#include "browse/fit_zoom_handler.h"
 #include "browse/folder_pictures.h"
 #include "browse/page_selection.h"
 #include "browse/picture_display.h"
@@ -167,7 +168,16 @@ public:
         }
         return DisplayStepHost::RequestPicture(path, slot);
     }
-    void SizePictureToDisplay(bool toggle) override { m_host.SizePictureToDisplay(toggle); }
+    void SizePictureToDisplay(bool toggle) override
+    {
+        // In the full-screen window the picture went into the image that
+        // the active-image byte names; it is fitted there directly.
+        ShowView* const Form9 = m_host.showView();
+        if (fullScreenVisible(Form9))
+            Form9->FitZoom(m_session.ShowState.ActiveImage == 1 ? 1 : 2)->SizePictureToDisplay(toggle);
+        else
+            m_host.SizePictureToDisplay(toggle);
+    }
     void SetPictureLoaded() override { m_session.ShowState.PictureLoaded = 1; }
     void SetPictureMenuCaptions() override { m_s->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_s->UpdatePictureStatus(); }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class FitZoomHandler;
@@ -22,6 +23,10 @@ public:
 
     // Called after a cut-out is shown (menu captions and status).
     std::function<void()> CutOutShown;
+
+    // The fitting, zoom and crop handler of the first image (1) or the
+    // second (2).
+    FitZoomHandler* FitZoom(int image) const { return m_fitZoom[size_t(image == 2 ? 1 : 0)]; }
 
     // The handler of the image that takes the next picture, and of the image
     // shown now.
@@ -72,4 +77,7 @@ signals:
     // The rotate buttons of the window's control panel were clicked.
     void RotateLeftClicked();
     void RotateRightClicked();
+
+protected:
+    std::array<FitZoomHandler*, 2> m_fitZoom{};
 };

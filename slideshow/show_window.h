@@ -70,8 +70,8 @@ public:
     QMenu* PMRatio = nullptr;
 
     // ---- fitting, zoom and crop -------------------------------------------
-    // The handler of Image1 / "form9im1" and of Image2 / "form9im2".
-    FitZoomHandler* FitZoom(int image) const { return m_fitZoom[size_t(image == 2 ? 1 : 0)]; }
+    // FitZoom(1) is the handler of Image1 / "form9im1", FitZoom(2) of
+    // Image2 / "form9im2".
     // The handler of the image that takes the next picture (the active-image
     // byte: 1 = Image1), and of the image shown now (the other one).
     FitZoomHandler* ReceivingFitZoom() const override;
@@ -85,8 +85,6 @@ public:
     static void SetCustomRatioShower(std::function<void()> show);
 
     // ---- the show -----------------------------------------------------------
-    // Puts the picture at PictureIndex on the screen (the display step).
-    std::function<void()> DisplayStep;
     // Keeps the pictures at these indexes of PictureTable decoded for the
     // steps to come: `next` decoded ahead, `left` (the one just left) kept
     // when it is still at hand; any other picture decoded ahead is dropped.
@@ -191,6 +189,12 @@ public:
     // The crop-ratio menu, refreshed, at `globalPos`.
     void PopupRatioMenu(const QPoint& globalPos) override;
 
+signals:
+    // A step wants the picture at PictureIndex on the screen (the display
+    // step, connected straight to the display section).
+    void displayStepWanted();
+
+public:
     // (The rotate buttons of the control panel emit RotateLeftClicked and
     // RotateRightClicked.)
 
@@ -234,7 +238,6 @@ private:
     void showCutOutButtons(bool shown);
     QString shownPicturePath() const;
 
-    std::array<FitZoomHandler*, 2> m_fitZoom{};
     ShowSequence m_sequence;
     // Hands the sequence's pictures to decode ahead to KeepDecodedAhead,
     // or none.
