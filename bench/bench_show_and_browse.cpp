@@ -40,21 +40,10 @@
 #include <vector>
 
 using namespace benchphotos;
+using benchwindow::serveUntil;
 
 namespace {
 
-// Serves events until done() holds or the time is up.
-bool serveUntil(const std::function<bool()>& done, int ms = 60000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 } // namespace
 

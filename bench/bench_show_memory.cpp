@@ -30,22 +30,12 @@
 #include <functional>
 
 using namespace benchphotos;
+using benchwindow::serveUntil;
 
 namespace {
 
 constexpr double kPeakGoalMB = 220;
 
-bool serveUntil(const std::function<bool()>& done, int ms = 60000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 // A "VmXXX:   1234 kB" line of /proc/self/status in megabytes; -1 when missing.
 double statusMB(const char* key)

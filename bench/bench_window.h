@@ -7,12 +7,15 @@
 #include "base/settings_record.h"
 #include "bench_photos.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 
 namespace benchwindow {
 
@@ -54,6 +57,19 @@ inline void settingsForSteppedShow(TSettingsRecord& settings)
     settings.IntervalIndex = 4;
     settings.PlayOrder = 2;
     settings.ShowTitles = 1;
+}
+
+// Serves the window's events until `done` holds (true) or `ms` pass (false).
+inline bool serveUntil(const std::function<bool()>& done, int ms = 60000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
 }
 
 } // namespace benchwindow
