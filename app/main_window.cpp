@@ -165,6 +165,7 @@ MainWindow::~MainWindow()
 }
 
 ShowWindow* MainWindow::showWindow() const { return m_showWindow; }
+ShowView* MainWindow::showView() const { return m_showWindow.data(); }
 void MainWindow::setShowWindow(ShowWindow* window)
 {
     if (m_showWindow)

@@ -54,6 +54,7 @@ class QSlider;
 class QCloseEvent;
 class QShowEvent;
 class AutoShowCountdownWindow;
+class ShowView;
 class ShowWindow;
 class PictureTextWindow;
 class AutoShowOfferWindow;
@@ -91,6 +92,8 @@ public:
     // and kept here; any may be null (not made yet, or not for this start).
     // The full-screen show window `Form9`.
     ShowWindow* showWindow() const override;
+    // The show window as browsing sees it.
+    ShowView* showView() const;
     void setShowWindow(ShowWindow* window);
     // The picture-text window `Form10`.
     PictureTextWindow* pictureTextWindow() const;

@@ -107,7 +107,7 @@ public:
     {
         m_form->closing()->WriteAllMyShowList(OldPrefix, NewPrefix, PrefixLength, Replace);
     }
-    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    ShowView* showView() const override { return m_form->showView(); }
     ShowManagerWindow* showManager() const override { return m_form->showManager(); }
 
 private:

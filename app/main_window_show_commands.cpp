@@ -2,11 +2,14 @@
 // from the toolbars, the menus and the keys.
 #include "app/main_window.h"
 #include "base/picture_table.h"
+#include "browse/external_programs_controller.h"
+#include "browse/list_menus_section.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_section.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
+#include "sound/sound_controller.h"
 
 #include <QAction>
 #include <QApplication>
@@ -243,4 +246,23 @@ void MainWindow::ConnectShowCommands()
         onClick(SBScreenMode, [this] { SBScreenModeClick(); });
     }
     ConnectBrowseCommands();
+}
+
+void MainWindow::ConnectPictureDisplay()
+{
+    PictureDisplaySection* display = PictureDisplaySect;
+    // The page of thumbnails is read by the display step, the selection
+    // commands, the launches and the list menus; the page section steps a
+    // show played as pages.
+    display->SetPage(ThumbnailPageSect);
+    m_externalPrograms->SetPage(ThumbnailPageSect);
+    ListMenusSect->SetPage(ThumbnailPageSect);
+    // A shown picture: the show shows its status; the music fades out before
+    // the next step.
+    SlideShowController* show = m_slideShow.get();
+    connect(display, &PictureDisplaySection::nextStepPrepared, show, &SlideShowController::PrepareNextShowStep);
+    connect(display, &PictureDisplaySection::pictureStatusWanted, show,
+            [show] { show->ShowCurrentPictureStatus(true); });
+    connect(display, &PictureDisplaySection::musicFadeWanted, m_sound.get(),
+            &SoundController::StartMusicFadeBeforeNextStep);
 }

@@ -15,6 +15,7 @@
 // program runs in a home folder of its own, so the user's settings stay
 // untouched.
 #include "bench_photos.h"
+#include "bench_window.h"
 
 #include "base/settings_record.h"
 #include "app/main_window.h"
@@ -39,21 +40,10 @@
 #include <vector>
 
 using namespace benchphotos;
+using benchwindow::serveUntil;
 
 namespace {
 
-// Serves events until done() holds or the time is up.
-bool serveUntil(const std::function<bool()>& done, int ms = 60000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -62,16 +52,7 @@ int main(int argc, char** argv)
     // A home of its own and a 1920 x 1080 offscreen screen, set up before the
     // application starts.
     QTemporaryDir home;
-    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-        qputenv(var, QFile::encodeName(home.path() + (qstrcmp(var, "HOME") ? QStringLiteral("/") + var : QString())));
-    const QString screens = home.path() + "/screens.json";
-    {
-        QFile f(screens);
-        f.open(QIODevice::WriteOnly);
-        f.write(R"({ "screens": [ { "name": "Screen1920", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
-    }
-    qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screens));
+    benchwindow::useOwnHome(home.path(), false);
     QApplication app(argc, argv);
     const Args parsed = parseArgs(app.arguments().mid(1), 30, 0);
     const int reps = parsed.reps, maxPhotos = std::max(2, parsed.photos);
@@ -84,21 +65,15 @@ int main(int argc, char** argv)
     }
     // An even spread over the list, 30 at most for the browsing.
     const int count = std::min<int>(std::min(maxPhotos, 30), int(sources.size()));
-    QStringList photos;
     const QString photoDir = home.path() + "/Photos";
-    QDir().mkpath(photoDir);
-    for (int i = 0; i < count; ++i)
-        photos << copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
+    const QStringList photos = benchwindow::copySpread(sources, count, photoDir);
 
     ProgramState state;
     MainWindow form(state);
     form.closing()->CloseWithoutSaving = true;
     form.show();
     TSettingsRecord& Settings = state.settings.Settings;
-    Settings.InclJPG = 1;
-    Settings.IntervalIndex = 4;    // 10 s, the longest: the bench takes each step itself
-    Settings.PlayOrder = 2;        // alphabetic: the photographs in turn
-    Settings.ShowTitles = 1;
+    benchwindow::settingsForSteppedShow(Settings);
 
     // ---- the show step ------------------------------------------------------
     std::vector<double> ahead, cold;

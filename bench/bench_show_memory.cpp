@@ -9,6 +9,7 @@
 // --reps and --thumbs are accepted and ignored. The program runs in a home
 // folder of its own, so the user's settings stay untouched.
 #include "bench_photos.h"
+#include "bench_window.h"
 
 #include "app/main_window.h"
 #include "base/settings_record.h"
@@ -29,22 +30,12 @@
 #include <functional>
 
 using namespace benchphotos;
+using benchwindow::serveUntil;
 
 namespace {
 
 constexpr double kPeakGoalMB = 220;
 
-bool serveUntil(const std::function<bool()>& done, int ms = 60000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 // A "VmXXX:   1234 kB" line of /proc/self/status in megabytes; -1 when missing.
 double statusMB(const char* key)
@@ -65,16 +56,7 @@ double statusMB(const char* key)
 int main(int argc, char** argv)
 {
     QTemporaryDir home;
-    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-        qputenv(var, QFile::encodeName(home.path() + (qstrcmp(var, "HOME") ? QStringLiteral("/") + var : QString())));
-    const QString screens = home.path() + "/screens.json";
-    {
-        QFile f(screens);
-        f.open(QIODevice::WriteOnly);
-        f.write(R"({ "screens": [ { "name": "Screen1920", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
-    }
-    qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screens));
+    benchwindow::useOwnHome(home.path(), false);
     QApplication app(argc, argv);
     const Args parsed = parseArgs(app.arguments().mid(1), 30, 0);
     const QStringList sources = photoPaths(parsed.folders);
@@ -86,19 +68,14 @@ int main(int argc, char** argv)
     // An even spread over the list, 30 at most.
     const int count = std::min<int>(std::min(std::max(2, parsed.photos), 30), int(sources.size()));
     const QString photoDir = home.path() + "/Photos";
-    QDir().mkpath(photoDir);
-    for (int i = 0; i < count; ++i)
-        copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
+    benchwindow::copySpread(sources, count, photoDir);
 
     ProgramState state;
     MainWindow form(state);
     form.closing()->CloseWithoutSaving = true;
     form.show();
     TSettingsRecord& Settings = state.settings.Settings;
-    Settings.InclJPG = 1;
-    Settings.IntervalIndex = 4;    // the bench takes each step itself
-    Settings.PlayOrder = 2;        // alphabetic: the photographs in turn
-    Settings.ShowTitles = 1;
+    benchwindow::settingsForSteppedShow(Settings);
     serveUntil([] { return false; }, 200);
     const double beforeMB = statusMB("VmRSS:");
 

@@ -17,6 +17,7 @@
 // --thumbs is accepted and ignored. The program runs in a home folder of its
 // own, so the user's settings stay untouched.
 #include "bench_photos.h"
+#include "bench_window.h"
 
 #include "app/main_window.h"
 #include "base/settings_record.h"
@@ -87,9 +88,7 @@ int main(int argc, char** argv)
         return 0;
     }
     QTemporaryDir home;
-    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-        qputenv(var, QFile::encodeName(home.path() + (qstrcmp(var, "HOME") ? QStringLiteral("/") + var : QString())));
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    benchwindow::useOwnHome(home.path(), true);
     QApplication app(argc, argv);
     const Args parsed = parseArgs(app.arguments().mid(1), 30, 0);
     const int reps = parsed.reps, maxPhotos = std::max(2, parsed.photos);
@@ -102,19 +101,14 @@ int main(int argc, char** argv)
     // An even spread over the list, 30 at most, as in bench_show_and_browse.
     const int count = std::min<int>(std::min(maxPhotos, 30), int(sources.size()));
     const QString photoDir = home.path() + "/Photos";
-    QDir().mkpath(photoDir);
-    for (int i = 0; i < count; ++i)
-        copyInto(photoDir, i, sources[int(qint64(i) * sources.size() / count)]);
+    benchwindow::copySpread(sources, count, photoDir);
 
     ProgramState state;
     MainWindow form(state);
     form.closing()->CloseWithoutSaving = true;
     form.show();
     TSettingsRecord& Settings = state.settings.Settings;
-    Settings.InclJPG = 1;
-    Settings.IntervalIndex = 4;    // 10 s, the longest: the bench takes each step itself
-    Settings.PlayOrder = 2;        // alphabetic: the photographs in turn
-    Settings.ShowTitles = 1;
+    benchwindow::settingsForSteppedShow(Settings);
     QScreen* screen = QGuiApplication::primaryScreen();
 
     std::vector<double> playing, paused, pausedBack;

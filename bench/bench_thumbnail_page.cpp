@@ -21,6 +21,7 @@
 // --photos and --thumbs are accepted and ignored. The program runs in a home
 // folder of its own, so the user's settings stay untouched.
 #include "bench_photos.h"
+#include "bench_window.h"
 
 #include "app/main_window.h"
 #include "base/add_settings_record.h"
@@ -274,19 +275,7 @@ int main(int argc, char** argv)
     // A home of its own and, offscreen, a 1920 x 1080 screen, set up before
     // the application starts.
     QTemporaryDir home;
-    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-        qputenv(var, QFile::encodeName(home.path() + (qstrcmp(var, "HOME") ? QStringLiteral("/") + var : QString())));
-    if (onX) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    } else {
-        const QString screens = home.path() + "/screens.json";
-        QFile f(screens);
-        f.open(QIODevice::WriteOnly);
-        f.write(R"({ "screens": [ { "name": "Screen1920", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
-        f.close();
-        qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screens));
-    }
+    benchwindow::useOwnHome(home.path(), onX);
     int code = 0;
     QStringList args;
     {

@@ -24,8 +24,7 @@
 #include "platform/prompt_dialogs.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
-#include "slideshow/show_state.h"
-#include "slideshow/show_window.h"
+#include "browse/show_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,7 +100,7 @@ QStringList ExternalProgramsController::tickedPictures() const
 
 void ExternalProgramsController::SetupExternalPrograms()
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     if (m_setUp)
         return;
     m_setUp = true;
@@ -148,8 +147,8 @@ void ExternalProgramsController::SetupExternalPrograms()
     onClick(m_w.RCRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.RCRotateR, [this] { TBRotateRClick(); });
     if (Form9) {
-        connect(Form9, &ShowWindow::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
-        connect(Form9, &ShowWindow::RotateRightClicked, this, [this] { TBRotateRClick(true); });
+        connect(Form9, &ShowView::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
+        connect(Form9, &ShowView::RotateRightClicked, this, [this] { TBRotateRClick(true); });
     }
     onClick(m_w.Irfanview, [this] { IrfanviewClick(); });
     onClick(m_w.TBTarnivo, [this] { TBTarnivoClick(); });
@@ -354,7 +353,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     if (cutOut || m_session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");

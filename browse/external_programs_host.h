@@ -18,7 +18,7 @@ class QTableWidget;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
-class ShowWindow;
+class ShowView;
 class FolderPictureChooser;
 
 // The window's widgets the section uses (any may be null but Window).
@@ -83,7 +83,7 @@ public:
     virtual void SizePictureToDisplay(bool toggle) = 0;
 
     // The full-screen show window (or none).
-    virtual ShowWindow* showWindow() const = 0;
+    virtual ShowView* showView() const = 0;
     // The folder picture chooser, made at first use.
     virtual FolderPictureChooser* folderPictureWindow() = 0;
 };

@@ -20,8 +20,7 @@
 #include "shows/show_file.h"
 #include "shows/show_sync.h"
 #include "shows/show_windows.h"
-#include "slideshow/show_state.h"
-#include "slideshow/show_window.h"
+#include "browse/show_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -207,7 +206,7 @@ void FileOperationsController::setCurrentBookmark(const QString& key)
 
 void FileOperationsController::removeFromPlayOrder()
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     // A page show keeps its own play order.
     if (pageShown()) {
         if (m_host->PageView()->RemovePictureFromPlayOrder(m_session.PictureIndex))

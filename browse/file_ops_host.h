@@ -16,7 +16,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class ThumbnailPageController;
-class ShowWindow;
+class ShowView;
 class ShowManagerWindow;
 
 // The window's widgets the operations wire and read (any may be null).
@@ -114,6 +114,6 @@ public:
                                     bool Replace) = 0;
 
     // The full-screen show window and the MyShow manager (either may be null).
-    virtual ShowWindow* showWindow() const = 0;
+    virtual ShowView* showView() const = 0;
     virtual ShowManagerWindow* showManager() const = 0;
 };

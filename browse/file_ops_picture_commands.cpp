@@ -15,8 +15,7 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
-#include "slideshow/show_state.h"
-#include "slideshow/show_window.h"
+#include "browse/show_view.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -31,7 +30,7 @@ using platform::PromptKind;
 
 void FileOperationsController::SaveToolButtonClick()
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     // On the thumbnail page the ticked pictures are saved (not while a
     // cell's picture is open in the full view).
     if (pageShown() && !(Form9 && Form9->isVisible())) {
@@ -401,7 +400,7 @@ void FileOperationsController::Backwards1ToolButtonClick()
 {
     if (m_host->PageView() && m_host->PageView()->ThumbnailViewActive())  // the page section steps a page show
         return;
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     QAction* button = m_w.Backwards1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;
@@ -412,7 +411,7 @@ void FileOperationsController::Forward1ToolButtonClick()
 {
     if (m_host->PageView() && m_host->PageView()->ThumbnailViewActive())  // the page section steps a page show
         return;
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     QAction* button = m_w.Forward1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;

@@ -57,7 +57,7 @@ struct FitZoomHooks {
     std::function<int()> ScreenWidth;
     // Steps the rest of the program takes part in.
     // Opens the full-screen window on the picture of the full view
-    // (`ShowWindow::StartFullView`, with the full view's buttons). Unset:
+    // (`ShowView::StartFullView`, with the full view's buttons). Unset:
     // the full view shows the picture in this handler's own image. `done`
     // follows when the picture is shown or failed, with the kind of the load
     // failure (empty when the picture is shown).

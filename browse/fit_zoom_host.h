@@ -7,7 +7,7 @@ class QLabel;
 class QMenuBar;
 class QToolBar;
 class QWidget;
-class ShowWindow;
+class ShowView;
 
 // The window's widgets the fit-zoom section uses (any may be null but Window).
 struct FitZoomWidgets {
@@ -33,5 +33,5 @@ public:
     // A mouse press on the picture (true) and its release (false).
     virtual void SetMouseButtonDown(bool down) = 0;
     // The full-screen show window (or none).
-    virtual ShowWindow* showWindow() const = 0;
+    virtual ShowView* showView() const = 0;
 };

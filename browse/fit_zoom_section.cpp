@@ -11,13 +11,13 @@
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "base/data_paths.h"
+#include "base/play_options.h"
 #include "base/picture_table.h"
 #include "base/program_state.h"
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "platform/prompt.h"
-#include "slideshow/show_state.h"
-#include "slideshow/show_window.h"
+#include "browse/show_view.h"
 
 #include <QAction>
 #include <QEvent>
@@ -34,7 +34,7 @@ namespace {
 
 // The window title and the full-screen title of the picture in the full
 // view: its name or path and its date (taken, else the file's).
-void showFullViewStatus(QWidget* window, ShowWindow* Form9, const QString& path, const TPlayOptions& PlayOptions)
+void showFullViewStatus(QWidget* window, ShowView* Form9, const QString& path, const TPlayOptions& PlayOptions)
 {
     const QFileInfo info(path);
     const int32_t fileDate = int32_t(platform::FileDosDate(path));
@@ -60,8 +60,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // (qobject_cast first: the window hides itself while it is destroyed,
-        // when it is no longer a ShowWindow.)
-        if (event->type() == QEvent::Hide && qobject_cast<ShowWindow*>(watched) && watched == host_.showWindow()
+        // when it is no longer a ShowView.)
+        if (event->type() == QEvent::Hide && qobject_cast<ShowView*>(watched) && watched == host_.showView()
             && armed) {
             armed = false;
             if (session_.PlaybackActive != 1)
@@ -84,7 +84,7 @@ void watchFullViewEnd(QWidget* window, FitZoomHost& host, const ShowSession& ses
         watch = new FullViewEndWatch(window, host, session);
         watch->setObjectName(name);
     }
-    host.showWindow()->installEventFilter(watch);   // (once per window: installing again only moves it first)
+    host.showView()->installEventFilter(watch);   // (once per window: installing again only moves it first)
     watch->armed = true;
 }
 
@@ -155,7 +155,7 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
     // With the full-screen window at hand, the full view opens there
     // (the picture loaded into "form9im1" and fitted to the screen).
     hooks.StartFullView = [this](const QString& path, std::function<void(const QString& failure)> done) {
-        ShowWindow* const Form9 = m_host->showWindow();
+        ShowView* const Form9 = m_host->showView();
         if (!Form9) {
             if (done)
                 done(QString());
@@ -165,12 +165,12 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
         // last picture of a show played before).
         Form9->CutOutShown = [this, path] {
             m_host->SetPictureMenuCaptions();
-            showFullViewStatus(m_w.Window, m_host->showWindow(), path, m_session.PlayOptions);
+            showFullViewStatus(m_w.Window, m_host->showView(), path, m_session.PlayOptions);
         };
         const QString editProgram = m_settings.Settings.EditPrograms[0];
         Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
         watchFullViewEnd(m_w.Window, *m_host, m_session);
-        QPointer<ShowWindow> window(Form9);
+        QPointer<ShowView> window(Form9);
         Form9->StartFullView(path, [this, window, path, done](const QString& failure) {
             if (window && window->isVisible())
                 showFullViewStatus(m_w.Window, window, path, m_session.PlayOptions);
@@ -250,13 +250,13 @@ CustomRatioPanel* FitZoomSection::CustomRatio()
 
 namespace {
 
-bool fullScreenShown(const ShowWindow* Form9) { return Form9 && Form9->isVisible(); }
+bool fullScreenShown(const ShowView* Form9) { return Form9 && Form9->isVisible(); }
 
 } // namespace
 
 void FitZoomSection::SizePictureToDisplay(bool toggle)
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     // In the full-screen window the picture went into the image that the
     // active-image byte names.
     if (fullScreenShown(Form9))
@@ -267,7 +267,7 @@ void FitZoomSection::SizePictureToDisplay(bool toggle)
 
 void FitZoomSection::WheelZoomPicture(int step)
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     // The full-screen window zooms the image shown now.
     if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->WheelZoomPicture(step);
@@ -277,7 +277,7 @@ void FitZoomSection::WheelZoomPicture(int step)
 
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     FitZoomHandler* handler = Image1FitZoom();
     m_session.CutOutCount = 0;
     m_session.ZoomFactor = 0;

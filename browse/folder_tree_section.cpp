@@ -4,6 +4,7 @@
 
 #include "base/caption_helpers.h"
 #include "base/environment.h"
+#include "base/play_options.h"
 #include "base/settings_store.h"
 #include "base/start_args.h"
 #include "browse/external_programs.h"
@@ -15,7 +16,6 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
-#include "slideshow/show_state.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -17,7 +17,8 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
-#include "slideshow/show_state.h"
+#include "base/play_options.h"
+#include "browse/folder_pictures.h"
 
 #include <QAction>
 #include <QCoreApplication>

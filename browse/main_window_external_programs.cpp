@@ -69,7 +69,7 @@ public:
     void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
     void ShowPicturePreview(const QString& path) override { m_form->layouts()->ShowPicturePreview(path); }
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
-    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    ShowView* showView() const override { return m_form->showView(); }
     FolderPictureChooser* folderPictureWindow() override
     {
         if (!m_form->folderPictureWindow())

@@ -28,7 +28,7 @@ public:
     bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->slideShow()->ApplyShowOptions(); }
     void SetMouseButtonDown(bool down) override { m_form->input()->MouseButtonDown = down ? 1 : 0; }
-    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    ShowView* showView() const override { return m_form->showView(); }
 
 private:
     MainWindow* m_form;

@@ -9,7 +9,6 @@
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_section.h"
 #include "browse/external_programs_controller.h"
-#include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 
 namespace {
@@ -73,7 +72,7 @@ public:
     void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
     void PauseShow() override { m_form->PauseShow(); }
     void EndShow() override { m_form->slideShow()->EndShow(); }
-    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    ShowView* showView() const override { return m_form->showView(); }
     ShowManagerWindow* showManager() const override { return m_form->showManager(); }
 
     QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
@@ -91,25 +90,6 @@ void MainWindow::InstallPictureDisplay()
 {
     PictureDisplaySect = new PictureDisplaySection(std::make_unique<MainWindowPictureDisplayHost>(this), m_state.settings,
                                                    m_state.start, m_state.session);
-}
-
-void MainWindow::ConnectPictureDisplay()
-{
-    PictureDisplaySection* display = PictureDisplaySect;
-    // The page of thumbnails is read by the display step, the selection
-    // commands, the launches and the list menus; the page section steps a
-    // show played as pages.
-    display->SetPage(ThumbnailPageSect);
-    m_externalPrograms->SetPage(ThumbnailPageSect);
-    ListMenusSect->SetPage(ThumbnailPageSect);
-    // A shown picture: the show shows its status; the music fades out before
-    // the next step.
-    SlideShowController* show = m_slideShow.get();
-    connect(display, &PictureDisplaySection::nextStepPrepared, show, &SlideShowController::PrepareNextShowStep);
-    connect(display, &PictureDisplaySection::pictureStatusWanted, show,
-            [show] { show->ShowCurrentPictureStatus(true); });
-    connect(display, &PictureDisplaySection::musicFadeWanted, m_sound.get(),
-            &SoundController::StartMusicFadeBeforeNextStep);
 }
 
 void MainWindow::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }

@@ -44,7 +44,7 @@ public:
         w.PictureBackwards = f->PictureBackwards;
         return w;
     }
-    ShowWindow* showWindow() const override { return m_form->showWindow(); }
+    ShowView* showView() const override { return m_form->showView(); }
     ShowManagerWindow* showManager() const override { return m_form->showManager(); }
 
     void PauseShow() override { m_form->PauseShow(); }

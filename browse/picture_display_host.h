@@ -13,7 +13,7 @@ class QMenu;
 class QTimer;
 class QToolBar;
 class QWidget;
-class ShowWindow;
+class ShowView;
 class ShowManagerWindow;
 struct OpenShow;
 
@@ -86,6 +86,6 @@ public:
     virtual OpenShow& openShow() = 0;
 
     // The full-screen show window and the MyShow manager (either may be null).
-    virtual ShowWindow* showWindow() const = 0;
+    virtual ShowView* showView() const = 0;
     virtual ShowManagerWindow* showManager() const = 0;
 };

@@ -12,6 +12,8 @@
 #include "browse/recent_lists.h"
 #include "shows/show_windows.h"
 #include "browse/fit_zoom.h"
+#include "browse/fit_zoom_handler.h"
+#include "browse/folder_pictures.h"
 #include "browse/page_selection.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
@@ -22,9 +24,8 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
-#include "slideshow/show_state.h"
 #include "sound/sound_state.h"
-#include "slideshow/show_window.h"
+#include "browse/show_view.h"
 
 #include <QAction>
 #include <QWidget>
@@ -49,7 +50,7 @@ void enableItem(QAction* action, bool on)
         action->setEnabled(on);
 }
 
-bool fullScreenVisible(const ShowWindow* Form9) { return Form9 && Form9->isVisible(); }
+bool fullScreenVisible(const ShowView* Form9) { return Form9 && Form9->isVisible(); }
 
 bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
 
@@ -72,8 +73,8 @@ QSize displayAreaFor(const PictureDisplayHost& host, const QString& slot)
 {
     if (slot == SlotForm1Im1 && !host.MainPictureArea().isEmpty())
         return host.MainPictureArea();
-    if (slot != SlotForm1Im1 && host.showWindow())
-        return host.showWindow()->PictureArea().size();
+    if (slot != SlotForm1Im1 && host.showView())
+        return host.showView()->PictureArea().size();
     return QSize();
 }
 
@@ -106,7 +107,7 @@ public:
     {
         return m_s->ThumbnailViewActive();
     }
-    bool FullScreenVisible() const override { return fullScreenVisible(m_host.showWindow()); }
+    bool FullScreenVisible() const override { return fullScreenVisible(m_host.showView()); }
     bool DemoMode() const override { return m_start.DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
     bool FullViewActive() const override { return m_session.FullViewActive != 0; }
@@ -117,7 +118,7 @@ public:
 
     void BeforeStep() override
     {
-        if (ShowWindow* const Form9 = m_host.showWindow())
+        if (ShowView* const Form9 = m_host.showView())
             Form9->SetPictureButtonsEnabled(false);
         QCoreApplication::processEvents();
     }
@@ -129,7 +130,7 @@ public:
     void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
     void ShowTitleLabelByOption() override
     {
-        if (ShowWindow* const Form9 = m_host.showWindow())
+        if (ShowView* const Form9 = m_host.showView())
             Form9->SetTitleShown(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
@@ -167,7 +168,16 @@ public:
         }
         return DisplayStepHost::RequestPicture(path, slot);
     }
-    void SizePictureToDisplay(bool toggle) override { m_host.SizePictureToDisplay(toggle); }
+    void SizePictureToDisplay(bool toggle) override
+    {
+        // In the full-screen window the picture went into the image that
+        // the active-image byte names; it is fitted there directly.
+        ShowView* const Form9 = m_host.showView();
+        if (fullScreenVisible(Form9))
+            Form9->FitZoom(m_session.ShowState.ActiveImage == 1 ? 1 : 2)->SizePictureToDisplay(toggle);
+        else
+            m_host.SizePictureToDisplay(toggle);
+    }
     void SetPictureLoaded() override { m_session.ShowState.PictureLoaded = 1; }
     void SetPictureMenuCaptions() override { m_s->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_s->UpdatePictureStatus(); }
@@ -210,7 +220,7 @@ public:
     }
     void HidePictureImages() override
     {
-        ShowWindow* const Form9 = m_host.showWindow();
+        ShowView* const Form9 = m_host.showView();
         if (fullScreenVisible(Form9)) {
             Form9->HidePictures();
         } else if (m_w.Image1) {
@@ -219,7 +229,7 @@ public:
     }
     void SetErrorCaption(const QString& caption) override
     {
-        ShowWindow* const Form9 = m_host.showWindow();
+        ShowView* const Form9 = m_host.showView();
         if (Form9)
             Form9->HideTextLines();
         m_w.Window->setWindowTitle(caption);
@@ -426,7 +436,7 @@ void PictureDisplaySection::KeepShowPicturesDecoded(int next, int left)
         DropPrefetchedPicture();
         return;
     }
-    const bool fullScreen = fullScreenVisible(m_host->showWindow()) || m_start.DemoMode;
+    const bool fullScreen = fullScreenVisible(m_host->showView()) || m_start.DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
     const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
     QSize area = displayAreaFor(*m_host, slot);
@@ -457,7 +467,7 @@ void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 
 void PictureDisplaySection::DisablePictureCommands()
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     // The sound of the picture shown before ends with it.
     if (m_host->PictureSoundPlayerOpen())
         m_host->ReleaseVoiceFile();
@@ -486,7 +496,7 @@ bool PictureDisplaySection::CanRotatePicture(int index)
 
 void PictureDisplaySection::SetPictureMenuCaptions()
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
     OpenShow& show = m_host->openShow();
     if (m_session.PlaybackActive != 1)
@@ -570,7 +580,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 void PictureDisplaySection::UpdatePictureStatus()
 {
     const TSettingsRecord& Settings = m_settings.Settings;
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     TShowState& ShowState = m_session.ShowState;
     if (ThumbnailViewActive())
         return;
@@ -603,7 +613,7 @@ void PictureDisplaySection::UpdatePictureStatus()
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     OpenShow& show = m_host->openShow();
     const int direction = m_session.ShowState.Direction;
     if (direction == 0 || !Form9)
@@ -706,7 +716,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
 
 void PictureDisplaySection::TBRatioClick()
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     if (!Form9)
         return;
     QPoint at(0, 0);

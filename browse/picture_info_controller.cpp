@@ -22,7 +22,6 @@
 #include "platform/file_attributes.h"
 #include "platform/prompt.h"
 #include "platform/prompt_dialogs.h"
-#include "slideshow/show_state.h"
 #include "sound/sound_state.h"
 
 #include <QAction>

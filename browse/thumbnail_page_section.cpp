@@ -10,9 +10,8 @@
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_page_view.h"
-#include "slideshow/show_state.h"
 #include "shows/show_windows.h"
-#include "slideshow/show_window.h"
+#include "browse/show_view.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -176,12 +175,12 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
 
 void ThumbnailPageSection::PreparePageShow()
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     // The interval timer steps the pages.
     if (m_w.IntervalTimer) {
         m_w.IntervalTimer->stop();
         if (Form9)
-            disconnect(m_w.IntervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer);
+            disconnect(m_w.IntervalTimer, &QTimer::timeout, Form9, &ShowView::IntervalTimerTimer);
         connect(m_w.IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer,
                 Qt::UniqueConnection);
     }
@@ -289,8 +288,8 @@ bool ThumbnailPageSection::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_w.ClientArea && event->type() == QEvent::Resize && PageBackdrop && PageBackdrop->isVisible())
         placeBackdrop();
     // (qobject_cast first: a window being destroyed hides itself and is no
-    // longer a ShowWindow.)
-    if (event->type() == QEvent::Hide && qobject_cast<ShowWindow*>(watched) && watched == m_host->showWindow() && PageView
+    // longer a ShowView.)
+    if (event->type() == QEvent::Hide && qobject_cast<ShowView*>(watched) && watched == m_host->showView() && PageView
         && PageView->ReturnToPagePending())
         QTimer::singleShot(0, this, [this] {
             if (PageView)
@@ -395,7 +394,7 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
 {
     // The show goes on full screen, one picture at a time, at the page's
     // first picture in the same play order, paused.
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     if (!Form9 || !PageView)
         return;
     const QList<int> order = PageView->Cursor().order;
@@ -405,7 +404,7 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
         m_w.IntervalTimer->stop();
         QObject::disconnect(m_w.IntervalTimer, &QTimer::timeout, PageView,
                             &ThumbnailPageController::IntervalTimerTimer);
-        QObject::connect(m_w.IntervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer,
+        QObject::connect(m_w.IntervalTimer, &QTimer::timeout, Form9, &ShowView::IntervalTimerTimer,
                          Qt::UniqueConnection);
     }
     QPointer<ThumbnailPageSection> self(this);
@@ -418,7 +417,7 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
 
 bool ThumbnailPageSection::LeaveSingleDisplay(QList<int>& order, int& position)
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowView* const Form9 = m_host->showView();
     if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || m_session.FullViewActive == 1)
         return false;
     order = Form9->PlayOrder();

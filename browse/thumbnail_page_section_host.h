@@ -14,7 +14,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QWidget;
-class ShowWindow;
+class ShowView;
 class ShowManagerWindow;
 
 // The window's widgets of the thumbnail view (any may be null but Window).
@@ -53,7 +53,7 @@ public:
 
     virtual ThumbnailPageWidgets widgets() const = 0;
     // The full-screen show window (null when not made).
-    virtual ShowWindow* showWindow() const = 0;
+    virtual ShowView* showView() const = 0;
     // The show list window (null when not made).
     virtual ShowManagerWindow* showManager() const { return nullptr; }
 

@@ -36,7 +36,6 @@ public:
         return m_form->folderPictureWindow();
     }
     AutoShowOfferWindow* demoShowWindow() override { return m_form->demoShowWindow(); }
-    void DisplayCurrentPicture() override { m_form->DisplayCurrentPicture(); }
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
     void RestartShow() override { m_form->RestartShow(); }

@@ -287,8 +287,7 @@ void ShowWindow::Step(int direction)
     // A hint about the show ("Show restarted …") goes with the picture it came with.
     HintPanel->hide();
     m_state.session.PictureIndex = step.index;
-    if (DisplayStep)
-        DisplayStep();
+    emit displayStepWanted();
     if (const int pending = m_sequence.EndStep()) {
         Step(pending);
         return;

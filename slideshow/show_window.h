@@ -9,6 +9,7 @@
 #pragma once
 
 #include "base/program_state.h"
+#include "browse/show_view.h"
 #include "slideshow/show_keys.h"
 #include "slideshow/show_sequence.h"
 
@@ -16,7 +17,6 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -31,7 +31,7 @@ class QTimer;
 class QToolButton;
 
 // The window whose objectName is "Form9".
-class ShowWindow : public QWidget {
+class ShowWindow : public ShowView {
     Q_OBJECT
 public:
     explicit ShowWindow(ProgramState& state, QWidget* parent = nullptr);
@@ -70,22 +70,18 @@ public:
     QMenu* PMRatio = nullptr;
 
     // ---- fitting, zoom and crop -------------------------------------------
-    // The handler of Image1 / "form9im1" and of Image2 / "form9im2".
-    FitZoomHandler* FitZoom(int image) const { return m_fitZoom[size_t(image == 2 ? 1 : 0)]; }
+    // FitZoom(1) is the handler of Image1 / "form9im1", FitZoom(2) of
+    // Image2 / "form9im2".
     // The handler of the image that takes the next picture (the active-image
     // byte: 1 = Image1), and of the image shown now (the other one).
-    FitZoomHandler* ReceivingFitZoom() const;
-    FitZoomHandler* ShownFitZoom() const;
+    FitZoomHandler* ReceivingFitZoom() const override;
+    FitZoomHandler* ShownFitZoom() const override;
     // The area pictures are fitted into: the primary screen when the show
     // goes to the main monitor, the navigation panel is shown or no second
     // monitor size is known; else the second monitor's size.
-    QRect PictureArea() const;
-    // Called after a cut-out is shown (menu captions and status).
-    std::function<void()> CutOutShown;
+    QRect PictureArea() const override;
 
     // ---- the show -----------------------------------------------------------
-    // Puts the picture at PictureIndex on the screen (the display step).
-    std::function<void()> DisplayStep;
     // Keeps the pictures at these indexes of PictureTable decoded for the
     // steps to come: `next` decoded ahead, `left` (the one just left) kept
     // when it is still at hand; any other picture decoded ahead is dropped.
@@ -113,14 +109,15 @@ public:
     // Plays `order` as the first Play does, from order[start] on; `paused`
     // shows that picture with the show paused (it continues in its last
     // direction).
-    void PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start, bool paused);
+    void PlayFrom(const QList<int>& order, bool continuous, std::function<void()> ended, int start,
+                  bool paused) override;
     // Makes the pictures the picture table (as Play does) without playing them.
     void SetPictureTable(const QStringList& pictures, const QList<int>& records = {}, const QList<double>& dates = {});
     // One step: +1 forward, -1 back (by hand or by the timer). Moves the
     // cursor over the play order and runs the display step.
-    void Step(int direction);
+    void Step(int direction) override;
     // The interval timer's step in the show's direction.
-    void IntervalTimerTimer();
+    void IntervalTimerTimer() override;
     void TogglePause();
     // Continues the show in `direction` (1 forward, -1 in reverse), paused
     // or not.
@@ -135,32 +132,32 @@ public:
     // The current picture leaves the
     // play order ("Number of pictures : n"); the next picture is shown, or
     // the show ends with "No more pictures left in show" when none is left.
-    void RemoveCurrentFromPlayOrder();
+    void RemoveCurrentFromPlayOrder() override;
 
     // The full view of one picture: the window opens with the step and show
     // buttons hidden and asks "form9im1" for the picture; when it arrives it
     // is fitted. On a load failure the window is hidden again. `done`
     // follows either, with the kind of the failure (empty when the picture
     // is shown).
-    void StartFullView(const QString& path, std::function<void(const QString& failure)> done = {});
+    void StartFullView(const QString& path, std::function<void(const QString& failure)> done = {}) override;
 
     // HintPanel with the text, centred.
     void ShowCenteredHint(const QString& text);
     // The one-back button: one cut-out back (to the picture from the first),
     // or, without a cut-out, one picture back.
-    void OneBackwardsClick();
+    void OneBackwardsClick() override;
     // The save button: saves the cut-out shown to a file the user chooses.
     void SaveCutOutClick();
 
     // ---- what the main window asks of the window's controls ---------------
     // The edit-program button of the control panel on or off, and its hint.
-    void SetEditButtonEnabled(bool on);
+    void SetEditButtonEnabled(bool on) override;
     void SetEditButtonHint(const QString& hint);
     // The full-screen button on or off.
-    void SetWindowScreenButtonEnabled(bool on);
+    void SetWindowScreenButtonEnabled(bool on) override;
     // The buttons that act on the shown picture (rotations, edit program)
     // on or off, as a step begins.
-    void SetPictureButtonsEnabled(bool on);
+    void SetPictureButtonsEnabled(bool on) override;
     // The one-back button's hint for stepping back a picture.
     void ResetOneBackwardsHint();
     // The control panel's twins of the main window's show commands.
@@ -181,29 +178,31 @@ public:
     std::optional<QRect> ControlPanelPlace() const;
     // The title: shown or not (raised over the pictures when `raised`); its
     // text, sized and centred at the bottom of an area of `area`'s size.
-    void SetTitleShown(bool shown, bool raised = false);
-    void SetTitle(const QString& text, const QSize& area);
+    void SetTitleShown(bool shown, bool raised = false) override;
+    void SetTitle(const QString& text, const QSize& area) override;
     // The picture images, and the text lines, hidden.
-    void HidePictures();
-    void HideTextLines();
+    void HidePictures() override;
+    void HideTextLines() override;
     // The crop-ratio menu, refreshed, at `globalPos`.
-    void PopupRatioMenu(const QPoint& globalPos);
+    void PopupRatioMenu(const QPoint& globalPos) override;
 
 signals:
-    // The rotate buttons of the control panel were clicked.
-    void RotateLeftClicked();
-    void RotateRightClicked();
+    // A step wants the picture at PictureIndex on the screen (the display
+    // step, connected straight to the display section).
+    void displayStepWanted();
     // The crop menu's "Custom" ratio was chosen: it is typed in the main
     // window's panel, whose OK button puts it into effect.
     void CustomRatioRequested();
 
 public:
+    // (The rotate buttons of the control panel emit RotateLeftClicked and
+    // RotateRightClicked.)
 
     // The picture index that follows the cursor one step in `direction`
     // (>= 1 forward, else back) without moving it; -1 when there is none.
     // `reachedEnd` is set when that step passes the end of the play order
     // (the show ends there unless it plays continuously).
-    int PeekNextIndex(int direction, bool* reachedEnd = nullptr) const;
+    int PeekNextIndex(int direction, bool* reachedEnd = nullptr) const override;
 
     // The crop-ratio menu `PMRatio` (shown by `SBRatio`): "Square", fixed
     // ratios and "Custom ratio"; the one in effect is ticked.
@@ -212,12 +211,12 @@ public:
 
     // The show leaves this window without ending: it goes on as pages in the
     // main window. The window hides; its steps and its end report stop.
-    void HandOverShow();
+    void HandOverShow() override;
     // A show plays here (not stopped, not the full view of one picture).
-    bool ShowPlaying() const { return m_sequence.Playing(); }
-    const QList<int>& PlayOrder() const { return m_sequence.Order(); }
+    bool ShowPlaying() const override { return m_sequence.Playing(); }
+    const QList<int>& PlayOrder() const override { return m_sequence.Order(); }
 
-    int CurrentPosition() const { return m_sequence.Position(); }
+    int CurrentPosition() const override { return m_sequence.Position(); }
     QString CurrentPicture() const;
     bool Paused() const { return m_sequence.Paused(); }
 
@@ -239,7 +238,6 @@ private:
     void showCutOutButtons(bool shown);
     QString shownPicturePath() const;
 
-    std::array<FitZoomHandler*, 2> m_fitZoom{};
     ShowSequence m_sequence;
     // Hands the sequence's pictures to decode ahead to KeepDecodedAhead,
     // or none.

@@ -144,7 +144,7 @@ void ShowWindow::connectControlPanel()
 }
 
 ShowWindow::ShowWindow(ProgramState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_state(state), m_sequence(state.session.ShowState)
+    : ShowView(parent, Qt::Window), m_state(state), m_sequence(state.session.ShowState)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Vistamo!"));

@@ -174,11 +174,9 @@ void SlideShowController::WireShowWindow(ShowWindow* Form9)
 {
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
+    connect(Form9, &ShowWindow::displayStepWanted, m_host->pictureDisplay(),
+            &PictureDisplaySection::DisplayCurrentPicture, Qt::UniqueConnection);
     QPointer<SlideShowController> self(this);
-    Form9->DisplayStep = [self] {
-        if (self)
-            self->m_host->DisplayCurrentPicture();
-    };
     Form9->KeepDecodedAhead = [self](int next, int left) {
         if (self)
             self->m_host->pictureDisplay()->KeepShowPicturesDecoded(next, left);

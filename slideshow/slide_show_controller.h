@@ -49,7 +49,6 @@ public:
     // The automatic show window of a demo start (or none).
     virtual AutoShowOfferWindow* demoShowWindow() = 0;
     // The commands of the other sections a show runs.
-    virtual void DisplayCurrentPicture() = 0;
     virtual void SetPictureMenuCaptions() = 0;
     virtual void UpdatePictureStatus() = 0;
     virtual void RestartShow() = 0;
