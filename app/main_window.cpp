@@ -270,23 +270,65 @@ void MainWindow::buildClientArea()
     StatusBar1->addWidget(StatusPanel1, 1);
 }
 
+namespace {
+
+// The picture box and the information lines that both preview panels have,
+// at the same places; `suffix` ends the objectNames of the panel's widgets.
+struct PreviewPictureWidgets {
+    QFrame* bevel;
+    QFrame* noShowPanel;
+    QLabel* image;
+    QLabel* cannotOpen;
+    QLabel* video;
+    QLabel* fileNotExist;
+    QFrame* sizeDatePanel;
+    QLabel* fileDate;
+    QLabel* fileSize;
+    QLabel* model;
+    QLabel* readOnly;
+};
+
+PreviewPictureWidgets buildPreviewPicture(QWidget* panel, const char* bevelName, const char* imageName,
+                                          const char* suffix)
+{
+    const auto name = [suffix](const char* base) { return QByteArray(base) + suffix; };
+    PreviewPictureWidgets w{};
+    w.bevel = makeFrame(panel, bevelName, QRect(6, 6, 190, 178), QFrame::Box);
+    w.noShowPanel = makeFrame(panel, name("NoShowPanel").constData(), QRect(12, 12, 178, 166));
+    w.image = makeLabel(panel, imageName, QRect(18, 28, 166, 124));
+    w.image->setAlignment(Qt::AlignCenter);
+    w.cannotOpen = makeLabel(panel, name("CannotOpenLabel").constData(), QRect(40, 80, 120, 16),
+                             QStringLiteral("Can not show picture"));
+    w.video = makeLabel(panel, name("VideoLabel").constData(), QRect(40, 80, 120, 16), QStringLiteral("Video file"));
+    w.fileNotExist = makeLabel(panel, name("FileNotExistLabel").constData(), QRect(40, 80, 120, 16),
+                               QStringLiteral("File does not exist"));
+    w.sizeDatePanel = makeFrame(panel, name("SizeDatePanel").constData(), QRect(201, 100, 185, 84));
+    w.fileDate = makeLabel(w.sizeDatePanel, name("FileDateLabel").constData(), QRect(4, 4, 177, 16));
+    w.fileSize = makeLabel(w.sizeDatePanel, name("FileSizeLabel").constData(), QRect(4, 22, 177, 16));
+    w.model = makeLabel(w.sizeDatePanel, name("ModelLabel").constData(), QRect(4, 40, 177, 16));
+    w.readOnly = makeLabel(w.sizeDatePanel, name("ReadOnlyLabel").constData(), QRect(4, 58, 177, 16));
+    return w;
+}
+
+} // namespace
+
 // The browse preview panel under the tree.
 void MainWindow::buildBrowsePreviewPanel()
 {
     TreeThumbnailPanel = makeFrame(ClientArea, "TreeThumbnailPanel", QRect(4, 355, 392, 190));
     QWidget* tp = TreeThumbnailPanel;
-    Bevel3 = makeFrame(tp, "Bevel3", QRect(6, 6, 190, 178), QFrame::Box);
-    NoShowPanel4 = makeFrame(tp, "NoShowPanel4", QRect(12, 12, 178, 166));
-    Image4 = makeLabel(tp, "Image4", QRect(18, 28, 166, 124));
-    Image4->setAlignment(Qt::AlignCenter);
-    CannotOpenLabel4 = makeLabel(tp, "CannotOpenLabel4", QRect(40, 80, 120, 16), QStringLiteral("Can not show picture"));
-    VideoLabel4 = makeLabel(tp, "VideoLabel4", QRect(40, 80, 120, 16), QStringLiteral("Video file"));
-    FileNotExistLabel4 = makeLabel(tp, "FileNotExistLabel4", QRect(40, 80, 120, 16), QStringLiteral("File does not exist"));
-    SizeDatePanel4 = makeFrame(tp, "SizeDatePanel4", QRect(201, 100, 185, 84));
-    FileDateLabel4 = makeLabel(SizeDatePanel4, "FileDateLabel4", QRect(4, 4, 177, 16));
-    FileSizeLabel4 = makeLabel(SizeDatePanel4, "FileSizeLabel4", QRect(4, 22, 177, 16));
-    ModelLabel4 = makeLabel(SizeDatePanel4, "ModelLabel4", QRect(4, 40, 177, 16));
-    ReadOnlyLabel4 = makeLabel(SizeDatePanel4, "ReadOnlyLabel4", QRect(4, 58, 177, 16));
+    const PreviewPictureWidgets w = buildPreviewPicture(tp, "Bevel3", "Image4", "4");
+    Bevel3 = w.bevel;
+    NoShowPanel4 = w.noShowPanel;
+    Image4 = w.image;
+    CannotOpenLabel4 = w.cannotOpen;
+    VideoLabel4 = w.video;
+    FileNotExistLabel4 = w.fileNotExist;
+    SizeDatePanel4 = w.sizeDatePanel;
+    FileDateLabel4 = w.fileDate;
+    FileSizeLabel4 = w.fileSize;
+    ModelLabel4 = w.model;
+    ReadOnlyLabel4 = w.readOnly;
     // The date follows the size on its line when both fit.
     auto* lines4 = new InfoLinesLayout(SizeDatePanel4, 22);
     lines4->addLine({FileSizeLabel4, FileDateLabel4});
@@ -314,18 +356,18 @@ void MainWindow::buildShowPreviewPanel()
 {
     Panel1 = makeFrame(ClientArea, "Panel1", QRect(404, 355, 392, 190));
     QWidget* p1 = Panel1;
-    Bevel1 = makeFrame(p1, "Bevel1", QRect(6, 6, 190, 178), QFrame::Box);
-    NoShowPanel = makeFrame(p1, "NoShowPanel", QRect(12, 12, 178, 166));
-    image2 = makeLabel(p1, "image2", QRect(18, 28, 166, 124));
-    image2->setAlignment(Qt::AlignCenter);
-    CannotOpenLabel = makeLabel(p1, "CannotOpenLabel", QRect(40, 80, 120, 16), QStringLiteral("Can not show picture"));
-    VideoLabel = makeLabel(p1, "VideoLabel", QRect(40, 80, 120, 16), QStringLiteral("Video file"));
-    FileNotExistLabel = makeLabel(p1, "FileNotExistLabel", QRect(40, 80, 120, 16), QStringLiteral("File does not exist"));
-    SizeDatePanel = makeFrame(p1, "SizeDatePanel", QRect(201, 100, 185, 84));
-    FileDateLabel = makeLabel(SizeDatePanel, "FileDateLabel", QRect(4, 4, 177, 16));
-    FileSizeLabel = makeLabel(SizeDatePanel, "FileSizeLabel", QRect(4, 22, 177, 16));
-    ModelLabel = makeLabel(SizeDatePanel, "ModelLabel", QRect(4, 40, 177, 16));
-    ReadOnlyLabel = makeLabel(SizeDatePanel, "ReadOnlyLabel", QRect(4, 58, 177, 16));
+    const PreviewPictureWidgets w = buildPreviewPicture(p1, "Bevel1", "image2", "");
+    Bevel1 = w.bevel;
+    NoShowPanel = w.noShowPanel;
+    image2 = w.image;
+    CannotOpenLabel = w.cannotOpen;
+    VideoLabel = w.video;
+    FileNotExistLabel = w.fileNotExist;
+    SizeDatePanel = w.sizeDatePanel;
+    FileDateLabel = w.fileDate;
+    FileSizeLabel = w.fileSize;
+    ModelLabel = w.model;
+    ReadOnlyLabel = w.readOnly;
     auto* lines = new InfoLinesLayout(SizeDatePanel, 4);
     for (QLabel* line : {FileDateLabel, FileSizeLabel, ModelLabel, ReadOnlyLabel})
         lines->addLine({line});
