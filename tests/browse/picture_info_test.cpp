@@ -219,6 +219,27 @@ TEST(PicturePreview, MyShowPreview)
     EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("SizeDatePanel"))->isHidden());
 }
 
+// Both previews are one panel class: a picture that can't be decoded gets the
+// same framed message in place of the picture in each.
+TEST(PicturePreview, BothPreviewsSayABrokenPictureCanNotBeShown)
+{
+    MainWindow form(TestState());
+    const QString path = writePicture("broken.jpg", "not a picture");
+    form.pictureInfo()->ShowPictureInfo(path, true, false);
+    form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
+    testsupport::waitForPictureAnswers();
+    for (const QString suffix : {QStringLiteral("4"), QString()}) {
+        const QLabel* message = form.findChild<QLabel*>(QStringLiteral("CannotOpenLabel") + suffix);
+        EXPECT_FALSE(message->isHidden()) << suffix.toStdString();
+        EXPECT_EQ(message->text(), "Can not show picture");
+        EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("NoShowPanel") + suffix)->isHidden());
+        EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("FileNotExistLabel") + suffix)->isHidden());
+        EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("SizeDatePanel") + suffix)->isHidden());
+    }
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("Image4"))->isHidden());
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("image2"))->isHidden());
+}
+
 #include "browse/folder_tree_state.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
