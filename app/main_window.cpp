@@ -152,6 +152,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallPictureInfo();
     InstallFileOperations();
     ConnectPictureDisplay();
+    ConnectFolderTree();
 }
 
 MainWindow::~MainWindow()

@@ -272,6 +272,9 @@ public:
 private:
     class FolderTreeSection* FolderTreeSect = nullptr;
     void InstallFolderTree();
+    // Connects what the tree asks for to the input, MyShow, full view,
+    // preview and external program sections, once every section exists.
+    void ConnectFolderTree();
 public:
     // === end of section: folder tree ===
 

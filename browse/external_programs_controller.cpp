@@ -185,6 +185,12 @@ QString ExternalProgramsController::editTargetForLaunch()
 
 // ---- launching ---------------------------------------------------------------------
 
+void ExternalProgramsController::RunProgramOnFile(const QString& program, const QString& file)
+{
+    EditTarget = file;
+    RunExternalProgram(program, {}, true);
+}
+
 void ExternalProgramsController::RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture)
 {
     if (ExternalProcessRunning == 1) {

@@ -63,6 +63,8 @@ public:
     // Runs one outside program (program and its first arguments) and waits
     // for it while window messages run; refused while one runs already.
     void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture);
+    // Runs a program on one file alone (the file becomes the edit target).
+    void RunProgramOnFile(const QString& program, const QString& file);
     void RunExeToolButtonClick();
     void LaunchEditProgram();
     // Starts the chosen video program (LaunchVideoProgram names the pop-up submenu).

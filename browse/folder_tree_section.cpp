@@ -49,11 +49,12 @@ TreePlayOptions PlayOptionsFromSettings(const TSettingsRecord& Settings)
 
 } // namespace
 
-FolderTreeSection::FolderTreeSection(std::unique_ptr<FolderTreeHost> host, SettingsStore& settings,
-                                     const DataPaths& paths, const EnvironmentInfo& environment,
-                                     const StartContext& start, ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
-      m_paths(paths), m_environment(environment), m_start(start), m_w(m_host->widgets())
+FolderTreeSection::FolderTreeSection(const FolderTreeWidgets& widgets, OpenShow& openShow,
+                                     SettingsStore& settings, const DataPaths& paths,
+                                     const EnvironmentInfo& environment, const StartContext& start,
+                                     ShowSession& session)
+    : QObject(widgets.Window), m_openShow(openShow), m_session(session), m_settings(settings), m_paths(paths),
+      m_environment(environment), m_start(start), m_w(widgets)
 {
     setObjectName(QStringLiteral("FolderTreeSection"));
     wire();
@@ -72,23 +73,25 @@ void FolderTreeSection::wire()
         if (m_w.Timer1)
             m_w.Timer1->stop();
     };
-    hooks.userActivity = [this] { m_host->UserActivity(); };
+    hooks.userActivity = [this] { emit UserActed(); };
     hooks.listEntryWalked = [this](const ListEntryRef& ref, const QString& path) {
         TSettingsRecord& Settings = m_settings.Settings;
         auto& list = ref.favorites ? Settings.Favorites : Settings.RecentFolders;
         list[ref.index] = path;
-        if (QAction* item = m_host->listItem(ref.favorites, ref.index))
+        const auto& items = ref.favorites ? m_w.FavItems : m_w.FolderItems;
+        QAction* item = ref.index >= 0 && size_t(ref.index) < items.size() ? items[size_t(ref.index)] : nullptr;
+        if (item)
             item->setText(QStringLiteral("&") + QString::number(ref.index + 1) + QStringLiteral(" - ")
                           + DoubleAmpersands(path));
     };
-    hooks.openShowFile = [this](const QString& path) { m_host->LoadMyShowClick(path); };
+    hooks.openShowFile = [this](const QString& path) { emit ShowFileOpened(path); };
     hooks.pictureClicked = [this](const QString& path, bool showFull) {
         loadPictureFromTree(path, showFull);
     };
     hooks.videoProgram = [this] { return m_settings.Settings.VideoPrograms[0]; };
     // The video program is started on the clicked file alone.
     hooks.runVideo = [this](const QString& program, const QString& file) {
-        m_host->RunProgramOnFile(program, file);
+        emit ProgramOnFileRequested(program, file);
     };
     hooks.demoMode = [this] { return m_start.DemoMode != 0; };
     hooks.focusMainWindow = [this] {
@@ -147,18 +150,18 @@ void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
     // Ctrl-click, the middle button, or any click while the MyShow panel is
     // hidden: the full picture view.
     if (showFull || m_settings.Settings.MyShowHidden == 1) {
-        m_host->ShowPictureFull(path);
+        emit FullViewRequested(path);
         return;
     }
     // A plain click shows the picture in the preview (as the mouse over it
     // does) and keeps the tree in view; the main picture area stays hidden.
     QTreeWidgetItem* clicked = m_w.TreeView1->currentItem();
-    m_host->PreviewTreeNode(clicked && GetNodePath(clicked) == path ? clicked : nullptr);
+    emit NodePreviewRequested(clicked && GetNodePath(clicked) == path ? clicked : nullptr);
     // The picture joins the open MyShow when that show may be changed.
-    if (!m_host->openShow().ShowFile.IsOpen())
+    if (!m_openShow.ShowFile.IsOpen())
         return;
-    if (m_host->openShow().ShowChangeable == 1)
-        m_host->AddPictureToMyShow(path, 0, 0, 0, 0);
+    if (m_openShow.ShowChangeable == 1)
+        emit AddToShowRequested(path);
     else
         platform::showMessage(platform::PromptKind::Plain,
                               QStringLiteral("Picture can not be added to a show on a full or non-writable disk"));
@@ -363,7 +366,7 @@ void FolderTreeSection::TreeView1Change(QTreeWidgetItem* node)
     // The node becomes the selected and the pop-up node; the preview and
     // the captions follow it as they follow the mouse.
     m_tree->SelectedTreeNode = node;
-    m_host->PreviewTreeNode(node);
+    emit NodePreviewRequested(node);
 }
 
 void FolderTreeSection::TreeView1CustomDrawItem()

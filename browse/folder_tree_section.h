@@ -1,30 +1,33 @@
 // The main window's folder tree section: owns TreeView1's FolderTreeController,
 // wires the tree's pop-up, Refresh and the folder exclusion items, and keeps
-// the folder caption. It reaches the rest of the window through FolderTreeHost.
+// the folder caption. What it asks of other parts it says with signals, which
+// the main window connects.
 #pragma once
 
 #include "base/show_session.h"
-#include "browse/folder_tree_host.h"
+#include "browse/folder_tree_widgets.h"
 #include "browse/folder_tree_logic.h"
 
 #include <QObject>
 #include <QPoint>
-
-#include <memory>
+#include <QTreeWidgetItem>
 
 struct SettingsStore;
 struct DataPaths;
 struct EnvironmentInfo;
 struct StartContext;
+struct OpenShow;
 
 class FolderTreeController;
 
 class FolderTreeSection : public QObject {
     Q_OBJECT
 public:
-    // A child of the host's window; wires the widgets at once.
-    FolderTreeSection(std::unique_ptr<FolderTreeHost> host, SettingsStore& settings, const DataPaths& paths,
-                      const EnvironmentInfo& environment, const StartContext& start, ShowSession& session);
+    // A child of the widgets' window; wires the widgets at once. `openShow`
+    // is the open show a clicked picture may join.
+    FolderTreeSection(const FolderTreeWidgets& widgets, OpenShow& openShow, SettingsStore& settings,
+                      const DataPaths& paths, const EnvironmentInfo& environment, const StartContext& start,
+                      ShowSession& session);
     ~FolderTreeSection() override;
 
     // The controller of TreeView1 (tree state, fill, walk, handlers).
@@ -67,13 +70,28 @@ public:
     void ExcludeFolderClick();
     void ClearExclusionsClick();
 
+signals:
+    // The user worked in the tree (the idle time starts again).
+    void UserActed();
+    // A show file was opened from the tree.
+    void ShowFileOpened(const QString& path);
+    // A picture is to be shown in the full view.
+    void FullViewRequested(const QString& path);
+    // The preview is to show the tree's node as the mouse over the tree
+    // does; a non-null `node` becomes the node previewed first.
+    void NodePreviewRequested(QTreeWidgetItem* node);
+    // A clicked picture joins the open show.
+    void AddToShowRequested(const QString& path);
+    // An outside program is to be run on one file alone.
+    void ProgramOnFileRequested(const QString& program, const QString& file);
+
 private:
     void wire();
     void exclusionItemClick(int item, QAction* sender);
     void showTreePopup(const QPoint& pos);
     void loadPictureFromTree(const QString& path, bool showFull);
 
-    std::unique_ptr<FolderTreeHost> m_host;
+    OpenShow& m_openShow;
     ShowSession& m_session;
     SettingsStore& m_settings;
     const DataPaths& m_paths;

@@ -1,80 +1,59 @@
-// MainWindow's folder tree: makes the FolderTreeSection with a FolderTreeHost
-// over the window, and forwards the tree's routines to it.
+// MainWindow's folder tree: makes the FolderTreeSection over the window's
+// widgets, connects what it asks for to the other sections, and forwards
+// the tree's routines to it.
 #include "app/main_window.h"
 #include "browse/picture_info_controller.h"
 
 #include "browse/external_programs_controller.h"
-#include "browse/folder_tree_host.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 
 namespace {
 
-class MainWindowFolderTreeHost final : public FolderTreeHost {
-public:
-    explicit MainWindowFolderTreeHost(MainWindow* form) : m_form(form) {}
-
-    OpenShow& openShow() override { return m_form->openShow(); }
-    FolderTreeWidgets widgets() const override
-    {
-        MainWindow* f = m_form;
-        FolderTreeWidgets w;
-        w.Window = f;
-        w.TreeView1 = f->TreeView1;
-        w.RightClickTreeView = f->RightClickTreeView;
-        w.StatusBar1 = f->StatusBar1;
-        w.StatusPanel1 = f->StatusPanel1;
-        w.SearchTB = f->SearchTB;
-        w.ShowPreview = f->showPreview();
-        w.Timer1 = f->Timer1;
-        w.FolderExclusions = f->FolderExclusions;
-        w.ExclusionItems = {f->Browse, f->SubShow, f->SubSearch, f->All,
-                            f->BrowsePop, f->SubShowPop, f->SubSearchPop, f->AllPop};
-        w.ExcludeFolder = f->ExcludeFolder;
-        w.ExcludeFolderPop = f->ExcludeFolderPop;
-        w.Refresh = f->Refresh;
-        w.RefreshPop = f->RefreshPop;
-        return w;
-    }
-    QAction* listItem(bool favorites, int index) const override
-    {
-        const auto& items = favorites ? m_form->FavItems : m_form->FolderItems;
-        return index >= 0 && size_t(index) < items.size() ? items[size_t(index)] : nullptr;
-    }
-
-    void UserActivity() override { m_form->input()->UserActivity(); }
-    void LoadMyShowClick(const QString& PresetFile) override { m_form->myShow()->LoadMyShowClick(PresetFile); }
-    void ShowPictureFull(const QString& path) override { m_form->ShowPictureFull(path); }
-    void PreviewTreeNode(QTreeWidgetItem* node) override
-    {
-        if (node)
-            m_form->pictureInfo()->PreviewNode = node;
-        m_form->pictureInfo()->TreeView1MouseMove(m_form, Qt::NoModifier, 1, 1);
-    }
-    void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D) override
-    {
-        m_form->myShow()->AddPictureToMyShow(PicturePath, A, B, C, D);
-    }
-    void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture) override
-    {
-        m_form->externalPrograms()->RunExternalProgram(program, startArguments, withPicture);
-    }
-    void RunProgramOnFile(const QString& program, const QString& file) override
-    {
-        m_form->externalPrograms()->EditTarget = file;
-        m_form->externalPrograms()->RunExternalProgram(program, {}, true);
-    }
-
-private:
-    MainWindow* m_form;
-};
+FolderTreeWidgets folderTreeWidgets(MainWindow* f)
+{
+    FolderTreeWidgets w;
+    w.Window = f;
+    w.TreeView1 = f->TreeView1;
+    w.RightClickTreeView = f->RightClickTreeView;
+    w.StatusBar1 = f->StatusBar1;
+    w.StatusPanel1 = f->StatusPanel1;
+    w.SearchTB = f->SearchTB;
+    w.ShowPreview = f->showPreview();
+    w.Timer1 = f->Timer1;
+    w.FolderExclusions = f->FolderExclusions;
+    w.ExclusionItems = {f->Browse, f->SubShow, f->SubSearch, f->All,
+                        f->BrowsePop, f->SubShowPop, f->SubSearchPop, f->AllPop};
+    w.ExcludeFolder = f->ExcludeFolder;
+    w.ExcludeFolderPop = f->ExcludeFolderPop;
+    w.Refresh = f->Refresh;
+    w.RefreshPop = f->RefreshPop;
+    w.FavItems = f->FavItems;
+    w.FolderItems = f->FolderItems;
+    return w;
+}
 
 } // namespace
 
 void MainWindow::InstallFolderTree()
 {
-    FolderTreeSect = new FolderTreeSection(std::make_unique<MainWindowFolderTreeHost>(this), m_state.settings,
-                                          m_state.paths, m_state.environment, m_state.start, m_state.session);
+    FolderTreeSect = new FolderTreeSection(folderTreeWidgets(this), openShow(), m_state.settings, m_state.paths,
+                                           m_state.environment, m_state.start, m_state.session);
+}
+
+void MainWindow::ConnectFolderTree()
+{
+    FolderTreeSection* tree = FolderTreeSect;
+    connect(tree, &FolderTreeSection::UserActed, m_input, &InputController::UserActivity);
+    connect(tree, &FolderTreeSection::ShowFileOpened, this,
+            [this](const QString& path) { m_myShow->LoadMyShowClick(path); });
+    connect(tree, &FolderTreeSection::FullViewRequested, FitZoomSect, &FitZoomSection::ShowPictureFull);
+    connect(tree, &FolderTreeSection::NodePreviewRequested, m_pictureInfo, &PictureInfoController::PreviewTreeNode);
+    connect(tree, &FolderTreeSection::AddToShowRequested, this,
+            [this](const QString& path) { m_myShow->AddPictureToMyShow(path, 0, 0, 0, 0); });
+    connect(tree, &FolderTreeSection::ProgramOnFileRequested, m_externalPrograms,
+            &ExternalProgramsController::RunProgramOnFile);
 }
 
 FolderTreeController* MainWindow::folderTree() const { return FolderTreeSect->folderTree(); }

@@ -397,6 +397,13 @@ void PictureInfoController::ShowHoverFileLines(QTreeWidgetItem* node, const QStr
     panel->setPictureShown(exists && picture && !panel->picture().isNull());
 }
 
+void PictureInfoController::PreviewTreeNode(QTreeWidgetItem* node)
+{
+    if (node)
+        PreviewNode = node;
+    TreeView1MouseMove(m_w.Window, Qt::NoModifier, 1, 1);
+}
+
 void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
 {
     Q_UNUSED(Shift);

@@ -48,6 +48,9 @@ public:
     // the remembered node) is previewed.
     void TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     QTreeWidgetItem* PreviewNode = nullptr;
+    // Previews the tree as the mouse over it does; a non-null `node`
+    // becomes the node previewed first.
+    void PreviewTreeNode(QTreeWidgetItem* node);
     // The delayed preview's timer (TimerThumbnail) fired: shows the
     // remembered picture in the browse preview when it is the tree's, else
     // in the MyShow preview.
