@@ -14,6 +14,7 @@
 #include "shows/show_windows.h"
 #include "slideshow/auto_show_windows.h"
 #include "browse/fit_zoom_section.h"
+#include "browse/picture_display_section.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
@@ -171,6 +172,7 @@ void MainWindow::setShowWindow(ShowWindow* window)
     if (m_showWindow)
         disconnect(m_showWindow, &ShowWindow::CustomRatioRequested, this, nullptr);
     m_showWindow = window;
+    PictureDisplaySect->SetShowView(window);
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
     if (window)
         connect(window, &ShowWindow::CustomRatioRequested, this, [this] { fitZoom()->ShowCustomRatioPanel(); });
@@ -178,7 +180,11 @@ void MainWindow::setShowWindow(ShowWindow* window)
 PictureTextWindow* MainWindow::pictureTextWindow() const { return m_pictureTextWindow; }
 void MainWindow::setPictureTextWindow(PictureTextWindow* window) { m_pictureTextWindow = window; }
 ShowManagerWindow* MainWindow::showManager() const { return m_showManager; }
-void MainWindow::setShowManager(ShowManagerWindow* window) { m_showManager = window; }
+void MainWindow::setShowManager(ShowManagerWindow* window)
+{
+    m_showManager = window;
+    PictureDisplaySect->SetShowManager(window);
+}
 FolderPictureChooser* MainWindow::folderPictureWindow() const { return m_folderPictureWindow; }
 void MainWindow::setFolderPictureWindow(FolderPictureChooser* window) { m_folderPictureWindow = window; }
 AutoShowOfferWindow* MainWindow::demoShowWindow() const { return m_demoShowWindow; }

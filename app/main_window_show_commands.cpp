@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "base/picture_table.h"
 #include "browse/external_programs_controller.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/list_menus_section.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_section.h"
@@ -265,4 +266,13 @@ void MainWindow::ConnectPictureDisplay()
             [show] { show->ShowCurrentPictureStatus(true); });
     connect(display, &PictureDisplaySection::musicFadeWanted, m_sound.get(),
             &SoundController::StartMusicFadeBeforeNextStep);
+    // The step fits its picture in this window's picture area, pauses or
+    // ends the show, and ends the sound of the picture shown before.
+    display->SetPictureAreaSource(FitZoomSect);
+    display->SetStartedListEntry(&ListMenusSect->StartedListEntry);
+    connect(display, &PictureDisplaySection::fitWanted, FitZoomSect, &FitZoomSection::SizePictureToDisplay);
+    connect(display, &PictureDisplaySection::pauseWanted, show, &SlideShowController::PauseShow);
+    connect(display, &PictureDisplaySection::showEndWanted, show, &SlideShowController::EndShow);
+    connect(display, &PictureDisplaySection::voiceReleaseWanted, m_sound.get(),
+            [this] { m_sound->ReleaseVoiceFile(); });
 }

@@ -1,11 +1,9 @@
-// MainWindow's picture display: makes the PictureDisplaySection with a
-// PictureDisplayHost over the window, and forwards the routines other
-// sections call to it.
+// MainWindow's picture display: makes the PictureDisplaySection over the
+// window's widgets, and forwards the routines other sections call to it.
 #include "app/main_window.h"
 
 #include "browse/fit_zoom_section.h"
 #include "browse/list_menus_section.h"
-#include "browse/picture_display_host.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_section.h"
 #include "browse/external_programs_controller.h"
@@ -13,82 +11,54 @@
 
 namespace {
 
-class MainWindowPictureDisplayHost final : public PictureDisplayHost {
-public:
-    explicit MainWindowPictureDisplayHost(MainWindow* form) : m_form(form) {}
-
-    PictureDisplayWidgets widgets() const override
-    {
-        MainWindow* f = m_form;
-        PictureDisplayWidgets w;
-        w.Window = f;
-        w.Image1 = f->Image1;
-        w.ToolBar1 = f->ToolBar1;
-        w.ImageTimer = f->ImageTimer;
-        w.IntervalTimer = f->IntervalTimer;
-        w.AddBookMark = f->AddBookMark;
-        w.RemoveBookmark = f->RemoveBookmark;
-        w.GoToNextBookMark = f->GoToNextBookMark;
-        w.GoToPreviousBoolMark = f->actionNamed(QStringLiteral("GoToPreviousBoolMark"));
-        w.SaveToolButton = f->SaveToolButton;
-        w.MoveToolButton = f->MoveToolButton;
-        w.RunExeToolButton = f->RunExeToolButton;
-        w.FullScreenToolButton3 = f->FullScreenToolButton3;
-        w.Voice = f->Voice;
-        w.MicroTB = f->MicroTB;
-        w.VoicePlayTB = f->VoicePlayTB;
-        w.SavePictureTo = f->SavePictureTo;
-        w.MovePictureTo = f->MovePictureTo;
-        w.RenamePictureToolButton = f->RenamePictureToolButton;
-        w.RenamePicture = f->RenamePicture;
-        w.RecycleBinToolButton = f->RecycleBinToolButton;
-        w.TBRotateR = f->TBRotateR;
-        w.TBRotateL = f->TBRotateL;
-        w.SendRecycleBin = f->SendRecycleBin;
-        w.PictureToClipboard = f->PictureToClipboard;
-        w.PathToClipboard = f->PathToClipboard;
-        w.PictureToCBMyShow = f->PictureToCBMyShow;
-        w.PathToCBMyShow = f->PathToCBMyShow;
-        w.ShowAllTB = f->ShowAllTB;
-        w.AddPicMultTB = f->AddPicMultTB;
-        w.ShowForwardToolButton = f->ShowForwardToolButton;
-        w.ShowinReverseToolButton = f->ShowinReverseToolButton;
-        w.ManualModeToolButton = f->ManualModeToolButton;
-        w.Backwards1ToolButton = f->Backwards1ToolButton;
-        w.Forward1ToolButton = f->Forward1ToolButton;
-        w.LaunchEditProgram1 = f->LaunchEditProgram1;
-        w.ClipBoardFunctions = f->ClipBoardFunctions;
-        return w;
-    }
-
-    QSize MainPictureArea() const override
-    {
-        const FitZoomSection* zoom = m_form->fitZoom();
-        if (zoom && zoom->PictureAreaWidth > 0 && zoom->PictureAreaHeight > 0)
-            return QSize(zoom->PictureAreaWidth, zoom->PictureAreaHeight);
-        return QSize();
-    }
-    void ReleaseVoiceFile() override { m_form->sound()->ReleaseVoiceFile(); }
-    void SizePictureToDisplay(bool toggle) override { m_form->SizePictureToDisplay(toggle); }
-    void PauseShow() override { m_form->PauseShow(); }
-    void EndShow() override { m_form->slideShow()->EndShow(); }
-    ShowView* showView() const override { return m_form->showView(); }
-    ShowManagerWindow* showManager() const override { return m_form->showManager(); }
-
-    QString StartedListEntry() const override { return m_form->listMenus()->StartedListEntry; }
-    bool PictureSoundPlayerOpen() const override { return m_form->sound()->session().PictureSoundPlayerOpen == 1; }
-    bool PlayPictureSound(bool recordRead) override { return m_form->sound()->PlayShownPictureSound(recordRead); }
-    OpenShow& openShow() override { return m_form->openShow(); }
-
-private:
-    MainWindow* m_form;
-};
+PictureDisplayWidgets pictureDisplayWidgets(MainWindow* f)
+{
+    PictureDisplayWidgets w;
+    w.Window = f;
+    w.Image1 = f->Image1;
+    w.ToolBar1 = f->ToolBar1;
+    w.ImageTimer = f->ImageTimer;
+    w.IntervalTimer = f->IntervalTimer;
+    w.AddBookMark = f->AddBookMark;
+    w.RemoveBookmark = f->RemoveBookmark;
+    w.GoToNextBookMark = f->GoToNextBookMark;
+    w.GoToPreviousBoolMark = f->actionNamed(QStringLiteral("GoToPreviousBoolMark"));
+    w.SaveToolButton = f->SaveToolButton;
+    w.MoveToolButton = f->MoveToolButton;
+    w.RunExeToolButton = f->RunExeToolButton;
+    w.FullScreenToolButton3 = f->FullScreenToolButton3;
+    w.Voice = f->Voice;
+    w.MicroTB = f->MicroTB;
+    w.VoicePlayTB = f->VoicePlayTB;
+    w.SavePictureTo = f->SavePictureTo;
+    w.MovePictureTo = f->MovePictureTo;
+    w.RenamePictureToolButton = f->RenamePictureToolButton;
+    w.RenamePicture = f->RenamePicture;
+    w.RecycleBinToolButton = f->RecycleBinToolButton;
+    w.TBRotateR = f->TBRotateR;
+    w.TBRotateL = f->TBRotateL;
+    w.SendRecycleBin = f->SendRecycleBin;
+    w.PictureToClipboard = f->PictureToClipboard;
+    w.PathToClipboard = f->PathToClipboard;
+    w.PictureToCBMyShow = f->PictureToCBMyShow;
+    w.PathToCBMyShow = f->PathToCBMyShow;
+    w.ShowAllTB = f->ShowAllTB;
+    w.AddPicMultTB = f->AddPicMultTB;
+    w.ShowForwardToolButton = f->ShowForwardToolButton;
+    w.ShowinReverseToolButton = f->ShowinReverseToolButton;
+    w.ManualModeToolButton = f->ManualModeToolButton;
+    w.Backwards1ToolButton = f->Backwards1ToolButton;
+    w.Forward1ToolButton = f->Forward1ToolButton;
+    w.LaunchEditProgram1 = f->LaunchEditProgram1;
+    w.ClipBoardFunctions = f->ClipBoardFunctions;
+    return w;
+}
 
 } // namespace
 
 void MainWindow::InstallPictureDisplay()
 {
-    PictureDisplaySect = new PictureDisplaySection(std::make_unique<MainWindowPictureDisplayHost>(this), m_state.settings,
+    PictureDisplaySect = new PictureDisplaySection(pictureDisplayWidgets(this), openShow(), *m_sound, m_state.settings,
                                                    m_state.start, m_state.session);
 }
 

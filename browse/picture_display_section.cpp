@@ -24,7 +24,9 @@
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
+#include "sound/sound_controller.h"
 #include "sound/sound_state.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/show_view.h"
 
 #include <QAction>
@@ -67,17 +69,6 @@ bool validIndex(const ShowSession& session, int index)
     return index >= 0 && index < session.PictureCount && index < int(session.PictureTable.size());
 }
 
-// The area the display step decodes a slot's picture for: the main window's
-// picture area, or the full-screen window's fit area; empty for the screen.
-QSize displayAreaFor(const PictureDisplayHost& host, const QString& slot)
-{
-    if (slot == SlotForm1Im1 && !host.MainPictureArea().isEmpty())
-        return host.MainPictureArea();
-    if (slot != SlotForm1Im1 && host.showView())
-        return host.showView()->PictureArea().size();
-    return QSize();
-}
-
 // The one-shot no-limit byte lets the fit enlarge freely.
 int displayLimit(const ShowSession& session)
 {
@@ -87,9 +78,9 @@ int displayLimit(const ShowSession& session)
 // The display step on the real windows and the show's globals.
 class Form1DisplayHost : public DisplayStepHost {
 public:
-    Form1DisplayHost(PictureDisplaySection* section, PictureDisplayHost& host, const PictureDisplayWidgets& w,
-                     ShowSession& session, const StartContext& start)
-        : m_s(section), m_host(host), m_w(w), m_session(session), m_start(start)
+    Form1DisplayHost(PictureDisplaySection* section, const QPointer<ShowView>& showView, SoundController& sound,
+                     const PictureDisplayWidgets& w, ShowSession& session, const StartContext& start)
+        : m_s(section), m_showView(showView), m_sound(sound), m_w(w), m_session(session), m_start(start)
     {
     }
 
@@ -107,7 +98,7 @@ public:
     {
         return m_s->ThumbnailViewActive();
     }
-    bool FullScreenVisible() const override { return fullScreenVisible(m_host.showView()); }
+    bool FullScreenVisible() const override { return fullScreenVisible(m_showView.data()); }
     bool DemoMode() const override { return m_start.DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
     bool FullViewActive() const override { return m_session.FullViewActive != 0; }
@@ -118,7 +109,7 @@ public:
 
     void BeforeStep() override
     {
-        if (ShowView* const Form9 = m_host.showView())
+        if (ShowView* const Form9 = m_showView.data())
             Form9->SetPictureButtonsEnabled(false);
         QCoreApplication::processEvents();
     }
@@ -130,7 +121,7 @@ public:
     void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
     void ShowTitleLabelByOption() override
     {
-        if (ShowView* const Form9 = m_host.showView())
+        if (ShowView* const Form9 = m_showView.data())
             Form9->SetTitleShown(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
@@ -163,7 +154,7 @@ public:
     quint64 RequestPicture(const QString& path, const QString& slot) override
     {
         if (PictureSlotModel* model = PictureSlot(slot)) {
-            model->DisplayArea = displayAreaFor(m_host, slot);
+            model->DisplayArea = m_s->DisplayAreaFor(slot);
             model->EnlargeLimit = displayLimit(m_session);
         }
         return DisplayStepHost::RequestPicture(path, slot);
@@ -172,11 +163,11 @@ public:
     {
         // In the full-screen window the picture went into the image that
         // the active-image byte names; it is fitted there directly.
-        ShowView* const Form9 = m_host.showView();
+        ShowView* const Form9 = m_showView.data();
         if (fullScreenVisible(Form9))
             Form9->FitZoom(m_session.ShowState.ActiveImage == 1 ? 1 : 2)->SizePictureToDisplay(toggle);
         else
-            m_host.SizePictureToDisplay(toggle);
+            emit m_s->fitWanted(toggle);
     }
     void SetPictureLoaded() override { m_session.ShowState.PictureLoaded = 1; }
     void SetPictureMenuCaptions() override { m_s->SetPictureMenuCaptions(); }
@@ -184,7 +175,7 @@ public:
     void PictureDrawn() override { m_s->Image1Progress(true); }
     bool PlayPictureSound(bool recordRead) override
     {
-        return m_host.PlayPictureSound(recordRead);
+        return m_sound.PlayShownPictureSound(recordRead);
     }
     void NoVoicePlays() override
     {
@@ -211,7 +202,7 @@ public:
     {
         if (m_session.ShowState.PauseRequest) {
             m_session.ShowState.PauseRequest = false;
-            m_host.PauseShow();
+            emit m_s->pauseWanted();
         }
     }
     void ShowCurrentPictureStatus() override
@@ -220,7 +211,7 @@ public:
     }
     void HidePictureImages() override
     {
-        ShowView* const Form9 = m_host.showView();
+        ShowView* const Form9 = m_showView.data();
         if (fullScreenVisible(Form9)) {
             Form9->HidePictures();
         } else if (m_w.Image1) {
@@ -229,7 +220,7 @@ public:
     }
     void SetErrorCaption(const QString& caption) override
     {
-        ShowView* const Form9 = m_host.showView();
+        ShowView* const Form9 = m_showView.data();
         if (Form9)
             Form9->HideTextLines();
         m_w.Window->setWindowTitle(caption);
@@ -252,7 +243,7 @@ public:
         if (m_w.IntervalTimer)
             m_w.IntervalTimer->stop();
         platform::showMessage(platform::PromptKind::Information, NoPictureLoadedText);
-        m_host.EndShow();
+        emit m_s->showEndWanted();
     }
     void Tail() override
     {
@@ -271,7 +262,8 @@ public:
 
 private:
     PictureDisplaySection* m_s;
-    PictureDisplayHost& m_host;
+    const QPointer<ShowView>& m_showView;
+    SoundController& m_sound;
     const PictureDisplayWidgets& m_w;
     ShowSession& m_session;
     const StartContext& m_start;
@@ -315,9 +307,10 @@ qint64 openShowFreeSpaceKB(const OpenShow& show, bool demoMode)
 
 } // namespace
 
-PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, SettingsStore& settings,
+PictureDisplaySection::PictureDisplaySection(const PictureDisplayWidgets& widgets, OpenShow& openShow,
+                                             SoundController& sound, SettingsStore& settings,
                                              const StartContext& start, ShowSession& session)
-    : m_host(std::move(host)), m_session(session), m_settings(settings), m_start(start), m_w(m_host->widgets())
+    : m_openShow(openShow), m_sound(sound), m_session(session), m_settings(settings), m_start(start), m_w(widgets)
 {
     setParent(m_w.Window);
     // The display step ends when the slot it asked answers.
@@ -328,6 +321,33 @@ PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost>
         connect(slot, &PictureSlotModel::failed, this,
                 [this](quint64 ticket, const LoadError& error) { FinishDisplayStep(ticket, error); });
     }
+}
+
+void PictureDisplaySection::SetShowView(ShowView* window) { m_showView = window; }
+void PictureDisplaySection::SetShowManager(ShowManagerWindow* window) { m_showManager = window; }
+void PictureDisplaySection::SetPictureAreaSource(const FitZoomSection* zoom) { m_fitZoom = zoom; }
+void PictureDisplaySection::SetStartedListEntry(const QString* entry) { m_startedListEntry = entry; }
+
+QString PictureDisplaySection::startedListEntry() const
+{
+    return m_startedListEntry ? *m_startedListEntry : QString();
+}
+
+QSize PictureDisplaySection::MainPictureArea() const
+{
+    const FitZoomSection* zoom = m_fitZoom;
+    if (zoom && zoom->PictureAreaWidth > 0 && zoom->PictureAreaHeight > 0)
+        return QSize(zoom->PictureAreaWidth, zoom->PictureAreaHeight);
+    return QSize();
+}
+
+QSize PictureDisplaySection::DisplayAreaFor(const QString& slot) const
+{
+    if (slot == SlotForm1Im1 && !MainPictureArea().isEmpty())
+        return MainPictureArea();
+    if (slot != SlotForm1Im1 && m_showView)
+        return m_showView->PictureArea().size();
+    return QSize();
 }
 
 PictureDisplaySection::~PictureDisplaySection() = default;
@@ -351,7 +371,7 @@ QList<int> PictureDisplaySection::SelectedPictures() const
 bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
 {
     TShowState& ShowState = m_session.ShowState;
-    OpenShow& show = m_host->openShow();
+    OpenShow& show = m_openShow;
     // The running show plays a show file of its own ("TFFile2"), or the
     // list comes from the open MyShow ("TFFile"): the entry's record is
     // read, then the record of the picture that follows.
@@ -363,7 +383,7 @@ bool PictureDisplaySection::ReadShowRecordForDisplay(int index)
     QString which;
     if (ShowState.PlaysOwnShowFile) {
         const QString path = RunningShowFilePath(m_start, m_settings.Settings,
-                                                 m_host->StartedListEntry());
+                                                 startedListEntry());
         if (path.isEmpty())
             return false;
         QByteArray bytes;
@@ -403,7 +423,7 @@ int PictureDisplaySection::ShowRecordTextDelayMs() const
 {
     std::array<QString, 5> texts;
     std::array<int, 5> codes{};
-    const OpenShow& show = m_host->openShow();
+    const OpenShow& show = m_openShow;
     for (size_t i = 0; i < texts.size(); ++i) {
         texts[i] = show.ShowRec.TextLines[i];
         codes[i] = show.ShowRec.TextDelays[i];
@@ -418,7 +438,7 @@ void PictureDisplaySection::SetPictureDisplayName()
 
 void PictureDisplaySection::DisplayCurrentPicture()
 {
-    Form1DisplayHost host(this, *m_host, m_w, m_session, m_start);
+    Form1DisplayHost host(this, m_showView, m_sound, m_w, m_session, m_start);
     RunDisplayStep(host, m_display);
 }
 
@@ -426,7 +446,7 @@ void PictureDisplaySection::FinishDisplayStep(quint64 ticket, const LoadOutcome&
 {
     if (ticket == 0 || ticket != m_display.PendingTicket)
         return;
-    Form1DisplayHost host(this, *m_host, m_w, m_session, m_start);
+    Form1DisplayHost host(this, m_showView, m_sound, m_w, m_session, m_start);
     ::FinishDisplayStep(host, m_display, ticket, outcome);
 }
 
@@ -436,10 +456,10 @@ void PictureDisplaySection::KeepShowPicturesDecoded(int next, int left)
         DropPrefetchedPicture();
         return;
     }
-    const bool fullScreen = fullScreenVisible(m_host->showView()) || m_start.DemoMode;
+    const bool fullScreen = fullScreenVisible(m_showView.data()) || m_start.DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
     const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
-    QSize area = displayAreaFor(*m_host, slot);
+    QSize area = DisplayAreaFor(slot);
     if (area.isEmpty()) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         area = screen ? screen->size() : QSize(1920, 1080);
@@ -467,10 +487,10 @@ void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 
 void PictureDisplaySection::DisablePictureCommands()
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     // The sound of the picture shown before ends with it.
-    if (m_host->PictureSoundPlayerOpen())
-        m_host->ReleaseVoiceFile();
+    if (m_sound.session().PictureSoundPlayerOpen == 1)
+        emit voiceReleaseWanted();
     for (QAction* action :
          {m_w.SaveToolButton, m_w.MoveToolButton, m_w.RunExeToolButton, m_w.FullScreenToolButton3, m_w.Voice,
           m_w.MicroTB, m_w.VoicePlayTB, m_w.SavePictureTo, m_w.MovePictureTo, m_w.RenamePictureToolButton,
@@ -496,9 +516,9 @@ bool PictureDisplaySection::CanRotatePicture(int index)
 
 void PictureDisplaySection::SetPictureMenuCaptions()
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
-    OpenShow& show = m_host->openShow();
+    OpenShow& show = m_openShow;
     if (m_session.PlaybackActive != 1)
         return;
     if (ThumbnailViewActive()) {
@@ -580,7 +600,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 void PictureDisplaySection::UpdatePictureStatus()
 {
     const TSettingsRecord& Settings = m_settings.Settings;
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     TShowState& ShowState = m_session.ShowState;
     if (ThumbnailViewActive())
         return;
@@ -613,8 +633,8 @@ void PictureDisplaySection::UpdatePictureStatus()
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
-    ShowView* const Form9 = m_host->showView();
-    OpenShow& show = m_host->openShow();
+    ShowView* const Form9 = m_showView.data();
+    OpenShow& show = m_openShow;
     const int direction = m_session.ShowState.Direction;
     if (direction == 0 || !Form9)
         return;
@@ -633,7 +653,7 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
     }
     // "TFFile2": the show file the running show plays itself.
     const QString path = RunningShowFilePath(m_start, m_settings.Settings,
-                                             m_host->StartedListEntry());
+                                             startedListEntry());
     QByteArray bytes;
     if (!path.isEmpty() && platform::ReadRecordAt(path, ShowRecordSize, record, bytes).ok())
         show.NextShowRec = DecodeShowRecord(bytes);
@@ -641,8 +661,8 @@ void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 
 void PictureDisplaySection::SetSelectionMenuCaptions()
 {
-    ShowManagerWindow* const Form16 = m_host->showManager();
-    OpenShow& show = m_host->openShow();
+    ShowManagerWindow* const Form16 = m_showManager.data();
+    OpenShow& show = m_openShow;
     m_display.CurrentPicturePath.clear();
     const QList<int> ticked = SelectedPictures();
     const int n = int(ticked.size());
@@ -716,7 +736,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
 
 void PictureDisplaySection::TBRatioClick()
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     if (!Form9)
         return;
     QPoint at(0, 0);
@@ -737,7 +757,7 @@ void PictureDisplaySection::Image1Progress(bool endStage)
 
 void PictureDisplaySection::ImageTimerTimer()
 {
-    ShowManagerWindow* const Form16 = m_host->showManager();
+    ShowManagerWindow* const Form16 = m_showManager.data();
     if (m_w.ImageTimer)
         m_w.ImageTimer->stop();
     m_session.ShowState.PictureLoaded = 1;

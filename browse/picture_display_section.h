@@ -1,20 +1,26 @@
 // The main window's picture display section: the display step of the slide
 // show on the main window and the full-screen window, the show records the
-// step reads, the picture commands and the title of the shown picture. It
-// reaches the rest of the window through PictureDisplayHost.
+// step reads, the picture commands and the title of the shown picture. What
+// it asks of other parts it says with signals, which the main window connects.
 #pragma once
 
 #include "base/show_session.h"
 #include "browse/picture_display.h"
-#include "browse/picture_display_host.h"
+#include "browse/picture_display_widgets.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QSize>
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 class PageSelection;
+class FitZoomSection;
+class ShowManagerWindow;
+class ShowView;
+class SoundController;
+struct OpenShow;
 
 struct SettingsStore;
 struct StartContext;
@@ -22,9 +28,10 @@ struct StartContext;
 class PictureDisplaySection : public QObject {
     Q_OBJECT
 public:
-    // A child of the host's window.
-    PictureDisplaySection(std::unique_ptr<PictureDisplayHost> host, SettingsStore& settings, const StartContext& start,
-                          ShowSession& session);
+    // A child of the widgets' window. `sound` plays the shown picture's
+    // sound and says whether its player holds one.
+    PictureDisplaySection(const PictureDisplayWidgets& widgets, OpenShow& openShow, SoundController& sound,
+                          SettingsStore& settings, const StartContext& start, ShowSession& session);
     ~PictureDisplaySection() override;
 
     // Shows entry PictureIndex of PictureTable (the slide show's step): asks
@@ -82,7 +89,29 @@ public:
     // Whether a voice can be recorded: an audio input exists.
     std::function<bool()> AudioInputPresent;
 
+    // The full-screen show window and the MyShow manager, once made (either
+    // may be null).
+    void SetShowView(ShowView* window);
+    void SetShowManager(ShowManagerWindow* window);
+    // The section whose picture area (set by the layouts) the main window's
+    // picture is decoded for.
+    void SetPictureAreaSource(const FitZoomSection* zoom);
+    // The recent or favourite entry the running show was started from, kept
+    // by the list menus.
+    void SetStartedListEntry(const QString* entry);
+    // The area the display step decodes a slot's picture for: the main
+    // window's picture area, or the full-screen window's fit area; empty for
+    // the screen.
+    QSize DisplayAreaFor(const QString& slot) const;
+
 signals:
+    // The picture just loaded is to be fitted into its image.
+    void fitWanted(bool toggle);
+    // The running show is to pause, or to end.
+    void pauseWanted();
+    void showEndWanted();
+    // The sound of the picture shown before ends with it.
+    void voiceReleaseWanted();
     // The step has shown its picture and the show's next step may be
     // prepared; the status of the shown picture is wanted.
     void nextStepPrepared();
@@ -93,8 +122,16 @@ signals:
 private:
 
     void FinishDisplayStep(quint64 ticket, const LoadOutcome& outcome);
+    // The main window's picture area (empty when not set).
+    QSize MainPictureArea() const;
+    QString startedListEntry() const;
 
-    std::unique_ptr<PictureDisplayHost> m_host;
+    OpenShow& m_openShow;
+    SoundController& m_sound;
+    QPointer<ShowView> m_showView;
+    QPointer<ShowManagerWindow> m_showManager;
+    QPointer<const FitZoomSection> m_fitZoom;
+    const QString* m_startedListEntry = nullptr;
     ShowSession& m_session;
     SettingsStore& m_settings;
     const StartContext& m_start;
