@@ -150,6 +150,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallFileOperations();
     ConnectPictureDisplay();
     ConnectFolderTree();
+    ConnectFitZoom();
 }
 
 MainWindow::~MainWindow()
@@ -169,6 +170,8 @@ void MainWindow::setShowWindow(ShowWindow* window)
         disconnect(m_showWindow, &ShowWindow::CustomRatioRequested, this, nullptr);
     m_showWindow = window;
     PictureDisplaySect->SetShowView(window);
+    if (FitZoomSect)
+        FitZoomSect->SetShowView(window);
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
     if (window)
         connect(window, &ShowWindow::CustomRatioRequested, this, [this] { fitZoom()->ShowCustomRatioPanel(); });

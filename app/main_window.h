@@ -313,6 +313,9 @@ public:
 private:
     class FitZoomSection* FitZoomSect = nullptr;
     void InstallFitZoom();
+    // Connects what the full view asks for to the picture display, the
+    // layouts, the show and the input, once every section exists.
+    void ConnectFitZoom();
 public:
     // === end of section: fitting, zooming and crop ===
 

@@ -53,50 +53,56 @@ void showFullViewStatus(QWidget* window, ShowView* Form9, const QString& path, c
 // shows the browse view again.
 class FullViewEndWatch : public QObject {
 public:
-    FullViewEndWatch(QWidget* window, FitZoomHost& host, const ShowSession& session)
-        : QObject(window), host_(host), session_(session)
+    FullViewEndWatch(QWidget* window, FitZoomSection& section, const QPointer<ShowView>& showView,
+                     const ShowSession& session)
+        : QObject(window), section_(section), showView_(showView), session_(session)
     {
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // (qobject_cast first: the window hides itself while it is destroyed,
         // when it is no longer a ShowView.)
-        if (event->type() == QEvent::Hide && qobject_cast<ShowView*>(watched) && watched == host_.showView()
+        if (event->type() == QEvent::Hide && qobject_cast<ShowView*>(watched) && watched == showView_.data()
             && armed) {
             armed = false;
             if (session_.PlaybackActive != 1)
-                host_.RestoreBrowseView();
+                emit section_.browseViewWanted();
         }
         return false;
     }
     bool armed = false;
 
 private:
-    FitZoomHost& host_;
+    FitZoomSection& section_;
+    const QPointer<ShowView>& showView_;
     const ShowSession& session_;
 };
 
-void watchFullViewEnd(QWidget* window, FitZoomHost& host, const ShowSession& session)
+void watchFullViewEnd(QWidget* window, FitZoomSection& section, const QPointer<ShowView>& showView,
+                      const ShowSession& session)
 {
     static const QString name = QStringLiteral("FullViewEndWatch");
     auto* watch = static_cast<FullViewEndWatch*>(window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly));
     if (!watch) {
-        watch = new FullViewEndWatch(window, host, session);
+        watch = new FullViewEndWatch(window, section, showView, session);
         watch->setObjectName(name);
     }
-    host.showView()->installEventFilter(watch);   // (once per window: installing again only moves it first)
+    showView->installEventFilter(watch);   // (once per window: installing again only moves it first)
     watch->armed = true;
 }
 
 } // namespace
 
-FitZoomSection::FitZoomSection(std::unique_ptr<FitZoomHost> host, SettingsStore& settings, const DataPaths& paths,
-                               const StartContext& start, ShowSession& session)
-    : m_host(std::move(host)), m_session(session), m_settings(settings), m_paths(paths), m_start(start),
-      m_w(m_host->widgets())
+FitZoomSection::FitZoomSection(const FitZoomWidgets& widgets, std::function<bool()> manualMode,
+                               SettingsStore& settings, const DataPaths& paths, const StartContext& start,
+                               ShowSession& session)
+    : m_manualMode(std::move(manualMode)), m_session(session), m_settings(settings), m_paths(paths), m_start(start),
+      m_w(widgets)
 {
     setParent(m_w.Window);
 }
+
+void FitZoomSection::SetShowView(ShowView* window) { m_showView = window; }
 
 FitZoomSection::~FitZoomSection() = default;
 
@@ -132,7 +138,7 @@ CropContext FitZoomSection::Image1CropState() const
     ctx.showRunning = m_session.PlaybackActive == 1;
     ctx.autoShowRunning = m_session.AutoShowRunning == 1;
     ctx.fullViewActive = m_session.FullViewActive == 1;
-    ctx.manualMode = ctx.showRunning && m_host->InManualMode();
+    ctx.manualMode = ctx.showRunning && m_manualMode();
     ctx.demoMode = m_start.DemoMode == 1;
     ctx.fullScreenVisible = ctx.fullViewActive;
     // In a show the current entry; otherwise the picture of the
@@ -155,7 +161,7 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
     // With the full-screen window at hand, the full view opens there
     // (the picture loaded into "form9im1" and fitted to the screen).
     hooks.StartFullView = [this](const QString& path, std::function<void(const QString& failure)> done) {
-        ShowView* const Form9 = m_host->showView();
+        ShowView* const Form9 = m_showView.data();
         if (!Form9) {
             if (done)
                 done(QString());
@@ -164,12 +170,12 @@ void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
         // The titles describe the picture of the full view (never the
         // last picture of a show played before).
         Form9->CutOutShown = [this, path] {
-            m_host->SetPictureMenuCaptions();
-            showFullViewStatus(m_w.Window, m_host->showView(), path, m_session.PlayOptions);
+            emit menuCaptionsWanted();
+            showFullViewStatus(m_w.Window, m_showView.data(), path, m_session.PlayOptions);
         };
         const QString editProgram = m_settings.Settings.EditPrograms[0];
         Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
-        watchFullViewEnd(m_w.Window, *m_host, m_session);
+        watchFullViewEnd(m_w.Window, *this, m_showView, m_session);
         QPointer<ShowView> window(Form9);
         Form9->StartFullView(path, [this, window, path, done](const QString& failure) {
             if (window && window->isVisible())
@@ -224,7 +230,7 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         m_image1FitZoom = new FitZoomHandler(m_session, m_w.Image1, PictureSlot(SlotForm1Im1),
                                              m_settings.Settings, m_w.Window);
         m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
-        m_image1FitZoom->MouseButtonChanged = [this](bool down) { m_host->SetMouseButtonDown(down); };
+        m_image1FitZoom->MouseButtonChanged = [this](bool down) { emit mouseButtonChanged(down); };
         FitZoomHooks& hooks = m_image1FitZoom->Hooks();
         SetImage1ShowHooks(hooks);
         SetImage1WindowHooks(hooks);
@@ -256,7 +262,7 @@ bool fullScreenShown(const ShowView* Form9) { return Form9 && Form9->isVisible()
 
 void FitZoomSection::SizePictureToDisplay(bool toggle)
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     // In the full-screen window the picture went into the image that the
     // active-image byte names.
     if (fullScreenShown(Form9))
@@ -267,7 +273,7 @@ void FitZoomSection::SizePictureToDisplay(bool toggle)
 
 void FitZoomSection::WheelZoomPicture(int step)
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     // The full-screen window zooms the image shown now.
     if (fullScreenShown(Form9))
         Form9->ShownFitZoom()->WheelZoomPicture(step);
@@ -277,7 +283,7 @@ void FitZoomSection::WheelZoomPicture(int step)
 
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     FitZoomHandler* handler = Image1FitZoom();
     m_session.CutOutCount = 0;
     m_session.ZoomFactor = 0;
@@ -285,7 +291,7 @@ void FitZoomSection::ShowPictureFull(const QString& path)
     handler->CropPath = path;
     m_session.ShowState.Direction = 0;
     m_session.AutoShowRunning = 0;
-    m_host->ApplyShowOptions();
+    emit showOptionsWanted();
     // The full view's end follows the picture's arrival (or failure).
     const auto done = [this, path](const QString& failure) {
         if (failure.isEmpty())

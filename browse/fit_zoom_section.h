@@ -1,18 +1,20 @@
 // The main window's fitting, zooming and crop section: the fit-zoom handler
 // of Image1 (slot "form1im1"), the full view of one picture, and the custom
 // crop ratio panel `PnlCustomRatio`. The full-screen window fits and zooms
-// its own images; while it is shown, the fit and zoom go there. The section
-// reaches the rest of the window through FitZoomHost.
+// its own images; while it is shown, the fit and zoom go there. What the
+// section asks of other parts it says with signals, which the main window
+// connects.
 #pragma once
 
 #include "base/show_session.h"
-#include "browse/fit_zoom_host.h"
+#include "browse/fit_zoom_widgets.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
-#include <memory>
+#include <functional>
 
 struct SettingsStore;
 struct DataPaths;
@@ -22,13 +24,15 @@ class CustomRatioPanel;
 class FitZoomHandler;
 struct CropContext;
 struct FitZoomHooks;
+class ShowView;
 
 class FitZoomSection : public QObject {
     Q_OBJECT
 public:
-    // A child of the host's window.
-    FitZoomSection(std::unique_ptr<FitZoomHost> host, SettingsStore& settings, const DataPaths& paths,
-                   const StartContext& start, ShowSession& session);
+    // A child of the widgets' window. `manualMode` says whether the running
+    // show is in manual mode.
+    FitZoomSection(const FitZoomWidgets& widgets, std::function<bool()> manualMode, SettingsStore& settings,
+                   const DataPaths& paths, const StartContext& start, ShowSession& session);
     ~FitZoomSection() override;
 
     // Fits and centres the picture just loaded into its image; with toggle
@@ -56,13 +60,27 @@ public:
     int32_t PictureAreaLeft = 0;
     int32_t PictureAreaTop = 0;
 
+    // The full-screen show window, once made (or null).
+    void SetShowView(ShowView* window);
+
+signals:
+    // The commands for the shown picture are to follow the full view.
+    void menuCaptionsWanted();
+    // The full-screen window closed after a full view: back to browsing.
+    void browseViewWanted();
+    // The full view starts: the show options are to be applied.
+    void showOptionsWanted();
+    // A mouse press on the picture (true) and its release (false).
+    void mouseButtonChanged(bool down);
+
 private:
     void SetImage1ShowHooks(FitZoomHooks& hooks);
     CropContext Image1CropState() const;
     void SetImage1FullViewHooks(FitZoomHooks& hooks);
     void SetImage1WindowHooks(FitZoomHooks& hooks);
 
-    std::unique_ptr<FitZoomHost> m_host;
+    std::function<bool()> m_manualMode;
+    QPointer<ShowView> m_showView;
     ShowSession& m_session;
     SettingsStore& m_settings;
     const DataPaths& m_paths;

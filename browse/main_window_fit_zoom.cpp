@@ -1,45 +1,41 @@
-// MainWindow's fitting, zooming and crop: makes the FitZoomSection with a
-// FitZoomHost over the window, and forwards the routines other sections
-// call to it.
+// MainWindow's fitting, zooming and crop: makes the FitZoomSection over the
+// window's widgets, connects what it asks for to the other sections, and
+// forwards the routines other sections call to it.
 #include "app/main_window.h"
 
-#include "browse/fit_zoom_host.h"
 #include "browse/fit_zoom_section.h"
+#include "browse/picture_display_section.h"
 
 namespace {
 
-class MainWindowFitZoomHost final : public FitZoomHost {
-public:
-    explicit MainWindowFitZoomHost(MainWindow* form) : m_form(form) {}
-
-    FitZoomWidgets widgets() const override
-    {
-        FitZoomWidgets w;
-        w.Window = m_form;
-        w.ClientArea = m_form->ClientArea;
-        w.Image1 = m_form->Image1;
-        w.ToolBar1 = m_form->ToolBar1;
-        w.MainMenu1 = m_form->MainMenu1;
-        return w;
-    }
-
-    void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
-    void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
-    bool InManualMode() const override { return m_form->InManualMode(); }
-    void ApplyShowOptions() override { m_form->slideShow()->ApplyShowOptions(); }
-    void SetMouseButtonDown(bool down) override { m_form->input()->MouseButtonDown = down ? 1 : 0; }
-    ShowView* showView() const override { return m_form->showView(); }
-
-private:
-    MainWindow* m_form;
-};
+FitZoomWidgets fitZoomWidgets(MainWindow* f)
+{
+    FitZoomWidgets w;
+    w.Window = f;
+    w.ClientArea = f->ClientArea;
+    w.Image1 = f->Image1;
+    w.ToolBar1 = f->ToolBar1;
+    w.MainMenu1 = f->MainMenu1;
+    return w;
+}
 
 } // namespace
 
 void MainWindow::InstallFitZoom()
 {
-    FitZoomSect = new FitZoomSection(std::make_unique<MainWindowFitZoomHost>(this), m_state.settings, m_state.paths,
-                                     m_state.start, m_state.session);
+    FitZoomSect = new FitZoomSection(fitZoomWidgets(this), [this] { return m_slideShow->InManualMode(); },
+                                     m_state.settings, m_state.paths, m_state.start, m_state.session);
+}
+
+void MainWindow::ConnectFitZoom()
+{
+    FitZoomSection* zoom = FitZoomSect;
+    connect(zoom, &FitZoomSection::menuCaptionsWanted, PictureDisplaySect,
+            &PictureDisplaySection::SetPictureMenuCaptions);
+    connect(zoom, &FitZoomSection::browseViewWanted, this, [this] { m_layout->RestoreBrowseView(); });
+    connect(zoom, &FitZoomSection::showOptionsWanted, m_slideShow.get(), &SlideShowController::ApplyShowOptions);
+    connect(zoom, &FitZoomSection::mouseButtonChanged, m_input,
+            [this](bool down) { m_input->MouseButtonDown = down ? 1 : 0; });
 }
 
 void MainWindow::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }
