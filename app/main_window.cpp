@@ -151,6 +151,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     ConnectPictureDisplay();
     ConnectFolderTree();
     ConnectFitZoom();
+    ConnectListMenus();
 }
 
 MainWindow::~MainWindow()

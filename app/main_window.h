@@ -366,6 +366,9 @@ public:
 private:
     class ListMenusSection* ListMenusSect = nullptr;
     void InstallListMenus();
+    // Connects what the list menus ask for to the folder tree, this window's
+    // user folders, the show, MyShow and the layouts, once every section exists.
+    void ConnectListMenus();
 public:
     // === end of section: recent folders, favourites, history and drives ===
 

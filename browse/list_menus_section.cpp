@@ -64,11 +64,12 @@ bool OpenShowMayNotChange(const ShowSession& session, const OpenShow& show)
 
 } // namespace
 
-ListMenusSection::ListMenusSection(std::unique_ptr<ListMenusHost> host, SettingsStore& settings,
-                                   const DataPaths& paths, const EnvironmentInfo& environment,
-                                   const StartContext& start, ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
-      m_paths(paths), m_environment(environment), m_start(start), m_w(m_host->widgets())
+ListMenusSection::ListMenusSection(const ListMenusWidgets& widgets, FolderTreeController& tree, OpenShow& openShow,
+                                   SettingsStore& settings, const DataPaths& paths,
+                                   const EnvironmentInfo& environment, const StartContext& start,
+                                   ShowSession& session)
+    : QObject(widgets.Window), m_tree(tree), m_openShow(openShow), m_session(session), m_settings(settings),
+      m_paths(paths), m_environment(environment), m_start(start), m_w(widgets)
 {
     setObjectName(QStringLiteral("ListMenusSection"));
 }
@@ -89,7 +90,7 @@ void ListMenusSection::SetupListMenus()
     onOpen(m_w.Favorites, [this] { FavoritesClick(); });
     onOpen(m_w.MyShow, [this] {
         BuildHistoryMenu();
-        m_host->MeasureMenu(m_w.MyShow);
+        emit menuMeasureWanted(m_w.MyShow);
     });
     onOpen(m_w.Bestand1, [this] { BuildDriveMenu(); });
     onOpen(m_w.DrivePop, [this] { DrivePopPopup(); });
@@ -123,23 +124,23 @@ void ListMenusSection::SetupListMenus()
         onClick(m_w.DriveItems[size_t(n)], open);
         onClick(m_w.PDriveItems[size_t(n)], open);
     }
-    onClick(m_w.MDesktop, [this] { m_host->DesktopClick(); });
-    onClick(m_w.Desktop, [this] { m_host->DesktopClick(); });
-    onClick(m_w.MMyPictures, [this] { m_host->MyPicturesClick(); });
-    onClick(m_w.MyPictures, [this] { m_host->MyPicturesClick(); });
-    onClick(m_w.MInternet, [this] { m_host->InternetClick(); });
-    onClick(m_w.Internet, [this] { m_host->InternetClick(); });
+    onClick(m_w.MDesktop, [this] { emit desktopWanted(); });
+    onClick(m_w.Desktop, [this] { emit desktopWanted(); });
+    onClick(m_w.MMyPictures, [this] { emit myPicturesWanted(); });
+    onClick(m_w.MyPictures, [this] { emit myPicturesWanted(); });
+    onClick(m_w.MInternet, [this] { emit internetWanted(); });
+    onClick(m_w.Internet, [this] { emit internetWanted(); });
     onClick(m_w.MDefStartUp, [this] { DPDefStartUpClick(); });
     onClick(m_w.DPDefStartUp, [this] { DPDefStartUpClick(); });
 
     onClick(m_w.AddSelectedFolder, [this] { AddSelectedFolderClick(); });
     onClick(m_w.AddSelectedFolderPop, [this] { AddSelectedFolderClick(); });
     onClick(m_w.AddFolder, [this] {
-        AddToFavorites(m_host->folderTree()->SelectedFolder,
+        AddToFavorites(m_tree.SelectedFolder,
                        m_w.AddFolder->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.AddShow, [this] {
-        AddToFavorites(m_host->openShow().OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
+        AddToFavorites(m_openShow.OpenShowPath, m_w.AddShow->text().startsWith(QLatin1String("Add")));
     });
     onClick(m_w.MakeDefault, [this] { MakeDefaultClick(); });
     onClick(m_w.MakeDefaultPop, [this] { MakeDefaultPopClick(); });
@@ -183,7 +184,7 @@ void ListMenusSection::Recent1Click()
     for (QAction* item : {m_w.N16, m_w.ClearRec})
         if (item)
             item->setVisible(used);
-    m_host->MeasureMenu(m_w.Recent1);
+    emit menuMeasureWanted(m_w.Recent1);
 }
 
 void ListMenusSection::FavoritesClick()
@@ -193,7 +194,7 @@ void ListMenusSection::FavoritesClick()
     for (QAction* item : {m_w.N12, m_w.ClearFavs})
         if (item)
             item->setVisible(used);
-    m_host->MeasureMenu(m_w.Favorites);
+    emit menuMeasureWanted(m_w.Favorites);
 }
 
 // ---- Changing the lists ----------------------------------------------------------
@@ -205,7 +206,7 @@ void ListMenusSection::AddToRecentFolders()
     in.path = RecentCandidate;
     in.listEntryStarted = ListEntryStarted == 1;
     in.existingShowFile = QFileInfo(RecentCandidate).isFile();
-    in.mayNotChange = OpenShowMayNotChange(m_session, m_host->openShow());
+    in.mayNotChange = OpenShowMayNotChange(m_session, m_openShow);
     const RecentAddOutcome out = AddToRecentList(Settings, in);
     if (out.result == RecentAddResult::Unchangeable || out.result == RecentAddResult::Empty)
         return;
@@ -231,7 +232,7 @@ void ListMenusSection::AddToFavorites(const QString& path, bool add)
 {
     TSettingsRecord& Settings = m_settings.Settings;
     if (add && !path.isEmpty()) {
-        if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session, m_host->openShow())) {
+        if (QFileInfo(path).isFile() && OpenShowMayNotChange(m_session, m_openShow)) {
             platform::showMessage(platform::PromptKind::Error, UnchangeableFavoriteText);
         } else if (AddToFirstFreeSlot(Settings.Favorites, path) < 0) {
             if (platform::showMessage(platform::PromptKind::Confirmation, FavoritesFullText, platform::kYesNo)
@@ -299,10 +300,10 @@ void ListMenusSection::OpenRecentEntry()
     // entry again.
     if (m_page->ThumbnailViewActive()) {
         ReopenAfterStop = 1;
-        m_host->ToolButton2Click();
+        emit showStopWanted();
         return;
     }
-    m_host->folderTree()->Exclusions.SearchCollecting = 0;
+    m_tree.Exclusions.SearchCollecting = 0;
     const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
     const bool play = ctrl || ReopenAfterStop == 1 || ShowRuns(m_session);
     ReopenAfterStop = 0;
@@ -319,18 +320,18 @@ void ListMenusSection::OpenRecentEntry()
     }
     // Browse: the walk writes the path, with its letter case as found on
     // disk, back into this entry.
-    FolderTreeController* tree = m_host->folderTree();
+    FolderTreeController* tree = &m_tree;
     tree->FolderToOpen = entry;
     ListEntryStarted = 0;
     tree->KeepListEntry = 0;
     tree->MarkListEntryOpening(ListIsFavorites == 1, ListEntryIndex);
-    m_host->OpenFolderOrShow();
+    emit folderOpenWanted();
 }
 
 void ListMenusSection::playListEntry(const QString& entry)
 {
     if (ShowRuns(m_session))
-        m_host->EndShow();
+        emit showEndWanted();
     m_session.ShowState.PlaysOwnShowFile = false;
     const QFileInfo info(entry);
     if (!info.exists()) {
@@ -341,13 +342,13 @@ void ListMenusSection::playListEntry(const QString& entry)
     ListEntryStarted = 1;
     StartedListEntry = entry;
     // The play options in effect, for a folder and a show file alike.
-    m_host->ApplyShowOptions();
+    emit showOptionsWanted();
     QStringList pictures;
     if (info.isDir()) {
-        pictures = CollectFolderPictures(m_paths, m_host->folderTree()->Exclusions, entry,
+        pictures = CollectFolderPictures(m_paths, m_tree.Exclusions, entry,
                                          m_session.PlayOptions, m_start.DemoMode != 0);
     } else {
-        if (entry == m_host->openShow().OpenShowPath)
+        if (entry == m_openShow.OpenShowPath)
             ListEntryStarted = 0;
         pictures = ReadShowPicturePaths(entry);
         m_session.ShowState.PlaysOwnShowFile = true;
@@ -359,7 +360,7 @@ void ListMenusSection::playListEntry(const QString& entry)
     }
     RecentCandidate = entry;
     AddToRecentFolders();
-    m_host->PlayPictures(existing.Paths, existing.Records);
+    emit playWanted(existing.Paths, existing.Records);
 }
 
 void ListMenusSection::OpenHistoryShow()
@@ -375,16 +376,16 @@ void ListMenusSection::OpenHistoryShow()
         platform::showMessage(platform::PromptKind::Plain, QStringLiteral("File no longer exists!"));
         return;
     }
-    m_host->LoadMyShowClick(entry);
-    OpenShow& show = m_host->openShow();
+    emit showFileOpenWanted(entry);
+    OpenShow& show = m_openShow;
     if (show.NamedShowOpen != 1 || show.OpenShowPath != entry)
         return;   // the show could not be opened (said so already)
     const qint64 freeKB = FreeSpaceOnDrive(platform::DriveLetterOf(entry));
     if (freeKB <= 0)
         show.ShowChangeable = 0;
-    m_host->ShowMyShowLabel(QStringLiteral("Copy"));
+    emit showLabelWanted(QStringLiteral("Copy"));
     AddToShowHistory(entry);
-    m_host->UpdateFolderCaption();
+    emit folderCaptionWanted();
     if (m_w.SaveMyShowAs)
         m_w.SaveMyShowAs->setEnabled(show.ShowChangeable == 1);
     if (m_w.DeleteMyShow) {
@@ -416,15 +417,15 @@ void ListMenusSection::AddSelectedFolderClick()
     // The item offers "Add" for a path that is not a favourite and "Delete"
     // for one that is; asking the list itself also serves the tree's pop-up,
     // whose File-menu twin may not have been rebuilt for this folder.
-    const QString path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder, ListEntryStarted,
-                                         StartedListEntry, m_host->openShow());
+    const QString path = CurrentListPath(m_session, m_tree.SelectedFolder, ListEntryStarted,
+                                         StartedListEntry, m_openShow);
     AddToFavorites(path, FavoriteIndexOf(path) < 0);
 }
 
 void ListMenusSection::MakeDefaultClick()
 {
     TSettingsRecord& Settings = m_settings.Settings;
-    const QString path = ListEntryStarted == 1 ? StartedListEntry : m_host->folderTree()->SelectedFolder;
+    const QString path = ListEntryStarted == 1 ? StartedListEntry : m_tree.SelectedFolder;
     if (path.isEmpty())
         return;
     Settings.StartupFolder = path;
@@ -441,12 +442,12 @@ void ListMenusSection::MakeAutomaticClick(QObject* sender)
     Settings.KeepAutoShow = 1;
     QString path;
     if (sender && sender == m_w.AutomaticFolder)
-        path = m_host->folderTree()->SelectedFolder;
+        path = m_tree.SelectedFolder;
     else if (sender && sender == m_w.AutomaticShow)
-        path = m_host->openShow().OpenShowPath;
+        path = m_openShow.OpenShowPath;
     else
-        path = CurrentListPath(m_session, m_host->folderTree()->SelectedFolder, ListEntryStarted, StartedListEntry,
-                               m_host->openShow());
+        path = CurrentListPath(m_session, m_tree.SelectedFolder, ListEntryStarted, StartedListEntry,
+                               m_openShow);
     Settings.AutoShowPath = path;
     StorePlayOptionsInAutoShow(Settings);
     m_settings.SettingsChanged();
@@ -467,11 +468,11 @@ void ListMenusSection::MakeAutoMaticPopClick()
 void ListMenusSection::DPDefStartUpClick()
 {
     TSettingsRecord& Settings = m_settings.Settings;
-    FolderTreeController* tree = m_host->folderTree();
+    FolderTreeController* tree = &m_tree;
     tree->KeepListEntry = 0;
     tree->ListEntryToUpdate = ListEntryRef{};
     tree->FolderToOpen = Settings.StartupFolder;
-    m_host->OpenFolderOrShow();
+    emit folderOpenWanted();
 }
 
 // ---- Drives ----------------------------------------------------------------------
@@ -518,7 +519,7 @@ void ListMenusSection::BuildDriveMenu()
             item->setVisible(shown);
     if (m_w.N25)
         m_w.N25->setVisible(desktop || pictures || internet);
-    m_host->MeasureMenu(m_w.DriveChange1);
+    emit menuMeasureWanted(m_w.DriveChange1);
 }
 
 void ListMenusSection::DrivePopPopup()
@@ -534,7 +535,7 @@ void ListMenusSection::DrivePopPopup()
             item->setVisible(shown);
     if (m_w.N25)
         m_w.N25->setVisible(desktop || pictures || internet);
-    m_host->MeasureMenu(m_w.DrivePop);
+    emit menuMeasureWanted(m_w.DrivePop);
 }
 
 void ListMenusSection::OpenDrive()
@@ -542,11 +543,11 @@ void ListMenusSection::OpenDrive()
     if (DriveMenuIndex < 0 || DriveMenuIndex >= DriveLetterCount)
         return;
     const QString& entry = DriveTable[size_t(DriveMenuIndex)];
-    FolderTreeController* tree = m_host->folderTree();
+    FolderTreeController* tree = &m_tree;
     tree->FolderToOpen = entry.isEmpty() ? QString(QChar('A' + DriveMenuIndex)) + QLatin1Char(':') : entry.left(2);
     tree->KeepListEntry = 1;
     tree->ListEntryToUpdate = ListEntryRef{};
-    m_host->OpenFolderOrShow();
+    emit folderOpenWanted();
 }
 
 qint64 ListMenusSection::FreeSpaceOnDrive(QChar letter)

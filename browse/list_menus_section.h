@@ -1,31 +1,39 @@
 // The main window's recent folders, favourites, MyShow history and drive
-// menus. It reaches the rest of the window through ListMenusHost.
+// menus. What it asks of other parts it says with signals, which the main
+// window connects.
 #pragma once
 
 #include "base/show_session.h"
 #include "browse/drive_menu.h"
-#include "browse/list_menus_host.h"
+#include "browse/list_menus_widgets.h"
 #include "browse/page_selection.h"
 
 #include <QChar>
 #include <QObject>
+#include <QList>
+#include <QMenu>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
-#include <memory>
 
 struct SettingsStore;
 struct DataPaths;
 struct EnvironmentInfo;
 struct StartContext;
+struct OpenShow;
+class FolderTreeController;
 
 class ListMenusSection : public QObject {
     Q_OBJECT
 public:
-    // A child of the host's window; the menus are wired on first use.
-    ListMenusSection(std::unique_ptr<ListMenusHost> host, SettingsStore& settings, const DataPaths& paths,
-                     const EnvironmentInfo& environment, const StartContext& start, ShowSession& session);
+    // A child of the widgets' window; the menus are wired on first use.
+    // `tree` is the folder tree the entries are opened in (its selected
+    // folder, the folder to open).
+    ListMenusSection(const ListMenusWidgets& widgets, FolderTreeController& tree, OpenShow& openShow,
+                     SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+                     const StartContext& start, ShowSession& session);
     ~ListMenusSection() override;
 
     // Connects the list and drive menus and their items to their handlers
@@ -88,10 +96,32 @@ public:
     // The page of thumbnails: an entry opened while it is shown stops the show first.
     void SetPage(PageSelection* page) { m_page = page ? page : &m_noPage; }
 
+signals:
+    // A menu was filled: its width is to fit its captions.
+    void menuMeasureWanted(QMenu* menu);
+    // The tree is to open its FolderToOpen, or to show its folder caption.
+    void folderOpenWanted();
+    void folderCaptionWanted();
+    // The user's Desktop, My Pictures or Internet folder was chosen.
+    void desktopWanted();
+    void myPicturesWanted();
+    void internetWanted();
+    // The running show is to stop (as its Stop button does) or to end; the
+    // play options are to be applied; pictures are to be played.
+    void showStopWanted();
+    void showEndWanted();
+    void showOptionsWanted();
+    void playWanted(const QStringList& pictures, const QList<int>& records);
+    // A show file of the history is to be opened as the MyShow; the MyShow
+    // label is to show `action`.
+    void showFileOpenWanted(const QString& path);
+    void showLabelWanted(const QString& action);
+
 private:
     void playListEntry(const QString& entry);
 
-    std::unique_ptr<ListMenusHost> m_host;
+    FolderTreeController& m_tree;
+    OpenShow& m_openShow;
     ShowSession& m_session;
     SettingsStore& m_settings;
     const DataPaths& m_paths;

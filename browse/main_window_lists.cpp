@@ -1,10 +1,11 @@
 // MainWindow's recent folders, favourites, MyShow history and drive menus: makes
-// the ListMenusSection with a ListMenusHost over the window, builds the list
-// menus when the window is first shown, and forwards the routines.
+// the ListMenusSection over the window's menus, connects what it asks for to
+// the other sections, builds the list menus when the window is first shown,
+// and forwards the routines.
 #include "app/main_window.h"
 
 #include "app/menu_style.h"
-#include "browse/list_menus_host.h"
+#include "browse/folder_tree_section.h"
 #include "browse/list_menus_section.h"
 
 #include <QCoreApplication>
@@ -12,77 +13,50 @@
 
 namespace {
 
-class MainWindowListMenusHost final : public ListMenusHost {
-public:
-    explicit MainWindowListMenusHost(MainWindow* form) : m_form(form) {}
-
-    OpenShow& openShow() override { return m_form->openShow(); }
-    ListMenusWidgets widgets() const override
-    {
-        MainWindow* f = m_form;
-        ListMenusWidgets w;
-        w.Window = f;
-        w.Timer1 = f->Timer1;
-        w.Recent1 = f->Recent1;
-        w.Favorites = f->Favorites;
-        w.MyShow = f->MyShow;
-        w.Bestand1 = f->Bestand1;
-        w.DriveChange1 = f->DriveChange1;
-        w.DrivePop = f->DrivePop;
-        w.FolderItems = f->FolderItems;
-        w.FavItems = f->FavItems;
-        w.HistoryItems = f->HistoryItems;
-        w.DriveItems = f->DriveItems;
-        w.PDriveItems = f->PDriveItems;
-        w.MDesktop = f->MDesktop;
-        w.Desktop = f->Desktop;
-        w.MMyPictures = f->MMyPictures;
-        w.MyPictures = f->MyPictures;
-        w.MInternet = f->MInternet;
-        w.Internet = f->Internet;
-        w.MDefStartUp = f->MDefStartUp;
-        w.DPDefStartUp = f->DPDefStartUp;
-        w.AddSelectedFolder = f->AddSelectedFolder;
-        w.AddSelectedFolderPop = f->AddSelectedFolderPop;
-        w.AddFolder = f->AddFolder;
-        w.AddShow = f->AddShow;
-        w.MakeDefault = f->MakeDefault;
-        w.MakeDefaultPop = f->MakeDefaultPop;
-        w.MakeAutomatic = f->MakeAutomatic;
-        w.AutomaticFolder = f->AutomaticFolder;
-        w.AutomaticShow = f->AutomaticShow;
-        w.MakeAutoMaticPop = f->MakeAutoMaticPop;
-        w.N1 = f->N1;
-        w.N12 = f->N12;
-        w.N16 = f->N16;
-        w.N25 = f->N25;
-        w.ClearRec = f->ClearRec;
-        w.ClearFavs = f->ClearFavs;
-        w.SaveMyShowAs = f->SaveMyShowAs;
-        w.DeleteMyShow = f->DeleteMyShow;
-        return w;
-    }
-    void MeasureMenu(QMenu* menu) override { ::MeasureMenu(menu); }
-    FolderTreeController* folderTree() override { return m_form->folderTree(); }
-
-    void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }
-    void UpdateFolderCaption() override { m_form->UpdateFolderCaption(); }
-    void DesktopClick() override { m_form->DesktopClick(); }
-    void MyPicturesClick() override { m_form->MyPicturesClick(); }
-    void InternetClick() override { m_form->InternetClick(); }
-    void EndShow() override { m_form->slideShow()->EndShow(); }
-    void ToolButton2Click() override { m_form->ToolButton2Click(); }
-    void ApplyShowOptions() override { m_form->slideShow()->ApplyShowOptions(); }
-    void PlayPictures(const QStringList& Pictures, const QList<int>& Records) override
-    {
-        m_form->PlayPictures(Pictures, Records);
-    }
-    void LoadMyShowClick(const QString& PresetFile) override { m_form->myShow()->LoadMyShowClick(PresetFile); }
-    void ShowMyShowLabel(const QString& action) override { m_form->layouts()->ShowMyShowLabel(action); }
-
-private:
-    MainWindow* m_form;
-};
+ListMenusWidgets listMenusWidgets(MainWindow* f)
+{
+    ListMenusWidgets w;
+    w.Window = f;
+    w.Timer1 = f->Timer1;
+    w.Recent1 = f->Recent1;
+    w.Favorites = f->Favorites;
+    w.MyShow = f->MyShow;
+    w.Bestand1 = f->Bestand1;
+    w.DriveChange1 = f->DriveChange1;
+    w.DrivePop = f->DrivePop;
+    w.FolderItems = f->FolderItems;
+    w.FavItems = f->FavItems;
+    w.HistoryItems = f->HistoryItems;
+    w.DriveItems = f->DriveItems;
+    w.PDriveItems = f->PDriveItems;
+    w.MDesktop = f->MDesktop;
+    w.Desktop = f->Desktop;
+    w.MMyPictures = f->MMyPictures;
+    w.MyPictures = f->MyPictures;
+    w.MInternet = f->MInternet;
+    w.Internet = f->Internet;
+    w.MDefStartUp = f->MDefStartUp;
+    w.DPDefStartUp = f->DPDefStartUp;
+    w.AddSelectedFolder = f->AddSelectedFolder;
+    w.AddSelectedFolderPop = f->AddSelectedFolderPop;
+    w.AddFolder = f->AddFolder;
+    w.AddShow = f->AddShow;
+    w.MakeDefault = f->MakeDefault;
+    w.MakeDefaultPop = f->MakeDefaultPop;
+    w.MakeAutomatic = f->MakeAutomatic;
+    w.AutomaticFolder = f->AutomaticFolder;
+    w.AutomaticShow = f->AutomaticShow;
+    w.MakeAutoMaticPop = f->MakeAutoMaticPop;
+    w.N1 = f->N1;
+    w.N12 = f->N12;
+    w.N16 = f->N16;
+    w.N25 = f->N25;
+    w.ClearRec = f->ClearRec;
+    w.ClearFavs = f->ClearFavs;
+    w.SaveMyShowAs = f->SaveMyShowAs;
+    w.DeleteMyShow = f->DeleteMyShow;
+    return w;
+}
 
 // Fills the list menus of a main window from the settings read at start
 // when the window is first shown.
@@ -115,8 +89,28 @@ Q_COREAPP_STARTUP_FUNCTION(watchForListMenus)
 
 void MainWindow::InstallListMenus()
 {
-    ListMenusSect = new ListMenusSection(std::make_unique<MainWindowListMenusHost>(this), m_state.settings, m_state.paths,
-                                         m_state.environment, m_state.start, m_state.session);
+    ListMenusSect = new ListMenusSection(listMenusWidgets(this), *folderTree(), openShow(), m_state.settings,
+                                         m_state.paths, m_state.environment, m_state.start, m_state.session);
+}
+
+void MainWindow::ConnectListMenus()
+{
+    ListMenusSection* lists = ListMenusSect;
+    connect(lists, &ListMenusSection::menuMeasureWanted, this, [](QMenu* menu) { ::MeasureMenu(menu); });
+    connect(lists, &ListMenusSection::folderOpenWanted, FolderTreeSect, &FolderTreeSection::OpenFolderOrShow);
+    connect(lists, &ListMenusSection::folderCaptionWanted, FolderTreeSect, &FolderTreeSection::UpdateFolderCaption);
+    connect(lists, &ListMenusSection::desktopWanted, this, &MainWindow::DesktopClick);
+    connect(lists, &ListMenusSection::myPicturesWanted, this, &MainWindow::MyPicturesClick);
+    connect(lists, &ListMenusSection::internetWanted, this, &MainWindow::InternetClick);
+    SlideShowController* show = m_slideShow.get();
+    connect(lists, &ListMenusSection::showStopWanted, show, &SlideShowController::ToolButton2Click);
+    connect(lists, &ListMenusSection::showEndWanted, show, &SlideShowController::EndShow);
+    connect(lists, &ListMenusSection::showOptionsWanted, show, &SlideShowController::ApplyShowOptions);
+    connect(lists, &ListMenusSection::playWanted, show, &SlideShowController::PlayPictures);
+    connect(lists, &ListMenusSection::showFileOpenWanted, this,
+            [this](const QString& path) { m_myShow->LoadMyShowClick(path); });
+    connect(lists, &ListMenusSection::showLabelWanted, this,
+            [this](const QString& action) { m_layout->ShowMyShowLabel(action); });
 }
 
 void MainWindow::SetupListMenus() { ListMenusSect->SetupListMenus(); }

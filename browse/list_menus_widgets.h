@@ -1,16 +1,9 @@
-// What the main window's list and drive menus need from the window: the
-// menus and items they fill and wire, and the routines of other sections
-// they call (folder tree, shows, the MyShow panel, the user's folders).
+// The window's menus and items the main window's list and drive menus fill
+// and wire, handed to the section once at construction.
 #pragma once
-
-#include <QList>
-#include <QString>
-#include <QStringList>
 
 #include <array>
 
-class FolderTreeController;
-struct OpenShow;
 class QAction;
 class QMenu;
 class QTimer;
@@ -58,29 +51,4 @@ struct ListMenusWidgets {
     QAction* ClearFavs = nullptr;
     QAction* SaveMyShowAs = nullptr;
     QAction* DeleteMyShow = nullptr;
-};
-
-class ListMenusHost {
-public:
-    virtual ~ListMenusHost() = default;
-
-    virtual ListMenusWidgets widgets() const = 0;
-    // The open show.
-    virtual OpenShow& openShow() = 0;
-    // Fits a menu's width to its captions.
-    virtual void MeasureMenu(QMenu* menu) = 0;
-    // The folder tree's controller (the selected folder, the folder to open).
-    virtual FolderTreeController* folderTree() = 0;
-
-    virtual void OpenFolderOrShow() = 0;
-    virtual void UpdateFolderCaption() = 0;
-    virtual void DesktopClick() = 0;
-    virtual void MyPicturesClick() = 0;
-    virtual void InternetClick() = 0;
-    virtual void EndShow() = 0;
-    virtual void ToolButton2Click() = 0;
-    virtual void ApplyShowOptions() = 0;
-    virtual void PlayPictures(const QStringList& Pictures, const QList<int>& Records) = 0;
-    virtual void LoadMyShowClick(const QString& PresetFile) = 0;
-    virtual void ShowMyShowLabel(const QString& action) = 0;
 };
