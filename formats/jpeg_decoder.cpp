@@ -242,6 +242,8 @@ qint64 copyUsedScans(const unsigned char* data, qint64 size, qint64 start, const
     for (int segments = 0; segments < 100000; ++segments) {
         if (pos + 2 > size || data[pos] != 0xFF)
             return 0;
+        while (pos + 2 < size && data[pos + 1] == 0xFF)   // fill bytes before a marker
+            ++pos;
         const unsigned char marker = data[pos + 1];
         if (marker == 0xD9) {   // end of picture
             copy(pos, pos + 2);
