@@ -60,6 +60,7 @@ class PictureTextWindow;
 class AutoShowOfferWindow;
 class ShowManagerWindow;
 class FolderPictureChooser;
+class PreviewPanel;
 
 // The window whose objectName is "Form1".
 class MainWindow : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
@@ -123,6 +124,15 @@ public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
     QAction* actionNamed(const QString& name) const override;
+
+    // The browse preview under the tree and the MyShow preview under the
+    // list (browse/preview_panel.h), made with the client area.
+    PreviewPanel* browsePreview() const override { return m_browsePreview; }
+    PreviewPanel* showPreview() const override { return m_showPreview; }
+private:
+    PreviewPanel* m_browsePreview = nullptr;
+    PreviewPanel* m_showPreview = nullptr;
+public:
 
     // =====================================================================
     // SECTION: start-up and close  (owner: startup; the controllers in
@@ -451,8 +461,6 @@ public:
 
 private:
     void buildClientArea();
-    void buildBrowsePreviewPanel();
-    void buildShowPreviewPanel();
     void buildToolBars();
     void buildMyShowToolBar();
     void setToolBarGlyphs();

@@ -7,6 +7,7 @@
 #include "app/options_dialog_logic.h"
 #include "browse/external_programs_controller.h"
 #include "browse/folder_tree_widget.h"
+#include "browse/preview_panel.h"
 #include "browse/selection_status.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_window.h"
@@ -14,7 +15,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -95,7 +95,7 @@ void MainWindow::RefreshAfterOptions()
     externalPrograms()->BuildLaunchButtons();
     if (RunExeMyShowTB) {
         const bool listed = MyShowSG && MyShowSG->rowCount() > 0;
-        const bool hidden = !FileNotExistLabel || FileNotExistLabel->isHidden();
+        const bool hidden = m_showPreview->message() != PreviewPanel::Message::FileNotExist;
         RunExeMyShowTB->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
                                    && EditProgramAcceptable(Settings.EditPrograms[0]));
     }
@@ -103,8 +103,7 @@ void MainWindow::RefreshAfterOptions()
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22,
                                    video.isEmpty() ? QIcon() : platform::ProgramIcon(video));
     externalPrograms()->LoadVideoProgramIcons();
-    if (FPlayorderCB)
-        FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
+    m_browsePreview->setPlayOrder(Settings.PlayOrder);
 }
 
 void MainWindow::OptionsDialogClosed()

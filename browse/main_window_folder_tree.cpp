@@ -25,7 +25,7 @@ public:
         w.StatusBar1 = f->StatusBar1;
         w.StatusPanel1 = f->StatusPanel1;
         w.SearchTB = f->SearchTB;
-        w.CopyVXOButton = f->CopyVXOButton;
+        w.ShowPreview = f->showPreview();
         w.Timer1 = f->Timer1;
         w.FolderExclusions = f->FolderExclusions;
         w.ExclusionItems = {f->Browse, f->SubShow, f->SubSearch, f->All,

@@ -5,6 +5,7 @@
 #include "base/program_state.h"
 #include "base/start_args.h"
 #include "browse/picture_display.h"
+#include "browse/preview_panel.h"
 #include "platform/icons.h"
 #include "shows/show_file.h"
 #include "sound/sound_state.h"
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 #include <QWidget>
 
@@ -66,9 +66,8 @@ void SoundController::ResetVoicePlayButton()
             m_items.VoicePlayTB->setToolTip(hint);
             m_items.VoicePlayTB->setIcon(idle);
         }
-    } else if (m_items.VoicePlaySB) {
-        m_items.VoicePlaySB->setToolTip(hint);
-        m_items.VoicePlaySB->setIcon(idle);
+    } else if (m_items.BrowsePreview) {
+        m_items.BrowsePreview->setVoicePlayLook(idle, hint);
     }
 }
 

@@ -12,7 +12,7 @@ struct OpenShow;
 struct ProgramState;
 class QAction;
 class QTimer;
-class QToolButton;
+class PreviewPanel;
 class QWidget;
 
 // What the sound controller asks of the main window.
@@ -29,7 +29,7 @@ public:
     // The controls the sound uses, built by the main window (any may be missing).
     struct Items {
         QAction* VoicePlayTB = nullptr;
-        QToolButton* VoicePlaySB = nullptr;
+        PreviewPanel* BrowsePreview = nullptr;   // its voice play button
         QTimer* FadeTimer = nullptr;
         QTimer* TimerMusic = nullptr;
         QTimer* IntervalTimer = nullptr;
