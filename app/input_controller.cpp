@@ -13,6 +13,7 @@
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
 #include "base/caption_helpers.h"
+#include "base/named_timer.h"
 #include "platform/keyboard_hook.h"
 #include "app/menu_style.h"
 #include "base/settings_record.h"
@@ -83,7 +84,10 @@ bool isTextInput(const QWidget* w)
 
 InputController::InputController(QWidget& window, InputHost& host, const MainWindowWidgets& widgets,
                                  ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_w(widgets), m_state(state)
+    : QObject(&window), m_window(window), m_host(host), m_w(widgets), m_state(state),
+      m_idleTimer(MakeNamedTimer(this, "Timer1", 1000, false)),
+      m_hookTimer(MakeNamedTimer(this, "TimerHook", 500, false)),
+      m_hookHandledTimer(MakeNamedTimer(this, "HookHandled", 300, false))
 {
 }
 
@@ -96,9 +100,9 @@ void InputController::InstallApplicationEvents()
     m_appEventsInstalled = true;
     if (!m_hintMemory)
         m_hintMemory = std::make_unique<HintMemory>();
-    connect(m_w.TimerHook, &QTimer::timeout, this, &InputController::TimerHookTimer);
-    connect(m_w.HookHandled, &QTimer::timeout, this, &InputController::HookHandledTimer);
-    connect(m_w.Timer1, &QTimer::timeout, this, &InputController::Timer1Timer);
+    connect(m_hookTimer, &QTimer::timeout, this, &InputController::TimerHookTimer);
+    connect(m_hookHandledTimer, &QTimer::timeout, this, &InputController::HookHandledTimer);
+    connect(m_idleTimer, &QTimer::timeout, this, &InputController::Timer1Timer);
     m_window.installEventFilter(this);
     if (m_w.ClientArea)
         m_w.ClientArea->installEventFilter(this);
@@ -143,7 +147,7 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     ShowWindow* const Form9 = m_host.showWindow();
     HookInput in;
     in.mainWindowEnabled = m_window.isEnabled() && !QApplication::activeModalWidget();
-    in.hookHandledRunning = m_w.HookHandled && m_w.HookHandled->isActive();
+    in.hookHandledRunning = m_hookHandledTimer && m_hookHandledTimer->isActive();
     in.form9Visible = Form9 && Form9->isVisible();
     in.mouseButtonDown = MouseButtonDown == 1;
     in.playbackActive = runs(m_state.session);
@@ -153,12 +157,12 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     in.rotateRUsable = usable(m_w.TBRotateR);
     in.key = HookKeyOf(key);
     const HookDecision d = DecideHookKey(in);
-    if (d.startHookHandled && m_w.HookHandled)
-        m_w.HookHandled->start();
+    if (d.startHookHandled && m_hookHandledTimer)
+        m_hookHandledTimer->start();
     if (d.setCtrlLatch) {
         HookCtrlLatch = 1;
-        if (m_w.TimerHook)
-            m_w.TimerHook->start();
+        if (m_hookTimer)
+            m_hookTimer->start();
     }
     switch (d.action) {
     case HookAction::None:
@@ -188,12 +192,12 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 void InputController::TimerHookTimer()
 {
     HookCtrlLatch = 0;
-    m_w.TimerHook->stop();
+    m_hookTimer->stop();
 }
 
 void InputController::HookHandledTimer()
 {
-    m_w.HookHandled->stop();
+    m_hookHandledTimer->stop();
 }
 
 void InputController::Timer1Timer()
@@ -224,10 +228,10 @@ void InputController::Timer1Timer()
     case IdleAction::None:
         break;
     case IdleAction::StopTimer:
-        m_w.Timer1->stop();
+        m_idleTimer->stop();
         break;
     case IdleAction::Message:
-        m_w.Timer1->stop();
+        m_idleTimer->stop();
         AutoShowCountdown = 0;
         // Once, until the user does something: whoever starts the timer
         // again meanwhile, the message does not come back.
@@ -256,8 +260,8 @@ void InputController::UserActivity()
     IdleStartTick = platform::monotonicMs();
     AutoShowCountdown = 0;
     AutoShowStarting = 0;
-    if (m_w.Timer1 && !m_w.Timer1->isActive())
-        m_w.Timer1->start();
+    if (m_idleTimer && !m_idleTimer->isActive())
+        m_idleTimer->start();
 }
 
 void InputController::FormMouseDown(Qt::MouseButton button)
@@ -314,14 +318,14 @@ void InputController::FormActivate()
     // The window comes back to the front (a message box or dialog closed,
     // another program left): the idle timer runs again, but this is no input
     // of the user, so after the idle message it stays off.
-    if (!runs(m_state.session) && m_w.Timer1 && !m_w.Timer1->isActive() && !m_idleMessageGiven)
+    if (!runs(m_state.session) && m_idleTimer && !m_idleTimer->isActive() && !m_idleMessageGiven)
         UserActivity();
 }
 
 void InputController::AppMinimize()
 {
-    if (m_w.Timer1)
-        m_w.Timer1->stop();
+    if (m_idleTimer)
+        m_idleTimer->stop();
 }
 
 void InputController::QuestionUpdateStatusBar()

@@ -22,6 +22,7 @@ class MenuController;
 class PictureDisplaySection;
 class ThumbnailPageSection;
 class QEvent;
+class QTimer;
 class QWidget;
 class AutoShowCountdownWindow;
 class ShowWindow;
@@ -70,6 +71,13 @@ public:
 
     ProgramState& state() const { return m_state; }
 
+    // The controller's timers: the idle timer ("Timer1", 1000 ms), the
+    // hook's Ctrl latch ("TimerHook", 500 ms) and the hook's handled-key
+    // guard ("HookHandled", 300 ms); none runs at first.
+    QTimer* idleTimer() const { return m_idleTimer; }
+    QTimer* hookTimer() const { return m_hookTimer; }
+    QTimer* hookHandledTimer() const { return m_hookHandledTimer; }
+
     // The keyboard hook: an application event filter on the GUI thread.
     void InstallKeyboardHook();
     // Removes the hook (before a modal dialog; also at destruction).
@@ -117,6 +125,9 @@ private:
     InputHost& m_host;
     const MainWindowWidgets& m_w;
     ProgramState& m_state;
+    QTimer* m_idleTimer;
+    QTimer* m_hookTimer;
+    QTimer* m_hookHandledTimer;
     KeyboardHookFilter* m_hookFilter = nullptr;
     bool m_appEventsInstalled = false;
     std::unique_ptr<HintMemory> m_hintMemory;  // made at first use, freed with the window

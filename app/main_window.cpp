@@ -108,8 +108,8 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 
 MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
-      m_startup(std::make_unique<StartupController>(*this, *this, *this, state)),
-      m_close(std::make_unique<CloseController>(*this, *this, *this, state)),
+      m_startup(std::make_unique<StartupController>(*this, *this, state)),
+      m_close(std::make_unique<CloseController>(*this, *this, state)),
       m_layout(std::make_unique<LayoutController>(*this, *this, state))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -119,22 +119,24 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     buildToolBars();
     buildMenus();
     buildPopups();
-    buildTimers();
     KeepAbsentFeaturesDisabled(this);
-    m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, Image4, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, TreeView1, UploadSp, Volume, image2});
+    m_input = new InputController(*this, *this, *this, m_state);
+    m_slideShow = makeSlideShow();
+    m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, Image4, m_slideShow->intervalTimer(), MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, TreeView1, UploadSp, Volume, image2});
     m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
     m_sound = std::make_unique<SoundController>(*this, *this, state);
-    m_sound->SetItems({VoicePlayTB, VoicePlaySB, FadeTimer, TimerMusic, IntervalTimer});
-    m_slideShow = makeSlideShow();
-    m_slideShow->SetItems({Timer1, IntervalTimer, ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
+    m_sound->SetItems({VoicePlayTB, VoicePlaySB, m_slideShow->intervalTimer()});
+    m_slideShow->SetItems({m_input->idleTimer(), ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
+    m_startup->SetItems({ShowAllTB, TBTarnivo, TBSepTarn, Tarnivo, TarnivoPop, GettingStarted, WhatsNew, VXOnlineHelp,
+                         HideShowMyShowTB, HideShowMyShow, RunExeMyShowTB, RunExeToolButton, ToolButton1, UploadPicture,
+                         Upload, Bestand1, Recent1, Show, Options1, Favorites, Help1, ToolBar1, MyShowSG, StatusPanel0,
+                         FPlayorderCB, UploadSp, m_input->idleTimer()});
     m_menus = new MenuController(*this, *this, *this, m_state);
-    m_input = new InputController(*this, *this, *this, m_state);
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
         this, *this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
-        {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
-         HelpTimer});
+        {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1});
     m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
                                       m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
@@ -824,17 +826,3 @@ void MainWindow::addTreeFileItems(QMenu* p)
     N24->setVisible(false);
 }
 
-void MainWindow::buildTimers()
-{
-    Timer1 = MakeNamedTimer(this, "Timer1", 1000, false);
-    TimerHook = MakeNamedTimer(this, "TimerHook", 500, false);
-    HookHandled = MakeNamedTimer(this, "HookHandled", 300, false);
-    TimerAutoCDRun = MakeNamedTimer(this, "TimerAutoCDRun", 1, false);
-    HelpTimer = MakeNamedTimer(this, "HelpTimer", 1500, true);
-    TimerThumbnail = MakeNamedTimer(this, "TimerThumbnail", 100, true);
-    IntervalTimer = MakeNamedTimer(this, "IntervalTimer", 1000, false);
-    FadeTimer = MakeNamedTimer(this, "FadeTimer", 100, false);
-    TimerMusic = MakeNamedTimer(this, "TimerMusic", 1000, false);
-    ImageTimer = MakeNamedTimer(this, "ImageTimer", 100, true);
-    connect(TimerAutoCDRun, &QTimer::timeout, this, [this] { m_startup->TimerAutoCDRunTimer(); });
-}

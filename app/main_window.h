@@ -319,7 +319,7 @@ public:
     }
     // The automatic-show windows' host: this window and its idle timer.
     QWidget* AutomaticShowWindow() override { return this; }
-    QTimer* IdleTimer() override { return Timer1; }
+    QTimer* IdleTimer() override { return m_input->idleTimer(); }
     void RestartIdleTime() override { m_input->RestartIdleTime(); }
     FolderExclusionState& Exclusions() override;
     void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
@@ -464,5 +464,4 @@ private:
     void buildOptionsAndHelpMenus();
     void buildPopups();
     void addTreeFileItems(QMenu* popup);
-    void buildTimers();
 };

@@ -159,10 +159,9 @@ void MainWindow::SetupSmallHandlers()
     m_smallHandlersSetUp = true;
 
     m_helpAndVersion->ConnectHelpMenu();
-    if (TimerThumbnail)
-        connect(TimerThumbnail, &QTimer::timeout, pictureInfo(), &PictureInfoController::TimerThumbnailTimer);
-    if (ImageTimer)
-        connect(ImageTimer, &QTimer::timeout, pictureDisplay(), &PictureDisplaySection::ImageTimerTimer);
+    connect(pictureInfo()->thumbnailTimer(), &QTimer::timeout, pictureInfo(), &PictureInfoController::TimerThumbnailTimer);
+    connect(pictureDisplay()->imageTimer(), &QTimer::timeout, pictureDisplay(),
+            &PictureDisplaySection::ImageTimerTimer);
 
     FolderTreeSect->ConnectKeysAndSelection();
     if (MyShowSG) {
@@ -183,8 +182,7 @@ void MainWindow::MyShowSGMouseMove()
 
 void MainWindow::StopIdleTimer()
 {
-    if (Timer1)
-        Timer1->stop();
+    m_input->idleTimer()->stop();
 }
 
 void MainWindow::CloseMainWindow()

@@ -14,7 +14,6 @@ class QMenu;
 class QMenuBar;
 class QStatusBar;
 class QTableWidget;
-class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
@@ -370,16 +369,4 @@ struct MainWindowWidgets {
     QAction* MSecondMonitor = nullptr;
     QMenu* MultiPop = nullptr;
     std::array<QAction*, 25> MultiItems{};        // M1, M2, M4 ... M77 (PageLayoutTable's order)
-
-    // --- timers ------------------------------------------------------------------
-    QTimer* Timer1 = nullptr;                     // idle timer, 1000 ms, off at design
-    QTimer* TimerHook = nullptr;                  // 500 ms, off
-    QTimer* HookHandled = nullptr;                // 300 ms, off
-    QTimer* TimerAutoCDRun = nullptr;             // 1 ms, off
-    QTimer* HelpTimer = nullptr;                  // 1500 ms one-shot, off
-    QTimer* TimerThumbnail = nullptr;             // 100 ms one-shot, off
-    QTimer* IntervalTimer = nullptr;              // slide show step, off
-    QTimer* FadeTimer = nullptr;                  // music fade, off
-    QTimer* TimerMusic = nullptr;                 // music queue, off
-    QTimer* ImageTimer = nullptr;                 // picture settle timer, off
 };

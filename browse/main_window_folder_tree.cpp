@@ -26,7 +26,7 @@ public:
         w.StatusPanel1 = f->StatusPanel1;
         w.SearchTB = f->SearchTB;
         w.CopyVXOButton = f->CopyVXOButton;
-        w.Timer1 = f->Timer1;
+        w.Timer1 = f->input()->idleTimer();
         w.FolderExclusions = f->FolderExclusions;
         w.ExclusionItems = {f->Browse, f->SubShow, f->SubSearch, f->All,
                             f->BrowsePop, f->SubShowPop, f->SubSearchPop, f->AllPop};

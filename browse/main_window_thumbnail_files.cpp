@@ -41,8 +41,7 @@ public:
         w.Window = f;
         w.TreeView1 = f->TreeView1;
         w.MyShowSG = f->MyShowSG;
-        w.Timer1 = f->Timer1;
-        w.TimerThumbnail = f->TimerThumbnail;
+        w.Timer1 = f->input()->idleTimer();
         w.TBMakeSmall = f->TBMakeSmall;
         w.MMakeSmall = f->MMakeSmall;
         w.MakeSmall = f->MakeSmall;

@@ -21,7 +21,7 @@ public:
         w.ToolBar1 = f->ToolBar1;
         w.StatusBar1 = f->StatusBar1;
         w.StatusPanel1 = f->StatusPanel1;
-        w.IntervalTimer = f->IntervalTimer;
+        w.IntervalTimer = f->slideShow()->intervalTimer();
         w.RightClickTreeView = f->RightClickTreeView;
         w.MMultSlide = f->MMultSlide;
         w.MultiPop = f->MultiPop;

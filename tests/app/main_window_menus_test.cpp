@@ -215,7 +215,7 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     QKeyEvent held(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
     QCoreApplication::sendEvent(form.TreeView1, &held);   // within 300 ms: nothing
     EXPECT_EQ(forward1, 1);
-    EXPECT_TRUE(form.HookHandled->isActive());
+    EXPECT_TRUE(form.input()->hookHandledTimer()->isActive());
 
     form.input()->HookHandledTimer();
     QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
@@ -243,13 +243,13 @@ TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
     MainWindow form(TestState());
     platform::setMonotonicMs(123456);
     form.input()->AutoShowCountdown = 3;
-    form.Timer1->stop();
+    form.input()->idleTimer()->stop();
     form.input()->UserActivity();
     EXPECT_EQ(form.input()->IdleStartTick, 123456);
     EXPECT_EQ(form.input()->AutoShowCountdown, 0);
-    EXPECT_TRUE(form.Timer1->isActive());
+    EXPECT_TRUE(form.input()->idleTimer()->isActive());
     form.input()->AppMinimize();
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(form.input()->idleTimer()->isActive());
     platform::resetClock();
 }
 

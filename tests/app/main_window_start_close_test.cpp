@@ -147,7 +147,7 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
     advanceClock(6000);
     w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 1);
-    EXPECT_FALSE(w.form.Timer1->isActive());
+    EXPECT_FALSE(w.form.input()->idleTimer()->isActive());
 
     // The message box closes and the window is active again: no input of
     // the user, so the message does not come back.
@@ -158,7 +158,7 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
         w.form.input()->Timer1Timer();
     }
     EXPECT_EQ(messagesWithText(message), 1);
-    EXPECT_FALSE(w.form.Timer1->isActive());
+    EXPECT_FALSE(w.form.input()->idleTimer()->isActive());
 
     // A click in the folder tree is the user's: the idle time starts again
     // and, once it has passed, the message is given again.
@@ -167,7 +167,7 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
     QTest::mouseClick(w.form.TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier,
                       w.form.TreeView1->visualItemRect(root).center());
     QCoreApplication::processEvents();
-    EXPECT_TRUE(w.form.Timer1->isActive());
+    EXPECT_TRUE(w.form.input()->idleTimer()->isActive());
     w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 1);   // the idle time starts anew
     advanceClock(6000);

@@ -51,10 +51,10 @@ TEST(SmallHandlers, AKeyInTheTreeStopsTheIdleTimer)
 {
     MainWindow form(TestState());
     form.SetupSmallHandlers();
-    form.Timer1->start();
+    form.input()->idleTimer()->start();
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(form.TreeView1, &down);
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(form.input()->idleTimer()->isActive());
 }
 
 TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
@@ -70,10 +70,10 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
     form.image2->resize(60, 60);
     form.pictureInfo()->ThumbnailPreviewPath = picture;
     form.pictureInfo()->ThumbnailPreviewFromTree = true;
-    form.TimerThumbnail->start();
+    form.pictureInfo()->thumbnailTimer()->start();
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();
-    EXPECT_FALSE(form.TimerThumbnail->isActive());
+    EXPECT_FALSE(form.pictureInfo()->thumbnailTimer()->isActive());
     // The browse preview shows the picture fitted, its ratio kept.
     const QSize browse = form.Image4->pixmap().size();
     ASSERT_FALSE(browse.isEmpty());
@@ -125,9 +125,9 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
     MainWindow form(TestState());
     form.setShowManager(&manager);
     form.SetupSmallHandlers();
-    form.ImageTimer->start(2000);
+    form.pictureDisplay()->imageTimer()->start(2000);
     form.pictureDisplay()->ImageTimerTimer();
-    EXPECT_FALSE(form.ImageTimer->isActive());
+    EXPECT_FALSE(form.pictureDisplay()->imageTimer()->isActive());
     EXPECT_EQ(TestState().session.ShowState.PictureLoaded, 1);
     EXPECT_EQ(form.pictureDisplay()->PictureLoadTimeMs, 123456);
     EXPECT_TRUE(manager.BackSB->isEnabled());

@@ -254,7 +254,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     EXPECT_EQ(form.ModelLabel4->text(), "Canon EOS 20D");
     EXPECT_EQ(form.SavePictureTo->text(), "&Save picture to");
     EXPECT_EQ(form.RenamePicture->text(), "Re&name picture");
-    EXPECT_TRUE(form.TimerThumbnail->isActive());
+    EXPECT_TRUE(form.pictureInfo()->thumbnailTimer()->isActive());
     EXPECT_EQ(form.pictureInfo()->ThumbnailPreviewPath, path);
 
     form.pictureInfo()->PreviewNode = missing;

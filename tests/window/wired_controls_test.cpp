@@ -244,7 +244,7 @@ TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
     EXPECT_FALSE(form->ShowForward1->isEnabled());
     choose(form->ShowinReverse1);
     EXPECT_EQ(TestState().session.ShowState.Direction, -1);
-    EXPECT_TRUE(form->IntervalTimer->isActive());
+    EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
     openMenu(form->Show);
     choose(form->ShowForward1);
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
