@@ -4,7 +4,7 @@
 // activation, minimise and exception events.
 #include "app/input_controller.h"
 #include "app/layout_controller.h"
-#include "app/main_window_widgets.h"
+#include "app/main_status_bar.h"
 #include "app/menu_controller.h"
 #include "base/program_state.h"
 #include "browse/crop_ratio_panel.h"
@@ -82,13 +82,15 @@ bool isTextInput(const QWidget* w)
 
 } // namespace
 
-InputController::InputController(QWidget& window, InputHost& host, const MainWindowWidgets& widgets,
+InputController::InputController(QWidget& window, InputHost& host, const Items& items,
                                  ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_w(widgets), m_state(state),
+    : QObject(&window), m_window(window), m_host(host), m_w(items), m_state(state),
       m_idleTimer(MakeNamedTimer(this, "Timer1", 1000, false)),
       m_hookTimer(MakeNamedTimer(this, "TimerHook", 500, false)),
       m_hookHandledTimer(MakeNamedTimer(this, "HookHandled", 300, false))
 {
+    if (m_w.StatusBar1)
+        m_statusPanels = {m_w.StatusBar1->panel0(), m_w.StatusBar1->panel1()};
 }
 
 InputController::~InputController() = default;
@@ -341,7 +343,7 @@ void InputController::ApplicationHint(const QString& hint)
         m_hintMemory = std::make_unique<HintMemory>();
     HintContext ctx;
     ctx.showRunning = runs(m_state.session);
-    ctx.currentPanelText = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
+    ctx.currentPanelText = m_w.StatusBar1 ? m_w.StatusBar1->panelText(1) : QString();
     ctx.cdMenuText = m_host.menus()->CdMenuStatusText;
     ctx.cdFolderText = m_host.menus()->CdFolderStatusText;
     ctx.cdShowText = m_host.menus()->CdShowStatusText;
@@ -351,8 +353,8 @@ void InputController::ApplicationHint(const QString& hint)
     ctx.wallpaperItemVisible = m_w.Wallpaper && m_w.Wallpaper->isVisible();
     ctx.lastLoadedFileName = QFileInfo(m_host.pictureDisplay()->displayState().CurrentPicturePath).fileName();
     const HintResult r = ApplicationHintText(hint, ctx, *m_hintMemory);
-    if (r.outcome == HintOutcome::SetText && m_w.StatusPanel1)
-        m_w.StatusPanel1->setText(r.text);
+    if (r.outcome == HintOutcome::SetText && m_w.StatusBar1)
+        m_w.StatusBar1->setPanelText(1, r.text);
     else if (r.outcome == HintOutcome::FolderCaption)
         m_host.UpdateFolderCaption();
 }
@@ -406,11 +408,11 @@ void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 
 bool InputController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_w.StatusPanel0 || watched == m_w.StatusPanel1) {
+    if (watched && (watched == m_statusPanels[0] || watched == m_statusPanels[1])) {
         if (event->type() == QEvent::Paint) {
             auto* label = static_cast<QLabel*>(watched);
             QPainter p(label);
-            m_host.layouts()->StatusBar1DrawPanel(p, watched == m_w.StatusPanel0 ? 0 : 1, label->rect());
+            m_host.layouts()->StatusBar1DrawPanel(p, watched == m_statusPanels[0] ? 0 : 1, label->rect());
             return true;
         }
         return false;

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -27,7 +28,8 @@ class QWidget;
 class AutoShowCountdownWindow;
 class ShowWindow;
 struct HintMemory;
-struct MainWindowWidgets;
+class MainStatusBar;
+class QAction;
 struct ProgramState;
 
 // What the keyboard hook, the key commands and the idle timer ask of the
@@ -64,9 +66,28 @@ public:
 class InputController : public QObject {
     Q_OBJECT
 public:
-    // `window` is the main window (it parents the controller); `widgets` are
-    // its widgets, built before the controller.
-    InputController(QWidget& window, InputHost& host, const MainWindowWidgets& widgets, ProgramState& state);
+    // The window's controls the events reach, built before the controller:
+    // the client area (its mouse events), the status bar (hints and the
+    // panels' painting) and the commands the keys trigger.
+    struct Items {
+        QWidget* ClientArea = nullptr;
+        MainStatusBar* StatusBar1 = nullptr;
+        QAction* TBRotateL = nullptr;
+        QAction* TBRotateR = nullptr;
+        QAction* Wallpaper = nullptr;
+        QAction* ShowForwardToolButton = nullptr;
+        QAction* ShowinReverseToolButton = nullptr;
+        QAction* Forward1ToolButton = nullptr;
+        QAction* Backwards1ToolButton = nullptr;
+        QAction* SaveToolButton = nullptr;
+        QAction* MoveToolButton = nullptr;
+        QAction* RenamePictureToolButton = nullptr;
+        QAction* Volume = nullptr;
+        QAction* RecycleBinToolButton = nullptr;
+    };
+
+    // `window` is the main window (it parents the controller).
+    InputController(QWidget& window, InputHost& host, const Items& items, ProgramState& state);
     ~InputController() override;
 
     ProgramState& state() const { return m_state; }
@@ -123,7 +144,9 @@ public:
 private:
     QWidget& m_window;
     InputHost& m_host;
-    const MainWindowWidgets& m_w;
+    const Items m_w;
+    // The status bar's panels, whose painting the layouts do.
+    std::array<QObject*, 2> m_statusPanels{};
     ProgramState& m_state;
     QTimer* m_idleTimer;
     QTimer* m_hookTimer;

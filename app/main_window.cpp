@@ -120,18 +120,25 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     buildMenus();
     buildPopups();
     KeepAbsentFeaturesDisabled(this);
-    m_input = new InputController(*this, *this, *this, m_state);
+    m_input = new InputController(*this, *this,
+                                  {clientArea()->widget(), m_statusBar, TBRotateL, TBRotateR, Wallpaper,
+                                   ShowForwardToolButton, ShowinReverseToolButton, Forward1ToolButton,
+                                   Backwards1ToolButton, SaveToolButton, MoveToolButton, RenamePictureToolButton, Volume,
+                                   RecycleBinToolButton},
+                                  m_state);
     m_slideShow = makeSlideShow();
-    m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, Image4, m_slideShow->intervalTimer(), MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, TreeView1, UploadSp, Volume, image2});
-    m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
+    m_layout->SetItems({clientArea()->widget(), FullScreenToolButton3, clientArea()->bottomBar(), showList()->header(), clientArea()->picture(), Image4, m_slideShow->intervalTimer(), MMainMonitor, MSecondMonitor, MultiPop, showList()->nameLabel(), showList()->grid(), Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, statusPanels()->panel0(), statusPanels()->panel1(), TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, treeView(), UploadSp, Volume, image2});
+    m_myShow->SetItems({showList()->grid(), showList()->nameLabel(), StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
     m_sound = std::make_unique<SoundController>(*this, *this, state);
     m_sound->SetItems({VoicePlayTB, VoicePlaySB, m_slideShow->intervalTimer()});
-    m_slideShow->SetItems({m_input->idleTimer(), ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
+    m_slideShow->SetItems({m_input->idleTimer(), ToolButton2, RunExeToolButton, statusPanels()->panel1(), showList()->grid()});
     m_startup->SetItems({ShowAllTB, TBTarnivo, TBSepTarn, Tarnivo, TarnivoPop, GettingStarted, WhatsNew, VXOnlineHelp,
                          HideShowMyShowTB, HideShowMyShow, RunExeMyShowTB, RunExeToolButton, ToolButton1, UploadPicture,
-                         Upload, Bestand1, Recent1, Show, Options1, Favorites, Help1, ToolBar1, MyShowSG, StatusPanel0,
+                         Upload, Bestand1, Recent1, Show, Options1, Favorites, Help1, ToolBar1, showList()->grid(), statusPanels()->panel0(),
                          FPlayorderCB, UploadSp, m_input->idleTimer()});
     m_menus = new MenuController(*this, *this, *this, m_state);
+    m_menus->SetClientWidgets({clientArea()->menuBackground(), m_statusBar, treeView(), showList()->grid(),
+                               clientArea()->picture()});
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
@@ -205,9 +212,8 @@ QAction* MainWindow::actionNamed(const QString& name) const
 
 void MainWindow::buildClientArea()
 {
-    ClientArea = named(new QWidget(this), "ClientArea");
-    setCentralWidget(ClientArea);
-    QWidget* c = ClientArea;
+    m_clientArea = std::make_unique<MainClientArea>(this);
+    QWidget* c = m_clientArea->widget();
 
     // Design bounds of the restored 800 x 600 layout (client area below the
     // menu bar). The two tool bars sit at the top of the client area.
@@ -215,61 +221,18 @@ void MainWindow::buildClientArea()
     ToolBar1->setGeometry(0, 0, 401, 30);
     ToolBar2 = named(new QToolBar(c), "ToolBar2");
     ToolBar2->setGeometry(401, 0, 399, 30);
-    Bevel2 = makeFrame(c, "Bevel2", QRect(404, 32, 392, 22), QFrame::Box);
-    ImMyShowHeader = makeLabel(c, "ImMyShowHeader", QRect(404, 32, 392, 22));
-    MyShowLabel = makeLabel(c, "MyShowLabel", QRect(409, 35, 380, 16));
-
-    TreeView1 = named(new QTreeWidget(c), "TreeView1");
-    TreeView1->setGeometry(4, 32, 392, 318);
-    TreeView1->setHeaderHidden(true);
-
-    MyShowSG = named(new QTableWidget(0, 5, c), "MyShowSG");
-    MyShowSG->setGeometry(404, 56, 392, 262);
-    MyShowSG->setHorizontalHeaderLabels(
-        {QStringLiteral("Seq"), QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("Title"), QStringLiteral("Path")});
-    MyShowSG->verticalHeader()->hide();
-    MyShowSG->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MyShowSG->setSelectionBehavior(QAbstractItemView::SelectRows);
-    MyShowSG->hide();
-
-    // The list buttons under the grid: six of one width.
-    const int btnTop = 322, btnW = 65, btnH = 24;
-    ExchangeButtonBoven = makeButton(c, "ExchangeButtonBoven", QRect(404 + 0 * btnW, btnTop, btnW, btnH));
-    ExchangeButtonBeneden = makeButton(c, "ExchangeButtonBeneden", QRect(404 + 1 * btnW, btnTop, btnW, btnH));
-    MoveButton = makeButton(c, "MoveButton", QRect(404 + 2 * btnW, btnTop, btnW, btnH));
-    DeleteButton = makeButton(c, "DeleteButton", QRect(404 + 3 * btnW, btnTop, btnW, btnH));
-    TextSB = makeButton(c, "TextSB", QRect(404 + 4 * btnW, btnTop, btnW, btnH));
-    ClearListButton = makeButton(c, "ClearListButton", QRect(404 + 5 * btnW, btnTop, btnW, btnH));
-    for (QToolButton* b : {ExchangeButtonBoven, ExchangeButtonBeneden, MoveButton, DeleteButton, TextSB, ClearListButton})
-        b->setEnabled(false);
+    m_folderTreePanel = std::make_unique<FolderTreePanel>(c);
+    m_showList = std::make_unique<ShowListPanel>(c);
 
     buildBrowsePreviewPanel();
     buildShowPreviewPanel();
 
-    // The main picture area: covers the client area while a show runs in
-    // the window; hidden otherwise.
-    Image1 = makeLabel(c, "Image1", QRect(0, 30, 800, 515));
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->hide();
+    // The main picture covers the client area while a show runs in the
+    // window; hidden otherwise.
+    m_clientArea->addPictures();
 
-    // Hidden helper images.
-    Image3 = makeLabel(c, "Image3", QRect(0, 0, 1, 1));
-    ImMenuBG = makeLabel(c, "ImMenuBG", QRect(0, 0, 1, 1));
-    ImBottomBar = makeLabel(c, "ImBottomBar", QRect(0, 0, 1, 1));
-    for (QLabel* l : {Image3, ImMenuBG, ImBottomBar})
-        l->hide();
-
-    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
-    setStatusBar(StatusBar1);
-    StatusPanel0 = named(new QLabel(StatusBar1), "StatusBar1Panel0");
-    StatusPanel1 = named(new QLabel(StatusBar1), "StatusBar1Panel1");
-    StatusPanel0->setMinimumWidth(250);
-    // Panel 1 takes the rest of the bar's width (window width less panel 0);
-    // its text never makes the window wider.
-    StatusPanel1->setMinimumWidth(0);
-    StatusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    StatusBar1->addWidget(StatusPanel0);
-    StatusBar1->addWidget(StatusPanel1, 1);
+    m_statusBar = new MainStatusBar(this);
+    setStatusBar(m_statusBar);
 }
 
 namespace {
@@ -317,7 +280,7 @@ PreviewPictureWidgets buildPreviewPicture(QWidget* panel, const char* bevelName,
 // The browse preview panel under the tree.
 void MainWindow::buildBrowsePreviewPanel()
 {
-    TreeThumbnailPanel = makeFrame(ClientArea, "TreeThumbnailPanel", QRect(4, 355, 392, 190));
+    TreeThumbnailPanel = makeFrame(clientArea()->widget(), "TreeThumbnailPanel", QRect(4, 355, 392, 190));
     QWidget* tp = TreeThumbnailPanel;
     const PreviewPictureWidgets w = buildPreviewPicture(tp, "Bevel3", "Image4", "4");
     Bevel3 = w.bevel;
@@ -356,7 +319,7 @@ void MainWindow::buildBrowsePreviewPanel()
 // The show preview panel under the list.
 void MainWindow::buildShowPreviewPanel()
 {
-    Panel1 = makeFrame(ClientArea, "Panel1", QRect(404, 355, 392, 190));
+    Panel1 = makeFrame(clientArea()->widget(), "Panel1", QRect(404, 355, 392, 190));
     QWidget* p1 = Panel1;
     const PreviewPictureWidgets w = buildPreviewPicture(p1, "Bevel1", "image2", "");
     Bevel1 = w.bevel;

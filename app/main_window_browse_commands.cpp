@@ -111,11 +111,12 @@ void MainWindow::ShowPicFullPopClick()
 
 void MainWindow::MyShowSGSelectCell()
 {
-    if (!MyShowSG || !pictureInfo())
+    if (!pictureInfo())
         return;
-    const int row = MyShowSG->currentRow();
-    const QTableWidgetItem* name = row >= 0 ? MyShowSG->item(row, 3) : nullptr;
-    const QTableWidgetItem* folder = row >= 0 ? MyShowSG->item(row, 4) : nullptr;
+    const QTableWidget* const list = showList()->grid();
+    const int row = list->currentRow();
+    const QTableWidgetItem* name = row >= 0 ? list->item(row, 3) : nullptr;
+    const QTableWidgetItem* folder = row >= 0 ? list->item(row, 4) : nullptr;
     if (!name || !folder)
         return;
     const QString path = QDir::fromNativeSeparators(folder->text()) + QLatin1Char('/') + name->text();
@@ -156,8 +157,7 @@ void MainWindow::ConnectBrowseCommands()
         new PreviewClickFilter(Image4, [this] { Image4Click(); });
     if (image2)
         new PreviewClickFilter(image2, [this] { Image2Click(); });
-    if (MyShowSG)
-        connect(MyShowSG, &QTableWidget::itemSelectionChanged, this, [this] { MyShowSGSelectCell(); });
+    connect(showList()->grid(), &QTableWidget::itemSelectionChanged, this, [this] { MyShowSGSelectCell(); });
 
     // The play order of the folder shows, as the Options set it.
     if (FPlayorderCB)

@@ -164,20 +164,19 @@ void MainWindow::SetupSmallHandlers()
             &PictureDisplaySection::ImageTimerTimer);
 
     FolderTreeSect->ConnectKeysAndSelection();
-    if (MyShowSG) {
-        MyShowSG->setMouseTracking(true);
-        MyShowSG->viewport()->setMouseTracking(true);
-        MyShowSG->viewport()->installEventFilter(new SmallHandlersFilter(this, MyShowSG->viewport()));
-    }
+    QTableWidget* const list = showList()->grid();
+    list->setMouseTracking(true);
+    list->viewport()->setMouseTracking(true);
+    list->viewport()->installEventFilter(new SmallHandlersFilter(this, list->viewport()));
 }
 
 // ---- delayed preview, show list, main picture -----------------------------------
 
 void MainWindow::MyShowSGMouseMove()
 {
-    if (!MyShowSG || otherWindowOpen(this))
+    if (otherWindowOpen(this))
         return;
-    MyShowSG->setFocus(Qt::MouseFocusReason);
+    showList()->grid()->setFocus(Qt::MouseFocusReason);
 }
 
 void MainWindow::StopIdleTimer()

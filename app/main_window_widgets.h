@@ -12,23 +12,16 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QMenuBar;
-class QStatusBar;
-class QTableWidget;
 class QToolBar;
 class QToolButton;
-class QTreeWidget;
 class QWidget;
 
 struct MainWindowWidgets {
 
     // --- client area -----------------------------------------------------
-    QWidget* ClientArea = nullptr;           // central widget, controls placed at design bounds
     QToolBar* ToolBar1 = nullptr;            // folder / picture tool bar (left half)
     QToolBar* ToolBar2 = nullptr;            // MyShow tool bar (right half)
-    QTreeWidget* TreeView1 = nullptr;        // the folder tree
-    QTableWidget* MyShowSG = nullptr;        // the show list grid (Seq, T, S, Title, Path)
     QFrame* Bevel1 = nullptr;
-    QFrame* Bevel2 = nullptr;
     QFrame* Bevel3 = nullptr;
     QFrame* TreeThumbnailPanel = nullptr;    // browse preview panel under the tree
     QFrame* Panel1 = nullptr;                // show preview panel under the list
@@ -40,13 +33,8 @@ struct MainWindowWidgets {
     QFrame* VoiceBevel = nullptr;
 
     // Images (QLabel holding a pixmap).
-    QLabel* Image1 = nullptr;                // main picture area ("form1im1")
     QLabel* image2 = nullptr;                // MyShow preview
-    QLabel* Image3 = nullptr;                // hidden; text measurements
     QLabel* Image4 = nullptr;                // browse preview
-    QLabel* ImMenuBG = nullptr;              // hidden; menu bar background
-    QLabel* ImMyShowHeader = nullptr;        // header picture over the show list
-    QLabel* ImBottomBar = nullptr;           // hidden; bottom-bar bitmap
     QLabel* MusicBlackIm = nullptr;
     QLabel* MusicPurpleIm = nullptr;
 
@@ -55,7 +43,6 @@ struct MainWindowWidgets {
     QLabel* Label7 = nullptr;
     QLabel* PicInListLabel = nullptr;
     QLabel* NrofPicLabel = nullptr;
-    QLabel* MyShowLabel = nullptr;
     QLabel* CannotOpenLabel = nullptr;
     QLabel* VideoLabel = nullptr;
     QLabel* FileNotExistLabel = nullptr;
@@ -78,20 +65,11 @@ struct MainWindowWidgets {
     QToolButton* MailSP = nullptr;
     QToolButton* UploadSp = nullptr;
     QToolButton* CopyVXOButton = nullptr;
-    QToolButton* ExchangeButtonBoven = nullptr;   // move up
-    QToolButton* ExchangeButtonBeneden = nullptr; // move down
-    QToolButton* MoveButton = nullptr;
-    QToolButton* DeleteButton = nullptr;
-    QToolButton* TextSB = nullptr;
-    QToolButton* ClearListButton = nullptr;
     QToolButton* MicroSB = nullptr;
     QToolButton* VoicePlaySB = nullptr;
     std::array<QToolButton*, 5> ExeSB{};          // ExeSB0..ExeSB4 (show list edit programs)
     std::array<QToolButton*, 5> Exe4SB{};         // Exe4SB0..Exe4SB4 (browse preview edit programs)
 
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* StatusPanel0 = nullptr;               // panel 0 of StatusBar1 ("StatusBar1Panel0")
-    QLabel* StatusPanel1 = nullptr;               // panel 1 of StatusBar1 ("StatusBar1Panel1")
 
     // --- tool bar 1 (actions) ----------------------------------------------
     QAction* ToolButton1 = nullptr;               // start slide show from folder

@@ -26,10 +26,10 @@ public:
         MainWindow* f = m_form;
         ExternalProgramsWidgets w;
         w.Window = f;
-        w.MyShowSG = f->MyShowSG;
-        w.TreeView1 = f->TreeView1;
+        w.MyShowSG = f->showList()->grid();
+        w.TreeView1 = f->treeView();
         w.Image4 = f->Image4;
-        w.StatusPanel1 = f->StatusPanel1;
+        w.StatusPanel1 = f->statusPanels()->panel1();
         w.VideoLabel4 = f->VideoLabel4;
         w.SizeDatePanel4 = f->SizeDatePanel4;
         w.RunExeToolButton = f->RunExeToolButton;

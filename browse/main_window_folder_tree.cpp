@@ -20,10 +20,10 @@ public:
         MainWindow* f = m_form;
         FolderTreeWidgets w;
         w.Window = f;
-        w.TreeView1 = f->TreeView1;
+        w.TreeView1 = f->treeView();
         w.RightClickTreeView = f->RightClickTreeView;
-        w.StatusBar1 = f->StatusBar1;
-        w.StatusPanel1 = f->StatusPanel1;
+        w.StatusBar1 = f->statusPanels();
+        w.StatusPanel1 = f->statusPanels()->panel1();
         w.SearchTB = f->SearchTB;
         w.CopyVXOButton = f->CopyVXOButton;
         w.Timer1 = f->input()->idleTimer();

@@ -22,7 +22,7 @@ public:
         MainWindow* f = m_form;
         PictureDisplayWidgets w;
         w.Window = f;
-        w.Image1 = f->Image1;
+        w.Image1 = f->clientArea()->picture();
         w.ToolBar1 = f->ToolBar1;
         w.IntervalTimer = f->slideShow()->intervalTimer();
         w.AddBookMark = f->AddBookMark;

@@ -25,8 +25,8 @@ void installThumbnailStatus()
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
             for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* form = qobject_cast<MainWindow*>(window); form && form->StatusPanel0)
-                    form->StatusPanel0->setText(text);
+                if (auto* form = qobject_cast<MainWindow*>(window))
+                    form->statusPanels()->setPanelText(0, text);
         };
 }
 
@@ -39,8 +39,8 @@ public:
         MainWindow* f = m_form;
         PictureInfoWidgets w;
         w.Window = f;
-        w.TreeView1 = f->TreeView1;
-        w.MyShowSG = f->MyShowSG;
+        w.TreeView1 = f->treeView();
+        w.MyShowSG = f->showList()->grid();
         w.Timer1 = f->input()->idleTimer();
         w.TBMakeSmall = f->TBMakeSmall;
         w.MMakeSmall = f->MMakeSmall;

@@ -248,7 +248,7 @@ TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
     };
     pressF1(&dialog);
     pressF1(&noTopic);
-    pressF1(form.TreeView1);
+    pressF1(form.treeView());
     form.helpAndVersion()->HelpTimerTimer();
 
     ASSERT_EQ(OpenedUrls().size(), 2);

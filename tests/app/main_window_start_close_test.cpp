@@ -162,10 +162,10 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
 
     // A click in the folder tree is the user's: the idle time starts again
     // and, once it has passed, the message is given again.
-    ASSERT_GT(w.form.TreeView1->topLevelItemCount(), 0);
-    QTreeWidgetItem* root = w.form.TreeView1->topLevelItem(0);
-    QTest::mouseClick(w.form.TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      w.form.TreeView1->visualItemRect(root).center());
+    ASSERT_GT(w.form.treeView()->topLevelItemCount(), 0);
+    QTreeWidgetItem* root = w.form.treeView()->topLevelItem(0);
+    QTest::mouseClick(w.form.treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      w.form.treeView()->visualItemRect(root).center());
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.form.input()->idleTimer()->isActive());
     w.form.input()->Timer1Timer();
@@ -232,9 +232,9 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
     w.form.OpenFolderOrShow();
     QTreeWidgetItem* node = w.form.folderTreeSection()->FindAndSelectTreeNode(QStringLiteral("clip one.avi"), true);
     ASSERT_NE(node, nullptr);
-    w.form.TreeView1->scrollToItem(node);
-    QTest::mouseClick(w.form.TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      w.form.TreeView1->visualItemRect(node).center());
+    w.form.treeView()->scrollToItem(node);
+    QTest::mouseClick(w.form.treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      w.form.treeView()->visualItemRect(node).center());
     for (int i = 0; i < 50 && !QFileInfo::exists(argsFile); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(QString::fromUtf8(readFile(argsFile)), "1\n" + clip + "\n");

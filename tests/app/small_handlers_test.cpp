@@ -40,7 +40,7 @@ TEST(SmallHandlers, SelectedTreeNodeIsBlackOnTheSchemeBlue)
 {
     MainWindow form(TestState());
     form.SetupSmallHandlers();
-    const QPalette p = form.TreeView1->palette();
+    const QPalette p = form.treeView()->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
         EXPECT_EQ(p.color(g, QPalette::Highlight), QColor(0x7E, 0xB6, 0xFF));
         EXPECT_EQ(p.color(g, QPalette::HighlightedText), QColor(Qt::black));
@@ -53,7 +53,7 @@ TEST(SmallHandlers, AKeyInTheTreeStopsTheIdleTimer)
     form.SetupSmallHandlers();
     form.input()->idleTimer()->start();
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(form.TreeView1, &down);
+    QApplication::sendEvent(form.treeView(), &down);
     EXPECT_FALSE(form.input()->idleTimer()->isActive());
 }
 
@@ -92,22 +92,22 @@ TEST(SmallHandlers, ShowListTakesTheFocusUnlessAnotherWindowIsOpen)
 {
     MainWindow form(TestState());
     form.show();
-    form.MyShowSG->show();   // the MyShow panel shown
+    form.showList()->grid()->show();   // the MyShow panel shown
     form.activateWindow();
     QApplication::processEvents();
-    form.TreeView1->setFocus();
+    form.treeView()->setFocus();
     {
         QDialog other;
         other.show();
         QApplication::processEvents();
         form.MyShowSGMouseMove();
-        EXPECT_FALSE(form.MyShowSG->hasFocus());
+        EXPECT_FALSE(form.showList()->grid()->hasFocus());
     }
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
     form.MyShowSGMouseMove();
     QApplication::processEvents();
-    EXPECT_TRUE(form.MyShowSG->hasFocus());
+    EXPECT_TRUE(form.showList()->grid()->hasFocus());
 }
 
 TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)

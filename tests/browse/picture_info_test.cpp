@@ -237,7 +237,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
                                                                   {"Exif.Image.Model", "Canon EOS 20D"}}));
     platform::SetFileDosDate(path, platform::DateTimeToDos(QDateTime(QDate(2019, 4, 3), QTime(21, 5, 0))));
     form.folderTree()->TreeDriveRoot = dir;
-    auto* root = new QTreeWidgetItem(form.TreeView1, QStringList{"C:"});
+    auto* root = new QTreeWidgetItem(form.treeView(), QStringList{"C:"});
     auto* node = new QTreeWidgetItem(root, QStringList{"IMG 1.jpg"});
     node->setData(0, TreeImageRole, 5);
     node->setData(0, TreeSizeRole, qlonglong(12000000));

@@ -243,14 +243,14 @@ TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
 
     // A key pressed in the main window still reaches the show.
     nextKeyCounts();
-    keyClick(form.TreeView1, Qt::Key_Right);
+    keyClick(form.treeView(), Qt::Key_Right);
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
     // ... once per key: the window's own key reaches it only once.
     nextKeyCounts();
     keyClick(window, Qt::Key_Right);
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
     nextKeyCounts();
-    keyClick(form.TreeView1, Qt::Key_Escape);
+    keyClick(form.treeView(), Qt::Key_Escape);
     EXPECT_EQ(show(), nullptr);
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }

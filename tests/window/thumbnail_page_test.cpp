@@ -343,7 +343,7 @@ TEST(ThumbnailPage, EscapeWithTheFocusOnACheckBoxEndsThePageShow)
     QTest::keyClick(box, Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_FALSE(page->ThumbnailViewActive());
-    EXPECT_TRUE(f.form()->TreeView1->isVisible());
+    EXPECT_TRUE(f.form()->treeView()->isVisible());
 }
 
 TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloading)
@@ -593,7 +593,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
         EXPECT_TRUE(MainWindowFixture::visible(page->View().slot(i).image)) << i;
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
-    EXPECT_EQ(form->StatusPanel1->text(), QStringLiteral("Show paused"));
+    EXPECT_EQ(form->statusPanels()->panel1()->text(), QStringLiteral("Show paused"));
     EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive()) << "no page steps on by itself";
     EXPECT_TRUE(MainWindowFixture::visible(form->thumbnailPage()->PageBackdrop));
     for (QAction* a : {form->TBSelAll, form->TBSelNone, form->TBSelInvert})
