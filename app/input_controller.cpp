@@ -256,6 +256,11 @@ void InputController::RestartIdleTime()
     IdleStartTick = platform::monotonicMs();
 }
 
+void InputController::StopIdleTimer()
+{
+    m_idleTimer->stop();
+}
+
 void InputController::UserActivity()
 {
     m_idleMessageGiven = false;

@@ -7,7 +7,6 @@
 #include <array>
 
 class QAction;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -18,58 +17,9 @@ class QWidget;
 
 struct MainWindowWidgets {
 
-    // --- client area -----------------------------------------------------
+    // --- tool bars --------------------------------------------------------
     QToolBar* ToolBar1 = nullptr;            // folder / picture tool bar (left half)
     QToolBar* ToolBar2 = nullptr;            // MyShow tool bar (right half)
-    QFrame* Bevel1 = nullptr;
-    QFrame* Bevel3 = nullptr;
-    QFrame* TreeThumbnailPanel = nullptr;    // browse preview panel under the tree
-    QFrame* Panel1 = nullptr;                // show preview panel under the list
-    QFrame* NoShowPanel4 = nullptr;          // frame of the browse preview
-    QFrame* NoShowPanel = nullptr;           // frame of the show preview
-    QFrame* SizeDatePanel4 = nullptr;        // file information of the browse preview
-    QFrame* SizeDatePanel = nullptr;         // file information of the show preview
-    QFrame* TarnivoPanel = nullptr;
-    QFrame* VoiceBevel = nullptr;
-
-    // Images (QLabel holding a pixmap).
-    QLabel* image2 = nullptr;                // MyShow preview
-    QLabel* Image4 = nullptr;                // browse preview
-    QLabel* MusicBlackIm = nullptr;
-    QLabel* MusicPurpleIm = nullptr;
-
-    // Labels.
-    QLabel* Label2 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* PicInListLabel = nullptr;
-    QLabel* NrofPicLabel = nullptr;
-    QLabel* CannotOpenLabel = nullptr;
-    QLabel* VideoLabel = nullptr;
-    QLabel* FileNotExistLabel = nullptr;
-    QLabel* CannotOpenLabel4 = nullptr;
-    QLabel* VideoLabel4 = nullptr;
-    QLabel* FileNotExistLabel4 = nullptr;
-    QLabel* FileDateLabel = nullptr;
-    QLabel* FileDateLabel4 = nullptr;
-    QLabel* FileSizeLabel = nullptr;
-    QLabel* FileSizeLabel4 = nullptr;
-    QLabel* ModelLabel = nullptr;
-    QLabel* ModelLabel4 = nullptr;
-    QLabel* ReadOnlyLabel = nullptr;
-    QLabel* ReadOnlyLabel4 = nullptr;
-
-    QComboBox* ShowPlayOrderCB = nullptr;
-    QComboBox* FPlayorderCB = nullptr;
-
-    // Buttons of the show list column and the preview panels.
-    QToolButton* MailSP = nullptr;
-    QToolButton* UploadSp = nullptr;
-    QToolButton* CopyVXOButton = nullptr;
-    QToolButton* MicroSB = nullptr;
-    QToolButton* VoicePlaySB = nullptr;
-    std::array<QToolButton*, 5> ExeSB{};          // ExeSB0..ExeSB4 (show list edit programs)
-    std::array<QToolButton*, 5> Exe4SB{};         // Exe4SB0..Exe4SB4 (browse preview edit programs)
-
 
     // --- tool bar 1 (actions) ----------------------------------------------
     QAction* ToolButton1 = nullptr;               // start slide show from folder

@@ -17,13 +17,11 @@
 
 struct ProgramState;
 class QAction;
-class QComboBox;
 class QLabel;
 class QMenu;
 class QTableWidget;
 class QTimer;
 class QToolBar;
-class QToolButton;
 class QWidget;
 
 class StartupController {
@@ -31,8 +29,8 @@ public:
     // `window` is the main window the start sizes, shows and hides.
     // The controls the start sets up, built by the main window after the
     // controller: the menus and tool-bar items whose captions and tips
-    // depend on the start, the show list, the status panel, the play-order
-    // box, the upload button and the idle timer.
+    // depend on the start, the show list, the status panel and the idle
+    // timer.
     struct Items {
         QAction* ShowAllTB = nullptr;
         QAction* TBTarnivo = nullptr;
@@ -58,8 +56,6 @@ public:
         QToolBar* ToolBar1 = nullptr;
         QTableWidget* MyShowSG = nullptr;
         QLabel* StatusPanel0 = nullptr;
-        QComboBox* FPlayorderCB = nullptr;
-        QToolButton* UploadSp = nullptr;
         QTimer* Timer1 = nullptr;   // the idle timer
     };
 
@@ -106,7 +102,7 @@ public:
     // The upload button's glyph and its grey copy for the disabled state.
     QPixmap UploadGlyph;
     QPixmap UploadGlyphGrey;
-    // Gives `UploadSp` the glyph of its state (the grey copy when disabled).
+    // Gives the MyShow preview's upload button the glyph of its state (the grey copy when disabled).
     void UpdateUploadButtonGlyph();
     // Names the configured uploader program in the upload commands and takes
     // its icon for them.

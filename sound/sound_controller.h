@@ -12,16 +12,8 @@ struct OpenShow;
 struct ProgramState;
 class QAction;
 class QTimer;
-class QToolButton;
+class PreviewPanel;
 class QWidget;
-
-// What the sound controller asks of the main window.
-class SoundHost {
-public:
-    virtual ~SoundHost() = default;
-    // The open show, whose record names the shown picture's sound.
-    virtual OpenShow& openShow() = 0;
-};
 
 class SoundController : public QObject {
     Q_OBJECT
@@ -29,14 +21,15 @@ public:
     // The controls the sound uses, built by the main window (any may be missing).
     struct Items {
         QAction* VoicePlayTB = nullptr;
-        QToolButton* VoicePlaySB = nullptr;
-        QTimer* IntervalTimer = nullptr;   // the slide show's step
+        PreviewPanel* BrowsePreview = nullptr;   // its voice play button
+        QTimer* IntervalTimer = nullptr;         // the slide show's step
     };
 
-    // `window` is the main window (closed after an audio-only start). Makes
-    // the music's fade timer ("FadeTimer", 100 ms) and queue timer
-    // ("TimerMusic", 1000 ms), neither running.
-    SoundController(QWidget& window, SoundHost& host, ProgramState& state);
+    // `window` is the main window (closed after an audio-only start);
+    // `openShow` is the open show, whose record names the shown picture's
+    // sound. Makes the music's fade timer ("FadeTimer", 100 ms) and queue
+    // timer ("TimerMusic", 1000 ms), neither running.
+    SoundController(QWidget& window, OpenShow& openShow, ProgramState& state);
     // The music's fade timer (running while a fade-out waits) and queue timer.
     QTimer* fadeTimer() const { return m_fadeTimer; }
     QTimer* musicTimer() const { return m_musicTimer; }
@@ -70,7 +63,7 @@ private:
     void WatchVoicePlayer();
 
     QWidget& m_window;
-    SoundHost& m_host;
+    OpenShow& m_openShow;
     ProgramState& m_state;
     Items m_items;
     QTimer* m_fadeTimer;
