@@ -19,18 +19,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
-#include <QStatusBar>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
-#include <QTreeWidget>
 
 
 
@@ -41,30 +34,6 @@ W* named(W* w, const char* name)
 {
     w->setObjectName(QString::fromLatin1(name));
     return w;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, QRect r, const QString& text = QString())
-{
-    auto* l = named(new QLabel(text, parent), name);
-    l->setGeometry(r);
-    return l;
-}
-
-QFrame* makeFrame(QWidget* parent, const char* name, QRect r, QFrame::Shape shape = QFrame::StyledPanel)
-{
-    auto* f = named(new QFrame(parent), name);
-    f->setFrameShape(shape);
-    f->setGeometry(r);
-    return f;
-}
-
-QToolButton* makeButton(QWidget* parent, const char* name, QRect r, const QString& tip = QString())
-{
-    auto* b = named(new QToolButton(parent), name);
-    b->setGeometry(r);
-    b->setToolTip(tip);
-    b->setAutoRaise(true);
-    return b;
 }
 
 QAction* tool(QToolBar* bar, const char* name, const QString& tip)
