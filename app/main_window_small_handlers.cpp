@@ -159,35 +159,33 @@ void MainWindow::SetupSmallHandlers()
     m_smallHandlersSetUp = true;
 
     m_helpAndVersion->ConnectHelpMenu();
-    if (TimerThumbnail)
-        connect(TimerThumbnail, &QTimer::timeout, pictureInfo(), &PictureInfoController::TimerThumbnailTimer);
-    if (ImageTimer)
-        connect(ImageTimer, &QTimer::timeout, pictureDisplay(), &PictureDisplaySection::ImageTimerTimer);
+    connect(pictureInfo()->thumbnailTimer(), &QTimer::timeout, pictureInfo(), &PictureInfoController::TimerThumbnailTimer);
+    connect(pictureDisplay()->imageTimer(), &QTimer::timeout, pictureDisplay(),
+            &PictureDisplaySection::ImageTimerTimer);
 
     FolderTreeSect->ConnectKeysAndSelection();
-    if (MyShowSG) {
-        MyShowSG->setMouseTracking(true);
-        MyShowSG->viewport()->setMouseTracking(true);
-        MyShowSG->viewport()->installEventFilter(new SmallHandlersFilter(this, MyShowSG->viewport()));
-    }
+    QTableWidget* const list = showList()->grid();
+    list->setMouseTracking(true);
+    list->viewport()->setMouseTracking(true);
+    list->viewport()->installEventFilter(new SmallHandlersFilter(this, list->viewport()));
 }
 
 // ---- delayed preview, show list, main picture -----------------------------------
 
 void MainWindow::MyShowSGMouseMove()
 {
-    if (!MyShowSG || otherWindowOpen(this))
+    if (otherWindowOpen(this))
         return;
-    MyShowSG->setFocus(Qt::MouseFocusReason);
+    showList()->grid()->setFocus(Qt::MouseFocusReason);
 }
 
-void MainWindow::StopIdleTimer()
+// A help page connects the small handlers first (the help timer ends its
+// hourglass); the About box stops the idle timer; going to download a new
+// version closes the program.
+void MainWindow::ConnectHelpAndVersion()
 {
-    if (Timer1)
-        Timer1->stop();
-}
-
-void MainWindow::CloseMainWindow()
-{
-    close();
+    HelpAndVersionController* const help = m_helpAndVersion;
+    connect(help, &HelpAndVersionController::HelpOpening, this, &MainWindow::SetupSmallHandlers);
+    connect(help, &HelpAndVersionController::AboutBoxOpening, m_input, &InputController::StopIdleTimer);
+    connect(help, &HelpAndVersionController::ProgramCloseRequested, this, &QWidget::close);
 }

@@ -540,10 +540,10 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
     });
     MainWindow form(TestState());
     form.options()->SetupOptionsHandlers();
-    form.Timer1->start();
+    form.input()->idleTimer()->start();
     form.PictureShowOptions1->trigger();
     form.OptionsTB->trigger();
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(form.input()->idleTimer()->isActive());
     form.ClearFavs->trigger();
     form.ClearRec->trigger();
     EXPECT_EQ(shown, QStringList({QStringLiteral("Form3|Vistamo! - Options"), QStringLiteral("Form3|Vistamo! - Options"),
@@ -579,10 +579,20 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     ASSERT_TRUE(testsupport::writeFile(editor, "#!/bin/sh\n"));
     Settings.EditPrograms[0] = editor;
     MainWindow form(TestState());
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session, &form);
-    EXPECT_EQ(dialog.ExtProgComboBox->currentText(), editor);
-    dialog.PictureOptionsDone->click();
-    ASSERT_TRUE(dialog.LastCheck.ok());
+    // Opened from the Options menu, Apply reaches the window through the
+    // options controller's signals.
+    bool applied = false;
+    ScopedPromptResponder apply([&](const PromptRequest& r) {
+        auto* dialog = qobject_cast<OptionsDialog*>(r.dialog);
+        if (r.type != PromptType::Dialog || !dialog)
+            return defaultReply(r);
+        EXPECT_EQ(dialog->ExtProgComboBox->currentText(), editor);
+        dialog->PictureOptionsDone->click();
+        applied = dialog->LastCheck.ok();
+        return PromptReply::result(dialog->result());
+    });
+    form.options()->PictureShowOptions1Click();
+    ASSERT_TRUE(applied);
     ASSERT_TRUE(form.LaunchItems[0]);
     EXPECT_TRUE(form.LaunchItems[0]->isVisible());
     EXPECT_FALSE(form.LaunchItems[1]->isVisible());

@@ -99,7 +99,7 @@ void MainWindowFixture::start(const Options& options)
     if (!form_->showManager())
         form_->setShowManager(new ShowManagerWindow(TestState().paths.ShowListPath));
     if (!form_->replayWindow())
-        form_->setReplayWindow(new AutoShowCountdownWindow(form_, form_->state()));
+        form_->setReplayWindow(new AutoShowCountdownWindow(*form_, form_->folderTree()->Exclusions, form_->state()));
     if (!options.showWindow)
         return;
     form_->show();
@@ -140,7 +140,7 @@ ShowWindow* MainWindowFixture::showWindow() const
 
 QTreeWidget* MainWindowFixture::tree() const
 {
-    return form_ ? form_->TreeView1 : nullptr;
+    return form_ ? form_->treeView() : nullptr;
 }
 
 QWidget* MainWindowFixture::findWidget(const QString& name, const QMetaObject* type) const
