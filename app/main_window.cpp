@@ -14,6 +14,7 @@
 #include "shows/show_windows.h"
 #include "slideshow/auto_show_windows.h"
 #include "browse/fit_zoom_section.h"
+#include "browse/folder_tree_widget.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
@@ -122,7 +123,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     KeepAbsentFeaturesDisabled(this);
     m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeView1, Volume, m_browsePreview, m_showPreview});
     m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
-    m_sound = std::make_unique<SoundController>(*this, *this, state);
+    m_sound = std::make_unique<SoundController>(*this, m_openShow, state);
     m_sound->SetItems({VoicePlayTB, m_browsePreview, FadeTimer, TimerMusic, IntervalTimer});
     m_slideShow = makeSlideShow();
     m_slideShow->SetItems({Timer1, IntervalTimer, ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
@@ -131,20 +132,15 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
-        this, *this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
+        this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
-                                      m_state.session,
-                                      {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
-    // The favourites and recent lists' maintenance window rebuilds this
-    // window's menu of the list it stored.
-    connect(m_options, &OptionsController::ListApplied, this, [this](bool favorites) {
-        if (favorites)
-            BuildFavoritesMenu();
-        else
-            BuildRecentMenu();
-    });
+    ConnectHelpAndVersion();
+    m_options = new OptionsController(
+        this, m_state.settings, m_state.paths, m_state.environment, m_state.session,
+        {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec},
+        {[this] { return folderTree()->SelectedFolder; }, [this] { return PictureTextWindowShown(); }});
+    ConnectOptions();
     InstallThumbnailPage();
     InstallFolderTree();
     InstallListMenus();
@@ -184,9 +180,35 @@ void MainWindow::setShowManager(ShowManagerWindow* window) { m_showManager = win
 FolderPictureChooser* MainWindow::folderPictureWindow() const { return m_folderPictureWindow; }
 void MainWindow::setFolderPictureWindow(FolderPictureChooser* window) { m_folderPictureWindow = window; }
 AutoShowOfferWindow* MainWindow::demoShowWindow() const { return m_demoShowWindow; }
-void MainWindow::setDemoShowWindow(AutoShowOfferWindow* window) { m_demoShowWindow = window; }
+void MainWindow::setDemoShowWindow(AutoShowOfferWindow* window)
+{
+    m_demoShowWindow = window;
+    ConnectAutomaticShow();
+}
 AutoShowCountdownWindow* MainWindow::replayWindow() const { return m_replayWindow; }
-void MainWindow::setReplayWindow(AutoShowCountdownWindow* window) { m_replayWindow = window; }
+void MainWindow::setReplayWindow(AutoShowCountdownWindow* window)
+{
+    m_replayWindow = window;
+    ConnectAutomaticShow();
+}
+
+// The automatic show plays in the slide show; the replay window's
+// count-down holds the idle timer, and its cancel starts the idle time
+// again with the timer off. A window is connected once however often it
+// is set.
+void MainWindow::ConnectAutomaticShow()
+{
+    const auto once = Qt::UniqueConnection;
+    SlideShowController* const show = m_slideShow.get();
+    if (m_demoShowWindow)
+        connect(m_demoShowWindow, &AutoShowOfferWindow::PlayRequested, show, &SlideShowController::PlayPictures, once);
+    if (AutoShowCountdownWindow* const replay = m_replayWindow) {
+        connect(replay, &AutoShowCountdownWindow::CountdownStarted, m_input, &InputController::StopIdleTimer, once);
+        connect(replay, &AutoShowCountdownWindow::CountdownCancelled, m_input, &InputController::RestartIdleTime, once);
+        connect(replay, &AutoShowCountdownWindow::CountdownCancelled, m_input, &InputController::StopIdleTimer, once);
+        connect(replay, &AutoShowCountdownWindow::PlayRequested, show, &SlideShowController::PlayPictures, once);
+    }
+}
 void MainWindow::adoptWindow(QWidget* window) { m_windowsMadeHere << window; }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -78,7 +78,6 @@ void MainWindow::InstallFolderTree()
 }
 
 FolderTreeController* MainWindow::folderTree() const { return FolderTreeSect->folderTree(); }
-FolderExclusionState& MainWindow::Exclusions() { return folderTree()->Exclusions; }
 void MainWindow::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
 QString MainWindow::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
 void MainWindow::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }

@@ -25,8 +25,8 @@ constexpr int VoicePlayIdleGlyph = 103;
 
 } // namespace
 
-SoundController::SoundController(QWidget& window, SoundHost& host, ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_state(state)
+SoundController::SoundController(QWidget& window, OpenShow& openShow, ProgramState& state)
+    : QObject(&window), m_window(window), m_openShow(openShow), m_state(state)
 {
 }
 
@@ -101,7 +101,7 @@ bool SoundController::PlaySoundFile()
     if (m_sound.PictureSoundPlaying == 1) {
         // The sound of the shown picture, on the picture-sound player.
         WatchVoicePlayer();
-        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(m_sound, m_host.openShow().ShowRec.SoundFile)) {
+        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(m_sound, m_openShow.ShowRec.SoundFile)) {
             m_sound.PictureSoundPlaying = 0;
             return false;
         }
@@ -126,7 +126,7 @@ bool SoundController::PlayShownPictureSound(bool recordRead)
     PictureSoundInput in;
     in.recordRead = recordRead;
     in.devicePresent = recordRead && SoundDevicePresent();
-    const TShowRecord& ShowRec = m_host.openShow().ShowRec;
+    const TShowRecord& ShowRec = m_openShow.ShowRec;
     in.soundKind = ShowRec.SoundKind;
     in.soundFile = ShowRec.SoundFile;
     in.soundFileExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
@@ -178,7 +178,7 @@ void SoundController::StartMusicFadeBeforeNextStep(int intervalMs)
         return;
     const int fadeDelay = intervalMs - 1500;
     m_items.FadeTimer->stop();
-    const TShowRecord& ShowRec = m_host.openShow().ShowRec;
+    const TShowRecord& ShowRec = m_openShow.ShowRec;
     const bool ownSound = ShowRec.SoundKind == QLatin1String("F") && !ShowRec.SoundFile.isEmpty()
                           && QFileInfo(ShowRec.SoundFile).isFile();
     if (!MusicFadeDue(fadeDelay, SoundDevicePresent(), m_sound.CurrentTrackKind,
