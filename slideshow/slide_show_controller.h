@@ -32,8 +32,7 @@ class SlideShowController : public QObject {
 public:
     // The controls the show uses, built by the main window (any may be missing).
     struct Items {
-        QTimer* Timer1 = nullptr;
-        QTimer* IntervalTimer = nullptr;
+        QTimer* Timer1 = nullptr;   // the idle timer
         QAction* ToolButton2 = nullptr;
         QAction* RunExeToolButton = nullptr;
         QLabel* StatusPanel1 = nullptr;
@@ -59,7 +58,11 @@ public:
 
     // `window` is the main window (closed when a start with an argument
     // ends); `openShow` is the open MyShow.
+    // Makes the show's step timer ("IntervalTimer", 1000 ms, not running).
     SlideShowController(QWidget& window, ProgramState& state, OpenShow& openShow, WindowMakers makers);
+    // The show's step timer: the full-screen show, the page show, the
+    // display step and the sound arm it.
+    QTimer* intervalTimer() const { return m_intervalTimer; }
     ~SlideShowController() override;
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
@@ -129,4 +132,5 @@ private:
     Parts m_parts;
     QPointer<ShowWindow> m_showWindow;
     QPointer<FileOperationsController> m_fileOps;
+    QTimer* m_intervalTimer;
 };
