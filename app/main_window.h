@@ -15,12 +15,16 @@
 #include "app/help_and_version_controller.h"
 #include "app/input_controller.h"
 #include "app/layout_controller.h"
+#include "app/main_client_area.h"
+#include "app/main_status_bar.h"
 #include "app/main_window_widgets.h"
 #include "app/menu_controller.h"
 #include "app/options_controller.h"
 #include "app/startup_controller.h"
 #include "base/program_state.h"
+#include "browse/folder_tree_panel.h"
 #include "shows/my_show_controller.h"
+#include "shows/show_list_panel.h"
 #include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 
@@ -77,12 +81,12 @@ private:
     ProgramState& m_state;
     std::unique_ptr<MyShowController> m_myShow;
     OpenShow& m_openShow;  // the show controller's open show
-    // Makes the show controller with its host over this window (shows/main_window_shows.cpp).
+    // Makes the show controller (shows/main_window_shows.cpp).
     std::unique_ptr<MyShowController> makeMyShow();
     std::unique_ptr<SoundController> m_sound;
     std::unique_ptr<SlideShowController> m_slideShow;
-    // Makes the slide show controller with its host over this window
-    // (slideshow/main_window_slideshow.cpp).
+    // Makes the slide show controller with the makers of the windows it
+    // uses (slideshow/main_window_slideshow.cpp).
     std::unique_ptr<SlideShowController> makeSlideShow();
 public:
 
@@ -120,6 +124,19 @@ private:
     QPointer<AutoShowCountdownWindow> m_replayWindow;
     // The windows of their own this window made at first use; they go with it.
     QList<QPointer<QWidget>> m_windowsMadeHere;
+public:
+
+    // The client area and its pictures, the folder tree, the MyShow list's
+    // column and the status bar, built by the constructor.
+    MainClientArea* clientArea() const { return m_clientArea.get(); }
+    QTreeWidget* treeView() const { return m_folderTreePanel->tree(); }
+    ShowListPanel* showList() const { return m_showList.get(); }
+    MainStatusBar* statusPanels() const { return m_statusBar; }
+private:
+    std::unique_ptr<MainClientArea> m_clientArea;
+    std::unique_ptr<FolderTreePanel> m_folderTreePanel;
+    std::unique_ptr<ShowListPanel> m_showList;
+    MainStatusBar* m_statusBar = nullptr;
 public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
@@ -339,6 +356,14 @@ public:
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
     SoundController* sound() const override { return m_sound.get(); }
+private:
+    // Hands the slide show the parts it reads and drives and connects its
+    // signals to the other sections (slideshow/main_window_slideshow.cpp);
+    // connects the open show's signals (shows/main_window_shows.cpp). Once,
+    // when every section exists.
+    void ConnectSlideShow();
+    void ConnectMyShow();
+public:
     // Sharing (sharing/main_window_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
@@ -362,7 +387,6 @@ public:
     void BuildRecentMenu();
     void BuildFavoritesMenu();
     void BuildHistoryMenu();
-    void AddToRecentFolders();
 private:
     class ListMenusSection* ListMenusSect = nullptr;
     void InstallListMenus();
@@ -472,5 +496,4 @@ private:
     void buildOptionsAndHelpMenus();
     void buildPopups();
     void addTreeFileItems(QMenu* popup);
-    void buildTimers();
 };

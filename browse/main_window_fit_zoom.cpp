@@ -12,8 +12,8 @@ FitZoomWidgets fitZoomWidgets(MainWindow* f)
 {
     FitZoomWidgets w;
     w.Window = f;
-    w.ClientArea = f->ClientArea;
-    w.Image1 = f->Image1;
+    w.ClientArea = f->clientArea()->widget();
+    w.Image1 = f->clientArea()->picture();
     w.ToolBar1 = f->ToolBar1;
     w.MainMenu1 = f->MainMenu1;
     return w;

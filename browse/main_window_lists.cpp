@@ -17,7 +17,7 @@ ListMenusWidgets listMenusWidgets(MainWindow* f)
 {
     ListMenusWidgets w;
     w.Window = f;
-    w.Timer1 = f->Timer1;
+    w.Timer1 = f->input()->idleTimer();
     w.Recent1 = f->Recent1;
     w.Favorites = f->Favorites;
     w.MyShow = f->MyShow;
@@ -117,4 +117,3 @@ void MainWindow::SetupListMenus() { ListMenusSect->SetupListMenus(); }
 void MainWindow::BuildRecentMenu() { ListMenusSect->BuildRecentMenu(); }
 void MainWindow::BuildFavoritesMenu() { ListMenusSect->BuildFavoritesMenu(); }
 void MainWindow::BuildHistoryMenu() { ListMenusSect->BuildHistoryMenu(); }
-void MainWindow::AddToRecentFolders() { ListMenusSect->AddToRecentFolders(); }
