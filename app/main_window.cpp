@@ -16,6 +16,7 @@
 #include "browse/fit_zoom_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display_section.h"
+#include "browse/thumbnail_page_section.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
@@ -132,6 +133,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     ConnectFolderTree();
     ConnectFitZoom();
     ConnectListMenus();
+    ConnectThumbnailPage();
 }
 
 MainWindow::~MainWindow()
@@ -152,6 +154,7 @@ void MainWindow::setShowWindow(ShowWindow* window)
     m_showWindow = window;
     m_slideShow->SetShowWindow(window);
     PictureDisplaySect->SetShowView(window);
+    ThumbnailPageSect->SetShowView(window);
     if (FitZoomSect)
         FitZoomSect->SetShowView(window);
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
@@ -165,6 +168,7 @@ void MainWindow::setShowManager(ShowManagerWindow* window)
 {
     m_showManager = window;
     PictureDisplaySect->SetShowManager(window);
+    ThumbnailPageSect->SetShowManager(window);
 }
 FolderPictureChooser* MainWindow::folderPictureWindow() const { return m_folderPictureWindow; }
 void MainWindow::setFolderPictureWindow(FolderPictureChooser* window) { m_folderPictureWindow = window; }

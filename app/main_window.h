@@ -480,6 +480,9 @@ public:
 private:
     class ThumbnailPageSection* ThumbnailPageSect = nullptr;
     void InstallThumbnailPage();
+    // Connects what the page asks for to the show, the picture display, the
+    // full view and the layouts, once every section exists.
+    void ConnectThumbnailPage();
 public:
     // === end of section: thumbnail view ===
 

@@ -3,6 +3,7 @@
 // view's menu items.
 #include "browse/thumbnail_page_section.h"
 
+#include "base/layout_state.h"
 #include "base/settings_record.h"
 #include "browse/external_programs.h"
 #include "browse/page_layouts.h"
@@ -26,9 +27,11 @@
 #include <algorithm>
 #include <utility>
 
-ThumbnailPageSection::ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host, ProgramState& state)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_w(m_host->widgets()), m_state(state),
-      m_session(m_state.session)
+ThumbnailPageSection::ThumbnailPageSection(const ThumbnailPageWidgets& widgets, ProgramState& state,
+                                           PictureDisplayState& display, const LayoutState& layout,
+                                           std::function<bool()> manualMode)
+    : QObject(widgets.Window), m_w(widgets), m_state(state), m_session(m_state.session), m_display(display),
+      m_layout(layout), m_manualMode(std::move(manualMode))
 {
     setObjectName(QStringLiteral("ThumbnailPageSection"));
     PageView = new ThumbnailPageController(*this, PageLook(), this);
@@ -96,9 +99,9 @@ void ThumbnailPageSection::connectMenus()
         connect(item, &QAction::triggered, this, [this, layout] { M2Click(layout); });
     }
     if (m_w.TBMultMode)
-        connect(m_w.TBMultMode, &QAction::triggered, this, [this] { m_host->TBNrOfThumbsClick(); });
+        connect(m_w.TBMultMode, &QAction::triggered, this, [this] { emit layoutMenuWanted(); });
     if (m_w.MMultMode)
-        connect(m_w.MMultMode, &QAction::triggered, this, [this] { m_host->TBNrOfThumbsClick(); });
+        connect(m_w.MMultMode, &QAction::triggered, this, [this] { emit layoutMenuWanted(); });
     if (m_w.MMultSlide)
         connect(m_w.MMultSlide, &QMenu::aboutToShow, this, [this] { MMultSlideClick(); });
     const auto wire = [this](QAction* a, void (ThumbnailPageController::*slot)()) {
@@ -175,7 +178,7 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
 
 void ThumbnailPageSection::PreparePageShow()
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     // The interval timer steps the pages.
     if (m_w.IntervalTimer) {
         m_w.IntervalTimer->stop();
@@ -221,7 +224,7 @@ void ThumbnailPageSection::MMultSlideClick()
         for (QAction* item : {m_w.MSelectAll, m_w.MSelectNone, m_w.MSelectInvert})
             if (item)
                 item->setEnabled(true);
-    m_host->MeasureMenu(m_w.MMultSlide);
+    emit menuMeasureWanted(m_w.MMultSlide);
 }
 
 void ThumbnailPageSection::PagePause()
@@ -245,7 +248,7 @@ void ThumbnailPageSection::PagePause()
 void ThumbnailPageSection::refreshShowButtons()
 {
     if (PageView && !PageView->State().PageLoading)
-        m_host->SetSelectionMenuCaptions();
+        emit selectionCaptionsWanted();
 }
 
 void ThumbnailPageSection::setShowButtonsVisible(bool visible)
@@ -289,7 +292,7 @@ bool ThumbnailPageSection::eventFilter(QObject* watched, QEvent* event)
         placeBackdrop();
     // (qobject_cast first: a window being destroyed hides itself and is no
     // longer a ShowView.)
-    if (event->type() == QEvent::Hide && qobject_cast<ShowView*>(watched) && watched == m_host->showView() && PageView
+    if (event->type() == QEvent::Hide && qobject_cast<ShowView*>(watched) && watched == m_showView.data() && PageView
         && PageView->ReturnToPagePending())
         QTimer::singleShot(0, this, [this] {
             if (PageView)
@@ -297,6 +300,9 @@ bool ThumbnailPageSection::eventFilter(QObject* watched, QEvent* event)
         });
     return false;
 }
+
+void ThumbnailPageSection::SetShowView(ShowView* window) { m_showView = window; }
+void ThumbnailPageSection::SetShowManager(ShowManagerWindow* window) { m_showManager = window; }
 
 void ThumbnailPageSection::placeBackdrop()
 {
@@ -335,15 +341,15 @@ void ThumbnailPageSection::SetPictureIndex(int index)
     m_session.PictureIndex = index;
     m_session.ShowState.ShownNumber = PageView ? PageView->Cursor().ShownNumber() : 0;
 }
-void ThumbnailPageSection::PauseShow() { m_host->PauseShow(); }
+void ThumbnailPageSection::PauseShow() { emit pauseWanted(); }
 void ThumbnailPageSection::TogglePause() { PageTogglePause(); }
-bool ThumbnailPageSection::InManualMode() const { return m_host->InManualMode(); }
+bool ThumbnailPageSection::InManualMode() const { return m_manualMode(); }
 bool ThumbnailPageSection::ShowShown() const { return m_session.PlaybackActive == 1; }
 void ThumbnailPageSection::StoreLayoutChoice(int layout) { m_state.settings.Settings.PicturesPerPageIndex = QString::number(layout); }
 void ThumbnailPageSection::SetWindowCaption(const QString& caption) { m_w.Window->setWindowTitle(caption); }
 void ThumbnailPageSection::SetSelectionMenuCaptions(const SelectionCells&, bool)
 {
-    m_host->SetSelectionMenuCaptions();
+    emit selectionCaptionsWanted();
     const bool usable = PageView && PageView->State().SelectionCommandsEnabled();
     for (QAction* a : {m_w.TBSelAll, m_w.TBSelNone, m_w.TBSelInvert, m_w.TBMultMode})
         if (a)
@@ -355,13 +361,13 @@ void ThumbnailPageSection::SetSelectionButtonsVisible(bool visible)
         if (a)
             a->setVisible(visible);
 }
-void ThumbnailPageSection::SetCurrentPicturePath(const QString& path) { m_host->SetCurrentPicturePath(path); }
+void ThumbnailPageSection::SetCurrentPicturePath(const QString& path) { m_display.CurrentPicturePath = path; }
 void ThumbnailPageSection::ShowPagePopup(QPoint globalPos)
 {
     if (m_w.RightClickTreeView)
         m_w.RightClickTreeView->popup(globalPos);
 }
-void ThumbnailPageSection::ShowPictureFull(const QString& path) { m_host->ShowPictureFull(path); }
+void ThumbnailPageSection::ShowPictureFull(const QString& path) { emit fullViewRequested(path); }
 QString ThumbnailPageSection::PictureInfoText(const QString& path) const { return ::PictureInfoText(path); }
 
 void ThumbnailPageSection::ShowPageArea(bool shown)
@@ -394,7 +400,7 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
 {
     // The show goes on full screen, one picture at a time, at the page's
     // first picture in the same play order, paused.
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     if (!Form9 || !PageView)
         return;
     const QList<int> order = PageView->Cursor().order;
@@ -410,14 +416,14 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
     QPointer<ThumbnailPageSection> self(this);
     Form9->PlayFrom(order, continuous, [self] {
         if (self)
-            self->m_host->EndShow();
+            emit self->showEndWanted();
     }, at, true);
-    m_host->SetShowRunningHints();
+    emit showRunningHintsWanted();
 }
 
 bool ThumbnailPageSection::LeaveSingleDisplay(QList<int>& order, int& position)
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || m_session.FullViewActive == 1)
         return false;
     order = Form9->PlayOrder();
@@ -433,12 +439,12 @@ bool ThumbnailPageSection::LeaveSingleDisplay(QList<int>& order, int& position)
     return true;
 }
 
-void ThumbnailPageSection::PageViewEntered() { m_host->SetShowRunningHints(); }
+void ThumbnailPageSection::PageViewEntered() { emit showRunningHintsWanted(); }
 
 void ThumbnailPageSection::PageLayoutApplied()
 {
     // The show list window's automatic advance follows its setting.
-    ShowManagerWindow* const Form16 = m_host->showManager();
+    ShowManagerWindow* const Form16 = m_showManager.data();
     if (Form16 && Form16->isVisible() && Form16->AutoAdvanceCB) {
         Form16->AutoAdvanceCB->setChecked(m_state.settings.Settings.SyncAutoAdvance == 1);
         Form16->AutoAdvanceCB->setEnabled(true);
@@ -457,7 +463,7 @@ void ThumbnailPageSection::PageLoadStarted()
 void ThumbnailPageSection::PageFilled(bool holdsAll)
 {
     m_session.ShowState.StepReentry = 0;
-    if (!holdsAll && !m_host->InManualMode() && m_w.IntervalTimer) {
+    if (!holdsAll && !m_manualMode() && m_w.IntervalTimer) {
         m_w.IntervalTimer->setInterval(NextIntervalMs(m_session.ShowState.CurrentInterval, 0));
         m_w.IntervalTimer->start();
     }
@@ -468,7 +474,7 @@ void ThumbnailPageSection::EndShow()
     QPointer<ThumbnailPageSection> self(this);
     QTimer::singleShot(0, this, [self] {
         if (self)
-            self->m_host->EndShow();
+            emit self->showEndWanted();
     });
 }
 
@@ -481,7 +487,7 @@ PagePositionBarInput ThumbnailPageSection::PositionBarSizes() const
     in.screenWidth = window->screen() ? window->screen()->geometry().width() : window->width();
     in.panelWidth = window->width() - 4 * (window->width() / 5);
     in.percentTextWidth = window->fontMetrics().horizontalAdvance(QStringLiteral(" 100%"));
-    in.maximizedLayout = m_host->MaximizedLayout();
+    in.maximizedLayout = m_layout.MaximizedLayout == 1;
     return in;
 }
 

@@ -1,31 +1,39 @@
 // The main window's thumbnail view: the page controller and its host, the
 // backdrop that covers the browse controls while the page is shown, the
 // position bar, the page show's start, pause and steps, the layout menu and
-// the view's menu items. It reaches the rest of the window through
-// ThumbnailPageSectionHost.
+// the view's menu items. What it asks of other parts it says with signals,
+// which the main window connects.
 #pragma once
 
 #include "base/program_state.h"
 #include "browse/page_selection.h"
 #include "browse/thumbnail_page_controller.h"
-#include "browse/thumbnail_page_section_host.h"
+#include "browse/thumbnail_page_widgets.h"
 
 #include <QList>
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 
-#include <memory>
+#include <functional>
 
 class PagePositionBarWidget;
+class ShowManagerWindow;
+class ShowView;
+struct LayoutState;
+struct PictureDisplayState;
 
 class ThumbnailPageSection : public QObject, public PageSelection, private ThumbnailPageHost {
     Q_OBJECT
 public:
-    // A child of the host's window; makes the page controller and wires the
-    // layout menu, the selection items and the show buttons. `state` gives
-    // the show session, the settings, how the program was started and the
-    // environment's colours and font.
-    ThumbnailPageSection(std::unique_ptr<ThumbnailPageSectionHost> host, ProgramState& state);
+    // A child of the widgets' window; makes the page controller and wires
+    // the layout menu, the selection items and the show buttons. `state`
+    // gives the show session, the settings, how the program was started and
+    // the environment's colours and font; the picture a page selects becomes
+    // `display`'s current picture; `layout` says whether the maximized
+    // layout is in effect; `manualMode` whether the show is in manual mode.
+    ThumbnailPageSection(const ThumbnailPageWidgets& widgets, ProgramState& state, PictureDisplayState& display,
+                         const LayoutState& layout, std::function<bool()> manualMode);
     ~ThumbnailPageSection() override;
 
     // The page of thumbnails: its controller (state, cells, page show) and
@@ -65,6 +73,27 @@ public:
     void ReloadPagePicture(const QString& path) override;
     void DrawPagePositionBar() override;
     void LoadPageFromCurrent() override;
+
+    // The full-screen show window and the show list window, once made
+    // (either may be null).
+    void SetShowView(ShowView* window);
+    void SetShowManager(ShowManagerWindow* window);
+
+signals:
+    // The running show is to pause, or to end.
+    void pauseWanted();
+    void showEndWanted();
+    // The window's selection captions of the menus are to follow the page.
+    void selectionCaptionsWanted();
+    // A cell's picture is to be shown in the full view.
+    void fullViewRequested(const QString& path);
+    // The tool tips of a running show are wanted.
+    void showRunningHintsWanted();
+    // The layout menu of the tool bar's "number of thumbnails" button is
+    // to open.
+    void layoutMenuWanted();
+    // A menu was filled: its width is to fit its captions.
+    void menuMeasureWanted(QMenu* menu);
 
 private:
     void connectMenus();
@@ -109,10 +138,14 @@ private:
     bool WheelZoomed() const override;
     void ResetWheelZoom() override;
 
-    std::unique_ptr<ThumbnailPageSectionHost> m_host;
     const ThumbnailPageWidgets m_w;
     ProgramState& m_state;
     ShowSession& m_session;
+    PictureDisplayState& m_display;
+    const LayoutState& m_layout;
+    std::function<bool()> m_manualMode;
+    QPointer<ShowView> m_showView;
+    QPointer<ShowManagerWindow> m_showManager;
     // The full-screen window whose hiding ends a cell's full view.
     QPointer<QObject> m_watchedShowWindow;
 };
