@@ -16,6 +16,7 @@
 #include "browse/fit_zoom_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display_section.h"
+#include "browse/picture_info_controller.h"
 #include "browse/thumbnail_page_section.h"
 #include "slideshow/show_window.h"
 
@@ -134,6 +135,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     ConnectFitZoom();
     ConnectListMenus();
     ConnectThumbnailPage();
+    ConnectPictureInfo();
 }
 
 MainWindow::~MainWindow()
@@ -169,6 +171,7 @@ void MainWindow::setShowManager(ShowManagerWindow* window)
     m_showManager = window;
     PictureDisplaySect->SetShowManager(window);
     ThumbnailPageSect->SetShowManager(window);
+    m_pictureInfo->SetShowManager(window);
 }
 FolderPictureChooser* MainWindow::folderPictureWindow() const { return m_folderPictureWindow; }
 void MainWindow::setFolderPictureWindow(FolderPictureChooser* window) { m_folderPictureWindow = window; }

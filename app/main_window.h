@@ -466,6 +466,9 @@ public:
 private:
     class PictureInfoController* m_pictureInfo = nullptr;
     void InstallPictureInfo();
+    // Connects what the previews ask for to the thumbnail status and the
+    // folder tree, once every section exists.
+    void ConnectPictureInfo();
 public:
     // === end of section: picture information and thumbnail files ===
 

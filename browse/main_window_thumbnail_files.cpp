@@ -1,13 +1,13 @@
 // MainWindow's picture information and thumbnail files: makes the
-// PictureInfoController with a PictureInfoHost over the window, connects the
-// picture loader's thumbnail and information steps to the slots and wires
-// the controller when the window is first shown.
+// PictureInfoController over the window's previews and items, connects what
+// it asks for and the picture loader's thumbnail and information steps to the
+// slots, and wires the controller when the window is first shown.
 #include "app/main_window.h"
 #include "browse/picture_display_section.h"
 
 #include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
-#include "browse/picture_info_host.h"
+#include "browse/folder_tree_section.h"
 #include "browse/picture_loader.h"
 #include "browse/thumbnail_files.h"
 #include "shows/show_windows.h"
@@ -30,52 +30,27 @@ void installThumbnailStatus()
         };
 }
 
-class MainWindowPictureInfoHost final : public PictureInfoHost {
-public:
-    explicit MainWindowPictureInfoHost(MainWindow* form) : m_form(form) {}
-
-    PictureInfoWidgets widgets() const override
-    {
-        MainWindow* f = m_form;
-        PictureInfoWidgets w;
-        w.Window = f;
-        w.TreeView1 = f->treeView();
-        w.MyShowSG = f->showList()->grid();
-        w.Timer1 = f->input()->idleTimer();
-        w.TBMakeSmall = f->TBMakeSmall;
-        w.MMakeSmall = f->MMakeSmall;
-        w.MakeSmall = f->MakeSmall;
-        w.BrowsePreview = f->browsePreview();
-        w.ShowPreview = f->showPreview();
-        w.PictureToClipboard = f->PictureToClipboard;
-        w.PathToClipboard = f->PathToClipboard;
-        w.FileOperations = f->FileOperations;
-        w.SavePictureTo = f->SavePictureTo;
-        w.MovePictureTo = f->MovePictureTo;
-        w.SendRecycleBin = f->SendRecycleBin;
-        w.RenamePicture = f->RenamePicture;
-        return w;
-    }
-
-    QRect designBound(const QString& name) const override { return m_form->layouts()->designBounds().value(name); }
-    QRect previewDrawBounds() const override { return m_form->layouts()->layoutState().PreviewDrawBounds; }
-    void SetCurrentPicturePath(const QString& path) override
-    {
-        m_form->pictureDisplay()->displayState().CurrentPicturePath = path;
-    }
-
-    void InstallThumbnailStatus() override { installThumbnailStatus(); }
-    void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
-    FolderTreeController* folderTree() override { return m_form->folderTree(); }
-    bool tarnivoInstalled() const override { return m_form->externalPrograms()->TarnivoInstalled != 0; }
-    QString GetNodePath(QTreeWidgetItem* node) override { return m_form->GetNodePath(node); }
-    bool RecordingPlaying() const override { return m_form->sound()->session().RecordingPlaying != 0; }
-
-    bool ShowManagerShown() const override { return m_form->showManager() && m_form->showManager()->isVisible(); }
-
-private:
-    MainWindow* m_form;
-};
+PictureInfoWidgets pictureInfoWidgets(MainWindow* f)
+{
+    PictureInfoWidgets w;
+    w.Window = f;
+    w.TreeView1 = f->treeView();
+    w.MyShowSG = f->showList()->grid();
+    w.Timer1 = f->input()->idleTimer();
+    w.TBMakeSmall = f->TBMakeSmall;
+    w.MMakeSmall = f->MMakeSmall;
+    w.MakeSmall = f->MakeSmall;
+    w.BrowsePreview = f->browsePreview();
+    w.ShowPreview = f->showPreview();
+    w.PictureToClipboard = f->PictureToClipboard;
+    w.PathToClipboard = f->PathToClipboard;
+    w.FileOperations = f->FileOperations;
+    w.SavePictureTo = f->SavePictureTo;
+    w.MovePictureTo = f->MovePictureTo;
+    w.SendRecycleBin = f->SendRecycleBin;
+    w.RenamePicture = f->RenamePicture;
+    return w;
+}
 
 // Wires the section when a main window is first shown.
 class ThumbnailFilesWatcher : public QObject {
@@ -103,11 +78,22 @@ Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
 void MainWindow::InstallPictureInfo()
 {
-    m_pictureInfo = new PictureInfoController(std::make_unique<MainWindowPictureInfoHost>(this), m_state.settings,
-                                              m_state.paths, m_state.environment, m_state.start, m_state.session);
+    m_pictureInfo = new PictureInfoController(
+        pictureInfoWidgets(this),
+        {*folderTree(), PictureDisplaySect->displayState(), m_layout->layoutState(), m_layout->designBounds(),
+         m_sound->session(), *m_externalPrograms},
+        m_state.settings, m_state.paths, m_state.environment, m_state.start, m_state.session);
     // The thumbnail and information steps follow each picture loaded into
     // a slot, with this window's thumbnail options.
     ConnectPictureLoaderSteps(this, ThumbnailLoaderSteps([this] {
                                   return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode);
                               }));
+}
+
+void MainWindow::ConnectPictureInfo()
+{
+    PictureInfoController* info = m_pictureInfo;
+    connect(info, &PictureInfoController::thumbnailStatusWanted, this, [] { installThumbnailStatus(); });
+    connect(info, &PictureInfoController::folderRefreshWanted, FolderTreeSect,
+            &FolderTreeSection::RefreshSelectedFolder);
 }

@@ -5,11 +5,13 @@
 #include "browse/picture_info_controller.h"
 
 #include "base/file_helpers.h"
+#include "base/layout_state.h"
 #include "base/named_timer.h"
 #include "base/found_file.h"
 #include "base/settings_store.h"
 #include "base/start_context.h"
 #include "browse/external_programs.h"
+#include "browse/external_programs_controller.h"
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
@@ -24,6 +26,8 @@
 #include "platform/file_attributes.h"
 #include "platform/prompt.h"
 #include "platform/prompt_dialogs.h"
+#include "shows/show_windows.h"
+#include "sound/sound_plan.h"
 #include "sound/sound_state.h"
 
 #include <QAction>
@@ -64,11 +68,14 @@ private:
 
 } // namespace
 
-PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> host, SettingsStore& settings,
-                                             const DataPaths& paths, const EnvironmentInfo& environment,
-                                             const StartContext& start, ShowSession& session)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_session(session), m_settings(settings),
-      m_paths(paths), m_environment(environment), m_start(start), m_w(m_host->widgets())
+PictureInfoController::PictureInfoController(const PictureInfoWidgets& widgets, const PictureInfoSources& sources,
+                                             SettingsStore& settings, const DataPaths& paths,
+                                             const EnvironmentInfo& environment, const StartContext& start,
+                                             ShowSession& session)
+    : QObject(widgets.Window), m_tree(sources.tree), m_display(sources.display), m_layout(sources.layout),
+      m_designBounds(sources.designBounds), m_sound(sources.sound), m_externalPrograms(sources.externalPrograms),
+      m_session(session), m_settings(settings), m_paths(paths), m_environment(environment), m_start(start),
+      m_w(widgets)
 {
     setObjectName(QStringLiteral("PictureInfoController"));
     m_thumbnailTimer = MakeNamedTimer(this, "TimerThumbnail", 100, true);
@@ -86,12 +93,14 @@ PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> ho
 
 PictureInfoController::~PictureInfoController() = default;
 
+void PictureInfoController::SetShowManager(ShowManagerWindow* window) { m_showManager = window; }
+
 void PictureInfoController::SetupThumbnailFiles()
 {
     if (m_thumbnailFilesSetUp)
         return;
     m_thumbnailFilesSetUp = true;
-    m_host->InstallThumbnailStatus();
+    emit thumbnailStatusWanted();
     for (QAction* action : {m_w.TBMakeSmall, m_w.MMakeSmall, m_w.MakeSmall})
         if (action)
             connect(action, &QAction::triggered, this, &PictureInfoController::MakeSmallClick);
@@ -104,13 +113,13 @@ void PictureInfoController::SetupThumbnailFiles()
 
 void PictureInfoController::MakeSmallClick()
 {
-    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    const QString SelectedFolder = m_tree.SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
     ThumbnailOptionsDialog window(m_settings, m_paths, m_environment, SelectedFolder,
                    m_start.DemoMode != 0, m_w.Window);
     platform::execModal(window);
-    m_host->RefreshSelectedFolder();
+    emit folderRefreshWanted();
 }
 
 void PictureInfoController::ThumbnailInfoOnce()
@@ -135,12 +144,12 @@ namespace {
 
 // The picture box of the previews (the same place in both panels): the one
 // the window's layout keeps, else the designed one.
-QRect previewArea(const PictureInfoHost& host, const PreviewPanel* panel)
+QRect previewArea(const LayoutState& layout, const QHash<QString, QRect>& designBounds, const PreviewPanel* panel)
 {
-    const QRect kept = host.previewDrawBounds();
+    const QRect kept = layout.PreviewDrawBounds;
     if (kept.isValid() && !kept.isEmpty())
         return kept;
-    const QRect designed = host.designBound(QStringLiteral("image2"));
+    const QRect designed = designBounds.value(QStringLiteral("image2"));
     return designed.isValid() ? designed : panel->pictureGeometry();
 }
 
@@ -173,7 +182,7 @@ void PictureInfoController::UpdateTarnivoPanelVisibility()
     // The panel presents the sibling renaming program; it shows only while
     // that program is installed.
     PreviewPanel* const browse = m_w.BrowsePreview;
-    browse->setSiblingPanelShown(m_host->tarnivoInstalled() && !browse->infoShown() && !OperationRunning
+    browse->setSiblingPanelShown((m_externalPrograms.TarnivoInstalled != 0) && !browse->infoShown() && !OperationRunning
                                  && !HideTarnivoPanel);
 }
 
@@ -181,7 +190,7 @@ void PictureInfoController::UpdateTarnivoPanelVisibility()
 // a recording plays.
 void PictureInfoController::ShowPreviewVoiceControls(const QString& Path, bool exists)
 {
-    const bool playing = m_host->RecordingPlaying();
+    const bool playing = (m_sound.RecordingPlaying != 0);
     const bool voice = PreviewKind == QLatin1Char('P');
     m_w.BrowsePreview->setVoiceControls(voice && exists, voice || playing,
                                         playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
@@ -195,7 +204,7 @@ void PictureInfoController::RequestPreviewImage(const QString& Path, bool UseThu
     std::optional<ThumbnailOptions> thumbnail;
     if (UseThumbnail)
         thumbnail = CurrentThumbnailOptions(m_settings, m_start.DemoMode != 0);
-    m_browsePreview->Request(Path, previewArea(*m_host, m_w.BrowsePreview).size(), thumbnail);
+    m_browsePreview->Request(Path, previewArea(m_layout, m_designBounds, m_w.BrowsePreview).size(), thumbnail);
 }
 
 // The browse preview's picture has arrived (a null image: it can't be
@@ -210,7 +219,7 @@ void PictureInfoController::PreviewImageAnswered(const QImage& image, QSize load
     } else {
         if (pending.useThumbnail)
             panel->addToCameraLine(previewDimensions(pending.exif, image, loaded));
-        panel->showPicture(image, previewArea(*m_host, panel), pending.path);
+        panel->showPicture(image, previewArea(m_layout, m_designBounds, panel), pending.path);
         if (m_w.PictureToClipboard)
             m_w.PictureToClipboard->setEnabled(true);
     }
@@ -296,7 +305,7 @@ void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool Load
         if (FromBrowse && Path == PreviewedPath && !browse->picture().isNull())
             MyShowImageAnswered(browse->picture().toImage());
         else
-            m_myShowPreview->Request(Path, previewArea(*m_host, panel).size(), std::nullopt);
+            m_myShowPreview->Request(Path, previewArea(m_layout, m_designBounds, panel).size(), std::nullopt);
     }
     MyShowPreviewedPath = Path;
 }
@@ -309,7 +318,7 @@ void PictureInfoController::MyShowImageAnswered(const QImage& image)
         panel->setPictureShown(false);
         panel->showMessage(PreviewPanel::Message::CannotShow);
     } else {
-        panel->showPicture(image, previewArea(*m_host, panel), m_pendingMyShowPath);
+        panel->showPicture(image, previewArea(m_layout, m_designBounds, panel), m_pendingMyShowPath);
     }
 }
 
@@ -419,7 +428,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
     QTreeWidgetItem* node = HoveredNode(Sender, X, Y);
     if (!node)
         return;
-    const QString path = m_host->GetNodePath(node);
+    const QString path = m_tree.GetNodePath(node);
     if (path.isEmpty() || path == TreeHoverPath)
         return;
     PreviewNode = node;
@@ -429,7 +438,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
     if (m_w.PathToClipboard)
         m_w.PathToClipboard->setEnabled(true);
 
-    PreviewKind = hoverPreviewKind(node->data(0, TreeImageRole).toInt(), m_host->folderTree()->VideoImageIndex);
+    PreviewKind = hoverPreviewKind(node->data(0, TreeImageRole).toInt(), m_tree.VideoImageIndex);
     const bool video = PreviewKind == QLatin1Char('V');
     const bool picture = PreviewKind == QLatin1Char('P');
     if (!video && !picture && m_w.PathToClipboard)
@@ -437,7 +446,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
 
     CaptionHoverFileOperations(node, video, picture);
 
-    m_host->SetCurrentPicturePath(path);
+    m_display.CurrentPicturePath = path;
     TreeHoverPath = path;
     if (m_w.PictureToClipboard)
         m_w.PictureToClipboard->setEnabled(false);
@@ -454,7 +463,7 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
     if (video || picture)
         ShowHoverFileLines(node, path, picture);
 
-    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !m_host->ShowManagerShown()) {
+    if ((!m_w.MyShowSG || m_w.MyShowSG->isHidden()) && m_session.PlaybackActive == 0 && !(m_showManager && m_showManager->isVisible())) {
         m_w.Window->activateWindow();
         m_w.Window->raise();
     }

@@ -1,19 +1,20 @@
 // The main window's picture information and thumbnail files: the browse and
 // MyShow previews with their file information, the sibling program's panel,
 // the tree's hover preview, the manual creation of thumbnails and the
-// one-time notice about thumbnail folders. It reaches the rest of the window
-// through PictureInfoHost.
+// one-time notice about thumbnail folders. What it asks of other parts it
+// says with signals, which the main window connects.
 #pragma once
 
 #include "base/show_session.h"
-#include "browse/picture_info_host.h"
+#include "browse/picture_info_widgets.h"
 #include "formats/read_exif_info.h"
 
+#include <QHash>
 #include <QObject>
 #include <QChar>
+#include <QPointer>
+#include <QRect>
 #include <QString>
-
-#include <memory>
 
 struct SettingsStore;
 struct DataPaths;
@@ -21,14 +22,36 @@ struct EnvironmentInfo;
 struct StartContext;
 
 class PreviewRequest;
+class ExternalProgramsController;
+class FolderTreeController;
+class ShowManagerWindow;
+class QTreeWidgetItem;
+struct LayoutState;
+struct PictureDisplayState;
+struct SoundSession;
+
+// What the section reads of the window's other parts, handed over once at
+// construction.
+struct PictureInfoSources {
+    FolderTreeController& tree;               // the selected folder, node paths, the video image
+    PictureDisplayState& display;             // the tree's picture becomes its current picture
+    const LayoutState& layout;                // the previews' picture box the layout keeps
+    const QHash<QString, QRect>& designBounds;   // the designed bounds of the layout's widgets
+    const SoundSession& sound;                // whether a voice recording plays
+    const ExternalProgramsController& externalPrograms;   // whether the sibling program is installed
+};
 
 class PictureInfoController : public QObject {
     Q_OBJECT
 public:
-    // A child of the host's window; the items are wired on first showing.
-    PictureInfoController(std::unique_ptr<PictureInfoHost> host, SettingsStore& settings, const DataPaths& paths,
-                          const EnvironmentInfo& environment, const StartContext& start, ShowSession& session);
+    // A child of the widgets' window; the items are wired on first showing.
+    PictureInfoController(const PictureInfoWidgets& widgets, const PictureInfoSources& sources,
+                          SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+                          const StartContext& start, ShowSession& session);
     ~PictureInfoController() override;
+
+    // The MyShow manager, once made (or null).
+    void SetShowManager(ShowManagerWindow* window);
 
     // Connects the "Create thumbnails manually" items, the tree's mouse moves
     // and the status of thumbnail making (once; the first showing of the
@@ -70,6 +93,12 @@ public:
     bool OperationRunning = false;
     bool HideTarnivoPanel = false;
 
+signals:
+    // The status of thumbnail making is to be shown (first showing).
+    void thumbnailStatusWanted();
+    // The selected folder is to be read again (thumbnails were made).
+    void folderRefreshWanted();
+
 private:
     void ShowPreviewVoiceControls(const QString& Path, bool exists);
     void RequestPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif);
@@ -80,7 +109,13 @@ private:
     void CaptionHoverFileOperations(QTreeWidgetItem* node, bool video, bool picture);
     void ShowHoverFileLines(QTreeWidgetItem* node, const QString& path, bool picture);
 
-    std::unique_ptr<PictureInfoHost> m_host;
+    FolderTreeController& m_tree;
+    PictureDisplayState& m_display;
+    const LayoutState& m_layout;
+    const QHash<QString, QRect>& m_designBounds;
+    const SoundSession& m_sound;
+    const ExternalProgramsController& m_externalPrograms;
+    QPointer<ShowManagerWindow> m_showManager;
     ShowSession& m_session;
     SettingsStore& m_settings;
     const DataPaths& m_paths;
