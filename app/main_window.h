@@ -15,6 +15,8 @@
 #include "app/help_and_version_controller.h"
 #include "app/input_controller.h"
 #include "app/layout_controller.h"
+#include "app/main_menus.h"
+#include "app/main_tool_bars.h"
 #include "app/main_window_widgets.h"
 #include "app/menu_controller.h"
 #include "app/options_controller.h"
@@ -123,6 +125,18 @@ public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
     QAction* actionNamed(const QString& name) const override;
+
+    // The menu bar with its menus and items, and the pop-up menus
+    // (app/main_menus.h). (Named so as not to clash with menus(), the
+    // menu controller.)
+    const MainMenus& mainMenus() const { return *m_mainMenus; }
+    // The two tool bars and their actions (app/main_tool_bars.h).
+    const MainToolBars& toolBars() const { return *m_toolBars; }
+private:
+    std::unique_ptr<MainToolBars> m_toolBars;
+    std::unique_ptr<MainMenus> m_mainMenus;
+    void copyItemsForControllers();
+public:
 
     // =====================================================================
     // SECTION: start-up and close  (owner: startup; the controllers in
@@ -453,16 +467,5 @@ private:
     void buildClientArea();
     void buildBrowsePreviewPanel();
     void buildShowPreviewPanel();
-    void buildToolBars();
-    void buildMyShowToolBar();
-    void setToolBarGlyphs();
-    void buildMenus();
-    void buildFileMenu();
-    void buildShowMenu();
-    void buildPageAndMyShowMenus();
-    void buildListMenus();
-    void buildOptionsAndHelpMenus();
-    void buildPopups();
-    void addTreeFileItems(QMenu* popup);
     void buildTimers();
 };

@@ -3,7 +3,8 @@
 // clipboard commands.
 #include "app/menu_controller.h"
 #include "app/layout_controller.h"
-#include "app/main_window_widgets.h"
+#include "app/main_menus.h"
+#include "app/main_tool_bars.h"
 #include "base/program_state.h"
 #include "base/caption_helpers.h"
 #include "base/environment.h"
@@ -69,9 +70,10 @@ QString previewPath(const QLabel* image)
 
 } // namespace
 
-MenuController::MenuController(QWidget& window, MenuHost& host, const MainWindowWidgets& widgets,
-                               ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_w(widgets), m_state(state)
+MenuController::MenuController(QWidget& window, MenuHost& host, const MainMenus& menus,
+                               const MainToolBars& toolBars, const Items& items, ProgramState& state)
+    : QObject(&window), m_window(window), m_host(host), m_menus(menus), m_toolBars(toolBars), m_items(items),
+      m_state(state)
 {
 }
 
@@ -96,23 +98,24 @@ void MenuController::setupMenuStyle()
     style->paintContext().glyph = [](int n) {
         return platform::ImageListPixmap(platform::ImageListId::MenuIL, n);
     };
-    if (m_w.ImMenuBG && !m_w.ImMenuBG->pixmap().isNull())
-        style->paintContext().barBackground = m_w.ImMenuBG->pixmap();
+    if (m_items.ImMenuBG && !m_items.ImMenuBG->pixmap().isNull())
+        style->paintContext().barBackground = m_items.ImMenuBG->pixmap();
     style->paintContext().repaintStatusBar = [this] {
-        if (m_w.StatusBar1)
-            m_w.StatusBar1->update();
+        if (m_items.StatusBar1)
+            m_items.StatusBar1->update();
     };
     style->setGlyphState([this] {
         MenuGlyphState g;
         g.myShowHidden = state().settings.Settings.MyShowHidden == 1;
         g.showRunning = runs(m_state.session);
-        g.picturePopup = m_w.RightClickTreeView && m_w.RightClickTreeView->property("vxPicturePopup").toBool();
+        g.picturePopup =
+            m_menus.RightClickTreeView() && m_menus.RightClickTreeView()->property("vxPicturePopup").toBool();
         return g;
     });
     style->setActionResolver([this](const QString& name) { return m_host.actionNamed(name); });
 
     // Program lists measure the file names of their captions.
-    for (QMenu* m : {m_w.LaunchEditProgram1, m_w.RaunchEditProgram, m_w.LaunchVideoProgram})
+    for (QMenu* m : {m_menus.LaunchEditProgram1(), m_menus.RaunchEditProgram(), m_menus.LaunchVideoProgram()})
         if (m)
             m->setProperty(MenuFileNameProperty, true);
 }
@@ -149,13 +152,13 @@ void MenuController::connectMenuOpenings()
         if (m)
             connect(m, &QMenu::aboutToShow, this, handler);
     };
-    onOpen(m_w.Bestand1, &MenuController::Bestand1Click);
-    onOpen(m_w.Show, &MenuController::ShowClick);
-    onOpen(m_w.MyShow, &MenuController::MyShowClick);
-    onOpen(m_w.Help1, &MenuController::Help1Click);
-    onOpen(m_w.RightClickTreeView, &MenuController::RightClickTreeViewPopup);
-    onOpen(m_w.MultiPop, &MenuController::MultiPopPopup);
-    for (QMenu* m : {m_w.Favorites, m_w.Recent1, m_w.Options1})
+    onOpen(m_menus.Bestand1(), &MenuController::Bestand1Click);
+    onOpen(m_menus.Show(), &MenuController::ShowClick);
+    onOpen(m_menus.MyShow(), &MenuController::MyShowClick);
+    onOpen(m_menus.Help1(), &MenuController::Help1Click);
+    onOpen(m_menus.RightClickTreeView(), &MenuController::RightClickTreeViewPopup);
+    onOpen(m_menus.MultiPop(), &MenuController::MultiPopPopup);
+    for (QMenu* m : {m_menus.Favorites(), m_menus.Recent1(), m_menus.Options1()})
         if (m)
             connect(m, &QMenu::aboutToShow, this, [this] {
                 if (runs(m_state.session) && !m_host.InManualMode())
@@ -169,27 +172,29 @@ void MenuController::connectMenuCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(m_w.PathToClipboard, [this] { PathToClipboardClick(m_w.PathToClipboard); });
-    onClick(m_w.PathToCBMyShow, [this] { PathToClipboardClick(m_w.PathToCBMyShow); });
-    onClick(m_w.PathToClipboardPop, [this] { PathToClipboardClick(m_w.PathToClipboardPop); });
-    onClick(m_w.PictureToClipboard, [this] { PictureToClipboardClick(m_w.PictureToClipboard); });
-    onClick(m_w.PictureToCBMyShow, [this] { PictureToClipboardClick(m_w.PictureToCBMyShow); });
-    onClick(m_w.PictureToClipboradPop, [this] { PictureToClipboardClick(m_w.PictureToClipboradPop); });
-    onClick(m_w.HideShowMyShow, [this] { HideShowMyShowClick(); });
-    onClick(m_w.HideShowMyShowTB, [this] { HideShowMyShowClick(); });
-    onClick(m_w.TBMonitorSelection, [this] { m_host.layouts()->TBMonitorSelectionClick(false); });
-    onClick(m_w.TBMonitorSelectionMS, [this] { m_host.layouts()->TBMonitorSelectionClick(true); });
-    onClick(m_w.TBNrOfThumbs, [this] { m_host.layouts()->TBNrOfThumbsClick(false, m_w.TBNrOfThumbs); });
-    onClick(m_w.TBNrOfThumbsMS, [this] { m_host.layouts()->TBNrOfThumbsClick(true, m_w.TBNrOfThumbsMS); });
+    onClick(m_menus.PathToClipboard(), [this] { PathToClipboardClick(m_menus.PathToClipboard()); });
+    onClick(m_menus.PathToCBMyShow(), [this] { PathToClipboardClick(m_menus.PathToCBMyShow()); });
+    onClick(m_menus.PathToClipboardPop(), [this] { PathToClipboardClick(m_menus.PathToClipboardPop()); });
+    onClick(m_menus.PictureToClipboard(), [this] { PictureToClipboardClick(m_menus.PictureToClipboard()); });
+    onClick(m_menus.PictureToCBMyShow(), [this] { PictureToClipboardClick(m_menus.PictureToCBMyShow()); });
+    onClick(m_menus.PictureToClipboradPop(), [this] { PictureToClipboardClick(m_menus.PictureToClipboradPop()); });
+    onClick(m_menus.HideShowMyShow(), [this] { HideShowMyShowClick(); });
+    onClick(m_toolBars.HideShowMyShowTB(), [this] { HideShowMyShowClick(); });
+    onClick(m_toolBars.TBMonitorSelection(), [this] { m_host.layouts()->TBMonitorSelectionClick(false); });
+    onClick(m_toolBars.TBMonitorSelectionMS(), [this] { m_host.layouts()->TBMonitorSelectionClick(true); });
+    onClick(m_toolBars.TBNrOfThumbs(),
+            [this] { m_host.layouts()->TBNrOfThumbsClick(false, m_toolBars.TBNrOfThumbs()); });
+    onClick(m_toolBars.TBNrOfThumbsMS(),
+            [this] { m_host.layouts()->TBNrOfThumbsClick(true, m_toolBars.TBNrOfThumbsMS()); });
     // Items that start the full-screen show of the selected folder do what
     // its tool button does; "Restart" restarts a running show.
     const auto startFolderShow = [this] {
-        if (m_w.ToolButton1)
-            m_w.ToolButton1->trigger();
+        if (m_toolBars.ToolButton1())
+            m_toolBars.ToolButton1()->trigger();
     };
-    onClick(m_w.StartSlideShowPop, startFolderShow);
-    onClick(m_w.SlideShowFolder, startFolderShow);
-    onClick(m_w.Restart, [this, startFolderShow] {
+    onClick(m_menus.StartSlideShowPop(), startFolderShow);
+    onClick(m_menus.SlideShowFolder(), startFolderShow);
+    onClick(m_menus.Restart(), [this, startFolderShow] {
         if (runs(m_state.session))
             m_host.RestartShow();
         else
@@ -203,22 +208,22 @@ void MenuController::connectPopupCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(m_w.MMainMonitor, [this] { m_host.layouts()->MMainMonitorClick(true); });
-    onClick(m_w.MSecondMonitor, [this] { m_host.layouts()->MMainMonitorClick(false); });
+    onClick(m_menus.MMainMonitor(), [this] { m_host.layouts()->MMainMonitorClick(true); });
+    onClick(m_menus.MSecondMonitor(), [this] { m_host.layouts()->MMainMonitorClick(false); });
 }
 
 void MenuController::MeasureMenuWidth(int menuIndex)
 {
-    if (!m_w.MainMenu1)
+    if (!m_menus.MainMenu1())
         return;
-    const QList<QAction*> bar = m_w.MainMenu1->actions();
+    const QList<QAction*> bar = m_menus.MainMenu1()->actions();
     if (menuIndex >= 0 && menuIndex < bar.size())
         MeasureMenu(bar[menuIndex]->menu());
 }
 
 void MenuController::MeasureTreePopupWidth()
 {
-    MeasureMenu(m_w.RightClickTreeView);
+    MeasureMenu(m_menus.RightClickTreeView());
 }
 
 MenuCaptionState MenuController::menuCaptionState() const
@@ -232,16 +237,16 @@ MenuCaptionState MenuController::menuCaptionState() const
     s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(m_host.pictureDisplay()->displayState().CurrentPicturePath);
-    const QString browse = previewPath(m_w.Image4);
+    const QString browse = previewPath(m_items.Image4);
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
-    s.myShowPreview = pictureAt(previewPath(m_w.image2));
-    s.browsePreviewVisible = !m_w.Image4 || !m_w.Image4->isHidden();
-    s.myShowPreviewVisible = !m_w.image2 || !m_w.image2->isHidden();
+    s.myShowPreview = pictureAt(previewPath(m_items.image2));
+    s.browsePreviewVisible = !m_items.Image4 || !m_items.Image4->isHidden();
+    s.myShowPreviewVisible = !m_items.image2 || !m_items.image2->isHidden();
     s.selectedFolder = m_host.folderTree()->SelectedFolder;
     s.draftShowOpen = m_host.openShow().DraftShowOpen == 1;
     s.namedShowOpen = m_host.openShow().NamedShowOpen == 1;
     s.openShowFile = m_host.openShow().OpenShowPath;
-    s.openShowPictureCount = m_w.MyShowSG ? m_w.MyShowSG->rowCount() : 0;
+    s.openShowPictureCount = m_items.MyShowSG ? m_items.MyShowSG->rowCount() : 0;
     s.showChangeable = m_host.openShow().ShowChangeable == 1;
     s.runningSourceIsShow = m_host.openShow().SourceIsShow == 1;
     s.runningSource = s.runningSourceIsShow ? m_host.openShow().OpenShowPath : m_host.folderTree()->SelectedFolder;
@@ -352,21 +357,21 @@ void MenuController::Help1Click()
 void MenuController::RightClickTreeViewPopup()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    if (!m_w.RightClickTreeView)
+    if (!m_menus.RightClickTreeView())
         return;
     // Over the page of thumbnails the pop-up acts on the selected pictures.
     if (m_host.thumbnailPage()->PageShowRuns() && m_host.thumbnailPage()->PageView->ThumbnailViewActive()) {
         SetPicturePopupCaptions();
         return;
     }
-    m_w.RightClickTreeView->setProperty("vxPicturePopup", false);
+    m_menus.RightClickTreeView()->setProperty("vxPicturePopup", false);
     // The node under the pointer (the pop-up opens there), else the
     // selected node (opened from the keyboard).
     QTreeWidgetItem* node = nullptr;
-    if (m_w.TreeView1) {
-        node = m_w.TreeView1->itemAt(m_w.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
+    if (m_items.TreeView1) {
+        node = m_items.TreeView1->itemAt(m_items.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
         if (!node)
-            node = m_w.TreeView1->currentItem();
+            node = m_items.TreeView1->currentItem();
     }
     QString path = node ? m_host.GetNodePath(node) : m_host.folderTree()->SelectedFolder;
     if (path.isEmpty())
@@ -385,7 +390,7 @@ void MenuController::RightClickTreeViewPopup()
     }
     for (int k = 0; k < 5; ++k) {
         t.launchProgram[k] = !Settings.EditPrograms[size_t(k)].isEmpty();
-        t.launchCaption[k] = m_w.LaunchItems[size_t(k)] ? m_w.LaunchItems[size_t(k)]->text() : QString();
+        t.launchCaption[k] = m_menus.LaunchItems()[size_t(k)] ? m_menus.LaunchItems()[size_t(k)]->text() : QString();
         if (t.launchCaption[k].isEmpty())
             t.launchCaption[k] = Settings.EditPrograms[size_t(k)];
         t.videoProgram[k] = !Settings.VideoPrograms[size_t(k)].isEmpty();
@@ -396,27 +401,28 @@ void MenuController::RightClickTreeViewPopup()
     applyMenuChanges(FileMenuCaptions(s));
     const auto enabledOf = [](QAction* a) { return a && a->isEnabled(); };
     const auto shownAndEnabled = [](QAction* a) { return a && a->isVisible() && a->isEnabled(); };
-    t.addSelectedFolderEnabled = shownAndEnabled(m_w.AddSelectedFolder) || shownAndEnabled(m_w.AddFolder);
-    t.automaticFolderEnabled = shownAndEnabled(m_w.MakeAutomatic) || shownAndEnabled(m_w.AutomaticFolder);
-    t.autoFolderToCdEnabled = enabledOf(m_w.AutoFolderToCD);
-    t.renameEnabled = enabledOf(m_w.RenamePicture);
-    t.sendEnabled = enabledOf(m_w.SendRecycleBin);
-    t.moveEnabled = enabledOf(m_w.MovePictureTo);
-    t.addPicMyShowEnabled = enabledOf(m_w.AddPicMyShow) || (m_w.AddPicMyShow && !m_w.AddPicMyShow->isVisible());
+    t.addSelectedFolderEnabled = shownAndEnabled(m_menus.AddSelectedFolder()) || shownAndEnabled(m_menus.AddFolder());
+    t.automaticFolderEnabled = shownAndEnabled(m_menus.MakeAutomatic()) || shownAndEnabled(m_menus.AutomaticFolder());
+    t.autoFolderToCdEnabled = enabledOf(m_menus.AutoFolderToCD());
+    t.renameEnabled = enabledOf(m_menus.RenamePicture());
+    t.sendEnabled = enabledOf(m_menus.SendRecycleBin());
+    t.moveEnabled = enabledOf(m_menus.MovePictureTo());
+    t.addPicMyShowEnabled =
+        enabledOf(m_menus.AddPicMyShow()) || (m_menus.AddPicMyShow() && !m_menus.AddPicMyShow()->isVisible());
     t.showPicFullEnabled = true;
-    t.browsePreviewShown = m_w.Image4 && !m_w.Image4->isHidden();
+    t.browsePreviewShown = m_items.Image4 && !m_items.Image4->isHidden();
 
     QStringList names;
-    for (QAction* a : m_w.RightClickTreeView->actions())
+    for (QAction* a : m_menus.RightClickTreeView()->actions())
         names << a->objectName();
     const TreePopupResult r = TreePopupCaptions(s, t, names);
     applyMenuChanges(r.changes);
     // Pop-up items that mirror a File-menu item take its enabled state.
     if (t.kind == TreeNodeKind::Folder && t.exists) {
-        if (m_w.MakeDefaultPop && m_w.MakeDefault)
-            m_w.MakeDefaultPop->setEnabled(m_w.MakeDefault->isEnabled());
-        if (m_w.AddSelectedFolderPop && m_w.AddSelectedFolder)
-            m_w.AddSelectedFolderPop->setStatusTip(m_w.AddSelectedFolder->statusTip());
+        if (m_menus.MakeDefaultPop() && m_menus.MakeDefault())
+            m_menus.MakeDefaultPop()->setEnabled(m_menus.MakeDefault()->isEnabled());
+        if (m_menus.AddSelectedFolderPop() && m_menus.AddSelectedFolder())
+            m_menus.AddSelectedFolderPop()->setStatusTip(m_menus.AddSelectedFolder()->statusTip());
     }
     if (!r.message.isEmpty())
         platform::showMessage(platform::PromptKind::Error, r.message);
@@ -425,21 +431,21 @@ void MenuController::RightClickTreeViewPopup()
 
 void MenuController::SetPicturePopupCaptions()
 {
-    if (!m_w.RightClickTreeView)
+    if (!m_menus.RightClickTreeView())
         return;
-    m_w.RightClickTreeView->setProperty("vxPicturePopup", true);
+    m_menus.RightClickTreeView()->setProperty("vxPicturePopup", true);
     PicturePopupState p;
     p.showPictures = m_host.openShow().SourceIsShow == 1;
     p.selectedCount = m_host.thumbnailPage()->PageView ? m_host.thumbnailPage()->PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
-        if (QAction* l = m_w.LaunchItems[size_t(k)]) {
+        if (QAction* l = m_menus.LaunchItems()[size_t(k)]) {
             p.launchCaption[k] = l->text();
             p.launchVisible[k] = l->isVisible();
             p.launchEnabled[k] = l->isEnabled();
         }
     }
     QStringList folderItems;
-    const QList<QAction*> actions = m_w.RightClickTreeView->actions();
+    const QList<QAction*> actions = m_menus.RightClickTreeView()->actions();
     for (int i = 0; i < actions.size() && i < 22; ++i)
         folderItems << actions[i]->objectName();
     applyMenuChanges(PicturePopupCaptions(menuCaptionState(), p, folderItems));
@@ -456,15 +462,15 @@ void MenuController::MultiPopPopup()
     const int current = PageLayoutInEffect(runs(m_state.session),
                                            m_host.thumbnailPage()->PageShowRuns() ? m_host.thumbnailPage()->PageView->State().PageLayoutIndex : 0,
                                            state().settings.Settings.PicturesPerPageIndex);
-    for (size_t k = 0; k < m_w.MultiItems.size(); ++k) {
-        if (!m_w.MultiItems[k])
+    for (size_t k = 0; k < m_menus.MultiItems().size(); ++k) {
+        if (!m_menus.MultiItems()[k])
             continue;
         const bool isCurrent = int(k) == current;
-        m_w.MultiItems[k]->setCheckable(true);
-        m_w.MultiItems[k]->setChecked(isCurrent);
-        m_w.MultiItems[k]->setEnabled(!isCurrent);
+        m_menus.MultiItems()[k]->setCheckable(true);
+        m_menus.MultiItems()[k]->setChecked(isCurrent);
+        m_menus.MultiItems()[k]->setEnabled(!isCurrent);
     }
-    MeasureMenu(m_w.MultiPop);
+    MeasureMenu(m_menus.MultiPop());
 }
 
 void MenuController::HideShowMyShowClick()
@@ -482,8 +488,8 @@ void MenuController::HideShowMyShowClick()
         const bool switchToDraft = m_host.openShow().DraftShowOpen != 1;
         if (switchToDraft)
             m_host.myShow()->AskMakeChangesPermanent();
-        if (m_w.HideShowMyShowTB)
-            m_w.HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
+        if (m_toolBars.HideShowMyShowTB())
+            m_toolBars.HideShowMyShowTB()->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
         applyMenuChanges(HideShowMyShowCaptions(true));
         if (m_window.isMaximized())
             m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
@@ -497,8 +503,8 @@ void MenuController::HideShowMyShowClick()
         Settings.MyShowHidden = 1;
     } else {
         Settings.MyShowHidden = 0;
-        if (m_w.HideShowMyShowTB)
-            m_w.HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
+        if (m_toolBars.HideShowMyShowTB())
+            m_toolBars.HideShowMyShowTB()->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
         applyMenuChanges(HideShowMyShowCaptions(false));
         if (maximizedState)
             m_window.setGeometry(screenArea.x(), screenArea.y(), screenArea.width(), m_window.height());
@@ -522,10 +528,10 @@ void MenuController::PathToClipboardClick(QObject* sender)
     QString path;
     if (runs(m_state.session))
         path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
-    else if (sender == m_w.PathToCBMyShow)
-        path = previewPath(m_w.image2);
+    else if (sender == m_menus.PathToCBMyShow())
+        path = previewPath(m_items.image2);
     else {
-        path = previewPath(m_w.Image4);
+        path = previewPath(m_items.Image4);
         if (path.isEmpty())
             path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
     }
@@ -540,9 +546,9 @@ void MenuController::PictureToClipboardClick(QObject* sender)
 {
     const QLabel* source = nullptr;
     if (!runs(m_state.session))
-        source = sender == m_w.PictureToCBMyShow ? m_w.image2 : m_w.Image4;
+        source = sender == m_menus.PictureToCBMyShow() ? m_items.image2 : m_items.Image4;
     else
-        source = m_w.Image1;
+        source = m_items.Image1;
     if (source && !source->pixmap().isNull())
         QGuiApplication::clipboard()->setPixmap(source->pixmap());
 }

@@ -1,24 +1,30 @@
 // The main window's menus and captions: the owner-drawn menu style, the
 // caption rules applied as each menu opens, the menu measurers, the MyShow
 // panel switch and the clipboard commands. The main window owns the
-// controller, hands it its widgets and reaches it through menus(); the
-// controller reaches the window only through MenuHost.
+// controller, hands it its menus, tool bars and the few other widgets it
+// reads, and reaches it through menus(); the controller reaches the window
+// only through MenuHost.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
-struct MainWindowWidgets;
 struct MenuCaptionState;
 struct OpenShow;
 struct ProgramState;
 class FolderTreeController;
 class LayoutController;
+class MainMenus;
+class MainToolBars;
 class MenuChanges;
 class MyShowController;
 class QAction;
+class QLabel;
 class QPainter;
 class QRect;
+class QStatusBar;
+class QTableWidget;
+class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class PictureDisplaySection;
@@ -57,9 +63,23 @@ public:
 class MenuController : public QObject {
     Q_OBJECT
 public:
+    // The window's widgets besides its menus and tool bars that the
+    // captions, the menu style and the clipboard commands read.
+    struct Items {
+        QLabel* ImMenuBG = nullptr;        // the menu bar's background picture
+        QStatusBar* StatusBar1 = nullptr;  // repainted with the menu bar
+        QTreeWidget* TreeView1 = nullptr;  // the folder the tree pop-up is for
+        QLabel* Image1 = nullptr;          // the main picture area
+        QLabel* Image4 = nullptr;          // the browse preview
+        QLabel* image2 = nullptr;          // the MyShow preview
+        QTableWidget* MyShowSG = nullptr;  // the show list
+    };
+
     // `window` is the main window whose menus these are (it parents the
-    // controller); `widgets` are its widgets, built before the controller.
-    MenuController(QWidget& window, MenuHost& host, const MainWindowWidgets& widgets, ProgramState& state);
+    // controller); `menus`, `toolBars` and `items` are built before the
+    // controller and outlive it.
+    MenuController(QWidget& window, MenuHost& host, const MainMenus& menus, const MainToolBars& toolBars,
+                   const Items& items, ProgramState& state);
 
     ProgramState& state() const { return m_state; }
 
@@ -96,7 +116,9 @@ private:
 
     QWidget& m_window;
     MenuHost& m_host;
-    const MainWindowWidgets& m_w;
+    const MainMenus& m_menus;
+    const MainToolBars& m_toolBars;
+    const Items m_items;
     ProgramState& m_state;
     bool m_menusSetUp = false;
 };

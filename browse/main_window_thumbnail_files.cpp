@@ -43,9 +43,9 @@ public:
         w.MyShowSG = f->MyShowSG;
         w.Timer1 = f->Timer1;
         w.TimerThumbnail = f->TimerThumbnail;
-        w.TBMakeSmall = f->TBMakeSmall;
-        w.MMakeSmall = f->MMakeSmall;
-        w.MakeSmall = f->MakeSmall;
+        w.TBMakeSmall = f->toolBars().TBMakeSmall();
+        w.MMakeSmall = f->mainMenus().MMakeSmall();
+        w.MakeSmall = f->mainMenus().MakeSmall();
         w.Image4 = f->Image4;
         w.SizeDatePanel4 = f->SizeDatePanel4;
         w.FileSizeLabel4 = f->FileSizeLabel4;
@@ -71,13 +71,13 @@ public:
         w.VideoLabel = f->VideoLabel;
         w.CannotOpenLabel = f->CannotOpenLabel;
         w.FileNotExistLabel = f->FileNotExistLabel;
-        w.PictureToClipboard = f->PictureToClipboard;
-        w.PathToClipboard = f->PathToClipboard;
-        w.FileOperations = f->FileOperations;
-        w.SavePictureTo = f->SavePictureTo;
-        w.MovePictureTo = f->MovePictureTo;
-        w.SendRecycleBin = f->SendRecycleBin;
-        w.RenamePicture = f->RenamePicture;
+        w.PictureToClipboard = f->mainMenus().PictureToClipboard();
+        w.PathToClipboard = f->mainMenus().PathToClipboard();
+        w.FileOperations = f->mainMenus().FileOperations();
+        w.SavePictureTo = f->mainMenus().SavePictureTo();
+        w.MovePictureTo = f->mainMenus().MovePictureTo();
+        w.SendRecycleBin = f->mainMenus().SendRecycleBin();
+        w.RenamePicture = f->mainMenus().RenamePicture();
         return w;
     }
 
