@@ -18,6 +18,7 @@ class MainMenus;
 class MainToolBars;
 class MenuChanges;
 class MyShowController;
+class PreviewPanel;
 class QAction;
 class QLabel;
 class QPainter;
@@ -58,6 +59,9 @@ public:
     virtual LayoutController* layouts() const = 0;
     // The MyShow (its changes kept or dropped, the Draft show opened).
     virtual MyShowController* myShow() const = 0;
+    // The browse preview and the MyShow preview (the pictures they show).
+    virtual PreviewPanel* browsePreview() const = 0;
+    virtual PreviewPanel* showPreview() const = 0;
 };
 
 class MenuController : public QObject {
@@ -70,8 +74,6 @@ public:
         QStatusBar* StatusBar1 = nullptr;  // repainted with the menu bar
         QTreeWidget* TreeView1 = nullptr;  // the folder the tree pop-up is for
         QLabel* Image1 = nullptr;          // the main picture area
-        QLabel* Image4 = nullptr;          // the browse preview
-        QLabel* image2 = nullptr;          // the MyShow preview
         QTableWidget* MyShowSG = nullptr;  // the show list
     };
 

@@ -25,7 +25,7 @@ public:
         w.StatusBar1 = f->StatusBar1;
         w.StatusPanel1 = f->StatusPanel1;
         w.SearchTB = f->toolBars().SearchTB();
-        w.CopyVXOButton = f->CopyVXOButton;
+        w.ShowPreview = f->showPreview();
         w.Timer1 = f->Timer1;
         w.FolderExclusions = f->mainMenus().FolderExclusions();
         w.ExclusionItems = {f->mainMenus().Browse(),       f->mainMenus().SubShow(),   f->mainMenus().SubSearch(),
@@ -79,7 +79,6 @@ void MainWindow::InstallFolderTree()
 }
 
 FolderTreeController* MainWindow::folderTree() const { return FolderTreeSect->folderTree(); }
-FolderExclusionState& MainWindow::Exclusions() { return folderTree()->Exclusions; }
 void MainWindow::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
 QString MainWindow::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
 void MainWindow::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }
