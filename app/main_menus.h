@@ -23,6 +23,7 @@ public:
     MainMenus(const MainMenus&) = delete;
     MainMenus& operator=(const MainMenus&) = delete;
 
+    // The menu bar and its menus.
     QMenuBar* MainMenu1() const { return m_MainMenu1; }
     QMenu* Bestand1() const { return m_Bestand1; }  // File
     QMenu* Show() const { return m_Show; }
