@@ -15,14 +15,17 @@
 #include "app/help_and_version_controller.h"
 #include "app/input_controller.h"
 #include "app/layout_controller.h"
+#include "app/main_client_area.h"
+#include "app/main_status_bar.h"
 #include "app/main_menus.h"
 #include "app/main_tool_bars.h"
-#include "app/main_window_widgets.h"
 #include "app/menu_controller.h"
 #include "app/options_controller.h"
 #include "app/startup_controller.h"
 #include "base/program_state.h"
+#include "browse/folder_tree_panel.h"
 #include "shows/my_show_controller.h"
+#include "shows/show_list_panel.h"
 #include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 
@@ -63,8 +66,8 @@ class FolderPictureChooser;
 class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public MainWindowWidgets, public LayoutHost, public StartCloseHost,
-               public MenuHost, public InputHost {
+class MainWindow : public QMainWindow, public LayoutHost, public StartCloseHost, public MenuHost,
+               public InputHost {
     Q_OBJECT
 
 public:
@@ -124,25 +127,41 @@ private:
     QList<QPointer<QWidget>> m_windowsMadeHere;
 public:
 
+    // The client area and its pictures, the folder tree, the MyShow list's
+    // column and the status bar, built by the constructor.
+    MainClientArea* clientArea() const { return m_clientArea.get(); }
+    QTreeWidget* treeView() const { return m_folderTreePanel->tree(); }
+    ShowListPanel* showList() const { return m_showList.get(); }
+    MainStatusBar* statusPanels() const { return m_statusBar; }
+private:
+    std::unique_ptr<MainClientArea> m_clientArea;
+    std::unique_ptr<FolderTreePanel> m_folderTreePanel;
+    std::unique_ptr<ShowListPanel> m_showList;
+    MainStatusBar* m_statusBar = nullptr;
+public:
+
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
     QAction* actionNamed(const QString& name) const override;
+
+    // The menu bar with its menus and items, and the pop-up menus
+    // (app/main_menus.h). (Named so as not to clash with menus(), the
+    // menu controller.)
+    const MainMenus& mainMenus() const { return *m_mainMenus; }
+    // The two tool bars and their actions (app/main_tool_bars.h), made with
+    // the client area.
+    const MainToolBars& toolBars() const { return *m_toolBars; }
+private:
+    std::unique_ptr<MainToolBars> m_toolBars;
+    std::unique_ptr<MainMenus> m_mainMenus;
+public:
 
     // The browse preview under the tree and the MyShow preview under the
     // list (browse/preview_panel.h), made with the client area.
     PreviewPanel* browsePreview() const override { return m_browsePreview; }
     PreviewPanel* showPreview() const override { return m_showPreview; }
-    // The menu bar with its menus and items, and the pop-up menus
-    // (app/main_menus.h). (Named so as not to clash with menus(), the
-    // menu controller.)
-    const MainMenus& mainMenus() const { return *m_mainMenus; }
-    // The two tool bars and their actions (app/main_tool_bars.h).
-    const MainToolBars& toolBars() const { return *m_toolBars; }
 private:
     PreviewPanel* m_browsePreview = nullptr;
     PreviewPanel* m_showPreview = nullptr;
-    std::unique_ptr<MainToolBars> m_toolBars;
-    std::unique_ptr<MainMenus> m_mainMenus;
-    void copyItemsForControllers();
 public:
 
     // =====================================================================
@@ -463,5 +482,4 @@ public:
 
 private:
     void buildClientArea();
-    void buildTimers();
 };

@@ -65,9 +65,8 @@ MenuPicture pictureAt(const QString& path)
 } // namespace
 
 MenuController::MenuController(QWidget& window, MenuHost& host, const MainMenus& menus,
-                               const MainToolBars& toolBars, const Items& items, ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_menus(menus), m_toolBars(toolBars), m_items(items),
-      m_state(state)
+                               const MainToolBars& toolBars, ProgramState& state)
+    : QObject(&window), m_window(window), m_host(host), m_menus(menus), m_toolBars(toolBars), m_state(state)
 {
 }
 
@@ -92,11 +91,11 @@ void MenuController::setupMenuStyle()
     style->paintContext().glyph = [](int n) {
         return platform::ImageListPixmap(platform::ImageListId::MenuIL, n);
     };
-    if (m_items.ImMenuBG && !m_items.ImMenuBG->pixmap().isNull())
-        style->paintContext().barBackground = m_items.ImMenuBG->pixmap();
+    if (m_c.ImMenuBG && !m_c.ImMenuBG->pixmap().isNull())
+        style->paintContext().barBackground = m_c.ImMenuBG->pixmap();
     style->paintContext().repaintStatusBar = [this] {
-        if (m_items.StatusBar1)
-            m_items.StatusBar1->update();
+        if (m_c.StatusBar1)
+            m_c.StatusBar1->update();
     };
     style->setGlyphState([this] {
         MenuGlyphState g;
@@ -240,7 +239,7 @@ MenuCaptionState MenuController::menuCaptionState() const
     s.draftShowOpen = m_host.openShow().DraftShowOpen == 1;
     s.namedShowOpen = m_host.openShow().NamedShowOpen == 1;
     s.openShowFile = m_host.openShow().OpenShowPath;
-    s.openShowPictureCount = m_items.MyShowSG ? m_items.MyShowSG->rowCount() : 0;
+    s.openShowPictureCount = m_c.MyShowSG ? m_c.MyShowSG->rowCount() : 0;
     s.showChangeable = m_host.openShow().ShowChangeable == 1;
     s.runningSourceIsShow = m_host.openShow().SourceIsShow == 1;
     s.runningSource = s.runningSourceIsShow ? m_host.openShow().OpenShowPath : m_host.folderTree()->SelectedFolder;
@@ -362,10 +361,10 @@ void MenuController::RightClickTreeViewPopup()
     // The node under the pointer (the pop-up opens there), else the
     // selected node (opened from the keyboard).
     QTreeWidgetItem* node = nullptr;
-    if (m_items.TreeView1) {
-        node = m_items.TreeView1->itemAt(m_items.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
+    if (m_c.TreeView1) {
+        node = m_c.TreeView1->itemAt(m_c.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
         if (!node)
-            node = m_items.TreeView1->currentItem();
+            node = m_c.TreeView1->currentItem();
     }
     QString path = node ? m_host.GetNodePath(node) : m_host.folderTree()->SelectedFolder;
     if (path.isEmpty())
@@ -541,8 +540,8 @@ void MenuController::PictureToClipboardClick(QObject* sender)
     QPixmap picture;
     if (!runs(m_state.session))
         picture = (sender == m_menus.PictureToCBMyShow() ? m_host.showPreview() : m_host.browsePreview())->picture();
-    else if (m_items.Image1)
-        picture = m_items.Image1->pixmap();
+    else if (m_c.Image1)
+        picture = m_c.Image1->pixmap();
     if (!picture.isNull())
         QGuiApplication::clipboard()->setPixmap(picture);
 }

@@ -21,11 +21,11 @@ class MyShowController;
 class PreviewPanel;
 class QAction;
 class QLabel;
-class QPainter;
-class QRect;
 class QStatusBar;
 class QTableWidget;
 class QTreeWidget;
+class QPainter;
+class QRect;
 class QTreeWidgetItem;
 class QWidget;
 class PictureDisplaySection;
@@ -67,23 +67,26 @@ public:
 class MenuController : public QObject {
     Q_OBJECT
 public:
-    // The window's widgets besides its menus and tool bars that the
-    // captions, the menu style and the clipboard commands read.
-    struct Items {
-        QLabel* ImMenuBG = nullptr;        // the menu bar's background picture
-        QStatusBar* StatusBar1 = nullptr;  // repainted with the menu bar
-        QTreeWidget* TreeView1 = nullptr;  // the folder the tree pop-up is for
-        QLabel* Image1 = nullptr;          // the main picture area
-        QTableWidget* MyShowSG = nullptr;  // the show list
-    };
-
     // `window` is the main window whose menus these are (it parents the
-    // controller); `menus`, `toolBars` and `items` are built before the
-    // controller and outlive it.
+    // controller); `menus` and `toolBars` are its menus and tool bars, built
+    // before the controller and outliving it.
     MenuController(QWidget& window, MenuHost& host, const MainMenus& menus, const MainToolBars& toolBars,
-                   const Items& items, ProgramState& state);
+                   ProgramState& state);
 
     ProgramState& state() const { return m_state; }
+
+    // The client area's widgets the menus read: the menu bar's background
+    // picture, the status bar (repainted with the menus), the folder tree
+    // (the pop-up's node), the show list (its picture count) and the main
+    // picture (copied to the clipboard).
+    struct ClientWidgets {
+        QLabel* ImMenuBG = nullptr;
+        QStatusBar* StatusBar1 = nullptr;
+        QTreeWidget* TreeView1 = nullptr;
+        QTableWidget* MyShowSG = nullptr;
+        QLabel* Image1 = nullptr;
+    };
+    void SetClientWidgets(const ClientWidgets& widgets) { m_c = widgets; }
 
     // Connects the menus' opening handlers and the owner-drawn menu style
     // (done once; the first showing of the window does it too).
@@ -120,7 +123,7 @@ private:
     MenuHost& m_host;
     const MainMenus& m_menus;
     const MainToolBars& m_toolBars;
-    const Items m_items;
+    ClientWidgets m_c;
     ProgramState& m_state;
     bool m_menusSetUp = false;
 };

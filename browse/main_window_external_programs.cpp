@@ -26,11 +26,11 @@ public:
         MainWindow* f = m_form;
         ExternalProgramsWidgets w;
         w.Window = f;
-        w.MyShowSG = f->MyShowSG;
-        w.TreeView1 = f->TreeView1;
+        w.MyShowSG = f->showList()->grid();
+        w.TreeView1 = f->treeView();
         w.BrowsePreview = f->browsePreview();
         w.ShowPreview = f->showPreview();
-        w.StatusPanel1 = f->StatusPanel1;
+        w.StatusPanel1 = f->statusPanels()->panel1();
         w.RunExeToolButton = f->toolBars().RunExeToolButton();
         w.RunExeMyShowTB = f->toolBars().RunExeMyShowTB();
         w.LaunchEditProgram1 = f->mainMenus().LaunchEditProgram1();

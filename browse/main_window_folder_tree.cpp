@@ -20,17 +20,17 @@ public:
         MainWindow* f = m_form;
         FolderTreeWidgets w;
         w.Window = f;
-        w.TreeView1 = f->TreeView1;
+        w.TreeView1 = f->treeView();
         w.RightClickTreeView = f->mainMenus().RightClickTreeView();
-        w.StatusBar1 = f->StatusBar1;
-        w.StatusPanel1 = f->StatusPanel1;
+        w.StatusBar1 = f->statusPanels();
+        w.StatusPanel1 = f->statusPanels()->panel1();
         w.SearchTB = f->toolBars().SearchTB();
         w.ShowPreview = f->showPreview();
-        w.Timer1 = f->Timer1;
+        w.Timer1 = f->input()->idleTimer();
         w.FolderExclusions = f->mainMenus().FolderExclusions();
-        w.ExclusionItems = {f->mainMenus().Browse(),       f->mainMenus().SubShow(),   f->mainMenus().SubSearch(),
-                            f->mainMenus().All(),          f->mainMenus().BrowsePop(), f->mainMenus().SubShowPop(),
-                            f->mainMenus().SubSearchPop(), f->mainMenus().AllPop()};
+        const MainMenus& menu = f->mainMenus();
+        w.ExclusionItems = {menu.Browse(),    menu.SubShow(),    menu.SubSearch(),    menu.All(),
+                            menu.BrowsePop(), menu.SubShowPop(), menu.SubSearchPop(), menu.AllPop()};
         w.ExcludeFolder = f->mainMenus().ExcludeFolder();
         w.ExcludeFolderPop = f->mainMenus().ExcludeFolderPop();
         w.Refresh = f->mainMenus().Refresh();

@@ -22,7 +22,7 @@ public:
         MainWindow* f = m_form;
         ListMenusWidgets w;
         w.Window = f;
-        w.Timer1 = f->Timer1;
+        w.Timer1 = f->input()->idleTimer();
         w.Recent1 = f->mainMenus().Recent1();
         w.Favorites = f->mainMenus().Favorites();
         w.MyShow = f->mainMenus().MyShow();

@@ -25,8 +25,8 @@ void installThumbnailStatus()
     if (!ThumbnailStatusSink())
         ThumbnailStatusSink() = [](const QString& text) {
             for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* form = qobject_cast<MainWindow*>(window); form && form->StatusPanel0)
-                    form->StatusPanel0->setText(text);
+                if (auto* form = qobject_cast<MainWindow*>(window))
+                    form->statusPanels()->setPanelText(0, text);
         };
 }
 
@@ -39,10 +39,9 @@ public:
         MainWindow* f = m_form;
         PictureInfoWidgets w;
         w.Window = f;
-        w.TreeView1 = f->TreeView1;
-        w.MyShowSG = f->MyShowSG;
-        w.Timer1 = f->Timer1;
-        w.TimerThumbnail = f->TimerThumbnail;
+        w.TreeView1 = f->treeView();
+        w.MyShowSG = f->showList()->grid();
+        w.Timer1 = f->input()->idleTimer();
         w.TBMakeSmall = f->toolBars().TBMakeSmall();
         w.MMakeSmall = f->mainMenus().MMakeSmall();
         w.MakeSmall = f->mainMenus().MakeSmall();

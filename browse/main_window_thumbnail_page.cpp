@@ -17,11 +17,11 @@ public:
         MainWindow* f = m_form;
         ThumbnailPageWidgets w;
         w.Window = f;
-        w.ClientArea = f->ClientArea;
+        w.ClientArea = f->clientArea()->widget();
         w.ToolBar1 = f->toolBars().ToolBar1();
-        w.StatusBar1 = f->StatusBar1;
-        w.StatusPanel1 = f->StatusPanel1;
-        w.IntervalTimer = f->IntervalTimer;
+        w.StatusBar1 = f->statusPanels();
+        w.StatusPanel1 = f->statusPanels()->panel1();
+        w.IntervalTimer = f->slideShow()->intervalTimer();
         w.RightClickTreeView = f->mainMenus().RightClickTreeView();
         w.MMultSlide = f->mainMenus().MMultSlide();
         w.MultiPop = f->mainMenus().MultiPop();
