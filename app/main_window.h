@@ -17,7 +17,8 @@
 #include "app/layout_controller.h"
 #include "app/main_client_area.h"
 #include "app/main_status_bar.h"
-#include "app/main_window_widgets.h"
+#include "app/main_menus.h"
+#include "app/main_tool_bars.h"
 #include "app/menu_controller.h"
 #include "app/options_controller.h"
 #include "app/startup_controller.h"
@@ -65,8 +66,7 @@ class FolderPictureChooser;
 class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public MainWindowWidgets, public LayoutHost, public StartCloseHost,
-               public MenuHost, public InputHost {
+class MainWindow : public QMainWindow, public StartCloseHost, public MenuHost, public InputHost {
     Q_OBJECT
 
 public:
@@ -142,6 +142,18 @@ public:
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
     QAction* actionNamed(const QString& name) const override;
 
+    // The menu bar with its menus and items, and the pop-up menus
+    // (app/main_menus.h). (Named so as not to clash with menus(), the
+    // menu controller.)
+    const MainMenus& mainMenus() const { return *m_mainMenus; }
+    // The two tool bars and their actions (app/main_tool_bars.h), made with
+    // the client area.
+    const MainToolBars& toolBars() const { return *m_toolBars; }
+private:
+    std::unique_ptr<MainToolBars> m_toolBars;
+    std::unique_ptr<MainMenus> m_mainMenus;
+public:
+
     // The browse preview under the tree and the MyShow preview under the
     // list (browse/preview_panel.h), made with the client area.
     PreviewPanel* browsePreview() const override { return m_browsePreview; }
@@ -193,6 +205,8 @@ protected:
     void moveEvent(class QMoveEvent* event) override;
 private:
     std::unique_ptr<LayoutController> m_layout;
+    // Connects the layout controller's signals (once).
+    void ConnectLayouts();
 public:
     // === end of section: layouts and screen modes ===
 
@@ -218,11 +232,10 @@ public:
     // The keyboard hook, the key commands, the idle timer and the window's
     // mouse, hint and activation events (app/input_controller.cpp).
     InputController* input() const { return m_input; }
-    // What the start-up, the layouts and the automatic show ask of the hook
-    // and the idle time; the input controller does it.
+    // What the start-up asks of the hook and the application's events; the
+    // input controller does it.
     void InstallKeyboardHook() override { m_input->InstallKeyboardHook(); }
     void InstallApplicationEvents() override { m_input->InstallApplicationEvents(); }
-    void AppMinimize() override { m_input->AppMinimize(); }
     // The status panels hand their painting on to the input controller.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
@@ -462,7 +475,7 @@ public:
 public:
     // The browse and MyShow previews, the tree's hover preview and the
     // thumbnail files (browse/picture_info_controller.h).
-    class PictureInfoController* pictureInfo() const override { return m_pictureInfo; }
+    class PictureInfoController* pictureInfo() const { return m_pictureInfo; }
 private:
     class PictureInfoController* m_pictureInfo = nullptr;
     void InstallPictureInfo();
@@ -491,15 +504,4 @@ public:
 
 private:
     void buildClientArea();
-    void buildToolBars();
-    void buildMyShowToolBar();
-    void setToolBarGlyphs();
-    void buildMenus();
-    void buildFileMenu();
-    void buildShowMenu();
-    void buildPageAndMyShowMenus();
-    void buildListMenus();
-    void buildOptionsAndHelpMenus();
-    void buildPopups();
-    void addTreeFileItems(QMenu* popup);
 };

@@ -14,8 +14,8 @@ FitZoomWidgets fitZoomWidgets(MainWindow* f)
     w.Window = f;
     w.ClientArea = f->clientArea()->widget();
     w.Image1 = f->clientArea()->picture();
-    w.ToolBar1 = f->ToolBar1;
-    w.MainMenu1 = f->MainMenu1;
+    w.ToolBar1 = f->toolBars().ToolBar1();
+    w.MainMenu1 = f->mainMenus().MainMenu1();
     return w;
 }
 
