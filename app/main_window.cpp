@@ -14,6 +14,7 @@
 #include "slideshow/auto_show_windows.h"
 #include "browse/fit_zoom_section.h"
 #include "browse/folder_tree_widget.h"
+#include "browse/external_programs_controller.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_info_controller.h"
 #include "browse/thumbnail_page_section.h"
@@ -104,6 +105,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     ConnectListMenus();
     ConnectThumbnailPage();
     ConnectPictureInfo();
+    ConnectExternalPrograms();
 }
 
 MainWindow::~MainWindow()
@@ -125,6 +127,7 @@ void MainWindow::setShowWindow(ShowWindow* window)
     m_slideShow->SetShowWindow(window);
     PictureDisplaySect->SetShowView(window);
     ThumbnailPageSect->SetShowView(window);
+    m_externalPrograms->SetShowView(window);
     if (FitZoomSect)
         FitZoomSect->SetShowView(window);
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.

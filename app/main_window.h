@@ -464,6 +464,10 @@ public:
 private:
     class ExternalProgramsController* m_externalPrograms = nullptr;
     void InstallExternalPrograms();
+    // Connects what the launches and rotations ask for to the folder tree,
+    // the show, the sound, the picture display, the full view and the
+    // layouts, once every section exists.
+    void ConnectExternalPrograms();
 public:
     // === end of section: external programs and wallpaper ===
 

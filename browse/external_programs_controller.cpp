@@ -75,18 +75,23 @@ void refreshThumbnail(const PictureLoaderSteps& thumbnails, const QString& pictu
 
 } // namespace
 
-ExternalProgramsController::ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host,
+ExternalProgramsController::ExternalProgramsController(const ExternalProgramsWidgets& widgets,
+                                                       FolderTreeController& tree, PictureDisplayState& display,
+                                                       OpenShow& openShow,
+                                                       std::function<FolderPictureChooser*()> folderPictureWindow,
                                                        SettingsStore& settings, const DataPaths& paths,
                                                        const EnvironmentInfo& environment, ShowSession& session,
                                                        PictureLoaderSteps thumbnails)
-    : QObject(host->widgets().Window), m_host(std::move(host)), m_thumbnails(std::move(thumbnails)),
-      m_session(session), m_settings(settings),
-      m_paths(paths), m_environment(environment), m_w(m_host->widgets())
+    : QObject(widgets.Window), m_tree(tree), m_display(display), m_openShow(openShow),
+      m_folderPictureWindow(std::move(folderPictureWindow)), m_thumbnails(std::move(thumbnails)),
+      m_session(session), m_settings(settings), m_paths(paths), m_environment(environment), m_w(widgets)
 {
     setObjectName(QStringLiteral("ExternalProgramsController"));
 }
 
 ExternalProgramsController::~ExternalProgramsController() = default;
+
+void ExternalProgramsController::SetShowView(ShowView* window) { m_showView = window; }
 
 void ExternalProgramsController::SetPage(PageSelection* page) { m_page = page ? page : &m_noPage; }
 
@@ -99,7 +104,7 @@ QStringList ExternalProgramsController::tickedPictures() const
 
 void ExternalProgramsController::SetupExternalPrograms()
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     if (m_setUp)
         return;
     m_setUp = true;
@@ -166,8 +171,8 @@ void ExternalProgramsController::SetupExternalPrograms()
 
 QString ExternalProgramsController::editTargetForLaunch()
 {
-    if (m_session.FullViewActive == 1 && !m_host->pictureDisplayState().CurrentPicturePath.isEmpty())
-        return m_host->pictureDisplayState().CurrentPicturePath;
+    if (m_session.FullViewActive == 1 && !m_display.CurrentPicturePath.isEmpty())
+        return m_display.CurrentPicturePath;
     if (EditFromShowList == 1 && m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
         const int row = m_w.MyShowSG->currentRow();
         const QTableWidgetItem* name = m_w.MyShowSG->item(row, 3);
@@ -175,12 +180,12 @@ QString ExternalProgramsController::editTargetForLaunch()
         if (name && folder)
             return QDir::fromNativeSeparators(folder->text()) + QLatin1Char('/') + name->text();
     }
-    if (m_host->folderTree() && m_host->folderTree()->SelectedTreeNode) {
-        const QString path = m_host->folderTree()->GetNodePath(m_host->folderTree()->SelectedTreeNode);
+    if (m_tree.SelectedTreeNode) {
+        const QString path = m_tree.GetNodePath(m_tree.SelectedTreeNode);
         if (QFileInfo(path).isFile())
             return path;
     }
-    return m_host->pictureDisplayState().CurrentPicturePath;
+    return m_display.CurrentPicturePath;
 }
 
 // ---- launching ---------------------------------------------------------------------
@@ -199,7 +204,7 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
     }
     if (pageShown() && m_session.FullViewActive == 1) {
         const QString slot = m_page->CurrentSlotPicture();
-        EditTarget = slot.isEmpty() ? m_host->pictureDisplayState().CurrentPicturePath : slot;
+        EditTarget = slot.isEmpty() ? m_display.CurrentPicturePath : slot;
     }
     ExternalLaunchState state;
     state.thumbnailView = pageShown();
@@ -208,9 +213,9 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
     state.withPicture = withPicture;
     state.cutOutPath = withPicture ? cutOutOnScreen(m_paths.CutOutFolder, m_session.CutOutCount) : QString();
     state.showRunning = showRuns(m_session);
-    state.currentShowPicture = m_host->pictureDisplayState().CurrentPicturePath;
+    state.currentShowPicture = m_display.CurrentPicturePath;
     state.editTarget = EditTarget;
-    state.selectedFolder = m_host->folderTree()->SelectedFolder;
+    state.selectedFolder = m_tree.SelectedFolder;
     const ExternalLaunchPlan plan = PlanExternalLaunch({program, startArguments}, state);
     if (plan.cutOut)
         platform::SetReadOnly(state.cutOutPath, true);   // the editor may not change the cut-out
@@ -236,7 +241,7 @@ void ExternalProgramsController::RunExeToolButtonClick()
     if (!showRuns(m_session))
         EditTarget = editTargetForLaunch();
     else
-        m_host->PauseShow();
+        emit pauseWanted();
     const int index = EditProgramIndex < 0 ? 0 : EditProgramIndex;
     const QString program = Settings.EditPrograms[size_t(std::min(index, 4))];
     if (!program.isEmpty()) {
@@ -246,9 +251,9 @@ void ExternalProgramsController::RunExeToolButtonClick()
             for (const QString& p : tickedPictures())
                 m_page->ReloadPagePicture(p);
         } else if (m_session.CutOutCount < 1 && showRuns(m_session))
-            m_host->DisplayCurrentPicture();
+            emit pictureDisplayWanted();
         else if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown() && QFileInfo(EditTarget).isFile())
-            m_host->ShowPicturePreview(EditTarget);
+            emit previewWanted(EditTarget);
     }
     EditProgramIndex = -1;
     EditFromShowList = 0;
@@ -268,16 +273,14 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
     MoveVideoProgramToFront(Settings.VideoPrograms, index);
     const QIcon icon = platform::ProgramIcon(Settings.VideoPrograms[0]);
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22, icon);
-    if (m_host->folderTree()) {
-        m_host->folderTree()->VideoImageIndex = icon.isNull() ? 21 : 22;
-        m_host->folderTree()->RefreshTreeImages();
-        m_w.TreeView1->viewport()->update();
-    }
+    m_tree.VideoImageIndex = icon.isNull() ? 21 : 22;
+    m_tree.RefreshTreeImages();
+    m_w.TreeView1->viewport()->update();
     LoadVideoProgramIcons();
     // The selected video file of the tree.
     QString video;
-    if (m_host->folderTree() && m_host->folderTree()->SelectedTreeNode)
-        video = m_host->folderTree()->GetNodePath(m_host->folderTree()->SelectedTreeNode);
+    if (m_tree.SelectedTreeNode)
+        video = m_tree.GetNodePath(m_tree.SelectedTreeNode);
     EditTarget = video;
     RunExternalProgram(Settings.VideoPrograms[0], {}, true);
     for (int k = 0; k < 5; ++k)
@@ -299,7 +302,7 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
     else
         RotatePicture(QLatin1Char('L'));
     if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
-        m_host->DisplayCurrentPicture();
+        emit pictureDisplayWanted();
 }
 
 void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
@@ -314,7 +317,7 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
     else
         RotatePicture(QLatin1Char('R'));
     if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
-        m_host->DisplayCurrentPicture();
+        emit pictureDisplayWanted();
 }
 
 void ExternalProgramsController::RotatePicture(QChar direction)
@@ -323,14 +326,14 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     QString target;
     const QString cutOut = cutOutOnScreen(m_paths.CutOutFolder, m_session.CutOutCount);
     if (showRuns(m_session))
-        m_host->PauseShow();
+        emit pauseWanted();
     if (!cutOut.isEmpty()) {
         target = cutOut;
         platform::SetReadOnly(cutOut, false);
     } else if (pageShown() && !m_page->CurrentSlotPicture().isEmpty()) {
         target = m_page->CurrentSlotPicture();
     } else if (showRuns(m_session)) {
-        target = m_host->pictureDisplayState().CurrentPicturePath;
+        target = m_display.CurrentPicturePath;
     } else {
         target = editTargetForLaunch();
     }
@@ -356,7 +359,7 @@ void ExternalProgramsController::RotatePicture(QChar direction)
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     if (cutOut || m_session.FullViewActive == 1) {
         const bool fullScreen = Form9 && Form9->isVisible();
         const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
@@ -364,12 +367,12 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
         const quint64 ticket = RequestPictureForSlot(target, slot);
         WhenSlotAnswers(PictureSlot(slot), ticket, this, [this](const LoadOutcome& outcome) {
             if (!outcome)
-                m_host->SizePictureToDisplay(false);
+                emit fitWanted(false);
         });
         return;
     }
     if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown())
-        m_host->ShowPicturePreview(target);
+        emit previewWanted(target);
 }
 
 void ExternalProgramsController::RotateSelectedPictures(QChar direction)
@@ -419,15 +422,15 @@ void ExternalProgramsController::TBTarnivoClick()
 {
     if (TarnivoPath.isEmpty())
         return;
-    m_host->ReleaseVoiceFile();
-    QString& SelectedFolder = m_host->folderTree()->SelectedFolder;
+    emit voiceReleaseWanted();
+    QString& SelectedFolder = m_tree.SelectedFolder;
     RunExternalProgram(TarnivoPath, {SelectedFolder}, false);
     if (!QFileInfo(SelectedFolder).isDir()) {
         SelectedFolder = QFileInfo(SelectedFolder).path();
-        m_host->folderTree()->FolderToOpen = SelectedFolder;
-        m_host->OpenFolderOrShow();
+        m_tree.FolderToOpen = SelectedFolder;
+        emit folderOpenWanted();
     } else {
-        m_host->RefreshSelectedFolder();
+        emit folderRefreshWanted();
     }
 }
 
@@ -435,14 +438,14 @@ void ExternalProgramsController::TBTarnivoClick()
 
 void ExternalProgramsController::ResetToExifPopClick()
 {
-    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    const QString SelectedFolder = m_tree.SelectedFolder;
     if (SelectedFolder.isEmpty())
         return;
-    FolderPictureChooser* const Form20 = m_host->folderPictureWindow();
+    FolderPictureChooser* const Form20 = m_folderPictureWindow();
     Form20->SetFolder(SelectedFolder);
-    m_host->openShow().CollectPurpose = QStringLiteral("ResetToEXIF");
+    m_openShow.CollectPurpose = QStringLiteral("ResetToEXIF");
     const int result = Form20->Run(m_session.PlayOptions);
-    m_host->openShow().CollectPurpose.clear();
+    m_openShow.CollectPurpose.clear();
     if (result == 1)
         ResetFileDatesToExif();
 }
@@ -452,7 +455,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
     const QString saved = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Reset file dates to picture date taken (EXIF)...."));
-    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    const QString SelectedFolder = m_tree.SelectedFolder;
     const ResetDateCounts counts =
         ResetFileDatesInFolder(SelectedFolder, m_session.PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
             if (m_w.StatusPanel1)
@@ -560,12 +563,12 @@ void ExternalProgramsController::ArrangeLaunchButtons()
 void ExternalProgramsController::WallpaperClick(QObject* sender)
 {
     if (m_session.PlaybackActive == 1)
-        m_host->PauseShow();
-    QString picture = m_host->pictureDisplayState().CurrentPicturePath;
+        emit pauseWanted();
+    QString picture = m_display.CurrentPicturePath;
     if (sender && sender == m_w.WallPaperFolder) {
         picture.clear();
-        if (m_host->folderTree() && m_host->folderTree()->SelectedTreeNode)
-            picture = m_host->folderTree()->GetNodePath(m_host->folderTree()->SelectedTreeNode);
+        if (m_tree.SelectedTreeNode)
+            picture = m_tree.GetNodePath(m_tree.SelectedTreeNode);
     } else if (sender && sender == m_w.WallPaperMyShow) {
         picture.clear();
         if (m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
@@ -599,7 +602,7 @@ void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*
         m_w.StatusPanel1->setText(WallpaperBeingSetText);
     QCoreApplication::processEvents();
     WallPaperAndStyle();
-    m_host->UpdateFolderCaption();
+    emit folderCaptionWanted();
     QApplication::restoreOverrideCursor();
 }
 

@@ -1,34 +1,44 @@
 // The main window's external programs and wallpaper: the edit and video
 // program launches, rotations through the outside viewer, the sibling
 // renaming program, the EXIF date reset of a folder, the launch menus and
-// buttons, and the wallpaper command. It reaches the rest of the window
-// through ExternalProgramsHost.
+// buttons, and the wallpaper command. What it asks of other parts it says
+// with signals, which the main window connects.
 #pragma once
 
 #include "base/show_session.h"
-#include "browse/external_programs_host.h"
+#include "browse/external_programs_widgets.h"
 #include "browse/picture_loader.h"
 #include "browse/page_selection.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <functional>
 
 struct SettingsStore;
 struct DataPaths;
 struct EnvironmentInfo;
+struct OpenShow;
+struct PictureDisplayState;
+class FolderPictureChooser;
+class FolderTreeController;
+class ShowView;
 
 class ExternalProgramsController : public QObject {
     Q_OBJECT
 public:
-    // A child of the host's window; the items are wired on first showing.
-    // `thumbnails` gives a picture's thumbnail path and renews the thumbnail
-    // after a rotation or a date reset.
-    ExternalProgramsController(std::unique_ptr<ExternalProgramsHost> host, SettingsStore& settings,
+    // A child of the widgets' window; the items are wired on first showing.
+    // `tree` gives the selected folder and node, `display` the shown
+    // picture; `folderPictureWindow` gives the folder picture chooser, made
+    // at first use; `thumbnails` gives a picture's thumbnail path and renews
+    // the thumbnail after a rotation or a date reset.
+    ExternalProgramsController(const ExternalProgramsWidgets& widgets, FolderTreeController& tree,
+                               PictureDisplayState& display, OpenShow& openShow,
+                               std::function<FolderPictureChooser*()> folderPictureWindow, SettingsStore& settings,
                                const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
                                PictureLoaderSteps thumbnails);
     ~ExternalProgramsController() override;
@@ -89,6 +99,23 @@ public:
     void WallPaperAndStyle();
     // The page of thumbnails the launches and rotations read and refresh.
     void SetPage(PageSelection* page);
+    // The full-screen show window, once made (or null).
+    void SetShowView(ShowView* window);
+
+signals:
+    // The tree is to open its FolderToOpen, to read its selected folder
+    // again, or to show its folder caption.
+    void folderOpenWanted();
+    void folderRefreshWanted();
+    void folderCaptionWanted();
+    // The running show is to pause.
+    void pauseWanted();
+    // The sound of the shown picture is to end.
+    void voiceReleaseWanted();
+    // The current picture is to be shown again, fitted again, or previewed.
+    void pictureDisplayWanted();
+    void fitWanted(bool toggle);
+    void previewWanted(const QString& path);
 
 private:
     bool pageShown() const;
@@ -96,7 +123,11 @@ private:
     QString editTargetForLaunch();
     void refreshAfterRotation(const QString& target, bool cutOut);
 
-    std::unique_ptr<ExternalProgramsHost> m_host;
+    FolderTreeController& m_tree;
+    PictureDisplayState& m_display;
+    OpenShow& m_openShow;
+    const std::function<FolderPictureChooser*()> m_folderPictureWindow;
+    QPointer<ShowView> m_showView;
     const PictureLoaderSteps m_thumbnails;
     ShowSession& m_session;
     SettingsStore& m_settings;

@@ -1,24 +1,16 @@
-// What the main window's external programs and wallpaper section needs from
-// the window: the items, buttons and panels it wires and updates, and the
-// routines of other sections it calls (folder tree, picture display, shows).
+// The window's items, buttons and panels the main window's external programs
+// and wallpaper section wires and updates, handed to it once at construction.
 #pragma once
-
-#include <QString>
 
 #include <array>
 
-struct OpenShow;
-class FolderTreeController;
 class PreviewPanel;
-struct PictureDisplayState;
 class QAction;
 class QLabel;
 class QMenu;
 class QTableWidget;
 class QTreeWidget;
 class QWidget;
-class ShowView;
-class FolderPictureChooser;
 
 // The window's widgets the section uses (any may be null but Window and the
 // two previews).
@@ -54,33 +46,4 @@ struct ExternalProgramsWidgets {
     QAction* WallPaperFolder = nullptr;
     QAction* WallPaperMyShow = nullptr;
     QAction* SetWalPaper = nullptr;
-};
-
-class ExternalProgramsHost {
-public:
-    virtual ~ExternalProgramsHost() = default;
-
-    virtual ExternalProgramsWidgets widgets() const = 0;
-    // The state of the shown picture (its path and name).
-    virtual PictureDisplayState& pictureDisplayState() const = 0;
-    // The open show.
-    virtual OpenShow& openShow() = 0;
-
-    // Folder tree.
-    virtual FolderTreeController* folderTree() = 0;
-    virtual void OpenFolderOrShow() = 0;
-    virtual void RefreshSelectedFolder() = 0;
-    virtual void UpdateFolderCaption() = 0;
-
-    // Running show and picture display.
-    virtual void PauseShow() = 0;
-    virtual void ReleaseVoiceFile() = 0;
-    virtual void DisplayCurrentPicture() = 0;
-    virtual void ShowPicturePreview(const QString& path) = 0;
-    virtual void SizePictureToDisplay(bool toggle) = 0;
-
-    // The full-screen show window (or none).
-    virtual ShowView* showView() const = 0;
-    // The folder picture chooser, made at first use.
-    virtual FolderPictureChooser* folderPictureWindow() = 0;
 };
