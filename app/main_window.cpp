@@ -15,6 +15,7 @@
 #include "browse/fit_zoom_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/external_programs_controller.h"
+#include "browse/file_ops_controller.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_info_controller.h"
 #include "browse/thumbnail_page_section.h"
@@ -128,6 +129,8 @@ void MainWindow::setShowWindow(ShowWindow* window)
     PictureDisplaySect->SetShowView(window);
     ThumbnailPageSect->SetShowView(window);
     m_externalPrograms->SetShowView(window);
+    if (FileOperationsController* fileOps = FileOperationsController::Of(this))
+        fileOps->SetShowView(window);
     if (FitZoomSect)
         FitZoomSect->SetShowView(window);
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
@@ -143,6 +146,8 @@ void MainWindow::setShowManager(ShowManagerWindow* window)
     PictureDisplaySect->SetShowManager(window);
     ThumbnailPageSect->SetShowManager(window);
     m_pictureInfo->SetShowManager(window);
+    if (FileOperationsController* fileOps = FileOperationsController::Of(this))
+        fileOps->SetShowManager(window);
 }
 FolderPictureChooser* MainWindow::folderPictureWindow() const { return m_folderPictureWindow; }
 void MainWindow::setFolderPictureWindow(FolderPictureChooser* window) { m_folderPictureWindow = window; }

@@ -500,6 +500,11 @@ public:
 private:
     class ThumbnailPageSection* ThumbnailPageSect = nullptr;
     void InstallThumbnailPage();
+    // Makes the operations (first showing) and connects what they ask for
+    // to the folder tree, the show, the picture display, the sound, the
+    // keyboard hook, help, the list menus, MyShow and the close's show list.
+    void MakeFileOperations();
+    void ConnectFileOperations(class FileOperationsController* fileOps);
     // Connects what the page asks for to the show, the picture display, the
     // full view and the layouts, once every section exists.
     void ConnectThumbnailPage();

@@ -1,7 +1,7 @@
 // Wiring of the picture and folder operations to the main window, and the
 // host callbacks through which the plain routines reach it.
 #include "browse/file_ops_controller.h"
-#include "browse/file_ops_host.h"
+#include "browse/thumbnail_page_section.h"
 
 #include "base/data_folder.h"
 #include "base/program_state.h"
@@ -51,29 +51,32 @@ FileOperationsController* FileOperationsController::Of(QObject* window)
     return window ? window->findChild<FileOperationsController*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-FileOperationsController* FileOperationsController::Create(std::unique_ptr<FileOpsHost> host, SettingsStore& settings,
+FileOperationsController* FileOperationsController::Create(const FileOpsWidgets& widgets,
+                                                           const FileOpsSources& sources, SettingsStore& settings,
                                                            const DataPaths& paths, const EnvironmentInfo& environment,
                                                            ShowSession& session)
 {
-    if (!host)
-        return nullptr;
-    QWidget* window = host->widgets().Window;
+    QWidget* window = widgets.Window;
     if (FileOperationsController* existing = Of(window))
         return existing;
-    auto* controller = new FileOperationsController(std::move(host), settings, paths, environment, session);
+    auto* controller = new FileOperationsController(widgets, sources, settings, paths, environment, session);
     controller->wire();
     return controller;
 }
 
-FileOperationsController::FileOperationsController(std::unique_ptr<FileOpsHost> host, SettingsStore& settings,
-                                                   const DataPaths& paths, const EnvironmentInfo& environment,
-                                                   ShowSession& session)
-    : QObject(host->widgets().Window), PictureOpsHost(settings.Settings), FolderOpsHost(settings.Settings),
-      m_host(std::move(host)), m_session(session), m_settings(settings),
-      m_paths(paths), m_environment(environment), m_w(m_host->widgets())
+FileOperationsController::FileOperationsController(const FileOpsWidgets& widgets, const FileOpsSources& sources,
+                                                   SettingsStore& settings, const DataPaths& paths,
+                                                   const EnvironmentInfo& environment, ShowSession& session)
+    : QObject(widgets.Window), PictureOpsHost(settings.Settings), FolderOpsHost(settings.Settings),
+      m_tree(sources.tree), m_display(sources.display), m_openShow(sources.openShow), m_page(sources.page),
+      m_manualMode(sources.manualMode), m_session(session), m_settings(settings), m_paths(paths),
+      m_environment(environment), m_w(widgets)
 {
     setObjectName(QStringLiteral("FileOperationsController"));
 }
+
+void FileOperationsController::SetShowView(ShowView* window) { m_showView = window; }
+void FileOperationsController::SetShowManager(ShowManagerWindow* window) { m_showManager = window; }
 
 FileOperationsController::~FileOperationsController() = default;
 
@@ -139,27 +142,27 @@ QString FileOperationsController::currentPicture() const
     if (m_session.PlaybackActive == 1) {
         if (PictureIndex >= 0 && PictureIndex < m_session.PictureCount && size_t(PictureIndex) < m_session.PictureTable.size())
             return m_session.PictureTable[size_t(PictureIndex)].FullPath;
-        return m_host->pictureDisplayState().CurrentPicturePath;
+        return m_display.CurrentPicturePath;
     }
     QTreeWidget* tree = m_w.TreeView1;
     if (tree && tree->isVisible() && isFileNode(tree->currentItem()))
-        return m_host->GetNodePath(tree->currentItem());
-    return m_host->pictureDisplayState().CurrentPicturePath;
+        return m_tree.GetNodePath(tree->currentItem());
+    return m_display.CurrentPicturePath;
 }
 
 void FileOperationsController::pauseRunningShow()
 {
-    if (m_session.PlaybackActive == 1 && !m_host->InManualMode())
-        m_host->PauseShow();
+    if (m_session.PlaybackActive == 1 && !m_manualMode())
+        emit pauseWanted();
 }
 
 void FileOperationsController::reopenFolder(const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    m_host->folderTree()->FolderToOpen = folder;
-    m_host->folderTree()->KeepListEntry = 1;
-    m_host->OpenFolderOrShow();
+    m_tree.FolderToOpen = folder;
+    m_tree.KeepListEntry = 1;
+    emit folderOpenWanted();
     if (m_w.TreeView1)
         m_w.TreeView1->viewport()->update();
 }
@@ -206,11 +209,11 @@ void FileOperationsController::setCurrentBookmark(const QString& key)
 
 void FileOperationsController::removeFromPlayOrder()
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     // A page show keeps its own play order.
     if (pageShown()) {
-        if (m_host->PageView()->RemovePictureFromPlayOrder(m_session.PictureIndex))
-            m_session.ShowState.PictureCount = int32_t(m_host->PageView()->PicturesLeft());
+        if (m_page.PageView->RemovePictureFromPlayOrder(m_session.PictureIndex))
+            m_session.ShowState.PictureCount = int32_t(m_page.PageView->PicturesLeft());
         return;
     }
     if (Form9 && m_session.PlaybackActive == 1)
@@ -223,12 +226,12 @@ void FileOperationsController::treePictureRemoved(const QString& path)
     if (!tree)
         return;
     QTreeWidgetItem* node = tree->currentItem();
-    if (!node || m_host->GetNodePath(node) != path) {
+    if (!node || m_tree.GetNodePath(node) != path) {
         // The node of the picture among the children of the selected folder's node.
         node = nullptr;
         QTreeWidgetItem* parent = tree->currentItem();
         for (int i = 0; parent && i < parent->childCount() && !node; ++i)
-            if (m_host->GetNodePath(parent->child(i)) == path)
+            if (m_tree.GetNodePath(parent->child(i)) == path)
                 node = parent->child(i);
     }
     if (!node || !isFileNode(node))
@@ -249,7 +252,7 @@ void FileOperationsController::treePictureRemoved(const QString& path)
 void FileOperationsController::showCdHelp()
 {
     if (m_w.VXOnlineHelp && m_w.VXOnlineHelp->isEnabled())
-        m_host->VXOnlineHelpClick();
+        emit onlineHelpWanted();
     else
         platform::showMessage(PromptKind::Error,
                               QStringLiteral("Help file is missing, download Vistamo! (again) and reinstall"));
@@ -289,8 +292,8 @@ bool FileOperationsController::deletePictureFile(const QString& path)
 
 bool FileOperationsController::deleteShowFile(const QString& path)
 {
-    ShowManagerWindow* const Form16 = m_host->showManager();
-    const QString openShowPath = m_host->openShow().OpenShowPath;
+    ShowManagerWindow* const Form16 = m_showManager.data();
+    const QString openShowPath = m_openShow.OpenShowPath;
     if (!openShowPath.isEmpty() && SameFile(openShowPath, path))
         openDraftShow();
     if (!SendToRecycleBin(path)) {
@@ -299,62 +302,62 @@ bool FileOperationsController::deleteShowFile(const QString& path)
     }
     if (Form16)
         Form16->RemoveKnownShow(path);
-    m_host->RemoveFromRecent(path);
-    m_host->RemoveFromFavorites(path);
-    m_host->RemoveFromHistory(path);
+    emit recentRemovalWanted(path);
+    emit favoriteRemovalWanted(path);
+    emit historyRemovalWanted(path);
     return true;
 }
 
 void FileOperationsController::folderRemoved(const QString& folder)
 {
-    m_host->RemoveFromFavorites(folder);
-    m_host->RemoveFromRecent(folder);
+    emit favoriteRemovalWanted(folder);
+    emit recentRemovalWanted(folder);
 }
 
 void FileOperationsController::reloadShowList()
 {
-    if (m_host->openShow().ShowFile.IsOpen())
-        m_host->ReadMyShowFile();
+    if (m_openShow.ShowFile.IsOpen())
+        emit showListReloadWanted();
 }
 
 QString FileOperationsController::openShowFile() const
 {
-    return m_host->openShow().OpenShowPath;
+    return m_openShow.OpenShowPath;
 }
 
 bool FileOperationsController::draftShowOpen() const
 {
-    return m_host->openShow().DraftShowOpen == 1;
+    return m_openShow.DraftShowOpen == 1;
 }
 
 void FileOperationsController::openDraftShow()
 {
-    SetMyShowChanged(m_host->openShow(), false);
-    m_host->openShow().ShowChanged = 0;
-    m_host->MyShowDraftClick();
+    SetMyShowChanged(m_openShow, false);
+    m_openShow.ShowChanged = 0;
+    emit draftShowWanted();
 }
 
 void FileOperationsController::rebuildListMenus()
 {
-    m_host->BuildRecentMenu();
-    m_host->BuildHistoryMenu();
-    m_host->BuildFavoritesMenu();
+    emit recentMenuWanted();
+    emit historyMenuWanted();
+    emit favoritesMenuWanted();
 }
 
 void FileOperationsController::reloadExclusions()
 {
-    m_host->folderTree()->Exclusions.ExclusionsChanged = 1;
-    m_host->LoadFolderExclusions();
+    m_tree.Exclusions.ExclusionsChanged = 1;
+    emit exclusionsReloadWanted();
 }
 
 void FileOperationsController::writeKnownShows(const QString& oldFolder, const QString& newFolder)
 {
-    m_host->WriteAllMyShowList(oldFolder, newFolder, int(oldFolder.size()), true);
+    emit knownShowsRewriteWanted(oldFolder, newFolder, int(oldFolder.size()), true);
 }
 
 void FileOperationsController::syncShowsAfterFolderRename(const QString& oldFolder, const QString& newFolder)
 {
-    SyncShowsAfterRename(m_host->openShow(), m_showSync, oldFolder, newFolder, int(oldFolder.size()), true);
+    SyncShowsAfterRename(m_openShow, m_showSync, oldFolder, newFolder, int(oldFolder.size()), true);
 }
 
 void FileOperationsController::syncShowsAfterRename(const QString& oldPath, const QString& newPath)
@@ -362,18 +365,18 @@ void FileOperationsController::syncShowsAfterRename(const QString& oldPath, cons
     // The synchronisation says what it does in the status bar; what stood
     // there before comes back afterwards.
     const QString kept = statusText();
-    SyncShowsAfterRename(m_host->openShow(), m_showSync, oldPath, newPath);
+    SyncShowsAfterRename(m_openShow, m_showSync, oldPath, newPath);
     status(kept);
 }
 
 void FileOperationsController::syncShowsAfterDelete(const QString& path)
 {
-    SyncShowsAfterDelete(m_host->openShow(), m_showSync, path);
+    SyncShowsAfterDelete(m_openShow, m_showSync, path);
 }
 
 QStringList FileOperationsController::playlists() const
 {
-    ShowManagerWindow* const Form16 = m_host->showManager();
+    ShowManagerWindow* const Form16 = m_showManager.data();
     QStringList lists;
     const auto add = [&lists](const QString& path) {
         if (!path.isEmpty() && QFileInfo(path).isFile() && !lists.contains(path))
@@ -383,8 +386,8 @@ QStringList FileOperationsController::playlists() const
         add(info.absoluteFilePath());
     // The playlists the shows link to.
     QStringList shows = Form16 ? Form16->KnownShows() : QStringList();
-    if (!m_host->openShow().OpenShowPath.isEmpty())
-        shows << m_host->openShow().OpenShowPath;
+    if (!m_openShow.OpenShowPath.isEmpty())
+        shows << m_openShow.OpenShowPath;
     for (const QString& show : shows) {
         QByteArray bytes;
         if (!platform::ReadWholeFile(show, bytes, qint64(ShowRecordSize) * 100000).ok())

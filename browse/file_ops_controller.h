@@ -5,15 +5,17 @@
 #pragma once
 
 #include "base/show_session.h"
-#include "browse/file_ops_host.h"
+#include "browse/file_ops_widgets.h"
 #include "browse/folder_ops.h"
 #include "browse/picture_file_ops.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <cstdint>
-#include <memory>
+#include <functional>
 
 struct SettingsStore;
 struct DataPaths;
@@ -21,17 +23,33 @@ struct EnvironmentInfo;
 
 class QTreeWidgetItem;
 class ProgressWindow;
+class FolderTreeController;
+class ShowManagerWindow;
+class ShowView;
+class ThumbnailPageSection;
+struct OpenShow;
+struct PictureDisplayState;
+
+// What the operations read of the window's other parts, handed over once at
+// construction.
+struct FileOpsSources {
+    FolderTreeController& tree;         // the selected folder and node, the folder to open
+    PictureDisplayState& display;       // the shown picture
+    OpenShow& openShow;
+    ThumbnailPageSection& page;         // the thumbnail page and its page show
+    std::function<bool()> manualMode;   // whether the running show is in manual mode
+};
 
 class FileOperationsController : public QObject, public PictureOpsHost, public FolderOpsHost {
     Q_OBJECT
 public:
     // The controller of a window (null until one was made for it).
     static FileOperationsController* Of(QObject* window);
-    // Makes and wires the controller of host's window (a child of it);
-    // returns the existing one when the window has one already.
-    static FileOperationsController* Create(std::unique_ptr<FileOpsHost> host, SettingsStore& settings,
-                                            const DataPaths& paths, const EnvironmentInfo& environment,
-                                            ShowSession& session);
+    // Makes and wires the controller of the widgets' window (a child of
+    // it); returns the existing one when the window has one already.
+    static FileOperationsController* Create(const FileOpsWidgets& widgets, const FileOpsSources& sources,
+                                            SettingsStore& settings, const DataPaths& paths,
+                                            const EnvironmentInfo& environment, ShowSession& session);
     ~FileOperationsController() override;
 
     // Set when a picture was moved, deleted or renamed while a slide show runs
@@ -119,9 +137,52 @@ public:
     void syncShowsAfterDelete(const QString& path) override;
     QStringList playlists() const override;
 
+    // The full-screen show window and the MyShow manager, once made (either
+    // may be null).
+    void SetShowView(ShowView* window);
+    void SetShowManager(ShowManagerWindow* window);
+
+signals:
+    // The folder tree is to open its FolderToOpen, to read its selected
+    // folder again, to show its folder caption, or to read the folder
+    // exclusions again.
+    void folderOpenWanted();
+    void folderRefreshWanted();
+    void folderCaptionWanted();
+    void exclusionsReloadWanted();
+    // The running show is to pause, or to end.
+    void pauseWanted();
+    void showEndWanted();
+    // The title of the shown picture is to follow it.
+    void pictureStatusWanted();
+    // The sound of a picture (of the shown one when empty) is to end.
+    void voiceReleaseWanted(const QString& picturePath);
+    // A cut-out is to be saved as a reduced copy.
+    void pictureReductionWanted(const QString& source, const QString& target, const QString& slotName,
+                                bool fromPreview, bool useViewer, bool keepDate, int sizeChoice, int quality);
+    // The keyboard hook is to go before a modal prompt and to come back after.
+    void keyboardHookRemovalWanted();
+    void keyboardHookWanted();
+    // The online help is to open.
+    void onlineHelpWanted();
+    // A path leaves the recent list, the favourites or the MyShow history;
+    // the list menus are to be built again.
+    void recentRemovalWanted(const QString& path);
+    void favoriteRemovalWanted(const QString& path);
+    void historyRemovalWanted(const QString& path);
+    void recentMenuWanted();
+    void historyMenuWanted();
+    void favoritesMenuWanted();
+    // The open show's list is to be read again; the draft show is to open.
+    void showListReloadWanted();
+    void draftShowWanted();
+    // The list of known shows is to name `newPrefix` for `oldPrefix`.
+    void knownShowsRewriteWanted(const QString& oldPrefix, const QString& newPrefix, int prefixLength,
+                                 bool replace);
+
 private:
-    FileOperationsController(std::unique_ptr<FileOpsHost> host, SettingsStore& settings, const DataPaths& paths,
-                             const EnvironmentInfo& environment, ShowSession& session);
+    FileOperationsController(const FileOpsWidgets& widgets, const FileOpsSources& sources, SettingsStore& settings,
+                             const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session);
     void wire();
     void pauseRunningShow();
     void reopenFolder(const QString& folder);
@@ -133,7 +194,13 @@ private:
     // A picture or video node of the tree (not a folder, not the placeholder).
     static bool isFileNode(const QTreeWidgetItem* node);
 
-    std::unique_ptr<FileOpsHost> m_host;
+    FolderTreeController& m_tree;
+    PictureDisplayState& m_display;
+    OpenShow& m_openShow;
+    ThumbnailPageSection& m_page;
+    const std::function<bool()> m_manualMode;
+    QPointer<ShowView> m_showView;
+    QPointer<ShowManagerWindow> m_showManager;
     ShowSession& m_session;
     SettingsStore& m_settings;
     const DataPaths& m_paths;

@@ -1,7 +1,7 @@
 // The folder commands of the main window: the Folder Operations menu, and the
 // creation, renaming, deletion and emptying of the selected folder.
 #include "browse/file_ops_controller.h"
-#include "browse/file_ops_host.h"
+#include "browse/thumbnail_page_section.h"
 
 #include "base/data_folder.h"
 #include "base/settings_store.h"
@@ -29,7 +29,7 @@ void FileOperationsController::FolderOperationsClick()
     };
     for (QAction* a : {f.EmptyFolder, f.DeleteFolder1, f.RenameFolder, f.MResetToEXIF, f.HideSmall})
         enable(a, false);
-    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    const QString SelectedFolder = m_tree.SelectedFolder;
     const bool writable = !SelectedFolder.isEmpty() && platform::FreeSpaceOf(SelectedFolder) != 0;
     const bool notRoot = !SelectedFolder.isEmpty() && !platform::IsVolumeRoot(SelectedFolder);
     for (QAction* a : {f.MMakeSmall, f.CreatenewFolder, f.CreateFolderPop, f.MResetToEXIF})
@@ -50,16 +50,16 @@ void FileOperationsController::FolderOperationsClick()
 
 void FileOperationsController::CreateFolderPopClick()
 {
-    m_host->FormDestroy();
+    emit keyboardHookRemovalWanted();
     FolderCreated = 0;
-    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    const QString SelectedFolder = m_tree.SelectedFolder;
     const QString preset = PresetFolderName;
     QString name = preset;
     if (name.isEmpty()) {
         const std::optional<QString> typed =
             platform::askText(QStringLiteral("Create new folder in ") + SelectedFolder, QStringLiteral("Folder name :"));
         if (!typed) {
-            m_host->InstallKeyboardHook();
+            emit keyboardHookWanted();
             return;
         }
         name = *typed;
@@ -68,36 +68,36 @@ void FileOperationsController::CreateFolderPopClick()
         CreateFolder(SelectedFolder, name, preset == QLatin1String("SmallPics"),
                      FlagOn(m_settings.Settings.HideSmallPics));
     if (!created.isEmpty()) {
-        m_host->RefreshSelectedFolder();
+        emit folderRefreshWanted();
         if (QTreeWidgetItem* node = m_w.TreeView1 ? m_w.TreeView1->currentItem() : nullptr)
             node->setExpanded(true);
-        m_host->UpdateFolderCaption();
+        emit folderCaptionWanted();
         m_w.Window->activateWindow();
         if (m_w.TreeView1)
             m_w.TreeView1->viewport()->update();
         FolderCreated = 1;
         PresetFolderName.clear();
     }
-    m_host->InstallKeyboardHook();
+    emit keyboardHookWanted();
 }
 
 void FileOperationsController::CreatenewFolderClick()
 {
-    reopenFolder(m_host->folderTree()->SelectedFolder);
+    reopenFolder(m_tree.SelectedFolder);
     CreateFolderPopClick();
 }
 
 void FileOperationsController::RenameFolderPopClick()
 {
     TSettingsRecord& Settings = m_settings.Settings;
-    const QString folder = m_host->folderTree()->SelectedFolder;
+    const QString folder = m_tree.SelectedFolder;
     if (folder.isEmpty())
         return;
-    m_host->FormDestroy();
+    emit keyboardHookRemovalWanted();
     const std::optional<QString> name = platform::askText(QStringLiteral("Rename as ? "), QStringLiteral("New folder name :"),
                                                           QFileInfo(folder).fileName());
     if (name) {
-        m_host->ReleaseVoiceFile();
+        emit voiceReleaseWanted(QString());
         const DataPaths& paths = m_paths;
         const FolderRenameOutcome outcome =
             RenameFolder(folder, *name, Settings, paths.SettingsFileName.isEmpty() ? paths.SettingsPath : paths.SettingsFileName,
@@ -105,13 +105,13 @@ void FileOperationsController::RenameFolderPopClick()
         if (outcome.renamed)
             reopenFolder(outcome.newPath);
     }
-    m_host->InstallKeyboardHook();
+    emit keyboardHookWanted();
 }
 
 void FileOperationsController::DeleteOrEmptyFolder(const QString& folder, FolderWalkMode mode, bool quiet,
                                                    bool subfolders)
 {
-    m_host->ReleaseVoiceFile();
+    emit voiceReleaseWanted(QString());
     processEvents();
     FolderEmptying = 1;
     const FolderDeleteOutcome outcome = ::DeleteOrEmptyFolder(folder, mode, quiet, subfolders, *this);
@@ -122,28 +122,28 @@ void FileOperationsController::DeleteOrEmptyFolder(const QString& folder, Folder
 
 void FileOperationsController::DeleteFolderPopClick()
 {
-    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::Delete, false, true);
+    DeleteOrEmptyFolder(m_tree.SelectedFolder, FolderWalkMode::Delete, false, true);
 }
 
 void FileOperationsController::DeleteFolder1Click()
 {
-    reopenFolder(m_host->folderTree()->SelectedFolder);
+    reopenFolder(m_tree.SelectedFolder);
     DeleteFolderPopClick();
 }
 
 void FileOperationsController::EmptyFolderPopClick()
 {
-    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::Empty, false, true);
+    DeleteOrEmptyFolder(m_tree.SelectedFolder, FolderWalkMode::Empty, false, true);
 }
 
 void FileOperationsController::HideSmallClick()
 {
-    DeleteOrEmptyFolder(m_host->folderTree()->SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
+    DeleteOrEmptyFolder(m_tree.SelectedFolder, FolderWalkMode::SetSmallPicsHidden, false, true);
 }
 
 void FileOperationsController::WindowsExplorer1Click()
 {
-    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    const QString SelectedFolder = m_tree.SelectedFolder;
     if (!SelectedFolder.isEmpty())
         QDesktopServices::openUrl(QUrl::fromLocalFile(SelectedFolder));
 }

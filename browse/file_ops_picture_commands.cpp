@@ -2,7 +2,7 @@
 // the current picture or of the ticked pictures of the thumbnail page, and
 // the steps back and forward through a running show.
 #include "browse/file_ops_controller.h"
-#include "browse/file_ops_host.h"
+#include "browse/thumbnail_page_section.h"
 
 #include "base/data_folder.h"
 #include "base/file_helpers.h"
@@ -10,6 +10,7 @@
 #include "base/program_state.h"
 #include "base/settings_record.h"
 #include "browse/external_programs.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/thumbnail_page_controller.h"
 #include "platform/drives.h"
@@ -30,7 +31,7 @@ using platform::PromptKind;
 
 void FileOperationsController::SaveToolButtonClick()
 {
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     // On the thumbnail page the ticked pictures are saved (not while a
     // cell's picture is open in the full view).
     if (pageShown() && !(Form9 && Form9->isVisible())) {
@@ -84,7 +85,7 @@ void FileOperationsController::CopyOrMovePictureTo()
     const bool cutOut = save && !m_copy.CopySuggestName.isEmpty();
     const QString source = m_copy.CopySource;
     std::optional<QString> chosen;
-    m_host->FormDestroy();
+    emit keyboardHookRemovalWanted();
     if (cutOut) {
         chosen = platform::chooseSaveFile(QStringLiteral("Save to"), FolderOf(m_copy.CopySuggestName),
                                           QStringLiteral("Jpeg image (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp"),
@@ -96,13 +97,13 @@ void FileOperationsController::CopyOrMovePictureTo()
                                           Settings.LastCopyTarget, QStringLiteral("*") + ext + QStringLiteral("|*") + ext,
                                           QFileInfo(source).fileName(), ext.mid(1));
     }
-    m_host->InstallKeyboardHook();
+    emit keyboardHookWanted();
     if (!chosen || chosen->isEmpty()) {
         m_ticked.TickedCancel = 1;
         return;
     }
     const QString target = *chosen;
-    m_host->ReleaseVoiceFile(source);
+    emit voiceReleaseWanted(source);
     if (SameFile(source, target)) {
         platform::showMessage(PromptKind::Error,
                               QStringLiteral("You are trying to copy or move a picture to itself,\r\nthis is not permitted !"));
@@ -120,7 +121,7 @@ void FileOperationsController::CopyOrMovePictureTo()
     m_copy.CopyCancelled = 0;
     m_copy.CopyFailed = 0;
     if (cutOut && FileExtOf(target).toLower() == QLatin1String(".jpg")) {
-        m_host->ReducePictureSize(source, target, QString(), false, false, false, -1, 100);
+        emit pictureReductionWanted(source, target, QString(), false, false, false, -1, 100);
     } else {
         if (!save && show)
             FolderChangedDuringShow = 1;
@@ -128,7 +129,7 @@ void FileOperationsController::CopyOrMovePictureTo()
         if (show && m_session.PlaybackActive != 1)
             return;
     }
-    m_host->UpdateFolderCaption();
+    emit folderCaptionWanted();
     if (!save) {
         if (show) {
             FolderChangedDuringShow = 1;
@@ -150,7 +151,7 @@ void FileOperationsController::RecycleBinToolButtonClick()
 
 bool FileOperationsController::pageShown() const
 {
-    return m_host->PageView() && m_host->PageShowRuns() && m_host->PageView()->ThumbnailViewActive();
+    return m_page.PageView && m_page.PageShowRuns() && m_page.PageView->ThumbnailViewActive();
 }
 
 bool FileOperationsController::confirmTickedRemoval(const QString& prompt)
@@ -177,7 +178,7 @@ bool FileOperationsController::confirmTickedRemoval(const QString& prompt)
 
 void FileOperationsController::ApplyToTickedPictures(const QString& action)
 {
-    ThumbnailPageController* page = m_host->PageView();
+    ThumbnailPageController* page = m_page.PageView;
     if (!page || m_ticked.TickedBusy == 1)
         return;
     const bool save = action == QLatin1String("Save");
@@ -205,20 +206,20 @@ void FileOperationsController::ApplyToTickedPictures(const QString& action)
             m_copy.CopyModeMove = save ? 0 : 1;
             CopyOrMovePictureTo();
         }
-        if (m_session.PlaybackActive != 1 || m_host->PageView() != page || !page->ThumbnailViewActive()) {
+        if (m_session.PlaybackActive != 1 || m_page.PageView != page || !page->ThumbnailViewActive()) {
             // The show ended meanwhile: the page is gone.
             m_ticked.TickedBusy = 0;
             m_w.Window->setEnabled(true);
             return;
         }
         if (page->PicturesLeft() != before) {
-            page->MarkSlotRemoved(slot, m_host->openShow().SourceIsShow == 1);
+            page->MarkSlotRemoved(slot, m_openShow.SourceIsShow == 1);
             removed = true;
             if (page->PicturesLeft() == 0) {
                 platform::showMessage(PromptKind::Information, QStringLiteral("No more pictures left in show"));
                 m_ticked.TickedBusy = 0;
                 m_w.Window->setEnabled(true);
-                m_host->EndShow();
+                emit showEndWanted();
                 return;
             }
         }
@@ -247,7 +248,7 @@ void FileOperationsController::ConfirmAndDeletePicture()
     const bool showRan = m_session.PlaybackActive == 1;
     pauseRunningShow();
     const QString picture = currentPicture();
-    const OpenShow& show = m_host->openShow();
+    const OpenShow& show = m_openShow;
     if (picture.isEmpty() || (!(showRan && show.SourceIsShow == 1) && !QFileInfo(picture).isFile()))
         return;
     const bool ticked = m_ticked.TickedBusy == 1;
@@ -258,7 +259,7 @@ void FileOperationsController::ConfirmAndDeletePicture()
                                 : platform::showMessage(PromptKind::Confirmation, prompt, platform::kYesNo)
                                       == PromptAnswer::Yes;
         if (yes) {
-            m_host->ReleaseVoiceFile(picture);
+            emit voiceReleaseWanted(picture);
             if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size())
                 removeShowRecordDuringShow(m_session.PictureTable[size_t(PictureIndex)].RecordIndex);
         }
@@ -285,7 +286,7 @@ void FileOperationsController::ConfirmAndDeletePicture()
                 reloadShowList();
         }
     }
-    m_host->UpdateFolderCaption();
+    emit folderCaptionWanted();
     if (showRan) {
         m_w.Window->activateWindow();
         m_w.Window->raise();
@@ -295,7 +296,7 @@ void FileOperationsController::ConfirmAndDeletePicture()
 void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
 {
     const QString picture = currentPicture();
-    m_host->ReleaseVoiceFile(picture);
+    emit voiceReleaseWanted(picture);
     m_w.Window->setEnabled(false);
     pauseRunningShow();
     status(onFixedDrive ? QStringLiteral("Sending picture to Recycle Bin....") : QStringLiteral("Deleting picture...."));
@@ -311,7 +312,7 @@ void FileOperationsController::DeleteCurrentPicture(bool onFixedDrive)
 void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
 {
     std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
-    OpenShow& show = m_host->openShow();
+    OpenShow& show = m_openShow;
     // The record leaves the open show's working copy; later records move up.
     if (show.ShowFile.IsOpen() && show.ShowFile.IsWritable() && recordIndex >= 0
         && recordIndex < show.ShowFile.RecordCount()) {
@@ -344,25 +345,25 @@ void FileOperationsController::RenamePictureToolButtonClick()
     // without a ticked cell.
     int pageSlot = -1;
     if (pageShown()) {
-        pageSlot = m_host->PageView()->SelectedSlot();
-        if (pageSlot < 0 || m_host->PageView()->State().cell(pageSlot).PageSlotPicture < 0)
+        pageSlot = m_page.PageView->SelectedSlot();
+        if (pageSlot < 0 || m_page.PageView->State().cell(pageSlot).PageSlotPicture < 0)
             return;
-        m_host->PageView()->PointCursorAt(m_host->PageView()->State().cell(pageSlot).PageSlotPicture);
+        m_page.PageView->PointCursorAt(m_page.PageView->State().cell(pageSlot).PageSlotPicture);
     }
     const QString picture = currentPicture();
     if (picture.isEmpty() || !QFileInfo(picture).isFile())
         return;
     const QString ext = FileExtOf(picture);
-    m_host->FormDestroy();
+    emit keyboardHookRemovalWanted();
     const std::optional<QString> name =
         platform::askText(QStringLiteral("Rename as ? (with extension ") + ext + QStringLiteral(")"),
                           QStringLiteral("New file name :"), StripFileExt(QFileInfo(picture).fileName(), true));
     if (!name) {
-        m_host->InstallKeyboardHook();
+        emit keyboardHookWanted();
         return;
     }
     m_w.Window->setEnabled(false);
-    m_host->ReleaseVoiceFile(picture);
+    emit voiceReleaseWanted(picture);
     const RenameOutcome outcome = RenamePictureFile(picture, *name, options(), *this);
     if (outcome.renamed) {
         const QString newPath = outcome.newPath;
@@ -376,31 +377,31 @@ void FileOperationsController::RenamePictureToolButtonClick()
                 setCurrentBookmark(entry.BookmarkKey);
             }
             FolderChangedDuringShow = 1;
-            m_host->pictureDisplayState().CurrentPicturePath = newPath;
-            m_host->pictureDisplayState().PictureDisplayName = QFileInfo(newPath).fileName();
-            if (pageSlot >= 0 && m_host->PageView())
-                m_host->PageView()->RenameSlotPicture(pageSlot, newPath);
+            m_display.CurrentPicturePath = newPath;
+            m_display.PictureDisplayName = QFileInfo(newPath).fileName();
+            if (pageSlot >= 0 && m_page.PageView)
+                m_page.PageView->RenameSlotPicture(pageSlot, newPath);
             else
-                m_host->UpdatePictureStatus();
+                emit pictureStatusWanted();
         } else {
             QTreeWidget* tree = m_w.TreeView1;
             QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
-            if (node && isFileNode(node) && m_host->GetNodePath(node) == picture)
+            if (node && isFileNode(node) && m_tree.GetNodePath(node) == picture)
                 node->setText(0, QFileInfo(newPath).fileName());
-            m_host->pictureDisplayState().CurrentPicturePath = newPath;
+            m_display.CurrentPicturePath = newPath;
             if (tree)
                 tree->viewport()->update();
         }
     }
     m_w.Window->setEnabled(true);
-    m_host->InstallKeyboardHook();
+    emit keyboardHookWanted();
 }
 
 void FileOperationsController::Backwards1ToolButtonClick()
 {
-    if (m_host->PageView() && m_host->PageView()->ThumbnailViewActive())  // the page section steps a page show
+    if (m_page.PageView && m_page.PageView->ThumbnailViewActive())  // the page section steps a page show
         return;
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     QAction* button = m_w.Backwards1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;
@@ -409,9 +410,9 @@ void FileOperationsController::Backwards1ToolButtonClick()
 
 void FileOperationsController::Forward1ToolButtonClick()
 {
-    if (m_host->PageView() && m_host->PageView()->ThumbnailViewActive())  // the page section steps a page show
+    if (m_page.PageView && m_page.PageView->ThumbnailViewActive())  // the page section steps a page show
         return;
-    ShowView* const Form9 = m_host->showView();
+    ShowView* const Form9 = m_showView.data();
     QAction* button = m_w.Forward1ToolButton;
     if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
         return;
