@@ -65,8 +65,7 @@ class FolderPictureChooser;
 class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public MainWindowWidgets, public LayoutHost, public StartCloseHost,
-               public MenuHost, public InputHost {
+class MainWindow : public QMainWindow, public MainWindowWidgets, public LayoutHost, public MenuHost {
     Q_OBJECT
 
 public:
@@ -101,16 +100,16 @@ public:
     PictureTextWindow* pictureTextWindow() const;
     void setPictureTextWindow(PictureTextWindow* window);
     // The MyShow manager `Form16`.
-    ShowManagerWindow* showManager() const override;
-    void setShowManager(ShowManagerWindow* window) override;
+    ShowManagerWindow* showManager() const;
+    void setShowManager(ShowManagerWindow* window);
     // The folder picture chooser `Form20` (a child of this window).
-    FolderPictureChooser* folderPictureWindow() const override;
+    FolderPictureChooser* folderPictureWindow() const;
     void setFolderPictureWindow(FolderPictureChooser* window);
     // The automatic show window of a demo start `Form13`.
-    AutoShowOfferWindow* demoShowWindow() const override;
+    AutoShowOfferWindow* demoShowWindow() const;
     void setDemoShowWindow(AutoShowOfferWindow* window);
     // The idle replay window `Form2`.
-    AutoShowCountdownWindow* replayWindow() const override;
+    AutoShowCountdownWindow* replayWindow() const;
     void setReplayWindow(AutoShowCountdownWindow* window);
 private:
     // Connects the automatic-show windows' signals to the slide show and
@@ -165,14 +164,19 @@ public:
     CloseController* closing() const { return m_close.get(); }
     // A window of its own made at first use by a controller: it goes with
     // this window.
-    void adoptWindow(QWidget* window) override;
+    void adoptWindow(QWidget* window);
 protected:
     // The close and show events are handed to the controllers.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 private:
+    // Made once every part they reach exists.
     std::unique_ptr<StartupController> m_startup;
     std::unique_ptr<CloseController> m_close;
+    // Connects what the start and the close ask at each point of their
+    // procedures to the part that does it (once).
+    void ConnectStartup();
+    void ConnectClose();
 public:
     // === end of section: start-up and close ===
 
@@ -204,7 +208,7 @@ public:
     // The menus and captions (app/menu_controller.cpp): the owner-drawn
     // style, the menus' opening handlers, the measurers, the MyShow panel
     // switch and the clipboard commands.
-    MenuController* menus() const override { return m_menus; }
+    MenuController* menus() const { return m_menus; }
 private:
     MenuController* m_menus = nullptr;
 public:
@@ -218,10 +222,7 @@ public:
     // The keyboard hook, the key commands, the idle timer and the window's
     // mouse, hint and activation events (app/input_controller.cpp).
     InputController* input() const { return m_input; }
-    // What the start-up, the layouts and the automatic show ask of the hook
-    // and the idle time; the input controller does it.
-    void InstallKeyboardHook() override { m_input->InstallKeyboardHook(); }
-    void InstallApplicationEvents() override { m_input->InstallApplicationEvents(); }
+    // What the layouts ask of the idle time; the input controller does it.
     void AppMinimize() override { m_input->AppMinimize(); }
     // The status panels hand their painting on to the input controller.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -238,7 +239,7 @@ public:
     // Full screen on or off: from the page show the show resumes in full
     // screen; a show in the full-screen window comes to the front (a show
     // of one picture at a time plays there only).
-    void FullScreenToolButton3Click() override;
+    void FullScreenToolButton3Click();
     // The Show menu's show items take the state of the show in the
     // full-screen window (after the caption rules).
     void SyncShowButtons() override;
@@ -265,6 +266,8 @@ public:
     void ConnectBrowseCommands();
 private:
     InputController* m_input = nullptr;
+    // Connects the input controller's key and wheel commands (once).
+    void ConnectInput();
 public:
     // === end of section: keyboard hook and events ===
 
@@ -277,15 +280,15 @@ public:
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
     class FolderTreeController* folderTree() const override;
-    void OpenFolderOrShow() override;
+    void OpenFolderOrShow();
     QString GetNodePath(class QTreeWidgetItem* node) override;
     void UpdateFolderCaption() override;
     void RefreshTreeImages();
-    void RefreshSelectedFolder() override;
+    void RefreshSelectedFolder();
     bool DriveReady(QChar letter);
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
                             Qt::KeyboardModifiers modifiers, const QPoint& pos);
-    void LoadFolderExclusions() override;
+    void LoadFolderExclusions();
 private:
     class FolderTreeSection* FolderTreeSect = nullptr;
     void InstallFolderTree();
@@ -321,7 +324,7 @@ public:
     // The fitting, zooming and crop section (browse/fit_zoom_section.h), made
     // in the constructor: Image1's fit-zoom handler, the full view and the
     // custom ratio panel. The routines other sections call are forwarded here.
-    class FitZoomSection* fitZoom() const override { return FitZoomSect; }
+    class FitZoomSection* fitZoom() const { return FitZoomSect; }
     void SizePictureToDisplay(bool toggle);
     void ShowPictureFull(const QString& path);
 private:
@@ -339,17 +342,17 @@ public:
     MyShowController* myShow() const override { return m_myShow.get(); }
     // The slide show: its start, play, pause and end
     // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
-    SlideShowController* slideShow() const override { return m_slideShow.get(); }
+    SlideShowController* slideShow() const { return m_slideShow.get(); }
     void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {})
     {
         m_slideShow->PlayPictures(Pictures, Records);
     }
-    void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
+    void ToolButton2Click() { m_slideShow->ToolButton2Click(); }
     void PauseShow() override { m_slideShow->PauseShow(); }
     bool InManualMode() const override { return m_slideShow->InManualMode(); }
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
-    SoundController* sound() const override { return m_sound.get(); }
+    SoundController* sound() const { return m_sound.get(); }
     // Sharing (sharing/main_window_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
@@ -391,7 +394,7 @@ public:
     // first showing of the window does it too).
     Q_INVOKABLE void SetupSmallHandlers();
     // Help, the version check, the About box and the maker's web pages.
-    HelpAndVersionController* helpAndVersion() const override { return m_helpAndVersion; }
+    HelpAndVersionController* helpAndVersion() const { return m_helpAndVersion; }
     // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
 private:
@@ -415,7 +418,7 @@ public:
     void RefreshAfterOptions();
     void OptionsDialogClosed();
     // The picture-text window of MyShow is open.
-    bool PictureTextWindowShown() const override;
+    bool PictureTextWindowShown() const;
 private:
     OptionsController* m_options = nullptr;
     // Connects the options controller's signals (once).
@@ -431,7 +434,7 @@ public:
 public:
     // The launch menus and buttons, rotations, the sibling program, the EXIF
     // date reset and the wallpaper (browse/external_programs_controller.h).
-    class ExternalProgramsController* externalPrograms() const override { return m_externalPrograms; }
+    class ExternalProgramsController* externalPrograms() const { return m_externalPrograms; }
 private:
     class ExternalProgramsController* m_externalPrograms = nullptr;
     void InstallExternalPrograms();
