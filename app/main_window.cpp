@@ -138,7 +138,6 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallPictureInfo();
     InstallFileOperations();
     ConnectPictureDisplay();
-    ConnectInput();
     m_startup = std::make_unique<StartupController>(*this, m_state, m_openShow, *folderTree(), *m_browsePreview,
                                                     *m_showPreview, m_showManager, m_folderPictureWindow,
                                                     m_demoShowWindow);
@@ -146,9 +145,12 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
                          HideShowMyShowTB, HideShowMyShow, RunExeMyShowTB, RunExeToolButton, ToolButton1, UploadPicture,
                          Upload, Bestand1, Recent1, Show, Options1, Favorites, Help1, ToolBar1, showList()->grid(),
                          statusPanels()->panel0(), m_input->idleTimer()});
-    ConnectStartup();
     m_close = std::make_unique<CloseController>(*this, m_state, m_openShow, *m_sound, *m_slideShow,
                                                 *m_externalPrograms, m_showManager);
+    ConnectSlideShow();
+    ConnectMyShow();
+    ConnectInput();
+    ConnectStartup();
     ConnectClose();
 }
 
@@ -168,6 +170,7 @@ void MainWindow::setShowWindow(ShowWindow* window)
     if (m_showWindow)
         disconnect(m_showWindow, &ShowWindow::CustomRatioRequested, this, nullptr);
     m_showWindow = window;
+    m_slideShow->SetShowWindow(window);
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
     if (window)
         connect(window, &ShowWindow::CustomRatioRequested, this, [this] { fitZoom()->ShowCustomRatioPanel(); });
