@@ -31,7 +31,10 @@
 
 MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
-      m_layout(std::make_unique<LayoutController>(*this, *this, state))
+      m_layout(std::make_unique<LayoutController>(
+          *this, state, m_openShow,
+          LayoutController::Queries{[this] { return m_slideShow->InManualMode(); }, [this] { return showWindow(); },
+                                    [this](const QString& name) { return actionNamed(name); }}))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -98,6 +101,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallListMenus();
     InstallExternalPrograms();
     InstallPictureInfo();
+    ConnectLayouts();
     InstallFileOperations();
     ConnectPictureDisplay();
     m_startup = std::make_unique<StartupController>(*this, m_state, m_openShow, *folderTree(), *m_browsePreview,
@@ -189,8 +193,8 @@ void MainWindow::ConnectStartup()
     StartupController* const startup = m_startup.get();
     SlideShowController* const show = m_slideShow.get();
     connect(startup, &StartupController::ApplicationEventsRequested, m_input, &InputController::InstallApplicationEvents);
-    connect(startup, &StartupController::ControlBoundsRequested, this, [this] { m_layout->SaveControlBounds(); });
-    connect(startup, &StartupController::WorkAreaFitRequested, this, [this] { m_layout->FitToWorkArea(); });
+    connect(startup, &StartupController::ControlBoundsRequested, m_layout.get(), &LayoutController::SaveControlBounds);
+    connect(startup, &StartupController::WorkAreaFitRequested, m_layout.get(), &LayoutController::FitToWorkArea);
     connect(startup, &StartupController::PlayOptionsRequested, show, &SlideShowController::ApplyShowOptions);
     connect(startup, &StartupController::FolderOrShowRequested, FolderTreeSect, &FolderTreeSection::OpenFolderOrShow);
     connect(startup, &StartupController::KeyboardHookRequested, m_input, &InputController::InstallKeyboardHook);
@@ -223,8 +227,8 @@ void MainWindow::ConnectClose()
     connect(close, &CloseController::ShowStopRequested, show, &SlideShowController::ToolButton2Click);
     connect(close, &CloseController::DraftShowKeepRequested, this, [this] { m_myShow->MyShowDraftClick(); });
     connect(close, &CloseController::ChangesQuestionRequested, this, [this] { m_myShow->AskMakeChangesPermanent(); });
-    connect(close, &CloseController::ControlPanelPositionRequested, this,
-            [this] { m_layout->SaveControlPanelPosition(); });
+    connect(close, &CloseController::ControlPanelPositionRequested, m_layout.get(),
+            &LayoutController::SaveControlPanelPosition);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -66,7 +66,7 @@ class FolderPictureChooser;
 class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public LayoutHost, public MenuHost {
+class MainWindow : public QMainWindow, public MenuHost {
     Q_OBJECT
 
 public:
@@ -93,7 +93,7 @@ public:
     // The other long-lived windows, made and deleted by main() (or a test)
     // and kept here; any may be null (not made yet, or not for this start).
     // The full-screen show window `Form9`.
-    ShowWindow* showWindow() const override;
+    ShowWindow* showWindow() const;
     // The show window as browsing sees it.
     ShowView* showView() const;
     void setShowWindow(ShowWindow* window);
@@ -210,6 +210,8 @@ protected:
     void moveEvent(class QMoveEvent* event) override;
 private:
     std::unique_ptr<LayoutController> m_layout;
+    // Connects the layout controller's signals (once).
+    void ConnectLayouts();
 public:
     // === end of section: layouts and screen modes ===
 
@@ -235,8 +237,6 @@ public:
     // The keyboard hook, the key commands, the idle timer and the window's
     // mouse, hint and activation events (app/input_controller.cpp).
     InputController* input() const { return m_input; }
-    // What the layouts ask of the idle time; the input controller does it.
-    void AppMinimize() override { m_input->AppMinimize(); }
     // The status panels hand their painting on to the input controller.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
@@ -295,7 +295,7 @@ public:
     class FolderTreeController* folderTree() const override;
     void OpenFolderOrShow();
     QString GetNodePath(class QTreeWidgetItem* node) override;
-    void UpdateFolderCaption() override;
+    void UpdateFolderCaption();
     void RefreshTreeImages();
     void RefreshSelectedFolder();
     bool DriveReady(QChar letter);
@@ -469,7 +469,7 @@ public:
 public:
     // The browse and MyShow previews, the tree's hover preview and the
     // thumbnail files (browse/picture_info_controller.h).
-    class PictureInfoController* pictureInfo() const override { return m_pictureInfo; }
+    class PictureInfoController* pictureInfo() const { return m_pictureInfo; }
 private:
     class PictureInfoController* m_pictureInfo = nullptr;
     void InstallPictureInfo();
