@@ -16,7 +16,6 @@
 #include "app/quit_on_signal.h"
 #include "slideshow/auto_show_windows.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "app/main_window.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
@@ -155,6 +154,8 @@ int main(int argc, char** argv)
 {
     InstallQuitOnSignal();
     TApplication app(argc, argv);
+    // An exception that escapes an event handler is shown, then the program ends.
+    QObject::connect(&app.exceptionReport(), &EscapedExceptionReport::escaped, &app, ShowExceptionAndEnd);
     SetUpApplication();
     WatchQuitSignal();
     const QStringList params = QCoreApplication::arguments().mid(1);
@@ -177,8 +178,6 @@ int main(int argc, char** argv)
 
     // The program's state outlives every window.
     ProgramState state;
-    // Data files open read only while the program runs on an argument.
-    InstallReadOnlyRule(&state.start);
     // The start runs inside the event loop.
     MainWindow* form1 = nullptr;
     int startCode = 0;
@@ -210,6 +209,5 @@ int main(int argc, char** argv)
         form1->setFolderPictureWindow(nullptr);  // a child of the main window
     }
     delete form1;
-    InstallReadOnlyRule(nullptr);
     return startCode != 0 ? startCode : loopCode;
 }

@@ -136,7 +136,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
     m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
-                                      m_state.session,
+                                      m_state.start, m_state.session,
                                       {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
     // The favourites and recent lists' maintenance window rebuilds this
     // window's menu of the list it stored.

@@ -11,9 +11,10 @@
 
 OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
                                      SettingsStore& settings, const DataPaths& paths,
-                                     const EnvironmentInfo& environment, ShowSession& session, const Items& items)
+                                     const EnvironmentInfo& environment, const StartContext& start,
+                                     ShowSession& session, const Items& items)
     : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_settings(settings), m_paths(paths),
-      m_environment(environment), m_session(session), m_items(items)
+      m_environment(environment), m_start(start), m_session(session), m_items(items)
 {
 }
 
@@ -50,7 +51,7 @@ void OptionsController::PictureShowOptions1Click()
     m_host.StopIdleTimer();
     m_host.RemoveKeyboardHook();
     {
-        OptionsDialog dialog(m_settings, m_paths, m_environment, m_session, m_window, &m_dialogHost);
+        OptionsDialog dialog(m_settings, m_paths, m_environment, m_start, m_session, m_window, &m_dialogHost);
         dialog.FormActivate();
         platform::execModal(dialog);
     }

@@ -16,6 +16,7 @@ class QAction;
 class QMenu;
 class QWidget;
 struct SettingsStore;
+struct StartContext;
 
 // What the options controller asks of the main window.
 class OptionsMenuHost {
@@ -49,10 +50,11 @@ public:
     // `window` parents the dialogs; `dialogHost` is what the options
     // dialog refreshes on Apply; `settings` are what the options dialog and
     // the maintenance window change; `paths` are the data paths the dialog
-    // writes to; `environment` gives the dialogs their font and colours.
+    // writes to; `environment` gives the dialogs their font and colours;
+    // `start` the start modes the dialog's file writes follow.
     OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, SettingsStore& settings,
-                      const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
-                      const Items& items);
+                      const DataPaths& paths, const EnvironmentInfo& environment, const StartContext& start,
+                      ShowSession& session, const Items& items);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -80,6 +82,7 @@ private:
     SettingsStore& m_settings;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
+    const StartContext& m_start;
     ShowSession& m_session;
     Items m_items;
     bool m_optionsHandlersSetUp = false;

@@ -36,6 +36,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+struct StartContext;
 
 // The options dialog's size (it fits an 800 x 600 screen).
 extern const QSize OptionsDialogSize;
@@ -48,9 +49,11 @@ public:
     // is one; none leaves only the settings changed). `settings` holds the
     // records the dialog shows and stores; `paths` names the additional
     // settings file the dialog writes; `environment` gives the interface
-    // font, the colour scheme and the uploader found.
-    OptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
-           QWidget* parent = nullptr, OptionsHost* host = nullptr);
+    // font, the colour scheme and the uploader found; `start` decides
+    // whether the additional settings read again may be repaired on disk.
+    OptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+                  const StartContext& start, ShowSession& session, QWidget* parent = nullptr,
+                  OptionsHost* host = nullptr);
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -124,6 +127,7 @@ private:
     SettingsStore& m_settings;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
+    const StartContext& m_start;
     OptionsHost* m_host = nullptr;
     ShowSession& m_session;
 
