@@ -181,12 +181,13 @@ void SlideShowController::WireShowWindow(ShowWindow* Form9)
         if (self)
             self->m_host->pictureDisplay()->KeepShowPicturesDecoded(next, left);
     };
-    Form9->CutOutShown = [self] {
-        if (self) {
-            self->m_host->SetPictureMenuCaptions();
-            self->m_host->UpdatePictureStatus();
-        }
-    };
+    // A cut-out in a show updates the menu captions and the status (in
+    // place of what a full view before wanted).
+    disconnect(Form9, &ShowView::cutOutShown, nullptr, nullptr);
+    connect(Form9, &ShowView::cutOutShown, this, [this] {
+        m_host->SetPictureMenuCaptions();
+        m_host->UpdatePictureStatus();
+    });
     Form9->RestartShow = [self] {
         if (self)
             self->m_host->RestartShow();
