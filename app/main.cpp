@@ -99,7 +99,8 @@ void showStartupWarning(ProgramState& state, MainWindow* form1)
 // windows, the start-up warning, the command-line argument and the monthly
 // suggestion. Returns 2 when the program refuses to run, else 0. After each
 // part that may wait for the user, a signal's request to end is obeyed.
-int startProgram(ProgramState& state, MainWindow*& form1Out, InstanceGuard& guard, const QStringList& params)
+int startProgram(ProgramState& state, MainWindow*& form1Out, InstanceGuard& guard, const QStringList& params,
+                 QuitSignalWatch* quitWatch)
 {
     if (QuitRequested())
         return 0;   // asked to end before anything was made
@@ -125,7 +126,8 @@ int startProgram(ProgramState& state, MainWindow*& form1Out, InstanceGuard& guar
     makeLongLivedWindows(state, form1);
 
     // From here a signal closes the complete main window.
-    QuitByClosing([form1] { closeOnSignal(form1); });
+    if (quitWatch)
+        QObject::connect(quitWatch, &QuitSignalWatch::closeWanted, form1, [form1] { closeOnSignal(form1); });
     if (QuitRequested()) {
         closeOnSignal(form1);   // asked while the window was being made
         return 0;
@@ -157,7 +159,7 @@ int main(int argc, char** argv)
     // An exception that escapes an event handler is shown, then the program ends.
     QObject::connect(&app.exceptionReport(), &EscapedExceptionReport::escaped, &app, ShowExceptionAndEnd);
     SetUpApplication();
-    WatchQuitSignal();
+    QuitSignalWatch* const quitWatch = WatchQuitSignal();
     const QStringList params = QCoreApplication::arguments().mid(1);
     // A write past the user's file-size limit fails and is reported as a full
     // disk is, instead of ending the program.
@@ -182,12 +184,14 @@ int main(int argc, char** argv)
     MainWindow* form1 = nullptr;
     int startCode = 0;
     QTimer::singleShot(0, &app, [&] {
-        startCode = startProgram(state, form1, guard, params);
+        startCode = startProgram(state, form1, guard, params, quitWatch);
         if (startCode != 0)
             QCoreApplication::exit(startCode);
     });
     const int loopCode = app.exec();
-    QuitByClosing({});
+    // From here a signal ends the program at once.
+    if (quitWatch)
+        QObject::disconnect(quitWatch, &QuitSignalWatch::closeWanted, nullptr, nullptr);
     // Asked to end before the main window was made: the run marker that the
     // guard made goes with this start.
     if (!form1 && !demoStart)
