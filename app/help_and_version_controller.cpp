@@ -54,10 +54,10 @@ QString foundVersionFile(const DataPaths& paths)
 
 } // namespace
 
-HelpAndVersionController::HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, SettingsStore& settings,
+HelpAndVersionController::HelpAndVersionController(QWidget* window, SettingsStore& settings,
                                                    const StartContext& start, const DataPaths& paths,
                                                    const EnvironmentInfo& environment, const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_settings(settings), m_start(start), m_paths(paths),
+    : QObject(window), m_window(window), m_settings(settings), m_start(start), m_paths(paths),
       m_environment(environment), m_items(items)
 {
 }
@@ -98,7 +98,7 @@ void HelpAndVersionController::ConnectHelpMenu()
 
 void HelpAndVersionController::ShowHelpTopic(const QString& topic)
 {
-    m_host.SetupSmallHandlers();   // HelpTimer ends the hourglass
+    emit HelpOpening();   // HelpTimer ends the hourglass
     // The help pages are looked for where the program runs from; start-up
     // switches the Getting started item off when they are missing.
     const QString folder = HelpFolder(m_paths.ProgramFolder.isEmpty() ? platform::programFolder() : m_paths.ProgramFolder);
@@ -191,7 +191,7 @@ void HelpAndVersionController::SupportClick()
 
 void HelpAndVersionController::AboutPictureShow1Click()
 {
-    m_host.StopIdleTimer();
+    emit AboutBoxOpening();
     AboutBox about(m_environment, m_window);
     about.FormActivate();
     platform::execModal(about);
@@ -250,7 +250,7 @@ void HelpAndVersionController::CheckforupdateClick()
     }
     if (result == ModalResultAbort) {
         OpenDownloadPage();
-        QTimer::singleShot(0, this, [this] { m_host.CloseMainWindow(); });
+        QTimer::singleShot(0, this, [this] { emit ProgramCloseRequested(); });
     }
 }
 

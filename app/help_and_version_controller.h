@@ -1,7 +1,7 @@
 // The main window's help, the Help menu's web pages, the About box, the
 // sibling program's window, the version check and the monthly suggestion
 // at start. The main window builds the Help menu's items and hands them
-// over; the controller reaches the window only through HelpAndVersionHost.
+// over; the controller says what the window has to do with its signals.
 #pragma once
 
 #include <QObject>
@@ -14,18 +14,6 @@ class QAction;
 class QTimer;
 class QWidget;
 struct SettingsStore;
-
-// What the help and version controller asks of the main window.
-class HelpAndVersionHost {
-public:
-    virtual ~HelpAndVersionHost() = default;
-    // Connects the window's small handlers, the help timer among them.
-    virtual void SetupSmallHandlers() = 0;
-    // The automatic show's idle timer stops (the About box is the user at work).
-    virtual void StopIdleTimer() = 0;
-    // The program closes (the user goes to download a new version).
-    virtual void CloseMainWindow() = 0;
-};
 
 class HelpAndVersionController : public QObject {
     Q_OBJECT
@@ -47,7 +35,7 @@ public:
     // `window` parents the dialogs this controller opens; `paths` give the
     // program's folder (its help pages) and the data folder; `environment`
     // the dialogs' font.
-    HelpAndVersionController(QWidget* window, HelpAndVersionHost& host, SettingsStore& settings,
+    HelpAndVersionController(QWidget* window, SettingsStore& settings,
                              const StartContext& start, const DataPaths& paths, const EnvironmentInfo& environment,
                              const Items& items);
 
@@ -83,9 +71,18 @@ public:
     // The longest the version check's download may take (tests shorten it).
     int VersionDownloadTimeoutMs = 20000;
 
+signals:
+    // A help page is about to open: the window's small handlers are to be
+    // connected, the help timer that ends the hourglass among them.
+    void HelpOpening();
+    // The About box is about to open: the user is at work, the automatic
+    // show's idle timer stops.
+    void AboutBoxOpening();
+    // The user went to download a new version: the program closes.
+    void ProgramCloseRequested();
+
 private:
     QWidget* m_window;
-    HelpAndVersionHost& m_host;
     SettingsStore& m_settings;
     const StartContext& m_start;
     const DataPaths& m_paths;

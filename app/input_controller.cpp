@@ -250,6 +250,12 @@ void InputController::RestartIdleTime()
     IdleStartTick = platform::monotonicMs();
 }
 
+void InputController::StopIdleTimer()
+{
+    if (m_w.Timer1)
+        m_w.Timer1->stop();
+}
+
 void InputController::UserActivity()
 {
     m_idleMessageGiven = false;

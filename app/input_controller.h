@@ -82,8 +82,11 @@ public:
     void TimerHookTimer();
     void HookHandledTimer();
     void Timer1Timer();
-    // The idle time starts again (the automatic show's windows ask it).
+    // The idle time starts again (a cancelled count-down of the replay window).
     void RestartIdleTime();
+    // The idle timer stops (a dialog, the About box or the replay window's
+    // count-down is the user at work).
+    void StopIdleTimer();
     // User activity: the idle time starts again.
     void UserActivity();
     void FormMouseDown(Qt::MouseButton button);

@@ -15,6 +15,7 @@
 #include "platform/icons.h"
 #include "platform/prompt.h"
 #include "browse/picture_info_controller.h"
+#include "browse/preview_panel.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 
@@ -49,6 +50,9 @@ QRect screenRect(const QWidget* w)
 }
 
 bool showRuns(const ShowSession& session) { return session.PlaybackActive == 1; }
+
+// The preview's picture is on screen (the panel and its picture shown).
+bool previewVisible(const PreviewPanel* panel) { return panel && panel->isVisible() && panel->pictureShown(); }
 
 // The window manager's frame around the window (none before it is framed).
 QMargins frameMargins(const QWidget* w)
@@ -180,7 +184,8 @@ void LayoutController::layOutOnce()
                           m_layoutState.MaximizedLayout == 1 ? screen.height() : m_window.height());
         in.myShowHidden = hidden;
         in.statusPanel0Width = m_items.StatusPanel0 ? m_items.StatusPanel0->width() : 0;
-        in.rowButtonsInPanel1 = m_items.UploadSp && m_items.UploadSp->parentWidget() == m_items.Panel1;
+        // The upload, mail and copy buttons are the MyShow preview's own.
+        in.rowButtonsInPanel1 = m_items.ShowPreview != nullptr;
         in.statusBarTop = m_items.ClientArea->height();
         for (QWidget* w : {static_cast<QWidget*>(m_items.MyShowSG), static_cast<QWidget*>(m_items.TreeView1),
                            static_cast<QWidget*>(m_items.ImMyShowHeader)})
@@ -197,12 +202,12 @@ void LayoutController::layOutOnce()
     // ones are fitted again.
     if (m_layoutState.PreviewDrawBounds != previewBounds) {
         m_layoutState.PreviewDrawBounds = previewBounds;
-        if (m_items.Image4 && m_items.Image4->isVisible() && !m_host.pictureInfo()->PreviewedPath.isEmpty()) {
+        if (previewVisible(m_items.BrowsePreview) && !m_host.pictureInfo()->PreviewedPath.isEmpty()) {
             const QString path = m_host.pictureInfo()->PreviewedPath;
             m_host.pictureInfo()->PreviewedPath.clear();
             m_host.pictureInfo()->ShowPictureInfo(path, true, true);
         }
-        if (m_items.image2 && m_items.image2->isVisible() && !m_host.pictureInfo()->MyShowPreviewedPath.isEmpty()) {
+        if (previewVisible(m_items.ShowPreview) && !m_host.pictureInfo()->MyShowPreviewedPath.isEmpty()) {
             const QString path = m_host.pictureInfo()->MyShowPreviewedPath;
             m_host.pictureInfo()->MyShowPreviewedPath.clear();
             m_host.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
@@ -247,15 +252,15 @@ void LayoutController::RestoreBrowseView()
 {
     if (m_items.Image1)
         m_items.Image1->hide();
-    for (QWidget* w : {static_cast<QWidget*>(m_items.TreeView1), static_cast<QWidget*>(m_items.TreeThumbnailPanel),
-                       static_cast<QWidget*>(m_items.Panel1)})
+    for (QWidget* w : {static_cast<QWidget*>(m_items.TreeView1), static_cast<QWidget*>(m_items.BrowsePreview),
+                       static_cast<QWidget*>(m_items.ShowPreview)})
         if (w)
             w->show();
     m_window.setWindowTitle(QStringLiteral("Vistamo!"));
     SetShowStoppedHints();
     LayoutForWindowSize();
     // The browse preview shows the tree's picture again, fitted to its box.
-    if (m_items.Image4 && !m_host.pictureInfo()->PreviewedPath.isEmpty() && !m_items.Image4->isHidden()) {
+    if (m_items.BrowsePreview && !m_host.pictureInfo()->PreviewedPath.isEmpty() && m_items.BrowsePreview->pictureShown()) {
         const QString path = m_host.pictureInfo()->PreviewedPath;
         m_host.pictureInfo()->PreviewedPath.clear();
         m_host.pictureInfo()->ShowPictureInfo(path, true, true);

@@ -20,14 +20,13 @@ class QEvent;
 class QPainter;
 class QWidget;
 class PictureInfoController;
+class PreviewPanel;
 class QAction;
-class QFrame;
 class QLabel;
 class QMenu;
 class QTableWidget;
 class QTimer;
 class QToolBar;
-class QToolButton;
 class QTreeWidget;
 class ShowWindow;
 
@@ -58,14 +57,12 @@ public:
         QLabel* ImBottomBar = nullptr;
         QLabel* ImMyShowHeader = nullptr;
         QLabel* Image1 = nullptr;
-        QLabel* Image4 = nullptr;
         QTimer* IntervalTimer = nullptr;
         QAction* MMainMonitor = nullptr;
         QAction* MSecondMonitor = nullptr;
         QMenu* MultiPop = nullptr;
         QLabel* MyShowLabel = nullptr;
         QTableWidget* MyShowSG = nullptr;
-        QFrame* Panel1 = nullptr;
         QAction* PlaylistBATB = nullptr;
         QAction* PlaylistFWTB = nullptr;
         QMenu* PopScreen = nullptr;
@@ -82,11 +79,10 @@ public:
         QToolBar* ToolBar1 = nullptr;
         QToolBar* ToolBar2 = nullptr;
         QAction* ToolButton1 = nullptr;
-        QFrame* TreeThumbnailPanel = nullptr;
         QTreeWidget* TreeView1 = nullptr;
-        QToolButton* UploadSp = nullptr;
         QAction* Volume = nullptr;
-        QLabel* image2 = nullptr;
+        PreviewPanel* BrowsePreview = nullptr;   // under the tree
+        PreviewPanel* ShowPreview = nullptr;     // under the show list
     };
 
     // `window` is the main window the layouts size and place.

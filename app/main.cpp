@@ -17,6 +17,7 @@
 #include "slideshow/auto_show_windows.h"
 #include "base/start_args.h"
 #include "app/main_window.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
 #include "shows/show_windows.h"
@@ -57,9 +58,9 @@ void makeLongLivedWindows(ProgramState& state, MainWindow* form1)
     if (!state.start.DemoMode && !state.start.ArgumentMode && !form1->showManager())
         form1->setShowManager(new ShowManagerWindow(state.paths.ShowListPath));
     if (state.start.DemoMode && !form1->demoShowWindow())
-        form1->setDemoShowWindow(new AutoShowOfferWindow(form1, state));
+        form1->setDemoShowWindow(new AutoShowOfferWindow(*form1, form1->folderTree()->Exclusions, state));
     if (!form1->replayWindow())
-        form1->setReplayWindow(new AutoShowCountdownWindow(form1, state));
+        form1->setReplayWindow(new AutoShowCountdownWindow(*form1, form1->folderTree()->Exclusions, state));
 }
 
 // The main window's first showing: a demo start stops the idle timer, any

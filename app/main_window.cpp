@@ -6,19 +6,19 @@
 #include "app/options_dialog_logic.h"
 #include "platform/keyboard_hook.h"
 #include "base/named_timer.h"
-#include "browse/info_lines_layout.h"
 #include "browse/page_layouts.h"
 #include "browse/page_state.h"
+#include "browse/preview_panel.h"
 
 #include "platform/icons.h"
 #include "shows/show_windows.h"
 #include "slideshow/auto_show_windows.h"
 #include "browse/fit_zoom_section.h"
+#include "browse/folder_tree_widget.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -121,10 +121,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     buildPopups();
     buildTimers();
     KeepAbsentFeaturesDisabled(this);
-    m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, Image4, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, Panel1, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeThumbnailPanel, TreeView1, UploadSp, Volume, image2});
+    m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeView1, Volume, m_browsePreview, m_showPreview});
     m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
-    m_sound = std::make_unique<SoundController>(*this, *this, state);
-    m_sound->SetItems({VoicePlayTB, VoicePlaySB, FadeTimer, TimerMusic, IntervalTimer});
+    m_sound = std::make_unique<SoundController>(*this, m_openShow, state);
+    m_sound->SetItems({VoicePlayTB, m_browsePreview, FadeTimer, TimerMusic, IntervalTimer});
     m_slideShow = makeSlideShow();
     m_slideShow->SetItems({Timer1, IntervalTimer, ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
     m_menus = new MenuController(*this, *this, *this, m_state);
@@ -132,20 +132,15 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
-        this, *this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
+        this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
         {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
          HelpTimer});
-    m_options = new OptionsController(this, *this, *this, m_state.settings, m_state.paths, m_state.environment,
-                                      m_state.start, m_state.session,
-                                      {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec});
-    // The favourites and recent lists' maintenance window rebuilds this
-    // window's menu of the list it stored.
-    connect(m_options, &OptionsController::ListApplied, this, [this](bool favorites) {
-        if (favorites)
-            BuildFavoritesMenu();
-        else
-            BuildRecentMenu();
-    });
+    ConnectHelpAndVersion();
+    m_options = new OptionsController(
+        this, m_state.settings, m_state.paths, m_state.environment, m_state.start, m_state.session,
+        {Options1, ExcludeFolder, PictureShowOptions1, OptionsTB, ClearFavs, ClearRec},
+        {[this] { return folderTree()->SelectedFolder; }, [this] { return PictureTextWindowShown(); }});
+    ConnectOptions();
     InstallThumbnailPage();
     InstallFolderTree();
     InstallListMenus();
@@ -182,9 +177,35 @@ void MainWindow::setShowManager(ShowManagerWindow* window) { m_showManager = win
 FolderPictureChooser* MainWindow::folderPictureWindow() const { return m_folderPictureWindow; }
 void MainWindow::setFolderPictureWindow(FolderPictureChooser* window) { m_folderPictureWindow = window; }
 AutoShowOfferWindow* MainWindow::demoShowWindow() const { return m_demoShowWindow; }
-void MainWindow::setDemoShowWindow(AutoShowOfferWindow* window) { m_demoShowWindow = window; }
+void MainWindow::setDemoShowWindow(AutoShowOfferWindow* window)
+{
+    m_demoShowWindow = window;
+    ConnectAutomaticShow();
+}
 AutoShowCountdownWindow* MainWindow::replayWindow() const { return m_replayWindow; }
-void MainWindow::setReplayWindow(AutoShowCountdownWindow* window) { m_replayWindow = window; }
+void MainWindow::setReplayWindow(AutoShowCountdownWindow* window)
+{
+    m_replayWindow = window;
+    ConnectAutomaticShow();
+}
+
+// The automatic show plays in the slide show; the replay window's
+// count-down holds the idle timer, and its cancel starts the idle time
+// again with the timer off. A window is connected once however often it
+// is set.
+void MainWindow::ConnectAutomaticShow()
+{
+    const auto once = Qt::UniqueConnection;
+    SlideShowController* const show = m_slideShow.get();
+    if (m_demoShowWindow)
+        connect(m_demoShowWindow, &AutoShowOfferWindow::PlayRequested, show, &SlideShowController::PlayPictures, once);
+    if (AutoShowCountdownWindow* const replay = m_replayWindow) {
+        connect(replay, &AutoShowCountdownWindow::CountdownStarted, m_input, &InputController::StopIdleTimer, once);
+        connect(replay, &AutoShowCountdownWindow::CountdownCancelled, m_input, &InputController::RestartIdleTime, once);
+        connect(replay, &AutoShowCountdownWindow::CountdownCancelled, m_input, &InputController::StopIdleTimer, once);
+        connect(replay, &AutoShowCountdownWindow::PlayRequested, show, &SlideShowController::PlayPictures, once);
+    }
+}
 void MainWindow::adoptWindow(QWidget* window) { m_windowsMadeHere << window; }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -241,8 +262,13 @@ void MainWindow::buildClientArea()
     for (QToolButton* b : {ExchangeButtonBoven, ExchangeButtonBeneden, MoveButton, DeleteButton, TextSB, ClearListButton})
         b->setEnabled(false);
 
-    buildBrowsePreviewPanel();
-    buildShowPreviewPanel();
+    // The browse preview under the tree and the MyShow preview under the list.
+    m_browsePreview = new PreviewPanel(PreviewPanel::Kind::Browse, c);
+    m_browsePreview->setGeometry(4, 355, 392, 190);
+    // Its box shows the play order in effect (PlayOrder indexes these items).
+    m_browsePreview->setPlayOrderItems(PlayOrderItems());
+    m_showPreview = new PreviewPanel(PreviewPanel::Kind::MyShow, c);
+    m_showPreview->setGeometry(404, 355, 392, 190);
 
     // The main picture area: covers the client area while a show runs in
     // the window; hidden otherwise.
@@ -268,128 +294,6 @@ void MainWindow::buildClientArea()
     StatusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->addWidget(StatusPanel1, 1);
-}
-
-namespace {
-
-// The picture box and the information lines that both preview panels have,
-// at the same places; `suffix` ends the objectNames of the panel's widgets.
-struct PreviewPictureWidgets {
-    QFrame* bevel;
-    QFrame* noShowPanel;
-    QLabel* image;
-    QLabel* cannotOpen;
-    QLabel* video;
-    QLabel* fileNotExist;
-    QFrame* sizeDatePanel;
-    QLabel* fileDate;
-    QLabel* fileSize;
-    QLabel* model;
-    QLabel* readOnly;
-};
-
-PreviewPictureWidgets buildPreviewPicture(QWidget* panel, const char* bevelName, const char* imageName,
-                                          const char* suffix)
-{
-    const auto name = [suffix](const char* base) { return QByteArray(base) + suffix; };
-    PreviewPictureWidgets w{};
-    w.bevel = makeFrame(panel, bevelName, QRect(6, 6, 190, 178), QFrame::Box);
-    w.noShowPanel = makeFrame(panel, name("NoShowPanel").constData(), QRect(12, 12, 178, 166));
-    w.image = makeLabel(panel, imageName, QRect(18, 28, 166, 124));
-    w.image->setAlignment(Qt::AlignCenter);
-    w.cannotOpen = makeLabel(panel, name("CannotOpenLabel").constData(), QRect(40, 80, 120, 16),
-                             QStringLiteral("Can not show picture"));
-    w.video = makeLabel(panel, name("VideoLabel").constData(), QRect(40, 80, 120, 16), QStringLiteral("Video file"));
-    w.fileNotExist = makeLabel(panel, name("FileNotExistLabel").constData(), QRect(40, 80, 120, 16),
-                               QStringLiteral("File does not exist"));
-    w.sizeDatePanel = makeFrame(panel, name("SizeDatePanel").constData(), QRect(201, 100, 185, 84));
-    w.fileDate = makeLabel(w.sizeDatePanel, name("FileDateLabel").constData(), QRect(4, 4, 177, 16));
-    w.fileSize = makeLabel(w.sizeDatePanel, name("FileSizeLabel").constData(), QRect(4, 22, 177, 16));
-    w.model = makeLabel(w.sizeDatePanel, name("ModelLabel").constData(), QRect(4, 40, 177, 16));
-    w.readOnly = makeLabel(w.sizeDatePanel, name("ReadOnlyLabel").constData(), QRect(4, 58, 177, 16));
-    return w;
-}
-
-} // namespace
-
-// The browse preview panel under the tree.
-void MainWindow::buildBrowsePreviewPanel()
-{
-    TreeThumbnailPanel = makeFrame(ClientArea, "TreeThumbnailPanel", QRect(4, 355, 392, 190));
-    QWidget* tp = TreeThumbnailPanel;
-    const PreviewPictureWidgets w = buildPreviewPicture(tp, "Bevel3", "Image4", "4");
-    Bevel3 = w.bevel;
-    NoShowPanel4 = w.noShowPanel;
-    Image4 = w.image;
-    CannotOpenLabel4 = w.cannotOpen;
-    VideoLabel4 = w.video;
-    FileNotExistLabel4 = w.fileNotExist;
-    SizeDatePanel4 = w.sizeDatePanel;
-    FileDateLabel4 = w.fileDate;
-    FileSizeLabel4 = w.fileSize;
-    ModelLabel4 = w.model;
-    ReadOnlyLabel4 = w.readOnly;
-    // The date follows the size on its line when both fit.
-    auto* lines4 = new InfoLinesLayout(SizeDatePanel4, 22);
-    lines4->addLine({FileSizeLabel4, FileDateLabel4});
-    lines4->addLine({ModelLabel4});
-    lines4->addLine({ReadOnlyLabel4});
-    Label7 = makeLabel(tp, "Label7", QRect(201, 6, 120, 16));
-    FPlayorderCB = named(new QComboBox(tp), "FPlayorderCB");
-    FPlayorderCB->setGeometry(201, 24, 120, 22);
-    // It shows the play order in effect (PlayOrder indexes these items).
-    FPlayorderCB->addItems(PlayOrderItems());
-    VoiceBevel = makeFrame(tp, "VoiceBevel", QRect(322, 54, 50, 28), QFrame::Box);
-    MicroSB = makeButton(tp, "MicroSB", QRect(325, 57, 22, 22));
-    VoicePlaySB = makeButton(tp, "VoicePlaySB", QRect(348, 57, 22, 22));
-    for (int k = 0; k < 5; ++k) {
-        Exe4SB[k] = makeButton(tp, QStringLiteral("Exe4SB%1").arg(k).toLatin1().constData(),
-                               QRect(201 + 24 * k, 54, 22, 22));
-        Exe4SB[k]->hide();
-    }
-    TarnivoPanel = makeFrame(tp, "TarnivoPanel", QRect(330, 6, 56, 40));
-    TarnivoPanel->hide();
-}
-
-// The show preview panel under the list.
-void MainWindow::buildShowPreviewPanel()
-{
-    Panel1 = makeFrame(ClientArea, "Panel1", QRect(404, 355, 392, 190));
-    QWidget* p1 = Panel1;
-    const PreviewPictureWidgets w = buildPreviewPicture(p1, "Bevel1", "image2", "");
-    Bevel1 = w.bevel;
-    NoShowPanel = w.noShowPanel;
-    image2 = w.image;
-    CannotOpenLabel = w.cannotOpen;
-    VideoLabel = w.video;
-    FileNotExistLabel = w.fileNotExist;
-    SizeDatePanel = w.sizeDatePanel;
-    FileDateLabel = w.fileDate;
-    FileSizeLabel = w.fileSize;
-    ModelLabel = w.model;
-    ReadOnlyLabel = w.readOnly;
-    auto* lines = new InfoLinesLayout(SizeDatePanel, 4);
-    for (QLabel* line : {FileDateLabel, FileSizeLabel, ModelLabel, ReadOnlyLabel})
-        lines->addLine({line});
-    Label2 = makeLabel(p1, "Label2", QRect(201, 6, 120, 16));
-    ShowPlayOrderCB = named(new QComboBox(p1), "ShowPlayOrderCB");
-    ShowPlayOrderCB->setGeometry(201, 24, 120, 22);
-    NrofPicLabel = makeLabel(p1, "NrofPicLabel", QRect(347, 24, 40, 16));
-    PicInListLabel = makeLabel(p1, "PicInListLabel", QRect(300, 6, 86, 16));
-    CopyVXOButton = makeButton(p1, "CopyVXOButton", QRect(297, 54, 28, 24));
-    MailSP = makeButton(p1, "MailSP", QRect(330, 54, 28, 24));
-    UploadSp = makeButton(p1, "UploadSp", QRect(359, 54, 28, 24));
-    MusicBlackIm = makeLabel(p1, "MusicBlackIm", QRect(272, 54, 20, 20));
-    MusicPurpleIm = makeLabel(p1, "MusicPurpleIm", QRect(272, 54, 20, 20));
-    MusicBlackIm->hide();
-    MusicPurpleIm->hide();
-    for (int k = 0; k < 5; ++k) {
-        ExeSB[k] = makeButton(p1, QStringLiteral("ExeSB%1").arg(k).toLatin1().constData(),
-                              QRect(201 + 24 * k, 80, 22, 22));
-        ExeSB[k]->hide();
-    }
-    for (QLabel* l : {CannotOpenLabel, VideoLabel, FileNotExistLabel, CannotOpenLabel4, VideoLabel4, FileNotExistLabel4})
-        l->hide();
 }
 
 void MainWindow::buildToolBars()

@@ -18,11 +18,9 @@
 #include "app/main_window_widgets.h"
 #include "app/menu_controller.h"
 #include "app/options_controller.h"
-#include "app/options_host.h"
 #include "app/startup_controller.h"
 #include "base/program_state.h"
 #include "shows/my_show_controller.h"
-#include "slideshow/automatic_show_host.h"
 #include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 
@@ -60,11 +58,11 @@ class PictureTextWindow;
 class AutoShowOfferWindow;
 class ShowManagerWindow;
 class FolderPictureChooser;
+class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public MainWindowWidgets, public AutomaticShowHost, public OptionsHost,
-               public HelpAndVersionHost, public OptionsMenuHost, public LayoutHost, public StartCloseHost,
-               public SoundHost, public MenuHost, public InputHost {
+class MainWindow : public QMainWindow, public MainWindowWidgets, public LayoutHost, public StartCloseHost,
+               public MenuHost, public InputHost {
     Q_OBJECT
 
 public:
@@ -111,6 +109,9 @@ public:
     AutoShowCountdownWindow* replayWindow() const override;
     void setReplayWindow(AutoShowCountdownWindow* window);
 private:
+    // Connects the automatic-show windows' signals to the slide show and
+    // the idle timer (each window once, when it is set).
+    void ConnectAutomaticShow();
     QPointer<ShowWindow> m_showWindow;
     QPointer<PictureTextWindow> m_pictureTextWindow;
     QPointer<ShowManagerWindow> m_showManager;
@@ -123,6 +124,15 @@ public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
     QAction* actionNamed(const QString& name) const override;
+
+    // The browse preview under the tree and the MyShow preview under the
+    // list (browse/preview_panel.h), made with the client area.
+    PreviewPanel* browsePreview() const override { return m_browsePreview; }
+    PreviewPanel* showPreview() const override { return m_showPreview; }
+private:
+    PreviewPanel* m_browsePreview = nullptr;
+    PreviewPanel* m_showPreview = nullptr;
+public:
 
     // =====================================================================
     // SECTION: start-up and close  (owner: startup; the controllers in
@@ -313,15 +323,10 @@ public:
     // The slide show: its start, play, pause and end
     // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
     SlideShowController* slideShow() const override { return m_slideShow.get(); }
-    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {}) override
+    void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {})
     {
         m_slideShow->PlayPictures(Pictures, Records);
     }
-    // The automatic-show windows' host: this window and its idle timer.
-    QWidget* AutomaticShowWindow() override { return this; }
-    QTimer* IdleTimer() override { return Timer1; }
-    void RestartIdleTime() override { m_input->RestartIdleTime(); }
-    FolderExclusionState& Exclusions() override;
     void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
     void PauseShow() override { m_slideShow->PauseShow(); }
     bool InManualMode() const override { return m_slideShow->InManualMode(); }
@@ -367,16 +372,16 @@ public:
     // Connects the Help menu items, the picture and thumbnail timers, the
     // tree's keys and selection and the show list's mouse moves (once; the
     // first showing of the window does it too).
-    Q_INVOKABLE void SetupSmallHandlers() override;
+    Q_INVOKABLE void SetupSmallHandlers();
     // Help, the version check, the About box and the maker's web pages.
     HelpAndVersionController* helpAndVersion() const override { return m_helpAndVersion; }
-    void StopIdleTimer() override;
-    void CloseMainWindow() override;
     // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
 private:
     bool m_smallHandlersSetUp = false;
     HelpAndVersionController* m_helpAndVersion = nullptr;
+    // Connects the help and version controller's signals (once).
+    void ConnectHelpAndVersion();
 public:
     // === end of section: help, version check, about and small handlers ===
 
@@ -387,21 +392,17 @@ public:
 public:
     // The Options menu, the options dialog and the maintenance window.
     OptionsController* options() const { return m_options; }
-    // What the options controller asks of this window.
-    void RemoveKeyboardHook() override;
-    void RestoreKeyboardHook() override;
-    void MeasureOptionsMenu() override;
-    QString selectedFolder() const override;
-    // What the options dialog asks of this window on "&Apply".
-    void EnableEditCommands(bool on) override;
-    void EnableShowWindowEditButton(bool on) override;
+    // What the options dialog's "&Apply" changes in this window.
+    void EnableEditCommands(bool on);
+    void EnableShowWindowEditButton(bool on);
+    void RefreshAfterOptions();
+    void OptionsDialogClosed();
+    // The picture-text window of MyShow is open.
     bool PictureTextWindowShown() const override;
-    void RefitShownPicture() override;
-    void RefreshAfterOptions() override;
-    void OptionsDialogClosed() override;
-    bool SecondMonitorSelected() const override;
 private:
     OptionsController* m_options = nullptr;
+    // Connects the options controller's signals (once).
+    void ConnectOptions();
 public:
     // === end of section: options and favourites windows ===
 
@@ -451,8 +452,6 @@ public:
 
 private:
     void buildClientArea();
-    void buildBrowsePreviewPanel();
-    void buildShowPreviewPanel();
     void buildToolBars();
     void buildMyShowToolBar();
     void setToolBarGlyphs();

@@ -11,6 +11,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_info_controller.h"
+#include "browse/preview_panel.h"
 #include "browse/thumbnail_page_controller.h"
 #include "browse/thumbnail_page_section.h"
 #include "platform/prompt.h"
@@ -18,38 +19,13 @@
 #include "shows/show_file.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QTableWidget>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
-
-// A left click on a preview image runs `clicked`.
-class PreviewClickFilter : public QObject {
-public:
-    PreviewClickFilter(QLabel* image, std::function<void()> clicked)
-        : QObject(image), clicked_(std::move(clicked))
-    {
-        image->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            clicked_();
-        return false;
-    }
-
-private:
-    std::function<void()> clicked_;
-};
 
 // The original of a page picture: a thumbnail file's picture in the folder
 // above its "vxothumb" folder; any other picture is its own.
@@ -80,14 +56,14 @@ void MainWindow::AddCurrentPictureToMyShow()
 void MainWindow::Image4Click()
 {
     const QString path = pictureInfo() ? pictureInfo()->PreviewedPath : QString();
-    if (!path.isEmpty() && Image4 && !Image4->isHidden())
+    if (!path.isEmpty() && m_browsePreview->pictureShown())
         ShowPictureFull(path);
 }
 
 void MainWindow::Image2Click()
 {
     const QString path = pictureInfo() ? pictureInfo()->MyShowPreviewedPath : QString();
-    if (!path.isEmpty() && image2 && !image2->isHidden())
+    if (!path.isEmpty() && m_showPreview->pictureShown())
         ShowPictureFull(path);
 }
 
@@ -152,25 +128,20 @@ void MainWindow::ConnectBrowseCommands()
     onClick(ShowPicFullFolder, showBrowsePicture);
     onClick(ShowPicFullMyShow, [this] { Image2Click(); });
     onClick(ShowPicFullPop, [this] { ShowPicFullPopClick(); });
-    if (Image4)
-        new PreviewClickFilter(Image4, [this] { Image4Click(); });
-    if (image2)
-        new PreviewClickFilter(image2, [this] { Image2Click(); });
+    connect(m_browsePreview, &PreviewPanel::pictureClicked, this, [this] { Image4Click(); });
+    connect(m_showPreview, &PreviewPanel::pictureClicked, this, [this] { Image2Click(); });
     if (MyShowSG)
         connect(MyShowSG, &QTableWidget::itemSelectionChanged, this, [this] { MyShowSGSelectCell(); });
 
     // The play order of the folder shows, as the Options set it.
-    if (FPlayorderCB)
-        connect(FPlayorderCB, &QComboBox::activated, this, [this](int index) {
-            m_state.settings.Settings.PlayOrder = index;
-            m_state.session.PlayOptions.PlayOrder = index;
-        });
+    connect(m_browsePreview, &PreviewPanel::playOrderChosen, this, [this](int index) {
+        m_state.settings.Settings.PlayOrder = index;
+        m_state.session.PlayOptions.PlayOrder = index;
+    });
     // The play order of the open show.
-    if (ShowPlayOrderCB) {
-        if (ShowPlayOrderCB->count() == 0)
-            ShowPlayOrderCB->addItems(NewShowPlayOrderItems());
-        m_openShow.PlayOrder = std::clamp<int32_t>(m_state.settings.Settings.NewShowPlayOrder, 0, 5);
-        ShowPlayOrderCB->setCurrentIndex(m_openShow.PlayOrder);
-        connect(ShowPlayOrderCB, &QComboBox::activated, this, [this](int index) { m_openShow.PlayOrder = index; });
-    }
+    if (m_showPreview->playOrderCount() == 0)
+        m_showPreview->setPlayOrderItems(NewShowPlayOrderItems());
+    m_openShow.PlayOrder = std::clamp<int32_t>(m_state.settings.Settings.NewShowPlayOrder, 0, 5);
+    m_showPreview->setPlayOrder(m_openShow.PlayOrder);
+    connect(m_showPreview, &PreviewPanel::playOrderChosen, this, [this](int index) { m_openShow.PlayOrder = index; });
 }

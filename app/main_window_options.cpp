@@ -1,12 +1,14 @@
-// MainWindow's side of the Options menu: the wiring of its controller when the
-// window is first shown, and what the controller and the options dialog ask
-// of the window.
+// MainWindow's side of the Options menu: the wiring of its controller, its
+// handlers connected when the window is first shown, and what the options
+// dialog's Apply changes in the window.
 #include "app/main_window.h"
 
 #include "app/options_controller.h"
+#include "browse/fit_zoom_section.h"
 #include "app/options_dialog_logic.h"
 #include "browse/external_programs_controller.h"
 #include "browse/folder_tree_widget.h"
+#include "browse/preview_panel.h"
 #include "browse/selection_status.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_window.h"
@@ -14,7 +16,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -44,24 +45,29 @@ void watchForOptionsHandlers()
 
 Q_COREAPP_STARTUP_FUNCTION(watchForOptionsHandlers)
 
-void MainWindow::RemoveKeyboardHook()
+// The Options menu is measured when it opens; while the options dialog
+// shows, the idle timer is off and the keyboard hook removed; Apply reaches
+// the window, the fitting of the shown picture and the list menus.
+void MainWindow::ConnectOptions()
 {
-    m_input->FormDestroy();
-}
-
-void MainWindow::RestoreKeyboardHook()
-{
-    InstallKeyboardHook();
-}
-
-void MainWindow::MeasureOptionsMenu()
-{
-    m_menus->MeasureMenuWidth(7);
-}
-
-QString MainWindow::selectedFolder() const
-{
-    return folderTree()->SelectedFolder;
+    OptionsController* const options = m_options;
+    connect(options, &OptionsController::MenuOpened, this, [this] { m_menus->MeasureMenuWidth(7); });
+    connect(options, &OptionsController::DialogOpening, m_input, &InputController::StopIdleTimer);
+    connect(options, &OptionsController::DialogOpening, m_input, &InputController::FormDestroy);
+    connect(options, &OptionsController::DialogEnded, m_input, &InputController::InstallKeyboardHook);
+    connect(options, &OptionsController::EditCommandsEnabled, this, &MainWindow::EnableEditCommands);
+    connect(options, &OptionsController::ShowWindowEditButtonEnabled, this, &MainWindow::EnableShowWindowEditButton);
+    connect(options, &OptionsController::EnlargeLimitChanged, this, [this] { fitZoom()->SizePictureToDisplay(false); });
+    connect(options, &OptionsController::OptionsStored, this, &MainWindow::RefreshAfterOptions);
+    connect(options, &OptionsController::AppliedAndClosed, this, &MainWindow::OptionsDialogClosed);
+    // The favourites and recent lists' maintenance window rebuilds this
+    // window's menu of the list it stored.
+    connect(options, &OptionsController::ListApplied, this, [this](bool favorites) {
+        if (favorites)
+            BuildFavoritesMenu();
+        else
+            BuildRecentMenu();
+    });
 }
 
 void MainWindow::EnableEditCommands(bool on)
@@ -83,11 +89,6 @@ bool MainWindow::PictureTextWindowShown() const
     return m_pictureTextWindow && m_pictureTextWindow->isVisible();
 }
 
-void MainWindow::RefitShownPicture()
-{
-    SizePictureToDisplay(false);
-}
-
 void MainWindow::RefreshAfterOptions()
 {
     TSettingsRecord& Settings = state().settings.Settings;
@@ -95,7 +96,7 @@ void MainWindow::RefreshAfterOptions()
     externalPrograms()->BuildLaunchButtons();
     if (RunExeMyShowTB) {
         const bool listed = MyShowSG && MyShowSG->rowCount() > 0;
-        const bool hidden = !FileNotExistLabel || FileNotExistLabel->isHidden();
+        const bool hidden = m_showPreview->message() != PreviewPanel::Message::FileNotExist;
         RunExeMyShowTB->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
                                    && EditProgramAcceptable(Settings.EditPrograms[0]));
     }
@@ -103,8 +104,7 @@ void MainWindow::RefreshAfterOptions()
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22,
                                    video.isEmpty() ? QIcon() : platform::ProgramIcon(video));
     externalPrograms()->LoadVideoProgramIcons();
-    if (FPlayorderCB)
-        FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
+    m_browsePreview->setPlayOrder(Settings.PlayOrder);
 }
 
 void MainWindow::OptionsDialogClosed()
@@ -115,9 +115,4 @@ void MainWindow::OptionsDialogClosed()
     // alone in argument mode).
     if (!state().start.ArgumentMode)
         setFocus(Qt::OtherFocusReason);
-}
-
-bool MainWindow::SecondMonitorSelected() const
-{
-    return state().session.UseMainMonitor == 0;
 }

@@ -181,13 +181,13 @@ void MainWindow::MyShowSGMouseMove()
     MyShowSG->setFocus(Qt::MouseFocusReason);
 }
 
-void MainWindow::StopIdleTimer()
+// A help page connects the small handlers first (the help timer ends its
+// hourglass); the About box stops the idle timer; going to download a new
+// version closes the program.
+void MainWindow::ConnectHelpAndVersion()
 {
-    if (Timer1)
-        Timer1->stop();
-}
-
-void MainWindow::CloseMainWindow()
-{
-    close();
+    HelpAndVersionController* const help = m_helpAndVersion;
+    connect(help, &HelpAndVersionController::HelpOpening, this, &MainWindow::SetupSmallHandlers);
+    connect(help, &HelpAndVersionController::AboutBoxOpening, m_input, &InputController::StopIdleTimer);
+    connect(help, &HelpAndVersionController::ProgramCloseRequested, this, &QWidget::close);
 }

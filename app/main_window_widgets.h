@@ -7,7 +7,6 @@
 #include <array>
 
 class QAction;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -28,67 +27,25 @@ struct MainWindowWidgets {
     QToolBar* ToolBar2 = nullptr;            // MyShow tool bar (right half)
     QTreeWidget* TreeView1 = nullptr;        // the folder tree
     QTableWidget* MyShowSG = nullptr;        // the show list grid (Seq, T, S, Title, Path)
-    QFrame* Bevel1 = nullptr;
     QFrame* Bevel2 = nullptr;
-    QFrame* Bevel3 = nullptr;
-    QFrame* TreeThumbnailPanel = nullptr;    // browse preview panel under the tree
-    QFrame* Panel1 = nullptr;                // show preview panel under the list
-    QFrame* NoShowPanel4 = nullptr;          // frame of the browse preview
-    QFrame* NoShowPanel = nullptr;           // frame of the show preview
-    QFrame* SizeDatePanel4 = nullptr;        // file information of the browse preview
-    QFrame* SizeDatePanel = nullptr;         // file information of the show preview
-    QFrame* TarnivoPanel = nullptr;
-    QFrame* VoiceBevel = nullptr;
 
     // Images (QLabel holding a pixmap).
     QLabel* Image1 = nullptr;                // main picture area ("form1im1")
-    QLabel* image2 = nullptr;                // MyShow preview
     QLabel* Image3 = nullptr;                // hidden; text measurements
-    QLabel* Image4 = nullptr;                // browse preview
     QLabel* ImMenuBG = nullptr;              // hidden; menu bar background
     QLabel* ImMyShowHeader = nullptr;        // header picture over the show list
     QLabel* ImBottomBar = nullptr;           // hidden; bottom-bar bitmap
-    QLabel* MusicBlackIm = nullptr;
-    QLabel* MusicPurpleIm = nullptr;
 
     // Labels.
-    QLabel* Label2 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* PicInListLabel = nullptr;
-    QLabel* NrofPicLabel = nullptr;
     QLabel* MyShowLabel = nullptr;
-    QLabel* CannotOpenLabel = nullptr;
-    QLabel* VideoLabel = nullptr;
-    QLabel* FileNotExistLabel = nullptr;
-    QLabel* CannotOpenLabel4 = nullptr;
-    QLabel* VideoLabel4 = nullptr;
-    QLabel* FileNotExistLabel4 = nullptr;
-    QLabel* FileDateLabel = nullptr;
-    QLabel* FileDateLabel4 = nullptr;
-    QLabel* FileSizeLabel = nullptr;
-    QLabel* FileSizeLabel4 = nullptr;
-    QLabel* ModelLabel = nullptr;
-    QLabel* ModelLabel4 = nullptr;
-    QLabel* ReadOnlyLabel = nullptr;
-    QLabel* ReadOnlyLabel4 = nullptr;
 
-    QComboBox* ShowPlayOrderCB = nullptr;
-    QComboBox* FPlayorderCB = nullptr;
-
-    // Buttons of the show list column and the preview panels.
-    QToolButton* MailSP = nullptr;
-    QToolButton* UploadSp = nullptr;
-    QToolButton* CopyVXOButton = nullptr;
+    // Buttons of the show list column.
     QToolButton* ExchangeButtonBoven = nullptr;   // move up
     QToolButton* ExchangeButtonBeneden = nullptr; // move down
     QToolButton* MoveButton = nullptr;
     QToolButton* DeleteButton = nullptr;
     QToolButton* TextSB = nullptr;
     QToolButton* ClearListButton = nullptr;
-    QToolButton* MicroSB = nullptr;
-    QToolButton* VoicePlaySB = nullptr;
-    std::array<QToolButton*, 5> ExeSB{};          // ExeSB0..ExeSB4 (show list edit programs)
-    std::array<QToolButton*, 5> Exe4SB{};         // Exe4SB0..Exe4SB4 (browse preview edit programs)
 
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel0 = nullptr;               // panel 0 of StatusBar1 ("StatusBar1Panel0")

@@ -19,6 +19,7 @@
 #include "browse/page_layouts.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
+#include "browse/preview_panel.h"
 #include "browse/thumbnail_page_section.h"
 #include "shows/my_show_controller.h"
 #include "platform/build_info.h"
@@ -58,13 +59,6 @@ MenuPicture pictureAt(const QString& path)
     p.readOnly = p.exists && IsReadOnlyFile(path);
     p.driveHasSpace = platform::FreeSpaceOf(path) != 0;
     return p;
-}
-
-// The picture a preview image shows (kept by the picture display as the
-// label's "picturePath" property).
-QString previewPath(const QLabel* image)
-{
-    return image ? image->property("picturePath").toString() : QString();
 }
 
 } // namespace
@@ -232,11 +226,11 @@ MenuCaptionState MenuController::menuCaptionState() const
     s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(m_host.pictureDisplay()->displayState().CurrentPicturePath);
-    const QString browse = previewPath(m_w.Image4);
+    const QString browse = m_host.browsePreview()->picturePath();
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
-    s.myShowPreview = pictureAt(previewPath(m_w.image2));
-    s.browsePreviewVisible = !m_w.Image4 || !m_w.Image4->isHidden();
-    s.myShowPreviewVisible = !m_w.image2 || !m_w.image2->isHidden();
+    s.myShowPreview = pictureAt(m_host.showPreview()->picturePath());
+    s.browsePreviewVisible = m_host.browsePreview()->pictureShown();
+    s.myShowPreviewVisible = m_host.showPreview()->pictureShown();
     s.selectedFolder = m_host.folderTree()->SelectedFolder;
     s.draftShowOpen = m_host.openShow().DraftShowOpen == 1;
     s.namedShowOpen = m_host.openShow().NamedShowOpen == 1;
@@ -404,7 +398,7 @@ void MenuController::RightClickTreeViewPopup()
     t.moveEnabled = enabledOf(m_w.MovePictureTo);
     t.addPicMyShowEnabled = enabledOf(m_w.AddPicMyShow) || (m_w.AddPicMyShow && !m_w.AddPicMyShow->isVisible());
     t.showPicFullEnabled = true;
-    t.browsePreviewShown = m_w.Image4 && !m_w.Image4->isHidden();
+    t.browsePreviewShown = m_host.browsePreview()->pictureShown();
 
     QStringList names;
     for (QAction* a : m_w.RightClickTreeView->actions())
@@ -523,9 +517,9 @@ void MenuController::PathToClipboardClick(QObject* sender)
     if (runs(m_state.session))
         path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
     else if (sender == m_w.PathToCBMyShow)
-        path = previewPath(m_w.image2);
+        path = m_host.showPreview()->picturePath();
     else {
-        path = previewPath(m_w.Image4);
+        path = m_host.browsePreview()->picturePath();
         if (path.isEmpty())
             path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
     }
@@ -538,11 +532,11 @@ void MenuController::PathToClipboardClick(QObject* sender)
 
 void MenuController::PictureToClipboardClick(QObject* sender)
 {
-    const QLabel* source = nullptr;
+    QPixmap picture;
     if (!runs(m_state.session))
-        source = sender == m_w.PictureToCBMyShow ? m_w.image2 : m_w.Image4;
-    else
-        source = m_w.Image1;
-    if (source && !source->pixmap().isNull())
-        QGuiApplication::clipboard()->setPixmap(source->pixmap());
+        picture = (sender == m_w.PictureToCBMyShow ? m_host.showPreview() : m_host.browsePreview())->picture();
+    else if (m_w.Image1)
+        picture = m_w.Image1->pixmap();
+    if (!picture.isNull())
+        QGuiApplication::clipboard()->setPixmap(picture);
 }

@@ -16,6 +16,7 @@ class FolderTreeController;
 class LayoutController;
 class MenuChanges;
 class MyShowController;
+class PreviewPanel;
 class QAction;
 class QPainter;
 class QRect;
@@ -52,6 +53,9 @@ public:
     virtual LayoutController* layouts() const = 0;
     // The MyShow (its changes kept or dropped, the Draft show opened).
     virtual MyShowController* myShow() const = 0;
+    // The browse preview and the MyShow preview (the pictures they show).
+    virtual PreviewPanel* browsePreview() const = 0;
+    virtual PreviewPanel* showPreview() const = 0;
 };
 
 class MenuController : public QObject {

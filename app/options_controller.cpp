@@ -9,12 +9,11 @@
 #include <QAction>
 #include <QMenu>
 
-OptionsController::OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost,
-                                     SettingsStore& settings, const DataPaths& paths,
+OptionsController::OptionsController(QWidget* window, SettingsStore& settings, const DataPaths& paths,
                                      const EnvironmentInfo& environment, const StartContext& start,
-                                     ShowSession& session, const Items& items)
-    : QObject(window), m_window(window), m_host(host), m_dialogHost(dialogHost), m_settings(settings), m_paths(paths),
-      m_environment(environment), m_start(start), m_session(session), m_items(items)
+                                     ShowSession& session, const Items& items, Queries queries)
+    : QObject(window), m_window(window), m_settings(settings), m_paths(paths), m_environment(environment),
+      m_start(start), m_session(session), m_items(items), m_queries(std::move(queries))
 {
 }
 
@@ -40,22 +39,27 @@ void OptionsController::Options1Click()
     // The menus' own opening handler pauses an advancing show.
     if (QMenu* exclude = m_items.ExcludeFolder) {
         exclude->setTitle(QStringLiteral("E&xclude from"));
-        const QString SelectedFolder = m_host.selectedFolder();
+        const QString SelectedFolder = m_queries.selectedFolder ? m_queries.selectedFolder() : QString();
         exclude->setEnabled(!SelectedFolder.isEmpty() && !platform::IsMountPoint(SelectedFolder));
     }
-    m_host.MeasureOptionsMenu();
+    emit MenuOpened();
 }
 
 void OptionsController::PictureShowOptions1Click()
 {
-    m_host.StopIdleTimer();
-    m_host.RemoveKeyboardHook();
+    emit DialogOpening();
     {
-        OptionsDialog dialog(m_settings, m_paths, m_environment, m_start, m_session, m_window, &m_dialogHost);
+        OptionsDialog dialog(m_settings, m_paths, m_environment, m_start, m_session, m_window, m_queries.pictureTextWindowShown);
+        connect(&dialog, &OptionsDialog::EditCommandsEnabled, this, &OptionsController::EditCommandsEnabled);
+        connect(&dialog, &OptionsDialog::ShowWindowEditButtonEnabled, this,
+                &OptionsController::ShowWindowEditButtonEnabled);
+        connect(&dialog, &OptionsDialog::EnlargeLimitChanged, this, &OptionsController::EnlargeLimitChanged);
+        connect(&dialog, &OptionsDialog::OptionsStored, this, &OptionsController::OptionsStored);
+        connect(&dialog, &OptionsDialog::AppliedAndClosed, this, &OptionsController::AppliedAndClosed);
         dialog.FormActivate();
         platform::execModal(dialog);
     }
-    m_host.RestoreKeyboardHook();
+    emit DialogEnded();
 }
 
 void OptionsController::OptionsTBClick()

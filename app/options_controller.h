@@ -1,37 +1,24 @@
 // The Options menu of the main window: the menu's opening, the options
 // dialog OptionsDialog and the maintenance window FavoritesWindow of the favourites and
 // the recent list. The main window builds the items and hands them over;
-// the controller reaches the window only through OptionsMenuHost, and the
-// dialog's Apply flow through OptionsHost.
+// the controller says what the window has to do with its signals, the
+// options dialog's Apply flow among them.
 #pragma once
 
 #include "base/show_session.h"
 
 #include <QObject>
+#include <QString>
+
+#include <functional>
 
 struct DataPaths;
 struct EnvironmentInfo;
-class OptionsHost;
 class QAction;
 class QMenu;
 class QWidget;
 struct SettingsStore;
 struct StartContext;
-
-// What the options controller asks of the main window.
-class OptionsMenuHost {
-public:
-    virtual ~OptionsMenuHost() = default;
-    // The automatic show's idle timer stops (a dialog is the user at work).
-    virtual void StopIdleTimer() = 0;
-    // The keyboard hook is removed while the dialog shows, and put back.
-    virtual void RemoveKeyboardHook() = 0;
-    virtual void RestoreKeyboardHook() = 0;
-    // The Options menu (menu 7) is measured for its width.
-    virtual void MeasureOptionsMenu() = 0;
-    // The folder selected in the folder tree.
-    virtual QString selectedFolder() const = 0;
-};
 
 class OptionsController : public QObject {
     Q_OBJECT
@@ -47,14 +34,21 @@ public:
         QAction* ClearRec = nullptr;
     };
 
-    // `window` parents the dialogs; `dialogHost` is what the options
-    // dialog refreshes on Apply; `settings` are what the options dialog and
-    // the maintenance window change; `paths` are the data paths the dialog
-    // writes to; `environment` gives the dialogs their font and colours;
-    // `start` the start modes the dialog's file writes follow.
-    OptionsController(QWidget* window, OptionsMenuHost& host, OptionsHost& dialogHost, SettingsStore& settings,
-                      const DataPaths& paths, const EnvironmentInfo& environment, const StartContext& start,
-                      ShowSession& session, const Items& items);
+    // What the controller asks of the other sections, each answered live.
+    struct Queries {
+        // The folder selected in the folder tree.
+        std::function<QString()> selectedFolder;
+        // The picture-text window of MyShow is open.
+        std::function<bool()> pictureTextWindowShown;
+    };
+
+    // `window` parents the dialogs; `settings` are what the options dialog
+    // and the maintenance window change; `paths` are the data paths the
+    // dialog writes to; `environment` gives the dialogs their font and
+    // colours; `start` the start modes the dialog's file writes follow.
+    OptionsController(QWidget* window, SettingsStore& settings, const DataPaths& paths,
+                      const EnvironmentInfo& environment, const StartContext& start, ShowSession& session,
+                      const Items& items, Queries queries);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -74,16 +68,29 @@ signals:
     // The maintenance window stored the favourites (true) or the recent
     // list: their menu is built again.
     void ListApplied(bool favorites);
+    // The Options menu opened (after its exclude item was set): it is
+    // measured for its width.
+    void MenuOpened();
+    // The options dialog is about to show: the user is at work (the idle
+    // timer stops), and the keyboard hook is removed while it shows.
+    void DialogOpening();
+    // The options dialog has gone: the keyboard hook is put back.
+    void DialogEnded();
+    // The options dialog's Apply, handed on (app/options_dialog.h).
+    void EditCommandsEnabled(bool on);
+    void ShowWindowEditButtonEnabled(bool on);
+    void EnlargeLimitChanged();
+    void OptionsStored();
+    void AppliedAndClosed();
 
 private:
     QWidget* m_window;
-    OptionsMenuHost& m_host;
-    OptionsHost& m_dialogHost;
     SettingsStore& m_settings;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     const StartContext& m_start;
     ShowSession& m_session;
     Items m_items;
+    Queries m_queries;
     bool m_optionsHandlersSetUp = false;
 };

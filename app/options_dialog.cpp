@@ -39,13 +39,14 @@ using platform::PromptKind;
 const QSize OptionsDialogSize(700, 500);
 
 OptionsDialog::OptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
-                             const StartContext& start, ShowSession& session, QWidget* parent, OptionsHost* host)
+                             const StartContext& start, ShowSession& session, QWidget* parent,
+                             std::function<bool()> pictureTextWindowShown)
     : QDialog(parent)
     , m_settings(settings)
     , m_paths(paths)
     , m_environment(environment)
     , m_start(start)
-    , m_host(host ? host : dynamic_cast<OptionsHost*>(parent))
+    , m_pictureTextWindowShown(std::move(pictureTextWindowShown))
     , m_session(session)
 {
     setObjectName(QStringLiteral("Form3"));
@@ -184,7 +185,7 @@ void OptionsDialog::FormActivate()
 {
     QApplication::restoreOverrideCursor();
     // Opened beside the picture-text window of MyShow: its page comes first.
-    if (m_host && m_host->PictureTextWindowShown())
+    if (m_pictureTextWindowShown && m_pictureTextWindowShown())
         PageControl1->setCurrentWidget(MyShowTextSheet);
     // The show background colour in effect.
     showExampleColors(m_session.PlaybackActive == 1 ? m_session.ShowState.BackgroundColor : PlaySheet->backgroundColor());
@@ -232,7 +233,7 @@ TOptionsCheck OptionsDialog::checkPages(const TOptionsValues& v, TOptionsNumbers
 {
     TOptionsCheckContext ctx;
     ctx.editProgramExists = EditProgramAcceptable(v.EditProgramText);
-    ctx.secondMonitorSelected = m_host && m_host->SecondMonitorSelected();
+    ctx.secondMonitorSelected = m_session.UseMainMonitor == 0;
     return CheckOptions(v, ctx, numbers);
 }
 
@@ -257,16 +258,14 @@ void OptionsDialog::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarg
     TShowState& ShowState = m_session.ShowState;
     const bool exists = !v.EditProgramText.isEmpty() && EditProgramAcceptable(v.EditProgramText);
     const auto enable = [&](bool on, bool alsoSpeed) {
-        if (m_host)
-            m_host->EnableEditCommands(on);
-        if (alsoSpeed && m_host)
-            m_host->EnableShowWindowEditButton(on);
+        emit EditCommandsEnabled(on);
+        if (alsoSpeed)
+            emit ShowWindowEditButtonEnabled(on);
     };
     if (exists && PlaybackActive == 1)
         enable(true, true);
     if (v.EditProgramText.isEmpty()) {
-        if (m_host)
-            m_host->EnableShowWindowEditButton(false);
+        emit ShowWindowEditButtonEnabled(false);
         if (PlaybackActive == 1)
             enable(false, false);
     }
@@ -276,8 +275,7 @@ void OptionsDialog::applyEditCommands(const TOptionsValues& v, int32_t maxEnlarg
             ShowState.EnlargePending = true;
         } else {
             ShowState.EnlargeInEffect = maxEnlarge;
-            if (m_host)
-                m_host->RefitShownPicture();
+            emit EnlargeLimitChanged();
         }
     }
 }
@@ -337,13 +335,11 @@ void OptionsDialog::applyPlayOptions(const TOptionsValues& v)
 // commands follow the first edit program, the show window's included.
 void OptionsDialog::refreshMainWindow()
 {
-    if (!m_host)
-        return;
-    m_host->RefreshAfterOptions();
+    emit OptionsStored();
     if (m_session.PlaybackActive == 1) {
         const bool set = !m_settings.Settings.EditPrograms[0].isEmpty();
-        m_host->EnableEditCommands(set);
-        m_host->EnableShowWindowEditButton(set);
+        emit EditCommandsEnabled(set);
+        emit ShowWindowEditButtonEnabled(set);
     }
 }
 
@@ -370,6 +366,5 @@ void OptionsDialog::PictureOptionsDoneClick()
     // The dialog closes; the hints button, the tree's images for the new
     // type choice and the main window's focus follow.
     done(1);
-    if (m_host)
-        m_host->OptionsDialogClosed();
+    emit AppliedAndClosed();
 }

@@ -9,7 +9,6 @@
 
 #include "app/options_controls.h"
 #include "app/options_dialog_logic.h"
-#include "app/options_host.h"
 #include "base/data_paths.h"
 #include "base/environment_info.h"
 #include "app/options_page_automatic_show.h"
@@ -29,6 +28,8 @@
 #include <QList>
 #include <QSize>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -45,15 +46,17 @@ extern const QSize OptionsDialogSize;
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // `host` is the window the Apply flow refreshes (else the parent when it
-    // is one; none leaves only the settings changed). `settings` holds the
-    // records the dialog shows and stores; `paths` names the additional
-    // settings file the dialog writes; `environment` gives the interface
-    // font, the colour scheme and the uploader found; `start` decides
-    // whether the additional settings read again may be repaired on disk.
+    // `settings` holds the records the dialog shows and stores; `paths`
+    // names the additional settings file the dialog writes; `environment`
+    // gives the interface font, the colour scheme and the uploader found;
+    // `start` decides whether the additional settings read again may be
+    // repaired on disk; `session` the show that may run and the monitor it
+    // uses. `pictureTextWindowShown` says whether the picture-text window of
+    // MyShow is open (none: it is not). What Apply changes beyond the
+    // settings the dialog says with its signals.
     OptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
                   const StartContext& start, ShowSession& session, QWidget* parent = nullptr,
-                  OptionsHost* host = nullptr);
+                  std::function<bool()> pictureTextWindowShown = {});
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -106,6 +109,24 @@ public:
     // Closing the window (Escape, the frame's close box) is Cancel.
     void reject() override { CancelButtonClick(); }
 
+signals:
+    // What "&Apply" changes beyond the settings, in the order it happens.
+    // The edit commands (the edit tool button and the launch menu) are on
+    // or off.
+    void EditCommandsEnabled(bool on);
+    // The full-screen show window's edit button is on or off.
+    void ShowWindowEditButtonEnabled(bool on);
+    // The running show's enlargement limit changed while its picture is
+    // shown: the shown picture is fitted again.
+    void EnlargeLimitChanged();
+    // The options are stored: the main window follows them (its launch
+    // menu and buttons, the MyShow edit button, the video program's glyph
+    // and icons and the play-order box).
+    void OptionsStored();
+    // The dialog has closed after Apply: the hints button, the tree's
+    // images for the new type choice and the main window's focus follow.
+    void AppliedAndClosed();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -128,7 +149,7 @@ private:
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     const StartContext& m_start;
-    OptionsHost* m_host = nullptr;
+    std::function<bool()> m_pictureTextWindowShown;
     ShowSession& m_session;
 
     // The interval of the play options' choice when the dialog was activated

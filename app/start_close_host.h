@@ -10,6 +10,7 @@ class FolderTreeController;
 class HelpAndVersionController;
 class LayoutController;
 class MyShowController;
+class PreviewPanel;
 class QAction;
 class QWidget;
 class AutoShowOfferWindow;
@@ -36,6 +37,9 @@ public:
     virtual ShowManagerWindow* showManager() const = 0;
     virtual void setShowManager(ShowManagerWindow* window) = 0;
     virtual FolderPictureChooser* folderPictureWindow() const = 0;
+    // The browse preview (its play order) and the MyShow preview (its upload button).
+    virtual PreviewPanel* browsePreview() const = 0;
+    virtual PreviewPanel* showPreview() const = 0;
     // A window of its own made at first use: it goes with the main window.
     virtual void adoptWindow(QWidget* window) = 0;
     // The tool-bar or menu action of that objectName (or none).

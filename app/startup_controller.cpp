@@ -20,6 +20,7 @@
 #include "base/start_modes.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_widget.h"
+#include "browse/preview_panel.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/temp_files.h"
@@ -476,8 +477,8 @@ void StartupController::applyPlayOptions()
     const TSettingsRecord& Settings = state().settings.Settings;
     // The play options in effect come from the settings; the play order shown.
     m_host.slideShow()->ApplyShowOptions();
-    if (m_widgets.FPlayorderCB->count() > Settings.PlayOrder && Settings.PlayOrder >= 0)
-        m_widgets.FPlayorderCB->setCurrentIndex(Settings.PlayOrder);
+    if (m_host.browsePreview()->playOrderCount() > Settings.PlayOrder && Settings.PlayOrder >= 0)
+        m_host.browsePreview()->setPlayOrder(Settings.PlayOrder);
 }
 
 void StartupController::findDemoShow()
@@ -622,10 +623,7 @@ void StartupController::TimerAutoCDRunTimer()
 
 void StartupController::UpdateUploadButtonGlyph()
 {
-    QToolButton* const UploadSp = m_widgets.UploadSp;
-    if (!UploadSp)
-        return;
-    UploadSp->setIcon(QIcon(UploadSp->isEnabled() ? UploadGlyph : UploadGlyphGrey));
+    m_host.showPreview()->setUploadGlyphs(UploadGlyph, UploadGlyphGrey);
 }
 
 void StartupController::ApplyUploadCaptions()
@@ -639,8 +637,7 @@ void StartupController::ApplyUploadCaptions()
             m_widgets.Upload->setText(c.UploadPicture);
         if (QAction* b = m_host.actionNamed(QStringLiteral("UploadB")))
             b->setText(c.UploadB);
-        if (m_widgets.UploadSp)
-            m_widgets.UploadSp->setToolTip(c.UploadSpHint);
+        m_host.showPreview()->setUploadHint(c.UploadSpHint);
         const QIcon icon = platform::ProgramIcon(AddSettings.UploaderPath);
         if (!icon.isNull()) {
             platform::ReplaceImageListIcon(platform::ImageListId::MenuIL, 130, icon);

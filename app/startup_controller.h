@@ -59,7 +59,7 @@ public:
     // The upload button's glyph and its grey copy for the disabled state.
     QPixmap UploadGlyph;
     QPixmap UploadGlyphGrey;
-    // Gives `UploadSp` the glyph of its state (the grey copy when disabled).
+    // Gives the MyShow preview's upload button the glyph of its state (the grey copy when disabled).
     void UpdateUploadButtonGlyph();
     // Names the configured uploader program in the upload commands and takes
     // its icon for them.

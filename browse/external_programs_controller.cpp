@@ -15,6 +15,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "browse/preview_panel.h"
 #include "browse/wallpaper.h"
 #include "browse/wallpaper_dialog.h"
 #include "platform/dos_date.h"
@@ -32,11 +33,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -126,18 +125,16 @@ void ExternalProgramsController::SetupExternalPrograms()
             VideoProgramIndex = k;
             LaunchChosenVideoProgram();
         });
-        if (QToolButton* b = m_w.Exe4SB[size_t(k)])
-            connect(b, &QToolButton::clicked, this, [this, k] {
-                EditProgramIndex = k;
-                LaunchEditProgram();
-            });
-        if (QToolButton* b = m_w.ExeSB[size_t(k)])
-            connect(b, &QToolButton::clicked, this, [this, k] {
-                EditFromShowList = 1;
-                EditProgramIndex = k;
-                LaunchEditProgram();
-            });
     }
+    connect(m_w.BrowsePreview, &PreviewPanel::editProgramClicked, this, [this](int k) {
+        EditProgramIndex = k;
+        LaunchEditProgram();
+    });
+    connect(m_w.ShowPreview, &PreviewPanel::editProgramClicked, this, [this](int k) {
+        EditFromShowList = 1;
+        EditProgramIndex = k;
+        LaunchEditProgram();
+    });
     onClick(m_w.TBRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.TBRotateR, [this] { TBRotateRClick(); });
     onClick(m_w.MRotateL, [this] { TBRotateLClick(); });
@@ -244,7 +241,7 @@ void ExternalProgramsController::RunExeToolButtonClick()
                 m_page->ReloadPagePicture(p);
         } else if (m_session.CutOutCount < 1 && showRuns(m_session))
             m_host->DisplayCurrentPicture();
-        else if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden() && QFileInfo(EditTarget).isFile())
+        else if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown() && QFileInfo(EditTarget).isFile())
             m_host->ShowPicturePreview(EditTarget);
     }
     EditProgramIndex = -1;
@@ -365,7 +362,7 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
         });
         return;
     }
-    if (!showRuns(m_session) && m_w.Image4 && !m_w.Image4->isHidden())
+    if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown())
         m_host->ShowPicturePreview(target);
 }
 
@@ -515,28 +512,22 @@ void ExternalProgramsController::LoadVideoProgramIcons()
 void ExternalProgramsController::BuildLaunchButtons()
 {
     TSettingsRecord& Settings = m_settings.Settings;
-    if (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden() && m_w.SizeDatePanel4)
-        m_w.SizeDatePanel4->hide();
+    PreviewPanel* const browse = m_w.BrowsePreview;
+    PreviewPanel* const list = m_w.ShowPreview;
+    if (browse->message() == PreviewPanel::Message::Video)
+        browse->setInfoShown(false);
     LaunchButtonShown.fill(0);
+    browse->hideEditPrograms();
+    list->hideEditPrograms();
     for (int k = 0; k < 5; ++k) {
-        QToolButton* browse = m_w.Exe4SB[size_t(k)];
-        QToolButton* list = m_w.ExeSB[size_t(k)];
-        for (QToolButton* b : {browse, list})
-            if (b)
-                b->hide();
         const QString program = Settings.EditPrograms[size_t(k)];
         if (program.isEmpty() || !QFileInfo(program).isFile())
             continue;
         const QIcon icon = platform::ProgramIcon(program);
         if (icon.isNull())
             continue;
-        for (QToolButton* b : {browse, list}) {
-            if (!b)
-                continue;
-            b->setIcon(icon);
-            b->setToolTip(LaunchHint(program));
-            b->show();
-        }
+        browse->showEditProgram(k, icon, LaunchHint(program));
+        list->showEditProgram(k, icon, LaunchHint(program));
         LaunchButtonShown[size_t(k)] = 1;
     }
     ArrangeLaunchButtons();
@@ -544,22 +535,17 @@ void ExternalProgramsController::BuildLaunchButtons()
 
 void ExternalProgramsController::ArrangeLaunchButtons()
 {
-    if (!m_w.SizeDatePanel4)
-        return;
-    const std::array<int, 5> lefts = LaunchButtonLefts(m_w.SizeDatePanel4->width(), LaunchButtonShown);
+    PreviewPanel* const browse = m_w.BrowsePreview;
+    const std::array<int, 5> lefts = LaunchButtonLefts(browse->infoWidth(), LaunchButtonShown);
     for (int k = 0; k < 5; ++k) {
         if (lefts[size_t(k)] < 0)
             continue;
-        if (QToolButton* b = m_w.Exe4SB[size_t(k)])
-            b->move(lefts[size_t(k)], b->y());
-        if (QToolButton* b = m_w.ExeSB[size_t(k)])
-            b->move(lefts[size_t(k)], b->y());
+        browse->moveEditProgram(k, lefts[size_t(k)]);
+        m_w.ShowPreview->moveEditProgram(k, lefts[size_t(k)]);
     }
-    if (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden()) {
-        for (QToolButton* b : m_w.Exe4SB)
-            if (b)
-                b->hide();
-        m_w.SizeDatePanel4->show();
+    if (browse->message() == PreviewPanel::Message::Video) {
+        browse->hideEditPrograms();
+        browse->setInfoShown(true);
     }
 }
 

@@ -9,27 +9,26 @@
 
 struct OpenShow;
 class FolderTreeController;
+class PreviewPanel;
 struct PictureDisplayState;
 class QAction;
-class QFrame;
 class QLabel;
 class QMenu;
 class QTableWidget;
-class QToolButton;
 class QTreeWidget;
 class QWidget;
 class ShowView;
 class FolderPictureChooser;
 
-// The window's widgets the section uses (any may be null but Window).
+// The window's widgets the section uses (any may be null but Window and the
+// two previews).
 struct ExternalProgramsWidgets {
     QWidget* Window = nullptr;
     QTableWidget* MyShowSG = nullptr;   // the show list grid (Seq, T, S, Title, Path)
     QTreeWidget* TreeView1 = nullptr;
-    QLabel* Image4 = nullptr;           // the browse preview
+    PreviewPanel* BrowsePreview = nullptr;   // under the tree
+    PreviewPanel* ShowPreview = nullptr;     // under the show list
     QLabel* StatusPanel1 = nullptr;
-    QLabel* VideoLabel4 = nullptr;
-    QFrame* SizeDatePanel4 = nullptr;   // file information of the browse preview
     // Edit and video program launches.
     QAction* RunExeToolButton = nullptr;
     QAction* RunExeMyShowTB = nullptr;
@@ -37,8 +36,6 @@ struct ExternalProgramsWidgets {
     std::array<QAction*, 5> LaunchItems{};   // Launch0..Launch4
     std::array<QAction*, 5> RaunchItems{};   // Raunch0..Raunch4
     std::array<QAction*, 5> VaunchItems{};   // Vaunch0..Vaunch4
-    std::array<QToolButton*, 5> Exe4SB{};    // the browse preview's edit program buttons
-    std::array<QToolButton*, 5> ExeSB{};     // the show list's edit program buttons
     // Rotations, the viewer's home page, the sibling program, EXIF dates.
     QAction* TBRotateL = nullptr;
     QAction* TBRotateR = nullptr;

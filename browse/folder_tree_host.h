@@ -14,7 +14,7 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 class QTimer;
-class QToolButton;
+class PreviewPanel;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -28,7 +28,7 @@ struct FolderTreeWidgets {
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel1 = nullptr;
     QAction* SearchTB = nullptr;
-    QToolButton* CopyVXOButton = nullptr;
+    PreviewPanel* ShowPreview = nullptr;   // its copy button names the folder
     QTimer* Timer1 = nullptr;              // the idle timer
     QAction* FolderExclusions = nullptr;
     // "Exclude from": Browse, SubShow, SubSearch, All of the Options menu,

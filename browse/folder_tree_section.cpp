@@ -13,6 +13,7 @@
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
+#include "browse/preview_panel.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -25,7 +26,6 @@
 #include <QStatusBar>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QToolButton>
 #include <QTreeWidget>
 
 #include <array>
@@ -194,8 +194,8 @@ void FolderTreeSection::UpdateFolderCaption()
         m_w.StatusPanel1->setText(texts.panelText);
     if (m_w.SearchTB && m_w.SearchTB->isEnabled())
         m_w.SearchTB->setToolTip(texts.searchHint);
-    if (m_w.CopyVXOButton)
-        m_w.CopyVXOButton->setToolTip(texts.copyHint);
+    if (m_w.ShowPreview)
+        m_w.ShowPreview->setCopyShowHint(texts.copyHint);
     if (m_w.StatusBar1)
         m_w.StatusBar1->update();
 }

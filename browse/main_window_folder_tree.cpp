@@ -25,7 +25,7 @@ public:
         w.StatusBar1 = f->StatusBar1;
         w.StatusPanel1 = f->StatusPanel1;
         w.SearchTB = f->SearchTB;
-        w.CopyVXOButton = f->CopyVXOButton;
+        w.ShowPreview = f->showPreview();
         w.Timer1 = f->Timer1;
         w.FolderExclusions = f->FolderExclusions;
         w.ExclusionItems = {f->Browse, f->SubShow, f->SubSearch, f->All,
@@ -78,7 +78,6 @@ void MainWindow::InstallFolderTree()
 }
 
 FolderTreeController* MainWindow::folderTree() const { return FolderTreeSect->folderTree(); }
-FolderExclusionState& MainWindow::Exclusions() { return folderTree()->Exclusions; }
 void MainWindow::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
 QString MainWindow::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
 void MainWindow::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }

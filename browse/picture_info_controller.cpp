@@ -1,6 +1,6 @@
-// The main window's picture information and thumbnail files: the browse
-// preview (Image4 with its size, date and camera panel), the MyShow preview
-// (image2), the sibling program's panel, the tree's hover preview, the manual
+// The main window's picture information and thumbnail files: what the
+// browse preview and the MyShow preview show (picture, message, file
+// information), the sibling program's panel, the tree's hover preview, the manual
 // creation window and the one-time notice.
 #include "browse/picture_info_controller.h"
 
@@ -13,6 +13,7 @@
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_info.h"
+#include "browse/preview_panel.h"
 #include "browse/preview_request.h"
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_files_window.h"
@@ -29,17 +30,12 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFileInfo>
-#include <QFrame>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
-
-#include <cmath>
 
 namespace {
 
@@ -135,74 +131,23 @@ void PictureInfoController::ThumbnailInfoOnce()
 
 namespace {
 
-void setShown(QWidget* w, bool shown)
-{
-    if (w)
-        w->setVisible(shown);
-}
-
-// The information lines size themselves to their text, as auto-sized
-// labels do; the panel clips what does not fit.
-void setLine(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
-}
-
-// Fits the image into the area without an enlargement limit and centres it.
-void showFitted(QLabel* label, const QImage& image, const QRect& area)
-{
-    if (!label || image.isNull() || area.isEmpty())
-        return;
-    const double fy = double(area.height()) / image.height();
-    const double fx = double(area.width()) / image.width();
-    const double f = fy >= fx ? fx : fy;
-    const int w = std::max(1, int(std::nearbyint(image.width() * f)));
-    const int h = std::max(1, int(std::nearbyint(image.height() * f)));
-    label->setScaledContents(true);
-    label->setPixmap(QPixmap::fromImage(image));
-    label->setGeometry(area.left() + (area.width() - w) / 2, area.top() + (area.height() - h) / 2, w, h);
-    label->show();
-    label->repaint();
-}
-
 // The picture box of the previews (the same place in both panels): the one
 // the window's layout keeps, else the designed one.
-QRect previewArea(const PictureInfoHost& host, QLabel* label)
+QRect previewArea(const PictureInfoHost& host, const PreviewPanel* panel)
 {
-    if (!label)
-        return {};
     const QRect kept = host.previewDrawBounds();
     if (kept.isValid() && !kept.isEmpty())
         return kept;
     const QRect designed = host.designBound(QStringLiteral("image2"));
-    return designed.isValid() ? designed : label->geometry();
+    return designed.isValid() ? designed : panel->pictureGeometry();
 }
 
-struct PreviewWidgets {
-    QLabel* image;
-    QFrame* sizeDatePanel;
-    QLabel* fileSize;
-    QLabel* fileDate;
-    QLabel* readOnly;
-    QLabel* model;
-    QFrame* noShowPanel;
-    QLabel* video;
-    QLabel* cannotOpen;
-    QLabel* fileNotExist;
-};
-
 // The size, date, read-only and camera lines of an existing file.
-void fillFileLines(const PreviewWidgets& w, const QString& path, const ExifInfo& exif)
+void fillFileLines(PreviewPanel* panel, const QString& path, const ExifInfo& exif)
 {
     const QFileInfo info(path);
-    if (w.fileSize)
-        setLine(w.fileSize, PreviewSizeText(info.size()));
-    if (w.fileDate)
-        setLine(w.fileDate, PreviewDateText(platform::FileDosDate(path)));
-    if (w.model)
-        setLine(w.model, PreviewCameraText(exif.Camera));
-    setShown(w.readOnly, platform::IsReadOnly(path));
+    panel->setInfoLines(PreviewSizeText(info.size()), PreviewDateText(platform::FileDosDate(path)),
+                        PreviewCameraText(exif.Camera), platform::IsReadOnly(path));
 }
 
 // "W x H": the size the picture's data names, else the size of the picture
@@ -223,12 +168,11 @@ QString previewDimensions(const ExifInfo& exif, const QImage& image, QSize loade
 
 void PictureInfoController::UpdateTarnivoPanelVisibility()
 {
-    if (!m_w.TarnivoPanel)
-        return;
     // The panel presents the sibling renaming program; it shows only while
     // that program is installed.
-    const bool sizeDateHidden = !m_w.SizeDatePanel4 || m_w.SizeDatePanel4->isHidden();
-    m_w.TarnivoPanel->setVisible(m_host->tarnivoInstalled() && sizeDateHidden && !OperationRunning && !HideTarnivoPanel);
+    PreviewPanel* const browse = m_w.BrowsePreview;
+    browse->setSiblingPanelShown(m_host->tarnivoInstalled() && !browse->infoShown() && !OperationRunning
+                                 && !HideTarnivoPanel);
 }
 
 // The voice controls: a picture has them; otherwise they stay only while
@@ -237,89 +181,75 @@ void PictureInfoController::ShowPreviewVoiceControls(const QString& Path, bool e
 {
     const bool playing = m_host->RecordingPlaying();
     const bool voice = PreviewKind == QLatin1Char('P');
-    setShown(m_w.MicroSB, voice && exists);
-    setShown(m_w.VoiceBevel, voice || playing);
-    setShown(m_w.VoicePlaySB, voice || playing);
-    if (m_w.VoicePlaySB)
-        m_w.VoicePlaySB->setEnabled(playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
+    m_w.BrowsePreview->setVoiceControls(voice && exists, voice || playing,
+                                        playing || (voice && QFileInfo::exists(VoicePathFor(Path))));
 }
 
-// Asks for the picture (or its thumbnail) for Image4; PreviewImageAnswered
-// shows it. A newer preview replaces this one.
+// Asks for the picture (or its thumbnail) for the browse preview;
+// PreviewImageAnswered shows it. A newer preview replaces this one.
 void PictureInfoController::RequestPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif)
 {
     m_pendingPreview = {Path, UseThumbnail, exif};
     std::optional<ThumbnailOptions> thumbnail;
     if (UseThumbnail)
         thumbnail = CurrentThumbnailOptions(m_settings, m_start.DemoMode != 0);
-    m_browsePreview->Request(Path, previewArea(*m_host, m_w.Image4).size(), thumbnail);
+    m_browsePreview->Request(Path, previewArea(*m_host, m_w.BrowsePreview).size(), thumbnail);
 }
 
 // The browse preview's picture has arrived (a null image: it can't be
-// shown): Image4 shows it and the camera line gets its dimensions.
+// shown): the preview shows it and the camera line gets its dimensions.
 void PictureInfoController::PreviewImageAnswered(const QImage& image, QSize loaded)
 {
-    QLabel* const imageLabel = m_w.Image4;
-    QLabel* const model = m_w.ModelLabel4;
+    PreviewPanel* const panel = m_w.BrowsePreview;
     const PendingPreview pending = m_pendingPreview;
     if (image.isNull()) {
-        setShown(imageLabel, false);
-        setShown(m_w.CannotOpenLabel4, true);
+        panel->setPictureShown(false);
+        panel->showMessage(PreviewPanel::Message::CannotShow);
     } else {
-        if (pending.useThumbnail && model)
-            setLine(model, model->text() + QStringLiteral("  ") + previewDimensions(pending.exif, image, loaded));
-        showFitted(imageLabel, image, previewArea(*m_host, imageLabel));
-        // The picture the preview shows, for the menus that name it.
-        imageLabel->setProperty("picturePath", pending.path);
+        if (pending.useThumbnail)
+            panel->addToCameraLine(previewDimensions(pending.exif, image, loaded));
+        panel->showPicture(image, previewArea(*m_host, panel), pending.path);
         if (m_w.PictureToClipboard)
             m_w.PictureToClipboard->setEnabled(true);
     }
     FinishPictureInfo(pending.path);
 }
 
-// The browse preview's last lines: the no-show panel, the sibling panel and
-// the path now previewed.
+// The browse preview's last lines: the sibling panel and the path now
+// previewed.
 void PictureInfoController::FinishPictureInfo(const QString& Path)
 {
-    const bool noShow = (m_w.CannotOpenLabel4 && !m_w.CannotOpenLabel4->isHidden())
-                        || (m_w.FileNotExistLabel4 && !m_w.FileNotExistLabel4->isHidden())
-                        || (m_w.VideoLabel4 && !m_w.VideoLabel4->isHidden());
-    setShown(m_w.NoShowPanel4, noShow);
     UpdateTarnivoPanelVisibility();
     PreviewedPath = Path;
 }
 
 void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail)
 {
-    const PreviewWidgets w{m_w.Image4, m_w.SizeDatePanel4, m_w.FileSizeLabel4, m_w.FileDateLabel4, m_w.ReadOnlyLabel4,
-                           m_w.ModelLabel4, m_w.NoShowPanel4, m_w.VideoLabel4, m_w.CannotOpenLabel4, m_w.FileNotExistLabel4};
+    PreviewPanel* const panel = m_w.BrowsePreview;
     // A preview still waiting for its picture is replaced by this one.
     m_browsePreview->Cancel();
-    setShown(w.noShowPanel, false);
-    setShown(w.cannotOpen, false);
-    setShown(w.fileNotExist, false);
-    setShown(w.video, false);
+    panel->showMessage(PreviewPanel::Message::None);
     const QChar kind = PreviewKind;
     const bool exists = QFileInfo(Path).isFile();
     ShowPreviewVoiceControls(Path, exists);
     if (kind == QLatin1Char('V'))
-        for (QToolButton* b : m_w.Exe4SB)
-            setShown(b, false);
+        panel->hideEditPrograms();
     if (kind != QLatin1Char('P')) {
-        setShown(w.image, false);
-        setShown(w.sizeDatePanel, kind == QLatin1Char('V') && exists);
-        setShown(w.video, kind == QLatin1Char('V'));
+        panel->setPictureShown(false);
+        panel->setInfoShown(kind == QLatin1Char('V') && exists);
+        if (kind == QLatin1Char('V'))
+            panel->showMessage(PreviewPanel::Message::Video);
         if (kind == QLatin1Char('V') && exists)
-            fillFileLines(w, Path, ExifInfo());
+            fillFileLines(panel, Path, ExifInfo());
     } else if (!exists) {
-        setShown(w.sizeDatePanel, false);
-        setShown(w.image, false);
-        setShown(w.fileNotExist, true);
+        panel->setInfoShown(false);
+        panel->setPictureShown(false);
+        panel->showMessage(PreviewPanel::Message::FileNotExist);
     } else {
         ExifInfo exif;
         ReadExifInfo(Path, true, true, true, exif);
-        fillFileLines(w, Path, exif);
-        setShown(w.sizeDatePanel, true);
+        fillFileLines(panel, Path, exif);
+        panel->setInfoShown(true);
         if (Path != PreviewedPath) {
             if (LoadImage) {
                 // The rest follows the picture's answer.
@@ -327,7 +257,7 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
                 return;
             }
         } else {
-            setShown(w.image, true);
+            panel->setPictureShown(true);
             if (m_w.PictureToClipboard)
                 m_w.PictureToClipboard->setEnabled(true);
         }
@@ -337,38 +267,34 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
 
 void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse)
 {
-    const PreviewWidgets w{m_w.image2, m_w.SizeDatePanel, m_w.FileSizeLabel, m_w.FileDateLabel, m_w.ReadOnlyLabel,
-                           m_w.ModelLabel, m_w.NoShowPanel, m_w.VideoLabel, m_w.CannotOpenLabel, m_w.FileNotExistLabel};
+    PreviewPanel* const panel = m_w.ShowPreview;
     if (FromBrowse)
         MyShowPreviewedPath.clear();
     else if (Path == MyShowPreviewedPath)
         return;
     // A picture still waiting for the MyShow preview is replaced.
     m_myShowPreview->Cancel();
-    setShown(w.noShowPanel, false);
-    setShown(w.cannotOpen, false);
-    setShown(w.fileNotExist, false);
-    setShown(w.video, false);
+    panel->showMessage(PreviewPanel::Message::None);
     if (!QFileInfo(Path).isFile()) {
-        setShown(w.sizeDatePanel, false);
-        setShown(w.image, false);
-        setShown(w.fileNotExist, true);
-        setShown(w.noShowPanel, true);
+        panel->setInfoShown(false);
+        panel->setPictureShown(false);
+        panel->showMessage(PreviewPanel::Message::FileNotExist);
         MyShowPreviewedPath = Path;
         return;
     }
     ExifInfo exif;
     ReadExifInfo(Path, false, true, false, exif);
-    fillFileLines(w, Path, exif);
-    setShown(w.sizeDatePanel, true);
-    if (LoadImage && w.image) {
+    fillFileLines(panel, Path, exif);
+    panel->setInfoShown(true);
+    if (LoadImage) {
         // From the browse preview the picture already shown there is taken
         // over; otherwise it is asked for on a worker.
         m_pendingMyShowPath = Path;
-        if (FromBrowse && m_w.Image4 && Path == PreviewedPath && !m_w.Image4->pixmap().isNull())
-            MyShowImageAnswered(m_w.Image4->pixmap().toImage());
+        const PreviewPanel* browse = m_w.BrowsePreview;
+        if (FromBrowse && Path == PreviewedPath && !browse->picture().isNull())
+            MyShowImageAnswered(browse->picture().toImage());
         else
-            m_myShowPreview->Request(Path, previewArea(*m_host, w.image).size(), std::nullopt);
+            m_myShowPreview->Request(Path, previewArea(*m_host, panel).size(), std::nullopt);
     }
     MyShowPreviewedPath = Path;
 }
@@ -376,16 +302,12 @@ void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool Load
 // The MyShow preview's picture has arrived (a null image: it can't be shown).
 void PictureInfoController::MyShowImageAnswered(const QImage& image)
 {
-    QLabel* const label = m_w.image2;
-    if (!label)
-        return;
+    PreviewPanel* const panel = m_w.ShowPreview;
     if (image.isNull()) {
-        setShown(label, false);
-        setShown(m_w.CannotOpenLabel, true);
-        setShown(m_w.NoShowPanel, true);
+        panel->setPictureShown(false);
+        panel->showMessage(PreviewPanel::Message::CannotShow);
     } else {
-        showFitted(label, image, previewArea(*m_host, label));
-        label->setProperty("picturePath", m_pendingMyShowPath);
+        panel->showPicture(image, previewArea(*m_host, panel), m_pendingMyShowPath);
     }
 }
 
@@ -456,27 +378,23 @@ void PictureInfoController::CaptionHoverFileOperations(QTreeWidgetItem* node, bo
 // The size, date, camera and read-only lines of a hovered video or picture.
 void PictureInfoController::ShowHoverFileLines(QTreeWidgetItem* node, const QString& path, bool picture)
 {
-    const qint64 bytes = node->data(0, TreeSizeRole).toLongLong();
-    if (m_w.FileSizeLabel4)
-        setLine(m_w.FileSizeLabel4, PreviewSizeText(bytes));
+    PreviewPanel* const panel = m_w.BrowsePreview;
+    QString size = PreviewSizeText(node->data(0, TreeSizeRole).toLongLong());
+    QString date;
     const bool exists = QFileInfo(path).isFile();
     TSearchRec FoundFile;
     if (FileExistsDated(path, &FoundFile)) {
-        if (m_w.FileDateLabel4)
-            setLine(m_w.FileDateLabel4, PreviewDateText(uint32_t(FoundFile.Time)));
+        date = PreviewDateText(uint32_t(FoundFile.Time));
     } else {
-        if (m_w.FileDateLabel4)
-            setLine(m_w.FileDateLabel4, QStringLiteral("Date unknown"));
-        if (!exists && m_w.FileSizeLabel4)
-            setLine(m_w.FileSizeLabel4, QStringLiteral("Could not be determined"));
+        date = QStringLiteral("Date unknown");
+        if (!exists)
+            size = QStringLiteral("Could not be determined");
     }
     ExifInfo exif;
     ReadExifInfo(path, false, true, false, exif);
-    if (m_w.ModelLabel4)
-        setLine(m_w.ModelLabel4, PreviewCameraText(exif.Camera));
-    setShown(m_w.ReadOnlyLabel4, exists && platform::IsReadOnly(path));
-    setShown(m_w.SizeDatePanel4, exists);
-    setShown(m_w.Image4, exists && picture && m_w.Image4 && !m_w.Image4->pixmap().isNull());
+    panel->setInfoLines(size, date, PreviewCameraText(exif.Camera), exists && platform::IsReadOnly(path));
+    panel->setInfoShown(exists);
+    panel->setPictureShown(exists && picture && !panel->picture().isNull());
 }
 
 void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)

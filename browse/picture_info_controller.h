@@ -38,8 +38,7 @@ public:
     void MakeSmallClick();
     // The one-time notice about thumbnail folders and the window ThumbnailRunWindow.
     void ThumbnailInfoOnce();
-    // The browse preview (Image4 and its panel) and the MyShow preview
-    // (image2). A picture to load is asked for on a worker; the preview's
+    // The browse preview and the MyShow preview. A picture to load is asked for on a worker; the preview's
     // image and the panel's last lines follow its answer.
     void ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail);
     void ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse);

@@ -7,21 +7,18 @@
 #include <QRect>
 #include <QString>
 
-#include <array>
-
 class FolderTreeController;
+class PreviewPanel;
 class QAction;
-class QFrame;
-class QLabel;
 class QMenu;
 class QTableWidget;
 class QTimer;
-class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
-// The window's widgets the section uses (any may be null but Window).
+// The window's widgets the section uses (any may be null but Window and the
+// two previews).
 struct PictureInfoWidgets {
     QWidget* Window = nullptr;
     QTreeWidget* TreeView1 = nullptr;
@@ -32,33 +29,9 @@ struct PictureInfoWidgets {
     QAction* TBMakeSmall = nullptr;
     QAction* MMakeSmall = nullptr;
     QAction* MakeSmall = nullptr;
-    // The browse preview.
-    QLabel* Image4 = nullptr;
-    QFrame* SizeDatePanel4 = nullptr;
-    QLabel* FileSizeLabel4 = nullptr;
-    QLabel* FileDateLabel4 = nullptr;
-    QLabel* ReadOnlyLabel4 = nullptr;
-    QLabel* ModelLabel4 = nullptr;
-    QFrame* NoShowPanel4 = nullptr;
-    QLabel* VideoLabel4 = nullptr;
-    QLabel* CannotOpenLabel4 = nullptr;
-    QLabel* FileNotExistLabel4 = nullptr;
-    std::array<QToolButton*, 5> Exe4SB{};   // the browse preview's edit program buttons
-    QFrame* TarnivoPanel = nullptr;
-    QToolButton* MicroSB = nullptr;
-    QFrame* VoiceBevel = nullptr;
-    QToolButton* VoicePlaySB = nullptr;
-    // The MyShow preview.
-    QLabel* image2 = nullptr;
-    QFrame* SizeDatePanel = nullptr;
-    QLabel* FileSizeLabel = nullptr;
-    QLabel* FileDateLabel = nullptr;
-    QLabel* ReadOnlyLabel = nullptr;
-    QLabel* ModelLabel = nullptr;
-    QFrame* NoShowPanel = nullptr;
-    QLabel* VideoLabel = nullptr;
-    QLabel* CannotOpenLabel = nullptr;
-    QLabel* FileNotExistLabel = nullptr;
+    // The browse preview (under the tree) and the MyShow preview (under the list).
+    PreviewPanel* BrowsePreview = nullptr;
+    PreviewPanel* ShowPreview = nullptr;
     // Items that follow the previewed file.
     QAction* PictureToClipboard = nullptr;
     QAction* PathToClipboard = nullptr;

@@ -30,26 +30,24 @@ QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& 
     return pictures;
 }
 
-bool PlayAutomaticShow(AutomaticShowHost* host, ProgramState& state)
+QStringList BeginAutomaticShow(ProgramState& state, FolderExclusionState& exclusions, QList<int>& records)
 {
     const TSettingsRecord& Settings = state.settings.Settings;
     ShowSession& session = state.session;
     session.AutoShowRunning = 1;
     ApplyShowOptions(session, Settings);
-    QList<int> records;
-    const QStringList pictures = AutomaticShowPictures(state.paths, host->Exclusions(), Settings.AutoShowPath,
-                                                       Settings, state.start.DemoMode != 0, &records);
-    if (pictures.isEmpty()) {
+    const QStringList pictures = AutomaticShowPictures(state.paths, exclusions, Settings.AutoShowPath, Settings,
+                                                       state.start.DemoMode != 0, &records);
+    if (pictures.isEmpty())
         session.AutoShowRunning = 0;
-        return false;
-    }
-    host->PlayPictures(pictures, records);
-    return true;
+    return pictures;
 }
 
-AutoShowOfferWindow::AutoShowOfferWindow(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
+AutoShowOfferWindow::AutoShowOfferWindow(QWidget& window, FolderExclusionState& exclusions, ProgramState& state,
+                                         QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , form_(form)
+    , window_(window)
+    , exclusions_(exclusions)
     , state_(state)
 {
     setObjectName(QStringLiteral("Form13"));
@@ -68,19 +66,24 @@ AutoShowOfferWindow::AutoShowOfferWindow(AutomaticShowHost* form, ProgramState& 
     layout->addLayout(row);
     connect(PictureShowButton, &QPushButton::clicked, this, [this] {
         hide();
-        if (!PlayAutomaticShow(form_, state_))
+        QList<int> records;
+        const QStringList pictures = BeginAutomaticShow(state_, exclusions_, records);
+        if (pictures.isEmpty())
             show();
+        else
+            emit PlayRequested(pictures, records);
     });
     connect(CancelButton, &QPushButton::clicked, this, [this] {
         hide();
-        if (form_)
-            form_->AutomaticShowWindow()->close();
+        window_.close();
     });
 }
 
-AutoShowCountdownWindow::AutoShowCountdownWindow(AutomaticShowHost* form, ProgramState& state, QWidget* parent)
+AutoShowCountdownWindow::AutoShowCountdownWindow(QWidget& window, FolderExclusionState& exclusions,
+                                                 ProgramState& state, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
-    , form_(form)
+    , window_(window)
+    , exclusions_(exclusions)
     , state_(state)
 {
     setObjectName(QStringLiteral("Form2"));
@@ -102,10 +105,8 @@ AutoShowCountdownWindow::AutoShowCountdownWindow(AutomaticShowHost* form, Progra
 
 void AutoShowCountdownWindow::StartCountdown()
 {
-    if (form_) {
-        form_->IdleTimer()->stop();
-        form_->AutomaticShowWindow()->setEnabled(false);
-    }
+    emit CountdownStarted();
+    window_.setEnabled(false);
     remaining_ = 5;
     CountLabel->setText(QString::number(remaining_));
     show();
@@ -120,24 +121,21 @@ void AutoShowCountdownWindow::Tick()
     if (remaining_ > 0)
         return;
     CountTimer->stop();
-    if (form_)
-        form_->AutomaticShowWindow()->setEnabled(true);
+    window_.setEnabled(true);
     hide();
-    if (form_ && !PlayAutomaticShow(form_, state_))
-        state_.session.AutoShowRunning = 0;
+    QList<int> records;
+    const QStringList pictures = BeginAutomaticShow(state_, exclusions_, records);
+    if (!pictures.isEmpty())
+        emit PlayRequested(pictures, records);
 }
 
 void AutoShowCountdownWindow::CancelCountdown()
 {
     CountTimer->stop();
     hide();
-    if (form_) {
-        form_->RestartIdleTime();
-        state_.session.AutoShowRunning = 0;
-        form_->IdleTimer()->stop();
-        QWidget* window = form_->AutomaticShowWindow();
-        window->setEnabled(true);
-        window->raise();
-        window->activateWindow();
-    }
+    state_.session.AutoShowRunning = 0;
+    emit CountdownCancelled();
+    window_.setEnabled(true);
+    window_.raise();
+    window_.activateWindow();
 }

@@ -4,14 +4,16 @@
 #pragma once
 
 #include "base/settings_record.h"
-#include "slideshow/automatic_show_host.h"
+#include "base/show_session.h"
 
 #include <QDialog>
+#include <QList>
 #include <QStringList>
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
+struct FolderExclusionState;
 class QTimer;
 struct DataPaths;
 struct ProgramState;
@@ -23,22 +25,34 @@ QStringList AutomaticShowPictures(const DataPaths& paths, FolderExclusionState& 
                                   const QString& autoShowPath, const TSettingsRecord& settings, bool demoMode,
                                   QList<int>* records = nullptr);
 
-// Plays the automatic show in `host`'s full-screen window; false (and
-// nothing shown) when its source holds no picture. `state` gives the
-// automatic show's settings, the show session, the data paths and the start.
-bool PlayAutomaticShow(AutomaticShowHost* host, ProgramState& state);
+// The automatic show begins: the session marks it running and takes its
+// options, and its source's pictures are returned with each one's record
+// number in `records` (else its position in the list). With no picture
+// the show does not run and the list is empty. `state` gives the automatic
+// show's settings, the show session, the data paths and the start;
+// `exclusions` are the folder exclusions in force.
+QStringList BeginAutomaticShow(ProgramState& state, FolderExclusionState& exclusions, QList<int>& records);
 
 // The window whose objectName is "Form13".
 class AutoShowOfferWindow : public QWidget {
     Q_OBJECT
 public:
-    AutoShowOfferWindow(AutomaticShowHost* form, ProgramState& state, QWidget* parent = nullptr);
+    // `window` is the main window, which Cancel closes; `exclusions` are the
+    // folder exclusions in force.
+    AutoShowOfferWindow(QWidget& window, FolderExclusionState& exclusions, ProgramState& state,
+                        QWidget* parent = nullptr);
     QLabel* TitleLabel = nullptr;
     QPushButton* PictureShowButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
+signals:
+    // The automatic show's pictures are to play full screen; `records` gives
+    // each one's record number in the show file it came from.
+    void PlayRequested(const QStringList& pictures, const QList<int>& records);
+
 private:
-    AutomaticShowHost* form_;
+    QWidget& window_;
+    FolderExclusionState& exclusions_;
     ProgramState& state_;
 };
 
@@ -46,7 +60,10 @@ private:
 class AutoShowCountdownWindow : public QWidget {
     Q_OBJECT
 public:
-    AutoShowCountdownWindow(AutomaticShowHost* form, ProgramState& state, QWidget* parent = nullptr);
+    // `window` is the main window, disabled while the count-down runs;
+    // `exclusions` are the folder exclusions in force.
+    AutoShowCountdownWindow(QWidget& window, FolderExclusionState& exclusions, ProgramState& state,
+                            QWidget* parent = nullptr);
     QLabel* CountLabel = nullptr;
     QPushButton* CancelButton = nullptr;
     QTimer* CountTimer = nullptr;
@@ -57,8 +74,19 @@ public:
     // One second of the count-down (the timer's tick).
     void Tick();
 
+signals:
+    // The count-down begins: the idle timer stops while it runs.
+    void CountdownStarted();
+    // The user cancelled the count-down: the idle time begins again now and
+    // the idle timer stays off.
+    void CountdownCancelled();
+    // The automatic show's pictures are to play full screen; `records` gives
+    // each one's record number in the show file it came from.
+    void PlayRequested(const QStringList& pictures, const QList<int>& records);
+
 private:
-    AutomaticShowHost* form_;
+    QWidget& window_;
+    FolderExclusionState& exclusions_;
     ProgramState& state_;
     int remaining_ = 5;
 };

@@ -5,6 +5,7 @@
 #include "base/program_state.h"
 #include "base/start_args.h"
 #include "browse/picture_display.h"
+#include "browse/preview_panel.h"
 #include "platform/icons.h"
 #include "shows/show_file.h"
 #include "sound/sound_state.h"
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 #include <QWidget>
 
@@ -25,8 +25,8 @@ constexpr int VoicePlayIdleGlyph = 103;
 
 } // namespace
 
-SoundController::SoundController(QWidget& window, SoundHost& host, ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_state(state)
+SoundController::SoundController(QWidget& window, OpenShow& openShow, ProgramState& state)
+    : QObject(&window), m_window(window), m_openShow(openShow), m_state(state)
 {
 }
 
@@ -66,9 +66,8 @@ void SoundController::ResetVoicePlayButton()
             m_items.VoicePlayTB->setToolTip(hint);
             m_items.VoicePlayTB->setIcon(idle);
         }
-    } else if (m_items.VoicePlaySB) {
-        m_items.VoicePlaySB->setToolTip(hint);
-        m_items.VoicePlaySB->setIcon(idle);
+    } else if (m_items.BrowsePreview) {
+        m_items.BrowsePreview->setVoicePlayLook(idle, hint);
     }
 }
 
@@ -102,7 +101,7 @@ bool SoundController::PlaySoundFile()
     if (m_sound.PictureSoundPlaying == 1) {
         // The sound of the shown picture, on the picture-sound player.
         WatchVoicePlayer();
-        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(m_sound, m_host.openShow().ShowRec.SoundFile)) {
+        if (!PlayerForce()->isAvailable() || !::PlayPictureSound(m_sound, m_openShow.ShowRec.SoundFile)) {
             m_sound.PictureSoundPlaying = 0;
             return false;
         }
@@ -127,7 +126,7 @@ bool SoundController::PlayShownPictureSound(bool recordRead)
     PictureSoundInput in;
     in.recordRead = recordRead;
     in.devicePresent = recordRead && SoundDevicePresent();
-    const TShowRecord& ShowRec = m_host.openShow().ShowRec;
+    const TShowRecord& ShowRec = m_openShow.ShowRec;
     in.soundKind = ShowRec.SoundKind;
     in.soundFile = ShowRec.SoundFile;
     in.soundFileExists = !ShowRec.SoundFile.isEmpty() && QFileInfo(ShowRec.SoundFile).isFile();
@@ -179,7 +178,7 @@ void SoundController::StartMusicFadeBeforeNextStep(int intervalMs)
         return;
     const int fadeDelay = intervalMs - 1500;
     m_items.FadeTimer->stop();
-    const TShowRecord& ShowRec = m_host.openShow().ShowRec;
+    const TShowRecord& ShowRec = m_openShow.ShowRec;
     const bool ownSound = ShowRec.SoundKind == QLatin1String("F") && !ShowRec.SoundFile.isEmpty()
                           && QFileInfo(ShowRec.SoundFile).isFile();
     if (!MusicFadeDue(fadeDelay, SoundDevicePresent(), m_sound.CurrentTrackKind,

@@ -12,16 +12,8 @@ struct OpenShow;
 struct ProgramState;
 class QAction;
 class QTimer;
-class QToolButton;
+class PreviewPanel;
 class QWidget;
-
-// What the sound controller asks of the main window.
-class SoundHost {
-public:
-    virtual ~SoundHost() = default;
-    // The open show, whose record names the shown picture's sound.
-    virtual OpenShow& openShow() = 0;
-};
 
 class SoundController : public QObject {
     Q_OBJECT
@@ -29,14 +21,15 @@ public:
     // The controls the sound uses, built by the main window (any may be missing).
     struct Items {
         QAction* VoicePlayTB = nullptr;
-        QToolButton* VoicePlaySB = nullptr;
+        PreviewPanel* BrowsePreview = nullptr;   // its voice play button
         QTimer* FadeTimer = nullptr;
         QTimer* TimerMusic = nullptr;
         QTimer* IntervalTimer = nullptr;
     };
 
-    // `window` is the main window (closed after an audio-only start).
-    SoundController(QWidget& window, SoundHost& host, ProgramState& state);
+    // `window` is the main window (closed after an audio-only start);
+    // `openShow` is the open show, whose record names the shown picture's sound.
+    SoundController(QWidget& window, OpenShow& openShow, ProgramState& state);
     // The controls, handed over once the window has built them; the music
     // fades out once the fade timer has run down.
     void SetItems(const Items& items);
@@ -67,7 +60,7 @@ private:
     void WatchVoicePlayer();
 
     QWidget& m_window;
-    SoundHost& m_host;
+    OpenShow& m_openShow;
     ProgramState& m_state;
     Items m_items;
     SoundSession m_sound;

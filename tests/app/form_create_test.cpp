@@ -497,12 +497,12 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
     AddSettings.UploaderPath = uploader;
     form.startup()->ApplyUploadCaptions();
     EXPECT_EQ(form.UploadPicture->text(), QStringLiteral("&Upload picture through photo-uploader"));
-    EXPECT_EQ(form.UploadSp->toolTip(), QStringLiteral("Upload show through photo-uploader"));
+    EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("UploadSp"))->toolTip(), QStringLiteral("Upload show through photo-uploader"));
 
     // Disabled, the button shows the grey copy of its glyph.
-    form.UploadSp->setEnabled(false);
+    form.findChild<QToolButton*>(QStringLiteral("UploadSp"))->setEnabled(false);
     form.startup()->UpdateUploadButtonGlyph();
-    const QImage grey = form.UploadSp->icon().pixmap(16, 16).toImage();
+    const QImage grey = form.findChild<QToolButton*>(QStringLiteral("UploadSp"))->icon().pixmap(16, 16).toImage();
     ASSERT_FALSE(grey.isNull());
     for (int y = 0; y < grey.height(); ++y)
         for (int x = 0; x < grey.width(); ++x) {

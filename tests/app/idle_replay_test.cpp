@@ -3,6 +3,7 @@
 #include "support/test_state.h"
 #include "base/settings_record.h"
 #include "app/main_window.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/clock.h"
 #include "slideshow/auto_show_windows.h"
 #include "support/sandbox.h"
@@ -26,7 +27,7 @@ TEST(IdleTimer, LongIdleStartsTheReplayCountDown)
     QApplication::processEvents();
     if (!form.isActiveWindow() || QGuiApplication::applicationState() != Qt::ApplicationActive)
         GTEST_SKIP() << "this platform gives no active window";
-    AutoShowCountdownWindow replay(&form, form.state());
+    AutoShowCountdownWindow replay(form, form.folderTree()->Exclusions, form.state());
     form.setReplayWindow(&replay);
     platform::setMonotonicMs(1000);
     form.input()->IdleStartTick = 1000;

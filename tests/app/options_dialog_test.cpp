@@ -579,10 +579,20 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     ASSERT_TRUE(testsupport::writeFile(editor, "#!/bin/sh\n"));
     Settings.EditPrograms[0] = editor;
     MainWindow form(TestState());
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session, &form);
-    EXPECT_EQ(dialog.ExtProgComboBox->currentText(), editor);
-    dialog.PictureOptionsDone->click();
-    ASSERT_TRUE(dialog.LastCheck.ok());
+    // Opened from the Options menu, Apply reaches the window through the
+    // options controller's signals.
+    bool applied = false;
+    ScopedPromptResponder apply([&](const PromptRequest& r) {
+        auto* dialog = qobject_cast<OptionsDialog*>(r.dialog);
+        if (r.type != PromptType::Dialog || !dialog)
+            return defaultReply(r);
+        EXPECT_EQ(dialog->ExtProgComboBox->currentText(), editor);
+        dialog->PictureOptionsDone->click();
+        applied = dialog->LastCheck.ok();
+        return PromptReply::result(dialog->result());
+    });
+    form.options()->PictureShowOptions1Click();
+    ASSERT_TRUE(applied);
     ASSERT_TRUE(form.LaunchItems[0]);
     EXPECT_TRUE(form.LaunchItems[0]->isVisible());
     EXPECT_FALSE(form.LaunchItems[1]->isVisible());

@@ -66,8 +66,8 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
 
     MainWindow form(TestState());
     form.SetupSmallHandlers();
-    form.Image4->resize(100, 100);
-    form.image2->resize(60, 60);
+    form.findChild<QLabel*>(QStringLiteral("Image4"))->resize(100, 100);
+    form.findChild<QLabel*>(QStringLiteral("image2"))->resize(60, 60);
     form.pictureInfo()->ThumbnailPreviewPath = picture;
     form.pictureInfo()->ThumbnailPreviewFromTree = true;
     form.TimerThumbnail->start();
@@ -75,15 +75,15 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
     testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.TimerThumbnail->isActive());
     // The browse preview shows the picture fitted, its ratio kept.
-    const QSize browse = form.Image4->pixmap().size();
+    const QSize browse = form.findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().size();
     ASSERT_FALSE(browse.isEmpty());
     EXPECT_EQ(browse.width(), 2 * browse.height());
-    EXPECT_TRUE(form.image2->pixmap().isNull());
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("image2"))->pixmap().isNull());
 
     form.pictureInfo()->ThumbnailPreviewFromTree = false;
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();
-    const QSize myShow = form.image2->pixmap().size();
+    const QSize myShow = form.findChild<QLabel*>(QStringLiteral("image2"))->pixmap().size();
     ASSERT_FALSE(myShow.isEmpty());
     EXPECT_EQ(myShow.width(), 2 * myShow.height());
 }

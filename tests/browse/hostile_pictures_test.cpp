@@ -21,6 +21,7 @@
 #include "support/sandbox.h"
 #include "browse/picture_display_section.h"
 
+#include <QFrame>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -106,26 +107,26 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     form.pictureInfo()->PreviewNode = node(f.movie);
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     ASSERT_EQ(form.pictureInfo()->TreeHoverPath, f.movie);
-    EXPECT_EQ(form.ModelLabel4->text(), "Camera model unknown");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Camera model unknown");
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();
-    EXPECT_FALSE(form.CannotOpenLabel4->isHidden());
-    EXPECT_TRUE(form.Image4->isHidden());
-    EXPECT_FALSE(form.NoShowPanel4->isHidden());
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("CannotOpenLabel4"))->isHidden());
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("Image4"))->isHidden());
+    EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->isHidden());
 
     form.pictureInfo()->PreviewNode = node(f.huge);
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();
-    EXPECT_FALSE(form.CannotOpenLabel4->isHidden());
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("CannotOpenLabel4"))->isHidden());
 
     // The pipe is not a file the preview opens.
     form.pictureInfo()->PreviewNode = node(f.pipe);
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();
-    EXPECT_TRUE(form.Image4->isHidden());
-    EXPECT_FALSE(form.NoShowPanel4->isHidden());
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("Image4"))->isHidden());
+    EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->isHidden());
 
     // The display step reports each with the error title.
     const QStringList list{f.movie, f.huge, f.pipe};

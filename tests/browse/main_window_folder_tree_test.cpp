@@ -79,7 +79,7 @@ TEST_F(MainWindowFolderTreeTest, OpensAFolderInTreeView1)
     EXPECT_TRUE(form.StatusPanel1->text().endsWith("  (excluding subfolders)"));
     EXPECT_EQ(form.StatusBar1->toolTip(),
               "Selected folder: " + drive + "/Album & more  (excluding subfolders)");
-    EXPECT_EQ(form.CopyVXOButton->toolTip(),
+    EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("CopyVXOButton"))->toolTip(),
               "Copy pictures/sound in show to Selected Folder : " + drive + "/Album & more");
     EXPECT_TRUE(form.DriveReady('d'));
     EXPECT_FALSE(form.DriveReady('Q'));
@@ -139,10 +139,10 @@ TEST_F(MainWindowFolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTr
     EXPECT_EQ(form.TreeView1->currentItem(), real);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     // The preview shows it a moment later; the main picture area stays hidden.
-    for (int i = 0; i < 50 && form.Image4->isHidden(); ++i)
+    for (int i = 0; i < 50 && form.findChild<QLabel*>(QStringLiteral("Image4"))->isHidden(); ++i)
         QTest::qWait(10);
-    EXPECT_TRUE(form.Image4->isVisible());
-    EXPECT_FALSE(form.Image4->pixmap().isNull());
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("Image4"))->isVisible());
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().isNull());
     EXPECT_TRUE(form.Image1->isHidden());
     PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
     ASSERT_NE(slot, nullptr);
@@ -152,9 +152,9 @@ TEST_F(MainWindowFolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTr
     // A picture that can't be decoded says so in the preview, without a box.
     ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("broken.jpg", true), nullptr);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
-    for (int i = 0; i < 50 && form.CannotOpenLabel4->isHidden(); ++i)
+    for (int i = 0; i < 50 && form.findChild<QLabel*>(QStringLiteral("CannotOpenLabel4"))->isHidden(); ++i)
         QTest::qWait(10);
-    EXPECT_TRUE(form.CannotOpenLabel4->isVisible());
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("CannotOpenLabel4"))->isVisible());
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
 

@@ -162,38 +162,38 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
     form.pictureInfo()->PreviewKind = QLatin1Char('P');
     form.pictureInfo()->ShowPictureInfo(path, true, false);
     testsupport::waitForPictureAnswers();
-    EXPECT_EQ(form.FileSizeLabel4->text(), PreviewSizeText(QFileInfo(path).size()));
-    EXPECT_EQ(form.FileDateLabel4->text(), "March 2, 2015, 10:00");
-    EXPECT_EQ(form.ModelLabel4->text(), "NIKON CORPORATION NIKON D70");
-    EXPECT_FALSE(form.SizeDatePanel4->isHidden());
-    EXPECT_FALSE(form.Image4->pixmap().isNull());
-    EXPECT_TRUE(form.NoShowPanel4->isHidden());
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->text(), PreviewSizeText(QFileInfo(path).size()));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->text(), "March 2, 2015, 10:00");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "NIKON CORPORATION NIKON D70");
+    EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->isHidden());
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().isNull());
+    EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->isHidden());
     EXPECT_EQ(form.pictureInfo()->PreviewedPath, path);
 
     form.pictureInfo()->ShowPictureInfo(path + ".gone", true, false);
     testsupport::waitForPictureAnswers();
-    EXPECT_TRUE(form.SizeDatePanel4->isHidden());
-    EXPECT_FALSE(form.FileNotExistLabel4->isHidden());
-    EXPECT_FALSE(form.NoShowPanel4->isHidden());
+    EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->isHidden());
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("FileNotExistLabel4"))->isHidden());
+    EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->isHidden());
 
     form.pictureInfo()->PreviewKind = QLatin1Char('V');
     form.pictureInfo()->ShowPictureInfo(path, true, false);
     testsupport::waitForPictureAnswers();
-    EXPECT_FALSE(form.VideoLabel4->isHidden());
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("VideoLabel4"))->isHidden());
 
     // The sibling panel shows only while the size panel is hidden, and
     // never while the sibling program is not installed.
     form.pictureInfo()->PreviewKind = QLatin1Char('O');
     form.pictureInfo()->ShowPictureInfo(path, true, false);
     testsupport::waitForPictureAnswers();
-    EXPECT_TRUE(form.SizeDatePanel4->isHidden());
-    EXPECT_TRUE(form.TarnivoPanel->isHidden());
+    EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->isHidden());
+    EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("TarnivoPanel"))->isHidden());
     form.externalPrograms()->TarnivoInstalled = 1;
     form.pictureInfo()->UpdateTarnivoPanelVisibility();
-    EXPECT_FALSE(form.TarnivoPanel->isHidden());
+    EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("TarnivoPanel"))->isHidden());
     form.pictureInfo()->HideTarnivoPanel = true;
     form.pictureInfo()->UpdateTarnivoPanelVisibility();
-    EXPECT_TRUE(form.TarnivoPanel->isHidden());
+    EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("TarnivoPanel"))->isHidden());
 }
 
 TEST(PicturePreview, MyShowPreview)
@@ -202,21 +202,42 @@ TEST(PicturePreview, MyShowPreview)
     const QString path = writeDated("m.jpg", fixtures::jpeg(200, 100));
     form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
     testsupport::waitForPictureAnswers();
-    EXPECT_EQ(form.ModelLabel->text(), "Camera model unknown");
-    EXPECT_EQ(form.FileDateLabel->text(), "March 2, 2015, 10:00");
-    EXPECT_TRUE(form.ReadOnlyLabel->isHidden());
-    EXPECT_FALSE(form.image2->pixmap().isNull());
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel"))->text(), "Camera model unknown");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileDateLabel"))->text(), "March 2, 2015, 10:00");
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("ReadOnlyLabel"))->isHidden());
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("image2"))->pixmap().isNull());
     testsupport::setReadOnly(path, true);
     form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);   // the same path again: nothing happens
-    EXPECT_TRUE(form.ReadOnlyLabel->isHidden());
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("ReadOnlyLabel"))->isHidden());
     form.pictureInfo()->ShowMyShowPictureInfo(path, true, true);
     testsupport::waitForPictureAnswers();
-    EXPECT_FALSE(form.ReadOnlyLabel->isHidden());
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("ReadOnlyLabel"))->isHidden());
     testsupport::setReadOnly(path, false);
     form.pictureInfo()->ShowMyShowPictureInfo("/no/such.jpg", true, false);
     testsupport::waitForPictureAnswers();
-    EXPECT_FALSE(form.FileNotExistLabel->isHidden());
-    EXPECT_TRUE(form.SizeDatePanel->isHidden());
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("FileNotExistLabel"))->isHidden());
+    EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("SizeDatePanel"))->isHidden());
+}
+
+// Both previews are one panel class: a picture that can't be decoded gets the
+// same framed message in place of the picture in each.
+TEST(PicturePreview, BothPreviewsSayABrokenPictureCanNotBeShown)
+{
+    MainWindow form(TestState());
+    const QString path = writePicture("broken.jpg", "not a picture");
+    form.pictureInfo()->ShowPictureInfo(path, true, false);
+    form.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
+    testsupport::waitForPictureAnswers();
+    for (const QString suffix : {QStringLiteral("4"), QString()}) {
+        const QLabel* message = form.findChild<QLabel*>(QStringLiteral("CannotOpenLabel") + suffix);
+        EXPECT_FALSE(message->isHidden()) << suffix.toStdString();
+        EXPECT_EQ(message->text(), "Can not show picture");
+        EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("NoShowPanel") + suffix)->isHidden());
+        EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("FileNotExistLabel") + suffix)->isHidden());
+        EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("SizeDatePanel") + suffix)->isHidden());
+    }
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("Image4"))->isHidden());
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("image2"))->isHidden());
 }
 
 #include "browse/folder_tree_state.h"
@@ -249,9 +270,9 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     EXPECT_EQ(form.pictureInfo()->TreeHoverPath, path);
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, path);
-    EXPECT_EQ(form.FileSizeLabel4->text(), "11 Mb - ");
-    EXPECT_EQ(form.FileDateLabel4->text(), "April 3, 2019, 21:05");
-    EXPECT_EQ(form.ModelLabel4->text(), "Canon EOS 20D");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->text(), "11 Mb - ");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->text(), "April 3, 2019, 21:05");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Canon EOS 20D");
     EXPECT_EQ(form.SavePictureTo->text(), "&Save picture to");
     EXPECT_EQ(form.RenamePicture->text(), "Re&name picture");
     EXPECT_TRUE(form.TimerThumbnail->isActive());
@@ -259,9 +280,9 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
 
     form.pictureInfo()->PreviewNode = missing;
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
-    EXPECT_EQ(form.FileDateLabel4->text(), "Date unknown");
-    EXPECT_EQ(form.FileSizeLabel4->text(), "Could not be determined");
-    EXPECT_EQ(form.ModelLabel4->text(), "Camera model unknown");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->text(), "Date unknown");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->text(), "Could not be determined");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Camera model unknown");
 
     // A node no longer in the tree is never touched.
     form.pictureInfo()->TreeHoverPath.clear();
@@ -281,17 +302,17 @@ TEST(PicturePreview, VoiceControlsFollowTheKind)
     form.pictureInfo()->PreviewKind = QLatin1Char('P');
     form.pictureInfo()->ShowPictureInfo(path, false, false);
     testsupport::waitForPictureAnswers();
-    EXPECT_FALSE(form.MicroSB->isHidden());
-    EXPECT_FALSE(form.VoicePlaySB->isEnabled());
+    EXPECT_FALSE(form.findChild<QToolButton*>(QStringLiteral("MicroSB"))->isHidden());
+    EXPECT_FALSE(form.findChild<QToolButton*>(QStringLiteral("VoicePlaySB"))->isEnabled());
     testsupport::writeFile(dir + "/v.wav", "RIFF");
     form.pictureInfo()->PreviewedPath.clear();
     form.pictureInfo()->ShowPictureInfo(path, false, false);
     testsupport::waitForPictureAnswers();
-    EXPECT_TRUE(form.VoicePlaySB->isEnabled());
+    EXPECT_TRUE(form.findChild<QToolButton*>(QStringLiteral("VoicePlaySB"))->isEnabled());
 
     form.pictureInfo()->PreviewKind = QLatin1Char('V');
     form.pictureInfo()->ShowPictureInfo(dir + "/clip.mp4", false, false);
     testsupport::waitForPictureAnswers();
-    EXPECT_TRUE(form.MicroSB->isHidden());
-    EXPECT_TRUE(form.VoicePlaySB->isHidden());
+    EXPECT_TRUE(form.findChild<QToolButton*>(QStringLiteral("MicroSB"))->isHidden());
+    EXPECT_TRUE(form.findChild<QToolButton*>(QStringLiteral("VoicePlaySB"))->isHidden());
 }

@@ -7,6 +7,7 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/main_window.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/crop_cut_out.h"
 #include "browse/fit_zoom.h"
 #include "browse/fit_zoom_handler.h"
@@ -224,7 +225,7 @@ TEST(FullScreenShow, AShowOfOnlyUnreadablePicturesEndsWithTheMessage)
 
     MainWindow form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.PlayPictures(CollectFolderPictures(TestState().paths, form.Exclusions(), dir, TestState().session.PlayOptions, false));
+    form.PlayPictures(CollectFolderPictures(TestState().paths, form.folderTree()->Exclusions, dir, TestState().session.PlayOptions, false));
     testsupport::waitForPictureAnswers();
     // Each skipped step's picture is answered later through the event loop.
     EXPECT_TRUE(QTest::qWaitFor([] { return TestState().session.PlaybackActive == 0; }, 30000));

@@ -289,7 +289,8 @@ TEST(AutomaticShow, ReplayCountsDownThenPlaysTheLastShow)
               QStringList{folder + QStringLiteral("/a.jpg")});
 
     MainWindow form(TestState());
-    AutoShowCountdownWindow replay(&form, form.state());
+    AutoShowCountdownWindow replay(form, form.folderTree()->Exclusions, form.state());
+    form.setReplayWindow(&replay);
     replay.StartCountdown();
     EXPECT_FALSE(form.isEnabled());
     EXPECT_EQ(replay.CountLabel->text(), QStringLiteral("5"));
@@ -335,7 +336,8 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     MainWindow form(TestState());
     form.closing()->CloseWithoutSaving = true;
     form.show();
-    AutoShowOfferWindow demo(&form, form.state());
+    AutoShowOfferWindow demo(form, form.folderTree()->Exclusions, form.state());
+    form.setDemoShowWindow(&demo);
     demo.show();
     demo.PictureShowButton->click();
     EXPECT_FALSE(demo.isVisible());

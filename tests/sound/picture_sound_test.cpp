@@ -64,7 +64,7 @@ TEST(PictureSound, TheVoicePlayerIsReleasedForItsOwnPictureOnly)
 {
     const QString dir = testsupport::freshDir(QStringLiteral("voice"));
     MainWindow form(TestState());
-    form.VoicePlaySB->setToolTip(QStringLiteral("Stop"));
+    form.findChild<QToolButton*>(QStringLiteral("VoicePlaySB"))->setToolTip(QStringLiteral("Stop"));
     // The picture-sound player holds Photo's voice recording (the player
     // itself is made only when a sound device exists).
     SoundSession& sound = form.sound()->session();
@@ -78,13 +78,13 @@ TEST(PictureSound, TheVoicePlayerIsReleasedForItsOwnPictureOnly)
     // Another picture's voice stays open; this picture's (any letter case) closes.
     form.sound()->ReleaseVoiceFile(dir + "/Other.jpg");
     EXPECT_EQ(sound.PictureSoundPlayerOpen, 1);
-    EXPECT_EQ(form.VoicePlaySB->toolTip(), QStringLiteral("Stop"));
+    EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("VoicePlaySB"))->toolTip(), QStringLiteral("Stop"));
     form.sound()->ReleaseVoiceFile(dir + "/PHOTO.JPG");
     EXPECT_EQ(sound.PictureSoundPlayerOpen, 0);
     EXPECT_EQ(sound.PictureSoundPlaying, 0);
     EXPECT_TRUE(sound.VoicePlayerFile.isEmpty());
-    EXPECT_EQ(form.VoicePlaySB->toolTip(), QStringLiteral("Play voice recording"));
-    EXPECT_FALSE(form.VoicePlaySB->icon().isNull());
+    EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("VoicePlaySB"))->toolTip(), QStringLiteral("Play voice recording"));
+    EXPECT_FALSE(form.findChild<QToolButton*>(QStringLiteral("VoicePlaySB"))->icon().isNull());
 
     // Without a picture the player is always closed.
     holdVoice();

@@ -99,7 +99,7 @@ void MainWindowFixture::start(const Options& options)
     if (!form_->showManager())
         form_->setShowManager(new ShowManagerWindow(TestState().paths.ShowListPath));
     if (!form_->replayWindow())
-        form_->setReplayWindow(new AutoShowCountdownWindow(form_, form_->state()));
+        form_->setReplayWindow(new AutoShowCountdownWindow(*form_, form_->folderTree()->Exclusions, form_->state()));
     if (!options.showWindow)
         return;
     form_->show();

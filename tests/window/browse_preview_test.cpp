@@ -44,10 +44,10 @@ QTreeWidget* focusOnTrip(MainWindowFixture& f)
 void expectPreviewInItsBox(MainWindowFixture& f, const char* what)
 {
     MainWindow* form = f.form();
-    const QRect picture = form->Image4->geometry();
-    EXPECT_TRUE(form->NoShowPanel4->geometry().contains(picture)) << what;
-    EXPECT_FALSE(picture.intersects(form->FPlayorderCB->geometry())) << what;
-    EXPECT_FALSE(picture.intersects(form->SizeDatePanel4->geometry())) << what;
+    const QRect picture = form->findChild<QLabel*>(QStringLiteral("Image4"))->geometry();
+    EXPECT_TRUE(form->findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->geometry().contains(picture)) << what;
+    EXPECT_FALSE(picture.intersects(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->geometry())) << what;
+    EXPECT_FALSE(picture.intersects(form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->geometry())) << what;
 }
 
 // Each shown information line lies inside its panel, apart from the
@@ -55,9 +55,9 @@ void expectPreviewInItsBox(MainWindowFixture& f, const char* what)
 // height).
 void expectWholeLines(MainWindow* form, const QString& what)
 {
-    const QRect panel = form->SizeDatePanel4->rect();
+    const QRect panel = form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->rect();
     QList<QLabel*> shown;
-    for (QLabel* label : {form->FileSizeLabel4, form->FileDateLabel4, form->ModelLabel4, form->ReadOnlyLabel4})
+    for (QLabel* label : {form->findChild<QLabel*>(QStringLiteral("FileSizeLabel4")), form->findChild<QLabel*>(QStringLiteral("FileDateLabel4")), form->findChild<QLabel*>(QStringLiteral("ModelLabel4")), form->findChild<QLabel*>(QStringLiteral("ReadOnlyLabel4"))})
         if (!label->isHidden() && !label->text().isEmpty())
             shown << label;
     ASSERT_GE(shown.size(), 3) << what.toStdString();
@@ -93,15 +93,15 @@ TEST(BrowsePreview, EachInformationLineShowsItsWholeTextInEveryLayout)
         expandTrip(f);
         f.clickNode(f.picture("c.jpg"));
         ASSERT_TRUE(f.waitFor([&] {
-            return form->pictureInfo()->PreviewedPath == f.picture("c.jpg") && form->Image4->isVisible()
-                   && form->ModelLabel4->text().endsWith(QStringLiteral("1200"));
+            return form->pictureInfo()->PreviewedPath == f.picture("c.jpg") && form->findChild<QLabel*>(QStringLiteral("Image4"))->isVisible()
+                   && form->findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().endsWith(QStringLiteral("1200"));
         }));
         f.settle(20);
         const QString what = QString::number(screen.width()) + QLatin1Char('x') + QString::number(screen.height());
         expectWholeLines(form, what);
         // Size and date share their line when the panel is wide enough.
-        if (form->SizeDatePanel4->width() > 400)
-            EXPECT_EQ(form->FileDateLabel4->y(), form->FileSizeLabel4->y()) << what.toStdString();
+        if (form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->width() > 400)
+            EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->y(), form->findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->y()) << what.toStdString();
     }
 }
 
@@ -118,22 +118,22 @@ TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
         f.clickNode(f.picture(QString::fromLatin1(name)));
         ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture(QString::fromLatin1(name)); }))
             << name;
-        if (form->Image4->isVisible())
+        if (form->findChild<QLabel*>(QStringLiteral("Image4"))->isVisible())
             expectPreviewInItsBox(f, name);
     }
     // The camera line tells the picture's own size, not that of the box.
-    EXPECT_TRUE(form->ModelLabel4->text().endsWith(QStringLiteral("  1600\u00A0x\u00A01200")))
-        << form->ModelLabel4->text().toStdString();
+    EXPECT_TRUE(form->findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().endsWith(QStringLiteral("  1600\u00A0x\u00A01200")))
+        << form->findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().toStdString();
 
     // Maximized, the preview is fitted into the larger box again.
     form->setWindowState(Qt::WindowMaximized);
     f.settle(50);
     ASSERT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
-    ASSERT_TRUE(form->Image4->isVisible());
+    ASSERT_TRUE(form->findChild<QLabel*>(QStringLiteral("Image4"))->isVisible());
     expectPreviewInItsBox(f, "c.jpg maximized");
     f.clickNode(f.picture("cut.jpg"));
     ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("cut.jpg"); }));
-    if (form->Image4->isVisible())
+    if (form->findChild<QLabel*>(QStringLiteral("Image4"))->isVisible())
         expectPreviewInItsBox(f, "cut.jpg maximized");
 }
 
@@ -147,9 +147,9 @@ TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
     f.key(tree, Qt::Key_Down);
     f.key(tree, Qt::Key_Down);
     ASSERT_EQ(tree->currentItem(), f.node(f.picture("a.jpg")));
-    ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("a.jpg") && form->Image4->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("a.jpg") && form->findChild<QLabel*>(QStringLiteral("Image4"))->isVisible(); }));
     EXPECT_EQ(form->SavePictureTo->text(), QStringLiteral("&Save picture to"));
-    EXPECT_TRUE(MainWindowFixture::visible(form->SizeDatePanel4));
+    EXPECT_TRUE(MainWindowFixture::visible(form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))));
     f.key(tree, Qt::Key_Down);
     ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("b.jpg"); }));
 

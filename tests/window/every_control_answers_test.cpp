@@ -144,7 +144,7 @@ TEST(EveryControlAnswers, WithAPictureSelectedInTheTree)
     MainWindowFixture f;
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.picture("a.jpg"));
-    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(f.form()->Image4); }));
+    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(f.form()->findChild<QLabel*>(QStringLiteral("Image4"))); }));
     EXPECT_EQ(listed(controlsWithoutHandler(f.form())), "");
 }
 

@@ -38,12 +38,12 @@ void expectBrowseView(MainWindowFixture& f)
     MainWindow* form = f.form();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!"));
     EXPECT_FALSE(MainWindowFixture::visible(form->Image1));
-    for (QWidget* w : {static_cast<QWidget*>(form->TreeView1), static_cast<QWidget*>(form->TreeThumbnailPanel),
-                       static_cast<QWidget*>(form->Panel1)})
+    for (QWidget* w : {static_cast<QWidget*>(form->TreeView1), static_cast<QWidget*>(form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))),
+                       static_cast<QWidget*>(form->findChild<QFrame*>(QStringLiteral("Panel1")))})
         EXPECT_TRUE(MainWindowFixture::visible(w)) << w->objectName().toStdString();
-    if (MainWindowFixture::visible(form->Image4)) {
-        EXPECT_TRUE(form->NoShowPanel4->geometry().contains(form->Image4->geometry()));
-        EXPECT_FALSE(form->Image4->geometry().intersects(form->FPlayorderCB->geometry()));
+    if (MainWindowFixture::visible(form->findChild<QLabel*>(QStringLiteral("Image4")))) {
+        EXPECT_TRUE(form->findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->geometry().contains(form->findChild<QLabel*>(QStringLiteral("Image4"))->geometry()));
+        EXPECT_FALSE(form->findChild<QLabel*>(QStringLiteral("Image4"))->geometry().intersects(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->geometry()));
     }
 }
 

@@ -40,7 +40,7 @@ MainWindowFixture::Options on(QSize screen, bool myShowHidden = false)
 void expectNoOverlap(MainWindowFixture& f)
 {
     MainWindow* form = f.form();
-    const QList<QWidget*> controls = {form->TreeView1, form->MyShowSG, form->TreeThumbnailPanel, form->Panel1};
+    const QList<QWidget*> controls = {form->TreeView1, form->MyShowSG, form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel")), form->findChild<QFrame*>(QStringLiteral("Panel1"))};
     const QRect client = form->ClientArea->rect();
     // A control wholly outside the client area is not on screen (the MyShow
     // column of the half-width window).
@@ -72,12 +72,12 @@ void expectMaximizedLayout(MainWindowFixture& f, const char* what)
     EXPECT_NEAR(form->TreeView1->width(), (client.width() - 8) / 2.0, 1.0) << what;
     EXPECT_EQ(form->MyShowSG->width(), form->TreeView1->width()) << what;
     EXPECT_NEAR(form->MyShowSG->geometry().right(), client.width() - 5, 1) << what;
-    EXPECT_NEAR(form->TreeThumbnailPanel->geometry().bottom(), client.height() - 6, 1) << what;
-    EXPECT_EQ(form->Panel1->geometry().bottom(), form->TreeThumbnailPanel->geometry().bottom()) << what;
+    EXPECT_NEAR(form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))->geometry().bottom(), client.height() - 6, 1) << what;
+    EXPECT_EQ(form->findChild<QFrame*>(QStringLiteral("Panel1"))->geometry().bottom(), form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))->geometry().bottom()) << what;
     EXPECT_GT(form->TreeView1->height(), 318) << what;
-    for (QWidget* w : form->TreeThumbnailPanel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (MainWindowFixture::visible(w) && w != form->FPlayorderCB)
-            EXPECT_FALSE(w->geometry().intersects(form->FPlayorderCB->geometry()))
+    for (QWidget* w : form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (MainWindowFixture::visible(w) && w != form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB")))
+            EXPECT_FALSE(w->geometry().intersects(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->geometry()))
                 << what << ": " << w->objectName().toStdString();
     expectNoOverlap(f);
 }
@@ -89,8 +89,8 @@ void maximizeAndRestore(MainWindowFixture& f, const char* what)
     form->setWindowState(form->windowState() | Qt::WindowMaximized);
     f.settle(50);
     expectMaximizedLayout(f, what);
-    if (MainWindowFixture::visible(form->Image4))
-        EXPECT_TRUE(form->NoShowPanel4->geometry().contains(form->Image4->geometry())) << what;
+    if (MainWindowFixture::visible(form->findChild<QLabel*>(QStringLiteral("Image4"))))
+        EXPECT_TRUE(form->findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->geometry().contains(form->findChild<QLabel*>(QStringLiteral("Image4"))->geometry())) << what;
     form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
     f.settle(50);
     EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0) << what;
@@ -147,13 +147,13 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         f.key(tree, Qt::Key_Right);
         f.key(tree, Qt::Key_Down);
         f.key(tree, Qt::Key_Down);
-        ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("a.jpg") && form->Image4->isVisible(); }));
+        ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("a.jpg") && form->findChild<QLabel*>(QStringLiteral("Image4"))->isVisible(); }));
         maximizeAndRestore(f, "browse preview shown");
 
         // The show preview too.
         form->pictureInfo()->ShowMyShowPictureInfo(f.picture("c.jpg"), true, false);
         testsupport::waitForPictureAnswers();
-        ASSERT_TRUE(MainWindowFixture::visible(form->image2));
+        ASSERT_TRUE(MainWindowFixture::visible(form->findChild<QLabel*>(QStringLiteral("image2"))));
         maximizeAndRestore(f, "both previews shown");
 
         // After a show of the folder played and stopped (the folder selected:
@@ -167,7 +167,7 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         QTest::keyClick(f.showWindow(), Qt::Key_Escape);
         ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && TestState().session.PlaybackActive == 0; }));
         f.settle();
-        ASSERT_TRUE(MainWindowFixture::visible(form->TarnivoPanel));
+        ASSERT_TRUE(MainWindowFixture::visible(form->findChild<QFrame*>(QStringLiteral("TarnivoPanel"))));
         maximizeAndRestore(f, "after a show");
 
         // After a full view of a picture.
@@ -264,6 +264,6 @@ TEST(WindowSizes, AResizeByTheWindowManagerPaintsNoControlOverAnother)
         if (size.width() > 800)
             EXPECT_NEAR(form->TreeView1->width(), (form->ClientArea->width() - 8) / 2.0, 1.0);
         // The voice buttons never cover the play order box.
-        EXPECT_FALSE(form->VoiceBevel->geometry().intersects(form->FPlayorderCB->geometry()));
+        EXPECT_FALSE(form->findChild<QFrame*>(QStringLiteral("VoiceBevel"))->geometry().intersects(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->geometry()));
     }
 }

@@ -15,6 +15,7 @@
 #include "support/main_window_fixture.h"
 #include "support/test_state.h"
 
+#include <QFrame>
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
@@ -153,10 +154,10 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     MainWindow* form = f.form();
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.picture("b.jpg"));
-    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(form->Image4); }));
+    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(form->findChild<QLabel*>(QStringLiteral("Image4"))); }));
 
     // A click on the browse preview.
-    f.click(form->Image4, form->Image4->rect().center());
+    f.click(form->findChild<QLabel*>(QStringLiteral("Image4")), form->findChild<QLabel*>(QStringLiteral("Image4"))->rect().center());
     ASSERT_TRUE(fullViewOf(f, QStringLiteral("b.jpg")));
     closeFullView(f);
 
@@ -173,16 +174,16 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     ASSERT_EQ(form->MyShowSG->rowCount(), 2);
     form->MyShowSG->selectRow(0);
     f.settle();
-    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(form->image2); }));
-    EXPECT_EQ(form->image2->property("picturePath").toString(), f.picture("b.jpg"));
-    EXPECT_TRUE(MainWindowFixture::visible(form->SizeDatePanel));
-    EXPECT_FALSE(form->FileSizeLabel->text().isEmpty());
-    f.click(form->image2, form->image2->rect().center());
+    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(form->findChild<QLabel*>(QStringLiteral("image2"))); }));
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("image2"))->property("picturePath").toString(), f.picture("b.jpg"));
+    EXPECT_TRUE(MainWindowFixture::visible(form->findChild<QFrame*>(QStringLiteral("SizeDatePanel"))));
+    EXPECT_FALSE(form->findChild<QLabel*>(QStringLiteral("FileSizeLabel"))->text().isEmpty());
+    f.click(form->findChild<QLabel*>(QStringLiteral("image2")), form->findChild<QLabel*>(QStringLiteral("image2"))->rect().center());
     ASSERT_TRUE(fullViewOf(f, QStringLiteral("b.jpg")));
     closeFullView(f);
     form->MyShowSG->selectRow(1);
     f.settle();
-    EXPECT_EQ(form->image2->property("picturePath").toString(), f.picture("c.jpg"));
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("image2"))->property("picturePath").toString(), f.picture("c.jpg"));
     openMenu(form->Bestand1);
     choose(form->ShowPicFullMyShow);
     ASSERT_TRUE(fullViewOf(f, QStringLiteral("c.jpg")));
@@ -294,31 +295,31 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
     Settings.PlayOrder = 4;
-    form->FPlayorderCB->setCurrentIndex(4);
+    form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->setCurrentIndex(4);
     EXPECT_EQ(firstPictureOfTheShow(f, form->ToolButton1), QStringLiteral("c.jpg"));
 
     // "Date asc." in the box under the tree: the oldest first, and the
     // Options show the same order.
-    form->FPlayorderCB->setFocus();
-    QTest::keyClick(form->FPlayorderCB, Qt::Key_Up);
+    form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->setFocus();
+    QTest::keyClick(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB")), Qt::Key_Up);
     f.settle();
-    ASSERT_EQ(form->FPlayorderCB->currentText(), QStringLiteral("Date asc."));
+    ASSERT_EQ(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->currentText(), QStringLiteral("Date asc."));
     EXPECT_EQ(Settings.PlayOrder, 3);
     EXPECT_EQ(firstPictureOfTheShow(f, form->ToolButton1), QStringLiteral("a.jpg"));
 
     // The MyShow box: the list's own order (b, c, a), or alphabetic.
-    ASSERT_GE(form->ShowPlayOrderCB->count(), 6);
-    EXPECT_EQ(form->ShowPlayOrderCB->itemText(0), QStringLiteral("MyShow list"));
+    ASSERT_GE(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->count(), 6);
+    EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->itemText(0), QStringLiteral("MyShow list"));
     for (const char* name : {"b.jpg", "c.jpg", "a.jpg"})
         f.clickNode(f.picture(QString::fromLatin1(name)));
     ASSERT_EQ(form->MyShowSG->rowCount(), 3);
-    form->ShowPlayOrderCB->setFocus();
-    while (form->ShowPlayOrderCB->currentIndex() > 0)
-        QTest::keyClick(form->ShowPlayOrderCB, Qt::Key_Up);
+    form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->setFocus();
+    while (form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->currentIndex() > 0)
+        QTest::keyClick(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")), Qt::Key_Up);
     f.settle();
     EXPECT_EQ(firstPictureOfTheShow(f, form->StartMySlideShowTB), QStringLiteral("b.jpg"));
-    while (form->ShowPlayOrderCB->currentText() != QStringLiteral("Alphabetic"))
-        QTest::keyClick(form->ShowPlayOrderCB, Qt::Key_Down);
+    while (form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->currentText() != QStringLiteral("Alphabetic"))
+        QTest::keyClick(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")), Qt::Key_Down);
     f.settle();
     EXPECT_EQ(firstPictureOfTheShow(f, form->StartMySlideShowTB), QStringLiteral("a.jpg"));
 }

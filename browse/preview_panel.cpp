@@ -1,0 +1,280 @@
+// The preview panel: its widgets at their designed places, the picture
+// fitted into its box, the message in place of a picture, the information
+// lines and the buttons.
+#include "browse/preview_panel.h"
+
+#include "browse/info_lines_layout.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QStringList>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+template <class W>
+W* named(W* w, const QByteArray& name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLabel* makeLabel(QWidget* parent, const QByteArray& name, QRect r, const QString& text = QString())
+{
+    auto* l = named(new QLabel(text, parent), name);
+    l->setGeometry(r);
+    return l;
+}
+
+QFrame* makeFrame(QWidget* parent, const QByteArray& name, QRect r, QFrame::Shape shape = QFrame::StyledPanel)
+{
+    auto* f = named(new QFrame(parent), name);
+    f->setFrameShape(shape);
+    f->setGeometry(r);
+    return f;
+}
+
+QToolButton* makeButton(QWidget* parent, const QByteArray& name, QRect r)
+{
+    auto* b = named(new QToolButton(parent), name);
+    b->setGeometry(r);
+    b->setAutoRaise(true);
+    return b;
+}
+
+void setShown(QWidget* w, bool shown)
+{
+    if (w)
+        w->setVisible(shown);
+}
+
+// The information lines size themselves to their text, as auto-sized
+// labels do; the panel clips what does not fit.
+void setLine(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+} // namespace
+
+PreviewPanel::PreviewPanel(Kind kind, QWidget* parent) : QFrame(parent), m_kind(kind)
+{
+    const bool browse = kind == Kind::Browse;
+    // The browse preview's widgets' names end in "4".
+    const QByteArray suffix = browse ? "4" : "";
+    const auto name = [&suffix](const char* base) { return QByteArray(base) + suffix; };
+    setObjectName(browse ? QStringLiteral("TreeThumbnailPanel") : QStringLiteral("Panel1"));
+    setFrameShape(QFrame::StyledPanel);
+
+    m_bevel = makeFrame(this, browse ? "Bevel3" : "Bevel1", QRect(6, 6, 190, 178), QFrame::Box);
+    m_noShowPanel = makeFrame(this, name("NoShowPanel"), QRect(12, 12, 178, 166));
+    m_image = makeLabel(this, browse ? "Image4" : "image2", QRect(18, 28, 166, 124));
+    m_image->setAlignment(Qt::AlignCenter);
+    m_image->installEventFilter(this);
+    m_cannotOpen = makeLabel(this, name("CannotOpenLabel"), QRect(40, 80, 120, 16), QStringLiteral("Can not show picture"));
+    m_video = makeLabel(this, name("VideoLabel"), QRect(40, 80, 120, 16), QStringLiteral("Video file"));
+    m_fileNotExist = makeLabel(this, name("FileNotExistLabel"), QRect(40, 80, 120, 16),
+                               QStringLiteral("File does not exist"));
+    m_sizeDatePanel = makeFrame(this, name("SizeDatePanel"), QRect(201, 100, 185, 84));
+    m_fileDate = makeLabel(m_sizeDatePanel, name("FileDateLabel"), QRect(4, 4, 177, 16));
+    m_fileSize = makeLabel(m_sizeDatePanel, name("FileSizeLabel"), QRect(4, 22, 177, 16));
+    m_model = makeLabel(m_sizeDatePanel, name("ModelLabel"), QRect(4, 40, 177, 16));
+    m_readOnly = makeLabel(m_sizeDatePanel, name("ReadOnlyLabel"), QRect(4, 58, 177, 16));
+    if (browse) {
+        // The date follows the size on its line when both fit.
+        auto* lines = new InfoLinesLayout(m_sizeDatePanel, 22);
+        lines->addLine({m_fileSize, m_fileDate});
+        lines->addLine({m_model});
+        lines->addLine({m_readOnly});
+    } else {
+        auto* lines = new InfoLinesLayout(m_sizeDatePanel, 4);
+        for (QLabel* line : {m_fileDate, m_fileSize, m_model, m_readOnly})
+            lines->addLine({line});
+    }
+    m_playOrderLabel = makeLabel(this, browse ? "Label7" : "Label2", QRect(201, 6, 120, 16));
+    m_playOrder = named(new QComboBox(this), browse ? "FPlayorderCB" : "ShowPlayOrderCB");
+    m_playOrder->setGeometry(201, 24, 120, 22);
+    connect(m_playOrder, &QComboBox::activated, this, &PreviewPanel::playOrderChosen);
+    if (browse)
+        buildBrowseExtras();
+    else
+        buildMyShowExtras();
+    // The edit programs' buttons: under the play order in the browse
+    // preview, one row lower in the MyShow preview.
+    const QByteArray editName = browse ? "Exe4SB" : "ExeSB";
+    for (int k = 0; k < 5; ++k) {
+        QToolButton* b = makeButton(this, editName + QByteArray::number(k), QRect(201 + 24 * k, browse ? 54 : 80, 22, 22));
+        b->hide();
+        connect(b, &QToolButton::clicked, this, [this, k] { emit editProgramClicked(k); });
+        m_editPrograms[size_t(k)] = b;
+    }
+    if (browse) {
+        m_siblingPanel = makeFrame(this, "TarnivoPanel", QRect(330, 6, 56, 40));
+        m_siblingPanel->hide();
+    }
+    for (QLabel* l : {m_cannotOpen, m_video, m_fileNotExist})
+        l->hide();
+}
+
+void PreviewPanel::buildBrowseExtras()
+{
+    m_voiceBevel = makeFrame(this, "VoiceBevel", QRect(322, 54, 50, 28), QFrame::Box);
+    m_micro = makeButton(this, "MicroSB", QRect(325, 57, 22, 22));
+    m_voicePlay = makeButton(this, "VoicePlaySB", QRect(348, 57, 22, 22));
+}
+
+void PreviewPanel::buildMyShowExtras()
+{
+    m_pictureCount = makeLabel(this, "NrofPicLabel", QRect(347, 24, 40, 16));
+    m_pictureInList = makeLabel(this, "PicInListLabel", QRect(300, 6, 86, 16));
+    m_copyShow = makeButton(this, "CopyVXOButton", QRect(297, 54, 28, 24));
+    m_mail = makeButton(this, "MailSP", QRect(330, 54, 28, 24));
+    m_upload = makeButton(this, "UploadSp", QRect(359, 54, 28, 24));
+    m_musicBlack = makeLabel(this, "MusicBlackIm", QRect(272, 54, 20, 20));
+    m_musicPurple = makeLabel(this, "MusicPurpleIm", QRect(272, 54, 20, 20));
+    m_musicBlack->hide();
+    m_musicPurple->hide();
+}
+
+bool PreviewPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_image && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        emit pictureClicked();
+    return QFrame::eventFilter(watched, event);
+}
+
+// ---- the picture ---------------------------------------------------------------------
+
+void PreviewPanel::showPicture(const QImage& image, const QRect& box, const QString& path)
+{
+    if (!image.isNull() && !box.isEmpty()) {
+        const double fy = double(box.height()) / image.height();
+        const double fx = double(box.width()) / image.width();
+        const double f = fy >= fx ? fx : fy;
+        const int w = std::max(1, int(std::nearbyint(image.width() * f)));
+        const int h = std::max(1, int(std::nearbyint(image.height() * f)));
+        m_image->setScaledContents(true);
+        m_image->setPixmap(QPixmap::fromImage(image));
+        m_image->setGeometry(box.left() + (box.width() - w) / 2, box.top() + (box.height() - h) / 2, w, h);
+        m_image->show();
+        m_image->repaint();
+    }
+    // The picture the preview shows, for the menus that name it.
+    m_image->setProperty("picturePath", path);
+}
+
+void PreviewPanel::setPictureShown(bool shown) { m_image->setVisible(shown); }
+bool PreviewPanel::pictureShown() const { return !m_image->isHidden(); }
+QPixmap PreviewPanel::picture() const { return m_image->pixmap(); }
+QString PreviewPanel::picturePath() const { return m_image->property("picturePath").toString(); }
+QRect PreviewPanel::pictureGeometry() const { return m_image->geometry(); }
+
+// ---- the message -------------------------------------------------------------------
+
+void PreviewPanel::showMessage(Message message)
+{
+    m_message = message;
+    setShown(m_cannotOpen, message == Message::CannotShow);
+    setShown(m_video, message == Message::Video);
+    setShown(m_fileNotExist, message == Message::FileNotExist);
+    setShown(m_noShowPanel, message != Message::None);
+}
+
+// ---- the information lines -------------------------------------------------------------
+
+void PreviewPanel::setInfoLines(const QString& size, const QString& date, const QString& camera, bool readOnly)
+{
+    setLine(m_fileSize, size);
+    setLine(m_fileDate, date);
+    setLine(m_model, camera);
+    setShown(m_readOnly, readOnly);
+}
+
+void PreviewPanel::addToCameraLine(const QString& text) { setLine(m_model, m_model->text() + QStringLiteral("  ") + text); }
+void PreviewPanel::setInfoShown(bool shown) { m_sizeDatePanel->setVisible(shown); }
+bool PreviewPanel::infoShown() const { return !m_sizeDatePanel->isHidden(); }
+int PreviewPanel::infoWidth() const { return m_sizeDatePanel->width(); }
+
+// ---- the play order ----------------------------------------------------------------
+
+void PreviewPanel::setPlayOrderItems(const QStringList& items)
+{
+    m_playOrder->clear();
+    m_playOrder->addItems(items);
+}
+
+void PreviewPanel::setPlayOrder(int index) { m_playOrder->setCurrentIndex(index); }
+int PreviewPanel::playOrderCount() const { return m_playOrder->count(); }
+
+// ---- the edit programs' buttons -------------------------------------------------------
+
+void PreviewPanel::hideEditPrograms()
+{
+    for (QToolButton* b : m_editPrograms)
+        b->hide();
+}
+
+void PreviewPanel::showEditProgram(int index, const QIcon& icon, const QString& hint)
+{
+    QToolButton* b = m_editPrograms.at(size_t(index));
+    b->setIcon(icon);
+    b->setToolTip(hint);
+    b->show();
+}
+
+void PreviewPanel::moveEditProgram(int index, int left)
+{
+    QToolButton* b = m_editPrograms.at(size_t(index));
+    b->move(left, b->y());
+}
+
+// ---- the browse preview's own -----------------------------------------------------------
+
+void PreviewPanel::setVoiceControls(bool record, bool play, bool playEnabled)
+{
+    setShown(m_micro, record);
+    setShown(m_voiceBevel, play);
+    setShown(m_voicePlay, play);
+    if (m_voicePlay)
+        m_voicePlay->setEnabled(playEnabled);
+}
+
+void PreviewPanel::setVoicePlayLook(const QIcon& icon, const QString& hint)
+{
+    if (!m_voicePlay)
+        return;
+    m_voicePlay->setToolTip(hint);
+    m_voicePlay->setIcon(icon);
+}
+
+void PreviewPanel::setSiblingPanelShown(bool shown) { setShown(m_siblingPanel, shown); }
+
+// ---- the MyShow preview's own -----------------------------------------------------------
+
+void PreviewPanel::setCopyShowHint(const QString& hint)
+{
+    if (m_copyShow)
+        m_copyShow->setToolTip(hint);
+}
+
+void PreviewPanel::setUploadHint(const QString& hint)
+{
+    if (m_upload)
+        m_upload->setToolTip(hint);
+}
+
+void PreviewPanel::setUploadGlyphs(const QPixmap& enabled, const QPixmap& disabled)
+{
+    if (m_upload)
+        m_upload->setIcon(QIcon(m_upload->isEnabled() ? enabled : disabled));
+}
