@@ -7,7 +7,6 @@
 #include "base/settings_fields.h"
 #include "base/start_args.h"
 #include "app/layout_controller.h"
-#include "app/main_window_widgets.h"
 #include "base/program_state.h"
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
@@ -81,9 +80,8 @@ QString KnownShowsLeftMessage(const ShowManagerWindow* Form16, const QString& sh
     return KnownShowsLeftText(showListPath, Form16->ListRefusal());
 }
 
-CloseController::CloseController(QWidget& window, MainWindowWidgets& widgets, StartCloseHost& host,
-                                 ProgramState& state)
-    : m_window(window), m_widgets(widgets), m_host(host), m_state(state)
+CloseController::CloseController(QWidget& window, StartCloseHost& host, ProgramState& state)
+    : m_window(window), m_host(host), m_state(state)
 {
 }
 
@@ -123,7 +121,7 @@ bool CloseController::FormClose()
         return false;
 
     // The music.
-    if (m_widgets.FadeTimer->isActive())
+    if (m_host.sound()->fadeTimer()->isActive())
         m_host.sound()->StopMusic();
 
     // During a show: stop it; ending the show closes the window again.

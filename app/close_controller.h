@@ -17,7 +17,6 @@
 class QCloseEvent;
 class QWidget;
 class ShowManagerWindow;
-struct MainWindowWidgets;
 struct ProgramState;
 
 struct TCloseSave {
@@ -56,7 +55,7 @@ QString KnownShowsLeftMessage(const ShowManagerWindow* Form16, const QString& sh
 
 class CloseController {
 public:
-    CloseController(QWidget& window, MainWindowWidgets& widgets, StartCloseHost& host, ProgramState& state);
+    CloseController(QWidget& window, StartCloseHost& host, ProgramState& state);
 
     // The program's state the close saves.
     ProgramState& state() const { return m_state; }
@@ -88,7 +87,6 @@ private:
     void saveSettingsAndShows();
 
     QWidget& m_window;
-    MainWindowWidgets& m_widgets;
     StartCloseHost& m_host;
     ProgramState& m_state;
 };

@@ -10,6 +10,7 @@
 #include "app/version_check_download.h"
 #include "app/version_check_windows.h"
 #include "base/data_folder.h"
+#include "base/named_timer.h"
 #include "base/settings_store.h"
 #include "base/start_args.h"
 #include "platform/build_info.h"
@@ -58,7 +59,7 @@ HelpAndVersionController::HelpAndVersionController(QWidget* window, SettingsStor
                                                    const StartContext& start, const DataPaths& paths,
                                                    const EnvironmentInfo& environment, const Items& items)
     : QObject(window), m_window(window), m_settings(settings), m_start(start), m_paths(paths),
-      m_environment(environment), m_items(items)
+      m_environment(environment), m_items(items), m_helpTimer(MakeNamedTimer(this, "HelpTimer", 1500, true))
 {
 }
 
@@ -92,8 +93,8 @@ void HelpAndVersionController::ConnectHelpMenu()
     onClick(m_items.ReportBug, &HelpAndVersionController::ReportBugClick);
     onClick(m_items.Support, &HelpAndVersionController::SupportClick);
     onClick(m_items.AboutPictureShow1, &HelpAndVersionController::AboutPictureShow1Click);
-    if (m_items.HelpTimer)
-        connect(m_items.HelpTimer, &QTimer::timeout, this, &HelpAndVersionController::HelpTimerTimer);
+    if (m_helpTimer)
+        connect(m_helpTimer, &QTimer::timeout, this, &HelpAndVersionController::HelpTimerTimer);
 }
 
 void HelpAndVersionController::ShowHelpTopic(const QString& topic)
@@ -124,8 +125,8 @@ void HelpAndVersionController::ShowHelpTopic(const QString& topic)
         m_helpCursorSet = true;
     }
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (m_items.HelpTimer)
-        m_items.HelpTimer->start();
+    if (m_helpTimer)
+        m_helpTimer->start();
     else
         HelpTimerTimer();
     // Without a program for web pages the user learns where the page is.
@@ -137,8 +138,8 @@ void HelpAndVersionController::ShowHelpTopic(const QString& topic)
 
 void HelpAndVersionController::HelpTimerTimer()
 {
-    if (m_items.HelpTimer)
-        m_items.HelpTimer->stop();
+    if (m_helpTimer)
+        m_helpTimer->stop();
     if (m_helpCursorSet) {
         QApplication::restoreOverrideCursor();
         m_helpCursorSet = false;

@@ -29,7 +29,6 @@ public:
         QAction* ReportBug = nullptr;
         QAction* Support = nullptr;
         QAction* AboutPictureShow1 = nullptr;
-        QTimer* HelpTimer = nullptr;
     };
 
     // `window` parents the dialogs this controller opens; `paths` give the
@@ -47,6 +46,8 @@ public:
     // Help: opens a topic's page in the browser, or says why not.
     void ShowHelpTopic(const QString& topic);
     void HelpTimerTimer();
+    // The help's hourglass timer ("HelpTimer", 1500 ms, single shot, not running).
+    QTimer* helpTimer() const { return m_helpTimer; }
     void GettingStartedClick();
     void CreditsClick();
     void WhatsNewClick();
@@ -88,6 +89,7 @@ private:
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     Items m_items;
+    QTimer* m_helpTimer;
     bool m_connected = false;
     bool m_helpCursorSet = false;
     // A version check runs (the window keeps running while it downloads).

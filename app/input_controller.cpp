@@ -4,7 +4,7 @@
 // activation, minimise and exception events.
 #include "app/input_controller.h"
 #include "app/layout_controller.h"
-#include "app/main_window_widgets.h"
+#include "app/main_status_bar.h"
 #include "app/menu_controller.h"
 #include "base/program_state.h"
 #include "browse/crop_ratio_panel.h"
@@ -13,6 +13,7 @@
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
 #include "base/caption_helpers.h"
+#include "base/named_timer.h"
 #include "platform/keyboard_hook.h"
 #include "app/menu_style.h"
 #include "base/settings_record.h"
@@ -81,10 +82,15 @@ bool isTextInput(const QWidget* w)
 
 } // namespace
 
-InputController::InputController(QWidget& window, InputHost& host, const MainWindowWidgets& widgets,
+InputController::InputController(QWidget& window, InputHost& host, const Items& items,
                                  ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_w(widgets), m_state(state)
+    : QObject(&window), m_window(window), m_host(host), m_w(items), m_state(state),
+      m_idleTimer(MakeNamedTimer(this, "Timer1", 1000, false)),
+      m_hookTimer(MakeNamedTimer(this, "TimerHook", 500, false)),
+      m_hookHandledTimer(MakeNamedTimer(this, "HookHandled", 300, false))
 {
+    if (m_w.StatusBar1)
+        m_statusPanels = {m_w.StatusBar1->panel0(), m_w.StatusBar1->panel1()};
 }
 
 InputController::~InputController() = default;
@@ -96,9 +102,9 @@ void InputController::InstallApplicationEvents()
     m_appEventsInstalled = true;
     if (!m_hintMemory)
         m_hintMemory = std::make_unique<HintMemory>();
-    connect(m_w.TimerHook, &QTimer::timeout, this, &InputController::TimerHookTimer);
-    connect(m_w.HookHandled, &QTimer::timeout, this, &InputController::HookHandledTimer);
-    connect(m_w.Timer1, &QTimer::timeout, this, &InputController::Timer1Timer);
+    connect(m_hookTimer, &QTimer::timeout, this, &InputController::TimerHookTimer);
+    connect(m_hookHandledTimer, &QTimer::timeout, this, &InputController::HookHandledTimer);
+    connect(m_idleTimer, &QTimer::timeout, this, &InputController::Timer1Timer);
     m_window.installEventFilter(this);
     if (m_w.ClientArea)
         m_w.ClientArea->installEventFilter(this);
@@ -143,7 +149,7 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     ShowWindow* const Form9 = m_host.showWindow();
     HookInput in;
     in.mainWindowEnabled = m_window.isEnabled() && !QApplication::activeModalWidget();
-    in.hookHandledRunning = m_w.HookHandled && m_w.HookHandled->isActive();
+    in.hookHandledRunning = m_hookHandledTimer && m_hookHandledTimer->isActive();
     in.form9Visible = Form9 && Form9->isVisible();
     in.mouseButtonDown = MouseButtonDown == 1;
     in.playbackActive = runs(m_state.session);
@@ -153,12 +159,12 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     in.rotateRUsable = usable(m_w.TBRotateR);
     in.key = HookKeyOf(key);
     const HookDecision d = DecideHookKey(in);
-    if (d.startHookHandled && m_w.HookHandled)
-        m_w.HookHandled->start();
+    if (d.startHookHandled && m_hookHandledTimer)
+        m_hookHandledTimer->start();
     if (d.setCtrlLatch) {
         HookCtrlLatch = 1;
-        if (m_w.TimerHook)
-            m_w.TimerHook->start();
+        if (m_hookTimer)
+            m_hookTimer->start();
     }
     switch (d.action) {
     case HookAction::None:
@@ -188,12 +194,12 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 void InputController::TimerHookTimer()
 {
     HookCtrlLatch = 0;
-    m_w.TimerHook->stop();
+    m_hookTimer->stop();
 }
 
 void InputController::HookHandledTimer()
 {
-    m_w.HookHandled->stop();
+    m_hookHandledTimer->stop();
 }
 
 void InputController::Timer1Timer()
@@ -224,10 +230,10 @@ void InputController::Timer1Timer()
     case IdleAction::None:
         break;
     case IdleAction::StopTimer:
-        m_w.Timer1->stop();
+        m_idleTimer->stop();
         break;
     case IdleAction::Message:
-        m_w.Timer1->stop();
+        m_idleTimer->stop();
         AutoShowCountdown = 0;
         // Once, until the user does something: whoever starts the timer
         // again meanwhile, the message does not come back.
@@ -252,8 +258,7 @@ void InputController::RestartIdleTime()
 
 void InputController::StopIdleTimer()
 {
-    if (m_w.Timer1)
-        m_w.Timer1->stop();
+    m_idleTimer->stop();
 }
 
 void InputController::UserActivity()
@@ -262,8 +267,8 @@ void InputController::UserActivity()
     IdleStartTick = platform::monotonicMs();
     AutoShowCountdown = 0;
     AutoShowStarting = 0;
-    if (m_w.Timer1 && !m_w.Timer1->isActive())
-        m_w.Timer1->start();
+    if (m_idleTimer && !m_idleTimer->isActive())
+        m_idleTimer->start();
 }
 
 void InputController::FormMouseDown(Qt::MouseButton button)
@@ -320,14 +325,14 @@ void InputController::FormActivate()
     // The window comes back to the front (a message box or dialog closed,
     // another program left): the idle timer runs again, but this is no input
     // of the user, so after the idle message it stays off.
-    if (!runs(m_state.session) && m_w.Timer1 && !m_w.Timer1->isActive() && !m_idleMessageGiven)
+    if (!runs(m_state.session) && m_idleTimer && !m_idleTimer->isActive() && !m_idleMessageGiven)
         UserActivity();
 }
 
 void InputController::AppMinimize()
 {
-    if (m_w.Timer1)
-        m_w.Timer1->stop();
+    if (m_idleTimer)
+        m_idleTimer->stop();
 }
 
 void InputController::QuestionUpdateStatusBar()
@@ -343,7 +348,7 @@ void InputController::ApplicationHint(const QString& hint)
         m_hintMemory = std::make_unique<HintMemory>();
     HintContext ctx;
     ctx.showRunning = runs(m_state.session);
-    ctx.currentPanelText = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
+    ctx.currentPanelText = m_w.StatusBar1 ? m_w.StatusBar1->panelText(1) : QString();
     ctx.cdMenuText = m_host.menus()->CdMenuStatusText;
     ctx.cdFolderText = m_host.menus()->CdFolderStatusText;
     ctx.cdShowText = m_host.menus()->CdShowStatusText;
@@ -353,8 +358,8 @@ void InputController::ApplicationHint(const QString& hint)
     ctx.wallpaperItemVisible = m_w.Wallpaper && m_w.Wallpaper->isVisible();
     ctx.lastLoadedFileName = QFileInfo(m_host.pictureDisplay()->displayState().CurrentPicturePath).fileName();
     const HintResult r = ApplicationHintText(hint, ctx, *m_hintMemory);
-    if (r.outcome == HintOutcome::SetText && m_w.StatusPanel1)
-        m_w.StatusPanel1->setText(r.text);
+    if (r.outcome == HintOutcome::SetText && m_w.StatusBar1)
+        m_w.StatusBar1->setPanelText(1, r.text);
     else if (r.outcome == HintOutcome::FolderCaption)
         m_host.UpdateFolderCaption();
 }
@@ -408,11 +413,11 @@ void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 
 bool InputController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_w.StatusPanel0 || watched == m_w.StatusPanel1) {
+    if (watched && (watched == m_statusPanels[0] || watched == m_statusPanels[1])) {
         if (event->type() == QEvent::Paint) {
             auto* label = static_cast<QLabel*>(watched);
             QPainter p(label);
-            m_host.layouts()->StatusBar1DrawPanel(p, watched == m_w.StatusPanel0 ? 0 : 1, label->rect());
+            m_host.layouts()->StatusBar1DrawPanel(p, watched == m_statusPanels[0] ? 0 : 1, label->rect());
             return true;
         }
         return false;

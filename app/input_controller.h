@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -22,11 +23,13 @@ class MenuController;
 class PictureDisplaySection;
 class ThumbnailPageSection;
 class QEvent;
+class QTimer;
 class QWidget;
 class AutoShowCountdownWindow;
 class ShowWindow;
 struct HintMemory;
-struct MainWindowWidgets;
+class MainStatusBar;
+class QAction;
 struct ProgramState;
 
 // What the keyboard hook, the key commands and the idle timer ask of the
@@ -63,12 +66,38 @@ public:
 class InputController : public QObject {
     Q_OBJECT
 public:
-    // `window` is the main window (it parents the controller); `widgets` are
-    // its widgets, built before the controller.
-    InputController(QWidget& window, InputHost& host, const MainWindowWidgets& widgets, ProgramState& state);
+    // The window's controls the events reach, built before the controller:
+    // the client area (its mouse events), the status bar (hints and the
+    // panels' painting) and the commands the keys trigger.
+    struct Items {
+        QWidget* ClientArea = nullptr;
+        MainStatusBar* StatusBar1 = nullptr;
+        QAction* TBRotateL = nullptr;
+        QAction* TBRotateR = nullptr;
+        QAction* Wallpaper = nullptr;
+        QAction* ShowForwardToolButton = nullptr;
+        QAction* ShowinReverseToolButton = nullptr;
+        QAction* Forward1ToolButton = nullptr;
+        QAction* Backwards1ToolButton = nullptr;
+        QAction* SaveToolButton = nullptr;
+        QAction* MoveToolButton = nullptr;
+        QAction* RenamePictureToolButton = nullptr;
+        QAction* Volume = nullptr;
+        QAction* RecycleBinToolButton = nullptr;
+    };
+
+    // `window` is the main window (it parents the controller).
+    InputController(QWidget& window, InputHost& host, const Items& items, ProgramState& state);
     ~InputController() override;
 
     ProgramState& state() const { return m_state; }
+
+    // The controller's timers: the idle timer ("Timer1", 1000 ms), the
+    // hook's Ctrl latch ("TimerHook", 500 ms) and the hook's handled-key
+    // guard ("HookHandled", 300 ms); none runs at first.
+    QTimer* idleTimer() const { return m_idleTimer; }
+    QTimer* hookTimer() const { return m_hookTimer; }
+    QTimer* hookHandledTimer() const { return m_hookHandledTimer; }
 
     // The keyboard hook: an application event filter on the GUI thread.
     void InstallKeyboardHook();
@@ -118,8 +147,13 @@ public:
 private:
     QWidget& m_window;
     InputHost& m_host;
-    const MainWindowWidgets& m_w;
+    const Items m_w;
+    // The status bar's panels, whose painting the layouts do.
+    std::array<QObject*, 2> m_statusPanels{};
     ProgramState& m_state;
+    QTimer* m_idleTimer;
+    QTimer* m_hookTimer;
+    QTimer* m_hookHandledTimer;
     KeyboardHookFilter* m_hookFilter = nullptr;
     bool m_appEventsInstalled = false;
     std::unique_ptr<HintMemory> m_hintMemory;  // made at first use, freed with the window

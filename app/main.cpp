@@ -69,7 +69,7 @@ void makeLongLivedWindows(ProgramState& state, MainWindow* form1)
 void showMainWindowAtStart(ProgramState& state, MainWindow* form1)
 {
     if (state.start.DemoMode)
-        form1->Timer1->stop();
+        form1->input()->idleTimer()->stop();
     else
         form1->RunExeToolButton->setEnabled(false);
 
@@ -87,11 +87,11 @@ void showMainWindowAtStart(ProgramState& state, MainWindow* form1)
 void showStartupWarning(ProgramState& state, MainWindow* form1)
 {
     if (!state.start.StartupMessage.isEmpty()) {
-        form1->Timer1->stop();
+        form1->input()->idleTimer()->stop();
         if (platform::showMessage(platform::PromptKind::Warning, state.start.StartupMessage) == platform::PromptAnswer::Ok
             && !QuitRequested()) {
             state.start.StartupMessage.clear();
-            form1->Timer1->start();
+            form1->input()->idleTimer()->start();
         }
     }
 }

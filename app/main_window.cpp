@@ -19,18 +19,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
-#include <QStatusBar>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
-#include <QTreeWidget>
 
 
 
@@ -41,30 +34,6 @@ W* named(W* w, const char* name)
 {
     w->setObjectName(QString::fromLatin1(name));
     return w;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, QRect r, const QString& text = QString())
-{
-    auto* l = named(new QLabel(text, parent), name);
-    l->setGeometry(r);
-    return l;
-}
-
-QFrame* makeFrame(QWidget* parent, const char* name, QRect r, QFrame::Shape shape = QFrame::StyledPanel)
-{
-    auto* f = named(new QFrame(parent), name);
-    f->setFrameShape(shape);
-    f->setGeometry(r);
-    return f;
-}
-
-QToolButton* makeButton(QWidget* parent, const char* name, QRect r, const QString& tip = QString())
-{
-    auto* b = named(new QToolButton(parent), name);
-    b->setGeometry(r);
-    b->setToolTip(tip);
-    b->setAutoRaise(true);
-    return b;
 }
 
 QAction* tool(QToolBar* bar, const char* name, const QString& tip)
@@ -108,8 +77,8 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 
 MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
-      m_startup(std::make_unique<StartupController>(*this, *this, *this, state)),
-      m_close(std::make_unique<CloseController>(*this, *this, *this, state)),
+      m_startup(std::make_unique<StartupController>(*this, *this, state)),
+      m_close(std::make_unique<CloseController>(*this, *this, state)),
       m_layout(std::make_unique<LayoutController>(*this, *this, state))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -119,22 +88,31 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     buildToolBars();
     buildMenus();
     buildPopups();
-    buildTimers();
     KeepAbsentFeaturesDisabled(this);
-    m_layout->SetItems({ClientArea, FullScreenToolButton3, ImBottomBar, ImMyShowHeader, Image1, IntervalTimer, MMainMonitor, MSecondMonitor, MultiPop, MyShowLabel, MyShowSG, PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, StatusPanel0, StatusPanel1, TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, TreeView1, Volume, m_browsePreview, m_showPreview});
-    m_myShow->SetItems({MyShowSG, MyShowLabel, StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
-    m_sound = std::make_unique<SoundController>(*this, m_openShow, state);
-    m_sound->SetItems({VoicePlayTB, m_browsePreview, FadeTimer, TimerMusic, IntervalTimer});
+    m_input = new InputController(*this, *this,
+                                  {clientArea()->widget(), m_statusBar, TBRotateL, TBRotateR, Wallpaper,
+                                   ShowForwardToolButton, ShowinReverseToolButton, Forward1ToolButton,
+                                   Backwards1ToolButton, SaveToolButton, MoveToolButton, RenamePictureToolButton, Volume,
+                                   RecycleBinToolButton},
+                                  m_state);
     m_slideShow = makeSlideShow();
-    m_slideShow->SetItems({Timer1, IntervalTimer, ToolButton2, RunExeToolButton, StatusPanel1, MyShowSG});
+    m_layout->SetItems({clientArea()->widget(), FullScreenToolButton3, clientArea()->bottomBar(), showList()->header(), clientArea()->picture(), m_slideShow->intervalTimer(), MMainMonitor, MSecondMonitor, MultiPop, showList()->nameLabel(), showList()->grid(), PlaylistBATB, PlaylistFWTB, PopScreen, RunExeToolButton, ShowForwardToolButton, ShowinReverseToolButton, StartMySlideShowTB, statusPanels()->panel0(), statusPanels()->panel1(), TBGoSmall, TBGoSmallMS, TBRotateL, TBRotateR, ToolBar1, ToolBar2, ToolButton1, treeView(), Volume, m_browsePreview, m_showPreview});
+    m_myShow->SetItems({showList()->grid(), showList()->nameLabel(), StartMySlideShowTB, SaveMyShowAsTB, SaveMyShowTB});
+    m_sound = std::make_unique<SoundController>(*this, m_openShow, state);
+    m_sound->SetItems({VoicePlayTB, m_browsePreview, m_slideShow->intervalTimer()});
+    m_slideShow->SetItems({m_input->idleTimer(), ToolButton2, RunExeToolButton, statusPanels()->panel1(), showList()->grid()});
+    m_startup->SetItems({ShowAllTB, TBTarnivo, TBSepTarn, Tarnivo, TarnivoPop, GettingStarted, WhatsNew, VXOnlineHelp,
+                         HideShowMyShowTB, HideShowMyShow, RunExeMyShowTB, RunExeToolButton, ToolButton1, UploadPicture,
+                         Upload, Bestand1, Recent1, Show, Options1, Favorites, Help1, ToolBar1, showList()->grid(),
+                         statusPanels()->panel0(), m_input->idleTimer()});
     m_menus = new MenuController(*this, *this, *this, m_state);
-    m_input = new InputController(*this, *this, *this, m_state);
+    m_menus->SetClientWidgets({clientArea()->menuBackground(), m_statusBar, treeView(), showList()->grid(),
+                               clientArea()->picture()});
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
         this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
-        {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1,
-         HelpTimer});
+        {GettingStarted, WhatsNew, Credits, VXOnlineHelp, Checkforupdate, ReportBug, Support, AboutPictureShow1});
     ConnectHelpAndVersion();
     m_options = new OptionsController(
         this, m_state.settings, m_state.paths, m_state.environment, m_state.start, m_state.session,
@@ -224,9 +202,8 @@ QAction* MainWindow::actionNamed(const QString& name) const
 
 void MainWindow::buildClientArea()
 {
-    ClientArea = named(new QWidget(this), "ClientArea");
-    setCentralWidget(ClientArea);
-    QWidget* c = ClientArea;
+    m_clientArea = std::make_unique<MainClientArea>(this);
+    QWidget* c = m_clientArea->widget();
 
     // Design bounds of the restored 800 x 600 layout (client area below the
     // menu bar). The two tool bars sit at the top of the client area.
@@ -234,33 +211,8 @@ void MainWindow::buildClientArea()
     ToolBar1->setGeometry(0, 0, 401, 30);
     ToolBar2 = named(new QToolBar(c), "ToolBar2");
     ToolBar2->setGeometry(401, 0, 399, 30);
-    Bevel2 = makeFrame(c, "Bevel2", QRect(404, 32, 392, 22), QFrame::Box);
-    ImMyShowHeader = makeLabel(c, "ImMyShowHeader", QRect(404, 32, 392, 22));
-    MyShowLabel = makeLabel(c, "MyShowLabel", QRect(409, 35, 380, 16));
-
-    TreeView1 = named(new QTreeWidget(c), "TreeView1");
-    TreeView1->setGeometry(4, 32, 392, 318);
-    TreeView1->setHeaderHidden(true);
-
-    MyShowSG = named(new QTableWidget(0, 5, c), "MyShowSG");
-    MyShowSG->setGeometry(404, 56, 392, 262);
-    MyShowSG->setHorizontalHeaderLabels(
-        {QStringLiteral("Seq"), QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("Title"), QStringLiteral("Path")});
-    MyShowSG->verticalHeader()->hide();
-    MyShowSG->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MyShowSG->setSelectionBehavior(QAbstractItemView::SelectRows);
-    MyShowSG->hide();
-
-    // The list buttons under the grid: six of one width.
-    const int btnTop = 322, btnW = 65, btnH = 24;
-    ExchangeButtonBoven = makeButton(c, "ExchangeButtonBoven", QRect(404 + 0 * btnW, btnTop, btnW, btnH));
-    ExchangeButtonBeneden = makeButton(c, "ExchangeButtonBeneden", QRect(404 + 1 * btnW, btnTop, btnW, btnH));
-    MoveButton = makeButton(c, "MoveButton", QRect(404 + 2 * btnW, btnTop, btnW, btnH));
-    DeleteButton = makeButton(c, "DeleteButton", QRect(404 + 3 * btnW, btnTop, btnW, btnH));
-    TextSB = makeButton(c, "TextSB", QRect(404 + 4 * btnW, btnTop, btnW, btnH));
-    ClearListButton = makeButton(c, "ClearListButton", QRect(404 + 5 * btnW, btnTop, btnW, btnH));
-    for (QToolButton* b : {ExchangeButtonBoven, ExchangeButtonBeneden, MoveButton, DeleteButton, TextSB, ClearListButton})
-        b->setEnabled(false);
+    m_folderTreePanel = std::make_unique<FolderTreePanel>(c);
+    m_showList = std::make_unique<ShowListPanel>(c);
 
     // The browse preview under the tree and the MyShow preview under the list.
     m_browsePreview = new PreviewPanel(PreviewPanel::Kind::Browse, c);
@@ -270,30 +222,12 @@ void MainWindow::buildClientArea()
     m_showPreview = new PreviewPanel(PreviewPanel::Kind::MyShow, c);
     m_showPreview->setGeometry(404, 355, 392, 190);
 
-    // The main picture area: covers the client area while a show runs in
-    // the window; hidden otherwise.
-    Image1 = makeLabel(c, "Image1", QRect(0, 30, 800, 515));
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->hide();
+    // The main picture covers the client area while a show runs in the
+    // window; hidden otherwise.
+    m_clientArea->addPictures();
 
-    // Hidden helper images.
-    Image3 = makeLabel(c, "Image3", QRect(0, 0, 1, 1));
-    ImMenuBG = makeLabel(c, "ImMenuBG", QRect(0, 0, 1, 1));
-    ImBottomBar = makeLabel(c, "ImBottomBar", QRect(0, 0, 1, 1));
-    for (QLabel* l : {Image3, ImMenuBG, ImBottomBar})
-        l->hide();
-
-    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
-    setStatusBar(StatusBar1);
-    StatusPanel0 = named(new QLabel(StatusBar1), "StatusBar1Panel0");
-    StatusPanel1 = named(new QLabel(StatusBar1), "StatusBar1Panel1");
-    StatusPanel0->setMinimumWidth(250);
-    // Panel 1 takes the rest of the bar's width (window width less panel 0);
-    // its text never makes the window wider.
-    StatusPanel1->setMinimumWidth(0);
-    StatusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    StatusBar1->addWidget(StatusPanel0);
-    StatusBar1->addWidget(StatusPanel1, 1);
+    m_statusBar = new MainStatusBar(this);
+    setStatusBar(m_statusBar);
 }
 
 void MainWindow::buildToolBars()
@@ -728,17 +662,3 @@ void MainWindow::addTreeFileItems(QMenu* p)
     N24->setVisible(false);
 }
 
-void MainWindow::buildTimers()
-{
-    Timer1 = MakeNamedTimer(this, "Timer1", 1000, false);
-    TimerHook = MakeNamedTimer(this, "TimerHook", 500, false);
-    HookHandled = MakeNamedTimer(this, "HookHandled", 300, false);
-    TimerAutoCDRun = MakeNamedTimer(this, "TimerAutoCDRun", 1, false);
-    HelpTimer = MakeNamedTimer(this, "HelpTimer", 1500, true);
-    TimerThumbnail = MakeNamedTimer(this, "TimerThumbnail", 100, true);
-    IntervalTimer = MakeNamedTimer(this, "IntervalTimer", 1000, false);
-    FadeTimer = MakeNamedTimer(this, "FadeTimer", 100, false);
-    TimerMusic = MakeNamedTimer(this, "TimerMusic", 1000, false);
-    ImageTimer = MakeNamedTimer(this, "ImageTimer", 100, true);
-    connect(TimerAutoCDRun, &QTimer::timeout, this, [this] { m_startup->TimerAutoCDRunTimer(); });
-}

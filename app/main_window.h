@@ -15,12 +15,16 @@
 #include "app/help_and_version_controller.h"
 #include "app/input_controller.h"
 #include "app/layout_controller.h"
+#include "app/main_client_area.h"
+#include "app/main_status_bar.h"
 #include "app/main_window_widgets.h"
 #include "app/menu_controller.h"
 #include "app/options_controller.h"
 #include "app/startup_controller.h"
 #include "base/program_state.h"
+#include "browse/folder_tree_panel.h"
 #include "shows/my_show_controller.h"
+#include "shows/show_list_panel.h"
 #include "slideshow/slide_show_controller.h"
 #include "sound/sound_controller.h"
 
@@ -120,6 +124,19 @@ private:
     QPointer<AutoShowCountdownWindow> m_replayWindow;
     // The windows of their own this window made at first use; they go with it.
     QList<QPointer<QWidget>> m_windowsMadeHere;
+public:
+
+    // The client area and its pictures, the folder tree, the MyShow list's
+    // column and the status bar, built by the constructor.
+    MainClientArea* clientArea() const { return m_clientArea.get(); }
+    QTreeWidget* treeView() const { return m_folderTreePanel->tree(); }
+    ShowListPanel* showList() const { return m_showList.get(); }
+    MainStatusBar* statusPanels() const { return m_statusBar; }
+private:
+    std::unique_ptr<MainClientArea> m_clientArea;
+    std::unique_ptr<FolderTreePanel> m_folderTreePanel;
+    std::unique_ptr<ShowListPanel> m_showList;
+    MainStatusBar* m_statusBar = nullptr;
 public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
@@ -463,5 +480,4 @@ private:
     void buildOptionsAndHelpMenus();
     void buildPopups();
     void addTreeFileItems(QMenu* popup);
-    void buildTimers();
 };

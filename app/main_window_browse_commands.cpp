@@ -87,11 +87,12 @@ void MainWindow::ShowPicFullPopClick()
 
 void MainWindow::MyShowSGSelectCell()
 {
-    if (!MyShowSG || !pictureInfo())
+    if (!pictureInfo())
         return;
-    const int row = MyShowSG->currentRow();
-    const QTableWidgetItem* name = row >= 0 ? MyShowSG->item(row, 3) : nullptr;
-    const QTableWidgetItem* folder = row >= 0 ? MyShowSG->item(row, 4) : nullptr;
+    const QTableWidget* const list = showList()->grid();
+    const int row = list->currentRow();
+    const QTableWidgetItem* name = row >= 0 ? list->item(row, 3) : nullptr;
+    const QTableWidgetItem* folder = row >= 0 ? list->item(row, 4) : nullptr;
     if (!name || !folder)
         return;
     const QString path = QDir::fromNativeSeparators(folder->text()) + QLatin1Char('/') + name->text();
@@ -130,8 +131,7 @@ void MainWindow::ConnectBrowseCommands()
     onClick(ShowPicFullPop, [this] { ShowPicFullPopClick(); });
     connect(m_browsePreview, &PreviewPanel::pictureClicked, this, [this] { Image4Click(); });
     connect(m_showPreview, &PreviewPanel::pictureClicked, this, [this] { Image2Click(); });
-    if (MyShowSG)
-        connect(MyShowSG, &QTableWidget::itemSelectionChanged, this, [this] { MyShowSGSelectCell(); });
+    connect(showList()->grid(), &QTableWidget::itemSelectionChanged, this, [this] { MyShowSGSelectCell(); });
 
     // The play order of the folder shows, as the Options set it.
     connect(m_browsePreview, &PreviewPanel::playOrderChosen, this, [this](int index) {

@@ -29,8 +29,8 @@ public:
         MainWindow* f = m_form;
         FileOpsWidgets w;
         w.Window = f;
-        w.TreeView1 = f->TreeView1;
-        w.StatusPanel1 = f->StatusPanel1;
+        w.TreeView1 = f->treeView();
+        w.StatusPanel1 = f->statusPanels()->panel1();
         w.FolderOperations = f->FolderOperations;
         w.SaveToolButton = f->SaveToolButton;
         w.SavePictureTo = f->SavePictureTo;
@@ -122,8 +122,7 @@ ShowSyncSteps showSyncSteps(MainWindow* form)
     ShowSyncSteps steps;
     steps.knownShows = [form] { return form->showManager() ? form->showManager()->KnownShows() : QStringList(); };
     steps.showStatus = [form](const QString& text) {
-        if (form->StatusPanel1)
-            form->StatusPanel1->setText(text);
+        form->statusPanels()->setPanelText(1, text);
     };
     steps.showFileRewritten = [form] { form->myShow()->ReadMyShowFile(); };
     return steps;

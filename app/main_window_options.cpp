@@ -95,7 +95,7 @@ void MainWindow::RefreshAfterOptions()
     externalPrograms()->BuildLaunchMenu();
     externalPrograms()->BuildLaunchButtons();
     if (RunExeMyShowTB) {
-        const bool listed = MyShowSG && MyShowSG->rowCount() > 0;
+        const bool listed = showList()->grid()->rowCount() > 0;
         const bool hidden = m_showPreview->message() != PreviewPanel::Message::FileNotExist;
         RunExeMyShowTB->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
                                    && EditProgramAcceptable(Settings.EditPrograms[0]));

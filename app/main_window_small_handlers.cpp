@@ -159,26 +159,24 @@ void MainWindow::SetupSmallHandlers()
     m_smallHandlersSetUp = true;
 
     m_helpAndVersion->ConnectHelpMenu();
-    if (TimerThumbnail)
-        connect(TimerThumbnail, &QTimer::timeout, pictureInfo(), &PictureInfoController::TimerThumbnailTimer);
-    if (ImageTimer)
-        connect(ImageTimer, &QTimer::timeout, pictureDisplay(), &PictureDisplaySection::ImageTimerTimer);
+    connect(pictureInfo()->thumbnailTimer(), &QTimer::timeout, pictureInfo(), &PictureInfoController::TimerThumbnailTimer);
+    connect(pictureDisplay()->imageTimer(), &QTimer::timeout, pictureDisplay(),
+            &PictureDisplaySection::ImageTimerTimer);
 
     FolderTreeSect->ConnectKeysAndSelection();
-    if (MyShowSG) {
-        MyShowSG->setMouseTracking(true);
-        MyShowSG->viewport()->setMouseTracking(true);
-        MyShowSG->viewport()->installEventFilter(new SmallHandlersFilter(this, MyShowSG->viewport()));
-    }
+    QTableWidget* const list = showList()->grid();
+    list->setMouseTracking(true);
+    list->viewport()->setMouseTracking(true);
+    list->viewport()->installEventFilter(new SmallHandlersFilter(this, list->viewport()));
 }
 
 // ---- delayed preview, show list, main picture -----------------------------------
 
 void MainWindow::MyShowSGMouseMove()
 {
-    if (!MyShowSG || otherWindowOpen(this))
+    if (otherWindowOpen(this))
         return;
-    MyShowSG->setFocus(Qt::MouseFocusReason);
+    showList()->grid()->setFocus(Qt::MouseFocusReason);
 }
 
 // A help page connects the small handlers first (the help timer ends its

@@ -11,45 +11,15 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QMenuBar;
-class QStatusBar;
-class QTableWidget;
-class QTimer;
 class QToolBar;
 class QToolButton;
-class QTreeWidget;
 class QWidget;
 
 struct MainWindowWidgets {
 
-    // --- client area -----------------------------------------------------
-    QWidget* ClientArea = nullptr;           // central widget, controls placed at design bounds
+    // --- tool bars --------------------------------------------------------
     QToolBar* ToolBar1 = nullptr;            // folder / picture tool bar (left half)
     QToolBar* ToolBar2 = nullptr;            // MyShow tool bar (right half)
-    QTreeWidget* TreeView1 = nullptr;        // the folder tree
-    QTableWidget* MyShowSG = nullptr;        // the show list grid (Seq, T, S, Title, Path)
-    QFrame* Bevel2 = nullptr;
-
-    // Images (QLabel holding a pixmap).
-    QLabel* Image1 = nullptr;                // main picture area ("form1im1")
-    QLabel* Image3 = nullptr;                // hidden; text measurements
-    QLabel* ImMenuBG = nullptr;              // hidden; menu bar background
-    QLabel* ImMyShowHeader = nullptr;        // header picture over the show list
-    QLabel* ImBottomBar = nullptr;           // hidden; bottom-bar bitmap
-
-    // Labels.
-    QLabel* MyShowLabel = nullptr;
-
-    // Buttons of the show list column.
-    QToolButton* ExchangeButtonBoven = nullptr;   // move up
-    QToolButton* ExchangeButtonBeneden = nullptr; // move down
-    QToolButton* MoveButton = nullptr;
-    QToolButton* DeleteButton = nullptr;
-    QToolButton* TextSB = nullptr;
-    QToolButton* ClearListButton = nullptr;
-
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* StatusPanel0 = nullptr;               // panel 0 of StatusBar1 ("StatusBar1Panel0")
-    QLabel* StatusPanel1 = nullptr;               // panel 1 of StatusBar1 ("StatusBar1Panel1")
 
     // --- tool bar 1 (actions) ----------------------------------------------
     QAction* ToolButton1 = nullptr;               // start slide show from folder
@@ -327,16 +297,4 @@ struct MainWindowWidgets {
     QAction* MSecondMonitor = nullptr;
     QMenu* MultiPop = nullptr;
     std::array<QAction*, 25> MultiItems{};        // M1, M2, M4 ... M77 (PageLayoutTable's order)
-
-    // --- timers ------------------------------------------------------------------
-    QTimer* Timer1 = nullptr;                     // idle timer, 1000 ms, off at design
-    QTimer* TimerHook = nullptr;                  // 500 ms, off
-    QTimer* HookHandled = nullptr;                // 300 ms, off
-    QTimer* TimerAutoCDRun = nullptr;             // 1 ms, off
-    QTimer* HelpTimer = nullptr;                  // 1500 ms one-shot, off
-    QTimer* TimerThumbnail = nullptr;             // 100 ms one-shot, off
-    QTimer* IntervalTimer = nullptr;              // slide show step, off
-    QTimer* FadeTimer = nullptr;                  // music fade, off
-    QTimer* TimerMusic = nullptr;                 // music queue, off
-    QTimer* ImageTimer = nullptr;                 // picture settle timer, off
 };

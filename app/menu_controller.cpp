@@ -90,11 +90,11 @@ void MenuController::setupMenuStyle()
     style->paintContext().glyph = [](int n) {
         return platform::ImageListPixmap(platform::ImageListId::MenuIL, n);
     };
-    if (m_w.ImMenuBG && !m_w.ImMenuBG->pixmap().isNull())
-        style->paintContext().barBackground = m_w.ImMenuBG->pixmap();
+    if (m_c.ImMenuBG && !m_c.ImMenuBG->pixmap().isNull())
+        style->paintContext().barBackground = m_c.ImMenuBG->pixmap();
     style->paintContext().repaintStatusBar = [this] {
-        if (m_w.StatusBar1)
-            m_w.StatusBar1->update();
+        if (m_c.StatusBar1)
+            m_c.StatusBar1->update();
     };
     style->setGlyphState([this] {
         MenuGlyphState g;
@@ -235,7 +235,7 @@ MenuCaptionState MenuController::menuCaptionState() const
     s.draftShowOpen = m_host.openShow().DraftShowOpen == 1;
     s.namedShowOpen = m_host.openShow().NamedShowOpen == 1;
     s.openShowFile = m_host.openShow().OpenShowPath;
-    s.openShowPictureCount = m_w.MyShowSG ? m_w.MyShowSG->rowCount() : 0;
+    s.openShowPictureCount = m_c.MyShowSG ? m_c.MyShowSG->rowCount() : 0;
     s.showChangeable = m_host.openShow().ShowChangeable == 1;
     s.runningSourceIsShow = m_host.openShow().SourceIsShow == 1;
     s.runningSource = s.runningSourceIsShow ? m_host.openShow().OpenShowPath : m_host.folderTree()->SelectedFolder;
@@ -357,10 +357,10 @@ void MenuController::RightClickTreeViewPopup()
     // The node under the pointer (the pop-up opens there), else the
     // selected node (opened from the keyboard).
     QTreeWidgetItem* node = nullptr;
-    if (m_w.TreeView1) {
-        node = m_w.TreeView1->itemAt(m_w.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
+    if (m_c.TreeView1) {
+        node = m_c.TreeView1->itemAt(m_c.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
         if (!node)
-            node = m_w.TreeView1->currentItem();
+            node = m_c.TreeView1->currentItem();
     }
     QString path = node ? m_host.GetNodePath(node) : m_host.folderTree()->SelectedFolder;
     if (path.isEmpty())
@@ -535,8 +535,8 @@ void MenuController::PictureToClipboardClick(QObject* sender)
     QPixmap picture;
     if (!runs(m_state.session))
         picture = (sender == m_w.PictureToCBMyShow ? m_host.showPreview() : m_host.browsePreview())->picture();
-    else if (m_w.Image1)
-        picture = m_w.Image1->pixmap();
+    else if (m_c.Image1)
+        picture = m_c.Image1->pixmap();
     if (!picture.isNull())
         QGuiApplication::clipboard()->setPixmap(picture);
 }

@@ -18,6 +18,10 @@ class MenuChanges;
 class MyShowController;
 class PreviewPanel;
 class QAction;
+class QLabel;
+class QStatusBar;
+class QTableWidget;
+class QTreeWidget;
 class QPainter;
 class QRect;
 class QTreeWidgetItem;
@@ -67,6 +71,19 @@ public:
 
     ProgramState& state() const { return m_state; }
 
+    // The client area's widgets the menus read: the menu bar's background
+    // picture, the status bar (repainted with the menus), the folder tree
+    // (the pop-up's node), the show list (its picture count) and the main
+    // picture (copied to the clipboard).
+    struct ClientWidgets {
+        QLabel* ImMenuBG = nullptr;
+        QStatusBar* StatusBar1 = nullptr;
+        QTreeWidget* TreeView1 = nullptr;
+        QTableWidget* MyShowSG = nullptr;
+        QLabel* Image1 = nullptr;
+    };
+    void SetClientWidgets(const ClientWidgets& widgets) { m_c = widgets; }
+
     // Connects the menus' opening handlers and the owner-drawn menu style
     // (done once; the first showing of the window does it too).
     void SetupMenus();
@@ -101,6 +118,7 @@ private:
     QWidget& m_window;
     MenuHost& m_host;
     const MainWindowWidgets& m_w;
+    ClientWidgets m_c;
     ProgramState& m_state;
     bool m_menusSetUp = false;
 };

@@ -2,7 +2,7 @@
 #include "app/startup_controller.h"
 #include "app/help_and_version_controller.h"
 #include "app/layout_controller.h"
-#include "app/main_window_widgets.h"
+#include "base/named_timer.h"
 #include "base/program_state.h"
 #include "shows/show_file.h"
 #include "slideshow/slide_show_controller.h"
@@ -139,10 +139,11 @@ QString onCurrentDrive(const QString& path, const QString& currentDir)
 
 } // namespace
 
-StartupController::StartupController(QWidget& window, MainWindowWidgets& widgets, StartCloseHost& host,
-                                     ProgramState& state)
-    : m_window(window), m_widgets(widgets), m_host(host), m_state(state)
+StartupController::StartupController(QWidget& window, StartCloseHost& host, ProgramState& state)
+    : m_window(window), m_host(host), m_state(state),
+      m_autoCdRunTimer(MakeNamedTimer(&window, "TimerAutoCDRun", 1, false))
 {
+    QObject::connect(m_autoCdRunTimer, &QTimer::timeout, &window, [this] { TimerAutoCDRunTimer(); });
 }
 
 bool StartupController::VisibleAtStart() const
@@ -603,13 +604,13 @@ void StartupController::applyStartFonts()
 void StartupController::WindowShown(bool spontaneous)
 {
     if (state().start.DemoMode && !spontaneous)
-        m_widgets.TimerAutoCDRun->start();
+        m_autoCdRunTimer->start();
 }
 
 void StartupController::TimerAutoCDRunTimer()
 {
     m_window.hide();
-    m_widgets.TimerAutoCDRun->stop();
+    m_autoCdRunTimer->stop();
     // The automatic show window takes the focus. Without one the demo has
     // nothing to show, and an invisible program would only linger: it ends.
     AutoShowOfferWindow* const demoShowWindow = m_host.demoShowWindow();

@@ -15,14 +15,57 @@
 #include <QString>
 #include <QStringList>
 
-struct MainWindowWidgets;
 struct ProgramState;
+class QAction;
+class QLabel;
+class QMenu;
+class QTableWidget;
+class QTimer;
+class QToolBar;
 class QWidget;
 
 class StartupController {
 public:
     // `window` is the main window the start sizes, shows and hides.
-    StartupController(QWidget& window, MainWindowWidgets& widgets, StartCloseHost& host, ProgramState& state);
+    // The controls the start sets up, built by the main window after the
+    // controller: the menus and tool-bar items whose captions and tips
+    // depend on the start, the show list, the status panel and the idle
+    // timer.
+    struct Items {
+        QAction* ShowAllTB = nullptr;
+        QAction* TBTarnivo = nullptr;
+        QAction* TBSepTarn = nullptr;
+        QAction* Tarnivo = nullptr;
+        QAction* TarnivoPop = nullptr;
+        QAction* GettingStarted = nullptr;
+        QAction* WhatsNew = nullptr;
+        QAction* VXOnlineHelp = nullptr;
+        QAction* HideShowMyShowTB = nullptr;
+        QAction* HideShowMyShow = nullptr;
+        QAction* RunExeMyShowTB = nullptr;
+        QAction* RunExeToolButton = nullptr;
+        QAction* ToolButton1 = nullptr;
+        QAction* UploadPicture = nullptr;
+        QAction* Upload = nullptr;
+        QMenu* Bestand1 = nullptr;
+        QMenu* Recent1 = nullptr;
+        QMenu* Show = nullptr;
+        QMenu* Options1 = nullptr;
+        QMenu* Favorites = nullptr;
+        QMenu* Help1 = nullptr;
+        QToolBar* ToolBar1 = nullptr;
+        QTableWidget* MyShowSG = nullptr;
+        QLabel* StatusPanel0 = nullptr;
+        QTimer* Timer1 = nullptr;   // the idle timer
+    };
+
+    // Makes the demo start's hand-over timer ("TimerAutoCDRun", 1 ms, not
+    // running) on `window`.
+    StartupController(QWidget& window, StartCloseHost& host, ProgramState& state);
+    // The controls, handed over once the window has built them.
+    void SetItems(const Items& items) { m_widgets = items; }
+    // The demo start's hand-over timer.
+    QTimer* autoCdRunTimer() const { return m_autoCdRunTimer; }
 
     // The program's state the start fills.
     ProgramState& state() const { return m_state; }
@@ -96,7 +139,8 @@ private:
     void applyStartFonts();
 
     QWidget& m_window;
-    MainWindowWidgets& m_widgets;
+    Items m_widgets;
+    QTimer* m_autoCdRunTimer;
     StartCloseHost& m_host;
     ProgramState& m_state;
 };

@@ -4,7 +4,6 @@
 #include "base/start_args.h"
 #include "app/startup_controller.h"
 #include "app/help_and_version_controller.h"
-#include "app/main_window_widgets.h"
 #include "base/program_state.h"
 #include "shows/my_show_controller.h"
 #include "slideshow/slide_show_controller.h"

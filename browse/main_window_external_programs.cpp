@@ -28,11 +28,11 @@ public:
         MainWindow* f = m_form;
         ExternalProgramsWidgets w;
         w.Window = f;
-        w.MyShowSG = f->MyShowSG;
-        w.TreeView1 = f->TreeView1;
+        w.MyShowSG = f->showList()->grid();
+        w.TreeView1 = f->treeView();
         w.BrowsePreview = f->browsePreview();
         w.ShowPreview = f->showPreview();
-        w.StatusPanel1 = f->StatusPanel1;
+        w.StatusPanel1 = f->statusPanels()->panel1();
         w.RunExeToolButton = f->RunExeToolButton;
         w.RunExeMyShowTB = f->RunExeMyShowTB;
         w.LaunchEditProgram1 = f->LaunchEditProgram1;
@@ -109,8 +109,8 @@ void MainWindow::InstallExternalPrograms()
     // options; their status shows in this window's status panel 0.
     const auto options = [this] { return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode); };
     const auto status = [window = QPointer<MainWindow>(this)](const QString& text) {
-        if (window && window->StatusPanel0)
-            window->StatusPanel0->setText(text);
+        if (window && window->statusPanels())
+            window->statusPanels()->setPanelText(0, text);
     };
     m_externalPrograms = new ExternalProgramsController(std::make_unique<MainWindowExternalProgramsHost>(this),
                                                         m_state.settings, m_state.paths, m_state.environment,

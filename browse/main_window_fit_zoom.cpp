@@ -16,8 +16,8 @@ public:
     {
         FitZoomWidgets w;
         w.Window = m_form;
-        w.ClientArea = m_form->ClientArea;
-        w.Image1 = m_form->Image1;
+        w.ClientArea = m_form->clientArea()->widget();
+        w.Image1 = m_form->clientArea()->picture();
         w.ToolBar1 = m_form->ToolBar1;
         w.MainMenu1 = m_form->MainMenu1;
         return w;

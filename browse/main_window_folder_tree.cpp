@@ -20,13 +20,13 @@ public:
         MainWindow* f = m_form;
         FolderTreeWidgets w;
         w.Window = f;
-        w.TreeView1 = f->TreeView1;
+        w.TreeView1 = f->treeView();
         w.RightClickTreeView = f->RightClickTreeView;
-        w.StatusBar1 = f->StatusBar1;
-        w.StatusPanel1 = f->StatusPanel1;
+        w.StatusBar1 = f->statusPanels();
+        w.StatusPanel1 = f->statusPanels()->panel1();
         w.SearchTB = f->SearchTB;
         w.ShowPreview = f->showPreview();
-        w.Timer1 = f->Timer1;
+        w.Timer1 = f->input()->idleTimer();
         w.FolderExclusions = f->FolderExclusions;
         w.ExclusionItems = {f->Browse, f->SubShow, f->SubSearch, f->All,
                             f->BrowsePop, f->SubShowPop, f->SubSearchPop, f->AllPop};

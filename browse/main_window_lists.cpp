@@ -22,7 +22,7 @@ public:
         MainWindow* f = m_form;
         ListMenusWidgets w;
         w.Window = f;
-        w.Timer1 = f->Timer1;
+        w.Timer1 = f->input()->idleTimer();
         w.Recent1 = f->Recent1;
         w.Favorites = f->Favorites;
         w.MyShow = f->MyShow;

@@ -22,10 +22,9 @@ public:
         MainWindow* f = m_form;
         PictureDisplayWidgets w;
         w.Window = f;
-        w.Image1 = f->Image1;
+        w.Image1 = f->clientArea()->picture();
         w.ToolBar1 = f->ToolBar1;
-        w.ImageTimer = f->ImageTimer;
-        w.IntervalTimer = f->IntervalTimer;
+        w.IntervalTimer = f->slideShow()->intervalTimer();
         w.AddBookMark = f->AddBookMark;
         w.RemoveBookmark = f->RemoveBookmark;
         w.GoToNextBookMark = f->GoToNextBookMark;

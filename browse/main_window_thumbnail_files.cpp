@@ -24,8 +24,8 @@ namespace {
 ThumbnailStatus statusPanel0(MainWindow* form)
 {
     return [window = QPointer<MainWindow>(form)](const QString& text) {
-        if (window && window->StatusPanel0)
-            window->StatusPanel0->setText(text);
+        if (window && window->statusPanels())
+            window->statusPanels()->setPanelText(0, text);
     };
 }
 
@@ -38,10 +38,9 @@ public:
         MainWindow* f = m_form;
         PictureInfoWidgets w;
         w.Window = f;
-        w.TreeView1 = f->TreeView1;
-        w.MyShowSG = f->MyShowSG;
-        w.Timer1 = f->Timer1;
-        w.TimerThumbnail = f->TimerThumbnail;
+        w.TreeView1 = f->treeView();
+        w.MyShowSG = f->showList()->grid();
+        w.Timer1 = f->input()->idleTimer();
         w.TBMakeSmall = f->TBMakeSmall;
         w.MMakeSmall = f->MMakeSmall;
         w.MakeSmall = f->MakeSmall;

@@ -17,11 +17,11 @@ public:
         MainWindow* f = m_form;
         ThumbnailPageWidgets w;
         w.Window = f;
-        w.ClientArea = f->ClientArea;
+        w.ClientArea = f->clientArea()->widget();
         w.ToolBar1 = f->ToolBar1;
-        w.StatusBar1 = f->StatusBar1;
-        w.StatusPanel1 = f->StatusPanel1;
-        w.IntervalTimer = f->IntervalTimer;
+        w.StatusBar1 = f->statusPanels();
+        w.StatusPanel1 = f->statusPanels()->panel1();
+        w.IntervalTimer = f->slideShow()->intervalTimer();
         w.RightClickTreeView = f->RightClickTreeView;
         w.MMultSlide = f->MMultSlide;
         w.MultiPop = f->MultiPop;

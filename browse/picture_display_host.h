@@ -23,7 +23,6 @@ struct PictureDisplayWidgets {
     QWidget* Window = nullptr;
     QLabel* Image1 = nullptr;            // the main picture area
     QToolBar* ToolBar1 = nullptr;
-    QTimer* ImageTimer = nullptr;        // the picture settle timer
     QTimer* IntervalTimer = nullptr;     // the slide show's step
     // Bookmark items of the Show menu.
     QAction* AddBookMark = nullptr;

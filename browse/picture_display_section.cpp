@@ -7,6 +7,7 @@
 #include "base/program_state.h"
 #include "base/settings_record.h"
 #include "base/file_helpers.h"
+#include "base/named_timer.h"
 #include "base/start_args.h"
 #include "browse/drive_menu.h"
 #include "browse/recent_lists.h"
@@ -149,11 +150,10 @@ public:
     }
     void StartImageTimer(int intervalMs) override
     {
-        if (!m_w.ImageTimer)
-            return;
+        QTimer* const ImageTimer = m_s->imageTimer();
         if (intervalMs > 0)
-            m_w.ImageTimer->setInterval(intervalMs);
-        m_w.ImageTimer->start();
+            ImageTimer->setInterval(intervalMs);
+        ImageTimer->start();
     }
     void HideMainImage() override
     {
@@ -320,6 +320,7 @@ PictureDisplaySection::PictureDisplaySection(std::unique_ptr<PictureDisplayHost>
     : m_host(std::move(host)), m_session(session), m_settings(settings), m_start(start), m_w(m_host->widgets())
 {
     setParent(m_w.Window);
+    m_imageTimer = MakeNamedTimer(this, "ImageTimer", 100, true);
     // The display step ends when the slot it asked answers.
     for (const QString& name : {SlotForm1Im1, SlotForm9Im1, SlotForm9Im2}) {
         PictureSlotModel* slot = PictureSlot(name);
@@ -727,8 +728,8 @@ void PictureDisplaySection::TBRatioClick()
 
 void PictureDisplaySection::Image1Progress(bool endStage)
 {
-    if (m_w.ImageTimer)
-        m_w.ImageTimer->stop();
+    if (m_imageTimer)
+        m_imageTimer->stop();
     if (!endStage)
         return;
     UpdatePictureStatus();
@@ -738,8 +739,8 @@ void PictureDisplaySection::Image1Progress(bool endStage)
 void PictureDisplaySection::ImageTimerTimer()
 {
     ShowManagerWindow* const Form16 = m_host->showManager();
-    if (m_w.ImageTimer)
-        m_w.ImageTimer->stop();
+    if (m_imageTimer)
+        m_imageTimer->stop();
     m_session.ShowState.PictureLoaded = 1;
     PictureLoadTimeMs = platform::monotonicMs();
     const StartContext& start = m_start;

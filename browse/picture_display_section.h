@@ -65,6 +65,8 @@ public:
     // The settle timer (ImageTimer) fired: the picture counts as loaded, its
     // load time is kept and the MyShow manager's buttons follow.
     void ImageTimerTimer();
+    // The settle timer ("ImageTimer", 100 ms, single shot, not running).
+    QTimer* imageTimer() const { return m_imageTimer; }
     // Monotonic time of the last finished picture load.
     qint64 PictureLoadTimeMs = 0;
 
@@ -101,4 +103,5 @@ private:
     const PictureDisplayWidgets m_w;
     PictureDisplayState m_display;
     PageSelection* m_page = nullptr;
+    QTimer* m_imageTimer = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "browse/picture_info_controller.h"
 
 #include "base/file_helpers.h"
+#include "base/named_timer.h"
 #include "base/found_file.h"
 #include "base/settings_store.h"
 #include "base/start_context.h"
@@ -70,6 +71,7 @@ PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> ho
       m_paths(paths), m_environment(environment), m_start(start), m_w(m_host->widgets())
 {
     setObjectName(QStringLiteral("PictureInfoController"));
+    m_thumbnailTimer = MakeNamedTimer(this, "TimerThumbnail", 100, true);
     m_browsePreview = new PreviewRequest(this);
     m_myShowPreview = new PreviewRequest(this);
     connect(m_browsePreview, &PreviewRequest::loaded, this,
@@ -415,8 +417,8 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         return;
     PreviewNode = node;
 
-    if (m_w.TimerThumbnail)
-        m_w.TimerThumbnail->stop();
+    if (m_thumbnailTimer)
+        m_thumbnailTimer->stop();
     if (m_w.PathToClipboard)
         m_w.PathToClipboard->setEnabled(true);
 
@@ -438,8 +440,8 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
         // The picture itself is shown a moment later, when the mouse rests.
         ThumbnailPreviewPath = path;
         ThumbnailPreviewFromTree = true;
-        if (m_w.TimerThumbnail)
-            m_w.TimerThumbnail->start();
+        if (m_thumbnailTimer)
+            m_thumbnailTimer->start();
     }
 
     if (video || picture)
@@ -453,8 +455,8 @@ void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModi
 
 void PictureInfoController::TimerThumbnailTimer()
 {
-    if (m_w.TimerThumbnail)
-        m_w.TimerThumbnail->stop();
+    if (m_thumbnailTimer)
+        m_thumbnailTimer->stop();
     if (ThumbnailPreviewPath.isEmpty())
         return;
     if (ThumbnailPreviewFromTree)

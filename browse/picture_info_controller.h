@@ -51,6 +51,8 @@ public:
     // remembered picture in the browse preview when it is the tree's, else
     // in the MyShow preview.
     void TimerThumbnailTimer();
+    // The delayed preview's timer ("TimerThumbnail", 100 ms, single shot, not running).
+    QTimer* thumbnailTimer() const { return m_thumbnailTimer; }
     // The preview TimerThumbnail shows, and whether it is the tree's.
     QString ThumbnailPreviewPath;
     bool ThumbnailPreviewFromTree = true;
@@ -86,6 +88,7 @@ private:
     const EnvironmentInfo& m_environment;
     const StartContext& m_start;
     const PictureInfoWidgets m_w;
+    QTimer* m_thumbnailTimer = nullptr;
     // The previews' pictures, made on workers, and what their answers need.
     PreviewRequest* m_browsePreview = nullptr;
     PreviewRequest* m_myShowPreview = nullptr;

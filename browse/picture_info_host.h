@@ -24,7 +24,6 @@ struct PictureInfoWidgets {
     QTreeWidget* TreeView1 = nullptr;
     QTableWidget* MyShowSG = nullptr;
     QTimer* Timer1 = nullptr;           // the idle timer
-    QTimer* TimerThumbnail = nullptr;   // shows the hovered picture a moment later
     // "Create thumbnails manually" of the tool bar, the menu and the tree's pop-up.
     QAction* TBMakeSmall = nullptr;
     QAction* MMakeSmall = nullptr;

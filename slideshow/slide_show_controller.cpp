@@ -5,6 +5,7 @@
 #include "base/program_state.h"
 #include "base/data_folder.h"
 #include "base/picture_table.h"
+#include "base/named_timer.h"
 #include "base/start_args.h"
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
@@ -37,7 +38,8 @@
 #include <QToolButton>
 
 SlideShowController::SlideShowController(QWidget& window, std::unique_ptr<SlideShowHost> host, ProgramState& state)
-    : QObject(&window), m_window(window), m_host(std::move(host)), m_state(state)
+    : QObject(&window), m_window(window), m_host(std::move(host)), m_state(state),
+      m_intervalTimer(MakeNamedTimer(this, "IntervalTimer", 1000, false))
 {
 }
 
@@ -201,10 +203,10 @@ void SlideShowController::WireShowWindow(ShowWindow* Form9)
     m_host->SetShowRunningHints();
     if (m_items.RunExeToolButton && !m_items.RunExeToolButton->toolTip().isEmpty())
         Form9->SetEditButtonHint(m_items.RunExeToolButton->toolTip());
-    Form9->IntervalTimer = m_items.IntervalTimer;
-    if (m_items.IntervalTimer) {
-        m_items.IntervalTimer->stop();
-        connect(m_items.IntervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer, Qt::UniqueConnection);
+    Form9->IntervalTimer = m_intervalTimer;
+    if (m_intervalTimer) {
+        m_intervalTimer->stop();
+        connect(m_intervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer, Qt::UniqueConnection);
     }
 }
 
@@ -264,17 +266,17 @@ void SlideShowController::EndShow()
         Form9->StopSlideShow(); // reports back here once more; nothing left to do then
         return;
     }
-    if (m_items.IntervalTimer) {
-        m_items.IntervalTimer->stop();
+    if (m_intervalTimer) {
+        m_intervalTimer->stop();
         if (Form9)
-            disconnect(m_items.IntervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer);
+            disconnect(m_intervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer);
     }
     m_state.session.PlaybackActive = 0;
     m_state.session.ShowState.Direction = 0;
     if (m_host->thumbnailPage()->PageView)
         m_host->thumbnailPage()->PageView->EndPageShow();
-    if (m_items.IntervalTimer && m_host->thumbnailPage()->PageView)
-        disconnect(m_items.IntervalTimer, &QTimer::timeout, m_host->thumbnailPage()->PageView, &ThumbnailPageController::IntervalTimerTimer);
+    if (m_intervalTimer && m_host->thumbnailPage()->PageView)
+        disconnect(m_intervalTimer, &QTimer::timeout, m_host->thumbnailPage()->PageView, &ThumbnailPageController::IntervalTimerTimer);
     m_state.session.ShowState.PlaysOwnShowFile = false;
     // The picture's own sound ends with the show.
     m_host->sound()->ReleaseVoiceFile();

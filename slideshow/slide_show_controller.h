@@ -66,8 +66,7 @@ class SlideShowController : public QObject {
 public:
     // The controls the show uses, built by the main window (any may be missing).
     struct Items {
-        QTimer* Timer1 = nullptr;
-        QTimer* IntervalTimer = nullptr;
+        QTimer* Timer1 = nullptr;   // the idle timer
         QAction* ToolButton2 = nullptr;
         QAction* RunExeToolButton = nullptr;
         QLabel* StatusPanel1 = nullptr;
@@ -75,7 +74,11 @@ public:
     };
 
     // `window` is the main window (closed when a start with an argument ends).
+    // Makes the show's step timer ("IntervalTimer", 1000 ms, not running).
     SlideShowController(QWidget& window, std::unique_ptr<SlideShowHost> host, ProgramState& state);
+    // The show's step timer: the full-screen show, the page show, the
+    // display step and the sound arm it.
+    QTimer* intervalTimer() const { return m_intervalTimer; }
     ~SlideShowController() override;
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
@@ -106,4 +109,5 @@ private:
     std::unique_ptr<SlideShowHost> m_host;
     ProgramState& m_state;
     Items m_items;
+    QTimer* m_intervalTimer;
 };

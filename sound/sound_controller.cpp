@@ -3,6 +3,7 @@
 #include "sound/sound_controller.h"
 
 #include "base/program_state.h"
+#include "base/named_timer.h"
 #include "base/start_args.h"
 #include "browse/picture_display.h"
 #include "browse/preview_panel.h"
@@ -26,24 +27,26 @@ constexpr int VoicePlayIdleGlyph = 103;
 } // namespace
 
 SoundController::SoundController(QWidget& window, OpenShow& openShow, ProgramState& state)
-    : QObject(&window), m_window(window), m_openShow(openShow), m_state(state)
+    : QObject(&window), m_window(window), m_openShow(openShow), m_state(state),
+      m_fadeTimer(MakeNamedTimer(this, "FadeTimer", 100, false)),
+      m_musicTimer(MakeNamedTimer(this, "TimerMusic", 1000, false))
 {
 }
 
 void SoundController::SetItems(const Items& items)
 {
     m_items = items;
-    if (m_items.FadeTimer)
-        connect(m_items.FadeTimer, &QTimer::timeout, this, [this] {
-            if (m_items.FadeTimer->isSingleShot())
+    if (m_fadeTimer)
+        connect(m_fadeTimer, &QTimer::timeout, this, [this] {
+            if (m_fadeTimer->isSingleShot())
                 ::StartMusicFadeOut(m_sound);
         });
 }
 
 void SoundController::StopMusic()
 {
-    if (m_items.FadeTimer)
-        m_items.FadeTimer->stop();
+    if (m_fadeTimer)
+        m_fadeTimer->stop();
     ::StopMusic(m_sound);
     m_waitingForVoice = false;
     ResetVoicePlayButton();
@@ -142,14 +145,14 @@ bool SoundController::PlayShownPictureSound(bool recordRead)
         if (plan.restartQueue) {
             m_sound.QueueRestartPending = 0;
             m_sound.PlayQueueIndex = -1;
-            if (m_items.TimerMusic)
-                m_items.TimerMusic->start();
+            if (m_musicTimer)
+                m_musicTimer->start();
         }
     } else if (plan.playQueueFirst) {
         m_sound.PlayQueueIndex = 0;
         PlaySoundFile();
-        if (m_items.TimerMusic)
-            m_items.TimerMusic->start();
+        if (m_musicTimer)
+            m_musicTimer->start();
     }
     return m_waitingForVoice;
 }
@@ -174,10 +177,10 @@ void SoundController::VoiceEnded(bool failed)
 
 void SoundController::StartMusicFadeBeforeNextStep(int intervalMs)
 {
-    if (!m_items.FadeTimer)
+    if (!m_fadeTimer)
         return;
     const int fadeDelay = intervalMs - 1500;
-    m_items.FadeTimer->stop();
+    m_fadeTimer->stop();
     const TShowRecord& ShowRec = m_openShow.ShowRec;
     const bool ownSound = ShowRec.SoundKind == QLatin1String("F") && !ShowRec.SoundFile.isEmpty()
                           && QFileInfo(ShowRec.SoundFile).isFile();
@@ -188,9 +191,9 @@ void SoundController::StartMusicFadeBeforeNextStep(int intervalMs)
     // picture is the one that follows.
     if (m_state.session.ShowState.LastPictureAhead != 1)
         return;
-    m_items.FadeTimer->setInterval(fadeDelay);
-    m_items.FadeTimer->setSingleShot(true);
-    m_items.FadeTimer->start();
+    m_fadeTimer->setInterval(fadeDelay);
+    m_fadeTimer->setSingleShot(true);
+    m_fadeTimer->start();
 }
 
 void SoundController::RestartPendingQueue()
@@ -198,7 +201,7 @@ void SoundController::RestartPendingQueue()
     if (m_sound.MusicQueueActive == 1 && m_sound.QueueRestartPending == 1) {
         m_sound.QueueRestartPending = 0;
         m_sound.PlayQueueIndex = -1;
-        if (m_items.TimerMusic)
-            m_items.TimerMusic->start();
+        if (m_musicTimer)
+            m_musicTimer->start();
     }
 }

@@ -22,14 +22,17 @@ public:
     struct Items {
         QAction* VoicePlayTB = nullptr;
         PreviewPanel* BrowsePreview = nullptr;   // its voice play button
-        QTimer* FadeTimer = nullptr;
-        QTimer* TimerMusic = nullptr;
-        QTimer* IntervalTimer = nullptr;
+        QTimer* IntervalTimer = nullptr;         // the slide show's step
     };
 
     // `window` is the main window (closed after an audio-only start);
-    // `openShow` is the open show, whose record names the shown picture's sound.
+    // `openShow` is the open show, whose record names the shown picture's
+    // sound. Makes the music's fade timer ("FadeTimer", 100 ms) and queue
+    // timer ("TimerMusic", 1000 ms), neither running.
     SoundController(QWidget& window, OpenShow& openShow, ProgramState& state);
+    // The music's fade timer (running while a fade-out waits) and queue timer.
+    QTimer* fadeTimer() const { return m_fadeTimer; }
+    QTimer* musicTimer() const { return m_musicTimer; }
     // The controls, handed over once the window has built them; the music
     // fades out once the fade timer has run down.
     void SetItems(const Items& items);
@@ -63,6 +66,8 @@ private:
     OpenShow& m_openShow;
     ProgramState& m_state;
     Items m_items;
+    QTimer* m_fadeTimer;
+    QTimer* m_musicTimer;
     SoundSession m_sound;
     bool m_waitingForVoice = false;      // the show waits for the picture's voice
     bool m_voicePlayerWatched = false;

@@ -101,12 +101,12 @@ TEST(AboutBox, HelpMenuShowsItModallyWithTheIdleTimerStopped)
         return PromptReply::result(1);
     });
     MainWindow form(TestState());
-    form.Timer1->start();
+    form.input()->idleTimer()->start();
     form.SetupSmallHandlers();
     form.AboutPictureShow1->trigger();
     EXPECT_EQ(shown, QStringLiteral("Form4"));
     EXPECT_EQ(version, QStringLiteral("version ") + GetFileVersionText());
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(form.input()->idleTimer()->isActive());
 }
 
 TEST(SiblingWindow, AddressTurnsSilverAndTheSiteOpensAfterTheTimer)

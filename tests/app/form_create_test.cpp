@@ -106,9 +106,9 @@ TEST(FormCreate, FirstStartCreatesEveryDataFileAtItsRecordSize)
     for (int off = 3344; off <= 3354; ++off)
         EXPECT_EQ(byteAt(search, off), (off >= 3347 && off <= 3352) ? 1 : 0) << off;
 
-    EXPECT_EQ(form.MyShowSG->columnCount(), 5);
-    EXPECT_EQ(form.MyShowSG->columnWidth(0), 35);
-    EXPECT_EQ(form.MyShowSG->columnWidth(3), 200);
+    EXPECT_EQ(form.showList()->grid()->columnCount(), 5);
+    EXPECT_EQ(form.showList()->grid()->columnWidth(0), 35);
+    EXPECT_EQ(form.showList()->grid()->columnWidth(3), 200);
     EXPECT_TRUE(form.startup()->VisibleAtStart());
 
     // A second start reads the file and marks it in use.

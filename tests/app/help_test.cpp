@@ -180,14 +180,14 @@ TEST_F(HelpFixture, ATopicOpensItsPageWithTheHourglassForAMoment)
     ASSERT_EQ(OpenedUrls().size(), 1);
     EXPECT_EQ(OpenedUrls().first(), QUrl::fromLocalFile(TestState().paths.ProgramFolder + QStringLiteral("/help/Edit MyShow.htm")));
     EXPECT_TRUE(messages().isEmpty());
-    EXPECT_TRUE(form.HelpTimer->isActive());
+    EXPECT_TRUE(form.helpAndVersion()->helpTimer()->isActive());
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     // A second request while the hourglass shows does not stack cursors.
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     form.helpAndVersion()->HelpTimerTimer();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(form.HelpTimer->isActive());
+    EXPECT_FALSE(form.helpAndVersion()->helpTimer()->isActive());
 }
 
 TEST_F(HelpFixture, ATopicWithoutAPageSaysSo)
@@ -248,7 +248,7 @@ TEST_F(HelpFixture, F1OpensTheTopicOfTheWindowItIsPressedIn)
     };
     pressF1(&dialog);
     pressF1(&noTopic);
-    pressF1(form.TreeView1);
+    pressF1(form.treeView());
     form.helpAndVersion()->HelpTimerTimer();
 
     ASSERT_EQ(OpenedUrls().size(), 2);

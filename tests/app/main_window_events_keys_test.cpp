@@ -108,7 +108,7 @@ TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
     // Within 300 ms of the first key nothing more happens.
     form.input()->KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
     EXPECT_EQ(saves, 1);
-    form.HookHandled->stop();
+    form.input()->hookHandledTimer()->stop();
     form.input()->KeyboardHookProc(Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(saves, 1);
 }

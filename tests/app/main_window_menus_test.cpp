@@ -147,8 +147,8 @@ TEST(MainWindowLayouts, MaximizedAndBackRestoresEveryControl)
     form.layouts()->ApplyMaximizedLayout();
     EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 1);
     const int W = form.screen()->availableGeometry().width();
-    EXPECT_EQ(form.TreeView1->width(), RoundEven((W - 8) / 2.0));
-    EXPECT_EQ(form.MyShowSG->x(), form.TreeView1->width() + 4);
+    EXPECT_EQ(form.treeView()->width(), RoundEven((W - 8) / 2.0));
+    EXPECT_EQ(form.showList()->grid()->x(), form.treeView()->width() + 4);
     form.layouts()->ApplyRestoredLayout();
     EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 0);
     for (auto it = design.begin(); it != design.end(); ++it) {
@@ -184,10 +184,10 @@ TEST(MainWindowEvents, StatusHintCodesFillTheSecondPanel)
     Settings.StartupFolder = QStringLiteral("/home");
     QStatusTipEvent tip(QStringLiteral("X12"));
     QCoreApplication::sendEvent(&form, &tip);
-    EXPECT_EQ(form.StatusPanel1->text(), QStringLiteral("Current default start-up folder : /home"));
+    EXPECT_EQ(form.statusPanels()->panel1()->text(), QStringLiteral("Current default start-up folder : /home"));
     QStatusTipEvent q(QStringLiteral("Q"));
     QCoreApplication::sendEvent(&form, &q);
-    EXPECT_EQ(form.StatusPanel1->text(),
+    EXPECT_EQ(form.statusPanels()->panel1()->text(),
               QStringLiteral("Left click opens folder or MyShow file, <Ctrl + Left Click> to start show"));
 }
 
@@ -208,22 +208,22 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     TestState().session.PlaybackActive = 1;
 
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-    QCoreApplication::sendEvent(form.TreeView1, &right);
+    QCoreApplication::sendEvent(form.treeView(), &right);
     EXPECT_EQ(forward1, 1);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-    QCoreApplication::sendEvent(form.TreeView1, &release);
+    QCoreApplication::sendEvent(form.treeView(), &release);
     QKeyEvent held(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
-    QCoreApplication::sendEvent(form.TreeView1, &held);   // within 300 ms: nothing
+    QCoreApplication::sendEvent(form.treeView(), &held);   // within 300 ms: nothing
     EXPECT_EQ(forward1, 1);
-    EXPECT_TRUE(form.HookHandled->isActive());
+    EXPECT_TRUE(form.input()->hookHandledTimer()->isActive());
 
     form.input()->HookHandledTimer();
     QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
-    QCoreApplication::sendEvent(form.TreeView1, &ctrl);
+    QCoreApplication::sendEvent(form.treeView(), &ctrl);
     EXPECT_EQ(form.input()->HookCtrlLatch, 1);
     form.input()->HookHandledTimer();
     QKeyEvent right2(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-    QCoreApplication::sendEvent(form.TreeView1, &right2);
+    QCoreApplication::sendEvent(form.treeView(), &right2);
     EXPECT_EQ(showForward, 1);
     EXPECT_EQ(forward1, 1);
     form.input()->TimerHookTimer();
@@ -232,7 +232,7 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     form.input()->FormDestroy();
     form.input()->HookHandledTimer();
     QKeyEvent right3(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-    QCoreApplication::sendEvent(form.TreeView1, &right3);
+    QCoreApplication::sendEvent(form.treeView(), &right3);
     EXPECT_EQ(forward1, 1);
     EXPECT_EQ(form.input()->KeyboardHookInstalled, 0);
 }
@@ -243,13 +243,13 @@ TEST(MainWindowEvents, UserActivityRestartsTheIdleTimer)
     MainWindow form(TestState());
     platform::setMonotonicMs(123456);
     form.input()->AutoShowCountdown = 3;
-    form.Timer1->stop();
+    form.input()->idleTimer()->stop();
     form.input()->UserActivity();
     EXPECT_EQ(form.input()->IdleStartTick, 123456);
     EXPECT_EQ(form.input()->AutoShowCountdown, 0);
-    EXPECT_TRUE(form.Timer1->isActive());
+    EXPECT_TRUE(form.input()->idleTimer()->isActive());
     form.input()->AppMinimize();
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(form.input()->idleTimer()->isActive());
     platform::resetClock();
 }
 
@@ -310,10 +310,10 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
     EXPECT_EQ(form.Volume->toolTip(), QStringLiteral("Control Volume"));
 
     form.layouts()->ShowMyShowLabel(QStringLiteral("Save"));
-    EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Saving..."));
+    EXPECT_EQ(form.showList()->nameLabel()->text(), QStringLiteral("Saving..."));
     EXPECT_EQ(form.layouts()->layoutState().MyShowSaving, 1);
     form.layouts()->ShowMyShowLabel(QStringLiteral("Draft"));
-    EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft (saves automatically)"));
+    EXPECT_EQ(form.showList()->nameLabel()->text(), QStringLiteral("Draft (saves automatically)"));
     EXPECT_EQ(form.layouts()->layoutState().MyShowSaving, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
@@ -331,16 +331,16 @@ TEST(MainWindowLayouts, StatusPanelsOwnerDrawn)
     MainWindow form(TestState());
     form.input()->InstallApplicationEvents();
     form.resize(800, 600);
-    form.StatusPanel1->setText(QStringLiteral("Selected folder: /home"));
-    form.StatusPanel1->resize(400, 24);
-    const QImage image = form.StatusPanel1->grab().toImage();
+    form.statusPanels()->panel1()->setText(QStringLiteral("Selected folder: /home"));
+    form.statusPanels()->panel1()->resize(400, 24);
+    const QImage image = form.statusPanels()->panel1()->grab().toImage();
     bool text = false;
     for (int x = 3; x < 60; ++x)
         for (int y = 5; y < 20 && y < image.height(); ++y)
             text = text || image.pixelColor(x, y).lightness() < 80;
     EXPECT_TRUE(text);
     // The background is the bottom-bar picture, not the label's own.
-    EXPECT_NE(image.pixelColor(image.width() - 2, 1), form.StatusPanel1->palette().color(QPalette::Window));
+    EXPECT_NE(image.pixelColor(image.width() - 2, 1), form.statusPanels()->panel1()->palette().color(QPalette::Window));
 }
 
 TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
@@ -358,12 +358,12 @@ TEST(MainWindowLayouts, WindowManagerMaximizeAndRestoreSwitchLayouts)
     EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 1);
     EXPECT_EQ(form.layouts()->layoutState().WindowMaximized, 1);
     // The columns share the window's inside (the screen less the frame).
-    EXPECT_EQ(form.TreeView1->width(), RoundEven((form.ClientArea->width() - 8) / 2.0));
-    EXPECT_LE(form.MyShowSG->geometry().right(), form.ClientArea->width());
+    EXPECT_EQ(form.treeView()->width(), RoundEven((form.clientArea()->widget()->width() - 8) / 2.0));
+    EXPECT_LE(form.showList()->grid()->geometry().right(), form.clientArea()->widget()->width());
     form.showNormal();
     QCoreApplication::processEvents();
     EXPECT_EQ(form.layouts()->layoutState().MaximizedLayout, 0);
-    EXPECT_EQ(form.TreeView1->geometry(), form.layouts()->designBounds().value(QStringLiteral("TreeView1")));
+    EXPECT_EQ(form.treeView()->geometry(), form.layouts()->designBounds().value(QStringLiteral("TreeView1")));
 
     // With the MyShow panel hidden the "maximized" window is a normal
     // window of half the screen's width at the top centre.
@@ -446,7 +446,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     ShowFlagGuard guard;
     MainWindow form(TestState());
     form.menus()->SetupMenus();
-    form.TreeView1->clear();
+    form.treeView()->clear();
     const QString dir = testsupport::freshDir(QStringLiteral("popup"));
     form.folderTree()->SelectedFolder = dir;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});

@@ -147,7 +147,7 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
     advanceClock(6000);
     w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 1);
-    EXPECT_FALSE(w.form.Timer1->isActive());
+    EXPECT_FALSE(w.form.input()->idleTimer()->isActive());
 
     // The message box closes and the window is active again: no input of
     // the user, so the message does not come back.
@@ -158,16 +158,16 @@ TEST(MainWindowStart, MissingAutomaticShowIsReportedOnceUntilTheUserActs)
         w.form.input()->Timer1Timer();
     }
     EXPECT_EQ(messagesWithText(message), 1);
-    EXPECT_FALSE(w.form.Timer1->isActive());
+    EXPECT_FALSE(w.form.input()->idleTimer()->isActive());
 
     // A click in the folder tree is the user's: the idle time starts again
     // and, once it has passed, the message is given again.
-    ASSERT_GT(w.form.TreeView1->topLevelItemCount(), 0);
-    QTreeWidgetItem* root = w.form.TreeView1->topLevelItem(0);
-    QTest::mouseClick(w.form.TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      w.form.TreeView1->visualItemRect(root).center());
+    ASSERT_GT(w.form.treeView()->topLevelItemCount(), 0);
+    QTreeWidgetItem* root = w.form.treeView()->topLevelItem(0);
+    QTest::mouseClick(w.form.treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      w.form.treeView()->visualItemRect(root).center());
     QCoreApplication::processEvents();
-    EXPECT_TRUE(w.form.Timer1->isActive());
+    EXPECT_TRUE(w.form.input()->idleTimer()->isActive());
     w.form.input()->Timer1Timer();
     EXPECT_EQ(messagesWithText(message), 1);   // the idle time starts anew
     advanceClock(6000);
@@ -232,9 +232,9 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
     w.form.OpenFolderOrShow();
     QTreeWidgetItem* node = w.form.folderTreeSection()->FindAndSelectTreeNode(QStringLiteral("clip one.avi"), true);
     ASSERT_NE(node, nullptr);
-    w.form.TreeView1->scrollToItem(node);
-    QTest::mouseClick(w.form.TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      w.form.TreeView1->visualItemRect(node).center());
+    w.form.treeView()->scrollToItem(node);
+    QTest::mouseClick(w.form.treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      w.form.treeView()->visualItemRect(node).center());
     for (int i = 0; i < 50 && !QFileInfo::exists(argsFile); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(QString::fromUtf8(readFile(argsFile)), "1\n" + clip + "\n");

@@ -540,10 +540,10 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
     });
     MainWindow form(TestState());
     form.options()->SetupOptionsHandlers();
-    form.Timer1->start();
+    form.input()->idleTimer()->start();
     form.PictureShowOptions1->trigger();
     form.OptionsTB->trigger();
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(form.input()->idleTimer()->isActive());
     form.ClearFavs->trigger();
     form.ClearRec->trigger();
     EXPECT_EQ(shown, QStringList({QStringLiteral("Form3|Vistamo! - Options"), QStringLiteral("Form3|Vistamo! - Options"),

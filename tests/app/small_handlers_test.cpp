@@ -40,7 +40,7 @@ TEST(SmallHandlers, SelectedTreeNodeIsBlackOnTheSchemeBlue)
 {
     MainWindow form(TestState());
     form.SetupSmallHandlers();
-    const QPalette p = form.TreeView1->palette();
+    const QPalette p = form.treeView()->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
         EXPECT_EQ(p.color(g, QPalette::Highlight), QColor(0x7E, 0xB6, 0xFF));
         EXPECT_EQ(p.color(g, QPalette::HighlightedText), QColor(Qt::black));
@@ -51,10 +51,10 @@ TEST(SmallHandlers, AKeyInTheTreeStopsTheIdleTimer)
 {
     MainWindow form(TestState());
     form.SetupSmallHandlers();
-    form.Timer1->start();
+    form.input()->idleTimer()->start();
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(form.TreeView1, &down);
-    EXPECT_FALSE(form.Timer1->isActive());
+    QApplication::sendEvent(form.treeView(), &down);
+    EXPECT_FALSE(form.input()->idleTimer()->isActive());
 }
 
 TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
@@ -70,10 +70,10 @@ TEST(SmallHandlers, ThumbnailTimerShowsTheRememberedPreview)
     form.findChild<QLabel*>(QStringLiteral("image2"))->resize(60, 60);
     form.pictureInfo()->ThumbnailPreviewPath = picture;
     form.pictureInfo()->ThumbnailPreviewFromTree = true;
-    form.TimerThumbnail->start();
+    form.pictureInfo()->thumbnailTimer()->start();
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();
-    EXPECT_FALSE(form.TimerThumbnail->isActive());
+    EXPECT_FALSE(form.pictureInfo()->thumbnailTimer()->isActive());
     // The browse preview shows the picture fitted, its ratio kept.
     const QSize browse = form.findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().size();
     ASSERT_FALSE(browse.isEmpty());
@@ -92,22 +92,22 @@ TEST(SmallHandlers, ShowListTakesTheFocusUnlessAnotherWindowIsOpen)
 {
     MainWindow form(TestState());
     form.show();
-    form.MyShowSG->show();   // the MyShow panel shown
+    form.showList()->grid()->show();   // the MyShow panel shown
     form.activateWindow();
     QApplication::processEvents();
-    form.TreeView1->setFocus();
+    form.treeView()->setFocus();
     {
         QDialog other;
         other.show();
         QApplication::processEvents();
         form.MyShowSGMouseMove();
-        EXPECT_FALSE(form.MyShowSG->hasFocus());
+        EXPECT_FALSE(form.showList()->grid()->hasFocus());
     }
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
     form.MyShowSGMouseMove();
     QApplication::processEvents();
-    EXPECT_TRUE(form.MyShowSG->hasFocus());
+    EXPECT_TRUE(form.showList()->grid()->hasFocus());
 }
 
 TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
@@ -125,9 +125,9 @@ TEST(SmallHandlers, EndOfALoadSetsTheFlagsAndTheManagerButtons)
     MainWindow form(TestState());
     form.setShowManager(&manager);
     form.SetupSmallHandlers();
-    form.ImageTimer->start(2000);
+    form.pictureDisplay()->imageTimer()->start(2000);
     form.pictureDisplay()->ImageTimerTimer();
-    EXPECT_FALSE(form.ImageTimer->isActive());
+    EXPECT_FALSE(form.pictureDisplay()->imageTimer()->isActive());
     EXPECT_EQ(TestState().session.ShowState.PictureLoaded, 1);
     EXPECT_EQ(form.pictureDisplay()->PictureLoadTimeMs, 123456);
     EXPECT_TRUE(manager.BackSB->isEnabled());

@@ -93,7 +93,7 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     MainWindow form(TestState());
     form.resize(1000, 700);
     form.folderTree()->TreeDriveRoot = f.dir;
-    auto* root = new QTreeWidgetItem(form.TreeView1, QStringList{"C:"});
+    auto* root = new QTreeWidgetItem(form.treeView(), QStringList{"C:"});
     const auto node = [&](const QString& path) {
         auto* item = new QTreeWidgetItem(root, QStringList{QFileInfo(path).fileName()});
         item->setData(0, TreeImageRole, 5);

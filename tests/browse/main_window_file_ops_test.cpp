@@ -71,13 +71,13 @@ protected:
     // Selects the picture's node below the selected folder's node.
     void selectPicture(const QString& name)
     {
-        QTreeWidgetItem* folder = form->TreeView1->currentItem();
+        QTreeWidgetItem* folder = form->treeView()->currentItem();
         ASSERT_NE(folder, nullptr);
         folder->setExpanded(true);
         for (int i = 0; i < folder->childCount(); ++i)
             if (folder->child(i)->text(0) == name)
-                form->TreeView1->setCurrentItem(folder->child(i));
-        ASSERT_EQ(form->TreeView1->currentItem()->text(0), name);
+                form->treeView()->setCurrentItem(folder->child(i));
+        ASSERT_EQ(form->treeView()->currentItem()->text(0), name);
     }
     QString drive;
     std::unique_ptr<MainWindow> form;
@@ -88,7 +88,7 @@ protected:
 TEST_F(MainWindowFileOpsTest, SendToRecycleBinFromTheFileMenuLeavesThePlaceholderNode)
 {
     selectPicture("p.jpg");
-    QTreeWidgetItem* folder = form->TreeView1->currentItem()->parent();
+    QTreeWidgetItem* folder = form->treeView()->currentItem()->parent();
     platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
     form->SendRecycleBin->trigger();
     ASSERT_EQ(platform::promptLog().size(), 1);
@@ -119,7 +119,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     EXPECT_EQ(platform::promptLog()[0].request.text, "New file name :");
     EXPECT_EQ(platform::promptLog()[0].request.value, "p");
     EXPECT_TRUE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
-    EXPECT_EQ(form->TreeView1->currentItem()->text(0), "holiday.jpg");
+    EXPECT_EQ(form->treeView()->currentItem()->text(0), "holiday.jpg");
 
     platform::clearPromptLog();
     form->MovePictureTo->trigger();
@@ -128,7 +128,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     EXPECT_EQ(readFile(drive + "/Other/holiday.jpg"), "picture");
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
     EXPECT_EQ(Settings.LastCopyTarget, drive + "/Other");
-    EXPECT_EQ(form->TreeView1->currentItem()->text(0), TreePlaceholderText);
+    EXPECT_EQ(form->treeView()->currentItem()->text(0), TreePlaceholderText);
 }
 
 TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
@@ -213,7 +213,7 @@ TEST_F(MainWindowFileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrde
     form->showWindow()->StopSlideShow();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_EQ(fileOps->FolderChangedDuringShow, 0);
-    QTreeWidgetItem* album = form->TreeView1->currentItem();
+    QTreeWidgetItem* album = form->treeView()->currentItem();
     ASSERT_NE(album, nullptr);
     album->setExpanded(true);
     QStringList names;
@@ -230,13 +230,13 @@ TEST_F(MainWindowFileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuri
     auto& session = TestState().session;
     Settings.KeepShowsInSync = 1;
     selectPicture("p.jpg");
-    form->StatusPanel1->setText("Selected folder: Album");
+    form->statusPanels()->panel1()->setText("Selected folder: Album");
     {
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("holiday")});
         form->RenamePicture->trigger();
     }
     ASSERT_TRUE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
-    EXPECT_EQ(form->StatusPanel1->text(), "Selected folder: Album");
+    EXPECT_EQ(form->statusPanels()->panel1()->text(), "Selected folder: Album");
 
     // During a show whose picture is bookmarked (the add item is off), its
     // bookmark in the settings record follows the new name.

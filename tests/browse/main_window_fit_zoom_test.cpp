@@ -66,9 +66,9 @@ TEST(MainWindowFitZoom, FullViewShowsThePictureFittedAndCropsIt)
     ASSERT_TRUE(PictureSlot(SlotForm1Im1)->Loaded());
     EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(400, 300));
     // The picture area is Image1's designed place: 800 x 515 at (0, 30).
-    EXPECT_EQ(form.Image1->geometry(), QRect(200, 137, 400, 300));
+    EXPECT_EQ(form.clientArea()->picture()->geometry(), QRect(200, 137, 400, 300));
 
-    drag(form.Image1, {200, 0}, {400, 100});
+    drag(form.clientArea()->picture(), {200, 0}, {400, 100});
     EXPECT_EQ(TestState().session.CutOutCount, 1);
     const QString cut1 = TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp");
     ASSERT_TRUE(QFileInfo::exists(cut1));
@@ -78,12 +78,12 @@ TEST(MainWindowFitZoom, FullViewShowsThePictureFittedAndCropsIt)
     EXPECT_NEAR(inside.green(), 128, 20);
     EXPECT_EQ(PictureSlot(SlotForm1Im1)->Path(), cut1);
     // The cut-out is fitted like a picture, held to the limit (0 %: factor 1).
-    EXPECT_EQ(form.Image1->geometry(), QRect(300, 237, 200, 100));
+    EXPECT_EQ(form.clientArea()->picture()->geometry(), QRect(300, 237, 200, 100));
 
     // A click (no drag) closes the full view.
-    drag(form.Image1, {50, 50}, {50, 50});
+    drag(form.clientArea()->picture(), {50, 50}, {50, 50});
     EXPECT_EQ(TestState().session.FullViewActive, 0);
-    EXPECT_TRUE(form.Image1->isHidden());
+    EXPECT_TRUE(form.clientArea()->picture()->isHidden());
 }
 
 TEST(MainWindowFitZoom, AFullViewThatCannotLoadSaysSo)
@@ -136,7 +136,7 @@ TEST(MainWindowFitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
     // While the panel is shown, a drag over the picture does nothing.
     TestState().session.CutOutCount = 0;
     TestState().session.FullViewActive = 1;
-    drag(form.Image1, {10, 10}, {200, 200});
+    drag(form.clientArea()->picture(), {10, 10}, {200, 200});
     EXPECT_EQ(TestState().session.CutOutCount, 0);
 
     y->setText(QStringLiteral("9"));
@@ -178,7 +178,7 @@ TEST(MainWindowFitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
     form.ShowPictureFull(makeJpeg(400, 300));
     testsupport::waitForPictureAnswers();
     // Factor min(500 / 300, 1001 / 400, 2): 1.6667 -> 667 x 500; left 10 + 334 / 2.
-    EXPECT_EQ(form.Image1->geometry(), QRect(177, 40, 667, 500));
+    EXPECT_EQ(form.clientArea()->picture()->geometry(), QRect(177, 40, 667, 500));
 }
 
 TEST(MainWindowFitZoom, InAShowOnlyAPausedPictureIsCropped)
@@ -195,13 +195,13 @@ TEST(MainWindowFitZoom, InAShowOnlyAPausedPictureIsCropped)
     TestState().session.ShowState.EnlargeLimit = 0;
     ASSERT_TRUE(TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty());
     form.SizePictureToDisplay(true);
-    EXPECT_EQ(form.Image1->geometry(), QRect(200, 137, 400, 300));
+    EXPECT_EQ(form.clientArea()->picture()->geometry(), QRect(200, 137, 400, 300));
 
-    drag(form.Image1, {10, 10}, {200, 200});
+    drag(form.clientArea()->picture(), {10, 10}, {200, 200});
     EXPECT_EQ(TestState().session.CutOutCount, 0);
 
     TestState().session.ShowState.Direction = 0;   // paused
-    drag(form.Image1, {10, 10}, {200, 200});
+    drag(form.clientArea()->picture(), {10, 10}, {200, 200});
     EXPECT_EQ(TestState().session.CutOutCount, 1);
     EXPECT_TRUE(QFileInfo::exists(TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp")));
     TestState().session.PlaybackActive = 0;

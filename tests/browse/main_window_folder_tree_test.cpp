@@ -75,9 +75,9 @@ TEST_F(MainWindowFolderTreeTest, OpensAFolderInTreeView1)
     EXPECT_EQ(form.GetNodePath(tree->currentItem()), drive + "/Album & more");
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more");
     EXPECT_EQ(form.folderTree()->KeepListEntry, 0);
-    EXPECT_TRUE(form.StatusPanel1->text().startsWith("Selected folder: "));
-    EXPECT_TRUE(form.StatusPanel1->text().endsWith("  (excluding subfolders)"));
-    EXPECT_EQ(form.StatusBar1->toolTip(),
+    EXPECT_TRUE(form.statusPanels()->panel1()->text().startsWith("Selected folder: "));
+    EXPECT_TRUE(form.statusPanels()->panel1()->text().endsWith("  (excluding subfolders)"));
+    EXPECT_EQ(form.statusPanels()->toolTip(),
               "Selected folder: " + drive + "/Album & more  (excluding subfolders)");
     EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("CopyVXOButton"))->toolTip(),
               "Copy pictures/sound in show to Selected Folder : " + drive + "/Album & more");
@@ -95,7 +95,7 @@ TEST_F(MainWindowFolderTreeTest, RefusesWhileAShowPlays)
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
               "You can not browse a folder or open a MyShow-file while the slide show is running!");
-    EXPECT_EQ(form.TreeView1->topLevelItemCount(), 0);
+    EXPECT_EQ(form.treeView()->topLevelItemCount(), 0);
 }
 
 TEST_F(MainWindowFolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
@@ -132,18 +132,18 @@ TEST_F(MainWindowFolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTr
     form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
 
-    QTreeWidgetItem* folder = form.TreeView1->currentItem();
+    QTreeWidgetItem* folder = form.treeView()->currentItem();
     ASSERT_NE(folder, nullptr);
     QTreeWidgetItem* real = form.folderTreeSection()->FindAndSelectTreeNode("REAL.JPG", true);
     ASSERT_NE(real, nullptr);
-    EXPECT_EQ(form.TreeView1->currentItem(), real);
+    EXPECT_EQ(form.treeView()->currentItem(), real);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     // The preview shows it a moment later; the main picture area stays hidden.
     for (int i = 0; i < 50 && form.findChild<QLabel*>(QStringLiteral("Image4"))->isHidden(); ++i)
         QTest::qWait(10);
     EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("Image4"))->isVisible());
     EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().isNull());
-    EXPECT_TRUE(form.Image1->isHidden());
+    EXPECT_TRUE(form.clientArea()->picture()->isHidden());
     PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
     ASSERT_NE(slot, nullptr);
     EXPECT_FALSE(slot->Loaded());
@@ -169,9 +169,9 @@ TEST_F(MainWindowFolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
     QDir().mkpath(drive + "/Album & more/Sub/New");
     form.Refresh->trigger();
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more/Sub");
-    ASSERT_NE(form.TreeView1->currentItem(), nullptr);
-    EXPECT_EQ(form.TreeView1->currentItem()->text(0), "Sub");
-    EXPECT_EQ(form.TreeView1->currentItem()->childCount(), 1);
+    ASSERT_NE(form.treeView()->currentItem(), nullptr);
+    EXPECT_EQ(form.treeView()->currentItem()->text(0), "Sub");
+    EXPECT_EQ(form.treeView()->currentItem()->childCount(), 1);
 
     // Switching exclusions off rebuilds the tree from the drive root.
     form.FolderExclusions->trigger();
@@ -239,18 +239,18 @@ TEST_F(MainWindowFolderTreeTest, ClickAddsThePictureToTheOpenShow)
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.myShow()->MyShowDraftClick();
     ASSERT_TRUE(form.openShow().ShowFile.IsOpen());
-    const int before = form.MyShowSG->rowCount();
+    const int before = form.showList()->grid()->rowCount();
 
     form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
     ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("blue.jpg", true), nullptr);
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
-    EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
+    EXPECT_EQ(form.showList()->grid()->rowCount(), before + 1);
 
     // A show that may not be changed is not touched, and the user is told.
     form.openShow().ShowChangeable = 0;
     form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
-    EXPECT_EQ(form.MyShowSG->rowCount(), before + 1);
+    EXPECT_EQ(form.showList()->grid()->rowCount(), before + 1);
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().last().request.text,
               "Picture can not be added to a show on a full or non-writable disk");

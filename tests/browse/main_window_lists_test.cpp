@@ -133,8 +133,8 @@ TEST_F(MainWindowListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatE
 
     EXPECT_TRUE(platform::promptLog().isEmpty());
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive + "/Tom & Jerry/Sub");
-    ASSERT_NE(form.TreeView1->currentItem(), nullptr);
-    EXPECT_EQ(form.TreeView1->currentItem()->text(0), "Sub");
+    ASSERT_NE(form.treeView()->currentItem(), nullptr);
+    EXPECT_EQ(form.treeView()->currentItem()->text(0), "Sub");
     EXPECT_EQ(Settings.RecentFolders[1], drive + "/Tom & Jerry/Sub");
     EXPECT_EQ(form.actionNamed("Folder2")->text(), "&2 - " + drive + "/Tom && Jerry/Sub");
     EXPECT_EQ(Settings.RecentFolders[0], drive + "/Other");
@@ -221,7 +221,7 @@ TEST_F(MainWindowListsTest, DriveMenusFilledAsTheFileMenuOpensAndADriveOpens)
     pd->trigger();
     EXPECT_EQ(form.listMenus()->DriveMenuIndex, 3);
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
-    ASSERT_EQ(form.TreeView1->topLevelItemCount(), 1);
+    ASSERT_EQ(form.treeView()->topLevelItemCount(), 1);
 
     // A volume that is gone takes its item away: letters follow the mount points.
     platform::setFakeMountTable({{"/", "ext4", "/dev/sda1", false}});
@@ -301,7 +301,7 @@ TEST_F(MainWindowListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
     form.actionNamed("histVXO2")->trigger();
     EXPECT_EQ(form.openShow().NamedShowOpen, 1);
     EXPECT_EQ(form.openShow().OpenShowPath, trip);
-    EXPECT_EQ(form.MyShowSG->rowCount(), 1);
+    EXPECT_EQ(form.showList()->grid()->rowCount(), 1);
     EXPECT_EQ(Settings.ShowHistory[0], trip);
     EXPECT_EQ(Settings.ShowHistory[1], drive + "/Other.vxt");
     EXPECT_TRUE(Settings.ShowHistory[2].isEmpty());
@@ -324,5 +324,5 @@ TEST_F(MainWindowListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
     EXPECT_EQ(platform::promptLog().back().request.text, "Folder or File no longer exists!");
     EXPECT_EQ(form.listMenus()->ListEntryStarted, 0);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Gone");
-    EXPECT_EQ(form.TreeView1->topLevelItemCount(), 0);   // nothing was browsed
+    EXPECT_EQ(form.treeView()->topLevelItemCount(), 0);   // nothing was browsed
 }

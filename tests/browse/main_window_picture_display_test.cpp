@@ -88,8 +88,8 @@ TEST(MainWindowPictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
     form.DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
     // The next step is queued on the interval timer, not taken from inside.
-    EXPECT_TRUE(form.IntervalTimer->isActive());
-    EXPECT_EQ(form.IntervalTimer->interval(), 0);
+    EXPECT_TRUE(form.slideShow()->intervalTimer()->isActive());
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 0);
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
     TestState().session.PictureIndex = 1;

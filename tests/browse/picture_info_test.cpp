@@ -258,7 +258,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
                                                                   {"Exif.Image.Model", "Canon EOS 20D"}}));
     platform::SetFileDosDate(path, platform::DateTimeToDos(QDateTime(QDate(2019, 4, 3), QTime(21, 5, 0))));
     form.folderTree()->TreeDriveRoot = dir;
-    auto* root = new QTreeWidgetItem(form.TreeView1, QStringList{"C:"});
+    auto* root = new QTreeWidgetItem(form.treeView(), QStringList{"C:"});
     auto* node = new QTreeWidgetItem(root, QStringList{"IMG 1.jpg"});
     node->setData(0, TreeImageRole, 5);
     node->setData(0, TreeSizeRole, qlonglong(12000000));
@@ -275,7 +275,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Canon EOS 20D");
     EXPECT_EQ(form.SavePictureTo->text(), "&Save picture to");
     EXPECT_EQ(form.RenamePicture->text(), "Re&name picture");
-    EXPECT_TRUE(form.TimerThumbnail->isActive());
+    EXPECT_TRUE(form.pictureInfo()->thumbnailTimer()->isActive());
     EXPECT_EQ(form.pictureInfo()->ThumbnailPreviewPath, path);
 
     form.pictureInfo()->PreviewNode = missing;

@@ -32,16 +32,16 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     MainWindow form(TestState());
     form.myShow()->MyShowDraftClick();
     EXPECT_EQ(form.openShow().DraftShowOpen, 1);
-    EXPECT_TRUE(form.MyShowSG->isVisibleTo(&form));
-    EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft : 0 pictures"));
+    EXPECT_TRUE(form.showList()->grid()->isVisibleTo(&form));
+    EXPECT_EQ(form.showList()->nameLabel()->text(), QStringLiteral("Draft : 0 pictures"));
 
     form.myShow()->AddPictureToMyShow(QStringLiteral("/pics/holiday/beach.jpg"), 0, 1, 1, 1);
-    ASSERT_EQ(form.MyShowSG->rowCount(), 1);
-    EXPECT_EQ(form.MyShowSG->item(0, 0)->text(), QStringLiteral("1"));
-    EXPECT_EQ(form.MyShowSG->item(0, 3)->text(), QStringLiteral("beach.jpg"));
-    EXPECT_EQ(form.MyShowSG->item(0, 4)->text(), QStringLiteral("/pics/holiday"));
-    EXPECT_EQ(form.MyShowSG->currentRow(), 0);
-    EXPECT_EQ(form.MyShowLabel->text(), QStringLiteral("Draft : 1 picture"));
+    ASSERT_EQ(form.showList()->grid()->rowCount(), 1);
+    EXPECT_EQ(form.showList()->grid()->item(0, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(form.showList()->grid()->item(0, 3)->text(), QStringLiteral("beach.jpg"));
+    EXPECT_EQ(form.showList()->grid()->item(0, 4)->text(), QStringLiteral("/pics/holiday"));
+    EXPECT_EQ(form.showList()->grid()->currentRow(), 0);
+    EXPECT_EQ(form.showList()->nameLabel()->text(), QStringLiteral("Draft : 1 picture"));
 
     // The Draft show keeps its changes without asking.
     platform::ScopedPromptResponder nobody(QList<platform::PromptReply>{});
@@ -63,7 +63,7 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
     form.setShowManager(&manager);
     form.myShow()->LoadMyShowClick(show);
     EXPECT_EQ(form.openShow().NamedShowOpen, 1);
-    EXPECT_EQ(form.MyShowSG->rowCount(), 1);
+    EXPECT_EQ(form.showList()->grid()->rowCount(), 1);
     EXPECT_EQ(manager.KnownShows(), QStringList{show});
 
     form.myShow()->AddPictureToMyShow(QStringLiteral("/p/b.jpg"), 0, 1, 1, 1);

@@ -148,7 +148,7 @@ struct AssembledShow : ::testing::Test {
         testsupport::waitForPictureAnswers();
     }
     // The next key counts for the keyboard hook (one key per 300 ms).
-    void nextKeyCounts() { form.HookHandled->stop(); }
+    void nextKeyCounts() { form.input()->hookHandledTimer()->stop(); }
     QString title() const { return form.showWindow()->TitleLabel->text(); }
 };
 
@@ -207,7 +207,7 @@ TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
     playFolder(dir);
     ShowWindow* window = show();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(form.IntervalTimer->interval(), 10000);
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 10000);
 
     // While the show advances a turn changes its speed (forward: faster).
     // (A turn over the picture reaches the window too: the image passes on
@@ -215,11 +215,11 @@ TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
     wheel(window, QPoint(2, 2), 120);
     EXPECT_TRUE(window->SpeedLabel->isVisible());
     EXPECT_EQ(window->SpeedLabel->text(), QStringLiteral("Speeding up, interval is set to 9 second(s) "));
-    EXPECT_EQ(form.IntervalTimer->interval(), 9000);
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 9000);
     wheel(window, QPoint(2, 2), -120);
     wheel(window, QPoint(2, 2), -120);
     EXPECT_EQ(window->SpeedLabel->text(), QStringLiteral("Slowing down, interval is set to 11 second(s) "));
-    EXPECT_EQ(form.IntervalTimer->interval(), 11000);
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 11000);
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 1);
 
     // Paused (Space), a turn steps one picture on or back.
@@ -243,14 +243,14 @@ TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
 
     // A key pressed in the main window still reaches the show.
     nextKeyCounts();
-    keyClick(form.TreeView1, Qt::Key_Right);
+    keyClick(form.treeView(), Qt::Key_Right);
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
     // ... once per key: the window's own key reaches it only once.
     nextKeyCounts();
     keyClick(window, Qt::Key_Right);
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 3);
     nextKeyCounts();
-    keyClick(form.TreeView1, Qt::Key_Escape);
+    keyClick(form.treeView(), Qt::Key_Escape);
     EXPECT_EQ(show(), nullptr);
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
@@ -314,13 +314,13 @@ TEST_F(AssembledShow, AVoicePictureWithoutASoundDeviceGetsTheDefaultInterval)
     ASSERT_NE(show(), nullptr);
     EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/a.jpg");
     EXPECT_EQ(form.sound()->session().PictureSoundPlaying, 0);
-    EXPECT_TRUE(form.IntervalTimer->isActive());
-    EXPECT_EQ(form.IntervalTimer->interval(), 10000);
+    EXPECT_TRUE(form.slideShow()->intervalTimer()->isActive());
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 10000);
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 10);
 
     keyClick(show(), Qt::Key_Right);
     EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/b.jpg");
-    EXPECT_EQ(form.IntervalTimer->interval(), 10000);
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 10000);
 }
 
 TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
@@ -344,13 +344,13 @@ TEST_F(AssembledShow, AMissingShowPictureIsReportedInItsTurn)
     EXPECT_FALSE(form.showWindow()->Image1->isVisible());
     EXPECT_FALSE(form.showWindow()->Image2->isVisible());
     // The caption stays for a second, then the show goes on.
-    EXPECT_TRUE(form.IntervalTimer->isActive());
-    EXPECT_EQ(form.IntervalTimer->interval(), 1000);
+    EXPECT_TRUE(form.slideShow()->intervalTimer()->isActive());
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 1000);
     keyClick(show(), Qt::Key_Right);
     EXPECT_TRUE(title().endsWith("/c.jpg  - " + StatusDateText(TestState().session.PictureTable[2].PictureDate) + " 3/3"));
     // c plays with its own record (its 7 seconds).
     EXPECT_EQ(form.openShow().ShowRec.PicturePath, dir + "/c.jpg");
-    EXPECT_EQ(form.IntervalTimer->interval(), 7000);
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 7000);
     keyClick(show(), Qt::Key_Escape);
 
     // With "Ignore errors" on the missing picture is skipped quietly.

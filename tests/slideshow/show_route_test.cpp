@@ -151,8 +151,8 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     EXPECT_EQ(image1->size(), QSize(400, 300));   // limit 0: never enlarged
     EXPECT_EQ(TestState().session.ShowState.ActiveImage, 0);
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + QStringLiteral("/a.jpg"));
-    EXPECT_TRUE(form.IntervalTimer->isActive());
-    EXPECT_EQ(form.IntervalTimer->interval(), 60000);
+    EXPECT_TRUE(form.slideShow()->intervalTimer()->isActive());
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 60000);
 
     // The unreadable picture: the step returns with the failure sorted and
     // the next step queued on the interval timer, not taken from inside.
@@ -172,10 +172,10 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     QObject::connect(PictureSlot(SlotForm9Im2), &PictureSlotModel::failed, &probe, [&] {
         const PictureDisplayState& state = form.pictureDisplay()->displayState();
         after = {true, TestState().session.PictureIndex, state.LoadErrorKind, state.LastLoadFailed,
-                 form.IntervalTimer->isActive(), form.IntervalTimer->interval(),
+                 form.slideShow()->intervalTimer()->isActive(), form.slideShow()->intervalTimer()->interval(),
                  PictureSlot(SlotForm9Im2)->Path(), image1->isVisible()};
     });
-    form.IntervalTimer->stop();
+    form.slideShow()->intervalTimer()->stop();
     show->IntervalTimerTimer();
     ASSERT_TRUE(QTest::qWaitFor([&] { return after.seen; }, 30000));
     EXPECT_EQ(after.index, 1);
@@ -196,17 +196,17 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     EXPECT_TRUE(image2->isVisible());
     EXPECT_FALSE(image1->isVisible());
     EXPECT_EQ(TestState().session.ShowState.ActiveImage, 1);
-    EXPECT_EQ(form.IntervalTimer->interval(), 60000);
+    EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 60000);
     EXPECT_TRUE(platform::promptLog().isEmpty());   // skipped quietly
 
     // The stop button ends the show.
     show->findChild<QToolButton*>(QStringLiteral("StopButton"))->click();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_FALSE(show->isVisible());
-    EXPECT_FALSE(form.IntervalTimer->isActive());
+    EXPECT_FALSE(form.slideShow()->intervalTimer()->isActive());
     // A step armed late (by a step that ran while the show stopped) no
     // longer steps the ended show.
-    form.IntervalTimer->start(0);
+    form.slideShow()->intervalTimer()->start(0);
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(TestState().session.PictureIndex, 2);

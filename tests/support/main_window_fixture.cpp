@@ -140,7 +140,7 @@ ShowWindow* MainWindowFixture::showWindow() const
 
 QTreeWidget* MainWindowFixture::tree() const
 {
-    return form_ ? form_->TreeView1 : nullptr;
+    return form_ ? form_->treeView() : nullptr;
 }
 
 QWidget* MainWindowFixture::findWidget(const QString& name, const QMetaObject* type) const

@@ -154,10 +154,10 @@ TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
     ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("b.jpg"); }));
 
     // Enter acts as a left press: the picture joins the open MyShow.
-    const int rows = form->MyShowSG->rowCount();
+    const int rows = form->showList()->grid()->rowCount();
     f.key(tree, Qt::Key_Return);
-    EXPECT_EQ(form->MyShowSG->rowCount(), rows + 1);
-    EXPECT_FALSE(MainWindowFixture::visible(form->Image1));
+    EXPECT_EQ(form->showList()->grid()->rowCount(), rows + 1);
+    EXPECT_FALSE(MainWindowFixture::visible(form->clientArea()->picture()));
 }
 
 TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlace)

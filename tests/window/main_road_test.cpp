@@ -30,7 +30,7 @@ TEST(MainRoad, BrowseClickFullViewCropAndClose)
     f.clickExpander(trip);
     ASSERT_TRUE(trip->isExpanded());
     ASSERT_NE(f.node(f.picture("a.jpg")), nullptr);
-    EXPECT_TRUE(form->StatusPanel1->text().contains(QStringLiteral("Trip")));
+    EXPECT_TRUE(form->statusPanels()->panel1()->text().contains(QStringLiteral("Trip")));
 
     // A plain click: the preview shows the picture, the MyShow list gets it,
     // the tree stays usable.
@@ -39,7 +39,7 @@ TEST(MainRoad, BrowseClickFullViewCropAndClose)
     ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(image4); }));
     EXPECT_FALSE(MainWindowFixture::visible(f.widget<QLabel>("Image1")));
     EXPECT_TRUE(MainWindowFixture::visible(f.tree()));
-    EXPECT_EQ(form->MyShowSG->rowCount(), 1);
+    EXPECT_EQ(form->showList()->grid()->rowCount(), 1);
 
     // Ctrl+click: the full view of the picture.
     f.clickNode(f.picture("c.jpg"), Qt::LeftButton, Qt::ControlModifier);

@@ -53,6 +53,6 @@ TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
     const QRect item = form->Recent1->actionGeometry(first);
     QTest::mouseClick(form->Recent1, Qt::LeftButton, Qt::NoModifier, item.center());
     again.settle(50);
-    ASSERT_NE(form->TreeView1->currentItem(), nullptr);
-    EXPECT_EQ(form->GetNodePath(form->TreeView1->currentItem()), folder);
+    ASSERT_NE(form->treeView()->currentItem(), nullptr);
+    EXPECT_EQ(form->GetNodePath(form->treeView()->currentItem()), folder);
 }

@@ -37,8 +37,8 @@ void expectBrowseView(MainWindowFixture& f)
 {
     MainWindow* form = f.form();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!"));
-    EXPECT_FALSE(MainWindowFixture::visible(form->Image1));
-    for (QWidget* w : {static_cast<QWidget*>(form->TreeView1), static_cast<QWidget*>(form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))),
+    EXPECT_FALSE(MainWindowFixture::visible(form->clientArea()->picture()));
+    for (QWidget* w : {static_cast<QWidget*>(form->treeView()), static_cast<QWidget*>(form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))),
                        static_cast<QWidget*>(form->findChild<QFrame*>(QStringLiteral("Panel1")))})
         EXPECT_TRUE(MainWindowFixture::visible(w)) << w->objectName().toStdString();
     if (MainWindowFixture::visible(form->findChild<QLabel*>(QStringLiteral("Image4")))) {
@@ -56,7 +56,7 @@ TEST(ShowEnd, TheBrowseViewComesBackWithItsOwnTitle)
     f.clickNode(f.picture("a.jpg"));
     playTheFolderAndStopIt(f);
     expectBrowseView(f);
-    EXPECT_EQ(f.form()->StatusPanel1->text(), QStringLiteral("Slide show ended!"));
+    EXPECT_EQ(f.form()->statusPanels()->panel1()->text(), QStringLiteral("Slide show ended!"));
 }
 
 TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)

@@ -79,7 +79,7 @@ QString makeFolder(MainWindowFixture& f, const QString& name, int count, const Q
 void holdShowSteps(MainWindowFixture& f)
 {
     TestState().session.ShowState.DefaultInterval = TestState().session.ShowState.CurrentInterval = 3600;
-    for (QTimer* timer : {f.form()->IntervalTimer, f.showWindow() ? f.showWindow()->IntervalTimer.data() : nullptr})
+    for (QTimer* timer : {f.form()->slideShow()->intervalTimer(), f.showWindow() ? f.showWindow()->IntervalTimer.data() : nullptr})
         if (timer && timer->isActive())
             timer->start(3600 * 1000);
 }
@@ -343,7 +343,7 @@ TEST(ThumbnailPage, EscapeWithTheFocusOnACheckBoxEndsThePageShow)
     QTest::keyClick(box, Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_FALSE(page->ThumbnailViewActive());
-    EXPECT_TRUE(f.form()->TreeView1->isVisible());
+    EXPECT_TRUE(f.form()->treeView()->isVisible());
 }
 
 TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloading)
@@ -593,8 +593,8 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
         EXPECT_TRUE(MainWindowFixture::visible(page->View().slot(i).image)) << i;
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
-    EXPECT_EQ(form->StatusPanel1->text(), QStringLiteral("Show paused"));
-    EXPECT_FALSE(form->IntervalTimer->isActive()) << "no page steps on by itself";
+    EXPECT_EQ(form->statusPanels()->panel1()->text(), QStringLiteral("Show paused"));
+    EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive()) << "no page steps on by itself";
     EXPECT_TRUE(MainWindowFixture::visible(form->thumbnailPage()->PageBackdrop));
     for (QAction* a : {form->TBSelAll, form->TBSelNone, form->TBSelInvert})
         EXPECT_TRUE(a->isVisible());
@@ -603,10 +603,10 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     // Space continues the page show (no step by hand while it advances);
     // paused again, the play order goes on after the page.
     // (The keyboard hook takes one key action at a time.)
-    ASSERT_TRUE(f.waitFor([form] { return !form->HookHandled->isActive(); }));
+    ASSERT_TRUE(f.waitFor([form] { return !form->input()->hookHandledTimer()->isActive(); }));
     QTest::keyClick(form, Qt::Key_Space);
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
-    EXPECT_TRUE(form->IntervalTimer->isActive());
+    EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
     EXPECT_FALSE(form->Forward1ToolButton->isEnabled());
     form->ManualModeToolButton->trigger();
     form->Forward1ToolButton->trigger();
@@ -641,7 +641,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     ThumbnailPageController* page = playAsPages(f, folder, 31);
     ASSERT_EQ(page->State().count(), 6);
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
-    EXPECT_FALSE(form->IntervalTimer->isActive()) << "started in manual mode, nothing steps by itself";
+    EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive()) << "started in manual mode, nothing steps by itself";
     const auto button = [form](QAction* a) { return form->ToolBar1->widgetForAction(a); };
     for (QAction* a : {form->Forward1ToolButton, form->Backwards1ToolButton, form->ShowForwardToolButton,
                        form->ToolButton2}) {
@@ -651,7 +651,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     EXPECT_TRUE(MainWindowFixture::visible(button(form->ManualModeToolButton)));
     EXPECT_FALSE(form->ManualModeToolButton->isEnabled()) << "already paused";
     const auto keyWhenFree = [&f, form](QWidget* target, int key) {
-        ASSERT_TRUE(f.waitFor([form] { return !form->HookHandled->isActive(); }));
+        ASSERT_TRUE(f.waitFor([form] { return !form->input()->hookHandledTimer()->isActive(); }));
         QTest::keyClick(target, Qt::Key(key));
         f.settle();
     };
@@ -674,7 +674,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     // pauses again.
     form->ShowForwardToolButton->trigger();
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
-    EXPECT_TRUE(form->IntervalTimer->isActive());
+    EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
     EXPECT_FALSE(form->Forward1ToolButton->isEnabled());
     EXPECT_FALSE(form->ShowForwardToolButton->isEnabled());
     EXPECT_TRUE(form->ManualModeToolButton->isEnabled());

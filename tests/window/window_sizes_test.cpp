@@ -40,8 +40,8 @@ MainWindowFixture::Options on(QSize screen, bool myShowHidden = false)
 void expectNoOverlap(MainWindowFixture& f)
 {
     MainWindow* form = f.form();
-    const QList<QWidget*> controls = {form->TreeView1, form->MyShowSG, form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel")), form->findChild<QFrame*>(QStringLiteral("Panel1"))};
-    const QRect client = form->ClientArea->rect();
+    const QList<QWidget*> controls = {form->treeView(), form->showList()->grid(), form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel")), form->findChild<QFrame*>(QStringLiteral("Panel1"))};
+    const QRect client = form->clientArea()->widget()->rect();
     // A control wholly outside the client area is not on screen (the MyShow
     // column of the half-width window).
     const auto onScreen = [&](QWidget* w) { return MainWindowFixture::visible(w) && client.intersects(w->geometry()); };
@@ -55,8 +55,8 @@ void expectNoOverlap(MainWindowFixture& f)
                     << w->objectName().toStdString() << " over " << other->objectName().toStdString();
     }
     // The status bar lies below the client area and inside the window.
-    const QRect status = f.geometryInWindow(form->StatusBar1);
-    EXPECT_GE(status.top(), f.geometryInWindow(form->ClientArea).bottom());
+    const QRect status = f.geometryInWindow(form->statusPanels());
+    EXPECT_GE(status.top(), f.geometryInWindow(form->clientArea()->widget()).bottom());
     EXPECT_LE(status.bottom(), form->rect().bottom());
 }
 
@@ -67,14 +67,14 @@ void expectNoOverlap(MainWindowFixture& f)
 void expectMaximizedLayout(MainWindowFixture& f, const char* what)
 {
     MainWindow* form = f.form();
-    const QRect client = form->ClientArea->rect();
+    const QRect client = form->clientArea()->widget()->rect();
     EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 1) << what;
-    EXPECT_NEAR(form->TreeView1->width(), (client.width() - 8) / 2.0, 1.0) << what;
-    EXPECT_EQ(form->MyShowSG->width(), form->TreeView1->width()) << what;
-    EXPECT_NEAR(form->MyShowSG->geometry().right(), client.width() - 5, 1) << what;
+    EXPECT_NEAR(form->treeView()->width(), (client.width() - 8) / 2.0, 1.0) << what;
+    EXPECT_EQ(form->showList()->grid()->width(), form->treeView()->width()) << what;
+    EXPECT_NEAR(form->showList()->grid()->geometry().right(), client.width() - 5, 1) << what;
     EXPECT_NEAR(form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))->geometry().bottom(), client.height() - 6, 1) << what;
     EXPECT_EQ(form->findChild<QFrame*>(QStringLiteral("Panel1"))->geometry().bottom(), form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))->geometry().bottom()) << what;
-    EXPECT_GT(form->TreeView1->height(), 318) << what;
+    EXPECT_GT(form->treeView()->height(), 318) << what;
     for (QWidget* w : form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (MainWindowFixture::visible(w) && w != form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB")))
             EXPECT_FALSE(w->geometry().intersects(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->geometry()))
@@ -95,7 +95,7 @@ void maximizeAndRestore(MainWindowFixture& f, const char* what)
     f.settle(50);
     EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0) << what;
     EXPECT_EQ(form->size(), QSize(800, 600)) << what;
-    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318)) << what;
+    EXPECT_EQ(form->treeView()->geometry(), QRect(4, 32, 392, 318)) << what;
     expectNoOverlap(f);
 }
 
@@ -119,16 +119,16 @@ TEST(WindowSizes, MaximizeFillsTheScreenAndRestoreGives800x600)
         EXPECT_EQ(form->frameGeometry().width(), screen->availableGeometry().width());
         EXPECT_LE(form->frameGeometry().right(), screen->availableGeometry().right());
         // The tree and the list take half the window each.
-        EXPECT_NEAR(form->TreeView1->width(), (form->ClientArea->width() - 8) / 2.0, 1.0);
-        EXPECT_EQ(form->MyShowSG->width(), form->TreeView1->width());
-        EXPECT_GT(form->TreeView1->height(), 318);
+        EXPECT_NEAR(form->treeView()->width(), (form->clientArea()->widget()->width() - 8) / 2.0, 1.0);
+        EXPECT_EQ(form->showList()->grid()->width(), form->treeView()->width());
+        EXPECT_GT(form->treeView()->height(), 318);
         expectNoOverlap(f);
 
         form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
         f.settle(50);
         EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0);
         EXPECT_EQ(form->size(), QSize(800, 600));
-        EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
+        EXPECT_EQ(form->treeView()->geometry(), QRect(4, 32, 392, 318));
         expectNoOverlap(f);
     }
 }
@@ -186,10 +186,10 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     MainWindowFixture f(on(QSize(1366, 768), true));
     MainWindow* form = f.form();
     EXPECT_EQ(form->size(), QSize(400, 600));
-    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
-    EXPECT_TRUE(MainWindowFixture::visible(form->TreeView1));
-    EXPECT_FALSE(form->ClientArea->rect().intersects(form->MyShowSG->geometry()));
-    EXPECT_LE(form->TreeView1->geometry().right(), form->ClientArea->width());
+    EXPECT_EQ(form->treeView()->geometry(), QRect(4, 32, 392, 318));
+    EXPECT_TRUE(MainWindowFixture::visible(form->treeView()));
+    EXPECT_FALSE(form->clientArea()->widget()->rect().intersects(form->showList()->grid()->geometry()));
+    EXPECT_LE(form->treeView()->geometry().right(), form->clientArea()->widget()->width());
     expectNoOverlap(f);
 
     // Maximized: half the screen wide at the top centre.
@@ -206,19 +206,19 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     f.settle(50);
     EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0);
     EXPECT_EQ(form->size(), QSize(400, 600));
-    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
+    EXPECT_EQ(form->treeView()->geometry(), QRect(4, 32, 392, 318));
 
     // Showing the panel again gives the 800 pixel window with the list whole.
     form->menus()->HideShowMyShowClick();
     f.settle(50);
     EXPECT_EQ(form->size(), QSize(800, 600));
-    EXPECT_TRUE(MainWindowFixture::visible(form->MyShowSG));
-    EXPECT_EQ(form->MyShowSG->geometry(), QRect(404, 56, 392, 262));
+    EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
+    EXPECT_EQ(form->showList()->grid()->geometry(), QRect(404, 56, 392, 262));
     form->menus()->HideShowMyShowClick();
     f.settle(50);
     EXPECT_EQ(form->size(), QSize(400, 600));
     // The tree keeps its designed bounds in the half-width window.
-    EXPECT_EQ(form->TreeView1->geometry(), QRect(4, 32, 392, 318));
+    EXPECT_EQ(form->treeView()->geometry(), QRect(4, 32, 392, 318));
     expectNoOverlap(f);
 }
 
@@ -262,7 +262,7 @@ TEST(WindowSizes, AResizeByTheWindowManagerPaintsNoControlOverAnother)
         EXPECT_EQ(form->size(), size.expandedTo(QSize(800, 600)));
         EXPECT_EQ(form->minimumSize(), QSize(800, 600));
         if (size.width() > 800)
-            EXPECT_NEAR(form->TreeView1->width(), (form->ClientArea->width() - 8) / 2.0, 1.0);
+            EXPECT_NEAR(form->treeView()->width(), (form->clientArea()->widget()->width() - 8) / 2.0, 1.0);
         // The voice buttons never cover the play order box.
         EXPECT_FALSE(form->findChild<QFrame*>(QStringLiteral("VoiceBevel"))->geometry().intersects(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->geometry()));
     }

@@ -114,23 +114,23 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
     f.clickExpander(f.node(f.folder()));
     // A plain click adds the picture; the items add the current picture again.
     f.clickNode(f.picture("a.jpg"));
-    ASSERT_EQ(form->MyShowSG->rowCount(), 1);
+    ASSERT_EQ(form->showList()->grid()->rowCount(), 1);
     openMenu(form->Bestand1);
     choose(form->AddPicMyShow);
-    EXPECT_EQ(form->MyShowSG->rowCount(), 2);
+    EXPECT_EQ(form->showList()->grid()->rowCount(), 2);
     f.hoverNode(f.node(f.picture("b.jpg")));
     openMenu(form->RightClickTreeView);
     choose(form->AddPicMyShowPop);
-    EXPECT_EQ(form->MyShowSG->rowCount(), 3);
-    EXPECT_EQ(form->MyShowSG->item(2, 3)->text(), QStringLiteral("b.jpg"));
-    EXPECT_TRUE(form->MyShowLabel->text().endsWith(QStringLiteral(": 3 pictures"))) << form->MyShowLabel->text().toStdString();
+    EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
+    EXPECT_EQ(form->showList()->grid()->item(2, 3)->text(), QStringLiteral("b.jpg"));
+    EXPECT_TRUE(form->showList()->nameLabel()->text().endsWith(QStringLiteral(": 3 pictures"))) << form->showList()->nameLabel()->text().toStdString();
 
     // The Draft button shows and hides the open Draft's list.
-    ASSERT_TRUE(MainWindowFixture::visible(form->MyShowSG));
+    ASSERT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
     choose(form->MyShowDraftTB);
-    EXPECT_FALSE(MainWindowFixture::visible(form->MyShowSG));
+    EXPECT_FALSE(MainWindowFixture::visible(form->showList()->grid()));
     choose(form->MyShowDraftTB);
-    EXPECT_TRUE(MainWindowFixture::visible(form->MyShowSG));
+    EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
 
     // A named show open: the My Show menu's "Draft show" closes it and the
     // Draft comes back with its three pictures.
@@ -140,12 +140,12 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
     form->myShow()->LoadMyShowClick(named);
     ASSERT_EQ(form->openShow().NamedShowOpen, 1);
     f.clickNode(f.picture("c.jpg"));
-    EXPECT_EQ(form->MyShowSG->rowCount(), 4);
+    EXPECT_EQ(form->showList()->grid()->rowCount(), 4);
     openMenu(form->MyShow);
     choose(form->MyShowDraft);
     EXPECT_EQ(form->openShow().DraftShowOpen, 1);
-    EXPECT_EQ(form->MyShowSG->rowCount(), 3);
-    EXPECT_TRUE(form->MyShowLabel->text().startsWith(QStringLiteral("Draft"))) << form->MyShowLabel->text().toStdString();
+    EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
+    EXPECT_TRUE(form->showList()->nameLabel()->text().startsWith(QStringLiteral("Draft"))) << form->showList()->nameLabel()->text().toStdString();
 }
 
 TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
@@ -171,8 +171,8 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     // The MyShow list: its selected row is previewed with its information,
     // and a click on that preview opens the full view.
     f.clickNode(f.picture("c.jpg"));
-    ASSERT_EQ(form->MyShowSG->rowCount(), 2);
-    form->MyShowSG->selectRow(0);
+    ASSERT_EQ(form->showList()->grid()->rowCount(), 2);
+    form->showList()->grid()->selectRow(0);
     f.settle();
     ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(form->findChild<QLabel*>(QStringLiteral("image2"))); }));
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("image2"))->property("picturePath").toString(), f.picture("b.jpg"));
@@ -181,7 +181,7 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     f.click(form->findChild<QLabel*>(QStringLiteral("image2")), form->findChild<QLabel*>(QStringLiteral("image2"))->rect().center());
     ASSERT_TRUE(fullViewOf(f, QStringLiteral("b.jpg")));
     closeFullView(f);
-    form->MyShowSG->selectRow(1);
+    form->showList()->grid()->selectRow(1);
     f.settle();
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("image2"))->property("picturePath").toString(), f.picture("c.jpg"));
     openMenu(form->Bestand1);
@@ -245,7 +245,7 @@ TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
     EXPECT_FALSE(form->ShowForward1->isEnabled());
     choose(form->ShowinReverse1);
     EXPECT_EQ(TestState().session.ShowState.Direction, -1);
-    EXPECT_TRUE(form->IntervalTimer->isActive());
+    EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
     openMenu(form->Show);
     choose(form->ShowForward1);
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
@@ -312,7 +312,7 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->itemText(0), QStringLiteral("MyShow list"));
     for (const char* name : {"b.jpg", "c.jpg", "a.jpg"})
         f.clickNode(f.picture(QString::fromLatin1(name)));
-    ASSERT_EQ(form->MyShowSG->rowCount(), 3);
+    ASSERT_EQ(form->showList()->grid()->rowCount(), 3);
     form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->setFocus();
     while (form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->currentIndex() > 0)
         QTest::keyClick(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")), Qt::Key_Up);

@@ -100,7 +100,7 @@ void allowThumbnails()
 void holdShowSteps(MainWindowFixture& f)
 {
     TestState().session.ShowState.DefaultInterval = TestState().session.ShowState.CurrentInterval = 3600;
-    for (QTimer* timer : {f.form()->IntervalTimer, f.showWindow() ? f.showWindow()->IntervalTimer.data() : nullptr})
+    for (QTimer* timer : {f.form()->slideShow()->intervalTimer(), f.showWindow() ? f.showWindow()->IntervalTimer.data() : nullptr})
         if (timer && timer->isActive())
             timer->start(3600 * 1000);
 }

@@ -1,0 +1,53 @@
+#include "shows/show_list_panel.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name, QRect r)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(r);
+    return l;
+}
+
+} // namespace
+
+ShowListPanel::ShowListPanel(QWidget* clientArea)
+{
+    m_bevel = new QFrame(clientArea);
+    m_bevel->setObjectName(QStringLiteral("Bevel2"));
+    m_bevel->setFrameShape(QFrame::Box);
+    m_bevel->setGeometry(404, 32, 392, 22);
+    m_header = makeLabel(clientArea, "ImMyShowHeader", QRect(404, 32, 392, 22));
+    m_nameLabel = makeLabel(clientArea, "MyShowLabel", QRect(409, 35, 380, 16));
+
+    m_grid = new QTableWidget(0, 5, clientArea);
+    m_grid->setObjectName(QStringLiteral("MyShowSG"));
+    m_grid->setGeometry(404, 56, 392, 262);
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("Seq"), QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("Title"), QStringLiteral("Path")});
+    m_grid->verticalHeader()->hide();
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->hide();
+
+    // Six buttons of one width under the list.
+    const int btnTop = 322, btnW = 65, btnH = 24;
+    const char* const names[] = {"ExchangeButtonBoven", "ExchangeButtonBeneden", "MoveButton",
+                                 "DeleteButton",        "TextSB",                "ClearListButton"};
+    for (int k = 0; k < 6; ++k) {
+        auto* b = new QToolButton(clientArea);
+        b->setObjectName(QString::fromLatin1(names[k]));
+        b->setGeometry(404 + k * btnW, btnTop, btnW, btnH);
+        b->setToolTip(QString());
+        b->setAutoRaise(true);
+        b->setEnabled(false);
+        m_buttons[size_t(k)] = b;
+    }
+}
