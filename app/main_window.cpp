@@ -126,6 +126,8 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallPictureInfo();
     InstallFileOperations();
     ConnectPictureDisplay();
+    ConnectSlideShow();
+    ConnectMyShow();
 }
 
 MainWindow::~MainWindow()
@@ -144,6 +146,7 @@ void MainWindow::setShowWindow(ShowWindow* window)
     if (m_showWindow)
         disconnect(m_showWindow, &ShowWindow::CustomRatioRequested, this, nullptr);
     m_showWindow = window;
+    m_slideShow->SetShowWindow(window);
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
     if (window)
         connect(window, &ShowWindow::CustomRatioRequested, this, [this] { fitZoom()->ShowCustomRatioPanel(); });

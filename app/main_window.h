@@ -81,12 +81,12 @@ private:
     ProgramState& m_state;
     std::unique_ptr<MyShowController> m_myShow;
     OpenShow& m_openShow;  // the show controller's open show
-    // Makes the show controller with its host over this window (shows/main_window_shows.cpp).
+    // Makes the show controller (shows/main_window_shows.cpp).
     std::unique_ptr<MyShowController> makeMyShow();
     std::unique_ptr<SoundController> m_sound;
     std::unique_ptr<SlideShowController> m_slideShow;
-    // Makes the slide show controller with its host over this window
-    // (slideshow/main_window_slideshow.cpp).
+    // Makes the slide show controller with the makers of the windows it
+    // uses (slideshow/main_window_slideshow.cpp).
     std::unique_ptr<SlideShowController> makeSlideShow();
 public:
 
@@ -350,6 +350,14 @@ public:
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
     SoundController* sound() const override { return m_sound.get(); }
+private:
+    // Hands the slide show the parts it reads and drives and connects its
+    // signals to the other sections (slideshow/main_window_slideshow.cpp);
+    // connects the open show's signals (shows/main_window_shows.cpp). Once,
+    // when every section exists.
+    void ConnectSlideShow();
+    void ConnectMyShow();
+public:
     // Sharing (sharing/main_window_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
                            bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
@@ -373,7 +381,6 @@ public:
     void BuildRecentMenu();
     void BuildFavoritesMenu();
     void BuildHistoryMenu();
-    void AddToRecentFolders();
 private:
     class ListMenusSection* ListMenusSect = nullptr;
     void InstallListMenus();

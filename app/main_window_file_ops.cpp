@@ -160,6 +160,8 @@ public:
                 m_form->state().environment, m_form->state().session);
             fileOps->SetShowSyncSteps(showSyncSteps(m_form));
             fileOps->SetVoiceCarrySteps(voiceCarrySteps(m_form));
+            // A picture changed during a folder show opens the folder again at its end.
+            m_form->slideShow()->SetFileOperations(fileOps);
         }
         return false;
     }

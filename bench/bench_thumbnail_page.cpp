@@ -11,7 +11,9 @@
 // page filled (the last cell's picture applied), and how the page's time
 // divides into the decodes on the workers (their CPU time and how many
 // cores they kept busy) and the window's thread (applying the pictures and
-// painting).
+// painting). The page from the originals is set against the least it could
+// take: its cells' decodes alone on idle cores, and the same decodes run on
+// every core with no window, timed between the pages of this run.
 //
 // The run is offscreen; with an X display (DISPLAY set) it runs once more on
 // the X platform in a process of its own.
@@ -50,6 +52,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <thread>
 #include <vector>
 
 using namespace benchphotos;
@@ -201,10 +204,39 @@ int runBench(QApplication& app, const Args& parsed, const QString& platformName)
         return r;
     };
 
+    // The same cells from the originals with nothing else running: one
+    // thread a core takes the next cell, costliest first, as the page does.
+    // Timed in the same run as the pages, between them, so the load the
+    // machine carries weighs on both alike.
+    auto decodeOnEveryCore = [&] {
+        const QStringList names = QDir(plainFolder).entryList({"*.jpg"}, QDir::Files, QDir::Name);
+        std::vector<PageDecodeRequest> requests;
+        for (const QString& name : names) {
+            PageDecodeRequest r;
+            r.path = plainFolder + "/" + name;
+            r.box = box;
+            r.useThumbnail = false;
+            requests.push_back(r);
+        }
+        const std::vector<size_t> order = PageDecodeOrder(requests);
+        std::atomic<size_t> next{0};
+        QElapsedTimer t;
+        t.start();
+        std::vector<std::thread> threads;
+        for (int i = 0; i < QThread::idealThreadCount(); ++i)
+            threads.emplace_back([&] {
+                for (size_t k = next++; k < order.size(); k = next++)
+                    DecodePageCell(requests[order[k]]);
+            });
+        for (std::thread& thread : threads)
+            thread.join();
+        return msSince(t);
+    };
+
     // The first showing makes the thumbnail files.
     const PageRun firstShowing = showPage(true);
     const qsizetype thumbnailFiles = QDir(QFileInfo(ThumbnailPath(folder + "/x.jpg")).path()).entryList(QDir::Files).size();
-    std::vector<double> thumbPainted, thumbFilled, origPainted, origFilled;
+    std::vector<double> thumbPainted, thumbFilled, origPainted, origFilled, bareCells;
     PageRun thumbCpu, origCpu;
     for (int rep = 0; rep < parsed.reps; ++rep) {
         for (const bool thumbnails : {true, false}) {
@@ -219,6 +251,7 @@ int runBench(QApplication& app, const Args& parsed, const QString& platformName)
             cpu.windowCpu += r.windowCpu / parsed.reps;
             cpu.workerCpu += r.workerCpu / parsed.reps;
         }
+        bareCells.push_back(decodeOnEveryCore());
     }
     app.removeEventFilter(&watch);
     // The least the page from the originals can take: every core busy, or
@@ -258,11 +291,19 @@ int runBench(QApplication& app, const Args& parsed, const QString& platformName)
     const double ratio = tp / std::max(0.001, op) * 100;
     std::printf("%-50s %8.1f %% %10s %s\n", "page from thumbnail files / from originals", ratio, "<= 10 %",
                 ratio <= 10 ? "met" : "NOT met");
+    // The least on every core: the longest cell, or all cells spread over
+    // every core, each decoded alone once (a machine carrying other work
+    // can't reach it); beside it the same decodes run on every core in this
+    // run, with no window (the goal: what the page adds to them).
     const int cores = QThread::idealThreadCount();
     const double limit = std::max(longestCell, allCells / cores);
-    std::printf("%-50s %9.1f %10s %s (all cells alone %.0f ms, the longest %.0f ms)\n",
-                "page from originals / least on every core (x)", op / std::max(0.001, limit), "<= 1.25",
-                op <= 1.25 * limit ? "met" : "NOT met", allCells, longestCell);
+    const double bare = median(bareCells);
+    std::printf("%-50s %9.1f %10s (all cells alone %.0f ms, the longest %.0f ms; %d cores)\n",
+                "page from originals / least on idle cores (x)", op / std::max(0.001, limit), "-", allCells,
+                longestCell, cores);
+    std::printf("%-50s %9.1f %10s %s (those decodes %.0f ms, median of %zu)\n",
+                "page from originals / its decodes on every core (x)", op / std::max(0.001, bare), "<= 1.25",
+                op <= 1.25 * bare ? "met" : "NOT met", bare, bareCells.size());
     form.close();
     return 0;
 }

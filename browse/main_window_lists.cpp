@@ -123,4 +123,3 @@ void MainWindow::SetupListMenus() { ListMenusSect->SetupListMenus(); }
 void MainWindow::BuildRecentMenu() { ListMenusSect->BuildRecentMenu(); }
 void MainWindow::BuildFavoritesMenu() { ListMenusSect->BuildFavoritesMenu(); }
 void MainWindow::BuildHistoryMenu() { ListMenusSect->BuildHistoryMenu(); }
-void MainWindow::AddToRecentFolders() { ListMenusSect->AddToRecentFolders(); }

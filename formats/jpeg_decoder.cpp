@@ -71,6 +71,9 @@ struct DecodeJob {
     QSize fittedSize;
     unsigned char* fitted = nullptr;
     AreaAverageInBands* bands = nullptr;
+    // The scans a reduced progressive decode reads instead of the rest of
+    // the data (malloc'ed; see readOnlyUsedScans).
+    unsigned char* usedScans = nullptr;
 
     ~DecodeJob()
     {
@@ -81,6 +84,7 @@ struct DecodeJob {
         std::free(pixels);
         std::free(fitted);
         std::free(cmykRow);
+        std::free(usedScans);
     }
 };
 
@@ -193,6 +197,137 @@ bool prepareFitted(DecodeJob* job, bool toTarget, int targetW, int targetH)
     return true;
 }
 
+// The end of a scan's coded data from `pos`: the first marker that is no
+// stuffed byte and no restart marker (fill bytes before it are left out).
+// -1 when the data ends first.
+qint64 scanDataEnd(const unsigned char* data, qint64 size, qint64 pos)
+{
+    while (pos < size) {
+        const void* ff = std::memchr(data + pos, 0xFF, size_t(size - pos));
+        if (!ff)
+            return -1;
+        const qint64 at = static_cast<const unsigned char*>(ff) - data;
+        qint64 next = at + 1;
+        while (next < size && data[next] == 0xFF)
+            ++next;
+        if (next >= size)
+            return -1;
+        const unsigned char m = data[next];
+        if (m != 0x00 && (m < 0xD0 || m > 0xD7))
+            return at;
+        pos = next + 1;
+    }
+    return -1;
+}
+
+// Copies the data from `start` (the coded data of the scan whose header
+// libjpeg has just read) to the end of the picture into `out`, leaving out
+// every scan of AC coefficients of the components in `dcOnly` (component
+// ids; a progressive AC scan holds one component). The other scans, the
+// tables between them and the end marker are copied as they are. Returns
+// the bytes written, or 0 when the data is not laid out as expected (then
+// nothing is left out).
+qint64 copyUsedScans(const unsigned char* data, qint64 size, qint64 start, const bool dcOnly[256], unsigned char* out)
+{
+    qint64 written = 0;
+    const auto copy = [&](qint64 from, qint64 to) {
+        std::memcpy(out + written, data + from, size_t(to - from));
+        written += to - from;
+    };
+    qint64 end = scanDataEnd(data, size, start);
+    if (end < 0)
+        return 0;
+    copy(start, end);
+    qint64 pos = end;
+    for (int segments = 0; segments < 100000; ++segments) {
+        if (pos + 2 > size || data[pos] != 0xFF)
+            return 0;
+        while (pos + 2 < size && data[pos + 1] == 0xFF)   // fill bytes before a marker
+            ++pos;
+        const unsigned char marker = data[pos + 1];
+        if (marker == 0xD9) {   // end of picture
+            copy(pos, pos + 2);
+            return written;
+        }
+        if ((marker >= 0xD0 && marker <= 0xD8) || marker == 0x01 || pos + 4 > size)
+            return 0;
+        const qint64 length = (qint64(data[pos + 2]) << 8) | data[pos + 3];
+        const qint64 body = pos + 2 + length;
+        if (length < 2 || body > size)
+            return 0;
+        if (marker != 0xDA) {   // tables, restart interval, comments: kept
+            copy(pos, body);
+            pos = body;
+            continue;
+        }
+        const int components = length >= 3 ? data[pos + 4] : 0;
+        if (components < 1 || components > 4 || length != 6 + 2 * components)
+            return 0;
+        const int spectralStart = data[pos + 5 + 2 * components];
+        bool unused = spectralStart > 0;
+        for (int c = 0; c < components; ++c)
+            unused = unused && dcOnly[data[pos + 5 + 2 * c]];
+        end = scanDataEnd(data, size, body);
+        if (end < 0)
+            return 0;
+        if (!unused)
+            copy(pos, end);
+        pos = end;
+    }
+    return 0;
+}
+
+// A progressive picture decoded at 1/8 makes each 8 x 8 block of a
+// component with the 1 x 1 inverse DCT one output sample: its DC
+// coefficient alone. The scans that refine the AC coefficients of such
+// components (most of a progressive file) are then never used, so the rest
+// of the data is handed to libjpeg without them: the same pixels, without
+// decoding what they do not depend on. Needs the header read and the output
+// dimensions calculated; leaves the data as it is when nothing would be
+// saved or the data is not laid out as expected.
+void readOnlyUsedScans(DecodeJob* job, const unsigned char* data, unsigned long size)
+{
+    jpeg_decompress_struct& cinfo = job->cinfo;
+    if (!job->header.progressive || !cinfo.src)
+        return;
+    bool dcOnly[256] = {};
+    bool any = false;
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        const jpeg_component_info& comp = cinfo.comp_info[c];
+#if JPEG_LIB_VERSION >= 70
+        const bool oneByOne = comp.DCT_h_scaled_size == 1 && comp.DCT_v_scaled_size == 1;
+#else
+        const bool oneByOne = comp.DCT_scaled_size == 1;
+#endif
+        if (oneByOne) {
+            dcOnly[comp.component_id & 0xFF] = true;
+            any = true;
+        }
+    }
+    // The scan whose header was just read must be one that is used.
+    if (!any || cinfo.comps_in_scan < 1 || (cinfo.Ss > 0 && dcOnly[cinfo.cur_comp_info[0]->component_id & 0xFF]))
+        return;
+    const qint64 start = cinfo.src->next_input_byte - data;
+    if (start < 0 || start > qint64(size) || qint64(size) - start != qint64(cinfo.src->bytes_in_buffer))
+        return;
+    auto* out = static_cast<unsigned char*>(std::malloc(size_t(size - start)));
+    if (!out)
+        return;
+    const qint64 written = copyUsedScans(data, qint64(size), start, dcOnly, out);
+    if (written <= 0 || written == qint64(size) - start) {
+        std::free(out);
+        return;
+    }
+    job->usedScans = out;
+    cinfo.src->next_input_byte = out;
+    cinfo.src->bytes_in_buffer = size_t(written);
+    // The smoothing of blocks whose AC coefficients are not all known
+    // (meant for pictures shown before all scans arrived) must not start on
+    // the left-out scans; it changes AC coefficients only, which these
+    // components do not use.
+    cinfo.do_block_smoothing = FALSE;
+}
+
 // A progressive picture is filled only when every component got its DC scan;
 // scans missing before the end leave it grey.
 bool progressiveScansComplete(const DecodeJob* job)
@@ -240,6 +375,7 @@ bool runJob(DecodeJob* job, const unsigned char* data, unsigned long size, int t
     if (refuseOversizedHeader(job, size) || !prepareOutput(job, targetW, targetH)
         || !prepareFitted(job, toTarget, targetW, targetH))
         return false;
+    readOnlyUsedScans(job, data, size);
 
     jpeg_start_decompress(&job->cinfo);
     // A progressive picture has been read whole by now.

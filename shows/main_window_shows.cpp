@@ -1,26 +1,24 @@
-// MainWindow's open show: makes the MyShowController with a MyShowHost over the
-// window.
+// MainWindow's open show: makes the MyShowController and connects it to the
+// close and the MyShow manager.
 #include "app/main_window.h"
 
 #include "app/close_controller.h"
 #include "shows/my_show_controller.h"
-
-namespace {
-
-class MainWindowMyShowHost final : public MyShowHost {
-public:
-    explicit MainWindowMyShowHost(MainWindow* form) : m_form(form) {}
-
-    bool closingDown() const override { return m_form->closing()->ClosingDown == 1; }
-    ShowManagerWindow* showManager() const override { return m_form->showManager(); }
-
-private:
-    MainWindow* m_form;
-};
-
-} // namespace
+#include "shows/show_windows.h"
 
 std::unique_ptr<MyShowController> MainWindow::makeMyShow()
 {
-    return std::make_unique<MyShowController>(std::make_unique<MainWindowMyShowHost>(this), m_state.paths);
+    return std::make_unique<MyShowController>(m_state.paths);
+}
+
+void MainWindow::ConnectMyShow()
+{
+    MyShowController* myShow = m_myShow.get();
+    // While the close runs, the Draft show is only saved.
+    myShow->SetClosingDownFlag(m_close->ClosingDown);
+    // The MyShow manager (when there is one) knows each named show opened.
+    connect(myShow, &MyShowController::namedShowOpened, this, [this](const QString& path) {
+        if (m_showManager)
+            m_showManager->AddKnownShow(path);
+    });
 }

@@ -6,7 +6,6 @@
 #include "base/data_paths.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
-#include "shows/show_windows.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,8 +27,8 @@ void setRow(QTableWidget* grid, int row, qint64 number, const TShowRecord& recor
 
 } // namespace
 
-MyShowController::MyShowController(std::unique_ptr<MyShowHost> host, const DataPaths& paths)
-    : m_host(std::move(host)), m_paths(paths)
+MyShowController::MyShowController(const DataPaths& paths)
+    : m_paths(paths)
 {
 }
 
@@ -103,7 +102,7 @@ void MyShowController::AskMakeChangesPermanent()
 void MyShowController::MyShowDraftClick()
 {
     if (m_openShow.DraftShowOpen == 1 && m_openShow.ShowFile.IsOpen()) {
-        if (m_host->closingDown()) {
+        if (closingDown()) {
             AskMakeChangesPermanent();
             return;
         }
@@ -117,7 +116,7 @@ void MyShowController::MyShowDraftClick()
         platform::showMessage(platform::PromptKind::Error, opened.Message);
         return;
     }
-    if (m_host->closingDown()) {
+    if (closingDown()) {
         AskMakeChangesPermanent();
         return;
     }
@@ -127,7 +126,6 @@ void MyShowController::MyShowDraftClick()
 
 void MyShowController::LoadMyShowClick(const QString& PresetFile)
 {
-    ShowManagerWindow* const Form16 = m_host->showManager();
     QString path = PresetFile;
     if (path.isEmpty()) {
         const auto chosen = platform::chooseOpenFile(QStringLiteral("Open MyShow"), m_paths.ShowsFolder,
@@ -153,8 +151,7 @@ void MyShowController::LoadMyShowClick(const QString& PresetFile)
         MyShowDraftClick();
         return;
     }
-    if (Form16)
-        Form16->AddKnownShow(path);
+    emit namedShowOpened(path);
     ReadMyShowFile();
     ShowMyShowPanel();
 }

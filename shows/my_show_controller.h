@@ -1,32 +1,23 @@
 // The main window's open show: the Draft show and named shows opened
 // through their working copy, and the show list MyShowSG. The controller
-// owns the open show; the main window hands it its controls once built.
+// owns the open show; the main window hands it its controls once built and
+// connects its signals (MainWindow::ConnectMyShow).
 #pragma once
 
 #include "shows/show_file.h"
 
+#include <QObject>
 #include <QString>
 
-#include <memory>
+#include <cstdint>
 
 struct DataPaths;
 class QAction;
 class QLabel;
 class QTableWidget;
-class ShowManagerWindow;
 
-// What the show controller asks of the main window.
-class MyShowHost {
-public:
-    virtual ~MyShowHost() = default;
-    // True once the close has passed its refusals: the Draft show is only
-    // saved, not shown.
-    virtual bool closingDown() const = 0;
-    // The MyShow manager, told of each named show opened (or none).
-    virtual ShowManagerWindow* showManager() const = 0;
-};
-
-class MyShowController {
+class MyShowController : public QObject {
+    Q_OBJECT
 public:
     // The controls the open show fills, built by the main window (any but
     // MyShowSG may be missing).
@@ -38,10 +29,13 @@ public:
         QAction* SaveMyShowTB = nullptr;
     };
 
-    MyShowController(std::unique_ptr<MyShowHost> host, const DataPaths& paths);
-    ~MyShowController();
+    explicit MyShowController(const DataPaths& paths);
+    ~MyShowController() override;
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
+    // The close's flag, 1 once the close has passed its refusals: the Draft
+    // show is then only saved, not shown. Without one the close never runs.
+    void SetClosingDownFlag(const uint8_t& closingDown) { m_closingDown = &closingDown; }
 
     // The open show (its working copy and flags).
     OpenShow& openShow() { return m_openShow; }
@@ -54,8 +48,14 @@ public:
     void UpdateMyShowControls();
     void ShowMyShowPanel();
 
+signals:
+    // A named show at `path` was opened (the MyShow manager knows it).
+    void namedShowOpened(const QString& path);
+
 private:
-    std::unique_ptr<MyShowHost> m_host;
+    bool closingDown() const { return m_closingDown && *m_closingDown == 1; }
+
+    const uint8_t* m_closingDown = nullptr;
     const DataPaths& m_paths;
     Items m_items;
     OpenShow m_openShow;

@@ -1,58 +1,70 @@
-// MainWindow's slide show: makes the SlideShowController with a SlideShowHost
-// over the window.
+// MainWindow's slide show: makes the SlideShowController with the makers of
+// the windows it uses, and connects it to the other sections.
 #include "app/main_window.h"
 
 #include "app/input_controller.h"
-#include "browse/file_ops_controller.h"
+#include "app/layout_controller.h"
+#include "browse/folder_tree_section.h"
+#include "browse/list_menus_section.h"
+#include "browse/picture_display_section.h"
+#include "browse/thumbnail_page_section.h"
 #include "shows/show_windows.h"
+#include "slideshow/auto_show_windows.h"
 #include "slideshow/show_window.h"
-
-namespace {
-
-class MainWindowSlideShowHost final : public SlideShowHost {
-public:
-    explicit MainWindowSlideShowHost(MainWindow* form) : m_form(form) {}
-
-    FolderTreeController* folderTree() override { return m_form->folderTree(); }
-    PictureDisplaySection* pictureDisplay() override { return m_form->pictureDisplay(); }
-    ThumbnailPageSection* thumbnailPage() override { return m_form->thumbnailPage(); }
-    SoundController* sound() override { return m_form->sound(); }
-    ListMenusSection* listMenus() override { return m_form->listMenus(); }
-    FileOperationsController* fileOperations() override { return FileOperationsController::Of(m_form); }
-    OpenShow& openShow() override { return m_form->openShow(); }
-    ShowWindow* showWindowMade() override
-    {
-        if (!m_form->showWindow()) {
-            m_form->setShowWindow(new ShowWindow(m_form->state()));
-            m_form->adoptWindow(m_form->showWindow());
-        }
-        return m_form->showWindow();
-    }
-    ShowWindow* showWindow() override { return m_form->showWindow(); }
-    FolderPictureChooser* folderPictureWindowMade() override
-    {
-        if (!m_form->folderPictureWindow())
-            m_form->setFolderPictureWindow(new FolderPictureChooser(m_form));
-        return m_form->folderPictureWindow();
-    }
-    AutoShowOfferWindow* demoShowWindow() override { return m_form->demoShowWindow(); }
-    void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
-    void UpdatePictureStatus() override { m_form->UpdatePictureStatus(); }
-    void RestartShow() override { m_form->RestartShow(); }
-    void FormMouseWheel(int delta) override { m_form->input()->FormMouseWheel(delta); }
-    void AddToRecentFolders() override { m_form->AddToRecentFolders(); }
-    void OpenFolderOrShow() override { m_form->OpenFolderOrShow(); }
-    void SetShowRunningHints() override { m_form->layouts()->SetShowRunningHints(); }
-    void SetShowStoppedHints() override { m_form->layouts()->SetShowStoppedHints(); }
-    void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
-
-private:
-    MainWindow* m_form;
-};
-
-} // namespace
+#include "sound/sound_controller.h"
 
 std::unique_ptr<SlideShowController> MainWindow::makeSlideShow()
 {
-    return std::make_unique<SlideShowController>(*this, std::make_unique<MainWindowSlideShowHost>(this), m_state);
+    SlideShowController::WindowMakers makers;
+    makers.MakeShowWindow = [this] {
+        auto* window = new ShowWindow(m_state);
+        setShowWindow(window);
+        adoptWindow(window);
+        return window;
+    };
+    makers.MakeFolderPictureChooser = [this] {
+        if (!m_folderPictureWindow)
+            setFolderPictureWindow(new FolderPictureChooser(this));
+        return m_folderPictureWindow.data();
+    };
+    return std::make_unique<SlideShowController>(*this, m_state, m_openShow, std::move(makers));
+}
+
+void MainWindow::ConnectSlideShow()
+{
+    SlideShowController* show = m_slideShow.get();
+    show->SetParts({folderTree(), &PictureDisplaySect->displayState(), ThumbnailPageSect});
+
+    // The full-screen window's steps, cut-outs, Home key and mouse wheel.
+    PictureDisplaySection* display = PictureDisplaySect;
+    connect(show, &SlideShowController::displayStepWanted, display, &PictureDisplaySection::DisplayCurrentPicture);
+    connect(show, &SlideShowController::decodeAheadWanted, display, &PictureDisplaySection::KeepShowPicturesDecoded);
+    connect(show, &SlideShowController::cutOutShown, display, &PictureDisplaySection::SetPictureMenuCaptions);
+    connect(show, &SlideShowController::cutOutShown, display, &PictureDisplaySection::UpdatePictureStatus);
+    connect(show, &SlideShowController::restartWanted, this, &MainWindow::RestartShow);
+    connect(show, &SlideShowController::wheelTurned, m_input, &InputController::FormMouseWheel);
+
+    // The start: the show's source goes to the top of the recent list, the
+    // show buttons carry the hints of a running show.
+    ListMenusSection* lists = ListMenusSect;
+    connect(show, &SlideShowController::sourceStarted, lists, [lists](const QString& source) {
+        lists->RecentCandidate = source;
+        lists->AddToRecentFolders();
+    });
+    LayoutController* layouts = m_layout.get();
+    connect(show, &SlideShowController::showStarting, this, [layouts] { layouts->SetShowRunningHints(); });
+
+    // The end: the picture's sound stops, the hints of a stopped show, the
+    // browse view, a demo start's offer and the folder read again.
+    SoundController* sound = m_sound.get();
+    connect(show, &SlideShowController::showEnding, sound, [sound] { sound->ReleaseVoiceFile(); });
+    connect(show, &SlideShowController::showEnding, this, [layouts] { layouts->SetShowStoppedHints(); });
+    connect(show, &SlideShowController::showEnded, this, [layouts] { layouts->RestoreBrowseView(); });
+    connect(show, &SlideShowController::demoShowOfferWanted, this, [this] {
+        if (m_demoShowWindow) {
+            m_demoShowWindow->show();
+            m_demoShowWindow->raise();
+        }
+    });
+    connect(show, &SlideShowController::folderReopenWanted, FolderTreeSect, &FolderTreeSection::OpenFolderOrShow);
 }

@@ -10,15 +10,12 @@
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
-#include "browse/list_menus_section.h"
 #include "browse/picture_display.h"
-#include "browse/picture_display_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/recent_lists.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
-#include "slideshow/auto_show_windows.h"
 #include "slideshow/launcher_window.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -26,7 +23,6 @@
 #include "browse/thumbnail_page_section.h"
 #include "browse/thumbnail_page_controller.h"
 #include "browse/folder_tree_state.h"
-#include "sound/sound_controller.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -37,8 +33,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-SlideShowController::SlideShowController(QWidget& window, std::unique_ptr<SlideShowHost> host, ProgramState& state)
-    : QObject(&window), m_window(window), m_host(std::move(host)), m_state(state),
+SlideShowController::SlideShowController(QWidget& window, ProgramState& state, OpenShow& openShow, WindowMakers makers)
+    : QObject(&window), m_window(window), m_state(state), m_openShow(openShow), m_makers(std::move(makers)),
       m_intervalTimer(MakeNamedTimer(this, "IntervalTimer", 1000, false))
 {
 }
@@ -46,6 +42,19 @@ SlideShowController::SlideShowController(QWidget& window, std::unique_ptr<SlideS
 SlideShowController::~SlideShowController() = default;
 
 void SlideShowController::SetItems(const Items& items) { m_items = items; }
+
+void SlideShowController::SetParts(const Parts& parts) { m_parts = parts; }
+
+void SlideShowController::SetShowWindow(ShowWindow* window) { m_showWindow = window; }
+
+void SlideShowController::SetFileOperations(FileOperationsController* fileOps) { m_fileOps = fileOps; }
+
+ShowWindow* SlideShowController::showWindowMade()
+{
+    if (!m_showWindow)
+        m_showWindow = m_makers.MakeShowWindow();
+    return m_showWindow;
+}
 
 void SlideShowController::ApplyShowOptions()
 {
@@ -55,7 +64,7 @@ void SlideShowController::ApplyShowOptions()
 void SlideShowController::ShowAddAllDialog()
 {
     TPlayOptions& PlayOptions = m_state.session.PlayOptions;
-    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    const QString SelectedFolder = m_parts.Tree->SelectedFolder;
     ApplyShowOptions();
     m_items.Timer1->stop();
     if (m_state.start.ArgumentMode) {
@@ -79,7 +88,7 @@ void SlideShowController::ShowAddAllDialog()
         }
         return;
     }
-    FolderPictureChooser* const Form20 = m_host->folderPictureWindowMade();
+    FolderPictureChooser* const Form20 = m_makers.MakeFolderPictureChooser();
     Form20->SetFolder(SelectedFolder);
     if (Form20->Run(m_state.session.PlayOptions) == 1)
         CollectPictures();
@@ -88,9 +97,9 @@ void SlideShowController::ShowAddAllDialog()
 void SlideShowController::CollectPictures()
 {
     std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
-    const QString SelectedFolder = m_host->folderTree()->SelectedFolder;
+    const QString SelectedFolder = m_parts.Tree->SelectedFolder;
     m_state.session.CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(m_state.paths, m_host->folderTree()->Exclusions, SelectedFolder,
+    const QStringList pictures = CollectFolderPictures(m_state.paths, m_parts.Tree->Exclusions, SelectedFolder,
                                                        m_state.session.PlayOptions, m_state.start.DemoMode != 0);
     GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
@@ -110,7 +119,7 @@ void SlideShowController::CollectPictures()
         }
         return;
     }
-    m_host->openShow().SourceIsShow = 0;
+    m_openShow.SourceIsShow = 0;
     m_state.session.ShowSourcePath = SelectedFolder;
     PlayPictures(pictures);
 }
@@ -133,17 +142,17 @@ void SlideShowController::BuildAndStartShow()
         pictures = ReadShowPicturePaths(autoShow);
         m_state.session.ShowState.PlaysOwnShowFile = true;
         ShowSourcePath = autoShow;
-    } else if (m_host->openShow().ShowFile.IsOpen() && OpenShowCount(m_host->openShow()) > 0 && m_items.MyShowSG->isVisible()) {
-        pictures = ReadShowPicturePaths(m_host->openShow().ShowFile.Path());
-        m_host->openShow().SourceIsShow = 1;
+    } else if (m_openShow.ShowFile.IsOpen() && OpenShowCount(m_openShow) > 0 && m_items.MyShowSG->isVisible()) {
+        pictures = ReadShowPicturePaths(m_openShow.ShowFile.Path());
+        m_openShow.SourceIsShow = 1;
         // The open show plays in its own play order (ShowPlayOrderCB).
-        PlayOptions.PlayOrder = ShowPlayOrderInEffect(m_host->openShow().PlayOrder, m_state.settings.Settings.PlayOrder);
-        ShowSourcePath = m_host->openShow().NamedShowOpen == 1 ? m_host->openShow().OpenShowPath : QString();
+        PlayOptions.PlayOrder = ShowPlayOrderInEffect(m_openShow.PlayOrder, m_state.settings.Settings.PlayOrder);
+        ShowSourcePath = m_openShow.NamedShowOpen == 1 ? m_openShow.OpenShowPath : QString();
     } else {
         ApplyShowOptions();
-        pictures = CollectFolderPictures(m_state.paths, m_host->folderTree()->Exclusions, m_host->folderTree()->SelectedFolder,
+        pictures = CollectFolderPictures(m_state.paths, m_parts.Tree->Exclusions, m_parts.Tree->SelectedFolder,
                                          PlayOptions, m_state.start.DemoMode != 0);
-        ShowSourcePath = m_host->folderTree()->SelectedFolder;
+        ShowSourcePath = m_parts.Tree->SelectedFolder;
     }
     const TShowPictures existing = ShowPicturesToPlay(pictures);
     if (existing.Paths.isEmpty()) {
@@ -166,9 +175,9 @@ void SlideShowController::ResetShowState()
     ShowState.TitleOption = PlayOptions.ShowTitles;
     ShowState.PlayOrder = PlayOptions.PlayOrder;
     ShowState.ManualMode = false;
-    m_host->pictureDisplay()->displayState().LastLoadFailed = 0;
-    m_host->pictureDisplay()->displayState().LastFailedIndex = -1;
-    m_host->pictureDisplay()->displayState().ConsecutiveLoadFailures = 0;
+    m_parts.Display->LastLoadFailed = 0;
+    m_parts.Display->LastFailedIndex = -1;
+    m_parts.Display->ConsecutiveLoadFailures = 0;
     m_state.session.CutOutCount = 0;
 }
 
@@ -176,31 +185,28 @@ void SlideShowController::WireShowWindow(ShowWindow* Form9)
 {
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
-    connect(Form9, &ShowWindow::displayStepWanted, m_host->pictureDisplay(),
-            &PictureDisplaySection::DisplayCurrentPicture, Qt::UniqueConnection);
+    connect(Form9, &ShowWindow::displayStepWanted, this, &SlideShowController::displayStepWanted,
+            Qt::UniqueConnection);
     QPointer<SlideShowController> self(this);
     Form9->KeepDecodedAhead = [self](int next, int left) {
         if (self)
-            self->m_host->pictureDisplay()->KeepShowPicturesDecoded(next, left);
+            emit self->decodeAheadWanted(next, left);
     };
-    // A cut-out in a show updates the menu captions and the status (in
-    // place of what a full view before wanted).
+    // A cut-out in a show is this controller's to tell (in place of what a
+    // full view before wanted).
     disconnect(Form9, &ShowView::cutOutShown, nullptr, nullptr);
-    connect(Form9, &ShowView::cutOutShown, this, [this] {
-        m_host->SetPictureMenuCaptions();
-        m_host->UpdatePictureStatus();
-    });
+    connect(Form9, &ShowView::cutOutShown, this, &SlideShowController::cutOutShown);
     Form9->RestartShow = [self] {
         if (self)
-            self->m_host->RestartShow();
+            emit self->restartWanted();
     };
     Form9->WheelTurn = [self](int delta) {
         if (self)
-            self->m_host->FormMouseWheel(delta);
+            emit self->wheelTurned(delta);
     };
     // The tool bar's show buttons and their twins on the full-screen
     // window's panel carry the hints of a running show.
-    m_host->SetShowRunningHints();
+    emit showStarting();
     if (m_items.RunExeToolButton && !m_items.RunExeToolButton->toolTip().isEmpty())
         Form9->SetEditButtonHint(m_items.RunExeToolButton->toolTip());
     Form9->IntervalTimer = m_intervalTimer;
@@ -214,17 +220,15 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
 {
     TPlayOptions& PlayOptions = m_state.session.PlayOptions;
     QString& ShowSourcePath = m_state.session.ShowSourcePath;
-    ShowWindow* const Form9 = m_host->showWindowMade();
+    ShowWindow* const Form9 = showWindowMade();
     // "Stop Slide Show" (also what a close during a show triggers).
     if (m_items.ToolButton2)
         connect(m_items.ToolButton2, &QAction::triggered, this, &SlideShowController::ToolButton2Click, Qt::UniqueConnection);
     m_state.session.PlaybackActive = 1;
     // The show's source (a folder or a show file) goes to the top of the
     // recent list.
-    if (!ShowSourcePath.isEmpty()) {
-        m_host->listMenus()->RecentCandidate = ShowSourcePath;
-        m_host->AddToRecentFolders();
-    }
+    if (!ShowSourcePath.isEmpty())
+        emit sourceStarted(ShowSourcePath);
     StoreLastShowRecord(m_state.settings.Settings, m_state.session.ShowSourcePath, m_state.session.AutoShowRunning == 1,
                         m_state.start.DemoMode || m_state.start.ArgumentMode);
     ShowSourcePath.clear();
@@ -242,13 +246,13 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || m_state.session.ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
-    if (m_host->thumbnailPage()->PageStartRequested && PageLayoutFromSetting(m_state.settings.Settings.PicturesPerPageIndex) >= 1
+    if (m_parts.Page->PageStartRequested && PageLayoutFromSetting(m_state.settings.Settings.PicturesPerPageIndex) >= 1
         && !m_state.start.DemoMode && !m_state.start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
         Form9->SetPictureTable(Pictures, Records, dates);
-        if (m_host->thumbnailPage()->StartPageShowIfWanted(order, continuous))
+        if (m_parts.Page->StartPageShowIfWanted(order, continuous))
             return;
     }
-    m_host->thumbnailPage()->PageStartRequested = false;
+    m_parts.Page->PageStartRequested = false;
     // The pictures become the picture table that the display step reads.
     QPointer<SlideShowController> self(this);
     Form9->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
@@ -260,8 +264,7 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
 
 void SlideShowController::EndShow()
 {
-    AutoShowOfferWindow* const Form13 = m_host->demoShowWindow();
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_showWindow;
     if (Form9 && Form9->isVisible()) {
         Form9->StopSlideShow(); // reports back here once more; nothing left to do then
         return;
@@ -273,32 +276,29 @@ void SlideShowController::EndShow()
     }
     m_state.session.PlaybackActive = 0;
     m_state.session.ShowState.Direction = 0;
-    if (m_host->thumbnailPage()->PageView)
-        m_host->thumbnailPage()->PageView->EndPageShow();
-    if (m_intervalTimer && m_host->thumbnailPage()->PageView)
-        disconnect(m_intervalTimer, &QTimer::timeout, m_host->thumbnailPage()->PageView, &ThumbnailPageController::IntervalTimerTimer);
+    if (m_parts.Page->PageView)
+        m_parts.Page->PageView->EndPageShow();
+    if (m_intervalTimer && m_parts.Page->PageView)
+        disconnect(m_intervalTimer, &QTimer::timeout, m_parts.Page->PageView, &ThumbnailPageController::IntervalTimerTimer);
     m_state.session.ShowState.PlaysOwnShowFile = false;
     // The picture's own sound ends with the show.
-    m_host->sound()->ReleaseVoiceFile();
-    m_host->SetShowStoppedHints();
+    emit showEnding();
     m_state.session.AutoShowRunning = 0;
-    m_host->RestoreBrowseView();
+    emit showEnded();
     // A demo start offers its show again.
-    if (m_state.start.DemoMode && Form13) {
-        Form13->show();
-        Form13->raise();
-    }
+    if (m_state.start.DemoMode)
+        emit demoShowOfferWanted();
     if (m_items.StatusPanel1)
         m_items.StatusPanel1->setText(QStringLiteral("Slide show ended!"));
     // Pictures of the folder were moved, renamed or deleted during the show:
     // the tree reads the folder again.
-    FileOperationsController* fileOps = m_host->fileOperations();
+    FileOperationsController* const fileOps = m_fileOps;
     if (m_state.session.SourceIsFolder == 1 && fileOps && fileOps->FolderChangedDuringShow == 1
-        && !m_host->folderTree()->SelectedFolder.isEmpty()) {
+        && !m_parts.Tree->SelectedFolder.isEmpty()) {
         fileOps->FolderChangedDuringShow = 0;
-        m_host->folderTree()->FolderToOpen = m_host->folderTree()->SelectedFolder;
-        m_host->folderTree()->KeepListEntry = 1;
-        m_host->OpenFolderOrShow();
+        m_parts.Tree->FolderToOpen = m_parts.Tree->SelectedFolder;
+        m_parts.Tree->KeepListEntry = 1;
+        emit folderReopenWanted();
     }
     // A start with an argument has no window to come back to.
     if (m_state.session.CloseAfterShowPending == 1 || (m_state.start.ArgumentMode && !m_window.isVisible())) {
@@ -314,9 +314,9 @@ void SlideShowController::ToolButton2Click()
 
 void SlideShowController::PauseShow()
 {
-    ShowWindow* const Form9 = m_host->showWindow();
-    if (m_host->thumbnailPage()->PageShowRuns()) {
-        m_host->thumbnailPage()->PagePause();
+    ShowWindow* const Form9 = m_showWindow;
+    if (m_parts.Page->PageShowRuns()) {
+        m_parts.Page->PagePause();
         return;
     }
     if (Form9 && Form9->isVisible() && !Form9->Paused())

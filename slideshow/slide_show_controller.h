@@ -1,65 +1,31 @@
 // The main window's slide show: the play options in effect, the launcher for
 // a command-line argument, the collection of a folder or a show, the play on
 // the full-screen window (or as pages), its pause and its end. The main
-// window owns the controller and reaches the rest through SlideShowHost.
+// window owns the controller, hands it the parts it reads and drives, and
+// connects its signals to the other sections (MainWindow::ConnectSlideShow).
 #pragma once
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
-#include <memory>
+#include <functional>
 
 struct OpenShow;
+struct PictureDisplayState;
 struct ProgramState;
 class FileOperationsController;
 class FolderTreeController;
-class ListMenusSection;
-class PictureDisplaySection;
 class QAction;
 class QLabel;
 class QTableWidget;
 class QTimer;
 class QWidget;
-class SoundController;
 class ShowWindow;
-class AutoShowOfferWindow;
 class FolderPictureChooser;
 class ThumbnailPageSection;
-
-// What the slide show asks of the main window.
-class SlideShowHost {
-public:
-    virtual ~SlideShowHost() = default;
-    // The main window's controllers and sections.
-    virtual FolderTreeController* folderTree() = 0;
-    virtual PictureDisplaySection* pictureDisplay() = 0;
-    virtual ThumbnailPageSection* thumbnailPage() = 0;
-    virtual SoundController* sound() = 0;
-    virtual ListMenusSection* listMenus() = 0;
-    virtual FileOperationsController* fileOperations() = 0;
-    virtual OpenShow& openShow() = 0;
-    // The full-screen show window, made at first use.
-    virtual ShowWindow* showWindowMade() = 0;
-    // The full-screen show window (or none).
-    virtual ShowWindow* showWindow() = 0;
-    // The folder picture chooser, made at first use.
-    virtual FolderPictureChooser* folderPictureWindowMade() = 0;
-    // The automatic show window of a demo start (or none).
-    virtual AutoShowOfferWindow* demoShowWindow() = 0;
-    // The commands of the other sections a show runs.
-    virtual void SetPictureMenuCaptions() = 0;
-    virtual void UpdatePictureStatus() = 0;
-    virtual void RestartShow() = 0;
-    virtual void FormMouseWheel(int delta) = 0;
-    virtual void AddToRecentFolders() = 0;
-    virtual void OpenFolderOrShow() = 0;
-    // The tool tips of a running or stopped show, and the browse view after it.
-    virtual void SetShowRunningHints() = 0;
-    virtual void SetShowStoppedHints() = 0;
-    virtual void RestoreBrowseView() = 0;
-};
 
 class SlideShowController : public QObject {
     Q_OBJECT
@@ -73,15 +39,41 @@ public:
         QTableWidget* MyShowSG = nullptr;
     };
 
-    // `window` is the main window (closed when a start with an argument ends).
+    // The windows the show uses, made at first use through the main window
+    // (which keeps them): MakeShowWindow makes the full-screen window;
+    // MakeFolderPictureChooser returns the chooser, made when there is none.
+    struct WindowMakers {
+        std::function<ShowWindow*()> MakeShowWindow;
+        std::function<FolderPictureChooser*()> MakeFolderPictureChooser;
+    };
+    // The parts of the main window the show reads and drives, made after
+    // the controller: the folder tree (selected folder, exclusions, the
+    // folder to open again), the display step's state and the page of
+    // thumbnails (the show played as pages).
+    struct Parts {
+        FolderTreeController* Tree = nullptr;
+        PictureDisplayState* Display = nullptr;
+        ThumbnailPageSection* Page = nullptr;
+    };
+
+    // `window` is the main window (closed when a start with an argument
+    // ends); `openShow` is the open MyShow.
     // Makes the show's step timer ("IntervalTimer", 1000 ms, not running).
-    SlideShowController(QWidget& window, std::unique_ptr<SlideShowHost> host, ProgramState& state);
+    SlideShowController(QWidget& window, ProgramState& state, OpenShow& openShow, WindowMakers makers);
     // The show's step timer: the full-screen show, the page show, the
     // display step and the sound arm it.
     QTimer* intervalTimer() const { return m_intervalTimer; }
     ~SlideShowController() override;
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
+    void SetParts(const Parts& parts);
+    // The full-screen show window (or none), kept in step with the main
+    // window's.
+    void SetShowWindow(ShowWindow* window);
+    // The picture and folder operations, made when the main window is first
+    // shown: a picture moved, renamed or deleted during a folder show opens
+    // the folder again at the show's end.
+    void SetFileOperations(FileOperationsController* fileOps);
 
     void ApplyShowOptions();
     void ShowAddAllDialog();
@@ -99,15 +91,46 @@ public:
     void ShowCurrentPictureStatus(bool Full);
     void PrepareNextShowStep();
 
+signals:
+    // The full-screen window's step wants its picture on the screen.
+    void displayStepWanted();
+    // The full-screen window wants the pictures it plays next decoded ahead.
+    void decodeAheadWanted(int next, int left);
+    // A cut-out of the shown picture is on the full-screen window.
+    void cutOutShown();
+    // Home (or the restart button) on the full-screen window.
+    void restartWanted();
+    // The mouse wheel turned on the full-screen window.
+    void wheelTurned(int delta);
+    // A show of `source` (a folder or a show file) starts.
+    void sourceStarted(const QString& source);
+    // A show is about to play: the show buttons carry its hints.
+    void showStarting();
+    // A show ends: the picture's own sound ends, the show buttons carry the
+    // hints of a stopped show.
+    void showEnding();
+    // A show has ended: the browse view comes back.
+    void showEnded();
+    // A show of a demo start has ended: its offer shows again.
+    void demoShowOfferWanted();
+    // The folder of the show changed during it: the tree opens FolderToOpen.
+    void folderReopenWanted();
+
 private:
     // The play options of the show about to start, and the display state reset.
     void ResetShowState();
     // The full-screen window's hand-offs back to the main window.
     void WireShowWindow(ShowWindow* Form9);
+    // The full-screen window, made at first use.
+    ShowWindow* showWindowMade();
 
     QWidget& m_window;
-    std::unique_ptr<SlideShowHost> m_host;
     ProgramState& m_state;
+    OpenShow& m_openShow;
+    const WindowMakers m_makers;
     Items m_items;
+    Parts m_parts;
+    QPointer<ShowWindow> m_showWindow;
+    QPointer<FileOperationsController> m_fileOps;
     QTimer* m_intervalTimer;
 };

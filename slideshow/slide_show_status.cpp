@@ -2,7 +2,7 @@
 // full-screen window and the picture's name in the main window's status bar.
 #include "slideshow/slide_show_controller.h"
 
-#include "browse/picture_display_section.h"
+#include "browse/picture_display.h"
 #include "slideshow/show_window.h"
 
 #include <QLabel>
@@ -14,10 +14,10 @@ void SlideShowController::PrepareNextShowStep()
 
 void SlideShowController::ShowCurrentPictureStatus(bool Full)
 {
-    ShowWindow* const Form9 = m_host->showWindow();
+    ShowWindow* const Form9 = m_showWindow;
     // The one-back button steps back one picture while no cut-out is shown.
     if (Form9 && m_state.session.CutOutCount == 0)
         Form9->ResetOneBackwardsHint();
-    if (Full && m_items.StatusPanel1 && !m_host->pictureDisplay()->displayState().PictureDisplayName.isEmpty())
-        m_items.StatusPanel1->setText(m_host->pictureDisplay()->displayState().PictureDisplayName);
+    if (Full && m_items.StatusPanel1 && !m_parts.Display->PictureDisplayName.isEmpty())
+        m_items.StatusPanel1->setText(m_parts.Display->PictureDisplayName);
 }

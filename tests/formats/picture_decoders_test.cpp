@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <jpeglib.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -102,6 +104,40 @@ TEST(JpegDecode, ProgressivePicturesDecodeScaled)
     EXPECT_EQ(d.trueSize, QSize(800, 600));
     EXPECT_EQ(d.image.size(), QSize(200, 150));
     EXPECT_EQ(d.scaleNum, 2);
+}
+
+TEST(JpegDecode, ProgressiveAtOneEighthGivesThePixelsOfTheWholeData)
+{
+    // At 1/8 the luma reads only DC coefficients, so its AC scans are left
+    // out; the pixels are those libjpeg makes from every scan.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(testPattern(800, 600)));
+    const DecodedJpeg d = DecodeJpeg(bytes, QSize(100, 75));
+    ASSERT_EQ(d.scaleNum, 1);
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.scale_num = 1;
+    cinfo.scale_denom = 8;
+    cinfo.do_fancy_upsampling = FALSE;
+    cinfo.dct_method = JDCT_IFAST;
+    cinfo.out_color_space = JCS_EXT_BGRA;
+    jpeg_start_decompress(&cinfo);
+    QImage whole(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = whole.scanLine(int(cinfo.output_scanline));
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    EXPECT_EQ(d.image, whole);
 }
 
 TEST(JpegDecode, GreyPicturesDecode)

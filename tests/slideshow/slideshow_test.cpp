@@ -342,7 +342,12 @@ TEST(AutomaticShow, DemoWindowPlaysAShowFileOrEnds)
     demo.PictureShowButton->click();
     EXPECT_FALSE(demo.isVisible());
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    // The show's end offers a demo start's show again.
+    form.setDemoShowWindow(&demo);
+    TestState().start.DemoMode = 1;
     form.showWindow()->StopSlideShow();
+    TestState().start.DemoMode = 0;
+    EXPECT_TRUE(demo.isVisible());
     demo.CancelButton->click();
     EXPECT_FALSE(form.isVisible());
     Settings = TSettingsRecord{};
