@@ -17,7 +17,8 @@
 #include "app/layout_controller.h"
 #include "app/main_client_area.h"
 #include "app/main_status_bar.h"
-#include "app/main_window_widgets.h"
+#include "app/main_menus.h"
+#include "app/main_tool_bars.h"
 #include "app/menu_controller.h"
 #include "app/options_controller.h"
 #include "app/startup_controller.h"
@@ -65,8 +66,8 @@ class FolderPictureChooser;
 class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public MainWindowWidgets, public LayoutHost, public StartCloseHost,
-               public MenuHost, public InputHost {
+class MainWindow : public QMainWindow, public LayoutHost, public StartCloseHost, public MenuHost,
+               public InputHost {
     Q_OBJECT
 
 public:
@@ -141,6 +142,18 @@ public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
     QAction* actionNamed(const QString& name) const override;
+
+    // The menu bar with its menus and items, and the pop-up menus
+    // (app/main_menus.h). (Named so as not to clash with menus(), the
+    // menu controller.)
+    const MainMenus& mainMenus() const { return *m_mainMenus; }
+    // The two tool bars and their actions (app/main_tool_bars.h), made with
+    // the client area.
+    const MainToolBars& toolBars() const { return *m_toolBars; }
+private:
+    std::unique_ptr<MainToolBars> m_toolBars;
+    std::unique_ptr<MainMenus> m_mainMenus;
+public:
 
     // The browse preview under the tree and the MyShow preview under the
     // list (browse/preview_panel.h), made with the client area.
@@ -476,15 +489,4 @@ public:
 
 private:
     void buildClientArea();
-    void buildToolBars();
-    void buildMyShowToolBar();
-    void setToolBarGlyphs();
-    void buildMenus();
-    void buildFileMenu();
-    void buildShowMenu();
-    void buildPageAndMyShowMenus();
-    void buildListMenus();
-    void buildOptionsAndHelpMenus();
-    void buildPopups();
-    void addTreeFileItems(QMenu* popup);
 };

@@ -106,11 +106,11 @@ void MainWindow::ConnectBrowseCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(AddPicMyShow, [this] { AddCurrentPictureToMyShow(); });
-    onClick(ClearExclusions, [this] { folderTreeSection()->ClearExclusionsClick(); });
-    onClick(AddPicMyShowPop, [this] { AddCurrentPictureToMyShow(); });
+    onClick(mainMenus().AddPicMyShow(), [this] { AddCurrentPictureToMyShow(); });
+    onClick(mainMenus().ClearExclusions(), [this] { folderTreeSection()->ClearExclusionsClick(); });
+    onClick(mainMenus().AddPicMyShowPop(), [this] { AddCurrentPictureToMyShow(); });
     // The Draft show; with a named show open it closes that show.
-    for (QAction* a : {MyShowDraftTB, CloseMyShowTB, MyShowDraft})
+    for (QAction* a : {toolBars().MyShowDraftTB(), toolBars().CloseMyShowTB(), mainMenus().MyShowDraft()})
         onClick(a, [this] { myShow()->MyShowDraftClick(); });
 
     // The full view of the browse picture, of the MyShow picture and of the
@@ -121,14 +121,14 @@ void MainWindow::ConnectBrowseCommands()
         if (!path.isEmpty())
             ShowPictureFull(path);
     };
-    onClick(ShowPicFullHidden, [this] {
+    onClick(mainMenus().ShowPicFullHidden(), [this] {
         const QString path = pictureDisplay()->displayState().CurrentPicturePath;
         if (!path.isEmpty())
             ShowPictureFull(path);
     });
-    onClick(ShowPicFullFolder, showBrowsePicture);
-    onClick(ShowPicFullMyShow, [this] { Image2Click(); });
-    onClick(ShowPicFullPop, [this] { ShowPicFullPopClick(); });
+    onClick(mainMenus().ShowPicFullFolder(), showBrowsePicture);
+    onClick(mainMenus().ShowPicFullMyShow(), [this] { Image2Click(); });
+    onClick(mainMenus().ShowPicFullPop(), [this] { ShowPicFullPopClick(); });
     connect(m_browsePreview, &PreviewPanel::pictureClicked, this, [this] { Image4Click(); });
     connect(m_showPreview, &PreviewPanel::pictureClicked, this, [this] { Image2Click(); });
     connect(showList()->grid(), &QTableWidget::itemSelectionChanged, this, [this] { MyShowSGSelectCell(); });

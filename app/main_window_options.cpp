@@ -72,10 +72,10 @@ void MainWindow::ConnectOptions()
 
 void MainWindow::EnableEditCommands(bool on)
 {
-    if (RunExeToolButton)
-        RunExeToolButton->setEnabled(on);
-    if (LaunchEditProgram1)
-        LaunchEditProgram1->setEnabled(on);
+    if (toolBars().RunExeToolButton())
+        toolBars().RunExeToolButton()->setEnabled(on);
+    if (mainMenus().LaunchEditProgram1())
+        mainMenus().LaunchEditProgram1()->setEnabled(on);
 }
 
 void MainWindow::EnableShowWindowEditButton(bool on)
@@ -94,10 +94,10 @@ void MainWindow::RefreshAfterOptions()
     TSettingsRecord& Settings = state().settings.Settings;
     externalPrograms()->BuildLaunchMenu();
     externalPrograms()->BuildLaunchButtons();
-    if (RunExeMyShowTB) {
+    if (toolBars().RunExeMyShowTB()) {
         const bool listed = showList()->grid()->rowCount() > 0;
         const bool hidden = m_showPreview->message() != PreviewPanel::Message::FileNotExist;
-        RunExeMyShowTB->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
+        toolBars().RunExeMyShowTB()->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
                                    && EditProgramAcceptable(Settings.EditPrograms[0]));
     }
     const QString video = Settings.VideoPrograms[0];

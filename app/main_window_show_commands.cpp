@@ -86,8 +86,8 @@ void MainWindow::ToolButton1Click()
     state().session.SourceIsFolder = 1;
     m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 1;
-    if (SBScreenMode)
-        SBScreenMode->setChecked(true);
+    if (toolBars().SBScreenMode())
+        toolBars().SBScreenMode()->setChecked(true);
     RestartShow();
 }
 
@@ -96,8 +96,8 @@ void MainWindow::TBGoSmallClick()
     state().session.SourceIsFolder = 1;
     m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 0;
-    if (SBScreenMode)
-        SBScreenMode->setChecked(false);
+    if (toolBars().SBScreenMode())
+        toolBars().SBScreenMode()->setChecked(false);
     RestartShow();
     thumbnailPage()->PageStartRequested = false;
 }
@@ -122,7 +122,7 @@ void MainWindow::ResumeInFullClick()
         const int picture = thumbnailPage()->PageView->State().cell(slot).PageSlotPicture;
         thumbnailPage()->PageView->LeavePageView(picture);
     }
-    for (QAction* a : {TBSelAll, TBSelNone, TBSelInvert})
+    for (QAction* a : {toolBars().TBSelAll(), toolBars().TBSelNone(), toolBars().TBSelInvert()})
         if (a)
             a->setVisible(false);
     if (!runs(m_state.session) || !Form9)
@@ -171,10 +171,10 @@ void MainWindow::SyncShowButtons()
         return;
     const int direction = m_state.session.ShowState.Direction;
     const bool several = m_state.session.ShowState.PictureCount >= 2 || m_state.session.PictureCount >= 2;
-    enable(ShowForward1, several && direction <= 0);
-    enable(ShowinReverse1, several && direction >= 0);
-    enable(ManualMode1, direction != 0);
-    enable(UseEntireScreen1, true);
+    enable(mainMenus().ShowForward1(), several && direction <= 0);
+    enable(mainMenus().ShowinReverse1(), several && direction >= 0);
+    enable(mainMenus().ManualMode1(), direction != 0);
+    enable(mainMenus().UseEntireScreen1(), true);
 }
 
 void MainWindow::ShowDirectionClick(int direction, QAction* pageButton)
@@ -188,8 +188,8 @@ void MainWindow::ShowDirectionClick(int direction, QAction* pageButton)
 void MainWindow::ManualModeClick()
 {
     if (!FullScreenShowRuns()) {
-        if (ManualModeToolButton)
-            ManualModeToolButton->trigger();
+        if (toolBars().ManualModeToolButton())
+            toolBars().ManualModeToolButton()->trigger();
         return;
     }
     if (!m_showWindow->Paused())
@@ -200,8 +200,8 @@ void MainWindow::ManualModeClick()
 void MainWindow::SBScreenModeClick()
 {
     state().session.FolderSourceFullScreen = state().session.FolderSourceFullScreen == 1 ? 0 : 1;
-    if (SBScreenMode)
-        SBScreenMode->setChecked(state().session.FolderSourceFullScreen == 1);
+    if (toolBars().SBScreenMode())
+        toolBars().SBScreenMode()->setChecked(state().session.FolderSourceFullScreen == 1);
 }
 
 void MainWindow::ConnectShowCommands()
@@ -210,12 +210,12 @@ void MainWindow::ConnectShowCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(ToolButton1, [this] { ToolButton1Click(); });
-    onClick(TBGoSmall, [this] { TBGoSmallClick(); });
-    onClick(SlideShowThFolder, [this] { TBGoSmallClick(); });
-    onClick(GoSmallPop, [this] { TBGoSmallClick(); });
-    onClick(TBGoSmallMS, [this] { TBGoSmallMSClick(); });
-    onClick(SlideShowThShow, [this] { TBGoSmallMSClick(); });
+    onClick(toolBars().ToolButton1(), [this] { ToolButton1Click(); });
+    onClick(toolBars().TBGoSmall(), [this] { TBGoSmallClick(); });
+    onClick(mainMenus().SlideShowThFolder(), [this] { TBGoSmallClick(); });
+    onClick(mainMenus().GoSmallPop(), [this] { TBGoSmallClick(); });
+    onClick(toolBars().TBGoSmallMS(), [this] { TBGoSmallMSClick(); });
+    onClick(mainMenus().SlideShowThShow(), [this] { TBGoSmallMSClick(); });
     // The MyShow's start button and the Show menu's "of show" item play the
     // open MyShow.
     const auto startMyShow = [this] {
@@ -223,27 +223,27 @@ void MainWindow::ConnectShowCommands()
         m_openShow.SourceIsShow = 1;
         RestartShow();
     };
-    onClick(StartMySlideShowTB, startMyShow);
-    onClick(SlideShowShow, startMyShow);
-    onClick(ResumeInFull, [this] { ResumeInFullClick(); });
+    onClick(toolBars().StartMySlideShowTB(), startMyShow);
+    onClick(mainMenus().SlideShowShow(), startMyShow);
+    onClick(mainMenus().ResumeInFull(), [this] { ResumeInFullClick(); });
     // The crop ratio of the pictures shown full screen.
-    onClick(MRatio, [this] { pictureDisplay()->TBRatioClick(); });
+    onClick(mainMenus().MRatio(), [this] { pictureDisplay()->TBRatioClick(); });
 
     // The Show menu's show items: the show of the full-screen window, or
     // through the tool buttons the page show.
-    onClick(ShowinReverse1, [this] { ShowDirectionClick(-1, ShowinReverseToolButton); });
-    onClick(ShowForward1, [this] { ShowDirectionClick(1, ShowForwardToolButton); });
-    onClick(ManualMode1, [this] { ManualModeClick(); });
-    onClick(UseEntireScreen1, [this] { FullScreenToolButton3Click(); });
-    onClick(StopPictureShow1, [this] {
+    onClick(mainMenus().ShowinReverse1(), [this] { ShowDirectionClick(-1, toolBars().ShowinReverseToolButton()); });
+    onClick(mainMenus().ShowForward1(), [this] { ShowDirectionClick(1, toolBars().ShowForwardToolButton()); });
+    onClick(mainMenus().ManualMode1(), [this] { ManualModeClick(); });
+    onClick(mainMenus().UseEntireScreen1(), [this] { FullScreenToolButton3Click(); });
+    onClick(mainMenus().StopPictureShow1(), [this] {
         if (runs(m_state.session))
             slideShow()->ToolButton2Click();
     });
-    onClick(FullScreenToolButton3, [this] { FullScreenToolButton3Click(); });
-    if (SBScreenMode) {
-        SBScreenMode->setCheckable(true);
-        SBScreenMode->setChecked(state().session.FolderSourceFullScreen == 1);
-        onClick(SBScreenMode, [this] { SBScreenModeClick(); });
+    onClick(toolBars().FullScreenToolButton3(), [this] { FullScreenToolButton3Click(); });
+    if (toolBars().SBScreenMode()) {
+        toolBars().SBScreenMode()->setCheckable(true);
+        toolBars().SBScreenMode()->setChecked(state().session.FolderSourceFullScreen == 1);
+        onClick(toolBars().SBScreenMode(), [this] { SBScreenModeClick(); });
     }
     ConnectBrowseCommands();
 }

@@ -3,7 +3,8 @@
 // clipboard commands.
 #include "app/menu_controller.h"
 #include "app/layout_controller.h"
-#include "app/main_window_widgets.h"
+#include "app/main_menus.h"
+#include "app/main_tool_bars.h"
 #include "base/program_state.h"
 #include "base/caption_helpers.h"
 #include "base/environment.h"
@@ -63,9 +64,9 @@ MenuPicture pictureAt(const QString& path)
 
 } // namespace
 
-MenuController::MenuController(QWidget& window, MenuHost& host, const MainWindowWidgets& widgets,
-                               ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_w(widgets), m_state(state)
+MenuController::MenuController(QWidget& window, MenuHost& host, const MainMenus& menus,
+                               const MainToolBars& toolBars, ProgramState& state)
+    : QObject(&window), m_window(window), m_host(host), m_menus(menus), m_toolBars(toolBars), m_state(state)
 {
 }
 
@@ -100,13 +101,14 @@ void MenuController::setupMenuStyle()
         MenuGlyphState g;
         g.myShowHidden = state().settings.Settings.MyShowHidden == 1;
         g.showRunning = runs(m_state.session);
-        g.picturePopup = m_w.RightClickTreeView && m_w.RightClickTreeView->property("vxPicturePopup").toBool();
+        g.picturePopup =
+            m_menus.RightClickTreeView() && m_menus.RightClickTreeView()->property("vxPicturePopup").toBool();
         return g;
     });
     style->setActionResolver([this](const QString& name) { return m_host.actionNamed(name); });
 
     // Program lists measure the file names of their captions.
-    for (QMenu* m : {m_w.LaunchEditProgram1, m_w.RaunchEditProgram, m_w.LaunchVideoProgram})
+    for (QMenu* m : {m_menus.LaunchEditProgram1(), m_menus.RaunchEditProgram(), m_menus.LaunchVideoProgram()})
         if (m)
             m->setProperty(MenuFileNameProperty, true);
 }
@@ -143,13 +145,13 @@ void MenuController::connectMenuOpenings()
         if (m)
             connect(m, &QMenu::aboutToShow, this, handler);
     };
-    onOpen(m_w.Bestand1, &MenuController::Bestand1Click);
-    onOpen(m_w.Show, &MenuController::ShowClick);
-    onOpen(m_w.MyShow, &MenuController::MyShowClick);
-    onOpen(m_w.Help1, &MenuController::Help1Click);
-    onOpen(m_w.RightClickTreeView, &MenuController::RightClickTreeViewPopup);
-    onOpen(m_w.MultiPop, &MenuController::MultiPopPopup);
-    for (QMenu* m : {m_w.Favorites, m_w.Recent1, m_w.Options1})
+    onOpen(m_menus.Bestand1(), &MenuController::Bestand1Click);
+    onOpen(m_menus.Show(), &MenuController::ShowClick);
+    onOpen(m_menus.MyShow(), &MenuController::MyShowClick);
+    onOpen(m_menus.Help1(), &MenuController::Help1Click);
+    onOpen(m_menus.RightClickTreeView(), &MenuController::RightClickTreeViewPopup);
+    onOpen(m_menus.MultiPop(), &MenuController::MultiPopPopup);
+    for (QMenu* m : {m_menus.Favorites(), m_menus.Recent1(), m_menus.Options1()})
         if (m)
             connect(m, &QMenu::aboutToShow, this, [this] {
                 if (runs(m_state.session) && !m_host.InManualMode())
@@ -163,27 +165,29 @@ void MenuController::connectMenuCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(m_w.PathToClipboard, [this] { PathToClipboardClick(m_w.PathToClipboard); });
-    onClick(m_w.PathToCBMyShow, [this] { PathToClipboardClick(m_w.PathToCBMyShow); });
-    onClick(m_w.PathToClipboardPop, [this] { PathToClipboardClick(m_w.PathToClipboardPop); });
-    onClick(m_w.PictureToClipboard, [this] { PictureToClipboardClick(m_w.PictureToClipboard); });
-    onClick(m_w.PictureToCBMyShow, [this] { PictureToClipboardClick(m_w.PictureToCBMyShow); });
-    onClick(m_w.PictureToClipboradPop, [this] { PictureToClipboardClick(m_w.PictureToClipboradPop); });
-    onClick(m_w.HideShowMyShow, [this] { HideShowMyShowClick(); });
-    onClick(m_w.HideShowMyShowTB, [this] { HideShowMyShowClick(); });
-    onClick(m_w.TBMonitorSelection, [this] { m_host.layouts()->TBMonitorSelectionClick(false); });
-    onClick(m_w.TBMonitorSelectionMS, [this] { m_host.layouts()->TBMonitorSelectionClick(true); });
-    onClick(m_w.TBNrOfThumbs, [this] { m_host.layouts()->TBNrOfThumbsClick(false, m_w.TBNrOfThumbs); });
-    onClick(m_w.TBNrOfThumbsMS, [this] { m_host.layouts()->TBNrOfThumbsClick(true, m_w.TBNrOfThumbsMS); });
+    onClick(m_menus.PathToClipboard(), [this] { PathToClipboardClick(m_menus.PathToClipboard()); });
+    onClick(m_menus.PathToCBMyShow(), [this] { PathToClipboardClick(m_menus.PathToCBMyShow()); });
+    onClick(m_menus.PathToClipboardPop(), [this] { PathToClipboardClick(m_menus.PathToClipboardPop()); });
+    onClick(m_menus.PictureToClipboard(), [this] { PictureToClipboardClick(m_menus.PictureToClipboard()); });
+    onClick(m_menus.PictureToCBMyShow(), [this] { PictureToClipboardClick(m_menus.PictureToCBMyShow()); });
+    onClick(m_menus.PictureToClipboradPop(), [this] { PictureToClipboardClick(m_menus.PictureToClipboradPop()); });
+    onClick(m_menus.HideShowMyShow(), [this] { HideShowMyShowClick(); });
+    onClick(m_toolBars.HideShowMyShowTB(), [this] { HideShowMyShowClick(); });
+    onClick(m_toolBars.TBMonitorSelection(), [this] { m_host.layouts()->TBMonitorSelectionClick(false); });
+    onClick(m_toolBars.TBMonitorSelectionMS(), [this] { m_host.layouts()->TBMonitorSelectionClick(true); });
+    onClick(m_toolBars.TBNrOfThumbs(),
+            [this] { m_host.layouts()->TBNrOfThumbsClick(false, m_toolBars.TBNrOfThumbs()); });
+    onClick(m_toolBars.TBNrOfThumbsMS(),
+            [this] { m_host.layouts()->TBNrOfThumbsClick(true, m_toolBars.TBNrOfThumbsMS()); });
     // Items that start the full-screen show of the selected folder do what
     // its tool button does; "Restart" restarts a running show.
     const auto startFolderShow = [this] {
-        if (m_w.ToolButton1)
-            m_w.ToolButton1->trigger();
+        if (m_toolBars.ToolButton1())
+            m_toolBars.ToolButton1()->trigger();
     };
-    onClick(m_w.StartSlideShowPop, startFolderShow);
-    onClick(m_w.SlideShowFolder, startFolderShow);
-    onClick(m_w.Restart, [this, startFolderShow] {
+    onClick(m_menus.StartSlideShowPop(), startFolderShow);
+    onClick(m_menus.SlideShowFolder(), startFolderShow);
+    onClick(m_menus.Restart(), [this, startFolderShow] {
         if (runs(m_state.session))
             m_host.RestartShow();
         else
@@ -197,22 +201,22 @@ void MenuController::connectPopupCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(m_w.MMainMonitor, [this] { m_host.layouts()->MMainMonitorClick(true); });
-    onClick(m_w.MSecondMonitor, [this] { m_host.layouts()->MMainMonitorClick(false); });
+    onClick(m_menus.MMainMonitor(), [this] { m_host.layouts()->MMainMonitorClick(true); });
+    onClick(m_menus.MSecondMonitor(), [this] { m_host.layouts()->MMainMonitorClick(false); });
 }
 
 void MenuController::MeasureMenuWidth(int menuIndex)
 {
-    if (!m_w.MainMenu1)
+    if (!m_menus.MainMenu1())
         return;
-    const QList<QAction*> bar = m_w.MainMenu1->actions();
+    const QList<QAction*> bar = m_menus.MainMenu1()->actions();
     if (menuIndex >= 0 && menuIndex < bar.size())
         MeasureMenu(bar[menuIndex]->menu());
 }
 
 void MenuController::MeasureTreePopupWidth()
 {
-    MeasureMenu(m_w.RightClickTreeView);
+    MeasureMenu(m_menus.RightClickTreeView());
 }
 
 MenuCaptionState MenuController::menuCaptionState() const
@@ -346,14 +350,14 @@ void MenuController::Help1Click()
 void MenuController::RightClickTreeViewPopup()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    if (!m_w.RightClickTreeView)
+    if (!m_menus.RightClickTreeView())
         return;
     // Over the page of thumbnails the pop-up acts on the selected pictures.
     if (m_host.thumbnailPage()->PageShowRuns() && m_host.thumbnailPage()->PageView->ThumbnailViewActive()) {
         SetPicturePopupCaptions();
         return;
     }
-    m_w.RightClickTreeView->setProperty("vxPicturePopup", false);
+    m_menus.RightClickTreeView()->setProperty("vxPicturePopup", false);
     // The node under the pointer (the pop-up opens there), else the
     // selected node (opened from the keyboard).
     QTreeWidgetItem* node = nullptr;
@@ -379,7 +383,7 @@ void MenuController::RightClickTreeViewPopup()
     }
     for (int k = 0; k < 5; ++k) {
         t.launchProgram[k] = !Settings.EditPrograms[size_t(k)].isEmpty();
-        t.launchCaption[k] = m_w.LaunchItems[size_t(k)] ? m_w.LaunchItems[size_t(k)]->text() : QString();
+        t.launchCaption[k] = m_menus.LaunchItems()[size_t(k)] ? m_menus.LaunchItems()[size_t(k)]->text() : QString();
         if (t.launchCaption[k].isEmpty())
             t.launchCaption[k] = Settings.EditPrograms[size_t(k)];
         t.videoProgram[k] = !Settings.VideoPrograms[size_t(k)].isEmpty();
@@ -390,27 +394,28 @@ void MenuController::RightClickTreeViewPopup()
     applyMenuChanges(FileMenuCaptions(s));
     const auto enabledOf = [](QAction* a) { return a && a->isEnabled(); };
     const auto shownAndEnabled = [](QAction* a) { return a && a->isVisible() && a->isEnabled(); };
-    t.addSelectedFolderEnabled = shownAndEnabled(m_w.AddSelectedFolder) || shownAndEnabled(m_w.AddFolder);
-    t.automaticFolderEnabled = shownAndEnabled(m_w.MakeAutomatic) || shownAndEnabled(m_w.AutomaticFolder);
-    t.autoFolderToCdEnabled = enabledOf(m_w.AutoFolderToCD);
-    t.renameEnabled = enabledOf(m_w.RenamePicture);
-    t.sendEnabled = enabledOf(m_w.SendRecycleBin);
-    t.moveEnabled = enabledOf(m_w.MovePictureTo);
-    t.addPicMyShowEnabled = enabledOf(m_w.AddPicMyShow) || (m_w.AddPicMyShow && !m_w.AddPicMyShow->isVisible());
+    t.addSelectedFolderEnabled = shownAndEnabled(m_menus.AddSelectedFolder()) || shownAndEnabled(m_menus.AddFolder());
+    t.automaticFolderEnabled = shownAndEnabled(m_menus.MakeAutomatic()) || shownAndEnabled(m_menus.AutomaticFolder());
+    t.autoFolderToCdEnabled = enabledOf(m_menus.AutoFolderToCD());
+    t.renameEnabled = enabledOf(m_menus.RenamePicture());
+    t.sendEnabled = enabledOf(m_menus.SendRecycleBin());
+    t.moveEnabled = enabledOf(m_menus.MovePictureTo());
+    t.addPicMyShowEnabled =
+        enabledOf(m_menus.AddPicMyShow()) || (m_menus.AddPicMyShow() && !m_menus.AddPicMyShow()->isVisible());
     t.showPicFullEnabled = true;
     t.browsePreviewShown = m_host.browsePreview()->pictureShown();
 
     QStringList names;
-    for (QAction* a : m_w.RightClickTreeView->actions())
+    for (QAction* a : m_menus.RightClickTreeView()->actions())
         names << a->objectName();
     const TreePopupResult r = TreePopupCaptions(s, t, names);
     applyMenuChanges(r.changes);
     // Pop-up items that mirror a File-menu item take its enabled state.
     if (t.kind == TreeNodeKind::Folder && t.exists) {
-        if (m_w.MakeDefaultPop && m_w.MakeDefault)
-            m_w.MakeDefaultPop->setEnabled(m_w.MakeDefault->isEnabled());
-        if (m_w.AddSelectedFolderPop && m_w.AddSelectedFolder)
-            m_w.AddSelectedFolderPop->setStatusTip(m_w.AddSelectedFolder->statusTip());
+        if (m_menus.MakeDefaultPop() && m_menus.MakeDefault())
+            m_menus.MakeDefaultPop()->setEnabled(m_menus.MakeDefault()->isEnabled());
+        if (m_menus.AddSelectedFolderPop() && m_menus.AddSelectedFolder())
+            m_menus.AddSelectedFolderPop()->setStatusTip(m_menus.AddSelectedFolder()->statusTip());
     }
     if (!r.message.isEmpty())
         platform::showMessage(platform::PromptKind::Error, r.message);
@@ -419,21 +424,21 @@ void MenuController::RightClickTreeViewPopup()
 
 void MenuController::SetPicturePopupCaptions()
 {
-    if (!m_w.RightClickTreeView)
+    if (!m_menus.RightClickTreeView())
         return;
-    m_w.RightClickTreeView->setProperty("vxPicturePopup", true);
+    m_menus.RightClickTreeView()->setProperty("vxPicturePopup", true);
     PicturePopupState p;
     p.showPictures = m_host.openShow().SourceIsShow == 1;
     p.selectedCount = m_host.thumbnailPage()->PageView ? m_host.thumbnailPage()->PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
-        if (QAction* l = m_w.LaunchItems[size_t(k)]) {
+        if (QAction* l = m_menus.LaunchItems()[size_t(k)]) {
             p.launchCaption[k] = l->text();
             p.launchVisible[k] = l->isVisible();
             p.launchEnabled[k] = l->isEnabled();
         }
     }
     QStringList folderItems;
-    const QList<QAction*> actions = m_w.RightClickTreeView->actions();
+    const QList<QAction*> actions = m_menus.RightClickTreeView()->actions();
     for (int i = 0; i < actions.size() && i < 22; ++i)
         folderItems << actions[i]->objectName();
     applyMenuChanges(PicturePopupCaptions(menuCaptionState(), p, folderItems));
@@ -450,15 +455,15 @@ void MenuController::MultiPopPopup()
     const int current = PageLayoutInEffect(runs(m_state.session),
                                            m_host.thumbnailPage()->PageShowRuns() ? m_host.thumbnailPage()->PageView->State().PageLayoutIndex : 0,
                                            state().settings.Settings.PicturesPerPageIndex);
-    for (size_t k = 0; k < m_w.MultiItems.size(); ++k) {
-        if (!m_w.MultiItems[k])
+    for (size_t k = 0; k < m_menus.MultiItems().size(); ++k) {
+        if (!m_menus.MultiItems()[k])
             continue;
         const bool isCurrent = int(k) == current;
-        m_w.MultiItems[k]->setCheckable(true);
-        m_w.MultiItems[k]->setChecked(isCurrent);
-        m_w.MultiItems[k]->setEnabled(!isCurrent);
+        m_menus.MultiItems()[k]->setCheckable(true);
+        m_menus.MultiItems()[k]->setChecked(isCurrent);
+        m_menus.MultiItems()[k]->setEnabled(!isCurrent);
     }
-    MeasureMenu(m_w.MultiPop);
+    MeasureMenu(m_menus.MultiPop());
 }
 
 void MenuController::HideShowMyShowClick()
@@ -476,8 +481,8 @@ void MenuController::HideShowMyShowClick()
         const bool switchToDraft = m_host.openShow().DraftShowOpen != 1;
         if (switchToDraft)
             m_host.myShow()->AskMakeChangesPermanent();
-        if (m_w.HideShowMyShowTB)
-            m_w.HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
+        if (m_toolBars.HideShowMyShowTB())
+            m_toolBars.HideShowMyShowTB()->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
         applyMenuChanges(HideShowMyShowCaptions(true));
         if (m_window.isMaximized())
             m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
@@ -491,8 +496,8 @@ void MenuController::HideShowMyShowClick()
         Settings.MyShowHidden = 1;
     } else {
         Settings.MyShowHidden = 0;
-        if (m_w.HideShowMyShowTB)
-            m_w.HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
+        if (m_toolBars.HideShowMyShowTB())
+            m_toolBars.HideShowMyShowTB()->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
         applyMenuChanges(HideShowMyShowCaptions(false));
         if (maximizedState)
             m_window.setGeometry(screenArea.x(), screenArea.y(), screenArea.width(), m_window.height());
@@ -516,7 +521,7 @@ void MenuController::PathToClipboardClick(QObject* sender)
     QString path;
     if (runs(m_state.session))
         path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
-    else if (sender == m_w.PathToCBMyShow)
+    else if (sender == m_menus.PathToCBMyShow())
         path = m_host.showPreview()->picturePath();
     else {
         path = m_host.browsePreview()->picturePath();
@@ -534,7 +539,7 @@ void MenuController::PictureToClipboardClick(QObject* sender)
 {
     QPixmap picture;
     if (!runs(m_state.session))
-        picture = (sender == m_w.PictureToCBMyShow ? m_host.showPreview() : m_host.browsePreview())->picture();
+        picture = (sender == m_menus.PictureToCBMyShow() ? m_host.showPreview() : m_host.browsePreview())->picture();
     else if (m_c.Image1)
         picture = m_c.Image1->pixmap();
     if (!picture.isNull())

@@ -1,19 +1,21 @@
 // The main window's menus and captions: the owner-drawn menu style, the
 // caption rules applied as each menu opens, the menu measurers, the MyShow
 // panel switch and the clipboard commands. The main window owns the
-// controller, hands it its widgets and reaches it through menus(); the
-// controller reaches the window only through MenuHost.
+// controller, hands it its menus, tool bars and the few other widgets it
+// reads, and reaches it through menus(); the controller reaches the window
+// only through MenuHost.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
-struct MainWindowWidgets;
 struct MenuCaptionState;
 struct OpenShow;
 struct ProgramState;
 class FolderTreeController;
 class LayoutController;
+class MainMenus;
+class MainToolBars;
 class MenuChanges;
 class MyShowController;
 class PreviewPanel;
@@ -66,8 +68,10 @@ class MenuController : public QObject {
     Q_OBJECT
 public:
     // `window` is the main window whose menus these are (it parents the
-    // controller); `widgets` are its widgets, built before the controller.
-    MenuController(QWidget& window, MenuHost& host, const MainWindowWidgets& widgets, ProgramState& state);
+    // controller); `menus` and `toolBars` are its menus and tool bars, built
+    // before the controller and outliving it.
+    MenuController(QWidget& window, MenuHost& host, const MainMenus& menus, const MainToolBars& toolBars,
+                   ProgramState& state);
 
     ProgramState& state() const { return m_state; }
 
@@ -117,7 +121,8 @@ private:
 
     QWidget& m_window;
     MenuHost& m_host;
-    const MainWindowWidgets& m_w;
+    const MainMenus& m_menus;
+    const MainToolBars& m_toolBars;
     ClientWidgets m_c;
     ProgramState& m_state;
     bool m_menusSetUp = false;

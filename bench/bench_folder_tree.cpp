@@ -105,7 +105,7 @@ void BM_OpenFolder(benchmark::State& state)
     const int files = int(state.range(0));
     const QString folder = folderOf(files);
     const QString small = gHome;
-    QTreeWidget* view = gForm->TreeView1;
+    QTreeWidget* view = gForm->treeView();
     PaintCounter counter;
     view->viewport()->installEventFilter(&counter);
     // The first opening fills the system's caches; it is not timed.

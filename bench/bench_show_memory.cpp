@@ -80,7 +80,7 @@ int main(int argc, char** argv)
     const double beforeMB = statusMB("VmRSS:");
 
     form.folderTree()->SelectedFolder = photoDir;
-    form.ToolButton1->trigger();
+    form.toolBars().ToolButton1()->trigger();
     if (!form.showWindow() || !form.showWindow()->isVisible()) {
         std::fprintf(stderr, "The show did not start\n");
         return 1;

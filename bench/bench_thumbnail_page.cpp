@@ -179,7 +179,7 @@ int runBench(QApplication& app, const Args& parsed, const QString& platformName)
         watch.paintedAt = -1;
         const double window0 = threadCpuMs(), process0 = processCpuMs();
         clock.start();
-        form.TBGoSmall->trigger();
+        form.toolBars().TBGoSmall()->trigger();
         ThumbnailPageController* page = form.thumbnailPage()->PageView;
         if (!page)
             return r;
@@ -198,7 +198,7 @@ int runBench(QApplication& app, const Args& parsed, const QString& platformName)
         else
             box = page->State().geometry().slotRects.front().pictureBox;
         // Stop, as the tool bar's button does.
-        form.ToolButton2->trigger();
+        form.toolBars().ToolButton2()->trigger();
         serveUntil([&] { return !page->ThumbnailViewActive() && state.session.PlaybackActive == 0; }, 30000);
         serveUntil([] { return false; }, 200);
         return r;

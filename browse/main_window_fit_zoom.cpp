@@ -18,8 +18,8 @@ public:
         w.Window = m_form;
         w.ClientArea = m_form->clientArea()->widget();
         w.Image1 = m_form->clientArea()->picture();
-        w.ToolBar1 = m_form->ToolBar1;
-        w.MainMenu1 = m_form->MainMenu1;
+        w.ToolBar1 = m_form->toolBars().ToolBar1();
+        w.MainMenu1 = m_form->mainMenus().MainMenu1();
         return w;
     }
 

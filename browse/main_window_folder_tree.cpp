@@ -21,24 +21,25 @@ public:
         FolderTreeWidgets w;
         w.Window = f;
         w.TreeView1 = f->treeView();
-        w.RightClickTreeView = f->RightClickTreeView;
+        w.RightClickTreeView = f->mainMenus().RightClickTreeView();
         w.StatusBar1 = f->statusPanels();
         w.StatusPanel1 = f->statusPanels()->panel1();
-        w.SearchTB = f->SearchTB;
+        w.SearchTB = f->toolBars().SearchTB();
         w.ShowPreview = f->showPreview();
         w.Timer1 = f->input()->idleTimer();
-        w.FolderExclusions = f->FolderExclusions;
-        w.ExclusionItems = {f->Browse, f->SubShow, f->SubSearch, f->All,
-                            f->BrowsePop, f->SubShowPop, f->SubSearchPop, f->AllPop};
-        w.ExcludeFolder = f->ExcludeFolder;
-        w.ExcludeFolderPop = f->ExcludeFolderPop;
-        w.Refresh = f->Refresh;
-        w.RefreshPop = f->RefreshPop;
+        w.FolderExclusions = f->mainMenus().FolderExclusions();
+        const MainMenus& menu = f->mainMenus();
+        w.ExclusionItems = {menu.Browse(),    menu.SubShow(),    menu.SubSearch(),    menu.All(),
+                            menu.BrowsePop(), menu.SubShowPop(), menu.SubSearchPop(), menu.AllPop()};
+        w.ExcludeFolder = f->mainMenus().ExcludeFolder();
+        w.ExcludeFolderPop = f->mainMenus().ExcludeFolderPop();
+        w.Refresh = f->mainMenus().Refresh();
+        w.RefreshPop = f->mainMenus().RefreshPop();
         return w;
     }
     QAction* listItem(bool favorites, int index) const override
     {
-        const auto& items = favorites ? m_form->FavItems : m_form->FolderItems;
+        const auto& items = favorites ? m_form->mainMenus().FavItems() : m_form->mainMenus().FolderItems();
         return index >= 0 && size_t(index) < items.size() ? items[size_t(index)] : nullptr;
     }
 

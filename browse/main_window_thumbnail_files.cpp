@@ -41,18 +41,18 @@ public:
         w.TreeView1 = f->treeView();
         w.MyShowSG = f->showList()->grid();
         w.Timer1 = f->input()->idleTimer();
-        w.TBMakeSmall = f->TBMakeSmall;
-        w.MMakeSmall = f->MMakeSmall;
-        w.MakeSmall = f->MakeSmall;
+        w.TBMakeSmall = f->toolBars().TBMakeSmall();
+        w.MMakeSmall = f->mainMenus().MMakeSmall();
+        w.MakeSmall = f->mainMenus().MakeSmall();
         w.BrowsePreview = f->browsePreview();
         w.ShowPreview = f->showPreview();
-        w.PictureToClipboard = f->PictureToClipboard;
-        w.PathToClipboard = f->PathToClipboard;
-        w.FileOperations = f->FileOperations;
-        w.SavePictureTo = f->SavePictureTo;
-        w.MovePictureTo = f->MovePictureTo;
-        w.SendRecycleBin = f->SendRecycleBin;
-        w.RenamePicture = f->RenamePicture;
+        w.PictureToClipboard = f->mainMenus().PictureToClipboard();
+        w.PathToClipboard = f->mainMenus().PathToClipboard();
+        w.FileOperations = f->mainMenus().FileOperations();
+        w.SavePictureTo = f->mainMenus().SavePictureTo();
+        w.MovePictureTo = f->mainMenus().MovePictureTo();
+        w.SendRecycleBin = f->mainMenus().SendRecycleBin();
+        w.RenamePicture = f->mainMenus().RenamePicture();
         return w;
     }
 

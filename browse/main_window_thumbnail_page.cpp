@@ -18,30 +18,30 @@ public:
         ThumbnailPageWidgets w;
         w.Window = f;
         w.ClientArea = f->clientArea()->widget();
-        w.ToolBar1 = f->ToolBar1;
+        w.ToolBar1 = f->toolBars().ToolBar1();
         w.StatusBar1 = f->statusPanels();
         w.StatusPanel1 = f->statusPanels()->panel1();
         w.IntervalTimer = f->slideShow()->intervalTimer();
-        w.RightClickTreeView = f->RightClickTreeView;
-        w.MMultSlide = f->MMultSlide;
-        w.MultiPop = f->MultiPop;
-        w.MultiItems = f->MultiItems;
-        w.TBMultMode = f->TBMultMode;
-        w.TBSelAll = f->TBSelAll;
-        w.TBSelNone = f->TBSelNone;
-        w.TBSelInvert = f->TBSelInvert;
-        w.MMultMode = f->MMultMode;
-        w.MSelectAll = f->MSelectAll;
-        w.MSelectNone = f->MSelectNone;
-        w.MSelectInvert = f->MSelectInvert;
-        w.Forward1ToolButton = f->Forward1ToolButton;
-        w.Backwards1ToolButton = f->Backwards1ToolButton;
-        w.ManualModeToolButton = f->ManualModeToolButton;
-        w.ShowForwardToolButton = f->ShowForwardToolButton;
-        w.ShowinReverseToolButton = f->ShowinReverseToolButton;
-        w.ToolButton2 = f->ToolButton2;
-        w.PictureForward = f->PictureForward;
-        w.PictureBackwards = f->PictureBackwards;
+        w.RightClickTreeView = f->mainMenus().RightClickTreeView();
+        w.MMultSlide = f->mainMenus().MMultSlide();
+        w.MultiPop = f->mainMenus().MultiPop();
+        w.MultiItems = f->mainMenus().MultiItems();
+        w.TBMultMode = f->toolBars().TBMultMode();
+        w.TBSelAll = f->toolBars().TBSelAll();
+        w.TBSelNone = f->toolBars().TBSelNone();
+        w.TBSelInvert = f->toolBars().TBSelInvert();
+        w.MMultMode = f->mainMenus().MMultMode();
+        w.MSelectAll = f->mainMenus().MSelectAll();
+        w.MSelectNone = f->mainMenus().MSelectNone();
+        w.MSelectInvert = f->mainMenus().MSelectInvert();
+        w.Forward1ToolButton = f->toolBars().Forward1ToolButton();
+        w.Backwards1ToolButton = f->toolBars().Backwards1ToolButton();
+        w.ManualModeToolButton = f->toolBars().ManualModeToolButton();
+        w.ShowForwardToolButton = f->toolBars().ShowForwardToolButton();
+        w.ShowinReverseToolButton = f->toolBars().ShowinReverseToolButton();
+        w.ToolButton2 = f->toolBars().ToolButton2();
+        w.PictureForward = f->mainMenus().PictureForward();
+        w.PictureBackwards = f->mainMenus().PictureBackwards();
         return w;
     }
     ShowView* showView() const override { return m_form->showView(); }
@@ -58,7 +58,7 @@ public:
     }
     void SetShowRunningHints() override { m_form->layouts()->SetShowRunningHints(); }
     bool MaximizedLayout() const override { return m_form->layouts()->layoutState().MaximizedLayout == 1; }
-    void TBNrOfThumbsClick() override { m_form->layouts()->TBNrOfThumbsClick(false, m_form->TBMultMode); }
+    void TBNrOfThumbsClick() override { m_form->layouts()->TBNrOfThumbsClick(false, m_form->toolBars().TBMultMode()); }
     void MeasureMenu(QMenu* menu) override { ::MeasureMenu(menu); }
 
 private:

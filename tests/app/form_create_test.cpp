@@ -207,7 +207,7 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     EXPECT_EQ(TestState().paths.SettingsFileName, cd + "/VXSettings61.dat");
     EXPECT_EQ(readFile(cd + "/VXSettings61.dat"), before);
     EXPECT_FALSE(demo.startup()->VisibleAtStart());
-    EXPECT_FALSE(demo.Bestand1->menuAction()->isEnabled());
+    EXPECT_FALSE(demo.mainMenus().Bestand1()->menuAction()->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
 }
 
@@ -496,7 +496,7 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
     ASSERT_EQ(TestState().start.StartAbort, 0);
     AddSettings.UploaderPath = uploader;
     form.startup()->ApplyUploadCaptions();
-    EXPECT_EQ(form.UploadPicture->text(), QStringLiteral("&Upload picture through photo-uploader"));
+    EXPECT_EQ(form.mainMenus().UploadPicture()->text(), QStringLiteral("&Upload picture through photo-uploader"));
     EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("UploadSp"))->toolTip(), QStringLiteral("Upload show through photo-uploader"));
 
     // Disabled, the button shows the grey copy of its glyph.

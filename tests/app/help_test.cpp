@@ -203,12 +203,12 @@ TEST_F(HelpFixture, ATopicWithoutAPageSaysSo)
 TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
 {
     MainWindow form(TestState());
-    form.GettingStarted->setEnabled(false);
+    form.mainMenus().GettingStarted()->setEnabled(false);
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
-    form.GettingStarted->setEnabled(true);
-    form.GettingStarted->setVisible(false);   // how start-up switches it off
+    form.mainMenus().GettingStarted()->setEnabled(true);
+    form.mainMenus().GettingStarted()->setVisible(false);   // how start-up switches it off
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Options.htm"));
-    form.GettingStarted->setVisible(true);
+    form.mainMenus().GettingStarted()->setVisible(true);
     TestState().paths.ProgramFolder = testsupport::freshDir(QStringLiteral("nohelp"));
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_EQ(messages(), QStringList({HelpPagesMissingText, HelpPagesMissingText, HelpPagesMissingText}));
@@ -219,9 +219,10 @@ TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
 TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
 {
     MainWindow form(TestState());
-    form.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+    form.mainMenus().VXOnlineHelp()->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     form.SetupSmallHandlers();
-    EXPECT_EQ(form.VXOnlineHelp->text(), QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+    EXPECT_EQ(form.mainMenus().VXOnlineHelp()->text(),
+              QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
 }
 
 TEST_F(HelpFixture, DemoModeOpensNoHelp)
@@ -274,23 +275,23 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
 {
     MainWindow form(TestState());
     form.SetupSmallHandlers();
-    EXPECT_EQ(form.GettingStarted->text(), QStringLiteral("&Getting started - Quick Reference Guide"));
-    EXPECT_EQ(form.WhatsNew->text(), QStringLiteral("&What's new? (www)"));
-    EXPECT_EQ(form.VXOnlineHelp->text(), QStringLiteral("Vistamo! &Help Contents"));
-    EXPECT_EQ(form.Checkforupdate->text(), QStringLiteral("Check for &Update/New version"));
-    EXPECT_EQ(form.ReportBug->text(), QStringLiteral("Report a &bug"));
-    EXPECT_EQ(form.Support->text(), QStringLiteral("&Support the development of Vistamo!"));
-    EXPECT_EQ(form.AboutPictureShow1->text(), QStringLiteral("&About Vistamo!"));
-    form.GettingStarted->trigger();
+    EXPECT_EQ(form.mainMenus().GettingStarted()->text(), QStringLiteral("&Getting started - Quick Reference Guide"));
+    EXPECT_EQ(form.mainMenus().WhatsNew()->text(), QStringLiteral("&What's new? (www)"));
+    EXPECT_EQ(form.mainMenus().VXOnlineHelp()->text(), QStringLiteral("Vistamo! &Help Contents"));
+    EXPECT_EQ(form.mainMenus().Checkforupdate()->text(), QStringLiteral("Check for &Update/New version"));
+    EXPECT_EQ(form.mainMenus().ReportBug()->text(), QStringLiteral("Report a &bug"));
+    EXPECT_EQ(form.mainMenus().Support()->text(), QStringLiteral("&Support the development of Vistamo!"));
+    EXPECT_EQ(form.mainMenus().AboutPictureShow1()->text(), QStringLiteral("&About Vistamo!"));
+    form.mainMenus().GettingStarted()->trigger();
     form.helpAndVersion()->HelpTimerTimer();
-    form.WhatsNew->trigger();
-    form.ReportBug->trigger();
-    form.Support->trigger();
-    form.VXOnlineHelp->setText(QStringLiteral("Vistamo! &Help Contents"));
-    form.VXOnlineHelp->trigger();
+    form.mainMenus().WhatsNew()->trigger();
+    form.mainMenus().ReportBug()->trigger();
+    form.mainMenus().Support()->trigger();
+    form.mainMenus().VXOnlineHelp()->setText(QStringLiteral("Vistamo! &Help Contents"));
+    form.mainMenus().VXOnlineHelp()->trigger();
     form.helpAndVersion()->HelpTimerTimer();
-    form.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
-    form.VXOnlineHelp->trigger();
+    form.mainMenus().VXOnlineHelp()->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+    form.mainMenus().VXOnlineHelp()->trigger();
 
     QStringList urls;
     for (const QUrl& u : OpenedUrls())
@@ -313,7 +314,7 @@ TEST_F(HelpFixture, HelpContentsWithoutAProgramForWebPagesSaysWhereThePageIs)
     });
     MainWindow form(TestState());
     form.SetupSmallHandlers();
-    form.VXOnlineHelp->trigger();
+    form.mainMenus().VXOnlineHelp()->trigger();
     const QString page = TestState().paths.ProgramFolder + QStringLiteral("/help/GettingStarted.htm");
     for (int i = 0; i < 50 && messages().isEmpty(); ++i)
         QTest::qWait(20);

@@ -101,8 +101,8 @@ TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
     form.input()->InstallApplicationEvents();
     TestState().session.PlaybackActive = 1;
     int saves = 0;
-    form.SaveToolButton->setEnabled(true);
-    QObject::connect(form.SaveToolButton, &QAction::triggered, [&] { ++saves; });
+    form.toolBars().SaveToolButton()->setEnabled(true);
+    QObject::connect(form.toolBars().SaveToolButton(), &QAction::triggered, [&] { ++saves; });
     form.input()->KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
     EXPECT_EQ(saves, 1);
     // Within 300 ms of the first key nothing more happens.
@@ -130,8 +130,8 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     MainWindow form(TestState());
     form.setShowWindow(&show);
     form.menus()->SetupMenus();
-    form.Restart->setVisible(true);
-    form.Restart->trigger();
+    form.mainMenus().Restart()->setVisible(true);
+    form.mainMenus().Restart()->trigger();
     EXPECT_EQ(show.CurrentPosition(), 0);
     EXPECT_EQ(TestState().session.PictureIndex, 0);
     EXPECT_EQ(show.HintLabel->text(), QStringLiteral(" Show restarted from the beginning "));
@@ -163,14 +163,14 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     Settings.InclJPG = 1;
     form.openShow().SourceIsShow = 1;
     TestState().session.FolderSourceFullScreen = 1;
-    form.TBGoSmall->setEnabled(true);
-    form.TBGoSmall->trigger();
+    form.toolBars().TBGoSmall()->setEnabled(true);
+    form.toolBars().TBGoSmall()->trigger();
     EXPECT_EQ(TestState().session.SourceIsFolder, 1);
     EXPECT_EQ(form.openShow().SourceIsShow, 0);
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_EQ(TestState().session.PictureCount, 2);
-    form.ToolButton2->trigger();
+    form.toolBars().ToolButton2()->trigger();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
 
@@ -187,11 +187,11 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     MainWindow form(TestState());
     form.setShowWindow(&show);
     form.menus()->SetupMenus();
-    for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
+    for (QAction* a : {form.toolBars().TBSelAll(), form.toolBars().TBSelNone(), form.toolBars().TBSelInvert()})
         a->setVisible(true);
-    form.ResumeInFull->setEnabled(true);
-    form.ResumeInFull->trigger();
-    for (QAction* a : {form.TBSelAll, form.TBSelNone, form.TBSelInvert})
+    form.mainMenus().ResumeInFull()->setEnabled(true);
+    form.mainMenus().ResumeInFull()->trigger();
+    for (QAction* a : {form.toolBars().TBSelAll(), form.toolBars().TBSelNone(), form.toolBars().TBSelInvert()})
         EXPECT_FALSE(a->isVisible());
     EXPECT_FALSE(show.Paused());
     EXPECT_FALSE(TestState().session.ShowState.ManualMode);
@@ -210,17 +210,17 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
     form.folderTree()->SelectedFolder = dir;
     Settings.AutoShowPath = dir;
     StorePlayOptionsInAutoShow(Settings);
-    emit form.Bestand1->aboutToShow();
-    const QString same = form.MakeAutomatic->text();
+    emit form.mainMenus().Bestand1()->aboutToShow();
+    const QString same = form.mainMenus().MakeAutomatic()->text();
     EXPECT_TRUE(same.endsWith(QStringLiteral("' is already the Automatic Show folder "))) << same.toStdString();
-    EXPECT_FALSE(form.MakeAutomatic->isEnabled());
+    EXPECT_FALSE(form.mainMenus().MakeAutomatic()->isEnabled());
 
     Settings.IntervalIndex = Settings.IntervalIndex + 1;
-    emit form.Bestand1->aboutToShow();
-    const QString changed = form.MakeAutomatic->text();
+    emit form.mainMenus().Bestand1()->aboutToShow();
+    const QString changed = form.mainMenus().MakeAutomatic()->text();
     EXPECT_TRUE(changed.startsWith(QStringLiteral("Update Au&tomatic Show folder '"))) << changed.toStdString();
     EXPECT_TRUE(changed.endsWith(QStringLiteral("' with current Options")));
-    EXPECT_TRUE(form.MakeAutomatic->isEnabled());
+    EXPECT_TRUE(form.mainMenus().MakeAutomatic()->isEnabled());
 }
 
 TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
@@ -249,8 +249,8 @@ TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
     MainWindow form(TestState());
     form.menus()->SetupMenus();
     TestState().session.PlaybackActive = 1;
-    emit form.Show->aboutToShow();
-    ASSERT_TRUE(form.N10->isVisible());
-    form.Show->resize(form.Show->sizeHint());
-    EXPECT_EQ(form.Show->actionGeometry(form.N10).height(), 8);
+    emit form.mainMenus().Show()->aboutToShow();
+    ASSERT_TRUE(form.mainMenus().N10()->isVisible());
+    form.mainMenus().Show()->resize(form.mainMenus().Show()->sizeHint());
+    EXPECT_EQ(form.mainMenus().Show()->actionGeometry(form.mainMenus().N10()).height(), 8);
 }

@@ -62,7 +62,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     form.menus()->SetupMenus();
     form.folderTree()->SelectedFolder = dir;
     form.pictureDisplay()->displayState().CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
-    emit form.Bestand1->aboutToShow();
+    emit form.mainMenus().Bestand1()->aboutToShow();
     EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
               QStringLiteral("&Save 'Tom && Jerry.jpg' to"));
     EXPECT_EQ(form.actionNamed(QStringLiteral("AddPicMult"))->text(),
@@ -70,11 +70,11 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     EXPECT_TRUE(form.actionNamed(QStringLiteral("AddSelectedFolderB"))->isVisible());
     EXPECT_FALSE(form.actionNamed(QStringLiteral("AddSelectedFolder"))->isVisible());
     // The menu was measured in its own font and keeps its width.
-    const int fileWidth = form.Bestand1->property(MenuWidthProperty).toInt();
+    const int fileWidth = form.mainMenus().Bestand1()->property(MenuWidthProperty).toInt();
     EXPECT_GT(fileWidth, 40);
-    emit form.Help1->aboutToShow();
-    EXPECT_GT(form.Help1->property(MenuWidthProperty).toInt(), 40);
-    EXPECT_EQ(form.Bestand1->property(MenuWidthProperty).toInt(), fileWidth);
+    emit form.mainMenus().Help1()->aboutToShow();
+    EXPECT_GT(form.mainMenus().Help1()->property(MenuWidthProperty).toInt(), 40);
+    EXPECT_EQ(form.mainMenus().Bestand1()->property(MenuWidthProperty).toInt(), fileWidth);
     // The items carry the width tag of the widest key hint.
     const QString tag = form.actionNamed(QStringLiteral("MakeDefault"))->statusTip();
     EXPECT_TRUE(tag.startsWith(QLatin1Char('X'))) << tag.toStdString();
@@ -90,12 +90,12 @@ TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
     Settings.MyShowHidden = 0;
     form.menus()->HideShowMyShowClick();
     EXPECT_EQ(Settings.MyShowHidden, 1);
-    EXPECT_EQ(form.HideShowMyShow->text(), QStringLiteral("&Show MyShow"));
-    EXPECT_EQ(form.HideShowMyShowTB->toolTip(), QStringLiteral("Show MyShow"));
+    EXPECT_EQ(form.mainMenus().HideShowMyShow()->text(), QStringLiteral("&Show MyShow"));
+    EXPECT_EQ(form.toolBars().HideShowMyShowTB()->toolTip(), QStringLiteral("Show MyShow"));
     EXPECT_EQ(form.width(), 400);
     form.menus()->HideShowMyShowClick();
     EXPECT_EQ(Settings.MyShowHidden, 0);
-    EXPECT_EQ(form.HideShowMyShow->text(), QStringLiteral("&Hide MyShow"));
+    EXPECT_EQ(form.mainMenus().HideShowMyShow()->text(), QStringLiteral("&Hide MyShow"));
     EXPECT_EQ(form.width(), 800);
 }
 
@@ -198,13 +198,13 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     form.input()->InstallKeyboardHook();
     EXPECT_EQ(form.input()->KeyboardHookInstalled, 1);
     int forward1 = 0, showForward = 0;
-    for (QAction* a : {form.Forward1ToolButton, form.ShowForwardToolButton}) {
+    for (QAction* a : {form.toolBars().Forward1ToolButton(), form.toolBars().ShowForwardToolButton()}) {
         QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
         a->setVisible(true);
         a->setEnabled(true);
     }
-    QObject::connect(form.Forward1ToolButton, &QAction::triggered, [&] { ++forward1; });
-    QObject::connect(form.ShowForwardToolButton, &QAction::triggered, [&] { ++showForward; });
+    QObject::connect(form.toolBars().Forward1ToolButton(), &QAction::triggered, [&] { ++forward1; });
+    QObject::connect(form.toolBars().ShowForwardToolButton(), &QAction::triggered, [&] { ++showForward; });
     TestState().session.PlaybackActive = 1;
 
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
@@ -292,9 +292,9 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     EXPECT_EQ(show.Image2->toolTip(), show.Image1->toolTip());
 
     // There is no volume control: the item and its twin stay greyed.
-    form.Volume->setEnabled(true);
+    form.toolBars().Volume()->setEnabled(true);
     form.layouts()->SyncControlPanelButtons();
-    EXPECT_FALSE(form.Volume->isEnabled());
+    EXPECT_FALSE(form.toolBars().Volume()->isEnabled());
     EXPECT_FALSE(show.VolumeSpeedButton->isEnabled());
 }
 
@@ -303,11 +303,12 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
     ShowFlagGuard guard;
     MainWindow form(TestState());
     form.layouts()->SetShowRunningHints();
-    EXPECT_EQ(form.ToolButton2->toolTip(), QStringLiteral("Stop Slide Show - Escape"));
-    EXPECT_EQ(form.Volume->toolTip(), QStringLiteral("Control volume - 'V'"));
+    EXPECT_EQ(form.toolBars().ToolButton2()->toolTip(), QStringLiteral("Stop Slide Show - Escape"));
+    EXPECT_EQ(form.toolBars().Volume()->toolTip(), QStringLiteral("Control volume - 'V'"));
     form.layouts()->SetShowStoppedHints();
-    EXPECT_EQ(form.ToolButton1->toolTip(), QStringLiteral("Start Slide Show from selected folder - Full screen"));
-    EXPECT_EQ(form.Volume->toolTip(), QStringLiteral("Control Volume"));
+    EXPECT_EQ(form.toolBars().ToolButton1()->toolTip(),
+              QStringLiteral("Start Slide Show from selected folder - Full screen"));
+    EXPECT_EQ(form.toolBars().Volume()->toolTip(), QStringLiteral("Control Volume"));
 
     form.layouts()->ShowMyShowLabel(QStringLiteral("Save"));
     EXPECT_EQ(form.showList()->nameLabel()->text(), QStringLiteral("Saving..."));
@@ -429,15 +430,15 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
     MainWindow form(TestState());
     form.menus()->SetupMenus();
     int starts = 0;
-    QObject::disconnect(form.ToolButton1, &QAction::triggered, nullptr, nullptr);
-    QObject::connect(form.ToolButton1, &QAction::triggered, [&] { ++starts; });
-    form.StartSlideShowPop->trigger();
-    form.SlideShowFolder->trigger();
-    form.Restart->setVisible(true);
-    form.Restart->trigger();
+    QObject::disconnect(form.toolBars().ToolButton1(), &QAction::triggered, nullptr, nullptr);
+    QObject::connect(form.toolBars().ToolButton1(), &QAction::triggered, [&] { ++starts; });
+    form.mainMenus().StartSlideShowPop()->trigger();
+    form.mainMenus().SlideShowFolder()->trigger();
+    form.mainMenus().Restart()->setVisible(true);
+    form.mainMenus().Restart()->trigger();
     EXPECT_EQ(starts, 3);
     TestState().session.PlaybackActive = 1;
-    form.Restart->trigger();
+    form.mainMenus().Restart()->trigger();
     EXPECT_EQ(starts, 3);
 }
 
@@ -451,14 +452,14 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     form.folderTree()->SelectedFolder = dir;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.menus()->RightClickTreeViewPopup();
-    const QList<QAction*> items = form.RightClickTreeView->actions();
+    const QList<QAction*> items = form.mainMenus().RightClickTreeView()->actions();
     ASSERT_GT(items.size(), 22);
     EXPECT_TRUE(items.at(0)->isVisible());
     EXPECT_FALSE(items.at(22)->isVisible());
-    EXPECT_EQ(form.RefreshPop->text(), QStringLiteral("Refresh  ~- F5 "));
-    EXPECT_TRUE(form.DeleteFolderPop->isEnabled());
+    EXPECT_EQ(form.mainMenus().RefreshPop()->text(), QStringLiteral("Refresh  ~- F5 "));
+    EXPECT_TRUE(form.mainMenus().DeleteFolderPop()->isEnabled());
     EXPECT_TRUE(platform::promptLog().isEmpty());
-    EXPECT_GT(form.RightClickTreeView->property(MenuWidthProperty).toInt(), 40);
+    EXPECT_GT(form.mainMenus().RightClickTreeView()->property(MenuWidthProperty).toInt(), 40);
 
     form.folderTree()->SelectedFolder = dir + QStringLiteral("/gone");
     form.menus()->RightClickTreeViewPopup();
@@ -474,16 +475,16 @@ TEST(MainWindowMenus, PicturePopupOfThePage)
     MainWindow form(TestState());
     form.menus()->SetupMenus();
     form.menus()->SetPicturePopupCaptions();
-    EXPECT_FALSE(form.StartSlideShowPop->isVisible());
-    EXPECT_TRUE(form.Save->isVisible());
-    EXPECT_EQ(form.RecycleBin->text(), QStringLiteral("Send picture(s) to Recycle &Bin"));
-    EXPECT_EQ(form.ShowPicFullPop->text(),
+    EXPECT_FALSE(form.mainMenus().StartSlideShowPop()->isVisible());
+    EXPECT_TRUE(form.mainMenus().Save()->isVisible());
+    EXPECT_EQ(form.mainMenus().RecycleBin()->text(), QStringLiteral("Send picture(s) to Recycle &Bin"));
+    EXPECT_EQ(form.mainMenus().ShowPicFullPop()->text(),
               QStringLiteral("Show original picture from master folder in full screen mode"));
-    EXPECT_TRUE(form.RightClickTreeView->property("vxPicturePopup").toBool());
+    EXPECT_TRUE(form.mainMenus().RightClickTreeView()->property("vxPicturePopup").toBool());
     // The page's glyph pair of the full-screen item.
     MenuProxyStyle* style = CurrentMenuStyle();
     ASSERT_TRUE(style);
-    EXPECT_EQ(style->lookOf(form.ShowPicFullPop).glyphs, (MenuGlyphPair{125, 126}));
+    EXPECT_EQ(style->lookOf(form.mainMenus().ShowPicFullPop()).glyphs, (MenuGlyphPair{125, 126}));
     form.menus()->RightClickTreeViewPopup();
-    EXPECT_EQ(style->lookOf(form.ShowPicFullPop).glyphs, (MenuGlyphPair{33, 34}));
+    EXPECT_EQ(style->lookOf(form.mainMenus().ShowPicFullPop()).glyphs, (MenuGlyphPair{33, 34}));
 }

@@ -101,8 +101,8 @@ TEST(MainWindowStart, TitlesAreTheWindowsOwnCaptions)
         }
         return PromptReply::result(0);
     });
-    w.form.PictureShowOptions1->trigger();
-    w.form.AboutPictureShow1->trigger();
+    w.form.mainMenus().PictureShowOptions1()->trigger();
+    w.form.mainMenus().AboutPictureShow1()->trigger();
     ASSERT_EQ(titles.size(), 2);
     EXPECT_EQ(titles.at(0), QStringLiteral("Vistamo! - Options"));
     // The own version has four numbers.
@@ -124,7 +124,7 @@ TEST(MainWindowStart, VersionCheckAnsweredWithAWebPageIsAReadFailure)
             dialogs << r.dialog->objectName();
         return defaultReply(r);
     });
-    w.form.Checkforupdate->trigger();
+    w.form.mainMenus().Checkforupdate()->trigger();
     qunsetenv(WebSiteVariable);
     EXPECT_TRUE(dialogs.isEmpty());   // no new-version window
     EXPECT_EQ(messagesWithText(VersionReadErrorText(2)), 1);
@@ -195,7 +195,7 @@ TEST(MainWindowStart, OptionsApplyKeepsAPageLayoutTheListDoesNotHold)
             QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("PictureOptionsDone")), Qt::LeftButton);
             return PromptReply::result(options->result());
         });
-        w.form.PictureShowOptions1->trigger();
+        w.form.mainMenus().PictureShowOptions1()->trigger();
         return std::make_pair(shownIndex, shownText);
     };
 

@@ -31,13 +31,13 @@ TEST(MainWindowComponents, NamedComponentsExist)
                           "HideShowMyShowTB", "ShowAllTB", "StartMySlideShowTB"})
         EXPECT_NE(form.actionNamed(QString::fromLatin1(a)), nullptr) << a;
     EXPECT_EQ(form.findChild<QMenu*>("Help1")->title(), QStringLiteral(">&Help"));
-    EXPECT_EQ(form.ShowAllTB->toolTip(), QStringLiteral("View shows stored on fixed disk(s)"));
+    EXPECT_EQ(form.toolBars().ShowAllTB()->toolTip(), QStringLiteral("View shows stored on fixed disk(s)"));
 }
 
 TEST(MainWindowComponents, TreePopupHasTwentyTwoFolderItems)
 {
     MainWindow form(TestState());
-    const auto items = form.RightClickTreeView->actions();
+    const auto items = form.mainMenus().RightClickTreeView()->actions();
     ASSERT_GT(items.size(), 22);
     EXPECT_EQ(items.at(21)->objectName(), QStringLiteral("MakeSmall"));
     EXPECT_EQ(items.at(22)->objectName(), QStringLiteral("ShowPicFullPop"));

@@ -541,11 +541,11 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
     MainWindow form(TestState());
     form.options()->SetupOptionsHandlers();
     form.input()->idleTimer()->start();
-    form.PictureShowOptions1->trigger();
-    form.OptionsTB->trigger();
+    form.mainMenus().PictureShowOptions1()->trigger();
+    form.toolBars().OptionsTB()->trigger();
     EXPECT_FALSE(form.input()->idleTimer()->isActive());
-    form.ClearFavs->trigger();
-    form.ClearRec->trigger();
+    form.mainMenus().ClearFavs()->trigger();
+    form.mainMenus().ClearRec()->trigger();
     EXPECT_EQ(shown, QStringList({QStringLiteral("Form3|Vistamo! - Options"), QStringLiteral("Form3|Vistamo! - Options"),
                                   QStringLiteral("Form36|Maintenance Favorites"),
                                   QStringLiteral("Form36|Maintenance Recent")}));
@@ -593,11 +593,11 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     });
     form.options()->PictureShowOptions1Click();
     ASSERT_TRUE(applied);
-    ASSERT_TRUE(form.LaunchItems[0]);
-    EXPECT_TRUE(form.LaunchItems[0]->isVisible());
-    EXPECT_FALSE(form.LaunchItems[1]->isVisible());
+    ASSERT_TRUE(form.mainMenus().LaunchItems()[0]);
+    EXPECT_TRUE(form.mainMenus().LaunchItems()[0]->isVisible());
+    EXPECT_FALSE(form.mainMenus().LaunchItems()[1]->isVisible());
     // No MyShow rows: the MyShow edit button stays off.
-    EXPECT_FALSE(form.RunExeMyShowTB->isEnabled());
+    EXPECT_FALSE(form.toolBars().RunExeMyShowTB()->isEnabled());
 }
 
 TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
@@ -605,11 +605,11 @@ TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
     MainWindow form(TestState());
     form.folderTree()->SelectedFolder = QStringLiteral("/");
     form.options()->Options1Click();
-    EXPECT_FALSE(form.ExcludeFolder->isEnabled());
-    EXPECT_EQ(form.ExcludeFolder->title(), QStringLiteral("E&xclude from"));
+    EXPECT_FALSE(form.mainMenus().ExcludeFolder()->isEnabled());
+    EXPECT_EQ(form.mainMenus().ExcludeFolder()->title(), QStringLiteral("E&xclude from"));
     form.folderTree()->SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
     form.options()->Options1Click();
-    EXPECT_TRUE(form.ExcludeFolder->isEnabled());
+    EXPECT_TRUE(form.mainMenus().ExcludeFolder()->isEnabled());
     form.folderTree()->SelectedFolder.clear();
 }
 

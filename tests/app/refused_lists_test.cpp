@@ -173,7 +173,7 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
     ASSERT_EQ(window.form()->folderTree()->SelectedFolder, window.folder());
 
     window.clearPrompts();
-    window.form()->BrowsePop->trigger();
+    window.form()->mainMenus().BrowsePop()->trigger();
     EXPECT_EQ(onDisk(exclusions), before);
     const QString reason = reasonFor(GetParam(), ExclusionsMaxBytes, ExcludeFolderRecordSize);
     EXPECT_TRUE(shown(platform::PromptKind::Warning, "Vistamo! : The folder exclusions " + exclusions
@@ -182,11 +182,11 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
         << allPrompts().toStdString();
     EXPECT_EQ(platform::promptLog().size(), 1) << allPrompts().toStdString();
     // The marks show that nothing was stored.
-    EXPECT_FALSE(window.form()->Browse->isChecked());
-    EXPECT_FALSE(window.form()->BrowsePop->isChecked());
+    EXPECT_FALSE(window.form()->mainMenus().Browse()->isChecked());
+    EXPECT_FALSE(window.form()->mainMenus().BrowsePop()->isChecked());
 
     // Clearing the refused file asks first; cancelled, it stays too.
-    window.form()->ClearExclusions->trigger();
+    window.form()->mainMenus().ClearExclusions()->trigger();
     EXPECT_TRUE(shown(platform::PromptKind::Confirmation, "Please confirm clearing all folder exclusions"))
         << allPrompts().toStdString();
     EXPECT_EQ(onDisk(exclusions), before);
@@ -214,9 +214,9 @@ TEST_P(RefusedListTest, AFolderRenameLeavesEveryRefusedListAsItIsAndSaysSo)
 
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{platform::PromptReply::ok("Holiday")});
-        emit window.form()->FolderOperations->aboutToShow();
-        ASSERT_TRUE(window.form()->RenameFolder->isEnabled());
-        window.form()->RenameFolder->trigger();
+        emit window.form()->mainMenus().FolderOperations()->aboutToShow();
+        ASSERT_TRUE(window.form()->mainMenus().RenameFolder()->isEnabled());
+        window.form()->mainMenus().RenameFolder()->trigger();
         EXPECT_TRUE(QFileInfo(window.parentFolder() + "/Holiday/a.jpg").isFile());
         EXPECT_EQ(onDisk(showList), showListBefore);
         EXPECT_EQ(onDisk(exclusions), exclusionsBefore);

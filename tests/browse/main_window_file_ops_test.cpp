@@ -90,7 +90,7 @@ TEST_F(MainWindowFileOpsTest, SendToRecycleBinFromTheFileMenuLeavesThePlaceholde
     selectPicture("p.jpg");
     QTreeWidgetItem* folder = form->treeView()->currentItem()->parent();
     platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    form->SendRecycleBin->trigger();
+    form->mainMenus().SendRecycleBin()->trigger();
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
               "Delete p.jpg ?\r\n(Deletions of files stored on non-fixed drives will not be kept in the Recycle Bin)");
@@ -113,7 +113,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
             return PromptReply::ok(drive + "/Other/holiday.jpg");
         return PromptReply::button(PromptAnswer::Ok);
     });
-    form->RenamePicture->trigger();
+    form->mainMenus().RenamePicture()->trigger();
     ASSERT_GE(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? (with extension .jpg)");
     EXPECT_EQ(platform::promptLog()[0].request.text, "New file name :");
@@ -122,7 +122,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     EXPECT_EQ(form->treeView()->currentItem()->text(0), "holiday.jpg");
 
     platform::clearPromptLog();
-    form->MovePictureTo->trigger();
+    form->mainMenus().MovePictureTo()->trigger();
     ASSERT_GE(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.title, "Move to");
     EXPECT_EQ(readFile(drive + "/Other/holiday.jpg"), "picture");
@@ -134,15 +134,15 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
 TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    emit form->FolderOperations->aboutToShow();
-    EXPECT_TRUE(form->RenameFolder->isEnabled());
-    EXPECT_TRUE(form->EmptyFolder->isEnabled());
-    EXPECT_EQ(form->HideSmall->text(), "Set all SmallPics folders to hidden");
+    emit form->mainMenus().FolderOperations()->aboutToShow();
+    EXPECT_TRUE(form->mainMenus().RenameFolder()->isEnabled());
+    EXPECT_TRUE(form->mainMenus().EmptyFolder()->isEnabled());
+    EXPECT_EQ(form->mainMenus().HideSmall()->text(), "Set all SmallPics folders to hidden");
 
     Settings.Favorites[0] = drive + "/Album";
     Settings.Favorites[1] = drive + "/Albums";
     platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("Photos")});
-    form->RenameFolder->trigger();
+    form->mainMenus().RenameFolder()->trigger();
     EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? ");
     EXPECT_EQ(platform::promptLog()[0].request.value, "Album");
     EXPECT_TRUE(QFileInfo(drive + "/Photos/p.jpg").isFile());
@@ -159,11 +159,11 @@ TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRen
     writeFile(card + "/q.jpg", "picture");
     open(card);
     EXPECT_EQ(form->folderTree()->SelectedFolder, card);
-    emit form->FolderOperations->aboutToShow();
-    EXPECT_FALSE(form->RenameFolder->isEnabled());
-    EXPECT_FALSE(form->EmptyFolder->isEnabled());
-    EXPECT_FALSE(form->DeleteFolder1->isEnabled());
-    EXPECT_TRUE(form->CreatenewFolder->isEnabled());
+    emit form->mainMenus().FolderOperations()->aboutToShow();
+    EXPECT_FALSE(form->mainMenus().RenameFolder()->isEnabled());
+    EXPECT_FALSE(form->mainMenus().EmptyFolder()->isEnabled());
+    EXPECT_FALSE(form->mainMenus().DeleteFolder1()->isEnabled());
+    EXPECT_TRUE(form->mainMenus().CreatenewFolder()->isEnabled());
     ::umount2(QFile::encodeName(card).constData(), MNT_DETACH);
 }
 
@@ -171,7 +171,7 @@ TEST_F(MainWindowFileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
 {
     writeFile(drive + "/Album/Sub/q.gif", "q");
     platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    form->DeleteFolderPop->trigger();
+    form->mainMenus().DeleteFolderPop()->trigger();
     EXPECT_EQ(platform::promptLog()[0].request.text, "Delete folder " + drive + "/Album?");
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album"));
     EXPECT_EQ(form->folderTree()->SelectedFolder, drive);
@@ -201,7 +201,7 @@ TEST_F(MainWindowFileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrde
     FileOperationsController* fileOps = FileOperationsController::Of(form.get());
     ASSERT_NE(fileOps, nullptr);
     fileOps->FolderChangedDuringShow = 0;
-    form->RecycleBinToolButton->trigger();
+    form->toolBars().RecycleBinToolButton()->trigger();
     EXPECT_FALSE(QFileInfo::exists(shown));
     EXPECT_EQ(TestState().session.ShowState.PictureCount, 2);
     EXPECT_EQ(fileOps->FolderChangedDuringShow, 1);
@@ -233,7 +233,7 @@ TEST_F(MainWindowFileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuri
     form->statusPanels()->panel1()->setText("Selected folder: Album");
     {
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("holiday")});
-        form->RenamePicture->trigger();
+        form->mainMenus().RenamePicture()->trigger();
     }
     ASSERT_TRUE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
     EXPECT_EQ(form->statusPanels()->panel1()->text(), "Selected folder: Album");
@@ -249,11 +249,11 @@ TEST_F(MainWindowFileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuri
     session.ShowState.ManualMode = true;
     session.ShowState.BookmarkIndex = 2;
     Settings.Bookmarks[2] = "holiday.jpg";
-    form->AddBookMark->setEnabled(false);
+    form->mainMenus().AddBookMark()->setEnabled(false);
     session.PlaybackActive = 1;
     {
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("beach")});
-        form->RenamePicture->trigger();
+        form->mainMenus().RenamePicture()->trigger();
     }
     session.PlaybackActive = 0;
     ASSERT_TRUE(QFileInfo::exists(drive + "/Album/beach.jpg"));
@@ -280,7 +280,7 @@ TEST_F(MainWindowFileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedD
         // The picture's recording goes with it, unasked.
         TestState().settings.Settings.VoiceDeleteMode = "0";
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-        form->SendRecycleBin->trigger();
+        form->mainMenus().SendRecycleBin()->trigger();
         ASSERT_EQ(platform::promptLog().size(), 1);
         EXPECT_TRUE(platform::promptLog()[0].request.text.contains("will not be kept in the Recycle Bin"));
     }
@@ -292,7 +292,7 @@ TEST_F(MainWindowFileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedD
     selectPicture("r.jpg");
     {
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-        form->SendRecycleBin->trigger();
+        form->mainMenus().SendRecycleBin()->trigger();
         ASSERT_EQ(platform::promptLog().size(), 2);
         EXPECT_EQ(platform::promptLog()[1].request.text, "File could not be deleted\r\nThe file is read only");
     }

@@ -112,7 +112,7 @@ TEST(MainWindowFitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
     auto* panel = form.findChild<CustomRatioPanel*>(QStringLiteral("PnlCustomRatio"));
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->isVisible());
-    EXPECT_FALSE(form.ToolBar1->isEnabled());
+    EXPECT_FALSE(form.toolBars().ToolBar1()->isEnabled());
     auto* x = form.findChild<QLineEdit*>(QStringLiteral("LECusRatioX"));
     auto* y = form.findChild<QLineEdit*>(QStringLiteral("LECusRatioY"));
     auto* illegalX = form.findChild<QLabel*>(QStringLiteral("LblIllegalX"));
@@ -143,7 +143,7 @@ TEST(MainWindowFitZoom, CustomRatioPanelStoresOnlyRatiosAboveZero)
     panel->LECusRatioYExit();
     panel->BtnOK->click();
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_TRUE(form.ToolBar1->isEnabled());
+    EXPECT_TRUE(form.toolBars().ToolBar1()->isEnabled());
     EXPECT_EQ(Settings.CropRatioWidth, 16);
     EXPECT_EQ(Settings.CropRatioHeight, 9);
     EXPECT_EQ(Settings.CustomRatioWidth, 16);

@@ -107,15 +107,15 @@ TEST_F(MainWindowFolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
     form.folderTree()->FolderToOpen = Settings.Favorites[2];
     form.OpenFolderOrShow();
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
-    EXPECT_EQ(form.FavItems[2]->text(), "&3 - " + drive + "/Album && more");
+    EXPECT_EQ(form.mainMenus().FavItems()[2]->text(), "&3 - " + drive + "/Album && more");
     // The recent list is left alone.
     EXPECT_TRUE(Settings.RecentFolders[2].isEmpty());
 
     // A later opening by another caller does not touch the entry.
-    form.FavItems[2]->setText("unchanged");
+    form.mainMenus().FavItems()[2]->setText("unchanged");
     form.folderTree()->FolderToOpen = drive + "/Album & more/Sub";
     form.OpenFolderOrShow();
-    EXPECT_EQ(form.FavItems[2]->text(), "unchanged");
+    EXPECT_EQ(form.mainMenus().FavItems()[2]->text(), "unchanged");
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
 }
 
@@ -167,18 +167,18 @@ TEST_F(MainWindowFolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
 
     // Refresh reads the selected folder again and keeps the node selected.
     QDir().mkpath(drive + "/Album & more/Sub/New");
-    form.Refresh->trigger();
+    form.mainMenus().Refresh()->trigger();
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more/Sub");
     ASSERT_NE(form.treeView()->currentItem(), nullptr);
     EXPECT_EQ(form.treeView()->currentItem()->text(0), "Sub");
     EXPECT_EQ(form.treeView()->currentItem()->childCount(), 1);
 
     // Switching exclusions off rebuilds the tree from the drive root.
-    form.FolderExclusions->trigger();
-    EXPECT_FALSE(form.FolderExclusions->isChecked());
+    form.mainMenus().FolderExclusions()->trigger();
+    EXPECT_FALSE(form.mainMenus().FolderExclusions()->isChecked());
     EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 0);
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
-    form.FolderExclusions->trigger();
+    form.mainMenus().FolderExclusions()->trigger();
     EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 1);
 }
 
@@ -189,17 +189,17 @@ TEST_F(MainWindowFolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
 
-    form.BrowsePop->trigger();
-    EXPECT_TRUE(form.Browse->isChecked());
-    EXPECT_TRUE(form.BrowsePop->isChecked());
+    form.mainMenus().BrowsePop()->trigger();
+    EXPECT_TRUE(form.mainMenus().Browse()->isChecked());
+    EXPECT_TRUE(form.mainMenus().BrowsePop()->isChecked());
     auto records = ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].Path, (drive + "/album & more").toLower());
     EXPECT_EQ(records[0].Browse, 1);
 
-    form.All->trigger();
-    EXPECT_FALSE(form.Browse->isChecked());
-    EXPECT_TRUE(form.AllPop->isChecked());
+    form.mainMenus().All()->trigger();
+    EXPECT_FALSE(form.mainMenus().Browse()->isChecked());
+    EXPECT_TRUE(form.mainMenus().AllPop()->isChecked());
     records = ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].All, 1);
@@ -208,24 +208,24 @@ TEST_F(MainWindowFolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     // Opening the submenu for another folder shows its own (empty) choice.
     form.folderTree()->SelectedFolder = drive;
     form.folderTreeSection()->ExcludeFolderClick();
-    EXPECT_FALSE(form.All->isChecked());
+    EXPECT_FALSE(form.mainMenus().All()->isChecked());
     form.folderTree()->SelectedFolder = drive + "/Album & more";
     form.folderTreeSection()->ExcludeFolderClick();
-    EXPECT_TRUE(form.All->isChecked());
+    EXPECT_TRUE(form.mainMenus().All()->isChecked());
 
     // Clearing (Options, "Clear Folder Exclusions") asks first.
     form.menus()->SetupMenus();
     {
         platform::ScopedPromptResponder cancel(QList<platform::PromptReply>{
             platform::PromptReply::button(platform::PromptAnswer::Cancel)});
-        form.ClearExclusions->trigger();
+        form.mainMenus().ClearExclusions()->trigger();
         EXPECT_EQ(platform::promptLog()[0].request.text, "Please confirm clearing all folder exclusions");
         EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Confirmation);
         EXPECT_EQ(ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items.size(), 1u);
     }
     platform::ScopedPromptResponder ok(QList<platform::PromptReply>{
         platform::PromptReply::button(platform::PromptAnswer::Ok)});
-    form.ClearExclusions->trigger();
+    form.mainMenus().ClearExclusions()->trigger();
     EXPECT_TRUE(ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items.empty());
 }
 

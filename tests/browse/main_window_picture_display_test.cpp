@@ -58,7 +58,7 @@ TEST(MainWindowPictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/good.jpg");
     EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(320, 240));
-    EXPECT_TRUE(form.SaveToolButton->isEnabled());
+    EXPECT_TRUE(form.toolBars().SaveToolButton()->isEnabled());
     // The JPEG's status follows at once: title and the picture-loaded byte.
     EXPECT_EQ(form.windowTitle(), "good.jpg  - March 5, 2024,14:07");
     EXPECT_EQ(TestState().session.ShowState.PictureLoaded, 1);
@@ -68,7 +68,7 @@ TEST(MainWindowPictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, "Invalid Graphic");
     EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
-    EXPECT_FALSE(form.SaveToolButton->isEnabled());
+    EXPECT_FALSE(form.toolBars().SaveToolButton()->isEnabled());
     TestState().session.PlaybackActive = 0;
 }
 
@@ -107,14 +107,16 @@ TEST(MainWindowPictureDisplay, BookmarkItemsStayGreyed)
     MainWindow form(TestState());
     // The bookmark items are shown while a show runs; there are no
     // bookmarks here, so they stay greyed whatever the table holds.
-    for (QAction* a : {form.AddBookMark, form.RemoveBookmark, form.GoToNextBookMark})
+    for (QAction* a :
+         {form.mainMenus().AddBookMark(), form.mainMenus().RemoveBookmark(), form.mainMenus().GoToNextBookMark()})
         a->setVisible(true);
     Settings.Bookmarks = {};
     Settings.Bookmarks[0] = "/p/a.jpg";
     TestState().session.ShowState.BookmarkCount = 1;
     for (const char* shown : {"/p/a.jpg", "/p/other.jpg"}) {
         form.pictureDisplay()->SetBookmarkMenuState(QString::fromLatin1(shown));
-        for (QAction* a : {form.AddBookMark, form.RemoveBookmark, form.GoToNextBookMark})
+        for (QAction* a :
+             {form.mainMenus().AddBookMark(), form.mainMenus().RemoveBookmark(), form.mainMenus().GoToNextBookMark()})
             EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     }
     Settings.Bookmarks = {};

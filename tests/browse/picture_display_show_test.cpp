@@ -104,20 +104,21 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     form.openShow().ShowChangeable = 0;
     form.openShow().OpenShowName = "Holiday";
     form.pictureDisplay()->AudioInputPresent = [] { return true; };
-    showAll({form.RecycleBinToolButton, form.SendRecycleBin, form.Voice, form.MicroTB, form.VoicePlayTB});
+    showAll({form.toolBars().RecycleBinToolButton(), form.mainMenus().SendRecycleBin(), form.mainMenus().Voice(),
+             form.toolBars().MicroTB(), form.toolBars().VoicePlayTB()});
     form.SetPictureMenuCaptions();
-    EXPECT_EQ(form.RecycleBinToolButton->toolTip(), "Remove picture from Holiday - 'D'");
-    EXPECT_EQ(form.SendRecycleBin->text(), "Remove picture from M&yShow     ~- D");
-    EXPECT_FALSE(form.RecycleBinToolButton->isEnabled());   // the show may not be changed
-    EXPECT_TRUE(form.MicroTB->isEnabled());
-    EXPECT_FALSE(form.VoicePlayTB->isEnabled());             // no voice file yet
+    EXPECT_EQ(form.toolBars().RecycleBinToolButton()->toolTip(), "Remove picture from Holiday - 'D'");
+    EXPECT_EQ(form.mainMenus().SendRecycleBin()->text(), "Remove picture from M&yShow     ~- D");
+    EXPECT_FALSE(form.toolBars().RecycleBinToolButton()->isEnabled());   // the show may not be changed
+    EXPECT_TRUE(form.toolBars().MicroTB()->isEnabled());
+    EXPECT_FALSE(form.toolBars().VoicePlayTB()->isEnabled());             // no voice file yet
 
     ASSERT_TRUE(testsupport::writeFile(VoicePathFor(picture), "RIFF"));
     form.openShow().ShowChangeable = 1;
     form.openShow().OpenShowName = "Draft";
     form.SetPictureMenuCaptions();
-    EXPECT_TRUE(form.RecycleBinToolButton->isEnabled());
-    EXPECT_TRUE(form.VoicePlayTB->isEnabled());
+    EXPECT_TRUE(form.toolBars().RecycleBinToolButton()->isEnabled());
+    EXPECT_TRUE(form.toolBars().VoicePlayTB()->isEnabled());
 
     TestState().session.PlaybackActive = 0;
 }
@@ -149,21 +150,22 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     form.openShow().SourceIsShow = 0;
     form.pictureDisplay()->SetPage(&page);
 
-    showAll({form.Backwards1ToolButton, form.ManualModeToolButton, form.SaveToolButton, form.PictureToClipboard});
+    showAll({form.toolBars().Backwards1ToolButton(), form.toolBars().ManualModeToolButton(),
+             form.toolBars().SaveToolButton(), form.mainMenus().PictureToClipboard()});
     form.pictureDisplay()->displayState().CurrentPicturePath = "old";
     form.SetSelectionMenuCaptions();
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/b.jpg");
-    EXPECT_TRUE(form.Backwards1ToolButton->isEnabled());
-    EXPECT_FALSE(form.ManualModeToolButton->isEnabled());
-    EXPECT_TRUE(form.SaveToolButton->isEnabled());
-    EXPECT_TRUE(form.PictureToClipboard->isVisible());
-    EXPECT_EQ(form.PictureToClipboard->text(), "&Picture to Clipboard");
+    EXPECT_TRUE(form.toolBars().Backwards1ToolButton()->isEnabled());
+    EXPECT_FALSE(form.toolBars().ManualModeToolButton()->isEnabled());
+    EXPECT_TRUE(form.toolBars().SaveToolButton()->isEnabled());
+    EXPECT_TRUE(form.mainMenus().PictureToClipboard()->isVisible());
+    EXPECT_EQ(form.mainMenus().PictureToClipboard()->text(), "&Picture to Clipboard");
 
     ticked = {0, 1};
     form.SetSelectionMenuCaptions();
     EXPECT_TRUE(form.pictureDisplay()->displayState().CurrentPicturePath.isEmpty());
-    EXPECT_FALSE(form.PictureToClipboard->isVisible());
-    EXPECT_FALSE(form.SaveToolButton->isEnabled());
+    EXPECT_FALSE(form.mainMenus().PictureToClipboard()->isVisible());
+    EXPECT_FALSE(form.toolBars().SaveToolButton()->isEnabled());
 
 }
 

@@ -273,8 +273,8 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->text(), "11 Mb - ");
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->text(), "April 3, 2019, 21:05");
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Canon EOS 20D");
-    EXPECT_EQ(form.SavePictureTo->text(), "&Save picture to");
-    EXPECT_EQ(form.RenamePicture->text(), "Re&name picture");
+    EXPECT_EQ(form.mainMenus().SavePictureTo()->text(), "&Save picture to");
+    EXPECT_EQ(form.mainMenus().RenamePicture()->text(), "Re&name picture");
     EXPECT_TRUE(form.pictureInfo()->thumbnailTimer()->isActive());
     EXPECT_EQ(form.pictureInfo()->ThumbnailPreviewPath, path);
 

@@ -136,7 +136,7 @@ struct AssembledShow : ::testing::Test {
     void playFolder(const QString& folder)
     {
         form.folderTree()->SelectedFolder = folder;
-        form.ToolButton1->trigger();
+        form.toolBars().ToolButton1()->trigger();
         testsupport::waitForPictureAnswers();
     }
     // The first entry of the Recent menu, played (as with Ctrl held).
@@ -144,7 +144,7 @@ struct AssembledShow : ::testing::Test {
     {
         TestState().settings.Settings.RecentFolders[0] = showFile;
         form.listMenus()->ReopenAfterStop = 1;
-        form.FolderItems[0]->trigger();
+        form.mainMenus().FolderItems()[0]->trigger();
         testsupport::waitForPictureAnswers();
     }
     // The next key counts for the keyboard hook (one key per 300 ms).
@@ -268,13 +268,13 @@ TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
         EXPECT_EQ(b->focusPolicy(), Qt::NoFocus) << b->objectName().toStdString();
     }
     // The hints are those of the twins in the main window's tool bar.
-    EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), form.ToolButton1->toolTip());
+    EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), form.toolBars().ToolButton1()->toolTip());
     EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), QStringLiteral("Restart Slide Show - Home"));
-    EXPECT_EQ(form.showWindow()->StopButton->toolTip(), form.ToolButton2->toolTip());
-    EXPECT_EQ(form.showWindow()->ShowForwardSpeedButton->toolTip(), form.ShowForwardToolButton->toolTip());
-    EXPECT_EQ(form.showWindow()->OneForwardSpeedButton->toolTip(), form.Forward1ToolButton->toolTip());
+    EXPECT_EQ(form.showWindow()->StopButton->toolTip(), form.toolBars().ToolButton2()->toolTip());
+    EXPECT_EQ(form.showWindow()->ShowForwardSpeedButton->toolTip(), form.toolBars().ShowForwardToolButton()->toolTip());
+    EXPECT_EQ(form.showWindow()->OneForwardSpeedButton->toolTip(), form.toolBars().Forward1ToolButton()->toolTip());
     EXPECT_EQ(form.showWindow()->StartShowSpeedButton->icon().pixmap(16).toImage(),
-              form.ToolButton1->icon().pixmap(16).toImage());
+              form.toolBars().ToolButton1()->icon().pixmap(16).toImage());
     keyClick(show(), Qt::Key_Escape);
 
     // The full view's panel, as the user sees it once a cut-out is made.

@@ -148,7 +148,7 @@ TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
     f.key(tree, Qt::Key_Down);
     ASSERT_EQ(tree->currentItem(), f.node(f.picture("a.jpg")));
     ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("a.jpg") && form->findChild<QLabel*>(QStringLiteral("Image4"))->isVisible(); }));
-    EXPECT_EQ(form->SavePictureTo->text(), QStringLiteral("&Save picture to"));
+    EXPECT_EQ(form->mainMenus().SavePictureTo()->text(), QStringLiteral("&Save picture to"));
     EXPECT_TRUE(MainWindowFixture::visible(form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))));
     f.key(tree, Qt::Key_Down);
     ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("b.jpg"); }));
@@ -170,9 +170,9 @@ TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlace)
     EXPECT_EQ(form->folderTreeSection()->TreePopupKeyAnchor(), anchor);
     for (const auto& [key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
         f.key(tree, key, modifiers);
-        ASSERT_TRUE(f.waitFor([&] { return form->RightClickTreeView->isVisible(); }));
-        EXPECT_EQ(form->RightClickTreeView->pos(), anchor);
-        form->RightClickTreeView->hide();
+        ASSERT_TRUE(f.waitFor([&] { return form->mainMenus().RightClickTreeView()->isVisible(); }));
+        EXPECT_EQ(form->mainMenus().RightClickTreeView()->pos(), anchor);
+        form->mainMenus().RightClickTreeView()->hide();
         f.settle();
     }
 }

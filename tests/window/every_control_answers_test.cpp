@@ -153,7 +153,7 @@ TEST(EveryControlAnswers, DuringAFullScreenFolderShow)
     MainWindowFixture f;
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
-    f.form()->ToolButton1->trigger();
+    f.form()->toolBars().ToolButton1()->trigger();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     EXPECT_EQ(listed(controlsWithoutHandler(f.form())), "");
 }
@@ -166,7 +166,7 @@ TEST(EveryControlAnswers, DuringAPausedPageShow)
     f.openFolder(f.folder());
     Settings.PicturesPerPageIndex = QStringLiteral("3");
     Settings.IntervalIndex = 4;
-    form->TBGoSmall->trigger();
+    form->toolBars().TBGoSmall()->trigger();
     ASSERT_TRUE(f.waitFor([form] {
         ThumbnailPageController* page = form->thumbnailPage()->PageView;
         return page && page->ThumbnailViewActive() && !page->State().PageLoading;

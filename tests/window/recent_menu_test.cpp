@@ -27,7 +27,7 @@ TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
         folder = f.folder();
         f.clickExpander(f.node(folder));
         f.clickNode(folder);
-        f.form()->ToolButton1->trigger();
+        f.form()->toolBars().ToolButton1()->trigger();
         ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
         QTest::keyClick(f.showWindow(), Qt::Key_Escape);
         ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
@@ -40,18 +40,18 @@ TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
     MainWindow* form = again.form();
     EXPECT_EQ(Settings.RecentFolders[0], folder);
     // The menu drops down from the menu bar with the folder as its first item.
-    QMenuBar* bar = form->MainMenu1;
-    const QRect title = bar->actionGeometry(form->Recent1->menuAction());
+    QMenuBar* bar = form->mainMenus().MainMenu1();
+    const QRect title = bar->actionGeometry(form->mainMenus().Recent1()->menuAction());
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, title.center());
-    ASSERT_TRUE(again.waitFor([&] { return form->Recent1->isVisible(); }));
-    QAction* first = form->FolderItems[0];
+    ASSERT_TRUE(again.waitFor([&] { return form->mainMenus().Recent1()->isVisible(); }));
+    QAction* first = form->mainMenus().FolderItems()[0];
     ASSERT_TRUE(first->isVisible());
     EXPECT_EQ(first->text(), QStringLiteral("&1 - ") + QString(folder).replace("&", "&&"));
-    EXPECT_TRUE(form->ClearRec->isVisible());
+    EXPECT_TRUE(form->mainMenus().ClearRec()->isVisible());
 
     // Choosing it opens the folder in the tree.
-    const QRect item = form->Recent1->actionGeometry(first);
-    QTest::mouseClick(form->Recent1, Qt::LeftButton, Qt::NoModifier, item.center());
+    const QRect item = form->mainMenus().Recent1()->actionGeometry(first);
+    QTest::mouseClick(form->mainMenus().Recent1(), Qt::LeftButton, Qt::NoModifier, item.center());
     again.settle(50);
     ASSERT_NE(form->treeView()->currentItem(), nullptr);
     EXPECT_EQ(form->GetNodePath(form->treeView()->currentItem()), folder);

@@ -24,7 +24,7 @@ void playTheFolderAndStopIt(MainWindowFixture& f)
 {
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
-    f.form()->ToolButton1->trigger();
+    f.form()->toolBars().ToolButton1()->trigger();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     // Let the show reach its second picture, then stop it with Escape.
     f.settle(50);

@@ -57,7 +57,7 @@ TEST(FavoritesWindow, HeaderTextsShowAndAClickScrollsNothingSideways)
         dialog.hide();
         return 0;
     });
-    f.form()->ClearFavs->trigger();
+    f.form()->mainMenus().ClearFavs()->trigger();
     EXPECT_TRUE(driven);
 }
 
@@ -119,7 +119,7 @@ TEST(OptionsDialog, AFinishedLayoutThatFitsASmallScreen)
         dialog.hide();
         return 0;
     });
-    f.form()->OptionsTB->trigger();
+    f.form()->toolBars().OptionsTB()->trigger();
     EXPECT_TRUE(driven);
 }
 
@@ -163,14 +163,14 @@ TEST(LayoutChooser, OpensUnderItsButton)
 {
     MainWindowFixture f;
     MainWindow* form = f.form();
-    QWidget* button = form->ToolBar1->widgetForAction(form->TBNrOfThumbs);
+    QWidget* button = form->toolBars().ToolBar1()->widgetForAction(form->toolBars().TBNrOfThumbs());
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isVisible());
     f.click(button, button->rect().center());
-    ASSERT_TRUE(f.waitFor([&] { return form->MultiPop->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return form->mainMenus().MultiPop()->isVisible(); }));
     const QPoint under = button->mapToGlobal(QPoint(0, button->height()));
-    EXPECT_LE((form->MultiPop->geometry().topLeft() - under).manhattanLength(), 4)
-        << form->MultiPop->geometry().x() << "," << form->MultiPop->geometry().y() << " for " << under.x() << ","
-        << under.y();
-    form->MultiPop->close();
+    EXPECT_LE((form->mainMenus().MultiPop()->geometry().topLeft() - under).manhattanLength(), 4)
+        << form->mainMenus().MultiPop()->geometry().x() << "," << form->mainMenus().MultiPop()->geometry().y()
+        << " for " << under.x() << "," << under.y();
+    form->mainMenus().MultiPop()->close();
 }

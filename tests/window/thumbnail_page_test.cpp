@@ -92,7 +92,7 @@ ThumbnailPageController* playAsPages(MainWindowFixture& f, const QString& folder
     f.settle();
     Settings.PicturesPerPageIndex = QString::number(layout);
     Settings.IntervalIndex = 4;     // slow enough that no page steps on by itself during a test
-    f.form()->TBGoSmall->trigger();
+    f.form()->toolBars().TBGoSmall()->trigger();
     ThumbnailPageController* page = f.form()->thumbnailPage()->PageView;
     EXPECT_TRUE(f.waitFor([page] { return page->ThumbnailViewActive() && !page->State().PageLoading; }, 10000));
     holdShowSteps(f);
@@ -116,7 +116,7 @@ void choosePopupItem(MainWindowFixture& f, ThumbnailPageController* page, int sl
 {
     QLineEdit* line = captionLine(page, slot);
     f.click(line, line->rect().center(), Qt::RightButton);
-    QMenu* popup = f.form()->RightClickTreeView;
+    QMenu* popup = f.form()->mainMenus().RightClickTreeView();
     ASSERT_TRUE(f.waitFor([popup] { return popup->isVisible(); }));
     ASSERT_TRUE(item->isVisible());
     ASSERT_TRUE(item->isEnabled()) << item->objectName().toStdString();
@@ -168,7 +168,7 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     EXPECT_EQ(page->View().slot(1).cell->y(), page->View().slot(0).cell->y());
     EXPECT_GT(page->View().slot(4).cell->y(), page->View().slot(0).cell->y());
     EXPECT_EQ(page->View().slot(4).cell->x(), page->View().slot(0).cell->x());
-    for (QAction* a : {form->TBSelAll, form->TBSelNone, form->TBSelInvert})
+    for (QAction* a : {form->toolBars().TBSelAll(), form->toolBars().TBSelNone(), form->toolBars().TBSelInvert()})
         EXPECT_TRUE(a->isVisible());
 
     // A plain click selects exactly the clicked cell, blue.
@@ -190,20 +190,20 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     f.click(box, box->rect().center());
     f.settle();
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("6 pictures selected"));
-    form->TBSelInvert->trigger();
+    form->toolBars().TBSelInvert()->trigger();
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("6 pictures selected"));
     EXPECT_FALSE(page->View().slot(0).checkBox->isChecked());
-    form->TBSelNone->trigger();
+    form->toolBars().TBSelNone()->trigger();
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("No pictures selected"));
 
     // The next page, then the last one (a wrap: 25..30, then 1..6).
-    form->Forward1ToolButton->trigger();
+    form->toolBars().Forward1ToolButton()->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("13 - p13.jpg"));
     EXPECT_EQ(captionLine(page, 11)->text(), QStringLiteral("24 - p24.jpg"));
     ASSERT_TRUE(form->thumbnailPage()->PageBar);
     EXPECT_EQ(form->thumbnailPage()->PageBar->Bar().text, QStringLiteral("80 %     "));
-    form->Backwards1ToolButton->trigger();
+    form->toolBars().Backwards1ToolButton()->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("1 - p01.jpg"));
 
@@ -218,21 +218,21 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
 
     // The layout menu during the show: the layout in effect can't be chosen;
     // a shrink keeps the first pictures, a grow continues after them.
-    form->MultiPop->popup(QPoint(0, 0));
+    form->mainMenus().MultiPop()->popup(QPoint(0, 0));
     f.settle();
-    EXPECT_FALSE(form->MultiItems[7]->isEnabled());
-    EXPECT_TRUE(form->MultiItems[3]->isEnabled());
-    form->MultiPop->hide();
-    form->MultiItems[3]->trigger();   // "6 pictures (2 x 3)"
+    EXPECT_FALSE(form->mainMenus().MultiItems()[7]->isEnabled());
+    EXPECT_TRUE(form->mainMenus().MultiItems()[3]->isEnabled());
+    form->mainMenus().MultiPop()->hide();
+    form->mainMenus().MultiItems()[3]->trigger();   // "6 pictures (2 x 3)"
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 6; }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
-    form->MultiPop->popup(QPoint(0, 0));
+    form->mainMenus().MultiPop()->popup(QPoint(0, 0));
     f.settle();
-    EXPECT_FALSE(form->MultiItems[3]->isEnabled());
-    form->MultiPop->hide();
-    form->MultiItems[7]->trigger();
+    EXPECT_FALSE(form->mainMenus().MultiItems()[3]->isEnabled());
+    form->mainMenus().MultiPop()->hide();
+    form->mainMenus().MultiItems()[7]->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 12; }, 10000));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
     EXPECT_EQ(captionLine(page, 6)->text(), QStringLiteral("11 - p11.jpg"));
@@ -240,18 +240,18 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
 
     // Stop: the cells go, the browse view returns.
-    form->ToolButton2->trigger();
+    form->toolBars().ToolButton2()->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_EQ(page->State().count(), 0);
     EXPECT_EQ(page->View().count(), 0);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!"));
-    EXPECT_FALSE(form->TBSelAll->isVisible());
+    EXPECT_FALSE(form->toolBars().TBSelAll()->isVisible());
     // Without a show a layout choice is only stored.
-    form->MultiPop->popup(QPoint(0, 0));
+    form->mainMenus().MultiPop()->popup(QPoint(0, 0));
     f.settle();
-    EXPECT_FALSE(form->MultiItems[7]->isEnabled()) << "the stored choice is in effect";
-    form->MultiPop->hide();
-    form->MultiItems[5]->trigger();
+    EXPECT_FALSE(form->mainMenus().MultiItems()[7]->isEnabled()) << "the stored choice is in effect";
+    form->mainMenus().MultiPop()->hide();
+    form->mainMenus().MultiItems()[5]->trigger();
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("5"));
     EXPECT_EQ(page->State().count(), 0);
 }
@@ -278,7 +278,7 @@ TEST(ThumbnailPage, APictureThatCanNotBeShownKeepsItsCellAndMovesWithFirstOnPage
     EXPECT_FALSE(page->View().slot(1).checkBox->isEnabled());
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("2 - p02.jpg"));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("7 - p07.jpg"));
-    f.form()->ToolButton2->trigger();
+    f.form()->toolBars().ToolButton2()->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -316,13 +316,13 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     EXPECT_TRUE(page->View().slot(1).image->isVisible());
     // "Resume slide show in full screen mode starting with selected picture".
     clickCaption(f, page, 2);
-    f.form()->ResumeInFull->setEnabled(true);
-    f.form()->ResumeInFull->trigger();
+    f.form()->mainMenus().ResumeInFull()->setEnabled(true);
+    f.form()->mainMenus().ResumeInFull()->trigger();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
     EXPECT_EQ(f.showWindow()->CurrentPicture(), folder + QStringLiteral("/p03.jpg"));
     EXPECT_FALSE(page->ThumbnailViewActive());
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
-    f.form()->ToolButton2->trigger();
+    f.form()->toolBars().ToolButton2()->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -375,7 +375,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
             return PromptReply::button(PromptAnswer::Yes);
         return PromptReply::button(asked.size() == 1 ? PromptAnswer::Yes : PromptAnswer::All);
     });
-    choosePopupItem(f, page, 8, form->RecycleBin);
+    choosePopupItem(f, page, 8, form->mainMenus().RecycleBin());
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     f.settle();
 
@@ -424,7 +424,8 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     clickCaption(f, page, 1, Qt::ControlModifier);
     asked.clear();
     decodes = 0;
-    QToolButton* bin = qobject_cast<QToolButton*>(form->ToolBar1->widgetForAction(form->RecycleBinToolButton));
+    QToolButton* bin = qobject_cast<QToolButton*>(
+        form->toolBars().ToolBar1()->widgetForAction(form->toolBars().RecycleBinToolButton()));
     ASSERT_TRUE(bin && bin->isEnabled());
     f.click(bin, bin->rect().center());
     f.settle();
@@ -439,7 +440,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("2 pictures selected"));
     EXPECT_TRUE(form->isEnabled());
     QFile::remove(trash);
-    form->ToolButton2->trigger();
+    form->toolBars().ToolButton2()->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -468,7 +469,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
         dialogs << r;
         return dialogs.size() <= 2 ? PromptReply::ok(other + QLatin1Char('/') + r.value) : PromptReply::cancel();
     });
-    choosePopupItem(f, page, 1, form->Move);
+    choosePopupItem(f, page, 1, form->mainMenus().Move());
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     f.settle();
 
@@ -501,7 +502,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
             return r.type == PromptType::SaveFile ? PromptReply::ok(other + QStringLiteral("/copy.jpg"))
                                                   : platform::defaultReply(r);
         });
-        choosePopupItem(f, page, 0, form->Save);
+        choosePopupItem(f, page, 0, form->mainMenus().Save());
     }
     EXPECT_TRUE(QFileInfo::exists(other + QStringLiteral("/copy.jpg")));
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/p01.jpg")));
@@ -514,13 +515,13 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
     platform::ScopedPromptResponder name([](const platform::PromptRequest& r) {
         return r.type == PromptType::Input ? PromptReply::ok(QStringLiteral("Harbour")) : platform::defaultReply(r);
     });
-    choosePopupItem(f, page, 1, form->Rename);
+    choosePopupItem(f, page, 1, form->mainMenus().Rename());
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/Harbour.jpg")));
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/Harbour.wav")));
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/p04.jpg")));
     EXPECT_EQ(captionLine(page, 1)->text(), QStringLiteral("2 - Harbour.jpg"));
     EXPECT_EQ(page->State().cell(1).path, folder + QStringLiteral("/Harbour.jpg"));
-    form->ToolButton2->trigger();
+    form->toolBars().ToolButton2()->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -535,7 +536,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     f.settle();
     Settings.PicturesPerPageIndex = QStringLiteral("7");
     Settings.IntervalIndex = 4;
-    form->ToolButton1->trigger();
+    form->toolBars().ToolButton1()->trigger();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     holdShowSteps(f);
     EXPECT_FALSE(page->ThumbnailViewActive());
@@ -547,26 +548,27 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
 
     // The layout menu of the main window: the single display is in effect.
     const auto menuItem = [form](const char* name) {
-        for (QAction* a : form->MultiPop->actions())
+        for (QAction* a : form->mainMenus().MultiPop()->actions())
             if (a->objectName() == QLatin1String(name))
                 return a;
         return static_cast<QAction*>(nullptr);
     };
     const auto choose = [&](const char* name) {
-        form->TBNrOfThumbs->trigger();
-        ASSERT_TRUE(f.waitFor([form] { return form->MultiPop->isVisible(); }));
+        form->toolBars().TBNrOfThumbs()->trigger();
+        ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().MultiPop()->isVisible(); }));
         QAction* item = menuItem(name);
         ASSERT_TRUE(item);
         ASSERT_TRUE(item->isEnabled()) << name;
-        QTest::mouseClick(form->MultiPop, Qt::LeftButton, {}, form->MultiPop->actionGeometry(item).center());
+        QTest::mouseClick(form->mainMenus().MultiPop(), Qt::LeftButton, {},
+                          form->mainMenus().MultiPop()->actionGeometry(item).center());
         f.settle();
     };
-    form->TBNrOfThumbs->trigger();
-    ASSERT_TRUE(f.waitFor([form] { return form->MultiPop->isVisible(); }));
+    form->toolBars().TBNrOfThumbs()->trigger();
+    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().MultiPop()->isVisible(); }));
     EXPECT_EQ(TestState().session.ShowState.Direction, 0) << "the layout menu pauses the show";
     EXPECT_FALSE(menuItem("M1")->isEnabled());
     EXPECT_TRUE(menuItem("M12")->isEnabled()) << "the stored choice is not the layout in effect";
-    form->MultiPop->hide();
+    form->mainMenus().MultiPop()->hide();
     // A cut-out of the paused picture, zoomed with the wheel; then the show
     // goes on.
     QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
@@ -596,7 +598,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     EXPECT_EQ(form->statusPanels()->panel1()->text(), QStringLiteral("Show paused"));
     EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive()) << "no page steps on by itself";
     EXPECT_TRUE(MainWindowFixture::visible(form->thumbnailPage()->PageBackdrop));
-    for (QAction* a : {form->TBSelAll, form->TBSelNone, form->TBSelInvert})
+    for (QAction* a : {form->toolBars().TBSelAll(), form->toolBars().TBSelNone(), form->toolBars().TBSelInvert()})
         EXPECT_TRUE(a->isVisible());
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
@@ -607,9 +609,9 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     QTest::keyClick(form, Qt::Key_Space);
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
-    EXPECT_FALSE(form->Forward1ToolButton->isEnabled());
-    form->ManualModeToolButton->trigger();
-    form->Forward1ToolButton->trigger();
+    EXPECT_FALSE(form->toolBars().Forward1ToolButton()->isEnabled());
+    form->toolBars().ManualModeToolButton()->trigger();
+    form->toolBars().Forward1ToolButton()->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("11 - p11.jpg"));
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
@@ -621,7 +623,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     EXPECT_EQ(f.showWindow()->CurrentPicture(), folder + QStringLiteral("/p11.jpg"));
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 11);
     EXPECT_TRUE(f.showWindow()->Paused());
-    EXPECT_FALSE(form->TBSelAll->isVisible());
+    EXPECT_FALSE(form->toolBars().TBSelAll()->isVisible());
     // It goes on in the same order.
     QTest::keyClick(f.showWindow(), Qt::Key_Right);
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->CurrentPicture() == folder + QStringLiteral("/p12.jpg"); }));
@@ -642,14 +644,14 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     ASSERT_EQ(page->State().count(), 6);
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive()) << "started in manual mode, nothing steps by itself";
-    const auto button = [form](QAction* a) { return form->ToolBar1->widgetForAction(a); };
-    for (QAction* a : {form->Forward1ToolButton, form->Backwards1ToolButton, form->ShowForwardToolButton,
-                       form->ToolButton2}) {
+    const auto button = [form](QAction* a) { return form->toolBars().ToolBar1()->widgetForAction(a); };
+    for (QAction* a : {form->toolBars().Forward1ToolButton(), form->toolBars().Backwards1ToolButton(),
+                       form->toolBars().ShowForwardToolButton(), form->toolBars().ToolButton2()}) {
         ASSERT_TRUE(button(a) && MainWindowFixture::visible(button(a))) << a->objectName().toStdString();
         EXPECT_TRUE(button(a)->isEnabled()) << a->objectName().toStdString();
     }
-    EXPECT_TRUE(MainWindowFixture::visible(button(form->ManualModeToolButton)));
-    EXPECT_FALSE(form->ManualModeToolButton->isEnabled()) << "already paused";
+    EXPECT_TRUE(MainWindowFixture::visible(button(form->toolBars().ManualModeToolButton())));
+    EXPECT_FALSE(form->toolBars().ManualModeToolButton()->isEnabled()) << "already paused";
     const auto keyWhenFree = [&f, form](QWidget* target, int key) {
         ASSERT_TRUE(f.waitFor([form] { return !form->input()->hookHandledTimer()->isActive(); }));
         QTest::keyClick(target, Qt::Key(key));
@@ -661,10 +663,11 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("7 - p07.jpg"));
     // The Show menu's "1 Picture/Page forward".
-    form->Show->popup(QPoint(0, 0));
-    ASSERT_TRUE(f.waitFor([form] { return form->Show->isVisible(); }));
-    ASSERT_TRUE(form->PictureForward->isEnabled());
-    QTest::mouseClick(form->Show, Qt::LeftButton, {}, form->Show->actionGeometry(form->PictureForward).center());
+    form->mainMenus().Show()->popup(QPoint(0, 0));
+    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().Show()->isVisible(); }));
+    ASSERT_TRUE(form->mainMenus().PictureForward()->isEnabled());
+    QTest::mouseClick(form->mainMenus().Show(), Qt::LeftButton, {},
+                      form->mainMenus().Show()->actionGeometry(form->mainMenus().PictureForward()).center());
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "13 - p13.jpg"; }, 10000));
     keyWhenFree(form, Qt::Key_Left);
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "7 - p07.jpg"; }, 10000));
@@ -672,15 +675,15 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
 
     // "Show Forward" goes on by itself (no step by hand then); "Manual Mode"
     // pauses again.
-    form->ShowForwardToolButton->trigger();
+    form->toolBars().ShowForwardToolButton()->trigger();
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
-    EXPECT_FALSE(form->Forward1ToolButton->isEnabled());
-    EXPECT_FALSE(form->ShowForwardToolButton->isEnabled());
-    EXPECT_TRUE(form->ManualModeToolButton->isEnabled());
-    form->ManualModeToolButton->trigger();
+    EXPECT_FALSE(form->toolBars().Forward1ToolButton()->isEnabled());
+    EXPECT_FALSE(form->toolBars().ShowForwardToolButton()->isEnabled());
+    EXPECT_TRUE(form->toolBars().ManualModeToolButton()->isEnabled());
+    form->toolBars().ManualModeToolButton()->trigger();
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
-    EXPECT_TRUE(form->Forward1ToolButton->isEnabled());
+    EXPECT_TRUE(form->toolBars().Forward1ToolButton()->isEnabled());
 
     // With the show list window open, a layout change gives its automatic
     // advance the stored setting.
@@ -688,7 +691,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     ASSERT_TRUE(manager);
     manager->show();
     EXPECT_FALSE(manager->AutoAdvanceCB->isEnabled());
-    form->MultiItems[7]->trigger();   // 12 a page
+    form->mainMenus().MultiItems()[7]->trigger();   // 12 a page
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 12; }, 10000));
     EXPECT_TRUE(manager->AutoAdvanceCB->isEnabled());
     EXPECT_EQ(manager->AutoAdvanceCB->isChecked(), Settings.SyncAutoAdvance == 1);
@@ -696,26 +699,26 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
 
     // Escape closes the layout menu, a cell's pop-up and a menu-bar menu;
     // the show goes on.
-    form->TBNrOfThumbs->trigger();
-    ASSERT_TRUE(f.waitFor([form] { return form->MultiPop->isVisible(); }));
-    keyWhenFree(form->MultiPop, Qt::Key_Escape);
-    EXPECT_FALSE(form->MultiPop->isVisible());
+    form->toolBars().TBNrOfThumbs()->trigger();
+    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().MultiPop()->isVisible(); }));
+    keyWhenFree(form->mainMenus().MultiPop(), Qt::Key_Escape);
+    EXPECT_FALSE(form->mainMenus().MultiPop()->isVisible());
     QLineEdit* line = captionLine(page, 1);
     f.click(line, line->rect().center(), Qt::RightButton);
-    ASSERT_TRUE(f.waitFor([form] { return form->RightClickTreeView->isVisible(); }));
-    keyWhenFree(form->RightClickTreeView, Qt::Key_Escape);
-    EXPECT_FALSE(form->RightClickTreeView->isVisible());
-    form->Show->popup(QPoint(0, 0));
-    ASSERT_TRUE(f.waitFor([form] { return form->Show->isVisible(); }));
-    keyWhenFree(form->Show, Qt::Key_Escape);
-    EXPECT_FALSE(form->Show->isVisible());
+    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().RightClickTreeView()->isVisible(); }));
+    keyWhenFree(form->mainMenus().RightClickTreeView(), Qt::Key_Escape);
+    EXPECT_FALSE(form->mainMenus().RightClickTreeView()->isVisible());
+    form->mainMenus().Show()->popup(QPoint(0, 0));
+    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().Show()->isVisible(); }));
+    keyWhenFree(form->mainMenus().Show(), Qt::Key_Escape);
+    EXPECT_FALSE(form->mainMenus().Show()->isVisible());
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_TRUE(pageIdle(page));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("7 - p07.jpg"));
     // Without a menu open, Escape ends the show.
     keyWhenFree(form, Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
-    EXPECT_FALSE(MainWindowFixture::visible(button(form->Forward1ToolButton)));
+    EXPECT_FALSE(MainWindowFixture::visible(button(form->toolBars().Forward1ToolButton())));
 }
 
 TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPictureAtItsSize)
@@ -738,7 +741,7 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 6);
 
     // Growing a page that holds the whole list leaves the cursor on its last picture.
-    form->MultiItems[24]->trigger();   // "77 pictures (7 x 11)"
+    form->mainMenus().MultiItems()[24]->trigger();   // "77 pictures (7 x 11)"
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 77; }, 10000));
     EXPECT_EQ(TestState().session.PictureIndex, last);
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 6);
@@ -746,7 +749,7 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
     // Shrunk to 4: the kept cells, much larger now, get their pictures
     // decoded again at their size instead of the small ones stretched.
     const QSize small = page->View().Picture(0).size();
-    form->MultiItems[2]->trigger();    // "4 pictures (2 x 2)"
+    form->mainMenus().MultiItems()[2]->trigger();    // "4 pictures (2 x 2)"
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 4; }, 10000));
     ASSERT_TRUE(f.waitFor([page] {
         for (int i = 0; i < 4; ++i)
@@ -767,7 +770,7 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
             QThread::msleep(5);
         return DecodePageCell(r);
     };
-    form->Forward1ToolButton->trigger();
+    form->toolBars().Forward1ToolButton()->trigger();
     ASSERT_TRUE(f.waitFor([page] { return page->View().slot(0).image->isVisible(); }, 10000));
     EXPECT_TRUE(page->State().PageLoading);
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p5.jpg"));
@@ -795,6 +798,6 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
     line->repaint();   // the line scrolls to its cursor when painted
     const int textEnd = line->mapTo(page->View().slot(1).cell, line->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft()).x();
     EXPECT_LT(textEnd, page->View().slot(1).checkBox->x());
-    form->ToolButton2->trigger();
+    form->toolBars().ToolButton2()->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }

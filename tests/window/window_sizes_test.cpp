@@ -161,7 +161,7 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         // of the file's lines).
         form->externalPrograms()->TarnivoInstalled = 1;
         f.clickNode(f.folder());
-        form->ToolButton1->trigger();
+        form->toolBars().ToolButton1()->trigger();
         ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
         f.settle(50);
         QTest::keyClick(f.showWindow(), Qt::Key_Escape);

@@ -98,8 +98,8 @@ QString firstPictureOfTheShow(MainWindowFixture& f, QAction* start)
     EXPECT_TRUE(f.waitFor([&] { return !f.form()->pictureDisplay()->displayState().CurrentPicturePath.isEmpty(); }));
     const QString first = QFileInfo(f.form()->pictureDisplay()->displayState().CurrentPicturePath).fileName();
 
-    openMenu(f.form()->Show);
-    choose(f.form()->StopPictureShow1);
+    openMenu(f.form()->mainMenus().Show());
+    choose(f.form()->mainMenus().StopPictureShow1());
     EXPECT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }));
     f.settle();
     return first;
@@ -115,21 +115,21 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
     // A plain click adds the picture; the items add the current picture again.
     f.clickNode(f.picture("a.jpg"));
     ASSERT_EQ(form->showList()->grid()->rowCount(), 1);
-    openMenu(form->Bestand1);
-    choose(form->AddPicMyShow);
+    openMenu(form->mainMenus().Bestand1());
+    choose(form->mainMenus().AddPicMyShow());
     EXPECT_EQ(form->showList()->grid()->rowCount(), 2);
     f.hoverNode(f.node(f.picture("b.jpg")));
-    openMenu(form->RightClickTreeView);
-    choose(form->AddPicMyShowPop);
+    openMenu(form->mainMenus().RightClickTreeView());
+    choose(form->mainMenus().AddPicMyShowPop());
     EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
     EXPECT_EQ(form->showList()->grid()->item(2, 3)->text(), QStringLiteral("b.jpg"));
     EXPECT_TRUE(form->showList()->nameLabel()->text().endsWith(QStringLiteral(": 3 pictures"))) << form->showList()->nameLabel()->text().toStdString();
 
     // The Draft button shows and hides the open Draft's list.
     ASSERT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
-    choose(form->MyShowDraftTB);
+    choose(form->toolBars().MyShowDraftTB());
     EXPECT_FALSE(MainWindowFixture::visible(form->showList()->grid()));
-    choose(form->MyShowDraftTB);
+    choose(form->toolBars().MyShowDraftTB());
     EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
 
     // A named show open: the My Show menu's "Draft show" closes it and the
@@ -141,8 +141,8 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
     ASSERT_EQ(form->openShow().NamedShowOpen, 1);
     f.clickNode(f.picture("c.jpg"));
     EXPECT_EQ(form->showList()->grid()->rowCount(), 4);
-    openMenu(form->MyShow);
-    choose(form->MyShowDraft);
+    openMenu(form->mainMenus().MyShow());
+    choose(form->mainMenus().MyShowDraft());
     EXPECT_EQ(form->openShow().DraftShowOpen, 1);
     EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
     EXPECT_TRUE(form->showList()->nameLabel()->text().startsWith(QStringLiteral("Draft"))) << form->showList()->nameLabel()->text().toStdString();
@@ -162,8 +162,9 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     closeFullView(f);
 
     // The File menu's item.
-    openMenu(form->Bestand1);
-    QAction* item = form->ShowPicFullHidden->isVisible() ? form->ShowPicFullHidden : form->ShowPicFullFolder;
+    openMenu(form->mainMenus().Bestand1());
+    QAction* item = form->mainMenus().ShowPicFullHidden()->isVisible() ? form->mainMenus().ShowPicFullHidden()
+                                                                       : form->mainMenus().ShowPicFullFolder();
     choose(item);
     ASSERT_TRUE(fullViewOf(f, QStringLiteral("b.jpg")));
     closeFullView(f);
@@ -184,8 +185,8 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     form->showList()->grid()->selectRow(1);
     f.settle();
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("image2"))->property("picturePath").toString(), f.picture("c.jpg"));
-    openMenu(form->Bestand1);
-    choose(form->ShowPicFullMyShow);
+    openMenu(form->mainMenus().Bestand1());
+    choose(form->mainMenus().ShowPicFullMyShow());
     ASSERT_TRUE(fullViewOf(f, QStringLiteral("c.jpg")));
     closeFullView(f);
 }
@@ -199,7 +200,7 @@ TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
 
     UrlCatcher opened;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
-    choose(form->ExplorerTB);
+    choose(form->toolBars().ExplorerTB());
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     ASSERT_EQ(opened.urls.size(), 1);
     EXPECT_EQ(opened.urls.first().toLocalFile(), f.folder());
@@ -209,18 +210,18 @@ TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
     TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
     TestState().settings.Settings.IntervalIndex = 4;
     TestState().session.SourceIsFolder = 1;
-    const bool before = form->SBScreenMode->isChecked();
-    choose(form->SBScreenMode);
-    EXPECT_NE(form->SBScreenMode->isChecked(), before);
-    if (!form->SBScreenMode->isChecked())
-        choose(form->SBScreenMode);
+    const bool before = form->toolBars().SBScreenMode()->isChecked();
+    choose(form->toolBars().SBScreenMode());
+    EXPECT_NE(form->toolBars().SBScreenMode()->isChecked(), before);
+    if (!form->toolBars().SBScreenMode()->isChecked())
+        choose(form->toolBars().SBScreenMode());
     ASSERT_EQ(TestState().session.FolderSourceFullScreen, 1);
     form->RestartShow();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     EXPECT_FALSE(form->thumbnailPage()->PageShowRuns());
-    form->ToolButton2->trigger();
+    form->toolBars().ToolButton2()->trigger();
     ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }));
-    choose(form->SBScreenMode);
+    choose(form->toolBars().SBScreenMode());
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
     form->RestartShow();
     ASSERT_TRUE(f.waitFor([&] { return form->thumbnailPage()->PageShowRuns(); }, 10000));
@@ -234,32 +235,32 @@ TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
     TestState().settings.Settings.IntervalIndex = 4;
-    form->ToolButton1->trigger();
+    form->toolBars().ToolButton1()->trigger();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     ASSERT_EQ(TestState().session.ShowState.Direction, 1);
 
     // The Show menu offers what the advancing show allows, and pauses it;
     // its items continue it either way or keep it paused by hand.
-    openMenu(form->Show);
+    openMenu(form->mainMenus().Show());
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
-    EXPECT_FALSE(form->ShowForward1->isEnabled());
-    choose(form->ShowinReverse1);
+    EXPECT_FALSE(form->mainMenus().ShowForward1()->isEnabled());
+    choose(form->mainMenus().ShowinReverse1());
     EXPECT_EQ(TestState().session.ShowState.Direction, -1);
     EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
-    openMenu(form->Show);
-    choose(form->ShowForward1);
+    openMenu(form->mainMenus().Show());
+    choose(form->mainMenus().ShowForward1());
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
-    openMenu(form->Show);
-    choose(form->ManualMode1);
+    openMenu(form->mainMenus().Show());
+    choose(form->mainMenus().ManualMode1());
     EXPECT_TRUE(TestState().session.ShowState.ManualMode);
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     // In manual mode the menu leaves the show as it is.
-    openMenu(form->Show);
-    EXPECT_FALSE(form->ManualMode1->isEnabled());
-    EXPECT_TRUE(form->ShowForward1->isEnabled());
-    choose(form->UseEntireScreen1);
+    openMenu(form->mainMenus().Show());
+    EXPECT_FALSE(form->mainMenus().ManualMode1()->isEnabled());
+    EXPECT_TRUE(form->mainMenus().ShowForward1()->isEnabled());
+    choose(form->mainMenus().UseEntireScreen1());
     EXPECT_TRUE(f.showWindow()->isVisible());
-    choose(form->StopPictureShow1);
+    choose(form->mainMenus().StopPictureShow1());
     ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0 && !f.showWindow()->isVisible(); }));
 }
 
@@ -270,7 +271,7 @@ TEST(WiredControls, FullScreenFromAPageShowResumesTheShowInTheFullScreenWindow)
     f.openFolder(f.folder());
     TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
     TestState().settings.Settings.IntervalIndex = 4;
-    form->TBGoSmall->trigger();
+    form->toolBars().TBGoSmall()->trigger();
     ASSERT_TRUE(f.waitFor([form] {
         ThumbnailPageController* page = form->thumbnailPage()->PageView;
         return page && page->ThumbnailViewActive() && !page->State().PageLoading;
@@ -296,7 +297,7 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     f.clickNode(f.folder());
     Settings.PlayOrder = 4;
     form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->setCurrentIndex(4);
-    EXPECT_EQ(firstPictureOfTheShow(f, form->ToolButton1), QStringLiteral("c.jpg"));
+    EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().ToolButton1()), QStringLiteral("c.jpg"));
 
     // "Date asc." in the box under the tree: the oldest first, and the
     // Options show the same order.
@@ -305,7 +306,7 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     f.settle();
     ASSERT_EQ(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->currentText(), QStringLiteral("Date asc."));
     EXPECT_EQ(Settings.PlayOrder, 3);
-    EXPECT_EQ(firstPictureOfTheShow(f, form->ToolButton1), QStringLiteral("a.jpg"));
+    EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().ToolButton1()), QStringLiteral("a.jpg"));
 
     // The MyShow box: the list's own order (b, c, a), or alphabetic.
     ASSERT_GE(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->count(), 6);
@@ -317,11 +318,11 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     while (form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->currentIndex() > 0)
         QTest::keyClick(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")), Qt::Key_Up);
     f.settle();
-    EXPECT_EQ(firstPictureOfTheShow(f, form->StartMySlideShowTB), QStringLiteral("b.jpg"));
+    EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().StartMySlideShowTB()), QStringLiteral("b.jpg"));
     while (form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->currentText() != QStringLiteral("Alphabetic"))
         QTest::keyClick(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")), Qt::Key_Down);
     f.settle();
-    EXPECT_EQ(firstPictureOfTheShow(f, form->StartMySlideShowTB), QStringLiteral("a.jpg"));
+    EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().StartMySlideShowTB()), QStringLiteral("a.jpg"));
 }
 
 #include "wired_controls_test.moc"
@@ -341,10 +342,10 @@ TEST(WiredControls, ThePopupRotationsTurnThePicture)
     const QString c = f.picture("c.jpg");   // 1600 x 1200
     f.clickNode(c);
     f.hoverNode(f.node(c));
-    openMenu(form->RightClickTreeView);
-    choose(form->RCRotateL);
+    openMenu(form->mainMenus().RightClickTreeView());
+    choose(form->mainMenus().RCRotateL());
     ASSERT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1200, 1600); }, 10000)) << QImage(c).width();
-    openMenu(form->RightClickTreeView);
-    choose(form->RCRotateR);
+    openMenu(form->mainMenus().RightClickTreeView());
+    choose(form->mainMenus().RCRotateR());
     EXPECT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1600, 1200); }, 10000));
 }

@@ -1,0 +1,136 @@
+// The main window's two tool bars and their actions: ToolBar1 of the
+// folder, the pictures and the show (left half) and ToolBar2 of the MyShow
+// column (right half). The section builds them with their glyphs, tips and
+// first visible and enabled states; the controllers get the actions from it.
+// Each action carries its own name as objectName, and each accessor is named
+// as that objectName.
+#pragma once
+
+class QAction;
+class QToolBar;
+class QWidget;
+
+class MainToolBars {
+public:
+    // Builds both tool bars as children of `clientArea`, at its top edge
+    // (ToolBar1 at 0,0 401 x 30; ToolBar2 at 401,0 399 x 30).
+    explicit MainToolBars(QWidget* clientArea);
+    MainToolBars(const MainToolBars&) = delete;
+    MainToolBars& operator=(const MainToolBars&) = delete;
+
+    QToolBar* ToolBar1() const { return m_ToolBar1; }  // folder / picture tool bar (left half)
+    QToolBar* ToolBar2() const { return m_ToolBar2; }  // MyShow tool bar (right half)
+
+    // Tool bar 1.
+    QAction* ToolButton1() const { return m_ToolButton1; }  // start slide show from folder
+    QAction* ToolButton2() const { return m_ToolButton2; }  // stop slide show
+    QAction* ShowinReverseToolButton() const { return m_ShowinReverseToolButton; }
+    QAction* ShowForwardToolButton() const { return m_ShowForwardToolButton; }
+    QAction* ManualModeToolButton() const { return m_ManualModeToolButton; }
+    QAction* Backwards1ToolButton() const { return m_Backwards1ToolButton; }
+    QAction* Forward1ToolButton() const { return m_Forward1ToolButton; }
+    QAction* FullScreenToolButton3() const { return m_FullScreenToolButton3; }
+    QAction* TBGoSmall() const { return m_TBGoSmall; }
+    QAction* TBMonitorSelection() const { return m_TBMonitorSelection; }
+    QAction* TBNrOfThumbs() const { return m_TBNrOfThumbs; }
+    QAction* TBSelAll() const { return m_TBSelAll; }
+    QAction* TBMultMode() const { return m_TBMultMode; }  // pictures per page (MultiPop)
+    QAction* TBSelNone() const { return m_TBSelNone; }
+    QAction* TBSelInvert() const { return m_TBSelInvert; }
+    QAction* SaveToolButton() const { return m_SaveToolButton; }
+    QAction* MoveToolButton() const { return m_MoveToolButton; }
+    QAction* RenamePictureToolButton() const { return m_RenamePictureToolButton; }
+    QAction* RecycleBinToolButton() const { return m_RecycleBinToolButton; }
+    QAction* TBRotateL() const { return m_TBRotateL; }
+    QAction* TBRotateR() const { return m_TBRotateR; }
+    QAction* TBMakeSmall() const { return m_TBMakeSmall; }
+    QAction* RunExeToolButton() const { return m_RunExeToolButton; }
+    QAction* ExplorerTB() const { return m_ExplorerTB; }
+    QAction* SearchTB() const { return m_SearchTB; }
+    QAction* AddPicMultTB() const { return m_AddPicMultTB; }
+    QAction* MicroTB() const { return m_MicroTB; }
+    QAction* VoicePlayTB() const { return m_VoicePlayTB; }
+    QAction* PlaylistBATB() const { return m_PlaylistBATB; }
+    QAction* PlaylistFWTB() const { return m_PlaylistFWTB; }
+    QAction* Volume() const { return m_Volume; }
+    QAction* OptionsTB() const { return m_OptionsTB; }
+    QAction* TBTarnivo() const { return m_TBTarnivo; }
+    QAction* TBSepTarn() const { return m_TBSepTarn; }
+    QAction* SBScreenMode() const { return m_SBScreenMode; }
+    QAction* HideShowMyShowTB() const { return m_HideShowMyShowTB; }
+
+    // Tool bar 2 (MyShow).
+    QAction* StartMySlideShowTB() const { return m_StartMySlideShowTB; }
+    QAction* TBGoSmallMS() const { return m_TBGoSmallMS; }
+    QAction* TBMonitorSelectionMS() const { return m_TBMonitorSelectionMS; }
+    QAction* TBNrOfThumbsMS() const { return m_TBNrOfThumbsMS; }
+    QAction* ShowOpenTB() const { return m_ShowOpenTB; }
+    QAction* NewShowTB() const { return m_NewShowTB; }
+    QAction* MyShowDraftTB() const { return m_MyShowDraftTB; }
+    QAction* CloseMyShowTB() const { return m_CloseMyShowTB; }
+    QAction* SaveMyShowTB() const { return m_SaveMyShowTB; }
+    QAction* SaveMyShowAsTB() const { return m_SaveMyShowAsTB; }
+    QAction* UndoTB() const { return m_UndoTB; }
+    QAction* AttachPlaylistTB() const { return m_AttachPlaylistTB; }
+    QAction* RunExeMyShowTB() const { return m_RunExeMyShowTB; }
+    QAction* ShowAllTB() const { return m_ShowAllTB; }
+
+private:
+    void buildFolderToolBar();
+    void buildMyShowToolBar();
+    void setGlyphs();
+
+    QToolBar* m_ToolBar1 = nullptr;
+    QToolBar* m_ToolBar2 = nullptr;
+    QAction* m_ToolButton1 = nullptr;
+    QAction* m_ToolButton2 = nullptr;
+    QAction* m_ShowinReverseToolButton = nullptr;
+    QAction* m_ShowForwardToolButton = nullptr;
+    QAction* m_ManualModeToolButton = nullptr;
+    QAction* m_Backwards1ToolButton = nullptr;
+    QAction* m_Forward1ToolButton = nullptr;
+    QAction* m_FullScreenToolButton3 = nullptr;
+    QAction* m_TBGoSmall = nullptr;
+    QAction* m_TBMonitorSelection = nullptr;
+    QAction* m_TBNrOfThumbs = nullptr;
+    QAction* m_TBSelAll = nullptr;
+    QAction* m_TBMultMode = nullptr;
+    QAction* m_TBSelNone = nullptr;
+    QAction* m_TBSelInvert = nullptr;
+    QAction* m_SaveToolButton = nullptr;
+    QAction* m_MoveToolButton = nullptr;
+    QAction* m_RenamePictureToolButton = nullptr;
+    QAction* m_RecycleBinToolButton = nullptr;
+    QAction* m_TBRotateL = nullptr;
+    QAction* m_TBRotateR = nullptr;
+    QAction* m_TBMakeSmall = nullptr;
+    QAction* m_RunExeToolButton = nullptr;
+    QAction* m_ExplorerTB = nullptr;
+    QAction* m_SearchTB = nullptr;
+    QAction* m_AddPicMultTB = nullptr;
+    QAction* m_MicroTB = nullptr;
+    QAction* m_VoicePlayTB = nullptr;
+    QAction* m_PlaylistBATB = nullptr;
+    QAction* m_PlaylistFWTB = nullptr;
+    QAction* m_Volume = nullptr;
+    QAction* m_OptionsTB = nullptr;
+    QAction* m_TBTarnivo = nullptr;
+    QAction* m_TBSepTarn = nullptr;
+    QAction* m_SBScreenMode = nullptr;
+    QAction* m_HideShowMyShowTB = nullptr;
+
+    QAction* m_StartMySlideShowTB = nullptr;
+    QAction* m_TBGoSmallMS = nullptr;
+    QAction* m_TBMonitorSelectionMS = nullptr;
+    QAction* m_TBNrOfThumbsMS = nullptr;
+    QAction* m_ShowOpenTB = nullptr;
+    QAction* m_NewShowTB = nullptr;
+    QAction* m_MyShowDraftTB = nullptr;
+    QAction* m_CloseMyShowTB = nullptr;
+    QAction* m_SaveMyShowTB = nullptr;
+    QAction* m_SaveMyShowAsTB = nullptr;
+    QAction* m_UndoTB = nullptr;
+    QAction* m_AttachPlaylistTB = nullptr;
+    QAction* m_RunExeMyShowTB = nullptr;
+    QAction* m_ShowAllTB = nullptr;
+};
