@@ -67,9 +67,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
                          menu.UploadPicture(), menu.Upload(), menu.Bestand1(), menu.Recent1(), menu.Show(),
                          menu.Options1(), menu.Favorites(), menu.Help1(), tools.ToolBar1(), showList()->grid(),
                          statusPanels()->panel0(), m_input->idleTimer()});
-    m_menus = new MenuController(*this, *this, menu, tools, m_state);
+    m_menus = new MenuController(*this, menu, tools, m_state, m_openShow, *m_layout,
+                                 [show = m_slideShow.get()] { return show->InManualMode(); });
     m_menus->SetClientWidgets({clientArea()->menuBackground(), m_statusBar, treeView(), showList()->grid(),
-                               clientArea()->picture()});
+                               clientArea()->picture(), m_browsePreview, m_showPreview});
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
@@ -92,6 +93,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     ConnectPictureDisplay();
     ConnectSlideShow();
     ConnectMyShow();
+    ConnectMenus();
 }
 
 MainWindow::~MainWindow()

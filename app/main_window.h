@@ -66,8 +66,7 @@ class FolderPictureChooser;
 class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public LayoutHost, public StartCloseHost, public MenuHost,
-               public InputHost {
+class MainWindow : public QMainWindow, public LayoutHost, public StartCloseHost, public InputHost {
     Q_OBJECT
 
 public:
@@ -220,6 +219,10 @@ public:
     MenuController* menus() const override { return m_menus; }
 private:
     MenuController* m_menus = nullptr;
+    // Hands the menu controller the parts made after it and connects its
+    // signals to the slide show, the layouts, the open show and the show
+    // commands (once, when every section exists).
+    void ConnectMenus();
 public:
     // === end of section: menus and captions ===
 
@@ -254,7 +257,7 @@ public:
     void FullScreenToolButton3Click() override;
     // The Show menu's show items take the state of the show in the
     // full-screen window (after the caption rules).
-    void SyncShowButtons() override;
+    void SyncShowButtons();
     // A show plays one picture at a time in the full-screen window.
     bool FullScreenShowRuns() const;
     // "Show Forward"/"Show in Reverse" and "Manual Mode" of the Show menu.
@@ -264,7 +267,7 @@ public:
     void SBScreenModeClick();
     // Connects the start, restart and resume commands and the Show menu's
     // show items (once; SetupMenus).
-    void ConnectShowCommands() override;
+    void ConnectShowCommands();
     // Browse and MyShow commands (app/main_window_browse_commands.cpp): the
     // current picture joins the open show; a click on the browse or the
     // MyShow preview, or the pop-up's item, opens the full view; the
@@ -291,7 +294,7 @@ public:
     // The controller of TreeView1 (tree state, fill, walk, handlers).
     class FolderTreeController* folderTree() const override;
     void OpenFolderOrShow() override;
-    QString GetNodePath(class QTreeWidgetItem* node) override;
+    QString GetNodePath(class QTreeWidgetItem* node);
     void UpdateFolderCaption() override;
     void RefreshTreeImages();
     void RefreshSelectedFolder() override;
