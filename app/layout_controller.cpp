@@ -14,7 +14,6 @@
 #include "browse/fit_zoom.h"
 #include "platform/icons.h"
 #include "platform/prompt.h"
-#include "browse/picture_info_controller.h"
 #include "browse/preview_panel.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -65,8 +64,8 @@ QMargins frameMargins(const QWidget* w)
 
 } // namespace
 
-LayoutController::LayoutController(QWidget& window, LayoutHost& host, ProgramState& state)
-    : m_window(window), m_host(host), m_state(state)
+LayoutController::LayoutController(QWidget& window, ProgramState& state, OpenShow& openShow, Queries queries)
+    : m_window(window), m_state(state), m_openShow(openShow), m_queries(std::move(queries))
 {
 }
 
@@ -114,7 +113,7 @@ void LayoutController::ApplyMaximizedLayout()
 {
     SaveControlBounds();
     m_layoutState.MaximizedLayout = 1;
-    m_host.pictureInfo()->UpdateTarnivoPanelVisibility();
+    emit MaximizedLayoutChosen();
     // Under an X11 window manager a half-width "maximized" window can't be
     // asked for: the window keeps the normal state with the computed bounds.
     if (m_state.settings.Settings.MyShowHidden == 1) {
@@ -202,16 +201,10 @@ void LayoutController::layOutOnce()
     // ones are fitted again.
     if (m_layoutState.PreviewDrawBounds != previewBounds) {
         m_layoutState.PreviewDrawBounds = previewBounds;
-        if (previewVisible(m_items.BrowsePreview) && !m_host.pictureInfo()->PreviewedPath.isEmpty()) {
-            const QString path = m_host.pictureInfo()->PreviewedPath;
-            m_host.pictureInfo()->PreviewedPath.clear();
-            m_host.pictureInfo()->ShowPictureInfo(path, true, true);
-        }
-        if (previewVisible(m_items.ShowPreview) && !m_host.pictureInfo()->MyShowPreviewedPath.isEmpty()) {
-            const QString path = m_host.pictureInfo()->MyShowPreviewedPath;
-            m_host.pictureInfo()->MyShowPreviewedPath.clear();
-            m_host.pictureInfo()->ShowMyShowPictureInfo(path, true, false);
-        }
+        if (previewVisible(m_items.BrowsePreview))
+            emit BrowsePreviewToRefit();
+        if (previewVisible(m_items.ShowPreview))
+            emit ShowPreviewToRefit();
     }
     m_layingOut = false;
 }
@@ -260,11 +253,8 @@ void LayoutController::RestoreBrowseView()
     SetShowStoppedHints();
     LayoutForWindowSize();
     // The browse preview shows the tree's picture again, fitted to its box.
-    if (m_items.BrowsePreview && !m_host.pictureInfo()->PreviewedPath.isEmpty() && m_items.BrowsePreview->pictureShown()) {
-        const QString path = m_host.pictureInfo()->PreviewedPath;
-        m_host.pictureInfo()->PreviewedPath.clear();
-        m_host.pictureInfo()->ShowPictureInfo(path, true, true);
-    }
+    if (m_items.BrowsePreview && m_items.BrowsePreview->pictureShown())
+        emit BrowsePreviewToRefit();
 }
 
 void LayoutController::ApplyRestoredLayout()
@@ -286,7 +276,7 @@ void LayoutController::ApplyRestoredLayout()
 
 int LayoutController::HandleSystemCommand(int command)
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_queries.showWindow();
     SysCommandState st;
     st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
     st.windowMaximized = m_layoutState.WindowMaximized == 1;
@@ -297,7 +287,7 @@ int LayoutController::HandleSystemCommand(int command)
     SysCommandContext ctx;
     ctx.windowMinimized = m_window.isMinimized() || m_layoutState.WindowWasMinimized;
     ctx.showRunning = showRuns(m_state.session);
-    ctx.inManualMode = ctx.showRunning && m_host.InManualMode();
+    ctx.inManualMode = ctx.showRunning && m_queries.inManualMode();
     ctx.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     ctx.myShowHidden = m_state.settings.Settings.MyShowHidden == 1;
 
@@ -312,9 +302,9 @@ int LayoutController::HandleSystemCommand(int command)
     if (a.rememberRestoredPos)
         m_restoredPos = m_window.normalGeometry().topLeft();
     if (a.pauseShow)
-        m_host.PauseShow();
+        emit ShowPauseRequested();
     if (a.minimizeApp)
-        m_host.AppMinimize();
+        emit MinimizeRequested();
     if (a.refuse) {
         platform::showMessage(platform::PromptKind::Error, SizeChangeRefusedText());
         return -1;
@@ -335,7 +325,7 @@ int LayoutController::HandleSystemCommand(int command)
 
 void LayoutController::AppRestore()
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_queries.showWindow();
     SysCommandState st;
     st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
     st.minimizedDuringShow = m_layoutState.MinimizedDuringShow == 1;
@@ -357,7 +347,7 @@ void LayoutController::AppRestore()
     if (a.resumeShow && Form9)
         Form9->TogglePause();
     if (a.updateFolderCaption)
-        m_host.UpdateFolderCaption();
+        emit FolderCaptionDue();
 }
 
 void LayoutController::WindowStateChanged(QEvent* event)
@@ -441,7 +431,7 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
 void LayoutController::SetShowRunningHints()
 {
     for (const ToolTipText& t : ShowRunningHints(false)) {
-        if (QAction* a = m_host.actionNamed(QString::fromLatin1(t.button)))
+        if (QAction* a = m_queries.actionNamed(QString::fromLatin1(t.button)))
             a->setToolTip(t.tip);
     }
 }
@@ -449,13 +439,13 @@ void LayoutController::SetShowRunningHints()
 void LayoutController::SetShowStoppedHints()
 {
     for (const ToolTipText& t : ShowStoppedHints())
-        if (QAction* a = m_host.actionNamed(QString::fromLatin1(t.button)))
+        if (QAction* a = m_queries.actionNamed(QString::fromLatin1(t.button)))
             a->setToolTip(t.tip);
 }
 
 void LayoutController::ShowMyShowLabel(const QString& action)
 {
-    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(m_host.openShow()), m_layoutState.MyShowSaving == 1);
+    const MyShowLabelText t = MyShowLabelFor(action, OpenShowLabelName(m_openShow), m_layoutState.MyShowSaving == 1);
     if (!t.known) {
         if (m_layoutState.MyShowSaving != 1)
             platform::showMessage(platform::PromptKind::Plain, QStringLiteral("ShowMyShowLabel: unknown action"));
@@ -476,7 +466,7 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 
 void LayoutController::ChangeShowSpeed(bool faster)
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_queries.showWindow();
     TShowState& ShowState = m_state.session.ShowState;
     int step = m_state.session.ShowIntervalStep;
     m_layoutState.SpeedMessageText = ChangeShowSpeedStep(step, faster);
@@ -553,14 +543,14 @@ void LayoutController::MMainMonitorClick(bool mainMonitor)
 
 void LayoutController::UpdateHintsButton()
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_queries.showWindow();
     if (Form9)
         Form9->ShowHintsButton(m_state.settings.Settings.ShowHints != 0);
 }
 
 void LayoutController::SyncControlPanelButtons()
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_queries.showWindow();
     if (!Form9)
         return;
     const auto enabled = [](const QAction* a) { return a && a->isEnabled(); };
@@ -571,7 +561,7 @@ void LayoutController::SyncControlPanelButtons()
     on.volume = enabled(m_items.Volume);
     on.playlistBack = enabled(m_items.PlaylistBATB);
     on.playlistForward = enabled(m_items.PlaylistFWTB);
-    const bool advancing = showRuns(m_state.session) && !m_host.InManualMode();
+    const bool advancing = showRuns(m_state.session) && !m_queries.inManualMode();
     const bool thumbnailView = false;
     on.editProgram = (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing;
     on.oneForward = !advancing;
@@ -583,14 +573,14 @@ void LayoutController::SyncControlPanelButtons()
 
 void LayoutController::SetFullScreenImageHint()
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_queries.showWindow();
     if (!Form9 || m_state.start.DemoMode == 1)
         return;
     FullScreenHintInput in;
     in.navPanelVisible = Form9->NavPanelShown();
     in.zoomed = m_state.session.ZoomFactor > 0;
     in.fullView = m_state.session.FullViewActive == 1;
-    in.manualMode = showRuns(m_state.session) && m_host.InManualMode();
+    in.manualMode = showRuns(m_state.session) && m_queries.inManualMode();
     in.automaticShow = m_state.session.AutoShowRunning == 1;
     const QString tip = FullScreenImageHint(in);
     Form9->SetPictureHint(tip);
@@ -599,7 +589,7 @@ void LayoutController::SetFullScreenImageHint()
 void LayoutController::SaveControlPanelPosition()
 {
     TSettingsRecord& Settings = m_state.settings.Settings;
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_queries.showWindow();
     const std::optional<QRect> place = Form9 ? Form9->ControlPanelPlace() : std::nullopt;
     if (!place)
         return;

@@ -3,23 +3,26 @@
 // tips of a running or stopped show, the MyShow label, the show speed, the
 // monitor and thumbnail-count pop-ups and the full-screen window's buttons.
 // The main window owns the controller and forwards its size, move and state
-// events to it.
+// events to it; the controller says what the other sections have to do with
+// its signals.
 #pragma once
 
 #include "base/layout_state.h"
 
 #include <QHash>
 #include <QMargins>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+
+#include <functional>
 
 struct OpenShow;
 struct ProgramState;
 class QEvent;
 class QPainter;
 class QWidget;
-class PictureInfoController;
 class PreviewPanel;
 class QAction;
 class QLabel;
@@ -30,24 +33,8 @@ class QToolBar;
 class QTreeWidget;
 class ShowWindow;
 
-// What the layout controller asks of the main window.
-class LayoutHost {
-public:
-    virtual ~LayoutHost() = default;
-    virtual PictureInfoController* pictureInfo() const = 0;
-    virtual void PauseShow() = 0;
-    virtual void AppMinimize() = 0;
-    virtual void UpdateFolderCaption() = 0;
-    virtual bool InManualMode() const = 0;
-    // The tool-bar or menu action of that objectName (or none).
-    virtual QAction* actionNamed(const QString& name) const = 0;
-    // The full-screen show window (or none).
-    virtual ShowWindow* showWindow() const = 0;
-    // The open show, whose name the MyShow label gives.
-    virtual OpenShow& openShow() = 0;
-};
-
-class LayoutController {
+class LayoutController : public QObject {
+    Q_OBJECT
 public:
     // The controls the layouts, tips and pop-ups use, built by the main
     // window (any may be missing).
@@ -85,8 +72,19 @@ public:
         PreviewPanel* ShowPreview = nullptr;     // under the show list
     };
 
-    // `window` is the main window the layouts size and place.
-    LayoutController(QWidget& window, LayoutHost& host, ProgramState& state);
+    // What the layouts ask of the other sections, each answered live.
+    struct Queries {
+        // The running show stands still or steps by hand.
+        std::function<bool()> inManualMode;
+        // The full-screen show window (or none).
+        std::function<ShowWindow*()> showWindow;
+        // The tool-bar or menu action of that objectName (or none).
+        std::function<QAction*(const QString&)> actionNamed;
+    };
+
+    // `window` is the main window the layouts size and place; `openShow` is
+    // the open show, whose name the MyShow label gives.
+    LayoutController(QWidget& window, ProgramState& state, OpenShow& openShow, Queries queries);
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
 
@@ -141,14 +139,31 @@ public:
     // The status panels are painted by the window's event filter (once).
     void hookStatusPanels();
 
+signals:
+    // The maximized layout is chosen: the sibling program's panel shows or
+    // hides with it.
+    void MaximizedLayoutChosen();
+    // The browse preview (the MyShow preview) shows a picture and its box
+    // changed: the picture is fitted into the box again.
+    void BrowsePreviewToRefit();
+    void ShowPreviewToRefit();
+    // The window is minimized during a running show: the show pauses, and
+    // the program minimizes.
+    void ShowPauseRequested();
+    void MinimizeRequested();
+    // The program came back from being minimized: the title names the
+    // folder again.
+    void FolderCaptionDue();
+
 private:
     // One pass of LayoutForWindowSize for the window's present size.
     void layOutOnce();
     QWidget* layoutControl(const QString& name) const;
 
     QWidget& m_window;
-    LayoutHost& m_host;
     ProgramState& m_state;
+    OpenShow& m_openShow;
+    Queries m_queries;
     LayoutState m_layoutState;
     Items m_items;
     bool m_layingOut = false;

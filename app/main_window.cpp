@@ -28,7 +28,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
       m_startup(std::make_unique<StartupController>(*this, *this, state)),
       m_close(std::make_unique<CloseController>(*this, *this, state)),
-      m_layout(std::make_unique<LayoutController>(*this, *this, state))
+      m_layout(std::make_unique<LayoutController>(
+          *this, state, m_openShow,
+          LayoutController::Queries{[this] { return m_slideShow->InManualMode(); }, [this] { return showWindow(); },
+                                    [this](const QString& name) { return actionNamed(name); }}))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -89,6 +92,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallListMenus();
     InstallExternalPrograms();
     InstallPictureInfo();
+    ConnectLayouts();
     InstallFileOperations();
     ConnectPictureDisplay();
     ConnectSlideShow();

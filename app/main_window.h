@@ -66,7 +66,7 @@ class FolderPictureChooser;
 class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public LayoutHost, public StartCloseHost, public InputHost {
+class MainWindow : public QMainWindow, public StartCloseHost, public InputHost {
     Q_OBJECT
 
 public:
@@ -205,6 +205,8 @@ protected:
     void moveEvent(class QMoveEvent* event) override;
 private:
     std::unique_ptr<LayoutController> m_layout;
+    // Connects the layout controller's signals (once).
+    void ConnectLayouts();
 public:
     // === end of section: layouts and screen modes ===
 
@@ -234,11 +236,10 @@ public:
     // The keyboard hook, the key commands, the idle timer and the window's
     // mouse, hint and activation events (app/input_controller.cpp).
     InputController* input() const { return m_input; }
-    // What the start-up, the layouts and the automatic show ask of the hook
-    // and the idle time; the input controller does it.
+    // What the start-up asks of the hook and the application's events; the
+    // input controller does it.
     void InstallKeyboardHook() override { m_input->InstallKeyboardHook(); }
     void InstallApplicationEvents() override { m_input->InstallApplicationEvents(); }
-    void AppMinimize() override { m_input->AppMinimize(); }
     // The status panels hand their painting on to the input controller.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
@@ -361,7 +362,7 @@ public:
         m_slideShow->PlayPictures(Pictures, Records);
     }
     void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
-    void PauseShow() override { m_slideShow->PauseShow(); }
+    void PauseShow() { m_slideShow->PauseShow(); }
     bool InManualMode() const override { return m_slideShow->InManualMode(); }
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
@@ -469,7 +470,7 @@ public:
 public:
     // The browse and MyShow previews, the tree's hover preview and the
     // thumbnail files (browse/picture_info_controller.h).
-    class PictureInfoController* pictureInfo() const override { return m_pictureInfo; }
+    class PictureInfoController* pictureInfo() const { return m_pictureInfo; }
 private:
     class PictureInfoController* m_pictureInfo = nullptr;
     void InstallPictureInfo();

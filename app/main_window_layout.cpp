@@ -1,6 +1,9 @@
 // The main window's size, move and state events, forwarded to its layout
-// controller, and the wiring done when the window is first shown.
+// controller, the wiring of the controller's signals and the wiring done
+// when the window is first shown.
 #include "app/main_window.h"
+#include "browse/folder_tree_section.h"
+#include "browse/picture_info_controller.h"
 #include "platform/keyboard_hook.h"
 #include "base/environment.h"
 #include "base/start_args.h"
@@ -26,6 +29,22 @@ void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     m_layout->WindowStateChanged(event);
+}
+
+// The maximized layout shows or hides the sibling program's panel; a
+// preview whose box changed fits its picture again; a minimize during a
+// show pauses the show and minimizes the program, and the restore names the
+// folder in the title again.
+void MainWindow::ConnectLayouts()
+{
+    LayoutController* const layouts = m_layout.get();
+    PictureInfoController* const info = m_pictureInfo;
+    connect(layouts, &LayoutController::MaximizedLayoutChosen, info, &PictureInfoController::UpdateTarnivoPanelVisibility);
+    connect(layouts, &LayoutController::BrowsePreviewToRefit, info, &PictureInfoController::RefitBrowsePreview);
+    connect(layouts, &LayoutController::ShowPreviewToRefit, info, &PictureInfoController::RefitMyShowPreview);
+    connect(layouts, &LayoutController::ShowPauseRequested, m_slideShow.get(), &SlideShowController::PauseShow);
+    connect(layouts, &LayoutController::MinimizeRequested, m_input, &InputController::AppMinimize);
+    connect(layouts, &LayoutController::FolderCaptionDue, FolderTreeSect, &FolderTreeSection::UpdateFolderCaption);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

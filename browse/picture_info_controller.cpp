@@ -267,6 +267,24 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
     FinishPictureInfo(Path);
 }
 
+void PictureInfoController::RefitBrowsePreview()
+{
+    if (PreviewedPath.isEmpty())
+        return;
+    const QString path = PreviewedPath;
+    PreviewedPath.clear();
+    ShowPictureInfo(path, true, true);
+}
+
+void PictureInfoController::RefitMyShowPreview()
+{
+    if (MyShowPreviewedPath.isEmpty())
+        return;
+    const QString path = MyShowPreviewedPath;
+    MyShowPreviewedPath.clear();
+    ShowMyShowPictureInfo(path, true, false);
+}
+
 void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse)
 {
     PreviewPanel* const panel = m_w.ShowPreview;

@@ -43,6 +43,10 @@ public:
     // image and the panel's last lines follow its answer.
     void ShowPictureInfo(const QString& Path, bool LoadImage, bool UseThumbnail);
     void ShowMyShowPictureInfo(const QString& Path, bool LoadImage, bool FromBrowse);
+    // The preview's box changed: the picture it last showed (if any) is
+    // loaded again and fitted into the new box.
+    void RefitBrowsePreview();
+    void RefitMyShowPreview();
     void UpdateTarnivoPanelVisibility();
     // The tree's mouse move: the node under the mouse (or, from elsewhere,
     // the remembered node) is previewed.
