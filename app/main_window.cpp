@@ -82,7 +82,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
          menu.ReportBug(), menu.Support(), menu.AboutPictureShow1()});
     ConnectHelpAndVersion();
     m_options = new OptionsController(
-        this, m_state.settings, m_state.paths, m_state.environment, m_state.session,
+        this, m_state.settings, m_state.paths, m_state.environment, m_state.start, m_state.session,
         {menu.Options1(), menu.ExcludeFolder(), menu.PictureShowOptions1(), tools.OptionsTB(), menu.ClearFavs(),
          menu.ClearRec()},
         {[this] { return folderTree()->SelectedFolder; }, [this] { return PictureTextWindowShown(); }});

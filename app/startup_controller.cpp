@@ -17,6 +17,7 @@
 #include "base/settings_fields.h"
 #include "base/settings_versions.h"
 #include "base/start_args.h"
+#include "base/start_modes.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/preview_panel.h"
@@ -209,7 +210,7 @@ void StartupController::readStartModes()
     ClearStartModes(start);
     start.DemoShowFolder.clear();
     ApplyStartArgs(start, ParseStartArgs(StartParameters, QDir::currentPath()));
-    SetFileMode(FileModeReadWrite, false);
+    SetDataFileMode(start, FileModeReadWrite, false);
 
     // Folders of the start, the interface font.
     paths.StartDirectory = QDir::currentPath();
@@ -347,7 +348,7 @@ void StartupController::chooseSettingsFile()
                 platform::showMessage(PromptKind::Plain, NoSettingsFileText);
                 start.StartAbort = 1;
             }
-            SetFileMode(FileModeReadOnly, false);
+            SetDataFileMode(start, FileModeReadOnly, false);
         } else {
             paths.SettingsFileName = paths.SettingsPath;
         }
@@ -521,7 +522,8 @@ void StartupController::createDataFiles()
             platform::showMessage(PromptKind::Error, files.FileError.Message);
         m_host.folderTree()->Exclusions.ExclusionsChanged = 1;
 
-        state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, m_state.environment.UploaderPath);
+        state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, state().start,
+                                         m_state.environment.UploaderPath);
         ApplyUploadCaptions();
         CompactProgramList(Settings.VideoPrograms);
         CompactProgramList(Settings.EditPrograms);

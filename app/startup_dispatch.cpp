@@ -79,7 +79,7 @@ void StartupController::OpenArgumentNormally(bool showFileGiven)
 {
     // The data files were opened read only for the argument; the normal
     // window writes them again (the folder exclusions among them).
-    SetFileMode(FileModeReadWrite, true);
+    SetFileMode(FileModeReadWrite);
     m_window.setEnabled(true);
     m_window.show();
     state().start.ArgumentMode = 0;

@@ -28,7 +28,6 @@ public:
     virtual void SetPictureMenuCaptions() = 0;
     // Back to browsing after a full view.
     virtual void RestoreBrowseView() = 0;
-    virtual bool InManualMode() const = 0;
     virtual void ApplyShowOptions() = 0;
     // A mouse press on the picture (true) and its release (false).
     virtual void SetMouseButtonDown(bool down) = 0;

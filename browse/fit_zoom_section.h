@@ -9,9 +9,11 @@
 #include "browse/fit_zoom_host.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 struct SettingsStore;
@@ -20,8 +22,6 @@ struct StartContext;
 
 class CustomRatioPanel;
 class FitZoomHandler;
-struct CropContext;
-struct FitZoomHooks;
 
 class FitZoomSection : public QObject {
     Q_OBJECT
@@ -48,19 +48,15 @@ public:
     // The custom ratio panel once made, else null (never makes it).
     CustomRatioPanel* CustomRatioIfMade() const { return m_customRatio; }
 
-    // The main window's picture area, set by the window layouts: available
-    // width and height and the left and top offset in the client area. A
-    // width or height of 0 means "not set": Image1's designed bounds are used.
-    int32_t PictureAreaWidth = 0;
-    int32_t PictureAreaHeight = 0;
-    int32_t PictureAreaLeft = 0;
-    int32_t PictureAreaTop = 0;
+    // The main window's picture area, set by the window layouts: its
+    // offset in the client area and the available width and height. Without
+    // a width and a height ("not set") Image1's designed bounds are used.
+    void SetPictureArea(const QRect& area);
+    QRect PictureArea() const { return m_pictureArea; }
 
 private:
-    void SetImage1ShowHooks(FitZoomHooks& hooks);
-    CropContext Image1CropState() const;
-    void SetImage1FullViewHooks(FitZoomHooks& hooks);
-    void SetImage1WindowHooks(FitZoomHooks& hooks);
+    void StartFullView(const QString& path, std::function<void(const QString& failure)> done);
+    void ConnectImage1FitZoom(FitZoomHandler* handler);
 
     std::unique_ptr<FitZoomHost> m_host;
     ShowSession& m_session;
@@ -70,4 +66,5 @@ private:
     const FitZoomWidgets m_w;
     FitZoomHandler* m_image1FitZoom = nullptr;
     CustomRatioPanel* m_customRatio = nullptr;
+    QRect m_pictureArea;
 };

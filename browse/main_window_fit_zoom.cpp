@@ -25,7 +25,6 @@ public:
 
     void SetPictureMenuCaptions() override { m_form->SetPictureMenuCaptions(); }
     void RestoreBrowseView() override { m_form->layouts()->RestoreBrowseView(); }
-    bool InManualMode() const override { return m_form->InManualMode(); }
     void ApplyShowOptions() override { m_form->slideShow()->ApplyShowOptions(); }
     void SetMouseButtonDown(bool down) override { m_form->input()->MouseButtonDown = down ? 1 : 0; }
     ShowView* showView() const override { return m_form->showView(); }

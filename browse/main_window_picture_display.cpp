@@ -63,8 +63,8 @@ public:
     QSize MainPictureArea() const override
     {
         const FitZoomSection* zoom = m_form->fitZoom();
-        if (zoom && zoom->PictureAreaWidth > 0 && zoom->PictureAreaHeight > 0)
-            return QSize(zoom->PictureAreaWidth, zoom->PictureAreaHeight);
+        if (zoom && zoom->PictureArea().width() > 0 && zoom->PictureArea().height() > 0)
+            return zoom->PictureArea().size();
         return QSize();
     }
     void ReleaseVoiceFile() override { m_form->sound()->ReleaseVoiceFile(); }

@@ -15,19 +15,18 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QPointer>
 
 namespace {
 
-// The status of thumbnail making, shown by the main window, unless
-// something else already shows it.
-void installThumbnailStatus()
+// The status of thumbnail making, shown in the window's status panel 0
+// while the window lasts.
+ThumbnailStatus statusPanel0(MainWindow* form)
 {
-    if (!ThumbnailStatusSink())
-        ThumbnailStatusSink() = [](const QString& text) {
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* form = qobject_cast<MainWindow*>(window))
-                    form->statusPanels()->setPanelText(0, text);
-        };
+    return [window = QPointer<MainWindow>(form)](const QString& text) {
+        if (window && window->statusPanels())
+            window->statusPanels()->setPanelText(0, text);
+    };
 }
 
 class MainWindowPictureInfoHost final : public PictureInfoHost {
@@ -64,7 +63,6 @@ public:
         m_form->pictureDisplay()->displayState().CurrentPicturePath = path;
     }
 
-    void InstallThumbnailStatus() override { installThumbnailStatus(); }
     void RefreshSelectedFolder() override { m_form->RefreshSelectedFolder(); }
     FolderTreeController* folderTree() override { return m_form->folderTree(); }
     bool tarnivoInstalled() const override { return m_form->externalPrograms()->TarnivoInstalled != 0; }
@@ -93,7 +91,6 @@ public:
 
 void startThumbnailFiles()
 {
-    installThumbnailStatus();
     qApp->installEventFilter(new ThumbnailFilesWatcher(qApp));
 }
 
@@ -105,9 +102,11 @@ void MainWindow::InstallPictureInfo()
 {
     m_pictureInfo = new PictureInfoController(std::make_unique<MainWindowPictureInfoHost>(this), m_state.settings,
                                               m_state.paths, m_state.environment, m_state.start, m_state.session);
+    // The browse preview's thumbnail status shows in this window.
+    connect(m_pictureInfo, &PictureInfoController::thumbnailStatus, this, statusPanel0(this));
     // The thumbnail and information steps follow each picture loaded into
-    // a slot, with this window's thumbnail options.
-    ConnectPictureLoaderSteps(this, ThumbnailLoaderSteps([this] {
-                                  return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode);
-                              }));
+    // a slot, with this window's thumbnail options; their status shows in
+    // this window.
+    const auto options = [this] { return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode); };
+    ConnectPictureLoaderSteps(this, ThumbnailLoaderSteps(options, statusPanel0(this)));
 }

@@ -78,6 +78,7 @@ PictureInfoController::PictureInfoController(std::unique_ptr<PictureInfoHost> ho
             [this](quint64, const QImage& image, QSize loaded) { PreviewImageAnswered(image, loaded); });
     connect(m_browsePreview, &PreviewRequest::failed, this,
             [this](quint64, const LoadError&) { PreviewImageAnswered(QImage(), QSize()); });
+    connect(m_browsePreview, &PreviewRequest::thumbnailStatus, this, &PictureInfoController::thumbnailStatus);
     connect(m_myShowPreview, &PreviewRequest::loaded, this,
             [this](quint64, const QImage& image, QSize) { MyShowImageAnswered(image); });
     connect(m_myShowPreview, &PreviewRequest::failed, this,
@@ -91,7 +92,6 @@ void PictureInfoController::SetupThumbnailFiles()
     if (m_thumbnailFilesSetUp)
         return;
     m_thumbnailFilesSetUp = true;
-    m_host->InstallThumbnailStatus();
     for (QAction* action : {m_w.TBMakeSmall, m_w.MMakeSmall, m_w.MakeSmall})
         if (action)
             connect(action, &QAction::triggered, this, &PictureInfoController::MakeSmallClick);

@@ -30,9 +30,8 @@ public:
                           const EnvironmentInfo& environment, const StartContext& start, ShowSession& session);
     ~PictureInfoController() override;
 
-    // Connects the "Create thumbnails manually" items, the tree's mouse moves
-    // and the status of thumbnail making (once; the first showing of the
-    // window does it too).
+    // Connects the "Create thumbnails manually" items and the tree's mouse
+    // moves (once; the first showing of the window does it too).
     void SetupThumbnailFiles();
     // The manual creation window ThumbnailOptionsDialog for SelectedFolder; the tree is
     // refreshed afterwards.
@@ -70,6 +69,11 @@ public:
     // Two state bytes that keep the sibling panel hidden.
     bool OperationRunning = false;
     bool HideTarnivoPanel = false;
+
+signals:
+    // The status of the browse preview's thumbnail making ("T" while it is
+    // made, "" after), on the window's thread.
+    void thumbnailStatus(const QString& text);
 
 private:
     void ShowPreviewVoiceControls(const QString& Path, bool exists);

@@ -54,9 +54,6 @@ public:
     // The picture the tree's selection names becomes the current picture.
     virtual void SetCurrentPicturePath(const QString& path) = 0;
 
-    // Installs the status of thumbnail making, unless something else
-    // installed its own.
-    virtual void InstallThumbnailStatus() = 0;
     virtual void RefreshSelectedFolder() = 0;
     // The folder tree's controller (the selected folder, the video image).
     virtual FolderTreeController* folderTree() = 0;
