@@ -80,9 +80,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     m_sound->SetItems({tools.VoicePlayTB(), m_browsePreview, m_slideShow->intervalTimer()});
     m_slideShow->SetItems({m_input->idleTimer(), tools.ToolButton2(), tools.RunExeToolButton(),
                            statusPanels()->panel1(), showList()->grid()});
-    m_menus = new MenuController(*this, *this, menu, tools, m_state);
+    m_menus = new MenuController(*this, menu, tools, m_state, m_openShow, *m_layout,
+                                 [show = m_slideShow.get()] { return show->InManualMode(); });
     m_menus->SetClientWidgets({clientArea()->menuBackground(), m_statusBar, treeView(), showList()->grid(),
-                               clientArea()->picture()});
+                               clientArea()->picture(), m_browsePreview, m_showPreview});
     InstallPictureDisplay();
     InstallFitZoom();
     m_helpAndVersion = new HelpAndVersionController(
@@ -117,6 +118,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
                                                 *m_externalPrograms, m_showManager);
     ConnectSlideShow();
     ConnectMyShow();
+    ConnectMenus();
     ConnectInput();
     ConnectStartup();
     ConnectClose();

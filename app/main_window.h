@@ -66,7 +66,7 @@ class FolderPictureChooser;
 class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public MenuHost {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -76,7 +76,7 @@ public:
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
     // The open show (its working copy and flags), kept by the show controller.
-    OpenShow& openShow() override { return m_openShow; }
+    OpenShow& openShow() { return m_openShow; }
 private:
     ProgramState& m_state;
     std::unique_ptr<MyShowController> m_myShow;
@@ -140,7 +140,7 @@ private:
 public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
-    QAction* actionNamed(const QString& name) const override;
+    QAction* actionNamed(const QString& name) const;
 
     // The menu bar with its menus and items, and the pop-up menus
     // (app/main_menus.h). (Named so as not to clash with menus(), the
@@ -156,8 +156,8 @@ public:
 
     // The browse preview under the tree and the MyShow preview under the
     // list (browse/preview_panel.h), made with the client area.
-    PreviewPanel* browsePreview() const override { return m_browsePreview; }
-    PreviewPanel* showPreview() const override { return m_showPreview; }
+    PreviewPanel* browsePreview() const { return m_browsePreview; }
+    PreviewPanel* showPreview() const { return m_showPreview; }
 private:
     PreviewPanel* m_browsePreview = nullptr;
     PreviewPanel* m_showPreview = nullptr;
@@ -202,7 +202,7 @@ public:
     // and maximized layouts, window state changes, status panels, the tips
     // of a running or stopped show, the show speed and the monitor pop-ups.
     // (Named so as not to hide QWidget::layout().)
-    LayoutController* layouts() const override { return m_layout.get(); }
+    LayoutController* layouts() const { return m_layout.get(); }
 protected:
     // The size, move and state events are forwarded to the layout controller.
     void changeEvent(QEvent* event) override;
@@ -226,6 +226,10 @@ public:
     MenuController* menus() const { return m_menus; }
 private:
     MenuController* m_menus = nullptr;
+    // Hands the menu controller the parts made after it and connects its
+    // signals to the slide show, the layouts, the open show and the show
+    // commands (once, when every section exists).
+    void ConnectMenus();
 public:
     // === end of section: menus and captions ===
 
@@ -241,7 +245,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
     // a new show of the current source starts.
-    void RestartShow() override;
+    void RestartShow();
     // Start buttons and items: "Start Slide Show" (ToolButton1), the
     // thumbnail-view starts of the folder and of the MyShow, and the
     // resume in full screen from the page.
@@ -255,7 +259,7 @@ public:
     void FullScreenToolButton3Click();
     // The Show menu's show items take the state of the show in the
     // full-screen window (after the caption rules).
-    void SyncShowButtons() override;
+    void SyncShowButtons();
     // A show plays one picture at a time in the full-screen window.
     bool FullScreenShowRuns() const;
     // "Show Forward"/"Show in Reverse" and "Manual Mode" of the Show menu.
@@ -265,7 +269,7 @@ public:
     void SBScreenModeClick();
     // Connects the start, restart and resume commands and the Show menu's
     // show items (once; SetupMenus).
-    void ConnectShowCommands() override;
+    void ConnectShowCommands();
     // Browse and MyShow commands (app/main_window_browse_commands.cpp): the
     // current picture joins the open show; a click on the browse or the
     // MyShow preview, or the pop-up's item, opens the full view; the
@@ -292,9 +296,9 @@ public:
     // constructor; its routines are forwarded here for the other sections.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
-    class FolderTreeController* folderTree() const override;
+    class FolderTreeController* folderTree() const;
     void OpenFolderOrShow();
-    QString GetNodePath(class QTreeWidgetItem* node) override;
+    QString GetNodePath(class QTreeWidgetItem* node);
     void UpdateFolderCaption();
     void RefreshTreeImages();
     void RefreshSelectedFolder();
@@ -316,7 +320,7 @@ public:
     // in the constructor: the display step, the picture commands and the
     // title of the shown picture. The routines other sections call are
     // forwarded here.
-    class PictureDisplaySection* pictureDisplay() const override { return PictureDisplaySect; }
+    class PictureDisplaySection* pictureDisplay() const { return PictureDisplaySect; }
     void DisplayCurrentPicture();
     void SetPictureMenuCaptions();
     void SetSelectionMenuCaptions();
@@ -352,7 +356,7 @@ public:
     // =====================================================================
 public:
     // The open show and its list MyShowSG (shows/my_show_controller.h).
-    MyShowController* myShow() const override { return m_myShow.get(); }
+    MyShowController* myShow() const { return m_myShow.get(); }
     // The slide show: its start, play, pause and end
     // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
     SlideShowController* slideShow() const { return m_slideShow.get(); }
@@ -361,8 +365,8 @@ public:
         m_slideShow->PlayPictures(Pictures, Records);
     }
     void ToolButton2Click() { m_slideShow->ToolButton2Click(); }
-    void PauseShow() override { m_slideShow->PauseShow(); }
-    bool InManualMode() const override { return m_slideShow->InManualMode(); }
+    void PauseShow() { m_slideShow->PauseShow(); }
+    bool InManualMode() const { return m_slideShow->InManualMode(); }
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
     SoundController* sound() const { return m_sound.get(); }
@@ -480,7 +484,7 @@ public:
 public:
     // The page of thumbnails, its page show and the layout menu
     // (browse/thumbnail_page_section.h), made in the constructor.
-    class ThumbnailPageSection* thumbnailPage() const override { return ThumbnailPageSect; }
+    class ThumbnailPageSection* thumbnailPage() const { return ThumbnailPageSect; }
     // Makes and wires the picture and folder operations (FileOperationsController)
     // when the window is first shown (app/main_window_file_ops.cpp).
     void InstallFileOperations();

@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QStringList>
@@ -56,12 +57,17 @@ void setShown(QWidget* w, bool shown)
         w->setVisible(shown);
 }
 
-// The information lines size themselves to their text, as auto-sized
-// labels do; the panel clips what does not fit.
+// The information lines are placed by their panel's layout, which gives
+// each the width its text needs (wrapped when the panel is too narrow). It
+// places them again at once: a text that does not change leaves the layout
+// as it was, so nothing else would ask for it.
 void setLine(QLabel* label, const QString& text)
 {
     label->setText(text);
-    label->adjustSize();
+    if (QLayout* lines = label->parentWidget()->layout()) {
+        lines->invalidate();
+        lines->activate();
+    }
 }
 
 } // namespace
