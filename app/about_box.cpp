@@ -1,4 +1,5 @@
 #include "app/about_box.h"
+#include "platform/designed_widgets.h"
 
 #include "base/environment.h"
 #include "platform/ui_font.h"
@@ -17,13 +18,6 @@
 
 namespace {
 
-template <class W>
-W* named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 // A caption written with "&&" for one shown "&" (labels here have no
 // mnemonics).
 QString shownCaption(const QString& caption)
@@ -37,12 +31,12 @@ QString shownCaption(const QString& caption)
 void AboutBox::makeControls()
 {
     auto label = [this](const char* name, const QString& text) {
-        auto* l = named(new QLabel(text, Panel1), name);
+        auto* l = platform::Named(new QLabel(text, Panel1), name);
         l->setAlignment(Qt::AlignCenter);
         l->setTextFormat(Qt::PlainText);
         return l;
     };
-    Image1 = named(new QLabel(Panel1), "Image1");
+    Image1 = platform::Named(new QLabel(Panel1), "Image1");
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(QIcon::fromTheme(QStringLiteral("image-x-generic"),
                                        style()->standardIcon(QStyle::SP_DesktopIcon))
@@ -59,11 +53,11 @@ void AboutBox::makeControls()
     Label11 = label("Label11", QStringLiteral("Make a donation"));
     Label7 = label("Label7", QStringLiteral("Special thanks to:"));
     Label10 = label("Label10", QStringLiteral("Everyone who tried the first versions"));
-    Image2 = named(new QLabel(Panel1), "Image2");
+    Image2 = platform::Named(new QLabel(Panel1), "Image2");
     Image2->setAlignment(Qt::AlignCenter);
     Image2->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(16, 16));
     Image2->setToolTip(QStringLiteral("Thank you!"));
-    OKAboutButton = named(new QPushButton(QStringLiteral("&OK"), Panel1), "OKAboutButton");
+    OKAboutButton = platform::Named(new QPushButton(QStringLiteral("&OK"), Panel1), "OKAboutButton");
     OKAboutButton->setCursor(Qt::ArrowCursor);
     OKAboutButton->setDefault(true);
 }
@@ -100,7 +94,7 @@ AboutBox::AboutBox(const EnvironmentInfo& environment, QWidget* parent)
     setWindowTitle(QStringLiteral("About Vistamo!"));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
 
-    Panel1 = named(new QFrame(this), "Panel1");
+    Panel1 = platform::Named(new QFrame(this), "Panel1");
     Panel1->setAutoFillBackground(true);
     QPalette navy = Panel1->palette();
     navy.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));

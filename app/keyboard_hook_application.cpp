@@ -3,37 +3,24 @@
 
 #include <exception>
 
-namespace {
-std::function<void(const QString&)>& handler()
+void EscapedExceptionReport::Report(const QString& message)
 {
-    static std::function<void(const QString&)> h;
-    return h;
+    if (m_reporting)
+        return;   // one message, even when the box itself runs more events
+    m_reporting = true;
+    emit escaped(message);
+    m_reporting = false;
 }
-bool g_reporting = false;
-} // namespace
+
+void ShowExceptionAndEnd(const QString& message)
+{
+    platform::showMessage(platform::PromptKind::Error, message);
+    QCoreApplication::exit(1);
+}
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-}
-
-void TApplication::setExceptionHandler(std::function<void(const QString&)> h)
-{
-    handler() = std::move(h);
-}
-
-void ReportEscapedException(const QString& message)
-{
-    if (g_reporting)
-        return;   // one message, even when the box itself runs more events
-    g_reporting = true;
-    if (handler()) {
-        handler()(message);
-    } else {
-        platform::showMessage(platform::PromptKind::Error, message);
-        QCoreApplication::exit(1);
-    }
-    g_reporting = false;
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
@@ -41,9 +28,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ReportEscapedException(QString::fromLocal8Bit(e.what()));
+        m_exceptionReport.Report(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        ReportEscapedException(QStringLiteral("Unknown exception"));
+        m_exceptionReport.Report(QStringLiteral("Unknown exception"));
     }
     return false;
 }

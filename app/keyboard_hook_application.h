@@ -3,7 +3,24 @@
 // program, instead of letting it tear the process down without a word.
 #pragma once
 #include <QApplication>
-#include <functional>
+#include <QObject>
+#include <QString>
+
+// The report of an exception that escaped an event handler: `escaped`
+// carries its message, once; a report made while one runs (the message box
+// runs more events) is dropped.
+class EscapedExceptionReport : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    void Report(const QString& message);
+
+signals:
+    void escaped(const QString& message);
+
+private:
+    bool m_reporting = false;
+};
 
 class TApplication : public QApplication {
     Q_OBJECT
@@ -11,10 +28,14 @@ public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Called with the exception's message; by default an error box, then
-    // the program ends (as the main window's AppException does).
-    static void setExceptionHandler(std::function<void(const QString&)> handler);
+    // Where the exceptions that escape an event handler are reported; the
+    // program connects ShowExceptionAndEnd to its `escaped`.
+    EscapedExceptionReport& exceptionReport() { return m_exceptionReport; }
+
+private:
+    EscapedExceptionReport m_exceptionReport;
 };
 
-// Runs the exception handling for one message (used by notify).
-void ReportEscapedException(const QString& message);
+// An error box with the exception's message, then the program ends (as the
+// main window's AppException does).
+void ShowExceptionAndEnd(const QString& message);

@@ -119,6 +119,7 @@ public:
     const QHash<QString, QRect>& designBounds() const { return m_designBounds; }
     // The state of the layouts and screen modes.
     LayoutState& layoutState() { return m_layoutState; }
+    const LayoutState& layoutState() const { return m_layoutState; }
     // Lays the controls out for the window's present size: the designed
     // bounds at the restored size, the maximized layout's rules otherwise
     // (also for a size the window manager gave), so no control covers another.

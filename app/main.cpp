@@ -16,7 +16,6 @@
 #include "app/quit_on_signal.h"
 #include "slideshow/auto_show_windows.h"
 #include "base/start_args.h"
-#include "base/start_modes.h"
 #include "app/main_window.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/prompt.h"
@@ -101,7 +100,8 @@ void showStartupWarning(ProgramState& state, MainWindow* form1)
 // windows, the start-up warning, the command-line argument and the monthly
 // suggestion. Returns 2 when the program refuses to run, else 0. After each
 // part that may wait for the user, a signal's request to end is obeyed.
-int startProgram(ProgramState& state, MainWindow*& form1Out, InstanceGuard& guard, const QStringList& params)
+int startProgram(ProgramState& state, MainWindow*& form1Out, InstanceGuard& guard, const QStringList& params,
+                 QuitSignalWatch* quitWatch)
 {
     if (QuitRequested())
         return 0;   // asked to end before anything was made
@@ -127,7 +127,8 @@ int startProgram(ProgramState& state, MainWindow*& form1Out, InstanceGuard& guar
     makeLongLivedWindows(state, form1);
 
     // From here a signal closes the complete main window.
-    QuitByClosing([form1] { closeOnSignal(form1); });
+    if (quitWatch)
+        QObject::connect(quitWatch, &QuitSignalWatch::closeWanted, form1, [form1] { closeOnSignal(form1); });
     if (QuitRequested()) {
         closeOnSignal(form1);   // asked while the window was being made
         return 0;
@@ -156,8 +157,10 @@ int main(int argc, char** argv)
 {
     InstallQuitOnSignal();
     TApplication app(argc, argv);
+    // An exception that escapes an event handler is shown, then the program ends.
+    QObject::connect(&app.exceptionReport(), &EscapedExceptionReport::escaped, &app, ShowExceptionAndEnd);
     SetUpApplication();
-    WatchQuitSignal();
+    QuitSignalWatch* const quitWatch = WatchQuitSignal();
     const QStringList params = QCoreApplication::arguments().mid(1);
     // A write past the user's file-size limit fails and is reported as a full
     // disk is, instead of ending the program.
@@ -178,18 +181,18 @@ int main(int argc, char** argv)
 
     // The program's state outlives every window.
     ProgramState state;
-    // Data files open read only while the program runs on an argument.
-    InstallReadOnlyRule(&state.start);
     // The start runs inside the event loop.
     MainWindow* form1 = nullptr;
     int startCode = 0;
     QTimer::singleShot(0, &app, [&] {
-        startCode = startProgram(state, form1, guard, params);
+        startCode = startProgram(state, form1, guard, params, quitWatch);
         if (startCode != 0)
             QCoreApplication::exit(startCode);
     });
     const int loopCode = app.exec();
-    QuitByClosing({});
+    // From here a signal ends the program at once.
+    if (quitWatch)
+        QObject::disconnect(quitWatch, &QuitSignalWatch::closeWanted, nullptr, nullptr);
     // Asked to end before the main window was made: the run marker that the
     // guard made goes with this start.
     if (!form1 && !demoStart)
@@ -211,6 +214,5 @@ int main(int argc, char** argv)
         form1->setFolderPictureWindow(nullptr);  // a child of the main window
     }
     delete form1;
-    InstallReadOnlyRule(nullptr);
     return startCode != 0 ? startCode : loopCode;
 }

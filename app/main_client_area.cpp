@@ -1,19 +1,8 @@
 #include "app/main_client_area.h"
+#include "platform/designed_widgets.h"
 
 #include <QLabel>
 #include <QMainWindow>
-
-namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, QRect r)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(r);
-    return l;
-}
-
-} // namespace
 
 MainClientArea::MainClientArea(QMainWindow* window)
     : m_area(new QWidget(window))
@@ -24,12 +13,12 @@ MainClientArea::MainClientArea(QMainWindow* window)
 
 void MainClientArea::addPictures()
 {
-    m_picture = makeLabel(m_area, "Image1", QRect(0, 30, 800, 515));
+    m_picture = platform::PlacedLabel(m_area, "Image1", QRect(0, 30, 800, 515));
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->hide();
-    m_measure = makeLabel(m_area, "Image3", QRect(0, 0, 1, 1));
-    m_menuBackground = makeLabel(m_area, "ImMenuBG", QRect(0, 0, 1, 1));
-    m_bottomBar = makeLabel(m_area, "ImBottomBar", QRect(0, 0, 1, 1));
+    m_measure = platform::PlacedLabel(m_area, "Image3", QRect(0, 0, 1, 1));
+    m_menuBackground = platform::PlacedLabel(m_area, "ImMenuBG", QRect(0, 0, 1, 1));
+    m_bottomBar = platform::PlacedLabel(m_area, "ImBottomBar", QRect(0, 0, 1, 1));
     for (QLabel* l : {m_measure, m_menuBackground, m_bottomBar})
         l->hide();
 }

@@ -1,4 +1,5 @@
 #include "app/main_menus.h"
+#include "platform/designed_widgets.h"
 
 #include "browse/page_layouts.h"
 #include "browse/page_state.h"
@@ -11,16 +12,9 @@
 
 namespace {
 
-template <class W>
-W* named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QAction* item(QMenu* menu, const char* name, const QString& caption)
 {
-    auto* a = named(menu->addAction(caption), name);
+    auto* a = platform::Named(menu->addAction(caption), name);
     return a;
 }
 
@@ -33,14 +27,14 @@ QAction* separator(QMenu* menu, const char* name)
 
 QMenu* submenu(QMenu* parent, const char* name, const QString& caption)
 {
-    auto* m = named(parent->addMenu(caption), name);
+    auto* m = platform::Named(parent->addMenu(caption), name);
     m->menuAction()->setObjectName(QString::fromLatin1(name));
     return m;
 }
 
 QMenu* barMenu(QMenuBar* bar, const char* name, const QString& caption)
 {
-    auto* m = named(bar->addMenu(caption), name);
+    auto* m = platform::Named(bar->addMenu(caption), name);
     m->menuAction()->setObjectName(QString::fromLatin1(name));
     return m;
 }
@@ -51,7 +45,7 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 
 MainMenus::MainMenus(QMainWindow& window)
 {
-    m_MainMenu1 = named(window.menuBar(), "MainMenu1");
+    m_MainMenu1 = platform::Named(window.menuBar(), "MainMenu1");
     buildFileMenu(window);
     buildShowMenu();
     buildPageAndMyShowMenus();
@@ -278,7 +272,7 @@ void MainMenus::buildOptionsAndHelpMenus()
 // The pop-up menus, children of the window.
 void MainMenus::buildPopups(QMainWindow& window)
 {
-    m_RightClickTreeView = named(new QMenu(&window), "RightClickTreeView");
+    m_RightClickTreeView = platform::Named(new QMenu(&window), "RightClickTreeView");
     QMenu* p = m_RightClickTreeView;
     // Folder items: positions 0..21.
     m_StartSlideShowPop = item(p, "StartSlideShowPop", QStringLiteral("Start Slide Show - Full screen"));
@@ -310,7 +304,7 @@ void MainMenus::buildPopups(QMainWindow& window)
     m_MakeSmall = item(p, "MakeSmall", QStringLiteral("Create/Replace thumbnails manually"));
     addTreeFileItems(p);
 
-    m_DrivePop = named(new QMenu(&window), "DrivePop");
+    m_DrivePop = platform::Named(new QMenu(&window), "DrivePop");
     for (int n = 0; n < 26; ++n) {
         m_PDriveItems[n] = item(m_DrivePop, ("PDrive" + twoDigits(n + 1)).toLatin1().constData(), QString());
         m_PDriveItems[n]->setVisible(false);
@@ -321,11 +315,11 @@ void MainMenus::buildPopups(QMainWindow& window)
     m_Internet = item(m_DrivePop, "Internet", QStringLiteral("&Internet"));
     m_DPDefStartUp = item(m_DrivePop, "DPDefStartUp", QStringLiteral("Default start-&up folder"));
 
-    m_PopScreen = named(new QMenu(&window), "PopScreen");
+    m_PopScreen = platform::Named(new QMenu(&window), "PopScreen");
     m_MMainMonitor = item(m_PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
     m_MSecondMonitor = item(m_PopScreen, "MSecondMonitor", QStringLiteral("&Second monitor"));
 
-    m_MultiPop = named(new QMenu(&window), "MultiPop");
+    m_MultiPop = platform::Named(new QMenu(&window), "MultiPop");
     for (const PageLayoutEntry& layout : PageLayoutTable())
         m_MultiItems[size_t(layout.index)] = item(m_MultiPop, layout.menuItem, QString::fromLatin1(layout.caption));
 }

@@ -1,4 +1,5 @@
 #include "app/main_tool_bars.h"
+#include "platform/designed_widgets.h"
 
 #include "browse/page_state.h"
 #include "platform/icons.h"
@@ -9,16 +10,9 @@
 
 namespace {
 
-template <class W>
-W* named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QAction* tool(QToolBar* bar, const char* name, const QString& tip)
 {
-    auto* a = named(bar->addAction(QString::fromLatin1(name)), name);
+    auto* a = platform::Named(bar->addAction(QString::fromLatin1(name)), name);
     a->setToolTip(tip);
     a->setStatusTip(tip);
     return a;
@@ -28,9 +22,9 @@ QAction* tool(QToolBar* bar, const char* name, const QString& tip)
 
 MainToolBars::MainToolBars(QWidget* clientArea)
 {
-    m_ToolBar1 = named(new QToolBar(clientArea), "ToolBar1");
+    m_ToolBar1 = platform::Named(new QToolBar(clientArea), "ToolBar1");
     m_ToolBar1->setGeometry(0, 0, 401, 30);
-    m_ToolBar2 = named(new QToolBar(clientArea), "ToolBar2");
+    m_ToolBar2 = platform::Named(new QToolBar(clientArea), "ToolBar2");
     m_ToolBar2->setGeometry(401, 0, 399, 30);
     buildFolderToolBar();
     buildMyShowToolBar();

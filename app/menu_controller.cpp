@@ -19,10 +19,8 @@
 #include "browse/folder_tree_widget.h"
 #include "browse/page_layouts.h"
 #include "browse/picture_display.h"
-#include "browse/picture_display_section.h"
 #include "browse/preview_panel.h"
 #include "browse/thumbnail_page_section.h"
-#include "shows/my_show_controller.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
 #include "platform/icons.h"
@@ -64,10 +62,18 @@ MenuPicture pictureAt(const QString& path)
 
 } // namespace
 
-MenuController::MenuController(QWidget& window, MenuHost& host, const MainMenus& menus,
-                               const MainToolBars& toolBars, ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_menus(menus), m_toolBars(toolBars), m_state(state)
+MenuController::MenuController(QWidget& window, const MainMenus& menus, const MainToolBars& toolBars,
+                               ProgramState& state, const OpenShow& openShow, const LayoutController& layouts,
+                               std::function<bool()> inManualMode)
+    : QObject(&window), m_window(window), m_menus(menus), m_toolBars(toolBars), m_state(state),
+      m_openShow(openShow), m_layouts(layouts), m_inManualMode(std::move(inManualMode))
 {
+}
+
+QAction* MenuController::actionNamed(const QString& name) const
+{
+    const auto actions = m_window.findChildren<QAction*>(name);
+    return actions.isEmpty() ? nullptr : actions.first();
 }
 
 void MenuController::SetupMenus()
@@ -80,7 +86,7 @@ void MenuController::SetupMenus()
     tagStatusHints();
     connectMenuOpenings();
     connectMenuCommands();
-    m_host.ConnectShowCommands();
+    emit menuCommandsConnected();
     TagSeparatorHeights(&m_window);
     connectPopupCommands();
 }
@@ -105,7 +111,7 @@ void MenuController::setupMenuStyle()
             m_menus.RightClickTreeView() && m_menus.RightClickTreeView()->property("vxPicturePopup").toBool();
         return g;
     });
-    style->setActionResolver([this](const QString& name) { return m_host.actionNamed(name); });
+    style->setActionResolver([this](const QString& name) { return actionNamed(name); });
 
     // Program lists measure the file names of their captions.
     for (QMenu* m : {m_menus.LaunchEditProgram1(), m_menus.RaunchEditProgram(), m_menus.LaunchVideoProgram()})
@@ -117,7 +123,7 @@ void MenuController::tagStatusHints()
 {
     // Hint codes that choose a status text when the item is pointed at.
     const auto code = [this](const char* name, const char* hint) {
-        if (QAction* a = m_host.actionNamed(QString::fromLatin1(name)))
+        if (QAction* a = actionNamed(QString::fromLatin1(name)))
             a->setStatusTip(QString::fromLatin1(hint));
     };
     code("MakeAutCDROM", "A");
@@ -154,8 +160,8 @@ void MenuController::connectMenuOpenings()
     for (QMenu* m : {m_menus.Favorites(), m_menus.Recent1(), m_menus.Options1()})
         if (m)
             connect(m, &QMenu::aboutToShow, this, [this] {
-                if (runs(m_state.session) && !m_host.InManualMode())
-                    m_host.PauseShow();
+                if (runs(m_state.session) && !m_inManualMode())
+                    emit pauseWanted();
             });
 }
 
@@ -173,12 +179,12 @@ void MenuController::connectMenuCommands()
     onClick(m_menus.PictureToClipboradPop(), [this] { PictureToClipboardClick(m_menus.PictureToClipboradPop()); });
     onClick(m_menus.HideShowMyShow(), [this] { HideShowMyShowClick(); });
     onClick(m_toolBars.HideShowMyShowTB(), [this] { HideShowMyShowClick(); });
-    onClick(m_toolBars.TBMonitorSelection(), [this] { m_host.layouts()->TBMonitorSelectionClick(false); });
-    onClick(m_toolBars.TBMonitorSelectionMS(), [this] { m_host.layouts()->TBMonitorSelectionClick(true); });
+    onClick(m_toolBars.TBMonitorSelection(), [this] { emit monitorSelectionClicked(false); });
+    onClick(m_toolBars.TBMonitorSelectionMS(), [this] { emit monitorSelectionClicked(true); });
     onClick(m_toolBars.TBNrOfThumbs(),
-            [this] { m_host.layouts()->TBNrOfThumbsClick(false, m_toolBars.TBNrOfThumbs()); });
+            [this] { emit nrOfThumbsClicked(false, m_toolBars.TBNrOfThumbs()); });
     onClick(m_toolBars.TBNrOfThumbsMS(),
-            [this] { m_host.layouts()->TBNrOfThumbsClick(true, m_toolBars.TBNrOfThumbsMS()); });
+            [this] { emit nrOfThumbsClicked(true, m_toolBars.TBNrOfThumbsMS()); });
     // Items that start the full-screen show of the selected folder do what
     // its tool button does; "Restart" restarts a running show.
     const auto startFolderShow = [this] {
@@ -189,7 +195,7 @@ void MenuController::connectMenuCommands()
     onClick(m_menus.SlideShowFolder(), startFolderShow);
     onClick(m_menus.Restart(), [this, startFolderShow] {
         if (runs(m_state.session))
-            m_host.RestartShow();
+            emit restartWanted();
         else
             startFolderShow();
     });
@@ -201,8 +207,8 @@ void MenuController::connectPopupCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(m_menus.MMainMonitor(), [this] { m_host.layouts()->MMainMonitorClick(true); });
-    onClick(m_menus.MSecondMonitor(), [this] { m_host.layouts()->MMainMonitorClick(false); });
+    onClick(m_menus.MMainMonitor(), [this] { emit mainMonitorChosen(true); });
+    onClick(m_menus.MSecondMonitor(), [this] { emit mainMonitorChosen(false); });
 }
 
 void MenuController::MeasureMenuWidth(int menuIndex)
@@ -224,33 +230,33 @@ MenuCaptionState MenuController::menuCaptionState() const
     TSettingsRecord& Settings = state().settings.Settings;
     MenuCaptionState s;
     s.showRunning = runs(m_state.session);
-    s.manualMode = s.showRunning && m_host.InManualMode();
+    s.manualMode = s.showRunning && m_inManualMode();
     s.myShowHidden = Settings.MyShowHidden == 1;
     s.thumbnailView = false;   // the page view reports itself through its own pop-up
     s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
-    s.current = pictureAt(m_host.pictureDisplay()->displayState().CurrentPicturePath);
-    const QString browse = m_host.browsePreview()->picturePath();
+    s.current = pictureAt(m_parts.Display->CurrentPicturePath);
+    const QString browse = m_c.BrowsePreview->picturePath();
     s.browsePreview = browse.isEmpty() ? s.current : pictureAt(browse);
-    s.myShowPreview = pictureAt(m_host.showPreview()->picturePath());
-    s.browsePreviewVisible = m_host.browsePreview()->pictureShown();
-    s.myShowPreviewVisible = m_host.showPreview()->pictureShown();
-    s.selectedFolder = m_host.folderTree()->SelectedFolder;
-    s.draftShowOpen = m_host.openShow().DraftShowOpen == 1;
-    s.namedShowOpen = m_host.openShow().NamedShowOpen == 1;
-    s.openShowFile = m_host.openShow().OpenShowPath;
+    s.myShowPreview = pictureAt(m_c.ShowPreview->picturePath());
+    s.browsePreviewVisible = m_c.BrowsePreview->pictureShown();
+    s.myShowPreviewVisible = m_c.ShowPreview->pictureShown();
+    s.selectedFolder = m_parts.Tree->SelectedFolder;
+    s.draftShowOpen = m_openShow.DraftShowOpen == 1;
+    s.namedShowOpen = m_openShow.NamedShowOpen == 1;
+    s.openShowFile = m_openShow.OpenShowPath;
     s.openShowPictureCount = m_c.MyShowSG ? m_c.MyShowSG->rowCount() : 0;
-    s.showChangeable = m_host.openShow().ShowChangeable == 1;
-    s.runningSourceIsShow = m_host.openShow().SourceIsShow == 1;
-    s.runningSource = s.runningSourceIsShow ? m_host.openShow().OpenShowPath : m_host.folderTree()->SelectedFolder;
+    s.showChangeable = m_openShow.ShowChangeable == 1;
+    s.runningSourceIsShow = m_openShow.SourceIsShow == 1;
+    s.runningSource = s.runningSourceIsShow ? m_openShow.OpenShowPath : m_parts.Tree->SelectedFolder;
     s.runningSourceIsDraft = s.runningSourceIsShow && s.draftShowOpen;
     s.startupFolder = Settings.StartupFolder;
     for (const QString& f : Settings.Favorites)
         if (!f.isEmpty())
             s.favorites << f;
     const QString autoPath = Settings.AutoShowPath.toLower();
-    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == m_host.folderTree()->SelectedFolder.toLower();
-    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == m_host.openShow().OpenShowPath.toLower();
+    s.folderIsAutomatic = !autoPath.isEmpty() && autoPath == m_parts.Tree->SelectedFolder.toLower();
+    s.showIsAutomatic = !autoPath.isEmpty() && autoPath == m_openShow.OpenShowPath.toLower();
     // Whether the stored automatic show's options differ from the current ones.
     state().settings.SettingsChanged();
     const bool optionsChanged = state().settings.AutoShowMatchesOptions == 0;
@@ -267,11 +273,11 @@ MenuCaptionState MenuController::menuCaptionState() const
         }
     s.includeSubfolders = Settings.IncludeSubfolders != 0;
     s.toolEnabled = [this](const QString& n) {
-        const QAction* a = m_host.actionNamed(n);
+        const QAction* a = actionNamed(n);
         return a && a->isEnabled();
     };
     s.toolVisible = [this](const QString& n) {
-        const QAction* a = m_host.actionNamed(n);
+        const QAction* a = actionNamed(n);
         return a && a->isVisible();
     };
     s.shorten = [](const QString& p) { return ShortenPathCaption(p, true); };
@@ -281,7 +287,7 @@ MenuCaptionState MenuController::menuCaptionState() const
 void MenuController::applyMenuChanges(const MenuChanges& changes)
 {
     for (auto it = changes.items().begin(); it != changes.items().end(); ++it) {
-        QAction* a = m_host.actionNamed(it.key());
+        QAction* a = actionNamed(it.key());
         if (!a)
             continue;
         const MenuItemChange& c = it.value();
@@ -314,7 +320,7 @@ void MenuController::Bestand1Click()
     CdFolderStatusText = c.statusTextC;
     CdShowStatusText = c.statusTextF;
     if (c.pauseShow)
-        m_host.PauseShow();
+        emit pauseWanted();
     // The drive menu is rebuilt by the drive-menu code when it opens.
     MeasureMenuWidth(0);
 }
@@ -323,9 +329,9 @@ void MenuController::ShowClick()
 {
     const MenuChanges c = ShowMenuCaptions(menuCaptionState());
     applyMenuChanges(c);
-    m_host.SyncShowButtons();
+    emit showMenuCaptionsApplied();
     if (c.pauseShow)
-        m_host.PauseShow();
+        emit pauseWanted();
     MeasureMenuWidth(1);
 }
 
@@ -334,7 +340,7 @@ void MenuController::MyShowClick()
     const MenuChanges c = MyShowMenuCaptions(menuCaptionState());
     applyMenuChanges(c);
     if (c.pauseShow)
-        m_host.PauseShow();
+        emit pauseWanted();
     MeasureMenuWidth(3);
 }
 
@@ -343,7 +349,7 @@ void MenuController::Help1Click()
     const MenuChanges c = HelpMenuCaptions(menuCaptionState());
     applyMenuChanges(c);
     if (c.pauseShow)
-        m_host.PauseShow();
+        emit pauseWanted();
     MeasureMenuWidth(8);
 }
 
@@ -353,7 +359,7 @@ void MenuController::RightClickTreeViewPopup()
     if (!m_menus.RightClickTreeView())
         return;
     // Over the page of thumbnails the pop-up acts on the selected pictures.
-    if (m_host.thumbnailPage()->PageShowRuns() && m_host.thumbnailPage()->PageView->ThumbnailViewActive()) {
+    if (m_parts.Page->PageShowRuns() && m_parts.Page->PageView->ThumbnailViewActive()) {
         SetPicturePopupCaptions();
         return;
     }
@@ -366,9 +372,9 @@ void MenuController::RightClickTreeViewPopup()
         if (!node)
             node = m_c.TreeView1->currentItem();
     }
-    QString path = node ? m_host.GetNodePath(node) : m_host.folderTree()->SelectedFolder;
+    QString path = node ? m_parts.Tree->GetNodePath(node) : m_parts.Tree->SelectedFolder;
     if (path.isEmpty())
-        path = m_host.folderTree()->SelectedFolder;
+        path = m_parts.Tree->SelectedFolder;
     const QFileInfo fi(path);
     TreePopupState t;
     const bool looksLikeFolder = fi.isDir() || (!fi.exists() && fi.suffix().isEmpty());
@@ -376,7 +382,7 @@ void MenuController::RightClickTreeViewPopup()
                              : (IsVideoFileName(path) ? TreeNodeKind::Video : TreeNodeKind::Picture);
     t.exists = fi.exists();
     if (t.kind == TreeNodeKind::Folder) {
-        m_host.folderTree()->SelectedFolder = path;
+        m_parts.Tree->SelectedFolder = path;
         t.folder = path;
         t.folderOnMountPoint = platform::IsVolumeRoot(path);
         t.driveHasSpace = platform::FreeSpaceOf(path) != 0;
@@ -403,7 +409,7 @@ void MenuController::RightClickTreeViewPopup()
     t.addPicMyShowEnabled =
         enabledOf(m_menus.AddPicMyShow()) || (m_menus.AddPicMyShow() && !m_menus.AddPicMyShow()->isVisible());
     t.showPicFullEnabled = true;
-    t.browsePreviewShown = m_host.browsePreview()->pictureShown();
+    t.browsePreviewShown = m_c.BrowsePreview->pictureShown();
 
     QStringList names;
     for (QAction* a : m_menus.RightClickTreeView()->actions())
@@ -428,8 +434,8 @@ void MenuController::SetPicturePopupCaptions()
         return;
     m_menus.RightClickTreeView()->setProperty("vxPicturePopup", true);
     PicturePopupState p;
-    p.showPictures = m_host.openShow().SourceIsShow == 1;
-    p.selectedCount = m_host.thumbnailPage()->PageView ? m_host.thumbnailPage()->PageView->State().SelectedPictureCount() : 0;
+    p.showPictures = m_openShow.SourceIsShow == 1;
+    p.selectedCount = m_parts.Page->PageView ? m_parts.Page->PageView->State().SelectedPictureCount() : 0;
     for (int k = 0; k < 5; ++k) {
         if (QAction* l = m_menus.LaunchItems()[size_t(k)]) {
             p.launchCaption[k] = l->text();
@@ -448,12 +454,12 @@ void MenuController::SetPicturePopupCaptions()
 void MenuController::MultiPopPopup()
 {
     if (runs(m_state.session))
-        m_host.PauseShow();
+        emit pauseWanted();
     // The layout in effect carries the check glyph and can't be chosen again:
     // the running show's (the single display, 0, while it plays full screen),
     // else the stored choice.
     const int current = PageLayoutInEffect(runs(m_state.session),
-                                           m_host.thumbnailPage()->PageShowRuns() ? m_host.thumbnailPage()->PageView->State().PageLayoutIndex : 0,
+                                           m_parts.Page->PageShowRuns() ? m_parts.Page->PageView->State().PageLayoutIndex : 0,
                                            state().settings.Settings.PicturesPerPageIndex);
     for (size_t k = 0; k < m_menus.MultiItems().size(); ++k) {
         if (!m_menus.MultiItems()[k])
@@ -470,17 +476,17 @@ void MenuController::HideShowMyShowClick()
 {
     TSettingsRecord& Settings = state().settings.Settings;
     const QRect screenArea = m_window.screen() ? m_window.screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    const bool maximizedState = m_host.layouts()->layoutState().MaximizedLayout == 1 || m_window.isMaximized();
+    const bool maximizedState = m_layouts.layoutState().MaximizedLayout == 1 || m_window.isMaximized();
     // (the window that fills an 800-pixel screen is 800 wide with its frame)
     const bool fullWidth = (!maximizedState && (m_window.width() == 800 || m_window.frameGeometry().width() == 800)) || maximizedState;
     const bool hide = fullWidth && Settings.MyShowHidden != 1;
     // The window may become as narrow as the half-width layout.
-    if (!m_host.layouts()->fitsWorkArea())
+    if (!m_layouts.fitsWorkArea())
         m_window.setMinimumSize(400, m_window.minimumHeight());
     if (hide) {
-        const bool switchToDraft = m_host.openShow().DraftShowOpen != 1;
+        const bool switchToDraft = m_openShow.DraftShowOpen != 1;
         if (switchToDraft)
-            m_host.myShow()->AskMakeChangesPermanent();
+            emit showChangesDecisionWanted();
         if (m_toolBars.HideShowMyShowTB())
             m_toolBars.HideShowMyShowTB()->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
         applyMenuChanges(HideShowMyShowCaptions(true));
@@ -491,8 +497,8 @@ void MenuController::HideShowMyShowClick()
             m_window.setGeometry(screenArea.x() + int(std::nearbyint((screenArea.width() - w) / 2.0)), m_window.y(), w, m_window.height());
         else
             m_window.resize(w, m_window.height());
-        if (switchToDraft && m_host.openShow().NamedShowOpen == 1)
-            m_host.myShow()->MyShowDraftClick();
+        if (switchToDraft && m_openShow.NamedShowOpen == 1)
+            emit draftShowWanted();
         Settings.MyShowHidden = 1;
     } else {
         Settings.MyShowHidden = 0;
@@ -505,28 +511,27 @@ void MenuController::HideShowMyShowClick()
             m_window.resize(800, m_window.height());
     }
     const QRect frame = m_window.frameGeometry();
-    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && m_host.layouts()->layoutState().MaximizedLayout != 1) {
+    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && m_layouts.layoutState().MaximizedLayout != 1) {
         const int top = screenArea.width() == 800 ? 0
                                                   : int(std::nearbyint((screenArea.height() - m_window.height()) / 2.0));
         m_window.move(screenArea.x() + int(std::nearbyint((screenArea.width() - m_window.width()) / 2.0)), screenArea.y() + top);
     }
     // On an 800-pixel screen the window of the new width fills the work area;
     // the controls take the layout of the new width.
-    m_host.layouts()->FitToWorkArea();
-    m_host.layouts()->LayoutForWindowSize();
+    emit windowWidthSwitched();
 }
 
 void MenuController::PathToClipboardClick(QObject* sender)
 {
     QString path;
     if (runs(m_state.session))
-        path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
+        path = m_parts.Display->CurrentPicturePath;
     else if (sender == m_menus.PathToCBMyShow())
-        path = m_host.showPreview()->picturePath();
+        path = m_c.ShowPreview->picturePath();
     else {
-        path = m_host.browsePreview()->picturePath();
+        path = m_c.BrowsePreview->picturePath();
         if (path.isEmpty())
-            path = m_host.pictureDisplay()->displayState().CurrentPicturePath;
+            path = m_parts.Display->CurrentPicturePath;
     }
     QClipboard* cb = QGuiApplication::clipboard();
     cb->setText(path);
@@ -539,7 +544,7 @@ void MenuController::PictureToClipboardClick(QObject* sender)
 {
     QPixmap picture;
     if (!runs(m_state.session))
-        picture = (sender == m_menus.PictureToCBMyShow() ? m_host.showPreview() : m_host.browsePreview())->picture();
+        picture = (sender == m_menus.PictureToCBMyShow() ? m_c.ShowPreview : m_c.BrowsePreview)->picture();
     else if (m_c.Image1)
         picture = m_c.Image1->pixmap();
     if (!picture.isNull())

@@ -1,23 +1,25 @@
 // The main window's menus and captions: the owner-drawn menu style, the
 // caption rules applied as each menu opens, the menu measurers, the MyShow
 // panel switch and the clipboard commands. The main window owns the
-// controller, hands it its menus, tool bars and the few other widgets it
-// reads, and reaches it through menus(); the controller reaches the window
-// only through MenuHost.
+// controller, hands it its menus, tool bars, the open show, the layouts and
+// the few widgets and parts it reads, and connects its signals to the parts
+// that pause, restart and lay out.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 struct MenuCaptionState;
 struct OpenShow;
+struct PictureDisplayState;
 struct ProgramState;
 class FolderTreeController;
 class LayoutController;
 class MainMenus;
 class MainToolBars;
 class MenuChanges;
-class MyShowController;
 class PreviewPanel;
 class QAction;
 class QLabel;
@@ -31,62 +33,48 @@ class QWidget;
 class PictureDisplaySection;
 class ThumbnailPageSection;
 
-// What the menus ask of the main window.
-class MenuHost {
-public:
-    virtual ~MenuHost() = default;
-    // The tool-bar or menu action of that objectName (or none).
-    virtual QAction* actionNamed(const QString& name) const = 0;
-    virtual bool InManualMode() const = 0;
-    virtual void PauseShow() = 0;
-    // A running show starts again from its first picture.
-    virtual void RestartShow() = 0;
-    // Connects the start, restart and resume commands (once).
-    virtual void ConnectShowCommands() = 0;
-    // The Show menu's show items take the state of the show that plays in
-    // the full-screen window.
-    virtual void SyncShowButtons() = 0;
-    // The page of thumbnails (whether a show plays as pages, its selection).
-    virtual ThumbnailPageSection* thumbnailPage() const = 0;
-    // The picture display (the picture shown now).
-    virtual PictureDisplaySection* pictureDisplay() const = 0;
-    // The open show (its flags and file).
-    virtual OpenShow& openShow() = 0;
-    // The folder tree's controller (the selected folder) and a node's path.
-    virtual FolderTreeController* folderTree() const = 0;
-    virtual QString GetNodePath(QTreeWidgetItem* node) = 0;
-    // The layouts and screen modes of the window.
-    virtual LayoutController* layouts() const = 0;
-    // The MyShow (its changes kept or dropped, the Draft show opened).
-    virtual MyShowController* myShow() const = 0;
-    // The browse preview and the MyShow preview (the pictures they show).
-    virtual PreviewPanel* browsePreview() const = 0;
-    virtual PreviewPanel* showPreview() const = 0;
-};
-
 class MenuController : public QObject {
     Q_OBJECT
 public:
     // `window` is the main window whose menus these are (it parents the
-    // controller); `menus` and `toolBars` are its menus and tool bars, built
-    // before the controller and outliving it.
-    MenuController(QWidget& window, MenuHost& host, const MainMenus& menus, const MainToolBars& toolBars,
-                   ProgramState& state);
+    // controller; its actions are found by objectName); `menus` and
+    // `toolBars` are its menus and tool bars, `openShow` the open show (its
+    // flags and file) and `layouts` its layouts (the maximized layout, the
+    // fit to an 800-pixel work area), all made before the controller and
+    // outliving it. `inManualMode` tells whether the running show waits for
+    // the user's steps.
+    MenuController(QWidget& window, const MainMenus& menus, const MainToolBars& toolBars, ProgramState& state,
+                   const OpenShow& openShow, const LayoutController& layouts, std::function<bool()> inManualMode);
 
     ProgramState& state() const { return m_state; }
 
     // The client area's widgets the menus read: the menu bar's background
     // picture, the status bar (repainted with the menus), the folder tree
     // (the pop-up's node), the show list (its picture count) and the main
-    // picture (copied to the clipboard).
+    // picture (copied to the clipboard); the browse and the MyShow preview
+    // (the pictures they show).
     struct ClientWidgets {
         QLabel* ImMenuBG = nullptr;
         QStatusBar* StatusBar1 = nullptr;
         QTreeWidget* TreeView1 = nullptr;
         QTableWidget* MyShowSG = nullptr;
         QLabel* Image1 = nullptr;
+        const PreviewPanel* BrowsePreview = nullptr;
+        const PreviewPanel* ShowPreview = nullptr;
     };
     void SetClientWidgets(const ClientWidgets& widgets) { m_c = widgets; }
+
+    // The parts made after the controller: the folder tree's controller
+    // (the selected folder, a node's path; the tree pop-up selects its
+    // folder), the picture display's state (the picture shown now) and the
+    // page of thumbnails (whether a show plays as pages, its selection and
+    // layout). Set once by the main window when every section exists.
+    struct Parts {
+        FolderTreeController* Tree = nullptr;
+        const PictureDisplayState* Display = nullptr;
+        const ThumbnailPageSection* Page = nullptr;
+    };
+    void SetParts(const Parts& parts) { m_parts = parts; }
 
     // Connects the menus' opening handlers and the owner-drawn menu style
     // (done once; the first showing of the window does it too).
@@ -112,7 +100,33 @@ public:
     // Texts prepared by the File menu for the CD items' status hints.
     QString CdMenuStatusText, CdFolderStatusText, CdShowStatusText;
 
+signals:
+    // The menus' own commands are connected (once, in SetupMenus): the
+    // window's start, restart and resume commands are connected next.
+    void menuCommandsConnected();
+    // A menu that opens while the show advances holds the show.
+    void pauseWanted();
+    // "Restart" while a show runs: the show starts again from its first picture.
+    void restartWanted();
+    // The Show menu's captions are applied: its show items take the state of
+    // the show that plays in the full-screen window.
+    void showMenuCaptionsApplied();
+    // The monitor-selection and thumbnail-count buttons of the browse bar
+    // (false) or of the MyShow bar (true), and the monitor pop-up's choice.
+    void monitorSelectionClicked(bool myShowBar);
+    void nrOfThumbsClicked(bool myShowBar, QAction* button);
+    void mainMonitorChosen(bool mainMonitor);
+    // The MyShow panel is hidden while a named show with changes is open: its
+    // changes are kept or dropped first, then the Draft show opens.
+    void showChangesDecisionWanted();
+    void draftShowWanted();
+    // The MyShow panel was hidden or shown: the window fits the work area and
+    // the controls take the layout of its new width.
+    void windowWidthSwitched();
+
 private:
+    // The window's menu or tool-bar action of that objectName (or none).
+    QAction* actionNamed(const QString& name) const;
     void setupMenuStyle();
     void tagStatusHints();
     void connectMenuOpenings();
@@ -120,10 +134,13 @@ private:
     void connectPopupCommands();
 
     QWidget& m_window;
-    MenuHost& m_host;
     const MainMenus& m_menus;
     const MainToolBars& m_toolBars;
     ClientWidgets m_c;
+    Parts m_parts;
     ProgramState& m_state;
+    const OpenShow& m_openShow;
+    const LayoutController& m_layouts;
+    std::function<bool()> m_inManualMode;
     bool m_menusSetUp = false;
 };

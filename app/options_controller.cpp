@@ -10,10 +10,10 @@
 #include <QMenu>
 
 OptionsController::OptionsController(QWidget* window, SettingsStore& settings, const DataPaths& paths,
-                                     const EnvironmentInfo& environment, ShowSession& session, const Items& items,
-                                     Queries queries)
+                                     const EnvironmentInfo& environment, const StartContext& start,
+                                     ShowSession& session, const Items& items, Queries queries)
     : QObject(window), m_window(window), m_settings(settings), m_paths(paths), m_environment(environment),
-      m_session(session), m_items(items), m_queries(std::move(queries))
+      m_start(start), m_session(session), m_items(items), m_queries(std::move(queries))
 {
 }
 
@@ -49,7 +49,7 @@ void OptionsController::PictureShowOptions1Click()
 {
     emit DialogOpening();
     {
-        OptionsDialog dialog(m_settings, m_paths, m_environment, m_session, m_window, m_queries.pictureTextWindowShown);
+        OptionsDialog dialog(m_settings, m_paths, m_environment, m_start, m_session, m_window, m_queries.pictureTextWindowShown);
         connect(&dialog, &OptionsDialog::EditCommandsEnabled, this, &OptionsController::EditCommandsEnabled);
         connect(&dialog, &OptionsDialog::ShowWindowEditButtonEnabled, this,
                 &OptionsController::ShowWindowEditButtonEnabled);

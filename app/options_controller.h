@@ -18,6 +18,7 @@ class QAction;
 class QMenu;
 class QWidget;
 struct SettingsStore;
+struct StartContext;
 
 class OptionsController : public QObject {
     Q_OBJECT
@@ -44,10 +45,10 @@ public:
     // `window` parents the dialogs; `settings` are what the options dialog
     // and the maintenance window change; `paths` are the data paths the
     // dialog writes to; `environment` gives the dialogs their font and
-    // colours.
+    // colours; `start` the start modes the dialog's file writes follow.
     OptionsController(QWidget* window, SettingsStore& settings, const DataPaths& paths,
-                      const EnvironmentInfo& environment, ShowSession& session, const Items& items,
-                      Queries queries);
+                      const EnvironmentInfo& environment, const StartContext& start, ShowSession& session,
+                      const Items& items, Queries queries);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -87,6 +88,7 @@ private:
     SettingsStore& m_settings;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
+    const StartContext& m_start;
     ShowSession& m_session;
     Items m_items;
     Queries m_queries;

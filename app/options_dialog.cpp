@@ -39,11 +39,13 @@ using platform::PromptKind;
 const QSize OptionsDialogSize(700, 500);
 
 OptionsDialog::OptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
-               ShowSession& session, QWidget* parent, std::function<bool()> pictureTextWindowShown)
+                             const StartContext& start, ShowSession& session, QWidget* parent,
+                             std::function<bool()> pictureTextWindowShown)
     : QDialog(parent)
     , m_settings(settings)
     , m_paths(paths)
     , m_environment(environment)
+    , m_start(start)
     , m_pictureTextWindowShown(std::move(pictureTextWindowShown))
     , m_session(session)
 {
@@ -292,7 +294,8 @@ void OptionsDialog::applyAddSettings(TOptionsValues& v, const TOptionsNumbers& n
             if (!written.ok())
                 platform::showMessage(PromptKind::Error, written.Message);
             else
-                m_settings.LoadAddSettings(m_paths.AddSettingsPath, SettingsVersion, m_environment.UploaderPath);
+                m_settings.LoadAddSettings(m_paths.AddSettingsPath, SettingsVersion, m_start,
+                                           m_environment.UploaderPath);
         }
     }
     QCheckBox* resetFileDate = EditProgramsSheet->ResetFileDateCB;

@@ -37,6 +37,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+struct StartContext;
 
 // The options dialog's size (it fits an 800 x 600 screen).
 extern const QSize OptionsDialogSize;
@@ -48,12 +49,14 @@ public:
     // `settings` holds the records the dialog shows and stores; `paths`
     // names the additional settings file the dialog writes; `environment`
     // gives the interface font, the colour scheme and the uploader found;
-    // `session` the show that may run and the monitor it uses.
-    // `pictureTextWindowShown` says whether the picture-text window of
+    // `start` decides whether the additional settings read again may be
+    // repaired on disk; `session` the show that may run and the monitor it
+    // uses. `pictureTextWindowShown` says whether the picture-text window of
     // MyShow is open (none: it is not). What Apply changes beyond the
     // settings the dialog says with its signals.
-    OptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment, ShowSession& session,
-           QWidget* parent = nullptr, std::function<bool()> pictureTextWindowShown = {});
+    OptionsDialog(SettingsStore& settings, const DataPaths& paths, const EnvironmentInfo& environment,
+                  const StartContext& start, ShowSession& session, QWidget* parent = nullptr,
+                  std::function<bool()> pictureTextWindowShown = {});
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -145,6 +148,7 @@ private:
     SettingsStore& m_settings;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
+    const StartContext& m_start;
     std::function<bool()> m_pictureTextWindowShown;
     ShowSession& m_session;
 

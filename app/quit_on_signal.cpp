@@ -1,6 +1,7 @@
 #include "app/quit_on_signal.h"
 
 #include <QCoreApplication>
+#include <QMetaMethod>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -12,28 +13,20 @@ namespace {
 int signalPipe[2] = {-1, -1};
 bool quitRequested = false;
 
-std::function<void()>& closeMainWindow()
-{
-    static std::function<void()> close;
-    return close;
-}
-
 void onSignal(int)
 {
     const char c = 1;
     (void)!::write(signalPipe[1], &c, 1);
 }
 
-void onSignalRead()
+void onSignalRead(QuitSignalWatch& watch)
 {
     char c;
     (void)!::read(signalPipe[0], &c, 1);
     const bool again = quitRequested;
     quitRequested = true;
-    if (!again && closeMainWindow()) {
-        // A copy: the close may clear the handler.
-        const std::function<void()> close = closeMainWindow();
-        close();
+    if (!again && watch.CloseConnected()) {
+        emit watch.closeWanted();
         return;
     }
     QCoreApplication::exit(0);
@@ -55,21 +48,22 @@ void InstallQuitOnSignal()
     ::sigaction(SIGINT, &sa, nullptr);
 }
 
-void WatchQuitSignal()
+bool QuitSignalWatch::CloseConnected() const
 {
-    static QSocketNotifier* notifier = nullptr;
-    if (notifier || signalPipe[0] < 0 || !QCoreApplication::instance())
-        return;
-    notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] { onSignalRead(); });
+    return isSignalConnected(QMetaMethod::fromSignal(&QuitSignalWatch::closeWanted));
+}
+
+QuitSignalWatch* WatchQuitSignal()
+{
+    if (signalPipe[0] < 0 || !QCoreApplication::instance())
+        return nullptr;
+    auto* watch = new QuitSignalWatch(QCoreApplication::instance());
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, watch);
+    QObject::connect(notifier, &QSocketNotifier::activated, watch, [watch] { onSignalRead(*watch); });
+    return watch;
 }
 
 bool QuitRequested()
 {
     return quitRequested;
-}
-
-void QuitByClosing(std::function<void()> close)
-{
-    closeMainWindow() = std::move(close);
 }

@@ -1,4 +1,5 @@
 #include "app/version_check_windows.h"
+#include "platform/designed_widgets.h"
 
 #include "base/environment.h"
 #include "platform/ui_font.h"
@@ -17,13 +18,6 @@
 
 namespace {
 
-template <class W>
-W* named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 
 const QString CloseBeforeInstallText = QStringLiteral(
     "Before you install an updated or new version over your current version of Vistamo!\n"
@@ -40,17 +34,17 @@ NewVersionDialog::NewVersionDialog(const EnvironmentInfo& environment, QWidget* 
     setObjectName(QStringLiteral("Form31"));
     setWindowTitle(QStringLiteral("Updated Vistamo! version available, download recommended"));
     auto* grid = new QGridLayout;
-    Label1 = named(new QLabel(QStringLiteral("Currently installed version:"), this), "Label1");
-    Label1V = named(new QLabel(this), "Label1V");
-    Label2 = named(new QLabel(QStringLiteral("Version found on the Vistamo! website :"), this), "Label2");
-    Label2V = named(new QLabel(this), "Label2V");
+    Label1 = platform::Named(new QLabel(QStringLiteral("Currently installed version:"), this), "Label1");
+    Label1V = platform::Named(new QLabel(this), "Label1V");
+    Label2 = platform::Named(new QLabel(QStringLiteral("Version found on the Vistamo! website :"), this), "Label2");
+    Label2V = platform::Named(new QLabel(this), "Label2V");
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(Label1V, 0, 1);
     grid->addWidget(Label2, 1, 0);
     grid->addWidget(Label2V, 1, 1);
-    LinkBtn1 = named(new QPushButton(QStringLiteral("&Show me the bug fixes in this new version"), this), "LinkBtn1");
-    LinkBtn2 = named(new QPushButton(QStringLiteral("&Go to the Download area"), this), "LinkBtn2");
-    CloseButton = named(new QPushButton(QStringLiteral("&Cancel"), this), "CloseButton");
+    LinkBtn1 = platform::Named(new QPushButton(QStringLiteral("&Show me the bug fixes in this new version"), this), "LinkBtn1");
+    LinkBtn2 = platform::Named(new QPushButton(QStringLiteral("&Go to the Download area"), this), "LinkBtn2");
+    CloseButton = platform::Named(new QPushButton(QStringLiteral("&Cancel"), this), "CloseButton");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(LinkBtn1);
     buttons->addWidget(LinkBtn2);
@@ -114,10 +108,10 @@ MonthlySuggestionDialog::MonthlySuggestionDialog(TSettingsRecord& settings, cons
 {
     setObjectName(QStringLiteral("Form32"));
     setWindowTitle(QStringLiteral("Suggestion (appears once a month)"));
-    Label1 = named(new QLabel(QStringLiteral("Check for Update/New version?"), this), "Label1");
-    DontAskCB = named(new QCheckBox(QStringLiteral("Don't ask this question again"), this), "DontAskCB");
-    YesButton = named(new QPushButton(QStringLiteral("&Yes"), this), "YesButton");
-    NoButton = named(new QPushButton(QStringLiteral("&No"), this), "NoButton");
+    Label1 = platform::Named(new QLabel(QStringLiteral("Check for Update/New version?"), this), "Label1");
+    DontAskCB = platform::Named(new QCheckBox(QStringLiteral("Don't ask this question again"), this), "DontAskCB");
+    YesButton = platform::Named(new QPushButton(QStringLiteral("&Yes"), this), "YesButton");
+    NoButton = platform::Named(new QPushButton(QStringLiteral("&No"), this), "NoButton");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(YesButton);

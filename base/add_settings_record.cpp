@@ -1,6 +1,7 @@
 #include "base/add_settings_record.h"
 
 #include "base/settings_fields.h"
+#include "base/start_modes.h"
 #include "platform/fixed_text.h"
 
 #include <QFile>
@@ -101,7 +102,7 @@ RecordResult WriteAddSettings(const QString& path, const TAddSettingsRecord& rec
 }
 
 TAddSettingsLoad LoadAddSettings(const QString& path, TAddSettingsRecord& rec, int32_t currentVersion,
-                                 const QString& detectedUploader)
+                                 const StartContext& start, const QString& detectedUploader)
 {
     TAddSettingsLoad load;
 
@@ -115,7 +116,7 @@ TAddSettingsLoad LoadAddSettings(const QString& path, TAddSettingsRecord& rec, i
         }
     }
 
-    SetFileMode(FileModeReadWrite, false);
+    SetDataFileMode(start, FileModeReadWrite, false);
     const bool mayWrite = CurrentFileMode() != FileModeReadOnly;
 
     platform::RecordFile file;

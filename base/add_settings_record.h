@@ -12,6 +12,8 @@
 #include <array>
 #include <cstdint>
 
+struct StartContext;
+
 constexpr int AddSettingsRecordSize = 9468;
 
 struct TAddSettingsRecord {
@@ -60,11 +62,13 @@ struct TAddSettingsLoad {
 //  - `UploaderPath` empty (always written back) or naming no existing file (emptied);
 //  - `AddSettingsVersion` other than `currentVersion` (below 55: thumbnail options reset);
 //  - then an empty path takes `detectedUploader` when that file exists, and is written.
+// Repairs are written only when the data files may be written: the load sets
+// the file mode as SetDataFileMode does for `start`, not forced.
 // A file whose size is not a whole number of records
 // is read from its first complete record; a file shorter than one record counts
 // as empty (defaults written). Captions and glyphs are the caller's (MainWindow).
-TAddSettingsLoad LoadAddSettings(const QString& path, TAddSettingsRecord& rec,
-                                 int32_t currentVersion, const QString& detectedUploader = {});
+TAddSettingsLoad LoadAddSettings(const QString& path, TAddSettingsRecord& rec, int32_t currentVersion,
+                                 const StartContext& start, const QString& detectedUploader = {});
 
 // Writes `rec` as record 0 of the file `path` whole, through a temporary file
 // and rename, so a failed write leaves the old file as it was.

@@ -7,37 +7,24 @@
 
 #include <algorithm>
 
-namespace {
-std::function<void(const QString&)>& progressHandler()
-{
-    static std::function<void(const QString&)> handler;
-    return handler;
-}
-} // namespace
-
 QString CollectionProgressText(int32_t pictureCount)
 {
     return QString::number(pictureCount) + QStringLiteral(" pictures selected...");
 }
 
-void SetCollectionProgressHandler(std::function<void(const QString& text)> handler)
-{
-    progressHandler() = std::move(handler);
-}
-
-void GrowSelectionList(int32_t count, bool progress, ShowSession& session)
+QString GrowSelectionList(int32_t count, bool progress, ShowSession& session)
 {
     std::vector<TPictureEntry>& table = session.PictureTable;
     int32_t& CollectionProgressCounter = session.CollectionProgressCounter;
     const int64_t needed = std::max<int64_t>(0, int64_t(count) + 10);
     if (!progress) {
         table.resize(size_t(needed));
-        return;
+        return {};
     }
+    QString progressText;
     ++CollectionProgressCounter;
     if (CollectionProgressCounter > 250) {
-        if (progressHandler())
-            progressHandler()(CollectionProgressText(session.PictureCount));
+        progressText = CollectionProgressText(session.PictureCount);
         QCoreApplication::processEvents();
         CollectionProgressCounter = 0;
     }
@@ -46,4 +33,5 @@ void GrowSelectionList(int32_t count, bool progress, ShowSession& session)
         const int64_t grown = std::max<int64_t>(int64_t(table.size()) + PictureTableGrowStep, needed);
         table.resize(size_t(grown));
     }
+    return progressText;
 }

@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 struct ShowSession;
@@ -26,16 +25,13 @@ constexpr int32_t PictureTableGrowStep = 500;
 // "N pictures selected..." for the "Preparing Slide Show..." window.
 QString CollectionProgressText(int32_t pictureCount);
 
-// Shows the progress text (the preparing window's `StageLabel`) and lets
-// pending window messages run; installed by the window that shows it.
-// Without a handler only the window messages run.
-void SetCollectionProgressHandler(std::function<void(const QString& text)> handler);
-
 // Makes room in the session's picture table for `count` pictures (plus 10
 // spare). Without progress the table gets exactly count + 10 entries (it may
 // shrink). With progress the session's CollectionProgressCounter rises;
-// above 250 the progress text (of its PictureCount) is shown and the counter
-// returns to 0; then a table smaller than count + 10 grows by 500 entries,
-// or further when that is still too small. New entries are empty. With
-// progress the table never shrinks.
-void GrowSelectionList(int32_t count, bool progress, ShowSession& session);
+// above 250 pending window messages run, the counter returns to 0 and the
+// progress text (of its PictureCount, for the preparing window's
+// `StageLabel`) is returned; then a table smaller than count + 10 grows by
+// 500 entries, or further when that is still too small. New entries are
+// empty. With progress the table never shrinks. Returns the progress text
+// when it is due, else an empty text.
+QString GrowSelectionList(int32_t count, bool progress, ShowSession& session);

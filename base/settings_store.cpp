@@ -13,8 +13,8 @@ void SettingsStore::SettingsChanged()
 }
 
 TAddSettingsLoad SettingsStore::LoadAddSettings(const QString& path, int32_t currentVersion,
-                                                const QString& detectedUploader)
+                                                const StartContext& start, const QString& detectedUploader)
 {
     UploaderRestartPending = 1;
-    return ::LoadAddSettings(path, AddSettings, currentVersion, detectedUploader);
+    return ::LoadAddSettings(path, AddSettings, currentVersion, start, detectedUploader);
 }

@@ -34,6 +34,6 @@ struct SettingsStore {
 
     // Loads (and repairs) the additional settings file `path` into AddSettings
     // and sets UploaderRestartPending.
-    TAddSettingsLoad LoadAddSettings(const QString& path, int32_t currentVersion,
+    TAddSettingsLoad LoadAddSettings(const QString& path, int32_t currentVersion, const StartContext& start,
                                      const QString& detectedUploader = {});
 };

@@ -3,11 +3,7 @@
 #include "base/start_context.h"
 #include "platform/record_file.h"
 
-void InstallReadOnlyRule(const StartContext* start)
+void SetDataFileMode(const StartContext& start, int Mode, bool Force)
 {
-    if (!start) {
-        SetReadOnlyRule({});
-        return;
-    }
-    SetReadOnlyRule([start] { return start->ArgumentMode != 0; });
+    SetFileMode(start.ArgumentMode != 0 && !Force ? FileModeReadOnly : Mode);
 }

@@ -1,9 +1,9 @@
-// The read-only rule of the data files, set by the start modes.
+// The read-only rule of the data files, decided by the start modes.
 #pragma once
 
 struct StartContext;
 
-// Makes every data-file open read only while `start` runs on an argument
-// (`ArgumentMode`, see SetFileMode). `start` must outlive the rule; a null
-// pointer removes it.
-void InstallReadOnlyRule(const StartContext* start);
+// Sets the mode of the next data-file open (SetFileMode): read only while
+// `start` runs on a folder or show given as argument (`ArgumentMode`) and
+// `Force` is false; otherwise `Mode`.
+void SetDataFileMode(const StartContext& start, int Mode, bool Force);

@@ -160,7 +160,7 @@ int main(int argc, char** argv)
     settings.AddSettings.ThumbMinSizeKB = 300;
     settings.Settings.ResetFileDate = QStringLiteral("0");
     PictureLoaderSteps loaderSteps =
-        ThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); });
+        ThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); }, nullptr);
     QString titleHint;
     loaderSteps.SetTitleHint = [&titleHint](const QString& text) { titleHint = text; };
     // The steps follow the slot's pictures while stepsOwner lives.

@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     settings.AddSettings.ThumbsOnFixedDrives = 1;
     settings.AddSettings.ThumbSizeIndex = 2;
     settings.AddSettings.ThumbMinSizeKB = 300;
-    PictureLoaderSteps steps = ThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); });
+    PictureLoaderSteps steps = ThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); }, nullptr);
     steps.SetTitleHint = [](const QString&) {};
     ConnectPictureLoaderSteps(&app, steps);
     const QString picture = QString::fromLocal8Bit(argv[1]);

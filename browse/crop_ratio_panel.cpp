@@ -106,8 +106,7 @@ void CustomRatioPanel::ShowPanel()
     show();
     raise();
     LECusRatioX->setFocus();
-    if (SetWindowCommandsEnabled)
-        SetWindowCommandsEnabled(false);
+    emit windowCommandsEnabled(false);
 }
 
 void CustomRatioPanel::checkEdit(QLineEdit* edit, QLabel* illegal, QLineEdit* other, QLabel* otherIllegal)
@@ -162,6 +161,5 @@ void CustomRatioPanel::BtnCancelClick()
 void CustomRatioPanel::closePanel()
 {
     hide();
-    if (SetWindowCommandsEnabled)
-        SetWindowCommandsEnabled(true);
+    emit windowCommandsEnabled(true);
 }

@@ -3,14 +3,13 @@
 // labels (`LblIllegalX`, `LblIllegalY`) and the buttons `BtnOK` "&OK" and
 // `BtnCancel` "&Cancel". OK stores the ratio as the custom ratio and as the
 // ratio in effect; while the panel is shown the window's tool bar and main
-// menu are disabled (the window does that through the hooks).
+// menu are disabled (the window does that on `windowCommandsEnabled`).
 #pragma once
 
 #include "base/settings_record.h"
 
 #include <QFrame>
 
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -34,10 +33,6 @@ public:
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
 
-    // Called with false when the panel is shown and true when it closes:
-    // the window enables or disables its tool bar and main menu.
-    std::function<void(bool enabled)> SetWindowCommandsEnabled;
-
     // Shows the panel with the stored custom ratio in the edits.
     void ShowPanel();
 
@@ -50,6 +45,11 @@ public:
     // nothing is stored and the system beep sounds).
     void BtnOKClick();
     void BtnCancelClick();
+
+signals:
+    // False when the panel is shown and true when it closes: the window
+    // enables or disables its tool bar and main menu.
+    void windowCommandsEnabled(bool enabled);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

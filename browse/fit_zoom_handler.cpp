@@ -1,8 +1,10 @@
 #include "browse/fit_zoom_handler.h"
 
 #include "base/data_folder.h"
+#include "base/data_paths.h"
+#include "base/settings_store.h"
 #include "base/show_session.h"
-#include "base/settings_record.h"
+#include "base/start_context.h"
 #include "browse/crop_band_overlay.h"
 #include "browse/crop_cut_out.h"
 #include "browse/picture_loader.h"
@@ -12,16 +14,27 @@
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
 
 using namespace fitzoom;
 
-FitZoomHandler::FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot,
-                               const TSettingsRecord& settings, QObject* parent)
-    : QObject(parent), m_session(session), m_image(image), m_slot(slot), m_settings(settings)
+QRect FullScreenPictureRect(const ShowSession& session, const TAddSettingsRecord& addSettings, bool navPanelShown)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize primary = screen ? screen->size() : QSize(1024, 768);
+    return QRect(QPoint(0, 0), FullScreenPictureArea(session.UseMainMonitor == 1, navPanelShown, primary,
+                                                     addSettings.Mon2Width, addSettings.Mon2Height));
+}
+
+FitZoomHandler::FitZoomHandler(ShowSession& session, const SettingsStore& settings, const DataPaths& paths,
+                               const StartContext& start, QWidget* image, PictureSlotModel* slot, QObject* parent)
+    : QObject(parent), m_session(session), m_settings(settings), m_paths(paths), m_start(start), m_image(image),
+      m_slot(slot)
 {
     setObjectName(QStringLiteral("FitZoomHandler"));
     if (m_image) {
@@ -44,19 +57,47 @@ FitZoomHandler::~FitZoomHandler()
 
 QString FitZoomHandler::cutOutFolder() const
 {
-    const QString folder = m_hooks.CutOutFolderPath ? m_hooks.CutOutFolderPath() : QString();
+    const QString folder = m_paths.CutOutFolder;
     return folder.isEmpty() ? CutOutFolderFor(DefaultDataFolder()) : folder;
+}
+
+QRect FitZoomHandler::pictureArea() const
+{
+    if (FullScreen)
+        return FullScreenPictureRect(m_session, m_settings.AddSettings, NavPanel && NavPanel->isVisible());
+    if (LayoutArea.width() > 0 && LayoutArea.height() > 0)
+        return LayoutArea;
+    return m_designArea;
+}
+
+int FitZoomHandler::enlargeLimit() const
+{
+    if (FullScreen || m_session.PlaybackActive == 1 || m_session.FullViewActive == 1)
+        return int(m_session.ShowState.EnlargeLimit);
+    return int(m_settings.Settings.MaxEnlargePercent);
+}
+
+int FitZoomHandler::screenWidth(const QWidget* widget) const
+{
+    if (FullScreen)
+        return pictureArea().width();
+    return widget && widget->parentWidget() ? widget->parentWidget()->width() : 0;
+}
+
+bool FitZoomHandler::handlersBlocked() const
+{
+    return BlockingPanel && BlockingPanel->isVisible();
 }
 
 FitInput FitZoomHandler::fitInput() const
 {
     FitInput in;
-    const QRect area = m_hooks.PictureArea ? m_hooks.PictureArea() : m_designArea;
+    const QRect area = pictureArea();
     in.area = area.size();
     in.offset = area.topLeft();
     in.picture = (m_slot && m_slot->Loaded()) ? m_slot->PictureSize() : QSize();
-    in.limitPercent = m_hooks.EnlargeLimit ? m_hooks.EnlargeLimit() : m_settings.MaxEnlargePercent;
-    in.noLimit = m_hooks.NoLimitOnce ? m_hooks.NoLimitOnce() : false;
+    in.limitPercent = enlargeLimit();
+    in.noLimit = m_session.ShowState.NoLimitOnce != 0;
     return in;
 }
 
@@ -98,11 +139,9 @@ FitResult FitZoomHandler::SizePictureToDisplay(bool toggle)
     const FitResult r = FitPicture(state, in);
     StoreZoomState(m_session, state);
     applyResult(r);
-    if (m_hooks.ClearNoLimitOnce)
-        m_hooks.ClearNoLimitOnce();
+    m_session.ShowState.NoLimitOnce = 0;
     ShowEnlargementFactor(r.image.height(), in.picture.height());
-    if (m_hooks.AfterSizing)
-        m_hooks.AfterSizing(toggle);
+    emit sized(toggle);
     return r;
 }
 
@@ -115,27 +154,22 @@ FitResult FitZoomHandler::WheelZoomPicture(int step)
     const FitResult r = WheelZoom(state, step, in);
     StoreZoomState(m_session, state);
     applyResult(r);
-    if (m_hooks.ClearNoLimitOnce)
-        m_hooks.ClearNoLimitOnce();
+    m_session.ShowState.NoLimitOnce = 0;
     ShowEnlargementFactor(r.image.height(), in.picture.height());
-    if (m_hooks.AfterSizing)
-        m_hooks.AfterSizing(false);
+    emit sized(false);
     return r;
 }
 
 void FitZoomHandler::ShowEnlargementFactor(int imageHeight, int pictureHeight)
 {
-    QLabel* label = m_hooks.SpeedLabel ? m_hooks.SpeedLabel() : nullptr;
+    QLabel* label = SpeedLabel;
     if (!label)
         return;
     if (m_session.CutOutCount != 0) {
-        if (m_hooks.StopSpeedTimers)
-            m_hooks.StopSpeedTimers();
+        emit readoutShown();
         label->setText(EnlargementText(imageHeight, pictureHeight));
         label->adjustSize();
-        int screenWidth = m_hooks.ScreenWidth ? m_hooks.ScreenWidth()
-                                              : (label->parentWidget() ? label->parentWidget()->width() : 0);
-        label->move(screenWidth - label->width() - ReadoutMargin, label->y());
+        label->move(screenWidth(label) - label->width() - ReadoutMargin, label->y());
         label->show();
         label->raise();
     } else if (label->text().startsWith(QLatin1String("Enlarge"))) {
@@ -168,22 +202,38 @@ bool FitZoomHandler::StepBackCutOut(const QString& picturePath)
 
 double FitZoomHandler::ratioWidth() const
 {
-    return m_hooks.RatioWidth ? m_hooks.RatioWidth() : m_settings.CropRatioWidth;
+    return m_settings.Settings.CropRatioWidth;
 }
 
 double FitZoomHandler::ratioHeight() const
 {
-    return m_hooks.RatioHeight ? m_hooks.RatioHeight() : m_settings.CropRatioHeight;
+    return m_settings.Settings.CropRatioHeight;
 }
 
+// The crop rules' view of the show. In the full-screen window a show runs
+// only outside the full view, and the window itself is always visible; in
+// the main window the full view is what the full-screen window shows.
 CropContext FitZoomHandler::cropContext() const
 {
-    if (m_hooks.CropState)
-        return m_hooks.CropState();
     CropContext ctx;
-    ctx.picturePath = !CropPath.isEmpty() ? CropPath : (m_slot ? m_slot->Path() : QString());
-    ctx.fullViewActive = m_session.FullViewActive != 0;
-    ctx.fullScreenVisible = ctx.fullViewActive;
+    ctx.fullViewActive = m_session.FullViewActive == 1;
+    ctx.showRunning = m_session.PlaybackActive == 1 && !(FullScreen && ctx.fullViewActive);
+    ctx.autoShowRunning = m_session.AutoShowRunning == 1;
+    const TShowState& ShowState = m_session.ShowState;
+    ctx.manualMode = ctx.showRunning && (ShowState.ManualMode || ShowState.Direction == 0);
+    ctx.demoMode = m_start.DemoMode == 1;
+    ctx.navPanelShown = FullScreen && NavPanel && NavPanel->isVisible();
+    ctx.fullScreenVisible = FullScreen || ctx.fullViewActive;
+    // In a show the current entry; otherwise the picture of the full view
+    // (or the one shown).
+    const int32_t index = m_session.PictureIndex;
+    if (ctx.showRunning && !ctx.fullViewActive && index >= 0 && index < m_session.PictureCount
+        && index < int(m_session.PictureTable.size()))
+        ctx.picturePath = m_session.PictureTable[size_t(index)].FullPath;
+    else if (!CropPath.isEmpty())
+        ctx.picturePath = CropPath;
+    else if (m_slot)
+        ctx.picturePath = m_slot->Path();
     return ctx;
 }
 
@@ -197,8 +247,8 @@ CropGeometry FitZoomHandler::cropGeometry() const
 
 void FitZoomHandler::CropSelectionMouseDown(int x, int y)
 {
-    const double customW = m_hooks.CustomRatioWidth ? m_hooks.CustomRatioWidth() : m_settings.CustomRatioWidth;
-    const double customH = m_hooks.CustomRatioHeight ? m_hooks.CustomRatioHeight() : m_settings.CustomRatioHeight;
+    const double customW = m_settings.Settings.CustomRatioWidth;
+    const double customH = m_settings.Settings.CustomRatioHeight;
     m_crop.mouseDown(QPoint(x, y), cropContext(), ratioWidth(), ratioHeight(), customW, customH);
 }
 
@@ -207,11 +257,8 @@ void FitZoomHandler::CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, 
     const CropMoveResult r = m_crop.mouseMove(QPoint(x, y), m_leftDown, shift.testFlag(Qt::ShiftModifier),
                                               shift.testFlag(Qt::ControlModifier), cropGeometry(),
                                               cropContext(), ratioWidth(), ratioHeight());
-    if (r.draw && m_overlay) {
-        int screenWidth = m_hooks.ScreenWidth ? m_hooks.ScreenWidth()
-                                              : (m_overlay->parentWidget() ? m_overlay->parentWidget()->width() : 0);
-        m_overlay->ShowBand(r.start, r.end, r.sizeText, r.fullSizeText, screenWidth);
-    }
+    if (r.draw && m_overlay)
+        m_overlay->ShowBand(r.start, r.end, r.sizeText, r.fullSizeText, screenWidth(m_overlay));
 }
 
 CropUpResult FitZoomHandler::CropSelectionMouseUp(int x, int y)
@@ -221,12 +268,11 @@ CropUpResult FitZoomHandler::CropSelectionMouseUp(int x, int y)
         m_overlay->Clear();
     switch (r.action) {
     case CropUpAction::Refused:
-        if (r.showPauseHint && m_hooks.ShowHint)
-            m_hooks.ShowHint(CropPauseHintText());
+        if (r.showPauseHint)
+            emit pauseHintWanted(CropPauseHintText());
         break;
     case CropUpAction::CloseFullView:
-        if (m_hooks.CloseFullView)
-            m_hooks.CloseFullView();
+        emit fullViewClicked();
         break;
     case CropUpAction::SelectionTooSmall:
         platform::showMessage(platform::PromptKind::Error, SelectionTooSmallText(), platform::kOk);
@@ -256,8 +302,7 @@ void FitZoomHandler::makeCutOut(const QRect& source)
         return;
     }
     m_session.CutOutCount = count;
-    if (m_hooks.HideTextLabels)
-        m_hooks.HideTextLabels();
+    emit cutOutMade();
     // The cut-out takes the picture's place in the slot; its true size is
     // the bitmap's own.
     LoadedPicture picture;
@@ -265,8 +310,7 @@ void FitZoomHandler::makeCutOut(const QRect& source)
     picture.trueSize = bitmap.size();
     picture.kind = PictureKind::Bitmap;
     m_slot->SetPicture(saved.path, std::move(picture));
-    if (m_hooks.AfterCutOutShown)
-        m_hooks.AfterCutOutShown();
+    emit cutOutShown();
     SizePictureToDisplay(true);
 }
 
@@ -274,22 +318,19 @@ void FitZoomHandler::makeCutOut(const QRect& source)
 
 void FitZoomHandler::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
 {
-    if ((HandlersBlocked && HandlersBlocked()) || (ThumbnailView && ThumbnailView()))
+    if (handlersBlocked())
         return;
-    if (MouseButtonChanged)
-        MouseButtonChanged(true);
+    emit mouseButtonChanged(true);
     switch (button) {
     case Qt::LeftButton:
         m_leftDown = true;
         CropSelectionMouseDown(x, y);
         break;
     case Qt::RightButton:
-        if (RightButton)
-            RightButton();
+        emit rightButtonPressed();
         break;
     case Qt::MiddleButton:
-        if (MiddleButton)
-            MiddleButton();
+        emit middleButtonPressed();
         break;
     default:
         break;
@@ -298,17 +339,16 @@ void FitZoomHandler::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
 
 void FitZoomHandler::ImageMouseMove(Qt::KeyboardModifiers shift, int x, int y)
 {
-    if (HandlersBlocked && HandlersBlocked())
+    if (handlersBlocked())
         return;
     CropSelectionMouseMove(shift, x, y);
 }
 
 void FitZoomHandler::ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int, int)
 {
-    if (HandlersBlocked && HandlersBlocked())
+    if (handlersBlocked())
         return;
-    if (MouseButtonChanged)
-        MouseButtonChanged(false);
+    emit mouseButtonChanged(false);
     if (button != Qt::LeftButton)
         return;
     const bool wasDown = m_leftDown;

@@ -5,14 +5,14 @@
 // and shown enlarged in place of the picture.
 //
 // The window (MainWindow, or the full-screen window) owns one handler per image
-// it shows. What belongs to other parts of the program (the show state, the
-// full-screen window, the text labels, the menu captions) reaches the
-// handler through FitZoomHooks; unset hooks mean "no show runs, nothing
-// more to do".
+// it shows. The handler reads the state both windows share (the show session,
+// the settings, the data paths, the start modes) and the few plain values and
+// widgets its window hands over when it makes it; what the window does in
+// answer (the hint, the text labels, the show's pause) follows the handler's
+// signals, which the window connects.
 #pragma once
 
 #include "browse/crop.h"
-#include "base/settings_record.h"
 #include "browse/fit_zoom.h"
 
 #include <QObject>
@@ -20,72 +20,51 @@
 #include <QRect>
 #include <QString>
 
-#include <functional>
-
 class CropBandOverlay;
 class PictureSlotModel;
 class QLabel;
 class QWidget;
+struct DataPaths;
+struct SettingsStore;
 struct ShowSession;
+struct StartContext;
+struct TAddSettingsRecord;
 
-struct FitZoomHooks {
-    // The area the picture is fitted into, in the coordinates of the
-    // image's parent (its top left is the window's offset). Unset: the
-    // image's bounds when the handler was made.
-    std::function<QRect()> PictureArea;
-    // The enlargement limit in effect, percent. Unset: the settings' MaxEnlargePercent.
-    std::function<int()> EnlargeLimit;
-    // The one-shot no-limit byte: read, and cleared after the sizing.
-    std::function<bool()> NoLimitOnce;
-    std::function<void()> ClearNoLimitOnce;
-    // The show state the crop rules read. Unset: no show runs (nor a demo); the full
-    // view is FullViewActive; the picture is the one the crop path names
-    // (or the slot's).
-    std::function<CropContext()> CropState;
-    // The crop ratio in effect and the custom ratio (the settings' fields when unset).
-    std::function<double()> RatioWidth;
-    std::function<double()> RatioHeight;
-    std::function<double()> CustomRatioWidth;
-    std::function<double()> CustomRatioHeight;
-    // Where cut-outs are written. Unset or empty: the default data folder's.
-    std::function<QString()> CutOutFolderPath;
-    // The readout label ("Enlargement factor: n%"); unset: none.
-    std::function<QLabel*()> SpeedLabel;
-    // Stops the window's speed-message timers before the readout is shown.
-    std::function<void()> StopSpeedTimers;
-    // The screen width the readout is placed against. Unset: the window's width.
-    std::function<int()> ScreenWidth;
-    // Steps the rest of the program takes part in.
-    // Opens the full-screen window on the picture of the full view
-    // (`ShowView::StartFullView`, with the full view's buttons). Unset:
-    // the full view shows the picture in this handler's own image. `done`
-    // follows when the picture is shown or failed, with the kind of the load
-    // failure (empty when the picture is shown).
-    std::function<void(const QString& path, std::function<void(const QString& failure)> done)> StartFullView;
-    std::function<void()> CloseFullView;          // a click in the full view
-    std::function<void(const QString&)> ShowHint; // the pause hint
-    std::function<void()> HideTextLabels;         // before a cut-out is shown
-    std::function<void()> AfterCutOutShown;       // menu captions and status
-    // After every sizing: with toggle, the full-screen window flips its
-    // active image; also where it places its text labels.
-    std::function<void(bool toggle)> AfterSizing;
-};
+// The area of the full-screen window's pictures (FullScreenPictureArea of
+// the primary screen and the stored second monitor), at its top left.
+QRect FullScreenPictureRect(const ShowSession& session, const TAddSettingsRecord& addSettings, bool navPanelShown);
 
 class FitZoomHandler : public QObject {
     Q_OBJECT
 public:
     // `session` holds the view state of the shown picture (cut-outs, zoom,
-    // full view) the handlers of both windows share; `image` is the widget
-    // the picture view is attached to (e.g. Image1); `slot` the picture slot
-    // it shows; `settings` the record whose limits and ratios apply where a
-    // hook is unset.
-    FitZoomHandler(ShowSession& session, QWidget* image, PictureSlotModel* slot, const TSettingsRecord& settings,
-                   QObject* parent = nullptr);
+    // full view) the handlers of both windows share and the show's state;
+    // `image` is the widget the picture view is attached to (e.g. Image1);
+    // `slot` the picture slot it shows; `settings` the limits and ratios;
+    // `paths` the cut-out folder; `start` the demo mode.
+    FitZoomHandler(ShowSession& session, const SettingsStore& settings, const DataPaths& paths,
+                   const StartContext& start, QWidget* image, PictureSlotModel* slot, QObject* parent = nullptr);
     ~FitZoomHandler() override;
 
-    FitZoomHooks& Hooks() { return m_hooks; }
     PictureSlotModel* Slot() const { return m_slot; }
     CropBandOverlay* Overlay() const { return m_overlay; }
+
+    // What the window hands over. FullScreen: the image is one of the
+    // full-screen window's: its pictures fill FullScreenPictureRect (leaving
+    // room for NavPanel while it is shown), the show's enlargement limit
+    // always applies and the crop rules are the full-screen window's.
+    // Otherwise the main window's: pictures fill LayoutArea (in the image's
+    // parent's coordinates; until it has a width and a height, the image's
+    // bounds when the handler was made), and the show's limit applies while
+    // a show or the full view runs, else the settings' MaxEnlargePercent.
+    bool FullScreen = false;
+    QPointer<QWidget> NavPanel;
+    QRect LayoutArea;
+    // The readout label ("Enlargement factor: n%"); none: no readout.
+    QPointer<QLabel> SpeedLabel;
+    // While this panel is shown the image's mouse handlers do nothing (the
+    // custom ratio panel).
+    QPointer<QWidget> BlockingPanel;
 
     // The picture the full view shows, or the one last hovered in the tree.
     QString CropPath;
@@ -114,33 +93,50 @@ public:
     void CropSelectionMouseMove(Qt::KeyboardModifiers shift, int x, int y);
     CropUpResult CropSelectionMouseUp(int x, int y);
 
-    // The main window's image handlers: left button crops; right and
-    // middle buttons go to the hooks below.
+    // The image's mouse handlers: the left button crops; the right and
+    // middle buttons are signalled.
     void ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void ImageMouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    std::function<void()> RightButton;   // full screen on or off
-    std::function<void()> MiddleButton;  // pause or continue
-    // A press (true) on the picture and its release (false), for the
-    // window's MouseButtonDown.
-    std::function<void(bool down)> MouseButtonChanged;
-    // True while the image handlers do nothing (custom ratio panel shown,
-    // thumbnail view in the main window).
-    std::function<bool()> HandlersBlocked;
-    // True in the thumbnail view, where a press on the image does nothing.
-    std::function<bool()> ThumbnailView;
     // The wheel over the image zooms while a cut-out is shown (and is then
     // not passed on to the window). Off when the window's own wheel handler
     // calls WheelZoomPicture.
     bool HandleWheel = true;
 
+signals:
+    // After every sizing; with toggle the full-screen window flips its
+    // active image (it also places its text labels then).
+    void sized(bool toggle);
+    // Before the readout shows: the window's speed-message timers stop.
+    void readoutShown();
+    // A crop refused while a show runs: the pause hint.
+    void pauseHintWanted(const QString& text);
+    // A click in the full view (it ends).
+    void fullViewClicked();
+    // A cut-out was saved; the window hides its text labels before it shows.
+    void cutOutMade();
+    // The cut-out is in the slot, before it is fitted (menu captions and status).
+    void cutOutShown();
+    // The right button (full screen on or off) and the middle button (pause
+    // or continue) pressed on the picture.
+    void rightButtonPressed();
+    void middleButtonPressed();
+    // A press (true) on the picture and its release (false).
+    void mouseButtonChanged(bool down);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QRect pictureArea() const;
+    int enlargeLimit() const;
+    // The screen width the readouts are placed against: the full-screen
+    // area's, else the width of `widget`'s parent.
+    int screenWidth(const QWidget* widget) const;
+    bool handlersBlocked() const;
     fitzoom::FitInput fitInput() const;
-    // The folder cut-outs are written to (CutOutFolderPath's, else the
-    // default data folder's).
+    // The folder cut-outs are written to (the data paths', else the default
+    // data folder's).
     QString cutOutFolder() const;
     void applyResult(const fitzoom::FitResult& r);
     CropContext cropContext() const;
@@ -150,10 +146,11 @@ private:
     void makeCutOut(const QRect& source);
 
     ShowSession& m_session;
+    const SettingsStore& m_settings;
+    const DataPaths& m_paths;
+    const StartContext& m_start;
     QPointer<QWidget> m_image;
     PictureSlotModel* m_slot = nullptr;
-    const TSettingsRecord& m_settings;
-    FitZoomHooks m_hooks;
     CropSelection m_crop;
     CropBandOverlay* m_overlay = nullptr;
     QRect m_designArea;

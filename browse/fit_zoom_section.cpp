@@ -93,110 +93,68 @@ void watchFullViewEnd(QWidget* window, FitZoomSection& section, const QPointer<S
 
 } // namespace
 
-FitZoomSection::FitZoomSection(const FitZoomWidgets& widgets, std::function<bool()> manualMode,
-                               SettingsStore& settings, const DataPaths& paths, const StartContext& start,
-                               ShowSession& session)
-    : m_manualMode(std::move(manualMode)), m_session(session), m_settings(settings), m_paths(paths), m_start(start),
-      m_w(widgets)
+FitZoomSection::FitZoomSection(const FitZoomWidgets& widgets, SettingsStore& settings, const DataPaths& paths,
+                               const StartContext& start, ShowSession& session)
+    : m_session(session), m_settings(settings), m_paths(paths), m_start(start), m_w(widgets)
 {
     setParent(m_w.Window);
 }
 
-void FitZoomSection::SetShowView(ShowView* window) { m_showView = window; }
-
 FitZoomSection::~FitZoomSection() = default;
 
-// The picture area, the enlargement limit and the crop state of Image1's
-// handler, read from the layouts and the show session.
-void FitZoomSection::SetImage1ShowHooks(FitZoomHooks& hooks)
+void FitZoomSection::SetShowView(ShowView* window) { m_showView = window; }
+
+void FitZoomSection::SetPictureArea(const QRect& area)
 {
-    // The picture area the layouts set; until they do, Image1's
-    // designed bounds.
-    const QRect designed = m_w.Image1 ? m_w.Image1->geometry() : QRect();
-    hooks.PictureArea = [this, designed] {
-        if (PictureAreaWidth > 0 && PictureAreaHeight > 0)
-            return QRect(PictureAreaLeft, PictureAreaTop, PictureAreaWidth, PictureAreaHeight);
-        return designed;
-    };
-    // The enlargement limit of the running show or full view, else the
-    // play options' own; the one-shot no-limit byte of the show state.
-    hooks.EnlargeLimit = [this] {
-        if (m_session.PlaybackActive == 1 || m_session.FullViewActive == 1)
-            return int(m_session.ShowState.EnlargeLimit);
-        return int(m_settings.Settings.MaxEnlargePercent);
-    };
-    hooks.NoLimitOnce = [this] { return m_session.ShowState.NoLimitOnce != 0; };
-    hooks.CutOutFolderPath = [this] { return m_paths.CutOutFolder; };
-    hooks.ClearNoLimitOnce = [this] { m_session.ShowState.NoLimitOnce = 0; };
-    hooks.CropState = [this] { return Image1CropState(); };
+    m_pictureArea = area;
+    if (m_image1FitZoom)
+        m_image1FitZoom->LayoutArea = area;
 }
 
-// The crop context of the picture in Image1.
-CropContext FitZoomSection::Image1CropState() const
+// With the full-screen window at hand, the full view opens there (the
+// picture loaded into "form9im1" and fitted to the screen); `done` follows
+// when the picture is shown or failed, with the kind of the load failure.
+void FitZoomSection::StartFullView(const QString& path, std::function<void(const QString& failure)> done)
 {
-    CropContext ctx;
-    ctx.showRunning = m_session.PlaybackActive == 1;
-    ctx.autoShowRunning = m_session.AutoShowRunning == 1;
-    ctx.fullViewActive = m_session.FullViewActive == 1;
-    ctx.manualMode = ctx.showRunning && m_manualMode();
-    ctx.demoMode = m_start.DemoMode == 1;
-    ctx.fullScreenVisible = ctx.fullViewActive;
-    // In a show the current entry; otherwise the picture of the
-    // full view (or the one shown).
-    const int32_t index = m_session.PictureIndex;
-    if (ctx.showRunning && !ctx.fullViewActive && index >= 0 && index < m_session.PictureCount
-        && index < int(m_session.PictureTable.size()))
-        ctx.picturePath = m_session.PictureTable[index].FullPath;
-    else if (!m_image1FitZoom->CropPath.isEmpty())
-        ctx.picturePath = m_image1FitZoom->CropPath;
-    else
-        ctx.picturePath = m_image1FitZoom->Slot() ? m_image1FitZoom->Slot()->Path() : QString();
-    return ctx;
+    ShowView* const Form9 = m_showView.data();
+    if (!Form9) {
+        if (done)
+            done(QString());
+        return;
+    }
+    // The titles describe the picture of the full view (never the last
+    // picture of a show played before).
+    disconnect(Form9, &ShowView::cutOutShown, nullptr, nullptr);
+    connect(Form9, &ShowView::cutOutShown, this, [this, path] {
+        emit menuCaptionsWanted();
+        showFullViewStatus(m_w.Window, m_showView.data(), path, m_session.PlayOptions);
+    });
+    const QString editProgram = m_settings.Settings.EditPrograms[0];
+    Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
+    watchFullViewEnd(m_w.Window, *this, m_showView, m_session);
+    QPointer<ShowView> window(Form9);
+    Form9->StartFullView(path, [this, window, path, done](const QString& failure) {
+        if (window && window->isVisible())
+            showFullViewStatus(m_w.Window, window, path, m_session.PlayOptions);
+        if (done)
+            done(failure);
+    });
 }
 
-// Without the full-screen window, the full view is shown in Image1
-// and closed by a click on it.
-void FitZoomSection::SetImage1FullViewHooks(FitZoomHooks& hooks)
+// The window's answers to Image1's handler: without the full-screen window
+// the full view is shown in Image1 and closed by a click on it; the
+// readout's timer, the hint panel and the text labels are the window's
+// when it has them.
+void FitZoomSection::ConnectImage1FitZoom(FitZoomHandler* handler)
 {
-    // With the full-screen window at hand, the full view opens there
-    // (the picture loaded into "form9im1" and fitted to the screen).
-    hooks.StartFullView = [this](const QString& path, std::function<void(const QString& failure)> done) {
-        ShowView* const Form9 = m_showView.data();
-        if (!Form9) {
-            if (done)
-                done(QString());
-            return;
-        }
-        // The titles describe the picture of the full view (never the
-        // last picture of a show played before).
-        Form9->CutOutShown = [this, path] {
-            emit menuCaptionsWanted();
-            showFullViewStatus(m_w.Window, m_showView.data(), path, m_session.PlayOptions);
-        };
-        const QString editProgram = m_settings.Settings.EditPrograms[0];
-        Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
-        watchFullViewEnd(m_w.Window, *this, m_showView, m_session);
-        QPointer<ShowView> window(Form9);
-        Form9->StartFullView(path, [this, window, path, done](const QString& failure) {
-            if (window && window->isVisible())
-                showFullViewStatus(m_w.Window, window, path, m_session.PlayOptions);
-            if (done)
-                done(failure);
-        });
-    };
-    hooks.CloseFullView = [this] {
+    connect(handler, &FitZoomHandler::mouseButtonChanged, this, [this](bool down) { emit mouseButtonChanged(down); });
+    connect(handler, &FitZoomHandler::fullViewClicked, this, [this] {
         m_session.FullViewActive = 0;
         m_session.CutOutCount = 0;
         if (m_w.Image1)
             m_w.Image1->hide();
-    };
-}
-
-void FitZoomSection::SetImage1WindowHooks(FitZoomHooks& hooks)
-{
-    // The window's readout label and hint panel, when it has them.
-    hooks.SpeedLabel = [this] { return m_w.Window->findChild<QLabel*>(QStringLiteral("SpeedLabel")); };
-    hooks.ShowHint = [this](const QString& text) {
+    });
+    connect(handler, &FitZoomHandler::pauseHintWanted, this, [this](const QString& text) {
         auto* panel = m_w.Window->findChild<QWidget*>(QStringLiteral("HintPanel"));
         auto* label = m_w.Window->findChild<QLabel*>(QStringLiteral("HintLabel"));
         if (!panel || !label)
@@ -208,16 +166,16 @@ void FitZoomSection::SetImage1WindowHooks(FitZoomHooks& hooks)
             panel->move((parent->width() - panel->width()) / 2, (parent->height() - panel->height()) / 2);
         panel->show();
         panel->raise();
-    };
-    hooks.StopSpeedTimers = [this] {
+    });
+    connect(handler, &FitZoomHandler::readoutShown, this, [this] {
         if (auto* timer = m_w.Window->findChild<QTimer*>(QStringLiteral("SpeedTimer")))
             timer->stop();
-    };
-    hooks.HideTextLabels = [this] {
+    });
+    connect(handler, &FitZoomHandler::cutOutMade, this, [this] {
         for (int i = 0; i < 5; ++i)
             if (auto* label = m_w.Window->findChild<QLabel*>(QStringLiteral("TextLabel%1").arg(i)))
                 label->hide();
-    };
+    });
 }
 
 FitZoomHandler* FitZoomSection::Image1FitZoom()
@@ -227,14 +185,12 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // when the picture display has not done so yet.
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
             AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
-        m_image1FitZoom = new FitZoomHandler(m_session, m_w.Image1, PictureSlot(SlotForm1Im1),
-                                             m_settings.Settings, m_w.Window);
-        m_image1FitZoom->HandlersBlocked = [this] { return m_customRatio && m_customRatio->isVisible(); };
-        m_image1FitZoom->MouseButtonChanged = [this](bool down) { emit mouseButtonChanged(down); };
-        FitZoomHooks& hooks = m_image1FitZoom->Hooks();
-        SetImage1ShowHooks(hooks);
-        SetImage1WindowHooks(hooks);
-        SetImage1FullViewHooks(hooks);
+        m_image1FitZoom = new FitZoomHandler(m_session, m_settings, m_paths, m_start, m_w.Image1,
+                                             PictureSlot(SlotForm1Im1), m_w.Window);
+        m_image1FitZoom->LayoutArea = m_pictureArea;
+        m_image1FitZoom->SpeedLabel = m_w.Window->findChild<QLabel*>(QStringLiteral("SpeedLabel"));
+        m_image1FitZoom->BlockingPanel = m_customRatio;
+        ConnectImage1FitZoom(m_image1FitZoom);
     }
     return m_image1FitZoom;
 }
@@ -243,13 +199,15 @@ CustomRatioPanel* FitZoomSection::CustomRatio()
 {
     if (!m_customRatio) {
         m_customRatio = new CustomRatioPanel(m_settings.Settings, m_w.ClientArea ? m_w.ClientArea : m_w.Window);
-        m_customRatio->SetWindowCommandsEnabled = [this](bool enabled) {
+        if (m_image1FitZoom)
+            m_image1FitZoom->BlockingPanel = m_customRatio;
+        connect(m_customRatio, &CustomRatioPanel::windowCommandsEnabled, this, [this](bool enabled) {
             if (m_w.ToolBar1)
                 m_w.ToolBar1->setEnabled(enabled);
             if (m_w.MainMenu1)
                 for (QAction* item : m_w.MainMenu1->actions())
                     item->setEnabled(enabled);
-        };
+        });
     }
     return m_customRatio;
 }
@@ -300,8 +258,8 @@ void FitZoomSection::ShowPictureFull(const QString& path)
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
     };
-    if (Form9 && handler->Hooks().StartFullView) {
-        handler->Hooks().StartFullView(path, done);
+    if (Form9) {
+        StartFullView(path, done);
     } else {
         const quint64 ticket = RequestPictureForSlot(path, SlotForm1Im1);
         if (!ticket) {

@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -22,17 +23,14 @@ struct StartContext;
 
 class CustomRatioPanel;
 class FitZoomHandler;
-struct CropContext;
-struct FitZoomHooks;
 class ShowView;
 
 class FitZoomSection : public QObject {
     Q_OBJECT
 public:
-    // A child of the widgets' window. `manualMode` says whether the running
-    // show is in manual mode.
-    FitZoomSection(const FitZoomWidgets& widgets, std::function<bool()> manualMode, SettingsStore& settings,
-                   const DataPaths& paths, const StartContext& start, ShowSession& session);
+    // A child of the widgets' window.
+    FitZoomSection(const FitZoomWidgets& widgets, SettingsStore& settings, const DataPaths& paths,
+                   const StartContext& start, ShowSession& session);
     ~FitZoomSection() override;
 
     // Fits and centres the picture just loaded into its image; with toggle
@@ -52,13 +50,11 @@ public:
     // The custom ratio panel once made, else null (never makes it).
     CustomRatioPanel* CustomRatioIfMade() const { return m_customRatio; }
 
-    // The main window's picture area, set by the window layouts: available
-    // width and height and the left and top offset in the client area. A
-    // width or height of 0 means "not set": Image1's designed bounds are used.
-    int32_t PictureAreaWidth = 0;
-    int32_t PictureAreaHeight = 0;
-    int32_t PictureAreaLeft = 0;
-    int32_t PictureAreaTop = 0;
+    // The main window's picture area, set by the window layouts: its
+    // offset in the client area and the available width and height. Without
+    // a width and a height ("not set") Image1's designed bounds are used.
+    void SetPictureArea(const QRect& area);
+    QRect PictureArea() const { return m_pictureArea; }
 
     // The full-screen show window, once made (or null).
     void SetShowView(ShowView* window);
@@ -74,12 +70,9 @@ signals:
     void mouseButtonChanged(bool down);
 
 private:
-    void SetImage1ShowHooks(FitZoomHooks& hooks);
-    CropContext Image1CropState() const;
-    void SetImage1FullViewHooks(FitZoomHooks& hooks);
-    void SetImage1WindowHooks(FitZoomHooks& hooks);
+    void StartFullView(const QString& path, std::function<void(const QString& failure)> done);
+    void ConnectImage1FitZoom(FitZoomHandler* handler);
 
-    std::function<bool()> m_manualMode;
     QPointer<ShowView> m_showView;
     ShowSession& m_session;
     SettingsStore& m_settings;
@@ -88,4 +81,5 @@ private:
     const FitZoomWidgets m_w;
     FitZoomHandler* m_image1FitZoom = nullptr;
     CustomRatioPanel* m_customRatio = nullptr;
+    QRect m_pictureArea;
 };

@@ -12,6 +12,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
+#include <QPointer>
 
 namespace {
 
@@ -74,6 +76,13 @@ Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
 
 void MainWindow::InstallExternalPrograms()
 {
+    // The thumbnails renewed after an edit take this window's thumbnail
+    // options; their status shows in this window's status panel 0.
+    const auto options = [this] { return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode); };
+    const auto status = [window = QPointer<MainWindow>(this)](const QString& text) {
+        if (window && window->statusPanels())
+            window->statusPanels()->setPanelText(0, text);
+    };
     m_externalPrograms = new ExternalProgramsController(
         externalProgramsWidgets(this), *folderTree(), PictureDisplaySect->displayState(), openShow(),
         [this] {
@@ -81,9 +90,7 @@ void MainWindow::InstallExternalPrograms()
                 setFolderPictureWindow(new FolderPictureChooser(this));
             return folderPictureWindow();
         },
-        m_state.settings, m_state.paths, m_state.environment, m_state.session, ThumbnailLoaderSteps([this] {
-            return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode);
-        }));
+        m_state.settings, m_state.paths, m_state.environment, m_state.session, ThumbnailLoaderSteps(options, status));
 }
 
 void MainWindow::ConnectExternalPrograms()

@@ -23,8 +23,8 @@ FitZoomWidgets fitZoomWidgets(MainWindow* f)
 
 void MainWindow::InstallFitZoom()
 {
-    FitZoomSect = new FitZoomSection(fitZoomWidgets(this), [this] { return m_slideShow->InManualMode(); },
-                                     m_state.settings, m_state.paths, m_state.start, m_state.session);
+    FitZoomSect = new FitZoomSection(fitZoomWidgets(this), m_state.settings, m_state.paths, m_state.start,
+                                     m_state.session);
 }
 
 void MainWindow::ConnectFitZoom()

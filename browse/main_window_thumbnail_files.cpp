@@ -15,19 +15,18 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QPointer>
 
 namespace {
 
-// The status of thumbnail making, shown by the main window, unless
-// something else already shows it.
-void installThumbnailStatus()
+// The status of thumbnail making, shown in the window's status panel 0
+// while the window lasts.
+ThumbnailStatus statusPanel0(MainWindow* form)
 {
-    if (!ThumbnailStatusSink())
-        ThumbnailStatusSink() = [](const QString& text) {
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* form = qobject_cast<MainWindow*>(window))
-                    form->statusPanels()->setPanelText(0, text);
-        };
+    return [window = QPointer<MainWindow>(form)](const QString& text) {
+        if (window && window->statusPanels())
+            window->statusPanels()->setPanelText(0, text);
+    };
 }
 
 PictureInfoWidgets pictureInfoWidgets(MainWindow* f)
@@ -68,7 +67,6 @@ public:
 
 void startThumbnailFiles()
 {
-    installThumbnailStatus();
     qApp->installEventFilter(new ThumbnailFilesWatcher(qApp));
 }
 
@@ -83,17 +81,18 @@ void MainWindow::InstallPictureInfo()
         {*folderTree(), PictureDisplaySect->displayState(), m_layout->layoutState(), m_layout->designBounds(),
          m_sound->session(), *m_externalPrograms},
         m_state.settings, m_state.paths, m_state.environment, m_state.start, m_state.session);
+    // The browse preview's thumbnail status shows in this window.
+    connect(m_pictureInfo, &PictureInfoController::thumbnailStatus, this, statusPanel0(this));
     // The thumbnail and information steps follow each picture loaded into
-    // a slot, with this window's thumbnail options.
-    ConnectPictureLoaderSteps(this, ThumbnailLoaderSteps([this] {
-                                  return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode);
-                              }));
+    // a slot, with this window's thumbnail options; their status shows in
+    // this window.
+    const auto options = [this] { return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode); };
+    ConnectPictureLoaderSteps(this, ThumbnailLoaderSteps(options, statusPanel0(this)));
 }
 
 void MainWindow::ConnectPictureInfo()
 {
     PictureInfoController* info = m_pictureInfo;
-    connect(info, &PictureInfoController::thumbnailStatusWanted, this, [] { installThumbnailStatus(); });
     connect(info, &PictureInfoController::folderRefreshWanted, FolderTreeSect,
             &FolderTreeSection::RefreshSelectedFolder);
 }

@@ -337,8 +337,8 @@ QString PictureDisplaySection::startedListEntry() const
 QSize PictureDisplaySection::MainPictureArea() const
 {
     const FitZoomSection* zoom = m_fitZoom;
-    if (zoom && zoom->PictureAreaWidth > 0 && zoom->PictureAreaHeight > 0)
-        return QSize(zoom->PictureAreaWidth, zoom->PictureAreaHeight);
+    if (zoom && zoom->PictureArea().width() > 0 && zoom->PictureArea().height() > 0)
+        return zoom->PictureArea().size();
     return QSize();
 }
 

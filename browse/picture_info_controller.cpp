@@ -85,6 +85,7 @@ PictureInfoController::PictureInfoController(const PictureInfoWidgets& widgets, 
             [this](quint64, const QImage& image, QSize loaded) { PreviewImageAnswered(image, loaded); });
     connect(m_browsePreview, &PreviewRequest::failed, this,
             [this](quint64, const LoadError&) { PreviewImageAnswered(QImage(), QSize()); });
+    connect(m_browsePreview, &PreviewRequest::thumbnailStatus, this, &PictureInfoController::thumbnailStatus);
     connect(m_myShowPreview, &PreviewRequest::loaded, this,
             [this](quint64, const QImage& image, QSize) { MyShowImageAnswered(image); });
     connect(m_myShowPreview, &PreviewRequest::failed, this,
@@ -100,7 +101,6 @@ void PictureInfoController::SetupThumbnailFiles()
     if (m_thumbnailFilesSetUp)
         return;
     m_thumbnailFilesSetUp = true;
-    emit thumbnailStatusWanted();
     for (QAction* action : {m_w.TBMakeSmall, m_w.MMakeSmall, m_w.MakeSmall})
         if (action)
             connect(action, &QAction::triggered, this, &PictureInfoController::MakeSmallClick);

@@ -53,9 +53,8 @@ public:
     // The MyShow manager, once made (or null).
     void SetShowManager(ShowManagerWindow* window);
 
-    // Connects the "Create thumbnails manually" items, the tree's mouse moves
-    // and the status of thumbnail making (once; the first showing of the
-    // window does it too).
+    // Connects the "Create thumbnails manually" items and the tree's mouse
+    // moves (once; the first showing of the window does it too).
     void SetupThumbnailFiles();
     // The manual creation window ThumbnailOptionsDialog for SelectedFolder; the tree is
     // refreshed afterwards.
@@ -98,8 +97,9 @@ public:
     bool HideTarnivoPanel = false;
 
 signals:
-    // The status of thumbnail making is to be shown (first showing).
-    void thumbnailStatusWanted();
+    // The status of the browse preview's thumbnail making ("T" while it is
+    // made, "" after), on the window's thread.
+    void thumbnailStatus(const QString& text);
     // The selected folder is to be read again (thumbnails were made).
     void folderRefreshWanted();
 

@@ -2,6 +2,7 @@
 // fitted into its box, the message in place of a picture, the information
 // lines and the buttons.
 #include "browse/preview_panel.h"
+#include "platform/designed_widgets.h"
 
 #include "browse/info_lines_layout.h"
 
@@ -10,6 +11,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QStringList>
@@ -20,48 +22,23 @@
 
 namespace {
 
-template <class W>
-W* named(W* w, const QByteArray& name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QLabel* makeLabel(QWidget* parent, const QByteArray& name, QRect r, const QString& text = QString())
-{
-    auto* l = named(new QLabel(text, parent), name);
-    l->setGeometry(r);
-    return l;
-}
-
-QFrame* makeFrame(QWidget* parent, const QByteArray& name, QRect r, QFrame::Shape shape = QFrame::StyledPanel)
-{
-    auto* f = named(new QFrame(parent), name);
-    f->setFrameShape(shape);
-    f->setGeometry(r);
-    return f;
-}
-
-QToolButton* makeButton(QWidget* parent, const QByteArray& name, QRect r)
-{
-    auto* b = named(new QToolButton(parent), name);
-    b->setGeometry(r);
-    b->setAutoRaise(true);
-    return b;
-}
-
 void setShown(QWidget* w, bool shown)
 {
     if (w)
         w->setVisible(shown);
 }
 
-// The information lines size themselves to their text, as auto-sized
-// labels do; the panel clips what does not fit.
+// The information lines are placed by their panel's layout, which gives
+// each the width its text needs (wrapped when the panel is too narrow). It
+// places them again at once: a text that does not change leaves the layout
+// as it was, so nothing else would ask for it.
 void setLine(QLabel* label, const QString& text)
 {
     label->setText(text);
-    label->adjustSize();
+    if (QLayout* lines = label->parentWidget()->layout()) {
+        lines->invalidate();
+        lines->activate();
+    }
 }
 
 } // namespace
@@ -75,20 +52,20 @@ PreviewPanel::PreviewPanel(Kind kind, QWidget* parent) : QFrame(parent), m_kind(
     setObjectName(browse ? QStringLiteral("TreeThumbnailPanel") : QStringLiteral("Panel1"));
     setFrameShape(QFrame::StyledPanel);
 
-    m_bevel = makeFrame(this, browse ? "Bevel3" : "Bevel1", QRect(6, 6, 190, 178), QFrame::Box);
-    m_noShowPanel = makeFrame(this, name("NoShowPanel"), QRect(12, 12, 178, 166));
-    m_image = makeLabel(this, browse ? "Image4" : "image2", QRect(18, 28, 166, 124));
+    m_bevel = platform::PlacedFrame(this, browse ? "Bevel3" : "Bevel1", QRect(6, 6, 190, 178), QFrame::Box);
+    m_noShowPanel = platform::PlacedFrame(this, name("NoShowPanel").constData(), QRect(12, 12, 178, 166));
+    m_image = platform::PlacedLabel(this, browse ? "Image4" : "image2", QRect(18, 28, 166, 124));
     m_image->setAlignment(Qt::AlignCenter);
     m_image->installEventFilter(this);
-    m_cannotOpen = makeLabel(this, name("CannotOpenLabel"), QRect(40, 80, 120, 16), QStringLiteral("Can not show picture"));
-    m_video = makeLabel(this, name("VideoLabel"), QRect(40, 80, 120, 16), QStringLiteral("Video file"));
-    m_fileNotExist = makeLabel(this, name("FileNotExistLabel"), QRect(40, 80, 120, 16),
+    m_cannotOpen = platform::PlacedLabel(this, name("CannotOpenLabel").constData(), QRect(40, 80, 120, 16), QStringLiteral("Can not show picture"));
+    m_video = platform::PlacedLabel(this, name("VideoLabel").constData(), QRect(40, 80, 120, 16), QStringLiteral("Video file"));
+    m_fileNotExist = platform::PlacedLabel(this, name("FileNotExistLabel").constData(), QRect(40, 80, 120, 16),
                                QStringLiteral("File does not exist"));
-    m_sizeDatePanel = makeFrame(this, name("SizeDatePanel"), QRect(201, 100, 185, 84));
-    m_fileDate = makeLabel(m_sizeDatePanel, name("FileDateLabel"), QRect(4, 4, 177, 16));
-    m_fileSize = makeLabel(m_sizeDatePanel, name("FileSizeLabel"), QRect(4, 22, 177, 16));
-    m_model = makeLabel(m_sizeDatePanel, name("ModelLabel"), QRect(4, 40, 177, 16));
-    m_readOnly = makeLabel(m_sizeDatePanel, name("ReadOnlyLabel"), QRect(4, 58, 177, 16));
+    m_sizeDatePanel = platform::PlacedFrame(this, name("SizeDatePanel").constData(), QRect(201, 100, 185, 84));
+    m_fileDate = platform::PlacedLabel(m_sizeDatePanel, name("FileDateLabel").constData(), QRect(4, 4, 177, 16));
+    m_fileSize = platform::PlacedLabel(m_sizeDatePanel, name("FileSizeLabel").constData(), QRect(4, 22, 177, 16));
+    m_model = platform::PlacedLabel(m_sizeDatePanel, name("ModelLabel").constData(), QRect(4, 40, 177, 16));
+    m_readOnly = platform::PlacedLabel(m_sizeDatePanel, name("ReadOnlyLabel").constData(), QRect(4, 58, 177, 16));
     if (browse) {
         // The date follows the size on its line when both fit.
         auto* lines = new InfoLinesLayout(m_sizeDatePanel, 22);
@@ -100,8 +77,8 @@ PreviewPanel::PreviewPanel(Kind kind, QWidget* parent) : QFrame(parent), m_kind(
         for (QLabel* line : {m_fileDate, m_fileSize, m_model, m_readOnly})
             lines->addLine({line});
     }
-    m_playOrderLabel = makeLabel(this, browse ? "Label7" : "Label2", QRect(201, 6, 120, 16));
-    m_playOrder = named(new QComboBox(this), browse ? "FPlayorderCB" : "ShowPlayOrderCB");
+    m_playOrderLabel = platform::PlacedLabel(this, browse ? "Label7" : "Label2", QRect(201, 6, 120, 16));
+    m_playOrder = platform::Named(new QComboBox(this), browse ? "FPlayorderCB" : "ShowPlayOrderCB");
     m_playOrder->setGeometry(201, 24, 120, 22);
     connect(m_playOrder, &QComboBox::activated, this, &PreviewPanel::playOrderChosen);
     if (browse)
@@ -112,13 +89,13 @@ PreviewPanel::PreviewPanel(Kind kind, QWidget* parent) : QFrame(parent), m_kind(
     // preview, one row lower in the MyShow preview.
     const QByteArray editName = browse ? "Exe4SB" : "ExeSB";
     for (int k = 0; k < 5; ++k) {
-        QToolButton* b = makeButton(this, editName + QByteArray::number(k), QRect(201 + 24 * k, browse ? 54 : 80, 22, 22));
+        QToolButton* b = platform::PlacedButton(this, (editName + QByteArray::number(k)).constData(), QRect(201 + 24 * k, browse ? 54 : 80, 22, 22));
         b->hide();
         connect(b, &QToolButton::clicked, this, [this, k] { emit editProgramClicked(k); });
         m_editPrograms[size_t(k)] = b;
     }
     if (browse) {
-        m_siblingPanel = makeFrame(this, "TarnivoPanel", QRect(330, 6, 56, 40));
+        m_siblingPanel = platform::PlacedFrame(this, "TarnivoPanel", QRect(330, 6, 56, 40));
         m_siblingPanel->hide();
     }
     for (QLabel* l : {m_cannotOpen, m_video, m_fileNotExist})
@@ -127,20 +104,20 @@ PreviewPanel::PreviewPanel(Kind kind, QWidget* parent) : QFrame(parent), m_kind(
 
 void PreviewPanel::buildBrowseExtras()
 {
-    m_voiceBevel = makeFrame(this, "VoiceBevel", QRect(322, 54, 50, 28), QFrame::Box);
-    m_micro = makeButton(this, "MicroSB", QRect(325, 57, 22, 22));
-    m_voicePlay = makeButton(this, "VoicePlaySB", QRect(348, 57, 22, 22));
+    m_voiceBevel = platform::PlacedFrame(this, "VoiceBevel", QRect(322, 54, 50, 28), QFrame::Box);
+    m_micro = platform::PlacedButton(this, "MicroSB", QRect(325, 57, 22, 22));
+    m_voicePlay = platform::PlacedButton(this, "VoicePlaySB", QRect(348, 57, 22, 22));
 }
 
 void PreviewPanel::buildMyShowExtras()
 {
-    m_pictureCount = makeLabel(this, "NrofPicLabel", QRect(347, 24, 40, 16));
-    m_pictureInList = makeLabel(this, "PicInListLabel", QRect(300, 6, 86, 16));
-    m_copyShow = makeButton(this, "CopyVXOButton", QRect(297, 54, 28, 24));
-    m_mail = makeButton(this, "MailSP", QRect(330, 54, 28, 24));
-    m_upload = makeButton(this, "UploadSp", QRect(359, 54, 28, 24));
-    m_musicBlack = makeLabel(this, "MusicBlackIm", QRect(272, 54, 20, 20));
-    m_musicPurple = makeLabel(this, "MusicPurpleIm", QRect(272, 54, 20, 20));
+    m_pictureCount = platform::PlacedLabel(this, "NrofPicLabel", QRect(347, 24, 40, 16));
+    m_pictureInList = platform::PlacedLabel(this, "PicInListLabel", QRect(300, 6, 86, 16));
+    m_copyShow = platform::PlacedButton(this, "CopyVXOButton", QRect(297, 54, 28, 24));
+    m_mail = platform::PlacedButton(this, "MailSP", QRect(330, 54, 28, 24));
+    m_upload = platform::PlacedButton(this, "UploadSp", QRect(359, 54, 28, 24));
+    m_musicBlack = platform::PlacedLabel(this, "MusicBlackIm", QRect(272, 54, 20, 20));
+    m_musicPurple = platform::PlacedLabel(this, "MusicPurpleIm", QRect(272, 54, 20, 20));
     m_musicBlack->hide();
     m_musicPurple->hide();
 }

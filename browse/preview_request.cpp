@@ -40,11 +40,14 @@ quint64 PreviewRequest::Request(const QString& path, QSize box, std::optional<Th
     ++g_waiting;
     // A newer request leaves an older one not started yet unstarted.
     m_workers->pool.clear();
-    std::optional<ThumbnailRequest> thumbnailRequest;
-    if (thumbnail)
-        thumbnailRequest = WorkerThumbnailRequest(path, ThumbnailPath(path), *thumbnail);
     const quint64 ticket = m_ticket;
     QPointer<PreviewRequest> self(this);
+    std::optional<ThumbnailRequest> thumbnailRequest;
+    if (thumbnail)
+        thumbnailRequest = WorkerThumbnailRequest(path, ThumbnailPath(path), *thumbnail, [self](const QString& text) {
+            if (self)
+                emit self->thumbnailStatus(text);
+        });
     // Worker: works on its own copies of the path, the box, the thumbnail
     // request and options; reaches the picture's and the thumbnail's files,
     // the drive table and the `.hidden` lists (both guarded); its status and

@@ -2,7 +2,8 @@
 // picture file (and, for the browse preview, its thumbnail made or renewed
 // first and shown in its place), it answers later with `loaded` or `failed`
 // naming the ticket of the request. A newer request replaces one still
-// waiting, which is then never answered.
+// waiting, which is then never answered. The status of the thumbnail's
+// making reaches the window's thread as `thumbnailStatus`.
 #pragma once
 
 #include "browse/picture_load_error.h"
@@ -37,6 +38,8 @@ signals:
     // image: as decoded for the box; trueSize: the decoded file's own size.
     void loaded(quint64 ticket, const QImage& image, QSize trueSize);
     void failed(quint64 ticket, const LoadError& error);
+    // The status of the thumbnail's making: "T" while it is made, "" after.
+    void thumbnailStatus(const QString& text);
 
 private:
     struct Answer;

@@ -21,9 +21,6 @@ class ShowView : public QWidget {
 public:
     using QWidget::QWidget;
 
-    // Called after a cut-out is shown (menu captions and status).
-    std::function<void()> CutOutShown;
-
     // The fitting, zoom and crop handler of the first image (1) or the
     // second (2).
     FitZoomHandler* FitZoom(int image) const { return m_fitZoom[size_t(image == 2 ? 1 : 0)]; }
@@ -77,6 +74,8 @@ signals:
     // The rotate buttons of the window's control panel were clicked.
     void RotateLeftClicked();
     void RotateRightClicked();
+    // A cut-out is shown (menu captions and status follow).
+    void cutOutShown();
 
 protected:
     std::array<FitZoomHandler*, 2> m_fitZoom{};

@@ -218,12 +218,6 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
     return result;
 }
 
-std::function<void(const QString&)>& ThumbnailStatusSink()
-{
-    static std::function<void(const QString&)> sink;
-    return sink;
-}
-
 namespace {
 
 ThumbnailRequest programThumbnailRequest(const QString& picture, const QString& thumbnail, const QString& slotName,
@@ -237,7 +231,6 @@ ThumbnailRequest programThumbnailRequest(const QString& picture, const QString& 
     request.ignoreDrive = ignoreDrive;
     request.forceRenew = forceRenew;
     request.setPictureDate = setPictureDate;
-    request.showStatus = ThumbnailStatusSink();
     // The picture as loaded into the slot saves decoding it again, when it
     // was decoded at least as large as the thumbnail will be.
     if (!slotName.isEmpty()) {
@@ -257,19 +250,19 @@ ThumbnailRequest programThumbnailRequest(const QString& picture, const QString& 
     return request;
 }
 
-// ThumbnailStatusSink called on the window's thread from a worker.
-std::function<void(const QString&)> statusThroughWindowThread()
+// `status` called on the window's thread from a worker (the worker posts
+// copies of it and of the text).
+std::function<void(const QString&)> statusThroughWindowThread(const ThumbnailStatus& status)
 {
-    const std::function<void(const QString&)> sink = ThumbnailStatusSink();
-    if (!sink)
+    if (!status)
         return nullptr;
-    return [sink](const QString& text) { platform::postToWindowThread([sink, text] { sink(text); }); };
+    return [status](const QString& text) { platform::postToWindowThread([status, text] { status(text); }); };
 }
 
 } // namespace
 
 int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
-                                         const ThumbnailOptions& options)
+                                         const ThumbnailOptions& options, const ThumbnailStatus& status)
 {
     if (options.demoMode)
         return ThumbNothingDone;
@@ -278,7 +271,7 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
     // The status panel is the window's: the worker's "T" and "" go there
     // through the window's thread.
     request.processMessages = false;
-    request.showStatus = statusThroughWindowThread();
+    request.showStatus = statusThroughWindowThread(status);
     // Worker: copies of the request and options; reaches the picture's own
     // files, the drive table and the `.hidden` lists (both guarded), and
     // posts its status to the window's thread.
@@ -287,21 +280,23 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
 }
 
 ThumbnailRequest WorkerThumbnailRequest(const QString& picture, const QString& thumbnail,
-                                        const ThumbnailOptions& options)
+                                        const ThumbnailOptions& options, const ThumbnailStatus& status)
 {
     ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, QString(), false, false, false, false, options);
     request.processMessages = false;
-    request.showStatus = statusThroughWindowThread();
+    request.showStatus = statusThroughWindowThread(status);
     return request;
 }
 
-PictureLoaderSteps ThumbnailLoaderSteps(std::function<ThumbnailOptions()> options)
+PictureLoaderSteps ThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, ThumbnailStatus status)
 {
     PictureLoaderSteps steps;
     steps.ThumbnailPath = [](const QString& path) { return ThumbnailPath(path); };
     steps.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
-    steps.CreateOrRefreshThumbnail = [options](const QString& path, const QString& thumbnail, const QString& slot) {
-        return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot, options ? options() : ThumbnailOptions());
+    steps.CreateOrRefreshThumbnail = [options, status](const QString& path, const QString& thumbnail,
+                                                       const QString& slot) {
+        return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot, options ? options() : ThumbnailOptions(),
+                                                    status);
     };
     return steps;
 }

@@ -118,29 +118,31 @@ struct ThumbnailRequest {
 int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOptions& options,
                              const ThumbnailMaker& maker = ThumbnailMaker());
 
+// Where the status of thumbnail making is shown ("T" while a thumbnail is
+// made, "" afterwards); called on the window's thread. Unset: nowhere.
+using ThumbnailStatus = std::function<void(const QString& text)>;
+
 // The same with `options` (not from the preview, nothing forced) made on the background
 // writer thread, so the window's thread never waits for the write; writes run
-// one after another. Returns ThumbNothingDone at once; the status "T" is
-// shown on the window's thread while the thumbnail is made.
+// one after another. Returns ThumbNothingDone at once; the status "T" goes
+// to `status` on the window's thread while the thumbnail is made.
 int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
-                                         const ThumbnailOptions& options);
+                                         const ThumbnailOptions& options, const ThumbnailStatus& status);
 
 // The program's form without a slot, not from the preview and nothing
-// forced, for a worker: its status goes to ThumbnailStatusSink through the
-// window's thread. Made on the window's thread; the worker runs
+// forced, for a worker: its status goes to `status` through the window's
+// thread. Made on the window's thread; the worker runs
 // CreateOrRefreshThumbnail(request, options) with it.
 ThumbnailRequest WorkerThumbnailRequest(const QString& picture, const QString& thumbnail,
-                                        const ThumbnailOptions& options);
+                                        const ThumbnailOptions& options, const ThumbnailStatus& status);
 
 // The picture loader's thumbnail and information steps (the path rule,
 // PictureInfoText, and the program's CreateOrRefreshThumbnail with the slot
-// just loaded, made in the background); no title hint. `options`, asked at
-// each thumbnail, gives the thumbnail options in effect (the settings and
-// the demo mode; unset: the defaults, no drive allowed).
-PictureLoaderSteps ThumbnailLoaderSteps(std::function<ThumbnailOptions()> options);
-
-// Where the program's form shows its status ("T" while making); unset: nowhere.
-std::function<void(const QString&)>& ThumbnailStatusSink();
+// just loaded, made in the background, its status going to `status`); no
+// title hint. `options`, asked at each thumbnail, gives the thumbnail
+// options in effect (the settings and the demo mode; unset: the defaults,
+// no drive allowed).
+PictureLoaderSteps ThumbnailLoaderSteps(std::function<ThumbnailOptions()> options, ThumbnailStatus status);
 
 // Fits the picture (the shown image when it is at least as large as the
 // fitted thumbnail, else the file) into the size choice's box without

@@ -9,12 +9,6 @@ namespace {
 
 int g_fileMode = FileModeReadWrite;
 
-std::function<bool()>& ReadOnlyRule()
-{
-    static std::function<bool()> rule;
-    return rule;
-}
-
 QString Native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -42,18 +36,9 @@ QString ReasonInSentence(QString text)
 
 } // namespace
 
-void SetReadOnlyRule(std::function<bool()> rule)
+void SetFileMode(int Mode)
 {
-    ReadOnlyRule() = std::move(rule);
-}
-
-void SetFileMode(int Mode, bool Force)
-{
-    const auto& readOnly = ReadOnlyRule();
-    if (readOnly && readOnly() && !Force)
-        g_fileMode = FileModeReadOnly;
-    else
-        g_fileMode = Mode;
+    g_fileMode = Mode;
 }
 
 int CurrentFileMode()

@@ -10,7 +10,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 // File modes of a record-file open.
@@ -18,14 +17,9 @@ constexpr int FileModeReadOnly = 0;
 constexpr int FileModeWriteOnly = 1;
 constexpr int FileModeReadWrite = 2;
 
-// Sets the mode used by the next record-file open. While the read-only rule
-// holds (the program runs on a folder or show given as argument, see
-// `ArgumentMode`) and `Force` is false the mode is always read only;
-// otherwise `Mode`.
-void SetFileMode(int Mode, bool Force);
-// Installs the read-only rule SetFileMode asks (the start modes install it);
-// without one every mode asked for is taken.
-void SetReadOnlyRule(std::function<bool()> rule);
+// Sets the mode used by the next record-file open (the start modes decide
+// it for the program's data files: SetDataFileMode, base/start_modes.h).
+void SetFileMode(int Mode);
 // The mode in force (read-write at program start).
 int CurrentFileMode();
 

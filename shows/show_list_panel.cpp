@@ -1,4 +1,5 @@
 #include "shows/show_list_panel.h"
+#include "platform/designed_widgets.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -6,26 +7,11 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, QRect r)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(r);
-    return l;
-}
-
-} // namespace
-
 ShowListPanel::ShowListPanel(QWidget* clientArea)
 {
-    m_bevel = new QFrame(clientArea);
-    m_bevel->setObjectName(QStringLiteral("Bevel2"));
-    m_bevel->setFrameShape(QFrame::Box);
-    m_bevel->setGeometry(404, 32, 392, 22);
-    m_header = makeLabel(clientArea, "ImMyShowHeader", QRect(404, 32, 392, 22));
-    m_nameLabel = makeLabel(clientArea, "MyShowLabel", QRect(409, 35, 380, 16));
+    m_bevel = platform::PlacedFrame(clientArea, "Bevel2", QRect(404, 32, 392, 22), QFrame::Box);
+    m_header = platform::PlacedLabel(clientArea, "ImMyShowHeader", QRect(404, 32, 392, 22));
+    m_nameLabel = platform::PlacedLabel(clientArea, "MyShowLabel", QRect(409, 35, 380, 16));
 
     m_grid = new QTableWidget(0, 5, clientArea);
     m_grid->setObjectName(QStringLiteral("MyShowSG"));
@@ -42,11 +28,7 @@ ShowListPanel::ShowListPanel(QWidget* clientArea)
     const char* const names[] = {"ExchangeButtonBoven", "ExchangeButtonBeneden", "MoveButton",
                                  "DeleteButton",        "TextSB",                "ClearListButton"};
     for (int k = 0; k < 6; ++k) {
-        auto* b = new QToolButton(clientArea);
-        b->setObjectName(QString::fromLatin1(names[k]));
-        b->setGeometry(404 + k * btnW, btnTop, btnW, btnH);
-        b->setToolTip(QString());
-        b->setAutoRaise(true);
+        QToolButton* b = platform::PlacedButton(clientArea, names[k], QRect(404 + k * btnW, btnTop, btnW, btnH));
         b->setEnabled(false);
         m_buttons[size_t(k)] = b;
     }

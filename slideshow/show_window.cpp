@@ -43,13 +43,6 @@
 
 namespace {
 
-QSize primaryScreenSize()
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        return screen->size();
-    return QSize(1024, 768);
-}
-
 // The slot decodes for the full-screen area and the show's enlargement limit.
 void prepareSlot(const QString& name, QSize area, const TShowState& ShowState)
 {
@@ -98,64 +91,37 @@ void ShowWindow::makeRatioMenu()
 
 QRect ShowWindow::PictureArea() const
 {
-    const TAddSettingsRecord& AddSettings = m_state.settings.AddSettings;
-    const QSize area = fitzoom::FullScreenPictureArea(m_state.session.UseMainMonitor == 1, NavPanel && NavPanel->isVisible(),
-                                                      primaryScreenSize(), AddSettings.Mon2Width,
-                                                      AddSettings.Mon2Height);
-    return QRect(QPoint(0, 0), area);
+    return FullScreenPictureRect(m_state.session, m_state.settings.AddSettings, NavPanel && NavPanel->isVisible());
 }
 
 void ShowWindow::makeFitZoom(int index, QLabel* image, const QString& slot)
 {
-    auto* handler = new FitZoomHandler(m_state.session, image, PictureSlot(slot), m_state.settings.Settings, this);
+    auto* handler = new FitZoomHandler(m_state.session, m_state.settings, m_state.paths, m_state.start, image,
+                                       PictureSlot(slot), this);
     handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
     handler->ReadoutMargin = 30;
-    handler->MiddleButton = [this] { TogglePause(); };
+    handler->FullScreen = true;
+    handler->NavPanel = NavPanel;
+    handler->SpeedLabel = SpeedLabel;
     m_fitZoom[size_t(index)] = handler;
 
-    FitZoomHooks& hooks = handler->Hooks();
-    hooks.PictureArea = [this] { return PictureArea(); };
-    hooks.EnlargeLimit = [this] { return int(m_state.session.ShowState.EnlargeLimit); };
-    hooks.NoLimitOnce = [this] { return m_state.session.ShowState.NoLimitOnce != 0; };
-    hooks.CutOutFolderPath = [this] { return m_state.paths.CutOutFolder; };
-    hooks.ClearNoLimitOnce = [this] { m_state.session.ShowState.NoLimitOnce = 0; };
-    hooks.CropState = [this, handler] {
-        CropContext ctx;
-        ctx.fullViewActive = m_state.session.FullViewActive == 1;
-        ctx.showRunning = m_state.session.PlaybackActive == 1 && !ctx.fullViewActive;
-        ctx.autoShowRunning = m_state.session.AutoShowRunning == 1;
-        const TShowState& ShowState = m_state.session.ShowState;
-        ctx.manualMode = ctx.showRunning && (ShowState.ManualMode || ShowState.Direction == 0);
-        ctx.demoMode = m_state.start.DemoMode == 1;
-        ctx.navPanelShown = NavPanel && NavPanel->isVisible();
-        ctx.fullScreenVisible = true;
-        if (ctx.showRunning && validEntry(m_state.session, m_state.session.PictureIndex))
-            ctx.picturePath = m_state.session.PictureTable[size_t(m_state.session.PictureIndex)].FullPath;
-        else if (!handler->CropPath.isEmpty())
-            ctx.picturePath = handler->CropPath;
-        else if (handler->Slot())
-            ctx.picturePath = handler->Slot()->Path();
-        return ctx;
-    };
-    hooks.SpeedLabel = [this] { return SpeedLabel; };
-    hooks.StopSpeedTimers = [this] { SpeedTimer->stop(); };
-    hooks.ScreenWidth = [this] { return PictureArea().width(); };
-    hooks.ShowHint = [this](const QString& text) {
+    connect(handler, &FitZoomHandler::middleButtonPressed, this, [this] { TogglePause(); });
+    connect(handler, &FitZoomHandler::readoutShown, SpeedTimer, &QTimer::stop);
+    connect(handler, &FitZoomHandler::pauseHintWanted, this, [this](const QString& text) {
         if (m_state.settings.Settings.ShowHints)
             ShowCenteredHint(text);
-    };
-    hooks.HideTextLabels = [this] {
+    });
+    connect(handler, &FitZoomHandler::cutOutMade, this, [this] {
         for (QLabel* text : TextLabels)
             text->hide();
-    };
-    hooks.CloseFullView = [this] { StopSlideShow(); };
-    hooks.AfterCutOutShown = [this] {
+    });
+    connect(handler, &FitZoomHandler::fullViewClicked, this, [this] { StopSlideShow(); });
+    connect(handler, &FitZoomHandler::cutOutShown, this, [this] {
         if (m_state.session.FullViewActive == 1)
             showCutOutButtons(true);
-        if (CutOutShown)
-            CutOutShown();
-    };
-    hooks.AfterSizing = [this, index](bool toggle) { afterSizing(index, toggle); };
+        emit cutOutShown();
+    });
+    connect(handler, &FitZoomHandler::sized, this, [this, index](bool toggle) { afterSizing(index, toggle); });
 }
 
 void ShowWindow::afterSizing(int index, bool toggle)

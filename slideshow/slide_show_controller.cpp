@@ -192,10 +192,10 @@ void SlideShowController::WireShowWindow(ShowWindow* Form9)
         if (self)
             emit self->decodeAheadWanted(next, left);
     };
-    Form9->CutOutShown = [self] {
-        if (self)
-            emit self->cutOutShown();
-    };
+    // A cut-out in a show is this controller's to tell (in place of what a
+    // full view before wanted).
+    disconnect(Form9, &ShowView::cutOutShown, nullptr, nullptr);
+    connect(Form9, &ShowView::cutOutShown, this, &SlideShowController::cutOutShown);
     Form9->RestartShow = [self] {
         if (self)
             emit self->restartWanted();

@@ -6,6 +6,7 @@
 #include "base/data_folder.h"
 #include "base/settings_fields.h"
 #include "base/start_args.h"
+#include "base/start_modes.h"
 #include "app/main_window.h"
 #include "browse/file_ops_controller.h"
 #include "browse/external_programs.h"
@@ -309,14 +310,14 @@ TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
     form.startup()->FormCreate();
     ASSERT_EQ(TestState().start.StartAbort, 0);
     ASSERT_EQ(TestState().start.ArgumentMode, 1);
-    SetFileMode(FileModeReadWrite, false);
+    SetDataFileMode(TestState().start, FileModeReadWrite, false);
     EXPECT_EQ(CurrentFileMode(), FileModeReadOnly);  // an argument start opens data files read only
 
     form.startup()->DispatchStartArgument();
     EXPECT_EQ(TestState().start.OpenNormally, 1);
     EXPECT_EQ(TestState().start.ArgumentMode, 0);
     EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
-    SetFileMode(FileModeReadWrite, false);
+    SetDataFileMode(TestState().start, FileModeReadWrite, false);
     EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
     EXPECT_TRUE(form.isVisible());
     // Now a normal instance: its close saves the settings.

@@ -239,12 +239,12 @@ TEST(ApplicationHint, PanelTextKeptDuringAShow)
 TEST(ApplicationException, EscapedExceptionIsReportedOnce)
 {
     QStringList seen;
-    TApplication::setExceptionHandler([&](const QString& m) {
+    EscapedExceptionReport report;
+    QObject::connect(&report, &EscapedExceptionReport::escaped, [&](const QString& m) {
         seen << m;
-        ReportEscapedException(QStringLiteral("nested"));   // re-entry is ignored
+        report.Report(QStringLiteral("nested"));   // re-entry is ignored
     });
-    ReportEscapedException(QStringLiteral("Disk full"));
-    TApplication::setExceptionHandler({});
+    report.Report(QStringLiteral("Disk full"));
     ASSERT_EQ(seen.size(), 1);
     EXPECT_EQ(seen.first(), QStringLiteral("Disk full"));
 }

@@ -365,7 +365,7 @@ TEST(OptionsStore, AdditionalSettingsChangeAndThumbnailSwitch)
 
 TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
 {
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
     EXPECT_EQ(dialog.objectName(), QStringLiteral("Form3"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vistamo! - Options"));
     auto* tabs = dialog.findChild<QTabWidget*>("PageControl1");
@@ -397,7 +397,7 @@ TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ScopedPromptResponder answer(QList<PromptReply>{});
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
     dialog.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(5);
     dialog.findChild<QLineEdit*>("MinSizeEdit")->setText(QStringLiteral("500"));
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("100"));
@@ -416,7 +416,7 @@ TEST_F(OptionsDialogTest, TheFirstFailureOverAllPagesShowsItsPage)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     ScopedPromptResponder answer(QList<PromptReply>{});
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
     dialog.findChild<QLineEdit*>("MaxSizeEdit")->setText(QStringLiteral("x"));
     dialog.findChild<QLineEdit*>("SecondsWaitASEdit")->setText(QStringLiteral("4"));
     dialog.PictureOptionsDone->click();
@@ -431,7 +431,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     {
-        OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+        OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
         dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
         dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         dialog.CancelButton->click();
@@ -441,7 +441,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
     EXPECT_EQ(Settings.ContinuousPlay, 0);
 
     ScopedPromptResponder answer(QList<PromptReply>{});
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
     dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
     dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     dialog.findChild<QComboBox*>("IntervalComboBox")->setCurrentIndex(7);
@@ -468,7 +468,7 @@ TEST_F(OptionsDialogTest, ThumbnailsSwitchedOnAskToResetFileDatesInTheSameApply)
     AddSettings.ThumbsOnFixedDrives = 0;
     Settings.ResetFileDate = QStringLiteral("0");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
     dialog.findChild<QCheckBox*>("CBUseThumbNWD")->setChecked(true);
     EXPECT_TRUE(dialog.findChild<QWidget*>("RGThumbSize")->isEnabled());
     dialog.PictureOptionsDone->click();
@@ -494,7 +494,7 @@ TEST_F(OptionsDialogTest, ChosenColoursShowOnBothExamplesAndAreStored)
         colors->accept();   // the user's OK makes the colour the chosen one
         return PromptReply::result(QDialog::Accepted);
     });
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
     dialog.findChild<QPushButton*>("BackGroundButton")->click();   // blue background
     dialog.findChild<QPushButton*>("ColorSB")->click();            // green text
     const auto* background = dialog.findChild<QLabel*>("BackgroundColorLabel");
@@ -513,7 +513,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.EditPrograms[0] = QStringLiteral("/Prog/Edit");
     ScopedPromptResponder answer(QList<PromptReply>{PromptReply::ok(QStringLiteral("/prog/edit"))});
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
     dialog.BrowseButton->click();
     ASSERT_EQ(promptLog().size(), 2);
     EXPECT_EQ(promptLog()[1].request.text, QStringLiteral("Program already exists in list!"));
@@ -522,7 +522,7 @@ TEST_F(OptionsDialogTest, BrowsingAProgramAlreadyListedIsRefused)
 
 TEST_F(OptionsDialogTest, NeverUseAutomaticShowDisablesItsControlsButNotTheCdTexts)
 {
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
     dialog.NeverUseASCheckBox->setChecked(true);
     EXPECT_FALSE(dialog.HoldLastShowBox->isEnabled());
     EXPECT_FALSE(dialog.SecondsWaitASEdit->isEnabled());
@@ -556,14 +556,14 @@ TEST_F(OptionsDialogTest, RunningShowKeepsItsIntervalUnlessTheChoiceChanged)
     TestState().session.PlaybackActive = 1;
     TestState().session.ShowState.CurrentInterval = 7;
     {
-        OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+        OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
         dialog.FormActivate();
         dialog.PictureOptionsDone->click();
         ASSERT_TRUE(dialog.LastCheck.ok());
     }
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
     {
-        OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+        OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
         dialog.FormActivate();
         dialog.Intervalgroup->setItemIndex(3);
         dialog.PictureOptionsDone->click();
@@ -633,7 +633,7 @@ TEST_F(OptionsDialogTest, ChoosingAProgramMakesItTheFirstAndRemoveEmptiesTheText
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.EditPrograms = {QStringLiteral("/p/a"), QStringLiteral("/p/b"), QStringLiteral("/p/c"), {}, {}};
-    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().session);
+    OptionsDialog dialog(TestState().settings, TestState().paths, TestState().environment, TestState().start, TestState().session);
     auto* list = dialog.findChild<QComboBox*>("ExtProgComboBox");
     ASSERT_EQ(list->count(), 3);
     EXPECT_TRUE(dialog.BrowseButton->isEnabled());

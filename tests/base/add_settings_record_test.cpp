@@ -46,7 +46,7 @@ struct Restore {
     ~Restore()
     {
         TestState().start.ArgumentMode = 0;
-        SetFileMode(FileModeReadWrite, true);
+        SetFileMode(FileModeReadWrite);
     }
 };
 
@@ -57,7 +57,7 @@ TEST(AddSettingsRecord, FirstStartFillsTheEmptyFile)
     const QString path = AddFile();
     ASSERT_TRUE(writeFile(path, QByteArray()));  // created empty at start
     SettingsStore store;
-    const TAddSettingsLoad load = store.LoadAddSettings(path, kVersion);
+    const TAddSettingsLoad load = store.LoadAddSettings(path, kVersion, TestState().start);
     const TAddSettingsRecord& rec = store.AddSettings;
     ASSERT_TRUE(load.Result.ok()) << load.Result.Message.toStdString();
     EXPECT_TRUE(load.Created);
@@ -86,12 +86,12 @@ TEST(AddSettingsRecord, MissingOrShortFileGetsTheDefaults)
 {
     const QString missing = AddFile();
     TAddSettingsRecord rec;
-    EXPECT_TRUE(LoadAddSettings(missing, rec, kVersion).Created);
+    EXPECT_TRUE(LoadAddSettings(missing, rec, kVersion, TestState().start).Created);
     EXPECT_EQ(readFile(missing).size(), 9468);
 
     const QString shortFile = AddFile();
     ASSERT_TRUE(writeFile(shortFile, QByteArray(5000, '\xAB')));
-    const auto load = LoadAddSettings(shortFile, rec, kVersion);
+    const auto load = LoadAddSettings(shortFile, rec, kVersion, TestState().start);
     EXPECT_TRUE(load.Result.ok());
     EXPECT_TRUE(load.Created);
     EXPECT_EQ(rec.UploadBatchSize, 50);
@@ -111,7 +111,7 @@ TEST(AddSettingsRecord, OldVersionResetsOnlyTheThumbnailOptions)
     ASSERT_TRUE(WriteAddSettings(path, old).ok());
 
     TAddSettingsRecord rec;
-    const auto load = LoadAddSettings(path, rec, kVersion);
+    const auto load = LoadAddSettings(path, rec, kVersion, TestState().start);
     EXPECT_TRUE(load.Repaired);
     EXPECT_EQ(rec.ThumbsOnFixedDrives, 1);
     EXPECT_EQ(rec.ThumbsOnNetworkDrives, 0);
@@ -128,7 +128,7 @@ TEST(AddSettingsRecord, OldVersionResetsOnlyTheThumbnailOptions)
     TAddSettingsRecord newer = old;
     newer.AddSettingsVersion = 60;
     ASSERT_TRUE(WriteAddSettings(path, newer).ok());
-    LoadAddSettings(path, rec, kVersion);
+    LoadAddSettings(path, rec, kVersion, TestState().start);
     EXPECT_EQ(rec.ThumbSizeIndex, 4);
     EXPECT_EQ(rec.AddSettingsVersion, kVersion);
     EXPECT_EQ(I32At(readFile(path), 320), kVersion);
@@ -147,7 +147,7 @@ TEST(AddSettingsRecord, UploaderPathRepairs)
     TAddSettingsRecord rec;
     auto load = [&] {
         testsupport::ScopedFileSizeLimit limit(1024);
-        return LoadAddSettings(path, rec, kVersion);
+        return LoadAddSettings(path, rec, kVersion, TestState().start);
     }();
     EXPECT_TRUE(load.Result.ok());
     EXPECT_FALSE(load.Repaired);
@@ -156,7 +156,7 @@ TEST(AddSettingsRecord, UploaderPathRepairs)
     // The program was deleted: the path is emptied; a detected one takes its place.
     QFile::remove(uploader);
     const QString detected = MakeProgram(QStringLiteral("other-uploader"));
-    load = LoadAddSettings(path, rec, kVersion, detected);
+    load = LoadAddSettings(path, rec, kVersion, TestState().start, detected);
     EXPECT_TRUE(load.Repaired);
     EXPECT_TRUE(load.UploaderFound);
     EXPECT_EQ(rec.UploaderPath, detected);
@@ -169,7 +169,7 @@ TEST(AddSettingsRecord, UploaderPathRepairs)
     const QByteArray written = readFile(path);
     {
         testsupport::ScopedFileSizeLimit limit(1024);
-        load = LoadAddSettings(path, rec, kVersion, QStringLiteral("/no/such/uploader"));
+        load = LoadAddSettings(path, rec, kVersion, TestState().start, QStringLiteral("/no/such/uploader"));
     }
     EXPECT_TRUE(load.Repaired);
     EXPECT_EQ(load.Result.Status, RecordStatus::WriteFailed);  // the write was attempted
@@ -187,7 +187,7 @@ TEST(AddSettingsRecord, ArgumentStartWritesNothing)
     const QByteArray before = readFile(path);
     TestState().start.ArgumentMode = 1;
     TAddSettingsRecord rec;
-    const auto load = LoadAddSettings(path, rec, kVersion);
+    const auto load = LoadAddSettings(path, rec, kVersion, TestState().start);
     EXPECT_TRUE(load.Result.ok());
     EXPECT_EQ(rec.AddSettingsVersion, kVersion);  // repaired in memory
     EXPECT_EQ(readFile(path), before);

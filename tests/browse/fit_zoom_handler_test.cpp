@@ -22,23 +22,30 @@
 namespace {
 
 // A window with an image of 800 x 600 below a 30-pixel bar, a readout
-// label and a slot holding a 4000 x 3000 picture decoded at a quarter.
+// label and a slot holding a 4000 x 3000 picture decoded at a quarter,
+// shown in the full view with an enlargement limit of 100%.
 struct Window {
     QWidget window;
     QLabel* image = nullptr;
     QLabel* speed = nullptr;
     PictureSlotModel slot{QStringLiteral("form1im1")};
     std::unique_ptr<FitZoomHandler> handler;
+    DataPaths paths;
     QString folder;
-    CropContext ctx;
+    QString picturePath = QStringLiteral("/pics/holiday.jpg");
     QStringList hints;
 
     Window()
     {
-        TestState().session.CutOutCount = 0;
-        TestState().session.ZoomFactor = 0;
-        TestState().session.ZoomSteps = 0;
-        TestState().session.FullViewActive = 1;
+        ShowSession& session = TestState().session;
+        session.CutOutCount = 0;
+        session.ZoomFactor = 0;
+        session.ZoomSteps = 0;
+        session.FullViewActive = 1;
+        session.PlaybackActive = 0;
+        session.ShowState.EnlargeLimit = 100;
+        TestState().settings.Settings.CropRatioWidth = 0;
+        TestState().settings.Settings.CropRatioHeight = 0;
         window.resize(1000, 700);
         image = new QLabel(&window);
         image->setObjectName(QStringLiteral("Image1"));
@@ -46,9 +53,7 @@ struct Window {
         speed = new QLabel(&window);
         speed->setObjectName(QStringLiteral("SpeedLabel"));
         folder = CutOutFolderFor(testsupport::freshDir(QStringLiteral("data")));
-        ctx.picturePath = QStringLiteral("/pics/holiday.jpg");
-        ctx.fullViewActive = true;
-        ctx.fullScreenVisible = true;
+        paths.CutOutFolder = folder;
 
         QImage buffer(1000, 750, QImage::Format_RGB32);
         buffer.fill(Qt::red);
@@ -61,19 +66,14 @@ struct Window {
         picture.trueSize = QSize(4000, 3000);
         picture.kind = PictureKind::Jpeg;
         picture.jpegScaleNum = 2;
-        slot.SetPicture(ctx.picturePath, picture);
+        slot.SetPicture(picturePath, picture);
 
-        handler = std::make_unique<FitZoomHandler>(TestState().session, image, &slot, TestState().settings.Settings);
-        FitZoomHooks& h = handler->Hooks();
-        h.PictureArea = [] { return QRect(0, 30, 800, 600); };
-        h.EnlargeLimit = [] { return 100; };
-        h.CutOutFolderPath = [this] { return folder; };
-        h.CropState = [this] { return ctx; };
-        h.SpeedLabel = [this] { return speed; };
-        h.ScreenWidth = [] { return 1000; };
-        h.RatioWidth = [] { return 0.0; };
-        h.RatioHeight = [] { return 0.0; };
-        h.ShowHint = [this](const QString& t) { hints << t; };
+        handler = std::make_unique<FitZoomHandler>(session, TestState().settings, paths, TestState().start, image,
+                                                   &slot);
+        handler->LayoutArea = QRect(0, 30, 800, 600);
+        handler->SpeedLabel = speed;
+        handler->CropPath = picturePath;
+        QObject::connect(handler.get(), &FitZoomHandler::pauseHintWanted, [this](const QString& t) { hints << t; });
         window.show();
     }
 
@@ -185,8 +185,9 @@ TEST(FitZoomHandler, SmallSelectionsAndRefusals)
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
     // A running, not paused show: no band and the pause hint on release.
-    w.ctx.fullViewActive = false;
-    w.ctx.showRunning = true;
+    TestState().session.FullViewActive = 0;
+    TestState().session.PlaybackActive = 1;
+    TestState().session.ShowState.Direction = 1;
     w.send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
     w.send(QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::LeftButton);
     EXPECT_FALSE(w.handler->Overlay()->BandShown());
@@ -194,6 +195,7 @@ TEST(FitZoomHandler, SmallSelectionsAndRefusals)
     ASSERT_EQ(w.hints.size(), 1);
     EXPECT_EQ(w.hints.first(), CropPauseHintText());
     EXPECT_EQ(TestState().session.CutOutCount, 0);
+    TestState().session.PlaybackActive = 0;
 }
 
 TEST(FitZoomHandler, SelectionCoveringNoPicturePixelSaysSo)
@@ -204,8 +206,8 @@ TEST(FitZoomHandler, SelectionCoveringNoPicturePixelSaysSo)
     tiny.image.fill(Qt::white);
     tiny.trueSize = QSize(2, 2);
     tiny.kind = PictureKind::Bitmap;
-    w.slot.SetPicture(w.ctx.picturePath, tiny);
-    w.handler->Hooks().EnlargeLimit = [] { return 9999; };
+    w.slot.SetPicture(w.picturePath, tiny);
+    TestState().session.ShowState.EnlargeLimit = 9999;
     w.handler->SizePictureToDisplay();
     ASSERT_EQ(w.image->size(), QSize(202, 202));   // factor (9999 + 100) / 100
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
@@ -221,7 +223,7 @@ TEST(FitZoomHandler, AClickInTheFullViewClosesIt)
     Window w;
     w.handler->SizePictureToDisplay();
     int closed = 0;
-    w.handler->Hooks().CloseFullView = [&] { ++closed; };
+    QObject::connect(w.handler.get(), &FitZoomHandler::fullViewClicked, [&] { ++closed; });
     w.drag({50, 50}, {51, 50});
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(TestState().session.CutOutCount, 0);
@@ -246,7 +248,7 @@ TEST(FitZoomHandler, StepBackThroughTheCutOutsToThePicture)
     QImage picture(800, 600, QImage::Format_RGB32);
     picture.fill(Qt::gray);
     ASSERT_TRUE(picture.save(path, "JPG"));
-    w.ctx.picturePath = path;
+    w.handler->CropPath = path;
     w.slot.SetPicture(path, LoadPictureFile(path, QSize()));
     w.handler->SizePictureToDisplay();
     w.drag({0, 0}, {400, 300});

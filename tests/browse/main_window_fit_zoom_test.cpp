@@ -174,10 +174,7 @@ TEST(MainWindowFitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
     TSettingsRecord& Settings = TestState().settings.Settings;
     Settings.MaxEnlargePercent = 100;
     MainWindow form(TestState());
-    form.fitZoom()->PictureAreaLeft = 10;
-    form.fitZoom()->PictureAreaTop = 40;
-    form.fitZoom()->PictureAreaWidth = 1001;
-    form.fitZoom()->PictureAreaHeight = 500;
+    form.fitZoom()->SetPictureArea(QRect(10, 40, 1001, 500));
     form.ShowPictureFull(makeJpeg(400, 300));
     testsupport::waitForPictureAnswers();
     // Factor min(500 / 300, 1001 / 400, 2): 1.6667 -> 667 x 500; left 10 + 334 / 2.

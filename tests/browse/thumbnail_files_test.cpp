@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -625,7 +626,7 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
 
 TEST(ThumbnailLoaderSteps, ThePathRuleAndTheInformation)
 {
-    const PictureLoaderSteps steps = ThumbnailLoaderSteps(nullptr);
+    const PictureLoaderSteps steps = ThumbnailLoaderSteps(nullptr, nullptr);
     ASSERT_TRUE(bool(steps.ThumbnailPath));
     ASSERT_TRUE(bool(steps.PictureInfoText));
     ASSERT_TRUE(bool(steps.CreateOrRefreshThumbnail));
@@ -644,7 +645,9 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
     AddSettings.ThumbMinSizeKB = 300;
     AddSettings.ThumbSizeIndex = 2;   // 800 x 600
     Settings.ResetFileDate = QStringLiteral("1");
-    PictureLoaderSteps steps = ThumbnailLoaderSteps([] { return CurrentThumbnailOptions(TestState().settings, false); });
+    QStringList status;
+    PictureLoaderSteps steps = ThumbnailLoaderSteps([] { return CurrentThumbnailOptions(TestState().settings, false); },
+                                                    [&status](const QString& text) { status << text; });
     steps.SetTitleHint = [](const QString&) {};
     QObject stepsOwner;
     ConnectPictureLoaderSteps(&stepsOwner, steps);
@@ -652,6 +655,9 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
     EXPECT_EQ(TryLoadPictureIntoSlot(picture, "form1im1"), QString());
     // The thumbnail is written on the background writer.
     WaitForBackgroundWrites();
+    // Its status reaches the window's thread.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(status, QStringList({"T", ""}));
     const QString thumb = ThumbnailPath(picture);
     ASSERT_TRUE(QFileInfo::exists(thumb));
     EXPECT_EQ(QImageReader(thumb).size(), QSize(798, 600));

@@ -1,5 +1,7 @@
 #include "platform/record_file.h"
 
+#include "base/start_modes.h"
+
 #include "support/test_state.h"
 #include "support/sandbox.h"
 #include "support/write_failure.h"
@@ -29,7 +31,7 @@ struct ModeGuard {
     ~ModeGuard()
     {
         TestState().start.ArgumentMode = 0;
-        SetFileMode(FileModeReadWrite, true);
+        SetFileMode(FileModeReadWrite);
     }
 };
 
@@ -96,11 +98,11 @@ TEST(RecordFile, ArgumentModeOpensReadOnlyUnlessForced)
     const QString path = dir + QStringLiteral("/data.dat");
     ASSERT_TRUE(writeFile(path, Rec('a') + Rec('b')));
 
-    SetFileMode(FileModeReadWrite, false);
+    SetDataFileMode(TestState().start, FileModeReadWrite, false);
     EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
 
     TestState().start.ArgumentMode = 1;
-    SetFileMode(FileModeReadWrite, false);
+    SetDataFileMode(TestState().start, FileModeReadWrite, false);
     EXPECT_EQ(CurrentFileMode(), FileModeReadOnly);
     RecordFile f;
     ASSERT_TRUE(f.Open(path, 8).ok());
@@ -118,7 +120,7 @@ TEST(RecordFile, ArgumentModeOpensReadOnlyUnlessForced)
     EXPECT_TRUE(created.Write(0, Rec('n')).ok());
     created.Close();
 
-    SetFileMode(FileModeReadWrite, true);
+    SetDataFileMode(TestState().start, FileModeReadWrite, true);
     EXPECT_EQ(CurrentFileMode(), FileModeReadWrite);
     ASSERT_TRUE(f.Open(path, 8).ok());
     EXPECT_TRUE(f.Write(0, Rec('z')).ok());

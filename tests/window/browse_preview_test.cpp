@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -50,27 +51,29 @@ void expectPreviewInItsBox(MainWindowFixture& f, const char* what)
     EXPECT_FALSE(picture.intersects(form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->geometry())) << what;
 }
 
-// Each shown information line lies inside its panel, apart from the
-// others, and shows its whole text (on one row, or wrapped within its
-// height).
-void expectWholeLines(MainWindow* form, const QString& what)
+// Each shown information line of a preview (the browse preview's names end
+// in "4", the MyShow preview's in nothing) lies inside its panel, apart
+// from the others, and shows its whole text (on one row, or wrapped within
+// its height).
+void expectWholeLines(MainWindow* form, const QString& what, const QString& suffix = QStringLiteral("4"))
 {
-    const QRect panel = form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->rect();
+    const auto label = [&](const char* name) { return form->findChild<QLabel*>(QLatin1String(name) + suffix); };
+    const QRect panel = form->findChild<QFrame*>(QStringLiteral("SizeDatePanel") + suffix)->rect();
     QList<QLabel*> shown;
-    for (QLabel* label : {form->findChild<QLabel*>(QStringLiteral("FileSizeLabel4")), form->findChild<QLabel*>(QStringLiteral("FileDateLabel4")), form->findChild<QLabel*>(QStringLiteral("ModelLabel4")), form->findChild<QLabel*>(QStringLiteral("ReadOnlyLabel4"))})
-        if (!label->isHidden() && !label->text().isEmpty())
-            shown << label;
+    for (QLabel* line : {label("FileSizeLabel"), label("FileDateLabel"), label("ModelLabel"), label("ReadOnlyLabel")})
+        if (!line->isHidden() && !line->text().isEmpty())
+            shown << line;
     ASSERT_GE(shown.size(), 3) << what.toStdString();
-    for (QLabel* label : shown) {
-        const std::string name = what.toStdString() + " " + label->objectName().toStdString();
-        EXPECT_TRUE(panel.contains(label->geometry())) << name;
-        if (label->fontMetrics().horizontalAdvance(label->text()) > label->width()) {
-            EXPECT_TRUE(label->wordWrap()) << name;
-            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name;
+    for (QLabel* line : shown) {
+        const std::string name = what.toStdString() + " " + line->objectName().toStdString();
+        EXPECT_TRUE(panel.contains(line->geometry())) << name;
+        if (line->fontMetrics().horizontalAdvance(line->text()) > line->width()) {
+            EXPECT_TRUE(line->wordWrap()) << name;
+            EXPECT_GE(line->height(), line->heightForWidth(line->width())) << name;
         }
         for (QLabel* other : shown)
-            if (other != label)
-                EXPECT_FALSE(label->geometry().intersects(other->geometry())) << name;
+            if (other != line)
+                EXPECT_FALSE(line->geometry().intersects(other->geometry())) << name;
     }
 }
 
@@ -90,6 +93,11 @@ TEST(BrowsePreview, EachInformationLineShowsItsWholeTextInEveryLayout)
             f.settle(50);
             ASSERT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
         }
+        QFile::copy(f.picture("c.jpg"), f.picture("c-copy.jpg"));
+        QFile copy(f.picture("c-copy.jpg"));
+        ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(copy.setFileTime(QFileInfo(f.picture("c.jpg")).lastModified(), QFileDevice::FileModificationTime));
+        copy.close();
         expandTrip(f);
         f.clickNode(f.picture("c.jpg"));
         ASSERT_TRUE(f.waitFor([&] {
@@ -102,6 +110,13 @@ TEST(BrowsePreview, EachInformationLineShowsItsWholeTextInEveryLayout)
         // Size and date share their line when the panel is wide enough.
         if (form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->width() > 400)
             EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->y(), form->findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->y()) << what.toStdString();
+        // A copy with the same size and date gives both previews the same
+        // lines again: they keep their places.
+        f.clickNode(f.picture("c-copy.jpg"));
+        ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("c-copy.jpg"); }));
+        f.settle(20);
+        expectWholeLines(form, what + QStringLiteral(" again"));
+        expectWholeLines(form, what + QStringLiteral(" MyShow"), QString());
     }
 }
 

@@ -1,0 +1,44 @@
+// MainWindow's menus: hands the menu controller the parts made after it and
+// connects what its menus and buttons ask for to the parts that do it.
+#include "app/main_window.h"
+
+#include "browse/folder_tree_section.h"
+#include "browse/picture_display_section.h"
+#include "browse/thumbnail_page_section.h"
+
+void MainWindow::ConnectMenus()
+{
+    MenuController* menus = m_menus;
+    menus->SetParts({folderTree(), &PictureDisplaySect->displayState(), ThumbnailPageSect});
+
+    // The start, restart and resume commands are connected with the menus'
+    // own (once, when the menus are set up).
+    connect(menus, &MenuController::menuCommandsConnected, this, &MainWindow::ConnectShowCommands);
+
+    // The show: held by a menu that opens while it advances, restarted by
+    // "Restart", its Show menu items set from the full-screen show's state.
+    SlideShowController* show = m_slideShow.get();
+    connect(menus, &MenuController::pauseWanted, show, &SlideShowController::PauseShow);
+    connect(menus, &MenuController::restartWanted, this, &MainWindow::RestartShow);
+    connect(menus, &MenuController::showMenuCaptionsApplied, this, &MainWindow::SyncShowButtons);
+
+    // The monitor and thumbnail-count buttons and the monitor pop-up; the
+    // window's new width after the MyShow panel is hidden or shown.
+    LayoutController* layouts = m_layout.get();
+    connect(menus, &MenuController::monitorSelectionClicked, this,
+            [layouts](bool myShowBar) { layouts->TBMonitorSelectionClick(myShowBar); });
+    connect(menus, &MenuController::nrOfThumbsClicked, this,
+            [layouts](bool myShowBar, QAction* button) { layouts->TBNrOfThumbsClick(myShowBar, button); });
+    connect(menus, &MenuController::mainMonitorChosen, this,
+            [layouts](bool mainMonitor) { layouts->MMainMonitorClick(mainMonitor); });
+    connect(menus, &MenuController::windowWidthSwitched, this, [layouts] {
+        layouts->FitToWorkArea();
+        layouts->LayoutForWindowSize();
+    });
+
+    // Hiding the MyShow panel with a named show open: its changes are kept
+    // or dropped, then the Draft show opens.
+    MyShowController* myShow = m_myShow.get();
+    connect(menus, &MenuController::showChangesDecisionWanted, myShow, &MyShowController::AskMakeChangesPermanent);
+    connect(menus, &MenuController::draftShowWanted, myShow, &MyShowController::MyShowDraftClick);
+}
