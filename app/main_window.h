@@ -298,14 +298,6 @@ public:
     // The controller of TreeView1 (tree state, fill, walk, handlers).
     class FolderTreeController* folderTree() const;
     void OpenFolderOrShow();
-    QString GetNodePath(class QTreeWidgetItem* node);
-    void UpdateFolderCaption();
-    void RefreshTreeImages();
-    void RefreshSelectedFolder();
-    bool DriveReady(QChar letter);
-    void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
-                            Qt::KeyboardModifiers modifiers, const QPoint& pos);
-    void LoadFolderExclusions();
 private:
     class FolderTreeSection* FolderTreeSect = nullptr;
     void InstallFolderTree();
@@ -325,9 +317,6 @@ public:
     // forwarded here.
     class PictureDisplaySection* pictureDisplay() const { return PictureDisplaySect; }
     void DisplayCurrentPicture();
-    void SetPictureMenuCaptions();
-    void SetSelectionMenuCaptions();
-    void UpdatePictureStatus();
 private:
     class PictureDisplaySection* PictureDisplaySect = nullptr;
     void InstallPictureDisplay();
@@ -345,7 +334,6 @@ public:
     // in the constructor: Image1's fit-zoom handler, the full view and the
     // custom ratio panel. The routines other sections call are forwarded here.
     class FitZoomSection* fitZoom() const { return FitZoomSect; }
-    void SizePictureToDisplay(bool toggle);
     void ShowPictureFull(const QString& path);
 private:
     class FitZoomSection* FitZoomSect = nullptr;

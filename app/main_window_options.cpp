@@ -7,6 +7,7 @@
 #include "browse/fit_zoom_section.h"
 #include "app/options_dialog_logic.h"
 #include "browse/external_programs_controller.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/preview_panel.h"
 #include "browse/selection_status.h"
@@ -110,7 +111,7 @@ void MainWindow::RefreshAfterOptions()
 void MainWindow::OptionsDialogClosed()
 {
     layouts()->UpdateHintsButton();
-    RefreshTreeImages();
+    FolderTreeSect->RefreshTreeImages();
     // The main window takes the focus back (its keyboard hook leaves it
     // alone in argument mode).
     if (!state().start.ArgumentMode)

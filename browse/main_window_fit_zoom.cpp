@@ -38,5 +38,4 @@ void MainWindow::ConnectFitZoom()
             [this](bool down) { m_input->MouseButtonDown = down ? 1 : 0; });
 }
 
-void MainWindow::SizePictureToDisplay(bool toggle) { FitZoomSect->SizePictureToDisplay(toggle); }
 void MainWindow::ShowPictureFull(const QString& path) { FitZoomSect->ShowPictureFull(path); }

@@ -59,14 +59,3 @@ void MainWindow::ConnectFolderTree()
 
 FolderTreeController* MainWindow::folderTree() const { return FolderTreeSect->folderTree(); }
 void MainWindow::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }
-QString MainWindow::GetNodePath(QTreeWidgetItem* node) { return FolderTreeSect->GetNodePath(node); }
-void MainWindow::UpdateFolderCaption() { FolderTreeSect->UpdateFolderCaption(); }
-void MainWindow::RefreshTreeImages() { FolderTreeSect->RefreshTreeImages(); }
-void MainWindow::RefreshSelectedFolder() { FolderTreeSect->RefreshSelectedFolder(); }
-bool MainWindow::DriveReady(QChar letter) { return FolderTreeSect->DriveReady(letter); }
-void MainWindow::TreeView1MouseDown(bool fromTree, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                                const QPoint& pos)
-{
-    FolderTreeSect->TreeView1MouseDown(fromTree, button, modifiers, pos);
-}
-void MainWindow::LoadFolderExclusions() { FolderTreeSect->LoadFolderExclusions(); }

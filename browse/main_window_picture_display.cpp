@@ -62,6 +62,3 @@ void MainWindow::InstallPictureDisplay()
 }
 
 void MainWindow::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }
-void MainWindow::SetPictureMenuCaptions() { PictureDisplaySect->SetPictureMenuCaptions(); }
-void MainWindow::SetSelectionMenuCaptions() { PictureDisplaySect->SetSelectionMenuCaptions(); }
-void MainWindow::UpdatePictureStatus() { PictureDisplaySect->UpdatePictureStatus(); }

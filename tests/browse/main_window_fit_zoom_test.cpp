@@ -194,7 +194,7 @@ TEST(MainWindowFitZoom, InAShowOnlyAPausedPictureIsCropped)
     TestState().session.ShowState.Direction = 1;
     TestState().session.ShowState.EnlargeLimit = 0;
     ASSERT_TRUE(TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty());
-    form.SizePictureToDisplay(true);
+    form.fitZoom()->SizePictureToDisplay(true);
     EXPECT_EQ(form.clientArea()->picture()->geometry(), QRect(200, 137, 400, 300));
 
     drag(form.clientArea()->picture(), {10, 10}, {200, 200});

@@ -72,7 +72,7 @@ TEST_F(MainWindowFolderTreeTest, OpensAFolderInTreeView1)
     EXPECT_EQ(FolderTreeController::NodeImage(root), 19);
     ASSERT_NE(tree->currentItem(), nullptr);
     EXPECT_EQ(tree->currentItem()->text(0), "Album & more");
-    EXPECT_EQ(form.GetNodePath(tree->currentItem()), drive + "/Album & more");
+    EXPECT_EQ(form.folderTree()->GetNodePath(tree->currentItem()), drive + "/Album & more");
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more");
     EXPECT_EQ(form.folderTree()->KeepListEntry, 0);
     EXPECT_TRUE(form.statusPanels()->panel1()->text().startsWith("Selected folder: "));
@@ -81,8 +81,8 @@ TEST_F(MainWindowFolderTreeTest, OpensAFolderInTreeView1)
               "Selected folder: " + drive + "/Album & more  (excluding subfolders)");
     EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("CopyVXOButton"))->toolTip(),
               "Copy pictures/sound in show to Selected Folder : " + drive + "/Album & more");
-    EXPECT_TRUE(form.DriveReady('d'));
-    EXPECT_FALSE(form.DriveReady('Q'));
+    EXPECT_TRUE(form.folderTreeSection()->DriveReady('d'));
+    EXPECT_FALSE(form.folderTreeSection()->DriveReady('Q'));
 }
 
 TEST_F(MainWindowFolderTreeTest, RefusesWhileAShowPlays)
@@ -137,7 +137,7 @@ TEST_F(MainWindowFolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTr
     QTreeWidgetItem* real = form.folderTreeSection()->FindAndSelectTreeNode("REAL.JPG", true);
     ASSERT_NE(real, nullptr);
     EXPECT_EQ(form.treeView()->currentItem(), real);
-    form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
+    form.folderTreeSection()->TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     // The preview shows it a moment later; the main picture area stays hidden.
     for (int i = 0; i < 50 && form.findChild<QLabel*>(QStringLiteral("Image4"))->isHidden(); ++i)
         QTest::qWait(10);
@@ -151,7 +151,7 @@ TEST_F(MainWindowFolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTr
 
     // A picture that can't be decoded says so in the preview, without a box.
     ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("broken.jpg", true), nullptr);
-    form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
+    form.folderTreeSection()->TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     for (int i = 0; i < 50 && form.findChild<QLabel*>(QStringLiteral("CannotOpenLabel4"))->isHidden(); ++i)
         QTest::qWait(10);
     EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("CannotOpenLabel4"))->isVisible());
@@ -244,12 +244,12 @@ TEST_F(MainWindowFolderTreeTest, ClickAddsThePictureToTheOpenShow)
     form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.OpenFolderOrShow();
     ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("blue.jpg", true), nullptr);
-    form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
+    form.folderTreeSection()->TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     EXPECT_EQ(form.showList()->grid()->rowCount(), before + 1);
 
     // A show that may not be changed is not touched, and the user is told.
     form.openShow().ShowChangeable = 0;
-    form.TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
+    form.folderTreeSection()->TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     EXPECT_EQ(form.showList()->grid()->rowCount(), before + 1);
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().last().request.text,

@@ -106,7 +106,7 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     form.pictureDisplay()->AudioInputPresent = [] { return true; };
     showAll({form.toolBars().RecycleBinToolButton(), form.mainMenus().SendRecycleBin(), form.mainMenus().Voice(),
              form.toolBars().MicroTB(), form.toolBars().VoicePlayTB()});
-    form.SetPictureMenuCaptions();
+    form.pictureDisplay()->SetPictureMenuCaptions();
     EXPECT_EQ(form.toolBars().RecycleBinToolButton()->toolTip(), "Remove picture from Holiday - 'D'");
     EXPECT_EQ(form.mainMenus().SendRecycleBin()->text(), "Remove picture from M&yShow     ~- D");
     EXPECT_FALSE(form.toolBars().RecycleBinToolButton()->isEnabled());   // the show may not be changed
@@ -116,7 +116,7 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     ASSERT_TRUE(testsupport::writeFile(VoicePathFor(picture), "RIFF"));
     form.openShow().ShowChangeable = 1;
     form.openShow().OpenShowName = "Draft";
-    form.SetPictureMenuCaptions();
+    form.pictureDisplay()->SetPictureMenuCaptions();
     EXPECT_TRUE(form.toolBars().RecycleBinToolButton()->isEnabled());
     EXPECT_TRUE(form.toolBars().VoicePlayTB()->isEnabled());
 
@@ -153,7 +153,7 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     showAll({form.toolBars().Backwards1ToolButton(), form.toolBars().ManualModeToolButton(),
              form.toolBars().SaveToolButton(), form.mainMenus().PictureToClipboard()});
     form.pictureDisplay()->displayState().CurrentPicturePath = "old";
-    form.SetSelectionMenuCaptions();
+    form.pictureDisplay()->SetSelectionMenuCaptions();
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/b.jpg");
     EXPECT_TRUE(form.toolBars().Backwards1ToolButton()->isEnabled());
     EXPECT_FALSE(form.toolBars().ManualModeToolButton()->isEnabled());
@@ -162,7 +162,7 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     EXPECT_EQ(form.mainMenus().PictureToClipboard()->text(), "&Picture to Clipboard");
 
     ticked = {0, 1};
-    form.SetSelectionMenuCaptions();
+    form.pictureDisplay()->SetSelectionMenuCaptions();
     EXPECT_TRUE(form.pictureDisplay()->displayState().CurrentPicturePath.isEmpty());
     EXPECT_FALSE(form.mainMenus().PictureToClipboard()->isVisible());
     EXPECT_FALSE(form.toolBars().SaveToolButton()->isEnabled());

@@ -186,7 +186,7 @@ QTreeWidgetItem* MainWindowFixture::node(const QString& path) const
     if (!t)
         return nullptr;
     for (QTreeWidgetItemIterator it(t); *it; ++it)
-        if (form_->GetNodePath(*it) == path)
+        if (form_->folderTree()->GetNodePath(*it) == path)
             return *it;
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "support/test_state.h"
 #include "base/settings_record.h"
+#include "browse/folder_tree_widget.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
@@ -54,5 +55,5 @@ TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
     QTest::mouseClick(form->mainMenus().Recent1(), Qt::LeftButton, Qt::NoModifier, item.center());
     again.settle(50);
     ASSERT_NE(form->treeView()->currentItem(), nullptr);
-    EXPECT_EQ(form->GetNodePath(form->treeView()->currentItem()), folder);
+    EXPECT_EQ(form->folderTree()->GetNodePath(form->treeView()->currentItem()), folder);
 }
