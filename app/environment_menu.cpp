@@ -2,6 +2,7 @@
 // each opens its folder in the folder tree.
 #include "base/environment.h"
 #include "app/main_window.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 
 namespace {
@@ -13,7 +14,7 @@ void openShellFolder(MainWindow* form, const QString& folder)
     tree->KeepListEntry = 0;
     tree->ListEntryToUpdate = ListEntryRef{};
     tree->FolderToOpen = folder;
-    form->OpenFolderOrShow();
+    form->folderTreeSection()->OpenFolderOrShow();
 }
 } // namespace
 

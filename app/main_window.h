@@ -293,11 +293,10 @@ public:
     // =====================================================================
 public:
     // The folder tree section (browse/folder_tree_section.h), made in the
-    // constructor; its routines are forwarded here for the other sections.
+    // constructor.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
     class FolderTreeController* folderTree() const;
-    void OpenFolderOrShow();
 private:
     class FolderTreeSection* FolderTreeSect = nullptr;
     void InstallFolderTree();
@@ -313,10 +312,8 @@ public:
 public:
     // The picture display section (browse/picture_display_section.h), made
     // in the constructor: the display step, the picture commands and the
-    // title of the shown picture. The routines other sections call are
-    // forwarded here.
+    // title of the shown picture.
     class PictureDisplaySection* pictureDisplay() const { return PictureDisplaySect; }
-    void DisplayCurrentPicture();
 private:
     class PictureDisplaySection* PictureDisplaySect = nullptr;
     void InstallPictureDisplay();
@@ -332,9 +329,8 @@ public:
 public:
     // The fitting, zooming and crop section (browse/fit_zoom_section.h), made
     // in the constructor: Image1's fit-zoom handler, the full view and the
-    // custom ratio panel. The routines other sections call are forwarded here.
+    // custom ratio panel.
     class FitZoomSection* fitZoom() const { return FitZoomSect; }
-    void ShowPictureFull(const QString& path);
 private:
     class FitZoomSection* FitZoomSect = nullptr;
     void InstallFitZoom();
@@ -387,14 +383,11 @@ public:
     // =====================================================================
 public:
     // The list and drive menus (browse/list_menus_section.h), made in the
-    // constructor; their routines are forwarded here for the other sections.
+    // constructor.
     class ListMenusSection* listMenus() const { return ListMenusSect; }
     // Invokable, so the window's meta-object links it in: the list menus are
     // built when the window is first shown.
     Q_INVOKABLE void SetupListMenus();
-    void BuildRecentMenu();
-    void BuildFavoritesMenu();
-    void BuildHistoryMenu();
 private:
     class ListMenusSection* ListMenusSect = nullptr;
     void InstallListMenus();

@@ -3,6 +3,7 @@
 // click on either preview, the MyShow list's preview of its selected row and
 // the two play-order boxes.
 #include "app/main_window.h"
+#include "browse/fit_zoom_section.h"
 
 #include "app/options_dialog_logic.h"
 #include "base/settings_record.h"
@@ -57,14 +58,14 @@ void MainWindow::Image4Click()
 {
     const QString path = pictureInfo() ? pictureInfo()->PreviewedPath : QString();
     if (!path.isEmpty() && m_browsePreview->pictureShown())
-        ShowPictureFull(path);
+        FitZoomSect->ShowPictureFull(path);
 }
 
 void MainWindow::Image2Click()
 {
     const QString path = pictureInfo() ? pictureInfo()->MyShowPreviewedPath : QString();
     if (!path.isEmpty() && m_showPreview->pictureShown())
-        ShowPictureFull(path);
+        FitZoomSect->ShowPictureFull(path);
 }
 
 void MainWindow::ShowPicFullPopClick()
@@ -77,12 +78,12 @@ void MainWindow::ShowPicFullPopClick()
             return;
         const QString master = masterPicture(page->State().cell(slot).path);
         if (QFileInfo(master).isFile())
-            ShowPictureFull(master);
+            FitZoomSect->ShowPictureFull(master);
         return;
     }
     const QString path = pictureDisplay()->displayState().CurrentPicturePath;
     if (!path.isEmpty())
-        ShowPictureFull(path);
+        FitZoomSect->ShowPictureFull(path);
 }
 
 void MainWindow::MyShowSGSelectCell()
@@ -119,12 +120,12 @@ void MainWindow::ConnectBrowseCommands()
         const QString preview = pictureInfo() ? pictureInfo()->PreviewedPath : QString();
         const QString path = preview.isEmpty() ? pictureDisplay()->displayState().CurrentPicturePath : preview;
         if (!path.isEmpty())
-            ShowPictureFull(path);
+            FitZoomSect->ShowPictureFull(path);
     };
     onClick(mainMenus().ShowPicFullHidden(), [this] {
         const QString path = pictureDisplay()->displayState().CurrentPicturePath;
         if (!path.isEmpty())
-            ShowPictureFull(path);
+            FitZoomSect->ShowPictureFull(path);
     });
     onClick(mainMenus().ShowPicFullFolder(), showBrowsePicture);
     onClick(mainMenus().ShowPicFullMyShow(), [this] { Image2Click(); });

@@ -2,6 +2,7 @@
 // handlers connected when the window is first shown, and what the options
 // dialog's Apply changes in the window.
 #include "app/main_window.h"
+#include "browse/list_menus_section.h"
 
 #include "app/options_controller.h"
 #include "browse/fit_zoom_section.h"
@@ -65,9 +66,9 @@ void MainWindow::ConnectOptions()
     // window's menu of the list it stored.
     connect(options, &OptionsController::ListApplied, this, [this](bool favorites) {
         if (favorites)
-            BuildFavoritesMenu();
+            ListMenusSect->BuildFavoritesMenu();
         else
-            BuildRecentMenu();
+            ListMenusSect->BuildRecentMenu();
     });
 }
 

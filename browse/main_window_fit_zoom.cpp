@@ -38,4 +38,3 @@ void MainWindow::ConnectFitZoom()
             [this](bool down) { m_input->MouseButtonDown = down ? 1 : 0; });
 }
 
-void MainWindow::ShowPictureFull(const QString& path) { FitZoomSect->ShowPictureFull(path); }

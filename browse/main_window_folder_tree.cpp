@@ -58,4 +58,3 @@ void MainWindow::ConnectFolderTree()
 }
 
 FolderTreeController* MainWindow::folderTree() const { return FolderTreeSect->folderTree(); }
-void MainWindow::OpenFolderOrShow() { FolderTreeSect->OpenFolderOrShow(); }

@@ -70,9 +70,9 @@ public:
         auto* form = qobject_cast<MainWindow*>(watched);
         if (form && !form->property("vxListMenusBuilt").toBool()) {
             form->setProperty("vxListMenusBuilt", true);
-            form->BuildRecentMenu();
-            form->BuildFavoritesMenu();
-            form->BuildHistoryMenu();
+            form->listMenus()->BuildRecentMenu();
+            form->listMenus()->BuildFavoritesMenu();
+            form->listMenus()->BuildHistoryMenu();
         }
         return false;
     }
@@ -114,6 +114,3 @@ void MainWindow::ConnectListMenus()
 }
 
 void MainWindow::SetupListMenus() { ListMenusSect->SetupListMenus(); }
-void MainWindow::BuildRecentMenu() { ListMenusSect->BuildRecentMenu(); }
-void MainWindow::BuildFavoritesMenu() { ListMenusSect->BuildFavoritesMenu(); }
-void MainWindow::BuildHistoryMenu() { ListMenusSect->BuildHistoryMenu(); }

@@ -61,4 +61,3 @@ void MainWindow::InstallPictureDisplay()
                                                    m_state.start, m_state.session);
 }
 
-void MainWindow::DisplayCurrentPicture() { PictureDisplaySect->DisplayCurrentPicture(); }

@@ -229,7 +229,7 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
     StartedWindow w;
     Settings.VideoPrograms[0] = program;
     w.form.folderTree()->FolderToOpen = folder;
-    w.form.OpenFolderOrShow();
+    w.form.folderTreeSection()->OpenFolderOrShow();
     QTreeWidgetItem* node = w.form.folderTreeSection()->FindAndSelectTreeNode(QStringLiteral("clip one.avi"), true);
     ASSERT_NE(node, nullptr);
     w.form.treeView()->scrollToItem(node);

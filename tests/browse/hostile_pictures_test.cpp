@@ -142,7 +142,7 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     const QStringList kinds{"Invalid Graphic", "Invalid Graphic", "Open error"};
     for (int i = 0; i < list.size(); ++i) {
         TestState().session.PictureIndex = i;
-        form.DisplayCurrentPicture();
+        form.pictureDisplay()->DisplayCurrentPicture();
         testsupport::waitForPictureAnswers();
         EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, kinds[i]);
         EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File " + QFileInfo(list[i]).fileName()

@@ -3,6 +3,7 @@
 // the selected folder, with the prompt seam answering.
 #include "support/test_state.h"
 #include "app/main_window.h"
+#include "browse/folder_tree_section.h"
 
 #include "base/settings_record.h"
 #include "browse/file_ops_controller.h"
@@ -66,7 +67,7 @@ protected:
     {
         form->folderTree()->FolderToOpen = folder;
         form->folderTree()->KeepListEntry = 1;
-        form->OpenFolderOrShow();
+        form->folderTreeSection()->OpenFolderOrShow();
     }
     // Selects the picture's node below the selected folder's node.
     void selectPicture(const QString& name)

@@ -59,7 +59,7 @@ TEST(MainWindowFitZoom, FullViewShowsThePictureFittedAndCropsIt)
     Settings.MaxEnlargePercent = 0;
     MainWindow form(TestState());
     const QString path = makeJpeg(400, 300);
-    form.ShowPictureFull(path);
+    form.fitZoom()->ShowPictureFull(path);
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.FullViewActive, 1);
     EXPECT_EQ(TestState().session.CutOutCount, 0);
@@ -91,7 +91,7 @@ TEST(MainWindowFitZoom, AFullViewThatCannotLoadSaysSo)
     MainWindow form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     const QString path = testsupport::freshDir(QStringLiteral("pics")) + QStringLiteral("/gone.jpg");
-    form.ShowPictureFull(path);
+    form.fitZoom()->ShowPictureFull(path);
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.FullViewActive, 0);
     ASSERT_FALSE(platform::promptLog().isEmpty());
@@ -175,7 +175,7 @@ TEST(MainWindowFitZoom, ThePictureAreaOfTheLayoutsIsUsedWhenSet)
     Settings.MaxEnlargePercent = 100;
     MainWindow form(TestState());
     form.fitZoom()->SetPictureArea(QRect(10, 40, 1001, 500));
-    form.ShowPictureFull(makeJpeg(400, 300));
+    form.fitZoom()->ShowPictureFull(makeJpeg(400, 300));
     testsupport::waitForPictureAnswers();
     // Factor min(500 / 300, 1001 / 400, 2): 1.6667 -> 667 x 500; left 10 + 334 / 2.
     EXPECT_EQ(form.clientArea()->picture()->geometry(), QRect(177, 40, 667, 500));

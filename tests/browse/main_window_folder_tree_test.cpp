@@ -63,7 +63,7 @@ TEST_F(MainWindowFolderTreeTest, OpensAFolderInTreeView1)
     MainWindow form(TestState());
     form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.folderTree()->KeepListEntry = 1;
-    form.OpenFolderOrShow();
+    form.folderTreeSection()->OpenFolderOrShow();
     auto* tree = form.findChild<QTreeWidget*>("TreeView1");
     ASSERT_NE(tree, nullptr);
     ASSERT_EQ(tree->topLevelItemCount(), 1);
@@ -91,7 +91,7 @@ TEST_F(MainWindowFolderTreeTest, RefusesWhileAShowPlays)
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     TestState().session.PlaybackActive = 1;
     form.folderTree()->FolderToOpen = drive;
-    form.OpenFolderOrShow();
+    form.folderTreeSection()->OpenFolderOrShow();
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
               "You can not browse a folder or open a MyShow-file while the slide show is running!");
@@ -105,7 +105,7 @@ TEST_F(MainWindowFolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
     Settings.Favorites[2] = drive + "/Album & more";
     form.folderTree()->MarkListEntryOpening(true, 2);
     form.folderTree()->FolderToOpen = Settings.Favorites[2];
-    form.OpenFolderOrShow();
+    form.folderTreeSection()->OpenFolderOrShow();
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
     EXPECT_EQ(form.mainMenus().FavItems()[2]->text(), "&3 - " + drive + "/Album && more");
     // The recent list is left alone.
@@ -114,7 +114,7 @@ TEST_F(MainWindowFolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
     // A later opening by another caller does not touch the entry.
     form.mainMenus().FavItems()[2]->setText("unchanged");
     form.folderTree()->FolderToOpen = drive + "/Album & more/Sub";
-    form.OpenFolderOrShow();
+    form.folderTreeSection()->OpenFolderOrShow();
     EXPECT_EQ(form.mainMenus().FavItems()[2]->text(), "unchanged");
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
 }
@@ -130,7 +130,7 @@ TEST_F(MainWindowFolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTr
     writeFile(drive + "/Album & more/broken.jpg", "not a jpeg at all");
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.folderTree()->FolderToOpen = drive + "/Album & more";
-    form.OpenFolderOrShow();
+    form.folderTreeSection()->OpenFolderOrShow();
 
     QTreeWidgetItem* folder = form.treeView()->currentItem();
     ASSERT_NE(folder, nullptr);
@@ -162,7 +162,7 @@ TEST_F(MainWindowFolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
 {
     MainWindow form(TestState());
     form.folderTree()->FolderToOpen = drive + "/Album & more/Sub";
-    form.OpenFolderOrShow();
+    form.folderTreeSection()->OpenFolderOrShow();
     ASSERT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more/Sub");
 
     // Refresh reads the selected folder again and keeps the node selected.
@@ -187,7 +187,7 @@ TEST_F(MainWindowFolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     MainWindow form(TestState());
     SetDataFolderPaths(TestState().paths, freshDir("data"));
     form.folderTree()->FolderToOpen = drive + "/Album & more";
-    form.OpenFolderOrShow();
+    form.folderTreeSection()->OpenFolderOrShow();
 
     form.mainMenus().BrowsePop()->trigger();
     EXPECT_TRUE(form.mainMenus().Browse()->isChecked());
@@ -242,7 +242,7 @@ TEST_F(MainWindowFolderTreeTest, ClickAddsThePictureToTheOpenShow)
     const int before = form.showList()->grid()->rowCount();
 
     form.folderTree()->FolderToOpen = drive + "/Album & more";
-    form.OpenFolderOrShow();
+    form.folderTreeSection()->OpenFolderOrShow();
     ASSERT_NE(form.folderTreeSection()->FindAndSelectTreeNode("blue.jpg", true), nullptr);
     form.folderTreeSection()->TreeView1MouseDown(false, Qt::LeftButton, Qt::NoModifier, QPoint());
     EXPECT_EQ(form.showList()->grid()->rowCount(), before + 1);

@@ -2,6 +2,7 @@
 // as they open, found by name; a click on an entry opens it in the tree and
 // writes back only into that entry.
 #include "app/main_window.h"
+#include "browse/folder_tree_section.h"
 #include "support/test_state.h"
 
 #include "base/data_folder.h"
@@ -127,7 +128,7 @@ TEST_F(MainWindowListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatE
     Settings.RecentFolders[1] = loose;
     Settings.RecentFolders[2] = loose;
     Settings.Favorites[1] = loose;
-    form.BuildRecentMenu();
+    form.listMenus()->BuildRecentMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("Folder2")->trigger();
 
@@ -144,7 +145,7 @@ TEST_F(MainWindowListsTest, ClickOnARecentEntryOpensItAndWritesBackOnlyIntoThatE
     EXPECT_EQ(form.folderTree()->KeepListEntry, 0);
 
     // A favourite click writes into the favourite only.
-    form.BuildFavoritesMenu();
+    form.listMenus()->BuildFavoritesMenu();
     form.actionNamed("Fav2")->trigger();
     EXPECT_EQ(Settings.Favorites[1], drive + "/Tom & Jerry/Sub");
     EXPECT_EQ(Settings.RecentFolders[2], loose);
@@ -155,7 +156,7 @@ TEST_F(MainWindowListsTest, EntryThatIsGoneIsReportedAndKept)
     TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindow form(TestState());
     Settings.RecentFolders[0] = drive + "/Gone";
-    form.BuildRecentMenu();
+    form.listMenus()->BuildRecentMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("Folder1")->trigger();
     ASSERT_EQ(platform::promptLog().size(), 1);
@@ -165,7 +166,7 @@ TEST_F(MainWindowListsTest, EntryThatIsGoneIsReportedAndKept)
     // A later opening by another caller writes into no entry.
     form.folderTree()->FolderToOpen = drive + "/Other";
     form.folderTree()->KeepListEntry = 1;
-    form.OpenFolderOrShow();
+    form.folderTreeSection()->OpenFolderOrShow();
     EXPECT_EQ(Settings.RecentFolders[0], drive + "/Gone");
 }
 
@@ -296,7 +297,7 @@ TEST_F(MainWindowListsTest, HistoryEntryOpensAsTheMyShowAndMovesToTheTop)
     Settings.ShowHistory[0] = drive + "/Other.vxt";
     Settings.ShowHistory[1] = trip;
     MainWindow form(TestState());
-    form.BuildHistoryMenu();
+    form.listMenus()->BuildHistoryMenu();
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("histVXO2")->trigger();
     EXPECT_EQ(form.openShow().NamedShowOpen, 1);
@@ -316,7 +317,7 @@ TEST_F(MainWindowListsTest, WhileAShowRunsAnEntryIsPlayedAndAMissingOneReported)
     TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindow form(TestState());
     Settings.Favorites[0] = drive + "/Gone";
-    form.BuildFavoritesMenu();
+    form.listMenus()->BuildFavoritesMenu();
     TestState().session.PlaybackActive = 1;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.actionNamed("Fav1")->trigger();

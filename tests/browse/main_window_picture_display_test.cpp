@@ -53,7 +53,7 @@ TEST(MainWindowPictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     TestState().session.ShowState.Direction = 0;
 
     MainWindow form(TestState());
-    form.DisplayCurrentPicture();
+    form.pictureDisplay()->DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/good.jpg");
@@ -64,7 +64,7 @@ TEST(MainWindowPictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     EXPECT_EQ(TestState().session.ShowState.PictureLoaded, 1);
 
     TestState().session.PictureIndex = 1;
-    form.DisplayCurrentPicture();
+    form.pictureDisplay()->DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, "Invalid Graphic");
     EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
@@ -85,7 +85,7 @@ TEST(MainWindowPictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
 
     MainWindow form(TestState());
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.DisplayCurrentPicture();
+    form.pictureDisplay()->DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
     // The next step is queued on the interval timer, not taken from inside.
     EXPECT_TRUE(form.slideShow()->intervalTimer()->isActive());
@@ -93,7 +93,7 @@ TEST(MainWindowPictureDisplay, UnreadableShowEndsWithAMessageInsteadOfRecursing)
     EXPECT_TRUE(platform::promptLog().isEmpty());
 
     TestState().session.PictureIndex = 1;
-    form.DisplayCurrentPicture();
+    form.pictureDisplay()->DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().front().request.text, "Not a single picture could be loaded!");

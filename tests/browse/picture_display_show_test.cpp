@@ -284,13 +284,13 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     TestState().session.ShowState = TShowState();
     TestState().session.ShowState.DefaultInterval = 7;
 
-    form.DisplayCurrentPicture();
+    form.pictureDisplay()->DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(show.ShowRec.TextLines[0], "Hello");
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);
     TestState().session.PictureIndex = 1;
-    form.DisplayCurrentPicture();
+    form.pictureDisplay()->DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 4);
 
@@ -298,7 +298,7 @@ TEST(PictureDisplayShow, DisplayStepReadsTheRecordOfTheOpenShow)
     TestState().session.PictureTable[0].RecordIndex = 1;
     TestState().session.PictureIndex = 0;
     TestState().session.ShowState.CurrentInterval = 7;
-    form.DisplayCurrentPicture();
+    form.pictureDisplay()->DisplayCurrentPicture();
     testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(TestState().session.ShowState.CurrentInterval, 7);

@@ -7,6 +7,7 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/main_window.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/list_menus_section.h"
 #include "browse/fit_zoom.h"
 #include "browse/folder_tree_widget.h"
@@ -278,7 +279,7 @@ TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
     keyClick(show(), Qt::Key_Escape);
 
     // The full view's panel, as the user sees it once a cut-out is made.
-    form.ShowPictureFull(dir + "/a.jpg");
+    form.fitZoom()->ShowPictureFull(dir + "/a.jpg");
     testsupport::waitForPictureAnswers();
     ASSERT_NE(show(), nullptr);
     auto* image1 = form.showWindow()->findChild<QLabel*>(QStringLiteral("Image1"));

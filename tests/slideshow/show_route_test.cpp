@@ -7,6 +7,7 @@
 #include "base/picture_table.h"
 #include "base/settings_record.h"
 #include "app/main_window.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/crop_cut_out.h"
 #include "browse/fit_zoom.h"
@@ -289,7 +290,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
 
     MainWindow form(TestState());
     form.setShowWindow(&window);
-    form.ShowPictureFull(dir + QStringLiteral("/photo.jpg"));
+    form.fitZoom()->ShowPictureFull(dir + QStringLiteral("/photo.jpg"));
     testsupport::waitForPictureAnswers();
     ShowWindow* show = showWindow();
     ASSERT_NE(show, nullptr);
@@ -330,7 +331,7 @@ TEST(FullScreenShow, AFullViewOfAnUnreadablePictureSaysSoAndLeavesNoWindow)
     MainWindow form(TestState());
     form.setShowWindow(&window);
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    form.ShowPictureFull(path);
+    form.fitZoom()->ShowPictureFull(path);
     testsupport::waitForPictureAnswers();
     EXPECT_FALSE(showWindow()->isVisible());
     EXPECT_EQ(TestState().session.FullViewActive, 0);

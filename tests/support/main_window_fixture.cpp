@@ -5,6 +5,7 @@
 #include "base/data_folder.h"
 #include "base/settings_fields.h"
 #include "app/main_window.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/prompt.h"
 #include "shows/show_windows.h"
@@ -176,7 +177,7 @@ void MainWindowFixture::openFolder(const QString& path)
 {
     form_->folderTree()->FolderToOpen = path;
     form_->folderTree()->KeepListEntry = 1;
-    form_->OpenFolderOrShow();
+    form_->folderTreeSection()->OpenFolderOrShow();
     settle();
 }
 
