@@ -34,7 +34,6 @@
 #include <QMediaDevices>
 #include <QToolBar>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -121,7 +120,6 @@ public:
     {
         if (ShowView* const Form9 = m_host.showView())
             Form9->SetPictureButtonsEnabled(false);
-        QCoreApplication::processEvents();
     }
     void ThumbnailStep() override
     {
@@ -256,10 +254,8 @@ public:
     }
     void Tail() override
     {
-        if (QApplication::overrideCursor()) {
+        if (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
-            QCoreApplication::processEvents();
-        }
     }
 
     // The area the show window's title is centred in: the primary screen.
@@ -484,7 +480,6 @@ void PictureDisplaySection::DisablePictureCommands()
         Form9->SetEditButtonEnabled(false);
         Form9->SetWindowScreenButtonEnabled(false);
     }
-    QCoreApplication::processEvents();
 }
 
 bool PictureDisplaySection::CanRotatePicture(int index)
@@ -575,7 +570,6 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     }
     enableItem(m_w.PictureToClipboard, true);
     enableItem(m_w.PathToClipboard, m_session.CutOutCount < 1);
-    QCoreApplication::processEvents();
 }
 
 void PictureDisplaySection::UpdatePictureStatus()
