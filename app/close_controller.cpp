@@ -6,14 +6,12 @@
 #include "base/environment.h"
 #include "base/settings_fields.h"
 #include "base/start_args.h"
-#include "app/layout_controller.h"
 #include "base/program_state.h"
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
 #include "platform/prompt.h"
 #include "sharing/process_check.h"
 #include "shows/known_shows.h"
-#include "shows/my_show_controller.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
@@ -80,14 +78,18 @@ QString KnownShowsLeftMessage(const ShowManagerWindow* Form16, const QString& sh
     return KnownShowsLeftText(showListPath, Form16->ListRefusal());
 }
 
-CloseController::CloseController(QWidget& window, StartCloseHost& host, ProgramState& state)
-    : m_window(window), m_host(host), m_state(state)
+CloseController::CloseController(QWidget& window, ProgramState& state, OpenShow& openShow,
+                                 const SoundController& sound, const SlideShowController& slideShow,
+                                 const ExternalProgramsController& externalPrograms,
+                                 const QPointer<ShowManagerWindow>& showManager)
+    : m_window(window), m_state(state), m_openShow(openShow), m_sound(sound), m_slideShow(slideShow),
+      m_externalPrograms(externalPrograms), m_showManager(showManager)
 {
 }
 
 void CloseController::WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace)
 {
-    ShowManagerWindow* const Form16 = m_host.showManager();
+    ShowManagerWindow* const Form16 = m_showManager;
     // A file that could not be read is not rewritten from a list that lacks its shows.
     if (const QString left = KnownShowsLeftMessage(Form16, m_state.paths.ShowListPath); !left.isEmpty()) {
         platform::showMessage(platform::PromptKind::Warning, left);
@@ -121,15 +123,15 @@ bool CloseController::FormClose()
         return false;
 
     // The music.
-    if (m_host.sound()->fadeTimer()->isActive())
-        m_host.sound()->StopMusic();
+    if (m_sound.fadeTimer()->isActive())
+        emit MusicStopRequested();
 
     // During a show: stop it; ending the show closes the window again.
     if (m_state.session.PlaybackActive == 1) {
-        if (!m_host.slideShow()->InManualMode())
-            m_host.slideShow()->PauseShow();
+        if (!m_slideShow.InManualMode())
+            emit ShowPauseRequested();
         m_state.session.CloseAfterShowPending = 1;
-        m_host.slideShow()->ToolButton2Click();
+        emit ShowStopRequested();
         return false;
     }
 
@@ -175,17 +177,17 @@ void CloseController::closeOpenShow()
 {
     // The open show's changes.
     if (!state().start.AudioMode) {
-        if (m_host.openShow().NamedShowOpen != 1) {
-            m_host.myShow()->MyShowDraftClick();
+        if (m_openShow.NamedShowOpen != 1) {
+            emit DraftShowKeepRequested();
         } else {
-            m_host.myShow()->AskMakeChangesPermanent();
-            CloseOpenShow(m_host.openShow());
+            emit ChangesQuestionRequested();
+            CloseOpenShow(m_openShow);
         }
     }
     // An outside program started from here still runs: the close goes on,
     // and the program ends once that program's wait loop hands control back
     // to the event loop (the quit below waits for it).
-    if (m_host.externalPrograms()->ExternalProcessRunning == 1)
+    if (m_externalPrograms.ExternalProcessRunning == 1)
         platform::showMessage(platform::PromptKind::Information,
                               QStringLiteral("Vistamo! will be closed as soon the called external program is closed"));
 }
@@ -203,12 +205,12 @@ void CloseController::saveSettingsAndShows()
     SettingsStore& store = state().settings;
     const TCloseSave saved = SaveAtClose(m_state.paths.SettingsFileName, Settings, store.SettingsSnapshot,
                                          store.SettingsOnDisk, panelHidden, state().start.AudioMode != 0,
-                                         KnownShowsOfManager(m_host.showManager()), m_state.paths.ShowListPath,
-                                         [this](TSettingsRecord&) { m_host.layouts()->SaveControlPanelPosition(); });
+                                         KnownShowsOfManager(m_showManager), m_state.paths.ShowListPath,
+                                         [this](TSettingsRecord&) { emit ControlPanelPositionRequested(); });
     // A list of known shows that could not be read was left as it is; a
     // failed save is said, with the file and the reason; the close goes on.
     if (!state().start.AudioMode)
-        if (const QString left = KnownShowsLeftMessage(m_host.showManager(), m_state.paths.ShowListPath); !left.isEmpty())
+        if (const QString left = KnownShowsLeftMessage(m_showManager, m_state.paths.ShowListPath); !left.isEmpty())
             platform::showMessage(platform::PromptKind::Warning, left);
     for (const QString& text : CloseSaveFailureTexts(saved, m_state.paths.SettingsFileName, m_state.paths.ShowListPath))
         platform::showMessage(platform::PromptKind::Error, text);

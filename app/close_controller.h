@@ -1,12 +1,14 @@
 // Closing the main window: its refusals, the open show's changes, the
 // settings merge and save, and the list of known shows. The main window owns
-// the controller and hands its close event to it.
+// the controller, hands its close event to it and connects what the close
+// asks of the other parts at each point to the part that does it.
 #pragma once
 
-#include "app/start_close_host.h"
 #include "base/settings_record.h"
 #include "platform/record_file.h"
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -14,9 +16,13 @@
 #include <functional>
 #include <optional>
 
+class ExternalProgramsController;
 class QCloseEvent;
 class QWidget;
 class ShowManagerWindow;
+class SlideShowController;
+class SoundController;
+struct OpenShow;
 struct ProgramState;
 
 struct TCloseSave {
@@ -53,9 +59,16 @@ std::optional<QStringList> KnownShowsOfManager(const ShowManagerWindow* Form16);
 // manager could not read it; empty when it was read whole.
 QString KnownShowsLeftMessage(const ShowManagerWindow* Form16, const QString& showListPath);
 
-class CloseController {
+class CloseController : public QObject {
+    Q_OBJECT
 public:
-    CloseController(QWidget& window, StartCloseHost& host, ProgramState& state);
+    // The close asks `sound` whether the music fades, `slideShow` whether
+    // the show plays by hand and `externalPrograms` whether a program
+    // started from here still runs; it closes `openShow` and writes the
+    // shows `showManager` lists (the manager may be null).
+    CloseController(QWidget& window, ProgramState& state, OpenShow& openShow, const SoundController& sound,
+                    const SlideShowController& slideShow, const ExternalProgramsController& externalPrograms,
+                    const QPointer<ShowManagerWindow>& showManager);
 
     // The program's state the close saves.
     ProgramState& state() const { return m_state; }
@@ -76,6 +89,19 @@ public:
     // 1 once the close has passed its refusals.
     uint8_t ClosingDown = 0;
 
+signals:
+    // What FormClose asks of the other parts, in the order it asks: the
+    // music stops; a running show pauses (unless stepped by hand) and
+    // stops; the Draft show keeps its changes, or the user is asked about
+    // the named show's; the full-screen control panel's place is taken
+    // after the settings merge.
+    void MusicStopRequested();
+    void ShowPauseRequested();
+    void ShowStopRequested();
+    void DraftShowKeepRequested();
+    void ChangesQuestionRequested();
+    void ControlPanelPositionRequested();
+
 private:
     // The parts of FormClose, in the order it runs them.
     // False while pictures wait for the uploader (the close is refused);
@@ -87,6 +113,10 @@ private:
     void saveSettingsAndShows();
 
     QWidget& m_window;
-    StartCloseHost& m_host;
     ProgramState& m_state;
+    OpenShow& m_openShow;
+    const SoundController& m_sound;
+    const SlideShowController& m_slideShow;
+    const ExternalProgramsController& m_externalPrograms;
+    const QPointer<ShowManagerWindow>& m_showManager;
 };

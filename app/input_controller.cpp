@@ -5,13 +5,9 @@
 #include "app/input_controller.h"
 #include "app/layout_controller.h"
 #include "app/main_status_bar.h"
-#include "app/menu_controller.h"
 #include "base/program_state.h"
-#include "browse/crop_ratio_panel.h"
 #include "slideshow/auto_show_windows.h"
 #include "platform/screen_saver.h"
-#include "browse/external_programs.h"
-#include "browse/external_programs_controller.h"
 #include "base/caption_helpers.h"
 #include "base/named_timer.h"
 #include "platform/keyboard_hook.h"
@@ -19,10 +15,7 @@
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
-#include "browse/fit_zoom_section.h"
 #include "browse/picture_display.h"
-#include "browse/picture_display_section.h"
-#include "browse/thumbnail_page_section.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
@@ -82,9 +75,11 @@ bool isTextInput(const QWidget* w)
 
 } // namespace
 
-InputController::InputController(QWidget& window, InputHost& host, const Items& items,
-                                 ProgramState& state)
-    : QObject(&window), m_window(window), m_host(host), m_w(items), m_state(state),
+InputController::InputController(QWidget& window, const Items& items, ProgramState& state,
+                                 LayoutController& layouts, const QPointer<ShowWindow>& showWindow,
+                                 const QPointer<AutoShowCountdownWindow>& replayWindow, Queries queries)
+    : QObject(&window), m_window(window), m_w(items), m_layouts(layouts), m_showWindow(showWindow),
+      m_replayWindow(replayWindow), m_queries(std::move(queries)), m_state(state),
       m_idleTimer(MakeNamedTimer(this, "Timer1", 1000, false)),
       m_hookTimer(MakeNamedTimer(this, "TimerHook", 500, false)),
       m_hookHandledTimer(MakeNamedTimer(this, "HookHandled", 300, false))
@@ -108,10 +103,10 @@ void InputController::InstallApplicationEvents()
     m_window.installEventFilter(this);
     if (m_w.ClientArea)
         m_w.ClientArea->installEventFilter(this);
-    m_host.layouts()->hookStatusPanels();
+    m_layouts.hookStatusPanels();
     // While a show advances (and the playlist editor is not open) neither
     // the screen saver nor the monitor's power-off may interrupt it.
-    platform::KeepScreenAwakeWhile(this, [this] { return runs(m_state.session) && !m_host.InManualMode() && !topLevelVisible("Form11"); });
+    platform::KeepScreenAwakeWhile(this, [this] { return runs(m_state.session) && !m_queries.inManualMode() && !topLevelVisible("Form11"); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             QuestionUpdateStatusBar();
@@ -120,7 +115,7 @@ void InputController::InstallApplicationEvents()
 
 void InputController::InstallKeyboardHook()
 {
-    m_host.menus()->SetupMenus();
+    emit KeyboardHookInstalling();
     InstallApplicationEvents();
     if (!m_hookFilter)
         m_hookFilter = new KeyboardHookFilter(
@@ -146,7 +141,7 @@ void InputController::DetachFromWindow()
 
 void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_showWindow.data();
     HookInput in;
     in.mainWindowEnabled = m_window.isEnabled() && !QApplication::activeModalWidget();
     in.hookHandledRunning = m_hookHandledTimer && m_hookHandledTimer->isActive();
@@ -205,14 +200,14 @@ void InputController::HookHandledTimer()
 void InputController::Timer1Timer()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    AutoShowCountdownWindow* const Form2 = m_host.replayWindow();
+    AutoShowCountdownWindow* const Form2 = m_replayWindow.data();
     IdleInput in;
     in.thumbnailView = false;
     in.mainWindowActive = m_window.isActiveWindow();
     in.playbackActive = runs(m_state.session);
     in.neverAutoShow = Settings.NeverAutoShow != 0;
-    in.form10Visible = m_host.PictureTextWindowShown();
-    in.externalProcessRunning = m_host.externalPrograms()->ExternalProcessRunning == 1;
+    in.form10Visible = m_queries.pictureTextWindowShown();
+    in.externalProcessRunning = m_queries.externalProgramRuns();
     in.appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     in.demoMode = state().start.DemoMode == 1;
     in.now = platform::monotonicMs();
@@ -273,11 +268,11 @@ void InputController::UserActivity()
 
 void InputController::FormMouseDown(Qt::MouseButton button)
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_showWindow.data();
     MouseButtonDown = 1;
     if (runs(m_state.session)) {
         if (button == Qt::RightButton) {
-            m_host.FullScreenToolButton3Click();
+            emit FullScreenRequested();
             return;
         }
         if (button == Qt::MiddleButton && Form9)
@@ -298,25 +293,24 @@ void InputController::FormMouseMove()
 
 void InputController::FormMouseWheel(int delta)
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_showWindow.data();
     UserActivity();
     if (delta == 0)
         return;
     const bool forward = delta > 0;
     // Only a cut-out is zoomed by the wheel.
     if (state().session.CutOutCount >= 1) {
-        if (m_host.fitZoom())
-            m_host.fitZoom()->WheelZoomPicture(forward ? 3 : -3);
+        emit WheelZoomRequested(forward ? 3 : -3);
         return;
     }
     if (!runs(m_state.session) || (m_state.session.AutoShowRunning == 1 && state().start.DemoMode != 1))
         return;
-    if (m_host.InManualMode()) {
+    if (m_queries.inManualMode()) {
         // The show plays in the full-screen window: one picture on or back.
         if (Form9 && Form9->isVisible())
             Form9->Step(forward ? 1 : -1);
     } else {
-        m_host.layouts()->ChangeShowSpeed(forward);
+        m_layouts.ChangeShowSpeed(forward);
     }
 }
 
@@ -337,8 +331,8 @@ void InputController::AppMinimize()
 
 void InputController::QuestionUpdateStatusBar()
 {
-    if (m_host.layouts()->layoutState().MinimizedDuringShow == 1)
-        m_host.layouts()->AppRestore();
+    if (m_layouts.layoutState().MinimizedDuringShow == 1)
+        m_layouts.AppRestore();
 }
 
 void InputController::ApplicationHint(const QString& hint)
@@ -349,31 +343,32 @@ void InputController::ApplicationHint(const QString& hint)
     HintContext ctx;
     ctx.showRunning = runs(m_state.session);
     ctx.currentPanelText = m_w.StatusBar1 ? m_w.StatusBar1->panelText(1) : QString();
-    ctx.cdMenuText = m_host.menus()->CdMenuStatusText;
-    ctx.cdFolderText = m_host.menus()->CdFolderStatusText;
-    ctx.cdShowText = m_host.menus()->CdShowStatusText;
+    const std::array<QString, 3> cdTexts = m_queries.cdStatusTexts();
+    ctx.cdMenuText = cdTexts[0];
+    ctx.cdFolderText = cdTexts[1];
+    ctx.cdShowText = cdTexts[2];
     ctx.startupFolderShort = ShortenPathCaption(Settings.StartupFolder, true);
     ctx.neverAutoShow = Settings.NeverAutoShow != 0;
     ctx.autoShowPathShort = ShortenPathCaption(Settings.AutoShowPath, true);
     ctx.wallpaperItemVisible = m_w.Wallpaper && m_w.Wallpaper->isVisible();
-    ctx.lastLoadedFileName = QFileInfo(m_host.pictureDisplay()->displayState().CurrentPicturePath).fileName();
+    ctx.lastLoadedFileName = QFileInfo(m_queries.currentPicturePath()).fileName();
     const HintResult r = ApplicationHintText(hint, ctx, *m_hintMemory);
     if (r.outcome == HintOutcome::SetText && m_w.StatusBar1)
         m_w.StatusBar1->setPanelText(1, r.text);
     else if (r.outcome == HintOutcome::FolderCaption)
-        m_host.UpdateFolderCaption();
+        emit FolderCaptionRequested();
 }
 
 void InputController::RunShowKey(ShowKeyCommand command)
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_showWindow.data();
     switch (command) {
     case ShowKeyCommand::None: break;
-    case ShowKeyCommand::RestartShow: m_host.RestartShow(); break;
-    case ShowKeyCommand::StopShow: m_host.ToolButton2Click(); break;
+    case ShowKeyCommand::RestartShow: emit RestartShowRequested(); break;
+    case ShowKeyCommand::StopShow: emit StopShowRequested(); break;
     case ShowKeyCommand::TogglePause:
-        if (m_host.thumbnailPage()->PageShowRuns())
-            m_host.thumbnailPage()->PageTogglePause();
+        if (m_queries.pageShowRuns())
+            emit PagePauseToggleRequested();
         else if (Form9)
             Form9->TogglePause();
         break;
@@ -386,7 +381,7 @@ void InputController::RunShowKey(ShowKeyCommand command)
 
 void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    ShowWindow* const Form9 = m_host.showWindow();
+    ShowWindow* const Form9 = m_showWindow.data();
     MainKeyInput in;
     in.key = key;
     in.alt = shift.testFlag(Qt::AltModifier);
@@ -401,13 +396,13 @@ void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     switch (d.command) {
     case MainKeyCommand::None: break;
     case MainKeyCommand::ShowKey: RunShowKey(d.showKey); break;
-    case MainKeyCommand::FullScreen: m_host.FullScreenToolButton3Click(); break;
+    case MainKeyCommand::FullScreen: emit FullScreenRequested(); break;
     case MainKeyCommand::SavePicture: trigger(m_w.SaveToolButton); break;
     case MainKeyCommand::MovePicture: trigger(m_w.MoveToolButton); break;
     case MainKeyCommand::RenamePicture: trigger(m_w.RenamePictureToolButton); break;
     case MainKeyCommand::Volume: trigger(m_w.Volume); break;
     case MainKeyCommand::RemovePicture: trigger(m_w.RecycleBinToolButton); break;
-    case MainKeyCommand::Refresh: m_host.RefreshSelectedFolder(); break;
+    case MainKeyCommand::Refresh: emit RefreshFolderRequested(); break;
     }
 }
 
@@ -417,7 +412,7 @@ bool InputController::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::Paint) {
             auto* label = static_cast<QLabel*>(watched);
             QPainter p(label);
-            m_host.layouts()->StatusBar1DrawPanel(p, watched == m_statusPanels[0] ? 0 : 1, label->rect());
+            m_layouts.StatusBar1DrawPanel(p, watched == m_statusPanels[0] ? 0 : 1, label->rect());
             return true;
         }
         return false;
@@ -437,7 +432,7 @@ bool InputController::eventFilter(QObject* watched, QEvent* event)
     if (watched == &m_window || watched == m_w.ClientArea) {
         // The panel is remembered when made: a search of the children here
         // would walk widgets that are being deleted.
-        const QWidget* ratio = m_host.fitZoom() ? m_host.fitZoom()->CustomRatioIfMade() : nullptr;
+        const QWidget* ratio = m_queries.customRatioPanel();
         const bool ratioShown = ratio && ratio->isVisible();
         const auto onEmptyArea = [this](const QPointF& pos) {
             return !m_w.ClientArea || !m_w.ClientArea->childAt(m_w.ClientArea->mapFrom(&m_window, m_window.mapFromGlobal(pos.toPoint())));

@@ -2,26 +2,23 @@
 // the main window's key commands, the idle timer that starts the automatic
 // show, the mouse activity on the window, and the application's hint,
 // activation, minimise and exception events. The main window owns the
-// controller, hands it its widgets and its window events, and reaches it
-// through input(); the controller reaches the window only through InputHost.
+// controller, hands it its widgets, the layouts, the show windows and its
+// queries at construction, and connects the commands it signals.
 #pragma once
 
 #include "slideshow/show_keys.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
-class ExternalProgramsController;
-class FitZoomSection;
 class KeyboardHookFilter;
 class LayoutController;
-class MenuController;
-class PictureDisplaySection;
-class ThumbnailPageSection;
 class QEvent;
 class QTimer;
 class QWidget;
@@ -31,37 +28,6 @@ struct HintMemory;
 class MainStatusBar;
 class QAction;
 struct ProgramState;
-
-// What the keyboard hook, the key commands and the idle timer ask of the
-// main window.
-class InputHost {
-public:
-    virtual ~InputHost() = default;
-    // The full-screen show window and the idle replay window (or none).
-    virtual ShowWindow* showWindow() const = 0;
-    virtual AutoShowCountdownWindow* replayWindow() const = 0;
-    virtual bool InManualMode() const = 0;
-    // The page of thumbnails (a show played as pages, and its pause).
-    virtual ThumbnailPageSection* thumbnailPage() const = 0;
-    // The picture display (the picture shown now).
-    virtual PictureDisplaySection* pictureDisplay() const = 0;
-    // The picture-text window of MyShow is open.
-    virtual bool PictureTextWindowShown() const = 0;
-    // The show commands the keys give.
-    virtual void RestartShow() = 0;
-    virtual void ToolButton2Click() = 0;
-    // Full screen on or off: the page show resumes in full screen.
-    virtual void FullScreenToolButton3Click() = 0;
-    virtual void RefreshSelectedFolder() = 0;
-    virtual void UpdateFolderCaption() = 0;
-    // The sections the events reach: whether an external program runs, the
-    // wheel zoom and the ratio panel, the layouts, the menus and their
-    // status texts.
-    virtual ExternalProgramsController* externalPrograms() const = 0;
-    virtual FitZoomSection* fitZoom() const = 0;
-    virtual LayoutController* layouts() const = 0;
-    virtual MenuController* menus() const = 0;
-};
 
 class InputController : public QObject {
     Q_OBJECT
@@ -86,8 +52,32 @@ public:
         QAction* RecycleBinToolButton = nullptr;
     };
 
-    // `window` is the main window (it parents the controller).
-    InputController(QWidget& window, InputHost& host, const Items& items, ProgramState& state);
+    // What the controller asks of the other sections, each answered live.
+    struct Queries {
+        // The show plays one picture at a time, stepped by hand.
+        std::function<bool()> inManualMode;
+        // The picture-text window of MyShow is open.
+        std::function<bool()> pictureTextWindowShown;
+        // A program started from here still runs.
+        std::function<bool()> externalProgramRuns;
+        // A show plays as pages of thumbnails.
+        std::function<bool()> pageShowRuns;
+        // The custom ratio panel, once made (or none).
+        std::function<const QWidget*()> customRatioPanel;
+        // The path of the picture shown now.
+        std::function<QString()> currentPicturePath;
+        // The menus' status texts of the automatic CD: the menu's, the
+        // folder's and the show's.
+        std::function<std::array<QString, 3>()> cdStatusTexts;
+    };
+
+    // `window` is the main window (it parents the controller); `layouts`
+    // paints the status panels, changes the show speed and restores the
+    // window; `showWindow` and `replayWindow` are the full-screen show
+    // window and the idle replay window, any of them null.
+    InputController(QWidget& window, const Items& items, ProgramState& state, LayoutController& layouts,
+                    const QPointer<ShowWindow>& showWindow, const QPointer<AutoShowCountdownWindow>& replayWindow,
+                    Queries queries);
     ~InputController() override;
 
     ProgramState& state() const { return m_state; }
@@ -144,10 +134,29 @@ public:
     int32_t AutoShowCountdown = 0;       // 1 while the replay window counts down
     int32_t AutoShowStarting = 0;        // set when the replay window starts the show
 
+signals:
+    // The keyboard hook is being installed: the menus are set up first.
+    void KeyboardHookInstalling();
+    // The keys' show commands: the show starts again, stops, the page show
+    // pauses or goes on, the show goes to or from full screen.
+    void RestartShowRequested();
+    void StopShowRequested();
+    void PagePauseToggleRequested();
+    void FullScreenRequested();
+    // F5: the selected folder is read again.
+    void RefreshFolderRequested();
+    // The wheel zooms the cut-out by `steps`.
+    void WheelZoomRequested(int steps);
+    // A hint gives the status bar the folder's caption back.
+    void FolderCaptionRequested();
+
 private:
     QWidget& m_window;
-    InputHost& m_host;
     const Items m_w;
+    LayoutController& m_layouts;
+    const QPointer<ShowWindow>& m_showWindow;
+    const QPointer<AutoShowCountdownWindow>& m_replayWindow;
+    const Queries m_queries;
     // The status bar's panels, whose painting the layouts do.
     std::array<QObject*, 2> m_statusPanels{};
     ProgramState& m_state;

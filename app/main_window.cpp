@@ -13,7 +13,12 @@
 #include "shows/show_windows.h"
 #include "slideshow/auto_show_windows.h"
 #include "browse/fit_zoom_section.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
+#include "browse/picture_display_section.h"
+#include "browse/thumbnail_page_section.h"
+#include "browse/crop_ratio_panel.h"
+#include "browse/external_programs_controller.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
@@ -26,8 +31,6 @@
 
 MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
-      m_startup(std::make_unique<StartupController>(*this, *this, state)),
-      m_close(std::make_unique<CloseController>(*this, *this, state)),
       m_layout(std::make_unique<LayoutController>(
           *this, state, m_openShow,
           LayoutController::Queries{[this] { return m_slideShow->InManualMode(); }, [this] { return showWindow(); },
@@ -41,13 +44,26 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     KeepAbsentFeaturesDisabled(this);
     const MainMenus& menu = mainMenus();
     const MainToolBars& tools = toolBars();
-    m_input = new InputController(*this, *this,
+    m_input = new InputController(*this,
                                   {clientArea()->widget(), m_statusBar, tools.TBRotateL(), tools.TBRotateR(),
                                    menu.Wallpaper(), tools.ShowForwardToolButton(), tools.ShowinReverseToolButton(),
                                    tools.Forward1ToolButton(), tools.Backwards1ToolButton(), tools.SaveToolButton(),
                                    tools.MoveToolButton(), tools.RenamePictureToolButton(), tools.Volume(),
                                    tools.RecycleBinToolButton()},
-                                  m_state);
+                                  m_state, *m_layout, m_showWindow, m_replayWindow,
+                                  {[this] { return m_slideShow->InManualMode(); },
+                                   [this] { return PictureTextWindowShown(); },
+                                   [this] { return m_externalPrograms->ExternalProcessRunning == 1; },
+                                   [this] { return ThumbnailPageSect->PageShowRuns(); },
+                                   [this]() -> const QWidget* {
+                                       return FitZoomSect ? FitZoomSect->CustomRatioIfMade() : nullptr;
+                                   },
+                                   [this] { return PictureDisplaySect->displayState().CurrentPicturePath; },
+                                   [this] {
+                                       return std::array<QString, 3>{m_menus->CdMenuStatusText,
+                                                                     m_menus->CdFolderStatusText,
+                                                                     m_menus->CdShowStatusText};
+                                   }});
     m_slideShow = makeSlideShow();
     m_layout->SetItems({clientArea()->widget(), tools.FullScreenToolButton3(), clientArea()->bottomBar(),
                         showList()->header(), clientArea()->picture(), m_slideShow->intervalTimer(),
@@ -64,12 +80,6 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     m_sound->SetItems({tools.VoicePlayTB(), m_browsePreview, m_slideShow->intervalTimer()});
     m_slideShow->SetItems({m_input->idleTimer(), tools.ToolButton2(), tools.RunExeToolButton(),
                            statusPanels()->panel1(), showList()->grid()});
-    m_startup->SetItems({tools.ShowAllTB(), tools.TBTarnivo(), tools.TBSepTarn(), menu.Tarnivo(), menu.TarnivoPop(),
-                         menu.GettingStarted(), menu.WhatsNew(), menu.VXOnlineHelp(), tools.HideShowMyShowTB(),
-                         menu.HideShowMyShow(), tools.RunExeMyShowTB(), tools.RunExeToolButton(), tools.ToolButton1(),
-                         menu.UploadPicture(), menu.Upload(), menu.Bestand1(), menu.Recent1(), menu.Show(),
-                         menu.Options1(), menu.Favorites(), menu.Help1(), tools.ToolBar1(), showList()->grid(),
-                         statusPanels()->panel0(), m_input->idleTimer()});
     m_menus = new MenuController(*this, menu, tools, m_state, m_openShow, *m_layout,
                                  [show = m_slideShow.get()] { return show->InManualMode(); });
     m_menus->SetClientWidgets({clientArea()->menuBackground(), m_statusBar, treeView(), showList()->grid(),
@@ -95,9 +105,23 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     ConnectLayouts();
     InstallFileOperations();
     ConnectPictureDisplay();
+    m_startup = std::make_unique<StartupController>(*this, m_state, m_openShow, *folderTree(), *m_browsePreview,
+                                                    *m_showPreview, m_showManager, m_folderPictureWindow,
+                                                    m_demoShowWindow);
+    m_startup->SetItems({tools.ShowAllTB(), tools.TBTarnivo(), tools.TBSepTarn(), menu.Tarnivo(), menu.TarnivoPop(),
+                         menu.GettingStarted(), menu.WhatsNew(), menu.VXOnlineHelp(), tools.HideShowMyShowTB(),
+                         menu.HideShowMyShow(), tools.RunExeMyShowTB(), tools.RunExeToolButton(), tools.ToolButton1(),
+                         menu.UploadPicture(), menu.Upload(), menu.Bestand1(), menu.Recent1(), menu.Show(),
+                         menu.Options1(), menu.Favorites(), menu.Help1(), tools.ToolBar1(), showList()->grid(),
+                         statusPanels()->panel0(), m_input->idleTimer()});
+    m_close = std::make_unique<CloseController>(*this, m_state, m_openShow, *m_sound, *m_slideShow,
+                                                *m_externalPrograms, m_showManager);
     ConnectSlideShow();
     ConnectMyShow();
     ConnectMenus();
+    ConnectInput();
+    ConnectStartup();
+    ConnectClose();
 }
 
 MainWindow::~MainWindow()
@@ -158,6 +182,56 @@ void MainWindow::ConnectAutomaticShow()
     }
 }
 void MainWindow::adoptWindow(QWidget* window) { m_windowsMadeHere << window; }
+
+// FormCreate connects the application's events and installs the keyboard
+// hook through the input controller, takes the designed bounds and fits the
+// work area through the layouts, applies the play options through the slide
+// show and opens the start-up folder through the folder tree. The argument
+// reaches the folder tree, the slide show, the sound and the MyShow; the
+// MyShow manager made for the normal window goes with this window; Yes to
+// the monthly suggestion runs the update check.
+void MainWindow::ConnectStartup()
+{
+    StartupController* const startup = m_startup.get();
+    SlideShowController* const show = m_slideShow.get();
+    connect(startup, &StartupController::ApplicationEventsRequested, m_input, &InputController::InstallApplicationEvents);
+    connect(startup, &StartupController::ControlBoundsRequested, m_layout.get(), &LayoutController::SaveControlBounds);
+    connect(startup, &StartupController::WorkAreaFitRequested, m_layout.get(), &LayoutController::FitToWorkArea);
+    connect(startup, &StartupController::PlayOptionsRequested, show, &SlideShowController::ApplyShowOptions);
+    connect(startup, &StartupController::FolderOrShowRequested, FolderTreeSect, &FolderTreeSection::OpenFolderOrShow);
+    connect(startup, &StartupController::KeyboardHookRequested, m_input, &InputController::InstallKeyboardHook);
+    connect(startup, &StartupController::FolderExclusionsRequested, FolderTreeSect,
+            &FolderTreeSection::LoadFolderExclusions);
+    connect(startup, &StartupController::AddAllDialogRequested, show, &SlideShowController::ShowAddAllDialog);
+    connect(startup, &StartupController::ShowStartRequested, show, &SlideShowController::BuildAndStartShow);
+    connect(startup, &StartupController::DefaultPlaylistRequested, m_sound.get(), &SoundController::DefPlaylistClick);
+    connect(startup, &StartupController::DraftShowRequested, this, [this] { m_myShow->MyShowDraftClick(); });
+    connect(startup, &StartupController::ShowFileRequested, this,
+            [this](const QString& path) { m_myShow->LoadMyShowClick(path); });
+    connect(startup, &StartupController::ShowManagerMade, this, [this](ShowManagerWindow* window) {
+        setShowManager(window);
+        adoptWindow(window);
+    });
+    connect(startup, &StartupController::UpdateCheckRequested, m_helpAndVersion,
+            &HelpAndVersionController::CheckforupdateClick);
+}
+
+// The close stops the music through the sound, pauses and stops a running
+// show through the slide show, keeps or asks about the open show's changes
+// through the MyShow and takes the control panel's place through the
+// layouts.
+void MainWindow::ConnectClose()
+{
+    CloseController* const close = m_close.get();
+    SlideShowController* const show = m_slideShow.get();
+    connect(close, &CloseController::MusicStopRequested, m_sound.get(), &SoundController::StopMusic);
+    connect(close, &CloseController::ShowPauseRequested, show, &SlideShowController::PauseShow);
+    connect(close, &CloseController::ShowStopRequested, show, &SlideShowController::ToolButton2Click);
+    connect(close, &CloseController::DraftShowKeepRequested, this, [this] { m_myShow->MyShowDraftClick(); });
+    connect(close, &CloseController::ChangesQuestionRequested, this, [this] { m_myShow->AskMakeChangesPermanent(); });
+    connect(close, &CloseController::ControlPanelPositionRequested, m_layout.get(),
+            &LayoutController::SaveControlPanelPosition);
+}
 
 void MainWindow::showEvent(QShowEvent* event)
 {

@@ -66,7 +66,7 @@ class FolderPictureChooser;
 class PreviewPanel;
 
 // The window whose objectName is "Form1".
-class MainWindow : public QMainWindow, public StartCloseHost, public InputHost {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -76,7 +76,7 @@ public:
     // The program's state, made by main() (or a test) and outliving the window.
     ProgramState& state() const { return m_state; }
     // The open show (its working copy and flags), kept by the show controller.
-    OpenShow& openShow() override { return m_openShow; }
+    OpenShow& openShow() { return m_openShow; }
 private:
     ProgramState& m_state;
     std::unique_ptr<MyShowController> m_myShow;
@@ -93,7 +93,7 @@ public:
     // The other long-lived windows, made and deleted by main() (or a test)
     // and kept here; any may be null (not made yet, or not for this start).
     // The full-screen show window `Form9`.
-    ShowWindow* showWindow() const override;
+    ShowWindow* showWindow() const;
     // The show window as browsing sees it.
     ShowView* showView() const;
     void setShowWindow(ShowWindow* window);
@@ -101,16 +101,16 @@ public:
     PictureTextWindow* pictureTextWindow() const;
     void setPictureTextWindow(PictureTextWindow* window);
     // The MyShow manager `Form16`.
-    ShowManagerWindow* showManager() const override;
-    void setShowManager(ShowManagerWindow* window) override;
+    ShowManagerWindow* showManager() const;
+    void setShowManager(ShowManagerWindow* window);
     // The folder picture chooser `Form20` (a child of this window).
-    FolderPictureChooser* folderPictureWindow() const override;
+    FolderPictureChooser* folderPictureWindow() const;
     void setFolderPictureWindow(FolderPictureChooser* window);
     // The automatic show window of a demo start `Form13`.
-    AutoShowOfferWindow* demoShowWindow() const override;
+    AutoShowOfferWindow* demoShowWindow() const;
     void setDemoShowWindow(AutoShowOfferWindow* window);
     // The idle replay window `Form2`.
-    AutoShowCountdownWindow* replayWindow() const override;
+    AutoShowCountdownWindow* replayWindow() const;
     void setReplayWindow(AutoShowCountdownWindow* window);
 private:
     // Connects the automatic-show windows' signals to the slide show and
@@ -140,7 +140,7 @@ private:
 public:
 
     // Finds a menu or tool-bar action by its objectName (nullptr when none).
-    QAction* actionNamed(const QString& name) const override;
+    QAction* actionNamed(const QString& name) const;
 
     // The menu bar with its menus and items, and the pop-up menus
     // (app/main_menus.h). (Named so as not to clash with menus(), the
@@ -156,8 +156,8 @@ public:
 
     // The browse preview under the tree and the MyShow preview under the
     // list (browse/preview_panel.h), made with the client area.
-    PreviewPanel* browsePreview() const override { return m_browsePreview; }
-    PreviewPanel* showPreview() const override { return m_showPreview; }
+    PreviewPanel* browsePreview() const { return m_browsePreview; }
+    PreviewPanel* showPreview() const { return m_showPreview; }
 private:
     PreviewPanel* m_browsePreview = nullptr;
     PreviewPanel* m_showPreview = nullptr;
@@ -177,14 +177,19 @@ public:
     CloseController* closing() const { return m_close.get(); }
     // A window of its own made at first use by a controller: it goes with
     // this window.
-    void adoptWindow(QWidget* window) override;
+    void adoptWindow(QWidget* window);
 protected:
     // The close and show events are handed to the controllers.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 private:
+    // Made once every part they reach exists.
     std::unique_ptr<StartupController> m_startup;
     std::unique_ptr<CloseController> m_close;
+    // Connects what the start and the close ask at each point of their
+    // procedures to the part that does it (once).
+    void ConnectStartup();
+    void ConnectClose();
 public:
     // === end of section: start-up and close ===
 
@@ -197,7 +202,7 @@ public:
     // and maximized layouts, window state changes, status panels, the tips
     // of a running or stopped show, the show speed and the monitor pop-ups.
     // (Named so as not to hide QWidget::layout().)
-    LayoutController* layouts() const override { return m_layout.get(); }
+    LayoutController* layouts() const { return m_layout.get(); }
 protected:
     // The size, move and state events are forwarded to the layout controller.
     void changeEvent(QEvent* event) override;
@@ -218,7 +223,7 @@ public:
     // The menus and captions (app/menu_controller.cpp): the owner-drawn
     // style, the menus' opening handlers, the measurers, the MyShow panel
     // switch and the clipboard commands.
-    MenuController* menus() const override { return m_menus; }
+    MenuController* menus() const { return m_menus; }
 private:
     MenuController* m_menus = nullptr;
     // Hands the menu controller the parts made after it and connects its
@@ -236,15 +241,11 @@ public:
     // The keyboard hook, the key commands, the idle timer and the window's
     // mouse, hint and activation events (app/input_controller.cpp).
     InputController* input() const { return m_input; }
-    // What the start-up asks of the hook and the application's events; the
-    // input controller does it.
-    void InstallKeyboardHook() override { m_input->InstallKeyboardHook(); }
-    void InstallApplicationEvents() override { m_input->InstallApplicationEvents(); }
     // The status panels hand their painting on to the input controller.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A running show starts again from its first picture; with none running
     // a new show of the current source starts.
-    void RestartShow() override;
+    void RestartShow();
     // Start buttons and items: "Start Slide Show" (ToolButton1), the
     // thumbnail-view starts of the folder and of the MyShow, and the
     // resume in full screen from the page.
@@ -255,7 +256,7 @@ public:
     // Full screen on or off: from the page show the show resumes in full
     // screen; a show in the full-screen window comes to the front (a show
     // of one picture at a time plays there only).
-    void FullScreenToolButton3Click() override;
+    void FullScreenToolButton3Click();
     // The Show menu's show items take the state of the show in the
     // full-screen window (after the caption rules).
     void SyncShowButtons();
@@ -282,6 +283,8 @@ public:
     void ConnectBrowseCommands();
 private:
     InputController* m_input = nullptr;
+    // Connects the input controller's key and wheel commands (once).
+    void ConnectInput();
 public:
     // === end of section: keyboard hook and events ===
 
@@ -293,16 +296,16 @@ public:
     // constructor; its routines are forwarded here for the other sections.
     class FolderTreeSection* folderTreeSection() const { return FolderTreeSect; }
     // The controller of TreeView1 (tree state, fill, walk, handlers).
-    class FolderTreeController* folderTree() const override;
-    void OpenFolderOrShow() override;
+    class FolderTreeController* folderTree() const;
+    void OpenFolderOrShow();
     QString GetNodePath(class QTreeWidgetItem* node);
-    void UpdateFolderCaption() override;
+    void UpdateFolderCaption();
     void RefreshTreeImages();
-    void RefreshSelectedFolder() override;
+    void RefreshSelectedFolder();
     bool DriveReady(QChar letter);
     void TreeView1MouseDown(bool fromTree, Qt::MouseButton button,
                             Qt::KeyboardModifiers modifiers, const QPoint& pos);
-    void LoadFolderExclusions() override;
+    void LoadFolderExclusions();
 private:
     class FolderTreeSection* FolderTreeSect = nullptr;
     void InstallFolderTree();
@@ -317,7 +320,7 @@ public:
     // in the constructor: the display step, the picture commands and the
     // title of the shown picture. The routines other sections call are
     // forwarded here.
-    class PictureDisplaySection* pictureDisplay() const override { return PictureDisplaySect; }
+    class PictureDisplaySection* pictureDisplay() const { return PictureDisplaySect; }
     void DisplayCurrentPicture();
     void SetPictureMenuCaptions();
     void SetSelectionMenuCaptions();
@@ -338,7 +341,7 @@ public:
     // The fitting, zooming and crop section (browse/fit_zoom_section.h), made
     // in the constructor: Image1's fit-zoom handler, the full view and the
     // custom ratio panel. The routines other sections call are forwarded here.
-    class FitZoomSection* fitZoom() const override { return FitZoomSect; }
+    class FitZoomSection* fitZoom() const { return FitZoomSect; }
     void SizePictureToDisplay(bool toggle);
     void ShowPictureFull(const QString& path);
 private:
@@ -353,20 +356,20 @@ public:
     // =====================================================================
 public:
     // The open show and its list MyShowSG (shows/my_show_controller.h).
-    MyShowController* myShow() const override { return m_myShow.get(); }
+    MyShowController* myShow() const { return m_myShow.get(); }
     // The slide show: its start, play, pause and end
     // (slideshow/slide_show_controller.h). The hosts' show commands hand off to it.
-    SlideShowController* slideShow() const override { return m_slideShow.get(); }
+    SlideShowController* slideShow() const { return m_slideShow.get(); }
     void PlayPictures(const QStringList& Pictures, const QList<int>& Records = {})
     {
         m_slideShow->PlayPictures(Pictures, Records);
     }
-    void ToolButton2Click() override { m_slideShow->ToolButton2Click(); }
+    void ToolButton2Click() { m_slideShow->ToolButton2Click(); }
     void PauseShow() { m_slideShow->PauseShow(); }
-    bool InManualMode() const override { return m_slideShow->InManualMode(); }
+    bool InManualMode() const { return m_slideShow->InManualMode(); }
     // The sound of a shown picture, the voice player and the music queue
     // (sound/sound_controller.h).
-    SoundController* sound() const override { return m_sound.get(); }
+    SoundController* sound() const { return m_sound.get(); }
 private:
     // Hands the slide show the parts it reads and drives and connects its
     // signals to the other sections (slideshow/main_window_slideshow.cpp);
@@ -415,7 +418,7 @@ public:
     // first showing of the window does it too).
     Q_INVOKABLE void SetupSmallHandlers();
     // Help, the version check, the About box and the maker's web pages.
-    HelpAndVersionController* helpAndVersion() const override { return m_helpAndVersion; }
+    HelpAndVersionController* helpAndVersion() const { return m_helpAndVersion; }
     // The show list takes the keyboard when the mouse moves over it.
     void MyShowSGMouseMove();
 private:
@@ -439,7 +442,7 @@ public:
     void RefreshAfterOptions();
     void OptionsDialogClosed();
     // The picture-text window of MyShow is open.
-    bool PictureTextWindowShown() const override;
+    bool PictureTextWindowShown() const;
 private:
     OptionsController* m_options = nullptr;
     // Connects the options controller's signals (once).
@@ -455,7 +458,7 @@ public:
 public:
     // The launch menus and buttons, rotations, the sibling program, the EXIF
     // date reset and the wallpaper (browse/external_programs_controller.h).
-    class ExternalProgramsController* externalPrograms() const override { return m_externalPrograms; }
+    class ExternalProgramsController* externalPrograms() const { return m_externalPrograms; }
 private:
     class ExternalProgramsController* m_externalPrograms = nullptr;
     void InstallExternalPrograms();
@@ -481,7 +484,7 @@ public:
 public:
     // The page of thumbnails, its page show and the layout menu
     // (browse/thumbnail_page_section.h), made in the constructor.
-    class ThumbnailPageSection* thumbnailPage() const override { return ThumbnailPageSect; }
+    class ThumbnailPageSection* thumbnailPage() const { return ThumbnailPageSect; }
     // Makes and wires the picture and folder operations (FileOperationsController)
     // when the window is first shown (app/main_window_file_ops.cpp).
     void InstallFileOperations();

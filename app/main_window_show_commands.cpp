@@ -3,6 +3,8 @@
 #include "app/main_window.h"
 #include "base/picture_table.h"
 #include "browse/external_programs_controller.h"
+#include "browse/fit_zoom_section.h"
+#include "browse/folder_tree_section.h"
 #include "browse/list_menus_section.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_section.h"
@@ -265,4 +267,22 @@ void MainWindow::ConnectPictureDisplay()
             [show] { show->ShowCurrentPictureStatus(true); });
     connect(display, &PictureDisplaySection::musicFadeWanted, m_sound.get(),
             &SoundController::StartMusicFadeBeforeNextStep);
+}
+
+// The keyboard hook sets up the menus before it goes in. The keys' show
+// commands reach the show commands here, the slide show and the page of
+// thumbnails; F5 and the hints reach the folder tree; the wheel zooms the
+// cut-out.
+void MainWindow::ConnectInput()
+{
+    InputController* const input = m_input;
+    connect(input, &InputController::KeyboardHookInstalling, m_menus, &MenuController::SetupMenus);
+    connect(input, &InputController::RestartShowRequested, this, &MainWindow::RestartShow);
+    connect(input, &InputController::StopShowRequested, m_slideShow.get(), &SlideShowController::ToolButton2Click);
+    connect(input, &InputController::PagePauseToggleRequested, ThumbnailPageSect,
+            &ThumbnailPageSection::PageTogglePause);
+    connect(input, &InputController::FullScreenRequested, this, &MainWindow::FullScreenToolButton3Click);
+    connect(input, &InputController::RefreshFolderRequested, FolderTreeSect, &FolderTreeSection::RefreshSelectedFolder);
+    connect(input, &InputController::WheelZoomRequested, FitZoomSect, &FitZoomSection::WheelZoomPicture);
+    connect(input, &InputController::FolderCaptionRequested, FolderTreeSect, &FolderTreeSection::UpdateFolderCaption);
 }

@@ -1,12 +1,8 @@
 // The start of the main window: the settings work of a real start.
 #include "app/startup_controller.h"
-#include "app/help_and_version_controller.h"
-#include "app/layout_controller.h"
 #include "base/named_timer.h"
 #include "base/program_state.h"
 #include "shows/show_file.h"
-#include "slideshow/slide_show_controller.h"
-#include "sound/sound_controller.h"
 #include "platform/icons.h"
 #include "sharing/grayscale.h"
 
@@ -139,11 +135,17 @@ QString onCurrentDrive(const QString& path, const QString& currentDir)
 
 } // namespace
 
-StartupController::StartupController(QWidget& window, StartCloseHost& host, ProgramState& state)
-    : m_window(window), m_host(host), m_state(state),
+StartupController::StartupController(QWidget& window, ProgramState& state, OpenShow& openShow,
+                                     FolderTreeController& folderTree, PreviewPanel& browsePreview,
+                                     PreviewPanel& showPreview, const QPointer<ShowManagerWindow>& showManager,
+                                     const QPointer<FolderPictureChooser>& folderPictureWindow,
+                                     const QPointer<AutoShowOfferWindow>& demoShowWindow)
+    : m_window(window), m_state(state), m_openShow(openShow), m_folderTree(folderTree),
+      m_browsePreview(browsePreview), m_showPreview(showPreview), m_showManager(showManager),
+      m_folderPictureWindow(folderPictureWindow), m_demoShowWindow(demoShowWindow),
       m_autoCdRunTimer(MakeNamedTimer(&window, "TimerAutoCDRun", 1, false))
 {
-    QObject::connect(m_autoCdRunTimer, &QTimer::timeout, &window, [this] { TimerAutoCDRunTimer(); });
+    connect(m_autoCdRunTimer, &QTimer::timeout, this, &StartupController::TimerAutoCDRunTimer);
 }
 
 bool StartupController::VisibleAtStart() const
@@ -169,7 +171,7 @@ void StartupController::FormCreate()
 
     // The application's events (activation, restore, minimise, hints,
     // exceptions).
-    m_host.InstallApplicationEvents();
+    emit ApplicationEventsRequested();
 
     hideMissingHelpPages();
     prepareDataFolder();
@@ -465,7 +467,7 @@ void StartupController::dressWindowFromSettings()
     m_widgets.MyShowSG->hide();
     start.StartupRunFlag = 1;
     if (!start.DemoMode)
-        m_host.layouts()->SaveControlBounds();
+        emit ControlBoundsRequested();
     if (start.DemoMode) {
         for (QMenu* m : {m_widgets.Bestand1, m_widgets.Recent1, m_widgets.Show, m_widgets.Options1,
                          m_widgets.Favorites, m_widgets.Help1})
@@ -477,9 +479,9 @@ void StartupController::applyPlayOptions()
 {
     const TSettingsRecord& Settings = state().settings.Settings;
     // The play options in effect come from the settings; the play order shown.
-    m_host.slideShow()->ApplyShowOptions();
-    if (m_host.browsePreview()->playOrderCount() > Settings.PlayOrder && Settings.PlayOrder >= 0)
-        m_host.browsePreview()->setPlayOrder(Settings.PlayOrder);
+    emit PlayOptionsRequested();
+    if (m_browsePreview.playOrderCount() > Settings.PlayOrder && Settings.PlayOrder >= 0)
+        m_browsePreview.setPlayOrder(Settings.PlayOrder);
 }
 
 void StartupController::findDemoShow()
@@ -520,7 +522,7 @@ void StartupController::createDataFiles()
         }
         if (!files.FileError.ok())
             platform::showMessage(PromptKind::Error, files.FileError.Message);
-        m_host.folderTree()->Exclusions.ExclusionsChanged = 1;
+        m_folderTree.Exclusions.ExclusionsChanged = 1;
 
         state().settings.LoadAddSettings(paths.AddSettingsPath, SettingsVersion, state().start,
                                          m_state.environment.UploaderPath);
@@ -543,14 +545,14 @@ void StartupController::takeSettingsSnapshot()
     if (!state().start.DemoMode) {
         state().settings.ReadSettingsSnapshot(m_state.paths.SettingsFileName);
         m_widgets.ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
-        m_host.InstallKeyboardHook();
+        emit KeyboardHookRequested();
     }
 }
 
 void StartupController::sizeWindowAtStart()
 {
     // The designed bounds are taken before anything moves.
-    m_host.layouts()->SaveControlBounds();
+    emit ControlBoundsRequested();
     const QScreen* screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     const int screenWidth = StartScreenWidth(screen);
@@ -559,7 +561,7 @@ void StartupController::sizeWindowAtStart()
     if (screenWidth == 800) {
         // The window fills the work area (400 wide and centred with the
         // MyShow panel hidden); once framed it is fitted again.
-        m_host.layouts()->FitToWorkArea();
+        emit WorkAreaFitRequested();
     } else {
         const int w = hidden ? 400 : 800, h = 600;
         m_window.setGeometry(avail.x() + (avail.width() - w) / 2, avail.y() + (avail.height() - h) / 2, w, h);
@@ -591,9 +593,9 @@ void StartupController::openStartupFolder()
         const auto drive = letter.isLetter() ? platform::driveByLetter(letter) : std::nullopt;
         openAt = drive && platform::DriveReady(letter) ? drive->mountPoint : QStringLiteral("/");
     }
-    m_host.folderTree()->SelectedFolder = openAt;
-    m_host.folderTree()->FolderToOpen = openAt;
-    m_host.OpenFolderOrShow();
+    m_folderTree.SelectedFolder = openAt;
+    m_folderTree.FolderToOpen = openAt;
+    emit FolderOrShowRequested();
 }
 
 void StartupController::applyStartFonts()
@@ -613,7 +615,7 @@ void StartupController::TimerAutoCDRunTimer()
     m_autoCdRunTimer->stop();
     // The automatic show window takes the focus. Without one the demo has
     // nothing to show, and an invisible program would only linger: it ends.
-    AutoShowOfferWindow* const demoShowWindow = m_host.demoShowWindow();
+    AutoShowOfferWindow* const demoShowWindow = m_demoShowWindow;
     if (demoShowWindow && demoShowWindow->isVisible()) {
         demoShowWindow->activateWindow();
         demoShowWindow->setFocus();
@@ -624,7 +626,7 @@ void StartupController::TimerAutoCDRunTimer()
 
 void StartupController::UpdateUploadButtonGlyph()
 {
-    m_host.showPreview()->setUploadGlyphs(UploadGlyph, UploadGlyphGrey);
+    m_showPreview.setUploadGlyphs(UploadGlyph, UploadGlyphGrey);
 }
 
 void StartupController::ApplyUploadCaptions()
@@ -636,9 +638,9 @@ void StartupController::ApplyUploadCaptions()
             m_widgets.UploadPicture->setText(c.UploadPicture);
         if (m_widgets.Upload)
             m_widgets.Upload->setText(c.UploadPicture);
-        if (QAction* b = m_host.actionNamed(QStringLiteral("UploadB")))
+        if (QAction* b = m_window.findChildren<QAction*>(QStringLiteral("UploadB")).value(0))
             b->setText(c.UploadB);
-        m_host.showPreview()->setUploadHint(c.UploadSpHint);
+        m_showPreview.setUploadHint(c.UploadSpHint);
         const QIcon icon = platform::ProgramIcon(AddSettings.UploaderPath);
         if (!icon.isNull()) {
             platform::ReplaceImageListIcon(platform::ImageListId::MenuIL, 130, icon);

@@ -6,16 +6,24 @@
 // data files and folders, and sizes the window. StartAbort / StartupRunFlag
 // tell main() how it went. Once the windows exist the command-line argument
 // is acted on, and once a month an update check is offered. The main window
-// owns the controller.
+// owns the controller, hands it what the start reads and fills at
+// construction, and connects what it asks of the other parts at each point
+// of the start to the part that does it.
 #pragma once
 
-#include "app/start_close_host.h"
-
+#include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 struct ProgramState;
+struct OpenShow;
+class AutoShowOfferWindow;
+class FolderPictureChooser;
+class FolderTreeController;
+class PreviewPanel;
+class ShowManagerWindow;
 class QAction;
 class QLabel;
 class QMenu;
@@ -24,7 +32,8 @@ class QTimer;
 class QToolBar;
 class QWidget;
 
-class StartupController {
+class StartupController : public QObject {
+    Q_OBJECT
 public:
     // `window` is the main window the start sizes, shows and hides.
     // The controls the start sets up, built by the main window after the
@@ -60,8 +69,17 @@ public:
     };
 
     // Makes the demo start's hand-over timer ("TimerAutoCDRun", 1 ms, not
-    // running) on `window`.
-    StartupController(QWidget& window, StartCloseHost& host, ProgramState& state);
+    // running) on `window`. The start fills `openShow` (the folder argument's
+    // purpose) and `folderTree` (the folder to open, the exclusions to read
+    // again); the browse preview takes the play order, the MyShow preview the
+    // upload glyphs and hint. The windows made later (any may be null): the
+    // MyShow manager, the folder picture chooser, the demo start's
+    // automatic show window.
+    StartupController(QWidget& window, ProgramState& state, OpenShow& openShow, FolderTreeController& folderTree,
+                      PreviewPanel& browsePreview, PreviewPanel& showPreview,
+                      const QPointer<ShowManagerWindow>& showManager,
+                      const QPointer<FolderPictureChooser>& folderPictureWindow,
+                      const QPointer<AutoShowOfferWindow>& demoShowWindow);
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items) { m_widgets = items; }
     // The demo start's hand-over timer.
@@ -108,6 +126,33 @@ public:
     // its icon for them.
     void ApplyUploadCaptions();
 
+signals:
+    // What FormCreate asks of the other parts, in the order it asks: the
+    // application's events are connected, the controls' designed bounds are
+    // taken, the window fills the work area (a screen 800 pixels wide), the
+    // settings' play options take effect, the start-up folder opens and the
+    // keyboard hook goes in.
+    void ApplicationEventsRequested();
+    void ControlBoundsRequested();
+    void WorkAreaFitRequested();
+    void PlayOptionsRequested();
+    void FolderOrShowRequested();
+    void KeyboardHookRequested();
+    // What the command-line argument asks: the folder exclusions are read,
+    // the slide show's "all pictures" dialog opens, the show starts, the
+    // default playlist plays, the Draft show or a show file opens.
+    void FolderExclusionsRequested();
+    void AddAllDialogRequested();
+    void ShowStartRequested();
+    void DefaultPlaylistRequested();
+    void DraftShowRequested();
+    void ShowFileRequested(const QString& path);
+    // The MyShow manager was made for the normal window; it goes with the
+    // main window.
+    void ShowManagerMade(ShowManagerWindow* window);
+    // The monthly suggestion was answered Yes: the update check runs.
+    void UpdateCheckRequested();
+
 private:
     // The parts of FormCreate, in the order it runs them.
     void readStartModes();
@@ -140,7 +185,13 @@ private:
 
     QWidget& m_window;
     Items m_widgets;
-    QTimer* m_autoCdRunTimer;
-    StartCloseHost& m_host;
     ProgramState& m_state;
+    OpenShow& m_openShow;
+    FolderTreeController& m_folderTree;
+    PreviewPanel& m_browsePreview;
+    PreviewPanel& m_showPreview;
+    const QPointer<ShowManagerWindow>& m_showManager;
+    const QPointer<FolderPictureChooser>& m_folderPictureWindow;
+    const QPointer<AutoShowOfferWindow>& m_demoShowWindow;
+    QTimer* m_autoCdRunTimer;
 };

@@ -3,11 +3,7 @@
 #include "base/settings_record.h"
 #include "base/start_args.h"
 #include "app/startup_controller.h"
-#include "app/help_and_version_controller.h"
 #include "base/program_state.h"
-#include "shows/my_show_controller.h"
-#include "slideshow/slide_show_controller.h"
-#include "sound/sound_controller.h"
 #include "shows/show_file.h"
 #include "browse/folder_tree_widget.h"
 #include "platform/record_file.h"
@@ -23,12 +19,12 @@
 
 void StartupController::AutoFolderToCDClick()
 {
-    FolderPictureChooser* const Form20 = m_host.folderPictureWindow();
-    m_host.LoadFolderExclusions();
+    FolderPictureChooser* const Form20 = m_folderPictureWindow;
+    emit FolderExclusionsRequested();
     if (Form20)
-        Form20->SetFolder(m_host.folderTree()->SelectedFolder);
-    m_host.openShow().CollectPurpose = QStringLiteral("FolderToCD");
-    m_host.slideShow()->ShowAddAllDialog();
+        Form20->SetFolder(m_folderTree.SelectedFolder);
+    m_openShow.CollectPurpose = QStringLiteral("FolderToCD");
+    emit AddAllDialogRequested();
 }
 
 void StartupController::DispatchStartArgument()
@@ -36,7 +32,7 @@ void StartupController::DispatchStartArgument()
     if (state().start.DemoMode)
         return;  // the automatic show window takes over
     if (state().start.AudioMode) {
-        m_host.sound()->DefPlaylistClick();
+        emit DefaultPlaylistRequested();
         return;
     }
     if (state().start.ArgumentMode && state().start.ShowFileArgument) {
@@ -45,7 +41,7 @@ void StartupController::DispatchStartArgument()
         switch (launcher.Run()) {
         case LauncherPlay:
             state().settings.Settings.AutoShowPath = showFile.left(200);
-            m_host.slideShow()->BuildAndStartShow();
+            emit ShowStartRequested();
             break;
         case LauncherEnd:
             QTimer::singleShot(0, &m_window, [this] { m_window.close(); });
@@ -62,8 +58,8 @@ void StartupController::DispatchStartArgument()
     }
     if (state().start.ArgumentMode) {
         // A drive root stays its mount point: the tree opens the drive.
-        m_host.folderTree()->SelectedFolder = state().start.StartArgument;
-        m_host.folderTree()->FolderToOpen = state().start.StartArgument.left(200);
+        m_folderTree.SelectedFolder = state().start.StartArgument;
+        m_folderTree.FolderToOpen = state().start.StartArgument.left(200);
         m_widgets.Timer1->stop();
         AutoFolderToCDClick();
         if (state().start.OpenNormally == 1)
@@ -72,7 +68,7 @@ void StartupController::DispatchStartArgument()
     }
     // A normal start: the tree was opened at the start-up folder while the
     // window was made; the Draft show opens.
-    m_host.myShow()->MyShowDraftClick();
+    emit DraftShowRequested();
 }
 
 void StartupController::OpenArgumentNormally(bool showFileGiven)
@@ -84,16 +80,13 @@ void StartupController::OpenArgumentNormally(bool showFileGiven)
     m_window.show();
     state().start.ArgumentMode = 0;
     state().start.ShowFileArgument = 0;
-    if (!m_host.showManager()) {
-        auto* const showManager = new ShowManagerWindow(m_state.paths.ShowListPath);
-        m_host.setShowManager(showManager);
-        m_host.adoptWindow(showManager);
-    }
-    m_host.OpenFolderOrShow();
+    if (!m_showManager)
+        emit ShowManagerMade(new ShowManagerWindow(m_state.paths.ShowListPath));
+    emit FolderOrShowRequested();
     if (showFileGiven && QFileInfo(state().start.StartArgument).fileName().toLower() != QLatin1String("vistamo.vxt"))
-        m_host.myShow()->LoadMyShowClick(state().start.StartArgument);
+        emit ShowFileRequested(state().start.StartArgument);
     else
-        m_host.myShow()->MyShowDraftClick();
+        emit DraftShowRequested();
 }
 
 void StartupController::OfferMonthlySuggestion()
@@ -110,5 +103,5 @@ void StartupController::OfferMonthlySuggestion()
                                         {PromptAnswer::No, 2, QStringLiteral("&No")}},
                                        2);
     if (result == 1)
-        m_host.helpAndVersion()->CheckforupdateClick();
+        emit UpdateCheckRequested();
 }
