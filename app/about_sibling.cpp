@@ -4,7 +4,6 @@
 #include "platform/ui_font.h"
 #include "app/help_web.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -183,7 +182,6 @@ void AboutSiblingWindow::StaticText3Click()
 {
     StaticText3->setCursor(Qt::ArrowCursor);
     setLinkColor(Silver);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     Timer1->start();
 }
 
@@ -197,5 +195,4 @@ void AboutSiblingWindow::Timer1Timer()
     Timer1->stop();
     OpenInBrowser(QUrl(SiblingWebSite + QLatin1Char('/')));
     setLinkColor(Silver);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

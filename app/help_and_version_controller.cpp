@@ -124,6 +124,7 @@ void HelpAndVersionController::ShowHelpTopic(const QString& topic)
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_helpCursorSet = true;
     }
+    // The hourglass appears now, before the browser is started.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (m_helpTimer)
         m_helpTimer->start();
@@ -218,6 +219,7 @@ void HelpAndVersionController::CheckforupdateClick()
 
     MarkSuggestionMonth(m_settings.Settings);
     WaitCursor cursor;
+    // The hourglass appears before the download starts.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     const QString target = foundVersionFile(m_paths);

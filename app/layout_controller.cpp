@@ -461,6 +461,8 @@ void LayoutController::ShowMyShowLabel(const QString& action)
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
     }
+    // The label's new text and the cursor show at once, before the show file
+    // is loaded, copied or saved.
     QCoreApplication::processEvents();
 }
 

@@ -115,6 +115,7 @@ int startProgram(ProgramState& state, MainWindow*& form1Out, InstanceGuard& guar
     // Demo mode keeps the main window out of sight.
     if (state.start.DemoMode) {
         form1->resize(1, 1);
+        // The window shrinks on the screen now, before the rest of the start runs.
         QCoreApplication::processEvents();
     }
 

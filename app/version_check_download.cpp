@@ -38,6 +38,8 @@ DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int ti
     });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     timer.start(timeoutMs);
+    // The window repaints and answers while the record downloads; the
+    // caller refuses a second check asked for meanwhile.
     if (!reply->isFinished())
         loop.exec();
     timer.stop();

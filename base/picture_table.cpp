@@ -3,8 +3,6 @@
 
 #include "base/show_session.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 QString CollectionProgressText(int32_t pictureCount)
@@ -25,7 +23,6 @@ QString GrowSelectionList(int32_t count, bool progress, ShowSession& session)
     ++CollectionProgressCounter;
     if (CollectionProgressCounter > 250) {
         progressText = CollectionProgressText(session.PictureCount);
-        QCoreApplication::processEvents();
         CollectionProgressCounter = 0;
     }
     if (int64_t(table.size()) < needed) {

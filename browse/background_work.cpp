@@ -62,6 +62,8 @@ void RunInBackgroundWriter(std::function<void()> work, std::function<void()> don
 void WaitForBackgroundWrites()
 {
     BackgroundWriter& writer = BackgroundWriter::instance();
+    // Only tests and benches wait here: the writers' answers, posted to the
+    // window's thread, run while they wait.
     while (writer.running() > 0)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

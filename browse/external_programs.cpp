@@ -78,6 +78,7 @@ ExternalRunOutcome RunAndWait(const ExternalCommand& command, const std::functio
     while (process.state() != QProcess::NotRunning) {
         if (process.waitForFinished(pollMs))
             break;
+        // The window repaints and answers while the program runs.
         if (whileWaiting)
             whileWaiting();
         else

@@ -400,6 +400,8 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
     ExternalProcessRunning = 1;
     for (const QString& picture : ticked) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        // The hourglass and the cells turned so far show before the viewer
+        // turns the next picture.
         QCoreApplication::processEvents();
         const qint32 before = qint32(platform::FileDosDate(picture));
         RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(m_thumbnails, picture), direction,
@@ -460,6 +462,7 @@ void ExternalProgramsController::ResetFileDatesToExif()
         ResetFileDatesInFolder(SelectedFolder, m_session.PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
             if (m_w.StatusPanel1)
                 m_w.StatusPanel1->setText(QStringLiteral("Processing ") + name);
+            // The status text shows each file's name while the dates are reset.
             QCoreApplication::processEvents();
             return true;
         });
@@ -597,9 +600,10 @@ void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*
         return;
     WallpaperStyleChoice = dialog.StyleIndex();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QCoreApplication::processEvents();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(WallpaperBeingSetText);
+    // The closed dialog is painted away, and the hourglass and the status
+    // text show, before the wallpaper is written and the desktop told.
     QCoreApplication::processEvents();
     WallPaperAndStyle();
     emit folderCaptionWanted();

@@ -180,6 +180,8 @@ QString FileOperationsController::statusText() const
     return m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
 }
 
+// One answer for both hosts: the window repaints and answers in the middle
+// of a file or folder operation.
 void FileOperationsController::processEvents()
 {
     QCoreApplication::processEvents();

@@ -112,7 +112,6 @@ void FileOperationsController::DeleteOrEmptyFolder(const QString& folder, Folder
                                                    bool subfolders)
 {
     emit voiceReleaseWanted(QString());
-    processEvents();
     FolderEmptying = 1;
     const FolderDeleteOutcome outcome = ::DeleteOrEmptyFolder(folder, mode, quiet, subfolders, *this);
     if (outcome.asked && !outcome.folderToShow.isEmpty())

@@ -52,7 +52,6 @@ void FileOperationsController::SaveToolButtonClick()
     m_copy.CopyModeSave = 1;
     m_copy.CopyModeMove = 0;
     CopyOrMovePictureTo();
-    processEvents();
 }
 
 void FileOperationsController::SavePictureToClick()
@@ -75,7 +74,6 @@ void FileOperationsController::MoveToolButtonClick()
     m_copy.CopyModeSave = 0;
     m_copy.CopyModeMove = 1;
     CopyOrMovePictureTo();
-    processEvents();
 }
 
 void FileOperationsController::CopyOrMovePictureTo()
@@ -117,6 +115,8 @@ void FileOperationsController::CopyOrMovePictureTo()
         pauseRunningShow();
         status(QStringLiteral("Moving picture...."));
     }
+    // The closed file dialog is painted away and the status text shows
+    // before the copy or move starts.
     processEvents();
     m_copy.CopyCancelled = 0;
     m_copy.CopyFailed = 0;

@@ -271,6 +271,8 @@ QStringList SyncAfterFolderRename(const QString& oldFolder, const QString& newFo
     host.setBusyCursor(true);
     const QString kept = host.statusText();
     host.status(QStringLiteral("Synchronizing folder information..."));
+    // The hourglass and the status text show while the files that name the
+    // folder are rewritten.
     host.processEvents();
 
     RenameFolderInSettings(settings, oldFolder, newFolder);
@@ -291,6 +293,7 @@ QStringList SyncAfterFolderRename(const QString& oldFolder, const QString& newFo
 
     if (keepShowsInSync) {
         host.status(QStringLiteral("Synchronizing MyShow files..."));
+        // The new status text shows while the shows and playlists are rewritten.
         host.processEvents();
         host.writeKnownShows(oldFolder, newFolder);
         host.syncShowsAfterFolderRename(oldFolder, newFolder);
@@ -326,6 +329,7 @@ bool WalkAndDeleteFolder(const QString& folder, FolderWalkMode mode, bool subfol
             if (item.isDir() && !item.isSymLink()) {
                 if (setHidden && name.toLower() == QLatin1String("smallpics")) {
                     host.progressLabel(QStringLiteral("Setting ") + name + QStringLiteral(" to hidden"));
+                    // The progress window repaints with each folder's name during the walk.
                     host.processEvents();
                     platform::SetHidden(path, true);
                 }
@@ -349,6 +353,7 @@ bool WalkAndDeleteFolder(const QString& folder, FolderWalkMode mode, bool subfol
             if (!FolderOpsFileTypes().contains(FileExtOf(name).toLower()))
                 continue;
             host.progressLabel(QStringLiteral("Deleting ") + name);
+            // The progress window repaints with each file's name as it goes.
             host.processEvents();
             if (FileExtOf(name).toLower() == QLatin1String(".vxt"))
                 host.deleteShowFile(path);
@@ -362,6 +367,8 @@ bool WalkAndDeleteFolder(const QString& folder, FolderWalkMode mode, bool subfol
             const QString f = list[i];
             if (!quiet)
                 host.progressLabel(QStringLiteral("Deleting ") + f);
+            // The progress window (or, when quiet, the window) repaints as
+            // each folder is removed.
             host.processEvents();
             // What is left of the program's own bookkeeping goes with the folder.
             if (holdsOnlyBookkeeping(f))
@@ -394,6 +401,8 @@ FolderDeleteOutcome DeleteOrEmptyFolder(const QString& folder, FolderWalkMode mo
         box(PromptKind::Error, QStringLiteral("The root of a drive can not be emptied or deleted"));
         return outcome;
     }
+    // The window is painted up to date (the menu just used closed away, the
+    // voice button reset) before the question and the walk.
     host.processEvents();
     QString warning;
     if (!quiet && !setHidden) {

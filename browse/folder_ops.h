@@ -34,6 +34,8 @@ public:
     virtual ~FolderOpsHost() = default;
     virtual void status(const QString& text) {}
     virtual QString statusText() const { return {}; }
+    // Lets the window repaint and answer in the middle of an operation
+    // (status text and progress window brought up to date).
     virtual void processEvents();
     virtual void setBusyCursor(bool busy) {}
     // The progress window: shown with a caption, its label, hidden.

@@ -60,6 +60,7 @@ QStringList CollectFolderPictures(const DataPaths& paths, FolderExclusionState& 
                 pictures << file.absoluteFilePath();
         if (options.MaxPictures > 0 && pictures.size() >= options.MaxPictures)
             break;
+        // The window repaints and answers while a large folder tree is read.
         QCoreApplication::processEvents();
     }
     if (options.MaxPictures > 0 && pictures.size() > options.MaxPictures)

@@ -21,6 +21,7 @@ QStringList CollectSubfolderTree(const DataPaths& paths, FolderExclusionState& e
         if (cancel && *cancel)
             break;
         AddSubfoldersToList(SubfolderList, SubfolderList.folders[i], includeSystemFolders, allowed);
+        // The window repaints and answers while a large folder tree is walked.
         QCoreApplication::processEvents();
     }
     QStringList folders;

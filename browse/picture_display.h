@@ -132,6 +132,8 @@ public:
 // The beginning of the display step on a host, with the state of the shown
 // picture: ends with the request to the slot (state.PendingTicket), or, for
 // a repeated failure, reports it at once. A step still waiting is replaced.
+// Neither half lets window events run, so no second step starts inside one
+// (the only wait is the prompt when no picture at all could be loaded).
 // Never throws.
 void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state);
 

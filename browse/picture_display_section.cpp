@@ -36,7 +36,6 @@
 #include <QMediaDevices>
 #include <QToolBar>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -112,7 +111,6 @@ public:
     {
         if (ShowView* const Form9 = m_showView.data())
             Form9->SetPictureButtonsEnabled(false);
-        QCoreApplication::processEvents();
     }
     void ThumbnailStep() override
     {
@@ -247,10 +245,8 @@ public:
     }
     void Tail() override
     {
-        if (QApplication::overrideCursor()) {
+        if (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
-            QCoreApplication::processEvents();
-        }
     }
 
     // The area the show window's title is centred in: the primary screen.
@@ -504,7 +500,6 @@ void PictureDisplaySection::DisablePictureCommands()
         Form9->SetEditButtonEnabled(false);
         Form9->SetWindowScreenButtonEnabled(false);
     }
-    QCoreApplication::processEvents();
 }
 
 bool PictureDisplaySection::CanRotatePicture(int index)
@@ -595,7 +590,6 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     }
     enableItem(m_w.PictureToClipboard, true);
     enableItem(m_w.PathToClipboard, m_session.CutOutCount < 1);
-    QCoreApplication::processEvents();
 }
 
 void PictureDisplaySection::UpdatePictureStatus()

@@ -88,6 +88,8 @@ void PictureOpsHost::waitSeconds(int seconds)
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < qint64(seconds) * 1000) {
+        // The retry text shows and the window answers while the copy waits
+        // to try a target that refused writing again.
         QEventLoop loop;
         QTimer::singleShot(10, &loop, &QEventLoop::quit);
         loop.exec();
@@ -127,6 +129,7 @@ CopyStatus copyRetryingUnwritable(const QString& source, const QString& target, 
     while (retry && state.CopyCancelled == 0) {
         retry = false;
         host.status(QStringLiteral("Copying...."));
+        // The status text shows before an attempt of a copy that may take long.
         host.processEvents();
         result = CopyFileVerified(source, target);
         if (result != CopyStatus::TargetUnwritable)

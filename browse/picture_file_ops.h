@@ -49,9 +49,10 @@ public:
     virtual ~PictureOpsHost() = default;
     // Status panel 1 of the main window.
     virtual void status(const QString& text) {}
-    // Lets queued window messages run.
+    // Lets the window repaint and answer in the middle of an operation
+    // (the status text brought up to date).
     virtual void processEvents();
-    // Waits `seconds` while window messages run (the pause before a retry).
+    // Waits `seconds` with the window alive (the pause before a retry).
     virtual void waitSeconds(int seconds);
     virtual bool showRunning() const { return false; }
     // The voice file follows (action "C", "M", "R", "D"); default

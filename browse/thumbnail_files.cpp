@@ -14,7 +14,6 @@
 #include "platform/worker_pool.h"
 #include "sharing/reduce_picture.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -189,8 +188,6 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
 
     if (request.showStatus)
         request.showStatus(QStringLiteral("T"));
-    if (request.processMessages)
-        QCoreApplication::processEvents();
     const ThumbnailMaker& write = maker ? maker : ThumbnailMaker(DefaultThumbnailMaker);
     bool ok = false;
     try {
@@ -270,7 +267,6 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
         programThumbnailRequest(picture, thumbnail, slotName, false, false, false, false, options);
     // The status panel is the window's: the worker's "T" and "" go there
     // through the window's thread.
-    request.processMessages = false;
     request.showStatus = statusThroughWindowThread(status);
     // Worker: copies of the request and options; reaches the picture's own
     // files, the drive table and the `.hidden` lists (both guarded), and
@@ -283,7 +279,6 @@ ThumbnailRequest WorkerThumbnailRequest(const QString& picture, const QString& t
                                         const ThumbnailOptions& options, const ThumbnailStatus& status)
 {
     ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, QString(), false, false, false, false, options);
-    request.processMessages = false;
     request.showStatus = statusThroughWindowThread(status);
     return request;
 }

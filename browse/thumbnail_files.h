@@ -100,9 +100,6 @@ struct ThumbnailRequest {
     bool setPictureDate = false;
     // Shows "T" while a thumbnail is made and "" afterwards (status panel 0).
     std::function<void(const QString&)> showStatus;
-    // Lets pending window messages run after "T" is shown, before the making
-    // (not where the making was done ahead on a worker thread).
-    bool processMessages = true;
     // The picture's EXIF date taken as a packed file date, else the fallback,
     // when already known (no second read of the picture); unset: read.
     std::function<int32_t(int32_t fallback)> exifFileDate;

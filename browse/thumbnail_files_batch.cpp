@@ -42,6 +42,8 @@ struct ThumbnailBatch::Job {
 
 namespace {
 
+// The log's new lines and the preview show, and Cancel is answered, while
+// the run goes on.
 void processMessages() { QCoreApplication::processEvents(); }
 
 // The workers of thumbnail runs: one per core.
@@ -81,7 +83,6 @@ void runJob(ThumbnailBatch::Job& job)
     request.fromPreview = true;
     request.ignoreDrive = job.ignoreDrive;
     request.forceRenew = job.forceRenew;
-    request.processMessages = false;   // no status panel and no window messages here
     // The thumbnail is encoded from this decode only when it is to be made.
     ReducedJpeg reduced;
     const ThumbnailMaker maker = [&source, &reduced](const QString& picture, const QString& target, const QImage&,
@@ -168,6 +169,8 @@ void ThumbnailBatch::flush(bool wait)
         if (front.job && front.job->state.load() != Job::Done) {
             if (!wait && !m_cancelled)
                 return;
+            // The picture under way is waited for with the window alive: the
+            // log repaints and Cancel is answered.
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
             continue;
         }
@@ -309,6 +312,8 @@ void ThumbnailBatch::submitPicture(const QString& path, const QString& name, con
     const int workers = thumbnailPool().threadCount();
     for (flush(false); !stopNow() && (unfinishedJobs() >= 2 * workers || int(m_pending.size()) >= 32 * workers);
          flush(false))
+        // The walk waits for the workers with the window alive: the log
+        // repaints and Cancel is answered.
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (stopNow())
         return;

@@ -228,7 +228,6 @@ void ThumbnailOptionsDialog::BtnOKClick()
 void ThumbnailOptionsDialog::BtnCancelClick()
 {
     CancelRequested = true;
-    QCoreApplication::processEvents();
     if (!Busy)
         done(2);
 }
@@ -286,7 +285,6 @@ void ThumbnailOptionsDialog::AddLogLine(const QString& text, int32_t colour, boo
         newLine(QString(), plain);
     REResult->setTextCursor(cursor);
     REResult->ensureCursorVisible();
-    QCoreApplication::processEvents();
 }
 
 int ThumbnailOptionsDialog::PreviewPicture(const QString& picture)
@@ -335,7 +333,6 @@ int ThumbnailOptionsDialog::ShowPreview(int result, const QImage& image)
 void ThumbnailOptionsDialog::ProcessThumbnails()
 {
     Busy = true;
-    QCoreApplication::processEvents();
     ThumbnailBatch batch;
     batch.addLogLine = [this](const QString& text, int32_t colour, bool after, bool before) {
         AddLogLine(text, colour, after, before);
@@ -360,6 +357,9 @@ void ThumbnailOptionsDialog::ProcessThumbnails()
         if (w->objectName() == QLatin1String("Form25"))
             w->hide();
     Busy = false;
+    // The hidden Reduce window is painted away, and a Cancel pressed at the
+    // very end is answered (it closes this window now that the run is over),
+    // before the result is shown.
     QCoreApplication::processEvents();
     const bool cancelled = batch.cancelled() || CancelRequested;
     if (!cancelled) {

@@ -18,7 +18,6 @@ PageDecodeResult DecodePageCell(const PageDecodeRequest& request)
         make.picture = request.path;
         make.thumbnail = request.thumbnail;
         make.ignoreDrive = request.ignoreDrive;
-        make.processMessages = false;   // never on the window's thread here
         const int made = CreateOrRefreshThumbnail(make, request.options);
         if (made == ThumbMade || made == ThumbUpToDate) {
             file = request.thumbnail;

@@ -103,6 +103,7 @@ WallpaperToolRunner& WallpaperRunner()
         QElapsedTimer timer;
         timer.start();
         while (!process.waitForFinished(100)) {
+            // The window repaints and answers while the desktop's tool runs.
             QCoreApplication::processEvents();
             if (timer.elapsed() > 10000) {
                 process.kill();

@@ -375,7 +375,6 @@ bool stepThumbnails(const Fixture& fx, int k)
         request.thumbnail = ThumbnailPath(picture);
         request.forceRenew = true;
         request.ignoreDrive = true;
-        request.processMessages = false;
         ok = CreateOrRefreshThumbnail(request, options) == ThumbMade && ok;
     }
     return ok;

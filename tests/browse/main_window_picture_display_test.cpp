@@ -53,7 +53,11 @@ TEST(MainWindowPictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     TestState().session.ShowState.Direction = 0;
 
     MainWindow form(TestState());
+    // The step lets no queued event run inside it (no second step can start there).
+    bool ranInside = false;
+    QMetaObject::invokeMethod(&form, [&ranInside] { ranInside = true; }, Qt::QueuedConnection);
     form.pictureDisplay()->DisplayCurrentPicture();
+    EXPECT_FALSE(ranInside);
     testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/good.jpg");
