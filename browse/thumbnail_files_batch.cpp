@@ -9,11 +9,11 @@
 #include "platform/worker_pool.h"
 #include "sharing/reduce_picture.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -42,9 +42,9 @@ struct ThumbnailBatch::Job {
 
 namespace {
 
-// The log's new lines and the preview show, and Cancel is answered, while
-// the run goes on.
-void processMessages() { QCoreApplication::processEvents(); }
+// Entries (or folders opened) per step of the walk and of the cleanup: the
+// window answers its messages between the steps.
+constexpr int kEntriesPerStep = 16;
 
 // The workers of thumbnail runs: one per core.
 platform::WorkerPool& thumbnailPool()
@@ -132,11 +132,21 @@ bool isSystemFolder(const QString& path)
 
 } // namespace
 
+ThumbnailBatch::ThumbnailBatch(QObject* parent) : QObject(parent) {}
+
+ThumbnailBatch::~ThumbnailBatch()
+{
+    for (const Pending& step : m_pending)
+        if (step.job) {
+            int queued = Job::Queued;
+            step.job->state.compare_exchange_strong(queued, Job::Dropped);
+        }
+}
+
 void ThumbnailBatch::emitLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)
 {
     if (addLogLine)
         addLogLine(text, colour, blankAfter, blankBefore);
-    processMessages();
 }
 
 void ThumbnailBatch::log(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)
@@ -153,7 +163,7 @@ void ThumbnailBatch::queue(std::function<void()> finish, std::shared_ptr<Job> jo
     m_pending.push_back({std::move(finish), std::move(job)});
 }
 
-void ThumbnailBatch::flush(bool wait)
+void ThumbnailBatch::flush()
 {
     while (!m_pending.empty()) {
         Pending& front = m_pending.front();
@@ -166,14 +176,9 @@ void ThumbnailBatch::flush(bool wait)
                 continue;
             }
         }
-        if (front.job && front.job->state.load() != Job::Done) {
-            if (!wait && !m_cancelled)
-                return;
-            // The picture under way is waited for with the window alive: the
-            // log repaints and Cancel is answered.
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            continue;
-        }
+        // A picture still being made: its worker's answer comes back here.
+        if (front.job && front.job->state.load() != Job::Done)
+            return;
         Pending step = std::move(front);
         m_pending.pop_front();
         step.finish();
@@ -189,6 +194,14 @@ int ThumbnailBatch::unfinishedJobs() const
     return n;
 }
 
+bool ThumbnailBatch::queueFull() const
+{
+    // Enough pictures queued to keep every worker busy, and room for the
+    // finished ones to wait behind a slow one for their turn to be shown.
+    const int workers = thumbnailPool().threadCount();
+    return unfinishedJobs() >= 2 * workers || int(m_pending.size()) >= 32 * workers;
+}
+
 bool ThumbnailBatch::stopNow()
 {
     if (!m_cancelled && cancelRequested && cancelRequested())
@@ -196,38 +209,99 @@ bool ThumbnailBatch::stopNow()
     return m_cancelled;
 }
 
-ThumbnailBatchCounts ThumbnailBatch::run(const ThumbnailBatchOptions& options)
+void ThumbnailBatch::start(const ThumbnailBatchOptions& options)
 {
+    if (busy())
+        return;
     m_cancelled = false;
     m_pending.clear();
     m_thumbOptions = thumbnailOptions;
-    ThumbnailBatchCounts counts;
-    processMessages();
-    QStringList folders{options.folder};
-    QStringList cleanup;
-    // The list grows while it is walked.
-    for (int i = 0; i < folders.size() && !stopNow(); ++i) {
-        const QString folder = folders.at(i);
-        log(QStringLiteral("Processing: ") + ShortenPathToLength(folder, 60), ThumbLogBlack, true, i > 0);
-        processFolder(folder, options, folders, cleanup, counts);
-    }
-    flush(true);
-    m_pending.clear();
-    if (!stopNow() && !cleanup.isEmpty()) {
-        log(QStringLiteral("Start Cleanup"), ThumbLogBlack, false, true);
-        for (const QString& thumbFolder : cleanup) {
-            if (stopNow())
-                break;
-            cleanupFolder(thumbFolder, counts);
-        }
-    }
-    processMessages();
-    return counts;
+    m_options = options;
+    m_counts = ThumbnailBatchCounts();
+    m_folders = QStringList{options.folder};
+    m_nextFolder = 0;
+    m_entries.clear();
+    m_nextEntry = 0;
+    m_cleanup.clear();
+    m_nextCleanup = 0;
+    m_cleanupFolder.clear();
+    m_cleanupFiles.clear();
+    m_nextCleanupFile = 0;
+    m_phase = Phase::Walk;
+    // The first step comes from the event loop, once the window has shown
+    // that the run began.
+    scheduleStep();
 }
 
-void ThumbnailBatch::processFolder(const QString& folder, const ThumbnailBatchOptions& options, QStringList& folders,
-                                   QStringList& cleanup, ThumbnailBatchCounts& counts)
+void ThumbnailBatch::scheduleStep()
 {
+    if (m_stepScheduled)
+        return;
+    m_stepScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_stepScheduled = false;
+        pump();
+    });
+}
+
+void ThumbnailBatch::pump()
+{
+    if (m_pumping || m_phase == Phase::Idle)
+        return;
+    m_pumping = true;
+    flush();
+    if (m_phase == Phase::Walk)
+        walkSome();
+    if (m_phase == Phase::Drain) {
+        flush();
+        if (m_pending.empty()) {
+            if (!stopNow() && !m_cleanup.isEmpty()) {
+                log(QStringLiteral("Start Cleanup"), ThumbLogBlack, false, true);
+                m_phase = Phase::Cleanup;
+            } else {
+                m_phase = Phase::Done;
+            }
+        }
+    }
+    if (m_phase == Phase::Cleanup)
+        cleanupSome();
+    m_pumping = false;
+    if (m_phase == Phase::Done) {
+        m_phase = Phase::Idle;
+        emit finished(m_counts);
+    }
+}
+
+void ThumbnailBatch::walkSome()
+{
+    for (int budget = kEntriesPerStep; budget > 0; --budget) {
+        if (m_nextEntry < m_entries.size()) {
+            if (stopNow()) {
+                m_phase = Phase::Drain;
+                return;
+            }
+            // The walk goes on when a worker finishes a picture.
+            if (queueFull())
+                return;
+            walkEntry(m_entries.at(m_nextEntry++));
+            continue;
+        }
+        m_entries.clear();
+        m_nextEntry = 0;
+        if (m_nextFolder >= m_folders.size() || stopNow()) {
+            m_phase = Phase::Drain;
+            return;
+        }
+        const int i = m_nextFolder++;
+        openFolder(m_folders.at(i), i == 0);
+    }
+    scheduleStep();
+}
+
+void ThumbnailBatch::openFolder(const QString& folder, bool first)
+{
+    log(QStringLiteral("Processing: ") + ShortenPathToLength(folder, 60), ThumbLogBlack, true, !first);
+    const ThumbnailBatchOptions& options = m_options;
     const QString thumbFolder = join(folder, ThumbFolderName);
     if (!options.onlyCleanup && options.convertSmallPics && !QFileInfo::exists(thumbFolder)) {
         const QString old = entryNamedIgnoringCase(folder, OldThumbFolderName);
@@ -251,97 +325,93 @@ void ThumbnailBatch::processFolder(const QString& folder, const ThumbnailBatchOp
             }
         }
     }
-
-    for (const QFileInfo& e : entries) {
-        processMessages();
-        if (stopNow())
-            return;
-        const QString name = e.fileName();
-        const QString path = join(folder, name);
-        if (e.isDir()) {
-            // A linked folder is not walked: a link back up would never end.
-            // Nor are the system's own folders of the root.
-            if (!options.includeSubfolders || e.isSymLink() || isSystemFolder(path))
-                continue;
-            const QString lower = name.toLower();
-            if (lower == OldThumbFolderName)
-                continue;
-            if (lower == ThumbFolderName)
-                cleanup << path;
-            else
-                folders << path;
-            continue;
-        }
-        if (options.onlyCleanup || !isJpgName(name))
-            continue;
-        const int attributes = platform::FileAttributesOf(path);
-        if (attributes < 0 || (attributes & (platform::faHidden | platform::faSysFile)))
-            continue;
-
-        const QString thumbnail = ThumbnailPath(path);
-        bool exists = false;
-        if (!options.forceReplace && QFileInfo(thumbnail).isFile()) {
-            exists = true;
-            if (options.resetFileDate) {
-                TFileDateSize p, t;
-                GetFileDateAndSizeKB(path, p);
-                GetFileDateAndSizeKB(thumbnail, t);
-                if (std::llabs(qint64(p.Date) - qint64(t.Date)) > 10) {
-                    ++counts.notInSync;
-                    log(name + QStringLiteral(" - thumbnail not in sync with original, will be updated/deleted"),
-                        ThumbLogPurple);
-                    exists = false;
-                }
-            }
-        }
-        if (exists) {
-            ++counts.alreadyExists;
-            log(name + QStringLiteral(" - thumbnail already exists"), ThumbLogGreen);
-            continue;
-        }
-        submitPicture(path, name, thumbnail, options, counts);
-    }
+    m_entries = entries;
+    m_nextEntry = 0;
 }
 
-void ThumbnailBatch::submitPicture(const QString& path, const QString& name, const QString& thumbnail,
-                                   const ThumbnailBatchOptions& options, ThumbnailBatchCounts& counts)
+void ThumbnailBatch::walkEntry(const QFileInfo& e)
 {
-    // Enough pictures queued to keep every worker busy, and room for the
-    // finished ones to wait behind a slow one for their turn to be shown;
-    // beyond that the walk waits.
-    const int workers = thumbnailPool().threadCount();
-    for (flush(false); !stopNow() && (unfinishedJobs() >= 2 * workers || int(m_pending.size()) >= 32 * workers);
-         flush(false))
-        // The walk waits for the workers with the window alive: the log
-        // repaints and Cancel is answered.
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (stopNow())
+    const ThumbnailBatchOptions& options = m_options;
+    const QString name = e.fileName();
+    const QString path = join(m_folders.at(m_nextFolder - 1), name);
+    if (e.isDir()) {
+        // A linked folder is not walked: a link back up would never end.
+        // Nor are the system's own folders of the root.
+        if (!options.includeSubfolders || e.isSymLink() || isSystemFolder(path))
+            return;
+        const QString lower = name.toLower();
+        if (lower == OldThumbFolderName)
+            return;
+        if (lower == ThumbFolderName)
+            m_cleanup << path;
+        else
+            m_folders << path;
         return;
+    }
+    if (options.onlyCleanup || !isJpgName(name))
+        return;
+    const int attributes = platform::FileAttributesOf(path);
+    if (attributes < 0 || (attributes & (platform::faHidden | platform::faSysFile)))
+        return;
+
+    const QString thumbnail = ThumbnailPath(path);
+    bool exists = false;
+    if (!options.forceReplace && QFileInfo(thumbnail).isFile()) {
+        exists = true;
+        if (options.resetFileDate) {
+            TFileDateSize p, t;
+            GetFileDateAndSizeKB(path, p);
+            GetFileDateAndSizeKB(thumbnail, t);
+            if (std::llabs(qint64(p.Date) - qint64(t.Date)) > 10) {
+                ++m_counts.notInSync;
+                log(name + QStringLiteral(" - thumbnail not in sync with original, will be updated/deleted"),
+                    ThumbLogPurple);
+                exists = false;
+            }
+        }
+    }
+    if (exists) {
+        ++m_counts.alreadyExists;
+        log(name + QStringLiteral(" - thumbnail already exists"), ThumbLogGreen);
+        return;
+    }
+    submitPicture(path, name, thumbnail);
+}
+
+void ThumbnailBatch::submitPicture(const QString& path, const QString& name, const QString& thumbnail)
+{
     auto job = std::make_shared<Job>();
     job->picture = path;
     job->thumbnail = thumbnail;
     job->options = m_thumbOptions;
-    job->ignoreDrive = options.driveAlreadyAllowed;
-    job->forceRenew = options.forceReplace;
+    job->ignoreDrive = m_options.driveAlreadyAllowed;
+    job->forceRenew = m_options.forceReplace;
     job->previewBox = previewBox;
     job->makePreview = bool(showPreview);
     // Worker: reads and writes only its job, the picture's file and its
     // thumbnail file and folder; the drive table and the `.hidden` lists it
-    // may reach are guarded. The run reads the results once `state` is Done.
-    thumbnailPool().run([job] {
+    // may reach are guarded. The run reads the results once `state` is Done,
+    // on the window's thread, where the worker's answer goes (dropped when
+    // the run is gone).
+    QPointer<ThumbnailBatch> owner(this);
+    thumbnailPool().run([job, owner] {
         int queued = Job::Queued;
         if (!job->state.compare_exchange_strong(queued, Job::Running))
             return;   // dropped by a cancelled run
         runJob(*job);
         job->state = Job::Done;
-        platform::postToWindowThread({});   // wakes the run waiting in flush()
+        platform::postToWindowThread([owner] {
+            if (owner)
+                owner->pump();
+        });
     });
-    queue([this, job, name, &counts] { finishPicture(*job, name, counts); }, job);
-    flush(false);
+    queue([this, job, name] { finishPicture(*job, name); }, job);
+    flush();
 }
 
-void ThumbnailBatch::finishPicture(const Job& job, const QString& name, ThumbnailBatchCounts& counts)
+void ThumbnailBatch::finishPicture(const Job& job, const QString& name)
 {
+    ThumbnailBatchCounts& counts = m_counts;
     if (showPreview)
         showPreview(job.picture, job.previewResult, job.preview);
     const auto line = [this, &name](const char* text, int32_t colour) {
@@ -383,31 +453,66 @@ void ThumbnailBatch::finishPicture(const Job& job, const QString& name, Thumbnai
     }
 }
 
-void ThumbnailBatch::cleanupFolder(const QString& thumbFolder, ThumbnailBatchCounts& counts)
+void ThumbnailBatch::cleanupSome()
 {
-    const QString shortPath = ShortenPathToLength(thumbFolder, 60);
-    log(QStringLiteral("Cleanup folder ") + shortPath, ThumbLogBlack, true, true);
-    // The picture folder: the thumbnail folder without its last 8 characters.
-    const QString pictureFolder = thumbFolder.left(thumbFolder.size() - ThumbFolderName.size());
-    const QFileInfoList files =
-        QDir(thumbFolder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& f : files) {
-        if (stopNow())
+    for (int budget = kEntriesPerStep; budget > 0; --budget) {
+        if (m_nextCleanupFile < m_cleanupFiles.size()) {
+            // A cancel stops the cleanup within a folder.
+            if (stopNow()) {
+                m_phase = Phase::Done;
+                return;
+            }
+            cleanupFile(m_cleanupFiles.at(m_nextCleanupFile++));
+            continue;
+        }
+        if (!m_cleanupFolder.isEmpty()) {
+            closeCleanupFolder();
+            continue;
+        }
+        if (m_nextCleanup >= m_cleanup.size() || stopNow()) {
+            m_phase = Phase::Done;
             return;
-        if (!isJpgName(f.fileName()))
-            continue;
-        if (QFileInfo::exists(pictureFolder + f.fileName()))
-            continue;
-        log(QStringLiteral("Deleting ") + f.fileName(), ThumbLogBlue);
-        if (QFile::remove(f.filePath()))
-            ++counts.thumbsRemoved;
+        }
+        openCleanupFolder(m_cleanup.at(m_nextCleanup++));
     }
+    scheduleStep();
+}
+
+void ThumbnailBatch::openCleanupFolder(const QString& thumbFolder)
+{
+    log(QStringLiteral("Cleanup folder ") + ShortenPathToLength(thumbFolder, 60), ThumbLogBlack, true, true);
+    m_cleanupFolder = thumbFolder;
+    m_cleanupFiles =
+        QDir(thumbFolder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+    m_nextCleanupFile = 0;
+}
+
+void ThumbnailBatch::cleanupFile(const QFileInfo& f)
+{
+    if (!isJpgName(f.fileName()))
+        return;
+    // The picture folder: the thumbnail folder without its last 8 characters.
+    const QString pictureFolder = m_cleanupFolder.left(m_cleanupFolder.size() - ThumbFolderName.size());
+    if (QFileInfo::exists(pictureFolder + f.fileName()))
+        return;
+    log(QStringLiteral("Deleting ") + f.fileName(), ThumbLogBlue);
+    if (QFile::remove(f.filePath()))
+        ++m_counts.thumbsRemoved;
+}
+
+void ThumbnailBatch::closeCleanupFolder()
+{
+    const QString thumbFolder = m_cleanupFolder;
+    m_cleanupFolder.clear();
+    m_cleanupFiles.clear();
+    m_nextCleanupFile = 0;
+    const QString shortPath = ShortenPathToLength(thumbFolder, 60);
     if (FolderHoldsOnlyThumbsDb(thumbFolder)) {
         const QString db = entryNamedIgnoringCase(thumbFolder, QStringLiteral("thumbs.db"));
         if (!db.isEmpty())
             QFile::remove(db);
         if (QDir().rmdir(thumbFolder)) {
-            ++counts.foldersRemoved;
+            ++m_counts.foldersRemoved;
             log(QStringLiteral("Empty folder ") + shortPath + QStringLiteral(" has been removed"), ThumbLogBlack, false,
                 true);
         } else {

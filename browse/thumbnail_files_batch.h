@@ -8,12 +8,14 @@
 // cores): the worker reads and decodes it once, makes the preview, decides
 // whether the thumbnail is made and writes it. The workers run ahead of what
 // the user sees: the previews, the log lines and the counts follow on the
-// calling thread in the walk's order exactly.
+// window's thread in the walk's order exactly.
 #pragma once
 
 #include "browse/thumbnail_files.h"
 
+#include <QFileInfo>
 #include <QImage>
+#include <QObject>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -57,8 +59,19 @@ struct ThumbnailBatchCounts {
     int foldersRemoved = 0;
 };
 
-class ThumbnailBatch {
+// One run at a time: start() begins it, and it goes on in steps from the
+// window's event loop (each walks a bounded number of entries, or stops
+// while the workers have enough to do) until it emits `finished`. A worker
+// that finishes a picture posts to the window's thread, where the steps
+// whose turn has come run. Nothing waits: the window answers its messages
+// between the steps.
+class ThumbnailBatch : public QObject {
+    Q_OBJECT
 public:
+    explicit ThumbnailBatch(QObject* parent = nullptr);
+    // Pictures not started are dropped; those under way finish unreported.
+    ~ThumbnailBatch() override;
+
     // One log line: text, colour, empty line after, empty line before.
     std::function<void(const QString& text, int32_t colour, bool blankAfter, bool blankBefore)> addLogLine;
     // Shows the preview a worker made of a picture before its thumbnail is
@@ -71,11 +84,12 @@ public:
     // Polled before every folder and entry; true stops the run.
     std::function<bool()> cancelRequested;
 
-    // Walks, makes, cleans up; the counts of what was done. Pending window
-    // messages run after every entry and log line and while workers work.
-    // A cancelled run starts no further picture; those under way are
-    // finished and reported, so the log names every thumbnail written.
-    ThumbnailBatchCounts run(const ThumbnailBatchOptions& options);
+    // Starts a run that walks, makes and cleans up, and emits `finished`
+    // with the counts of what was done. A cancelled run starts no further
+    // picture; those under way are finished and reported, so the log names
+    // every thumbnail written. Does nothing while a run is busy.
+    void start(const ThumbnailBatchOptions& options);
+    bool busy() const { return m_phase != Phase::Idle; }
     // The closing summary of a run.
     void writeSummary(const ThumbnailBatchCounts& counts, bool cancelled);
 
@@ -84,7 +98,11 @@ public:
 
     struct Job;
 
+signals:
+    void finished(const ThumbnailBatchCounts& counts);
+
 private:
+    enum class Phase { Idle, Walk, Drain, Cleanup, Done };
     // A step of the run that waits its turn: a log line, or the end of a
     // picture whose worker may still be busy.
     struct Pending {
@@ -94,20 +112,48 @@ private:
     void log(const QString& text, int32_t colour, bool blankAfter = false, bool blankBefore = false);
     void emitLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore);
     void queue(std::function<void()> finish, std::shared_ptr<Job> job = nullptr);
-    // Runs the steps whose turn has come; with `wait`, waits (serving
-    // window messages) until all have run. Once the run is cancelled, the
-    // pictures not started are dropped and the others waited for.
-    void flush(bool wait);
+    // Runs the steps whose turn has come, up to the first picture still
+    // being made. Once the run is cancelled, the pictures not started are
+    // dropped.
+    void flush();
+    // Runs what can run now; called by the step timer and by every
+    // picture a worker finishes.
+    void pump();
+    void scheduleStep();
+    void walkSome();
+    void cleanupSome();
     // The pictures queued or being made.
     int unfinishedJobs() const;
-    void submitPicture(const QString& path, const QString& name, const QString& thumbnail,
-                       const ThumbnailBatchOptions& options, ThumbnailBatchCounts& counts);
-    void finishPicture(const Job& job, const QString& name, ThumbnailBatchCounts& counts);
+    // The walk waits while the workers have enough to do.
+    bool queueFull() const;
+    void openFolder(const QString& folder, bool first);
+    void walkEntry(const QFileInfo& entry);
+    void submitPicture(const QString& path, const QString& name, const QString& thumbnail);
+    void finishPicture(const Job& job, const QString& name);
     bool stopNow();
-    void processFolder(const QString& folder, const ThumbnailBatchOptions& options, QStringList& folders,
-                       QStringList& cleanup, ThumbnailBatchCounts& counts);
-    void cleanupFolder(const QString& thumbFolder, ThumbnailBatchCounts& counts);
+    void openCleanupFolder(const QString& thumbFolder);
+    void cleanupFile(const QFileInfo& file);
+    void closeCleanupFolder();
+
+    Phase m_phase = Phase::Idle;
     bool m_cancelled = false;
+    bool m_stepScheduled = false;
+    bool m_pumping = false;
     ThumbnailOptions m_thumbOptions;
+    ThumbnailBatchOptions m_options;
+    ThumbnailBatchCounts m_counts;
     std::deque<Pending> m_pending;
+    // The walk: the folders (the list grows while it is walked), the next
+    // one to open, and the entries of the one open.
+    QStringList m_folders;
+    int m_nextFolder = 0;
+    QFileInfoList m_entries;
+    int m_nextEntry = 0;
+    // The cleanup: the thumbnail folders found, the next one to open, and
+    // the files of the one open.
+    QStringList m_cleanup;
+    int m_nextCleanup = 0;
+    QString m_cleanupFolder;
+    QFileInfoList m_cleanupFiles;
+    int m_nextCleanupFile = 0;
 };

@@ -332,8 +332,14 @@ int ThumbnailOptionsDialog::ShowPreview(int result, const QImage& image)
 
 void ThumbnailOptionsDialog::ProcessThumbnails()
 {
+    if (Busy)
+        return;
     Busy = true;
-    ThumbnailBatch batch;
+    if (!m_batch) {
+        m_batch = new ThumbnailBatch(this);
+        connect(m_batch, &ThumbnailBatch::finished, this, &ThumbnailOptionsDialog::RunFinished);
+    }
+    ThumbnailBatch& batch = *m_batch;
     batch.addLogLine = [this](const QString& text, int32_t colour, bool after, bool before) {
         AddLogLine(text, colour, after, before);
     };
@@ -350,18 +356,19 @@ void ThumbnailOptionsDialog::ProcessThumbnails()
     options.onlyCleanup = CBOnlyCleanup->isChecked();
     options.driveAlreadyAllowed = DriveAlreadyAllowed;
     options.resetFileDate = m_settings.Settings.ResetFileDate == QLatin1String("1");
-    LastCounts = batch.run(options);
+    // The run goes on from the event loop and ends in RunFinished.
+    batch.start(options);
+}
 
+void ThumbnailOptionsDialog::RunFinished(const ThumbnailBatchCounts& counts)
+{
+    LastCounts = counts;
     // The Reduce picture size window is hidden.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("Form25"))
             w->hide();
     Busy = false;
-    // The hidden Reduce window is painted away, and a Cancel pressed at the
-    // very end is answered (it closes this window now that the run is over),
-    // before the result is shown.
-    QCoreApplication::processEvents();
-    const bool cancelled = batch.cancelled() || CancelRequested;
+    const bool cancelled = m_batch->cancelled() || CancelRequested;
     if (!cancelled) {
         BtnOK->setText(QStringLiteral("&Done"));
         const int left = int(std::nearbyint((BtnOK->x() + BtnCancel->x()) / 2.0));
@@ -372,7 +379,7 @@ void ThumbnailOptionsDialog::ProcessThumbnails()
         platform::showMessage(platform::PromptKind::Information,
                               QStringLiteral("Creation/Cleanup of thumbnails cancelled"));
     }
-    batch.writeSummary(LastCounts, cancelled);
+    m_batch->writeSummary(LastCounts, cancelled);
 }
 
 // ---- ThumbnailRunWindow -------------------------------------------------------------------------

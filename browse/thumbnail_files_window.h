@@ -57,14 +57,16 @@ public:
     void BtnOKClick();
     void BtnCancelClick();
     void CBOnlyCleanupClick();
+    // Starts the run over the folder; RunFinished follows when it ends.
     void ProcessThumbnails();
+    void RunFinished(const ThumbnailBatchCounts& counts);
     void AddLogLine(const QString& text, int32_t colour, bool blankAfter, bool blankBefore);
     // 0 shown, 1 cannot be shown, 2 does not exist.
     int PreviewPicture(const QString& picture);
     // Shows a preview already decoded (result as above); returns the result.
     int ShowPreview(int result, const QImage& preview);
 
-    // The run's state.
+    // The run's state: Busy from ProcessThumbnails until RunFinished.
     bool CancelRequested = false;
     bool Busy = false;
     bool DriveAlreadyAllowed = false;
@@ -84,6 +86,7 @@ private:
     const EnvironmentInfo& m_environment;
     QString m_folder;
     bool m_demoMode = false;
+    ThumbnailBatch* m_batch = nullptr;
 };
 
 // The window whose objectName is "Form39".

@@ -279,6 +279,7 @@ TEST(ThumbnailFolders, OnlyThumbsDbCountsAsEmpty)
 // ---- the manual run ------------------------------------------------------------------
 
 #include "browse/thumbnail_files_batch.h"
+#include "support/thumbnail_batch_wait.h"
 
 namespace {
 
@@ -289,12 +290,16 @@ struct LogLine {
 
 class ThumbBatch : public ThumbFiles {
 protected:
-    ThumbnailBatch makeBatch()
+    void prepare(ThumbnailBatch& batch)
     {
-        ThumbnailBatch batch;
         batch.addLogLine = [this](const QString& text, int32_t colour, bool, bool) { lines.push_back({text, colour}); };
         batch.thumbnailOptions = options;
-        return batch;
+    }
+    ThumbnailBatchCounts runFresh(const ThumbnailBatchOptions& o)
+    {
+        ThumbnailBatch batch;
+        prepare(batch);
+        return runThumbnailBatchToEnd(batch, o);
     }
     QStringList texts() const
     {
@@ -326,11 +331,12 @@ TEST_F(ThumbBatch, WalksConvertsMakesAndCleansUp)
     write("sub/.secret.jpg", pictureBytes(800, 600, 310 * 1024));
     testsupport::writeFile(dir + "/empty/vxothumb/Thumbs.db", "db");
 
-    ThumbnailBatch batch = makeBatch();
+    ThumbnailBatch batch;
+    prepare(batch);
     ThumbnailBatchOptions o;
     o.folder = dir;
     o.resetFileDate = true;
-    const ThumbnailBatchCounts c = batch.run(o);
+    const ThumbnailBatchCounts c = runThumbnailBatchToEnd(batch, o);
 
     EXPECT_EQ(c.created, 2);
     EXPECT_EQ(c.notAllowed, 1);      // small.jpg
@@ -378,16 +384,17 @@ TEST_F(ThumbBatch, SecondRunFindsThemAndDatesOutOfStep)
     ThumbnailBatchOptions o;
     o.folder = dir;
     o.resetFileDate = true;
-    makeBatch().run(o);
+    runFresh(o);
 
     lines.clear();
-    ThumbnailBatch batch = makeBatch();
-    EXPECT_EQ(batch.run(o).alreadyExists, 1);
+    ThumbnailBatch batch;
+    prepare(batch);
+    EXPECT_EQ(runThumbnailBatchToEnd(batch, o).alreadyExists, 1);
     EXPECT_EQ(colourOf("a.jpg - thumbnail already exists"), ThumbLogGreen);
 
     platform::SetFileDosDate(a, platform::DateTimeToDos(at(2024, 2, 2, 2, 2, 2)));
     lines.clear();
-    const ThumbnailBatchCounts c = batch.run(o);
+    const ThumbnailBatchCounts c = runThumbnailBatchToEnd(batch, o);
     EXPECT_EQ(c.notInSync, 1);
     EXPECT_EQ(c.created, 1);
     EXPECT_EQ(colourOf("a.jpg - thumbnail not in sync with original, will be updated/deleted"), ThumbLogPurple);
@@ -396,9 +403,9 @@ TEST_F(ThumbBatch, SecondRunFindsThemAndDatesOutOfStep)
     platform::SetFileDosDate(a, platform::DateTimeToDos(at(2025, 2, 2, 2, 2, 2)));
     o.resetFileDate = false;
     options.resetFileDate = false;
-    EXPECT_EQ(batch.run(o).alreadyExists, 1);
+    EXPECT_EQ(runThumbnailBatchToEnd(batch, o).alreadyExists, 1);
     o.forceReplace = true;
-    EXPECT_EQ(batch.run(o).created, 1);
+    EXPECT_EQ(runThumbnailBatchToEnd(batch, o).created, 1);
 }
 
 TEST_F(ThumbBatch, CleanupOnlyAndSubfoldersAndCancel)
@@ -409,21 +416,22 @@ TEST_F(ThumbBatch, CleanupOnlyAndSubfoldersAndCancel)
     o.folder = dir;
     o.onlyCleanup = true;
     o.includeSubfolders = false;
-    EXPECT_EQ(makeBatch().run(o).thumbsRemoved, 0);   // no subfolders: no cleanup at all
+    EXPECT_EQ(runFresh(o).thumbsRemoved, 0);   // no subfolders: no cleanup at all
     EXPECT_TRUE(QFileInfo::exists(dir + "/sub/vxothumb/gone.jpg"));
 
     o.includeSubfolders = true;
-    const ThumbnailBatchCounts c = makeBatch().run(o);
+    const ThumbnailBatchCounts c = runFresh(o);
     EXPECT_EQ(c.thumbsRemoved, 1);
     EXPECT_EQ(c.created, 0);
     EXPECT_FALSE(QFileInfo::exists(dir + "/sub/vxothumb/x.jpg"));
     EXPECT_FALSE(QFileInfo::exists(dir + "/sub/vxothumb"));
 
-    ThumbnailBatch batch = makeBatch();
+    ThumbnailBatch batch;
+    prepare(batch);
     int polls = 0;
     batch.cancelRequested = [&polls] { return ++polls > 1; };
     o.onlyCleanup = false;
-    const ThumbnailBatchCounts cancelled = batch.run(o);
+    const ThumbnailBatchCounts cancelled = runThumbnailBatchToEnd(batch, o);
     EXPECT_TRUE(batch.cancelled());
     EXPECT_EQ(cancelled.created, 0);
     lines.clear();
@@ -437,7 +445,7 @@ TEST_F(ThumbBatch, LinkedFoldersAreNotWalked)
     QFile::link(dir, dir + "/a/loop");
     ThumbnailBatchOptions o;
     o.folder = dir;
-    EXPECT_EQ(makeBatch().run(o).created, 1);
+    EXPECT_EQ(runFresh(o).created, 1);
 }
 
 TEST_F(ThumbBatch, ResultsComeInTheWalksOrderWhateverTheWorkersFinishFirst)
@@ -458,7 +466,7 @@ TEST_F(ThumbBatch, ResultsComeInTheWalksOrderWhateverTheWorkersFinishFirst)
     }
     ThumbnailBatchOptions o;
     o.folder = dir;
-    const ThumbnailBatchCounts c = makeBatch().run(o);
+    const ThumbnailBatchCounts c = runFresh(o);
 
     EXPECT_EQ(texts().mid(1, expected.size()), expected);
     EXPECT_EQ(c.created, 10);
@@ -480,11 +488,12 @@ TEST_F(ThumbBatch, CancelStartsNoMorePicturesAndReportsEveryThumbnailWritten)
     const int pictures = 64;
     for (int i = 0; i < pictures; ++i)
         write(QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0')), pictureBytes(640, 480, 310 * 1024));
-    ThumbnailBatch batch = makeBatch();
+    ThumbnailBatch batch;
+    prepare(batch);
     batch.cancelRequested = [this] { return lines.size() >= 2; };   // after the first picture
     ThumbnailBatchOptions o;
     o.folder = dir;
-    const ThumbnailBatchCounts c = batch.run(o);
+    const ThumbnailBatchCounts c = runThumbnailBatchToEnd(batch, o);
     EXPECT_TRUE(batch.cancelled());
     // The pictures under way were finished, the others not started; the log
     // names every thumbnail there is, in the walk's order.
@@ -512,6 +521,7 @@ TEST_F(ThumbBatch, CancelStartsNoMorePicturesAndReportsEveryThumbnailWritten)
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
 
 TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
@@ -542,6 +552,8 @@ TEST_F(ThumbBatch, CreationWindowRunsAndReportsDone)
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{{platform::PromptAnswer::Yes}});
         window.BtnOKClick();
         ASSERT_EQ(platform::promptLog().size(), 1);
+        EXPECT_TRUE(window.Busy);
+        ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.Busy; }, 60000));
         EXPECT_TRUE(platform::promptLog().front().request.text.startsWith("For thumbnails to be automatically replaced when the\n"));
     }
     EXPECT_EQ(Settings.ResetFileDate, "1");
@@ -567,11 +579,36 @@ TEST_F(ThumbBatch, CancelledRunSaysSo)
     window.CancelRequested = true;   // as if Cancel was pressed at once
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     window.ProcessThumbnails();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.Busy; }, 60000));
     ASSERT_FALSE(platform::promptLog().isEmpty());
     EXPECT_EQ(platform::promptLog().back().request.text, "Creation/Cleanup of thumbnails cancelled");
     EXPECT_EQ(window.BtnOK->text(), "&OK");
     EXPECT_TRUE(window.REResult->toPlainText().contains("Creation/Cleanup of thumbnails cancelled"));
     EXPECT_FALSE(QFileInfo::exists(dir + "/vxothumb/a.jpg"));
+}
+
+TEST_F(ThumbBatch, CancelClickedDuringARunStopsItAndTheLogSaysSo)
+{
+    const int pictures = 64;
+    for (int i = 0; i < pictures; ++i)
+        write(QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0')), pictureBytes(640, 480, 310 * 1024));
+    ThumbnailOptionsDialog window(TestState().settings, TestState().paths, TestState().environment, dir, false);
+    window.DriveAlreadyAllowed = true;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    window.BtnOKClick();
+    // The window answers its messages while the run goes on.
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return window.REResult->toPlainText().contains("successfully"); }, 60000));
+    ASSERT_TRUE(window.Busy);
+    window.BtnCancel->click();
+    EXPECT_EQ(window.result(), 0);   // a busy window is not closed by Cancel
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.Busy; }, 60000));
+    ASSERT_FALSE(platform::promptLog().isEmpty());
+    EXPECT_EQ(platform::promptLog().back().request.text, "Creation/Cleanup of thumbnails cancelled");
+    const int written = int(QDir(dir + "/vxothumb").entryList(QDir::Files).size());
+    EXPECT_LT(written, pictures);
+    EXPECT_EQ(window.LastCounts.created, written);
+    EXPECT_EQ(window.REResult->toPlainText().count(" - thumbnail successfully (re)created"), written);
+    EXPECT_TRUE(window.REResult->toPlainText().endsWith("Creation/Cleanup of thumbnails cancelled"));
 }
 
 TEST_F(ThumbBatch, PreviewOfOnePicture)

@@ -14,6 +14,7 @@
 #include "formats/picture_fixtures.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
+#include "support/thumbnail_batch_wait.h"
 #include "support/test_state.h"
 
 #include <QDateTime>
@@ -159,7 +160,7 @@ TEST(WorkerStress, ThumbnailRunsOverSeventySevenPhotographs)
         ThumbnailBatchOptions options;
         options.folder = folder;
         options.driveAlreadyAllowed = true;
-        const ThumbnailBatchCounts counts = batch.run(options);
+        const ThumbnailBatchCounts counts = runThumbnailBatchToEnd(batch, options);
         EXPECT_EQ(counts.created, 77) << "round " << round;
         EXPECT_EQ(previews, 77) << "round " << round;
         EXPECT_EQ(thumbnailCount(folder), 77) << "round " << round;
