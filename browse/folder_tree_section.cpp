@@ -73,7 +73,7 @@ void FolderTreeSection::wire()
         if (m_w.Timer1)
             m_w.Timer1->stop();
     };
-    hooks.userActivity = [this] { emit UserActed(); };
+    hooks.userActivity = [this] { emit userActed(); };
     hooks.listEntryWalked = [this](const ListEntryRef& ref, const QString& path) {
         TSettingsRecord& Settings = m_settings.Settings;
         auto& list = ref.favorites ? Settings.Favorites : Settings.RecentFolders;
@@ -84,14 +84,14 @@ void FolderTreeSection::wire()
             item->setText(QStringLiteral("&") + QString::number(ref.index + 1) + QStringLiteral(" - ")
                           + DoubleAmpersands(path));
     };
-    hooks.openShowFile = [this](const QString& path) { emit ShowFileOpened(path); };
+    hooks.openShowFile = [this](const QString& path) { emit showFileOpened(path); };
     hooks.pictureClicked = [this](const QString& path, bool showFull) {
         loadPictureFromTree(path, showFull);
     };
     hooks.videoProgram = [this] { return m_settings.Settings.VideoPrograms[0]; };
     // The video program is started on the clicked file alone.
     hooks.runVideo = [this](const QString& program, const QString& file) {
-        emit ProgramOnFileRequested(program, file);
+        emit programOnFileRequested(program, file);
     };
     hooks.demoMode = [this] { return m_start.DemoMode != 0; };
     hooks.focusMainWindow = [this] {
@@ -150,18 +150,18 @@ void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
     // Ctrl-click, the middle button, or any click while the MyShow panel is
     // hidden: the full picture view.
     if (showFull || m_settings.Settings.MyShowHidden == 1) {
-        emit FullViewRequested(path);
+        emit fullViewRequested(path);
         return;
     }
     // A plain click shows the picture in the preview (as the mouse over it
     // does) and keeps the tree in view; the main picture area stays hidden.
     QTreeWidgetItem* clicked = m_w.TreeView1->currentItem();
-    emit NodePreviewRequested(clicked && GetNodePath(clicked) == path ? clicked : nullptr);
+    emit nodePreviewRequested(clicked && GetNodePath(clicked) == path ? clicked : nullptr);
     // The picture joins the open MyShow when that show may be changed.
     if (!m_openShow.ShowFile.IsOpen())
         return;
     if (m_openShow.ShowChangeable == 1)
-        emit AddToShowRequested(path);
+        emit addToShowRequested(path);
     else
         platform::showMessage(platform::PromptKind::Plain,
                               QStringLiteral("Picture can not be added to a show on a full or non-writable disk"));
@@ -366,7 +366,7 @@ void FolderTreeSection::TreeView1Change(QTreeWidgetItem* node)
     // The node becomes the selected and the pop-up node; the preview and
     // the captions follow it as they follow the mouse.
     m_tree->SelectedTreeNode = node;
-    emit NodePreviewRequested(node);
+    emit nodePreviewRequested(node);
 }
 
 void FolderTreeSection::TreeView1CustomDrawItem()

@@ -72,18 +72,18 @@ public:
 
 signals:
     // The user worked in the tree (the idle time starts again).
-    void UserActed();
+    void userActed();
     // A show file was opened from the tree.
-    void ShowFileOpened(const QString& path);
+    void showFileOpened(const QString& path);
     // A picture is to be shown in the full view.
-    void FullViewRequested(const QString& path);
+    void fullViewRequested(const QString& path);
     // The preview is to show the tree's node as the mouse over the tree
     // does; a non-null `node` becomes the node previewed first.
-    void NodePreviewRequested(QTreeWidgetItem* node);
+    void nodePreviewRequested(QTreeWidgetItem* node);
     // A clicked picture joins the open show.
-    void AddToShowRequested(const QString& path);
+    void addToShowRequested(const QString& path);
     // An outside program is to be run on one file alone.
-    void ProgramOnFileRequested(const QString& program, const QString& file);
+    void programOnFileRequested(const QString& program, const QString& file);
 
 private:
     void wire();

@@ -46,14 +46,14 @@ void MainWindow::InstallFolderTree()
 void MainWindow::ConnectFolderTree()
 {
     FolderTreeSection* tree = FolderTreeSect;
-    connect(tree, &FolderTreeSection::UserActed, m_input, &InputController::UserActivity);
-    connect(tree, &FolderTreeSection::ShowFileOpened, this,
+    connect(tree, &FolderTreeSection::userActed, m_input, &InputController::UserActivity);
+    connect(tree, &FolderTreeSection::showFileOpened, this,
             [this](const QString& path) { m_myShow->LoadMyShowClick(path); });
-    connect(tree, &FolderTreeSection::FullViewRequested, FitZoomSect, &FitZoomSection::ShowPictureFull);
-    connect(tree, &FolderTreeSection::NodePreviewRequested, m_pictureInfo, &PictureInfoController::PreviewTreeNode);
-    connect(tree, &FolderTreeSection::AddToShowRequested, this,
+    connect(tree, &FolderTreeSection::fullViewRequested, FitZoomSect, &FitZoomSection::ShowPictureFull);
+    connect(tree, &FolderTreeSection::nodePreviewRequested, m_pictureInfo, &PictureInfoController::PreviewTreeNode);
+    connect(tree, &FolderTreeSection::addToShowRequested, this,
             [this](const QString& path) { m_myShow->AddPictureToMyShow(path, 0, 0, 0, 0); });
-    connect(tree, &FolderTreeSection::ProgramOnFileRequested, m_externalPrograms,
+    connect(tree, &FolderTreeSection::programOnFileRequested, m_externalPrograms,
             &ExternalProgramsController::RunProgramOnFile);
 }
 
