@@ -31,8 +31,6 @@ struct TPlayOptions {
 struct TShowState {
     int32_t Direction = 0;            // >= 1 forward, < 0 reverse, 0 paused / not advancing
     int32_t LastDirection = 1;
-    uint8_t StepReentry = 0;
-    bool StepInProgress = false;
     bool StepByHand = false;
     bool Reload = false;
     int32_t CurrentInterval = 0;      // seconds

@@ -403,7 +403,7 @@ void FileOperationsController::Backwards1ToolButtonClick()
         return;
     ShowView* const Form9 = m_showView.data();
     QAction* button = m_w.Backwards1ToolButton;
-    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
+    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || !Form9)
         return;
     Form9->OneBackwardsClick();
 }
@@ -414,7 +414,7 @@ void FileOperationsController::Forward1ToolButtonClick()
         return;
     ShowView* const Form9 = m_showView.data();
     QAction* button = m_w.Forward1ToolButton;
-    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || m_session.ShowState.StepInProgress || !Form9)
+    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || !Form9)
         return;
     m_session.ShowState.StepByHand = true;
     Form9->Step(1);

@@ -185,7 +185,6 @@ public:
     }
     void ArmIntervalTimer(int intervalMs) override
     {
-        m_session.ShowState.StepReentry = 0;
         if (m_w.IntervalTimer) {
             m_w.IntervalTimer->setInterval(intervalMs);
             m_w.IntervalTimer->start();

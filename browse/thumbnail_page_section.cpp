@@ -462,7 +462,6 @@ void ThumbnailPageSection::PageLoadStarted()
 
 void ThumbnailPageSection::PageFilled(bool holdsAll)
 {
-    m_session.ShowState.StepReentry = 0;
     if (!holdsAll && !m_manualMode() && m_w.IntervalTimer) {
         m_w.IntervalTimer->setInterval(NextIntervalMs(m_session.ShowState.CurrentInterval, 0));
         m_w.IntervalTimer->start();

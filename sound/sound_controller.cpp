@@ -170,7 +170,6 @@ void SoundController::VoiceEnded(bool failed)
     // leaves the picture its default interval.
     if (failed)
         ShowState.CurrentInterval = IntervalWithoutVoice(ShowState.CurrentInterval, ShowState.DefaultInterval);
-    ShowState.StepReentry = 0;
     m_items.IntervalTimer->setInterval(failed ? NextIntervalMs(ShowState.CurrentInterval, 0) : 200);
     m_items.IntervalTimer->start();
 }
