@@ -266,16 +266,15 @@ void ShowWindow::keepAhead()
     // In every mode, paused or not: the next picture in the show's
     // direction (paused: in the direction of the last step) and the one
     // just left stay decoded, so that a step either way is shown at once.
-    if (!KeepDecodedAhead || m_sequence.Stopping())
+    if (m_sequence.Stopping())
         return;
     const PicturesAhead ahead = m_sequence.Ahead();
-    KeepDecodedAhead(ahead.next, ahead.left);
+    emit decodeAheadWanted(ahead.next, ahead.left);
 }
 
 void ShowWindow::dropAhead()
 {
-    if (KeepDecodedAhead)
-        KeepDecodedAhead(-1, -1);
+    emit decodeAheadWanted(-1, -1);
 }
 
 void ShowWindow::IntervalTimerTimer()
@@ -507,8 +506,8 @@ void ShowWindow::runShowKey(ShowKeyCommand command)
     case ShowKeyCommand::StopShow: StopSlideShow(); break;
     case ShowKeyCommand::TogglePause: TogglePause(); break;
     case ShowKeyCommand::RestartShow:
-        if (RestartShow && m_state.session.FullViewActive != 1)
-            RestartShow();
+        if (m_state.session.FullViewActive != 1)
+            emit restartWanted();
         break;
     case ShowKeyCommand::Forward1: Step(1); break;
     case ShowKeyCommand::Backwards1: OneBackwardsClick(); break;
@@ -540,8 +539,8 @@ void ShowWindow::wheelEvent(QWheelEvent* event)
             shown->WheelZoomPicture(delta > 0 ? 3 : -3);
         return;
     }
-    if (WheelTurn && m_state.session.FullViewActive != 1)
-        WheelTurn(delta);
+    if (m_state.session.FullViewActive != 1)
+        emit wheelTurned(delta);
 }
 
 void ShowWindow::closeEvent(QCloseEvent* event)

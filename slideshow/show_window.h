@@ -82,16 +82,6 @@ public:
     QRect PictureArea() const override;
 
     // ---- the show -----------------------------------------------------------
-    // Keeps the pictures at these indexes of PictureTable decoded for the
-    // steps to come: `next` decoded ahead, `left` (the one just left) kept
-    // when it is still at hand; any other picture decoded ahead is dropped.
-    // -1 for none; (-1, -1) drops them all.
-    std::function<void(int next, int left)> KeepDecodedAhead;
-    // "Restart Slide Show - Home": the main window restarts the show.
-    std::function<void()> RestartShow;
-    // A wheel turn that is no zoom (angle delta; forward > 0): the main
-    // window steps or changes the show's speed.
-    std::function<void(int delta)> WheelTurn;
     // The show's interval timer: armed by the display step, its timeout takes
     // the next step (IntervalTimerTimer).
     QPointer<QTimer> IntervalTimer;
@@ -193,6 +183,16 @@ signals:
     // The crop menu's "Custom" ratio was chosen: it is typed in the main
     // window's panel, whose OK button puts it into effect.
     void CustomRatioRequested();
+    // The pictures at these indexes of PictureTable are to stay decoded for
+    // the steps to come: `next` decoded ahead, `left` (the one just left)
+    // kept when it is still at hand; any other picture decoded ahead is
+    // dropped. -1 for none; (-1, -1) drops them all.
+    void decodeAheadWanted(int next, int left);
+    // "Restart Slide Show - Home": the show starts again from its first picture.
+    void restartWanted();
+    // A wheel turn that is no zoom (angle delta; forward > 0): the show
+    // steps or changes its speed.
+    void wheelTurned(int delta);
 
 public:
     // (The rotate buttons of the control panel emit RotateLeftClicked and

@@ -128,10 +128,7 @@ void ShowWindow::makePanels()
 void ShowWindow::connectControlPanel()
 {
     connect(StopButton, &QToolButton::clicked, this, &ShowWindow::StopSlideShow);
-    connect(StartShowSpeedButton, &QToolButton::clicked, this, [this] {
-        if (RestartShow)
-            RestartShow();
-    });
+    connect(StartShowSpeedButton, &QToolButton::clicked, this, &ShowWindow::restartWanted);
     connect(ShowForwardSpeedButton, &QToolButton::clicked, this, [this] { ContinueShow(1); });
     connect(ShowInReverseSpeedButton, &QToolButton::clicked, this, [this] { ContinueShow(-1); });
     connect(SBManualMode, &QToolButton::clicked, this, [this] {

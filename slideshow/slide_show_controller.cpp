@@ -187,23 +187,14 @@ void SlideShowController::WireShowWindow(ShowWindow* Form9)
     // through the display step; the step arms IntervalTimer for the next.
     connect(Form9, &ShowWindow::displayStepWanted, this, &SlideShowController::displayStepWanted,
             Qt::UniqueConnection);
-    QPointer<SlideShowController> self(this);
-    Form9->KeepDecodedAhead = [self](int next, int left) {
-        if (self)
-            emit self->decodeAheadWanted(next, left);
-    };
+    connect(Form9, &ShowWindow::decodeAheadWanted, this, &SlideShowController::decodeAheadWanted,
+            Qt::UniqueConnection);
     // A cut-out in a show is this controller's to tell (in place of what a
     // full view before wanted).
     disconnect(Form9, &ShowView::cutOutShown, nullptr, nullptr);
     connect(Form9, &ShowView::cutOutShown, this, &SlideShowController::cutOutShown);
-    Form9->RestartShow = [self] {
-        if (self)
-            emit self->restartWanted();
-    };
-    Form9->WheelTurn = [self](int delta) {
-        if (self)
-            emit self->wheelTurned(delta);
-    };
+    connect(Form9, &ShowWindow::restartWanted, this, &SlideShowController::restartWanted, Qt::UniqueConnection);
+    connect(Form9, &ShowWindow::wheelTurned, this, &SlideShowController::wheelTurned, Qt::UniqueConnection);
     // The tool bar's show buttons and their twins on the full-screen
     // window's panel carry the hints of a running show.
     emit showStarting();
