@@ -20,6 +20,7 @@
 #include "bench_photos.h"
 
 #include "app/main_window.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 
 #include <QApplication>
@@ -97,7 +98,7 @@ void openFolder(const QString& folder)
     FolderTreeController* tree = gForm->folderTree();
     tree->FolderToOpen = folder;
     tree->KeepListEntry = 1;
-    gForm->OpenFolderOrShow();
+    gForm->folderTreeSection()->OpenFolderOrShow();
 }
 
 void BM_OpenFolder(benchmark::State& state)

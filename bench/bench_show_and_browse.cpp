@@ -19,6 +19,7 @@
 
 #include "base/settings_record.h"
 #include "app/main_window.h"
+#include "browse/fit_zoom_section.h"
 #include "browse/picture_info_controller.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/background_work.h"
@@ -123,7 +124,7 @@ int main(int argc, char** argv)
         for (const QString& photo : photos) {
             form.pictureInfo()->ShowPictureInfo(photo, true, true);   // a plain click: the preview
             QCoreApplication::processEvents();
-            form.ShowPictureFull(photo);               // Ctrl+click: the full view
+            form.fitZoom()->ShowPictureFull(photo);    // Ctrl+click: the full view
             QCoreApplication::processEvents();
             if (form.showWindow() && form.showWindow()->isVisible())
                 form.showWindow()->StopSlideShow();

@@ -28,6 +28,7 @@
 #include "app/main_window.h"
 #include "base/add_settings_record.h"
 #include "base/settings_record.h"
+#include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/page_layouts.h"
 #include "browse/thumbnail_files.h"
@@ -160,7 +161,7 @@ int runBench(QApplication& app, const Args& parsed, const QString& platformName)
     auto openFolder = [&](const QString& path) {
         form.folderTree()->FolderToOpen = path;
         form.folderTree()->KeepListEntry = 1;
-        form.OpenFolderOrShow();
+        form.folderTreeSection()->OpenFolderOrShow();
         serveUntil([] { return false; }, 300);
     };
 
