@@ -21,11 +21,25 @@ const char* const kSlotProperty = "pageSlot";
 // or the page is being refilled); it is drawn as it is, not greyed.
 const char* const kCellEnabledProperty = "pageCellEnabled";
 
+// A colour the widget's palette already sets is not set again: setPalette
+// resolves the whole palette against the parent's, which is the costly part
+// of showing a cell that did not change.
 void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
 {
-    QPalette p = w->palette();
+    const QPalette& current = w->palette();
+    QPalette p = current;
     p.setColor(role, colour);
+    if (p == current && p.resolveMask() == current.resolveMask())
+        return;
     w->setPalette(p);
+}
+
+// A tool tip is set only when it changes (setting one sends a change event
+// through the widget and the accessibility layer).
+void setToolTipIfChanged(QWidget* w, const QString& text)
+{
+    if (w->toolTip() != text)
+        w->setToolTip(text);
 }
 
 int slotOf(const QObject* o)
@@ -197,8 +211,8 @@ void ThumbnailPageView::ShowCell(int i, const PageCell& c)
         w.caption->setCursorPosition(0);
     }
     w.caption->setVisible(c.captionVisible);
-    w.caption->setToolTip(c.hintOn ? c.captionHint : QString());
-    w.image->setToolTip(c.PageSlotLoaded ? CellHintText(c.path) : QString());
+    setToolTipIfChanged(w.caption, c.hintOn ? c.captionHint : QString());
+    setToolTipIfChanged(w.image, c.PageSlotLoaded ? CellHintText(c.path) : QString());
     w.checkBox->setEnabled(c.checkEnabled);
     if (w.checkBox->isChecked() != c.ticked)
         w.checkBox->setChecked(c.ticked);
@@ -244,6 +258,18 @@ void ThumbnailPageView::FocusFirstPageCaption()
 
 bool ThumbnailPageView::eventFilter(QObject* watched, QEvent* event)
 {
+    // Only the mouse and the pointer entering concern a cell; every other
+    // event (paints above all) passes without looking up the slot.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+        break;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
     const int i = slotOf(watched);
     if (i < 0 || i >= count())
         return QObject::eventFilter(watched, event);
