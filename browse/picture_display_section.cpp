@@ -76,9 +76,9 @@ int displayLimit(const ShowSession& session)
 }
 
 // The display step on the real windows and the show's globals.
-class Form1DisplayHost : public DisplayStepHost {
+class SectionStepHost : public DisplayStepHost {
 public:
-    Form1DisplayHost(PictureDisplaySection* section, const QPointer<ShowView>& showView, SoundController& sound,
+    SectionStepHost(PictureDisplaySection* section, const QPointer<ShowView>& showView, SoundController& sound,
                      const PictureDisplayWidgets& w, ShowSession& session, const StartContext& start)
         : m_s(section), m_showView(showView), m_sound(sound), m_w(w), m_session(session), m_start(start)
     {
@@ -434,7 +434,7 @@ void PictureDisplaySection::SetPictureDisplayName()
 
 void PictureDisplaySection::DisplayCurrentPicture()
 {
-    Form1DisplayHost host(this, m_showView, m_sound, m_w, m_session, m_start);
+    SectionStepHost host(this, m_showView, m_sound, m_w, m_session, m_start);
     RunDisplayStep(host, m_display);
 }
 
@@ -442,7 +442,7 @@ void PictureDisplaySection::FinishDisplayStep(quint64 ticket, const LoadOutcome&
 {
     if (ticket == 0 || ticket != m_display.PendingTicket)
         return;
-    Form1DisplayHost host(this, m_showView, m_sound, m_w, m_session, m_start);
+    SectionStepHost host(this, m_showView, m_sound, m_w, m_session, m_start);
     ::FinishDisplayStep(host, m_display, ticket, outcome);
 }
 
@@ -622,7 +622,7 @@ void PictureDisplaySection::UpdatePictureStatus()
     const PictureStatusTexts texts = ComputePictureStatus(in);
     m_w.Window->setWindowTitle(texts.mainCaption);
     if (Form9)
-        Form9->SetTitle(texts.titleLabel, Form1DisplayHost::titleArea());
+        Form9->SetTitle(texts.titleLabel, SectionStepHost::titleArea());
 }
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
