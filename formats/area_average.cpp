@@ -195,6 +195,10 @@ namespace {
 // Target rows per band: small enough that the band left after the last
 // source row costs little, large enough that handing it over costs less.
 constexpr int BandRows = 32;
+// A source smaller than this is shrunk on the decoding thread alone: the
+// whole shrinking costs less than waking a worker, and small pictures are
+// decoded many at once (a thumbnail page), each on a core of its own.
+constexpr qint64 MinSourcePixelsForBands = 1024 * 1024;
 
 platform::WorkerPool& bandPool()
 {
@@ -220,6 +224,8 @@ AreaAverageInBands::~AreaAverageInBands()
 void AreaAverageInBands::sourceRowsReady(int rows)
 {
     Shared& s = *m_shared;
+    if (qint64(s.scale.from().width()) * s.scale.from().height() < MinSourcePixelsForBands)
+        return;
     while (m_sent < s.bands
            && s.scale.sourceRowsFor(std::min((m_sent + 1) * s.bandRows, s.scale.to().height())) <= rows) {
         const int band = m_sent++;
