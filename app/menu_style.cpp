@@ -1,4 +1,5 @@
 #include "app/menu_style.h"
+#include "app/cached_style_primitives.h"
 #include "app/menu_state.h"
 
 #include <QAction>
@@ -191,6 +192,11 @@ void MenuProxyStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
         painter->drawPixmap(option->rect, bg);
         return;
     }
+    const auto base = [this, element, widget](const QStyleOption* o, QPainter* p) {
+        QProxyStyle::drawPrimitive(element, o, p, widget);
+    };
+    if (DrawCachedPrimitive(element, option, painter, base))
+        return;
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
