@@ -90,6 +90,7 @@ PageGeometry ComputePageGeometry(int layout, QSize pageArea, int toolBarHeight, 
     const int H = nonNegative(fitzoom::RoundHalfEven(double(pageArea.height() - (e.rows + 1)) / e.rows));
     g.PageCellWidth = W;
     g.PageCellHeight = H;
+    g.top = toolBarHeight;
 
     auto slotAt = [&](int c, int r) {
         PageSlotGeometry s;

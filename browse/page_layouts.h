@@ -91,6 +91,7 @@ struct PageGeometry {
     int rows = 0;
     int PageCellWidth = 0;
     int PageCellHeight = 0;
+    int top = 0;                               // the page area's top in the client area (the tool bar's height)
     std::vector<PageSlotGeometry> slotRects;   // slot number = position in fill order
 };
 

@@ -53,6 +53,9 @@ ThumbnailPageController::ThumbnailPageController(ThumbnailPageHost& host, PageLo
     : QObject(parent), host_(host), view_(std::make_unique<ThumbnailPageView>(host.PageParent(), look))
 {
     CtrlHeld = [] { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); };
+    paintHold_.setSingleShot(true);
+    paintHold_.setInterval(kPagePaintHoldMs);
+    connect(&paintHold_, &QTimer::timeout, this, [this] { view_->ReleasePaint(); });
     ThumbnailPageView* v = view_.get();
     connect(v, &ThumbnailPageView::frameMouseDown, this, &ThumbnailPageController::PageFrameMouseDown);
     connect(v, &ThumbnailPageView::imageMouseDown, this, &ThumbnailPageController::PageImageMouseDown);
@@ -98,11 +101,11 @@ void ThumbnailPageController::StartPageShow(const QList<int>& order, bool contin
     cursor_.position = std::clamp(start, 0, std::max(0, int(order.size()) - 1));
     host_.SetPictureIndex(cursor_.current());
     running_ = true;
-    host_.ShowPageArea(true);
     host_.SetSelectionButtonsVisible(true);
     const int previous = state_.PageLayoutIndex;
     state_.PageLayoutIndex = PageLayoutAt(layout).index;
     BuildPicturePage(state_.PageLayoutIndex, previous);
+    host_.ShowPageArea(true);
     LoadPicturePage(0);
 }
 
@@ -114,6 +117,8 @@ void ThumbnailPageController::EndPageShow()
     loading_ = false;
     ready_.clear();
     redecoding_.clear();
+    paintHold_.stop();
+    view_->ReleasePaint();
     state_.PageLoading = 0;
     state_.PageResetting = 0;
     FreePageControls(0);
@@ -341,6 +346,8 @@ void ThumbnailPageController::LoadPicturePage(int first, bool keepCaptions)
     nextToApply_ = first;
     lastToLoad_ = first - 1;
     host_.PageLoadStarted();
+    view_->HoldPaint();
+    paintHold_.start();
     const std::vector<int> reset = state_.BeginPageLoad(first);
     for (int i : reset)
         view_->ClearPicture(i);
@@ -469,6 +476,8 @@ void ThumbnailPageController::applySlotResult(int slot, const PageDecodeResult& 
 void ThumbnailPageController::finishLoad(bool aborted)
 {
     loading_ = false;
+    paintHold_.stop();
+    view_->ReleasePaint();
     const int shown = state_.EndPageLoad(aborted);
     if (aborted) {
         host_.EndShow();

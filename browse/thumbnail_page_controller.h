@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 #include <map>
@@ -24,7 +25,10 @@
 class ThumbnailPageHost {
 public:
     virtual ~ThumbnailPageHost() = default;
-    virtual QWidget* PageParent() = 0;                 // the client area the cells go on
+    // The page area the cells go on: it lies below the tool bar and is
+    // shown (ShowPageArea) once its cells are made, so that they appear
+    // with it in one step.
+    virtual QWidget* PageParent() = 0;
     virtual int ToolBarHeight() const = 0;
     virtual QSize ClientAreaBelowToolBar() const = 0;  // the page area now
     virtual ThumbFill FillOrder() const = 0;
@@ -77,6 +81,10 @@ public:
     virtual bool WheelZoomed() const { return false; }
     virtual void ResetWheelZoom() {}
 };
+
+// How long a loading page holds its painting (ms): under the time a user
+// perceives as a delay.
+constexpr int kPagePaintHoldMs = 100;
 
 // The page show's cursor over the play order.
 struct PageShowCursor {
@@ -239,6 +247,10 @@ private:
     std::map<int, QString> redecoding_; // kept cells decoded again at their grown size: the path asked for
     bool returnToPage_ = false;
     int returnSlot_ = -1;
+    // A page that fills within this time appears whole: its cells are not
+    // painted in their loading state and again for every picture that
+    // arrives. A slower page shows its loading cells when the time is up.
+    QTimer paintHold_;
     // The workers that decode the cells, made at the first page; last, so
     // they stop before the rest of the controller goes.
     std::unique_ptr<platform::WorkerPool> workers_;

@@ -312,7 +312,19 @@ void ThumbnailPageSection::placeBackdrop()
 
 // ---- ThumbnailPageHost ----
 
-QWidget* ThumbnailPageSection::PageParent() { return m_w.ClientArea; }
+QWidget* ThumbnailPageSection::PageParent()
+{
+    // The page area holds the cells: hidden while they are made and shown
+    // with them in one step. A widget shown on its own in a visible window
+    // asks the display where the pointer is, 77 times for a page.
+    if (!PageBackdrop) {
+        PageBackdrop = new QWidget(m_w.ClientArea);
+        PageBackdrop->setObjectName(QStringLiteral("PageBackdrop"));
+        PageBackdrop->setAutoFillBackground(true);
+        PageBackdrop->hide();
+    }
+    return PageBackdrop;
+}
 int ThumbnailPageSection::ToolBarHeight() const { return m_w.ToolBar1 ? m_w.ToolBar1->height() : 0; }
 QSize ThumbnailPageSection::ClientAreaBelowToolBar() const
 {
@@ -372,11 +384,7 @@ QString ThumbnailPageSection::PictureInfoText(const QString& path) const { retur
 
 void ThumbnailPageSection::ShowPageArea(bool shown)
 {
-    if (!PageBackdrop) {
-        PageBackdrop = new QWidget(m_w.ClientArea);
-        PageBackdrop->setObjectName(QStringLiteral("PageBackdrop"));
-        PageBackdrop->setAutoFillBackground(true);
-    }
+    PageParent();
     if (shown) {
         m_w.ClientArea->installEventFilter(this);
         placeBackdrop();

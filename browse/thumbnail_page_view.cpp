@@ -92,10 +92,43 @@ ThumbnailPageView::ThumbnailPageView(QWidget* parent, PageLook look) : parent_(p
 ThumbnailPageView::~ThumbnailPageView()
 {
     FreePageControls(0);
+    // The kept cells go when the event being handled is done with them (a
+    // key that ends the show may be on its way to a check box).
+    if (parent_)
+        for (const PageSlotWidgets& w : parked_)
+            if (w.cell) {
+                w.cell->setParent(nullptr);
+                w.cell->deleteLater();
+            }
+}
+
+void ThumbnailPageView::applyLook(const PageSlotWidgets& w)
+{
+    setColour(w.frame, QPalette::Window, look_.frame);
+    setColour(w.caption, QPalette::Base, look_.caption);
+    // The check box sits inside the caption line and fills its square with
+    // the line's colour: a widget that paints all of itself is repainted
+    // alone, not with everything beneath it.
+    setColour(w.checkBox, QPalette::Button, look_.caption);
+    if (!look_.fontName.isEmpty() && w.caption->font().family() != look_.fontName) {
+        QFont f = w.caption->font();
+        f.setFamily(look_.fontName);
+        w.caption->setFont(f);
+    }
 }
 
 void ThumbnailPageView::createSlot(int i)
 {
+    // A slot's cell that a page left is taken again: making and polishing
+    // six widgets costs more than the whole painting of the cell.
+    if (parent_ && i < int(parked_.size()) && parked_[size_t(i)].cell) {
+        PageSlotWidgets w = parked_[size_t(i)];
+        parked_[size_t(i)] = PageSlotWidgets{};
+        applyLook(w);
+        w.cell->setUpdatesEnabled(!paintHeld_);
+        slots_[size_t(i)] = w;
+        return;
+    }
     PageSlotWidgets w;
     const QString n = QString::number(i);
     w.cell = new QFrame(parent_);
@@ -107,7 +140,6 @@ void ThumbnailPageView::createSlot(int i)
     w.frame->setAlignment(Qt::AlignCenter);
     w.frame->setFrameShape(QFrame::Panel);
     w.frame->setFrameShadow(QFrame::Raised);
-    setColour(w.frame, QPalette::Window, look_.frame);
     w.image = new QLabel(w.frame);
     w.image->setObjectName(QStringLiteral("PageImage") + n);
     w.image->setScaledContents(true);
@@ -116,16 +148,15 @@ void ThumbnailPageView::createSlot(int i)
     w.caption = new QLineEdit(w.cell);
     w.caption->setObjectName(QStringLiteral("PageCaption") + n);
     w.caption->setReadOnly(true);
+    // Its rounded corners show the cell's colour, painted by the line itself
+    // so that it is repainted alone, not with the cell beneath it.
+    w.caption->setBackgroundRole(QPalette::Window);
+    w.caption->setAutoFillBackground(true);
     // Its right button opens the page's pop-up, not the line's own menu.
     w.caption->setContextMenuPolicy(Qt::NoContextMenu);
-    setColour(w.caption, QPalette::Base, look_.caption);
-    if (!look_.fontName.isEmpty()) {
-        QFont f = w.caption->font();
-        f.setFamily(look_.fontName);
-        w.caption->setFont(f);
-    }
     w.checkBox = new QCheckBox(w.cell);
     w.checkBox->setObjectName(QStringLiteral("PageCheckBox") + n);
+    w.checkBox->setAutoFillBackground(true);
     w.firstButton = new QToolButton(w.cell);
     w.firstButton->setObjectName(QStringLiteral("PageFirstButton") + n);
     w.firstButton->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList1, 24));
@@ -136,31 +167,38 @@ void ThumbnailPageView::createSlot(int i)
         o->setProperty(kSlotProperty, i);
         o->installEventFilter(this);
     }
+    applyLook(w);
+    if (paintHeld_)
+        w.cell->setUpdatesEnabled(false);
     connect(w.checkBox, &QCheckBox::clicked, this, [this, i](bool checked) { emit checkBoxClicked(i, checked); });
     connect(w.firstButton, &QToolButton::clicked, this, [this, i] { emit firstButtonClicked(i); });
     slots_[size_t(i)] = w;
 }
 
-void ThumbnailPageView::freeSlot(PageSlotWidgets& w)
+void ThumbnailPageView::freeSlot(int i)
 {
-    // The cell takes its frame, image, caption, check box and button along;
-    // once the client area is gone they went with it.
+    PageSlotWidgets& w = slots_[size_t(i)];
+    // Once the client area is gone the cells went with it.
     if (parent_ && w.cell) {
-        // Hidden first, so that a focused check box hands the focus on while
-        // the window's widgets are all whole, and taken out of the window at
-        // once; deleted when the event being handled is done with it (a key
-        // that ends the show may be on its way to the check box).
+        // Hidden, so that a focused check box hands the focus on while the
+        // window's widgets are all whole, and kept without its picture for
+        // the slot's next page.
         w.cell->hide();
-        w.cell->setParent(nullptr);
-        w.cell->deleteLater();
+        w.image->clear();
+        w.image->hide();
+        w.cell->setUpdatesEnabled(true);
+        if (int(parked_.size()) <= i)
+            parked_.resize(size_t(i) + 1);
+        parked_[size_t(i)] = w;
     }
     w = PageSlotWidgets{};
 }
 
-void ThumbnailPageView::place(int i, const PageSlotGeometry& g)
+void ThumbnailPageView::place(int i, const PageSlotGeometry& g, int top)
 {
     PageSlotWidgets& w = slots_[size_t(i)];
-    w.cell->setGeometry(g.cell);
+    // The cells' parent is the page area, which lies below the tool bar.
+    w.cell->setGeometry(g.cell.translated(0, -top));
     setColour(w.cell, QPalette::Window, w.cell->palette().color(QPalette::Button));
     w.frame->setGeometry(g.frame);
     w.caption->setGeometry(g.caption);
@@ -185,14 +223,14 @@ void ThumbnailPageView::BuildPicturePage(const PageGeometry& geometry, const Pag
     for (int i = 0; i < n; ++i) {
         if (i >= old || !slots_[size_t(i)].cell)
             createSlot(i);
-        place(i, geometry.slotRects[size_t(i)]);
+        place(i, geometry.slotRects[size_t(i)], geometry.top);
     }
 }
 
 void ThumbnailPageView::FreePageControls(int first)
 {
     for (int i = std::max(0, first); i < count(); ++i)
-        freeSlot(slots_[size_t(i)]);
+        freeSlot(i);
     if (first < count())
         slots_.resize(size_t(std::max(0, first)));
 }
@@ -224,6 +262,9 @@ void ThumbnailPageView::SetPicture(int i, const QPixmap& picture, QRect rect)
     if (i < 0 || i >= count())
         return;
     QLabel* image = slots_[size_t(i)].image;
+    // A picture without transparency covers its label (its contents are
+    // scaled to it), which is then repainted alone.
+    image->setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel());
     image->setPixmap(picture);
     image->setGeometry(rect);
 }
@@ -254,6 +295,26 @@ void ThumbnailPageView::FocusFirstPageCaption()
         slots_[0].caption->setCursorPosition(0);
         slots_[0].caption->deselect();
     }
+}
+
+void ThumbnailPageView::HoldPaint()
+{
+    if (paintHeld_)
+        return;
+    paintHeld_ = true;
+    for (const PageSlotWidgets& w : slots_)
+        if (w.cell)
+            w.cell->setUpdatesEnabled(false);
+}
+
+void ThumbnailPageView::ReleasePaint()
+{
+    if (!paintHeld_)
+        return;
+    paintHeld_ = false;
+    for (const PageSlotWidgets& w : slots_)
+        if (w.cell)
+            w.cell->setUpdatesEnabled(true);
 }
 
 bool ThumbnailPageView::eventFilter(QObject* watched, QEvent* event)

@@ -59,7 +59,8 @@ struct PageLook {
 class ThumbnailPageView : public QObject {
     Q_OBJECT
 public:
-    // Cells are created as children of `parent` (the main window's client area).
+    // Cells are created as children of `parent`, the page area: it lies below
+    // the tool bar, at the page geometry's top in the client area.
     explicit ThumbnailPageView(QWidget* parent, PageLook look = PageLook());
     ~ThumbnailPageView() override;
 
@@ -73,7 +74,8 @@ public:
     // moved and resized; every cell starts disabled with its check box
     // disabled and its first button hidden.
     void BuildPicturePage(const PageGeometry& geometry, const PageBuild& build);
-    // Frees the controls of slots first .. last.
+    // Frees the controls of slots first .. last: they are hidden and kept
+    // for the next page that has those slots.
     void FreePageControls(int first);
 
     // Shows a slot's state: texts, ticks, enabled and visible states and the
@@ -86,6 +88,12 @@ public:
     void ClearPicture(int slot);
     // Keyboard focus to the first cell's caption line.
     void FocusFirstPageCaption();
+    // While held, the cells (and those made meanwhile) are not painted: the
+    // screen keeps what it showed until the hold is released, when every
+    // cell paints once in the state it has reached.
+    void HoldPaint();
+    void ReleasePaint();
+    bool PaintHeld() const { return paintHeld_; }
 
 signals:
     void frameMouseDown(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, bool onCaption,
@@ -101,10 +109,14 @@ protected:
 
 private:
     void createSlot(int i);
-    void freeSlot(PageSlotWidgets& w);
-    void place(int i, const PageSlotGeometry& g);
+    void freeSlot(int i);
+    void applyLook(const PageSlotWidgets& w);
+    void place(int i, const PageSlotGeometry& g, int top);
 
     QPointer<QWidget> parent_;
     PageLook look_;
     std::vector<PageSlotWidgets> slots_;
+    // Cells freed by a page, hidden and kept by slot for the next page.
+    std::vector<PageSlotWidgets> parked_;
+    bool paintHeld_ = false;
 };

@@ -40,6 +40,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 
 using platform::PromptAnswer;
 using platform::PromptReply;
@@ -98,6 +99,26 @@ ThumbnailPageController* playAsPages(MainWindowFixture& f, const QString& folder
     holdShowSteps(f);
     return page;
 }
+
+// Calls `painted` when `widget` is painted.
+class PaintSpy : public QObject {
+public:
+    PaintSpy(QWidget* widget, std::function<void()> painted) : m_painted(std::move(painted))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_painted;
+};
 
 bool pageIdle(ThumbnailPageController* page) { return page->ThumbnailViewActive() && !page->State().PageLoading; }
 
@@ -338,12 +359,33 @@ TEST(ThumbnailPage, EscapeWithTheFocusOnACheckBoxEndsThePageShow)
     box->setFocus();
     f.settle();
     ASSERT_TRUE(box->hasFocus());
+    // The ticked cell is blue round its caption line; the check box inside
+    // the line keeps the line's colour.
+    const PageSlotWidgets& ticked = page->View().slot(1);
+    const QImage cell = ticked.cell->grab().toImage();
+    EXPECT_EQ(cell.pixelColor(ticked.caption->geometry().topLeft()), QColor(Qt::blue));
+    EXPECT_EQ(cell.pixelColor(ticked.checkBox->geometry().bottomRight()), QColor(0xB9, 0xD3, 0xEE));
     // The key is on its way to the check box when ending the show frees the
     // cells, the check box among them.
     QTest::keyClick(box, Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_FALSE(page->ThumbnailViewActive());
     EXPECT_TRUE(f.form()->treeView()->isVisible());
+
+    // The next page view starts clean: nothing ticked or blue, each cell
+    // with the new page's picture and caption.
+    const QString other = makeFolder(f, QStringLiteral("Other"), 3);
+    page = playAsPages(f, other, 3);
+    ASSERT_EQ(page->State().count(), 6);
+    for (int i = 0; i < 6; ++i) {
+        const PageSlotWidgets& w = page->View().slot(i);
+        EXPECT_FALSE(w.checkBox->isChecked()) << i;
+        EXPECT_NE(w.cell->palette().color(QPalette::Window), QColor(Qt::blue)) << i;
+        EXPECT_EQ(w.image->isVisible(), i < 3) << i;
+        EXPECT_EQ(w.caption->text(), i < 3 ? QStringLiteral("%1 - p0%1.jpg").arg(i + 1) : QString()) << i;
+    }
+    f.form()->toolBars().ToolButton2()->trigger();
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
 TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloading)
@@ -770,8 +812,15 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
             QThread::msleep(5);
         return DecodePageCell(r);
     };
+    // A page that is slow to fill shows its loading cells once the short
+    // time it holds its painting is up.
+    bool loadingPainted = false;
+    PaintSpy spy(page->View().slot(1).frame, [&] {
+        loadingPainted = loadingPainted || page->View().slot(1).frame->text() == QStringLiteral("Loading.........");
+    });
     form->toolBars().Forward1ToolButton()->trigger();
     ASSERT_TRUE(f.waitFor([page] { return page->View().slot(0).image->isVisible(); }, 10000));
+    ASSERT_TRUE(f.waitFor([&] { return loadingPainted; }, 10000));
     EXPECT_TRUE(page->State().PageLoading);
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p5.jpg"));
     EXPECT_TRUE(page->View().slot(0).image->isEnabled()) << "a shown picture is not greyed";
