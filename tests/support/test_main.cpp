@@ -17,6 +17,8 @@ using TestApplication = QGuiApplication;
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 int main(int argc, char** argv)
 {
@@ -45,5 +47,10 @@ int main(int argc, char** argv)
 
     ::testing::InitGoogleTest(&argc, argv);
     TestApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Removed by its bytes: a test leaves file names that are no valid text
+    // in the locale, which a removal by QString can't name.
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(base).toStdString(), ignored);
+    return result;
 }
