@@ -178,7 +178,7 @@ void ThumbnailPageView::createSlot(int i)
 void ThumbnailPageView::freeSlot(int i)
 {
     PageSlotWidgets& w = slots_[size_t(i)];
-    // Once the client area is gone the cells went with it.
+    // Once the page area is gone the cells went with it.
     if (parent_ && w.cell) {
         // Hidden, so that a focused check box hands the focus on while the
         // window's widgets are all whole, and kept without its picture for
