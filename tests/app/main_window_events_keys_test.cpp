@@ -9,6 +9,7 @@
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
+#include "support/main_window_fixture.h"
 #include "support/sandbox.h"
 
 #include <QAction>
@@ -20,15 +21,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString makePicture(const QString& dir, const QString& name)
-{
-    QImage img(40, 30, QImage::Format_RGB32);
-    img.fill(Qt::darkCyan);
-    const QString path = dir + QLatin1Char('/') + name;
-    img.save(path, "JPG");
-    return path;
-}
 
 // A main-window key's decision, compared with a main-window command or with
 // a command of the show's key table.
@@ -117,8 +109,9 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
 {
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("restart"));
-    const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg")),
-                               makePicture(dir, QStringLiteral("c.jpg"))};
+    const QStringList pictures{testsupport::writePicture(dir, QStringLiteral("a.jpg")),
+                               testsupport::writePicture(dir, QStringLiteral("b.jpg")),
+                               testsupport::writePicture(dir, QStringLiteral("c.jpg"))};
     ShowWindow show(TestState());
     TestState().session.ShowState.PlayOrder = 0;
     show.Play(pictures, {0, 1, 2}, 600000, true, false, [] {});
@@ -153,8 +146,8 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     TSettingsRecord& Settings = TestState().settings.Settings;
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("gosmall"));
-    makePicture(dir, QStringLiteral("a.jpg"));
-    makePicture(dir, QStringLiteral("b.jpg"));
+    testsupport::writePicture(dir, QStringLiteral("a.jpg"));
+    testsupport::writePicture(dir, QStringLiteral("b.jpg"));
     ShowWindow show(TestState());
     MainWindow form(TestState());
     form.setShowWindow(&show);
@@ -178,7 +171,8 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
 {
     StateGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("resume"));
-    const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
+    const QStringList pictures{testsupport::writePicture(dir, QStringLiteral("a.jpg")),
+                               testsupport::writePicture(dir, QStringLiteral("b.jpg"))};
     ShowWindow show(TestState());
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     TestState().session.PlaybackActive = 1;

@@ -13,6 +13,7 @@
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
+#include "support/main_window_fixture.h"
 #include "support/sandbox.h"
 #include "browse/picture_display_section.h"
 
@@ -35,15 +36,6 @@
 
 namespace {
 
-QString makePicture(const QString& dir, const QString& name)
-{
-    QImage img(40, 30, QImage::Format_RGB32);
-    img.fill(Qt::darkGreen);
-    const QString path = dir + QLatin1Char('/') + name;
-    img.save(path, "JPG");
-    return path;
-}
-
 struct ShowFlagGuard {
     ~ShowFlagGuard()
     {
@@ -61,7 +53,8 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     MainWindow form(TestState());
     form.menus()->SetupMenus();
     form.folderTree()->SelectedFolder = dir;
-    form.pictureDisplay()->displayState().CurrentPicturePath = makePicture(dir, QStringLiteral("Tom & Jerry.jpg"));
+    form.pictureDisplay()->displayState().CurrentPicturePath =
+        testsupport::writePicture(dir, QStringLiteral("Tom & Jerry.jpg"), Qt::darkGreen);
     emit form.mainMenus().Bestand1()->aboutToShow();
     EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
               QStringLiteral("&Save 'Tom && Jerry.jpg' to"));
@@ -263,7 +256,7 @@ TEST(MainWindowPreview, ZeroSizedPictureShowsAMessage)
     EXPECT_FALSE(preview.CannotOpenLabel->isHidden());
     EXPECT_TRUE(preview.Image1->pixmap().isNull());
 
-    preview.ShowPicture(makePicture(dir, QStringLiteral("ok.jpg")), PreviewKind::Picture);
+    preview.ShowPicture(testsupport::writePicture(dir, QStringLiteral("ok.jpg"), Qt::darkGreen), PreviewKind::Picture);
     EXPECT_TRUE(preview.CannotOpenLabel->isHidden());
     EXPECT_FALSE(preview.Image1->pixmap().isNull());
     preview.ShowPicture(dir + QStringLiteral("/gone.jpg"), PreviewKind::Picture);
@@ -382,7 +375,8 @@ TEST(MainWindowLayouts, MinimizeDuringAShowPausesAndRestoreResumesOnce)
 {
     ShowFlagGuard guard;
     const QString dir = testsupport::freshDir(QStringLiteral("showpics"));
-    const QStringList pictures{makePicture(dir, QStringLiteral("a.jpg")), makePicture(dir, QStringLiteral("b.jpg"))};
+    const QStringList pictures{testsupport::writePicture(dir, QStringLiteral("a.jpg"), Qt::darkGreen),
+                               testsupport::writePicture(dir, QStringLiteral("b.jpg"), Qt::darkGreen)};
     ShowWindow show(TestState());
     show.Play(pictures, {0, 1}, 600000, true, false, [] {});
     show.show();

@@ -38,6 +38,13 @@ bool writeJpeg(const QString& path, int width, int height, Qt::GlobalColor color
     return image.save(path, "JPEG", 85);
 }
 
+QString writePicture(const QString& dir, const QString& name, Qt::GlobalColor color)
+{
+    const QString path = dir + QLatin1Char('/') + name;
+    writeJpeg(path, 40, 30, color);
+    return path;
+}
+
 QScreen* screenOfSize(const QSize& size)
 {
     for (QScreen* s : QGuiApplication::screens())

@@ -34,6 +34,8 @@ namespace testsupport {
 
 // Writes a JPEG of the given size in one colour; false on failure.
 bool writeJpeg(const QString& path, int width, int height, Qt::GlobalColor color = Qt::darkCyan);
+// A 40 x 30 JPEG `name` in `dir`; its path.
+QString writePicture(const QString& dir, const QString& name, Qt::GlobalColor color = Qt::darkCyan);
 
 // The offscreen screen of the given size (nullptr when the platform has none).
 QScreen* screenOfSize(const QSize& size);
