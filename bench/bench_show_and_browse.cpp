@@ -57,36 +57,23 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const Args parsed = parseArgs(app.arguments().mid(1), 30, 0);
     const int reps = parsed.reps, maxPhotos = std::max(2, parsed.photos);
-    const QStringList& folders = parsed.folders;
-    const QStringList sources = photoPaths(folders);
-    if (sources.size() < 2) {
-        std::fprintf(stderr, "Fewer than 2 JPEG photographs of at least 1 megapixel in %s\n",
-                     qPrintable(folders.join(", ")));
+    const auto bench = benchwindow::ShowBenchWindow::make(parsed.folders, maxPhotos, home.path());
+    if (!bench)
         return 1;
-    }
-    // An even spread over the list, 30 at most for the browsing.
-    const int count = std::min<int>(std::min(maxPhotos, 30), int(sources.size()));
-    const QString photoDir = home.path() + "/Photos";
-    const QStringList photos = benchwindow::copySpread(sources, count, photoDir);
-
-    ProgramState state;
-    MainWindow form(state);
-    form.closing()->CloseWithoutSaving = true;
-    form.show();
-    TSettingsRecord& Settings = state.settings.Settings;
-    benchwindow::settingsForSteppedShow(Settings);
+    const QStringList& photos = bench->photos;
+    MainWindow& form = bench->form;
 
     // ---- the show step ------------------------------------------------------
     std::vector<double> ahead, cold;
     for (int r = 0; r < reps; ++r) {
         for (const bool withPrefetch : {true, false}) {
-            form.folderTree()->SelectedFolder = photoDir;
+            form.folderTree()->SelectedFolder = bench->photoDir;
             form.toolBars().ToolButton1()->trigger();
             if (!form.showWindow() || !form.showWindow()->isVisible()) {
                 std::fprintf(stderr, "The show did not start\n");
                 return 1;
             }
-            for (int step = 1; step < count && form.showWindow()->isVisible(); ++step) {
+            for (int step = 1; step < bench->count && form.showWindow()->isVisible(); ++step) {
                 // The interval: long enough for the decode ahead to finish.
                 if (withPrefetch)
                     serveUntil([] { return PrefetchedPictureReady() || PrefetchedPicturePath().isEmpty(); });
@@ -134,7 +121,7 @@ int main(int argc, char** argv)
         WaitForBackgroundWrites();
     }
 
-    std::printf("%d photographs; %d repetitions of the show; %d cores\n", count, reps, QThread::idealThreadCount());
+    std::printf("%d photographs; %d repetitions of the show; %d cores\n", bench->count, reps, QThread::idealThreadCount());
     std::printf("\n%-58s %8s %10s %s\n", "figure", "value", "target", "");
     const double step = median(ahead);
     std::printf("%-58s %8.2f %10s %s (median of %zu steps; longest %.1f)\n",

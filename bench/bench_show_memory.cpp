@@ -59,34 +59,21 @@ int main(int argc, char** argv)
     benchwindow::useOwnHome(home.path(), false);
     QApplication app(argc, argv);
     const Args parsed = parseArgs(app.arguments().mid(1), 30, 0);
-    const QStringList sources = photoPaths(parsed.folders);
-    if (sources.size() < 2) {
-        std::fprintf(stderr, "Fewer than 2 JPEG photographs of at least 1 megapixel in %s\n",
-                     qPrintable(parsed.folders.join(", ")));
+    const auto bench = benchwindow::ShowBenchWindow::make(parsed.folders, parsed.photos, home.path());
+    if (!bench)
         return 1;
-    }
-    // An even spread over the list, 30 at most.
-    const int count = std::min<int>(std::min(std::max(2, parsed.photos), 30), int(sources.size()));
-    const QString photoDir = home.path() + "/Photos";
-    benchwindow::copySpread(sources, count, photoDir);
-
-    ProgramState state;
-    MainWindow form(state);
-    form.closing()->CloseWithoutSaving = true;
-    form.show();
-    TSettingsRecord& Settings = state.settings.Settings;
-    benchwindow::settingsForSteppedShow(Settings);
+    MainWindow& form = bench->form;
     serveUntil([] { return false; }, 200);
     const double beforeMB = statusMB("VmRSS:");
 
-    form.folderTree()->SelectedFolder = photoDir;
+    form.folderTree()->SelectedFolder = bench->photoDir;
     form.toolBars().ToolButton1()->trigger();
     if (!form.showWindow() || !form.showWindow()->isVisible()) {
         std::fprintf(stderr, "The show did not start\n");
         return 1;
     }
     int shown = 1;
-    for (int step = 1; step < count && form.showWindow()->isVisible(); ++step) {
+    for (int step = 1; step < bench->count && form.showWindow()->isVisible(); ++step) {
         serveUntil([] { return PrefetchedPictureReady() || PrefetchedPicturePath().isEmpty(); });
         serveUntil([] { return false; }, 20);
         form.showWindow()->IntervalTimerTimer();

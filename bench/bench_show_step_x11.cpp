@@ -92,30 +92,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const Args parsed = parseArgs(app.arguments().mid(1), 30, 0);
     const int reps = parsed.reps, maxPhotos = std::max(2, parsed.photos);
-    const QStringList sources = photoPaths(parsed.folders);
-    if (sources.size() < 2) {
-        std::fprintf(stderr, "Fewer than 2 JPEG photographs of at least 1 megapixel in %s\n",
-                     qPrintable(parsed.folders.join(", ")));
+    const auto bench = benchwindow::ShowBenchWindow::make(parsed.folders, maxPhotos, home.path());
+    if (!bench)
         return 1;
-    }
-    // An even spread over the list, 30 at most, as in bench_show_and_browse.
-    const int count = std::min<int>(std::min(maxPhotos, 30), int(sources.size()));
-    const QString photoDir = home.path() + "/Photos";
-    benchwindow::copySpread(sources, count, photoDir);
-
-    ProgramState state;
-    MainWindow form(state);
-    form.closing()->CloseWithoutSaving = true;
-    form.show();
-    TSettingsRecord& Settings = state.settings.Settings;
-    benchwindow::settingsForSteppedShow(Settings);
+    MainWindow& form = bench->form;
     QScreen* screen = QGuiApplication::primaryScreen();
 
     std::vector<double> playing, paused, pausedBack;
     int lost = 0;
     for (int r = 0; r < reps; ++r) {
         for (const bool pausedShow : {false, true}) {
-            form.folderTree()->SelectedFolder = photoDir;
+            form.folderTree()->SelectedFolder = bench->photoDir;
             form.toolBars().ToolButton1()->trigger();
             ShowWindow* show = form.showWindow();
             if (!show || !show->isVisible()) {
@@ -125,7 +112,7 @@ int main(int argc, char** argv)
             serveFor(kIntervalMs);   // the first picture on screen
             if (pausedShow && !show->Paused())
                 show->TogglePause();
-            for (int step = 1; step < count && show->isVisible(); ++step) {
+            for (int step = 1; step < bench->count && show->isVisible(); ++step) {
                 serveFor(kIntervalMs);
                 const double ms = timeToScreen(screen, [show, pausedShow] {
                     if (pausedShow)
@@ -138,7 +125,7 @@ int main(int argc, char** argv)
                 else
                     (pausedShow ? paused : playing).push_back(ms);
             }
-            for (int step = 1; pausedShow && step < count && show->isVisible(); ++step) {
+            for (int step = 1; pausedShow && step < bench->count && show->isVisible(); ++step) {
                 serveFor(kIntervalMs);
                 const double ms = timeToScreen(screen, [show] {
                     QCoreApplication::postEvent(show, new QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier));
@@ -155,7 +142,7 @@ int main(int argc, char** argv)
     }
 
     const QSize size = screen->geometry().size();
-    std::printf("%d photographs; %d repetitions; X screen %dx%d; %d cores\n", count, reps, size.width(),
+    std::printf("%d photographs; %d repetitions; X screen %dx%d; %d cores\n", bench->count, reps, size.width(),
                 size.height(), QThread::idealThreadCount());
     std::printf("\n%-58s %8s %10s %s\n", "figure", "value", "target", "");
     const auto longest = [](const std::vector<double>& v) {

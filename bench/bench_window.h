@@ -4,6 +4,8 @@
 // settings under which the benchmark takes each step itself.
 #pragma once
 
+#include "app/main_window.h"
+#include "base/program_state.h"
 #include "base/settings_record.h"
 #include "bench_photos.h"
 
@@ -15,7 +17,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace benchwindow {
 
@@ -58,6 +62,37 @@ inline void settingsForSteppedShow(TSettingsRecord& settings)
     settings.PlayOrder = 2;
     settings.ShowTitles = 1;
 }
+
+// The photographs of a show benchmark and the main window that plays them:
+// an even spread of at most 30 (and at most `wanted`) of the photographs of
+// `folders` copied into home/Photos, and the window shown, set for a show
+// the benchmark steps itself and closed without saving.
+struct ShowBenchWindow {
+    QString photoDir;
+    QStringList photos;
+    int count = 0;
+    ProgramState state;
+    MainWindow form{state};
+
+    // Null, with a message, when the folders hold fewer than 2 photographs.
+    static std::unique_ptr<ShowBenchWindow> make(const QStringList& folders, int wanted, const QString& home)
+    {
+        const QStringList sources = benchphotos::photoPaths(folders);
+        if (sources.size() < 2) {
+            std::fprintf(stderr, "Fewer than 2 JPEG photographs of at least 1 megapixel in %s\n",
+                         qPrintable(folders.join(", ")));
+            return nullptr;
+        }
+        auto bench = std::make_unique<ShowBenchWindow>();
+        bench->photoDir = home + "/Photos";
+        bench->count = std::min<int>(std::min(std::max(2, wanted), 30), int(sources.size()));
+        bench->photos = copySpread(sources, bench->count, bench->photoDir);
+        bench->form.closing()->CloseWithoutSaving = true;
+        bench->form.show();
+        settingsForSteppedShow(bench->state.settings.Settings);
+        return bench;
+    }
+};
 
 // Serves the window's events until `done` holds (true) or `ms` pass (false).
 inline bool serveUntil(const std::function<bool()>& done, int ms = 60000)
