@@ -295,7 +295,8 @@ TEST_F(MainWindowFileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedD
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
         form->mainMenus().SendRecycleBin()->trigger();
         ASSERT_EQ(platform::promptLog().size(), 2);
-        EXPECT_EQ(platform::promptLog()[1].request.text, "File could not be deleted\r\nThe file is read only");
+        EXPECT_EQ(platform::promptLog()[1].request.text,
+                  "File could not be deleted\r\n" + card + "/r.jpg: The file is read only");
     }
     EXPECT_EQ(readFile(card + "/r.jpg"), "read-only picture");
     ::umount2(QFile::encodeName(card).constData(), MNT_DETACH);
