@@ -80,9 +80,9 @@ public:
         if (it == m_count.end() || --it.value() > 0)
             return;
         m_count.erase(it);
-        // With no write running the list starts again empty.
+        // With no write running there is nothing to record.
         if (m_count.isEmpty())
-            m_journal.clear();
+            m_journal.finish();
     }
 
 private:

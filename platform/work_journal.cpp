@@ -110,12 +110,6 @@ bool Journal::append(const QString& line)
     return m_fd >= 0 && ::lseek(m_fd, 0, SEEK_END) >= 0 && writeAll(m_fd, encodeLines({line}));
 }
 
-void Journal::clear()
-{
-    if (m_fd >= 0 && ::ftruncate(m_fd, 0) != 0)
-        m_error = errno;
-}
-
 void Journal::finish()
 {
     if (m_fd < 0)

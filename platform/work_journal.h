@@ -35,8 +35,6 @@ public:
     bool start(const QString& kind, const QStringList& lines, bool sync = true);
     // Adds one line at the end (unsynced).
     bool append(const QString& line);
-    // Empties the journal and keeps it.
-    void clear();
     // Removes the journal: the operation ended.
     void finish();
     bool kept() const { return m_fd >= 0; }
