@@ -163,6 +163,17 @@ TEST_F(PictureFileOpsTest, AFullTargetIsTriedSixTimesThenCancelledLeavingNothing
     // No partial target, no temporary file, and the moved source is kept whole.
     EXPECT_TRUE(QDir(full.path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_EQ(readFile(source).size(), 200 * 1024);
+
+    // A read-only volume does not pass by waiting: told at once, with why.
+    ASSERT_EQ(::mount("tmpfs", QFile::encodeName(full.path).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    platform::clearPromptLog();
+    host.waits.clear();
+    state = CopyState();
+    state.CopyModeSave = 1;
+    EXPECT_FALSE(CopyPictureFile(source, full.path + "/beach.jpg", state, options, host).copied);
+    EXPECT_TRUE(host.waits.isEmpty());
+    EXPECT_EQ(messages(), QStringList{"Target drive/disk not suitable/ready or protected\r\n" + full.path
+                                      + "/beach.jpg: Read-only file system"});
 }
 
 TEST_F(PictureFileOpsTest, AMoveAcrossVolumesDeletesTheSourceOnlyAfterConfirmingAndCancelKeepsBoth)
