@@ -364,15 +364,20 @@ void MenuController::RightClickTreeViewPopup()
         return;
     }
     m_menus.RightClickTreeView()->setProperty("vxPicturePopup", false);
-    // The node under the pointer (the pop-up opens there), else the
-    // selected node (opened from the keyboard).
-    QTreeWidgetItem* node = nullptr;
-    if (m_c.TreeView1) {
-        node = m_c.TreeView1->itemAt(m_c.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
-        if (!node)
-            node = m_c.TreeView1->currentItem();
+    // The node the tree opened the pop-up for (the clicked one, or from the
+    // keyboard the selected one, wherever the pointer rests); else the node
+    // under the pointer, else the selected one.
+    QString path = m_menus.RightClickTreeView()->property("vxPopupNode").toString();
+    m_menus.RightClickTreeView()->setProperty("vxPopupNode", QVariant());
+    if (path.isEmpty()) {
+        QTreeWidgetItem* node = nullptr;
+        if (m_c.TreeView1) {
+            node = m_c.TreeView1->itemAt(m_c.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
+            if (!node)
+                node = m_c.TreeView1->currentItem();
+        }
+        path = node ? m_parts.Tree->GetNodePath(node) : m_parts.Tree->SelectedFolder;
     }
-    QString path = node ? m_parts.Tree->GetNodePath(node) : m_parts.Tree->SelectedFolder;
     if (path.isEmpty())
         path = m_parts.Tree->SelectedFolder;
     const QFileInfo fi(path);

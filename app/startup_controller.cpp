@@ -1,5 +1,8 @@
 // The start of the main window: the settings work of a real start.
 #include "app/startup_controller.h"
+
+#include "browse/interrupted_work.h"
+#include "platform/work_journal.h"
 #include "base/named_timer.h"
 #include "base/program_state.h"
 #include "shows/show_file.h"
@@ -186,6 +189,13 @@ void StartupController::FormCreate()
         return;
     }
 
+    // What a crash or a kill interrupted is finished or undone before the
+    // settings are read: leftovers of writes go, a moved picture is found
+    // with its recording, stored paths follow a renamed folder. What a
+    // running instance is doing stays.
+    if (!start.DemoMode)
+        FinishInterruptedWork(m_state.paths);
+
     // The start goes on: no warning pending yet, the first status panel
     // 250 pixels wide.
     start.StartupMessage.clear();
@@ -278,8 +288,11 @@ void StartupController::prepareDataFolder()
     // The data folder and this start's run marker.
     SetDataFolderPaths(paths, DefaultDataFolder());
     QDir().mkpath(paths.DataFolder);
-    if (!start.DemoMode)
+    if (!start.DemoMode) {
         CreateRunMarker(paths, start.AudioMode != 0);
+        // Operations that change several files keep their journals here.
+        platform::SetJournalFolder(paths.DataFolder);
+    }
 }
 
 void StartupController::migrateSettingsFile()
@@ -507,11 +520,6 @@ void StartupController::createDataFiles()
     DataPaths& paths = m_state.paths;
     // Data folders and files, the additional settings, program lists.
     if (!start.DemoMode) {
-        // Leftovers of writes that were interrupted (a crash, a kill) go;
-        // what a running instance is writing stays.
-        for (const QString& folder : {paths.DataFolder, paths.ShowsFolder, paths.PlaylistsFolder})
-            if (!folder.isEmpty())
-                platform::RemoveStaleTempFiles(folder, true);
         const TDataFilesResult files =
             CreateMissingDataFiles(paths, ReadXdgFolders().music, paths.StartDirectory);
         for (const QString& message : files.FolderMessages)

@@ -217,8 +217,10 @@ bool SameFile(const QString& a, const QString& b)
     return !ec && same;
 }
 
-CopyStatus CopyFileVerified(const QString& source, const QString& target)
+CopyStatus CopyFileVerified(const QString& source, const QString& target, int* error)
 {
+    if (error)
+        *error = 0;
     const QFileInfo srcInfo(source);
     if (source.isEmpty() || !srcInfo.isFile())
         return CopyStatus::SourceUnreadable;
@@ -229,21 +231,30 @@ CopyStatus CopyFileVerified(const QString& source, const QString& target)
         if (SameFile(source, target))
             return CopyStatus::SameFile;
         // A folder, or a file whose owner write bit is clear, is not replaced.
-        if (targetInfo.isDir() || !targetInfo.permissions().testFlag(QFileDevice::WriteOwner))
+        if (targetInfo.isDir() || !targetInfo.permissions().testFlag(QFileDevice::WriteOwner)) {
+            if (error)
+                *error = targetInfo.isDir() ? EISDIR : EACCES;
             return CopyStatus::TargetUnwritable;
+        }
     }
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return CopyStatus::SourceUnreadable;
     // The copy goes to the target's own temporary file, locked while it is
     // written; a leftover of an interrupted copy is taken over.
-    const platform::TempFile temp = platform::OpenTempFor(target);
-    if (temp.fd < 0)
+    platform::TempFile temp = platform::OpenTempFor(target);
+    if (temp.fd < 0) {
+        if (error)
+            *error = temp.error;
         return CopyStatus::TargetUnwritable;
+    }
+    errno = 0;
     const CopyStatus status = copyIntoTemp(in, temp, target);
+    if (status == CopyStatus::TargetUnwritable && error)
+        *error = errno;
     if (status != CopyStatus::Ok)
         ::unlink(temp.path.constData());
-    ::close(temp.fd);   // the lock lasts until the file is renamed or gone
+    platform::CloseTemp(temp);   // the lock lasts until the file is renamed or gone
     if (status == CopyStatus::Ok)
         syncFolderOf(target);
     return status;

@@ -61,8 +61,10 @@ enum class CopyStatus {
 // target's folder, synced, then checks that the copy holds the same bytes
 // before it is renamed to the target. The old target stays whole when
 // anything fails. The copy keeps the source's mode bits and date. Refuses to
-// copy a file onto itself or onto a read-only file or a folder.
-CopyStatus CopyFileVerified(const QString& source, const QString& target);
+// copy a file onto itself or onto a read-only file or a folder. `error`
+// gets the system's reason (an errno value) of a target that could not be
+// written.
+CopyStatus CopyFileVerified(const QString& source, const QString& target, int* error = nullptr);
 
 // The same copy; true when it came to CopyStatus::Ok.
 bool CopyFileChecked(const QString& source, const QString& target);

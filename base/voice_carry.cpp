@@ -125,3 +125,52 @@ void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& a
     if (syncShows && h.syncShowsAfterRename)
         h.syncShowsAfterRename(voice, targetVoice);
 }
+
+VoiceMove PlanVoiceMove(const QString& picture, const QString& targetPicture)
+{
+    VoiceMove move;
+    if (!PictureCarriesVoice(picture) || targetPicture.isEmpty())
+        return move;
+    const QString voice = VoicePathFor(picture);
+    const QString target = VoicePathFor(targetPicture);
+    if (!QFileInfo(voice).isFile() || SameFile(voice, target))
+        return move;
+    move.source = voice;
+    move.target = target;
+    const QFileInfo there(target);
+    move.targetTaken = there.exists() || there.isSymLink();
+    if (IsReadOnlyFile(voice))
+        move.refusal = QStringLiteral("Could not remove ") + voice + QStringLiteral(" (file might be set to read-only)");
+    return move;
+}
+
+QString CopyVoiceForMove(const VoiceMove& move, bool targetReplaced, const VoiceCarrySteps& h)
+{
+    const QString failed = QStringLiteral("Could not move ") + move.target;
+    const QFileInfo there(move.target);
+    if (there.exists() || there.isSymLink()) {
+        if (!targetReplaced)
+            return failed + QStringLiteral(" (a voice file of that name is already there; it is kept)");
+        if (there.isDir() || IsReadOnlyFile(move.target)
+            || !(h.sendToRecycleBin ? h.sendToRecycleBin(move.target) : platform::MoveToTrash(move.target)))
+            return failed + QStringLiteral(" (the voice file there could not be sent to the Trash)");
+    }
+    switch (CopyFileVerified(move.source, move.target)) {
+    case CopyStatus::Ok: return QString();
+    case CopyStatus::SourceUnreadable: return failed + QStringLiteral(" (the voice file could not be read)");
+    case CopyStatus::VerifyFailed: return failed + QStringLiteral(" (the copy did not hold the same bytes)");
+    default: return failed + QStringLiteral(" (the target could not be written)");
+    }
+}
+
+void FinishVoiceMove(const VoiceMove& move, const VoiceCarrySteps& h)
+{
+    if (!move.carried())
+        return;
+    if (!QFile::remove(move.source)) {
+        errorBox(QStringLiteral("Could not remove ") + move.source + QStringLiteral(" (file might be set to read-only)"));
+        return;
+    }
+    if (h.syncShowsAfterRename)
+        h.syncShowsAfterRename(move.source, move.target);
+}

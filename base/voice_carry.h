@@ -44,3 +44,27 @@ struct VoiceCarrySteps {
 void CarryVoiceFile(const QString& picturePath, bool syncShows, const QString& action,
                     const QString& targetPicturePath, TSettingsRecord& settings, const VoiceCarrySteps& steps = {},
                     bool targetReplaced = false, bool forGoodWithoutTrash = false);
+
+// A picture's recording as it moves with the picture: both go, or neither.
+struct VoiceMove {
+    QString source;             // the recording ("" when there is none to carry)
+    QString target;             // where it goes
+    bool targetTaken = false;   // a file of the target's name is already there
+    QString refusal;            // why it cannot follow ("" when it can)
+    bool carried() const { return !source.isEmpty(); }
+};
+
+// The recording of a picture moved to `targetPicture`: none for a type that
+// carries none or when it is already at its target; refused when it is read
+// only (it could not be removed from the source).
+VoiceMove PlanVoiceMove(const QString& picture, const QString& targetPicture);
+
+// Copies the recording to its target, checked. A recording already there
+// goes to the Trash first when `targetReplaced` (it belongs to the replaced
+// picture); otherwise nothing is written. Returns "" or the problem, which
+// names the file and the reason.
+QString CopyVoiceForMove(const VoiceMove& move, bool targetReplaced, const VoiceCarrySteps& steps = {});
+
+// After the picture left its source: the original recording goes (its copy
+// is checked) and the shows follow. A failure is told.
+void FinishVoiceMove(const VoiceMove& move, const VoiceCarrySteps& steps = {});

@@ -287,19 +287,24 @@ void FileOperationsController::progressHide()
     FolderWalkBusy = 0;
 }
 
-bool FileOperationsController::deletePictureFile(const QString& path)
+bool FileOperationsController::deletePictureFile(const QString& path, QString* problem)
 {
-    return DeletePictureFile(path, true, false, false, *this);
+    return DeletePictureFile(path, true, false, false, *this, false, problem);
 }
 
-bool FileOperationsController::deleteShowFile(const QString& path)
+bool FileOperationsController::deleteShowFile(const QString& path, QString* problem)
 {
     ShowManagerWindow* const Form16 = m_showManager.data();
     const QString openShowPath = m_openShow.OpenShowPath;
     if (!openShowPath.isEmpty() && SameFile(openShowPath, path))
         openDraftShow();
-    if (!SendToRecycleBin(path)) {
-        platform::showMessage(PromptKind::Error, QStringLiteral("File could not be deleted"));
+    QString reason;
+    if (!SendToRecycleBin(path, &reason)) {
+        const QString which = path + QStringLiteral(": ") + reason;
+        if (problem)
+            *problem = which;
+        else
+            platform::showMessage(PromptKind::Error, QStringLiteral("File could not be deleted\r\n") + which);
         return false;
     }
     if (Form16)

@@ -122,8 +122,8 @@ public:
     void progressShow(const QString& caption) override;
     void progressLabel(const QString& text) override;
     void progressHide() override;
-    bool deletePictureFile(const QString& path) override;
-    bool deleteShowFile(const QString& path) override;
+    bool deletePictureFile(const QString& path, QString* problem) override;
+    bool deleteShowFile(const QString& path, QString* problem) override;
     void folderRemoved(const QString& folder) override;
     void reloadShowList() override;
     QString openShowFile() const override;

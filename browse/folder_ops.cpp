@@ -12,6 +12,7 @@
 #include "platform/file_attributes.h"
 #include "platform/prompt.h"
 #include "platform/volume_root.h"
+#include "platform/work_journal.h"
 #include "base/sound_records.h"
 
 #include <QCoreApplication>
@@ -97,10 +98,10 @@ void FolderOpsHost::processEvents()
     QCoreApplication::processEvents();
 }
 
-bool FolderOpsHost::deletePictureFile(const QString& path)
+bool FolderOpsHost::deletePictureFile(const QString& path, QString* problem)
 {
     PictureOpsHost plain(m_settingsRecord);
-    return DeletePictureFile(path, true, false, false, plain);
+    return DeletePictureFile(path, true, false, false, plain, false, problem);
 }
 
 // ---- create and rename -------------------------------------------------------
@@ -159,6 +160,10 @@ FolderRenameOutcome RenameFolder(const QString& folder, const QString& newName, 
         box(PromptKind::Error, QStringLiteral("To rename new folder name must differ from current folder name"));
         return outcome;
     }
+    // The rename is written down before it happens: a start after a crash
+    // in the middle finishes the rewrite of the stored paths.
+    platform::Journal journal;
+    journal.start(QStringLiteral("rename"), {folder, newPath, keepShowsInSync ? QStringLiteral("1") : QStringLiteral("0")});
     if (!RenameNoReplace(folder, newPath)) {
         box(PromptKind::Error, QStringLiteral("Could not rename folder (folder might be in use by another program)"));
         return outcome;
@@ -309,7 +314,7 @@ QStringList SyncAfterFolderRename(const QString& oldFolder, const QString& newFo
 // ---- empty and delete --------------------------------------------------------
 
 bool WalkAndDeleteFolder(const QString& folder, FolderWalkMode mode, bool subfolders, bool quiet,
-                         FolderOpsHost& host)
+                         FolderOpsHost& host, QStringList* problems)
 {
     const bool setHidden = mode == FolderWalkMode::SetSmallPicsHidden;
     bool result = true;
@@ -355,10 +360,12 @@ bool WalkAndDeleteFolder(const QString& folder, FolderWalkMode mode, bool subfol
             host.progressLabel(QStringLiteral("Deleting ") + name);
             // The progress window repaints with each file's name as it goes.
             host.processEvents();
-            if (FileExtOf(name).toLower() == QLatin1String(".vxt"))
-                host.deleteShowFile(path);
-            else
-                host.deletePictureFile(path);
+            QString problem;
+            const bool deleted = FileExtOf(name).toLower() == QLatin1String(".vxt")
+                                     ? host.deleteShowFile(path, &problem)
+                                     : host.deletePictureFile(path, &problem);
+            if (!deleted && problems)
+                problems->append(problem.isEmpty() ? path : problem);
         }
     }
     if (!setHidden) {
@@ -432,9 +439,20 @@ FolderDeleteOutcome DeleteOrEmptyFolder(const QString& folder, FolderWalkMode mo
             ? QStringLiteral("Folder ") + folder + QStringLiteral(" could not be completely emptied and was therefore not deleted!") + twoLines
             : QStringLiteral("Folder ") + folder + QStringLiteral(" could not be completely emptied!") + twoLines;
 
-    outcome.complete = WalkAndDeleteFolder(folder, mode, subfolders, quiet, host);
-    if (!outcome.complete)
-        box(PromptKind::Information, failure);
+    QStringList problems;
+    outcome.complete = WalkAndDeleteFolder(folder, mode, subfolders, quiet, host, &problems);
+    if (!outcome.complete) {
+        // One message names the files that stayed and why (the first ten).
+        QString files;
+        if (!problems.isEmpty()) {
+            files = QStringLiteral("\r\n\r\nFile could not be deleted:");
+            for (const QString& p : problems.mid(0, 10))
+                files += QStringLiteral("\r\n") + p;
+            if (problems.size() > 10)
+                files += QStringLiteral("\r\n(and %1 more)").arg(problems.size() - 10);
+        }
+        box(PromptKind::Information, failure + files);
+    }
     if (!quiet && !setHidden)
         outcome.folderToShow = outcome.complete && mode == FolderWalkMode::Delete ? parentOf(folder) : folder;
     return outcome;

@@ -44,11 +44,12 @@ public:
     virtual void progressHide() {}
     // A supported file (not a show file) goes to the Trash with its voice
     // file, thumbnail and shows; default: DeletePictureFile with a plain host
-    // over the settings record.
-    virtual bool deletePictureFile(const QString& path);
+    // over the settings record. A failure is not told: `problem` gets the
+    // file and the reason, for the walk's one message.
+    virtual bool deletePictureFile(const QString& path, QString* problem);
     // A show file is deleted by the show deletion (closed, left out of the
     // lists); default: as a picture file.
-    virtual bool deleteShowFile(const QString& path) { return deletePictureFile(path); }
+    virtual bool deleteShowFile(const QString& path, QString* problem) { return deletePictureFile(path, problem); }
     // The folder left the favourites and the recent list.
     virtual void folderRemoved(const QString& folder) {}
     virtual void reloadShowList() {}
@@ -87,6 +88,8 @@ struct FolderRenameOutcome {
 // name, the same name), each refusal an error box. A folder that is the
 // root of a volume is refused. Never replaces an existing entry; a change of
 // letter case only works. The stored paths follow (SyncAfterFolderRename).
+// The rename is journaled first, so that a start after a crash in the
+// middle finishes the rewrite (FinishInterruptedFolderRename).
 FolderRenameOutcome RenameFolder(const QString& folder, const QString& newName, TSettingsRecord& settings,
                                  const QString& settingsPath, const QString& exclusionsPath, bool keepShowsInSync,
                                  FolderOpsHost& host);
@@ -127,9 +130,10 @@ enum class FolderWalkMode { Empty, Delete, SetSmallPicsHidden };
 // file that is not hidden or read-only through the host, sets "SmallPics"
 // folders hidden in that mode, then removes the folders from the last back
 // to the first (Delete) or the second (Empty). Quiet mode deletes every file
-// for good without progress window. True when everything asked is gone.
+// for good without progress window. True when everything asked is gone;
+// `problems` gets each file that could not be deleted with the reason.
 bool WalkAndDeleteFolder(const QString& folder, FolderWalkMode mode, bool subfolders, bool quiet,
-                         FolderOpsHost& host);
+                         FolderOpsHost& host, QStringList* problems = nullptr);
 
 struct FolderDeleteOutcome {
     bool asked = false;      // the user agreed (always in quiet mode)
@@ -141,6 +145,6 @@ struct FolderDeleteOutcome {
 // quiet mode). The root of a volume is refused for Empty and Delete. When
 // the open show lies in the folder the user is warned and the Draft show
 // opened before the walk. A walk that leaves files behind shows its failure
-// message.
+// message once, with the files that could not be deleted and why.
 FolderDeleteOutcome DeleteOrEmptyFolder(const QString& folder, FolderWalkMode mode, bool quiet, bool subfolders,
                                         FolderOpsHost& host);

@@ -142,6 +142,7 @@ void FolderTreeSection::showTreePopup(const QPoint& pos)
         return;
     const QRect rect = TreeView1->visualItemRect(item);
     const QPoint at = rect.contains(pos) ? pos : rect.center();
+    RightClickTreeView->setProperty("vxPopupNode", GetNodePath(item));
     RightClickTreeView->popup(TreeView1->viewport()->mapToGlobal(at));
 }
 
@@ -341,8 +342,11 @@ bool FolderTreeSection::TreeView1KeyDown(int key, Qt::KeyboardModifiers shift)
         // A right press on the selected node; the pop-up opens at a fixed
         // place in the middle of the tree, 150 pixels below the window's top.
         TreeView1MouseDown(false, Qt::RightButton, shift, QPoint());
-        if (m_tree->PopupEnabled && m_tree->SelectedTreeNode && m_w.RightClickTreeView)
+        if (m_tree->PopupEnabled && m_tree->SelectedTreeNode && m_w.RightClickTreeView) {
+            // The pop-up acts on the selected node, wherever the pointer rests.
+            m_w.RightClickTreeView->setProperty("vxPopupNode", GetNodePath(m_tree->SelectedTreeNode));
             m_w.RightClickTreeView->popup(TreePopupKeyAnchor());
+        }
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -12,6 +12,7 @@
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
 #include "platform/trash.h"
+#include "platform/work_journal.h"
 #include "shows/show_file.h"
 #include "shows/show_sync.h"
 
@@ -131,10 +132,13 @@ CopyStatus copyRetryingUnwritable(const QString& source, const QString& target, 
         host.status(QStringLiteral("Copying...."));
         // The status text shows before an attempt of a copy that may take long.
         host.processEvents();
-        result = CopyFileVerified(source, target);
+        int error = 0;
+        result = CopyFileVerified(source, target, &error);
         if (result != CopyStatus::TargetUnwritable)
             break;
-        if (retries < 5) {
+        // A read-only volume or a refused permission does not pass by waiting.
+        const bool lasting = error == EROFS || error == EACCES || error == EPERM || error == EISDIR;
+        if (retries < 5 && !lasting) {
             ++retries;
             host.status(QStringLiteral("Retry writing file, attempt #  ") + QString::number(retries)
                         + QStringLiteral(" (5 attempts max.)"));
@@ -147,7 +151,10 @@ CopyStatus copyRetryingUnwritable(const QString& source, const QString& target, 
             if (platform::showMessage(PromptKind::Confirmation, CdMessage, platform::kYesNo) == PromptAnswer::Yes)
                 host.showCdHelp();
         } else {
-            box(PromptKind::Error, QStringLiteral("Target drive/disk not suitable/ready or protected"));
+            box(PromptKind::Error, QStringLiteral("Target drive/disk not suitable/ready or protected")
+                                       + (error ? QStringLiteral("\r\n") + target + QStringLiteral(": ")
+                                                      + qt_error_string(error)
+                                                : QString()));
         }
     }
     return result;
@@ -164,9 +171,11 @@ bool removeMovedSource(const QString& source, const QString& target, bool across
             box(PromptKind::Error, QStringLiteral("Scary Error in Kopyfile ") + source + QStringLiteral(" ") + target);
             return false;
         }
-        if (!SendToRecycleBin(source)) {
+        QString reason;
+        if (!SendToRecycleBin(source, &reason)) {
             state.CopyPartlyKept = 1;
-            box(PromptKind::Error, QStringLiteral("File ") + source + QStringLiteral(" could not be deleted..."));
+            box(PromptKind::Error, QStringLiteral("File ") + source + QStringLiteral(" could not be deleted...")
+                                       + (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason));
             return false;
         }
         removed = true;
@@ -205,6 +214,23 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
     const QFileInfo targetBefore(target);
     const bool targetReplaced = targetBefore.exists() || targetBefore.isSymLink();
 
+    // A moved picture takes its recording along, or does not go at all.
+    const VoiceMove voice = move && state.CopyQuiet == 0 ? PlanVoiceMove(source, target) : VoiceMove();
+    if (!voice.refusal.isEmpty() || (voice.carried() && !targetReplaced && voice.targetTaken)) {
+        const QString why = !voice.refusal.isEmpty()
+                                ? voice.refusal
+                                : QStringLiteral("Could not move ") + voice.target
+                                      + QStringLiteral(" (a voice file of that name is already there; it is kept)");
+        box(PromptKind::Error, why + QStringLiteral("\r\nThe picture ") + source + QStringLiteral(" is not moved either."));
+        state.CopyFailed = 1;
+        return outcome;
+    }
+    // The move is written down first, so that a start after a crash finds
+    // the picture and its recording together, at the source or the target.
+    platform::Journal journal;
+    if (move)
+        journal.start(QStringLiteral("move"), {source, target, voice.source, voice.target});
+
     const CopyStatus result = copyRetryingUnwritable(source, target, state, host);
     if (result != CopyStatus::Ok) {
         // No partial target is ever left: the copy writes a temporary file.
@@ -214,6 +240,17 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
         else if (state.CopyQuiet == 0)
             box(PromptKind::Error, QStringLiteral("Error, picture could not be copied..."));
         return outcome;
+    }
+    if (voice.carried()) {
+        const QString problem = CopyVoiceForMove(voice, targetReplaced, host.voiceCarrySteps());
+        if (!problem.isEmpty()) {
+            // The picture stays with its recording: the copy goes again.
+            QFile::remove(target);
+            state.CopyFailed = 1;
+            box(PromptKind::Error, problem + QStringLiteral("\r\nThe picture ") + source
+                                       + QStringLiteral(" is not moved either."));
+            return outcome;
+        }
     }
     outcome.copied = true;
 
@@ -226,7 +263,10 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
             return outcome;
         if (removed) {
             outcome.sourceRemoved = true;
-            host.carryVoice(source, true, QStringLiteral("M"), target, targetReplaced);
+            if (voice.carried())
+                FinishVoiceMove(voice, host.voiceCarrySteps());
+            else if (state.CopyQuiet == 1)
+                host.carryVoice(source, true, QStringLiteral("M"), target, targetReplaced);
             if (options.keepShowsInSync)
                 host.syncShowsAfterRename(source, target);
             if (host.showRunning())
@@ -272,12 +312,12 @@ void SetCopyWriteFlags(const QString& source, const QString& target, bool delete
 
 // ---- delete ----------------------------------------------------------------
 
-bool SendToRecycleBin(const QString& path)
+bool SendToRecycleBin(const QString& path, QString* reason)
 {
     const QFileInfo info(path);
     if (!info.isFile() && !info.isSymLink())
         return true;
-    if (!platform::MoveToTrash(path))
+    if (!platform::MoveToTrash(path, nullptr, reason))
         return false;
     const QString thumb = ThumbnailPath(path);
     if (QFileInfo(thumb).isFile())
@@ -286,14 +326,18 @@ bool SendToRecycleBin(const QString& path)
 }
 
 bool DeletePictureFile(const QString& path, bool removeFromShows, bool keepPlayOrder, bool updateTree,
-                       PictureOpsHost& host, bool forGoodWithoutTrash)
+                       PictureOpsHost& host, bool forGoodWithoutTrash, QString* problem)
 {
     bool forGood = false;
-    if (!SendToRecycleBin(path)) {
-        QString reason;
+    QString reason;
+    if (!SendToRecycleBin(path, &reason)) {
         if (!forGoodWithoutTrash || !deleteForGood(path, reason)) {
-            box(PromptKind::Error, QStringLiteral("File could not be deleted")
-                                       + (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason));
+            // The user learns which file stays and why.
+            const QString which = path + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+            if (problem)
+                *problem = which;
+            else
+                box(PromptKind::Error, QStringLiteral("File could not be deleted\r\n") + which);
             return false;
         }
         forGood = true;

@@ -81,6 +81,7 @@ public:
     // What the default carryVoice hands CarryVoiceFile (the window's voice
     // question, the shows kept in step).
     void SetVoiceCarrySteps(VoiceCarrySteps steps) { m_voiceSteps = std::move(steps); }
+    const VoiceCarrySteps& voiceCarrySteps() const { return m_voiceSteps; }
     // What keeping the shows in step needs (the known shows, the status, a
     // new reading of the open show's list).
     void SetShowSyncSteps(ShowSyncSteps steps) { m_showSync = std::move(steps); }
@@ -103,7 +104,10 @@ struct CopyOutcome {
 // again after 1 .. 5 seconds (6 tries), then the copy is cancelled. A move
 // takes the source away only after a complete, verified copy: on one volume
 // it goes to the Trash; across volumes the user confirms a permanent delete
-// (Cancel keeps both). Afterwards the target gets the picture's date taken
+// (Cancel keeps both). A moved picture's recording is copied with it before
+// either source goes; when it cannot follow, the picture stays too. The move
+// is journaled (platform/work_journal.h) so that the start after a crash
+// finishes or undoes it (FinishInterruptedMove). Afterwards the target gets the picture's date taken
 // (else the source's date) and the thumbnails follow.
 CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopyState& state,
                             const PictureOpsOptions& options, PictureOpsHost& host);
@@ -118,18 +122,20 @@ void SetCopyWriteFlags(const QString& source, const QString& target, bool delete
 
 // Sends a file, and its thumbnail when it has one, to the Trash. True when
 // the file is no longer there (also when it was not there). A refusal of
-// the Trash deletes nothing. A failure on the thumbnail is ignored.
-bool SendToRecycleBin(const QString& path);
+// the Trash deletes nothing (`reason` says why). A failure on the thumbnail
+// is ignored.
+bool SendToRecycleBin(const QString& path, QString* reason = nullptr);
 
 // Deletes one picture, sound or show file through the Trash; "File could not
-// be deleted" when that fails. With `forGoodWithoutTrash` (a drive whose
+// be deleted" with the file and the reason when that fails (or, with
+// `problem`, no box: the file and the reason are put there). With `forGoodWithoutTrash` (a drive whose
 // prompt said its deletions are not kept) a file the Trash refuses is
 // deleted for good instead, and only a failure of that is told, with its
 // reason. Then the voice file follows ("D"), the shows (with
 // `removeFromShows`), the tree (with `updateTree`, outside a show) and the
 // running show's play order (unless `keepPlayOrder`; not for ".vxt").
 bool DeletePictureFile(const QString& path, bool removeFromShows, bool keepPlayOrder, bool updateTree,
-                       PictureOpsHost& host, bool forGoodWithoutTrash = false);
+                       PictureOpsHost& host, bool forGoodWithoutTrash = false, QString* problem = nullptr);
 
 // ---- rename ------------------------------------------------------------------
 

@@ -114,7 +114,7 @@ RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes)
     const QFileInfo targetInfo(target);
     // The temporary file is hidden, named after the target and locked while
     // it is written; a leftover of an interrupted write is taken over.
-    const TempFile tempFile = OpenTempFor(target);
+    TempFile tempFile = OpenTempFor(target);
     if (tempFile.fd < 0)
         return failed(RecordStatus::OpenFailed, path, tempFile.error);
     const int fd = tempFile.fd;
@@ -140,7 +140,7 @@ RecordResult SafeWriteFile(const QString& path, const QByteArray& bytes)
     if (!ok)
         ::unlink(temp.constData());
     // Closed only now: the lock on the temporary file lasts until it is renamed or gone.
-    ::close(fd);
+    CloseTemp(tempFile);
     if (!ok)
         return failed(RecordStatus::WriteFailed, path, error);
     // The rename itself reaches the disk with the folder's entry.

@@ -49,16 +49,24 @@ bool makePrivateFolder(const QString& path)
 
 } // namespace
 
-bool MoveToTrash(const QString& path, QString* trashedAs)
+bool MoveToTrash(const QString& path, QString* trashedAs, QString* reason)
 {
+    // Says why the file stays where it is, with the system's reason.
+    const auto fail = [reason](const QString& what) {
+        const int error = errno;
+        if (reason)
+            *reason = what + (error ? QStringLiteral(": ") + qt_error_string(error) : QString());
+        return false;
+    };
+    errno = 0;
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return false;
+        return fail(QStringLiteral("It is not there"));
     const QString absolute = info.absoluteFilePath();
     const QString folder = info.absolutePath();
     dev_t fileDev = 0;
     if (!deviceOf(absolute, fileDev, false))
-        return false;
+        return fail(QStringLiteral("It could not be examined"));
 
     const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
     dev_t homeDev = 0;
@@ -68,12 +76,12 @@ bool MoveToTrash(const QString& path, QString* trashedAs)
     if (QDir().mkpath(dataHome) && deviceOf(dataHome, homeDev, true) && homeDev == fileDev) {
         trash = home;
         if (!makePrivateFolder(trash))
-            return false;
+            return fail(QStringLiteral("The Trash ") + trash + QStringLiteral(" could not be made"));
     } else {
         const QString top = topDirOf(folder, fileDev);
         trash = (top == QLatin1String("/") ? QString() : top) + QStringLiteral("/.Trash-") + QString::number(::getuid());
         if (!makePrivateFolder(trash))
-            return false;
+            return fail(QStringLiteral("Its drive has no Trash (") + trash + QStringLiteral(" could not be made)"));
         // Paths in a volume's own Trash are kept relative to its top.
         if (top != QLatin1String("/"))
             storedPath = absolute.mid(top.size() + 1);
@@ -81,7 +89,7 @@ bool MoveToTrash(const QString& path, QString* trashedAs)
     const QString files = trash + QStringLiteral("/files");
     const QString infos = trash + QStringLiteral("/info");
     if (!makePrivateFolder(files) || !makePrivateFolder(infos))
-        return false;
+        return fail(QStringLiteral("The Trash ") + trash + QStringLiteral(" could not be made"));
 
     // A free name: the info file is created exclusively first.
     const QString name = info.fileName();
@@ -97,19 +105,26 @@ bool MoveToTrash(const QString& path, QString* trashedAs)
             continue;
         fd = ::open(QFile::encodeName(infoPath).constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
         if (fd < 0 && errno != EEXIST)
-            return false;
+            return fail(QStringLiteral("The Trash ") + trash + QStringLiteral(" could not be written"));
     }
     if (fd < 0)
-        return false;
+        return fail(QStringLiteral("The Trash ") + trash + QStringLiteral(" has no free name left"));
     const QByteArray record = "[Trash Info]\nPath=" + QUrl::toPercentEncoding(storedPath, "/") + "\nDeletionDate="
                               + now().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() + "\n";
     const bool written = ::write(fd, record.constData(), size_t(record.size())) == record.size();
+    const int writeError = errno;
     ::close(fd);
     const QString target = files + QLatin1Char('/') + chosen;
-    if (!written
-        || ::rename(QFile::encodeName(absolute).constData(), QFile::encodeName(target).constData()) != 0) {
+    if (!written) {
         QFile::remove(infoPath);
-        return false;
+        errno = writeError;
+        return fail(QStringLiteral("The Trash ") + trash + QStringLiteral(" could not be written"));
+    }
+    if (::rename(QFile::encodeName(absolute).constData(), QFile::encodeName(target).constData()) != 0) {
+        const int renameError = errno;
+        QFile::remove(infoPath);
+        errno = renameError;
+        return fail(QStringLiteral("It could not be moved into the Trash"));
     }
     if (trashedAs)
         *trashedAs = target;

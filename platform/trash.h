@@ -11,7 +11,8 @@
 namespace platform {
 
 // Moves `path` (a file, a link or a folder) into the Trash; true when it is
-// there now. `trashedAs` gets its path inside the Trash.
-bool MoveToTrash(const QString& path, QString* trashedAs = nullptr);
+// there now. `trashedAs` gets its path inside the Trash; `reason` gets why
+// not (for the user) on failure.
+bool MoveToTrash(const QString& path, QString* trashedAs = nullptr, QString* reason = nullptr);
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/volume_root.h"
 
+#include "platform/drives.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +9,24 @@
 #include <sys/stat.h>
 
 namespace platform {
+namespace {
+
+// True when the kernel's mount table lists the folder as a mount point (a
+// bind mount of a folder of the same volume has its parent's device).
+bool listedAsMountPoint(const QString& folder)
+{
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    QFile f(QStringLiteral("/proc/self/mountinfo"));
+    // The table is small; a bound read keeps an odd one from holding us up.
+    if (real.isEmpty() || !f.open(QIODevice::ReadOnly))
+        return false;
+    for (const MountEntry& m : ParseMountInfo(f.read(4 << 20)))
+        if (m.mountPoint == real || m.mountPoint == folder)
+            return true;
+    return false;
+}
+
+} // namespace
 
 bool IsVolumeRoot(const QString& folder)
 {
@@ -25,7 +45,7 @@ bool IsVolumeRoot(const QString& folder)
         return false;
     if (::stat(QFile::encodeName(QFileInfo(clean).absolutePath()).constData(), &parent) != 0)
         return true;
-    return own.st_dev != parent.st_dev;
+    return own.st_dev != parent.st_dev || listedAsMountPoint(clean);
 }
 
 } // namespace platform

@@ -9,11 +9,14 @@
 //                                        choose it) and its time in ms
 //   vistamo_crashdriver loop PATH DIR    prints "ready", then writes the two
 //                                        variants in turn until killed
+//   vistamo_crashdriver start PATH DIR   what the program's start does about
+//                                        interrupted work (journals in
+//                                        DIR/data)
 //
 // The paths: close (the settings save and the list of known shows of a
 // close), shows (the list of known shows and a show file), move (a picture
-// moved across volumes between DIR/pictures/move and DIR/other, where the
-// caller mounts a second volume), rename (a folder rename that rewrites the
+// moved with its recording across volumes between DIR/pictures/move and
+// DIR/other, where the caller mounts a second volume), rename (a folder rename that rewrites the
 // stored paths), thumbnails (thumbnail files made anew), exclusions (the
 // folder exclusion records). Each write gives one of two results that depend
 // only on the variant, so the caller knows every whole state a file may be
@@ -28,9 +31,11 @@
 #include "browse/copy_file.h"
 #include "browse/folder_exclusions.h"
 #include "browse/folder_ops.h"
+#include "browse/interrupted_work.h"
 #include "browse/picture_file_ops.h"
 #include "browse/thumbnail_files.h"
 #include "platform/prompt.h"
+#include "platform/work_journal.h"
 #include "shows/known_shows.h"
 #include "shows/show_file.h"
 #include "shows/show_record.h"
@@ -56,12 +61,18 @@ namespace {
 // What the caller checks after a kill: each item is a picture (its bytes
 // never change) or a data file (one whole state of it), found at exactly one
 // of its places; `scan` are the folders searched for files left behind,
-// `scratch` files that are rebuilt whenever they are used.
+// `scratch` files that are rebuilt whenever they are used. `pairs` name
+// items that must be found at the same place (a picture and its recording);
+// `stateKey` the folders whose presence decides which state every data file
+// must be in, and `renamed` folders whose path no data file may name while
+// the folder is not there.
 struct Manifest {
     QJsonArray items;
     QJsonArray scan;
     QJsonArray scratch;
-    bool duplicateAfterKill = false;   // a move across volumes holds both copies for a moment
+    QJsonArray pairs;
+    QJsonArray stateKey;
+    QJsonArray renamed;
 
     void add(const QString& kind, const QString& name, const QStringList& places)
     {
@@ -72,7 +83,9 @@ struct Manifest {
         return QJsonDocument(QJsonObject{{"items", items},
                                          {"scan", scan},
                                          {"scratch", scratch},
-                                         {"duplicate_after_kill", duplicateAfterKill}})
+                                         {"pairs", pairs},
+                                         {"state_key", stateKey},
+                                         {"renamed", renamed}})
             .toJson(QJsonDocument::Compact);
     }
 };
@@ -209,6 +222,7 @@ bool stepShows(const Fixture& fx)
 
 QString moveHere(const Fixture& fx) { return fx.pictures + "/move/beach.jpg"; }
 QString moveThere(const Fixture& fx) { return fx.other + "/beach.jpg"; }
+QString voiceOf(const QString& picture) { return VoicePathFor(picture); }
 
 // Waits take no time; everything else is the program's own.
 class QuickPictureHost : public PictureOpsHost {
@@ -219,12 +233,16 @@ public:
 
 bool setupMove(const Fixture& fx, Manifest& m)
 {
-    if (!writeBytes(moveHere(fx), randomBytes(3 << 20, 7)))
+    if (!writeBytes(moveHere(fx), randomBytes(3 << 20, 7))
+        || !writeBytes(voiceOf(moveHere(fx)), randomBytes(2 << 20, 8)))
         return false;
+    QDir().mkpath(fx.paths.DataFolder);
     m.add("picture", "beach.jpg", {moveHere(fx), moveThere(fx)});
+    m.add("picture", "beach.wav", {voiceOf(moveHere(fx)), voiceOf(moveThere(fx))});
+    m.pairs.append(QJsonArray{"beach.jpg", "beach.wav"});
     m.scan.append(fx.pictures + "/move");
     m.scan.append(fx.other);
-    m.duplicateAfterKill = true;
+    m.scan.append(fx.paths.DataFolder);
     return true;
 }
 
@@ -239,7 +257,7 @@ bool stepMove(const Fixture& fx)
     CopyState state;
     state.CopyModeMove = 1;
     const CopyOutcome out = CopyPictureFile(source, target, state, PictureOpsOptions(), host);
-    return out.copied && out.sourceRemoved;
+    return out.copied && out.sourceRemoved && QFileInfo::exists(voiceOf(target)) && !QFileInfo::exists(voiceOf(source));
 }
 
 // ---- rename ------------------------------------------------------------------
@@ -299,6 +317,7 @@ bool setupRename(const Fixture& fx, Manifest& m)
     rec.RecentFolders[1] = pics + "/gone";
     rec.LastCopyTarget = pics;
     rec.LastOpenShowFolder = pics;
+    rec.StartupFolder = pics;
     std::vector<TExcludeFolderRecord> exclusions;
     for (int i = 0; i < 60; ++i)
         exclusions.push_back({ExclusionKey(pics + QStringLiteral("/gone%1").arg(i)), 1, 0, 0, 0});
@@ -326,6 +345,9 @@ bool setupRename(const Fixture& fx, Manifest& m)
     m.add("data", "inside.vxt", {pics + "/inside.vxt", photos + "/inside.vxt"});
     m.scan.append(fx.paths.DataFolder);
     m.scan.append(fx.pictures);
+    m.stateKey.append(pics);
+    m.renamed.append(pics);
+    m.renamed.append(photos);
     return true;
 }
 
@@ -359,7 +381,9 @@ bool setupThumbnails(const Fixture& fx, Manifest& m)
         m.add("picture", QFileInfo(picture).fileName(), {picture});
         m.add("data", "vxothumb/" + QFileInfo(picture).fileName(), {ThumbnailPath(picture)});
     }
+    QDir().mkpath(fx.paths.DataFolder);
     m.scan.append(fx.pictures + "/thumbs");
+    m.scan.append(fx.paths.DataFolder);
     return true;
 }
 
@@ -446,7 +470,7 @@ bool step(const QString& path, const Fixture& fx, int k)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: vistamo_crashdriver setup|step|loop %s DIR [0|1]\n",
+    std::fprintf(stderr, "usage: vistamo_crashdriver setup|step|loop|start %s DIR [0|1]\n",
                  qPrintable(pathNames().join('|')));
     return 2;
 }
@@ -465,6 +489,8 @@ int main(int argc, char** argv)
     const QString mode = args[0];
     const QString path = args[1];
     const Fixture fx(args[2]);
+    // The program keeps its journals in its data folder.
+    platform::SetJournalFolder(fx.paths.DataFolder);
     platform::setPromptResponder([](const platform::PromptRequest& request) {
         if (request.type == platform::PromptType::Message && request.kind != platform::PromptKind::Confirmation
             && request.kind != platform::PromptKind::Warning)
@@ -489,6 +515,10 @@ int main(int argc, char** argv)
         const bool ok = step(path, fx, k);
         std::printf("%.3f\n", timer.nsecsElapsed() / 1e6);
         return ok ? 0 : 1;
+    }
+    if (mode == "start") {
+        FinishInterruptedWork(fx.paths);
+        return 0;
     }
     if (mode == "loop") {
         std::printf("ready\n");

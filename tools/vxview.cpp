@@ -5,9 +5,12 @@
 // and ends with 0 when the target was written, 1 otherwise (the reason on
 // standard error). Its settings ([Resize] ResampleFilter, [JPEG] Save
 // Quality) are read from its own "vxview.ini".
+#include "base/data_folder.h"
 #include "browse/viewer_commands.h"
+#include "platform/work_journal.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -22,6 +25,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vxview: %s\n", qPrintable(command.error));
         return 2;
     }
+    // The program's journal of running writes: its next start removes what
+    // a killed write of ours leaves beside the picture.
+    if (QFileInfo(DefaultDataFolder()).isDir())
+        platform::SetJournalFolder(DefaultDataFolder());
     const ViewerResult result = RunViewerCommand(command, ViewerSettingsPath());
     if (!result.ok) {
         std::fprintf(stderr, "vxview: %s\n", qPrintable(result.message));

@@ -107,11 +107,12 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     selectPicture("p.jpg");
+    QString moveTarget = drive + "/Other/holiday.jpg";
     platform::ScopedPromptResponder answers([&](const platform::PromptRequest& request) {
         if (request.type == PromptType::Input)
             return PromptReply::ok("holiday");
         if (request.type == PromptType::SaveFile)
-            return PromptReply::ok(drive + "/Other/holiday.jpg");
+            return PromptReply::ok(moveTarget);
         return PromptReply::button(PromptAnswer::Ok);
     });
     form->mainMenus().RenamePicture()->trigger();
@@ -130,6 +131,25 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
     EXPECT_EQ(Settings.LastCopyTarget, drive + "/Other");
     EXPECT_EQ(form->treeView()->currentItem()->text(0), TreePlaceholderText);
+
+    // A picture whose recording cannot follow (another one has its name
+    // there) stays with it, and the user is told why.
+    writeFile(drive + "/Album/q.jpg", "second");
+    writeFile(drive + "/Album/q.wav", "its recording");
+    writeFile(drive + "/Other/q.wav", "another recording");
+    open(drive + "/Album");
+    selectPicture("q.jpg");
+    moveTarget = drive + "/Other/q.jpg";
+    platform::clearPromptLog();
+    form->mainMenus().MovePictureTo()->trigger();
+    ASSERT_EQ(platform::promptLog().size(), 2);
+    EXPECT_EQ(platform::promptLog()[1].request.text, "Could not move " + drive + "/Other/q.wav (a voice file of that name is "
+                                                     "already there; it is kept)\r\nThe picture " + drive
+                                                         + "/Album/q.jpg is not moved either.");
+    EXPECT_EQ(readFile(drive + "/Album/q.jpg"), "second");
+    EXPECT_EQ(readFile(drive + "/Album/q.wav"), "its recording");
+    EXPECT_EQ(readFile(drive + "/Other/q.wav"), "another recording");
+    EXPECT_FALSE(QFileInfo::exists(drive + "/Other/q.jpg"));
 }
 
 TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
@@ -295,7 +315,8 @@ TEST_F(MainWindowFileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedD
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
         form->mainMenus().SendRecycleBin()->trigger();
         ASSERT_EQ(platform::promptLog().size(), 2);
-        EXPECT_EQ(platform::promptLog()[1].request.text, "File could not be deleted\r\nThe file is read only");
+        EXPECT_EQ(platform::promptLog()[1].request.text,
+                  "File could not be deleted\r\n" + card + "/r.jpg: The file is read only");
     }
     EXPECT_EQ(readFile(card + "/r.jpg"), "read-only picture");
     ::umount2(QFile::encodeName(card).constData(), MNT_DETACH);

@@ -158,10 +158,22 @@ TEST_F(PictureFileOpsTest, AFullTargetIsTriedSixTimesThenCancelledLeavingNothing
     EXPECT_EQ(state.CopyCancelled, 1);
     EXPECT_EQ(state.CopyFailed, 1);
     EXPECT_EQ(state.ShowCopyAbort, 1);
-    EXPECT_EQ(messages(), QStringList{"Target drive/disk not suitable/ready or protected"});
+    EXPECT_EQ(messages(), QStringList{"Target drive/disk not suitable/ready or protected\r\n" + full.path
+                                      + "/beach.jpg: No space left on device"});
     // No partial target, no temporary file, and the moved source is kept whole.
     EXPECT_TRUE(QDir(full.path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_EQ(readFile(source).size(), 200 * 1024);
+
+    // A read-only volume does not pass by waiting: told at once, with why.
+    ASSERT_EQ(::mount("tmpfs", QFile::encodeName(full.path).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    platform::clearPromptLog();
+    host.waits.clear();
+    state = CopyState();
+    state.CopyModeSave = 1;
+    EXPECT_FALSE(CopyPictureFile(source, full.path + "/beach.jpg", state, options, host).copied);
+    EXPECT_TRUE(host.waits.isEmpty());
+    EXPECT_EQ(messages(), QStringList{"Target drive/disk not suitable/ready or protected\r\n" + full.path
+                                      + "/beach.jpg: Read-only file system"});
 }
 
 TEST_F(PictureFileOpsTest, AMoveAcrossVolumesDeletesTheSourceOnlyAfterConfirmingAndCancelKeepsBoth)
@@ -267,7 +279,8 @@ TEST_F(PictureFileOpsTest, DeleteGoesToTheTrashAndARefusedTrashDeletesNothing)
     platform::clearPromptLog();
     EXPECT_FALSE(DeletePictureFile(other, true, false, true, host));
     EXPECT_EQ(readFile(other), "keep me");
-    EXPECT_EQ(messages(), QStringList{"File could not be deleted"});
+    EXPECT_EQ(messages(), QStringList{"File could not be deleted\r\n" + other + ": The Trash " + trash
+                                      + " could not be made: File exists"});
     QFile::remove(trash);
 
     // A volume mounted read-only has no Trash either.
@@ -279,7 +292,8 @@ TEST_F(PictureFileOpsTest, DeleteGoesToTheTrashAndARefusedTrashDeletesNothing)
     platform::clearPromptLog();
     EXPECT_FALSE(DeletePictureFile(readOnly.path + "/ro.jpg", true, false, true, host));
     EXPECT_EQ(readFile(readOnly.path + "/ro.jpg"), "keep me too");
-    EXPECT_EQ(messages(), QStringList{"File could not be deleted"});
+    EXPECT_EQ(messages(), QStringList{"File could not be deleted\r\n" + readOnly.path + "/ro.jpg: Its drive has no Trash ("
+                                      + readOnly.path + "/.Trash-0 could not be made): Read-only file system"});
 }
 
 TEST_F(PictureFileOpsTest, RenameRefusesBadNamesAndExistingFilesAndKeepsTheExtension)
@@ -336,18 +350,23 @@ TEST_F(PictureFileOpsTest, ASaveOrMoveNeverReplacesARecordingOfAnotherPicture)
     }
     EXPECT_EQ(readFile(b + "/x.wav"), "the gif's recording");
     QFile::remove(b + "/x.jpg");
-    {
+    {   // A move whose recording cannot follow leaves the picture with it.
         platform::ScopedPromptResponder answers(QList<PromptReply>{});
         state = CopyState();
         state.CopyModeMove = 1;
-        EXPECT_TRUE(CopyPictureFile(x, b + "/x.jpg", state, options, host).sourceRemoved);
-        EXPECT_EQ(messages(), QStringList{"Could not move " + b + "/x.wav (a voice file of that name is already there; it is kept)"});
+        const CopyOutcome out = CopyPictureFile(x, b + "/x.jpg", state, options, host);
+        EXPECT_FALSE(out.copied || out.sourceRemoved);
+        EXPECT_EQ(messages(), QStringList{"Could not move " + b + "/x.wav (a voice file of that name is already there; it is kept)"
+                                          "\r\nThe picture " + x + " is not moved either."});
     }
     EXPECT_EQ(readFile(b + "/x.wav"), "the gif's recording");
     EXPECT_EQ(readFile(dir + "/x.wav"), "the jpg's recording");
+    EXPECT_EQ(readFile(x), "jpg");
+    EXPECT_FALSE(QFileInfo::exists(b + "/x.jpg"));
 
     // Replacing B/x.jpg, as the user agreed, replaces its recording too; the
     // old one goes to the Trash first.
+    writeFile(b + "/x.jpg", "an older jpg");
     const QString y = dir + "/y/x.jpg";
     writeFile(y, "another jpg");
     writeFile(dir + "/y/x.wav", "the new recording");

@@ -4,6 +4,7 @@
 // holds is never touched.
 #include "platform/record_file.h"
 #include "platform/temp_files.h"
+#include "platform/work_journal.h"
 #include "support/sandbox.h"
 
 #include <QDateTime>
@@ -91,33 +92,44 @@ TEST(TempFiles, AWriteKilledHalfWayLeavesItsTemporaryFileUntilTheNextWriteTakesI
     EXPECT_EQ(hiddenEntries(dir), QStringList({"VXSettings61.dat"}));
 }
 
-TEST(TempFiles, TheCleanUpRemovesLeftoversButNeverAWriteInProgress)
+TEST(TempFiles, TheCleanUpRemovesOnlyItsOwnUnheldLeftoversWhereverTheyLie)
 {
     const QString dir = freshDir("data");
+    const QString pictures = freshDir("pictures");
+    platform::SetJournalFolder(dir);
     ASSERT_TRUE(writeFile(dir + "/AllMyShow.dat", "shows"));
     ASSERT_TRUE(writeFile(dir + "/ExcludeFolder.dat", "exclusions"));
-    {
-        WriterChild killed(dir + "/AllMyShow.dat");
+    for (const QString& target : {dir + "/AllMyShow.dat", pictures + "/beach.jpg"}) {
+        WriterChild killed(target);
         ASSERT_TRUE(killed.started);
         killed.kill();
     }
-    // A leftover of an earlier version, older than a minute, and a fresh one.
-    const QString older = dir + "/.ExcludeFolder.dat.Ab12Cd";
-    ASSERT_TRUE(writeFile(older, "x"));
-    QFile f(older);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
-    f.close();
-    ASSERT_TRUE(writeFile(dir + "/.ExcludeFolder.dat.Zz99yy", "just now"));
+    // The user's own hidden files, old enough, of any name.
+    for (const QString& own : {dir + "/.holiday.backup", dir + "/.mynotes.rescue", pictures + "/.beach.Ab12Cd"}) {
+        ASSERT_TRUE(writeFile(own, "the user's"));
+        QFile f(own);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+    }
+    const auto files = [](const QString& folder) {
+        QStringList names = hiddenEntries(folder);
+        names.removeIf([](const QString& n) { return n.endsWith(".journal"); });
+        return names;
+    };
 
     WriterChild running(dir + "/ExcludeFolder.dat");
     ASSERT_TRUE(running.started);
-    EXPECT_EQ(platform::RemoveStaleTempFiles(dir, true), 2);
-    EXPECT_EQ(hiddenEntries(dir), QStringList({".ExcludeFolder.dat.Zz99yy", ".ExcludeFolder.dat.vistamo-tmp",
-                                               "AllMyShow.dat", "ExcludeFolder.dat"}));
-    // Once its writer is gone, its temporary file goes too.
+    EXPECT_EQ(platform::RemoveStaleTempFiles(dir), 1);
+    // The picture folder's leftover is found through the killed writer's journal.
+    EXPECT_EQ(platform::RemoveInterruptedWriteLeftovers(), 1);
+    EXPECT_EQ(files(dir), QStringList({".ExcludeFolder.dat.vistamo-tmp", ".holiday.backup", ".mynotes.rescue",
+                                       "AllMyShow.dat", "ExcludeFolder.dat"}));
+    EXPECT_EQ(files(pictures), QStringList({".beach.Ab12Cd"}));
+    // Once its writer is gone, its temporary file goes too, and every journal.
     running.kill();
-    EXPECT_EQ(platform::RemoveStaleTempFiles(dir, false), 1);
+    EXPECT_EQ(platform::RemoveInterruptedWriteLeftovers(), 1);
+    EXPECT_EQ(hiddenEntries(dir), QStringList({".holiday.backup", ".mynotes.rescue", "AllMyShow.dat", "ExcludeFolder.dat"}));
+    platform::SetJournalFolder(QString());
     EXPECT_TRUE(platform::SafeWriteFile(dir + "/ExcludeFolder.dat", "new").ok());
     EXPECT_EQ(readFile(dir + "/AllMyShow.dat"), "shows");
     EXPECT_EQ(readFile(dir + "/ExcludeFolder.dat"), "new");
