@@ -32,7 +32,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QCursor>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -364,14 +363,11 @@ void MenuController::RightClickTreeViewPopup()
         return;
     }
     m_menus.RightClickTreeView()->setProperty("vxPicturePopup", false);
-    // The node under the pointer (the pop-up opens there), else the
-    // selected node (opened from the keyboard).
-    QTreeWidgetItem* node = nullptr;
-    if (m_c.TreeView1) {
-        node = m_c.TreeView1->itemAt(m_c.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
-        if (!node)
-            node = m_c.TreeView1->currentItem();
-    }
+    // The node its opener chose: the clicked one (mouse) or the selected
+    // one (keyboard), wherever the mouse rests now.
+    QTreeWidgetItem* node = m_parts.Tree->PopupTreeNode;
+    if (!node)
+        node = m_parts.Tree->SelectedTreeNode;
     QString path = node ? m_parts.Tree->GetNodePath(node) : m_parts.Tree->SelectedFolder;
     if (path.isEmpty())
         path = m_parts.Tree->SelectedFolder;
