@@ -111,6 +111,7 @@ void CloseController::WriteAllMyShowList(const QString& OldPrefix, const QString
 
 bool CloseController::FormClose()
 {
+    m_closeWaitsForShowEnd = false;
     if (CloseDone)
         return true;
     // Network folders are ordinary mounts: MappedDrive stays empty and there
@@ -131,6 +132,7 @@ bool CloseController::FormClose()
         if (!m_slideShow.InManualMode())
             emit ShowPauseRequested();
         m_state.session.CloseAfterShowPending = 1;
+        m_closeWaitsForShowEnd = true;
         emit ShowStopRequested();
         return false;
     }
@@ -223,7 +225,20 @@ void CloseController::CloseRequested(QCloseEvent* event)
         // The main window's close ends the program, whatever other windows
         // are open.
         QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+    } else if (m_closeForSignal && !m_closeWaitsForShowEnd) {
+        // Refused, and nothing would close the window later: a signal's
+        // close still ends the program, without the save.
+        DeleteRunMarker(m_state.paths, m_state.start.AudioMode != 0);
+        CloseWithoutSaving = true;
+        event->accept();
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
     } else {
         event->ignore();
     }
+}
+
+void CloseController::CloseForSignal()
+{
+    m_closeForSignal = true;
+    m_window.close();
 }

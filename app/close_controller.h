@@ -78,6 +78,11 @@ public:
     // The main window's close event: accepted (and the program ends) when
     // the close may go on, else ignored.
     void CloseRequested(QCloseEvent* event);
+    // The close a signal (SIGTERM, SIGINT) asks for: the user's own close.
+    // During a show it waits for the show's end, then saves; a close refused
+    // while nothing would close the window later (pictures waiting for the
+    // uploader) still ends the program, without the save.
+    void CloseForSignal();
     // Rewrites "AllMyShow.dat" from the list of known shows; with `Replace`
     // paths under a renamed folder are rewritten first.
     void WriteAllMyShowList(const QString& OldPrefix, const QString& NewPrefix, int PrefixLength, bool Replace);
@@ -119,4 +124,8 @@ private:
     const SlideShowController& m_slideShow;
     const ExternalProgramsController& m_externalPrograms;
     const QPointer<ShowManagerWindow>& m_showManager;
+    // A signal asked for the close.
+    bool m_closeForSignal = false;
+    // The last FormClose put the close off until the show's end.
+    bool m_closeWaitsForShowEnd = false;
 };

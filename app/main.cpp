@@ -33,16 +33,11 @@
 
 namespace {
 
-// The close a signal runs once the main window is complete. A close that is
-// refused while nothing will close the window later (pictures waiting for
-// the uploader) still ends the program, without the save.
+// The close a signal runs once the main window is complete: the user's own
+// close (a show ends first, then the settings are saved).
 void closeOnSignal(MainWindow* form1)
 {
-    if (form1->close() || form1->state().session.CloseAfterShowPending == 1)
-        return;   // closed (the program ends), or the show's end closes it
-    DeleteRunMarker(form1->state().paths, form1->state().start.AudioMode != 0);
-    form1->closing()->CloseWithoutSaving = true;
-    form1->close();
+    form1->closing()->CloseForSignal();
 }
 
 // The long-lived windows of the other subsystems; the main window keeps

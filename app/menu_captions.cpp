@@ -562,7 +562,9 @@ void setFolderNodeItems(MenuChanges& c, const MenuCaptionState& s, const TreePop
 {
     const bool writable = t.driveHasSpace;
     const bool notRoot = !t.folderOnMountPoint;
-    set(c, "AddSelectedFolderPop", std::nullopt, std::nullopt, t.addSelectedFolderEnabled);
+    // As its File-menu twin: "Delete" for a folder that is a favourite.
+    set(c, "AddSelectedFolderPop", inFavorites(s, t.folder) ? q("Delete from &Favorites") : q("Add to &Favorites"),
+        std::nullopt, t.addSelectedFolderEnabled);
     set(c, "MakeDefaultPop", q("Set as default start-up folder"));
     set(c, "MakeAutoMaticPop", q("Set as AutomaticShow folder"), std::nullopt, t.automaticFolderEnabled);
     set(c, "ExcludeFolderPop", q("E&xclude from"), std::nullopt, notRoot);

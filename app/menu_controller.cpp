@@ -32,7 +32,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QCursor>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -364,20 +363,12 @@ void MenuController::RightClickTreeViewPopup()
         return;
     }
     m_menus.RightClickTreeView()->setProperty("vxPicturePopup", false);
-    // The node the tree opened the pop-up for (the clicked one, or from the
-    // keyboard the selected one, wherever the pointer rests); else the node
-    // under the pointer, else the selected one.
-    QString path = m_menus.RightClickTreeView()->property("vxPopupNode").toString();
-    m_menus.RightClickTreeView()->setProperty("vxPopupNode", QVariant());
-    if (path.isEmpty()) {
-        QTreeWidgetItem* node = nullptr;
-        if (m_c.TreeView1) {
-            node = m_c.TreeView1->itemAt(m_c.TreeView1->viewport()->mapFromGlobal(QCursor::pos()));
-            if (!node)
-                node = m_c.TreeView1->currentItem();
-        }
-        path = node ? m_parts.Tree->GetNodePath(node) : m_parts.Tree->SelectedFolder;
-    }
+    // The node its opener chose: the clicked one (mouse) or the selected
+    // one (keyboard), wherever the mouse rests now.
+    QTreeWidgetItem* node = m_parts.Tree->PopupTreeNode;
+    if (!node)
+        node = m_parts.Tree->SelectedTreeNode;
+    QString path = node ? m_parts.Tree->GetNodePath(node) : m_parts.Tree->SelectedFolder;
     if (path.isEmpty())
         path = m_parts.Tree->SelectedFolder;
     const QFileInfo fi(path);

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -327,6 +328,12 @@ bool WalkAndDeleteFolder(const QString& folder, FolderWalkMode mode, bool subfol
         const QDir dir(entry);
         const QFileInfoList items =
             dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        // A picture's voice recording is no file of its own here: it goes or
+        // stays with its picture, as the answer to the voice question says.
+        QSet<QString> voices;
+        for (const QFileInfo& item : items)
+            if (!item.isDir() && PictureCarriesVoice(item.fileName()))
+                voices.insert(VoicePathFor(entry + QLatin1Char('/') + item.fileName()));
         for (const QFileInfo& item : items) {
             const QString name = item.fileName();
             const QString path = entry + QLatin1Char('/') + name;
@@ -353,7 +360,7 @@ bool WalkAndDeleteFolder(const QString& folder, FolderWalkMode mode, bool subfol
                     result = false;
                 continue;
             }
-            if (platform::IsHidden(path) || platform::IsReadOnly(path))
+            if (platform::IsHidden(path) || platform::IsReadOnly(path) || voices.contains(path))
                 continue;
             if (!FolderOpsFileTypes().contains(FileExtOf(name).toLower()))
                 continue;

@@ -127,11 +127,13 @@ enum class FolderWalkMode { Empty, Delete, SetSmallPicsHidden };
 
 // The worker: walks the folder (and with `subfolders` its subfolders,
 // breadth first, never through a symbolic link) and deletes every supported
-// file that is not hidden or read-only through the host, sets "SmallPics"
-// folders hidden in that mode, then removes the folders from the last back
-// to the first (Delete) or the second (Empty). Quiet mode deletes every file
-// for good without progress window. True when everything asked is gone;
-// `problems` gets each file that could not be deleted with the reason.
+// file that is not hidden or read-only through the host (a picture's voice
+// recording only with its picture, as the answer to the voice question
+// says), sets "SmallPics" folders hidden in that mode, then removes the
+// folders from the last back to the first (Delete) or the second (Empty).
+// Quiet mode deletes every file for good without progress window. True
+// when everything asked is gone; `problems` gets each file that could not
+// be deleted with the reason.
 bool WalkAndDeleteFolder(const QString& folder, FolderWalkMode mode, bool subfolders, bool quiet,
                          FolderOpsHost& host, QStringList* problems = nullptr);
 

@@ -19,6 +19,7 @@
 #include "shows/show_file.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -126,24 +127,18 @@ void FolderTreeSection::wire()
 
 void FolderTreeSection::showTreePopup(const QPoint& pos)
 {
-    // The pop-up opens on a node only, and never on the placeholder.
-    // The keyboard's pop-up is already open at its own place.
+    // A right click opens the pop-up on the clicked node, never on the
+    // placeholder nor beside the nodes. (The keyboard's pop-up opens through
+    // TreeView1KeyDown, on the selected node.)
     QMenu* RightClickTreeView = m_w.RightClickTreeView;
     QTreeWidget* TreeView1 = m_w.TreeView1;
     if (!RightClickTreeView || RightClickTreeView->isVisible())
         return;
     QTreeWidgetItem* item = TreeView1->itemAt(pos);
-    // From the keyboard the menu belongs to the selected node.
-    if (!item)
-        item = TreeView1->currentItem();
-    if (!item || !RightClickTreeView)
+    if (!item || item->text(0) == TreePlaceholderText || FolderTreeController::NodeImage(item) == ImgPlaceholder)
         return;
-    if (item->text(0) == TreePlaceholderText || FolderTreeController::NodeImage(item) == ImgPlaceholder)
-        return;
-    const QRect rect = TreeView1->visualItemRect(item);
-    const QPoint at = rect.contains(pos) ? pos : rect.center();
-    RightClickTreeView->setProperty("vxPopupNode", GetNodePath(item));
-    RightClickTreeView->popup(TreeView1->viewport()->mapToGlobal(at));
+    m_tree->PopupTreeNode = item;
+    RightClickTreeView->popup(TreeView1->viewport()->mapToGlobal(pos));
 }
 
 void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
@@ -329,6 +324,16 @@ bool FolderTreeSection::eventFilter(QObject* watched, QEvent* event)
         if (TreeView1KeyDown(key->key(), key->modifiers()))
             return true;
     }
+    // The windowing system turns the menu key into a context-menu request
+    // of the focused tree (before the key itself): it is the menu key's
+    // command, at the keyboard's place.
+    if (event->type() == QEvent::ContextMenu && watched == m_w.TreeView1) {
+        auto* menu = static_cast<QContextMenuEvent*>(event);
+        if (menu->reason() == QContextMenuEvent::Keyboard) {
+            TreeView1KeyDown(Qt::Key_Menu, menu->modifiers());
+            return true;
+        }
+    }
     return false;
 }
 
@@ -339,12 +344,14 @@ bool FolderTreeSection::TreeView1KeyDown(int key, Qt::KeyboardModifiers shift)
         m_w.Timer1->stop();
     const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && (shift & Qt::ShiftModifier));
     if (menuKey) {
-        // A right press on the selected node; the pop-up opens at a fixed
-        // place in the middle of the tree, 150 pixels below the window's top.
+        // A right press on the selected node, which the pop-up then acts on
+        // wherever the mouse rests; it opens at a fixed place in the middle
+        // of the tree, 150 pixels below the window's top.
+        if (m_w.RightClickTreeView && m_w.RightClickTreeView->isVisible())
+            return true;
         TreeView1MouseDown(false, Qt::RightButton, shift, QPoint());
         if (m_tree->PopupEnabled && m_tree->SelectedTreeNode && m_w.RightClickTreeView) {
-            // The pop-up acts on the selected node, wherever the pointer rests.
-            m_w.RightClickTreeView->setProperty("vxPopupNode", GetNodePath(m_tree->SelectedTreeNode));
+            m_tree->PopupTreeNode = m_tree->SelectedTreeNode;
             m_w.RightClickTreeView->popup(TreePopupKeyAnchor());
         }
         return true;

@@ -123,7 +123,7 @@ void FolderTreeController::forgetNodesBelow(QTreeWidgetItem* node, bool includin
         return false;
     };
     for (QTreeWidgetItem** ref : {&CurrentFolderNode, &SelectedTreeNode, &ClickedTreeNode,
-                                  &OpenedFolderNode}) {
+                                  &OpenedFolderNode, &PopupTreeNode}) {
         if (below(*ref))
             *ref = includingNode ? nullptr : node;
     }
@@ -138,7 +138,7 @@ void FolderTreeController::deleteChildren(QTreeWidgetItem* node)
 
 void FolderTreeController::clearTree()
 {
-    CurrentFolderNode = SelectedTreeNode = ClickedTreeNode = OpenedFolderNode = nullptr;
+    CurrentFolderNode = SelectedTreeNode = ClickedTreeNode = OpenedFolderNode = PopupTreeNode = nullptr;
     TreeRootNode = nullptr;
     const QSignalBlocker blocker(tree_);
     tree_->clear();

@@ -67,6 +67,9 @@ public:
     QTreeWidgetItem* SelectedTreeNode = nullptr;
     QTreeWidgetItem* ClickedTreeNode = nullptr;
     QTreeWidgetItem* OpenedFolderNode = nullptr;
+    // The node the tree's pop-up acts on: the selected node when the
+    // keyboard opens it, the clicked node when the mouse does.
+    QTreeWidgetItem* PopupTreeNode = nullptr;
     QStringList FolderLevels;              // level 0 is the mount point
     QStringList FolderLevelMasks;          // the folder each level reads
     int FolderLevelIndex = 0;

@@ -133,8 +133,8 @@ void ListMenusSection::SetupListMenus()
     onClick(m_w.MDefStartUp, [this] { DPDefStartUpClick(); });
     onClick(m_w.DPDefStartUp, [this] { DPDefStartUpClick(); });
 
-    onClick(m_w.AddSelectedFolder, [this] { AddSelectedFolderClick(); });
-    onClick(m_w.AddSelectedFolderPop, [this] { AddSelectedFolderClick(); });
+    onClick(m_w.AddSelectedFolder, [this] { AddSelectedFolderClick(m_w.AddSelectedFolder); });
+    onClick(m_w.AddSelectedFolderPop, [this] { AddSelectedFolderClick(m_w.AddSelectedFolderPop); });
     onClick(m_w.AddFolder, [this] {
         AddToFavorites(m_tree.SelectedFolder,
                        m_w.AddFolder->text().startsWith(QLatin1String("Add")));
@@ -412,14 +412,21 @@ QString CurrentListPath(const ShowSession& session, const QString& SelectedFolde
 
 } // namespace
 
-void ListMenusSection::AddSelectedFolderClick()
+void ListMenusSection::AddSelectedFolderClick(const QAction* item)
 {
-    // The item offers "Add" for a path that is not a favourite and "Delete"
-    // for one that is; asking the list itself also serves the tree's pop-up,
-    // whose File-menu twin may not have been rebuilt for this folder.
-    const QString path = CurrentListPath(m_session, m_tree.SelectedFolder, ListEntryStarted,
-                                         StartedListEntry, m_openShow);
-    AddToFavorites(path, FavoriteIndexOf(path) < 0);
+    if (!item)
+        return;
+    // The tree's pop-up acts on its own folder; the File menu's item on the
+    // folder or show it names.
+    const QString path = item == m_w.AddSelectedFolderPop
+        ? m_tree.SelectedFolder
+        : CurrentListPath(m_session, m_tree.SelectedFolder, ListEntryStarted, StartedListEntry, m_openShow);
+    // The item does what its caption says: an "Add" item adds a path that is
+    // not a favourite yet, a "Delete" item removes one; a favourite is never
+    // removed under an "Add" caption.
+    const bool add = item->text().startsWith(QLatin1String("Add"));
+    if (add ? FavoriteIndexOf(path) < 0 : FavoriteIndexOf(path) >= 0)
+        AddToFavorites(path, add);
 }
 
 void ListMenusSection::MakeDefaultClick()

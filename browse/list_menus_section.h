@@ -60,7 +60,9 @@ public:
     int32_t FavoriteIndexOf(const QString& path);
     void MakeDefaultClick();
     void MakeAutomaticClick(QObject* sender);
-    void AddSelectedFolderClick();
+    // `item` (AddSelectedFolder or the pop-up's AddSelectedFolderPop) adds
+    // or removes its path as its caption says.
+    void AddSelectedFolderClick(const QAction* item);
     void MakeDefaultPopClick();
     void MakeAutoMaticPopClick();
     void DPDefStartUpClick();

@@ -501,6 +501,15 @@ void PictureDisplaySection::DisablePictureCommands()
     }
 }
 
+void PictureDisplaySection::ReturnToBrowseView(const QString& browsePicture)
+{
+    m_display.CurrentPicturePath = browsePicture;
+    for (QAction* action : {m_w.SaveToolButton, m_w.MoveToolButton, m_w.RenamePictureToolButton,
+                            m_w.RecycleBinToolButton, m_w.FullScreenToolButton3, m_w.TBRotateR, m_w.TBRotateL,
+                            m_w.MicroTB, m_w.VoicePlayTB, m_w.AddPicMultTB})
+        enableItem(action, false);
+}
+
 bool PictureDisplaySection::CanRotatePicture(int index)
 {
     if (!validIndex(m_session, index))

@@ -51,6 +51,10 @@ public:
     void SetPictureMenuCaptions();
     // The commands for the ticked pictures of a thumbnail page.
     void SetSelectionMenuCaptions();
+    // After a show: the current picture is `browsePicture`, the one the
+    // browse view shows ("" for none), and the tool bar's commands of the
+    // show's picture are off (the menus name the current picture as they open).
+    void ReturnToBrowseView(const QString& browsePicture);
     // Reads the show record of the picture that follows into NextShowRec:
     // "TFFile" from the open show's working copy, "TFFile2" from the show
     // file the running show plays itself.

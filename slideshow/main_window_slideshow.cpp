@@ -7,6 +7,7 @@
 #include "browse/folder_tree_section.h"
 #include "browse/list_menus_section.h"
 #include "browse/picture_display_section.h"
+#include "browse/preview_panel.h"
 #include "browse/thumbnail_page_section.h"
 #include "shows/show_windows.h"
 #include "slideshow/auto_show_windows.h"
@@ -55,11 +56,16 @@ void MainWindow::ConnectSlideShow()
     connect(show, &SlideShowController::showStarting, this, [layouts] { layouts->SetShowRunningHints(); });
 
     // The end: the picture's sound stops, the hints of a stopped show, the
-    // browse view, a demo start's offer and the folder read again.
+    // browse view and its picture, a demo start's offer and the folder read
+    // again.
     SoundController* sound = m_sound.get();
     connect(show, &SlideShowController::showEnding, sound, [sound] { sound->ReleaseVoiceFile(); });
     connect(show, &SlideShowController::showEnding, this, [layouts] { layouts->SetShowStoppedHints(); });
     connect(show, &SlideShowController::showEnded, this, [layouts] { layouts->RestoreBrowseView(); });
+    // The picture commands follow the browse view's picture, not the show's last.
+    connect(show, &SlideShowController::showEnded, display, [display, preview = browsePreview()] {
+        display->ReturnToBrowseView(preview && preview->pictureShown() ? preview->picturePath() : QString());
+    });
     connect(show, &SlideShowController::demoShowOfferWanted, this, [this] {
         if (m_demoShowWindow) {
             m_demoShowWindow->show();

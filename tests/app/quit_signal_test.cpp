@@ -1,16 +1,19 @@
 // SIGTERM ends the real program cleanly while a modal window of the start
 // waits for the user: the monthly suggestion of a first start, the start-up
-// warning, the launcher of a folder argument. The program runs on the VNC
+// warning, the launcher of a folder argument; during a running show it ends
+// the show and saves the settings as the close button does. The program runs on the VNC
 // platform, where its windows are real and modal windows block (on the
 // offscreen platform nobody could answer them, so they are not shown).
 #include "app/instance_guard.h"
 #include "base/settings_fields.h"
+#include "browse/thumbnail_files.h"
 #include "support/program_process.h"
 #include "support/sandbox.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -154,4 +157,45 @@ TEST(QuitOnSignal, WhileTheLauncherOfAFolderArgumentWaits)
     expectDataFilesWhole(h);
     // An argument start writes no settings.
     EXPECT_EQ(readFile(h.data + "/VXSettings61.dat"), before);
+}
+
+TEST(QuitOnSignal, DuringARunningShowTheShowEndsAndTheSettingsAreSaved)
+{
+    const Home h = makeHome();
+    QDir().mkpath(h.data);
+    const QString pictures = freshDir("show");
+    // Pictures large enough to get thumbnails (noise compresses badly).
+    QImage noise(800, 600, QImage::Format_RGB32);
+    quint32 seed = 1;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, seed = seed * 1664525u + 1013904223u);
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+        ASSERT_TRUE(noise.save(pictures + "/" + name, "JPEG", 95));
+    // The automatic show of the folder starts after a second of rest: a
+    // full-screen show of a folder, running when the signal comes.
+    TSettingsRecord rec;
+    FillFirstRunSettings(rec, TFirstRunInputs{h.data, "/", "Sans", 0, 1});
+    rec.AskMonthlyUpdate = 0;
+    rec.StartupFolder = h.root;
+    rec.AutoShowPath = pictures;
+    rec.AutoShowWaitSeconds = 1;
+    rec.NeverAutoShow = 0;
+    StorePlayOptionsInAutoShow(rec);
+    ASSERT_TRUE(WriteSettingsFile(h.data + "/VXSettings61.dat", rec).ok());
+
+    auto p = startProgram(h);
+    ASSERT_TRUE(waitReady(h, *p));
+    // The start marks the settings file as in use.
+    EXPECT_EQ(settingsOnDisk(h).RunningMarker, 1);
+    // A picture of the show gets its thumbnail as it shows.
+    const auto shown = [&] { return !QDir(pictures + "/" + ThumbFolderName).entryList(QDir::Files).isEmpty(); };
+    QElapsedTimer t;
+    t.start();
+    while (!shown() && t.elapsed() < 60000 && p->state() == QProcess::Running)
+        QThread::msleep(50);
+    ASSERT_TRUE(shown()) << "the show did not start";
+    terminateAndExpectTheEnd(*p);
+    expectDataFilesWhole(h);
+    EXPECT_EQ(settingsOnDisk(h).RunningMarker, 0);
 }

@@ -199,6 +199,52 @@ TEST_F(MainWindowFileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
     EXPECT_FALSE(FileOperationsController::Of(form.get())->progressWindow()->isVisible());
 }
 
+// A folder delete keeps a picture's voice recording when the voice question
+// says so: the recording and its folder stay; "Always" and "Never" are
+// remembered (a recording that sorts before its picture as well).
+struct VoiceAnswerRow {
+    const char* name;
+    PromptAnswer answer;
+    bool recordingsKept;
+    const char* storedMode;
+};
+
+class FolderDeleteVoiceAnswer : public MainWindowFileOpsTest, public ::testing::WithParamInterface<VoiceAnswerRow> {};
+
+TEST_P(FolderDeleteVoiceAnswer, DecidesWhetherTheRecordingsGo)
+{
+    const VoiceAnswerRow row = GetParam();
+    writeFile(drive + "/Album/p.wav", "p's recording");
+    writeFile(drive + "/Album/w.wmf", "w");
+    writeFile(drive + "/Album/w.wav", "w's recording");
+    TestState().settings.Settings.VoiceDeleteMode = "1";
+    open(drive + "/Album");
+    int voiceQuestions = 0;
+    platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
+        if (r.title == QLatin1String("Voice file detected (.wav)")) {
+            ++voiceQuestions;
+            return PromptReply::button(row.answer);
+        }
+        return PromptReply::button(r.buttons & unsigned(PromptAnswer::Yes) ? PromptAnswer::Yes : PromptAnswer::Ok);
+    });
+    form->mainMenus().DeleteFolderPop()->trigger();
+    const bool remembered = row.answer == PromptAnswer::All || row.answer == PromptAnswer::NoToAll;
+    EXPECT_EQ(voiceQuestions, remembered ? 1 : 2);
+    EXPECT_FALSE(QFileInfo::exists(drive + "/Album/p.jpg"));
+    EXPECT_FALSE(QFileInfo::exists(drive + "/Album/w.wmf"));
+    EXPECT_EQ(QFileInfo::exists(drive + "/Album/p.wav"), row.recordingsKept);
+    EXPECT_EQ(QFileInfo::exists(drive + "/Album/w.wav"), row.recordingsKept);
+    EXPECT_EQ(QFileInfo::exists(drive + "/Album"), row.recordingsKept);
+    EXPECT_EQ(TestState().settings.Settings.VoiceDeleteMode, QString::fromLatin1(row.storedMode));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, FolderDeleteVoiceAnswer,
+                         ::testing::Values(VoiceAnswerRow{"Yes", PromptAnswer::Yes, false, "1"},
+                                           VoiceAnswerRow{"No", PromptAnswer::No, true, "1"},
+                                           VoiceAnswerRow{"Always", PromptAnswer::All, false, "0"},
+                                           VoiceAnswerRow{"Never", PromptAnswer::NoToAll, true, "2"}),
+                         [](const ::testing::TestParamInfo<VoiceAnswerRow>& row) { return std::string(row.param.name); });
+
 TEST_F(MainWindowFileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrder)
 {
     QStringList pictures;

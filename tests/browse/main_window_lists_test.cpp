@@ -2,6 +2,7 @@
 // as they open, found by name; a click on an entry opens it in the tree and
 // writes back only into that entry.
 #include "app/main_window.h"
+#include "app/menu_controller.h"
 #include "browse/folder_tree_section.h"
 #include "support/test_state.h"
 
@@ -250,10 +251,19 @@ TEST_F(MainWindowListsTest, DefaultStartupFolderAndAutomaticShow)
     EXPECT_EQ(Settings.StartupFolder, drive + "/Tom & Jerry");
     form.folderTree()->SelectedFolder = drive + "/Tom & Jerry";
 
-    // The pop-up's item adds the selected folder, then takes it out again.
-    form.listMenus()->AddSelectedFolderClick();
+    // The pop-up's item adds the selected folder, then, named "Delete"
+    // when the pop-up opens again, takes it out again.
+    QAction* addPop = form.mainMenus().AddSelectedFolderPop();
+    form.menus()->RightClickTreeViewPopup();
+    EXPECT_EQ(addPop->text(), "Add to &Favorites");
+    form.listMenus()->AddSelectedFolderClick(addPop);
     EXPECT_EQ(Settings.Favorites[0], drive + "/Tom & Jerry");
-    form.listMenus()->AddSelectedFolderClick();
+    form.listMenus()->AddSelectedFolderClick(addPop);   // still "Add": no removal
+    EXPECT_EQ(Settings.Favorites[0], drive + "/Tom & Jerry");
+    EXPECT_TRUE(Settings.Favorites[1].isEmpty());
+    form.menus()->RightClickTreeViewPopup();
+    EXPECT_EQ(addPop->text(), "Delete from &Favorites");
+    form.listMenus()->AddSelectedFolderClick(addPop);
     EXPECT_TRUE(Settings.Favorites[0].isEmpty());
 
     Settings.PlayOrder = 2;

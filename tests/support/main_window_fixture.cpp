@@ -15,6 +15,7 @@
 #include "support/sandbox.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -218,6 +219,20 @@ void MainWindowFixture::clickNode(QTreeWidgetItem* item, Qt::MouseButton button,
     // On the text, right of the icon.
     const QPoint at(r.left() + std::min(40, r.width() / 2), r.center().y());
     QTest::mouseClick(tree()->viewport(), button, modifiers, at);
+    settle();
+}
+
+void MainWindowFixture::rightClickNode(QTreeWidgetItem* item)
+{
+    const std::optional<QRect> shown = scrolledToNode(item);
+    if (!shown)
+        return;
+    const QPoint at(shown->left() + std::min(40, shown->width() / 2), shown->center().y());
+    QWidget* viewport = tree()->viewport();
+    QTest::mousePress(viewport, Qt::RightButton, Qt::NoModifier, at);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &request);
+    QTest::mouseRelease(viewport, Qt::RightButton, Qt::NoModifier, at);
     settle();
 }
 

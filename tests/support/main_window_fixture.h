@@ -90,6 +90,9 @@ public:
                    Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void clickNode(const QString& path, Qt::MouseButton button = Qt::LeftButton,
                    Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Right-clicks the node's text as the windowing system delivers it: the
+    // click, then the context-menu request at that point (the tree's pop-up).
+    void rightClickNode(QTreeWidgetItem* node);
     // Clicks the node's expander (the arrow left of it).
     void clickExpander(QTreeWidgetItem* node);
     // Moves the mouse over the node (the preview follows the mouse).

@@ -1,15 +1,21 @@
 // The browse preview and the tree's keyboard in the assembled window: every
 // preview stays inside its box (a truncated JPEG too, in both layouts), the
 // cursor keys move the preview and the captions, Enter acts as a left press,
-// Shift+F10 and the menu key open the tree's pop-up at its fixed place.
+// Shift+F10 and the menu key open the tree's pop-up at its fixed place for
+// the selected node, wherever the mouse rests.
 #include "app/main_window.h"
 #include "browse/folder_tree_section.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_info_controller.h"
 #include "support/main_window_fixture.h"
 #include "support/sandbox.h"
+#include "platform/prompt.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -18,6 +24,8 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using testsupport::MainWindowFixture;
 
@@ -175,19 +183,49 @@ TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
     EXPECT_FALSE(MainWindowFixture::visible(form->clientArea()->picture()));
 }
 
-TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlace)
+TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlaceForTheSelectedNode)
 {
     MainWindowFixture f;
     MainWindow* form = f.form();
     QTreeWidget* tree = focusOnTrip(f);
+    QMenu* popup = form->mainMenus().RightClickTreeView();
+    // The mouse rests on another row, the folder Sub.
+    QTreeWidgetItem* sub = f.node(f.folder() + "/Sub");
+    f.hoverNode(sub);
+    QCursor::setPos(tree->viewport()->mapToGlobal(tree->visualItemRect(sub).center()));
+    tree->setCurrentItem(f.node(f.folder()));
+    f.settle();
+    const auto createFolderTitle = [&] {
+        popup->hide();
+        f.clearPrompts();
+        form->mainMenus().CreateFolderPop()->trigger();
+        return platform::promptLog().isEmpty() ? QString() : platform::promptLog().first().request.title;
+    };
 
     const QPoint anchor(form->frameGeometry().left() + tree->width() / 2, form->frameGeometry().top() + 150);
     EXPECT_EQ(form->folderTreeSection()->TreePopupKeyAnchor(), anchor);
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
-        f.key(tree, key, modifiers);
-        ASSERT_TRUE(f.waitFor([&] { return form->mainMenus().RightClickTreeView()->isVisible(); }));
-        EXPECT_EQ(form->mainMenus().RightClickTreeView()->pos(), anchor);
-        form->mainMenus().RightClickTreeView()->hide();
+    // Shift+F10, the menu key, and the menu key as the windowing system
+    // delivers it: a keyboard context-menu request of the focused tree,
+    // then the key itself.
+    const auto menuRequest = [&] {
+        const QPoint at = tree->visualItemRect(tree->currentItem()).center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, tree->mapToGlobal(at));
+        QApplication::sendEvent(tree, &request);
+        f.key(tree, Qt::Key_Menu);
+    };
+    const std::function<void()> opens[] = {[&] { f.key(tree, Qt::Key_F10, Qt::ShiftModifier); },
+                                           [&] { f.key(tree, Qt::Key_Menu); }, menuRequest};
+    for (const auto& open : opens) {
+        open();
+        ASSERT_TRUE(f.waitFor([&] { return popup->isVisible(); }));
+        EXPECT_EQ(popup->pos(), anchor);
+        EXPECT_EQ(createFolderTitle(), "Create new folder in " + f.folder());
+        EXPECT_EQ(form->folderTree()->SelectedFolder, f.folder());
         f.settle();
     }
+
+    // A right click acts on the clicked node.
+    f.rightClickNode(sub);
+    ASSERT_TRUE(f.waitFor([&] { return popup->isVisible(); }));
+    EXPECT_EQ(createFolderTitle(), "Create new folder in " + f.folder() + "/Sub");
 }

@@ -1,6 +1,7 @@
 // Back from a slide show and from the full view in the assembled window:
-// the browse view returns with its own title, and the full view after a
-// show is titled with its own picture.
+// the browse view returns with its own title, the picture commands follow
+// its picture (not the show's last one), and the full view after a show is
+// titled with its own picture.
 #include "app/main_window.h"
 #include "browse/fit_zoom.h"
 #include "slideshow/show_state.h"
@@ -9,6 +10,7 @@
 #include "support/test_state.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -84,4 +86,34 @@ TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)
     ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible(); }));
     f.settle(150);
     expectBrowseView(f);
+}
+
+TEST(ShowEnd, ThePictureCommandsFollowTheBrowseViewNotTheShowsLastPicture)
+{
+    MainWindowFixture f;
+    playTheFolderAndStopIt(f);
+    MainWindow* form = f.form();
+    const auto openFileMenu = [&] {
+        emit form->mainMenus().Bestand1()->aboutToShow();
+        f.settle();
+    };
+
+    // The folder is selected and no picture shows: nothing to save, move,
+    // rename or delete, and no picture is named.
+    for (QAction* tool : {form->toolBars().SaveToolButton(), form->toolBars().MoveToolButton(),
+                          form->toolBars().RenamePictureToolButton(), form->toolBars().RecycleBinToolButton()})
+        EXPECT_FALSE(tool->isEnabled()) << tool->objectName().toStdString();
+    openFileMenu();
+    EXPECT_EQ(form->mainMenus().SendRecycleBin()->text(), QStringLiteral("Send picture to Recycle &Bin"));
+    for (QAction* item : {form->mainMenus().SavePictureTo(), form->mainMenus().MovePictureTo(),
+                          form->mainMenus().RenamePicture(), form->mainMenus().SendRecycleBin(),
+                          form->mainMenus().AddPicMyShow()})
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_TRUE(form->mainMenus().AddPicMyShow()->text().startsWith(QStringLiteral("A&dd picture to ")));
+
+    // The picture the browse view shows is the one the commands name.
+    f.hoverNode(f.node(f.picture("b.jpg")));
+    openFileMenu();
+    EXPECT_EQ(form->mainMenus().SendRecycleBin()->text(), QStringLiteral("Send 'b.jpg' to Recycle &Bin"));
+    EXPECT_TRUE(form->mainMenus().SendRecycleBin()->isEnabled());
 }

@@ -349,3 +349,31 @@ TEST(WiredControls, ThePopupRotationsTurnThePicture)
     choose(form->mainMenus().RCRotateR());
     EXPECT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1600, 1200); }, 10000));
 }
+
+// The tree pop-up's favourites item says what a click does: "Delete" for a
+// folder that is a favourite, "Add" for one that is not.
+TEST(WiredControls, ThePopupFavoritesItemDoesWhatItsCaptionSays)
+{
+    MainWindowFixture f;
+    MainWindow* form = f.form();
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    QMenu* popup = form->mainMenus().RightClickTreeView();
+    QAction* item = form->mainMenus().AddSelectedFolderPop();
+    Settings.Favorites[0] = f.folder();
+    const auto rightClickTrip = [&] {
+        f.rightClickNode(f.node(f.folder()));
+        EXPECT_TRUE(f.waitFor([&] { return popup->isVisible(); }));
+        popup->hide();
+    };
+
+    rightClickTrip();
+    EXPECT_EQ(item->text(), QStringLiteral("Delete from &Favorites"));
+    choose(item);
+    EXPECT_TRUE(Settings.Favorites[0].isEmpty());
+
+    rightClickTrip();
+    EXPECT_EQ(item->text(), QStringLiteral("Add to &Favorites"));
+    choose(item);
+    EXPECT_EQ(Settings.Favorites[0], f.folder());
+    EXPECT_TRUE(Settings.Favorites[1].isEmpty());
+}
