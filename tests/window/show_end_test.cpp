@@ -1,6 +1,7 @@
 // Back from a slide show and from the full view in the assembled window:
-// the browse view returns with its own title, and the full view after a
-// show is titled with its own picture.
+// the browse view returns with its own title, the full view after a show is
+// titled with its own picture, a kept automatic show stays and the File
+// menu's clipboard commands copy the picture itself.
 #include "app/main_window.h"
 #include "browse/fit_zoom.h"
 #include "slideshow/show_state.h"
@@ -9,7 +10,10 @@
 #include "support/test_state.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
@@ -84,4 +88,31 @@ TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)
     ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible(); }));
     f.settle(150);
     expectBrowseView(f);
+}
+
+TEST(ShowEnd, AKeptAutomaticShowStaysAndTheClipboardCopiesThePictureItself)
+{
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    MainWindowFixture f;
+    MainWindow* form = f.form();
+    Settings.KeepAutoShow = 1;
+    Settings.AutoShowPath = f.parentFolder();
+    playTheFolderAndStopIt(f);
+    EXPECT_EQ(Settings.AutoShowPath, f.parentFolder());
+    Settings.KeepAutoShow = 0;
+
+    // The File menu still offers the clipboard, for the picture at its own
+    // size (c.jpg is 1600 x 1200), not for its preview.
+    f.clickNode(f.picture("c.jpg"));
+    f.settle();
+    emit form->mainMenus().Bestand1()->aboutToShow();
+    f.settle();
+    QAction* clipboard = form->mainMenus().ClipBoardFunctions()->menuAction();
+    ASSERT_TRUE(clipboard->isVisible());
+    ASSERT_TRUE(clipboard->isEnabled());
+    ASSERT_TRUE(form->mainMenus().PictureToClipboard()->isVisible());
+    QGuiApplication::clipboard()->clear();
+    form->mainMenus().PictureToClipboard()->trigger();
+    ASSERT_TRUE(f.waitFor([] { return !QGuiApplication::clipboard()->image().isNull(); }));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(1600, 1200));
 }
