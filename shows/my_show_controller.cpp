@@ -69,7 +69,7 @@ void MyShowController::ReadMyShowFile()
 
 void MyShowController::UpdateMyShowControls()
 {
-    const qint64 count = m_openShow.ShowFile.IsOpen() ? OpenShowCount(m_openShow) : 0;
+    const qint64 count = OpenShowCount(m_openShow);
     if (m_pictureCount)
         m_pictureCount->setText(m_openShow.ShowFile.IsOpen()
                                     ? QString::number(count) + (count == 1 ? QStringLiteral(" picture")
