@@ -141,6 +141,9 @@ void MyShowController::MyShowDraftClick()
     const auto opened = OpenDraftShow(m_openShow, m_paths.DraftShowPath, m_paths.WorkShowPath);
     if (!opened.ok()) {
         platform::showMessage(platform::PromptKind::Error, opened.Message);
+        // No show is open: the label names none (and the busy cursor goes).
+        UpdateMyShowControls();
+        emit labelWanted(QStringLiteral("File"));
         return;
     }
     if (closingDown()) {
