@@ -40,6 +40,8 @@
 #include <QResizeEvent>
 #include <QMoveEvent>
 
+#include <cmath>
+
 namespace {
 
 QRect screenRect(const QWidget* w)
@@ -241,6 +243,40 @@ void LayoutController::FitToWorkArea()
     LayoutForWindowSize();
 }
 
+void LayoutController::SwitchMyShowPanelWidth(bool hidden)
+{
+    const QRect screenArea = screenRect(&m_window);
+    const bool maximizedState = m_layoutState.MaximizedLayout == 1 || m_window.isMaximized();
+    // The window may become as narrow as the half-width layout.
+    if (!m_fitsWorkArea)
+        m_window.setMinimumSize(400, m_window.minimumHeight());
+    // The window's own state changes below are no user's maximize or restore.
+    m_inStateChange = true;
+    if (maximizedState) {
+        m_layoutState.MaximizedLayout = 1;
+        m_layoutState.WindowMaximized = 1;
+        if (hidden) {
+            ApplyMaximizedLayout();
+        } else {
+            m_window.setWindowState((m_window.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+            LayoutForWindowSize();
+        }
+    } else {
+        m_window.resize(hidden ? int(std::nearbyint(m_window.width() / 2.0)) : 800, m_window.height());
+        // A window that now passes the screen's right edge is centred (at the
+        // top of an 800-pixel screen).
+        const QRect frame = m_window.frameGeometry();
+        if (frame.right() > screenArea.right() || screenArea.width() == 800) {
+            const int top = screenArea.width() == 800
+                                ? 0
+                                : int(std::nearbyint((screenArea.height() - m_window.height()) / 2.0));
+            m_window.move(screenArea.x() + int(std::nearbyint((screenArea.width() - m_window.width()) / 2.0)),
+                          screenArea.y() + top);
+        }
+    }
+    m_inStateChange = false;
+}
+
 void LayoutController::RestoreBrowseView()
 {
     if (m_items.Image1)
@@ -366,6 +402,15 @@ void LayoutController::WindowStateChanged(QEvent* event)
         command = 0;
     if (command == 3)
         return;
+    // The half-width window of the hidden MyShow panel is the maximized
+    // layout, but not maximized for the window manager: its maximize is the
+    // way back to the restored layout. (A maximize the program asked for
+    // itself comes back from the platform once more: that one is no user's.)
+    const bool echo = command == 1 && event->spontaneous() && m_maximizeEchoPossible;
+    m_maximizeEchoPossible = command == 1 && !event->spontaneous();
+    if (command == 1 && !echo && m_layoutState.MaximizedLayout == 1 && m_layoutState.WindowMaximized == 1
+        && m_state.settings.Settings.MyShowHidden == 1 && !showRuns(m_state.session))
+        command = 0;
     // The state has already changed when the event arrives: a refused
     // change is undone.
     m_inStateChange = true;
@@ -461,9 +506,10 @@ void LayoutController::ShowMyShowLabel(const QString& action)
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
     }
-    // The label's new text and the cursor show at once, before the show file
-    // is loaded, copied or saved.
-    QCoreApplication::processEvents();
+    // The label's new text shows at once, before the show file is loaded,
+    // copied or saved.
+    if (m_items.MyShowLabel && m_items.MyShowLabel->isVisible())
+        m_items.MyShowLabel->repaint();
 }
 
 void LayoutController::ChangeShowSpeed(bool faster)

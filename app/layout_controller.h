@@ -126,6 +126,10 @@ public:
     void LayoutForWindowSize();
     // On a screen 800 pixels wide the window's frame fills the work area.
     void FitToWorkArea();
+    // The MyShow panel was hidden (the window takes half its width, in the
+    // maximized layout at the top centre of the screen) or shown (800 wide,
+    // or maximized again).
+    void SwitchMyShowPanelWidth(bool hidden);
     // Whether the window fills the work area of an 800-pixel screen.
     bool fitsWorkArea() const { return m_fitsWorkArea; }
     // Back to browsing after a slide show or a full view: the main picture
@@ -174,4 +178,7 @@ private:
     QPoint m_restoredPos;
     bool m_statusPanelsHooked = false;
     bool m_inStateChange = false;
+    // The program asked for the maximized state itself: the platform's
+    // report of it that follows is no user's maximize.
+    bool m_maximizeEchoPossible = false;
 };

@@ -234,7 +234,8 @@ void MainMenus::buildListMenus()
     }
     m_N16 = separator(m_Recent1, "N16");
     m_ClearRec = item(m_Recent1, "ClearRec", QStringLiteral("&Maintenance Recent"));
-    for (QAction* a : {m_N12, m_ClearFavs, m_N16, m_ClearRec})
+    // Each menu keeps a visible item: its maintenance item.
+    for (QAction* a : {m_N12, m_N16})
         a->setVisible(false);
 }
 

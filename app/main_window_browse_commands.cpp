@@ -110,9 +110,6 @@ void MainWindow::ConnectBrowseCommands()
     onClick(mainMenus().AddPicMyShow(), [this] { AddCurrentPictureToMyShow(); });
     onClick(mainMenus().ClearExclusions(), [this] { folderTreeSection()->ClearExclusionsClick(); });
     onClick(mainMenus().AddPicMyShowPop(), [this] { AddCurrentPictureToMyShow(); });
-    // The Draft show; with a named show open it closes that show.
-    for (QAction* a : {toolBars().MyShowDraftTB(), toolBars().CloseMyShowTB(), mainMenus().MyShowDraft()})
-        onClick(a, [this] { myShow()->MyShowDraftClick(); });
 
     // The full view of the browse picture, of the MyShow picture and of the
     // tree pop-up's picture.

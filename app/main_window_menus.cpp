@@ -31,6 +31,8 @@ void MainWindow::ConnectMenus()
             [layouts](bool myShowBar, QAction* button) { layouts->TBNrOfThumbsClick(myShowBar, button); });
     connect(menus, &MenuController::mainMonitorChosen, this,
             [layouts](bool mainMonitor) { layouts->MMainMonitorClick(mainMonitor); });
+    connect(menus, &MenuController::panelWidthWanted, this,
+            [layouts](bool hidden) { layouts->SwitchMyShowPanelWidth(hidden); });
     connect(menus, &MenuController::windowWidthSwitched, this, [layouts] {
         layouts->FitToWorkArea();
         layouts->LayoutForWindowSize();
@@ -41,4 +43,5 @@ void MainWindow::ConnectMenus()
     MyShowController* myShow = m_myShow.get();
     connect(menus, &MenuController::showChangesDecisionWanted, myShow, &MyShowController::AskMakeChangesPermanent);
     connect(menus, &MenuController::draftShowWanted, myShow, &MyShowController::MyShowDraftClick);
+    connect(menus, &MenuController::myShowPanelShown, myShow, &MyShowController::ShowMyShowPanel);
 }

@@ -321,7 +321,7 @@ MenuChanges UpdateClipboardCaptions(const MenuCaptionState& s)
         set(c, "PictureToCBMyShow", q("Picture to Clipboard"), false);
         set(c, "PathToCBMyShow", q("Path to Clipboard"), false);
     }
-    set(c, "ClipBoardFunctions", std::nullopt, std::nullopt, any);
+    set(c, "ClipBoardFunctions", std::nullopt, true, any);
     return c;
 }
 
@@ -445,9 +445,11 @@ MenuChanges ShowMenuCaptions(const MenuCaptionState& s)
         const QString show = s.draftShowOpen ? q("of &show Draft") : q("of &show ") + QuotedPath(s, s.openShowFile);
         set(c, "PictureShow1", q("Start Sl&ide Show - Full screen"), true);
         set(c, "SlideShowFolder", folder);
-        set(c, "SlideShowShow", show);
+        // A show of no pictures can't be played.
+        const bool showHasPictures = s.openShowPictureCount > 0;
+        set(c, "SlideShowShow", show, std::nullopt, showHasPictures);
         set(c, "SlideShowThFolder", folder);
-        set(c, "SlideShowThShow", show);
+        set(c, "SlideShowThShow", show, std::nullopt, showHasPictures);
     }
     const std::pair<const char*, const char*> twins[] = {
         {"ShowinReverse1", "ShowinReverseToolButton"}, {"ShowForward1", "ShowForwardToolButton"},

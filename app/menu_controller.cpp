@@ -21,11 +21,13 @@
 #include "browse/picture_display.h"
 #include "browse/preview_panel.h"
 #include "browse/thumbnail_page_section.h"
+#include "formats/picture_file.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
 #include "platform/icons.h"
 #include "platform/prompt.h"
 #include "platform/volume_root.h"
+#include "platform/worker_pool.h"
 #include "shows/show_file.h"
 #include "slideshow/show_state.h"
 
@@ -36,6 +38,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -68,6 +71,8 @@ MenuController::MenuController(QWidget& window, const MainMenus& menus, const Ma
       m_openShow(openShow), m_layouts(layouts), m_inManualMode(std::move(inManualMode))
 {
 }
+
+MenuController::~MenuController() = default;
 
 QAction* MenuController::actionNamed(const QString& name) const
 {
@@ -471,14 +476,10 @@ void MenuController::MultiPopPopup()
 void MenuController::HideShowMyShowClick()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    const QRect screenArea = m_window.screen() ? m_window.screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     const bool maximizedState = m_layouts.layoutState().MaximizedLayout == 1 || m_window.isMaximized();
     // (the window that fills an 800-pixel screen is 800 wide with its frame)
     const bool fullWidth = (!maximizedState && (m_window.width() == 800 || m_window.frameGeometry().width() == 800)) || maximizedState;
     const bool hide = fullWidth && Settings.MyShowHidden != 1;
-    // The window may become as narrow as the half-width layout.
-    if (!m_layouts.fitsWorkArea())
-        m_window.setMinimumSize(400, m_window.minimumHeight());
     if (hide) {
         const bool switchToDraft = m_openShow.DraftShowOpen != 1;
         if (switchToDraft)
@@ -486,31 +487,17 @@ void MenuController::HideShowMyShowClick()
         if (m_toolBars.HideShowMyShowTB())
             m_toolBars.HideShowMyShowTB()->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
         applyMenuChanges(HideShowMyShowCaptions(true));
-        if (m_window.isMaximized())
-            m_window.setWindowState(m_window.windowState() & ~Qt::WindowMaximized);
-        const int w = int(std::nearbyint(m_window.width() / 2.0));
-        if (maximizedState)
-            m_window.setGeometry(screenArea.x() + int(std::nearbyint((screenArea.width() - w) / 2.0)), m_window.y(), w, m_window.height());
-        else
-            m_window.resize(w, m_window.height());
+        Settings.MyShowHidden = 1;
+        emit panelWidthWanted(true);
         if (switchToDraft && m_openShow.NamedShowOpen == 1)
             emit draftShowWanted();
-        Settings.MyShowHidden = 1;
     } else {
         Settings.MyShowHidden = 0;
         if (m_toolBars.HideShowMyShowTB())
             m_toolBars.HideShowMyShowTB()->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
         applyMenuChanges(HideShowMyShowCaptions(false));
-        if (maximizedState)
-            m_window.setGeometry(screenArea.x(), screenArea.y(), screenArea.width(), m_window.height());
-        else
-            m_window.resize(800, m_window.height());
-    }
-    const QRect frame = m_window.frameGeometry();
-    if ((frame.right() > screenArea.right() || screenArea.width() == 800) && m_layouts.layoutState().MaximizedLayout != 1) {
-        const int top = screenArea.width() == 800 ? 0
-                                                  : int(std::nearbyint((screenArea.height() - m_window.height()) / 2.0));
-        m_window.move(screenArea.x() + int(std::nearbyint((screenArea.width() - m_window.width()) / 2.0)), screenArea.y() + top);
+        emit myShowPanelShown();
+        emit panelWidthWanted(false);
     }
     // On an 800-pixel screen the window of the new width fills the work area;
     // the controls take the layout of the new width.
@@ -538,11 +525,34 @@ void MenuController::PathToClipboardClick(QObject* sender)
 
 void MenuController::PictureToClipboardClick(QObject* sender)
 {
-    QPixmap picture;
-    if (!runs(m_state.session))
-        picture = (sender == m_menus.PictureToCBMyShow() ? m_c.ShowPreview : m_c.BrowsePreview)->picture();
-    else if (m_c.Image1)
-        picture = m_c.Image1->pixmap();
-    if (!picture.isNull())
-        QGuiApplication::clipboard()->setPixmap(picture);
+    const bool showRuns = runs(m_state.session);
+    // The cropped version shown during a show is copied as it is shown.
+    if (showRuns && m_state.session.CutOutCount > 0 && m_c.Image1 && !m_c.Image1->pixmap().isNull()) {
+        QGuiApplication::clipboard()->setPixmap(m_c.Image1->pixmap());
+        return;
+    }
+    QString path;
+    if (showRuns)
+        path = m_parts.Display->CurrentPicturePath;
+    else if (sender == m_menus.PictureToCBMyShow())
+        path = m_c.ShowPreview->picturePath();
+    else {
+        path = m_c.BrowsePreview->picturePath();
+        if (path.isEmpty())
+            path = m_parts.Display->CurrentPicturePath;
+    }
+    if (path.isEmpty())
+        return;
+    if (!m_clipboardDecoder)
+        m_clipboardDecoder = std::make_unique<platform::WorkerPool>(1);
+    // Worker: decodes its own copy of the path; the picture goes to the
+    // clipboard on the window's thread while the controller exists.
+    QPointer<MenuController> self(this);
+    m_clipboardDecoder->run([self, path] {
+        QImage picture = LoadPicturePreview(path, QSize());
+        platform::postToWindowThread([self, picture = std::move(picture)] {
+            if (self && !picture.isNull())
+                QGuiApplication::clipboard()->setImage(picture);
+        });
+    });
 }

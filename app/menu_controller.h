@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 struct MenuCaptionState;
 struct OpenShow;
@@ -32,6 +33,9 @@ class QTreeWidgetItem;
 class QWidget;
 class PictureDisplaySection;
 class ThumbnailPageSection;
+namespace platform {
+class WorkerPool;
+}
 
 class MenuController : public QObject {
     Q_OBJECT
@@ -45,6 +49,7 @@ public:
     // the user's steps.
     MenuController(QWidget& window, const MainMenus& menus, const MainToolBars& toolBars, ProgramState& state,
                    const OpenShow& openShow, const LayoutController& layouts, std::function<bool()> inManualMode);
+    ~MenuController() override;
 
     ProgramState& state() const { return m_state; }
 
@@ -92,6 +97,8 @@ public:
     void MultiPopPopup();
     void HideShowMyShowClick();
     void PathToClipboardClick(QObject* sender);
+    // Copies the picture itself (decoded at its own size on a worker), or
+    // during a show the cropped version that is shown.
     void PictureToClipboardClick(QObject* sender);
     // The state the caption rules read, taken from the program's state.
     MenuCaptionState menuCaptionState() const;
@@ -120,6 +127,10 @@ signals:
     // changes are kept or dropped first, then the Draft show opens.
     void showChangesDecisionWanted();
     void draftShowWanted();
+    // The window takes the width of the MyShow panel hidden (half) or shown.
+    void panelWidthWanted(bool hidden);
+    // The MyShow panel is shown again: its list and controls with it.
+    void myShowPanelShown();
     // The MyShow panel was hidden or shown: the window fits the work area and
     // the controls take the layout of its new width.
     void windowWidthSwitched();
@@ -143,4 +154,6 @@ private:
     const LayoutController& m_layouts;
     std::function<bool()> m_inManualMode;
     bool m_menusSetUp = false;
+    // Decodes the picture copied to the clipboard (made on first use).
+    std::unique_ptr<platform::WorkerPool> m_clipboardDecoder;
 };

@@ -291,7 +291,14 @@ int MeasureMenu(QMenu* menu, bool fileNamePart)
     // Like the system menus, the widest item decides; drive and sort entries
     // report their own fixed widths.
     const int width = std::max(fixed, anyMeasured ? r.itemWidth : 0);
+    const QVariant before = menu->property(MenuWidthProperty);
     menu->setProperty(MenuWidthProperty, width);
+    // A submenu is sized by its parent before it opens: the item geometry it
+    // keeps is made again for the new width.
+    if (!before.isValid() || before.toInt() != width) {
+        QEvent changed(QEvent::StyleChange);
+        QCoreApplication::sendEvent(menu, &changed);
+    }
     return width;
 }
 

@@ -241,6 +241,9 @@ void StartupController::prepareUploadAndViewer()
         UploadGlyphGrey = UploadGlyph;
         GrayscaleBitmap(UploadGlyphGrey);
         FindIrfanView(m_state.environment, paths.ProgramFolder);
+        // An installed upload program fills an empty uploader path when the
+        // additional settings are loaded.
+        FindUploader(m_state.environment);
     }
     m_widgets.TBTarnivo->setVisible(false);
     m_widgets.TBSepTarn->setVisible(false);

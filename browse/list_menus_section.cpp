@@ -156,14 +156,25 @@ void ListMenusSection::BuildRecentMenu()
 {
     TSettingsRecord& Settings = m_settings.Settings;
     SetupListMenus();
-    FillListMenu(Settings.RecentFolders, m_w.FolderItems);
+    showMaintenance(m_w.N16, m_w.ClearRec, FillListMenu(Settings.RecentFolders, m_w.FolderItems));
 }
 
 void ListMenusSection::BuildFavoritesMenu()
 {
     TSettingsRecord& Settings = m_settings.Settings;
     SetupListMenus();
-    FillListMenu(Settings.Favorites, m_w.FavItems);
+    showMaintenance(m_w.N12, m_w.ClearFavs, FillListMenu(Settings.Favorites, m_w.FavItems));
+}
+
+void ListMenusSection::showMaintenance(QAction* separator, QAction* maintenance, bool used)
+{
+    // A menu-bar menu always keeps a visible item (the menu bar no longer
+    // drops down a menu it once found empty): the maintenance item stays,
+    // without its separator while the list is empty.
+    if (separator)
+        separator->setVisible(used);
+    if (maintenance)
+        maintenance->setVisible(true);
 }
 
 void ListMenusSection::BuildHistoryMenu()
@@ -180,20 +191,12 @@ void ListMenusSection::BuildHistoryMenu()
 void ListMenusSection::Recent1Click()
 {
     BuildRecentMenu();
-    const bool used = m_w.FolderItems[0] && m_w.FolderItems[0]->isVisible();
-    for (QAction* item : {m_w.N16, m_w.ClearRec})
-        if (item)
-            item->setVisible(used);
     emit menuMeasureWanted(m_w.Recent1);
 }
 
 void ListMenusSection::FavoritesClick()
 {
     BuildFavoritesMenu();
-    const bool used = m_w.FavItems[0] && m_w.FavItems[0]->isVisible();
-    for (QAction* item : {m_w.N12, m_w.ClearFavs})
-        if (item)
-            item->setVisible(used);
     emit menuMeasureWanted(m_w.Favorites);
 }
 

@@ -120,6 +120,8 @@ signals:
     void showLabelWanted(const QString& action);
 
 private:
+    // The list's separator and maintenance item after the list is filled.
+    static void showMaintenance(QAction* separator, QAction* maintenance, bool used);
     void playListEntry(const QString& entry);
 
     FolderTreeController& m_tree;

@@ -49,7 +49,6 @@ PictureDisplayWidgets pictureDisplayWidgets(MainWindow* f)
     w.Backwards1ToolButton = f->toolBars().Backwards1ToolButton();
     w.Forward1ToolButton = f->toolBars().Forward1ToolButton();
     w.LaunchEditProgram1 = f->mainMenus().LaunchEditProgram1();
-    w.ClipBoardFunctions = f->mainMenus().ClipBoardFunctions();
     return w;
 }
 

@@ -234,7 +234,7 @@ struct SelectionCommandState {
     bool showForward = false, showInReverse = false, manualMode = false, backwards1 = false, forward1 = false;
     bool save = false, addMult = false, showAll = false, voice = true;
     bool move = false, rename = false, micro = false, recycle = false, rotate = false, voicePlay = false;
-    bool runExe = false, clipboard = false;   // PictureToClipboard, PathToClipboard, ClipBoardFunctions
+    bool runExe = false, clipboard = false;   // PictureToClipboard, PathToClipboard
     QString recycleHint;                      // RecycleBinToolButton's hint
     QString recycleCaption;                   // SendRecycleBin's caption
 };

@@ -731,10 +731,6 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
             a->setVisible(st.clipboard);
         }
     }
-    if (m_w.ClipBoardFunctions) {
-        m_w.ClipBoardFunctions->setEnabled(st.clipboard);
-        m_w.ClipBoardFunctions->menuAction()->setVisible(st.clipboard);
-    }
 }
 
 void PictureDisplaySection::TBRatioClick()

@@ -50,5 +50,4 @@ struct PictureDisplayWidgets {
     QAction* Backwards1ToolButton = nullptr;
     QAction* Forward1ToolButton = nullptr;
     QMenu* LaunchEditProgram1 = nullptr;
-    QMenu* ClipBoardFunctions = nullptr;
 };

@@ -16,6 +16,15 @@ void MainWindow::ConnectMyShow()
     MyShowController* myShow = m_myShow.get();
     // While the close runs, the Draft show is only saved.
     myShow->SetClosingDownFlag(m_close->ClosingDown);
+    // The Draft and Close commands, the page show's button and the picture
+    // count are the open show's; its name label says what happens; the
+    // Draft asked for with the panel hidden shows the panel.
+    myShow->TakeControls(*this);
+    myShow->SetPanelHiddenFlag(m_state.settings.Settings.MyShowHidden);
+    LayoutController* layouts = m_layout.get();
+    connect(myShow, &MyShowController::labelWanted, this,
+            [layouts](const QString& action) { layouts->ShowMyShowLabel(action); });
+    connect(myShow, &MyShowController::panelWanted, m_menus, &MenuController::HideShowMyShowClick);
     // The MyShow manager (when there is one) knows each named show opened.
     connect(myShow, &MyShowController::namedShowOpened, this, [this](const QString& path) {
         if (m_showManager)

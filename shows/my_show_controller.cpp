@@ -36,6 +36,23 @@ MyShowController::~MyShowController() = default;
 
 void MyShowController::SetItems(const Items& items) { m_items = items; }
 
+void MyShowController::TakeControls(QWidget& window)
+{
+    const auto action = [&window](const char* name) {
+        const QList<QAction*> found = window.findChildren<QAction*>(QString::fromLatin1(name));
+        return found.isEmpty() ? nullptr : found.first();
+    };
+    // The Draft commands open the Draft show; with a named show open, Close
+    // closes it the same way.
+    for (const char* name : {"MyShowDraftTB", "CloseMyShowTB", "MyShowDraft"})
+        if (QAction* a = action(name))
+            connect(a, &QAction::triggered, this, &MyShowController::MyShowDraftClick);
+    m_closeShow = action("CloseMyShowTB");
+    m_pageShow = action("TBGoSmallMS");
+    m_pictureCount = window.findChild<QLabel*>(QStringLiteral("PicInListLabel"));
+    UpdateMyShowControls();
+}
+
 void MyShowController::ReadMyShowFile()
 {
     m_items.MyShowSG->setRowCount(0);
@@ -53,16 +70,19 @@ void MyShowController::ReadMyShowFile()
 void MyShowController::UpdateMyShowControls()
 {
     const qint64 count = OpenShowCount(m_openShow);
-    const QString& name = m_openShow.OpenShowName;
-    if (m_items.MyShowLabel)
-        m_items.MyShowLabel->setText(name.isEmpty() ? QString()
-                                            : name + QStringLiteral(" : ") + QString::number(count)
-                                                  + (count == 1 ? QStringLiteral(" picture") : QStringLiteral(" pictures")));
-    for (QAction* action : {m_items.StartMySlideShowTB, m_items.SaveMyShowAsTB})
+    if (m_pictureCount)
+        m_pictureCount->setText(m_openShow.ShowFile.IsOpen()
+                                    ? QString::number(count) + (count == 1 ? QStringLiteral(" picture")
+                                                                           : QStringLiteral(" pictures"))
+                                    : QString());
+    // A show of no pictures can't be played, full screen or as pages.
+    for (QAction* action : {m_items.StartMySlideShowTB, m_items.SaveMyShowAsTB, m_pageShow})
         if (action)
             action->setEnabled(count > 0);
     if (m_items.SaveMyShowTB)
         m_items.SaveMyShowTB->setEnabled(m_openShow.NamedShowOpen == 1 && m_openShow.ShowChanged == 1);
+    if (m_closeShow)
+        m_closeShow->setEnabled(m_openShow.NamedShowOpen == 1);
 }
 
 void MyShowController::ShowMyShowPanel()
@@ -106,7 +126,14 @@ void MyShowController::MyShowDraftClick()
             AskMakeChangesPermanent();
             return;
         }
-        m_items.MyShowSG->setVisible(!m_items.MyShowSG->isVisible());
+        // With the panel hidden the Draft comes back in the panel; in the
+        // panel the command shows or hides its list.
+        if (panelHidden()) {
+            emit panelWanted();
+            ShowMyShowPanel();
+        } else {
+            m_items.MyShowSG->setVisible(!m_items.MyShowSG->isVisible());
+        }
         return;
     }
     AskMakeChangesPermanent();
@@ -114,6 +141,9 @@ void MyShowController::MyShowDraftClick()
     const auto opened = OpenDraftShow(m_openShow, m_paths.DraftShowPath, m_paths.WorkShowPath);
     if (!opened.ok()) {
         platform::showMessage(platform::PromptKind::Error, opened.Message);
+        // No show is open: the label names none (and the busy cursor goes).
+        UpdateMyShowControls();
+        emit labelWanted(QStringLiteral("File"));
         return;
     }
     if (closingDown()) {
@@ -122,6 +152,7 @@ void MyShowController::MyShowDraftClick()
     }
     ReadMyShowFile();
     ShowMyShowPanel();
+    emit labelWanted(QStringLiteral("Draft"));
 }
 
 void MyShowController::LoadMyShowClick(const QString& PresetFile)
@@ -145,6 +176,7 @@ void MyShowController::LoadMyShowClick(const QString& PresetFile)
     }
     AskMakeChangesPermanent();
     CloseOpenShow(m_openShow);
+    emit labelWanted(QStringLiteral("Load"));
     const auto opened = OpenNamedShow(m_openShow, path, m_paths.WorkShowPath, m_paths.DraftShowPath);
     if (!opened.ok()) {
         platform::showMessage(platform::PromptKind::Error, opened.Message);
@@ -154,6 +186,7 @@ void MyShowController::LoadMyShowClick(const QString& PresetFile)
     emit namedShowOpened(path);
     ReadMyShowFile();
     ShowMyShowPanel();
+    emit labelWanted(QStringLiteral("File"));
 }
 
 void MyShowController::AddPictureToMyShow(const QString& PicturePath, int, int, int, int)

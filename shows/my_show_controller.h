@@ -15,6 +15,7 @@ struct DataPaths;
 class QAction;
 class QLabel;
 class QTableWidget;
+class QWidget;
 
 class MyShowController : public QObject {
     Q_OBJECT
@@ -33,6 +34,13 @@ public:
     ~MyShowController() override;
     // The controls, handed over once the window has built them.
     void SetItems(const Items& items);
+    // Takes the window's Draft and Close commands, the thumbnail view's show
+    // button and the list's picture count by their objectNames, and connects
+    // the commands to the Draft show.
+    void TakeControls(QWidget& window);
+    // The MyShow panel's hidden flag (1 while the window shows no list).
+    void SetPanelHiddenFlag(const int32_t& hidden) { m_panelHidden = &hidden; }
+    void SetPanelHiddenFlag(int32_t&&) = delete;
     // The close's flag, 1 once the close has passed its refusals: the Draft
     // show is then only saved, not shown. Without one the close never runs.
     void SetClosingDownFlag(const uint8_t& closingDown) { m_closingDown = &closingDown; }
@@ -51,11 +59,22 @@ public:
 signals:
     // A named show at `path` was opened (the MyShow manager knows it).
     void namedShowOpened(const QString& path);
+    // The show's name label says `action` ("Draft", "Load", "File").
+    void labelWanted(const QString& action);
+    // The Draft show is asked for while the MyShow panel is hidden: the
+    // panel is shown with it.
+    void panelWanted();
 
 private:
     bool closingDown() const { return m_closingDown && *m_closingDown == 1; }
 
+    bool panelHidden() const { return m_panelHidden && *m_panelHidden == 1; }
+
     const uint8_t* m_closingDown = nullptr;
+    const int32_t* m_panelHidden = nullptr;
+    QAction* m_closeShow = nullptr;      // CloseMyShowTB
+    QAction* m_pageShow = nullptr;       // TBGoSmallMS
+    QLabel* m_pictureCount = nullptr;    // PicInListLabel
     const DataPaths& m_paths;
     Items m_items;
     OpenShow m_openShow;

@@ -45,7 +45,8 @@ bool PlayOrderByDate(int32_t playOrder) { return playOrder == 3 || playOrder == 
 
 void StoreLastShowRecord(TSettingsRecord& s, const QString& source, bool automaticShow, bool demoOrArgument)
 {
-    if (automaticShow || demoOrArgument || source.isEmpty() || source.toUtf8().size() > 200)
+    // A kept automatic show is never replaced by a show the user plays.
+    if (s.KeepAutoShow == 1 || automaticShow || demoOrArgument || source.isEmpty() || source.toUtf8().size() > 200)
         return;
     const QFileInfo info(source);
     if (!info.isDir() && !(info.isFile() && info.suffix().compare(QLatin1String("vxt"), Qt::CaseInsensitive) == 0))

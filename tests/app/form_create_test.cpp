@@ -491,9 +491,21 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
     Quiet quiet;
     const QString uploader = freshDir("prog") + "/photo-uploader.sh";
     ASSERT_TRUE(writeFile(uploader, "#!/bin/sh\n"));
+    // An upload program of the known ones on PATH is found at start and kept
+    // in the additional settings.
+    const QString bin = freshDir("bin");
+    ASSERT_TRUE(writeFile(bin + "/uploadr", "#!/bin/sh\n"));
+    QFile(bin + "/uploadr").setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toLocal8Bit() + ':' + path);
     MainWindow form(TestState());
     form.startup()->FormCreate();
+    qputenv("PATH", path);
     ASSERT_EQ(TestState().start.StartAbort, 0);
+    TAddSettingsRecord stored;
+    ASSERT_TRUE(DecodeAddSettings(readFile(TestState().paths.AddSettingsPath), stored).ok());
+    EXPECT_EQ(stored.UploaderPath, bin + "/uploadr");
+    EXPECT_EQ(form.mainMenus().UploadPicture()->text(), QStringLiteral("&Upload picture through uploadr"));
     AddSettings.UploaderPath = uploader;
     form.startup()->ApplyUploadCaptions();
     EXPECT_EQ(form.mainMenus().UploadPicture()->text(), QStringLiteral("&Upload picture through photo-uploader"));

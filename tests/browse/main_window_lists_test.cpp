@@ -80,7 +80,7 @@ TEST_F(MainWindowListsTest, RecentMenuShowsUsedEntriesWithDoubledAmpersands)
     EXPECT_TRUE(form.actionNamed("ClearRec")->isVisible());
 }
 
-TEST_F(MainWindowListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpening)
+TEST_F(MainWindowListsTest, RemovingTheOnlyFavouriteLeavesOnlyMaintenanceOnNextOpening)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
     MainWindow form(TestState());
@@ -99,7 +99,7 @@ TEST_F(MainWindowListsTest, RemovingTheOnlyFavouriteHidesMaintenanceOnNextOpenin
     EXPECT_TRUE(Settings.Favorites[0].isEmpty());
     EXPECT_FALSE(form.actionNamed("Fav1")->isVisible());
     EXPECT_FALSE(form.actionNamed("N12")->isVisible());
-    EXPECT_FALSE(form.actionNamed("ClearFavs")->isVisible());
+    EXPECT_TRUE(form.actionNamed("ClearFavs")->isVisible());
     EXPECT_EQ(form.listMenus()->FavoriteIndexOf(drive + "/Other"), -1);
 }
 

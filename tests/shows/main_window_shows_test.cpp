@@ -33,7 +33,9 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     form.myShow()->MyShowDraftClick();
     EXPECT_EQ(form.openShow().DraftShowOpen, 1);
     EXPECT_TRUE(form.showList()->grid()->isVisibleTo(&form));
-    EXPECT_EQ(form.showList()->nameLabel()->text(), QStringLiteral("Draft : 0 pictures"));
+    EXPECT_EQ(form.showList()->nameLabel()->text(), QStringLiteral("Draft (saves automatically)"));
+    QLabel* count = form.findChild<QLabel*>(QStringLiteral("PicInListLabel"));
+    EXPECT_EQ(count->text(), QStringLiteral("0 pictures"));
 
     form.myShow()->AddPictureToMyShow(QStringLiteral("/pics/holiday/beach.jpg"), 0, 1, 1, 1);
     ASSERT_EQ(form.showList()->grid()->rowCount(), 1);
@@ -41,7 +43,7 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     EXPECT_EQ(form.showList()->grid()->item(0, 3)->text(), QStringLiteral("beach.jpg"));
     EXPECT_EQ(form.showList()->grid()->item(0, 4)->text(), QStringLiteral("/pics/holiday"));
     EXPECT_EQ(form.showList()->grid()->currentRow(), 0);
-    EXPECT_EQ(form.showList()->nameLabel()->text(), QStringLiteral("Draft : 1 picture"));
+    EXPECT_EQ(count->text(), QStringLiteral("1 picture"));
 
     // The Draft show keeps its changes without asking.
     platform::ScopedPromptResponder nobody(QList<platform::PromptReply>{});

@@ -1,7 +1,8 @@
 // Back from a slide show and from the full view in the assembled window:
 // the browse view returns with its own title, the picture commands follow
-// its picture (not the show's last one), and the full view after a show is
-// titled with its own picture.
+// its picture (not the show's last one), the full view after a show is
+// titled with its own picture, a kept automatic show stays and the File
+// menu's clipboard commands copy the picture itself.
 #include "app/main_window.h"
 #include "browse/fit_zoom.h"
 #include "slideshow/show_state.h"
@@ -10,8 +11,10 @@
 #include "support/test_state.h"
 
 #include <QAction>
-#include <QMenu>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
@@ -116,4 +119,31 @@ TEST(ShowEnd, ThePictureCommandsFollowTheBrowseViewNotTheShowsLastPicture)
     openFileMenu();
     EXPECT_EQ(form->mainMenus().SendRecycleBin()->text(), QStringLiteral("Send 'b.jpg' to Recycle &Bin"));
     EXPECT_TRUE(form->mainMenus().SendRecycleBin()->isEnabled());
+}
+
+TEST(ShowEnd, AKeptAutomaticShowStaysAndTheClipboardCopiesThePictureItself)
+{
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    MainWindowFixture f;
+    MainWindow* form = f.form();
+    Settings.KeepAutoShow = 1;
+    Settings.AutoShowPath = f.parentFolder();
+    playTheFolderAndStopIt(f);
+    EXPECT_EQ(Settings.AutoShowPath, f.parentFolder());
+    Settings.KeepAutoShow = 0;
+
+    // The File menu still offers the clipboard, for the picture at its own
+    // size (c.jpg is 1600 x 1200), not for its preview.
+    f.clickNode(f.picture("c.jpg"));
+    f.settle();
+    emit form->mainMenus().Bestand1()->aboutToShow();
+    f.settle();
+    QAction* clipboard = form->mainMenus().ClipBoardFunctions()->menuAction();
+    ASSERT_TRUE(clipboard->isVisible());
+    ASSERT_TRUE(clipboard->isEnabled());
+    ASSERT_TRUE(form->mainMenus().PictureToClipboard()->isVisible());
+    QGuiApplication::clipboard()->clear();
+    form->mainMenus().PictureToClipboard()->trigger();
+    ASSERT_TRUE(f.waitFor([] { return !QGuiApplication::clipboard()->image().isNull(); }));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(1600, 1200));
 }

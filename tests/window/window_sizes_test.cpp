@@ -220,6 +220,25 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     // The tree keeps its designed bounds in the half-width window.
     EXPECT_EQ(form->treeView()->geometry(), QRect(4, 32, 392, 318));
     expectNoOverlap(f);
+
+    // Hidden from the maximized window: half the screen wide at the top
+    // centre; the panel shown from there maximizes the window again.
+    form->menus()->HideShowMyShowClick();
+    form->setWindowState(Qt::WindowMaximized);
+    f.settle(50);
+    ASSERT_TRUE(form->isMaximized());
+    form->menus()->HideShowMyShowClick();
+    f.settle(50);
+    EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
+    EXPECT_EQ(form->frameGeometry(), QRect(screen->availableGeometry().left() + 342, screen->availableGeometry().top(),
+                                           683, form->frameGeometry().height()));
+    form->menus()->HideShowMyShowClick();
+    f.settle(50);
+    EXPECT_TRUE(form->isMaximized());
+    EXPECT_EQ(form->frameGeometry().top(), screen->availableGeometry().top());
+    EXPECT_EQ(form->frameGeometry().width(), screen->availableGeometry().width());
+    EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
+    expectNoOverlap(f);
 }
 
 TEST(WindowSizes, NarrowScreenFitsTheWindowAndHasNoMaximizeButton)

@@ -111,6 +111,17 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
 {
     MainWindowFixture f;
     MainWindow* form = f.form();
+    QLabel* count = form->findChild<QLabel*>(QStringLiteral("PicInListLabel"));
+    QAction* close = form->toolBars().CloseMyShowTB();
+    // The empty Draft: named as such, nothing to play or close.
+    EXPECT_EQ(form->showList()->nameLabel()->text(), QStringLiteral("Draft (saves automatically)"));
+    EXPECT_EQ(count->text(), QStringLiteral("0 pictures"));
+    EXPECT_FALSE(close->isEnabled());
+    EXPECT_FALSE(form->toolBars().TBGoSmallMS()->isEnabled());
+    openMenu(form->mainMenus().Show());
+    EXPECT_FALSE(form->mainMenus().SlideShowShow()->isEnabled());
+    EXPECT_FALSE(form->mainMenus().SlideShowThShow()->isEnabled());
+
     f.clickExpander(f.node(f.folder()));
     // A plain click adds the picture; the items add the current picture again.
     f.clickNode(f.picture("a.jpg"));
@@ -123,7 +134,10 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
     choose(form->mainMenus().AddPicMyShowPop());
     EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
     EXPECT_EQ(form->showList()->grid()->item(2, 3)->text(), QStringLiteral("b.jpg"));
-    EXPECT_TRUE(form->showList()->nameLabel()->text().endsWith(QStringLiteral(": 3 pictures"))) << form->showList()->nameLabel()->text().toStdString();
+    EXPECT_EQ(count->text(), QStringLiteral("3 pictures"));
+    EXPECT_TRUE(form->toolBars().TBGoSmallMS()->isEnabled());
+    openMenu(form->mainMenus().Show());
+    EXPECT_TRUE(form->mainMenus().SlideShowThShow()->isEnabled());
 
     // The Draft button shows and hides the open Draft's list.
     ASSERT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
@@ -131,21 +145,45 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
     EXPECT_FALSE(MainWindowFixture::visible(form->showList()->grid()));
     choose(form->toolBars().MyShowDraftTB());
     EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
+    // Hidden and shown again, the panel comes back with its list; with the
+    // panel hidden "Draft show" brings the panel back with the Draft.
+    const auto myShowMenu = [&](QAction* item) {
+        openMenu(form->mainMenus().MyShow());
+        choose(item);
+    };
+    choose(form->toolBars().MyShowDraftTB());
+    myShowMenu(form->mainMenus().HideShowMyShow());
+    myShowMenu(form->mainMenus().HideShowMyShow());
+    EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
+    myShowMenu(form->mainMenus().HideShowMyShow());
+    myShowMenu(form->mainMenus().MyShowDraft());
+    EXPECT_EQ(TestState().settings.Settings.MyShowHidden, 0);
+    EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
+    EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
 
     // A named show open: the My Show menu's "Draft show" closes it and the
     // Draft comes back with its three pictures.
     form->myShow()->AskMakeChangesPermanent();
-    const QString named = f.parentFolder() + QStringLiteral("/Named.vxt");
+    const QString named = f.parentFolder() + QStringLiteral("/Holiday.vxt");
     ASSERT_TRUE(QFile::copy(TestState().paths.DraftShowPath, named));
     form->myShow()->LoadMyShowClick(named);
     ASSERT_EQ(form->openShow().NamedShowOpen, 1);
+    EXPECT_EQ(form->showList()->nameLabel()->text(), QStringLiteral("Holiday.vxt"));
+    EXPECT_TRUE(close->isEnabled());
     f.clickNode(f.picture("c.jpg"));
     EXPECT_EQ(form->showList()->grid()->rowCount(), 4);
     openMenu(form->mainMenus().MyShow());
     choose(form->mainMenus().MyShowDraft());
     EXPECT_EQ(form->openShow().DraftShowOpen, 1);
     EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
-    EXPECT_TRUE(form->showList()->nameLabel()->text().startsWith(QStringLiteral("Draft"))) << form->showList()->nameLabel()->text().toStdString();
+    EXPECT_EQ(form->showList()->nameLabel()->text(), QStringLiteral("Draft (saves automatically)"));
+    EXPECT_FALSE(close->isEnabled());
+
+    // The Close button closes a named show: the Draft comes back.
+    form->myShow()->LoadMyShowClick(named);
+    choose(close);
+    EXPECT_EQ(form->openShow().DraftShowOpen, 1);
+    EXPECT_EQ(form->showList()->nameLabel()->text(), QStringLiteral("Draft (saves automatically)"));
 }
 
 TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
