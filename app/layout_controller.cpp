@@ -40,6 +40,8 @@
 #include <QResizeEvent>
 #include <QMoveEvent>
 
+#include <algorithm>
+
 namespace {
 
 QRect screenRect(const QWidget* w)
@@ -395,9 +397,24 @@ void LayoutController::hookStatusPanels()
     if (m_statusPanelsHooked)
         return;
     m_statusPanelsHooked = true;
-    for (QLabel* l : {m_items.StatusPanel0, m_items.StatusPanel1})
-        if (l)
-            l->installEventFilter(&m_window);
+    for (QLabel* l : {m_items.StatusPanel0, m_items.StatusPanel1}) {
+        if (!l)
+            continue;
+        l->installEventFilter(&m_window);
+        // The text and the icon are drawn 5 pixels down: the panel is high
+        // enough for both whole.
+        const QFontMetrics fm(statusPanelFont(l));
+        l->setMinimumHeight(std::max(5 + fm.height(), 5 + 16) + 3);
+    }
+}
+
+QFont LayoutController::statusPanelFont(const QLabel* label) const
+{
+    QFont f = label ? label->font() : m_window.font();
+    if (!m_state.environment.UIFontName.isEmpty())
+        f.setFamily(m_state.environment.UIFontName);
+    f.setBold(true);
+    return f;
 }
 
 void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QRect& rect)
@@ -418,10 +435,7 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
                                                        text.isEmpty() ? 5 : 4);
         canvas.drawPixmap(rect.left() + 1, rect.top() + 5, icon);
     }
-    QFont f = label ? label->font() : m_window.font();
-    if (!m_state.environment.UIFontName.isEmpty())
-        f.setFamily(m_state.environment.UIFontName);
-    f.setBold(true);
+    const QFont f = statusPanelFont(label);
     canvas.setFont(f);
     canvas.setPen(Qt::black);
     const QFontMetrics fm(f);
@@ -430,7 +444,7 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
 
 void LayoutController::SetShowRunningHints()
 {
-    for (const ToolTipText& t : ShowRunningHints(false)) {
+    for (const ToolTipText& t : ShowRunningHints(thumbnailViewActive())) {
         if (QAction* a = m_queries.actionNamed(QString::fromLatin1(t.button)))
             a->setToolTip(t.tip);
     }
@@ -555,21 +569,32 @@ void LayoutController::SyncControlPanelButtons()
     ShowWindow* const Form9 = m_queries.showWindow();
     if (!Form9)
         return;
-    const auto enabled = [](const QAction* a) { return a && a->isEnabled(); };
+    // A twin the tool bar shows gives its state; one it does not show (the
+    // page show's buttons while the show plays full screen) leaves the panel
+    // button as it is, and the show's direction decides its two buttons.
+    const auto twin = [](const QAction* a, const QToolButton* own) {
+        if (a && a->isVisible())
+            return a->isEnabled();
+        return own && own->isEnabled();
+    };
+    const int direction = m_state.session.ShowState.Direction;
+    const auto directionTwin = [](const QAction* a, bool byDirection) {
+        return a && a->isVisible() ? a->isEnabled() : byDirection;
+    };
     ShowWindow::PanelButtons on;
-    on.showInReverse = enabled(m_items.ShowinReverseToolButton);
-    on.showForward = enabled(m_items.ShowForwardToolButton);
-    on.windowScreen = enabled(m_items.FullScreenToolButton3);
-    on.volume = enabled(m_items.Volume);
-    on.playlistBack = enabled(m_items.PlaylistBATB);
-    on.playlistForward = enabled(m_items.PlaylistFWTB);
+    on.showInReverse = directionTwin(m_items.ShowinReverseToolButton, direction >= 0);
+    on.showForward = directionTwin(m_items.ShowForwardToolButton, direction <= 0);
+    on.windowScreen = twin(m_items.FullScreenToolButton3, Form9->WindowScreenSpeedButton);
+    on.volume = twin(m_items.Volume, Form9->VolumeSpeedButton);
+    on.playlistBack = twin(m_items.PlaylistBATB, Form9->PlaylistBASB);
+    on.playlistForward = twin(m_items.PlaylistFWTB, Form9->PlaylistFWSB);
     const bool advancing = showRuns(m_state.session) && !m_queries.inManualMode();
-    const bool thumbnailView = false;
-    on.editProgram = (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing;
+    const bool thumbnailView = thumbnailViewActive();
+    on.editProgram = (twin(m_items.RunExeToolButton, Form9->RunExeSpeedButton) || thumbnailView) && !advancing;
     on.oneForward = !advancing;
     on.oneBackwards = !advancing || m_state.session.ZoomFactor > 0;
-    on.rotateLeft = thumbnailView || (enabled(m_items.TBRotateL) && !advancing);
-    on.rotateRight = thumbnailView || (enabled(m_items.TBRotateR) && !advancing);
+    on.rotateLeft = thumbnailView || (twin(m_items.TBRotateL, Form9->SBRotateLeft) && !advancing);
+    on.rotateRight = thumbnailView || (twin(m_items.TBRotateR, Form9->SBRotateRight) && !advancing);
     Form9->SetPanelButtons(on);
 }
 

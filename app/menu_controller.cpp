@@ -20,6 +20,8 @@
 #include "browse/page_layouts.h"
 #include "browse/picture_display.h"
 #include "browse/preview_panel.h"
+#include "browse/thumbnail_files.h"
+#include "browse/thumbnail_page_controller.h"
 #include "browse/thumbnail_page_section.h"
 #include "platform/build_info.h"
 #include "platform/drives.h"
@@ -34,6 +36,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -163,6 +166,26 @@ void MenuController::connectMenuOpenings()
                 if (runs(m_state.session) && !m_inManualMode())
                     emit pauseWanted();
             });
+    if (m_menus.MainMenu1())
+        for (QAction* title : m_menus.MainMenu1()->actions())
+            if (title->menu())
+                title->menu()->installEventFilter(this);
+}
+
+bool MenuController::eventFilter(QObject* watched, QEvent* event)
+{
+    // A menu opened with the mouse, closed by Escape: the menu bar takes no
+    // keyboard (the menu bar has the focus only when the menu was opened from
+    // the keyboard, which keeps the usual walk along the titles).
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        auto* menu = qobject_cast<QMenu*>(watched);
+        const QMenuBar* bar = m_menus.MainMenu1();
+        if (menu && menu->isVisible() && bar && !bar->hasFocus()) {
+            menu->hide();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void MenuController::connectMenuCommands()
@@ -232,7 +255,7 @@ MenuCaptionState MenuController::menuCaptionState() const
     s.showRunning = runs(m_state.session);
     s.manualMode = s.showRunning && m_inManualMode();
     s.myShowHidden = Settings.MyShowHidden == 1;
-    s.thumbnailView = false;   // the page view reports itself through its own pop-up
+    s.thumbnailView = m_parts.Page && m_parts.Page->PageShowRuns();
     s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(m_parts.Display->CurrentPicturePath);
@@ -436,6 +459,16 @@ void MenuController::SetPicturePopupCaptions()
     PicturePopupState p;
     p.showPictures = m_openShow.SourceIsShow == 1;
     p.selectedCount = m_parts.Page->PageView ? m_parts.Page->PageView->State().SelectedPictureCount() : 0;
+    // The full-screen item shows the original of the selected picture.
+    if (ThumbnailPageController* page = m_parts.Page->PageView) {
+        const int slot = page->SelectedSlot();
+        if (slot >= 0 && slot < page->State().count()) {
+            const MasterPicture master = FindMasterPicture(page->State().cell(slot).path);
+            p.selectedIsThumbnailWithMaster = master.isSmallerCopy && master.exists;
+            p.masterFolder = master.folder;
+            p.masterExists = master.exists;
+        }
+    }
     for (int k = 0; k < 5; ++k) {
         if (QAction* l = m_menus.LaunchItems()[size_t(k)]) {
             p.launchCaption[k] = l->text();

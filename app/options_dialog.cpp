@@ -1,4 +1,5 @@
 #include "app/options_dialog.h"
+#include "app/main_client_area.h"
 #include "base/named_timer.h"
 
 #include "base/data_folder.h"
@@ -197,6 +198,19 @@ void OptionsDialog::FormActivate()
 void OptionsDialog::TimerOnActivateTimer()
 {
     TimerOnActivate->stop();
+    // The header picture: the main window's bottom-bar picture stretched
+    // over the top panel, behind the panel's other controls.
+    if (!PanelPicture) {
+        PanelPicture = new QLabel(Panel2);
+        PanelPicture->setObjectName(QStringLiteral("PanelPicture"));
+        PanelPicture->setScaledContents(true);
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        const QLabel* bar = owner ? owner->findChild<QLabel*>(QStringLiteral("ImBottomBar")) : nullptr;
+        PanelPicture->setPixmap(bar && !bar->pixmap().isNull() ? bar->pixmap() : BottomBarPicture());
+        PanelPicture->setGeometry(0, 0, Panel2->width(), Panel2->height());
+        PanelPicture->lower();
+        PanelPicture->show();
+    }
     PageControl1->tabBar()->update();
 }
 

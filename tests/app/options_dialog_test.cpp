@@ -17,6 +17,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
+#include <QTest>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -391,6 +392,14 @@ TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
     // Types not chosen show their grey picture.
     EXPECT_FALSE(dialog.findChild<QWidget*>("GImJPG")->isVisibleTo(&dialog));
     EXPECT_TRUE(dialog.findChild<QWidget*>("GImGIF")->isVisibleTo(&dialog));
+    // Once shown, the header picture lies over the top panel.
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return dialog.findChild<QLabel*>("PanelPicture"); }));
+    const QLabel* header = dialog.findChild<QLabel*>("PanelPicture");
+    EXPECT_FALSE(header->pixmap().isNull());
+    EXPECT_EQ(header->geometry(), dialog.Panel2->rect());
+    EXPECT_TRUE(header->isVisible());
+    dialog.hide();
 }
 
 TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)

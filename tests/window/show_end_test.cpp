@@ -2,6 +2,8 @@
 // the browse view returns with its own title, and the full view after a
 // show is titled with its own picture.
 #include "app/main_window.h"
+#include "app/main_status_bar.h"
+#include "base/settings_record.h"
 #include "browse/fit_zoom.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -57,6 +59,15 @@ TEST(ShowEnd, TheBrowseViewComesBackWithItsOwnTitle)
     playTheFolderAndStopIt(f);
     expectBrowseView(f);
     EXPECT_EQ(f.form()->statusPanels()->panel1()->text(), QStringLiteral("Slide show ended!"));
+    // The next show, as pages of thumbnails, does not carry that news.
+    TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
+    TestState().settings.Settings.IntervalIndex = 4;
+    f.form()->toolBars().TBGoSmall()->trigger();
+    ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 1; }, 10000));
+    f.settle();
+    EXPECT_NE(f.form()->statusPanels()->panel1()->text(), QStringLiteral("Slide show ended!"));
+    f.form()->toolBars().ToolButton2()->trigger();
+    ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }, 10000));
 }
 
 TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)

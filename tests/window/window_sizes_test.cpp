@@ -3,6 +3,7 @@
 // state (with the previews shown, after a show and after a full view), the
 // MyShow panel hidden, the narrow screen, and no control painted over another.
 #include "app/main_window.h"
+#include "app/main_status_bar.h"
 #include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
@@ -191,6 +192,18 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     EXPECT_FALSE(form->clientArea()->widget()->rect().intersects(form->showList()->grid()->geometry()));
     EXPECT_LE(form->treeView()->geometry().right(), form->clientArea()->widget()->width());
     expectNoOverlap(f);
+    // Panel 0 holds only its icon: the selected folder has nearly the whole
+    // bar; text and icon are drawn 5 pixels down inside the panels.
+    QLabel* panel0 = form->statusPanels()->panel0();
+    QLabel* panel1 = form->statusPanels()->panel1();
+    QFont bold = panel1->font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    ASSERT_TRUE(panel1->text().startsWith(QStringLiteral("Selected folder: ")));
+    EXPECT_LE(panel0->width(), 30);
+    EXPECT_GE(panel1->width(), form->width() - 70);
+    EXPECT_GE(panel1->height(), 5 + fm.height());
+    EXPECT_GE(panel0->height(), 5 + 16);
 
     // Maximized: half the screen wide at the top centre.
     QScreen* screen = testsupport::screenOfSize(QSize(1366, 768));
