@@ -154,18 +154,23 @@ void LayoutController::layOutOnce()
 {
     const bool hidden = m_state.settings.Settings.MyShowHidden == 1;
     const QRect screen = screenRect(&m_window);
+    // A narrow window's menu bar has a second row: the restored window is
+    // that much higher.
+    const QWidget* firstMenuRow = m_window.findChild<QWidget*>(QStringLiteral("MainMenu1"));
+    const QWidget* secondMenuRow = m_window.findChild<QWidget*>(QStringLiteral("MainMenu2"));
+    const int menuRow = firstMenuRow && secondMenuRow && !secondMenuRow->isHidden() ? firstMenuRow->sizeHint().height() : 0;
     // The restored layout is the smallest: a window manager may make the
     // window larger (the controls then share the room), never smaller.
     if (!m_fitsWorkArea) {
         const QSize smallest = m_layoutState.MaximizedLayout == 1 ? QSize(0, 0)
-                                                    : QSize(hidden ? 400 : 800, std::min(600, screen.height()));
+                                                    : QSize(hidden ? 400 : 800, std::min(600 + menuRow, screen.height()));
         // (never raised above the present size: a change of width under way
         // finishes first)
         if (m_window.minimumSize() != smallest && (smallest.width() <= m_window.width() || smallest.width() < m_window.minimumWidth()))
             m_window.setMinimumSize(smallest);
     }
     m_layingOut = true;
-    const QSize restored(hidden ? 400 : 800, 600);
+    const QSize restored(hidden ? 400 : 800, 600 + menuRow);
     ControlBounds b = currentBounds(&m_window, m_designBounds);
     QRect previewBounds;
     if (m_layoutState.MaximizedLayout != 1 && (m_window.size() == restored || m_fitsWorkArea)) {

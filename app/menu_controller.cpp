@@ -2,6 +2,7 @@
 // when a menu opens, the measurers, the MyShow panel switch and the
 // clipboard commands.
 #include "app/menu_controller.h"
+#include "app/menu_bar_rows.h"
 #include "app/layout_controller.h"
 #include "app/main_menus.h"
 #include "app/main_tool_bars.h"
@@ -166,8 +167,8 @@ void MenuController::connectMenuOpenings()
                 if (runs(m_state.session) && !m_inManualMode())
                     emit pauseWanted();
             });
-    if (m_menus.MainMenu1())
-        for (QAction* title : m_menus.MainMenu1()->actions())
+    if (m_menus.BarRows())
+        for (QAction* title : m_menus.BarRows()->titles())
             if (title->menu())
                 title->menu()->installEventFilter(this);
 }
@@ -179,8 +180,9 @@ bool MenuController::eventFilter(QObject* watched, QEvent* event)
     // the keyboard, which keeps the usual walk along the titles).
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         auto* menu = qobject_cast<QMenu*>(watched);
-        const QMenuBar* bar = m_menus.MainMenu1();
-        if (menu && menu->isVisible() && bar && !bar->hasFocus()) {
+        const MenuBarRows* rows = m_menus.BarRows();
+        const bool barHasKeys = rows && (rows->firstRow()->hasFocus() || rows->secondRow()->hasFocus());
+        if (menu && menu->isVisible() && rows && !barHasKeys) {
             menu->hide();
             return true;
         }
@@ -236,9 +238,9 @@ void MenuController::connectPopupCommands()
 
 void MenuController::MeasureMenuWidth(int menuIndex)
 {
-    if (!m_menus.MainMenu1())
+    if (!m_menus.BarRows())
         return;
-    const QList<QAction*> bar = m_menus.MainMenu1()->actions();
+    const QList<QAction*> bar = m_menus.BarRows()->titles();
     if (menuIndex >= 0 && menuIndex < bar.size())
         MeasureMenu(bar[menuIndex]->menu());
 }
