@@ -155,7 +155,8 @@ void MenuProxyStyle::drawControl(ControlElement element, const QStyleOption* opt
             DrawMenuItem(look.hint, *painter, mi->rect, selected, look.caption,
                          look.glyphs.enabled, look.glyphs.disabled, look.enabled, ctx, m_menuState);
             // A tool button in its bar's overflow menu keeps its icon.
-            const bool overflow = widget && widget->objectName() == QLatin1String("qt_toolbar_ext_menu");
+            const QWidget* opener = widget ? widget->parentWidget() : nullptr;
+            const bool overflow = opener && opener->objectName() == QLatin1String("qt_toolbar_ext_button");
             if (overflow && action && look.glyphs.enabled < 0 && !action->icon().isNull())
                 action->icon().paint(painter, QRect(5, mi->rect.top() + 1, 16, 16), Qt::AlignCenter,
                                      look.enabled ? QIcon::Normal : QIcon::Disabled);

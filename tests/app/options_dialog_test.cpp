@@ -17,6 +17,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
+#include <QTabBar>
 #include <QTest>
 #include <QFile>
 #include <QLineEdit>
@@ -399,6 +400,13 @@ TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
     EXPECT_FALSE(header->pixmap().isNull());
     EXPECT_EQ(header->geometry(), dialog.Panel2->rect());
     EXPECT_TRUE(header->isVisible());
+    // At its default size every tab shows, none behind scroll arrows (on a
+    // screen wide enough for that).
+    const QTabBar* bar = tabs->tabBar();
+    if (dialog.screen()->availableGeometry().width() >= bar->sizeHint().width() + 60) {
+        EXPECT_GE(bar->tabRect(0).left(), 0);
+        EXPECT_LE(bar->tabRect(tabs->count() - 1).right(), bar->width());
+    }
     dialog.hide();
 }
 
