@@ -687,6 +687,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     ASSERT_EQ(page->State().count(), 6);
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive()) << "started in manual mode, nothing steps by itself";
+    EXPECT_EQ(form->statusPanels()->panel1()->text(), QStringLiteral("Show paused"));
     const auto button = [form](QAction* a) { return form->toolBars().ToolBar1()->widgetForAction(a); };
     for (QAction* a : {form->toolBars().Forward1ToolButton(), form->toolBars().Backwards1ToolButton(),
                        form->toolBars().ShowForwardToolButton(), form->toolBars().ToolButton2()}) {
@@ -881,6 +882,12 @@ TEST(ThumbnailPage, TheFirstSpacePausesAPageShowAndAMenuClosedByEscapeLeavesTheA
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "7 - p07.jpg"; }, 10000));
     keyWhenFree(Qt::Key_Left);
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "1 - p01.jpg"; }, 10000));
+
+    // The Show menu offers the full-screen show from the page.
+    QMenu* showMenu = form->mainMenus().Show();
+    emit showMenu->aboutToShow();
+    EXPECT_TRUE(form->mainMenus().UseEntireScreen1()->isEnabled());
+    EXPECT_TRUE(form->toolBars().FullScreenToolButton3()->toolTip().startsWith(QStringLiteral("Resume slide show in full screen mode")));
 
     // A cell's pop-up offers the picture's original in full screen (a
     // picture of the folder itself is its own original).
