@@ -158,7 +158,7 @@ void AboutBox::Label8Click()
 
 void AboutBox::Label6Click()
 {
-    OpenInBrowser(QUrl(QStringLiteral("mailto:") + MakerMailAddress));
+    platform::OpenMailAddress(MakerMailAddress);
 }
 
 void AboutBox::Label11Click()

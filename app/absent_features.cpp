@@ -1,8 +1,29 @@
 // The items of features this system does not have stay greyed.
 #include "app/absent_features.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QEvent>
 #include <QWidget>
+
+namespace {
+
+// Takes back any enabling of the button it watches.
+class KeepDisabled : public QObject {
+public:
+    explicit KeepDisabled(QAbstractButton* button) : QObject(button) { button->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* button = static_cast<QAbstractButton*>(watched);
+        if (event->type() == QEvent::EnabledChange && button->isEnabled())
+            button->setEnabled(false);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 const QStringList& AbsentFeatureItems()
 {
@@ -31,6 +52,8 @@ const QStringList& AbsentFeatureItems()
         // Copying to CD.
         QStringLiteral("AutoCDFolder"), QStringLiteral("AutoCDMyShow"), QStringLiteral("AutoFolderToCD"),
         QStringLiteral("AutoFolderToCDPop"),
+        // The MyShow panel's buttons: copying the show, mail and upload.
+        QStringLiteral("CopyVXOButton"), QStringLiteral("MailSP"), QStringLiteral("UploadSp"),
     };
     return names;
 }
@@ -46,6 +69,10 @@ void KeepAbsentFeaturesDisabled(QWidget* window)
                 if (action->isEnabled())
                     action->setEnabled(false);
             });
+        }
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>(name)) {
+            button->setEnabled(false);
+            new KeepDisabled(button);
         }
     }
 }

@@ -6,3 +6,7 @@
 // window's title is exactly its own caption. The program ends when the main
 // window closes, not when the last window does.
 void SetUpApplication();
+
+// The hint hide pause: a tool tip stays up to `ms` milliseconds (10 000 in
+// the program) unless its widget sets its own duration.
+void InstallHintHidePause(int ms);

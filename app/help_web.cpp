@@ -1,24 +1,8 @@
 #include "app/help_web.h"
 
-#include "platform/desktop_open.h"
-
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHostAddress>
 
 namespace {
-
-UrlOpener& opener()
-{
-    static UrlOpener o;
-    return o;
-}
-
-QList<QUrl>& opened()
-{
-    static QList<QUrl> list;
-    return list;
-}
 
 QString withoutTrailingSlash(QString s)
 {
@@ -62,36 +46,7 @@ QUrl WebPageUrl(const QString& page)
     return QUrl(MakerWebSite() + path);
 }
 
-void OpenInBrowser(const QUrl& url, NoProgramHandler noProgram)
-{
-    opened().append(url);
-    if (opener()) {
-        opener()(url, noProgram);
-        return;
-    }
-    // Without a screen (offscreen test runs) no browser is started.
-    const QString qpa = QGuiApplication::platformName();
-    if (qpa == QLatin1String("offscreen") || qpa == QLatin1String("minimal"))
-        return;
-    platform::OpenWithDesktop(url, QCoreApplication::instance(), std::move(noProgram));
-}
-
-void SetUrlOpener(UrlOpener o)
-{
-    opener() = std::move(o);
-}
-
-const QList<QUrl>& OpenedUrls()
-{
-    return opened();
-}
-
-void ClearOpenedUrls()
-{
-    opened().clear();
-}
-
 void OpenWebPage(const QString& page)
 {
-    OpenInBrowser(WebPageUrl(page));
+    platform::OpenWebAddress(WebPageUrl(page));
 }

@@ -1,11 +1,13 @@
 // Opening pages in the user's browser, and the maker's web site.
 //
 // Every page the program opens (help pages, the maker's web pages, mail)
-// goes through OpenInBrowser, which hands the address to the desktop
-// (QDesktopServices::openUrl, i.e. xdg-open). Its result is not checked:
-// without a browser or mail program nothing happens. Tests replace the
-// opener and read the addresses that were asked for.
+// goes through OpenInBrowser (platform/desktop_open.h), which hands the
+// address to the desktop (xdg-open); without a program for it the user is
+// told what could not be opened. Tests replace the opener and read the
+// addresses that were asked for.
 #pragma once
+
+#include "platform/desktop_open.h"
 
 #include <QList>
 #include <QString>
@@ -35,21 +37,13 @@ bool IsAcceptedSiteOverride(const QString& site);
 // The address of a page of the web site; `page` starts with "/".
 QUrl WebPageUrl(const QString& page);
 
-// Runs when the desktop has no program for an address.
-using NoProgramHandler = std::function<void()>;
+using platform::ClearOpenedUrls;
+using platform::NoProgramHandler;
+using platform::OpenedUrls;
+using platform::OpenInBrowser;
+using platform::SetUrlOpener;
+using platform::UrlOpener;
 
-// Opens an address in the user's browser (or mail program for "mailto:").
-// On the offscreen and minimal platforms it is only recorded. `noProgram`,
-// when given, runs later when the desktop has no program for the address.
-void OpenInBrowser(const QUrl& url, NoProgramHandler noProgram = {});
-
-// ---- Tests -----------------------------------------------------------------
-using UrlOpener = std::function<void(const QUrl&, const NoProgramHandler&)>;
-// Replaces the opener (an empty function restores the desktop's). Every
-// address asked for is recorded either way.
-void SetUrlOpener(UrlOpener opener);
-const QList<QUrl>& OpenedUrls();
-void ClearOpenedUrls();
-
-// Opens a page of the maker's web site (`page` starts with "/").
+// Opens a page of the maker's web site (`page` starts with "/"); without a
+// program for web pages the user is told the page's address.
 void OpenWebPage(const QString& page);

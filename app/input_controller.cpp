@@ -202,7 +202,7 @@ void InputController::Timer1Timer()
     TSettingsRecord& Settings = state().settings.Settings;
     AutoShowCountdownWindow* const Form2 = m_replayWindow.data();
     IdleInput in;
-    in.thumbnailView = false;
+    in.thumbnailView = m_queries.pageShowRuns();
     in.mainWindowActive = m_window.isActiveWindow();
     in.playbackActive = runs(m_state.session);
     in.neverAutoShow = Settings.NeverAutoShow != 0;

@@ -41,6 +41,7 @@
 #include <QMoveEvent>
 
 #include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -154,18 +155,23 @@ void LayoutController::layOutOnce()
 {
     const bool hidden = m_state.settings.Settings.MyShowHidden == 1;
     const QRect screen = screenRect(&m_window);
+    // A narrow window's menu bar has a second row: the restored window is
+    // that much higher.
+    const QWidget* firstMenuRow = m_window.findChild<QWidget*>(QStringLiteral("MainMenu1"));
+    const QWidget* secondMenuRow = m_window.findChild<QWidget*>(QStringLiteral("MainMenu2"));
+    const int menuRow = firstMenuRow && secondMenuRow && !secondMenuRow->isHidden() ? firstMenuRow->sizeHint().height() : 0;
     // The restored layout is the smallest: a window manager may make the
     // window larger (the controls then share the room), never smaller.
     if (!m_fitsWorkArea) {
         const QSize smallest = m_layoutState.MaximizedLayout == 1 ? QSize(0, 0)
-                                                    : QSize(hidden ? 400 : 800, std::min(600, screen.height()));
+                                                    : QSize(hidden ? 400 : 800, std::min(600 + menuRow, screen.height()));
         // (never raised above the present size: a change of width under way
         // finishes first)
         if (m_window.minimumSize() != smallest && (smallest.width() <= m_window.width() || smallest.width() < m_window.minimumWidth()))
             m_window.setMinimumSize(smallest);
     }
     m_layingOut = true;
-    const QSize restored(hidden ? 400 : 800, 600);
+    const QSize restored(hidden ? 400 : 800, 600 + menuRow);
     ControlBounds b = currentBounds(&m_window, m_designBounds);
     QRect previewBounds;
     if (m_layoutState.MaximizedLayout != 1 && (m_window.size() == restored || m_fitsWorkArea)) {
@@ -440,9 +446,24 @@ void LayoutController::hookStatusPanels()
     if (m_statusPanelsHooked)
         return;
     m_statusPanelsHooked = true;
-    for (QLabel* l : {m_items.StatusPanel0, m_items.StatusPanel1})
-        if (l)
-            l->installEventFilter(&m_window);
+    for (QLabel* l : {m_items.StatusPanel0, m_items.StatusPanel1}) {
+        if (!l)
+            continue;
+        l->installEventFilter(&m_window);
+        // The text and the icon are drawn 5 pixels down: the panel is high
+        // enough for both whole.
+        const QFontMetrics fm(statusPanelFont(l));
+        l->setMinimumHeight(std::max(5 + fm.height(), 5 + 16) + 3);
+    }
+}
+
+QFont LayoutController::statusPanelFont(const QLabel* label) const
+{
+    QFont f = label ? label->font() : m_window.font();
+    if (!m_state.environment.UIFontName.isEmpty())
+        f.setFamily(m_state.environment.UIFontName);
+    f.setBold(true);
+    return f;
 }
 
 void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QRect& rect)
@@ -463,10 +484,7 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
                                                        text.isEmpty() ? 5 : 4);
         canvas.drawPixmap(rect.left() + 1, rect.top() + 5, icon);
     }
-    QFont f = label ? label->font() : m_window.font();
-    if (!m_state.environment.UIFontName.isEmpty())
-        f.setFamily(m_state.environment.UIFontName);
-    f.setBold(true);
+    const QFont f = statusPanelFont(label);
     canvas.setFont(f);
     canvas.setPen(Qt::black);
     const QFontMetrics fm(f);
@@ -475,7 +493,7 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
 
 void LayoutController::SetShowRunningHints()
 {
-    for (const ToolTipText& t : ShowRunningHints(false)) {
+    for (const ToolTipText& t : ShowRunningHints(thumbnailViewActive())) {
         if (QAction* a = m_queries.actionNamed(QString::fromLatin1(t.button)))
             a->setToolTip(t.tip);
     }
@@ -601,21 +619,32 @@ void LayoutController::SyncControlPanelButtons()
     ShowWindow* const Form9 = m_queries.showWindow();
     if (!Form9)
         return;
-    const auto enabled = [](const QAction* a) { return a && a->isEnabled(); };
+    // A twin the tool bar shows gives its state; one it does not show (the
+    // page show's buttons while the show plays full screen) leaves the panel
+    // button as it is, and the show's direction decides its two buttons.
+    const auto twin = [](const QAction* a, const QToolButton* own) {
+        if (a && a->isVisible())
+            return a->isEnabled();
+        return own && own->isEnabled();
+    };
+    const int direction = m_state.session.ShowState.Direction;
+    const auto directionTwin = [](const QAction* a, bool byDirection) {
+        return a && a->isVisible() ? a->isEnabled() : byDirection;
+    };
     ShowWindow::PanelButtons on;
-    on.showInReverse = enabled(m_items.ShowinReverseToolButton);
-    on.showForward = enabled(m_items.ShowForwardToolButton);
-    on.windowScreen = enabled(m_items.FullScreenToolButton3);
-    on.volume = enabled(m_items.Volume);
-    on.playlistBack = enabled(m_items.PlaylistBATB);
-    on.playlistForward = enabled(m_items.PlaylistFWTB);
+    on.showInReverse = directionTwin(m_items.ShowinReverseToolButton, direction >= 0);
+    on.showForward = directionTwin(m_items.ShowForwardToolButton, direction <= 0);
+    on.windowScreen = twin(m_items.FullScreenToolButton3, Form9->WindowScreenSpeedButton);
+    on.volume = twin(m_items.Volume, Form9->VolumeSpeedButton);
+    on.playlistBack = twin(m_items.PlaylistBATB, Form9->PlaylistBASB);
+    on.playlistForward = twin(m_items.PlaylistFWTB, Form9->PlaylistFWSB);
     const bool advancing = showRuns(m_state.session) && !m_queries.inManualMode();
-    const bool thumbnailView = false;
-    on.editProgram = (enabled(m_items.RunExeToolButton) || thumbnailView) && !advancing;
+    const bool thumbnailView = thumbnailViewActive();
+    on.editProgram = (twin(m_items.RunExeToolButton, Form9->RunExeSpeedButton) || thumbnailView) && !advancing;
     on.oneForward = !advancing;
     on.oneBackwards = !advancing || m_state.session.ZoomFactor > 0;
-    on.rotateLeft = thumbnailView || (enabled(m_items.TBRotateL) && !advancing);
-    on.rotateRight = thumbnailView || (enabled(m_items.TBRotateR) && !advancing);
+    on.rotateLeft = thumbnailView || (twin(m_items.TBRotateL, Form9->SBRotateLeft) && !advancing);
+    on.rotateRight = thumbnailView || (twin(m_items.TBRotateR, Form9->SBRotateRight) && !advancing);
     Form9->SetPanelButtons(on);
 }
 

@@ -9,6 +9,7 @@
 
 #include "base/layout_state.h"
 
+#include <QFont>
 #include <QHash>
 #include <QMargins>
 #include <QObject>
@@ -80,6 +81,8 @@ public:
         std::function<ShowWindow*()> showWindow;
         // The tool-bar or menu action of that objectName (or none).
         std::function<QAction*(const QString&)> actionNamed;
+        // The show plays as pages of thumbnails in the main window.
+        std::function<bool()> thumbnailView;
     };
 
     // `window` is the main window the layouts size and place; `openShow` is
@@ -163,6 +166,9 @@ private:
     // One pass of LayoutForWindowSize for the window's present size.
     void layOutOnce();
     QWidget* layoutControl(const QString& name) const;
+    // The bold interface font the status panels are drawn with.
+    QFont statusPanelFont(const QLabel* label) const;
+    bool thumbnailViewActive() const { return m_queries.thumbnailView && m_queries.thumbnailView(); }
 
     QWidget& m_window;
     ProgramState& m_state;

@@ -8,7 +8,8 @@
 // and saved, run marker removed), from any state (app/quit_on_signal.h).
 //
 // Exit codes: 0 normal end or a start refused by the instance guard,
-// 1 the guard could not run, 2 the program refused to run (StartAbort).
+// 1 the guard could not run, 2 the program refused to run (StartAbort),
+// 3 an audio-only start ("/audio": that player is not built).
 #include "app/application_setup.h"
 #include "base/data_folder.h"
 #include "app/instance_guard.h"

@@ -2,7 +2,20 @@
 #include "platform/designed_widgets.h"
 
 #include <QLabel>
+#include <QLinearGradient>
 #include <QMainWindow>
+#include <QPainter>
+
+QPixmap BottomBarPicture()
+{
+    QPixmap picture(1, 24);
+    QPainter painter(&picture);
+    QLinearGradient g(0, 0, 0, picture.height());
+    g.setColorAt(0, QColor(0xF4, 0xF4, 0xF4));
+    g.setColorAt(1, QColor(0xD8, 0xDC, 0xE2));
+    painter.fillRect(picture.rect(), g);
+    return picture;
+}
 
 MainClientArea::MainClientArea(QMainWindow* window)
     : m_area(new QWidget(window))
@@ -19,6 +32,7 @@ void MainClientArea::addPictures()
     m_measure = platform::PlacedLabel(m_area, "Image3", QRect(0, 0, 1, 1));
     m_menuBackground = platform::PlacedLabel(m_area, "ImMenuBG", QRect(0, 0, 1, 1));
     m_bottomBar = platform::PlacedLabel(m_area, "ImBottomBar", QRect(0, 0, 1, 1));
+    m_bottomBar->setPixmap(BottomBarPicture());
     for (QLabel* l : {m_measure, m_menuBackground, m_bottomBar})
         l->hide();
 }

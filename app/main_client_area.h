@@ -6,9 +6,15 @@
 // "ImBottomBar" (the bottom bar's bitmap).
 #pragma once
 
+#include <QPixmap>
+
 class QLabel;
 class QMainWindow;
 class QWidget;
+
+// The bottom bar's bitmap: a light grey gradient from top to bottom. The
+// status panels and the dialogs' header panels are drawn with it.
+QPixmap BottomBarPicture();
 
 class MainClientArea {
 public:

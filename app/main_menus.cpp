@@ -1,4 +1,5 @@
 #include "app/main_menus.h"
+#include "app/menu_bar_rows.h"
 #include "platform/designed_widgets.h"
 
 #include "browse/page_layouts.h"
@@ -45,13 +46,18 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 
 MainMenus::MainMenus(QMainWindow& window)
 {
-    m_MainMenu1 = platform::Named(window.menuBar(), "MainMenu1");
+    // The menu bar wraps to a second row when the window is too narrow for
+    // its titles (the window's own menuBar() is never made).
+    m_barRows = new MenuBarRows(&window);
+    window.setMenuWidget(m_barRows);
+    m_MainMenu1 = m_barRows->firstRow();
     buildFileMenu(window);
     buildShowMenu();
     buildPageAndMyShowMenus();
     buildListMenus();
     buildOptionsAndHelpMenus();
     buildPopups(window);
+    m_barRows->TakeTitles();
 }
 
 // The File menu.

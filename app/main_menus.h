@@ -25,6 +25,8 @@ public:
 
     // The menu bar and its menus.
     QMenuBar* MainMenu1() const { return m_MainMenu1; }
+    // The menu bar's rows (MainMenu1 and, in a narrow window, MainMenu2).
+    class MenuBarRows* BarRows() const { return m_barRows; }
     QMenu* Bestand1() const { return m_Bestand1; }  // File
     QMenu* Show() const { return m_Show; }
     QMenu* MMultSlide() const { return m_MMultSlide; }  // pictures per page
@@ -257,6 +259,7 @@ private:
     void addTreeFileItems(QMenu* popup);
 
     QMenuBar* m_MainMenu1 = nullptr;
+    class MenuBarRows* m_barRows = nullptr;
     QMenu* m_Bestand1 = nullptr;
     QMenu* m_Show = nullptr;
     QMenu* m_MMultSlide = nullptr;

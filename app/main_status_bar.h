@@ -1,5 +1,5 @@
 // The main window's status bar "StatusBar1" with its two panels: panel 0
-// ("StatusBar1Panel0", at least 250 pixels wide) and panel 1
+// ("StatusBar1Panel0", 30 pixels wide: its icon and a one-letter status) and panel 1
 // ("StatusBar1Panel1", the rest of the bar's width; its text never makes the
 // window wider).
 #pragma once

@@ -36,7 +36,8 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
       m_layout(std::make_unique<LayoutController>(
           *this, state, m_openShow,
           LayoutController::Queries{[this] { return m_slideShow->InManualMode(); }, [this] { return showWindow(); },
-                                    [this](const QString& name) { return actionNamed(name); }}))
+                                    [this](const QString& name) { return actionNamed(name); },
+                                    [this] { return ThumbnailPageSect && ThumbnailPageSect->PageShowRuns(); }}))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -145,8 +146,10 @@ ShowWindow* MainWindow::showWindow() const { return m_showWindow; }
 ShowView* MainWindow::showView() const { return m_showWindow.data(); }
 void MainWindow::setShowWindow(ShowWindow* window)
 {
-    if (m_showWindow)
+    if (m_showWindow) {
         disconnect(m_showWindow, &ShowWindow::CustomRatioRequested, this, nullptr);
+        disconnect(m_showWindow, &ShowWindow::playStateChanged, this, nullptr);
+    }
     m_showWindow = window;
     m_slideShow->SetShowWindow(window);
     PictureDisplaySect->SetShowView(window);
@@ -157,8 +160,11 @@ void MainWindow::setShowWindow(ShowWindow* window)
     if (FitZoomSect)
         FitZoomSect->SetShowView(window);
     // The full-screen show's "Custom" crop ratio is typed in this window's panel.
-    if (window)
+    if (window) {
         connect(window, &ShowWindow::CustomRatioRequested, this, [this] { fitZoom()->ShowCustomRatioPanel(); });
+        connect(window, &ShowWindow::playStateChanged, this, &MainWindow::SyncFullScreenControls,
+                Qt::UniqueConnection);
+    }
 }
 PictureTextWindow* MainWindow::pictureTextWindow() const { return m_pictureTextWindow; }
 void MainWindow::setPictureTextWindow(PictureTextWindow* window) { m_pictureTextWindow = window; }

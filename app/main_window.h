@@ -260,6 +260,9 @@ public:
     // The Show menu's show items take the state of the show in the
     // full-screen window (after the caption rules).
     void SyncShowButtons();
+    // After a step of the full-screen show and when it pauses or goes on:
+    // the control panel's twins and the picture's tip.
+    void SyncFullScreenControls();
     // A show plays one picture at a time in the full-screen window.
     bool FullScreenShowRuns() const;
     // "Show Forward"/"Show in Reverse" and "Manual Mode" of the Show menu.

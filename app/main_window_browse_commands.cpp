@@ -14,6 +14,7 @@
 #include "browse/picture_info_controller.h"
 #include "browse/preview_panel.h"
 #include "browse/thumbnail_page_controller.h"
+#include "browse/thumbnail_files.h"
 #include "browse/thumbnail_page_section.h"
 #include "platform/prompt.h"
 #include "shows/my_show_controller.h"
@@ -25,22 +26,6 @@
 #include <QTableWidget>
 
 #include <algorithm>
-
-namespace {
-
-// The original of a page picture: a thumbnail file's picture in the folder
-// above its "vxothumb" folder; any other picture is its own.
-QString masterPicture(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.dir().dirName().compare(QLatin1String("vxothumb"), Qt::CaseInsensitive) != 0)
-        return path;
-    QDir folder = info.dir();
-    folder.cdUp();
-    return folder.filePath(info.fileName());
-}
-
-} // namespace
 
 void MainWindow::AddCurrentPictureToMyShow()
 {
@@ -76,9 +61,9 @@ void MainWindow::ShowPicFullPopClick()
         const int slot = page->SelectedSlot();
         if (slot < 0 || slot >= page->State().count())
             return;
-        const QString master = masterPicture(page->State().cell(slot).path);
-        if (QFileInfo(master).isFile())
-            FitZoomSect->ShowPictureFull(master);
+        const MasterPicture master = FindMasterPicture(page->State().cell(slot).path);
+        if (master.exists)
+            FitZoomSect->ShowPictureFull(master.path);
         return;
     }
     const QString path = pictureDisplay()->displayState().CurrentPicturePath;

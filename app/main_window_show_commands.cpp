@@ -165,18 +165,30 @@ bool MainWindow::FullScreenShowRuns() const
 
 void MainWindow::SyncShowButtons()
 {
-    // The tool bar keeps its show buttons for the page show; the show of the
-    // full-screen window sets the Show menu's items from its own state:
-    // reverse and forward while paused or going the other way, manual mode
-    // while it advances.
+    // The tool bar keeps its show buttons for the page show (they are hidden
+    // while a show plays full screen); the show of the full-screen window
+    // sets the Show menu's items from its own state: reverse and forward
+    // while paused or going the other way, manual mode while it advances,
+    // one picture on or back while it stands still.
     if (!FullScreenShowRuns())
         return;
     const int direction = m_state.session.ShowState.Direction;
     const bool several = m_state.session.ShowState.PictureCount >= 2 || m_state.session.PictureCount >= 2;
-    enable(mainMenus().ShowForward1(), several && direction <= 0);
-    enable(mainMenus().ShowinReverse1(), several && direction >= 0);
-    enable(mainMenus().ManualMode1(), direction != 0);
-    enable(mainMenus().UseEntireScreen1(), true);
+    const MainMenus& menus = mainMenus();
+    enable(menus.ShowForward1(), several && direction <= 0);
+    enable(menus.ShowinReverse1(), several && direction >= 0);
+    enable(menus.ManualMode1(), direction != 0);
+    enable(menus.PictureForward(), several && direction == 0);
+    enable(menus.PictureBackwards(), several && direction == 0);
+    enable(menus.UseEntireScreen1(), true);
+}
+
+void MainWindow::SyncFullScreenControls()
+{
+    // (The Show menu's items are set as the menu opens, from the show as it
+    // was then.)
+    m_layout->SyncControlPanelButtons();
+    m_layout->SetFullScreenImageHint();
 }
 
 void MainWindow::ShowDirectionClick(int direction, QAction* pageButton)
@@ -276,6 +288,8 @@ void MainWindow::ConnectPictureDisplay()
     connect(display, &PictureDisplaySection::showEndWanted, show, &SlideShowController::EndShow);
     connect(display, &PictureDisplaySection::voiceReleaseWanted, m_sound.get(),
             [this] { m_sound->ReleaseVoiceFile(); });
+    connect(display, &PictureDisplaySection::stepEnded, this, &MainWindow::SyncFullScreenControls);
+    connect(show, &SlideShowController::cutOutShown, m_layout.get(), &LayoutController::SetFullScreenImageHint);
 }
 
 // The keyboard hook sets up the menus before it goes in. The keys' show

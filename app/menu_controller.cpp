@@ -2,6 +2,7 @@
 // when a menu opens, the measurers, the MyShow panel switch and the
 // clipboard commands.
 #include "app/menu_controller.h"
+#include "app/menu_bar_rows.h"
 #include "app/layout_controller.h"
 #include "app/main_menus.h"
 #include "app/main_tool_bars.h"
@@ -20,6 +21,8 @@
 #include "browse/page_layouts.h"
 #include "browse/picture_display.h"
 #include "browse/preview_panel.h"
+#include "browse/thumbnail_files.h"
+#include "browse/thumbnail_page_controller.h"
 #include "browse/thumbnail_page_section.h"
 #include "formats/picture_file.h"
 #include "platform/build_info.h"
@@ -35,6 +38,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -167,6 +171,27 @@ void MenuController::connectMenuOpenings()
                 if (runs(m_state.session) && !m_inManualMode())
                     emit pauseWanted();
             });
+    if (m_menus.BarRows())
+        for (QAction* title : m_menus.BarRows()->titles())
+            if (title->menu())
+                title->menu()->installEventFilter(this);
+}
+
+bool MenuController::eventFilter(QObject* watched, QEvent* event)
+{
+    // A menu opened with the mouse, closed by Escape: the menu bar takes no
+    // keyboard (the menu bar has the focus only when the menu was opened from
+    // the keyboard, which keeps the usual walk along the titles).
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        auto* menu = qobject_cast<QMenu*>(watched);
+        const MenuBarRows* rows = m_menus.BarRows();
+        const bool barHasKeys = rows && (rows->firstRow()->hasFocus() || rows->secondRow()->hasFocus());
+        if (menu && menu->isVisible() && rows && !barHasKeys) {
+            menu->hide();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void MenuController::connectMenuCommands()
@@ -217,9 +242,9 @@ void MenuController::connectPopupCommands()
 
 void MenuController::MeasureMenuWidth(int menuIndex)
 {
-    if (!m_menus.MainMenu1())
+    if (!m_menus.BarRows())
         return;
-    const QList<QAction*> bar = m_menus.MainMenu1()->actions();
+    const QList<QAction*> bar = m_menus.BarRows()->titles();
     if (menuIndex >= 0 && menuIndex < bar.size())
         MeasureMenu(bar[menuIndex]->menu());
 }
@@ -236,7 +261,7 @@ MenuCaptionState MenuController::menuCaptionState() const
     s.showRunning = runs(m_state.session);
     s.manualMode = s.showRunning && m_inManualMode();
     s.myShowHidden = Settings.MyShowHidden == 1;
-    s.thumbnailView = false;   // the page view reports itself through its own pop-up
+    s.thumbnailView = m_parts.Page && m_parts.Page->PageShowRuns();
     s.demoMode = state().start.DemoMode == 1;
     s.cutOutShown = state().session.CutOutCount > 0;
     s.current = pictureAt(m_parts.Display->CurrentPicturePath);
@@ -437,6 +462,16 @@ void MenuController::SetPicturePopupCaptions()
     PicturePopupState p;
     p.showPictures = m_openShow.SourceIsShow == 1;
     p.selectedCount = m_parts.Page->PageView ? m_parts.Page->PageView->State().SelectedPictureCount() : 0;
+    // The full-screen item shows the original of the selected picture.
+    if (ThumbnailPageController* page = m_parts.Page->PageView) {
+        const int slot = page->SelectedSlot();
+        if (slot >= 0 && slot < page->State().count()) {
+            const MasterPicture master = FindMasterPicture(page->State().cell(slot).path);
+            p.selectedIsThumbnailWithMaster = master.isSmallerCopy && master.exists;
+            p.masterFolder = master.folder;
+            p.masterExists = master.exists;
+        }
+    }
     for (int k = 0; k < 5; ++k) {
         if (QAction* l = m_menus.LaunchItems()[size_t(k)]) {
             p.launchCaption[k] = l->text();

@@ -84,6 +84,9 @@ public:
     // Connects the menus' opening handlers and the owner-drawn menu style
     // (done once; the first showing of the window does it too).
     void SetupMenus();
+    // Escape in a menu-bar menu opened with the mouse closes it and leaves
+    // the keys to the window (not to the menu bar's titles).
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void MeasureMenuWidth(int menuIndex);
     void MeasureTreePopupWidth();
     // Menu openings: captions, visibility and enabled states rebuilt.

@@ -115,6 +115,10 @@ MenuProxyStyle::ItemLook MenuProxyStyle::lookOf(const QAction* action) const
         look.glyphs.enabled = g.toInt();
     if (d.isValid())
         look.glyphs.disabled = d.toInt();
+    // A checked item without a glyph of its own (a tool button shown in its
+    // bar's overflow menu) carries the check glyph, so its mark shows.
+    if (action->isCheckable() && checked && look.glyphs.enabled < 0 && look.glyphs.disabled < 0)
+        look.glyphs = MenuGlyphPair{67, 67};
     return look;
 }
 
@@ -150,6 +154,12 @@ void MenuProxyStyle::drawControl(ControlElement element, const QStyleOption* opt
         } else {
             DrawMenuItem(look.hint, *painter, mi->rect, selected, look.caption,
                          look.glyphs.enabled, look.glyphs.disabled, look.enabled, ctx, m_menuState);
+            // A tool button in its bar's overflow menu keeps its icon.
+            const QWidget* opener = widget ? widget->parentWidget() : nullptr;
+            const bool overflow = opener && opener->objectName() == QLatin1String("qt_toolbar_ext_button");
+            if (overflow && action && look.glyphs.enabled < 0 && !action->icon().isNull())
+                action->icon().paint(painter, QRect(5, mi->rect.top() + 1, 16, 16), Qt::AlignCenter,
+                                     look.enabled ? QIcon::Normal : QIcon::Disabled);
             if (mi->menuItemType == QStyleOptionMenuItem::SubMenu) {
                 // The submenu arrow, as the system draws it beside an
                 // owner-drawn item.

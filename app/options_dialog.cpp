@@ -1,4 +1,5 @@
 #include "app/options_dialog.h"
+#include "app/main_client_area.h"
 #include "base/named_timer.h"
 
 #include "base/data_folder.h"
@@ -72,12 +73,15 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, const DataPaths& paths, co
     styleTabs();
 
     PageControl1->setCurrentWidget(IncludeSheet);
-    // The dialog fits an 800 x 600 screen; the tabs that do not fit scroll.
+    // The dialog is wide enough for every tab; only a screen too narrow for
+    // that (800 pixels) leaves tabs to scroll.
     PageControl1->setUsesScrollButtons(true);
     PageControl1->setElideMode(Qt::ElideNone);
     const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-    resize(std::min(OptionsDialogSize.width(), avail.width() - 40),
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    const int tabsWidth = PageControl1->tabBar()->sizeHint().width() + margins.left() + margins.right() + 8;
+    resize(std::min(std::max(OptionsDialogSize.width(), tabsWidth), avail.width() - 40),
            std::min(OptionsDialogSize.height(), avail.height() - 60));
     setValues(OptionsValuesFrom(m_settings.Settings, m_settings.AddSettings));
 }
@@ -197,6 +201,19 @@ void OptionsDialog::FormActivate()
 void OptionsDialog::TimerOnActivateTimer()
 {
     TimerOnActivate->stop();
+    // The header picture: the main window's bottom-bar picture stretched
+    // over the top panel, behind the panel's other controls.
+    if (!PanelPicture) {
+        PanelPicture = new QLabel(Panel2);
+        PanelPicture->setObjectName(QStringLiteral("PanelPicture"));
+        PanelPicture->setScaledContents(true);
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        const QLabel* bar = owner ? owner->findChild<QLabel*>(QStringLiteral("ImBottomBar")) : nullptr;
+        PanelPicture->setPixmap(bar && !bar->pixmap().isNull() ? bar->pixmap() : BottomBarPicture());
+        PanelPicture->setGeometry(0, 0, Panel2->width(), Panel2->height());
+        PanelPicture->lower();
+        PanelPicture->show();
+    }
     PageControl1->tabBar()->update();
 }
 

@@ -60,6 +60,7 @@ public:
 
     QTabWidget* PageControl1 = nullptr;
     QFrame* Panel2 = nullptr;
+    QLabel* PanelPicture = nullptr;   // the header picture over Panel2, made once shown
     // The pages, in tab order.
     TIncludePage* IncludeSheet = nullptr;
     TPlayPage* PlaySheet = nullptr;

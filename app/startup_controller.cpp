@@ -46,6 +46,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <optional>
 
@@ -100,7 +101,8 @@ QString createShortcut(const QString& target, int location, const QString& descr
         return QString();
     const QString path = folder + QLatin1Char('/') + QFileInfo(target).completeBaseName() + QStringLiteral(".desktop");
     const QString text = QStringLiteral("[Desktop Entry]\nType=Link\nName=") + QFileInfo(target).fileName()
-        + QStringLiteral("\nComment=") + description + QStringLiteral("\nURL=file://") + target
+        + QStringLiteral("\nComment=") + description + QStringLiteral("\nURL=")
+        + QString::fromLatin1(QUrl::fromLocalFile(target).toEncoded())
         + QStringLiteral("\nIcon=")
         + (iconKind == QLatin1String("SS") ? QStringLiteral("folder-pictures") : QStringLiteral("folder-music"))
         + QLatin1Char('\n');
@@ -196,10 +198,9 @@ void StartupController::FormCreate()
     if (!start.DemoMode)
         FinishInterruptedWork(m_state.paths);
 
-    // The start goes on: no warning pending yet, the first status panel
-    // 250 pixels wide.
+    // The start goes on: no warning pending yet (the status panels' widths
+    // are the status bar's own: panel 0 holds its icon, panel 1 the rest).
     start.StartupMessage.clear();
-    m_widgets.StatusPanel0->setMinimumWidth(250);
 
     if (!readOrMakeSettings())
         return;
@@ -590,8 +591,11 @@ void StartupController::openStartupFolder()
         const QChar letter = platform::DriveLetterOf(folder);
         const QString drive = letter.isNull() ? QStringLiteral("C") : QString(letter);
         if (!QFileInfo(folder).isDir()) {
-            if (IsOnUnmountedVolume(folder))
-                state().start.StartupMessage = QStringLiteral("Drive ") + drive + QStringLiteral(": not ready") +
+            // A volume that is not mounted has no letter: it is named by the
+            // place it mounts at.
+            const QString volume = UnmountedVolumeOf(folder);
+            if (!volume.isEmpty())
+                state().start.StartupMessage = QStringLiteral("Drive ") + volume + QStringLiteral(": not ready") +
                                  QStringLiteral(", could not open Default start-up folder ") + folder +
                                  QStringLiteral(".");
             else

@@ -510,15 +510,20 @@ QStringList fstabMountPoints()
 
 bool IsOnUnmountedVolume(const QString& folder, const MountedCheck& mounted)
 {
+    return !UnmountedVolumeOf(folder, mounted).isEmpty();
+}
+
+QString UnmountedVolumeOf(const QString& folder, const MountedCheck& mounted)
+{
     if (folder.isEmpty())
-        return false;
+        return {};
     // A stored folder with a drive letter ("D:\Pictures"): the letter names
     // a volume that is not there now.
     static const QRegularExpression driveLetter(QStringLiteral("^[A-Za-z]:"));
     if (driveLetter.match(folder).hasMatch())
-        return true;
+        return folder.left(1).toUpper();
     if (!folder.startsWith(QLatin1Char('/')))
-        return false;
+        return {};
 
     MountedCheck isMounted = mounted;
     if (!isMounted) {
@@ -539,20 +544,35 @@ bool IsOnUnmountedVolume(const QString& folder, const MountedCheck& mounted)
         candidates << prefix(3);
     if (parts.size() >= 4 && parts[0] == QLatin1String("run") && parts[1] == QLatin1String("media"))
         candidates << prefix(4);
+    QString fstabPoint;
     if (!mounted) {
         for (const QString& point : fstabMountPoints()) {
             const QString clean = QDir::cleanPath(folder);
-            if (clean == point || clean.startsWith(point + QLatin1Char('/')))
+            if (clean == point || clean.startsWith(point + QLatin1Char('/'))) {
                 candidates << point;
+                if (point.size() > fstabPoint.size())
+                    fstabPoint = point;
+            }
         }
     }
     if (candidates.isEmpty())
-        return false;
+        return {};
     // Mounted at one of them: the volume is there and the folder is truly gone.
     for (const QString& candidate : candidates)
         if (isMounted(candidate))
-            return false;
-    return true;
+            return {};
+    // The volume's own mount point: fstab's, /run/media/<user>/LABEL,
+    // /media/<user>/LABEL for the user's own folder, else /media/LABEL or
+    // /mnt/NAME.
+    if (!fstabPoint.isEmpty())
+        return fstabPoint;
+    if (parts[0] == QLatin1String("run"))
+        return prefix(4);
+    const QString user = QDir::home().dirName();
+    if (parts[0] == QLatin1String("media") && parts.size() >= 3
+        && (parts[1] == user || parts[1] == qEnvironmentVariable("USER")))
+        return prefix(3);
+    return prefix(2);
 }
 
 void ReadShellFolders(EnvironmentInfo& environment, QString& startupFolder, const MountedCheck& mounted)

@@ -123,6 +123,10 @@ int CancelNetworkDrive(const QString& localName);
 // not ready instead of dropping the user's choice.
 using MountedCheck = std::function<bool(const QString& mountPoint)>;
 bool IsOnUnmountedVolume(const QString& folder, const MountedCheck& mounted = {});
+// The volume such a folder lives on, as the start-up message names it: the
+// mount point where it comes ("/media/usbstick"), or the letter of a stored
+// "D:\Pictures"; empty when the folder is not on an unmounted volume.
+QString UnmountedVolumeOf(const QString& folder, const MountedCheck& mounted = {});
 
 // Reads Desktop and Pictures into the environment; the start-up folder becomes
 // the Pictures folder when it does not exist, unless its volume is only unmounted.

@@ -4,6 +4,7 @@
 // buttons, and the wallpaper command.
 #include "browse/external_programs_controller.h"
 
+#include "platform/desktop_open.h"
 #include "base/data_folder.h"
 #include "base/program_state.h"
 #include "base/environment.h"
@@ -30,7 +31,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -415,7 +416,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
 
 void ExternalProgramsController::IrfanviewClick()
 {
-    QDesktopServices::openUrl(QUrl(ViewerHomePage));
+    platform::OpenWebAddress(QUrl(ViewerHomePage));
 }
 
 // ---- the sibling program --------------------------------------------------------------
@@ -446,7 +447,12 @@ void ExternalProgramsController::ResetToExifPopClick()
     FolderPictureChooser* const Form20 = m_folderPictureWindow();
     Form20->SetFolder(SelectedFolder);
     m_openShow.CollectPurpose = QStringLiteral("ResetToEXIF");
+    // The chooser is titled by what it is asked for here; it keeps its own
+    // title for its other uses.
+    const QString ownTitle = Form20->windowTitle();
+    Form20->setWindowTitle(QStringLiteral("Reset file dates to picture date taken (EXIF)"));
     const int result = Form20->Run(m_session.PlayOptions);
+    Form20->setWindowTitle(ownTitle);
     m_openShow.CollectPurpose.clear();
     if (result == 1)
         ResetFileDatesToExif();

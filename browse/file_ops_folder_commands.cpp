@@ -3,6 +3,7 @@
 #include "browse/file_ops_controller.h"
 #include "browse/thumbnail_page_section.h"
 
+#include "platform/desktop_open.h"
 #include "base/data_folder.h"
 #include "base/settings_store.h"
 #include "browse/folder_tree_widget.h"
@@ -11,7 +12,7 @@
 #include "platform/volume_root.h"
 
 #include <QAction>
-#include <QDesktopServices>
+
 #include <QFileInfo>
 #include <QTreeWidget>
 #include <QUrl>
@@ -144,5 +145,5 @@ void FileOperationsController::WindowsExplorer1Click()
 {
     const QString SelectedFolder = m_tree.SelectedFolder;
     if (!SelectedFolder.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(SelectedFolder));
+        platform::OpenFolderInFileManager(SelectedFolder);
 }

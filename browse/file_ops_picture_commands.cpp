@@ -402,8 +402,10 @@ void FileOperationsController::Backwards1ToolButtonClick()
     if (m_page.PageView && m_page.PageView->ThumbnailViewActive())  // the page section steps a page show
         return;
     ShowView* const Form9 = m_showView.data();
+    // The tool bar's button rules while the bar shows it; in a show played
+    // full screen the Show menu's item (enabled only then) asks.
     QAction* button = m_w.Backwards1ToolButton;
-    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || !Form9)
+    if ((button && button->isVisible() && !button->isEnabled()) || m_session.PlaybackActive != 1 || !Form9)
         return;
     Form9->OneBackwardsClick();
 }
@@ -413,8 +415,10 @@ void FileOperationsController::Forward1ToolButtonClick()
     if (m_page.PageView && m_page.PageView->ThumbnailViewActive())  // the page section steps a page show
         return;
     ShowView* const Form9 = m_showView.data();
+    // The tool bar's button rules while the bar shows it; in a show played
+    // full screen the Show menu's item (enabled only then) asks.
     QAction* button = m_w.Forward1ToolButton;
-    if ((button && !button->isEnabled()) || m_session.PlaybackActive != 1 || !Form9)
+    if ((button && button->isVisible() && !button->isEnabled()) || m_session.PlaybackActive != 1 || !Form9)
         return;
     m_session.ShowState.StepByHand = true;
     Form9->Step(1);

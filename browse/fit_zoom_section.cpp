@@ -204,9 +204,14 @@ CustomRatioPanel* FitZoomSection::CustomRatio()
         connect(m_customRatio, &CustomRatioPanel::windowCommandsEnabled, this, [this](bool enabled) {
             if (m_w.ToolBar1)
                 m_w.ToolBar1->setEnabled(enabled);
-            if (m_w.MainMenu1)
-                for (QAction* item : m_w.MainMenu1->actions())
-                    item->setEnabled(enabled);
+            // Every title of the menu bar, on either of its rows.
+            if (m_w.MainMenu1) {
+                QWidget* rows = m_w.MainMenu1->parentWidget();
+                const QList<QMenuBar*> bars = rows ? rows->findChildren<QMenuBar*>() : QList<QMenuBar*>{m_w.MainMenu1};
+                for (QMenuBar* bar : bars)
+                    for (QAction* item : bar->actions())
+                        item->setEnabled(enabled);
+            }
         });
     }
     return m_customRatio;

@@ -36,6 +36,7 @@ ThumbnailPageWidgets thumbnailPageWidgets(MainWindow* f)
     w.ShowForwardToolButton = f->toolBars().ShowForwardToolButton();
     w.ShowinReverseToolButton = f->toolBars().ShowinReverseToolButton();
     w.ToolButton2 = f->toolBars().ToolButton2();
+    w.FullScreenToolButton3 = f->toolBars().FullScreenToolButton3();
     w.PictureForward = f->mainMenus().PictureForward();
     w.PictureBackwards = f->mainMenus().PictureBackwards();
     return w;

@@ -246,6 +246,7 @@ public:
     {
         if (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
+        emit m_s->stepEnded();
     }
 
     // The area the show window's title is centred in: the primary screen.

@@ -124,6 +124,9 @@ signals:
     void pictureStatusWanted();
     // The music fades out before the next step, `intervalMs` from now.
     void musicFadeWanted(int intervalMs);
+    // A display step has ended (shown, skipped or failed): the full-screen
+    // window's buttons and picture tip follow the commands it left.
+    void stepEnded();
 
 private:
 

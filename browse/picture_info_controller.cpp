@@ -397,10 +397,12 @@ void PictureInfoController::CaptionHoverFileOperations(QTreeWidgetItem* node, bo
         if (m_w.RenamePicture)
             m_w.RenamePicture->setText(QStringLiteral("Re&name ") + what);
         if (m_w.FileOperations)
-            m_w.FileOperations->setEnabled(true);
+            m_w.FileOperations->menuAction()->setEnabled(true);
         m_w.TreeView1->setCurrentItem(node);
     } else if (m_w.FileOperations) {
-        m_w.FileOperations->setEnabled(false);
+        // The item greys; the submenu itself stays able to open once the
+        // item is enabled again (as the File menu's captions do in a show).
+        m_w.FileOperations->menuAction()->setEnabled(false);
     }
 }
 

@@ -60,6 +60,22 @@ QString ThumbnailFolderOf(const QString& picture)
     return picture.left(slash + 1) + ThumbFolderName;
 }
 
+MasterPicture FindMasterPicture(const QString& picture)
+{
+    MasterPicture m;
+    const QFileInfo info(picture);
+    const QString folderName = info.dir().dirName();
+    m.isSmallerCopy = folderName.compare(ThumbFolderName, Qt::CaseInsensitive) == 0
+                      || folderName.compare(QLatin1String("smallpics"), Qt::CaseInsensitive) == 0;
+    QDir folder = info.dir();
+    if (m.isSmallerCopy)
+        folder.cdUp();
+    m.folder = folder.path();
+    m.path = m.isSmallerCopy ? folder.filePath(info.fileName()) : picture;
+    m.exists = !picture.isEmpty() && QFileInfo(m.path).isFile();
+    return m;
+}
+
 bool OutsideThumbnailFolders(const QString& picture, const QString& internetCacheLower)
 {
     const int slash = picture.lastIndexOf(QLatin1Char('/'));

@@ -46,6 +46,17 @@ QString ThumbnailFolderOf(const QString& picture);
 // (`internetCacheLower`, lower case; empty: no cache).
 bool OutsideThumbnailFolders(const QString& picture, const QString& internetCacheLower);
 
+// The original ("master") of a picture shown on a page: a picture in a
+// "vxothumb" or "smallpics" folder (any case) is a smaller copy whose master
+// has its name in the folder above; any other picture is its own master.
+struct MasterPicture {
+    QString path;             // the master picture
+    QString folder;           // the master's folder
+    bool isSmallerCopy = false;
+    bool exists = false;      // the master is an existing file
+};
+MasterPicture FindMasterPicture(const QString& picture);
+
 // The settings the thumbnail rules read, taken apart so the rules can be
 // called with any values.
 struct ThumbnailOptions {

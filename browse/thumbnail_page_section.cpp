@@ -171,7 +171,12 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
     ShowState.LastDirection = 1;
     ShowState.PictureCount = int32_t(order.size());
     ShowState.ManualMode = manual;
+    // Started paused, the show says so: the first Space then starts it.
+    if (manual && m_w.StatusPanel1)
+        m_w.StatusPanel1->setText(QStringLiteral("Show paused"));
     PageView->StartPageShow(order, true, layout);
+    // The show buttons' tips are those of the thumbnail view.
+    emit showRunningHintsWanted();
     Q_UNUSED(continuous);
     return true;
 }
@@ -254,9 +259,13 @@ void ThumbnailPageSection::refreshShowButtons()
 void ThumbnailPageSection::setShowButtonsVisible(bool visible)
 {
     for (QAction* a : {m_w.ToolButton2, m_w.ShowinReverseToolButton, m_w.ShowForwardToolButton,
-                       m_w.ManualModeToolButton, m_w.Backwards1ToolButton, m_w.Forward1ToolButton})
+                       m_w.ManualModeToolButton, m_w.Backwards1ToolButton, m_w.Forward1ToolButton,
+                       m_w.FullScreenToolButton3})
         if (a)
             a->setVisible(visible);
+    // The pages' show goes on full screen from the selected picture ('F').
+    if (m_w.FullScreenToolButton3)
+        m_w.FullScreenToolButton3->setEnabled(visible);
 }
 
 void ThumbnailPageSection::PageContinue(int direction)

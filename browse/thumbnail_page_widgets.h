@@ -38,6 +38,7 @@ struct ThumbnailPageWidgets {
     QAction* ShowForwardToolButton = nullptr;
     QAction* ShowinReverseToolButton = nullptr;
     QAction* ToolButton2 = nullptr;          // Stop Slide Show
+    QAction* FullScreenToolButton3 = nullptr; // Resume slide show in full screen mode
     QAction* PictureForward = nullptr;       // the Show menu's "1 Picture/Page forward"
     QAction* PictureBackwards = nullptr;
 };

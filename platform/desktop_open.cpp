@@ -1,6 +1,10 @@
 #include "platform/desktop_open.h"
 
+#include "platform/prompt.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,6 +17,23 @@ namespace {
 // not open it" (4).
 constexpr int XdgOpenNoMethod = 3;
 constexpr int XdgOpenFailed = 4;
+
+UrlOpener& opener()
+{
+    static UrlOpener o;
+    return o;
+}
+
+QList<QUrl>& opened()
+{
+    static QList<QUrl> list;
+    return list;
+}
+
+void openTelling(const QUrl& url, const QString& text, const QString& what)
+{
+    OpenInBrowser(url, [text, what] { showMessage(PromptKind::Information, text + what); });
+}
 
 } // namespace
 
@@ -49,6 +70,50 @@ void OpenWithDesktop(const QUrl& url, QObject* context, std::function<void()> no
         process->deleteLater();
     });
     process->start();
+}
+
+void OpenInBrowser(const QUrl& url, NoProgramHandler noProgram)
+{
+    opened().append(url);
+    if (opener()) {
+        opener()(url, noProgram);
+        return;
+    }
+    // Without a screen (offscreen test runs) no browser is started.
+    const QString qpa = QGuiApplication::platformName();
+    if (qpa == QLatin1String("offscreen") || qpa == QLatin1String("minimal"))
+        return;
+    OpenWithDesktop(url, QCoreApplication::instance(), std::move(noProgram));
+}
+
+void OpenWebAddress(const QUrl& url)
+{
+    openTelling(url, NoBrowserText, url.toString());
+}
+
+void OpenMailAddress(const QString& address)
+{
+    openTelling(QUrl(QStringLiteral("mailto:") + address), NoMailProgramText, address);
+}
+
+void OpenFolderInFileManager(const QString& folder)
+{
+    openTelling(QUrl::fromLocalFile(folder), NoFileManagerText, folder);
+}
+
+void SetUrlOpener(UrlOpener o)
+{
+    opener() = std::move(o);
+}
+
+const QList<QUrl>& OpenedUrls()
+{
+    return opened();
+}
+
+void ClearOpenedUrls()
+{
+    opened().clear();
 }
 
 } // namespace platform

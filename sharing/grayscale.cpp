@@ -17,8 +17,13 @@ void GrayscaleBitmap(QImage& bitmap)
         auto* line = reinterpret_cast<QRgb*>(bitmap.scanLine(y));
         for (int x = 0; x < bitmap.width(); ++x) {
             const QRgb p = line[x];
-            // Integer form of round(0.3 R + 0.6 G + 0.1 B): exact halves round up.
-            const int grey = (3 * qRed(p) + 6 * qGreen(p) + qBlue(p) + 5) / 10;
+            // Integer form of round(0.3 R + 0.6 G + 0.1 B), an exact half
+            // going to the even neighbour.
+            const int tenths = 3 * qRed(p) + 6 * qGreen(p) + qBlue(p);
+            int grey = tenths / 10;
+            const int rest = tenths % 10;
+            if (rest > 5 || (rest == 5 && grey % 2 == 1))
+                ++grey;
             line[x] = qRgba(grey, grey, grey, qAlpha(p));
         }
     }

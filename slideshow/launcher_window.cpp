@@ -32,6 +32,10 @@ ShowLauncherDialog::ShowLauncherDialog(const QString& argument, const QString& r
     box(PlaylistCB, "PlaylistCB", QStringLiteral("Play a sound playlist"), record_.PlayPlaylist);
     box(FadeCB, "FadeCB", QStringLiteral("Fade music"), record_.Fade);
     box(LoopCB, "LoopCB", QStringLiteral("Play continuously"), record_.Loop);
+    // The instant show plays no voice recordings, playlists or fades here:
+    // those choices are kept as stored and shown greyed.
+    for (QCheckBox* absent : {VoiceCB, PlaylistCB, FadeCB})
+        absent->setEnabled(false);
     PlayOrderCB = new QComboBox(this);
     PlayOrderCB->setObjectName(QStringLiteral("PlayOrderCB"));
     PlayOrderCB->addItems({QStringLiteral("In order"), QStringLiteral("Random")});

@@ -294,6 +294,7 @@ void ShowWindow::TogglePause()
         IntervalTimer->start();
     }
     keepAhead();
+    emit playStateChanged();
 }
 
 void ShowWindow::StopSlideShow()
@@ -492,6 +493,7 @@ void ShowWindow::ContinueShow(int direction)
         IntervalTimer->start();
     }
     keepAhead();
+    emit playStateChanged();
 }
 
 void ShowWindow::ShowKeyDown(int key, Qt::KeyboardModifiers modifiers)

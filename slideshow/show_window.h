@@ -193,6 +193,9 @@ signals:
     // A wheel turn that is no zoom (angle delta; forward > 0): the show
     // steps or changes its speed.
     void wheelTurned(int delta);
+    // The show paused, or went on in a direction: the control panel's
+    // buttons and the picture's tip follow.
+    void playStateChanged();
 
 public:
     // (The rotate buttons of the control panel emit RotateLeftClicked and

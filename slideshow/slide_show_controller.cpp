@@ -216,6 +216,9 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
     if (m_items.ToolButton2)
         connect(m_items.ToolButton2, &QAction::triggered, this, &SlideShowController::ToolButton2Click, Qt::UniqueConnection);
     m_state.session.PlaybackActive = 1;
+    // The end of the show before is no news for this one.
+    if (m_items.StatusPanel1 && m_items.StatusPanel1->text() == QLatin1String("Slide show ended!"))
+        m_items.StatusPanel1->clear();
     // The show's source (a folder or a show file) goes to the top of the
     // recent list.
     if (!ShowSourcePath.isEmpty())

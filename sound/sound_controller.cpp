@@ -8,11 +8,13 @@
 #include "browse/picture_display.h"
 #include "browse/preview_panel.h"
 #include "platform/icons.h"
+#include "platform/prompt.h"
 #include "shows/show_file.h"
 #include "sound/sound_state.h"
 #include "slideshow/show_state.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QTimer>
@@ -76,12 +78,22 @@ void SoundController::ResetVoicePlayButton()
 
 void SoundController::DefPlaylistClick()
 {
-    // The playlist editor is not built yet: the default (or given) playlist
-    // is only queued. An audio-only start has nothing else to show and ends.
+    // The playlist editor and the audio-only player are not built: the
+    // default (or given) playlist is only queued. An audio-only start says
+    // so and ends with a failure status.
     m_sound.PlayQueue.clear();
     m_sound.PlayQueueIndex = -1;
-    if (m_state.start.AudioMode)
-        QTimer::singleShot(0, &m_window, [window = &m_window] { window->close(); });
+    if (m_state.start.AudioMode) {
+        const QString playlist = m_state.start.AudioPlaylistArgument;
+        platform::showMessage(platform::PromptKind::Error,
+                              QStringLiteral("Vistamo! : The audio player is not part of this version, ")
+                                  + (playlist.isEmpty() ? QStringLiteral("no playlist can be played")
+                                                        : playlist + QStringLiteral(" can not be played")));
+        QTimer::singleShot(0, &m_window, [window = &m_window] {
+            window->close();
+            QCoreApplication::exit(AudioPlayerMissingExitCode);
+        });
+    }
 }
 
 void SoundController::WatchVoicePlayer()

@@ -43,7 +43,10 @@ public:
     void StopMusic();
     void ReleaseVoiceFile(const QString& PicturePath = QString());
     void ResetVoicePlayButton();
+    // The default (or given) playlist; an audio-only start ends here with
+    // AudioPlayerMissingExitCode, since the audio-only player is not built.
     void DefPlaylistClick();
+    static constexpr int AudioPlayerMissingExitCode = 3;
     // Plays the sound of the open show's record (marked by
     // session().PictureSoundPlaying) or the music queue's track; false when
     // it could not be started.

@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -295,6 +296,23 @@ TEST(FormCreate, NormalCloseMergesWithTheFileOnDisk)
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
 }
 
+TEST(FormCreate, AStartupFolderOnAVolumeNotMountedNamesThatVolume)
+{
+    QDir().mkpath(dataFolder());
+    TSettingsRecord rec;
+    FillFirstRunSettings(rec, TFirstRunInputs{dataFolder(), "/", "Sans", 0, 1});
+    rec.StartupFolder = "/media/vistamo-absent-stick/Photos";
+    ASSERT_TRUE(WriteSettingsFile(dataFolder() + "/VXSettings61.dat", rec).ok());
+    Quiet quiet;
+    MainWindow form(TestState());
+    form.startup()->FormCreate();
+    ASSERT_EQ(TestState().start.StartAbort, 0);
+    EXPECT_EQ(TestState().start.StartupMessage,
+              QStringLiteral("Drive /media/vistamo-absent-stick: not ready, could not open Default start-up folder "
+                             "/media/vistamo-absent-stick/Photos."));
+    form.closing()->FormClose();
+}
+
 TEST(FormCreate, FolderArgumentOpenedNormallyMakesTheDataFilesWritableAgain)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
@@ -359,7 +377,9 @@ TEST(FormCreate, RequestFileMakesADesktopLinkToTheShowsFolder)
     ASSERT_TRUE(QFileInfo(link).isFile());
     const QByteArray text = readFile(link);
     EXPECT_TRUE(text.contains("Type=Link"));
-    EXPECT_TRUE(text.contains(("URL=file://" + dataFolder() + "/Vistamo! Slide Shows").toUtf8()));
+    // The address is percent-encoded (the folder's name has a blank).
+    EXPECT_TRUE(text.contains("URL=" + QUrl::fromLocalFile(dataFolder() + "/Vistamo! Slide Shows").toEncoded() + "\n"));
+    EXPECT_TRUE(text.contains("/Vistamo!%20Slide%20Shows\n"));
     EXPECT_TRUE(text.contains("Comment=Quick access to your Vistamo! slide shows"));
 }
 

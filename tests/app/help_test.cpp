@@ -9,6 +9,7 @@
 #include "app/help_web.h"
 #include "base/start_args.h"
 #include "app/main_window.h"
+#include "browse/folder_tree_widget.h"
 #include "platform/desktop_open.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
@@ -304,7 +305,7 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
                                  QStringLiteral("https://vistamo.example/download.htm")}));
 }
 
-TEST_F(HelpFixture, HelpContentsWithoutAProgramForWebPagesSaysWhereThePageIs)
+TEST_F(HelpFixture, WithoutAProgramForWebPagesEachPageSaysWhereItIs)
 {
     // A desktop without xdg-open and without any browser on the PATH.
     const QByteArray savedPath = qgetenv("PATH");
@@ -320,6 +321,24 @@ TEST_F(HelpFixture, HelpContentsWithoutAProgramForWebPagesSaysWhereThePageIs)
         QTest::qWait(20);
     EXPECT_EQ(messages(), QStringList({NoWebPageProgramText + page}));
     EXPECT_TRUE(messages().value(0).endsWith(QStringLiteral("\n") + page));
+    // The web pages of the Help menu say so too, each with its address.
+    for (QAction* item : {form.mainMenus().WhatsNew(), form.mainMenus().ReportBug(), form.mainMenus().Support()})
+        item->trigger();
+    for (int i = 0; i < 100 && messages().size() < 4; ++i)
+        QTest::qWait(20);
+    EXPECT_EQ(messages().mid(1),
+              QStringList({platform::NoBrowserText + QStringLiteral("https://vistamo.example/NewInVersion/NewInVersion.htm"),
+                           platform::NoBrowserText + QStringLiteral("https://vistamo.example/bugreport.htm"),
+                           platform::NoBrowserText + QStringLiteral("https://vistamo.example/sup.htm")}));
+    // "Open in file manager" says which folder it could not open.
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QString folder = testsupport::freshDir(QStringLiteral("to-open"));
+    form.folderTree()->SelectedFolder = folder;
+    form.mainMenus().WindowsExplorer1()->trigger();
+    for (int i = 0; i < 100 && messages().size() < 5; ++i)
+        QTest::qWait(20);
+    EXPECT_EQ(messages().value(4), platform::NoFileManagerText + folder);
     SetUrlOpener({});
     qputenv("PATH", savedPath);
 }

@@ -29,11 +29,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -109,6 +111,16 @@ TEST(MainWindowStart, TitlesAreTheWindowsOwnCaptions)
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^version \\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch())
         << version.toStdString();
     EXPECT_FALSE(w.form.windowTitle().contains(QStringLiteral(" — ")));
+}
+
+TEST(MainWindowStart, ToolTipsStayUpForTheHintHidePause)
+{
+    StartedWindow w;
+    QWidget* button = w.form.toolBars().ToolBar1()->widgetForAction(w.form.toolBars().ToolButton1());
+    ASSERT_TRUE(button);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &help);
+    EXPECT_EQ(button->toolTipDuration(), 10000);
 }
 
 TEST(MainWindowStart, VersionCheckAnsweredWithAWebPageIsAReadFailure)

@@ -17,6 +17,8 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
+#include <QTabBar>
+#include <QTest>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -391,6 +393,21 @@ TEST_F(OptionsDialogTest, ControlsAreFoundByNameWithTheirCaptions)
     // Types not chosen show their grey picture.
     EXPECT_FALSE(dialog.findChild<QWidget*>("GImJPG")->isVisibleTo(&dialog));
     EXPECT_TRUE(dialog.findChild<QWidget*>("GImGIF")->isVisibleTo(&dialog));
+    // Once shown, the header picture lies over the top panel.
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return dialog.findChild<QLabel*>("PanelPicture"); }));
+    const QLabel* header = dialog.findChild<QLabel*>("PanelPicture");
+    EXPECT_FALSE(header->pixmap().isNull());
+    EXPECT_EQ(header->geometry(), dialog.Panel2->rect());
+    EXPECT_TRUE(header->isVisible());
+    // At its default size every tab shows, none behind scroll arrows (on a
+    // screen wide enough for that).
+    const QTabBar* bar = tabs->tabBar();
+    if (dialog.screen()->availableGeometry().width() >= bar->sizeHint().width() + 60) {
+        EXPECT_GE(bar->tabRect(0).left(), 0);
+        EXPECT_LE(bar->tabRect(tabs->count() - 1).right(), bar->width());
+    }
+    dialog.hide();
 }
 
 TEST_F(OptionsDialogTest, FailedCheckShowsItsPageAndWritesNothing)

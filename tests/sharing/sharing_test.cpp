@@ -44,15 +44,15 @@ QString makeExifJpeg(const QString& dir, QSize size, const char* dateTaken = "20
 
 } // namespace
 
-TEST(Grayscale, WeightsThreeSixOneRoundedInEveryChannel)
+TEST(Grayscale, WeightsThreeSixOneRoundedHalvesToEvenInEveryChannel)
 {
     QImage image(3, 1, QImage::Format_ARGB32);
-    image.setPixel(0, 0, qRgba(255, 0, 0, 255));     // 76.5 -> 77
-    image.setPixel(1, 0, qRgba(10, 20, 35, 128));    // 3 + 12 + 3.5 = 18.5 -> 19
+    image.setPixel(0, 0, qRgba(255, 0, 0, 255));     // 76.5 -> 76
+    image.setPixel(1, 0, qRgba(10, 20, 35, 128));    // 3 + 12 + 3.5 = 18.5 -> 18
     image.setPixel(2, 0, qRgba(0, 0, 255, 0));       // 25.5 -> 26
     GrayscaleBitmap(image);
-    EXPECT_EQ(image.pixel(0, 0), qRgba(77, 77, 77, 255));
-    EXPECT_EQ(image.pixel(1, 0), qRgba(19, 19, 19, 128));
+    EXPECT_EQ(image.pixel(0, 0), qRgba(76, 76, 76, 255));
+    EXPECT_EQ(image.pixel(1, 0), qRgba(18, 18, 18, 128));
     EXPECT_EQ(qRed(image.pixel(2, 0)), 26);
     EXPECT_EQ(qAlpha(image.pixel(2, 0)), 0);
 

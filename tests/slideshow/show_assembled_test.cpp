@@ -32,6 +32,7 @@
 #include <QFrame>
 #include <QTreeWidget>
 #include <QLabel>
+#include <QMenu>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
@@ -419,4 +420,40 @@ TEST_F(AssembledShow, TheNextPictureAndTheOneLeftStayDecodedPausedOrNot)
     EXPECT_EQ(show(), nullptr);
     EXPECT_EQ(PrefetchedPicturePath(), QString());
     EXPECT_EQ(KeptPicturePath(), QString());
+}
+
+TEST_F(AssembledShow, ThePictureTipTheControlPanelAndTheShowMenuFollowAPause)
+{
+    const QString dir = freshDir(QStringLiteral("pause"));
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+        makePhoto(dir + "/" + name, "");
+    playFolder(dir);
+    ShowWindow* window = show();
+    ASSERT_NE(window, nullptr);
+    const auto tip = [window] { return window->Image1->toolTip(); };
+    // Advancing: the wheel changes the speed; no step by hand.
+    EXPECT_TRUE(tip().startsWith(QStringLiteral("Use mousewheel to slow down/speed up the slide show\r\n\r\n")));
+    EXPECT_EQ(window->Image2->toolTip(), tip());
+    EXPECT_FALSE(window->OneForwardSpeedButton->isEnabled());
+
+    // Paused: the tip tells how to crop, the panel and the Show menu step.
+    keyClick(window, Qt::Key_Space);
+    ASSERT_EQ(TestState().session.ShowState.Direction, 0);
+    EXPECT_TRUE(tip().startsWith(QStringLiteral("Use the mouse to draw a rectangle to crop and enlarge,")));
+    EXPECT_TRUE(window->OneForwardSpeedButton->isEnabled());
+    EXPECT_TRUE(window->OneBackwardsSpeedButton->isEnabled());
+    QMenu* menu = form.mainMenus().Show();
+    menu->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+    EXPECT_TRUE(form.mainMenus().PictureForward()->isEnabled());
+    EXPECT_TRUE(form.mainMenus().PictureBackwards()->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(form.mainMenus().PictureForward()).center());
+    testsupport::waitForPictureAnswers();
+    EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
+
+    // Going on again: the step buttons grey.
+    keyClick(show(), Qt::Key_Space);
+    EXPECT_NE(TestState().session.ShowState.Direction, 0);
+    EXPECT_FALSE(window->OneForwardSpeedButton->isEnabled());
+    EXPECT_TRUE(tip().startsWith(QStringLiteral("Use mousewheel")));
 }

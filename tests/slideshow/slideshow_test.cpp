@@ -175,6 +175,10 @@ TEST(Launcher, ChoicesAreKeptOnlyWhenPlaying)
         platform::ScopedPromptResponder answer({platform::PromptReply::button(platform::PromptAnswer::Cancel)});
         ShowLauncherDialog launcher(QStringLiteral("/pics"), path);
         EXPECT_EQ(launcher.objectName(), QStringLiteral("Form34"));
+        // Voice recordings, playlists and fades are not played here: greyed.
+        for (QCheckBox* absent : {launcher.VoiceCB, launcher.PlaylistCB, launcher.FadeCB})
+            EXPECT_FALSE(absent->isEnabled()) << absent->objectName().toStdString();
+        EXPECT_TRUE(launcher.LoopCB->isEnabled());
         launcher.SubfoldersCB->setChecked(false);
         EXPECT_EQ(launcher.Run(), LauncherEnd);
         EXPECT_FALSE(QFile::exists(path));

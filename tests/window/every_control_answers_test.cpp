@@ -146,6 +146,10 @@ TEST(EveryControlAnswers, WithAPictureSelectedInTheTree)
     f.clickNode(f.picture("a.jpg"));
     ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(f.form()->findChild<QLabel*>(QStringLiteral("Image4"))); }));
     EXPECT_EQ(listed(controlsWithoutHandler(f.form())), "");
+    // The MyShow panel's buttons of features this system does not have
+    // (copying the show, mail, upload) stay greyed.
+    for (const char* name : {"CopyVXOButton", "MailSP", "UploadSp"})
+        EXPECT_FALSE(f.form()->findChild<QAbstractButton*>(QLatin1String(name))->isEnabled()) << name;
 }
 
 TEST(EveryControlAnswers, DuringAFullScreenFolderShow)

@@ -4,6 +4,8 @@
 // titled with its own picture, a kept automatic show stays and the File
 // menu's clipboard commands copy the picture itself.
 #include "app/main_window.h"
+#include "app/main_status_bar.h"
+#include "base/settings_record.h"
 #include "browse/fit_zoom.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -62,6 +64,15 @@ TEST(ShowEnd, TheBrowseViewComesBackWithItsOwnTitle)
     playTheFolderAndStopIt(f);
     expectBrowseView(f);
     EXPECT_EQ(f.form()->statusPanels()->panel1()->text(), QStringLiteral("Slide show ended!"));
+    // The next show, as pages of thumbnails, does not carry that news.
+    TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
+    TestState().settings.Settings.IntervalIndex = 4;
+    f.form()->toolBars().TBGoSmall()->trigger();
+    ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 1; }, 10000));
+    f.settle();
+    EXPECT_NE(f.form()->statusPanels()->panel1()->text(), QStringLiteral("Slide show ended!"));
+    f.form()->toolBars().ToolButton2()->trigger();
+    ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }, 10000));
 }
 
 TEST(ShowEnd, TheFullViewAfterAShowIsTitledWithItsOwnPicture)

@@ -69,8 +69,10 @@ TEST(OptionsDialog, AFinishedLayoutThatFitsASmallScreen)
         dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vistamo! - Options"));
-        // The window fits an 800 x 600 screen with its frame.
-        EXPECT_EQ(dialog.size(), OptionsDialogSize);
+        // The window fits an 800 x 600 screen with its frame; it is wider
+        // than its design when its tabs need the room.
+        EXPECT_GE(dialog.width(), OptionsDialogSize.width());
+        EXPECT_EQ(dialog.height(), OptionsDialogSize.height());
         EXPECT_LE(dialog.frameGeometry().width(), 800);
         EXPECT_LE(dialog.frameGeometry().height(), 600);
         auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));

@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -690,6 +691,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     ASSERT_EQ(page->State().count(), 6);
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive()) << "started in manual mode, nothing steps by itself";
+    EXPECT_EQ(form->statusPanels()->panel1()->text(), QStringLiteral("Show paused"));
     const auto button = [form](QAction* a) { return form->toolBars().ToolBar1()->widgetForAction(a); };
     for (QAction* a : {form->toolBars().Forward1ToolButton(), form->toolBars().Backwards1ToolButton(),
                        form->toolBars().ShowForwardToolButton(), form->toolBars().ToolButton2()}) {
@@ -852,5 +854,69 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
     const int textEnd = line->mapTo(page->View().slot(1).cell, line->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft()).x();
     EXPECT_LT(textEnd, page->View().slot(1).checkBox->x());
     form->toolBars().ToolButton2()->trigger();
+    ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
+}
+
+TEST(ThumbnailPage, TheFirstSpacePausesAPageShowAndAMenuClosedByEscapeLeavesTheArrowsToTheShow)
+{
+    TSettingsRecord& Settings = TestState().settings.Settings;
+    MainWindowFixture f;
+    const QString folder = makeFolder(f, QStringLiteral("Keys"), 30);
+    MainWindow* form = f.form();
+    Settings.ThumbManualMode = 0;
+    ThumbnailPageController* page = playAsPages(f, folder, 31);   // 6 a page
+    ASSERT_EQ(TestState().session.ShowState.Direction, 1) << "the pages turn by themselves";
+    const auto pressed = [&f](int key) {
+        // The key goes where the keyboard is: an open menu, else the focus.
+        QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                          : QApplication::focusWidget()     ? QApplication::focusWidget()
+                                                            : f.form();
+        QTest::keyClick(target, Qt::Key(key));
+        f.settle();
+    };
+    // The first Space, at once, wherever the focus is: the show pauses.
+    pressed(Qt::Key_Space);
+    EXPECT_EQ(TestState().session.ShowState.Direction, 0);
+    EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive());
+    const auto keyWhenFree = [&](int key) {
+        ASSERT_TRUE(f.waitFor([form] { return !form->input()->hookHandledTimer()->isActive(); }));
+        pressed(key);
+    };
+    keyWhenFree(Qt::Key_Right);
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "7 - p07.jpg"; }, 10000));
+    keyWhenFree(Qt::Key_Left);
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "1 - p01.jpg"; }, 10000));
+
+    // The Show menu offers the full-screen show from the page.
+    QMenu* showMenu = form->mainMenus().Show();
+    emit showMenu->aboutToShow();
+    EXPECT_TRUE(form->mainMenus().UseEntireScreen1()->isEnabled());
+    EXPECT_TRUE(form->toolBars().FullScreenToolButton3()->toolTip().startsWith(QStringLiteral("Resume slide show in full screen mode")));
+
+    // A cell's pop-up offers the picture's original in full screen (a
+    // picture of the folder itself is its own original).
+    QLineEdit* line = captionLine(page, 1);
+    f.click(line, line->rect().center(), Qt::RightButton);
+    QMenu* popup = form->mainMenus().RightClickTreeView();
+    ASSERT_TRUE(f.waitFor([popup] { return popup->isVisible(); }));
+    QAction* original = form->mainMenus().ShowPicFullPop();
+    EXPECT_EQ(original->text(), QStringLiteral("Show original picture from master folder in full screen mode"));
+    EXPECT_TRUE(original->isEnabled());
+    keyWhenFree(Qt::Key_Escape);
+    EXPECT_FALSE(popup->isVisible());
+
+    // A menu opened with the mouse on the menu bar and closed by Escape
+    // leaves the keys to the show: Right steps the page.
+    QMenuBar* bar = form->mainMenus().MainMenu1();
+    QMenu* file = form->mainMenus().Bestand1();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
+    ASSERT_TRUE(f.waitFor([file] { return file->isVisible(); }));
+    keyWhenFree(Qt::Key_Escape);
+    EXPECT_FALSE(file->isVisible());
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    keyWhenFree(Qt::Key_Right);
+    EXPECT_FALSE(bar->activeAction()) << "the menu bar keeps no title";
+    ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "7 - p07.jpg"; }, 10000));
+    keyWhenFree(Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }

@@ -3,6 +3,8 @@
 // state (with the previews shown, after a show and after a full view), the
 // MyShow panel hidden, the narrow screen, and no control painted over another.
 #include "app/main_window.h"
+#include "app/main_status_bar.h"
+#include "app/menu_bar_rows.h"
 #include "browse/external_programs_controller.h"
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
@@ -15,11 +17,13 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -33,6 +37,15 @@ MainWindowFixture::Options on(QSize screen, bool myShowHidden = false)
     o.screen = screen;
     o.myShowHidden = myShowHidden;
     return o;
+}
+
+// The restored window with the MyShow panel hidden: 400 x 600, higher by
+// the menu bar's second row when its titles need one.
+QSize narrowWindow(MainWindow* form)
+{
+    const MenuBarRows* rows = form->mainMenus().BarRows();
+    const bool twoRows = MainWindowFixture::visible(rows->secondRow());
+    return QSize(400, 600 + (twoRows ? rows->firstRow()->sizeHint().height() : 0));
 }
 
 // The visible controls of the client area that sit side by side: none
@@ -181,16 +194,49 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
     }
 }
 
-TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
+TEST(WindowSizes, MyShowHiddenGivesA400PixelWindowWithEveryMenuTitleOnTheBar)
 {
     MainWindowFixture f(on(QSize(1366, 768), true));
     MainWindow* form = f.form();
-    EXPECT_EQ(form->size(), QSize(400, 600));
+    EXPECT_EQ(form->size(), narrowWindow(form));
     EXPECT_EQ(form->treeView()->geometry(), QRect(4, 32, 392, 318));
     EXPECT_TRUE(MainWindowFixture::visible(form->treeView()));
     EXPECT_FALSE(form->clientArea()->widget()->rect().intersects(form->showList()->grid()->geometry()));
     EXPECT_LE(form->treeView()->geometry().right(), form->clientArea()->widget()->width());
     expectNoOverlap(f);
+    // Panel 0 holds only its icon: the selected folder has nearly the whole
+    // bar; text and icon are drawn 5 pixels down inside the panels.
+    QLabel* panel0 = form->statusPanels()->panel0();
+    QLabel* panel1 = form->statusPanels()->panel1();
+    QFont bold = panel1->font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    ASSERT_TRUE(panel1->text().startsWith(QStringLiteral("Selected folder: ")));
+    EXPECT_LE(panel0->width(), 30);
+    EXPECT_GE(panel1->width(), form->width() - 70);
+    EXPECT_GE(panel1->height(), 5 + fm.height());
+    EXPECT_GE(panel0->height(), 5 + 16);
+    // Every menu title is directly on the menu bar: what the first row has
+    // no room for wraps to a second row, nothing hides behind an overflow
+    // button.
+    const auto everyTitleShows = [form] {
+        const MenuBarRows* rows = form->mainMenus().BarRows();
+        for (QAction* title : rows->titles()) {
+            if (!title->isVisible())
+                continue;
+            QMenuBar* bar = rows->firstRow()->actions().contains(title) ? rows->firstRow() : rows->secondRow();
+            const QRect r = bar->actionGeometry(title);
+            EXPECT_TRUE(MainWindowFixture::visible(bar)) << title->text().toStdString();
+            EXPECT_FALSE(r.isEmpty()) << title->text().toStdString();
+            EXPECT_LE(r.right(), bar->width()) << title->text().toStdString();
+        }
+        for (QMenuBar* bar : {rows->firstRow(), rows->secondRow()}) {
+            const auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+            EXPECT_TRUE(!more || more->isHidden());
+        }
+    };
+    everyTitleShows();
+    EXPECT_TRUE(MainWindowFixture::visible(form->mainMenus().BarRows()->secondRow())) << "400 pixels hold no single row";
 
     // Maximized: half the screen wide at the top centre.
     QScreen* screen = testsupport::screenOfSize(QSize(1366, 768));
@@ -205,7 +251,7 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     form->layouts()->ApplyRestoredLayout();
     f.settle(50);
     EXPECT_EQ(form->layouts()->layoutState().MaximizedLayout, 0);
-    EXPECT_EQ(form->size(), QSize(400, 600));
+    EXPECT_EQ(form->size(), narrowWindow(form));
     EXPECT_EQ(form->treeView()->geometry(), QRect(4, 32, 392, 318));
 
     // Showing the panel again gives the 800 pixel window with the list whole.
@@ -214,9 +260,11 @@ TEST(WindowSizes, MyShowHiddenGivesA400PixelWindow)
     EXPECT_EQ(form->size(), QSize(800, 600));
     EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
     EXPECT_EQ(form->showList()->grid()->geometry(), QRect(404, 56, 392, 262));
+    everyTitleShows();
+    EXPECT_FALSE(MainWindowFixture::visible(form->mainMenus().BarRows()->secondRow()));
     form->menus()->HideShowMyShowClick();
     f.settle(50);
-    EXPECT_EQ(form->size(), QSize(400, 600));
+    EXPECT_EQ(form->size(), narrowWindow(form));
     // The tree keeps its designed bounds in the half-width window.
     EXPECT_EQ(form->treeView()->geometry(), QRect(4, 32, 392, 318));
     expectNoOverlap(f);

@@ -14,12 +14,14 @@
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
 #include "support/test_state.h"
+#include "platform/desktop_open.h"
+#include "platform/prompt.h"
+#include "shows/show_windows.h"
 
 #include <QFrame>
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -33,15 +35,6 @@
 #include <gtest/gtest.h>
 
 using testsupport::MainWindowFixture;
-
-// Catches what the program hands the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 namespace {
 
@@ -236,12 +229,10 @@ TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
 
-    UrlCatcher opened;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
+    platform::ClearOpenedUrls();
     choose(form->toolBars().ExplorerTB());
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    ASSERT_EQ(opened.urls.size(), 1);
-    EXPECT_EQ(opened.urls.first().toLocalFile(), f.folder());
+    ASSERT_EQ(platform::OpenedUrls().size(), 1);
+    EXPECT_EQ(platform::OpenedUrls().first().toLocalFile(), f.folder());
 
     // The screen choice: a new show of the folder plays full screen with it,
     // as pages of thumbnails without it.
@@ -264,6 +255,26 @@ TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
     form->RestartShow();
     ASSERT_TRUE(f.waitFor([&] { return form->thumbnailPage()->PageShowRuns(); }, 10000));
     EXPECT_FALSE(f.showWindow()->isVisible());
+}
+
+TEST(WiredControls, ResetFileDatesAsksUnderItsOwnTitle)
+{
+    MainWindowFixture f;
+    MainWindow* form = f.form();
+    f.clickExpander(f.node(f.folder()));
+    f.clickNode(f.folder());
+    QString title;
+    platform::ScopedPromptResponder answer([&title](const platform::PromptRequest& r) {
+        if (title.isEmpty())
+            title = r.title;
+        return platform::PromptReply::button(platform::PromptAnswer::Cancel);
+    });
+    form->mainMenus().MResetToEXIF()->setEnabled(true);
+    form->mainMenus().MResetToEXIF()->trigger();
+    EXPECT_EQ(title, QStringLiteral("Reset file dates to picture date taken (EXIF)"));
+    // The chooser keeps its own title for adding a folder's pictures.
+    ASSERT_TRUE(form->folderPictureWindow());
+    EXPECT_EQ(form->folderPictureWindow()->windowTitle(), QStringLiteral("Add all pictures of a folder"));
 }
 
 TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
@@ -296,6 +307,14 @@ TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
     openMenu(form->mainMenus().Show());
     EXPECT_FALSE(form->mainMenus().ManualMode1()->isEnabled());
     EXPECT_TRUE(form->mainMenus().ShowForward1()->isEnabled());
+    // The File menu's picture operations open during the show, also after
+    // the pointer went over a folder of the tree.
+    f.hoverNode(f.node(f.folder()));
+    openMenu(form->mainMenus().Bestand1());
+    QMenu* operations = form->mainMenus().FileOperations();
+    // (A submenu opens only when its item and the menu itself are enabled.)
+    EXPECT_TRUE(operations->menuAction()->isEnabled());
+    EXPECT_TRUE(operations->isEnabled());
     choose(form->mainMenus().UseEntireScreen1());
     EXPECT_TRUE(f.showWindow()->isVisible());
     choose(form->mainMenus().StopPictureShow1());
@@ -363,7 +382,6 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().StartMySlideShowTB()), QStringLiteral("a.jpg"));
 }
 
-#include "wired_controls_test.moc"
 
 // The tree pop-up's rotations turn the picture under the mouse, as the tool
 // bar's buttons do, whether or not those buttons are on show.
