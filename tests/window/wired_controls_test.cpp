@@ -4,6 +4,7 @@
 // the order a show plays in.
 #include "app/main_window.h"
 #include "base/settings_record.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_controller.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
@@ -306,6 +308,13 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     f.settle();
     ASSERT_EQ(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->currentText(), QStringLiteral("Date asc."));
     EXPECT_EQ(Settings.PlayOrder, 3);
+    // A folder click keeps the choice.
+    f.clickNode(f.parentFolder());
+    f.settle();
+    f.clickNode(f.folder());
+    f.settle();
+    EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->currentText(), QStringLiteral("Date asc."));
+    EXPECT_EQ(Settings.PlayOrder, 3);
     EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().ToolButton1()), QStringLiteral("a.jpg"));
 
     // The MyShow box: the list's own order (b, c, a), or alphabetic.
@@ -323,6 +332,34 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
         QTest::keyClick(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")), Qt::Key_Down);
     f.settle();
     EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().StartMySlideShowTB()), QStringLiteral("a.jpg"));
+}
+
+TEST(WiredControls, TheExclusionsMarkFollowsARefreshThatSwitchedThemOff)
+{
+    MainWindowFixture f;
+    MainWindow* form = f.form();
+    const QString onlyText = f.folder() + QStringLiteral("/OnlyText");
+    ASSERT_TRUE(QDir().mkpath(onlyText));
+    f.openFolder(f.folder());
+    f.clickNode(onlyText);
+    ASSERT_EQ(form->folderTree()->SelectedFolder, onlyText);
+    openMenu(form->mainMenus().ExcludeFolder());
+    choose(form->mainMenus().Browse());
+
+    // F5 reads the excluded folder again: the exclusions go off, and the
+    // Options menu says so.
+    f.clearPrompts();
+    f.key(form, Qt::Key_F5);
+    f.settle();
+    EXPECT_TRUE(f.prompts().contains(QStringLiteral("(Parent) folder had been excluded from Browse window,\n"
+                                                    "'Folder Exclusions Active' is turned off")));
+    EXPECT_EQ(form->folderTree()->Exclusions.FolderExclusionsActive, 0);
+    openMenu(form->mainMenus().Options1());
+    EXPECT_FALSE(form->mainMenus().FolderExclusions()->isChecked());
+    // One click switches them on again.
+    choose(form->mainMenus().FolderExclusions());
+    EXPECT_TRUE(form->mainMenus().FolderExclusions()->isChecked());
+    EXPECT_EQ(form->folderTree()->Exclusions.FolderExclusionsActive, 1);
 }
 
 #include "wired_controls_test.moc"
