@@ -78,7 +78,7 @@ void MainWindow::ShowPicFullPopClick()
             return;
         const QString master = masterPicture(page->State().cell(slot).path);
         if (QFileInfo(master).isFile())
-            FitZoomSect->ShowPictureFull(master);
+            FitZoomSect->ShowPageCellFull(master);
         return;
     }
     const QString path = pictureDisplay()->displayState().CurrentPicturePath;

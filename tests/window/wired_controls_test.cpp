@@ -30,6 +30,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -385,4 +386,42 @@ TEST(WiredControls, ThePopupRotationsTurnThePicture)
     openMenu(form->mainMenus().RightClickTreeView());
     choose(form->mainMenus().RCRotateR());
     EXPECT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1600, 1200); }, 10000));
+}
+
+// Ctrl + L turns the picture selected in the tree; the full view of a
+// picture shows its control panel and its name as it is spelt, and Ctrl + L
+// there turns the picture on the screen.
+TEST(WiredControls, TheFullViewHasItsControlPanelAndCtrlLTurnsThePicture)
+{
+    const QString viewer = QFileInfo(QStringLiteral(VISTAMO_BIN)).path() + QStringLiteral("/vxview");
+    if (!QFileInfo(viewer).isFile())
+        GTEST_SKIP() << "vxview not built";
+    MainWindowFixture f;
+    MainWindow* form = f.form();
+    TestState().environment.IrfanViewPath = viewer;
+    TestState().environment.IrfanViewFound = 1;
+    const QString tom = f.picture(QStringLiteral("Tom & Jerry.jpg"));
+    ASSERT_TRUE(testsupport::writeJpeg(tom, 640, 480));
+    f.openFolder(f.folder());
+    f.clickNode(tom);
+    f.key(form->treeView(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_TRUE(f.waitFor([&] { return QImage(tom).size() == QSize(480, 640); }, 10000)) << QImage(tom).width();
+
+    f.clickNode(tom, Qt::LeftButton, Qt::ControlModifier);
+    ASSERT_TRUE(fullViewOf(f, QStringLiteral("Tom & Jerry.jpg")));
+    ShowWindow* show = f.showWindow();
+    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(show->ControlPanel); }));
+    EXPECT_TRUE(MainWindowFixture::visible(show->StopButton));
+    EXPECT_EQ(show->StopButton->toolTip(), QStringLiteral("Return to browse window"));
+    for (QWidget* b : {show->SBRotateLeft, show->SBRotateRight, show->SBRatio})
+        EXPECT_TRUE(MainWindowFixture::visible(b) && b->isEnabled()) << b->objectName().toStdString();
+    for (QWidget* b : {show->SaveSB, show->OneBackwardsSpeedButton, show->OneForwardSpeedButton})
+        EXPECT_FALSE(MainWindowFixture::visible(b)) << b->objectName().toStdString();
+    EXPECT_TRUE(show->TitleLabel->text().startsWith(tom + QStringLiteral("  - "))) << show->TitleLabel->text().toStdString();
+
+    f.key(show, Qt::Key_L, Qt::ControlModifier);
+    ASSERT_TRUE(f.waitFor([&] { return QImage(tom).size() == QSize(640, 480); }, 10000));
+    f.key(show, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([&] { return !show->isVisible(); }));
+    EXPECT_TRUE(show->ControlPanel->isHidden());
 }
