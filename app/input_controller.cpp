@@ -150,8 +150,11 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     in.playbackActive = runs(m_state.session);
     in.ctrlLatch = HookCtrlLatch == 1;
     in.ctrlHeld = (modifiers | QGuiApplication::queryKeyboardModifiers()) & Qt::ControlModifier;
-    // While browsing the selected picture is rotated.
-    const bool browsedRotatable = !in.playbackActive && m_queries.browsedPictureRotatable
+    // While browsing the picture selected in the tree is rotated, by a key
+    // pressed in this window and not typed into a text field.
+    const QWidget* active = QApplication::activeWindow();
+    const bool browsedRotatable = !in.playbackActive && (!active || active == &m_window)
+                                  && !isTextInput(QApplication::focusWidget()) && m_queries.browsedPictureRotatable
                                   && m_queries.browsedPictureRotatable();
     in.rotateLUsable = usable(m_w.TBRotateL) || browsedRotatable;
     in.rotateRUsable = usable(m_w.TBRotateR) || browsedRotatable;

@@ -527,11 +527,11 @@ void ShowWindow::runShowKey(ShowKeyCommand command)
     case ShowKeyCommand::ShowForward: ContinueShow(1); break;
     case ShowKeyCommand::ShowInReverse: ContinueShow(-1); break;
     case ShowKeyCommand::RotateLeft:
-        if (SBRotateLeft->isVisible() && SBRotateLeft->isEnabled())
+        if (!SBRotateLeft->isHidden() && SBRotateLeft->isEnabled())
             emit RotateLeftClicked();
         break;
     case ShowKeyCommand::RotateRight:
-        if (SBRotateRight->isVisible() && SBRotateRight->isEnabled())
+        if (!SBRotateRight->isHidden() && SBRotateRight->isEnabled())
             emit RotateRightClicked();
         break;
     }
