@@ -150,8 +150,14 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     in.playbackActive = runs(m_state.session);
     in.ctrlLatch = HookCtrlLatch == 1;
     in.ctrlHeld = (modifiers | QGuiApplication::queryKeyboardModifiers()) & Qt::ControlModifier;
-    in.rotateLUsable = usable(m_w.TBRotateL);
-    in.rotateRUsable = usable(m_w.TBRotateR);
+    // While browsing the picture selected in the tree is rotated, by a key
+    // pressed in this window and not typed into a text field.
+    const QWidget* active = QApplication::activeWindow();
+    const bool browsedRotatable = !in.playbackActive && (!active || active == &m_window)
+                                  && !isTextInput(QApplication::focusWidget()) && m_queries.browsedPictureRotatable
+                                  && m_queries.browsedPictureRotatable();
+    in.rotateLUsable = usable(m_w.TBRotateL) || browsedRotatable;
+    in.rotateRUsable = usable(m_w.TBRotateR) || browsedRotatable;
     in.key = HookKeyOf(key);
     const HookDecision d = DecideHookKey(in);
     if (d.startHookHandled && m_hookHandledTimer)
@@ -167,8 +173,8 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
     case HookAction::ShowKey:
         RunShowKey(d.showKey);
         break;
-    case HookAction::RotateLeft: trigger(m_w.TBRotateL); break;
-    case HookAction::RotateRight: trigger(m_w.TBRotateR); break;
+    case HookAction::RotateLeft: emit RotateRequested(true); break;
+    case HookAction::RotateRight: emit RotateRequested(false); break;
     case HookAction::FormKeyDown:
         FormKeyDown(key, modifiers);
         break;
@@ -376,6 +382,8 @@ void InputController::RunShowKey(ShowKeyCommand command)
     case ShowKeyCommand::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
     case ShowKeyCommand::Forward1: trigger(m_w.Forward1ToolButton); break;
     case ShowKeyCommand::Backwards1: trigger(m_w.Backwards1ToolButton); break;
+    case ShowKeyCommand::RotateLeft:    // the show window's own keys
+    case ShowKeyCommand::RotateRight: break;
     }
 }
 

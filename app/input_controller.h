@@ -69,6 +69,8 @@ public:
         // The menus' status texts of the automatic CD: the menu's, the
         // folder's and the show's.
         std::function<std::array<QString, 3>()> cdStatusTexts;
+        // While browsing: the picture selected in the tree may be rotated.
+        std::function<bool()> browsedPictureRotatable;
     };
 
     // `window` is the main window (it parents the controller); `layouts`
@@ -145,6 +147,8 @@ signals:
     void FullScreenRequested();
     // F5: the selected folder is read again.
     void RefreshFolderRequested();
+    // Ctrl + L (left) or Ctrl + R: the shown or browsed picture is to be rotated.
+    void RotateRequested(bool left);
     // The wheel zooms the cut-out by `steps`.
     void WheelZoomRequested(int steps);
     // A hint gives the status bar the folder's caption back.

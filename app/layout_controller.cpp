@@ -554,6 +554,11 @@ void LayoutController::ShowPicturePreview(const QString& path)
     PicturePreviewWindow().ShowPicture(path, m_layoutState.PreviewEntryKind);
 }
 
+void LayoutController::HidePicturePreview()
+{
+    HidePicturePreviewWindow();
+}
+
 void LayoutController::TBMonitorSelectionClick(bool myShowBar)
 {
     if (!m_items.PopScreen)

@@ -108,6 +108,7 @@ public:
     void ChangeShowSpeed(bool faster);
     // The picture preview: fits a picture into the preview box.
     void ShowPicturePreview(const QString& path);
+    void HidePicturePreview();
     void TBMonitorSelectionClick(bool myShowBar = false);
     // Opens the layout chooser under `button`'s tool button when it shows.
     void TBNrOfThumbsClick(bool myShowBar = false, QAction* button = nullptr);

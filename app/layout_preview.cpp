@@ -81,10 +81,26 @@ void PreviewWindow::showEvent(QShowEvent* event)
     }
 }
 
-PreviewWindow& PicturePreviewWindow()
+namespace {
+
+QPointer<PreviewWindow>& previewWindowMade()
 {
     static QPointer<PreviewWindow> window;
+    return window;
+}
+
+} // namespace
+
+PreviewWindow& PicturePreviewWindow()
+{
+    QPointer<PreviewWindow>& window = previewWindowMade();
     if (!window)
         window = new PreviewWindow;
     return *window;
+}
+
+void HidePicturePreviewWindow()
+{
+    if (PreviewWindow* window = previewWindowMade())
+        window->hide();
 }

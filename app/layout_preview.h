@@ -39,3 +39,5 @@ private:
 
 // The one preview window, made on first use.
 PreviewWindow& PicturePreviewWindow();
+// Hides the preview window when it has been made.
+void HidePicturePreviewWindow();

@@ -66,7 +66,8 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
                                        return std::array<QString, 3>{m_menus->CdMenuStatusText,
                                                                      m_menus->CdFolderStatusText,
                                                                      m_menus->CdShowStatusText};
-                                   }});
+                                   },
+                                   [this] { return m_externalPrograms && m_externalPrograms->BrowsedPictureRotatable(); }});
     m_slideShow = makeSlideShow();
     m_layout->SetItems({clientArea()->widget(), tools.FullScreenToolButton3(), clientArea()->bottomBar(),
                         showList()->header(), clientArea()->picture(), m_slideShow->intervalTimer(),

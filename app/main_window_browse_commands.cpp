@@ -63,7 +63,7 @@ void MainWindow::ShowPicFullPopClick()
             return;
         const MasterPicture master = FindMasterPicture(page->State().cell(slot).path);
         if (master.exists)
-            FitZoomSect->ShowPictureFull(master.path);
+            FitZoomSect->ShowPageCellFull(master.path);
         return;
     }
     const QString path = pictureDisplay()->displayState().CurrentPicturePath;

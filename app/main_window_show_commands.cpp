@@ -308,4 +308,10 @@ void MainWindow::ConnectInput()
     connect(input, &InputController::RefreshFolderRequested, FolderTreeSect, &FolderTreeSection::RefreshSelectedFolder);
     connect(input, &InputController::WheelZoomRequested, FitZoomSect, &FitZoomSection::WheelZoomPicture);
     connect(input, &InputController::FolderCaptionRequested, FolderTreeSect, &FolderTreeSection::UpdateFolderCaption);
+    connect(input, &InputController::RotateRequested, m_externalPrograms, [this](bool left) {
+        if (left)
+            m_externalPrograms->TBRotateLClick();
+        else
+            m_externalPrograms->TBRotateRClick();
+    });
 }

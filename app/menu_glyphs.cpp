@@ -118,7 +118,8 @@ MenuGlyphPair MenuGlyphsFor(const QString& name, const QString& caption, bool ch
         || name == QLatin1String("BrowsePop") || name == QLatin1String("SubShowPop")
         || name == QLatin1String("SubSearchPop") || name == QLatin1String("AllPop")
         || name == QLatin1String("MMainMonitor") || name == QLatin1String("MSecondMonitor")
-        || matches(name, "^M([1-9]|[1-7][0-9])$"))
+        || matches(name, "^M([1-9]|[1-7][0-9])$")
+        || matches(name, "^Ratio(Square|Custom|[0-9]+x[0-9]+)$"))
         return checked ? MenuGlyphPair{67, 67} : MenuGlyphPair{};
     if (matches(name, "^P?Drive(0[1-9]|1[0-9]|2[0-6])$")) {
         const int g = DriveImageIndex(caption);

@@ -12,6 +12,7 @@
 #include "browse/crop_cut_out.h"
 #include "browse/external_programs.h"
 #include "browse/fit_zoom.h"
+#include "browse/fit_zoom_handler.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
@@ -172,8 +173,13 @@ void ExternalProgramsController::SetupExternalPrograms()
 
 QString ExternalProgramsController::editTargetForLaunch()
 {
-    if (m_session.FullViewActive == 1 && !m_display.CurrentPicturePath.isEmpty())
-        return m_display.CurrentPicturePath;
+    if (m_session.FullViewActive == 1) {
+        // The picture of the full view on the screen.
+        if (const FitZoomHandler* shown = fullScreenShownImage(); shown && !shown->CropPath.isEmpty())
+            return shown->CropPath;
+        if (!m_display.CurrentPicturePath.isEmpty())
+            return m_display.CurrentPicturePath;
+    }
     if (EditFromShowList == 1 && m_w.MyShowSG && m_w.MyShowSG->currentRow() >= 0) {
         const int row = m_w.MyShowSG->currentRow();
         const QTableWidgetItem* name = m_w.MyShowSG->item(row, 3);
@@ -291,6 +297,14 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
 
 // ---- rotation ---------------------------------------------------------------------------
 
+bool ExternalProgramsController::BrowsedPictureRotatable() const
+{
+    if (!m_tree.SelectedTreeNode)
+        return false;
+    const QString path = m_tree.GetNodePath(m_tree.SelectedTreeNode);
+    return QFileInfo(path).isFile() && CanRotatePictureFile(path);
+}
+
 void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
 {
     const bool thumbnails = pageShown();
@@ -358,22 +372,36 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     refreshAfterRotation(target, cut);
 }
 
-void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
+FitZoomHandler* ExternalProgramsController::fullScreenShownImage() const
 {
     ShowView* const Form9 = m_showView.data();
+    return Form9 && Form9->isVisible() ? Form9->ShownFitZoom() : nullptr;
+}
+
+void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)
+{
     if (cutOut || m_session.FullViewActive == 1) {
-        const bool fullScreen = Form9 && Form9->isVisible();
-        const QString slot = fullScreen && cutOut ? QStringLiteral("form9im1") : QStringLiteral("form1im1");
+        // The rotated picture goes back into the image that shows it: the
+        // full-screen window's shown image, else the main window's.
+        QPointer<FitZoomHandler> shown = fullScreenShownImage();
+        PictureSlotModel* slot = shown && shown->Slot() ? shown->Slot() : PictureSlot(SlotForm1Im1);
+        if (!slot)
+            return;
         // The rotated picture is fitted when it has arrived.
-        const quint64 ticket = RequestPictureForSlot(target, slot);
-        WhenSlotAnswers(PictureSlot(slot), ticket, this, [this](const LoadOutcome& outcome) {
-            if (!outcome)
+        const quint64 ticket = RequestPictureForSlot(target, slot->Name());
+        WhenSlotAnswers(slot, ticket, this, [this, shown](const LoadOutcome& outcome) {
+            if (outcome)
+                return;
+            if (shown)
+                shown->SizePictureToDisplay(false);
+            else
                 emit fitWanted(false);
         });
         return;
     }
     if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown())
         emit previewWanted(target);
+    emit pictureRotated(target);
 }
 
 void ExternalProgramsController::RotateSelectedPictures(QChar direction)

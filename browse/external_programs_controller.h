@@ -25,6 +25,7 @@ struct EnvironmentInfo;
 struct OpenShow;
 struct PictureDisplayState;
 class FolderPictureChooser;
+class FitZoomHandler;
 class FolderTreeController;
 class ShowView;
 
@@ -81,6 +82,9 @@ public:
     void LaunchChosenVideoProgram();
     // fromFullScreen: the full-screen window's own rotate buttons.
     void TBRotateLClick(bool fromFullScreen = false);
+    // The picture selected in the tree (which a rotation turns while
+    // browsing) may be rotated.
+    bool BrowsedPictureRotatable() const;
     void TBRotateRClick(bool fromFullScreen = false);
     void RotatePicture(QChar direction);
     void RotateSelectedPictures(QChar direction);
@@ -116,12 +120,18 @@ signals:
     void pictureDisplayWanted();
     void fitWanted(bool toggle);
     void previewWanted(const QString& path);
+    // The picture at `path` was turned on disk: the previews showing it
+    // are to show it anew.
+    void pictureRotated(const QString& path);
 
 private:
     bool pageShown() const;
     QStringList tickedPictures() const;
     QString editTargetForLaunch();
     void refreshAfterRotation(const QString& target, bool cutOut);
+    // The handler of the image the full-screen window shows, while it is
+    // visible (else null).
+    FitZoomHandler* fullScreenShownImage() const;
 
     FolderTreeController& m_tree;
     PictureDisplayState& m_display;

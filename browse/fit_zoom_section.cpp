@@ -44,8 +44,7 @@ void showFullViewStatus(QWidget* window, ShowView* Form9, const QString& path, c
     window->setWindowTitle(info.fileName() + QStringLiteral("  - ") + dateText);
     if (!Form9)
         return;
-    Form9->SetTitle(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")) + QStringLiteral("  - ") + dateText,
-                    Form9->size());
+    Form9->SetTitle(path + QStringLiteral("  - ") + dateText, Form9->size());
     Form9->SetTitleShown(PlayOptions.ShowTitles == 1, true);
 }
 
@@ -114,7 +113,8 @@ void FitZoomSection::SetPictureArea(const QRect& area)
 // With the full-screen window at hand, the full view opens there (the
 // picture loaded into "form9im1" and fitted to the screen); `done` follows
 // when the picture is shown or failed, with the kind of the load failure.
-void FitZoomSection::StartFullView(const QString& path, std::function<void(const QString& failure)> done)
+void FitZoomSection::StartFullView(const QString& path, bool fromThumbnailView,
+                                   std::function<void(const QString& failure)> done)
 {
     ShowView* const Form9 = m_showView.data();
     if (!Form9) {
@@ -133,7 +133,7 @@ void FitZoomSection::StartFullView(const QString& path, std::function<void(const
     Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
     watchFullViewEnd(m_w.Window, *this, m_showView, m_session);
     QPointer<ShowView> window(Form9);
-    Form9->StartFullView(path, [this, window, path, done](const QString& failure) {
+    Form9->StartFullView(path, fromThumbnailView, [this, window, path, done](const QString& failure) {
         if (window && window->isVisible())
             showFullViewStatus(m_w.Window, window, path, m_session.PlayOptions);
         if (done)
@@ -246,6 +246,16 @@ void FitZoomSection::WheelZoomPicture(int step)
 
 void FitZoomSection::ShowPictureFull(const QString& path)
 {
+    showPictureFull(path, false);
+}
+
+void FitZoomSection::ShowPageCellFull(const QString& path)
+{
+    showPictureFull(path, true);
+}
+
+void FitZoomSection::showPictureFull(const QString& path, bool fromThumbnailView)
+{
     ShowView* const Form9 = m_showView.data();
     FitZoomHandler* handler = Image1FitZoom();
     m_session.CutOutCount = 0;
@@ -264,7 +274,7 @@ void FitZoomSection::ShowPictureFull(const QString& path)
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
     };
     if (Form9) {
-        StartFullView(path, done);
+        StartFullView(path, fromThumbnailView, done);
     } else {
         const quint64 ticket = RequestPictureForSlot(path, SlotForm1Im1);
         if (!ticket) {

@@ -39,8 +39,10 @@ public:
     void SizePictureToDisplay(bool toggle);
     // Zooms the shown cut-out by step percent (+3 / -3).
     void WheelZoomPicture(int step);
-    // The full view of one picture.
+    // The full view of one picture; from a page of the thumbnail view, its
+    // stop button returns to that page.
     void ShowPictureFull(const QString& path);
+    void ShowPageCellFull(const QString& path);
     // Shows the custom crop ratio panel `PnlCustomRatio`.
     void ShowCustomRatioPanel();
     // The fitting, zoom and crop handler of Image1 and the custom ratio
@@ -70,7 +72,8 @@ signals:
     void mouseButtonChanged(bool down);
 
 private:
-    void StartFullView(const QString& path, std::function<void(const QString& failure)> done);
+    void showPictureFull(const QString& path, bool fromThumbnailView);
+    void StartFullView(const QString& path, bool fromThumbnailView, std::function<void(const QString& failure)> done);
     void ConnectImage1FitZoom(FitZoomHandler* handler);
 
     QPointer<ShowView> m_showView;

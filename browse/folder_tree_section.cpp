@@ -95,6 +95,12 @@ void FolderTreeSection::wire()
         emit programOnFileRequested(program, file);
     };
     hooks.demoMode = [this] { return m_start.DemoMode != 0; };
+    hooks.folderClicked = [this](const QString& path) { emit folderClicked(path); };
+    hooks.afterWalk = [this] {
+        showExclusionsActive();
+        emit folderWalked(m_tree->SelectedFolder);
+    };
+    hooks.beforeRefresh = [this] { emit refreshStarting(); };
     hooks.focusMainWindow = [this] {
         m_w.Window->activateWindow();
         m_w.Window->setFocus();
@@ -166,11 +172,15 @@ void FolderTreeSection::loadPictureFromTree(const QString& path, bool showFull)
 void FolderTreeSection::OpenFolderOrShow()
 {
     m_tree->OpenFolderOrShow();
-    // A walk into an excluded folder switches exclusions off.
-    if (QAction* FolderExclusions = m_w.FolderExclusions;
-        FolderExclusions && FolderExclusions->isChecked() != (m_tree->Exclusions.FolderExclusionsActive != 0)) {
+}
+
+void FolderTreeSection::showExclusionsActive()
+{
+    QAction* FolderExclusions = m_w.FolderExclusions;
+    const bool active = m_tree->Exclusions.FolderExclusionsActive != 0;
+    if (FolderExclusions && FolderExclusions->isChecked() != active) {
         const QSignalBlocker blocker(FolderExclusions);
-        FolderExclusions->setChecked(m_tree->Exclusions.FolderExclusionsActive != 0);
+        FolderExclusions->setChecked(active);
     }
 }
 

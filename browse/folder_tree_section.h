@@ -84,12 +84,22 @@ signals:
     void addToShowRequested(const QString& path);
     // An outside program is to be run on one file alone.
     void programOnFileRequested(const QString& program, const QString& file);
+    // A folder of the tree was clicked.
+    void folderClicked(const QString& path);
+    // The tree was built anew and walked down to `folder`: what was
+    // previewed of the old tree is gone.
+    void folderWalked(const QString& folder);
+    // The selected folder is about to be read again.
+    void refreshStarting();
 
 private:
     void wire();
     void exclusionItemClick(int item, QAction* sender);
     void showTreePopup(const QPoint& pos);
     void loadPictureFromTree(const QString& path, bool showFull);
+    // "Folder Exclusions Active" shows whether the exclusions are in force
+    // (a walk into an excluded folder switches them off).
+    void showExclusionsActive();
 
     OpenShow& m_openShow;
     ShowSession& m_session;

@@ -2,6 +2,7 @@
 // widgets, connects what it asks for to the other sections, and forwards
 // the tree's routines to it.
 #include "app/main_window.h"
+#include "app/layout_controller.h"
 #include "browse/picture_info_controller.h"
 
 #include "browse/external_programs_controller.h"
@@ -55,6 +56,11 @@ void MainWindow::ConnectFolderTree()
             [this](const QString& path) { m_myShow->AddPictureToMyShow(path, 0, 0, 0, 0); });
     connect(tree, &FolderTreeSection::programOnFileRequested, m_externalPrograms,
             &ExternalProgramsController::RunProgramOnFile);
+    // The first folder click of a run may bring the notice about thumbnail folders.
+    connect(tree, &FolderTreeSection::folderClicked, m_pictureInfo, [this] { m_pictureInfo->ThumbnailInfoOnce(); });
+    connect(tree, &FolderTreeSection::folderWalked, m_pictureInfo, &PictureInfoController::PreviewOpenedFolder);
+    // A refresh hides the picture preview window.
+    connect(tree, &FolderTreeSection::refreshStarting, m_layout.get(), &LayoutController::HidePicturePreview);
 }
 
 FolderTreeController* MainWindow::folderTree() const { return FolderTreeSect->folderTree(); }

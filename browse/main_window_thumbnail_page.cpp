@@ -59,7 +59,7 @@ void MainWindow::ConnectThumbnailPage()
     connect(page, &ThumbnailPageSection::showEndWanted, show, &SlideShowController::EndShow);
     connect(page, &ThumbnailPageSection::selectionCaptionsWanted, PictureDisplaySect,
             &PictureDisplaySection::SetSelectionMenuCaptions);
-    connect(page, &ThumbnailPageSection::fullViewRequested, FitZoomSect, &FitZoomSection::ShowPictureFull);
+    connect(page, &ThumbnailPageSection::fullViewRequested, FitZoomSect, &FitZoomSection::ShowPageCellFull);
     connect(page, &ThumbnailPageSection::showRunningHintsWanted, this, [this] { m_layout->SetShowRunningHints(); });
     connect(page, &ThumbnailPageSection::layoutMenuWanted, this,
             [this] { m_layout->TBNrOfThumbsClick(false, toolBars().TBMultMode()); });

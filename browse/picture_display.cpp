@@ -280,8 +280,7 @@ PictureStatusTexts ComputePictureStatus(const PictureStatusInput& in)
 {
     PictureStatusTexts out;
     const QString dateText = StatusDateText(in.date);
-    QString path = in.path;
-    path.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const QString& path = in.path;
     const QString counter = QString::number(in.position) + QLatin1Char('/') + QString::number(in.total);
     if (in.playOrder == 3 || in.playOrder == 4) {
         out.mainCaption = dateText + QStringLiteral("  ") + in.displayName;

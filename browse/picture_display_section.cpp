@@ -221,11 +221,8 @@ public:
         if (Form9)
             Form9->HideTextLines();
         m_w.Window->setWindowTitle(caption);
-        if (Form9) {
-            QString title = caption;
-            title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            Form9->SetTitle(title, titleArea());
-        }
+        if (Form9)
+            Form9->SetTitle(caption, titleArea());
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
     }

@@ -435,6 +435,16 @@ void PictureInfoController::PreviewTreeNode(QTreeWidgetItem* node)
     TreeView1MouseMove(m_w.Window, Qt::NoModifier, 1, 1);
 }
 
+void PictureInfoController::PreviewOpenedFolder(const QString& folder)
+{
+    PreviewNode = nullptr;
+    TreeHoverPath.clear();
+    if (m_thumbnailTimer)
+        m_thumbnailTimer->stop();
+    PreviewKind = QLatin1Char('O');
+    ShowPictureInfo(folder, true, true);
+}
+
 void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
 {
     Q_UNUSED(Shift);

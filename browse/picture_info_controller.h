@@ -77,6 +77,9 @@ public:
     // Previews the tree as the mouse over it does; a non-null `node`
     // becomes the node previewed first.
     void PreviewTreeNode(QTreeWidgetItem* node);
+    // The tree was built anew and opened at `folder`: the nodes remembered
+    // are gone, and the browse preview shows the folder (no picture).
+    void PreviewOpenedFolder(const QString& folder);
     // The delayed preview's timer (TimerThumbnail) fired: shows the
     // remembered picture in the browse preview when it is the tree's, else
     // in the MyShow preview.

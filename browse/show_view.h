@@ -54,9 +54,11 @@ public:
     virtual const QList<int>& PlayOrder() const = 0;
     virtual int CurrentPosition() const = 0;
 
-    // The full view of one picture; `done` follows with the kind of a load
+    // The full view of one picture; `fromThumbnailView`: its stop button
+    // returns to the thumbnail view. `done` follows with the kind of a load
     // failure (empty when the picture is shown).
-    virtual void StartFullView(const QString& path, std::function<void(const QString& failure)> done = {}) = 0;
+    virtual void StartFullView(const QString& path, bool fromThumbnailView = false,
+                               std::function<void(const QString& failure)> done = {}) = 0;
     // One cut-out back, or one picture back without a cut-out.
     virtual void OneBackwardsClick() = 0;
 

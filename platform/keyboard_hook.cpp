@@ -31,19 +31,35 @@ HookDecision DecideHookKey(const HookInput& in)
     HookDecision d;
     if (!in.mainWindowEnabled)
         return d;
+    // A Ctrl press alone commands nothing: during a show in the main window
+    // it sets the latch, and it takes no turn of the 300 ms guard, so that
+    // the key pressed with it (Ctrl + L, Ctrl + arrow) is handled.
+    if (in.key == HookKey::Control) {
+        if (!in.form9Visible && !in.mouseButtonDown && in.playbackActive && !in.ctrlLatch)
+            d.setCtrlLatch = true;
+        return d;
+    }
     bool handled = false;
     if (!in.hookHandledRunning) {
         handled = true;
         d.startHookHandled = true;
     }
+    // Ctrl + L and Ctrl + R rotate the picture of the show or, while
+    // browsing, the one selected, when it may be rotated.
+    if (!in.form9Visible && !in.mouseButtonDown && handled && in.ctrlHeld) {
+        if (in.key == HookKey::L && in.rotateLUsable) {
+            d.action = HookAction::RotateLeft;
+            return d;
+        }
+        if (in.key == HookKey::R && in.rotateRUsable) {
+            d.action = HookAction::RotateRight;
+            return d;
+        }
+    }
     if (!in.form9Visible && !in.mouseButtonDown && in.playbackActive) {
         switch (in.key) {
         case HookKey::Control:
-            if (!in.ctrlLatch) {
-                d.setCtrlLatch = true;
-                return d;
-            }
-            break;   // as any other key
+            break;
         case HookKey::Space:
         case HookKey::Right:
         case HookKey::Left:
@@ -54,17 +70,7 @@ HookDecision DecideHookKey(const HookInput& in)
             }
             return d;
         case HookKey::L:
-            if (handled && in.rotateLUsable && in.ctrlHeld) {
-                d.action = HookAction::RotateLeft;
-                return d;
-            }
-            break;
         case HookKey::R:
-            if (handled && in.rotateRUsable && in.ctrlHeld) {
-                d.action = HookAction::RotateRight;
-                return d;
-            }
-            break;
         case HookKey::Other:
             break;
         }

@@ -28,7 +28,7 @@ struct HookInput {
     bool playbackActive = false;     // a show runs in the main window
     bool ctrlLatch = false;          // HookCtrlLatch
     bool ctrlHeld = false;           // Ctrl is down right now
-    bool rotateLUsable = false;      // TBRotateL enabled and visible
+    bool rotateLUsable = false;      // TBRotateL enabled and visible, or the browsed picture may be rotated
     bool rotateRUsable = false;
     HookKey key = HookKey::Other;
 };

@@ -12,6 +12,8 @@ enum class ShowKeyCommand {
     Backwards1,      // Left arrow; Page Up in the show window
     ShowForward,     // Ctrl + Right arrow: the show continues forward
     ShowInReverse,   // Ctrl + Left arrow: the show continues in reverse
+    RotateLeft,      // Ctrl + L in the show window: as its rotate-left button
+    RotateRight,     // Ctrl + R in the show window: as its rotate-right button
 };
 
 enum class ShowKeyPlace { ShowWindow, MainWindow };

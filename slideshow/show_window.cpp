@@ -176,11 +176,15 @@ void ShowWindow::showCutOutButtons(bool shown)
 {
     OneBackwardsSpeedButton->setVisible(shown);
     SaveSB->setVisible(shown);
-    if (shown) {
-        ControlPanel->adjustSize();
-        ControlPanel->show();
-        ControlPanel->raise();
-    }
+    arrangeControlPanel();
+}
+
+void ShowWindow::arrangeControlPanel()
+{
+    ControlPanel->adjustSize();
+    ControlPanel->move((width() - ControlPanel->width()) / 2, height() - ControlPanel->height() - 24);
+    ControlPanel->show();
+    ControlPanel->raise();
 }
 
 void ShowWindow::Play(const QStringList& pictures, const QList<int>& order, int intervalMs, bool continuous,
@@ -305,6 +309,7 @@ void ShowWindow::StopSlideShow()
         m_state.session.CutOutCount = 0;
         m_state.session.ZoomFactor = 0;
         HintPanel->hide();
+        ControlPanel->hide();
         hide();
         return;
     }
@@ -350,7 +355,8 @@ void ShowWindow::RemoveCurrentFromPlayOrder()
     Step(1);
 }
 
-void ShowWindow::StartFullView(const QString& path, std::function<void(const QString& failure)> done)
+void ShowWindow::StartFullView(const QString& path, bool fromThumbnailView,
+                               std::function<void(const QString& failure)> done)
 {
     m_sequence.Clear();
     m_state.session.FullViewActive = 1;
@@ -358,16 +364,24 @@ void ShowWindow::StartFullView(const QString& path, std::function<void(const QSt
     m_state.session.ShowState.Direction = 0;
     FitZoom(1)->CropPath = path;
     FitZoom(2)->CropPath = path;
-    // The panel: only the stop button ("Return to browse window"); the
-    // one-back and save buttons come with a cut-out.
-    StopButton->setToolTip(QStringLiteral("Return to browse window"));
+    // The panel: the stop button, which returns to where the view came
+    // from; the one-back and save buttons come with a cut-out.
+    ControlPanel->hide();
+    StopButton->show();
+    StopButton->setToolTip(fromThumbnailView ? QStringLiteral("Return to thumbnail view")
+                                             : QStringLiteral("Return to browse window"));
     for (QToolButton* b : {SaveSB, OneBackwardsSpeedButton, OneForwardSpeedButton, SBManualMode,
                            WindowScreenSpeedButton, ShowForwardSpeedButton, ShowInReverseSpeedButton,
                            StartShowSpeedButton, VolumeSpeedButton, PlaylistBASB, PlaylistFWSB})
         b->hide();
     SpeedLabel->hide();
-    // A picture that may be rotated gets the rotate buttons and the crop
-    // ratio button; otherwise the rotate buttons are hidden.
+    // The edit program's button when the first edit program is there.
+    const QString editProgram = m_state.settings.Settings.EditPrograms[0];
+    const bool editable = !editProgram.isEmpty() && QFileInfo(editProgram).isFile();
+    RunExeSpeedButton->setEnabled(editable);
+    RunExeSpeedButton->setVisible(editable);
+    // A picture that may be rotated gets the rotate buttons; a picture that
+    // may be cropped the crop ratio button.
     const QFileInfo info(path);
     const bool readOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner);
     const bool rotatable =
@@ -375,11 +389,9 @@ void ShowWindow::StartFullView(const QString& path, std::function<void(const QSt
     for (QToolButton* b : {SBRotateLeft, SBRotateRight}) {
         b->setEnabled(rotatable);
         b->setVisible(rotatable);
-        if (rotatable)
-            b->raise();
     }
-    if (rotatable)
-        SBRatio->show();
+    const QString ext = info.suffix().toLower();
+    SBRatio->setVisible(ext != QLatin1String("emf") && ext != QLatin1String("wmf") && ext != QLatin1String("ico"));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
     showFullScreen();
@@ -392,6 +404,7 @@ void ShowWindow::StartFullView(const QString& path, std::function<void(const QSt
             hide();
         } else {
             ReceivingFitZoom()->SizePictureToDisplay(true);
+            arrangeControlPanel();
         }
         if (done)
             done(outcome ? LoadFailureName(outcome->kind) : QString());
@@ -515,6 +528,14 @@ void ShowWindow::runShowKey(ShowKeyCommand command)
     case ShowKeyCommand::Backwards1: OneBackwardsClick(); break;
     case ShowKeyCommand::ShowForward: ContinueShow(1); break;
     case ShowKeyCommand::ShowInReverse: ContinueShow(-1); break;
+    case ShowKeyCommand::RotateLeft:
+        if (!SBRotateLeft->isHidden() && SBRotateLeft->isEnabled())
+            emit RotateLeftClicked();
+        break;
+    case ShowKeyCommand::RotateRight:
+        if (!SBRotateRight->isHidden() && SBRotateRight->isEnabled())
+            emit RotateRightClicked();
+        break;
     }
 }
 

@@ -126,10 +126,14 @@ public:
 
     // The full view of one picture: the window opens with the step and show
     // buttons hidden and asks "form9im1" for the picture; when it arrives it
-    // is fitted. On a load failure the window is hidden again. `done`
-    // follows either, with the kind of the failure (empty when the picture
-    // is shown).
-    void StartFullView(const QString& path, std::function<void(const QString& failure)> done = {}) override;
+    // is fitted and the control panel shows the stop button ("Return to
+    // browse window", or "Return to thumbnail view"), the edit program's
+    // button when one is set, the rotate buttons for a picture that may be
+    // rotated and the crop ratio button for one that may be cropped. On a
+    // load failure the window is hidden again. `done` follows either, with
+    // the kind of the failure (empty when the picture is shown).
+    void StartFullView(const QString& path, bool fromThumbnailView = false,
+                       std::function<void(const QString& failure)> done = {}) override;
 
     // HintPanel with the text, centred.
     void ShowCenteredHint(const QString& text);
@@ -239,6 +243,9 @@ private:
     void dressControlPanel();
     void afterSizing(int index, bool toggle);
     void showCutOutButtons(bool shown);
+    // Sizes the control panel to its visible buttons and shows it centred
+    // above the bottom edge.
+    void arrangeControlPanel();
     QString shownPicturePath() const;
 
     ShowSequence m_sequence;

@@ -53,6 +53,8 @@ void ShowWindow::makeLabels()
     Image2 = label("Image2");
     Image2->hide();
     TitleLabel = label("TitleLabel");
+    // A path is shown as it is spelt ("&" and "<" included).
+    TitleLabel->setTextFormat(Qt::PlainText);
     TitleLabel->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     TitleLabel->hide();
     TextLabels[0] = label("textlabel0");

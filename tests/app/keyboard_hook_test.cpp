@@ -60,11 +60,14 @@ TEST(KeyboardHook, CtrlLatchAndRotation)
     in.ctrlLatch = true;
     d = DecideHookKey(in);
     EXPECT_FALSE(d.setCtrlLatch);
-    EXPECT_EQ(d.action, HookAction::FormKeyDown); // as any other key
+    EXPECT_FALSE(d.startHookHandled);             // Ctrl alone takes no turn
+    EXPECT_EQ(d.action, HookAction::None);
 
     in = showKey(HookKey::L);
     in.ctrlHeld = true;
     in.rotateLUsable = true;
+    EXPECT_EQ(DecideHookKey(in).action, HookAction::RotateLeft);
+    in.playbackActive = false;                    // browsing: the selected picture
     EXPECT_EQ(DecideHookKey(in).action, HookAction::RotateLeft);
     in.ctrlHeld = false;
     EXPECT_EQ(DecideHookKey(in).action, HookAction::FormKeyDown);

@@ -142,6 +142,8 @@ TEST(MenuGlyphs, PairsByItemName)
     EXPECT_EQ(MenuGlyphsFor(QStringLiteral("Browse"), {}, false), (MenuGlyphPair{-1, -1}));
     EXPECT_EQ(MenuGlyphsFor(QStringLiteral("FolderExclusions"), {}, true), (MenuGlyphPair{67, 68}));
     EXPECT_EQ(MenuGlyphsFor(QStringLiteral("M12"), {}, true), (MenuGlyphPair{67, 67}));
+    EXPECT_EQ(MenuGlyphsFor(QStringLiteral("Ratio16x9"), {}, true), (MenuGlyphPair{67, 67}));
+    EXPECT_EQ(MenuGlyphsFor(QStringLiteral("RatioSquare"), {}, false), (MenuGlyphPair{-1, -1}));
     EXPECT_EQ(MenuGlyphsFor(QStringLiteral("PDrive03"), QStringLiteral("&c - Fixed drive"), false),
               (MenuGlyphPair{2, 2}));
     EXPECT_EQ(MenuGlyphsFor(QStringLiteral("Fav2"), QStringLiteral("/x/a.vxt"), false),

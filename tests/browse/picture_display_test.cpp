@@ -299,7 +299,7 @@ TEST(DisplayRules, StatusLineAndTitle)
     in.total = 10;
     PictureStatusTexts t = ComputePictureStatus(in);
     EXPECT_EQ(t.mainCaption, "Beach.jpg  - January 1, 2008,12:00");
-    EXPECT_EQ(t.titleLabel, "/p/Tom && Jerry/Beach.jpg  - January 1, 2008,12:00 3/10");
+    EXPECT_EQ(t.titleLabel, "/p/Tom & Jerry/Beach.jpg  - January 1, 2008,12:00 3/10");
 
     in.playOrder = 3;
     in.bookmarked = true;
@@ -307,7 +307,7 @@ TEST(DisplayRules, StatusLineAndTitle)
     in.camera = "Canon EOS 20D";
     t = ComputePictureStatus(in);
     EXPECT_EQ(t.mainCaption, "Vistamo! : Canon EOS 20D - (Bookmarked)  January 1, 2008,12:00  Beach.jpg");
-    EXPECT_EQ(t.titleLabel, "Canon EOS 20D - (Bookmarked) January 1, 2008,12:00   /p/Tom && Jerry/Beach.jpg 3/10");
+    EXPECT_EQ(t.titleLabel, "Canon EOS 20D - (Bookmarked) January 1, 2008,12:00   /p/Tom & Jerry/Beach.jpg 3/10");
 
     in.date = 0;
     in.showCamera = false;

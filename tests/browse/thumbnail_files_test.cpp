@@ -11,6 +11,7 @@
 #include "platform/file_attributes.h"
 #include "base/caption_helpers.h"
 #include "platform/record_file.h"
+#include "support/main_window_fixture.h"
 #include "support/sandbox.h"
 #include "support/write_failure.h"
 #include "tests/formats/picture_fixtures.h"
@@ -623,12 +624,12 @@ TEST_F(ThumbBatch, PreviewOfOnePicture)
     EXPECT_TRUE(window.CannotOpenLabel->isHidden());
 }
 
-TEST(ThumbnailInfo, AskedOnceAndRemembered)
+TEST(ThumbnailInfo, TheFirstFolderClickAsksOnceAndNoOpensTheInformation)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    const uint8_t saved = Settings.ThumbInfoShown;
+    testsupport::MainWindowFixture f;
     Settings.ThumbInfoShown = 0;
-    MainWindow form(TestState());
+    f.clearPrompts();
     QStringList texts;
     {
         platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
@@ -645,9 +646,11 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
             }
             return reply;
         });
-        form.pictureInfo()->ThumbnailInfoOnce();
+        f.clickNode(f.folder());
+        f.settle();
         EXPECT_EQ(platform::promptLog().size(), 2);
-        form.pictureInfo()->ThumbnailInfoOnce();   // once per run
+        f.clickNode(f.parentFolder());   // once per run
+        f.settle();
         EXPECT_EQ(platform::promptLog().size(), 2);
     }
     ASSERT_GE(texts.size(), 3);
@@ -658,7 +661,6 @@ TEST(ThumbnailInfo, AskedOnceAndRemembered)
     EXPECT_EQ(Settings.ThumbInfoShown, 1);
 
     EXPECT_EQ(ThumbnailInfoLines(true).first().text, "SmallPics folders");
-    Settings.ThumbInfoShown = saved;
 }
 
 TEST(ThumbnailLoaderSteps, ThePathRuleAndTheInformation)

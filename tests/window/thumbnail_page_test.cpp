@@ -330,6 +330,8 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
     EXPECT_TRUE(page->TickedPictures().isEmpty());
     EXPECT_TRUE(page->ReturnToPagePending());
+    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(f.showWindow()->StopButton); }));
+    EXPECT_EQ(f.showWindow()->StopButton->toolTip(), QStringLiteral("Return to thumbnail view"));
     QTest::keyClick(f.showWindow(), Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([&] { return !f.showWindow()->isVisible() && !page->ReturnToPagePending(); }));
     f.settle();

@@ -4,6 +4,7 @@
 // the order a show plays in.
 #include "app/main_window.h"
 #include "base/settings_record.h"
+#include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_controller.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -30,6 +32,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -363,6 +366,13 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     f.settle();
     ASSERT_EQ(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->currentText(), QStringLiteral("Date asc."));
     EXPECT_EQ(Settings.PlayOrder, 3);
+    // A folder click keeps the choice.
+    f.clickNode(f.parentFolder());
+    f.settle();
+    f.clickNode(f.folder());
+    f.settle();
+    EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->currentText(), QStringLiteral("Date asc."));
+    EXPECT_EQ(Settings.PlayOrder, 3);
     EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().ToolButton1()), QStringLiteral("a.jpg"));
 
     // The MyShow box: the list's own order (b, c, a), or alphabetic.
@@ -382,6 +392,33 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().StartMySlideShowTB()), QStringLiteral("a.jpg"));
 }
 
+TEST(WiredControls, TheExclusionsMarkFollowsARefreshThatSwitchedThemOff)
+{
+    MainWindowFixture f;
+    MainWindow* form = f.form();
+    const QString onlyText = f.folder() + QStringLiteral("/OnlyText");
+    ASSERT_TRUE(QDir().mkpath(onlyText));
+    f.openFolder(f.folder());
+    f.clickNode(onlyText);
+    ASSERT_EQ(form->folderTree()->SelectedFolder, onlyText);
+    openMenu(form->mainMenus().ExcludeFolder());
+    choose(form->mainMenus().Browse());
+
+    // F5 reads the excluded folder again: the exclusions go off, and the
+    // Options menu says so.
+    f.clearPrompts();
+    f.key(form, Qt::Key_F5);
+    f.settle();
+    EXPECT_TRUE(f.prompts().contains(QStringLiteral("(Parent) folder had been excluded from Browse window,\n"
+                                                    "'Folder Exclusions Active' is turned off")));
+    EXPECT_EQ(form->folderTree()->Exclusions.FolderExclusionsActive, 0);
+    openMenu(form->mainMenus().Options1());
+    EXPECT_FALSE(form->mainMenus().FolderExclusions()->isChecked());
+    // One click switches them on again.
+    choose(form->mainMenus().FolderExclusions());
+    EXPECT_TRUE(form->mainMenus().FolderExclusions()->isChecked());
+    EXPECT_EQ(form->folderTree()->Exclusions.FolderExclusionsActive, 1);
+}
 
 // The tree pop-up's rotations turn the picture under the mouse, as the tool
 // bar's buttons do, whether or not those buttons are on show.
@@ -432,4 +469,42 @@ TEST(WiredControls, ThePopupFavoritesItemDoesWhatItsCaptionSays)
     choose(item);
     EXPECT_EQ(Settings.Favorites[0], f.folder());
     EXPECT_TRUE(Settings.Favorites[1].isEmpty());
+}
+
+// Ctrl + L turns the picture selected in the tree; the full view of a
+// picture shows its control panel and its name as it is spelt, and Ctrl + L
+// there turns the picture on the screen.
+TEST(WiredControls, TheFullViewHasItsControlPanelAndCtrlLTurnsThePicture)
+{
+    const QString viewer = QFileInfo(QStringLiteral(VISTAMO_BIN)).path() + QStringLiteral("/vxview");
+    if (!QFileInfo(viewer).isFile())
+        GTEST_SKIP() << "vxview not built";
+    MainWindowFixture f;
+    MainWindow* form = f.form();
+    TestState().environment.IrfanViewPath = viewer;
+    TestState().environment.IrfanViewFound = 1;
+    const QString tom = f.picture(QStringLiteral("Tom & Jerry.jpg"));
+    ASSERT_TRUE(testsupport::writeJpeg(tom, 640, 480));
+    f.openFolder(f.folder());
+    f.clickNode(tom);
+    f.key(form->treeView(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_TRUE(f.waitFor([&] { return QImage(tom).size() == QSize(480, 640); }, 10000)) << QImage(tom).width();
+
+    f.clickNode(tom, Qt::LeftButton, Qt::ControlModifier);
+    ASSERT_TRUE(fullViewOf(f, QStringLiteral("Tom & Jerry.jpg")));
+    ShowWindow* show = f.showWindow();
+    ASSERT_TRUE(f.waitFor([&] { return MainWindowFixture::visible(show->ControlPanel); }));
+    EXPECT_TRUE(MainWindowFixture::visible(show->StopButton));
+    EXPECT_EQ(show->StopButton->toolTip(), QStringLiteral("Return to browse window"));
+    for (QWidget* b : {show->SBRotateLeft, show->SBRotateRight, show->SBRatio})
+        EXPECT_TRUE(MainWindowFixture::visible(b) && b->isEnabled()) << b->objectName().toStdString();
+    for (QWidget* b : {show->SaveSB, show->OneBackwardsSpeedButton, show->OneForwardSpeedButton})
+        EXPECT_FALSE(MainWindowFixture::visible(b)) << b->objectName().toStdString();
+    EXPECT_TRUE(show->TitleLabel->text().startsWith(tom + QStringLiteral("  - "))) << show->TitleLabel->text().toStdString();
+
+    f.key(show, Qt::Key_L, Qt::ControlModifier);
+    ASSERT_TRUE(f.waitFor([&] { return QImage(tom).size() == QSize(640, 480); }, 10000));
+    f.key(show, Qt::Key_Escape);
+    ASSERT_TRUE(f.waitFor([&] { return !show->isVisible(); }));
+    EXPECT_TRUE(show->ControlPanel->isHidden());
 }
