@@ -31,6 +31,10 @@ const QStringList& AbsentFeatureItems()
         // Copying to CD.
         QStringLiteral("AutoCDFolder"), QStringLiteral("AutoCDMyShow"), QStringLiteral("AutoFolderToCD"),
         QStringLiteral("AutoFolderToCDPop"),
+        // The screen choice of the folder show: each start command names its
+        // own screen (full screen or thumbnails), so the button only shows
+        // the screen of the last start.
+        QStringLiteral("SBScreenMode"),
     };
     return names;
 }

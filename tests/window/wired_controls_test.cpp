@@ -191,7 +191,7 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     closeFullView(f);
 }
 
-TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
+TEST(WiredControls, FilesOpensTheFolderAndEachStartButtonPlaysItsScreen)
 {
     MainWindowFixture f;
     MainWindow* form = f.form();
@@ -205,27 +205,24 @@ TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
     ASSERT_EQ(opened.urls.size(), 1);
     EXPECT_EQ(opened.urls.first().toLocalFile(), f.folder());
 
-    // The screen choice: a new show of the folder plays full screen with it,
-    // as pages of thumbnails without it.
+    // The screen of a folder show is the start command's own: the start
+    // button plays full screen, the thumbnail button as pages. The screen
+    // button, which only shows the last start's screen, is greyed.
     TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
     TestState().settings.Settings.IntervalIndex = 4;
-    TestState().session.SourceIsFolder = 1;
-    const bool before = form->toolBars().SBScreenMode()->isChecked();
-    choose(form->toolBars().SBScreenMode());
-    EXPECT_NE(form->toolBars().SBScreenMode()->isChecked(), before);
-    if (!form->toolBars().SBScreenMode()->isChecked())
-        choose(form->toolBars().SBScreenMode());
-    ASSERT_EQ(TestState().session.FolderSourceFullScreen, 1);
-    form->RestartShow();
+    QAction* screen = form->toolBars().SBScreenMode();
+    EXPECT_FALSE(screen->isEnabled());
+    choose(form->toolBars().ToolButton1());
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     EXPECT_FALSE(form->thumbnailPage()->PageShowRuns());
+    EXPECT_TRUE(screen->isChecked());
     form->toolBars().ToolButton2()->trigger();
     ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }));
-    choose(form->toolBars().SBScreenMode());
-    EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
-    form->RestartShow();
+    choose(form->toolBars().TBGoSmall());
     ASSERT_TRUE(f.waitFor([&] { return form->thumbnailPage()->PageShowRuns(); }, 10000));
     EXPECT_FALSE(f.showWindow()->isVisible());
+    EXPECT_FALSE(screen->isChecked());
+    EXPECT_FALSE(screen->isEnabled());
 }
 
 TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
