@@ -545,6 +545,8 @@ void MenuController::PictureToClipboardClick(QObject* sender)
     QPixmap picture;
     if (!runs(m_state.session))
         picture = (sender == m_menus.PictureToCBMyShow() ? m_c.ShowPreview : m_c.BrowsePreview)->picture();
+    else if (m_parts.Page->ThumbnailViewActive())
+        picture = m_parts.Page->SlotPicture(m_parts.Display->CurrentPicturePath);
     else if (m_c.Image1)
         picture = m_c.Image1->pixmap();
     if (!picture.isNull())
