@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStringList>
 #include <QToolButton>
 
@@ -225,6 +226,21 @@ void PreviewPanel::setPlayOrderItems(const QStringList& items)
     QAbstractItemView* list = m_playOrder->view();
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth()
                           + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    // The box itself grows to show its longest item, as far as the room up
+    // to its right neighbour (the picture count, or the voice frame) allows.
+    const QWidget* neighbour = m_kind == Kind::Browse ? static_cast<QWidget*>(m_voiceBevel)
+                                                      : static_cast<QWidget*>(m_pictureCount);
+    const int room = neighbour ? neighbour->x() - 4 - m_playOrder->x() : m_playOrder->width();
+    int longest = 0;
+    for (const QString& item : items)
+        longest = std::max(longest, m_playOrder->fontMetrics().horizontalAdvance(item));
+    QStyleOptionComboBox option;
+    option.initFrom(m_playOrder);
+    const QSize needed = m_playOrder->style()->sizeFromContents(
+        QStyle::CT_ComboBox, &option, QSize(longest + 4, m_playOrder->fontMetrics().height()), m_playOrder);
+    const int wanted = std::min(needed.width(), room);
+    if (wanted > m_playOrder->width())
+        m_playOrder->resize(wanted, m_playOrder->height());
 }
 
 void PreviewPanel::setPlayOrder(int index) { m_playOrder->setCurrentIndex(index); }

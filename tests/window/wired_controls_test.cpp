@@ -17,6 +17,7 @@
 
 #include <QFrame>
 #include <QAction>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -308,6 +309,15 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     // The MyShow box: the list's own order (b, c, a), or alphabetic.
     ASSERT_GE(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->count(), 6);
     EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->itemText(0), QStringLiteral("MyShow list"));
+    // Each of its items shows whole, in the box and in its list.
+    for (auto* box : {form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")),
+                      form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))}) {
+        for (int i = 0; i < box->count(); ++i) {
+            const int text = box->fontMetrics().horizontalAdvance(box->itemText(i));
+            EXPECT_LT(text, box->width() - 20) << box->itemText(i).toStdString();
+            EXPECT_LT(text, box->view()->minimumWidth()) << box->itemText(i).toStdString();
+        }
+    }
     for (const char* name : {"b.jpg", "c.jpg", "a.jpg"})
         f.clickNode(f.picture(QString::fromLatin1(name)));
     ASSERT_EQ(form->showList()->grid()->rowCount(), 3);
