@@ -54,6 +54,10 @@ const QStringList& AbsentFeatureItems()
         QStringLiteral("AutoFolderToCDPop"),
         // The MyShow panel's buttons: copying the show, mail and upload.
         QStringLiteral("CopyVXOButton"), QStringLiteral("MailSP"), QStringLiteral("UploadSp"),
+        // The screen choice of the folder show: each start command names its
+        // own screen (full screen or thumbnails), so the button only shows
+        // the screen of the last start.
+        QStringLiteral("SBScreenMode"),
     };
     return names;
 }

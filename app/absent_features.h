@@ -1,7 +1,8 @@
 // The items of features this system does not have: opening, making, saving,
 // copying, sorting and deleting shows and the show manager; search; mail and
 // upload; voice recording; the default playlist, the volume and attached
-// playlists; bookmarks; copying to CD. They keep their places and captions
+// playlists; bookmarks; copying to CD; a screen choice of the folder show
+// apart from its start commands. They keep their places and captions
 // and are shown greyed, so that a user sees at a glance that they do nothing.
 #pragma once
 

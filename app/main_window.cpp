@@ -295,6 +295,9 @@ void MainWindow::buildClientArea()
     m_browsePreview->setPlayOrderItems(PlayOrderItems());
     m_showPreview = new PreviewPanel(PreviewPanel::Kind::MyShow, c);
     m_showPreview->setGeometry(404, 355, 392, 190);
+    // Its box, the open show's play order, is sized for its items before
+    // the window's layouts take their bounds.
+    m_showPreview->setPlayOrderItems(NewShowPlayOrderItems());
 
     // The main picture covers the client area while a show runs in the
     // window; hidden otherwise.

@@ -640,9 +640,18 @@ MenuChanges PicturePopupCaptions(const MenuCaptionState& s, const PicturePopupSt
     set(c, "Rename", q("Re&name picture"), true, ticked && toolEnabled(s, "RenamePictureToolButton"));
     set(c, "MailPicPop", q("Mai&l picture(s)"), true);
     set(c, "UploadPicture", q("&Upload picture(s)"), true);
-    for (const char* n : {"SetWalPaper", "AddPicMyShowPop", "PictureToClipboradPop", "PathToClipboardPop",
-                          "RaunchEditProgram", "LaunchVideoProgram"})
+    for (const char* n : {"SetWalPaper", "AddPicMyShowPop"})
         set(c, n, std::nullopt, true);
+    // The clipboard items take the picture of the cell the pop-up opened on.
+    for (const char* n : {"PictureToClipboradPop", "PathToClipboardPop"})
+        set(c, n, std::nullopt, true, ticked);
+    // The edit programs' submenu opens only with a program in it; a page
+    // holds no video, so the video programs' submenu stays out.
+    bool anyEdit = false;
+    for (int k = 0; k < 5; ++k)
+        anyEdit = anyEdit || (p.launchVisible[k] && p.launchEnabled[k]);
+    set(c, "RaunchEditProgram", std::nullopt, true, anyEdit);
+    set(c, "LaunchVideoProgram", std::nullopt, false, false);
     set(c, "VoicePop", std::nullopt, toolVisible(s, "MicroTB"), toolEnabled(s, "MicroTB"));
     set(c, "RCRotateL", std::nullopt, toolVisible(s, "TBRotateL"), toolEnabled(s, "TBRotateL"));
     set(c, "RCRotateR", std::nullopt, toolVisible(s, "TBRotateR"), toolEnabled(s, "TBRotateR"));

@@ -561,13 +561,16 @@ void MenuController::PathToClipboardClick(QObject* sender)
 void MenuController::PictureToClipboardClick(QObject* sender)
 {
     const bool showRuns = runs(m_state.session);
+    const bool pageShown = showRuns && m_parts.Page->ThumbnailViewActive();
     // The cropped version shown during a show is copied as it is shown.
-    if (showRuns && m_state.session.CutOutCount > 0 && m_c.Image1 && !m_c.Image1->pixmap().isNull()) {
+    if (showRuns && !pageShown && m_state.session.CutOutCount > 0 && m_c.Image1 && !m_c.Image1->pixmap().isNull()) {
         QGuiApplication::clipboard()->setPixmap(m_c.Image1->pixmap());
         return;
     }
     QString path;
-    if (showRuns)
+    if (pageShown)
+        path = m_parts.Page->SlotPicturePath(m_parts.Display->CurrentPicturePath);
+    else if (showRuns)
         path = m_parts.Display->CurrentPicturePath;
     else if (sender == m_menus.PictureToCBMyShow())
         path = m_c.ShowPreview->picturePath();

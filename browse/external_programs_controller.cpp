@@ -651,7 +651,16 @@ void ExternalProgramsController::WallPaperAndStyle()
         platform::showMessage(platform::PromptKind::Error, failed);
         return;
     }
-    if (ApplyDesktopWallpaper(WallpaperPath, WallpaperStyleChoice) == WallpaperApplied::Failed)
+    switch (ApplyDesktopWallpaper(WallpaperPath, WallpaperStyleChoice)) {
+    case WallpaperApplied::Applied:
+        break;
+    case WallpaperApplied::Failed:
         platform::showMessage(platform::PromptKind::Warning,
                               QStringLiteral("The desktop did not accept the new wallpaper"));
+        break;
+    case WallpaperApplied::StoredOnly:
+        // The choice is kept, but no tool of this desktop takes it.
+        platform::showMessage(platform::PromptKind::Warning, WallpaperNotSetText);
+        break;
+    }
 }

@@ -91,9 +91,13 @@ void FileOperationsController::CopyOrMovePictureTo()
                                           QStringLiteral("jpg"));
     } else {
         const QString ext = FileExtOf(source);
-        chosen = platform::chooseSaveFile(save ? QStringLiteral("Save to") : QStringLiteral("Move to"),
-                                          Settings.LastCopyTarget, QStringLiteral("*") + ext + QStringLiteral("|*") + ext,
-                                          QFileInfo(source).fileName(), ext.mid(1));
+        const auto volume = platform::DriveOf(m_paths.DataFolder);
+        const QString folder = CopyDialogFolder(Settings.LastCopyTarget, volume ? volume->mountPoint : QStringLiteral("/"),
+                                                m_tree.SelectedFolder, source);
+        chosen = platform::chooseSaveFile(save ? QStringLiteral("Save to") : QStringLiteral("Move to"), folder,
+                                          QStringLiteral("*") + ext + QStringLiteral("|*") + ext,
+                                          QFileInfo(source).fileName(), ext.mid(1),
+                                          save ? QString() : QStringLiteral("&Move"));
     }
     emit keyboardHookWanted();
     if (!chosen || chosen->isEmpty()) {

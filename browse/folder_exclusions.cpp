@@ -118,21 +118,24 @@ uint8_t IsFolderExcluded(const std::vector<TExcludeFolderRecord>& list, const Ex
         return result;
     if (!rules.active && folder != rules.cutOutFolder && folder != rules.mailFolder)
         return result;
-    const auto it = std::lower_bound(list.begin(), list.end(), folder,
-                                     [](const TExcludeFolderRecord& r, const QString& f) {
-                                         return PathBytesLess(r.Path, f);
-                                     });
-    if (it == list.end() || it->Path != folder)
-        return result;
-    if (collect) {
-        if (search ? it->SubSearch == 1 : it->SubShow == 1)
-            return 0;
-    } else if (browse) {
-        if (it->Browse == 1)
+    // Every entry of the folder counts: a user's record whose flags are all
+    // 0 sorts before the program's own entry of the same folder and must
+    // not let that folder through.
+    auto it = std::lower_bound(list.begin(), list.end(), folder,
+                               [](const TExcludeFolderRecord& r, const QString& f) {
+                                   return PathBytesLess(r.Path, f);
+                               });
+    for (; it != list.end() && it->Path == folder; ++it) {
+        if (collect) {
+            if (search ? it->SubSearch == 1 : it->SubShow == 1)
+                return 0;
+        } else if (browse) {
+            if (it->Browse == 1)
+                return 0;
+        }
+        if (it->All == 1)
             return 0;
     }
-    if (it->All == 1)
-        return 0;
     return result;
 }
 

@@ -311,6 +311,8 @@ void FolderTreeController::walkTo(const OpenTarget& target)
         const QSignalBlocker blocker(tree_);
         root->setExpanded(true);
     }
+    if (levelCount > 1)
+        scrollToNodeWithChildren(OpenedFolderNode);
 
     // The path as walked, with its letter case as found on disk, goes back
     // into the recent or favourite entry that asked for this opening; only
@@ -496,6 +498,15 @@ void FolderTreeController::RefreshSelectedFolder()
         FindAndSelectTreeNode(name, true);
 }
 
+void FolderTreeController::scrollToNodeWithChildren(QTreeWidgetItem* node)
+{
+    if (!node)
+        return;
+    if (node->isExpanded() && node->childCount() > 0)
+        tree_->scrollToItem(node->child(node->childCount() - 1));
+    tree_->scrollToItem(node);
+}
+
 QTreeWidgetItem* FolderTreeController::FindAndSelectTreeNode(const QString& name, bool select)
 {
     QTreeWidgetItem* start = platform::IsMountPoint(SelectedFolder) ? TreeRootNode : OpenedFolderNode;
@@ -508,7 +519,7 @@ QTreeWidgetItem* FolderTreeController::FindAndSelectTreeNode(const QString& name
     for (; *it; ++it) {
         if ((*it)->text(0).toUpper() == upper) {
             if (select) {
-                tree_->scrollToItem(*it);
+                scrollToNodeWithChildren(*it);
                 tree_->setCurrentItem(*it);
             }
             return *it;

@@ -134,6 +134,9 @@ private:
     void forgetNodesBelow(QTreeWidgetItem* node, bool includingNode);
     void clearTree();
     void walkTo(const OpenTarget& target);
+    // Scrolls the tree so that the node shows with as many of its children
+    // as fit below it (the node itself stays in view).
+    void scrollToNodeWithChildren(QTreeWidgetItem* node);
     void captionChanged();
     TreePlayOptions playOptions() const;
     bool demoMode() const;

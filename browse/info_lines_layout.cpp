@@ -1,5 +1,7 @@
 #include "browse/info_lines_layout.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QWidgetItem>
 
@@ -11,6 +13,39 @@ namespace {
 int textWidth(const QLabel* label)
 {
     return label->fontMetrics().horizontalAdvance(label->text()) + 2 * (label->margin() + label->frameWidth()) + 1;
+}
+
+// The width the labels need side by side in `font`.
+int lineWidth(const QList<QLabel*>& labels, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    int together = 0;
+    for (QLabel* label : labels)
+        together += metrics.horizontalAdvance(label->text()) + 2 * (label->margin() + label->frameWidth()) + 1;
+    return together;
+}
+
+// The labels of a line of several take the panel's font; when their texts
+// do not fit side by side in `width`, a font up to two points smaller that
+// lets them fit (else the panel's again, and the line breaks into rows).
+void fitLineFont(const QList<QLabel*>& labels, int width)
+{
+    const QFont base = labels.first()->parentWidget() ? labels.first()->parentWidget()->font() : QFont();
+    QFont chosen = base;
+    if (lineWidth(labels, base) > width && base.pointSizeF() > 0) {
+        for (qreal size = base.pointSizeF() - 0.5; size >= base.pointSizeF() - 2.0; size -= 0.5) {
+            QFont smaller = base;
+            smaller.setPointSizeF(size);
+            if (lineWidth(labels, smaller) <= width) {
+                chosen = smaller;
+                break;
+            }
+        }
+    }
+    // Set only when it changes: a new font asks for a new layout.
+    for (QLabel* label : labels)
+        if (label->font() != chosen)
+            label->setFont(chosen);
 }
 
 } // namespace
@@ -102,6 +137,8 @@ void InfoLinesLayout::setGeometry(const QRect& rect)
         if (shown.isEmpty())
             continue;
         lineHeight = std::max(lineHeight, shown.first()->fontMetrics().height());
+        if (shown.size() > 1)
+            fitLineFont(shown, width);
         int together = 0;
         for (QLabel* label : shown)
             together += textWidth(label);

@@ -1,6 +1,7 @@
 // The lines of a preview's information panel (size, date, camera, read-only)
 // laid out so that each shows its whole text at any panel width: labels of
-// one line stand side by side when they fit, else one under the other; a
+// one line stand side by side when they fit (in a font up to two points
+// smaller when that makes them fit), else one under the other; a
 // text wider than the panel wraps onto a second row; rows move closer when
 // the panel's height is short of them.
 #pragma once

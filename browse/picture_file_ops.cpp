@@ -200,6 +200,16 @@ bool removeMovedSource(const QString& source, const QString& target, bool across
 
 } // namespace
 
+QString CopyDialogFolder(const QString& lastCopyTarget, const QString& firstStartValue,
+                         const QString& selectedFolder, const QString& source)
+{
+    if (!lastCopyTarget.isEmpty() && lastCopyTarget != firstStartValue && QFileInfo(lastCopyTarget).isDir())
+        return lastCopyTarget;
+    if (!selectedFolder.isEmpty() && QFileInfo(selectedFolder).isDir())
+        return selectedFolder;
+    return QFileInfo(source).absolutePath();
+}
+
 CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopyState& state,
                             const PictureOpsOptions& options, PictureOpsHost& host)
 {

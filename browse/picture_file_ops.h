@@ -99,6 +99,14 @@ struct CopyOutcome {
     bool sourceRemoved = false;   // a move took the source away
 };
 
+// The folder the save and move dialog opens in: the last target folder
+// (`lastCopyTarget`) once the user has chosen one; while it still holds the
+// value of the first start (`firstStartValue`, the data folder's volume), or
+// names no folder any more, the folder selected in the tree, else the
+// picture's own folder.
+QString CopyDialogFolder(const QString& lastCopyTarget, const QString& firstStartValue,
+                         const QString& selectedFolder, const QString& source);
+
 // Copies (CopyModeSave) or moves (CopyModeMove) one file. The target is
 // written through a verified copy; a target that cannot be written is tried
 // again after 1 .. 5 seconds (6 tries), then the copy is cancelled. A move

@@ -3,9 +3,11 @@
 // lines and the buttons.
 #include "browse/preview_panel.h"
 #include "platform/designed_widgets.h"
+#include "platform/icons.h"
 
 #include "browse/info_lines_layout.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QIcon>
@@ -14,6 +16,8 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStringList>
 #include <QToolButton>
 
@@ -41,6 +45,13 @@ void setLine(QLabel* label, const QString& text)
     }
 }
 
+// A name keeps its hyphenated parts on one row ("E-M1"): a word joiner after
+// each hyphen forbids the break there, and shows nothing.
+QString keepHyphenatedWords(QString text)
+{
+    return text.replace(QLatin1Char('-'), QStringLiteral("-\u2060"));
+}
+
 } // namespace
 
 PreviewPanel::PreviewPanel(Kind kind, QWidget* parent) : QFrame(parent), m_kind(kind)
@@ -57,11 +68,15 @@ PreviewPanel::PreviewPanel(Kind kind, QWidget* parent) : QFrame(parent), m_kind(
     m_image = platform::PlacedLabel(this, browse ? "Image4" : "image2", QRect(18, 28, 166, 124));
     m_image->setAlignment(Qt::AlignCenter);
     m_image->installEventFilter(this);
-    m_cannotOpen = platform::PlacedLabel(this, name("CannotOpenLabel").constData(), QRect(40, 80, 120, 16), QStringLiteral("Can not show picture"));
-    m_video = platform::PlacedLabel(this, name("VideoLabel").constData(), QRect(40, 80, 120, 16), QStringLiteral("Video file"));
-    m_fileNotExist = platform::PlacedLabel(this, name("FileNotExistLabel").constData(), QRect(40, 80, 120, 16),
+    m_editFromRight.fill(kNotPlaced);
+    // The messages span the picture's box, centred, so that each shows whole.
+    const QRect message(12, 79, 178, 18);
+    m_cannotOpen = platform::PlacedLabel(this, name("CannotOpenLabel").constData(), message, QStringLiteral("Can not show picture"));
+    m_video = platform::PlacedLabel(this, name("VideoLabel").constData(), message, QStringLiteral("Video file"));
+    m_fileNotExist = platform::PlacedLabel(this, name("FileNotExistLabel").constData(), message,
                                QStringLiteral("File does not exist"));
     m_sizeDatePanel = platform::PlacedFrame(this, name("SizeDatePanel").constData(), QRect(201, 100, 185, 84));
+    m_sizeDatePanel->installEventFilter(this);
     m_fileDate = platform::PlacedLabel(m_sizeDatePanel, name("FileDateLabel").constData(), QRect(4, 4, 177, 16));
     m_fileSize = platform::PlacedLabel(m_sizeDatePanel, name("FileSizeLabel").constData(), QRect(4, 22, 177, 16));
     m_model = platform::PlacedLabel(m_sizeDatePanel, name("ModelLabel").constData(), QRect(4, 40, 177, 16));
@@ -98,8 +113,10 @@ PreviewPanel::PreviewPanel(Kind kind, QWidget* parent) : QFrame(parent), m_kind(
         m_siblingPanel = platform::PlacedFrame(this, "TarnivoPanel", QRect(330, 6, 56, 40));
         m_siblingPanel->hide();
     }
-    for (QLabel* l : {m_cannotOpen, m_video, m_fileNotExist})
+    for (QLabel* l : {m_cannotOpen, m_video, m_fileNotExist}) {
+        l->setAlignment(Qt::AlignCenter);
         l->hide();
+    }
 }
 
 void PreviewPanel::buildBrowseExtras()
@@ -107,6 +124,17 @@ void PreviewPanel::buildBrowseExtras()
     m_voiceBevel = platform::PlacedFrame(this, "VoiceBevel", QRect(322, 54, 50, 28), QFrame::Box);
     m_micro = platform::PlacedButton(this, "MicroSB", QRect(325, 57, 22, 22));
     m_voicePlay = platform::PlacedButton(this, "VoicePlaySB", QRect(348, 57, 22, 22));
+    // The frame never stands empty: both buttons show their glyphs, the
+    // recording one greyed (this system records no voice), and nothing of
+    // it shows before a picture is previewed.
+    const QIcon voice = platform::ImageListIcon(platform::ImageListId::MenuIL, 103);
+    m_micro->setIcon(voice);
+    m_micro->setEnabled(false);
+    m_voicePlay->setIcon(voice);
+    m_voicePlay->setToolTip(QStringLiteral("Play voice recording"));
+    for (QWidget* w : {static_cast<QWidget*>(m_voiceBevel), static_cast<QWidget*>(m_micro),
+                       static_cast<QWidget*>(m_voicePlay)})
+        w->hide();
 }
 
 void PreviewPanel::buildMyShowExtras()
@@ -124,6 +152,8 @@ void PreviewPanel::buildMyShowExtras()
 
 bool PreviewPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_sizeDatePanel && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        placeEditPrograms();
     if (watched == m_image && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         emit pictureClicked();
@@ -173,11 +203,14 @@ void PreviewPanel::setInfoLines(const QString& size, const QString& date, const 
 {
     setLine(m_fileSize, size);
     setLine(m_fileDate, date);
-    setLine(m_model, camera);
+    setLine(m_model, keepHyphenatedWords(camera));
     setShown(m_readOnly, readOnly);
 }
 
-void PreviewPanel::addToCameraLine(const QString& text) { setLine(m_model, m_model->text() + QStringLiteral("  ") + text); }
+void PreviewPanel::addToCameraLine(const QString& text)
+{
+    setLine(m_model, m_model->text() + QStringLiteral("  ") + keepHyphenatedWords(text));
+}
 void PreviewPanel::setInfoShown(bool shown) { m_sizeDatePanel->setVisible(shown); }
 bool PreviewPanel::infoShown() const { return !m_sizeDatePanel->isHidden(); }
 int PreviewPanel::infoWidth() const { return m_sizeDatePanel->width(); }
@@ -188,6 +221,26 @@ void PreviewPanel::setPlayOrderItems(const QStringList& items)
 {
     m_playOrder->clear();
     m_playOrder->addItems(items);
+    // The list that drops down is as wide as its longest item, whatever the
+    // width of the box.
+    QAbstractItemView* list = m_playOrder->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth()
+                          + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    // The box itself grows to show its longest item, as far as the room up
+    // to its right neighbour (the picture count, or the voice frame) allows.
+    const QWidget* neighbour = m_kind == Kind::Browse ? static_cast<QWidget*>(m_voiceBevel)
+                                                      : static_cast<QWidget*>(m_pictureCount);
+    const int room = neighbour ? neighbour->x() - 4 - m_playOrder->x() : m_playOrder->width();
+    int longest = 0;
+    for (const QString& item : items)
+        longest = std::max(longest, m_playOrder->fontMetrics().horizontalAdvance(item));
+    QStyleOptionComboBox option;
+    option.initFrom(m_playOrder);
+    const QSize needed = m_playOrder->style()->sizeFromContents(
+        QStyle::CT_ComboBox, &option, QSize(longest + 4, m_playOrder->fontMetrics().height()), m_playOrder);
+    const int wanted = std::min(needed.width(), room);
+    if (wanted > m_playOrder->width())
+        m_playOrder->resize(wanted, m_playOrder->height());
 }
 
 void PreviewPanel::setPlayOrder(int index) { m_playOrder->setCurrentIndex(index); }
@@ -211,8 +264,20 @@ void PreviewPanel::showEditProgram(int index, const QIcon& icon, const QString& 
 
 void PreviewPanel::moveEditProgram(int index, int left)
 {
-    QToolButton* b = m_editPrograms.at(size_t(index));
-    b->move(left, b->y());
+    // `left` counts in the information panel; the button keeps its distance
+    // from that panel's right edge when the layouts move and size it.
+    m_editFromRight.at(size_t(index)) = m_sizeDatePanel->width() - left;
+    placeEditPrograms();
+}
+
+void PreviewPanel::placeEditPrograms()
+{
+    for (size_t k = 0; k < m_editPrograms.size(); ++k) {
+        if (m_editFromRight[k] == kNotPlaced)
+            continue;
+        QToolButton* b = m_editPrograms[k];
+        b->move(m_sizeDatePanel->x() + m_sizeDatePanel->width() - m_editFromRight[k], b->y());
+    }
 }
 
 // ---- the browse preview's own -----------------------------------------------------------

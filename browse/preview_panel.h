@@ -69,6 +69,7 @@ public:
     // ---- the edit programs' buttons ---------------------------------------
     void hideEditPrograms();
     void showEditProgram(int index, const QIcon& icon, const QString& hint);
+    // `left` is counted in the information panel (SizeDatePanel).
     void moveEditProgram(int index, int left);
 
     // ---- the browse preview's own -----------------------------------------
@@ -98,6 +99,9 @@ protected:
 private:
     void buildBrowseExtras();
     void buildMyShowExtras();
+    // The edit programs' buttons at their distance from the information
+    // panel's right edge.
+    void placeEditPrograms();
 
     Kind m_kind;
     Message m_message = Message::None;
@@ -115,6 +119,8 @@ private:
     QLabel* m_playOrderLabel = nullptr;
     QComboBox* m_playOrder = nullptr;
     std::array<QToolButton*, 5> m_editPrograms{};
+    static constexpr int kNotPlaced = -1000000;
+    std::array<int, 5> m_editFromRight{};
     // The browse preview's.
     QFrame* m_voiceBevel = nullptr;
     QToolButton* m_micro = nullptr;

@@ -57,6 +57,20 @@ QString ThumbnailPageSection::CurrentSlotPicture() const
     return slot >= 0 ? PageView->State().cell(slot).path : QString();
 }
 
+QString ThumbnailPageSection::SlotPicturePath(const QString& path) const
+{
+    if (!PageView)
+        return QString();
+    const PageState& st = PageView->State();
+    int slot = -1;
+    for (int i = 0; i < st.count() && slot < 0; ++i)
+        if (!path.isEmpty() && st.cell(i).PageSlotPicture >= 0 && st.cell(i).path == path)
+            slot = i;
+    if (slot < 0)
+        slot = PageView->SelectedSlot();
+    return slot >= 0 ? st.cell(slot).path : QString();
+}
+
 void ThumbnailPageSection::Untick(const QString& path)
 {
     if (!PageView)

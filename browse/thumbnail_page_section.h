@@ -13,6 +13,7 @@
 #include <QList>
 #include <QMenu>
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 
 #include <functional>
@@ -69,6 +70,9 @@ public:
     int ShownSlotCount() const override;
     QStringList TickedPictures() const override;
     QString CurrentSlotPicture() const override;
+    // The picture of the cell that shows `path` (the cell the pop-up was
+    // opened on), else that of the selected cell.
+    QString SlotPicturePath(const QString& path) const;
     void Untick(const QString& path) override;
     void ReloadPagePicture(const QString& path) override;
     void DrawPagePositionBar() override;

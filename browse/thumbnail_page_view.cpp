@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 #include <algorithm>
@@ -40,6 +42,28 @@ void setToolTipIfChanged(QWidget* w, const QString& text)
 {
     if (w->toolTip() != text)
         w->setToolTip(text);
+}
+
+// The caption line's whole text; the line shows as much as its room takes.
+const char* const kFullCaptionProperty = "pageFullCaption";
+
+// Shows the caption's whole text when it fits before the check box, else
+// its middle is left out ("2 - 11_Pain…olors.jpg"): the number and the
+// extension stay in sight.
+void showCaption(QLineEdit* line, const QString& text)
+{
+    line->setProperty(kFullCaptionProperty, text);
+    QStyleOptionFrame option;
+    option.initFrom(line);
+    option.lineWidth = line->hasFrame() ? line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, line) : 0;
+    const QMargins margins = line->textMargins();
+    // The line edit keeps two pixels on each side of its text.
+    const int room = line->width() - margins.left() - margins.right() - 2 * option.lineWidth - 4;
+    const QString shown = line->fontMetrics().elidedText(text, Qt::ElideMiddle, std::max(0, room));
+    if (line->text() != shown) {
+        line->setText(shown);
+        line->setCursorPosition(0);
+    }
 }
 
 int slotOf(const QObject* o)
@@ -138,6 +162,8 @@ void ThumbnailPageView::createSlot(int i)
     w.frame->setObjectName(QStringLiteral("PageFrame") + n);
     w.frame->setAutoFillBackground(true);
     w.frame->setAlignment(Qt::AlignCenter);
+    // "Can not show picture" breaks into rows in a narrow cell, not cut off.
+    w.frame->setWordWrap(true);
     w.frame->setFrameShape(QFrame::Panel);
     w.frame->setFrameShadow(QFrame::Raised);
     w.image = new QLabel(w.frame);
@@ -205,6 +231,7 @@ void ThumbnailPageView::place(int i, const PageSlotGeometry& g, int top)
     w.checkBox->setGeometry(g.checkBox);
     // The caption's text stops where the check box begins.
     w.caption->setTextMargins(0, 0, std::max(0, g.caption.right() - g.checkBox.left() + 3), 0);
+    showCaption(w.caption, w.caption->property(kFullCaptionProperty).toString());
     w.firstButton->setGeometry(g.firstButton);
     w.firstButton->hide();
     w.checkBox->setEnabled(false);
@@ -244,10 +271,8 @@ void ThumbnailPageView::ShowCell(int i, const PageCell& c)
     w.cell->setProperty(kCellEnabledProperty, c.cellEnabled);
     w.frame->setText(c.frameText);
     w.image->setVisible(c.imageVisible);
-    if (w.caption->text() != c.caption) {
-        w.caption->setText(c.caption);
-        w.caption->setCursorPosition(0);
-    }
+    if (w.caption->property(kFullCaptionProperty).toString() != c.caption)
+        showCaption(w.caption, c.caption);
     w.caption->setVisible(c.captionVisible);
     setToolTipIfChanged(w.caption, c.hintOn ? c.captionHint : QString());
     setToolTipIfChanged(w.image, c.PageSlotLoaded ? CellHintText(c.path) : QString());

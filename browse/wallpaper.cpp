@@ -11,6 +11,9 @@
 #include <QUrl>
 
 const QString WallpaperBeingSetText = QStringLiteral("Wallpaper is being set....");
+const QString WallpaperNotSetText =
+    QStringLiteral("The desktop's wallpaper could not be set: this desktop offers no way to set it "
+                   "(GNOME, Cinnamon, MATE, Xfce and Plasma do). The picture and style are kept.");
 
 namespace {
 const QString kRoot = QStringLiteral("HKEY_CURRENT_USER");

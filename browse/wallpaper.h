@@ -20,6 +20,8 @@
 
 // "Wallpaper is being set...."
 extern const QString WallpaperBeingSetText;
+// Said when the desktop has no tool that sets its wallpaper.
+extern const QString WallpaperNotSetText;
 
 // The values written, as texts.
 struct WallpaperValues {

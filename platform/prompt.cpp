@@ -181,7 +181,7 @@ QStringList chooseOpenFiles(const QString& title, const QString& folder, const Q
 
 std::optional<QString> chooseSaveFile(const QString& title, const QString& folder,
                                       const QString& filter, const QString& initialName,
-                                      const QString& defaultSuffix)
+                                      const QString& defaultSuffix, const QString& acceptText)
 {
     PromptRequest r;
     r.type = PromptType::SaveFile;
@@ -190,6 +190,7 @@ std::optional<QString> chooseSaveFile(const QString& title, const QString& folde
     r.filter = filter;
     r.value = initialName;
     r.defaultSuffix = defaultSuffix;
+    r.acceptText = acceptText;
     r.buttons = kOkCancel;
     const PromptReply reply = ask(r);
     if (!reply.accepted() || reply.value.isEmpty())

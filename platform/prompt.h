@@ -82,6 +82,8 @@ struct PromptRequest {
     QString filter;
     // Save chooser: extension added when the name typed has none ("jpg").
     QString defaultSuffix;
+    // Save chooser: the caption of its accept button (empty: "Save").
+    QString acceptText;
     // Message boxes: custom captions for buttons, e.g. {PromptAnswer::All, "Always"}.
     QList<QPair<PromptAnswer, QString>> buttonTexts;
     // Dialog: the window itself, so a test's responder can fill it in.
@@ -132,7 +134,8 @@ std::optional<QString> chooseOpenFile(const QString& title, const QString& folde
 QStringList chooseOpenFiles(const QString& title, const QString& folder, const QString& filter);
 std::optional<QString> chooseSaveFile(const QString& title, const QString& folder,
                                       const QString& filter, const QString& initialName = QString(),
-                                      const QString& defaultSuffix = QString());
+                                      const QString& defaultSuffix = QString(),
+                                      const QString& acceptText = QString());
 std::optional<QString> chooseFolder(const QString& title, const QString& startFolder = QString());
 
 // The general entry every function above goes through.

@@ -197,6 +197,8 @@ PromptReply showDialog(const PromptRequest& r)
         dialog.setFileMode(QFileDialog::AnyFile);
         if (!r.defaultSuffix.isEmpty())
             dialog.setDefaultSuffix(r.defaultSuffix);
+        if (!r.acceptText.isEmpty())
+            dialog.setLabelText(QFileDialog::Accept, r.acceptText);
         if (!r.value.isEmpty())
             dialog.selectFile(startPath(r));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

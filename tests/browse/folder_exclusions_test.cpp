@@ -69,7 +69,9 @@ TEST(ExclusionTest, FixedRulesAndUserChoices)
 {
     const auto list = BuildExclusionList(
         {Rec("/d/browseonly", 1, 0, 0, 0), Rec("/d/showonly", 0, 1, 0, 0),
-         Rec("/d/searchonly", 0, 0, 1, 0), Rec("/d/all", 0, 0, 0, 1)},
+         Rec("/d/searchonly", 0, 0, 1, 0), Rec("/d/all", 0, 0, 0, 1), Rec("/d/none", 0, 0, 0, 0),
+         // A user's record of the program's own folder, every flag cleared.
+         Rec("/home/u/.local/share/vistamo/vistamo! slide shows", 0, 0, 0, 0)},
         {"/home/u/.local/share/Vistamo/Vistamo! Slide Shows",
          "/home/u/.local/share/Vistamo/temp/Cut out Bitmap Files"});
     ExclusionRules rules;
@@ -92,8 +94,13 @@ TEST(ExclusionTest, FixedRulesAndUserChoices)
     // Only the folder itself: not a child, not a longer name.
     EXPECT_EQ(IsFolderExcluded(list, rules, "/d/all/sub", true, false, false), 1);
     EXPECT_EQ(IsFolderExcluded(list, rules, "/d/allx", true, false, false), 1);
+    // A record with every flag cleared excludes nothing, and leaves the
+    // program's own folder excluded everywhere.
+    EXPECT_EQ(IsFolderExcluded(list, rules, "/d/none", true, false, false), 1);
     EXPECT_EQ(IsFolderExcluded(list, rules, "/home/u/.local/share/vistamo/vistamo! slide shows",
                                true, false, false), 0);
+    EXPECT_EQ(IsFolderExcluded(list, rules, "/home/u/.local/share/vistamo/vistamo! slide shows",
+                               false, false, true), 0);
 
     // With exclusions off, the own slide-show folder is browsed; the cut-out
     // folder is not.

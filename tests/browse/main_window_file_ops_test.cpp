@@ -123,10 +123,16 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     EXPECT_TRUE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
     EXPECT_EQ(form->treeView()->currentItem()->text(0), "holiday.jpg");
 
+    // The first move (the target still as the first start left it) offers
+    // the selected folder; its button says what it does.
     platform::clearPromptLog();
+    const auto volume = platform::DriveOf(TestState().paths.DataFolder);
+    Settings.LastCopyTarget = volume ? volume->mountPoint : QStringLiteral("/");
     form->mainMenus().MovePictureTo()->trigger();
     ASSERT_GE(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.title, "Move to");
+    EXPECT_EQ(platform::promptLog()[0].request.folder, drive + "/Album");
+    EXPECT_EQ(platform::promptLog()[0].request.acceptText, "&Move");
     EXPECT_EQ(readFile(drive + "/Other/holiday.jpg"), "picture");
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
     EXPECT_EQ(Settings.LastCopyTarget, drive + "/Other");

@@ -296,6 +296,8 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
 TEST(PicturePreview, VoiceControlsFollowTheKind)
 {
     MainWindow form(TestState());
+    // Nothing previewed yet: no empty voice frame.
+    EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("VoiceBevel"))->isHidden());
     const QString dir = testsupport::freshDir(QStringLiteral("voice"));
     const QString path = dir + "/v.jpg";
     testsupport::writeFile(path, fixtures::jpeg(40, 30));
@@ -303,6 +305,11 @@ TEST(PicturePreview, VoiceControlsFollowTheKind)
     form.pictureInfo()->ShowPictureInfo(path, false, false);
     testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.findChild<QToolButton*>(QStringLiteral("MicroSB"))->isHidden());
+    EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("VoiceBevel"))->isHidden());
+    // The frame holds the buttons' glyphs; recording is greyed.
+    EXPECT_FALSE(form.findChild<QToolButton*>(QStringLiteral("MicroSB"))->icon().isNull());
+    EXPECT_FALSE(form.findChild<QToolButton*>(QStringLiteral("MicroSB"))->isEnabled());
+    EXPECT_FALSE(form.findChild<QToolButton*>(QStringLiteral("VoicePlaySB"))->icon().isNull());
     EXPECT_FALSE(form.findChild<QToolButton*>(QStringLiteral("VoicePlaySB"))->isEnabled());
     testsupport::writeFile(dir + "/v.wav", "RIFF");
     form.pictureInfo()->PreviewedPath.clear();

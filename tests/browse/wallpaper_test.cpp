@@ -200,6 +200,23 @@ TEST(WallpaperCommand, OkWritesValuesAndAppliesCancelLeavesAlone)
     EXPECT_EQ(stored("WallpaperStyle"), "2");
     ASSERT_FALSE(runner.calls.isEmpty());
     EXPECT_EQ(runner.calls.last().arguments.last(), "stretched");
+
+    // A desktop without a tool of its own: the choice is kept and the user
+    // told that the desktop's wallpaper could not be set.
+    SetDesktopOverride(DesktopKind::None);
+    platform::clearPromptLog();
+    {
+        platform::ScopedPromptResponder answer([](const platform::PromptRequest& r) {
+            if (!r.dialog)
+                return platform::PromptReply::button(platform::PromptAnswer::Ok);
+            r.dialog->findChild<QPushButton*>("OKButton")->click();
+            return platform::PromptReply::result(r.dialog->result());
+        });
+        form.externalPrograms()->SetWallpaperTo(picture, nullptr);
+    }
+    EXPECT_EQ(stored("WallpaperStyle"), "-1");
+    ASSERT_EQ(platform::promptLog().size(), 2);
+    EXPECT_EQ(platform::promptLog()[1].request.text, WallpaperNotSetText);
     SetRegistryStorePath(QString());
     SetDesktopOverride(std::nullopt);
 }

@@ -7,6 +7,7 @@
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_info_controller.h"
+#include "browse/preview_panel.h"
 #include "support/main_window_fixture.h"
 #include "support/sandbox.h"
 #include "platform/prompt.h"
@@ -16,12 +17,14 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -115,9 +118,9 @@ TEST(BrowsePreview, EachInformationLineShowsItsWholeTextInEveryLayout)
         f.settle(20);
         const QString what = QString::number(screen.width()) + QLatin1Char('x') + QString::number(screen.height());
         expectWholeLines(form, what);
-        // Size and date share their line when the panel is wide enough.
-        if (form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->width() > 400)
-            EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->y(), form->findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->y()) << what.toStdString();
+        // Size and date share their line in every layout (in a smaller font
+        // when the panel is narrow).
+        EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->y(), form->findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->y()) << what.toStdString();
         // A copy with the same size and date gives both previews the same
         // lines again: they keep their places.
         f.clickNode(f.picture("c-copy.jpg"));
@@ -143,6 +146,10 @@ TEST(BrowsePreview, EveryPreviewStaysInsideItsBox)
             << name;
         if (form->findChild<QLabel*>(QStringLiteral("Image4"))->isVisible())
             expectPreviewInItsBox(f, name);
+        // A picture that can not be shown says so in full.
+        auto* cannot = form->findChild<QLabel*>(QStringLiteral("CannotOpenLabel4"));
+        if (MainWindowFixture::visible(cannot))
+            EXPECT_LE(cannot->fontMetrics().horizontalAdvance(cannot->text()), cannot->width()) << name;
     }
     // The camera line tells the picture's own size, not that of the box.
     EXPECT_TRUE(form->findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().endsWith(QStringLiteral("  1600\u00A0x\u00A01200")))
@@ -228,4 +235,58 @@ TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlaceForTheSelectedNode
     f.rightClickNode(sub);
     ASSERT_TRUE(f.waitFor([&] { return popup->isVisible(); }));
     EXPECT_EQ(createFolderTitle(), "Create new folder in " + f.folder() + "/Sub");
+}
+
+TEST(TreeKeyboard, AnOpenedOrRefreshedFolderShowsWithItsChildren)
+{
+    // Many folders before the test's own push it below the tree's bottom.
+    const QString above = QFileInfo(testsupport::freshDir(QStringLiteral("above"))).absolutePath();
+    for (int i = 0; i < 40; ++i)
+        ASSERT_TRUE(QDir().mkpath(above + QStringLiteral("/000-%1").arg(i, 2, 10, QLatin1Char('0'))));
+    MainWindowFixture f;
+    QTreeWidget* tree = f.tree();
+    const auto shown = [tree](QTreeWidgetItem* node) {
+        return node && tree->viewport()->rect().contains(tree->visualItemRect(node));
+    };
+    f.openFolder(f.parentFolder());
+    QTreeWidgetItem* parent = f.node(f.parentFolder());
+    ASSERT_TRUE(parent && parent->isExpanded());
+    EXPECT_TRUE(shown(parent));
+    EXPECT_TRUE(shown(f.node(f.folder()))) << "the opened folder's child is in sight";
+
+    // F5 on the collapsed picture folder opens it with its pictures in sight.
+    f.clickNode(f.folder());
+    f.key(tree, Qt::Key_F5);
+    QTreeWidgetItem* trip = f.node(f.folder());
+    ASSERT_TRUE(trip && trip->isExpanded());
+    EXPECT_EQ(tree->currentItem(), trip);
+    EXPECT_TRUE(shown(trip));
+    EXPECT_TRUE(shown(f.node(f.picture(QStringLiteral("c.jpg"))))) << "its last child is in sight";
+}
+
+TEST(BrowsePreview, TheCameraLineBreaksBetweenWordsOnly)
+{
+    MainWindowFixture f;
+    PreviewPanel* preview = f.form()->browsePreview();
+    preview->setInfoShown(true);
+    preview->setInfoLines(QStringLiteral("6 Kb - "), QStringLiteral("December 8, 2026, 01:27"),
+                          QStringLiteral("OLYMPUS IMAGING CORP. E-M1"), false);
+    preview->addToCameraLine(QStringLiteral("4608\u00A0x\u00A03456"));
+    f.settle();
+    auto* camera = f.form()->findChild<QLabel*>(QStringLiteral("ModelLabel4"));
+    // The rows the label's width gives its text.
+    QTextLayout layout(camera->text(), camera->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList rows;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(camera->contentsRect().width());
+        rows << camera->text().mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    ASSERT_GE(rows.size(), 2) << "the line is wider than the panel";
+    for (const QString& row : rows)
+        EXPECT_FALSE(row.trimmed().endsWith(QLatin1Char('-'))) << row.toStdString();
 }

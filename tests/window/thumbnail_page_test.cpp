@@ -22,6 +22,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -765,6 +768,20 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_TRUE(pageIdle(page));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("7 - p07.jpg"));
+
+    // A cell's pop-up: the edit programs' submenu opens only with a program
+    // in it, a page of pictures offers no video program, and the cell's
+    // picture goes to the clipboard.
+    QGuiApplication::clipboard()->clear();
+    choosePopupItem(f, page, 1, form->mainMenus().PictureToClipboradPop());
+    bool anyEdit = false;
+    for (QAction* a : form->mainMenus().RaunchItems())
+        anyEdit = anyEdit || (a->isVisible() && a->isEnabled());
+    EXPECT_EQ(form->mainMenus().RaunchEditProgram()->menuAction()->isEnabled(), anyEdit);
+    EXPECT_FALSE(form->mainMenus().LaunchVideoProgram()->menuAction()->isVisible());
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.size(), page->View().Picture(1).size());
     // Without a menu open, Escape ends the show.
     keyWhenFree(form, Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
@@ -842,11 +859,14 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     page->Decode = DecodePageCell;
 
-    // The long caption: a click at its end selects the cell and keeps the
-    // caption's start in view; its end stops left of the tick box.
+    // The long caption leaves out its middle: its number and extension show
+    // whole before the tick box. A click at its end selects the cell and
+    // keeps the caption's start in view.
     QLineEdit* line = captionLine(page, 1);
-    ASSERT_TRUE(line->text().startsWith(QStringLiteral("6 - p6 taken")));
-    ASSERT_GT(line->fontMetrics().horizontalAdvance(line->text()), line->width()) << "longer than the line";
+    ASSERT_TRUE(line->text().startsWith(QStringLiteral("6 - p6 ")));
+    EXPECT_TRUE(line->text().endsWith(QStringLiteral(" went out.jpg")) || line->text().endsWith(QStringLiteral("out.jpg")))
+        << line->text().toStdString();
+    EXPECT_TRUE(line->text().contains(QChar(0x2026))) << line->text().toStdString();
     f.click(line, QPoint(line->width() - 24, line->height() / 2));
     EXPECT_EQ(page->TickedPictures().size(), 1);
     EXPECT_EQ(line->cursorPosition(), 0);

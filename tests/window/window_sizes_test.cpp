@@ -16,9 +16,11 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -192,6 +194,56 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         f.settle();
         maximizeAndRestore(f, "after a full view");
     }
+}
+
+TEST(WindowSizes, TheEditProgramButtonsStandBesideThePreviewInEveryLayout)
+{
+    // Two edit programs that a desktop file gives an icon.
+    const QString bin = testsupport::freshDir(QStringLiteral("editors"));
+    const QString apps = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+    QImage glyph(16, 16, QImage::Format_RGB32);
+    glyph.fill(Qt::red);
+    ASSERT_TRUE(glyph.save(bin + QStringLiteral("/glyph.png")));
+    QStringList programs;
+    for (const char* name : {"paintA", "paintB"}) {
+        const QString program = bin + QLatin1Char('/') + QLatin1String(name);
+        ASSERT_TRUE(testsupport::writeFile(program, "#!/bin/sh\n"));
+        ASSERT_TRUE(testsupport::writeFile(apps + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".desktop"),
+                                           ("[Desktop Entry]\nType=Application\nName=" + QByteArray(name) + "\nExec="
+                                            + program.toUtf8() + " %f\nIcon=" + bin.toUtf8() + "/glyph.png\n")));
+        programs << program;
+    }
+    MainWindowFixture f(on(QSize(1366, 768), true));
+    MainWindow* form = f.form();
+    for (int k = 0; k < 2; ++k)
+        TestState().settings.Settings.EditPrograms[size_t(k)] = programs[k];
+    form->externalPrograms()->BuildLaunchButtons();
+    f.clickExpander(f.node(f.folder()));
+    f.clickNode(f.picture(QStringLiteral("a.jpg")));
+    ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture(QStringLiteral("a.jpg")); }));
+    const auto expectBeside = [&](const char* what) {
+        const QRect box = form->findChild<QFrame*>(QStringLiteral("Bevel3"))->geometry();
+        const QRect info = form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))->geometry();
+        const QRect panel = form->findChild<QFrame*>(QStringLiteral("TreeThumbnailPanel"))->rect();
+        for (int k = 0; k < 2; ++k) {
+            auto* button = form->findChild<QWidget*>(QStringLiteral("Exe4SB%1").arg(k));
+            ASSERT_TRUE(MainWindowFixture::visible(button)) << what << k;
+            EXPECT_FALSE(button->geometry().intersects(box)) << what << k;
+            EXPECT_TRUE(panel.contains(button->geometry())) << what << k;
+            EXPECT_GE(button->x(), info.x()) << what << k;
+            EXPECT_LE(button->geometry().right(), info.right()) << what << k;
+        }
+    };
+    expectBeside("400");
+    form->setWindowState(Qt::WindowMaximized);
+    f.settle(50);
+    ASSERT_EQ(form->layouts()->layoutState().MaximizedLayout, 1);
+    expectBeside("maximized");
+    form->layouts()->ApplyRestoredLayout();
+    f.settle(50);
+    expectBeside("restored");
+    for (int k = 0; k < 2; ++k)
+        TestState().settings.Settings.EditPrograms[size_t(k)].clear();
 }
 
 TEST(WindowSizes, MyShowHiddenGivesA400PixelWindowWithEveryMenuTitleOnTheBar)

@@ -21,6 +21,7 @@
 
 #include <QFrame>
 #include <QAction>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -225,7 +226,7 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     closeFullView(f);
 }
 
-TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
+TEST(WiredControls, FilesOpensTheFolderAndEachStartButtonPlaysItsScreen)
 {
     MainWindowFixture f;
     MainWindow* form = f.form();
@@ -237,27 +238,24 @@ TEST(WiredControls, FilesOpensTheFolderAndScreenTogglesTheScreenChoice)
     ASSERT_EQ(platform::OpenedUrls().size(), 1);
     EXPECT_EQ(platform::OpenedUrls().first().toLocalFile(), f.folder());
 
-    // The screen choice: a new show of the folder plays full screen with it,
-    // as pages of thumbnails without it.
+    // The screen of a folder show is the start command's own: the start
+    // button plays full screen, the thumbnail button as pages. The screen
+    // button, which only shows the last start's screen, is greyed.
     TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
     TestState().settings.Settings.IntervalIndex = 4;
-    TestState().session.SourceIsFolder = 1;
-    const bool before = form->toolBars().SBScreenMode()->isChecked();
-    choose(form->toolBars().SBScreenMode());
-    EXPECT_NE(form->toolBars().SBScreenMode()->isChecked(), before);
-    if (!form->toolBars().SBScreenMode()->isChecked())
-        choose(form->toolBars().SBScreenMode());
-    ASSERT_EQ(TestState().session.FolderSourceFullScreen, 1);
-    form->RestartShow();
+    QAction* screen = form->toolBars().SBScreenMode();
+    EXPECT_FALSE(screen->isEnabled());
+    choose(form->toolBars().ToolButton1());
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     EXPECT_FALSE(form->thumbnailPage()->PageShowRuns());
+    EXPECT_TRUE(screen->isChecked());
     form->toolBars().ToolButton2()->trigger();
     ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }));
-    choose(form->toolBars().SBScreenMode());
-    EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
-    form->RestartShow();
+    choose(form->toolBars().TBGoSmall());
     ASSERT_TRUE(f.waitFor([&] { return form->thumbnailPage()->PageShowRuns(); }, 10000));
     EXPECT_FALSE(f.showWindow()->isVisible());
+    EXPECT_FALSE(screen->isChecked());
+    EXPECT_FALSE(screen->isEnabled());
 }
 
 TEST(WiredControls, ResetFileDatesAsksUnderItsOwnTitle)
@@ -378,6 +376,15 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     // The MyShow box: the list's own order (b, c, a), or alphabetic.
     ASSERT_GE(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->count(), 6);
     EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->itemText(0), QStringLiteral("MyShow list"));
+    // Each of its items shows whole, in the box and in its list.
+    for (auto* box : {form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")),
+                      form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))}) {
+        for (int i = 0; i < box->count(); ++i) {
+            const int text = box->fontMetrics().horizontalAdvance(box->itemText(i));
+            EXPECT_LT(text, box->width() - 20) << box->itemText(i).toStdString();
+            EXPECT_LT(text, box->view()->minimumWidth()) << box->itemText(i).toStdString();
+        }
+    }
     for (const char* name : {"b.jpg", "c.jpg", "a.jpg"})
         f.clickNode(f.picture(QString::fromLatin1(name)));
     ASSERT_EQ(form->showList()->grid()->rowCount(), 3);
