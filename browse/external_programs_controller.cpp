@@ -354,6 +354,8 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     if (!rotated)
         platform::showMessage(PromptKind::Error, QStringLiteral("The picture ") + QFileInfo(target).fileName()
                                                      + QStringLiteral(" could not be rotated"));
+    if (rotated && !cut)
+        emit pictureRewritten(target);
     refreshAfterRotation(target, cut);
 }
 
@@ -407,6 +409,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(m_thumbnails, picture), direction,
                              Settings.ResetFileDate == QLatin1String("1"), before);
         m_page->ReloadPagePicture(picture);
+        emit pictureRewritten(picture);
         QApplication::restoreOverrideCursor();
     }
     ExternalProcessRunning = 0;

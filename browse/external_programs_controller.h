@@ -116,6 +116,8 @@ signals:
     void pictureDisplayWanted();
     void fitWanted(bool toggle);
     void previewWanted(const QString& path);
+    // A picture's file was rewritten in place (turned).
+    void pictureRewritten(const QString& path);
 
 private:
     bool pageShown() const;

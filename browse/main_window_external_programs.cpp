@@ -3,6 +3,7 @@
 // for to the other sections, and wires it when the window is first shown.
 #include "app/main_window.h"
 #include "browse/picture_display_section.h"
+#include "browse/picture_info_controller.h"
 
 #include "browse/external_programs_controller.h"
 #include "browse/fit_zoom_section.h"
@@ -110,4 +111,6 @@ void MainWindow::ConnectExternalPrograms()
     connect(programs, &ExternalProgramsController::fitWanted, FitZoomSect, &FitZoomSection::SizePictureToDisplay);
     connect(programs, &ExternalProgramsController::previewWanted, this,
             [this](const QString& path) { m_layout->ShowPicturePreview(path); });
+    connect(programs, &ExternalProgramsController::pictureRewritten, m_pictureInfo,
+            &PictureInfoController::PictureRewritten);
 }
