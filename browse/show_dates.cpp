@@ -120,6 +120,46 @@ void ShowDateReader::batchAnswered(quint64 ticket, int first, const QList<Known>
     emit finished(dates);
 }
 
+struct FolderPictureLister::Workers {
+    platform::WorkerPool pool{1};
+};
+
+FolderPictureLister::FolderPictureLister(QObject* parent)
+    : QObject(parent), m_workers(std::make_unique<Workers>())
+{
+}
+
+FolderPictureLister::~FolderPictureLister()
+{
+    if (m_ticket)
+        --g_waiting;
+    m_workers->pool.clear();
+    m_workers->pool.waitForDone();
+}
+
+void FolderPictureLister::List(const QString& folder, const TPlayOptions& options)
+{
+    if (!m_ticket)
+        ++g_waiting;
+    m_ticket = ++m_lastTicket;
+    m_workers->pool.clear();
+    const quint64 ticket = m_ticket;
+    QPointer<FolderPictureLister> self(this);
+    // Worker: lists its own copy of the folder with its own copy of the
+    // options; reaches that folder only; the answer goes to the window's
+    // thread, where a listing replaced meanwhile drops it.
+    m_workers->pool.run([self, ticket, folder, options] {
+        const QStringList pictures = PicturesOfOneFolder(folder, options);
+        platform::postToWindowThread([self, ticket, folder, pictures] {
+            if (!self || ticket != self->m_ticket)
+                return;
+            self->m_ticket = 0;
+            --g_waiting;
+            emit self->listed(folder, pictures);
+        });
+    });
+}
+
 int ShowDatesWaiting()
 {
     return g_waiting;

@@ -5,6 +5,8 @@
 // batch, then all dates in the pictures' order.
 #pragma once
 
+#include "base/show_session.h"
+
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -56,5 +58,26 @@ private:
     std::unique_ptr<Workers> m_workers;
 };
 
-// The date readings running, over every ShowDateReader.
+// The pictures of one folder for a show (PicturesOfOneFolder), listed on a
+// worker; the answer comes on the window's thread as `listed`. A newer
+// listing replaces one still running, which is then never answered.
+class FolderPictureLister : public QObject {
+    Q_OBJECT
+public:
+    explicit FolderPictureLister(QObject* parent = nullptr);
+    ~FolderPictureLister() override;
+    void List(const QString& folder, const TPlayOptions& options);
+
+signals:
+    void listed(const QString& folder, const QStringList& pictures);
+
+private:
+    quint64 m_ticket = 0;
+    quint64 m_lastTicket = 0;
+    struct Workers;
+    std::unique_ptr<Workers> m_workers;
+};
+
+// The date readings and folder listings running, over every ShowDateReader
+// and FolderPictureLister.
 int ShowDatesWaiting();

@@ -40,6 +40,8 @@ SlideShowController::SlideShowController(QWidget& window, ProgramState& state, O
 {
     connect(m_dates, &ShowDateReader::progress, this, &SlideShowController::ShowDateProgress);
     connect(m_dates, &ShowDateReader::finished, this, &SlideShowController::StartDatedPlay);
+    m_lister = new FolderPictureLister(this);
+    connect(m_lister, &FolderPictureLister::listed, this, &SlideShowController::PlayCollected);
 }
 
 SlideShowController::~SlideShowController() = default;
@@ -99,11 +101,24 @@ void SlideShowController::ShowAddAllDialog()
 
 void SlideShowController::CollectPictures()
 {
-    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     const QString SelectedFolder = m_parts.Tree->SelectedFolder;
     m_state.session.CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(m_state.paths, m_parts.Tree->Exclusions, SelectedFolder,
-                                                       m_state.session.PlayOptions, m_state.start.DemoMode != 0);
+    // Whether the pictures play as pages is asked now; the listing answers later.
+    m_collectPageStart = m_parts.Page->PageStartRequested;
+    // One folder is listed on a worker; a folder tree is walked here, with
+    // the window answering between its folders.
+    if (!m_state.session.PlayOptions.IncludeSubfolders) {
+        m_lister->List(SelectedFolder, m_state.session.PlayOptions);
+        return;
+    }
+    PlayCollected(SelectedFolder,
+                  CollectFolderPictures(m_state.paths, m_parts.Tree->Exclusions, SelectedFolder,
+                                        m_state.session.PlayOptions, m_state.start.DemoMode != 0));
+}
+
+void SlideShowController::PlayCollected(const QString& SelectedFolder, const QStringList& pictures)
+{
+    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -124,6 +139,7 @@ void SlideShowController::CollectPictures()
     }
     m_openShow.SourceIsShow = 0;
     m_state.session.ShowSourcePath = SelectedFolder;
+    m_parts.Page->PageStartRequested = m_collectPageStart;
     PlayPictures(pictures);
 }
 

@@ -25,6 +25,7 @@ class QTimer;
 class QWidget;
 class ShowWindow;
 class ShowDateReader;
+class FolderPictureLister;
 class FolderPictureChooser;
 class ThumbnailPageSection;
 
@@ -130,6 +131,8 @@ private:
     // The dates of a date order: their reading's progress and its end.
     void ShowDateProgress(int done, int total);
     void StartDatedPlay(const QList<double>& dates);
+    // The pictures collected from `folder` play (or the message that it has none).
+    void PlayCollected(const QString& folder, const QStringList& pictures);
 
     QWidget& m_window;
     ProgramState& m_state;
@@ -140,6 +143,9 @@ private:
     QPointer<ShowWindow> m_showWindow;
     QPointer<FileOperationsController> m_fileOps;
     QTimer* m_intervalTimer;
+    // The folder listed for a show, and whether it was to play as pages.
+    FolderPictureLister* m_lister = nullptr;
+    bool m_collectPageStart = false;
     // The show waiting for its pictures' dates.
     ShowDateReader* m_dates;
     struct DatedPlay {

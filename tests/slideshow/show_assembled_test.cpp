@@ -188,8 +188,7 @@ TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
     // The dates are read off the window's thread: Escape while they are read
     // ends the show before its first picture, and the window goes on.
     nextKeyCounts();
-    form.folderTree()->SelectedFolder = dir;
-    form.toolBars().ToolButton1()->trigger();
+    form.PlayPictures({dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg"});
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     keyClick(&form, Qt::Key_Escape);
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
