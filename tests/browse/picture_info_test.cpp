@@ -149,6 +149,8 @@ TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
+#include "browse/thumbnail_files.h"
+#include "base/add_settings_record.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -170,6 +172,20 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
     EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().isNull());
     EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->isHidden());
     EXPECT_EQ(form.pictureInfo()->PreviewedPath, path);
+
+    // Shown from its thumbnail file, a picture without EXIF sizes is told
+    // by its own size, not the thumbnail's.
+    TAddSettingsRecord& add = TestState().settings.AddSettings;
+    const TAddSettingsRecord savedAdd = add;
+    add.ThumbMinSizeKB = 0;
+    add.ThumbsOnFixedDrives = 1;
+    const QString large = writeDated("large.jpg", fixtures::jpeg(2000, 1250));
+    form.pictureInfo()->ShowPictureInfo(large, true, true);
+    testsupport::waitForPictureAnswers();
+    add = savedAdd;
+    EXPECT_TRUE(QFileInfo::exists(ThumbnailPath(large)));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(),
+              QStringLiteral("Camera model unknown  2000\u00A0x\u00A01250"));
 
     form.pictureInfo()->ShowPictureInfo(path + ".gone", true, false);
     testsupport::waitForPictureAnswers();
