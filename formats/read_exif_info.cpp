@@ -133,8 +133,8 @@ ExifInfo ExifInfoOfBlock(const QByteArray& tiff)
     const TiffBlock block(tiff);
     if (!block.ok())
         return result;
-    QString make, model, dateTime, original;
-    bool seenMake = false, seenModel = false, seenOriginal = false;
+    QString make, model, dateTime, dateTaken;
+    bool seenMake = false, seenModel = false, seenTaken = false;
     quint32 exifDirectory = 0;
     block.entries(block.firstDirectory(), [&](const TiffBlock::Entry& e) {
         switch (e.tag) {
@@ -150,13 +150,13 @@ ExifInfo ExifInfoOfBlock(const QByteArray& tiff)
         block.entries(exifDirectory, [&](const TiffBlock::Entry& e) {
             quint32 n = 0;
             switch (e.tag) {
-            case 36867: original = block.text(e); seenOriginal = true; break;
+            case 36867: dateTaken = block.text(e); seenTaken = true; break;
             case 40962: if (block.number(e, n)) result.Width = QString::number(n); break;
             case 40963: if (block.number(e, n)) result.Height = QString::number(n); break;
             default: break;
             }
         });
-    result.DateTaken = seenOriginal ? original : dateTime;
+    result.DateTaken = seenTaken ? dateTaken : dateTime;
     if (seenMake || seenModel)
         result.Camera = JoinCameraName(make, model);
     return result;
