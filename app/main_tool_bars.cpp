@@ -114,7 +114,8 @@ void MainToolBars::buildMyShowToolBar()
 }
 
 // The tool buttons' glyphs: the menu glyph of the menu item each button
-// mirrors; the text is what a tool bar without the icon shows.
+// mirrors, looked up when a button first draws it; the text is what a tool
+// bar without the icon shows.
 void MainToolBars::setGlyphs()
 {
     const struct {
@@ -142,6 +143,6 @@ void MainToolBars::setGlyphs()
     };
     for (const auto& g : glyphs) {
         g.action->setText(QString::fromLatin1(g.text));
-        g.action->setIcon(platform::ImageListIcon(platform::ImageListId::MenuIL, g.glyph));
+        g.action->setIcon(platform::LazyImageListIcon(platform::ImageListId::MenuIL, g.glyph));
     }
 }

@@ -15,7 +15,6 @@ struct TPictureEntry {
     QString FullPath;          // the picture's full path
     QString BookmarkKey;       // second text: the key bookmarks are compared with
     double PictureDate = 0;    // date (days since 1899-12-30); 0 = unknown
-    uint8_t ReadOnly = 0;      // 1 when the file is read-only
     int32_t RecordIndex = 0;   // record index of the picture in the show file
 };
 

@@ -369,6 +369,8 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     if (!rotated)
         platform::showMessage(PromptKind::Error, QStringLiteral("The picture ") + QFileInfo(target).fileName()
                                                      + QStringLiteral(" could not be rotated"));
+    if (rotated && !cut)
+        emit pictureRewritten(target);
     refreshAfterRotation(target, cut);
 }
 
@@ -401,7 +403,6 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
     }
     if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown())
         emit previewWanted(target);
-    emit pictureRotated(target);
 }
 
 void ExternalProgramsController::RotateSelectedPictures(QChar direction)
@@ -436,6 +437,7 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(m_thumbnails, picture), direction,
                              Settings.ResetFileDate == QLatin1String("1"), before);
         m_page->ReloadPagePicture(picture);
+        emit pictureRewritten(picture);
         QApplication::restoreOverrideCursor();
     }
     ExternalProcessRunning = 0;

@@ -120,9 +120,8 @@ signals:
     void pictureDisplayWanted();
     void fitWanted(bool toggle);
     void previewWanted(const QString& path);
-    // The picture at `path` was turned on disk: the previews showing it
-    // are to show it anew.
-    void pictureRotated(const QString& path);
+    // A picture's file was rewritten in place (turned).
+    void pictureRewritten(const QString& path);
 
 private:
     bool pageShown() const;

@@ -36,6 +36,21 @@ bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& 
     return true;
 }
 
+QStringList PicturesOfOneFolder(const QString& folder, const TPlayOptions& options)
+{
+    QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
+    if (options.IncludeSystemFolders)
+        filters |= QDir::Hidden;
+    QStringList pictures;
+    const QFileInfoList files = QDir(folder).entryInfoList(filters, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& file : files)
+        if (PictureIncluded(file.fileName(), file.size(), options))
+            pictures << file.absoluteFilePath();
+    if (options.MaxPictures > 0 && pictures.size() > options.MaxPictures)
+        pictures = pictures.mid(0, options.MaxPictures);
+    return pictures;
+}
+
 QStringList CollectFolderPictures(const DataPaths& paths, FolderExclusionState& exclusions, const QString& folder,
                                   const TPlayOptions& options, bool demoMode, const bool* cancel)
 {
@@ -51,13 +66,7 @@ QStringList CollectFolderPictures(const DataPaths& paths, FolderExclusionState& 
     for (const QString& current : folders) {
         if (cancel && *cancel)
             break;
-        QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
-        if (options.IncludeSystemFolders)
-            filters |= QDir::Hidden;
-        const QFileInfoList files = QDir(current).entryInfoList(filters, QDir::Name | QDir::IgnoreCase);
-        for (const QFileInfo& file : files)
-            if (PictureIncluded(file.fileName(), file.size(), options))
-                pictures << file.absoluteFilePath();
+        pictures << PicturesOfOneFolder(current, options);
         if (options.MaxPictures > 0 && pictures.size() >= options.MaxPictures)
             break;
         // The window repaints and answers while a large folder tree is read.

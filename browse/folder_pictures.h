@@ -13,6 +13,11 @@ struct FolderExclusionState;
 // its type is included and its size within the limits.
 bool PictureIncluded(const QString& path, qint64 sizeBytes, const TPlayOptions& options);
 
+// The pictures of one folder, by name, filtered by the options and cut to
+// the maximum number of pictures. Touches nothing but the folder: safe on
+// any thread.
+QStringList PicturesOfOneFolder(const QString& folder, const TPlayOptions& options);
+
 // The pictures of a folder (and of the subfolders the folder collection
 // allows when asked: no "xx" names, no thumbnail or excluded folders, hidden
 // folders only with `includeSystemFolders`, each folder once), in folder

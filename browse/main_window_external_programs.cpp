@@ -111,10 +111,6 @@ void MainWindow::ConnectExternalPrograms()
     connect(programs, &ExternalProgramsController::fitWanted, FitZoomSect, &FitZoomSection::SizePictureToDisplay);
     connect(programs, &ExternalProgramsController::previewWanted, this,
             [this](const QString& path) { m_layout->ShowPicturePreview(path); });
-    connect(programs, &ExternalProgramsController::pictureRotated, m_pictureInfo, [this](const QString& path) {
-        if (m_pictureInfo->PreviewedPath == path)
-            m_pictureInfo->RefitBrowsePreview();
-        if (m_pictureInfo->MyShowPreviewedPath == path)
-            m_pictureInfo->RefitMyShowPreview();
-    });
+    connect(programs, &ExternalProgramsController::pictureRewritten, m_pictureInfo,
+            &PictureInfoController::PictureRewritten);
 }

@@ -21,6 +21,7 @@
 #include "browse/picture_loader_slots.h"
 #include "browse/picture_slot_decoder.h"
 #include "formats/read_exif_info.h"
+#include "platform/file_attributes.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
@@ -513,7 +514,7 @@ bool PictureDisplaySection::CanRotatePicture(int index)
     if (!validIndex(m_session, index))
         return false;
     const TPictureEntry& entry = m_session.PictureTable[size_t(index)];
-    return ::CanRotatePicture(entry.FullPath, entry.ReadOnly != 0, freeSpaceKB(entry.FullPath));
+    return ::CanRotatePicture(entry.FullPath, platform::IsReadOnly(entry.FullPath), freeSpaceKB(entry.FullPath));
 }
 
 void PictureDisplaySection::SetPictureMenuCaptions()
@@ -531,7 +532,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
     enableItem(m_w.SavePictureTo, true);
     const int index = m_session.PictureIndex;
     const bool entryOk = validIndex(m_session, index);
-    const bool readOnly = entryOk && PictureTable[size_t(index)].ReadOnly != 0;
+    const bool readOnly = entryOk && platform::IsReadOnly(PictureTable[size_t(index)].FullPath);
     const bool hasSpace = entryOk && freeSpaceKB(PictureTable[size_t(index)].FullPath) > 0;
     const bool rotate = CanRotatePicture(index);
     if (m_session.CutOutCount < 1) {
@@ -681,7 +682,7 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
     if (n == 1 && validIndex(m_session, ticked.first())) {
         const TPictureEntry& entry = m_session.PictureTable[size_t(ticked.first())];
         m_display.CurrentPicturePath = entry.FullPath;
-        in.selectionChangeable = entry.ReadOnly == 0 && freeSpaceKB(entry.FullPath) > 0;
+        in.selectionChangeable = !platform::IsReadOnly(entry.FullPath) && freeSpaceKB(entry.FullPath) > 0;
         in.voiceFileExists = QFile::exists(VoicePathFor(entry.FullPath));
     }
     if (in.sourceIsShow)

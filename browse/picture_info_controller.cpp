@@ -90,6 +90,16 @@ PictureInfoController::PictureInfoController(const PictureInfoWidgets& widgets, 
             [this](quint64, const QImage& image, QSize) { MyShowImageAnswered(image); });
     connect(m_myShowPreview, &PreviewRequest::failed, this,
             [this](quint64, const LoadError&) { MyShowImageAnswered(QImage()); });
+    m_browseFacts = new PreviewFactsRequest(this);
+    m_myShowFacts = new PreviewFactsRequest(this);
+    connect(m_browseFacts, &PreviewFactsRequest::read, this, [this](const QString& path, const PreviewFacts&) {
+        if (path == m_browseLine.path)
+            ShowBrowseCameraLine();
+    });
+    connect(m_myShowFacts, &PreviewFactsRequest::read, this, [this](const QString& path, const PreviewFacts& facts) {
+        if (path == m_myShowLinePath)
+            m_w.ShowPreview->setCameraLine(PreviewCameraText(facts.exif.Camera));
+    });
 }
 
 PictureInfoController::~PictureInfoController() = default;
@@ -154,25 +164,24 @@ QRect previewArea(const LayoutState& layout, const QHash<QString, QRect>& design
 }
 
 // The size, date, read-only and camera lines of an existing file.
-void fillFileLines(PreviewPanel* panel, const QString& path, const ExifInfo& exif)
+void fillFileLines(PreviewPanel* panel, const QString& path, const QString& camera)
 {
     const QFileInfo info(path);
-    panel->setInfoLines(PreviewSizeText(info.size()), PreviewDateText(platform::FileDosDate(path)),
-                        PreviewCameraText(exif.Camera), platform::IsReadOnly(path));
+    panel->setInfoLines(PreviewSizeText(info.size()), PreviewDateText(platform::FileDosDate(path)), camera,
+                        platform::IsReadOnly(path));
 }
 
-// "W x H": the size the picture's data names, else the size of the picture
-// loaded (not of its copy scaled for the box).
-// Its blanks do not break, so a line too long for the panel wraps before the
-// size, never inside it.
-QString previewDimensions(const ExifInfo& exif, const QImage& image, QSize loaded)
+// "W x H": the size the picture's data names (its EXIF dimensions, else
+// its header's), else the size of the file decoded (not of its copy scaled
+// for the box). Its blanks do not break, so a line too long for the panel
+// wraps before the size, never inside it.
+QString previewDimensions(const PreviewFacts& facts, QSize loaded)
 {
     const QString by = QStringLiteral("\u00A0x\u00A0");
-    if (!exif.Width.isEmpty() && !exif.Height.isEmpty())
-        return exif.Width + by + exif.Height;
-    if (!loaded.isValid())
-        loaded = image.size();
-    return QString::number(loaded.width()) + by + QString::number(loaded.height());
+    if (!facts.exif.Width.isEmpty() && !facts.exif.Height.isEmpty())
+        return facts.exif.Width + by + facts.exif.Height;
+    const QSize size = facts.size.isValid() ? facts.size : loaded;
+    return QString::number(size.width()) + by + QString::number(size.height());
 }
 
 } // namespace
@@ -198,9 +207,9 @@ void PictureInfoController::ShowPreviewVoiceControls(const QString& Path, bool e
 
 // Asks for the picture (or its thumbnail) for the browse preview;
 // PreviewImageAnswered shows it. A newer preview replaces this one.
-void PictureInfoController::RequestPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif)
+void PictureInfoController::RequestPreviewImage(const QString& Path, bool UseThumbnail)
 {
-    m_pendingPreview = {Path, UseThumbnail, exif};
+    m_pendingPreview = {Path, UseThumbnail};
     std::optional<ThumbnailOptions> thumbnail;
     if (UseThumbnail)
         thumbnail = CurrentThumbnailOptions(m_settings, m_start.DemoMode != 0);
@@ -217,8 +226,11 @@ void PictureInfoController::PreviewImageAnswered(const QImage& image, QSize load
         panel->setPictureShown(false);
         panel->showMessage(PreviewPanel::Message::CannotShow);
     } else {
-        if (pending.useThumbnail)
-            panel->addToCameraLine(previewDimensions(pending.exif, image, loaded));
+        if (pending.useThumbnail && pending.path == m_browseLine.path) {
+            m_browseLine.withSize = true;
+            m_browseLine.loaded = loaded.isValid() ? loaded : image.size();
+            ShowBrowseCameraLine();
+        }
         panel->showPicture(image, previewArea(m_layout, m_designBounds, panel), pending.path);
         if (m_w.PictureToClipboard)
             m_w.PictureToClipboard->setEnabled(true);
@@ -250,21 +262,26 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
         panel->setInfoShown(kind == QLatin1Char('V') && exists);
         if (kind == QLatin1Char('V'))
             panel->showMessage(PreviewPanel::Message::Video);
+        m_browseLine = {};
         if (kind == QLatin1Char('V') && exists)
-            fillFileLines(panel, Path, ExifInfo());
+            fillFileLines(panel, Path, PreviewCameraText(QString()));
     } else if (!exists) {
         panel->setInfoShown(false);
         panel->setPictureShown(false);
         panel->showMessage(PreviewPanel::Message::FileNotExist);
     } else {
-        ExifInfo exif;
-        ReadExifInfo(Path, true, true, true, exif);
-        fillFileLines(panel, Path, exif);
+        // The camera line follows the picture's facts, read on a worker.
+        if (m_browseLine.path != Path)
+            m_browseLine = {Path};
+        if (Path != PreviewedPath)
+            m_browseLine.withSize = false;
+        fillFileLines(panel, Path, QString());
+        ShowBrowseCameraLine();
         panel->setInfoShown(true);
         if (Path != PreviewedPath) {
             if (LoadImage) {
                 // The rest follows the picture's answer.
-                RequestPreviewImage(Path, UseThumbnail, exif);
+                RequestPreviewImage(Path, UseThumbnail);
                 return;
             }
         } else {
@@ -274,6 +291,34 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
         }
     }
     FinishPictureInfo(Path);
+}
+
+void PictureInfoController::ShowBrowseCameraLine()
+{
+    const std::optional<PreviewFacts> facts = m_browseFacts->Known(m_browseLine.path);
+    if (!facts) {
+        m_w.BrowsePreview->setCameraLine(QString());
+        m_browseFacts->Request(m_browseLine.path);
+        return;
+    }
+    QString line = PreviewCameraText(facts->exif.Camera);
+    if (m_browseLine.withSize)
+        line += QStringLiteral("  ") + previewDimensions(*facts, m_browseLine.loaded);
+    m_w.BrowsePreview->setCameraLine(line);
+}
+
+void PictureInfoController::PictureRewritten(const QString& path)
+{
+    m_browseFacts->Forget(path);
+    m_myShowFacts->Forget(path);
+    // A preview of the picture shows it anew, with its new facts.
+    if (path == PreviewedPath && m_w.BrowsePreview->pictureShown()) {
+        PreviewedPath.clear();
+        m_browseLine = {};
+        ShowPictureInfo(path, true, true);
+    }
+    if (path == MyShowPreviewedPath && m_w.ShowPreview->pictureShown())
+        RefitMyShowPreview();
 }
 
 void PictureInfoController::RefitBrowsePreview()
@@ -311,9 +356,12 @@ void PictureInfoController::ShowMyShowPictureInfo(const QString& Path, bool Load
         MyShowPreviewedPath = Path;
         return;
     }
-    ExifInfo exif;
-    ReadExifInfo(Path, false, true, false, exif);
-    fillFileLines(panel, Path, exif);
+    // The camera line follows the picture's facts, read on a worker.
+    m_myShowLinePath = Path;
+    const std::optional<PreviewFacts> known = m_myShowFacts->Known(Path);
+    fillFileLines(panel, Path, known ? PreviewCameraText(known->exif.Camera) : QString());
+    if (!known)
+        m_myShowFacts->Request(Path);
     panel->setInfoShown(true);
     if (LoadImage) {
         // From the browse preview the picture already shown there is taken
@@ -421,9 +469,15 @@ void PictureInfoController::ShowHoverFileLines(QTreeWidgetItem* node, const QStr
         if (!exists)
             size = QStringLiteral("Could not be determined");
     }
-    ExifInfo exif;
-    ReadExifInfo(path, false, true, false, exif);
-    panel->setInfoLines(size, date, PreviewCameraText(exif.Camera), exists && platform::IsReadOnly(path));
+    // The camera line follows the picture's facts, read on a worker.
+    if (exists) {
+        m_browseLine = {path};
+        panel->setInfoLines(size, date, QString(), platform::IsReadOnly(path));
+        ShowBrowseCameraLine();
+    } else {
+        m_browseLine = {};
+        panel->setInfoLines(size, date, PreviewCameraText(QString()), false);
+    }
     panel->setInfoShown(exists);
     panel->setPictureShown(exists && picture && !panel->picture().isNull());
 }

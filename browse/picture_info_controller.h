@@ -7,7 +7,7 @@
 
 #include "base/show_session.h"
 #include "browse/picture_info_widgets.h"
-#include "formats/read_exif_info.h"
+#include "browse/preview_request.h"
 
 #include <QHash>
 #include <QObject>
@@ -69,6 +69,9 @@ public:
     // loaded again and fitted into the new box.
     void RefitBrowsePreview();
     void RefitMyShowPreview();
+    // A picture's file was rewritten in place (turned): what was read of it
+    // is forgotten, and a preview showing it shows it anew.
+    void PictureRewritten(const QString& path);
     void UpdateTarnivoPanelVisibility();
     // The tree's mouse move: the node under the mouse (or, from elsewhere,
     // the remembered node) is previewed.
@@ -108,7 +111,10 @@ signals:
 
 private:
     void ShowPreviewVoiceControls(const QString& Path, bool exists);
-    void RequestPreviewImage(const QString& Path, bool UseThumbnail, const ExifInfo& exif);
+    void RequestPreviewImage(const QString& Path, bool UseThumbnail);
+    // The browse preview's camera line: the camera of its picture's facts
+    // (asked for when not read yet) and, once the picture is shown, its size.
+    void ShowBrowseCameraLine();
     void PreviewImageAnswered(const QImage& image, QSize loaded);
     void FinishPictureInfo(const QString& Path);
     void MyShowImageAnswered(const QImage& image);
@@ -136,8 +142,17 @@ private:
     struct PendingPreview {
         QString path;
         bool useThumbnail = false;
-        ExifInfo exif;
     } m_pendingPreview;
+    // The previews' picture facts, read on workers, and the pictures whose
+    // camera lines wait for them.
+    PreviewFactsRequest* m_browseFacts = nullptr;
+    PreviewFactsRequest* m_myShowFacts = nullptr;
+    struct BrowseLine {
+        QString path;
+        bool withSize = false;   // the picture is shown: its size follows the camera
+        QSize loaded;            // the size of the file decoded for it
+    } m_browseLine;
+    QString m_myShowLinePath;
     QString m_pendingMyShowPath;
     bool m_thumbnailFilesSetUp = false;
     bool m_thumbnailInfoAsked = false;

@@ -207,10 +207,7 @@ void PreviewPanel::setInfoLines(const QString& size, const QString& date, const 
     setShown(m_readOnly, readOnly);
 }
 
-void PreviewPanel::addToCameraLine(const QString& text)
-{
-    setLine(m_model, m_model->text() + QStringLiteral("  ") + keepHyphenatedWords(text));
-}
+void PreviewPanel::setCameraLine(const QString& camera) { setLine(m_model, keepHyphenatedWords(camera)); }
 void PreviewPanel::setInfoShown(bool shown) { m_sizeDatePanel->setVisible(shown); }
 bool PreviewPanel::infoShown() const { return !m_sizeDatePanel->isHidden(); }
 int PreviewPanel::infoWidth() const { return m_sizeDatePanel->width(); }

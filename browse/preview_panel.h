@@ -55,8 +55,8 @@ public:
     // ---- the information lines ------------------------------------------
     // Each line sizes itself to its text; the read-only line shows or not.
     void setInfoLines(const QString& size, const QString& date, const QString& camera, bool readOnly);
-    // Adds `text` to the camera line, two blanks after what it says.
-    void addToCameraLine(const QString& text);
+    // The camera line alone (its facts are read after the other lines).
+    void setCameraLine(const QString& camera);
     void setInfoShown(bool shown);
     bool infoShown() const;
     int infoWidth() const;

@@ -8,6 +8,9 @@
 
 #include "browse/picture_load_error.h"
 #include "browse/thumbnail_files.h"
+#include "formats/read_exif_info.h"
+
+#include <QHash>
 
 #include <QImage>
 #include <QObject>
@@ -51,5 +54,51 @@ private:
     std::unique_ptr<Workers> m_workers;
 };
 
-// The previews waiting for their answers, over every PreviewRequest.
+// What a preview's information lines tell of a picture beyond its file's
+// size and date: its EXIF fields and its own size (the EXIF pixel
+// dimensions, else the size its JPEG header names; invalid when neither).
+struct PreviewFacts {
+    ExifInfo exif;
+    QSize size;
+};
+
+// Reads the facts of a picture; safe on any thread.
+PreviewFacts ReadPreviewFacts(const QString& path);
+
+// The facts of a preview's picture, read on a worker once per picture and
+// kept while its file keeps its size and time; the answer comes as `read`.
+class PreviewFactsRequest : public QObject {
+    Q_OBJECT
+public:
+    explicit PreviewFactsRequest(QObject* parent = nullptr);
+    // Drops the request still waiting and waits for a running worker job.
+    ~PreviewFactsRequest() override;
+
+    // The facts read before, when the file has not changed since.
+    std::optional<PreviewFacts> Known(const QString& path) const;
+    // Asks for the facts of `path`; a request still waiting for another
+    // picture is dropped.
+    void Request(const QString& path);
+    // Forgets what was read of `path` (its file was rewritten).
+    void Forget(const QString& path);
+
+signals:
+    void read(const QString& path, const PreviewFacts& facts);
+
+private:
+    struct Kept {
+        qint64 size = -1;
+        qint64 modified = 0;
+        PreviewFacts facts;
+    };
+    void answer(const QString& path, const Kept& kept);
+
+    QHash<QString, Kept> m_kept;
+    QString m_pending;
+    struct Workers;
+    std::unique_ptr<Workers> m_workers;
+};
+
+// The previews waiting for their answers, over every PreviewRequest and
+// PreviewFactsRequest.
 int PreviewsWaiting();

@@ -1,5 +1,6 @@
 #include "browse/viewer_commands.h"
 
+#include "formats/img_data.h"
 #include "formats/picture_file.h"
 #include "platform/file_attributes.h"
 #include "platform/ini_file.h"
@@ -233,6 +234,8 @@ JpegRotation RotateJpegData(const QByteArray& jpeg, bool right, QByteArray& out,
     if (rc == 0 && dst && dstSize > 0) {
         out = QByteArray(reinterpret_cast<const char*>(dst), qsizetype(dstSize));
         tjFree(dst);
+        // The EXIF pixel dimensions name the turned picture's size.
+        out = UpdateExifPixelDimensions(out, QSize(height, width));
         return JpegRotation::Lossless;
     }
     if (dst)
@@ -247,6 +250,8 @@ JpegRotation RotateJpegData(const QByteArray& jpeg, bool right, QByteArray& out,
         return JpegRotation::Failed;
     image = image.transformed(QTransform().rotate(right ? 90 : -90));
     out = EncodeJpeg(image, quality, ReadJpegMetadataSegments(jpeg));
+    if (!out.isEmpty())
+        out = UpdateExifPixelDimensions(out, image.size());
     return out.isEmpty() ? JpegRotation::Failed : JpegRotation::Reencoded;
 }
 

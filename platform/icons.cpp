@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -267,6 +268,60 @@ QIcon ImageListIcon(ImageListId list, int index)
         icon = placeholder();
     cache().insert(key, icon);
     return icon;
+}
+
+namespace {
+
+// Draws the list's icon, which it looks up on first use.
+class LazyIconEngine : public QIconEngine {
+public:
+    LazyIconEngine(ImageListId list, int index) : m_list(list), m_index(index) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("LazyImageListIcon"); }
+    QIconEngine* clone() const override { return new LazyIconEngine(m_list, m_index); }
+
+private:
+    const QIcon& icon()
+    {
+        if (!m_resolved) {
+            m_icon = ImageListIcon(m_list, m_index);
+            m_resolved = true;
+        }
+        return m_icon;
+    }
+    ImageListId m_list;
+    int m_index;
+    bool m_resolved = false;
+    QIcon m_icon;
+};
+
+} // namespace
+
+QIcon LazyImageListIcon(ImageListId list, int index)
+{
+    if (index < 0)
+        return QIcon();
+    return QIcon(new LazyIconEngine(list, index));
 }
 
 QPixmap ImageListPixmap(ImageListId list, int index, int size)

@@ -26,6 +26,11 @@ enum class ImageListId {
 // placeholder. A run-time replacement (program icons) wins over the table.
 QIcon ImageListIcon(ImageListId list, int index);
 
+// The same icon, looked up in the theme only when it is first drawn or
+// measured: tool bars set many of these before their first paint, most of
+// them on buttons hidden then.
+QIcon LazyImageListIcon(ImageListId list, int index);
+
 // A 16 x 16 pixmap of the icon (what the menu painter draws).
 QPixmap ImageListPixmap(ImageListId list, int index, int size = 16);
 

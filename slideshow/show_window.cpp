@@ -206,8 +206,6 @@ void ShowWindow::SetPictureTable(const QStringList& pictures, const QList<int>& 
         entry.FullPath = pictures[i];
         entry.RecordIndex = records.size() == pictures.size() ? records[i] : i;
         entry.PictureDate = dates.size() == pictures.size() ? dates[i] : 0;
-        const QFileInfo info(pictures[i]);
-        entry.ReadOnly = info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner) ? 1 : 0;
     }
     m_state.session.PictureCount = int32_t(pictures.size());
     m_state.session.PictureIndex = 0;

@@ -13,6 +13,7 @@
 #include "browse/picture_display.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/recent_lists.h"
+#include "browse/show_dates.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
@@ -35,8 +36,12 @@
 
 SlideShowController::SlideShowController(QWidget& window, ProgramState& state, OpenShow& openShow, WindowMakers makers)
     : QObject(&window), m_window(window), m_state(state), m_openShow(openShow), m_makers(std::move(makers)),
-      m_intervalTimer(MakeNamedTimer(this, "IntervalTimer", 1000, false))
+      m_intervalTimer(MakeNamedTimer(this, "IntervalTimer", 1000, false)), m_dates(new ShowDateReader(this))
 {
+    connect(m_dates, &ShowDateReader::progress, this, &SlideShowController::ShowDateProgress);
+    connect(m_dates, &ShowDateReader::finished, this, &SlideShowController::StartDatedPlay);
+    m_lister = new FolderPictureLister(this);
+    connect(m_lister, &FolderPictureLister::listed, this, &SlideShowController::PlayCollected);
 }
 
 SlideShowController::~SlideShowController() = default;
@@ -96,11 +101,24 @@ void SlideShowController::ShowAddAllDialog()
 
 void SlideShowController::CollectPictures()
 {
-    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     const QString SelectedFolder = m_parts.Tree->SelectedFolder;
     m_state.session.CollectionProgressCounter = 0;
-    const QStringList pictures = CollectFolderPictures(m_state.paths, m_parts.Tree->Exclusions, SelectedFolder,
-                                                       m_state.session.PlayOptions, m_state.start.DemoMode != 0);
+    // Whether the pictures play as pages is asked now; the listing answers later.
+    m_collectPageStart = m_parts.Page->PageStartRequested;
+    // One folder is listed on a worker; a folder tree is walked here, with
+    // the window answering between its folders.
+    if (!m_state.session.PlayOptions.IncludeSubfolders) {
+        m_lister->List(SelectedFolder, m_state.session.PlayOptions);
+        return;
+    }
+    PlayCollected(SelectedFolder,
+                  CollectFolderPictures(m_state.paths, m_parts.Tree->Exclusions, SelectedFolder,
+                                        m_state.session.PlayOptions, m_state.start.DemoMode != 0));
+}
+
+void SlideShowController::PlayCollected(const QString& SelectedFolder, const QStringList& pictures)
+{
+    std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     GrowSelectionList(int32_t(pictures.size()), true, m_state.session);
     for (int i = 0; i < pictures.size(); ++i) {
         PictureTable[size_t(i)] = TPictureEntry{};
@@ -121,6 +139,7 @@ void SlideShowController::CollectPictures()
     }
     m_openShow.SourceIsShow = 0;
     m_state.session.ShowSourcePath = SelectedFolder;
+    m_parts.Page->PageStartRequested = m_collectPageStart;
     PlayPictures(pictures);
 }
 
@@ -229,13 +248,41 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
     ResetShowState();
     WireShowWindow(Form9);
     // The date orders date every picture first (EXIF date taken, else the
-    // file date); otherwise each picture is dated when its title is made.
-    QList<double> dates;
+    // file date), on workers; the window answers meanwhile and Escape ends
+    // the show before it starts. Otherwise each picture is dated when its
+    // title is made.
     if (PlayOrderByDate(PlayOptions.PlayOrder)) {
-        dates.reserve(Pictures.size());
-        for (const QString& picture : Pictures)
-            dates << ShowPictureDate(picture);
+        m_datedPlay = {Pictures, Records, m_parts.Page->PageStartRequested};
+        m_dates->Read(Pictures);
+        return;
     }
+    StartPlay(Pictures, Records, {});
+}
+
+void SlideShowController::ShowDateProgress(int done, int total)
+{
+    if (m_items.StatusPanel1 && done < total)
+        m_items.StatusPanel1->setText(QStringLiteral("Reading the pictures' dates: ") + QString::number(done)
+                                      + QStringLiteral(" of ") + QString::number(total));
+}
+
+void SlideShowController::StartDatedPlay(const QList<double>& dates)
+{
+    const DatedPlay play = std::move(m_datedPlay);
+    m_datedPlay = {};
+    if (m_state.session.PlaybackActive != 1)
+        return;
+    if (m_items.StatusPanel1)
+        m_items.StatusPanel1->clear();
+    // Whether the pictures play as pages was asked when the show was started.
+    m_parts.Page->PageStartRequested = play.pageStart;
+    StartPlay(play.pictures, play.records, dates);
+}
+
+void SlideShowController::StartPlay(const QStringList& Pictures, const QList<int>& Records, const QList<double>& dates)
+{
+    TPlayOptions& PlayOptions = m_state.session.PlayOptions;
+    ShowWindow* const Form9 = showWindowMade();
     const QList<int> order = BuildPlayOrder(Pictures, dates, PlayOptions.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || m_state.session.ShowState.LoopFlag == 1;
@@ -258,6 +305,12 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
 
 void SlideShowController::EndShow()
 {
+    // A show still dating its pictures ends before it started.
+    if (m_dates->Reading()) {
+        m_dates->Cancel();
+        m_datedPlay = {};
+        m_parts.Page->PageStartRequested = false;
+    }
     ShowWindow* const Form9 = m_showWindow;
     if (Form9 && Form9->isVisible()) {
         Form9->StopSlideShow(); // reports back here once more; nothing left to do then

@@ -24,6 +24,8 @@ class QTableWidget;
 class QTimer;
 class QWidget;
 class ShowWindow;
+class ShowDateReader;
+class FolderPictureLister;
 class FolderPictureChooser;
 class ThumbnailPageSection;
 
@@ -123,6 +125,14 @@ private:
     void WireShowWindow(ShowWindow* Form9);
     // The full-screen window, made at first use.
     ShowWindow* showWindowMade();
+    // The play of the pictures in their order (as pages or full screen),
+    // with their dates when the order needs them.
+    void StartPlay(const QStringList& Pictures, const QList<int>& Records, const QList<double>& dates);
+    // The dates of a date order: their reading's progress and its end.
+    void ShowDateProgress(int done, int total);
+    void StartDatedPlay(const QList<double>& dates);
+    // The pictures collected from `folder` play (or the message that it has none).
+    void PlayCollected(const QString& folder, const QStringList& pictures);
 
     QWidget& m_window;
     ProgramState& m_state;
@@ -133,4 +143,14 @@ private:
     QPointer<ShowWindow> m_showWindow;
     QPointer<FileOperationsController> m_fileOps;
     QTimer* m_intervalTimer;
+    // The folder listed for a show, and whether it was to play as pages.
+    FolderPictureLister* m_lister = nullptr;
+    bool m_collectPageStart = false;
+    // The show waiting for its pictures' dates.
+    ShowDateReader* m_dates;
+    struct DatedPlay {
+        QStringList pictures;
+        QList<int> records;
+        bool pageStart = false;
+    } m_datedPlay;
 };

@@ -158,6 +158,7 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     TestState().session.FolderSourceFullScreen = 1;
     form.toolBars().TBGoSmall()->setEnabled(true);
     form.toolBars().TBGoSmall()->trigger();
+    testsupport::waitForPictureAnswers();   // the folder is listed on a worker
     EXPECT_EQ(TestState().session.SourceIsFolder, 1);
     EXPECT_EQ(form.openShow().SourceIsShow, 0);
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);

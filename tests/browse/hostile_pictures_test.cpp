@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -107,6 +108,7 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     form.pictureInfo()->PreviewNode = node(f.movie);
     form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
     ASSERT_EQ(form.pictureInfo()->TreeHoverPath, f.movie);
+    QTest::qWaitFor([&] { return !form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().isEmpty(); });
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Camera model unknown");
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();

@@ -149,9 +149,12 @@ TEST(ResetFileDate, SetsTheExifDateAndNeverTheBytes)
 #include "browse/picture_info_controller.h"
 #include "browse/external_programs.h"
 #include "browse/external_programs_controller.h"
+#include "browse/thumbnail_files.h"
+#include "base/add_settings_record.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QTest>
 
 TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
 {
@@ -169,6 +172,20 @@ TEST(PicturePreview, BrowsePreviewShowsFileLinesAndPicture)
     EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().isNull());
     EXPECT_TRUE(form.findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->isHidden());
     EXPECT_EQ(form.pictureInfo()->PreviewedPath, path);
+
+    // Shown from its thumbnail file, a picture without EXIF sizes is told
+    // by its own size, not the thumbnail's.
+    TAddSettingsRecord& add = TestState().settings.AddSettings;
+    const TAddSettingsRecord savedAdd = add;
+    add.ThumbMinSizeKB = 0;
+    add.ThumbsOnFixedDrives = 1;
+    const QString large = writeDated("large.jpg", fixtures::jpeg(2000, 1250));
+    form.pictureInfo()->ShowPictureInfo(large, true, true);
+    testsupport::waitForPictureAnswers();
+    add = savedAdd;
+    EXPECT_TRUE(QFileInfo::exists(ThumbnailPath(large)));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(),
+              QStringLiteral("Camera model unknown  2000\u00A0x\u00A01250"));
 
     form.pictureInfo()->ShowPictureInfo(path + ".gone", true, false);
     testsupport::waitForPictureAnswers();
@@ -272,6 +289,8 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, path);
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->text(), "11 Mb - ");
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->text(), "April 3, 2019, 21:05");
+    // The camera line follows the picture's facts, read on a worker.
+    QTest::qWaitFor([&] { return !form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().isEmpty(); });
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Canon EOS 20D");
     EXPECT_EQ(form.mainMenus().SavePictureTo()->text(), "&Save picture to");
     EXPECT_EQ(form.mainMenus().RenamePicture()->text(), "Re&name picture");

@@ -2,7 +2,9 @@
 // every marker, resized copies, and safe writes.
 #include "browse/viewer_commands.h"
 
+#include "formats/jpeg_segments.h"
 #include "formats/picture_fixtures.h"
+#include "formats/read_exif_info.h"
 #include "sharing/reduce_picture.h"
 #include "support/sandbox.h"
 
@@ -125,6 +127,13 @@ TEST(ViewerRotation, JpegOfWholeBlocksTurnsLosslesslyKeepingItsMarkers)
         back = next;
     }
     EXPECT_EQ(decode(back), decode(source));
+
+    // The EXIF pixel dimensions name the turned picture's size.
+    const QByteArray sized = fixtures::withExif(fixtures::jpeg(64, 48), {{"Exif.Photo.PixelXDimension", "64"},
+                                                                         {"Exif.Photo.PixelYDimension", "48"}});
+    ASSERT_EQ(RotateJpegData(sized, true, turned, false), JpegRotation::Lossless);
+    const ExifInfo info = ExifInfoOfBlock(FindJpegExifBlock(turned));
+    EXPECT_EQ(info.Width + 'x' + info.Height, QStringLiteral("48x64"));
 }
 
 TEST(ViewerRotation, PartialBlocksAreNeverCutOff)

@@ -6,6 +6,8 @@
 #include "fuzz_files.h"
 
 #include "formats/img_data.h"
+#include "formats/jpeg_segments.h"
+#include "formats/read_exif_info.h"
 
 #include <QByteArray>
 
@@ -59,6 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         while (reader.ExifObj.NextFoundTag(0, tag)) {
         }
     }
+    // The program's own reading of the fields it shows.
+    (void)ExifInfoOfBlock(FindJpegExifBlock(bytes));
     // The same bytes as a file named ".jpg", read as the program reads it.
     TimgData fileReader(255);
     (void)fileReader.ProcessFile(fuzzfiles::Write(QStringLiteral("picture.jpg"), bytes));

@@ -186,6 +186,15 @@ TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
     EXPECT_EQ(title(), "February 3, 2020,04:05   " + dir + "/c.jpg 2/3");
     keyClick(show(), Qt::Key_Escape);
 
+    // The dates are read off the window's thread: Escape while they are read
+    // ends the show before its first picture, and the window goes on.
+    nextKeyCounts();
+    form.PlayPictures({dir + "/a.jpg", dir + "/b.jpg", dir + "/c.jpg"});
+    EXPECT_EQ(TestState().session.PlaybackActive, 1);
+    keyClick(&form, Qt::Key_Escape);
+    EXPECT_EQ(TestState().session.PlaybackActive, 0);
+    EXPECT_EQ(show(), nullptr);
+
     // Alphabetic: subfolder pictures by their paths, not folder by folder.
     makePhoto(dir + "/Sub/aa.jpg", "2018:01:01 00:00:00");
     Settings.PlayOrder = 2;

@@ -2,6 +2,7 @@
 
 #include "browse/picture_slot_decoder.h"
 #include "browse/preview_request.h"
+#include "browse/show_dates.h"
 
 #include <QTest>
 
@@ -58,5 +59,5 @@ void setReadOnly(const QString& path, bool readOnly)
 
 bool testsupport::waitForPictureAnswers(int ms)
 {
-    return QTest::qWaitFor([] { return SlotLoadsWaiting() == 0 && PreviewsWaiting() == 0; }, ms);
+    return QTest::qWaitFor([] { return SlotLoadsWaiting() == 0 && PreviewsWaiting() == 0 && ShowDatesWaiting() == 0; }, ms);
 }

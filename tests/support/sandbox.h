@@ -19,8 +19,9 @@ QByteArray readFile(const QString& path);
 // Sets the file's mode bits read-only (or writable again).
 void setReadOnly(const QString& path, bool readOnly);
 
-// Lets events run until every picture asked of a slot or a preview has been
-// answered (the answers come later, through the event loop); false when
+// Lets events run until every picture asked of a slot or a preview, and
+// the dates of every date-ordered show, have been answered (the answers
+// come later, through the event loop); false when
 // `ms` pass first.
 bool waitForPictureAnswers(int ms = 30000);
 

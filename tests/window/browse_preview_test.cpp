@@ -269,9 +269,8 @@ TEST(BrowsePreview, TheCameraLineBreaksBetweenWordsOnly)
     MainWindowFixture f;
     PreviewPanel* preview = f.form()->browsePreview();
     preview->setInfoShown(true);
-    preview->setInfoLines(QStringLiteral("6 Kb - "), QStringLiteral("December 8, 2026, 01:27"),
-                          QStringLiteral("OLYMPUS IMAGING CORP. E-M1"), false);
-    preview->addToCameraLine(QStringLiteral("4608\u00A0x\u00A03456"));
+    preview->setInfoLines(QStringLiteral("6 Kb - "), QStringLiteral("December 8, 2026, 01:27"), QString(), false);
+    preview->setCameraLine(QStringLiteral("OLYMPUS IMAGING CORP. E-M1  4608\u00A0x\u00A03456"));
     f.settle();
     auto* camera = f.form()->findChild<QLabel*>(QStringLiteral("ModelLabel4"));
     // The rows the label's width gives its text.

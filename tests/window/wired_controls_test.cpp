@@ -445,6 +445,13 @@ TEST(WiredControls, ThePopupRotationsTurnThePicture)
     openMenu(form->mainMenus().RightClickTreeView());
     choose(form->mainMenus().RCRotateL());
     ASSERT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1200, 1600); }, 10000)) << QImage(c).width();
+    // The browse preview shows the turned picture and its new size at once.
+    QLabel* const camera = form->findChild<QLabel*>(QStringLiteral("ModelLabel4"));
+    QLabel* const image = form->findChild<QLabel*>(QStringLiteral("Image4"));
+    EXPECT_TRUE(f.waitFor([&] {
+        return camera->text().endsWith(QStringLiteral("  1200\u00A0x\u00A01600")) && image->isVisible()
+               && image->pixmap().height() > image->pixmap().width();
+    })) << camera->text().toStdString();
     openMenu(form->mainMenus().RightClickTreeView());
     choose(form->mainMenus().RCRotateR());
     EXPECT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1600, 1200); }, 10000));
