@@ -8,6 +8,7 @@
 #include "base/settings_record.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/list_menus_section.h"
+#include "browse/picture_info_controller.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
 #include "support/main_window_fixture.h"
@@ -108,7 +109,8 @@ TEST(RecentMenu, TheClipboardSubmenuIsAsWideAsItsCaptionsAtEachOpening)
     QMenu* clipboard = f.form()->mainMenus().ClipBoardFunctions();
     for (const QString& name : {QStringLiteral("a.jpg"), longName}) {
         f.clickNode(f.picture(name));
-        f.settle();
+        // The captions name the picture the preview shows, once it has arrived.
+        ASSERT_TRUE(f.waitFor([&] { return f.form()->pictureInfo()->PreviewedPath == f.picture(name); }));
         ASSERT_TRUE(dropDown(f, file));
         QTest::mouseClick(file, Qt::LeftButton, Qt::NoModifier, file->actionGeometry(clipboard->menuAction()).center());
         ASSERT_TRUE(f.waitFor([&] { return clipboard->isVisible(); }, 1000));
