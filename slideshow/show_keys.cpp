@@ -20,8 +20,8 @@ constexpr ShowKeyRow ShowKeys[] = {
     {Qt::Key_Left, ShowKeyCommand::Backwards1, ShowKeyCommand::ShowInReverse, false},
     {Qt::Key_PageDown, ShowKeyCommand::Forward1, ShowKeyCommand::Forward1, true},
     {Qt::Key_PageUp, ShowKeyCommand::Backwards1, ShowKeyCommand::Backwards1, true},
-    {Qt::Key_L, ShowKeyCommand::None, ShowKeyCommand::RotateLeft, true},
-    {Qt::Key_R, ShowKeyCommand::None, ShowKeyCommand::RotateRight, true},
+    {Qt::Key_L, ShowKeyCommand::None, ShowKeyCommand::RotateLeft, false},
+    {Qt::Key_R, ShowKeyCommand::None, ShowKeyCommand::RotateRight, false},
 };
 
 } // namespace
