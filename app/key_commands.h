@@ -38,9 +38,8 @@ HookDecision DecideHookKey(const HookInput& in);
 // ---- The main window's key commands -----------------------------------------
 
 // What a key handed on by the hook does in the main window: the show's keys
-// (the show's key table: "~- Home", "~- Escape", Space and the arrows) and
-// the commands named in its tool tips and menu captions ("~- F5 ", "~- D",
-// 'F' or 'W', 'S', 'M', 'A', 'V').
+// (the show's key table) and the commands named in its tool tips and menu
+// captions ("~- F5 ", "~- D", 'F' or 'W', 'S', 'M', 'A', 'V').
 enum class MainKeyCommand {
     None, ShowKey, FullScreen, SavePicture, MovePicture, RenamePicture, Volume, RemovePicture, Refresh
 };

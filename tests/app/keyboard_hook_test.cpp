@@ -37,6 +37,8 @@ TEST(KeyboardHook, ArrowsDuringAShowStepOrContinue)
     in.key = Qt::Key_Left;
     EXPECT_EQ(showCommand(DecideHookKey(in)), ShowKeyCommand::ShowInReverse);
     EXPECT_EQ(showCommand(DecideHookKey(showKey(Qt::Key_Space))), ShowKeyCommand::TogglePause);
+    // Every key of the show's table reaches the show through the hook.
+    EXPECT_EQ(showCommand(DecideHookKey(showKey(Qt::Key_Escape))), ShowKeyCommand::StopShow);
 }
 
 TEST(KeyboardHook, AtMostOneActionPer300Ms)
