@@ -10,6 +10,7 @@
 #include "platform/screen_saver.h"
 #include "base/caption_helpers.h"
 #include "base/named_timer.h"
+#include "app/key_commands.h"
 #include "platform/keyboard_hook.h"
 #include "app/menu_style.h"
 #include "base/settings_record.h"
@@ -158,7 +159,7 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
                                   && m_queries.browsedPictureRotatable();
     in.rotateLUsable = usable(m_w.TBRotateL) || browsedRotatable;
     in.rotateRUsable = usable(m_w.TBRotateR) || browsedRotatable;
-    in.key = HookKeyOf(key);
+    in.key = key;
     const HookDecision d = DecideHookKey(in);
     if (d.startHookHandled && m_hookHandledTimer)
         m_hookHandledTimer->start();
@@ -382,7 +383,7 @@ void InputController::RunShowKey(ShowKeyCommand command)
     case ShowKeyCommand::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
     case ShowKeyCommand::Forward1: trigger(m_w.Forward1ToolButton); break;
     case ShowKeyCommand::Backwards1: trigger(m_w.Backwards1ToolButton); break;
-    case ShowKeyCommand::RotateLeft:    // the show window's own keys
+    case ShowKeyCommand::RotateLeft:    // the hook rotates when the picture may be rotated
     case ShowKeyCommand::RotateRight: break;
     }
 }

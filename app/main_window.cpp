@@ -15,6 +15,7 @@
 #include "browse/fit_zoom_section.h"
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
+#include "browse/list_menus_section.h"
 #include "browse/crop_ratio_panel.h"
 #include "browse/external_programs_controller.h"
 #include "browse/file_ops_controller.h"
@@ -25,6 +26,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -263,8 +265,49 @@ void MainWindow::ConnectClose()
             &LayoutController::SaveControlPanelPosition);
 }
 
+// The first show wires what waits for a window on screen, in this order:
+// 1. the recent, favourites and history menus are filled from the settings
+//    read at start;
+// 2. the menus' style and commands are set up, the application's events
+//    connected, the designed bounds taken (not in a demo start) and the
+//    keyboard hook installed (unless the start did it);
+// 3. the Options menu's handlers are connected;
+// 4. the small handlers (the Help menu, the picture and thumbnail timers,
+//    the tree's keys, the show list's mouse moves) are connected, and after
+//    a complete start the monthly update suggestion waits for the first
+//    idle moment;
+// 5. the external programs' and wallpaper commands are connected;
+// 6. the thumbnail commands and the tree's hover preview are connected.
+void MainWindow::RunFirstShowSteps()
+{
+    ListMenusSect->BuildRecentMenu();
+    ListMenusSect->BuildFavoritesMenu();
+    ListMenusSect->BuildHistoryMenu();
+
+    m_menus->SetupMenus();
+    m_input->InstallApplicationEvents();
+    if (!m_state.start.DemoMode)
+        m_layout->SaveControlBounds();
+    if (!m_input->KeyboardHookInstalled)
+        m_input->InstallKeyboardHook();
+
+    m_options->SetupOptionsHandlers();
+
+    SetupSmallHandlers();
+    if (m_state.start.StartupRunFlag == 1 && QCoreApplication::applicationName() == QLatin1String("Vistamo!"))
+        m_helpAndVersion->OfferMonthlySuggestionWhenIdle();
+
+    m_externalPrograms->SetupExternalPrograms();
+
+    m_pictureInfo->SetupThumbnailFiles();
+}
+
 void MainWindow::showEvent(QShowEvent* event)
 {
+    if (!m_firstShowDone) {
+        m_firstShowDone = true;
+        RunFirstShowSteps();
+    }
     QMainWindow::showEvent(event);
     m_startup->WindowShown(event->spontaneous());
 }

@@ -179,10 +179,15 @@ public:
     // this window.
     void adoptWindow(QWidget* window);
 protected:
-    // The close and show events are handed to the controllers.
+    // The close and show events are handed to the controllers; the first
+    // show runs the first-show steps before.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 private:
+    // The wiring done when the window is first shown, in its written order
+    // (once).
+    void RunFirstShowSteps();
+    bool m_firstShowDone = false;
     // Made once every part they reach exists.
     std::unique_ptr<StartupController> m_startup;
     std::unique_ptr<CloseController> m_close;

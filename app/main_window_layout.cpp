@@ -1,14 +1,8 @@
 // The main window's size, move and state events, forwarded to its layout
-// controller, the wiring of the controller's signals and the wiring done
-// when the window is first shown.
+// controller, and the wiring of the controller's signals.
 #include "app/main_window.h"
 #include "browse/folder_tree_section.h"
 #include "browse/picture_info_controller.h"
-#include "platform/keyboard_hook.h"
-#include "base/environment.h"
-#include "base/start_args.h"
-
-#include <QApplication>
 #include <QEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
@@ -51,29 +45,3 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     return m_input->eventFilter(watched, event);
 }
-
-// The window's menus, status bar, layouts and keyboard hook are wired when
-// the main window is first shown (or explicitly by the start-up code).
-static void watchForMainWindow()
-{
-    class FirstShow : public QObject {
-    public:
-        using QObject::QObject;
-        bool eventFilter(QObject* o, QEvent* e) override
-        {
-            if (e->type() == QEvent::Show) {
-                if (auto* form = qobject_cast<MainWindow*>(o)) {
-                    form->menus()->SetupMenus();
-                    form->input()->InstallApplicationEvents();
-                    if (!form->state().start.DemoMode)
-                        form->layouts()->SaveControlBounds();
-                    if (!form->input()->KeyboardHookInstalled)
-                        form->input()->InstallKeyboardHook();
-                }
-            }
-            return false;
-        }
-    };
-    qApp->installEventFilter(new FirstShow(qApp));
-}
-Q_COREAPP_STARTUP_FUNCTION(watchForMainWindow)

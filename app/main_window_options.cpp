@@ -1,6 +1,5 @@
-// MainWindow's side of the Options menu: the wiring of its controller, its
-// handlers connected when the window is first shown, and what the options
-// dialog's Apply changes in the window.
+// MainWindow's side of the Options menu: the wiring of its controller and
+// what the options dialog's Apply changes in the window.
 #include "app/main_window.h"
 #include "browse/list_menus_section.h"
 
@@ -17,35 +16,9 @@
 #include "platform/icons.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
-
-namespace {
-
-// Wires the concern when the main window is first shown.
-class OptionsHandlersWatcher : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto* form = qobject_cast<MainWindow*>(watched))
-                form->options()->SetupOptionsHandlers();
-        return false;
-    }
-};
-
-void watchForOptionsHandlers()
-{
-    qApp->installEventFilter(new OptionsHandlersWatcher(qApp));
-}
-
-} // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(watchForOptionsHandlers)
 
 // The Options menu is measured when it opens; while the options dialog
 // shows, the idle timer is off and the keyboard hook removed; Apply reaches

@@ -1,7 +1,6 @@
 // Small handlers of the main window: the wiring of this concern (the Help
 // menu, the picture and thumbnail timers and the tree's keys through their
-// controllers, F1 in every window, the monthly suggestion once), the show
-// list's focus grab.
+// controllers, F1 in every window), the show list's focus grab.
 #include "base/environment.h"
 #include "app/help.h"
 #include "app/help_and_version_controller.h"
@@ -77,36 +76,12 @@ bool handleHelpKey(QObject* watched, QEvent* event)
     return true;
 }
 
-// Wires the concern when the main window is first shown, and offers the
-// monthly version check once after a complete normal start.
-class SmallHandlersWatcher : public QObject {
+// Catches F1 for the whole application while the main window lasts.
+class HelpKeyFilter : public QObject {
 public:
     using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (handleHelpKey(watched, event))
-            return true;
-        if (event->type() == QEvent::Show) {
-            if (auto* form = qobject_cast<MainWindow*>(watched)) {
-                form->SetupSmallHandlers();
-                if (form->state().start.StartupRunFlag == 1 && !suggestionOffered_
-                    && QCoreApplication::applicationName() == QLatin1String("Vistamo!")) {
-                    suggestionOffered_ = true;
-                    form->helpAndVersion()->OfferMonthlySuggestionWhenIdle();
-                }
-            }
-        }
-        return false;
-    }
-
-private:
-    bool suggestionOffered_ = false;
+    bool eventFilter(QObject* watched, QEvent* event) override { return handleHelpKey(watched, event); }
 };
-
-void watchForSmallHandlers()
-{
-    qApp->installEventFilter(new SmallHandlersWatcher(qApp));
-}
 
 // Any other window of the program open over the main window takes the
 // keyboard, so the show list does not grab the focus.
@@ -150,8 +125,6 @@ private:
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(watchForSmallHandlers)
-
 void MainWindow::SetupSmallHandlers()
 {
     if (m_smallHandlersSetUp)
@@ -179,11 +152,13 @@ void MainWindow::MyShowSGMouseMove()
     showList()->grid()->setFocus(Qt::MouseFocusReason);
 }
 
-// A help page connects the small handlers first (the help timer ends its
-// hourglass); the About box stops the idle timer; going to download a new
-// version closes the program.
+// F1 in any of the program's windows opens its help topic; a help page
+// connects the small handlers first (the help timer ends its hourglass); the
+// About box stops the idle timer; going to download a new version closes
+// the program.
 void MainWindow::ConnectHelpAndVersion()
 {
+    qApp->installEventFilter(new HelpKeyFilter(this));
     HelpAndVersionController* const help = m_helpAndVersion;
     connect(help, &HelpAndVersionController::HelpOpening, this, &MainWindow::SetupSmallHandlers);
     connect(help, &HelpAndVersionController::AboutBoxOpening, m_input, &InputController::StopIdleTimer);

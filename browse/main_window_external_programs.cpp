@@ -1,6 +1,6 @@
 // MainWindow's external programs and wallpaper: makes the
-// ExternalProgramsController over the window's items, connects what it asks
-// for to the other sections, and wires it when the window is first shown.
+// ExternalProgramsController over the window's items and connects what it
+// asks for to the other sections.
 #include "app/main_window.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_info_controller.h"
@@ -11,8 +11,6 @@
 #include "browse/thumbnail_files.h"
 #include "shows/show_windows.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 
@@ -52,28 +50,7 @@ ExternalProgramsWidgets externalProgramsWidgets(MainWindow* f)
     return w;
 }
 
-// Wires the section when the main window is first shown.
-class ExternalProgramsWatcher : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto* form = qobject_cast<MainWindow*>(watched))
-                if (form->externalPrograms())
-                    form->externalPrograms()->SetupExternalPrograms();
-        return false;
-    }
-};
-
-void watchForExternalPrograms()
-{
-    qApp->installEventFilter(new ExternalProgramsWatcher(qApp));
-}
-
 } // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(watchForExternalPrograms)
 
 void MainWindow::InstallExternalPrograms()
 {

@@ -1,15 +1,12 @@
 // MainWindow's recent folders, favourites, MyShow history and drive menus: makes
 // the ListMenusSection over the window's menus, connects what it asks for to
-// the other sections, builds the list menus when the window is first shown,
-// and forwards the routines.
+// the other sections, and forwards the routines.
 #include "app/main_window.h"
 
 #include "app/menu_style.h"
 #include "browse/folder_tree_section.h"
 #include "browse/list_menus_section.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 
 namespace {
 
@@ -58,34 +55,7 @@ ListMenusWidgets listMenusWidgets(MainWindow* f)
     return w;
 }
 
-// Fills the list menus of a main window from the settings read at start
-// when the window is first shown.
-class ListMenusWatcher : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::Show)
-            return false;
-        auto* form = qobject_cast<MainWindow*>(watched);
-        if (form && !form->property("vxListMenusBuilt").toBool()) {
-            form->setProperty("vxListMenusBuilt", true);
-            form->listMenus()->BuildRecentMenu();
-            form->listMenus()->BuildFavoritesMenu();
-            form->listMenus()->BuildHistoryMenu();
-        }
-        return false;
-    }
-};
-
-void watchForListMenus()
-{
-    qApp->installEventFilter(new ListMenusWatcher(qApp));
-}
-
 } // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(watchForListMenus)
 
 void MainWindow::InstallListMenus()
 {

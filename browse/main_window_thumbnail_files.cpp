@@ -1,7 +1,7 @@
 // MainWindow's picture information and thumbnail files: makes the
 // PictureInfoController over the window's previews and items, connects what
 // it asks for and the picture loader's thumbnail and information steps to the
-// slots, and wires the controller when the window is first shown.
+// slots.
 #include "app/main_window.h"
 #include "browse/picture_display_section.h"
 
@@ -12,8 +12,6 @@
 #include "browse/thumbnail_files.h"
 #include "shows/show_windows.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 
@@ -51,28 +49,7 @@ PictureInfoWidgets pictureInfoWidgets(MainWindow* f)
     return w;
 }
 
-// Wires the section when a main window is first shown.
-class ThumbnailFilesWatcher : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto* form = qobject_cast<MainWindow*>(watched))
-                if (form->pictureInfo())
-                    form->pictureInfo()->SetupThumbnailFiles();
-        return false;
-    }
-};
-
-void startThumbnailFiles()
-{
-    qApp->installEventFilter(new ThumbnailFilesWatcher(qApp));
-}
-
 } // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(startThumbnailFiles)
 
 void MainWindow::InstallPictureInfo()
 {

@@ -26,60 +26,6 @@ bool ConsumedByMenuOrDialog(const QWidget* widget, int key)
 
 } // namespace
 
-HookDecision DecideHookKey(const HookInput& in)
-{
-    HookDecision d;
-    if (!in.mainWindowEnabled)
-        return d;
-    // A Ctrl press alone commands nothing: during a show in the main window
-    // it sets the latch, and it takes no turn of the 300 ms guard, so that
-    // the key pressed with it (Ctrl + L, Ctrl + arrow) is handled.
-    if (in.key == HookKey::Control) {
-        if (!in.form9Visible && !in.mouseButtonDown && in.playbackActive && !in.ctrlLatch)
-            d.setCtrlLatch = true;
-        return d;
-    }
-    bool handled = false;
-    if (!in.hookHandledRunning) {
-        handled = true;
-        d.startHookHandled = true;
-    }
-    // Ctrl + L and Ctrl + R rotate the picture of the show or, while
-    // browsing, the one selected, when it may be rotated.
-    if (!in.form9Visible && !in.mouseButtonDown && handled && in.ctrlHeld) {
-        if (in.key == HookKey::L && in.rotateLUsable) {
-            d.action = HookAction::RotateLeft;
-            return d;
-        }
-        if (in.key == HookKey::R && in.rotateRUsable) {
-            d.action = HookAction::RotateRight;
-            return d;
-        }
-    }
-    if (!in.form9Visible && !in.mouseButtonDown && in.playbackActive) {
-        switch (in.key) {
-        case HookKey::Control:
-            break;
-        case HookKey::Space:
-        case HookKey::Right:
-        case HookKey::Left:
-            // Space and the arrows do nothing more when not handled.
-            if (handled) {
-                d.action = HookAction::ShowKey;
-                d.showKey = DecideShowKey(QtKeyOf(in.key), in.ctrlLatch, ShowKeyPlace::MainWindow);
-            }
-            return d;
-        case HookKey::L:
-        case HookKey::R:
-        case HookKey::Other:
-            break;
-        }
-    }
-    if (handled)
-        d.action = in.form9Visible ? HookAction::RaiseForm9 : HookAction::FormKeyDown;
-    return d;
-}
-
 IdleDecision DecideIdleTick(const IdleInput& in)
 {
     IdleDecision d;
@@ -187,33 +133,6 @@ HintResult ApplicationHintText(const QString& hint, const HintContext& ctx, Hint
     return r;
 }
 
-int QtKeyOf(HookKey key)
-{
-    switch (key) {
-    case HookKey::Space: return Qt::Key_Space;
-    case HookKey::Control: return Qt::Key_Control;
-    case HookKey::Right: return Qt::Key_Right;
-    case HookKey::Left: return Qt::Key_Left;
-    case HookKey::L: return Qt::Key_L;
-    case HookKey::R: return Qt::Key_R;
-    case HookKey::Other: break;
-    }
-    return 0;
-}
-
-HookKey HookKeyOf(int key)
-{
-    switch (key) {
-    case Qt::Key_Space: return HookKey::Space;
-    case Qt::Key_Control: return HookKey::Control;
-    case Qt::Key_Right: return HookKey::Right;
-    case Qt::Key_Left: return HookKey::Left;
-    case Qt::Key_L: return HookKey::L;
-    case Qt::Key_R: return HookKey::R;
-    default: return HookKey::Other;
-    }
-}
-
 KeyboardHookFilter::KeyboardHookFilter(KeyHandler onKey, QObject* parent)
     : QObject(parent), m_onKey(std::move(onKey))
 {
@@ -236,39 +155,4 @@ bool KeyboardHookFilter::eventFilter(QObject* watched, QEvent* event)
             m_onKey(ke->key(), ke->modifiers());
     }
     return QObject::eventFilter(watched, event);
-}
-
-MainKeyDecision DecideMainKey(const MainKeyInput& in)
-{
-    const bool run = in.showRunning;
-    MainKeyDecision d;
-    if (run && !(in.key == Qt::Key_Space && in.typingInText)) {
-        d.showKey = DecideShowKey(in.key, in.ctrl, ShowKeyPlace::MainWindow);
-        if (d.showKey != ShowKeyCommand::None) {
-            d.command = MainKeyCommand::ShowKey;
-            return d;
-        }
-    }
-    const auto command = [&d](MainKeyCommand c) {
-        d.command = c;
-        return d;
-    };
-    if (in.key == Qt::Key_F5)
-        return command(run ? MainKeyCommand::None : MainKeyCommand::Refresh);
-    // Letter commands: not with Alt (menu accelerators), not while typing.
-    if (in.alt || in.typingInText || in.ctrl)
-        return d;
-    if (in.key == Qt::Key_D)
-        return command(MainKeyCommand::RemovePicture);
-    if (!run)
-        return d;
-    switch (in.key) {
-    case Qt::Key_F:
-    case Qt::Key_W: return command(MainKeyCommand::FullScreen);
-    case Qt::Key_S: return command(MainKeyCommand::SavePicture);
-    case Qt::Key_M: return command(MainKeyCommand::MovePicture);
-    case Qt::Key_A: return command(MainKeyCommand::RenamePicture);
-    case Qt::Key_V: return command(MainKeyCommand::Volume);
-    default: return d;
-    }
 }

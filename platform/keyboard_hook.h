@@ -1,10 +1,8 @@
 // The keyboard "hook" of the main window: an application-wide event filter
-// that lets arrow keys, Space and the rotate shortcuts reach the slide show
-// wherever the focus is; the idle time that starts the automatic show; the
-// short hint codes that choose a status-bar text.
+// that hands every key press on wherever the focus is (the window that
+// installs it decides what the key does); the idle time that starts the automatic
+// show; the short hint codes that choose a status-bar text.
 #pragma once
-#include "slideshow/show_keys.h"
-
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -15,61 +13,6 @@
 // The state of the hook and the idle timer (KeyboardHookInstalled,
 // HookCtrlLatch, MouseButtonDown, IdleStartTick, AutoShowCountdown,
 // AutoShowStarting) is kept by the window that installs the hook.
-
-// ---- The key decision ------------------------------------------------------
-
-enum class HookKey { Space, Control, Right, Left, L, R, Other };
-
-struct HookInput {
-    bool mainWindowEnabled = true;   // false while a modal window is open
-    bool hookHandledRunning = false; // the 300 ms guard timer runs
-    bool form9Visible = false;       // the full-screen show window
-    bool mouseButtonDown = false;
-    bool playbackActive = false;     // a show runs in the main window
-    bool ctrlLatch = false;          // HookCtrlLatch
-    bool ctrlHeld = false;           // Ctrl is down right now
-    bool rotateLUsable = false;      // TBRotateL enabled and visible, or the browsed picture may be rotated
-    bool rotateRUsable = false;
-    HookKey key = HookKey::Other;
-};
-
-enum class HookAction { None, ShowKey, RotateLeft, RotateRight, FormKeyDown, RaiseForm9 };
-
-struct HookDecision {
-    bool startHookHandled = false;   // start the 300 ms guard
-    bool setCtrlLatch = false;       // set HookCtrlLatch and start TimerHook (500 ms)
-    HookAction action = HookAction::None;
-    ShowKeyCommand showKey = ShowKeyCommand::None;   // for HookAction::ShowKey
-};
-
-// One key event: at most one key action per 300 ms, whatever the number
-// of events.
-HookDecision DecideHookKey(const HookInput& in);
-
-// ---- The main window's key commands -----------------------------------------
-
-// What a key handed on by the hook does in the main window: the show's keys
-// (the show's key table: "~- Home", "~- Escape", Space and the arrows) and
-// the commands named in its tool tips and menu captions ("~- F5 ", "~- D",
-// 'F' or 'W', 'S', 'M', 'A', 'V').
-enum class MainKeyCommand {
-    None, ShowKey, FullScreen, SavePicture, MovePicture, RenamePicture, Volume, RemovePicture, Refresh
-};
-
-struct MainKeyDecision {
-    MainKeyCommand command = MainKeyCommand::None;
-    ShowKeyCommand showKey = ShowKeyCommand::None;   // for MainKeyCommand::ShowKey
-};
-
-struct MainKeyInput {
-    int key = 0;                     // Qt key code
-    bool alt = false;                // Alt reported with the key: letter commands are ignored
-    bool ctrl = false;               // Ctrl down on the keyboard right now
-    bool showRunning = false;        // PlaybackActive is 1
-    bool typingInText = false;       // the focus is in a text field: letters are typed, not commands
-};
-
-MainKeyDecision DecideMainKey(const MainKeyInput& in);
 
 // ---- The idle timer ---------------------------------------------------------
 
@@ -154,5 +97,3 @@ private:
     QPointer<QWidget> m_lastWidget;
 };
 
-HookKey HookKeyOf(int qtKey);
-int QtKeyOf(HookKey key);

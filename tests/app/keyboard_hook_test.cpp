@@ -1,3 +1,4 @@
+#include "app/key_commands.h"
 #include "platform/keyboard_hook.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-HookInput showKey(HookKey key)
+HookInput showKey(int key)
 {
     HookInput in;
     in.playbackActive = true;
@@ -24,46 +25,48 @@ ShowKeyCommand showCommand(const HookDecision& d)
 
 TEST(KeyboardHook, ArrowsDuringAShowStepOrContinue)
 {
-    HookDecision d = DecideHookKey(showKey(HookKey::Right));
+    HookDecision d = DecideHookKey(showKey(Qt::Key_Right));
     EXPECT_TRUE(d.startHookHandled);
     EXPECT_EQ(showCommand(d), ShowKeyCommand::Forward1);
-    HookInput in = showKey(HookKey::Left);
+    HookInput in = showKey(Qt::Key_Left);
     EXPECT_EQ(showCommand(DecideHookKey(in)), ShowKeyCommand::Backwards1);
     // Right arrow while the Ctrl latch is set continues the show forward.
-    in = showKey(HookKey::Right);
+    in = showKey(Qt::Key_Right);
     in.ctrlLatch = true;
     EXPECT_EQ(showCommand(DecideHookKey(in)), ShowKeyCommand::ShowForward);
-    in.key = HookKey::Left;
+    in.key = Qt::Key_Left;
     EXPECT_EQ(showCommand(DecideHookKey(in)), ShowKeyCommand::ShowInReverse);
-    EXPECT_EQ(showCommand(DecideHookKey(showKey(HookKey::Space))), ShowKeyCommand::TogglePause);
+    EXPECT_EQ(showCommand(DecideHookKey(showKey(Qt::Key_Space))), ShowKeyCommand::TogglePause);
+    // Every key of the show's table reaches the show through the hook.
+    EXPECT_EQ(showCommand(DecideHookKey(showKey(Qt::Key_Escape))), ShowKeyCommand::StopShow);
 }
 
 TEST(KeyboardHook, AtMostOneActionPer300Ms)
 {
-    HookInput in = showKey(HookKey::Right);
+    HookInput in = showKey(Qt::Key_Right);
     in.hookHandledRunning = true;   // a key was handled less than 300 ms ago
     HookDecision d = DecideHookKey(in);
     EXPECT_FALSE(d.startHookHandled);
     EXPECT_EQ(d.action, HookAction::None);
-    in.key = HookKey::Other;
+    in.key = Qt::Key_A;
     EXPECT_EQ(DecideHookKey(in).action, HookAction::None);
 }
 
 TEST(KeyboardHook, CtrlLatchAndRotation)
 {
-    HookInput in = showKey(HookKey::Control);
+    HookInput in = showKey(Qt::Key_Control);
     in.hookHandledRunning = true;
     HookDecision d = DecideHookKey(in);
     EXPECT_TRUE(d.setCtrlLatch);                  // also when not handled
     EXPECT_EQ(d.action, HookAction::None);
-    in = showKey(HookKey::Control);
+    in = showKey(Qt::Key_Control);
     in.ctrlLatch = true;
     d = DecideHookKey(in);
     EXPECT_FALSE(d.setCtrlLatch);
     EXPECT_FALSE(d.startHookHandled);             // Ctrl alone takes no turn
     EXPECT_EQ(d.action, HookAction::None);
 
-    in = showKey(HookKey::L);
+    in = showKey(Qt::Key_L);
     in.ctrlHeld = true;
     in.rotateLUsable = true;
     EXPECT_EQ(DecideHookKey(in).action, HookAction::RotateLeft);
@@ -71,26 +74,26 @@ TEST(KeyboardHook, CtrlLatchAndRotation)
     EXPECT_EQ(DecideHookKey(in).action, HookAction::RotateLeft);
     in.ctrlHeld = false;
     EXPECT_EQ(DecideHookKey(in).action, HookAction::FormKeyDown);
-    in = showKey(HookKey::R);
+    in = showKey(Qt::Key_R);
     in.ctrlHeld = true;
     EXPECT_EQ(DecideHookKey(in).action, HookAction::FormKeyDown);   // TBRotateR not usable
 }
 
 TEST(KeyboardHook, ModalWindowFullScreenAndNoShow)
 {
-    HookInput in = showKey(HookKey::Right);
+    HookInput in = showKey(Qt::Key_Right);
     in.mainWindowEnabled = false;
     HookDecision d = DecideHookKey(in);
     EXPECT_FALSE(d.startHookHandled);
     EXPECT_EQ(d.action, HookAction::None);
 
-    in = showKey(HookKey::Right);
+    in = showKey(Qt::Key_Right);
     in.form9Visible = true;
     EXPECT_EQ(DecideHookKey(in).action, HookAction::RaiseForm9);
-    in = showKey(HookKey::Space);
+    in = showKey(Qt::Key_Space);
     in.playbackActive = false;
     EXPECT_EQ(DecideHookKey(in).action, HookAction::FormKeyDown);
-    in = showKey(HookKey::Space);
+    in = showKey(Qt::Key_Space);
     in.mouseButtonDown = true;
     EXPECT_EQ(DecideHookKey(in).action, HookAction::FormKeyDown);
 }

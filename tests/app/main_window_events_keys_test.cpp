@@ -1,3 +1,4 @@
+#include "app/key_commands.h"
 #include "platform/keyboard_hook.h"
 #include "support/test_state.h"
 #include "app/menu_style.h"
