@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -68,6 +69,11 @@ protected:
         form->folderTree()->FolderToOpen = folder;
         form->folderTree()->KeepListEntry = 1;
         form->folderTreeSection()->OpenFolderOrShow();
+    }
+    // Serves events until the copy or move under way has ended.
+    void waitForCopy()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !FileOperationsController::Of(form.get())->CopyRunning(); }, 30000));
     }
     // Selects the picture's node below the selected folder's node.
     void selectPicture(const QString& name)
@@ -129,6 +135,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     const auto volume = platform::DriveOf(TestState().paths.DataFolder);
     Settings.LastCopyTarget = volume ? volume->mountPoint : QStringLiteral("/");
     form->mainMenus().MovePictureTo()->trigger();
+    waitForCopy();
     ASSERT_GE(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.title, "Move to");
     EXPECT_EQ(platform::promptLog()[0].request.folder, drive + "/Album");
@@ -148,6 +155,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     moveTarget = drive + "/Other/q.jpg";
     platform::clearPromptLog();
     form->mainMenus().MovePictureTo()->trigger();
+    waitForCopy();
     ASSERT_EQ(platform::promptLog().size(), 2);
     EXPECT_EQ(platform::promptLog()[1].request.text, "Could not move " + drive + "/Other/q.wav (a voice file of that name is "
                                                      "already there; it is kept)\r\nThe picture " + drive
