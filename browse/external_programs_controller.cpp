@@ -35,6 +35,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
@@ -91,7 +92,13 @@ ExternalProgramsController::ExternalProgramsController(const ExternalProgramsWid
     setObjectName(QStringLiteral("ExternalProgramsController"));
 }
 
-ExternalProgramsController::~ExternalProgramsController() = default;
+ExternalProgramsController::~ExternalProgramsController()
+{
+    // An outside program started from here still runs: the program ends
+    // once that program has ended, as the close said.
+    for (QProcess* program : findChildren<QProcess*>(Qt::FindDirectChildrenOnly))
+        program->waitForFinished(-1);
+}
 
 void ExternalProgramsController::SetShowView(ShowView* window) { m_showView = window; }
 
@@ -203,10 +210,13 @@ void ExternalProgramsController::RunProgramOnFile(const QString& program, const 
     RunExternalProgram(program, {}, true);
 }
 
-void ExternalProgramsController::RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture)
+void ExternalProgramsController::RunExternalProgram(const QString& program, const QStringList& startArguments,
+                                                    bool withPicture, std::function<void()> then)
 {
     if (ExternalProcessRunning == 1) {
         platform::showMessage(PromptKind::Error, OneExternalProcessText);
+        if (then)
+            then();
         return;
     }
     if (pageShown() && m_session.FullViewActive == 1) {
@@ -228,18 +238,23 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
         platform::SetReadOnly(state.cutOutPath, true);   // the editor may not change the cut-out
 
     ExternalProcessRunning = 1;
-    RunAndWait(plan.command);   // a program that cannot start is not reported
-
-    if (plan.cutOut) {
-        platform::SetReadOnly(state.cutOutPath, false);
-    } else {
-        for (const QString& picture : plan.pictures)
-            if (QFileInfo(picture).isFile())
-                refreshThumbnail(m_thumbnails, picture);
-        if (plan.pageRun)
-            m_page->DrawPagePositionBar();
-    }
-    ExternalProcessRunning = 0;
+    // A program that cannot start is not reported. The window runs on while
+    // it runs; this goes on when it has ended.
+    StartExternalProgram(plan.command, this, [this, plan, cutOutPath = state.cutOutPath,
+                                              then = std::move(then)](const ExternalRunOutcome&) {
+        if (plan.cutOut) {
+            platform::SetReadOnly(cutOutPath, false);
+        } else {
+            for (const QString& picture : plan.pictures)
+                if (QFileInfo(picture).isFile())
+                    refreshThumbnail(m_thumbnails, picture);
+            if (plan.pageRun)
+                m_page->DrawPagePositionBar();
+        }
+        ExternalProcessRunning = 0;
+        if (then)
+            then();
+    });
 }
 
 void ExternalProgramsController::RunExeToolButtonClick()
@@ -252,15 +267,16 @@ void ExternalProgramsController::RunExeToolButtonClick()
     const int index = EditProgramIndex < 0 ? 0 : EditProgramIndex;
     const QString program = Settings.EditPrograms[size_t(std::min(index, 4))];
     if (!program.isEmpty()) {
-        RunExternalProgram(program, {}, true);
-        // The pictures may have changed: they are shown again.
-        if (pageShown()) {
-            for (const QString& p : tickedPictures())
-                m_page->ReloadPagePicture(p);
-        } else if (m_session.CutOutCount < 1 && showRuns(m_session))
-            emit pictureDisplayWanted();
-        else if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown() && QFileInfo(EditTarget).isFile())
-            emit previewWanted(EditTarget);
+        RunExternalProgram(program, {}, true, [this] {
+            // The pictures may have changed: they are shown again.
+            if (pageShown()) {
+                for (const QString& p : tickedPictures())
+                    m_page->ReloadPagePicture(p);
+            } else if (m_session.CutOutCount < 1 && showRuns(m_session))
+                emit pictureDisplayWanted();
+            else if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown() && QFileInfo(EditTarget).isFile())
+                emit previewWanted(EditTarget);
+        });
     }
     EditProgramIndex = -1;
     EditFromShowList = 0;
@@ -289,10 +305,12 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
     if (m_tree.SelectedTreeNode)
         video = m_tree.GetNodePath(m_tree.SelectedTreeNode);
     EditTarget = video;
-    RunExternalProgram(Settings.VideoPrograms[0], {}, true);
-    for (int k = 0; k < 5; ++k)
-        if (QAction* v = m_w.VaunchItems[size_t(k)])
-            v->setText(LaunchCaption(Settings.VideoPrograms[size_t(k)]));
+    RunExternalProgram(Settings.VideoPrograms[0], {}, true, [this] {
+        const TSettingsRecord& Settings = m_settings.Settings;
+        for (int k = 0; k < 5; ++k)
+            if (QAction* v = m_w.VaunchItems[size_t(k)])
+                v->setText(LaunchCaption(Settings.VideoPrograms[size_t(k)]));
+    });
 }
 
 // ---- rotation ---------------------------------------------------------------------------
@@ -312,12 +330,14 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1) {
         RotateSelectedPictures(QLatin1Char('L'));
-    else
-        RotatePicture(QLatin1Char('L'));
-    if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
-        emit pictureDisplayWanted();
+        return;
+    }
+    RotatePicture(QLatin1Char('L'), [this] {
+        if (m_session.CutOutCount < 1 && showRuns(m_session))
+            emit pictureDisplayWanted();
+    });
 }
 
 void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
@@ -327,16 +347,22 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1) {
         RotateSelectedPictures(QLatin1Char('R'));
-    else
-        RotatePicture(QLatin1Char('R'));
-    if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
-        emit pictureDisplayWanted();
+        return;
+    }
+    RotatePicture(QLatin1Char('R'), [this] {
+        if (m_session.CutOutCount < 1 && showRuns(m_session))
+            emit pictureDisplayWanted();
+    });
 }
 
-void ExternalProgramsController::RotatePicture(QChar direction)
+void ExternalProgramsController::RotatePicture(QChar direction, std::function<void()> then)
 {
+    const auto ended = [&then] {
+        if (then)
+            then();
+    };
     TSettingsRecord& Settings = m_settings.Settings;
     QString target;
     const QString cutOut = cutOutOnScreen(m_paths.CutOutFolder, m_session.CutOutCount);
@@ -354,24 +380,29 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     }
     EditTarget = target;
     if (target.isEmpty() || !QFileInfo(target).isFile())
-        return;
+        return ended();
     if (ExternalProcessRunning == 1) {
         platform::showMessage(PromptKind::Error, OneExternalProcessText);
-        return;
+        return ended();
     }
     const bool cut = !cutOut.isEmpty();
     const qint32 before = cut ? 0 : qint32(platform::FileDosDate(target));
     const QString thumbnail = cut ? QString() : thumbnailOf(m_thumbnails, target);
     ExternalProcessRunning = 1;
-    const bool rotated = RotateFileWithViewer(m_environment.IrfanViewPath, target, thumbnail, direction,
-                                              !cut && Settings.ResetFileDate == QLatin1String("1"), before);
-    ExternalProcessRunning = 0;
-    if (!rotated)
-        platform::showMessage(PromptKind::Error, QStringLiteral("The picture ") + QFileInfo(target).fileName()
-                                                     + QStringLiteral(" could not be rotated"));
-    if (rotated && !cut)
-        emit pictureRewritten(target);
-    refreshAfterRotation(target, cut);
+    RotateFileWithViewer(m_environment.IrfanViewPath, target, thumbnail, direction,
+                         !cut && Settings.ResetFileDate == QLatin1String("1"), before, this,
+                         [this, target, cut, then = std::move(then)](bool rotated) {
+                             ExternalProcessRunning = 0;
+                             if (!rotated)
+                                 platform::showMessage(PromptKind::Error, QStringLiteral("The picture ")
+                                                                              + QFileInfo(target).fileName()
+                                                                              + QStringLiteral(" could not be rotated"));
+                             if (rotated && !cut)
+                                 emit pictureRewritten(target);
+                             refreshAfterRotation(target, cut);
+                             if (then)
+                                 then();
+                         });
 }
 
 FitZoomHandler* ExternalProgramsController::fullScreenShownImage() const
@@ -407,7 +438,6 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
 
 void ExternalProgramsController::RotateSelectedPictures(QChar direction)
 {
-    TSettingsRecord& Settings = m_settings.Settings;
     QStringList ticked = tickedPictures();
     m_w.Window->setEnabled(false);
     QStringList blocked;
@@ -428,20 +458,28 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         }
     }
     ExternalProcessRunning = 1;
-    for (const QString& picture : ticked) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        // The hourglass and the cells turned so far show before the viewer
-        // turns the next picture.
-        QCoreApplication::processEvents();
-        const qint32 before = qint32(platform::FileDosDate(picture));
-        RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(m_thumbnails, picture), direction,
-                             Settings.ResetFileDate == QLatin1String("1"), before);
-        m_page->ReloadPagePicture(picture);
-        emit pictureRewritten(picture);
-        QApplication::restoreOverrideCursor();
+    rotateTicked(ticked, direction);
+}
+
+void ExternalProgramsController::rotateTicked(QStringList left, QChar direction)
+{
+    if (left.isEmpty()) {
+        ExternalProcessRunning = 0;
+        m_w.Window->setEnabled(true);
+        return;
     }
-    ExternalProcessRunning = 0;
-    m_w.Window->setEnabled(true);
+    const QString picture = left.takeFirst();
+    // The hourglass shows while the viewer turns the picture.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const qint32 before = qint32(platform::FileDosDate(picture));
+    RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(m_thumbnails, picture), direction,
+                         m_settings.Settings.ResetFileDate == QLatin1String("1"), before, this,
+                         [this, picture, left, direction](bool) {
+                             m_page->ReloadPagePicture(picture);
+                             emit pictureRewritten(picture);
+                             QApplication::restoreOverrideCursor();
+                             rotateTicked(left, direction);
+                         });
 }
 
 void ExternalProgramsController::IrfanviewClick()
@@ -456,15 +494,16 @@ void ExternalProgramsController::TBTarnivoClick()
     if (TarnivoPath.isEmpty())
         return;
     emit voiceReleaseWanted();
-    QString& SelectedFolder = m_tree.SelectedFolder;
-    RunExternalProgram(TarnivoPath, {SelectedFolder}, false);
-    if (!QFileInfo(SelectedFolder).isDir()) {
-        SelectedFolder = QFileInfo(SelectedFolder).path();
-        m_tree.FolderToOpen = SelectedFolder;
-        emit folderOpenWanted();
-    } else {
-        emit folderRefreshWanted();
-    }
+    RunExternalProgram(TarnivoPath, {m_tree.SelectedFolder}, false, [this] {
+        QString& SelectedFolder = m_tree.SelectedFolder;
+        if (!QFileInfo(SelectedFolder).isDir()) {
+            SelectedFolder = QFileInfo(SelectedFolder).path();
+            m_tree.FolderToOpen = SelectedFolder;
+            emit folderOpenWanted();
+        } else {
+            emit folderRefreshWanted();
+        }
+    });
 }
 
 // ---- EXIF dates ------------------------------------------------------------------------

@@ -71,9 +71,11 @@ public:
     // program, the EXIF date reset and the wallpaper items, and builds the
     // launch menus and buttons (once; the first showing of the window does it).
     void SetupExternalPrograms();
-    // Runs one outside program (program and its first arguments) and waits
-    // for it while window messages run; refused while one runs already.
-    void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture);
+    // Starts one outside program (program and its first arguments); the
+    // window runs on meanwhile, and the thumbnails follow when it has ended,
+    // then `then` runs. Refused (`then` at once) while one runs already.
+    void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture,
+                            std::function<void()> then = {});
     // Runs a program on one file alone (the file becomes the edit target).
     void RunProgramOnFile(const QString& program, const QString& file);
     void RunExeToolButtonClick();
@@ -86,7 +88,10 @@ public:
     // browsing) may be rotated.
     bool BrowsedPictureRotatable() const;
     void TBRotateRClick(bool fromFullScreen = false);
-    void RotatePicture(QChar direction);
+    // Rotates the picture at hand through the viewer; `then` runs when that
+    // has ended (at once when nothing is rotated).
+    void RotatePicture(QChar direction, std::function<void()> then = {});
+    // Rotates the ticked pictures one after the other, the window disabled.
     void RotateSelectedPictures(QChar direction);
     void IrfanviewClick();
     void TBTarnivoClick();
@@ -124,6 +129,9 @@ signals:
     void pictureRewritten(const QString& path);
 
 private:
+    // The ticked pictures still to rotate, one after the other; then the
+    // window is enabled again.
+    void rotateTicked(QStringList left, QChar direction);
     bool pageShown() const;
     QStringList tickedPictures() const;
     QString editTargetForLaunch();
