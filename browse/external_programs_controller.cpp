@@ -25,6 +25,7 @@
 #include "platform/icons.h"
 #include "platform/prompt.h"
 #include "platform/prompt_dialogs.h"
+#include "platform/worker_pool.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
 #include "browse/show_view.h"
@@ -677,31 +678,47 @@ void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(WallpaperBeingSetText);
-    // The closed dialog is painted away, and the hourglass and the status
-    // text show, before the wallpaper is written and the desktop told.
-    QCoreApplication::processEvents();
-    WallPaperAndStyle();
-    emit folderCaptionWanted();
-    QApplication::restoreOverrideCursor();
+    WallPaperAndStyle([this] {
+        emit folderCaptionWanted();
+        QApplication::restoreOverrideCursor();
+    });
 }
 
-void ExternalProgramsController::WallPaperAndStyle()
+void ExternalProgramsController::WallPaperAndStyle(std::function<void()> then)
 {
     const QString failed = WriteWallpaperValues(WallpaperValuesFor(WallpaperPath, WallpaperStyleChoice));
     if (!failed.isEmpty()) {
         platform::showMessage(platform::PromptKind::Error, failed);
+        if (then)
+            then();
         return;
     }
-    switch (ApplyDesktopWallpaper(WallpaperPath, WallpaperStyleChoice)) {
-    case WallpaperApplied::Applied:
-        break;
-    case WallpaperApplied::Failed:
-        platform::showMessage(platform::PromptKind::Warning,
-                              QStringLiteral("The desktop did not accept the new wallpaper"));
-        break;
-    case WallpaperApplied::StoredOnly:
-        // The choice is kept, but no tool of this desktop takes it.
-        platform::showMessage(platform::PromptKind::Warning, WallpaperNotSetText);
-        break;
-    }
+    if (!m_wallpaperWorker)
+        m_wallpaperWorker = std::make_unique<platform::WorkerPool>(1);
+    // Worker: runs the desktop's tools with copies of the picture, the style,
+    // the desktop and the runner, and touches nothing else (`then` rides
+    // along untouched). The answer reaches the controller only while it exists.
+    QPointer<ExternalProgramsController> self(this);
+    m_wallpaperWorker->run([self, path = WallpaperPath, style = WallpaperStyleChoice, desktop = CurrentDesktop(),
+                            runner = WallpaperRunner(), then = std::move(then)]() mutable {
+        const WallpaperApplied applied = ApplyDesktopWallpaper(path, style, desktop, runner);
+        platform::postToWindowThread([self = std::move(self), applied, then = std::move(then)] {
+            if (!self)
+                return;
+            switch (applied) {
+            case WallpaperApplied::Applied:
+                break;
+            case WallpaperApplied::Failed:
+                platform::showMessage(platform::PromptKind::Warning,
+                                      QStringLiteral("The desktop did not accept the new wallpaper"));
+                break;
+            case WallpaperApplied::StoredOnly:
+                // The choice is kept, but no tool of this desktop takes it.
+                platform::showMessage(platform::PromptKind::Warning, WallpaperNotSetText);
+                break;
+            }
+            if (then)
+                then();
+        });
+    });
 }

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <functional>
 
 struct SettingsStore;
@@ -28,6 +29,9 @@ class FolderPictureChooser;
 class FitZoomHandler;
 class FolderTreeController;
 class ShowView;
+namespace platform {
+class WorkerPool;
+}
 
 class ExternalProgramsController : public QObject {
     Q_OBJECT
@@ -103,9 +107,13 @@ public:
     void ArrangeLaunchButtons();
     // The wallpaper: sender is WallPaperFolder, WallPaperMyShow or another item.
     void WallpaperClick(QObject* sender);
-    // WallpaperClick for a given picture (the dialog, then the values).
+    // WallpaperClick for a given picture (the dialog, then the values). The
+    // desktop's tools run on a worker while the window goes on, with the
+    // hourglass; the outcome is told when they have ended.
     void SetWallpaperTo(const QString& picture, QObject* sender);
-    void WallPaperAndStyle();
+    // Stores the wallpaper's values and hands the desktop's tools to the
+    // worker; `then` runs when they have ended (at once when nothing runs).
+    void WallPaperAndStyle(std::function<void()> then = {});
     // The page of thumbnails the launches and rotations read and refresh.
     void SetPage(PageSelection* page);
     // The full-screen show window, once made (or null).
@@ -154,4 +162,6 @@ private:
     bool m_setUp = false;
     PageSelection m_noPage;
     PageSelection* m_page = &m_noPage;
+    // The desktop's wallpaper tools run here, one call after the other.
+    std::unique_ptr<platform::WorkerPool> m_wallpaperWorker;
 };

@@ -249,8 +249,9 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
     w.form.treeView()->scrollToItem(node);
     QTest::mouseClick(w.form.treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
                       w.form.treeView()->visualItemRect(node).center());
-    for (int i = 0; i < 50 && !QFileInfo::exists(argsFile); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // The player runs while the window goes on.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return QFileInfo::exists(argsFile) && w.form.externalPrograms()->ExternalProcessRunning == 0; }, 30000));
     EXPECT_EQ(QString::fromUtf8(readFile(argsFile)), "1\n" + clip + "\n");
     EXPECT_EQ(w.form.externalPrograms()->ExternalProcessRunning, 0);
 }
