@@ -95,6 +95,9 @@ ExternalProgramsController::ExternalProgramsController(const ExternalProgramsWid
 
 ExternalProgramsController::~ExternalProgramsController()
 {
+    // A date reset under way stops after its current file.
+    *m_alive = false;
+    m_worker.reset();
     // An outside program started from here still runs: the program ends
     // once that program has ended, as the close said.
     for (QProcess* program : findChildren<QProcess*>(Qt::FindDirectChildrenOnly))
@@ -530,21 +533,41 @@ void ExternalProgramsController::ResetToExifPopClick()
 
 void ExternalProgramsController::ResetFileDatesToExif()
 {
+    if (m_resettingDates)
+        return;
+    m_resettingDates = true;
     const QString saved = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Reset file dates to picture date taken (EXIF)...."));
-    const QString SelectedFolder = m_tree.SelectedFolder;
-    const ResetDateCounts counts =
-        ResetFileDatesInFolder(SelectedFolder, m_session.PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
-            if (m_w.StatusPanel1)
-                m_w.StatusPanel1->setText(QStringLiteral("Processing ") + name);
-            // The status text shows each file's name while the dates are reset.
-            QCoreApplication::processEvents();
-            return true;
+    // Worker: reads and redates the folder's files, with a copy of the
+    // folder; each file's name and the counts reach the status text and the
+    // box on the window's thread, while the controller exists.
+    QPointer<ExternalProgramsController> self(this);
+    worker().run([self, alive = std::shared_ptr<const std::atomic<bool>>(m_alive), folder = m_tree.SelectedFolder,
+                  subfolders = m_session.PlayOptions.IncludeSubfolders == 1, saved] {
+        const ResetDateCounts counts = ResetFileDatesInFolder(folder, subfolders, [self, alive](const QString& name) {
+            platform::postToWindowThread([self, name] {
+                if (self && self->m_resettingDates && self->m_w.StatusPanel1)
+                    self->m_w.StatusPanel1->setText(QStringLiteral("Processing ") + name);
+            });
+            return bool(*alive);
         });
-    if (m_w.StatusPanel1)
-        m_w.StatusPanel1->setText(saved);
-    platform::showMessage(PromptKind::Information, ResetDatesResultText(counts));
+        platform::postToWindowThread([self, counts, saved] {
+            if (!self)
+                return;
+            self->m_resettingDates = false;
+            if (self->m_w.StatusPanel1)
+                self->m_w.StatusPanel1->setText(saved);
+            platform::showMessage(PromptKind::Information, ResetDatesResultText(counts));
+        });
+    });
+}
+
+platform::WorkerPool& ExternalProgramsController::worker()
+{
+    if (!m_worker)
+        m_worker = std::make_unique<platform::WorkerPool>(1);
+    return *m_worker;
 }
 
 // ---- launch menus and buttons ------------------------------------------------------------
@@ -693,13 +716,11 @@ void ExternalProgramsController::WallPaperAndStyle(std::function<void()> then)
             then();
         return;
     }
-    if (!m_wallpaperWorker)
-        m_wallpaperWorker = std::make_unique<platform::WorkerPool>(1);
     // Worker: runs the desktop's tools with copies of the picture, the style,
     // the desktop and the runner, and touches nothing else (`then` rides
     // along untouched). The answer reaches the controller only while it exists.
     QPointer<ExternalProgramsController> self(this);
-    m_wallpaperWorker->run([self, path = WallpaperPath, style = WallpaperStyleChoice, desktop = CurrentDesktop(),
+    worker().run([self, path = WallpaperPath, style = WallpaperStyleChoice, desktop = CurrentDesktop(),
                             runner = WallpaperRunner(), then = std::move(then)]() mutable {
         const WallpaperApplied applied = ApplyDesktopWallpaper(path, style, desktop, runner);
         platform::postToWindowThread([self = std::move(self), applied, then = std::move(then)] {

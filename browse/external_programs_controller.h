@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <functional>
@@ -100,6 +101,9 @@ public:
     void IrfanviewClick();
     void TBTarnivoClick();
     void ResetToExifPopClick();
+    // Resets the selected folder's file dates to their EXIF dates on a
+    // worker while the window goes on; the status names each file, and the
+    // counts are told at the end.
     void ResetFileDatesToExif();
     void BuildLaunchMenu();
     void LoadVideoProgramIcons();
@@ -140,6 +144,7 @@ private:
     // The ticked pictures still to rotate, one after the other; then the
     // window is enabled again.
     void rotateTicked(QStringList left, QChar direction);
+    platform::WorkerPool& worker();
     bool pageShown() const;
     QStringList tickedPictures() const;
     QString editTargetForLaunch();
@@ -162,6 +167,11 @@ private:
     bool m_setUp = false;
     PageSelection m_noPage;
     PageSelection* m_page = &m_noPage;
-    // The desktop's wallpaper tools run here, one call after the other.
-    std::unique_ptr<platform::WorkerPool> m_wallpaperWorker;
+    // The desktop's wallpaper tools and the date reset run here, one after
+    // the other.
+    std::unique_ptr<platform::WorkerPool> m_worker;
+    // A date reset runs (a second one is not started meanwhile).
+    bool m_resettingDates = false;
+    // Read by the worker: false once the controller goes (a date reset stops).
+    std::shared_ptr<std::atomic<bool>> m_alive = std::make_shared<std::atomic<bool>>(true);
 };

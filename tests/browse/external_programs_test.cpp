@@ -306,6 +306,7 @@ TEST(ExternalExifDates, FolderResetCountsEachKind)
 
 #include "app/main_window.h"
 #include "browse/external_programs_controller.h"
+#include "browse/folder_tree_widget.h"
 #include "base/settings_record.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
@@ -470,4 +471,23 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     EXPECT_TRUE(QFile::permissions(cut) & QFileDevice::WriteOwner);
     TestState().session.CutOutCount = 0;
     TestState().paths.CutOutFolder = savedFolder;
+}
+
+TEST(ExternalMainWindow, TheDateResetRunsWhileTheWindowGoesOnAndTellsItsCounts)
+{
+    const QString dir = freshDir(QStringLiteral("exifreset"));
+    const QString picture = dir + QStringLiteral("/p.jpg");
+    ASSERT_TRUE(writeFile(picture, fixtures::withExif(fixtures::jpeg(16, 16),
+                                                      {{"Exif.Photo.DateTimeOriginal", "2015:03:04 05:06:08"}})));
+    MainWindow form(TestState());
+    form.folderTree()->SelectedFolder = dir;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    platform::clearPromptLog();
+    form.externalPrograms()->ResetFileDatesToExif();
+    ASSERT_TRUE(QTest::qWaitFor([] { return !platform::promptLog().isEmpty(); }, 30000));
+    ResetDateCounts counts;
+    counts.processed = 1;
+    counts.reset = 1;
+    EXPECT_EQ(platform::promptLog()[0].request.text, ResetDatesResultText(counts));
+    EXPECT_EQ(platform::DosToDateTime(platform::FileDosDate(picture)), QDateTime(QDate(2015, 3, 4), QTime(5, 6, 8)));
 }
