@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -129,11 +130,16 @@ void FileOperationsController::CopyOrMovePictureTo(std::function<void()> then)
     m_copy.CopyFailed = 0;
     if (cutOut && FileExtOf(target).toLower() == QLatin1String(".jpg")) {
         // The closed file dialog is painted away and the status text shows
-        // before the cut-out is written.
-        processEvents();
-        emit pictureReductionWanted(source, target, QString(), false, false, false, -1, 100);
-        copyFollowUp(source, save, show);
-        return ended();
+        // before the cut-out is written: the writing waits for the event loop.
+        m_copyRunning = true;
+        QTimer::singleShot(0, this, [this, source, target, save, show, then = std::move(then)] {
+            emit pictureReductionWanted(source, target, QString(), false, false, false, -1, 100);
+            m_copyRunning = false;
+            copyFollowUp(source, save, show);
+            if (then)
+                then();
+        });
+        return;
     }
     if (!save && show)
         FolderChangedDuringShow = 1;

@@ -10,6 +10,7 @@
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/progress_window.h"
+#include "formats/picture_fixtures.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "base/picture_table.h"
@@ -164,6 +165,24 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     EXPECT_EQ(readFile(drive + "/Album/q.wav"), "its recording");
     EXPECT_EQ(readFile(drive + "/Other/q.wav"), "another recording");
     EXPECT_FALSE(QFileInfo::exists(drive + "/Other/q.jpg"));
+}
+
+TEST_F(MainWindowFileOpsTest, ACutOutIsSavedAsAJpegAfterTheDialogHasGone)
+{
+    selectPicture("p.jpg");
+    const QString savedFolder = TestState().paths.CutOutFolder;
+    TestState().paths.CutOutFolder = drive + "/cuts";
+    ASSERT_TRUE(writeFile(drive + "/cuts/cut1.bmp", fixtures::bmp(8, 8)));
+    TestState().session.CutOutCount = 1;
+    platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
+        return r.type == PromptType::SaveFile ? PromptReply::ok(drive + "/Other/cut.jpg") : platform::defaultReply(r);
+    });
+    form->mainMenus().SavePictureTo()->trigger();
+    waitForCopy();
+    EXPECT_EQ(QImage(drive + "/Other/cut.jpg").size(), QSize(8, 8));
+    EXPECT_EQ(readFile(drive + "/Album/p.jpg"), "picture");
+    TestState().session.CutOutCount = 0;
+    TestState().paths.CutOutFolder = savedFolder;
 }
 
 TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
