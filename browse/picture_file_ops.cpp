@@ -118,8 +118,8 @@ void PictureOpsHost::syncShowsAfterDelete(const QString& path)
 
 namespace {
 
-// One copy between its steps; it lives on the window's thread (the worker
-// gets copies of the paths only).
+// One copy between its steps, read and written on the window's thread only
+// (the worker works on copies of the paths).
 struct CopyRun {
     QString source;
     QString target;
@@ -139,17 +139,24 @@ struct CopyRun {
 
 void copyFinished(const std::shared_ptr<CopyRun>& run, CopyStatus result);
 
-// Worker: waits `pauseMs` (cut short when the host goes), then copies the
-// file; it touches nothing but the two files and the token it reads.
+// Worker: waits `pauseMs` (cut short when the host goes; the retry's text
+// stays meanwhile), then copies the file. It touches nothing but the two
+// files and the token it reads; the run rides along to the answer untouched.
 void copyAttempt(const std::shared_ptr<CopyRun>& run, int pauseMs)
 {
-    run->host->status(QStringLiteral("Copying...."));
+    if (pauseMs <= 0)
+        run->host->status(QStringLiteral("Copying...."));
     run->host->copyWorker().run([run, pauseMs, source = run->source, target = run->target,
                                  alive = run->alive]() mutable {
         using clock = std::chrono::steady_clock;
         const clock::time_point until = clock::now() + std::chrono::milliseconds(pauseMs);
         while (*alive && clock::now() < until)
             std::this_thread::sleep_for(std::min<clock::duration>(std::chrono::milliseconds(50), until - clock::now()));
+        if (pauseMs > 0)
+            platform::postToWindowThread([run] {
+                if (*run->alive)
+                    run->host->status(QStringLiteral("Copying...."));
+            });
         int error = 0;
         const CopyStatus result = *alive ? CopyFileVerified(source, target, &error) : CopyStatus::TargetUnwritable;
         platform::postToWindowThread([run = std::move(run), result, error]() mutable {
