@@ -1,9 +1,8 @@
 // The main window's help, the Help menu's web pages, the About box, the
-// sibling program's window, the version check and the monthly suggestion.
+// version check and the monthly suggestion.
 #include "app/help_and_version_controller.h"
 
 #include "app/about_box.h"
-#include "app/about_sibling.h"
 #include "app/help.h"
 #include "app/help_web.h"
 #include "app/version_check.h"
@@ -28,11 +27,11 @@
 
 namespace {
 
-// Keeps the hourglass for as long as it lives (or until restored early).
-class WaitCursor {
+// Ends the hourglass set when the version check began, when it goes (or
+// when restored early).
+class HourglassEnd {
 public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { restore(); }
+    ~HourglassEnd() { restore(); }
     void restore()
     {
         if (active_) {
@@ -124,8 +123,6 @@ void HelpAndVersionController::ShowHelpTopic(const QString& topic)
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_helpCursorSet = true;
     }
-    // The hourglass appears now, before the browser is started.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (m_helpTimer)
         m_helpTimer->start();
     else
@@ -199,10 +196,10 @@ void HelpAndVersionController::AboutPictureShow1Click()
     platform::execModal(about);
 }
 
-void HelpAndVersionController::ImgTarnClick()
+HelpAndVersionController::~HelpAndVersionController()
 {
-    AboutSiblingWindow sibling(m_environment, m_window);
-    platform::execModal(sibling);
+    if (m_checking)
+        QApplication::restoreOverrideCursor();
 }
 
 void HelpAndVersionController::CheckforupdateClick()
@@ -212,22 +209,25 @@ void HelpAndVersionController::CheckforupdateClick()
     if (m_checking)
         return;
     m_checking = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{m_checking};
-
     MarkSuggestionMonth(m_settings.Settings);
-    WaitCursor cursor;
-    // The hourglass appears before the download starts.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
 
     const QString target = foundVersionFile(m_paths);
     if (QFile::exists(target))
         QFile::remove(target);
+    DownloadUrlToFile(WebPageUrl(PublishedVersionPage), target, this,
+                      [this, target](const DownloadOutcome& download) { VersionDownloaded(download.ok(), target); },
+                      VersionDownloadTimeoutMs);
+}
 
-    const DownloadOutcome download = DownloadUrlToFile(WebPageUrl(PublishedVersionPage), target, VersionDownloadTimeoutMs);
-    if (!download.ok()) {
+void HelpAndVersionController::VersionDownloaded(bool ok, const QString& target)
+{
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{m_checking};
+    HourglassEnd cursor;
+    if (!ok) {
         cursor.restore();
         platform::showMessage(platform::PromptKind::Error, DownloadFailedText);
         return;

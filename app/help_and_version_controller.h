@@ -1,5 +1,5 @@
 // The main window's help, the Help menu's web pages, the About box, the
-// sibling program's window, the version check and the monthly suggestion
+// version check and the monthly suggestion
 // at start. The main window builds the Help menu's items and hands them
 // over; the controller says what the window has to do with its signals.
 #pragma once
@@ -52,16 +52,20 @@ public:
     void CreditsClick();
     void WhatsNewClick();
     void VXOnlineHelpClick();
-    // The version check and the monthly suggestion of a normal start.
+    ~HelpAndVersionController() override;
+
+    // The version check and the monthly suggestion of a normal start. The
+    // check downloads the published version while the window runs on, and
+    // tells its finding when the download has ended.
     void CheckforupdateClick();
+    bool VersionCheckRunning() const { return m_checking; }
     void MonthlySuggestionAtStart();
     // The monthly suggestion comes once the start-up sequence has ended: in
     // the program's own event loop, with no other modal window open (a
     // start-up warning, the launcher); until then it waits.
     void OfferMonthlySuggestionWhenIdle();
-    // The About box, the sibling's window and the maker's web pages.
+    // The About box and the maker's web pages.
     void AboutPictureShow1Click();
-    void ImgTarnClick();
     void OpenDownloadPage();
     void OpenWhatsNewPage();
     void ReportBugClick();
@@ -83,6 +87,10 @@ signals:
     void ProgramCloseRequested();
 
 private:
+    // The check's download ended: its outcome is told, and a newer version
+    // offered.
+    void VersionDownloaded(bool ok, const QString& target);
+
     QWidget* m_window;
     SettingsStore& m_settings;
     const StartContext& m_start;
@@ -92,6 +100,7 @@ private:
     QTimer* m_helpTimer;
     bool m_connected = false;
     bool m_helpCursorSet = false;
-    // A version check runs (the window keeps running while it downloads).
+    // A version check runs (the window keeps running while it downloads,
+    // with the hourglass).
     bool m_checking = false;
 };

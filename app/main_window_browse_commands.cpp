@@ -33,7 +33,7 @@ void MainWindow::AddCurrentPictureToMyShow()
     if (path.isEmpty() || !QFileInfo(path).isFile() || !m_openShow.ShowFile.IsOpen())
         return;
     if (m_openShow.ShowChangeable == 1)
-        myShow()->AddPictureToMyShow(path, 0, 1, 1, 1);
+        myShow()->AddPictureToMyShow(path);
     else
         platform::showMessage(platform::PromptKind::Plain,
                               QStringLiteral("Picture can not be added to a show on a full or non-writable disk"));

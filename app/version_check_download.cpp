@@ -2,54 +2,21 @@
 
 #include "platform/record_file.h"
 
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
 
-DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int timeoutMs, qint64 maxBytes)
+namespace {
+
+// The outcome of a finished reply; the body goes to `target`.
+DownloadOutcome finishedOutcome(QNetworkReply* reply, const QString& target, bool timedOut, bool tooLarge)
 {
     DownloadOutcome out;
-    if (!url.isValid() || target.isEmpty()) {
-        out.error = QStringLiteral("invalid address or target");
-        return out;
-    }
-    QNetworkAccessManager manager;
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
-    request.setTransferTimeout(timeoutMs);
-    QNetworkReply* reply = manager.get(request);
-
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    bool timedOut = false;
-    bool tooLarge = false;
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        reply->abort();
-    });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
-        if (received > maxBytes && !tooLarge) {
-            tooLarge = true;
-            reply->abort();
-        }
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    timer.start(timeoutMs);
-    // The window repaints and answers while the record downloads; the
-    // caller refuses a second check asked for meanwhile.
-    if (!reply->isFinished())
-        loop.exec();
-    timer.stop();
-
     const QByteArray body = reply->readAll();
     const auto error = reply->error();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     out.error = reply->errorString();
-    reply->deleteLater();
-
     if (timedOut || error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError) {
         out.result = tooLarge ? DownloadResult::Failed : DownloadResult::TimedOut;
         return out;
@@ -67,4 +34,54 @@ DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int ti
     out.result = DownloadResult::Ok;
     out.error.clear();
     return out;
+}
+
+} // namespace
+
+void DownloadUrlToFile(const QUrl& url, const QString& target, QObject* context,
+                       std::function<void(const DownloadOutcome&)> done, int timeoutMs, qint64 maxBytes)
+{
+    if (!url.isValid() || target.isEmpty()) {
+        DownloadOutcome out;
+        out.error = QStringLiteral("invalid address or target");
+        if (done)
+            done(out);
+        return;
+    }
+    // The manager, the reply and the timer live until the answer, or go
+    // with the context.
+    auto* manager = new QNetworkAccessManager(context);
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
+    request.setTransferTimeout(timeoutMs);
+    QNetworkReply* reply = manager->get(request);
+    reply->setParent(manager);
+
+    struct Flags {
+        bool timedOut = false;
+        bool tooLarge = false;
+    };
+    auto flags = std::make_shared<Flags>();
+    auto* timer = new QTimer(manager);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, reply, [reply, flags] {
+        flags->timedOut = true;
+        reply->abort();
+    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, flags, maxBytes](qint64 received, qint64) {
+        if (received > maxBytes && !flags->tooLarge) {
+            flags->tooLarge = true;
+            reply->abort();
+        }
+    });
+    QObject::connect(reply, &QNetworkReply::finished, manager,
+                     [manager, reply, timer, flags, target, done = std::move(done)] {
+                         timer->stop();
+                         const DownloadOutcome out = finishedOutcome(reply, target, flags->timedOut, flags->tooLarge);
+                         manager->deleteLater();
+                         if (done)
+                             done(out);
+                     },
+                     Qt::QueuedConnection);
+    timer->start(timeoutMs);
 }

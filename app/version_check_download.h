@@ -1,10 +1,14 @@
-// A download of one address to a file that looks synchronous to its caller:
-// it returns when the transfer has ended, failed or timed out, and lets the
-// window's events run meanwhile (no worker thread).
+// A download of one address to a file: it runs while the window's events
+// go on, and its caller continues from the outcome it is handed when the
+// transfer has ended, failed or timed out (no worker thread).
 #pragma once
 
 #include <QString>
 #include <QUrl>
+
+#include <functional>
+
+class QObject;
 
 enum class DownloadResult {
     Ok,
@@ -19,8 +23,12 @@ struct DownloadOutcome {
     bool ok() const { return result == DownloadResult::Ok; }
 };
 
-// Downloads `url` (http, https or file) into `target`, written whole through
-// a temporary file; at most `maxBytes` are accepted and redirects only stay
-// on the same site. A failed download leaves no target file behind.
-DownloadOutcome DownloadUrlToFile(const QUrl& url, const QString& target, int timeoutMs = 20000,
-                                  qint64 maxBytes = 1 << 20);
+// Starts downloading `url` (http, https or file) into `target`, written whole
+// through a temporary file; at most `maxBytes` are accepted and redirects
+// only stay on the same site. `done` gets the outcome on the calling thread,
+// from the event loop (an address or target that is no use: at once), unless
+// `context` has gone by then, which also ends the transfer. A failed
+// download leaves no target file behind.
+void DownloadUrlToFile(const QUrl& url, const QString& target, QObject* context,
+                       std::function<void(const DownloadOutcome&)> done, int timeoutMs = 20000,
+                       qint64 maxBytes = 1 << 20);

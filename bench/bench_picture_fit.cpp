@@ -31,7 +31,7 @@
 #include "browse/picture_display_view.h"
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
-#include "browse/background_work.h"
+#include "tests/support/event_waits.h"
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_files_batch.h"
 #include "formats/jpeg_decoder.h"
@@ -198,7 +198,7 @@ int main(int argc, char** argv)
         TryLoadPictureIntoSlot(p.copy, SlotForm1Im1);
         view->ScaledImage();
         firstView.push_back(msSince(t));
-        WaitForBackgroundWrites();
+        testsupport::waitForBackgroundWrites();
     }
 
     // times[target][method][photo] -> one time per repetition
@@ -225,7 +225,7 @@ int main(int argc, char** argv)
                 stepsOwner = std::make_unique<QObject>();
                 ConnectPictureLoaderSteps(stepsOwner.get(), loaderSteps);
             }
-            WaitForBackgroundWrites();   // the thumbnail check, outside the time
+            testsupport::waitForBackgroundWrites();   // the thumbnail check, outside the time
             return ms;
         }
         case Limit:

@@ -22,7 +22,7 @@
 #include "browse/fit_zoom_section.h"
 #include "browse/picture_info_controller.h"
 #include "browse/folder_tree_widget.h"
-#include "browse/background_work.h"
+#include "tests/support/event_waits.h"
 #include "browse/picture_slot_decoder.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -118,7 +118,7 @@ int main(int argc, char** argv)
             QCoreApplication::processEvents();
         }
         heartbeat.stop();
-        WaitForBackgroundWrites();
+        testsupport::waitForBackgroundWrites();
     }
 
     std::printf("%d photographs; %d repetitions of the show; %d cores\n", bench->count, reps, QThread::idealThreadCount());

@@ -3,7 +3,6 @@
 #include "platform/worker_pool.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QPointer>
 
 
@@ -26,7 +25,6 @@ public:
 
     void write(std::function<void()> work, std::function<void()> done)
     {
-        ++m_running;
         // Worker: runs `work` alone (what it touches is the caller's to
         // keep to itself). The report runs on the window's thread, and only
         // while the writer still exists.
@@ -37,18 +35,13 @@ public:
             } catch (...) {
             }
             platform::postToWindowThread([self = std::move(self), done = std::move(done)]() {
-                if (!self)
-                    return;
-                --self->m_running;
-                if (done)
+                if (self && done)
                     done();
             });
         });
     }
-    int running() const { return m_running; }
 
 private:
-    int m_running = 0;
     platform::WorkerPool m_pool;
 };
 
@@ -57,13 +50,4 @@ private:
 void RunInBackgroundWriter(std::function<void()> work, std::function<void()> done)
 {
     BackgroundWriter::instance().write(std::move(work), std::move(done));
-}
-
-void WaitForBackgroundWrites()
-{
-    BackgroundWriter& writer = BackgroundWriter::instance();
-    // Only tests and benches wait here: the writers' answers, posted to the
-    // window's thread, run while they wait.
-    while (writer.running() > 0)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

@@ -7,5 +7,3 @@
 // Runs `work` on the single background writer thread (writes run one after
 // another in the order given), then `done` on the window's thread.
 void RunInBackgroundWriter(std::function<void()> work, std::function<void()> done);
-// Serves events until every background write has finished and reported.
-void WaitForBackgroundWrites();

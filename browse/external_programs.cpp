@@ -8,12 +8,15 @@
 #include "platform/drives.h"
 #include "platform/file_attributes.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTextStream>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
 
 #include <unistd.h>
 
@@ -59,35 +62,72 @@ ExternalLaunchPlan PlanExternalLaunch(const ExternalCommand& start, const Extern
     return plan;
 }
 
-ExternalRunOutcome RunAndWait(const ExternalCommand& command, const std::function<void()>& whileWaiting, int pollMs)
+namespace {
+
+// The program in its own process group, so a terminal's Ctrl+C meant for us
+// does not reach it; its output goes where ours goes.
+void prepareProcess(QProcess& process, const ExternalCommand& command)
+{
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+}
+
+ExternalRunOutcome endedOutcome(const QProcess& process)
+{
+    ExternalRunOutcome outcome;
+    outcome.exitCode = process.exitCode();
+    outcome.result =
+        process.exitStatus() == QProcess::NormalExit ? ExternalRunResult::Finished : ExternalRunResult::Crashed;
+    return outcome;
+}
+
+} // namespace
+
+void StartExternalProgram(const ExternalCommand& command, QObject* context,
+                          std::function<void(const ExternalRunOutcome&)> done)
+{
+    auto* process = new QProcess(context);
+    auto answer = std::make_shared<std::function<void(const ExternalRunOutcome&)>>(std::move(done));
+    // Either signal answers once; the answer comes from the event loop.
+    const auto finish = [process, answer](const ExternalRunOutcome& outcome) {
+        process->deleteLater();
+        const auto told = std::exchange(*answer, {});
+        if (told)
+            told(outcome);
+    };
+    QObject::connect(
+        process, &QProcess::errorOccurred, context,
+        [finish](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                finish(ExternalRunOutcome());
+        },
+        Qt::QueuedConnection);
+    QObject::connect(
+        process, &QProcess::finished, context,
+        [process, finish](int, QProcess::ExitStatus) { finish(endedOutcome(*process)); }, Qt::QueuedConnection);
+    if (command.program.isEmpty()) {
+        QTimer::singleShot(0, context, [finish] { finish(ExternalRunOutcome()); });
+        return;
+    }
+    prepareProcess(*process, command);
+    process->start();
+}
+
+ExternalRunOutcome RunAndWait(const ExternalCommand& command)
 {
     ExternalRunOutcome outcome;
     if (command.program.isEmpty())
         return outcome;
     QProcess process;
-    process.setProgram(command.program);
-    process.setArguments(command.arguments);
-    // Its own process group, so a terminal's Ctrl+C meant for us does not
-    // reach it; its output goes where ours goes.
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    prepareProcess(process, command);
     process.start();
     if (!process.waitForStarted(-1))
         return outcome;
-    while (process.state() != QProcess::NotRunning) {
-        if (process.waitForFinished(pollMs))
-            break;
-        // The window repaints and answers while the program runs.
-        if (whileWaiting)
-            whileWaiting();
-        else
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
-    outcome.exitCode = process.exitCode();
-    outcome.result =
-        process.exitStatus() == QProcess::NormalExit ? ExternalRunResult::Finished : ExternalRunResult::Crashed;
-    return outcome;
+    process.waitForFinished(-1);
+    return endedOutcome(process);
 }
 
 void MoveVideoProgramToFront(std::array<QString, 5>& programs, int index)
@@ -122,25 +162,61 @@ bool RunIrfanViewResize(const QString& viewer, const QString& source, const QStr
     return r.result == ExternalRunResult::Finished && r.exitCode == 0 && QFileInfo(target).isFile();
 }
 
-bool RotateFileWithViewer(const QString& viewer, const QString& file, const QString& thumbnail, QChar direction,
-                          bool resetFileDate, int32_t previousDate, const std::function<void()>& whileWaiting)
-{
+namespace {
+
+// One rotation between its runs: the files still to turn, in order.
+struct RotationRun {
+    QString viewer;
+    QString file;
+    QStringList left;
+    QChar direction;
+    bool resetFileDate = false;
+    int32_t previousDate = 0;
+    QObject* context = nullptr;
+    std::function<void(bool)> done;
     bool rotated = false;
-    for (const QString& path : {file, thumbnail}) {
+};
+
+void rotateNext(const std::shared_ptr<RotationRun>& run)
+{
+    while (!run->left.isEmpty()) {
+        const QString path = run->left.takeFirst();
         if (path.isEmpty() || !QFileInfo(path).isFile())
             continue;
-        const int32_t before = path == file ? previousDate : int32_t(platform::FileDosDate(path));
-        const ExternalRunOutcome r = RunAndWait(ViewerRotateCommand(viewer, path, direction), whileWaiting);
-        const bool ok = r.result == ExternalRunResult::Finished && r.exitCode == 0;
-        if (path == file)
-            rotated = ok;
-        if (ok && resetFileDate) {
-            const int32_t date = ExifDateAsFileDate(path, before);
-            if (date != 0)
-                platform::SetFileDosDate(path, platform::DosDateTime(date));
-        }
+        const int32_t before = path == run->file ? run->previousDate : int32_t(platform::FileDosDate(path));
+        StartExternalProgram(ViewerRotateCommand(run->viewer, path, run->direction), run->context,
+                             [run, path, before](const ExternalRunOutcome& r) {
+                                 const bool ok = r.result == ExternalRunResult::Finished && r.exitCode == 0;
+                                 if (path == run->file)
+                                     run->rotated = ok;
+                                 if (ok && run->resetFileDate) {
+                                     const int32_t date = ExifDateAsFileDate(path, before);
+                                     if (date != 0)
+                                         platform::SetFileDosDate(path, platform::DosDateTime(date));
+                                 }
+                                 rotateNext(run);
+                             });
+        return;
     }
-    return rotated;
+    if (run->done)
+        run->done(run->rotated);
+}
+
+} // namespace
+
+void RotateFileWithViewer(const QString& viewer, const QString& file, const QString& thumbnail, QChar direction,
+                          bool resetFileDate, int32_t previousDate, QObject* context, std::function<void(bool)> done)
+{
+    auto run = std::make_shared<RotationRun>();
+    run->viewer = viewer;
+    run->file = file;
+    run->left = {file, thumbnail};
+    run->direction = direction;
+    run->resetFileDate = resetFileDate;
+    run->previousDate = previousDate;
+    run->context = context;
+    run->done = std::move(done);
+    rotateNext(run);
 }
 
 QString ViewerIniInDataFolder(const DataPaths& paths)

@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <functional>
 
+class QObject;
+
 struct DataPaths;
 
 // The texts of this concern.
@@ -72,11 +74,16 @@ struct ExternalRunOutcome {
     int exitCode = -1;
 };
 
-// Starts the program in its own process group and waits for its end,
-// calling `whileWaiting` after every poll of `pollMs` (default: let queued
-// window messages run). A program that cannot be started returns at once.
-ExternalRunOutcome RunAndWait(const ExternalCommand& command, const std::function<void()>& whileWaiting = {},
-                              int pollMs = 100);
+// Starts the program in its own process group, a child of `context`; `done`
+// gets how it ended on the window's thread, from the event loop (also for
+// a program that cannot be started), unless `context` has gone by then.
+void StartExternalProgram(const ExternalCommand& command, QObject* context,
+                          std::function<void(const ExternalRunOutcome&)> done);
+
+// Starts the program in its own process group and blocks the calling thread
+// until it ends, for workers and tools (the window's thread starts programs
+// with StartExternalProgram). A program that cannot be started returns at once.
+ExternalRunOutcome RunAndWait(const ExternalCommand& command);
 
 // The most recently used video program moves to the front: entries
 // 0 .. index-1 move one place down and the chosen one becomes entry 0.
@@ -95,13 +102,14 @@ ExternalCommand ViewerResizeCommand(const QString& viewer, const QString& source
 // viewer ended normally with 0 and the target exists.
 bool RunIrfanViewResize(const QString& viewer, const QString& source, const QString& target, int width, int height);
 
-// Rotates a file and, when it exists, its thumbnail through the viewer,
-// each waited for. With resetFileDate the files' dates become their EXIF
-// date taken, the date the picture had before (`previousDate`, packed) when
-// there is none. True when the picture itself was rotated.
-bool RotateFileWithViewer(const QString& viewer, const QString& file, const QString& thumbnail, QChar direction,
-                          bool resetFileDate, int32_t previousDate,
-                          const std::function<void()>& whileWaiting = {});
+// Rotates a file and then, when it exists, its thumbnail through the viewer
+// (StartExternalProgram with `context`). With resetFileDate the files' dates
+// become their EXIF date taken, the date the picture had before
+// (`previousDate`, packed) when there is none. `done` gets whether the
+// picture itself was rotated, once both have ended.
+void RotateFileWithViewer(const QString& viewer, const QString& file, const QString& thumbnail, QChar direction,
+                          bool resetFileDate, int32_t previousDate, QObject* context,
+                          std::function<void(bool rotated)> done);
 
 // "Use resample filter …" for the viewer's [Resize] ResampleFilter, read
 // from whichever settings file is the newer of `besideProgram` (read unless

@@ -25,6 +25,7 @@
 #include "platform/icons.h"
 #include "platform/prompt.h"
 #include "platform/prompt_dialogs.h"
+#include "platform/worker_pool.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
 #include "browse/show_view.h"
@@ -35,6 +36,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
@@ -91,7 +93,16 @@ ExternalProgramsController::ExternalProgramsController(const ExternalProgramsWid
     setObjectName(QStringLiteral("ExternalProgramsController"));
 }
 
-ExternalProgramsController::~ExternalProgramsController() = default;
+ExternalProgramsController::~ExternalProgramsController()
+{
+    // A date reset under way stops after its current file.
+    *m_alive = false;
+    m_worker.reset();
+    // An outside program started from here still runs: the program ends
+    // once that program has ended, as the close said.
+    for (QProcess* program : findChildren<QProcess*>(Qt::FindDirectChildrenOnly))
+        program->waitForFinished(-1);
+}
 
 void ExternalProgramsController::SetShowView(ShowView* window) { m_showView = window; }
 
@@ -203,10 +214,13 @@ void ExternalProgramsController::RunProgramOnFile(const QString& program, const 
     RunExternalProgram(program, {}, true);
 }
 
-void ExternalProgramsController::RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture)
+void ExternalProgramsController::RunExternalProgram(const QString& program, const QStringList& startArguments,
+                                                    bool withPicture, std::function<void()> then)
 {
     if (ExternalProcessRunning == 1) {
         platform::showMessage(PromptKind::Error, OneExternalProcessText);
+        if (then)
+            then();
         return;
     }
     if (pageShown() && m_session.FullViewActive == 1) {
@@ -228,18 +242,23 @@ void ExternalProgramsController::RunExternalProgram(const QString& program, cons
         platform::SetReadOnly(state.cutOutPath, true);   // the editor may not change the cut-out
 
     ExternalProcessRunning = 1;
-    RunAndWait(plan.command);   // a program that cannot start is not reported
-
-    if (plan.cutOut) {
-        platform::SetReadOnly(state.cutOutPath, false);
-    } else {
-        for (const QString& picture : plan.pictures)
-            if (QFileInfo(picture).isFile())
-                refreshThumbnail(m_thumbnails, picture);
-        if (plan.pageRun)
-            m_page->DrawPagePositionBar();
-    }
-    ExternalProcessRunning = 0;
+    // A program that cannot start is not reported. The window runs on while
+    // it runs; this goes on when it has ended.
+    StartExternalProgram(plan.command, this, [this, plan, cutOutPath = state.cutOutPath,
+                                              then = std::move(then)](const ExternalRunOutcome&) {
+        if (plan.cutOut) {
+            platform::SetReadOnly(cutOutPath, false);
+        } else {
+            for (const QString& picture : plan.pictures)
+                if (QFileInfo(picture).isFile())
+                    refreshThumbnail(m_thumbnails, picture);
+            if (plan.pageRun)
+                m_page->DrawPagePositionBar();
+        }
+        ExternalProcessRunning = 0;
+        if (then)
+            then();
+    });
 }
 
 void ExternalProgramsController::RunExeToolButtonClick()
@@ -252,15 +271,16 @@ void ExternalProgramsController::RunExeToolButtonClick()
     const int index = EditProgramIndex < 0 ? 0 : EditProgramIndex;
     const QString program = Settings.EditPrograms[size_t(std::min(index, 4))];
     if (!program.isEmpty()) {
-        RunExternalProgram(program, {}, true);
-        // The pictures may have changed: they are shown again.
-        if (pageShown()) {
-            for (const QString& p : tickedPictures())
-                m_page->ReloadPagePicture(p);
-        } else if (m_session.CutOutCount < 1 && showRuns(m_session))
-            emit pictureDisplayWanted();
-        else if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown() && QFileInfo(EditTarget).isFile())
-            emit previewWanted(EditTarget);
+        RunExternalProgram(program, {}, true, [this] {
+            // The pictures may have changed: they are shown again.
+            if (pageShown()) {
+                for (const QString& p : tickedPictures())
+                    m_page->ReloadPagePicture(p);
+            } else if (m_session.CutOutCount < 1 && showRuns(m_session))
+                emit pictureDisplayWanted();
+            else if (!showRuns(m_session) && m_w.BrowsePreview->pictureShown() && QFileInfo(EditTarget).isFile())
+                emit previewWanted(EditTarget);
+        });
     }
     EditProgramIndex = -1;
     EditFromShowList = 0;
@@ -289,10 +309,12 @@ void ExternalProgramsController::LaunchChosenVideoProgram()
     if (m_tree.SelectedTreeNode)
         video = m_tree.GetNodePath(m_tree.SelectedTreeNode);
     EditTarget = video;
-    RunExternalProgram(Settings.VideoPrograms[0], {}, true);
-    for (int k = 0; k < 5; ++k)
-        if (QAction* v = m_w.VaunchItems[size_t(k)])
-            v->setText(LaunchCaption(Settings.VideoPrograms[size_t(k)]));
+    RunExternalProgram(Settings.VideoPrograms[0], {}, true, [this] {
+        const TSettingsRecord& Settings = m_settings.Settings;
+        for (int k = 0; k < 5; ++k)
+            if (QAction* v = m_w.VaunchItems[size_t(k)])
+                v->setText(LaunchCaption(Settings.VideoPrograms[size_t(k)]));
+    });
 }
 
 // ---- rotation ---------------------------------------------------------------------------
@@ -312,12 +334,14 @@ void ExternalProgramsController::TBRotateLClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1) {
         RotateSelectedPictures(QLatin1Char('L'));
-    else
-        RotatePicture(QLatin1Char('L'));
-    if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
-        emit pictureDisplayWanted();
+        return;
+    }
+    RotatePicture(QLatin1Char('L'), [this] {
+        if (m_session.CutOutCount < 1 && showRuns(m_session))
+            emit pictureDisplayWanted();
+    });
 }
 
 void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
@@ -327,16 +351,22 @@ void ExternalProgramsController::TBRotateRClick(bool fromFullScreen)
         platform::showMessage(PromptKind::Information, ViewerMissingText);
         return;
     }
-    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1)
+    if (thumbnails && !fromFullScreen && m_session.FullViewActive != 1) {
         RotateSelectedPictures(QLatin1Char('R'));
-    else
-        RotatePicture(QLatin1Char('R'));
-    if (m_session.CutOutCount < 1 && showRuns(m_session) && !thumbnails)
-        emit pictureDisplayWanted();
+        return;
+    }
+    RotatePicture(QLatin1Char('R'), [this] {
+        if (m_session.CutOutCount < 1 && showRuns(m_session))
+            emit pictureDisplayWanted();
+    });
 }
 
-void ExternalProgramsController::RotatePicture(QChar direction)
+void ExternalProgramsController::RotatePicture(QChar direction, std::function<void()> then)
 {
+    const auto ended = [&then] {
+        if (then)
+            then();
+    };
     TSettingsRecord& Settings = m_settings.Settings;
     QString target;
     const QString cutOut = cutOutOnScreen(m_paths.CutOutFolder, m_session.CutOutCount);
@@ -354,24 +384,29 @@ void ExternalProgramsController::RotatePicture(QChar direction)
     }
     EditTarget = target;
     if (target.isEmpty() || !QFileInfo(target).isFile())
-        return;
+        return ended();
     if (ExternalProcessRunning == 1) {
         platform::showMessage(PromptKind::Error, OneExternalProcessText);
-        return;
+        return ended();
     }
     const bool cut = !cutOut.isEmpty();
     const qint32 before = cut ? 0 : qint32(platform::FileDosDate(target));
     const QString thumbnail = cut ? QString() : thumbnailOf(m_thumbnails, target);
     ExternalProcessRunning = 1;
-    const bool rotated = RotateFileWithViewer(m_environment.IrfanViewPath, target, thumbnail, direction,
-                                              !cut && Settings.ResetFileDate == QLatin1String("1"), before);
-    ExternalProcessRunning = 0;
-    if (!rotated)
-        platform::showMessage(PromptKind::Error, QStringLiteral("The picture ") + QFileInfo(target).fileName()
-                                                     + QStringLiteral(" could not be rotated"));
-    if (rotated && !cut)
-        emit pictureRewritten(target);
-    refreshAfterRotation(target, cut);
+    RotateFileWithViewer(m_environment.IrfanViewPath, target, thumbnail, direction,
+                         !cut && Settings.ResetFileDate == QLatin1String("1"), before, this,
+                         [this, target, cut, then = std::move(then)](bool rotated) {
+                             ExternalProcessRunning = 0;
+                             if (!rotated)
+                                 platform::showMessage(PromptKind::Error, QStringLiteral("The picture ")
+                                                                              + QFileInfo(target).fileName()
+                                                                              + QStringLiteral(" could not be rotated"));
+                             if (rotated && !cut)
+                                 emit pictureRewritten(target);
+                             refreshAfterRotation(target, cut);
+                             if (then)
+                                 then();
+                         });
 }
 
 FitZoomHandler* ExternalProgramsController::fullScreenShownImage() const
@@ -407,7 +442,6 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
 
 void ExternalProgramsController::RotateSelectedPictures(QChar direction)
 {
-    TSettingsRecord& Settings = m_settings.Settings;
     QStringList ticked = tickedPictures();
     m_w.Window->setEnabled(false);
     QStringList blocked;
@@ -428,20 +462,28 @@ void ExternalProgramsController::RotateSelectedPictures(QChar direction)
         }
     }
     ExternalProcessRunning = 1;
-    for (const QString& picture : ticked) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        // The hourglass and the cells turned so far show before the viewer
-        // turns the next picture.
-        QCoreApplication::processEvents();
-        const qint32 before = qint32(platform::FileDosDate(picture));
-        RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(m_thumbnails, picture), direction,
-                             Settings.ResetFileDate == QLatin1String("1"), before);
-        m_page->ReloadPagePicture(picture);
-        emit pictureRewritten(picture);
-        QApplication::restoreOverrideCursor();
+    rotateTicked(ticked, direction);
+}
+
+void ExternalProgramsController::rotateTicked(QStringList left, QChar direction)
+{
+    if (left.isEmpty()) {
+        ExternalProcessRunning = 0;
+        m_w.Window->setEnabled(true);
+        return;
     }
-    ExternalProcessRunning = 0;
-    m_w.Window->setEnabled(true);
+    const QString picture = left.takeFirst();
+    // The hourglass shows while the viewer turns the picture.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const qint32 before = qint32(platform::FileDosDate(picture));
+    RotateFileWithViewer(m_environment.IrfanViewPath, picture, thumbnailOf(m_thumbnails, picture), direction,
+                         m_settings.Settings.ResetFileDate == QLatin1String("1"), before, this,
+                         [this, picture, left, direction](bool) {
+                             m_page->ReloadPagePicture(picture);
+                             emit pictureRewritten(picture);
+                             QApplication::restoreOverrideCursor();
+                             rotateTicked(left, direction);
+                         });
 }
 
 void ExternalProgramsController::IrfanviewClick()
@@ -456,15 +498,16 @@ void ExternalProgramsController::TBTarnivoClick()
     if (TarnivoPath.isEmpty())
         return;
     emit voiceReleaseWanted();
-    QString& SelectedFolder = m_tree.SelectedFolder;
-    RunExternalProgram(TarnivoPath, {SelectedFolder}, false);
-    if (!QFileInfo(SelectedFolder).isDir()) {
-        SelectedFolder = QFileInfo(SelectedFolder).path();
-        m_tree.FolderToOpen = SelectedFolder;
-        emit folderOpenWanted();
-    } else {
-        emit folderRefreshWanted();
-    }
+    RunExternalProgram(TarnivoPath, {m_tree.SelectedFolder}, false, [this] {
+        QString& SelectedFolder = m_tree.SelectedFolder;
+        if (!QFileInfo(SelectedFolder).isDir()) {
+            SelectedFolder = QFileInfo(SelectedFolder).path();
+            m_tree.FolderToOpen = SelectedFolder;
+            emit folderOpenWanted();
+        } else {
+            emit folderRefreshWanted();
+        }
+    });
 }
 
 // ---- EXIF dates ------------------------------------------------------------------------
@@ -490,21 +533,41 @@ void ExternalProgramsController::ResetToExifPopClick()
 
 void ExternalProgramsController::ResetFileDatesToExif()
 {
+    if (m_resettingDates)
+        return;
+    m_resettingDates = true;
     const QString saved = m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Reset file dates to picture date taken (EXIF)...."));
-    const QString SelectedFolder = m_tree.SelectedFolder;
-    const ResetDateCounts counts =
-        ResetFileDatesInFolder(SelectedFolder, m_session.PlayOptions.IncludeSubfolders == 1, [this](const QString& name) {
-            if (m_w.StatusPanel1)
-                m_w.StatusPanel1->setText(QStringLiteral("Processing ") + name);
-            // The status text shows each file's name while the dates are reset.
-            QCoreApplication::processEvents();
-            return true;
+    // Worker: reads and redates the folder's files, with a copy of the
+    // folder; each file's name and the counts reach the status text and the
+    // box on the window's thread, while the controller exists.
+    QPointer<ExternalProgramsController> self(this);
+    worker().run([self, alive = std::shared_ptr<const std::atomic<bool>>(m_alive), folder = m_tree.SelectedFolder,
+                  subfolders = m_session.PlayOptions.IncludeSubfolders == 1, saved] {
+        const ResetDateCounts counts = ResetFileDatesInFolder(folder, subfolders, [self, alive](const QString& name) {
+            platform::postToWindowThread([self, name] {
+                if (self && self->m_resettingDates && self->m_w.StatusPanel1)
+                    self->m_w.StatusPanel1->setText(QStringLiteral("Processing ") + name);
+            });
+            return bool(*alive);
         });
-    if (m_w.StatusPanel1)
-        m_w.StatusPanel1->setText(saved);
-    platform::showMessage(PromptKind::Information, ResetDatesResultText(counts));
+        platform::postToWindowThread([self, counts, saved] {
+            if (!self)
+                return;
+            self->m_resettingDates = false;
+            if (self->m_w.StatusPanel1)
+                self->m_w.StatusPanel1->setText(saved);
+            platform::showMessage(PromptKind::Information, ResetDatesResultText(counts));
+        });
+    });
+}
+
+platform::WorkerPool& ExternalProgramsController::worker()
+{
+    if (!m_worker)
+        m_worker = std::make_unique<platform::WorkerPool>(1);
+    return *m_worker;
 }
 
 // ---- launch menus and buttons ------------------------------------------------------------
@@ -638,31 +701,45 @@ void ExternalProgramsController::SetWallpaperTo(const QString& picture, QObject*
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(WallpaperBeingSetText);
-    // The closed dialog is painted away, and the hourglass and the status
-    // text show, before the wallpaper is written and the desktop told.
-    QCoreApplication::processEvents();
-    WallPaperAndStyle();
-    emit folderCaptionWanted();
-    QApplication::restoreOverrideCursor();
+    WallPaperAndStyle([this] {
+        emit folderCaptionWanted();
+        QApplication::restoreOverrideCursor();
+    });
 }
 
-void ExternalProgramsController::WallPaperAndStyle()
+void ExternalProgramsController::WallPaperAndStyle(std::function<void()> then)
 {
     const QString failed = WriteWallpaperValues(WallpaperValuesFor(WallpaperPath, WallpaperStyleChoice));
     if (!failed.isEmpty()) {
         platform::showMessage(platform::PromptKind::Error, failed);
+        if (then)
+            then();
         return;
     }
-    switch (ApplyDesktopWallpaper(WallpaperPath, WallpaperStyleChoice)) {
-    case WallpaperApplied::Applied:
-        break;
-    case WallpaperApplied::Failed:
-        platform::showMessage(platform::PromptKind::Warning,
-                              QStringLiteral("The desktop did not accept the new wallpaper"));
-        break;
-    case WallpaperApplied::StoredOnly:
-        // The choice is kept, but no tool of this desktop takes it.
-        platform::showMessage(platform::PromptKind::Warning, WallpaperNotSetText);
-        break;
-    }
+    // Worker: runs the desktop's tools with copies of the picture, the style,
+    // the desktop and the runner, and touches nothing else (`then` rides
+    // along untouched). The answer reaches the controller only while it exists.
+    QPointer<ExternalProgramsController> self(this);
+    worker().run([self, path = WallpaperPath, style = WallpaperStyleChoice, desktop = CurrentDesktop(),
+                            runner = WallpaperRunner(), then = std::move(then)]() mutable {
+        const WallpaperApplied applied = ApplyDesktopWallpaper(path, style, desktop, runner);
+        platform::postToWindowThread([self = std::move(self), applied, then = std::move(then)] {
+            if (!self)
+                return;
+            switch (applied) {
+            case WallpaperApplied::Applied:
+                break;
+            case WallpaperApplied::Failed:
+                platform::showMessage(platform::PromptKind::Warning,
+                                      QStringLiteral("The desktop did not accept the new wallpaper"));
+                break;
+            case WallpaperApplied::StoredOnly:
+                // The choice is kept, but no tool of this desktop takes it.
+                platform::showMessage(platform::PromptKind::Warning, WallpaperNotSetText);
+                break;
+            }
+            if (then)
+                then();
+        });
+    });
 }

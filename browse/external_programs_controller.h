@@ -16,7 +16,9 @@
 #include <QStringList>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <functional>
 
 struct SettingsStore;
@@ -28,6 +30,9 @@ class FolderPictureChooser;
 class FitZoomHandler;
 class FolderTreeController;
 class ShowView;
+namespace platform {
+class WorkerPool;
+}
 
 class ExternalProgramsController : public QObject {
     Q_OBJECT
@@ -71,9 +76,11 @@ public:
     // program, the EXIF date reset and the wallpaper items, and builds the
     // launch menus and buttons (once; the first showing of the window does it).
     void SetupExternalPrograms();
-    // Runs one outside program (program and its first arguments) and waits
-    // for it while window messages run; refused while one runs already.
-    void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture);
+    // Starts one outside program (program and its first arguments); the
+    // window runs on meanwhile, and the thumbnails follow when it has ended,
+    // then `then` runs. Refused (`then` at once) while one runs already.
+    void RunExternalProgram(const QString& program, const QStringList& startArguments, bool withPicture,
+                            std::function<void()> then = {});
     // Runs a program on one file alone (the file becomes the edit target).
     void RunProgramOnFile(const QString& program, const QString& file);
     void RunExeToolButtonClick();
@@ -86,11 +93,17 @@ public:
     // browsing) may be rotated.
     bool BrowsedPictureRotatable() const;
     void TBRotateRClick(bool fromFullScreen = false);
-    void RotatePicture(QChar direction);
+    // Rotates the picture at hand through the viewer; `then` runs when that
+    // has ended (at once when nothing is rotated).
+    void RotatePicture(QChar direction, std::function<void()> then = {});
+    // Rotates the ticked pictures one after the other, the window disabled.
     void RotateSelectedPictures(QChar direction);
     void IrfanviewClick();
     void TBTarnivoClick();
     void ResetToExifPopClick();
+    // Resets the selected folder's file dates to their EXIF dates on a
+    // worker while the window goes on; the status names each file, and the
+    // counts are told at the end.
     void ResetFileDatesToExif();
     void BuildLaunchMenu();
     void LoadVideoProgramIcons();
@@ -98,9 +111,13 @@ public:
     void ArrangeLaunchButtons();
     // The wallpaper: sender is WallPaperFolder, WallPaperMyShow or another item.
     void WallpaperClick(QObject* sender);
-    // WallpaperClick for a given picture (the dialog, then the values).
+    // WallpaperClick for a given picture (the dialog, then the values). The
+    // desktop's tools run on a worker while the window goes on, with the
+    // hourglass; the outcome is told when they have ended.
     void SetWallpaperTo(const QString& picture, QObject* sender);
-    void WallPaperAndStyle();
+    // Stores the wallpaper's values and hands the desktop's tools to the
+    // worker; `then` runs when they have ended (at once when nothing runs).
+    void WallPaperAndStyle(std::function<void()> then = {});
     // The page of thumbnails the launches and rotations read and refresh.
     void SetPage(PageSelection* page);
     // The full-screen show window, once made (or null).
@@ -124,6 +141,10 @@ signals:
     void pictureRewritten(const QString& path);
 
 private:
+    // The ticked pictures still to rotate, one after the other; then the
+    // window is enabled again.
+    void rotateTicked(QStringList left, QChar direction);
+    platform::WorkerPool& worker();
     bool pageShown() const;
     QStringList tickedPictures() const;
     QString editTargetForLaunch();
@@ -146,4 +167,11 @@ private:
     bool m_setUp = false;
     PageSelection m_noPage;
     PageSelection* m_page = &m_noPage;
+    // The desktop's wallpaper tools and the date reset run here, one after
+    // the other.
+    std::unique_ptr<platform::WorkerPool> m_worker;
+    // A date reset runs (a second one is not started meanwhile).
+    bool m_resettingDates = false;
+    // Read by the worker: false once the controller goes (a date reset stops).
+    std::shared_ptr<std::atomic<bool>> m_alive = std::make_shared<std::atomic<bool>>(true);
 };

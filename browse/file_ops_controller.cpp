@@ -180,8 +180,7 @@ QString FileOperationsController::statusText() const
     return m_w.StatusPanel1 ? m_w.StatusPanel1->text() : QString();
 }
 
-// One answer for both hosts: the window repaints and answers in the middle
-// of a file or folder operation.
+// The window repaints and answers in the middle of a folder operation.
 void FileOperationsController::processEvents()
 {
     QCoreApplication::processEvents();

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 struct SettingsStore;
 struct DataPaths;
@@ -27,6 +28,7 @@ class FolderTreeController;
 class ShowManagerWindow;
 class ShowView;
 class ThumbnailPageSection;
+class ThumbnailPageController;
 struct OpenShow;
 struct PictureDisplayState;
 
@@ -75,8 +77,11 @@ public:
     void RenamePictureToolButtonClick();
     void Backwards1ToolButtonClick();
     void Forward1ToolButtonClick();
-    // The save/move dialog and its follow-up for m_copy.CopySource.
-    void CopyOrMovePictureTo();
+    // The save/move dialog and its follow-up for m_copy.CopySource; `then`
+    // runs when the copy or move has ended (or did not start). A second
+    // copy asked for while one runs is not started.
+    void CopyOrMovePictureTo(std::function<void()> then = {});
+    bool CopyRunning() const { return m_copyRunning; }
     void ConfirmAndDeletePicture();
     void DeleteCurrentPicture(bool onFixedDrive);
     // "Save", "Move" or "Delete" on the ticked cells of the thumbnail page,
@@ -191,6 +196,15 @@ private:
     bool pageShown() const;
     // The delete prompt of one ticked picture (Yes / No / Cancel / All).
     bool confirmTickedRemoval(const QString& prompt);
+    // The ticked run's next pictures, up to the next copy or move (which
+    // goes on from its end) or the run's end.
+    void tickedStep();
+    // One ticked picture's operation has ended: false when that ended the run.
+    bool tickedPictureDone(int slot, int before);
+    // The run's end: the page packs its removed cells, the window is enabled.
+    void tickedEnd();
+    // After a copy or move of the current picture: the captions and the tree.
+    void copyFollowUp(const QString& source, bool save, bool show);
     // A picture or video node of the tree (not a folder, not the placeholder).
     static bool isFileNode(const QTreeWidgetItem* node);
 
@@ -207,6 +221,17 @@ private:
     const EnvironmentInfo& m_environment;
     const FileOpsWidgets m_w;
     CopyState m_copy;
+    bool m_copyRunning = false;
     TickedFlags m_ticked;
+    // The run over the ticked pictures, one picture after the other.
+    struct TickedRun {
+        bool save = false;
+        bool remove = false;
+        QPointer<ThumbnailPageController> page;
+        std::vector<int> cells;   // the ticked cells, read once
+        size_t next = 0;
+        bool removed = false;
+    };
+    TickedRun m_tickedRun;
     QPointer<ProgressWindow> m_progress;
 };

@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -76,8 +77,14 @@ void FileOperationsController::MoveToolButtonClick()
     CopyOrMovePictureTo();
 }
 
-void FileOperationsController::CopyOrMovePictureTo()
+void FileOperationsController::CopyOrMovePictureTo(std::function<void()> then)
 {
+    const auto ended = [&then] {
+        if (then)
+            then();
+    };
+    if (m_copyRunning)
+        return;
     TSettingsRecord& Settings = m_settings.Settings;
     const bool save = m_copy.CopyModeSave == 1;
     const bool cutOut = save && !m_copy.CopySuggestName.isEmpty();
@@ -102,14 +109,14 @@ void FileOperationsController::CopyOrMovePictureTo()
     emit keyboardHookWanted();
     if (!chosen || chosen->isEmpty()) {
         m_ticked.TickedCancel = 1;
-        return;
+        return ended();
     }
     const QString target = *chosen;
     emit voiceReleaseWanted(source);
     if (SameFile(source, target)) {
         platform::showMessage(PromptKind::Error,
                               QStringLiteral("You are trying to copy or move a picture to itself,\r\nthis is not permitted !"));
-        return;
+        return ended();
     }
     Settings.LastCopyTarget = FolderOf(target);
     const bool show = m_session.PlaybackActive == 1;
@@ -119,20 +126,38 @@ void FileOperationsController::CopyOrMovePictureTo()
         pauseRunningShow();
         status(QStringLiteral("Moving picture...."));
     }
-    // The closed file dialog is painted away and the status text shows
-    // before the copy or move starts.
-    processEvents();
     m_copy.CopyCancelled = 0;
     m_copy.CopyFailed = 0;
     if (cutOut && FileExtOf(target).toLower() == QLatin1String(".jpg")) {
-        emit pictureReductionWanted(source, target, QString(), false, false, false, -1, 100);
-    } else {
-        if (!save && show)
-            FolderChangedDuringShow = 1;
-        ::CopyPictureFile(source, target, m_copy, options(), *this);
-        if (show && m_session.PlaybackActive != 1)
-            return;
+        // The closed file dialog is painted away and the status text shows
+        // before the cut-out is written: the writing waits for the event loop.
+        m_copyRunning = true;
+        QTimer::singleShot(0, this, [this, source, target, save, show, then = std::move(then)] {
+            emit pictureReductionWanted(source, target, QString(), false, false, false, -1, 100);
+            m_copyRunning = false;
+            copyFollowUp(source, save, show);
+            if (then)
+                then();
+        });
+        return;
     }
+    if (!save && show)
+        FolderChangedDuringShow = 1;
+    // The copy runs on a worker; the window goes on, and this goes on from
+    // the copy's end.
+    m_copyRunning = true;
+    ::CopyPictureFile(source, target, m_copy, options(), *this,
+                      [this, source, save, show, then = std::move(then)](const CopyOutcome&) {
+                          m_copyRunning = false;
+                          if (!show || m_session.PlaybackActive == 1)
+                              copyFollowUp(source, save, show);
+                          if (then)
+                              then();
+                      });
+}
+
+void FileOperationsController::copyFollowUp(const QString& source, bool save, bool show)
+{
     emit folderCaptionWanted();
     if (!save) {
         if (show) {
@@ -183,17 +208,27 @@ bool FileOperationsController::confirmTickedRemoval(const QString& prompt)
 void FileOperationsController::ApplyToTickedPictures(const QString& action)
 {
     ThumbnailPageController* page = m_page.PageView;
-    if (!page || m_ticked.TickedBusy == 1)
+    if (!page || m_ticked.TickedBusy == 1 || m_copyRunning)
         return;
-    const bool save = action == QLatin1String("Save");
-    const bool remove = action == QLatin1String("Delete");
+    m_tickedRun = TickedRun();
+    m_tickedRun.save = action == QLatin1String("Save");
+    m_tickedRun.remove = action == QLatin1String("Delete");
+    m_tickedRun.page = page;
+    // The ticks are read once: a removal only unticks the removed cell.
+    m_tickedRun.cells = page->TickedSlots();
     m_w.Window->setEnabled(false);
     m_ticked.TickedBusy = 1;
     m_ticked.TickedYesToAll = 0;
     m_ticked.TickedCancel = 0;
-    bool removed = false;
-    // The ticks are read once: a removal only unticks the removed cell.
-    for (const int slot : page->TickedSlots()) {
+    tickedStep();
+}
+
+void FileOperationsController::tickedStep()
+{
+    TickedRun& run = m_tickedRun;
+    while (run.page && run.next < run.cells.size()) {
+        ThumbnailPageController* page = run.page;
+        const int slot = run.cells[run.next++];
         const PageCell cell = page->State().cell(slot);
         if (!cell.ticked || cell.PageSlotPicture < 0)
             continue;
@@ -201,47 +236,70 @@ void FileOperationsController::ApplyToTickedPictures(const QString& action)
         page->PointCursorAt(cell.PageSlotPicture);
         m_ticked.TickedSkip = 0;
         m_copy.CopyCancelled = 0;
-        if (remove) {
+        if (run.remove) {
             ConfirmAndDeletePicture();
-        } else {
-            m_copy.CopySource = cell.path;
-            m_copy.CopySuggestName.clear();
-            m_copy.CopyModeSave = save ? 1 : 0;
-            m_copy.CopyModeMove = save ? 0 : 1;
-            CopyOrMovePictureTo();
+            if (!tickedPictureDone(slot, before))
+                return;
+            continue;
         }
-        if (m_session.PlaybackActive != 1 || m_page.PageView != page || !page->ThumbnailViewActive()) {
-            // The show ended meanwhile: the page is gone.
+        m_copy.CopySource = cell.path;
+        m_copy.CopySuggestName.clear();
+        m_copy.CopyModeSave = run.save ? 1 : 0;
+        m_copy.CopyModeMove = run.save ? 0 : 1;
+        CopyOrMovePictureTo([this, slot, before] {
+            if (tickedPictureDone(slot, before))
+                tickedStep();
+        });
+        return;
+    }
+    tickedEnd();
+}
+
+bool FileOperationsController::tickedPictureDone(int slot, int before)
+{
+    TickedRun& run = m_tickedRun;
+    ThumbnailPageController* page = run.page;
+    if (!page || m_session.PlaybackActive != 1 || m_page.PageView != page || !page->ThumbnailViewActive()) {
+        // The show ended meanwhile: the page is gone.
+        m_ticked.TickedBusy = 0;
+        m_w.Window->setEnabled(true);
+        return false;
+    }
+    if (page->PicturesLeft() != before) {
+        page->MarkSlotRemoved(slot, m_openShow.SourceIsShow == 1);
+        run.removed = true;
+        if (page->PicturesLeft() == 0) {
+            platform::showMessage(PromptKind::Information, QStringLiteral("No more pictures left in show"));
             m_ticked.TickedBusy = 0;
             m_w.Window->setEnabled(true);
-            return;
+            emit showEndWanted();
+            return false;
         }
-        if (page->PicturesLeft() != before) {
-            page->MarkSlotRemoved(slot, m_openShow.SourceIsShow == 1);
-            removed = true;
-            if (page->PicturesLeft() == 0) {
-                platform::showMessage(PromptKind::Information, QStringLiteral("No more pictures left in show"));
-                m_ticked.TickedBusy = 0;
-                m_w.Window->setEnabled(true);
-                emit showEndWanted();
-                return;
-            }
-        }
-        // One picture is saved per click.
-        if (save) {
-            if (m_ticked.TickedCancel == 0)
-                page->UntickSlot(slot);
-            break;
-        }
-        // A cancelled prompt or dialog ends the run; so does a target that
-        // refused every attempt (the next picture would meet it too).
-        if (m_ticked.TickedCancel == 1 || m_copy.CopyCancelled == 1)
-            break;
     }
-    if (removed)
-        page->PackRemovedSlots();
-    else
-        page->SetSelectionMenuCaptions();
+    // One picture is saved per click.
+    if (run.save) {
+        if (m_ticked.TickedCancel == 0)
+            page->UntickSlot(slot);
+        tickedEnd();
+        return false;
+    }
+    // A cancelled prompt or dialog ends the run; so does a target that
+    // refused every attempt (the next picture would meet it too).
+    if (m_ticked.TickedCancel == 1 || m_copy.CopyCancelled == 1) {
+        tickedEnd();
+        return false;
+    }
+    return true;
+}
+
+void FileOperationsController::tickedEnd()
+{
+    if (ThumbnailPageController* page = m_tickedRun.page) {
+        if (m_tickedRun.removed)
+            page->PackRemovedSlots();
+        else
+            page->SetSelectionMenuCaptions();
+    }
     m_ticked.TickedBusy = 0;
     m_w.Window->setEnabled(true);
 }

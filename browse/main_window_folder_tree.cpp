@@ -52,8 +52,7 @@ void MainWindow::ConnectFolderTree()
             [this](const QString& path) { m_myShow->LoadMyShowClick(path); });
     connect(tree, &FolderTreeSection::fullViewRequested, FitZoomSect, &FitZoomSection::ShowPictureFull);
     connect(tree, &FolderTreeSection::nodePreviewRequested, m_pictureInfo, &PictureInfoController::PreviewTreeNode);
-    connect(tree, &FolderTreeSection::addToShowRequested, this,
-            [this](const QString& path) { m_myShow->AddPictureToMyShow(path, 0, 0, 0, 0); });
+    connect(tree, &FolderTreeSection::addToShowRequested, m_myShow.get(), &MyShowController::AddPictureToMyShow);
     connect(tree, &FolderTreeSection::programOnFileRequested, m_externalPrograms,
             &ExternalProgramsController::RunProgramOnFile);
     // The first folder click of a run may bring the notice about thumbnail folders.

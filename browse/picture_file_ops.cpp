@@ -13,19 +13,19 @@
 #include "platform/file_attributes.h"
 #include "platform/trash.h"
 #include "platform/work_journal.h"
+#include "platform/worker_pool.h"
 #include "shows/show_file.h"
 #include "shows/show_sync.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -79,22 +79,20 @@ bool deleteForGood(const QString& path, QString& reason)
 
 // ---- host defaults ------------------------------------------------------------
 
-void PictureOpsHost::processEvents()
+PictureOpsHost::PictureOpsHost(TSettingsRecord& settings) : m_settingsRecord(settings) {}
+
+PictureOpsHost::~PictureOpsHost()
 {
-    QCoreApplication::processEvents();
+    // A copy waiting to retry stops waiting; a copy under way ends first.
+    *m_alive = false;
+    m_copyWorker.reset();
 }
 
-void PictureOpsHost::waitSeconds(int seconds)
+platform::WorkerPool& PictureOpsHost::copyWorker()
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < qint64(seconds) * 1000) {
-        // The retry text shows and the window answers while the copy waits
-        // to try a target that refused writing again.
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    if (!m_copyWorker)
+        m_copyWorker = std::make_unique<platform::WorkerPool>(1);
+    return *m_copyWorker;
 }
 
 void PictureOpsHost::carryVoice(const QString& picture, bool syncShows, const QString& action, const QString& target,
@@ -120,44 +118,81 @@ void PictureOpsHost::syncShowsAfterDelete(const QString& path)
 
 namespace {
 
-// Copies source to target; a target that cannot be written is tried again up
-// to five times, then the copy is cancelled with the user told why.
-CopyStatus copyRetryingUnwritable(const QString& source, const QString& target, CopyState& state, PictureOpsHost& host)
-{
+// One copy between its steps, read and written on the window's thread only
+// (the worker works on copies of the paths).
+struct CopyRun {
+    QString source;
+    QString target;
+    CopyState* state = nullptr;
+    PictureOpsOptions options;
+    PictureOpsHost* host = nullptr;
+    std::shared_ptr<const std::atomic<bool>> alive;
+    std::function<void(const CopyOutcome&)> done;
+    platform::DosDateTime sourceDate = 0;
+    bool move = false;
+    bool acrossVolumes = false;
+    bool targetReplaced = false;
+    VoiceMove voice;
+    std::unique_ptr<platform::Journal> journal;
     int retries = 0;
-    bool retry = true;
-    CopyStatus result = CopyStatus::TargetUnwritable;
-    while (retry && state.CopyCancelled == 0) {
-        retry = false;
-        host.status(QStringLiteral("Copying...."));
-        // The status text shows before an attempt of a copy that may take long.
-        host.processEvents();
+};
+
+void copyFinished(const std::shared_ptr<CopyRun>& run, CopyStatus result);
+
+// Worker: waits `pauseMs` (cut short when the host goes; the retry's text
+// stays meanwhile), then copies the file. It touches nothing but the two
+// files and the token it reads; the run rides along to the answer untouched.
+void copyAttempt(const std::shared_ptr<CopyRun>& run, int pauseMs)
+{
+    if (pauseMs <= 0)
+        run->host->status(QStringLiteral("Copying...."));
+    run->host->copyWorker().run([run, pauseMs, source = run->source, target = run->target,
+                                 alive = run->alive]() mutable {
+        using clock = std::chrono::steady_clock;
+        const clock::time_point until = clock::now() + std::chrono::milliseconds(pauseMs);
+        while (*alive && clock::now() < until)
+            std::this_thread::sleep_for(std::min<clock::duration>(std::chrono::milliseconds(50), until - clock::now()));
+        if (pauseMs > 0)
+            platform::postToWindowThread([run] {
+                if (*run->alive)
+                    run->host->status(QStringLiteral("Copying...."));
+            });
         int error = 0;
-        result = CopyFileVerified(source, target, &error);
-        if (result != CopyStatus::TargetUnwritable)
-            break;
-        // A read-only volume or a refused permission does not pass by waiting.
-        const bool lasting = error == EROFS || error == EACCES || error == EPERM || error == EISDIR;
-        if (retries < 5 && !lasting) {
-            ++retries;
-            host.status(QStringLiteral("Retry writing file, attempt #  ") + QString::number(retries)
-                        + QStringLiteral(" (5 attempts max.)"));
-            retry = true;
-            host.waitSeconds(retries);
-            continue;
-        }
-        state.CopyCancelled = 1;
-        if (state.CopyToCd == 1) {
-            if (platform::showMessage(PromptKind::Confirmation, CdMessage, platform::kYesNo) == PromptAnswer::Yes)
-                host.showCdHelp();
-        } else {
-            box(PromptKind::Error, QStringLiteral("Target drive/disk not suitable/ready or protected")
-                                       + (error ? QStringLiteral("\r\n") + target + QStringLiteral(": ")
-                                                      + qt_error_string(error)
-                                                : QString()));
-        }
-    }
-    return result;
+        const CopyStatus result = *alive ? CopyFileVerified(source, target, &error) : CopyStatus::TargetUnwritable;
+        platform::postToWindowThread([run = std::move(run), result, error]() mutable {
+            if (!*run->alive)
+                return;
+            CopyState& state = *run->state;
+            PictureOpsHost& host = *run->host;
+            // A target that cannot be written is tried again up to five
+            // times, then the copy is cancelled with the user told why.
+            if (result == CopyStatus::TargetUnwritable) {
+                // A read-only volume or a refused permission does not pass by waiting.
+                const bool lasting = error == EROFS || error == EACCES || error == EPERM || error == EISDIR;
+                if (run->retries < 5 && !lasting && state.CopyCancelled == 0) {
+                    ++run->retries;
+                    host.status(QStringLiteral("Retry writing file, attempt #  ") + QString::number(run->retries)
+                                + QStringLiteral(" (5 attempts max.)"));
+                    copyAttempt(run, host.retryPauseMs(run->retries));
+                    return;
+                }
+                if (state.CopyCancelled == 0) {
+                    state.CopyCancelled = 1;
+                    if (state.CopyToCd == 1) {
+                        if (platform::showMessage(PromptKind::Confirmation, CdMessage, platform::kYesNo)
+                            == PromptAnswer::Yes)
+                            host.showCdHelp();
+                    } else {
+                        box(PromptKind::Error, QStringLiteral("Target drive/disk not suitable/ready or protected")
+                                                   + (error ? QStringLiteral("\r\n") + run->target + QStringLiteral(": ")
+                                                                  + qt_error_string(error)
+                                                            : QString()));
+                    }
+                }
+            }
+            copyFinished(run, result);
+        });
+    });
 }
 
 // Removes the source of a moved picture: to the recycle bin on the same
@@ -210,38 +245,71 @@ QString CopyDialogFolder(const QString& lastCopyTarget, const QString& firstStar
     return QFileInfo(source).absolutePath();
 }
 
-CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopyState& state,
-                            const PictureOpsOptions& options, PictureOpsHost& host)
+void CopyPictureFile(const QString& source, const QString& target, CopyState& state, const PictureOpsOptions& options,
+                     PictureOpsHost& host, std::function<void(const CopyOutcome&)> done)
 {
-    CopyOutcome outcome;
+    auto run = std::make_shared<CopyRun>();
+    run->source = source;
+    run->target = target;
+    run->state = &state;
+    run->options = options;
+    run->host = &host;
+    run->alive = host.aliveToken();
+    run->done = std::move(done);
     if (state.CopyModeSave == 1)
         state.CopyModeMove = 0;
-    const bool move = state.CopyModeMove == 1;
-    const platform::DosDateTime sourceDate = platform::FileDosDate(source);
-    const bool acrossVolumes = OnDifferentVolumes(source, target);
+    run->move = state.CopyModeMove == 1;
+    run->sourceDate = platform::FileDosDate(source);
+    run->acrossVolumes = OnDifferentVolumes(source, target);
     // A picture already at the target is replaced only as the user agreed in
     // the save dialog; its voice file may then be replaced too.
     const QFileInfo targetBefore(target);
-    const bool targetReplaced = targetBefore.exists() || targetBefore.isSymLink();
+    run->targetReplaced = targetBefore.exists() || targetBefore.isSymLink();
 
     // A moved picture takes its recording along, or does not go at all.
-    const VoiceMove voice = move && state.CopyQuiet == 0 ? PlanVoiceMove(source, target) : VoiceMove();
-    if (!voice.refusal.isEmpty() || (voice.carried() && !targetReplaced && voice.targetTaken)) {
+    const VoiceMove& voice = run->voice = run->move && state.CopyQuiet == 0 ? PlanVoiceMove(source, target) : VoiceMove();
+    if (!voice.refusal.isEmpty() || (voice.carried() && !run->targetReplaced && voice.targetTaken)) {
         const QString why = !voice.refusal.isEmpty()
                                 ? voice.refusal
                                 : QStringLiteral("Could not move ") + voice.target
                                       + QStringLiteral(" (a voice file of that name is already there; it is kept)");
         box(PromptKind::Error, why + QStringLiteral("\r\nThe picture ") + source + QStringLiteral(" is not moved either."));
         state.CopyFailed = 1;
-        return outcome;
+        if (run->done)
+            run->done(CopyOutcome());
+        return;
     }
     // The move is written down first, so that a start after a crash finds
     // the picture and its recording together, at the source or the target.
-    platform::Journal journal;
-    if (move)
-        journal.start(QStringLiteral("move"), {source, target, voice.source, voice.target});
+    run->journal = std::make_unique<platform::Journal>();
+    if (run->move)
+        run->journal->start(QStringLiteral("move"), {source, target, voice.source, voice.target});
 
-    const CopyStatus result = copyRetryingUnwritable(source, target, state, host);
+    if (state.CopyCancelled != 0) {
+        copyFinished(run, CopyStatus::TargetUnwritable);
+        return;
+    }
+    copyAttempt(run, 0);
+}
+
+namespace {
+
+// The copy has ended: a move takes the source away, the voice file, the
+// shows, the date and the thumbnails follow.
+void copyFinished(const std::shared_ptr<CopyRun>& run, CopyStatus result)
+{
+    CopyState& state = *run->state;
+    PictureOpsHost& host = *run->host;
+    const QString& source = run->source;
+    const QString& target = run->target;
+    const VoiceMove& voice = run->voice;
+    const bool move = run->move;
+    CopyOutcome outcome;
+    const auto answer = [&] {
+        run->journal.reset();
+        if (run->done)
+            run->done(outcome);
+    };
     if (result != CopyStatus::Ok) {
         // No partial target is ever left: the copy writes a temporary file.
         state.CopyFailed = 1;
@@ -249,35 +317,35 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
             state.ShowCopyAbort = 1;
         else if (state.CopyQuiet == 0)
             box(PromptKind::Error, QStringLiteral("Error, picture could not be copied..."));
-        return outcome;
+        return answer();
     }
     if (voice.carried()) {
-        const QString problem = CopyVoiceForMove(voice, targetReplaced, host.voiceCarrySteps());
+        const QString problem = CopyVoiceForMove(voice, run->targetReplaced, host.voiceCarrySteps());
         if (!problem.isEmpty()) {
             // The picture stays with its recording: the copy goes again.
             QFile::remove(target);
             state.CopyFailed = 1;
             box(PromptKind::Error, problem + QStringLiteral("\r\nThe picture ") + source
                                        + QStringLiteral(" is not moved either."));
-            return outcome;
+            return answer();
         }
     }
     outcome.copied = true;
 
-    if (!move && options.autoCopyVoice && state.CopyQuiet == 0)
-        host.carryVoice(source, false, QStringLiteral("C"), target, targetReplaced);
+    if (!move && run->options.autoCopyVoice && state.CopyQuiet == 0)
+        host.carryVoice(source, false, QStringLiteral("C"), target, run->targetReplaced);
 
     if (move) {
         bool removed = false;
-        if (!removeMovedSource(source, target, acrossVolumes, state, removed))
-            return outcome;
+        if (!removeMovedSource(source, target, run->acrossVolumes, state, removed))
+            return answer();
         if (removed) {
             outcome.sourceRemoved = true;
             if (voice.carried())
                 FinishVoiceMove(voice, host.voiceCarrySteps());
             else if (state.CopyQuiet == 1)
-                host.carryVoice(source, true, QStringLiteral("M"), target, targetReplaced);
-            if (options.keepShowsInSync)
+                host.carryVoice(source, true, QStringLiteral("M"), target, run->targetReplaced);
+            if (run->options.keepShowsInSync)
                 host.syncShowsAfterRename(source, target);
             if (host.showRunning())
                 host.pictureMovedDuringShow(target);
@@ -285,12 +353,14 @@ CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopySt
     }
 
     // The copy is dated by the picture's date taken, else the source's date.
-    const platform::DosDateTime date = platform::DosDateTime(ExifDateAsFileDate(target, int32_t(sourceDate)));
+    const platform::DosDateTime date = platform::DosDateTime(ExifDateAsFileDate(target, int32_t(run->sourceDate)));
     if (date != 0 && !platform::IsReadOnly(target))
         platform::SetFileDosDate(target, date);
     thumbnailsFollow(source, target, outcome.sourceRemoved);
-    return outcome;
+    answer();
 }
+
+} // namespace
 
 void SetCopyWriteFlags(const QString& source, const QString& target, bool deleteAfterCopy, CopyState& state)
 {

@@ -13,8 +13,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
+
+namespace platform {
+class WorkerPool;
+}
 
 // The shared copy state of the picture commands and the show-copy engine.
 struct CopyState {
@@ -45,15 +52,14 @@ class PictureOpsHost {
 public:
     // `settings` is the record the voice file's questions read and store
     // answers in.
-    explicit PictureOpsHost(TSettingsRecord& settings) : m_settingsRecord(settings) {}
-    virtual ~PictureOpsHost() = default;
+    explicit PictureOpsHost(TSettingsRecord& settings);
+    // A copy still under way is abandoned: its answer never comes.
+    virtual ~PictureOpsHost();
     // Status panel 1 of the main window.
     virtual void status(const QString& text) {}
-    // Lets the window repaint and answer in the middle of an operation
-    // (the status text brought up to date).
-    virtual void processEvents();
-    // Waits `seconds` with the window alive (the pause before a retry).
-    virtual void waitSeconds(int seconds);
+    // The pause before retry number `seconds` (1 .. 5) of a copy, in
+    // milliseconds; the copy's worker waits it.
+    virtual int retryPauseMs(int seconds) { return seconds * 1000; }
     virtual bool showRunning() const { return false; }
     // The voice file follows (action "C", "M", "R", "D"); default
     // CarryVoiceFile with the steps set by SetVoiceCarrySteps.
@@ -86,10 +92,20 @@ public:
     // new reading of the open show's list).
     void SetShowSyncSteps(ShowSyncSteps steps) { m_showSync = std::move(steps); }
 
+    // The worker the copies run on (one thread: copies run in turn), and
+    // the token that says the host still exists (read by that worker while
+    // it waits, and before an answer is handed on).
+    platform::WorkerPool& copyWorker();
+    std::shared_ptr<const std::atomic<bool>> aliveToken() const { return m_alive; }
+
 protected:
     TSettingsRecord& m_settingsRecord;
     VoiceCarrySteps m_voiceSteps;
     ShowSyncSteps m_showSync;
+
+private:
+    std::shared_ptr<std::atomic<bool>> m_alive = std::make_shared<std::atomic<bool>>(true);
+    std::unique_ptr<platform::WorkerPool> m_copyWorker;
 };
 
 // ---- copy and move --------------------------------------------------------
@@ -108,8 +124,12 @@ QString CopyDialogFolder(const QString& lastCopyTarget, const QString& firstStar
                          const QString& selectedFolder, const QString& source);
 
 // Copies (CopyModeSave) or moves (CopyModeMove) one file. The target is
-// written through a verified copy; a target that cannot be written is tried
-// again after 1 .. 5 seconds (6 tries), then the copy is cancelled. A move
+// written through a verified copy on the host's copy worker; a target that
+// cannot be written is tried again after 1 .. 5 seconds (6 tries), waited on
+// that worker, then the copy is cancelled. The window's thread runs on
+// meanwhile; `done` gets the outcome there when the copy has ended (at once
+// when it does not start), and never once the host has gone. `state` and
+// `host` stay until then. A move
 // takes the source away only after a complete, verified copy: on one volume
 // it goes to the Trash; across volumes the user confirms a permanent delete
 // (Cancel keeps both). A moved picture's recording is copied with it before
@@ -117,8 +137,8 @@ QString CopyDialogFolder(const QString& lastCopyTarget, const QString& firstStar
 // is journaled (platform/work_journal.h) so that the start after a crash
 // finishes or undoes it (FinishInterruptedMove). Afterwards the target gets the picture's date taken
 // (else the source's date) and the thumbnails follow.
-CopyOutcome CopyPictureFile(const QString& source, const QString& target, CopyState& state,
-                            const PictureOpsOptions& options, PictureOpsHost& host);
+void CopyPictureFile(const QString& source, const QString& target, CopyState& state, const PictureOpsOptions& options,
+                     PictureOpsHost& host, std::function<void(const CopyOutcome&)> done);
 
 // Prepares the copy flags of the show-copy engine for one file: a copy, or
 // with `deleteAfterCopy` a move when the source may be deleted (its volume

@@ -31,7 +31,6 @@
 #include "sound/sound_state.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -55,8 +54,7 @@ public:
     {
         if (event->type() == QEvent::MouseMove && tree_ && watched == tree_->viewport()) {
             auto* move = static_cast<QMouseEvent*>(event);
-            const QPoint p = move->position().toPoint();
-            section_->TreeView1MouseMove(tree_, move->modifiers(), p.x(), p.y());
+            section_->TreeView1MouseMove(move->position().toPoint());
         }
         return false;
     }
@@ -411,24 +409,7 @@ QChar hoverPreviewKind(int image, int videoImageIndex)
     return QLatin1Char('O');
 }
 
-bool topWindowVisible(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return true;
-    return false;
-}
-
 } // namespace
-
-// The node the mouse is over; a move reported by another widget keeps the
-// remembered node while it is still in the tree.
-QTreeWidgetItem* PictureInfoController::HoveredNode(QObject* Sender, int X, int Y) const
-{
-    if (Sender != m_w.TreeView1 && Sender != m_w.TreeView1->viewport())
-        return nodeInTree(m_w.TreeView1, PreviewNode) ? PreviewNode : nullptr;
-    return m_w.TreeView1->itemAt(X, Y);
-}
 
 // The file operation items name the hovered kind ("&Save video to") and are
 // enabled for videos and pictures only.
@@ -486,7 +467,11 @@ void PictureInfoController::PreviewTreeNode(QTreeWidgetItem* node)
 {
     if (node)
         PreviewNode = node;
-    TreeView1MouseMove(m_w.Window, Qt::NoModifier, 1, 1);
+    if (!treeActive())
+        return;
+    // The remembered node is previewed while it is still in the tree.
+    if (nodeInTree(m_w.TreeView1, PreviewNode))
+        ShowNodePreview(PreviewNode);
 }
 
 void PictureInfoController::PreviewOpenedFolder(const QString& folder)
@@ -499,19 +484,27 @@ void PictureInfoController::PreviewOpenedFolder(const QString& folder)
     ShowPictureInfo(folder, true, true);
 }
 
-void PictureInfoController::TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)
+void PictureInfoController::TreeView1MouseMove(QPoint at)
 {
-    Q_UNUSED(Shift);
-    if (!m_w.TreeView1 || topWindowVisible("Form12") || m_start.ArgumentMode)
+    if (!treeActive())
         return;
+    if (QTreeWidgetItem* node = m_w.TreeView1->itemAt(at))
+        ShowNodePreview(node);
+}
+
+bool PictureInfoController::treeActive()
+{
+    if (!m_w.TreeView1 || m_start.ArgumentMode)
+        return false;
     if (m_w.Window->isEnabled())
         m_w.TreeView1->setFocus(Qt::MouseFocusReason);
     if (m_w.Timer1 && !m_w.Timer1->isActive())
         m_w.Timer1->start();
+    return true;
+}
 
-    QTreeWidgetItem* node = HoveredNode(Sender, X, Y);
-    if (!node)
-        return;
+void PictureInfoController::ShowNodePreview(QTreeWidgetItem* node)
+{
     const QString path = m_tree.GetNodePath(node);
     if (path.isEmpty() || path == TreeHoverPath)
         return;

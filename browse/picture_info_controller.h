@@ -73,12 +73,13 @@ public:
     // is forgotten, and a preview showing it shows it anew.
     void PictureRewritten(const QString& path);
     void UpdateTarnivoPanelVisibility();
-    // The tree's mouse move: the node under the mouse (or, from elsewhere,
-    // the remembered node) is previewed.
-    void TreeView1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    // The tree's mouse move (a point of its viewport): the node under the
+    // mouse is previewed.
+    void TreeView1MouseMove(QPoint at);
     QTreeWidgetItem* PreviewNode = nullptr;
-    // Previews the tree as the mouse over it does; a non-null `node`
-    // becomes the node previewed first.
+    // Previews a tree node as the mouse resting on it does: a non-null
+    // `node` becomes the remembered node, and the remembered node is
+    // previewed while it is still in the tree.
     void PreviewTreeNode(QTreeWidgetItem* node);
     // The tree was built anew and opened at `folder`: the nodes remembered
     // are gone, and the browse preview shows the folder (no picture).
@@ -118,7 +119,12 @@ private:
     void PreviewImageAnswered(const QImage& image, QSize loaded);
     void FinishPictureInfo(const QString& Path);
     void MyShowImageAnswered(const QImage& image);
-    QTreeWidgetItem* HoveredNode(QObject* Sender, int X, int Y) const;
+    // The tree is where the user is: it takes the focus and the idle
+    // timer runs. False when the tree previews nothing (no tree, or the
+    // program runs for one picture given as argument).
+    bool treeActive();
+    // The hovered node's preview: its captions, file lines and picture.
+    void ShowNodePreview(QTreeWidgetItem* node);
     void CaptionHoverFileOperations(QTreeWidgetItem* node, bool video, bool picture);
     void ShowHoverFileLines(QTreeWidgetItem* node, const QString& path, bool picture);
 

@@ -257,13 +257,6 @@ void ThumbnailPageController::decodeAgainAtCellSize(int slot)
     const QString path = state_.cell(slot).path;
     redecoding_[slot] = path;
     submit(slot, path);
-    // Decoded on the window's thread at once (decodeOnWorkers off).
-    const auto done = ready_.find(slot);
-    if (!decodeOnWorkers && done != ready_.end()) {
-        const PageDecodeResult r = std::move(done->second);
-        ready_.erase(done);
-        applyRedecoded(slot, r);
-    }
 }
 
 void ThumbnailPageController::applyRedecoded(int slot, const PageDecodeResult& r)
@@ -406,10 +399,6 @@ void ThumbnailPageController::submit(int slot, const QString& path)
 void ThumbnailPageController::submit(int slot, const PageDecodeRequest& request)
 {
     const quint64 generation = generation_;
-    if (!decodeOnWorkers) {
-        ready_[slot] = Decode(request);
-        return;
-    }
     // Worker: gets the request by value and gives back a result by value;
     // it touches nothing of the controller. The answer reaches the
     // controller only if it still exists when the answer is served.

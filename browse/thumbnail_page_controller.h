@@ -189,9 +189,6 @@ public:
     std::function<bool()> CtrlHeld;
     // The show's direction for the timer's step (>= 0 forward); forward when unset.
     std::function<int()> ShowStepDirection;
-    // Decoding runs on worker threads; off runs every decode on the window's
-    // thread at once (the benchmark compares both).
-    bool decodeOnWorkers = true;
     // The decode of one cell (DecodePageCell); run on a worker thread.
     std::function<PageDecodeResult(const PageDecodeRequest&)> Decode = DecodePageCell;
 

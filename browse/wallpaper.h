@@ -56,8 +56,9 @@ struct WallpaperToolReply {
 };
 using WallpaperToolRunner = std::function<WallpaperToolReply(const ExternalCommand&)>;
 // The runner every tool call goes through: by default the tool is run and
-// waited for (at most 10 s) while window messages run. Tests replace it to
-// record the calls without running anything.
+// waited for (at most 10 s) on the calling thread, a worker's (see
+// ApplyDesktopWallpaper). Tests replace it to record the calls without
+// running anything.
 WallpaperToolRunner& WallpaperRunner();
 
 // The calls that set the wallpaper on a desktop. Xfce's calls are made for
@@ -72,6 +73,8 @@ QString PlasmaWallpaperScript(const QString& path, int styleChoice);
 
 enum class WallpaperApplied { Applied, StoredOnly, Failed };
 
-// Applies the wallpaper on the current desktop through WallpaperRunner.
-WallpaperApplied ApplyDesktopWallpaper(const QString& path, int styleChoice,
-                                       DesktopKind desktop = CurrentDesktop());
+// Applies the wallpaper on the desktop through `runner` (a copy of
+// WallpaperRunner when none is given), each call waited for: the window
+// hands it to a worker.
+WallpaperApplied ApplyDesktopWallpaper(const QString& path, int styleChoice, DesktopKind desktop = CurrentDesktop(),
+                                       const WallpaperToolRunner& runner = WallpaperRunner());

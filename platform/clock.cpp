@@ -2,8 +2,6 @@
 #include "platform/clock.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <algorithm>
 #include <mutex>
@@ -99,20 +97,6 @@ bool clockIsFake()
     ClockState& s = state();
     std::lock_guard lock(s.mutex);
     return s.fake;
-}
-
-void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds)
-{
-    const qint64 span = qint64(Hours) * 3600000 + qint64(Seconds / 60) * 60000 + qint64(Seconds % 60) * 1000
-                        + qint64(Milliseconds);
-    const qint64 end = monotonicMs() + span;
-    QElapsedTimer real;
-    real.start();
-    while (monotonicMs() < end && real.elapsed() <= span + 1000) {
-        QEventLoop loop;
-        QTimer::singleShot(int(std::clamp<qint64>(end - monotonicMs(), 1, 10)), &loop, &QEventLoop::quit);
-        loop.exec();
-    }
 }
 
 } // namespace platform

@@ -14,11 +14,6 @@ QDateTime now();
 // Milliseconds from an arbitrary fixed start; never goes backwards.
 qint64 monotonicMs();
 
-// Waits hours : seconds . milliseconds on the monotonic clock while window
-// messages run (a change of the wall clock neither stretches nor cuts the
-// wait; a clock frozen by a test still lets it end).
-void WaitProcessingMessages(quint16 Hours, quint16 Seconds, quint16 Milliseconds);
-
 // ---- Tests -----------------------------------------------------------------
 
 // Freezes the clock: now() returns `wall` (and monotonicMs() stays where it

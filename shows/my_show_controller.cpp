@@ -189,7 +189,7 @@ void MyShowController::LoadMyShowClick(const QString& PresetFile)
     emit labelWanted(QStringLiteral("File"));
 }
 
-void MyShowController::AddPictureToMyShow(const QString& PicturePath, int, int, int, int)
+void MyShowController::AddPictureToMyShow(const QString& PicturePath)
 {
     if (!m_openShow.ShowFile.IsOpen() || m_openShow.ShowChangeable != 1)
         return;

@@ -48,7 +48,7 @@ public:
     // The open show (its working copy and flags).
     OpenShow& openShow() { return m_openShow; }
 
-    void AddPictureToMyShow(const QString& PicturePath, int A, int B, int C, int D);
+    void AddPictureToMyShow(const QString& PicturePath);
     void MyShowDraftClick();
     void AskMakeChangesPermanent();
     void LoadMyShowClick(const QString& PresetFile = QString());

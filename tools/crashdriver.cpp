@@ -40,6 +40,7 @@
 #include "shows/show_file.h"
 #include "shows/show_record.h"
 #include "shows/show_sync.h"
+#include "tests/support/event_waits.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -228,7 +229,7 @@ QString voiceOf(const QString& picture) { return VoicePathFor(picture); }
 class QuickPictureHost : public PictureOpsHost {
 public:
     using PictureOpsHost::PictureOpsHost;
-    void waitSeconds(int) override {}
+    int retryPauseMs(int) override { return 0; }
 };
 
 bool setupMove(const Fixture& fx, Manifest& m)
@@ -256,7 +257,7 @@ bool stepMove(const Fixture& fx)
     QuickPictureHost host(settings);
     CopyState state;
     state.CopyModeMove = 1;
-    const CopyOutcome out = CopyPictureFile(source, target, state, PictureOpsOptions(), host);
+    const CopyOutcome out = testsupport::copyPictureFileToEnd(source, target, state, PictureOpsOptions(), host);
     return out.copied && out.sourceRemoved && QFileInfo::exists(voiceOf(target)) && !QFileInfo::exists(voiceOf(source));
 }
 

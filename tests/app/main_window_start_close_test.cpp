@@ -8,6 +8,7 @@
 #include "support/test_state.h"
 #include "app/about_box.h"
 #include "base/data_folder.h"
+#include "app/help_and_version_controller.h"
 #include "app/help_web.h"
 #include "app/options_dialog.h"
 #include "base/settings_fields.h"
@@ -138,6 +139,7 @@ TEST(MainWindowStart, VersionCheckAnsweredWithAWebPageIsAReadFailure)
     });
     w.form.mainMenus().Checkforupdate()->trigger();
     qunsetenv(WebSiteVariable);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.form.helpAndVersion()->VersionCheckRunning(); }, 30000));
     EXPECT_TRUE(dialogs.isEmpty());   // no new-version window
     EXPECT_EQ(messagesWithText(VersionReadErrorText(2)), 1);
 }
@@ -247,8 +249,9 @@ TEST(MainWindowStart, VideoProgramGetsTheClickedFileAlone)
     w.form.treeView()->scrollToItem(node);
     QTest::mouseClick(w.form.treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
                       w.form.treeView()->visualItemRect(node).center());
-    for (int i = 0; i < 50 && !QFileInfo::exists(argsFile); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // The player runs while the window goes on.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return QFileInfo::exists(argsFile) && w.form.externalPrograms()->ExternalProcessRunning == 0; }, 30000));
     EXPECT_EQ(QString::fromUtf8(readFile(argsFile)), "1\n" + clip + "\n");
     EXPECT_EQ(w.form.externalPrograms()->ExternalProcessRunning, 0);
 }

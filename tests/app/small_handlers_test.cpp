@@ -11,6 +11,7 @@
 #include "platform/drives.h"
 #include "shows/show_windows.h"
 #include "slideshow/show_state.h"
+#include "support/event_waits.h"
 #include "support/sandbox.h"
 
 #include <QApplication>
@@ -158,14 +159,14 @@ TEST(SmallHandlers, WaitLetsMessagesRunUntilTheTimeHasPassed)
         platform::advanceClock(500);
     });
     advance.start(1);
-    platform::WaitProcessingMessages(0, 2, 0);   // 2 seconds on the (fake) clock
+    testsupport::waitProcessingMessages(0, 2, 0);   // 2 seconds on the (fake) clock
     advance.stop();
     EXPECT_GE(platform::monotonicMs(), 3000);
     EXPECT_GE(ticks, 4);
 
     // A frozen clock does not hold the program for ever.
     platform::setMonotonicMs(5000);
-    platform::WaitProcessingMessages(0, 0, 20);
+    testsupport::waitProcessingMessages(0, 0, 20);
     EXPECT_EQ(platform::monotonicMs(), 5000);
     platform::resetClock();
 }

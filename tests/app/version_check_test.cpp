@@ -23,7 +23,10 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace platform;
 
@@ -66,6 +69,23 @@ private:
     QByteArray response_;
     QTcpServer server_;
 };
+
+// Downloads and waits for the outcome.
+DownloadOutcome download(const QUrl& url, const QString& target, int timeoutMs = 20000)
+{
+    std::optional<DownloadOutcome> outcome;
+    QObject context;
+    DownloadUrlToFile(url, target, &context, [&](const DownloadOutcome& o) { outcome = o; }, timeoutMs);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return outcome.has_value(); }, 60000));
+    return outcome.value_or(DownloadOutcome{});
+}
+
+// Runs the version check to its end.
+void check(MainWindow& form)
+{
+    form.helpAndVersion()->CheckforupdateClick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.helpAndVersion()->VersionCheckRunning(); }, 60000));
+}
 
 QByteArray httpResponse(int status, const QByteArray& body)
 {
@@ -215,12 +235,12 @@ TEST(Download, FromAFileFolder)
     const QString site = testsupport::freshDir(QStringLiteral("filesite"));
     testsupport::writeFile(site + QStringLiteral("/PublVersion.dat"), record("2.0.0"));
     const QString target = testsupport::freshDir(QStringLiteral("t")) + QStringLiteral("/FoundVersion.vxt");
-    const DownloadOutcome ok = DownloadUrlToFile(QUrl::fromLocalFile(site + QStringLiteral("/PublVersion.dat")), target);
+    const DownloadOutcome ok = download(QUrl::fromLocalFile(site + QStringLiteral("/PublVersion.dat")), target);
     EXPECT_TRUE(ok.ok()) << ok.error.toStdString();
     EXPECT_EQ(testsupport::readFile(target), record("2.0.0"));
 
     QFile::remove(target);
-    const DownloadOutcome missing = DownloadUrlToFile(QUrl::fromLocalFile(site + QStringLiteral("/none.dat")), target);
+    const DownloadOutcome missing = download(QUrl::fromLocalFile(site + QStringLiteral("/none.dat")), target);
     EXPECT_EQ(missing.result, DownloadResult::Failed);
     EXPECT_FALSE(QFile::exists(target));
 }
@@ -229,19 +249,19 @@ TEST(Download, FromALoopbackServer)
 {
     const QString target = testsupport::freshDir(QStringLiteral("t")) + QStringLiteral("/FoundVersion.vxt");
     LoopbackServer good(httpResponse(200, record("7.0.0.1")));
-    const DownloadOutcome ok = DownloadUrlToFile(QUrl(good.site() + QStringLiteral("/PublVersion.dat")), target, 10000);
+    const DownloadOutcome ok = download(QUrl(good.site() + QStringLiteral("/PublVersion.dat")), target, 10000);
     EXPECT_TRUE(ok.ok()) << ok.error.toStdString();
     EXPECT_EQ(ReadPublishedVersion(target).text, QStringLiteral("7.0.0.1"));
 
     QFile::remove(target);
     LoopbackServer notFound(httpResponse(404, "gone"));
-    EXPECT_EQ(DownloadUrlToFile(QUrl(notFound.site() + QStringLiteral("/PublVersion.dat")), target, 10000).result,
+    EXPECT_EQ(download(QUrl(notFound.site() + QStringLiteral("/PublVersion.dat")), target, 10000).result,
               DownloadResult::Failed);
     EXPECT_FALSE(QFile::exists(target));
 
     // A server that never answers: the download gives up.
     LoopbackServer silent{QByteArray()};
-    EXPECT_EQ(DownloadUrlToFile(QUrl(silent.site() + QStringLiteral("/PublVersion.dat")), target, 300).result,
+    EXPECT_EQ(download(QUrl(silent.site() + QStringLiteral("/PublVersion.dat")), target, 300).result,
               DownloadResult::TimedOut);
     EXPECT_FALSE(QFile::exists(target));
 }
@@ -252,7 +272,7 @@ TEST_F(CheckFixture, SameVersionIsUpToDate)
     publish(record(GetFileVersionText().toUtf8()));
     testsupport::writeFile(TestState().paths.FoundVersionPath, "old");
     MainWindow form(TestState());
-    form.helpAndVersion()->CheckforupdateClick();
+    check(form);
     EXPECT_EQ(messages(), QStringList({UpToDateText}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Information);
     EXPECT_EQ(testsupport::readFile(TestState().paths.FoundVersionPath), record(GetFileVersionText().toUtf8()));
@@ -265,12 +285,12 @@ TEST_F(CheckFixture, SameVersionIsUpToDate)
 TEST_F(CheckFixture, FailuresGiveTheirMessages)
 {
     MainWindow form(TestState());
-    form.helpAndVersion()->CheckforupdateClick();   // nothing published
+    check(form);   // nothing published
     publish(QByteArray("\x03" "1.0", 4));
-    form.helpAndVersion()->CheckforupdateClick();   // shorter than a record
+    check(form);   // shorter than a record
     // The site answers with a web page instead of the record: no new version.
     publish("<html><head><title>Moved</title></head><body>The page moved.</body></html>");
-    form.helpAndVersion()->CheckforupdateClick();
+    check(form);
     EXPECT_EQ(messages(), QStringList({DownloadFailedText, VersionReadErrorText(1), VersionReadErrorText(2)}));
     EXPECT_EQ(promptLog().first().request.kind, PromptKind::Error);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -286,7 +306,7 @@ TEST_F(CheckFixture, ASecondCheckDuringTheDownloadIsNotStarted)
     again.setSingleShot(true);
     QObject::connect(&again, &QTimer::timeout, [&] { form.helpAndVersion()->CheckforupdateClick(); });
     again.start(50);
-    form.helpAndVersion()->CheckforupdateClick();
+    check(form);
     EXPECT_FALSE(again.isActive());
     EXPECT_EQ(messages(), QStringList({DownloadFailedText}));   // one check, timed out
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -307,7 +327,7 @@ TEST_F(CheckFixture, ANewVersionIsOfferedAndAbortOpensTheDownloadPage)
         return defaultReply(r);
     });
     MainWindow form(TestState());
-    form.helpAndVersion()->CheckforupdateClick();
+    check(form);
     EXPECT_EQ(shownCaption, QStringLiteral("New Vistamo! version available, download recommended"));
     EXPECT_EQ(own, GetFileVersionText());
     EXPECT_EQ(found, QStringLiteral("0.0.0.0"));
@@ -393,6 +413,7 @@ TEST_F(CheckFixture, MonthlySuggestionAtStartAsksOnceAndRunsTheCheckOnYes)
     });
     MainWindow form(TestState());
     form.helpAndVersion()->MonthlySuggestionAtStart();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.helpAndVersion()->VersionCheckRunning(); }, 60000));
     EXPECT_EQ(suggestions, 1);
     EXPECT_EQ(messages(), QStringList({UpToDateText}));
     EXPECT_EQ(Settings.SuggestionMonths[2], 1);

@@ -1,6 +1,7 @@
 // Writes handed off the window's thread: done one after another in the
 // order given, each reported on the window's thread.
 #include "browse/background_work.h"
+#include "support/event_waits.h"
 
 #include <QThread>
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ TEST(BackgroundWork, WritesRunInTurnAndReportOnTheWindowsThread)
     for (int i = 0; i < 5; ++i)
         RunInBackgroundWriter([&written, i] { written.push_back(i); },
                               [&reportedOn] { reportedOn.push_back(QThread::currentThread()); });
-    WaitForBackgroundWrites();
+    testsupport::waitForBackgroundWrites();
     EXPECT_EQ(written, (std::vector<int>{0, 1, 2, 3, 4}));
     ASSERT_EQ(reportedOn.size(), 5u);
     for (QThread* t : reportedOn)

@@ -17,15 +17,45 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
 
 using testsupport::freshDir;
 using testsupport::readFile;
 using testsupport::writeFile;
 
 namespace {
+
+// Starts the program and serves events until it has ended.
+ExternalRunOutcome runToEnd(const ExternalCommand& command, const std::function<void()>& atTheEnd = {})
+{
+    std::optional<ExternalRunOutcome> outcome;
+    QObject context;
+    StartExternalProgram(command, &context, [&](const ExternalRunOutcome& o) {
+        if (atTheEnd)
+            atTheEnd();
+        outcome = o;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return outcome.has_value(); }, 30000));
+    return outcome.value_or(ExternalRunOutcome());
+}
+
+// Rotates through the viewer and serves events until both files are done.
+bool rotateToEnd(const QString& viewer, const QString& file, const QString& thumbnail, QChar direction,
+                 bool resetFileDate, int32_t previousDate)
+{
+    std::optional<bool> rotated;
+    QObject context;
+    RotateFileWithViewer(viewer, file, thumbnail, direction, resetFileDate, previousDate, &context,
+                         [&](bool r) { rotated = r; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rotated.has_value(); }, 30000));
+    return rotated.value_or(false);
+}
 
 QString vxviewBinary()
 {
@@ -90,27 +120,25 @@ TEST(ExternalWait, WaitsForARealProcessWhileMessagesRun)
 {
     const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
     ASSERT_FALSE(sleep.isEmpty());
-    int polls = 0;
     bool timerRan = false;
+    bool timerRanBeforeTheEnd = false;
     QTimer::singleShot(50, [&] { timerRan = true; });
-    const ExternalRunOutcome r = RunAndWait({sleep, {QStringLiteral("0.3")}}, [&] {
-        ++polls;
-        QCoreApplication::processEvents();
-    });
+    const ExternalRunOutcome r = runToEnd({sleep, {QStringLiteral("0.3")}}, [&] { timerRanBeforeTheEnd = timerRan; });
     EXPECT_EQ(r.result, ExternalRunResult::Finished);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_GE(polls, 1);
-    EXPECT_TRUE(timerRan);   // window messages ran during the wait
+    EXPECT_TRUE(timerRanBeforeTheEnd);   // window messages ran during the wait
 
     // A program that ends with an error, and one that cannot be started.
     const QString sh = QStandardPaths::findExecutable(QStringLiteral("sh"));
+    EXPECT_EQ(runToEnd({sh, {QStringLiteral("-c"), QStringLiteral("exit 3")}}).exitCode, 3);
+    EXPECT_EQ(runToEnd({QStringLiteral("/no/such/program"), {}}).result, ExternalRunResult::NotStarted);
     EXPECT_EQ(RunAndWait({sh, {QStringLiteral("-c"), QStringLiteral("exit 3")}}).exitCode, 3);
     EXPECT_EQ(RunAndWait({QStringLiteral("/no/such/program"), {}}).result, ExternalRunResult::NotStarted);
     // Arguments are never read by a shell.
     const QString dir = freshDir(QStringLiteral("noshell"));
     const QString touch = QStandardPaths::findExecutable(QStringLiteral("touch"));
     const QString odd = dir + QStringLiteral("/a b; rm -rf x $(id).jpg");
-    EXPECT_EQ(RunAndWait({touch, {odd}}).exitCode, 0);
+    EXPECT_EQ(runToEnd({touch, {odd}}).exitCode, 0);
     EXPECT_TRUE(QFileInfo(odd).isFile());
 }
 
@@ -151,7 +179,7 @@ TEST(ExternalViewer, RotationThroughTheRealToolKeepsDatesWhenAsked)
                                                       {{"Exif.Photo.DateTimeOriginal", "2015:03:04 05:06:08"}})));
     ASSERT_TRUE(writeFile(thumb, fixtures::jpeg(32, 16)));
     const qint32 before = qint32(platform::FileDosDate(picture));
-    ASSERT_TRUE(RotateFileWithViewer(viewer, picture, thumb, QLatin1Char('L'), true, before));
+    ASSERT_TRUE(rotateToEnd(viewer, picture, thumb, QLatin1Char('L'), true, before));
     EXPECT_EQ(QImage(picture).size(), QSize(32, 64));
     EXPECT_EQ(QImage(thumb).size(), QSize(16, 32));
     EXPECT_EQ(platform::DosToDateTime(platform::FileDosDate(picture)),
@@ -162,7 +190,7 @@ TEST(ExternalViewer, RotationThroughTheRealToolKeepsDatesWhenAsked)
     ASSERT_TRUE(writeFile(plain, fixtures::jpeg(64, 32)));
     setFileDate(plain, QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)));
     const qint32 plainDate = qint32(platform::FileDosDate(plain));
-    ASSERT_TRUE(RotateFileWithViewer(viewer, plain, QString(), QLatin1Char('R'), true, plainDate));
+    ASSERT_TRUE(rotateToEnd(viewer, plain, QString(), QLatin1Char('R'), true, plainDate));
     EXPECT_EQ(qint32(platform::FileDosDate(plain)), plainDate);
 
     // A resized copy through the installed viewer.
@@ -278,6 +306,7 @@ TEST(ExternalExifDates, FolderResetCountsEachKind)
 
 #include "app/main_window.h"
 #include "browse/external_programs_controller.h"
+#include "browse/folder_tree_widget.h"
 #include "base/settings_record.h"
 #include "browse/picture_display.h"
 #include "browse/picture_display_section.h"
@@ -296,6 +325,12 @@ QString recordingProgram(const QString& dir, const QString& out, const char* wai
                           .toUtf8());
     QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
     return script;
+}
+
+// Serves events until the outside program started from the window has ended.
+void waitForProgram(MainWindow& form)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.externalPrograms()->ExternalProcessRunning == 0; }, 30000));
 }
 
 struct SettingsGuard {
@@ -329,6 +364,7 @@ TEST(ExternalMainWindow, OneProgramAtATimeAndThePictureHandedOver)
         form.externalPrograms()->RunExternalProgram(Settings.EditPrograms[0], {}, true);
     });
     form.externalPrograms()->RunExeToolButtonClick();
+    waitForProgram(form);
     EXPECT_TRUE(triedSecond);
     EXPECT_EQ(form.externalPrograms()->ExternalProcessRunning, 0);
     EXPECT_EQ(form.externalPrograms()->EditProgramIndex, -1);
@@ -370,6 +406,7 @@ TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)
     MainWindow form(TestState());
     form.externalPrograms()->VideoProgramIndex = 3;
     form.externalPrograms()->LaunchChosenVideoProgram();
+    waitForProgram(form);
     EXPECT_EQ(Settings.VideoPrograms, (std::array<QString, 5>{player, "/a", "/b", "/c", "/e"}));
     EXPECT_TRUE(QFileInfo(out).isFile());
 }
@@ -399,6 +436,7 @@ TEST(ExternalMainWindow, RotationNeedsTheViewerAndRotatesTheShownPicture)
     form.state().environment.IrfanViewFound = 1;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.externalPrograms()->TBRotateRClick();
+    waitForProgram(form);
     EXPECT_EQ(QImage(picture).size(), QSize(32, 64));
     EXPECT_TRUE(platform::promptLog().isEmpty());
 }
@@ -425,6 +463,7 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     Settings.EditPrograms[0] = script;
     MainWindow form(TestState());
     form.externalPrograms()->RunExeToolButtonClick();
+    waitForProgram(form);
     const QStringList lines = QString::fromUtf8(readFile(out)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], cut);
@@ -432,4 +471,23 @@ TEST(ExternalMainWindow, ACutOutIsHandedOverReadOnlyAndWritableAgainAfterwards)
     EXPECT_TRUE(QFile::permissions(cut) & QFileDevice::WriteOwner);
     TestState().session.CutOutCount = 0;
     TestState().paths.CutOutFolder = savedFolder;
+}
+
+TEST(ExternalMainWindow, TheDateResetRunsWhileTheWindowGoesOnAndTellsItsCounts)
+{
+    const QString dir = freshDir(QStringLiteral("exifreset"));
+    const QString picture = dir + QStringLiteral("/p.jpg");
+    ASSERT_TRUE(writeFile(picture, fixtures::withExif(fixtures::jpeg(16, 16),
+                                                      {{"Exif.Photo.DateTimeOriginal", "2015:03:04 05:06:08"}})));
+    MainWindow form(TestState());
+    form.folderTree()->SelectedFolder = dir;
+    platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
+    platform::clearPromptLog();
+    form.externalPrograms()->ResetFileDatesToExif();
+    ASSERT_TRUE(QTest::qWaitFor([] { return !platform::promptLog().isEmpty(); }, 30000));
+    ResetDateCounts counts;
+    counts.processed = 1;
+    counts.reset = 1;
+    EXPECT_EQ(platform::promptLog()[0].request.text, ResetDatesResultText(counts));
+    EXPECT_EQ(platform::DosToDateTime(platform::FileDosDate(picture)), QDateTime(QDate(2015, 3, 4), QTime(5, 6, 8)));
 }

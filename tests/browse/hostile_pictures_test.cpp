@@ -104,9 +104,8 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
 
     // Hovering over the movie named ".jpg": its file lines, no camera, and
     // the preview's "cannot open" text in place of the picture.
-    QObject elsewhere;
     form.pictureInfo()->PreviewNode = node(f.movie);
-    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    form.pictureInfo()->PreviewTreeNode(nullptr);
     ASSERT_EQ(form.pictureInfo()->TreeHoverPath, f.movie);
     QTest::qWaitFor([&] { return !form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().isEmpty(); });
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Camera model unknown");
@@ -117,14 +116,14 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     EXPECT_FALSE(form.findChild<QFrame*>(QStringLiteral("NoShowPanel4"))->isHidden());
 
     form.pictureInfo()->PreviewNode = node(f.huge);
-    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    form.pictureInfo()->PreviewTreeNode(nullptr);
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();
     EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("CannotOpenLabel4"))->isHidden());
 
     // The pipe is not a file the preview opens.
     form.pictureInfo()->PreviewNode = node(f.pipe);
-    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    form.pictureInfo()->PreviewTreeNode(nullptr);
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("Image4"))->isHidden());

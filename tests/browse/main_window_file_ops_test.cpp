@@ -10,6 +10,7 @@
 #include "browse/folder_tree_logic.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/progress_window.h"
+#include "formats/picture_fixtures.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "base/picture_table.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -68,6 +70,11 @@ protected:
         form->folderTree()->FolderToOpen = folder;
         form->folderTree()->KeepListEntry = 1;
         form->folderTreeSection()->OpenFolderOrShow();
+    }
+    // Serves events until the copy or move under way has ended.
+    void waitForCopy()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !FileOperationsController::Of(form.get())->CopyRunning(); }, 30000));
     }
     // Selects the picture's node below the selected folder's node.
     void selectPicture(const QString& name)
@@ -129,6 +136,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     const auto volume = platform::DriveOf(TestState().paths.DataFolder);
     Settings.LastCopyTarget = volume ? volume->mountPoint : QStringLiteral("/");
     form->mainMenus().MovePictureTo()->trigger();
+    waitForCopy();
     ASSERT_GE(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.title, "Move to");
     EXPECT_EQ(platform::promptLog()[0].request.folder, drive + "/Album");
@@ -148,6 +156,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     moveTarget = drive + "/Other/q.jpg";
     platform::clearPromptLog();
     form->mainMenus().MovePictureTo()->trigger();
+    waitForCopy();
     ASSERT_EQ(platform::promptLog().size(), 2);
     EXPECT_EQ(platform::promptLog()[1].request.text, "Could not move " + drive + "/Other/q.wav (a voice file of that name is "
                                                      "already there; it is kept)\r\nThe picture " + drive
@@ -156,6 +165,24 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     EXPECT_EQ(readFile(drive + "/Album/q.wav"), "its recording");
     EXPECT_EQ(readFile(drive + "/Other/q.wav"), "another recording");
     EXPECT_FALSE(QFileInfo::exists(drive + "/Other/q.jpg"));
+}
+
+TEST_F(MainWindowFileOpsTest, ACutOutIsSavedAsAJpegAfterTheDialogHasGone)
+{
+    selectPicture("p.jpg");
+    const QString savedFolder = TestState().paths.CutOutFolder;
+    TestState().paths.CutOutFolder = drive + "/cuts";
+    ASSERT_TRUE(writeFile(drive + "/cuts/cut1.bmp", fixtures::bmp(8, 8)));
+    TestState().session.CutOutCount = 1;
+    platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
+        return r.type == PromptType::SaveFile ? PromptReply::ok(drive + "/Other/cut.jpg") : platform::defaultReply(r);
+    });
+    form->mainMenus().SavePictureTo()->trigger();
+    waitForCopy();
+    EXPECT_EQ(QImage(drive + "/Other/cut.jpg").size(), QSize(8, 8));
+    EXPECT_EQ(readFile(drive + "/Album/p.jpg"), "picture");
+    TestState().session.CutOutCount = 0;
+    TestState().paths.CutOutFolder = savedFolder;
 }
 
 TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)

@@ -10,6 +10,7 @@
 #include "browse/thumbnail_files.h"
 #include "platform/dos_date.h"
 #include "platform/prompt.h"
+#include "support/event_waits.h"
 #include "support/sandbox.h"
 
 #include <QDir>
@@ -55,7 +56,11 @@ class RecordingHost : public PictureOpsHost {
 public:
     void status(const QString& text) override { statuses << text; }
     RecordingHost() : PictureOpsHost(TestState().settings.Settings) {}
-    void waitSeconds(int seconds) override { waits << seconds; }
+    int retryPauseMs(int seconds) override
+    {
+        waits << seconds;
+        return 0;
+    }
     bool showRunning() const override { return running; }
     void carryVoice(const QString& picture, bool sync, const QString& action, const QString& target,
                     bool targetReplaced, bool forGoodWithoutTrash) override
@@ -115,7 +120,7 @@ TEST_F(PictureFileOpsTest, ACopyOntoItselfThroughALinkOrDotDotNeverTouchesTheSou
 
     platform::ScopedPromptResponder answers(QList<PromptReply>{});
     state.CopyModeSave = 1;
-    const CopyOutcome out = CopyPictureFile(source, dir + "/link.jpg", state, options, host);
+    const CopyOutcome out = testsupport::copyPictureFileToEnd(source, dir + "/link.jpg", state, options, host);
     EXPECT_FALSE(out.copied);
     EXPECT_EQ(state.CopyFailed, 1);
     EXPECT_EQ(readFile(source), QByteArray(4000, 'p'));
@@ -132,7 +137,7 @@ TEST_F(PictureFileOpsTest, ASaveKeepsTheSourceAndCarriesItsDateAndVoiceFile)
     options.autoCopyVoice = true;
     state.CopyModeSave = 1;
     state.CopyModeMove = 1;   // a save never moves
-    const CopyOutcome out = CopyPictureFile(source, dir + "/copies/beach.jpg", state, options, host);
+    const CopyOutcome out = testsupport::copyPictureFileToEnd(source, dir + "/copies/beach.jpg", state, options, host);
     EXPECT_TRUE(out.copied);
     EXPECT_FALSE(out.sourceRemoved);
     EXPECT_EQ(state.CopyModeMove, 0);
@@ -151,7 +156,7 @@ TEST_F(PictureFileOpsTest, AFullTargetIsTriedSixTimesThenCancelledLeavingNothing
     ASSERT_TRUE(writeFile(source, QByteArray(200 * 1024, 'x')));
     platform::ScopedPromptResponder answers(QList<PromptReply>{});
     state.CopyModeMove = 1;
-    const CopyOutcome out = CopyPictureFile(source, full.path + "/beach.jpg", state, options, host);
+    const CopyOutcome out = testsupport::copyPictureFileToEnd(source, full.path + "/beach.jpg", state, options, host);
     EXPECT_FALSE(out.copied);
     EXPECT_EQ(host.waits, (QList<int>{1, 2, 3, 4, 5}));
     EXPECT_TRUE(host.statuses.contains("Retry writing file, attempt #  5 (5 attempts max.)"));
@@ -170,7 +175,7 @@ TEST_F(PictureFileOpsTest, AFullTargetIsTriedSixTimesThenCancelledLeavingNothing
     host.waits.clear();
     state = CopyState();
     state.CopyModeSave = 1;
-    EXPECT_FALSE(CopyPictureFile(source, full.path + "/beach.jpg", state, options, host).copied);
+    EXPECT_FALSE(testsupport::copyPictureFileToEnd(source, full.path + "/beach.jpg", state, options, host).copied);
     EXPECT_TRUE(host.waits.isEmpty());
     EXPECT_EQ(messages(), QStringList{"Target drive/disk not suitable/ready or protected\r\n" + full.path
                                       + "/beach.jpg: Read-only file system"});
@@ -187,7 +192,7 @@ TEST_F(PictureFileOpsTest, AMoveAcrossVolumesDeletesTheSourceOnlyAfterConfirming
     {   // Cancel: the copy stays, the source too.
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Cancel)});
         state.CopyModeMove = 1;
-        const CopyOutcome out = CopyPictureFile(source, other.path + "/kept.jpg", state, options, host);
+        const CopyOutcome out = testsupport::copyPictureFileToEnd(source, other.path + "/kept.jpg", state, options, host);
         EXPECT_TRUE(out.copied);
         EXPECT_FALSE(out.sourceRemoved);
         EXPECT_TRUE(QFileInfo::exists(source));
@@ -201,7 +206,7 @@ TEST_F(PictureFileOpsTest, AMoveAcrossVolumesDeletesTheSourceOnlyAfterConfirming
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Ok)});
         options.keepShowsInSync = true;
         host.running = true;
-        const CopyOutcome out = CopyPictureFile(source, other.path + "/moved.jpg", state, options, host);
+        const CopyOutcome out = testsupport::copyPictureFileToEnd(source, other.path + "/moved.jpg", state, options, host);
         EXPECT_TRUE(out.sourceRemoved);
         EXPECT_FALSE(QFileInfo::exists(source));
         EXPECT_EQ(readFile(other.path + "/moved.jpg"), QByteArray(4000, 'p'));
@@ -220,7 +225,7 @@ TEST_F(PictureFileOpsTest, AReadOnlyPictureMovedAcrossVolumesIsKeptAndNotPartlyL
     testsupport::setReadOnly(source, true);
     platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Ok)});
     state.CopyModeMove = 1;
-    const CopyOutcome out = CopyPictureFile(source, other.path + "/x.jpg", state, options, host);
+    const CopyOutcome out = testsupport::copyPictureFileToEnd(source, other.path + "/x.jpg", state, options, host);
     EXPECT_TRUE(out.copied);
     EXPECT_FALSE(out.sourceRemoved);
     EXPECT_EQ(state.CopyPartlyKept, 1);
@@ -246,7 +251,7 @@ TEST_F(PictureFileOpsTest, AMoveOnOneVolumeSendsTheSourceToTheTrashAndTheThumbna
     writeFile(dir + "/to/vxothumb/beach.jpg", "stale thumb");
     platform::ScopedPromptResponder answers(QList<PromptReply>{});
     state.CopyModeMove = 1;
-    const CopyOutcome out = CopyPictureFile(source, dir + "/to/beach.jpg", state, options, host);
+    const CopyOutcome out = testsupport::copyPictureFileToEnd(source, dir + "/to/beach.jpg", state, options, host);
     EXPECT_TRUE(out.sourceRemoved);
     EXPECT_FALSE(QFileInfo::exists(source));
     EXPECT_TRUE(QFileInfo::exists(trashFiles() + "/beach.jpg"));
@@ -345,7 +350,7 @@ TEST_F(PictureFileOpsTest, ASaveOrMoveNeverReplacesARecordingOfAnotherPicture)
     {
         platform::ScopedPromptResponder answers(QList<PromptReply>{});
         state.CopyModeSave = 1;
-        EXPECT_TRUE(CopyPictureFile(x, b + "/x.jpg", state, options, host).copied);
+        EXPECT_TRUE(testsupport::copyPictureFileToEnd(x, b + "/x.jpg", state, options, host).copied);
         EXPECT_EQ(messages(), QStringList{"Could not save " + b + "/x.wav (a voice file of that name is already there; it is kept)"});
     }
     EXPECT_EQ(readFile(b + "/x.wav"), "the gif's recording");
@@ -354,7 +359,7 @@ TEST_F(PictureFileOpsTest, ASaveOrMoveNeverReplacesARecordingOfAnotherPicture)
         platform::ScopedPromptResponder answers(QList<PromptReply>{});
         state = CopyState();
         state.CopyModeMove = 1;
-        const CopyOutcome out = CopyPictureFile(x, b + "/x.jpg", state, options, host);
+        const CopyOutcome out = testsupport::copyPictureFileToEnd(x, b + "/x.jpg", state, options, host);
         EXPECT_FALSE(out.copied || out.sourceRemoved);
         EXPECT_EQ(messages(), QStringList{"Could not move " + b + "/x.wav (a voice file of that name is already there; it is kept)"
                                           "\r\nThe picture " + x + " is not moved either."});
@@ -374,7 +379,7 @@ TEST_F(PictureFileOpsTest, ASaveOrMoveNeverReplacesARecordingOfAnotherPicture)
         platform::ScopedPromptResponder answers(QList<PromptReply>{});
         state = CopyState();
         state.CopyModeSave = 1;
-        EXPECT_TRUE(CopyPictureFile(y, b + "/x.jpg", state, options, host).copied);
+        EXPECT_TRUE(testsupport::copyPictureFileToEnd(y, b + "/x.jpg", state, options, host).copied);
         EXPECT_TRUE(messages().isEmpty());
     }
     EXPECT_EQ(readFile(b + "/x.wav"), "the new recording");
@@ -405,11 +410,11 @@ TEST_F(PictureFileOpsTest, AMoveSyncsTheTargetFolderBeforeTheSourceGoes)
     {
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Ok)});
         state.CopyModeMove = 1;
-        EXPECT_TRUE(CopyPictureFile(source, other.path + "/moved.jpg", state, options, host).sourceRemoved);
+        EXPECT_TRUE(testsupport::copyPictureFileToEnd(source, other.path + "/moved.jpg", state, options, host).sourceRemoved);
         writeFile(other.path + "/sub/local.jpg", "local");
         state = CopyState();
         state.CopyModeMove = 1;
-        EXPECT_TRUE(CopyPictureFile(other.path + "/sub/local.jpg", other.path + "/local.jpg", state, options, host)
+        EXPECT_TRUE(testsupport::copyPictureFileToEnd(other.path + "/sub/local.jpg", other.path + "/local.jpg", state, options, host)
                         .sourceRemoved);
     }
     strace.terminate();

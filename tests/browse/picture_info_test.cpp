@@ -283,8 +283,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     missing->setData(0, TreeImageRole, 5);
 
     form.pictureInfo()->PreviewNode = node;
-    QObject elsewhere;
-    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    form.pictureInfo()->PreviewTreeNode(nullptr);
     EXPECT_EQ(form.pictureInfo()->TreeHoverPath, path);
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, path);
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->text(), "11 Mb - ");
@@ -298,7 +297,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     EXPECT_EQ(form.pictureInfo()->ThumbnailPreviewPath, path);
 
     form.pictureInfo()->PreviewNode = missing;
-    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    form.pictureInfo()->PreviewTreeNode(nullptr);
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->text(), "Date unknown");
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->text(), "Could not be determined");
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Camera model unknown");
@@ -306,7 +305,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     // A node no longer in the tree is never touched.
     form.pictureInfo()->TreeHoverPath.clear();
     delete missing;
-    form.pictureInfo()->TreeView1MouseMove(&elsewhere, Qt::NoModifier, 0, 0);
+    form.pictureInfo()->PreviewTreeNode(nullptr);
     EXPECT_TRUE(form.pictureInfo()->TreeHoverPath.isEmpty());
 }
 

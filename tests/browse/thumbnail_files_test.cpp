@@ -3,7 +3,7 @@
 // thumbnails kept in step with their pictures.
 #include "browse/thumbnail_files.h"
 #include "support/test_state.h"
-#include "browse/background_work.h"
+#include "support/event_waits.h"
 
 #include "browse/picture_info.h"
 #include "platform/dos_date.h"
@@ -693,7 +693,7 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
 
     EXPECT_EQ(TryLoadPictureIntoSlot(picture, "form1im1"), QString());
     // The thumbnail is written on the background writer.
-    WaitForBackgroundWrites();
+    testsupport::waitForBackgroundWrites();
     // Its status reaches the window's thread.
     QCoreApplication::processEvents();
     EXPECT_EQ(status, QStringList({"T", ""}));

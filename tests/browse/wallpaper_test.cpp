@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QUrl>
 
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using testsupport::freshDir;
@@ -50,6 +52,12 @@ struct RecordingRunner {
     }
     ~RecordingRunner() { WallpaperRunner() = saved; }
 };
+
+// Serves events until the desktop's tools have ended: the hourglass goes.
+void waitForTheDesktop()
+{
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::overrideCursor() == nullptr; }, 30000));
+}
 
 } // namespace
 
@@ -193,6 +201,7 @@ TEST(WallpaperCommand, OkWritesValuesAndAppliesCancelLeavesAlone)
             return platform::PromptReply::result(r.dialog->result());
         });
         form.externalPrograms()->SetWallpaperTo(picture, nullptr);
+        waitForTheDesktop();
     }
     EXPECT_EQ(form.externalPrograms()->WallpaperStyleChoice, 2);
     EXPECT_EQ(stored("Wallpaper"), picture);
@@ -213,6 +222,7 @@ TEST(WallpaperCommand, OkWritesValuesAndAppliesCancelLeavesAlone)
             return platform::PromptReply::result(r.dialog->result());
         });
         form.externalPrograms()->SetWallpaperTo(picture, nullptr);
+        waitForTheDesktop();
     }
     EXPECT_EQ(stored("WallpaperStyle"), "-1");
     ASSERT_EQ(platform::promptLog().size(), 2);

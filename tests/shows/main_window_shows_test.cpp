@@ -37,7 +37,7 @@ TEST(MainWindowShows, DraftShowTakesAPictureAndKeepsIt)
     QLabel* count = form.findChild<QLabel*>(QStringLiteral("PicInListLabel"));
     EXPECT_EQ(count->text(), QStringLiteral("0 pictures"));
 
-    form.myShow()->AddPictureToMyShow(QStringLiteral("/pics/holiday/beach.jpg"), 0, 1, 1, 1);
+    form.myShow()->AddPictureToMyShow(QStringLiteral("/pics/holiday/beach.jpg"));
     ASSERT_EQ(form.showList()->grid()->rowCount(), 1);
     EXPECT_EQ(form.showList()->grid()->item(0, 0)->text(), QStringLiteral("1"));
     EXPECT_EQ(form.showList()->grid()->item(0, 3)->text(), QStringLiteral("beach.jpg"));
@@ -68,7 +68,7 @@ TEST(MainWindowShows, NamedShowAsksBeforeItsChangesArePermanent)
     EXPECT_EQ(form.showList()->grid()->rowCount(), 1);
     EXPECT_EQ(manager.KnownShows(), QStringList{show});
 
-    form.myShow()->AddPictureToMyShow(QStringLiteral("/p/b.jpg"), 0, 1, 1, 1);
+    form.myShow()->AddPictureToMyShow(QStringLiteral("/p/b.jpg"));
     {
         platform::ScopedPromptResponder no({platform::PromptReply::button(platform::PromptAnswer::No)});
         form.myShow()->AskMakeChangesPermanent();

@@ -8,6 +8,7 @@
 #include "support/test_state.h"
 #include "base/settings_record.h"
 #include "app/main_window.h"
+#include "browse/file_ops_controller.h"
 #include "browse/fit_zoom.h"
 #include "browse/page_state.h"
 #include "browse/thumbnail_page_decode.h"
@@ -126,6 +127,13 @@ private:
 };
 
 bool pageIdle(ThumbnailPageController* page) { return page->ThumbnailViewActive() && !page->State().PageLoading; }
+
+// The run over the ticked pictures has ended: no copy runs, the window is
+// enabled again.
+bool tickedRunEnded(MainWindow* form)
+{
+    return form->isEnabled() && !FileOperationsController::Of(form)->CopyRunning();
+}
 
 QLineEdit* captionLine(ThumbnailPageController* page, int slot) { return page->View().slot(slot).caption; }
 
@@ -523,6 +531,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
         return dialogs.size() <= 2 ? PromptReply::ok(other + QLatin1Char('/') + r.value) : PromptReply::cancel();
     });
     choosePopupItem(f, page, 1, form->mainMenus().Move());
+    ASSERT_TRUE(f.waitFor([form] { return tickedRunEnded(form); }, 10000));
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     f.settle();
 
@@ -556,6 +565,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
                                                   : platform::defaultReply(r);
         });
         choosePopupItem(f, page, 0, form->mainMenus().Save());
+        ASSERT_TRUE(f.waitFor([form] { return tickedRunEnded(form); }, 10000));
     }
     EXPECT_TRUE(QFileInfo::exists(other + QStringLiteral("/copy.jpg")));
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/p01.jpg")));

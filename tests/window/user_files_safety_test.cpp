@@ -19,6 +19,7 @@
 #include "platform/prompt.h"
 #include "platform/temp_files.h"
 #include "platform/work_journal.h"
+#include "support/event_waits.h"
 #include "support/main_window_fixture.h"
 #include "support/sandbox.h"
 #include "support/test_state.h"
@@ -167,7 +168,7 @@ TEST(UserFilesSafety, TheStartAfterKillsKeepsTheUsersFilesAndFinishesWhatWasInte
             PictureOpsHost host(settings);
             CopyState state;
             state.CopyModeMove = 1;
-            CopyPictureFile(picture, other.path + "/beach.jpg", state, PictureOpsOptions(), host);
+            testsupport::copyPictureFileToEnd(picture, other.path + "/beach.jpg", state, PictureOpsOptions(), host);
         }));
         ASSERT_TRUE(QFileInfo::exists(other.path + "/beach.wav"));
     }
