@@ -135,6 +135,14 @@ struct CopyRun {
     VoiceMove voice;
     std::unique_ptr<platform::Journal> journal;
     int retries = 0;
+    // A move whose end was never answered (the window went first) keeps its
+    // journal, so that the next start undoes it: the picture is then at one
+    // place, never at both.
+    ~CopyRun()
+    {
+        if (journal)
+            journal->leaveForNextStart();
+    }
 };
 
 void copyFinished(const std::shared_ptr<CopyRun>& run, CopyStatus result);

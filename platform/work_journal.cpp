@@ -120,6 +120,15 @@ void Journal::finish()
     m_path.clear();
 }
 
+void Journal::leaveForNextStart()
+{
+    if (m_fd < 0)
+        return;
+    ::close(m_fd);
+    m_fd = -1;
+    m_path.clear();
+}
+
 int RecoverInterruptedJournals(const QString& kind, const std::function<bool(const QStringList& lines)>& recover)
 {
     const QString folder = JournalFolder();

@@ -37,6 +37,9 @@ public:
     bool append(const QString& line);
     // Removes the journal: the operation ended.
     void finish();
+    // Lets the journal go unheld but in place: the operation stopped short
+    // (its program ends first), and the next start finishes or undoes it.
+    void leaveForNextStart();
     bool kept() const { return m_fd >= 0; }
     int error() const { return m_error; }
 

@@ -7,12 +7,15 @@
 
 #include "base/settings_record.h"
 #include "browse/copy_file.h"
+#include "browse/interrupted_work.h"
 #include "browse/thumbnail_files.h"
 #include "platform/dos_date.h"
 #include "platform/prompt.h"
+#include "platform/work_journal.h"
 #include "support/event_waits.h"
 #include "support/sandbox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -125,6 +128,30 @@ TEST_F(PictureFileOpsTest, ACopyOntoItselfThroughALinkOrDotDotNeverTouchesTheSou
     EXPECT_EQ(state.CopyFailed, 1);
     EXPECT_EQ(readFile(source), QByteArray(4000, 'p'));
     EXPECT_TRUE(messages().contains("Error, picture could not be copied..."));
+}
+
+// The window closes while a move's copy is on its worker: the move is never
+// answered, and the next start finds the picture at one place only.
+TEST_F(PictureFileOpsTest, AMoveCutShortByTheWindowsCloseLeavesThePictureAtOnePlace)
+{
+    platform::SetJournalFolder(freshDir("journals"));
+    QDir().mkpath(dir + "/moved");
+    const QString target = dir + "/moved/beach.jpg";
+    {
+        RecordingHost closing;
+        state.CopyModeMove = 1;
+        CopyPictureFile(source, target, state, options, closing,
+                        [](const CopyOutcome&) { ADD_FAILURE() << "answered after the window went"; });
+        for (int i = 0; i < 500 && readFile(target) != readFile(source); ++i)
+            QThread::msleep(10);
+        ASSERT_EQ(readFile(target), readFile(source));
+    }
+    QCoreApplication::processEvents();
+    // The next start.
+    EXPECT_EQ(platform::RecoverInterruptedJournals(QStringLiteral("move"), FinishInterruptedMove), 1);
+    platform::SetJournalFolder(QString());
+    EXPECT_EQ(readFile(source), QByteArray(4000, 'p'));
+    EXPECT_FALSE(QFileInfo::exists(target));
 }
 
 TEST_F(PictureFileOpsTest, ASaveKeepsTheSourceAndCarriesItsDateAndVoiceFile)
