@@ -131,7 +131,7 @@ void MainWindow::ResumeInFullClick()
         return;
     // The show goes on in full screen, forward.
     ShowState.ManualMode = false;
-    ShowState.LastDirection = 1;
+    Form9->AimShowForward();
     if (!Form9->isVisible())
         Form9->showFullScreen();
     if (m_state.session.PictureCount < 2)
@@ -139,7 +139,7 @@ void MainWindow::ResumeInFullClick()
     if (Form9->Paused())
         Form9->TogglePause();
     else
-        ShowState.Direction = 1;
+        Form9->GoShow(1);
     Form9->ShowCenteredHint(QStringLiteral(" Show continued in forward direction "));
 }
 

@@ -138,7 +138,7 @@ ProgressWindow* FileOperationsController::progressWindow()
 
 QString FileOperationsController::currentPicture() const
 {
-    int32_t& PictureIndex = m_session.PictureIndex;
+    const int32_t PictureIndex = m_session.PictureIndex;
     if (m_session.PlaybackActive == 1) {
         if (PictureIndex >= 0 && PictureIndex < m_session.PictureCount && size_t(PictureIndex) < m_session.PictureTable.size())
             return m_session.PictureTable[size_t(PictureIndex)].FullPath;

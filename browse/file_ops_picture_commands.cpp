@@ -248,7 +248,6 @@ void FileOperationsController::ApplyToTickedPictures(const QString& action)
 
 void FileOperationsController::ConfirmAndDeletePicture()
 {
-    int32_t& PictureIndex = m_session.PictureIndex;
     const bool showRan = m_session.PlaybackActive == 1;
     pauseRunningShow();
     const QString picture = currentPicture();
@@ -264,8 +263,8 @@ void FileOperationsController::ConfirmAndDeletePicture()
                                       == PromptAnswer::Yes;
         if (yes) {
             emit voiceReleaseWanted(picture);
-            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size())
-                removeShowRecordDuringShow(m_session.PictureTable[size_t(PictureIndex)].RecordIndex);
+            if (m_session.PictureIndex >= 0 && size_t(m_session.PictureIndex) < m_session.PictureTable.size())
+                removeShowRecordDuringShow(m_session.PictureTable[size_t(m_session.PictureIndex)].RecordIndex);
         }
     } else {
         const QString name = QFileInfo(picture).fileName();
@@ -343,7 +342,6 @@ void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
 
 void FileOperationsController::RenamePictureToolButtonClick()
 {
-    int32_t& PictureIndex = m_session.PictureIndex;
     pauseRunningShow();
     // On the thumbnail page the picture of the first ticked cell; nothing
     // without a ticked cell.
@@ -372,8 +370,8 @@ void FileOperationsController::RenamePictureToolButtonClick()
     if (outcome.renamed) {
         const QString newPath = outcome.newPath;
         if (m_session.PlaybackActive == 1) {
-            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size()) {
-                TPictureEntry& entry = m_session.PictureTable[size_t(PictureIndex)];
+            if (m_session.PictureIndex >= 0 && size_t(m_session.PictureIndex) < m_session.PictureTable.size()) {
+                TPictureEntry& entry = m_session.PictureTable[size_t(m_session.PictureIndex)];
                 entry.FullPath = newPath;
                 // A bookmark key made of the file name follows the new name.
                 if (entry.BookmarkKey.isEmpty() || entry.BookmarkKey == QFileInfo(picture).fileName().toLower())

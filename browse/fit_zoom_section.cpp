@@ -262,7 +262,8 @@ void FitZoomSection::showPictureFull(const QString& path, bool fromThumbnailView
     m_session.ZoomFactor = 0;
     m_session.FullViewActive = 1;
     handler->CropPath = path;
-    m_session.ShowState.Direction = 0;
+    if (Form9)
+        Form9->HaltShow();
     m_session.AutoShowRunning = 0;
     emit showOptionsWanted();
     // The full view's end follows the picture's arrival (or failure).

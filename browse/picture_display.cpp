@@ -44,7 +44,7 @@ bool isJpegExtension(const QString& ext)
 
 void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
 {
-    const int index = host.PictureIndex();
+    const int index = state.PendingIndex;
     if (!host.FullViewActive())
         host.ShowCurrentPictureStatus();
     state.LastLoadFailed = 1;
@@ -80,8 +80,10 @@ void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
 // Asks the step's slot for its picture, or repeats the last failure of the
 // same entry (left in state.LoadErrorKind). True when a request waits for
 // the slot's answer.
-bool requestStepPicture(DisplayStepHost& host, PictureDisplayState& state, int index, const QString& path)
+bool requestStepPicture(DisplayStepHost& host, PictureDisplayState& state, const DisplayStep& step)
 {
+    const int index = step.index;
+    const QString& path = step.path;
     try {
         if (state.LastLoadFailed == 1 && index == state.LastFailedIndex) {
             // Reported again without a new load.
@@ -97,14 +99,14 @@ bool requestStepPicture(DisplayStepHost& host, PictureDisplayState& state, int i
         state.LoadErrorKind.clear();
         if (state.PendingRecordRead && host.FullScreenVisible())
             state.PendingTextDelays = host.TextLineDelayMs();
-        const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
+        const bool fullScreen = host.FullScreenVisible() || step.demoMode;
         if (!fullScreen) {
             host.StartImageTimer(-1);
             host.HideMainImage();
         } else {
             host.StartImageTimer(isJpegExtension(lowerExtension(path)) ? 2000 : 100);
         }
-        state.PendingSlot = DisplaySlotName(fullScreen, host.ActiveImage());
+        state.PendingSlot = DisplaySlotName(fullScreen, step.activeImage);
         state.PendingTicket = host.RequestPicture(path, state.PendingSlot);
         return state.PendingTicket != 0;
     } catch (...) {
@@ -161,7 +163,7 @@ void endLoadedStep(DisplayStepHost& host, PictureDisplayState& state)
 
 } // namespace
 
-void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state)
+void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state, const DisplayStep& step)
 {
     try {
         // A step still waiting for its picture is replaced by this one.
@@ -170,19 +172,18 @@ void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state)
             host.CancelPicture(state.PendingSlot);
         }
         host.BeforeStep();
-        if (host.ThumbnailViewActive()) {
+        if (step.thumbnailView) {
             host.ThumbnailStep();
             return;
         }
-        const int index = host.PictureIndex();
-        const QString path = host.EntryPath(index);
-        state.PendingExtension = lowerExtension(path);
+        state.PendingIndex = step.index;
+        state.PendingExtension = lowerExtension(step.path);
         state.PendingRecordRead = false;
         state.PendingTextDelays = 0;
         host.ShowTitleLabelByOption();
-        host.SetBookmarkMenuState(host.EntryBookmarkKey(index));
+        host.SetBookmarkMenuState(step.bookmarkKey);
 
-        if (requestStepPicture(host, state, index, path))
+        if (requestStepPicture(host, state, step))
             return; // the end follows the slot's answer
         if (!state.LoadErrorKind.isEmpty()) {
             handleFailure(host, state);

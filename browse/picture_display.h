@@ -5,9 +5,10 @@
 //
 // The step runs in two parts around the picture's decode: its beginning
 // (captions, the show record, the request to the slot) and, when the slot
-// answers, its end (fit, status, sound, interval timer). Both run against a
-// DisplayStepHost, so the windows, the show and the sound supply their parts
-// and tests can drive it with a fake.
+// answers, its end (fit, status, sound, interval timer). The beginning gets
+// the step's picture as a value (DisplayStep); both halves run against a
+// DisplayStepHost, made once by its owner, so the windows, the show and the
+// sound supply their parts and tests can drive it with a fake.
 #pragma once
 
 #include "browse/picture_load_error.h"
@@ -47,6 +48,21 @@ struct PictureDisplayState {
     QString PendingExtension;
     bool PendingRecordRead = false;
     int PendingTextDelays = 0;
+    // The picture index the waiting step shows.
+    int PendingIndex = -1;
+};
+
+// What the display step is given of its step: the picture (its index in the
+// picture table, its path and bookmark key) and where it goes (the thumbnail
+// view's page, the main window or, in a demo, the full-screen image that the
+// active-image byte names: 1 "form9im1", else "form9im2").
+struct DisplayStep {
+    int index = -1;
+    QString path;
+    QString bookmarkKey;
+    bool thumbnailView = false;
+    bool demoMode = false;
+    int activeImage = 1;
 };
 
 // "Not a single picture could be loaded!"
@@ -58,20 +74,15 @@ class DisplayStepHost {
 public:
     virtual ~DisplayStepHost() = default;
 
-    // Where the step stands.
-    virtual int PictureIndex() const = 0;
+    // Where the show stands now (a pause or a window shown while the
+    // picture is decoded counts at the step's end).
     virtual int PictureCount() const = 0;
-    virtual QString EntryPath(int index) const = 0;
-    virtual QString EntryBookmarkKey(int index) const = 0;
-    virtual bool ThumbnailViewActive() const = 0;
     virtual bool FullScreenVisible() const = 0;
-    virtual bool DemoMode() const = 0;
     virtual bool ShowViewActive() const = 0;     // a show runs
     virtual bool FullViewActive() const = 0;
     virtual bool ManualMode() const = 0;
     virtual bool SkipUnreadable() const = 0;
     virtual int ShowDirection() const = 0;
-    virtual int ActiveImage() const = 0;         // 1 "form9im1", 0 "form9im2"
 
     // Before the load (the full-screen window's buttons) and the
     // thumbnail-view branch.
@@ -135,7 +146,7 @@ public:
 // Neither half lets window events run, so no second step starts inside one
 // (the only wait is the prompt when no picture at all could be loaded).
 // Never throws.
-void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state);
+void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state, const DisplayStep& step);
 
 // The end of the display step for the slot's answer to `ticket` (outcome
 // without value: loaded). An answer that is not the waiting step's is

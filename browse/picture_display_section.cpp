@@ -76,37 +76,22 @@ int displayLimit(const ShowSession& session)
     return session.ShowState.NoLimitOnce ? 9999 : session.ShowState.EnlargeLimit;
 }
 
-// The display step on the real windows and the show's globals.
+// The display step's hand-offs to the real windows, the show and the sound.
 class SectionStepHost : public DisplayStepHost {
 public:
     SectionStepHost(PictureDisplaySection* section, const QPointer<ShowView>& showView, SoundController& sound,
-                     const PictureDisplayWidgets& w, ShowSession& session, const StartContext& start)
-        : m_s(section), m_showView(showView), m_sound(sound), m_w(w), m_session(session), m_start(start)
+                     const PictureDisplayWidgets& w, ShowSession& session)
+        : m_s(section), m_showView(showView), m_sound(sound), m_w(w), m_session(session)
     {
     }
 
-    int PictureIndex() const override { return m_session.PictureIndex; }
     int PictureCount() const override { return m_session.PictureCount; }
-    QString EntryPath(int index) const override
-    {
-        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].FullPath : QString();
-    }
-    QString EntryBookmarkKey(int index) const override
-    {
-        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].BookmarkKey : QString();
-    }
-    bool ThumbnailViewActive() const override
-    {
-        return m_s->ThumbnailViewActive();
-    }
     bool FullScreenVisible() const override { return fullScreenVisible(m_showView.data()); }
-    bool DemoMode() const override { return m_start.DemoMode != 0; }
     bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
     bool FullViewActive() const override { return m_session.FullViewActive != 0; }
     bool ManualMode() const override { return m_session.ShowState.ManualMode; }
     bool SkipUnreadable() const override { return m_session.ShowState.SkipUnreadable != 0; }
     int ShowDirection() const override { return m_session.ShowState.Direction; }
-    int ActiveImage() const override { return m_session.ShowState.ActiveImage; }
 
     void BeforeStep() override
     {
@@ -260,7 +245,6 @@ private:
     SoundController& m_sound;
     const PictureDisplayWidgets& m_w;
     ShowSession& m_session;
-    const StartContext& m_start;
 };
 
 // Record `index` of a show file open on `file`; false with the reason when
@@ -307,6 +291,7 @@ PictureDisplaySection::PictureDisplaySection(const PictureDisplayWidgets& widget
     : m_openShow(openShow), m_sound(sound), m_session(session), m_settings(settings), m_start(start), m_w(widgets)
 {
     setParent(m_w.Window);
+    m_stepHost = std::make_unique<SectionStepHost>(this, m_showView, m_sound, m_w, m_session);
     m_imageTimer = MakeNamedTimer(this, "ImageTimer", 100, true);
     // The display step ends when the slot it asked answers.
     for (const QString& name : {SlotForm1Im1, SlotForm9Im1, SlotForm9Im2}) {
@@ -431,18 +416,30 @@ void PictureDisplaySection::SetPictureDisplayName()
     m_display.PictureDisplayName = QFileInfo(m_display.CurrentPicturePath).fileName();
 }
 
+void PictureDisplaySection::DisplayPicture(int index)
+{
+    DisplayStep step;
+    step.index = index;
+    if (validIndex(m_session, index)) {
+        step.path = m_session.PictureTable[size_t(index)].FullPath;
+        step.bookmarkKey = m_session.PictureTable[size_t(index)].BookmarkKey;
+    }
+    step.thumbnailView = ThumbnailViewActive();
+    step.demoMode = m_start.DemoMode != 0;
+    step.activeImage = m_session.ShowState.ActiveImage;
+    RunDisplayStep(*m_stepHost, m_display, step);
+}
+
 void PictureDisplaySection::DisplayCurrentPicture()
 {
-    SectionStepHost host(this, m_showView, m_sound, m_w, m_session, m_start);
-    RunDisplayStep(host, m_display);
+    DisplayPicture(m_session.PictureIndex);
 }
 
 void PictureDisplaySection::FinishDisplayStep(quint64 ticket, const LoadOutcome& outcome)
 {
     if (ticket == 0 || ticket != m_display.PendingTicket)
         return;
-    SectionStepHost host(this, m_showView, m_sound, m_w, m_session, m_start);
-    ::FinishDisplayStep(host, m_display, ticket, outcome);
+    ::FinishDisplayStep(*m_stepHost, m_display, ticket, outcome);
 }
 
 void PictureDisplaySection::KeepShowPicturesDecoded(int next, int left)

@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class PageSelection;
 class FitZoomSection;
@@ -34,10 +35,12 @@ public:
                           SettingsStore& settings, const StartContext& start, ShowSession& session);
     ~PictureDisplaySection() override;
 
-    // Shows entry PictureIndex of PictureTable (the slide show's step): asks
-    // the picture's slot for it, and the step ends when the slot answers.
-    // Never raises; failures are sorted into displayState().LoadErrorKind
-    // and reported.
+    // Shows entry `index` of PictureTable (the slide show's step, which
+    // gives the index it made current): asks the picture's slot for it, and
+    // the step ends when the slot answers. Never raises; failures are sorted
+    // into displayState().LoadErrorKind and reported.
+    void DisplayPicture(int index);
+    // The same for the session's current entry (PictureIndex), shown again.
     void DisplayCurrentPicture();
     // Keeps entries of PictureTable decoded for the show's next steps, for
     // the slot and size those steps load them at: `next` decoded ahead,
@@ -146,6 +149,9 @@ private:
     const StartContext& m_start;
     const PictureDisplayWidgets m_w;
     PictureDisplayState m_display;
+    // The display step's hand-offs to the windows, the show and the sound,
+    // made once.
+    std::unique_ptr<DisplayStepHost> m_stepHost;
     PageSelection* m_page = nullptr;
     QTimer* m_imageTimer = nullptr;
 };

@@ -54,6 +54,17 @@ public:
     virtual const QList<int>& PlayOrder() const = 0;
     virtual int CurrentPosition() const = 0;
 
+    // The show's position and direction, which the window's sequence alone
+    // writes; the page show and the full view ask it. The session's current
+    // picture becomes `index`:
+    virtual void SetShowPicture(int index) = 0;
+    // the show advances no more (its last direction stays);
+    virtual void HaltShow() = 0;
+    // it pauses (its direction becomes the last one);
+    virtual void HoldShow() = 0;
+    // it advances in `direction` (< 0 back, else forward).
+    virtual void GoShow(int direction) = 0;
+
     // The full view of one picture; `fromThumbnailView`: its stop button
     // returns to the thumbnail view. `done` follows with the kind of a load
     // failure (empty when the picture is shown).

@@ -181,8 +181,11 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
     // A page show plays continuously; with "Start in Manual mode" of the
     // thumbnail view it starts paused and is stepped by hand.
     const bool manual = m_state.settings.Settings.ThumbManualMode == 1;
-    ShowState.Direction = manual ? 0 : 1;
-    ShowState.LastDirection = 1;
+    if (ShowView* const Form9 = m_showView.data()) {
+        Form9->GoShow(1);
+        if (manual)
+            Form9->HaltShow();
+    }
     ShowState.PictureCount = int32_t(order.size());
     ShowState.ManualMode = manual;
     // Started paused, the show says so: the first Space then starts it.
@@ -248,14 +251,12 @@ void ThumbnailPageSection::MMultSlideClick()
 
 void ThumbnailPageSection::PagePause()
 {
-    TShowState& ShowState = m_session.ShowState;
     if (!PageShowRuns())
         return;
     if (m_w.IntervalTimer)
         m_w.IntervalTimer->stop();
-    if (ShowState.Direction != 0)
-        ShowState.LastDirection = ShowState.Direction;
-    ShowState.Direction = 0;
+    if (ShowView* const Form9 = m_showView.data())
+        Form9->HoldShow();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Show paused"));
     refreshShowButtons();
@@ -288,8 +289,8 @@ void ThumbnailPageSection::PageContinue(int direction)
     if (!PageShowRuns() || PageView->State().PageHoldsAllPictures(m_session.PictureCount))
         return;
     ShowState.ManualMode = false;
-    ShowState.Direction = direction < 0 ? -1 : 1;
-    ShowState.LastDirection = ShowState.Direction;
+    if (ShowView* const Form9 = m_showView.data())
+        Form9->GoShow(direction);
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->clear();
     if (m_w.IntervalTimer && !PageView->State().PageLoading) {
@@ -373,7 +374,8 @@ QString ThumbnailPageSection::PicturePath(int index) const
 }
 void ThumbnailPageSection::SetPictureIndex(int index)
 {
-    m_session.PictureIndex = index;
+    if (ShowView* const Form9 = m_showView.data())
+        Form9->SetShowPicture(index);
     m_session.ShowState.ShownNumber = PageView ? PageView->Cursor().ShownNumber() : 0;
 }
 void ThumbnailPageSection::PauseShow() { emit pauseWanted(); }

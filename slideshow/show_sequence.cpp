@@ -30,14 +30,10 @@ void ShowSequence::Start(const QList<int>& order, bool continuous, int start, bo
     m_left = -1;
     // The first step goes one on from here, to order[start].
     m_position = std::clamp(start, 0, std::max(0, int(order.size()) - 1)) - 1;
-    if (m_paused) {
-        if (m_state.Direction != 0)
-            m_state.LastDirection = m_state.Direction;
-        m_state.Direction = 0;
-    } else {
-        m_state.Direction = 1;
-        m_state.LastDirection = 1;
-    }
+    if (m_paused)
+        Hold();
+    else
+        Go(1);
     m_lastStep = m_state.LastDirection < 0 ? -1 : 1;
     m_state.PictureCount = int32_t(order.size());
 }
@@ -45,7 +41,7 @@ void ShowSequence::Start(const QList<int>& order, bool continuous, int start, bo
 bool ShowSequence::Stop()
 {
     m_pendingStep = 0;
-    m_state.Direction = 0;
+    Halt();
     return !std::exchange(m_stopping, true);
 }
 
@@ -87,6 +83,7 @@ ShowStep ShowSequence::BeginStep(int direction)
     m_inStep = true;
     step.outcome = StepOutcome::Shows;
     step.index = m_order[m_position];
+    m_session.PictureIndex = step.index;
     return step;
 }
 
@@ -102,9 +99,7 @@ bool ShowSequence::TogglePause()
         return false;
     m_paused = !m_paused;
     if (m_paused) {
-        if (m_state.Direction != 0)
-            m_state.LastDirection = m_state.Direction;
-        m_state.Direction = 0;
+        Hold();
     } else {
         m_state.Direction = m_state.LastDirection >= 0 ? 1 : -1;
         m_lastStep = m_state.Direction;
@@ -118,10 +113,37 @@ bool ShowSequence::Continue(int direction)
         return false;
     m_paused = false;
     m_state.ManualMode = false;
-    m_state.Direction = direction < 0 ? -1 : 1;
-    m_state.LastDirection = m_state.Direction;
+    Go(direction);
     m_lastStep = m_state.Direction;
     return true;
+}
+
+void ShowSequence::SetCurrentPicture(int index)
+{
+    m_session.PictureIndex = index;
+}
+
+void ShowSequence::Halt()
+{
+    m_state.Direction = 0;
+}
+
+void ShowSequence::Hold()
+{
+    if (m_state.Direction != 0)
+        m_state.LastDirection = m_state.Direction;
+    m_state.Direction = 0;
+}
+
+void ShowSequence::Go(int direction)
+{
+    m_state.Direction = direction < 0 ? -1 : 1;
+    m_state.LastDirection = m_state.Direction;
+}
+
+void ShowSequence::AimForward()
+{
+    m_state.LastDirection = 1;
 }
 
 RemoveOutcome ShowSequence::RemoveCurrent()

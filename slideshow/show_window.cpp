@@ -208,7 +208,7 @@ void ShowWindow::SetPictureTable(const QStringList& pictures, const QList<int>& 
         entry.PictureDate = dates.size() == pictures.size() ? dates[i] : 0;
     }
     m_state.session.PictureCount = int32_t(pictures.size());
-    m_state.session.PictureIndex = 0;
+    m_sequence.SetCurrentPicture(0);
 }
 
 void ShowWindow::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
@@ -254,8 +254,7 @@ void ShowWindow::Step(int direction)
     }
     // A hint about the show ("Show restarted …") goes with the picture it came with.
     HintPanel->hide();
-    m_state.session.PictureIndex = step.index;
-    emit displayStepWanted();
+    emit displayStepWanted(step.index);
     if (const int pending = m_sequence.EndStep()) {
         Step(pending);
         return;
@@ -359,7 +358,7 @@ void ShowWindow::StartFullView(const QString& path, bool fromThumbnailView,
     m_sequence.Clear();
     m_state.session.FullViewActive = 1;
     m_state.session.ShowState.ActiveImage = 1;
-    m_state.session.ShowState.Direction = 0;
+    m_sequence.Halt();
     FitZoom(1)->CropPath = path;
     FitZoom(2)->CropPath = path;
     // The panel: the stop button, which returns to where the view came

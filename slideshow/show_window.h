@@ -181,9 +181,9 @@ public:
     void PopupRatioMenu(const QPoint& globalPos) override;
 
 signals:
-    // A step wants the picture at PictureIndex on the screen (the display
-    // step, connected straight to the display section).
-    void displayStepWanted();
+    // A step made picture `index` the current one and wants it on the
+    // screen (the display step).
+    void displayStepWanted(int index);
     // The crop menu's "Custom" ratio was chosen: it is typed in the main
     // window's panel, whose OK button puts it into effect.
     void CustomRatioRequested();
@@ -224,6 +224,12 @@ public:
     const QList<int>& PlayOrder() const override { return m_sequence.Order(); }
 
     int CurrentPosition() const override { return m_sequence.Position(); }
+    void SetShowPicture(int index) override { m_sequence.SetCurrentPicture(index); }
+    void HaltShow() override { m_sequence.Halt(); }
+    void HoldShow() override { m_sequence.Hold(); }
+    void GoShow(int direction) override { m_sequence.Go(direction); }
+    // A paused show continues forward.
+    void AimShowForward() { m_sequence.AimForward(); }
     QString CurrentPicture() const;
     bool Paused() const { return m_sequence.Paused(); }
 

@@ -143,7 +143,7 @@ void ShowWindow::connectControlPanel()
 }
 
 ShowWindow::ShowWindow(ProgramState& state, QWidget* parent)
-    : ShowView(parent, Qt::Window), m_state(state), m_sequence(state.session.ShowState)
+    : ShowView(parent, Qt::Window), m_state(state), m_sequence(state.session)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Vistamo!"));

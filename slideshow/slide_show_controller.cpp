@@ -322,7 +322,8 @@ void SlideShowController::EndShow()
             disconnect(m_intervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer);
     }
     m_state.session.PlaybackActive = 0;
-    m_state.session.ShowState.Direction = 0;
+    if (Form9)
+        Form9->HaltShow();
     if (m_parts.Page->PageView)
         m_parts.Page->PageView->EndPageShow();
     if (m_intervalTimer && m_parts.Page->PageView)
