@@ -125,7 +125,7 @@ void FileOperationsController::CopyOrMovePictureTo()
     m_copy.CopyCancelled = 0;
     m_copy.CopyFailed = 0;
     if (cutOut && FileExtOf(target).toLower() == QLatin1String(".jpg")) {
-        emit pictureReductionWanted(source, target, QString(), false, false, false, -1, 100);
+        emit pictureReductionWanted(source, target, false, false, false, -1, 100);
     } else {
         if (!save && show)
             FolderChangedDuringShow = 1;

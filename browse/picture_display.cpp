@@ -11,17 +11,6 @@
 
 const QString NoPictureLoadedText = QStringLiteral("Not a single picture could be loaded!");
 
-quint64 DisplayStepHost::RequestPicture(const QString& path, const QString& slot)
-{
-    return RequestPictureForSlot(path, slot);
-}
-
-void DisplayStepHost::CancelPicture(const QString& slot)
-{
-    if (PictureSlotModel* model = PictureSlot(slot))
-        model->CancelRequest();
-}
-
 QString DisplaySlotName(bool fullScreenOrDemo, int activeImage)
 {
     if (!fullScreenOrDemo)

@@ -105,9 +105,9 @@ public:
     // Asks the slot for the picture; the answer comes later through
     // FinishDisplayStep with the ticket returned (0: nothing asked, the
     // step ends at once as loaded).
-    virtual quint64 RequestPicture(const QString& path, const QString& slot);
+    virtual quint64 RequestPicture(const QString& path, const QString& slot) = 0;
     // Drops the slot's request still waiting (a newer step replaces it).
-    virtual void CancelPicture(const QString& slot);
+    virtual void CancelPicture(const QString& slot) = 0;
     virtual void SizePictureToDisplay(bool toggle) {}
     virtual void SetPictureLoaded() {}
 

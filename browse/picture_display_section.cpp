@@ -137,11 +137,17 @@ public:
     }
     quint64 RequestPicture(const QString& path, const QString& slot) override
     {
-        if (PictureSlotModel* model = PictureSlot(slot)) {
+        PictureSlotModel* const model = m_s->SlotNamed(slot);
+        if (model) {
             model->DisplayArea = m_s->DisplayAreaFor(slot);
             model->EnlargeLimit = displayLimit(m_session);
         }
-        return DisplayStepHost::RequestPicture(path, slot);
+        return RequestPictureForSlot(path, model);
+    }
+    void CancelPicture(const QString& slot) override
+    {
+        if (PictureSlotModel* const model = m_s->SlotNamed(slot))
+            model->CancelRequest();
     }
     void SizePictureToDisplay(bool toggle) override
     {
@@ -293,17 +299,55 @@ PictureDisplaySection::PictureDisplaySection(const PictureDisplayWidgets& widget
     setParent(m_w.Window);
     m_stepHost = std::make_unique<SectionStepHost>(this, m_showView, m_sound, m_w, m_session);
     m_imageTimer = MakeNamedTimer(this, "ImageTimer", 100, true);
-    // The display step ends when the slot it asked answers.
-    for (const QString& name : {SlotForm1Im1, SlotForm9Im1, SlotForm9Im2}) {
-        PictureSlotModel* slot = PictureSlot(name);
-        connect(slot, &PictureSlotModel::loaded, this,
-                [this](quint64 ticket, const LoadedPicture&) { FinishDisplayStep(ticket, LoadOutcome()); });
-        connect(slot, &PictureSlotModel::failed, this,
-                [this](quint64 ticket, const LoadError& error) { FinishDisplayStep(ticket, error); });
-    }
 }
 
-void PictureDisplaySection::SetShowView(ShowView* window) { m_showView = window; }
+void PictureDisplaySection::followSlot(PictureSlotModel* slot)
+{
+    if (!slot)
+        return;
+    connect(slot, &PictureSlotModel::loaded, this,
+            [this](quint64 ticket, const LoadedPicture&) { FinishDisplayStep(ticket, LoadOutcome()); });
+    connect(slot, &PictureSlotModel::failed, this,
+            [this](quint64 ticket, const LoadError& error) { FinishDisplayStep(ticket, error); });
+}
+
+void PictureDisplaySection::SetMainPictureSlot(PictureSlotModel* slot)
+{
+    if (m_mainSlot == slot)
+        return;
+    if (m_mainSlot)
+        disconnect(m_mainSlot, nullptr, this, nullptr);
+    m_mainSlot = slot;
+    followSlot(slot);
+}
+
+void PictureDisplaySection::SetShowView(ShowView* window)
+{
+    if (m_showView == window)
+        return;
+    if (ShowView* old = m_showView.data())
+        for (int image : {1, 2})
+            if (old->Slot(image))
+                disconnect(old->Slot(image), nullptr, this, nullptr);
+    m_showView = window;
+    if (window)
+        for (int image : {1, 2})
+            followSlot(window->Slot(image));
+}
+
+PictureSlotModel* PictureDisplaySection::SlotNamed(const QString& name) const
+{
+    if (name == SlotForm1Im1)
+        return m_mainSlot.data();
+    ShowView* const window = m_showView.data();
+    if (!window)
+        return nullptr;
+    if (name == SlotForm9Im1)
+        return window->Slot(1);
+    if (name == SlotForm9Im2)
+        return window->Slot(2);
+    return nullptr;
+}
 void PictureDisplaySection::SetShowManager(ShowManagerWindow* window) { m_showManager = window; }
 void PictureDisplaySection::SetPictureAreaSource(const FitZoomSection* zoom) { m_fitZoom = zoom; }
 void PictureDisplaySection::SetStartedListEntry(const QString* entry) { m_startedListEntry = entry; }

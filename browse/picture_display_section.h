@@ -17,6 +17,7 @@
 #include <memory>
 
 class PageSelection;
+class PictureSlotModel;
 class FitZoomSection;
 class ShowManagerWindow;
 class ShowView;
@@ -98,8 +99,10 @@ public:
     // Whether a voice can be recorded: an audio input exists.
     std::function<bool()> AudioInputPresent;
 
-    // The full-screen show window and the MyShow manager, once made (either
-    // may be null).
+    // The main window's picture slot ("form1im1"), handed over once.
+    void SetMainPictureSlot(PictureSlotModel* slot);
+    // The full-screen show window (with its slots "form9im1", "form9im2")
+    // and the MyShow manager, once made (either may be null).
     void SetShowView(ShowView* window);
     void SetShowManager(ShowManagerWindow* window);
     // The section whose picture area (set by the layouts) the main window's
@@ -108,6 +111,9 @@ public:
     // The recent or favourite entry the running show was started from, kept
     // by the list menus.
     void SetStartedListEntry(const QString* entry);
+    // The display step's slot of that name among the handed ones (nullptr
+    // when its window is not there).
+    PictureSlotModel* SlotNamed(const QString& name) const;
     // The area the display step decodes a slot's picture for: the main
     // window's picture area, or the full-screen window's fit area; empty for
     // the screen.
@@ -134,6 +140,8 @@ signals:
 private:
 
     void FinishDisplayStep(quint64 ticket, const LoadOutcome& outcome);
+    // The display step ends when the slot it asked answers.
+    void followSlot(PictureSlotModel* slot);
     // The main window's picture area (empty when not set).
     QSize MainPictureArea() const;
     QString startedListEntry() const;
@@ -141,6 +149,7 @@ private:
     OpenShow& m_openShow;
     SoundController& m_sound;
     QPointer<ShowView> m_showView;
+    QPointer<PictureSlotModel> m_mainSlot;
     QPointer<ShowManagerWindow> m_showManager;
     QPointer<const FitZoomSection> m_fitZoom;
     const QString* m_startedListEntry = nullptr;

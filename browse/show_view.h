@@ -15,6 +15,7 @@
 #include <functional>
 
 class FitZoomHandler;
+class PictureSlotModel;
 
 class ShowView : public QWidget {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     // The fitting, zoom and crop handler of the first image (1) or the
     // second (2).
     FitZoomHandler* FitZoom(int image) const { return m_fitZoom[size_t(image == 2 ? 1 : 0)]; }
+    // The window's picture slot of the first image ("form9im1") or the
+    // second ("form9im2"); the window owns them.
+    PictureSlotModel* Slot(int image) const { return m_slots[size_t(image == 2 ? 1 : 0)]; }
 
     // The handler of the image that takes the next picture, and of the image
     // shown now.
@@ -92,4 +96,5 @@ signals:
 
 protected:
     std::array<FitZoomHandler*, 2> m_fitZoom{};
+    std::array<PictureSlotModel*, 2> m_slots{};
 };

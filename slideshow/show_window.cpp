@@ -44,9 +44,9 @@
 namespace {
 
 // The slot decodes for the full-screen area and the show's enlargement limit.
-void prepareSlot(const QString& name, QSize area, const TShowState& ShowState)
+void prepareSlot(PictureSlotModel* slot, QSize area, const TShowState& ShowState)
 {
-    if (PictureSlotModel* slot = PictureSlot(name)) {
+    if (slot) {
         slot->DisplayArea = area;
         slot->EnlargeLimit = ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit;
     }
@@ -94,10 +94,10 @@ QRect ShowWindow::PictureArea() const
     return FullScreenPictureRect(m_state.session, m_state.settings.AddSettings, NavPanel && NavPanel->isVisible());
 }
 
-void ShowWindow::makeFitZoom(int index, QLabel* image, const QString& slot)
+void ShowWindow::makeFitZoom(int index, QLabel* image, PictureSlotModel* slot)
 {
     auto* handler = new FitZoomHandler(m_state.session, m_state.settings, m_state.paths, m_state.start, image,
-                                       PictureSlot(slot), this);
+                                       slot, this);
     handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
     handler->ReadoutMargin = 30;
     handler->FullScreen = true;
@@ -394,7 +394,7 @@ void ShowWindow::StartFullView(const QString& path, bool fromThumbnailView,
     showFullScreen();
     raise();
     activateWindow();
-    prepareSlot(SlotForm9Im1, PictureArea().size(), m_state.session.ShowState);
+    prepareSlot(Slot(1), PictureArea().size(), m_state.session.ShowState);
     const auto answered = [this, done](const LoadOutcome& outcome) {
         if (outcome) {
             m_state.session.FullViewActive = 0;
@@ -406,11 +406,11 @@ void ShowWindow::StartFullView(const QString& path, bool fromThumbnailView,
         if (done)
             done(outcome ? LoadFailureName(outcome->kind) : QString());
     };
-    const quint64 ticket = RequestPictureForSlot(path, SlotForm9Im1);
+    const quint64 ticket = RequestPictureForSlot(path, Slot(1));
     if (!ticket)
         answered(LoadOutcome());
     else
-        WhenSlotAnswers(PictureSlot(SlotForm9Im1), ticket, this, answered);
+        WhenSlotAnswers(Slot(1), ticket, this, answered);
 }
 
 int ShowWindow::PeekNextIndex(int direction, bool* reachedEnd) const
@@ -449,7 +449,7 @@ void ShowWindow::OneBackwardsClick()
         FitZoomHandler* shown = ShownFitZoom();
         if (m_state.session.CutOutCount == 1) {
             // From the first cut-out back to the picture itself, through the loader.
-            const QString slot = shown->Slot()->Name();
+            PictureSlotModel* const slot = shown->Slot();
             prepareSlot(slot, PictureArea().size(), m_state.session.ShowState);
             const quint64 ticket = RequestPictureForSlot(shownPicturePath(), slot);
             QPointer<FitZoomHandler> handler(shown);

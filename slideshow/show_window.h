@@ -23,6 +23,7 @@
 #include <optional>
 
 class FitZoomHandler;
+class PictureSlotModel;
 class PictureView;
 class QFrame;
 class QLabel;
@@ -245,7 +246,7 @@ private:
     void makePanels();
     void connectControlPanel();
     void makeRatioMenu();
-    void makeFitZoom(int index, QLabel* image, const QString& slot);
+    void makeFitZoom(int index, QLabel* image, PictureSlotModel* slot);
     void dressControlPanel();
     void afterSizing(int index, bool toggle);
     void showCutOutButtons(bool shown);
