@@ -214,8 +214,8 @@ void FileOperationsController::removeFromPlayOrder()
     ShowView* const Form9 = m_showView.data();
     // A page show keeps its own play order.
     if (pageShown()) {
-        if (m_page.PageView->RemovePictureFromPlayOrder(m_session.PictureIndex))
-            m_session.ShowState.PictureCount = int32_t(m_page.PageView->PicturesLeft());
+        if (m_page.PageView->RemovePictureFromPlayOrder(m_session.PictureIndex) && Form9)
+            Form9->SetShowPictureCount(m_page.PageView->PicturesLeft());
         return;
     }
     if (Form9 && m_session.PlaybackActive == 1)

@@ -60,8 +60,11 @@ public:
 
     // The show's position and direction, which the window's sequence alone
     // writes; the page show and the full view ask it. The session's current
-    // picture becomes `index`:
-    virtual void SetShowPicture(int index) = 0;
+    // picture becomes `index`, the `shownNumber`th of the show (< 0 leaves
+    // the number):
+    virtual void SetShowPicture(int index, int shownNumber = -1) = 0;
+    // the show has `count` pictures;
+    virtual void SetShowPictureCount(int count) = 0;
     // the show advances no more (its last direction stays);
     virtual void HaltShow() = 0;
     // it pauses (its direction becomes the last one);

@@ -185,8 +185,8 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
         Form9->GoShow(1);
         if (manual)
             Form9->HaltShow();
+        Form9->SetShowPictureCount(int(order.size()));
     }
-    ShowState.PictureCount = int32_t(order.size());
     ShowState.ManualMode = manual;
     // Started paused, the show says so: the first Space then starts it.
     if (manual && m_w.StatusPanel1)
@@ -375,8 +375,7 @@ QString ThumbnailPageSection::PicturePath(int index) const
 void ThumbnailPageSection::SetPictureIndex(int index)
 {
     if (ShowView* const Form9 = m_showView.data())
-        Form9->SetShowPicture(index);
-    m_session.ShowState.ShownNumber = PageView ? PageView->Cursor().ShownNumber() : 0;
+        Form9->SetShowPicture(index, PageView ? PageView->Cursor().ShownNumber() : 0);
 }
 void ThumbnailPageSection::PauseShow() { emit pauseWanted(); }
 void ThumbnailPageSection::TogglePause() { PageTogglePause(); }

@@ -35,7 +35,7 @@ void ShowSequence::Start(const QList<int>& order, bool continuous, int start, bo
     else
         Go(1);
     m_lastStep = m_state.LastDirection < 0 ? -1 : 1;
-    m_state.PictureCount = int32_t(order.size());
+    SetPictureCount(int(order.size()));
 }
 
 bool ShowSequence::Stop()
@@ -118,9 +118,16 @@ bool ShowSequence::Continue(int direction)
     return true;
 }
 
-void ShowSequence::SetCurrentPicture(int index)
+void ShowSequence::SetCurrentPicture(int index, int shownNumber)
 {
     m_session.PictureIndex = index;
+    if (shownNumber >= 0)
+        m_state.ShownNumber = shownNumber;
+}
+
+void ShowSequence::SetPictureCount(int count)
+{
+    m_state.PictureCount = int32_t(count);
 }
 
 void ShowSequence::Halt()
@@ -153,7 +160,7 @@ RemoveOutcome ShowSequence::RemoveCurrent()
     const int removed = m_order.takeAt(m_position);
     if (m_left == removed)
         m_left = -1;
-    m_state.PictureCount = int32_t(m_order.size());
+    SetPictureCount(int(m_order.size()));
     if (m_order.isEmpty())
         return RemoveOutcome::Emptied;
     // The picture that took the removed one's place is shown next; after

@@ -80,8 +80,11 @@ public:
 
     // ---- the position and direction of a show the sequence does not step
     // (the page show, the full view of one picture, a show taken on) ----
-    // The session's current picture becomes `index`.
-    void SetCurrentPicture(int index);
+    // The session's current picture becomes `index`; its number in the
+    // show becomes `shownNumber` (1 for the first; < 0 leaves it).
+    void SetCurrentPicture(int index, int shownNumber = -1);
+    // The show has `count` pictures.
+    void SetPictureCount(int count);
     // The show advances no more; its last direction stays.
     void Halt();
     // The show pauses: its direction becomes the last one, and it stands.

@@ -225,7 +225,8 @@ public:
     const QList<int>& PlayOrder() const override { return m_sequence.Order(); }
 
     int CurrentPosition() const override { return m_sequence.Position(); }
-    void SetShowPicture(int index) override { m_sequence.SetCurrentPicture(index); }
+    void SetShowPicture(int index, int shownNumber = -1) override { m_sequence.SetCurrentPicture(index, shownNumber); }
+    void SetShowPictureCount(int count) override { m_sequence.SetPictureCount(count); }
     void HaltShow() override { m_sequence.Halt(); }
     void HoldShow() override { m_sequence.Hold(); }
     void GoShow(int direction) override { m_sequence.Go(direction); }
