@@ -34,12 +34,12 @@ bool isJpegExtension(const QString& ext)
 void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
 {
     const int index = state.PendingIndex;
-    if (!host.FullViewActive())
+    if (!host.Now().fullView)
         host.ShowCurrentPictureStatus();
     state.LastLoadFailed = 1;
     state.LastFailedIndex = index;
     state.LastFailureKind = state.LoadErrorKind;
-    const bool reportOnScreen = !host.SkipUnreadable() || host.ManualMode();
+    const bool reportOnScreen = !host.Now().skipUnreadable || host.Now().manualMode;
     if (reportOnScreen)
         host.HidePictureImages();
     try {
@@ -48,16 +48,16 @@ void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
     }
     if (reportOnScreen)
         host.SetErrorCaption(LoadErrorCaption(state.PictureDisplayName, state.LoadErrorKind));
-    if (host.FullViewActive() || host.ManualMode())
+    if (host.Now().fullView || host.Now().manualMode)
         return;
-    if (!host.SkipUnreadable()) {
+    if (!host.Now().skipUnreadable) {
         host.ArmIntervalTimer(1000);
         return;
     }
     // Skipping: the next picture follows at once, through the event loop.
     // When every picture of the show has failed in a row, the show ends.
     ++state.ConsecutiveLoadFailures;
-    if (state.ConsecutiveLoadFailures >= std::max(1, host.PictureCount())) {
+    if (state.ConsecutiveLoadFailures >= std::max(1, host.Now().pictureCount)) {
         state.ConsecutiveLoadFailures = 0;
         host.EndShowNoPictures();
         return;
@@ -86,9 +86,9 @@ bool requestStepPicture(DisplayStepHost& host, PictureDisplayState& state, const
         state.CurrentPicturePath = path;
         host.SetPictureDisplayName();
         state.LoadErrorKind.clear();
-        if (state.PendingRecordRead && host.FullScreenVisible())
+        if (state.PendingRecordRead && host.Now().fullScreenVisible)
             state.PendingTextDelays = host.TextLineDelayMs();
-        const bool fullScreen = host.FullScreenVisible() || step.demoMode;
+        const bool fullScreen = host.Now().fullScreenVisible || step.demoMode;
         if (!fullScreen) {
             host.StartImageTimer(-1);
             host.HideMainImage();
@@ -111,7 +111,7 @@ void finishShownStep(DisplayStepHost& host, const QString& ext, bool recordRead,
 {
     host.SetPictureMenuCaptions();
     try {
-        if (host.FullScreenVisible() || !isJpegExtension(ext))
+        if (host.Now().fullScreenVisible || !isJpegExtension(ext))
             host.UpdatePictureStatus();
         else
             host.PictureDrawn();
@@ -120,9 +120,9 @@ void finishShownStep(DisplayStepHost& host, const QString& ext, bool recordRead,
     const bool waitForVoice = host.PlayPictureSound(recordRead);
     if (!waitForVoice)
         host.NoVoicePlays();
-    if (host.ShowViewActive()) {
+    if (host.Now().showRuns) {
         host.PrepareNextStep();
-        if (host.ShowDirection() != 0 && !waitForVoice) {
+        if (host.Now().direction != 0 && !waitForVoice) {
             const int interval = NextIntervalMs(host.CurrentIntervalSeconds(), textDelays);
             host.StartMusicFade(interval);
             host.ArmIntervalTimer(interval);

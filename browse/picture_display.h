@@ -65,6 +65,17 @@ struct DisplayStep {
     int activeImage = 1;
 };
 
+// Where the show stands when the step decides.
+struct ShowNow {
+    int pictureCount = 0;
+    bool fullScreenVisible = false;
+    bool showRuns = false;          // a show (or the music queue) plays
+    bool fullView = false;          // one picture in the full view
+    bool manualMode = false;
+    bool skipUnreadable = false;
+    int direction = 0;              // >= 1 forward, < 0 back, 0 standing
+};
+
 // "Not a single picture could be loaded!"
 extern const QString NoPictureLoadedText;
 
@@ -74,15 +85,9 @@ class DisplayStepHost {
 public:
     virtual ~DisplayStepHost() = default;
 
-    // Where the show stands now (a pause or a window shown while the
-    // picture is decoded counts at the step's end).
-    virtual int PictureCount() const = 0;
-    virtual bool FullScreenVisible() const = 0;
-    virtual bool ShowViewActive() const = 0;     // a show runs
-    virtual bool FullViewActive() const = 0;
-    virtual bool ManualMode() const = 0;
-    virtual bool SkipUnreadable() const = 0;
-    virtual int ShowDirection() const = 0;
+    // Where the show stands now, asked at each decision (a pause or a
+    // window shown while the picture is decoded counts at the step's end).
+    virtual ShowNow Now() const = 0;
 
     // Before the load (the full-screen window's buttons) and the
     // thumbnail-view branch.

@@ -85,13 +85,18 @@ public:
     {
     }
 
-    int PictureCount() const override { return m_session.PictureCount; }
-    bool FullScreenVisible() const override { return fullScreenVisible(m_showView.data()); }
-    bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
-    bool FullViewActive() const override { return m_session.FullViewActive != 0; }
-    bool ManualMode() const override { return m_session.ShowState.ManualMode; }
-    bool SkipUnreadable() const override { return m_session.ShowState.SkipUnreadable != 0; }
-    int ShowDirection() const override { return m_session.ShowState.Direction; }
+    ShowNow Now() const override
+    {
+        ShowNow now;
+        now.pictureCount = m_session.PictureCount;
+        now.fullScreenVisible = fullScreenVisible(m_showView.data());
+        now.showRuns = m_session.PlaybackActive == 1;
+        now.fullView = m_session.FullViewActive != 0;
+        now.manualMode = m_session.ShowState.ManualMode;
+        now.skipUnreadable = m_session.ShowState.SkipUnreadable != 0;
+        now.direction = m_session.ShowState.Direction;
+        return now;
+    }
 
     void BeforeStep() override
     {

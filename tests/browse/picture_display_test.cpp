@@ -31,13 +31,10 @@ public:
     QString caption;
     std::vector<int> armed;
 
-    int PictureCount() const override { return int(paths.size()); }
-    bool FullScreenVisible() const override { return fullScreen; }
-    bool ShowViewActive() const override { return showView; }
-    bool FullViewActive() const override { return fullView; }
-    bool ManualMode() const override { return manual; }
-    bool SkipUnreadable() const override { return skip; }
-    int ShowDirection() const override { return direction; }
+    ShowNow Now() const override
+    {
+        return {int(paths.size()), fullScreen, showView, fullView, manual, skip, direction};
+    }
     bool ReadShowRecord(int) override { return recordRead; }
     int TextLineDelayMs() const override { return textDelays; }
     int CurrentIntervalSeconds() const override { return intervalSeconds; }
