@@ -69,7 +69,7 @@ void MainWindow::RestartShow()
     const QList<int> order = BuildPlayOrder(paths, dates, ShowState.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = m_state.session.PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
-    ShowState.ManualMode = false;
+    Form9->SetManualMode(false);
     QPointer<MainWindow> self(this);
     Form9->Play(order, continuous, [self] {
         if (self)
@@ -116,7 +116,6 @@ void MainWindow::TBGoSmallMSClick()
 void MainWindow::ResumeInFullClick()
 {
     ShowWindow* const Form9 = m_showWindow;
-    TShowState& ShowState = m_state.session.ShowState;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).
     if (thumbnailPage()->PageShowRuns()) {
@@ -130,7 +129,7 @@ void MainWindow::ResumeInFullClick()
     if (!runs(m_state.session) || !Form9)
         return;
     // The show goes on in full screen, forward.
-    ShowState.ManualMode = false;
+    Form9->SetManualMode(false);
     Form9->AimShowForward();
     if (!Form9->isVisible())
         Form9->showFullScreen();
@@ -208,7 +207,7 @@ void MainWindow::ManualModeClick()
     }
     if (!m_showWindow->Paused())
         m_showWindow->TogglePause();
-    m_state.session.ShowState.ManualMode = true;
+    m_showWindow->SetManualMode(true);
 }
 
 void MainWindow::SBScreenModeClick()

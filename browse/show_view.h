@@ -69,8 +69,10 @@ public:
     virtual void HaltShow() = 0;
     // it pauses (its direction becomes the last one);
     virtual void HoldShow() = 0;
-    // it advances in `direction` (< 0 back, else forward).
+    // it advances in `direction` (< 0 back, else forward);
     virtual void GoShow(int direction) = 0;
+    // it is stepped by hand (manual mode), or no longer.
+    virtual void SetManualMode(bool manual) = 0;
 
     // The full view of one picture; `fromThumbnailView`: its stop button
     // returns to the thumbnail view. `done` follows with the kind of a load

@@ -154,7 +154,8 @@ void ThumbnailPageSection::connectShowButtons()
     whilePages(m_w.PictureBackwards, [step, this] { step(m_w.Backwards1ToolButton, -1); });
     whilePages(m_w.ManualModeToolButton, [this] {
         PagePause();
-        m_session.ShowState.ManualMode = true;
+        if (ShowView* const Form9 = m_showView.data())
+            Form9->SetManualMode(true);
     });
     whilePages(m_w.ShowForwardToolButton, [this] { PageContinue(1); });
     whilePages(m_w.ShowinReverseToolButton, [this] { PageContinue(-1); });
@@ -167,7 +168,6 @@ bool ThumbnailPageSection::PageShowRuns() const
 
 bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool continuous)
 {
-    TShowState& ShowState = m_session.ShowState;
     const StartContext& start = m_state.start;
     const bool requested = std::exchange(PageStartRequested, false);
     // A demo, a start with an argument, the automatic show and a
@@ -186,8 +186,8 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
         if (manual)
             Form9->HaltShow();
         Form9->SetShowPictureCount(int(order.size()));
+        Form9->SetManualMode(manual);
     }
-    ShowState.ManualMode = manual;
     // Started paused, the show says so: the first Space then starts it.
     if (manual && m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Show paused"));
@@ -288,9 +288,10 @@ void ThumbnailPageSection::PageContinue(int direction)
     TShowState& ShowState = m_session.ShowState;
     if (!PageShowRuns() || PageView->State().PageHoldsAllPictures(m_session.PictureCount))
         return;
-    ShowState.ManualMode = false;
-    if (ShowView* const Form9 = m_showView.data())
+    if (ShowView* const Form9 = m_showView.data()) {
+        Form9->SetManualMode(false);
         Form9->GoShow(direction);
+    }
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->clear();
     if (m_w.IntervalTimer && !PageView->State().PageLoading) {

@@ -112,7 +112,7 @@ bool ShowSequence::Continue(int direction)
     if (m_order.size() < 2 || m_stopping)
         return false;
     m_paused = false;
-    m_state.ManualMode = false;
+    SetManualMode(false);
     Go(direction);
     m_lastStep = m_state.Direction;
     return true;
@@ -151,6 +151,11 @@ void ShowSequence::Go(int direction)
 void ShowSequence::AimForward()
 {
     m_state.LastDirection = 1;
+}
+
+void ShowSequence::SetManualMode(bool manual)
+{
+    m_state.ManualMode = manual;
 }
 
 RemoveOutcome ShowSequence::RemoveCurrent()

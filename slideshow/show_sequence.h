@@ -3,7 +3,7 @@
 // are worth decoding ahead. Plain logic; the full-screen show window asks it
 // what to show and shows that. The show's position and direction live in the
 // session (`PictureIndex`, and the show state's `Direction`, `LastDirection`,
-// `ShownNumber`, `PictureCount`), which other parts read; the sequence is
+// `ManualMode`, `ShownNumber`, `PictureCount`), which other parts read; the sequence is
 // their one writer, and the page show and the full view ask it to set them.
 #pragma once
 
@@ -95,6 +95,8 @@ public:
     // The show's last direction becomes forward (a paused show continues
     // forward).
     void AimForward();
+    // The show is stepped by hand (manual mode), or no longer.
+    void SetManualMode(bool manual);
 
     // The picture index one step from the current one in `direction`
     // without moving; -1 when none. `reachedEnd` as in PeekPlayOrder.

@@ -230,6 +230,7 @@ public:
     void HaltShow() override { m_sequence.Halt(); }
     void HoldShow() override { m_sequence.Hold(); }
     void GoShow(int direction) override { m_sequence.Go(direction); }
+    void SetManualMode(bool manual) override { m_sequence.SetManualMode(manual); }
     // A paused show continues forward.
     void AimShowForward() { m_sequence.AimForward(); }
     QString CurrentPicture() const;

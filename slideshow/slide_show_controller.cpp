@@ -193,7 +193,8 @@ void SlideShowController::ResetShowState()
     ShowState.SkipUnreadable = PlayOptions.IgnoreErrors;
     ShowState.TitleOption = PlayOptions.ShowTitles;
     ShowState.PlayOrder = PlayOptions.PlayOrder;
-    ShowState.ManualMode = false;
+    if (m_showWindow)
+        m_showWindow->SetManualMode(false);
     m_parts.Display->LastLoadFailed = 0;
     m_parts.Display->LastFailedIndex = -1;
     m_parts.Display->ConsecutiveLoadFailures = 0;
