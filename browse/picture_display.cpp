@@ -11,12 +11,6 @@
 
 const QString NoPictureLoadedText = QStringLiteral("Not a single picture could be loaded!");
 
-QString DisplaySlotName(bool fullScreenOrDemo, int activeImage)
-{
-    if (!fullScreenOrDemo)
-        return SlotForm1Im1;
-    return activeImage == 1 ? SlotForm9Im1 : SlotForm9Im2;
-}
 
 namespace {
 
@@ -95,7 +89,7 @@ bool requestStepPicture(DisplayStepHost& host, PictureDisplayState& state, const
         } else {
             host.StartImageTimer(isJpegExtension(lowerExtension(path)) ? 2000 : 100);
         }
-        state.PendingSlot = DisplaySlotName(fullScreen, step.activeImage);
+        state.PendingSlot = fullScreen ? step.fullScreenSlot : step.mainSlot;
         state.PendingTicket = host.RequestPicture(path, state.PendingSlot);
         return state.PendingTicket != 0;
     } catch (...) {
@@ -158,7 +152,7 @@ void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state, const Dis
         // A step still waiting for its picture is replaced by this one.
         if (state.PendingTicket) {
             state.PendingTicket = 0;
-            host.CancelPicture(state.PendingSlot);
+            host.CancelPicture(state.PendingSlot.data());
         }
         host.BeforeStep();
         if (step.thumbnailView) {

@@ -12,8 +12,10 @@
 #pragma once
 
 #include "browse/picture_load_error.h"
+#include "browse/picture_loader_slots.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -44,7 +46,7 @@ struct PictureDisplayState {
     // the slot asked, and what its end needs from its beginning. A newer
     // step replaces it; the older answer is then ignored.
     quint64 PendingTicket = 0;
-    QString PendingSlot;
+    QPointer<PictureSlotModel> PendingSlot;
     QString PendingExtension;
     bool PendingRecordRead = false;
     int PendingTextDelays = 0;
@@ -53,16 +55,18 @@ struct PictureDisplayState {
 };
 
 // What the display step is given of its step: the picture (its index in the
-// picture table, its path and bookmark key) and where it goes (the thumbnail
-// view's page, the main window or, in a demo, the full-screen image that the
-// active-image byte names: 1 "form9im1", else "form9im2").
+// picture table, its path and bookmark key) and where it goes: the thumbnail
+// view's page, the main window's slot ("form1im1") or, when the full-screen
+// window shows or in a demo, the slot of the full-screen image that the
+// active-image byte names ("form9im1" for 1, else "form9im2").
 struct DisplayStep {
     int index = -1;
     QString path;
     QString bookmarkKey;
     bool thumbnailView = false;
     bool demoMode = false;
-    int activeImage = 1;
+    PictureSlotModel* mainSlot = nullptr;
+    PictureSlotModel* fullScreenSlot = nullptr;
 };
 
 // Where the show stands when the step decides.
@@ -110,9 +114,9 @@ public:
     // Asks the slot for the picture; the answer comes later through
     // FinishDisplayStep with the ticket returned (0: nothing asked, the
     // step ends at once as loaded).
-    virtual quint64 RequestPicture(const QString& path, const QString& slot) = 0;
+    virtual quint64 RequestPicture(const QString& path, PictureSlotModel* slot) = 0;
     // Drops the slot's request still waiting (a newer step replaces it).
-    virtual void CancelPicture(const QString& slot) = 0;
+    virtual void CancelPicture(PictureSlotModel* slot) = 0;
     virtual void SizePictureToDisplay(bool toggle) {}
     virtual void SetPictureLoaded() {}
 
@@ -158,10 +162,6 @@ void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state, const Dis
 // ignored. Never throws.
 void FinishDisplayStep(DisplayStepHost& host, PictureDisplayState& state, quint64 ticket,
                        const LoadOutcome& outcome);
-
-// The slot the step loads into: "form1im1" in the main window, else the
-// full-screen image named by the active-image byte.
-QString DisplaySlotName(bool fullScreenOrDemo, int activeImage);
 
 // ---- small rules --------------------------------------------------------------
 

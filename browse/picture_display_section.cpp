@@ -140,19 +140,18 @@ public:
         if (m_w.Image1)
             m_w.Image1->hide();
     }
-    quint64 RequestPicture(const QString& path, const QString& slot) override
+    quint64 RequestPicture(const QString& path, PictureSlotModel* slot) override
     {
-        PictureSlotModel* const model = m_s->SlotNamed(slot);
-        if (model) {
-            model->DisplayArea = m_s->DisplayAreaFor(slot);
-            model->EnlargeLimit = displayLimit(m_session);
+        if (slot) {
+            slot->DisplayArea = m_s->DisplayAreaFor(slot);
+            slot->EnlargeLimit = displayLimit(m_session);
         }
-        return RequestPictureForSlot(path, model);
+        return RequestPictureForSlot(path, slot);
     }
-    void CancelPicture(const QString& slot) override
+    void CancelPicture(PictureSlotModel* slot) override
     {
-        if (PictureSlotModel* const model = m_s->SlotNamed(slot))
-            model->CancelRequest();
+        if (slot)
+            slot->CancelRequest();
     }
     void SizePictureToDisplay(bool toggle) override
     {
@@ -340,18 +339,10 @@ void PictureDisplaySection::SetShowView(ShowView* window)
             followSlot(window->Slot(image));
 }
 
-PictureSlotModel* PictureDisplaySection::SlotNamed(const QString& name) const
+PictureSlotModel* PictureDisplaySection::FullScreenSlot() const
 {
-    if (name == SlotForm1Im1)
-        return m_mainSlot.data();
     ShowView* const window = m_showView.data();
-    if (!window)
-        return nullptr;
-    if (name == SlotForm9Im1)
-        return window->Slot(1);
-    if (name == SlotForm9Im2)
-        return window->Slot(2);
-    return nullptr;
+    return window ? window->Slot(m_session.ShowState.ActiveImage == 1 ? 1 : 2) : nullptr;
 }
 void PictureDisplaySection::SetShowManager(ShowManagerWindow* window) { m_showManager = window; }
 void PictureDisplaySection::SetPictureAreaSource(const FitZoomSection* zoom) { m_fitZoom = zoom; }
@@ -370,11 +361,12 @@ QSize PictureDisplaySection::MainPictureArea() const
     return QSize();
 }
 
-QSize PictureDisplaySection::DisplayAreaFor(const QString& slot) const
+QSize PictureDisplaySection::DisplayAreaFor(const PictureSlotModel* slot) const
 {
-    if (slot == SlotForm1Im1 && !MainPictureArea().isEmpty())
+    const bool main = slot && slot == m_mainSlot.data();
+    if (main && !MainPictureArea().isEmpty())
         return MainPictureArea();
-    if (slot != SlotForm1Im1 && m_showView)
+    if (!main && m_showView)
         return m_showView->PictureArea().size();
     return QSize();
 }
@@ -475,7 +467,8 @@ void PictureDisplaySection::DisplayPicture(int index)
     }
     step.thumbnailView = ThumbnailViewActive();
     step.demoMode = m_start.DemoMode != 0;
-    step.activeImage = m_session.ShowState.ActiveImage;
+    step.mainSlot = m_mainSlot.data();
+    step.fullScreenSlot = FullScreenSlot();
     RunDisplayStep(*m_stepHost, m_display, step);
 }
 
@@ -499,8 +492,7 @@ void PictureDisplaySection::KeepShowPicturesDecoded(int next, int left)
     }
     const bool fullScreen = fullScreenVisible(m_showView.data()) || m_start.DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
-    const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
-    QSize area = DisplayAreaFor(slot);
+    QSize area = DisplayAreaFor(fullScreen ? FullScreenSlot() : m_mainSlot.data());
     if (area.isEmpty()) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         area = screen ? screen->size() : QSize(1920, 1080);

@@ -111,13 +111,13 @@ public:
     // The recent or favourite entry the running show was started from, kept
     // by the list menus.
     void SetStartedListEntry(const QString* entry);
-    // The display step's slot of that name among the handed ones (nullptr
-    // when its window is not there).
-    PictureSlotModel* SlotNamed(const QString& name) const;
+    // The full-screen window's slot that the active-image byte names (1:
+    // "form9im1", else "form9im2"); nullptr without the window.
+    PictureSlotModel* FullScreenSlot() const;
     // The area the display step decodes a slot's picture for: the main
     // window's picture area, or the full-screen window's fit area; empty for
     // the screen.
-    QSize DisplayAreaFor(const QString& slot) const;
+    QSize DisplayAreaFor(const PictureSlotModel* slot) const;
 
 signals:
     // The picture just loaded is to be fitted into its image.

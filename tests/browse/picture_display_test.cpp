@@ -5,6 +5,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
 #include "formats/picture_errors.h"
+#include "support/test_slots.h"
 
 #include <gtest/gtest.h>
 
@@ -38,14 +39,14 @@ public:
     bool ReadShowRecord(int) override { return recordRead; }
     int TextLineDelayMs() const override { return textDelays; }
     int CurrentIntervalSeconds() const override { return intervalSeconds; }
-    quint64 RequestPicture(const QString& path, const QString& slot) override
+    quint64 RequestPicture(const QString& path, PictureSlotModel* slot) override
     {
         ++loads;
-        log << "load " + path + " " + slot;
+        log << "load " + path + " " + slot->Name();
         requested = path;
         return ++lastTicket;
     }
-    void CancelPicture(const QString& slot) override { log << "cancel " + slot; }
+    void CancelPicture(PictureSlotModel* slot) override { log << "cancel " + slot->Name(); }
     // The slot's answer to the request: the failure the path is given
     // (a decoder's exception, as a value), else the picture.
     LoadOutcome answerFor(const QString& path) const
@@ -80,7 +81,8 @@ public:
         s.index = index;
         s.path = paths.at(size_t(index));
         s.demoMode = demo;
-        s.activeImage = active;
+        s.mainSlot = testsupport::testSlot(SlotForm1Im1);
+        s.fullScreenSlot = testsupport::testSlot(active == 1 ? SlotForm9Im1 : SlotForm9Im2);
         return s;
     }
 };
