@@ -22,6 +22,7 @@
 #include "browse/picture_display_section.h"
 #include "browse/picture_info_controller.h"
 #include "browse/thumbnail_page_section.h"
+#include "browse/picture_loader_slots.h"
 #include "slideshow/show_window.h"
 
 #include <QAction>
@@ -149,11 +150,18 @@ ShowWindow* MainWindow::showWindow() const { return m_showWindow; }
 ShowView* MainWindow::showView() const { return m_showWindow.data(); }
 void MainWindow::setShowWindow(ShowWindow* window)
 {
+    const bool another = window != m_showWindow;
     if (m_showWindow) {
         disconnect(m_showWindow, &ShowWindow::CustomRatioRequested, this, nullptr);
         disconnect(m_showWindow, &ShowWindow::playStateChanged, this, nullptr);
+        if (another)
+            for (int image : {1, 2})
+                disconnect(m_showWindow->Slot(image), nullptr, this, nullptr);
     }
     m_showWindow = window;
+    if (window && another)
+        for (int image : {1, 2})
+            FollowPictureLoads(window->Slot(image));
     m_slideShow->SetShowWindow(window);
     PictureDisplaySect->SetShowView(window);
     ThumbnailPageSect->SetShowView(window);

@@ -64,6 +64,7 @@ class AutoShowOfferWindow;
 class ShowManagerWindow;
 class FolderPictureChooser;
 class PreviewPanel;
+class PictureSlotModel;
 
 // The window whose objectName is "Form1".
 class MainWindow : public QMainWindow {
@@ -97,6 +98,9 @@ public:
     // The show window as browsing sees it.
     ShowView* showView() const;
     void setShowWindow(ShowWindow* window);
+    // This window's picture slot ("form1im1"), which Image1 shows; made at
+    // first use and handed to the sections that load, fit and rotate it.
+    PictureSlotModel* pictureSlot();
     // The picture-text window `Form10`.
     PictureTextWindow* pictureTextWindow() const;
     void setPictureTextWindow(PictureTextWindow* window);
@@ -117,6 +121,7 @@ private:
     // the idle timer (each window once, when it is set).
     void ConnectAutomaticShow();
     QPointer<ShowWindow> m_showWindow;
+    PictureSlotModel* m_pictureSlot = nullptr;
     QPointer<PictureTextWindow> m_pictureTextWindow;
     QPointer<ShowManagerWindow> m_showManager;
     QPointer<FolderPictureChooser> m_folderPictureWindow;
@@ -377,8 +382,7 @@ private:
     void ConnectMyShow();
 public:
     // Sharing (sharing/main_window_sharing.cpp).
-    bool ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
-                           bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
+    bool ReducePictureSize(const QString& Source, const QString& Target, bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
     // Environment (app/environment_menu.cpp): the user's folders of the drive menus.
     void DesktopClick();
     void MyPicturesClick();
@@ -479,6 +483,9 @@ public:
 private:
     class PictureInfoController* m_pictureInfo = nullptr;
     void InstallPictureInfo();
+    // The thumbnail and information steps follow each picture loaded into
+    // `slot` (this window's, or the show window's).
+    void FollowPictureLoads(PictureSlotModel* slot);
     // Connects what the previews ask for to the folder tree, once every
     // section exists.
     void ConnectPictureInfo();

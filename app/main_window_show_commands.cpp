@@ -69,7 +69,7 @@ void MainWindow::RestartShow()
     const QList<int> order = BuildPlayOrder(paths, dates, ShowState.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = m_state.session.PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
-    ShowState.ManualMode = false;
+    Form9->SetManualMode(false);
     QPointer<MainWindow> self(this);
     Form9->Play(order, continuous, [self] {
         if (self)
@@ -116,7 +116,6 @@ void MainWindow::TBGoSmallMSClick()
 void MainWindow::ResumeInFullClick()
 {
     ShowWindow* const Form9 = m_showWindow;
-    TShowState& ShowState = m_state.session.ShowState;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).
     if (thumbnailPage()->PageShowRuns()) {
@@ -130,8 +129,8 @@ void MainWindow::ResumeInFullClick()
     if (!runs(m_state.session) || !Form9)
         return;
     // The show goes on in full screen, forward.
-    ShowState.ManualMode = false;
-    ShowState.LastDirection = 1;
+    Form9->SetManualMode(false);
+    Form9->AimShowForward();
     if (!Form9->isVisible())
         Form9->showFullScreen();
     if (m_state.session.PictureCount < 2)
@@ -139,7 +138,7 @@ void MainWindow::ResumeInFullClick()
     if (Form9->Paused())
         Form9->TogglePause();
     else
-        ShowState.Direction = 1;
+        Form9->GoShow(1);
     Form9->ShowCenteredHint(QStringLiteral(" Show continued in forward direction "));
 }
 
@@ -208,7 +207,7 @@ void MainWindow::ManualModeClick()
     }
     if (!m_showWindow->Paused())
         m_showWindow->TogglePause();
-    m_state.session.ShowState.ManualMode = true;
+    m_showWindow->SetManualMode(true);
 }
 
 void MainWindow::SBScreenModeClick()

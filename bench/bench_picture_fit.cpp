@@ -165,10 +165,11 @@ int main(int argc, char** argv)
     QString titleHint;
     loaderSteps.SetTitleHint = [&titleHint](const QString& text) { titleHint = text; };
     // The steps follow the slot's pictures while stepsOwner lives.
+    PictureSlotModel mainSlot(SlotForm1Im1);
+    PictureSlotModel* slot = &mainSlot;
     auto stepsOwner = std::make_unique<QObject>();
-    ConnectPictureLoaderSteps(stepsOwner.get(), loaderSteps);
+    ConnectPictureLoaderSteps(stepsOwner.get(), slot, loaderSteps);
 
-    PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
     QWidget host;
     host.setObjectName("Image1");
     PictureView* view = AttachPictureView(&host, slot);
@@ -195,7 +196,7 @@ int main(int argc, char** argv)
         showAt(fittedFor(p, targets[0].area));
         QElapsedTimer t;
         t.start();
-        TryLoadPictureIntoSlot(p.copy, SlotForm1Im1);
+        TryLoadPictureIntoSlot(p.copy, slot);
         view->ScaledImage();
         firstView.push_back(msSince(t));
         testsupport::waitForBackgroundWrites();
@@ -219,11 +220,11 @@ int main(int argc, char** argv)
             if (m == LoaderNoSteps)
                 stepsOwner.reset();
             t.start();
-            const bool ok = TryLoadPictureIntoSlot(p.copy, SlotForm1Im1).isEmpty() && !view->ScaledImage().isNull();
+            const bool ok = TryLoadPictureIntoSlot(p.copy, slot).isEmpty() && !view->ScaledImage().isNull();
             const double ms = done(ok);
             if (!stepsOwner) {
                 stepsOwner = std::make_unique<QObject>();
-                ConnectPictureLoaderSteps(stepsOwner.get(), loaderSteps);
+                ConnectPictureLoaderSteps(stepsOwner.get(), slot, loaderSteps);
             }
             testsupport::waitForBackgroundWrites();   // the thumbnail check, outside the time
             return ms;

@@ -30,14 +30,15 @@ int main(int argc, char** argv)
     settings.AddSettings.ThumbMinSizeKB = 300;
     PictureLoaderSteps steps = ThumbnailLoaderSteps([&settings] { return CurrentThumbnailOptions(settings, false); }, nullptr);
     steps.SetTitleHint = [](const QString&) {};
-    ConnectPictureLoaderSteps(&app, steps);
+    PictureSlotModel mainSlot(SlotForm1Im1);
+    PictureSlotModel* slot = &mainSlot;
+    ConnectPictureLoaderSteps(&app, slot, steps);
     const QString picture = QString::fromLocal8Bit(argv[1]);
     const QSize area(std::atoi(argv[2]), std::atoi(argv[3]));
-    PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
     slot->DisplayArea = area;
     slot->EnlargeLimit = 0;
     QString detail;
-    if (!TryLoadPictureIntoSlot(picture, SlotForm1Im1, &detail).isEmpty()) {
+    if (!TryLoadPictureIntoSlot(picture, slot, &detail).isEmpty()) {
         std::fprintf(stderr, "fit_one: %s\n", qPrintable(detail));
         return 1;
     }

@@ -74,7 +74,7 @@ void refreshThumbnail(const PictureLoaderSteps& thumbnails, const QString& pictu
 {
     if (picture.isEmpty() || !thumbnails.CreateOrRefreshThumbnail)
         return;
-    thumbnails.CreateOrRefreshThumbnail(picture, thumbnailOf(thumbnails, picture), QString());
+    thumbnails.CreateOrRefreshThumbnail(picture, thumbnailOf(thumbnails, picture), nullptr);
 }
 
 } // namespace
@@ -421,11 +421,11 @@ void ExternalProgramsController::refreshAfterRotation(const QString& target, boo
         // The rotated picture goes back into the image that shows it: the
         // full-screen window's shown image, else the main window's.
         QPointer<FitZoomHandler> shown = fullScreenShownImage();
-        PictureSlotModel* slot = shown && shown->Slot() ? shown->Slot() : PictureSlot(SlotForm1Im1);
+        PictureSlotModel* slot = shown && shown->Slot() ? shown->Slot() : m_slot;
         if (!slot)
             return;
         // The rotated picture is fitted when it has arrived.
-        const quint64 ticket = RequestPictureForSlot(target, slot->Name());
+        const quint64 ticket = RequestPictureForSlot(target, slot);
         WhenSlotAnswers(slot, ticket, this, [this, shown](const LoadOutcome& outcome) {
             if (outcome)
                 return;

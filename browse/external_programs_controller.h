@@ -29,6 +29,7 @@ struct PictureDisplayState;
 class FolderPictureChooser;
 class FitZoomHandler;
 class FolderTreeController;
+class PictureSlotModel;
 class ShowView;
 namespace platform {
 class WorkerPool;
@@ -122,6 +123,9 @@ public:
     void SetPage(PageSelection* page);
     // The full-screen show window, once made (or null).
     void SetShowView(ShowView* window);
+    // The main window's picture slot ("form1im1"), which a rotated picture
+    // goes back into outside the full-screen window.
+    void SetPictureSlot(PictureSlotModel* slot) { m_slot = slot; }
 
 signals:
     // The tree is to open its FolderToOpen, to read its selected folder
@@ -158,6 +162,7 @@ private:
     OpenShow& m_openShow;
     const std::function<FolderPictureChooser*()> m_folderPictureWindow;
     QPointer<ShowView> m_showView;
+    PictureSlotModel* m_slot = nullptr;
     const PictureLoaderSteps m_thumbnails;
     ShowSession& m_session;
     SettingsStore& m_settings;

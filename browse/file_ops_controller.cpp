@@ -138,7 +138,7 @@ ProgressWindow* FileOperationsController::progressWindow()
 
 QString FileOperationsController::currentPicture() const
 {
-    int32_t& PictureIndex = m_session.PictureIndex;
+    const int32_t PictureIndex = m_session.PictureIndex;
     if (m_session.PlaybackActive == 1) {
         if (PictureIndex >= 0 && PictureIndex < m_session.PictureCount && size_t(PictureIndex) < m_session.PictureTable.size())
             return m_session.PictureTable[size_t(PictureIndex)].FullPath;
@@ -213,8 +213,8 @@ void FileOperationsController::removeFromPlayOrder()
     ShowView* const Form9 = m_showView.data();
     // A page show keeps its own play order.
     if (pageShown()) {
-        if (m_page.PageView->RemovePictureFromPlayOrder(m_session.PictureIndex))
-            m_session.ShowState.PictureCount = int32_t(m_page.PageView->PicturesLeft());
+        if (m_page.PageView->RemovePictureFromPlayOrder(m_session.PictureIndex) && Form9)
+            Form9->SetShowPictureCount(m_page.PageView->PicturesLeft());
         return;
     }
     if (Form9 && m_session.PlaybackActive == 1)

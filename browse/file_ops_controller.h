@@ -163,8 +163,7 @@ signals:
     // The sound of a picture (of the shown one when empty) is to end.
     void voiceReleaseWanted(const QString& picturePath);
     // A cut-out is to be saved as a reduced copy.
-    void pictureReductionWanted(const QString& source, const QString& target, const QString& slotName,
-                                bool fromPreview, bool useViewer, bool keepDate, int sizeChoice, int quality);
+    void pictureReductionWanted(const QString& source, const QString& target, bool fromPreview, bool useViewer, bool keepDate, int sizeChoice, int quality);
     // The keyboard hook is to go before a modal prompt and to come back after.
     void keyboardHookRemovalWanted();
     void keyboardHookWanted();

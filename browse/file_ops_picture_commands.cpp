@@ -133,7 +133,7 @@ void FileOperationsController::CopyOrMovePictureTo(std::function<void()> then)
         // before the cut-out is written: the writing waits for the event loop.
         m_copyRunning = true;
         QTimer::singleShot(0, this, [this, source, target, save, show, then = std::move(then)] {
-            emit pictureReductionWanted(source, target, QString(), false, false, false, -1, 100);
+            emit pictureReductionWanted(source, target, false, false, false, -1, 100);
             m_copyRunning = false;
             copyFollowUp(source, save, show);
             if (then)
@@ -306,7 +306,6 @@ void FileOperationsController::tickedEnd()
 
 void FileOperationsController::ConfirmAndDeletePicture()
 {
-    int32_t& PictureIndex = m_session.PictureIndex;
     const bool showRan = m_session.PlaybackActive == 1;
     pauseRunningShow();
     const QString picture = currentPicture();
@@ -322,8 +321,8 @@ void FileOperationsController::ConfirmAndDeletePicture()
                                       == PromptAnswer::Yes;
         if (yes) {
             emit voiceReleaseWanted(picture);
-            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size())
-                removeShowRecordDuringShow(m_session.PictureTable[size_t(PictureIndex)].RecordIndex);
+            if (m_session.PictureIndex >= 0 && size_t(m_session.PictureIndex) < m_session.PictureTable.size())
+                removeShowRecordDuringShow(m_session.PictureTable[size_t(m_session.PictureIndex)].RecordIndex);
         }
     } else {
         const QString name = QFileInfo(picture).fileName();
@@ -401,7 +400,6 @@ void FileOperationsController::removeShowRecordDuringShow(int recordIndex)
 
 void FileOperationsController::RenamePictureToolButtonClick()
 {
-    int32_t& PictureIndex = m_session.PictureIndex;
     pauseRunningShow();
     // On the thumbnail page the picture of the first ticked cell; nothing
     // without a ticked cell.
@@ -430,8 +428,8 @@ void FileOperationsController::RenamePictureToolButtonClick()
     if (outcome.renamed) {
         const QString newPath = outcome.newPath;
         if (m_session.PlaybackActive == 1) {
-            if (PictureIndex >= 0 && size_t(PictureIndex) < m_session.PictureTable.size()) {
-                TPictureEntry& entry = m_session.PictureTable[size_t(PictureIndex)];
+            if (m_session.PictureIndex >= 0 && size_t(m_session.PictureIndex) < m_session.PictureTable.size()) {
+                TPictureEntry& entry = m_session.PictureTable[size_t(m_session.PictureIndex)];
                 entry.FullPath = newPath;
                 // A bookmark key made of the file name follows the new name.
                 if (entry.BookmarkKey.isEmpty() || entry.BookmarkKey == QFileInfo(picture).fileName().toLower())

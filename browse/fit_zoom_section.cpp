@@ -184,9 +184,9 @@ FitZoomHandler* FitZoomSection::Image1FitZoom()
         // Image1 shows slot "form1im1" through a picture view; attach one
         // when the picture display has not done so yet.
         if (m_w.Image1 && !m_w.Image1->findChild<PictureView*>())
-            AttachPictureView(m_w.Image1, PictureSlot(SlotForm1Im1));
+            AttachPictureView(m_w.Image1, m_slot);
         m_image1FitZoom = new FitZoomHandler(m_session, m_settings, m_paths, m_start, m_w.Image1,
-                                             PictureSlot(SlotForm1Im1), m_w.Window);
+                                             m_slot, m_w.Window);
         m_image1FitZoom->LayoutArea = m_pictureArea;
         m_image1FitZoom->SpeedLabel = m_w.Window->findChild<QLabel*>(QStringLiteral("SpeedLabel"));
         m_image1FitZoom->BlockingPanel = m_customRatio;
@@ -262,7 +262,8 @@ void FitZoomSection::showPictureFull(const QString& path, bool fromThumbnailView
     m_session.ZoomFactor = 0;
     m_session.FullViewActive = 1;
     handler->CropPath = path;
-    m_session.ShowState.Direction = 0;
+    if (Form9)
+        Form9->HaltShow();
     m_session.AutoShowRunning = 0;
     emit showOptionsWanted();
     // The full view's end follows the picture's arrival (or failure).
@@ -276,12 +277,12 @@ void FitZoomSection::showPictureFull(const QString& path, bool fromThumbnailView
     if (Form9) {
         StartFullView(path, fromThumbnailView, done);
     } else {
-        const quint64 ticket = RequestPictureForSlot(path, SlotForm1Im1);
+        const quint64 ticket = RequestPictureForSlot(path, m_slot);
         if (!ticket) {
             handler->SizePictureToDisplay(false);
             return;
         }
-        WhenSlotAnswers(PictureSlot(SlotForm1Im1), ticket, this, [handler, done](const LoadOutcome& outcome) {
+        WhenSlotAnswers(m_slot, ticket, this, [handler, done](const LoadOutcome& outcome) {
             if (!outcome)
                 handler->SizePictureToDisplay(false);
             done(outcome ? LoadFailureName(outcome->kind) : QString());

@@ -23,6 +23,7 @@ struct StartContext;
 
 class CustomRatioPanel;
 class FitZoomHandler;
+class PictureSlotModel;
 class ShowView;
 
 class FitZoomSection : public QObject {
@@ -60,6 +61,9 @@ public:
 
     // The full-screen show window, once made (or null).
     void SetShowView(ShowView* window);
+    // The main window's picture slot ("form1im1") that Image1 shows,
+    // handed over before Image1 is fitted.
+    void SetPictureSlot(PictureSlotModel* slot) { m_slot = slot; }
 
 signals:
     // The commands for the shown picture are to follow the full view.
@@ -77,6 +81,7 @@ private:
     void ConnectImage1FitZoom(FitZoomHandler* handler);
 
     QPointer<ShowView> m_showView;
+    PictureSlotModel* m_slot = nullptr;
     ShowSession& m_session;
     SettingsStore& m_settings;
     const DataPaths& m_paths;

@@ -69,6 +69,7 @@ void MainWindow::InstallExternalPrograms()
             return folderPictureWindow();
         },
         m_state.settings, m_state.paths, m_state.environment, m_state.session, ThumbnailLoaderSteps(options, status));
+    m_externalPrograms->SetPictureSlot(pictureSlot());
 }
 
 void MainWindow::ConnectExternalPrograms()

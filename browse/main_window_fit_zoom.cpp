@@ -25,6 +25,7 @@ void MainWindow::InstallFitZoom()
 {
     FitZoomSect = new FitZoomSection(fitZoomWidgets(this), m_state.settings, m_state.paths, m_state.start,
                                      m_state.session);
+    FitZoomSect->SetPictureSlot(pictureSlot());
 }
 
 void MainWindow::ConnectFitZoom()

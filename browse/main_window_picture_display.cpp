@@ -5,6 +5,7 @@
 #include "browse/fit_zoom_section.h"
 #include "browse/list_menus_section.h"
 #include "browse/picture_display_section.h"
+#include "browse/picture_loader_slots.h"
 #include "browse/thumbnail_page_section.h"
 #include "browse/external_programs_controller.h"
 #include "sound/sound_controller.h"
@@ -58,5 +59,13 @@ void MainWindow::InstallPictureDisplay()
 {
     PictureDisplaySect = new PictureDisplaySection(pictureDisplayWidgets(this), openShow(), *m_sound, m_state.settings,
                                                    m_state.start, m_state.session);
+    PictureDisplaySect->SetMainPictureSlot(pictureSlot());
+}
+
+PictureSlotModel* MainWindow::pictureSlot()
+{
+    if (!m_pictureSlot)
+        m_pictureSlot = new PictureSlotModel(SlotForm1Im1, this);
+    return m_pictureSlot;
 }
 

@@ -60,11 +60,15 @@ void MainWindow::InstallPictureInfo()
         m_state.settings, m_state.paths, m_state.environment, m_state.start, m_state.session);
     // The browse preview's thumbnail status shows in this window.
     connect(m_pictureInfo, &PictureInfoController::thumbnailStatus, this, statusPanel0(this));
-    // The thumbnail and information steps follow each picture loaded into
-    // a slot, with this window's thumbnail options; their status shows in
+    FollowPictureLoads(pictureSlot());
+}
+
+void MainWindow::FollowPictureLoads(PictureSlotModel* slot)
+{
+    // The steps take this window's thumbnail options; their status shows in
     // this window.
     const auto options = [this] { return CurrentThumbnailOptions(m_state.settings, m_state.start.DemoMode); };
-    ConnectPictureLoaderSteps(this, ThumbnailLoaderSteps(options, statusPanel0(this)));
+    ConnectPictureLoaderSteps(this, slot, ThumbnailLoaderSteps(options, statusPanel0(this)));
 }
 
 void MainWindow::ConnectPictureInfo()

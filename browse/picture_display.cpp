@@ -11,23 +11,6 @@
 
 const QString NoPictureLoadedText = QStringLiteral("Not a single picture could be loaded!");
 
-quint64 DisplayStepHost::RequestPicture(const QString& path, const QString& slot)
-{
-    return RequestPictureForSlot(path, slot);
-}
-
-void DisplayStepHost::CancelPicture(const QString& slot)
-{
-    if (PictureSlotModel* model = PictureSlot(slot))
-        model->CancelRequest();
-}
-
-QString DisplaySlotName(bool fullScreenOrDemo, int activeImage)
-{
-    if (!fullScreenOrDemo)
-        return SlotForm1Im1;
-    return activeImage == 1 ? SlotForm9Im1 : SlotForm9Im2;
-}
 
 namespace {
 
@@ -44,13 +27,13 @@ bool isJpegExtension(const QString& ext)
 
 void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
 {
-    const int index = host.PictureIndex();
-    if (!host.FullViewActive())
+    const int index = state.PendingIndex;
+    if (!host.Now().fullView)
         host.ShowCurrentPictureStatus();
     state.LastLoadFailed = 1;
     state.LastFailedIndex = index;
     state.LastFailureKind = state.LoadErrorKind;
-    const bool reportOnScreen = !host.SkipUnreadable() || host.ManualMode();
+    const bool reportOnScreen = !host.Now().skipUnreadable || host.Now().manualMode;
     if (reportOnScreen)
         host.HidePictureImages();
     try {
@@ -59,16 +42,16 @@ void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
     }
     if (reportOnScreen)
         host.SetErrorCaption(LoadErrorCaption(state.PictureDisplayName, state.LoadErrorKind));
-    if (host.FullViewActive() || host.ManualMode())
+    if (host.Now().fullView || host.Now().manualMode)
         return;
-    if (!host.SkipUnreadable()) {
+    if (!host.Now().skipUnreadable) {
         host.ArmIntervalTimer(1000);
         return;
     }
     // Skipping: the next picture follows at once, through the event loop.
     // When every picture of the show has failed in a row, the show ends.
     ++state.ConsecutiveLoadFailures;
-    if (state.ConsecutiveLoadFailures >= std::max(1, host.PictureCount())) {
+    if (state.ConsecutiveLoadFailures >= std::max(1, host.Now().pictureCount)) {
         state.ConsecutiveLoadFailures = 0;
         host.EndShowNoPictures();
         return;
@@ -80,8 +63,10 @@ void handleFailure(DisplayStepHost& host, PictureDisplayState& state)
 // Asks the step's slot for its picture, or repeats the last failure of the
 // same entry (left in state.LoadErrorKind). True when a request waits for
 // the slot's answer.
-bool requestStepPicture(DisplayStepHost& host, PictureDisplayState& state, int index, const QString& path)
+bool requestStepPicture(DisplayStepHost& host, PictureDisplayState& state, const DisplayStep& step)
 {
+    const int index = step.index;
+    const QString& path = step.path;
     try {
         if (state.LastLoadFailed == 1 && index == state.LastFailedIndex) {
             // Reported again without a new load.
@@ -95,16 +80,16 @@ bool requestStepPicture(DisplayStepHost& host, PictureDisplayState& state, int i
         state.CurrentPicturePath = path;
         host.SetPictureDisplayName();
         state.LoadErrorKind.clear();
-        if (state.PendingRecordRead && host.FullScreenVisible())
+        if (state.PendingRecordRead && host.Now().fullScreenVisible)
             state.PendingTextDelays = host.TextLineDelayMs();
-        const bool fullScreen = host.FullScreenVisible() || host.DemoMode();
+        const bool fullScreen = host.Now().fullScreenVisible || step.demoMode;
         if (!fullScreen) {
             host.StartImageTimer(-1);
             host.HideMainImage();
         } else {
             host.StartImageTimer(isJpegExtension(lowerExtension(path)) ? 2000 : 100);
         }
-        state.PendingSlot = DisplaySlotName(fullScreen, host.ActiveImage());
+        state.PendingSlot = fullScreen ? step.fullScreenSlot : step.mainSlot;
         state.PendingTicket = host.RequestPicture(path, state.PendingSlot);
         return state.PendingTicket != 0;
     } catch (...) {
@@ -120,7 +105,7 @@ void finishShownStep(DisplayStepHost& host, const QString& ext, bool recordRead,
 {
     host.SetPictureMenuCaptions();
     try {
-        if (host.FullScreenVisible() || !isJpegExtension(ext))
+        if (host.Now().fullScreenVisible || !isJpegExtension(ext))
             host.UpdatePictureStatus();
         else
             host.PictureDrawn();
@@ -129,9 +114,9 @@ void finishShownStep(DisplayStepHost& host, const QString& ext, bool recordRead,
     const bool waitForVoice = host.PlayPictureSound(recordRead);
     if (!waitForVoice)
         host.NoVoicePlays();
-    if (host.ShowViewActive()) {
+    if (host.Now().showRuns) {
         host.PrepareNextStep();
-        if (host.ShowDirection() != 0 && !waitForVoice) {
+        if (host.Now().direction != 0 && !waitForVoice) {
             const int interval = NextIntervalMs(host.CurrentIntervalSeconds(), textDelays);
             host.StartMusicFade(interval);
             host.ArmIntervalTimer(interval);
@@ -161,28 +146,27 @@ void endLoadedStep(DisplayStepHost& host, PictureDisplayState& state)
 
 } // namespace
 
-void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state)
+void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state, const DisplayStep& step)
 {
     try {
         // A step still waiting for its picture is replaced by this one.
         if (state.PendingTicket) {
             state.PendingTicket = 0;
-            host.CancelPicture(state.PendingSlot);
+            host.CancelPicture(state.PendingSlot.data());
         }
         host.BeforeStep();
-        if (host.ThumbnailViewActive()) {
+        if (step.thumbnailView) {
             host.ThumbnailStep();
             return;
         }
-        const int index = host.PictureIndex();
-        const QString path = host.EntryPath(index);
-        state.PendingExtension = lowerExtension(path);
+        state.PendingIndex = step.index;
+        state.PendingExtension = lowerExtension(step.path);
         state.PendingRecordRead = false;
         state.PendingTextDelays = 0;
         host.ShowTitleLabelByOption();
-        host.SetBookmarkMenuState(host.EntryBookmarkKey(index));
+        host.SetBookmarkMenuState(step.bookmarkKey);
 
-        if (requestStepPicture(host, state, index, path))
+        if (requestStepPicture(host, state, step))
             return; // the end follows the slot's answer
         if (!state.LoadErrorKind.isEmpty()) {
             handleFailure(host, state);

@@ -5,14 +5,17 @@
 //
 // The step runs in two parts around the picture's decode: its beginning
 // (captions, the show record, the request to the slot) and, when the slot
-// answers, its end (fit, status, sound, interval timer). Both run against a
-// DisplayStepHost, so the windows, the show and the sound supply their parts
-// and tests can drive it with a fake.
+// answers, its end (fit, status, sound, interval timer). The beginning gets
+// the step's picture as a value (DisplayStep); both halves run against a
+// DisplayStepHost, made once by its owner, so the windows, the show and the
+// sound supply their parts and tests can drive it with a fake.
 #pragma once
 
 #include "browse/picture_load_error.h"
+#include "browse/picture_loader_slots.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -43,10 +46,38 @@ struct PictureDisplayState {
     // the slot asked, and what its end needs from its beginning. A newer
     // step replaces it; the older answer is then ignored.
     quint64 PendingTicket = 0;
-    QString PendingSlot;
+    QPointer<PictureSlotModel> PendingSlot;
     QString PendingExtension;
     bool PendingRecordRead = false;
     int PendingTextDelays = 0;
+    // The picture index the waiting step shows.
+    int PendingIndex = -1;
+};
+
+// What the display step is given of its step: the picture (its index in the
+// picture table, its path and bookmark key) and where it goes: the thumbnail
+// view's page, the main window's slot ("form1im1") or, when the full-screen
+// window shows or in a demo, the slot of the full-screen image that the
+// active-image byte names ("form9im1" for 1, else "form9im2").
+struct DisplayStep {
+    int index = -1;
+    QString path;
+    QString bookmarkKey;
+    bool thumbnailView = false;
+    bool demoMode = false;
+    PictureSlotModel* mainSlot = nullptr;
+    PictureSlotModel* fullScreenSlot = nullptr;
+};
+
+// Where the show stands when the step decides.
+struct ShowNow {
+    int pictureCount = 0;
+    bool fullScreenVisible = false;
+    bool showRuns = false;          // a show (or the music queue) plays
+    bool fullView = false;          // one picture in the full view
+    bool manualMode = false;
+    bool skipUnreadable = false;
+    int direction = 0;              // >= 1 forward, < 0 back, 0 standing
 };
 
 // "Not a single picture could be loaded!"
@@ -58,20 +89,9 @@ class DisplayStepHost {
 public:
     virtual ~DisplayStepHost() = default;
 
-    // Where the step stands.
-    virtual int PictureIndex() const = 0;
-    virtual int PictureCount() const = 0;
-    virtual QString EntryPath(int index) const = 0;
-    virtual QString EntryBookmarkKey(int index) const = 0;
-    virtual bool ThumbnailViewActive() const = 0;
-    virtual bool FullScreenVisible() const = 0;
-    virtual bool DemoMode() const = 0;
-    virtual bool ShowViewActive() const = 0;     // a show runs
-    virtual bool FullViewActive() const = 0;
-    virtual bool ManualMode() const = 0;
-    virtual bool SkipUnreadable() const = 0;
-    virtual int ShowDirection() const = 0;
-    virtual int ActiveImage() const = 0;         // 1 "form9im1", 0 "form9im2"
+    // Where the show stands now, asked at each decision (a pause or a
+    // window shown while the picture is decoded counts at the step's end).
+    virtual ShowNow Now() const = 0;
 
     // Before the load (the full-screen window's buttons) and the
     // thumbnail-view branch.
@@ -94,9 +114,9 @@ public:
     // Asks the slot for the picture; the answer comes later through
     // FinishDisplayStep with the ticket returned (0: nothing asked, the
     // step ends at once as loaded).
-    virtual quint64 RequestPicture(const QString& path, const QString& slot);
+    virtual quint64 RequestPicture(const QString& path, PictureSlotModel* slot) = 0;
     // Drops the slot's request still waiting (a newer step replaces it).
-    virtual void CancelPicture(const QString& slot);
+    virtual void CancelPicture(PictureSlotModel* slot) = 0;
     virtual void SizePictureToDisplay(bool toggle) {}
     virtual void SetPictureLoaded() {}
 
@@ -135,17 +155,13 @@ public:
 // Neither half lets window events run, so no second step starts inside one
 // (the only wait is the prompt when no picture at all could be loaded).
 // Never throws.
-void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state);
+void RunDisplayStep(DisplayStepHost& host, PictureDisplayState& state, const DisplayStep& step);
 
 // The end of the display step for the slot's answer to `ticket` (outcome
 // without value: loaded). An answer that is not the waiting step's is
 // ignored. Never throws.
 void FinishDisplayStep(DisplayStepHost& host, PictureDisplayState& state, quint64 ticket,
                        const LoadOutcome& outcome);
-
-// The slot the step loads into: "form1im1" in the main window, else the
-// full-screen image named by the active-image byte.
-QString DisplaySlotName(bool fullScreenOrDemo, int activeImage);
 
 // ---- small rules --------------------------------------------------------------
 

@@ -76,37 +76,27 @@ int displayLimit(const ShowSession& session)
     return session.ShowState.NoLimitOnce ? 9999 : session.ShowState.EnlargeLimit;
 }
 
-// The display step on the real windows and the show's globals.
+// The display step's hand-offs to the real windows, the show and the sound.
 class SectionStepHost : public DisplayStepHost {
 public:
     SectionStepHost(PictureDisplaySection* section, const QPointer<ShowView>& showView, SoundController& sound,
-                     const PictureDisplayWidgets& w, ShowSession& session, const StartContext& start)
-        : m_s(section), m_showView(showView), m_sound(sound), m_w(w), m_session(session), m_start(start)
+                     const PictureDisplayWidgets& w, ShowSession& session)
+        : m_s(section), m_showView(showView), m_sound(sound), m_w(w), m_session(session)
     {
     }
 
-    int PictureIndex() const override { return m_session.PictureIndex; }
-    int PictureCount() const override { return m_session.PictureCount; }
-    QString EntryPath(int index) const override
+    ShowNow Now() const override
     {
-        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].FullPath : QString();
+        ShowNow now;
+        now.pictureCount = m_session.PictureCount;
+        now.fullScreenVisible = fullScreenVisible(m_showView.data());
+        now.showRuns = m_session.PlaybackActive == 1;
+        now.fullView = m_session.FullViewActive != 0;
+        now.manualMode = m_session.ShowState.ManualMode;
+        now.skipUnreadable = m_session.ShowState.SkipUnreadable != 0;
+        now.direction = m_session.ShowState.Direction;
+        return now;
     }
-    QString EntryBookmarkKey(int index) const override
-    {
-        return validIndex(m_session, index) ? m_session.PictureTable[size_t(index)].BookmarkKey : QString();
-    }
-    bool ThumbnailViewActive() const override
-    {
-        return m_s->ThumbnailViewActive();
-    }
-    bool FullScreenVisible() const override { return fullScreenVisible(m_showView.data()); }
-    bool DemoMode() const override { return m_start.DemoMode != 0; }
-    bool ShowViewActive() const override { return m_session.PlaybackActive == 1; }
-    bool FullViewActive() const override { return m_session.FullViewActive != 0; }
-    bool ManualMode() const override { return m_session.ShowState.ManualMode; }
-    bool SkipUnreadable() const override { return m_session.ShowState.SkipUnreadable != 0; }
-    int ShowDirection() const override { return m_session.ShowState.Direction; }
-    int ActiveImage() const override { return m_session.ShowState.ActiveImage; }
 
     void BeforeStep() override
     {
@@ -150,13 +140,18 @@ public:
         if (m_w.Image1)
             m_w.Image1->hide();
     }
-    quint64 RequestPicture(const QString& path, const QString& slot) override
+    quint64 RequestPicture(const QString& path, PictureSlotModel* slot) override
     {
-        if (PictureSlotModel* model = PictureSlot(slot)) {
-            model->DisplayArea = m_s->DisplayAreaFor(slot);
-            model->EnlargeLimit = displayLimit(m_session);
+        if (slot) {
+            slot->DisplayArea = m_s->DisplayAreaFor(slot);
+            slot->EnlargeLimit = displayLimit(m_session);
         }
-        return DisplayStepHost::RequestPicture(path, slot);
+        return RequestPictureForSlot(path, slot);
+    }
+    void CancelPicture(PictureSlotModel* slot) override
+    {
+        if (slot)
+            slot->CancelRequest();
     }
     void SizePictureToDisplay(bool toggle) override
     {
@@ -260,7 +255,6 @@ private:
     SoundController& m_sound;
     const PictureDisplayWidgets& m_w;
     ShowSession& m_session;
-    const StartContext& m_start;
 };
 
 // Record `index` of a show file open on `file`; false with the reason when
@@ -307,18 +301,49 @@ PictureDisplaySection::PictureDisplaySection(const PictureDisplayWidgets& widget
     : m_openShow(openShow), m_sound(sound), m_session(session), m_settings(settings), m_start(start), m_w(widgets)
 {
     setParent(m_w.Window);
+    m_stepHost = std::make_unique<SectionStepHost>(this, m_showView, m_sound, m_w, m_session);
     m_imageTimer = MakeNamedTimer(this, "ImageTimer", 100, true);
-    // The display step ends when the slot it asked answers.
-    for (const QString& name : {SlotForm1Im1, SlotForm9Im1, SlotForm9Im2}) {
-        PictureSlotModel* slot = PictureSlot(name);
-        connect(slot, &PictureSlotModel::loaded, this,
-                [this](quint64 ticket, const LoadedPicture&) { FinishDisplayStep(ticket, LoadOutcome()); });
-        connect(slot, &PictureSlotModel::failed, this,
-                [this](quint64 ticket, const LoadError& error) { FinishDisplayStep(ticket, error); });
-    }
 }
 
-void PictureDisplaySection::SetShowView(ShowView* window) { m_showView = window; }
+void PictureDisplaySection::followSlot(PictureSlotModel* slot)
+{
+    if (!slot)
+        return;
+    connect(slot, &PictureSlotModel::loaded, this,
+            [this](quint64 ticket, const LoadedPicture&) { FinishDisplayStep(ticket, LoadOutcome()); });
+    connect(slot, &PictureSlotModel::failed, this,
+            [this](quint64 ticket, const LoadError& error) { FinishDisplayStep(ticket, error); });
+}
+
+void PictureDisplaySection::SetMainPictureSlot(PictureSlotModel* slot)
+{
+    if (m_mainSlot == slot)
+        return;
+    if (m_mainSlot)
+        disconnect(m_mainSlot, nullptr, this, nullptr);
+    m_mainSlot = slot;
+    followSlot(slot);
+}
+
+void PictureDisplaySection::SetShowView(ShowView* window)
+{
+    if (m_showView == window)
+        return;
+    if (ShowView* old = m_showView.data())
+        for (int image : {1, 2})
+            if (old->Slot(image))
+                disconnect(old->Slot(image), nullptr, this, nullptr);
+    m_showView = window;
+    if (window)
+        for (int image : {1, 2})
+            followSlot(window->Slot(image));
+}
+
+PictureSlotModel* PictureDisplaySection::FullScreenSlot() const
+{
+    ShowView* const window = m_showView.data();
+    return window ? window->Slot(m_session.ShowState.ActiveImage == 1 ? 1 : 2) : nullptr;
+}
 void PictureDisplaySection::SetShowManager(ShowManagerWindow* window) { m_showManager = window; }
 void PictureDisplaySection::SetPictureAreaSource(const FitZoomSection* zoom) { m_fitZoom = zoom; }
 void PictureDisplaySection::SetStartedListEntry(const QString* entry) { m_startedListEntry = entry; }
@@ -336,11 +361,12 @@ QSize PictureDisplaySection::MainPictureArea() const
     return QSize();
 }
 
-QSize PictureDisplaySection::DisplayAreaFor(const QString& slot) const
+QSize PictureDisplaySection::DisplayAreaFor(const PictureSlotModel* slot) const
 {
-    if (slot == SlotForm1Im1 && !MainPictureArea().isEmpty())
+    const bool main = slot && slot == m_mainSlot.data();
+    if (main && !MainPictureArea().isEmpty())
         return MainPictureArea();
-    if (slot != SlotForm1Im1 && m_showView)
+    if (!main && m_showView)
         return m_showView->PictureArea().size();
     return QSize();
 }
@@ -431,18 +457,31 @@ void PictureDisplaySection::SetPictureDisplayName()
     m_display.PictureDisplayName = QFileInfo(m_display.CurrentPicturePath).fileName();
 }
 
+void PictureDisplaySection::DisplayPicture(int index)
+{
+    DisplayStep step;
+    step.index = index;
+    if (validIndex(m_session, index)) {
+        step.path = m_session.PictureTable[size_t(index)].FullPath;
+        step.bookmarkKey = m_session.PictureTable[size_t(index)].BookmarkKey;
+    }
+    step.thumbnailView = ThumbnailViewActive();
+    step.demoMode = m_start.DemoMode != 0;
+    step.mainSlot = m_mainSlot.data();
+    step.fullScreenSlot = FullScreenSlot();
+    RunDisplayStep(*m_stepHost, m_display, step);
+}
+
 void PictureDisplaySection::DisplayCurrentPicture()
 {
-    SectionStepHost host(this, m_showView, m_sound, m_w, m_session, m_start);
-    RunDisplayStep(host, m_display);
+    DisplayPicture(m_session.PictureIndex);
 }
 
 void PictureDisplaySection::FinishDisplayStep(quint64 ticket, const LoadOutcome& outcome)
 {
     if (ticket == 0 || ticket != m_display.PendingTicket)
         return;
-    SectionStepHost host(this, m_showView, m_sound, m_w, m_session, m_start);
-    ::FinishDisplayStep(host, m_display, ticket, outcome);
+    ::FinishDisplayStep(*m_stepHost, m_display, ticket, outcome);
 }
 
 void PictureDisplaySection::KeepShowPicturesDecoded(int next, int left)
@@ -453,8 +492,7 @@ void PictureDisplaySection::KeepShowPicturesDecoded(int next, int left)
     }
     const bool fullScreen = fullScreenVisible(m_showView.data()) || m_start.DemoMode;
     // Both full-screen images share one fit area, so the image byte may still change.
-    const QString slot = DisplaySlotName(fullScreen, m_session.ShowState.ActiveImage);
-    QSize area = DisplayAreaFor(slot);
+    QSize area = DisplayAreaFor(fullScreen ? FullScreenSlot() : m_mainSlot.data());
     if (area.isEmpty()) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         area = screen ? screen->size() : QSize(1920, 1080);

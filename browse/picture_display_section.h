@@ -14,8 +14,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class PageSelection;
+class PictureSlotModel;
 class FitZoomSection;
 class ShowManagerWindow;
 class ShowView;
@@ -34,10 +36,12 @@ public:
                           SettingsStore& settings, const StartContext& start, ShowSession& session);
     ~PictureDisplaySection() override;
 
-    // Shows entry PictureIndex of PictureTable (the slide show's step): asks
-    // the picture's slot for it, and the step ends when the slot answers.
-    // Never raises; failures are sorted into displayState().LoadErrorKind
-    // and reported.
+    // Shows entry `index` of PictureTable (the slide show's step, which
+    // gives the index it made current): asks the picture's slot for it, and
+    // the step ends when the slot answers. Never raises; failures are sorted
+    // into displayState().LoadErrorKind and reported.
+    void DisplayPicture(int index);
+    // The same for the session's current entry (PictureIndex), shown again.
     void DisplayCurrentPicture();
     // Keeps entries of PictureTable decoded for the show's next steps, for
     // the slot and size those steps load them at: `next` decoded ahead,
@@ -95,8 +99,10 @@ public:
     // Whether a voice can be recorded: an audio input exists.
     std::function<bool()> AudioInputPresent;
 
-    // The full-screen show window and the MyShow manager, once made (either
-    // may be null).
+    // The main window's picture slot ("form1im1"), handed over once.
+    void SetMainPictureSlot(PictureSlotModel* slot);
+    // The full-screen show window (with its slots "form9im1", "form9im2")
+    // and the MyShow manager, once made (either may be null).
     void SetShowView(ShowView* window);
     void SetShowManager(ShowManagerWindow* window);
     // The section whose picture area (set by the layouts) the main window's
@@ -105,10 +111,13 @@ public:
     // The recent or favourite entry the running show was started from, kept
     // by the list menus.
     void SetStartedListEntry(const QString* entry);
+    // The full-screen window's slot that the active-image byte names (1:
+    // "form9im1", else "form9im2"); nullptr without the window.
+    PictureSlotModel* FullScreenSlot() const;
     // The area the display step decodes a slot's picture for: the main
     // window's picture area, or the full-screen window's fit area; empty for
     // the screen.
-    QSize DisplayAreaFor(const QString& slot) const;
+    QSize DisplayAreaFor(const PictureSlotModel* slot) const;
 
 signals:
     // The picture just loaded is to be fitted into its image.
@@ -131,6 +140,8 @@ signals:
 private:
 
     void FinishDisplayStep(quint64 ticket, const LoadOutcome& outcome);
+    // The display step ends when the slot it asked answers.
+    void followSlot(PictureSlotModel* slot);
     // The main window's picture area (empty when not set).
     QSize MainPictureArea() const;
     QString startedListEntry() const;
@@ -138,6 +149,7 @@ private:
     OpenShow& m_openShow;
     SoundController& m_sound;
     QPointer<ShowView> m_showView;
+    QPointer<PictureSlotModel> m_mainSlot;
     QPointer<ShowManagerWindow> m_showManager;
     QPointer<const FitZoomSection> m_fitZoom;
     const QString* m_startedListEntry = nullptr;
@@ -146,6 +158,9 @@ private:
     const StartContext& m_start;
     const PictureDisplayWidgets m_w;
     PictureDisplayState m_display;
+    // The display step's hand-offs to the windows, the show and the sound,
+    // made once.
+    std::unique_ptr<DisplayStepHost> m_stepHost;
     PageSelection* m_page = nullptr;
     QTimer* m_imageTimer = nullptr;
 };

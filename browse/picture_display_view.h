@@ -4,11 +4,11 @@
 // copy painted; everything else comes from the slot.
 #pragma once
 
+#include "browse/picture_loader_slots.h"
+
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
-class PictureSlotModel;
 
 class PictureView : public QWidget {
     Q_OBJECT
@@ -17,7 +17,7 @@ public:
     ~PictureView() override;
 
     void SetModel(PictureSlotModel* model);
-    PictureSlotModel* Model() const { return m_model; }
+    PictureSlotModel* Model() const { return m_model.data(); }
 
     // The picture as it is painted when shrunk: the slot's current image at
     // the view's size in device pixels, made at the next paint when out of
@@ -34,7 +34,8 @@ private:
     void nextFrame();
     void dropScaled() { m_scaled = QImage(); m_scaledFrom = 0; }
 
-    PictureSlotModel* m_model = nullptr;
+    // The slot's window may go first.
+    QPointer<PictureSlotModel> m_model;
     int m_listener = 0;
     bool m_smooth = true;
     QTimer m_frameTimer;

@@ -34,7 +34,7 @@ QSize screenSize()
 
 } // namespace
 
-void RunPictureLoaderSteps(const PictureLoaderSteps& steps, const QString& path, const QString& slot)
+void RunPictureLoaderSteps(const PictureLoaderSteps& steps, const QString& path, const PictureSlotModel* slot)
 {
     const QString thumbnail = steps.ThumbnailPath ? steps.ThumbnailPath(path) : QString();
     if (steps.PictureInfoText && steps.SetTitleHint)
@@ -43,22 +43,33 @@ void RunPictureLoaderSteps(const PictureLoaderSteps& steps, const QString& path,
         steps.CreateOrRefreshThumbnail(path, thumbnail, slot);
 }
 
-void ConnectPictureLoaderSteps(QObject* context, PictureLoaderSteps steps)
+void ConnectPictureLoaderSteps(QObject* context, PictureSlotModel* slot, PictureLoaderSteps steps)
 {
-    for (const QString& name : {SlotForm1Im1, SlotForm9Im1, SlotForm9Im2}) {
-        PictureSlotModel* slot = PictureSlot(name);
-        QObject::connect(slot, &PictureSlotModel::pictureArrived, context,
-                         [steps, name](const QString& path) { RunPictureLoaderSteps(steps, path, name); });
-    }
+    if (!slot)
+        return;
+    QObject::connect(slot, &PictureSlotModel::pictureArrived, context,
+                     [steps, slot](const QString& path) { RunPictureLoaderSteps(steps, path, slot); });
 }
 
-quint64 RequestPictureForSlot(const QString& path, const QString& slot)
+namespace {
+
+// The slot, when it bears a slot name; otherwise nullptr, and the message.
+PictureSlotModel* knownSlot(PictureSlotModel* slot)
 {
-    PictureSlotModel* model = PictureSlot(slot);
-    if (!model) {
-        platform::showMessage(platform::PromptKind::Plain, QStringLiteral("Unknown formim: ") + slot);
+    if (slot && KnownSlotName(slot->Name()))
+        return slot;
+    platform::showMessage(platform::PromptKind::Plain,
+                          QStringLiteral("Unknown formim: ") + (slot ? slot->Name() : QString()));
+    return nullptr;
+}
+
+} // namespace
+
+quint64 RequestPictureForSlot(const QString& path, PictureSlotModel* slot)
+{
+    PictureSlotModel* model = knownSlot(slot);
+    if (!model)
         return 0;
-    }
     const QSize area = model->DisplayArea.isEmpty() ? screenSize() : model->DisplayArea;
     return model->Request(path, area, model->EnlargeLimit, true);
 }
@@ -76,12 +87,11 @@ QString LoadErrorCaption(const QString& displayName, const QString& kind)
            + kind;
 }
 
-QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString* detail)
+QString TryLoadPictureIntoSlot(const QString& path, PictureSlotModel* slot, QString* detail)
 {
     if (detail)
         detail->clear();
-    PictureSlotModel* model = PictureSlot(slot);
-    if (model) {
+    if (PictureSlotModel* model = knownSlot(slot)) {
         model->CancelRequest();
         const QSize area = model->DisplayArea.isEmpty() ? screenSize() : model->DisplayArea;
         const int limit = model->EnlargeLimit;
@@ -97,8 +107,6 @@ QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString
         }
         model->SetPicture(path, std::move(picture));
         emit model->pictureArrived(path);
-    } else {
-        platform::showMessage(platform::PromptKind::Plain, QStringLiteral("Unknown formim: ") + slot);
     }
     return QString();
 }

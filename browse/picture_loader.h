@@ -1,5 +1,5 @@
-// The one loading primitive of the program: `RequestPictureForSlot` asks one
-// of the three picture slots for a picture file, decoded no larger than it
+// The one loading primitive of the program: `RequestPictureForSlot` asks a
+// window's picture slot for a picture file, decoded no larger than it
 // will be shown; the slot answers later, and the thumbnail and information
 // steps follow the picture's arrival. A failure is a value (LoadError) with
 // one of the five kinds the display step reports.
@@ -26,16 +26,17 @@ struct PictureLoaderSteps {
     // switches that hint on.
     std::function<void(const QString& text)> SetTitleHint;
     // Makes or renews the thumbnail from the picture just loaded into the slot.
-    std::function<int(const QString& path, const QString& thumbnailPath, const QString& slot)> CreateOrRefreshThumbnail;
+    std::function<int(const QString& path, const QString& thumbnailPath, const PictureSlotModel* slot)>
+        CreateOrRefreshThumbnail;
 };
 
 // Runs the steps for a picture just loaded into the slot: the title hint
 // and the thumbnail made from the slot's picture.
-void RunPictureLoaderSteps(const PictureLoaderSteps& steps, const QString& path, const QString& slot);
+void RunPictureLoaderSteps(const PictureLoaderSteps& steps, const QString& path, const PictureSlotModel* slot);
 
-// Runs the steps whenever one of the three slots says a picture asked for
-// with them has arrived, for as long as context lives.
-void ConnectPictureLoaderSteps(QObject* context, PictureLoaderSteps steps);
+// Runs the steps whenever `slot` says a picture asked for with them has
+// arrived, for as long as context lives.
+void ConnectPictureLoaderSteps(QObject* context, PictureSlotModel* slot, PictureLoaderSteps steps);
 
 // The size a picture of trueSize is shown at when fitted into area with the
 // enlargement limit (percent): the smaller of the two fit factors, held to
@@ -43,15 +44,15 @@ void ConnectPictureLoaderSteps(QObject* context, PictureLoaderSteps steps);
 // picture gives an empty size (decode in full).
 QSize FittedPictureSize(QSize trueSize, QSize area, int limitPercent);
 
-// Asks the slot ("form1im1", "form9im1", "form9im2") for the file, decoded
+// Asks the slot (of a window: "form1im1", "form9im1", "form9im2") for the file, decoded
 // for the slot's display area (the primary screen when empty) and limit on a
 // worker thread; returns the ticket the slot's answer names
 // (PictureSlotModel::loaded / failed). The slot says `pictureArrived` when
 // the picture has arrived, before `loaded`, for the thumbnail and
 // information steps. A newer request of the same slot replaces this one,
-// which is then never answered. An unknown slot name loads nothing and shows
-// "Unknown formim: " + slot, and the ticket is 0.
-quint64 RequestPictureForSlot(const QString& path, const QString& slot);
+// which is then never answered. A slot with another name (or none) loads
+// nothing and shows "Unknown formim: " + its name, and the ticket is 0.
+quint64 RequestPictureForSlot(const QString& path, PictureSlotModel* slot);
 
 // The name of a load failure's kind (LoadFailureName of LoadErrorOf).
 QString ClassifyLoadError(std::exception_ptr error);
@@ -66,7 +67,7 @@ QString LoadErrorCaption(const QString& displayName, const QString& kind);
 // `pictureArrived` for the thumbnail and information steps. Returns the name of the failure's kind ("Invalid
 // Graphic", "EWin32Error", "Open error", "Access Violation" or "Other
 // Error"; empty on success); detail gets the decoder's own message.
-QString TryLoadPictureIntoSlot(const QString& path, const QString& slot, QString* detail = nullptr);
+QString TryLoadPictureIntoSlot(const QString& path, PictureSlotModel* slot, QString* detail = nullptr);
 
 // The message box of a failed load for a picture opened by the user (an
 // error box with LoadErrorCaption's text).

@@ -116,18 +116,9 @@ void PictureSlotModel::RemoveListener(int id)
         }
 }
 
-PictureSlotModel* PictureSlot(const QString& name)
+bool KnownSlotName(const QString& name)
 {
-    static PictureSlotModel form1im1(SlotForm1Im1);
-    static PictureSlotModel form9im1(SlotForm9Im1);
-    static PictureSlotModel form9im2(SlotForm9Im2);
-    if (name == SlotForm1Im1)
-        return &form1im1;
-    if (name == SlotForm9Im1)
-        return &form9im1;
-    if (name == SlotForm9Im2)
-        return &form9im2;
-    return nullptr;
+    return name == SlotForm1Im1 || name == SlotForm9Im1 || name == SlotForm9Im2;
 }
 
 void WhenSlotAnswers(PictureSlotModel* slot, quint64 ticket, QObject* context,

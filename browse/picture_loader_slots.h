@@ -1,6 +1,7 @@
-// The three picture slots ("form1im1", "form9im1", "form9im2") as plain
-// view-models: what a picture view paints and what fitting, zooming and
-// cropping read. A slot holds the decoded buffer (decoded only as large as
+// The picture slots ("form1im1" of the main window, "form9im1" and
+// "form9im2" of the full-screen window) as plain view-models: what a picture
+// view paints and what fitting, zooming and cropping read. Each window owns
+// its slots and hands them to whoever needs them. A slot holds the decoded buffer (decoded only as large as
 // needed) and, apart from it, the picture's true size. A slot is asked for a
 // picture and answers later, when the decode on a worker has ended.
 #pragma once
@@ -102,13 +103,13 @@ private:
     std::vector<std::pair<int, std::function<void()>>> m_listeners;
 };
 
-// The fixed slot names.
+// The slot names.
 extern const QString SlotForm1Im1; // "form1im1": the main window's picture
 extern const QString SlotForm9Im1; // "form9im1": full-screen, first image
 extern const QString SlotForm9Im2; // "form9im2": full-screen, second image
 
-// The slot of that name, or nullptr for any other name.
-PictureSlotModel* PictureSlot(const QString& name);
+// The slot bears one of the slot names.
+bool KnownSlotName(const QString& name);
 
 // Runs `done` once, on `context`'s thread while `context` lives, with the
 // slot's answer to `ticket` (no value: loaded). When the slot answers a newer

@@ -15,6 +15,7 @@
 #include <functional>
 
 class FitZoomHandler;
+class PictureSlotModel;
 
 class ShowView : public QWidget {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     // The fitting, zoom and crop handler of the first image (1) or the
     // second (2).
     FitZoomHandler* FitZoom(int image) const { return m_fitZoom[size_t(image == 2 ? 1 : 0)]; }
+    // The window's picture slot of the first image ("form9im1") or the
+    // second ("form9im2"); the window owns them.
+    PictureSlotModel* Slot(int image) const { return m_slots[size_t(image == 2 ? 1 : 0)]; }
 
     // The handler of the image that takes the next picture, and of the image
     // shown now.
@@ -54,6 +58,22 @@ public:
     virtual const QList<int>& PlayOrder() const = 0;
     virtual int CurrentPosition() const = 0;
 
+    // The show's position and direction, which the window's sequence alone
+    // writes; the page show and the full view ask it. The session's current
+    // picture becomes `index`, the `shownNumber`th of the show (< 0 leaves
+    // the number):
+    virtual void SetShowPicture(int index, int shownNumber = -1) = 0;
+    // the show has `count` pictures;
+    virtual void SetShowPictureCount(int count) = 0;
+    // the show advances no more (its last direction stays);
+    virtual void HaltShow() = 0;
+    // it pauses (its direction becomes the last one);
+    virtual void HoldShow() = 0;
+    // it advances in `direction` (< 0 back, else forward);
+    virtual void GoShow(int direction) = 0;
+    // it is stepped by hand (manual mode), or no longer.
+    virtual void SetManualMode(bool manual) = 0;
+
     // The full view of one picture; `fromThumbnailView`: its stop button
     // returns to the thumbnail view. `done` follows with the kind of a load
     // failure (empty when the picture is shown).
@@ -81,4 +101,5 @@ signals:
 
 protected:
     std::array<FitZoomHandler*, 2> m_fitZoom{};
+    std::array<PictureSlotModel*, 2> m_slots{};
 };

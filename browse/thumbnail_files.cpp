@@ -233,7 +233,7 @@ int CreateOrRefreshThumbnail(const ThumbnailRequest& request, const ThumbnailOpt
 
 namespace {
 
-ThumbnailRequest programThumbnailRequest(const QString& picture, const QString& thumbnail, const QString& slotName,
+ThumbnailRequest programThumbnailRequest(const QString& picture, const QString& thumbnail, const PictureSlotModel* slot,
                                          bool fromPreview, bool ignoreDrive, bool forceRenew, bool setPictureDate,
                                          const ThumbnailOptions& options)
 {
@@ -246,19 +246,15 @@ ThumbnailRequest programThumbnailRequest(const QString& picture, const QString& 
     request.setPictureDate = setPictureDate;
     // The picture as loaded into the slot saves decoding it again, when it
     // was decoded at least as large as the thumbnail will be.
-    if (!slotName.isEmpty()) {
-        if (PictureSlotModel* slot = PictureSlot(slotName)) {
-            if (slot->Loaded() && slot->Path() == picture && !slot->Animated()) {
-                const QSize fitted = FitWithoutEnlarging(slot->PictureSize(), ReduceBoxSize(options.sizeIndex));
-                const QSize buffer = slot->Buffer().size();
-                // A buffer decoded at a DCT scale fits a pixel short of the
-                // picture's own fit; then the file is decoded again.
-                const QSize box = ReduceBoxSize(options.sizeIndex);
-                if (buffer.width() >= fitted.width() && buffer.height() >= fitted.height()
-                    && FitWithoutEnlarging(buffer, box) == fitted)
-                    request.shownPicture = slot->Buffer();
-            }
-        }
+    if (slot && slot->Loaded() && slot->Path() == picture && !slot->Animated()) {
+        const QSize fitted = FitWithoutEnlarging(slot->PictureSize(), ReduceBoxSize(options.sizeIndex));
+        const QSize buffer = slot->Buffer().size();
+        // A buffer decoded at a DCT scale fits a pixel short of the
+        // picture's own fit; then the file is decoded again.
+        const QSize box = ReduceBoxSize(options.sizeIndex);
+        if (buffer.width() >= fitted.width() && buffer.height() >= fitted.height()
+            && FitWithoutEnlarging(buffer, box) == fitted)
+            request.shownPicture = slot->Buffer();
     }
     return request;
 }
@@ -274,13 +270,13 @@ std::function<void(const QString&)> statusThroughWindowThread(const ThumbnailSta
 
 } // namespace
 
-int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
+int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const PictureSlotModel* slot,
                                          const ThumbnailOptions& options, const ThumbnailStatus& status)
 {
     if (options.demoMode)
         return ThumbNothingDone;
     ThumbnailRequest request =
-        programThumbnailRequest(picture, thumbnail, slotName, false, false, false, false, options);
+        programThumbnailRequest(picture, thumbnail, slot, false, false, false, false, options);
     // The status panel is the window's: the worker's "T" and "" go there
     // through the window's thread.
     request.showStatus = statusThroughWindowThread(status);
@@ -294,7 +290,7 @@ int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& 
 ThumbnailRequest WorkerThumbnailRequest(const QString& picture, const QString& thumbnail,
                                         const ThumbnailOptions& options, const ThumbnailStatus& status)
 {
-    ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, QString(), false, false, false, false, options);
+    ThumbnailRequest request = programThumbnailRequest(picture, thumbnail, nullptr, false, false, false, false, options);
     request.showStatus = statusThroughWindowThread(status);
     return request;
 }
@@ -305,7 +301,7 @@ PictureLoaderSteps ThumbnailLoaderSteps(std::function<ThumbnailOptions()> option
     steps.ThumbnailPath = [](const QString& path) { return ThumbnailPath(path); };
     steps.PictureInfoText = [](const QString& path) { return PictureInfoText(path); };
     steps.CreateOrRefreshThumbnail = [options, status](const QString& path, const QString& thumbnail,
-                                                       const QString& slot) {
+                                                       const PictureSlotModel* slot) {
         return CreateOrRefreshThumbnailInBackground(path, thumbnail, slot, options ? options() : ThumbnailOptions(),
                                                     status);
     };

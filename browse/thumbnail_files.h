@@ -134,7 +134,7 @@ using ThumbnailStatus = std::function<void(const QString& text)>;
 // writer thread, so the window's thread never waits for the write; writes run
 // one after another. Returns ThumbNothingDone at once; the status "T" goes
 // to `status` on the window's thread while the thumbnail is made.
-int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const QString& slotName,
+int CreateOrRefreshThumbnailInBackground(const QString& picture, const QString& thumbnail, const PictureSlotModel* slot,
                                          const ThumbnailOptions& options, const ThumbnailStatus& status);
 
 // The program's form without a slot, not from the preview and nothing

@@ -154,7 +154,8 @@ void ThumbnailPageSection::connectShowButtons()
     whilePages(m_w.PictureBackwards, [step, this] { step(m_w.Backwards1ToolButton, -1); });
     whilePages(m_w.ManualModeToolButton, [this] {
         PagePause();
-        m_session.ShowState.ManualMode = true;
+        if (ShowView* const Form9 = m_showView.data())
+            Form9->SetManualMode(true);
     });
     whilePages(m_w.ShowForwardToolButton, [this] { PageContinue(1); });
     whilePages(m_w.ShowinReverseToolButton, [this] { PageContinue(-1); });
@@ -167,7 +168,6 @@ bool ThumbnailPageSection::PageShowRuns() const
 
 bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool continuous)
 {
-    TShowState& ShowState = m_session.ShowState;
     const StartContext& start = m_state.start;
     const bool requested = std::exchange(PageStartRequested, false);
     // A demo, a start with an argument, the automatic show and a
@@ -181,10 +181,13 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
     // A page show plays continuously; with "Start in Manual mode" of the
     // thumbnail view it starts paused and is stepped by hand.
     const bool manual = m_state.settings.Settings.ThumbManualMode == 1;
-    ShowState.Direction = manual ? 0 : 1;
-    ShowState.LastDirection = 1;
-    ShowState.PictureCount = int32_t(order.size());
-    ShowState.ManualMode = manual;
+    if (ShowView* const Form9 = m_showView.data()) {
+        Form9->GoShow(1);
+        if (manual)
+            Form9->HaltShow();
+        Form9->SetShowPictureCount(int(order.size()));
+        Form9->SetManualMode(manual);
+    }
     // Started paused, the show says so: the first Space then starts it.
     if (manual && m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Show paused"));
@@ -248,14 +251,12 @@ void ThumbnailPageSection::MMultSlideClick()
 
 void ThumbnailPageSection::PagePause()
 {
-    TShowState& ShowState = m_session.ShowState;
     if (!PageShowRuns())
         return;
     if (m_w.IntervalTimer)
         m_w.IntervalTimer->stop();
-    if (ShowState.Direction != 0)
-        ShowState.LastDirection = ShowState.Direction;
-    ShowState.Direction = 0;
+    if (ShowView* const Form9 = m_showView.data())
+        Form9->HoldShow();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Show paused"));
     refreshShowButtons();
@@ -287,9 +288,10 @@ void ThumbnailPageSection::PageContinue(int direction)
     TShowState& ShowState = m_session.ShowState;
     if (!PageShowRuns() || PageView->State().PageHoldsAllPictures(m_session.PictureCount))
         return;
-    ShowState.ManualMode = false;
-    ShowState.Direction = direction < 0 ? -1 : 1;
-    ShowState.LastDirection = ShowState.Direction;
+    if (ShowView* const Form9 = m_showView.data()) {
+        Form9->SetManualMode(false);
+        Form9->GoShow(direction);
+    }
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->clear();
     if (m_w.IntervalTimer && !PageView->State().PageLoading) {
@@ -373,8 +375,8 @@ QString ThumbnailPageSection::PicturePath(int index) const
 }
 void ThumbnailPageSection::SetPictureIndex(int index)
 {
-    m_session.PictureIndex = index;
-    m_session.ShowState.ShownNumber = PageView ? PageView->Cursor().ShownNumber() : 0;
+    if (ShowView* const Form9 = m_showView.data())
+        Form9->SetShowPicture(index, PageView ? PageView->Cursor().ShownNumber() : 0);
 }
 void ThumbnailPageSection::PauseShow() { emit pauseWanted(); }
 void ThumbnailPageSection::TogglePause() { PageTogglePause(); }

@@ -2,18 +2,15 @@
 #include "app/main_window.h"
 
 #include "sharing/reduce_picture.h"
-#include "browse/picture_loader_slots.h"
 
+#include <QImage>
 
-bool MainWindow::ReducePictureSize(const QString& Source, const QString& Target, const QString& SlotName,
-                               bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality)
+bool MainWindow::ReducePictureSize(const QString& Source, const QString& Target, bool FromPreview, bool UseViewer,
+                                   bool KeepDate, int SizeChoice, int Quality)
 {
-    // The picture as shown, when a slot is named.
-    QImage shown;
-    if (PictureSlotModel* slot = PictureSlot(SlotName))
-        shown = slot->CurrentImage();
+    // The copy is made from the file (no shown picture stands in for it).
     Q_UNUSED(FromPreview);
     const EnvironmentInfo& environment = m_state.environment;
     const QString viewer = UseViewer && environment.IrfanViewFound ? environment.IrfanViewPath : QString();
-    return ::ReducePictureSize(Source, Target, shown, viewer, KeepDate, SizeChoice, Quality);
+    return ::ReducePictureSize(Source, Target, QImage(), viewer, KeepDate, SizeChoice, Quality);
 }

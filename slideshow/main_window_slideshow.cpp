@@ -38,7 +38,7 @@ void MainWindow::ConnectSlideShow()
 
     // The full-screen window's steps, cut-outs, Home key and mouse wheel.
     PictureDisplaySection* display = PictureDisplaySect;
-    connect(show, &SlideShowController::displayStepWanted, display, &PictureDisplaySection::DisplayCurrentPicture);
+    connect(show, &SlideShowController::displayStepWanted, display, &PictureDisplaySection::DisplayPicture);
     connect(show, &SlideShowController::decodeAheadWanted, display, &PictureDisplaySection::KeepShowPicturesDecoded);
     connect(show, &SlideShowController::cutOutShown, display, &PictureDisplaySection::SetPictureMenuCaptions);
     connect(show, &SlideShowController::cutOutShown, display, &PictureDisplaySection::UpdatePictureStatus);

@@ -30,22 +30,18 @@ void ShowSequence::Start(const QList<int>& order, bool continuous, int start, bo
     m_left = -1;
     // The first step goes one on from here, to order[start].
     m_position = std::clamp(start, 0, std::max(0, int(order.size()) - 1)) - 1;
-    if (m_paused) {
-        if (m_state.Direction != 0)
-            m_state.LastDirection = m_state.Direction;
-        m_state.Direction = 0;
-    } else {
-        m_state.Direction = 1;
-        m_state.LastDirection = 1;
-    }
+    if (m_paused)
+        Hold();
+    else
+        Go(1);
     m_lastStep = m_state.LastDirection < 0 ? -1 : 1;
-    m_state.PictureCount = int32_t(order.size());
+    SetPictureCount(int(order.size()));
 }
 
 bool ShowSequence::Stop()
 {
     m_pendingStep = 0;
-    m_state.Direction = 0;
+    Halt();
     return !std::exchange(m_stopping, true);
 }
 
@@ -87,6 +83,7 @@ ShowStep ShowSequence::BeginStep(int direction)
     m_inStep = true;
     step.outcome = StepOutcome::Shows;
     step.index = m_order[m_position];
+    m_session.PictureIndex = step.index;
     return step;
 }
 
@@ -102,9 +99,7 @@ bool ShowSequence::TogglePause()
         return false;
     m_paused = !m_paused;
     if (m_paused) {
-        if (m_state.Direction != 0)
-            m_state.LastDirection = m_state.Direction;
-        m_state.Direction = 0;
+        Hold();
     } else {
         m_state.Direction = m_state.LastDirection >= 0 ? 1 : -1;
         m_lastStep = m_state.Direction;
@@ -117,11 +112,50 @@ bool ShowSequence::Continue(int direction)
     if (m_order.size() < 2 || m_stopping)
         return false;
     m_paused = false;
-    m_state.ManualMode = false;
-    m_state.Direction = direction < 0 ? -1 : 1;
-    m_state.LastDirection = m_state.Direction;
+    SetManualMode(false);
+    Go(direction);
     m_lastStep = m_state.Direction;
     return true;
+}
+
+void ShowSequence::SetCurrentPicture(int index, int shownNumber)
+{
+    m_session.PictureIndex = index;
+    if (shownNumber >= 0)
+        m_state.ShownNumber = shownNumber;
+}
+
+void ShowSequence::SetPictureCount(int count)
+{
+    m_state.PictureCount = int32_t(count);
+}
+
+void ShowSequence::Halt()
+{
+    m_state.Direction = 0;
+}
+
+void ShowSequence::Hold()
+{
+    if (m_state.Direction != 0)
+        m_state.LastDirection = m_state.Direction;
+    m_state.Direction = 0;
+}
+
+void ShowSequence::Go(int direction)
+{
+    m_state.Direction = direction < 0 ? -1 : 1;
+    m_state.LastDirection = m_state.Direction;
+}
+
+void ShowSequence::AimForward()
+{
+    m_state.LastDirection = 1;
+}
+
+void ShowSequence::SetManualMode(bool manual)
+{
+    m_state.ManualMode = manual;
 }
 
 RemoveOutcome ShowSequence::RemoveCurrent()
@@ -131,7 +165,7 @@ RemoveOutcome ShowSequence::RemoveCurrent()
     const int removed = m_order.takeAt(m_position);
     if (m_left == removed)
         m_left = -1;
-    m_state.PictureCount = int32_t(m_order.size());
+    SetPictureCount(int(m_order.size()));
     if (m_order.isEmpty())
         return RemoveOutcome::Emptied;
     // The picture that took the removed one's place is shown next; after

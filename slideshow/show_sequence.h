@@ -1,9 +1,10 @@
 // The running show's sequence: its play order, where it stands, which way
 // it goes, whether it is paused, the steps over the order and which pictures
 // are worth decoding ahead. Plain logic; the full-screen show window asks it
-// what to show and shows that. The show's direction lives in the session's
-// show state (`Direction`, `LastDirection`, `ShownNumber`, `PictureCount`),
-// which other parts read, and the sequence keeps it up to date.
+// what to show and shows that. The show's position and direction live in the
+// session (`PictureIndex`, and the show state's `Direction`, `LastDirection`,
+// `ManualMode`, `ShownNumber`, `PictureCount`), which other parts read; the sequence is
+// their one writer, and the page show and the full view ask it to set them.
 #pragma once
 
 #include "base/show_session.h"
@@ -45,7 +46,7 @@ enum class RemoveOutcome { None, Emptied, ShowsNext };
 
 class ShowSequence {
 public:
-    explicit ShowSequence(TShowState& state) : m_state(state) {}
+    explicit ShowSequence(ShowSession& session) : m_session(session), m_state(session.ShowState) {}
 
     // Plays `order` (picture indexes) from order[start] on; looping when
     // `continuous`; `paused` (with at least two pictures) starts paused,
@@ -57,7 +58,8 @@ public:
     // No show any more: the order is emptied and the sequence stopped.
     void Clear();
 
-    // One step by hand or by the timer: +1 forward, -1 back.
+    // One step by hand or by the timer: +1 forward, -1 back. A step that
+    // shows a picture makes it the session's current one (PictureIndex).
     ShowStep BeginStep(int direction);
     // The step's picture is on its way: the direction of a step asked for
     // meanwhile (0 when none), to be taken now.
@@ -76,6 +78,26 @@ public:
     // follows with the next step (from the first after the last).
     RemoveOutcome RemoveCurrent();
 
+    // ---- the position and direction of a show the sequence does not step
+    // (the page show, the full view of one picture, a show taken on) ----
+    // The session's current picture becomes `index`; its number in the
+    // show becomes `shownNumber` (1 for the first; < 0 leaves it).
+    void SetCurrentPicture(int index, int shownNumber = -1);
+    // The show has `count` pictures.
+    void SetPictureCount(int count);
+    // The show advances no more; its last direction stays.
+    void Halt();
+    // The show pauses: its direction becomes the last one, and it stands.
+    void Hold();
+    // The show advances in `direction` (< 0 back, else forward), which
+    // becomes its last one.
+    void Go(int direction);
+    // The show's last direction becomes forward (a paused show continues
+    // forward).
+    void AimForward();
+    // The show is stepped by hand (manual mode), or no longer.
+    void SetManualMode(bool manual);
+
     // The picture index one step from the current one in `direction`
     // without moving; -1 when none. `reachedEnd` as in PeekPlayOrder.
     int PeekNext(int direction, bool* reachedEnd = nullptr) const;
@@ -91,6 +113,7 @@ public:
     int Current() const;
 
 private:
+    ShowSession& m_session;
     TShowState& m_state;
     QList<int> m_order;
     int m_position = -1;

@@ -44,9 +44,9 @@
 namespace {
 
 // The slot decodes for the full-screen area and the show's enlargement limit.
-void prepareSlot(const QString& name, QSize area, const TShowState& ShowState)
+void prepareSlot(PictureSlotModel* slot, QSize area, const TShowState& ShowState)
 {
-    if (PictureSlotModel* slot = PictureSlot(name)) {
+    if (slot) {
         slot->DisplayArea = area;
         slot->EnlargeLimit = ShowState.NoLimitOnce ? 9999 : ShowState.EnlargeLimit;
     }
@@ -94,10 +94,10 @@ QRect ShowWindow::PictureArea() const
     return FullScreenPictureRect(m_state.session, m_state.settings.AddSettings, NavPanel && NavPanel->isVisible());
 }
 
-void ShowWindow::makeFitZoom(int index, QLabel* image, const QString& slot)
+void ShowWindow::makeFitZoom(int index, QLabel* image, PictureSlotModel* slot)
 {
     auto* handler = new FitZoomHandler(m_state.session, m_state.settings, m_state.paths, m_state.start, image,
-                                       PictureSlot(slot), this);
+                                       slot, this);
     handler->setObjectName(QStringLiteral("FitZoom") + image->objectName());
     handler->ReadoutMargin = 30;
     handler->FullScreen = true;
@@ -208,7 +208,7 @@ void ShowWindow::SetPictureTable(const QStringList& pictures, const QList<int>& 
         entry.PictureDate = dates.size() == pictures.size() ? dates[i] : 0;
     }
     m_state.session.PictureCount = int32_t(pictures.size());
-    m_state.session.PictureIndex = 0;
+    m_sequence.SetCurrentPicture(0);
 }
 
 void ShowWindow::Play(const QList<int>& order, bool continuous, std::function<void()> ended)
@@ -254,8 +254,7 @@ void ShowWindow::Step(int direction)
     }
     // A hint about the show ("Show restarted …") goes with the picture it came with.
     HintPanel->hide();
-    m_state.session.PictureIndex = step.index;
-    emit displayStepWanted();
+    emit displayStepWanted(step.index);
     if (const int pending = m_sequence.EndStep()) {
         Step(pending);
         return;
@@ -359,7 +358,7 @@ void ShowWindow::StartFullView(const QString& path, bool fromThumbnailView,
     m_sequence.Clear();
     m_state.session.FullViewActive = 1;
     m_state.session.ShowState.ActiveImage = 1;
-    m_state.session.ShowState.Direction = 0;
+    m_sequence.Halt();
     FitZoom(1)->CropPath = path;
     FitZoom(2)->CropPath = path;
     // The panel: the stop button, which returns to where the view came
@@ -395,7 +394,7 @@ void ShowWindow::StartFullView(const QString& path, bool fromThumbnailView,
     showFullScreen();
     raise();
     activateWindow();
-    prepareSlot(SlotForm9Im1, PictureArea().size(), m_state.session.ShowState);
+    prepareSlot(Slot(1), PictureArea().size(), m_state.session.ShowState);
     const auto answered = [this, done](const LoadOutcome& outcome) {
         if (outcome) {
             m_state.session.FullViewActive = 0;
@@ -407,11 +406,11 @@ void ShowWindow::StartFullView(const QString& path, bool fromThumbnailView,
         if (done)
             done(outcome ? LoadFailureName(outcome->kind) : QString());
     };
-    const quint64 ticket = RequestPictureForSlot(path, SlotForm9Im1);
+    const quint64 ticket = RequestPictureForSlot(path, Slot(1));
     if (!ticket)
         answered(LoadOutcome());
     else
-        WhenSlotAnswers(PictureSlot(SlotForm9Im1), ticket, this, answered);
+        WhenSlotAnswers(Slot(1), ticket, this, answered);
 }
 
 int ShowWindow::PeekNextIndex(int direction, bool* reachedEnd) const
@@ -450,7 +449,7 @@ void ShowWindow::OneBackwardsClick()
         FitZoomHandler* shown = ShownFitZoom();
         if (m_state.session.CutOutCount == 1) {
             // From the first cut-out back to the picture itself, through the loader.
-            const QString slot = shown->Slot()->Name();
+            PictureSlotModel* const slot = shown->Slot();
             prepareSlot(slot, PictureArea().size(), m_state.session.ShowState);
             const quint64 ticket = RequestPictureForSlot(shownPicturePath(), slot);
             QPointer<FitZoomHandler> handler(shown);

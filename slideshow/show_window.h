@@ -23,6 +23,7 @@
 #include <optional>
 
 class FitZoomHandler;
+class PictureSlotModel;
 class PictureView;
 class QFrame;
 class QLabel;
@@ -181,9 +182,9 @@ public:
     void PopupRatioMenu(const QPoint& globalPos) override;
 
 signals:
-    // A step wants the picture at PictureIndex on the screen (the display
-    // step, connected straight to the display section).
-    void displayStepWanted();
+    // A step made picture `index` the current one and wants it on the
+    // screen (the display step).
+    void displayStepWanted(int index);
     // The crop menu's "Custom" ratio was chosen: it is typed in the main
     // window's panel, whose OK button puts it into effect.
     void CustomRatioRequested();
@@ -224,6 +225,14 @@ public:
     const QList<int>& PlayOrder() const override { return m_sequence.Order(); }
 
     int CurrentPosition() const override { return m_sequence.Position(); }
+    void SetShowPicture(int index, int shownNumber = -1) override { m_sequence.SetCurrentPicture(index, shownNumber); }
+    void SetShowPictureCount(int count) override { m_sequence.SetPictureCount(count); }
+    void HaltShow() override { m_sequence.Halt(); }
+    void HoldShow() override { m_sequence.Hold(); }
+    void GoShow(int direction) override { m_sequence.Go(direction); }
+    void SetManualMode(bool manual) override { m_sequence.SetManualMode(manual); }
+    // A paused show continues forward.
+    void AimShowForward() { m_sequence.AimForward(); }
     QString CurrentPicture() const;
     bool Paused() const { return m_sequence.Paused(); }
 
@@ -239,7 +248,7 @@ private:
     void makePanels();
     void connectControlPanel();
     void makeRatioMenu();
-    void makeFitZoom(int index, QLabel* image, const QString& slot);
+    void makeFitZoom(int index, QLabel* image, PictureSlotModel* slot);
     void dressControlPanel();
     void afterSizing(int index, bool toggle);
     void showCutOutButtons(bool shown);

@@ -143,7 +143,7 @@ void ShowWindow::connectControlPanel()
 }
 
 ShowWindow::ShowWindow(ProgramState& state, QWidget* parent)
-    : ShowView(parent, Qt::Window), m_state(state), m_sequence(state.session.ShowState)
+    : ShowView(parent, Qt::Window), m_state(state), m_sequence(state.session)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -158,11 +158,13 @@ ShowWindow::ShowWindow(ProgramState& state, QWidget* parent)
     connectControlPanel();
     makeRatioMenu();
 
-    // The images show their slots; the handlers fit, zoom and crop them.
-    AttachPictureView(Image1, PictureSlot(SlotForm9Im1));
-    AttachPictureView(Image2, PictureSlot(SlotForm9Im2));
-    makeFitZoom(0, Image1, SlotForm9Im1);
-    makeFitZoom(1, Image2, SlotForm9Im2);
+    // The images show the window's own slots; the handlers fit, zoom and
+    // crop them.
+    m_slots = {new PictureSlotModel(SlotForm9Im1, this), new PictureSlotModel(SlotForm9Im2, this)};
+    AttachPictureView(Image1, Slot(1));
+    AttachPictureView(Image2, Slot(2));
+    makeFitZoom(0, Image1, Slot(1));
+    makeFitZoom(1, Image2, Slot(2));
 }
 
 void ShowWindow::dressControlPanel()

@@ -193,7 +193,8 @@ void SlideShowController::ResetShowState()
     ShowState.SkipUnreadable = PlayOptions.IgnoreErrors;
     ShowState.TitleOption = PlayOptions.ShowTitles;
     ShowState.PlayOrder = PlayOptions.PlayOrder;
-    ShowState.ManualMode = false;
+    if (m_showWindow)
+        m_showWindow->SetManualMode(false);
     m_parts.Display->LastLoadFailed = 0;
     m_parts.Display->LastFailedIndex = -1;
     m_parts.Display->ConsecutiveLoadFailures = 0;
@@ -322,7 +323,8 @@ void SlideShowController::EndShow()
             disconnect(m_intervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer);
     }
     m_state.session.PlaybackActive = 0;
-    m_state.session.ShowState.Direction = 0;
+    if (Form9)
+        Form9->HaltShow();
     if (m_parts.Page->PageView)
         m_parts.Page->PageView->EndPageShow();
     if (m_intervalTimer && m_parts.Page->PageView)

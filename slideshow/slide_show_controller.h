@@ -94,8 +94,8 @@ public:
     void PrepareNextShowStep();
 
 signals:
-    // The full-screen window's step wants its picture on the screen.
-    void displayStepWanted();
+    // The full-screen window's step wants picture `index` on the screen.
+    void displayStepWanted(int index);
     // The full-screen window wants the pictures it plays next decoded ahead.
     void decodeAheadWanted(int next, int left);
     // A cut-out of the shown picture is on the full-screen window.

@@ -20,6 +20,7 @@
 #include "slideshow/show_state.h"
 #include "support/sandbox.h"
 #include "browse/picture_display_section.h"
+#include "support/test_slots.h"
 
 #include <QFrame>
 #include <QFile>
@@ -68,8 +69,8 @@ TEST(HostilePictures, LoadThumbnailAndInformationGiveClassifiedResults)
 {
     const HostileFolder f;
     for (const QString& path : {f.movie, f.namedMovie, f.huge, f.cut})
-        EXPECT_EQ(TryLoadPictureIntoSlot(path, SlotForm9Im1), "Invalid Graphic") << path.toStdString();
-    EXPECT_EQ(TryLoadPictureIntoSlot(f.pipe, SlotForm9Im1), "Open error");
+        EXPECT_EQ(TryLoadPictureIntoSlot(path, testsupport::testSlot(SlotForm9Im1)), "Invalid Graphic") << path.toStdString();
+    EXPECT_EQ(TryLoadPictureIntoSlot(f.pipe, testsupport::testSlot(SlotForm9Im1)), "Open error");
 
     for (const QString& path : {f.movie, f.namedMovie, f.huge, f.cut, f.pipe}) {
         SCOPED_TRACE(path.toStdString());

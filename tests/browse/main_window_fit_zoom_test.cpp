@@ -63,8 +63,8 @@ TEST(MainWindowFitZoom, FullViewShowsThePictureFittedAndCropsIt)
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.FullViewActive, 1);
     EXPECT_EQ(TestState().session.CutOutCount, 0);
-    ASSERT_TRUE(PictureSlot(SlotForm1Im1)->Loaded());
-    EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(400, 300));
+    ASSERT_TRUE(form.pictureSlot()->Loaded());
+    EXPECT_EQ(form.pictureSlot()->PictureSize(), QSize(400, 300));
     // The picture area is Image1's designed place: 800 x 515 at (0, 30).
     EXPECT_EQ(form.clientArea()->picture()->geometry(), QRect(200, 137, 400, 300));
 
@@ -76,7 +76,7 @@ TEST(MainWindowFitZoom, FullViewShowsThePictureFittedAndCropsIt)
     const QColor inside(QImage(cut1).pixel(100, 50));   // the green right half
     EXPECT_LT(inside.red(), 40);
     EXPECT_NEAR(inside.green(), 128, 20);
-    EXPECT_EQ(PictureSlot(SlotForm1Im1)->Path(), cut1);
+    EXPECT_EQ(form.pictureSlot()->Path(), cut1);
     // The cut-out is fitted like a picture, held to the limit (0 %: factor 1).
     EXPECT_EQ(form.clientArea()->picture()->geometry(), QRect(300, 237, 200, 100));
 
@@ -193,7 +193,7 @@ TEST(MainWindowFitZoom, InAShowOnlyAPausedPictureIsCropped)
     TestState().session.PlaybackActive = 1;
     TestState().session.ShowState.Direction = 1;
     TestState().session.ShowState.EnlargeLimit = 0;
-    ASSERT_TRUE(TryLoadPictureIntoSlot(path, SlotForm1Im1).isEmpty());
+    ASSERT_TRUE(TryLoadPictureIntoSlot(path, form.pictureSlot()).isEmpty());
     form.fitZoom()->SizePictureToDisplay(true);
     EXPECT_EQ(form.clientArea()->picture()->geometry(), QRect(200, 137, 400, 300));
 

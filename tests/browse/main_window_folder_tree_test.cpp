@@ -144,7 +144,7 @@ TEST_F(MainWindowFolderTreeTest, ClickOnAPictureShowsItInThePreviewAndKeepsTheTr
     EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("Image4"))->isVisible());
     EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().isNull());
     EXPECT_TRUE(form.clientArea()->picture()->isHidden());
-    PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
+    PictureSlotModel* slot = form.pictureSlot();
     ASSERT_NE(slot, nullptr);
     EXPECT_FALSE(slot->Loaded());
     EXPECT_TRUE(platform::promptLog().isEmpty());

@@ -61,7 +61,7 @@ TEST(MainWindowPictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     testsupport::waitForPictureAnswers();
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/good.jpg");
-    EXPECT_EQ(PictureSlot(SlotForm1Im1)->PictureSize(), QSize(320, 240));
+    EXPECT_EQ(form.pictureSlot()->PictureSize(), QSize(320, 240));
     EXPECT_TRUE(form.toolBars().SaveToolButton()->isEnabled());
     // The JPEG's status follows at once: title and the picture-loaded byte.
     EXPECT_EQ(form.windowTitle(), "good.jpg  - March 5, 2024,14:07");

@@ -5,6 +5,7 @@
 #include "browse/picture_display.h"
 #include "browse/picture_loader.h"
 #include "formats/picture_errors.h"
+#include "support/test_slots.h"
 
 #include <gtest/gtest.h>
 
@@ -31,30 +32,21 @@ public:
     QString caption;
     std::vector<int> armed;
 
-    int PictureIndex() const override { return index; }
-    int PictureCount() const override { return int(paths.size()); }
-    QString EntryPath(int i) const override { return paths.at(size_t(i)); }
-    QString EntryBookmarkKey(int) const override { return {}; }
-    bool ThumbnailViewActive() const override { return false; }
-    bool FullScreenVisible() const override { return fullScreen; }
-    bool DemoMode() const override { return demo; }
-    bool ShowViewActive() const override { return showView; }
-    bool FullViewActive() const override { return fullView; }
-    bool ManualMode() const override { return manual; }
-    bool SkipUnreadable() const override { return skip; }
-    int ShowDirection() const override { return direction; }
-    int ActiveImage() const override { return active; }
+    ShowNow Now() const override
+    {
+        return {int(paths.size()), fullScreen, showView, fullView, manual, skip, direction};
+    }
     bool ReadShowRecord(int) override { return recordRead; }
     int TextLineDelayMs() const override { return textDelays; }
     int CurrentIntervalSeconds() const override { return intervalSeconds; }
-    quint64 RequestPicture(const QString& path, const QString& slot) override
+    quint64 RequestPicture(const QString& path, PictureSlotModel* slot) override
     {
         ++loads;
-        log << "load " + path + " " + slot;
+        log << "load " + path + " " + slot->Name();
         requested = path;
         return ++lastTicket;
     }
-    void CancelPicture(const QString& slot) override { log << "cancel " + slot; }
+    void CancelPicture(PictureSlotModel* slot) override { log << "cancel " + slot->Name(); }
     // The slot's answer to the request: the failure the path is given
     // (a decoder's exception, as a value), else the picture.
     LoadOutcome answerFor(const QString& path) const
@@ -81,12 +73,24 @@ public:
     PictureDisplayState state;
     QString requested;
     quint64 lastTicket = 0;
+
+    // The step of picture `index`.
+    DisplayStep step() const
+    {
+        DisplayStep s;
+        s.index = index;
+        s.path = paths.at(size_t(index));
+        s.demoMode = demo;
+        s.mainSlot = testsupport::testSlot(SlotForm1Im1);
+        s.fullScreenSlot = testsupport::testSlot(active == 1 ? SlotForm9Im1 : SlotForm9Im2);
+        return s;
+    }
 };
 
 // The step's beginning, then the slot's answer to its request.
 void runStep(FakeHost& host)
 {
-    RunDisplayStep(host, host.state);
+    RunDisplayStep(host, host.state, host.step());
     if (host.state.PendingTicket)
         FinishDisplayStep(host, host.state, host.state.PendingTicket, host.answerFor(host.requested));
 }
@@ -228,13 +232,13 @@ TEST(DisplayStep, ANewerStepReplacesTheOneWaitingForItsPicture)
 {
     FakeHost host;
     host.paths = {"/p/a.jpg", "/p/b.jpg"};
-    RunDisplayStep(host, host.state);
+    RunDisplayStep(host, host.state, host.step());
     const quint64 older = host.state.PendingTicket;
     ASSERT_NE(older, 0u);
     // Nothing of the step's end runs before the slot answers.
     EXPECT_EQ(host.log, QStringList({"load /p/a.jpg form1im1"}));
     host.index = 1;
-    RunDisplayStep(host, host.state);
+    RunDisplayStep(host, host.state, host.step());
     const quint64 newer = host.state.PendingTicket;
     EXPECT_EQ(host.log, QStringList({"load /p/a.jpg form1im1", "cancel form1im1", "load /p/b.jpg form1im1"}));
     // The older answer is ignored; the newer one ends the step once.

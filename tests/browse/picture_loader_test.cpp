@@ -1,5 +1,5 @@
 // RequestPictureForSlot: decoding for the slot's display area, the true size
-// kept apart, the unknown-slot message, the loader's steps, and the sorting of load
+// kept apart, the message for a slot of another name, the loader's steps, and the sorting of load
 // failures into the five kinds with their caption text.
 #include "browse/picture_display_view.h"
 #include "browse/picture_loader.h"
@@ -8,6 +8,7 @@
 #include "formats/picture_fixtures.h"
 #include "platform/prompt.h"
 #include "support/sandbox.h"
+#include "support/test_slots.h"
 
 #include <QImage>
 #include <QTest>
@@ -22,8 +23,8 @@ namespace {
 // Asks the slot for the picture and waits for its answer.
 void loadIntoSlot(const QString& path, const QString& slot)
 {
-    RequestPictureForSlot(path, slot);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return PictureSlot(slot)->PendingTicket() == 0; }, 30000));
+    RequestPictureForSlot(path, testsupport::testSlot(slot));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return testsupport::testSlot(slot)->PendingTicket() == 0; }, 30000));
 }
 
 } // namespace
@@ -45,7 +46,7 @@ TEST(PictureLoader, DecodesForTheSlotAreaAndKeepsTheTrueSize)
 {
     const QString path = testsupport::freshDir("slot") + "/big.jpg";
     ASSERT_TRUE(testsupport::writeFile(path, jpeg(4000, 3000)));
-    PictureSlotModel* slot = PictureSlot("form1im1");
+    PictureSlotModel* slot = testsupport::testSlot("form1im1");
     ASSERT_NE(slot, nullptr);
     slot->DisplayArea = QSize(400, 300);
     slot->EnlargeLimit = 0;
@@ -68,7 +69,7 @@ TEST(PictureLoader, UnknownSlotShowsTheMessage)
     const QString path = testsupport::freshDir("unknown") + "/a.bmp";
     ASSERT_TRUE(testsupport::writeFile(path, bmp(8, 8)));
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
-    EXPECT_EQ(RequestPictureForSlot(path, "form5im1"), 0u);
+    EXPECT_EQ(RequestPictureForSlot(path, testsupport::testSlot("form5im1")), 0u);
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog().front().request.text, "Unknown formim: form5im1");
 }
@@ -82,13 +83,13 @@ TEST(PictureLoader, TheConnectedStepsFollowThePictureIntoTheSlot)
     steps.ThumbnailPath = [&](const QString& p) { calls << "thumbpath"; return p + ".thumb"; };
     steps.PictureInfoText = [&](const QString&) { calls << "info"; return QStringLiteral("File size:  1 kb"); };
     steps.SetTitleHint = [&](const QString& text) { calls << "hint:" + text; };
-    steps.CreateOrRefreshThumbnail = [&](const QString&, const QString& thumb, const QString& slot) {
-        calls << "thumb:" + thumb + ":" + slot + (PictureSlot(slot)->Path() == path ? ":in" : ":out");
+    steps.CreateOrRefreshThumbnail = [&](const QString&, const QString& thumb, const PictureSlotModel* slot) {
+        calls << "thumb:" + thumb + ":" + slot->Name() + (slot->Path() == path ? ":in" : ":out");
         return 4;
     };
     {
         QObject owner;
-        ConnectPictureLoaderSteps(&owner, steps);
+        ConnectPictureLoaderSteps(&owner, testsupport::testSlot(SlotForm9Im2), steps);
         loadIntoSlot(path, SlotForm9Im2);
         EXPECT_EQ(calls, QStringList({"thumbpath", "info", "hint:File size:  1 kb", "thumb:" + path + ".thumb:form9im2:in"}));
     }
@@ -96,7 +97,7 @@ TEST(PictureLoader, TheConnectedStepsFollowThePictureIntoTheSlot)
     calls.clear();
     loadIntoSlot(path, SlotForm9Im2);
     EXPECT_TRUE(calls.isEmpty());
-    PictureSlot(SlotForm9Im2)->Clear();
+    testsupport::testSlot(SlotForm9Im2)->Clear();
 }
 
 TEST(PictureLoader, FailuresAreSortedIntoTheFiveKinds)
@@ -125,16 +126,16 @@ TEST(PictureLoader, TryLoadSetsTheErrorKindOfRealFiles)
     ASSERT_TRUE(testsupport::writeFile(dir + "/huge.jpg", withJpegSize(good, 60000, 60000)));
     ASSERT_TRUE(testsupport::writeFile(dir + "/note.txt", "text"));
     QString detail;
-    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/good.jpg", "form9im2"), "");
-    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/cut.jpg", "form9im2", &detail), "Invalid Graphic");
+    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/good.jpg", testsupport::testSlot("form9im2")), "");
+    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/cut.jpg", testsupport::testSlot("form9im2"), &detail), "Invalid Graphic");
     EXPECT_EQ(detail, "JPEG file is truncated");
-    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/empty.gif", "form9im2"), "Invalid Graphic");
-    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/huge.jpg", "form9im2"), "Invalid Graphic");
-    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/note.txt", "form9im2"), "Invalid Graphic");
-    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/gone.jpg", "form9im2"), "Open error");
-    EXPECT_EQ(TryLoadPictureIntoSlot(dir, "form9im2"), "Open error");
+    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/empty.gif", testsupport::testSlot("form9im2")), "Invalid Graphic");
+    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/huge.jpg", testsupport::testSlot("form9im2")), "Invalid Graphic");
+    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/note.txt", testsupport::testSlot("form9im2")), "Invalid Graphic");
+    EXPECT_EQ(TryLoadPictureIntoSlot(dir + "/gone.jpg", testsupport::testSlot("form9im2")), "Open error");
+    EXPECT_EQ(TryLoadPictureIntoSlot(dir, testsupport::testSlot("form9im2")), "Open error");
     // A failed load leaves the slot's previous picture in place.
-    EXPECT_EQ(PictureSlot("form9im2")->Path(), dir + "/good.jpg");
+    EXPECT_EQ(testsupport::testSlot("form9im2")->Path(), dir + "/good.jpg");
 
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     ReportLoadFailure("gone.jpg", "Open error");
@@ -154,7 +155,7 @@ TEST(PictureView, ScalesOncePerPictureAndSize)
     QWidget host;
     host.resize(80, 60);
     host.show();
-    PictureSlotModel* slot = PictureSlot("form9im2");
+    PictureSlotModel* slot = testsupport::testSlot("form9im2");
     PictureView* view = AttachPictureView(&host, slot);
     loadIntoSlot(dir + "/red.bmp", "form9im2");
 
@@ -189,7 +190,7 @@ TEST(PictureView, PaintsWhatTheSlotHoldsAndStepsAnimations)
     host.setObjectName("Image1");
     host.resize(40, 40);
     host.show();
-    PictureSlotModel* slot = PictureSlot("form9im1");
+    PictureSlotModel* slot = testsupport::testSlot("form9im1");
     PictureView* view = AttachPictureView(&host, slot);
     EXPECT_EQ(view->objectName(), "Image1View");
     EXPECT_EQ(view->size(), QSize(40, 40));

@@ -9,6 +9,7 @@
 #include "formats/picture_errors.h"
 #include "formats/picture_fixtures.h"
 #include "support/sandbox.h"
+#include "support/test_slots.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ TEST(PictureSlotAnswers, LoadedFailedAndSuperseded)
     ASSERT_TRUE(testsupport::writeFile(dir + "/old.jpg", jpeg(3000, 2000)));
     ASSERT_TRUE(testsupport::writeFile(dir + "/new.jpg", jpeg(300, 200)));
     ASSERT_TRUE(testsupport::writeFile(dir + "/bad.jpg", QByteArray("\xff\xd8 broken")));
-    PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
+    PictureSlotModel* slot = testsupport::testSlot(SlotForm1Im1);
     Answers got(slot);
 
     // Asked, the slot answers later, never from inside the request.
@@ -103,7 +104,7 @@ TEST(PictureSlotAnswers, APictureDecodedAheadIsTakenOnlyForTheSameFileAndSize)
     const QString dir = testsupport::freshDir("ahead");
     const QString path = dir + "/a.jpg";
     ASSERT_TRUE(testsupport::writeFile(path, jpeg(1600, 1200)));
-    PictureSlotModel* slot = PictureSlot(SlotForm1Im1);
+    PictureSlotModel* slot = testsupport::testSlot(SlotForm1Im1);
     Answers got(slot);
     const auto load = [&](QSize area) {
         const quint64 ticket = slot->Request(path, area, 0);

@@ -518,6 +518,7 @@ TEST_F(ThumbBatch, CancelStartsNoMorePicturesAndReportsEveryThumbnailWritten)
 #include "browse/picture_loader.h"
 #include "browse/thumbnail_files_window.h"
 #include "platform/prompt.h"
+#include "support/test_slots.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -689,9 +690,9 @@ TEST_F(ThumbFiles, ShowingAPictureMakesItsThumbnailFromTheSlot)
                                                     [&status](const QString& text) { status << text; });
     steps.SetTitleHint = [](const QString&) {};
     QObject stepsOwner;
-    ConnectPictureLoaderSteps(&stepsOwner, steps);
+    ConnectPictureLoaderSteps(&stepsOwner, testsupport::testSlot(SlotForm1Im1), steps);
 
-    EXPECT_EQ(TryLoadPictureIntoSlot(picture, "form1im1"), QString());
+    EXPECT_EQ(TryLoadPictureIntoSlot(picture, testsupport::testSlot("form1im1")), QString());
     // The thumbnail is written on the background writer.
     testsupport::waitForBackgroundWrites();
     // Its status reaches the window's thread.

@@ -169,7 +169,7 @@ TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
     ASSERT_NE(show(), nullptr);
     EXPECT_TRUE(form.showWindow()->TitleLabel->isVisible());
     EXPECT_EQ(title(), "July 14, 2019,09:30   " + dir + "/b.jpg 1/3");
-    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + "/b.jpg");
+    EXPECT_EQ(form.showWindow()->Slot(1)->Path(), dir + "/b.jpg");
     keyClick(show(), Qt::Key_Right);
     EXPECT_EQ(title(), "February 3, 2020,04:05   " + dir + "/c.jpg 2/3");
     keyClick(show(), Qt::Key_Right);
@@ -396,7 +396,7 @@ TEST_F(AssembledShow, TheNextPictureAndTheOneLeftStayDecodedPausedOrNot)
     // keeps the one it left.
     keyClick(window, Qt::Key_Right);
     EXPECT_EQ(window->CurrentPicture(), dir + "/b.jpg");
-    EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Path() == dir + "/b.jpg" || PictureSlot(SlotForm9Im2)->Path() == dir + "/b.jpg");
+    EXPECT_TRUE(form.showWindow()->Slot(1)->Path() == dir + "/b.jpg" || form.showWindow()->Slot(2)->Path() == dir + "/b.jpg");
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/c.jpg");
     EXPECT_EQ(KeptPicturePath(), dir + "/a.jpg");
 
@@ -420,7 +420,7 @@ TEST_F(AssembledShow, TheNextPictureAndTheOneLeftStayDecodedPausedOrNot)
     EXPECT_EQ(PrefetchedPicturePath(), dir + "/a.jpg");
     EXPECT_EQ(KeptPicturePath(), dir + "/c.jpg");
     ASSERT_TRUE(QTest::qWaitFor([] { return SlotLoadsWaiting() == 0; }, 30000));
-    EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Path() == dir + "/b.jpg" || PictureSlot(SlotForm9Im2)->Path() == dir + "/b.jpg");
+    EXPECT_TRUE(form.showWindow()->Slot(1)->Path() == dir + "/b.jpg" || form.showWindow()->Slot(2)->Path() == dir + "/b.jpg");
 
     // Going on decodes ahead in the last direction; the end drops it all.
     keyClick(window, Qt::Key_Space);

@@ -141,13 +141,13 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     auto* view1 = image1->findChild<PictureView*>(QStringLiteral("Image1View"));
     auto* view2 = image2->findChild<PictureView*>(QStringLiteral("Image2View"));
     ASSERT_TRUE(view1 && view2);
-    EXPECT_EQ(view1->Model(), PictureSlot(SlotForm9Im1));
-    EXPECT_EQ(view2->Model(), PictureSlot(SlotForm9Im2));
+    EXPECT_EQ(view1->Model(), show->Slot(1));
+    EXPECT_EQ(view2->Model(), show->Slot(2));
 
     // The first picture: loaded into "form9im1", fitted, shown; the next
     // goes into the other image.
-    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/a.jpg"));
-    EXPECT_EQ(PictureSlot(SlotForm9Im1)->PictureSize(), QSize(400, 300));
+    EXPECT_EQ(show->Slot(1)->Path(), dir + QStringLiteral("/a.jpg"));
+    EXPECT_EQ(show->Slot(1)->PictureSize(), QSize(400, 300));
     EXPECT_TRUE(image1->isVisible());
     EXPECT_EQ(image1->size(), QSize(400, 300));   // limit 0: never enlarged
     EXPECT_EQ(TestState().session.ShowState.ActiveImage, 0);
@@ -170,11 +170,11 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
         bool image1Visible = false;
     } after;
     QObject probe;
-    QObject::connect(PictureSlot(SlotForm9Im2), &PictureSlotModel::failed, &probe, [&] {
+    QObject::connect(show->Slot(2), &PictureSlotModel::failed, &probe, [&] {
         const PictureDisplayState& state = form.pictureDisplay()->displayState();
         after = {true, TestState().session.PictureIndex, state.LoadErrorKind, state.LastLoadFailed,
                  form.slideShow()->intervalTimer()->isActive(), form.slideShow()->intervalTimer()->interval(),
-                 PictureSlot(SlotForm9Im2)->Path(), image1->isVisible()};
+                 show->Slot(2)->Path(), image1->isVisible()};
     });
     form.slideShow()->intervalTimer()->stop();
     show->IntervalTimerTimer();
@@ -193,7 +193,7 @@ TEST(FullScreenShow, StepsThroughTheLoaderAndSkipsAnUnreadablePictureWithoutRecu
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.PictureIndex, 2);
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
-    EXPECT_EQ(PictureSlot(SlotForm9Im2)->Path(), dir + QStringLiteral("/c.jpg"));
+    EXPECT_EQ(show->Slot(2)->Path(), dir + QStringLiteral("/c.jpg"));
     EXPECT_TRUE(image2->isVisible());
     EXPECT_FALSE(image1->isVisible());
     EXPECT_EQ(TestState().session.ShowState.ActiveImage, 1);
@@ -262,7 +262,7 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
     const QString cut1 = TestState().paths.CutOutFolder + QStringLiteral("/cut1.bmp");
     ASSERT_TRUE(QFileInfo::exists(cut1));
     EXPECT_EQ(QImage(cut1).size(), QSize(200, 100));
-    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), cut1);
+    EXPECT_EQ(show->Slot(1)->Path(), cut1);
     EXPECT_TRUE(image1->isVisible());
     EXPECT_EQ(image1->size(), QSize(200, 100));   // limit 0: fitted, not enlarged
 
@@ -276,7 +276,7 @@ TEST(FullScreenShow, APausedPictureIsCroppedZoomedAndSteppedBack)
     show->OneBackwardsSpeedButton->click();
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.CutOutCount, 0);
-    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/a.jpg"));
+    EXPECT_EQ(show->Slot(1)->Path(), dir + QStringLiteral("/a.jpg"));
     EXPECT_EQ(image1->geometry(), fitted);
     EXPECT_EQ(TestState().session.PictureIndex, 0);   // still the same picture
 }
@@ -296,7 +296,7 @@ TEST(FullScreenShow, TheFullViewOpensFullScreenCropsSavesAndClosesOnAClick)
     ASSERT_NE(show, nullptr);
     EXPECT_TRUE(show->isVisible());
     EXPECT_EQ(TestState().session.FullViewActive, 1);
-    EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), dir + QStringLiteral("/photo.jpg"));
+    EXPECT_EQ(show->Slot(1)->Path(), dir + QStringLiteral("/photo.jpg"));
     auto* image1 = show->findChild<QLabel*>(QStringLiteral("Image1"));
     EXPECT_TRUE(image1->isVisible());
     EXPECT_EQ(show->StopButton->toolTip(), QStringLiteral("Return to browse window"));

@@ -32,8 +32,9 @@ TEST(ShowSequence, LookAheadWrapsAndMarksTheEnd)
 
 TEST(ShowSequence, StepsWrapBackAndEndWithoutContinuousPlay)
 {
-    TShowState state;
-    ShowSequence sequence(state);
+    ShowSession session;
+    TShowState& state = session.ShowState;
+    ShowSequence sequence(session);
     sequence.Start({4, 2, 7}, false, 0, false);
     EXPECT_EQ(state.Direction, 1);
     EXPECT_EQ(state.PictureCount, 3);
@@ -54,8 +55,9 @@ TEST(ShowSequence, StepsWrapBackAndEndWithoutContinuousPlay)
 
 TEST(ShowSequence, AStepAskedDuringAStepFollowsIt)
 {
-    TShowState state;
-    ShowSequence sequence(state);
+    ShowSession session;
+    TShowState& state = session.ShowState;
+    ShowSequence sequence(session);
     sequence.Start({0, 1, 2, 3}, true, 0, false);
     ASSERT_EQ(sequence.BeginStep(1).index, 0);
     EXPECT_EQ(sequence.BeginStep(1).outcome, StepOutcome::Waits);
@@ -66,8 +68,9 @@ TEST(ShowSequence, AStepAskedDuringAStepFollowsIt)
 
 TEST(ShowSequence, PauseKeepsTheLastDirectionAndContinueTurns)
 {
-    TShowState state;
-    ShowSequence sequence(state);
+    ShowSession session;
+    TShowState& state = session.ShowState;
+    ShowSequence sequence(session);
     sequence.Start({0, 1, 2}, true, 0, false);
     shows(sequence, 1);
     EXPECT_TRUE(sequence.Continue(-1));
@@ -93,8 +96,9 @@ TEST(ShowSequence, PauseKeepsTheLastDirectionAndContinueTurns)
 
 TEST(ShowSequence, AheadIsTheNextInTheStepsDirectionAndTheOneLeftPausedOrNot)
 {
-    TShowState state;
-    ShowSequence sequence(state);
+    ShowSession session;
+    TShowState& state = session.ShowState;
+    ShowSequence sequence(session);
     sequence.Start({10, 11, 12, 13}, false, 0, false);
     shows(sequence, 1);
     EXPECT_EQ(sequence.Ahead().next, 11);
@@ -129,8 +133,9 @@ TEST(ShowSequence, AheadIsTheNextInTheStepsDirectionAndTheOneLeftPausedOrNot)
 
 TEST(ShowSequence, RemovingTheCurrentPictureShowsTheOneInItsPlace)
 {
-    TShowState state;
-    ShowSequence sequence(state);
+    ShowSession session;
+    TShowState& state = session.ShowState;
+    ShowSequence sequence(session);
     sequence.Start({0, 1, 2}, false, 0, false);
     shows(sequence, 1);
     shows(sequence, 1);

@@ -241,8 +241,8 @@ TEST(Launcher, FolderArgumentPlaysItsPicturesOrOpensNormally)
         EXPECT_TRUE(form.showWindow()->CurrentPicture().startsWith(folder));
         // The first picture went through the loader into "form9im1".
         testsupport::waitForPictureAnswers();
-        EXPECT_TRUE(PictureSlot(SlotForm9Im1)->Loaded());
-        EXPECT_EQ(PictureSlot(SlotForm9Im1)->Path(), form.showWindow()->CurrentPicture());
+        EXPECT_TRUE(form.showWindow()->Slot(1)->Loaded());
+        EXPECT_EQ(form.showWindow()->Slot(1)->Path(), form.showWindow()->CurrentPicture());
         form.showWindow()->Step(1);
         form.showWindow()->StopSlideShow();
         EXPECT_EQ(TestState().session.PlaybackActive, 0);

@@ -54,7 +54,7 @@ TEST(ResponsiveLoad, EventsAreServedWhileABigPhotographDecodes)
             ++ticks;
     });
     int ticksAtArrival = -1;
-    PictureSlotModel* slot = PictureSlot(QStringLiteral("form9im1"));
+    PictureSlotModel* slot = f.form()->showWindow()->Slot(1);
     ASSERT_NE(slot, nullptr);
     const int listener = slot->AddListener([&] {
         if (ticksAtArrival < 0 && slot->Path() == big && slot->Loaded())
