@@ -7,7 +7,9 @@
 #include <QRect>
 #include <QString>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QToolButton;
 class QWidget;
 
@@ -20,6 +22,13 @@ W* Named(W* widget, const char* name)
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
+
+// The window's registry of actions: the menu or tool-bar action (or menu)
+// of that objectName among `window`'s descendants, or none. A controller
+// takes the actions it serves this way, whoever made and placed them.
+QAction* ActionNamed(const QWidget& window, const QString& name);
+QAction* ActionNamed(const QWidget& window, const char* name);
+QMenu* MenuNamed(const QWidget& window, const char* name);
 
 QLabel* PlacedLabel(QWidget* parent, const char* name, QRect bounds, const QString& text = QString());
 QFrame* PlacedFrame(QWidget* parent, const char* name, QRect bounds, QFrame::Shape shape = QFrame::StyledPanel);
