@@ -47,12 +47,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     KeepAbsentFeaturesDisabled(this);
     const MainMenus& menu = mainMenus();
     const MainToolBars& tools = toolBars();
-    m_input = new InputController(*this,
-                                  {clientArea()->widget(), m_statusBar, tools.TBRotateL(), tools.TBRotateR(),
-                                   menu.Wallpaper(), tools.ShowForwardToolButton(), tools.ShowinReverseToolButton(),
-                                   tools.Forward1ToolButton(), tools.Backwards1ToolButton(), tools.SaveToolButton(),
-                                   tools.MoveToolButton(), tools.RenamePictureToolButton(), tools.Volume(),
-                                   tools.RecycleBinToolButton()},
+    m_input = new InputController(*this, {.ClientArea = clientArea()->widget(), .StatusBar1 = m_statusBar},
                                   m_state, *m_layout, m_showWindow, m_replayWindow,
                                   {[this] { return m_slideShow->InManualMode(); },
                                    [this] { return PictureTextWindowShown(); },
