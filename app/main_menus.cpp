@@ -69,7 +69,7 @@ void MainMenus::buildFileMenu(QMainWindow& window)
     item(m_AddSelectedFolderB, "AddFolder", QStringLiteral("Add &folder to Favorites"));
     item(m_AddSelectedFolderB, "AddShow", QStringLiteral("Add &show to Favorites"));
     item(m_Bestand1, "MakeDefault", QStringLiteral("Make folder the default start-&up folder"));
-    m_MakeAutomatic = item(m_Bestand1, "MakeAutomatic", QStringLiteral("Make the Automa&tic Show"));
+    item(m_Bestand1, "MakeAutomatic", QStringLiteral("Make the Automa&tic Show"));
     m_MakeAutomaticB = submenu(m_Bestand1, "MakeAutomaticB", QStringLiteral("Automa&tic Show"));
     item(m_MakeAutomaticB, "AutomaticFolder", QStringLiteral("&Make folder the Automatic Show"));
     item(m_MakeAutomaticB, "AutomaticShow", QStringLiteral("&Make show the Automatic Show"));
@@ -89,9 +89,9 @@ void MainMenus::buildFileMenu(QMainWindow& window)
     m_ShowPicFullHidden->setToolTip(QStringLiteral("E"));
     m_ShowPicFull = submenu(m_Bestand1, "ShowPicFull", QStringLiteral("&Show picture in Full Screen"));
     m_ShowPicFull->menuAction()->setToolTip(QStringLiteral("D"));
-    m_ShowPicFullFolder = item(m_ShowPicFull, "ShowPicFullFolder", QString());
-    m_ShowPicFullMyShow = item(m_ShowPicFull, "ShowPicFullMyShow", QString());
-    m_AddPicMyShow = item(m_Bestand1, "AddPicMyShow", QStringLiteral("A&dd picture to My Show ~- Left click"));
+    item(m_ShowPicFull, "ShowPicFullFolder", QString());
+    item(m_ShowPicFull, "ShowPicFullMyShow", QString());
+    item(m_Bestand1, "AddPicMyShow", QStringLiteral("A&dd picture to My Show ~- Left click"));
     item(m_Bestand1, "AddPicMult", QStringLiteral("Add to Multiple Shows"));
     item(m_Bestand1, "AddToShowM", QStringLiteral("&Add all pictures to My Show"));
     m_Voice = item(m_Bestand1, "Voice", QStringLiteral("&Voice recording"));
@@ -148,15 +148,15 @@ void MainMenus::buildShowMenu()
 {
     m_Show = barMenu(m_MainMenu1, "Show", QStringLiteral("&Show"));
     m_PictureShow1 = submenu(m_Show, "PictureShow1", QStringLiteral("Start Sl&ide Show - Full screen"));
-    m_SlideShowFolder = item(m_PictureShow1, "SlideShowFolder", QStringLiteral("from &folder"));
-    m_SlideShowShow = item(m_PictureShow1, "SlideShowShow", QStringLiteral("of &show"));
+    item(m_PictureShow1, "SlideShowFolder", QStringLiteral("from &folder"));
+    item(m_PictureShow1, "SlideShowShow", QStringLiteral("of &show"));
     m_Restart = item(m_Show, "Restart", QStringLiteral("Restart Sl&ide Show ~- Home"));
     m_Restart->setVisible(false);
     m_StopPictureShow1 = item(m_Show, "StopPictureShow1", QStringLiteral("&Stop Slide Show                 ~- Escape"));
     m_StopPictureShow1->setEnabled(false);
     m_MGoSmall = submenu(m_Show, "MGoSmall", QStringLiteral("Start Slide Show - &Thumbnail view"));
     item(m_MGoSmall, "SlideShowThFolder", QStringLiteral("from &folder"));
-    m_SlideShowThShow = item(m_MGoSmall, "SlideShowThShow", QStringLiteral("of &show"));
+    item(m_MGoSmall, "SlideShowThShow", QStringLiteral("of &show"));
     m_ShowinReverse1 = item(m_Show, "ShowinReverse1", QStringLiteral("Show in &Reverse"));
     m_ShowForward1 = item(m_Show, "ShowForward1", QStringLiteral("Show &Forward"));
     m_ManualMode1 = item(m_Show, "ManualMode1", QStringLiteral("&Manual Mode"));
@@ -196,7 +196,7 @@ void MainMenus::buildPageAndMyShowMenus()
     m_MyShow = barMenu(m_MainMenu1, "MyShow", QStringLiteral("&My Show"));
     item(m_MyShow, "LoadMyShow", QStringLiteral("&Open show"));
     item(m_MyShow, "NewShow", QStringLiteral("&New show"));
-    m_MyShowDraft = item(m_MyShow, "MyShowDraft", QStringLiteral("&Draft show"));
+    item(m_MyShow, "MyShowDraft", QStringLiteral("&Draft show"));
     item(m_MyShow, "SaveMyShow", QStringLiteral("&Save show"));
     item(m_MyShow, "SaveMyShowAs", QStringLiteral("Save show &as"));
     item(m_MyShow, "CopyMyShow", QStringLiteral("&Copy show with pictures"));
@@ -204,7 +204,7 @@ void MainMenus::buildPageAndMyShowMenus()
     item(m_MyShow, "ShowAll", QStringLiteral("Show &manager"));
     item(m_MyShow, "UndoM", QStringLiteral("&Undo"));
     item(m_MyShow, "AttachPlaylist", QStringLiteral("A&ttach playlist"));
-    m_HideShowMyShow = item(m_MyShow, "HideShowMyShow", QStringLiteral("&Hide MyShow"));
+    item(m_MyShow, "HideShowMyShow", QStringLiteral("&Hide MyShow"));
     item(m_MyShow, "MailMyShow", QStringLiteral("Mai&l show"));
     item(m_MyShow, "MailPicMyShow", QStringLiteral("Mail p&icture"));
     item(m_MyShow, "DeleteMyShow", QStringLiteral("D&elete show"));
@@ -232,14 +232,14 @@ void MainMenus::buildListMenus()
         m_FavItems[n]->setVisible(false);
     }
     m_N12 = separator(m_Favorites, "N12");
-    m_ClearFavs = item(m_Favorites, "ClearFavs", QStringLiteral("&Maintenance Favorites"));
+    item(m_Favorites, "ClearFavs", QStringLiteral("&Maintenance Favorites"));
     m_Recent1 = barMenu(m_MainMenu1, "Recent1", QStringLiteral("&Recent "));
     for (int n = 0; n < 9; ++n) {
         m_FolderItems[n] = item(m_Recent1, QStringLiteral("Folder%1").arg(n + 1).toLatin1().constData(), QString());
         m_FolderItems[n]->setVisible(false);
     }
     m_N16 = separator(m_Recent1, "N16");
-    m_ClearRec = item(m_Recent1, "ClearRec", QStringLiteral("&Maintenance Recent"));
+    item(m_Recent1, "ClearRec", QStringLiteral("&Maintenance Recent"));
     // Each menu keeps a visible item: its maintenance item.
     for (QAction* a : {m_N12, m_N16})
         a->setVisible(false);
@@ -249,31 +249,31 @@ void MainMenus::buildListMenus()
 void MainMenus::buildOptionsAndHelpMenus()
 {
     m_Options1 = barMenu(m_MainMenu1, "Options1", QStringLiteral("&Options"));
-    m_PictureShowOptions1 = item(m_Options1, "PictureShowOptions1", QStringLiteral("&Options"));
+    item(m_Options1, "PictureShowOptions1", QStringLiteral("&Options"));
     m_ExcludeFolder = submenu(m_Options1, "ExcludeFolder", QStringLiteral("E&xclude from"));
-    m_Browse = item(m_ExcludeFolder, "Browse", QStringLiteral("&Browse window"));
+    item(m_ExcludeFolder, "Browse", QStringLiteral("&Browse window"));
     item(m_ExcludeFolder, "SubShow", QStringLiteral("&Slide show and mail selection"));
     item(m_ExcludeFolder, "SubSearch", QStringLiteral("S&earch results"));
-    m_All = item(m_ExcludeFolder, "All", QStringLiteral("&All"));
+    item(m_ExcludeFolder, "All", QStringLiteral("&All"));
     m_FolderExclusions = item(m_Options1, "FolderExclusions", QStringLiteral("&Folder Exclusions Active"));
     m_FolderExclusions->setCheckable(true);
     m_FolderExclusions->setChecked(true);
-    m_ClearExclusions = item(m_Options1, "ClearExclusions", QStringLiteral("&Clear Folder Exclusions"));
+    item(m_Options1, "ClearExclusions", QStringLiteral("&Clear Folder Exclusions"));
 
     // Help (the last item of the bar).
     m_Help1 = barMenu(m_MainMenu1, "Help1", QStringLiteral(">&Help"));
-    m_GettingStarted = item(m_Help1, "GettingStarted", QStringLiteral("&Getting started"));
-    m_WhatsNew = item(m_Help1, "WhatsNew", QStringLiteral("&What's new"));
+    item(m_Help1, "GettingStarted", QStringLiteral("&Getting started"));
+    item(m_Help1, "WhatsNew", QStringLiteral("&What's new"));
     item(m_Help1, "Credits", QStringLiteral("&Credits"));
     m_VXOnlineHelp = item(m_Help1, "VXOnlineHelp", QStringLiteral("&Online help"));
     m_N23 = separator(m_Help1, "N23");
     m_Irfanview = item(m_Help1, "Irfanview", QStringLiteral("Get &IrfanView (for picture rotation and resampling)"));
     m_N23->setVisible(false);
     m_Irfanview->setVisible(false);
-    m_Checkforupdate = item(m_Help1, "Checkforupdate", QStringLiteral("&Check for update"));
-    m_ReportBug = item(m_Help1, "ReportBug", QStringLiteral("&Report a bug"));
-    m_Support = item(m_Help1, "Support", QStringLiteral("&Support"));
-    m_AboutPictureShow1 = item(m_Help1, "AboutPictureShow1", QStringLiteral("&About"));
+    item(m_Help1, "Checkforupdate", QStringLiteral("&Check for update"));
+    item(m_Help1, "ReportBug", QStringLiteral("&Report a bug"));
+    item(m_Help1, "Support", QStringLiteral("&Support"));
+    item(m_Help1, "AboutPictureShow1", QStringLiteral("&About"));
 }
 
 // The pop-up menus, children of the window.
@@ -282,19 +282,19 @@ void MainMenus::buildPopups(QMainWindow& window)
     m_RightClickTreeView = platform::Named(new QMenu(&window), "RightClickTreeView");
     QMenu* p = m_RightClickTreeView;
     // Folder items: positions 0..21.
-    m_StartSlideShowPop = item(p, "StartSlideShowPop", QStringLiteral("Start Slide Show - Full screen"));
+    item(p, "StartSlideShowPop", QStringLiteral("Start Slide Show - Full screen"));
     item(p, "GoSmallPop", QStringLiteral("Start Slide Show - Thumbnail view"));
     item(p, "SearchPop", QStringLiteral("Searc&h"));
     separator(p, "N2");
-    m_AddSelectedFolderPop = item(p, "AddSelectedFolderPop", QStringLiteral("Add to &Favorites"));
+    item(p, "AddSelectedFolderPop", QStringLiteral("Add to &Favorites"));
     item(p, "MakeDefaultPop", QStringLiteral("Set as default start-up folder"));
     item(p, "MakeAutoMaticPop", QStringLiteral("Set as AutomaticShow folder"));
     m_ExcludeFolderPop = submenu(p, "ExcludeFolderPop", QStringLiteral("E&xclude from"));
-    m_BrowsePop = item(m_ExcludeFolderPop, "BrowsePop", QStringLiteral("&Browse window"));
+    item(m_ExcludeFolderPop, "BrowsePop", QStringLiteral("&Browse window"));
     item(m_ExcludeFolderPop, "SubShowPop", QStringLiteral("&Slide show and mail selection"));
     item(m_ExcludeFolderPop, "SubSearchPop", QStringLiteral("S&earch results"));
-    m_AllPop = item(m_ExcludeFolderPop, "AllPop", QStringLiteral("&All"));
-    m_RefreshPop = item(p, "RefreshPop", QStringLiteral("Refresh  ~- F5 "));
+    item(m_ExcludeFolderPop, "AllPop", QStringLiteral("&All"));
+    item(p, "RefreshPop", QStringLiteral("Refresh  ~- F5 "));
     item(p, "UploadFolderR", QStringLiteral("Upload pictures"));
     item(p, "AddToShow", QStringLiteral("&Add pictures to My Show"));
     item(p, "MailPictures", QStringLiteral("Mai&l pictures/video's"));
@@ -334,8 +334,8 @@ void MainMenus::buildPopups(QMainWindow& window)
 // The tree pop-up's file items (positions 22 and up), after its folder items.
 void MainMenus::addTreeFileItems(QMenu* p)
 {
-    m_ShowPicFullPop = item(p, "ShowPicFullPop", QStringLiteral("&Show picture in Full Screen mode ~- Ctrl + Left click"));
-    m_AddPicMyShowPop = item(p, "AddPicMyShowPop", QStringLiteral("A&dd picture to Draft  ~- Left click"));
+    item(p, "ShowPicFullPop", QStringLiteral("&Show picture in Full Screen mode ~- Ctrl + Left click"));
+    item(p, "AddPicMyShowPop", QStringLiteral("A&dd picture to Draft  ~- Left click"));
     item(p, "AddMult", QStringLiteral("Add to &Multiple Shows"));
     m_ResumeInFull = item(p, "ResumeInFull", QStringLiteral("Resume slide show in full screen mode starting with selected picture"));
     m_N24 = separator(p, "N24");
@@ -344,12 +344,12 @@ void MainMenus::addTreeFileItems(QMenu* p)
     m_Rename = item(p, "Rename", QStringLiteral("Re&name picture"));
     m_RecycleBin = item(p, "RecycleBin", QStringLiteral("Send picture to Recycle &Bin"));
     item(p, "MailPicPop", QStringLiteral("Mai&l picture"));
-    m_UploadPicture = item(p, "UploadPicture", QStringLiteral("&Upload picture"));
+    item(p, "UploadPicture", QStringLiteral("&Upload picture"));
     m_SetWalPaper = item(p, "SetWalPaper", QStringLiteral("Set as &Wallpaper"));
     item(p, "VoicePop", QStringLiteral("&Voice recording"));
     m_RCRotateL = item(p, "RCRotateL", QStringLiteral("Rotate &left"));
     m_RCRotateR = item(p, "RCRotateR", QStringLiteral("Rotate &right"));
-    m_PictureToClipboradPop = item(p, "PictureToClipboradPop", QStringLiteral("&Picture to Clipboard"));
+    item(p, "PictureToClipboradPop", QStringLiteral("&Picture to Clipboard"));
     item(p, "PathToClipboardPop", QStringLiteral("P&ath to Clipboard"));
     m_RaunchEditProgram = submenu(p, "RaunchEditProgram", QStringLiteral("&Launch edit program"));
     for (int k = 0; k < 5; ++k) {

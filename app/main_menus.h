@@ -28,22 +28,9 @@ public:
     QMenuBar* MainMenu1() const { return m_MainMenu1; }
     // The menu bar's rows (MainMenu1 and, in a narrow window, MainMenu2).
     class MenuBarRows* BarRows() const { return m_barRows; }
-    QMenu* Bestand1() const { return m_Bestand1; }  // File
-    QMenu* Show() const { return m_Show; }
-    QMenu* MyShow() const { return m_MyShow; }
-    QMenu* Favorites() const { return m_Favorites; }
-    QMenu* Recent1() const { return m_Recent1; }
-    QMenu* Options1() const { return m_Options1; }
-    QMenu* Help1() const { return m_Help1; }
 
     // File menu.
-    QAction* MakeAutomatic() const { return m_MakeAutomatic; }
-    QAction* ShowPicFullHidden() const { return m_ShowPicFullHidden; }
-    QAction* ShowPicFullFolder() const { return m_ShowPicFullFolder; }
-    QAction* ShowPicFullMyShow() const { return m_ShowPicFullMyShow; }
-    QAction* AddPicMyShow() const { return m_AddPicMyShow; }
     QAction* Voice() const { return m_Voice; }
-    QMenu* FileOperations() const { return m_FileOperations; }
     QAction* SavePictureTo() const { return m_SavePictureTo; }
     QAction* MovePictureTo() const { return m_MovePictureTo; }
     QAction* SendRecycleBin() const { return m_SendRecycleBin; }
@@ -64,7 +51,6 @@ public:
     QAction* Wallpaper() const { return m_Wallpaper; }
     QAction* WallPaperFolder() const { return m_WallPaperFolder; }
     QAction* WallPaperMyShow() const { return m_WallPaperMyShow; }
-    QMenu* ClipBoardFunctions() const { return m_ClipBoardFunctions; }
     QAction* PictureToClipboard() const { return m_PictureToClipboard; }
     QAction* PathToClipboard() const { return m_PathToClipboard; }
     QAction* PictureToCBMyShow() const { return m_PictureToCBMyShow; }
@@ -73,60 +59,27 @@ public:
     const std::array<QAction*, 5>& LaunchItems() const { return m_LaunchItems; }  // Launch0..Launch4
 
     // Show menu.
-    QAction* SlideShowFolder() const { return m_SlideShowFolder; }
-    QAction* SlideShowShow() const { return m_SlideShowShow; }
-    QAction* Restart() const { return m_Restart; }
-    QAction* StopPictureShow1() const { return m_StopPictureShow1; }
-    QAction* SlideShowThShow() const { return m_SlideShowThShow; }
-    QAction* ShowinReverse1() const { return m_ShowinReverse1; }
-    QAction* ShowForward1() const { return m_ShowForward1; }
-    QAction* ManualMode1() const { return m_ManualMode1; }
     QAction* PictureForward() const { return m_PictureForward; }
     QAction* PictureBackwards() const { return m_PictureBackwards; }
-    QAction* UseEntireScreen1() const { return m_UseEntireScreen1; }
-    QAction* N10() const { return m_N10; }
     QAction* AddBookMark() const { return m_AddBookMark; }
     QAction* RemoveBookmark() const { return m_RemoveBookmark; }
     QAction* GoToNextBookMark() const { return m_GoToNextBookMark; }
 
     // My Show menu.
-    QAction* MyShowDraft() const { return m_MyShowDraft; }
-    QAction* HideShowMyShow() const { return m_HideShowMyShow; }
 
     // Favorites and Recent menus.
     const std::array<QAction*, 9>& FavItems() const { return m_FavItems; }  // Fav1..Fav9
-    QAction* N12() const { return m_N12; }
-    QAction* ClearFavs() const { return m_ClearFavs; }
     const std::array<QAction*, 9>& FolderItems() const { return m_FolderItems; }  // Folder1..Folder9
-    QAction* ClearRec() const { return m_ClearRec; }
 
     // Options menu.
-    QAction* PictureShowOptions1() const { return m_PictureShowOptions1; }
-    QMenu* ExcludeFolder() const { return m_ExcludeFolder; }
-    QAction* Browse() const { return m_Browse; }
-    QAction* All() const { return m_All; }
-    QAction* FolderExclusions() const { return m_FolderExclusions; }
-    QAction* ClearExclusions() const { return m_ClearExclusions; }
 
     // Help menu.
-    QAction* GettingStarted() const { return m_GettingStarted; }
-    QAction* WhatsNew() const { return m_WhatsNew; }
     QAction* VXOnlineHelp() const { return m_VXOnlineHelp; }
     QAction* Irfanview() const { return m_Irfanview; }
-    QAction* Checkforupdate() const { return m_Checkforupdate; }
-    QAction* ReportBug() const { return m_ReportBug; }
-    QAction* Support() const { return m_Support; }
-    QAction* AboutPictureShow1() const { return m_AboutPictureShow1; }
 
     // Pop-up menus.
 
     // Folder-tree pop-up: items 0..21 are the folder items, 22.. the file items.
-    QMenu* RightClickTreeView() const { return m_RightClickTreeView; }
-    QAction* StartSlideShowPop() const { return m_StartSlideShowPop; }
-    QAction* AddSelectedFolderPop() const { return m_AddSelectedFolderPop; }
-    QAction* BrowsePop() const { return m_BrowsePop; }
-    QAction* AllPop() const { return m_AllPop; }
-    QAction* RefreshPop() const { return m_RefreshPop; }
     QAction* TarnivoPop() const { return m_TarnivoPop; }
     QAction* ResetToExifPop() const { return m_ResetToExifPop; }
     QAction* CreateFolderPop() const { return m_CreateFolderPop; }
@@ -134,27 +87,19 @@ public:
     QAction* EmptyFolderPop() const { return m_EmptyFolderPop; }
     QAction* RenameFolderPop() const { return m_RenameFolderPop; }
     QAction* WindowsExplorer() const { return m_WindowsExplorer; }
-    QAction* ShowPicFullPop() const { return m_ShowPicFullPop; }
-    QAction* AddPicMyShowPop() const { return m_AddPicMyShowPop; }
     QAction* Save() const { return m_Save; }
     QAction* Move() const { return m_Move; }
     QAction* Rename() const { return m_Rename; }
     QAction* RecycleBin() const { return m_RecycleBin; }
-    QAction* UploadPicture() const { return m_UploadPicture; }
     QAction* SetWalPaper() const { return m_SetWalPaper; }
     QAction* RCRotateL() const { return m_RCRotateL; }
     QAction* RCRotateR() const { return m_RCRotateR; }
-    QAction* ResumeInFull() const { return m_ResumeInFull; }
-    QAction* PictureToClipboradPop() const { return m_PictureToClipboradPop; }
-    QMenu* RaunchEditProgram() const { return m_RaunchEditProgram; }
     const std::array<QAction*, 5>& RaunchItems() const { return m_RaunchItems; }  // Raunch0..Raunch4
-    QMenu* LaunchVideoProgram() const { return m_LaunchVideoProgram; }
     const std::array<QAction*, 5>& VaunchItems() const { return m_VaunchItems; }  // Vaunch0..Vaunch4
 
     // Drive pop-up (item for item like DriveChange1).
 
     // Monitor choice and pictures-per-page pop-ups.
-    QMenu* MultiPop() const { return m_MultiPop; }
     const std::array<QAction*, 25>& MultiItems() const { return m_MultiItems; }  // M1, M2, M4 ... M77 (PageLayoutTable's order)
 
 private:
@@ -179,15 +124,11 @@ private:
     QMenu* m_Help1 = nullptr;
 
     QMenu* m_AddSelectedFolderB = nullptr;
-    QAction* m_MakeAutomatic = nullptr;
     QMenu* m_MakeAutomaticB = nullptr;
     QMenu* m_DriveChange1 = nullptr;
     std::array<QAction*, 26> m_DriveItems{};
     QAction* m_ShowPicFullHidden = nullptr;
     QMenu* m_ShowPicFull = nullptr;
-    QAction* m_ShowPicFullFolder = nullptr;
-    QAction* m_ShowPicFullMyShow = nullptr;
-    QAction* m_AddPicMyShow = nullptr;
     QAction* m_Voice = nullptr;
     QMenu* m_FileOperations = nullptr;
     QAction* m_SavePictureTo = nullptr;
@@ -222,12 +163,9 @@ private:
     QAction* m_Afsluiten1 = nullptr;
 
     QMenu* m_PictureShow1 = nullptr;
-    QAction* m_SlideShowFolder = nullptr;
-    QAction* m_SlideShowShow = nullptr;
     QAction* m_Restart = nullptr;
     QAction* m_StopPictureShow1 = nullptr;
     QMenu* m_MGoSmall = nullptr;
-    QAction* m_SlideShowThShow = nullptr;
     QAction* m_ShowinReverse1 = nullptr;
     QAction* m_ShowForward1 = nullptr;
     QAction* m_ManualMode1 = nullptr;
@@ -244,43 +182,24 @@ private:
     QAction* m_ClearBookMarks = nullptr;
 
 
-    QAction* m_MyShowDraft = nullptr;
-    QAction* m_HideShowMyShow = nullptr;
     std::array<QAction*, 5> m_HistoryItems{};
 
     std::array<QAction*, 9> m_PlaylistHistItems{};
 
     std::array<QAction*, 9> m_FavItems{};
     QAction* m_N12 = nullptr;
-    QAction* m_ClearFavs = nullptr;
     std::array<QAction*, 9> m_FolderItems{};
     QAction* m_N16 = nullptr;
-    QAction* m_ClearRec = nullptr;
 
-    QAction* m_PictureShowOptions1 = nullptr;
     QMenu* m_ExcludeFolder = nullptr;
-    QAction* m_Browse = nullptr;
-    QAction* m_All = nullptr;
     QAction* m_FolderExclusions = nullptr;
-    QAction* m_ClearExclusions = nullptr;
 
-    QAction* m_GettingStarted = nullptr;
-    QAction* m_WhatsNew = nullptr;
     QAction* m_VXOnlineHelp = nullptr;
     QAction* m_N23 = nullptr;
     QAction* m_Irfanview = nullptr;
-    QAction* m_Checkforupdate = nullptr;
-    QAction* m_ReportBug = nullptr;
-    QAction* m_Support = nullptr;
-    QAction* m_AboutPictureShow1 = nullptr;
 
     QMenu* m_RightClickTreeView = nullptr;
-    QAction* m_StartSlideShowPop = nullptr;
-    QAction* m_AddSelectedFolderPop = nullptr;
     QMenu* m_ExcludeFolderPop = nullptr;
-    QAction* m_BrowsePop = nullptr;
-    QAction* m_AllPop = nullptr;
-    QAction* m_RefreshPop = nullptr;
     QAction* m_TarnivoPop = nullptr;
     QAction* m_ResetToExifPop = nullptr;
     QAction* m_CreateFolderPop = nullptr;
@@ -288,19 +207,15 @@ private:
     QAction* m_EmptyFolderPop = nullptr;
     QAction* m_RenameFolderPop = nullptr;
     QAction* m_WindowsExplorer = nullptr;
-    QAction* m_ShowPicFullPop = nullptr;
-    QAction* m_AddPicMyShowPop = nullptr;
     QAction* m_Save = nullptr;
     QAction* m_Move = nullptr;
     QAction* m_Rename = nullptr;
     QAction* m_RecycleBin = nullptr;
-    QAction* m_UploadPicture = nullptr;
     QAction* m_SetWalPaper = nullptr;
     QAction* m_RCRotateL = nullptr;
     QAction* m_RCRotateR = nullptr;
     QAction* m_ResumeInFull = nullptr;
     QAction* m_N24 = nullptr;
-    QAction* m_PictureToClipboradPop = nullptr;
     QMenu* m_RaunchEditProgram = nullptr;
     std::array<QAction*, 5> m_RaunchItems{};
     QMenu* m_LaunchVideoProgram = nullptr;

@@ -23,20 +23,13 @@ public:
     QToolBar* ToolBar2() const { return m_ToolBar2; }  // MyShow tool bar (right half)
 
     // Tool bar 1.
-    QAction* ToolButton1() const { return m_ToolButton1; }  // start slide show from folder
-    QAction* ToolButton2() const { return m_ToolButton2; }  // stop slide show
     QAction* ShowinReverseToolButton() const { return m_ShowinReverseToolButton; }
     QAction* ShowForwardToolButton() const { return m_ShowForwardToolButton; }
     QAction* ManualModeToolButton() const { return m_ManualModeToolButton; }
     QAction* Backwards1ToolButton() const { return m_Backwards1ToolButton; }
     QAction* Forward1ToolButton() const { return m_Forward1ToolButton; }
     QAction* FullScreenToolButton3() const { return m_FullScreenToolButton3; }
-    QAction* TBGoSmall() const { return m_TBGoSmall; }
-    QAction* TBNrOfThumbs() const { return m_TBNrOfThumbs; }
-    QAction* TBSelAll() const { return m_TBSelAll; }
     QAction* TBMultMode() const { return m_TBMultMode; }  // pictures per page (MultiPop)
-    QAction* TBSelNone() const { return m_TBSelNone; }
-    QAction* TBSelInvert() const { return m_TBSelInvert; }
     QAction* SaveToolButton() const { return m_SaveToolButton; }
     QAction* MoveToolButton() const { return m_MoveToolButton; }
     QAction* RenamePictureToolButton() const { return m_RenamePictureToolButton; }
@@ -48,17 +41,9 @@ public:
     QAction* AddPicMultTB() const { return m_AddPicMultTB; }
     QAction* MicroTB() const { return m_MicroTB; }
     QAction* VoicePlayTB() const { return m_VoicePlayTB; }
-    QAction* Volume() const { return m_Volume; }
-    QAction* OptionsTB() const { return m_OptionsTB; }
     QAction* TBTarnivo() const { return m_TBTarnivo; }
-    QAction* SBScreenMode() const { return m_SBScreenMode; }
-    QAction* HideShowMyShowTB() const { return m_HideShowMyShowTB; }
 
     // Tool bar 2 (MyShow).
-    QAction* StartMySlideShowTB() const { return m_StartMySlideShowTB; }
-    QAction* TBGoSmallMS() const { return m_TBGoSmallMS; }
-    QAction* MyShowDraftTB() const { return m_MyShowDraftTB; }
-    QAction* CloseMyShowTB() const { return m_CloseMyShowTB; }
     QAction* RunExeMyShowTB() const { return m_RunExeMyShowTB; }
     QAction* ShowAllTB() const { return m_ShowAllTB; }
 

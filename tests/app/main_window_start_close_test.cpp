@@ -103,8 +103,8 @@ TEST(MainWindowStart, TitlesAreTheWindowsOwnCaptions)
         }
         return PromptReply::result(0);
     });
-    w.form.mainMenus().PictureShowOptions1()->trigger();
-    w.form.mainMenus().AboutPictureShow1()->trigger();
+    w.form.actionNamed("PictureShowOptions1")->trigger();
+    w.form.actionNamed("AboutPictureShow1")->trigger();
     ASSERT_EQ(titles.size(), 2);
     EXPECT_EQ(titles.at(0), QStringLiteral("Vistamo! - Options"));
     // The own version has four numbers.
@@ -116,7 +116,7 @@ TEST(MainWindowStart, TitlesAreTheWindowsOwnCaptions)
 TEST(MainWindowStart, ToolTipsStayUpForTheHintHidePause)
 {
     StartedWindow w;
-    QWidget* button = w.form.toolBars().ToolBar1()->widgetForAction(w.form.toolBars().ToolButton1());
+    QWidget* button = w.form.toolBars().ToolBar1()->widgetForAction(w.form.actionNamed("ToolButton1"));
     ASSERT_TRUE(button);
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(button, &help);
@@ -136,7 +136,7 @@ TEST(MainWindowStart, VersionCheckAnsweredWithAWebPageIsAReadFailure)
             dialogs << r.dialog->objectName();
         return defaultReply(r);
     });
-    w.form.mainMenus().Checkforupdate()->trigger();
+    w.form.actionNamed("Checkforupdate")->trigger();
     qunsetenv(WebSiteVariable);
     EXPECT_TRUE(dialogs.isEmpty());   // no new-version window
     EXPECT_EQ(messagesWithText(VersionReadErrorText(2)), 1);
@@ -207,7 +207,7 @@ TEST(MainWindowStart, OptionsApplyKeepsAPageLayoutTheListDoesNotHold)
             QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("PictureOptionsDone")), Qt::LeftButton);
             return PromptReply::result(options->result());
         });
-        w.form.mainMenus().PictureShowOptions1()->trigger();
+        w.form.actionNamed("PictureShowOptions1")->trigger();
         return std::make_pair(shownIndex, shownText);
     };
 
