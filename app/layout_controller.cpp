@@ -526,7 +526,7 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
 void LayoutController::SetShowRunningHints()
 {
     for (const ToolTipText& t : ShowRunningHints(thumbnailViewActive())) {
-        if (QAction* a = m_queries.actionNamed(QString::fromLatin1(t.button)))
+        if (QAction* a = platform::ActionNamed(m_window, t.button))
             a->setToolTip(t.tip);
     }
 }
@@ -534,7 +534,7 @@ void LayoutController::SetShowRunningHints()
 void LayoutController::SetShowStoppedHints()
 {
     for (const ToolTipText& t : ShowStoppedHints())
-        if (QAction* a = m_queries.actionNamed(QString::fromLatin1(t.button)))
+        if (QAction* a = platform::ActionNamed(m_window, t.button))
             a->setToolTip(t.tip);
 }
 

@@ -63,8 +63,6 @@ public:
         std::function<bool()> inManualMode;
         // The full-screen show window (or none).
         std::function<ShowWindow*()> showWindow;
-        // The tool-bar or menu action of that objectName (or none).
-        std::function<QAction*(const QString&)> actionNamed;
         // The show plays as pages of thumbnails in the main window.
         std::function<bool()> thumbnailView;
     };

@@ -29,7 +29,6 @@ public:
     QAction* Backwards1ToolButton() const { return m_Backwards1ToolButton; }
     QAction* Forward1ToolButton() const { return m_Forward1ToolButton; }
     QAction* FullScreenToolButton3() const { return m_FullScreenToolButton3; }
-    QAction* TBMultMode() const { return m_TBMultMode; }  // pictures per page (MultiPop)
     QAction* SaveToolButton() const { return m_SaveToolButton; }
     QAction* MoveToolButton() const { return m_MoveToolButton; }
     QAction* RenamePictureToolButton() const { return m_RenamePictureToolButton; }

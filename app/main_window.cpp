@@ -35,9 +35,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
       m_layout(std::make_unique<LayoutController>(
           *this, state, m_openShow,
-          LayoutController::Queries{[this] { return m_slideShow->InManualMode(); }, [this] { return showWindow(); },
-                                    [this](const QString& name) { return actionNamed(name); },
-                                    [this] { return ThumbnailPageSect && ThumbnailPageSect->PageShowRuns(); }}))
+          LayoutController::Queries{.inManualMode = [this] { return m_slideShow->InManualMode(); },
+                                    .showWindow = [this] { return showWindow(); },
+                                    .thumbnailView =
+                                        [this] { return ThumbnailPageSect && ThumbnailPageSect->PageShowRuns(); }}))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));

@@ -9,7 +9,8 @@
 void MainWindow::ConnectMenus()
 {
     MenuController* menus = m_menus;
-    menus->SetParts({folderTree(), &PictureDisplaySect->displayState(), ThumbnailPageSect});
+    menus->SetParts(
+        {.Tree = folderTree(), .Display = &PictureDisplaySect->displayState(), .Page = ThumbnailPageSect});
 
     // The start, restart and resume commands are connected with the menus'
     // own (once, when the menus are set up).

@@ -31,6 +31,6 @@ void MainWindow::ConnectThumbnailPage()
     connect(page, &ThumbnailPageSection::fullViewRequested, FitZoomSect, &FitZoomSection::ShowPageCellFull);
     connect(page, &ThumbnailPageSection::showRunningHintsWanted, this, [this] { m_layout->SetShowRunningHints(); });
     connect(page, &ThumbnailPageSection::layoutMenuWanted, this,
-            [this] { m_layout->TBNrOfThumbsClick(false, toolBars().TBMultMode()); });
+            [this] { m_layout->TBNrOfThumbsClick(false, actionNamed("TBMultMode")); });
     connect(page, &ThumbnailPageSection::menuMeasureWanted, this, [](QMenu* menu) { ::MeasureMenu(menu); });
 }
