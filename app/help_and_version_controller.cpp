@@ -13,6 +13,7 @@
 #include "base/settings_store.h"
 #include "base/start_args.h"
 #include "platform/build_info.h"
+#include "platform/designed_widgets.h"
 #include "platform/prompt.h"
 #include "platform/prompt_dialogs.h"
 
@@ -56,9 +57,18 @@ QString foundVersionFile(const DataPaths& paths)
 
 HelpAndVersionController::HelpAndVersionController(QWidget* window, SettingsStore& settings,
                                                    const StartContext& start, const DataPaths& paths,
-                                                   const EnvironmentInfo& environment, const Items& items)
+                                                   const EnvironmentInfo& environment)
     : QObject(window), m_window(window), m_settings(settings), m_start(start), m_paths(paths),
-      m_environment(environment), m_items(items), m_helpTimer(MakeNamedTimer(this, "HelpTimer", 1500, true))
+      m_environment(environment),
+      m_items{.GettingStarted = platform::ActionNamed(*window, "GettingStarted"),
+              .WhatsNew = platform::ActionNamed(*window, "WhatsNew"),
+              .Credits = platform::ActionNamed(*window, "Credits"),
+              .VXOnlineHelp = platform::ActionNamed(*window, "VXOnlineHelp"),
+              .Checkforupdate = platform::ActionNamed(*window, "Checkforupdate"),
+              .ReportBug = platform::ActionNamed(*window, "ReportBug"),
+              .Support = platform::ActionNamed(*window, "Support"),
+              .AboutPictureShow1 = platform::ActionNamed(*window, "AboutPictureShow1")},
+      m_helpTimer(MakeNamedTimer(this, "HelpTimer", 1500, true))
 {
 }
 

@@ -18,25 +18,12 @@ struct SettingsStore;
 class HelpAndVersionController : public QObject {
     Q_OBJECT
 public:
-    // The Help menu's items and the timer that ends the help's hourglass,
-    // built by the main window (any may be missing).
-    struct Items {
-        QAction* GettingStarted = nullptr;
-        QAction* WhatsNew = nullptr;
-        QAction* Credits = nullptr;
-        QAction* VXOnlineHelp = nullptr;
-        QAction* Checkforupdate = nullptr;
-        QAction* ReportBug = nullptr;
-        QAction* Support = nullptr;
-        QAction* AboutPictureShow1 = nullptr;
-    };
-
     // `window` parents the dialogs this controller opens; `paths` give the
     // program's folder (its help pages) and the data folder; `environment`
-    // the dialogs' font.
+    // the dialogs' font. Takes the Help menu's items from `window` by
+    // objectName.
     HelpAndVersionController(QWidget* window, SettingsStore& settings,
-                             const StartContext& start, const DataPaths& paths, const EnvironmentInfo& environment,
-                             const Items& items);
+                             const StartContext& start, const DataPaths& paths, const EnvironmentInfo& environment);
 
     // Gives the Help menu its captions and connects its items and the help
     // timer (once). Without help pages start-up has turned the contents item
@@ -96,7 +83,17 @@ private:
     const StartContext& m_start;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
-    Items m_items;
+    // The Help menu's items, taken by objectName (any may be missing).
+    struct Items {
+        QAction* GettingStarted = nullptr;
+        QAction* WhatsNew = nullptr;
+        QAction* Credits = nullptr;
+        QAction* VXOnlineHelp = nullptr;
+        QAction* Checkforupdate = nullptr;
+        QAction* ReportBug = nullptr;
+        QAction* Support = nullptr;
+        QAction* AboutPictureShow1 = nullptr;
+    } m_items;
     QTimer* m_helpTimer;
     bool m_connected = false;
     bool m_helpCursorSet = false;

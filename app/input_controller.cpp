@@ -18,6 +18,7 @@
 #include "browse/fit_zoom.h"
 #include "browse/picture_display.h"
 #include "platform/clock.h"
+#include "platform/designed_widgets.h"
 #include "platform/prompt.h"
 #include "slideshow/show_state.h"
 #include "slideshow/show_window.h"
@@ -76,10 +77,25 @@ bool isTextInput(const QWidget* w)
 
 } // namespace
 
-InputController::InputController(QWidget& window, const Items& items, ProgramState& state,
+InputController::InputController(QWidget& window, const Widgets& widgets, ProgramState& state,
                                  LayoutController& layouts, const QPointer<ShowWindow>& showWindow,
                                  const QPointer<AutoShowCountdownWindow>& replayWindow, Queries queries)
-    : QObject(&window), m_window(window), m_w(items), m_layouts(layouts), m_showWindow(showWindow),
+    : QObject(&window), m_window(window),
+      m_w{.ClientArea = widgets.ClientArea,
+          .StatusBar1 = widgets.StatusBar1,
+          .TBRotateL = platform::ActionNamed(window, "TBRotateL"),
+          .TBRotateR = platform::ActionNamed(window, "TBRotateR"),
+          .Wallpaper = platform::ActionNamed(window, "Wallpaper"),
+          .ShowForwardToolButton = platform::ActionNamed(window, "ShowForwardToolButton"),
+          .ShowinReverseToolButton = platform::ActionNamed(window, "ShowinReverseToolButton"),
+          .Forward1ToolButton = platform::ActionNamed(window, "Forward1ToolButton"),
+          .Backwards1ToolButton = platform::ActionNamed(window, "Backwards1ToolButton"),
+          .SaveToolButton = platform::ActionNamed(window, "SaveToolButton"),
+          .MoveToolButton = platform::ActionNamed(window, "MoveToolButton"),
+          .RenamePictureToolButton = platform::ActionNamed(window, "RenamePictureToolButton"),
+          .Volume = platform::ActionNamed(window, "Volume"),
+          .RecycleBinToolButton = platform::ActionNamed(window, "RecycleBinToolButton")},
+      m_layouts(layouts), m_showWindow(showWindow),
       m_replayWindow(replayWindow), m_queries(std::move(queries)), m_state(state),
       m_idleTimer(MakeNamedTimer(this, "Timer1", 1000, false)),
       m_hookTimer(MakeNamedTimer(this, "TimerHook", 500, false)),

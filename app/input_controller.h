@@ -32,24 +32,13 @@ struct ProgramState;
 class InputController : public QObject {
     Q_OBJECT
 public:
-    // The window's controls the events reach, built before the controller:
-    // the client area (its mouse events), the status bar (hints and the
-    // panels' painting) and the commands the keys trigger.
-    struct Items {
+    // The window's widgets the events reach, built before the controller:
+    // the client area (its mouse events) and the status bar (hints and the
+    // panels' painting). The commands the keys trigger are taken from the
+    // window by objectName.
+    struct Widgets {
         QWidget* ClientArea = nullptr;
         MainStatusBar* StatusBar1 = nullptr;
-        QAction* TBRotateL = nullptr;
-        QAction* TBRotateR = nullptr;
-        QAction* Wallpaper = nullptr;
-        QAction* ShowForwardToolButton = nullptr;
-        QAction* ShowinReverseToolButton = nullptr;
-        QAction* Forward1ToolButton = nullptr;
-        QAction* Backwards1ToolButton = nullptr;
-        QAction* SaveToolButton = nullptr;
-        QAction* MoveToolButton = nullptr;
-        QAction* RenamePictureToolButton = nullptr;
-        QAction* Volume = nullptr;
-        QAction* RecycleBinToolButton = nullptr;
     };
 
     // What the controller asks of the other sections, each answered live.
@@ -77,7 +66,7 @@ public:
     // paints the status panels, changes the show speed and restores the
     // window; `showWindow` and `replayWindow` are the full-screen show
     // window and the idle replay window, any of them null.
-    InputController(QWidget& window, const Items& items, ProgramState& state, LayoutController& layouts,
+    InputController(QWidget& window, const Widgets& widgets, ProgramState& state, LayoutController& layouts,
                     const QPointer<ShowWindow>& showWindow, const QPointer<AutoShowCountdownWindow>& replayWindow,
                     Queries queries);
     ~InputController() override;
@@ -156,6 +145,24 @@ signals:
 
 private:
     QWidget& m_window;
+    // The window's widgets and the commands the keys trigger (taken by
+    // objectName).
+    struct Items {
+        QWidget* ClientArea = nullptr;
+        MainStatusBar* StatusBar1 = nullptr;
+        QAction* TBRotateL = nullptr;
+        QAction* TBRotateR = nullptr;
+        QAction* Wallpaper = nullptr;
+        QAction* ShowForwardToolButton = nullptr;
+        QAction* ShowinReverseToolButton = nullptr;
+        QAction* Forward1ToolButton = nullptr;
+        QAction* Backwards1ToolButton = nullptr;
+        QAction* SaveToolButton = nullptr;
+        QAction* MoveToolButton = nullptr;
+        QAction* RenamePictureToolButton = nullptr;
+        QAction* Volume = nullptr;
+        QAction* RecycleBinToolButton = nullptr;
+    };
     const Items m_w;
     LayoutController& m_layouts;
     const QPointer<ShowWindow>& m_showWindow;

@@ -12,6 +12,7 @@
 #include "base/settings_store.h"
 #include "base/start_args.h"
 #include "browse/fit_zoom.h"
+#include "platform/designed_widgets.h"
 #include "platform/icons.h"
 #include "platform/prompt.h"
 #include "browse/preview_panel.h"
@@ -72,9 +73,40 @@ LayoutController::LayoutController(QWidget& window, ProgramState& state, OpenSho
 {
 }
 
-void LayoutController::SetItems(const Items& items)
+void LayoutController::SetWidgets(const Widgets& widgets)
 {
-    m_items = items;
+    m_items = widgets;
+    const auto action = [this](const char* name) { return platform::ActionNamed(m_window, name); };
+    m_actions = {.FullScreenToolButton3 = action("FullScreenToolButton3"),
+                 .MMainMonitor = action("MMainMonitor"),
+                 .MSecondMonitor = action("MSecondMonitor"),
+                 .MultiPop = platform::MenuNamed(m_window, "MultiPop"),
+                 .PlaylistBATB = action("PlaylistBATB"),
+                 .PlaylistFWTB = action("PlaylistFWTB"),
+                 .PopScreen = platform::MenuNamed(m_window, "PopScreen"),
+                 .RunExeToolButton = action("RunExeToolButton"),
+                 .ShowForwardToolButton = action("ShowForwardToolButton"),
+                 .ShowinReverseToolButton = action("ShowinReverseToolButton"),
+                 .StartMySlideShowTB = action("StartMySlideShowTB"),
+                 .TBGoSmall = action("TBGoSmall"),
+                 .TBGoSmallMS = action("TBGoSmallMS"),
+                 .TBRotateL = action("TBRotateL"),
+                 .TBRotateR = action("TBRotateR"),
+                 .ToolButton1 = action("ToolButton1"),
+                 .Volume = action("Volume")};
+
+    // The monitor and thumbnail-count buttons of the browse bar and of the
+    // MyShow bar drop down their pop-ups; the monitor pop-up sets the choice.
+    const auto onClick = [this](const char* name, auto&& handler) {
+        if (QAction* a = platform::ActionNamed(m_window, name))
+            connect(a, &QAction::triggered, this, handler);
+    };
+    onClick("TBMonitorSelection", [this] { TBMonitorSelectionClick(false); });
+    onClick("TBMonitorSelectionMS", [this] { TBMonitorSelectionClick(true); });
+    onClick("TBNrOfThumbs", [this, a = action("TBNrOfThumbs")] { TBNrOfThumbsClick(false, a); });
+    onClick("TBNrOfThumbsMS", [this, a = action("TBNrOfThumbsMS")] { TBNrOfThumbsClick(true, a); });
+    onClick("MMainMonitor", [this] { MMainMonitorClick(true); });
+    onClick("MSecondMonitor", [this] { MMainMonitorClick(false); });
 }
 
 QWidget* LayoutController::layoutControl(const QString& name) const
@@ -494,7 +526,7 @@ void LayoutController::StatusBar1DrawPanel(QPainter& canvas, int panel, const QR
 void LayoutController::SetShowRunningHints()
 {
     for (const ToolTipText& t : ShowRunningHints(thumbnailViewActive())) {
-        if (QAction* a = m_queries.actionNamed(QString::fromLatin1(t.button)))
+        if (QAction* a = platform::ActionNamed(m_window, t.button))
             a->setToolTip(t.tip);
     }
 }
@@ -502,7 +534,7 @@ void LayoutController::SetShowRunningHints()
 void LayoutController::SetShowStoppedHints()
 {
     for (const ToolTipText& t : ShowStoppedHints())
-        if (QAction* a = m_queries.actionNamed(QString::fromLatin1(t.button)))
+        if (QAction* a = platform::ActionNamed(m_window, t.button))
             a->setToolTip(t.tip);
 }
 
@@ -561,37 +593,37 @@ void LayoutController::HidePicturePreview()
 
 void LayoutController::TBMonitorSelectionClick(bool myShowBar)
 {
-    if (!m_items.PopScreen)
+    if (!m_actions.PopScreen)
         return;
-    m_items.MMainMonitor->setCheckable(true);
-    m_items.MSecondMonitor->setCheckable(true);
-    m_items.MMainMonitor->setChecked(m_state.session.UseMainMonitor == 1);
-    m_items.MSecondMonitor->setChecked(m_state.session.UseMainMonitor != 1);
+    m_actions.MMainMonitor->setCheckable(true);
+    m_actions.MSecondMonitor->setCheckable(true);
+    m_actions.MMainMonitor->setChecked(m_state.session.UseMainMonitor == 1);
+    m_actions.MSecondMonitor->setChecked(m_state.session.UseMainMonitor != 1);
     const bool second = QGuiApplication::screens().size() > 1;
-    m_items.MMainMonitor->setEnabled(m_state.session.UseMainMonitor != 1);
-    m_items.MSecondMonitor->setEnabled(m_state.session.UseMainMonitor == 1 && second);
+    m_actions.MMainMonitor->setEnabled(m_state.session.UseMainMonitor != 1);
+    m_actions.MSecondMonitor->setEnabled(m_state.session.UseMainMonitor == 1 && second);
     const int y = m_window.geometry().top() + (m_items.ToolBar1 ? m_items.ToolBar1->y() + m_items.ToolBar1->height() : 0) + 45;
     int x = m_window.geometry().left();
-    if (QWidget* ref = m_items.ToolBar1 ? m_items.ToolBar1->widgetForAction(myShowBar ? m_items.StartMySlideShowTB : m_items.ToolButton1) : nullptr)
+    if (QWidget* ref = m_items.ToolBar1 ? m_items.ToolBar1->widgetForAction(myShowBar ? m_actions.StartMySlideShowTB : m_actions.ToolButton1) : nullptr)
         x += ref->x();
     else if (myShowBar && m_items.ToolBar2)
-        if (QWidget* r2 = m_items.ToolBar2->widgetForAction(m_items.StartMySlideShowTB))
+        if (QWidget* r2 = m_items.ToolBar2->widgetForAction(m_actions.StartMySlideShowTB))
             x += r2->x();
     if (myShowBar)
         x += m_window.width() / 2;
-    m_items.PopScreen->popup(QPoint(x, y));
+    m_actions.PopScreen->popup(QPoint(x, y));
 }
 
 void LayoutController::TBNrOfThumbsClick(bool myShowBar, QAction* button)
 {
-    if (!m_items.MultiPop)
+    if (!m_actions.MultiPop)
         return;
     // The chooser drops down from the button that asked for it.
     if (button) {
         for (QObject* object : button->associatedObjects()) {
             auto* tool = qobject_cast<QToolButton*>(object);
             if (tool && tool->isVisible()) {
-                m_items.MultiPop->popup(tool->mapToGlobal(QPoint(0, tool->height())));
+                m_actions.MultiPop->popup(tool->mapToGlobal(QPoint(0, tool->height())));
                 return;
             }
         }
@@ -599,11 +631,11 @@ void LayoutController::TBNrOfThumbsClick(bool myShowBar, QAction* button)
     const int y = m_window.geometry().top() + (m_items.ToolBar1 ? m_items.ToolBar1->y() + m_items.ToolBar1->height() : 0) + 45;
     int x = m_window.geometry().left();
     QToolBar* bar = myShowBar ? m_items.ToolBar2 : m_items.ToolBar1;
-    if (QWidget* ref = bar ? bar->widgetForAction(myShowBar ? m_items.TBGoSmallMS : m_items.TBGoSmall) : nullptr)
+    if (QWidget* ref = bar ? bar->widgetForAction(myShowBar ? m_actions.TBGoSmallMS : m_actions.TBGoSmall) : nullptr)
         x += ref->x();
     if (myShowBar)
         x += m_window.width() / 2;
-    m_items.MultiPop->popup(QPoint(x, y));
+    m_actions.MultiPop->popup(QPoint(x, y));
 }
 
 void LayoutController::MMainMonitorClick(bool mainMonitor)
@@ -637,19 +669,19 @@ void LayoutController::SyncControlPanelButtons()
         return a && a->isVisible() ? a->isEnabled() : byDirection;
     };
     ShowWindow::PanelButtons on;
-    on.showInReverse = directionTwin(m_items.ShowinReverseToolButton, direction >= 0);
-    on.showForward = directionTwin(m_items.ShowForwardToolButton, direction <= 0);
-    on.windowScreen = twin(m_items.FullScreenToolButton3, Form9->WindowScreenSpeedButton);
-    on.volume = twin(m_items.Volume, Form9->VolumeSpeedButton);
-    on.playlistBack = twin(m_items.PlaylistBATB, Form9->PlaylistBASB);
-    on.playlistForward = twin(m_items.PlaylistFWTB, Form9->PlaylistFWSB);
+    on.showInReverse = directionTwin(m_actions.ShowinReverseToolButton, direction >= 0);
+    on.showForward = directionTwin(m_actions.ShowForwardToolButton, direction <= 0);
+    on.windowScreen = twin(m_actions.FullScreenToolButton3, Form9->WindowScreenSpeedButton);
+    on.volume = twin(m_actions.Volume, Form9->VolumeSpeedButton);
+    on.playlistBack = twin(m_actions.PlaylistBATB, Form9->PlaylistBASB);
+    on.playlistForward = twin(m_actions.PlaylistFWTB, Form9->PlaylistFWSB);
     const bool advancing = showRuns(m_state.session) && !m_queries.inManualMode();
     const bool thumbnailView = thumbnailViewActive();
-    on.editProgram = (twin(m_items.RunExeToolButton, Form9->RunExeSpeedButton) || thumbnailView) && !advancing;
+    on.editProgram = (twin(m_actions.RunExeToolButton, Form9->RunExeSpeedButton) || thumbnailView) && !advancing;
     on.oneForward = !advancing;
     on.oneBackwards = !advancing || m_state.session.ZoomFactor > 0;
-    on.rotateLeft = thumbnailView || (twin(m_items.TBRotateL, Form9->SBRotateLeft) && !advancing);
-    on.rotateRight = thumbnailView || (twin(m_items.TBRotateR, Form9->SBRotateRight) && !advancing);
+    on.rotateLeft = thumbnailView || (twin(m_actions.TBRotateL, Form9->SBRotateLeft) && !advancing);
+    on.rotateRight = thumbnailView || (twin(m_actions.TBRotateR, Form9->SBRotateRight) && !advancing);
     Form9->SetPanelButtons(on);
 }
 

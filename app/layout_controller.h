@@ -37,38 +37,22 @@ class ShowWindow;
 class LayoutController : public QObject {
     Q_OBJECT
 public:
-    // The controls the layouts, tips and pop-ups use, built by the main
-    // window (any may be missing).
-    struct Items {
+    // The widgets the layouts, tips and pop-ups use, built by the main
+    // window (any may be missing). The actions and pop-ups the layouts serve
+    // they take from the window by objectName.
+    struct Widgets {
         QWidget* ClientArea = nullptr;
-        QAction* FullScreenToolButton3 = nullptr;
         QLabel* ImBottomBar = nullptr;
         QLabel* ImMyShowHeader = nullptr;
         QLabel* Image1 = nullptr;
         QTimer* IntervalTimer = nullptr;
-        QAction* MMainMonitor = nullptr;
-        QAction* MSecondMonitor = nullptr;
-        QMenu* MultiPop = nullptr;
         QLabel* MyShowLabel = nullptr;
         QTableWidget* MyShowSG = nullptr;
-        QAction* PlaylistBATB = nullptr;
-        QAction* PlaylistFWTB = nullptr;
-        QMenu* PopScreen = nullptr;
-        QAction* RunExeToolButton = nullptr;
-        QAction* ShowForwardToolButton = nullptr;
-        QAction* ShowinReverseToolButton = nullptr;
-        QAction* StartMySlideShowTB = nullptr;
         QLabel* StatusPanel0 = nullptr;
         QLabel* StatusPanel1 = nullptr;
-        QAction* TBGoSmall = nullptr;
-        QAction* TBGoSmallMS = nullptr;
-        QAction* TBRotateL = nullptr;
-        QAction* TBRotateR = nullptr;
         QToolBar* ToolBar1 = nullptr;
         QToolBar* ToolBar2 = nullptr;
-        QAction* ToolButton1 = nullptr;
         QTreeWidget* TreeView1 = nullptr;
-        QAction* Volume = nullptr;
         PreviewPanel* BrowsePreview = nullptr;   // under the tree
         PreviewPanel* ShowPreview = nullptr;     // under the show list
     };
@@ -79,8 +63,6 @@ public:
         std::function<bool()> inManualMode;
         // The full-screen show window (or none).
         std::function<ShowWindow*()> showWindow;
-        // The tool-bar or menu action of that objectName (or none).
-        std::function<QAction*(const QString&)> actionNamed;
         // The show plays as pages of thumbnails in the main window.
         std::function<bool()> thumbnailView;
     };
@@ -88,8 +70,11 @@ public:
     // `window` is the main window the layouts size and place; `openShow` is
     // the open show, whose name the MyShow label gives.
     LayoutController(QWidget& window, ProgramState& state, OpenShow& openShow, Queries queries);
-    // The controls, handed over once the window has built them.
-    void SetItems(const Items& items);
+    // The widgets, handed over once the window has built them and its
+    // menus and tool bars; takes the actions and pop-ups the layouts serve
+    // by objectName and connects the monitor and thumbnail-count buttons
+    // and the monitor pop-up's choices.
+    void SetWidgets(const Widgets& widgets);
 
     // Captures the designed bounds of the controls the layouts move (once).
     void SaveControlBounds();
@@ -176,7 +161,28 @@ private:
     OpenShow& m_openShow;
     Queries m_queries;
     LayoutState m_layoutState;
-    Items m_items;
+    // The actions and pop-ups the layouts serve, taken by objectName.
+    struct Actions {
+        QAction* FullScreenToolButton3 = nullptr;
+        QAction* MMainMonitor = nullptr;
+        QAction* MSecondMonitor = nullptr;
+        QMenu* MultiPop = nullptr;
+        QAction* PlaylistBATB = nullptr;
+        QAction* PlaylistFWTB = nullptr;
+        QMenu* PopScreen = nullptr;
+        QAction* RunExeToolButton = nullptr;
+        QAction* ShowForwardToolButton = nullptr;
+        QAction* ShowinReverseToolButton = nullptr;
+        QAction* StartMySlideShowTB = nullptr;
+        QAction* TBGoSmall = nullptr;
+        QAction* TBGoSmallMS = nullptr;
+        QAction* TBRotateL = nullptr;
+        QAction* TBRotateR = nullptr;
+        QAction* ToolButton1 = nullptr;
+        QAction* Volume = nullptr;
+    };
+    Widgets m_items;
+    Actions m_actions;
     bool m_layingOut = false;
     bool m_layoutPending = false;  // the window changed size while it was laid out
     bool m_fitsWorkArea = false;   // started on an 800-pixel screen: the window fills the work area

@@ -67,7 +67,7 @@ void showMainWindowAtStart(ProgramState& state, MainWindow* form1)
     if (state.start.DemoMode)
         form1->input()->idleTimer()->stop();
     else
-        form1->toolBars().RunExeToolButton()->setEnabled(false);
+        form1->actionNamed("RunExeToolButton")->setEnabled(false);
 
     if (form1->startup()->VisibleAtStart())
         form1->show();

@@ -64,38 +64,38 @@ MainMenus::MainMenus(QMainWindow& window)
 void MainMenus::buildFileMenu(QMainWindow& window)
 {
     m_Bestand1 = barMenu(m_MainMenu1, "Bestand1", QStringLiteral("&File"));
-    m_AddSelectedFolder = item(m_Bestand1, "AddSelectedFolder", QStringLiteral("Add folder to &Favorites"));
+    item(m_Bestand1, "AddSelectedFolder", QStringLiteral("Add folder to &Favorites"));
     m_AddSelectedFolderB = submenu(m_Bestand1, "AddSelectedFolderB", QStringLiteral("&Favorites"));
-    m_AddFolder = item(m_AddSelectedFolderB, "AddFolder", QStringLiteral("Add &folder to Favorites"));
-    m_AddShow = item(m_AddSelectedFolderB, "AddShow", QStringLiteral("Add &show to Favorites"));
-    m_MakeDefault = item(m_Bestand1, "MakeDefault", QStringLiteral("Make folder the default start-&up folder"));
-    m_MakeAutomatic = item(m_Bestand1, "MakeAutomatic", QStringLiteral("Make the Automa&tic Show"));
+    item(m_AddSelectedFolderB, "AddFolder", QStringLiteral("Add &folder to Favorites"));
+    item(m_AddSelectedFolderB, "AddShow", QStringLiteral("Add &show to Favorites"));
+    item(m_Bestand1, "MakeDefault", QStringLiteral("Make folder the default start-&up folder"));
+    item(m_Bestand1, "MakeAutomatic", QStringLiteral("Make the Automa&tic Show"));
     m_MakeAutomaticB = submenu(m_Bestand1, "MakeAutomaticB", QStringLiteral("Automa&tic Show"));
-    m_AutomaticFolder = item(m_MakeAutomaticB, "AutomaticFolder", QStringLiteral("&Make folder the Automatic Show"));
-    m_AutomaticShow = item(m_MakeAutomaticB, "AutomaticShow", QStringLiteral("&Make show the Automatic Show"));
+    item(m_MakeAutomaticB, "AutomaticFolder", QStringLiteral("&Make folder the Automatic Show"));
+    item(m_MakeAutomaticB, "AutomaticShow", QStringLiteral("&Make show the Automatic Show"));
     m_DriveChange1 = submenu(m_Bestand1, "DriveChange1", QStringLiteral("Change Dr&ive/Open special folders"));
     for (int n = 0; n < 26; ++n) {
         m_DriveItems[n] = item(m_DriveChange1, ("Drive" + twoDigits(n + 1)).toLatin1().constData(), QString());
         m_DriveItems[n]->setVisible(false);
     }
-    m_N26 = separator(m_DriveChange1, "N26");
-    m_MDesktop = item(m_DriveChange1, "MDesktop", QStringLiteral("&Desktop"));
-    m_MMyPictures = item(m_DriveChange1, "MMyPictures", QStringLiteral("&My Pictures"));
-    m_MInternet = item(m_DriveChange1, "MInternet", QStringLiteral("&Internet"));
-    m_MDefStartUp = item(m_DriveChange1, "MDefStartUp", QStringLiteral("Default start-&up folder"));
+    separator(m_DriveChange1, "N26");
+    item(m_DriveChange1, "MDesktop", QStringLiteral("&Desktop"));
+    item(m_DriveChange1, "MMyPictures", QStringLiteral("&My Pictures"));
+    item(m_DriveChange1, "MInternet", QStringLiteral("&Internet"));
+    item(m_DriveChange1, "MDefStartUp", QStringLiteral("Default start-&up folder"));
     m_Bestand1->addSeparator();
     m_ShowPicFullHidden = item(m_Bestand1, "ShowPicFullHidden",
                              QStringLiteral("&Show picture in Full Screen ~- Ctrl + Left click"));
     m_ShowPicFullHidden->setToolTip(QStringLiteral("E"));
     m_ShowPicFull = submenu(m_Bestand1, "ShowPicFull", QStringLiteral("&Show picture in Full Screen"));
     m_ShowPicFull->menuAction()->setToolTip(QStringLiteral("D"));
-    m_ShowPicFullFolder = item(m_ShowPicFull, "ShowPicFullFolder", QString());
-    m_ShowPicFullMyShow = item(m_ShowPicFull, "ShowPicFullMyShow", QString());
-    m_AddPicMyShow = item(m_Bestand1, "AddPicMyShow", QStringLiteral("A&dd picture to My Show ~- Left click"));
-    m_AddPicMult = item(m_Bestand1, "AddPicMult", QStringLiteral("Add to Multiple Shows"));
-    m_AddToShowM = item(m_Bestand1, "AddToShowM", QStringLiteral("&Add all pictures to My Show"));
+    item(m_ShowPicFull, "ShowPicFullFolder", QString());
+    item(m_ShowPicFull, "ShowPicFullMyShow", QString());
+    item(m_Bestand1, "AddPicMyShow", QStringLiteral("A&dd picture to My Show ~- Left click"));
+    item(m_Bestand1, "AddPicMult", QStringLiteral("Add to Multiple Shows"));
+    item(m_Bestand1, "AddToShowM", QStringLiteral("&Add all pictures to My Show"));
     m_Voice = item(m_Bestand1, "Voice", QStringLiteral("&Voice recording"));
-    m_Search = item(m_Bestand1, "Search", QStringLiteral("Searc&h"));
+    item(m_Bestand1, "Search", QStringLiteral("Searc&h"));
     m_Bestand1->addSeparator();
     m_FileOperations = submenu(m_Bestand1, "FileOperations", QStringLiteral("&Picture operations"));
     m_SavePictureTo = item(m_FileOperations, "SavePictureTo", QStringLiteral("&Save picture to"));
@@ -125,13 +125,13 @@ void MainMenus::buildFileMenu(QMainWindow& window)
     m_PathToClipboard = item(m_ClipBoardFunctions, "PathToClipboard", QStringLiteral("Path to Clipboard"));
     m_PictureToCBMyShow = item(m_ClipBoardFunctions, "PictureToCBMyShow", QStringLiteral("Picture to Clipboard"));
     m_PathToCBMyShow = item(m_ClipBoardFunctions, "PathToCBMyShow", QStringLiteral("Path to Clipboard"));
-    m_Mail = item(m_Bestand1, "Mail", QStringLiteral("Mai&l picture"));
-    m_Upload = item(m_Bestand1, "Upload", QStringLiteral("&Upload picture"));
+    item(m_Bestand1, "Mail", QStringLiteral("Mai&l picture"));
+    item(m_Bestand1, "Upload", QStringLiteral("&Upload picture"));
     m_MakeAutCDROM = submenu(m_Bestand1, "MakeAutCDROM", QStringLiteral("Ma&ke Automatic Starting CD"));
     m_MakeAutCDROM->menuAction()->setEnabled(false);
-    m_AutoCDFolder = item(m_MakeAutCDROM, "AutoCDFolder", QString());
-    m_AutoCDMyShow = item(m_MakeAutCDROM, "AutoCDMyShow", QString());
-    m_AutoFolderToCD = item(m_Bestand1, "AutoFolderToCD", QStringLiteral("&Create show from folder and copy to CD"));
+    item(m_MakeAutCDROM, "AutoCDFolder", QString());
+    item(m_MakeAutCDROM, "AutoCDMyShow", QString());
+    item(m_Bestand1, "AutoFolderToCD", QStringLiteral("&Create show from folder and copy to CD"));
     m_LaunchEditProgram1 = submenu(m_Bestand1, "LaunchEditProgram1", QStringLiteral("&Launch edit program"));
     m_LaunchEditProgram1->menuAction()->setVisible(false);
     for (int k = 0; k < 5; ++k) {
@@ -148,15 +148,15 @@ void MainMenus::buildShowMenu()
 {
     m_Show = barMenu(m_MainMenu1, "Show", QStringLiteral("&Show"));
     m_PictureShow1 = submenu(m_Show, "PictureShow1", QStringLiteral("Start Sl&ide Show - Full screen"));
-    m_SlideShowFolder = item(m_PictureShow1, "SlideShowFolder", QStringLiteral("from &folder"));
-    m_SlideShowShow = item(m_PictureShow1, "SlideShowShow", QStringLiteral("of &show"));
+    item(m_PictureShow1, "SlideShowFolder", QStringLiteral("from &folder"));
+    item(m_PictureShow1, "SlideShowShow", QStringLiteral("of &show"));
     m_Restart = item(m_Show, "Restart", QStringLiteral("Restart Sl&ide Show ~- Home"));
     m_Restart->setVisible(false);
     m_StopPictureShow1 = item(m_Show, "StopPictureShow1", QStringLiteral("&Stop Slide Show                 ~- Escape"));
     m_StopPictureShow1->setEnabled(false);
     m_MGoSmall = submenu(m_Show, "MGoSmall", QStringLiteral("Start Slide Show - &Thumbnail view"));
-    m_SlideShowThFolder = item(m_MGoSmall, "SlideShowThFolder", QStringLiteral("from &folder"));
-    m_SlideShowThShow = item(m_MGoSmall, "SlideShowThShow", QStringLiteral("of &show"));
+    item(m_MGoSmall, "SlideShowThFolder", QStringLiteral("from &folder"));
+    item(m_MGoSmall, "SlideShowThShow", QStringLiteral("of &show"));
     m_ShowinReverse1 = item(m_Show, "ShowinReverse1", QStringLiteral("Show in &Reverse"));
     m_ShowForward1 = item(m_Show, "ShowForward1", QStringLiteral("Show &Forward"));
     m_ManualMode1 = item(m_Show, "ManualMode1", QStringLiteral("&Manual Mode"));
@@ -186,29 +186,29 @@ void MainMenus::buildPageAndMyShowMenus()
 {
     m_MMultSlide = barMenu(m_MainMenu1, "MMultSlide", kThumbnailViewMenuText);
     m_MMultSlide->menuAction()->setVisible(false);
-    m_MMultMode = item(m_MMultSlide, "MMultMode", kMultModeMenuText);
-    m_MSelectAll = item(m_MMultSlide, "MSelectAll", kSelectAllMenuText);
-    m_MSelectNone = item(m_MMultSlide, "MSelectNone", kSelectNoneMenuText);
-    m_MSelectInvert = item(m_MMultSlide, "MSelectInvert", kSelectInvertMenuText);
-    m_MRatio = item(m_MMultSlide, "MRatio", QStringLiteral("Crop &ratio"));
+    item(m_MMultSlide, "MMultMode", kMultModeMenuText);
+    item(m_MMultSlide, "MSelectAll", kSelectAllMenuText);
+    item(m_MMultSlide, "MSelectNone", kSelectNoneMenuText);
+    item(m_MMultSlide, "MSelectInvert", kSelectInvertMenuText);
+    item(m_MMultSlide, "MRatio", QStringLiteral("Crop &ratio"));
 
     // My m_Show.
     m_MyShow = barMenu(m_MainMenu1, "MyShow", QStringLiteral("&My Show"));
-    m_LoadMyShow = item(m_MyShow, "LoadMyShow", QStringLiteral("&Open show"));
-    m_NewShow = item(m_MyShow, "NewShow", QStringLiteral("&New show"));
-    m_MyShowDraft = item(m_MyShow, "MyShowDraft", QStringLiteral("&Draft show"));
-    m_SaveMyShow = item(m_MyShow, "SaveMyShow", QStringLiteral("&Save show"));
-    m_SaveMyShowAs = item(m_MyShow, "SaveMyShowAs", QStringLiteral("Save show &as"));
-    m_CopyMyShow = item(m_MyShow, "CopyMyShow", QStringLiteral("&Copy show with pictures"));
-    m_SortMyShow = item(m_MyShow, "SortMyShow", QStringLiteral("S&ort show"));
-    m_ShowAll = item(m_MyShow, "ShowAll", QStringLiteral("Show &manager"));
-    m_UndoM = item(m_MyShow, "UndoM", QStringLiteral("&Undo"));
-    m_AttachPlaylist = item(m_MyShow, "AttachPlaylist", QStringLiteral("A&ttach playlist"));
-    m_HideShowMyShow = item(m_MyShow, "HideShowMyShow", QStringLiteral("&Hide MyShow"));
-    m_MailMyShow = item(m_MyShow, "MailMyShow", QStringLiteral("Mai&l show"));
-    m_MailPicMyShow = item(m_MyShow, "MailPicMyShow", QStringLiteral("Mail p&icture"));
-    m_DeleteMyShow = item(m_MyShow, "DeleteMyShow", QStringLiteral("D&elete show"));
-    m_N1 = separator(m_MyShow, "N1");
+    item(m_MyShow, "LoadMyShow", QStringLiteral("&Open show"));
+    item(m_MyShow, "NewShow", QStringLiteral("&New show"));
+    item(m_MyShow, "MyShowDraft", QStringLiteral("&Draft show"));
+    item(m_MyShow, "SaveMyShow", QStringLiteral("&Save show"));
+    item(m_MyShow, "SaveMyShowAs", QStringLiteral("Save show &as"));
+    item(m_MyShow, "CopyMyShow", QStringLiteral("&Copy show with pictures"));
+    item(m_MyShow, "SortMyShow", QStringLiteral("S&ort show"));
+    item(m_MyShow, "ShowAll", QStringLiteral("Show &manager"));
+    item(m_MyShow, "UndoM", QStringLiteral("&Undo"));
+    item(m_MyShow, "AttachPlaylist", QStringLiteral("A&ttach playlist"));
+    item(m_MyShow, "HideShowMyShow", QStringLiteral("&Hide MyShow"));
+    item(m_MyShow, "MailMyShow", QStringLiteral("Mai&l show"));
+    item(m_MyShow, "MailPicMyShow", QStringLiteral("Mail p&icture"));
+    item(m_MyShow, "DeleteMyShow", QStringLiteral("D&elete show"));
+    separator(m_MyShow, "N1");
     for (int n = 0; n < 5; ++n) {
         m_HistoryItems[n] = item(m_MyShow, QStringLiteral("histVXO%1").arg(n + 1).toLatin1().constData(), QString());
         m_HistoryItems[n]->setVisible(false);
@@ -219,7 +219,7 @@ void MainMenus::buildPageAndMyShowMenus()
 void MainMenus::buildListMenus()
 {
     m_Playlist = barMenu(m_MainMenu1, "Playlist", QStringLiteral("P&laylist"));
-    m_DefPlaylist = item(m_Playlist, "DefPlaylist", QStringLiteral("&Default playlist"));
+    item(m_Playlist, "DefPlaylist", QStringLiteral("&Default playlist"));
     for (int n = 0; n < 9; ++n) {
         m_PlaylistHistItems[n] = item(m_Playlist, QStringLiteral("PH%1").arg(n + 1).toLatin1().constData(), QString());
         m_PlaylistHistItems[n]->setVisible(false);
@@ -232,14 +232,14 @@ void MainMenus::buildListMenus()
         m_FavItems[n]->setVisible(false);
     }
     m_N12 = separator(m_Favorites, "N12");
-    m_ClearFavs = item(m_Favorites, "ClearFavs", QStringLiteral("&Maintenance Favorites"));
+    item(m_Favorites, "ClearFavs", QStringLiteral("&Maintenance Favorites"));
     m_Recent1 = barMenu(m_MainMenu1, "Recent1", QStringLiteral("&Recent "));
     for (int n = 0; n < 9; ++n) {
         m_FolderItems[n] = item(m_Recent1, QStringLiteral("Folder%1").arg(n + 1).toLatin1().constData(), QString());
         m_FolderItems[n]->setVisible(false);
     }
     m_N16 = separator(m_Recent1, "N16");
-    m_ClearRec = item(m_Recent1, "ClearRec", QStringLiteral("&Maintenance Recent"));
+    item(m_Recent1, "ClearRec", QStringLiteral("&Maintenance Recent"));
     // Each menu keeps a visible item: its maintenance item.
     for (QAction* a : {m_N12, m_N16})
         a->setVisible(false);
@@ -249,31 +249,31 @@ void MainMenus::buildListMenus()
 void MainMenus::buildOptionsAndHelpMenus()
 {
     m_Options1 = barMenu(m_MainMenu1, "Options1", QStringLiteral("&Options"));
-    m_PictureShowOptions1 = item(m_Options1, "PictureShowOptions1", QStringLiteral("&Options"));
+    item(m_Options1, "PictureShowOptions1", QStringLiteral("&Options"));
     m_ExcludeFolder = submenu(m_Options1, "ExcludeFolder", QStringLiteral("E&xclude from"));
-    m_Browse = item(m_ExcludeFolder, "Browse", QStringLiteral("&Browse window"));
-    m_SubShow = item(m_ExcludeFolder, "SubShow", QStringLiteral("&Slide show and mail selection"));
-    m_SubSearch = item(m_ExcludeFolder, "SubSearch", QStringLiteral("S&earch results"));
-    m_All = item(m_ExcludeFolder, "All", QStringLiteral("&All"));
+    item(m_ExcludeFolder, "Browse", QStringLiteral("&Browse window"));
+    item(m_ExcludeFolder, "SubShow", QStringLiteral("&Slide show and mail selection"));
+    item(m_ExcludeFolder, "SubSearch", QStringLiteral("S&earch results"));
+    item(m_ExcludeFolder, "All", QStringLiteral("&All"));
     m_FolderExclusions = item(m_Options1, "FolderExclusions", QStringLiteral("&Folder Exclusions Active"));
     m_FolderExclusions->setCheckable(true);
     m_FolderExclusions->setChecked(true);
-    m_ClearExclusions = item(m_Options1, "ClearExclusions", QStringLiteral("&Clear Folder Exclusions"));
+    item(m_Options1, "ClearExclusions", QStringLiteral("&Clear Folder Exclusions"));
 
     // Help (the last item of the bar).
     m_Help1 = barMenu(m_MainMenu1, "Help1", QStringLiteral(">&Help"));
-    m_GettingStarted = item(m_Help1, "GettingStarted", QStringLiteral("&Getting started"));
-    m_WhatsNew = item(m_Help1, "WhatsNew", QStringLiteral("&What's new"));
-    m_Credits = item(m_Help1, "Credits", QStringLiteral("&Credits"));
+    item(m_Help1, "GettingStarted", QStringLiteral("&Getting started"));
+    item(m_Help1, "WhatsNew", QStringLiteral("&What's new"));
+    item(m_Help1, "Credits", QStringLiteral("&Credits"));
     m_VXOnlineHelp = item(m_Help1, "VXOnlineHelp", QStringLiteral("&Online help"));
     m_N23 = separator(m_Help1, "N23");
     m_Irfanview = item(m_Help1, "Irfanview", QStringLiteral("Get &IrfanView (for picture rotation and resampling)"));
     m_N23->setVisible(false);
     m_Irfanview->setVisible(false);
-    m_Checkforupdate = item(m_Help1, "Checkforupdate", QStringLiteral("&Check for update"));
-    m_ReportBug = item(m_Help1, "ReportBug", QStringLiteral("&Report a bug"));
-    m_Support = item(m_Help1, "Support", QStringLiteral("&Support"));
-    m_AboutPictureShow1 = item(m_Help1, "AboutPictureShow1", QStringLiteral("&About"));
+    item(m_Help1, "Checkforupdate", QStringLiteral("&Check for update"));
+    item(m_Help1, "ReportBug", QStringLiteral("&Report a bug"));
+    item(m_Help1, "Support", QStringLiteral("&Support"));
+    item(m_Help1, "AboutPictureShow1", QStringLiteral("&About"));
 }
 
 // The pop-up menus, children of the window.
@@ -282,23 +282,23 @@ void MainMenus::buildPopups(QMainWindow& window)
     m_RightClickTreeView = platform::Named(new QMenu(&window), "RightClickTreeView");
     QMenu* p = m_RightClickTreeView;
     // Folder items: positions 0..21.
-    m_StartSlideShowPop = item(p, "StartSlideShowPop", QStringLiteral("Start Slide Show - Full screen"));
-    m_GoSmallPop = item(p, "GoSmallPop", QStringLiteral("Start Slide Show - Thumbnail view"));
-    m_SearchPop = item(p, "SearchPop", QStringLiteral("Searc&h"));
+    item(p, "StartSlideShowPop", QStringLiteral("Start Slide Show - Full screen"));
+    item(p, "GoSmallPop", QStringLiteral("Start Slide Show - Thumbnail view"));
+    item(p, "SearchPop", QStringLiteral("Searc&h"));
     separator(p, "N2");
-    m_AddSelectedFolderPop = item(p, "AddSelectedFolderPop", QStringLiteral("Add to &Favorites"));
-    m_MakeDefaultPop = item(p, "MakeDefaultPop", QStringLiteral("Set as default start-up folder"));
-    m_MakeAutoMaticPop = item(p, "MakeAutoMaticPop", QStringLiteral("Set as AutomaticShow folder"));
+    item(p, "AddSelectedFolderPop", QStringLiteral("Add to &Favorites"));
+    item(p, "MakeDefaultPop", QStringLiteral("Set as default start-up folder"));
+    item(p, "MakeAutoMaticPop", QStringLiteral("Set as AutomaticShow folder"));
     m_ExcludeFolderPop = submenu(p, "ExcludeFolderPop", QStringLiteral("E&xclude from"));
-    m_BrowsePop = item(m_ExcludeFolderPop, "BrowsePop", QStringLiteral("&Browse window"));
-    m_SubShowPop = item(m_ExcludeFolderPop, "SubShowPop", QStringLiteral("&Slide show and mail selection"));
-    m_SubSearchPop = item(m_ExcludeFolderPop, "SubSearchPop", QStringLiteral("S&earch results"));
-    m_AllPop = item(m_ExcludeFolderPop, "AllPop", QStringLiteral("&All"));
-    m_RefreshPop = item(p, "RefreshPop", QStringLiteral("Refresh  ~- F5 "));
-    m_UploadFolderR = item(p, "UploadFolderR", QStringLiteral("Upload pictures"));
-    m_AddToShow = item(p, "AddToShow", QStringLiteral("&Add pictures to My Show"));
-    m_MailPictures = item(p, "MailPictures", QStringLiteral("Mai&l pictures/video's"));
-    m_AutoFolderToCDPop = item(p, "AutoFolderToCDPop", QStringLiteral("Create show from folder and copy to cd"));
+    item(m_ExcludeFolderPop, "BrowsePop", QStringLiteral("&Browse window"));
+    item(m_ExcludeFolderPop, "SubShowPop", QStringLiteral("&Slide show and mail selection"));
+    item(m_ExcludeFolderPop, "SubSearchPop", QStringLiteral("S&earch results"));
+    item(m_ExcludeFolderPop, "AllPop", QStringLiteral("&All"));
+    item(p, "RefreshPop", QStringLiteral("Refresh  ~- F5 "));
+    item(p, "UploadFolderR", QStringLiteral("Upload pictures"));
+    item(p, "AddToShow", QStringLiteral("&Add pictures to My Show"));
+    item(p, "MailPictures", QStringLiteral("Mai&l pictures/video's"));
+    item(p, "AutoFolderToCDPop", QStringLiteral("Create show from folder and copy to cd"));
     m_TarnivoPop = item(p, "TarnivoPop", QStringLiteral("Launch &Tarnivo"));
     m_TarnivoPop->setVisible(false);
     m_ResetToExifPop = item(p, "ResetToExifPop", QStringLiteral("Reset file dates to picture date taken (EXI&F)"));
@@ -308,7 +308,7 @@ void MainMenus::buildPopups(QMainWindow& window)
     m_DeleteFolderPop = item(p, "DeleteFolderPop", QStringLiteral("&Delete"));
     m_EmptyFolderPop = item(p, "EmptyFolderPop", QStringLiteral("&Empty"));
     m_RenameFolderPop = item(p, "RenameFolderPop", QStringLiteral("Ren&ame"));
-    m_MakeSmall = item(p, "MakeSmall", QStringLiteral("Create/Replace thumbnails manually"));
+    item(p, "MakeSmall", QStringLiteral("Create/Replace thumbnails manually"));
     addTreeFileItems(p);
 
     m_DrivePop = platform::Named(new QMenu(&window), "DrivePop");
@@ -316,15 +316,15 @@ void MainMenus::buildPopups(QMainWindow& window)
         m_PDriveItems[n] = item(m_DrivePop, ("PDrive" + twoDigits(n + 1)).toLatin1().constData(), QString());
         m_PDriveItems[n]->setVisible(false);
     }
-    m_N25 = separator(m_DrivePop, "N25");
-    m_Desktop = item(m_DrivePop, "Desktop", QStringLiteral("&Desktop"));
-    m_MyPictures = item(m_DrivePop, "MyPictures", QStringLiteral("&My Pictures"));
-    m_Internet = item(m_DrivePop, "Internet", QStringLiteral("&Internet"));
-    m_DPDefStartUp = item(m_DrivePop, "DPDefStartUp", QStringLiteral("Default start-&up folder"));
+    separator(m_DrivePop, "N25");
+    item(m_DrivePop, "Desktop", QStringLiteral("&Desktop"));
+    item(m_DrivePop, "MyPictures", QStringLiteral("&My Pictures"));
+    item(m_DrivePop, "Internet", QStringLiteral("&Internet"));
+    item(m_DrivePop, "DPDefStartUp", QStringLiteral("Default start-&up folder"));
 
     m_PopScreen = platform::Named(new QMenu(&window), "PopScreen");
-    m_MMainMonitor = item(m_PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
-    m_MSecondMonitor = item(m_PopScreen, "MSecondMonitor", QStringLiteral("&Second monitor"));
+    item(m_PopScreen, "MMainMonitor", QStringLiteral("&Main monitor"));
+    item(m_PopScreen, "MSecondMonitor", QStringLiteral("&Second monitor"));
 
     m_MultiPop = platform::Named(new QMenu(&window), "MultiPop");
     for (const PageLayoutEntry& layout : PageLayoutTable())
@@ -334,23 +334,23 @@ void MainMenus::buildPopups(QMainWindow& window)
 // The tree pop-up's file items (positions 22 and up), after its folder items.
 void MainMenus::addTreeFileItems(QMenu* p)
 {
-    m_ShowPicFullPop = item(p, "ShowPicFullPop", QStringLiteral("&Show picture in Full Screen mode ~- Ctrl + Left click"));
-    m_AddPicMyShowPop = item(p, "AddPicMyShowPop", QStringLiteral("A&dd picture to Draft  ~- Left click"));
-    m_AddMult = item(p, "AddMult", QStringLiteral("Add to &Multiple Shows"));
+    item(p, "ShowPicFullPop", QStringLiteral("&Show picture in Full Screen mode ~- Ctrl + Left click"));
+    item(p, "AddPicMyShowPop", QStringLiteral("A&dd picture to Draft  ~- Left click"));
+    item(p, "AddMult", QStringLiteral("Add to &Multiple Shows"));
     m_ResumeInFull = item(p, "ResumeInFull", QStringLiteral("Resume slide show in full screen mode starting with selected picture"));
     m_N24 = separator(p, "N24");
     m_Save = item(p, "Save", QStringLiteral("&Save picture to"));
     m_Move = item(p, "Move", QStringLiteral("&Move picture to"));
     m_Rename = item(p, "Rename", QStringLiteral("Re&name picture"));
     m_RecycleBin = item(p, "RecycleBin", QStringLiteral("Send picture to Recycle &Bin"));
-    m_MailPicPop = item(p, "MailPicPop", QStringLiteral("Mai&l picture"));
-    m_UploadPicture = item(p, "UploadPicture", QStringLiteral("&Upload picture"));
+    item(p, "MailPicPop", QStringLiteral("Mai&l picture"));
+    item(p, "UploadPicture", QStringLiteral("&Upload picture"));
     m_SetWalPaper = item(p, "SetWalPaper", QStringLiteral("Set as &Wallpaper"));
-    m_VoicePop = item(p, "VoicePop", QStringLiteral("&Voice recording"));
+    item(p, "VoicePop", QStringLiteral("&Voice recording"));
     m_RCRotateL = item(p, "RCRotateL", QStringLiteral("Rotate &left"));
     m_RCRotateR = item(p, "RCRotateR", QStringLiteral("Rotate &right"));
-    m_PictureToClipboradPop = item(p, "PictureToClipboradPop", QStringLiteral("&Picture to Clipboard"));
-    m_PathToClipboardPop = item(p, "PathToClipboardPop", QStringLiteral("P&ath to Clipboard"));
+    item(p, "PictureToClipboradPop", QStringLiteral("&Picture to Clipboard"));
+    item(p, "PathToClipboardPop", QStringLiteral("P&ath to Clipboard"));
     m_RaunchEditProgram = submenu(p, "RaunchEditProgram", QStringLiteral("&Launch edit program"));
     for (int k = 0; k < 5; ++k) {
         m_RaunchItems[k] = item(m_RaunchEditProgram, QStringLiteral("Raunch%1").arg(k).toLatin1().constData(), QString());

@@ -1,9 +1,10 @@
 // The main window's two tool bars and their actions: ToolBar1 of the
 // folder, the pictures and the show (left half) and ToolBar2 of the MyShow
 // column (right half). The section builds them with their glyphs, tips and
-// first visible and enabled states; the controllers get the actions from it.
-// Each action carries its own name as objectName, and each accessor is named
-// as that objectName.
+// first visible and enabled states; it only makes and places them. Each
+// action carries its own name as objectName, and the controller that serves
+// it takes it from the window by that name (`platform::ActionNamed`). The
+// accessors left are named as their objectNames.
 #pragma once
 
 class QAction;
@@ -22,56 +23,26 @@ public:
     QToolBar* ToolBar2() const { return m_ToolBar2; }  // MyShow tool bar (right half)
 
     // Tool bar 1.
-    QAction* ToolButton1() const { return m_ToolButton1; }  // start slide show from folder
-    QAction* ToolButton2() const { return m_ToolButton2; }  // stop slide show
     QAction* ShowinReverseToolButton() const { return m_ShowinReverseToolButton; }
     QAction* ShowForwardToolButton() const { return m_ShowForwardToolButton; }
     QAction* ManualModeToolButton() const { return m_ManualModeToolButton; }
     QAction* Backwards1ToolButton() const { return m_Backwards1ToolButton; }
     QAction* Forward1ToolButton() const { return m_Forward1ToolButton; }
     QAction* FullScreenToolButton3() const { return m_FullScreenToolButton3; }
-    QAction* TBGoSmall() const { return m_TBGoSmall; }
-    QAction* TBMonitorSelection() const { return m_TBMonitorSelection; }
-    QAction* TBNrOfThumbs() const { return m_TBNrOfThumbs; }
-    QAction* TBSelAll() const { return m_TBSelAll; }
-    QAction* TBMultMode() const { return m_TBMultMode; }  // pictures per page (MultiPop)
-    QAction* TBSelNone() const { return m_TBSelNone; }
-    QAction* TBSelInvert() const { return m_TBSelInvert; }
     QAction* SaveToolButton() const { return m_SaveToolButton; }
     QAction* MoveToolButton() const { return m_MoveToolButton; }
     QAction* RenamePictureToolButton() const { return m_RenamePictureToolButton; }
     QAction* RecycleBinToolButton() const { return m_RecycleBinToolButton; }
     QAction* TBRotateL() const { return m_TBRotateL; }
     QAction* TBRotateR() const { return m_TBRotateR; }
-    QAction* TBMakeSmall() const { return m_TBMakeSmall; }
     QAction* RunExeToolButton() const { return m_RunExeToolButton; }
     QAction* ExplorerTB() const { return m_ExplorerTB; }
-    QAction* SearchTB() const { return m_SearchTB; }
     QAction* AddPicMultTB() const { return m_AddPicMultTB; }
     QAction* MicroTB() const { return m_MicroTB; }
     QAction* VoicePlayTB() const { return m_VoicePlayTB; }
-    QAction* PlaylistBATB() const { return m_PlaylistBATB; }
-    QAction* PlaylistFWTB() const { return m_PlaylistFWTB; }
-    QAction* Volume() const { return m_Volume; }
-    QAction* OptionsTB() const { return m_OptionsTB; }
     QAction* TBTarnivo() const { return m_TBTarnivo; }
-    QAction* TBSepTarn() const { return m_TBSepTarn; }
-    QAction* SBScreenMode() const { return m_SBScreenMode; }
-    QAction* HideShowMyShowTB() const { return m_HideShowMyShowTB; }
 
     // Tool bar 2 (MyShow).
-    QAction* StartMySlideShowTB() const { return m_StartMySlideShowTB; }
-    QAction* TBGoSmallMS() const { return m_TBGoSmallMS; }
-    QAction* TBMonitorSelectionMS() const { return m_TBMonitorSelectionMS; }
-    QAction* TBNrOfThumbsMS() const { return m_TBNrOfThumbsMS; }
-    QAction* ShowOpenTB() const { return m_ShowOpenTB; }
-    QAction* NewShowTB() const { return m_NewShowTB; }
-    QAction* MyShowDraftTB() const { return m_MyShowDraftTB; }
-    QAction* CloseMyShowTB() const { return m_CloseMyShowTB; }
-    QAction* SaveMyShowTB() const { return m_SaveMyShowTB; }
-    QAction* SaveMyShowAsTB() const { return m_SaveMyShowAsTB; }
-    QAction* UndoTB() const { return m_UndoTB; }
-    QAction* AttachPlaylistTB() const { return m_AttachPlaylistTB; }
     QAction* RunExeMyShowTB() const { return m_RunExeMyShowTB; }
     QAction* ShowAllTB() const { return m_ShowAllTB; }
 

@@ -38,9 +38,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_myShow(makeMyShow()), m_openShow(m_myShow->openShow()),
       m_layout(std::make_unique<LayoutController>(
           *this, state, m_openShow,
-          LayoutController::Queries{[this] { return m_slideShow->InManualMode(); }, [this] { return showWindow(); },
-                                    [this](const QString& name) { return actionNamed(name); },
-                                    [this] { return ThumbnailPageSect && ThumbnailPageSect->PageShowRuns(); }}))
+          LayoutController::Queries{.inManualMode = [this] { return m_slideShow->InManualMode(); },
+                                    .showWindow = [this] { return showWindow(); },
+                                    .thumbnailView =
+                                        [this] { return ThumbnailPageSect && ThumbnailPageSect->PageShowRuns(); }}))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vistamo!"));
@@ -50,12 +51,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     KeepAbsentFeaturesDisabled(this);
     const MainMenus& menu = mainMenus();
     const MainToolBars& tools = toolBars();
-    m_input = new InputController(*this,
-                                  {clientArea()->widget(), m_statusBar, tools.TBRotateL(), tools.TBRotateR(),
-                                   menu.Wallpaper(), tools.ShowForwardToolButton(), tools.ShowinReverseToolButton(),
-                                   tools.Forward1ToolButton(), tools.Backwards1ToolButton(), tools.SaveToolButton(),
-                                   tools.MoveToolButton(), tools.RenamePictureToolButton(), tools.Volume(),
-                                   tools.RecycleBinToolButton()},
+    m_input = new InputController(*this, {.ClientArea = clientArea()->widget(), .StatusBar1 = m_statusBar},
                                   m_state, *m_layout, m_showWindow, m_replayWindow,
                                   {[this] { return m_slideShow->InManualMode(); },
                                    [this] { return PictureTextWindowShown(); },
@@ -72,36 +68,42 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
                                    },
                                    [this] { return m_externalPrograms && m_externalPrograms->BrowsedPictureRotatable(); }});
     m_slideShow = makeSlideShow();
-    m_layout->SetItems({clientArea()->widget(), tools.FullScreenToolButton3(), clientArea()->bottomBar(),
-                        showList()->header(), clientArea()->picture(), m_slideShow->intervalTimer(),
-                        menu.MMainMonitor(), menu.MSecondMonitor(), menu.MultiPop(), showList()->nameLabel(),
-                        showList()->grid(), tools.PlaylistBATB(), tools.PlaylistFWTB(), menu.PopScreen(),
-                        tools.RunExeToolButton(), tools.ShowForwardToolButton(), tools.ShowinReverseToolButton(),
-                        tools.StartMySlideShowTB(), statusPanels()->panel0(), statusPanels()->panel1(),
-                        tools.TBGoSmall(), tools.TBGoSmallMS(), tools.TBRotateL(), tools.TBRotateR(), tools.ToolBar1(),
-                        tools.ToolBar2(), tools.ToolButton1(), treeView(), tools.Volume(), m_browsePreview,
-                        m_showPreview});
-    m_myShow->SetItems({showList()->grid(), showList()->nameLabel(), tools.StartMySlideShowTB(), tools.SaveMyShowAsTB(),
-                        tools.SaveMyShowTB()});
+    m_layout->SetWidgets({.ClientArea = clientArea()->widget(),
+                          .ImBottomBar = clientArea()->bottomBar(),
+                          .ImMyShowHeader = showList()->header(),
+                          .Image1 = clientArea()->picture(),
+                          .IntervalTimer = m_slideShow->intervalTimer(),
+                          .MyShowLabel = showList()->nameLabel(),
+                          .MyShowSG = showList()->grid(),
+                          .StatusPanel0 = statusPanels()->panel0(),
+                          .StatusPanel1 = statusPanels()->panel1(),
+                          .ToolBar1 = tools.ToolBar1(),
+                          .ToolBar2 = tools.ToolBar2(),
+                          .TreeView1 = treeView(),
+                          .BrowsePreview = m_browsePreview,
+                          .ShowPreview = m_showPreview});
+    m_myShow->SetWidgets({.MyShowSG = showList()->grid(), .MyShowLabel = showList()->nameLabel()});
     m_sound = std::make_unique<SoundController>(*this, m_openShow, state);
-    m_sound->SetItems({tools.VoicePlayTB(), m_browsePreview, m_slideShow->intervalTimer()});
-    m_slideShow->SetItems({m_input->idleTimer(), tools.ToolButton2(), tools.RunExeToolButton(),
-                           statusPanels()->panel1(), showList()->grid()});
-    m_menus = new MenuController(*this, menu, tools, m_state, m_openShow, *m_layout,
+    m_sound->SetWidgets({.BrowsePreview = m_browsePreview, .IntervalTimer = m_slideShow->intervalTimer()});
+    m_slideShow->SetWidgets(
+        {.Timer1 = m_input->idleTimer(), .StatusPanel1 = statusPanels()->panel1(), .MyShowSG = showList()->grid()});
+    m_menus = new MenuController(*this, m_state, m_openShow, *m_layout,
                                  [show = m_slideShow.get()] { return show->InManualMode(); });
-    m_menus->SetClientWidgets({clientArea()->menuBackground(), m_statusBar, treeView(), showList()->grid(),
-                               clientArea()->picture(), m_browsePreview, m_showPreview});
+    m_menus->SetClientWidgets({.BarRows = menu.BarRows(),
+                               .ImMenuBG = clientArea()->menuBackground(),
+                               .StatusBar1 = m_statusBar,
+                               .TreeView1 = treeView(),
+                               .MyShowSG = showList()->grid(),
+                               .Image1 = clientArea()->picture(),
+                               .BrowsePreview = m_browsePreview,
+                               .ShowPreview = m_showPreview});
     InstallPictureDisplay();
     InstallFitZoom();
-    m_helpAndVersion = new HelpAndVersionController(
-        this, m_state.settings, m_state.start, m_state.paths, m_state.environment,
-        {menu.GettingStarted(), menu.WhatsNew(), menu.Credits(), menu.VXOnlineHelp(), menu.Checkforupdate(),
-         menu.ReportBug(), menu.Support(), menu.AboutPictureShow1()});
+    m_helpAndVersion = new HelpAndVersionController(this, m_state.settings, m_state.start, m_state.paths,
+                                                     m_state.environment);
     ConnectHelpAndVersion();
     m_options = new OptionsController(
         this, m_state.settings, m_state.paths, m_state.environment, m_state.start, m_state.session,
-        {menu.Options1(), menu.ExcludeFolder(), menu.PictureShowOptions1(), tools.OptionsTB(), menu.ClearFavs(),
-         menu.ClearRec()},
         {[this] { return folderTree()->SelectedFolder; }, [this] { return PictureTextWindowShown(); }});
     ConnectOptions();
     InstallThumbnailPage();
@@ -115,12 +117,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     m_startup = std::make_unique<StartupController>(*this, m_state, m_openShow, *folderTree(), *m_browsePreview,
                                                     *m_showPreview, m_showManager, m_folderPictureWindow,
                                                     m_demoShowWindow);
-    m_startup->SetItems({tools.ShowAllTB(), tools.TBTarnivo(), tools.TBSepTarn(), menu.Tarnivo(), menu.TarnivoPop(),
-                         menu.GettingStarted(), menu.WhatsNew(), menu.VXOnlineHelp(), tools.HideShowMyShowTB(),
-                         menu.HideShowMyShow(), tools.RunExeMyShowTB(), tools.RunExeToolButton(), tools.ToolButton1(),
-                         menu.UploadPicture(), menu.Upload(), menu.Bestand1(), menu.Recent1(), menu.Show(),
-                         menu.Options1(), menu.Favorites(), menu.Help1(), tools.ToolBar1(), showList()->grid(),
-                         statusPanels()->panel0(), m_input->idleTimer()});
+    m_startup->SetWidgets({.ToolBar1 = tools.ToolBar1(),
+                           .MyShowSG = showList()->grid(),
+                           .StatusPanel0 = statusPanels()->panel0(),
+                           .Timer1 = m_input->idleTimer()});
     m_close = std::make_unique<CloseController>(*this, m_state, m_openShow, *m_sound, *m_slideShow,
                                                 *m_externalPrograms, m_showManager);
     ConnectSlideShow();

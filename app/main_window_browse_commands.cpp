@@ -92,9 +92,9 @@ void MainWindow::ConnectBrowseCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(mainMenus().AddPicMyShow(), [this] { AddCurrentPictureToMyShow(); });
-    onClick(mainMenus().ClearExclusions(), [this] { folderTreeSection()->ClearExclusionsClick(); });
-    onClick(mainMenus().AddPicMyShowPop(), [this] { AddCurrentPictureToMyShow(); });
+    onClick(actionNamed("AddPicMyShow"), [this] { AddCurrentPictureToMyShow(); });
+    onClick(actionNamed("ClearExclusions"), [this] { folderTreeSection()->ClearExclusionsClick(); });
+    onClick(actionNamed("AddPicMyShowPop"), [this] { AddCurrentPictureToMyShow(); });
 
     // The full view of the browse picture, of the MyShow picture and of the
     // tree pop-up's picture.
@@ -104,14 +104,14 @@ void MainWindow::ConnectBrowseCommands()
         if (!path.isEmpty())
             FitZoomSect->ShowPictureFull(path);
     };
-    onClick(mainMenus().ShowPicFullHidden(), [this] {
+    onClick(actionNamed("ShowPicFullHidden"), [this] {
         const QString path = pictureDisplay()->displayState().CurrentPicturePath;
         if (!path.isEmpty())
             FitZoomSect->ShowPictureFull(path);
     });
-    onClick(mainMenus().ShowPicFullFolder(), showBrowsePicture);
-    onClick(mainMenus().ShowPicFullMyShow(), [this] { Image2Click(); });
-    onClick(mainMenus().ShowPicFullPop(), [this] { ShowPicFullPopClick(); });
+    onClick(actionNamed("ShowPicFullFolder"), showBrowsePicture);
+    onClick(actionNamed("ShowPicFullMyShow"), [this] { Image2Click(); });
+    onClick(actionNamed("ShowPicFullPop"), [this] { ShowPicFullPopClick(); });
     connect(m_browsePreview, &PreviewPanel::pictureClicked, this, [this] { Image4Click(); });
     connect(m_showPreview, &PreviewPanel::pictureClicked, this, [this] { Image2Click(); });
     connect(showList()->grid(), &QTableWidget::itemSelectionChanged, this, [this] { MyShowSGSelectCell(); });

@@ -9,7 +9,8 @@
 void MainWindow::ConnectMenus()
 {
     MenuController* menus = m_menus;
-    menus->SetParts({folderTree(), &PictureDisplaySect->displayState(), ThumbnailPageSect});
+    menus->SetParts(
+        {.Tree = folderTree(), .Display = &PictureDisplaySect->displayState(), .Page = ThumbnailPageSect});
 
     // The start, restart and resume commands are connected with the menus'
     // own (once, when the menus are set up).
@@ -22,15 +23,8 @@ void MainWindow::ConnectMenus()
     connect(menus, &MenuController::restartWanted, this, &MainWindow::RestartShow);
     connect(menus, &MenuController::showMenuCaptionsApplied, this, &MainWindow::SyncShowButtons);
 
-    // The monitor and thumbnail-count buttons and the monitor pop-up; the
-    // window's new width after the MyShow panel is hidden or shown.
+    // The window's new width after the MyShow panel is hidden or shown.
     LayoutController* layouts = m_layout.get();
-    connect(menus, &MenuController::monitorSelectionClicked, this,
-            [layouts](bool myShowBar) { layouts->TBMonitorSelectionClick(myShowBar); });
-    connect(menus, &MenuController::nrOfThumbsClicked, this,
-            [layouts](bool myShowBar, QAction* button) { layouts->TBNrOfThumbsClick(myShowBar, button); });
-    connect(menus, &MenuController::mainMonitorChosen, this,
-            [layouts](bool mainMonitor) { layouts->MMainMonitorClick(mainMonitor); });
     connect(menus, &MenuController::panelWidthWanted, this,
             [layouts](bool hidden) { layouts->SwitchMyShowPanelWidth(hidden); });
     connect(menus, &MenuController::windowWidthSwitched, this, [layouts] {

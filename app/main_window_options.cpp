@@ -1,6 +1,7 @@
 // MainWindow's side of the Options menu: the wiring of its controller and
 // what the options dialog's Apply changes in the window.
 #include "app/main_window.h"
+#include "platform/designed_widgets.h"
 #include "browse/list_menus_section.h"
 
 #include "app/options_controller.h"
@@ -47,10 +48,10 @@ void MainWindow::ConnectOptions()
 
 void MainWindow::EnableEditCommands(bool on)
 {
-    if (toolBars().RunExeToolButton())
-        toolBars().RunExeToolButton()->setEnabled(on);
-    if (mainMenus().LaunchEditProgram1())
-        mainMenus().LaunchEditProgram1()->setEnabled(on);
+    if (QAction* edit = actionNamed("RunExeToolButton"))
+        edit->setEnabled(on);
+    if (QMenu* launch = platform::MenuNamed(*this, "LaunchEditProgram1"))
+        launch->setEnabled(on);
 }
 
 void MainWindow::EnableShowWindowEditButton(bool on)
@@ -69,11 +70,11 @@ void MainWindow::RefreshAfterOptions()
     TSettingsRecord& Settings = state().settings.Settings;
     externalPrograms()->BuildLaunchMenu();
     externalPrograms()->BuildLaunchButtons();
-    if (toolBars().RunExeMyShowTB()) {
+    if (QAction* editShown = actionNamed("RunExeMyShowTB")) {
         const bool listed = showList()->grid()->rowCount() > 0;
         const bool hidden = m_showPreview->message() != PreviewPanel::Message::FileNotExist;
-        toolBars().RunExeMyShowTB()->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
-                                   && EditProgramAcceptable(Settings.EditPrograms[0]));
+        editShown->setEnabled(hidden && listed && !Settings.EditPrograms[0].isEmpty()
+                              && EditProgramAcceptable(Settings.EditPrograms[0]));
     }
     const QString video = Settings.VideoPrograms[0];
     platform::ReplaceImageListIcon(platform::ImageListId::ImageList1, 22,

@@ -88,8 +88,8 @@ void MainWindow::ToolButton1Click()
     state().session.SourceIsFolder = 1;
     m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 1;
-    if (toolBars().SBScreenMode())
-        toolBars().SBScreenMode()->setChecked(true);
+    if (QAction* screenMode = actionNamed("SBScreenMode"))
+        screenMode->setChecked(true);
     RestartShow();
 }
 
@@ -98,8 +98,8 @@ void MainWindow::TBGoSmallClick()
     state().session.SourceIsFolder = 1;
     m_openShow.SourceIsShow = 0;
     state().session.FolderSourceFullScreen = 0;
-    if (toolBars().SBScreenMode())
-        toolBars().SBScreenMode()->setChecked(false);
+    if (QAction* screenMode = actionNamed("SBScreenMode"))
+        screenMode->setChecked(false);
     RestartShow();
     thumbnailPage()->PageStartRequested = false;
 }
@@ -123,7 +123,7 @@ void MainWindow::ResumeInFullClick()
         const int picture = thumbnailPage()->PageView->State().cell(slot).PageSlotPicture;
         thumbnailPage()->PageView->LeavePageView(picture);
     }
-    for (QAction* a : {toolBars().TBSelAll(), toolBars().TBSelNone(), toolBars().TBSelInvert()})
+    for (QAction* a : {actionNamed("TBSelAll"), actionNamed("TBSelNone"), actionNamed("TBSelInvert")})
         if (a)
             a->setVisible(false);
     if (!runs(m_state.session) || !Form9)
@@ -173,13 +173,12 @@ void MainWindow::SyncShowButtons()
         return;
     const int direction = m_state.session.ShowState.Direction;
     const bool several = m_state.session.ShowState.PictureCount >= 2 || m_state.session.PictureCount >= 2;
-    const MainMenus& menus = mainMenus();
-    enable(menus.ShowForward1(), several && direction <= 0);
-    enable(menus.ShowinReverse1(), several && direction >= 0);
-    enable(menus.ManualMode1(), direction != 0);
-    enable(menus.PictureForward(), several && direction == 0);
-    enable(menus.PictureBackwards(), several && direction == 0);
-    enable(menus.UseEntireScreen1(), true);
+    enable(actionNamed("ShowForward1"), several && direction <= 0);
+    enable(actionNamed("ShowinReverse1"), several && direction >= 0);
+    enable(actionNamed("ManualMode1"), direction != 0);
+    enable(actionNamed("PictureForward"), several && direction == 0);
+    enable(actionNamed("PictureBackwards"), several && direction == 0);
+    enable(actionNamed("UseEntireScreen1"), true);
 }
 
 void MainWindow::SyncFullScreenControls()
@@ -201,8 +200,8 @@ void MainWindow::ShowDirectionClick(int direction, QAction* pageButton)
 void MainWindow::ManualModeClick()
 {
     if (!FullScreenShowRuns()) {
-        if (toolBars().ManualModeToolButton())
-            toolBars().ManualModeToolButton()->trigger();
+        if (QAction* manual = actionNamed("ManualModeToolButton"))
+            manual->trigger();
         return;
     }
     if (!m_showWindow->Paused())
@@ -213,8 +212,8 @@ void MainWindow::ManualModeClick()
 void MainWindow::SBScreenModeClick()
 {
     state().session.FolderSourceFullScreen = state().session.FolderSourceFullScreen == 1 ? 0 : 1;
-    if (toolBars().SBScreenMode())
-        toolBars().SBScreenMode()->setChecked(state().session.FolderSourceFullScreen == 1);
+    if (QAction* screenMode = actionNamed("SBScreenMode"))
+        screenMode->setChecked(state().session.FolderSourceFullScreen == 1);
 }
 
 void MainWindow::ConnectShowCommands()
@@ -223,12 +222,12 @@ void MainWindow::ConnectShowCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(toolBars().ToolButton1(), [this] { ToolButton1Click(); });
-    onClick(toolBars().TBGoSmall(), [this] { TBGoSmallClick(); });
-    onClick(mainMenus().SlideShowThFolder(), [this] { TBGoSmallClick(); });
-    onClick(mainMenus().GoSmallPop(), [this] { TBGoSmallClick(); });
-    onClick(toolBars().TBGoSmallMS(), [this] { TBGoSmallMSClick(); });
-    onClick(mainMenus().SlideShowThShow(), [this] { TBGoSmallMSClick(); });
+    onClick(actionNamed("ToolButton1"), [this] { ToolButton1Click(); });
+    onClick(actionNamed("TBGoSmall"), [this] { TBGoSmallClick(); });
+    onClick(actionNamed("SlideShowThFolder"), [this] { TBGoSmallClick(); });
+    onClick(actionNamed("GoSmallPop"), [this] { TBGoSmallClick(); });
+    onClick(actionNamed("TBGoSmallMS"), [this] { TBGoSmallMSClick(); });
+    onClick(actionNamed("SlideShowThShow"), [this] { TBGoSmallMSClick(); });
     // The MyShow's start button and the Show menu's "of show" item play the
     // open MyShow.
     const auto startMyShow = [this] {
@@ -236,27 +235,27 @@ void MainWindow::ConnectShowCommands()
         m_openShow.SourceIsShow = 1;
         RestartShow();
     };
-    onClick(toolBars().StartMySlideShowTB(), startMyShow);
-    onClick(mainMenus().SlideShowShow(), startMyShow);
-    onClick(mainMenus().ResumeInFull(), [this] { ResumeInFullClick(); });
+    onClick(actionNamed("StartMySlideShowTB"), startMyShow);
+    onClick(actionNamed("SlideShowShow"), startMyShow);
+    onClick(actionNamed("ResumeInFull"), [this] { ResumeInFullClick(); });
     // The crop ratio of the pictures shown full screen.
-    onClick(mainMenus().MRatio(), [this] { pictureDisplay()->TBRatioClick(); });
+    onClick(actionNamed("MRatio"), [this] { pictureDisplay()->TBRatioClick(); });
 
     // The Show menu's show items: the show of the full-screen window, or
     // through the tool buttons the page show.
-    onClick(mainMenus().ShowinReverse1(), [this] { ShowDirectionClick(-1, toolBars().ShowinReverseToolButton()); });
-    onClick(mainMenus().ShowForward1(), [this] { ShowDirectionClick(1, toolBars().ShowForwardToolButton()); });
-    onClick(mainMenus().ManualMode1(), [this] { ManualModeClick(); });
-    onClick(mainMenus().UseEntireScreen1(), [this] { FullScreenToolButton3Click(); });
-    onClick(mainMenus().StopPictureShow1(), [this] {
+    onClick(actionNamed("ShowinReverse1"), [this] { ShowDirectionClick(-1, actionNamed("ShowinReverseToolButton")); });
+    onClick(actionNamed("ShowForward1"), [this] { ShowDirectionClick(1, actionNamed("ShowForwardToolButton")); });
+    onClick(actionNamed("ManualMode1"), [this] { ManualModeClick(); });
+    onClick(actionNamed("UseEntireScreen1"), [this] { FullScreenToolButton3Click(); });
+    onClick(actionNamed("StopPictureShow1"), [this] {
         if (runs(m_state.session))
             slideShow()->ToolButton2Click();
     });
-    onClick(toolBars().FullScreenToolButton3(), [this] { FullScreenToolButton3Click(); });
-    if (toolBars().SBScreenMode()) {
-        toolBars().SBScreenMode()->setCheckable(true);
-        toolBars().SBScreenMode()->setChecked(state().session.FolderSourceFullScreen == 1);
-        onClick(toolBars().SBScreenMode(), [this] { SBScreenModeClick(); });
+    onClick(actionNamed("FullScreenToolButton3"), [this] { FullScreenToolButton3Click(); });
+    if (QAction* screenMode = actionNamed("SBScreenMode")) {
+        screenMode->setCheckable(true);
+        screenMode->setChecked(state().session.FolderSourceFullScreen == 1);
+        onClick(screenMode, [this] { SBScreenModeClick(); });
     }
     ConnectBrowseCommands();
 }

@@ -4,8 +4,6 @@
 #include "app/menu_controller.h"
 #include "app/menu_bar_rows.h"
 #include "app/layout_controller.h"
-#include "app/main_menus.h"
-#include "app/main_tool_bars.h"
 #include "base/program_state.h"
 #include "base/caption_helpers.h"
 #include "base/environment.h"
@@ -26,6 +24,7 @@
 #include "browse/thumbnail_page_section.h"
 #include "formats/picture_file.h"
 #include "platform/build_info.h"
+#include "platform/designed_widgets.h"
 #include "platform/drives.h"
 #include "platform/icons.h"
 #include "platform/prompt.h"
@@ -68,20 +67,61 @@ MenuPicture pictureAt(const QString& path)
 
 } // namespace
 
-MenuController::MenuController(QWidget& window, const MainMenus& menus, const MainToolBars& toolBars,
-                               ProgramState& state, const OpenShow& openShow, const LayoutController& layouts,
-                               std::function<bool()> inManualMode)
-    : QObject(&window), m_window(window), m_menus(menus), m_toolBars(toolBars), m_state(state),
-      m_openShow(openShow), m_layouts(layouts), m_inManualMode(std::move(inManualMode))
+MenuController::MenuController(QWidget& window, ProgramState& state, const OpenShow& openShow,
+                               const LayoutController& layouts, std::function<bool()> inManualMode)
+    : QObject(&window), m_window(window), m_state(state), m_openShow(openShow), m_layouts(layouts),
+      m_inManualMode(std::move(inManualMode))
 {
+    const auto action = [&window](const char* name) { return platform::ActionNamed(window, name); };
+    const auto menu = [&window](const char* name) { return platform::MenuNamed(window, name); };
+    m_items = {
+                .Bestand1 = menu("Bestand1"),
+                .Favorites = menu("Favorites"),
+                .Help1 = menu("Help1"),
+                .LaunchEditProgram1 = menu("LaunchEditProgram1"),
+                .LaunchVideoProgram = menu("LaunchVideoProgram"),
+                .MultiPop = menu("MultiPop"),
+                .MyShow = menu("MyShow"),
+                .Options1 = menu("Options1"),
+                .RaunchEditProgram = menu("RaunchEditProgram"),
+                .Recent1 = menu("Recent1"),
+                .RightClickTreeView = menu("RightClickTreeView"),
+                .Show = menu("Show"),
+                .AddFolder = action("AddFolder"),
+                .AddPicMyShow = action("AddPicMyShow"),
+                .AddSelectedFolder = action("AddSelectedFolder"),
+                .AddSelectedFolderPop = action("AddSelectedFolderPop"),
+                .AutoFolderToCD = action("AutoFolderToCD"),
+                .AutomaticFolder = action("AutomaticFolder"),
+                .HideShowMyShow = action("HideShowMyShow"),
+                .MakeAutomatic = action("MakeAutomatic"),
+                .MakeDefault = action("MakeDefault"),
+                .MakeDefaultPop = action("MakeDefaultPop"),
+                .MovePictureTo = action("MovePictureTo"),
+                .PathToCBMyShow = action("PathToCBMyShow"),
+                .PathToClipboard = action("PathToClipboard"),
+                .PathToClipboardPop = action("PathToClipboardPop"),
+                .PictureToCBMyShow = action("PictureToCBMyShow"),
+                .PictureToClipboard = action("PictureToClipboard"),
+                .PictureToClipboradPop = action("PictureToClipboradPop"),
+                .RenamePicture = action("RenamePicture"),
+                .Restart = action("Restart"),
+                .SendRecycleBin = action("SendRecycleBin"),
+                .SlideShowFolder = action("SlideShowFolder"),
+                .StartSlideShowPop = action("StartSlideShowPop"),
+                .HideShowMyShowTB = action("HideShowMyShowTB"),
+                .ToolButton1 = action("ToolButton1")};
+    for (int k = 0; k < 5; ++k)
+        m_items.LaunchItems[size_t(k)] = action(qPrintable(QStringLiteral("Launch%1").arg(k)));
+    for (const PageLayoutEntry& layout : PageLayoutTable())
+        m_items.MultiItems[size_t(layout.index)] = action(layout.menuItem);
 }
 
 MenuController::~MenuController() = default;
 
 QAction* MenuController::actionNamed(const QString& name) const
 {
-    const auto actions = m_window.findChildren<QAction*>(name);
-    return actions.isEmpty() ? nullptr : actions.first();
+    return platform::ActionNamed(m_window, name);
 }
 
 void MenuController::SetupMenus()
@@ -96,7 +136,6 @@ void MenuController::SetupMenus()
     connectMenuCommands();
     emit menuCommandsConnected();
     TagSeparatorHeights(&m_window);
-    connectPopupCommands();
 }
 
 void MenuController::setupMenuStyle()
@@ -116,13 +155,13 @@ void MenuController::setupMenuStyle()
         g.myShowHidden = state().settings.Settings.MyShowHidden == 1;
         g.showRunning = runs(m_state.session);
         g.picturePopup =
-            m_menus.RightClickTreeView() && m_menus.RightClickTreeView()->property("vxPicturePopup").toBool();
+            m_items.RightClickTreeView && m_items.RightClickTreeView->property("vxPicturePopup").toBool();
         return g;
     });
     style->setActionResolver([this](const QString& name) { return actionNamed(name); });
 
     // Program lists measure the file names of their captions.
-    for (QMenu* m : {m_menus.LaunchEditProgram1(), m_menus.RaunchEditProgram(), m_menus.LaunchVideoProgram()})
+    for (QMenu* m : {m_items.LaunchEditProgram1, m_items.RaunchEditProgram, m_items.LaunchVideoProgram})
         if (m)
             m->setProperty(MenuFileNameProperty, true);
 }
@@ -159,20 +198,20 @@ void MenuController::connectMenuOpenings()
         if (m)
             connect(m, &QMenu::aboutToShow, this, handler);
     };
-    onOpen(m_menus.Bestand1(), &MenuController::Bestand1Click);
-    onOpen(m_menus.Show(), &MenuController::ShowClick);
-    onOpen(m_menus.MyShow(), &MenuController::MyShowClick);
-    onOpen(m_menus.Help1(), &MenuController::Help1Click);
-    onOpen(m_menus.RightClickTreeView(), &MenuController::RightClickTreeViewPopup);
-    onOpen(m_menus.MultiPop(), &MenuController::MultiPopPopup);
-    for (QMenu* m : {m_menus.Favorites(), m_menus.Recent1(), m_menus.Options1()})
+    onOpen(m_items.Bestand1, &MenuController::Bestand1Click);
+    onOpen(m_items.Show, &MenuController::ShowClick);
+    onOpen(m_items.MyShow, &MenuController::MyShowClick);
+    onOpen(m_items.Help1, &MenuController::Help1Click);
+    onOpen(m_items.RightClickTreeView, &MenuController::RightClickTreeViewPopup);
+    onOpen(m_items.MultiPop, &MenuController::MultiPopPopup);
+    for (QMenu* m : {m_items.Favorites, m_items.Recent1, m_items.Options1})
         if (m)
             connect(m, &QMenu::aboutToShow, this, [this] {
                 if (runs(m_state.session) && !m_inManualMode())
                     emit pauseWanted();
             });
-    if (m_menus.BarRows())
-        for (QAction* title : m_menus.BarRows()->titles())
+    if (m_c.BarRows)
+        for (QAction* title : m_c.BarRows->titles())
             if (title->menu())
                 title->menu()->installEventFilter(this);
 }
@@ -184,7 +223,7 @@ bool MenuController::eventFilter(QObject* watched, QEvent* event)
     // the keyboard, which keeps the usual walk along the titles).
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         auto* menu = qobject_cast<QMenu*>(watched);
-        const MenuBarRows* rows = m_menus.BarRows();
+        const MenuBarRows* rows = m_c.BarRows;
         const bool barHasKeys = rows && (rows->firstRow()->hasFocus() || rows->secondRow()->hasFocus());
         if (menu && menu->isVisible() && rows && !barHasKeys) {
             menu->hide();
@@ -200,29 +239,23 @@ void MenuController::connectMenuCommands()
         if (a)
             connect(a, &QAction::triggered, this, f);
     };
-    onClick(m_menus.PathToClipboard(), [this] { PathToClipboardClick(m_menus.PathToClipboard()); });
-    onClick(m_menus.PathToCBMyShow(), [this] { PathToClipboardClick(m_menus.PathToCBMyShow()); });
-    onClick(m_menus.PathToClipboardPop(), [this] { PathToClipboardClick(m_menus.PathToClipboardPop()); });
-    onClick(m_menus.PictureToClipboard(), [this] { PictureToClipboardClick(m_menus.PictureToClipboard()); });
-    onClick(m_menus.PictureToCBMyShow(), [this] { PictureToClipboardClick(m_menus.PictureToCBMyShow()); });
-    onClick(m_menus.PictureToClipboradPop(), [this] { PictureToClipboardClick(m_menus.PictureToClipboradPop()); });
-    onClick(m_menus.HideShowMyShow(), [this] { HideShowMyShowClick(); });
-    onClick(m_toolBars.HideShowMyShowTB(), [this] { HideShowMyShowClick(); });
-    onClick(m_toolBars.TBMonitorSelection(), [this] { emit monitorSelectionClicked(false); });
-    onClick(m_toolBars.TBMonitorSelectionMS(), [this] { emit monitorSelectionClicked(true); });
-    onClick(m_toolBars.TBNrOfThumbs(),
-            [this] { emit nrOfThumbsClicked(false, m_toolBars.TBNrOfThumbs()); });
-    onClick(m_toolBars.TBNrOfThumbsMS(),
-            [this] { emit nrOfThumbsClicked(true, m_toolBars.TBNrOfThumbsMS()); });
+    onClick(m_items.PathToClipboard, [this] { PathToClipboardClick(m_items.PathToClipboard); });
+    onClick(m_items.PathToCBMyShow, [this] { PathToClipboardClick(m_items.PathToCBMyShow); });
+    onClick(m_items.PathToClipboardPop, [this] { PathToClipboardClick(m_items.PathToClipboardPop); });
+    onClick(m_items.PictureToClipboard, [this] { PictureToClipboardClick(m_items.PictureToClipboard); });
+    onClick(m_items.PictureToCBMyShow, [this] { PictureToClipboardClick(m_items.PictureToCBMyShow); });
+    onClick(m_items.PictureToClipboradPop, [this] { PictureToClipboardClick(m_items.PictureToClipboradPop); });
+    onClick(m_items.HideShowMyShow, [this] { HideShowMyShowClick(); });
+    onClick(m_items.HideShowMyShowTB, [this] { HideShowMyShowClick(); });
     // Items that start the full-screen show of the selected folder do what
     // its tool button does; "Restart" restarts a running show.
     const auto startFolderShow = [this] {
-        if (m_toolBars.ToolButton1())
-            m_toolBars.ToolButton1()->trigger();
+        if (m_items.ToolButton1)
+            m_items.ToolButton1->trigger();
     };
-    onClick(m_menus.StartSlideShowPop(), startFolderShow);
-    onClick(m_menus.SlideShowFolder(), startFolderShow);
-    onClick(m_menus.Restart(), [this, startFolderShow] {
+    onClick(m_items.StartSlideShowPop, startFolderShow);
+    onClick(m_items.SlideShowFolder, startFolderShow);
+    onClick(m_items.Restart, [this, startFolderShow] {
         if (runs(m_state.session))
             emit restartWanted();
         else
@@ -230,28 +263,18 @@ void MenuController::connectMenuCommands()
     });
 }
 
-void MenuController::connectPopupCommands()
-{
-    const auto onClick = [this](QAction* a, auto&& f) {
-        if (a)
-            connect(a, &QAction::triggered, this, f);
-    };
-    onClick(m_menus.MMainMonitor(), [this] { emit mainMonitorChosen(true); });
-    onClick(m_menus.MSecondMonitor(), [this] { emit mainMonitorChosen(false); });
-}
-
 void MenuController::MeasureMenuWidth(int menuIndex)
 {
-    if (!m_menus.BarRows())
+    if (!m_c.BarRows)
         return;
-    const QList<QAction*> bar = m_menus.BarRows()->titles();
+    const QList<QAction*> bar = m_c.BarRows->titles();
     if (menuIndex >= 0 && menuIndex < bar.size())
         MeasureMenu(bar[menuIndex]->menu());
 }
 
 void MenuController::MeasureTreePopupWidth()
 {
-    MeasureMenu(m_menus.RightClickTreeView());
+    MeasureMenu(m_items.RightClickTreeView);
 }
 
 MenuCaptionState MenuController::menuCaptionState() const
@@ -385,14 +408,14 @@ void MenuController::Help1Click()
 void MenuController::RightClickTreeViewPopup()
 {
     TSettingsRecord& Settings = state().settings.Settings;
-    if (!m_menus.RightClickTreeView())
+    if (!m_items.RightClickTreeView)
         return;
     // Over the page of thumbnails the pop-up acts on the selected pictures.
     if (m_parts.Page->PageShowRuns() && m_parts.Page->PageView->ThumbnailViewActive()) {
         SetPicturePopupCaptions();
         return;
     }
-    m_menus.RightClickTreeView()->setProperty("vxPicturePopup", false);
+    m_items.RightClickTreeView->setProperty("vxPicturePopup", false);
     // The node its opener chose: the clicked one (mouse) or the selected
     // one (keyboard), wherever the mouse rests now.
     QTreeWidgetItem* node = m_parts.Tree->PopupTreeNode;
@@ -415,7 +438,7 @@ void MenuController::RightClickTreeViewPopup()
     }
     for (int k = 0; k < 5; ++k) {
         t.launchProgram[k] = !Settings.EditPrograms[size_t(k)].isEmpty();
-        t.launchCaption[k] = m_menus.LaunchItems()[size_t(k)] ? m_menus.LaunchItems()[size_t(k)]->text() : QString();
+        t.launchCaption[k] = m_items.LaunchItems[size_t(k)] ? m_items.LaunchItems[size_t(k)]->text() : QString();
         if (t.launchCaption[k].isEmpty())
             t.launchCaption[k] = Settings.EditPrograms[size_t(k)];
         t.videoProgram[k] = !Settings.VideoPrograms[size_t(k)].isEmpty();
@@ -426,28 +449,28 @@ void MenuController::RightClickTreeViewPopup()
     applyMenuChanges(FileMenuCaptions(s));
     const auto enabledOf = [](QAction* a) { return a && a->isEnabled(); };
     const auto shownAndEnabled = [](QAction* a) { return a && a->isVisible() && a->isEnabled(); };
-    t.addSelectedFolderEnabled = shownAndEnabled(m_menus.AddSelectedFolder()) || shownAndEnabled(m_menus.AddFolder());
-    t.automaticFolderEnabled = shownAndEnabled(m_menus.MakeAutomatic()) || shownAndEnabled(m_menus.AutomaticFolder());
-    t.autoFolderToCdEnabled = enabledOf(m_menus.AutoFolderToCD());
-    t.renameEnabled = enabledOf(m_menus.RenamePicture());
-    t.sendEnabled = enabledOf(m_menus.SendRecycleBin());
-    t.moveEnabled = enabledOf(m_menus.MovePictureTo());
+    t.addSelectedFolderEnabled = shownAndEnabled(m_items.AddSelectedFolder) || shownAndEnabled(m_items.AddFolder);
+    t.automaticFolderEnabled = shownAndEnabled(m_items.MakeAutomatic) || shownAndEnabled(m_items.AutomaticFolder);
+    t.autoFolderToCdEnabled = enabledOf(m_items.AutoFolderToCD);
+    t.renameEnabled = enabledOf(m_items.RenamePicture);
+    t.sendEnabled = enabledOf(m_items.SendRecycleBin);
+    t.moveEnabled = enabledOf(m_items.MovePictureTo);
     t.addPicMyShowEnabled =
-        enabledOf(m_menus.AddPicMyShow()) || (m_menus.AddPicMyShow() && !m_menus.AddPicMyShow()->isVisible());
+        enabledOf(m_items.AddPicMyShow) || (m_items.AddPicMyShow && !m_items.AddPicMyShow->isVisible());
     t.showPicFullEnabled = true;
     t.browsePreviewShown = m_c.BrowsePreview->pictureShown();
 
     QStringList names;
-    for (QAction* a : m_menus.RightClickTreeView()->actions())
+    for (QAction* a : m_items.RightClickTreeView->actions())
         names << a->objectName();
     const TreePopupResult r = TreePopupCaptions(s, t, names);
     applyMenuChanges(r.changes);
     // Pop-up items that mirror a File-menu item take its enabled state.
     if (t.kind == TreeNodeKind::Folder && t.exists) {
-        if (m_menus.MakeDefaultPop() && m_menus.MakeDefault())
-            m_menus.MakeDefaultPop()->setEnabled(m_menus.MakeDefault()->isEnabled());
-        if (m_menus.AddSelectedFolderPop() && m_menus.AddSelectedFolder())
-            m_menus.AddSelectedFolderPop()->setStatusTip(m_menus.AddSelectedFolder()->statusTip());
+        if (m_items.MakeDefaultPop && m_items.MakeDefault)
+            m_items.MakeDefaultPop->setEnabled(m_items.MakeDefault->isEnabled());
+        if (m_items.AddSelectedFolderPop && m_items.AddSelectedFolder)
+            m_items.AddSelectedFolderPop->setStatusTip(m_items.AddSelectedFolder->statusTip());
     }
     if (!r.message.isEmpty())
         platform::showMessage(platform::PromptKind::Error, r.message);
@@ -456,9 +479,9 @@ void MenuController::RightClickTreeViewPopup()
 
 void MenuController::SetPicturePopupCaptions()
 {
-    if (!m_menus.RightClickTreeView())
+    if (!m_items.RightClickTreeView)
         return;
-    m_menus.RightClickTreeView()->setProperty("vxPicturePopup", true);
+    m_items.RightClickTreeView->setProperty("vxPicturePopup", true);
     PicturePopupState p;
     p.showPictures = m_openShow.SourceIsShow == 1;
     p.selectedCount = m_parts.Page->PageView ? m_parts.Page->PageView->State().SelectedPictureCount() : 0;
@@ -473,14 +496,14 @@ void MenuController::SetPicturePopupCaptions()
         }
     }
     for (int k = 0; k < 5; ++k) {
-        if (QAction* l = m_menus.LaunchItems()[size_t(k)]) {
+        if (QAction* l = m_items.LaunchItems[size_t(k)]) {
             p.launchCaption[k] = l->text();
             p.launchVisible[k] = l->isVisible();
             p.launchEnabled[k] = l->isEnabled();
         }
     }
     QStringList folderItems;
-    const QList<QAction*> actions = m_menus.RightClickTreeView()->actions();
+    const QList<QAction*> actions = m_items.RightClickTreeView->actions();
     for (int i = 0; i < actions.size() && i < 22; ++i)
         folderItems << actions[i]->objectName();
     applyMenuChanges(PicturePopupCaptions(menuCaptionState(), p, folderItems));
@@ -497,15 +520,15 @@ void MenuController::MultiPopPopup()
     const int current = PageLayoutInEffect(runs(m_state.session),
                                            m_parts.Page->PageShowRuns() ? m_parts.Page->PageView->State().PageLayoutIndex : 0,
                                            state().settings.Settings.PicturesPerPageIndex);
-    for (size_t k = 0; k < m_menus.MultiItems().size(); ++k) {
-        if (!m_menus.MultiItems()[k])
+    for (size_t k = 0; k < m_items.MultiItems.size(); ++k) {
+        if (!m_items.MultiItems[k])
             continue;
         const bool isCurrent = int(k) == current;
-        m_menus.MultiItems()[k]->setCheckable(true);
-        m_menus.MultiItems()[k]->setChecked(isCurrent);
-        m_menus.MultiItems()[k]->setEnabled(!isCurrent);
+        m_items.MultiItems[k]->setCheckable(true);
+        m_items.MultiItems[k]->setChecked(isCurrent);
+        m_items.MultiItems[k]->setEnabled(!isCurrent);
     }
-    MeasureMenu(m_menus.MultiPop());
+    MeasureMenu(m_items.MultiPop);
 }
 
 void MenuController::HideShowMyShowClick()
@@ -519,8 +542,8 @@ void MenuController::HideShowMyShowClick()
         const bool switchToDraft = m_openShow.DraftShowOpen != 1;
         if (switchToDraft)
             emit showChangesDecisionWanted();
-        if (m_toolBars.HideShowMyShowTB())
-            m_toolBars.HideShowMyShowTB()->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
+        if (m_items.HideShowMyShowTB)
+            m_items.HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 35));
         applyMenuChanges(HideShowMyShowCaptions(true));
         Settings.MyShowHidden = 1;
         emit panelWidthWanted(true);
@@ -528,8 +551,8 @@ void MenuController::HideShowMyShowClick()
             emit draftShowWanted();
     } else {
         Settings.MyShowHidden = 0;
-        if (m_toolBars.HideShowMyShowTB())
-            m_toolBars.HideShowMyShowTB()->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
+        if (m_items.HideShowMyShowTB)
+            m_items.HideShowMyShowTB->setIcon(platform::ImageListIcon(platform::ImageListId::ImageList2, 36));
         applyMenuChanges(HideShowMyShowCaptions(false));
         emit myShowPanelShown();
         emit panelWidthWanted(false);
@@ -544,7 +567,7 @@ void MenuController::PathToClipboardClick(QObject* sender)
     QString path;
     if (runs(m_state.session))
         path = m_parts.Display->CurrentPicturePath;
-    else if (sender == m_menus.PathToCBMyShow())
+    else if (sender == m_items.PathToCBMyShow)
         path = m_c.ShowPreview->picturePath();
     else {
         path = m_c.BrowsePreview->picturePath();
@@ -572,7 +595,7 @@ void MenuController::PictureToClipboardClick(QObject* sender)
         path = m_parts.Page->SlotPicturePath(m_parts.Display->CurrentPicturePath);
     else if (showRuns)
         path = m_parts.Display->CurrentPicturePath;
-    else if (sender == m_menus.PictureToCBMyShow())
+    else if (sender == m_items.PictureToCBMyShow)
         path = m_c.ShowPreview->picturePath();
     else {
         path = m_c.BrowsePreview->picturePath();

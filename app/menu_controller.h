@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -18,11 +19,11 @@ struct PictureDisplayState;
 struct ProgramState;
 class FolderTreeController;
 class LayoutController;
-class MainMenus;
-class MainToolBars;
+class MenuBarRows;
 class MenuChanges;
 class PreviewPanel;
 class QAction;
+class QMenu;
 class QLabel;
 class QStatusBar;
 class QTableWidget;
@@ -41,24 +42,25 @@ class MenuController : public QObject {
     Q_OBJECT
 public:
     // `window` is the main window whose menus these are (it parents the
-    // controller; its actions are found by objectName); `menus` and
-    // `toolBars` are its menus and tool bars, `openShow` the open show (its
-    // flags and file) and `layouts` its layouts (the maximized layout, the
-    // fit to an 800-pixel work area), all made before the controller and
-    // outliving it. `inManualMode` tells whether the running show waits for
-    // the user's steps.
-    MenuController(QWidget& window, const MainMenus& menus, const MainToolBars& toolBars, ProgramState& state,
-                   const OpenShow& openShow, const LayoutController& layouts, std::function<bool()> inManualMode);
+    // controller; its menus and actions, made before the controller, are
+    // taken by objectName); `openShow` is the open show (its flags and file)
+    // and `layouts` its layouts (the maximized layout, the fit to an
+    // 800-pixel work area), both made before the controller and outliving
+    // it. `inManualMode` tells whether the running show waits for the
+    // user's steps.
+    MenuController(QWidget& window, ProgramState& state, const OpenShow& openShow, const LayoutController& layouts,
+                   std::function<bool()> inManualMode);
     ~MenuController() override;
 
     ProgramState& state() const { return m_state; }
 
-    // The client area's widgets the menus read: the menu bar's background
-    // picture, the status bar (repainted with the menus), the folder tree
-    // (the pop-up's node), the show list (its picture count) and the main
-    // picture (copied to the clipboard); the browse and the MyShow preview
-    // (the pictures they show).
+    // The window's widgets the menus read: the menu bar's rows (their
+    // titles), the menu bar's background picture, the status bar (repainted
+    // with the menus), the folder tree (the pop-up's node), the show list
+    // (its picture count) and the main picture (copied to the clipboard);
+    // the browse and the MyShow preview (the pictures they show).
     struct ClientWidgets {
+        MenuBarRows* BarRows = nullptr;
         QLabel* ImMenuBG = nullptr;
         QStatusBar* StatusBar1 = nullptr;
         QTreeWidget* TreeView1 = nullptr;
@@ -121,11 +123,6 @@ signals:
     // The Show menu's captions are applied: its show items take the state of
     // the show that plays in the full-screen window.
     void showMenuCaptionsApplied();
-    // The monitor-selection and thumbnail-count buttons of the browse bar
-    // (false) or of the MyShow bar (true), and the monitor pop-up's choice.
-    void monitorSelectionClicked(bool myShowBar);
-    void nrOfThumbsClicked(bool myShowBar, QAction* button);
-    void mainMonitorChosen(bool mainMonitor);
     // The MyShow panel is hidden while a named show with changes is open: its
     // changes are kept or dropped first, then the Draft show opens.
     void showChangesDecisionWanted();
@@ -145,11 +142,50 @@ private:
     void tagStatusHints();
     void connectMenuOpenings();
     void connectMenuCommands();
-    void connectPopupCommands();
 
     QWidget& m_window;
-    const MainMenus& m_menus;
-    const MainToolBars& m_toolBars;
+    // The menus and actions the menus' rules and commands serve, taken by
+    // objectName.
+    struct Items {
+        QMenu* Bestand1 = nullptr;
+        QMenu* Favorites = nullptr;
+        QMenu* Help1 = nullptr;
+        QMenu* LaunchEditProgram1 = nullptr;
+        QMenu* LaunchVideoProgram = nullptr;
+        QMenu* MultiPop = nullptr;
+        QMenu* MyShow = nullptr;
+        QMenu* Options1 = nullptr;
+        QMenu* RaunchEditProgram = nullptr;
+        QMenu* Recent1 = nullptr;
+        QMenu* RightClickTreeView = nullptr;
+        QMenu* Show = nullptr;
+        QAction* AddFolder = nullptr;
+        QAction* AddPicMyShow = nullptr;
+        QAction* AddSelectedFolder = nullptr;
+        QAction* AddSelectedFolderPop = nullptr;
+        QAction* AutoFolderToCD = nullptr;
+        QAction* AutomaticFolder = nullptr;
+        QAction* HideShowMyShow = nullptr;
+        QAction* MakeAutomatic = nullptr;
+        QAction* MakeDefault = nullptr;
+        QAction* MakeDefaultPop = nullptr;
+        QAction* MovePictureTo = nullptr;
+        QAction* PathToCBMyShow = nullptr;
+        QAction* PathToClipboard = nullptr;
+        QAction* PathToClipboardPop = nullptr;
+        QAction* PictureToCBMyShow = nullptr;
+        QAction* PictureToClipboard = nullptr;
+        QAction* PictureToClipboradPop = nullptr;
+        QAction* RenamePicture = nullptr;
+        QAction* Restart = nullptr;
+        QAction* SendRecycleBin = nullptr;
+        QAction* SlideShowFolder = nullptr;
+        QAction* StartSlideShowPop = nullptr;
+        QAction* HideShowMyShowTB = nullptr;
+        QAction* ToolButton1 = nullptr;
+        std::array<QAction*, 5> LaunchItems{};    // Launch0..Launch4
+        std::array<QAction*, 25> MultiItems{};    // the layout pop-up's items, in the layout table's order
+    } m_items;
     ClientWidgets m_c;
     Parts m_parts;
     ProgramState& m_state;

@@ -3,6 +3,7 @@
 #include "app/favorites_window.h"
 #include "app/options_dialog.h"
 #include "base/settings_store.h"
+#include "platform/designed_widgets.h"
 #include "platform/drives.h"
 #include "platform/prompt_dialogs.h"
 
@@ -11,9 +12,16 @@
 
 OptionsController::OptionsController(QWidget* window, SettingsStore& settings, const DataPaths& paths,
                                      const EnvironmentInfo& environment, const StartContext& start,
-                                     ShowSession& session, const Items& items, Queries queries)
+                                     ShowSession& session, Queries queries)
     : QObject(window), m_window(window), m_settings(settings), m_paths(paths), m_environment(environment),
-      m_start(start), m_session(session), m_items(items), m_queries(std::move(queries))
+      m_start(start), m_session(session),
+      m_items{.Options1 = platform::MenuNamed(*window, "Options1"),
+              .ExcludeFolder = platform::MenuNamed(*window, "ExcludeFolder"),
+              .PictureShowOptions1 = platform::ActionNamed(*window, "PictureShowOptions1"),
+              .OptionsTB = platform::ActionNamed(*window, "OptionsTB"),
+              .ClearFavs = platform::ActionNamed(*window, "ClearFavs"),
+              .ClearRec = platform::ActionNamed(*window, "ClearRec")},
+      m_queries(std::move(queries))
 {
 }
 

@@ -23,17 +23,6 @@ struct StartContext;
 class OptionsController : public QObject {
     Q_OBJECT
 public:
-    // The Options menu and its items, built by the main window (any may be
-    // missing).
-    struct Items {
-        QMenu* Options1 = nullptr;
-        QMenu* ExcludeFolder = nullptr;
-        QAction* PictureShowOptions1 = nullptr;
-        QAction* OptionsTB = nullptr;
-        QAction* ClearFavs = nullptr;
-        QAction* ClearRec = nullptr;
-    };
-
     // What the controller asks of the other sections, each answered live.
     struct Queries {
         // The folder selected in the folder tree.
@@ -46,9 +35,10 @@ public:
     // and the maintenance window change; `paths` are the data paths the
     // dialog writes to; `environment` gives the dialogs their font and
     // colours; `start` the start modes the dialog's file writes follow.
+    // Takes the Options menu and its items from `window` by objectName.
     OptionsController(QWidget* window, SettingsStore& settings, const DataPaths& paths,
                       const EnvironmentInfo& environment, const StartContext& start, ShowSession& session,
-                      const Items& items, Queries queries);
+                      Queries queries);
 
     // Connects the Options menu, the options tool button and the two
     // maintenance items (once; the first showing of the window does it too).
@@ -90,7 +80,16 @@ private:
     const EnvironmentInfo& m_environment;
     const StartContext& m_start;
     ShowSession& m_session;
-    Items m_items;
+    // The Options menu and its items, taken by objectName (any may be
+    // missing).
+    struct Items {
+        QMenu* Options1 = nullptr;
+        QMenu* ExcludeFolder = nullptr;
+        QAction* PictureShowOptions1 = nullptr;
+        QAction* OptionsTB = nullptr;
+        QAction* ClearFavs = nullptr;
+        QAction* ClearRec = nullptr;
+    } m_items;
     Queries m_queries;
     bool m_optionsHandlersSetUp = false;
 };

@@ -2,6 +2,7 @@
 #include "app/startup_controller.h"
 
 #include "browse/interrupted_work.h"
+#include "platform/designed_widgets.h"
 #include "platform/work_journal.h"
 #include "base/named_timer.h"
 #include "base/program_state.h"
@@ -153,6 +154,35 @@ StartupController::StartupController(QWidget& window, ProgramState& state, OpenS
     connect(m_autoCdRunTimer, &QTimer::timeout, this, &StartupController::TimerAutoCDRunTimer);
 }
 
+void StartupController::SetWidgets(const Widgets& widgets)
+{
+    m_widgets = widgets;
+    const auto action = [this](const char* name) { return platform::ActionNamed(m_window, name); };
+    const auto menu = [this](const char* name) { return platform::MenuNamed(m_window, name); };
+    m_actions = {
+                 .ShowAllTB = action("ShowAllTB"),
+                 .TBTarnivo = action("TBTarnivo"),
+                 .TBSepTarn = action("TBSepTarn"),
+                 .Tarnivo = action("Tarnivo"),
+                 .TarnivoPop = action("TarnivoPop"),
+                 .GettingStarted = action("GettingStarted"),
+                 .WhatsNew = action("WhatsNew"),
+                 .VXOnlineHelp = action("VXOnlineHelp"),
+                 .HideShowMyShowTB = action("HideShowMyShowTB"),
+                 .HideShowMyShow = action("HideShowMyShow"),
+                 .RunExeMyShowTB = action("RunExeMyShowTB"),
+                 .RunExeToolButton = action("RunExeToolButton"),
+                 .ToolButton1 = action("ToolButton1"),
+                 .UploadPicture = action("UploadPicture"),
+                 .Upload = action("Upload"),
+                 .Bestand1 = menu("Bestand1"),
+                 .Recent1 = menu("Recent1"),
+                 .Show = menu("Show"),
+                 .Options1 = menu("Options1"),
+                 .Favorites = menu("Favorites"),
+                 .Help1 = menu("Help1")};
+}
+
 bool StartupController::VisibleAtStart() const
 {
     return !state().start.DemoMode && !state().start.AudioMode && !state().start.ArgumentMode;
@@ -165,7 +195,7 @@ void StartupController::FormCreate()
     // Colours and the initial state of the controls (built hidden or
     // disabled by the constructor).
     InitColorScheme(environment);
-    m_widgets.ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
+    m_actions.ShowAllTB->setToolTip(QStringLiteral("View shows stored on fixed disk(s)"));
 
     readStartModes();
     prepareUploadAndViewer();
@@ -246,10 +276,10 @@ void StartupController::prepareUploadAndViewer()
         // additional settings are loaded.
         FindUploader(m_state.environment);
     }
-    m_widgets.TBTarnivo->setVisible(false);
-    m_widgets.TBSepTarn->setVisible(false);
-    m_widgets.Tarnivo->setVisible(false);
-    m_widgets.TarnivoPop->setVisible(false);
+    m_actions.TBTarnivo->setVisible(false);
+    m_actions.TBSepTarn->setVisible(false);
+    m_actions.Tarnivo->setVisible(false);
+    m_actions.TarnivoPop->setVisible(false);
 }
 
 void StartupController::refuseUnlessOnFixedDrive()
@@ -279,9 +309,9 @@ void StartupController::hideMissingHelpPages()
 {
     // Help pages.
     if (helpPagesFolder(m_state.paths.ProgramFolder).isEmpty()) {
-        m_widgets.GettingStarted->setVisible(false);
-        m_widgets.WhatsNew->setVisible(false);
-        m_widgets.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+        m_actions.GettingStarted->setVisible(false);
+        m_actions.WhatsNew->setVisible(false);
+        m_actions.VXOnlineHelp->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     }
 }
 
@@ -472,8 +502,8 @@ void StartupController::dressWindowFromSettings()
         sizeWindowAtStart();
     }
     const bool hidden = Settings.MyShowHidden == 1;
-    m_widgets.HideShowMyShowTB->setToolTip(hidden ? QStringLiteral("Show MyShow") : QStringLiteral("Hide MyShow"));
-    m_widgets.HideShowMyShow->setText(hidden ? QStringLiteral("&Show MyShow") : QStringLiteral("&Hide MyShow"));
+    m_actions.HideShowMyShowTB->setToolTip(hidden ? QStringLiteral("Show MyShow") : QStringLiteral("Hide MyShow"));
+    m_actions.HideShowMyShow->setText(hidden ? QStringLiteral("&Show MyShow") : QStringLiteral("&Hide MyShow"));
 
     // A screen 800 pixels wide or less gets a window without a maximize
     // button. The start counts as running from here; a demo start disables
@@ -486,8 +516,8 @@ void StartupController::dressWindowFromSettings()
     if (!start.DemoMode)
         emit ControlBoundsRequested();
     if (start.DemoMode) {
-        for (QMenu* m : {m_widgets.Bestand1, m_widgets.Recent1, m_widgets.Show, m_widgets.Options1,
-                         m_widgets.Favorites, m_widgets.Help1})
+        for (QMenu* m : {m_actions.Bestand1, m_actions.Recent1, m_actions.Show, m_actions.Options1,
+                         m_actions.Favorites, m_actions.Help1})
             m->menuAction()->setEnabled(false);
     }
 }
@@ -544,8 +574,8 @@ void StartupController::createDataFiles()
         const QString hint = Settings.EditPrograms[0].isEmpty()
                                  ? QStringLiteral("Launch Edit Program, Define in Options")
                                  : QStringLiteral("Launch ") + QFileInfo(Settings.EditPrograms[0]).fileName();
-        m_widgets.RunExeMyShowTB->setToolTip(hint);
-        m_widgets.RunExeToolButton->setToolTip(hint);
+        m_actions.RunExeMyShowTB->setToolTip(hint);
+        m_actions.RunExeToolButton->setToolTip(hint);
         openStartupFolder();
     }
 }
@@ -556,7 +586,7 @@ void StartupController::takeSettingsSnapshot()
     // button's hint and the keyboard hook.
     if (!state().start.DemoMode) {
         state().settings.ReadSettingsSnapshot(m_state.paths.SettingsFileName);
-        m_widgets.ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
+        m_actions.ToolButton1->setToolTip(QStringLiteral("Start Slide Show from selected folder - Full screen"));
         emit KeyboardHookRequested();
     }
 }
@@ -649,10 +679,10 @@ void StartupController::ApplyUploadCaptions()
     const TAddSettingsRecord& AddSettings = state().settings.AddSettings;
     if (!AddSettings.UploaderPath.isEmpty()) {
         const TUploadCaptions c = UploadCaptionsFor(AddSettings.UploaderPath);
-        if (m_widgets.UploadPicture)
-            m_widgets.UploadPicture->setText(c.UploadPicture);
-        if (m_widgets.Upload)
-            m_widgets.Upload->setText(c.UploadPicture);
+        if (m_actions.UploadPicture)
+            m_actions.UploadPicture->setText(c.UploadPicture);
+        if (m_actions.Upload)
+            m_actions.Upload->setText(c.UploadPicture);
         if (QAction* b = m_window.findChildren<QAction*>(QStringLiteral("UploadB")).value(0))
             b->setText(c.UploadB);
         m_showPreview.setUploadHint(c.UploadSpHint);

@@ -36,32 +36,11 @@ class StartupController : public QObject {
     Q_OBJECT
 public:
     // `window` is the main window the start sizes, shows and hides.
-    // The controls the start sets up, built by the main window after the
-    // controller: the menus and tool-bar items whose captions and tips
-    // depend on the start, the show list, the status panel and the idle
-    // timer.
-    struct Items {
-        QAction* ShowAllTB = nullptr;
-        QAction* TBTarnivo = nullptr;
-        QAction* TBSepTarn = nullptr;
-        QAction* Tarnivo = nullptr;
-        QAction* TarnivoPop = nullptr;
-        QAction* GettingStarted = nullptr;
-        QAction* WhatsNew = nullptr;
-        QAction* VXOnlineHelp = nullptr;
-        QAction* HideShowMyShowTB = nullptr;
-        QAction* HideShowMyShow = nullptr;
-        QAction* RunExeMyShowTB = nullptr;
-        QAction* RunExeToolButton = nullptr;
-        QAction* ToolButton1 = nullptr;
-        QAction* UploadPicture = nullptr;
-        QAction* Upload = nullptr;
-        QMenu* Bestand1 = nullptr;
-        QMenu* Recent1 = nullptr;
-        QMenu* Show = nullptr;
-        QMenu* Options1 = nullptr;
-        QMenu* Favorites = nullptr;
-        QMenu* Help1 = nullptr;
+    // The widgets the start sets up, built by the main window after the
+    // controller: the tool bar, the show list, the status panel and the
+    // idle timer. The menus and tool-bar items whose captions and tips
+    // depend on the start it takes by objectName.
+    struct Widgets {
         QToolBar* ToolBar1 = nullptr;
         QTableWidget* MyShowSG = nullptr;
         QLabel* StatusPanel0 = nullptr;
@@ -80,8 +59,9 @@ public:
                       const QPointer<ShowManagerWindow>& showManager,
                       const QPointer<FolderPictureChooser>& folderPictureWindow,
                       const QPointer<AutoShowOfferWindow>& demoShowWindow);
-    // The controls, handed over once the window has built them.
-    void SetItems(const Items& items) { m_widgets = items; }
+    // The widgets, handed over once the window has built them and its
+    // menus and tool bars; takes the menus and items by objectName.
+    void SetWidgets(const Widgets& widgets);
     // The demo start's hand-over timer.
     QTimer* autoCdRunTimer() const { return m_autoCdRunTimer; }
 
@@ -184,7 +164,31 @@ private:
     void applyStartFonts();
 
     QWidget& m_window;
-    Items m_widgets;
+    Widgets m_widgets;
+    // The menus and items whose captions and tips depend on the start.
+    struct Actions {
+        QAction* ShowAllTB = nullptr;
+        QAction* TBTarnivo = nullptr;
+        QAction* TBSepTarn = nullptr;
+        QAction* Tarnivo = nullptr;
+        QAction* TarnivoPop = nullptr;
+        QAction* GettingStarted = nullptr;
+        QAction* WhatsNew = nullptr;
+        QAction* VXOnlineHelp = nullptr;
+        QAction* HideShowMyShowTB = nullptr;
+        QAction* HideShowMyShow = nullptr;
+        QAction* RunExeMyShowTB = nullptr;
+        QAction* RunExeToolButton = nullptr;
+        QAction* ToolButton1 = nullptr;
+        QAction* UploadPicture = nullptr;
+        QAction* Upload = nullptr;
+        QMenu* Bestand1 = nullptr;
+        QMenu* Recent1 = nullptr;
+        QMenu* Show = nullptr;
+        QMenu* Options1 = nullptr;
+        QMenu* Favorites = nullptr;
+        QMenu* Help1 = nullptr;
+    } m_actions;
     ProgramState& m_state;
     OpenShow& m_openShow;
     FolderTreeController& m_folderTree;

@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     for (int r = 0; r < reps; ++r) {
         for (const bool withPrefetch : {true, false}) {
             form.folderTree()->SelectedFolder = bench->photoDir;
-            form.toolBars().ToolButton1()->trigger();
+            form.actionNamed("ToolButton1")->trigger();
             if (!form.showWindow() || !form.showWindow()->isVisible()) {
                 std::fprintf(stderr, "The show did not start\n");
                 return 1;

@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     const double beforeMB = statusMB("VmRSS:");
 
     form.folderTree()->SelectedFolder = bench->photoDir;
-    form.toolBars().ToolButton1()->trigger();
+    form.actionNamed("ToolButton1")->trigger();
     if (!form.showWindow() || !form.showWindow()->isVisible()) {
         std::fprintf(stderr, "The show did not start\n");
         return 1;

@@ -195,7 +195,7 @@ int main(int argc, char** argv)
             QElapsedTimer t;
             watch.start();
             t.start();
-            form.toolBars().ToolButton1()->trigger();
+            form.actionNamed("ToolButton1")->trigger();
             double shown = -1;
             while (t.elapsed() < 60000) {
                 QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -103,7 +103,7 @@ int main(int argc, char** argv)
     for (int r = 0; r < reps; ++r) {
         for (const bool pausedShow : {false, true}) {
             form.folderTree()->SelectedFolder = bench->photoDir;
-            form.toolBars().ToolButton1()->trigger();
+            form.actionNamed("ToolButton1")->trigger();
             ShowWindow* show = form.showWindow();
             if (!show || !show->isVisible()) {
                 std::fprintf(stderr, "The show did not start\n");

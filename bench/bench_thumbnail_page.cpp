@@ -186,7 +186,7 @@ int runBench(QApplication& app, const Args& parsed, const QString& platformName)
         watch.paintedAt = -1;
         const double window0 = threadCpuMs(), process0 = processCpuMs();
         clock.start();
-        form.toolBars().TBGoSmall()->trigger();
+        form.actionNamed("TBGoSmall")->trigger();
         ThumbnailPageController* page = form.thumbnailPage()->PageView;
         if (!page)
             return r;
@@ -205,7 +205,7 @@ int runBench(QApplication& app, const Args& parsed, const QString& platformName)
         else
             box = page->State().geometry().slotRects.front().pictureBox;
         // Stop, as the tool bar's button does.
-        form.toolBars().ToolButton2()->trigger();
+        form.actionNamed("ToolButton2")->trigger();
         serveUntil([&] { return !page->ThumbnailViewActive() && state.session.PlaybackActive == 0; }, 30000);
         serveUntil([] { return false; }, 200);
         return r;

@@ -14,6 +14,7 @@
 #include "browse/picture_loader.h"
 #include "browse/picture_loader_slots.h"
 #include "browse/preview_panel.h"
+#include "platform/designed_widgets.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -48,6 +49,24 @@ TreePlayOptions PlayOptionsFromSettings(const TSettingsRecord& Settings)
     return opts;
 }
 
+FolderTreeItems TakeFolderTreeItems(const QWidget& window)
+{
+    const auto action = [&window](const char* name) { return platform::ActionNamed(window, name); };
+    return {
+        .RightClickTreeView = platform::MenuNamed(window, "RightClickTreeView"),
+        .SearchTB = action("SearchTB"),
+        .FolderExclusions = action("FolderExclusions"),
+        .ExclusionItems = {action("Browse"), action("SubShow"), action("SubSearch"), action("All"),
+                           action("BrowsePop"), action("SubShowPop"), action("SubSearchPop"), action("AllPop")},
+        .ExcludeFolder = platform::MenuNamed(window, "ExcludeFolder"),
+        .ExcludeFolderPop = platform::MenuNamed(window, "ExcludeFolderPop"),
+        .Refresh = action("Refresh"),
+        .RefreshPop = action("RefreshPop"),
+        .FavItems = platform::NumberedActions<9>(window, "Fav", 1),
+        .FolderItems = platform::NumberedActions<9>(window, "Folder", 1),
+    };
+}
+
 } // namespace
 
 FolderTreeSection::FolderTreeSection(const FolderTreeWidgets& widgets, OpenShow& openShow,
@@ -55,7 +74,7 @@ FolderTreeSection::FolderTreeSection(const FolderTreeWidgets& widgets, OpenShow&
                                      const EnvironmentInfo& environment, const StartContext& start,
                                      ShowSession& session)
     : QObject(widgets.Window), m_openShow(openShow), m_session(session), m_settings(settings), m_paths(paths),
-      m_environment(environment), m_start(start), m_w(widgets)
+      m_environment(environment), m_start(start), m_w{widgets, TakeFolderTreeItems(*widgets.Window)}
 {
     setObjectName(QStringLiteral("FolderTreeSection"));
     wire();

@@ -107,7 +107,7 @@ private:
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     const StartContext& m_start;
-    const FolderTreeWidgets m_w;
+    const FolderTreeControls m_w;
     FolderTreeController* m_tree = nullptr;
     bool m_keysConnected = false;
 };

@@ -1,5 +1,6 @@
 // The window's widgets the main window's folder tree section wires and
-// updates, handed to it once at construction.
+// updates, handed to it once at construction, and the menus and items it
+// takes from the window by objectName.
 #pragma once
 
 #include <array>
@@ -13,17 +14,22 @@ class PreviewPanel;
 class QTreeWidget;
 class QWidget;
 
-// The window's widgets the folder tree section uses (any may be null but
-// Window and TreeView1).
+// The window's widgets the folder tree section uses, handed over by the main
+// window (any may be null but Window and TreeView1).
 struct FolderTreeWidgets {
     QWidget* Window = nullptr;
     QTreeWidget* TreeView1 = nullptr;
-    QMenu* RightClickTreeView = nullptr;   // the tree's pop-up menu
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel1 = nullptr;
-    QAction* SearchTB = nullptr;
     PreviewPanel* ShowPreview = nullptr;   // its copy button names the folder
     QTimer* Timer1 = nullptr;              // the idle timer
+};
+
+// The menus and items the folder tree serves, taken from the window by
+// objectName (any may be null).
+struct FolderTreeItems {
+    QMenu* RightClickTreeView = nullptr;   // the tree's pop-up menu
+    QAction* SearchTB = nullptr;
     QAction* FolderExclusions = nullptr;
     // "Exclude from": Browse, SubShow, SubSearch, All of the Options menu,
     // then the same four of the tree's pop-up.
@@ -37,3 +43,6 @@ struct FolderTreeWidgets {
     std::array<QAction*, 9> FavItems{};
     std::array<QAction*, 9> FolderItems{};
 };
+
+// Both, as the section keeps them.
+struct FolderTreeControls : FolderTreeWidgets, FolderTreeItems {};

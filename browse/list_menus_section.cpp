@@ -14,6 +14,7 @@
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_display.h"
 #include "browse/recent_lists.h"
+#include "platform/designed_widgets.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -62,6 +63,49 @@ bool OpenShowMayNotChange(const ShowSession& session, const OpenShow& show)
     return ShowMayNotChange(ShowRuns(session), session.ShowState.PlaysOwnShowFile, show.ShowChangeable == 1);
 }
 
+ListMenusItems TakeListMenusItems(const QWidget& window)
+{
+    return {
+        .Recent1 = platform::MenuNamed(window, "Recent1"),
+        .Favorites = platform::MenuNamed(window, "Favorites"),
+        .MyShow = platform::MenuNamed(window, "MyShow"),
+        .Bestand1 = platform::MenuNamed(window, "Bestand1"),
+        .DriveChange1 = platform::MenuNamed(window, "DriveChange1"),
+        .DrivePop = platform::MenuNamed(window, "DrivePop"),
+        .FolderItems = platform::NumberedActions<9>(window, "Folder", 1),
+        .FavItems = platform::NumberedActions<9>(window, "Fav", 1),
+        .HistoryItems = platform::NumberedActions<5>(window, "histVXO", 1),
+        .DriveItems = platform::NumberedActions<26>(window, "Drive", 1, 2),
+        .PDriveItems = platform::NumberedActions<26>(window, "PDrive", 1, 2),
+        .MDesktop = platform::ActionNamed(window, "MDesktop"),
+        .Desktop = platform::ActionNamed(window, "Desktop"),
+        .MMyPictures = platform::ActionNamed(window, "MMyPictures"),
+        .MyPictures = platform::ActionNamed(window, "MyPictures"),
+        .MInternet = platform::ActionNamed(window, "MInternet"),
+        .Internet = platform::ActionNamed(window, "Internet"),
+        .MDefStartUp = platform::ActionNamed(window, "MDefStartUp"),
+        .DPDefStartUp = platform::ActionNamed(window, "DPDefStartUp"),
+        .AddSelectedFolder = platform::ActionNamed(window, "AddSelectedFolder"),
+        .AddSelectedFolderPop = platform::ActionNamed(window, "AddSelectedFolderPop"),
+        .AddFolder = platform::ActionNamed(window, "AddFolder"),
+        .AddShow = platform::ActionNamed(window, "AddShow"),
+        .MakeDefault = platform::ActionNamed(window, "MakeDefault"),
+        .MakeDefaultPop = platform::ActionNamed(window, "MakeDefaultPop"),
+        .MakeAutomatic = platform::ActionNamed(window, "MakeAutomatic"),
+        .AutomaticFolder = platform::ActionNamed(window, "AutomaticFolder"),
+        .AutomaticShow = platform::ActionNamed(window, "AutomaticShow"),
+        .MakeAutoMaticPop = platform::ActionNamed(window, "MakeAutoMaticPop"),
+        .N1 = platform::ActionNamed(window, "N1"),
+        .N12 = platform::ActionNamed(window, "N12"),
+        .N16 = platform::ActionNamed(window, "N16"),
+        .N25 = platform::ActionNamed(window, "N25"),
+        .ClearRec = platform::ActionNamed(window, "ClearRec"),
+        .ClearFavs = platform::ActionNamed(window, "ClearFavs"),
+        .SaveMyShowAs = platform::ActionNamed(window, "SaveMyShowAs"),
+        .DeleteMyShow = platform::ActionNamed(window, "DeleteMyShow")
+    };
+}
+
 } // namespace
 
 ListMenusSection::ListMenusSection(const ListMenusWidgets& widgets, FolderTreeController& tree, OpenShow& openShow,
@@ -69,7 +113,7 @@ ListMenusSection::ListMenusSection(const ListMenusWidgets& widgets, FolderTreeCo
                                    const EnvironmentInfo& environment, const StartContext& start,
                                    ShowSession& session)
     : QObject(widgets.Window), m_tree(tree), m_openShow(openShow), m_session(session), m_settings(settings),
-      m_paths(paths), m_environment(environment), m_start(start), m_w(widgets)
+      m_paths(paths), m_environment(environment), m_start(start), m_w{widgets, TakeListMenusItems(*widgets.Window)}
 {
     setObjectName(QStringLiteral("ListMenusSection"));
 }

@@ -131,7 +131,7 @@ private:
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     const StartContext& m_start;
-    const ListMenusWidgets m_w;
+    const ListMenusControls m_w;
     bool m_listMenusSetUp = false;
     PageSelection m_noPage;
     PageSelection* m_page = &m_noPage;

@@ -1,5 +1,5 @@
 // The window's menus and items the main window's list and drive menus fill
-// and wire, handed to the section once at construction.
+// and wire: the section takes them from the window by objectName.
 #pragma once
 
 #include <array>
@@ -9,11 +9,15 @@ class QMenu;
 class QTimer;
 class QWidget;
 
-// The window's menus and items of the lists and drives (any may be null but
-// Window).
+// The window (never null) and its idle timer, handed over by the main window.
 struct ListMenusWidgets {
     QWidget* Window = nullptr;
     QTimer* Timer1 = nullptr;   // the idle timer
+};
+
+// The menus and items of the lists and drives, taken from the window by
+// objectName (any may be null).
+struct ListMenusItems {
     QMenu* Recent1 = nullptr;
     QMenu* Favorites = nullptr;
     QMenu* MyShow = nullptr;
@@ -52,3 +56,6 @@ struct ListMenusWidgets {
     QAction* SaveMyShowAs = nullptr;
     QAction* DeleteMyShow = nullptr;
 };
+
+// Both, as the section keeps them.
+struct ListMenusControls : ListMenusWidgets, ListMenusItems {};

@@ -6,24 +6,14 @@
 #include "browse/fit_zoom_section.h"
 #include "browse/picture_display_section.h"
 
-namespace {
-
-FitZoomWidgets fitZoomWidgets(MainWindow* f)
-{
-    FitZoomWidgets w;
-    w.Window = f;
-    w.ClientArea = f->clientArea()->widget();
-    w.Image1 = f->clientArea()->picture();
-    w.ToolBar1 = f->toolBars().ToolBar1();
-    w.MainMenu1 = f->mainMenus().MainMenu1();
-    return w;
-}
-
-} // namespace
-
 void MainWindow::InstallFitZoom()
 {
-    FitZoomSect = new FitZoomSection(fitZoomWidgets(this), m_state.settings, m_state.paths, m_state.start,
+    FitZoomSect = new FitZoomSection({.Window = this,
+                                      .ClientArea = clientArea()->widget(),
+                                      .Image1 = clientArea()->picture(),
+                                      .ToolBar1 = toolBars().ToolBar1(),
+                                      .MainMenu1 = mainMenus().MainMenu1()},
+                                     m_state.settings, m_state.paths, m_state.start,
                                      m_state.session);
     FitZoomSect->SetPictureSlot(pictureSlot());
 }

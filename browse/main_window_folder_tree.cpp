@@ -10,37 +10,15 @@
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 
-namespace {
-
-FolderTreeWidgets folderTreeWidgets(MainWindow* f)
-{
-    FolderTreeWidgets w;
-    w.Window = f;
-    w.TreeView1 = f->treeView();
-    w.RightClickTreeView = f->mainMenus().RightClickTreeView();
-    w.StatusBar1 = f->statusPanels();
-    w.StatusPanel1 = f->statusPanels()->panel1();
-    w.SearchTB = f->toolBars().SearchTB();
-    w.ShowPreview = f->showPreview();
-    w.Timer1 = f->input()->idleTimer();
-    w.FolderExclusions = f->mainMenus().FolderExclusions();
-    const MainMenus& menu = f->mainMenus();
-    w.ExclusionItems = {menu.Browse(),    menu.SubShow(),    menu.SubSearch(),    menu.All(),
-                        menu.BrowsePop(), menu.SubShowPop(), menu.SubSearchPop(), menu.AllPop()};
-    w.ExcludeFolder = f->mainMenus().ExcludeFolder();
-    w.ExcludeFolderPop = f->mainMenus().ExcludeFolderPop();
-    w.Refresh = f->mainMenus().Refresh();
-    w.RefreshPop = f->mainMenus().RefreshPop();
-    w.FavItems = f->mainMenus().FavItems();
-    w.FolderItems = f->mainMenus().FolderItems();
-    return w;
-}
-
-} // namespace
-
 void MainWindow::InstallFolderTree()
 {
-    FolderTreeSect = new FolderTreeSection(folderTreeWidgets(this), openShow(), m_state.settings, m_state.paths,
+    FolderTreeSect = new FolderTreeSection({.Window = this,
+                                            .TreeView1 = treeView(),
+                                            .StatusBar1 = statusPanels(),
+                                            .StatusPanel1 = statusPanels()->panel1(),
+                                            .ShowPreview = showPreview(),
+                                            .Timer1 = input()->idleTimer()},
+                                           openShow(), m_state.settings, m_state.paths,
                                            m_state.environment, m_state.start, m_state.session);
 }
 

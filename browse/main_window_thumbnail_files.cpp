@@ -27,34 +27,17 @@ ThumbnailStatus statusPanel0(MainWindow* form)
     };
 }
 
-PictureInfoWidgets pictureInfoWidgets(MainWindow* f)
-{
-    PictureInfoWidgets w;
-    w.Window = f;
-    w.TreeView1 = f->treeView();
-    w.MyShowSG = f->showList()->grid();
-    w.Timer1 = f->input()->idleTimer();
-    w.TBMakeSmall = f->toolBars().TBMakeSmall();
-    w.MMakeSmall = f->mainMenus().MMakeSmall();
-    w.MakeSmall = f->mainMenus().MakeSmall();
-    w.BrowsePreview = f->browsePreview();
-    w.ShowPreview = f->showPreview();
-    w.PictureToClipboard = f->mainMenus().PictureToClipboard();
-    w.PathToClipboard = f->mainMenus().PathToClipboard();
-    w.FileOperations = f->mainMenus().FileOperations();
-    w.SavePictureTo = f->mainMenus().SavePictureTo();
-    w.MovePictureTo = f->mainMenus().MovePictureTo();
-    w.SendRecycleBin = f->mainMenus().SendRecycleBin();
-    w.RenamePicture = f->mainMenus().RenamePicture();
-    return w;
-}
-
 } // namespace
 
 void MainWindow::InstallPictureInfo()
 {
     m_pictureInfo = new PictureInfoController(
-        pictureInfoWidgets(this),
+        {.Window = this,
+         .TreeView1 = treeView(),
+         .MyShowSG = showList()->grid(),
+         .Timer1 = m_input->idleTimer(),
+         .BrowsePreview = m_browsePreview,
+         .ShowPreview = m_showPreview},
         {*folderTree(), PictureDisplaySect->displayState(), m_layout->layoutState(), m_layout->designBounds(),
          m_sound->session(), *m_externalPrograms},
         m_state.settings, m_state.paths, m_state.environment, m_state.start, m_state.session);

@@ -7,46 +7,15 @@
 #include "browse/picture_display_section.h"
 #include "browse/thumbnail_page_section.h"
 
-namespace {
-
-ThumbnailPageWidgets thumbnailPageWidgets(MainWindow* f)
-{
-    ThumbnailPageWidgets w;
-    w.Window = f;
-    w.ClientArea = f->clientArea()->widget();
-    w.ToolBar1 = f->toolBars().ToolBar1();
-    w.StatusBar1 = f->statusPanels();
-    w.StatusPanel1 = f->statusPanels()->panel1();
-    w.IntervalTimer = f->slideShow()->intervalTimer();
-    w.RightClickTreeView = f->mainMenus().RightClickTreeView();
-    w.MMultSlide = f->mainMenus().MMultSlide();
-    w.MultiPop = f->mainMenus().MultiPop();
-    w.MultiItems = f->mainMenus().MultiItems();
-    w.TBMultMode = f->toolBars().TBMultMode();
-    w.TBSelAll = f->toolBars().TBSelAll();
-    w.TBSelNone = f->toolBars().TBSelNone();
-    w.TBSelInvert = f->toolBars().TBSelInvert();
-    w.MMultMode = f->mainMenus().MMultMode();
-    w.MSelectAll = f->mainMenus().MSelectAll();
-    w.MSelectNone = f->mainMenus().MSelectNone();
-    w.MSelectInvert = f->mainMenus().MSelectInvert();
-    w.Forward1ToolButton = f->toolBars().Forward1ToolButton();
-    w.Backwards1ToolButton = f->toolBars().Backwards1ToolButton();
-    w.ManualModeToolButton = f->toolBars().ManualModeToolButton();
-    w.ShowForwardToolButton = f->toolBars().ShowForwardToolButton();
-    w.ShowinReverseToolButton = f->toolBars().ShowinReverseToolButton();
-    w.ToolButton2 = f->toolBars().ToolButton2();
-    w.FullScreenToolButton3 = f->toolBars().FullScreenToolButton3();
-    w.PictureForward = f->mainMenus().PictureForward();
-    w.PictureBackwards = f->mainMenus().PictureBackwards();
-    return w;
-}
-
-} // namespace
-
 void MainWindow::InstallThumbnailPage()
 {
-    ThumbnailPageSect = new ThumbnailPageSection(thumbnailPageWidgets(this), m_state,
+    ThumbnailPageSect = new ThumbnailPageSection({.Window = this,
+                                                  .ClientArea = clientArea()->widget(),
+                                                  .ToolBar1 = toolBars().ToolBar1(),
+                                                  .StatusBar1 = statusPanels(),
+                                                  .StatusPanel1 = statusPanels()->panel1(),
+                                                  .IntervalTimer = slideShow()->intervalTimer()},
+                                                 m_state,
                                                  PictureDisplaySect->displayState(), m_layout->layoutState(),
                                                  [this] { return m_slideShow->InManualMode(); });
 }
@@ -62,6 +31,6 @@ void MainWindow::ConnectThumbnailPage()
     connect(page, &ThumbnailPageSection::fullViewRequested, FitZoomSect, &FitZoomSection::ShowPageCellFull);
     connect(page, &ThumbnailPageSection::showRunningHintsWanted, this, [this] { m_layout->SetShowRunningHints(); });
     connect(page, &ThumbnailPageSection::layoutMenuWanted, this,
-            [this] { m_layout->TBNrOfThumbsClick(false, toolBars().TBMultMode()); });
+            [this] { m_layout->TBNrOfThumbsClick(false, actionNamed("TBMultMode")); });
     connect(page, &ThumbnailPageSection::menuMeasureWanted, this, [](QMenu* menu) { ::MeasureMenu(menu); });
 }

@@ -22,6 +22,7 @@
 #include "browse/thumbnail_files_window.h"
 #include "formats/picture_file.h"
 #include "formats/read_exif_info.h"
+#include "platform/designed_widgets.h"
 #include "platform/dos_date.h"
 #include "platform/file_attributes.h"
 #include "platform/prompt.h"
@@ -64,6 +65,23 @@ private:
     PictureInfoController* section_;
 };
 
+PictureInfoItems TakePictureInfoItems(const QWidget& window)
+{
+    const auto action = [&window](const char* name) { return platform::ActionNamed(window, name); };
+    return {
+        .TBMakeSmall = action("TBMakeSmall"),
+        .MMakeSmall = action("MMakeSmall"),
+        .MakeSmall = action("MakeSmall"),
+        .PictureToClipboard = action("PictureToClipboard"),
+        .PathToClipboard = action("PathToClipboard"),
+        .FileOperations = platform::MenuNamed(window, "FileOperations"),
+        .SavePictureTo = action("SavePictureTo"),
+        .MovePictureTo = action("MovePictureTo"),
+        .SendRecycleBin = action("SendRecycleBin"),
+        .RenamePicture = action("RenamePicture"),
+    };
+}
+
 } // namespace
 
 PictureInfoController::PictureInfoController(const PictureInfoWidgets& widgets, const PictureInfoSources& sources,
@@ -73,7 +91,7 @@ PictureInfoController::PictureInfoController(const PictureInfoWidgets& widgets, 
     : QObject(widgets.Window), m_tree(sources.tree), m_display(sources.display), m_layout(sources.layout),
       m_designBounds(sources.designBounds), m_sound(sources.sound), m_externalPrograms(sources.externalPrograms),
       m_session(session), m_settings(settings), m_paths(paths), m_environment(environment), m_start(start),
-      m_w(widgets)
+      m_w{widgets, TakePictureInfoItems(*widgets.Window)}
 {
     setObjectName(QStringLiteral("PictureInfoController"));
     m_thumbnailTimer = MakeNamedTimer(this, "TimerThumbnail", 100, true);

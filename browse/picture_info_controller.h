@@ -140,7 +140,7 @@ private:
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
     const StartContext& m_start;
-    const PictureInfoWidgets m_w;
+    const PictureInfoControls m_w;
     QTimer* m_thumbnailTimer = nullptr;
     // The previews' pictures, made on workers, and what their answers need.
     PreviewRequest* m_browsePreview = nullptr;

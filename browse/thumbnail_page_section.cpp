@@ -11,6 +11,7 @@
 #include "browse/picture_info.h"
 #include "browse/thumbnail_files.h"
 #include "browse/thumbnail_page_view.h"
+#include "platform/designed_widgets.h"
 #include "shows/show_windows.h"
 #include "browse/show_view.h"
 
@@ -27,10 +28,46 @@
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+ThumbnailPageItems TakeThumbnailPageItems(const QWidget& window)
+{
+    const auto action = [&window](const char* name) { return platform::ActionNamed(window, name); };
+    std::array<QAction*, 25> multiItems{};
+    for (const PageLayoutEntry& layout : PageLayoutTable())
+        multiItems[size_t(layout.index)] = action(layout.menuItem);
+    return {
+        .RightClickTreeView = platform::MenuNamed(window, "RightClickTreeView"),
+        .MMultSlide = platform::MenuNamed(window, "MMultSlide"),
+        .MultiPop = platform::MenuNamed(window, "MultiPop"),
+        .MultiItems = multiItems,
+        .TBMultMode = action("TBMultMode"),
+        .TBSelAll = action("TBSelAll"),
+        .TBSelNone = action("TBSelNone"),
+        .TBSelInvert = action("TBSelInvert"),
+        .MMultMode = action("MMultMode"),
+        .MSelectAll = action("MSelectAll"),
+        .MSelectNone = action("MSelectNone"),
+        .MSelectInvert = action("MSelectInvert"),
+        .Forward1ToolButton = action("Forward1ToolButton"),
+        .Backwards1ToolButton = action("Backwards1ToolButton"),
+        .ManualModeToolButton = action("ManualModeToolButton"),
+        .ShowForwardToolButton = action("ShowForwardToolButton"),
+        .ShowinReverseToolButton = action("ShowinReverseToolButton"),
+        .ToolButton2 = action("ToolButton2"),
+        .FullScreenToolButton3 = action("FullScreenToolButton3"),
+        .PictureForward = action("PictureForward"),
+        .PictureBackwards = action("PictureBackwards")
+    };
+}
+
+} // namespace
+
 ThumbnailPageSection::ThumbnailPageSection(const ThumbnailPageWidgets& widgets, ProgramState& state,
                                            PictureDisplayState& display, const LayoutState& layout,
                                            std::function<bool()> manualMode)
-    : QObject(widgets.Window), m_w(widgets), m_state(state), m_session(m_state.session), m_display(display),
+    : QObject(widgets.Window), m_w{widgets, TakeThumbnailPageItems(*widgets.Window)}, m_state(state),
+      m_session(m_state.session), m_display(display),
       m_layout(layout), m_manualMode(std::move(manualMode))
 {
     setObjectName(QStringLiteral("ThumbnailPageSection"));

@@ -142,7 +142,7 @@ private:
     bool WheelZoomed() const override;
     void ResetWheelZoom() override;
 
-    const ThumbnailPageWidgets m_w;
+    const ThumbnailPageControls m_w;
     ProgramState& m_state;
     ShowSession& m_session;
     PictureDisplayState& m_display;

@@ -12,7 +12,8 @@ class QTimer;
 class QToolBar;
 class QWidget;
 
-// The window's widgets of the thumbnail view (any may be null but Window).
+// The window's widgets of the thumbnail view, handed over by the main window
+// (any may be null but Window).
 struct ThumbnailPageWidgets {
     QWidget* Window = nullptr;
     QWidget* ClientArea = nullptr;
@@ -20,6 +21,11 @@ struct ThumbnailPageWidgets {
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel1 = nullptr;
     QTimer* IntervalTimer = nullptr;
+};
+
+// The menus and items the thumbnail view serves, taken from the window by
+// objectName (any may be null).
+struct ThumbnailPageItems {
     QMenu* RightClickTreeView = nullptr;
     QMenu* MMultSlide = nullptr;
     QMenu* MultiPop = nullptr;
@@ -42,3 +48,6 @@ struct ThumbnailPageWidgets {
     QAction* PictureForward = nullptr;       // the Show menu's "1 Picture/Page forward"
     QAction* PictureBackwards = nullptr;
 };
+
+// Both, as the section keeps them.
+struct ThumbnailPageControls : ThumbnailPageWidgets, ThumbnailPageItems {};

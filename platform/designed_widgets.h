@@ -7,7 +7,12 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+#include <cstddef>
+
+class QAction;
 class QLabel;
+class QMenu;
 class QToolButton;
 class QWidget;
 
@@ -19,6 +24,24 @@ W* Named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// The window's registry of actions: the menu or tool-bar action (or menu)
+// of that objectName among `window`'s descendants, or none. A controller
+// takes the actions it serves this way, whoever made and placed them.
+QAction* ActionNamed(const QWidget& window, const QString& name);
+QAction* ActionNamed(const QWidget& window, const char* name);
+QMenu* MenuNamed(const QWidget& window, const char* name);
+// The numbered actions `prefix`1, `prefix`2, ... (from `first`, the number
+// written with at least `digits` digits), as the menus number their entries.
+template <std::size_t N>
+std::array<QAction*, N> NumberedActions(const QWidget& window, const char* prefix, int first, int digits = 1)
+{
+    std::array<QAction*, N> actions{};
+    for (std::size_t k = 0; k < N; ++k)
+        actions[k] = ActionNamed(window, QString::fromLatin1(prefix)
+                                             + QStringLiteral("%1").arg(first + int(k), digits, 10, QLatin1Char('0')));
+    return actions;
 }
 
 QLabel* PlacedLabel(QWidget* parent, const char* name, QRect bounds, const QString& text = QString());

@@ -4,6 +4,7 @@
 
 #include "base/data_folder.h"
 #include "base/data_paths.h"
+#include "platform/designed_widgets.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
 
@@ -34,19 +35,19 @@ MyShowController::MyShowController(const DataPaths& paths)
 
 MyShowController::~MyShowController() = default;
 
-void MyShowController::SetItems(const Items& items) { m_items = items; }
+void MyShowController::SetWidgets(const Widgets& widgets) { m_items = widgets; }
 
 void MyShowController::TakeControls(QWidget& window)
 {
-    const auto action = [&window](const char* name) {
-        const QList<QAction*> found = window.findChildren<QAction*>(QString::fromLatin1(name));
-        return found.isEmpty() ? nullptr : found.first();
-    };
+    const auto action = [&window](const char* name) { return platform::ActionNamed(window, name); };
     // The Draft commands open the Draft show; with a named show open, Close
     // closes it the same way.
     for (const char* name : {"MyShowDraftTB", "CloseMyShowTB", "MyShowDraft"})
         if (QAction* a = action(name))
             connect(a, &QAction::triggered, this, &MyShowController::MyShowDraftClick);
+    m_startShow = action("StartMySlideShowTB");
+    m_saveShowAs = action("SaveMyShowAsTB");
+    m_saveShow = action("SaveMyShowTB");
     m_closeShow = action("CloseMyShowTB");
     m_pageShow = action("TBGoSmallMS");
     m_pictureCount = window.findChild<QLabel*>(QStringLiteral("PicInListLabel"));
@@ -76,11 +77,11 @@ void MyShowController::UpdateMyShowControls()
                                                                            : QStringLiteral(" pictures"))
                                     : QString());
     // A show of no pictures can't be played, full screen or as pages.
-    for (QAction* action : {m_items.StartMySlideShowTB, m_items.SaveMyShowAsTB, m_pageShow})
+    for (QAction* action : {m_startShow, m_saveShowAs, m_pageShow})
         if (action)
             action->setEnabled(count > 0);
-    if (m_items.SaveMyShowTB)
-        m_items.SaveMyShowTB->setEnabled(m_openShow.NamedShowOpen == 1 && m_openShow.ShowChanged == 1);
+    if (m_saveShow)
+        m_saveShow->setEnabled(m_openShow.NamedShowOpen == 1 && m_openShow.ShowChanged == 1);
     if (m_closeShow)
         m_closeShow->setEnabled(m_openShow.NamedShowOpen == 1);
 }

@@ -20,23 +20,20 @@ class QWidget;
 class MyShowController : public QObject {
     Q_OBJECT
 public:
-    // The controls the open show fills, built by the main window (any but
-    // MyShowSG may be missing).
-    struct Items {
+    // The list and its name label the open show fills, built by the main
+    // window (the label may be missing).
+    struct Widgets {
         QTableWidget* MyShowSG = nullptr;
         QLabel* MyShowLabel = nullptr;
-        QAction* StartMySlideShowTB = nullptr;
-        QAction* SaveMyShowAsTB = nullptr;
-        QAction* SaveMyShowTB = nullptr;
     };
 
     explicit MyShowController(const DataPaths& paths);
     ~MyShowController() override;
-    // The controls, handed over once the window has built them.
-    void SetItems(const Items& items);
-    // Takes the window's Draft and Close commands, the thumbnail view's show
-    // button and the list's picture count by their objectNames, and connects
-    // the commands to the Draft show.
+    // The widgets, handed over once the window has built them.
+    void SetWidgets(const Widgets& widgets);
+    // Takes the window's Draft and Close commands, the start, save and
+    // thumbnail view's show buttons and the list's picture count by their
+    // objectNames, and connects the commands to the Draft show.
     void TakeControls(QWidget& window);
     // The MyShow panel's hidden flag (1 while the window shows no list).
     void SetPanelHiddenFlag(const int32_t& hidden) { m_panelHidden = &hidden; }
@@ -72,10 +69,13 @@ private:
 
     const uint8_t* m_closingDown = nullptr;
     const int32_t* m_panelHidden = nullptr;
+    QAction* m_startShow = nullptr;      // StartMySlideShowTB
+    QAction* m_saveShowAs = nullptr;     // SaveMyShowAsTB
+    QAction* m_saveShow = nullptr;       // SaveMyShowTB
     QAction* m_closeShow = nullptr;      // CloseMyShowTB
     QAction* m_pageShow = nullptr;       // TBGoSmallMS
     QLabel* m_pictureCount = nullptr;    // PicInListLabel
     const DataPaths& m_paths;
-    Items m_items;
+    Widgets m_items;
     OpenShow m_openShow;
 };

@@ -14,6 +14,7 @@
 #include "browse/folder_tree_widget.h"
 #include "browse/recent_lists.h"
 #include "browse/show_dates.h"
+#include "platform/designed_widgets.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
 #include "shows/show_windows.h"
@@ -46,7 +47,12 @@ SlideShowController::SlideShowController(QWidget& window, ProgramState& state, O
 
 SlideShowController::~SlideShowController() = default;
 
-void SlideShowController::SetItems(const Items& items) { m_items = items; }
+void SlideShowController::SetWidgets(const Widgets& widgets)
+{
+    m_items = widgets;
+    m_actions = {.ToolButton2 = platform::ActionNamed(m_window, "ToolButton2"),
+                 .RunExeToolButton = platform::ActionNamed(m_window, "RunExeToolButton")};
+}
 
 void SlideShowController::SetParts(const Parts& parts) { m_parts = parts; }
 
@@ -218,8 +224,8 @@ void SlideShowController::WireShowWindow(ShowWindow* Form9)
     // The tool bar's show buttons and their twins on the full-screen
     // window's panel carry the hints of a running show.
     emit showStarting();
-    if (m_items.RunExeToolButton && !m_items.RunExeToolButton->toolTip().isEmpty())
-        Form9->SetEditButtonHint(m_items.RunExeToolButton->toolTip());
+    if (m_actions.RunExeToolButton && !m_actions.RunExeToolButton->toolTip().isEmpty())
+        Form9->SetEditButtonHint(m_actions.RunExeToolButton->toolTip());
     Form9->IntervalTimer = m_intervalTimer;
     if (m_intervalTimer) {
         m_intervalTimer->stop();
@@ -233,8 +239,8 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
     QString& ShowSourcePath = m_state.session.ShowSourcePath;
     ShowWindow* const Form9 = showWindowMade();
     // "Stop Slide Show" (also what a close during a show triggers).
-    if (m_items.ToolButton2)
-        connect(m_items.ToolButton2, &QAction::triggered, this, &SlideShowController::ToolButton2Click, Qt::UniqueConnection);
+    if (m_actions.ToolButton2)
+        connect(m_actions.ToolButton2, &QAction::triggered, this, &SlideShowController::ToolButton2Click, Qt::UniqueConnection);
     m_state.session.PlaybackActive = 1;
     // The end of the show before is no news for this one.
     if (m_items.StatusPanel1 && m_items.StatusPanel1->text() == QLatin1String("Slide show ended!"))

@@ -32,11 +32,9 @@ class ThumbnailPageSection;
 class SlideShowController : public QObject {
     Q_OBJECT
 public:
-    // The controls the show uses, built by the main window (any may be missing).
-    struct Items {
+    // The widgets the show uses, built by the main window (any may be missing).
+    struct Widgets {
         QTimer* Timer1 = nullptr;   // the idle timer
-        QAction* ToolButton2 = nullptr;
-        QAction* RunExeToolButton = nullptr;
         QLabel* StatusPanel1 = nullptr;
         QTableWidget* MyShowSG = nullptr;
     };
@@ -66,8 +64,9 @@ public:
     // display step and the sound arm it.
     QTimer* intervalTimer() const { return m_intervalTimer; }
     ~SlideShowController() override;
-    // The controls, handed over once the window has built them.
-    void SetItems(const Items& items);
+    // The widgets, handed over once the window has built them and its tool
+    // bars; takes the stop and edit buttons by objectName.
+    void SetWidgets(const Widgets& widgets);
     void SetParts(const Parts& parts);
     // The full-screen show window (or none), kept in step with the main
     // window's.
@@ -138,7 +137,13 @@ private:
     ProgramState& m_state;
     OpenShow& m_openShow;
     const WindowMakers m_makers;
-    Items m_items;
+    Widgets m_items;
+    // The stop button (its command is this controller's) and the edit
+    // button (its hint goes to the full-screen window's twin).
+    struct Actions {
+        QAction* ToolButton2 = nullptr;
+        QAction* RunExeToolButton = nullptr;
+    } m_actions;
     Parts m_parts;
     QPointer<ShowWindow> m_showWindow;
     QPointer<FileOperationsController> m_fileOps;

@@ -7,6 +7,7 @@
 #include "base/start_args.h"
 #include "browse/picture_display.h"
 #include "browse/preview_panel.h"
+#include "platform/designed_widgets.h"
 #include "platform/icons.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -35,9 +36,10 @@ SoundController::SoundController(QWidget& window, OpenShow& openShow, ProgramSta
 {
 }
 
-void SoundController::SetItems(const Items& items)
+void SoundController::SetWidgets(const Widgets& widgets)
 {
-    m_items = items;
+    m_items = widgets;
+    m_voicePlay = platform::ActionNamed(m_window, "VoicePlayTB");
     if (m_fadeTimer)
         connect(m_fadeTimer, &QTimer::timeout, this, [this] {
             if (m_fadeTimer->isSingleShot())
@@ -67,9 +69,9 @@ void SoundController::ResetVoicePlayButton()
     const QString hint = QStringLiteral("Play voice recording");
     const QIcon idle = platform::ImageListIcon(platform::ImageListId::MenuIL, VoicePlayIdleGlyph);
     if (m_state.session.PlaybackActive == 1) {
-        if (m_items.VoicePlayTB) {
-            m_items.VoicePlayTB->setToolTip(hint);
-            m_items.VoicePlayTB->setIcon(idle);
+        if (m_voicePlay) {
+            m_voicePlay->setToolTip(hint);
+            m_voicePlay->setIcon(idle);
         }
     } else if (m_items.BrowsePreview) {
         m_items.BrowsePreview->setVoicePlayLook(idle, hint);

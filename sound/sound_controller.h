@@ -18,9 +18,8 @@ class QWidget;
 class SoundController : public QObject {
     Q_OBJECT
 public:
-    // The controls the sound uses, built by the main window (any may be missing).
-    struct Items {
-        QAction* VoicePlayTB = nullptr;
+    // The widgets the sound uses, built by the main window (any may be missing).
+    struct Widgets {
         PreviewPanel* BrowsePreview = nullptr;   // its voice play button
         QTimer* IntervalTimer = nullptr;         // the slide show's step
     };
@@ -33,9 +32,10 @@ public:
     // The music's fade timer (running while a fade-out waits) and queue timer.
     QTimer* fadeTimer() const { return m_fadeTimer; }
     QTimer* musicTimer() const { return m_musicTimer; }
-    // The controls, handed over once the window has built them; the music
-    // fades out once the fade timer has run down.
-    void SetItems(const Items& items);
+    // The widgets, handed over once the window has built them and its tool
+    // bars (the voice play button is taken by objectName); the music fades
+    // out once the fade timer has run down.
+    void SetWidgets(const Widgets& widgets);
 
     // The state of the sound players and the music queue.
     SoundSession& session() { return m_sound; }
@@ -68,7 +68,8 @@ private:
     QWidget& m_window;
     OpenShow& m_openShow;
     ProgramState& m_state;
-    Items m_items;
+    Widgets m_items;
+    QAction* m_voicePlay = nullptr;  // VoicePlayTB
     QTimer* m_fadeTimer;
     QTimer* m_musicTimer;
     SoundSession m_sound;

@@ -103,7 +103,7 @@ TEST(AboutBox, HelpMenuShowsItModallyWithTheIdleTimerStopped)
     MainWindow form(TestState());
     form.input()->idleTimer()->start();
     form.SetupSmallHandlers();
-    form.mainMenus().AboutPictureShow1()->trigger();
+    form.actionNamed("AboutPictureShow1")->trigger();
     EXPECT_EQ(shown, QStringLiteral("Form4"));
     EXPECT_EQ(version, QStringLiteral("version ") + GetFileVersionText());
     EXPECT_FALSE(form.input()->idleTimer()->isActive());

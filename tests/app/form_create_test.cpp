@@ -208,7 +208,7 @@ TEST(FormCreate, DemoModeReadsTheSettingsAtTheDriveRootAndRefusesWithoutThem)
     EXPECT_EQ(TestState().paths.SettingsFileName, cd + "/VXSettings61.dat");
     EXPECT_EQ(readFile(cd + "/VXSettings61.dat"), before);
     EXPECT_FALSE(demo.startup()->VisibleAtStart());
-    EXPECT_FALSE(demo.mainMenus().Bestand1()->menuAction()->isEnabled());
+    EXPECT_FALSE(demo.findChild<QMenu*>("Bestand1")->menuAction()->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/OtherRun.dat"));
 }
 
@@ -525,10 +525,10 @@ TEST(FormCreate, UploaderNamesTheUploadCommandsAndTheDisabledButtonIsGrey)
     TAddSettingsRecord stored;
     ASSERT_TRUE(DecodeAddSettings(readFile(TestState().paths.AddSettingsPath), stored).ok());
     EXPECT_EQ(stored.UploaderPath, bin + "/uploadr");
-    EXPECT_EQ(form.mainMenus().UploadPicture()->text(), QStringLiteral("&Upload picture through uploadr"));
+    EXPECT_EQ(form.actionNamed("UploadPicture")->text(), QStringLiteral("&Upload picture through uploadr"));
     AddSettings.UploaderPath = uploader;
     form.startup()->ApplyUploadCaptions();
-    EXPECT_EQ(form.mainMenus().UploadPicture()->text(), QStringLiteral("&Upload picture through photo-uploader"));
+    EXPECT_EQ(form.actionNamed("UploadPicture")->text(), QStringLiteral("&Upload picture through photo-uploader"));
     EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("UploadSp"))->toolTip(), QStringLiteral("Upload show through photo-uploader"));
 
     // Disabled, the button shows the grey copy of its glyph.

@@ -204,12 +204,12 @@ TEST_F(HelpFixture, ATopicWithoutAPageSaysSo)
 TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
 {
     MainWindow form(TestState());
-    form.mainMenus().GettingStarted()->setEnabled(false);
+    form.actionNamed("GettingStarted")->setEnabled(false);
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
-    form.mainMenus().GettingStarted()->setEnabled(true);
-    form.mainMenus().GettingStarted()->setVisible(false);   // how start-up switches it off
+    form.actionNamed("GettingStarted")->setEnabled(true);
+    form.actionNamed("GettingStarted")->setVisible(false);   // how start-up switches it off
     form.helpAndVersion()->ShowHelpTopic(QStringLiteral("Options.htm"));
-    form.mainMenus().GettingStarted()->setVisible(true);
+    form.actionNamed("GettingStarted")->setVisible(true);
     TestState().paths.ProgramFolder = testsupport::freshDir(QStringLiteral("nohelp"));
     form.helpAndVersion()->ShowHelpTopic(GettingStartedTopic);
     EXPECT_EQ(messages(), QStringList({HelpPagesMissingText, HelpPagesMissingText, HelpPagesMissingText}));
@@ -276,18 +276,18 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
 {
     MainWindow form(TestState());
     form.SetupSmallHandlers();
-    EXPECT_EQ(form.mainMenus().GettingStarted()->text(), QStringLiteral("&Getting started - Quick Reference Guide"));
-    EXPECT_EQ(form.mainMenus().WhatsNew()->text(), QStringLiteral("&What's new? (www)"));
+    EXPECT_EQ(form.actionNamed("GettingStarted")->text(), QStringLiteral("&Getting started - Quick Reference Guide"));
+    EXPECT_EQ(form.actionNamed("WhatsNew")->text(), QStringLiteral("&What's new? (www)"));
     EXPECT_EQ(form.mainMenus().VXOnlineHelp()->text(), QStringLiteral("Vistamo! &Help Contents"));
-    EXPECT_EQ(form.mainMenus().Checkforupdate()->text(), QStringLiteral("Check for &Update/New version"));
-    EXPECT_EQ(form.mainMenus().ReportBug()->text(), QStringLiteral("Report a &bug"));
-    EXPECT_EQ(form.mainMenus().Support()->text(), QStringLiteral("&Support the development of Vistamo!"));
-    EXPECT_EQ(form.mainMenus().AboutPictureShow1()->text(), QStringLiteral("&About Vistamo!"));
-    form.mainMenus().GettingStarted()->trigger();
+    EXPECT_EQ(form.actionNamed("Checkforupdate")->text(), QStringLiteral("Check for &Update/New version"));
+    EXPECT_EQ(form.actionNamed("ReportBug")->text(), QStringLiteral("Report a &bug"));
+    EXPECT_EQ(form.actionNamed("Support")->text(), QStringLiteral("&Support the development of Vistamo!"));
+    EXPECT_EQ(form.actionNamed("AboutPictureShow1")->text(), QStringLiteral("&About Vistamo!"));
+    form.actionNamed("GettingStarted")->trigger();
     form.helpAndVersion()->HelpTimerTimer();
-    form.mainMenus().WhatsNew()->trigger();
-    form.mainMenus().ReportBug()->trigger();
-    form.mainMenus().Support()->trigger();
+    form.actionNamed("WhatsNew")->trigger();
+    form.actionNamed("ReportBug")->trigger();
+    form.actionNamed("Support")->trigger();
     form.mainMenus().VXOnlineHelp()->setText(QStringLiteral("Vistamo! &Help Contents"));
     form.mainMenus().VXOnlineHelp()->trigger();
     form.helpAndVersion()->HelpTimerTimer();
@@ -322,7 +322,7 @@ TEST_F(HelpFixture, WithoutAProgramForWebPagesEachPageSaysWhereItIs)
     EXPECT_EQ(messages(), QStringList({NoWebPageProgramText + page}));
     EXPECT_TRUE(messages().value(0).endsWith(QStringLiteral("\n") + page));
     // The web pages of the Help menu say so too, each with its address.
-    for (QAction* item : {form.mainMenus().WhatsNew(), form.mainMenus().ReportBug(), form.mainMenus().Support()})
+    for (QAction* item : {form.actionNamed("WhatsNew"), form.actionNamed("ReportBug"), form.actionNamed("Support")})
         item->trigger();
     for (int i = 0; i < 100 && messages().size() < 4; ++i)
         QTest::qWait(20);

@@ -124,8 +124,8 @@ TEST(MainWindowKeys, RestartPutsARunningShowBackOnItsFirstPicture)
     MainWindow form(TestState());
     form.setShowWindow(&show);
     form.menus()->SetupMenus();
-    form.mainMenus().Restart()->setVisible(true);
-    form.mainMenus().Restart()->trigger();
+    form.actionNamed("Restart")->setVisible(true);
+    form.actionNamed("Restart")->trigger();
     EXPECT_EQ(show.CurrentPosition(), 0);
     EXPECT_EQ(TestState().session.PictureIndex, 0);
     EXPECT_EQ(show.HintLabel->text(), QStringLiteral(" Show restarted from the beginning "));
@@ -157,15 +157,15 @@ TEST(MainWindowKeys, ThumbnailStartPlaysTheSelectedFolder)
     Settings.InclJPG = 1;
     form.openShow().SourceIsShow = 1;
     TestState().session.FolderSourceFullScreen = 1;
-    form.toolBars().TBGoSmall()->setEnabled(true);
-    form.toolBars().TBGoSmall()->trigger();
+    form.actionNamed("TBGoSmall")->setEnabled(true);
+    form.actionNamed("TBGoSmall")->trigger();
     testsupport::waitForPictureAnswers();   // the folder is listed on a worker
     EXPECT_EQ(TestState().session.SourceIsFolder, 1);
     EXPECT_EQ(form.openShow().SourceIsShow, 0);
     EXPECT_EQ(TestState().session.FolderSourceFullScreen, 0);
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_EQ(TestState().session.PictureCount, 2);
-    form.toolBars().ToolButton2()->trigger();
+    form.actionNamed("ToolButton2")->trigger();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
 }
 
@@ -183,11 +183,11 @@ TEST(MainWindowKeys, ResumeInFullHidesTheSelectionButtonsAndContinues)
     MainWindow form(TestState());
     form.setShowWindow(&show);
     form.menus()->SetupMenus();
-    for (QAction* a : {form.toolBars().TBSelAll(), form.toolBars().TBSelNone(), form.toolBars().TBSelInvert()})
+    for (QAction* a : {form.actionNamed("TBSelAll"), form.actionNamed("TBSelNone"), form.actionNamed("TBSelInvert")})
         a->setVisible(true);
-    form.mainMenus().ResumeInFull()->setEnabled(true);
-    form.mainMenus().ResumeInFull()->trigger();
-    for (QAction* a : {form.toolBars().TBSelAll(), form.toolBars().TBSelNone(), form.toolBars().TBSelInvert()})
+    form.actionNamed("ResumeInFull")->setEnabled(true);
+    form.actionNamed("ResumeInFull")->trigger();
+    for (QAction* a : {form.actionNamed("TBSelAll"), form.actionNamed("TBSelNone"), form.actionNamed("TBSelInvert")})
         EXPECT_FALSE(a->isVisible());
     EXPECT_FALSE(show.Paused());
     EXPECT_FALSE(TestState().session.ShowState.ManualMode);
@@ -206,17 +206,17 @@ TEST(MainWindowMenus, AutomaticShowItemTellsChangedOptions)
     form.folderTree()->SelectedFolder = dir;
     Settings.AutoShowPath = dir;
     StorePlayOptionsInAutoShow(Settings);
-    emit form.mainMenus().Bestand1()->aboutToShow();
-    const QString same = form.mainMenus().MakeAutomatic()->text();
+    emit form.findChild<QMenu*>("Bestand1")->aboutToShow();
+    const QString same = form.actionNamed("MakeAutomatic")->text();
     EXPECT_TRUE(same.endsWith(QStringLiteral("' is already the Automatic Show folder "))) << same.toStdString();
-    EXPECT_FALSE(form.mainMenus().MakeAutomatic()->isEnabled());
+    EXPECT_FALSE(form.actionNamed("MakeAutomatic")->isEnabled());
 
     Settings.IntervalIndex = Settings.IntervalIndex + 1;
-    emit form.mainMenus().Bestand1()->aboutToShow();
-    const QString changed = form.mainMenus().MakeAutomatic()->text();
+    emit form.findChild<QMenu*>("Bestand1")->aboutToShow();
+    const QString changed = form.actionNamed("MakeAutomatic")->text();
     EXPECT_TRUE(changed.startsWith(QStringLiteral("Update Au&tomatic Show folder '"))) << changed.toStdString();
     EXPECT_TRUE(changed.endsWith(QStringLiteral("' with current Options")));
-    EXPECT_TRUE(form.mainMenus().MakeAutomatic()->isEnabled());
+    EXPECT_TRUE(form.actionNamed("MakeAutomatic")->isEnabled());
 }
 
 TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
@@ -245,8 +245,8 @@ TEST(MainWindowMenus, SeparatorN10IsEightPixelsHigh)
     MainWindow form(TestState());
     form.menus()->SetupMenus();
     TestState().session.PlaybackActive = 1;
-    emit form.mainMenus().Show()->aboutToShow();
-    ASSERT_TRUE(form.mainMenus().N10()->isVisible());
-    form.mainMenus().Show()->resize(form.mainMenus().Show()->sizeHint());
-    EXPECT_EQ(form.mainMenus().Show()->actionGeometry(form.mainMenus().N10()).height(), 8);
+    emit form.findChild<QMenu*>("Show")->aboutToShow();
+    ASSERT_TRUE(form.actionNamed("N10")->isVisible());
+    form.findChild<QMenu*>("Show")->resize(form.findChild<QMenu*>("Show")->sizeHint());
+    EXPECT_EQ(form.findChild<QMenu*>("Show")->actionGeometry(form.actionNamed("N10")).height(), 8);
 }

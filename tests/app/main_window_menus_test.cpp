@@ -55,7 +55,7 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     form.folderTree()->SelectedFolder = dir;
     form.pictureDisplay()->displayState().CurrentPicturePath =
         testsupport::writePicture(dir, QStringLiteral("Tom & Jerry.jpg"), Qt::darkGreen);
-    emit form.mainMenus().Bestand1()->aboutToShow();
+    emit form.findChild<QMenu*>("Bestand1")->aboutToShow();
     EXPECT_EQ(form.actionNamed(QStringLiteral("SavePictureTo"))->text(),
               QStringLiteral("&Save 'Tom && Jerry.jpg' to"));
     EXPECT_EQ(form.actionNamed(QStringLiteral("AddPicMult"))->text(),
@@ -63,11 +63,11 @@ TEST(MainWindowMenus, FileMenuNamesTheCurrentPictureWhenItOpens)
     EXPECT_TRUE(form.actionNamed(QStringLiteral("AddSelectedFolderB"))->isVisible());
     EXPECT_FALSE(form.actionNamed(QStringLiteral("AddSelectedFolder"))->isVisible());
     // The menu was measured in its own font and keeps its width.
-    const int fileWidth = form.mainMenus().Bestand1()->property(MenuWidthProperty).toInt();
+    const int fileWidth = form.findChild<QMenu*>("Bestand1")->property(MenuWidthProperty).toInt();
     EXPECT_GT(fileWidth, 40);
-    emit form.mainMenus().Help1()->aboutToShow();
-    EXPECT_GT(form.mainMenus().Help1()->property(MenuWidthProperty).toInt(), 40);
-    EXPECT_EQ(form.mainMenus().Bestand1()->property(MenuWidthProperty).toInt(), fileWidth);
+    emit form.findChild<QMenu*>("Help1")->aboutToShow();
+    EXPECT_GT(form.findChild<QMenu*>("Help1")->property(MenuWidthProperty).toInt(), 40);
+    EXPECT_EQ(form.findChild<QMenu*>("Bestand1")->property(MenuWidthProperty).toInt(), fileWidth);
     // The items carry the width tag of the widest key hint.
     const QString tag = form.actionNamed(QStringLiteral("MakeDefault"))->statusTip();
     EXPECT_TRUE(tag.startsWith(QLatin1Char('X'))) << tag.toStdString();
@@ -83,12 +83,12 @@ TEST(MainWindowMenus, HideShowMyShowSwitchesCaptionsAndWidth)
     Settings.MyShowHidden = 0;
     form.menus()->HideShowMyShowClick();
     EXPECT_EQ(Settings.MyShowHidden, 1);
-    EXPECT_EQ(form.mainMenus().HideShowMyShow()->text(), QStringLiteral("&Show MyShow"));
-    EXPECT_EQ(form.toolBars().HideShowMyShowTB()->toolTip(), QStringLiteral("Show MyShow"));
+    EXPECT_EQ(form.actionNamed("HideShowMyShow")->text(), QStringLiteral("&Show MyShow"));
+    EXPECT_EQ(form.actionNamed("HideShowMyShowTB")->toolTip(), QStringLiteral("Show MyShow"));
     EXPECT_EQ(form.width(), 400);
     form.menus()->HideShowMyShowClick();
     EXPECT_EQ(Settings.MyShowHidden, 0);
-    EXPECT_EQ(form.mainMenus().HideShowMyShow()->text(), QStringLiteral("&Hide MyShow"));
+    EXPECT_EQ(form.actionNamed("HideShowMyShow")->text(), QStringLiteral("&Hide MyShow"));
     EXPECT_EQ(form.width(), 800);
 }
 
@@ -285,9 +285,9 @@ TEST(MainWindowLayouts, FullScreenWindowHintsAndTwins)
     EXPECT_EQ(show.Image2->toolTip(), show.Image1->toolTip());
 
     // There is no volume control: the item and its twin stay greyed.
-    form.toolBars().Volume()->setEnabled(true);
+    form.actionNamed("Volume")->setEnabled(true);
     form.layouts()->SyncControlPanelButtons();
-    EXPECT_FALSE(form.toolBars().Volume()->isEnabled());
+    EXPECT_FALSE(form.actionNamed("Volume")->isEnabled());
     EXPECT_FALSE(show.VolumeSpeedButton->isEnabled());
 }
 
@@ -296,12 +296,12 @@ TEST(MainWindowLayouts, ShowHintsLabelAndSpeed)
     ShowFlagGuard guard;
     MainWindow form(TestState());
     form.layouts()->SetShowRunningHints();
-    EXPECT_EQ(form.toolBars().ToolButton2()->toolTip(), QStringLiteral("Stop Slide Show - Escape"));
-    EXPECT_EQ(form.toolBars().Volume()->toolTip(), QStringLiteral("Control volume - 'V'"));
+    EXPECT_EQ(form.actionNamed("ToolButton2")->toolTip(), QStringLiteral("Stop Slide Show - Escape"));
+    EXPECT_EQ(form.actionNamed("Volume")->toolTip(), QStringLiteral("Control volume - 'V'"));
     form.layouts()->SetShowStoppedHints();
-    EXPECT_EQ(form.toolBars().ToolButton1()->toolTip(),
+    EXPECT_EQ(form.actionNamed("ToolButton1")->toolTip(),
               QStringLiteral("Start Slide Show from selected folder - Full screen"));
-    EXPECT_EQ(form.toolBars().Volume()->toolTip(), QStringLiteral("Control Volume"));
+    EXPECT_EQ(form.actionNamed("Volume")->toolTip(), QStringLiteral("Control Volume"));
 
     form.layouts()->ShowMyShowLabel(QStringLiteral("Save"));
     EXPECT_EQ(form.showList()->nameLabel()->text(), QStringLiteral("Saving..."));
@@ -424,15 +424,15 @@ TEST(MainWindowMenus, FolderShowItemsForwardToTheStartButton)
     MainWindow form(TestState());
     form.menus()->SetupMenus();
     int starts = 0;
-    QObject::disconnect(form.toolBars().ToolButton1(), &QAction::triggered, nullptr, nullptr);
-    QObject::connect(form.toolBars().ToolButton1(), &QAction::triggered, [&] { ++starts; });
-    form.mainMenus().StartSlideShowPop()->trigger();
-    form.mainMenus().SlideShowFolder()->trigger();
-    form.mainMenus().Restart()->setVisible(true);
-    form.mainMenus().Restart()->trigger();
+    QObject::disconnect(form.actionNamed("ToolButton1"), &QAction::triggered, nullptr, nullptr);
+    QObject::connect(form.actionNamed("ToolButton1"), &QAction::triggered, [&] { ++starts; });
+    form.actionNamed("StartSlideShowPop")->trigger();
+    form.actionNamed("SlideShowFolder")->trigger();
+    form.actionNamed("Restart")->setVisible(true);
+    form.actionNamed("Restart")->trigger();
     EXPECT_EQ(starts, 3);
     TestState().session.PlaybackActive = 1;
-    form.mainMenus().Restart()->trigger();
+    form.actionNamed("Restart")->trigger();
     EXPECT_EQ(starts, 3);
 }
 
@@ -446,14 +446,14 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     form.folderTree()->SelectedFolder = dir;
     platform::ScopedPromptResponder answers(QList<platform::PromptReply>{});
     form.menus()->RightClickTreeViewPopup();
-    const QList<QAction*> items = form.mainMenus().RightClickTreeView()->actions();
+    const QList<QAction*> items = form.findChild<QMenu*>("RightClickTreeView")->actions();
     ASSERT_GT(items.size(), 22);
     EXPECT_TRUE(items.at(0)->isVisible());
     EXPECT_FALSE(items.at(22)->isVisible());
-    EXPECT_EQ(form.mainMenus().RefreshPop()->text(), QStringLiteral("Refresh  ~- F5 "));
+    EXPECT_EQ(form.actionNamed("RefreshPop")->text(), QStringLiteral("Refresh  ~- F5 "));
     EXPECT_TRUE(form.mainMenus().DeleteFolderPop()->isEnabled());
     EXPECT_TRUE(platform::promptLog().isEmpty());
-    EXPECT_GT(form.mainMenus().RightClickTreeView()->property(MenuWidthProperty).toInt(), 40);
+    EXPECT_GT(form.findChild<QMenu*>("RightClickTreeView")->property(MenuWidthProperty).toInt(), 40);
 
     form.folderTree()->SelectedFolder = dir + QStringLiteral("/gone");
     form.menus()->RightClickTreeViewPopup();
@@ -469,16 +469,16 @@ TEST(MainWindowMenus, PicturePopupOfThePage)
     MainWindow form(TestState());
     form.menus()->SetupMenus();
     form.menus()->SetPicturePopupCaptions();
-    EXPECT_FALSE(form.mainMenus().StartSlideShowPop()->isVisible());
+    EXPECT_FALSE(form.actionNamed("StartSlideShowPop")->isVisible());
     EXPECT_TRUE(form.mainMenus().Save()->isVisible());
     EXPECT_EQ(form.mainMenus().RecycleBin()->text(), QStringLiteral("Send picture(s) to Recycle &Bin"));
-    EXPECT_EQ(form.mainMenus().ShowPicFullPop()->text(),
+    EXPECT_EQ(form.actionNamed("ShowPicFullPop")->text(),
               QStringLiteral("Show original picture from master folder in full screen mode"));
-    EXPECT_TRUE(form.mainMenus().RightClickTreeView()->property("vxPicturePopup").toBool());
+    EXPECT_TRUE(form.findChild<QMenu*>("RightClickTreeView")->property("vxPicturePopup").toBool());
     // The page's glyph pair of the full-screen item.
     MenuProxyStyle* style = CurrentMenuStyle();
     ASSERT_TRUE(style);
-    EXPECT_EQ(style->lookOf(form.mainMenus().ShowPicFullPop()).glyphs, (MenuGlyphPair{125, 126}));
+    EXPECT_EQ(style->lookOf(form.actionNamed("ShowPicFullPop")).glyphs, (MenuGlyphPair{125, 126}));
     form.menus()->RightClickTreeViewPopup();
-    EXPECT_EQ(style->lookOf(form.mainMenus().ShowPicFullPop()).glyphs, (MenuGlyphPair{33, 34}));
+    EXPECT_EQ(style->lookOf(form.actionNamed("ShowPicFullPop")).glyphs, (MenuGlyphPair{33, 34}));
 }

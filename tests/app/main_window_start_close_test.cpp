@@ -104,8 +104,8 @@ TEST(MainWindowStart, TitlesAreTheWindowsOwnCaptions)
         }
         return PromptReply::result(0);
     });
-    w.form.mainMenus().PictureShowOptions1()->trigger();
-    w.form.mainMenus().AboutPictureShow1()->trigger();
+    w.form.actionNamed("PictureShowOptions1")->trigger();
+    w.form.actionNamed("AboutPictureShow1")->trigger();
     ASSERT_EQ(titles.size(), 2);
     EXPECT_EQ(titles.at(0), QStringLiteral("Vistamo! - Options"));
     // The own version has four numbers.
@@ -117,7 +117,7 @@ TEST(MainWindowStart, TitlesAreTheWindowsOwnCaptions)
 TEST(MainWindowStart, ToolTipsStayUpForTheHintHidePause)
 {
     StartedWindow w;
-    QWidget* button = w.form.toolBars().ToolBar1()->widgetForAction(w.form.toolBars().ToolButton1());
+    QWidget* button = w.form.toolBars().ToolBar1()->widgetForAction(w.form.actionNamed("ToolButton1"));
     ASSERT_TRUE(button);
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(button, &help);
@@ -137,7 +137,7 @@ TEST(MainWindowStart, VersionCheckAnsweredWithAWebPageIsAReadFailure)
             dialogs << r.dialog->objectName();
         return defaultReply(r);
     });
-    w.form.mainMenus().Checkforupdate()->trigger();
+    w.form.actionNamed("Checkforupdate")->trigger();
     qunsetenv(WebSiteVariable);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.form.helpAndVersion()->VersionCheckRunning(); }, 30000));
     EXPECT_TRUE(dialogs.isEmpty());   // no new-version window
@@ -209,7 +209,7 @@ TEST(MainWindowStart, OptionsApplyKeepsAPageLayoutTheListDoesNotHold)
             QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("PictureOptionsDone")), Qt::LeftButton);
             return PromptReply::result(options->result());
         });
-        w.form.mainMenus().PictureShowOptions1()->trigger();
+        w.form.actionNamed("PictureShowOptions1")->trigger();
         return std::make_pair(shownIndex, shownText);
     };
 

@@ -37,7 +37,7 @@ TEST(MainWindowComponents, NamedComponentsExist)
 TEST(MainWindowComponents, TreePopupHasTwentyTwoFolderItems)
 {
     MainWindow form(TestState());
-    const auto items = form.mainMenus().RightClickTreeView()->actions();
+    const auto items = form.findChild<QMenu*>("RightClickTreeView")->actions();
     ASSERT_GT(items.size(), 22);
     EXPECT_EQ(items.at(21)->objectName(), QStringLiteral("MakeSmall"));
     EXPECT_EQ(items.at(22)->objectName(), QStringLiteral("ShowPicFullPop"));

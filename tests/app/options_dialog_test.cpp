@@ -558,11 +558,11 @@ TEST_F(OptionsDialogTest, MainWindowItemsOpenTheDialogModally)
     MainWindow form(TestState());
     form.options()->SetupOptionsHandlers();
     form.input()->idleTimer()->start();
-    form.mainMenus().PictureShowOptions1()->trigger();
-    form.toolBars().OptionsTB()->trigger();
+    form.actionNamed("PictureShowOptions1")->trigger();
+    form.actionNamed("OptionsTB")->trigger();
     EXPECT_FALSE(form.input()->idleTimer()->isActive());
-    form.mainMenus().ClearFavs()->trigger();
-    form.mainMenus().ClearRec()->trigger();
+    form.actionNamed("ClearFavs")->trigger();
+    form.actionNamed("ClearRec")->trigger();
     EXPECT_EQ(shown, QStringList({QStringLiteral("Form3|Vistamo! - Options"), QStringLiteral("Form3|Vistamo! - Options"),
                                   QStringLiteral("Form36|Maintenance Favorites"),
                                   QStringLiteral("Form36|Maintenance Recent")}));
@@ -622,11 +622,11 @@ TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)
     MainWindow form(TestState());
     form.folderTree()->SelectedFolder = QStringLiteral("/");
     form.options()->Options1Click();
-    EXPECT_FALSE(form.mainMenus().ExcludeFolder()->isEnabled());
-    EXPECT_EQ(form.mainMenus().ExcludeFolder()->title(), QStringLiteral("E&xclude from"));
+    EXPECT_FALSE(form.findChild<QMenu*>("ExcludeFolder")->isEnabled());
+    EXPECT_EQ(form.findChild<QMenu*>("ExcludeFolder")->title(), QStringLiteral("E&xclude from"));
     form.folderTree()->SelectedFolder = testsupport::freshDir(QStringLiteral("pics"));
     form.options()->Options1Click();
-    EXPECT_TRUE(form.mainMenus().ExcludeFolder()->isEnabled());
+    EXPECT_TRUE(form.findChild<QMenu*>("ExcludeFolder")->isEnabled());
     form.folderTree()->SelectedFolder.clear();
 }
 

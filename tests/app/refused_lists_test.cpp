@@ -173,7 +173,7 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
     ASSERT_EQ(window.form()->folderTree()->SelectedFolder, window.folder());
 
     window.clearPrompts();
-    window.form()->mainMenus().BrowsePop()->trigger();
+    window.form()->actionNamed("BrowsePop")->trigger();
     EXPECT_EQ(onDisk(exclusions), before);
     const QString reason = reasonFor(GetParam(), ExclusionsMaxBytes, ExcludeFolderRecordSize);
     EXPECT_TRUE(shown(platform::PromptKind::Warning, "Vistamo! : The folder exclusions " + exclusions
@@ -182,11 +182,11 @@ TEST_P(RefusedListTest, AnExclusionChangeLeavesTheExclusionsAsTheyAreAndSaysSo)
         << allPrompts().toStdString();
     EXPECT_EQ(platform::promptLog().size(), 1) << allPrompts().toStdString();
     // The marks show that nothing was stored.
-    EXPECT_FALSE(window.form()->mainMenus().Browse()->isChecked());
-    EXPECT_FALSE(window.form()->mainMenus().BrowsePop()->isChecked());
+    EXPECT_FALSE(window.form()->actionNamed("Browse")->isChecked());
+    EXPECT_FALSE(window.form()->actionNamed("BrowsePop")->isChecked());
 
     // Clearing the refused file asks first; cancelled, it stays too.
-    window.form()->mainMenus().ClearExclusions()->trigger();
+    window.form()->actionNamed("ClearExclusions")->trigger();
     EXPECT_TRUE(shown(platform::PromptKind::Confirmation, "Please confirm clearing all folder exclusions"))
         << allPrompts().toStdString();
     EXPECT_EQ(onDisk(exclusions), before);

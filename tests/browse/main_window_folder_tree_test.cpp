@@ -174,11 +174,11 @@ TEST_F(MainWindowFolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
     EXPECT_EQ(form.treeView()->currentItem()->childCount(), 1);
 
     // Switching exclusions off rebuilds the tree from the drive root.
-    form.mainMenus().FolderExclusions()->trigger();
-    EXPECT_FALSE(form.mainMenus().FolderExclusions()->isChecked());
+    form.actionNamed("FolderExclusions")->trigger();
+    EXPECT_FALSE(form.actionNamed("FolderExclusions")->isChecked());
     EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 0);
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive);
-    form.mainMenus().FolderExclusions()->trigger();
+    form.actionNamed("FolderExclusions")->trigger();
     EXPECT_EQ(form.folderTree()->Exclusions.FolderExclusionsActive, 1);
 }
 
@@ -189,17 +189,17 @@ TEST_F(MainWindowFolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     form.folderTree()->FolderToOpen = drive + "/Album & more";
     form.folderTreeSection()->OpenFolderOrShow();
 
-    form.mainMenus().BrowsePop()->trigger();
-    EXPECT_TRUE(form.mainMenus().Browse()->isChecked());
-    EXPECT_TRUE(form.mainMenus().BrowsePop()->isChecked());
+    form.actionNamed("BrowsePop")->trigger();
+    EXPECT_TRUE(form.actionNamed("Browse")->isChecked());
+    EXPECT_TRUE(form.actionNamed("BrowsePop")->isChecked());
     auto records = ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].Path, (drive + "/album & more").toLower());
     EXPECT_EQ(records[0].Browse, 1);
 
-    form.mainMenus().All()->trigger();
-    EXPECT_FALSE(form.mainMenus().Browse()->isChecked());
-    EXPECT_TRUE(form.mainMenus().AllPop()->isChecked());
+    form.actionNamed("All")->trigger();
+    EXPECT_FALSE(form.actionNamed("Browse")->isChecked());
+    EXPECT_TRUE(form.actionNamed("AllPop")->isChecked());
     records = ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].All, 1);
@@ -208,24 +208,24 @@ TEST_F(MainWindowFolderTreeTest, ExcludeMenusStoreAndShowTheChoice)
     // Opening the submenu for another folder shows its own (empty) choice.
     form.folderTree()->SelectedFolder = drive;
     form.folderTreeSection()->ExcludeFolderClick();
-    EXPECT_FALSE(form.mainMenus().All()->isChecked());
+    EXPECT_FALSE(form.actionNamed("All")->isChecked());
     form.folderTree()->SelectedFolder = drive + "/Album & more";
     form.folderTreeSection()->ExcludeFolderClick();
-    EXPECT_TRUE(form.mainMenus().All()->isChecked());
+    EXPECT_TRUE(form.actionNamed("All")->isChecked());
 
     // Clearing (Options, "Clear Folder Exclusions") asks first.
     form.menus()->SetupMenus();
     {
         platform::ScopedPromptResponder cancel(QList<platform::PromptReply>{
             platform::PromptReply::button(platform::PromptAnswer::Cancel)});
-        form.mainMenus().ClearExclusions()->trigger();
+        form.actionNamed("ClearExclusions")->trigger();
         EXPECT_EQ(platform::promptLog()[0].request.text, "Please confirm clearing all folder exclusions");
         EXPECT_EQ(platform::promptLog()[0].request.kind, platform::PromptKind::Confirmation);
         EXPECT_EQ(ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items.size(), 1u);
     }
     platform::ScopedPromptResponder ok(QList<platform::PromptReply>{
         platform::PromptReply::button(platform::PromptAnswer::Ok)});
-    form.mainMenus().ClearExclusions()->trigger();
+    form.actionNamed("ClearExclusions")->trigger();
     EXPECT_TRUE(ReadExcludeFolderFile(TestState().paths.ExcludeFolderPath).Items.empty());
 }
 

@@ -253,7 +253,7 @@ TEST_F(MainWindowListsTest, DefaultStartupFolderAndAutomaticShow)
 
     // The pop-up's item adds the selected folder, then, named "Delete"
     // when the pop-up opens again, takes it out again.
-    QAction* addPop = form.mainMenus().AddSelectedFolderPop();
+    QAction* addPop = form.actionNamed("AddSelectedFolderPop");
     form.menus()->RightClickTreeViewPopup();
     EXPECT_EQ(addPop->text(), "Add to &Favorites");
     form.listMenus()->AddSelectedFolderClick(addPop);

@@ -138,7 +138,7 @@ struct AssembledShow : ::testing::Test {
     void playFolder(const QString& folder)
     {
         form.folderTree()->SelectedFolder = folder;
-        form.toolBars().ToolButton1()->trigger();
+        form.actionNamed("ToolButton1")->trigger();
         testsupport::waitForPictureAnswers();
     }
     // The first entry of the Recent menu, played (as with Ctrl held).
@@ -279,13 +279,13 @@ TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
         EXPECT_EQ(b->focusPolicy(), Qt::NoFocus) << b->objectName().toStdString();
     }
     // The hints are those of the twins in the main window's tool bar.
-    EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), form.toolBars().ToolButton1()->toolTip());
+    EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), form.actionNamed("ToolButton1")->toolTip());
     EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), QStringLiteral("Restart Slide Show - Home"));
-    EXPECT_EQ(form.showWindow()->StopButton->toolTip(), form.toolBars().ToolButton2()->toolTip());
+    EXPECT_EQ(form.showWindow()->StopButton->toolTip(), form.actionNamed("ToolButton2")->toolTip());
     EXPECT_EQ(form.showWindow()->ShowForwardSpeedButton->toolTip(), form.toolBars().ShowForwardToolButton()->toolTip());
     EXPECT_EQ(form.showWindow()->OneForwardSpeedButton->toolTip(), form.toolBars().Forward1ToolButton()->toolTip());
     EXPECT_EQ(form.showWindow()->StartShowSpeedButton->icon().pixmap(16).toImage(),
-              form.toolBars().ToolButton1()->icon().pixmap(16).toImage());
+              form.actionNamed("ToolButton1")->icon().pixmap(16).toImage());
     keyClick(show(), Qt::Key_Escape);
 
     // The full view's panel, as the user sees it once a cut-out is made.
@@ -451,7 +451,7 @@ TEST_F(AssembledShow, ThePictureTipTheControlPanelAndTheShowMenuFollowAPause)
     EXPECT_TRUE(tip().startsWith(QStringLiteral("Use the mouse to draw a rectangle to crop and enlarge,")));
     EXPECT_TRUE(window->OneForwardSpeedButton->isEnabled());
     EXPECT_TRUE(window->OneBackwardsSpeedButton->isEnabled());
-    QMenu* menu = form.mainMenus().Show();
+    QMenu* menu = form.findChild<QMenu*>("Show");
     menu->popup(QPoint(0, 0));
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
     EXPECT_TRUE(form.mainMenus().PictureForward()->isEnabled());

@@ -390,14 +390,14 @@ TEST(AutomaticShow, StopButtonEndsTheShowAndACloseDuringTheShowCompletes)
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
-    form.toolBars().ToolButton2()->trigger();
+    form.actionNamed("ToolButton2")->trigger();
     EXPECT_EQ(TestState().session.PlaybackActive, 0);
     EXPECT_FALSE(form.showWindow()->isVisible());
 
     form.PlayPictures({folder + QStringLiteral("/a.jpg")});
     testsupport::waitForPictureAnswers();
     TestState().session.CloseAfterShowPending = 1;
-    form.toolBars().ToolButton2()->trigger();
+    form.actionNamed("ToolButton2")->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(form.isVisible());
 }

@@ -195,7 +195,7 @@ TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlaceForTheSelectedNode
     MainWindowFixture f;
     MainWindow* form = f.form();
     QTreeWidget* tree = focusOnTrip(f);
-    QMenu* popup = form->mainMenus().RightClickTreeView();
+    QMenu* popup = form->findChild<QMenu*>("RightClickTreeView");
     // The mouse rests on another row, the folder Sub.
     QTreeWidgetItem* sub = f.node(f.folder() + "/Sub");
     f.hoverNode(sub);

@@ -157,7 +157,7 @@ TEST(EveryControlAnswers, DuringAFullScreenFolderShow)
     MainWindowFixture f;
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
-    f.form()->toolBars().ToolButton1()->trigger();
+    f.form()->actionNamed("ToolButton1")->trigger();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     EXPECT_EQ(listed(controlsWithoutHandler(f.form())), "");
 }
@@ -170,7 +170,7 @@ TEST(EveryControlAnswers, DuringAPausedPageShow)
     f.openFolder(f.folder());
     Settings.PicturesPerPageIndex = QStringLiteral("3");
     Settings.IntervalIndex = 4;
-    form->toolBars().TBGoSmall()->trigger();
+    form->actionNamed("TBGoSmall")->trigger();
     ASSERT_TRUE(f.waitFor([form] {
         ThumbnailPageController* page = form->thumbnailPage()->PageView;
         return page && page->ThumbnailViewActive() && !page->State().PageLoading;

@@ -33,7 +33,7 @@ TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
         folder = f.folder();
         f.clickExpander(f.node(folder));
         f.clickNode(folder);
-        f.form()->toolBars().ToolButton1()->trigger();
+        f.form()->actionNamed("ToolButton1")->trigger();
         ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
         QTest::keyClick(f.showWindow(), Qt::Key_Escape);
         ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
@@ -47,17 +47,17 @@ TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
     EXPECT_EQ(Settings.RecentFolders[0], folder);
     // The menu drops down from the menu bar with the folder as its first item.
     QMenuBar* bar = form->mainMenus().MainMenu1();
-    const QRect title = bar->actionGeometry(form->mainMenus().Recent1()->menuAction());
+    const QRect title = bar->actionGeometry(form->findChild<QMenu*>("Recent1")->menuAction());
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, title.center());
-    ASSERT_TRUE(again.waitFor([&] { return form->mainMenus().Recent1()->isVisible(); }));
+    ASSERT_TRUE(again.waitFor([&] { return form->findChild<QMenu*>("Recent1")->isVisible(); }));
     QAction* first = form->mainMenus().FolderItems()[0];
     ASSERT_TRUE(first->isVisible());
     EXPECT_EQ(first->text(), QStringLiteral("&1 - ") + QString(folder).replace("&", "&&"));
-    EXPECT_TRUE(form->mainMenus().ClearRec()->isVisible());
+    EXPECT_TRUE(form->actionNamed("ClearRec")->isVisible());
 
     // Choosing it opens the folder in the tree.
-    const QRect item = form->mainMenus().Recent1()->actionGeometry(first);
-    QTest::mouseClick(form->mainMenus().Recent1(), Qt::LeftButton, Qt::NoModifier, item.center());
+    const QRect item = form->findChild<QMenu*>("Recent1")->actionGeometry(first);
+    QTest::mouseClick(form->findChild<QMenu*>("Recent1"), Qt::LeftButton, Qt::NoModifier, item.center());
     again.settle(50);
     ASSERT_NE(form->treeView()->currentItem(), nullptr);
     EXPECT_EQ(form->folderTree()->GetNodePath(form->treeView()->currentItem()), folder);
@@ -85,17 +85,17 @@ void closeMenus(MainWindowFixture& f, QMenu* menu)
 TEST(RecentMenu, AnEmptyFavoritesMenuDropsDownAgainOnceItHasAnEntry)
 {
     MainWindowFixture f;
-    QMenu* favorites = f.form()->mainMenus().Favorites();
+    QMenu* favorites = f.form()->findChild<QMenu*>("Favorites");
     ASSERT_TRUE(TestState().settings.Settings.Favorites[0].isEmpty());
     ASSERT_TRUE(dropDown(f, favorites));
-    EXPECT_TRUE(f.form()->mainMenus().ClearFavs()->isVisible());
-    EXPECT_FALSE(f.form()->mainMenus().N12()->isVisible());
+    EXPECT_TRUE(f.form()->actionNamed("ClearFavs")->isVisible());
+    EXPECT_FALSE(f.form()->actionNamed("N12")->isVisible());
     closeMenus(f, favorites);
 
     f.form()->listMenus()->AddToFavorites(f.folder(), true);
     ASSERT_TRUE(dropDown(f, favorites));
     EXPECT_TRUE(f.form()->mainMenus().FavItems()[0]->isVisible());
-    EXPECT_TRUE(f.form()->mainMenus().N12()->isVisible());
+    EXPECT_TRUE(f.form()->actionNamed("N12")->isVisible());
     closeMenus(f, favorites);
 }
 
@@ -105,8 +105,8 @@ TEST(RecentMenu, TheClipboardSubmenuIsAsWideAsItsCaptionsAtEachOpening)
     const QString longName = QStringLiteral("a picture with a rather long name from the summer holiday.jpg");
     testsupport::writePicture(f.folder(), longName);
     f.clickExpander(f.node(f.folder()));
-    QMenu* file = f.form()->mainMenus().Bestand1();
-    QMenu* clipboard = f.form()->mainMenus().ClipBoardFunctions();
+    QMenu* file = f.form()->findChild<QMenu*>("Bestand1");
+    QMenu* clipboard = f.form()->findChild<QMenu*>("ClipBoardFunctions");
     for (const QString& name : {QStringLiteral("a.jpg"), longName}) {
         f.clickNode(f.picture(name));
         // The captions name the picture the preview shows, once it has arrived.

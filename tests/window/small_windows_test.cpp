@@ -57,7 +57,7 @@ TEST(FavoritesWindow, HeaderTextsShowAndAClickScrollsNothingSideways)
         dialog.hide();
         return 0;
     });
-    f.form()->mainMenus().ClearFavs()->trigger();
+    f.form()->actionNamed("ClearFavs")->trigger();
     EXPECT_TRUE(driven);
 }
 
@@ -121,7 +121,7 @@ TEST(OptionsDialog, AFinishedLayoutThatFitsASmallScreen)
         dialog.hide();
         return 0;
     });
-    f.form()->toolBars().OptionsTB()->trigger();
+    f.form()->actionNamed("OptionsTB")->trigger();
     EXPECT_TRUE(driven);
 }
 
@@ -165,14 +165,14 @@ TEST(LayoutChooser, OpensUnderItsButton)
 {
     MainWindowFixture f;
     MainWindow* form = f.form();
-    QWidget* button = form->toolBars().ToolBar1()->widgetForAction(form->toolBars().TBNrOfThumbs());
+    QWidget* button = form->toolBars().ToolBar1()->widgetForAction(form->actionNamed("TBNrOfThumbs"));
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isVisible());
     f.click(button, button->rect().center());
-    ASSERT_TRUE(f.waitFor([&] { return form->mainMenus().MultiPop()->isVisible(); }));
+    ASSERT_TRUE(f.waitFor([&] { return form->findChild<QMenu*>("MultiPop")->isVisible(); }));
     const QPoint under = button->mapToGlobal(QPoint(0, button->height()));
-    EXPECT_LE((form->mainMenus().MultiPop()->geometry().topLeft() - under).manhattanLength(), 4)
-        << form->mainMenus().MultiPop()->geometry().x() << "," << form->mainMenus().MultiPop()->geometry().y()
+    EXPECT_LE((form->findChild<QMenu*>("MultiPop")->geometry().topLeft() - under).manhattanLength(), 4)
+        << form->findChild<QMenu*>("MultiPop")->geometry().x() << "," << form->findChild<QMenu*>("MultiPop")->geometry().y()
         << " for " << under.x() << "," << under.y();
-    form->mainMenus().MultiPop()->close();
+    form->findChild<QMenu*>("MultiPop")->close();
 }

@@ -99,7 +99,7 @@ ThumbnailPageController* playAsPages(MainWindowFixture& f, const QString& folder
     f.settle();
     Settings.PicturesPerPageIndex = QString::number(layout);
     Settings.IntervalIndex = 4;     // slow enough that no page steps on by itself during a test
-    f.form()->toolBars().TBGoSmall()->trigger();
+    f.form()->actionNamed("TBGoSmall")->trigger();
     ThumbnailPageController* page = f.form()->thumbnailPage()->PageView;
     EXPECT_TRUE(f.waitFor([page] { return page->ThumbnailViewActive() && !page->State().PageLoading; }, 10000));
     holdShowSteps(f);
@@ -150,7 +150,7 @@ void choosePopupItem(MainWindowFixture& f, ThumbnailPageController* page, int sl
 {
     QLineEdit* line = captionLine(page, slot);
     f.click(line, line->rect().center(), Qt::RightButton);
-    QMenu* popup = f.form()->mainMenus().RightClickTreeView();
+    QMenu* popup = f.form()->findChild<QMenu*>("RightClickTreeView");
     ASSERT_TRUE(f.waitFor([popup] { return popup->isVisible(); }));
     ASSERT_TRUE(item->isVisible());
     ASSERT_TRUE(item->isEnabled()) << item->objectName().toStdString();
@@ -202,7 +202,7 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     EXPECT_EQ(page->View().slot(1).cell->y(), page->View().slot(0).cell->y());
     EXPECT_GT(page->View().slot(4).cell->y(), page->View().slot(0).cell->y());
     EXPECT_EQ(page->View().slot(4).cell->x(), page->View().slot(0).cell->x());
-    for (QAction* a : {form->toolBars().TBSelAll(), form->toolBars().TBSelNone(), form->toolBars().TBSelInvert()})
+    for (QAction* a : {form->actionNamed("TBSelAll"), form->actionNamed("TBSelNone"), form->actionNamed("TBSelInvert")})
         EXPECT_TRUE(a->isVisible());
 
     // A plain click selects exactly the clicked cell, blue.
@@ -224,10 +224,10 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     f.click(box, box->rect().center());
     f.settle();
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("6 pictures selected"));
-    form->toolBars().TBSelInvert()->trigger();
+    form->actionNamed("TBSelInvert")->trigger();
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("6 pictures selected"));
     EXPECT_FALSE(page->View().slot(0).checkBox->isChecked());
-    form->toolBars().TBSelNone()->trigger();
+    form->actionNamed("TBSelNone")->trigger();
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("No pictures selected"));
 
     // The next page, then the last one (a wrap: 25..30, then 1..6).
@@ -252,20 +252,20 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
 
     // The layout menu during the show: the layout in effect can't be chosen;
     // a shrink keeps the first pictures, a grow continues after them.
-    form->mainMenus().MultiPop()->popup(QPoint(0, 0));
+    form->findChild<QMenu*>("MultiPop")->popup(QPoint(0, 0));
     f.settle();
     EXPECT_FALSE(form->mainMenus().MultiItems()[7]->isEnabled());
     EXPECT_TRUE(form->mainMenus().MultiItems()[3]->isEnabled());
-    form->mainMenus().MultiPop()->hide();
+    form->findChild<QMenu*>("MultiPop")->hide();
     form->mainMenus().MultiItems()[3]->trigger();   // "6 pictures (2 x 3)"
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 6; }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
-    form->mainMenus().MultiPop()->popup(QPoint(0, 0));
+    form->findChild<QMenu*>("MultiPop")->popup(QPoint(0, 0));
     f.settle();
     EXPECT_FALSE(form->mainMenus().MultiItems()[3]->isEnabled());
-    form->mainMenus().MultiPop()->hide();
+    form->findChild<QMenu*>("MultiPop")->hide();
     form->mainMenus().MultiItems()[7]->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 12; }, 10000));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
@@ -274,17 +274,17 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
 
     // Stop: the cells go, the browse view returns.
-    form->toolBars().ToolButton2()->trigger();
+    form->actionNamed("ToolButton2")->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
     EXPECT_EQ(page->State().count(), 0);
     EXPECT_EQ(page->View().count(), 0);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!"));
-    EXPECT_FALSE(form->toolBars().TBSelAll()->isVisible());
+    EXPECT_FALSE(form->actionNamed("TBSelAll")->isVisible());
     // Without a show a layout choice is only stored.
-    form->mainMenus().MultiPop()->popup(QPoint(0, 0));
+    form->findChild<QMenu*>("MultiPop")->popup(QPoint(0, 0));
     f.settle();
     EXPECT_FALSE(form->mainMenus().MultiItems()[7]->isEnabled()) << "the stored choice is in effect";
-    form->mainMenus().MultiPop()->hide();
+    form->findChild<QMenu*>("MultiPop")->hide();
     form->mainMenus().MultiItems()[5]->trigger();
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("5"));
     EXPECT_EQ(page->State().count(), 0);
@@ -312,7 +312,7 @@ TEST(ThumbnailPage, APictureThatCanNotBeShownKeepsItsCellAndMovesWithFirstOnPage
     EXPECT_FALSE(page->View().slot(1).checkBox->isEnabled());
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("2 - p02.jpg"));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("7 - p07.jpg"));
-    f.form()->toolBars().ToolButton2()->trigger();
+    f.form()->actionNamed("ToolButton2")->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -352,13 +352,13 @@ TEST(ThumbnailPage, AListThatFitsOnOnePageShowsAFullBarAndHidesTheRestOfTheCells
     EXPECT_TRUE(page->View().slot(1).image->isVisible());
     // "Resume slide show in full screen mode starting with selected picture".
     clickCaption(f, page, 2);
-    f.form()->mainMenus().ResumeInFull()->setEnabled(true);
-    f.form()->mainMenus().ResumeInFull()->trigger();
+    f.form()->actionNamed("ResumeInFull")->setEnabled(true);
+    f.form()->actionNamed("ResumeInFull")->trigger();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible(); }));
     EXPECT_EQ(f.showWindow()->CurrentPicture(), folder + QStringLiteral("/p03.jpg"));
     EXPECT_FALSE(page->ThumbnailViewActive());
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
-    f.form()->toolBars().ToolButton2()->trigger();
+    f.form()->actionNamed("ToolButton2")->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -399,7 +399,7 @@ TEST(ThumbnailPage, EscapeWithTheFocusOnACheckBoxEndsThePageShow)
         EXPECT_EQ(w.image->isVisible(), i < 3) << i;
         EXPECT_EQ(w.caption->text(), i < 3 ? QStringLiteral("%1 - p0%1.jpg").arg(i + 1) : QString()) << i;
     }
-    f.form()->toolBars().ToolButton2()->trigger();
+    f.form()->actionNamed("ToolButton2")->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -501,7 +501,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("2 pictures selected"));
     EXPECT_TRUE(form->isEnabled());
     QFile::remove(trash);
-    form->toolBars().ToolButton2()->trigger();
+    form->actionNamed("ToolButton2")->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -584,7 +584,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/p04.jpg")));
     EXPECT_EQ(captionLine(page, 1)->text(), QStringLiteral("2 - Harbour.jpg"));
     EXPECT_EQ(page->State().cell(1).path, folder + QStringLiteral("/Harbour.jpg"));
-    form->toolBars().ToolButton2()->trigger();
+    form->actionNamed("ToolButton2")->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -599,7 +599,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     f.settle();
     Settings.PicturesPerPageIndex = QStringLiteral("7");
     Settings.IntervalIndex = 4;
-    form->toolBars().ToolButton1()->trigger();
+    form->actionNamed("ToolButton1")->trigger();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     holdShowSteps(f);
     EXPECT_FALSE(page->ThumbnailViewActive());
@@ -611,27 +611,27 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
 
     // The layout menu of the main window: the single display is in effect.
     const auto menuItem = [form](const char* name) {
-        for (QAction* a : form->mainMenus().MultiPop()->actions())
+        for (QAction* a : form->findChild<QMenu*>("MultiPop")->actions())
             if (a->objectName() == QLatin1String(name))
                 return a;
         return static_cast<QAction*>(nullptr);
     };
     const auto choose = [&](const char* name) {
-        form->toolBars().TBNrOfThumbs()->trigger();
-        ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().MultiPop()->isVisible(); }));
+        form->actionNamed("TBNrOfThumbs")->trigger();
+        ASSERT_TRUE(f.waitFor([form] { return form->findChild<QMenu*>("MultiPop")->isVisible(); }));
         QAction* item = menuItem(name);
         ASSERT_TRUE(item);
         ASSERT_TRUE(item->isEnabled()) << name;
-        QTest::mouseClick(form->mainMenus().MultiPop(), Qt::LeftButton, {},
-                          form->mainMenus().MultiPop()->actionGeometry(item).center());
+        QTest::mouseClick(form->findChild<QMenu*>("MultiPop"), Qt::LeftButton, {},
+                          form->findChild<QMenu*>("MultiPop")->actionGeometry(item).center());
         f.settle();
     };
-    form->toolBars().TBNrOfThumbs()->trigger();
-    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().MultiPop()->isVisible(); }));
+    form->actionNamed("TBNrOfThumbs")->trigger();
+    ASSERT_TRUE(f.waitFor([form] { return form->findChild<QMenu*>("MultiPop")->isVisible(); }));
     EXPECT_EQ(TestState().session.ShowState.Direction, 0) << "the layout menu pauses the show";
     EXPECT_FALSE(menuItem("M1")->isEnabled());
     EXPECT_TRUE(menuItem("M12")->isEnabled()) << "the stored choice is not the layout in effect";
-    form->mainMenus().MultiPop()->hide();
+    form->findChild<QMenu*>("MultiPop")->hide();
     // A cut-out of the paused picture, zoomed with the wheel; then the show
     // goes on.
     QLabel* shown = f.showWindow()->Image1->isVisible() ? f.showWindow()->Image1 : f.showWindow()->Image2;
@@ -661,7 +661,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     EXPECT_EQ(form->statusPanels()->panel1()->text(), QStringLiteral("Show paused"));
     EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive()) << "no page steps on by itself";
     EXPECT_TRUE(MainWindowFixture::visible(form->thumbnailPage()->PageBackdrop));
-    for (QAction* a : {form->toolBars().TBSelAll(), form->toolBars().TBSelNone(), form->toolBars().TBSelInvert()})
+    for (QAction* a : {form->actionNamed("TBSelAll"), form->actionNamed("TBSelNone"), form->actionNamed("TBSelInvert")})
         EXPECT_TRUE(a->isVisible());
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("7")) << "a layout chosen during a show is not stored";
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
@@ -686,7 +686,7 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     EXPECT_EQ(f.showWindow()->CurrentPicture(), folder + QStringLiteral("/p11.jpg"));
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 11);
     EXPECT_TRUE(f.showWindow()->Paused());
-    EXPECT_FALSE(form->toolBars().TBSelAll()->isVisible());
+    EXPECT_FALSE(form->actionNamed("TBSelAll")->isVisible());
     // It goes on in the same order.
     QTest::keyClick(f.showWindow(), Qt::Key_Right);
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->CurrentPicture() == folder + QStringLiteral("/p12.jpg"); }));
@@ -710,7 +710,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     EXPECT_EQ(form->statusPanels()->panel1()->text(), QStringLiteral("Show paused"));
     const auto button = [form](QAction* a) { return form->toolBars().ToolBar1()->widgetForAction(a); };
     for (QAction* a : {form->toolBars().Forward1ToolButton(), form->toolBars().Backwards1ToolButton(),
-                       form->toolBars().ShowForwardToolButton(), form->toolBars().ToolButton2()}) {
+                       form->toolBars().ShowForwardToolButton(), form->actionNamed("ToolButton2")}) {
         ASSERT_TRUE(button(a) && MainWindowFixture::visible(button(a))) << a->objectName().toStdString();
         EXPECT_TRUE(button(a)->isEnabled()) << a->objectName().toStdString();
     }
@@ -727,11 +727,11 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("7 - p07.jpg"));
     // The Show menu's "1 Picture/Page forward".
-    form->mainMenus().Show()->popup(QPoint(0, 0));
-    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().Show()->isVisible(); }));
+    form->findChild<QMenu*>("Show")->popup(QPoint(0, 0));
+    ASSERT_TRUE(f.waitFor([form] { return form->findChild<QMenu*>("Show")->isVisible(); }));
     ASSERT_TRUE(form->mainMenus().PictureForward()->isEnabled());
-    QTest::mouseClick(form->mainMenus().Show(), Qt::LeftButton, {},
-                      form->mainMenus().Show()->actionGeometry(form->mainMenus().PictureForward()).center());
+    QTest::mouseClick(form->findChild<QMenu*>("Show"), Qt::LeftButton, {},
+                      form->findChild<QMenu*>("Show")->actionGeometry(form->mainMenus().PictureForward()).center());
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "13 - p13.jpg"; }, 10000));
     keyWhenFree(form, Qt::Key_Left);
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "7 - p07.jpg"; }, 10000));
@@ -763,19 +763,19 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
 
     // Escape closes the layout menu, a cell's pop-up and a menu-bar menu;
     // the show goes on.
-    form->toolBars().TBNrOfThumbs()->trigger();
-    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().MultiPop()->isVisible(); }));
-    keyWhenFree(form->mainMenus().MultiPop(), Qt::Key_Escape);
-    EXPECT_FALSE(form->mainMenus().MultiPop()->isVisible());
+    form->actionNamed("TBNrOfThumbs")->trigger();
+    ASSERT_TRUE(f.waitFor([form] { return form->findChild<QMenu*>("MultiPop")->isVisible(); }));
+    keyWhenFree(form->findChild<QMenu*>("MultiPop"), Qt::Key_Escape);
+    EXPECT_FALSE(form->findChild<QMenu*>("MultiPop")->isVisible());
     QLineEdit* line = captionLine(page, 1);
     f.click(line, line->rect().center(), Qt::RightButton);
-    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().RightClickTreeView()->isVisible(); }));
-    keyWhenFree(form->mainMenus().RightClickTreeView(), Qt::Key_Escape);
-    EXPECT_FALSE(form->mainMenus().RightClickTreeView()->isVisible());
-    form->mainMenus().Show()->popup(QPoint(0, 0));
-    ASSERT_TRUE(f.waitFor([form] { return form->mainMenus().Show()->isVisible(); }));
-    keyWhenFree(form->mainMenus().Show(), Qt::Key_Escape);
-    EXPECT_FALSE(form->mainMenus().Show()->isVisible());
+    ASSERT_TRUE(f.waitFor([form] { return form->findChild<QMenu*>("RightClickTreeView")->isVisible(); }));
+    keyWhenFree(form->findChild<QMenu*>("RightClickTreeView"), Qt::Key_Escape);
+    EXPECT_FALSE(form->findChild<QMenu*>("RightClickTreeView")->isVisible());
+    form->findChild<QMenu*>("Show")->popup(QPoint(0, 0));
+    ASSERT_TRUE(f.waitFor([form] { return form->findChild<QMenu*>("Show")->isVisible(); }));
+    keyWhenFree(form->findChild<QMenu*>("Show"), Qt::Key_Escape);
+    EXPECT_FALSE(form->findChild<QMenu*>("Show")->isVisible());
     EXPECT_EQ(TestState().session.PlaybackActive, 1);
     EXPECT_TRUE(pageIdle(page));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("7 - p07.jpg"));
@@ -784,12 +784,12 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     // in it, a page of pictures offers no video program, and the cell's
     // picture itself goes to the clipboard.
     QGuiApplication::clipboard()->clear();
-    choosePopupItem(f, page, 1, form->mainMenus().PictureToClipboradPop());
+    choosePopupItem(f, page, 1, form->actionNamed("PictureToClipboradPop"));
     bool anyEdit = false;
     for (QAction* a : form->mainMenus().RaunchItems())
         anyEdit = anyEdit || (a->isVisible() && a->isEnabled());
-    EXPECT_EQ(form->mainMenus().RaunchEditProgram()->menuAction()->isEnabled(), anyEdit);
-    EXPECT_FALSE(form->mainMenus().LaunchVideoProgram()->menuAction()->isVisible());
+    EXPECT_EQ(form->findChild<QMenu*>("RaunchEditProgram")->menuAction()->isEnabled(), anyEdit);
+    EXPECT_FALSE(form->findChild<QMenu*>("LaunchVideoProgram")->menuAction()->isVisible());
     ASSERT_TRUE(f.waitFor([] { return !QGuiApplication::clipboard()->image().isNull(); }));
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QImageReader(page->State().cell(1).path).size());
     // Without a menu open, Escape ends the show.
@@ -885,7 +885,7 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
     line->repaint();   // the line scrolls to its cursor when painted
     const int textEnd = line->mapTo(page->View().slot(1).cell, line->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft()).x();
     EXPECT_LT(textEnd, page->View().slot(1).checkBox->x());
-    form->toolBars().ToolButton2()->trigger();
+    form->actionNamed("ToolButton2")->trigger();
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
 }
 
@@ -920,18 +920,18 @@ TEST(ThumbnailPage, TheFirstSpacePausesAPageShowAndAMenuClosedByEscapeLeavesTheA
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "1 - p01.jpg"; }, 10000));
 
     // The Show menu offers the full-screen show from the page.
-    QMenu* showMenu = form->mainMenus().Show();
+    QMenu* showMenu = form->findChild<QMenu*>("Show");
     emit showMenu->aboutToShow();
-    EXPECT_TRUE(form->mainMenus().UseEntireScreen1()->isEnabled());
+    EXPECT_TRUE(form->actionNamed("UseEntireScreen1")->isEnabled());
     EXPECT_TRUE(form->toolBars().FullScreenToolButton3()->toolTip().startsWith(QStringLiteral("Resume slide show in full screen mode")));
 
     // A cell's pop-up offers the picture's original in full screen (a
     // picture of the folder itself is its own original).
     QLineEdit* line = captionLine(page, 1);
     f.click(line, line->rect().center(), Qt::RightButton);
-    QMenu* popup = form->mainMenus().RightClickTreeView();
+    QMenu* popup = form->findChild<QMenu*>("RightClickTreeView");
     ASSERT_TRUE(f.waitFor([popup] { return popup->isVisible(); }));
-    QAction* original = form->mainMenus().ShowPicFullPop();
+    QAction* original = form->actionNamed("ShowPicFullPop");
     EXPECT_EQ(original->text(), QStringLiteral("Show original picture from master folder in full screen mode"));
     EXPECT_TRUE(original->isEnabled());
     keyWhenFree(Qt::Key_Escape);
@@ -940,7 +940,7 @@ TEST(ThumbnailPage, TheFirstSpacePausesAPageShowAndAMenuClosedByEscapeLeavesTheA
     // A menu opened with the mouse on the menu bar and closed by Escape
     // leaves the keys to the show: Right steps the page.
     QMenuBar* bar = form->mainMenus().MainMenu1();
-    QMenu* file = form->mainMenus().Bestand1();
+    QMenu* file = form->findChild<QMenu*>("Bestand1");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
     ASSERT_TRUE(f.waitFor([file] { return file->isVisible(); }));
     keyWhenFree(Qt::Key_Escape);

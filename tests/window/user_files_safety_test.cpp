@@ -203,7 +203,7 @@ TEST(UserFilesSafety, ABindMountsTopFolderIsAVolumeRootAndADriveWithoutTrashKeep
         GTEST_SKIP() << "a bind mount needs root";
     f.openFolder(f.parentFolder());
     QTreeWidget* tree = f.tree();
-    QMenu* popup = form->mainMenus().RightClickTreeView();
+    QMenu* popup = form->findChild<QMenu*>("RightClickTreeView");
     const auto keyboardPopup = [&](const QString& selected, const QString& pointer) {
         f.clickNode(selected);
         f.hoverNode(f.node(pointer));

@@ -176,7 +176,7 @@ TEST(WindowSizes, MaximizedLayoutFollowsTheScreenWithPreviewsAfterAShowAndAFullV
         // of the file's lines).
         form->externalPrograms()->TarnivoInstalled = 1;
         f.clickNode(f.folder());
-        form->toolBars().ToolButton1()->trigger();
+        form->actionNamed("ToolButton1")->trigger();
         ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
         f.settle(50);
         QTest::keyClick(f.showWindow(), Qt::Key_Escape);

@@ -95,8 +95,8 @@ QString firstPictureOfTheShow(MainWindowFixture& f, QAction* start)
     EXPECT_TRUE(f.waitFor([&] { return !f.form()->pictureDisplay()->displayState().CurrentPicturePath.isEmpty(); }));
     const QString first = QFileInfo(f.form()->pictureDisplay()->displayState().CurrentPicturePath).fileName();
 
-    openMenu(f.form()->mainMenus().Show());
-    choose(f.form()->mainMenus().StopPictureShow1());
+    openMenu(f.form()->findChild<QMenu*>("Show"));
+    choose(f.form()->actionNamed("StopPictureShow1"));
     EXPECT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }));
     f.settle();
     return first;
@@ -109,51 +109,51 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
     MainWindowFixture f;
     MainWindow* form = f.form();
     QLabel* count = form->findChild<QLabel*>(QStringLiteral("PicInListLabel"));
-    QAction* close = form->toolBars().CloseMyShowTB();
+    QAction* close = form->actionNamed("CloseMyShowTB");
     // The empty Draft: named as such, nothing to play or close.
     EXPECT_EQ(form->showList()->nameLabel()->text(), QStringLiteral("Draft (saves automatically)"));
     EXPECT_EQ(count->text(), QStringLiteral("0 pictures"));
     EXPECT_FALSE(close->isEnabled());
-    EXPECT_FALSE(form->toolBars().TBGoSmallMS()->isEnabled());
-    openMenu(form->mainMenus().Show());
-    EXPECT_FALSE(form->mainMenus().SlideShowShow()->isEnabled());
-    EXPECT_FALSE(form->mainMenus().SlideShowThShow()->isEnabled());
+    EXPECT_FALSE(form->actionNamed("TBGoSmallMS")->isEnabled());
+    openMenu(form->findChild<QMenu*>("Show"));
+    EXPECT_FALSE(form->actionNamed("SlideShowShow")->isEnabled());
+    EXPECT_FALSE(form->actionNamed("SlideShowThShow")->isEnabled());
 
     f.clickExpander(f.node(f.folder()));
     // A plain click adds the picture; the items add the current picture again.
     f.clickNode(f.picture("a.jpg"));
     ASSERT_EQ(form->showList()->grid()->rowCount(), 1);
-    openMenu(form->mainMenus().Bestand1());
-    choose(form->mainMenus().AddPicMyShow());
+    openMenu(form->findChild<QMenu*>("Bestand1"));
+    choose(form->actionNamed("AddPicMyShow"));
     EXPECT_EQ(form->showList()->grid()->rowCount(), 2);
     f.hoverNode(f.node(f.picture("b.jpg")));
-    openMenu(form->mainMenus().RightClickTreeView());
-    choose(form->mainMenus().AddPicMyShowPop());
+    openMenu(form->findChild<QMenu*>("RightClickTreeView"));
+    choose(form->actionNamed("AddPicMyShowPop"));
     EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
     EXPECT_EQ(form->showList()->grid()->item(2, 3)->text(), QStringLiteral("b.jpg"));
     EXPECT_EQ(count->text(), QStringLiteral("3 pictures"));
-    EXPECT_TRUE(form->toolBars().TBGoSmallMS()->isEnabled());
-    openMenu(form->mainMenus().Show());
-    EXPECT_TRUE(form->mainMenus().SlideShowThShow()->isEnabled());
+    EXPECT_TRUE(form->actionNamed("TBGoSmallMS")->isEnabled());
+    openMenu(form->findChild<QMenu*>("Show"));
+    EXPECT_TRUE(form->actionNamed("SlideShowThShow")->isEnabled());
 
     // The Draft button shows and hides the open Draft's list.
     ASSERT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
-    choose(form->toolBars().MyShowDraftTB());
+    choose(form->actionNamed("MyShowDraftTB"));
     EXPECT_FALSE(MainWindowFixture::visible(form->showList()->grid()));
-    choose(form->toolBars().MyShowDraftTB());
+    choose(form->actionNamed("MyShowDraftTB"));
     EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
     // Hidden and shown again, the panel comes back with its list; with the
     // panel hidden "Draft show" brings the panel back with the Draft.
     const auto myShowMenu = [&](QAction* item) {
-        openMenu(form->mainMenus().MyShow());
+        openMenu(form->findChild<QMenu*>("MyShow"));
         choose(item);
     };
-    choose(form->toolBars().MyShowDraftTB());
-    myShowMenu(form->mainMenus().HideShowMyShow());
-    myShowMenu(form->mainMenus().HideShowMyShow());
+    choose(form->actionNamed("MyShowDraftTB"));
+    myShowMenu(form->actionNamed("HideShowMyShow"));
+    myShowMenu(form->actionNamed("HideShowMyShow"));
     EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
-    myShowMenu(form->mainMenus().HideShowMyShow());
-    myShowMenu(form->mainMenus().MyShowDraft());
+    myShowMenu(form->actionNamed("HideShowMyShow"));
+    myShowMenu(form->actionNamed("MyShowDraft"));
     EXPECT_EQ(TestState().settings.Settings.MyShowHidden, 0);
     EXPECT_TRUE(MainWindowFixture::visible(form->showList()->grid()));
     EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
@@ -169,8 +169,8 @@ TEST(WiredControls, AddPictureToDraftFromTheFileMenuAndThePopupAndTheDraftButton
     EXPECT_TRUE(close->isEnabled());
     f.clickNode(f.picture("c.jpg"));
     EXPECT_EQ(form->showList()->grid()->rowCount(), 4);
-    openMenu(form->mainMenus().MyShow());
-    choose(form->mainMenus().MyShowDraft());
+    openMenu(form->findChild<QMenu*>("MyShow"));
+    choose(form->actionNamed("MyShowDraft"));
     EXPECT_EQ(form->openShow().DraftShowOpen, 1);
     EXPECT_EQ(form->showList()->grid()->rowCount(), 3);
     EXPECT_EQ(form->showList()->nameLabel()->text(), QStringLiteral("Draft (saves automatically)"));
@@ -197,9 +197,9 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     closeFullView(f);
 
     // The File menu's item.
-    openMenu(form->mainMenus().Bestand1());
-    QAction* item = form->mainMenus().ShowPicFullHidden()->isVisible() ? form->mainMenus().ShowPicFullHidden()
-                                                                       : form->mainMenus().ShowPicFullFolder();
+    openMenu(form->findChild<QMenu*>("Bestand1"));
+    QAction* item = form->actionNamed("ShowPicFullHidden")->isVisible() ? form->actionNamed("ShowPicFullHidden")
+                                                                       : form->actionNamed("ShowPicFullFolder");
     choose(item);
     ASSERT_TRUE(fullViewOf(f, QStringLiteral("b.jpg")));
     closeFullView(f);
@@ -220,8 +220,8 @@ TEST(WiredControls, TheFullViewOpensFromTheMenusAndFromAClickOnEitherPreview)
     form->showList()->grid()->selectRow(1);
     f.settle();
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("image2"))->property("picturePath").toString(), f.picture("c.jpg"));
-    openMenu(form->mainMenus().Bestand1());
-    choose(form->mainMenus().ShowPicFullMyShow());
+    openMenu(form->findChild<QMenu*>("Bestand1"));
+    choose(form->actionNamed("ShowPicFullMyShow"));
     ASSERT_TRUE(fullViewOf(f, QStringLiteral("c.jpg")));
     closeFullView(f);
 }
@@ -243,15 +243,15 @@ TEST(WiredControls, FilesOpensTheFolderAndEachStartButtonPlaysItsScreen)
     // button, which only shows the last start's screen, is greyed.
     TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
     TestState().settings.Settings.IntervalIndex = 4;
-    QAction* screen = form->toolBars().SBScreenMode();
+    QAction* screen = form->actionNamed("SBScreenMode");
     EXPECT_FALSE(screen->isEnabled());
-    choose(form->toolBars().ToolButton1());
+    choose(form->actionNamed("ToolButton1"));
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     EXPECT_FALSE(form->thumbnailPage()->PageShowRuns());
     EXPECT_TRUE(screen->isChecked());
-    form->toolBars().ToolButton2()->trigger();
+    form->actionNamed("ToolButton2")->trigger();
     ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0; }));
-    choose(form->toolBars().TBGoSmall());
+    choose(form->actionNamed("TBGoSmall"));
     ASSERT_TRUE(f.waitFor([&] { return form->thumbnailPage()->PageShowRuns(); }, 10000));
     EXPECT_FALSE(f.showWindow()->isVisible());
     EXPECT_FALSE(screen->isChecked());
@@ -285,40 +285,40 @@ TEST(WiredControls, TheShowMenuSteersAFullScreenShowAndStopsIt)
     f.clickExpander(f.node(f.folder()));
     f.clickNode(f.folder());
     TestState().settings.Settings.IntervalIndex = 4;
-    form->toolBars().ToolButton1()->trigger();
+    form->actionNamed("ToolButton1")->trigger();
     ASSERT_TRUE(f.waitFor([&] { return f.showWindow()->isVisible() && TestState().session.PlaybackActive == 1; }));
     ASSERT_EQ(TestState().session.ShowState.Direction, 1);
 
     // The Show menu offers what the advancing show allows, and pauses it;
     // its items continue it either way or keep it paused by hand.
-    openMenu(form->mainMenus().Show());
+    openMenu(form->findChild<QMenu*>("Show"));
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
-    EXPECT_FALSE(form->mainMenus().ShowForward1()->isEnabled());
-    choose(form->mainMenus().ShowinReverse1());
+    EXPECT_FALSE(form->actionNamed("ShowForward1")->isEnabled());
+    choose(form->actionNamed("ShowinReverse1"));
     EXPECT_EQ(TestState().session.ShowState.Direction, -1);
     EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
-    openMenu(form->mainMenus().Show());
-    choose(form->mainMenus().ShowForward1());
+    openMenu(form->findChild<QMenu*>("Show"));
+    choose(form->actionNamed("ShowForward1"));
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
-    openMenu(form->mainMenus().Show());
-    choose(form->mainMenus().ManualMode1());
+    openMenu(form->findChild<QMenu*>("Show"));
+    choose(form->actionNamed("ManualMode1"));
     EXPECT_TRUE(TestState().session.ShowState.ManualMode);
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
     // In manual mode the menu leaves the show as it is.
-    openMenu(form->mainMenus().Show());
-    EXPECT_FALSE(form->mainMenus().ManualMode1()->isEnabled());
-    EXPECT_TRUE(form->mainMenus().ShowForward1()->isEnabled());
+    openMenu(form->findChild<QMenu*>("Show"));
+    EXPECT_FALSE(form->actionNamed("ManualMode1")->isEnabled());
+    EXPECT_TRUE(form->actionNamed("ShowForward1")->isEnabled());
     // The File menu's picture operations open during the show, also after
     // the pointer went over a folder of the tree.
     f.hoverNode(f.node(f.folder()));
-    openMenu(form->mainMenus().Bestand1());
-    QMenu* operations = form->mainMenus().FileOperations();
+    openMenu(form->findChild<QMenu*>("Bestand1"));
+    QMenu* operations = form->findChild<QMenu*>("FileOperations");
     // (A submenu opens only when its item and the menu itself are enabled.)
     EXPECT_TRUE(operations->menuAction()->isEnabled());
     EXPECT_TRUE(operations->isEnabled());
-    choose(form->mainMenus().UseEntireScreen1());
+    choose(form->actionNamed("UseEntireScreen1"));
     EXPECT_TRUE(f.showWindow()->isVisible());
-    choose(form->mainMenus().StopPictureShow1());
+    choose(form->actionNamed("StopPictureShow1"));
     ASSERT_TRUE(f.waitFor([&] { return TestState().session.PlaybackActive == 0 && !f.showWindow()->isVisible(); }));
 }
 
@@ -329,7 +329,7 @@ TEST(WiredControls, FullScreenFromAPageShowResumesTheShowInTheFullScreenWindow)
     f.openFolder(f.folder());
     TestState().settings.Settings.PicturesPerPageIndex = QStringLiteral("3");
     TestState().settings.Settings.IntervalIndex = 4;
-    form->toolBars().TBGoSmall()->trigger();
+    form->actionNamed("TBGoSmall")->trigger();
     ASSERT_TRUE(f.waitFor([form] {
         ThumbnailPageController* page = form->thumbnailPage()->PageView;
         return page && page->ThumbnailViewActive() && !page->State().PageLoading;
@@ -355,7 +355,7 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     f.clickNode(f.folder());
     Settings.PlayOrder = 4;
     form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->setCurrentIndex(4);
-    EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().ToolButton1()), QStringLiteral("c.jpg"));
+    EXPECT_EQ(firstPictureOfTheShow(f, form->actionNamed("ToolButton1")), QStringLiteral("c.jpg"));
 
     // "Date asc." in the box under the tree: the oldest first, and the
     // Options show the same order.
@@ -371,7 +371,7 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     f.settle();
     EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("FPlayorderCB"))->currentText(), QStringLiteral("Date asc."));
     EXPECT_EQ(Settings.PlayOrder, 3);
-    EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().ToolButton1()), QStringLiteral("a.jpg"));
+    EXPECT_EQ(firstPictureOfTheShow(f, form->actionNamed("ToolButton1")), QStringLiteral("a.jpg"));
 
     // The MyShow box: the list's own order (b, c, a), or alphabetic.
     ASSERT_GE(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->count(), 6);
@@ -392,11 +392,11 @@ TEST(WiredControls, ThePlayOrderBoxesChooseTheOrderPlayed)
     while (form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->currentIndex() > 0)
         QTest::keyClick(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")), Qt::Key_Up);
     f.settle();
-    EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().StartMySlideShowTB()), QStringLiteral("b.jpg"));
+    EXPECT_EQ(firstPictureOfTheShow(f, form->actionNamed("StartMySlideShowTB")), QStringLiteral("b.jpg"));
     while (form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB"))->currentText() != QStringLiteral("Alphabetic"))
         QTest::keyClick(form->findChild<QComboBox*>(QStringLiteral("ShowPlayOrderCB")), Qt::Key_Down);
     f.settle();
-    EXPECT_EQ(firstPictureOfTheShow(f, form->toolBars().StartMySlideShowTB()), QStringLiteral("a.jpg"));
+    EXPECT_EQ(firstPictureOfTheShow(f, form->actionNamed("StartMySlideShowTB")), QStringLiteral("a.jpg"));
 }
 
 TEST(WiredControls, TheExclusionsMarkFollowsARefreshThatSwitchedThemOff)
@@ -408,8 +408,8 @@ TEST(WiredControls, TheExclusionsMarkFollowsARefreshThatSwitchedThemOff)
     f.openFolder(f.folder());
     f.clickNode(onlyText);
     ASSERT_EQ(form->folderTree()->SelectedFolder, onlyText);
-    openMenu(form->mainMenus().ExcludeFolder());
-    choose(form->mainMenus().Browse());
+    openMenu(form->findChild<QMenu*>("ExcludeFolder"));
+    choose(form->actionNamed("Browse"));
 
     // F5 reads the excluded folder again: the exclusions go off, and the
     // Options menu says so.
@@ -419,11 +419,11 @@ TEST(WiredControls, TheExclusionsMarkFollowsARefreshThatSwitchedThemOff)
     EXPECT_TRUE(f.prompts().contains(QStringLiteral("(Parent) folder had been excluded from Browse window,\n"
                                                     "'Folder Exclusions Active' is turned off")));
     EXPECT_EQ(form->folderTree()->Exclusions.FolderExclusionsActive, 0);
-    openMenu(form->mainMenus().Options1());
-    EXPECT_FALSE(form->mainMenus().FolderExclusions()->isChecked());
+    openMenu(form->findChild<QMenu*>("Options1"));
+    EXPECT_FALSE(form->actionNamed("FolderExclusions")->isChecked());
     // One click switches them on again.
-    choose(form->mainMenus().FolderExclusions());
-    EXPECT_TRUE(form->mainMenus().FolderExclusions()->isChecked());
+    choose(form->actionNamed("FolderExclusions"));
+    EXPECT_TRUE(form->actionNamed("FolderExclusions")->isChecked());
     EXPECT_EQ(form->folderTree()->Exclusions.FolderExclusionsActive, 1);
 }
 
@@ -442,7 +442,7 @@ TEST(WiredControls, ThePopupRotationsTurnThePicture)
     const QString c = f.picture("c.jpg");   // 1600 x 1200
     f.clickNode(c);
     f.hoverNode(f.node(c));
-    openMenu(form->mainMenus().RightClickTreeView());
+    openMenu(form->findChild<QMenu*>("RightClickTreeView"));
     choose(form->mainMenus().RCRotateL());
     ASSERT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1200, 1600); }, 10000)) << QImage(c).width();
     // The browse preview shows the turned picture and its new size at once.
@@ -452,7 +452,7 @@ TEST(WiredControls, ThePopupRotationsTurnThePicture)
         return camera->text().endsWith(QStringLiteral("  1200\u00A0x\u00A01600")) && image->isVisible()
                && image->pixmap().height() > image->pixmap().width();
     })) << camera->text().toStdString();
-    openMenu(form->mainMenus().RightClickTreeView());
+    openMenu(form->findChild<QMenu*>("RightClickTreeView"));
     choose(form->mainMenus().RCRotateR());
     EXPECT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1600, 1200); }, 10000));
 }
@@ -464,8 +464,8 @@ TEST(WiredControls, ThePopupFavoritesItemDoesWhatItsCaptionSays)
     MainWindowFixture f;
     MainWindow* form = f.form();
     TSettingsRecord& Settings = TestState().settings.Settings;
-    QMenu* popup = form->mainMenus().RightClickTreeView();
-    QAction* item = form->mainMenus().AddSelectedFolderPop();
+    QMenu* popup = form->findChild<QMenu*>("RightClickTreeView");
+    QAction* item = form->actionNamed("AddSelectedFolderPop");
     Settings.Favorites[0] = f.folder();
     const auto rightClickTrip = [&] {
         f.rightClickNode(f.node(f.folder()));

@@ -124,7 +124,7 @@ TEST(WorkerStress, PagesOfSeventySevenFromOriginalsWriteTheirThumbnails)
         QDir(folder + QStringLiteral("/vxothumb")).removeRecursively();
         Settings.PicturesPerPageIndex = QStringLiteral("24");
         Settings.IntervalIndex = 4;
-        f.form()->toolBars().TBGoSmall()->trigger();
+        f.form()->actionNamed("TBGoSmall")->trigger();
         ASSERT_TRUE(f.waitFor([page] { return page->ThumbnailViewActive() && !page->State().PageLoading; }, 120000))
             << "round " << round;
         holdShowSteps(f);
@@ -134,7 +134,7 @@ TEST(WorkerStress, PagesOfSeventySevenFromOriginalsWriteTheirThumbnails)
         EXPECT_EQ(QFileInfo(folder + QStringLiteral("/p05.jpg")).lastModified().date(), QDate(2019, 5, 6));
         EXPECT_EQ(QFileInfo(folder + QStringLiteral("/p30.jpg")).lastModified().date(), QDate(2019, 5, 3));
         // Stop, as the tool bar's button does.
-        f.form()->toolBars().ToolButton2()->trigger();
+        f.form()->actionNamed("ToolButton2")->trigger();
         ASSERT_TRUE(f.waitFor([page] { return !page->ThumbnailViewActive() && TestState().session.PlaybackActive == 0; },
                               30000))
             << "round " << round << ": view " << page->ThumbnailViewActive() << ", playing "
@@ -177,7 +177,7 @@ TEST(WorkerStress, AShowSteppedThroughPicturesDecodedAhead)
     f.settle();
     for (int round = 0; round < rounds(); ++round) {
         Settings.IntervalIndex = 4;
-        f.form()->toolBars().ToolButton1()->trigger();
+        f.form()->actionNamed("ToolButton1")->trigger();
         ASSERT_TRUE(f.waitFor([&] { return f.showWindow() && f.showWindow()->isVisible()
                                            && TestState().session.PlaybackActive == 1; }, 30000));
         holdShowSteps(f);
