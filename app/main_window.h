@@ -7,8 +7,7 @@
 //
 // The class is shared by several concerns. Each has one marked section
 // below; members of a concern are declared only inside its section and
-// defined in that concern's own .cpp file (app/main_window_<concern>.cpp or
-// browse/main_window_<concern>.cpp).
+// defined in that concern's own .cpp file (app/main_window_<concern>.cpp).
 #pragma once
 
 #include "app/close_controller.h"
@@ -82,12 +81,12 @@ private:
     ProgramState& m_state;
     std::unique_ptr<MyShowController> m_myShow;
     OpenShow& m_openShow;  // the show controller's open show
-    // Makes the show controller (shows/main_window_shows.cpp).
+    // Makes the show controller (app/main_window_shows.cpp).
     std::unique_ptr<MyShowController> makeMyShow();
     std::unique_ptr<SoundController> m_sound;
     std::unique_ptr<SlideShowController> m_slideShow;
     // Makes the slide show controller with the makers of the windows it
-    // uses (slideshow/main_window_slideshow.cpp).
+    // uses (app/main_window_slideshow.cpp).
     std::unique_ptr<SlideShowController> makeSlideShow();
 public:
 
@@ -302,7 +301,7 @@ public:
     // === end of section: keyboard hook and events ===
 
     // =====================================================================
-    // SECTION: folder tree  (owner: tree; browse/main_window_folder_tree*.cpp)
+    // SECTION: folder tree  (owner: tree; app/main_window_folder_tree*.cpp)
     // =====================================================================
 public:
     // The folder tree section (browse/folder_tree_section.h), made in the
@@ -320,7 +319,7 @@ public:
     // === end of section: folder tree ===
 
     // =====================================================================
-    // SECTION: picture display  (owner: loader; browse/main_window_picture*.cpp)
+    // SECTION: picture display  (owner: loader; app/main_window_picture*.cpp)
     // =====================================================================
 public:
     // The picture display section (browse/picture_display_section.h), made
@@ -337,7 +336,7 @@ public:
     // === end of section: picture display ===
 
     // =====================================================================
-    // SECTION: fitting, zooming and crop  (owner: zoom; browse/main_window_fit*.cpp)
+    // SECTION: fitting, zooming and crop  (owner: zoom; app/main_window_fit*.cpp)
     // =====================================================================
 public:
     // The fitting, zooming and crop section (browse/fit_zoom_section.h), made
@@ -375,13 +374,13 @@ public:
     SoundController* sound() const { return m_sound.get(); }
 private:
     // Hands the slide show the parts it reads and drives and connects its
-    // signals to the other sections (slideshow/main_window_slideshow.cpp);
-    // connects the open show's signals (shows/main_window_shows.cpp). Once,
+    // signals to the other sections (app/main_window_slideshow.cpp);
+    // connects the open show's signals (app/main_window_shows.cpp). Once,
     // when every section exists.
     void ConnectSlideShow();
     void ConnectMyShow();
 public:
-    // Sharing (sharing/main_window_sharing.cpp).
+    // Sharing (app/main_window_sharing.cpp).
     bool ReducePictureSize(const QString& Source, const QString& Target, bool FromPreview, bool UseViewer, bool KeepDate, int SizeChoice, int Quality);
     // Environment (app/environment_menu.cpp): the user's folders of the drive menus.
     void DesktopClick();
@@ -391,7 +390,7 @@ public:
 
     // =====================================================================
     // SECTION: recent folders, favourites, history and drives  (owner: lists;
-    // browse/main_window_lists.cpp)
+    // app/main_window_lists.cpp)
     // =====================================================================
 public:
     // The list and drive menus (browse/list_menus_section.h), made in the
@@ -454,7 +453,7 @@ public:
 
     // =====================================================================
     // SECTION: external programs and wallpaper  (owner: extprog;
-    // browse/main_window_external_programs.cpp, the controller in
+    // app/main_window_external_programs.cpp, the controller in
     // browse/external_programs_controller.cpp)
     // =====================================================================
 public:
@@ -473,7 +472,7 @@ public:
 
     // =====================================================================
     // SECTION: picture information and thumbnail files  (owner: thumbs;
-    // browse/main_window_thumbnail_files.cpp, the controller in
+    // app/main_window_thumbnail_files.cpp, the controller in
     // browse/picture_info_controller.cpp)
     // =====================================================================
 public:
@@ -492,7 +491,7 @@ private:
 public:
     // === end of section: picture information and thumbnail files ===
 
-    // === section: thumbnail view (browse/main_window_thumbnail_page.cpp) ===
+    // === section: thumbnail view (app/main_window_thumbnail_page.cpp) ===
 public:
     // The page of thumbnails, its page show and the layout menu
     // (browse/thumbnail_page_section.h), made in the constructor.
