@@ -247,7 +247,7 @@ void FavoritesWindow::selectRow(int row)
 
 void FavoritesWindow::applyButtonRules()
 {
-    const TMaintenanceButtons b = MaintenanceButtonRules(m_list, selectedRow());
+    const MaintenanceButtons b = MaintenanceButtonRules(m_list, selectedRow());
     BtnRemove->setEnabled(b.Remove);
     BtnUp->setEnabled(b.Up);
     BtnDown->setEnabled(b.Down);

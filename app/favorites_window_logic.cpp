@@ -40,9 +40,9 @@ void PackMaintenanceList(TMaintenanceList& list)
     list = packed;
 }
 
-TMaintenanceButtons MaintenanceButtonRules(const TMaintenanceList& list, int row)
+MaintenanceButtons MaintenanceButtonRules(const TMaintenanceList& list, int row)
 {
-    TMaintenanceButtons b;
+    MaintenanceButtons b;
     b.Clear = !list[0].isEmpty();
     if (!validRow(row))
         return b;

@@ -23,13 +23,13 @@ QString MaintenanceEntryType(const QString& entry);
 void PackMaintenanceList(TMaintenanceList& list);
 
 // Which buttons the selected row allows.
-struct TMaintenanceButtons {
+struct MaintenanceButtons {
     bool Remove = false;
     bool Up = false;
     bool Down = false;
     bool Clear = false;
 };
-TMaintenanceButtons MaintenanceButtonRules(const TMaintenanceList& list, int row);
+MaintenanceButtons MaintenanceButtonRules(const TMaintenanceList& list, int row);
 
 // The edits; each returns the row to select afterwards (the row itself when
 // nothing could be done).

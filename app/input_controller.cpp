@@ -158,11 +158,11 @@ void InputController::DetachFromWindow()
 
 void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
 {
-    ShowWindow* const Form9 = m_showWindow.data();
+    ShowWindow* const showWindow = m_showWindow.data();
     HookInput in;
     in.mainWindowEnabled = m_window.isEnabled() && !QApplication::activeModalWidget();
     in.hookHandledRunning = m_hookHandledTimer && m_hookHandledTimer->isActive();
-    in.form9Visible = Form9 && Form9->isVisible();
+    in.form9Visible = showWindow && showWindow->isVisible();
     in.mouseButtonDown = MouseButtonDown == 1;
     in.playbackActive = runs(m_state.session);
     in.ctrlLatch = HookCtrlLatch == 1;
@@ -196,14 +196,14 @@ void InputController::KeyboardHookProc(int key, Qt::KeyboardModifiers modifiers)
         FormKeyDown(key, modifiers);
         break;
     case HookAction::RaiseForm9:
-        if (Form9) {
+        if (showWindow) {
             // A key pressed in another window still reaches the show.
             const QWidget* target = m_hookFilter ? m_hookFilter->Target() : nullptr;
-            const bool inShowWindow = target && (target == Form9 || Form9->isAncestorOf(target));
-            Form9->raise();
-            Form9->activateWindow();
+            const bool inShowWindow = target && (target == showWindow || showWindow->isAncestorOf(target));
+            showWindow->raise();
+            showWindow->activateWindow();
             if (!inShowWindow)
-                Form9->ShowKeyDown(key, modifiers);
+                showWindow->ShowKeyDown(key, modifiers);
         }
         break;
     }
@@ -291,15 +291,15 @@ void InputController::UserActivity()
 
 void InputController::FormMouseDown(Qt::MouseButton button)
 {
-    ShowWindow* const Form9 = m_showWindow.data();
+    ShowWindow* const showWindow = m_showWindow.data();
     MouseButtonDown = 1;
     if (runs(m_state.session)) {
         if (button == Qt::RightButton) {
             emit FullScreenRequested();
             return;
         }
-        if (button == Qt::MiddleButton && Form9)
-            Form9->TogglePause();
+        if (button == Qt::MiddleButton && showWindow)
+            showWindow->TogglePause();
     }
     UserActivity();
 }
@@ -316,7 +316,7 @@ void InputController::FormMouseMove()
 
 void InputController::FormMouseWheel(int delta)
 {
-    ShowWindow* const Form9 = m_showWindow.data();
+    ShowWindow* const showWindow = m_showWindow.data();
     UserActivity();
     if (delta == 0)
         return;
@@ -330,8 +330,8 @@ void InputController::FormMouseWheel(int delta)
         return;
     if (m_queries.inManualMode()) {
         // The show plays in the full-screen window: one picture on or back.
-        if (Form9 && Form9->isVisible())
-            Form9->Step(forward ? 1 : -1);
+        if (showWindow && showWindow->isVisible())
+            showWindow->Step(forward ? 1 : -1);
     } else {
         m_layouts.ChangeShowSpeed(forward);
     }
@@ -384,7 +384,7 @@ void InputController::ApplicationHint(const QString& hint)
 
 void InputController::RunShowKey(ShowKeyCommand command)
 {
-    ShowWindow* const Form9 = m_showWindow.data();
+    ShowWindow* const showWindow = m_showWindow.data();
     switch (command) {
     case ShowKeyCommand::None: break;
     case ShowKeyCommand::RestartShow: emit RestartShowRequested(); break;
@@ -392,8 +392,8 @@ void InputController::RunShowKey(ShowKeyCommand command)
     case ShowKeyCommand::TogglePause:
         if (m_queries.pageShowRuns())
             emit PagePauseToggleRequested();
-        else if (Form9)
-            Form9->TogglePause();
+        else if (showWindow)
+            showWindow->TogglePause();
         break;
     case ShowKeyCommand::ShowForward: trigger(m_w.ShowForwardToolButton); break;
     case ShowKeyCommand::ShowInReverse: trigger(m_w.ShowinReverseToolButton); break;
@@ -406,7 +406,7 @@ void InputController::RunShowKey(ShowKeyCommand command)
 
 void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    ShowWindow* const Form9 = m_showWindow.data();
+    ShowWindow* const showWindow = m_showWindow.data();
     MainKeyInput in;
     in.key = key;
     in.alt = shift.testFlag(Qt::AltModifier);
@@ -416,7 +416,7 @@ void InputController::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     // windows, are not the main window's letter commands.
     const QWidget* active = QApplication::activeWindow();
     in.typingInText = isTextInput(QApplication::focusWidget())
-                      || (active && active != &m_window && active != Form9);
+                      || (active && active != &m_window && active != showWindow);
     const MainKeyDecision d = DecideMainKey(in);
     switch (d.command) {
     case MainKeyCommand::None: break;

@@ -18,12 +18,12 @@ void ShowExceptionAndEnd(const QString& message)
     QCoreApplication::exit(1);
 }
 
-TApplication::TApplication(int& argc, char** argv)
+KeyboardHookApplication::KeyboardHookApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event)
+bool KeyboardHookApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);

@@ -22,10 +22,10 @@ private:
     bool m_reporting = false;
 };
 
-class TApplication : public QApplication {
+class KeyboardHookApplication : public QApplication {
     Q_OBJECT
 public:
-    TApplication(int& argc, char** argv);
+    KeyboardHookApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Where the exceptions that escape an event handler are reported; the

@@ -350,7 +350,7 @@ void LayoutController::ApplyRestoredLayout()
 
 int LayoutController::HandleSystemCommand(int command)
 {
-    ShowWindow* const Form9 = m_queries.showWindow();
+    ShowWindow* const showWindow = m_queries.showWindow();
     SysCommandState st;
     st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
     st.windowMaximized = m_layoutState.WindowMaximized == 1;
@@ -388,8 +388,8 @@ int LayoutController::HandleSystemCommand(int command)
         const QRect w = HalfWidthTopCentre(QRect(0, 0, screen.width(), m_window.height()), screen.width());
         m_window.setGeometry(screen.x() + w.x(), screen.y(), w.width(), m_window.height());
     }
-    if (a.resumeShow && Form9)
-        Form9->TogglePause();   // resumes the paused show in its last direction
+    if (a.resumeShow && showWindow)
+        showWindow->TogglePause();   // resumes the paused show in its last direction
     if (a.applyMaximized)
         ApplyMaximizedLayout();
     if (a.applyRestored)
@@ -399,7 +399,7 @@ int LayoutController::HandleSystemCommand(int command)
 
 void LayoutController::AppRestore()
 {
-    ShowWindow* const Form9 = m_queries.showWindow();
+    ShowWindow* const showWindow = m_queries.showWindow();
     SysCommandState st;
     st.maximizedLayout = m_layoutState.MaximizedLayout == 1;
     st.minimizedDuringShow = m_layoutState.MinimizedDuringShow == 1;
@@ -418,8 +418,8 @@ void LayoutController::AppRestore()
     }
     if (a.restoreApp && m_window.isMinimized())
         m_window.showNormal();
-    if (a.resumeShow && Form9)
-        Form9->TogglePause();
+    if (a.resumeShow && showWindow)
+        showWindow->TogglePause();
     if (a.updateFolderCaption)
         emit FolderCaptionDue();
 }
@@ -564,7 +564,7 @@ void LayoutController::ShowMyShowLabel(const QString& action)
 
 void LayoutController::ChangeShowSpeed(bool faster)
 {
-    ShowWindow* const Form9 = m_queries.showWindow();
+    ShowWindow* const showWindow = m_queries.showWindow();
     TShowState& ShowState = m_state.session.ShowState;
     int step = m_state.session.ShowIntervalStep;
     m_layoutState.SpeedMessageText = ChangeShowSpeedStep(step, faster);
@@ -577,8 +577,8 @@ void LayoutController::ChangeShowSpeed(bool faster)
         m_items.IntervalTimer->start(ShowState.CurrentInterval * 1000);
     // The speed message itself (text + interval) belongs to the show window:
     // at its top right for two seconds.
-    if (Form9)
-        Form9->ShowSpeedMessage(m_layoutState.SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
+    if (showWindow)
+        showWindow->ShowSpeedMessage(m_layoutState.SpeedMessageText + QString::number(IntervalSecondsForIndex(step)) + QStringLiteral(" second(s) "));
 }
 
 void LayoutController::ShowPicturePreview(const QString& path)
@@ -646,15 +646,15 @@ void LayoutController::MMainMonitorClick(bool mainMonitor)
 
 void LayoutController::UpdateHintsButton()
 {
-    ShowWindow* const Form9 = m_queries.showWindow();
-    if (Form9)
-        Form9->ShowHintsButton(m_state.settings.Settings.ShowHints != 0);
+    ShowWindow* const showWindow = m_queries.showWindow();
+    if (showWindow)
+        showWindow->ShowHintsButton(m_state.settings.Settings.ShowHints != 0);
 }
 
 void LayoutController::SyncControlPanelButtons()
 {
-    ShowWindow* const Form9 = m_queries.showWindow();
-    if (!Form9)
+    ShowWindow* const showWindow = m_queries.showWindow();
+    if (!showWindow)
         return;
     // A twin the tool bar shows gives its state; one it does not show (the
     // page show's buttons while the show plays full screen) leaves the panel
@@ -671,40 +671,40 @@ void LayoutController::SyncControlPanelButtons()
     ShowWindow::PanelButtons on;
     on.showInReverse = directionTwin(m_actions.ShowinReverseToolButton, direction >= 0);
     on.showForward = directionTwin(m_actions.ShowForwardToolButton, direction <= 0);
-    on.windowScreen = twin(m_actions.FullScreenToolButton3, Form9->WindowScreenSpeedButton);
-    on.volume = twin(m_actions.Volume, Form9->VolumeSpeedButton);
-    on.playlistBack = twin(m_actions.PlaylistBATB, Form9->PlaylistBASB);
-    on.playlistForward = twin(m_actions.PlaylistFWTB, Form9->PlaylistFWSB);
+    on.windowScreen = twin(m_actions.FullScreenToolButton3, showWindow->WindowScreenSpeedButton);
+    on.volume = twin(m_actions.Volume, showWindow->VolumeSpeedButton);
+    on.playlistBack = twin(m_actions.PlaylistBATB, showWindow->PlaylistBASB);
+    on.playlistForward = twin(m_actions.PlaylistFWTB, showWindow->PlaylistFWSB);
     const bool advancing = showRuns(m_state.session) && !m_queries.inManualMode();
     const bool thumbnailView = thumbnailViewActive();
-    on.editProgram = (twin(m_actions.RunExeToolButton, Form9->RunExeSpeedButton) || thumbnailView) && !advancing;
+    on.editProgram = (twin(m_actions.RunExeToolButton, showWindow->RunExeSpeedButton) || thumbnailView) && !advancing;
     on.oneForward = !advancing;
     on.oneBackwards = !advancing || m_state.session.ZoomFactor > 0;
-    on.rotateLeft = thumbnailView || (twin(m_actions.TBRotateL, Form9->SBRotateLeft) && !advancing);
-    on.rotateRight = thumbnailView || (twin(m_actions.TBRotateR, Form9->SBRotateRight) && !advancing);
-    Form9->SetPanelButtons(on);
+    on.rotateLeft = thumbnailView || (twin(m_actions.TBRotateL, showWindow->SBRotateLeft) && !advancing);
+    on.rotateRight = thumbnailView || (twin(m_actions.TBRotateR, showWindow->SBRotateRight) && !advancing);
+    showWindow->SetPanelButtons(on);
 }
 
 void LayoutController::SetFullScreenImageHint()
 {
-    ShowWindow* const Form9 = m_queries.showWindow();
-    if (!Form9 || m_state.start.DemoMode == 1)
+    ShowWindow* const showWindow = m_queries.showWindow();
+    if (!showWindow || m_state.start.DemoMode == 1)
         return;
     FullScreenHintInput in;
-    in.navPanelVisible = Form9->NavPanelShown();
+    in.navPanelVisible = showWindow->NavPanelShown();
     in.zoomed = m_state.session.ZoomFactor > 0;
     in.fullView = m_state.session.FullViewActive == 1;
     in.manualMode = showRuns(m_state.session) && m_queries.inManualMode();
     in.automaticShow = m_state.session.AutoShowRunning == 1;
     const QString tip = FullScreenImageHint(in);
-    Form9->SetPictureHint(tip);
+    showWindow->SetPictureHint(tip);
 }
 
 void LayoutController::SaveControlPanelPosition()
 {
     TSettingsRecord& Settings = m_state.settings.Settings;
-    ShowWindow* const Form9 = m_queries.showWindow();
-    const std::optional<QRect> place = Form9 ? Form9->ControlPanelPlace() : std::nullopt;
+    ShowWindow* const showWindow = m_queries.showWindow();
+    const std::optional<QRect> place = showWindow ? showWindow->ControlPanelPlace() : std::nullopt;
     if (!place)
         return;
     const QRect r = *place;

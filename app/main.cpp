@@ -153,7 +153,7 @@ int startProgram(ProgramState& state, MainWindow*& form1Out, InstanceGuard& guar
 int main(int argc, char** argv)
 {
     InstallQuitOnSignal();
-    TApplication app(argc, argv);
+    KeyboardHookApplication app(argc, argv);
     // An exception that escapes an event handler is shown, then the program ends.
     QObject::connect(&app.exceptionReport(), &EscapedExceptionReport::escaped, &app, ShowExceptionAndEnd);
     SetUpApplication();

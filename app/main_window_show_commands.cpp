@@ -32,7 +32,7 @@ void enable(QAction* a, bool on)
 
 void MainWindow::RestartShow()
 {
-    ShowWindow* const Form9 = m_showWindow;
+    ShowWindow* const showWindow = m_showWindow;
     TShowState& ShowState = m_state.session.ShowState;
     std::vector<TPictureEntry>& PictureTable = m_state.session.PictureTable;
     if (!runs(m_state.session)) {
@@ -58,7 +58,7 @@ void MainWindow::RestartShow()
     // The running show plays in the full-screen window; its pictures stay,
     // the cursor goes back before the first picture and the show continues
     // forward from there.
-    if (!Form9 || !Form9->isVisible() || m_state.session.PictureCount <= 0)
+    if (!showWindow || !showWindow->isVisible() || m_state.session.PictureCount <= 0)
         return;
     QStringList paths;
     QList<double> dates;
@@ -69,13 +69,13 @@ void MainWindow::RestartShow()
     const QList<int> order = BuildPlayOrder(paths, dates, ShowState.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = m_state.session.PlayOptions.ContinuousPlay == 1 || ShowState.LoopFlag == 1;
-    Form9->SetManualMode(false);
+    showWindow->SetManualMode(false);
     QPointer<MainWindow> self(this);
-    Form9->Play(order, continuous, [self] {
+    showWindow->Play(order, continuous, [self] {
         if (self)
             self->slideShow()->EndShow();
     });
-    Form9->ShowCenteredHint(QStringLiteral(" Show restarted from the beginning "));
+    showWindow->ShowCenteredHint(QStringLiteral(" Show restarted from the beginning "));
 }
 
 void MainWindow::ToolButton1Click()
@@ -115,7 +115,7 @@ void MainWindow::TBGoSmallMSClick()
 
 void MainWindow::ResumeInFullClick()
 {
-    ShowWindow* const Form9 = m_showWindow;
+    ShowWindow* const showWindow = m_showWindow;
     // From the thumbnail view the show goes on full screen from the
     // selected picture (the page's first without a selection).
     if (thumbnailPage()->PageShowRuns()) {
@@ -126,20 +126,20 @@ void MainWindow::ResumeInFullClick()
     for (QAction* a : {actionNamed("TBSelAll"), actionNamed("TBSelNone"), actionNamed("TBSelInvert")})
         if (a)
             a->setVisible(false);
-    if (!runs(m_state.session) || !Form9)
+    if (!runs(m_state.session) || !showWindow)
         return;
     // The show goes on in full screen, forward.
-    Form9->SetManualMode(false);
-    Form9->AimShowForward();
-    if (!Form9->isVisible())
-        Form9->showFullScreen();
+    showWindow->SetManualMode(false);
+    showWindow->AimShowForward();
+    if (!showWindow->isVisible())
+        showWindow->showFullScreen();
     if (m_state.session.PictureCount < 2)
         return;
-    if (Form9->Paused())
-        Form9->TogglePause();
+    if (showWindow->Paused())
+        showWindow->TogglePause();
     else
-        Form9->GoShow(1);
-    Form9->ShowCenteredHint(QStringLiteral(" Show continued in forward direction "));
+        showWindow->GoShow(1);
+    showWindow->ShowCenteredHint(QStringLiteral(" Show continued in forward direction "));
 }
 
 void MainWindow::FullScreenToolButton3Click()

@@ -26,9 +26,9 @@ QColor ColorOfValue(int32_t value)
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-// ---- TRadioGroup -------------------------------------------------------------------
+// ---- RadioGroup -------------------------------------------------------------------
 
-TRadioGroup::TRadioGroup(const QString& name, const QString& caption, const QStringList& items, QWidget* parent)
+RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), m_group(new QButtonGroup(this))
 {
     setObjectName(name);
@@ -41,12 +41,12 @@ TRadioGroup::TRadioGroup(const QString& name, const QString& caption, const QStr
     }
 }
 
-int TRadioGroup::itemIndex() const
+int RadioGroup::itemIndex() const
 {
     return m_group->checkedId();
 }
 
-void TRadioGroup::setItemIndex(int index)
+void RadioGroup::setItemIndex(int index)
 {
     if (QAbstractButton* b = m_group->button(index)) {
         b->setChecked(true);
@@ -58,9 +58,9 @@ void TRadioGroup::setItemIndex(int index)
     m_group->setExclusive(true);
 }
 
-// ---- TUpDown ------------------------------------------------------------------------
+// ---- SpinArrows ------------------------------------------------------------------------
 
-TUpDown::TUpDown(const QString& name, QLineEdit* buddy, int min, int max, QWidget* parent)
+SpinArrows::SpinArrows(const QString& name, QLineEdit* buddy, int min, int max, QWidget* parent)
     : QWidget(parent), m_buddy(buddy), m_min(min), m_max(max), m_last(min)
 {
     setObjectName(name);
@@ -82,7 +82,7 @@ TUpDown::TUpDown(const QString& name, QLineEdit* buddy, int min, int max, QWidge
     connect(down, &QToolButton::clicked, this, [this] { setPosition(positionOrLast() - 1); });
 }
 
-bool TUpDown::position(int& value) const
+bool SpinArrows::position(int& value) const
 {
     int32_t n = 0;
     if (!ParseOptionNumber(m_buddy->text(), n) || n < m_min || n > m_max)
@@ -91,14 +91,14 @@ bool TUpDown::position(int& value) const
     return true;
 }
 
-int TUpDown::positionOrLast() const
+int SpinArrows::positionOrLast() const
 {
     int v = m_last;
     position(v);
     return v;
 }
 
-void TUpDown::setPosition(int value)
+void SpinArrows::setPosition(int value)
 {
     m_last = qBound(m_min, value, m_max);
     m_buddy->setText(QString::number(m_last));

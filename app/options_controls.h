@@ -20,10 +20,10 @@ class QPushButton;
 class QToolButton;
 
 // A group of radio buttons with an item index (-1: none chosen).
-class TRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TRadioGroup(const QString& name, const QString& caption, const QStringList& items, QWidget* parent);
+    RadioGroup(const QString& name, const QString& caption, const QStringList& items, QWidget* parent);
     int itemIndex() const;
     void setItemIndex(int index);
 
@@ -33,10 +33,10 @@ private:
 
 // An up-down control bound to an edit: its position is read from the
 // edit's text and its arrows step the number within [min, max].
-class TUpDown : public QWidget {
+class SpinArrows : public QWidget {
     Q_OBJECT
 public:
-    TUpDown(const QString& name, QLineEdit* buddy, int min, int max, QWidget* parent);
+    SpinArrows(const QString& name, QLineEdit* buddy, int min, int max, QWidget* parent);
     // The position read from the edit; false when the text is no number in range.
     bool position(int& value) const;
     // The position read from the edit, else the last one set.

@@ -97,23 +97,23 @@ void OptionsDialog::buildPages()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     outer->addWidget(PageControl1);
 
-    IncludeSheet = new TIncludePage(PageControl1);
-    PlaySheet = new TPlayPage(PageControl1);
-    FullScreenSheet = new TFullScreenPage(PageControl1);
-    EditProgramsSheet = new TEditProgramsPage(PageControl1);
-    AutomaticShowSheet = new TAutomaticShowPage(PageControl1);
-    MyShowTextSheet = new TMyShowPage(PageControl1);
-    VideoTextSheet = new TVideoPage(PageControl1);
-    UpdateTab = new TUpdatePage(PageControl1);
-    PlayListTS = new TPlaylistPage(PageControl1);
-    VoiceTB = new TVoicePage(PageControl1);
-    TSMultSlideMode = new TThumbnailsPage(PageControl1);
-    TbUpload = new TUploadPage(PageControl1);
-    TBSmallPics = new TSmallPicsPage(PageControl1);
+    IncludeSheet = new IncludeOptionsPage(PageControl1);
+    PlaySheet = new PlayOptionsPage(PageControl1);
+    FullScreenSheet = new FullScreenOptionsPage(PageControl1);
+    EditProgramsSheet = new EditProgramsOptionsPage(PageControl1);
+    AutomaticShowSheet = new AutomaticShowOptionsPage(PageControl1);
+    MyShowTextSheet = new MyShowOptionsPage(PageControl1);
+    VideoTextSheet = new VideoOptionsPage(PageControl1);
+    UpdateTab = new UpdateOptionsPage(PageControl1);
+    PlayListTS = new PlaylistOptionsPage(PageControl1);
+    VoiceTB = new VoiceOptionsPage(PageControl1);
+    TSMultSlideMode = new ThumbnailsOptionsPage(PageControl1);
+    TbUpload = new UploadOptionsPage(PageControl1);
+    TBSmallPics = new SmallPicsOptionsPage(PageControl1);
     // A new background or text colour shows on both example labels.
     const auto showChosenColors = [this] { showExampleColors(PlaySheet->backgroundColor()); };
-    connect(PlaySheet, &TPlayPage::backgroundColorChosen, this, showChosenColors);
-    connect(MyShowTextSheet, &TMyShowPage::textColorChosen, this, showChosenColors);
+    connect(PlaySheet, &PlayOptionsPage::backgroundColorChosen, this, showChosenColors);
+    connect(MyShowTextSheet, &MyShowOptionsPage::textColorChosen, this, showChosenColors);
 
     Intervalgroup = PlaySheet->Intervalgroup;
     ExtProgComboBox = EditProgramsSheet->ExtProgComboBox;
@@ -150,7 +150,7 @@ void OptionsDialog::styleTabs()
             .arg(hover.name()));
 }
 
-QList<TOptionsPage*> OptionsDialog::pages() const
+QList<OptionsPage*> OptionsDialog::pages() const
 {
     return {IncludeSheet, PlaySheet, FullScreenSheet, EditProgramsSheet, AutomaticShowSheet,
             MyShowTextSheet, VideoTextSheet, UpdateTab, PlayListTS, VoiceTB,
@@ -159,14 +159,14 @@ QList<TOptionsPage*> OptionsDialog::pages() const
 
 void OptionsDialog::setValues(const TOptionsValues& v)
 {
-    for (TOptionsPage* page : pages())
+    for (OptionsPage* page : pages())
         page->load(v);
 }
 
 TOptionsValues OptionsDialog::values() const
 {
     TOptionsValues v;
-    for (const TOptionsPage* page : pages())
+    for (const OptionsPage* page : pages())
         page->store(v);
     return v;
 }

@@ -62,21 +62,21 @@ public:
     QFrame* Panel2 = nullptr;
     QLabel* PanelPicture = nullptr;   // the header picture over Panel2, made once shown
     // The pages, in tab order.
-    TIncludePage* IncludeSheet = nullptr;
-    TPlayPage* PlaySheet = nullptr;
-    TFullScreenPage* FullScreenSheet = nullptr;
-    TEditProgramsPage* EditProgramsSheet = nullptr;
-    TAutomaticShowPage* AutomaticShowSheet = nullptr;
-    TMyShowPage* MyShowTextSheet = nullptr;
-    TVideoPage* VideoTextSheet = nullptr;
-    TUpdatePage* UpdateTab = nullptr;
-    TPlaylistPage* PlayListTS = nullptr;
-    TVoicePage* VoiceTB = nullptr;
-    TThumbnailsPage* TSMultSlideMode = nullptr;
-    TUploadPage* TbUpload = nullptr;
-    TSmallPicsPage* TBSmallPics = nullptr;
+    IncludeOptionsPage* IncludeSheet = nullptr;
+    PlayOptionsPage* PlaySheet = nullptr;
+    FullScreenOptionsPage* FullScreenSheet = nullptr;
+    EditProgramsOptionsPage* EditProgramsSheet = nullptr;
+    AutomaticShowOptionsPage* AutomaticShowSheet = nullptr;
+    MyShowOptionsPage* MyShowTextSheet = nullptr;
+    VideoOptionsPage* VideoTextSheet = nullptr;
+    UpdateOptionsPage* UpdateTab = nullptr;
+    PlaylistOptionsPage* PlayListTS = nullptr;
+    VoiceOptionsPage* VoiceTB = nullptr;
+    ThumbnailsOptionsPage* TSMultSlideMode = nullptr;
+    UploadOptionsPage* TbUpload = nullptr;
+    SmallPicsOptionsPage* TBSmallPics = nullptr;
     // Controls of the pages that the dialog's users reach by name.
-    TRadioGroup* Intervalgroup = nullptr;
+    RadioGroup* Intervalgroup = nullptr;
     QComboBox* ExtProgComboBox = nullptr;
     QPushButton* BrowseButton = nullptr;
     QPushButton* RemoveEditProgram = nullptr;
@@ -135,7 +135,7 @@ protected:
 private:
     void buildPages();
     void styleTabs();
-    QList<TOptionsPage*> pages() const;
+    QList<OptionsPage*> pages() const;
     // Both example colours (the background button's label and the MyShow
     // example label) show `colorValue`.
     void showExampleColors(int32_t colorValue);

@@ -2,7 +2,7 @@
 
 #include <QTabWidget>
 
-TOptionsPage::TOptionsPage(QTabWidget* tabs, const char* name, const QString& caption)
+OptionsPage::OptionsPage(QTabWidget* tabs, const char* name, const QString& caption)
     : QWidget(tabs)
 {
     setObjectName(QString::fromLatin1(name));

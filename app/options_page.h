@@ -9,11 +9,11 @@
 
 class QTabWidget;
 
-class TOptionsPage : public QWidget {
+class OptionsPage : public QWidget {
     Q_OBJECT
 public:
     // A page named `name` (its objectName), added to `tabs` under `caption`.
-    TOptionsPage(QTabWidget* tabs, const char* name, const QString& caption);
+    OptionsPage(QTabWidget* tabs, const char* name, const QString& caption);
 
     // Shows the page's fields of `v` in its controls.
     virtual void load(const TOptionsValues& v) = 0;

@@ -11,8 +11,8 @@
 
 using namespace options_ui;
 
-TAutomaticShowPage::TAutomaticShowPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "AutomaticShowSheet", QStringLiteral("Automatic Show/CD"))
+AutomaticShowOptionsPage::AutomaticShowOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "AutomaticShowSheet", QStringLiteral("Automatic Show/CD"))
 {
     auto* l = new QVBoxLayout(this);
     NeverUseASCheckBox = checkBox(this, "NeverUseASCheckBox", QStringLiteral("Never use Automatic Show"));
@@ -42,10 +42,10 @@ TAutomaticShowPage::TAutomaticShowPage(QTabWidget* tabs)
     Bevel1->setFrameShape(QFrame::HLine);
     l->addWidget(Bevel1);
     l->addStretch();
-    connect(NeverUseASCheckBox, &QCheckBox::toggled, this, &TAutomaticShowPage::NeverUseASCheckBoxClick);
+    connect(NeverUseASCheckBox, &QCheckBox::toggled, this, &AutomaticShowOptionsPage::NeverUseASCheckBoxClick);
 }
 
-void TAutomaticShowPage::NeverUseASCheckBoxClick()
+void AutomaticShowOptionsPage::NeverUseASCheckBoxClick()
 {
     const bool on = !NeverUseASCheckBox->isChecked();
     HoldLastShowBox->setEnabled(on);
@@ -56,7 +56,7 @@ void TAutomaticShowPage::NeverUseASCheckBoxClick()
     ASTextLabel->setEnabled(true);
 }
 
-void TAutomaticShowPage::load(const TOptionsValues& v)
+void AutomaticShowOptionsPage::load(const TOptionsValues& v)
 {
     NeverUseASCheckBox->setChecked(v.NeverAutoShow);
     HoldLastShowBox->setChecked(v.KeepAutoShow);
@@ -67,7 +67,7 @@ void TAutomaticShowPage::load(const TOptionsValues& v)
     NeverUseASCheckBoxClick();
 }
 
-void TAutomaticShowPage::store(TOptionsValues& v) const
+void AutomaticShowOptionsPage::store(TOptionsValues& v) const
 {
     v.NeverAutoShow = NeverUseASCheckBox->isChecked();
     v.KeepAutoShow = HoldLastShowBox->isChecked();

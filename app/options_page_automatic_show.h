@@ -9,10 +9,10 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 
-class TAutomaticShowPage : public TOptionsPage {
+class AutomaticShowOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TAutomaticShowPage(QTabWidget* tabs);
+    explicit AutomaticShowOptionsPage(QTabWidget* tabs);
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;

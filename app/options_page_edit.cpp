@@ -7,11 +7,11 @@
 #include <QComboBox>
 #include <QVBoxLayout>
 
-TEditProgramsPage::TEditProgramsPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "EditProgramsSheet", QStringLiteral("Edit"))
+EditProgramsOptionsPage::EditProgramsOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "EditProgramsSheet", QStringLiteral("Edit"))
 {
     auto* l = new QVBoxLayout(this);
-    m_programs = new TProgramList(this, l, QStringLiteral("Edit program :"), "ExtProgComboBox", "BrowseButton",
+    m_programs = new ProgramList(this, l, QStringLiteral("Edit program :"), "ExtProgComboBox", "BrowseButton",
                                   "RemoveEditProgram", QStringLiteral("&Remove Edit program from list "));
     ExtProgComboBox = m_programs->box;
     BrowseButton = m_programs->browseButton;
@@ -22,14 +22,14 @@ TEditProgramsPage::TEditProgramsPage(QTabWidget* tabs)
     l->addStretch();
 }
 
-void TEditProgramsPage::load(const TOptionsValues& v)
+void EditProgramsOptionsPage::load(const TOptionsValues& v)
 {
     m_programs->load(v.EditPrograms);
     ExtProgComboBox->setEditText(v.EditProgramText);
     ResetFileDateCB->setChecked(v.ResetFileDate);
 }
 
-void TEditProgramsPage::store(TOptionsValues& v) const
+void EditProgramsOptionsPage::store(TOptionsValues& v) const
 {
     v.EditPrograms = m_programs->entries();
     v.EditProgramText = m_programs->text();

@@ -7,12 +7,12 @@
 class QCheckBox;
 class QComboBox;
 class QPushButton;
-class TProgramList;
+class ProgramList;
 
-class TEditProgramsPage : public TOptionsPage {
+class EditProgramsOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TEditProgramsPage(QTabWidget* tabs);
+    explicit EditProgramsOptionsPage(QTabWidget* tabs);
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
@@ -23,5 +23,5 @@ public:
     QCheckBox* ResetFileDateCB = nullptr;
 
 private:
-    TProgramList* m_programs = nullptr;
+    ProgramList* m_programs = nullptr;
 };

@@ -10,8 +10,8 @@
 
 using namespace options_ui;
 
-TFullScreenPage::TFullScreenPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "FullScreenSheet", QStringLiteral("Full Screen"))
+FullScreenOptionsPage::FullScreenOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "FullScreenSheet", QStringLiteral("Full Screen"))
 {
     auto* l = new QVBoxLayout(this);
     ShowTitlesCheckBox = checkBox(this, "ShowTitlesCheckBox", QStringLiteral("Show titles"));
@@ -33,7 +33,7 @@ TFullScreenPage::TFullScreenPage(QTabWidget* tabs)
     l->addStretch();
 }
 
-void TFullScreenPage::load(const TOptionsValues& v)
+void FullScreenOptionsPage::load(const TOptionsValues& v)
 {
     ShowTitlesCheckBox->setChecked(v.ShowTitles);
     ShowHintsBox->setChecked(v.ShowHints);
@@ -44,7 +44,7 @@ void TFullScreenPage::load(const TOptionsValues& v)
     CBMon2Manual->setChecked(v.Mon2Manual);
 }
 
-void TFullScreenPage::store(TOptionsValues& v) const
+void FullScreenOptionsPage::store(TOptionsValues& v) const
 {
     v.ShowTitles = ShowTitlesCheckBox->isChecked();
     v.ShowHints = ShowHintsBox->isChecked();

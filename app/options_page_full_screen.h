@@ -7,10 +7,10 @@
 class QCheckBox;
 class QLineEdit;
 
-class TFullScreenPage : public TOptionsPage {
+class FullScreenOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TFullScreenPage(QTabWidget* tabs);
+    explicit FullScreenOptionsPage(QTabWidget* tabs);
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;

@@ -13,8 +13,8 @@
 
 using namespace options_ui;
 
-TIncludePage::TIncludePage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "IncludeSheet", QStringLiteral("Include"))
+IncludeOptionsPage::IncludeOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "IncludeSheet", QStringLiteral("Include"))
 {
     auto* grid = new QGridLayout(this);
     grid->addWidget(buildTypes(), 0, 0, 3, 1);
@@ -54,7 +54,7 @@ TIncludePage::TIncludePage(QTabWidget* tabs)
     alignNumberLabels();
 }
 
-QWidget* TIncludePage::buildTypes()
+QWidget* IncludeOptionsPage::buildTypes()
 {
     auto* types = new QGroupBox(QString(), this);
     auto* tl = new QGridLayout(types);
@@ -85,7 +85,7 @@ QWidget* TIncludePage::buildTypes()
 }
 
 // The number fields line up: their labels share one width.
-void TIncludePage::alignNumberLabels()
+void IncludeOptionsPage::alignNumberLabels()
 {
     QList<QWidget*> labels;
     int labelWidth = 0;
@@ -100,12 +100,12 @@ void TIncludePage::alignNumberLabels()
         l->setFixedWidth(labelWidth);
 }
 
-void TIncludePage::InclBoxClick(int type)
+void IncludeOptionsPage::InclBoxClick(int type)
 {
     GreyImages[size_t(type)]->setVisible(!InclBoxes[size_t(type)]->isChecked());
 }
 
-void TIncludePage::load(const TOptionsValues& v)
+void IncludeOptionsPage::load(const TOptionsValues& v)
 {
     for (size_t i = 0; i < 7; ++i)
         InclBoxes[i]->setChecked(v.InclTypes[i]);
@@ -120,7 +120,7 @@ void TIncludePage::load(const TOptionsValues& v)
     MaxSFAttachEdit->setText(v.MaxSFAttachText);
 }
 
-void TIncludePage::store(TOptionsValues& v) const
+void IncludeOptionsPage::store(TOptionsValues& v) const
 {
     for (size_t i = 0; i < 7; ++i)
         v.InclTypes[i] = InclBoxes[i]->isChecked();

@@ -10,10 +10,10 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 
-class TIncludePage : public TOptionsPage {
+class IncludeOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TIncludePage(QTabWidget* tabs);
+    explicit IncludeOptionsPage(QTabWidget* tabs);
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;

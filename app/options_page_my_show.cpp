@@ -19,15 +19,15 @@
 
 using namespace options_ui;
 
-TMyShowPage::TMyShowPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "MyShowTextSheet", QStringLiteral("MyShow"))
+MyShowOptionsPage::MyShowOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "MyShowTextSheet", QStringLiteral("MyShow"))
 {
     auto* grid = new QGridLayout(this);
     buildChoices(grid);
     buildTextDefaults(grid);
 }
 
-void TMyShowPage::buildChoices(QGridLayout* grid)
+void MyShowOptionsPage::buildChoices(QGridLayout* grid)
 {
     grid->addWidget(label(this, QStringLiteral("Interval ")), 0, 0);
     IntervalComboBox = comboBox(this, "IntervalComboBox", NewShowIntervalItems());
@@ -38,7 +38,7 @@ void TMyShowPage::buildChoices(QGridLayout* grid)
     grid->addWidget(label(this, QStringLiteral("Text label delay")), 2, 0);
     DelayCB = comboBox(this, "DelayCB", TextDelayItems());
     grid->addWidget(DelayCB, 2, 1);
-    AttachWAVRG = new TRadioGroup(QStringLiteral("AttachWAVRG"), QStringLiteral("Attach Voice file if present"),
+    AttachWAVRG = new RadioGroup(QStringLiteral("AttachWAVRG"), QStringLiteral("Attach Voice file if present"),
                                   {QStringLiteral("Yes"), QStringLiteral("No")}, this);
     grid->addWidget(AttachWAVRG, 3, 0);
     auto* sound = new QVBoxLayout;
@@ -54,7 +54,7 @@ void TMyShowPage::buildChoices(QGridLayout* grid)
     grid->addWidget(KeepSyncCB, 4, 1);
 }
 
-void TMyShowPage::buildTextDefaults(QGridLayout* grid)
+void MyShowOptionsPage::buildTextDefaults(QGridLayout* grid)
 {
     auto* align = new QHBoxLayout;
     auto* hGroup = new QButtonGroup(this);
@@ -88,12 +88,12 @@ void TMyShowPage::buildTextDefaults(QGridLayout* grid)
     Panel3->setFixedSize(300, 80);
     ExampleLabel = label(Panel3, QStringLiteral("Example"), "ExampleLabel");
     grid->addWidget(Panel3, 6, 0, 1, 2);
-    connect(FontSB, &QPushButton::clicked, this, &TMyShowPage::FontSBClick);
-    connect(ColorSB, &QPushButton::clicked, this, &TMyShowPage::ColorSBClick);
-    connect(TransparentCB, &QCheckBox::toggled, this, &TMyShowPage::TransparentCBClick);
+    connect(FontSB, &QPushButton::clicked, this, &MyShowOptionsPage::FontSBClick);
+    connect(ColorSB, &QPushButton::clicked, this, &MyShowOptionsPage::ColorSBClick);
+    connect(TransparentCB, &QCheckBox::toggled, this, &MyShowOptionsPage::TransparentCBClick);
 }
 
-void TMyShowPage::showExampleBackground(int32_t colorValue)
+void MyShowOptionsPage::showExampleBackground(int32_t colorValue)
 {
     QPalette p = ExampleLabel->palette();
     p.setColor(QPalette::Window, ColorOfValue(colorValue));
@@ -102,13 +102,13 @@ void TMyShowPage::showExampleBackground(int32_t colorValue)
     ExampleLabel->setAutoFillBackground(!TransparentCB->isChecked());
 }
 
-void TMyShowPage::TransparentCBClick()
+void MyShowOptionsPage::TransparentCBClick()
 {
     ExampleLabel->setAutoFillBackground(!TransparentCB->isChecked());
     ExampleLabel->update();
 }
 
-void TMyShowPage::PlaceExampleLabel()
+void MyShowOptionsPage::PlaceExampleLabel()
 {
     if (m_loading)
         return;
@@ -119,7 +119,7 @@ void TMyShowPage::PlaceExampleLabel()
                        ExampleLabelY(v, Panel3->height(), ExampleLabel->height()));
 }
 
-void TMyShowPage::FontSBClick()
+void MyShowOptionsPage::FontSBClick()
 {
     QFontDialog dialog(ExampleLabel->font(), this);
     dialog.setObjectName(QStringLiteral("FontDialog"));
@@ -133,7 +133,7 @@ void TMyShowPage::FontSBClick()
     PlaceExampleLabel();
 }
 
-void TMyShowPage::ColorSBClick()
+void MyShowOptionsPage::ColorSBClick()
 {
     QColorDialog dialog(ColorOfValue(m_textColor), this);
     dialog.setObjectName(QStringLiteral("ColorDialog1"));
@@ -143,7 +143,7 @@ void TMyShowPage::ColorSBClick()
     emit textColorChosen();
 }
 
-void TMyShowPage::load(const TOptionsValues& v)
+void MyShowOptionsPage::load(const TOptionsValues& v)
 {
     m_loading = true;
     IntervalComboBox->setCurrentIndex(v.NewShowIntervalIndex);
@@ -176,7 +176,7 @@ void TMyShowPage::load(const TOptionsValues& v)
     PlaceExampleLabel();
 }
 
-void TMyShowPage::store(TOptionsValues& v) const
+void MyShowOptionsPage::store(TOptionsValues& v) const
 {
     v.NewShowIntervalIndex = qMax(0, IntervalComboBox->currentIndex());
     v.NewShowPlayOrder = qMax(0, PlayOrderComboBox->currentIndex());

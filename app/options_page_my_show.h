@@ -12,12 +12,12 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class TRadioGroup;
+class RadioGroup;
 
-class TMyShowPage : public TOptionsPage {
+class MyShowOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TMyShowPage(QTabWidget* tabs);
+    explicit MyShowOptionsPage(QTabWidget* tabs);
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
@@ -34,7 +34,7 @@ public:
     QComboBox* IntervalComboBox = nullptr;
     QComboBox* PlayOrderComboBox = nullptr;
     QComboBox* DelayCB = nullptr;
-    TRadioGroup* AttachWAVRG = nullptr;
+    RadioGroup* AttachWAVRG = nullptr;
     QComboBox* SoundActionCB = nullptr;
     QCheckBox* FadeCB = nullptr;
     QCheckBox* KeepSyncCB = nullptr;

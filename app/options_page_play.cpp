@@ -15,13 +15,13 @@
 
 using namespace options_ui;
 
-TPlayPage::TPlayPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "PlaySheet", QStringLiteral("Play"))
+PlayOptionsPage::PlayOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "PlaySheet", QStringLiteral("Play"))
 {
     auto* grid = new QGridLayout(this);
-    Intervalgroup = new TRadioGroup(QStringLiteral("Intervalgroup"), QStringLiteral("Interval"),
+    Intervalgroup = new RadioGroup(QStringLiteral("Intervalgroup"), QStringLiteral("Interval"),
                                     IntervalGroupItems(), this);
-    RadioGroup1 = new TRadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Playorder"), PlayOrderItems(), this);
+    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Playorder"), PlayOrderItems(), this);
     grid->addWidget(Intervalgroup, 0, 0);
     grid->addWidget(RadioGroup1, 0, 1);
     auto* boxes = new QVBoxLayout;
@@ -45,7 +45,7 @@ TPlayPage::TPlayPage(QTabWidget* tabs)
 
     auto* enlarge = new QHBoxLayout;
     EdMaxEnlarge = numberEdit(this, "EdMaxEnlarge");
-    UDMaxEnlarge = new TUpDown(QStringLiteral("UDMaxEnlarge"), EdMaxEnlarge, MaxEnlargeMin, MaxEnlargeMax, this);
+    UDMaxEnlarge = new SpinArrows(QStringLiteral("UDMaxEnlarge"), EdMaxEnlarge, MaxEnlargeMin, MaxEnlargeMax, this);
     enlarge->addWidget(label(this, QStringLiteral("Maximum picture enlargement :")));
     enlarge->addWidget(EdMaxEnlarge);
     enlarge->addWidget(UDMaxEnlarge);
@@ -53,15 +53,15 @@ TPlayPage::TPlayPage(QTabWidget* tabs)
     enlarge->addStretch();
     grid->addLayout(enlarge, 2, 0, 1, 2);
     grid->setRowStretch(3, 1);
-    connect(BackGroundButton, &QPushButton::clicked, this, &TPlayPage::BackGroundButtonClick);
+    connect(BackGroundButton, &QPushButton::clicked, this, &PlayOptionsPage::BackGroundButtonClick);
 }
 
-int TPlayPage::intervalIndex() const
+int PlayOptionsPage::intervalIndex() const
 {
     return qMax(0, Intervalgroup->itemIndex());
 }
 
-void TPlayPage::showBackgroundColor(int32_t colorValue)
+void PlayOptionsPage::showBackgroundColor(int32_t colorValue)
 {
     QPalette p = BackgroundColorLabel->palette();
     p.setColor(QPalette::Window, ColorOfValue(colorValue));
@@ -69,7 +69,7 @@ void TPlayPage::showBackgroundColor(int32_t colorValue)
     BackgroundColorLabel->setAutoFillBackground(true);
 }
 
-void TPlayPage::BackGroundButtonClick()
+void PlayOptionsPage::BackGroundButtonClick()
 {
     QColorDialog dialog(ColorOfValue(m_backgroundColor), this);
     dialog.setObjectName(QStringLiteral("ColorDialog1"));
@@ -79,7 +79,7 @@ void TPlayPage::BackGroundButtonClick()
     emit backgroundColorChosen();
 }
 
-void TPlayPage::load(const TOptionsValues& v)
+void PlayOptionsPage::load(const TOptionsValues& v)
 {
     Intervalgroup->setItemIndex(v.IntervalIndex);
     RadioGroup1->setItemIndex(v.PlayOrder);
@@ -92,7 +92,7 @@ void TPlayPage::load(const TOptionsValues& v)
     CBShowModel->setChecked(v.ShowCameraModel);
 }
 
-void TPlayPage::store(TOptionsValues& v) const
+void PlayOptionsPage::store(TOptionsValues& v) const
 {
     v.IntervalIndex = intervalIndex();
     v.PlayOrder = qMax(0, RadioGroup1->itemIndex());

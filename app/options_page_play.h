@@ -9,13 +9,13 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TRadioGroup;
-class TUpDown;
+class RadioGroup;
+class SpinArrows;
 
-class TPlayPage : public TOptionsPage {
+class PlayOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TPlayPage(QTabWidget* tabs);
+    explicit PlayOptionsPage(QTabWidget* tabs);
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
@@ -29,15 +29,15 @@ public:
     // Shows the colour dialog; on OK the chosen colour becomes the background.
     void BackGroundButtonClick();
 
-    TRadioGroup* Intervalgroup = nullptr;
-    TRadioGroup* RadioGroup1 = nullptr;
+    RadioGroup* Intervalgroup = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* ManualBox = nullptr;
     QCheckBox* IgnoreErrorsBox = nullptr;
     QPushButton* BackGroundButton = nullptr;
     QLabel* BackgroundColorLabel = nullptr;
     QLineEdit* EdMaxEnlarge = nullptr;
-    TUpDown* UDMaxEnlarge = nullptr;
+    SpinArrows* UDMaxEnlarge = nullptr;
     QCheckBox* CBShowModel = nullptr;
 
 signals:

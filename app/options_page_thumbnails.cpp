@@ -13,14 +13,14 @@
 
 using namespace options_ui;
 
-TThumbnailsPage::TThumbnailsPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "TSMultSlideMode", QStringLiteral("Thumbnails"))
+ThumbnailsOptionsPage::ThumbnailsOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "TSMultSlideMode", QStringLiteral("Thumbnails"))
 {
     auto* grid = new QGridLayout(this);
     grid->addWidget(label(this, QStringLiteral("Number of pictures on one page:")), 0, 0);
     CBMultMode = comboBox(this, "CBMultMode", PicturesPerPageItems());
     grid->addWidget(CBMultMode, 0, 1);
-    RGFillMode = new TRadioGroup(QStringLiteral("RGFillMode"), QStringLiteral("Fill mode:"),
+    RGFillMode = new RadioGroup(QStringLiteral("RGFillMode"), QStringLiteral("Fill mode:"),
                                  {QStringLiteral("Top-Bottom"), QStringLiteral("Left-Right")}, this);
     grid->addWidget(RGFillMode, 1, 0);
     CBThManualMode = checkBox(this, "CBThManualMode", QStringLiteral("Start in Manual mode"));
@@ -32,15 +32,15 @@ TThumbnailsPage::TThumbnailsPage(QTabWidget* tabs)
     CBUseThumbRD = checkBox(drives, "CBUseThumbRD", QStringLiteral("Removable drives"));
     for (QCheckBox* b : {CBUseThumbFD, CBUseThumbNWD, CBUseThumbRD}) {
         dl->addWidget(b);
-        connect(b, &QCheckBox::toggled, this, &TThumbnailsPage::CBUseThumbFDClick);
+        connect(b, &QCheckBox::toggled, this, &ThumbnailsOptionsPage::CBUseThumbFDClick);
     }
     grid->addWidget(drives, 2, 0);
-    RGThumbSize = new TRadioGroup(QStringLiteral("RGThumbSize"), QStringLiteral("Required size:"), ThumbSizeItems(),
+    RGThumbSize = new RadioGroup(QStringLiteral("RGThumbSize"), QStringLiteral("Required size:"), ThumbSizeItems(),
                                   this);
     grid->addWidget(RGThumbSize, 2, 1);
     auto* row = new QHBoxLayout;
     EDThumbOrgMin = numberEdit(this, "EDThumbOrgMin");
-    UDThumbOrgMin = new TUpDown(QStringLiteral("UDThumbOrgMin"), EDThumbOrgMin, ThumbOrgMinMin, ThumbOrgMinMax, this);
+    UDThumbOrgMin = new SpinArrows(QStringLiteral("UDThumbOrgMin"), EDThumbOrgMin, ThumbOrgMinMin, ThumbOrgMinMax, this);
     row->addWidget(label(this, QStringLiteral("Minimum size of original (in kb):")));
     row->addWidget(EDThumbOrgMin);
     row->addWidget(UDThumbOrgMin);
@@ -49,7 +49,7 @@ TThumbnailsPage::TThumbnailsPage(QTabWidget* tabs)
     grid->setRowStretch(4, 1);
 }
 
-void TThumbnailsPage::CBUseThumbFDClick()
+void ThumbnailsOptionsPage::CBUseThumbFDClick()
 {
     const bool any = CBUseThumbFD->isChecked() || CBUseThumbNWD->isChecked() || CBUseThumbRD->isChecked();
     RGThumbSize->setEnabled(any);
@@ -57,7 +57,7 @@ void TThumbnailsPage::CBUseThumbFDClick()
     EDThumbOrgMin->setEnabled(any);
 }
 
-void TThumbnailsPage::load(const TOptionsValues& v)
+void ThumbnailsOptionsPage::load(const TOptionsValues& v)
 {
     CBMultMode->setCurrentIndex(v.PicturesPerPageIndex);
     RGFillMode->setItemIndex(v.ThumbFillMode);
@@ -70,7 +70,7 @@ void TThumbnailsPage::load(const TOptionsValues& v)
     CBUseThumbFDClick();
 }
 
-void TThumbnailsPage::store(TOptionsValues& v) const
+void ThumbnailsOptionsPage::store(TOptionsValues& v) const
 {
     v.PicturesPerPageIndex = CBMultMode->currentIndex();
     v.ThumbFillMode = qMax(0, RGFillMode->itemIndex());

@@ -7,13 +7,13 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class TRadioGroup;
-class TUpDown;
+class RadioGroup;
+class SpinArrows;
 
-class TThumbnailsPage : public TOptionsPage {
+class ThumbnailsOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TThumbnailsPage(QTabWidget* tabs);
+    explicit ThumbnailsOptionsPage(QTabWidget* tabs);
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
@@ -22,12 +22,12 @@ public:
     void CBUseThumbFDClick();
 
     QComboBox* CBMultMode = nullptr;
-    TRadioGroup* RGFillMode = nullptr;
+    RadioGroup* RGFillMode = nullptr;
     QCheckBox* CBThManualMode = nullptr;
     QCheckBox* CBUseThumbFD = nullptr;
     QCheckBox* CBUseThumbNWD = nullptr;
     QCheckBox* CBUseThumbRD = nullptr;
-    TRadioGroup* RGThumbSize = nullptr;
+    RadioGroup* RGThumbSize = nullptr;
     QLineEdit* EDThumbOrgMin = nullptr;
-    TUpDown* UDThumbOrgMin = nullptr;
+    SpinArrows* UDThumbOrgMin = nullptr;
 };

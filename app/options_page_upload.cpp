@@ -11,8 +11,8 @@
 
 using namespace options_ui;
 
-TUploadPage::TUploadPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "TbUpload", QStringLiteral("Upload"))
+UploadOptionsPage::UploadOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "TbUpload", QStringLiteral("Upload"))
 {
     auto* grid = new QGridLayout(this);
     grid->addWidget(label(this, QStringLiteral("Upload program:")), 0, 0);
@@ -21,7 +21,7 @@ TUploadPage::TUploadPage(QTabWidget* tabs)
     BtnBrowseUpload = button(this, "BtnBrowseUpload", QStringLiteral("&Browse"));
     grid->addWidget(BtnBrowseUpload, 0, 2);
     EdWaittime = numberEdit(this, "EdWaittime");
-    UDWaittime = new TUpDown(QStringLiteral("UDWaittime"), EdWaittime, UploadWaitMin, UploadWaitMax, this);
+    UDWaittime = new SpinArrows(QStringLiteral("UDWaittime"), EdWaittime, UploadWaitMin, UploadWaitMax, this);
     grid->addWidget(label(this, QStringLiteral("Seconds to wait to let Upload program initialize itself "
                                                "before passing pictures")),
                     1, 0, 1, 3);
@@ -31,7 +31,7 @@ TUploadPage::TUploadPage(QTabWidget* tabs)
     r1->addStretch();
     grid->addLayout(r1, 2, 0, 1, 3);
     EdSupplyAtOnce = numberEdit(this, "EdSupplyAtOnce");
-    UDSupplyAtOnce = new TUpDown(QStringLiteral("UDSupplyAtOnce"), EdSupplyAtOnce, UploadBatchMin, UploadBatchMax,
+    UDSupplyAtOnce = new SpinArrows(QStringLiteral("UDSupplyAtOnce"), EdSupplyAtOnce, UploadBatchMin, UploadBatchMax,
                                  this);
     grid->addWidget(label(this, QStringLiteral("Number of pictures to supply at once to the upload program")),
                     3, 0, 1, 3);
@@ -41,10 +41,10 @@ TUploadPage::TUploadPage(QTabWidget* tabs)
     r2->addStretch();
     grid->addLayout(r2, 4, 0, 1, 3);
     grid->setRowStretch(5, 1);
-    connect(BtnBrowseUpload, &QPushButton::clicked, this, &TUploadPage::BtnBrowseUploadClick);
+    connect(BtnBrowseUpload, &QPushButton::clicked, this, &UploadOptionsPage::BtnBrowseUploadClick);
 }
 
-void TUploadPage::BtnBrowseUploadClick()
+void UploadOptionsPage::BtnBrowseUploadClick()
 {
     const std::optional<QString> chosen =
         platform::chooseOpenFile(QString(), QString(), QStringLiteral("Executable files|*"));
@@ -52,14 +52,14 @@ void TUploadPage::BtnBrowseUploadClick()
         EDUploadProgram->setText(*chosen);
 }
 
-void TUploadPage::load(const TOptionsValues& v)
+void UploadOptionsPage::load(const TOptionsValues& v)
 {
     EDUploadProgram->setText(v.UploaderPath);
     UDWaittime->setPosition(v.UploaderWaitSeconds);
     UDSupplyAtOnce->setPosition(v.UploadBatchSize);
 }
 
-void TUploadPage::store(TOptionsValues& v) const
+void UploadOptionsPage::store(TOptionsValues& v) const
 {
     v.UploaderPath = EDUploadProgram->text();
     v.UploaderWaitSeconds = UDWaittime->positionOrLast();

@@ -6,12 +6,12 @@
 
 class QLineEdit;
 class QPushButton;
-class TUpDown;
+class SpinArrows;
 
-class TUploadPage : public TOptionsPage {
+class UploadOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TUploadPage(QTabWidget* tabs);
+    explicit UploadOptionsPage(QTabWidget* tabs);
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
@@ -22,7 +22,7 @@ public:
     QLineEdit* EDUploadProgram = nullptr;
     QPushButton* BtnBrowseUpload = nullptr;
     QLineEdit* EdWaittime = nullptr;
-    TUpDown* UDWaittime = nullptr;
+    SpinArrows* UDWaittime = nullptr;
     QLineEdit* EdSupplyAtOnce = nullptr;
-    TUpDown* UDSupplyAtOnce = nullptr;
+    SpinArrows* UDSupplyAtOnce = nullptr;
 };

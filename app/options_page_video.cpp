@@ -4,11 +4,11 @@
 
 #include <QVBoxLayout>
 
-TVideoPage::TVideoPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "VideoTextSheet", QStringLiteral("Video"))
+VideoOptionsPage::VideoOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "VideoTextSheet", QStringLiteral("Video"))
 {
     auto* l = new QVBoxLayout(this);
-    m_programs = new TProgramList(this, l, QStringLiteral("Video program :"), "VidProgComboBox", "BrowseVideoButton",
+    m_programs = new ProgramList(this, l, QStringLiteral("Video program :"), "VidProgComboBox", "BrowseVideoButton",
                                   "RemoveVideoProgram", QStringLiteral("&Remove Video program from list "));
     VidProgComboBox = m_programs->box;
     BrowseVideoButton = m_programs->browseButton;
@@ -16,12 +16,12 @@ TVideoPage::TVideoPage(QTabWidget* tabs)
     l->addStretch();
 }
 
-void TVideoPage::load(const TOptionsValues& v)
+void VideoOptionsPage::load(const TOptionsValues& v)
 {
     m_programs->load(v.VideoPrograms);
 }
 
-void TVideoPage::store(TOptionsValues& v) const
+void VideoOptionsPage::store(TOptionsValues& v) const
 {
     v.VideoPrograms = m_programs->entries();
 }

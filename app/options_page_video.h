@@ -5,12 +5,12 @@
 
 class QComboBox;
 class QPushButton;
-class TProgramList;
+class ProgramList;
 
-class TVideoPage : public TOptionsPage {
+class VideoOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TVideoPage(QTabWidget* tabs);
+    explicit VideoOptionsPage(QTabWidget* tabs);
 
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
@@ -20,5 +20,5 @@ public:
     QPushButton* RemoveVideoProgram = nullptr;
 
 private:
-    TProgramList* m_programs = nullptr;
+    ProgramList* m_programs = nullptr;
 };

@@ -10,8 +10,8 @@ using namespace options_ui;
 
 // ---- "Update/New version" ------------------------------------------------------------
 
-TUpdatePage::TUpdatePage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "UpdateTab", QStringLiteral("Update/New version"))
+UpdateOptionsPage::UpdateOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "UpdateTab", QStringLiteral("Update/New version"))
 {
     auto* l = new QVBoxLayout(this);
     AskUpdateCB = checkBox(this, "AskUpdateCB", QStringLiteral("Ask me once a month to check for Update/New version"));
@@ -19,45 +19,45 @@ TUpdatePage::TUpdatePage(QTabWidget* tabs)
     l->addStretch();
 }
 
-void TUpdatePage::load(const TOptionsValues& v)
+void UpdateOptionsPage::load(const TOptionsValues& v)
 {
     AskUpdateCB->setChecked(v.AskMonthlyUpdate);
 }
 
-void TUpdatePage::store(TOptionsValues& v) const
+void UpdateOptionsPage::store(TOptionsValues& v) const
 {
     v.AskMonthlyUpdate = AskUpdateCB->isChecked();
 }
 
 // ---- "Playlist" ------------------------------------------------------------------------
 
-TPlaylistPage::TPlaylistPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "PlayListTS", QStringLiteral("Playlist"))
+PlaylistOptionsPage::PlaylistOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "PlayListTS", QStringLiteral("Playlist"))
 {
     auto* l = new QVBoxLayout(this);
-    PLPlayorderRG = new TRadioGroup(QStringLiteral("PLPlayorderRG"), QStringLiteral("Default Playorder (Sound files)"),
+    PLPlayorderRG = new RadioGroup(QStringLiteral("PLPlayorderRG"), QStringLiteral("Default Playorder (Sound files)"),
                                     {QStringLiteral("Playlist"), QStringLiteral("Random")}, this);
     l->addWidget(PLPlayorderRG);
     l->addStretch();
 }
 
-void TPlaylistPage::load(const TOptionsValues& v)
+void PlaylistOptionsPage::load(const TOptionsValues& v)
 {
     PLPlayorderRG->setItemIndex(v.PlaylistPlayOrder);
 }
 
-void TPlaylistPage::store(TOptionsValues& v) const
+void PlaylistOptionsPage::store(TOptionsValues& v) const
 {
     v.PlaylistPlayOrder = qMax(0, PLPlayorderRG->itemIndex());
 }
 
 // ---- "Voice files" -----------------------------------------------------------------------
 
-TVoicePage::TVoicePage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "VoiceTB", QStringLiteral("Voice files"))
+VoiceOptionsPage::VoiceOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "VoiceTB", QStringLiteral("Voice files"))
 {
     auto* l = new QVBoxLayout(this);
-    VoiceRG = new TRadioGroup(QStringLiteral("VoiceRG"), QString(),
+    VoiceRG = new RadioGroup(QStringLiteral("VoiceRG"), QString(),
                               {QStringLiteral("Always delete the Voice file"),
                                QStringLiteral("Prompt me every time this occurs"),
                                QStringLiteral("Never delete the Voice file")},
@@ -69,13 +69,13 @@ TVoicePage::TVoicePage(QTabWidget* tabs)
     l->addStretch();
 }
 
-void TVoicePage::load(const TOptionsValues& v)
+void VoiceOptionsPage::load(const TOptionsValues& v)
 {
     VoiceRG->setItemIndex(v.VoiceDeleteMode);
     AutoCopyCB->setChecked(v.AutoCopyVoice);
 }
 
-void TVoicePage::store(TOptionsValues& v) const
+void VoiceOptionsPage::store(TOptionsValues& v) const
 {
     v.VoiceDeleteMode = qMax(0, VoiceRG->itemIndex());
     v.AutoCopyVoice = AutoCopyCB->isChecked();
@@ -83,8 +83,8 @@ void TVoicePage::store(TOptionsValues& v) const
 
 // ---- "SmallPics" -------------------------------------------------------------------------
 
-TSmallPicsPage::TSmallPicsPage(QTabWidget* tabs)
-    : TOptionsPage(tabs, "TBSmallPics", QStringLiteral("SmallPics"))
+SmallPicsOptionsPage::SmallPicsOptionsPage(QTabWidget* tabs)
+    : OptionsPage(tabs, "TBSmallPics", QStringLiteral("SmallPics"))
 {
     auto* l = new QVBoxLayout(this);
     CBExcludeSmallPics = checkBox(this, "CBExcludeSmallPics",
@@ -95,13 +95,13 @@ TSmallPicsPage::TSmallPicsPage(QTabWidget* tabs)
     l->addStretch();
 }
 
-void TSmallPicsPage::load(const TOptionsValues& v)
+void SmallPicsOptionsPage::load(const TOptionsValues& v)
 {
     CBExcludeSmallPics->setChecked(v.ExcludeSmallPics);
     CBHideSmallPics->setChecked(v.HideSmallPics);
 }
 
-void TSmallPicsPage::store(TOptionsValues& v) const
+void SmallPicsOptionsPage::store(TOptionsValues& v) const
 {
     v.ExcludeSmallPics = CBExcludeSmallPics->isChecked();
     v.HideSmallPics = CBHideSmallPics->isChecked();

@@ -5,13 +5,13 @@
 #include "app/options_page.h"
 
 class QCheckBox;
-class TRadioGroup;
+class RadioGroup;
 
 // "Update/New version": the monthly question whether to look for a new version.
-class TUpdatePage : public TOptionsPage {
+class UpdateOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TUpdatePage(QTabWidget* tabs);
+    explicit UpdateOptionsPage(QTabWidget* tabs);
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
 
@@ -19,33 +19,33 @@ public:
 };
 
 // "Playlist": the default play order of a sound playlist.
-class TPlaylistPage : public TOptionsPage {
+class PlaylistOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TPlaylistPage(QTabWidget* tabs);
+    explicit PlaylistOptionsPage(QTabWidget* tabs);
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
 
-    TRadioGroup* PLPlayorderRG = nullptr;
+    RadioGroup* PLPlayorderRG = nullptr;
 };
 
 // "Voice files": what deleting or saving a picture does with its voice file.
-class TVoicePage : public TOptionsPage {
+class VoiceOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TVoicePage(QTabWidget* tabs);
+    explicit VoiceOptionsPage(QTabWidget* tabs);
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
 
-    TRadioGroup* VoiceRG = nullptr;
+    RadioGroup* VoiceRG = nullptr;
     QCheckBox* AutoCopyCB = nullptr;
 };
 
 // "SmallPics": the thumbnail folders left out and hidden.
-class TSmallPicsPage : public TOptionsPage {
+class SmallPicsOptionsPage : public OptionsPage {
     Q_OBJECT
 public:
-    explicit TSmallPicsPage(QTabWidget* tabs);
+    explicit SmallPicsOptionsPage(QTabWidget* tabs);
     void load(const TOptionsValues& v) override;
     void store(TOptionsValues& v) const override;
 

@@ -12,7 +12,7 @@
 
 using platform::PromptKind;
 
-TProgramList::TProgramList(QWidget* page, QVBoxLayout* layout, const QString& caption, const char* listName,
+ProgramList::ProgramList(QWidget* page, QVBoxLayout* layout, const QString& caption, const char* listName,
                            const char* browseName, const char* removeName, const QString& removeCaption)
     : QObject(page)
 {
@@ -26,25 +26,25 @@ TProgramList::TProgramList(QWidget* page, QVBoxLayout* layout, const QString& ca
     row->addWidget(browseButton);
     row->addWidget(removeButton);
     layout->addLayout(row);
-    connect(browseButton, &QPushButton::clicked, this, &TProgramList::browse);
-    connect(removeButton, &QPushButton::clicked, this, &TProgramList::remove);
-    connect(box, &QComboBox::activated, this, &TProgramList::choose);
+    connect(browseButton, &QPushButton::clicked, this, &ProgramList::browse);
+    connect(removeButton, &QPushButton::clicked, this, &ProgramList::remove);
+    connect(box, &QComboBox::activated, this, &ProgramList::choose);
 }
 
-void TProgramList::fill(const QStringList& list)
+void ProgramList::fill(const QStringList& list)
 {
     box->clear();
     box->addItems(list.mid(0, OptionsProgramSlots));
     box->setCurrentIndex(list.isEmpty() ? -1 : 0);
 }
 
-void TProgramList::load(const QStringList& list)
+void ProgramList::load(const QStringList& list)
 {
     fill(list);
     enableButtons();
 }
 
-QStringList TProgramList::entries() const
+QStringList ProgramList::entries() const
 {
     QStringList list;
     for (int i = 0; i < box->count(); ++i)
@@ -52,19 +52,19 @@ QStringList TProgramList::entries() const
     return list;
 }
 
-QString TProgramList::text() const
+QString ProgramList::text() const
 {
     return box->currentText();
 }
 
-void TProgramList::enableButtons()
+void ProgramList::enableButtons()
 {
     const QStringList list = entries();
     removeButton->setEnabled(ProgramRemoveEnabled(list));
     browseButton->setEnabled(ProgramBrowseEnabled(list));
 }
 
-void TProgramList::browse()
+void ProgramList::browse()
 {
     // Programs carry no file extension: any file may be chosen.
     const std::optional<QString> chosen =
@@ -80,7 +80,7 @@ void TProgramList::browse()
     enableButtons();
 }
 
-void TProgramList::remove()
+void ProgramList::remove()
 {
     const QString typed = box->currentText();
     if (!typed.isEmpty()) {
@@ -93,7 +93,7 @@ void TProgramList::remove()
     enableButtons();
 }
 
-void TProgramList::choose(int index)
+void ProgramList::choose(int index)
 {
     QStringList list = entries();
     if (list.size() > 1 && index > 0) {

@@ -12,13 +12,13 @@ class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
-class TProgramList : public QObject {
+class ProgramList : public QObject {
     Q_OBJECT
 public:
     // Adds to `layout` of `page` the caption, the list named `listName` and
     // a row of the "&Browse" button `browseName` and the remove button
     // `removeName` captioned `removeCaption`.
-    TProgramList(QWidget* page, QVBoxLayout* layout, const QString& caption, const char* listName,
+    ProgramList(QWidget* page, QVBoxLayout* layout, const QString& caption, const char* listName,
                  const char* browseName, const char* removeName, const QString& removeCaption);
 
     // Shows `list` with its first entry chosen.

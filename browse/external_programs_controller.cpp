@@ -117,7 +117,7 @@ QStringList ExternalProgramsController::tickedPictures() const
 
 void ExternalProgramsController::SetupExternalPrograms()
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     if (m_setUp)
         return;
     m_setUp = true;
@@ -161,9 +161,9 @@ void ExternalProgramsController::SetupExternalPrograms()
     // hidden tool button's action would not trigger.
     onClick(m_w.RCRotateL, [this] { TBRotateLClick(); });
     onClick(m_w.RCRotateR, [this] { TBRotateRClick(); });
-    if (Form9) {
-        connect(Form9, &ShowView::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
-        connect(Form9, &ShowView::RotateRightClicked, this, [this] { TBRotateRClick(true); });
+    if (showView) {
+        connect(showView, &ShowView::RotateLeftClicked, this, [this] { TBRotateLClick(true); });
+        connect(showView, &ShowView::RotateRightClicked, this, [this] { TBRotateRClick(true); });
     }
     onClick(m_w.Irfanview, [this] { IrfanviewClick(); });
     onClick(m_w.TBTarnivo, [this] { TBTarnivoClick(); });
@@ -411,8 +411,8 @@ void ExternalProgramsController::RotatePicture(QChar direction, std::function<vo
 
 FitZoomHandler* ExternalProgramsController::fullScreenShownImage() const
 {
-    ShowView* const Form9 = m_showView.data();
-    return Form9 && Form9->isVisible() ? Form9->ShownFitZoom() : nullptr;
+    ShowView* const showView = m_showView.data();
+    return showView && showView->isVisible() ? showView->ShownFitZoom() : nullptr;
 }
 
 void ExternalProgramsController::refreshAfterRotation(const QString& target, bool cutOut)

@@ -210,15 +210,15 @@ void FileOperationsController::setCurrentBookmark(const QString& key)
 
 void FileOperationsController::removeFromPlayOrder()
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     // A page show keeps its own play order.
     if (pageShown()) {
-        if (m_page.PageView->RemovePictureFromPlayOrder(m_session.PictureIndex) && Form9)
-            Form9->SetShowPictureCount(m_page.PageView->PicturesLeft());
+        if (m_page.PageView->RemovePictureFromPlayOrder(m_session.PictureIndex) && showView)
+            showView->SetShowPictureCount(m_page.PageView->PicturesLeft());
         return;
     }
-    if (Form9 && m_session.PlaybackActive == 1)
-        Form9->RemoveCurrentFromPlayOrder();
+    if (showView && m_session.PlaybackActive == 1)
+        showView->RemoveCurrentFromPlayOrder();
 }
 
 void FileOperationsController::treePictureRemoved(const QString& path)

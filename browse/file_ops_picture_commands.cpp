@@ -32,10 +32,10 @@ using platform::PromptKind;
 
 void FileOperationsController::SaveToolButtonClick()
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     // On the thumbnail page the ticked pictures are saved (not while a
     // cell's picture is open in the full view).
-    if (pageShown() && !(Form9 && Form9->isVisible())) {
+    if (pageShown() && !(showView && showView->isVisible())) {
         ApplyToTickedPictures(QStringLiteral("Save"));
         return;
     }
@@ -461,25 +461,25 @@ void FileOperationsController::Backwards1ToolButtonClick()
 {
     if (m_page.PageView && m_page.PageView->ThumbnailViewActive())  // the page section steps a page show
         return;
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     // The tool bar's button rules while the bar shows it; in a show played
     // full screen the Show menu's item (enabled only then) asks.
     QAction* button = m_w.Backwards1ToolButton;
-    if ((button && button->isVisible() && !button->isEnabled()) || m_session.PlaybackActive != 1 || !Form9)
+    if ((button && button->isVisible() && !button->isEnabled()) || m_session.PlaybackActive != 1 || !showView)
         return;
-    Form9->OneBackwardsClick();
+    showView->OneBackwardsClick();
 }
 
 void FileOperationsController::Forward1ToolButtonClick()
 {
     if (m_page.PageView && m_page.PageView->ThumbnailViewActive())  // the page section steps a page show
         return;
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     // The tool bar's button rules while the bar shows it; in a show played
     // full screen the Show menu's item (enabled only then) asks.
     QAction* button = m_w.Forward1ToolButton;
-    if ((button && button->isVisible() && !button->isEnabled()) || m_session.PlaybackActive != 1 || !Form9)
+    if ((button && button->isVisible() && !button->isEnabled()) || m_session.PlaybackActive != 1 || !showView)
         return;
     m_session.ShowState.StepByHand = true;
-    Form9->Step(1);
+    showView->Step(1);
 }

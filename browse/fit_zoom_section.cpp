@@ -34,7 +34,7 @@ namespace {
 
 // The window title and the full-screen title of the picture in the full
 // view: its name or path and its date (taken, else the file's).
-void showFullViewStatus(QWidget* window, ShowView* Form9, const QString& path, const TPlayOptions& PlayOptions)
+void showFullViewStatus(QWidget* window, ShowView* showView, const QString& path, const TPlayOptions& PlayOptions)
 {
     const QFileInfo info(path);
     const int32_t fileDate = int32_t(platform::FileDosDate(path));
@@ -42,10 +42,10 @@ void showFullViewStatus(QWidget* window, ShowView* Form9, const QString& path, c
     const double days = packed ? platform::DateTimeToDays(platform::DosToDateTime(platform::DosDateTime(packed))) : 0;
     const QString dateText = StatusDateText(days);
     window->setWindowTitle(info.fileName() + QStringLiteral("  - ") + dateText);
-    if (!Form9)
+    if (!showView)
         return;
-    Form9->SetTitle(path + QStringLiteral("  - ") + dateText, Form9->size());
-    Form9->SetTitleShown(PlayOptions.ShowTitles == 1, true);
+    showView->SetTitle(path + QStringLiteral("  - ") + dateText, showView->size());
+    showView->SetTitleShown(PlayOptions.ShowTitles == 1, true);
 }
 
 // When the full-screen window closes after a full view, the main window
@@ -116,24 +116,24 @@ void FitZoomSection::SetPictureArea(const QRect& area)
 void FitZoomSection::StartFullView(const QString& path, bool fromThumbnailView,
                                    std::function<void(const QString& failure)> done)
 {
-    ShowView* const Form9 = m_showView.data();
-    if (!Form9) {
+    ShowView* const showView = m_showView.data();
+    if (!showView) {
         if (done)
             done(QString());
         return;
     }
     // The titles describe the picture of the full view (never the last
     // picture of a show played before).
-    disconnect(Form9, &ShowView::cutOutShown, nullptr, nullptr);
-    connect(Form9, &ShowView::cutOutShown, this, [this, path] {
+    disconnect(showView, &ShowView::cutOutShown, nullptr, nullptr);
+    connect(showView, &ShowView::cutOutShown, this, [this, path] {
         emit menuCaptionsWanted();
         showFullViewStatus(m_w.Window, m_showView.data(), path, m_session.PlayOptions);
     });
     const QString editProgram = m_settings.Settings.EditPrograms[0];
-    Form9->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
+    showView->SetEditButtonEnabled(!editProgram.isEmpty() && QFile::exists(editProgram));
     watchFullViewEnd(m_w.Window, *this, m_showView, m_session);
-    QPointer<ShowView> window(Form9);
-    Form9->StartFullView(path, fromThumbnailView, [this, window, path, done](const QString& failure) {
+    QPointer<ShowView> window(showView);
+    showView->StartFullView(path, fromThumbnailView, [this, window, path, done](const QString& failure) {
         if (window && window->isVisible())
             showFullViewStatus(m_w.Window, window, path, m_session.PlayOptions);
         if (done)
@@ -219,27 +219,27 @@ CustomRatioPanel* FitZoomSection::CustomRatio()
 
 namespace {
 
-bool fullScreenShown(const ShowView* Form9) { return Form9 && Form9->isVisible(); }
+bool fullScreenShown(const ShowView* showView) { return showView && showView->isVisible(); }
 
 } // namespace
 
 void FitZoomSection::SizePictureToDisplay(bool toggle)
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     // In the full-screen window the picture went into the image that the
     // active-image byte names.
-    if (fullScreenShown(Form9))
-        Form9->ReceivingFitZoom()->SizePictureToDisplay(toggle);
+    if (fullScreenShown(showView))
+        showView->ReceivingFitZoom()->SizePictureToDisplay(toggle);
     else
         Image1FitZoom()->SizePictureToDisplay(toggle);
 }
 
 void FitZoomSection::WheelZoomPicture(int step)
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     // The full-screen window zooms the image shown now.
-    if (fullScreenShown(Form9))
-        Form9->ShownFitZoom()->WheelZoomPicture(step);
+    if (fullScreenShown(showView))
+        showView->ShownFitZoom()->WheelZoomPicture(step);
     else
         Image1FitZoom()->WheelZoomPicture(step);
 }
@@ -256,14 +256,14 @@ void FitZoomSection::ShowPageCellFull(const QString& path)
 
 void FitZoomSection::showPictureFull(const QString& path, bool fromThumbnailView)
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     FitZoomHandler* handler = Image1FitZoom();
     m_session.CutOutCount = 0;
     m_session.ZoomFactor = 0;
     m_session.FullViewActive = 1;
     handler->CropPath = path;
-    if (Form9)
-        Form9->HaltShow();
+    if (showView)
+        showView->HaltShow();
     m_session.AutoShowRunning = 0;
     emit showOptionsWanted();
     // The full view's end follows the picture's arrival (or failure).
@@ -274,7 +274,7 @@ void FitZoomSection::showPictureFull(const QString& path, bool fromThumbnailView
         platform::showMessage(platform::PromptKind::Error,
                               QStringLiteral("Open error, ") + path + QStringLiteral(" can not be shown!"));
     };
-    if (Form9) {
+    if (showView) {
         StartFullView(path, fromThumbnailView, done);
     } else {
         const quint64 ticket = RequestPictureForSlot(path, m_slot);

@@ -53,7 +53,7 @@ void enableItem(QAction* action, bool on)
         action->setEnabled(on);
 }
 
-bool fullScreenVisible(const ShowView* Form9) { return Form9 && Form9->isVisible(); }
+bool fullScreenVisible(const ShowView* showView) { return showView && showView->isVisible(); }
 
 bool ReadShowRecordOf(platform::RecordFile& file, qint64 index, TShowRecord& out, QString* error);
 
@@ -100,8 +100,8 @@ public:
 
     void BeforeStep() override
     {
-        if (ShowView* const Form9 = m_showView.data())
-            Form9->SetPictureButtonsEnabled(false);
+        if (ShowView* const showView = m_showView.data())
+            showView->SetPictureButtonsEnabled(false);
     }
     void ThumbnailStep() override
     {
@@ -111,8 +111,8 @@ public:
     void SetBookmarkMenuState(const QString& key) override { m_s->SetBookmarkMenuState(key); }
     void ShowTitleLabelByOption() override
     {
-        if (ShowView* const Form9 = m_showView.data())
-            Form9->SetTitleShown(m_session.ShowState.TitleOption == 1);
+        if (ShowView* const showView = m_showView.data())
+            showView->SetTitleShown(m_session.ShowState.TitleOption == 1);
     }
     void DisablePictureCommands() override { m_s->DisablePictureCommands(); }
     void ResetBackwardsButton() override { m_session.CutOutCount = 0; }
@@ -157,9 +157,9 @@ public:
     {
         // In the full-screen window the picture went into the image that
         // the active-image byte names; it is fitted there directly.
-        ShowView* const Form9 = m_showView.data();
-        if (fullScreenVisible(Form9))
-            Form9->FitZoom(m_session.ShowState.ActiveImage == 1 ? 1 : 2)->SizePictureToDisplay(toggle);
+        ShowView* const showView = m_showView.data();
+        if (fullScreenVisible(showView))
+            showView->FitZoom(m_session.ShowState.ActiveImage == 1 ? 1 : 2)->SizePictureToDisplay(toggle);
         else
             emit m_s->fitWanted(toggle);
     }
@@ -204,21 +204,21 @@ public:
     }
     void HidePictureImages() override
     {
-        ShowView* const Form9 = m_showView.data();
-        if (fullScreenVisible(Form9)) {
-            Form9->HidePictures();
+        ShowView* const showView = m_showView.data();
+        if (fullScreenVisible(showView)) {
+            showView->HidePictures();
         } else if (m_w.Image1) {
             m_w.Image1->hide();
         }
     }
     void SetErrorCaption(const QString& caption) override
     {
-        ShowView* const Form9 = m_showView.data();
-        if (Form9)
-            Form9->HideTextLines();
+        ShowView* const showView = m_showView.data();
+        if (showView)
+            showView->HideTextLines();
         m_w.Window->setWindowTitle(caption);
-        if (Form9)
-            Form9->SetTitle(caption, titleArea());
+        if (showView)
+            showView->SetTitle(caption, titleArea());
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
     }
@@ -520,7 +520,7 @@ void PictureDisplaySection::SetBookmarkMenuState(const QString& key)
 
 void PictureDisplaySection::DisablePictureCommands()
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     // The sound of the picture shown before ends with it.
     if (m_sound.session().PictureSoundPlayerOpen == 1)
         emit voiceReleaseWanted();
@@ -532,9 +532,9 @@ void PictureDisplaySection::DisablePictureCommands()
         enableItem(action, false);
     if (m_w.LaunchEditProgram1)
         m_w.LaunchEditProgram1->setEnabled(false);
-    if (Form9) {
-        Form9->SetEditButtonEnabled(false);
-        Form9->SetWindowScreenButtonEnabled(false);
+    if (showView) {
+        showView->SetEditButtonEnabled(false);
+        showView->SetWindowScreenButtonEnabled(false);
     }
 }
 
@@ -557,7 +557,7 @@ bool PictureDisplaySection::CanRotatePicture(int index)
 
 void PictureDisplaySection::SetPictureMenuCaptions()
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     std::vector<TPictureEntry>& PictureTable = m_session.PictureTable;
     OpenShow& show = m_openShow;
     if (m_session.PlaybackActive != 1)
@@ -624,14 +624,14 @@ void PictureDisplaySection::SetPictureMenuCaptions()
         enableItem(m_w.MicroTB, true);
         enableItem(m_w.VoicePlayTB, entryOk && QFile::exists(VoicePathFor(PictureTable[size_t(index)].FullPath)));
     }
-    if (Form9)
-        Form9->SetWindowScreenButtonEnabled(true);
+    if (showView)
+        showView->SetWindowScreenButtonEnabled(true);
     if (editProgramExists(m_settings.Settings)) {
         if (m_w.LaunchEditProgram1)
             m_w.LaunchEditProgram1->setEnabled(true);
         enableItem(m_w.RunExeToolButton, true);
-        if (Form9)
-            Form9->SetEditButtonEnabled(true);
+        if (showView)
+            showView->SetEditButtonEnabled(true);
     }
     enableItem(m_w.PictureToClipboard, true);
     enableItem(m_w.PathToClipboard, m_session.CutOutCount < 1);
@@ -640,7 +640,7 @@ void PictureDisplaySection::SetPictureMenuCaptions()
 void PictureDisplaySection::UpdatePictureStatus()
 {
     const TSettingsRecord& Settings = m_settings.Settings;
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     TShowState& ShowState = m_session.ShowState;
     if (ThumbnailViewActive())
         return;
@@ -667,20 +667,20 @@ void PictureDisplaySection::UpdatePictureStatus()
     }
     const PictureStatusTexts texts = ComputePictureStatus(in);
     m_w.Window->setWindowTitle(texts.mainCaption);
-    if (Form9)
-        Form9->SetTitle(texts.titleLabel, SectionStepHost::titleArea());
+    if (showView)
+        showView->SetTitle(texts.titleLabel, SectionStepHost::titleArea());
 }
 
 void PictureDisplaySection::PrefetchNextShowRecord(const QString& which)
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     OpenShow& show = m_openShow;
     const int direction = m_session.ShowState.Direction;
-    if (direction == 0 || !Form9)
+    if (direction == 0 || !showView)
         return;
     // The cursor is only looked at, not moved.
     bool reachedEnd = false;
-    const int next = Form9->PeekNextIndex(direction >= 1 ? 1 : -1, &reachedEnd);
+    const int next = showView->PeekNextIndex(direction >= 1 ? 1 : -1, &reachedEnd);
     // The window's play order knows whether the show plays continuously.
     m_session.ShowState.LastPictureAhead = reachedEnd ? 1 : 0;
     if (!validIndex(m_session, next))
@@ -772,13 +772,13 @@ void PictureDisplaySection::SetSelectionMenuCaptions()
 
 void PictureDisplaySection::TBRatioClick()
 {
-    ShowView* const Form9 = m_showView.data();
-    if (!Form9)
+    ShowView* const showView = m_showView.data();
+    if (!showView)
         return;
     QPoint at(0, 0);
     if (m_w.ToolBar1)
         at = QPoint(m_w.ToolBar1->x(), m_w.ToolBar1->y() + m_w.ToolBar1->height() + 50);
-    Form9->PopupRatioMenu(m_w.Window->mapToGlobal(at));
+    showView->PopupRatioMenu(m_w.Window->mapToGlobal(at));
 }
 
 void PictureDisplaySection::Image1Progress(bool endStage)

@@ -191,8 +191,8 @@ void ThumbnailPageSection::connectShowButtons()
     whilePages(m_w.PictureBackwards, [step, this] { step(m_w.Backwards1ToolButton, -1); });
     whilePages(m_w.ManualModeToolButton, [this] {
         PagePause();
-        if (ShowView* const Form9 = m_showView.data())
-            Form9->SetManualMode(true);
+        if (ShowView* const showView = m_showView.data())
+            showView->SetManualMode(true);
     });
     whilePages(m_w.ShowForwardToolButton, [this] { PageContinue(1); });
     whilePages(m_w.ShowinReverseToolButton, [this] { PageContinue(-1); });
@@ -218,12 +218,12 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
     // A page show plays continuously; with "Start in Manual mode" of the
     // thumbnail view it starts paused and is stepped by hand.
     const bool manual = m_state.settings.Settings.ThumbManualMode == 1;
-    if (ShowView* const Form9 = m_showView.data()) {
-        Form9->GoShow(1);
+    if (ShowView* const showView = m_showView.data()) {
+        showView->GoShow(1);
         if (manual)
-            Form9->HaltShow();
-        Form9->SetShowPictureCount(int(order.size()));
-        Form9->SetManualMode(manual);
+            showView->HaltShow();
+        showView->SetShowPictureCount(int(order.size()));
+        showView->SetManualMode(manual);
     }
     // Started paused, the show says so: the first Space then starts it.
     if (manual && m_w.StatusPanel1)
@@ -237,12 +237,12 @@ bool ThumbnailPageSection::StartPageShowIfWanted(const QList<int>& order, bool c
 
 void ThumbnailPageSection::PreparePageShow()
 {
-    ShowView* const Form9 = m_showView.data();
+    ShowView* const showView = m_showView.data();
     // The interval timer steps the pages.
     if (m_w.IntervalTimer) {
         m_w.IntervalTimer->stop();
-        if (Form9)
-            disconnect(m_w.IntervalTimer, &QTimer::timeout, Form9, &ShowView::IntervalTimerTimer);
+        if (showView)
+            disconnect(m_w.IntervalTimer, &QTimer::timeout, showView, &ShowView::IntervalTimerTimer);
         connect(m_w.IntervalTimer, &QTimer::timeout, PageView, &ThumbnailPageController::IntervalTimerTimer,
                 Qt::UniqueConnection);
     }
@@ -256,9 +256,9 @@ void ThumbnailPageSection::PreparePageShow()
     look.fontName = m_state.environment.UIFontName;
     PageView->SetLook(look);
     // The full view of a cell's picture comes back to the page.
-    if (Form9 && m_watchedShowWindow != Form9) {
-        Form9->installEventFilter(this);
-        m_watchedShowWindow = Form9;
+    if (showView && m_watchedShowWindow != showView) {
+        showView->installEventFilter(this);
+        m_watchedShowWindow = showView;
     }
 }
 
@@ -292,8 +292,8 @@ void ThumbnailPageSection::PagePause()
         return;
     if (m_w.IntervalTimer)
         m_w.IntervalTimer->stop();
-    if (ShowView* const Form9 = m_showView.data())
-        Form9->HoldShow();
+    if (ShowView* const showView = m_showView.data())
+        showView->HoldShow();
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->setText(QStringLiteral("Show paused"));
     refreshShowButtons();
@@ -325,9 +325,9 @@ void ThumbnailPageSection::PageContinue(int direction)
     TShowState& ShowState = m_session.ShowState;
     if (!PageShowRuns() || PageView->State().PageHoldsAllPictures(m_session.PictureCount))
         return;
-    if (ShowView* const Form9 = m_showView.data()) {
-        Form9->SetManualMode(false);
-        Form9->GoShow(direction);
+    if (ShowView* const showView = m_showView.data()) {
+        showView->SetManualMode(false);
+        showView->GoShow(direction);
     }
     if (m_w.StatusPanel1)
         m_w.StatusPanel1->clear();
@@ -412,8 +412,8 @@ QString ThumbnailPageSection::PicturePath(int index) const
 }
 void ThumbnailPageSection::SetPictureIndex(int index)
 {
-    if (ShowView* const Form9 = m_showView.data())
-        Form9->SetShowPicture(index, PageView ? PageView->Cursor().ShownNumber() : 0);
+    if (ShowView* const showView = m_showView.data())
+        showView->SetShowPicture(index, PageView ? PageView->Cursor().ShownNumber() : 0);
 }
 void ThumbnailPageSection::PauseShow() { emit pauseWanted(); }
 void ThumbnailPageSection::TogglePause() { PageTogglePause(); }
@@ -470,8 +470,8 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
 {
     // The show goes on full screen, one picture at a time, at the page's
     // first picture in the same play order, paused.
-    ShowView* const Form9 = m_showView.data();
-    if (!Form9 || !PageView)
+    ShowView* const showView = m_showView.data();
+    if (!showView || !PageView)
         return;
     const QList<int> order = PageView->Cursor().order;
     const int at = std::max(0, int(order.indexOf(picture)));
@@ -480,11 +480,11 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
         m_w.IntervalTimer->stop();
         QObject::disconnect(m_w.IntervalTimer, &QTimer::timeout, PageView,
                             &ThumbnailPageController::IntervalTimerTimer);
-        QObject::connect(m_w.IntervalTimer, &QTimer::timeout, Form9, &ShowView::IntervalTimerTimer,
+        QObject::connect(m_w.IntervalTimer, &QTimer::timeout, showView, &ShowView::IntervalTimerTimer,
                          Qt::UniqueConnection);
     }
     QPointer<ThumbnailPageSection> self(this);
-    Form9->PlayFrom(order, continuous, [self] {
+    showView->PlayFrom(order, continuous, [self] {
         if (self)
             emit self->showEndWanted();
     }, at, true);
@@ -493,15 +493,15 @@ void ThumbnailPageSection::ReturnToSingleDisplay(int picture)
 
 bool ThumbnailPageSection::LeaveSingleDisplay(QList<int>& order, int& position)
 {
-    ShowView* const Form9 = m_showView.data();
-    if (!Form9 || !Form9->isVisible() || !Form9->ShowPlaying() || m_session.FullViewActive == 1)
+    ShowView* const showView = m_showView.data();
+    if (!showView || !showView->isVisible() || !showView->ShowPlaying() || m_session.FullViewActive == 1)
         return false;
-    order = Form9->PlayOrder();
-    position = std::max(0, Form9->CurrentPosition());
+    order = showView->PlayOrder();
+    position = std::max(0, showView->CurrentPosition());
     // The cut-out or zoom of the full-screen picture goes with its window.
     m_session.CutOutCount = 0;
     m_session.ZoomFactor = 0;
-    Form9->HandOverShow();
+    showView->HandOverShow();
     PreparePageShow();
     m_w.Window->show();
     m_w.Window->raise();

@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QImageReader>
 
-void TGIFImage::LoadFromFile(const QString& path)
+void GifImage::LoadFromFile(const QString& path)
 {
     QFile file(path);
     const QString refused = platform::OpenRegularFileForReading(file, path);
@@ -19,7 +19,7 @@ void TGIFImage::LoadFromFile(const QString& path)
     LoadFromBytes(file.read(file.size()));
 }
 
-void TGIFImage::LoadFromBytes(const QByteArray& bytes)
+void GifImage::LoadFromBytes(const QByteArray& bytes)
 {
     m_frames.clear();
     m_delays.clear();

@@ -1,4 +1,4 @@
-// `TGIFImage`: a GIF picture, still or animated, read through Qt's GIF
+// `GifImage`: a GIF picture, still or animated, read through Qt's GIF
 // reader. All frames are decoded at once (within a pixel budget) so the
 // picture view can step through them on a timer.
 #pragma once
@@ -10,7 +10,7 @@
 
 #include <vector>
 
-class TGIFImage {
+class GifImage {
 public:
     // Throws EGIFError when the bytes are not a readable GIF.
     void LoadFromBytes(const QByteArray& bytes);

@@ -19,7 +19,7 @@ public:
     explicit EJPEGError(const std::string& what) : EInvalidGraphic(what) {}
 };
 
-// Errors of the GIF decoder (`TGIFImage`).
+// Errors of the GIF decoder (`GifImage`).
 class EGIFError : public EInvalidGraphic {
 public:
     explicit EGIFError(const std::string& what) : EInvalidGraphic(what) {}

@@ -127,7 +127,7 @@ LoadedPicture DecodePicture(const QByteArray& bytes, PictureKind kind, const Dis
         out.trueSize = out.image.size();
         break;
     case PictureKind::Gif: {
-        auto gif = std::make_shared<TGIFImage>();
+        auto gif = std::make_shared<GifImage>();
         gif->LoadFromBytes(bytes);
         out.image = gif->Frame(0);
         out.trueSize = gif->Size();

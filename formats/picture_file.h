@@ -24,7 +24,7 @@ struct LoadedPicture {
     QSize trueSize;                   // the picture's own size, always at least 1 x 1
     PictureKind kind = PictureKind::Unknown;
     int jpegScaleNum = 8;             // JPEG only: the DCT scale n/8 used
-    std::shared_ptr<TGIFImage> gif;   // GIF only: all frames
+    std::shared_ptr<GifImage> gif;   // GIF only: all frames
 };
 
 // The largest picture file read into memory.

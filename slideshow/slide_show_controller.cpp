@@ -207,29 +207,29 @@ void SlideShowController::ResetShowState()
     m_state.session.CutOutCount = 0;
 }
 
-void SlideShowController::WireShowWindow(ShowWindow* Form9)
+void SlideShowController::WireShowWindow(ShowWindow* showWindow)
 {
     // Each step of the full-screen window puts its picture on the screen
     // through the display step; the step arms IntervalTimer for the next.
-    connect(Form9, &ShowWindow::displayStepWanted, this, &SlideShowController::displayStepWanted,
+    connect(showWindow, &ShowWindow::displayStepWanted, this, &SlideShowController::displayStepWanted,
             Qt::UniqueConnection);
-    connect(Form9, &ShowWindow::decodeAheadWanted, this, &SlideShowController::decodeAheadWanted,
+    connect(showWindow, &ShowWindow::decodeAheadWanted, this, &SlideShowController::decodeAheadWanted,
             Qt::UniqueConnection);
     // A cut-out in a show is this controller's to tell (in place of what a
     // full view before wanted).
-    disconnect(Form9, &ShowView::cutOutShown, nullptr, nullptr);
-    connect(Form9, &ShowView::cutOutShown, this, &SlideShowController::cutOutShown);
-    connect(Form9, &ShowWindow::restartWanted, this, &SlideShowController::restartWanted, Qt::UniqueConnection);
-    connect(Form9, &ShowWindow::wheelTurned, this, &SlideShowController::wheelTurned, Qt::UniqueConnection);
+    disconnect(showWindow, &ShowView::cutOutShown, nullptr, nullptr);
+    connect(showWindow, &ShowView::cutOutShown, this, &SlideShowController::cutOutShown);
+    connect(showWindow, &ShowWindow::restartWanted, this, &SlideShowController::restartWanted, Qt::UniqueConnection);
+    connect(showWindow, &ShowWindow::wheelTurned, this, &SlideShowController::wheelTurned, Qt::UniqueConnection);
     // The tool bar's show buttons and their twins on the full-screen
     // window's panel carry the hints of a running show.
     emit showStarting();
     if (m_actions.RunExeToolButton && !m_actions.RunExeToolButton->toolTip().isEmpty())
-        Form9->SetEditButtonHint(m_actions.RunExeToolButton->toolTip());
-    Form9->IntervalTimer = m_intervalTimer;
+        showWindow->SetEditButtonHint(m_actions.RunExeToolButton->toolTip());
+    showWindow->IntervalTimer = m_intervalTimer;
     if (m_intervalTimer) {
         m_intervalTimer->stop();
-        connect(m_intervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer, Qt::UniqueConnection);
+        connect(m_intervalTimer, &QTimer::timeout, showWindow, &ShowWindow::IntervalTimerTimer, Qt::UniqueConnection);
     }
 }
 
@@ -237,7 +237,7 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
 {
     TPlayOptions& PlayOptions = m_state.session.PlayOptions;
     QString& ShowSourcePath = m_state.session.ShowSourcePath;
-    ShowWindow* const Form9 = showWindowMade();
+    ShowWindow* const showWindow = showWindowMade();
     // "Stop Slide Show" (also what a close during a show triggers).
     if (m_actions.ToolButton2)
         connect(m_actions.ToolButton2, &QAction::triggered, this, &SlideShowController::ToolButton2Click, Qt::UniqueConnection);
@@ -253,7 +253,7 @@ void SlideShowController::PlayPictures(const QStringList& Pictures, const QList<
                         m_state.start.DemoMode || m_state.start.ArgumentMode);
     ShowSourcePath.clear();
     ResetShowState();
-    WireShowWindow(Form9);
+    WireShowWindow(showWindow);
     // The date orders date every picture first (EXIF date taken, else the
     // file date), on workers; the window answers meanwhile and Escape ends
     // the show before it starts. Otherwise each picture is dated when its
@@ -289,21 +289,21 @@ void SlideShowController::StartDatedPlay(const QList<double>& dates)
 void SlideShowController::StartPlay(const QStringList& Pictures, const QList<int>& Records, const QList<double>& dates)
 {
     TPlayOptions& PlayOptions = m_state.session.PlayOptions;
-    ShowWindow* const Form9 = showWindowMade();
+    ShowWindow* const showWindow = showWindowMade();
     const QList<int> order = BuildPlayOrder(Pictures, dates, PlayOptions.PlayOrder,
                                             quint32(QDateTime::currentMSecsSinceEpoch()));
     const bool continuous = PlayOptions.ContinuousPlay == 1 || m_state.session.ShowState.LoopFlag == 1;
     // The thumbnail-view start plays the pictures as pages in the main window.
     if (m_parts.Page->PageStartRequested && PageLayoutFromSetting(m_state.settings.Settings.PicturesPerPageIndex) >= 1
         && !m_state.start.DemoMode && !m_state.start.ArgumentMode && m_state.session.AutoShowRunning != 1) {
-        Form9->SetPictureTable(Pictures, Records, dates);
+        showWindow->SetPictureTable(Pictures, Records, dates);
         if (m_parts.Page->StartPageShowIfWanted(order, continuous))
             return;
     }
     m_parts.Page->PageStartRequested = false;
     // The pictures become the picture table that the display step reads.
     QPointer<SlideShowController> self(this);
-    Form9->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
+    showWindow->Play(Pictures, order, PlayOptions.IntervalSeconds * 1000, continuous, PlayOptions.ShowTitles == 1,
                 [self] {
         if (self)
             self->EndShow();
@@ -318,19 +318,19 @@ void SlideShowController::EndShow()
         m_datedPlay = {};
         m_parts.Page->PageStartRequested = false;
     }
-    ShowWindow* const Form9 = m_showWindow;
-    if (Form9 && Form9->isVisible()) {
-        Form9->StopSlideShow(); // reports back here once more; nothing left to do then
+    ShowWindow* const showWindow = m_showWindow;
+    if (showWindow && showWindow->isVisible()) {
+        showWindow->StopSlideShow(); // reports back here once more; nothing left to do then
         return;
     }
     if (m_intervalTimer) {
         m_intervalTimer->stop();
-        if (Form9)
-            disconnect(m_intervalTimer, &QTimer::timeout, Form9, &ShowWindow::IntervalTimerTimer);
+        if (showWindow)
+            disconnect(m_intervalTimer, &QTimer::timeout, showWindow, &ShowWindow::IntervalTimerTimer);
     }
     m_state.session.PlaybackActive = 0;
-    if (Form9)
-        Form9->HaltShow();
+    if (showWindow)
+        showWindow->HaltShow();
     if (m_parts.Page->PageView)
         m_parts.Page->PageView->EndPageShow();
     if (m_intervalTimer && m_parts.Page->PageView)
@@ -369,13 +369,13 @@ void SlideShowController::ToolButton2Click()
 
 void SlideShowController::PauseShow()
 {
-    ShowWindow* const Form9 = m_showWindow;
+    ShowWindow* const showWindow = m_showWindow;
     if (m_parts.Page->PageShowRuns()) {
         m_parts.Page->PagePause();
         return;
     }
-    if (Form9 && Form9->isVisible() && !Form9->Paused())
-        Form9->TogglePause();
+    if (showWindow && showWindow->isVisible() && !showWindow->Paused())
+        showWindow->TogglePause();
 }
 
 bool SlideShowController::InManualMode() const

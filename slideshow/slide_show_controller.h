@@ -121,7 +121,7 @@ private:
     // The play options of the show about to start, and the display state reset.
     void ResetShowState();
     // The full-screen window's hand-offs back to the main window.
-    void WireShowWindow(ShowWindow* Form9);
+    void WireShowWindow(ShowWindow* showWindow);
     // The full-screen window, made at first use.
     ShowWindow* showWindowMade();
     // The play of the pictures in their order (as pages or full screen),

@@ -14,10 +14,10 @@ void SlideShowController::PrepareNextShowStep()
 
 void SlideShowController::ShowCurrentPictureStatus(bool Full)
 {
-    ShowWindow* const Form9 = m_showWindow;
+    ShowWindow* const showWindow = m_showWindow;
     // The one-back button steps back one picture while no cut-out is shown.
-    if (Form9 && m_state.session.CutOutCount == 0)
-        Form9->ResetOneBackwardsHint();
+    if (showWindow && m_state.session.CutOutCount == 0)
+        showWindow->ResetOneBackwardsHint();
     if (Full && m_items.StatusPanel1 && !m_parts.Display->PictureDisplayName.isEmpty())
         m_items.StatusPanel1->setText(m_parts.Display->PictureDisplayName);
 }

@@ -72,14 +72,14 @@ TEST(MaintenanceList, RemoveClosesTheGapAndMovesTheSelection)
 TEST(MaintenanceList, ButtonRules)
 {
     const TMaintenanceList list = listOf({"a", "b", "c"});
-    const TMaintenanceButtons first = MaintenanceButtonRules(list, 1);
+    const MaintenanceButtons first = MaintenanceButtonRules(list, 1);
     EXPECT_FALSE(first.Up);
     EXPECT_TRUE(first.Down);
     EXPECT_TRUE(first.Remove);
     EXPECT_TRUE(first.Clear);
     EXPECT_FALSE(MaintenanceButtonRules(list, 3).Down);   // last used row
     EXPECT_TRUE(MaintenanceButtonRules(list, 3).Up);
-    const TMaintenanceButtons empty = MaintenanceButtonRules(list, 5);
+    const MaintenanceButtons empty = MaintenanceButtonRules(list, 5);
     EXPECT_FALSE(empty.Remove || empty.Up || empty.Down);
     const TMaintenanceList full = listOf({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
     EXPECT_FALSE(MaintenanceButtonRules(full, 9).Down);

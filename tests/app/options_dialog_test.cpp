@@ -462,7 +462,7 @@ TEST_F(OptionsDialogTest, ApplyWritesTheFieldsAndCancelNone)
     dialog.findChild<QLineEdit*>("MaxPicEdit")->setText(QStringLiteral("250"));
     dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     dialog.findChild<QComboBox*>("IntervalComboBox")->setCurrentIndex(7);
-    dialog.findChild<TRadioGroup*>("Intervalgroup")->setItemIndex(4);
+    dialog.findChild<RadioGroup*>("Intervalgroup")->setItemIndex(4);
     dialog.findChild<QCheckBox*>("CBExcludeSmallPics")->setChecked(true);
     dialog.PictureOptionsDone->click();
     EXPECT_TRUE(dialog.LastCheck.ok());

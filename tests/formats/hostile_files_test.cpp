@@ -136,7 +136,7 @@ TEST(HostileFiles, PipesDevicesAndSocketsAreNeverOpenedForReading)
         TimgData data(255);
         EXPECT_FALSE(data.ProcessFile(path));
         EXPECT_FALSE(data.WriteExifJpeg(path, path));
-        TGIFImage gif;
+        GifImage gif;
         EXPECT_THROW(gif.LoadFromFile(path), EFOpenError);
     }
     ::close(fd);

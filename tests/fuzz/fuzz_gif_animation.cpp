@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const LoadedPicture picture = LoadPictureFile(path, QSize(160, 120));
         if (!picture.gif || picture.gif->FrameCount() < 1 || picture.trueSize.isEmpty())
             std::abort(); // a GIF that loads has at least one frame
-        const TGIFImage& gif = *picture.gif;
-        if (gif.FrameCount() > TGIFImage::MaxFrames)
+        const GifImage& gif = *picture.gif;
+        if (gif.FrameCount() > GifImage::MaxFrames)
             std::abort();
         qint64 pixels = 0;
         for (int i = 0; i < gif.FrameCount(); ++i) {

@@ -92,7 +92,7 @@ TEST(OptionsDialog, AFinishedLayoutThatFitsASmallScreen)
                 EXPECT_LT(edit->width(), 350) << name << " " << edit->objectName().toStdString();
             }
             // Each up-down sits beside its field, as high as the field.
-            for (TUpDown* updown : page->findChildren<TUpDown*>()) {
+            for (SpinArrows* updown : page->findChildren<SpinArrows*>()) {
                 QWidget* parent = updown->parentWidget();
                 // Its field is the nearest one on its left.
                 QLineEdit* buddy = nullptr;
