@@ -4,7 +4,7 @@
 // first visible and enabled states; it only makes and places them. Each
 // action carries its own name as objectName, and the controller that serves
 // it takes it from the window by that name (`platform::ActionNamed`). The
-// accessors left are named as their objectNames.
+// section hands out only the two tool bars.
 #pragma once
 
 class QAction;
@@ -21,30 +21,6 @@ public:
 
     QToolBar* ToolBar1() const { return m_ToolBar1; }  // folder / picture tool bar (left half)
     QToolBar* ToolBar2() const { return m_ToolBar2; }  // MyShow tool bar (right half)
-
-    // Tool bar 1.
-    QAction* ShowinReverseToolButton() const { return m_ShowinReverseToolButton; }
-    QAction* ShowForwardToolButton() const { return m_ShowForwardToolButton; }
-    QAction* ManualModeToolButton() const { return m_ManualModeToolButton; }
-    QAction* Backwards1ToolButton() const { return m_Backwards1ToolButton; }
-    QAction* Forward1ToolButton() const { return m_Forward1ToolButton; }
-    QAction* FullScreenToolButton3() const { return m_FullScreenToolButton3; }
-    QAction* SaveToolButton() const { return m_SaveToolButton; }
-    QAction* MoveToolButton() const { return m_MoveToolButton; }
-    QAction* RenamePictureToolButton() const { return m_RenamePictureToolButton; }
-    QAction* RecycleBinToolButton() const { return m_RecycleBinToolButton; }
-    QAction* TBRotateL() const { return m_TBRotateL; }
-    QAction* TBRotateR() const { return m_TBRotateR; }
-    QAction* RunExeToolButton() const { return m_RunExeToolButton; }
-    QAction* ExplorerTB() const { return m_ExplorerTB; }
-    QAction* AddPicMultTB() const { return m_AddPicMultTB; }
-    QAction* MicroTB() const { return m_MicroTB; }
-    QAction* VoicePlayTB() const { return m_VoicePlayTB; }
-    QAction* TBTarnivo() const { return m_TBTarnivo; }
-
-    // Tool bar 2 (MyShow).
-    QAction* RunExeMyShowTB() const { return m_RunExeMyShowTB; }
-    QAction* ShowAllTB() const { return m_ShowAllTB; }
 
 private:
     void buildFolderToolBar();

@@ -1,6 +1,6 @@
 // MainWindow's external programs and wallpaper: makes the
-// ExternalProgramsController over the window's items and connects what it
-// asks for to the other sections.
+// ExternalProgramsController over the window's panels (it takes the items it
+// serves by objectName) and connects what it asks for to the other sections.
 #include "app/main_window.h"
 #include "browse/picture_display_section.h"
 #include "browse/picture_info_controller.h"
@@ -14,44 +14,6 @@
 #include <QLabel>
 #include <QPointer>
 
-namespace {
-
-ExternalProgramsWidgets externalProgramsWidgets(MainWindow* f)
-{
-    ExternalProgramsWidgets w;
-    w.Window = f;
-    w.MyShowSG = f->showList()->grid();
-    w.TreeView1 = f->treeView();
-    w.BrowsePreview = f->browsePreview();
-    w.ShowPreview = f->showPreview();
-    w.StatusPanel1 = f->statusPanels()->panel1();
-    w.RunExeToolButton = f->toolBars().RunExeToolButton();
-    w.RunExeMyShowTB = f->toolBars().RunExeMyShowTB();
-    w.LaunchEditProgram1 = f->mainMenus().LaunchEditProgram1();
-    w.LaunchItems = f->mainMenus().LaunchItems();
-    w.RaunchItems = f->mainMenus().RaunchItems();
-    w.VaunchItems = f->mainMenus().VaunchItems();
-    w.TBRotateL = f->toolBars().TBRotateL();
-    w.TBRotateR = f->toolBars().TBRotateR();
-    w.MRotateL = f->mainMenus().MRotateL();
-    w.MRotateR = f->mainMenus().MRotateR();
-    w.RCRotateL = f->mainMenus().RCRotateL();
-    w.RCRotateR = f->mainMenus().RCRotateR();
-    w.Irfanview = f->mainMenus().Irfanview();
-    w.TBTarnivo = f->toolBars().TBTarnivo();
-    w.TarnivoPop = f->mainMenus().TarnivoPop();
-    w.Tarnivo = f->mainMenus().Tarnivo();
-    w.ResetToExifPop = f->mainMenus().ResetToExifPop();
-    w.MResetToEXIF = f->mainMenus().MResetToEXIF();
-    w.Wallpaper = f->mainMenus().Wallpaper();
-    w.WallPaperFolder = f->mainMenus().WallPaperFolder();
-    w.WallPaperMyShow = f->mainMenus().WallPaperMyShow();
-    w.SetWalPaper = f->mainMenus().SetWalPaper();
-    return w;
-}
-
-} // namespace
-
 void MainWindow::InstallExternalPrograms()
 {
     // The thumbnails renewed after an edit take this window's thumbnail
@@ -62,7 +24,13 @@ void MainWindow::InstallExternalPrograms()
             window->statusPanels()->setPanelText(0, text);
     };
     m_externalPrograms = new ExternalProgramsController(
-        externalProgramsWidgets(this), *folderTree(), PictureDisplaySect->displayState(), openShow(),
+        {.Window = this,
+         .MyShowSG = showList()->grid(),
+         .TreeView1 = treeView(),
+         .BrowsePreview = browsePreview(),
+         .ShowPreview = showPreview(),
+         .StatusPanel1 = statusPanels()->panel1()},
+        *folderTree(), PictureDisplaySect->displayState(), openShow(),
         [this] {
             if (!folderPictureWindow())
                 setFolderPictureWindow(new FolderPictureChooser(this));

@@ -1,6 +1,6 @@
 // MainWindow's picture and folder operations: made when the window is first
-// shown over the window's actions, tree and status panel; what they ask for
-// is connected to the other sections.
+// shown over the window's tree and status panel (they take the items they
+// serve by objectName); what they ask for is connected to the other sections.
 #include "app/main_window.h"
 #include "browse/picture_display_section.h"
 #include "browse/file_ops_controller.h"
@@ -18,50 +18,6 @@
 #include <QLabel>
 
 namespace {
-
-FileOpsWidgets fileOpsWidgets(MainWindow* f)
-{
-    FileOpsWidgets w;
-    w.Window = f;
-    w.TreeView1 = f->treeView();
-    w.StatusPanel1 = f->statusPanels()->panel1();
-    w.FolderOperations = f->mainMenus().FolderOperations();
-    w.SaveToolButton = f->toolBars().SaveToolButton();
-    w.SavePictureTo = f->mainMenus().SavePictureTo();
-    w.Save = f->mainMenus().Save();
-    w.MoveToolButton = f->toolBars().MoveToolButton();
-    w.MovePictureTo = f->mainMenus().MovePictureTo();
-    w.Move = f->mainMenus().Move();
-    w.RecycleBinToolButton = f->toolBars().RecycleBinToolButton();
-    w.SendRecycleBin = f->mainMenus().SendRecycleBin();
-    w.RecycleBin = f->mainMenus().RecycleBin();
-    w.RenamePictureToolButton = f->toolBars().RenamePictureToolButton();
-    w.RenamePicture = f->mainMenus().RenamePicture();
-    w.Rename = f->mainMenus().Rename();
-    w.Backwards1ToolButton = f->toolBars().Backwards1ToolButton();
-    w.PictureBackwards = f->mainMenus().PictureBackwards();
-    w.Forward1ToolButton = f->toolBars().Forward1ToolButton();
-    w.PictureForward = f->mainMenus().PictureForward();
-    w.AddBookMark = f->mainMenus().AddBookMark();
-    w.VXOnlineHelp = f->mainMenus().VXOnlineHelp();
-    w.CreateFolderPop = f->mainMenus().CreateFolderPop();
-    w.CreatenewFolder = f->mainMenus().CreatenewFolder();
-    w.RenameFolderPop = f->mainMenus().RenameFolderPop();
-    w.RenameFolder = f->mainMenus().RenameFolder();
-    w.DeleteFolderPop = f->mainMenus().DeleteFolderPop();
-    w.DeleteFolder1 = f->mainMenus().DeleteFolder1();
-    w.EmptyFolderPop = f->mainMenus().EmptyFolderPop();
-    w.EmptyFolder = f->mainMenus().EmptyFolder();
-    w.HideSmall = f->mainMenus().HideSmall();
-    w.WindowsExplorer1 = f->mainMenus().WindowsExplorer1();
-    w.WindowsExplorer = f->mainMenus().WindowsExplorer();
-    w.ExplorerTB = f->toolBars().ExplorerTB();
-    w.MResetToEXIF = f->mainMenus().MResetToEXIF();
-    w.MMakeSmall = f->mainMenus().MMakeSmall();
-    w.Refresh = f->mainMenus().Refresh();
-    w.Tarnivo = f->mainMenus().Tarnivo();
-    return w;
-}
 
 // Renames and deletions keep the shows of the window's MyShow manager in
 // step, show their progress in the status bar and have the open show's list
@@ -125,7 +81,7 @@ void MainWindow::InstallFileOperations()
 void MainWindow::MakeFileOperations()
 {
     FileOperationsController* fileOps = FileOperationsController::Create(
-        fileOpsWidgets(this),
+        {.Window = this, .TreeView1 = treeView(), .StatusPanel1 = statusPanels()->panel1()},
         {*folderTree(), PictureDisplaySect->displayState(), openShow(), *ThumbnailPageSect,
          [this] { return m_slideShow->InManualMode(); }},
         m_state.settings, m_state.paths, m_state.environment, m_state.session);

@@ -4,6 +4,7 @@
 // buttons, and the wallpaper command.
 #include "browse/external_programs_controller.h"
 
+#include "platform/designed_widgets.h"
 #include "platform/desktop_open.h"
 #include "base/data_folder.h"
 #include "base/program_state.h"
@@ -77,6 +78,35 @@ void refreshThumbnail(const PictureLoaderSteps& thumbnails, const QString& pictu
     thumbnails.CreateOrRefreshThumbnail(picture, thumbnailOf(thumbnails, picture), nullptr);
 }
 
+ExternalProgramsItems TakeExternalProgramsItems(const QWidget& window)
+{
+    const auto action = [&window](const char* name) { return platform::ActionNamed(window, name); };
+    return {
+        .RunExeToolButton = action("RunExeToolButton"),
+        .RunExeMyShowTB = action("RunExeMyShowTB"),
+        .LaunchEditProgram1 = platform::MenuNamed(window, "LaunchEditProgram1"),
+        .LaunchItems = platform::NumberedActions<5>(window, "Launch", 0),
+        .RaunchItems = platform::NumberedActions<5>(window, "Raunch", 0),
+        .VaunchItems = platform::NumberedActions<5>(window, "Vaunch", 0),
+        .TBRotateL = action("TBRotateL"),
+        .TBRotateR = action("TBRotateR"),
+        .MRotateL = action("MRotateL"),
+        .MRotateR = action("MRotateR"),
+        .RCRotateL = action("RCRotateL"),
+        .RCRotateR = action("RCRotateR"),
+        .Irfanview = action("Irfanview"),
+        .TBTarnivo = action("TBTarnivo"),
+        .TarnivoPop = action("TarnivoPop"),
+        .Tarnivo = action("Tarnivo"),
+        .ResetToExifPop = action("ResetToExifPop"),
+        .MResetToEXIF = action("MResetToEXIF"),
+        .Wallpaper = action("Wallpaper"),
+        .WallPaperFolder = action("WallPaperFolder"),
+        .WallPaperMyShow = action("WallPaperMyShow"),
+        .SetWalPaper = action("SetWalPaper"),
+    };
+}
+
 } // namespace
 
 ExternalProgramsController::ExternalProgramsController(const ExternalProgramsWidgets& widgets,
@@ -88,7 +118,8 @@ ExternalProgramsController::ExternalProgramsController(const ExternalProgramsWid
                                                        PictureLoaderSteps thumbnails)
     : QObject(widgets.Window), m_tree(tree), m_display(display), m_openShow(openShow),
       m_folderPictureWindow(std::move(folderPictureWindow)), m_thumbnails(std::move(thumbnails)),
-      m_session(session), m_settings(settings), m_paths(paths), m_environment(environment), m_w(widgets)
+      m_session(session), m_settings(settings), m_paths(paths), m_environment(environment),
+      m_w{widgets, TakeExternalProgramsItems(*widgets.Window)}
 {
     setObjectName(QStringLiteral("ExternalProgramsController"));
 }

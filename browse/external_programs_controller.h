@@ -168,7 +168,7 @@ private:
     SettingsStore& m_settings;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
-    const ExternalProgramsWidgets m_w;
+    const ExternalProgramsControls m_w;
     bool m_setUp = false;
     PageSelection m_noPage;
     PageSelection* m_page = &m_noPage;

@@ -1,5 +1,6 @@
-// The window's items, buttons and panels the main window's external programs
-// and wallpaper section wires and updates, handed to it once at construction.
+// The window's panels the main window's external programs and wallpaper
+// section updates, handed to it once at construction, and the menus and items
+// it serves, which it takes from the window by objectName.
 #pragma once
 
 #include <array>
@@ -12,8 +13,8 @@ class QTableWidget;
 class QTreeWidget;
 class QWidget;
 
-// The window's widgets the section uses (any may be null but Window and the
-// two previews).
+// The window's widgets the section uses, handed over by the main window (any
+// may be null but Window and the two previews).
 struct ExternalProgramsWidgets {
     QWidget* Window = nullptr;
     QTableWidget* MyShowSG = nullptr;   // the show list grid (Seq, T, S, Title, Path)
@@ -21,6 +22,11 @@ struct ExternalProgramsWidgets {
     PreviewPanel* BrowsePreview = nullptr;   // under the tree
     PreviewPanel* ShowPreview = nullptr;     // under the show list
     QLabel* StatusPanel1 = nullptr;
+};
+
+// The menus and items the section serves, taken from the window by
+// objectName (any may be null).
+struct ExternalProgramsItems {
     // Edit and video program launches.
     QAction* RunExeToolButton = nullptr;
     QAction* RunExeMyShowTB = nullptr;
@@ -47,3 +53,6 @@ struct ExternalProgramsWidgets {
     QAction* WallPaperMyShow = nullptr;
     QAction* SetWalPaper = nullptr;
 };
+
+// Both, as the section keeps them.
+struct ExternalProgramsControls : ExternalProgramsWidgets, ExternalProgramsItems {};

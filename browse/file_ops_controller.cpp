@@ -15,6 +15,7 @@
 #include "browse/picture_display.h"
 #include "browse/progress_window.h"
 #include "browse/thumbnail_page_controller.h"
+#include "platform/designed_widgets.h"
 #include "platform/drives.h"
 #include "platform/prompt.h"
 #include "shows/show_file.h"
@@ -34,6 +35,48 @@
 namespace {
 
 using platform::PromptKind;
+
+FileOpsItems TakeFileOpsItems(const QWidget& window)
+{
+    const auto action = [&window](const char* name) { return platform::ActionNamed(window, name); };
+    return {
+        .FolderOperations = platform::MenuNamed(window, "FolderOperations"),
+        .SaveToolButton = action("SaveToolButton"),
+        .SavePictureTo = action("SavePictureTo"),
+        .Save = action("Save"),
+        .MoveToolButton = action("MoveToolButton"),
+        .MovePictureTo = action("MovePictureTo"),
+        .Move = action("Move"),
+        .RecycleBinToolButton = action("RecycleBinToolButton"),
+        .SendRecycleBin = action("SendRecycleBin"),
+        .RecycleBin = action("RecycleBin"),
+        .RenamePictureToolButton = action("RenamePictureToolButton"),
+        .RenamePicture = action("RenamePicture"),
+        .Rename = action("Rename"),
+        .Backwards1ToolButton = action("Backwards1ToolButton"),
+        .PictureBackwards = action("PictureBackwards"),
+        .Forward1ToolButton = action("Forward1ToolButton"),
+        .PictureForward = action("PictureForward"),
+        .AddBookMark = action("AddBookMark"),
+        .VXOnlineHelp = action("VXOnlineHelp"),
+        .CreateFolderPop = action("CreateFolderPop"),
+        .CreatenewFolder = action("CreatenewFolder"),
+        .RenameFolderPop = action("RenameFolderPop"),
+        .RenameFolder = action("RenameFolder"),
+        .DeleteFolderPop = action("DeleteFolderPop"),
+        .DeleteFolder1 = action("DeleteFolder1"),
+        .EmptyFolderPop = action("EmptyFolderPop"),
+        .EmptyFolder = action("EmptyFolder"),
+        .HideSmall = action("HideSmall"),
+        .WindowsExplorer1 = action("WindowsExplorer1"),
+        .WindowsExplorer = action("WindowsExplorer"),
+        .ExplorerTB = action("ExplorerTB"),
+        .MResetToEXIF = action("MResetToEXIF"),
+        .MMakeSmall = action("MMakeSmall"),
+        .Refresh = action("Refresh"),
+        .Tarnivo = action("Tarnivo"),
+    };
+}
 
 } // namespace
 
@@ -70,7 +113,7 @@ FileOperationsController::FileOperationsController(const FileOpsWidgets& widgets
     : QObject(widgets.Window), PictureOpsHost(settings.Settings), FolderOpsHost(settings.Settings),
       m_tree(sources.tree), m_display(sources.display), m_openShow(sources.openShow), m_page(sources.page),
       m_manualMode(sources.manualMode), m_session(session), m_settings(settings), m_paths(paths),
-      m_environment(environment), m_w(widgets)
+      m_environment(environment), m_w{widgets, TakeFileOpsItems(*widgets.Window)}
 {
     setObjectName(QStringLiteral("FileOperationsController"));
 }
@@ -82,7 +125,7 @@ FileOperationsController::~FileOperationsController() = default;
 
 void FileOperationsController::wire()
 {
-    const FileOpsWidgets& f = m_w;
+    const FileOpsControls& f = m_w;
     const auto on = [this](QAction* action, void (FileOperationsController::*handler)()) {
         if (action)
             connect(action, &QAction::triggered, this, handler);

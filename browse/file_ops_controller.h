@@ -218,7 +218,7 @@ private:
     SettingsStore& m_settings;
     const DataPaths& m_paths;
     const EnvironmentInfo& m_environment;
-    const FileOpsWidgets m_w;
+    const FileOpsControls m_w;
     CopyState m_copy;
     bool m_copyRunning = false;
     TickedFlags m_ticked;

@@ -19,7 +19,7 @@
 
 void FileOperationsController::FolderOperationsClick()
 {
-    const FileOpsWidgets& f = m_w;
+    const FileOpsControls& f = m_w;
     const auto enable = [](QAction* a, bool on) {
         if (a)
             a->setEnabled(on);

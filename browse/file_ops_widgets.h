@@ -1,6 +1,7 @@
-// The window's actions, tree and status panel the picture and folder
-// operations wire, read and update, handed to them once at construction;
-// the operations never see the window's class.
+// The window, tree and status panel the picture and folder operations read
+// and update, handed to them once at construction, and the menus and items
+// they serve, which they take from the window by objectName; the operations
+// never see the window's class.
 #pragma once
 
 class QAction;
@@ -9,11 +10,17 @@ class QMenu;
 class QTreeWidget;
 class QWidget;
 
-// The window's widgets the operations wire and read (any may be null).
+// The window's widgets the operations read and update, handed over by the
+// main window (any may be null but Window).
 struct FileOpsWidgets {
     QWidget* Window = nullptr;
     QTreeWidget* TreeView1 = nullptr;
     QLabel* StatusPanel1 = nullptr;
+};
+
+// The menus and items the operations serve, taken from the window by
+// objectName (any may be null).
+struct FileOpsItems {
     QMenu* FolderOperations = nullptr;
 
     // Picture commands: tool buttons, menu items and pop-up items.
@@ -54,3 +61,6 @@ struct FileOpsWidgets {
     QAction* Refresh = nullptr;
     QAction* Tarnivo = nullptr;
 };
+
+// Both, as the operations keep them.
+struct FileOpsControls : FileOpsWidgets, FileOpsItems {};

@@ -21,6 +21,7 @@
 #include "browse/picture_loader_slots.h"
 #include "browse/picture_slot_decoder.h"
 #include "formats/read_exif_info.h"
+#include "platform/designed_widgets.h"
 #include "platform/file_attributes.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
@@ -293,12 +294,51 @@ qint64 openShowFreeSpaceKB(const OpenShow& show, bool demoMode)
     return ::FreeSpaceOnDrive(platform::DriveLetterOf(path), demoMode);
 }
 
+PictureDisplayItems TakePictureDisplayItems(const QWidget& window)
+{
+    const auto action = [&window](const char* name) { return platform::ActionNamed(window, name); };
+    return {
+        .AddBookMark = action("AddBookMark"),
+        .RemoveBookmark = action("RemoveBookmark"),
+        .GoToNextBookMark = action("GoToNextBookMark"),
+        .GoToPreviousBoolMark = action("GoToPreviousBoolMark"),
+        .SaveToolButton = action("SaveToolButton"),
+        .MoveToolButton = action("MoveToolButton"),
+        .RunExeToolButton = action("RunExeToolButton"),
+        .FullScreenToolButton3 = action("FullScreenToolButton3"),
+        .Voice = action("Voice"),
+        .MicroTB = action("MicroTB"),
+        .VoicePlayTB = action("VoicePlayTB"),
+        .SavePictureTo = action("SavePictureTo"),
+        .MovePictureTo = action("MovePictureTo"),
+        .RenamePictureToolButton = action("RenamePictureToolButton"),
+        .RenamePicture = action("RenamePicture"),
+        .RecycleBinToolButton = action("RecycleBinToolButton"),
+        .TBRotateR = action("TBRotateR"),
+        .TBRotateL = action("TBRotateL"),
+        .SendRecycleBin = action("SendRecycleBin"),
+        .PictureToClipboard = action("PictureToClipboard"),
+        .PathToClipboard = action("PathToClipboard"),
+        .PictureToCBMyShow = action("PictureToCBMyShow"),
+        .PathToCBMyShow = action("PathToCBMyShow"),
+        .ShowAllTB = action("ShowAllTB"),
+        .AddPicMultTB = action("AddPicMultTB"),
+        .ShowForwardToolButton = action("ShowForwardToolButton"),
+        .ShowinReverseToolButton = action("ShowinReverseToolButton"),
+        .ManualModeToolButton = action("ManualModeToolButton"),
+        .Backwards1ToolButton = action("Backwards1ToolButton"),
+        .Forward1ToolButton = action("Forward1ToolButton"),
+        .LaunchEditProgram1 = platform::MenuNamed(window, "LaunchEditProgram1"),
+    };
+}
+
 } // namespace
 
 PictureDisplaySection::PictureDisplaySection(const PictureDisplayWidgets& widgets, OpenShow& openShow,
                                              SoundController& sound, SettingsStore& settings,
                                              const StartContext& start, ShowSession& session)
-    : m_openShow(openShow), m_sound(sound), m_session(session), m_settings(settings), m_start(start), m_w(widgets)
+    : m_openShow(openShow), m_sound(sound), m_session(session), m_settings(settings), m_start(start),
+      m_w{widgets, TakePictureDisplayItems(*widgets.Window)}
 {
     setParent(m_w.Window);
     m_stepHost = std::make_unique<SectionStepHost>(this, m_showView, m_sound, m_w, m_session);

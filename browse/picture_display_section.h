@@ -156,7 +156,7 @@ private:
     ShowSession& m_session;
     SettingsStore& m_settings;
     const StartContext& m_start;
-    const PictureDisplayWidgets m_w;
+    const PictureDisplayControls m_w;
     PictureDisplayState m_display;
     // The display step's hand-offs to the windows, the show and the sound,
     // made once.

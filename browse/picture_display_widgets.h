@@ -1,6 +1,7 @@
 // The window's widgets the main window's picture display section uses: the
-// commands it enables for the shown picture and the timers of the show's
-// step, handed to it once at construction.
+// picture area, the tool bar and the show's step timer, handed to it once at
+// construction, and the commands it enables for the shown picture, which it
+// takes from the window by objectName.
 #pragma once
 
 class QAction;
@@ -10,13 +11,18 @@ class QTimer;
 class QToolBar;
 class QWidget;
 
-// The window's widgets the picture display section uses (any may be null but
-// Window).
+// The window's widgets the picture display section uses, handed over by the
+// main window (any may be null but Window).
 struct PictureDisplayWidgets {
     QWidget* Window = nullptr;
     QLabel* Image1 = nullptr;            // the main picture area
     QToolBar* ToolBar1 = nullptr;
     QTimer* IntervalTimer = nullptr;     // the slide show's step
+};
+
+// The menus and items the section enables, taken from the window by
+// objectName (any may be null).
+struct PictureDisplayItems {
     // Bookmark items of the Show menu.
     QAction* AddBookMark = nullptr;
     QAction* RemoveBookmark = nullptr;
@@ -51,3 +57,6 @@ struct PictureDisplayWidgets {
     QAction* Forward1ToolButton = nullptr;
     QMenu* LaunchEditProgram1 = nullptr;
 };
+
+// Both, as the section keeps them.
+struct PictureDisplayControls : PictureDisplayWidgets, PictureDisplayItems {};

@@ -216,6 +216,6 @@ TEST_F(FavoritesWindowTest, RecentModeClearsTheRecentListAndRebuildsItsMenu)
     ASSERT_TRUE(shown);
     EXPECT_TRUE(Settings.RecentFolders[0].isEmpty());
     EXPECT_EQ(Settings.Favorites[0], QStringLiteral("/pics/fav1"));
-    ASSERT_TRUE(form.mainMenus().FolderItems()[0]);
-    EXPECT_FALSE(form.mainMenus().FolderItems()[0]->isVisible());
+    ASSERT_TRUE(form.actionNamed("Folder1"));
+    EXPECT_FALSE(form.actionNamed("Folder1")->isVisible());
 }

@@ -220,9 +220,9 @@ TEST_F(HelpFixture, MissingHelpPagesGiveOneMessageEverywhere)
 TEST_F(HelpFixture, TheDownloadCaptionOfMissingHelpStays)
 {
     MainWindow form(TestState());
-    form.mainMenus().VXOnlineHelp()->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+    form.actionNamed("VXOnlineHelp")->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
     form.SetupSmallHandlers();
-    EXPECT_EQ(form.mainMenus().VXOnlineHelp()->text(),
+    EXPECT_EQ(form.actionNamed("VXOnlineHelp")->text(),
               QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
 }
 
@@ -278,7 +278,7 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
     form.SetupSmallHandlers();
     EXPECT_EQ(form.actionNamed("GettingStarted")->text(), QStringLiteral("&Getting started - Quick Reference Guide"));
     EXPECT_EQ(form.actionNamed("WhatsNew")->text(), QStringLiteral("&What's new? (www)"));
-    EXPECT_EQ(form.mainMenus().VXOnlineHelp()->text(), QStringLiteral("Vistamo! &Help Contents"));
+    EXPECT_EQ(form.actionNamed("VXOnlineHelp")->text(), QStringLiteral("Vistamo! &Help Contents"));
     EXPECT_EQ(form.actionNamed("Checkforupdate")->text(), QStringLiteral("Check for &Update/New version"));
     EXPECT_EQ(form.actionNamed("ReportBug")->text(), QStringLiteral("Report a &bug"));
     EXPECT_EQ(form.actionNamed("Support")->text(), QStringLiteral("&Support the development of Vistamo!"));
@@ -288,11 +288,11 @@ TEST_F(HelpFixture, HelpMenuItemsOpenTheirPages)
     form.actionNamed("WhatsNew")->trigger();
     form.actionNamed("ReportBug")->trigger();
     form.actionNamed("Support")->trigger();
-    form.mainMenus().VXOnlineHelp()->setText(QStringLiteral("Vistamo! &Help Contents"));
-    form.mainMenus().VXOnlineHelp()->trigger();
+    form.actionNamed("VXOnlineHelp")->setText(QStringLiteral("Vistamo! &Help Contents"));
+    form.actionNamed("VXOnlineHelp")->trigger();
     form.helpAndVersion()->HelpTimerTimer();
-    form.mainMenus().VXOnlineHelp()->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
-    form.mainMenus().VXOnlineHelp()->trigger();
+    form.actionNamed("VXOnlineHelp")->setText(QStringLiteral("&Download Vistamo! (again), Help pages are missing"));
+    form.actionNamed("VXOnlineHelp")->trigger();
 
     QStringList urls;
     for (const QUrl& u : OpenedUrls())
@@ -315,7 +315,7 @@ TEST_F(HelpFixture, WithoutAProgramForWebPagesEachPageSaysWhereItIs)
     });
     MainWindow form(TestState());
     form.SetupSmallHandlers();
-    form.mainMenus().VXOnlineHelp()->trigger();
+    form.actionNamed("VXOnlineHelp")->trigger();
     const QString page = TestState().paths.ProgramFolder + QStringLiteral("/help/GettingStarted.htm");
     for (int i = 0; i < 50 && messages().isEmpty(); ++i)
         QTest::qWait(20);
@@ -335,7 +335,7 @@ TEST_F(HelpFixture, WithoutAProgramForWebPagesEachPageSaysWhereItIs)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QString folder = testsupport::freshDir(QStringLiteral("to-open"));
     form.folderTree()->SelectedFolder = folder;
-    form.mainMenus().WindowsExplorer1()->trigger();
+    form.actionNamed("WindowsExplorer1")->trigger();
     for (int i = 0; i < 100 && messages().size() < 5; ++i)
         QTest::qWait(20);
     EXPECT_EQ(messages().value(4), platform::NoFileManagerText + folder);

@@ -94,8 +94,8 @@ TEST(MainWindowKeys, HookHandsOtherKeysToTheKeyHandlerOncePer300Ms)
     form.input()->InstallApplicationEvents();
     TestState().session.PlaybackActive = 1;
     int saves = 0;
-    form.toolBars().SaveToolButton()->setEnabled(true);
-    QObject::connect(form.toolBars().SaveToolButton(), &QAction::triggered, [&] { ++saves; });
+    form.actionNamed("SaveToolButton")->setEnabled(true);
+    QObject::connect(form.actionNamed("SaveToolButton"), &QAction::triggered, [&] { ++saves; });
     form.input()->KeyboardHookProc(Qt::Key_S, Qt::NoModifier);
     EXPECT_EQ(saves, 1);
     // Within 300 ms of the first key nothing more happens.

@@ -191,13 +191,13 @@ TEST(MainWindowEvents, HookStepsOncePerKeyAndGuardTime)
     form.input()->InstallKeyboardHook();
     EXPECT_EQ(form.input()->KeyboardHookInstalled, 1);
     int forward1 = 0, showForward = 0;
-    for (QAction* a : {form.toolBars().Forward1ToolButton(), form.toolBars().ShowForwardToolButton()}) {
+    for (QAction* a : {form.actionNamed("Forward1ToolButton"), form.actionNamed("ShowForwardToolButton")}) {
         QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
         a->setVisible(true);
         a->setEnabled(true);
     }
-    QObject::connect(form.toolBars().Forward1ToolButton(), &QAction::triggered, [&] { ++forward1; });
-    QObject::connect(form.toolBars().ShowForwardToolButton(), &QAction::triggered, [&] { ++showForward; });
+    QObject::connect(form.actionNamed("Forward1ToolButton"), &QAction::triggered, [&] { ++forward1; });
+    QObject::connect(form.actionNamed("ShowForwardToolButton"), &QAction::triggered, [&] { ++showForward; });
     TestState().session.PlaybackActive = 1;
 
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
@@ -451,7 +451,7 @@ TEST(MainWindowMenus, TreePopupForAFolderAndForAFolderThatIsGone)
     EXPECT_TRUE(items.at(0)->isVisible());
     EXPECT_FALSE(items.at(22)->isVisible());
     EXPECT_EQ(form.actionNamed("RefreshPop")->text(), QStringLiteral("Refresh  ~- F5 "));
-    EXPECT_TRUE(form.mainMenus().DeleteFolderPop()->isEnabled());
+    EXPECT_TRUE(form.actionNamed("DeleteFolderPop")->isEnabled());
     EXPECT_TRUE(platform::promptLog().isEmpty());
     EXPECT_GT(form.findChild<QMenu*>("RightClickTreeView")->property(MenuWidthProperty).toInt(), 40);
 
@@ -470,8 +470,8 @@ TEST(MainWindowMenus, PicturePopupOfThePage)
     form.menus()->SetupMenus();
     form.menus()->SetPicturePopupCaptions();
     EXPECT_FALSE(form.actionNamed("StartSlideShowPop")->isVisible());
-    EXPECT_TRUE(form.mainMenus().Save()->isVisible());
-    EXPECT_EQ(form.mainMenus().RecycleBin()->text(), QStringLiteral("Send picture(s) to Recycle &Bin"));
+    EXPECT_TRUE(form.actionNamed("Save")->isVisible());
+    EXPECT_EQ(form.actionNamed("RecycleBin")->text(), QStringLiteral("Send picture(s) to Recycle &Bin"));
     EXPECT_EQ(form.actionNamed("ShowPicFullPop")->text(),
               QStringLiteral("Show original picture from master folder in full screen mode"));
     EXPECT_TRUE(form.findChild<QMenu*>("RightClickTreeView")->property("vxPicturePopup").toBool());

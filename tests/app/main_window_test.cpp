@@ -31,7 +31,7 @@ TEST(MainWindowComponents, NamedComponentsExist)
                           "HideShowMyShowTB", "ShowAllTB", "StartMySlideShowTB"})
         EXPECT_NE(form.actionNamed(QString::fromLatin1(a)), nullptr) << a;
     EXPECT_EQ(form.findChild<QMenu*>("Help1")->title(), QStringLiteral(">&Help"));
-    EXPECT_EQ(form.toolBars().ShowAllTB()->toolTip(), QStringLiteral("View shows stored on fixed disk(s)"));
+    EXPECT_EQ(form.actionNamed("ShowAllTB")->toolTip(), QStringLiteral("View shows stored on fixed disk(s)"));
 }
 
 TEST(MainWindowComponents, TreePopupHasTwentyTwoFolderItems)

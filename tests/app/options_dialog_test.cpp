@@ -610,11 +610,11 @@ TEST_F(OptionsDialogTest, ApplyRebuildsTheMainWindowsLaunchItems)
     });
     form.options()->PictureShowOptions1Click();
     ASSERT_TRUE(applied);
-    ASSERT_TRUE(form.mainMenus().LaunchItems()[0]);
-    EXPECT_TRUE(form.mainMenus().LaunchItems()[0]->isVisible());
-    EXPECT_FALSE(form.mainMenus().LaunchItems()[1]->isVisible());
+    ASSERT_TRUE(form.actionNamed("Launch0"));
+    EXPECT_TRUE(form.actionNamed("Launch0")->isVisible());
+    EXPECT_FALSE(form.actionNamed("Launch1")->isVisible());
     // No MyShow rows: the MyShow edit button stays off.
-    EXPECT_FALSE(form.toolBars().RunExeMyShowTB()->isEnabled());
+    EXPECT_FALSE(form.actionNamed("RunExeMyShowTB")->isEnabled());
 }
 
 TEST_F(OptionsDialogTest, ExcludeItemNeedsAFolderBelowADrivesRoot)

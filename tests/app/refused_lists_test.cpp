@@ -214,9 +214,9 @@ TEST_P(RefusedListTest, AFolderRenameLeavesEveryRefusedListAsItIsAndSaysSo)
 
     {
         platform::ScopedPromptResponder answers(QList<platform::PromptReply>{platform::PromptReply::ok("Holiday")});
-        emit window.form()->mainMenus().FolderOperations()->aboutToShow();
-        ASSERT_TRUE(window.form()->mainMenus().RenameFolder()->isEnabled());
-        window.form()->mainMenus().RenameFolder()->trigger();
+        emit window.form()->findChild<QMenu*>("FolderOperations")->aboutToShow();
+        ASSERT_TRUE(window.form()->actionNamed("RenameFolder")->isEnabled());
+        window.form()->actionNamed("RenameFolder")->trigger();
         EXPECT_TRUE(QFileInfo(window.parentFolder() + "/Holiday/a.jpg").isFile());
         EXPECT_EQ(onDisk(showList), showListBefore);
         EXPECT_EQ(onDisk(exclusions), exclusionsBefore);

@@ -382,17 +382,17 @@ TEST(ExternalMainWindow, NoEditProgramDisablesTheButton)
         p.clear();
     MainWindow form(TestState());
     form.externalPrograms()->BuildLaunchMenu();
-    EXPECT_FALSE(form.toolBars().RunExeToolButton()->isEnabled());
-    EXPECT_EQ(form.toolBars().RunExeToolButton()->toolTip(), "Launch Edit Program, Define in Options");
-    EXPECT_EQ(form.toolBars().RunExeMyShowTB()->toolTip(), "Launch Edit Program, Define in Options");
-    EXPECT_FALSE(form.mainMenus().LaunchItems()[0]->isVisible());
+    EXPECT_FALSE(form.actionNamed("RunExeToolButton")->isEnabled());
+    EXPECT_EQ(form.actionNamed("RunExeToolButton")->toolTip(), "Launch Edit Program, Define in Options");
+    EXPECT_EQ(form.actionNamed("RunExeMyShowTB")->toolTip(), "Launch Edit Program, Define in Options");
+    EXPECT_FALSE(form.actionNamed("Launch0")->isVisible());
 
     Settings.EditPrograms[1] = QStringLiteral("/usr/bin/R&D");
     Settings.EditPrograms[0] = QStringLiteral("/usr/bin/gimp");
     form.externalPrograms()->BuildLaunchMenu();
-    EXPECT_TRUE(form.toolBars().RunExeToolButton()->isEnabled());
-    EXPECT_EQ(form.toolBars().RunExeToolButton()->toolTip(), "Launch gimp");
-    EXPECT_EQ(form.mainMenus().LaunchItems()[1]->text(), "R&&D");
+    EXPECT_TRUE(form.actionNamed("RunExeToolButton")->isEnabled());
+    EXPECT_EQ(form.actionNamed("RunExeToolButton")->toolTip(), "Launch gimp");
+    EXPECT_EQ(form.actionNamed("Launch1")->text(), "R&&D");
 }
 
 TEST(ExternalMainWindow, VideoProgramMovesToTheFrontAndGetsTheVideo)

@@ -98,7 +98,7 @@ TEST_F(MainWindowFileOpsTest, SendToRecycleBinFromTheFileMenuLeavesThePlaceholde
     selectPicture("p.jpg");
     QTreeWidgetItem* folder = form->treeView()->currentItem()->parent();
     platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    form->mainMenus().SendRecycleBin()->trigger();
+    form->actionNamed("SendRecycleBin")->trigger();
     ASSERT_EQ(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.text,
               "Delete p.jpg ?\r\n(Deletions of files stored on non-fixed drives will not be kept in the Recycle Bin)");
@@ -122,7 +122,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
             return PromptReply::ok(moveTarget);
         return PromptReply::button(PromptAnswer::Ok);
     });
-    form->mainMenus().RenamePicture()->trigger();
+    form->actionNamed("RenamePicture")->trigger();
     ASSERT_GE(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? (with extension .jpg)");
     EXPECT_EQ(platform::promptLog()[0].request.text, "New file name :");
@@ -135,7 +135,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     platform::clearPromptLog();
     const auto volume = platform::DriveOf(TestState().paths.DataFolder);
     Settings.LastCopyTarget = volume ? volume->mountPoint : QStringLiteral("/");
-    form->mainMenus().MovePictureTo()->trigger();
+    form->actionNamed("MovePictureTo")->trigger();
     waitForCopy();
     ASSERT_GE(platform::promptLog().size(), 1);
     EXPECT_EQ(platform::promptLog()[0].request.title, "Move to");
@@ -155,7 +155,7 @@ TEST_F(MainWindowFileOpsTest, RenameAndMoveThroughTheirMenuItems)
     selectPicture("q.jpg");
     moveTarget = drive + "/Other/q.jpg";
     platform::clearPromptLog();
-    form->mainMenus().MovePictureTo()->trigger();
+    form->actionNamed("MovePictureTo")->trigger();
     waitForCopy();
     ASSERT_EQ(platform::promptLog().size(), 2);
     EXPECT_EQ(platform::promptLog()[1].request.text, "Could not move " + drive + "/Other/q.wav (a voice file of that name is "
@@ -177,7 +177,7 @@ TEST_F(MainWindowFileOpsTest, ACutOutIsSavedAsAJpegAfterTheDialogHasGone)
     platform::ScopedPromptResponder answers([&](const platform::PromptRequest& r) {
         return r.type == PromptType::SaveFile ? PromptReply::ok(drive + "/Other/cut.jpg") : platform::defaultReply(r);
     });
-    form->mainMenus().SavePictureTo()->trigger();
+    form->actionNamed("SavePictureTo")->trigger();
     waitForCopy();
     EXPECT_EQ(QImage(drive + "/Other/cut.jpg").size(), QSize(8, 8));
     EXPECT_EQ(readFile(drive + "/Album/p.jpg"), "picture");
@@ -188,15 +188,15 @@ TEST_F(MainWindowFileOpsTest, ACutOutIsSavedAsAJpegAfterTheDialogHasGone)
 TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRenamesIt)
 {
     TSettingsRecord& Settings = TestState().settings.Settings;
-    emit form->mainMenus().FolderOperations()->aboutToShow();
-    EXPECT_TRUE(form->mainMenus().RenameFolder()->isEnabled());
-    EXPECT_TRUE(form->mainMenus().EmptyFolder()->isEnabled());
-    EXPECT_EQ(form->mainMenus().HideSmall()->text(), "Set all SmallPics folders to hidden");
+    emit form->findChild<QMenu*>("FolderOperations")->aboutToShow();
+    EXPECT_TRUE(form->actionNamed("RenameFolder")->isEnabled());
+    EXPECT_TRUE(form->actionNamed("EmptyFolder")->isEnabled());
+    EXPECT_EQ(form->actionNamed("HideSmall")->text(), "Set all SmallPics folders to hidden");
 
     Settings.Favorites[0] = drive + "/Album";
     Settings.Favorites[1] = drive + "/Albums";
     platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("Photos")});
-    form->mainMenus().RenameFolder()->trigger();
+    form->actionNamed("RenameFolder")->trigger();
     EXPECT_EQ(platform::promptLog()[0].request.title, "Rename as ? ");
     EXPECT_EQ(platform::promptLog()[0].request.value, "Album");
     EXPECT_TRUE(QFileInfo(drive + "/Photos/p.jpg").isFile());
@@ -213,11 +213,11 @@ TEST_F(MainWindowFileOpsTest, FolderOperationsMenuFollowsTheSelectedFolderAndRen
     writeFile(card + "/q.jpg", "picture");
     open(card);
     EXPECT_EQ(form->folderTree()->SelectedFolder, card);
-    emit form->mainMenus().FolderOperations()->aboutToShow();
-    EXPECT_FALSE(form->mainMenus().RenameFolder()->isEnabled());
-    EXPECT_FALSE(form->mainMenus().EmptyFolder()->isEnabled());
-    EXPECT_FALSE(form->mainMenus().DeleteFolder1()->isEnabled());
-    EXPECT_TRUE(form->mainMenus().CreatenewFolder()->isEnabled());
+    emit form->findChild<QMenu*>("FolderOperations")->aboutToShow();
+    EXPECT_FALSE(form->actionNamed("RenameFolder")->isEnabled());
+    EXPECT_FALSE(form->actionNamed("EmptyFolder")->isEnabled());
+    EXPECT_FALSE(form->actionNamed("DeleteFolder1")->isEnabled());
+    EXPECT_TRUE(form->actionNamed("CreatenewFolder")->isEnabled());
     ::umount2(QFile::encodeName(card).constData(), MNT_DETACH);
 }
 
@@ -225,7 +225,7 @@ TEST_F(MainWindowFileOpsTest, DeleteFolderFromThePopupShowsItsParentAfterwards)
 {
     writeFile(drive + "/Album/Sub/q.gif", "q");
     platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-    form->mainMenus().DeleteFolderPop()->trigger();
+    form->actionNamed("DeleteFolderPop")->trigger();
     EXPECT_EQ(platform::promptLog()[0].request.text, "Delete folder " + drive + "/Album?");
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album"));
     EXPECT_EQ(form->folderTree()->SelectedFolder, drive);
@@ -260,7 +260,7 @@ TEST_P(FolderDeleteVoiceAnswer, DecidesWhetherTheRecordingsGo)
         }
         return PromptReply::button(r.buttons & unsigned(PromptAnswer::Yes) ? PromptAnswer::Yes : PromptAnswer::Ok);
     });
-    form->mainMenus().DeleteFolderPop()->trigger();
+    form->actionNamed("DeleteFolderPop")->trigger();
     const bool remembered = row.answer == PromptAnswer::All || row.answer == PromptAnswer::NoToAll;
     EXPECT_EQ(voiceQuestions, remembered ? 1 : 2);
     EXPECT_FALSE(QFileInfo::exists(drive + "/Album/p.jpg"));
@@ -301,7 +301,7 @@ TEST_F(MainWindowFileOpsTest, DeletingDuringAShowTakesThePictureOutOfThePlayOrde
     FileOperationsController* fileOps = FileOperationsController::Of(form.get());
     ASSERT_NE(fileOps, nullptr);
     fileOps->FolderChangedDuringShow = 0;
-    form->toolBars().RecycleBinToolButton()->trigger();
+    form->actionNamed("RecycleBinToolButton")->trigger();
     EXPECT_FALSE(QFileInfo::exists(shown));
     EXPECT_EQ(TestState().session.ShowState.PictureCount, 2);
     EXPECT_EQ(fileOps->FolderChangedDuringShow, 1);
@@ -333,7 +333,7 @@ TEST_F(MainWindowFileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuri
     form->statusPanels()->panel1()->setText("Selected folder: Album");
     {
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("holiday")});
-        form->mainMenus().RenamePicture()->trigger();
+        form->actionNamed("RenamePicture")->trigger();
     }
     ASSERT_TRUE(QFileInfo::exists(drive + "/Album/holiday.jpg"));
     EXPECT_EQ(form->statusPanels()->panel1()->text(), "Selected folder: Album");
@@ -349,11 +349,11 @@ TEST_F(MainWindowFileOpsTest, ARenameGivesTheStatusBackAndItsBookmarkFollowsDuri
     session.ShowState.ManualMode = true;
     session.ShowState.BookmarkIndex = 2;
     Settings.Bookmarks[2] = "holiday.jpg";
-    form->mainMenus().AddBookMark()->setEnabled(false);
+    form->actionNamed("AddBookMark")->setEnabled(false);
     session.PlaybackActive = 1;
     {
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::ok("beach")});
-        form->mainMenus().RenamePicture()->trigger();
+        form->actionNamed("RenamePicture")->trigger();
     }
     session.PlaybackActive = 0;
     ASSERT_TRUE(QFileInfo::exists(drive + "/Album/beach.jpg"));
@@ -380,7 +380,7 @@ TEST_F(MainWindowFileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedD
         // The picture's recording goes with it, unasked.
         TestState().settings.Settings.VoiceDeleteMode = "0";
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-        form->mainMenus().SendRecycleBin()->trigger();
+        form->actionNamed("SendRecycleBin")->trigger();
         ASSERT_EQ(platform::promptLog().size(), 1);
         EXPECT_TRUE(platform::promptLog()[0].request.text.contains("will not be kept in the Recycle Bin"));
     }
@@ -392,7 +392,7 @@ TEST_F(MainWindowFileOpsTest, OnARemovableDriveWhoseTrashCantBeMadeTheAnnouncedD
     selectPicture("r.jpg");
     {
         platform::ScopedPromptResponder answers(QList<PromptReply>{PromptReply::button(PromptAnswer::Yes)});
-        form->mainMenus().SendRecycleBin()->trigger();
+        form->actionNamed("SendRecycleBin")->trigger();
         ASSERT_EQ(platform::promptLog().size(), 2);
         EXPECT_EQ(platform::promptLog()[1].request.text,
                   "File could not be deleted\r\n" + card + "/r.jpg: The file is read only");

@@ -107,15 +107,15 @@ TEST_F(MainWindowFolderTreeTest, FavouriteEntryGetsTheWalkedPathAndItsCaption)
     form.folderTree()->FolderToOpen = Settings.Favorites[2];
     form.folderTreeSection()->OpenFolderOrShow();
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
-    EXPECT_EQ(form.mainMenus().FavItems()[2]->text(), "&3 - " + drive + "/Album && more");
+    EXPECT_EQ(form.actionNamed("Fav3")->text(), "&3 - " + drive + "/Album && more");
     // The recent list is left alone.
     EXPECT_TRUE(Settings.RecentFolders[2].isEmpty());
 
     // A later opening by another caller does not touch the entry.
-    form.mainMenus().FavItems()[2]->setText("unchanged");
+    form.actionNamed("Fav3")->setText("unchanged");
     form.folderTree()->FolderToOpen = drive + "/Album & more/Sub";
     form.folderTreeSection()->OpenFolderOrShow();
-    EXPECT_EQ(form.mainMenus().FavItems()[2]->text(), "unchanged");
+    EXPECT_EQ(form.actionNamed("Fav3")->text(), "unchanged");
     EXPECT_EQ(Settings.Favorites[2], drive + "/Album & more");
 }
 
@@ -167,7 +167,7 @@ TEST_F(MainWindowFolderTreeTest, ExclusionsSwitchAndRefreshRebuildTheTree)
 
     // Refresh reads the selected folder again and keeps the node selected.
     QDir().mkpath(drive + "/Album & more/Sub/New");
-    form.mainMenus().Refresh()->trigger();
+    form.actionNamed("Refresh")->trigger();
     EXPECT_EQ(form.folderTree()->SelectedFolder, drive + "/Album & more/Sub");
     ASSERT_NE(form.treeView()->currentItem(), nullptr);
     EXPECT_EQ(form.treeView()->currentItem()->text(0), "Sub");

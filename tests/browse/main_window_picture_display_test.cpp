@@ -62,7 +62,7 @@ TEST(MainWindowPictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     EXPECT_TRUE(form.pictureDisplay()->displayState().LoadErrorKind.isEmpty());
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/good.jpg");
     EXPECT_EQ(form.pictureSlot()->PictureSize(), QSize(320, 240));
-    EXPECT_TRUE(form.toolBars().SaveToolButton()->isEnabled());
+    EXPECT_TRUE(form.actionNamed("SaveToolButton")->isEnabled());
     // The JPEG's status follows at once: title and the picture-loaded byte.
     EXPECT_EQ(form.windowTitle(), "good.jpg  - March 5, 2024,14:07");
     EXPECT_EQ(TestState().session.ShowState.PictureLoaded, 1);
@@ -72,7 +72,7 @@ TEST(MainWindowPictureDisplay, LoadsTheCurrentEntryOrShowsTheErrorTitle)
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(form.pictureDisplay()->displayState().LoadErrorKind, "Invalid Graphic");
     EXPECT_EQ(form.windowTitle(), "Vistamo! :  Error occurred, File bad.jpg can not be opened, Invalid Graphic");
-    EXPECT_FALSE(form.toolBars().SaveToolButton()->isEnabled());
+    EXPECT_FALSE(form.actionNamed("SaveToolButton")->isEnabled());
     TestState().session.PlaybackActive = 0;
 }
 
@@ -112,7 +112,7 @@ TEST(MainWindowPictureDisplay, BookmarkItemsStayGreyed)
     // The bookmark items are shown while a show runs; there are no
     // bookmarks here, so they stay greyed whatever the table holds.
     for (QAction* a :
-         {form.mainMenus().AddBookMark(), form.mainMenus().RemoveBookmark(), form.mainMenus().GoToNextBookMark()})
+         {form.actionNamed("AddBookMark"), form.actionNamed("RemoveBookmark"), form.actionNamed("GoToNextBookMark")})
         a->setVisible(true);
     Settings.Bookmarks = {};
     Settings.Bookmarks[0] = "/p/a.jpg";
@@ -120,7 +120,7 @@ TEST(MainWindowPictureDisplay, BookmarkItemsStayGreyed)
     for (const char* shown : {"/p/a.jpg", "/p/other.jpg"}) {
         form.pictureDisplay()->SetBookmarkMenuState(QString::fromLatin1(shown));
         for (QAction* a :
-             {form.mainMenus().AddBookMark(), form.mainMenus().RemoveBookmark(), form.mainMenus().GoToNextBookMark()})
+             {form.actionNamed("AddBookMark"), form.actionNamed("RemoveBookmark"), form.actionNamed("GoToNextBookMark")})
             EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     }
     Settings.Bookmarks = {};

@@ -104,21 +104,21 @@ TEST(PictureDisplayShow, ShowListPictureNamesTheShowAndChecksTheVoiceFile)
     form.openShow().ShowChangeable = 0;
     form.openShow().OpenShowName = "Holiday";
     form.pictureDisplay()->AudioInputPresent = [] { return true; };
-    showAll({form.toolBars().RecycleBinToolButton(), form.mainMenus().SendRecycleBin(), form.mainMenus().Voice(),
-             form.toolBars().MicroTB(), form.toolBars().VoicePlayTB()});
+    showAll({form.actionNamed("RecycleBinToolButton"), form.actionNamed("SendRecycleBin"), form.actionNamed("Voice"),
+             form.actionNamed("MicroTB"), form.actionNamed("VoicePlayTB")});
     form.pictureDisplay()->SetPictureMenuCaptions();
-    EXPECT_EQ(form.toolBars().RecycleBinToolButton()->toolTip(), "Remove picture from Holiday - 'D'");
-    EXPECT_EQ(form.mainMenus().SendRecycleBin()->text(), "Remove picture from M&yShow     ~- D");
-    EXPECT_FALSE(form.toolBars().RecycleBinToolButton()->isEnabled());   // the show may not be changed
-    EXPECT_TRUE(form.toolBars().MicroTB()->isEnabled());
-    EXPECT_FALSE(form.toolBars().VoicePlayTB()->isEnabled());             // no voice file yet
+    EXPECT_EQ(form.actionNamed("RecycleBinToolButton")->toolTip(), "Remove picture from Holiday - 'D'");
+    EXPECT_EQ(form.actionNamed("SendRecycleBin")->text(), "Remove picture from M&yShow     ~- D");
+    EXPECT_FALSE(form.actionNamed("RecycleBinToolButton")->isEnabled());   // the show may not be changed
+    EXPECT_TRUE(form.actionNamed("MicroTB")->isEnabled());
+    EXPECT_FALSE(form.actionNamed("VoicePlayTB")->isEnabled());             // no voice file yet
 
     ASSERT_TRUE(testsupport::writeFile(VoicePathFor(picture), "RIFF"));
     form.openShow().ShowChangeable = 1;
     form.openShow().OpenShowName = "Draft";
     form.pictureDisplay()->SetPictureMenuCaptions();
-    EXPECT_TRUE(form.toolBars().RecycleBinToolButton()->isEnabled());
-    EXPECT_TRUE(form.toolBars().VoicePlayTB()->isEnabled());
+    EXPECT_TRUE(form.actionNamed("RecycleBinToolButton")->isEnabled());
+    EXPECT_TRUE(form.actionNamed("VoicePlayTB")->isEnabled());
 
     TestState().session.PlaybackActive = 0;
 }
@@ -150,22 +150,22 @@ TEST(PictureDisplayShow, PageSelectionSetsClipboardAndStepButtons)
     form.openShow().SourceIsShow = 0;
     form.pictureDisplay()->SetPage(&page);
 
-    showAll({form.toolBars().Backwards1ToolButton(), form.toolBars().ManualModeToolButton(),
-             form.toolBars().SaveToolButton(), form.mainMenus().PictureToClipboard()});
+    showAll({form.actionNamed("Backwards1ToolButton"), form.actionNamed("ManualModeToolButton"),
+             form.actionNamed("SaveToolButton"), form.actionNamed("PictureToClipboard")});
     form.pictureDisplay()->displayState().CurrentPicturePath = "old";
     form.pictureDisplay()->SetSelectionMenuCaptions();
     EXPECT_EQ(form.pictureDisplay()->displayState().CurrentPicturePath, dir + "/b.jpg");
-    EXPECT_TRUE(form.toolBars().Backwards1ToolButton()->isEnabled());
-    EXPECT_FALSE(form.toolBars().ManualModeToolButton()->isEnabled());
-    EXPECT_TRUE(form.toolBars().SaveToolButton()->isEnabled());
-    EXPECT_TRUE(form.mainMenus().PictureToClipboard()->isVisible());
-    EXPECT_EQ(form.mainMenus().PictureToClipboard()->text(), "&Picture to Clipboard");
+    EXPECT_TRUE(form.actionNamed("Backwards1ToolButton")->isEnabled());
+    EXPECT_FALSE(form.actionNamed("ManualModeToolButton")->isEnabled());
+    EXPECT_TRUE(form.actionNamed("SaveToolButton")->isEnabled());
+    EXPECT_TRUE(form.actionNamed("PictureToClipboard")->isVisible());
+    EXPECT_EQ(form.actionNamed("PictureToClipboard")->text(), "&Picture to Clipboard");
 
     ticked = {0, 1};
     form.pictureDisplay()->SetSelectionMenuCaptions();
     EXPECT_TRUE(form.pictureDisplay()->displayState().CurrentPicturePath.isEmpty());
-    EXPECT_FALSE(form.mainMenus().PictureToClipboard()->isVisible());
-    EXPECT_FALSE(form.toolBars().SaveToolButton()->isEnabled());
+    EXPECT_FALSE(form.actionNamed("PictureToClipboard")->isVisible());
+    EXPECT_FALSE(form.actionNamed("SaveToolButton")->isEnabled());
 
 }
 

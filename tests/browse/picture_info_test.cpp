@@ -291,8 +291,8 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     // The camera line follows the picture's facts, read on a worker.
     QTest::qWaitFor([&] { return !form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().isEmpty(); });
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Canon EOS 20D");
-    EXPECT_EQ(form.mainMenus().SavePictureTo()->text(), "&Save picture to");
-    EXPECT_EQ(form.mainMenus().RenamePicture()->text(), "Re&name picture");
+    EXPECT_EQ(form.actionNamed("SavePictureTo")->text(), "&Save picture to");
+    EXPECT_EQ(form.actionNamed("RenamePicture")->text(), "Re&name picture");
     EXPECT_TRUE(form.pictureInfo()->thumbnailTimer()->isActive());
     EXPECT_EQ(form.pictureInfo()->ThumbnailPreviewPath, path);
 

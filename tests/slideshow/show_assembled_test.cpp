@@ -146,7 +146,7 @@ struct AssembledShow : ::testing::Test {
     {
         TestState().settings.Settings.RecentFolders[0] = showFile;
         form.listMenus()->ReopenAfterStop = 1;
-        form.mainMenus().FolderItems()[0]->trigger();
+        form.actionNamed("Folder1")->trigger();
         testsupport::waitForPictureAnswers();
     }
     // The next key counts for the keyboard hook (one key per 300 ms).
@@ -282,8 +282,8 @@ TEST_F(AssembledShow, EveryControlPanelButtonShowsItsGlyphAndHint)
     EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), form.actionNamed("ToolButton1")->toolTip());
     EXPECT_EQ(form.showWindow()->StartShowSpeedButton->toolTip(), QStringLiteral("Restart Slide Show - Home"));
     EXPECT_EQ(form.showWindow()->StopButton->toolTip(), form.actionNamed("ToolButton2")->toolTip());
-    EXPECT_EQ(form.showWindow()->ShowForwardSpeedButton->toolTip(), form.toolBars().ShowForwardToolButton()->toolTip());
-    EXPECT_EQ(form.showWindow()->OneForwardSpeedButton->toolTip(), form.toolBars().Forward1ToolButton()->toolTip());
+    EXPECT_EQ(form.showWindow()->ShowForwardSpeedButton->toolTip(), form.actionNamed("ShowForwardToolButton")->toolTip());
+    EXPECT_EQ(form.showWindow()->OneForwardSpeedButton->toolTip(), form.actionNamed("Forward1ToolButton")->toolTip());
     EXPECT_EQ(form.showWindow()->StartShowSpeedButton->icon().pixmap(16).toImage(),
               form.actionNamed("ToolButton1")->icon().pixmap(16).toImage());
     keyClick(show(), Qt::Key_Escape);
@@ -454,9 +454,9 @@ TEST_F(AssembledShow, ThePictureTipTheControlPanelAndTheShowMenuFollowAPause)
     QMenu* menu = form.findChild<QMenu*>("Show");
     menu->popup(QPoint(0, 0));
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
-    EXPECT_TRUE(form.mainMenus().PictureForward()->isEnabled());
-    EXPECT_TRUE(form.mainMenus().PictureBackwards()->isEnabled());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(form.mainMenus().PictureForward()).center());
+    EXPECT_TRUE(form.actionNamed("PictureForward")->isEnabled());
+    EXPECT_TRUE(form.actionNamed("PictureBackwards")->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(form.actionNamed("PictureForward")).center());
     testsupport::waitForPictureAnswers();
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 2);
 

@@ -178,7 +178,7 @@ TEST(TreeKeyboard, CursorKeysMoveThePreviewAndEnterAddsThePicture)
     f.key(tree, Qt::Key_Down);
     ASSERT_EQ(tree->currentItem(), f.node(f.picture("a.jpg")));
     ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("a.jpg") && form->findChild<QLabel*>(QStringLiteral("Image4"))->isVisible(); }));
-    EXPECT_EQ(form->mainMenus().SavePictureTo()->text(), QStringLiteral("&Save picture to"));
+    EXPECT_EQ(form->actionNamed("SavePictureTo")->text(), QStringLiteral("&Save picture to"));
     EXPECT_TRUE(MainWindowFixture::visible(form->findChild<QFrame*>(QStringLiteral("SizeDatePanel4"))));
     f.key(tree, Qt::Key_Down);
     ASSERT_TRUE(f.waitFor([&] { return form->pictureInfo()->PreviewedPath == f.picture("b.jpg"); }));
@@ -205,7 +205,7 @@ TEST(TreeKeyboard, ShiftF10AndTheMenuKeyOpenThePopupAtItsPlaceForTheSelectedNode
     const auto createFolderTitle = [&] {
         popup->hide();
         f.clearPrompts();
-        form->mainMenus().CreateFolderPop()->trigger();
+        form->actionNamed("CreateFolderPop")->trigger();
         return platform::promptLog().isEmpty() ? QString() : platform::promptLog().first().request.title;
     };
 

@@ -90,7 +90,7 @@ TEST(NothingHidden, TheVoiceQuestionOfAFolderDeleteIsTheActiveWindowWithNothingO
                 covering << w->objectName();
         return PromptReply::button(PromptAnswer::Yes);
     });
-    form->mainMenus().DeleteFolderPop()->trigger();
+    form->actionNamed("DeleteFolderPop")->trigger();
     EXPECT_EQ(voiceQuestions, 1);
     EXPECT_TRUE(active);
     EXPECT_TRUE(covering.isEmpty()) << covering.join(", ").toStdString();

@@ -50,7 +50,7 @@ TEST(RecentMenu, APlayedFolderIsKeptAndOfferedAfterARestart)
     const QRect title = bar->actionGeometry(form->findChild<QMenu*>("Recent1")->menuAction());
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, title.center());
     ASSERT_TRUE(again.waitFor([&] { return form->findChild<QMenu*>("Recent1")->isVisible(); }));
-    QAction* first = form->mainMenus().FolderItems()[0];
+    QAction* first = form->actionNamed("Folder1");
     ASSERT_TRUE(first->isVisible());
     EXPECT_EQ(first->text(), QStringLiteral("&1 - ") + QString(folder).replace("&", "&&"));
     EXPECT_TRUE(form->actionNamed("ClearRec")->isVisible());
@@ -94,7 +94,7 @@ TEST(RecentMenu, AnEmptyFavoritesMenuDropsDownAgainOnceItHasAnEntry)
 
     f.form()->listMenus()->AddToFavorites(f.folder(), true);
     ASSERT_TRUE(dropDown(f, favorites));
-    EXPECT_TRUE(f.form()->mainMenus().FavItems()[0]->isVisible());
+    EXPECT_TRUE(f.form()->actionNamed("Fav1")->isVisible());
     EXPECT_TRUE(f.form()->actionNamed("N12")->isVisible());
     closeMenus(f, favorites);
 }
@@ -114,7 +114,7 @@ TEST(RecentMenu, TheClipboardSubmenuIsAsWideAsItsCaptionsAtEachOpening)
         ASSERT_TRUE(dropDown(f, file));
         QTest::mouseClick(file, Qt::LeftButton, Qt::NoModifier, file->actionGeometry(clipboard->menuAction()).center());
         ASSERT_TRUE(f.waitFor([&] { return clipboard->isVisible(); }, 1000));
-        QAction* picture = f.form()->mainMenus().PictureToClipboard();
+        QAction* picture = f.form()->actionNamed("PictureToClipboard");
         ASSERT_TRUE(picture->text().contains(name)) << picture->text().toStdString();
         const int needed = QFontMetrics(clipboard->font()).horizontalAdvance(QString(picture->text()).remove('&'));
         EXPECT_GE(clipboard->actionGeometry(picture).width(), needed) << name.toStdString();

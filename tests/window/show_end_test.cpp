@@ -114,13 +114,13 @@ TEST(ShowEnd, ThePictureCommandsFollowTheBrowseViewNotTheShowsLastPicture)
 
     // The folder is selected and no picture shows: nothing to save, move,
     // rename or delete, and no picture is named.
-    for (QAction* tool : {form->toolBars().SaveToolButton(), form->toolBars().MoveToolButton(),
-                          form->toolBars().RenamePictureToolButton(), form->toolBars().RecycleBinToolButton()})
+    for (QAction* tool : {form->actionNamed("SaveToolButton"), form->actionNamed("MoveToolButton"),
+                          form->actionNamed("RenamePictureToolButton"), form->actionNamed("RecycleBinToolButton")})
         EXPECT_FALSE(tool->isEnabled()) << tool->objectName().toStdString();
     openFileMenu();
-    EXPECT_EQ(form->mainMenus().SendRecycleBin()->text(), QStringLiteral("Send picture to Recycle &Bin"));
-    for (QAction* item : {form->mainMenus().SavePictureTo(), form->mainMenus().MovePictureTo(),
-                          form->mainMenus().RenamePicture(), form->mainMenus().SendRecycleBin(),
+    EXPECT_EQ(form->actionNamed("SendRecycleBin")->text(), QStringLiteral("Send picture to Recycle &Bin"));
+    for (QAction* item : {form->actionNamed("SavePictureTo"), form->actionNamed("MovePictureTo"),
+                          form->actionNamed("RenamePicture"), form->actionNamed("SendRecycleBin"),
                           form->actionNamed("AddPicMyShow")})
         EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
     EXPECT_TRUE(form->actionNamed("AddPicMyShow")->text().startsWith(QStringLiteral("A&dd picture to ")));
@@ -128,8 +128,8 @@ TEST(ShowEnd, ThePictureCommandsFollowTheBrowseViewNotTheShowsLastPicture)
     // The picture the browse view shows is the one the commands name.
     f.hoverNode(f.node(f.picture("b.jpg")));
     openFileMenu();
-    EXPECT_EQ(form->mainMenus().SendRecycleBin()->text(), QStringLiteral("Send 'b.jpg' to Recycle &Bin"));
-    EXPECT_TRUE(form->mainMenus().SendRecycleBin()->isEnabled());
+    EXPECT_EQ(form->actionNamed("SendRecycleBin")->text(), QStringLiteral("Send 'b.jpg' to Recycle &Bin"));
+    EXPECT_TRUE(form->actionNamed("SendRecycleBin")->isEnabled());
 }
 
 TEST(ShowEnd, AKeptAutomaticShowStaysAndTheClipboardCopiesThePictureItself)
@@ -152,9 +152,9 @@ TEST(ShowEnd, AKeptAutomaticShowStaysAndTheClipboardCopiesThePictureItself)
     QAction* clipboard = form->findChild<QMenu*>("ClipBoardFunctions")->menuAction();
     ASSERT_TRUE(clipboard->isVisible());
     ASSERT_TRUE(clipboard->isEnabled());
-    ASSERT_TRUE(form->mainMenus().PictureToClipboard()->isVisible());
+    ASSERT_TRUE(form->actionNamed("PictureToClipboard")->isVisible());
     QGuiApplication::clipboard()->clear();
-    form->mainMenus().PictureToClipboard()->trigger();
+    form->actionNamed("PictureToClipboard")->trigger();
     ASSERT_TRUE(f.waitFor([] { return !QGuiApplication::clipboard()->image().isNull(); }));
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(1600, 1200));
 }

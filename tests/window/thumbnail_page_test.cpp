@@ -231,13 +231,13 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     EXPECT_EQ(form->windowTitle(), kCaption12 + QStringLiteral("No pictures selected"));
 
     // The next page, then the last one (a wrap: 25..30, then 1..6).
-    form->toolBars().Forward1ToolButton()->trigger();
+    form->actionNamed("Forward1ToolButton")->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("13 - p13.jpg"));
     EXPECT_EQ(captionLine(page, 11)->text(), QStringLiteral("24 - p24.jpg"));
     ASSERT_TRUE(form->thumbnailPage()->PageBar);
     EXPECT_EQ(form->thumbnailPage()->PageBar->Bar().text, QStringLiteral("80 %     "));
-    form->toolBars().Backwards1ToolButton()->trigger();
+    form->actionNamed("Backwards1ToolButton")->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("1 - p01.jpg"));
 
@@ -254,19 +254,19 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     // a shrink keeps the first pictures, a grow continues after them.
     form->findChild<QMenu*>("MultiPop")->popup(QPoint(0, 0));
     f.settle();
-    EXPECT_FALSE(form->mainMenus().MultiItems()[7]->isEnabled());
-    EXPECT_TRUE(form->mainMenus().MultiItems()[3]->isEnabled());
+    EXPECT_FALSE(form->actionNamed("M12")->isEnabled());
+    EXPECT_TRUE(form->actionNamed("M6")->isEnabled());
     form->findChild<QMenu*>("MultiPop")->hide();
-    form->mainMenus().MultiItems()[3]->trigger();   // "6 pictures (2 x 3)"
+    form->actionNamed("M6")->trigger();   // "6 pictures (2 x 3)"
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 6; }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("5 - p05.jpg"));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vistamo!  Thumbnail view - 6 pictures per page - No pictures selected"));
     form->findChild<QMenu*>("MultiPop")->popup(QPoint(0, 0));
     f.settle();
-    EXPECT_FALSE(form->mainMenus().MultiItems()[3]->isEnabled());
+    EXPECT_FALSE(form->actionNamed("M6")->isEnabled());
     form->findChild<QMenu*>("MultiPop")->hide();
-    form->mainMenus().MultiItems()[7]->trigger();
+    form->actionNamed("M12")->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 12; }, 10000));
     EXPECT_EQ(captionLine(page, 5)->text(), QStringLiteral("10 - p10.jpg"));
     EXPECT_EQ(captionLine(page, 6)->text(), QStringLiteral("11 - p11.jpg"));
@@ -283,9 +283,9 @@ TEST(ThumbnailPage, ThirtyPicturesPlayAsPagesOfTwelveAndCellsAreSelectedByClicks
     // Without a show a layout choice is only stored.
     form->findChild<QMenu*>("MultiPop")->popup(QPoint(0, 0));
     f.settle();
-    EXPECT_FALSE(form->mainMenus().MultiItems()[7]->isEnabled()) << "the stored choice is in effect";
+    EXPECT_FALSE(form->actionNamed("M12")->isEnabled()) << "the stored choice is in effect";
     form->findChild<QMenu*>("MultiPop")->hide();
-    form->mainMenus().MultiItems()[5]->trigger();
+    form->actionNamed("M9")->trigger();
     EXPECT_EQ(Settings.PicturesPerPageIndex, QStringLiteral("5"));
     EXPECT_EQ(page->State().count(), 0);
 }
@@ -432,7 +432,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
             return PromptReply::button(PromptAnswer::Yes);
         return PromptReply::button(asked.size() == 1 ? PromptAnswer::Yes : PromptAnswer::All);
     });
-    choosePopupItem(f, page, 8, form->mainMenus().RecycleBin());
+    choosePopupItem(f, page, 8, form->actionNamed("RecycleBin"));
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     f.settle();
 
@@ -482,7 +482,7 @@ TEST(ThumbnailPage, ThreeTickedPicturesGoToTheTrashAndTheRestPacksWithoutReloadi
     asked.clear();
     decodes = 0;
     QToolButton* bin = qobject_cast<QToolButton*>(
-        form->toolBars().ToolBar1()->widgetForAction(form->toolBars().RecycleBinToolButton()));
+        form->toolBars().ToolBar1()->widgetForAction(form->actionNamed("RecycleBinToolButton")));
     ASSERT_TRUE(bin && bin->isEnabled());
     f.click(bin, bin->rect().center());
     f.settle();
@@ -530,7 +530,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
         dialogs << r;
         return dialogs.size() <= 2 ? PromptReply::ok(other + QLatin1Char('/') + r.value) : PromptReply::cancel();
     });
-    choosePopupItem(f, page, 1, form->mainMenus().Move());
+    choosePopupItem(f, page, 1, form->actionNamed("Move"));
     ASSERT_TRUE(f.waitFor([form] { return tickedRunEnded(form); }, 10000));
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     f.settle();
@@ -564,7 +564,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
             return r.type == PromptType::SaveFile ? PromptReply::ok(other + QStringLiteral("/copy.jpg"))
                                                   : platform::defaultReply(r);
         });
-        choosePopupItem(f, page, 0, form->mainMenus().Save());
+        choosePopupItem(f, page, 0, form->actionNamed("Save"));
         ASSERT_TRUE(f.waitFor([form] { return tickedRunEnded(form); }, 10000));
     }
     EXPECT_TRUE(QFileInfo::exists(other + QStringLiteral("/copy.jpg")));
@@ -578,7 +578,7 @@ TEST(ThumbnailPage, TickedPicturesMoveWithTheirVoiceFilesUntilADialogIsCancelled
     platform::ScopedPromptResponder name([](const platform::PromptRequest& r) {
         return r.type == PromptType::Input ? PromptReply::ok(QStringLiteral("Harbour")) : platform::defaultReply(r);
     });
-    choosePopupItem(f, page, 1, form->mainMenus().Rename());
+    choosePopupItem(f, page, 1, form->actionNamed("Rename"));
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/Harbour.jpg")));
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/Harbour.wav")));
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/p04.jpg")));
@@ -672,9 +672,9 @@ TEST(ThumbnailPage, APageLayoutChosenDuringAFullScreenShowGoesOnAsPagesAndLayout
     QTest::keyClick(form, Qt::Key_Space);
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
-    EXPECT_FALSE(form->toolBars().Forward1ToolButton()->isEnabled());
-    form->toolBars().ManualModeToolButton()->trigger();
-    form->toolBars().Forward1ToolButton()->trigger();
+    EXPECT_FALSE(form->actionNamed("Forward1ToolButton")->isEnabled());
+    form->actionNamed("ManualModeToolButton")->trigger();
+    form->actionNamed("Forward1ToolButton")->trigger();
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page); }, 10000));
     EXPECT_EQ(captionLine(page, 0)->text(), QStringLiteral("11 - p11.jpg"));
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
@@ -709,13 +709,13 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     EXPECT_FALSE(form->slideShow()->intervalTimer()->isActive()) << "started in manual mode, nothing steps by itself";
     EXPECT_EQ(form->statusPanels()->panel1()->text(), QStringLiteral("Show paused"));
     const auto button = [form](QAction* a) { return form->toolBars().ToolBar1()->widgetForAction(a); };
-    for (QAction* a : {form->toolBars().Forward1ToolButton(), form->toolBars().Backwards1ToolButton(),
-                       form->toolBars().ShowForwardToolButton(), form->actionNamed("ToolButton2")}) {
+    for (QAction* a : {form->actionNamed("Forward1ToolButton"), form->actionNamed("Backwards1ToolButton"),
+                       form->actionNamed("ShowForwardToolButton"), form->actionNamed("ToolButton2")}) {
         ASSERT_TRUE(button(a) && MainWindowFixture::visible(button(a))) << a->objectName().toStdString();
         EXPECT_TRUE(button(a)->isEnabled()) << a->objectName().toStdString();
     }
-    EXPECT_TRUE(MainWindowFixture::visible(button(form->toolBars().ManualModeToolButton())));
-    EXPECT_FALSE(form->toolBars().ManualModeToolButton()->isEnabled()) << "already paused";
+    EXPECT_TRUE(MainWindowFixture::visible(button(form->actionNamed("ManualModeToolButton"))));
+    EXPECT_FALSE(form->actionNamed("ManualModeToolButton")->isEnabled()) << "already paused";
     const auto keyWhenFree = [&f, form](QWidget* target, int key) {
         ASSERT_TRUE(f.waitFor([form] { return !form->input()->hookHandledTimer()->isActive(); }));
         QTest::keyClick(target, Qt::Key(key));
@@ -729,9 +729,9 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     // The Show menu's "1 Picture/Page forward".
     form->findChild<QMenu*>("Show")->popup(QPoint(0, 0));
     ASSERT_TRUE(f.waitFor([form] { return form->findChild<QMenu*>("Show")->isVisible(); }));
-    ASSERT_TRUE(form->mainMenus().PictureForward()->isEnabled());
+    ASSERT_TRUE(form->actionNamed("PictureForward")->isEnabled());
     QTest::mouseClick(form->findChild<QMenu*>("Show"), Qt::LeftButton, {},
-                      form->findChild<QMenu*>("Show")->actionGeometry(form->mainMenus().PictureForward()).center());
+                      form->findChild<QMenu*>("Show")->actionGeometry(form->actionNamed("PictureForward")).center());
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "13 - p13.jpg"; }, 10000));
     keyWhenFree(form, Qt::Key_Left);
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && captionLine(page, 0)->text() == "7 - p07.jpg"; }, 10000));
@@ -739,15 +739,15 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
 
     // "Show Forward" goes on by itself (no step by hand then); "Manual Mode"
     // pauses again.
-    form->toolBars().ShowForwardToolButton()->trigger();
+    form->actionNamed("ShowForwardToolButton")->trigger();
     EXPECT_EQ(TestState().session.ShowState.Direction, 1);
     EXPECT_TRUE(form->slideShow()->intervalTimer()->isActive());
-    EXPECT_FALSE(form->toolBars().Forward1ToolButton()->isEnabled());
-    EXPECT_FALSE(form->toolBars().ShowForwardToolButton()->isEnabled());
-    EXPECT_TRUE(form->toolBars().ManualModeToolButton()->isEnabled());
-    form->toolBars().ManualModeToolButton()->trigger();
+    EXPECT_FALSE(form->actionNamed("Forward1ToolButton")->isEnabled());
+    EXPECT_FALSE(form->actionNamed("ShowForwardToolButton")->isEnabled());
+    EXPECT_TRUE(form->actionNamed("ManualModeToolButton")->isEnabled());
+    form->actionNamed("ManualModeToolButton")->trigger();
     EXPECT_EQ(TestState().session.ShowState.Direction, 0);
-    EXPECT_TRUE(form->toolBars().Forward1ToolButton()->isEnabled());
+    EXPECT_TRUE(form->actionNamed("Forward1ToolButton")->isEnabled());
 
     // With the show list window open, a layout change gives its automatic
     // advance the stored setting.
@@ -755,7 +755,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     ASSERT_TRUE(manager);
     manager->show();
     EXPECT_FALSE(manager->AutoAdvanceCB->isEnabled());
-    form->mainMenus().MultiItems()[7]->trigger();   // 12 a page
+    form->actionNamed("M12")->trigger();   // 12 a page
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 12; }, 10000));
     EXPECT_TRUE(manager->AutoAdvanceCB->isEnabled());
     EXPECT_EQ(manager->AutoAdvanceCB->isChecked(), Settings.SyncAutoAdvance == 1);
@@ -786,8 +786,10 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     QGuiApplication::clipboard()->clear();
     choosePopupItem(f, page, 1, form->actionNamed("PictureToClipboradPop"));
     bool anyEdit = false;
-    for (QAction* a : form->mainMenus().RaunchItems())
+    for (const char* name : {"Raunch0", "Raunch1", "Raunch2", "Raunch3", "Raunch4"}) {
+        const QAction* a = form->actionNamed(name);
         anyEdit = anyEdit || (a->isVisible() && a->isEnabled());
+    }
     EXPECT_EQ(form->findChild<QMenu*>("RaunchEditProgram")->menuAction()->isEnabled(), anyEdit);
     EXPECT_FALSE(form->findChild<QMenu*>("LaunchVideoProgram")->menuAction()->isVisible());
     ASSERT_TRUE(f.waitFor([] { return !QGuiApplication::clipboard()->image().isNull(); }));
@@ -795,7 +797,7 @@ TEST(ThumbnailPage, APausedPageShowIsSteppedByHandAndAKeyOfAMenuStaysWithTheMenu
     // Without a menu open, Escape ends the show.
     keyWhenFree(form, Qt::Key_Escape);
     ASSERT_TRUE(f.waitFor([] { return TestState().session.PlaybackActive == 0; }));
-    EXPECT_FALSE(MainWindowFixture::visible(button(form->toolBars().Forward1ToolButton())));
+    EXPECT_FALSE(MainWindowFixture::visible(button(form->actionNamed("Forward1ToolButton"))));
 }
 
 TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPictureAtItsSize)
@@ -818,7 +820,7 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 6);
 
     // Growing a page that holds the whole list leaves the cursor on its last picture.
-    form->mainMenus().MultiItems()[24]->trigger();   // "77 pictures (7 x 11)"
+    form->actionNamed("M77")->trigger();   // "77 pictures (7 x 11)"
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 77; }, 10000));
     EXPECT_EQ(TestState().session.PictureIndex, last);
     EXPECT_EQ(TestState().session.ShowState.ShownNumber, 6);
@@ -826,7 +828,7 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
     // Shrunk to 4: the kept cells, much larger now, get their pictures
     // decoded again at their size instead of the small ones stretched.
     const QSize small = page->View().Picture(0).size();
-    form->mainMenus().MultiItems()[2]->trigger();    // "4 pictures (2 x 2)"
+    form->actionNamed("M4")->trigger();    // "4 pictures (2 x 2)"
     ASSERT_TRUE(f.waitFor([page] { return pageIdle(page) && page->State().count() == 4; }, 10000));
     ASSERT_TRUE(f.waitFor([page] {
         for (int i = 0; i < 4; ++i)
@@ -853,7 +855,7 @@ TEST(ThumbnailPage, CellsShowTheirOwnCaptionWhileLoadingAndAGrownCellGetsItsPict
     PaintSpy spy(page->View().slot(1).frame, [&] {
         loadingPainted = loadingPainted || page->View().slot(1).frame->text() == QStringLiteral("Loading.........");
     });
-    form->toolBars().Forward1ToolButton()->trigger();
+    form->actionNamed("Forward1ToolButton")->trigger();
     ASSERT_TRUE(f.waitFor([page] { return page->View().slot(0).image->isVisible(); }, 10000));
     ASSERT_TRUE(f.waitFor([&] { return loadingPainted; }, 10000));
     EXPECT_TRUE(page->State().PageLoading);
@@ -923,7 +925,7 @@ TEST(ThumbnailPage, TheFirstSpacePausesAPageShowAndAMenuClosedByEscapeLeavesTheA
     QMenu* showMenu = form->findChild<QMenu*>("Show");
     emit showMenu->aboutToShow();
     EXPECT_TRUE(form->actionNamed("UseEntireScreen1")->isEnabled());
-    EXPECT_TRUE(form->toolBars().FullScreenToolButton3()->toolTip().startsWith(QStringLiteral("Resume slide show in full screen mode")));
+    EXPECT_TRUE(form->actionNamed("FullScreenToolButton3")->toolTip().startsWith(QStringLiteral("Resume slide show in full screen mode")));
 
     // A cell's pop-up offers the picture's original in full screen (a
     // picture of the folder itself is its own original).

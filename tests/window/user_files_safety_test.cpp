@@ -15,7 +15,6 @@
 #include "browse/folder_tree_section.h"
 #include "browse/folder_tree_widget.h"
 #include "browse/picture_file_ops.h"
-#include "app/main_menus.h"
 #include "platform/prompt.h"
 #include "platform/temp_files.h"
 #include "platform/work_journal.h"
@@ -210,9 +209,9 @@ TEST(UserFilesSafety, ABindMountsTopFolderIsAVolumeRootAndADriveWithoutTrashKeep
         f.clearPrompts();
         f.key(tree, Qt::Key_Menu);
         EXPECT_TRUE(f.waitFor([&] { return popup->isVisible(); }));
-        const QList<bool> enabled{form->mainMenus().EmptyFolderPop()->isEnabled(),
-                                  form->mainMenus().DeleteFolderPop()->isEnabled(),
-                                  form->mainMenus().RenameFolderPop()->isEnabled()};
+        const QList<bool> enabled{form->actionNamed("EmptyFolderPop")->isEnabled(),
+                                  form->actionNamed("DeleteFolderPop")->isEnabled(),
+                                  form->actionNamed("RenameFolderPop")->isEnabled()};
         popup->hide();
         f.settle();
         return enabled;
@@ -241,7 +240,7 @@ TEST(UserFilesSafety, ABindMountsTopFolderIsAVolumeRootAndADriveWithoutTrashKeep
         return platform::PromptReply::button(r.buttons & unsigned(platform::PromptAnswer::Yes) ? platform::PromptAnswer::Yes
                                                                                                : platform::PromptAnswer::Ok);
     });
-    form->mainMenus().DeleteFolderPop()->trigger();
+    form->actionNamed("DeleteFolderPop")->trigger();
     f.settle();
     const QStringList told = f.prompts();
     ASSERT_EQ(told.size(), 2) << told.join(" | ").toStdString();

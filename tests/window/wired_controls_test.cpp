@@ -234,7 +234,7 @@ TEST(WiredControls, FilesOpensTheFolderAndEachStartButtonPlaysItsScreen)
     f.clickNode(f.folder());
 
     platform::ClearOpenedUrls();
-    choose(form->toolBars().ExplorerTB());
+    choose(form->actionNamed("ExplorerTB"));
     ASSERT_EQ(platform::OpenedUrls().size(), 1);
     EXPECT_EQ(platform::OpenedUrls().first().toLocalFile(), f.folder());
 
@@ -270,8 +270,8 @@ TEST(WiredControls, ResetFileDatesAsksUnderItsOwnTitle)
             title = r.title;
         return platform::PromptReply::button(platform::PromptAnswer::Cancel);
     });
-    form->mainMenus().MResetToEXIF()->setEnabled(true);
-    form->mainMenus().MResetToEXIF()->trigger();
+    form->actionNamed("MResetToEXIF")->setEnabled(true);
+    form->actionNamed("MResetToEXIF")->trigger();
     EXPECT_EQ(title, QStringLiteral("Reset file dates to picture date taken (EXIF)"));
     // The chooser keeps its own title for adding a folder's pictures.
     ASSERT_TRUE(form->folderPictureWindow());
@@ -443,7 +443,7 @@ TEST(WiredControls, ThePopupRotationsTurnThePicture)
     f.clickNode(c);
     f.hoverNode(f.node(c));
     openMenu(form->findChild<QMenu*>("RightClickTreeView"));
-    choose(form->mainMenus().RCRotateL());
+    choose(form->actionNamed("RCRotateL"));
     ASSERT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1200, 1600); }, 10000)) << QImage(c).width();
     // The browse preview shows the turned picture and its new size at once.
     QLabel* const camera = form->findChild<QLabel*>(QStringLiteral("ModelLabel4"));
@@ -453,7 +453,7 @@ TEST(WiredControls, ThePopupRotationsTurnThePicture)
                && image->pixmap().height() > image->pixmap().width();
     })) << camera->text().toStdString();
     openMenu(form->findChild<QMenu*>("RightClickTreeView"));
-    choose(form->mainMenus().RCRotateR());
+    choose(form->actionNamed("RCRotateR"));
     EXPECT_TRUE(f.waitFor([&] { return QImage(c).size() == QSize(1600, 1200); }, 10000));
 }
 
