@@ -112,7 +112,6 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     InstallExternalPrograms();
     InstallPictureInfo();
     ConnectLayouts();
-    InstallFileOperations();
     ConnectPictureDisplay();
     m_startup = std::make_unique<StartupController>(*this, m_state, m_openShow, *folderTree(), *m_browsePreview,
                                                     *m_showPreview, m_showManager, m_folderPictureWindow,
@@ -274,6 +273,9 @@ void MainWindow::ConnectClose()
 }
 
 // The first show wires what waits for a window on screen, in this order:
+// 0. the picture and folder operations are made and connected (they work
+//    on the show window and the show manager, handed over after the
+//    window's construction);
 // 1. the recent, favourites and history menus are filled from the settings
 //    read at start;
 // 2. the menus' style and commands are set up, the application's events
@@ -288,6 +290,8 @@ void MainWindow::ConnectClose()
 // 6. the thumbnail commands and the tree's hover preview are connected.
 void MainWindow::RunFirstShowSteps()
 {
+    MakeFileOperations();
+
     ListMenusSect->BuildRecentMenu();
     ListMenusSect->BuildFavoritesMenu();
     ListMenusSect->BuildHistoryMenu();

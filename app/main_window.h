@@ -496,9 +496,6 @@ public:
     // The page of thumbnails, its page show and the layout menu
     // (browse/thumbnail_page_section.h), made in the constructor.
     class ThumbnailPageSection* thumbnailPage() const { return ThumbnailPageSect; }
-    // Makes and wires the picture and folder operations (FileOperationsController)
-    // when the window is first shown (app/main_window_file_ops.cpp).
-    void InstallFileOperations();
 private:
     class ThumbnailPageSection* ThumbnailPageSect = nullptr;
     void InstallThumbnailPage();

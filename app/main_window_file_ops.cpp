@@ -53,30 +53,7 @@ VoiceCarrySteps voiceCarrySteps(MainWindow* form)
     return voice;
 }
 
-// Wires the window's operations when it is first shown.
-class FileOpsWatcher : public QObject {
-public:
-    FileOpsWatcher(MainWindow* form, std::function<void()> make) : QObject(form), m_form(form), m_make(std::move(make))
-    {
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_form && event->type() == QEvent::Show && !FileOperationsController::Of(m_form))
-            m_make();
-        return false;
-    }
-
-private:
-    MainWindow* m_form;
-    std::function<void()> m_make;
-};
-
 } // namespace
-
-void MainWindow::InstallFileOperations()
-{
-    installEventFilter(new FileOpsWatcher(this, [this] { MakeFileOperations(); }));
-}
 
 void MainWindow::MakeFileOperations()
 {
