@@ -14,6 +14,7 @@
 #include "platform/work_journal.h"
 #include "support/event_waits.h"
 #include "support/sandbox.h"
+#include "support/scoped_mount.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,25 +35,6 @@ using testsupport::readFile;
 using testsupport::writeFile;
 
 namespace {
-
-// A tmpfs of the given size mounted on a fresh folder (root only).
-class TmpfsMount {
-public:
-    explicit TmpfsMount(const QString& size)
-    {
-        path = freshDir(QStringLiteral("tmpfs"));
-        const QByteArray options = "size=" + size.toLatin1();
-        mounted = ::geteuid() == 0
-                  && ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, options.constData()) == 0;
-    }
-    ~TmpfsMount()
-    {
-        if (mounted)
-            ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
-    }
-    QString path;
-    bool mounted = false;
-};
 
 // Records what the operations ask of their window; waits take no time.
 class RecordingHost : public PictureOpsHost {
@@ -177,7 +159,7 @@ TEST_F(PictureFileOpsTest, ASaveKeepsTheSourceAndCarriesItsDateAndVoiceFile)
 
 TEST_F(PictureFileOpsTest, AFullTargetIsTriedSixTimesThenCancelledLeavingNothingBehind)
 {
-    TmpfsMount full("64k");
+    testsupport::ScopedMount full("tmpfs", freshDir(QStringLiteral("tmpfs")), "tmpfs", 0, "size=64k");
     if (!full.mounted)
         GTEST_SKIP() << "mounting a tmpfs needs root";
     ASSERT_TRUE(writeFile(source, QByteArray(200 * 1024, 'x')));
@@ -210,7 +192,7 @@ TEST_F(PictureFileOpsTest, AFullTargetIsTriedSixTimesThenCancelledLeavingNothing
 
 TEST_F(PictureFileOpsTest, AMoveAcrossVolumesDeletesTheSourceOnlyAfterConfirmingAndCancelKeepsBoth)
 {
-    TmpfsMount other("8m");
+    testsupport::ScopedMount other("tmpfs", freshDir(QStringLiteral("tmpfs")), "tmpfs", 0, "size=8m");
     if (!other.mounted)
         GTEST_SKIP() << "mounting a tmpfs needs root";
     ASSERT_TRUE(OnDifferentVolumes(source, other.path + "/x.jpg"));
@@ -246,7 +228,7 @@ TEST_F(PictureFileOpsTest, AMoveAcrossVolumesDeletesTheSourceOnlyAfterConfirming
 
 TEST_F(PictureFileOpsTest, AReadOnlyPictureMovedAcrossVolumesIsKeptAndNotPartlyLost)
 {
-    TmpfsMount other("8m");
+    testsupport::ScopedMount other("tmpfs", freshDir(QStringLiteral("tmpfs")), "tmpfs", 0, "size=8m");
     if (!other.mounted)
         GTEST_SKIP() << "mounting a tmpfs needs root";
     testsupport::setReadOnly(source, true);
@@ -316,7 +298,7 @@ TEST_F(PictureFileOpsTest, DeleteGoesToTheTrashAndARefusedTrashDeletesNothing)
     QFile::remove(trash);
 
     // A volume mounted read-only has no Trash either.
-    TmpfsMount readOnly("1m");
+    testsupport::ScopedMount readOnly("tmpfs", freshDir(QStringLiteral("tmpfs")), "tmpfs", 0, "size=1m");
     if (!readOnly.mounted)
         return;
     writeFile(readOnly.path + "/ro.jpg", "keep me too");
@@ -415,7 +397,7 @@ TEST_F(PictureFileOpsTest, ASaveOrMoveNeverReplacesARecordingOfAnotherPicture)
 
 TEST_F(PictureFileOpsTest, AMoveSyncsTheTargetFolderBeforeTheSourceGoes)
 {
-    TmpfsMount other("8m");
+    testsupport::ScopedMount other("tmpfs", freshDir(QStringLiteral("tmpfs")), "tmpfs", 0, "size=8m");
     if (!other.mounted)
         GTEST_SKIP() << "mounting a tmpfs needs root";
     if (QStandardPaths::findExecutable("strace").isEmpty())

@@ -21,6 +21,7 @@
 #include "support/event_waits.h"
 #include "support/main_window_fixture.h"
 #include "support/sandbox.h"
+#include "support/scoped_mount.h"
 #include "support/test_state.h"
 
 #include <QAction>
@@ -82,22 +83,6 @@ void makeOld(const QString& path)
         f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
 }
 
-struct Mount {
-    Mount(const char* source, const QString& at, const char* type, unsigned long flags, const char* options)
-        : path(at)
-    {
-        QDir().mkpath(at);
-        mounted = ::geteuid() == 0 && ::mount(source, QFile::encodeName(at).constData(), type, flags, options) == 0;
-    }
-    ~Mount()
-    {
-        if (mounted)
-            ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
-    }
-    QString path;
-    bool mounted = false;
-};
-
 // A folder operations host whose rewrite of the stored paths stops (for the
 // kill) right after the folder got its new name.
 class StopAfterRename : public FolderOpsHost {
@@ -156,7 +141,7 @@ TEST(UserFilesSafety, TheStartAfterKillsKeepsTheUsersFilesAndFinishesWhatWasInte
     const QString picture = pictures + "/beach.jpg";
     ASSERT_TRUE(writeFile(picture, QByteArray(300000, 'p')));
     ASSERT_TRUE(writeFile(VoicePathFor(picture), QByteArray(200000, 'v')));
-    Mount other("tmpfs", freshDir("other") + "/volume", "tmpfs", 0, "size=8m");
+    testsupport::ScopedMount other("tmpfs", freshDir("other") + "/volume", "tmpfs", 0, "size=8m");
     if (other.mounted) {
         ASSERT_TRUE(killMidway([&](const std::function<void()>& stop) {
             platform::setPromptResponder([&](const platform::PromptRequest&) {
@@ -197,7 +182,7 @@ TEST(UserFilesSafety, ABindMountsTopFolderIsAVolumeRootAndADriveWithoutTrashKeep
     const QString source = freshDir("bound");
     const QString bound = f.parentFolder() + "/Bound";
     writeFile(source + "/q.jpg", "picture");
-    Mount bind(QFile::encodeName(source).constData(), bound, nullptr, MS_BIND, nullptr);
+    testsupport::ScopedMount bind(QFile::encodeName(source).constData(), bound, nullptr, MS_BIND, nullptr);
     if (!bind.mounted)
         GTEST_SKIP() << "a bind mount needs root";
     f.openFolder(f.parentFolder());
@@ -226,7 +211,7 @@ TEST(UserFilesSafety, ABindMountsTopFolderIsAVolumeRootAndADriveWithoutTrashKeep
     // A folder on a read-only volume (its drive has no Trash): nothing goes,
     // and one message names the files and why.
     const QString locked = f.parentFolder() + "/Locked";
-    Mount card("tmpfs", locked, "tmpfs", 0, "size=1m");
+    testsupport::ScopedMount card("tmpfs", locked, "tmpfs", 0, "size=1m");
     ASSERT_TRUE(card.mounted);
     QDir().mkpath(locked + "/Sub");
     writeFile(locked + "/Sub/r.jpg", "one");

@@ -42,6 +42,18 @@ using testsupport::MainWindowFixture;
 
 namespace {
 
+// Makes the viewer built beside the program the outside viewer that turns
+// pictures; false when it is not built.
+bool useBuiltViewer()
+{
+    const QString viewer = QFileInfo(QStringLiteral(VISTAMO_BIN)).path() + QStringLiteral("/vxview");
+    if (!QFileInfo(viewer).isFile())
+        return false;
+    TestState().environment.IrfanViewPath = viewer;
+    TestState().environment.IrfanViewFound = 1;
+    return true;
+}
+
 // Opens a menu as the user does: its captions and states are rebuilt.
 void openMenu(QMenu* menu)
 {
@@ -431,13 +443,10 @@ TEST(WiredControls, TheExclusionsMarkFollowsARefreshThatSwitchedThemOff)
 // bar's buttons do, whether or not those buttons are on show.
 TEST(WiredControls, ThePopupRotationsTurnThePicture)
 {
-    const QString viewer = QFileInfo(QStringLiteral(VISTAMO_BIN)).path() + QStringLiteral("/vxview");
-    if (!QFileInfo(viewer).isFile())
-        GTEST_SKIP() << "vxview not built";
     MainWindowFixture f;
     MainWindow* form = f.form();
-    TestState().environment.IrfanViewPath = viewer;
-    TestState().environment.IrfanViewFound = 1;
+    if (!useBuiltViewer())
+        GTEST_SKIP() << "vxview not built";
     f.clickExpander(f.node(f.folder()));
     const QString c = f.picture("c.jpg");   // 1600 x 1200
     f.clickNode(c);
@@ -490,13 +499,10 @@ TEST(WiredControls, ThePopupFavoritesItemDoesWhatItsCaptionSays)
 // there turns the picture on the screen.
 TEST(WiredControls, TheFullViewHasItsControlPanelAndCtrlLTurnsThePicture)
 {
-    const QString viewer = QFileInfo(QStringLiteral(VISTAMO_BIN)).path() + QStringLiteral("/vxview");
-    if (!QFileInfo(viewer).isFile())
-        GTEST_SKIP() << "vxview not built";
     MainWindowFixture f;
     MainWindow* form = f.form();
-    TestState().environment.IrfanViewPath = viewer;
-    TestState().environment.IrfanViewFound = 1;
+    if (!useBuiltViewer())
+        GTEST_SKIP() << "vxview not built";
     const QString tom = f.picture(QStringLiteral("Tom & Jerry.jpg"));
     ASSERT_TRUE(testsupport::writeJpeg(tom, 640, 480));
     f.openFolder(f.folder());
