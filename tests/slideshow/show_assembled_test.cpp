@@ -141,6 +141,14 @@ struct AssembledShow : ::testing::Test {
         form.actionNamed("ToolButton1")->trigger();
         testsupport::waitForPictureAnswers();
     }
+    // Three undated photographs, a.jpg to c.jpg, made in `dir` and played.
+    ShowWindow* playThreePhotos(const QString& dir)
+    {
+        for (const char* photo : {"a.jpg", "b.jpg", "c.jpg"})
+            makePhoto(dir + "/" + photo, "");
+        playFolder(dir);
+        return show();
+    }
     // The first entry of the Recent menu, played (as with Ctrl held).
     void playRecentShow(const QString& showFile)
     {
@@ -213,10 +221,7 @@ TEST_F(AssembledShow, PicturesPlayByDateTakenAndTheTitleDatesThem)
 TEST_F(AssembledShow, WheelChangesTheSpeedOrStepsAndHomeRestarts)
 {
     const QString dir = freshDir(QStringLiteral("wheel"));
-    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
-        makePhoto(dir + "/" + name, "");
-    playFolder(dir);
-    ShowWindow* window = show();
+    ShowWindow* window = playThreePhotos(dir);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(form.slideShow()->intervalTimer()->interval(), 10000);
 
@@ -434,10 +439,7 @@ TEST_F(AssembledShow, TheNextPictureAndTheOneLeftStayDecodedPausedOrNot)
 TEST_F(AssembledShow, ThePictureTipTheControlPanelAndTheShowMenuFollowAPause)
 {
     const QString dir = freshDir(QStringLiteral("pause"));
-    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
-        makePhoto(dir + "/" + name, "");
-    playFolder(dir);
-    ShowWindow* window = show();
+    ShowWindow* window = playThreePhotos(dir);
     ASSERT_NE(window, nullptr);
     const auto tip = [window] { return window->Image1->toolTip(); };
     // Advancing: the wheel changes the speed; no step by hand.
