@@ -288,7 +288,7 @@ void PictureInfoController::ShowPictureInfo(const QString& Path, bool LoadImage,
     } else {
         // The camera line follows the picture's facts, read on a worker.
         if (m_browseLine.path != Path)
-            m_browseLine = {Path};
+            m_browseLine = {.path = Path};
         if (Path != PreviewedPath)
             m_browseLine.withSize = false;
         fillFileLines(panel, Path, QString());
@@ -470,7 +470,7 @@ void PictureInfoController::ShowHoverFileLines(QTreeWidgetItem* node, const QStr
     }
     // The camera line follows the picture's facts, read on a worker.
     if (exists) {
-        m_browseLine = {path};
+        m_browseLine = {.path = path};
         panel->setInfoLines(size, date, QString(), platform::IsReadOnly(path));
         ShowBrowseCameraLine();
     } else {

@@ -156,7 +156,7 @@ private:
     struct BrowseLine {
         QString path;
         bool withSize = false;   // the picture is shown: its size follows the camera
-        QSize loaded;            // the size of the file decoded for it
+        QSize loaded = {};       // the size of the file decoded for it
     } m_browseLine;
     QString m_myShowLinePath;
     QString m_pendingMyShowPath;

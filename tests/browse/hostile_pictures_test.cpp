@@ -108,7 +108,7 @@ TEST(HostilePictures, TheMainWindowPreviewsAndShowsThemWithMessages)
     form.pictureInfo()->PreviewNode = node(f.movie);
     form.pictureInfo()->PreviewTreeNode(nullptr);
     ASSERT_EQ(form.pictureInfo()->TreeHoverPath, f.movie);
-    QTest::qWaitFor([&] { return !form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().isEmpty(); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().isEmpty(); }));
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Camera model unknown");
     form.pictureInfo()->TimerThumbnailTimer();
     testsupport::waitForPictureAnswers();

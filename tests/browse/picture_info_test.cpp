@@ -289,7 +289,7 @@ TEST(PicturePreview, TreeMouseMovePreviewsTheNode)
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileSizeLabel4"))->text(), "11 Mb - ");
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("FileDateLabel4"))->text(), "April 3, 2019, 21:05");
     // The camera line follows the picture's facts, read on a worker.
-    QTest::qWaitFor([&] { return !form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().isEmpty(); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text().isEmpty(); }));
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("ModelLabel4"))->text(), "Canon EOS 20D");
     EXPECT_EQ(form.actionNamed("SavePictureTo")->text(), "&Save picture to");
     EXPECT_EQ(form.actionNamed("RenamePicture")->text(), "Re&name picture");
