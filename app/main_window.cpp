@@ -272,30 +272,22 @@ void MainWindow::ConnectClose()
             &LayoutController::SaveControlPanelPosition);
 }
 
-// The first show wires what waits for a window on screen, in this order:
-// 0. the picture and folder operations are made and connected (they work
-//    on the show window and the show manager, handed over after the
-//    window's construction);
-// 1. the recent, favourites and history menus are filled from the settings
-//    read at start;
-// 2. the menus' style and commands are set up, the application's events
-//    connected, the designed bounds taken (not in a demo start) and the
-//    keyboard hook installed (unless the start did it);
-// 3. the Options menu's handlers are connected;
-// 4. the small handlers (the Help menu, the picture and thumbnail timers,
-//    the tree's keys, the show list's mouse moves) are connected, and after
-//    a complete start the monthly update suggestion waits for the first
-//    idle moment;
-// 5. the external programs' and wallpaper commands are connected;
-// 6. the thumbnail commands and the tree's hover preview are connected.
+// The first show wires what waits for a window on screen, in the order
+// written here.
 void MainWindow::RunFirstShowSteps()
 {
+    // The picture and folder operations work on the show window and the show
+    // manager, which are handed over after the window's construction.
     MakeFileOperations();
 
+    // The list menus come from the settings read at start.
     ListMenusSect->BuildRecentMenu();
     ListMenusSect->BuildFavoritesMenu();
     ListMenusSect->BuildHistoryMenu();
 
+    // The menus' style and commands, the application's events, the designed
+    // bounds (not in a demo start) and the keyboard hook (unless the start
+    // installed it).
     m_menus->SetupMenus();
     m_input->InstallApplicationEvents();
     if (!m_state.start.DemoMode)
@@ -305,12 +297,16 @@ void MainWindow::RunFirstShowSteps()
 
     m_options->SetupOptionsHandlers();
 
+    // The Help menu, the picture and thumbnail timers, the tree's keys and the
+    // show list's mouse moves; after a complete start the monthly update
+    // suggestion waits for the first idle moment.
     SetupSmallHandlers();
     if (m_state.start.StartupRunFlag == 1 && QCoreApplication::applicationName() == QLatin1String("Vistamo!"))
         m_helpAndVersion->OfferMonthlySuggestionWhenIdle();
 
+    // The external programs' and wallpaper commands, then the thumbnail
+    // commands and the tree's hover preview.
     m_externalPrograms->SetupExternalPrograms();
-
     m_pictureInfo->SetupThumbnailFiles();
 }
 
