@@ -1,9 +1,12 @@
 // The main window's size, move and state events, forwarded to its layout
 // controller, and the wiring of the controller's signals.
 #include "app/main_window.h"
+#include "app/main_menus.h"
+#include "app/menu_bar_rows.h"
 #include "browse/folder_tree_section.h"
 #include "browse/picture_info_controller.h"
 #include <QEvent>
+#include <QLayout>
 #include <QMoveEvent>
 #include <QResizeEvent>
 
@@ -33,6 +36,16 @@ void MainWindow::ConnectLayouts()
 {
     LayoutController* const layouts = m_layout.get();
     PictureInfoController* const info = m_pictureInfo;
+    // The controls take the room a second menu row leaves or needs, once
+    // the window has given the client area that room.
+    connect(
+        mainMenus().BarRows(), &MenuBarRows::rowsChanged, layouts,
+        [this, layouts] {
+            mainMenus().BarRows()->layout()->activate();
+            layout()->activate();
+            layouts->LayoutForWindowSize();
+        },
+        Qt::QueuedConnection);
     connect(layouts, &LayoutController::MaximizedLayoutChosen, info, &PictureInfoController::UpdateTarnivoPanelVisibility);
     connect(layouts, &LayoutController::BrowsePreviewToRefit, info, &PictureInfoController::RefitBrowsePreview);
     connect(layouts, &LayoutController::ShowPreviewToRefit, info, &PictureInfoController::RefitMyShowPreview);

@@ -85,9 +85,12 @@ void MenuBarRows::Reflow()
         if (down.contains(title))
             ordered << title;
     m_rows[1]->addActions(ordered);
+    const bool wasShown = !m_rows[1]->isHidden();
     m_rows[1]->setVisible(!ordered.isEmpty());
     m_reflowing = false;
     keepClientHeight();
+    if (wasShown != !ordered.isEmpty())
+        emit rowsChanged();
 }
 
 void MenuBarRows::keepClientHeight()

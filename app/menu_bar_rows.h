@@ -12,6 +12,7 @@ class QAction;
 class QMenuBar;
 
 class MenuBarRows : public QWidget {
+    Q_OBJECT
 public:
     explicit MenuBarRows(QWidget* parent);
 
@@ -24,6 +25,11 @@ public:
     void TakeTitles();
     // Puts the titles on the rows for the present width.
     void Reflow();
+
+signals:
+    // The second row appeared or went: the room below the bar changed
+    // although the window may keep its size.
+    void rowsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -354,6 +354,7 @@ TEST(WindowSizes, NarrowScreenFitsTheWindowAndHasNoMaximizeButton)
         << form->frameGeometry().width() << "x" << form->frameGeometry().height();
     EXPECT_EQ(form->frameGeometry().height(), screen->availableGeometry().height());
     expectNoOverlap(f);
+    const QRect tree = form->treeView()->geometry();
 
     // Hiding the MyShow panel: 400 pixels wide, full height, centred.
     form->menus()->HideShowMyShowClick();
@@ -366,6 +367,9 @@ TEST(WindowSizes, NarrowScreenFitsTheWindowAndHasNoMaximizeButton)
     f.settle(50);
     EXPECT_EQ(form->frameGeometry(), screen->availableGeometry());
     expectNoOverlap(f);
+    // The second menu row is gone again, and the controls take back its room.
+    EXPECT_FALSE(MainWindowFixture::visible(form->mainMenus().BarRows()->secondRow()));
+    EXPECT_EQ(form->treeView()->geometry(), tree);
 }
 
 TEST(WindowSizes, AResizeByTheWindowManagerPaintsNoControlOverAnother)
